@@ -1,0 +1,141 @@
+/*
+ * mosk: the component broker.
+ *
+ * Components are registered under a category and a component id and looked up by the same
+ * pair. Every interface is a C structure whose first member points to a table of operations;
+ * each operation takes the interface pointer first, so a host written in C can implement
+ * components as easily as C++ can. Every table starts with the four common operations
+ * (getInterfaceInfo, AddRef, Release, QueryInterface); further operations follow in slot
+ * order: slot 4 is the first after the common ones.
+ *
+ * Results: 0 is success, anything else is an error object that the caller owns one
+ * reference of and releases.
+ */
+#ifndef MOSK_MOSK_H
+#define MOSK_MOSK_H
+
+#include <stdint.h>
+
+#if defined(MOSK_BUILDING)
+#define MOSK_API __attribute__((visibility("default")))
+#else
+#define MOSK_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Interface ids of the broker's own objects. */
+#define MOSK_IID_BASE 0x101u       /* the common base, version 1 */
+#define MOSK_IID_BROKER 0x102u     /* the broker, version 0 */
+#define MOSK_IID_ERROR 0x103u      /* error objects, version 0 */
+#define MOSK_IID_VALUE 0x104u      /* text values, version 0 */
+#define MOSK_IID_OSTREAM 0x601u    /* output streams, version 1 */
+
+/* Codes of the standard errors, all of category 1. */
+#define MOSK_ERR_GENERAL 0x0u
+#define MOSK_ERR_NO_MEMORY 0x1u
+#define MOSK_ERR_NO_INTERFACE 0x10100u
+#define MOSK_ERR_VERSION 0x10101u
+#define MOSK_ERR_FAILED 0x10102u
+#define MOSK_ERR_NOT_FOUND 0x10103u
+#define MOSK_ERR_DUPLICATE 0x10104u
+#define MOSK_ERR_BAD_ARGUMENT 0x10105u
+
+typedef struct MoskError MoskError;
+typedef MoskError *MoskResult;
+
+/* The four common operations, declared at the start of every table of operations. */
+#define MOSK_BASE_OPERATIONS                                                                     \
+    MoskResult (*getInterfaceInfo)(void *self, uint32_t *id, uint32_t *version1,                \
+                                   uint32_t *version2, uint32_t *version3);                      \
+    uint32_t (*AddRef)(void *self);                                                              \
+    uint32_t (*Release)(void *self);                                                             \
+    MoskResult (*QueryInterface)(void *self, void **out, uint32_t id, uint32_t version);
+
+typedef struct MoskBaseOps {
+    MOSK_BASE_OPERATIONS
+} MoskBaseOps;
+
+typedef struct MoskBase {
+    const MoskBaseOps *ops;
+} MoskBase;
+
+/* A text value (also the description of an error). */
+typedef struct MoskValueOps {
+    MOSK_BASE_OPERATIONS
+    MoskResult (*setText)(void *self, const char *text);              /* 4 */
+    MoskResult (*setInt)(void *self, int64_t value);                  /* 5 */
+    MoskResult (*getInt)(void *self, int64_t *value);                 /* 6 */
+    MoskResult (*setBool)(void *self, int value);                     /* 7 */
+    MoskResult (*getBool)(void *self, int *value);                    /* 8 */
+    MoskResult (*getText)(void *self, const char **text);             /* 9: valid while the value lives */
+} MoskValueOps;
+
+typedef struct MoskValue {
+    const MoskValueOps *ops;
+} MoskValue;
+
+typedef struct MoskErrorOps {
+    MOSK_BASE_OPERATIONS
+    uint32_t (*category)(void *self);                                 /* 4 */
+    uint32_t (*code)(void *self);                                     /* 5 */
+    MoskValue *(*description)(void *self);                            /* 6: a new reference */
+} MoskErrorOps;
+
+struct MoskError {
+    const MoskErrorOps *ops;
+};
+
+/* The registration interface handed to a plug-in's moskInitialisePlugin. */
+typedef struct MoskRegistrarOps {
+    MOSK_BASE_OPERATIONS
+    /* 4: the broker keeps one reference of the object from now on */
+    MoskResult (*registerComponent)(void *self, const char *category, const char *componentId,
+                                    void *object);
+} MoskRegistrarOps;
+
+typedef struct MoskRegistrar {
+    const MoskRegistrarOps *ops;
+} MoskRegistrar;
+
+/* The broker; its first operation after the common ones is the registrar's, so the broker
+ * itself can be handed to a plug-in as its registration interface. */
+typedef struct MoskBrokerOps {
+    MOSK_BASE_OPERATIONS
+    MoskResult (*registerComponent)(void *self, const char *category, const char *componentId,
+                                    void *object);                    /* 4 */
+    MoskResult (*unregisterComponent)(void *self, const char *category,
+                                      const char *componentId);       /* 5 */
+    int (*hasComponent)(void *self, const char *category, const char *componentId); /* 6 */
+    /* 7: the object comes with one reference for the caller */
+    MoskResult (*getComponent)(void *self, const char *category, const char *componentId,
+                               void **out);
+} MoskBrokerOps;
+
+typedef struct MoskBroker {
+    const MoskBrokerOps *ops;
+} MoskBroker;
+
+/* The process-wide broker (never null in this implementation). */
+MOSK_API MoskBroker *moskGetObjectBroker(void);
+
+/* A new error object with one reference. */
+MOSK_API MoskError *moskErrorCreateStandardError(uint32_t category, uint32_t code);
+
+/* A new text value with one reference; a null text gives the empty text. */
+MOSK_API MoskValue *moskValueCreate(const char *text);
+
+/* Convenience readers of error objects; a null error answers 0 / the empty text. */
+MOSK_API uint32_t moskErrorCode(MoskError *error);
+MOSK_API uint32_t moskErrorCategory(MoskError *error);
+
+/* Releases every registered component (the broker stays usable). */
+MOSK_API void moskBrokerClear(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* MOSK_MOSK_H */

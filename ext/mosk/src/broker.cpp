@@ -1,0 +1,139 @@
+#include "mosk_p.h"
+
+#include <map>
+#include <string>
+#include <utility>
+
+namespace {
+
+// The broker lives as long as the process; it is never released to zero.
+class Broker final
+{
+public:
+    static Broker &instance()
+    {
+        static Broker broker;
+        return broker;
+    }
+
+    MoskBroker *face() { return &m_face; }
+
+    void clear()
+    {
+        auto components = std::move(m_components);
+        m_components.clear();
+        for (auto &entry : components)
+            mosk::release(entry.second);
+    }
+
+private:
+    using Key = std::pair<std::string, std::string>;
+
+    Broker() { m_face.ops = &s_ops; }
+
+    static MoskResult getInterfaceInfo(void *, uint32_t *id, uint32_t *v1, uint32_t *v2,
+                                       uint32_t *v3)
+    {
+        if (id)
+            *id = MOSK_IID_BROKER;
+        if (v1)
+            *v1 = 0;
+        if (v2)
+            *v2 = 0;
+        if (v3)
+            *v3 = 0;
+        return nullptr;
+    }
+    static uint32_t addRef(void *) { return 1; }
+    static uint32_t release(void *) { return 1; }
+    static MoskResult queryInterface(void *self, void **out, uint32_t id, uint32_t version)
+    {
+        if (!out)
+            return moskErrorCreateStandardError(1, MOSK_ERR_FAILED);
+        *out = nullptr;
+        const bool known = id == MOSK_IID_BASE || id == MOSK_IID_BROKER;
+        if (!known)
+            return moskErrorCreateStandardError(1, MOSK_ERR_NO_INTERFACE);
+        if (version > (id == MOSK_IID_BASE ? 1u : 0u))
+            return moskErrorCreateStandardError(1, MOSK_ERR_VERSION);
+        *out = self;
+        return nullptr;
+    }
+
+    static bool validKey(const char *category, const char *componentId)
+    {
+        return category && componentId && *componentId;
+    }
+
+    static MoskResult registerComponent(void *, const char *category, const char *componentId,
+                                        void *object)
+    {
+        if (!validKey(category, componentId) || !object)
+            return moskErrorCreateStandardError(1, MOSK_ERR_BAD_ARGUMENT);
+        auto &components = instance().m_components;
+        const Key key(category, componentId);
+        if (components.count(key))
+            return moskErrorCreateStandardError(1, MOSK_ERR_DUPLICATE);
+        mosk::addRef(object);
+        components.emplace(key, object);
+        return nullptr;
+    }
+
+    static MoskResult unregisterComponent(void *, const char *category, const char *componentId)
+    {
+        if (!validKey(category, componentId))
+            return moskErrorCreateStandardError(1, MOSK_ERR_BAD_ARGUMENT);
+        auto &components = instance().m_components;
+        const auto it = components.find(Key(category, componentId));
+        if (it == components.end())
+            return moskErrorCreateStandardError(1, MOSK_ERR_NOT_FOUND);
+        void *object = it->second;
+        components.erase(it);
+        mosk::release(object);
+        return nullptr;
+    }
+
+    static int hasComponent(void *, const char *category, const char *componentId)
+    {
+        return validKey(category, componentId)
+               && instance().m_components.count(Key(category, componentId)) != 0;
+    }
+
+    static MoskResult getComponent(void *, const char *category, const char *componentId,
+                                   void **out)
+    {
+        if (!out)
+            return moskErrorCreateStandardError(1, MOSK_ERR_BAD_ARGUMENT);
+        *out = nullptr;
+        if (!validKey(category, componentId))
+            return moskErrorCreateStandardError(1, MOSK_ERR_BAD_ARGUMENT);
+        const auto &components = instance().m_components;
+        const auto it = components.find(Key(category, componentId));
+        if (it == components.end())
+            return moskErrorCreateStandardError(1, MOSK_ERR_NOT_FOUND);
+        mosk::addRef(it->second);
+        *out = it->second;
+        return nullptr;
+    }
+
+    static const MoskBrokerOps s_ops;
+    MoskBroker m_face;
+    std::map<Key, void *> m_components;
+};
+
+const MoskBrokerOps Broker::s_ops = {&getInterfaceInfo,  &addRef,
+                                     &release,           &queryInterface,
+                                     &registerComponent, &unregisterComponent,
+                                     &hasComponent,      &getComponent};
+
+} // namespace
+
+MoskBroker *moskGetObjectBroker()
+{
+    return Broker::instance().face();
+}
+
+void moskBrokerClear()
+{
+    Broker::instance().clear();
+}

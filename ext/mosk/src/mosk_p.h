@@ -1,0 +1,3 @@
+#pragma once
+
+#include <mosk/mosk.hpp>

@@ -1,0 +1,230 @@
+// tesk-demo: drives libtesk.so the way the debugger engine does. It loads the library at run
+// time, registers it with the component broker, starts it from a command line, publishes its
+// own entry points, and keeps an idle function ticking until it is told to stop.
+//
+//   tesk-demo [--quit-after MS] [--library PATH] [-- words for the library's command line]
+//
+// Without a display it runs on the offscreen platform and stops after 3 seconds unless told
+// otherwise.
+
+#include <tesk/tesk.h>
+
+#include <mosk/mosk.h>
+
+#include <dlfcn.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The library's exports that the demo calls, resolved with dlsym.
+struct Tesk
+{
+    decltype(&moskInitialisePlugin) initialisePlugin;
+    decltype(&CuiQtInit_WinEx) qtInit;
+    decltype(&CuiPump) pump;
+    decltype(&QtShutdown) shutdown;
+    decltype(&CuiCreateIdleObject) createIdleObject;
+    decltype(&CuiRegisterIdleFunc) registerIdleFunc;
+    decltype(&CuiDeleteIdleObject) deleteIdleObject;
+    decltype(&CuiFunctionRegistryAddFunction) addFunction;
+    decltype(&CuiLog) log;
+    decltype(&CuiDebugInfoIsSet) debugInfoIsSet;
+};
+
+template<typename Fn>
+void resolve(void *library, const char *name, Fn &slot)
+{
+    slot = reinterpret_cast<Fn>(dlsym(library, name));
+    if (!slot)
+        throw std::runtime_error(std::string("libtesk.so does not export ") + name);
+}
+
+Tesk load(const char *path)
+{
+    void *library = dlopen(path, RTLD_NOW | RTLD_LOCAL);
+    if (!library)
+        throw std::runtime_error(std::string("cannot load ") + path + ": " + dlerror());
+    Tesk t{};
+    resolve(library, "moskInitialisePlugin", t.initialisePlugin);
+    resolve(library, "CuiQtInit_WinEx", t.qtInit);
+    resolve(library, "CuiPump", t.pump);
+    resolve(library, "QtShutdown", t.shutdown);
+    resolve(library, "CuiCreateIdleObject", t.createIdleObject);
+    resolve(library, "CuiRegisterIdleFunc", t.registerIdleFunc);
+    resolve(library, "CuiDeleteIdleObject", t.deleteIdleObject);
+    resolve(library, "CuiFunctionRegistryAddFunction", t.addFunction);
+    resolve(library, "CuiLog", t.log);
+    resolve(library, "CuiDebugInfoIsSet", t.debugInfoIsSet);
+    return t;
+}
+
+struct Options
+{
+    const char *library = TESK_LIBRARY_PATH;
+    long quitAfterMs = -1;
+    std::string commandLine;
+};
+
+Options parse(int argc, char **argv)
+{
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--quit-after") && i + 1 < argc) {
+            o.quitAfterMs = std::atol(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--library") && i + 1 < argc) {
+            o.library = argv[++i];
+        } else if (!std::strcmp(argv[i], "--")) {
+            for (++i; i < argc; ++i)
+                o.commandLine += std::string(o.commandLine.empty() ? "" : " ") + argv[i];
+        } else {
+            throw std::runtime_error(std::string("unknown argument ") + argv[i]);
+        }
+    }
+    return o;
+}
+
+bool haveDisplay()
+{
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+}
+
+std::string g_temporaryHome;
+
+std::string demoHome()
+{
+    if (const char *home = std::getenv("KSODEBUG_HOME"))
+        return home;
+    // Offscreen runs are unattended: a home of their own keeps the another-copy question
+    // (which nobody could answer) from coming up.
+    if (!haveDisplay()) {
+        char pattern[] = "/tmp/tesk-demo-home-XXXXXX";
+        if (const char *dir = mkdtemp(pattern))
+            return g_temporaryHome = dir;
+    }
+    const char *user = std::getenv("HOME");
+    std::string home = std::string(user ? user : "/tmp") + "/.tesk-demo";
+    mkdir(home.c_str(), 0700);
+    return home;
+}
+
+// Host entry points published in the library's function registry.
+int hostGui(int, int, int commandId, const char *text, TeskHandle windowBox)
+{
+    std::printf("host: gui command %d \"%s\" (window box %#lx)\n", commandId, text ? text : "",
+                static_cast<long>(windowBox));
+    return 0;
+}
+
+int hostEeaccess(int, int, int commandId, const char *text)
+{
+    std::printf("host: eeaccess command %d \"%s\"\n", commandId, text ? text : "");
+    return 0;
+}
+
+volatile sig_atomic_t g_interrupted = 0;
+int g_ticks = 0;
+
+void onInterrupt(int)
+{
+    g_interrupted = 1;
+}
+
+void idle()
+{
+    ++g_ticks;
+    if (g_ticks % 10 == 0)
+        std::printf("host: idle tick %d\n", g_ticks);
+}
+
+void registerWithBroker(const Tesk &tesk)
+{
+    MoskBroker *broker = moskGetObjectBroker();
+    if (MoskResult result = tesk.initialisePlugin(reinterpret_cast<MoskRegistrar *>(broker))) {
+        std::printf("host: plug-in registration failed with code %#x\n", moskErrorCode(result));
+        result->ops->Release(result);
+        throw std::runtime_error("registration failed");
+    }
+    const char *components[][2] = {{"tesk", "tesk_Facade.component.1"},
+                                   {"gui_bridge", "Gcds_Dialog.component.1"},
+                                   {"gui_bridge", "Gcds_SingletonDataAdaptor.component.1"}};
+    for (const auto &c : components) {
+        std::printf("host: broker component %s/%s %s\n", c[0], c[1],
+                    broker->ops->hasComponent(broker, c[0], c[1]) ? "registered" : "missing");
+    }
+}
+
+int runDemo(const Options &options)
+{
+    if (!haveDisplay())
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("KSODEBUG_INSTALL", TESK_STAGE_DIR, 0);
+    const std::string home = demoHome();
+    setenv("KSODEBUG_HOME", home.c_str(), 1);
+    const long quitAfterMs = options.quitAfterMs >= 0 ? options.quitAfterMs
+                                                      : (haveDisplay() ? 0 : 3000);
+
+    std::printf("host: loading %s\n", options.library);
+    const Tesk tesk = load(options.library);
+    registerWithBroker(tesk);
+
+    std::string commandLine = options.commandLine;
+    if (!tesk.qtInit("tesk-demo", commandLine.data())) {
+        std::printf("host: start-up declined, another copy uses %s\n", home.c_str());
+        return 0;
+    }
+    std::printf("host: library started, home area %s\n", home.c_str());
+
+    tesk.addFunction("gui", reinterpret_cast<CuiRegistryFn>(&hostGui));
+    tesk.addFunction("eeaccess", reinterpret_cast<CuiRegistryFn>(&hostEeaccess));
+    tesk.log("the demo host published \"gui\" and \"eeaccess\"");
+    std::printf("host: debug flag S0 is %s\n", tesk.debugInfoIsSet("S0") ? "set" : "not set");
+
+    tesk.createIdleObject();
+    tesk.registerIdleFunc(&idle);
+    // Until a frame exists the library keeps its loop running: the demo says so.
+    std::printf("host: QtShutdown before any frame answers %d\n", tesk.shutdown());
+
+    signal(SIGINT, onInterrupt);
+    signal(SIGTERM, onInterrupt);
+    const auto start = Clock::now();
+    // This host keeps its own loop and pumps the library's events.
+    while (!g_interrupted) {
+        tesk.pump();
+        const auto elapsed =
+            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+        if (quitAfterMs > 0 && elapsed >= quitAfterMs)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    tesk.deleteIdleObject();
+    std::printf("host: stopped after %d idle ticks\n", g_ticks);
+    if (!g_temporaryHome.empty())
+        std::filesystem::remove_all(g_temporaryHome);
+    return g_ticks > 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    try {
+        return runDemo(parse(argc, argv));
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "tesk-demo: %s\n", e.what());
+        return 2;
+    }
+}

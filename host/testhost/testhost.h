@@ -1,0 +1,79 @@
+#pragma once
+
+// The test host: starts the library once per test process as the debugger engine does, and
+// offers recording host functions, debug-output capture and modal answers to the tests.
+
+#include <tesk/tesk.h>
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testhost {
+
+// Plug-in registration, then CuiQtInit_WinEx, under the offscreen platform with a temporary
+// KSODEBUG_HOME and KSODEBUG_INSTALL at the staged installation tree. Once per process.
+void startLibrary();
+// The temporary home area of this test process.
+QString homeDir();
+
+// Pumps events through CuiPump until the predicate holds or the time is up.
+bool pumpUntil(const std::function<bool()> &predicate, int timeoutMs = 5000);
+void pumpFor(int ms);
+
+// Collects what the library writes to its debug output while alive.
+class DebugCapture
+{
+public:
+    DebugCapture();
+    ~DebugCapture();
+    DebugCapture(const DebugCapture &) = delete;
+    DebugCapture &operator=(const DebugCapture &) = delete;
+
+    const std::string &text() const { return m_text; }
+    bool contains(const std::string &needle) const { return m_text.find(needle) != std::string::npos; }
+
+private:
+    std::string m_text;
+};
+
+// One call of a host entry point, as the recording functions saw it.
+struct HostCall
+{
+    std::string entry; // "gui", "eeaccess", "idle", ...
+    int commandId = 0;
+    std::string text;
+    TeskHandle windowBox = 0;
+};
+
+// Records every call of the host functions it publishes in the function registry.
+class Recorder
+{
+public:
+    static Recorder &instance();
+
+    void clear() { calls.clear(); }
+    int count(const std::string &entry) const;
+
+    std::vector<HostCall> calls;
+    int guiResult = 0;
+    int eeaccessResult = 0;
+    // What the "eeaccessFuncs" string-list entry answers.
+    int stringListResult = 0;
+    std::string stringListText;
+};
+
+// Publishes "gui" and "eeaccess" (recording) in the registry; removes them when asked.
+void publishHostEntryPoints();
+void withdrawHostEntryPoints();
+void publishEeaccessFuncs();
+void withdrawEeaccessFuncs();
+
+// The idle function the tests register: counts its ticks.
+void recordingIdle();
+int idleTicks();
+
+} // namespace testhost

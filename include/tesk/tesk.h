@@ -1,0 +1,9 @@
+/* The whole host-facing C interface of libtesk. */
+#ifndef TESK_H
+#define TESK_H
+
+#include <tesk/tesk_app.h>
+#include <tesk/tesk_debug.h>
+#include <tesk/tesk_registry.h>
+
+#endif

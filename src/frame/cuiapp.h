@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class CuiWinApp;
+class UIIdle;
+
+// Start-up, the event loop and the process frame behind the application exports.
+namespace tesk::app {
+
+struct StyleFlags
+{
+    bool wood = false;
+    bool metal = false;
+};
+
+// Words of a command line: split at runs of blanks (tabs are not separators).
+QStringList splitCommandLine(const QString &commandLine);
+// The first "-style" word followed by "wood" or "metal" (exactly) selects a style.
+StyleFlags styleFlags(const QStringList &words);
+// "A " and at most 257 bytes of the home area, or of "<Unknown>" when there is none.
+QByteArray instanceIdBuffer(const char *home);
+// The instance id compared between instances: the buffer from UTF-8, lower-cased.
+QString applicationId(const char *home);
+
+// Creates the application object; 1, or 0 when the user declined to share the home area.
+int initialise(const char *programName, const char *commandLine);
+CuiWinApp *application();
+// The styles chosen by "-style" or GIVE_ME_WOOD / GIVE_ME_METAL at start-up.
+StyleFlags chosenStyles();
+// The arguments the application was created with, program name first.
+QStringList arguments();
+
+int run();
+void pump();
+int shutdown();
+
+void setFrameCreated(bool created);
+bool frameCreated();
+
+UIIdle *idleObject();
+bool createIdleObject();
+bool deleteIdleObject();
+
+void installMessageHandler();
+
+} // namespace tesk::app

@@ -1,0 +1,17 @@
+#include "sync/syncregistration.h"
+
+#include "sync/cgcds_dialog.h"
+#include "sync/syncdataadaptor.h"
+
+MoskResult registerSyncComponents(MoskRegistrar *registrar)
+{
+    static CGcds_Dialog *dialog = new CGcds_Dialog;
+    // A failure of the first registration is reported too: a component the host cannot find
+    // is not a success.
+    if (MoskResult result = registrar->ops->registerComponent(
+            registrar, "gui_bridge", "Gcds_Dialog.component.1", static_cast<IGcds_Dialog *>(dialog)))
+        return result;
+    return registrar->ops->registerComponent(registrar, "gui_bridge",
+                                             "Gcds_SingletonDataAdaptor.component.1",
+                                             SyncDataAdaptor::instance()->face());
+}

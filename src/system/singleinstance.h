@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+class QLocalSocket;
+
+namespace tesk::system {
+
+// Lets one instance find another that uses the same instance id: a local socket server named
+// from a hash of the id (ids may hold any text, socket names may not). The id itself stays the
+// comparison key: the server greets every client with it and a client compares.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SingleInstance(const QString &id, QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    QString id() const { return m_id; }
+    static QString serverName(const QString &id);
+
+    // True when another instance with this id is listening.
+    bool isRunning() const;
+    // Starts listening so that other instances find this one; a second call does nothing.
+    bool listen();
+    bool isListening() const;
+    // Passes text to the running instance; false when none answers within the time-out.
+    bool sendMessage(const QString &message, int timeoutMs = 5000) const;
+
+Q_SIGNALS:
+    void messageReceived(const QString &message);
+
+private:
+    void onNewConnection();
+    void readMessage(QLocalSocket *socket);
+
+    QString m_id;
+    QLocalServer *m_server = nullptr;
+};
+
+} // namespace tesk::system

@@ -1,0 +1,73 @@
+// The dynamic symbol table of libtesk.so holds exactly the exports listed in exports.txt.
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::set<std::string> listedExports()
+{
+    std::set<std::string> names;
+    std::ifstream in(TESK_EXPORTS_LIST);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line[0] != '#')
+            names.insert(line.substr(0, line.find_first_of(" \t")));
+    }
+    return names;
+}
+
+// Names the linker defines in every shared object; they are not ours.
+bool linkerSymbol(const std::string &name)
+{
+    static const std::set<std::string> linker = {"_init", "_fini", "_edata", "_end",
+                                                 "__bss_start"};
+    return linker.count(name) != 0;
+}
+
+std::set<std::string> definedDynamicSymbols()
+{
+    const std::string command = std::string("nm -D --defined-only ") + TESK_LIBRARY_PATH;
+    std::set<std::string> names;
+    FILE *pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return names;
+    char line[4096];
+    while (std::fgets(line, sizeof line, pipe)) {
+        std::istringstream fields(line);
+        std::string address, type, name;
+        if (fields >> address >> type >> name && !linkerSymbol(name))
+            names.insert(name);
+    }
+    pclose(pipe);
+    return names;
+}
+
+} // namespace
+
+TEST(Exports, EveryListedNameResolves)
+{
+    void *library = dlopen(TESK_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library, nullptr) << dlerror();
+    const std::set<std::string> names = listedExports();
+    ASSERT_FALSE(names.empty());
+    for (const std::string &name : names)
+        EXPECT_NE(dlsym(library, name.c_str()), nullptr) << "missing export " << name;
+}
+
+TEST(Exports, NothingBesidesTheListIsExported)
+{
+    const std::set<std::string> listed = listedExports();
+    const std::set<std::string> defined = definedDynamicSymbols();
+    ASSERT_FALSE(defined.empty());
+    for (const std::string &name : defined)
+        EXPECT_TRUE(listed.count(name)) << "unexpected export " << name;
+    for (const std::string &name : listed)
+        EXPECT_TRUE(defined.count(name)) << "export not in the symbol table " << name;
+}

@@ -1,0 +1,23 @@
+// A second instance of the library, started by the single-instance tests: it answers the
+// another-copy question as told by its first argument ("yes" or "no") and prints what it saw.
+#include "testhost.h"
+#include "modalanswers.h"
+
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char **argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const bool yes = argc > 1 && !std::strcmp(argv[1], "yes");
+    testhost::ModalAnswers answers;
+    answers.answerMessageBoxes(yes ? QMessageBox::Yes : QMessageBox::No);
+    char commandLine[] = "";
+    const int result = CuiQtInit_WinEx("instance_child", commandLine);
+    std::printf("result=%d\n", result);
+    std::printf("questions=%zu\n", answers.seen().size());
+    for (const auto &seen : answers.seen())
+        std::printf("caption=%s\ntext=%s\n", qPrintable(seen.caption), qPrintable(seen.text));
+    std::printf("application=%s\n", CuiGetQtApp() ? "yes" : "no");
+    return 0;
+}

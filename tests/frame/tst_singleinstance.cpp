@@ -1,0 +1,78 @@
+// Another start-up under the same home area is found and asked about; run as a second process
+// because one process holds one application.
+#include "testhost.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ChildRun
+{
+    int exitCode = -1;
+    QString output;
+    bool has(const QString &line) const { return output.contains(line); }
+};
+
+ChildRun runSecondInstance(const QString &home, const char *answer, bool allowMultiple = false)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KSODEBUG_HOME"), home);
+    env.remove(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"));
+    if (allowMultiple)
+        env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QString());
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/instance_child"),
+                {QString::fromLatin1(answer)});
+    ChildRun run;
+    // The first instance answers its greeting from the event loop, so keep pumping.
+    testhost::pumpUntil([&] { return child.state() == QProcess::NotRunning; }, 30000);
+    run.exitCode = child.exitCode();
+    run.output = QString::fromLocal8Bit(child.readAllStandardOutput());
+    return run;
+}
+
+} // namespace
+
+TEST(SecondInstance, DeclinedStartReturnsZeroAndLeavesNoApplication)
+{
+    const ChildRun run = runSecondInstance(testhost::homeDir(), "no");
+    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+    EXPECT_TRUE(run.has("result=0"));
+    EXPECT_TRUE(run.has("questions=1"));
+    EXPECT_TRUE(run.has("caption=Kestrova Debugger"));
+    EXPECT_TRUE(run.has("Another copy of Kestrova Debugger is already running"));
+    EXPECT_TRUE(run.has(QStringLiteral("<nobr><b>%1</b></nobr>").arg(testhost::homeDir())));
+    EXPECT_TRUE(run.has("application=no"));
+}
+
+TEST(SecondInstance, HomesDifferingInCaseCollide)
+{
+    const ChildRun run = runSecondInstance(testhost::homeDir().toUpper(), "no");
+    EXPECT_TRUE(run.has("result=0")) << run.output.toStdString();
+}
+
+TEST(SecondInstance, AcceptedStartRuns)
+{
+    const ChildRun run = runSecondInstance(testhost::homeDir(), "yes");
+    EXPECT_TRUE(run.has("result=1")) << run.output.toStdString();
+    EXPECT_TRUE(run.has("questions=1"));
+    EXPECT_TRUE(run.has("application=yes"));
+    // This instance is still the one others find.
+    EXPECT_TRUE(runSecondInstance(testhost::homeDir(), "no").has("result=0"));
+}
+
+TEST(SecondInstance, NoQuestionForAnotherHomeOrWhenMultipleAreAllowed)
+{
+    const ChildRun other = runSecondInstance(testhost::homeDir() + QStringLiteral("-other"), "no");
+    EXPECT_TRUE(other.has("result=1")) << other.output.toStdString();
+    EXPECT_TRUE(other.has("questions=0"));
+
+    const ChildRun allowed = runSecondInstance(testhost::homeDir(), "no", true);
+    EXPECT_TRUE(allowed.has("result=1")) << allowed.output.toStdString();
+    EXPECT_TRUE(allowed.has("questions=0"));
+}
