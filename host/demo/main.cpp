@@ -11,6 +11,8 @@
 
 #include <mosk/mosk.h>
 
+#include "../testhost/sanitizerdefaults.h"
+
 #include <dlfcn.h>
 #include <signal.h>
 #include <sys/stat.h>
