@@ -1,4 +1,5 @@
 // Header geometry with many sections: appending them one by one, then looking up positions.
+#include "sanitizerdefaults.h"
 #include "testhost.h"
 
 #include "utilities/uheader.h"
