@@ -582,7 +582,7 @@ void UHeader::setSectionSizeAndHeight(int section, int size)
 
 QSize UHeader::sizeHint() const
 {
-    const_cast<UHeader *>(this)->ensurePolished();
+    ensurePolished();
     const QFontMetrics fm = fontMetrics();
     if (d->heightDirty) {
         d->height = fm.lineSpacing() + 6;
@@ -1004,8 +1004,8 @@ void UHeader::keyboardFocus(int direction)
 void UHeader::keyReleaseEvent(QKeyEvent *e)
 {
     const int f = d->focusIndex;
-    if (e->key() != Qt::Key_Space || m_state != State::Pressed || m_handleIndex != f
-        || d->count == 0) {
+    if (e->key() != Qt::Key_Space || m_state != State::Pressed || m_handleIndex != f ||
+        d->count == 0) {
         e->ignore();
         return;
     }
@@ -1140,8 +1140,8 @@ void UHeader::paintSectionLabel(QPainter *p, int index, const QRect &rect)
         opt.state |= QStyle::State_Sunken;
     }
     const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
-    opt.rect = QRect(rect.x() + margin + dx, rect.y() + 2 + dy, rect.width() - 6,
-                     rect.height() - 4);
+    opt.rect =
+        QRect(rect.x() + margin + dx, rect.y() + 2 + dy, rect.width() - 6, rect.height() - 4);
     opt.orientation = m_orientation;
     opt.section = section;
     opt.text = label(section);
@@ -1171,6 +1171,7 @@ void UHeader::paintSortArrow(QPainter *p, const QRect &rect, int section, bool r
     opt.rect = arrow;
     opt.state = isEnabled() ? QStyle::State_Enabled : QStyle::State_None;
     opt.state |= d->sortAscending ? QStyle::State_DownArrow : QStyle::State_UpArrow;
-    opt.sortIndicator = d->sortAscending ? QStyleOptionHeader::SortDown : QStyleOptionHeader::SortUp;
+    opt.sortIndicator =
+        d->sortAscending ? QStyleOptionHeader::SortDown : QStyleOptionHeader::SortUp;
     style()->drawPrimitive(QStyle::PE_IndicatorHeaderArrow, &opt, p, this);
 }

@@ -180,9 +180,7 @@ void UScrollView::repaintContents(bool)
     viewport()->repaint();
 }
 
-void UScrollView::drawContents(QPainter *, int, int, int, int)
-{
-}
+void UScrollView::drawContents(QPainter *, int, int, int, int) {}
 
 void UScrollView::paintEvent(QPaintEvent *e)
 {
@@ -313,10 +311,9 @@ void UScrollView::dropEvent(QDropEvent *e)
 
 void UScrollView::wheelEvent(QWheelEvent *e)
 {
-    QWheelEvent translated(e->position() + QPointF(contentsX(), contentsY()),
-                           e->globalPosition(), e->pixelDelta(), e->angleDelta(), e->buttons(),
-                           e->modifiers(), e->phase(), e->inverted(), e->source(),
-                           e->pointingDevice());
+    QWheelEvent translated(e->position() + QPointF(contentsX(), contentsY()), e->globalPosition(),
+                           e->pixelDelta(), e->angleDelta(), e->buttons(), e->modifiers(),
+                           e->phase(), e->inverted(), e->source(), e->pointingDevice());
     contentsWheelEvent(&translated);
     e->setAccepted(translated.isAccepted());
 }
@@ -372,9 +369,7 @@ void UScrollView::contentsDragMoveEvent(QDragMoveEvent *e)
     e->ignore();
 }
 
-void UScrollView::contentsDragLeaveEvent(QDragLeaveEvent *)
-{
-}
+void UScrollView::contentsDragLeaveEvent(QDragLeaveEvent *) {}
 
 void UScrollView::contentsDropEvent(QDropEvent *e)
 {
@@ -391,13 +386,9 @@ void UScrollView::contentsContextMenuEvent(QContextMenuEvent *e)
     e->ignore();
 }
 
-void UScrollView::viewportResizeEvent(QResizeEvent *)
-{
-}
+void UScrollView::viewportResizeEvent(QResizeEvent *) {}
 
-void UScrollView::windowActivationChange(bool)
-{
-}
+void UScrollView::windowActivationChange(bool) {}
 
 void UScrollView::fontChange(const QFont &)
 {

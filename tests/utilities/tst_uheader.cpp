@@ -214,8 +214,8 @@ TEST_F(HeaderTest, LabelsFallBackToNumbersUnlessTheNullLabelsFlagIsSet)
     // A label sizes a new section; a table header keeps a given size for an unlabelled one.
     const int index = header->addLabel(QStringLiteral("A rather long label"));
     EXPECT_EQ(index, 3);
-    EXPECT_GT(header->sectionSize(3), header->fontMetrics().horizontalAdvance(
-                                          QStringLiteral("A rather long label")));
+    EXPECT_GT(header->sectionSize(3),
+              header->fontMetrics().horizontalAdvance(QStringLiteral("A rather long label")));
     header->setIsATableHeader(true);
     header->addLabel(QString(), 33);
     EXPECT_EQ(header->sectionSize(4), 33);
@@ -412,7 +412,8 @@ TEST(HeaderSubclass, LabelIconAndPaintHooksAreCalledVirtually)
     EXPECT_GT(header.iconCalls, 0);
     // The subclass's text and icon gave the new sections their size.
     const QFontMetrics fm = header.fontMetrics();
-    EXPECT_GT(header.sectionSize(1), fm.horizontalAdvance(QStringLiteral("Column 1 of a subclass")));
+    EXPECT_GT(header.sectionSize(1),
+              fm.horizontalAdvance(QStringLiteral("Column 1 of a subclass")));
     EXPECT_GT(header.sectionSize(0), header.sectionSize(1));
 
     header.labelCalls = 0;
