@@ -14,8 +14,6 @@ QString TeskFile::expandName(const QString &name)
         if (!name.startsWith(prefix) || !qEnvironmentVariableIsSet(reference))
             continue;
         QString rest = name.mid(prefix.size());
-        if (!rest.isEmpty() && (rest.front().isLetterOrNumber() || rest.front() == QLatin1Char('_')))
-            continue; // a longer name that merely begins like the reference
         QString directory = qEnvironmentVariable(reference);
         // "$KSODEBUG_INSTALL" + "etc/..." and "$KSODEBUG_INSTALL/etc/..." name the same file.
         if (!directory.endsWith(QLatin1Char('/')))
