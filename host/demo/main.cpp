@@ -7,6 +7,8 @@
 // Without a display it runs on the offscreen platform and stops after 3 seconds unless told
 // otherwise.
 
+#include "registers.h"
+
 #include <tesk/tesk.h>
 
 #include <mosk/mosk.h>
@@ -191,6 +193,7 @@ int runDemo(const Options &options)
     tesk.addFunction("eeaccess", reinterpret_cast<CuiRegistryFn>(&hostEeaccess));
     tesk.log("the demo host published \"gui\" and \"eeaccess\"");
     std::printf("host: debug flag S0 is %s\n", tesk.debugInfoIsSet("S0") ? "set" : "not set");
+    runRegisterDemo(options.library);
 
     tesk.createIdleObject();
     tesk.registerIdleFunc(&idle);

@@ -117,6 +117,7 @@ RegFormat::RegFormat(const RegDataItem &item, KMediator_Format *engine, const QF
     setObjectName(QStringLiteral("RegFormat <") + item.fullName() + QLatin1Char('>'));
     m_text.reserve(50);
     chooseInitialFormat(item);
+    describe(m_raw, m_value, valueBytes * 8, QStringLiteral("hex_128"));
     KMediator_Display *display = KMediator_Display::get_Instance();
     display->set_fontLabel(labelFont);
     display->set_fontValue(valueFont);
@@ -149,14 +150,13 @@ bool RegFormat::isFloatingPoint() const
 
 // Raw text is a hexadecimal number of up to 128 bits ("0x" optional, either case): a 128-bit
 // value is "0x" and 32 digits, low half last. The bytes are written only when it all reads.
-bool RegFormat::readRaw(const QString &text, unsigned char *bytes) const
+bool RegFormat::readRaw(const QString &text, unsigned char *bytes)
 {
     QString hex = text.trimmed();
     if (!hex.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
         hex.prepend(QLatin1String("0x"));
-    KFormattedData raw;
-    describe(raw, bytes, valueBytes * 8, QStringLiteral("hex_128"));
-    return engine().set_dataValue(&raw, hex);
+    m_raw.SetDataPtr(bytes);
+    return engine().set_dataValue(&m_raw, hex);
 }
 
 void RegFormat::reformat()

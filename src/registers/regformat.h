@@ -55,7 +55,7 @@ private:
     KMediator_Format &engine() const;
     void chooseInitialFormat(const RegDataItem &item);
     bool isFloatingPoint() const;
-    bool readRaw(const QString &text, unsigned char *bytes) const;
+    bool readRaw(const QString &text, unsigned char *bytes);
     void reformat();
     QString formatAs(const QString &typeName, int bits);
 
@@ -67,4 +67,6 @@ private:
     KMediator_Format *m_engine;
     KFormattedData m_data;
     qint32 m_width;
+    // Reads raw text: every register item reads every new value through it.
+    KFormattedData m_raw;
 };
