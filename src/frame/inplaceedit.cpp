@@ -39,9 +39,8 @@ namespace tesk {
 int runInPlaceEditor(KMediator_Format &engine, KMediator_Display &display, KFormattedData &data)
 {
     static const bool seamInstalled = [] {
-        KMediator_Display::set_modalRunner([](QDialog *dialog) {
-            return system::ModalSeam::execDialog(dialog);
-        });
+        KMediator_Display::set_modalRunner(
+            [](QDialog *dialog) { return system::ModalSeam::execDialog(dialog); });
         return true;
     }();
     Q_UNUSED(seamInstalled);

@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-TeskFile::TeskFile(const QString &name) : QFile(expandName(name)) {}
+TeskFile::TeskFile(const QString &name)
+    : QFile(expandName(name))
+{
+}
 
 QString TeskFile::expandName(const QString &name)
 {

@@ -21,7 +21,9 @@ bool makesPlainItem(quint32 type)
 } // namespace
 
 RegData::RegData(quint32 id, bool builtIn)
-    : m_userView(std::make_unique<RegDataView>(QStringLiteral("User"))), m_id(id), m_builtIn(builtIn)
+    : m_userView(std::make_unique<RegDataView>(QStringLiteral("User")))
+    , m_id(id)
+    , m_builtIn(builtIn)
 {
     setObjectName(QStringLiteral("RegData %1").arg(id));
     connect(this, &RegData::sigDataUpdated, m_userView.get(), &RegDataView::sigDataUpdated);
@@ -121,8 +123,8 @@ int RegData::addItem(RegDataRecord &record)
     if (!record.name)
         return 0;
     const QString name = QString::fromLatin1(record.name).trimmed();
-    const QString fullName = record.fullName ? QString::fromLatin1(record.fullName).trimmed()
-                                             : composeFullName(name);
+    const QString fullName =
+        record.fullName ? QString::fromLatin1(record.fullName).trimmed() : composeFullName(name);
     applyGroupRule(record.flags, name);
 
     const RegEnumTable *override = nullptr;

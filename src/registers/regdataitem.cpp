@@ -14,9 +14,8 @@ bool &highlightFlag()
 
 } // namespace
 
-RegDataItem::RegDataItem(const RegDataRecord &record, RegDataView *owner,
-                         const QString &fullName, const QString &name,
-                         const RegEnumTable *table)
+RegDataItem::RegDataItem(const RegDataRecord &record, RegDataView *owner, const QString &fullName,
+                         const QString &name, const RegEnumTable *table)
     : m_kind(table ? Enumerated : Plain)
     , m_owner(owner)
     , m_flags(record.flags)

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
-RegDataView::RegDataView(const QString &name, QObject *parent) : QObject(parent), m_name(name)
+RegDataView::RegDataView(const QString &name, QObject *parent)
+    : QObject(parent)
+    , m_name(name)
 {
     setObjectName(name);
 }

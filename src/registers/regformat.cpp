@@ -44,8 +44,8 @@ InitialFormat initialFormat(const RegDataItem &item)
     {
         const char *name;
         const char *type;
-    } byName[] = {{"CPSR", "psr"}, {"SPSR", "psr"}, {"XPSR", "xpsr"}, {"xPSR", "xpsr"},
-                  {"EMR", "emr"},  {"SR", "sr"}};
+    } byName[] = {{"CPSR", "psr"},  {"SPSR", "psr"}, {"XPSR", "xpsr"},
+                  {"xPSR", "xpsr"}, {"EMR", "emr"},  {"SR", "sr"}};
     for (const auto &entry : byFullName) {
         if (item.fullName() == QLatin1String(entry.fullName))
             return {QLatin1String(entry.type), 32, true};
@@ -144,8 +144,8 @@ void RegFormat::chooseInitialFormat(const RegDataItem &item)
 bool RegFormat::isFloatingPoint() const
 {
     const QString name = m_data.GetInitialFormatTypeName().toLower();
-    return name.contains(QLatin1String("single")) || name.contains(QLatin1String("double"))
-           || name.contains(QLatin1String("fp"));
+    return name.contains(QLatin1String("single")) || name.contains(QLatin1String("double")) ||
+           name.contains(QLatin1String("fp"));
 }
 
 // Raw text is a hexadecimal number of up to 128 bits ("0x" optional, either case): a 128-bit

@@ -28,7 +28,8 @@ struct Bytes
 class Value
 {
 public:
-    Value(const QString &type, int bits, const Bytes &bytes = {}) : m_bytes(bytes)
+    Value(const QString &type, int bits, const Bytes &bytes = {})
+        : m_bytes(bytes)
     {
         m_data.SetSize(bits);
         m_data.SetContainerSize(bits);
@@ -86,12 +87,13 @@ TEST(GlyphonFormats, EveryIntegerFamilyAndSizeReadsBack)
     for (const char *family : families) {
         for (int bits : sizes) {
             const QString type = QStringLiteral("%1_%2").arg(QLatin1String(family)).arg(bits);
-            for (const Bytes &original : {Bytes{}, ones(bits), pattern(bits, 3), pattern(bits, 11)}) {
+            for (const Bytes &original :
+                 {Bytes{}, ones(bits), pattern(bits, 3), pattern(bits, 11)}) {
                 Value value(type, bits, original);
                 const QString text = textOf(engine, value);
                 Value back(type, bits);
-                ASSERT_TRUE(engine.set_dataValue(back.data(), text)) << qPrintable(type) << " "
-                                                                     << qPrintable(text);
+                ASSERT_TRUE(engine.set_dataValue(back.data(), text))
+                    << qPrintable(type) << " " << qPrintable(text);
                 EXPECT_EQ(back.bytes(), original) << qPrintable(type) << " " << qPrintable(text);
             }
         }
@@ -124,8 +126,12 @@ TEST(GlyphonFormats, TextsOfTheFamilies)
 TEST(GlyphonFormats, FloatingPointReadsBack)
 {
     KMediator_Format engine;
-    const float floats[] = {0.1f, -1.5f, 1e-40f, std::numeric_limits<float>::max(),
-                            -std::numeric_limits<float>::infinity(), 0.0f};
+    const float floats[] = {0.1f,
+                            -1.5f,
+                            1e-40f,
+                            std::numeric_limits<float>::max(),
+                            -std::numeric_limits<float>::infinity(),
+                            0.0f};
     for (float f : floats) {
         Bytes original;
         std::memcpy(original.b, &f, sizeof f);
@@ -173,15 +179,26 @@ TEST(GlyphonFormats, TextThatDoesNotReadLeavesTheValueAlone)
         const char *type;
         int bits;
         const char *text;
-    } refused[] = {{"hex_8", 8, "0x100"}, {"hex_8", 8, "zz"},     {"hex_8", 8, ""},
-                   {"hex_8", 8, "0x"},    {"dec_8", 8, "-129"},   {"dec_8", 8, "256"},
-                   {"oct_6", 6, "100"},   {"bin_4", 4, "10000"},  {"bin_4", 4, "0b2"},
-                   {"fp_32", 32, "abc"},  {"fp_32", 32, "1e999"}, {"fp_64", 64, "1.0.0"},
-                   {"hex_128", 128, "0x1" "00000000000000000000000000000000"}};
+    } refused[] = {{"hex_8", 8, "0x100"},
+                   {"hex_8", 8, "zz"},
+                   {"hex_8", 8, ""},
+                   {"hex_8", 8, "0x"},
+                   {"dec_8", 8, "-129"},
+                   {"dec_8", 8, "256"},
+                   {"oct_6", 6, "100"},
+                   {"bin_4", 4, "10000"},
+                   {"bin_4", 4, "0b2"},
+                   {"fp_32", 32, "abc"},
+                   {"fp_32", 32, "1e999"},
+                   {"fp_64", 64, "1.0.0"},
+                   {"hex_128", 128,
+                    "0x1"
+                    "00000000000000000000000000000000"}};
     for (const auto &r : refused) {
         const Bytes before = pattern(r.bits, 5);
         Value value(QLatin1String(r.type), r.bits, before);
-        EXPECT_FALSE(engine.set_dataValue(value.data(), QLatin1String(r.text))) << r.type << " " << r.text;
+        EXPECT_FALSE(engine.set_dataValue(value.data(), QLatin1String(r.text)))
+            << r.type << " " << r.text;
         EXPECT_EQ(value.bytes(), before) << r.type << " " << r.text;
     }
     Value negative(QStringLiteral("dec_8"), 8);
@@ -262,10 +279,12 @@ TEST(GlyphonDefinitions, BadTypesAreDroppedWholeAndReported)
 
     // Mode 1 replaces a type of the same name; any other mode keeps the first.
     EXPECT_EQ(engine.import_formatTypesDefinition_fromString(
-                  QStringLiteral("type good 8\nflag X 1\nend"), nullptr, 0), 0);
+                  QStringLiteral("type good 8\nflag X 1\nend"), nullptr, 0),
+              0);
     EXPECT_EQ(textOf(engine, good), QLatin1String("0xff A"));
     EXPECT_EQ(engine.import_formatTypesDefinition_fromString(
-                  QStringLiteral("type good 8\nflag X 1\nend"), nullptr, 1), 1);
+                  QStringLiteral("type good 8\nflag X 1\nend"), nullptr, 1),
+              1);
     EXPECT_EQ(textOf(engine, good), QLatin1String("0xff X"));
 }
 
@@ -285,7 +304,8 @@ TEST(GlyphonDefinitions, TheInstalledFilesDefineTheNamedTypes)
         KMediator_Format engine;
         testhost::DebugCapture capture;
         EXPECT_EQ(engine.import_formatTypesDefinition_fromString(
-                      QString::fromLatin1(file.readAll()), nullptr, 1), f.types);
+                      QString::fromLatin1(file.readAll()), nullptr, 1),
+                  f.types);
         EXPECT_TRUE(capture.text().empty()) << capture.text();
         Value value(QLatin1String(f.type), 32, ones(32));
         EXPECT_TRUE(textOf(engine, value).startsWith(QLatin1String("0xffffffff ")));
@@ -311,8 +331,8 @@ TEST(GlyphonMenus, AMenuOptionChangesTheType)
         if (action->text() == QLatin1String("Decimal"))
             decimal = action;
     }
-    EXPECT_EQ(labels, QStringList({"Hexadecimal", "Decimal", "Octal", "Binary",
-                                   "Floating point", "", "Flags"}));
+    EXPECT_EQ(labels, QStringList({"Hexadecimal", "Decimal", "Octal", "Binary", "Floating point",
+                                   "", "Flags"}));
     EXPECT_TRUE(menu.actions().first()->isChecked());
     ASSERT_NE(decimal, nullptr);
 
@@ -330,6 +350,5 @@ TEST(GlyphonMenus, AMenuOptionChangesTheType)
     EXPECT_FALSE(engine.get_isBusy());
     EXPECT_EQ(engine.process_formattingMenu(&display, nullptr), int(GLYPHON_ERROR_NO_DATA));
     display.set_menu(nullptr);
-    EXPECT_EQ(engine.process_formattingMenu(&display, value.data()),
-              int(GLYPHON_ERROR_NO_DISPLAY));
+    EXPECT_EQ(engine.process_formattingMenu(&display, value.data()), int(GLYPHON_ERROR_NO_DISPLAY));
 }

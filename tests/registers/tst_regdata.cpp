@@ -115,8 +115,8 @@ TEST_F(RegDataTest, GroupsComposeFullNames)
     EXPECT_EQ(add(reg("R3")), 1);
     EXPECT_EQ(add(reg("  R4 ", REG_FLAG_GROUP_HEAD_2)), 1);
     EXPECT_EQ(add(reg("R5", REG_FLAG_IN_GROUP_2)), 1);
-    const char *expected[] = {"Core.R0", "Core.R0.R1", "Core.R0.R2", "Core.R3", "Core.R4",
-                              "Core.R4.R5"};
+    const char *expected[] = {"Core.R0", "Core.R0.R1", "Core.R0.R2",
+                              "Core.R3", "Core.R4",    "Core.R4.R5"};
     ASSERT_EQ(data().items().size(), 6u);
     for (size_t i = 0; i < 6; ++i)
         EXPECT_EQ(data().items()[i]->fullName(), QLatin1String(expected[i]));
@@ -168,8 +168,8 @@ TEST_F(RegDataTest, RecordsThatMakeNothing)
 
 TEST_F(RegDataTest, EnumerationTablesAreParsed)
 {
-    const std::vector<const char *> strings = {"A\tB=5\tC", "X=1=2", "\x01:12", "\x04",
-                                               "",         "D=0x10\tE\tF=010", nullptr};
+    const std::vector<const char *> strings = {"A\tB=5\tC",        "X=1=2", "\x01:12", "\x04", "",
+                                               "D=0x10\tE\tF=010", nullptr};
     EXPECT_EQ(add(tables(strings)), 1);
     const auto &t = data().enumTables();
     ASSERT_EQ(t.size(), 7u);

@@ -41,7 +41,8 @@ protected:
         view.name = "Core";
         view.flags = REG_FLAG_VIEW;
         CuiRegPaneDataAdd(id, &view);
-        for (const char *file : {"$KSODEBUG_INSTALLetc/sdm/arch/arm", "$KSODEBUG_INSTALLetc/sdm/proc/dsp"}) {
+        for (const char *file :
+             {"$KSODEBUG_INSTALLetc/sdm/arch/arm", "$KSODEBUG_INSTALLetc/sdm/proc/dsp"}) {
             TeskFile definitions{QLatin1String(file)};
             ASSERT_TRUE(definitions.open(QIODevice::ReadOnly));
             engine.import_formatTypesDefinition_fromString(

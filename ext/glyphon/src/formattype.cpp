@@ -1,7 +1,7 @@
 #include "formattype.h"
 
-#include <QtGlobal>
 #include <QFloat16>
+#include <QtGlobal>
 
 #include <charconv>
 #include <cstring>
@@ -208,9 +208,9 @@ struct Family
 };
 
 const Family families[] = {
-    {"hex", IntegerFormat::Kind::Hex},    {"Hex", IntegerFormat::Kind::HexUpper},
-    {"dec", IntegerFormat::Kind::Dec},    {"oct", IntegerFormat::Kind::Oct},
-    {"bin", IntegerFormat::Kind::Bin},    {"Binary", IntegerFormat::Kind::Bin},
+    {"hex", IntegerFormat::Kind::Hex}, {"Hex", IntegerFormat::Kind::HexUpper},
+    {"dec", IntegerFormat::Kind::Dec}, {"oct", IntegerFormat::Kind::Oct},
+    {"bin", IntegerFormat::Kind::Bin}, {"Binary", IntegerFormat::Kind::Bin},
 };
 
 const IntegerFormat &integerFormat(IntegerFormat::Kind kind)

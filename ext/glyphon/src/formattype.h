@@ -27,7 +27,10 @@ class IntegerFormat final : public FormatType
 {
 public:
     enum class Kind { Hex, HexUpper, Dec, Oct, Bin };
-    explicit IntegerFormat(Kind kind) : m_kind(kind) {}
+    explicit IntegerFormat(Kind kind)
+        : m_kind(kind)
+    {
+    }
 
     QString format(const void *data, int bits) const override;
     bool parse(QStringView text, void *data, int bits) const override;
@@ -42,7 +45,10 @@ private:
 class FloatFormat final : public FormatType
 {
 public:
-    explicit FloatFormat(int bits) : m_bits(bits) {}
+    explicit FloatFormat(int bits)
+        : m_bits(bits)
+    {
+    }
 
     QString format(const void *data, int bits) const override;
     bool parse(QStringView text, void *data, int bits) const override;
@@ -65,8 +71,11 @@ public:
     };
 
     BitFieldType(QString name, QString title, int bits)
-        : m_name(std::move(name)), m_title(std::move(title)), m_bits(bits)
-    {}
+        : m_name(std::move(name))
+        , m_title(std::move(title))
+        , m_bits(bits)
+    {
+    }
 
     const QString &name() const { return m_name; }
     // The menu label: the title, or the name without one.

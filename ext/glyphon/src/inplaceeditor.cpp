@@ -7,7 +7,8 @@
 namespace glyphon {
 
 InPlaceEditor::InPlaceEditor(QWidget *parent, const QString &text, bool selected)
-    : QDialog(parent, Qt::Popup | Qt::FramelessWindowHint), m_edit(new QLineEdit(text, this))
+    : QDialog(parent, Qt::Popup | Qt::FramelessWindowHint)
+    , m_edit(new QLineEdit(text, this))
 {
     setObjectName(QStringLiteral("glyphonInPlaceEditor"));
     auto *layout = new QHBoxLayout(this);

@@ -16,7 +16,10 @@ KMediator_Display::ModalRunner &modalRunner()
 
 } // namespace
 
-KMediator_Display::KMediator_Display(QObject *parent) : QObject(parent) {}
+KMediator_Display::KMediator_Display(QObject *parent)
+    : QObject(parent)
+{
+}
 
 KMediator_Display::~KMediator_Display() = default;
 

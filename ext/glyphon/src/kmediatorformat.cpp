@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPointer>
 
@@ -35,7 +36,8 @@ class EditScope
 {
 public:
     EditScope(const KFormattedData *data, const KMediator_Format *engine, bool &editing)
-        : m_watch{data, engine, runningEdits()}, m_editing(editing)
+        : m_watch{data, engine, runningEdits()}
+        , m_editing(editing)
     {
         runningEdits() = &m_watch;
         m_editing = true;
@@ -95,7 +97,8 @@ KMediator_Format::KMediator_Format(KMediator_Display *display)
     : m_display(display ? display : KMediator_Display::get_Instance())
     , m_types(std::make_unique<TypeTable>())
     , m_generation(nextGeneration())
-{}
+{
+}
 
 KMediator_Format::~KMediator_Format()
 {
@@ -192,10 +195,10 @@ int KMediator_Format::process_formattingMenu(KMediator_Display *display, KFormat
         m_menuActions.append(action);
     };
     for (const MenuFamily &f : menuFamilies) {
-        const QString typeName = QString::fromLatin1(f.family) + QLatin1Char('_')
-                                 + QString::number(bits);
+        const QString typeName =
+            QString::fromLatin1(f.family) + QLatin1Char('_') + QString::number(bits);
         if (builtinType(typeName, bits))
-            addEntry(QMenu::tr(f.label), typeName);
+            addEntry(QCoreApplication::translate("glyphon", f.label), typeName);
     }
     const QVector<const BitFieldType *> named = m_types->typesOfSize(bits);
     if (!named.isEmpty())
@@ -257,8 +260,7 @@ int KMediator_Format::process_formattingEditing(KMediator_Display *display, KFor
     return GLYPHON_OK;
 }
 
-int KMediator_Format::import_formatTypesDefinition_fromString(const QString &text, void *,
-                                                              int mode)
+int KMediator_Format::import_formatTypesDefinition_fromString(const QString &text, void *, int mode)
 {
     const int added = m_types->import(text, mode == 1);
     if (added > 0)

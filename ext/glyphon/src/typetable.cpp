@@ -116,8 +116,8 @@ void DefinitionReader::startType(const QString &line, const QStringList &words)
         m_skipping = false;
     }
     const std::optional<int> bits = words.size() >= 3 ? number(words[2]) : std::nullopt;
-    if (words.size() < 3 || !isName(words[1]) || looksBuiltin(words[1]) || !bits || *bits < 1
-        || *bits > maxBits) {
+    if (words.size() < 3 || !isName(words[1]) || looksBuiltin(words[1]) || !bits || *bits < 1 ||
+        *bits > maxBits) {
         m_skipping = true;
         fail(QStringLiteral("\"type\" needs a name of its own and a size of 1 to 128 bits"));
         return;
@@ -146,8 +146,8 @@ void DefinitionReader::addField(const QStringList &words)
     for (qsizetype i = 3; i < words.size(); ++i) {
         const qsizetype equals = words[i].indexOf(QLatin1Char('='));
         u128 value = 0;
-        if (equals <= 0 || equals == words[i].size() - 1
-            || !parseNumber(QStringView(words[i]).left(equals), 10, false, width, value))
+        if (equals <= 0 || equals == words[i].size() - 1 ||
+            !parseNumber(QStringView(words[i]).left(equals), 10, false, width, value))
             return fail(QStringLiteral("\"%1\" is not value=label for the field").arg(words[i]));
         field.labels.append({value, words[i].mid(equals + 1)});
     }

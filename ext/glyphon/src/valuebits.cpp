@@ -68,7 +68,8 @@ int digitValue(QChar c)
 
 bool startsWithPrefix(QStringView text, char letter)
 {
-    return text.size() > 2 && text[0] == QLatin1Char('0') && text[1].toLower() == QLatin1Char(letter);
+    return text.size() > 2 && text[0] == QLatin1Char('0') &&
+           text[1].toLower() == QLatin1Char(letter);
 }
 
 } // namespace
