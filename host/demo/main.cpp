@@ -8,6 +8,7 @@
 // otherwise.
 
 #include "services.h"
+#include "registers.h"
 
 #include <tesk/tesk.h>
 
@@ -197,6 +198,7 @@ int runDemo(const Options &options)
     tesk.addFunction("eeaccess", reinterpret_cast<CuiRegistryFn>(&hostEeaccess));
     tesk.log("the demo host published \"gui\" and \"eeaccess\"");
     std::printf("host: debug flag S0 is %s\n", tesk.debugInfoIsSet("S0") ? "set" : "not set");
+    runRegisterDemo(options.library);
 
     demoServices(tesk.library, home.c_str(), haveDisplay());
 

@@ -1,0 +1,40 @@
+#include "inplaceeditor.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace glyphon {
+
+InPlaceEditor::InPlaceEditor(QWidget *parent, const QString &text, bool selected)
+    : QDialog(parent, Qt::Popup | Qt::FramelessWindowHint)
+    , m_edit(new QLineEdit(text, this))
+{
+    setObjectName(QStringLiteral("glyphonInPlaceEditor"));
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_edit);
+    m_edit->setFrame(false);
+    if (selected)
+        m_edit->selectAll();
+    else
+        m_edit->end(false);
+    connect(m_edit, &QLineEdit::returnPressed, this, &QDialog::accept);
+    setFocusProxy(m_edit);
+}
+
+QString InPlaceEditor::text() const
+{
+    return m_edit->text();
+}
+
+void InPlaceEditor::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1) {
+        emit helpRequested();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace glyphon

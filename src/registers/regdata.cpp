@@ -1,0 +1,212 @@
+#include "registers/regdata.h"
+
+#include "registers/regdataitem.h"
+#include "registers/regdatasets.h"
+#include "registers/regdataview.h"
+
+#include <tesk/tesk_registers.h>
+
+#include <QtGlobal>
+
+namespace {
+
+const quint32 groupHeadFlags = REG_FLAG_GROUP_HEAD | REG_FLAG_GROUP_HEAD_2;
+const quint32 inGroupFlags = REG_FLAG_IN_GROUP | REG_FLAG_IN_GROUP_2;
+
+bool makesPlainItem(quint32 type)
+{
+    return type <= 10 && type != 6 && type != REG_TYPE_ENUMERATED;
+}
+
+} // namespace
+
+RegData::RegData(quint32 id, bool builtIn)
+    : m_userView(std::make_unique<RegDataView>(QStringLiteral("User")))
+    , m_id(id)
+    , m_builtIn(builtIn)
+{
+    setObjectName(QStringLiteral("RegData %1").arg(id));
+    connect(this, &RegData::sigDataUpdated, m_userView.get(), &RegDataView::sigDataUpdated);
+    connect(this, &RegData::sigUpdateUserView, m_userView.get(), &RegDataView::sigUpdateUserView);
+}
+
+RegData::~RegData()
+{
+    RegDataSets::instance().forget(this);
+    // Views hold pointers to the items: they go first.
+    m_userView.reset();
+    qDeleteAll(m_viewsByName);
+    m_viewsByName.clear();
+    m_views.clear();
+    m_items.clear();
+}
+
+bool RegData::release()
+{
+    if (m_useCount <= 0)
+        return false;
+    --m_useCount;
+    if (m_useCount > 0 || m_builtIn)
+        return false;
+    delete this;
+    return true;
+}
+
+int RegData::addRecord(RegDataRecord &record)
+{
+    switch (record.kind) {
+    case REG_RECORD_ITEM:
+        return (record.flags & REG_FLAG_VIEW) ? addView(record) : addItem(record);
+    case REG_RECORD_ENUM_TABLES:
+        return addEnumTables(record);
+    default:
+        return 0;
+    }
+}
+
+int RegData::addView(const RegDataRecord &record)
+{
+    if (!record.name)
+        return 0;
+    const QString name = QString::fromLatin1(record.name).trimmed();
+    int result = 0;
+    RegDataView *&view = m_viewsByName[name];
+    if (!view) {
+        view = new RegDataView(name);
+        connect(this, &RegData::sigDataUpdated, view, &RegDataView::sigDataUpdated);
+        connect(view, &RegDataView::sigAddItemToUser, this, &RegData::slotAddItemToUser);
+        connect(view, &RegDataView::sigQueryItemInUser, this, &RegData::slotQueryItemInUser);
+        m_views.push_back(view);
+        result = 1;
+    }
+    m_currentView = view;
+    m_viewName = name;
+    return result;
+}
+
+QString RegData::composeFullName(const QString &name) const
+{
+    const QString grouped = m_group.isEmpty() ? name : m_group + QLatin1Char('.') + name;
+    return m_viewName + QLatin1Char('.') + grouped;
+}
+
+void RegData::applyGroupRule(quint32 flags, const QString &name)
+{
+    if (flags & groupHeadFlags)
+        m_group = name;
+    else if (!(flags & inGroupFlags))
+        m_group.clear();
+}
+
+// The table of an enumerated record. A bad index or an override table makes the register a
+// plain one: the record's type says which (the host reads it back).
+const RegEnumTable *RegData::enumTableFor(RegDataRecord &record,
+                                          const RegEnumTable **override) const
+{
+    *override = nullptr;
+    if (record.type != REG_TYPE_ENUMERATED)
+        return nullptr;
+    if (record.tableIndex >= m_enumTables.size()) {
+        record.type = 0;
+        return nullptr;
+    }
+    const RegEnumTable *table = m_enumTables[record.tableIndex].get();
+    if (table->valid)
+        return table;
+    record.type = table->overrideType;
+    *override = table;
+    return nullptr;
+}
+
+int RegData::addItem(RegDataRecord &record)
+{
+    if (!record.name)
+        return 0;
+    const QString name = QString::fromLatin1(record.name).trimmed();
+    const QString fullName =
+        record.fullName ? QString::fromLatin1(record.fullName).trimmed() : composeFullName(name);
+    applyGroupRule(record.flags, name);
+
+    const RegEnumTable *override = nullptr;
+    const RegEnumTable *table = enumTableFor(record, &override);
+    if (!table && !makesPlainItem(record.type))
+        return 0;
+    auto owned = std::make_unique<RegDataItem>(record, m_currentView, fullName, name, table);
+    RegDataItem *item = owned.get();
+    if (override && override->bitSize)
+        item->setBitSize(override->bitSize);
+    m_items.push_back(std::move(owned));
+    if (!m_itemsByFullName.contains(fullName))
+        m_itemsByFullName.insert(fullName, item);
+    m_itemsByLine[item->line()].append(item);
+
+    if (!m_currentView)
+        return 0;
+    m_currentView->addInstance(record.flags, item);
+    return 1;
+}
+
+int RegData::addEnumTables(const RegDataRecord &record)
+{
+    if (!record.enumTables)
+        return 0;
+    for (quint32 i = 0; i < record.count; ++i) {
+        // A missing string counts as an empty one, so later tables keep their indices.
+        const char *text = record.enumTables[i];
+        m_enumTables.push_back(std::make_unique<RegEnumTable>(
+            RegEnumTable::fromString(text ? QString::fromLatin1(text) : QString())));
+    }
+    return 1;
+}
+
+int RegData::update(const RegDataRecord &record)
+{
+    if (!record.lineBlocks)
+        return 1;
+    RegDataItem::setHighlightChanges(record.highlight != 0);
+    for (quint32 i = 0; i < record.blockCount; ++i) {
+        const RegLineBlock &block = record.lineBlocks[i];
+        const QString text = block.text ? QString::fromLatin1(block.text) : QString();
+        m_lines = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+        m_windowFirstLine = block.firstLine;
+        m_windowLineCount = block.lineCount;
+        applyLines();
+    }
+    emit sigDataUpdated();
+    return 1;
+}
+
+void RegData::applyLines()
+{
+    const int covered = qMin(m_windowLineCount, static_cast<int>(m_lines.size()));
+    for (int i = 0; i < covered; ++i) {
+        const auto it = m_itemsByLine.constFind(m_windowFirstLine + i);
+        if (it == m_itemsByLine.constEnd())
+            continue;
+        const QString &line = m_lines.at(i);
+        for (RegDataItem *item : *it) {
+            // A line that ends before the value's column leaves the value as it was.
+            if (item->column() < line.size())
+                item->setValue(line.mid(item->column(), item->width()));
+        }
+    }
+}
+
+void RegData::slotAddItemToUser(RegDataItemInstance *instance)
+{
+    if (instance)
+        m_userView->addInstance(instance->flags, instance->item);
+    emit sigUpdateUserView(true);
+}
+
+void RegData::slotRemoveItemFromUser(RegDataItemInstance *instance)
+{
+    m_userView->removeInstance(instance);
+    emit sigUpdateUserView(false);
+}
+
+void RegData::slotQueryItemInUser(RegDataItem *item, bool *answer)
+{
+    if (answer)
+        *answer = item && m_userView->holdsFullName(item->fullName());
+}

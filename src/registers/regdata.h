@@ -1,0 +1,102 @@
+#pragma once
+
+#include "registers/regenumtable.h"
+
+#include <QHash>
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <memory>
+#include <vector>
+
+class RegDataItem;
+class RegDataView;
+struct RegDataItemInstance;
+struct RegDataRecord;
+
+// One register data set (one register context of the host): its views, registers,
+// enumeration tables, the value lines last received and the "User" view that the user fills.
+class RegData final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Built-in data sets are never deleted by a release.
+    explicit RegData(quint32 id, bool builtIn = false);
+    ~RegData() override;
+
+    quint32 id() const { return m_id; }
+
+    // The result of adding a host record: 1 when a view was made or a register joined a
+    // view, else 0.
+    int addRecord(RegDataRecord &record);
+    // Applies the record's line blocks; 1 after applying.
+    int update(const RegDataRecord &record);
+
+    // A page that shows the data set acquires it and releases it when it drops it; the last
+    // release deletes the data set (true). A release without an acquire is refused.
+    void acquire() { ++m_useCount; }
+    bool release();
+    int useCount() const { return m_useCount; }
+
+    RegDataView *currentView() const { return m_currentView; }
+    RegDataView *userView() const { return m_userView.get(); }
+    const std::vector<RegDataView *> &views() const { return m_views; }
+    RegDataView *view(const QString &name) const { return m_viewsByName.value(name); }
+    const std::vector<std::unique_ptr<RegDataItem>> &items() const { return m_items; }
+    // The first register made with that full name.
+    RegDataItem *item(const QString &fullName) const { return m_itemsByFullName.value(fullName); }
+    const std::vector<std::unique_ptr<RegEnumTable>> &enumTables() const { return m_enumTables; }
+
+    const QStringList &lines() const { return m_lines; }
+    int windowFirstLine() const { return m_windowFirstLine; }
+    int windowLineCount() const { return m_windowLineCount; }
+    quint32 lineCount() const { return m_lineCount; }
+    void setLineCount(quint32 count) { m_lineCount = count; }
+    const QString &group() const { return m_group; }
+    const QString &displayName() const { return m_displayName; }
+    void setDisplayName(const QString &name) { m_displayName = name; }
+
+public slots:
+    void slotAddItemToUser(RegDataItemInstance *instance);
+    void slotRemoveItemFromUser(RegDataItemInstance *instance);
+    void slotQueryItemInUser(RegDataItem *item, bool *answer);
+
+signals:
+    void sigDataUpdated();
+    void sigUpdateUserView(bool added);
+
+private:
+    int addView(const RegDataRecord &record);
+    int addItem(RegDataRecord &record);
+    int addEnumTables(const RegDataRecord &record);
+    QString composeFullName(const QString &name) const;
+    void applyGroupRule(quint32 flags, const QString &name);
+    const RegEnumTable *enumTableFor(RegDataRecord &record, const RegEnumTable **override) const;
+    void applyLines();
+
+    RegDataView *m_currentView = nullptr;
+    std::unique_ptr<RegDataView> m_userView;
+    QMap<QString, RegDataView *> m_viewsByName; // owning
+    std::vector<std::unique_ptr<RegDataItem>> m_items;
+    std::vector<RegDataView *> m_views;
+    std::vector<std::unique_ptr<RegEnumTable>> m_enumTables;
+    QStringList m_lines;
+    int m_windowFirstLine = 0;
+    int m_windowLineCount = 0;
+    quint32 m_lineCount = 0;
+    quint32 m_id;
+    int m_useCount = 0;
+    QString m_viewName;
+    QString m_group;
+    QString m_displayName;
+    bool m_builtIn;
+
+    // Sets of thousands of registers are built and updated in linear time: registers by
+    // full name and by value line.
+    QHash<QString, RegDataItem *> m_itemsByFullName;
+    QHash<int, QVector<RegDataItem *>> m_itemsByLine;
+};

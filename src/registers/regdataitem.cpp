@@ -1,0 +1,81 @@
+#include "registers/regdataitem.h"
+
+#include "registers/regenumtable.h"
+
+#include <tesk/tesk_registers.h>
+
+namespace {
+
+bool &highlightFlag()
+{
+    static bool highlight = false;
+    return highlight;
+}
+
+} // namespace
+
+RegDataItem::RegDataItem(const RegDataRecord &record, RegDataView *owner, const QString &fullName,
+                         const QString &name, const RegEnumTable *table)
+    : m_kind(table ? Enumerated : Plain)
+    , m_owner(owner)
+    , m_flags(record.flags)
+    , m_fullName(fullName)
+    , m_name(name)
+    , m_valueText(table ? QStringLiteral("!!!!!!!!") : QStringLiteral("0"))
+    , m_type(record.type)
+    , m_line(record.line)
+    , m_column(record.column)
+    , m_width(record.width)
+    , m_tableIndex(record.tableIndex)
+    , m_hostWord(record.hostWord)
+{
+    if (table) {
+        m_enumNames = &table->names;
+        m_enumValues = &table->values;
+    }
+}
+
+bool RegDataItem::setValue(const QString &text)
+{
+    bool changed = false;
+    if (m_kind == Enumerated) {
+        changed = setEnumeratedValue(text);
+        emit sigDataChanged(m_enumIndex);
+    } else if (text != m_valueText) {
+        m_valueText = text;
+        changed = true;
+    }
+    emit sigDataChanged(m_valueText);
+    return changed;
+}
+
+bool RegDataItem::setEnumeratedValue(const QString &text)
+{
+    bool ok = false;
+    const qulonglong number = text.toULongLong(&ok, 16);
+    if (!ok || number > 0xffffffffu)
+        return false;
+    const qsizetype position = m_enumValues->indexOf(static_cast<quint32>(number));
+    if (position < 0 || position == m_enumIndex)
+        return false;
+    m_enumIndex = static_cast<int>(position);
+    m_valueText = m_enumNames->value(position);
+    return true;
+}
+
+QString RegDataItem::enumValueText(int index)
+{
+    if (m_kind == Enumerated && index >= 0 && index < m_enumValues->size())
+        m_valueText = QString::number(m_enumValues->at(index), 16);
+    return m_valueText;
+}
+
+bool RegDataItem::highlightChanges()
+{
+    return highlightFlag();
+}
+
+void RegDataItem::setHighlightChanges(bool highlight)
+{
+    highlightFlag() = highlight;
+}

@@ -1,0 +1,397 @@
+// Register data sets as the host builds and updates them through the C interface.
+#include "testhost.h"
+
+#include "registers/regdata.h"
+#include "registers/regdataitem.h"
+#include "registers/regdatasets.h"
+#include "registers/regdataview.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+RegDataRecord view(const char *name)
+{
+    RegDataRecord r{};
+    r.kind = REG_RECORD_ITEM;
+    r.name = name;
+    r.flags = REG_FLAG_VIEW;
+    return r;
+}
+
+RegDataRecord reg(const char *name, uint32_t flags = 0, int16_t line = 0, uint32_t type = 0)
+{
+    RegDataRecord r{};
+    r.kind = REG_RECORD_ITEM;
+    r.name = name;
+    r.flags = flags;
+    r.type = type;
+    r.line = line;
+    r.width = 8;
+    return r;
+}
+
+RegDataRecord tables(const std::vector<const char *> &strings)
+{
+    RegDataRecord r{};
+    r.kind = REG_RECORD_ENUM_TABLES;
+    r.enumTables = strings.data();
+    r.count = static_cast<uint32_t>(strings.size());
+    return r;
+}
+
+// Each test works on a data set of its own.
+class RegDataTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        static uint32_t next = 1000;
+        id = next++;
+        ASSERT_EQ(CuiRegPaneDataCreate(id), 1);
+    }
+
+    RegData &data() const { return *RegDataSets::instance().get(id); }
+    int add(RegDataRecord r) { return CuiRegPaneDataAdd(id, &r); }
+    RegDataItem &item(const char *fullName) const
+    {
+        RegDataItem *i = data().item(QString::fromLatin1(fullName));
+        EXPECT_NE(i, nullptr) << fullName;
+        return *i;
+    }
+    int update(int16_t first, int16_t count, const char *text, uint32_t highlight = 0)
+    {
+        RegLineBlock block{first, count, text};
+        RegDataRecord r{};
+        r.lineBlocks = &block;
+        r.blockCount = 1;
+        r.highlight = highlight;
+        return CuiRegPaneDataUpdate(id, &r);
+    }
+
+    uint32_t id = 0;
+};
+
+} // namespace
+
+TEST_F(RegDataTest, DataSetsAreCreatedOncePerId)
+{
+    EXPECT_EQ(CuiRegPaneDataCreate(id), 0);
+    EXPECT_EQ(CuiRegPaneDataTestOfExistence(id), 1);
+    EXPECT_EQ(CuiRegPaneDataTestOfExistence(id + 50000), 0);
+    EXPECT_EQ(CuiRegPaneDataTestOfExistence(0), 1);
+    EXPECT_EQ(CuiRegPaneDataTestOfExistence(1), 1);
+    RegDataRecord r = reg("R0");
+    EXPECT_EQ(CuiRegPaneDataAdd(id + 50000, &r), 0);
+    EXPECT_EQ(CuiRegPaneDataUpdate(id + 50000, &r), 0);
+}
+
+TEST(RegDataSetsTest, BuiltInDataSetsHoldTheirPlaceholder)
+{
+    for (uint32_t id : {0u, 1u}) {
+        const RegData *data = RegDataSets::instance().get(id);
+        ASSERT_NE(data, nullptr);
+        ASSERT_EQ(data->views().size(), 1u);
+        EXPECT_EQ(data->views().front()->name(), QLatin1String("Core"));
+        ASSERT_EQ(data->items().size(), 1u);
+        EXPECT_EQ(data->items().front()->fullName(), QLatin1String("Null"));
+        EXPECT_EQ(data->items().front()->flags(), uint32_t(REG_FLAG_TITLE));
+        EXPECT_EQ(data->userView()->name(), QLatin1String("User"));
+    }
+    EXPECT_EQ(RegDataSets::instance().get(1)->items().front()->name(),
+              QLatin1String("<No Register Context Whilst Running>"));
+}
+
+TEST_F(RegDataTest, GroupsComposeFullNames)
+{
+    EXPECT_EQ(add(view("Core")), 1);
+    EXPECT_EQ(add(reg("R0", REG_FLAG_GROUP_HEAD)), 1);
+    EXPECT_EQ(add(reg("R1", REG_FLAG_IN_GROUP)), 1);
+    EXPECT_EQ(add(reg("R2")), 1);
+    EXPECT_EQ(add(reg("R3")), 1);
+    EXPECT_EQ(add(reg("  R4 ", REG_FLAG_GROUP_HEAD_2)), 1);
+    EXPECT_EQ(add(reg("R5", REG_FLAG_IN_GROUP_2)), 1);
+    const char *expected[] = {"Core.R0", "Core.R0.R1", "Core.R0.R2",
+                              "Core.R3", "Core.R4",    "Core.R4.R5"};
+    ASSERT_EQ(data().items().size(), 6u);
+    for (size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(data().items()[i]->fullName(), QLatin1String(expected[i]));
+    EXPECT_EQ(data().items()[5]->name(), QLatin1String("R5"));
+
+    RegDataRecord given = reg("PC");
+    given.fullName = " @PC ";
+    EXPECT_EQ(add(given), 1);
+    EXPECT_EQ(data().items().back()->fullName(), QLatin1String("@PC"));
+    EXPECT_EQ(data().group(), QString());
+}
+
+TEST_F(RegDataTest, ViewsAreUniqueByNameAndBecomeCurrent)
+{
+    EXPECT_EQ(add(view("Core")), 1);
+    EXPECT_EQ(add(view(" System ")), 1);
+    EXPECT_EQ(add(reg("S0")), 1);
+    EXPECT_EQ(add(view("Core")), 0);
+    EXPECT_EQ(add(reg("C0")), 1);
+    ASSERT_EQ(data().views().size(), 2u);
+    EXPECT_EQ(data().views()[1]->name(), QLatin1String("System"));
+    EXPECT_EQ(item("System.S0").ownerView(), data().views()[1]);
+    EXPECT_EQ(item("Core.C0").ownerView(), data().views()[0]);
+    EXPECT_EQ(data().views()[0]->instances().size(), 1u);
+
+    // A view holds one entry per full name; the register is still made.
+    RegDataRecord again = reg("C0");
+    EXPECT_EQ(add(again), 1);
+    EXPECT_EQ(data().views()[0]->instances().size(), 1u);
+    EXPECT_EQ(data().items().size(), 3u);
+}
+
+TEST_F(RegDataTest, RecordsThatMakeNothing)
+{
+    EXPECT_EQ(add(reg("Early")), 0); // no view yet: kept, but in no view
+    EXPECT_EQ(data().items().size(), 1u);
+    EXPECT_EQ(item(".Early").ownerView(), nullptr);
+    add(view("Core"));
+    EXPECT_EQ(add(reg("T6", 0, 0, 6)), 0);
+    EXPECT_EQ(add(reg("T11", 0, 0, 11)), 0);
+    RegDataRecord other = reg("K");
+    other.kind = 2;
+    EXPECT_EQ(add(other), 0);
+    EXPECT_EQ(add(reg(nullptr)), 0);
+    EXPECT_EQ(add(view(nullptr)), 0);
+    EXPECT_EQ(CuiRegPaneDataAdd(id, nullptr), 0);
+    EXPECT_EQ(data().items().size(), 1u);
+}
+
+TEST_F(RegDataTest, EnumerationTablesAreParsed)
+{
+    const std::vector<const char *> strings = {"A\tB=5\tC",        "X=1=2", "\x01:12", "\x04", "",
+                                               "D=0x10\tE\tF=010", nullptr};
+    EXPECT_EQ(add(tables(strings)), 1);
+    const auto &t = data().enumTables();
+    ASSERT_EQ(t.size(), 7u);
+    EXPECT_EQ(t[0]->names, QStringList({"A", "B", "C"}));
+    EXPECT_EQ(t[0]->values, QVector<quint32>({0, 5, 6}));
+    EXPECT_EQ(t[0]->valid, 1);
+    EXPECT_EQ(t[1]->valid, 0);
+    EXPECT_EQ(t[1]->overrideType, 9u);
+    EXPECT_EQ(t[2]->valid, 0);
+    EXPECT_EQ(t[2]->overrideType, 1u);
+    EXPECT_EQ(t[2]->bitSize, 12u);
+    EXPECT_EQ(t[3]->overrideType, 0u);
+    EXPECT_EQ(t[4]->overrideType, 9u);
+    EXPECT_EQ(t[5]->values, QVector<quint32>({16, 17, 8}));
+    EXPECT_EQ(t[6]->valid, 0); // a missing string keeps the later indices in place
+
+    RegDataRecord none = tables({});
+    none.enumTables = nullptr;
+    none.count = 3;
+    EXPECT_EQ(add(none), 0);
+    EXPECT_EQ(data().enumTables().size(), 7u);
+}
+
+TEST_F(RegDataTest, EnumeratedRecordsTakeTheirTableOrBecomePlain)
+{
+    add(tables({"OFF\tON", "\x01:12"}));
+    add(view("Core"));
+    RegDataRecord good = reg("MODE", 0, 0, REG_TYPE_ENUMERATED);
+    good.tableIndex = 0;
+    RegDataRecord past = reg("PAST", 0, 0, REG_TYPE_ENUMERATED);
+    past.tableIndex = 2;
+    RegDataRecord over = reg("OVER", 0, 0, REG_TYPE_ENUMERATED);
+    over.tableIndex = 1;
+    EXPECT_EQ(CuiRegPaneDataAdd(id, &good), 1);
+    EXPECT_EQ(CuiRegPaneDataAdd(id, &past), 1);
+    EXPECT_EQ(CuiRegPaneDataAdd(id, &over), 1);
+
+    EXPECT_EQ(good.type, uint32_t(REG_TYPE_ENUMERATED));
+    EXPECT_EQ(item("Core.MODE").kind(), RegDataItem::Enumerated);
+    EXPECT_EQ(item("Core.MODE").valueText(), QLatin1String("!!!!!!!!"));
+    EXPECT_EQ(*item("Core.MODE").enumNames(), QStringList({"OFF", "ON"}));
+
+    EXPECT_EQ(past.type, 0u);
+    EXPECT_EQ(item("Core.PAST").kind(), RegDataItem::Plain);
+    EXPECT_EQ(item("Core.PAST").valueText(), QLatin1String("0"));
+
+    EXPECT_EQ(over.type, 1u);
+    EXPECT_EQ(item("Core.OVER").type(), 1u);
+    EXPECT_EQ(item("Core.OVER").bitSize(), 12u);
+}
+
+TEST_F(RegDataTest, UpdatesSetValuesInsideTheWindow)
+{
+    add(view("Core"));
+    RegDataRecord a = reg("A", 0, 10);
+    RegDataRecord b = reg("B", 0, 11);
+    b.column = 4;
+    b.width = 3;
+    RegDataRecord c = reg("C", 0, 12);
+    RegDataRecord d = reg("D", 0, 13);
+    for (RegDataRecord *r : {&a, &b, &c, &d})
+        CuiRegPaneDataAdd(id, r);
+    QSignalSpy updated(&data(), &RegData::sigDataUpdated);
+    QSignalSpy changedB(&item("Core.B"), qOverload<const QString &>(&RegDataItem::sigDataChanged));
+
+    // Three lines for a window of four: D keeps its value. B reads from its column.
+    EXPECT_EQ(update(10, 4, "00000001\nxxxxabcdef\n00000003", 1), 1);
+    EXPECT_EQ(item("Core.A").valueText(), QLatin1String("00000001"));
+    EXPECT_EQ(item("Core.B").valueText(), QLatin1String("abc"));
+    EXPECT_EQ(item("Core.C").valueText(), QLatin1String("00000003"));
+    EXPECT_EQ(item("Core.D").valueText(), QLatin1String("0"));
+    EXPECT_EQ(updated.count(), 1);
+    EXPECT_EQ(changedB.count(), 1);
+    EXPECT_TRUE(RegDataItem::highlightChanges());
+    EXPECT_EQ(data().windowFirstLine(), 10);
+    EXPECT_EQ(data().windowLineCount(), 4);
+
+    // A window that does not reach a line, and a line shorter than a column.
+    EXPECT_EQ(update(11, 1, "12"), 1);
+    EXPECT_EQ(item("Core.A").valueText(), QLatin1String("00000001"));
+    EXPECT_EQ(item("Core.B").valueText(), QLatin1String("abc"));
+    EXPECT_FALSE(RegDataItem::highlightChanges());
+
+    // Empty and missing text change nothing but still tell the views.
+    EXPECT_EQ(update(10, 4, ""), 1);
+    EXPECT_EQ(update(10, 4, nullptr), 1);
+    EXPECT_EQ(item("Core.A").valueText(), QLatin1String("00000001"));
+    EXPECT_EQ(updated.count(), 4);
+    EXPECT_EQ(changedB.count(), 1);
+
+    // No line blocks at all: nothing happens and nothing is told.
+    RegDataRecord noBlocks{};
+    EXPECT_EQ(CuiRegPaneDataUpdate(id, &noBlocks), 1);
+    EXPECT_EQ(CuiRegPaneDataUpdate(id, nullptr), 0);
+    EXPECT_EQ(updated.count(), 4);
+}
+
+TEST_F(RegDataTest, SeveralBlocksApplyInTurn)
+{
+    add(view("Core"));
+    add(reg("A", 0, 0));
+    add(reg("B", 0, 5));
+    QSignalSpy updated(&data(), &RegData::sigDataUpdated);
+    RegLineBlock blocks[] = {{0, 1, "11111111"}, {5, 1, "55555555"}};
+    RegDataRecord r{};
+    r.lineBlocks = blocks;
+    r.blockCount = 2;
+    EXPECT_EQ(CuiRegPaneDataUpdate(id, &r), 1);
+    EXPECT_EQ(item("Core.A").valueText(), QLatin1String("11111111"));
+    EXPECT_EQ(item("Core.B").valueText(), QLatin1String("55555555"));
+    EXPECT_EQ(updated.count(), 1);
+    EXPECT_EQ(data().lines(), QStringList({"55555555"}));
+}
+
+TEST_F(RegDataTest, EnumeratedValuesSelectTheirEntry)
+{
+    add(tables({"OFF\tON\tAUTO=0x1f"}));
+    add(view("Core"));
+    RegDataRecord mode = reg("MODE", 0, 0, REG_TYPE_ENUMERATED);
+    mode.width = 2;
+    CuiRegPaneDataAdd(id, &mode);
+    RegDataItem &m = item("Core.MODE");
+    QSignalSpy byIndex(&m, qOverload<int>(&RegDataItem::sigDataChanged));
+    QSignalSpy byText(&m, qOverload<const QString &>(&RegDataItem::sigDataChanged));
+
+    update(0, 1, "1f");
+    EXPECT_EQ(m.enumIndex(), 2);
+    EXPECT_EQ(m.valueText(), QLatin1String("AUTO"));
+    update(0, 1, "77"); // not in the table: nothing changes, both signals still come
+    update(0, 1, "zz");
+    EXPECT_EQ(m.enumIndex(), 2);
+    EXPECT_EQ(m.valueText(), QLatin1String("AUTO"));
+    EXPECT_EQ(byIndex.count(), 3);
+    EXPECT_EQ(byText.count(), 3);
+    EXPECT_EQ(byIndex.last().at(0).toInt(), 2);
+
+    EXPECT_EQ(m.enumValueText(2), QLatin1String("1f"));
+    EXPECT_EQ(m.enumValueText(9), QLatin1String("1f"));
+    EXPECT_EQ(m.enumValueText(-1), QLatin1String("1f"));
+}
+
+TEST_F(RegDataTest, LineCountFallsBackToDataSetZero)
+{
+    EXPECT_EQ(CuiRegPaneSetNumLines(id, 17), 1);
+    EXPECT_EQ(CuiRegPaneGetNumLines(id), 17u);
+    const uint32_t unknown = id + 60000;
+    EXPECT_EQ(CuiRegPaneSetNumLines(unknown, 23), 1);
+    EXPECT_EQ(CuiRegPaneGetNumLines(0), 23u);
+    EXPECT_EQ(CuiRegPaneGetNumLines(unknown), 23u);
+    EXPECT_EQ(CuiRegPaneDataTestOfExistence(unknown), 0);
+}
+
+TEST_F(RegDataTest, OnlyWhatWasAcquiredIsReleased)
+{
+    RegDataSets &sets = RegDataSets::instance();
+    // Never acquired: a release must not delete it.
+    EXPECT_FALSE(sets.release(id));
+    EXPECT_EQ(CuiRegPaneDataTestOfExistence(id), 1);
+
+    data().acquire();
+    data().acquire();
+    EXPECT_FALSE(sets.release(id));
+    EXPECT_EQ(CuiRegPaneDataTestOfExistence(id), 1);
+    EXPECT_TRUE(sets.release(id));
+    EXPECT_EQ(CuiRegPaneDataTestOfExistence(id), 0);
+    EXPECT_EQ(CuiRegPaneDataCreate(id), 1); // the id is free again
+
+    EXPECT_FALSE(sets.release(0u));
+    EXPECT_EQ(CuiRegPaneDataTestOfExistence(0), 1);
+}
+
+TEST_F(RegDataTest, TheFallbackToDataSetZeroReleasesNothingElse)
+{
+    RegDataSets &sets = RegDataSets::instance();
+    const uint32_t later = id + 70000;
+    // A page shows an id the host has not created yet: it gets data set 0.
+    RegData *shown = sets.find(later);
+    ASSERT_EQ(shown, sets.get(0));
+    shown->acquire();
+    // The host then creates that id, and another page shows it.
+    ASSERT_EQ(CuiRegPaneDataCreate(later), 1);
+    RegData *created = sets.get(later);
+    // The first page drops what it acquired: neither data set goes.
+    EXPECT_FALSE(sets.release(shown));
+    EXPECT_EQ(CuiRegPaneDataTestOfExistence(0), 1);
+    EXPECT_EQ(CuiRegPaneDataTestOfExistence(later), 1);
+    created->acquire();
+    EXPECT_TRUE(sets.release(created));
+    EXPECT_EQ(CuiRegPaneDataTestOfExistence(later), 0);
+
+    // Built-in data sets survive every release.
+    RegData *running = sets.get(1);
+    running->acquire();
+    EXPECT_FALSE(sets.release(running));
+    EXPECT_EQ(CuiRegPaneDataTestOfExistence(1), 1);
+}
+
+TEST_F(RegDataTest, TheUserViewHoldsEachRegisterOnce)
+{
+    add(view("Core"));
+    add(reg("R0"));
+    add(reg("R1"));
+    RegDataView *core = data().views().front();
+    RegDataItemInstance *r0 = core->instances()[0];
+    QSignalSpy userUpdated(data().userView(), &RegDataView::sigUpdateUserView);
+
+    emit core->sigAddItemToUser(r0);
+    emit core->sigAddItemToUser(r0);
+    ASSERT_EQ(data().userView()->instances().size(), 1u);
+    EXPECT_EQ(userUpdated.count(), 2);
+    EXPECT_TRUE(userUpdated.first().at(0).toBool());
+
+    bool inUser = false;
+    emit core->sigQueryItemInUser(r0->item, &inUser);
+    EXPECT_TRUE(inUser);
+    emit core->sigQueryItemInUser(core->instances()[1]->item, &inUser);
+    EXPECT_FALSE(inUser);
+
+    // Only the user view's own entry is removed.
+    data().slotRemoveItemFromUser(r0);
+    EXPECT_EQ(data().userView()->instances().size(), 1u);
+    data().slotRemoveItemFromUser(data().userView()->instances().front());
+    EXPECT_TRUE(data().userView()->instances().empty());
+    EXPECT_FALSE(userUpdated.last().at(0).toBool());
+}
