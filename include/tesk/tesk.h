@@ -4,6 +4,9 @@
 
 #include <tesk/tesk_app.h>
 #include <tesk/tesk_debug.h>
+#include <tesk/tesk_frame.h>
 #include <tesk/tesk_registry.h>
+#include <tesk/tesk_relay.h>
+#include <tesk/tesk_window.h>
 
 #endif

@@ -1,0 +1,6 @@
+#include "frame/cuimenubar.h"
+
+CuiMenuBar::CuiMenuBar(QWidget *mainWindow) : QMenuBar(mainWindow)
+{
+    setObjectName(QStringLiteral("CuiMenuBar::"));
+}
