@@ -2,16 +2,19 @@
 // time, registers it with the component broker, starts it from a command line, publishes its
 // own entry points, and keeps an idle function ticking until it is told to stop.
 //
-//   tesk-demo [--quit-after MS] [--library PATH] [-- words for the library's command line]
+//   tesk-demo [--quit-after MS] [--library PATH] [--screenshots DIR]
+//             [-- words for the library's command line]
 //
-// Without a display it runs on the offscreen platform and stops after 3 seconds unless told
-// otherwise.
+// It shows the splash, then a main window with its status bar. Without a display it runs on
+// the offscreen platform and stops after 3 seconds unless told otherwise; --screenshots writes
+// pictures of the main window and the splash into DIR.
 
 #include <tesk/tesk.h>
 
 #include <mosk/mosk.h>
 
 #include "../testhost/sanitizerdefaults.h"
+#include "framedemo.h"
 
 #include <dlfcn.h>
 #include <signal.h>
@@ -34,6 +37,7 @@ using Clock = std::chrono::steady_clock;
 // The library's exports that the demo calls, resolved with dlsym.
 struct Tesk
 {
+    void *library;
     decltype(&moskInitialisePlugin) initialisePlugin;
     decltype(&CuiQtInit_WinEx) qtInit;
     decltype(&CuiPump) pump;
@@ -60,6 +64,7 @@ Tesk load(const char *path)
     if (!library)
         throw std::runtime_error(std::string("cannot load ") + path + ": " + dlerror());
     Tesk t{};
+    t.library = library;
     resolve(library, "moskInitialisePlugin", t.initialisePlugin);
     resolve(library, "CuiQtInit_WinEx", t.qtInit);
     resolve(library, "CuiPump", t.pump);
@@ -78,6 +83,7 @@ struct Options
     const char *library = TESK_LIBRARY_PATH;
     long quitAfterMs = -1;
     std::string commandLine;
+    std::string screenshotDir;
 };
 
 Options parse(int argc, char **argv)
@@ -86,6 +92,8 @@ Options parse(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--quit-after") && i + 1 < argc) {
             o.quitAfterMs = std::atol(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--screenshots") && i + 1 < argc) {
+            o.screenshotDir = argv[++i];
         } else if (!std::strcmp(argv[i], "--library") && i + 1 < argc) {
             o.library = argv[++i];
         } else if (!std::strcmp(argv[i], "--")) {
@@ -147,6 +155,7 @@ void onInterrupt(int)
 void idle()
 {
     ++g_ticks;
+    demo::frameTick(g_ticks);
     if (g_ticks % 10 == 0)
         std::printf("host: idle tick %d\n", g_ticks);
 }
@@ -199,6 +208,11 @@ int runDemo(const Options &options)
     // Until a frame exists the library keeps its loop running: the demo says so.
     std::printf("host: QtShutdown before any frame answers %d\n", tesk.shutdown());
 
+    demo::loadFrameExports(tesk.library);
+    demo::FrameDemoOptions frameOptions{options.screenshotDir, std::getenv("KSODEBUG_INSTALL")};
+    demo::showSplash(frameOptions);
+    demo::createMainWindow(frameOptions);
+
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);
     const auto start = Clock::now();
@@ -211,6 +225,7 @@ int runDemo(const Options &options)
             break;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    demo::finishFrameDemo();
     tesk.deleteIdleObject();
     std::printf("host: stopped after %d idle ticks\n", g_ticks);
     if (!g_temporaryHome.empty())

@@ -238,21 +238,27 @@ void MainWindow::showProgress(int percent, int)
         return;
     }
     if (percent >= 0 && !d->progress && d->statusBar) {
-        // Laid over the message area, up to the busy indicator.
         d->progress = new QProgressBar(d->statusBar);
         d->progress->show();
-        const int busyX = d->busy ? d->busy->x() : 0;
-        d->progress->setMinimumWidth(qMax(0, busyX - d->statusBar->x()));
-        d->progress->setMaximumHeight(d->statusBar->height());
-        d->progress->resize(d->progress->minimumWidth(), d->statusBar->height());
     }
     if (!d->progress)
         return;
+    placeProgressBar();
     // A negative value empties the bar, as it did in the old toolkit.
     if (percent < 0)
         d->progress->reset();
     else
         d->progress->setValue(percent);
+}
+
+void MainWindow::placeProgressBar()
+{
+    // Laid over the message area, up to the busy indicator; the status bar may have been laid
+    // out anew since the last step.
+    const int busyX = d->busy ? d->busy->x() : 0;
+    d->progress->setMinimumWidth(qMax(0, busyX - d->statusBar->x()));
+    d->progress->setMaximumHeight(d->statusBar->height());
+    d->progress->setGeometry(0, 0, d->progress->minimumWidth(), d->statusBar->height());
 }
 
 void MainWindow::showRunState(int state, const char *text)

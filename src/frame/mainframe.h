@@ -112,6 +112,7 @@ protected:
 
 private:
     QWidget *statusField(int field) const;
+    void placeProgressBar();
     void runMenuCommand(int hostId);
     void setUsesBigIcons(bool on);
     void setUsesTextLabels(bool on);
