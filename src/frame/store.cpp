@@ -135,7 +135,8 @@ void Store::appendTopLevelWindow(QMainWindow *window)
 
 void Store::setCurrentTopLevelWindow(QMainWindow *window)
 {
-    m_currentTopLevel = window;
+    // Only a listed window is let go of when it ends.
+    m_currentTopLevel = m_topLevelWindows.contains(window) ? window : nullptr;
 }
 
 void Store::RemoveTopWindow(QMainWindow *window)

@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QRect>
 
 class CUIAbstractMainWindow;
@@ -87,5 +86,7 @@ private:
     bool m_topGeometryPending = false;
     bool m_allowDynamicTick = false;
     QRect m_topGeometry;
-    QPointer<QMainWindow> m_currentTopLevel;
+    // Cleared when the window leaves the list (a guarded pointer would be read while the
+    // window is half destroyed).
+    QMainWindow *m_currentTopLevel = nullptr;
 };
