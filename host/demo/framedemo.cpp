@@ -115,7 +115,8 @@ void createMainWindow(const FrameDemoOptions &options)
     const TeskHandle window = g_tesk.frameCreate("Debugger", kFrameContext, &record);
     g_tesk.createNewCode(0);
     g_haveWindow = window != 0;
-    std::printf("host: main window created, native handle %#lx\n", static_cast<unsigned long>(window));
+    std::printf("host: main window created, native handle %#lx\n",
+                static_cast<unsigned long>(window));
     if (!g_haveWindow)
         return;
     g_tesk.activationCallback(kFrameContext, &onActivation);

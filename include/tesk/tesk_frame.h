@@ -33,7 +33,8 @@ TESK_EXPORT void QtCreateNewEditor(int flag);
 /* Builds the requested window, hidden, named "Analysis", "Settings Window" or anything else
    (the main window); frameContext identifies it to the host from then on. Returns the native
    window handle of the current main window, 0 when there is none. record may be null. */
-TESK_EXPORT TeskHandle QtFrameCreate(const char *name, TeskHandle frameContext, CuiFrameRecord *record);
+TESK_EXPORT TeskHandle QtFrameCreate(const char *name, TeskHandle frameContext,
+                                     CuiFrameRecord *record);
 TESK_EXPORT void QtFrameShow(void);
 
 /* show non-zero: shows the splash (installDir/bin/splash.png, else the built-in picture named

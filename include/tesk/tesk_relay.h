@@ -19,7 +19,8 @@ TESK_EXPORT void CuiKsoDragAndDrop_dragStart(int mode, const char *utf8Text);
 /* Used by panes and dock windows from their drag handlers: widget is the QWidget, event the
    QDragMoveEvent or QDropEvent it received. Plain-text drags are offered to the window box
    through entries 7 (drag over) and 8 (drop) of the host's "windBoxFuncs" table. */
-TESK_EXPORT void CuiKsoDragAndDrop_dragMoveEvent(void *widget, TeskHandle windowBox, void *dragMoveEvent);
+TESK_EXPORT void CuiKsoDragAndDrop_dragMoveEvent(void *widget, TeskHandle windowBox,
+                                                 void *dragMoveEvent);
 TESK_EXPORT void CuiKsoDragAndDrop_dropEvent(void *widget, TeskHandle windowBox, void *dropEvent);
 
 #endif

@@ -8,7 +8,8 @@ struct CUIAbstractMainWindow::Private
 
 CUIAbstractMainWindow::CUIAbstractMainWindow(QWidget *parent, const char *name,
                                              Qt::WindowFlags flags)
-    : QMainWindow(parent, flags), d(std::make_unique<Private>())
+    : QMainWindow(parent, flags)
+    , d(std::make_unique<Private>())
 {
     setObjectName(QString::fromLatin1(name ? name : ""));
     Store::appendMainWindow(this);

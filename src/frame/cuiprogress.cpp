@@ -34,7 +34,8 @@ struct CuiProgress::Private
 // The old toolkit's flags for these labels only asked it not to erase the background before
 // painting; the picture is always drawn whole, so there is nothing to pass on.
 CuiProgress::CuiProgress(QWidget *parent, const char *name, Qt::WindowFlags flags)
-    : QLabel(parent, flags), d(std::make_unique<Private>())
+    : QLabel(parent, flags)
+    , d(std::make_unique<Private>())
 {
     if (name)
         setObjectName(QString::fromLatin1(name));
@@ -141,8 +142,8 @@ void CuiProgress::drawBall(QPainter *painter, int x, int y, int width, int heigh
     painter->setBrush(palette().color(QPalette::Highlight));
     painter->drawChord(x, y, width, height, 0, kFullCircle);
     painter->setBrush(palette().color(QPalette::Light));
-    painter->drawChord(x + thickness, y + thickness, width - 2 * thickness,
-                       height - 2 * thickness, 0, kFullCircle);
+    painter->drawChord(x + thickness, y + thickness, width - 2 * thickness, height - 2 * thickness,
+                       0, kFullCircle);
 }
 
 void CuiProgress::resizeEvent(QResizeEvent *event)

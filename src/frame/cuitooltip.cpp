@@ -20,7 +20,8 @@ CuiToolTip::CuiToolTip(QWidget *parent, const QString &text)
     setText(text);
     adjustSize();
     QPalette tipPalette = palette();
-    tipPalette.setColor(QPalette::Window, QToolTip::palette().color(QPalette::Active, QPalette::ToolTipBase));
+    tipPalette.setColor(QPalette::Window,
+                        QToolTip::palette().color(QPalette::Active, QPalette::ToolTipBase));
     setPalette(tipPalette);
     setAutoFillBackground(true);
 }

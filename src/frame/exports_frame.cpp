@@ -43,7 +43,8 @@ void QtShowSplash(int show, const char *imageName, const char *installDir)
 {
     tesk::guarded("QtShowSplash", [&] {
         if (show)
-            SplashScreen::showSplash(imageName, installDir ? QString::fromLocal8Bit(installDir) : QString());
+            SplashScreen::showSplash(imageName,
+                                     installDir ? QString::fromLocal8Bit(installDir) : QString());
         else
             SplashScreen::removeSplash();
     });

@@ -1,8 +1,6 @@
 #include "frame/f2_pending.h"
 
-void cuiInstallTranslations()
-{
-}
+void cuiInstallTranslations() {}
 
 QString CuiContextMenuMap::lookup(const QString &)
 {
@@ -11,8 +9,6 @@ QString CuiContextMenuMap::lookup(const QString &)
 
 namespace tesk::frame {
 
-void setCurrentMainWindowProvider(MainWindowProvider)
-{
-}
+void setCurrentMainWindowProvider(MainWindowProvider) {}
 
 } // namespace tesk::frame

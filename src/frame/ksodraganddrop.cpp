@@ -24,7 +24,8 @@ using WindowBoxTextFn = int (*)(TeskHandle handle, int copy, int x, int y, const
 int askWindowBox(WindowBoxEntry entry, TeskHandle box, int copy, const QPoint &global,
                  const QString &text)
 {
-    auto *table = static_cast<void **>(CuiFunctionRegistry::instance()->getVoidStar(QStringLiteral("windBoxFuncs")));
+    auto *table = static_cast<void **>(
+        CuiFunctionRegistry::instance()->getVoidStar(QStringLiteral("windBoxFuncs")));
     auto fn = table ? reinterpret_cast<WindowBoxTextFn>(table[entry]) : nullptr;
     if (!fn)
         return 0;
@@ -76,7 +77,8 @@ void drop(QWidget *widget, TeskHandle windowBox, QDropEvent *event)
     if (text.isNull())
         return;
     // A move only when the drag is one and the box allowed it while the mouse was over it.
-    const bool move = event->proposedAction() == Qt::MoveAction && (g_lastDragOverAnswer & kMoveAllowed);
+    const bool move =
+        event->proposedAction() == Qt::MoveAction && (g_lastDragOverAnswer & kMoveAllowed);
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     const QPoint global = widget->mapToGlobal(event->position().toPoint());
     if (askWindowBox(DropEntry, windowBox, move ? 0 : 1, global, text))

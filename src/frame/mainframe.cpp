@@ -44,7 +44,14 @@ constexpr int kInputEventLimit = 10;
 // the context request of the same click); neither must open it.
 int g_dockMenuSkips = 0;
 
-enum StatusField { BusyField = 1, MessageField, PositionField, LogField, JournalField, StdioLogField };
+enum StatusField {
+    BusyField = 1,
+    MessageField,
+    PositionField,
+    LogField,
+    JournalField,
+    StdioLogField
+};
 
 } // namespace
 
@@ -80,7 +87,8 @@ struct MainWindow::Private
 };
 
 MainWindow::MainWindow(QWidget *parent, const char *name, Qt::WindowFlags flags)
-    : CUIAbstractMainWindow(parent, name, flags), d(std::make_unique<Private>())
+    : CUIAbstractMainWindow(parent, name, flags)
+    , d(std::make_unique<Private>())
 {
     d->pane = new QWidget(this);
     d->pane->setObjectName(QStringLiteral("CuiKSOPane"));
@@ -130,7 +138,8 @@ void MainWindow::createFullStatusBar()
     d->position->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("Ln 00000, Col 0000")));
     const char *const indicatorWidths[] = {" LOG ", " JOU ", " STDIOLog "};
     for (int i = 0; i < 3; ++i)
-        d->indicators[i]->setMinimumWidth(metrics.horizontalAdvance(QLatin1String(indicatorWidths[i])));
+        d->indicators[i]->setMinimumWidth(
+            metrics.horizontalAdvance(QLatin1String(indicatorWidths[i])));
     d->padlock->setFixedSize(kPadlockSize, kPadlockSize);
 
     bar->addPermanentWidget(d->busy, 0);
@@ -164,13 +173,18 @@ void MainWindow::createBareStatusBar()
 QWidget *MainWindow::statusField(int field) const
 {
     switch (field) {
-    case BusyField: return d->busy;
-    case MessageField: return d->statusBar;
-    case PositionField: return d->position;
+    case BusyField:
+        return d->busy;
+    case MessageField:
+        return d->statusBar;
+    case PositionField:
+        return d->position;
     case LogField:
     case JournalField:
-    case StdioLogField: return d->indicators[field - LogField];
-    default: return nullptr;
+    case StdioLogField:
+        return d->indicators[field - LogField];
+    default:
+        return nullptr;
     }
 }
 
@@ -351,9 +365,7 @@ int MainWindow::initialEncoding() const
     return d->initialEncoding;
 }
 
-void MainWindow::languageChange()
-{
-}
+void MainWindow::languageChange() {}
 
 // ---- menus and the host ------------------------------------------------------------------
 
@@ -445,9 +457,7 @@ void MainWindow::PopupMenuExecution(int id)
         d->contextMenuCallback(id);
 }
 
-void MainWindow::PopupAboutToHide()
-{
-}
+void MainWindow::PopupAboutToHide() {}
 
 void MainWindow::popContextMenu(const char *definition)
 {
@@ -597,7 +607,8 @@ QMenu *MainWindow::createPopupMenu()
     QAction *big = menu->addAction(tr("Show Big Icons"), this, &MainWindow::bigPixmapsSlot);
     big->setCheckable(true);
     big->setChecked(d->bigIcons);
-    QAction *text = menu->addAction(tr("Show Toolbar Text"), this, &MainWindow::toolbarTextLabelsSlot);
+    QAction *text =
+        menu->addAction(tr("Show Toolbar Text"), this, &MainWindow::toolbarTextLabelsSlot);
     text->setCheckable(true);
     text->setChecked(d->textLabels);
     return menu;
@@ -631,7 +642,8 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 void MainWindow::setUsesBigIcons(bool on)
 {
     d->bigIcons = on;
-    const int size = on ? kBigIconSize : style()->pixelMetric(QStyle::PM_ToolBarIconSize, nullptr, this);
+    const int size =
+        on ? kBigIconSize : style()->pixelMetric(QStyle::PM_ToolBarIconSize, nullptr, this);
     setIconSize(QSize(size, size));
 }
 
@@ -800,9 +812,12 @@ namespace {
 
 using Bar = FrameKind::StatusBar;
 const FrameKind kMainKind{"KSO MainWindow", true, 0, Bar::Full, true, false, MainWindow::MainKind};
-const FrameKind kSprKind{"KSO SPR Window", true, 1, Bar::Full, false, false, MainWindow::ProblemReportKind};
-const FrameKind kAnalysisKind{"KSO Analysis Window", true, 10, Bar::Message, true, true, MainWindow::AnalysisKind};
-const FrameKind kSettingsKind{"KSO Settings Window", false, 11, Bar::Bare, false, false, MainWindow::SettingsKind};
+const FrameKind kSprKind{
+    "KSO SPR Window", true, 1, Bar::Full, false, false, MainWindow::ProblemReportKind};
+const FrameKind kAnalysisKind{"KSO Analysis Window",   true, 10, Bar::Message, true, true,
+                              MainWindow::AnalysisKind};
+const FrameKind kSettingsKind{"KSO Settings Window",   false, 11, Bar::Bare, false, false,
+                              MainWindow::SettingsKind};
 
 void (*g_translationInstaller)() = &cuiInstallTranslations;
 bool g_translationsPending = true;
@@ -823,9 +838,15 @@ void furnish(MainWindow *window, const FrameKind &kind)
     window->setWindowIcon(kind.smallIcon ? QIcon(images::windowIcon(images::IconSize::Small))
                                          : images::windowIconSet());
     switch (kind.statusBar) {
-    case Bar::Full: window->createFullStatusBar(); break;
-    case Bar::Message: window->createMessageStatusBar(); break;
-    case Bar::Bare: window->createBareStatusBar(); break;
+    case Bar::Full:
+        window->createFullStatusBar();
+        break;
+    case Bar::Message:
+        window->createMessageStatusBar();
+        break;
+    case Bar::Bare:
+        window->createBareStatusBar();
+        break;
     }
 }
 

@@ -14,8 +14,8 @@ struct PopupDefinition::Marks
 
 bool PopupDefinition::Item::operator==(const Item &other) const
 {
-    return separator == other.separator && id == other.id && text == other.text
-           && checked == other.checked && disabled == other.disabled;
+    return separator == other.separator && id == other.id && text == other.text &&
+           checked == other.checked && disabled == other.disabled;
 }
 
 PopupDefinition::Marks PopupDefinition::readMarks(const QString &line)
@@ -42,8 +42,7 @@ PopupDefinition::Marks PopupDefinition::readMarks(const QString &line)
 }
 
 PopupDefinition::Item PopupDefinition::itemFor(const QString &remainder, int runningId,
-                                               const LabelLookup &label,
-                                               const TableText &tableText)
+                                               const LabelLookup &label, const TableText &tableText)
 {
     static const QRegularExpression keyed(QStringLiteral("^(#\\d+):(\\d+)$"));
     Item item;

@@ -59,14 +59,16 @@ QMainWindow *Store::currentTopLevelWindow()
 void Store::appendMainWindow(CUIAbstractMainWindow *window)
 {
     if (CuiDebugInfo::isSet(QStringLiteral("S0")))
-        qDebug("Store::appendMainWindow = 0x%08lx", static_cast<unsigned long>(reinterpret_cast<quintptr>(window)));
+        qDebug("Store::appendMainWindow = 0x%08lx",
+               static_cast<unsigned long>(reinterpret_cast<quintptr>(window)));
     instance()->m_mainWindows.append(window);
 }
 
 void Store::removeMainWindow(CUIAbstractMainWindow *window)
 {
     if (CuiDebugInfo::isSet(QStringLiteral("S0")))
-        qDebug("Store::removeMainWindow = 0x%08lx", static_cast<unsigned long>(reinterpret_cast<quintptr>(window)));
+        qDebug("Store::removeMainWindow = 0x%08lx",
+               static_cast<unsigned long>(reinterpret_cast<quintptr>(window)));
     QList<CUIAbstractMainWindow *> &list = instance()->m_mainWindows;
     list.removeAll(window);
     if (g_currentMainWindow == window)
@@ -129,8 +131,7 @@ void Store::appendTopLevelWindow(QMainWindow *window)
         return;
     m_topLevelWindows.append(window);
     // However the window ends, it leaves the list.
-    connect(window, &QObject::destroyed, this,
-            [this, window] { RemoveTopWindow(window); });
+    connect(window, &QObject::destroyed, this, [this, window] { RemoveTopWindow(window); });
 }
 
 void Store::setCurrentTopLevelWindow(QMainWindow *window)
@@ -150,6 +151,16 @@ void Store::setModalDialogShown(bool shown)
 {
     for (MainWindow *window : mainWindows())
         window->setModalDialogShown(shown);
+}
+
+void Store::setWindowColorIndex(TeskHandle handle, QRgb rgb)
+{
+    if (handle == 0)
+        return;
+    for (MainWindow *window : mainWindows()) {
+        if (window->setColourForHandle(handle, rgb))
+            return;
+    }
 }
 
 void Store::setTopGeometry(const QRect &geometry)

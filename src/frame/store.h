@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QRect>
+#include <QRgb>
 
 class CUIAbstractMainWindow;
 class MainWindow;
@@ -49,6 +50,8 @@ public:
     const QList<QMainWindow *> &topLevelWindows() const { return m_topLevelWindows; }
 
     void setModalDialogShown(bool shown);
+    // The first main window that has the handle takes the colour for its colour icon.
+    void setWindowColorIndex(TeskHandle handle, QRgb rgb);
 
     // Window-kind switches for the next frame.
     bool isSprWindow() const { return m_sprWindow; }

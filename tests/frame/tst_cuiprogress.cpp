@@ -56,16 +56,6 @@ TEST(CuiProgress, StartDoesNotRedraw)
     EXPECT_EQ(bar.lastStep(), 20);
 }
 
-TEST(CuiProgress, StandingBarDrawsItsBallWhenStopped)
-{
-    CuiProgress bar;
-    bar.resize(16, 100);
-    bar.show();
-    // Upright bars work out their steps on every redraw, running or not.
-    EXPECT_EQ(bar.lastStep(), (100 - 16) / 4);
-    EXPECT_FALSE(bar.isRunning());
-}
-
 TEST(CuiProgress, TracesWithDebugFlagT0)
 {
     qputenv("TESK_DEBUG", "+T0");

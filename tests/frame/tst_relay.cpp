@@ -5,8 +5,8 @@
 #include "frame/ksodraganddrop.h"
 
 #include <QDropEvent>
-#include <QPointer>
 #include <QMimeData>
+#include <QPointer>
 #include <QWidget>
 
 #include <gtest/gtest.h>

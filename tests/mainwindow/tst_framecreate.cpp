@@ -35,7 +35,8 @@ TEST_F(FrameCreate, KindsByNameWithTheirFurniture)
     const Case cases[] = {
         {"Debugger", "KSO MainWindow", MainWindow::MainKind, true, true, true, true},
         {"Analysis", "KSO Analysis Window", MainWindow::AnalysisKind, true, true, false, true},
-        {"Settings Window", "KSO Settings Window", MainWindow::SettingsKind, false, false, false, false},
+        {"Settings Window", "KSO Settings Window", MainWindow::SettingsKind, false, false, false,
+         false},
         // The names compare exactly.
         {"analysis", "KSO MainWindow", MainWindow::MainKind, true, true, true, true},
     };

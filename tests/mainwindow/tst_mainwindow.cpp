@@ -17,8 +17,8 @@
 #include <QTest>
 #include <QToolBar>
 
-using testhost::ModalAnswers;
 using tesk::system::ModalSeam;
+using testhost::ModalAnswers;
 
 using MainWindowTest = FrameTest;
 
@@ -141,7 +141,8 @@ TEST_F(MainWindowTest, CaptionsFollowKindAndConnection)
     for (const Case &c : cases) {
         MainWindow *window = createFrame(c.frame, ++handle);
         window->setConnectionName(QLatin1String(c.connection));
-        EXPECT_EQ(window->windowTitle(), QLatin1String(c.caption)) << c.frame << " " << c.connection;
+        EXPECT_EQ(window->windowTitle(), QLatin1String(c.caption))
+            << c.frame << " " << c.connection;
         EXPECT_EQ(window->connectionName(), QLatin1String(c.connection));
     }
     QtCreateNewSpr(1);
@@ -347,11 +348,15 @@ TEST_F(MainWindowTest, ManagerSignalsReachTheWindow)
 
 TEST_F(MainWindowTest, ColourIconTakesTheWindowsHandleOnly)
 {
+    MainWindow *other = createFrame("Debugger", 4);
     MainWindow *window = createFrame("Debugger", 5);
-    EXPECT_FALSE(window->setColourForHandle(0, 0xff0000));
-    EXPECT_FALSE(window->setColourForHandle(6, 0xff0000));
-    EXPECT_TRUE(window->setColourForHandle(5, 0x00ff00));
+    Store::instance()->setWindowColorIndex(0, 0xff0000);
+    Store::instance()->setWindowColorIndex(6, 0xff0000);
+    EXPECT_EQ(window->colour(), QRgb(0));
+    Store::instance()->setWindowColorIndex(5, 0x00ff00);
     EXPECT_EQ(window->colour(), QRgb(0x00ff00));
+    EXPECT_EQ(other->colour(), QRgb(0));
+    EXPECT_FALSE(window->setColourForHandle(0, 0xff0000));
     window->removeColourIcon();
     EXPECT_FALSE(window->hasColourIcon());
     window->setColour(0x0000ff);

@@ -10,16 +10,6 @@
 
 using Store_ = FrameTest;
 
-TEST_F(Store_, SwitchDefaults)
-{
-    // Only the switches the tests do not change on the way.
-    Store *store = Store::instance();
-    EXPECT_TRUE(store->isQtWindow());
-    EXPECT_FALSE(store->allowDynamicTick());
-    EXPECT_FALSE(store->isTopGeometryPending());
-    EXPECT_EQ(Store::existing(), store);
-}
-
 TEST_F(Store_, UnknownHandleKeepsTheCurrentWindow)
 {
     MainWindow *first = createFrame("Debugger", 11);
