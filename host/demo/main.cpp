@@ -2,10 +2,12 @@
 // time, registers it with the component broker, starts it from a command line, publishes its
 // own entry points, and keeps an idle function ticking until it is told to stop.
 //
-//   tesk-demo [--quit-after MS] [--library PATH] [-- words for the library's command line]
+//   tesk-demo [--quit-after MS] [--library PATH] [--screenshots DIR]
+//             [-- words for the library's command line]
 //
-// Without a display it runs on the offscreen platform and stops after 3 seconds unless told
-// otherwise.
+// It shows the splash, then a main window with its status bar. Without a display it runs on
+// the offscreen platform and stops after 3 seconds unless told otherwise; --screenshots writes
+// pictures of the main window and the splash into DIR.
 
 #include "services.h"
 #include "registers.h"
@@ -15,6 +17,7 @@
 #include <mosk/mosk.h>
 
 #include "../testhost/sanitizerdefaults.h"
+#include "framedemo.h"
 
 #include <dlfcn.h>
 #include <signal.h>
@@ -83,6 +86,7 @@ struct Options
     const char *library = TESK_LIBRARY_PATH;
     long quitAfterMs = -1;
     std::string commandLine;
+    std::string screenshotDir;
 };
 
 Options parse(int argc, char **argv)
@@ -91,6 +95,8 @@ Options parse(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--quit-after") && i + 1 < argc) {
             o.quitAfterMs = std::atol(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--screenshots") && i + 1 < argc) {
+            o.screenshotDir = argv[++i];
         } else if (!std::strcmp(argv[i], "--library") && i + 1 < argc) {
             o.library = argv[++i];
         } else if (!std::strcmp(argv[i], "--")) {
@@ -152,6 +158,7 @@ void onInterrupt(int)
 void idle()
 {
     ++g_ticks;
+    demo::frameTick(g_ticks);
     if (g_ticks % 10 == 0)
         std::printf("host: idle tick %d\n", g_ticks);
 }
@@ -207,6 +214,11 @@ int runDemo(const Options &options)
     // Until a frame exists the library keeps its loop running: the demo says so.
     std::printf("host: QtShutdown before any frame answers %d\n", tesk.shutdown());
 
+    demo::loadFrameExports(tesk.library);
+    demo::FrameDemoOptions frameOptions{options.screenshotDir, std::getenv("KSODEBUG_INSTALL")};
+    demo::showSplash(frameOptions);
+    demo::createMainWindow(frameOptions);
+
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);
     const auto start = Clock::now();
@@ -219,6 +231,7 @@ int runDemo(const Options &options)
             break;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    demo::finishFrameDemo();
     tesk.deleteIdleObject();
     std::printf("host: stopped after %d idle ticks\n", g_ticks);
     if (!g_temporaryHome.empty())

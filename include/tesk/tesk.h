@@ -4,10 +4,13 @@
 
 #include <tesk/tesk_app.h>
 #include <tesk/tesk_debug.h>
+#include <tesk/tesk_frame.h>
 #include <tesk/tesk_help.h>
 #include <tesk/tesk_i18n.h>
 #include <tesk/tesk_registers.h>
 #include <tesk/tesk_registry.h>
+#include <tesk/tesk_relay.h>
 #include <tesk/tesk_visual.h>
+#include <tesk/tesk_window.h>
 
 #endif

@@ -6,6 +6,8 @@
 #include "frame/cuihandles.h"
 #include "frame/cuii18n.h"
 #include "frame/exportguard.h"
+#include "frame/mainframe.h"
+#include "frame/store.h"
 #include "frame/uiidle.h"
 #include "sync/syncregistration.h"
 
@@ -114,8 +116,11 @@ int CuiUpdateSettings(void)
     return 0;
 }
 
-int CuiSetActivationCallback(TeskHandle, CuiActivationFn)
+int CuiSetActivationCallback(TeskHandle mainWindow, CuiActivationFn fn)
 {
-    // No main window can carry the handle until frames are created.
-    return 0;
+    MainWindow *window = Store::instance()->findMainWindowByHandle(mainWindow);
+    if (!window)
+        return 0;
+    window->setActivationCallback(fn);
+    return 1;
 }

@@ -4,8 +4,10 @@ class KFormattedData;
 class KMediator_Display;
 class KMediator_Format;
 
-// The process-wide in-place-edit flag: raised while the formatting library's editor runs,
-// so that the frame can tell a value being edited from ordinary input.
+// The process-wide in-place-edit flag, raised by the register and memory views while a value is
+// edited in place: main windows then ignore close requests, dock windows neither hide nor
+// close, and the exit command does not reach the host, so the edit is never torn down under
+// the user.
 void setInPlaceEditActive(bool active);
 bool isInPlaceEditActive();
 

@@ -1,0 +1,169 @@
+// The host side of main windows: what the engine does while it starts and runs. The demo is a
+// Qt-aware host only for its screenshots, which it takes of the library's top-level windows.
+#include "framedemo.h"
+
+#include <tesk/tesk.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QWidget>
+
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace demo {
+
+namespace {
+
+constexpr TeskHandle kFrameContext = 0x1001;
+
+struct FrameExports
+{
+    decltype(&QtCreateNewCode) createNewCode;
+    decltype(&QtFrameCreate) frameCreate;
+    decltype(&QtFrameShow) frameShow;
+    decltype(&QtShowSplash) showSplash;
+    decltype(&CuiSetSplashMessage) splashMessage;
+    decltype(&CuiSetStatusText) statusText;
+    decltype(&CuiSetPadlockState) padlock;
+    decltype(&CuiShowProgress) progress;
+    decltype(&CuiShowRunState) runState;
+    decltype(&CuiSetActivationCallback) activationCallback;
+    decltype(&CuiToolTipShowAt) toolTipShow;
+    decltype(&CuiToolTipHide) toolTipHide;
+    decltype(&CuiPump) pump;
+};
+
+FrameExports g_tesk{};
+bool g_haveWindow = false;
+
+template<typename Fn>
+void resolve(void *library, const char *name, Fn &slot)
+{
+    slot = reinterpret_cast<Fn>(dlsym(library, name));
+    if (!slot)
+        throw std::runtime_error(std::string("libtesk.so does not export ") + name);
+}
+
+void onActivation(int lost)
+{
+    std::printf("host: main window %s the activation\n", lost ? "lost" : "got");
+}
+
+QWidget *topLevelWidget(const char *className, const char *objectName)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (objectName && widget->objectName() == QLatin1String(objectName))
+            return widget;
+        if (className && widget->inherits(className))
+            return widget;
+    }
+    return nullptr;
+}
+
+void saveScreenshot(QWidget *widget, const std::string &dir, const char *file)
+{
+    if (!widget || dir.empty())
+        return;
+    QDir().mkpath(QString::fromStdString(dir));
+    const QString path = QDir(QString::fromStdString(dir)).filePath(QLatin1String(file));
+    const bool saved = widget->grab().save(path);
+    std::printf("host: screenshot %s %s\n", qPrintable(path), saved ? "written" : "FAILED");
+}
+
+void pumpFor(int rounds)
+{
+    for (int i = 0; i < rounds; ++i)
+        g_tesk.pump();
+}
+
+} // namespace
+
+void loadFrameExports(void *library)
+{
+    FrameExports &t = g_tesk;
+    resolve(library, "QtCreateNewCode", t.createNewCode);
+    resolve(library, "QtFrameCreate", t.frameCreate);
+    resolve(library, "QtFrameShow", t.frameShow);
+    resolve(library, "QtShowSplash", t.showSplash);
+    resolve(library, "CuiSetSplashMessage", t.splashMessage);
+    resolve(library, "CuiSetStatusText", t.statusText);
+    resolve(library, "CuiSetPadlockState", t.padlock);
+    resolve(library, "CuiShowProgress", t.progress);
+    resolve(library, "CuiShowRunState", t.runState);
+    resolve(library, "CuiSetActivationCallback", t.activationCallback);
+    resolve(library, "CuiToolTipShowAt", t.toolTipShow);
+    resolve(library, "CuiToolTipHide", t.toolTipHide);
+    resolve(library, "CuiPump", t.pump);
+}
+
+void showSplash(const FrameDemoOptions &options)
+{
+    g_tesk.showSplash(1, "kso", options.installDir.c_str());
+    g_tesk.splashMessage("Starting the engine...");
+    std::printf("host: splash shown\n");
+    saveScreenshot(topLevelWidget("SplashScreen", nullptr), options.screenshotDir, "splash.png");
+}
+
+void createMainWindow(const FrameDemoOptions &options)
+{
+    g_tesk.createNewCode(1);
+    CuiFrameRecord record{1, 0, 0, -1};
+    const TeskHandle window = g_tesk.frameCreate("Debugger", kFrameContext, &record);
+    g_tesk.createNewCode(0);
+    g_haveWindow = window != 0;
+    std::printf("host: main window created, native handle %#lx\n",
+                static_cast<unsigned long>(window));
+    if (!g_haveWindow)
+        return;
+    g_tesk.activationCallback(kFrameContext, &onActivation);
+    g_tesk.frameShow();
+    g_tesk.showSplash(0, nullptr, nullptr);
+
+    g_tesk.statusText(kFrameContext, 2, "Connected to the simulated target", nullptr);
+    g_tesk.statusText(kFrameContext, 3, "Ln 42, Col 7", "Cursor position in the source");
+    g_tesk.statusText(kFrameContext, 4, "LOG", "Logging to file");
+    g_tesk.statusText(kFrameContext, 5, "JOU", "Journal on");
+    g_tesk.statusText(kFrameContext, 6, "STDIOLog", "Target output logged");
+    g_tesk.padlock(1);
+    g_tesk.runState(kFrameContext, 0, "Running");
+    g_tesk.progress(kFrameContext, 60, 0);
+    for (int i = 0; i < 8; ++i)
+        g_tesk.runState(kFrameContext, 1, "Running");
+    std::printf("host: status bar filled, target running\n");
+
+    if (QWidget *main = topLevelWidget(nullptr, "KSO MainWindow")) {
+        main->resize(900, 560);
+        pumpFor(20);
+        g_tesk.progress(kFrameContext, 60, 0);
+        pumpFor(5);
+        saveScreenshot(main, options.screenshotDir, "mainwindow.png");
+    }
+}
+
+void frameTick(int tick)
+{
+    if (!g_haveWindow)
+        return;
+    g_tesk.runState(kFrameContext, 1, "Running");
+    const int percent = 60 + tick;
+    g_tesk.progress(kFrameContext, percent > 100 ? 100 : percent, 0);
+    if (tick == 5)
+        g_tesk.toolTipShow("The target is running", 200, 200);
+    if (tick == 10)
+        g_tesk.toolTipHide();
+}
+
+void finishFrameDemo()
+{
+    if (!g_haveWindow)
+        return;
+    g_tesk.toolTipHide();
+    g_tesk.runState(kFrameContext, -1, "Stopped");
+    g_tesk.statusText(kFrameContext, 2, "Target stopped", nullptr);
+}
+
+} // namespace demo

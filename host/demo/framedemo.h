@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+// The demo's main window: a splash while it starts, then a code window with its status bar,
+// whose run state and progress move with the host's idle ticks.
+namespace demo {
+
+struct FrameDemoOptions
+{
+    // Where to write screenshots of the main window and the splash; empty for none.
+    std::string screenshotDir;
+    std::string installDir;
+};
+
+// Resolves the frame exports from the loaded library; throws when one is missing.
+void loadFrameExports(void *library);
+void showSplash(const FrameDemoOptions &options);
+void createMainWindow(const FrameDemoOptions &options);
+// Called from the host's idle function.
+void frameTick(int tick);
+void finishFrameDemo();
+
+} // namespace demo

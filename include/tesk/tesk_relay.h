@@ -1,0 +1,26 @@
+/* The host's tool tip and the text drag-and-drop relay between panes and window boxes. */
+#ifndef TESK_RELAY_H
+#define TESK_RELAY_H
+
+#include <tesk/tesk_global.h>
+
+/* Shows one tool tip (Latin-1 text, rich text allowed) at a global position, replacing the
+   one shown before; CuiToolTipHide removes it. */
+TESK_EXPORT void CuiToolTipShowAt(const char *text, int x, int y);
+TESK_EXPORT void CuiToolTipHide(void);
+
+/* A word the host keeps with the library for its drags. */
+TESK_EXPORT int CuiKsoDragAndDrop_setDragContext(int context);
+/* Writes the word to *out and returns out (nothing written when out is null). */
+TESK_EXPORT int *CuiKsoDragAndDrop_getDragContext(int *out);
+/* Starts a drag of UTF-8 text: mode 0 copies, any other mode lets the target move it. */
+TESK_EXPORT void CuiKsoDragAndDrop_dragStart(int mode, const char *utf8Text);
+
+/* Used by panes and dock windows from their drag handlers: widget is the QWidget, event the
+   QDragMoveEvent or QDropEvent it received. Plain-text drags are offered to the window box
+   through entries 7 (drag over) and 8 (drop) of the host's "windBoxFuncs" table. */
+TESK_EXPORT void CuiKsoDragAndDrop_dragMoveEvent(void *widget, TeskHandle windowBox,
+                                                 void *dragMoveEvent);
+TESK_EXPORT void CuiKsoDragAndDrop_dropEvent(void *widget, TeskHandle windowBox, void *dropEvent);
+
+#endif

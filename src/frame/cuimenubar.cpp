@@ -1,0 +1,7 @@
+#include "frame/cuimenubar.h"
+
+CuiMenuBar::CuiMenuBar(QWidget *mainWindow)
+    : QMenuBar(mainWindow)
+{
+    setObjectName(QStringLiteral("CuiMenuBar::"));
+}

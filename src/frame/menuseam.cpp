@@ -1,0 +1,27 @@
+#include "frame/menuseam.h"
+
+#include <utility>
+
+int g_menuCallbackState = 0;
+
+namespace tesk::frame {
+
+namespace {
+MenuManagerOps &installed()
+{
+    static MenuManagerOps ops;
+    return ops;
+}
+} // namespace
+
+MenuManagerOps setMenuManagerOps(const MenuManagerOps &ops)
+{
+    return std::exchange(installed(), ops);
+}
+
+const MenuManagerOps &menuManagerOps()
+{
+    return installed();
+}
+
+} // namespace tesk::frame

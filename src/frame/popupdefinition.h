@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// The host's context popups arrive as text, one item a line: leading marks ("!" disabled,
+// "=" checked, "-" checked and disabled), then the item: empty for a separator, "#key:id" for
+// an item with a label from the label dictionary, or its own text. A line of "$" stands for
+// the three dock items, "^" for the first two of them.
+class PopupDefinition
+{
+public:
+    struct Item
+    {
+        bool separator = false;
+        int id = 0;
+        QString text;
+        bool checked = false;
+        bool disabled = false;
+
+        bool operator==(const Item &other) const;
+    };
+
+    enum DockItem { DockOrFloat = 666, Hide = 667, Close = 668 };
+
+    // The label of a dictionary key ("#120"), or an empty text.
+    using LabelLookup = std::function<QString(const QString &key)>;
+    // The text of the main menu tables' item with a host id, or an empty text.
+    using TableText = std::function<QString(int hostId)>;
+
+    static QList<Item> parse(const QString &definition, const LabelLookup &label,
+                             const TableText &tableText);
+
+private:
+    struct Marks;
+    static Marks readMarks(const QString &line);
+    static Item itemFor(const QString &remainder, int runningId, const LabelLookup &label,
+                        const TableText &tableText);
+    static void appendDockItems(QList<Item> &items, bool withClose);
+};

@@ -1,0 +1,73 @@
+#include "frames.h"
+
+#include <QApplication>
+
+FakeMenuManager::Command FakeMenuManager::onCommand;
+QString FakeMenuManager::buildError;
+std::vector<int> FakeMenuManager::commands;
+
+namespace {
+
+QObject *buildFake(MainWindow *, int tableKind, QString *errorText)
+{
+    *errorText = FakeMenuManager::buildError;
+    auto *manager = new FakeMenuManager;
+    manager->setObjectName(QStringLiteral("table %1").arg(tableKind));
+    return manager;
+}
+
+void activateFake(QObject *manager, int hostId)
+{
+    static_cast<FakeMenuManager *>(manager)->run(hostId);
+}
+
+QString fakeItemText(int tableKind, int hostId)
+{
+    return tableKind == 0 && hostId == 32911 ? QStringLiteral("C&lose Window") : QString();
+}
+
+} // namespace
+
+FakeMenus::FakeMenus()
+{
+    tesk::frame::MenuManagerOps ops;
+    ops.build = &buildFake;
+    ops.activate = &activateFake;
+    ops.itemText = &fakeItemText;
+    m_previous = tesk::frame::setMenuManagerOps(ops);
+    FakeMenuManager::commands.clear();
+    FakeMenuManager::onCommand = nullptr;
+    FakeMenuManager::buildError.clear();
+}
+
+FakeMenus::~FakeMenus()
+{
+    tesk::frame::setMenuManagerOps(m_previous);
+    FakeMenuManager::onCommand = nullptr;
+}
+
+void FrameTest::SetUp()
+{
+    QtCreateNewSpr(0);
+    QtCreateNewEditor(0);
+    QtCreateNewCode(0);
+}
+
+void FrameTest::TearDown()
+{
+    for (MainWindow *window : Store::instance()->mainWindows())
+        delete window;
+    QtCreateNewSpr(0);
+    QtCreateNewEditor(0);
+    QtCreateNewCode(0);
+    Store::instance()->setDockingWindow(true);
+}
+
+MainWindow *FrameTest::createFrame(const char *name, TeskHandle handle)
+{
+    QtCreateNewCode(1);
+    CuiFrameRecord record{1, 0, 3, 77};
+    QtFrameCreate(name, handle, &record);
+    EXPECT_EQ(record.result, 0);
+    return Store::currentMainWindow();
+}
