@@ -4,6 +4,7 @@
 
 #include <tesk/tesk_app.h>
 #include <tesk/tesk_debug.h>
+#include <tesk/tesk_memoryaccess.h>
 #include <tesk/tesk_registry.h>
 
 #endif
