@@ -316,11 +316,12 @@ MoskResult SimulatedTarget::memorySpaceInfo(void *face, int32_t target,
     return nullptr;
 }
 
-MoskResult SimulatedTarget::addressToText(void *, int32_t, const TeskMemoryAddress *address,
-                                          MoskOStream *text)
+MoskResult SimulatedTarget::addressToText(void *face, int32_t target,
+                                          const TeskMemoryAddress *address, MoskOStream *text)
 {
     if (!address)
         return badArgument();
+    self(face)->record(Kind::AddressText, target, address, 0);
     char buffer[32];
     if (address->space)
         std::snprintf(buffer, sizeof buffer, "%u:0x%08X", address->space, address->offset);

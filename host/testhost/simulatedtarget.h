@@ -21,7 +21,7 @@ class SimulatedTarget : public mosk::Object<mosk::EmptyMutex>
 public:
     using Face = mosk::Implements<SimulatedTarget, IGb_MemoryAccess, TESK_IID_MEMORY_ACCESS, 0, 0>;
 
-    enum class Kind { Read, Write, Fill, Breakpoint, DisassemblyLines };
+    enum class Kind { Read, Write, Fill, Breakpoint, DisassemblyLines, AddressText };
 
     struct Access
     {
