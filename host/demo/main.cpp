@@ -7,6 +7,8 @@
 // Without a display it runs on the offscreen platform and stops after 3 seconds unless told
 // otherwise.
 
+#include "memorydemo.h"
+
 #include <tesk/tesk.h>
 
 #include <mosk/mosk.h>
@@ -145,6 +147,7 @@ void onInterrupt(int)
 void idle()
 {
     ++g_ticks;
+    advanceSimulatedTarget();
     if (g_ticks % 10 == 0)
         std::printf("host: idle tick %d\n", g_ticks);
 }
@@ -179,6 +182,7 @@ int runDemo(const Options &options)
     std::printf("host: loading %s\n", options.library);
     const Tesk tesk = load(options.library);
     registerWithBroker(tesk);
+    installSimulatedTarget();
 
     std::string commandLine = options.commandLine;
     if (!tesk.qtInit("tesk-demo", commandLine.data())) {
@@ -210,6 +214,7 @@ int runDemo(const Options &options)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     tesk.deleteIdleObject();
+    reportSimulatedTarget();
     std::printf("host: stopped after %d idle ticks\n", g_ticks);
     if (!g_temporaryHome.empty())
         std::filesystem::remove_all(g_temporaryHome);
