@@ -4,7 +4,10 @@
 
 #include <tesk/tesk_app.h>
 #include <tesk/tesk_debug.h>
+#include <tesk/tesk_help.h>
+#include <tesk/tesk_i18n.h>
 #include <tesk/tesk_memoryaccess.h>
 #include <tesk/tesk_registry.h>
+#include <tesk/tesk_visual.h>
 
 #endif
