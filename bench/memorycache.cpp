@@ -1,6 +1,7 @@
 // Scrolling a memory view through the cache: a 64-line view of 16-byte lines moves line by
 // line through 1 MiB of simulated target memory. Reported per line: the host calls and bytes
 // read, and the time of one step; and the cost of asking again for a page already held.
+#include "sanitizerdefaults.h"
 #include "simulatedtarget.h"
 #include "testhost.h"
 
