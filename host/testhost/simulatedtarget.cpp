@@ -56,7 +56,8 @@ const IGb_MemoryAccessOps SimulatedTarget::s_ops = {
     &adjustAddress2,
 };
 
-SimulatedTarget::SimulatedTarget() : m_face(this, &s_ops)
+SimulatedTarget::SimulatedTarget()
+    : m_face(this, &s_ops)
 {
     enterInterface(MOSK_IID_BASE, 1, &m_face);
 }
@@ -78,7 +79,8 @@ void SimulatedTarget::registerWithBroker()
 {
     SimulatedTarget &target = installed();
     MoskBroker *broker = moskGetObjectBroker();
-    if (!broker->ops->hasComponent(broker, TESK_MEMORY_ACCESS_CATEGORY, TESK_MEMORY_ACCESS_COMPONENT))
+    if (!broker->ops->hasComponent(broker, TESK_MEMORY_ACCESS_CATEGORY,
+                                   TESK_MEMORY_ACCESS_COMPONENT))
         mosk::release(broker->ops->registerComponent(broker, TESK_MEMORY_ACCESS_CATEGORY,
                                                      TESK_MEMORY_ACCESS_COMPONENT, target.face()));
 }
@@ -108,7 +110,8 @@ void SimulatedTarget::reset()
 
 uint8_t SimulatedTarget::patternByte(int target, uint32_t offset)
 {
-    return uint8_t(offset ^ (offset >> 8) ^ (offset >> 16) ^ (offset >> 24) ^ uint32_t(target * 31));
+    return uint8_t(offset ^ (offset >> 8) ^ (offset >> 16) ^ (offset >> 24) ^
+                   uint32_t(target * 31));
 }
 
 uint8_t SimulatedTarget::peek(int target, uint32_t offset) const
@@ -226,8 +229,8 @@ uint32_t SimulatedTarget::describeRuns(int target, uint32_t offset, uint32_t len
 void SimulatedTarget::record(Kind kind, int target, const TeskMemoryAddress *address,
                              uint32_t length)
 {
-    m_log.push_back({kind, target, address ? address->offset : 0, address ? address->space : 0,
-                     length});
+    m_log.push_back(
+        {kind, target, address ? address->offset : 0, address ? address->space : 0, length});
 }
 
 MoskResult SimulatedTarget::read(void *face, int32_t target, const TeskMemoryAddress *address,
@@ -239,8 +242,8 @@ MoskResult SimulatedTarget::read(void *face, int32_t target, const TeskMemoryAdd
         return badArgument();
     t->record(Kind::Read, target, address, length);
     t->m_lastReadFlags = flags;
-    if (uint64_t(address->offset) + length > (uint64_t(1) << 32)
-        || !t->readable(target, address->offset, length))
+    if (uint64_t(address->offset) + length > (uint64_t(1) << 32) ||
+        !t->readable(target, address->offset, length))
         return failure();
     t->m_answer.resize(length);
     for (uint32_t i = 0; i < length; ++i)
@@ -256,8 +259,8 @@ MoskResult SimulatedTarget::read(void *face, int32_t target, const TeskMemoryAdd
 }
 
 MoskResult SimulatedTarget::memorySpaceAction(void *face, TeskHandle, int32_t target,
-                                              const TeskMemoryAddress *address, int32_t,
-                                              intptr_t x, intptr_t y, uint32_t *result)
+                                              const TeskMemoryAddress *address, int32_t, intptr_t x,
+                                              intptr_t y, uint32_t *result)
 {
     SimulatedTarget *t = self(face);
     if (!address || x <= 0 || !y)
@@ -379,8 +382,8 @@ MoskResult SimulatedTarget::supportsRunningAccess(void *face, int32_t target, ui
 
 MoskResult SimulatedTarget::targetName(void *face, int32_t target, MoskOStream *name)
 {
-    return writeText(name, lookup(self(face)->m_names, target,
-                                  std::string("target ") + std::to_string(target)));
+    return writeText(
+        name, lookup(self(face)->m_names, target, std::string("target ") + std::to_string(target)));
 }
 
 MoskResult SimulatedTarget::createBreakpoint(void *face, TeskHandle, int32_t target,

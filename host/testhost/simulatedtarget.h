@@ -99,17 +99,16 @@ private:
                            uint32_t length, int32_t mode, uint32_t *info, const uint8_t **data,
                            TeskMemoryRun *runs, uint32_t *runCount, intptr_t flags);
     static MoskResult memorySpaceAction(void *self, TeskHandle window, int32_t target,
-                                        const TeskMemoryAddress *address, int32_t zero,
-                                        intptr_t x, intptr_t y, uint32_t *result);
+                                        const TeskMemoryAddress *address, int32_t zero, intptr_t x,
+                                        intptr_t y, uint32_t *result);
     static MoskResult fill(void *self, TeskHandle window, int32_t target,
                            const TeskMemoryAddress *first, const TeskMemoryAddress *last,
                            uint32_t length, int32_t fillSize, const char *expression);
     static MoskResult disassemblyFormatLists(void *self, int32_t target, MoskOStream *ids,
                                              MoskOStream *names);
-    static MoskResult memorySpaceInfo(void *self, int32_t target,
-                                      const TeskMemoryAddress *address, uint32_t *lineCount,
-                                      const void **lines, const uint8_t **lengths,
-                                      int32_t formatId);
+    static MoskResult memorySpaceInfo(void *self, int32_t target, const TeskMemoryAddress *address,
+                                      uint32_t *lineCount, const void **lines,
+                                      const uint8_t **lengths, int32_t formatId);
     static MoskResult addressToText(void *self, int32_t target, const TeskMemoryAddress *address,
                                     MoskOStream *text);
     static MoskResult textToAddress(void *self, int32_t target, const char *text,

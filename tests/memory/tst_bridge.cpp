@@ -216,12 +216,12 @@ TEST_F(Bridge, WritesFillsAndBreakpointsReachTheTarget)
     EXPECT_EQ(sim().peek(1, 0x311), 7);
     EXPECT_EQ(sim().bytes(SimulatedTarget::Kind::Fill), 6u);
 
-    EXPECT_TRUE(bridge()->createBreakpointAt(nullptr, 1, UMemoryAddress(0, 0x10),
-                                             UMemoryAddress(0, 0x1F)));
+    EXPECT_TRUE(
+        bridge()->createBreakpointAt(nullptr, 1, UMemoryAddress(0, 0x10), UMemoryAddress(0, 0x1F)));
     EXPECT_EQ(sim().log().back().length, 16u);
     // The host refuses a reversed range: the answer says so.
-    EXPECT_FALSE(bridge()->createBreakpointAt(nullptr, 1, UMemoryAddress(0, 0x1F),
-                                              UMemoryAddress(0, 0x10)));
+    EXPECT_FALSE(
+        bridge()->createBreakpointAt(nullptr, 1, UMemoryAddress(0, 0x1F), UMemoryAddress(0, 0x10)));
 }
 
 TEST_F(Bridge, WithoutTheComponentEveryWrapperAnswersItsFailureValue)

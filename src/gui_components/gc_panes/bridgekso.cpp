@@ -119,9 +119,9 @@ void KGcp_Bridge_KSO::connect()
     try {
         m_facade = static_cast<ITesk_Facade *>(
             queryComponent(broker, "tesk", "tesk_Facade.component.1", TESK_IID_FACADE));
-        m_memoryAccess = static_cast<IGb_MemoryAccess *>(queryComponent(
-            broker, TESK_MEMORY_ACCESS_CATEGORY, TESK_MEMORY_ACCESS_COMPONENT,
-            TESK_IID_MEMORY_ACCESS));
+        m_memoryAccess = static_cast<IGb_MemoryAccess *>(
+            queryComponent(broker, TESK_MEMORY_ACCESS_CATEGORY, TESK_MEMORY_ACCESS_COMPONENT,
+                           TESK_IID_MEMORY_ACCESS));
     } catch (...) {
     }
 }
@@ -129,7 +129,8 @@ void KGcp_Bridge_KSO::connect()
 TeskHandle KGcp_Bridge_KSO::windowHandleOf(QWidget *widget)
 {
     TeskHandle handle = 0;
-    if (m_facade && !succeeds([&] { return m_facade->ops->windowHandle(m_facade, widget, &handle); }))
+    if (m_facade &&
+        !succeeds([&] { return m_facade->ops->windowHandle(m_facade, widget, &handle); }))
         handle = 0;
     return handle;
 }
@@ -154,8 +155,8 @@ bool KGcp_Bridge_KSO::byteOrderAt(int target, const UMemoryAddress &address)
     uint8_t bigEndian = 0;
     return succeeds([&] {
                return m_memoryAccess->ops->byteOrderAt(m_memoryAccess, target, &record, &bigEndian);
-           })
-           && bigEndian != 0;
+           }) &&
+           bigEndian != 0;
 }
 
 int KGcp_Bridge_KSO::defaultAccessSize(int target, const UMemoryAddress &address)
@@ -176,9 +177,10 @@ bool KGcp_Bridge_KSO::supportsRunningAccess(int target)
         return false;
     uint8_t supported = 0;
     return succeeds([&] {
-               return m_memoryAccess->ops->supportsRunningAccess(m_memoryAccess, target, &supported);
-           })
-           && supported != 0;
+               return m_memoryAccess->ops->supportsRunningAccess(m_memoryAccess, target,
+                                                                 &supported);
+           }) &&
+           supported != 0;
 }
 
 std::string KGcp_Bridge_KSO::targetName(int target)
@@ -258,8 +260,8 @@ bool KGcp_Bridge_KSO::adjustAddress2(int target, const UMemoryAddress &address, 
     return true;
 }
 
-bool KGcp_Bridge_KSO::disassemblyFormatLists(const std::string &space, int target,
-                                             std::string &ids, std::string &names)
+bool KGcp_Bridge_KSO::disassemblyFormatLists(const std::string &space, int target, std::string &ids,
+                                             std::string &names)
 {
     if (!m_memoryAccess || !isMemorySpace(space))
         return false;
@@ -309,8 +311,8 @@ void KGcp_Bridge_KSO::memorySpaceAction(const std::string &space, QWidget *widge
     const TeskMemoryAddress record = recordOf(address);
     uint32_t result = 0;
     succeeds([&] {
-        return m_memoryAccess->ops->memorySpaceAction(m_memoryAccess, window, target, &record, 0,
-                                                      x, y, &result);
+        return m_memoryAccess->ops->memorySpaceAction(m_memoryAccess, window, target, &record, 0, x,
+                                                      y, &result);
     });
 }
 
@@ -345,7 +347,8 @@ void KGcp_Bridge_KSO::readMemory(const std::string &space, int target,
     try {
         // Nothing lies above offset 0xFFFFFFFF: a read near the top is cut there.
         const uint64_t room = uint64_t(1) << 32;
-        const auto total = static_cast<uint32_t>(std::min<uint64_t>(length, room - address.offset()));
+        const auto total =
+            static_cast<uint32_t>(std::min<uint64_t>(length, room - address.offset()));
         m_readBuffer.assign(total, 0);
         if (attributes)
             attributes->reserve(attributes->size() + total);
@@ -376,9 +379,9 @@ void KGcp_Bridge_KSO::readChunk(int target, const UMemoryAddress &address, uint3
     uint32_t info = 0;
     const uint8_t *hostData = nullptr;
     const TeskMemoryAddress record = recordOf(address);
-    MoskResult result = m_memoryAccess->ops->read(m_memoryAccess, target, &record, length, -1,
-                                                  &info, &hostData, m_runs.data(), &runCount,
-                                                  flags);
+    MoskResult result =
+        m_memoryAccess->ops->read(m_memoryAccess, target, &record, length, -1, &info, &hostData,
+                                  m_runs.data(), &runCount, flags);
     if (result || !hostData) {
         mosk::release(result);
         std::memset(into, 0, length);

@@ -30,7 +30,8 @@ uint32_t lengthBelowTop(const UMemoryAddress &address, uint32_t length)
 }
 
 KDataCacheBlock::KDataCacheBlock(KDataCacheMemory *owner, KGcp_Bridge_KSO *bridge)
-    : m_owner(owner), m_bridge(bridge)
+    : m_owner(owner)
+    , m_bridge(bridge)
 {
 }
 

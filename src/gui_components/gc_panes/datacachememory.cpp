@@ -7,7 +7,8 @@
 ADataCache::~ADataCache() = default;
 
 KDataCacheMemory::KDataCacheMemory(KViewMemoryInfo *owner, KGcp_Bridge_KSO *bridge)
-    : m_owner(owner), m_bridge(bridge ? bridge : KGcp_Bridge_KSO::instance())
+    : m_owner(owner)
+    , m_bridge(bridge ? bridge : KGcp_Bridge_KSO::instance())
 {
     for (auto &block : m_blocks)
         block = std::make_unique<KDataCacheBlock>(this, m_bridge);
@@ -48,8 +49,8 @@ int KDataCacheMemory::changeGeneration(const UMemoryAddress &address, uint32_t l
         if (!oldBytes)
             return 0;
         const uint32_t *oldAttributes = before.attributesAt(address, length);
-        if (std::memcmp(bytes, oldBytes, length) != 0
-            || std::memcmp(attributes, oldAttributes, length * sizeof(uint32_t)) != 0)
+        if (std::memcmp(bytes, oldBytes, length) != 0 ||
+            std::memcmp(attributes, oldAttributes, length * sizeof(uint32_t)) != 0)
             return steps;
     }
     return 0;

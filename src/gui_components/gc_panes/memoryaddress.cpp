@@ -1,12 +1,16 @@
 #include "gui_components/gc_panes/memoryaddress.h"
 
 UMemoryAddress::UMemoryAddress(const TeskMemoryAddress &record)
-    : m_space(record.space), m_offset(record.offset), m_valid(true)
+    : m_space(record.space)
+    , m_offset(record.offset)
+    , m_valid(true)
 {
 }
 
 UMemoryAddress::UMemoryAddress(uint32_t space, uint32_t offset, bool valid)
-    : m_space(space), m_offset(offset), m_valid(valid)
+    : m_space(space)
+    , m_offset(offset)
+    , m_valid(valid)
 {
 }
 
@@ -109,8 +113,8 @@ bool UMemoryAddress::isSameSpace(const UMemoryAddress &other) const
 
 bool UMemoryAddress::isInside(const UMemoryAddress &low, const UMemoryAddress &high) const
 {
-    return isSameSpace(low) && isSameSpace(high) && low.offset() <= offset()
-           && offset() <= high.offset();
+    return isSameSpace(low) && isSameSpace(high) && low.offset() <= offset() &&
+           offset() <= high.offset();
 }
 
 UMemoryAddress operator+(UMemoryAddress address, int64_t n)

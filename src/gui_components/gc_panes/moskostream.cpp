@@ -48,7 +48,7 @@ uint32_t KGcp_moskOStream::release(void *face)
 MoskResult KGcp_moskOStream::queryInterface(void *face, void **out, uint32_t id, uint32_t version)
 {
     static const tesk::broker::InterfaceVersion supported[] = {{MOSK_IID_BASE, 1},
-                                                             {MOSK_IID_OSTREAM, 1}};
+                                                               {MOSK_IID_OSTREAM, 1}};
     return tesk::broker::answerQuery(face, out, id, version, supported);
 }
 

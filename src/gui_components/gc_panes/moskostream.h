@@ -22,7 +22,8 @@ public:
 private:
     static KGcp_moskOStream *self(void *face);
 
-    static MoskResult getInterfaceInfo(void *, uint32_t *id, uint32_t *v1, uint32_t *v2, uint32_t *v3);
+    static MoskResult getInterfaceInfo(void *, uint32_t *id, uint32_t *v1, uint32_t *v2,
+                                       uint32_t *v3);
     static uint32_t addRef(void *face);
     static uint32_t release(void *face);
     static MoskResult queryInterface(void *face, void **out, uint32_t id, uint32_t version);

@@ -10,7 +10,10 @@
 class KViewActionMemory final : public AViewAction
 {
 public:
-    explicit KViewActionMemory(QObject *owner = nullptr) : AViewAction(owner) {}
+    explicit KViewActionMemory(QObject *owner = nullptr)
+        : AViewAction(owner)
+    {
+    }
 
     uint32_t targetId() const { return m_targetId; }
     void setTargetId(uint32_t id) { m_targetId = id; }

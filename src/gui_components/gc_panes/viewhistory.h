@@ -6,7 +6,10 @@ class QObject;
 class AViewAction
 {
 public:
-    explicit AViewAction(QObject *owner = nullptr) : m_owner(owner) {}
+    explicit AViewAction(QObject *owner = nullptr)
+        : m_owner(owner)
+    {
+    }
     virtual ~AViewAction() = default;
 
     QObject *owner() const { return m_owner; }
@@ -19,7 +22,10 @@ private:
 class AViewHistory
 {
 public:
-    explicit AViewHistory(QObject *owner = nullptr) : m_owner(owner) {}
+    explicit AViewHistory(QObject *owner = nullptr)
+        : m_owner(owner)
+    {
+    }
     virtual ~AViewHistory() = default;
     AViewHistory(const AViewHistory &) = delete;
     AViewHistory &operator=(const AViewHistory &) = delete;

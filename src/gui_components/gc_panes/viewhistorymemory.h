@@ -9,7 +9,10 @@
 class KViewHistoryMemory final : public AViewHistory
 {
 public:
-    explicit KViewHistoryMemory(QObject *owner = nullptr) : AViewHistory(owner) {}
+    explicit KViewHistoryMemory(QObject *owner = nullptr)
+        : AViewHistory(owner)
+    {
+    }
     ~KViewHistoryMemory() override;
 
     // A null action is refused with -1.

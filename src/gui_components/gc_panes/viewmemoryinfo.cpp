@@ -2,7 +2,10 @@
 
 #include <iterator>
 
-KViewMemoryInfo::KViewMemoryInfo(KGcp_Bridge_KSO *bridge) : m_bridge(bridge) {}
+KViewMemoryInfo::KViewMemoryInfo(KGcp_Bridge_KSO *bridge)
+    : m_bridge(bridge)
+{
+}
 
 KViewMemoryInfo::~KViewMemoryInfo() = default;
 
