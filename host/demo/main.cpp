@@ -9,6 +9,7 @@
 // the offscreen platform and stops after 3 seconds unless told otherwise; --screenshots writes
 // pictures of the main window and the splash into DIR.
 
+#include "memorydemo.h"
 #include "services.h"
 #include "registers.h"
 
@@ -159,6 +160,7 @@ void idle()
 {
     ++g_ticks;
     demo::frameTick(g_ticks);
+    advanceSimulatedTarget();
     if (g_ticks % 10 == 0)
         std::printf("host: idle tick %d\n", g_ticks);
 }
@@ -193,6 +195,7 @@ int runDemo(const Options &options)
     std::printf("host: loading %s\n", options.library);
     const Tesk tesk = load(options.library);
     registerWithBroker(tesk);
+    installSimulatedTarget();
 
     std::string commandLine = options.commandLine;
     if (!tesk.qtInit("tesk-demo", commandLine.data())) {
@@ -233,6 +236,7 @@ int runDemo(const Options &options)
     }
     demo::finishFrameDemo();
     tesk.deleteIdleObject();
+    reportSimulatedTarget();
     std::printf("host: stopped after %d idle ticks\n", g_ticks);
     if (!g_temporaryHome.empty())
         std::filesystem::remove_all(g_temporaryHome);

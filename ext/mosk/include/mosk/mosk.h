@@ -77,6 +77,19 @@ typedef struct MoskValue {
     const MoskValueOps *ops;
 } MoskValue;
 
+/* An output stream that a component fills with text (MOSK_IID_OSTREAM, version 1). The
+ * caller owns the stream and reads the text after the call that filled it. */
+typedef struct MoskOStreamOps {
+    MOSK_BASE_OPERATIONS
+    MoskResult (*reserved4)(void *self, intptr_t first, intptr_t second); /* 4: accepted, ignored */
+    MoskResult (*setText)(void *self, const char *text);                  /* 5: the whole text */
+    MoskResult (*reserved6)(void *self, intptr_t word);                    /* 6: accepted, ignored */
+} MoskOStreamOps;
+
+typedef struct MoskOStream {
+    const MoskOStreamOps *ops;
+} MoskOStream;
+
 typedef struct MoskErrorOps {
     MOSK_BASE_OPERATIONS
     uint32_t (*category)(void *self);                                 /* 4 */

@@ -1,0 +1,51 @@
+#include "memorydemo.h"
+
+#include "simulatedtarget.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kCoreA = 1;
+constexpr int kCoreB = 2;
+constexpr uint32_t kGreeting = 0x20000000;
+constexpr uint32_t kCounter = 0x20000100;
+
+} // namespace
+
+void installSimulatedTarget()
+{
+    SimulatedTarget::registerWithBroker();
+    SimulatedTarget &sim = SimulatedTarget::installed();
+    sim.setTargetName(kCoreA, "core A");
+    sim.setTargetName(kCoreB, "core B");
+    sim.setBigEndian(kCoreB, true);
+    sim.setRunningAccess(kCoreA, true);
+    const std::string greeting = "Hello from the simulated target";
+    sim.poke(kCoreA, kGreeting, std::vector<uint8_t>(greeting.begin(), greeting.end()));
+    sim.setVolatile(kCoreA, kCounter, 4);
+    // Peripheral space nobody may read, and a read-only flash image.
+    sim.setUnreadable(kCoreA, 0x40000000, 0x4FFFFFFF);
+    sim.setAttribute(kCoreA, 0x00000000, 0x000FFFFF, 1);
+    std::printf("host: broker component %s/%s registered (simulated target: \"core A\" %d, "
+                "\"core B\" %d)\n",
+                TESK_MEMORY_ACCESS_CATEGORY, TESK_MEMORY_ACCESS_COMPONENT, kCoreA, kCoreB);
+}
+
+void advanceSimulatedTarget()
+{
+    SimulatedTarget::installed().advance();
+}
+
+void reportSimulatedTarget()
+{
+    using Kind = SimulatedTarget::Kind;
+    const SimulatedTarget &sim = SimulatedTarget::installed();
+    std::printf("host: memory access: %d reads (%llu bytes), %d writes, %d fills; counter at "
+                "%#x now %u\n",
+                sim.count(Kind::Read), static_cast<unsigned long long>(sim.bytes(Kind::Read)),
+                sim.count(Kind::Write), sim.count(Kind::Fill), kCounter,
+                unsigned(sim.peek(kCoreA, kCounter)));
+}

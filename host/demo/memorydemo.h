@@ -1,0 +1,10 @@
+#pragma once
+
+// The demo's simulated target behind the memory-access component.
+
+// Registers it with the broker (before the library first looks for it) and fills it.
+void installSimulatedTarget();
+// A host event: memory that the target changes by itself moves on.
+void advanceSimulatedTarget();
+// What the library asked of the target.
+void reportSimulatedTarget();

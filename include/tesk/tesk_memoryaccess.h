@@ -1,0 +1,108 @@
+/*
+ * The host's memory-access component, through which the library's memory views read, write
+ * and fill target memory and ask about a target's memory.
+ *
+ * The host registers it with the broker under category "gui_bridge" and component id
+ * "gb_MemoryAccess.component.1"; the library asks the object for interface 0x43200 version 0
+ * once, the first time a view needs target memory, and keeps it for the rest of the process.
+ *
+ * Every operation returns 0 for success or an error object (which the library releases).
+ * "target" is the host's own target id. Addresses cross as a pointer to a two-word record.
+ */
+#ifndef TESK_MEMORYACCESS_H
+#define TESK_MEMORYACCESS_H
+
+#include <tesk/tesk_global.h>
+#include <mosk/mosk.h>
+
+#define TESK_IID_MEMORY_ACCESS 0x43200u
+#define TESK_MEMORY_ACCESS_CATEGORY "gui_bridge"
+#define TESK_MEMORY_ACCESS_COMPONENT "gb_MemoryAccess.component.1"
+
+/* The attribute code the library gives bytes it could not read. The other codes are the
+ * host's; the memory views colour and guard cells by them. */
+#define TESK_MEMORY_NOT_READ 16u
+
+/* The library never asks for more than this many bytes in one read, and no read crosses a
+ * multiple of it. */
+#define TESK_MEMORY_READ_CHUNK 1024u
+
+/* A target address: the offset first, then the address-space word. */
+typedef struct TeskMemoryAddress {
+    uint32_t offset;
+    uint32_t space;
+} TeskMemoryAddress;
+
+/* One run of equally attributed bytes in a read answer (16 bytes). */
+typedef struct TeskMemoryRun {
+    uint32_t attribute;
+    uint32_t reserved1;
+    uint32_t count;     /* bytes in this run */
+    uint32_t reserved2;
+} TeskMemoryRun;
+
+typedef struct IGb_MemoryAccessOps {
+    MOSK_BASE_OPERATIONS
+    /* 4: read `length` bytes (at most TESK_MEMORY_READ_CHUNK, never across a multiple of it).
+     * `data` receives a pointer to the bytes, valid until the next call of the component.
+     * `runs` has room for *runCount records; the host stores the runs that describe the
+     * bytes in order and sets *runCount to the number stored. The library passes -1 as
+     * `mode`, ignores `info`, and passes the view's colouring mode as `flags`. */
+    MoskResult (*read)(void *self, int32_t target, const TeskMemoryAddress *address,
+                       uint32_t length, int32_t mode, uint32_t *info, const uint8_t **data,
+                       TeskMemoryRun *runs, uint32_t *runCount, intptr_t flags);
+    /* 5: an action on memory for the window `window`. A memory view writes with zero 0,
+     * x = the byte count and y = the address of the bytes to write. */
+    MoskResult (*memorySpaceAction)(void *self, TeskHandle window, int32_t target,
+                                    const TeskMemoryAddress *address, int32_t zero, intptr_t x,
+                                    intptr_t y, uint32_t *result);
+    /* 6: fill from `first`: up to `last` when `length` is 0, else `length` bytes. fillSize
+     * 0 is the default access size, 1, 2 and 3 are 8, 16 and 32 bits; `expression` is the
+     * fill value's text. */
+    MoskResult (*fill)(void *self, TeskHandle window, int32_t target,
+                       const TeskMemoryAddress *first, const TeskMemoryAddress *last,
+                       uint32_t length, int32_t fillSize, const char *expression);
+    /* 7: two tab-separated lists: disassembly format ids (decimal) and their names. */
+    MoskResult (*disassemblyFormatLists)(void *self, int32_t target, MoskOStream *ids,
+                                         MoskOStream *names);
+    /* 8: disassembly lines from `address` in format `formatId`: *lineCount holds the rows
+     * wanted and receives the rows given; *lines the line records, *lengths one byte per
+     * line. The records belong to the host until its next call. */
+    MoskResult (*memorySpaceInfo)(void *self, int32_t target, const TeskMemoryAddress *address,
+                                  uint32_t *lineCount, const void **lines,
+                                  const uint8_t **lengths, int32_t formatId);
+    /* 9: the host's text of an address. */
+    MoskResult (*addressToText)(void *self, int32_t target, const TeskMemoryAddress *address,
+                                MoskOStream *text);
+    /* 10: evaluates an address text. */
+    MoskResult (*textToAddress)(void *self, int32_t target, const char *text,
+                                TeskMemoryAddress *address);
+    /* 11: *bigEndian non-zero when memory at the address is big endian. */
+    MoskResult (*byteOrderAt)(void *self, int32_t target, const TeskMemoryAddress *address,
+                              uint8_t *bigEndian);
+    /* 12: the default access size in bytes at the address. */
+    MoskResult (*defaultAccessSize)(void *self, int32_t target, const TeskMemoryAddress *address,
+                                    int32_t *size);
+    /* 13: *supported non-zero when memory can be read while the target runs. */
+    MoskResult (*supportsRunningAccess)(void *self, int32_t target, uint8_t *supported);
+    /* 14: the target's name. */
+    MoskResult (*targetName)(void *self, int32_t target, MoskOStream *name);
+    /* 15: a breakpoint over [first, last]; the library passes 0 as `zero`. */
+    MoskResult (*createBreakpoint)(void *self, TeskHandle window, int32_t target,
+                                   const TeskMemoryAddress *first, const TeskMemoryAddress *last,
+                                   int32_t zero);
+    /* 16: not called by the library. */
+    MoskResult (*reserved16)(void *self);
+    /* 17: the range an address belongs to: its start and length. */
+    MoskResult (*adjustAddress)(void *self, int32_t target, const TeskMemoryAddress *address,
+                                TeskMemoryAddress *rangeStart, uint32_t *rangeLength);
+    /* 18: the address `offset` bytes into the range that starts at `address`. */
+    MoskResult (*adjustAddress2)(void *self, int32_t target, const TeskMemoryAddress *address,
+                                 uint32_t offset, TeskMemoryAddress *result);
+} IGb_MemoryAccessOps;
+
+typedef struct IGb_MemoryAccess {
+    const IGb_MemoryAccessOps *ops;
+} IGb_MemoryAccess;
+
+#endif
