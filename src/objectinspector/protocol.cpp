@@ -169,9 +169,10 @@ QDataStream &SignalFilter::write(QDataStream &stream) const
 
 namespace {
 
+// Null is a wildcard; otherwise null and empty are different texts, as the tool sees them.
 bool fieldMatches(const QString &filter, const QString &value)
 {
-    return filter.isNull() || filter == value;
+    return filter.isNull() || (!value.isNull() && filter == value);
 }
 
 } // namespace
@@ -341,7 +342,7 @@ bool ProtocolPacket::readLength()
         return false;
     const quint32 announced = qFromLittleEndian<quint32>(packet_size);
     // An empty frame carries not even a type: nothing to deliver.
-    if (!INSPECTOR_ASSERT(announced > 0))
+    if (!INSPECTOR_CHECK(announced > 0, "packet_size > 0"))
         return true;
     if (announced > quint64(m_maxPacketSize) || announced > quint32(INT32_MAX)) {
         abortConnection(announced);

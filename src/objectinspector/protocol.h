@@ -6,6 +6,7 @@
 // tool reads. Object ids travel as 4 bytes; flags as 32-bit integers, never as C++ bools.
 
 #include <QByteArray>
+#include <QDataStream>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -13,7 +14,6 @@
 
 #include <functional>
 
-class QDataStream;
 class QProgressDialog;
 class QTcpSocket;
 class QTextStream;
@@ -81,7 +81,8 @@ bool readRecords(QDataStream &stream, QList<Record> &records)
     return tesk::inspector::readItems(stream, [&records](QDataStream &s) {
         Record record;
         record.read(s);
-        records.append(record);
+        if (s.status() == QDataStream::Ok)
+            records.append(record);
         return true;
     });
 }
