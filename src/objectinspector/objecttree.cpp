@@ -131,38 +131,60 @@ void Connection::dump(QTextStream &stream) const
 
 // --- ObjectNode ------------------------------------------------------------------------------
 
-// What one build shares between the nodes it makes.
-struct ObjectNode::BuildContext
-{
-    struct Members
-    {
-        QStringList slotNames;
-        QStringList signalNames;
-    };
-    QHash<const QMetaObject *, Members> members;
-    // Receivers met while listing connections, so that the build can take in their trees.
-    QList<QObject *> receivers;
-};
-
 namespace {
 
+// What a node needs from its class, worked out once per class and build.
+struct ClassLayout
+{
+    struct Signal
+    {
+        int index;
+        QString signature;
+    };
+    struct PropertySlot
+    {
+        QMetaProperty meta_prop; // the one reading by name finds: a redeclaration wins
+        QString name;
+        QString type;
+        bool isEnum;
+    };
+
+    explicit ClassLayout(const QMetaObject *meta);
+
+    QStringList slotNames;
+    QStringList signalNames;
+    QList<Signal> signalList;
+    QList<PropertySlot> properties;
+};
+
 // Slot and signal signatures: the object's own class first, then each base class.
-void collectMembers(const QMetaObject *meta, QStringList &slotNames, QStringList &signalNames)
+ClassLayout::ClassLayout(const QMetaObject *meta)
 {
     for (const QMetaObject *c = meta; c; c = c->superClass()) {
         for (int i = c->methodOffset(); i < c->methodCount(); ++i) {
             const QMetaMethod method = c->method(i);
-            if (method.methodType() == QMetaMethod::Slot)
-                slotNames.append(QString::fromLatin1(method.methodSignature()));
-            else if (method.methodType() == QMetaMethod::Signal)
-                signalNames.append(QString::fromLatin1(method.methodSignature()));
+            const QString signature = QString::fromLatin1(method.methodSignature());
+            if (method.methodType() == QMetaMethod::Slot) {
+                slotNames.append(signature);
+            } else if (method.methodType() == QMetaMethod::Signal) {
+                signalNames.append(signature);
+                signalList.append({i, signature});
+            }
         }
+    }
+    for (int i = 0; i < meta->propertyCount(); ++i) {
+        const QMetaProperty meta_prop = meta->property(i);
+        if (!INSPECTOR_CHECK(meta_prop.isValid(), "meta_prop != 0"))
+            continue;
+        const QMetaProperty byName = meta->property(meta->indexOfProperty(meta_prop.name()));
+        properties.append({byName, QString::fromLatin1(meta_prop.name()),
+                           QString::fromLatin1(meta_prop.typeName()), byName.isEnumType()});
     }
 }
 
-QString propertyText(const QMetaProperty &property, const QVariant &value)
+QString propertyText(bool isEnum, const QVariant &value)
 {
-    if (property.isEnumType())
+    if (isEnum)
         return QString::number(value.toLongLong());
     switch (value.typeId()) {
     case QMetaType::QRect: {
@@ -182,23 +204,23 @@ QString propertyText(const QMetaProperty &property, const QVariant &value)
     }
 }
 
-QList<Property> readProperties(QObject *object)
-{
-    QList<Property> properties;
-    const QMetaObject *meta = object->metaObject();
-    for (int i = 0; i < meta->propertyCount(); ++i) {
-        const QMetaProperty meta_prop = meta->property(i);
-        if (!INSPECTOR_CHECK(meta_prop.isValid(), "meta_prop != 0"))
-            continue;
-        const QVariant value = object->property(meta_prop.name());
-        properties.append(Property(QString::fromLatin1(meta_prop.name()),
-                                   QString::fromLatin1(meta_prop.typeName()),
-                                   propertyText(meta_prop, value)));
-    }
-    return properties;
-}
-
 } // namespace
+
+// What one build shares between the nodes it makes.
+struct ObjectNode::BuildContext
+{
+    const ClassLayout &layout(const QMetaObject *meta)
+    {
+        auto found = layouts.find(meta);
+        if (found == layouts.end())
+            found = layouts.emplace(meta, std::make_unique<ClassLayout>(meta)).first;
+        return *found->second;
+    }
+
+    std::map<const QMetaObject *, std::unique_ptr<ClassLayout>> layouts;
+    // Receivers met while listing connections, so that the build can take in their trees.
+    QList<QObject *> receivers;
+};
 
 ObjectNode::ObjectNode(ObjectId id, const QString &name, const QString &className)
     : m_id(id), m_name(name), m_className(className)
@@ -212,32 +234,19 @@ ObjectNode::ObjectNode(QObject *object, BuildContext *context)
       m_className(QString::fromLatin1(object->metaObject()->className())),
       m_parentId(objectId(object->parent()))
 {
-    const QMetaObject *meta = object->metaObject();
-    if (context) {
-        auto cached = context->members.constFind(meta);
-        if (cached == context->members.constEnd()) {
-            BuildContext::Members members;
-            collectMembers(meta, members.slotNames, members.signalNames);
-            cached = context->members.insert(meta, members);
-        }
-        m_slotNames = cached->slotNames;
-        m_signalNames = cached->signalNames;
-    } else {
-        collectMembers(meta, m_slotNames, m_signalNames);
-    }
-    m_properties = readProperties(object);
-    for (const QMetaObject *c = meta; c; c = c->superClass()) {
-        for (int i = c->methodOffset(); i < c->methodCount(); ++i) {
-            const QMetaMethod method = c->method(i);
-            if (method.methodType() != QMetaMethod::Signal)
-                continue;
-            const QString signal = QString::fromLatin1(method.methodSignature());
-            for (const SignalHooks::Receiver &receiver : SignalHooks::receivers(object, i)) {
-                m_outgoingConnections.append(Connection(m_id, signal, objectId(receiver.object),
-                                                        QString::fromLatin1(receiver.member)));
-                if (context)
-                    context->receivers.append(receiver.object);
-            }
+    BuildContext own;
+    const ClassLayout &layout = (context ? context : &own)->layout(object->metaObject());
+    m_slotNames = layout.slotNames;
+    m_signalNames = layout.signalNames;
+    m_properties.reserve(layout.properties.size());
+    for (const ClassLayout::PropertySlot &p : layout.properties)
+        m_properties.append(Property(p.name, p.type, propertyText(p.isEnum, p.meta_prop.read(object))));
+    for (const ClassLayout::Signal &signal : layout.signalList) {
+        for (const SignalHooks::Receiver &receiver : SignalHooks::receivers(object, signal.index)) {
+            m_outgoingConnections.append(Connection(m_id, signal.signature, objectId(receiver.object),
+                                                    QString::fromLatin1(receiver.member)));
+            if (context)
+                context->receivers.append(receiver.object);
         }
     }
 }
