@@ -19,10 +19,18 @@
 
 namespace {
 
-MemberData record(tesk::inspector::ObjectId id, const char *member, bool opening)
+// Ids far above those the process gives its objects, so no record poses as the socket.
+constexpr tesk::inspector::ObjectId kFakeIds = 0x70000000;
+
+MemberData recordOf(tesk::inspector::ObjectId id, const char *member, bool opening)
 {
     return MemberData(id, QStringLiteral("QPushButton"), QString::fromLatin1(member),
                       QStringLiteral("b"), opening);
+}
+
+MemberData record(int n, const char *member, bool opening)
+{
+    return recordOf(kFakeIds + n, member, opening);
 }
 
 SignalFilterList filterOn(const QString &textB, const QString &textC = QString())
@@ -188,7 +196,7 @@ TEST_F(InspectorTest, AFilteredStretchIsSuppressedDownToItsClosingRecord)
     ASSERT_EQ(peer.commands().size(), 2);
     EXPECT_EQ(peer.commands()[0].type(), ProtocolCommand::SignalBegin);
     EXPECT_EQ(peer.commands()[1].type(), ProtocolCommand::SignalEnd);
-    EXPECT_EQ(records[0].objectId, 3u);
+    EXPECT_EQ(records[0].objectId, kFakeIds + 3);
 }
 
 TEST_F(InspectorTest, TheLinksOwnRecordsAreNeitherSentNorCounted)
@@ -200,10 +208,10 @@ TEST_F(InspectorTest, TheLinksOwnRecordsAreNeitherSentNorCounted)
     const tesk::inspector::ObjectId socketId = tesk::inspector::objectId(socket);
     const int base = QtObjectInspector::signalNesting();
 
-    inspector->signalBegin(record(socketId, "readyRead()", true));
+    inspector->signalBegin(recordOf(socketId, "readyRead()", true));
     EXPECT_EQ(QtObjectInspector::signalNesting(), base);
     inspector->signalBegin(record(7, "pressed()", true));
-    inspector->signalEnd(record(socketId, "readyRead()", false));
+    inspector->signalEnd(recordOf(socketId, "readyRead()", false));
     EXPECT_EQ(QtObjectInspector::signalNesting(), base + 1);
     inspector->signalEnd(record(7, "pressed()", false));
 
