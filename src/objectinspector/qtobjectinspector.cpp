@@ -116,7 +116,7 @@ void QtObjectInspector::connectToInspector()
     if (state != QAbstractSocket::UnconnectedState)
         socket->abort();
     const quint32 now = secondsSince1970();
-    if (now - lastConnectAttempt >= kRetrySeconds) {
+    if (QCoreApplication::instance() && now - lastConnectAttempt >= kRetrySeconds) {
         lastConnectAttempt = now;
         retryTimer->stop();
         socket->connectToHost(QStringLiteral("localhost"), quint16(m_port));

@@ -27,6 +27,7 @@ public:
     static QtObjectInspector *attached();
 
     // The connections of one signal (a method index of the object's class), in calling order.
-    // Connections to functors and lambdas name no member and are left out.
+    // Connections made with member-function pointers or lambdas keep no member name and are
+    // left out.
     static QList<Receiver> receivers(const QObject *object, int signalMethodIndex);
 };
