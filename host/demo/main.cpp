@@ -7,9 +7,13 @@
 // Without a display it runs on the offscreen platform and stops after 3 seconds unless told
 // otherwise.
 
+#include "services.h"
+
 #include <tesk/tesk.h>
 
 #include <mosk/mosk.h>
+
+#include "../testhost/sanitizerdefaults.h"
 
 #include <dlfcn.h>
 #include <signal.h>
@@ -32,6 +36,7 @@ using Clock = std::chrono::steady_clock;
 // The library's exports that the demo calls, resolved with dlsym.
 struct Tesk
 {
+    void *library;
     decltype(&moskInitialisePlugin) initialisePlugin;
     decltype(&CuiQtInit_WinEx) qtInit;
     decltype(&CuiPump) pump;
@@ -58,6 +63,7 @@ Tesk load(const char *path)
     if (!library)
         throw std::runtime_error(std::string("cannot load ") + path + ": " + dlerror());
     Tesk t{};
+    t.library = library;
     resolve(library, "moskInitialisePlugin", t.initialisePlugin);
     resolve(library, "CuiQtInit_WinEx", t.qtInit);
     resolve(library, "CuiPump", t.pump);
@@ -191,6 +197,8 @@ int runDemo(const Options &options)
     tesk.addFunction("eeaccess", reinterpret_cast<CuiRegistryFn>(&hostEeaccess));
     tesk.log("the demo host published \"gui\" and \"eeaccess\"");
     std::printf("host: debug flag S0 is %s\n", tesk.debugInfoIsSet("S0") ? "set" : "not set");
+
+    demoServices(tesk.library, home.c_str(), haveDisplay());
 
     tesk.createIdleObject();
     tesk.registerIdleFunc(&idle);

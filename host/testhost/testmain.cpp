@@ -1,5 +1,6 @@
 // main of every test program: the library is started through the test host, as the debugger
 // engine starts it, before any test runs.
+#include "sanitizerdefaults.h"
 #include "testhost.h"
 
 #include <QDir>

@@ -42,7 +42,7 @@ uint64_t CTesk_Facade::viewIdOfDock(QObject *dock) const
 MoskResult CTesk_Facade::getInterfaceInfo(void *, uint32_t *id, uint32_t *v1, uint32_t *v2,
                                           uint32_t *v3)
 {
-    tesk::broker::writeInterfaceInfo(TESK_IID_FACADE, id, v1, v2, v3);
+    mosk::writeInterfaceInfo(TESK_IID_FACADE, 0, 0, id, v1, v2, v3);
     return nullptr;
 }
 

@@ -4,6 +4,7 @@
 #include "frame/ctesk_facade.h"
 #include "frame/cuiapp.h"
 #include "frame/cuihandles.h"
+#include "frame/cuii18n.h"
 #include "frame/exportguard.h"
 #include "frame/uiidle.h"
 #include "sync/syncregistration.h"
@@ -108,6 +109,8 @@ int CuiLoadPlugins(void)
 
 int CuiUpdateSettings(void)
 {
+    // A changed language setting takes effect for the widgets created from now on.
+    tesk::guarded("CuiUpdateSettings", [] { cuiInstallTranslations(); });
     return 0;
 }
 

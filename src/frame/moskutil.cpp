@@ -1,18 +1,7 @@
 #include "frame/moskutil.h"
 
-#include <initializer_list>
 
 namespace tesk::broker {
-
-void writeInterfaceInfo(uint32_t id, uint32_t *outId, uint32_t *v1, uint32_t *v2, uint32_t *v3)
-{
-    if (outId)
-        *outId = id;
-    for (uint32_t *word : {v1, v2, v3}) {
-        if (word)
-            *word = 0;
-    }
-}
 
 MoskResult answerQuery(void *object, void **out, uint32_t id, uint32_t version,
                        const InterfaceVersion *supported, std::size_t count)

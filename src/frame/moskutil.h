@@ -1,6 +1,6 @@
 #pragma once
 
-#include <mosk/mosk.h>
+#include <mosk/mosk.hpp>
 
 #include <cstddef>
 #include <cstdint>
@@ -12,8 +12,6 @@ struct InterfaceVersion
     uint32_t id;
     uint32_t highestVersion;
 };
-
-void writeInterfaceInfo(uint32_t id, uint32_t *outId, uint32_t *v1, uint32_t *v2, uint32_t *v3);
 
 // The library's QueryInterface rule: an implemented id up to its version stores the object
 // and adds a reference; too high a version answers (1, 0x10101), an unknown id (1, 0x10100),

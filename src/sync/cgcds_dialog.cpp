@@ -18,7 +18,7 @@ CGcds_Dialog *CGcds_Dialog::self(void *face)
 MoskResult CGcds_Dialog::getInterfaceInfo(void *, uint32_t *id, uint32_t *v1, uint32_t *v2,
                                           uint32_t *v3)
 {
-    tesk::broker::writeInterfaceInfo(GCDS_IID_DIALOG, id, v1, v2, v3);
+    mosk::writeInterfaceInfo(GCDS_IID_DIALOG, 0, 0, id, v1, v2, v3);
     return nullptr;
 }
 

@@ -100,10 +100,16 @@ bool SingleInstance::sendMessage(const QString &message, int timeoutMs) const
 void SingleInstance::onNewConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        // A sender may write and hang up before this side ever looks: read what is buffered
+        // before letting the socket go.
+        connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
+            readMessage(socket);
+            socket->deleteLater();
+        });
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessage(socket); });
         socket->write(greeting(m_id));
         socket->flush();
+        readMessage(socket);
     }
 }
 

@@ -4,6 +4,8 @@
 #include <dlfcn.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <regex>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -49,7 +51,31 @@ std::set<std::string> definedDynamicSymbols()
     return names;
 }
 
+// Every function the host-facing headers declare with TESK_EXPORT.
+std::set<std::string> declaredExports()
+{
+    std::set<std::string> names;
+    const std::regex declaration(R"(\nTESK_EXPORT\s+[^;(]*?\b(\w+)\s*\()");
+    for (const auto &entry : std::filesystem::directory_iterator(TESK_HEADER_DIR)) {
+        std::ifstream in(entry.path());
+        const std::string text = "\n" + std::string(std::istreambuf_iterator<char>(in), {});
+        for (std::sregex_iterator it(text.begin(), text.end(), declaration), end; it != end; ++it)
+            names.insert((*it)[1]);
+    }
+    return names;
+}
+
 } // namespace
+
+TEST(Exports, HeadersDeclareExactlyTheList)
+{
+    const std::set<std::string> listed = listedExports();
+    const std::set<std::string> declared = declaredExports();
+    for (const std::string &name : declared)
+        EXPECT_TRUE(listed.count(name)) << name << " is declared but not in exports.txt";
+    for (const std::string &name : listed)
+        EXPECT_TRUE(declared.count(name)) << name << " is listed but no header declares it";
+}
 
 TEST(Exports, EveryListedNameResolves)
 {

@@ -1,5 +1,6 @@
 // A second instance of the library, started by the single-instance tests: it answers the
 // another-copy question as told by its first argument ("yes" or "no") and prints what it saw.
+#include "sanitizerdefaults.h"
 #include "testhost.h"
 #include "modalanswers.h"
 

@@ -34,14 +34,7 @@ private:
     static MoskResult getInterfaceInfo(void *, uint32_t *id, uint32_t *v1, uint32_t *v2,
                                        uint32_t *v3)
     {
-        if (id)
-            *id = MOSK_IID_BROKER;
-        if (v1)
-            *v1 = 0;
-        if (v2)
-            *v2 = 0;
-        if (v3)
-            *v3 = 0;
+        mosk::writeInterfaceInfo(MOSK_IID_BROKER, 0, 0, id, v1, v2, v3);
         return nullptr;
     }
     static uint32_t addRef(void *) { return 1; }

@@ -24,6 +24,20 @@ inline void addRef(void *object)
         static_cast<MoskBase *>(object)->ops->AddRef(object);
 }
 
+// getInterfaceInfo's answer: each out word only where the caller passed a pointer.
+inline void writeInterfaceInfo(uint32_t id, uint32_t version1, uint32_t version2, uint32_t *outId,
+                               uint32_t *outVersion1, uint32_t *outVersion2, uint32_t *outVersion3)
+{
+    if (outId)
+        *outId = id;
+    if (outVersion1)
+        *outVersion1 = version1;
+    if (outVersion2)
+        *outVersion2 = version2;
+    if (outVersion3)
+        *outVersion3 = 0;
+}
+
 // The text of an error's description; empty for null.
 inline std::string errorText(MoskError *error)
 {
@@ -162,14 +176,7 @@ struct Implements : Interface
     static MoskResult getInterfaceInfo(void *, uint32_t *id, uint32_t *v1, uint32_t *v2,
                                        uint32_t *v3)
     {
-        if (id)
-            *id = Id;
-        if (v1)
-            *v1 = Version1;
-        if (v2)
-            *v2 = Version2;
-        if (v3)
-            *v3 = 0;
+        writeInterfaceInfo(Id, Version1, Version2, id, v1, v2, v3);
         return nullptr;
     }
     static uint32_t addRef(void *self) { return outerOf(self)->AddRef(); }

@@ -1,0 +1,89 @@
+#include "services.h"
+
+#include <tesk/tesk.h>
+
+#include <dlfcn.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+template<typename Fn>
+Fn symbol(void *library, const char *name)
+{
+    auto fn = reinterpret_cast<Fn>(dlsym(library, name));
+    if (!fn)
+        throw std::runtime_error(std::string("libtesk.so does not export ") + name);
+    return fn;
+}
+
+void printList(const char *what, const char *const *list)
+{
+    std::printf("host: %s:", what);
+    for (; *list; ++list)
+        std::printf(" %s", *list);
+    std::printf("\n");
+}
+
+// A help root of the demo's own with one page, so that help look-ups have something to find.
+std::string makeHelpRoot(const char *home)
+{
+    const std::string root = std::string(home) + "/help";
+    mkdir(root.c_str(), 0700);
+    if (FILE *page = std::fopen((root + "/manual.htm").c_str(), "w")) {
+        std::fputs("<html><body><h1>Demo manual</h1></body></html>\n", page);
+        std::fclose(page);
+    }
+    setenv("KSODEBUG_HLPPATH", root.c_str(), 1);
+    return root;
+}
+
+} // namespace
+
+void demoServices(void *library, const char *home, bool interactive)
+{
+    printList("languages", symbol<decltype(&CuiI18NGetLanguageList)>(library, "CuiI18NGetLanguageList")());
+    printList("language codes", symbol<decltype(&CuiI18NGetLocaleList)>(library, "CuiI18NGetLocaleList")());
+    printList("encodings", symbol<decltype(&CuiI18NGetEncodingList)>(library, "CuiI18NGetEncodingList")());
+
+    // Installs the catalogues of the chosen language (KSODEBUG_LANG=de for German).
+    symbol<decltype(&CuiUpdateSettings)>(library, "CuiUpdateSettings")();
+    const char *language = std::getenv("KSODEBUG_LANGUAGE");
+    std::printf("host: the library speaks \"%s\"\n", language ? language : "?");
+
+    const std::string helpRoot = makeHelpRoot(home);
+    auto registerHelp = symbol<decltype(&QtRegisterHelp)>(library, "QtRegisterHelp");
+    auto deregisterHelp = symbol<decltype(&QtDeregisterHelp)>(library, "QtDeregisterHelp");
+    auto helpDesc = symbol<decltype(&QtHelpDesc)>(library, "QtHelpDesc");
+    const TeskHelpEntry map[] = {{1, "manual.htm"}, {2, "tutorial.htm"}, {-1, nullptr}};
+    const int registered = registerHelp(map, 100);
+    const int again = registerHelp(map, 100);
+    std::printf("host: help map 100 registered: %d, again: %d\n", registered, again);
+
+    char description[512] = "#7@manual.htm>Main;";
+    char *buffer = description;
+    int32_t context = 0;
+    const int found = helpDesc(&context, &buffer, sizeof description);
+    std::printf("host: help description names file %s for context %d (result %d)\n", description,
+                context, found);
+    std::printf("host: help map 100 removed: %d\n", deregisterHelp(100));
+
+    TeskFontRecord font;
+    std::memset(&font, 0, sizeof font);
+    std::strncpy(font.face, "DejaVu Sans Mono", sizeof font.face - 1);
+    font.size = 10;
+    symbol<decltype(&CuiVisualSettingsFixedFont)>(library, "CuiVisualSettingsFixedFont")(&font);
+    std::printf("host: values will show in %s %d pt\n", font.face, font.size);
+
+    if (interactive) {
+        // Someone is there to read it: the help system explains a missing topic in a box, in
+        // the language installed above.
+        std::printf("host: asking for help topic 9999, which the built-in map lacks\n");
+        symbol<decltype(&QtHelp)>(library, "QtHelp")(9999, 10);
+    }
+}

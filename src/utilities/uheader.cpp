@@ -1,0 +1,1177 @@
+#include "uheader.h"
+
+#include "globalstrut.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionHeader>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+bool g_nullLabels = false;
+
+// The distance a pressed section must be dragged before the gesture becomes a move.
+constexpr int MoveThreshold = 5;
+// No section is stretched below this many pixels.
+constexpr int MinimumStretchedSize = 20;
+constexpr int DefaultSectionSize = 88;
+constexpr int NoStretch = -2;
+constexpr int StretchAll = -1;
+
+} // namespace
+
+// Sizes, labels, icons and the two flags are indexed by section, positions by index.
+struct UHeaderData
+{
+    std::vector<int> sizes;
+    int height = 0;
+    bool heightDirty = true;
+    std::vector<int> positions;
+    std::vector<QString> labels;
+    std::vector<QIcon> icons;
+    std::vector<int> i2s;
+    std::vector<int> s2i;
+    std::vector<bool> clickable;
+    std::vector<bool> resizable;
+    bool moving = true;
+    bool clickableDefault = true;
+    bool resizableDefault = true;
+    bool partlyComputed = false;
+    bool isTableHeader = false;
+    bool sortAscending = true;
+    bool positionsDirty = true;
+    int sortSection = -1;
+    int count = 0;
+    int lastPos = 0;
+    // Positions below this index are valid while partlyComputed is set.
+    int validCount = 0;
+    int stretchSection = NoStretch;
+    int focusIndex = 0;
+    int pressDelta = 0;
+    QFont font;
+
+    bool inRange(int section) const { return section >= 0 && section < count; }
+
+    void append(int size, bool clickableBit, bool resizableBit)
+    {
+        const int section = count++;
+        sizes.push_back(size);
+        labels.emplace_back();
+        icons.emplace_back();
+        positions.push_back(0);
+        i2s.push_back(section);
+        s2i.push_back(section);
+        clickable.push_back(clickableBit);
+        resizable.push_back(resizableBit);
+    }
+};
+
+UHeader::UHeader(QWidget *parent, const char *name)
+    : QWidget(parent)
+    , d(new UHeaderData)
+{
+    if (name)
+        setObjectName(QString::fromLatin1(name));
+    init(0);
+}
+
+UHeader::UHeader(int count, QWidget *parent, const char *name)
+    : QWidget(parent)
+    , d(new UHeaderData)
+{
+    if (name)
+        setObjectName(QString::fromLatin1(name));
+    init(count);
+}
+
+UHeader::~UHeader() = default;
+
+void UHeader::init(int count)
+{
+    setAttribute(Qt::WA_StaticContents);
+    setMouseTracking(true);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    d->font = font();
+    for (int i = 0; i < count; ++i)
+        d->append(DefaultSectionSize, d->clickableDefault, d->resizableDefault);
+}
+
+void UHeader::setNullLabelsFlag(bool set)
+{
+    g_nullLabels = set;
+}
+
+bool UHeader::nullLabelsFlag()
+{
+    return g_nullLabels;
+}
+
+// --- labels and sections ---------------------------------------------------------------
+
+void UHeader::setLabel(int section, const QIcon &iconSet, const QString &text, int size)
+{
+    if (d->inRange(section))
+        d->icons[section] = iconSet;
+    setLabel(section, text, size);
+}
+
+void UHeader::setLabel(int section, const QString &text, int size)
+{
+    if (!d->inRange(section))
+        return;
+    d->labels[section] = text;
+    setSectionSizeAndHeight(section, size);
+    layoutChanged();
+}
+
+QString UHeader::label(int section) const
+{
+    if (!d->inRange(section))
+        return QString();
+    if (!d->labels[section].isNull())
+        return d->labels[section];
+    return g_nullLabels ? QString() : QString::number(section + 1);
+}
+
+QIcon UHeader::iconSet(int section) const
+{
+    return d->inRange(section) ? d->icons[section] : QIcon();
+}
+
+int UHeader::addLabel(const QString &text, int size)
+{
+    return addLabel(QIcon(), text, size);
+}
+
+int UHeader::addLabel(const QIcon &iconSet, const QString &text, int size)
+{
+    d->append(-1, d->clickableDefault, d->resizableDefault);
+    const int section = d->count - 1;
+    d->icons[section] = iconSet;
+    d->labels[section] = text;
+    if (size >= 0 && text.isNull() && d->isTableHeader)
+        d->sizes[section] = size;
+    else
+        setSectionSizeAndHeight(section, size);
+    layoutChanged();
+    return section;
+}
+
+void UHeader::removeLabel(int section)
+{
+    if (!d->inRange(section))
+        return;
+    const int index = d->s2i[section];
+    d->sizes.erase(d->sizes.begin() + section);
+    d->labels.erase(d->labels.begin() + section);
+    d->icons.erase(d->icons.begin() + section);
+    d->clickable.erase(d->clickable.begin() + section);
+    d->resizable.erase(d->resizable.begin() + section);
+    d->s2i.erase(d->s2i.begin() + section);
+    d->i2s.erase(d->i2s.begin() + index);
+    d->positions.pop_back();
+    --d->count;
+    // Both maps are compacted whatever the update state, so they stay inverse permutations.
+    for (int &i : d->s2i) {
+        if (i > index)
+            --i;
+    }
+    for (int &s : d->i2s) {
+        if (s > section)
+            --s;
+    }
+    d->focusIndex = std::clamp(d->focusIndex, 0, std::max(0, d->count - 1));
+    layoutChanged();
+}
+
+void UHeader::layoutChanged()
+{
+    d->positionsDirty = true;
+    if (updatesEnabled()) {
+        updateGeometry();
+        update();
+    }
+}
+
+int UHeader::count() const
+{
+    return d->count;
+}
+
+void UHeader::setOrientation(Qt::Orientation orientation)
+{
+    if (orientation == m_orientation)
+        return;
+    m_orientation = orientation;
+    if (orientation == Qt::Horizontal)
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    else
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    d->heightDirty = true;
+    update();
+    updateGeometry();
+}
+
+void UHeader::setTracking(bool enable)
+{
+    m_tracking = enable;
+}
+
+void UHeader::setClickEnabled(bool enable, int section)
+{
+    if (section == -1) {
+        d->clickableDefault = enable;
+        std::fill(d->clickable.begin(), d->clickable.end(), enable);
+    } else if (d->inRange(section)) {
+        d->clickable[section] = enable;
+    }
+}
+
+void UHeader::setResizeEnabled(bool enable, int section)
+{
+    if (section == -1) {
+        d->resizableDefault = enable;
+        std::fill(d->resizable.begin(), d->resizable.end(), enable);
+    } else if (d->inRange(section)) {
+        d->resizable[section] = enable;
+    }
+}
+
+void UHeader::setMovingEnabled(bool enable)
+{
+    d->moving = enable;
+}
+
+void UHeader::setStretchEnabled(bool enable, int section)
+{
+    d->stretchSection = enable ? section : NoStretch;
+    adjustHeaderSize(-1);
+}
+
+bool UHeader::isClickEnabled(int section) const
+{
+    if (section == -1)
+        return std::all_of(d->clickable.begin(), d->clickable.end(), [](bool b) { return b; });
+    return d->inRange(section) && d->clickable[section];
+}
+
+bool UHeader::isResizeEnabled(int section) const
+{
+    if (section == -1)
+        return std::all_of(d->resizable.begin(), d->resizable.end(), [](bool b) { return b; });
+    return d->inRange(section) && d->resizable[section];
+}
+
+bool UHeader::isMovingEnabled() const
+{
+    return d->moving;
+}
+
+bool UHeader::isStretchEnabled() const
+{
+    return d->stretchSection == StretchAll;
+}
+
+bool UHeader::isStretchEnabled(int section) const
+{
+    return d->stretchSection == section;
+}
+
+void UHeader::setIsATableHeader(bool isTableHeader)
+{
+    d->isTableHeader = isTableHeader;
+}
+
+void UHeader::setCellSize(int section, int size)
+{
+    if (!d->inRange(section))
+        return;
+    d->sizes[section] = size;
+    d->positionsDirty = true;
+}
+
+void UHeader::resizeSection(int section, int size)
+{
+    setCellSize(section, size);
+    update();
+}
+
+void UHeader::moveCell(int fromIndex, int toIndex)
+{
+    moveSection(mapToSection(fromIndex), toIndex);
+}
+
+void UHeader::moveSection(int section, int toIndex)
+{
+    const int from = mapToIndex(section);
+    if (from < 0 || from == toIndex || toIndex < 0 || toIndex > d->count)
+        return;
+    auto first = d->i2s.begin();
+    int low = from;
+    int high = from;
+    if (from < toIndex) {
+        // Moving forward, the sections in between close the gap and it lands before toIndex.
+        high = toIndex - 1;
+        std::rotate(first + from, first + from + 1, first + high + 1);
+    } else {
+        low = toIndex;
+        std::rotate(first + toIndex, first + from, first + from + 1);
+    }
+    for (int i = low; i <= high; ++i)
+        d->s2i[d->i2s[i]] = i;
+    d->positionsDirty = true;
+    update();
+}
+
+int UHeader::mapToSection(int index) const
+{
+    return (index >= 0 && index < d->count) ? d->i2s[index] : -1;
+}
+
+int UHeader::mapToIndex(int section) const
+{
+    return d->inRange(section) ? d->s2i[section] : -1;
+}
+
+void UHeader::setSortIndicator(int section, bool ascending)
+{
+    d->sortSection = section;
+    d->sortAscending = ascending;
+    if (section != -1)
+        m_oldHandleIndex = section;
+    update();
+    updateGeometry();
+}
+
+int UHeader::sortIndicatorSection() const
+{
+    return d->sortSection;
+}
+
+Qt::SortOrder UHeader::sortIndicatorOrder() const
+{
+    return d->sortAscending ? Qt::AscendingOrder : Qt::DescendingOrder;
+}
+
+// --- geometry ----------------------------------------------------------------------------
+
+int UHeader::length() const
+{
+    return lengthOf(size());
+}
+
+int UHeader::lengthOf(const QSize &size) const
+{
+    return m_orientation == Qt::Horizontal ? size.width() : size.height();
+}
+
+int UHeader::thicknessOf(const QSize &size) const
+{
+    return m_orientation == Qt::Horizontal ? size.height() : size.width();
+}
+
+int UHeader::coordinate(const QPoint &pos) const
+{
+    return (m_orientation == Qt::Horizontal ? pos.x() : pos.y()) + m_offset;
+}
+
+int UHeader::gripMargin(int section) const
+{
+    return d->resizable[section] ? style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, this)
+                                 : 0;
+}
+
+void UHeader::calculatePositions(bool onlyVisible, int start) const
+{
+    d->positionsDirty = false;
+    const int n = d->count;
+    if (n == 0) {
+        d->lastPos = 0;
+        d->partlyComputed = false;
+        d->validCount = 0;
+        return;
+    }
+    start = std::clamp(start, 0, n - 1);
+    if (d->partlyComputed)
+        start = std::min(start, std::max(0, d->validCount - 1));
+    const int limit = m_offset + length();
+    int last = start == 0 ? 0 : d->positions[start];
+    int index = start;
+    while (index < n) {
+        d->positions[index] = last;
+        last += d->sizes[d->i2s[index]];
+        ++index;
+        if (onlyVisible && last > limit)
+            break;
+    }
+    d->lastPos = last;
+    d->validCount = index;
+    d->partlyComputed = index < n;
+}
+
+void UHeader::ensurePositions() const
+{
+    if (d->positionsDirty)
+        calculatePositions();
+}
+
+int UHeader::sectionEnd(int index) const
+{
+    ensurePositions();
+    if (d->partlyComputed && index >= d->validCount)
+        calculatePositions();
+    return d->positions[index] + d->sizes[d->i2s[index]];
+}
+
+int UHeader::sectionSize(int section) const
+{
+    return d->inRange(section) ? d->sizes[section] : 0;
+}
+
+int UHeader::sectionPos(int section) const
+{
+    if (!d->inRange(section))
+        return 0;
+    const int index = d->s2i[section];
+    ensurePositions();
+    if (d->partlyComputed && index >= d->validCount)
+        calculatePositions();
+    return d->positions[index];
+}
+
+int UHeader::sectionAt(int pos) const
+{
+    if (d->count == 0)
+        return -1;
+    ensurePositions();
+    if (d->partlyComputed && pos >= d->lastPos)
+        calculatePositions();
+    int l = 0;
+    int r = (d->partlyComputed ? d->validCount : d->count) - 1;
+    while (l < r) {
+        const int i = (l + r + 1) / 2;
+        if (d->positions[i] > pos)
+            r = i - 1;
+        else
+            l = i;
+    }
+    const int section = d->i2s[l];
+    const int start = d->positions[l];
+    return (start <= pos && pos <= start + d->sizes[section]) ? section : -1;
+}
+
+QRect UHeader::sectionRect(int section) const
+{
+    return sRect(mapToIndex(section));
+}
+
+QRect UHeader::sRect(int index) const
+{
+    const int n = d->count;
+    if (n > 0 && index >= n) {
+        const int s = sectionEnd(n - 1) - m_offset;
+        if (m_orientation == Qt::Horizontal)
+            return QRect(s, 0, width() - s + 10, height());
+        return QRect(0, s, width(), height() - s + 10);
+    }
+    const int section = mapToSection(index);
+    if (section < 0)
+        return rect();
+    const int start = sectionEnd(index) - d->sizes[section] - m_offset;
+    if (m_orientation == Qt::Horizontal)
+        return QRect(start, 0, d->sizes[section], height());
+    return QRect(0, start, width(), d->sizes[section]);
+}
+
+int UHeader::cellPos(int index) const
+{
+    if (index == d->count && index > 0)
+        return sectionEnd(index - 1);
+    return sectionPos(mapToSection(index));
+}
+
+int UHeader::headerWidth() const
+{
+    if (d->positionsDirty || d->partlyComputed)
+        calculatePositions();
+    return d->lastPos;
+}
+
+int UHeader::handleAt(int pos) const
+{
+    const int s = sectionAt(pos);
+    if (s < 0)
+        return -1;
+    const int g = gripMargin(s);
+    const int index = d->s2i[s];
+    const int start = sectionPos(s);
+    int handle = -1;
+    if (index > 0 && pos < start + g)
+        handle = d->i2s[index - 1];
+    else if (pos > start + d->sizes[s] - g)
+        handle = s;
+    if (handle < 0 || !d->resizable[handle])
+        return -1;
+    if (d->stretchSection != NoStretch && d->s2i[handle] == d->count - 1)
+        return -1;
+    return handle;
+}
+
+void UHeader::setOffset(int offset)
+{
+    const int old = m_offset;
+    m_offset = offset;
+    if (headerWidth() < length())
+        m_offset = 0;
+    if (m_offset == old)
+        return;
+    if (m_orientation == Qt::Horizontal)
+        scroll(old - m_offset, 0);
+    else
+        scroll(0, old - m_offset);
+}
+
+void UHeader::setUpdatesEnabled(bool enable)
+{
+    if (enable)
+        calculatePositions();
+    QWidget::setUpdatesEnabled(enable);
+}
+
+QSize UHeader::sectionSizeHint(int section, const QFontMetrics &fm) const
+{
+    QSize icon;
+    const QIcon set = iconSet(section);
+    if (!set.isNull()) {
+        const int extent = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+        icon = set.actualSize(QSize(extent, extent), QIcon::Normal);
+        icon.rwidth() += 2;
+    }
+    const QStringList lines = label(section).split(QLatin1Char('\n'));
+    int textWidth = 0;
+    for (const QString &line : lines)
+        textWidth = std::max(textWidth, fm.horizontalAdvance(line));
+    const int textHeight = fm.height() + fm.lineSpacing() * (int(lines.size()) - 1);
+    const int arrow = section == d->sortSection ? thicknessOf(size()) / 2 + 8 : 0;
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+    return QSize(textWidth + 4 * margin + std::max(0, icon.width()) + arrow,
+                 std::max(textHeight + 2, std::max(0, icon.height())) + 4);
+}
+
+void UHeader::setSectionSizeAndHeight(int section, int size)
+{
+    const QSize hint = sectionSizeHint(section, fontMetrics());
+    if (size >= 0)
+        d->sizes[section] = size;
+    else if (d->sizes[section] < 0)
+        d->sizes[section] = lengthOf(hint);
+    const int thickness = thicknessOf(hint);
+    if (thickness > d->height)
+        d->height = thickness;
+    else if (thickness < d->height)
+        d->heightDirty = true;
+}
+
+QSize UHeader::sizeHint() const
+{
+    ensurePolished();
+    const QFontMetrics fm = fontMetrics();
+    if (d->heightDirty) {
+        d->height = fm.lineSpacing() + 6;
+        for (int i = 0; i < d->count; ++i)
+            d->height = std::max(d->height, thicknessOf(sectionSizeHint(i, fm)));
+        d->heightDirty = false;
+    }
+    // The style's header contents size measures one section's own text in Qt 6, so the sum
+    // of the sections is reported as it stands.
+    QSize hint;
+    if (m_orientation == Qt::Horizontal)
+        hint = QSize(headerWidth(), std::max(fm.lineSpacing() + 6, d->height));
+    else
+        hint = QSize(std::max(fm.horizontalAdvance(QLatin1Char(' ')), d->height), headerWidth());
+    return hint.expandedTo(cuiGlobalStrut());
+}
+
+// --- resizing and stretching -----------------------------------------------------------
+
+void UHeader::handleColumnResize(int index, int c, bool final, bool recalcAll)
+{
+    const int section = d->i2s[index];
+    const int start = sectionEnd(index) - d->sizes[section];
+    const int limit = start + 2 * gripMargin(section);
+    if (c == limit)
+        return;
+    c = std::max(c, limit);
+    const int oldSize = d->sizes[section];
+    const int newSize = c - start;
+    d->sizes[section] = newSize;
+    calculatePositions(!recalcAll, recalcAll ? 0 : index);
+
+    const int pos = start - m_offset;
+    if (m_orientation == Qt::Horizontal)
+        update(pos, 0, width() - pos, height());
+    else
+        update(0, pos, width(), height() - pos);
+
+    bool changed = false;
+    if (m_tracking && oldSize != newSize) {
+        emit sizeChange(section, oldSize, newSize);
+        changed = true;
+    } else if (!m_tracking && final && m_oldHandleSize != newSize) {
+        emit sizeChange(section, m_oldHandleSize, newSize);
+        changed = true;
+    }
+    if (changed && d->stretchSection != NoStretch)
+        stretchLastAfterResize();
+}
+
+void UHeader::stretchLastAfterResize()
+{
+    const int kept = d->stretchSection;
+    d->stretchSection = d->count - 1;
+    adjustHeaderSize(-1);
+    d->stretchSection = kept;
+}
+
+void UHeader::setSectionSizeNotified(int section, int size)
+{
+    const int old = d->sizes[section];
+    setCellSize(section, size);
+    emit sizeChange(section, old, size);
+}
+
+void UHeader::adjustHeaderSize(int diff)
+{
+    const int n = d->count;
+    if (n == 0 || d->stretchSection == NoStretch || d->stretchSection >= n)
+        return;
+    const int len = length();
+    const int lastSection = d->i2s[n - 1];
+    if (d->stretchSection == n - 1 && headerWidth() - d->sizes[lastSection] > len)
+        return;
+    if (d->stretchSection >= 0) {
+        const int section = d->i2s[d->stretchSection];
+        const int grown = d->sizes[section] + len - headerWidth();
+        setSectionSizeNotified(section, std::max(MinimumStretchedSize, grown));
+    } else if (d->stretchSection == StretchAll) {
+        for (int i = 0; i < n - 1; ++i) {
+            const int section = d->i2s[i];
+            const int size = diff != -1 ? d->sizes[section] + diff / n : len / n;
+            setSectionSizeNotified(section, std::max(MinimumStretchedSize, size));
+        }
+        setSectionSizeNotified(lastSection,
+                               std::max(MinimumStretchedSize, len - sectionPos(lastSection)));
+    }
+    update();
+}
+
+// --- events ------------------------------------------------------------------------------
+
+void UHeader::showEvent(QShowEvent *e)
+{
+    calculatePositions();
+    QWidget::showEvent(e);
+}
+
+void UHeader::resizeEvent(QResizeEvent *e)
+{
+    QWidget::resizeEvent(e);
+    if (headerWidth() < length())
+        m_offset = 0;
+    const QSize old = e->oldSize();
+    if (!old.isValid()) {
+        adjustHeaderSize(-1);
+        return;
+    }
+    adjustHeaderSize(length() - lengthOf(old));
+    if (thicknessOf(old) != thicknessOf(size()))
+        update();
+}
+
+void UHeader::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::FontChange) {
+        const QFont old = d->font;
+        d->font = font();
+        fontChange(old);
+    }
+}
+
+void UHeader::fontChange(const QFont &)
+{
+    const QFontMetrics fm = fontMetrics();
+    d->height = m_orientation == Qt::Horizontal ? fm.lineSpacing() + 6
+                                                : fm.horizontalAdvance(QLatin1Char(' '));
+    update();
+}
+
+void UHeader::mousePressEvent(QMouseEvent *e)
+{
+    if (e->button() != Qt::LeftButton || m_state != State::Idle)
+        return;
+    const int c = coordinate(e->position().toPoint());
+    const int section = sectionAt(c);
+    if (section < 0)
+        return;
+    const int g = gripMargin(section);
+    const int index = d->s2i[section];
+    const int start = sectionPos(section);
+    if (index > 0 && c < start + g)
+        pressOnHandle(index - 1, c);
+    else if (c > start + d->sizes[section] - g)
+        pressOnHandle(index, c);
+    else
+        pressOnSection(index, c);
+}
+
+void UHeader::pressOnHandle(int index, int c)
+{
+    m_handleIndex = index;
+    const int section = d->i2s[index];
+    if (index == d->count - 1 && d->stretchSection != NoStretch && headerWidth() <= length()) {
+        m_handleIndex = -1;
+        return;
+    }
+    m_oldHandleSize = d->sizes[section];
+    m_state = d->resizable[section] ? State::Sliding : State::Blocked;
+    d->pressDelta = c - sectionEnd(index);
+}
+
+void UHeader::pressOnSection(int index, int c)
+{
+    const int previous = m_handleIndex;
+    const int section = d->i2s[index];
+    m_oldHandleIndex = m_handleIndex = index;
+    m_moveToIndex = -1;
+    m_state = d->clickable[section] ? State::Pressed : State::Blocked;
+    m_clickPos = c;
+    d->pressDelta = c - sectionEnd(index);
+    update(sRect(index));
+    if (previous != index && previous >= 0)
+        update(sRect(previous));
+    emit pressed(section);
+}
+
+void UHeader::mouseMoveEvent(QMouseEvent *e)
+{
+    const int c = coordinate(e->position().toPoint());
+    switch (m_state) {
+    case State::Idle:
+        if (handleAt(c) < 0)
+            unsetCursor();
+        else
+            setCursor(m_orientation == Qt::Horizontal ? Qt::SplitHCursor : Qt::SplitVCursor);
+        break;
+    case State::Blocked:
+        break;
+    case State::Pressed:
+        if (std::abs(c - m_clickPos) >= MoveThreshold && d->moving) {
+            m_moveToIndex = -1;
+            setCursor(m_orientation == Qt::Horizontal ? Qt::SizeHorCursor : Qt::SizeVerCursor);
+            m_state = State::Moving;
+        }
+        break;
+    case State::Sliding:
+        handleColumnResize(m_handleIndex, c, false, false);
+        break;
+    case State::Moving:
+        moveDuringMove(c);
+        break;
+    default:
+        qWarning("UHeader::mouseMoveEvent: (%s) unknown state", qPrintable(objectName()));
+        break;
+    }
+}
+
+void UHeader::moveDuringMove(int c)
+{
+    const int line = findLine(c);
+    if (line == m_moveToIndex)
+        return;
+    updateMark(m_moveToIndex);
+    m_moveToIndex = line;
+    updateMark(m_moveToIndex);
+}
+
+int UHeader::findLine(int c) const
+{
+    const int n = d->count;
+    if (c > sectionEnd(n - 1))
+        return n;
+    const int section = sectionAt(c);
+    const int i = section < 0 ? m_handleIndex : d->s2i[section];
+    const int half = style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, this) / 2;
+    const int h = m_handleIndex;
+    const int start = sectionEnd(i) - d->sizes[d->i2s[i]];
+    if (i == h)
+        return i;
+    if (i == h - 1 && (sectionEnd(h) - d->sizes[d->i2s[h]]) - c > half)
+        return i;
+    if (i == h + 1 && c - start > half)
+        return i + 1;
+    return c - start > d->sizes[d->i2s[i]] / 2 ? i + 1 : i;
+}
+
+QRect UHeader::markRect(int index) const
+{
+    const int half = style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, this) / 2;
+    const int p = cellPos(index) - m_offset;
+    const int far = thicknessOf(size()) - 3;
+    if (m_orientation == Qt::Horizontal)
+        return QRect(QPoint(p - half, 2), QPoint(p + half, far));
+    return QRect(QPoint(2, p - half), QPoint(far, p + half));
+}
+
+QRect UHeader::outlineRect(int index) const
+{
+    const QRect r = sRect(index);
+    if (m_orientation == Qt::Horizontal)
+        return QRect(r.x(), 3, r.width(), height() - 5);
+    return QRect(3, r.y(), width() - 5, r.height());
+}
+
+void UHeader::updateMark(int index)
+{
+    if (index < 0)
+        return;
+    if (index == m_handleIndex || index == m_handleIndex + 1)
+        update(sRect(m_handleIndex));
+    else
+        update(markRect(index).adjusted(-1, -1, 1, 1));
+}
+
+void UHeader::paintMoveMarks(QPainter *p)
+{
+    if (m_state != State::Moving || m_moveToIndex < 0)
+        return;
+    p->save();
+    p->setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p->setBrush(Qt::NoBrush);
+    if (m_moveToIndex == m_handleIndex || m_moveToIndex == m_handleIndex + 1) {
+        p->drawRect(outlineRect(m_handleIndex));
+    } else {
+        // Two pixels thick on every side.
+        const QRect r = markRect(m_moveToIndex);
+        p->drawRect(QRect(r.topLeft(), r.size() - QSize(1, 1)));
+        p->drawRect(r.adjusted(1, 1, -2, -2));
+    }
+    p->restore();
+}
+
+void UHeader::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    const State old = m_state;
+    m_state = State::Idle;
+    switch (old) {
+    case State::Sliding:
+        handleColumnResize(m_handleIndex, coordinate(e->position().toPoint()) - d->pressDelta,
+                           true);
+        break;
+    case State::Pressed:
+        releaseClick(e->position().toPoint());
+        break;
+    case State::Moving:
+        unsetCursor();
+        if (m_moveToIndex != -1 && m_moveToIndex != m_handleIndex)
+            releaseMove();
+        else
+            releaseClick(e->position().toPoint());
+        break;
+    default:
+        break;
+    }
+}
+
+void UHeader::releaseMove()
+{
+    const int section = mapToSection(m_handleIndex);
+    if (section < 0)
+        return;
+    const int to = m_moveToIndex;
+    moveSection(section, to);
+    m_handleIndex = m_oldHandleIndex;
+    emit moved(m_handleIndex, to);
+    emit indexChange(section, m_handleIndex, to);
+    emit released(section);
+    update();
+}
+
+void UHeader::releaseClick(const QPoint &pos)
+{
+    const int section = mapToSection(m_handleIndex);
+    if (section < 0)
+        return;
+    emit released(section);
+    if (sRect(m_handleIndex).contains(pos)) {
+        m_oldHandleIndex = m_handleIndex;
+        emit sectionClicked(m_handleIndex);
+        emit clicked(section);
+    } else {
+        m_handleIndex = m_oldHandleIndex;
+    }
+    update(sRect(m_handleIndex));
+    if (m_oldHandleIndex != m_handleIndex)
+        update(sRect(m_oldHandleIndex));
+}
+
+void UHeader::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    const int handle = handleAt(coordinate(e->position().toPoint()));
+    if (handle >= 0)
+        emit sectionHandleDoubleClicked(handle);
+}
+
+bool UHeader::isNavigationKey(int key) const
+{
+    if (m_orientation == Qt::Horizontal)
+        return key == Qt::Key_Left || key == Qt::Key_Right;
+    return key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
+void UHeader::keyPressEvent(QKeyEvent *e)
+{
+    if (d->count == 0) {
+        e->ignore();
+        return;
+    }
+    const int f = d->focusIndex;
+    const int section = d->i2s[f];
+    if (e->key() == Qt::Key_Space) {
+        if (m_state == State::Idle && d->clickable[section]) {
+            m_handleIndex = f;
+            m_state = State::Pressed;
+            update(sRect(f));
+            emit pressed(section);
+        }
+        return;
+    }
+    if (!isNavigationKey(e->key())) {
+        e->ignore();
+        return;
+    }
+    const int direction = (e->key() == Qt::Key_Right || e->key() == Qt::Key_Down) ? 1 : -1;
+    const Qt::KeyboardModifiers mods = e->modifiers();
+    if ((mods & Qt::ControlModifier) && d->resizable[section])
+        keyboardResize(f, (mods & Qt::ShiftModifier) ? direction : 10 * direction);
+    else if ((mods & (Qt::AltModifier | Qt::MetaModifier)) && d->moving)
+        keyboardMove(f, direction);
+    else
+        keyboardFocus(direction);
+}
+
+void UHeader::keyboardResize(int index, int step)
+{
+    // A keyboard resize starts from the section's present size, not from the last drag.
+    m_oldHandleSize = d->sizes[d->i2s[index]];
+    handleColumnResize(index, sectionEnd(index) + step, true, true);
+}
+
+void UHeader::keyboardMove(int index, int direction)
+{
+    const int n = d->count;
+    const int to = (index + n + direction) % n;
+    if (to == index)
+        return;
+    const int section = d->i2s[index];
+    const QRect dirty = sRect(index) | sRect(to);
+    d->focusIndex = to;
+    // Wrapping from one end to the other is a move in the opposite sense.
+    moveSection(section, to > index ? to + 1 : to);
+    update(dirty);
+    emit moved(index, to);
+    emit indexChange(section, index, to);
+}
+
+void UHeader::keyboardFocus(int direction)
+{
+    const int n = d->count;
+    const QRect old = sRect(d->focusIndex);
+    d->focusIndex = (d->focusIndex + n + direction) % n;
+    update(old | sRect(d->focusIndex));
+}
+
+void UHeader::keyReleaseEvent(QKeyEvent *e)
+{
+    const int f = d->focusIndex;
+    if (e->key() != Qt::Key_Space || m_state != State::Pressed || m_handleIndex != f ||
+        d->count == 0) {
+        e->ignore();
+        return;
+    }
+    const int section = d->i2s[f];
+    update(sRect(f));
+    emit released(section);
+    emit sectionClicked(f);
+    emit clicked(section);
+    m_state = State::Idle;
+    m_handleIndex = -1;
+}
+
+// --- painting ----------------------------------------------------------------------------
+
+void UHeader::paintEvent(QPaintEvent *e)
+{
+    QPainter p(this);
+    p.setPen(palette().buttonText().color());
+    const QRect exposed = e->rect();
+    const bool horizontal = m_orientation == Qt::Horizontal;
+    const int lead = horizontal ? exposed.left() : exposed.top();
+    const int trail = horizontal ? exposed.right() : exposed.bottom();
+    const int n = d->count;
+    int first = mapToIndex(sectionAt(lead + m_offset));
+    if (first < 0)
+        first = lead > 0 ? n : 0;
+    const bool paintPastEnd = n > 0 && d->clickable[d->i2s[n - 1]];
+    for (int i = first; i <= n; ++i) {
+        const QRect r = sRect(i);
+        if (i < n || paintPastEnd)
+            paintSection(&p, i, r);
+        if (hasFocus() && d->focusIndex == i) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = r.adjusted(2, 2, -2, -2);
+            focus.backgroundColor = palette().button().color();
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+        }
+        if ((horizontal ? r.right() : r.bottom()) >= trail)
+            break;
+    }
+    paintMoveMarks(&p);
+}
+
+void UHeader::paintSection(QPainter *p, int index, const QRect &rect)
+{
+    const int section = mapToSection(index);
+    QStyleOptionHeader opt;
+    opt.initFrom(this);
+    opt.rect = rect;
+    opt.orientation = m_orientation;
+    opt.section = section;
+    opt.state = isEnabled() ? QStyle::State_Enabled : QStyle::State_None;
+    if (m_orientation == Qt::Horizontal)
+        opt.state |= QStyle::State_Horizontal;
+    if (section < 0) {
+        opt.state |= QStyle::State_Raised;
+        style()->drawControl(QStyle::CE_HeaderSection, &opt, p, this);
+        return;
+    }
+    if (d->sizes[section] <= 0)
+        return;
+    if (d->sortSection != section)
+        opt.state |= QStyle::State_Off;
+    else if (!d->sortAscending)
+        opt.state |= QStyle::State_UpArrow;
+    bool down = false;
+    if (d->clickable[section]) {
+        if (d->sortSection == section)
+            opt.state |= QStyle::State_On;
+        down = index == m_handleIndex && (m_state == State::Pressed || m_state == State::Moving);
+    }
+    opt.state |= down ? QStyle::State_Sunken : QStyle::State_Raised;
+    p->setBrushOrigin(rect.topLeft());
+    if (d->clickable[section]) {
+        style()->drawControl(QStyle::CE_HeaderSection, &opt, p, this);
+    } else {
+        p->save();
+        p->setClipRect(rect);
+        opt.rect = rect.adjusted(-2, -2, 2, 2);
+        style()->drawControl(QStyle::CE_HeaderSection, &opt, p, this);
+        paintFlatEdges(p, index, rect);
+        p->restore();
+    }
+    paintSectionLabel(p, index, rect);
+}
+
+// A section that cannot be clicked looks flat: its edges are drawn by hand.
+void UHeader::paintFlatEdges(QPainter *p, int index, const QRect &r) const
+{
+    const bool horizontal = m_orientation == Qt::Horizontal;
+    const int start = horizontal ? r.left() : r.top();
+    const int end = horizontal ? r.right() : r.bottom();
+    const int across0 = horizontal ? r.top() : r.left();
+    const int across1 = horizontal ? r.bottom() : r.right();
+    // A line across the header at a position along it, and one along it at a position across.
+    auto across = [&](int along) {
+        return horizontal ? QLine(along, across0, along, across1)
+                          : QLine(across0, along, across1, along);
+    };
+    auto alongAt = [&](int at) {
+        return horizontal ? QLine(start, at, end, at) : QLine(at, start, at, end);
+    };
+    const QColor mid = palette().color(QPalette::Mid);
+    const QColor light = palette().color(QPalette::Light);
+    p->setPen(mid);
+    p->drawLine(alongAt(across1));
+    p->drawLine(across(end));
+    p->setPen(light);
+    if (index > 0)
+        p->drawLine(across(start));
+    if (index == d->count - 1) {
+        p->drawLine(across(end));
+        p->setPen(mid);
+        p->drawLine(across(end - 1));
+    }
+}
+
+void UHeader::paintSectionLabel(QPainter *p, int index, const QRect &rect)
+{
+    const int section = mapToSection(index);
+    if (section < 0)
+        return;
+    QStyleOptionHeader opt;
+    opt.initFrom(this);
+    opt.state = isEnabled() ? QStyle::State_Enabled : QStyle::State_None;
+    int dx = 0;
+    int dy = 0;
+    if (index == m_handleIndex && (m_state == State::Pressed || m_state == State::Moving)) {
+        dx = style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, nullptr, this);
+        dy = style()->pixelMetric(QStyle::PM_ButtonShiftVertical, nullptr, this);
+        opt.state |= QStyle::State_Sunken;
+    }
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+    opt.rect =
+        QRect(rect.x() + margin + dx, rect.y() + 2 + dy, rect.width() - 6, rect.height() - 4);
+    opt.orientation = m_orientation;
+    opt.section = section;
+    opt.text = label(section);
+    opt.icon = iconSet(section);
+    opt.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    opt.iconAlignment = Qt::AlignVCenter;
+    style()->drawControl(QStyle::CE_HeaderLabel, &opt, p, this);
+    if (d->sortSection == section)
+        paintSortArrow(p, rect, section, opt.text.isRightToLeft());
+}
+
+void UHeader::paintSortArrow(QPainter *p, const QRect &rect, int section, bool rightToLeft)
+{
+    const int hint = lengthOf(sectionSizeHint(section, p->fontMetrics()));
+    if (hint > lengthOf(rect.size()))
+        return;
+    const int arrowWidth = thicknessOf(size()) / 2;
+    int extra = 0;
+    if (style()->styleHint(QStyle::SH_Header_ArrowAlignment, nullptr, this) & Qt::AlignRight)
+        extra = rect.width() - hint - 8;
+    QRect arrow(rect.x() + hint - arrowWidth - 6 + extra, rect.y() + 4, arrowWidth,
+                rect.height() - 6);
+    if (rightToLeft)
+        arrow.moveLeft(rect.left() + rect.right() - arrow.right());
+    QStyleOptionHeader opt;
+    opt.initFrom(this);
+    opt.rect = arrow;
+    opt.state = isEnabled() ? QStyle::State_Enabled : QStyle::State_None;
+    opt.state |= d->sortAscending ? QStyle::State_DownArrow : QStyle::State_UpArrow;
+    opt.sortIndicator =
+        d->sortAscending ? QStyleOptionHeader::SortDown : QStyleOptionHeader::SortUp;
+    style()->drawPrimitive(QStyle::PE_IndicatorHeaderArrow, &opt, p, this);
+}
