@@ -9,13 +9,14 @@
 #include <QDataStream>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QTcpSocket>
 #include <QStringList>
 
 #include <functional>
 
 class QProgressDialog;
-class QTcpSocket;
 class QTextStream;
 class QTimer;
 
@@ -231,7 +232,7 @@ private:
     qint32 packetSize = -1;
     qint32 receivedSize = 0;
     qint64 m_maxPacketSize = kDefaultMaxPacketSize;
-    QTcpSocket *m_input_socket = nullptr;
+    QPointer<QTcpSocket> m_input_socket; // not owned: forgotten when it is deleted
     QProgressDialog *progressDialog = nullptr;
     QTimer *progressTimer = nullptr;
 };
