@@ -219,6 +219,29 @@ TEST(ObjectTreeRecord, HostileCountsStopTheRead)
     EXPECT_TRUE(tree.isEmpty());
 }
 
+TEST(ObjectTreeRecord, LoopingLinksCannotHangTheReader)
+{
+    ObjectTree sent;
+    add(sent, 0, kNoObject);
+    add(sent, 1, 0);
+    add(sent, 2, 0);
+    sent.link();
+    QByteArray wire = record(sent);
+    // Node 2's next sibling pointed back at node 1: 1 -> 2 -> 1 -> ...
+    const QByteArray two = record(*sent.node(2));
+    const qsizetype at = wire.lastIndexOf(two);
+    ASSERT_GE(at, 0);
+    // id, null name, "QObject", parent id, first child id, then the next sibling id.
+    const qsizetype nextSibling = 4 + 4 + (4 + 2 * 7) + 4 + 4;
+    wire.replace(at + nextSibling, 4, QByteArray::fromHex("00000001"));
+
+    ObjectTree tree;
+    readRecord(tree, wire);
+    ASSERT_EQ(tree.node(2)->nextSiblingId(), 1u);
+    EXPECT_LE(tree.childCount(tree.node(0)), tree.nodeCount());
+    EXPECT_TRUE(dumped(tree).endsWith(QLatin1Char(')')));
+}
+
 TEST(ObjectTreeDump, TextsOfNodesPropertiesConnectionsAndTrees)
 {
     ObjectTree tree;
