@@ -26,13 +26,14 @@ struct MenuManagerOps
     QObject *(*build)(MainWindow *window, int tableKind, QString *errorText) = nullptr;
     // Runs a host command through the manager's activation road (calling mark, host callback).
     void (*activate)(QObject *manager, int hostId) = nullptr;
-    // The context word the host's menu callbacks receive first.
-    void (*setCallbackContext)(QObject *manager, TeskHandle context) = nullptr;
+    // The window's frame context, which the host's cycle-button callback receives first.
+    void (*setFrameContext)(QObject *manager, TeskHandle context) = nullptr;
     // The text of the item with a host id in the tables of a kind; empty when there is none.
     QString (*itemText)(int tableKind, int hostId) = nullptr;
 };
 
-// Returns the operations installed before.
+// The menu manager's operations are in place from the start; tests put others in their
+// place. Returns the operations installed before.
 MenuManagerOps setMenuManagerOps(const MenuManagerOps &ops);
 const MenuManagerOps &menuManagerOps();
 
