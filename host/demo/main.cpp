@@ -5,9 +5,9 @@
 //   tesk-demo [--quit-after MS] [--library PATH] [--screenshots DIR]
 //             [-- words for the library's command line]
 //
-// It shows the splash, then a main window with its status bar. Without a display it runs on
+// It shows the splash, then a main window with its menus, toolbars and status bar. Without a display it runs on
 // the offscreen platform and stops after 3 seconds unless told otherwise; --screenshots writes
-// pictures of the main window and the splash into DIR.
+// pictures of the main window, the main window with a menu open and the splash into DIR.
 
 #include "memorydemo.h"
 #include "services.h"
@@ -19,6 +19,7 @@
 
 #include "../testhost/sanitizerdefaults.h"
 #include "framedemo.h"
+#include "menudemo.h"
 
 #include <dlfcn.h>
 #include <signal.h>
@@ -221,6 +222,7 @@ int runDemo(const Options &options)
     demo::FrameDemoOptions frameOptions{options.screenshotDir, std::getenv("KSODEBUG_INSTALL")};
     demo::showSplash(frameOptions);
     demo::createMainWindow(frameOptions);
+    demo::runMenuDemo(tesk.library, options.screenshotDir);
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);

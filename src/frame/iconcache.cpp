@@ -76,9 +76,16 @@ QString IconCache::imagePath(int itemId)
     return {};
 }
 
+// Resources of a static library must be registered by name before first use.
+static QMap<int, QIcon *> *createCache()
+{
+    Q_INIT_RESOURCE(menuicons);
+    return new QMap<int, QIcon *>;
+}
+
 const QIcon &IconCache::iconSet(int itemId)
 {
-    static auto *cache = new QMap<int, QIcon *>;
+    static QMap<int, QIcon *> *cache = createCache();
     auto found = cache->constFind(itemId);
     if (found != cache->constEnd())
         return *found.value();
