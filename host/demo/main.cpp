@@ -5,13 +5,14 @@
 //   tesk-demo [--quit-after MS] [--library PATH] [--screenshots DIR]
 //             [-- words for the library's command line]
 //
-// It shows the splash, then a main window with its menus, toolbars and status bar. Without a display it runs on
-// the offscreen platform and stops after 3 seconds unless told otherwise; --screenshots writes
-// pictures of the main window, the main window with a menu open and the splash into DIR.
+// It shows the splash, then a main window with its menus, toolbars and status bar. Without a
+// display it runs on the offscreen platform and stops after 3 seconds unless told otherwise;
+// --screenshots writes pictures of the main window, the main window with a menu open and the splash
+// into DIR.
 
 #include "memorydemo.h"
-#include "services.h"
 #include "registers.h"
+#include "services.h"
 
 #include <tesk/tesk.h>
 
@@ -190,8 +191,8 @@ int runDemo(const Options &options)
     setenv("KSODEBUG_INSTALL", TESK_STAGE_DIR, 0);
     const std::string home = demoHome();
     setenv("KSODEBUG_HOME", home.c_str(), 1);
-    const long quitAfterMs = options.quitAfterMs >= 0 ? options.quitAfterMs
-                                                      : (haveDisplay() ? 0 : 3000);
+    const long quitAfterMs =
+        options.quitAfterMs >= 0 ? options.quitAfterMs : (haveDisplay() ? 0 : 3000);
 
     std::printf("host: loading %s\n", options.library);
     const Tesk tesk = load(options.library);

@@ -116,8 +116,8 @@ void listAccelerators()
     const int count = g_tesk.acceleratorCount();
     std::vector<TeskAccelerator> records(count > 0 ? count : 0);
     if (count > 0 && g_tesk.acceleratorList(records.data()))
-        std::printf("host: %d accelerators, the first %s for command %d\n", count,
-                    records[0].text, records[0].hostId);
+        std::printf("host: %d accelerators, the first %s for command %d\n", count, records[0].text,
+                    records[0].hostId);
 }
 
 void defineContextMenu()

@@ -89,8 +89,8 @@ TESK_EXPORT const char *CuiContextMenu_getItemCommand(const char *menu, int id);
 TESK_EXPORT int CuiContextMenu_getItemCommandClass(const char *menu, int id);
 TESK_EXPORT int CuiContextMenu_setItemCommandData(const char *menu, int id, int data);
 TESK_EXPORT int CuiContextMenu_getItemCommandData(const char *menu, int id);
-TESK_EXPORT int CuiContextMenu_setCallBackItemState(const char *menu, CuiContextMenuStateFn function,
-                                                    void *data);
+TESK_EXPORT int CuiContextMenu_setCallBackItemState(const char *menu,
+                                                    CuiContextMenuStateFn function, void *data);
 TESK_EXPORT int CuiContextMenu_updateMenuState(const char *menu);
 TESK_EXPORT const char *CuiContextMenu_getMenuDefinion(const char *menu);
 TESK_EXPORT int CuiContextMenu_debugMenu(void);

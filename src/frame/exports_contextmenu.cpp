@@ -168,7 +168,8 @@ int CuiContextMenu_getItemCommandData(const char *menu, int id)
                     [](KcmMenuDataItem &item) { return item.commandData; });
 }
 
-int CuiContextMenu_setCallBackItemState(const char *menu, CuiContextMenuStateFn function, void *data)
+int CuiContextMenu_setCallBackItemState(const char *menu, CuiContextMenuStateFn function,
+                                        void *data)
 {
     return tesk::guarded("CuiContextMenu_setCallBackItemState", 0, [&] {
         KcmMenuStorage::Entry *entry = KcmMenuStorage::instance()->find(nameOf(menu));
@@ -182,9 +183,8 @@ int CuiContextMenu_setCallBackItemState(const char *menu, CuiContextMenuStateFn 
 
 int CuiContextMenu_updateMenuState(const char *menu)
 {
-    return tesk::guarded("CuiContextMenu_updateMenuState", 0, [&] {
-        return KcmMenuStorage::instance()->updateMenuState(nameOf(menu));
-    });
+    return tesk::guarded("CuiContextMenu_updateMenuState", 0,
+                         [&] { return KcmMenuStorage::instance()->updateMenuState(nameOf(menu)); });
 }
 
 const char *CuiContextMenu_getMenuDefinion(const char *menu)

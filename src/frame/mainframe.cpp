@@ -1,11 +1,11 @@
 #include "frame/mainframe.h"
 
 #include "frame/cuiapp.h"
+#include "frame/cuicontextmenumap.h"
 #include "frame/cuidebuginfo.h"
+#include "frame/cuii18n.h"
 #include "frame/cuimenubar.h"
 #include "frame/cuiprogress.h"
-#include "frame/cuicontextmenumap.h"
-#include "frame/cuii18n.h"
 #include "frame/currentmainwindow.h"
 #include "frame/frameimages.h"
 #include "frame/inplaceedit.h"

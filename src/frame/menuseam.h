@@ -9,11 +9,13 @@ class QObject;
 
 // The main window's road to its menu manager. The manager turns the static menu tables into a
 // window's menu bar and toolbars and is the only road by which a menu command reaches the
-// host; the menu module installs these operations. Without them, windows are built without
-// menus and close without asking the host.
+// host; the operations of the manager MT (frame/mt.h) are in place from the start, and tests
+// may put others in their place. Without a builder, windows are built without menus and close
+// without asking the host.
 //
 // A manager is a QObject with the signals sigClearStatus(), sigSetCalling(bool) and
 // sigActivated(int); the window owns it.
+
 // The stage of the host's menu-callback registration; a new window request starts it again.
 extern int g_menuCallbackState;
 

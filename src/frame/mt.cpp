@@ -41,12 +41,16 @@ constexpr int kCycleThreads = 49867;
 } // namespace
 
 MTDef::MTDef(const MenuItemRow &row, QWidget *owner)
-    : itemId(row.id), kind(row.kind), text(translated(row.text)),
-      description(translated(row.description)), hostId(row.hostId)
+    : itemId(row.id)
+    , kind(row.kind)
+    , text(translated(row.text))
+    , description(translated(row.description))
+    , hostId(row.hostId)
 {
     if (kind < MenuKindCommand || kind > MenuKindRadio)
         return;
-    const bool toggle = kind == MenuKindToggle || kind == MenuKindCheckList || kind == MenuKindRadio;
+    const bool toggle =
+        kind == MenuKindToggle || kind == MenuKindCheckList || kind == MenuKindRadio;
     const QByteArray name = "MenuItem" + QByteArray::number(itemId);
     action = new TeskAction(description, IconCache::iconSet(itemId), text,
                             QKeySequence(translated(row.accelerator)), owner, name.constData(),
@@ -66,7 +70,9 @@ struct MT::BuildState
 };
 
 MT::MT(MainWindow *owner, TeskHandle frameContext)
-    : m_cycleMapper(new TeskSignalMapper(this)), m_owner(owner), m_frameContext(frameContext)
+    : m_cycleMapper(new TeskSignalMapper(this))
+    , m_owner(owner)
+    , m_frameContext(frameContext)
 {
     connect(m_cycleMapper, &TeskSignalMapper::mapped, this, &MT::slotCycleMenuAct);
 }
@@ -269,7 +275,8 @@ bool MT::buildAction(BuildState &state, int parent, MTDef *def, int line)
         if (!action->shortcut().isEmpty()) {
             TeskAccelerator record{};
             record.hostId = def->hostId;
-            const QByteArray text = action->shortcut().toString(QKeySequence::PortableText).toLatin1();
+            const QByteArray text =
+                action->shortcut().toString(QKeySequence::PortableText).toLatin1();
             // Longer texts are cut to fit the host's record.
             std::strncpy(record.text, text.constData(), sizeof record.text - 1);
             m_accelerators.append(record);
@@ -330,8 +337,10 @@ bool MT::dockToolBars()
     // The file toolbar's label is matched with and without its trailing blank; "Build" is
     // matched when a table has such a toolbar.
     const QStringList labels{QCoreApplication::translate("QObject", "File "),
-                             QStringLiteral("Edit"), QStringLiteral("Debug"),
-                             QStringLiteral("Image"), QStringLiteral("Connect"),
+                             QStringLiteral("Edit"),
+                             QStringLiteral("Debug"),
+                             QStringLiteral("Image"),
+                             QStringLiteral("Connect"),
                              QStringLiteral("Build")};
     for (const QString &label : labels) {
         QToolBar *bar = toolBar(label);
@@ -484,7 +493,8 @@ bool MT::removeItemAt(int index)
 
 bool MT::popupExec(int hostId)
 {
-    TeskPopupMenu *popup = m_hostIds.contains(hostId) ? m_popups.value(hostId) : m_firstPopup.data();
+    TeskPopupMenu *popup =
+        m_hostIds.contains(hostId) ? m_popups.value(hostId) : m_firstPopup.data();
     if (!popup)
         return false;
     tesk::system::ModalSeam::execMenu(popup, QCursor::pos());
@@ -541,7 +551,8 @@ bool MT::dump(QString &out, int flag) const
         return false;
     for (const MTDef *def : m_definitions) {
         const QString accel = def->action ? def->action->shortcut().toString() : QString();
-        out += QStringLiteral("TeskId <%1>  KSOId <%2>  Type <%3>\nText <%4>\nDesc <%5>\nAccel <%6>\n\n")
+        out += QStringLiteral(
+                   "TeskId <%1>  KSOId <%2>  Type <%3>\nText <%4>\nDesc <%5>\nAccel <%6>\n\n")
                    .arg(def->itemId)
                    .arg(def->hostId)
                    .arg(def->kind)

@@ -47,7 +47,13 @@ class MT : public QObject
     Q_OBJECT
 
 public:
-    enum Error { InternalError = 0, UndefinedParent, UndefinedItem, UnknownItemType, SubMenuInToolbar };
+    enum Error {
+        InternalError = 0,
+        UndefinedParent,
+        UndefinedItem,
+        UnknownItemType,
+        SubMenuInToolbar
+    };
 
     explicit MT(MainWindow *owner = nullptr, TeskHandle frameContext = 0);
     ~MT() override;

@@ -78,8 +78,8 @@ PopupDefinition::Item PopupDefinition::itemFor(const QString &remainder, int run
     }
     item.id = runningId;
     const QRegularExpressionMatch match = keyed.match(remainder);
-    const QRegularExpressionMatch text = numbered ? numberedText().match(remainder)
-                                                  : QRegularExpressionMatch();
+    const QRegularExpressionMatch text =
+        numbered ? numberedText().match(remainder) : QRegularExpressionMatch();
     if (!match.hasMatch() && text.hasMatch()) {
         // A context menu's own text, shown as it is, with the item's number behind it.
         item.id = text.captured(2).toInt();

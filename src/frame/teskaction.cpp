@@ -1,6 +1,7 @@
 #include "frame/teskaction.h"
 
-TeskAction::TeskAction(QObject *parent, const char *name, bool toggle) : QAction(parent)
+TeskAction::TeskAction(QObject *parent, const char *name, bool toggle)
+    : QAction(parent)
 {
     setObjectName(QLatin1String(name));
     setCheckable(toggle);

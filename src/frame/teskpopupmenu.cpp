@@ -4,7 +4,8 @@ namespace {
 const char kNumberProperty[] = "teskItemNumber";
 }
 
-TeskPopupMenu::TeskPopupMenu(QWidget *parent, const char *name) : QMenu(parent)
+TeskPopupMenu::TeskPopupMenu(QWidget *parent, const char *name)
+    : QMenu(parent)
 {
     if (name)
         setObjectName(QLatin1String(name));

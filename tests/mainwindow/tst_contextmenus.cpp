@@ -138,8 +138,8 @@ TEST_F(ContextMenus, RenderedMenuPopsUpAndReportsTheChoice)
         QTest::keyClick(menu, Qt::Key_Return);
     });
     QtPopContextMenu(&recordChoice, CuiContextMenu_getMenuDefinion("test"));
-    EXPECT_EQ(shown, QStringList({"Create Breakpoint At...", "C&lose Window", "|",
-                                  "Stop at 12:30", "Dock/Float", "Hide", "Close"}));
+    EXPECT_EQ(shown, QStringList({"Create Breakpoint At...", "C&lose Window", "|", "Stop at 12:30",
+                                  "Dock/Float", "Hide", "Close"}));
     EXPECT_EQ(g_chosen, std::vector<int>({14}));
 
     chooseText = QStringLiteral("Create Breakpoint At...");

@@ -72,7 +72,8 @@ TEST_F(MenuExports, TogglesAndSensitivityByHostId)
     EXPECT_TRUE(action(window, 0)->isEnabled());
     // A whole submenu, and a cycle button.
     EXPECT_EQ(QtInsensitiveMenu(4, 40602, 1), 1);
-    EXPECT_FALSE(qobject_cast<MT *>(window->menuManager())->popupMenu(40602)->menuAction()->isEnabled());
+    EXPECT_FALSE(
+        qobject_cast<MT *>(window->menuManager())->popupMenu(40602)->menuAction()->isEnabled());
     EXPECT_EQ(QtInsensitiveMenu(4, 49866, 1), 1);
     EXPECT_FALSE(window->findChild<QWidget *>(QStringLiteral("MenuItem171"))->isEnabled());
     EXPECT_EQ(QtInsensitiveMenu(4, 12345, 1), 0);

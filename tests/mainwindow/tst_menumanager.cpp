@@ -38,6 +38,20 @@ void recordActivation(TeskHandle context, int hostId, void *data)
         g_onCall(hostId);
 }
 
+struct Shown
+{
+    TeskHandle windowId;
+    void *data;
+    bool calling;
+};
+std::vector<Shown> g_shown;
+
+void recordAboutToShow(TeskHandle, TeskHandle windowId, void *data)
+{
+    MainWindow *window = Store::currentMainWindow();
+    g_shown.push_back({windowId, data, window && window->isCalling()});
+}
+
 int recordCycle(TeskHandle frameContext, int hostId, int entry, const char **text)
 {
     g_cycleCalls.push_back({frameContext, entry});
@@ -54,6 +68,7 @@ protected:
         FrameTest::SetUp();
         g_calls.clear();
         g_cycleCalls.clear();
+        g_shown.clear();
         g_onCall = nullptr;
     }
 
@@ -61,7 +76,7 @@ protected:
     MainWindow *codeWindow(TeskHandle handle = 5)
     {
         MainWindow *window = createFrame("Debugger", handle);
-        EXPECT_EQ(QtRegisterMenuCB(nullptr, &recordActivation, &recordCycle, 0x77), 1);
+        EXPECT_EQ(QtRegisterMenuCB(&recordAboutToShow, &recordActivation, &recordCycle, 0x77), 1);
         return window;
     }
 
@@ -148,8 +163,8 @@ TEST_F(MenuManagerTest, CodeWindowGetsItsMenusToolbarsAndIcons)
         if (entry->menu())
             titles << entry->text();
     }
-    EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&View", "Tar&get", "&Debug", "&Tools",
-                                   "&Help"}));
+    EXPECT_EQ(titles,
+              QStringList({"&File", "&Edit", "&View", "Tar&get", "&Debug", "&Tools", "&Help"}));
     MT *mt = manager(window);
     for (const char *label : {"File", "Edit", "Debug", "Image", "Connect"})
         EXPECT_NE(mt->toolBar(QLatin1String(label)), nullptr) << label;
@@ -340,9 +355,18 @@ TEST_F(MenuManagerTest, HostFilledListsAndDataWords)
     EXPECT_EQ(g_calls[0].hostId, 32881);
     EXPECT_EQ(g_calls[0].data, &marker);
 
-    // The host names the popup, then removes entries from it by position or by id.
-    EXPECT_NE(QtAddPopupMenu("Recent Files", 40604, nullptr), 0);
+    // The host names the popup and hears, with its value, when it is about to show.
+    const TeskHandle popupId = QtAddPopupMenu("Recent Files", 40604, &marker);
+    EXPECT_EQ(popupId, TeskHandle(recent->winId()));
     EXPECT_EQ(manager(window)->currentPopup(), recent);
+    emit recent->aboutToShow();
+    ASSERT_EQ(g_shown.size(), 1u);
+    EXPECT_EQ(g_shown[0].windowId, popupId);
+    EXPECT_EQ(g_shown[0].data, &marker);
+    EXPECT_TRUE(g_shown[0].calling);
+    EXPECT_FALSE(window->isCalling());
+
+    // Entries go by position or by id.
     EXPECT_EQ(QtDeleteMenuItemAt(5), 0);
     EXPECT_EQ(QtDeleteMenuItemAt(1), 1);
     EXPECT_EQ(QtDeleteMenu(32881), 1);
