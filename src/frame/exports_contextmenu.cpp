@@ -173,7 +173,7 @@ int CuiContextMenu_setCallBackItemState(const char *menu, CuiContextMenuStateFn 
 {
     return tesk::guarded("CuiContextMenu_setCallBackItemState", 0, [&] {
         KcmMenuStorage::Entry *entry = KcmMenuStorage::instance()->find(nameOf(menu));
-        if (!entry)
+        if (!entry || !function)
             return 0;
         entry->callback = function;
         entry->callbackData = data;

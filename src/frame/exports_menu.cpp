@@ -69,7 +69,9 @@ int toggleState(const char *name, TeskHandle window, int hostId)
 void popContextMenu(const char *name, CuiContextMenuFn function, const char *definition)
 {
     tesk::guarded(name, [&] {
-        if (MainWindow *window = Store::currentMainWindow()) {
+        // Without a function the choice would go nowhere: nothing is shown.
+        MainWindow *window = Store::currentMainWindow();
+        if (window && function) {
             window->setContextMenuCallback(function);
             window->popContextMenu(definition);
         }

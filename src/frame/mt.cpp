@@ -40,7 +40,7 @@ constexpr int kCycleThreads = 49867;
 
 } // namespace
 
-MTDef::MTDef(const MenuItemRow &row, QWidget *owner)
+MTDef::MTDef(const MenuItemRow &row, QObject *owner)
     : itemId(row.id)
     , kind(row.kind)
     , text(translated(row.text))
@@ -81,6 +81,11 @@ MT::~MT()
 {
     if (m_ownsDefinitions)
         qDeleteAll(m_definitions);
+    // Popups of a manager without a window belong to nobody else.
+    for (const QPointer<TeskPopupMenu> &popup : std::as_const(m_builtPopups)) {
+        if (popup && !popup->parent())
+            delete popup.data();
+    }
 }
 
 // ---- building ----------------------------------------------------------------------------
@@ -89,7 +94,10 @@ bool MT::buildFromTable(const MenuStructurePair *structure, const MenuItemRow *i
                         MainWindow *window)
 {
     QMap<int, MTDef *> definitions;
-    QWidget *owner = window ? static_cast<QWidget *>(window) : m_owner.data();
+    // Without a window (a popup of its own) the manager keeps the actions.
+    QObject *owner = window ? static_cast<QObject *>(window) : m_owner.data();
+    if (!owner)
+        owner = this;
     for (const MenuItemRow *row = items; row && row->kind != MenuKindEnd; ++row) {
         delete definitions.value(row->id);
         definitions.insert(row->id, new MTDef(*row, owner));

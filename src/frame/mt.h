@@ -25,7 +25,7 @@ class TeskSignalMapper;
 class MTDef
 {
 public:
-    MTDef(const MenuItemRow &row, QWidget *owner);
+    MTDef(const MenuItemRow &row, QObject *owner);
 
     int itemId;
     int kind;

@@ -100,6 +100,7 @@ TEST_F(ContextMenus, StateCallbackAsksForEveryItem)
     EXPECT_EQ(CuiContextMenu_setCallBackItemState("test", &answerState, &disabledId), 0);
     CuiContextMenu_addItem("test", 1);
     CuiContextMenu_addItem("test", 2);
+    EXPECT_EQ(CuiContextMenu_setCallBackItemState("test", nullptr, nullptr), 0);
     EXPECT_EQ(CuiContextMenu_updateMenuState("test"), 0);
     EXPECT_EQ(CuiContextMenu_setCallBackItemState("test", &answerState, &disabledId), 1);
     EXPECT_EQ(CuiContextMenu_updateMenuState("test"), 2);

@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -153,6 +154,34 @@ TEST_F(MenuManagerTest, LongAcceleratorIsCutToTheRecord)
     EXPECT_EQ(record.hostId, 101);
     EXPECT_EQ(std::strlen(record.text), sizeof record.text - 1);
     EXPECT_EQ(std::strncmp(record.text, "Meta+Ctrl+Alt+Shift", 19), 0);
+}
+
+TEST_F(MenuManagerTest, RegisterPopupStandsAloneWithoutAWindow)
+{
+    auto manager = std::make_unique<MT>();
+    ASSERT_TRUE(manager->buildFromTable(MenuTables::structureTable(13), MenuTables::itemTable(13),
+                                        nullptr));
+    TeskPopupMenu *popup = manager->findPopupMenu(5000);
+    TeskPopupMenu *format = manager->findPopupMenu(5001);
+    ASSERT_TRUE(popup && format);
+    EXPECT_EQ(manager->findPopupMenu(-1), popup);
+    EXPECT_EQ(format->parentPopup(), popup);
+    QStringList texts;
+    for (QAction *entry : popup->actions())
+        texts << (entry->isSeparator() ? QStringLiteral("|") : entry->text());
+    EXPECT_EQ(texts, QStringList({"Format", "|", "View Memory At Value", "Copy to User View",
+                                  "Remove from User View", "|", "Properties", "|", "Copy",
+                                  "Paste", "Copy All as Text", "|", "Update View",
+                                  "Show User View"}));
+    // Commands without host ids are the pane's own: they come back by item id.
+    QSignalSpy own(manager.get(), &MT::sigActivated);
+    popup->actions().at(2)->trigger();
+    ASSERT_EQ(own.size(), 1);
+    EXPECT_GE(own[0][0].toInt(), 5002);
+    EXPECT_TRUE(manager->clearPopupMenu(5001));
+    EXPECT_FALSE(manager->clearPopupMenu(4999));
+    // The manager takes its popups and actions with it.
+    manager.reset();
 }
 
 TEST_F(MenuManagerTest, CodeWindowGetsItsMenusToolbarsAndIcons)
