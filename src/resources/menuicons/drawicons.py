@@ -13,8 +13,8 @@ PALETTE = {
 }
 
 FONT = {  # 3 by 5
-    '?': ['ww.', '..w', '.w.', '...', '.w.'],
-    'i': ['.w.', '...', '.w.', '.w.', '.w.'],
+    '?': ['.www.', 'ww.ww', '...ww', '..ww.', '..ww.', '.....', '..ww.'],
+    'i': ['..ww.', '.....', '.www.', '..ww.', '..ww.', '..ww.', '.wwww'],
     'C': ['.ww', 'w..', 'w..', 'w..', '.ww'],
     'R': ['ww.', 'w.w', 'ww.', 'w.w', 'w.w'],
     'T': ['www', '.w.', '.w.', '.w.', '.w.'],
@@ -256,8 +256,7 @@ def draw(name):
         i.line(7, 8, 9, 8, 'k')
     elif name in ('about', 'help'):
         i.disc(8, 8, 7, 'b')
-        i.text(7, 5, 'i' if name == 'about' else '?', 'w')
-        i.text(6, 5, 'i' if name == 'about' else '?', 'w')
+        i.text(5, 4, 'i' if name == 'about' else '?', 'w')
     elif name == 'cycleconnections':
         i.box(0, 5, 4, 10, 'l')
         i.box(11, 5, 15, 10, 'l')
