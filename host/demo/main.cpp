@@ -5,13 +5,14 @@
 //   tesk-demo [--quit-after MS] [--library PATH] [--screenshots DIR]
 //             [-- words for the library's command line]
 //
-// It shows the splash, then a main window with its status bar. Without a display it runs on
-// the offscreen platform and stops after 3 seconds unless told otherwise; --screenshots writes
-// pictures of the main window and the splash into DIR.
+// It shows the splash, then a main window with its menus, toolbars and status bar. Without a
+// display it runs on the offscreen platform and stops after 3 seconds unless told otherwise;
+// --screenshots writes pictures of the main window, the main window with a menu open and the splash
+// into DIR.
 
 #include "memorydemo.h"
-#include "services.h"
 #include "registers.h"
+#include "services.h"
 
 #include <tesk/tesk.h>
 
@@ -19,6 +20,7 @@
 
 #include "../testhost/sanitizerdefaults.h"
 #include "framedemo.h"
+#include "menudemo.h"
 
 #include <dlfcn.h>
 #include <signal.h>
@@ -189,8 +191,8 @@ int runDemo(const Options &options)
     setenv("KSODEBUG_INSTALL", TESK_STAGE_DIR, 0);
     const std::string home = demoHome();
     setenv("KSODEBUG_HOME", home.c_str(), 1);
-    const long quitAfterMs = options.quitAfterMs >= 0 ? options.quitAfterMs
-                                                      : (haveDisplay() ? 0 : 3000);
+    const long quitAfterMs =
+        options.quitAfterMs >= 0 ? options.quitAfterMs : (haveDisplay() ? 0 : 3000);
 
     std::printf("host: loading %s\n", options.library);
     const Tesk tesk = load(options.library);
@@ -221,6 +223,7 @@ int runDemo(const Options &options)
     demo::FrameDemoOptions frameOptions{options.screenshotDir, std::getenv("KSODEBUG_INSTALL")};
     demo::showSplash(frameOptions);
     demo::createMainWindow(frameOptions);
+    demo::runMenuDemo(tesk.library, options.screenshotDir);
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);

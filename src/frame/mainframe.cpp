@@ -1,11 +1,11 @@
 #include "frame/mainframe.h"
 
 #include "frame/cuiapp.h"
+#include "frame/cuicontextmenumap.h"
 #include "frame/cuidebuginfo.h"
+#include "frame/cuii18n.h"
 #include "frame/cuimenubar.h"
 #include "frame/cuiprogress.h"
-#include "frame/cuicontextmenumap.h"
-#include "frame/cuii18n.h"
 #include "frame/currentmainwindow.h"
 #include "frame/frameimages.h"
 #include "frame/inplaceedit.h"
@@ -13,6 +13,7 @@
 #include "frame/popupdefinition.h"
 #include "frame/richtextimages.h"
 #include "frame/store.h"
+#include "frame/teskpopupmenu.h"
 #include "system/modalseam.h"
 
 #include <QApplication>
@@ -73,6 +74,9 @@ struct MainWindow::Private
     bool panePopupShown = false;
     bool modalDialogShown = false;
     bool dockMenuEnabled = true;
+    // Marks the host sets and reads back.
+    bool qtContextMenu = false;
+    bool nextActionInGroup = false;
     bool encodingSwitch = false;
     int initialEncoding = 0;
     bool bigIcons = false;
@@ -406,8 +410,8 @@ void MainWindow::setWindowBoxHandle(TeskHandle handle)
 {
     d->windowBoxHandle = handle;
     const tesk::frame::MenuManagerOps &ops = tesk::frame::menuManagerOps();
-    if (d->menuManager && ops.setCallbackContext)
-        ops.setCallbackContext(d->menuManager, handle);
+    if (d->menuManager && ops.setFrameContext)
+        ops.setFrameContext(d->menuManager, handle);
 }
 
 TeskHandle MainWindow::windowBoxHandle() const
@@ -461,6 +465,26 @@ void MainWindow::PopupMenuExecution(int id)
 
 void MainWindow::PopupAboutToHide() {}
 
+void MainWindow::setQtContextMenuMark()
+{
+    d->qtContextMenu = true;
+}
+
+bool MainWindow::isQtContextMenu() const
+{
+    return d->qtContextMenu;
+}
+
+void MainWindow::setNextActionInGroup(bool on)
+{
+    d->nextActionInGroup = on;
+}
+
+bool MainWindow::nextActionInGroup() const
+{
+    return d->nextActionInGroup;
+}
+
 void MainWindow::popContextMenu(const char *definition)
 {
     if (!definition || !*definition)
@@ -470,14 +494,13 @@ void MainWindow::popContextMenu(const char *definition)
         QString::fromLatin1(definition), &CuiContextMenuMap::lookup,
         [&ops](int hostId) { return ops.itemText ? ops.itemText(0, hostId) : QString(); });
 
-    QPointer<QMenu> popup = new QMenu(this);
-    popup->setObjectName(QStringLiteral("DisplayPopup"));
+    QPointer<TeskPopupMenu> popup = new TeskPopupMenu(this, "DisplayPopup");
     for (const PopupDefinition::Item &item : items) {
         if (item.separator) {
             popup->addSeparator();
             continue;
         }
-        QAction *action = popup->addAction(item.text);
+        QAction *action = popup->insertItem(item.text, item.id);
         action->setData(item.id);
         action->setCheckable(item.checked);
         action->setChecked(item.checked);

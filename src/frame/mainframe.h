@@ -53,6 +53,10 @@ public:
     void popContextMenu(const char *definition);
     void setContextMenuCallback(ContextMenuCallback callback);
     void setActivationCallback(CuiActivationFn callback);
+    void setQtContextMenuMark();
+    bool isQtContextMenu() const;
+    void setNextActionInGroup(bool on);
+    bool nextActionInGroup() const;
 
     void setDontClose(bool dontClose);
     bool dontClose() const;

@@ -1,5 +1,7 @@
 #include "frame/menuseam.h"
 
+#include "frame/mt.h"
+
 #include <utility>
 
 int g_menuCallbackState = 0;
@@ -9,7 +11,7 @@ namespace tesk::frame {
 namespace {
 MenuManagerOps &installed()
 {
-    static MenuManagerOps ops;
+    static MenuManagerOps ops = tesk::menus::managerOps();
     return ops;
 }
 } // namespace

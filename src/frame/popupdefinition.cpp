@@ -41,8 +41,34 @@ PopupDefinition::Marks PopupDefinition::readMarks(const QString &line)
     return marks;
 }
 
+namespace {
+
+const QRegularExpression &numberedText()
+{
+    static const QRegularExpression numbered(QStringLiteral("^(.+):(\\d+)$"));
+    return numbered;
+}
+
+} // namespace
+
+bool PopupDefinition::allItemsNumbered(const QStringList &lines)
+{
+    bool any = false;
+    for (const QString &line : lines) {
+        const Marks marks = readMarks(line);
+        const QString remainder = line.mid(marks.length);
+        if (marks.dockItems || remainder.isEmpty())
+            continue;
+        if (!numberedText().match(remainder).hasMatch())
+            return false;
+        any = true;
+    }
+    return any;
+}
+
 PopupDefinition::Item PopupDefinition::itemFor(const QString &remainder, int runningId,
-                                               const LabelLookup &label, const TableText &tableText)
+                                               bool numbered, const LabelLookup &label,
+                                               const TableText &tableText)
 {
     static const QRegularExpression keyed(QStringLiteral("^(#\\d+):(\\d+)$"));
     Item item;
@@ -52,6 +78,14 @@ PopupDefinition::Item PopupDefinition::itemFor(const QString &remainder, int run
     }
     item.id = runningId;
     const QRegularExpressionMatch match = keyed.match(remainder);
+    const QRegularExpressionMatch text =
+        numbered ? numberedText().match(remainder) : QRegularExpressionMatch();
+    if (!match.hasMatch() && text.hasMatch()) {
+        // A context menu's own text, shown as it is, with the item's number behind it.
+        item.id = text.captured(2).toInt();
+        item.text = text.captured(1);
+        return item;
+    }
     if (match.hasMatch()) {
         item.id = match.captured(2).toInt();
         item.text = label(match.captured(1));
@@ -84,6 +118,9 @@ QList<PopupDefinition::Item> PopupDefinition::parse(const QString &definition,
     // A final line feed ends the last line; it does not start an empty one.
     if (lines.last().isEmpty())
         lines.removeLast();
+    // Rendered context menus end every item with ":number"; only then is a text's ending
+    // read as its number, so that hand-written items such as "Stop at 12:30" keep theirs.
+    const bool numbered = allItemsNumbered(lines);
     int runningId = 0;
     for (const QString &line : lines) {
         const Marks marks = readMarks(line);
@@ -91,7 +128,7 @@ QList<PopupDefinition::Item> PopupDefinition::parse(const QString &definition,
             appendDockItems(items, marks.dockItems == '$');
             continue;
         }
-        Item item = itemFor(line.mid(marks.length), runningId, label, tableText);
+        Item item = itemFor(line.mid(marks.length), runningId, numbered, label, tableText);
         if (!item.separator) {
             item.checked = marks.checked;
             item.disabled = marks.disabled;

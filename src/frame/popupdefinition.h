@@ -2,12 +2,15 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 // The host's context popups arrive as text, one item a line: leading marks ("!" disabled,
 // "=" checked, "-" checked and disabled), then the item: empty for a separator, "#key:id" for
-// an item with a label from the label dictionary, or its own text. A line of "$" stands for
+// an item with a label from the label dictionary, or its own text. A text in which every item
+// ends with ":number" (as context menus render) gives the items those numbers and their texts
+// unchanged. A line of "$" stands for
 // the three dock items, "^" for the first two of them.
 class PopupDefinition
 {
@@ -36,7 +39,8 @@ public:
 private:
     struct Marks;
     static Marks readMarks(const QString &line);
-    static Item itemFor(const QString &remainder, int runningId, const LabelLookup &label,
-                        const TableText &tableText);
+    static bool allItemsNumbered(const QStringList &lines);
+    static Item itemFor(const QString &remainder, int runningId, bool numbered,
+                        const LabelLookup &label, const TableText &tableText);
     static void appendDockItems(QList<Item> &items, bool withClose);
 };

@@ -1,10 +1,10 @@
 // The main window's status bar, captions, host popups, dock menu and close sequence.
 #include "frames.h"
 
-#include "frame/cuidebuginfo.h"
-#include "frame/cuiprogress.h"
 #include "frame/cuicontextmenumap.h"
+#include "frame/cuidebuginfo.h"
 #include "frame/cuii18n.h"
+#include "frame/cuiprogress.h"
 #include "frame/currentmainwindow.h"
 #include "frame/inplaceedit.h"
 #include "modalanswers.h"
@@ -228,6 +228,8 @@ TEST_F(MainWindowTest, DockMenuWaitsTwoRequestsAfterAHostPopup)
 
 TEST_F(MainWindowTest, DockMenuListsToolbarsAndSwitchesIconSizes)
 {
+    // The table's own "Debug" toolbar would stand in the way.
+    FakeMenus menus;
     MainWindow *window = createFrame("Debugger", 1);
     auto *toolbar = window->addToolBar(QStringLiteral("Debug"));
     window->show();

@@ -83,3 +83,14 @@ TEST(PopupDefinition, LineEnds)
     // Separator lines use up a number.
     EXPECT_EQ(parse("\nB"), QList<Item>({separator(), item(1, "B")}));
 }
+
+TEST(PopupDefinition, OwnTextsKeepTheirNumbersInRenderedMenus)
+{
+    // Every item ends with ":number": the texts are shown unchanged with those numbers.
+    EXPECT_EQ(parse("Stop at 12:30:14\n\n!#7:3\n=Add #120:5\n^"),
+              QList<Item>({item(14, "Stop at 12:30"), separator(), item(3, "Seven", false, true),
+                           item(5, "Add #120", true), item(666, "Dock/Float"), item(667, "Hide")}));
+    // One item without a number: texts such as "12:30" stay texts, numbered by position.
+    EXPECT_EQ(parse("Stop at 12:30\nContinue"),
+              QList<Item>({item(0, "Stop at 12:30"), item(1, "Continue")}));
+}
