@@ -1,6 +1,7 @@
 // The host side of main windows: what the engine does while it starts and runs. The demo is a
 // Qt-aware host only for its screenshots, which it takes of the library's top-level windows.
 #include "framedemo.h"
+#include "demoexports.h"
 
 #include <tesk/tesk.h>
 
@@ -40,13 +41,7 @@ struct FrameExports
 FrameExports g_tesk{};
 bool g_haveWindow = false;
 
-template<typename Fn>
-void resolve(void *library, const char *name, Fn &slot)
-{
-    slot = reinterpret_cast<Fn>(dlsym(library, name));
-    if (!slot)
-        throw std::runtime_error(std::string("libtesk.so does not export ") + name);
-}
+using demo::resolve;
 
 void onActivation(int lost)
 {

@@ -11,6 +11,7 @@
 // into DIR.
 
 #include "memorydemo.h"
+#include "demoexports.h"
 #include "registers.h"
 #include "services.h"
 
@@ -34,7 +35,6 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
-#include <thread>
 
 namespace {
 
@@ -47,6 +47,7 @@ struct Tesk
     decltype(&moskInitialisePlugin) initialisePlugin;
     decltype(&CuiQtInit_WinEx) qtInit;
     decltype(&CuiPump) pump;
+    decltype(&CuiRun) run;
     decltype(&QtShutdown) shutdown;
     decltype(&CuiCreateIdleObject) createIdleObject;
     decltype(&CuiRegisterIdleFunc) registerIdleFunc;
@@ -56,13 +57,7 @@ struct Tesk
     decltype(&CuiDebugInfoIsSet) debugInfoIsSet;
 };
 
-template<typename Fn>
-void resolve(void *library, const char *name, Fn &slot)
-{
-    slot = reinterpret_cast<Fn>(dlsym(library, name));
-    if (!slot)
-        throw std::runtime_error(std::string("libtesk.so does not export ") + name);
-}
+using demo::resolve;
 
 Tesk load(const char *path)
 {
@@ -74,6 +69,7 @@ Tesk load(const char *path)
     resolve(library, "moskInitialisePlugin", t.initialisePlugin);
     resolve(library, "CuiQtInit_WinEx", t.qtInit);
     resolve(library, "CuiPump", t.pump);
+    resolve(library, "CuiRun", t.run);
     resolve(library, "QtShutdown", t.shutdown);
     resolve(library, "CuiCreateIdleObject", t.createIdleObject);
     resolve(library, "CuiRegisterIdleFunc", t.registerIdleFunc);
@@ -153,9 +149,33 @@ int hostEeaccess(int, int, int commandId, const char *text)
 volatile sig_atomic_t g_interrupted = 0;
 int g_ticks = 0;
 
+// When the loop is to end: after the time given, or at Ctrl-C.
+struct StopRule
+{
+    Clock::time_point start;
+    long quitAfterMs = 0;
+    decltype(&QtShutdown) shutdown = nullptr;
+    bool asked = false;
+};
+StopRule g_stop;
+
 void onInterrupt(int)
 {
     g_interrupted = 1;
+}
+
+void stopWhenDue()
+{
+    if (g_stop.asked)
+        return;
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - g_stop.start).count();
+    if (!g_interrupted && (g_stop.quitAfterMs <= 0 || elapsed < g_stop.quitAfterMs))
+        return;
+    g_stop.asked = true;
+    demo::finishFrameDemo();
+    // A frame exists, so the library's loop ends and CuiRun returns.
+    std::printf("host: QtShutdown now answers %d\n", g_stop.shutdown());
 }
 
 void idle()
@@ -165,6 +185,7 @@ void idle()
     advanceSimulatedTarget();
     if (g_ticks % 10 == 0)
         std::printf("host: idle tick %d\n", g_ticks);
+    stopWhenDue();
 }
 
 void registerWithBroker(const Tesk &tesk)
@@ -227,18 +248,12 @@ int runDemo(const Options &options)
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);
-    const auto start = Clock::now();
-    // This host keeps its own loop and pumps the library's events.
-    while (!g_interrupted) {
-        tesk.pump();
-        const auto elapsed =
-            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-        if (quitAfterMs > 0 && elapsed >= quitAfterMs)
-            break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    demo::finishFrameDemo();
-    tesk.deleteIdleObject();
+    g_stop = {Clock::now(), quitAfterMs, tesk.shutdown, false};
+    // The library runs the loop; the idle function asks it to stop. CuiRun then deletes the
+    // windows, the idle object and the application.
+    tesk.run();
+    std::printf("host: CuiRun returned, idle object left: %s\n",
+                tesk.deleteIdleObject() ? "yes" : "no");
     reportSimulatedTarget();
     std::printf("host: stopped after %d idle ticks\n", g_ticks);
     if (!g_temporaryHome.empty())

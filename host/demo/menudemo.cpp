@@ -1,5 +1,6 @@
 // The engine's use of the main window's menus, and a screenshot with a menu open.
 #include "menudemo.h"
+#include "demoexports.h"
 
 #include <tesk/tesk.h>
 
@@ -45,13 +46,7 @@ struct MenuExports
 
 MenuExports g_tesk{};
 
-template<typename Fn>
-void resolve(void *library, const char *name, Fn &slot)
-{
-    slot = reinterpret_cast<Fn>(dlsym(library, name));
-    if (!slot)
-        throw std::runtime_error(std::string("libtesk.so does not export ") + name);
-}
+using demo::resolve;
 
 void load(void *library)
 {

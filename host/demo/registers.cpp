@@ -1,4 +1,5 @@
 #include "registers.h"
+#include "demoexports.h"
 
 #include <tesk/tesk.h>
 
@@ -21,13 +22,7 @@ struct RegisterExports
     decltype(&CuiRegPaneGetNumLines) getNumLines;
 };
 
-template<typename Fn>
-void resolve(void *library, const char *name, Fn &slot)
-{
-    slot = reinterpret_cast<Fn>(dlsym(library, name));
-    if (!slot)
-        throw std::runtime_error(std::string("libtesk.so does not export ") + name);
-}
+using demo::resolve;
 
 RegisterExports exportsOf(const char *libraryPath)
 {

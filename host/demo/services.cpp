@@ -1,4 +1,5 @@
 #include "services.h"
+#include "demoexports.h"
 
 #include <tesk/tesk.h>
 
@@ -13,14 +14,7 @@
 
 namespace {
 
-template<typename Fn>
-Fn symbol(void *library, const char *name)
-{
-    auto fn = reinterpret_cast<Fn>(dlsym(library, name));
-    if (!fn)
-        throw std::runtime_error(std::string("libtesk.so does not export ") + name);
-    return fn;
-}
+using demo::symbol;
 
 void printList(const char *what, const char *const *list)
 {
