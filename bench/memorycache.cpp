@@ -1,7 +1,6 @@
 // Scrolling a memory view through the cache: a 64-line view of 16-byte lines moves line by
 // line through 1 MiB of simulated target memory. Reported per line: the host calls and bytes
 // read, and the time of one step; and the cost of asking again for a page already held.
-#include "sanitizerdefaults.h"
 #include "simulatedtarget.h"
 #include "testhost.h"
 
@@ -9,7 +8,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 
 namespace {
 
@@ -92,15 +90,7 @@ BENCHMARK(BM_HeldPage);
 
 // The library is started as a host starts it, with the simulated target in the broker before
 // the bridge first looks for it.
-int main(int argc, char **argv)
+void prepareBenchmarkHost()
 {
-    benchmark::Initialize(&argc, argv);
-    const bool ownHome = !qEnvironmentVariableIsSet("KSODEBUG_HOME");
     SimulatedTarget::registerWithBroker();
-    testhost::startLibrary();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    if (ownHome)
-        QDir(testhost::homeDir()).removeRecursively();
-    return 0;
 }

@@ -103,12 +103,3 @@ void BM_SerialiseTreeOf5000Widgets(benchmark::State &state)
 BENCHMARK(BM_SerialiseTreeOf5000Widgets)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    testhost::startLibrary();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -187,14 +187,3 @@ BENCHMARK(BM_AddRegisters)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_UpdateRegisters)->Unit(benchmark::kMillisecond)->Iterations(100);
 BENCHMARK(BM_FormatRegisters)->Unit(benchmark::kMillisecond)->Iterations(100);
 BENCHMARK(BM_UpdateAndFormatRegisters)->Unit(benchmark::kMillisecond)->Iterations(100);
-
-int main(int argc, char **argv)
-{
-    testhost::startLibrary();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

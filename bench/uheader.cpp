@@ -1,5 +1,4 @@
 // Header geometry with many sections: appending them one by one, then looking up positions.
-#include "sanitizerdefaults.h"
 #include "testhost.h"
 
 #include "utilities/uheader.h"
@@ -71,12 +70,3 @@ void BM_SectionPos(benchmark::State &state)
 BENCHMARK(BM_SectionPos);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    testhost::startLibrary();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
