@@ -143,6 +143,10 @@ public:
     void updateColWidgets(int col);
     void updateGeometries();
 
+    // Selection hook for subclasses that keep selections of their own kind; the table itself
+    // never asks it.
+    virtual bool createSelection(UTableSelection **selection);
+
     bool eventFilter(QObject *o, QEvent *e) override;
     QSize sizeHint() const override;
     virtual QSize tableSizeHint() const;
@@ -224,7 +228,6 @@ protected:
     // Header and selection hooks: answer true after storing an object of one's own.
     virtual bool createTopHeader(UTableHeader **header, int cols);
     virtual bool createLeftHeader(UTableHeader **header, int rows);
-    virtual bool createSelection(UTableSelection **selection);
     virtual void contentsMousePressEventEx(QMouseEvent *e);
 
     void drawContents(QPainter *p, int cx, int cy, int cw, int ch) override;

@@ -31,7 +31,8 @@ UTableItem::UTableItem(UTable *table, EditType editType, const QString &text,
 
 UTableItem::~UTableItem()
 {
-    if (m_table)
+    // An item in no cell has nothing to take back, and may outlive the table it was made for.
+    if (m_table && m_row != -1 && m_col != -1)
         m_table->takeItem(this);
 }
 
