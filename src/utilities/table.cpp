@@ -1181,7 +1181,7 @@ void UTable::setCurrentCell(int row, int col, bool updateSelections, bool ensure
                                                     ? UTableHeader::Selected
                                                     : UTableHeader::Bold);
     }
-    updateMicroFocus();
+    updateInputMethodHint();
 
     QWidget *oldWidget = cellWidget(oldRow, oldCol);
     if (oldWidget && oldWidget->hasFocus())
@@ -1201,6 +1201,21 @@ void UTable::setCurrentCell(int row, int col, bool updateSelections, bool ensure
         appendSelection(m_curRow, 0, m_curRow, numCols() - 1);
         repaintSelections(nullptr, m_currentSel);
     }
+}
+
+void UTable::updateInputMethodHint()
+{
+    const UTableItem *itm = item(m_curRow, m_curCol);
+    setAttribute(Qt::WA_InputMethodEnabled, !itm || itm->editType() != UTableItem::Never);
+    updateMicroFocus();
+}
+
+QVariant UTable::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    if (query != Qt::ImCursorRectangle || !d)
+        return UScrollView::inputMethodQuery(query);
+    const QRect cell = cellGeometry(m_curRow, m_curCol);
+    return QRect(viewport()->mapTo(this, contentsToViewport2(cell.topLeft())), cell.size());
 }
 
 void UTable::setFocusStyle(FocusStyle style)
@@ -1226,10 +1241,12 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
         paintEmptyArea(p, cx, cy, cw, ch);
         return;
     }
+    m_paintHints = styleHints();
+    m_painting = true;
     const QWidget *focus = QApplication::focusWidget();
     m_drawActiveSelection = hasFocusInside() || d->inMenuMode ||
                             (focus && viewport()->isAncestorOf(focus)) ||
-                            !changesHighlightOnFocus(this);
+                            !m_paintHints.changeHighlightOnFocus;
     if (rowLast == -1)
         rowLast = numRows() - 1;
     if (colLast == -1)
@@ -1285,6 +1302,17 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
     p->translate(-focusRect.x(), -focusRect.y());
     paintEmptyArea(p, cx, cy, cw, ch);
     m_drawActiveSelection = true;
+    m_painting = false;
+}
+
+UTable::StyleHints UTable::styleHints() const
+{
+    if (m_painting)
+        return m_paintHints;
+    StyleHints hints;
+    hints.changeHighlightOnFocus = changesHighlightOnFocus(this);
+    hints.gridColor = style()->styleHint(QStyle::SH_Table_GridLineColor, nullptr, this);
+    return hints;
 }
 
 void UTable::paintCell(QPainter *p, int row, int col, const QRect &cr, bool selected)
@@ -1292,7 +1320,7 @@ void UTable::paintCell(QPainter *p, int row, int col, const QRect &cr, bool sele
     if (cr.width() <= 0 || cr.height() <= 0)
         return;
     QPalette cg = palette();
-    if (!m_drawActiveSelection && changesHighlightOnFocus(this))
+    if (!m_drawActiveSelection && styleHints().changeHighlightOnFocus)
         cg.setCurrentColorGroup(QPalette::Inactive);
     const UTableItem *itm = item(row, col);
     if (itm && !itm->isEnabled())
@@ -1300,15 +1328,12 @@ void UTable::paintCell(QPainter *p, int row, int col, const QRect &cr, bool sele
     paintCell(p, row, col, cr, selected, cg);
 }
 
-const QPen &UTable::gridPen(const QPalette &cg)
+QColor UTable::gridColor(const QPalette &cg) const
 {
-    const int hint = style()->styleHint(QStyle::SH_Table_GridLineColor, nullptr, this);
+    const int hint = styleHints().gridColor;
     // The style's grid colour serves the table's own palette; any other uses its mid colour.
-    const QColor color = (hint != -1 && cg.isCopyOf(palette())) ? QColor(QRgb(unsigned(hint)))
-                                                                 : cg.color(QPalette::Mid);
-    if (m_gridPen.color() != color || m_gridPen.style() == Qt::NoPen)
-        m_gridPen = QPen(color, 0);
-    return m_gridPen;
+    return (hint != -1 && cg.isCopyOf(palette())) ? QColor(QRgb(unsigned(hint)))
+                                                   : cg.color(QPalette::Mid);
 }
 
 void UTable::paintCell(QPainter *p, int row, int col, const QRect &cr, bool selected,
@@ -1327,11 +1352,11 @@ void UTable::paintCell(QPainter *p, int row, int col, const QRect &cr, bool sele
         p->fillRect(0, 0, w, h, selected ? cg.brush(QPalette::Highlight) : cg.brush(QPalette::Base));
     }
     if (m_showGrid) {
-        const QPen pen = p->pen();
-        p->setPen(gridPen(cg));
-        p->drawLine(w - 1, 0, w - 1, h - 1);
-        p->drawLine(0, h - 1, w - 1, h - 1);
-        p->setPen(pen);
+        // The right and the bottom edge, one pixel wide; filled rather than stroked, which
+        // is several times cheaper and leaves the painter's pen alone.
+        const QColor color = gridColor(cg);
+        p->fillRect(QRect(w - 1, 0, 1, h), color);
+        p->fillRect(QRect(0, h - 1, w - 1, 1), color);
     }
 }
 
@@ -2578,7 +2603,7 @@ void UTable::focusInEvent(QFocusEvent *)
     QWidget *editor = cellWidget(m_editRow, m_editCol);
     if (isEditing() && editor)
         editor->setFocus();
-    updateMicroFocus();
+    updateInputMethodHint();
 }
 
 void UTable::focusOutEvent(QFocusEvent *e)

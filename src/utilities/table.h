@@ -7,7 +7,6 @@
 
 #include <QList>
 #include <QPalette>
-#include <QPen>
 #include <QPixmap>
 #include <QSet>
 #include <QStringList>
@@ -148,6 +147,8 @@ public:
     virtual bool createSelection(UTableSelection **selection);
 
     bool eventFilter(QObject *o, QEvent *e) override;
+    // Input methods place their window at the current cell.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     QSize sizeHint() const override;
     virtual QSize tableSizeHint() const;
     // The same size under the name the synchronisation tables use.
@@ -289,6 +290,7 @@ private:
     void pressWithControl(int row, int col);
     void plainPress(QMouseEvent *e, int row, int col);
     void startOneCellSelection(int row, int col, bool expand);
+    void updateInputMethodHint();
     void forwardMouse(QWidget *w, QMouseEvent *e);
     QPoint pointerInCellArea() const;
     bool pointerOutside(const QPoint &pos) const;
@@ -309,7 +311,14 @@ private:
     // Entering a spanning item into the other cells of its block.
     void setSpanItem(int row, int col, UTableItem *item);
     void noteSpan(bool rows, bool cols);
-    const QPen &gridPen(const QPalette &cg);
+    QColor gridColor(const QPalette &cg) const;
+    // Style answers asked once per contents paint instead of once per cell.
+    struct StyleHints
+    {
+        bool changeHighlightOnFocus = false;
+        int gridColor = -1;
+    };
+    StyleHints styleHints() const;
 
     mutable std::vector<UTableItem *> m_contents;
     mutable std::vector<QWidget *> m_widgets;
@@ -347,5 +356,6 @@ private:
     int m_savedCol = -1;
     FocusStyle m_focusStyle = SpreadSheet;
     QPoint m_lastGlobalPos;
-    QPen m_gridPen;
+    StyleHints m_paintHints;
+    bool m_painting = false;
 };

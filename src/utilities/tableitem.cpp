@@ -6,9 +6,33 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
+#include <QStaticText>
+#include <QStyle>
 #include <QValidator>
+#include <QtMath>
 
 #include <algorithm>
+
+namespace {
+
+// Sets a pen of the colour without building a new pen each time: items are painted by the
+// hundred on every scroll step.
+void setPenColor(QPainter *p, const QColor &color)
+{
+    static QPen pen;
+    if (pen.color() != color)
+        pen = QPen(color);
+    p->setPen(pen);
+}
+
+} // namespace
+
+struct UTableItemTextCache
+{
+    QString text;
+    QFont font;
+    QStaticText layout;
+};
 
 UTableItem::UTableItem(UTable *table, EditType editType)
     : UTableItem(table, editType, QString(), QPixmap())
@@ -196,8 +220,42 @@ void UTableItem::paint(QPainter *p, const QPalette &cg, const QRect &cellRect, b
         p->drawPixmap(0, (h - m_pixmap.height()) / 2, m_pixmap);
         x = m_pixmap.width() + 2;
     }
-    p->setPen(selected ? cg.color(QPalette::HighlightedText) : cg.color(QPalette::Text));
-    p->drawText(x + 2, 0, w - x - 4, h, textFlags(), text());
+    setPenColor(p, selected ? cg.color(QPalette::HighlightedText) : cg.color(QPalette::Text));
+    drawText(p, QRect(x + 2, 0, w - x - 4, h), textFlags(), text());
+}
+
+// A single line is laid out once and then only drawn, since every scroll step of a view
+// repaints a page of cells; other texts take the painter's general text layout.
+void UTableItem::drawText(QPainter *p, const QRect &room, int flags, const QString &text)
+{
+    if ((flags & Qt::TextWordWrap) || text.contains(QLatin1Char('\n'))) {
+        p->drawText(room, flags, text);
+        return;
+    }
+    if (!m_textCache)
+        m_textCache = std::make_unique<UTableItemTextCache>();
+    UTableItemTextCache &cache = *m_textCache;
+    const QFont &font = p->font();
+    if (!cache.font.isCopyOf(font) && cache.font == font)
+        cache.font = font; // the same font: remember it as a copy, which compares at once
+    if (cache.text != text || !cache.font.isCopyOf(font) || cache.layout.text().isNull()) {
+        cache.text = text;
+        cache.font = p->font();
+        cache.layout.setText(text);
+        cache.layout.setTextFormat(Qt::PlainText);
+        cache.layout.prepare(QTransform(), cache.font);
+    }
+    const QSizeF size = cache.layout.size();
+    const QRect r = QStyle::alignedRect(Qt::LeftToRight, Qt::Alignment(flags),
+                                        QSize(qCeil(size.width()), qCeil(size.height())), room);
+    const bool clipped = !room.contains(r);
+    if (clipped) {
+        p->save();
+        p->setClipRect(room, Qt::IntersectClip);
+    }
+    p->drawStaticText(r.topLeft(), cache.layout);
+    if (clipped)
+        p->restore();
 }
 
 void UTableItem::setEnabled(bool enabled)

@@ -3,12 +3,15 @@
 #include <QPixmap>
 #include <QString>
 
+#include <memory>
+
 class QPainter;
 class QPalette;
 class QRect;
 class QSize;
 class QWidget;
 class UTable;
+struct UTableItemTextCache;
 
 // The content of one cell, or of a block of cells, of a UTable: a text, a pixmap drawn left of
 // it, and when the cell gets an editor. Not a widget: the table owns an item once it stands in
@@ -60,6 +63,7 @@ private:
     friend class UTable;
 
     int textFlags() const;
+    void drawText(QPainter *p, const QRect &room, int flags, const QString &text);
 
     QString m_text;
     QPixmap m_pixmap;
@@ -72,4 +76,6 @@ private:
     int m_col = -1;
     int m_rowSpan = 1;
     int m_colSpan = 1;
+    // The laid-out text of the last paint, reused while text and font stay the same.
+    std::unique_ptr<UTableItemTextCache> m_textCache;
 };
