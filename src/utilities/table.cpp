@@ -706,9 +706,8 @@ void UTable::columnIndexChanged(int, int fromIndex, int)
 {
     if (m_sorting && m_lastSortCol == fromIndex) {
         // Where the section really went, not where the gesture pointed.
-        const int to = m_topHeader->lastMoveTarget();
-        m_topHeader->setSortIndicator(to, m_topHeader->sortIndicatorOrder() == Qt::AscendingOrder);
-        m_lastSortCol = to;
+        m_topHeader->setSortIndicator(m_topHeader->lastMoveTarget(),
+                                      m_topHeader->sortIndicatorOrder() == Qt::AscendingOrder);
     }
     repaintContents(contentsX(), contentsY(), visibleWidth(), visibleHeight(), false);
 }

@@ -148,3 +148,56 @@ TEST(TableItem, AlwaysItemsAnswerWhatTheirEditorHolds)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(gone.isNull());
 }
+
+namespace {
+
+// Notes whether its table was still reachable when it went.
+class WatchingItem : public UTableItem
+{
+public:
+    WatchingItem(UTable *table, bool &calledBack)
+        : UTableItem(table, OnTyping, QStringLiteral("watch"))
+        , m_calledBack(calledBack)
+    {
+    }
+    ~WatchingItem() override { m_calledBack = table() != nullptr; }
+
+private:
+    bool &m_calledBack;
+};
+
+} // namespace
+
+TEST(TableItem, DestroyingTheTableLetsItemsGoWithoutCallingBack)
+{
+    testhost::startLibrary();
+    bool calledBack = true;
+    auto table = std::make_unique<UTable>();
+    table->init(2, 2);
+    auto *item = new WatchingItem(table.get(), calledBack);
+    table->setItem(0, 0, item);
+    item->setSpan(2, 2);
+    table.reset();
+    EXPECT_FALSE(calledBack);
+}
+
+TEST(TableItem, ACellWidgetSetAgainStaysAlive)
+{
+    testhost::startLibrary();
+    UTable table;
+    table.init(2, 2);
+    auto *widget = new QLineEdit;
+    QPointer<QWidget> alive(widget);
+    table.setCellWidget(1, 0, widget);
+    table.setCellWidget(1, 0, widget);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(alive.isNull());
+    EXPECT_EQ(table.cellWidget(1, 0), widget);
+    EXPECT_EQ(widget->parentWidget(), table.viewport());
+
+    // Shrinking the table away from it lets it go, later.
+    table.setNumRows(1);
+    EXPECT_FALSE(alive.isNull());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+}
