@@ -27,7 +27,8 @@ public:
         init(Rows, Cols);
         for (int r = 0; r < Rows; ++r) {
             for (int c = 0; c < Cols; ++c)
-                setText(r, c, QStringLiteral("%1").arg((r * Cols + c) & 0xff, 2, 16, QLatin1Char('0')));
+                setText(r, c,
+                        QStringLiteral("%1").arg((r * Cols + c) & 0xff, 2, 16, QLatin1Char('0')));
         }
         for (int c = 0; c < Cols; ++c)
             adjustColumn(c);

@@ -820,8 +820,8 @@ void UTable::updateGeometries()
         verticalScrollBar()->setValue(ts.height() - m_leftHeader->height());
     const int side = QApplication::isRightToLeft() ? rightMargin() : leftMargin();
     const int fw = frameWidth();
-    m_leftHeader->setGeometry(QStyle::visualRect(layoutDirection(), rect(),
-                                                 QRect(fw, topMargin() + fw, side, visibleHeight())));
+    m_leftHeader->setGeometry(QStyle::visualRect(
+        layoutDirection(), rect(), QRect(fw, topMargin() + fw, side, visibleHeight())));
     m_topHeader->setGeometry(QStyle::visualRect(layoutDirection(), rect(),
                                                 QRect(side + fw, fw, visibleWidth(), topMargin())));
     horizontalScrollBar()->raise();
@@ -938,8 +938,8 @@ int UTable::addSelection(const UTableSelection &s)
     const int farRow = s.anchorRow() == s.topRow() ? s.bottomRow() : s.topRow();
     const int farCol = s.anchorCol() == s.leftCol() ? s.rightCol() : s.leftCol();
     m_selections.push_back(std::make_unique<UTableSelection>(
-        std::min(s.anchorRow(), maxRow), std::min(s.anchorCol(), maxCol),
-        std::min(farRow, maxRow), std::min(farCol, maxCol)));
+        std::min(s.anchorRow(), maxRow), std::min(s.anchorCol(), maxCol), std::min(farRow, maxRow),
+        std::min(farCol, maxCol)));
     repaintSelections(nullptr, m_selections.back().get());
     emit selectionChanged();
     return numSelections() - 1;
@@ -1176,9 +1176,8 @@ void UTable::setCurrentCell(int row, int col, bool updateSelections, bool ensure
     if (oldRow != m_curRow) {
         if (!isRowSelected(oldRow))
             m_leftHeader->setSectionState(oldRow, UTableHeader::Normal);
-        m_leftHeader->setSectionState(m_curRow, isRowSelected(m_curRow, true)
-                                                    ? UTableHeader::Selected
-                                                    : UTableHeader::Bold);
+        m_leftHeader->setSectionState(
+            m_curRow, isRowSelected(m_curRow, true) ? UTableHeader::Selected : UTableHeader::Bold);
     }
     updateInputMethodHint();
 
@@ -1267,8 +1266,8 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
             const UTableItem *itm = item(r, c);
             if (itm && (itm->colSpan() > 1 || itm->rowSpan() > 1)) {
                 // A block is painted once, from the first of its cells that is exposed.
-                const bool first = (r == itm->row() || r == rowFirst) &&
-                                   (c == itm->col() || c == colFirst);
+                const bool first =
+                    (r == itm->row() || r == rowFirst) && (c == itm->col() || c == colFirst);
                 if (!first)
                     continue;
                 cell = cellGeometry(r, c);
@@ -1332,7 +1331,7 @@ QColor UTable::gridColor(const QPalette &cg) const
     const int hint = styleHints().gridColor;
     // The style's grid colour serves the table's own palette; any other uses its mid colour.
     return (hint != -1 && cg.isCopyOf(palette())) ? QColor(QRgb(unsigned(hint)))
-                                                   : cg.color(QPalette::Mid);
+                                                  : cg.color(QPalette::Mid);
 }
 
 void UTable::paintCell(QPainter *p, int row, int col, const QRect &cr, bool selected,
@@ -1348,7 +1347,8 @@ void UTable::paintCell(QPainter *p, int row, int col, const QRect &cr, bool sele
         itm->paint(p, cg, cr, selected);
         p->restore();
     } else {
-        p->fillRect(0, 0, w, h, selected ? cg.brush(QPalette::Highlight) : cg.brush(QPalette::Base));
+        p->fillRect(0, 0, w, h,
+                    selected ? cg.brush(QPalette::Highlight) : cg.brush(QPalette::Base));
     }
     if (m_showGrid) {
         // The right and the bottom edge, one pixel wide; filled rather than stroked, which
@@ -1634,8 +1634,7 @@ void UTable::activateNextCell()
             nextCol = firstCol;
     }
     const UTableSelection *s = m_currentSel;
-    if (!s || !s->isActive() ||
-        (s->leftCol() == s->rightCol() && s->topRow() == s->bottomRow())) {
+    if (!s || !s->isActive() || (s->leftCol() == s->rightCol() && s->topRow() == s->bottomRow())) {
         clearSelection(true);
         setCurrentCell(nextRow, nextCol);
     } else if (m_curRow < s->bottomRow()) {
@@ -1877,9 +1876,9 @@ void UTable::removeLines(bool rows, QList<int> lines)
 {
     UTableHeader *header = rows ? m_leftHeader : m_topHeader;
     const int total = header->count();
-    lines.erase(std::remove_if(lines.begin(), lines.end(),
-                               [total](int l) { return l < 0 || l >= total; }),
-                lines.end());
+    lines.erase(
+        std::remove_if(lines.begin(), lines.end(), [total](int l) { return l < 0 || l >= total; }),
+        lines.end());
     std::sort(lines.begin(), lines.end());
     lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
     if (lines.isEmpty())
@@ -1993,7 +1992,8 @@ void UTable::hideLine(bool rows, int line)
     int r = m_curRow;
     int c = m_curCol;
     const bool last = line >= header->count() - 1;
-    const int key = rows ? (last ? Qt::Key_Up : Qt::Key_Down) : (last ? Qt::Key_Left : Qt::Key_Right);
+    const int key =
+        rows ? (last ? Qt::Key_Up : Qt::Key_Down) : (last ? Qt::Key_Left : Qt::Key_Right);
     fixCell(r, c, key);
     if (header->count() > 0)
         setCurrentCell(r, c);

@@ -117,9 +117,8 @@ public:
     void selectColumn(int col);
     void repaintSelections();
     // Repaints only the cells that differ between the two; never touches header states.
-    void repaintSelections(const UTableSelection *oldSelection,
-                           const UTableSelection *newSelection, bool updateVertical = true,
-                           bool updateHorizontal = true);
+    void repaintSelections(const UTableSelection *oldSelection, const UTableSelection *newSelection,
+                           bool updateVertical = true, bool updateHorizontal = true);
     void updateHeaderStates();
     void updateCell(int row, int col);
     void repaintCell(int row, int col);
@@ -276,8 +275,7 @@ private:
     void ensureData() const;
     UTableSelection *appendSelection(int anchorRow, int anchorCol, int row, int col);
     void clearSelectionQuietly();
-    QRect rangeGeometry(int topRow, int leftCol, int bottomRow, int rightCol,
-                        bool &optimize) const;
+    QRect rangeGeometry(int topRow, int leftCol, int bottomRow, int rightCol, bool &optimize) const;
     QRect rangeGeometry(const UTableSelection &s) const;
     int nextEditableColumn(int from, int step) const;
     void tabToColumn(bool backwards);

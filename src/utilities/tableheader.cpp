@@ -412,7 +412,8 @@ void UTableHeader::paintEvent(QPaintEvent *e)
             p.setFont(bold);
         paintSection(&p, i, r);
         p.restore();
-        if ((horizontal ? r.right() : r.bottom()) >= (horizontal ? exposed.right() : exposed.bottom()))
+        if ((horizontal ? r.right() : r.bottom()) >=
+            (horizontal ? exposed.right() : exposed.bottom()))
             return;
     }
     for (const QRect &r : rest)
@@ -550,8 +551,7 @@ bool UTableHeader::startSelection(QMouseEvent *e, int p)
     }
     if (vertical ? m_table->isRowSelected(section) : m_table->isColumnSelected(section))
         setSectionState(section, Selected);
-    m_table->repaintSelections(old ? &before : nullptr, m_table->m_currentSel, !vertical,
-                               vertical);
+    m_table->repaintSelections(old ? &before : nullptr, m_table->m_currentSel, !vertical, vertical);
     m_endPos = p;
     return true;
 }
@@ -637,8 +637,7 @@ void UTableHeader::mouseDoubleClickEvent(QMouseEvent *e)
         emit sizeChange(section, oldSize, newSize);
     const int lines = horizontal ? m_table->numCols() : m_table->numRows();
     for (int i = 0; i < lines; ++i) {
-        const bool selected =
-            horizontal ? m_table->isColumnSelected(i) : m_table->isRowSelected(i);
+        const bool selected = horizontal ? m_table->isColumnSelected(i) : m_table->isRowSelected(i);
         if (i != section && selected && sectionSize(i) != 0)
             horizontal ? m_table->adjustColumn(i) : m_table->adjustRow(i);
     }

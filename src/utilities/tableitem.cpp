@@ -44,8 +44,7 @@ UTableItem::UTableItem(UTable *table, EditType editType, const QString &text)
 {
 }
 
-UTableItem::UTableItem(UTable *table, EditType editType, const QString &text,
-                       const QPixmap &pixmap)
+UTableItem::UTableItem(UTable *table, EditType editType, const QString &text, const QPixmap &pixmap)
     : m_text(text)
     , m_pixmap(pixmap)
     , m_table(table)

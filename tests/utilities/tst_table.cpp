@@ -47,7 +47,10 @@ protected:
         QTest::mouseClick(viewport(), Qt::LeftButton, mods, cellCenter(row, col));
     }
 
-    void key(int k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(table.get(), Qt::Key(k), mods); }
+    void key(int k, Qt::KeyboardModifiers mods = {})
+    {
+        QTest::keyClick(table.get(), Qt::Key(k), mods);
+    }
 
     QPoint current() const { return QPoint(table->currentColumn(), table->currentRow()); }
 
@@ -275,8 +278,7 @@ TEST_F(TableTest, KeysMoveTheCurrentCellAndShiftExtends)
     key(Qt::Key_PageDown);
     EXPECT_GT(table->currentRow(), 3);
     EXPECT_LT(table->currentRow(), 29);
-    EXPECT_GE(table->contentsY() + table->visibleHeight(),
-              table->rowPos(table->currentRow()) + 20);
+    EXPECT_GE(table->contentsY() + table->visibleHeight(), table->rowPos(table->currentRow()) + 20);
     // On the last page Page Down goes to the last row.
     table->setCurrentCell(27, 1);
     key(Qt::Key_PageDown);
@@ -654,14 +656,14 @@ TEST_F(TableTest, MovingAColumnHeaderSwapsTheColumnsNotTheSections)
         table->setText(0, c, QString(QChar('a' + c)));
     QWidget *header = top();
     const auto drag = [header](int from, int to) {
-        sendMouse(header, QEvent::MouseButtonPress, QPoint(from, 5), Qt::LeftButton,
-                  Qt::LeftButton, Qt::ControlModifier);
+        sendMouse(header, QEvent::MouseButtonPress, QPoint(from, 5), Qt::LeftButton, Qt::LeftButton,
+                  Qt::ControlModifier);
         sendMouse(header, QEvent::MouseMove, QPoint(from + 20, 5), Qt::NoButton, Qt::LeftButton,
                   Qt::ControlModifier);
         sendMouse(header, QEvent::MouseMove, QPoint(to, 5), Qt::NoButton, Qt::LeftButton,
                   Qt::ControlModifier);
-        sendMouse(header, QEvent::MouseButtonRelease, QPoint(to, 5), Qt::LeftButton,
-                  Qt::NoButton, Qt::ControlModifier);
+        sendMouse(header, QEvent::MouseButtonRelease, QPoint(to, 5), Qt::LeftButton, Qt::NoButton,
+                  Qt::ControlModifier);
     };
     // Dropped just inside its right neighbour the section has not moved at all.
     drag(50, 101);

@@ -255,15 +255,38 @@ TEST(TableHooks, EveryHookIsReachedThroughTheVirtualCall)
     EXPECT_TRUE(base.createSelection(&made));
     delete made;
 
-    for (const char *hook :
-         {"createTopHeader", "createLeftHeader", "createSelection", "ensureCellVisible",
-          "isSelected", "setCurrentCell", "clearSelection", "createEditor", "beginEdit",
-          "endEdit", "setText", "activateNextCell", "contentsMousePressEventEx",
-          "contentsMouseMoveEvent", "contentsMouseReleaseEvent", "contentsMouseDoubleClickEvent",
-          "keyPressEvent", "eventFilter", "columnWidthChanged", "rowHeightChanged",
-          "windowActivationChange", "viewportResizeEvent", "paintCell", "paintFocus",
-          "paintEmptyArea", "swapRows", "takeItem", "setSectionState", "setSectionStateToAll",
-          "marginNeedsUpdate", "paintSectionLabel", "selectBySection"})
+    for (const char *hook : {"createTopHeader",
+                             "createLeftHeader",
+                             "createSelection",
+                             "ensureCellVisible",
+                             "isSelected",
+                             "setCurrentCell",
+                             "clearSelection",
+                             "createEditor",
+                             "beginEdit",
+                             "endEdit",
+                             "setText",
+                             "activateNextCell",
+                             "contentsMousePressEventEx",
+                             "contentsMouseMoveEvent",
+                             "contentsMouseReleaseEvent",
+                             "contentsMouseDoubleClickEvent",
+                             "keyPressEvent",
+                             "eventFilter",
+                             "columnWidthChanged",
+                             "rowHeightChanged",
+                             "windowActivationChange",
+                             "viewportResizeEvent",
+                             "paintCell",
+                             "paintFocus",
+                             "paintEmptyArea",
+                             "swapRows",
+                             "takeItem",
+                             "setSectionState",
+                             "setSectionStateToAll",
+                             "marginNeedsUpdate",
+                             "paintSectionLabel",
+                             "selectBySection"})
         EXPECT_EQ(table.calls.count(hook), 1u) << hook;
     EXPECT_EQ(table.horizontalHeader()->objectName(), QStringLiteral("hook header"));
     EXPECT_EQ(table.horizontalHeader()->orientation(), Qt::Horizontal);

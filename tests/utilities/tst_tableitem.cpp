@@ -56,7 +56,8 @@ TEST(TableItem, NumbersAlignRightAndEverythingElseLeft)
                   right)
             << text;
     for (const char *text : {"0x10", "", "forty"})
-        EXPECT_EQ(UTableItem(&table, UTableItem::Never, QString::fromLatin1(text)).alignment(), left)
+        EXPECT_EQ(UTableItem(&table, UTableItem::Never, QString::fromLatin1(text)).alignment(),
+                  left)
             << text;
 }
 
