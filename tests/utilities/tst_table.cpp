@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -698,4 +699,33 @@ TEST_F(TableTest, LongLabelsWidenTheLeftMargin)
     table->setRowLabels({"a label that is long"});
     EXPECT_EQ(table->leftMargin(), left()->sizeHint().width());
     EXPECT_GT(table->leftMargin(), 30);
+}
+
+TEST_F(TableTest, ResizingByTheHandleShowsGuideLinesAndDoubleClickFits)
+{
+    make(3, 3);
+    table->setText(0, 0, QStringLiteral("a text wider than a hundred pixels, surely"));
+    // Each header has its own pair of guide lines.
+    const auto lines = viewport()->findChildren<QWidget *>(QStringLiteral("qt_line1"));
+    ASSERT_EQ(lines.size(), 2);
+    const auto lineShown = [&lines] {
+        return std::any_of(lines.begin(), lines.end(), [](QWidget *w) { return w->isVisible(); });
+    };
+    QTest::mousePress(top(), Qt::LeftButton, {}, QPoint(99, 5));
+    QTest::mouseMove(top(), QPoint(130, 5));
+    EXPECT_TRUE(lineShown());
+    // While the press lasts the table keeps the geometry it had.
+    EXPECT_EQ(table->columnWidth(0), 100);
+    QTest::mouseMove(top(), QPoint(150, 5));
+    QTest::mouseRelease(top(), Qt::LeftButton, {}, QPoint(150, 5));
+    EXPECT_FALSE(lineShown());
+    EXPECT_NEAR(table->columnWidth(0), 150, 2);
+    EXPECT_EQ(table->contentsWidth(), table->tableSize().width());
+    EXPECT_EQ(table->numSelections(), 0);
+
+    // A double click just past the handle fits the column before it to its contents.
+    const int edge = table->columnWidth(0);
+    QTest::mouseDClick(top(), Qt::LeftButton, {}, QPoint(edge + 1, 5));
+    EXPECT_EQ(table->columnWidth(0),
+              table->fontMetrics().horizontalAdvance(table->text(0, 0)) + 10);
 }
