@@ -854,6 +854,8 @@ void UTable::viewportResizeEvent(QResizeEvent *e)
 void UTable::showEvent(QShowEvent *e)
 {
     UScrollView::showEvent(e);
+    if (!d)
+        return;
     const QSize s = tableSize();
     resizeContents(s.width(), s.height());
     updateGeometries();
@@ -1231,6 +1233,8 @@ bool UTable::hasFocusInside() const
 
 void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
 {
+    if (!d)
+        return; // not initialised yet: nothing to paint
     const int colFirst = columnAt(cx);
     int colLast = columnAt(cx + cw);
     const int rowFirst = rowAt(cy);
@@ -2158,6 +2162,10 @@ void UTable::fixCell(int &row, int &col, int key) const
 
 void UTable::keyPressEvent(QKeyEvent *e)
 {
+    if (!d) {
+        e->ignore();
+        return;
+    }
     if (isEditing()) {
         const UTableItem *itm = item(m_editRow, m_editCol);
         if (itm && itm->editType() == UTableItem::OnTyping)
@@ -2280,6 +2288,8 @@ void UTable::rowModeKeyMove(int row, int col, int oldRow)
 
 void UTable::contentsMousePressEvent(QMouseEvent *e)
 {
+    if (!d)
+        return;
     contentsMousePressEventEx(e);
 }
 
@@ -2398,6 +2408,8 @@ void UTable::plainPress(QMouseEvent *e, int row, int col)
 
 void UTable::contentsMouseMoveEvent(QMouseEvent *e)
 {
+    if (!d)
+        return;
     if (e->buttons() == Qt::NoButton)
         return;
     m_lastGlobalPos = e->globalPosition().toPoint();
@@ -2486,6 +2498,8 @@ void UTable::doAutoScroll()
 
 void UTable::contentsMouseReleaseEvent(QMouseEvent *e)
 {
+    if (!d)
+        return;
     const QPoint pos = e->position().toPoint();
     if (m_pressedRow == m_curRow && m_pressedCol == m_curCol)
         emit clicked(m_curRow, m_curCol, int(e->button()), pos);
@@ -2514,6 +2528,8 @@ void UTable::contentsMouseReleaseEvent(QMouseEvent *e)
 
 void UTable::contentsMouseDoubleClickEvent(QMouseEvent *e)
 {
+    if (!d)
+        return;
     if (e->button() != Qt::LeftButton)
         return;
     if (!isRowSelection(m_selectionMode))
@@ -2531,6 +2547,10 @@ void UTable::contentsMouseDoubleClickEvent(QMouseEvent *e)
 
 void UTable::contentsContextMenuEvent(QContextMenuEvent *e)
 {
+    if (!d) {
+        e->ignore();
+        return;
+    }
     if (!isSignalConnected(QMetaMethod::fromSignal(&UTable::contextMenuRequested))) {
         e->ignore();
         return;
@@ -2546,6 +2566,8 @@ void UTable::contentsContextMenuEvent(QContextMenuEvent *e)
 
 void UTable::contentsDragEnterEvent(QDragEnterEvent *e)
 {
+    if (!d)
+        return;
     m_savedRow = m_curRow;
     m_savedCol = m_curCol;
     contentsDragMoveEvent(e);
@@ -2553,6 +2575,8 @@ void UTable::contentsDragEnterEvent(QDragEnterEvent *e)
 
 void UTable::contentsDragMoveEvent(QDragMoveEvent *e)
 {
+    if (!d)
+        return;
     const QPoint pos = e->position().toPoint();
     int row = rowAt(pos.y());
     int col = columnAt(pos.x());
@@ -2566,11 +2590,15 @@ void UTable::contentsDragMoveEvent(QDragMoveEvent *e)
 
 void UTable::contentsDragLeaveEvent(QDragLeaveEvent *)
 {
+    if (!d)
+        return;
     setCurrentCell(m_savedRow, m_savedCol, false, true);
 }
 
 void UTable::contentsDropEvent(QDropEvent *e)
 {
+    if (!d)
+        return;
     setCurrentCell(m_savedRow, m_savedCol, false, true);
     emit dropped(e);
 }
@@ -2595,6 +2623,8 @@ void UTable::startDrag()
 
 void UTable::focusInEvent(QFocusEvent *)
 {
+    if (!d)
+        return;
     d->inMenuMode = false;
     updateCell(m_curRow, m_curCol);
     if (changesHighlightOnFocus(this))
@@ -2607,6 +2637,8 @@ void UTable::focusInEvent(QFocusEvent *)
 
 void UTable::focusOutEvent(QFocusEvent *e)
 {
+    if (!d)
+        return;
     updateCell(m_curRow, m_curCol);
     if (!changesHighlightOnFocus(this))
         return;

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -201,4 +202,17 @@ TEST(TableItem, ACellWidgetSetAgainStaysAlive)
     EXPECT_FALSE(alive.isNull());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(alive.isNull());
+}
+
+TEST(TableItem, ATableShownBeforeItsInitialisationStaysQuiet)
+{
+    testhost::startLibrary();
+    UTable table;
+    table.resize(200, 100);
+    table.show();
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::keyClick(&table, Qt::Key_Down);
+    table.viewport()->repaint();
+    table.init(2, 2);
+    EXPECT_EQ(table.numRows(), 2);
 }
