@@ -1663,20 +1663,23 @@ int UTable::nextEditableColumn(int from, int step) const
     return c;
 }
 
-void UTable::tabToColumn(bool backwards)
+// Answers whether the current cell moved.
+bool UTable::tabToColumn(bool backwards)
 {
     if (!backwards) {
         if (m_curCol >= numCols() - 1)
-            return;
+            return false;
         setCurrentCell(m_curRow, nextEditableColumn(std::min(numCols() - 1, m_curCol + 1), 1));
-        return;
+        return true;
     }
     if (m_curCol <= 0)
-        return;
+        return false;
     // With nothing suitable to the left the current cell stays where it is.
     const int c = nextEditableColumn(m_curCol - 1, -1);
-    if (c >= 0)
-        setCurrentCell(m_curRow, c);
+    if (c < 0)
+        return false;
+    setCurrentCell(m_curRow, c);
+    return true;
 }
 
 // --- rows and columns --------------------------------------------------------------------
@@ -2086,8 +2089,8 @@ bool UTable::eventFilter(QObject *o, QEvent *e)
                     return false;
                 if (endsOnKeys)
                     endEditOfEditCell(true);
-                tabToColumn(key == Qt::Key_Backtab || (mods & Qt::ShiftModifier));
-                if (beginEdit(m_curRow, m_curCol, false))
+                if (tabToColumn(key == Qt::Key_Backtab || (mods & Qt::ShiftModifier)) &&
+                    beginEdit(m_curRow, m_curCol, false))
                     setEditMode(Editing, m_curRow, m_curCol);
                 return true;
             }
@@ -2276,10 +2279,12 @@ void UTable::rowModeKeyMove(int row, int col, int oldRow)
     } else if (m_currentSel) {
         const auto it = std::find_if(m_selections.begin(), m_selections.end(),
                                      [this](const auto &s) { return s.get() == m_currentSel; });
-        old = std::move(*it);
-        m_selections.erase(it);
         m_currentSel = nullptr;
-        m_leftHeader->setSectionState(old->topRow(), UTableHeader::Normal);
+        if (it != m_selections.end()) {
+            old = std::move(*it);
+            m_selections.erase(it);
+            m_leftHeader->setSectionState(old->topRow(), UTableHeader::Normal);
+        }
     }
     appendSelection(row, 0, row, numCols() - 1);
     repaintSelections(old.get(), m_currentSel, !old);

@@ -278,7 +278,7 @@ private:
     QRect rangeGeometry(int topRow, int leftCol, int bottomRow, int rightCol, bool &optimize) const;
     QRect rangeGeometry(const UTableSelection &s) const;
     int nextEditableColumn(int from, int step) const;
-    void tabToColumn(bool backwards);
+    bool tabToColumn(bool backwards);
     void endEditOfEditCell(bool accept);
     void fixCell(int &row, int &col, int key) const;
     bool isMovementKey(int key) const;

@@ -412,6 +412,8 @@ TEST_F(TableTest, EscapeAndFocusLossEndTheEdit)
     QTest::keyClick(editor, Qt::Key_Tab);
     EXPECT_EQ(table->text(0, 2), QStringLiteral("tabbed"));
     EXPECT_EQ(current(), QPoint(2, 0));
+    EXPECT_FALSE(table->isEditing());
+    EXPECT_EQ(table->cellWidget(0, 2), nullptr);
 
     // Tab elsewhere moves right and opens the next cell's editor.
     table->setCurrentCell(0, 0);
