@@ -32,6 +32,9 @@ struct UTableItemTextCache
     QString text;
     QFont font;
     QStaticText layout;
+    // The text whose alignment was worked out last, and that alignment.
+    QString alignedText;
+    int alignment = 0;
 };
 
 UTableItem::UTableItem(UTable *table, EditType editType)
@@ -92,11 +95,20 @@ QPixmap *UTableItem::pixmapRef()
 int UTableItem::alignment() const
 {
     const QString t = text();
+    // Painting asks on every scroll step; the number test runs once per text.
+    if (m_textCache && m_textCache->alignment != 0 && m_textCache->alignedText == t)
+        return m_textCache->alignment;
     bool number = false;
     t.toInt(&number, 10);
     if (!number)
         t.toDouble(&number);
-    return int(number ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    const int result =
+        int(number ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    if (m_textCache) {
+        m_textCache->alignedText = t;
+        m_textCache->alignment = result;
+    }
+    return result;
 }
 
 int UTableItem::textFlags() const
