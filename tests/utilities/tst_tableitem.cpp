@@ -60,6 +60,15 @@ TEST(TableItem, NumbersAlignRightAndEverythingElseLeft)
         EXPECT_EQ(UTableItem(&table, UTableItem::Never, QString::fromLatin1(text)).alignment(),
                   left)
             << text;
+
+    // Painted once, an item still follows a change of its text.
+    table.setText(0, 0, QStringLiteral("abc"));
+    table.show();
+    table.viewport()->repaint();
+    EXPECT_EQ(table.item(0, 0)->alignment(), left);
+    table.setText(0, 0, QStringLiteral("42"));
+    table.viewport()->repaint();
+    EXPECT_EQ(table.item(0, 0)->alignment(), right);
 }
 
 TEST(TableItem, SpansAreNeverReplaceableAndStayInsideTheTable)
