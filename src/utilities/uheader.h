@@ -74,6 +74,8 @@ public:
     Qt::SortOrder sortIndicatorOrder() const;
 
     void adjustHeaderSize() { adjustHeaderSize(-1); }
+    // The size a section's label and icon ask for, measured with the given metrics.
+    QSize sectionSizeHint(int section, const QFontMetrics &fm) const;
     QSize sizeHint() const override;
     void setIsATableHeader(bool isTableHeader);
 
@@ -114,6 +116,8 @@ protected:
     QRect sRect(int index) const;
     // The section whose resize handle lies at a header coordinate, or -1.
     int handleAt(int pos) const;
+    // Whether a press is resizing or moving a section.
+    bool isDragging() const { return m_state == State::Sliding || m_state == State::Moving; }
     // Recomputes positions from an index on; onlyVisible stops past the visible part.
     void calculatePositions(bool onlyVisible = false, int start = 0) const;
     void adjustHeaderSize(int diff);
@@ -129,7 +133,6 @@ private:
     int coordinate(const QPoint &pos) const;
     int gripMargin(int section) const;
     int sectionEnd(int index) const;
-    QSize sectionSizeHint(int section, const QFontMetrics &fm) const;
     void setSectionSizeAndHeight(int section, int size);
     void handleColumnResize(int index, int c, bool final, bool recalcAll = true);
     void stretchLastAfterResize();

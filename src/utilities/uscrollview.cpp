@@ -44,7 +44,14 @@ UScrollView::UScrollView(QWidget *parent, const char *name)
     updateScrollBars();
 }
 
-UScrollView::~UScrollView() = default;
+UScrollView::~UScrollView()
+{
+    // Children still placed are destroyed after this part of the view: they must not find
+    // their way back into it.
+    for (const Child &child : std::as_const(m_children))
+        disconnect(child.widget, &QObject::destroyed, this, nullptr);
+    m_children.clear();
+}
 
 // --- contents geometry -------------------------------------------------------------------
 

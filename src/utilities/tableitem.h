@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+#include <memory>
+
+class QPainter;
+class QPalette;
+class QRect;
+class QSize;
+class QWidget;
+class UTable;
+struct UTableItemTextCache;
+
+// The content of one cell, or of a block of cells, of a UTable: a text, a pixmap drawn left of
+// it, and when the cell gets an editor. Not a widget: the table owns an item once it stands in
+// a cell, and an item deleted by someone else first takes itself out of its table.
+class UTableItem
+{
+public:
+    enum EditType { Never = 0, OnTyping = 1, WhenCurrent = 2, Always = 3 };
+
+    UTableItem(UTable *table, EditType editType);
+    UTableItem(UTable *table, EditType editType, const QString &text);
+    UTableItem(UTable *table, EditType editType, const QString &text, const QPixmap &pixmap);
+    virtual ~UTableItem();
+    UTableItem(const UTableItem &) = delete;
+    UTableItem &operator=(const UTableItem &) = delete;
+
+    virtual QPixmap pixmap() const;
+    virtual QString text() const;
+    virtual void setPixmap(const QPixmap &pixmap);
+    virtual void setText(const QString &text);
+    // The stored pixmap, read without a copy.
+    virtual QPixmap *pixmapRef();
+    virtual int alignment() const;
+    virtual void setWordWrap(bool wrap);
+    virtual QWidget *createEditor() const;
+    virtual void setContentFromEditor(QWidget *editor);
+    virtual void setReplaceable(bool replaceable);
+    virtual QString key() const;
+    virtual QSize sizeHint() const;
+    virtual void setSpan(int rowSpan, int colSpan);
+    virtual void setRow(int row);
+    virtual void setCol(int col);
+    // The painter stands at the cell's top-left corner; cellRect gives the cell's size.
+    virtual void paint(QPainter *p, const QPalette &cg, const QRect &cellRect, bool selected);
+    virtual void setEnabled(bool enabled);
+
+    UTable *table() const { return m_table; }
+    EditType editType() const { return m_editType; }
+    bool wordWrap() const { return m_wordWrap; }
+    bool isReplaceable() const;
+    int rowSpan() const { return m_rowSpan; }
+    int colSpan() const { return m_colSpan; }
+    int row() const { return m_row; }
+    int col() const { return m_col; }
+    bool isEnabled() const { return m_enabled; }
+    void updateEditor(int oldRow, int oldCol);
+
+private:
+    friend class UTable;
+
+    int textFlags() const;
+    void drawText(QPainter *p, const QRect &room, int flags, const QString &text);
+
+    QString m_text;
+    QPixmap m_pixmap;
+    UTable *m_table;
+    EditType m_editType;
+    bool m_wordWrap = false;
+    bool m_replaceable = true;
+    bool m_enabled = true;
+    int m_row = -1;
+    int m_col = -1;
+    int m_rowSpan = 1;
+    int m_colSpan = 1;
+    // The laid-out text of the last paint, reused while text and font stay the same.
+    std::unique_ptr<UTableItemTextCache> m_textCache;
+};

@@ -1,0 +1,227 @@
+// Table items and rectangular selections on their own, and the item's life inside a table.
+#include "testhost.h"
+
+#include "utilities/table.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+TEST(TableSelection, RectangleGrowsFromTheAnchor)
+{
+    const UTableSelection s(5, 7, 2, 3);
+    EXPECT_TRUE(s.isActive());
+    EXPECT_EQ(s.anchorRow(), 5);
+    EXPECT_EQ(s.anchorCol(), 7);
+    EXPECT_EQ(s.topRow(), 2);
+    EXPECT_EQ(s.bottomRow(), 5);
+    EXPECT_EQ(s.leftCol(), 3);
+    EXPECT_EQ(s.rightCol(), 7);
+    EXPECT_EQ(s.numRows(), 4);
+    EXPECT_EQ(s.numCols(), 5);
+
+    // The anchor does not count for equality.
+    EXPECT_EQ(s, UTableSelection(2, 3, 5, 7));
+    EXPECT_NE(s, UTableSelection(2, 3, 5, 6));
+
+    const UTableSelection none;
+    EXPECT_FALSE(none.isActive());
+    EXPECT_TRUE(none.isEmpty());
+    EXPECT_EQ(none.numRows(), 0);
+    EXPECT_EQ(none, UTableSelection());
+
+    // Without an anchor nothing can grow.
+    UTableSelection uninited;
+    uninited.expandTo(3, 3);
+    EXPECT_FALSE(uninited.isActive());
+    UTableSelection anchored;
+    anchored.init(1, 1);
+    EXPECT_FALSE(anchored.isActive());
+    EXPECT_EQ(anchored.numRows(), 1);
+}
+
+TEST(TableItem, NumbersAlignRightAndEverythingElseLeft)
+{
+    testhost::startLibrary();
+    UTable table;
+    table.init(1, 1);
+    const int right = int(Qt::AlignRight | Qt::AlignVCenter);
+    const int left = int(Qt::AlignLeft | Qt::AlignVCenter);
+    for (const char *text : {"42", "-3.5", "1e3"})
+        EXPECT_EQ(UTableItem(&table, UTableItem::Never, QString::fromLatin1(text)).alignment(),
+                  right)
+            << text;
+    for (const char *text : {"0x10", "", "forty"})
+        EXPECT_EQ(UTableItem(&table, UTableItem::Never, QString::fromLatin1(text)).alignment(),
+                  left)
+            << text;
+
+    // Painted once, an item still follows a change of its text.
+    table.setText(0, 0, QStringLiteral("abc"));
+    table.show();
+    table.viewport()->repaint();
+    EXPECT_EQ(table.item(0, 0)->alignment(), left);
+    table.setText(0, 0, QStringLiteral("42"));
+    table.viewport()->repaint();
+    EXPECT_EQ(table.item(0, 0)->alignment(), right);
+}
+
+TEST(TableItem, SpansAreNeverReplaceableAndStayInsideTheTable)
+{
+    testhost::startLibrary();
+    UTable table;
+    table.init(3, 3);
+    auto *item = new UTableItem(&table, UTableItem::OnTyping, QStringLiteral("wide"));
+    table.setItem(0, 0, item);
+    item->setSpan(1, 2);
+    item->setReplaceable(true);
+    EXPECT_FALSE(item->isReplaceable());
+    EXPECT_EQ(table.item(0, 1), item);
+    EXPECT_EQ(item->row(), 0);
+    EXPECT_EQ(item->col(), 0);
+
+    // A 2 x 2 block answers its whole rectangle from any of its cells.
+    item->setSpan(2, 2);
+    EXPECT_EQ(table.item(1, 1), item);
+    EXPECT_EQ(table.cellGeometry(1, 1), QRect(0, 0, 200, 40));
+    EXPECT_EQ(table.cellRect(1, 1), QRect(0, 0, 200, 40));
+
+    // In the last row there is no room: only the table's span flags change.
+    auto *last = new UTableItem(&table, UTableItem::OnTyping, QStringLiteral("last"));
+    table.setItem(2, 0, last);
+    last->setSpan(2, 2);
+    EXPECT_EQ(last->rowSpan(), 1);
+    EXPECT_EQ(table.item(2, 1), nullptr);
+
+    // Deleting the block's item empties every cell it covered.
+    delete item;
+    for (int r = 0; r < 2; ++r) {
+        for (int c = 0; c < 2; ++c)
+            EXPECT_EQ(table.item(r, c), nullptr);
+    }
+}
+
+TEST(TableItem, TakenItemsBelongToTheCallerAndSameCellKeepsTheItem)
+{
+    testhost::startLibrary();
+    auto table = std::make_unique<UTable>();
+    table->init(2, 2);
+    auto *item = new UTableItem(table.get(), UTableItem::OnTyping, QStringLiteral("kept"));
+    table->setItem(1, 1, item);
+    // Putting it where it already stands must not delete it.
+    table->setItem(1, 1, item);
+    ASSERT_EQ(table->item(1, 1), item);
+    EXPECT_EQ(item->text(), QStringLiteral("kept"));
+
+    // Moving it to another cell leaves no second reference behind.
+    table->setItem(0, 0, item);
+    EXPECT_EQ(table->item(1, 1), nullptr);
+    EXPECT_EQ(table->item(0, 0), item);
+
+    table->takeItem(item);
+    EXPECT_EQ(table->item(0, 0), nullptr);
+    EXPECT_EQ(item->row(), -1);
+    std::unique_ptr<UTableItem> owned(item);
+
+    // A cell outside the table leaves the item with its caller.
+    table->setItem(5, 0, item);
+    EXPECT_EQ(item->row(), -1);
+
+    // The table goes first; its items go without calling back into it.
+    table->setText(0, 1, QStringLiteral("left"));
+    table->item(0, 1)->setSpan(2, 1);
+    table.reset();
+}
+
+TEST(TableItem, AlwaysItemsAnswerWhatTheirEditorHolds)
+{
+    testhost::startLibrary();
+    UTable table;
+    table.init(2, 2);
+    auto *item = new UTableItem(&table, UTableItem::Always, QStringLiteral("start"));
+    table.setItem(0, 1, item);
+    auto *editor = qobject_cast<QLineEdit *>(table.cellWidget(0, 1));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), QStringLiteral("start"));
+    editor->setText(QStringLiteral("typed"));
+    EXPECT_EQ(item->text(), QStringLiteral("typed"));
+
+    // Taking the item out takes its editor with it, later.
+    QPointer<QWidget> gone(editor);
+    table.takeItem(item);
+    delete item;
+    EXPECT_EQ(table.cellWidget(0, 1), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(gone.isNull());
+}
+
+namespace {
+
+// Notes whether its table was still reachable when it went.
+class WatchingItem : public UTableItem
+{
+public:
+    WatchingItem(UTable *table, bool &calledBack)
+        : UTableItem(table, OnTyping, QStringLiteral("watch"))
+        , m_calledBack(calledBack)
+    {
+    }
+    ~WatchingItem() override { m_calledBack = table() != nullptr; }
+
+private:
+    bool &m_calledBack;
+};
+
+} // namespace
+
+TEST(TableItem, DestroyingTheTableLetsItemsGoWithoutCallingBack)
+{
+    testhost::startLibrary();
+    bool calledBack = true;
+    auto table = std::make_unique<UTable>();
+    table->init(2, 2);
+    auto *item = new WatchingItem(table.get(), calledBack);
+    table->setItem(0, 0, item);
+    item->setSpan(2, 2);
+    table.reset();
+    EXPECT_FALSE(calledBack);
+}
+
+TEST(TableItem, ACellWidgetSetAgainStaysAlive)
+{
+    testhost::startLibrary();
+    UTable table;
+    table.init(2, 2);
+    auto *widget = new QLineEdit;
+    QPointer<QWidget> alive(widget);
+    table.setCellWidget(1, 0, widget);
+    table.setCellWidget(1, 0, widget);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(alive.isNull());
+    EXPECT_EQ(table.cellWidget(1, 0), widget);
+    EXPECT_EQ(widget->parentWidget(), table.viewport());
+
+    // Shrinking the table away from it lets it go, later.
+    table.setNumRows(1);
+    EXPECT_FALSE(alive.isNull());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+}
+
+TEST(TableItem, ATableShownBeforeItsInitialisationStaysQuiet)
+{
+    testhost::startLibrary();
+    UTable table;
+    table.resize(200, 100);
+    table.show();
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::keyClick(&table, Qt::Key_Down);
+    table.viewport()->repaint();
+    table.init(2, 2);
+    EXPECT_EQ(table.numRows(), 2);
+}
