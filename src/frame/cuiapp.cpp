@@ -204,7 +204,9 @@ int shutdown()
 {
     if (!frame().frameCreated || !QCoreApplication::instance())
         return 1;
-    QCoreApplication::quit();
+    // Leave the loop as the host asked. quit() would first offer every window a close event,
+    // which runs the windows' close sequence with the host and lets a window veto the shutdown.
+    QCoreApplication::exit(0);
     return 0;
 }
 

@@ -5,9 +5,11 @@
 #include "frame/cuihandles.h"
 #include "frame/cuiwinapp.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -90,6 +92,32 @@ TEST(Loop, ShutdownAfterAFrameQuitsTheLoop)
     QCoreApplication::exec();
     setFrameCreated(false);
     EXPECT_TRUE(quitSeen);
+}
+
+// A window that would refuse to close: the host's shutdown must not depend on its answer.
+class StubbornWindow : public QWidget
+{
+public:
+    int closeRequests = 0;
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        ++closeRequests;
+        event->ignore();
+    }
+};
+
+TEST(Loop, ShutdownDoesNotAskTheWindows)
+{
+    StubbornWindow window;
+    window.show();
+    setFrameCreated(true);
+    QTimer::singleShot(0, [] { EXPECT_EQ(QtShutdown(), 0); });
+    // Without the shutdown getting through, exec() would not return and the test time out.
+    QCoreApplication::exec();
+    setFrameCreated(false);
+    EXPECT_EQ(window.closeRequests, 0);
 }
 
 TEST(Idle, ObjectLifecycleAndTicks)
