@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <typeinfo>
 
 namespace {
 
@@ -1264,9 +1265,14 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
         }
     }
 
+    // The painter moves from cell to cell by the difference between their corners, one
+    // translation per cell instead of there and back; it returns to the origin after the loop.
+    QPoint at(0, 0);
     for (int r = rowFirst; r <= rowLast; ++r) {
+        const int y = rowPos(r);
+        const int h = rowHeight(r);
         for (int c = colFirst; c <= colLast; ++c) {
-            QRect cell(columnPos(c), rowPos(r), columnWidth(c), rowHeight(r));
+            QRect cell(columnPos(c), y, columnWidth(c), h);
             const UTableItem *itm = item(r, c);
             if (itm && (itm->colSpan() > 1 || itm->rowSpan() > 1)) {
                 // A block is painted once, from the first of its cells that is exposed.
@@ -1276,13 +1282,13 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
                     continue;
                 cell = cellGeometry(r, c);
             }
-            p->translate(cell.x(), cell.y());
+            p->translate(cell.x() - at.x(), cell.y() - at.y());
+            at = cell.topLeft();
             bool selected = isSelected(r, c);
             if (m_focusStyle != FollowStyle && selected && !currentInSelection && r == m_curRow &&
                 c == m_curCol)
                 selected = false;
             paintCell(p, r, c, cell, selected);
-            p->translate(-cell.x(), -cell.y());
 
             QWidget *w = cellWidget(r, c);
             if (w) {
@@ -1299,7 +1305,7 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
     d->lastVisRow = rowLast;
 
     const QRect focusRect = cellGeometry(m_curRow, m_curCol);
-    p->translate(focusRect.x(), focusRect.y());
+    p->translate(focusRect.x() - at.x(), focusRect.y() - at.y());
     paintFocus(p, focusRect);
     p->translate(-focusRect.x(), -focusRect.y());
     paintEmptyArea(p, cx, cy, cw, ch);
@@ -1321,12 +1327,15 @@ void UTable::paintCell(QPainter *p, int row, int col, const QRect &cr, bool sele
 {
     if (cr.width() <= 0 || cr.height() <= 0)
         return;
-    QPalette cg = palette();
-    if (!m_drawActiveSelection && styleHints().changeHighlightOnFocus)
-        cg.setCurrentColorGroup(QPalette::Inactive);
+    const bool inactive = !m_drawActiveSelection && styleHints().changeHighlightOnFocus;
     const UTableItem *itm = item(row, col);
-    if (itm && !itm->isEnabled())
-        cg.setCurrentColorGroup(QPalette::Disabled);
+    const bool disabled = itm && !itm->isEnabled();
+    if (!inactive && !disabled) {
+        paintCell(p, row, col, cr, selected, palette());
+        return;
+    }
+    QPalette cg = palette();
+    cg.setCurrentColorGroup(disabled ? QPalette::Disabled : QPalette::Inactive);
     paintCell(p, row, col, cr, selected, cg);
 }
 
@@ -1347,9 +1356,18 @@ void UTable::paintCell(QPainter *p, int row, int col, const QRect &cr, bool sele
     const int w = cr.width();
     const int h = cr.height();
     if (UTableItem *itm = item(row, col)) {
-        p->save();
-        itm->paint(p, cg, cr, selected);
-        p->restore();
+        if (typeid(*itm) == typeid(UTableItem)) {
+            // A plain item changes nothing of the painter but its pen (UTableItem::paint), so
+            // that is all there is to put back; saving the whole painter state for each of the
+            // hundreds of cells of a page costs more than painting the item.
+            const QPen pen = p->pen();
+            itm->paint(p, cg, cr, selected);
+            p->setPen(pen);
+        } else {
+            p->save();
+            itm->paint(p, cg, cr, selected);
+            p->restore();
+        }
     } else {
         p->fillRect(0, 0, w, h,
                     selected ? cg.brush(QPalette::Highlight) : cg.brush(QPalette::Base));

@@ -43,6 +43,9 @@ UTableHeader::UTableHeader(int count, UTable *table, QWidget *parent, const char
     , m_widgetStretchTimer(new QTimer(this))
 {
     setIsATableHeader(true);
+    // Erased by the toolkit before painting, which makes the header opaque: a scroll step then
+    // moves what is painted and repaints only the strip that comes into view.
+    setAutoFillBackground(true);
     m_autoScrollTimer->setSingleShot(true);
     m_stretchTimer->setSingleShot(true);
     m_widgetStretchTimer->setSingleShot(true);

@@ -25,6 +25,15 @@ void setPenColor(QPainter *p, const QColor &color)
     p->setPen(pen);
 }
 
+// A solid brush fills as its colour, which spares the painter setting up a brush per cell.
+void fill(QPainter *p, const QRect &r, const QBrush &brush)
+{
+    if (brush.style() == Qt::SolidPattern)
+        p->fillRect(r, brush.color());
+    else
+        p->fillRect(r, brush);
+}
+
 } // namespace
 
 struct UTableItemTextCache
@@ -221,11 +230,13 @@ void UTableItem::setCol(int col)
     m_col = col;
 }
 
+// Leaves the painter as it found it but for the pen: the table puts back only the pen after
+// painting a plain item, so anything else this changes must be undone here.
 void UTableItem::paint(QPainter *p, const QPalette &cg, const QRect &cellRect, bool selected)
 {
     const int w = cellRect.width();
     const int h = cellRect.height();
-    p->fillRect(0, 0, w, h, selected ? cg.brush(QPalette::Highlight) : cg.brush(QPalette::Base));
+    fill(p, QRect(0, 0, w, h), selected ? cg.brush(QPalette::Highlight) : cg.brush(QPalette::Base));
     int x = 0;
     if (!m_pixmap.isNull()) {
         p->drawPixmap(0, (h - m_pixmap.height()) / 2, m_pixmap);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -583,6 +584,23 @@ TEST_F(TableTest, WheelScrollsAndAdjustFitsTheContents)
               table->fontMetrics().horizontalAdvance(table->text(0, 0)) + 10);
     table->adjustRow(0);
     EXPECT_GE(table->rowHeight(0), std::max(20, table->fontMetrics().height()));
+}
+
+TEST_F(TableTest, AScrolledHeaderShowsWhatARepaintShows)
+{
+    make(60, 2, QSize(300, 200));
+    QWidget *left = table->verticalHeader();
+    const auto shown = [&] {
+        const QRect r(left->mapTo(table.get(), QPoint(0, 0)), left->size());
+        return table->screen()->grabWindow(table->winId()).copy(r).toImage();
+    };
+    for (int y : {20, 45, 100, 80, 0, 333}) {
+        table->setContentsPos(0, y);
+        QCoreApplication::processEvents();
+        const QImage scrolled = shown();
+        left->repaint();
+        EXPECT_EQ(scrolled, shown()) << y;
+    }
 }
 
 TEST_F(TableTest, DraggingPastTheEdgeAutoScrollsOneRowPerStep)

@@ -5,12 +5,14 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 TEST(TableSelection, RectangleGrowsFromTheAnchor)
 {
@@ -69,6 +71,101 @@ TEST(TableItem, NumbersAlignRightAndEverythingElseLeft)
     table.setText(0, 0, QStringLiteral("42"));
     table.viewport()->repaint();
     EXPECT_EQ(table.item(0, 0)->alignment(), right);
+}
+
+namespace {
+
+// Leaves the painter in a state of its own, as a subclass's paint may.
+class UntidyItem : public UTableItem
+{
+public:
+    using UTableItem::UTableItem;
+    void paint(QPainter *p, const QPalette &cg, const QRect &cellRect, bool selected) override
+    {
+        QFont bold = p->font();
+        bold.setBold(true);
+        p->setFont(bold);
+        p->setBrush(Qt::red);
+        p->setOpacity(0.5);
+        p->setClipRect(0, 0, 1, 1);
+        UTableItem::paint(p, cg, cellRect, selected);
+        p->translate(3, 4);
+    }
+};
+
+struct PainterState
+{
+    QPen pen;
+    QFont font;
+    QBrush brush;
+    qreal opacity;
+    bool clipping;
+    QPointF origin;
+    bool operator==(const PainterState &o) const
+    {
+        return pen == o.pen && font == o.font && brush == o.brush && opacity == o.opacity &&
+               clipping == o.clipping && origin == o.origin;
+    }
+};
+
+PainterState stateOf(const QPainter *p)
+{
+    return {p->pen(),     p->font(),        p->brush(),
+            p->opacity(), p->hasClipping(), p->worldTransform().map(QPointF(0, 0))};
+}
+
+// Notes the painter each cell gets and how the cell leaves it.
+class StateTable : public UTable
+{
+public:
+    struct Cell
+    {
+        int row, col;
+        PainterState before, after;
+    };
+    std::vector<Cell> cells;
+
+    void paintCell(QPainter *p, int row, int col, const QRect &cr, bool selected,
+                   const QPalette &cg) override
+    {
+        const PainterState before = stateOf(p);
+        UTable::paintCell(p, row, col, cr, selected, cg);
+        cells.push_back({row, col, before, stateOf(p)});
+    }
+};
+
+} // namespace
+
+TEST(TableItem, EveryCellGetsThePainterAtItsCornerAsTheOthersLeftIt)
+{
+    testhost::startLibrary();
+    StateTable table;
+    table.setFrameStyle(QFrame::NoFrame);
+    table.init(2, 3);
+    table.setText(0, 0, QStringLiteral("plain"));
+    table.setItem(0, 1, new UntidyItem(&table, UTableItem::Never, QStringLiteral("untidy")));
+    table.setText(0, 2, QStringLiteral("plain"));
+    auto *block = new UTableItem(&table, UTableItem::Never, QStringLiteral("block"));
+    table.setItem(1, 0, block);
+    block->setSpan(1, 2);
+    table.setText(1, 2, QStringLiteral("after the block"));
+    table.selectCells(0, 2, 1, 2); // painted in the highlighted text's pen
+    table.resize(640, 200);
+    table.show();
+    QCoreApplication::processEvents();
+    table.cells.clear();
+    table.viewport()->repaint();
+
+    ASSERT_EQ(table.cells.size(), 5u); // the block once
+    const PainterState first = table.cells.front().before;
+    for (const StateTable::Cell &cell : table.cells) {
+        SCOPED_TRACE(testing::Message() << cell.row << ", " << cell.col);
+        EXPECT_EQ(cell.before.origin, QPointF(table.cellGeometry(cell.row, cell.col).topLeft()));
+        PainterState expected = first;
+        expected.origin = cell.before.origin;
+        EXPECT_TRUE(cell.before == expected);
+        EXPECT_TRUE(cell.after == cell.before);
+    }
 }
 
 TEST(TableItem, SpansAreNeverReplaceableAndStayInsideTheTable)
