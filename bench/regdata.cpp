@@ -96,6 +96,22 @@ void dropDataSet(uint32_t id)
     RegDataSets::instance().release(data);
 }
 
+// One format per register of the set, as the register items keep them.
+std::vector<std::unique_ptr<RegFormat>> formatsFor(uint32_t id, KMediator_Format &engine)
+{
+    std::vector<std::unique_ptr<RegFormat>> formats;
+    const QFont font;
+    for (const auto &item : RegDataSets::instance().get(id)->items())
+        formats.push_back(std::make_unique<RegFormat>(*item, &engine, font, font));
+    return formats;
+}
+
+void countRegisters(benchmark::State &state)
+{
+    state.counters["registers/s"] =
+        benchmark::Counter(double(registerCount) * state.iterations(), benchmark::Counter::kIsRate);
+}
+
 void BM_AddRegisters(benchmark::State &state)
 {
     for (auto _ : state) {
@@ -105,8 +121,7 @@ void BM_AddRegisters(benchmark::State &state)
         dropDataSet(id);
         state.ResumeTiming();
     }
-    state.counters["registers/s"] =
-        benchmark::Counter(double(registerCount) * state.iterations(), benchmark::Counter::kIsRate);
+    countRegisters(state);
 }
 
 void BM_UpdateRegisters(benchmark::State &state)
@@ -120,8 +135,7 @@ void BM_UpdateRegisters(benchmark::State &state)
         state.ResumeTiming();
         host().update(id);
     }
-    state.counters["registers/s"] =
-        benchmark::Counter(double(registerCount) * state.iterations(), benchmark::Counter::kIsRate);
+    countRegisters(state);
     dropDataSet(id);
 }
 
@@ -131,13 +145,12 @@ void BM_UpdateAndFormatRegisters(benchmark::State &state)
     const uint32_t id = freshDataSet();
     host().addTo(id);
     KMediator_Format engine;
-    std::vector<std::unique_ptr<RegFormat>> formats;
-    const QFont font;
+    auto formats = formatsFor(id, engine);
     long formatted = 0;
-    for (const auto &item : RegDataSets::instance().get(id)->items()) {
-        formats.push_back(std::make_unique<RegFormat>(*item, &engine, font, font));
-        RegFormat *format = formats.back().get();
-        QObject::connect(item.get(), qOverload<const QString &>(&RegDataItem::sigDataChanged),
+    const auto &items = RegDataSets::instance().get(id)->items();
+    for (size_t i = 0; i < items.size(); ++i) {
+        RegFormat *format = formats[i].get();
+        QObject::connect(items[i].get(), qOverload<const QString &>(&RegDataItem::sigDataChanged),
                          format, [format, &formatted](const QString &text) {
                              format->setText(text, format->isRawHexInput());
                              ++formatted;
@@ -152,8 +165,7 @@ void BM_UpdateAndFormatRegisters(benchmark::State &state)
     }
     if (formatted != long(registerCount) * state.iterations())
         state.SkipWithError("a register was not formatted exactly once per update");
-    state.counters["registers/s"] =
-        benchmark::Counter(double(registerCount) * state.iterations(), benchmark::Counter::kIsRate);
+    countRegisters(state);
     formats.clear();
     dropDataSet(id);
 }
@@ -164,10 +176,7 @@ void BM_FormatRegisters(benchmark::State &state)
     const uint32_t id = freshDataSet();
     host().addTo(id);
     KMediator_Format engine;
-    std::vector<std::unique_ptr<RegFormat>> formats;
-    const QFont font;
-    for (const auto &item : RegDataSets::instance().get(id)->items())
-        formats.push_back(std::make_unique<RegFormat>(*item, &engine, font, font));
+    auto formats = formatsFor(id, engine);
     QStringList texts;
     for (int i = 0; i < registerCount; ++i)
         texts << QString::number(0x9e3779b9u ^ unsigned(i), 16);
@@ -175,8 +184,7 @@ void BM_FormatRegisters(benchmark::State &state)
         for (int i = 0; i < registerCount; ++i)
             formats[i]->setText(texts[i], true);
     }
-    state.counters["registers/s"] =
-        benchmark::Counter(double(registerCount) * state.iterations(), benchmark::Counter::kIsRate);
+    countRegisters(state);
     formats.clear();
     dropDataSet(id);
 }

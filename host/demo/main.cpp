@@ -231,7 +231,7 @@ int runDemo(const Options &options)
     tesk.addFunction("eeaccess", reinterpret_cast<CuiRegistryFn>(&hostEeaccess));
     tesk.log("the demo host published \"gui\" and \"eeaccess\"");
     std::printf("host: debug flag S0 is %s\n", tesk.debugInfoIsSet("S0") ? "set" : "not set");
-    runRegisterDemo(options.library);
+    runRegisterDemo(tesk.library);
 
     demoServices(tesk.library, home.c_str(), haveDisplay());
 

@@ -24,12 +24,8 @@ struct RegisterExports
 
 using demo::resolve;
 
-RegisterExports exportsOf(const char *libraryPath)
+RegisterExports exportsOf(void *library)
 {
-    // The library is loaded already; this only finds it again.
-    void *library = dlopen(libraryPath, RTLD_NOW | RTLD_NOLOAD);
-    if (!library)
-        throw std::runtime_error("libtesk.so is not loaded");
     RegisterExports e{};
     resolve(library, "CuiRegPaneDataCreate", e.create);
     resolve(library, "CuiRegPaneDataTestOfExistence", e.exists);
@@ -37,7 +33,6 @@ RegisterExports exportsOf(const char *libraryPath)
     resolve(library, "CuiRegPaneDataUpdate", e.update);
     resolve(library, "CuiRegPaneSetNumLines", e.setNumLines);
     resolve(library, "CuiRegPaneGetNumLines", e.getNumLines);
-    dlclose(library);
     return e;
 }
 
@@ -122,9 +117,9 @@ void describe(const RegisterExports &e, uint32_t id)
 
 } // namespace
 
-void runRegisterDemo(const char *libraryPath)
+void runRegisterDemo(void *library)
 {
-    const RegisterExports e = exportsOf(libraryPath);
+    const RegisterExports e = exportsOf(library);
     const uint32_t id = 7;
     if (!e.create(id))
         std::printf("host: register data set %u existed already\n", id);

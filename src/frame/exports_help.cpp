@@ -2,7 +2,8 @@
 #include <tesk/tesk_help.h>
 
 #include "frame/cuihelpsystem.h"
-#include "frame/currentmainwindow.h"
+#include "frame/mainframe.h"
+#include "frame/store.h"
 #include "frame/exportguard.h"
 #include "system/modalseam.h"
 
@@ -16,7 +17,7 @@ const char *const loadCaption = "Unable to Load the Help System";
 
 void warn(const QString &caption, const QString &text)
 {
-    ModalSeam::messageBox(tesk::frame::currentMainWindow(), QMessageBox::Warning, caption, text,
+    ModalSeam::messageBox(Store::currentMainWindow(), QMessageBox::Warning, caption, text,
                           QMessageBox::Ok, QMessageBox::Ok);
 }
 
@@ -37,7 +38,7 @@ int describe(int32_t *contextId, char **text, uint32_t bufferSize)
     CuiHelpSystem *help = helpSystem();
     if (!help)
         return TESK_HELPDESC_NOTHING;
-    QWidget *parent = tesk::frame::currentMainWindow();
+    QWidget *parent = Store::currentMainWindow();
     // The description is read no further than the buffer the host says it has.
     const char *buffer = text ? *text : nullptr;
     const QString description =
@@ -93,7 +94,7 @@ int QtHelp(int32_t contextId, int32_t mapId)
 {
     return tesk::guarded("QtHelp", 0, [&] {
         CuiHelpSystem *help = helpSystem();
-        return help && help->showHelp(contextId, mapId, tesk::frame::currentMainWindow()) ? 1 : 0;
+        return help && help->showHelp(contextId, mapId, Store::currentMainWindow()) ? 1 : 0;
     });
 }
 

@@ -6,7 +6,6 @@
 #include "frame/cuii18n.h"
 #include "frame/cuimenubar.h"
 #include "frame/cuiprogress.h"
-#include "frame/currentmainwindow.h"
 #include "frame/frameimages.h"
 #include "frame/inplaceedit.h"
 #include "frame/menuseam.h"

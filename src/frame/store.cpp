@@ -3,7 +3,6 @@
 #include "frame/cuidebuginfo.h"
 #include "frame/cuicontextmenumap.h"
 #include "frame/cuii18n.h"
-#include "frame/currentmainwindow.h"
 #include "frame/mainframe.h"
 
 #include <QMainWindow>
@@ -22,19 +21,12 @@ MainWindow *built(CUIAbstractMainWindow *window)
     return qobject_cast<MainWindow *>(window);
 }
 
-QWidget *currentMainWindowWidget()
-{
-    return Store::currentMainWindow();
-}
-
 } // namespace
 
 Store *Store::instance()
 {
-    if (!gpStore) {
+    if (!gpStore)
         gpStore = new Store;
-        tesk::frame::setCurrentMainWindowProvider(&currentMainWindowWidget);
-    }
     return gpStore;
 }
 

@@ -5,7 +5,6 @@
 #include "frame/cuidebuginfo.h"
 #include "frame/cuii18n.h"
 #include "frame/cuiprogress.h"
-#include "frame/currentmainwindow.h"
 #include "frame/inplaceedit.h"
 #include "modalanswers.h"
 

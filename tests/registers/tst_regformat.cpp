@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <cstring>
 #include <memory>
 
@@ -61,6 +63,19 @@ protected:
         r.width = width;
         EXPECT_EQ(CuiRegPaneDataAdd(id, &r), 1);
         return *RegDataSets::instance().get(id)->items().back();
+    }
+
+    // An enumerated register whose override table gives its size in bits.
+    const RegDataItem &sizedByOverride(const char *name, int bits, uint8_t width)
+    {
+        const std::string table = "\x04:" + std::to_string(bits);
+        const char *const tables[] = {table.c_str()};
+        RegDataRecord t{};
+        t.kind = REG_RECORD_ENUM_TABLES;
+        t.enumTables = tables;
+        t.count = 1;
+        CuiRegPaneDataAdd(id, &t);
+        return item(name, REG_TYPE_ENUMERATED, width);
     }
 
     std::unique_ptr<RegFormat> format(const char *name, uint32_t type, uint8_t width,
@@ -136,19 +151,7 @@ TEST_F(RegFormatTest, TheInitialFormatComesFromNameThenType)
 
 TEST_F(RegFormatTest, AnOverrideTableGivesTheBitSize)
 {
-    const char *const tables[] = {"\x04:12"};
-    RegDataRecord t{};
-    t.kind = REG_RECORD_ENUM_TABLES;
-    t.enumTables = tables;
-    t.count = 1;
-    CuiRegPaneDataAdd(id, &t);
-    RegDataRecord r{};
-    r.kind = REG_RECORD_ITEM;
-    r.name = "NARROW";
-    r.type = REG_TYPE_ENUMERATED;
-    r.width = 8;
-    CuiRegPaneDataAdd(id, &r);
-    RegFormat f(*RegDataSets::instance().get(id)->items().back(), &engine, QFont(), QFont());
+    RegFormat f(sizedByOverride("NARROW", 12, 8), &engine, QFont(), QFont());
     EXPECT_EQ(f.formatTypeName(), QLatin1String("hex_12"));
     EXPECT_EQ(f.setText(QStringLiteral("abc"), true), QLatin1String("0xabc"));
 }
@@ -212,19 +215,7 @@ TEST_F(RegFormatTest, TheHexTextKeepsEveryBitAndReadsBack)
         EXPECT_EQ(std::memcmp(copy->value(), f->value(), RegFormat::valueBytes), 0) << c.name;
     }
     // A 96-bit register: "0x" and 24 digits, which the raw path reads back.
-    const char *const tables[] = {"\x04:96"};
-    RegDataRecord t{};
-    t.kind = REG_RECORD_ENUM_TABLES;
-    t.enumTables = tables;
-    t.count = 1;
-    CuiRegPaneDataAdd(id, &t);
-    RegDataRecord r{};
-    r.kind = REG_RECORD_ITEM;
-    r.name = "W96";
-    r.type = REG_TYPE_ENUMERATED;
-    r.width = 24;
-    CuiRegPaneDataAdd(id, &r);
-    RegFormat w96(*RegDataSets::instance().get(id)->items().back(), &engine, QFont(), QFont());
+    RegFormat w96(sizedByOverride("W96", 96, 24), &engine, QFont(), QFont());
     w96.setText(QStringLiteral("0xabcdef0123456789abcdef01"), true);
     EXPECT_EQ(w96.hexText(), QLatin1String("0xabcdef0123456789abcdef01"));
     EXPECT_EQ(w96.formatWith(QStringLiteral("hex_128")),
