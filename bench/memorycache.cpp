@@ -4,7 +4,7 @@
 #include "simulatedtarget.h"
 #include "testhost.h"
 
-#include "gui_components/gc_panes/viewmemoryinfo.h"
+#include "gui_components/gc_panes/memory/viewmemoryinfo.h"
 
 #include <benchmark/benchmark.h>
 

@@ -18,10 +18,6 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-const char kInspectorSourceFile[] = "objectinspector/objecttree.cpp";
-} // namespace
-
 using namespace tesk::inspector;
 
 namespace tesk::inspector {
@@ -75,10 +71,10 @@ ObjectId idFromString(const QString &text)
 {
     const QString trimmed = text.trimmed();
     const bool prefixed = trimmed.startsWith(QLatin1String("0x"));
-    INSPECTOR_CHECK(prefixed, "str.startsWith(\"0x\")");
+    TESK_CHECK(prefixed);
     bool ok = false;
     const ObjectId id = (prefixed ? trimmed.mid(2) : trimmed).toUInt(&ok, 16);
-    INSPECTOR_ASSERT(ok);
+    TESK_CHECK(ok);
     return ok ? id : kNoObject;
 }
 
@@ -174,7 +170,7 @@ ClassLayout::ClassLayout(const QMetaObject *meta)
     }
     for (int i = 0; i < meta->propertyCount(); ++i) {
         const QMetaProperty meta_prop = meta->property(i);
-        if (!INSPECTOR_CHECK(meta_prop.isValid(), "meta_prop != 0"))
+        if (!TESK_CHECK(meta_prop.isValid()))
             continue;
         const QMetaProperty byName = meta->property(meta->indexOfProperty(meta_prop.name()));
         properties.append({byName, QString::fromLatin1(meta_prop.name()),
@@ -524,7 +520,7 @@ void ObjectTree::link()
         fileIncomingConnections(entry.second.get());
     }
     ObjectNode *root_node = node(0);
-    if (INSPECTOR_ASSERT(root_node != 0)) {
+    if (TESK_CHECK(root_node != 0)) {
         countLeaves(root_node);
         orderChildren(root_node);
     }
@@ -536,14 +532,14 @@ void ObjectTree::linkParent(ObjectNode *n, std::map<ObjectId, ObjectNode *> &las
     if (n->m_parentId == kNoObject)
         return;
     ObjectNode *parent = node(n->m_parentId);
-    if (!INSPECTOR_ASSERT(parent != 0))
+    if (!TESK_CHECK(parent != 0))
         return;
     ObjectNode *&last = lastChildren[parent->m_id];
     if (parent->m_firstChildId == kNoObject) {
         parent->m_firstChildId = n->m_id;
     } else {
         ObjectNode *old_last_sibling = last;
-        if (!INSPECTOR_ASSERT(old_last_sibling != 0))
+        if (!TESK_CHECK(old_last_sibling != 0))
             return;
         old_last_sibling->m_nextSiblingId = n->m_id;
         n->m_prevSiblingId = old_last_sibling->m_id;
@@ -555,12 +551,12 @@ void ObjectTree::fileIncomingConnections(const ObjectNode *n)
 {
     for (const Connection &con : n->m_outgoingConnections) {
         ObjectNode *receiver = node(con.receiverId());
-        if (!INSPECTOR_ASSERT(receiver != 0))
+        if (!TESK_CHECK(receiver != 0))
             continue;
         if (receiver->haveSlot(con.receiverMember())) {
             receiver->m_slotConnections.append(con);
         } else {
-            INSPECTOR_ASSERT(receiver->haveSignal(con.receiverMember()));
+            TESK_CHECK(receiver->haveSignal(con.receiverMember()));
             receiver->m_signalConnections.append(con);
         }
     }
@@ -568,7 +564,7 @@ void ObjectTree::fileIncomingConnections(const ObjectNode *n)
 
 void ObjectTree::countLeaves(ObjectNode *node)
 {
-    INSPECTOR_ASSERT(node->m_num_leaf_nodes == -1);
+    TESK_CHECK(node->m_num_leaf_nodes == -1);
     const QList<ObjectNode *> kids = children(node);
     if (kids.isEmpty()) {
         node->m_num_leaf_nodes = 1;
@@ -586,7 +582,7 @@ void ObjectTree::countLeaves(ObjectNode *node)
 // repeated exchange passes over the sibling list give, without their quadratic cost.
 void ObjectTree::orderChildren(ObjectNode *node)
 {
-    INSPECTOR_ASSERT(node->numLeafNodes() != -1);
+    TESK_CHECK(node->numLeafNodes() != -1);
     QList<ObjectNode *> kids = children(node);
     if (kids.isEmpty() || node->numLeafNodes() == 1)
         return;

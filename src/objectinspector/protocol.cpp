@@ -6,18 +6,7 @@
 #include <QTimer>
 #include <QtEndian>
 
-namespace {
-const char kInspectorSourceFile[] = "objectinspector/protocol.cpp";
-} // namespace
-
 namespace tesk::inspector {
-
-bool check(bool condition, const char *text, const char *file, int line)
-{
-    if (!condition)
-        qWarning("ASSERT: \"%s\" in file %s, line %d", text, file, line);
-    return condition;
-}
 
 void prepareStream(QDataStream &stream)
 {
@@ -90,8 +79,7 @@ using namespace tesk::inspector;
 
 ProtocolCommand::ProtocolCommand(const QByteArray &buff) : m_buff(buff)
 {
-    if (!INSPECTOR_CHECK(buff.size() >= qsizetype(sizeof(Type)),
-                         "buff.count() >= sizeof(ProtocolCommand::Type)"))
+    if (!TESK_CHECK(buff.size() >= qsizetype(sizeof(Type))))
         return;
     QDataStream stream(m_buff);
     prepareStream(stream);
@@ -99,7 +87,7 @@ ProtocolCommand::ProtocolCommand(const QByteArray &buff) : m_buff(buff)
     stream >> type;
     m_type = Type(type);
     // An unknown type is kept, so that the receiver can see it and ignore it.
-    INSPECTOR_ASSERT((int)m_type > 0 && (int)m_type <= _TypeMax);
+    TESK_CHECK((int)m_type > 0 && (int)m_type <= _TypeMax);
 }
 
 ProtocolCommand::ProtocolCommand(Type type, const Streamable *data) : m_type(type)
@@ -113,14 +101,14 @@ ProtocolCommand::ProtocolCommand(Type type, const Streamable *data) : m_type(typ
 
 bool ProtocolCommand::getData(Streamable *data) const
 {
-    if (!INSPECTOR_ASSERT(m_type != NoCmd) || !INSPECTOR_ASSERT(!m_buff.isNull())
-        || !INSPECTOR_ASSERT(data != 0))
+    if (!TESK_CHECK(m_type != NoCmd) || !TESK_CHECK(!m_buff.isNull())
+        || !TESK_CHECK(data != 0))
         return false;
     QDataStream stream(m_buff);
     prepareStream(stream);
     qint32 type = NoCmd;
     stream >> type;
-    INSPECTOR_ASSERT(type == m_type);
+    TESK_CHECK(type == m_type);
     data->read(stream);
     return stream.status() == QDataStream::Ok;
 }
@@ -203,7 +191,7 @@ public:
     QString nextField()
     {
         const qsizetype end = m_text.indexOf(QLatin1Char('\n'), m_pos);
-        INSPECTOR_ASSERT(end != -1);
+        TESK_CHECK(end != -1);
         const qsizetype stop = end == -1 ? m_text.size() : end;
         const QString field = m_text.mid(m_pos, stop - m_pos);
         m_pos = end == -1 ? m_text.size() : end + 1;
@@ -233,7 +221,7 @@ SignalFilterList::SignalFilterList(const QString &text)
             break;
         bool ok = false;
         const int enabled = reader.nextField().toInt(&ok);
-        INSPECTOR_ASSERT(ok);
+        TESK_CHECK(ok);
         filter.enabled = enabled != 0;
         append(filter);
     }
@@ -317,7 +305,7 @@ void ProtocolPacket::waitForResponse()
 
 void ProtocolPacket::readyRead()
 {
-    if (!INSPECTOR_ASSERT(m_input_socket != 0))
+    if (!TESK_CHECK(m_input_socket != 0))
         return;
     while (m_input_socket && m_input_socket->bytesAvailable() > 0) {
         if (packetSize == -1 && !readLength())
@@ -338,11 +326,11 @@ bool ProtocolPacket::readLength()
     uchar packet_size[sizeof(quint32)];
     const qint64 got = m_input_socket->read(reinterpret_cast<char *>(packet_size), sizeof(packet_size));
     const size_t i = got < 0 ? 0 : size_t(got);
-    if (!INSPECTOR_ASSERT(i == sizeof(packet_size)))
+    if (!TESK_CHECK(i == sizeof(packet_size)))
         return false;
     const quint32 announced = qFromLittleEndian<quint32>(packet_size);
     // An empty frame carries not even a type: nothing to deliver.
-    if (!INSPECTOR_CHECK(announced > 0, "packet_size > 0"))
+    if (!TESK_CHECK(announced > 0))
         return true;
     if (announced > quint64(m_maxPacketSize) || announced > quint32(INT32_MAX)) {
         abortConnection(announced);
@@ -361,11 +349,11 @@ bool ProtocolPacket::readLength()
 bool ProtocolPacket::readBody()
 {
     const qint64 packet_remaining = packetSize - receivedSize;
-    if (!INSPECTOR_ASSERT(packet_remaining > 0))
+    if (!TESK_CHECK(packet_remaining > 0))
         return false;
     const qint64 read_size = qMin(m_input_socket->bytesAvailable(), packet_remaining);
     const qint64 i = m_input_socket->read(buffer.data() + receivedSize, read_size);
-    INSPECTOR_ASSERT(i == read_size);
+    TESK_CHECK(i == read_size);
     if (i <= 0)
         return false;
     receivedSize += qint32(i);
@@ -404,7 +392,7 @@ void ProtocolPacket::send(QTcpSocket *socket, const ProtocolPacket &packet)
 void ProtocolPacket::send(QTcpSocket *socket, const QByteArray &body)
 {
     const qint64 size = body.size();
-    if (!INSPECTOR_ASSERT(size > 0) || !socket)
+    if (!TESK_CHECK(size > 0) || !socket)
         return;
     uchar length[sizeof(quint32)];
     qToLittleEndian<quint32>(quint32(size), length);

@@ -5,6 +5,8 @@
 // the data-stream format of the 3.3 toolkit series (version 6, big-endian), which is what the
 // tool reads. Object ids travel as 4 bytes; flags as 32-bit integers, never as C++ bools.
 
+#include "frame/core/softcheck.h"
+
 #include <QByteArray>
 #include <QDataStream>
 #include <QList>
@@ -26,10 +28,6 @@ using ObjectId = quint32;
 // "None" in every id field of a record.
 constexpr ObjectId kNoObject = 0xFFFFFFFFu;
 
-// A broken invariant is reported the way the toolkit reports a failed assertion, but processing
-// goes on: the tool and the client must survive each other's mistakes.
-bool check(bool condition, const char *text, const char *file, int line);
-
 // Streams set up for the wire: version 6, big-endian.
 void prepareStream(QDataStream &stream);
 
@@ -46,10 +44,6 @@ bool readStringList(QDataStream &stream, QStringList &list);
 
 } // namespace tesk::inspector
 
-// Each source file that checks defines kInspectorSourceFile, the name the warnings carry.
-#define INSPECTOR_ASSERT(condition) INSPECTOR_CHECK(condition, #condition)
-#define INSPECTOR_CHECK(condition, text) \
-    ::tesk::inspector::check(bool(condition), text, kInspectorSourceFile, __LINE__)
 
 class Streamable
 {

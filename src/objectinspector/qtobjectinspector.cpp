@@ -10,7 +10,6 @@
 
 namespace {
 
-const char kInspectorSourceFile[] = "objectinspector/qtobjectinspector.cpp";
 const char kPortVariable[] = "QT_INSPECTOR_PORT";
 constexpr int kRetryMs = 2000;
 constexpr quint32 kRetrySeconds = 2;
@@ -207,7 +206,7 @@ void QtObjectInspector::report(ProtocolCommand::Type type, const MemberData &rec
             if (g_filter_nest == g_signal_nest)
                 g_filter_nest = -1;
         } else if (record.opening && filters.matches(record)) {
-            INSPECTOR_ASSERT(g_filter_nest == -1);
+            TESK_CHECK(g_filter_nest == -1);
             g_filter_nest = g_signal_nest;
         } else if (socket && socket->state() == QAbstractSocket::ConnectedState) {
             ProtocolPacket::send(socket, ProtocolCommand(type, &record).buffer());
@@ -215,7 +214,7 @@ void QtObjectInspector::report(ProtocolCommand::Type type, const MemberData &rec
     }
     if (!record.opening) {
         if (type == ProtocolCommand::SignalBegin)
-            INSPECTOR_ASSERT(g_signal_nest > 0);
+            TESK_CHECK(g_signal_nest > 0);
         // Unbalanced closing records must not drive the depth below the outermost level.
         if (g_signal_nest > 0)
             --g_signal_nest;

@@ -1,7 +1,7 @@
 // Register data sets: the host's records and value lines.
 #include <tesk/tesk_registers.h>
 
-#include "frame/exportguard.h"
+#include "frame/core/exportguard.h"
 #include "registers/regdata.h"
 #include "registers/regdatasets.h"
 

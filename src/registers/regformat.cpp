@@ -1,6 +1,6 @@
 #include "registers/regformat.h"
 
-#include "frame/inplaceedit.h"
+#include "frame/core/inplaceedit.h"
 #include "registers/regdataitem.h"
 
 #include <glyphon/glyphon.h>

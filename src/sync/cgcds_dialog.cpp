@@ -1,6 +1,6 @@
 #include "sync/cgcds_dialog.h"
 
-#include "frame/moskutil.h"
+#include "frame/core/moskutil.h"
 
 const IGcds_DialogOps CGcds_Dialog::s_ops = {&getInterfaceInfo, &addRef, &release,
                                              &queryInterface};

@@ -3,6 +3,8 @@
 #include "sync/cgcds_dialog.h"
 #include "sync/syncdataadaptor.h"
 
+#include "frame/core/plugincomponents.h"
+
 MoskResult registerSyncComponents(MoskRegistrar *registrar)
 {
     static CGcds_Dialog *dialog = new CGcds_Dialog;
@@ -15,3 +17,8 @@ MoskResult registerSyncComponents(MoskRegistrar *registrar)
                                              "Gcds_SingletonDataAdaptor.component.1",
                                              SyncDataAdaptor::instance()->face());
 }
+
+namespace {
+const tesk::broker::PluginComponents syncComponents(tesk::broker::kSyncOrder,
+                                                    &registerSyncComponents);
+} // namespace

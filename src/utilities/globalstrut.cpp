@@ -1,4 +1,4 @@
-#include "globalstrut.h"
+#include "utilities/globalstrut.h"
 
 namespace {
 

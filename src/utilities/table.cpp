@@ -1,6 +1,7 @@
-#include "table.h"
+#include "utilities/table.h"
 
-#include "globalstrut.h"
+#include "frame/core/softcheck.h"
+#include "utilities/globalstrut.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -245,19 +246,15 @@ UHeader *UTable::verticalHeader() const
 
 int UTable::numRows() const
 {
-    if (!m_leftHeader) {
-        qWarning("ASSERT: \"leftHeader\" in %s", __FILE__);
+    if (!TESK_CHECK(m_leftHeader))
         return 0;
-    }
     return m_leftHeader->count();
 }
 
 int UTable::numCols() const
 {
-    if (!m_topHeader) {
-        qWarning("ASSERT: \"topHeader\" in %s", __FILE__);
+    if (!TESK_CHECK(m_topHeader))
         return 0;
-    }
     return m_topHeader->count();
 }
 

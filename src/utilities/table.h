@@ -1,9 +1,9 @@
 #pragma once
 
-#include "tableheader.h"
-#include "tableitem.h"
-#include "tableselection.h"
-#include "uscrollview.h"
+#include "utilities/tableheader.h"
+#include "utilities/tableitem.h"
+#include "utilities/tableselection.h"
+#include "utilities/uscrollview.h"
 
 #include <QList>
 #include <QPalette>

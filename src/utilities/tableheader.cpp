@@ -1,6 +1,6 @@
-#include "tableheader.h"
+#include "utilities/tableheader.h"
 
-#include "table.h"
+#include "utilities/table.h"
 
 #include <QApplication>
 #include <QMouseEvent>

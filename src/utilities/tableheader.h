@@ -1,6 +1,6 @@
 #pragma once
 
-#include "uheader.h"
+#include "utilities/uheader.h"
 
 #include <QPoint>
 

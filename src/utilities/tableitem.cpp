@@ -1,7 +1,7 @@
-#include "tableitem.h"
+#include "utilities/tableitem.h"
 
-#include "globalstrut.h"
-#include "table.h"
+#include "utilities/globalstrut.h"
+#include "utilities/table.h"
 
 #include <QLineEdit>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "tableselection.h"
+#include "utilities/tableselection.h"
 
 #include <algorithm>
 

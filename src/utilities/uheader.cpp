@@ -1,6 +1,6 @@
-#include "uheader.h"
+#include "utilities/uheader.h"
 
-#include "globalstrut.h"
+#include "utilities/globalstrut.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "uscrollview.h"
+#include "utilities/uscrollview.h"
 
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>

@@ -1,4 +1,4 @@
-// The dynamic symbol table of libtesk.so holds exactly the exports listed in exports.txt.
+// The dynamic symbol table of libtesk.so holds exactly the exports listed in include/tesk/exports.list.
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>

@@ -2,7 +2,7 @@
 // value alone, definitions add types, and menus switch types.
 #include "testhost.h"
 
-#include "frame/teskfile.h"
+#include "frame/services/teskfile.h"
 
 #include <glyphon/glyphon.h>
 

@@ -277,7 +277,7 @@ TEST(ObjectTreeIds, TextFormAndObjectIds)
     EXPECT_EQ(tesk::inspector::idFromString(QStringLiteral("0xzz")), kNoObject);
     EXPECT_TRUE(capture.contains("\"ok\""));
     tesk::inspector::idFromString(QStringLiteral("12"));
-    EXPECT_TRUE(capture.contains("startsWith"));
+    EXPECT_TRUE(capture.contains("\"prefixed\""));
 
     QObject a;
     QObject b;

@@ -3,8 +3,8 @@
 #include "modalanswers.h"
 #include "testhost.h"
 
-#include "frame/inplaceedit.h"
-#include "frame/teskfile.h"
+#include "frame/core/inplaceedit.h"
+#include "frame/services/teskfile.h"
 #include "registers/regdata.h"
 #include "registers/regdataitem.h"
 #include "registers/regdatasets.h"

@@ -198,7 +198,7 @@ def identifier(name):
 
 def write(tables, structures, out):
     lines = ['// Written by genmenutables.py from menutables.txt; edit that file instead.',
-             '#include "frame/menutables.h"', '', '#include <QtGlobal>', '',
+             '#include "frame/menus/menutables.h"', '', '#include <QtGlobal>', '',
              'namespace tesk::menus::generated {', '', 'namespace {', '']
     for name, table in tables.items():
         lines.append('const MenuItemRow %sItems[] = {' % identifier(name))

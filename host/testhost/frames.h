@@ -1,0 +1,64 @@
+#pragma once
+
+// Main windows for the tests, created as the host creates them, and a menu manager that
+// stands in for the real one: it marks its window as calling while it runs a command and
+// hands the command to a test function.
+
+#include "testhost.h"
+
+#include "frame/windows/mainframe.h"
+#include "frame/windows/menuseam.h"
+#include "frame/windows/store.h"
+
+#include <QObject>
+
+#include <functional>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+class FakeMenuManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Command = std::function<void(int hostId)>;
+    static Command onCommand;
+    static QString buildError;
+    static std::vector<int> commands;
+
+    void run(int hostId)
+    {
+        emit sigSetCalling(true);
+        commands.push_back(hostId);
+        if (onCommand)
+            onCommand(hostId);
+        emit sigSetCalling(false);
+    }
+
+signals:
+    void sigClearStatus();
+    void sigSetCalling(bool calling);
+    void sigActivated(int id);
+};
+
+// Installs the fake manager for one test.
+class FakeMenus
+{
+public:
+    FakeMenus();
+    ~FakeMenus();
+
+private:
+    tesk::frame::MenuManagerOps m_previous;
+};
+
+class FrameTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // QtCreateNewCode(1), then QtFrameCreate with the name and handle; the new window.
+    MainWindow *createFrame(const char *name, TeskHandle handle);
+};

@@ -1,0 +1,244 @@
+#include "frame/app/cuiapp.h"
+
+#include "frame/app/cuiwinapp.h"
+#include "frame/app/uiidle.h"
+#include "system/debugoutput.h"
+#include "system/modalseam.h"
+
+#include <QPointer>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QWidget>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace tesk::app {
+
+namespace {
+
+constexpr int kInstanceIdBufferSize = 260;
+constexpr int kHomeBytesInId = kInstanceIdBufferSize - 3;
+
+struct ProcessFrame
+{
+    CuiWinApp *application = nullptr;
+    QPointer<UIIdle> idle;
+    bool frameCreated = false;
+    StyleFlags styles;
+    // QApplication keeps a reference to the count and pointers into the vector for as long as
+    // it lives, so both stay here.
+    int argc = 0;
+    std::deque<std::string> argumentStorage;
+    std::vector<char *> argv;
+};
+
+ProcessFrame &frame()
+{
+    static ProcessFrame f;
+    return f;
+}
+
+void cuiQtMessageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    const std::string text = message.isNull() ? std::string("(null)") : message.toStdString();
+    system::debugOutput(text + '\n');
+    if (type == QtFatalMsg)
+        system::exitProcess(1);
+}
+
+void buildArguments(const char *programName, const QStringList &words)
+{
+    ProcessFrame &f = frame();
+    f.argumentStorage.clear();
+    f.argv.clear();
+    f.argumentStorage.emplace_back(programName ? programName : "");
+    for (const QString &word : words)
+        f.argumentStorage.emplace_back(word.toUtf8().toStdString());
+    for (std::string &argument : f.argumentStorage)
+        f.argv.push_back(argument.data());
+    f.argv.push_back(nullptr);
+    f.argc = int(f.argumentStorage.size());
+}
+
+bool userAcceptsSecondInstance()
+{
+    const QString home = QString::fromLocal8Bit(qgetenv("KSODEBUG_HOME"));
+    const QString text =
+        QObject::tr("<qt>Another copy of Kestrova Debugger is already running, which is using "
+                    "the same home area as this instance. The home area is<p><nobr><b>%1</b>"
+                    "</nobr><p>Multiple copies of Kestrova Debugger sharing the same home area "
+                    "can lead to file corruption!<p>If you wish to start this copy press Yes, "
+                    "otherwise press No.</qt>")
+            .arg(home.toHtmlEscaped());
+    return system::ModalSeam::messageBox(nullptr, QMessageBox::Critical,
+                                         QObject::tr("Kestrova Debugger"), text,
+                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+void applyStyles(const StyleFlags &flags)
+{
+    if (qEnvironmentVariableIsSet("KSODEBUG_ENABLE_ZEBSTYLE")) {
+        if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
+            QApplication::setStyle(style);
+    }
+    StyleFlags &chosen = frame().styles;
+    chosen.wood = flags.wood || qEnvironmentVariableIsSet("GIVE_ME_WOOD");
+    chosen.metal = flags.metal || qEnvironmentVariableIsSet("GIVE_ME_METAL");
+}
+
+} // namespace
+
+QStringList splitCommandLine(const QString &commandLine)
+{
+    static const QRegularExpression blanks(QStringLiteral(" +"));
+    return commandLine.split(blanks, Qt::SkipEmptyParts);
+}
+
+StyleFlags styleFlags(const QStringList &words)
+{
+    StyleFlags flags;
+    const qsizetype at = words.indexOf(QStringLiteral("-style"));
+    if (at < 0 || at + 1 >= words.size())
+        return flags;
+    const QString &style = words.at(at + 1);
+    flags.wood = style == QLatin1String("wood");
+    flags.metal = style == QLatin1String("metal");
+    return flags;
+}
+
+QByteArray instanceIdBuffer(const char *home)
+{
+    QByteArray buffer("A ");
+    buffer += QByteArray(home ? home : "<Unknown>").left(kHomeBytesInId);
+    return buffer;
+}
+
+QString applicationId(const char *home)
+{
+    return QString::fromUtf8(instanceIdBuffer(home)).toLower();
+}
+
+void installMessageHandler()
+{
+    qInstallMessageHandler(cuiQtMessageHandler);
+}
+
+int initialise(const char *programName, const char *commandLine)
+{
+    installMessageHandler();
+    // One application per process: a second start-up keeps the first.
+    if (frame().application || QCoreApplication::instance())
+        return 1;
+
+    const QStringList words = splitCommandLine(QString::fromLocal8Bit(commandLine ? commandLine : ""));
+    buildArguments(programName, words);
+    const StyleFlags flags = styleFlags(words);
+
+    const QByteArray home = qgetenv("KSODEBUG_HOME");
+    const QString id = applicationId(qEnvironmentVariableIsSet("KSODEBUG_HOME") ? home.constData()
+                                                                                 : nullptr);
+    ProcessFrame &f = frame();
+    f.application = new CuiWinApp(id, f.argc, f.argv.data());
+
+    if (!qEnvironmentVariableIsSet("KSODEBUG_ALLOW_MULTIPLE_INSTANCES")
+        && f.application->isRunning() && !userAcceptsSecondInstance()) {
+        f.application->quit();
+        delete f.application;
+        f.application = nullptr;
+        return 0;
+    }
+    f.application->initialize(true);
+    applyStyles(flags);
+    return 1;
+}
+
+StyleFlags chosenStyles()
+{
+    return frame().styles;
+}
+
+CuiWinApp *application()
+{
+    return frame().application;
+}
+
+QStringList arguments()
+{
+    QStringList list;
+    for (const std::string &argument : frame().argumentStorage)
+        list << QString::fromStdString(argument);
+    return list;
+}
+
+int run()
+{
+    ProcessFrame &f = frame();
+    if (!f.application)
+        return 1;
+    f.application->exec();
+    // The application object does not delete the windows still open; they go first, while
+    // the toolkit they need is still there.
+    const QWidgetList topLevels = QApplication::topLevelWidgets();
+    QList<QPointer<QWidget>> windows(topLevels.begin(), topLevels.end());
+    for (const QPointer<QWidget> &window : windows) {
+        if (window && !window->parent())
+            delete window.data();
+    }
+    delete f.idle.data();
+    delete f.application;
+    f.application = nullptr;
+    return 1;
+}
+
+void pump()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
+
+int shutdown()
+{
+    if (!frame().frameCreated || !QCoreApplication::instance())
+        return 1;
+    // Leave the loop as the host asked. quit() would first offer every window a close event,
+    // which runs the windows' close sequence with the host and lets a window veto the shutdown.
+    QCoreApplication::exit(0);
+    return 0;
+}
+
+void setFrameCreated(bool created)
+{
+    frame().frameCreated = created;
+}
+
+bool frameCreated()
+{
+    return frame().frameCreated;
+}
+
+UIIdle *idleObject()
+{
+    return frame().idle;
+}
+
+bool createIdleObject()
+{
+    if (frame().idle)
+        return false;
+    frame().idle = new UIIdle;
+    return true;
+}
+
+bool deleteIdleObject()
+{
+    if (!frame().idle)
+        return false;
+    delete frame().idle.data();
+    return true;
+}
+
+} // namespace tesk::app

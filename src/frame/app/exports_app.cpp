@@ -1,0 +1,117 @@
+// Plug-in entry, start-up, the event loop and the idle object.
+#include <tesk/tesk_app.h>
+
+#include "frame/app/cuiapp.h"
+#include "frame/core/cuihandles.h"
+#include "frame/core/plugincomponents.h"
+#include "frame/services/cuii18n.h"
+#include "frame/core/exportguard.h"
+#include "frame/windows/mainframe.h"
+#include "frame/windows/store.h"
+#include "frame/app/uiidle.h"
+
+#include <QCoreApplication>
+
+#include <mosk/mosk.hpp>
+
+namespace {
+
+MoskResult initialisePlugin(MoskRegistrar *registrar)
+{
+    if (!registrar || !registrar->ops || !registrar->ops->registerComponent)
+        return moskErrorCreateStandardError(1, MOSK_ERR_BAD_ARGUMENT);
+    return tesk::broker::registerPluginComponents(registrar);
+}
+
+} // namespace
+
+MoskResult moskInitialisePlugin(MoskRegistrar *registrar)
+{
+    try {
+        return initialisePlugin(registrar);
+    } catch (mosk::ThrowError::Exception &e) {
+        return e.takeError();
+    } catch (...) {
+        return moskErrorCreateStandardError(1, MOSK_ERR_GENERAL);
+    }
+}
+
+int CuiQtInit_Win(char *commandLine)
+{
+    return CuiQtInit_WinEx("dummy", commandLine);
+}
+
+int CuiQtInit_WinEx(const char *programName, char *commandLine)
+{
+    return tesk::guarded("CuiQtInit_WinEx", 0,
+                         [&] { return tesk::app::initialise(programName, commandLine); });
+}
+
+int CuiRun(void)
+{
+    return tesk::guarded("CuiRun", 1, [] { return tesk::app::run(); });
+}
+
+void CuiPump(void)
+{
+    tesk::guarded("CuiPump", [] { tesk::app::pump(); });
+}
+
+void *CuiGetQtApp(void)
+{
+    return QCoreApplication::instance();
+}
+
+int QtShutdown(void)
+{
+    return tesk::app::shutdown();
+}
+
+int CuiCreateIdleObject(void)
+{
+    return tesk::app::createIdleObject() ? 1 : 0;
+}
+
+int CuiRegisterIdleFunc(CuiIdleFn fn)
+{
+    if (UIIdle *idle = tesk::app::idleObject())
+        idle->setIdleFunction(fn);
+    return 0;
+}
+
+int CuiDeleteIdleObject(void)
+{
+    return tesk::app::deleteIdleObject() ? 1 : 0;
+}
+
+int CuiDeleteObject(void *object)
+{
+    // Only objects this library handed out are deleted; anything else would be a pointer of
+    // unknown kind.
+    if (QObject *live = tesk::handles::object(object))
+        delete live;
+    else if (object)
+        qWarning("CuiDeleteObject: %p is not an object handed out by this library", object);
+    return 1;
+}
+
+int CuiLoadPlugins(void)
+{
+    return 1;
+}
+
+int CuiUpdateSettings(void)
+{
+    // A changed language setting takes effect for the widgets created from now on.
+    tesk::guarded("CuiUpdateSettings", [] { cuiInstallTranslations(); });
+    return 0;
+}
+
+int CuiSetActivationCallback(TeskHandle mainWindow, CuiActivationFn fn)
+{
+    MainWindow *window = Store::instance()->findMainWindowByHandle(mainWindow);
+    if (!window)
+        return 0;
+    window->setActivationCallback(fn);
+    return 1;
+}

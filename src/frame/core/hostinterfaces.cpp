@@ -1,0 +1,72 @@
+#include "frame/core/hostinterfaces.h"
+
+#include "frame/core/cuifunctionregistry.h"
+
+#include <stdexcept>
+
+namespace {
+
+HostInterfaces *&holder()
+{
+    static HostInterfaces *h = nullptr;
+    return h;
+}
+
+// Host table "eeaccessFuncs": entry 1 lists strings for a handle.
+struct EeaccessFuncs
+{
+    void *entry0;
+    CuiHostStringListFn getStringList;
+};
+
+} // namespace
+
+HostInterfaces *HostInterfaces::instance()
+{
+    if (holder())
+        return holder();
+    const CuiFunctionRegistry *registry = CuiFunctionRegistry::instance();
+    auto eeaccess = registry->function<CuiHostEeaccessFn>(QStringLiteral("eeaccess"));
+    if (!eeaccess)
+        throw std::runtime_error("The entry point for the 'eeaccess' interface could not be found.");
+    auto gui = registry->function<CuiHostGuiFn>(QStringLiteral("gui"));
+    if (!gui)
+        throw std::runtime_error("The entry point for the 'gui' interface could not be found.");
+    holder() = new HostInterfaces(eeaccess, gui);
+    return holder();
+}
+
+void HostInterfaces::reset()
+{
+    delete holder();
+    holder() = nullptr;
+}
+
+bool hostEeaccessCall(int commandId, const QString &text)
+{
+    return HostInterfaces::instance()->eeaccess()(0, 0, commandId, text.toUtf8().constData()) == 0;
+}
+
+bool hostGuiCall(int commandId, const QString &text, TeskHandle windowBox)
+{
+    return HostInterfaces::instance()->gui()(0, 0, commandId, text.toUtf8().constData(),
+                                             windowBox)
+           == 0;
+}
+
+bool eeaccessGetStringList(TeskHandle handle, QStringList &list)
+{
+    // Looked up on every call: a host that removes or replaces its table leaves no stale
+    // pointer behind.
+    const auto *table = static_cast<const EeaccessFuncs *>(
+        CuiFunctionRegistry::instance()->getVoidStar(QStringLiteral("eeaccessFuncs")));
+    list.clear();
+    if (!table || !table->getStringList)
+        return false;
+    char *text = nullptr;
+    if (table->getStringList(handle, &text) != 0)
+        return false;
+    if (text)
+        list = QString::fromUtf8(text).split(u'\n', Qt::SkipEmptyParts);
+    return true;
+}

@@ -1,0 +1,51 @@
+#include "frame/core/inplaceedit.h"
+
+#include "system/modalseam.h"
+
+#include <glyphon/glyphon.h>
+
+namespace {
+
+bool &inPlaceEditFlag()
+{
+    static bool active = false;
+    return active;
+}
+
+// Lowers the flag however the editor ends.
+class InPlaceEditScope
+{
+public:
+    InPlaceEditScope() { setInPlaceEditActive(true); }
+    ~InPlaceEditScope() { setInPlaceEditActive(false); }
+    InPlaceEditScope(const InPlaceEditScope &) = delete;
+    InPlaceEditScope &operator=(const InPlaceEditScope &) = delete;
+};
+
+} // namespace
+
+void setInPlaceEditActive(bool active)
+{
+    inPlaceEditFlag() = active;
+}
+
+bool isInPlaceEditActive()
+{
+    return inPlaceEditFlag();
+}
+
+namespace tesk {
+
+int runInPlaceEditor(KMediator_Format &engine, KMediator_Display &display, KFormattedData &data)
+{
+    static const bool seamInstalled = [] {
+        KMediator_Display::set_modalRunner(
+            [](QDialog *dialog) { return system::ModalSeam::execDialog(dialog); });
+        return true;
+    }();
+    Q_UNUSED(seamInstalled);
+    InPlaceEditScope scope;
+    return engine.process_formattingEditing(&display, &data);
+}
+
+} // namespace tesk

@@ -1,0 +1,29 @@
+#pragma once
+// The broker components the library registers when the host calls the plug-in entry. Each
+// area announces its own components here (a static PluginComponents object beside its
+// registration function), so the plug-in entry needs to know none of the areas.
+
+#include <mosk/mosk.h>
+
+namespace tesk::broker {
+
+using ComponentRegistration = MoskResult (*)(MoskRegistrar *registrar);
+
+// Announces a registration; registrations run by ascending order, ties in announcement order.
+class PluginComponents
+{
+public:
+    PluginComponents(int order, ComponentRegistration registration);
+};
+
+// Order values of the areas' registrations: the facade first, then what reaches it.
+enum PluginOrder {
+    kFacadeOrder = 10,
+    kViewsOrder = 20,
+    kSyncOrder = 30,
+};
+
+// Runs every announced registration; answers the first failure, or 0.
+MoskResult registerPluginComponents(MoskRegistrar *registrar);
+
+} // namespace tesk::broker

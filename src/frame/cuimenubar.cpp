@@ -1,7 +1,0 @@
-#include "frame/cuimenubar.h"
-
-CuiMenuBar::CuiMenuBar(QWidget *mainWindow)
-    : QMenuBar(mainWindow)
-{
-    setObjectName(QStringLiteral("CuiMenuBar::"));
-}

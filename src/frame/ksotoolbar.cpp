@@ -1,8 +1,0 @@
-#include "frame/ksotoolbar.h"
-
-KSOToolBar::KSOToolBar(const QString &label, QWidget *parent)
-    : QToolBar(label, parent)
-{
-    // Saved layouts find a toolbar by its name.
-    setObjectName(label);
-}

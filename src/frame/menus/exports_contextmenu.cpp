@@ -1,0 +1,204 @@
+// The host's named context menus, built item by item and rendered as definition text.
+#include <tesk/tesk_menu.h>
+
+#include "frame/core/exportguard.h"
+#include "frame/menus/kcmmenudata.h"
+
+namespace {
+
+QByteArray nameOf(const char *menu)
+{
+    return QByteArray(menu ? menu : "");
+}
+
+// A null menu name is refused: nothing is created or found.
+KcmMenuDataItem *itemOf(const char *menu, int id)
+{
+    return menu ? KcmMenuStorage::instance()->findItem(nameOf(menu), id) : nullptr;
+}
+
+// Runs an accessor on the item when it exists; the fallback otherwise.
+template<typename Result, typename Fn>
+Result withItem(const char *name, const char *menu, int id, Result fallback, Fn fn)
+{
+    return tesk::guarded(name, fallback, [&]() -> Result {
+        KcmMenuDataItem *item = itemOf(menu, id);
+        return item ? fn(*item) : fallback;
+    });
+}
+
+// Strings handed to the host stay valid until the next call of the same export.
+const char *keep(QByteArray &slot, const QByteArray &text)
+{
+    slot = text;
+    return slot.constData();
+}
+
+void setFlag(KcmMenuDataItem &item, unsigned flag, bool on)
+{
+    item.flags = on ? (item.flags | flag) : (item.flags & ~flag);
+}
+
+} // namespace
+
+void CuiContextMenu_addItem(const char *menu, int id)
+{
+    tesk::guarded("CuiContextMenu_addItem", [&] {
+        if (!menu)
+            return;
+        auto *item = new KcmMenuDataItem;
+        item->id = id;
+        KcmMenuStorage::instance()->menu(nameOf(menu))->append(item);
+    });
+}
+
+void CuiContextMenu_addSeparator(const char *menu)
+{
+    tesk::guarded("CuiContextMenu_addSeparator", [&] {
+        if (!menu)
+            return;
+        auto *item = new KcmMenuDataItem;
+        item->flags = KcmMenuDataItem::Separator;
+        KcmMenuStorage::instance()->menu(nameOf(menu))->append(item);
+    });
+}
+
+void CuiContextMenu_clearMenu(const char *menu)
+{
+    tesk::guarded("CuiContextMenu_clearMenu",
+                  [&] { KcmMenuStorage::instance()->remove(nameOf(menu)); });
+}
+
+int CuiContextMenu_setItemEnabled(const char *menu, int id, int enabled)
+{
+    return withItem("CuiContextMenu_setItemEnabled", menu, id, 0, [&](KcmMenuDataItem &item) {
+        setFlag(item, KcmMenuDataItem::Disabled, !enabled);
+        return 1;
+    });
+}
+
+int CuiContextMenu_getItemEnabled(const char *menu, int id)
+{
+    return withItem("CuiContextMenu_getItemEnabled", menu, id, 0, [](KcmMenuDataItem &item) {
+        return item.flags & KcmMenuDataItem::Disabled ? 0 : 1;
+    });
+}
+
+int CuiContextMenu_setItemChecked(const char *menu, int id, int checked)
+{
+    return withItem("CuiContextMenu_setItemChecked", menu, id, 0, [&](KcmMenuDataItem &item) {
+        setFlag(item, KcmMenuDataItem::Checked, checked);
+        return 1;
+    });
+}
+
+int CuiContextMenu_getItemChecked(const char *menu, int id)
+{
+    return withItem("CuiContextMenu_getItemChecked", menu, id, 0, [](KcmMenuDataItem &item) {
+        return item.flags & KcmMenuDataItem::Checked ? 1 : 0;
+    });
+}
+
+int CuiContextMenu_setItemVisibleAlias(const char *menu, int id, int alias)
+{
+    return withItem("CuiContextMenu_setItemVisibleAlias", menu, id, 0, [&](KcmMenuDataItem &item) {
+        item.visibleAlias = alias;
+        return 1;
+    });
+}
+
+int CuiContextMenu_getItemVisibleAlias(const char *menu, int id)
+{
+    return withItem("CuiContextMenu_getItemVisibleAlias", menu, id, -1,
+                    [](KcmMenuDataItem &item) { return item.visibleAlias; });
+}
+
+void CuiContextMenu_setItemGuiText(const char *menu, int id, const char *text)
+{
+    withItem("CuiContextMenu_setItemGuiText", menu, id, 0, [&](KcmMenuDataItem &item) {
+        item.guiText = QByteArray(text ? text : "");
+        return 1;
+    });
+}
+
+const char *CuiContextMenu_getItemGuiText(const char *menu, int id)
+{
+    static QByteArray result;
+    return tesk::guarded("CuiContextMenu_getItemGuiText", "", [&] {
+        KcmMenuDataItem *item = itemOf(menu, id);
+        return keep(result, item ? item->guiText : QByteArray());
+    });
+}
+
+void CuiContextMenu_setItemCommand(const char *menu, int id, const char *command, int commandClass)
+{
+    withItem("CuiContextMenu_setItemCommand", menu, id, 0, [&](KcmMenuDataItem &item) {
+        item.command = QByteArray(command ? command : "");
+        item.commandClass = commandClass;
+        return 1;
+    });
+}
+
+const char *CuiContextMenu_getItemCommand(const char *menu, int id)
+{
+    static QByteArray result;
+    return tesk::guarded("CuiContextMenu_getItemCommand", "", [&] {
+        KcmMenuDataItem *item = itemOf(menu, id);
+        return keep(result, item ? item->command : QByteArray());
+    });
+}
+
+int CuiContextMenu_getItemCommandClass(const char *menu, int id)
+{
+    return withItem("CuiContextMenu_getItemCommandClass", menu, id, 0,
+                    [](KcmMenuDataItem &item) { return item.commandClass; });
+}
+
+int CuiContextMenu_setItemCommandData(const char *menu, int id, int data)
+{
+    return withItem("CuiContextMenu_setItemCommandData", menu, id, 0, [&](KcmMenuDataItem &item) {
+        item.commandData = data;
+        return 1;
+    });
+}
+
+int CuiContextMenu_getItemCommandData(const char *menu, int id)
+{
+    return withItem("CuiContextMenu_getItemCommandData", menu, id, 0,
+                    [](KcmMenuDataItem &item) { return item.commandData; });
+}
+
+int CuiContextMenu_setCallBackItemState(const char *menu, CuiContextMenuStateFn function,
+                                        void *data)
+{
+    return tesk::guarded("CuiContextMenu_setCallBackItemState", 0, [&] {
+        KcmMenuStorage::Entry *entry = KcmMenuStorage::instance()->find(nameOf(menu));
+        if (!entry || !function)
+            return 0;
+        entry->callback = function;
+        entry->callbackData = data;
+        return 1;
+    });
+}
+
+int CuiContextMenu_updateMenuState(const char *menu)
+{
+    return tesk::guarded("CuiContextMenu_updateMenuState", 0,
+                         [&] { return KcmMenuStorage::instance()->updateMenuState(nameOf(menu)); });
+}
+
+const char *CuiContextMenu_getMenuDefinion(const char *menu)
+{
+    static QByteArray result;
+    return tesk::guarded("CuiContextMenu_getMenuDefinion", "", [&] {
+        if (!menu)
+            return keep(result, QByteArray());
+        return keep(result, KcmMenuStorage::instance()->menu(nameOf(menu))->definition());
+    });
+}
+
+int CuiContextMenu_debugMenu(void)
+{
+    KcmMenuStorage::instance();
+    return 1;
+}

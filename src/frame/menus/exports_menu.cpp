@@ -1,0 +1,267 @@
+// The main windows' menus and toolbars as the host drives them: callbacks, host-filled menus,
+// sensitivity and toggles, accelerators and context menus.
+#include <tesk/tesk_menu.h>
+
+#include "frame/core/exportguard.h"
+#include "frame/core/softcheck.h"
+#include "frame/windows/mainframe.h"
+#include "frame/windows/menuseam.h"
+#include "frame/menus/mt.h"
+#include "frame/windows/store.h"
+
+#include <QDebug>
+
+namespace {
+
+MT *managerOf(MainWindow *window)
+{
+    return window ? qobject_cast<MT *>(window->menuManager()) : nullptr;
+}
+
+MT *currentManager()
+{
+    return managerOf(Store::currentMainWindow());
+}
+
+// The window of a handle; 0 names the window whose menu is calling the host.
+MT *managerByHandle(TeskHandle window)
+{
+    return managerOf(window ? Store::routeByHandle(window) : Store::routeCalling());
+}
+
+template<typename Fn>
+int onManager(const char *name, MT *(*select)(), Fn fn)
+{
+    return tesk::guarded(name, 0, [&] {
+        MT *manager = select();
+        return manager && fn(*manager) ? 1 : 0;
+    });
+}
+
+MT *callingManager()
+{
+    return managerOf(Store::routeCalling());
+}
+
+int setSensitivity(const char *name, TeskHandle window, int hostId, int insensitive)
+{
+    return tesk::guarded(name, 0, [&] {
+        MT *manager = managerByHandle(window);
+        return manager && manager->setHostMenuSensitivity(hostId, insensitive == 0) ? 1 : 0;
+    });
+}
+
+int setToggle(const char *name, TeskHandle window, int hostId, int on)
+{
+    return tesk::guarded(name, 0, [&] {
+        MT *manager = managerByHandle(window);
+        return manager && manager->setToggleByHostId(hostId, on != 0) ? 1 : 0;
+    });
+}
+
+int toggleState(const char *name, TeskHandle window, int hostId)
+{
+    return tesk::guarded(name, 0, [&] {
+        MT *manager = managerByHandle(window);
+        return manager && manager->isOnByHostId(hostId) ? 1 : 0;
+    });
+}
+
+void popContextMenu(const char *name, CuiContextMenuFn function, const char *definition)
+{
+    tesk::guarded(name, [&] {
+        // Without a function the choice would go nowhere: nothing is shown.
+        MainWindow *window = Store::currentMainWindow();
+        if (window && function) {
+            window->setContextMenuCallback(function);
+            window->popContextMenu(definition);
+        }
+    });
+}
+
+} // namespace
+
+int QtRegisterMenuCB(CuiMenuAboutToShowFn aboutToShow, CuiMenuActivateFn activate,
+                     CuiMenuCycleFn cycle, TeskHandle context)
+{
+    return tesk::guarded("QtRegisterMenuCB", 0, [&] {
+        if (g_menuCallbackState == 0) {
+            MT *manager = currentManager();
+            if (!manager)
+                return 0;
+            manager->setHostCallbacks(aboutToShow, activate, cycle, context);
+            g_menuCallbackState = 1;
+            return 1;
+        }
+        g_menuCallbackState = 2;
+        // Separate top-level windows register their menus with their own window.
+        return 0;
+    });
+}
+
+void QtAppendMenu(int hostId, const char *text, void *value, int mode)
+{
+    tesk::guarded("QtAppendMenu", [&] {
+        if (!TESK_CHECK(Store::instance()->isDockingWindow()))
+            return;
+        if (MT *manager = currentManager())
+            manager->appendMenu(hostId, value, QString::fromUtf8(text ? text : ""), mode == 1);
+    });
+}
+
+TeskHandle QtAddPopupMenu(const char *name, int hostId, void *value)
+{
+    return tesk::guarded("QtAddPopupMenu", TeskHandle(0), [&]() -> TeskHandle {
+        if (g_menuCallbackState == 2)
+            return 0;
+        MT *manager = currentManager();
+        if (!manager)
+            return 0;
+        manager->appendMenu(hostId, value, QString::fromLatin1(name ? name : ""), false);
+        return static_cast<TeskHandle>(manager->popupWinId(hostId));
+    });
+}
+
+int QtAddSeparator(void)
+{
+    return Store::instance()->isDockingWindow() ? 1 : 0;
+}
+
+int QtAddMainMenuEntry(void)
+{
+    return Store::instance()->isDockingWindow() ? 1 : 0;
+}
+
+int QtDeleteMenu(int hostId)
+{
+    return onManager("QtDeleteMenu", &callingManager,
+                     [&](MT &manager) { return manager.removeByHostId(hostId); });
+}
+
+int QtDeleteMenuItemAt(int index)
+{
+    return onManager("QtDeleteMenuItemAt", &callingManager,
+                     [&](MT &manager) { return manager.removeItemAt(index); });
+}
+
+int QtInsensitiveMenu(TeskHandle window, int hostId, int insensitive)
+{
+    return setSensitivity("QtInsensitiveMenu", window, hostId, insensitive);
+}
+
+int QtMenuToggleTog(int hostId)
+{
+    return onManager("QtMenuToggleTog", &currentManager,
+                     [&](MT &manager) { return manager.toggleByHostId(hostId); });
+}
+
+int QtMenuTogSet(int hostId, int on)
+{
+    return onManager("QtMenuTogSet", &currentManager,
+                     [&](MT &manager) { return manager.setToggleByHostId(hostId, on != 0); });
+}
+
+int QtActionSetToggleState(TeskHandle window, int hostId, int on)
+{
+    return setToggle("QtActionSetToggleState", window, hostId, on);
+}
+
+int QtMenuTogGet(TeskHandle window, int hostId)
+{
+    return toggleState("QtMenuTogGet", window, hostId);
+}
+
+void QtModifyMenuHelpText(int hostId, const char *text)
+{
+    tesk::guarded("QtModifyMenuHelpText", [&] {
+        MT *manager = callingManager();
+        if (manager && text)
+            manager->setHelpText(hostId, QString::fromUtf8(text));
+    });
+}
+
+int QtGetAcceleratorCount(void)
+{
+    return tesk::guarded("QtGetAcceleratorCount", 0, [] {
+        MT *manager = currentManager();
+        return manager ? manager->acceleratorCount() : 0;
+    });
+}
+
+int QtGetAcceleratorList(TeskAccelerator *buffer)
+{
+    return onManager("QtGetAcceleratorList", &currentManager,
+                     [&](MT &manager) { return buffer && manager.acceleratorList(buffer); });
+}
+
+int QtIsTeskMenu(TeskHandle context)
+{
+    return onManager("QtIsTeskMenu", &currentManager,
+                     [&](MT &manager) { return manager.callbackContext() == context; });
+}
+
+void QtPopContextMenu(CuiContextMenuFn function, const char *definition)
+{
+    popContextMenu("QtPopContextMenu", function, definition);
+}
+
+void QtPopContextMenuEx(TeskHandle, CuiContextMenuFn function, const char *definition)
+{
+    popContextMenu("QtPopContextMenuEx", function, definition);
+}
+
+void QtEnableQtContextMenu(int flag)
+{
+    tesk::guarded("QtEnableQtContextMenu", [&] {
+        if (MainWindow *window = Store::currentMainWindow())
+            window->enableDockMenu(flag != 0);
+    });
+}
+
+void QtSetIsQtContextMenu(void)
+{
+    tesk::guarded("QtSetIsQtContextMenu", [] {
+        if (MainWindow *window = Store::currentMainWindow())
+            window->setQtContextMenuMark();
+    });
+}
+
+int QtIsQtContextMenu(void)
+{
+    return tesk::guarded("QtIsQtContextMenu", 0, [] {
+        MainWindow *window = Store::currentMainWindow();
+        return window && window->isQtContextMenu() ? 1 : 0;
+    });
+}
+
+void QtSetNextActionInGroup(int flag)
+{
+    tesk::guarded("QtSetNextActionInGroup", [&] {
+        if (MainWindow *window = Store::currentMainWindow())
+            window->setNextActionInGroup(flag != 0);
+    });
+}
+
+void QtBuildROMenu(const char *)
+{
+    // The file-state menu belongs to the find toolbar, which main windows do not have yet.
+}
+
+int CuiActionDisable(TeskHandle window, int hostId, int insensitive)
+{
+    return setSensitivity("CuiActionDisable", window, hostId, insensitive);
+}
+
+int CuiActionGetToggleState(TeskHandle window, int hostId)
+{
+    return toggleState("CuiActionGetToggleState", window, hostId);
+}
+
+int CuiActionSetToggleState(TeskHandle window, int hostId, int on)
+{
+    return setToggle("CuiActionSetToggleState", window, hostId, on);
+}
+
+void QtBackupMenu(void) {}
+
+void QtCreateScriptToolBar(void) {}

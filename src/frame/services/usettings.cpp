@@ -1,0 +1,220 @@
+#include "frame/services/usettings.h"
+
+#include <QRegularExpression>
+
+namespace usettings {
+
+namespace {
+
+// The stored strings are 8-bit; Latin-1 keeps every byte as it was.
+QString fromEightBit(const std::string &text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+std::string toEightBit(const QString &text)
+{
+    return text.toLatin1().toStdString();
+}
+
+QString escaped(QString value)
+{
+    value.replace(QLatin1String("#"), QLatin1String("##"));
+    value.replace(QLatin1Char(':'), QLatin1Char('#'));
+    return value;
+}
+
+QString unescaped(QString value)
+{
+    const QChar placeholder(u'\0');
+    value.replace(QLatin1String("##"), QString(placeholder));
+    value.replace(QLatin1Char('#'), QLatin1Char(':'));
+    value.replace(placeholder, QLatin1Char('#'));
+    return value;
+}
+
+} // namespace
+
+KUniversalSettingsEntry::~KUniversalSettingsEntry()
+{
+    delete m_value;
+}
+
+KUniversalSettingsValue &KUniversalSettingsEntry::value()
+{
+    if (!m_value)
+        createValue(m_value);
+    return *m_value;
+}
+
+void KUniversalSettingsEntry::createValue(KUniversalSettingsValue *&record)
+{
+    record = new KUniversalSettingsValue;
+}
+
+void KUniversalSettingsEntry::setName(const std::string &name)
+{
+    value().name = name;
+}
+
+std::string KUniversalSettingsEntry::name()
+{
+    return value().name;
+}
+
+void KUniversalSettingsEntry::setString(const std::string &text)
+{
+    value().value = QVariant(fromEightBit(text));
+}
+
+std::string KUniversalSettingsEntry::getString()
+{
+    return toEightBit(value().value.toString());
+}
+
+void KUniversalSettingsEntry::setInt(int number)
+{
+    value().value = QVariant(number);
+}
+
+int KUniversalSettingsEntry::getInt()
+{
+    return value().value.toInt();
+}
+
+void KUniversalSettingsEntry::setULongLong(unsigned long long number)
+{
+    value().value = QVariant(qulonglong(number));
+}
+
+unsigned long long KUniversalSettingsEntry::getULongLong()
+{
+    return value().value.toULongLong();
+}
+
+std::string KUniversalSettingsEntry::valueText() const
+{
+    return m_value ? toEightBit(m_value->value.toString()) : std::string();
+}
+
+bool KUniversalSettingsEntry::isValidName(const std::string &name)
+{
+    static const QRegularExpression forbidden(QStringLiteral("[=:]"));
+    return !fromEightBit(name).contains(forbidden);
+}
+
+KUniversalSettingsGroup::~KUniversalSettingsGroup()
+{
+    clear();
+}
+
+KUniversalSettingsEntry *KUniversalSettingsGroup::newChild(const std::string &name)
+{
+    KUniversalSettingsEntry *entry = nullptr;
+    createEntry(name, entry);
+    return entry;
+}
+
+void KUniversalSettingsGroup::setString(const std::string &name, const std::string &text)
+{
+    KUniversalSettingsEntry *entry = newChild(name);
+    entry->setString(text);
+    addChild(entry);
+}
+
+std::string KUniversalSettingsGroup::getString(const std::string &name)
+{
+    KUniversalSettingsEntry *child = findChild(name);
+    return child ? child->getString() : std::string();
+}
+
+void KUniversalSettingsGroup::setInt(const std::string &name, int number)
+{
+    KUniversalSettingsEntry *entry = newChild(name);
+    entry->setInt(number);
+    addChild(entry);
+}
+
+int KUniversalSettingsGroup::getInt(const std::string &name)
+{
+    KUniversalSettingsEntry *child = findChild(name);
+    return child ? child->getInt() : 0;
+}
+
+void KUniversalSettingsGroup::setULongLong(const std::string &name, unsigned long long number)
+{
+    KUniversalSettingsEntry *entry = newChild(name);
+    entry->setULongLong(number);
+    addChild(entry);
+}
+
+unsigned long long KUniversalSettingsGroup::getULongLong(const std::string &name)
+{
+    KUniversalSettingsEntry *child = findChild(name);
+    return child ? child->getULongLong() : 0;
+}
+
+void KUniversalSettingsGroup::createEntry(const std::string &name, KUniversalSettingsEntry *&entry)
+{
+    entry = new KUniversalSettingsEntry;
+    entry->setName(name);
+}
+
+void KUniversalSettingsGroup::createGroup(const std::string &name, KUniversalSettingsEntry *&entry)
+{
+    entry = new KUniversalSettingsGroup;
+    entry->setName(name);
+}
+
+void KUniversalSettingsGroup::addChild(KUniversalSettingsEntry *child)
+{
+    if (!child)
+        return;
+    KUniversalSettingsEntry *&slot = m_children[child->name()];
+    if (slot != child)
+        delete slot;
+    slot = child;
+}
+
+void KUniversalSettingsGroup::clear()
+{
+    for (auto &child : m_children)
+        delete child.second;
+    m_children.clear();
+}
+
+KUniversalSettingsEntry *KUniversalSettingsGroup::findChild(const std::string &name) const
+{
+    const auto found = m_children.find(name);
+    return found == m_children.end() ? nullptr : found->second;
+}
+
+KUniversalSettings::~KUniversalSettings() = default;
+
+void settingsToString(const KUniversalSettingsGroup &group, std::string &text)
+{
+    QString form = QStringLiteral("1:");
+    for (auto child = group.begin(); child != group.end(); ++child) {
+        form += fromEightBit(child->first) + QLatin1Char('=')
+                + escaped(fromEightBit(child->second->valueText())) + QLatin1Char(':');
+    }
+    text = toEightBit(form);
+}
+
+bool settingsFromString(KUniversalSettingsGroup &group, const std::string &text)
+{
+    if (text.size() <= 2 || text[0] != '1' || text[1] != ':') {
+        group.clear();
+        return false;
+    }
+    const QStringList items = fromEightBit(text.substr(2)).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const QString &item : items) {
+        const qsizetype equals = item.indexOf(QLatin1Char('='));
+        if (equals <= 1)
+            continue;
+        group.setString(toEightBit(item.left(equals)), toEightBit(unescaped(item.mid(equals + 1))));
+    }
+    return true;
+}
+
+} // namespace usettings

@@ -1,0 +1,7 @@
+#include "frame/windows/cuimenubar.h"
+
+CuiMenuBar::CuiMenuBar(QWidget *mainWindow)
+    : QMenuBar(mainWindow)
+{
+    setObjectName(QStringLiteral("CuiMenuBar::"));
+}

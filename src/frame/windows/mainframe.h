@@ -1,0 +1,157 @@
+#pragma once
+
+#include "frame/windows/cuiabstractmainwindow.h"
+
+#include <tesk/tesk_app.h>
+#include <tesk/tesk_frame.h>
+
+#include <QRgb>
+
+#include <memory>
+
+class CuiProgress;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QStatusBar;
+
+// The debugger's main frame: a central area the host draws into, a menu bar and toolbars
+// from its menu manager, a status bar with the debugger's indicators, the host's context
+// popups, a colour icon in the menu bar, and a close sequence that asks the host first.
+class MainWindow : public CUIAbstractMainWindow
+{
+    Q_OBJECT
+
+public:
+    enum WindowKind { MainKind = 0, AnalysisKind = 1, SettingsKind = 2, ProblemReportKind = 3 };
+    using ContextMenuCallback = void (*)(int itemId);
+
+    MainWindow(QWidget *parent, const char *name, Qt::WindowFlags flags = {});
+    ~MainWindow() override;
+
+    virtual void setStatusText(int field, const char *text, const char *tip);
+    virtual void setStatusPosition(int line, int column);
+    virtual void setLogIndicator(bool on);
+    virtual void setJournalIndicator(bool on);
+    virtual void setStdioLogIndicator(bool on);
+    virtual void showProgress(int percent, int ignored);
+    virtual void showRunState(int state, const char *text);
+
+    void createMenus(int tableKind);
+    void createFullStatusBar();
+    void createMessageStatusBar();
+    void createBareStatusBar();
+    void setPadlockState(int state);
+
+    void createColourIcon();
+    void removeColourIcon();
+    bool hasColourIcon() const;
+    void setColour(QRgb rgb);
+    QRgb colour() const;
+    bool setColourForHandle(TeskHandle handle, QRgb rgb);
+
+    void popContextMenu(const char *definition);
+    void setContextMenuCallback(ContextMenuCallback callback);
+    void setActivationCallback(CuiActivationFn callback);
+    void setQtContextMenuMark();
+    bool isQtContextMenu() const;
+    void setNextActionInGroup(bool on);
+    bool nextActionInGroup() const;
+
+    void setDontClose(bool dontClose);
+    bool dontClose() const;
+    void setModalDialogShown(bool shown);
+    bool modalDialogShown() const;
+    void setPanePopupShown(bool shown);
+    bool panePopupShown() const;
+    void enableDockMenu(bool enabled);
+    bool showDockMenu(const QPoint &globalPos);
+    QMenu *createPopupMenu() override;
+
+    void setWindowBoxHandle(TeskHandle handle);
+    TeskHandle windowBoxHandle() const;
+    bool isCalling() const;
+    QObject *menuManager() const;
+    // The central area the host draws into; the tabbed pane frame takes this place.
+    QWidget *pane() const;
+    // The dock window the host named "Output", shown by menu command 137.
+    void setOutputWindow(QWidget *window);
+
+    void setWindowKind(int kind);
+    int windowKind() const;
+    QString connectionName() const;
+    // Words 0 (equal to 1) and 2 of the frame record, for the editor toolbars.
+    void setEncodingChoice(bool encodingSwitch, int initialEncoding);
+    bool encodingSwitch() const;
+    int initialEncoding() const;
+
+    bool usesBigIcons() const;
+    bool usesTextLabels() const;
+
+    // Status-bar furniture; null where the window's status bar has none.
+    CuiProgress *busyIndicator() const;
+    QLabel *positionLabel() const;
+    QLabel *indicatorLabel(int number) const;
+    QLabel *padlockLabel() const;
+    QProgressBar *progressBar() const;
+
+public slots:
+    virtual void setConnectionName(const QString &name);
+    virtual void languageChange();
+    void key(QKeyEvent *event);
+    void slotSettingCalling(bool calling);
+    void PopupMenuExecution(int id);
+    void PopupAboutToHide();
+    void slotClearStatus();
+    void slotMenuActivated(int id);
+    void bigPixmapsSlot();
+    void toolbarTextLabelsSlot();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    QWidget *statusField(int field) const;
+    void placeProgressBar();
+    void runMenuCommand(int hostId);
+    void setUsesBigIcons(bool on);
+    void setUsesTextLabels(bool on);
+    void paintColourIcon();
+    bool isDockMenuTarget(const QPoint &pos) const;
+    void addViewsSection(QMenu *menu);
+    void addToolbarsSection(QMenu *menu);
+
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+// Frame creation: the host chooses the kind of the next window, then asks for the frame.
+namespace tesk::frame {
+
+struct FrameKind
+{
+    const char *objectName;
+    bool destructiveClose;
+    int menuTableKind;
+    enum class StatusBar { Full, Message, Bare } statusBar;
+    bool colourIcon;
+    bool smallIcon;
+    MainWindow::WindowKind windowKind;
+};
+
+// The kind for a frame name under the store's switches.
+const FrameKind &frameKindFor(const QString &name, bool sprWindow);
+
+// Builds the next frame when the host asked for one; the native handle of the current main
+// window, or 0 when there is none.
+TeskHandle createFrame(const char *name, TeskHandle frameContext, CuiFrameRecord *record);
+void showFrame();
+
+// Tests put their own installer in place and re-arm the once-only installation.
+void setTranslationInstallerForTest(void (*installer)());
+
+} // namespace tesk::frame

@@ -1,0 +1,164 @@
+#include "frame/windows/store.h"
+
+#include "frame/core/cuidebuginfo.h"
+#include "frame/services/cuicontextmenumap.h"
+#include "frame/services/cuii18n.h"
+#include "frame/windows/mainframe.h"
+
+#include <QMainWindow>
+
+namespace {
+
+Store *gpStore = nullptr;
+// Not a member: it must be readable before the store exists, and it names a window only
+// while that window is listed.
+CUIAbstractMainWindow *g_currentMainWindow = nullptr;
+
+// A listed window is a main window only once it is fully built and until its destruction
+// starts; before and after, the cast answers null.
+MainWindow *built(CUIAbstractMainWindow *window)
+{
+    return qobject_cast<MainWindow *>(window);
+}
+
+} // namespace
+
+Store *Store::instance()
+{
+    if (!gpStore)
+        gpStore = new Store;
+    return gpStore;
+}
+
+Store *Store::existing()
+{
+    return gpStore;
+}
+
+MainWindow *Store::currentMainWindow()
+{
+    return built(g_currentMainWindow);
+}
+
+void Store::setCurrentMainWindow(MainWindow *window)
+{
+    g_currentMainWindow = window;
+}
+
+QMainWindow *Store::currentTopLevelWindow()
+{
+    return instance()->m_currentTopLevel;
+}
+
+void Store::appendMainWindow(CUIAbstractMainWindow *window)
+{
+    if (CuiDebugInfo::isSet(QStringLiteral("S0")))
+        qDebug("Store::appendMainWindow = 0x%08lx",
+               static_cast<unsigned long>(reinterpret_cast<quintptr>(window)));
+    instance()->m_mainWindows.append(window);
+}
+
+void Store::removeMainWindow(CUIAbstractMainWindow *window)
+{
+    if (CuiDebugInfo::isSet(QStringLiteral("S0")))
+        qDebug("Store::removeMainWindow = 0x%08lx",
+               static_cast<unsigned long>(reinterpret_cast<quintptr>(window)));
+    QList<CUIAbstractMainWindow *> &list = instance()->m_mainWindows;
+    list.removeAll(window);
+    if (g_currentMainWindow == window)
+        g_currentMainWindow = list.isEmpty() ? nullptr : list.first();
+}
+
+MainWindow *Store::routeByHandle(TeskHandle handle)
+{
+    instance()->selectMainWindowByHandle(handle);
+    return currentMainWindow();
+}
+
+MainWindow *Store::routeCalling()
+{
+    instance()->selectCallingMainWindow();
+    return currentMainWindow();
+}
+
+bool Store::selectCallingMainWindow()
+{
+    for (MainWindow *window : mainWindows()) {
+        if (window->isCalling()) {
+            setCurrentMainWindow(window);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Store::selectMainWindowByHandle(TeskHandle handle)
+{
+    MainWindow *window = findMainWindowByHandle(handle);
+    if (window)
+        setCurrentMainWindow(window);
+    return window;
+}
+
+MainWindow *Store::findMainWindowByHandle(TeskHandle handle) const
+{
+    for (MainWindow *window : mainWindows()) {
+        if (window->windowBoxHandle() == handle)
+            return window;
+    }
+    return nullptr;
+}
+
+QList<MainWindow *> Store::mainWindows() const
+{
+    QList<MainWindow *> windows;
+    for (CUIAbstractMainWindow *listed : m_mainWindows) {
+        if (MainWindow *window = built(listed))
+            windows.append(window);
+    }
+    return windows;
+}
+
+void Store::appendTopLevelWindow(QMainWindow *window)
+{
+    if (!window || m_topLevelWindows.contains(window))
+        return;
+    m_topLevelWindows.append(window);
+    // However the window ends, it leaves the list.
+    connect(window, &QObject::destroyed, this, [this, window] { RemoveTopWindow(window); });
+}
+
+void Store::setCurrentTopLevelWindow(QMainWindow *window)
+{
+    // Only a listed window is let go of when it ends.
+    m_currentTopLevel = m_topLevelWindows.contains(window) ? window : nullptr;
+}
+
+void Store::RemoveTopWindow(QMainWindow *window)
+{
+    m_topLevelWindows.removeAll(window);
+    if (m_currentTopLevel == window)
+        m_currentTopLevel = nullptr;
+}
+
+void Store::setModalDialogShown(bool shown)
+{
+    for (MainWindow *window : mainWindows())
+        window->setModalDialogShown(shown);
+}
+
+void Store::setWindowColorIndex(TeskHandle handle, QRgb rgb)
+{
+    if (handle == 0)
+        return;
+    for (MainWindow *window : mainWindows()) {
+        if (window->setColourForHandle(handle, rgb))
+            return;
+    }
+}
+
+void Store::setTopGeometry(const QRect &geometry)
+{
+    m_topGeometry = geometry;
+    m_topGeometryPending = true;
+}

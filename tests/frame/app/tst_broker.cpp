@@ -1,0 +1,184 @@
+// Broker conventions: every component of the library answers the common operations alike,
+// and the plug-in entry registers its components in order, reporting the first failure.
+#include "testhost.h"
+
+#include "frame/windows/ctesk_facade.h"
+
+#include <tesk/tesk_facade.h>
+
+#include <mosk/mosk.hpp>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+struct Component
+{
+    const char *category;
+    const char *id;
+    uint32_t interfaceId;
+    bool answersBase; // whether 0x101 is among the ids it hands out
+};
+
+void PrintTo(const Component &c, std::ostream *os)
+{
+    *os << c.id;
+}
+
+MoskBase *fetch(const Component &c)
+{
+    MoskBroker *broker = moskGetObjectBroker();
+    void *object = nullptr;
+    MoskResult result = broker->ops->getComponent(broker, c.category, c.id, &object);
+    mosk::release(result);
+    return static_cast<MoskBase *>(object);
+}
+
+uint32_t codeOf(MoskResult result)
+{
+    const uint32_t code = moskErrorCode(result);
+    mosk::release(result);
+    return code;
+}
+
+class ComponentConventions : public ::testing::TestWithParam<Component>
+{
+};
+
+} // namespace
+
+TEST_P(ComponentConventions, AnswerTheCommonOperations)
+{
+    const Component c = GetParam();
+    MoskBase *object = fetch(c);
+    ASSERT_NE(object, nullptr);
+
+    uint32_t id = 0, v1 = 9, v2 = 9, v3 = 9;
+    EXPECT_EQ(object->ops->getInterfaceInfo(object, &id, &v1, &v2, &v3), nullptr);
+    EXPECT_EQ(id, c.interfaceId);
+    EXPECT_EQ(v1 + v2 + v3, 0u);
+    EXPECT_EQ(object->ops->getInterfaceInfo(object, nullptr, nullptr, nullptr, nullptr), nullptr);
+
+    void *out = reinterpret_cast<void *>(1);
+    EXPECT_EQ(object->ops->QueryInterface(object, &out, c.interfaceId, 0), nullptr);
+    EXPECT_EQ(out, object);
+    mosk::release(out);
+
+    out = reinterpret_cast<void *>(1);
+    EXPECT_EQ(codeOf(object->ops->QueryInterface(object, &out, c.interfaceId, 1)), MOSK_ERR_VERSION);
+    EXPECT_EQ(out, nullptr);
+
+    out = reinterpret_cast<void *>(1);
+    EXPECT_EQ(codeOf(object->ops->QueryInterface(object, &out, 0x43200, 0)), MOSK_ERR_NO_INTERFACE);
+    EXPECT_EQ(out, nullptr);
+
+    out = nullptr;
+    MoskResult base = object->ops->QueryInterface(object, &out, MOSK_IID_BASE, 1);
+    if (c.answersBase) {
+        EXPECT_EQ(base, nullptr);
+        EXPECT_EQ(out, object);
+        EXPECT_EQ(codeOf(object->ops->QueryInterface(object, &out, MOSK_IID_BASE, 2)), MOSK_ERR_VERSION);
+    } else {
+        EXPECT_EQ(codeOf(base), MOSK_ERR_NO_INTERFACE);
+    }
+    mosk::release(object);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LibraryComponents, ComponentConventions,
+    ::testing::Values(Component{"tesk", "tesk_Facade.component.1", TESK_IID_FACADE, true},
+                      Component{"gui_bridge", "Gcds_Dialog.component.1", 0x51000, true},
+                      Component{"gui_bridge", "Gcds_SingletonDataAdaptor.component.1", 0x51000, false}));
+
+TEST(Facade, ReleaseToZeroKeepsTheObject)
+{
+    CTesk_Facade *facade = CTesk_Facade::instance();
+    ITesk_Facade *face = facade->face();
+    while (facade->refCount() > 0)
+        face->ops->Release(face);
+    EXPECT_EQ(CTesk_Facade::current(), nullptr);
+    EXPECT_EQ(CTesk_Facade::instance(), facade);
+    EXPECT_EQ(CTesk_Facade::current(), facade);
+    face->ops->AddRef(face); // the broker's reference again
+    EXPECT_EQ(facade->viewIdOfDock(nullptr), ~uint64_t(0));
+}
+
+TEST(Facade, WindowQuestionsWithoutMainWindowsAnswerNull)
+{
+    ITesk_Facade *face = CTesk_Facade::instance()->face();
+    TeskHandle handle = 5;
+    void *window = &handle;
+    EXPECT_EQ(face->ops->windowHandle(face, nullptr, &handle), nullptr);
+    EXPECT_EQ(handle, 0);
+    EXPECT_EQ(face->ops->currentMainWindow(face, &window), nullptr);
+    EXPECT_EQ(window, nullptr);
+}
+
+// A registration interface written as a C host would write it, failing on request.
+namespace {
+
+struct RecordingRegistrar
+{
+    MoskRegistrar face;
+    std::vector<std::pair<std::string, std::string>> registered;
+    int failAt = -1; // index of the registration that fails
+};
+
+RecordingRegistrar *registrarOf(void *self)
+{
+    return reinterpret_cast<RecordingRegistrar *>(self);
+}
+
+MoskResult info(void *, uint32_t *, uint32_t *, uint32_t *, uint32_t *) { return nullptr; }
+uint32_t refNoop(void *) { return 1; }
+MoskResult query(void *, void **, uint32_t, uint32_t) { return moskErrorCreateStandardError(1, MOSK_ERR_NO_INTERFACE); }
+MoskResult registerComponent(void *self, const char *category, const char *id, void *)
+{
+    RecordingRegistrar *r = registrarOf(self);
+    const bool fail = int(r->registered.size()) == r->failAt;
+    r->registered.emplace_back(category, id);
+    return fail ? moskErrorCreateStandardError(1, 0x777) : nullptr;
+}
+
+const MoskRegistrarOps recordingOps = {&info, &refNoop, &refNoop, &query, &registerComponent};
+
+} // namespace
+
+TEST(PluginEntry, RegistersInOrderAndReportsTheFirstFailure)
+{
+    RecordingRegistrar registrar{{&recordingOps}, {}, -1};
+    EXPECT_EQ(moskInitialisePlugin(&registrar.face), nullptr);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"tesk", "tesk_Facade.component.1"},
+        {"gui_bridge", "Gcds_Dialog.component.1"},
+        {"gui_bridge", "Gcds_SingletonDataAdaptor.component.1"}};
+    EXPECT_EQ(registrar.registered, expected);
+
+    for (int failAt = 0; failAt < 3; ++failAt) {
+        RecordingRegistrar failing{{&recordingOps}, {}, failAt};
+        EXPECT_EQ(codeOf(moskInitialisePlugin(&failing.face)), 0x777u) << failAt;
+        EXPECT_EQ(int(failing.registered.size()), failAt + 1) << "stops at the failure";
+    }
+
+    EXPECT_EQ(codeOf(moskInitialisePlugin(nullptr)), MOSK_ERR_BAD_ARGUMENT);
+}
+
+TEST(BrokerErrors, ThrowHelpersCarryTheErrorObject)
+{
+    EXPECT_NO_THROW(mosk::ThrowError{nullptr});
+    EXPECT_NO_THROW(moskThrowIfFalse(true));
+    try {
+        moskThrowIfFalse(false);
+        FAIL() << "no exception";
+    } catch (mosk::ThrowError::Exception &e) {
+        EXPECT_EQ(e.code(), MOSK_ERR_FAILED);
+        EXPECT_NE(std::string(e.what()), "");
+        MoskError *error = e.takeError();
+        EXPECT_EQ(moskErrorCategory(error), 1u);
+        mosk::release(error);
+    }
+}

@@ -1,0 +1,185 @@
+// Start-up, the loop exports and the process frame, driven through the C interface.
+#include "testhost.h"
+
+#include "frame/app/cuiapp.h"
+#include "frame/core/cuihandles.h"
+#include "frame/app/cuiwinapp.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+using namespace tesk::app;
+
+TEST(StartupWords, SplitAtRunsOfBlanksOnly)
+{
+    EXPECT_TRUE(splitCommandLine(QString()).isEmpty());
+    EXPECT_TRUE(splitCommandLine(QStringLiteral("   ")).isEmpty());
+    EXPECT_EQ(splitCommandLine(QStringLiteral("  a   b c ")),
+              QStringList({"a", "b", "c"}));
+    // Tabs are not separators.
+    EXPECT_EQ(splitCommandLine(QStringLiteral("a\tb c")), QStringList({"a\tb", "c"}));
+}
+
+TEST(StartupWords, FirstStyleSwitchChoosesExactly)
+{
+    auto flags = [](const char *line) { return styleFlags(splitCommandLine(QString::fromLatin1(line))); };
+    EXPECT_TRUE(flags("-style wood").wood);
+    EXPECT_TRUE(flags("x -style metal").metal);
+    EXPECT_FALSE(flags("-style Wood").wood);
+    EXPECT_FALSE(flags("-style").wood || flags("-style").metal);
+    // Only the first "-style" counts.
+    const StyleFlags first = flags("-style plain -style wood");
+    EXPECT_FALSE(first.wood || first.metal);
+}
+
+TEST(StartupInstanceId, HomeOrUnknownCutAndLowerCased)
+{
+    EXPECT_EQ(applicationId(nullptr), QStringLiteral("a <unknown>"));
+    EXPECT_EQ(applicationId("/Home/User"), QStringLiteral("a /home/user"));
+    EXPECT_EQ(applicationId("/home/USER"), applicationId("/HOME/user"));
+
+    const QByteArray longHome = "/" + QByteArray(300, 'x');
+    EXPECT_EQ(instanceIdBuffer(longHome.constData()).size(), 2 + 257);
+    // Homes that differ only after byte 257 are the same home area.
+    EXPECT_EQ(applicationId((longHome + "a").constData()), applicationId((longHome + "b").constData()));
+}
+
+TEST(Startup, TheTestHostStartedOneApplication)
+{
+    ASSERT_NE(CuiGetQtApp(), nullptr);
+    EXPECT_EQ(CuiGetQtApp(), static_cast<void *>(application()));
+    EXPECT_EQ(arguments(), QStringList({"tesk-tests"}));
+    EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
+
+    // A second start-up keeps the application that exists.
+    char commandLine[] = "-style wood";
+    EXPECT_EQ(CuiQtInit_Win(commandLine), 1);
+    EXPECT_EQ(CuiGetQtApp(), static_cast<void *>(application()));
+    EXPECT_EQ(arguments(), QStringList({"tesk-tests"}));
+}
+
+TEST(Startup, ApplicationIdComesFromTheHomeArea)
+{
+    const QByteArray home = testhost::homeDir().toLocal8Bit();
+    EXPECT_EQ(application()->id(), applicationId(home.constData()));
+    EXPECT_TRUE(application()->isInitialized());
+}
+
+TEST(Loop, ShutdownBeforeAnyFrameLeavesTheLoopRunning)
+{
+    ASSERT_FALSE(frameCreated());
+    EXPECT_EQ(QtShutdown(), 1);
+    // The loop is still alive: a queued call still arrives.
+    bool delivered = false;
+    QTimer::singleShot(0, [&] { delivered = true; });
+    EXPECT_TRUE(testhost::pumpUntil([&] { return delivered; }));
+}
+
+TEST(Loop, ShutdownAfterAFrameQuitsTheLoop)
+{
+    setFrameCreated(true);
+    bool quitSeen = false;
+    QTimer::singleShot(0, [&] {
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] { quitSeen = true; });
+        EXPECT_EQ(QtShutdown(), 0);
+    });
+    // exec() returns once QtShutdown asked it to quit.
+    QCoreApplication::exec();
+    setFrameCreated(false);
+    EXPECT_TRUE(quitSeen);
+}
+
+// A window that would refuse to close: the host's shutdown must not depend on its answer.
+class StubbornWindow : public QWidget
+{
+public:
+    int closeRequests = 0;
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        ++closeRequests;
+        event->ignore();
+    }
+};
+
+TEST(Loop, ShutdownDoesNotAskTheWindows)
+{
+    StubbornWindow window;
+    window.show();
+    setFrameCreated(true);
+    QTimer::singleShot(0, [] { EXPECT_EQ(QtShutdown(), 0); });
+    // Without the shutdown getting through, exec() would not return and the test time out.
+    QCoreApplication::exec();
+    setFrameCreated(false);
+    EXPECT_EQ(window.closeRequests, 0);
+}
+
+TEST(Idle, ObjectLifecycleAndTicks)
+{
+    EXPECT_EQ(CuiRegisterIdleFunc(&testhost::recordingIdle), 0); // nothing to store it in
+    EXPECT_EQ(CuiDeleteIdleObject(), 0);
+
+    EXPECT_EQ(CuiCreateIdleObject(), 1);
+    EXPECT_EQ(CuiCreateIdleObject(), 0);
+    EXPECT_EQ(CuiRegisterIdleFunc(&testhost::recordingIdle), 0);
+    const int before = testhost::idleTicks();
+    EXPECT_TRUE(testhost::pumpUntil([&] { return testhost::idleTicks() >= before + 2; }, 3000));
+
+    EXPECT_EQ(CuiDeleteIdleObject(), 1);
+    EXPECT_EQ(CuiDeleteIdleObject(), 0);
+    const int after = testhost::idleTicks();
+    testhost::pumpFor(250);
+    EXPECT_EQ(testhost::idleTicks(), after);
+}
+
+TEST(Idle, RecreatedObjectStartsWithoutAFunction)
+{
+    ASSERT_EQ(CuiCreateIdleObject(), 1);
+    const int before = testhost::idleTicks();
+    testhost::pumpFor(250);
+    EXPECT_EQ(testhost::idleTicks(), before);
+    EXPECT_EQ(CuiDeleteIdleObject(), 1);
+}
+
+TEST(DeleteObject, DeletesOnlyHandedOutObjects)
+{
+    EXPECT_EQ(CuiDeleteObject(nullptr), 1);
+
+    QPointer<QObject> handedOut = new QObject;
+    tesk::handles::add(handedOut);
+    EXPECT_EQ(CuiDeleteObject(handedOut.data()), 1);
+    EXPECT_TRUE(handedOut.isNull());
+
+    // A pointer the library never handed out is refused, not deleted.
+    QObject foreign;
+    testhost::DebugCapture capture;
+    EXPECT_EQ(CuiDeleteObject(&foreign), 1);
+    EXPECT_TRUE(capture.contains("is not an object handed out by this library"));
+}
+
+TEST(ProcessFrame, SmallExports)
+{
+    EXPECT_EQ(CuiLoadPlugins(), 1);
+    EXPECT_EQ(CuiUpdateSettings(), 0);
+    // No main window has any handle yet.
+    EXPECT_EQ(CuiSetActivationCallback(0x1234, nullptr), 0);
+}
+
+TEST(MessageHandler, EveryMessageEndsWithANewline)
+{
+    testhost::DebugCapture capture;
+    qDebug("plain");
+    qWarning("warned");
+    EXPECT_EQ(capture.text(), "plain\nwarned\n");
+}
+
+TEST(MessageHandlerDeathTest, FatalEndsTheProcessWithCodeOne)
+{
+    EXPECT_EXIT(qFatal("the end"), ::testing::ExitedWithCode(1), "the end");
+}

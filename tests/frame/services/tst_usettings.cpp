@@ -1,0 +1,140 @@
+// The settings tree and its one-line text form, which hosts keep byte for byte.
+#include "frame/services/usettings.h"
+
+#include <gtest/gtest.h>
+
+using namespace usettings;
+
+namespace {
+
+std::string textOf(const KUniversalSettingsGroup &group)
+{
+    std::string text;
+    settingsToString(group, text);
+    return text;
+}
+
+std::string roundTrip(const std::string &value)
+{
+    KUniversalSettings written;
+    written.setString("Value", value);
+    KUniversalSettings read;
+    EXPECT_TRUE(settingsFromString(read, textOf(written)));
+    return read.getString("Value");
+}
+
+} // namespace
+
+TEST(SettingsText, WorkedExampleIsByteExactBothWays)
+{
+    KUniversalSettings settings;
+    settings.setString("TargetName_0", "core:1#a");
+    settings.setInt("Columns", 16);
+    EXPECT_EQ(textOf(settings), "1:Columns=16:TargetName_0=core#1##a:");
+
+    KUniversalSettings read;
+    ASSERT_TRUE(settingsFromString(read, "1:Columns=16:TargetName_0=core#1##a:"));
+    EXPECT_EQ(read.getString("Columns"), "16");
+    EXPECT_EQ(read.getInt("Columns"), 16);
+    EXPECT_EQ(read.getString("TargetName_0"), "core:1#a");
+}
+
+TEST(SettingsText, EscapingRoundTripsAndItsOneLossyCase)
+{
+    EXPECT_EQ(roundTrip("a=b=c"), "a=b=c");
+    EXPECT_EQ(roundTrip("x:y"), "x:y");
+    EXPECT_EQ(roundTrip("##"), "##");
+    EXPECT_EQ(roundTrip("#:"), "#:");
+    EXPECT_EQ(roundTrip(""), "");
+    EXPECT_EQ(roundTrip("\xe9t\xe9"), "\xe9t\xe9"); // 8-bit bytes survive
+    // ":" directly followed by "#" is written "###", which reads back as "#:".
+    KUniversalSettings written;
+    written.setString("Value", ":#");
+    EXPECT_EQ(textOf(written), "1:Value=###:");
+    EXPECT_EQ(roundTrip(":#"), "#:");
+}
+
+TEST(SettingsText, ReaderRefusesWrongHeadersAndSkipsShortNames)
+{
+    KUniversalSettings group;
+    group.setInt("Keep", 1);
+    EXPECT_EQ(textOf(KUniversalSettings()), "1:");
+    EXPECT_FALSE(settingsFromString(group, "1:"));
+    EXPECT_EQ(group.findChild("Keep"), nullptr); // cleared
+
+    group.setInt("Keep", 1);
+    EXPECT_FALSE(settingsFromString(group, "2:Columns=4:"));
+    EXPECT_EQ(group.begin(), group.end());
+
+    ASSERT_TRUE(settingsFromString(group, "1:A=1:Bc=2:=3:novalue:Def=:"));
+    EXPECT_EQ(group.findChild("A"), nullptr);
+    EXPECT_EQ(group.getString("Bc"), "2");
+    EXPECT_NE(group.findChild("Def"), nullptr);
+    EXPECT_EQ(group.getString("Def"), "");
+    EXPECT_EQ(group.findChild("novalue"), nullptr);
+}
+
+TEST(SettingsText, OneCharacterNamesAreWrittenButNotReadBack)
+{
+    KUniversalSettings written;
+    written.setInt("X", 3);
+    EXPECT_EQ(textOf(written), "1:X=3:");
+    KUniversalSettings read;
+    EXPECT_TRUE(settingsFromString(read, textOf(written)));
+    EXPECT_EQ(read.findChild("X"), nullptr);
+}
+
+TEST(SettingsText, ReadingKeepsChildrenTheTextDoesNotName)
+{
+    KUniversalSettings group;
+    group.setInt("Columns", 8);
+    group.setString("FormatName", "hex");
+    ASSERT_TRUE(settingsFromString(group, "1:Columns=16:"));
+    EXPECT_EQ(group.getInt("Columns"), 16);
+    EXPECT_EQ(group.getString("FormatName"), "hex");
+}
+
+TEST(SettingsTree, SettersReplaceAndGettersConvert)
+{
+    KUniversalSettings group;
+    group.setString("Name", "first");
+    group.setString("Name", "second");
+    EXPECT_EQ(group.getString("Name"), "second");
+    int children = 0;
+    for (auto it = group.begin(); it != group.end(); ++it)
+        ++children;
+    EXPECT_EQ(children, 1);
+
+    group.setInt("Negative", -42);
+    EXPECT_EQ(group.getString("Negative"), "-42");
+    EXPECT_EQ(group.getInt("Name"), 0);
+    EXPECT_EQ(group.getInt("Missing"), 0);
+    EXPECT_EQ(group.getString("Missing"), "");
+    EXPECT_EQ(group.findChild("Missing"), nullptr); // getters never create
+}
+
+TEST(SettingsTree, ValuesAbove32BitsSurviveDirectlyAndThroughText)
+{
+    const unsigned long long big = 0x123456789abcULL;
+    KUniversalSettings group;
+    group.setULongLong("Address", big);
+    EXPECT_EQ(group.getULongLong("Address"), big);
+    KUniversalSettings read;
+    ASSERT_TRUE(settingsFromString(read, textOf(group)));
+    EXPECT_EQ(read.getULongLong("Address"), big);
+    EXPECT_EQ(read.getString("Address"), "20015998343868");
+}
+
+TEST(SettingsTree, GroupsWriteOnlyTheirOwnValueAndNamesCanBeChecked)
+{
+    KUniversalSettings root;
+    KUniversalSettingsEntry *child = nullptr;
+    root.createGroup("Sub", child);
+    static_cast<KUniversalSettingsGroup *>(child)->setInt("Inner", 1);
+    root.addChild(child);
+    EXPECT_EQ(textOf(root), "1:Sub=:");
+
+    EXPECT_TRUE(KUniversalSettingsEntry::isValidName("TargetName_0"));
+    EXPECT_FALSE(KUniversalSettingsEntry::isValidName("a=b"));
+    EXPECT_FALSE(KUniversalSettingsEntry::isValidName("a:b"));
+}

@@ -1,0 +1,180 @@
+// The host's tool tip and the text drag relay through their exports.
+#include "testhost.h"
+
+#include "frame/windows/cuitooltip.h"
+#include "frame/windows/ksodraganddrop.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPointer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+TEST(ToolTip, ShownAtAPositionAndReplaced)
+{
+    CuiToolTipHide();
+    CuiToolTipShowAt("first", 40, 50);
+    QPointer<CuiToolTip> first = CuiToolTip::shown();
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(first->pos(), QPoint(40, 50));
+    EXPECT_EQ(first->text(), QStringLiteral("<qt><b>Qt</b><br>first</qt>"));
+    EXPECT_EQ(first->objectName(), QStringLiteral("toolTipTip"));
+    EXPECT_TRUE(first->isVisible());
+
+    CuiToolTipShowAt("second", 70, 80);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(CuiToolTip::shown()->pos(), QPoint(70, 80));
+    CuiToolTipHide();
+    EXPECT_EQ(CuiToolTip::shown(), nullptr);
+    CuiToolTipHide();
+}
+
+TEST(DragContext, KeptForTheHost)
+{
+    EXPECT_EQ(CuiKsoDragAndDrop_setDragContext(42), 42);
+    int out = 0;
+    EXPECT_EQ(CuiKsoDragAndDrop_getDragContext(&out), &out);
+    EXPECT_EQ(out, 42);
+    EXPECT_EQ(CuiKsoDragAndDrop_getDragContext(nullptr), nullptr);
+    CuiKsoDragAndDrop_dragStart(0, nullptr);
+}
+
+namespace {
+
+struct BoxCall
+{
+    TeskHandle box;
+    int copy;
+    std::string text;
+};
+std::vector<BoxCall> g_dragOver;
+std::vector<BoxCall> g_drops;
+int g_dragOverAnswer = 0;
+int g_dropAnswer = 0;
+
+int dragOver(TeskHandle box, int copy, int, int, const char *text)
+{
+    g_dragOver.push_back({box, copy, text});
+    return g_dragOverAnswer;
+}
+
+int dropText(TeskHandle box, int copy, int, int, const char *text)
+{
+    g_drops.push_back({box, copy, text});
+    return g_dropAnswer;
+}
+
+void *g_windBoxFuncs[13] = {};
+
+class DragRelay : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        g_windBoxFuncs[7] = reinterpret_cast<void *>(&dragOver);
+        g_windBoxFuncs[8] = reinterpret_cast<void *>(&dropText);
+        CuiFunctionRegistryAddVoidStar("windBoxFuncs", g_windBoxFuncs);
+        g_dragOver.clear();
+        g_drops.clear();
+        data.setText(QStringLiteral("a\nb"));
+    }
+    void TearDown() override { CuiFunctionRegistryRemoveVoidStar("windBoxFuncs"); }
+
+    QDragMoveEvent moveEvent(Qt::DropAction action, const QMimeData *mime)
+    {
+        return QDragMoveEvent(QPoint(5, 5), action, mime, Qt::LeftButton, {});
+    }
+
+    QWidget widget;
+    QMimeData data;
+};
+
+} // namespace
+
+TEST_F(DragRelay, DragOverAsksTheBoxAndRemembersTheAnswer)
+{
+    g_dragOverAnswer = 5;
+    QDragMoveEvent copy = moveEvent(Qt::CopyAction, &data);
+    CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, &copy);
+    ASSERT_EQ(g_dragOver.size(), 1u);
+    EXPECT_EQ(g_dragOver[0].box, 9);
+    EXPECT_EQ(g_dragOver[0].copy, 1);
+    EXPECT_EQ(g_dragOver[0].text, "a\nb");
+    EXPECT_TRUE(copy.isAccepted());
+    EXPECT_EQ(tesk::frame::dragdrop::lastDragOverAnswer(), 5);
+
+    g_dragOverAnswer = 0;
+    QDragMoveEvent move = moveEvent(Qt::MoveAction, &data);
+    move.ignore();
+    CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, &move);
+    EXPECT_EQ(g_dragOver[1].copy, 0);
+    EXPECT_FALSE(move.isAccepted());
+}
+
+TEST_F(DragRelay, NoTextNoBoxNoWidgetNoQuestion)
+{
+    g_dragOverAnswer = 4;
+    QDragMoveEvent first = moveEvent(Qt::CopyAction, &data);
+    CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, &first);
+
+    QMimeData image;
+    image.setData(QStringLiteral("image/png"), QByteArray("x"));
+    g_dragOverAnswer = 0;
+    QDragMoveEvent other = moveEvent(Qt::CopyAction, &image);
+    other.ignore();
+    CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, &other);
+    CuiKsoDragAndDrop_dragMoveEvent(&widget, 0, &first);
+    CuiKsoDragAndDrop_dragMoveEvent(nullptr, 9, &first);
+    CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, nullptr);
+    EXPECT_EQ(g_dragOver.size(), 1u);
+    EXPECT_FALSE(other.isAccepted());
+    // The answer of the last real question stays.
+    EXPECT_EQ(tesk::frame::dragdrop::lastDragOverAnswer(), 4);
+}
+
+TEST_F(DragRelay, DropMovesOnlyWhenTheBoxAllowedIt)
+{
+    struct Case
+    {
+        int dragOverAnswer;
+        Qt::DropAction action;
+        int copy;
+    };
+    const Case cases[] = {
+        {4, Qt::MoveAction, 0},
+        {1, Qt::MoveAction, 1},
+        {4, Qt::CopyAction, 1},
+    };
+    for (const Case &c : cases) {
+        g_dragOverAnswer = c.dragOverAnswer;
+        QDragMoveEvent over = moveEvent(c.action, &data);
+        CuiKsoDragAndDrop_dragMoveEvent(&widget, 3, &over);
+        QDropEvent dropped(QPointF(5, 5), c.action, &data, Qt::LeftButton, {});
+        g_dropAnswer = 1;
+        CuiKsoDragAndDrop_dropEvent(&widget, 3, &dropped);
+        ASSERT_FALSE(g_drops.empty());
+        EXPECT_EQ(g_drops.back().copy, c.copy) << c.dragOverAnswer << " " << c.action;
+        EXPECT_EQ(g_drops.back().text, "a\r\nb");
+        EXPECT_TRUE(dropped.isAccepted());
+    }
+    g_dropAnswer = 0;
+    QDropEvent refused(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    CuiKsoDragAndDrop_dropEvent(&widget, 3, &refused);
+    EXPECT_FALSE(refused.isAccepted());
+}
+
+TEST_F(DragRelay, MissingHostEntriesAnswerNo)
+{
+    g_windBoxFuncs[7] = nullptr;
+    g_windBoxFuncs[8] = nullptr;
+    QDragMoveEvent over = moveEvent(Qt::CopyAction, &data);
+    over.ignore();
+    CuiKsoDragAndDrop_dragMoveEvent(&widget, 3, &over);
+    EXPECT_FALSE(over.isAccepted());
+    EXPECT_EQ(tesk::frame::dragdrop::lastDragOverAnswer(), 0);
+    CuiFunctionRegistryRemoveVoidStar("windBoxFuncs");
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    CuiKsoDragAndDrop_dropEvent(&widget, 3, &dropped);
+    EXPECT_FALSE(dropped.isAccepted());
+}
