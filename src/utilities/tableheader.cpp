@@ -537,7 +537,7 @@ bool UTableHeader::startSelection(QMouseEvent *e, int p)
         return false;
     m_startPos = p;
     const bool vertical = orientation() == Qt::Vertical;
-    const UTableSelection *old = m_table->m_currentSel;
+    const UTableSelection *old = m_table->activeSelection();
     const UTableSelection before = old ? *old : UTableSelection();
     if (vertical) {
         if (!m_table->isRowSelected(section, true)) {
@@ -554,7 +554,8 @@ bool UTableHeader::startSelection(QMouseEvent *e, int p)
     }
     if (vertical ? m_table->isRowSelected(section) : m_table->isColumnSelected(section))
         setSectionState(section, Selected);
-    m_table->repaintSelections(old ? &before : nullptr, m_table->m_currentSel, !vertical, vertical);
+    m_table->repaintSelections(old ? &before : nullptr, m_table->activeSelection(), !vertical,
+                               vertical);
     m_endPos = p;
     return true;
 }
@@ -566,7 +567,7 @@ void UTableHeader::updateSelections()
         return;
     const int b = sectionAt(m_endPos);
     repaint();
-    UTableSelection *current = m_table->m_currentSel;
+    UTableSelection *current = m_table->activeSelection();
     if (current && b >= 0) {
         const UTableSelection before = *current;
         if (orientation() == Qt::Vertical)
