@@ -38,14 +38,16 @@ bool g_inUpdateCell = false;
 // One geometry update at a time, program-wide.
 bool g_inUpdateGeometries = false;
 
-constexpr int DefaultColumnWidth = 100;
-constexpr int DefaultRowHeight = 20;
-constexpr int DefaultLeftMargin = 30;
+constexpr int kDefaultColumnWidth = 100;
+constexpr int kDefaultRowHeight = 20;
+constexpr int kDefaultLeftMargin = 30;
 // What a row or column of no size that was never hidden gets when it is shown.
-constexpr int ShownSize = 20;
-constexpr int AutoScrollInterval = 100;
+constexpr int kShownSize = 20;
+constexpr int kAutoScrollInterval = 100;
+// No line fitted to its contents ends up smaller.
+constexpr int kMinimumFittedSize = 20;
 // Larger ranges are repainted as one rectangle.
-constexpr int MaxExactRange = SHRT_MAX;
+constexpr int kMaxExactRange = SHRT_MAX;
 
 // Restores a flag when the scope ends.
 class FlagGuard
@@ -81,15 +83,74 @@ bool isNavigationKey(int key)
     }
 }
 
-bool changesHighlightOnFocus(const QWidget *w)
+bool changesHighlightOnFocus(const QWidget *widget)
 {
-    return w->style()->styleHint(QStyle::SH_ItemView_ChangeHighlightOnFocus, nullptr, w) != 0;
+    return widget->style()->styleHint(QStyle::SH_ItemView_ChangeHighlightOnFocus, nullptr,
+                                      widget) != 0;
 }
+
+// Style answers asked once per contents paint instead of once per cell.
+struct StyleHints
+{
+    bool changeHighlightOnFocus = false;
+    int gridColor = -1;
+};
 
 } // namespace
 
-struct UTablePrivate
+struct UTable::SavedWidget
 {
+    QWidget *widget;
+    int row;
+    int col;
+};
+
+class UTablePrivate
+{
+public:
+    // Set by init(): until then the table has no headers and ignores input and painting.
+    bool initialised = false;
+    // Cell contents, indexed by UTable::indexOf(); a spanning item stands in each of its cells.
+    std::vector<UTableItem *> contents;
+    std::vector<QWidget *> widgets;
+    int curRow = 0;
+    int curCol = 0;
+    UTableHeader *leftHeader = nullptr;
+    UTableHeader *topHeader = nullptr;
+    UTable::EditMode editMode = UTable::NotEditing;
+    int editCol = -1;
+    int editRow = -1;
+    std::vector<std::unique_ptr<UTableSelection>> selections;
+    // The selection a gesture is extending; one of selections or null.
+    UTableSelection *currentSel = nullptr;
+    QTimer *autoScrollTimer = nullptr;
+    int lastSortCol = -1;
+    bool showGrid = true;
+    bool rowMoving = false;
+    bool columnMoving = false;
+    bool ascending = true;
+    bool sorting = true;
+    bool readOnly = false;
+    bool shouldClearSelection = false;
+    bool dragEnabled = false;
+    bool drawActiveSelection = true;
+    bool wasVisible = false;
+    UTable::SelectionMode selectionMode = UTable::Multi;
+    int pressedRow = -1;
+    int pressedCol = -1;
+    QSet<int> readOnlyRows;
+    QSet<int> readOnlyCols;
+    int dragStartRow = -1;
+    int dragStartCol = -1;
+    QPoint dragStartPos;
+    int savedRow = -1;
+    int savedCol = -1;
+    UTable::FocusStyle focusStyle = UTable::SpreadSheet;
+    // Where the pointer was last seen, for the auto-scroll steps between moves.
+    QPoint lastGlobalPos;
+    // Valid while painting is set.
+    StyleHints paintHints;
+    bool painting = false;
     bool hasRowSpan = false;
     bool hasColSpan = false;
     bool inMenuMode = false;
@@ -100,12 +161,36 @@ struct UTablePrivate
     QTimer *geometryTimer = nullptr;
     int lastVisRow = 0;
     int lastVisCol = 0;
+
+    // Rows are counted along the vertical header, columns along the horizontal one.
+    QHash<int, int> &hiddenLines(Qt::Orientation orientation)
+    {
+        return orientation == Qt::Vertical ? hiddenRows : hiddenCols;
+    }
+    QSet<int> &readOnlyLines(Qt::Orientation orientation)
+    {
+        return orientation == Qt::Vertical ? readOnlyRows : readOnlyCols;
+    }
+    int &current(Qt::Orientation orientation)
+    {
+        return orientation == Qt::Vertical ? curRow : curCol;
+    }
+    int &editing(Qt::Orientation orientation)
+    {
+        return orientation == Qt::Vertical ? editRow : editCol;
+    }
+    bool hasSpan(Qt::Orientation orientation) const
+    {
+        return orientation == Qt::Vertical ? hasRowSpan : hasColSpan;
+    }
+    StyleHints styleHints(const QWidget *table) const;
 };
 
 // --- construction ------------------------------------------------------------------------
 
 UTable::UTable(QWidget *parent, const char *name)
     : UScrollView(parent, name)
+    , d(std::make_unique<UTablePrivate>())
 {
     viewport()->setAttribute(Qt::WA_StaticContents);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -115,41 +200,41 @@ UTable::~UTable()
 {
     // Items and widgets are let go without calling back into this half-destroyed table.
     setUpdatesEnabled(false);
-    if (m_autoScrollTimer)
-        m_autoScrollTimer->stop();
-    if (d)
+    if (d->autoScrollTimer)
+        d->autoScrollTimer->stop();
+    if (d->geometryTimer)
         d->geometryTimer->stop();
     std::vector<UTableItem *> items;
-    for (UTableItem *item : m_contents) {
+    for (UTableItem *item : d->contents) {
         if (item && item->m_table == this) {
             item->m_table = nullptr;
             item->m_row = item->m_col = -1;
             items.push_back(item);
         }
     }
-    m_contents.clear();
+    d->contents.clear();
     for (UTableItem *item : items)
         delete item;
-    for (QWidget *w : m_widgets) {
-        if (w)
-            w->removeEventFilter(this);
+    for (QWidget *widget : d->widgets) {
+        if (widget)
+            widget->removeEventFilter(this);
     }
-    m_widgets.clear();
-    m_currentSel = nullptr;
-    m_selections.clear();
+    d->widgets.clear();
+    d->currentSel = nullptr;
+    d->selections.clear();
 }
 
 void UTable::init(int rows, int cols)
 {
-    d = std::make_unique<UTablePrivate>();
+    d->initialised = true;
     d->geometryTimer = new QTimer(this);
     d->geometryTimer->setSingleShot(true);
     connect(d->geometryTimer, &QTimer::timeout, this, &UTable::updateGeometriesSlot);
 
-    m_shouldClearSelection = false;
-    m_dragEnabled = false;
+    d->shouldClearSelection = false;
+    d->dragEnabled = false;
     setSorting(false);
-    m_selectionMode = Multi;
+    d->selectionMode = Multi;
 
     setFocusPolicy(Qt::WheelFocus);
     viewport()->setFocusProxy(this);
@@ -157,55 +242,55 @@ void UTable::init(int rows, int cols)
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
 
-    if (!createLeftHeader(&m_leftHeader, rows))
-        m_leftHeader = new UTableHeader(rows, this, this, "left table header");
-    m_leftHeader->setOrientation(Qt::Vertical);
-    m_leftHeader->setTracking(true);
-    m_leftHeader->setMovingEnabled(true);
-    if (!createTopHeader(&m_topHeader, cols))
-        m_topHeader = new UTableHeader(cols, this, this, "right table header");
-    m_topHeader->setOrientation(Qt::Horizontal);
-    m_topHeader->setTracking(true);
-    m_topHeader->setMovingEnabled(true);
+    if (!createLeftHeader(&d->leftHeader, rows))
+        d->leftHeader = new UTableHeader(rows, this, this, "left table header");
+    d->leftHeader->setOrientation(Qt::Vertical);
+    d->leftHeader->setTracking(true);
+    d->leftHeader->setMovingEnabled(true);
+    if (!createTopHeader(&d->topHeader, cols))
+        d->topHeader = new UTableHeader(cols, this, this, "right table header");
+    d->topHeader->setOrientation(Qt::Horizontal);
+    d->topHeader->setTracking(true);
+    d->topHeader->setMovingEnabled(true);
 
     const int top = fontMetrics().height() + 4;
     if (QApplication::isRightToLeft())
-        setMargins(0, top, DefaultLeftMargin, 0);
+        setMargins(0, top, kDefaultLeftMargin, 0);
     else
-        setMargins(DefaultLeftMargin, top, 0, 0);
+        setMargins(kDefaultLeftMargin, top, 0, 0);
 
     // Column widths take the strut's height and row heights its width.
     const QSize strut = cuiGlobalStrut();
-    m_topHeader->setUpdatesEnabled(false);
-    m_leftHeader->setUpdatesEnabled(false);
+    d->topHeader->setUpdatesEnabled(false);
+    d->leftHeader->setUpdatesEnabled(false);
     for (int i = 0; i < cols; ++i)
-        m_topHeader->resizeSection(i, std::max(DefaultColumnWidth, strut.height()));
+        d->topHeader->resizeSection(i, std::max(kDefaultColumnWidth, strut.height()));
     for (int i = 0; i < rows; ++i)
-        m_leftHeader->resizeSection(i, std::max(DefaultRowHeight, strut.width()));
-    m_topHeader->setUpdatesEnabled(true);
-    m_leftHeader->setUpdatesEnabled(true);
+        d->leftHeader->resizeSection(i, std::max(kDefaultRowHeight, strut.width()));
+    d->topHeader->setUpdatesEnabled(true);
+    d->leftHeader->setUpdatesEnabled(true);
 
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_topHeader, &UHeader::setOffset);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, m_leftHeader, &UHeader::setOffset);
-    connect(m_topHeader, &UTableHeader::sectionSizeChanged, this, &UTable::columnWidthChanged);
-    connect(m_topHeader, &UHeader::indexChange, this, &UTable::columnIndexChanged);
-    connect(m_topHeader, &UHeader::sectionClicked, this, &UTable::columnClicked);
-    connect(m_leftHeader, &UTableHeader::sectionSizeChanged, this, &UTable::rowHeightChanged);
-    connect(m_leftHeader, &UHeader::indexChange, this, &UTable::rowIndexChanged);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, d->topHeader, &UHeader::setOffset);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, d->leftHeader, &UHeader::setOffset);
+    connect(d->topHeader, &UTableHeader::sectionSizeChanged, this, &UTable::columnWidthChanged);
+    connect(d->topHeader, &UHeader::indexChange, this, &UTable::columnIndexChanged);
+    connect(d->topHeader, &UHeader::sectionClicked, this, &UTable::columnClicked);
+    connect(d->leftHeader, &UTableHeader::sectionSizeChanged, this, &UTable::rowHeightChanged);
+    connect(d->leftHeader, &UHeader::indexChange, this, &UTable::rowIndexChanged);
 
-    m_autoScrollTimer = new QTimer(this);
-    m_autoScrollTimer->setSingleShot(true);
-    connect(m_autoScrollTimer, &QTimer::timeout, this, &UTable::doAutoScroll);
+    d->autoScrollTimer = new QTimer(this);
+    d->autoScrollTimer->setSingleShot(true);
+    connect(d->autoScrollTimer, &QTimer::timeout, this, &UTable::doAutoScroll);
 
-    m_curRow = m_curCol = 0;
-    m_topHeader->setSectionState(0, UTableHeader::Bold);
-    m_leftHeader->setSectionState(0, UTableHeader::Bold);
+    d->curRow = d->curCol = 0;
+    d->topHeader->setSectionState(0, UTableHeader::Bold);
+    d->leftHeader->setSectionState(0, UTableHeader::Bold);
     setEditMode(NotEditing, -1, -1);
-    m_drawActiveSelection = true;
+    d->drawActiveSelection = true;
     installEventFilter(this);
     viewport()->installEventFilter(this);
-    m_wasVisible = false;
-    m_focusStyle = SpreadSheet;
+    d->wasVisible = false;
+    d->focusStyle = SpreadSheet;
     resize(640, 480);
 }
 
@@ -226,36 +311,121 @@ bool UTable::createSelection(UTableSelection **)
 
 UTableHeader *UTable::leftHeader() const
 {
-    return m_leftHeader;
+    return d->leftHeader;
 }
 
 UTableHeader *UTable::topHeader() const
 {
-    return m_topHeader;
+    return d->topHeader;
+}
+
+UTableHeader *UTable::header(Qt::Orientation orientation) const
+{
+    return orientation == Qt::Vertical ? d->leftHeader : d->topHeader;
+}
+
+UTableSelection *UTable::activeSelection() const
+{
+    return d->currentSel;
+}
+
+UTable::SelectionMode UTable::selectionMode() const
+{
+    return d->selectionMode;
+}
+
+UTable::FocusStyle UTable::focusStyle() const
+{
+    return d->focusStyle;
+}
+
+bool UTable::isReadOnly() const
+{
+    return d->readOnly;
+}
+
+bool UTable::isRowReadOnly(int row) const
+{
+    return d->readOnlyRows.contains(row);
+}
+
+bool UTable::isColumnReadOnly(int col) const
+{
+    return d->readOnlyCols.contains(col);
+}
+
+bool UTable::isEditing() const
+{
+    return d->editMode != NotEditing;
+}
+
+UTable::EditMode UTable::editMode() const
+{
+    return d->editMode;
+}
+
+int UTable::currentRow() const
+{
+    return d->curRow;
+}
+
+int UTable::currentColumn() const
+{
+    return d->curCol;
+}
+
+int UTable::numSelections() const
+{
+    return int(d->selections.size());
+}
+
+bool UTable::sorting() const
+{
+    return d->sorting;
+}
+
+bool UTable::showGrid() const
+{
+    return d->showGrid;
+}
+
+bool UTable::rowMovingEnabled() const
+{
+    return d->rowMoving;
+}
+
+bool UTable::columnMovingEnabled() const
+{
+    return d->columnMoving;
+}
+
+bool UTable::dragEnabled() const
+{
+    return d->dragEnabled;
 }
 
 UHeader *UTable::horizontalHeader() const
 {
-    return m_topHeader;
+    return d->topHeader;
 }
 
 UHeader *UTable::verticalHeader() const
 {
-    return m_leftHeader;
+    return d->leftHeader;
 }
 
 int UTable::numRows() const
 {
-    if (!TESK_CHECK(m_leftHeader))
+    if (!TESK_CHECK(d->leftHeader))
         return 0;
-    return m_leftHeader->count();
+    return d->leftHeader->count();
 }
 
 int UTable::numCols() const
 {
-    if (!TESK_CHECK(m_topHeader))
+    if (!TESK_CHECK(d->topHeader))
         return 0;
-    return m_topHeader->count();
+    return d->topHeader->count();
 }
 
 bool UTable::validCell(int row, int col) const
@@ -266,23 +436,23 @@ bool UTable::validCell(int row, int col) const
 void UTable::ensureData() const
 {
     const size_t n = size_t(numRows()) * size_t(numCols());
-    if (m_contents.size() != n)
-        m_contents.resize(n, nullptr);
-    if (m_widgets.size() != n)
-        m_widgets.resize(n, nullptr);
+    if (d->contents.size() != n)
+        d->contents.resize(n, nullptr);
+    if (d->widgets.size() != n)
+        d->widgets.resize(n, nullptr);
 }
 
 void UTable::resizeData(int len)
 {
-    m_contents.resize(size_t(std::max(0, len)), nullptr);
-    m_widgets.resize(size_t(std::max(0, len)), nullptr);
+    d->contents.resize(size_t(std::max(0, len)), nullptr);
+    d->widgets.resize(size_t(std::max(0, len)), nullptr);
 }
 
 void UTable::setEditMode(EditMode mode, int row, int col)
 {
-    m_editMode = mode;
-    m_editRow = row;
-    m_editCol = col;
+    d->editMode = mode;
+    d->editRow = row;
+    d->editCol = col;
 }
 
 void UTable::refreshFont()
@@ -311,7 +481,7 @@ QSize UTable::tableSizeHint() const
 void UTable::setEnabled(bool enable)
 {
     if (!enable)
-        endEdit(m_editRow, m_editCol, true, m_editMode != Editing);
+        endEdit(d->editRow, d->editCol, true, d->editMode != Editing);
     UScrollView::setEnabled(enable);
 }
 
@@ -322,7 +492,7 @@ UTableItem *UTable::item(int row, int col) const
     if (!validCell(row, col))
         return nullptr;
     const size_t index = size_t(indexOf(row, col));
-    return index < m_contents.size() ? m_contents[index] : nullptr;
+    return index < d->contents.size() ? d->contents[index] : nullptr;
 }
 
 void UTable::setItem(int row, int col, UTableItem *item)
@@ -330,7 +500,7 @@ void UTable::setItem(int row, int col, UTableItem *item)
     if (!item || !validCell(row, col))
         return;
     ensureData();
-    UTableItem *present = m_contents[size_t(indexOf(row, col))];
+    UTableItem *present = d->contents[size_t(indexOf(row, col))];
     if (present == item && item->m_row == row && item->m_col == col) {
         // Already there: nothing to replace, and above all nothing to delete.
         updateCell(row, col);
@@ -341,14 +511,14 @@ void UTable::setItem(int row, int col, UTableItem *item)
     const int oldRow = item->row();
     const int oldCol = item->col();
     clearCell(row, col);
-    m_contents[size_t(indexOf(row, col))] = item;
+    d->contents[size_t(indexOf(row, col))] = item;
     item->setRow(row);
     item->setCol(col);
     item->m_table = this;
     updateCell(row, col);
     if (g_updateCellWidget)
         item->updateEditor(oldRow, oldCol);
-    if (row == m_curRow && col == m_curCol && item->editType() == UTableItem::WhenCurrent &&
+    if (row == d->curRow && col == d->curCol && item->editType() == UTableItem::WhenCurrent &&
         beginEdit(row, col, false))
         setEditMode(Editing, row, col);
 }
@@ -370,7 +540,7 @@ void UTable::setSpanItem(int row, int col, UTableItem *item)
 
 void UTable::noteSpan(bool rows, bool cols)
 {
-    if (!d)
+    if (!d->initialised)
         return;
     d->hasRowSpan = d->hasRowSpan || rows;
     d->hasColSpan = d->hasColSpan || cols;
@@ -380,9 +550,9 @@ void UTable::setText(int row, int col, const QString &text)
 {
     if (!validCell(row, col))
         return;
-    if (UTableItem *itm = item(row, col)) {
-        itm->setText(text);
-        itm->updateEditor(row, col);
+    if (UTableItem *cellItem = item(row, col)) {
+        cellItem->setText(text);
+        cellItem->updateEditor(row, col);
         updateCell(row, col);
     } else {
         setItem(row, col, new UTableItem(this, UTableItem::OnTyping, text, QPixmap()));
@@ -393,8 +563,8 @@ void UTable::setPixmap(int row, int col, const QPixmap &pixmap)
 {
     if (!validCell(row, col))
         return;
-    if (UTableItem *itm = item(row, col)) {
-        itm->setPixmap(pixmap);
+    if (UTableItem *cellItem = item(row, col)) {
+        cellItem->setPixmap(pixmap);
         updateCell(row, col);
     } else {
         setItem(row, col, new UTableItem(this, UTableItem::OnTyping, QString(), pixmap));
@@ -403,14 +573,14 @@ void UTable::setPixmap(int row, int col, const QPixmap &pixmap)
 
 QString UTable::text(int row, int col) const
 {
-    const UTableItem *itm = item(row, col);
-    return itm ? itm->text() : QString();
+    const UTableItem *cellItem = item(row, col);
+    return cellItem ? cellItem->text() : QString();
 }
 
 QPixmap UTable::pixmap(int row, int col) const
 {
-    const UTableItem *itm = item(row, col);
-    return itm ? itm->pixmap() : QPixmap();
+    const UTableItem *cellItem = item(row, col);
+    return cellItem ? cellItem->pixmap() : QPixmap();
 }
 
 void UTable::clearCell(int row, int col)
@@ -419,11 +589,11 @@ void UTable::clearCell(int row, int col)
         return;
     ensureData();
     clearCellWidget(row, col);
-    UTableItem *&slot = m_contents[size_t(indexOf(row, col))];
-    UTableItem *itm = slot;
+    UTableItem *&slot = d->contents[size_t(indexOf(row, col))];
+    UTableItem *cellItem = slot;
     slot = nullptr;
     // A spanning item takes itself out of its other cells as it goes.
-    delete itm;
+    delete cellItem;
 }
 
 void UTable::takeItem(UTableItem *item)
@@ -436,8 +606,8 @@ void UTable::takeItem(UTableItem *item)
     for (int r = item->row(); r < bottom; ++r) {
         for (int c = item->col(); c < right; ++c) {
             const size_t index = size_t(indexOf(r, c));
-            if (index < m_contents.size() && m_contents[index] == item)
-                m_contents[index] = nullptr;
+            if (index < d->contents.size() && d->contents[index] == item)
+                d->contents[index] = nullptr;
         }
     }
     repaintContents(rect, false);
@@ -455,8 +625,8 @@ void UTable::setCellWidget(int row, int col, QWidget *widget)
     QWidget *present = cellWidget(row, col);
     if (present == widget)
         return;
-    if (present && row == m_editRow && col == m_editCol)
-        endEdit(m_editRow, m_editCol, false, m_editMode != Editing);
+    if (present && row == d->editRow && col == d->editCol)
+        endEdit(d->editRow, d->editCol, false, d->editMode != Editing);
     widget->installEventFilter(this);
     clearCellWidget(row, col);
     if (widget->parentWidget() != viewport()) {
@@ -464,9 +634,9 @@ void UTable::setCellWidget(int row, int col, QWidget *widget)
         widget->move(0, 0);
     }
     insertWidget(row, col, widget);
-    const QRect cr = cellGeometry(row, col);
-    widget->resize(cr.size());
-    moveChild(widget, cr.x(), cr.y());
+    const QRect cellBounds = cellGeometry(row, col);
+    widget->resize(cellBounds.size());
+    moveChild(widget, cellBounds.x(), cellBounds.y());
     widget->show();
 }
 
@@ -475,7 +645,7 @@ QWidget *UTable::cellWidget(int row, int col) const
     if (!validCell(row, col))
         return nullptr;
     ensureData();
-    return m_widgets[size_t(indexOf(row, col))];
+    return d->widgets[size_t(indexOf(row, col))];
 }
 
 void UTable::clearCellWidget(int row, int col)
@@ -483,16 +653,16 @@ void UTable::clearCellWidget(int row, int col)
     if (!validCell(row, col))
         return;
     ensureData();
-    QWidget *&slot = m_widgets[size_t(indexOf(row, col))];
-    QWidget *w = slot;
+    QWidget *&slot = d->widgets[size_t(indexOf(row, col))];
+    QWidget *widget = slot;
     slot = nullptr;
-    if (!w)
+    if (!widget)
         return;
     // Deleted later: the widget may be the one whose event is being handled.
-    w->removeEventFilter(this);
-    removeChild(w);
-    w->hide();
-    w->deleteLater();
+    widget->removeEventFilter(this);
+    removeChild(widget);
+    widget->hide();
+    widget->deleteLater();
 }
 
 void UTable::insertWidget(int row, int col, QWidget *widget)
@@ -500,52 +670,52 @@ void UTable::insertWidget(int row, int col, QWidget *widget)
     if (!validCell(row, col))
         return;
     ensureData();
-    m_widgets[size_t(indexOf(row, col))] = widget;
+    d->widgets[size_t(indexOf(row, col))] = widget;
 }
 
 // --- geometry ----------------------------------------------------------------------------
 
 int UTable::columnWidth(int col) const
 {
-    return m_topHeader->sectionSize(col);
+    return d->topHeader->sectionSize(col);
 }
 
 int UTable::rowHeight(int row) const
 {
-    return m_leftHeader->sectionSize(row);
+    return d->leftHeader->sectionSize(row);
 }
 
 int UTable::columnPos(int col) const
 {
-    return m_topHeader->sectionPos(col);
+    return d->topHeader->sectionPos(col);
 }
 
 int UTable::rowPos(int row) const
 {
-    return m_leftHeader->sectionPos(row);
+    return d->leftHeader->sectionPos(row);
 }
 
 int UTable::columnAt(int x) const
 {
-    return m_topHeader->sectionAt(x);
+    return d->topHeader->sectionAt(x);
 }
 
 int UTable::rowAt(int y) const
 {
-    return m_leftHeader->sectionAt(y);
+    return d->leftHeader->sectionAt(y);
 }
 
 QRect UTable::cellGeometry(int row, int col) const
 {
-    const UTableItem *itm = item(row, col);
-    if (!itm || (itm->rowSpan() == 1 && itm->colSpan() == 1))
+    const UTableItem *cellItem = item(row, col);
+    if (!cellItem || (cellItem->rowSpan() == 1 && cellItem->colSpan() == 1))
         return QRect(columnPos(col), rowPos(row), columnWidth(col), rowHeight(row));
-    row = itm->row();
-    col = itm->col();
+    row = cellItem->row();
+    col = cellItem->col();
     QRect rect(columnPos(col), rowPos(row), columnWidth(col), rowHeight(row));
-    for (int r = 1; r < itm->rowSpan(); ++r)
+    for (int r = 1; r < cellItem->rowSpan(); ++r)
         rect.setHeight(rect.height() + rowHeight(row + r));
-    for (int c = 1; c < itm->colSpan(); ++c)
+    for (int c = 1; c < cellItem->colSpan(); ++c)
         rect.setWidth(rect.width() + columnWidth(col + c));
     return rect;
 }
@@ -581,9 +751,10 @@ void UTable::updateCell(int row, int col)
     if (row < 0 || col < 0 || g_inUpdateCell)
         return;
     FlagGuard guard(g_inUpdateCell);
-    const QRect cg = cellGeometry(row, col);
+    const QRect cellBounds = cellGeometry(row, col);
     // A posted update: many cell updates in one pass cost one paint.
-    const QRect r(contentsToViewport2(cg.topLeft()) - QPoint(2, 2), cg.size() + QSize(4, 4));
+    const QRect r(contentsToViewport2(cellBounds.topLeft()) - QPoint(2, 2),
+                  cellBounds.size() + QSize(4, 4));
     viewport()->update(r);
 }
 
@@ -591,50 +762,66 @@ void UTable::repaintCell(int row, int col)
 {
     if (row == -1 || col == -1)
         return;
-    const QRect cg = cellGeometry(row, col);
-    repaintContents(cg.adjusted(-2, -2, 2, 2), false);
+    const QRect cellBounds = cellGeometry(row, col);
+    repaintContents(cellBounds.adjusted(-2, -2, 2, 2), false);
 }
 
 void UTable::updateRowWidgets(int row)
 {
-    for (int c = 0; c < numCols(); ++c) {
-        if (QWidget *w = cellWidget(row, c))
-            placeWidget(w, row, c);
-    }
+    updateLineWidgets(Qt::Vertical, row);
 }
 
 void UTable::updateColWidgets(int col)
 {
-    for (int r = 0; r < numRows(); ++r) {
-        if (QWidget *w = cellWidget(r, col))
-            placeWidget(w, r, col);
+    updateLineWidgets(Qt::Horizontal, col);
+}
+
+void UTable::updateLineWidgets(Qt::Orientation orientation, int line)
+{
+    const bool rows = orientation == Qt::Vertical;
+    const int across = rows ? numCols() : numRows();
+    for (int i = 0; i < across; ++i) {
+        const int row = rows ? line : i;
+        const int col = rows ? i : line;
+        if (QWidget *widget = cellWidget(row, col))
+            placeWidget(widget, row, col);
     }
 }
 
-void UTable::placeWidget(QWidget *w, int row, int col)
+void UTable::placeWidget(QWidget *widget, int row, int col)
 {
-    moveChild(w, columnPos(col), rowPos(row));
-    w->resize(columnWidth(col) - 1, rowHeight(row) - 1);
+    moveChild(widget, columnPos(col), rowPos(row));
+    widget->resize(columnWidth(col) - 1, rowHeight(row) - 1);
 }
 
 void UTable::setColumnWidth(int col, int width)
 {
-    if (d && d->hiddenCols.contains(col)) {
-        d->hiddenCols[col] = width;
-        return;
-    }
-    m_topHeader->resizeSection(col, width);
-    columnWidthChanged(col);
+    setLineSize(Qt::Horizontal, col, width);
 }
 
 void UTable::setRowHeight(int row, int height)
 {
-    if (d && d->hiddenRows.contains(row)) {
-        d->hiddenRows[row] = height;
+    setLineSize(Qt::Vertical, row, height);
+}
+
+// A hidden line keeps the size for when it is shown again.
+void UTable::setLineSize(Qt::Orientation orientation, int line, int size)
+{
+    QHash<int, int> &hidden = d->hiddenLines(orientation);
+    if (hidden.contains(line)) {
+        hidden[line] = size;
         return;
     }
-    m_leftHeader->resizeSection(row, height);
-    rowHeightChanged(row);
+    header(orientation)->resizeSection(line, size);
+    lineSizeChanged(orientation, line);
+}
+
+void UTable::lineSizeChanged(Qt::Orientation orientation, int line)
+{
+    if (orientation == Qt::Vertical)
+        rowHeightChanged(line);
+    else
+        columnWidthChanged(line);
 }
 
 void UTable::columnWidthChanged(int col)
@@ -648,7 +835,7 @@ void UTable::columnWidthChanged(int col)
         repaintContents(s.width(), contentsY(), w - s.width() + 1, visibleHeight(), true);
     else
         repaintContents(w, contentsY(), s.width() - w + 1, visibleHeight(), false);
-    if (std::any_of(m_widgets.begin(), m_widgets.end(), [](QWidget *x) { return x; })) {
+    if (std::any_of(d->widgets.begin(), d->widgets.end(), [](QWidget *x) { return x; })) {
         const int last = isHidden() ? numCols() - 1 : d->lastVisCol;
         for (int c = col; c <= last; ++c)
             updateColWidgets(c);
@@ -667,7 +854,7 @@ void UTable::rowHeightChanged(int row)
         repaintContents(contentsX(), contentsHeight(), visibleWidth(), h - s.height() + 1, true);
     else
         repaintContents(contentsX(), h, visibleWidth(), s.height() - h + 1, false);
-    if (std::any_of(m_widgets.begin(), m_widgets.end(), [](QWidget *x) { return x; })) {
+    if (std::any_of(d->widgets.begin(), d->widgets.end(), [](QWidget *x) { return x; })) {
         d->lastVisRow = rowAt(contentsY() + visibleHeight() + (s.height() - h + 1));
         const int last = (isHidden() || d->lastVisRow < 0) ? numRows() - 1 : d->lastVisRow;
         for (int r = row; r <= last; ++r)
@@ -678,34 +865,39 @@ void UTable::rowHeightChanged(int row)
 
 void UTable::setColumnStretchable(int col, bool stretch)
 {
-    m_topHeader->setSectionStretchable(col, stretch);
-    if (stretch && d->hiddenCols.contains(col))
-        m_topHeader->setStretchCount(m_topHeader->stretchCount() - 1);
+    setLineStretchable(Qt::Horizontal, col, stretch);
 }
 
 void UTable::setRowStretchable(int row, bool stretch)
 {
-    m_leftHeader->setSectionStretchable(row, stretch);
-    if (stretch && d->hiddenRows.contains(row))
-        m_leftHeader->setStretchCount(m_leftHeader->stretchCount() - 1);
+    setLineStretchable(Qt::Vertical, row, stretch);
+}
+
+// A hidden line does not count among the stretching ones until it is shown.
+void UTable::setLineStretchable(Qt::Orientation orientation, int line, bool stretch)
+{
+    UTableHeader *lineHeader = header(orientation);
+    lineHeader->setSectionStretchable(line, stretch);
+    if (stretch && d->hiddenLines(orientation).contains(line))
+        lineHeader->setStretchCount(lineHeader->stretchCount() - 1);
 }
 
 bool UTable::isColumnStretchable(int col) const
 {
-    return m_topHeader->isSectionStretchable(col);
+    return d->topHeader->isSectionStretchable(col);
 }
 
 bool UTable::isRowStretchable(int row) const
 {
-    return m_leftHeader->isSectionStretchable(row);
+    return d->leftHeader->isSectionStretchable(row);
 }
 
 void UTable::columnIndexChanged(int, int fromIndex, int)
 {
-    if (m_sorting && m_lastSortCol == fromIndex) {
+    if (d->sorting && d->lastSortCol == fromIndex) {
         // Where the section really went, not where the gesture pointed.
-        m_topHeader->setSortIndicator(m_topHeader->lastMoveTarget(),
-                                      m_topHeader->sortIndicatorOrder() == Qt::AscendingOrder);
+        d->topHeader->setSortIndicator(d->topHeader->lastMoveTarget(),
+                                       d->topHeader->sortIndicatorOrder() == Qt::AscendingOrder);
     }
     repaintContents(contentsX(), contentsY(), visibleWidth(), visibleHeight(), false);
 }
@@ -717,47 +909,48 @@ void UTable::rowIndexChanged(int, int, int)
 
 void UTable::adjustColumn(int col)
 {
-    if (col < 0 || col >= numCols())
-        return;
-    int w = m_topHeader->sectionSizeHint(col, fontMetrics()).width();
-    const QIcon icon = m_topHeader->iconSet(col);
-    if (!icon.isNull()) {
-        const int extent = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
-        w += icon.actualSize(QSize(extent, extent)).width();
-    }
-    w = std::max(w, 20);
-    for (int r = 0; r < numRows(); ++r) {
-        const UTableItem *itm = item(r, col);
-        if (!itm) {
-            if (QWidget *widget = cellWidget(r, col))
-                w = std::max(w, widget->sizeHint().width());
-        } else {
-            w = std::max(w, itm->sizeHint().width() / std::max(1, itm->colSpan()));
-        }
-    }
-    setColumnWidth(col, std::max(w, cuiGlobalStrut().width()));
+    adjustLine(Qt::Horizontal, col);
 }
 
 void UTable::adjustRow(int row)
 {
-    if (row < 0 || row >= numRows())
+    adjustLine(Qt::Vertical, row);
+}
+
+// Fits a line to its label and its cells. The row header measures its labels with its own
+// font, the column header with the table's; an icon widens a column but only sets a minimum
+// row height.
+void UTable::adjustLine(Qt::Orientation orientation, int line)
+{
+    if (line < 0 || line >= lineCount(orientation))
         return;
-    int h = std::max(20, m_leftHeader->sectionSizeHint(row, m_leftHeader->fontMetrics()).height());
-    const QIcon icon = m_leftHeader->iconSet(row);
+    const bool rows = orientation == Qt::Vertical;
+    const auto along = [rows](const QSize &size) { return rows ? size.height() : size.width(); };
+    UTableHeader *lineHeader = header(orientation);
+    int size =
+        along(lineHeader->sectionSizeHint(line, rows ? lineHeader->fontMetrics() : fontMetrics()));
+    const QIcon icon = lineHeader->iconSet(line);
     if (!icon.isNull()) {
         const int extent = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
-        h = std::max(h, icon.actualSize(QSize(extent, extent)).height());
+        const int iconSize = along(icon.actualSize(QSize(extent, extent)));
+        size = rows ? std::max(size, iconSize) : size + iconSize;
     }
-    for (int c = 0; c < numCols(); ++c) {
-        const UTableItem *itm = item(row, c);
-        if (!itm) {
-            if (QWidget *widget = cellWidget(row, c))
-                h = std::max(h, widget->sizeHint().height());
+    size = std::max(size, kMinimumFittedSize);
+    const int across = rows ? numCols() : numRows();
+    for (int i = 0; i < across; ++i) {
+        const int row = rows ? line : i;
+        const int col = rows ? i : line;
+        const UTableItem *cellItem = item(row, col);
+        if (!cellItem) {
+            if (QWidget *widget = cellWidget(row, col))
+                size = std::max(size, along(widget->sizeHint()));
         } else {
-            h = std::max(h, itm->sizeHint().height() / std::max(1, itm->rowSpan()));
+            const int span = rows ? cellItem->rowSpan() : cellItem->colSpan();
+            size = std::max(size, along(cellItem->sizeHint()) / std::max(1, span));
         }
     }
-    setRowHeight(row, std::max(h, cuiGlobalStrut().height()));
+    const auto setSize = rows ? &UTable::setRowHeight : &UTable::setColumnWidth;
+    (this->*setSize)(line, std::max(size, along(cuiGlobalStrut())));
 }
 
 QPoint UTable::contentsToViewport2(const QPoint &p) const
@@ -786,14 +979,19 @@ void UTable::viewportToContents2(int vx, int vy, int &x, int &y) const
 
 void UTable::fixRow(int &row, int y) const
 {
-    if (row == -1)
-        row = y < 0 ? 0 : numRows() - 1;
+    fixLine(Qt::Vertical, row, y);
 }
 
 void UTable::fixCol(int &col, int x) const
 {
-    if (col == -1)
-        col = x < 0 ? 0 : numCols() - 1;
+    fixLine(Qt::Horizontal, col, x);
+}
+
+// A position outside the table stands for its first or last line.
+void UTable::fixLine(Qt::Orientation orientation, int &line, int pos) const
+{
+    if (line == -1)
+        line = pos < 0 ? 0 : lineCount(orientation) - 1;
 }
 
 void UTable::delayedUpdateGeometries()
@@ -808,24 +1006,24 @@ void UTable::updateGeometriesSlot()
 
 void UTable::updateGeometries()
 {
-    if (g_inUpdateGeometries || !d)
+    if (g_inUpdateGeometries || !d->initialised)
         return;
     FlagGuard guard(g_inUpdateGeometries);
     const QSize ts = tableSize();
-    if (m_topHeader->offset() && ts.width() < m_topHeader->offset() + m_topHeader->width())
-        horizontalScrollBar()->setValue(ts.width() - m_topHeader->width());
-    if (m_leftHeader->offset() && ts.height() < m_leftHeader->offset() + m_leftHeader->height())
-        verticalScrollBar()->setValue(ts.height() - m_leftHeader->height());
+    if (d->topHeader->offset() && ts.width() < d->topHeader->offset() + d->topHeader->width())
+        horizontalScrollBar()->setValue(ts.width() - d->topHeader->width());
+    if (d->leftHeader->offset() && ts.height() < d->leftHeader->offset() + d->leftHeader->height())
+        verticalScrollBar()->setValue(ts.height() - d->leftHeader->height());
     const int side = QApplication::isRightToLeft() ? rightMargin() : leftMargin();
     const int fw = frameWidth();
-    m_leftHeader->setGeometry(QStyle::visualRect(
+    d->leftHeader->setGeometry(QStyle::visualRect(
         layoutDirection(), rect(), QRect(fw, topMargin() + fw, side, visibleHeight())));
-    m_topHeader->setGeometry(QStyle::visualRect(layoutDirection(), rect(),
-                                                QRect(side + fw, fw, visibleWidth(), topMargin())));
+    d->topHeader->setGeometry(QStyle::visualRect(
+        layoutDirection(), rect(), QRect(side + fw, fw, visibleWidth(), topMargin())));
     horizontalScrollBar()->raise();
     verticalScrollBar()->raise();
-    m_topHeader->updateStretches();
-    m_leftHeader->updateStretches();
+    d->topHeader->updateStretches();
+    d->leftHeader->updateStretches();
 }
 
 void UTable::setLeftMargin(int margin)
@@ -852,33 +1050,33 @@ void UTable::viewportResizeEvent(QResizeEvent *e)
 void UTable::showEvent(QShowEvent *e)
 {
     UScrollView::showEvent(e);
-    if (!d)
+    if (!d->initialised)
         return;
     const QSize s = tableSize();
     resizeContents(s.width(), s.height());
     updateGeometries();
-    m_wasVisible = true;
+    d->wasVisible = true;
 }
 
 // --- selections --------------------------------------------------------------------------
 
 UTableSelection *UTable::appendSelection(int anchorRow, int anchorCol, int row, int col)
 {
-    m_selections.push_back(std::make_unique<UTableSelection>());
-    m_currentSel = m_selections.back().get();
-    m_currentSel->init(anchorRow, anchorCol);
+    d->selections.push_back(std::make_unique<UTableSelection>());
+    d->currentSel = d->selections.back().get();
+    d->currentSel->init(anchorRow, anchorCol);
     if (row != -2)
-        m_currentSel->expandTo(row, col);
-    return m_currentSel;
+        d->currentSel->expandTo(row, col);
+    return d->currentSel;
 }
 
 bool UTable::isSelected(int row, int col, bool includeCurrent) const
 {
-    for (const auto &s : m_selections) {
+    for (const auto &s : d->selections) {
         if (s->isActive() && row >= s->topRow() && row <= s->bottomRow() && col >= s->leftCol() &&
             col <= s->rightCol())
             return true;
-        if (includeCurrent && row == m_curRow && col == m_curCol)
+        if (includeCurrent && row == d->curRow && col == d->curCol)
             return true;
     }
     return false;
@@ -886,26 +1084,30 @@ bool UTable::isSelected(int row, int col, bool includeCurrent) const
 
 bool UTable::isRowSelected(int row, bool full) const
 {
-    for (const auto &s : m_selections) {
-        const bool covers = s->isActive() && row >= s->topRow() && row <= s->bottomRow();
-        if (full) {
-            if (covers && s->leftCol() == 0 && s->rightCol() == numCols() - 1)
-                return true;
-        } else if (covers || row == m_curRow) {
-            return true;
-        }
-    }
-    return false;
+    return isLineSelected(Qt::Vertical, row, full);
 }
 
 bool UTable::isColumnSelected(int col, bool full) const
 {
-    for (const auto &s : m_selections) {
-        const bool covers = s->isActive() && col >= s->leftCol() && col <= s->rightCol();
+    return isLineSelected(Qt::Horizontal, col, full);
+}
+
+// Full asks for a selection across the whole line; otherwise any selection touching it, or
+// the current cell standing in it, will do.
+bool UTable::isLineSelected(Qt::Orientation orientation, int line, bool full) const
+{
+    const bool rows = orientation == Qt::Vertical;
+    const int current = rows ? d->curRow : d->curCol;
+    for (const auto &s : d->selections) {
+        const int first = rows ? s->topRow() : s->leftCol();
+        const int last = rows ? s->bottomRow() : s->rightCol();
+        const bool covers = s->isActive() && line >= first && line <= last;
         if (full) {
-            if (covers && s->topRow() == 0 && s->bottomRow() == numRows() - 1)
+            const bool acrossAll = rows ? (s->leftCol() == 0 && s->rightCol() == numCols() - 1)
+                                        : (s->topRow() == 0 && s->bottomRow() == numRows() - 1);
+            if (covers && acrossAll)
                 return true;
-        } else if (covers || col == m_curCol) {
+        } else if (covers || line == current) {
             return true;
         }
     }
@@ -914,8 +1116,8 @@ bool UTable::isColumnSelected(int col, bool full) const
 
 int UTable::currentSelection() const
 {
-    for (size_t i = 0; i < m_selections.size(); ++i) {
-        if (m_selections[i].get() == m_currentSel)
+    for (size_t i = 0; i < d->selections.size(); ++i) {
+        if (d->selections[i].get() == d->currentSel)
             return int(i);
     }
     return -1;
@@ -925,7 +1127,7 @@ UTableSelection UTable::selection(int num) const
 {
     if (num < 0 || num >= numSelections())
         return UTableSelection();
-    return *m_selections[size_t(num)];
+    return *d->selections[size_t(num)];
 }
 
 int UTable::addSelection(const UTableSelection &s)
@@ -937,10 +1139,10 @@ int UTable::addSelection(const UTableSelection &s)
     const int maxCol = numCols() - 1;
     const int farRow = s.anchorRow() == s.topRow() ? s.bottomRow() : s.topRow();
     const int farCol = s.anchorCol() == s.leftCol() ? s.rightCol() : s.leftCol();
-    m_selections.push_back(std::make_unique<UTableSelection>(
+    d->selections.push_back(std::make_unique<UTableSelection>(
         std::min(s.anchorRow(), maxRow), std::min(s.anchorCol(), maxCol), std::min(farRow, maxRow),
         std::min(farCol, maxCol)));
-    repaintSelections(nullptr, m_selections.back().get());
+    repaintSelections(nullptr, d->selections.back().get());
     emit selectionChanged();
     return numSelections() - 1;
 }
@@ -949,24 +1151,24 @@ void UTable::removeSelection(int num)
 {
     if (num < 0 || num >= numSelections())
         return;
-    if (m_selections[size_t(num)].get() == m_currentSel)
-        m_currentSel = nullptr;
-    m_selections.erase(m_selections.begin() + num);
+    if (d->selections[size_t(num)].get() == d->currentSel)
+        d->currentSel = nullptr;
+    d->selections.erase(d->selections.begin() + num);
     repaintContents(contentsX(), contentsY(), visibleWidth(), visibleHeight(), false);
 }
 
 void UTable::removeSelection(const UTableSelection &selection)
 {
-    for (auto it = m_selections.begin(); it != m_selections.end();) {
+    for (auto it = d->selections.begin(); it != d->selections.end();) {
         if (**it != selection) {
             ++it;
             continue;
         }
         const std::unique_ptr<UTableSelection> gone = std::move(*it);
-        it = m_selections.erase(it);
+        it = d->selections.erase(it);
         repaintSelections(gone.get(), nullptr);
-        if (gone.get() == m_currentSel)
-            m_currentSel = nullptr;
+        if (gone.get() == d->currentSel)
+            d->currentSel = nullptr;
     }
     emit selectionChanged();
 }
@@ -987,8 +1189,8 @@ void UTable::selectRow(int row)
     row = std::min(numRows() - 1, row);
     if (row < 0)
         return;
-    if (m_selectionMode == SingleRow)
-        setCurrentCell(row, m_curCol);
+    if (d->selectionMode == SingleRow)
+        setCurrentCell(row, d->curCol);
     else
         addSelection(UTableSelection(row, 0, row, numCols() - 1));
 }
@@ -1003,23 +1205,23 @@ void UTable::selectColumn(int col)
 
 void UTable::clearSelection(bool repaint)
 {
-    if (m_selections.empty())
+    if (d->selections.empty())
         return;
     QRect r;
-    for (const auto &s : m_selections)
+    for (const auto &s : d->selections)
         r |= rangeGeometry(*s);
-    m_currentSel = nullptr;
-    m_selections.clear();
+    d->currentSel = nullptr;
+    d->selections.clear();
     if (repaint)
         repaintContents(r, false);
-    m_leftHeader->setSectionStateToAll(UTableHeader::Normal);
-    m_leftHeader->repaint();
-    if (!isRowSelection(m_selectionMode)) {
-        m_topHeader->setSectionStateToAll(UTableHeader::Normal);
-        m_topHeader->repaint();
+    d->leftHeader->setSectionStateToAll(UTableHeader::Normal);
+    d->leftHeader->repaint();
+    if (!isRowSelection(d->selectionMode)) {
+        d->topHeader->setSectionStateToAll(UTableHeader::Normal);
+        d->topHeader->repaint();
     }
-    m_topHeader->setSectionState(m_curCol, UTableHeader::Bold);
-    m_leftHeader->setSectionState(m_curRow, UTableHeader::Bold);
+    d->topHeader->setSectionState(d->curCol, UTableHeader::Bold);
+    d->leftHeader->setSectionState(d->curRow, UTableHeader::Bold);
     emit selectionChanged();
 }
 
@@ -1033,10 +1235,10 @@ void UTable::clearSelectionQuietly()
 
 void UTable::repaintSelections()
 {
-    if (m_selections.empty())
+    if (d->selections.empty())
         return;
     QRect r;
-    for (const auto &s : m_selections)
+    for (const auto &s : d->selections)
         r |= rangeGeometry(*s);
     repaintContents(r, false);
 }
@@ -1061,7 +1263,7 @@ void UTable::repaintSelections(const UTableSelection *oldSelection,
                                                    newSelection->rightCol(), optimizeNew)
                                    : QRect();
     const auto tooLarge = [](const QRect &r) {
-        return r.width() > MaxExactRange || r.height() > MaxExactRange;
+        return r.width() > kMaxExactRange || r.height() > kMaxExactRange;
     };
     if (!optimizeOld || !optimizeNew || tooLarge(old) || tooLarge(cur)) {
         repaintContents(cur | old, false);
@@ -1077,26 +1279,26 @@ void UTable::repaintSelections(const UTableSelection *oldSelection,
 
 void UTable::updateHeaderStates()
 {
-    const bool leftUpdates = m_leftHeader->updatesEnabled();
-    const bool topUpdates = m_topHeader->updatesEnabled();
-    m_leftHeader->setUpdatesEnabled(false);
-    m_topHeader->setUpdatesEnabled(false);
-    m_leftHeader->setSectionStateToAll(UTableHeader::Normal);
-    m_topHeader->setSectionStateToAll(UTableHeader::Normal);
-    for (const auto &s : m_selections) {
+    const bool leftUpdates = d->leftHeader->updatesEnabled();
+    const bool topUpdates = d->topHeader->updatesEnabled();
+    d->leftHeader->setUpdatesEnabled(false);
+    d->topHeader->setUpdatesEnabled(false);
+    d->leftHeader->setSectionStateToAll(UTableHeader::Normal);
+    d->topHeader->setSectionStateToAll(UTableHeader::Normal);
+    for (const auto &s : d->selections) {
         if (!s->isActive())
             continue;
         if (s->leftCol() == 0 && s->rightCol() == numCols() - 1) {
             for (int r = s->topRow(); r <= s->bottomRow(); ++r)
-                m_leftHeader->setSectionState(r, UTableHeader::Selected);
+                d->leftHeader->setSectionState(r, UTableHeader::Selected);
         }
         if (s->topRow() == 0 && s->bottomRow() == numRows() - 1) {
             for (int c = s->leftCol(); c <= s->rightCol(); ++c)
-                m_topHeader->setSectionState(c, UTableHeader::Selected);
+                d->topHeader->setSectionState(c, UTableHeader::Selected);
         }
     }
-    m_leftHeader->setUpdatesEnabled(leftUpdates);
-    m_topHeader->setUpdatesEnabled(topUpdates);
+    d->leftHeader->setUpdatesEnabled(leftUpdates);
+    d->topHeader->setUpdatesEnabled(topUpdates);
 }
 
 QRect UTable::rangeGeometry(const UTableSelection &s) const
@@ -1123,8 +1325,8 @@ QRect UTable::rangeGeometry(int topRow, int leftCol, int bottomRow, int rightCol
     for (int r = topRow; r <= bottomRow; ++r) {
         for (int c = leftCol; c <= rightCol; ++c) {
             rect |= cellGeometry(r, c);
-            const UTableItem *itm = item(r, c);
-            if (itm && (itm->rowSpan() > 1 || itm->colSpan() > 1))
+            const UTableItem *cellItem = item(r, c);
+            if (cellItem && (cellItem->rowSpan() > 1 || cellItem->colSpan() > 1))
                 optimize = false;
         }
     }
@@ -1133,13 +1335,13 @@ QRect UTable::rangeGeometry(int topRow, int leftCol, int bottomRow, int rightCol
 
 void UTable::setSelectionMode(SelectionMode mode)
 {
-    if (mode == m_selectionMode)
+    if (mode == d->selectionMode)
         return;
-    m_selectionMode = mode;
+    d->selectionMode = mode;
     clearSelection(true);
     if (isRowSelection(mode) && numRows() > 0 && numCols() > 0) {
-        appendSelection(m_curRow, 0, m_curRow, numCols() - 1);
-        repaintSelections(nullptr, m_currentSel);
+        appendSelection(d->curRow, 0, d->curRow, numCols() - 1);
+        repaintSelections(nullptr, d->currentSel);
     }
 }
 
@@ -1149,77 +1351,78 @@ void UTable::setCurrentCell(int row, int col, bool updateSelections, bool ensure
 {
     row = std::min(row, numRows() - 1);
     col = std::min(col, numCols() - 1);
-    if (row == m_curRow && col == m_curCol)
+    if (row == d->curRow && col == d->curCol)
         return;
-    UTableItem *old = item(m_curRow, m_curCol);
+    UTableItem *old = item(d->curRow, d->curCol);
     if (old && old->editType() != UTableItem::Always && old->editType() != UTableItem::Never)
         endEdit(old->row(), old->col(), true, false);
-    const int oldRow = m_curRow;
-    const int oldCol = m_curCol;
-    m_curRow = row;
-    m_curCol = col;
+    const int oldRow = d->curRow;
+    const int oldCol = d->curCol;
+    d->curRow = row;
+    d->curCol = col;
     repaintCell(oldRow, oldCol);
-    repaintCell(m_curRow, m_curCol);
+    repaintCell(d->curRow, d->curCol);
     if (ensureVisible)
-        ensureCellVisible(m_curRow, m_curCol);
+        ensureCellVisible(d->curRow, d->curCol);
     emit currentChanged(row, col);
 
-    if (oldCol != m_curCol) {
+    if (oldCol != d->curCol) {
         if (!isColumnSelected(oldCol))
-            m_topHeader->setSectionState(oldCol, UTableHeader::Normal);
-        else if (isRowSelection(m_selectionMode))
-            m_topHeader->setSectionState(oldCol, UTableHeader::Selected);
-        m_topHeader->setSectionState(m_curCol, isColumnSelected(m_curCol, true)
-                                                   ? UTableHeader::Selected
-                                                   : UTableHeader::Bold);
+            d->topHeader->setSectionState(oldCol, UTableHeader::Normal);
+        else if (isRowSelection(d->selectionMode))
+            d->topHeader->setSectionState(oldCol, UTableHeader::Selected);
+        d->topHeader->setSectionState(d->curCol, isColumnSelected(d->curCol, true)
+                                                     ? UTableHeader::Selected
+                                                     : UTableHeader::Bold);
     }
-    if (oldRow != m_curRow) {
+    if (oldRow != d->curRow) {
         if (!isRowSelected(oldRow))
-            m_leftHeader->setSectionState(oldRow, UTableHeader::Normal);
-        m_leftHeader->setSectionState(
-            m_curRow, isRowSelected(m_curRow, true) ? UTableHeader::Selected : UTableHeader::Bold);
+            d->leftHeader->setSectionState(oldRow, UTableHeader::Normal);
+        d->leftHeader->setSectionState(d->curRow, isRowSelected(d->curRow, true)
+                                                      ? UTableHeader::Selected
+                                                      : UTableHeader::Bold);
     }
     updateInputMethodHint();
 
     QWidget *oldWidget = cellWidget(oldRow, oldCol);
     if (oldWidget && oldWidget->hasFocus())
         viewport()->setFocus();
-    UTableItem *itm = item(m_curRow, m_curCol);
-    if (itm && itm->editType() == UTableItem::WhenCurrent) {
-        if (beginEdit(m_curRow, m_curCol, false))
+    UTableItem *cellItem = item(d->curRow, d->curCol);
+    if (cellItem && cellItem->editType() == UTableItem::WhenCurrent) {
+        if (beginEdit(d->curRow, d->curCol, false))
             setEditMode(Editing, row, col);
-    } else if (itm && itm->editType() == UTableItem::Always) {
-        if (QWidget *w = cellWidget(itm->row(), itm->col()))
-            w->setFocus();
+    } else if (cellItem && cellItem->editType() == UTableItem::Always) {
+        if (QWidget *widget = cellWidget(cellItem->row(), cellItem->col()))
+            widget->setFocus();
     }
-    if (updateSelections && isRowSelection(m_selectionMode) &&
-        !isSelected(m_curRow, m_curCol, false)) {
-        if (m_selectionMode == SingleRow)
+    if (updateSelections && isRowSelection(d->selectionMode) &&
+        !isSelected(d->curRow, d->curCol, false)) {
+        if (d->selectionMode == SingleRow)
             clearSelection(true);
-        appendSelection(m_curRow, 0, m_curRow, numCols() - 1);
-        repaintSelections(nullptr, m_currentSel);
+        appendSelection(d->curRow, 0, d->curRow, numCols() - 1);
+        repaintSelections(nullptr, d->currentSel);
     }
 }
 
 void UTable::updateInputMethodHint()
 {
-    const UTableItem *itm = item(m_curRow, m_curCol);
-    setAttribute(Qt::WA_InputMethodEnabled, !itm || itm->editType() != UTableItem::Never);
+    const UTableItem *cellItem = item(d->curRow, d->curCol);
+    setAttribute(Qt::WA_InputMethodEnabled, !cellItem || cellItem->editType() != UTableItem::Never);
     updateMicroFocus();
 }
 
 QVariant UTable::inputMethodQuery(Qt::InputMethodQuery query) const
 {
-    if (query != Qt::ImCursorRectangle || !d)
+    if (query != Qt::ImCursorRectangle || !d->initialised)
         return UScrollView::inputMethodQuery(query);
-    const QRect cell = cellGeometry(m_curRow, m_curCol);
+    const QRect cell = cellGeometry(d->curRow, d->curCol);
     return QRect(viewport()->mapTo(this, contentsToViewport2(cell.topLeft())), cell.size());
 }
 
 void UTable::setFocusStyle(FocusStyle style)
 {
-    m_focusStyle = style;
-    updateCell(m_curRow, m_curCol);
+    d->focusStyle = style;
+    updateCell(d->curRow, d->curCol);
 }
 
 // --- painting ----------------------------------------------------------------------------
@@ -1231,7 +1434,7 @@ bool UTable::hasFocusInside() const
 
 void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
 {
-    if (!d)
+    if (!d->initialised)
         return; // not initialised yet: nothing to paint
     const int colFirst = columnAt(cx);
     int colLast = columnAt(cx + cw);
@@ -1241,23 +1444,23 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
         paintEmptyArea(p, cx, cy, cw, ch);
         return;
     }
-    m_paintHints = styleHints();
-    m_painting = true;
+    d->paintHints = d->styleHints(this);
+    d->painting = true;
     const QWidget *focus = QApplication::focusWidget();
-    m_drawActiveSelection = hasFocusInside() || d->inMenuMode ||
-                            (focus && viewport()->isAncestorOf(focus)) ||
-                            !m_paintHints.changeHighlightOnFocus;
+    d->drawActiveSelection = hasFocusInside() || d->inMenuMode ||
+                             (focus && viewport()->isAncestorOf(focus)) ||
+                             !d->paintHints.changeHighlightOnFocus;
     if (rowLast == -1)
         rowLast = numRows() - 1;
     if (colLast == -1)
         colLast = numCols() - 1;
 
     bool currentInSelection = false;
-    for (const auto &s : m_selections) {
-        if (s->isActive() && m_curRow >= s->topRow() && m_curRow <= s->bottomRow() &&
-            m_curCol >= s->leftCol() && m_curCol <= s->rightCol()) {
-            currentInSelection = s->topRow() != m_curRow || s->bottomRow() != m_curRow ||
-                                 s->leftCol() != m_curCol || s->rightCol() != m_curCol;
+    for (const auto &s : d->selections) {
+        if (s->isActive() && d->curRow >= s->topRow() && d->curRow <= s->bottomRow() &&
+            d->curCol >= s->leftCol() && d->curCol <= s->rightCol()) {
+            currentInSelection = s->topRow() != d->curRow || s->bottomRow() != d->curRow ||
+                                 s->leftCol() != d->curCol || s->rightCol() != d->curCol;
             break;
         }
     }
@@ -1270,11 +1473,11 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
         const int h = rowHeight(r);
         for (int c = colFirst; c <= colLast; ++c) {
             QRect cell(columnPos(c), y, columnWidth(c), h);
-            const UTableItem *itm = item(r, c);
-            if (itm && (itm->colSpan() > 1 || itm->rowSpan() > 1)) {
+            const UTableItem *cellItem = item(r, c);
+            if (cellItem && (cellItem->colSpan() > 1 || cellItem->rowSpan() > 1)) {
                 // A block is painted once, from the first of its cells that is exposed.
-                const bool first =
-                    (r == itm->row() || r == rowFirst) && (c == itm->col() || c == colFirst);
+                const bool first = (r == cellItem->row() || r == rowFirst) &&
+                                   (c == cellItem->col() || c == colFirst);
                 if (!first)
                     continue;
                 cell = cellGeometry(r, c);
@@ -1282,18 +1485,19 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
             p->translate(cell.x() - at.x(), cell.y() - at.y());
             at = cell.topLeft();
             bool selected = isSelected(r, c);
-            if (m_focusStyle != FollowStyle && selected && !currentInSelection && r == m_curRow &&
-                c == m_curCol)
+            if (d->focusStyle != FollowStyle && selected && !currentInSelection && r == d->curRow &&
+                c == d->curCol)
                 selected = false;
             paintCell(p, r, c, cell, selected);
 
-            QWidget *w = cellWidget(r, c);
-            if (w) {
-                const QRect cg = cellGeometry(r, c);
-                const QRect wanted(contentsToViewport2(cg.topLeft()), cg.size() - QSize(1, 1));
-                if (w->geometry() != wanted) {
-                    moveChild(w, cg.x(), cg.y());
-                    w->resize(wanted.size());
+            QWidget *widget = cellWidget(r, c);
+            if (widget) {
+                const QRect cellBounds = cellGeometry(r, c);
+                const QRect wanted(contentsToViewport2(cellBounds.topLeft()),
+                                   cellBounds.size() - QSize(1, 1));
+                if (widget->geometry() != wanted) {
+                    moveChild(widget, cellBounds.x(), cellBounds.y());
+                    widget->resize(wanted.size());
                 }
             }
         }
@@ -1301,90 +1505,91 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
     d->lastVisCol = colLast;
     d->lastVisRow = rowLast;
 
-    const QRect focusRect = cellGeometry(m_curRow, m_curCol);
+    const QRect focusRect = cellGeometry(d->curRow, d->curCol);
     p->translate(focusRect.x() - at.x(), focusRect.y() - at.y());
     paintFocus(p, focusRect);
     p->translate(-focusRect.x(), -focusRect.y());
     paintEmptyArea(p, cx, cy, cw, ch);
-    m_drawActiveSelection = true;
-    m_painting = false;
+    d->drawActiveSelection = true;
+    d->painting = false;
 }
 
-UTable::StyleHints UTable::styleHints() const
+StyleHints UTablePrivate::styleHints(const QWidget *table) const
 {
-    if (m_painting)
-        return m_paintHints;
+    if (painting)
+        return paintHints;
     StyleHints hints;
-    hints.changeHighlightOnFocus = changesHighlightOnFocus(this);
-    hints.gridColor = style()->styleHint(QStyle::SH_Table_GridLineColor, nullptr, this);
+    hints.changeHighlightOnFocus = changesHighlightOnFocus(table);
+    hints.gridColor = table->style()->styleHint(QStyle::SH_Table_GridLineColor, nullptr, table);
     return hints;
 }
 
-void UTable::paintCell(QPainter *p, int row, int col, const QRect &cr, bool selected)
+void UTable::paintCell(QPainter *p, int row, int col, const QRect &cellRect, bool selected)
 {
-    if (cr.width() <= 0 || cr.height() <= 0)
+    if (cellRect.width() <= 0 || cellRect.height() <= 0)
         return;
-    const bool inactive = !m_drawActiveSelection && styleHints().changeHighlightOnFocus;
-    const UTableItem *itm = item(row, col);
-    const bool disabled = itm && !itm->isEnabled();
+    const bool inactive = !d->drawActiveSelection && d->styleHints(this).changeHighlightOnFocus;
+    const UTableItem *cellItem = item(row, col);
+    const bool disabled = cellItem && !cellItem->isEnabled();
     if (!inactive && !disabled) {
-        paintCell(p, row, col, cr, selected, palette());
+        paintCell(p, row, col, cellRect, selected, palette());
         return;
     }
-    QPalette cg = palette();
-    cg.setCurrentColorGroup(disabled ? QPalette::Disabled : QPalette::Inactive);
-    paintCell(p, row, col, cr, selected, cg);
+    QPalette cellPalette = palette();
+    cellPalette.setCurrentColorGroup(disabled ? QPalette::Disabled : QPalette::Inactive);
+    paintCell(p, row, col, cellRect, selected, cellPalette);
 }
 
-QColor UTable::gridColor(const QPalette &cg) const
+QColor UTable::gridColor(const QPalette &cellPalette) const
 {
-    const int hint = styleHints().gridColor;
+    const int hint = d->styleHints(this).gridColor;
     // The style's grid colour serves the table's own palette; any other uses its mid colour.
-    return (hint != -1 && cg.isCopyOf(palette())) ? QColor(QRgb(unsigned(hint)))
-                                                  : cg.color(QPalette::Mid);
+    return (hint != -1 && cellPalette.isCopyOf(palette())) ? QColor(QRgb(unsigned(hint)))
+                                                           : cellPalette.color(QPalette::Mid);
 }
 
-void UTable::paintCell(QPainter *p, int row, int col, const QRect &cr, bool selected,
-                       const QPalette &cg)
+void UTable::paintCell(QPainter *p, int row, int col, const QRect &cellRect, bool selected,
+                       const QPalette &cellPalette)
 {
-    if (m_focusStyle == SpreadSheet && selected && row == m_curRow && col == m_curCol &&
+    if (d->focusStyle == SpreadSheet && selected && row == d->curRow && col == d->curCol &&
         hasFocusInside())
         selected = false;
-    const int w = cr.width();
-    const int h = cr.height();
-    if (UTableItem *itm = item(row, col)) {
-        if (typeid(*itm) == typeid(UTableItem)) {
+    const int w = cellRect.width();
+    const int h = cellRect.height();
+    if (UTableItem *cellItem = item(row, col)) {
+        if (typeid(*cellItem) == typeid(UTableItem)) {
             // A plain item changes nothing of the painter but its pen (UTableItem::paint), so
             // that is all there is to put back; saving the whole painter state for each of the
             // hundreds of cells of a page costs more than painting the item.
             const QPen pen = p->pen();
-            itm->paint(p, cg, cr, selected);
+            cellItem->paint(p, cellPalette, cellRect, selected);
             p->setPen(pen);
         } else {
             p->save();
-            itm->paint(p, cg, cr, selected);
+            cellItem->paint(p, cellPalette, cellRect, selected);
             p->restore();
         }
     } else {
         p->fillRect(0, 0, w, h,
-                    selected ? cg.brush(QPalette::Highlight) : cg.brush(QPalette::Base));
+                    selected ? cellPalette.brush(QPalette::Highlight)
+                             : cellPalette.brush(QPalette::Base));
     }
-    if (m_showGrid) {
+    if (d->showGrid) {
         // The right and the bottom edge, one pixel wide; filled rather than stroked, which
         // is several times cheaper and leaves the painter's pen alone.
-        const QColor color = gridColor(cg);
+        const QColor color = gridColor(cellPalette);
         p->fillRect(QRect(w - 1, 0, 1, h), color);
         p->fillRect(QRect(0, h - 1, w - 1, 1), color);
     }
 }
 
-void UTable::paintFocus(QPainter *p, const QRect &cr)
+void UTable::paintFocus(QPainter *p, const QRect &focusRect)
 {
     if (!hasFocusInside())
         return;
-    const int w = cr.width();
-    const int h = cr.height();
-    if (m_focusStyle == SpreadSheet) {
+    const int w = focusRect.width();
+    const int h = focusRect.height();
+    if (d->focusStyle == SpreadSheet) {
         p->setPen(QPen(Qt::black, 1));
         p->setBrush(Qt::NoBrush);
         p->drawRect(0, 0, w - 2, h - 2);
@@ -1394,7 +1599,7 @@ void UTable::paintFocus(QPainter *p, const QRect &cr)
     QStyleOptionFocusRect opt;
     opt.initFrom(this);
     opt.rect = QRect(0, 0, w, h);
-    if (isSelected(m_curRow, m_curCol, false)) {
+    if (isSelected(d->curRow, d->curCol, false)) {
         opt.backgroundColor = palette().color(QPalette::Highlight);
         opt.state |= QStyle::State_FocusAtBorder;
     } else {
@@ -1413,9 +1618,9 @@ void UTable::paintEmptyArea(QPainter *p, int cx, int cy, int cw, int ch)
 
 void UTable::setShowGrid(bool show)
 {
-    if (show == m_showGrid)
+    if (show == d->showGrid)
         return;
-    m_showGrid = show;
+    d->showGrid = show;
     updateContents();
 }
 
@@ -1423,84 +1628,84 @@ void UTable::setShowGrid(bool show)
 
 void UTable::applyReadOnly(bool readOnly)
 {
-    UTableItem *itm = item(m_curRow, m_curCol);
+    UTableItem *cellItem = item(d->curRow, d->curCol);
     if (readOnly && isEditing()) {
-        endEdit(m_editRow, m_editCol, true, false);
-    } else if (!readOnly && itm &&
-               (itm->editType() == UTableItem::WhenCurrent ||
-                itm->editType() == UTableItem::Always)) {
-        editCell(m_curRow, m_curCol);
+        endEdit(d->editRow, d->editCol, true, false);
+    } else if (!readOnly && cellItem &&
+               (cellItem->editType() == UTableItem::WhenCurrent ||
+                cellItem->editType() == UTableItem::Always)) {
+        editCell(d->curRow, d->curCol);
     }
 }
 
 void UTable::setReadOnly(bool readOnly)
 {
-    m_readOnly = readOnly;
+    d->readOnly = readOnly;
     applyReadOnly(readOnly);
 }
 
-void UTable::setLineReadOnly(bool rows, int line, bool readOnly)
+void UTable::setLineReadOnly(Qt::Orientation orientation, int line, bool readOnly)
 {
-    QSet<int> &set = rows ? m_readOnlyRows : m_readOnlyCols;
+    QSet<int> &lines = d->readOnlyLines(orientation);
     if (readOnly)
-        set.insert(line);
+        lines.insert(line);
     else
-        set.remove(line);
-    if (line == (rows ? m_curRow : m_curCol))
+        lines.remove(line);
+    if (line == d->current(orientation))
         applyReadOnly(readOnly);
 }
 
 void UTable::setRowReadOnly(int row, bool readOnly)
 {
-    setLineReadOnly(true, row, readOnly);
+    setLineReadOnly(Qt::Vertical, row, readOnly);
 }
 
 void UTable::setColumnReadOnly(int col, bool readOnly)
 {
-    setLineReadOnly(false, col, readOnly);
+    setLineReadOnly(Qt::Horizontal, col, readOnly);
 }
 
 void UTable::setColumnMovingEnabled(bool enable)
 {
-    m_columnMoving = enable;
+    d->columnMoving = enable;
 }
 
 void UTable::setRowMovingEnabled(bool enable)
 {
-    m_rowMoving = enable;
+    d->rowMoving = enable;
 }
 
 void UTable::setDragEnabled(bool enable)
 {
-    m_dragEnabled = enable;
+    d->dragEnabled = enable;
 }
 
 void UTable::setSorting(bool sort)
 {
-    m_sorting = sort;
-    if (m_topHeader)
-        m_topHeader->setSortIndicator(sort ? m_lastSortCol : -1, true);
+    d->sorting = sort;
+    if (d->topHeader)
+        d->topHeader->setSortIndicator(sort ? d->lastSortCol : -1, true);
 }
 
 void UTable::columnClicked(int col)
 {
-    if (!m_sorting)
+    if (!d->sorting)
         return;
-    if (col == m_lastSortCol) {
-        m_ascending = !m_ascending;
+    if (col == d->lastSortCol) {
+        d->ascending = !d->ascending;
     } else {
-        m_lastSortCol = col;
-        m_ascending = true;
+        d->lastSortCol = col;
+        d->ascending = true;
     }
-    sortColumn(m_lastSortCol, m_ascending, false);
+    sortColumn(d->lastSortCol, d->ascending, false);
 }
 
 void UTable::sortColumn(int col, bool ascending, bool wholeRows)
 {
     std::vector<UTableItem *> items;
     for (int r = 0; r < numRows(); ++r) {
-        if (UTableItem *itm = item(r, col))
-            items.push_back(itm);
+        if (UTableItem *cellItem = item(r, col))
+            items.push_back(cellItem);
     }
     if (items.empty())
         return;
@@ -1521,7 +1726,7 @@ void UTable::sortColumn(int col, bool ascending, bool wholeRows)
             swapCells(from, col, target, col);
     }
     setUpdatesEnabled(updates);
-    m_topHeader->setSortIndicator(col, ascending);
+    d->topHeader->setSortIndicator(col, ascending);
     if (wholeRows)
         repaintContents(contentsX(), contentsY(), visibleWidth(), visibleHeight(), false);
     else
@@ -1540,14 +1745,14 @@ void UTable::editCell(int row, int col, bool replace)
 
 QWidget *UTable::createEditor(int row, int col, bool initFromCell) const
 {
-    if (m_readOnly || isRowReadOnly(row) || isColumnReadOnly(col))
+    if (d->readOnly || isRowReadOnly(row) || isColumnReadOnly(col))
         return nullptr;
     QWidget *editor = nullptr;
-    const UTableItem *itm = item(row, col);
-    if (itm && (initFromCell || !itm->isReplaceable())) {
-        if (itm->editType() == UTableItem::Never)
+    const UTableItem *cellItem = item(row, col);
+    if (cellItem && (initFromCell || !cellItem->isReplaceable())) {
+        if (cellItem->editType() == UTableItem::Never)
             return nullptr;
-        editor = itm->createEditor();
+        editor = cellItem->createEditor();
         if (!editor)
             return nullptr;
     }
@@ -1562,10 +1767,10 @@ QWidget *UTable::createEditor(int row, int col, bool initFromCell) const
 
 QWidget *UTable::beginEdit(int row, int col, bool replace)
 {
-    if (m_readOnly || isRowReadOnly(row) || isColumnReadOnly(col))
+    if (d->readOnly || isRowReadOnly(row) || isColumnReadOnly(col))
         return nullptr;
-    const UTableItem *itm = item(row, col);
-    if ((itm && !itm->isEnabled()) || cellWidget(row, col))
+    const UTableItem *cellItem = item(row, col);
+    if ((cellItem && !cellItem->isEnabled()) || cellWidget(row, col))
         return nullptr;
     ensureCellVisible(row, col);
     QWidget *editor = createEditor(row, col, !replace);
@@ -1584,7 +1789,7 @@ void UTable::endEdit(int row, int col, bool accept, bool replace)
     if (!editor)
         return;
     if (!accept) {
-        if (row == m_editRow && col == m_editCol)
+        if (row == d->editRow && col == d->editCol)
             setEditMode(NotEditing, -1, -1);
         clearCellWidget(row, col);
         updateCell(row, col);
@@ -1592,19 +1797,19 @@ void UTable::endEdit(int row, int col, bool accept, bool replace)
         updateCell(row, col);
         return;
     }
-    UTableItem *itm = item(row, col);
-    const QString oldContent = itm ? itm->text() : QString();
-    if (!itm || replace) {
+    UTableItem *cellItem = item(row, col);
+    const QString oldContent = cellItem ? cellItem->text() : QString();
+    if (!cellItem || replace) {
         setCellContentFromEditor(row, col);
-        itm = item(row, col);
+        cellItem = item(row, col);
     } else {
-        itm->setContentFromEditor(editor);
+        cellItem->setContentFromEditor(editor);
     }
-    if (row == m_editRow && col == m_editCol)
+    if (row == d->editRow && col == d->editCol)
         setEditMode(NotEditing, -1, -1);
     viewport()->setFocus();
     updateCell(row, col);
-    if (!itm || oldContent != itm->text())
+    if (!cellItem || oldContent != cellItem->text())
         emit valueChanged(row, col);
     clearCellWidget(row, col);
 }
@@ -1614,8 +1819,8 @@ void UTable::setCellContentFromEditor(int row, int col)
     QWidget *editor = cellWidget(row, col);
     if (!editor)
         return;
-    if (UTableItem *itm = item(row, col)) {
-        itm->setContentFromEditor(editor);
+    if (UTableItem *cellItem = item(row, col)) {
+        cellItem->setContentFromEditor(editor);
     } else if (auto *lineEdit = qobject_cast<QLineEdit *>(editor)) {
         setText(row, col, lineEdit->text());
     }
@@ -1623,12 +1828,12 @@ void UTable::setCellContentFromEditor(int row, int col)
 
 void UTable::endEditOfEditCell(bool accept)
 {
-    endEdit(m_editRow, m_editCol, accept, m_editMode != Editing);
+    endEdit(d->editRow, d->editCol, accept, d->editMode != Editing);
 }
 
 void UTable::doValueChanged()
 {
-    emit valueChanged(m_editRow, m_editCol);
+    emit valueChanged(d->editRow, d->editCol);
 }
 
 void UTable::activateNextCell()
@@ -1641,8 +1846,8 @@ void UTable::activateNextCell()
     int firstCol = 0;
     while (hiddenCol(firstCol))
         ++firstCol;
-    int nextRow = m_curRow;
-    int nextCol = m_curCol;
+    int nextRow = d->curRow;
+    int nextCol = d->curCol;
     while (hiddenRow(++nextRow)) {
     }
     if (nextRow >= numRows()) {
@@ -1652,13 +1857,13 @@ void UTable::activateNextCell()
         if (nextCol >= numCols())
             nextCol = firstCol;
     }
-    const UTableSelection *s = m_currentSel;
+    const UTableSelection *s = d->currentSel;
     if (!s || !s->isActive() || (s->leftCol() == s->rightCol() && s->topRow() == s->bottomRow())) {
         clearSelection(true);
         setCurrentCell(nextRow, nextCol);
-    } else if (m_curRow < s->bottomRow()) {
-        setCurrentCell(nextRow, m_curCol);
-    } else if (m_curCol < s->rightCol()) {
+    } else if (d->curRow < s->bottomRow()) {
+        setCurrentCell(nextRow, d->curCol);
+    } else if (d->curCol < s->rightCol()) {
         setCurrentCell(s->topRow(), nextCol);
     } else {
         setCurrentCell(s->topRow(), s->leftCol());
@@ -1671,8 +1876,9 @@ int UTable::nextEditableColumn(int from, int step) const
 {
     int c = from;
     for (; c >= 0 && c < numCols(); c += step) {
-        const UTableItem *itm = item(m_curRow, c);
-        if (!d->hiddenCols.contains(c) && !isColumnReadOnly(c) && (!itm || itm->isEnabled()))
+        const UTableItem *cellItem = item(d->curRow, c);
+        if (!d->hiddenCols.contains(c) && !isColumnReadOnly(c) &&
+            (!cellItem || cellItem->isEnabled()))
             break;
     }
     return c;
@@ -1682,18 +1888,18 @@ int UTable::nextEditableColumn(int from, int step) const
 bool UTable::tabToColumn(bool backwards)
 {
     if (!backwards) {
-        if (m_curCol >= numCols() - 1)
+        if (d->curCol >= numCols() - 1)
             return false;
-        setCurrentCell(m_curRow, nextEditableColumn(std::min(numCols() - 1, m_curCol + 1), 1));
+        setCurrentCell(d->curRow, nextEditableColumn(std::min(numCols() - 1, d->curCol + 1), 1));
         return true;
     }
-    if (m_curCol <= 0)
+    if (d->curCol <= 0)
         return false;
     // With nothing suitable to the left the current cell stays where it is.
-    const int c = nextEditableColumn(m_curCol - 1, -1);
+    const int c = nextEditableColumn(d->curCol - 1, -1);
     if (c < 0)
         return false;
-    setCurrentCell(m_curRow, c);
+    setCurrentCell(d->curRow, c);
     return true;
 }
 
@@ -1701,68 +1907,76 @@ bool UTable::tabToColumn(bool backwards)
 
 void UTable::setNumRows(int rows)
 {
-    changeCount(true, rows);
+    changeCount(Qt::Vertical, rows);
 }
 
 void UTable::setNumCols(int cols)
 {
-    changeCount(false, cols);
+    changeCount(Qt::Horizontal, cols);
 }
 
-void UTable::changeCount(bool rows, int n)
+int UTable::lineCount(Qt::Orientation orientation) const
 {
-    if (n < 0 || !d)
+    return orientation == Qt::Vertical ? numRows() : numCols();
+}
+
+void UTable::changeCount(Qt::Orientation orientation, int count)
+{
+    if (count < 0 || !d->initialised)
         return;
-    UTableHeader *header = rows ? m_leftHeader : m_topHeader;
-    QHash<int, int> &hidden = rows ? d->hiddenRows : d->hiddenCols;
-    const int oldCount = header->count();
-    if (n < oldCount) {
+    const bool rows = orientation == Qt::Vertical;
+    UTableHeader *lineHeader = header(orientation);
+    QHash<int, int> &hidden = d->hiddenLines(orientation);
+    const int oldCount = lineHeader->count();
+    if (count < oldCount) {
         for (auto it = hidden.begin(); it != hidden.end();)
-            it = it.key() >= n ? hidden.erase(it) : std::next(it);
+            it = it.key() >= count ? hidden.erase(it) : std::next(it);
     }
     fontChange(font());
     std::vector<UTableItem *> items;
     std::vector<SavedWidget> widgets;
     saveContents(items, widgets);
-    const bool headerUpdates = header->updatesEnabled();
-    header->setUpdatesEnabled(false);
+    const bool headerUpdates = lineHeader->updatesEnabled();
+    lineHeader->setUpdatesEnabled(false);
     const bool smaller =
-        resizeHeader(header, oldCount, n, rows ? DefaultRowHeight : DefaultColumnWidth);
+        resizeHeader(lineHeader, oldCount, count, rows ? kDefaultRowHeight : kDefaultColumnWidth);
     if (rows) {
-        const int w = fontMetrics().horizontalAdvance(QString::number(n) + QLatin1Char('W'));
+        // The row header is wide enough for the largest row number.
+        const int width =
+            fontMetrics().horizontalAdvance(QString::number(count) + QLatin1Char('W'));
         const int margin = QApplication::isRightToLeft() ? rightMargin() : leftMargin();
-        if (margin > 0 && margin < w)
-            setLeftMargin(w);
+        if (margin > 0 && margin < width)
+            setLeftMargin(width);
     }
     restoreContents(items, widgets);
     finishContentsResize(smaller);
-    header->setUpdatesEnabled(headerUpdates);
+    lineHeader->setUpdatesEnabled(headerUpdates);
     if (headerUpdates)
-        header->update();
-    header->updateCache();
-    int &current = rows ? m_curRow : m_curCol;
-    if (current >= header->count()) {
-        current = header->count() - 1;
+        lineHeader->update();
+    lineHeader->updateCache();
+    int &current = d->current(orientation);
+    if (current >= lineHeader->count()) {
+        current = lineHeader->count() - 1;
         if (current < 0)
-            m_curCol = -1;
+            d->curCol = -1;
         else
-            repaintCell(m_curRow, m_curCol);
+            repaintCell(d->curRow, d->curCol);
     }
 }
 
 void UTable::saveContents(std::vector<UTableItem *> &items, std::vector<SavedWidget> &widgets)
 {
-    endEdit(m_editRow, m_editCol, false, m_editMode != Editing);
+    endEdit(d->editRow, d->editCol, false, d->editMode != Editing);
     const int cols = std::max(1, numCols());
-    for (size_t i = 0; i < m_contents.size(); ++i) {
-        UTableItem *itm = m_contents[i];
+    for (size_t i = 0; i < d->contents.size(); ++i) {
+        UTableItem *cellItem = d->contents[i];
         // A block is kept once, at its own top-left cell.
-        if (itm && size_t(itm->row()) * size_t(cols) + size_t(itm->col()) == i)
-            items.push_back(itm);
+        if (cellItem && size_t(cellItem->row()) * size_t(cols) + size_t(cellItem->col()) == i)
+            items.push_back(cellItem);
     }
-    for (size_t i = 0; i < m_widgets.size(); ++i) {
-        if (m_widgets[i])
-            widgets.push_back({m_widgets[i], int(i) / cols, int(i) % cols});
+    for (size_t i = 0; i < d->widgets.size(); ++i) {
+        if (d->widgets[i])
+            widgets.push_back({d->widgets[i], int(i) / cols, int(i) % cols});
     }
 }
 
@@ -1776,8 +1990,8 @@ bool UTable::resizeHeader(UTableHeader *header, int oldCount, int newCount, int 
         while (header->count() > newCount)
             header->removeLabel(header->count() - 1);
     }
-    m_contents.clear();
-    m_widgets.clear();
+    d->contents.clear();
+    d->widgets.clear();
     resizeData(numRows() * numCols());
     header->recountStretches();
     return newCount < oldCount;
@@ -1787,21 +2001,23 @@ void UTable::restoreContents(std::vector<UTableItem *> &items, std::vector<Saved
 {
     const int rows = numRows();
     const int cols = numCols();
-    for (UTableItem *itm : items) {
-        if (itm->row() >= rows || itm->col() >= cols) {
+    for (UTableItem *cellItem : items) {
+        if (cellItem->row() >= rows || cellItem->col() >= cols) {
             // It no longer fits: gone without touching the table's new storage.
-            itm->m_row = itm->m_col = -1;
-            delete itm;
+            cellItem->m_row = cellItem->m_col = -1;
+            delete cellItem;
             continue;
         }
-        for (int r = itm->row(); r < std::min(rows, itm->row() + itm->rowSpan()); ++r) {
-            for (int c = itm->col(); c < std::min(cols, itm->col() + itm->colSpan()); ++c)
-                m_contents[size_t(indexOf(r, c))] = itm;
+        for (int r = cellItem->row(); r < std::min(rows, cellItem->row() + cellItem->rowSpan());
+             ++r) {
+            for (int c = cellItem->col(); c < std::min(cols, cellItem->col() + cellItem->colSpan());
+                 ++c)
+                d->contents[size_t(indexOf(r, c))] = cellItem;
         }
     }
     for (const SavedWidget &saved : widgets) {
         if (saved.row < rows && saved.col < cols) {
-            m_widgets[size_t(indexOf(saved.row, saved.col))] = saved.widget;
+            d->widgets[size_t(indexOf(saved.row, saved.col))] = saved.widget;
         } else {
             saved.widget->removeEventFilter(this);
             removeChild(saved.widget);
@@ -1817,52 +2033,51 @@ void UTable::finishContentsResize(bool updateBefore)
     resizeContents(s.width(), s.height());
     updateGeometries();
     repaintContents(contentsX(), contentsY(), visibleWidth(), visibleHeight(), updateBefore);
-    if (isRowSelection(m_selectionMode)) {
-        const int r = m_curRow;
-        m_curRow = -1;
-        setCurrentCell(r, m_curCol);
+    if (isRowSelection(d->selectionMode)) {
+        const int r = d->curRow;
+        d->curRow = -1;
+        setCurrentCell(r, d->curCol);
     }
 }
 
 void UTable::insertRows(int row, int count)
 {
-    insertLines(true, row, count);
+    insertLines(Qt::Vertical, row, count);
 }
 
 void UTable::insertColumns(int col, int count)
 {
-    insertLines(false, col, count);
+    insertLines(Qt::Horizontal, col, count);
 }
 
-void UTable::insertLines(bool rows, int at, int count)
+void UTable::insertLines(Qt::Orientation orientation, int at, int count)
 {
-    int &current = rows ? m_curRow : m_curCol;
-    if (at == -1 && current == -1)
+    if (at == -1 && d->current(orientation) == -1)
         at = 0;
     if (at < 0 || count <= 0)
         return;
-    UTableHeader *header = rows ? m_leftHeader : m_topHeader;
+    UTableHeader *lineHeader = header(orientation);
     const int after = at - 1;
-    if (after >= header->count())
+    if (after >= lineHeader->count())
         return;
     const bool tableUpdates = updatesEnabled();
-    const bool headerUpdates = header->updatesEnabled();
+    const bool headerUpdates = lineHeader->updatesEnabled();
     setUpdatesEnabled(false);
-    header->setUpdatesEnabled(false);
-    const auto setCount = rows ? &UTable::setNumRows : &UTable::setNumCols;
-    (this->*setCount)(header->count() + count);
+    lineHeader->setUpdatesEnabled(false);
+    const auto setCount = orientation == Qt::Vertical ? &UTable::setNumRows : &UTable::setNumCols;
+    (this->*setCount)(lineHeader->count() + count);
     // The swaps carry the table's lines, and with them the current cell, to their new places.
-    for (int i = header->count() - count - 1; i > after; --i)
-        header->swapSections(i, i + count);
-    header->setUpdatesEnabled(headerUpdates);
+    for (int i = lineHeader->count() - count - 1; i > after; --i)
+        lineHeader->swapSections(i, i + count);
+    lineHeader->setUpdatesEnabled(headerUpdates);
     setUpdatesEnabled(tableUpdates);
-    setCurrentCell(std::max(0, m_curRow), std::max(0, m_curCol), true, false);
-    const bool spans = rows ? d->hasRowSpan : d->hasColSpan;
+    setCurrentCell(std::max(0, d->curRow), std::max(0, d->curCol), true, false);
+    const bool spans = d->hasSpan(orientation);
     if (headerUpdates)
-        header->update();
+        lineHeader->update();
     if (!tableUpdates)
         return;
-    if (rows) {
+    if (orientation == Qt::Vertical) {
         const int y = spans ? contentsY() : rowPos(std::max(0, at));
         updateContents(contentsX(), y, visibleWidth(), contentsHeight() + 1);
     } else {
@@ -1873,80 +2088,79 @@ void UTable::insertLines(bool rows, int at, int count)
 
 void UTable::removeRow(int row)
 {
-    removeLines(true, {row});
+    removeLines(Qt::Vertical, {row});
 }
 
 void UTable::removeRows(const QList<int> &rows)
 {
-    removeLines(true, rows);
+    removeLines(Qt::Vertical, rows);
 }
 
 void UTable::removeColumn(int col)
 {
-    removeLines(false, {col});
+    removeLines(Qt::Horizontal, {col});
 }
 
 void UTable::removeColumns(const QList<int> &cols)
 {
-    removeLines(false, cols);
+    removeLines(Qt::Horizontal, cols);
 }
 
 // Moves the lines to go to the end by section swaps, so that the others close up in order,
 // then drops the end. Lines outside the table or given twice are passed over, so that no line
 // goes that was not asked for.
-void UTable::removeLines(bool rows, QList<int> lines)
+void UTable::removeLines(Qt::Orientation orientation, QList<int> lines)
 {
-    UTableHeader *header = rows ? m_leftHeader : m_topHeader;
-    const int total = header->count();
-    lines.erase(
-        std::remove_if(lines.begin(), lines.end(), [total](int l) { return l < 0 || l >= total; }),
-        lines.end());
+    UTableHeader *lineHeader = header(orientation);
+    const int total = lineHeader->count();
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [total](int line) { return line < 0 || line >= total; }),
+                lines.end());
     std::sort(lines.begin(), lines.end());
     lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
     if (lines.isEmpty())
         return;
     const int n = int(lines.size());
     if (n == 1 && lines[0] < total - 1)
-        (rows ? d->hiddenRows : d->hiddenCols).remove(lines[0]);
+        d->hiddenLines(orientation).remove(lines[0]);
     for (int i = 0; i < n - 1; ++i) {
         for (int j = lines[i] - i; j < lines[i + 1] - i - 1; ++j)
-            header->swapSections(j, j + i + 1);
+            lineHeader->swapSections(j, j + i + 1);
     }
     for (int j = lines[n - 1] - (n - 1); j < total - n; ++j)
-        header->swapSections(j, j + n);
-    const auto setCount = rows ? &UTable::setNumRows : &UTable::setNumCols;
+        lineHeader->swapSections(j, j + n);
+    const auto setCount = orientation == Qt::Vertical ? &UTable::setNumRows : &UTable::setNumCols;
     (this->*setCount)(total - n);
 }
 
 void UTable::swapRows(int row1, int row2, bool swapHeader)
 {
-    if (swapHeader)
-        m_leftHeader->swapSections(row1, row2, false);
-    swapLines(true, row1, row2);
+    swapLines(Qt::Vertical, row1, row2, swapHeader);
 }
 
 void UTable::swapColumns(int col1, int col2, bool swapHeader)
 {
-    if (swapHeader)
-        m_topHeader->swapSections(col1, col2, false);
-    swapLines(false, col1, col2);
+    swapLines(Qt::Horizontal, col1, col2, swapHeader);
 }
 
-void UTable::swapLines(bool rows, int a, int b)
+void UTable::swapLines(Qt::Orientation orientation, int a, int b, bool swapHeader)
 {
-    const int count = rows ? numRows() : numCols();
+    const bool rows = orientation == Qt::Vertical;
+    if (swapHeader)
+        header(orientation)->swapSections(a, b, false);
+    const int count = lineCount(orientation);
     if (a < 0 || b < 0 || a >= count || b >= count || a == b)
         return;
     ensureData();
     const int across = rows ? numCols() : numRows();
     for (int i = 0; i < across; ++i) {
-        const size_t ia = size_t(rows ? indexOf(a, i) : indexOf(i, a));
-        const size_t ib = size_t(rows ? indexOf(b, i) : indexOf(i, b));
-        std::swap(m_contents[ia], m_contents[ib]);
-        std::swap(m_widgets[ia], m_widgets[ib]);
-        for (const auto &[index, line] : {std::pair(ia, a), std::pair(ib, b)}) {
-            if (UTableItem *itm = m_contents[index])
-                rows ? itm->setRow(line) : itm->setCol(line);
+        const size_t indexA = size_t(rows ? indexOf(a, i) : indexOf(i, a));
+        const size_t indexB = size_t(rows ? indexOf(b, i) : indexOf(i, b));
+        std::swap(d->contents[indexA], d->contents[indexB]);
+        std::swap(d->widgets[indexA], d->widgets[indexB]);
+        for (const auto &[index, line] : {std::pair(indexA, a), std::pair(indexB, b)}) {
+            if (UTableItem *cellItem = d->contents[index])
+                rows ? cellItem->setRow(line) : cellItem->setCol(line);
         }
     }
     if (rows) {
@@ -1956,7 +2170,7 @@ void UTable::swapLines(bool rows, int a, int b)
         columnWidthChanged(a);
         columnWidthChanged(b);
     }
-    for (int *line : {rows ? &m_curRow : &m_curCol, rows ? &m_editRow : &m_editCol}) {
+    for (int *line : {&d->current(orientation), &d->editing(orientation)}) {
         if (*line == a)
             *line = b;
         else if (*line == b)
@@ -1969,18 +2183,18 @@ void UTable::swapCells(int row1, int col1, int row2, int col2)
     if (!validCell(row1, col1) || !validCell(row2, col2))
         return;
     ensureData();
-    const size_t i1 = size_t(indexOf(row1, col1));
-    const size_t i2 = size_t(indexOf(row2, col2));
-    std::swap(m_contents[i1], m_contents[i2]);
-    if (UTableItem *itm = m_contents[i1]) {
-        itm->setRow(row1);
-        itm->setCol(col1);
+    const size_t index1 = size_t(indexOf(row1, col1));
+    const size_t index2 = size_t(indexOf(row2, col2));
+    std::swap(d->contents[index1], d->contents[index2]);
+    if (UTableItem *cellItem = d->contents[index1]) {
+        cellItem->setRow(row1);
+        cellItem->setCol(col1);
     }
-    if (UTableItem *itm = m_contents[i2]) {
-        itm->setRow(row2);
-        itm->setCol(col2);
+    if (UTableItem *cellItem = d->contents[index2]) {
+        cellItem->setRow(row2);
+        cellItem->setCol(col2);
     }
-    std::swap(m_widgets[i1], m_widgets[i2]);
+    std::swap(d->widgets[index1], d->widgets[index2]);
     updateRowWidgets(row1);
     updateRowWidgets(row2);
     updateColWidgets(col1);
@@ -1989,84 +2203,86 @@ void UTable::swapCells(int row1, int col1, int row2, int col2)
 
 void UTable::hideRow(int row)
 {
-    hideLine(true, row);
+    hideLine(Qt::Vertical, row);
 }
 
 void UTable::hideColumn(int col)
 {
-    hideLine(false, col);
+    hideLine(Qt::Horizontal, col);
 }
 
-void UTable::hideLine(bool rows, int line)
+void UTable::hideLine(Qt::Orientation orientation, int line)
 {
-    UTableHeader *header = rows ? m_leftHeader : m_topHeader;
-    QHash<int, int> &hidden = rows ? d->hiddenRows : d->hiddenCols;
-    if (line < 0 || line >= header->count() || hidden.contains(line))
+    UTableHeader *lineHeader = header(orientation);
+    QHash<int, int> &hidden = d->hiddenLines(orientation);
+    if (line < 0 || line >= lineHeader->count() || hidden.contains(line))
         return;
-    hidden.insert(line, header->sectionSize(line));
-    header->resizeSection(line, 0);
-    header->setResizeEnabled(false, line);
-    if (header->isSectionStretchable(line))
-        header->setStretchCount(header->stretchCount() - 1);
-    rows ? rowHeightChanged(line) : columnWidthChanged(line);
-    if ((rows ? m_curRow : m_curCol) != line)
+    hidden.insert(line, lineHeader->sectionSize(line));
+    lineHeader->resizeSection(line, 0);
+    lineHeader->setResizeEnabled(false, line);
+    if (lineHeader->isSectionStretchable(line))
+        lineHeader->setStretchCount(lineHeader->stretchCount() - 1);
+    lineSizeChanged(orientation, line);
+    if (d->current(orientation) != line)
         return;
-    int r = m_curRow;
-    int c = m_curCol;
-    const bool last = line >= header->count() - 1;
-    const int key =
-        rows ? (last ? Qt::Key_Up : Qt::Key_Down) : (last ? Qt::Key_Left : Qt::Key_Right);
-    fixCell(r, c, key);
-    if (header->count() > 0)
-        setCurrentCell(r, c);
+    // The current cell moves off the hidden line, towards the end unless it was the last.
+    int row = d->curRow;
+    int col = d->curCol;
+    const bool last = line >= lineHeader->count() - 1;
+    const int key = orientation == Qt::Vertical ? (last ? Qt::Key_Up : Qt::Key_Down)
+                                                : (last ? Qt::Key_Left : Qt::Key_Right);
+    fixCell(row, col, key);
+    if (lineHeader->count() > 0)
+        setCurrentCell(row, col);
 }
 
 void UTable::showRow(int row)
 {
-    showLine(true, row);
+    showLine(Qt::Vertical, row);
 }
 
 void UTable::showColumn(int col)
 {
-    showLine(false, col);
+    showLine(Qt::Horizontal, col);
 }
 
-void UTable::showLine(bool rows, int line)
+void UTable::showLine(Qt::Orientation orientation, int line)
 {
-    UTableHeader *header = rows ? m_leftHeader : m_topHeader;
-    QHash<int, int> &hidden = rows ? d->hiddenRows : d->hiddenCols;
-    if (line < 0 || line >= header->count())
+    UTableHeader *lineHeader = header(orientation);
+    QHash<int, int> &hidden = d->hiddenLines(orientation);
+    if (line < 0 || line >= lineHeader->count())
         return;
-    const auto set = rows ? &UTable::setRowHeight : &UTable::setColumnWidth;
+    const auto setSize =
+        orientation == Qt::Vertical ? &UTable::setRowHeight : &UTable::setColumnWidth;
     if (hidden.contains(line)) {
         const int size = hidden.take(line);
-        (this->*set)(line, size);
-        if (header->isSectionStretchable(line))
-            header->setStretchCount(header->stretchCount() + 1);
-    } else if (header->sectionSize(line) == 0) {
-        (this->*set)(line, ShownSize);
+        (this->*setSize)(line, size);
+        if (lineHeader->isSectionStretchable(line))
+            lineHeader->setStretchCount(lineHeader->stretchCount() + 1);
+    } else if (lineHeader->sectionSize(line) == 0) {
+        (this->*setSize)(line, kShownSize);
     }
-    header->setResizeEnabled(true, line);
+    lineHeader->setResizeEnabled(true, line);
 }
 
 bool UTable::isRowHidden(int row) const
 {
-    return d && d->hiddenRows.contains(row);
+    return d->hiddenRows.contains(row);
 }
 
 bool UTable::isColumnHidden(int col) const
 {
-    return d && d->hiddenCols.contains(col);
+    return d->hiddenCols.contains(col);
 }
 
 void UTable::setRowLabels(const QStringList &labels)
 {
-    m_leftHeader->setLabels(labels);
+    d->leftHeader->setLabels(labels);
 }
 
 void UTable::setColumnLabels(const QStringList &labels)
 {
-    m_topHeader->setLabels(labels);
+    d->topHeader->setLabels(labels);
 }
 
 // --- events ------------------------------------------------------------------------------
@@ -2078,15 +2294,15 @@ bool UTable::focusNextPrevChild(bool)
 
 bool UTable::eventFilter(QObject *o, QEvent *e)
 {
-    QWidget *editor = cellWidget(m_editRow, m_editCol);
+    QWidget *editor = cellWidget(d->editRow, d->editCol);
     switch (e->type()) {
     case QEvent::KeyPress: {
-        auto *ke = static_cast<QKeyEvent *>(e);
+        auto *keyEvent = static_cast<QKeyEvent *>(e);
         if (isEditing() && editor && o == editor) {
-            const UTableItem *itm = item(m_editRow, m_editCol);
-            const bool endsOnKeys = !itm || itm->editType() == UTableItem::OnTyping;
-            const int key = ke->key();
-            const Qt::KeyboardModifiers mods = ke->modifiers();
+            const UTableItem *cellItem = item(d->editRow, d->editCol);
+            const bool endsOnKeys = !cellItem || cellItem->editType() == UTableItem::OnTyping;
+            const int key = keyEvent->key();
+            const Qt::KeyboardModifiers mods = keyEvent->modifiers();
             if (key == Qt::Key_Escape) {
                 if (endsOnKeys)
                     endEditOfEditCell(false);
@@ -2105,22 +2321,23 @@ bool UTable::eventFilter(QObject *o, QEvent *e)
                 if (endsOnKeys)
                     endEditOfEditCell(true);
                 if (tabToColumn(key == Qt::Key_Backtab || (mods & Qt::ShiftModifier)) &&
-                    beginEdit(m_curRow, m_curCol, false))
-                    setEditMode(Editing, m_curRow, m_curCol);
+                    beginEdit(d->curRow, d->curCol, false))
+                    setEditMode(Editing, d->curRow, d->curCol);
                 return true;
             }
-            if ((m_editMode == Replacing || (itm && itm->editType() == UTableItem::WhenCurrent)) &&
+            if ((d->editMode == Replacing ||
+                 (cellItem && cellItem->editType() == UTableItem::WhenCurrent)) &&
                 isNavigationKey(key)) {
                 if (endsOnKeys)
                     endEditOfEditCell(true);
-                keyPressEvent(ke);
+                keyPressEvent(keyEvent);
                 return true;
             }
         } else if (o != viewport() && o->isWidgetType() &&
                    viewport()->isAncestorOf(static_cast<QWidget *>(o))) {
-            if ((ke->modifiers() & Qt::ControlModifier) || !isNavigationKey(ke->key()))
+            if ((keyEvent->modifiers() & Qt::ControlModifier) || !isNavigationKey(keyEvent->key()))
                 return false;
-            keyPressEvent(ke);
+            keyPressEvent(keyEvent);
             return true;
         }
         break;
@@ -2128,8 +2345,8 @@ bool UTable::eventFilter(QObject *o, QEvent *e)
     case QEvent::FocusOut:
         if (isEditing() && editor && o == editor &&
             static_cast<QFocusEvent *>(e)->reason() != Qt::PopupFocusReason) {
-            const UTableItem *itm = item(m_editRow, m_editCol);
-            if (!itm || itm->editType() == UTableItem::OnTyping) {
+            const UTableItem *cellItem = item(d->editRow, d->editCol);
+            if (!cellItem || cellItem->editType() == UTableItem::OnTyping) {
                 endEditOfEditCell(true);
                 return true;
             }
@@ -2137,9 +2354,9 @@ bool UTable::eventFilter(QObject *o, QEvent *e)
         break;
     case QEvent::Wheel:
         if (o == this || o == viewport()) {
-            auto *we = static_cast<QWheelEvent *>(e);
-            scrollBy(0, -we->angleDelta().y());
-            we->accept();
+            auto *wheelEvent = static_cast<QWheelEvent *>(e);
+            scrollBy(0, -wheelEvent->angleDelta().y());
+            wheelEvent->accept();
             return true;
         }
         break;
@@ -2162,35 +2379,35 @@ void UTable::fixCell(int &row, int &col, int key) const
                 --row;
         }
         if (rowHeight(row) <= 0)
-            row = m_curRow;
+            row = d->curRow;
     } else if (columnWidth(col) <= 0) {
         if (key == Qt::Key_Left) {
             while (col >= 0 && columnWidth(col) <= 0)
                 --col;
             if (columnWidth(col) <= 0)
-                col = m_curCol;
+                col = d->curCol;
         } else if (key == Qt::Key_Right) {
             while (col < numCols() && columnWidth(col) <= 0)
                 ++col;
             if (columnWidth(col) <= 0)
-                col = m_curCol;
+                col = d->curCol;
         }
     }
 }
 
 void UTable::keyPressEvent(QKeyEvent *e)
 {
-    if (!d) {
+    if (!d->initialised) {
         e->ignore();
         return;
     }
     if (isEditing()) {
-        const UTableItem *itm = item(m_editRow, m_editCol);
-        if (itm && itm->editType() == UTableItem::OnTyping)
+        const UTableItem *cellItem = item(d->editRow, d->editCol);
+        if (cellItem && cellItem->editType() == UTableItem::OnTyping)
             return;
     }
-    int row = m_curRow;
-    int col = m_curCol;
+    int row = d->curRow;
+    int col = d->curCol;
     switch (e->key()) {
     case Qt::Key_Left:
         col = std::max(0, col - 1);
@@ -2239,10 +2456,10 @@ void UTable::keyPressEvent(QKeyEvent *e)
         return;
     default: {
         const QString text = e->text();
-        const UTableItem *itm = item(row, col);
+        const UTableItem *cellItem = item(row, col);
         if (!text.isEmpty() && text.at(0).isPrint() &&
-            (!itm || itm->editType() == UTableItem::OnTyping)) {
-            const bool replace = !itm || itm->isReplaceable();
+            (!cellItem || cellItem->editType() == UTableItem::OnTyping)) {
+            const bool replace = !cellItem || cellItem->isReplaceable();
             if (QWidget *editor = beginEdit(row, col, replace)) {
                 setEditMode(replace ? Replacing : Editing, row, col);
                 QKeyEvent copy(e->type(), e->key(), e->modifiers(), e->text(), e->isAutoRepeat(),
@@ -2256,31 +2473,31 @@ void UTable::keyPressEvent(QKeyEvent *e)
     }
     }
     fixCell(row, col, e->key());
-    moveByKey(e, row, col, m_curRow, m_curCol);
+    moveByKey(e, row, col, d->curRow, d->curCol);
 }
 
 void UTable::moveByKey(QKeyEvent *e, int row, int col, int oldRow, int oldCol)
 {
-    const bool extend = (e->modifiers() & Qt::ShiftModifier) && m_selectionMode != NoSelection &&
-                        m_selectionMode != SingleRow;
+    const bool extend = (e->modifiers() & Qt::ShiftModifier) && d->selectionMode != NoSelection &&
+                        d->selectionMode != SingleRow;
     setCurrentCell(row, col, false, true);
     if (!extend) {
-        if (!isRowSelection(m_selectionMode))
+        if (!isRowSelection(d->selectionMode))
             clearSelection(true);
         else
             rowModeKeyMove(row, col, oldRow);
         return;
     }
-    const bool created = !m_currentSel;
+    const bool created = !d->currentSel;
     if (created) {
-        if (isRowSelection(m_selectionMode))
+        if (isRowSelection(d->selectionMode))
             appendSelection(std::max(0, oldRow), 0, -2, -2);
         else
             appendSelection(oldRow, oldCol, -2, -2);
     }
-    const UTableSelection before = *m_currentSel;
-    m_currentSel->expandTo(row, isRowSelection(m_selectionMode) ? numCols() - 1 : col);
-    repaintSelections(created ? nullptr : &before, m_currentSel);
+    const UTableSelection before = *d->currentSel;
+    d->currentSel->expandTo(row, isRowSelection(d->selectionMode) ? numCols() - 1 : col);
+    repaintSelections(created ? nullptr : &before, d->currentSel);
     emit selectionChanged();
 }
 
@@ -2289,37 +2506,37 @@ void UTable::rowModeKeyMove(int row, int col, int oldRow)
     if (row == oldRow && isSelected(row, col, false))
         return;
     std::unique_ptr<UTableSelection> old;
-    if (m_selectionMode == MultiRow) {
+    if (d->selectionMode == MultiRow) {
         clearSelectionQuietly();
-    } else if (m_currentSel) {
-        const auto it = std::find_if(m_selections.begin(), m_selections.end(),
-                                     [this](const auto &s) { return s.get() == m_currentSel; });
-        m_currentSel = nullptr;
-        if (it != m_selections.end()) {
+    } else if (d->currentSel) {
+        const auto it = std::find_if(d->selections.begin(), d->selections.end(),
+                                     [this](const auto &s) { return s.get() == d->currentSel; });
+        d->currentSel = nullptr;
+        if (it != d->selections.end()) {
             old = std::move(*it);
-            m_selections.erase(it);
-            m_leftHeader->setSectionState(old->topRow(), UTableHeader::Normal);
+            d->selections.erase(it);
+            d->leftHeader->setSectionState(old->topRow(), UTableHeader::Normal);
         }
     }
     appendSelection(row, 0, row, numCols() - 1);
-    repaintSelections(old.get(), m_currentSel, !old);
+    repaintSelections(old.get(), d->currentSel, !old);
     emit selectionChanged();
 }
 
 void UTable::contentsMousePressEvent(QMouseEvent *e)
 {
-    if (!d)
+    if (!d->initialised)
         return;
     contentsMousePressEventEx(e);
 }
 
 void UTable::contentsMousePressEventEx(QMouseEvent *e)
 {
-    m_shouldClearSelection = false;
-    m_lastGlobalPos = e->globalPosition().toPoint();
+    d->shouldClearSelection = false;
+    d->lastGlobalPos = e->globalPosition().toPoint();
     const QPoint pos = e->position().toPoint();
     if (isEditing()) {
-        if (cellGeometry(m_editRow, m_editCol).contains(pos)) {
+        if (cellGeometry(d->editRow, d->editCol).contains(pos)) {
             e->ignore();
             return;
         }
@@ -2328,18 +2545,18 @@ void UTable::contentsMousePressEventEx(QMouseEvent *e)
     d->redirectMouseEvent = false;
     int row = rowAt(pos.y());
     int col = columnAt(pos.x());
-    m_pressedRow = row;
-    m_pressedCol = col;
+    d->pressedRow = row;
+    d->pressedCol = col;
     fixRow(row, pos.y());
     fixCol(col, pos.x());
-    m_dragStartRow = m_dragStartCol = -1;
+    d->dragStartRow = d->dragStartCol = -1;
     if (isSelected(row, col)) {
-        m_dragStartRow = row;
-        m_dragStartCol = col;
-        m_dragStartPos = pos;
+        d->dragStartRow = row;
+        d->dragStartCol = col;
+        d->dragStartPos = pos;
     }
-    const UTableItem *itm = item(m_pressedRow, m_pressedCol);
-    if (itm && !itm->isEnabled()) {
+    const UTableItem *cellItem = item(d->pressedRow, d->pressedCol);
+    if (cellItem && !cellItem->isEnabled()) {
         emit pressed(row, col, int(e->button()), pos);
         return;
     }
@@ -2354,29 +2571,29 @@ void UTable::contentsMousePressEventEx(QMouseEvent *e)
 
 void UTable::pressWithShift(int row, int col)
 {
-    const int oldRow = m_curRow;
-    const int oldCol = m_curCol;
-    setCurrentCell(row, col, m_selectionMode == SingleRow, true);
-    if (m_selectionMode == NoSelection || m_selectionMode == SingleRow)
+    const int oldRow = d->curRow;
+    const int oldCol = d->curCol;
+    setCurrentCell(row, col, d->selectionMode == SingleRow, true);
+    if (d->selectionMode == NoSelection || d->selectionMode == SingleRow)
         return;
-    const bool rowMode = isRowSelection(m_selectionMode);
-    if (!m_currentSel)
+    const bool rowMode = isRowSelection(d->selectionMode);
+    if (!d->currentSel)
         appendSelection(oldRow, rowMode ? 0 : oldCol, -2, -2);
-    const UTableSelection before = *m_currentSel;
-    m_currentSel->expandTo(row, rowMode ? numCols() - 1 : col);
-    repaintSelections(&before, m_currentSel);
+    const UTableSelection before = *d->currentSel;
+    d->currentSel->expandTo(row, rowMode ? numCols() - 1 : col);
+    repaintSelections(&before, d->currentSel);
     emit selectionChanged();
 }
 
 void UTable::pressWithControl(int row, int col)
 {
     setCurrentCell(row, col, false, true);
-    if (m_selectionMode == NoSelection)
+    if (d->selectionMode == NoSelection)
         return;
     const bool selected = isSelected(row, col, false);
-    if (m_selectionMode == Single || (m_selectionMode == SingleRow && !selected))
+    if (d->selectionMode == Single || (d->selectionMode == SingleRow && !selected))
         clearSelection(true);
-    if (m_selectionMode == SingleRow && selected)
+    if (d->selectionMode == SingleRow && selected)
         return;
     startOneCellSelection(row, col, true);
     emit selectionChanged();
@@ -2384,43 +2601,43 @@ void UTable::pressWithControl(int row, int col)
 
 void UTable::startOneCellSelection(int row, int col, bool expand)
 {
-    if (isRowSelection(m_selectionMode)) {
+    if (isRowSelection(d->selectionMode)) {
         appendSelection(row, 0, row, numCols() - 1);
-        repaintSelections(nullptr, m_currentSel);
+        repaintSelections(nullptr, d->currentSel);
     } else {
         appendSelection(row, col, expand ? row : -2, col);
     }
 }
 
-void UTable::forwardMouse(QWidget *w, QMouseEvent *e)
+void UTable::forwardMouse(QWidget *widget, QMouseEvent *e)
 {
     const QPointF global = e->globalPosition();
-    QMouseEvent copy(e->type(), w->mapFromGlobal(global), global, e->button(), e->buttons(),
+    QMouseEvent copy(e->type(), widget->mapFromGlobal(global), global, e->button(), e->buttons(),
                      e->modifiers());
-    QCoreApplication::sendPostedEvents(w, 0);
-    QApplication::sendEvent(w, &copy);
+    QCoreApplication::sendPostedEvents(widget, 0);
+    QApplication::sendEvent(widget, &copy);
 }
 
 void UTable::plainPress(QMouseEvent *e, int row, int col)
 {
     setCurrentCell(row, col, false, true);
-    const UTableItem *itm = item(row, col);
-    if (itm && itm->editType() == UTableItem::WhenCurrent) {
-        QWidget *w = cellWidget(row, col);
-        if (qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractButton *>(w)) {
-            forwardMouse(w, e);
+    const UTableItem *cellItem = item(row, col);
+    if (cellItem && cellItem->editType() == UTableItem::WhenCurrent) {
+        QWidget *widget = cellWidget(row, col);
+        if (qobject_cast<QComboBox *>(widget) || qobject_cast<QAbstractButton *>(widget)) {
+            forwardMouse(widget, e);
             d->redirectMouseEvent = true;
         }
     }
     if (isSelected(row, col, false)) {
-        m_shouldClearSelection = true;
+        d->shouldClearSelection = true;
         return;
     }
-    if (m_selectionMode != NoSelection)
+    if (d->selectionMode != NoSelection)
         clearSelectionQuietly();
     else
         clearSelection(true);
-    if (m_selectionMode == NoSelection)
+    if (d->selectionMode == NoSelection)
         return;
     startOneCellSelection(row, col, true);
     emit selectionChanged();
@@ -2428,38 +2645,38 @@ void UTable::plainPress(QMouseEvent *e, int row, int col)
 
 void UTable::contentsMouseMoveEvent(QMouseEvent *e)
 {
-    if (!d)
+    if (!d->initialised)
         return;
     if (e->buttons() == Qt::NoButton)
         return;
-    m_lastGlobalPos = e->globalPosition().toPoint();
+    d->lastGlobalPos = e->globalPosition().toPoint();
     const QPoint pos = e->position().toPoint();
-    if (m_dragEnabled && m_dragStartRow != -1 && m_dragStartCol != -1 &&
-        (m_dragStartPos - pos).manhattanLength() > QApplication::startDragDistance()) {
+    if (d->dragEnabled && d->dragStartRow != -1 && d->dragStartCol != -1 &&
+        (d->dragStartPos - pos).manhattanLength() > QApplication::startDragDistance()) {
         startDrag();
         return;
     }
-    if (m_selectionMode == MultiRow && (e->modifiers() & Qt::ControlModifier))
-        m_shouldClearSelection = false;
-    if (m_shouldClearSelection) {
+    if (d->selectionMode == MultiRow && (e->modifiers() & Qt::ControlModifier))
+        d->shouldClearSelection = false;
+    if (d->shouldClearSelection) {
         int row = rowAt(pos.y());
         int col = columnAt(pos.x());
         fixRow(row, pos.y());
         fixCol(col, pos.x());
         clearSelection(true);
-        if (m_selectionMode != NoSelection) {
-            appendSelection(row, isRowSelection(m_selectionMode) ? 0 : col, -2, -2);
+        if (d->selectionMode != NoSelection) {
+            appendSelection(row, isRowSelection(d->selectionMode) ? 0 : col, -2, -2);
             emit selectionChanged();
         }
-        m_shouldClearSelection = false;
+        d->shouldClearSelection = false;
     }
-    m_autoScrollTimer->stop();
+    d->autoScrollTimer->stop();
     doAutoScroll();
 }
 
 QPoint UTable::pointerInCellArea() const
 {
-    return viewport()->mapFromGlobal(m_lastGlobalPos);
+    return viewport()->mapFromGlobal(d->lastGlobalPos);
 }
 
 bool UTable::pointerOutside(const QPoint &pos) const
@@ -2470,8 +2687,8 @@ bool UTable::pointerOutside(const QPoint &pos) const
 void UTable::doAutoScroll()
 {
     const QPoint pos = pointerInCellArea();
-    int row = m_curRow;
-    int col = m_curCol;
+    int row = d->curRow;
+    int col = d->curCol;
     if (pos.y() < 0)
         --row;
     else if (pos.y() > visibleHeight())
@@ -2481,84 +2698,84 @@ void UTable::doAutoScroll()
     else if (pos.x() > visibleWidth())
         ++col;
     const QPoint at = viewportToContents2(pos);
-    if (row == m_curRow)
+    if (row == d->curRow)
         row = rowAt(at.y());
-    if (col == m_curCol)
+    if (col == d->curCol)
         col = columnAt(at.x());
     fixRow(row, pos.y());
     fixCol(col, pos.x());
     if (row < 0 || row > numRows() - 1)
-        row = m_curRow;
+        row = d->curRow;
     if (col < 0 || col > numCols() - 1)
-        col = m_curCol;
+        col = d->curCol;
     ensureCellVisible(row, col);
-    if (m_currentSel && m_selectionMode != NoSelection) {
-        const UTableSelection before = *m_currentSel;
+    if (d->currentSel && d->selectionMode != NoSelection) {
+        const UTableSelection before = *d->currentSel;
         bool useOld = true;
-        if (m_selectionMode != SingleRow) {
-            m_currentSel->expandTo(row, isRowSelection(m_selectionMode) ? numCols() - 1 : col);
-        } else if (row == m_curRow && isSelected(row, col)) {
-            m_currentSel->expandTo(row, numCols() - 1);
+        if (d->selectionMode != SingleRow) {
+            d->currentSel->expandTo(row, isRowSelection(d->selectionMode) ? numCols() - 1 : col);
+        } else if (row == d->curRow && isSelected(row, col)) {
+            d->currentSel->expandTo(row, numCols() - 1);
         } else {
             useOld = false;
             clearSelection(true);
             appendSelection(row, 0, row, numCols() - 1);
-            repaintSelections(nullptr, m_currentSel);
+            repaintSelections(nullptr, d->currentSel);
         }
         setCurrentCell(row, col, false, true);
-        repaintSelections(useOld ? &before : nullptr, m_currentSel);
-        if (m_currentSel && before != *m_currentSel)
+        repaintSelections(useOld ? &before : nullptr, d->currentSel);
+        if (d->currentSel && before != *d->currentSel)
             emit selectionChanged();
     } else {
         setCurrentCell(row, col, false, true);
     }
     if (pointerOutside(pos))
-        m_autoScrollTimer->start(AutoScrollInterval);
+        d->autoScrollTimer->start(kAutoScrollInterval);
 }
 
 void UTable::contentsMouseReleaseEvent(QMouseEvent *e)
 {
-    if (!d)
+    if (!d->initialised)
         return;
     const QPoint pos = e->position().toPoint();
-    if (m_pressedRow == m_curRow && m_pressedCol == m_curCol)
-        emit clicked(m_curRow, m_curCol, int(e->button()), pos);
+    if (d->pressedRow == d->curRow && d->pressedCol == d->curCol)
+        emit clicked(d->curRow, d->curCol, int(e->button()), pos);
     if (e->button() != Qt::LeftButton)
         return;
-    if (m_shouldClearSelection) {
+    if (d->shouldClearSelection) {
         int row = rowAt(pos.y());
         int col = columnAt(pos.x());
         fixRow(row, pos.y());
         fixCol(col, pos.x());
         clearSelection(true);
-        if (m_selectionMode != NoSelection) {
+        if (d->selectionMode != NoSelection) {
             startOneCellSelection(row, col, false);
             emit selectionChanged();
         }
-        m_shouldClearSelection = false;
+        d->shouldClearSelection = false;
     }
-    m_autoScrollTimer->stop();
-    const UTableItem *itm = item(m_pressedRow, m_pressedCol);
-    if (d->redirectMouseEvent && m_pressedRow == m_curRow && m_pressedCol == m_curCol && itm &&
-        itm->editType() == UTableItem::WhenCurrent) {
-        if (QWidget *w = cellWidget(m_pressedRow, m_pressedCol))
-            forwardMouse(w, e);
+    d->autoScrollTimer->stop();
+    const UTableItem *cellItem = item(d->pressedRow, d->pressedCol);
+    if (d->redirectMouseEvent && d->pressedRow == d->curRow && d->pressedCol == d->curCol &&
+        cellItem && cellItem->editType() == UTableItem::WhenCurrent) {
+        if (QWidget *widget = cellWidget(d->pressedRow, d->pressedCol))
+            forwardMouse(widget, e);
     }
 }
 
 void UTable::contentsMouseDoubleClickEvent(QMouseEvent *e)
 {
-    if (!d)
+    if (!d->initialised)
         return;
     if (e->button() != Qt::LeftButton)
         return;
-    if (!isRowSelection(m_selectionMode))
+    if (!isRowSelection(d->selectionMode))
         clearSelection(true);
     const QPoint pos = e->position().toPoint();
     const int row = rowAt(pos.y());
     const int col = columnAt(pos.x());
-    const UTableItem *itm = item(row, col);
-    if (itm && !itm->isEnabled())
+    const UTableItem *cellItem = item(row, col);
+    if (cellItem && !cellItem->isEnabled())
         return;
     if (row != -1 && col != -1 && beginEdit(row, col, false))
         setEditMode(Editing, row, col);
@@ -2567,7 +2784,7 @@ void UTable::contentsMouseDoubleClickEvent(QMouseEvent *e)
 
 void UTable::contentsContextMenuEvent(QContextMenuEvent *e)
 {
-    if (!d) {
+    if (!d->initialised) {
         e->ignore();
         return;
     }
@@ -2576,9 +2793,9 @@ void UTable::contentsContextMenuEvent(QContextMenuEvent *e)
         return;
     }
     if (e->reason() == QContextMenuEvent::Keyboard) {
-        const QRect r = cellGeometry(m_curRow, m_curCol);
+        const QRect r = cellGeometry(d->curRow, d->curCol);
         const QPoint global = viewport()->mapToGlobal(contentsToViewport2(r.center()));
-        emit contextMenuRequested(m_curRow, m_curCol, global);
+        emit contextMenuRequested(d->curRow, d->curCol, global);
     } else {
         emit contextMenuRequested(rowAt(e->pos().y()), columnAt(e->pos().x()), e->globalPos());
     }
@@ -2586,23 +2803,23 @@ void UTable::contentsContextMenuEvent(QContextMenuEvent *e)
 
 void UTable::contentsDragEnterEvent(QDragEnterEvent *e)
 {
-    if (!d)
+    if (!d->initialised)
         return;
-    m_savedRow = m_curRow;
-    m_savedCol = m_curCol;
+    d->savedRow = d->curRow;
+    d->savedCol = d->curCol;
     contentsDragMoveEvent(e);
 }
 
 void UTable::contentsDragMoveEvent(QDragMoveEvent *e)
 {
-    if (!d)
+    if (!d->initialised)
         return;
     const QPoint pos = e->position().toPoint();
     int row = rowAt(pos.y());
     int col = columnAt(pos.x());
     fixRow(row, pos.y());
     fixCol(col, pos.x());
-    const QWidget *current = cellWidget(m_curRow, m_curCol);
+    const QWidget *current = cellWidget(d->curRow, d->curCol);
     if (!current || e->source() != current)
         setCurrentCell(row, col, false, true);
     e->accept();
@@ -2610,16 +2827,16 @@ void UTable::contentsDragMoveEvent(QDragMoveEvent *e)
 
 void UTable::contentsDragLeaveEvent(QDragLeaveEvent *)
 {
-    if (!d)
+    if (!d->initialised)
         return;
-    setCurrentCell(m_savedRow, m_savedCol, false, true);
+    setCurrentCell(d->savedRow, d->savedCol, false, true);
 }
 
 void UTable::contentsDropEvent(QDropEvent *e)
 {
-    if (!d)
+    if (!d->initialised)
         return;
-    setCurrentCell(m_savedRow, m_savedCol, false, true);
+    setCurrentCell(d->savedRow, d->savedCol, false, true);
     emit dropped(e);
 }
 
@@ -2630,9 +2847,9 @@ QMimeData *UTable::dragObject()
 
 void UTable::startDrag()
 {
-    if (m_dragStartRow == -1 || m_dragStartCol == -1)
+    if (d->dragStartRow == -1 || d->dragStartCol == -1)
         return;
-    m_dragStartRow = m_dragStartCol = -1;
+    d->dragStartRow = d->dragStartCol = -1;
     QMimeData *data = dragObject();
     if (!data)
         return;
@@ -2643,13 +2860,13 @@ void UTable::startDrag()
 
 void UTable::focusInEvent(QFocusEvent *)
 {
-    if (!d)
+    if (!d->initialised)
         return;
     d->inMenuMode = false;
-    updateCell(m_curRow, m_curCol);
+    updateCell(d->curRow, d->curCol);
     if (changesHighlightOnFocus(this))
         repaintSelections();
-    QWidget *editor = cellWidget(m_editRow, m_editCol);
+    QWidget *editor = cellWidget(d->editRow, d->editCol);
     if (isEditing() && editor)
         editor->setFocus();
     updateInputMethodHint();
@@ -2657,9 +2874,9 @@ void UTable::focusInEvent(QFocusEvent *)
 
 void UTable::focusOutEvent(QFocusEvent *e)
 {
-    if (!d)
+    if (!d->initialised)
         return;
-    updateCell(m_curRow, m_curCol);
+    updateCell(d->curRow, d->curCol);
     if (!changesHighlightOnFocus(this))
         return;
     const QWidget *focus = QApplication::focusWidget();
@@ -2670,8 +2887,8 @@ void UTable::focusOutEvent(QFocusEvent *e)
 
 void UTable::windowActivationChange(bool oldActive)
 {
-    if (oldActive && m_autoScrollTimer)
-        m_autoScrollTimer->stop();
+    if (oldActive && d->autoScrollTimer)
+        d->autoScrollTimer->stop();
     if (!isVisible())
         return;
     const QPalette &pal = palette();

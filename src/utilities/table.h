@@ -16,7 +16,7 @@
 
 class QMimeData;
 class QTimer;
-struct UTablePrivate;
+class UTablePrivate;
 
 // A spreadsheet-like grid of cells addressed by (row, column), with a row header on the left
 // and a column header on top. A cell holds a UTableItem, a child widget, both or nothing. The
@@ -86,10 +86,10 @@ public:
     virtual QWidget *cellWidget(int row, int col) const;
     virtual void clearCellWidget(int row, int col);
     virtual QRect cellRect(int row, int col) const;
-    virtual void paintCell(QPainter *p, int row, int col, const QRect &cr, bool selected,
-                           const QPalette &cg);
-    virtual void paintCell(QPainter *p, int row, int col, const QRect &cr, bool selected);
-    virtual void paintFocus(QPainter *p, const QRect &cr);
+    virtual void paintCell(QPainter *p, int row, int col, const QRect &cellRect, bool selected,
+                           const QPalette &cellPalette);
+    virtual void paintCell(QPainter *p, int row, int col, const QRect &cellRect, bool selected);
+    virtual void paintFocus(QPainter *p, const QRect &focusRect);
     // Applies the table's own font again, so that everything depending on it is redone and
     // the layout asks for the size hint again.
     virtual void refreshFont();
@@ -97,17 +97,17 @@ public:
 
     UHeader *horizontalHeader() const;
     UHeader *verticalHeader() const;
-    SelectionMode selectionMode() const { return m_selectionMode; }
-    FocusStyle focusStyle() const { return m_focusStyle; }
-    bool isReadOnly() const { return m_readOnly; }
-    bool isRowReadOnly(int row) const { return m_readOnlyRows.contains(row); }
-    bool isColumnReadOnly(int col) const { return m_readOnlyCols.contains(col); }
-    bool isEditing() const { return m_editMode != NotEditing; }
-    EditMode editMode() const { return m_editMode; }
+    SelectionMode selectionMode() const;
+    FocusStyle focusStyle() const;
+    bool isReadOnly() const;
+    bool isRowReadOnly(int row) const;
+    bool isColumnReadOnly(int col) const;
+    bool isEditing() const;
+    EditMode editMode() const;
     void setEditMode(EditMode mode, int row, int col);
-    int currentRow() const { return m_curRow; }
-    int currentColumn() const { return m_curCol; }
-    int numSelections() const { return int(m_selections.size()); }
+    int currentRow() const;
+    int currentColumn() const;
+    int numSelections() const;
     UTableSelection selection(int num) const;
     bool isSelected(int row, int col) const { return isSelected(row, col, true); }
     bool isRowSelected(int row, bool full = false) const;
@@ -128,10 +128,10 @@ public:
     void fixCol(int &col, int x) const;
     bool isColumnStretchable(int col) const;
     bool isRowStretchable(int row) const;
-    bool sorting() const { return m_sorting; }
-    bool showGrid() const { return m_showGrid; }
-    bool rowMovingEnabled() const { return m_rowMoving; }
-    bool columnMovingEnabled() const { return m_columnMoving; }
+    bool sorting() const;
+    bool showGrid() const;
+    bool rowMovingEnabled() const;
+    bool columnMovingEnabled() const;
     void delayedUpdateGeometries();
     QPoint contentsToViewport2(const QPoint &p) const;
     QPoint viewportToContents2(const QPoint &p) const;
@@ -190,7 +190,7 @@ public Q_SLOTS:
     virtual void setRowReadOnly(int row, bool readOnly);
     virtual void setColumnReadOnly(int col, bool readOnly);
     virtual void setDragEnabled(bool enable);
-    bool dragEnabled() const { return m_dragEnabled; }
+    bool dragEnabled() const;
     void insertRows(int row) { insertRows(row, 1); }
     virtual void insertRows(int row, int count);
     void insertColumns(int col) { insertColumns(col, 1); }
@@ -260,17 +260,16 @@ protected Q_SLOTS:
     void updateGeometriesSlot();
 
 private:
-    struct SavedWidget
-    {
-        QWidget *widget;
-        int row;
-        int col;
-    };
+    struct SavedWidget;
 
     static bool isRowSelection(SelectionMode mode) { return mode == SingleRow || mode == MultiRow; }
     bool hasFocusInside() const;
     UTableHeader *leftHeader() const;
     UTableHeader *topHeader() const;
+    // The header along which lines of the orientation are counted: rows are Qt::Vertical.
+    UTableHeader *header(Qt::Orientation orientation) const;
+    // The selection being extended, for the headers' selection gestures.
+    UTableSelection *activeSelection() const;
     bool validCell(int row, int col) const;
     void ensureData() const;
     UTableSelection *appendSelection(int anchorRow, int anchorCol, int row, int col);
@@ -281,7 +280,6 @@ private:
     bool tabToColumn(bool backwards);
     void endEditOfEditCell(bool accept);
     void fixCell(int &row, int &col, int key) const;
-    bool isMovementKey(int key) const;
     void moveByKey(QKeyEvent *e, int row, int col, int oldRow, int oldCol);
     void rowModeKeyMove(int row, int col, int oldRow);
     void pressWithShift(int row, int col);
@@ -296,64 +294,30 @@ private:
     bool resizeHeader(UTableHeader *header, int oldCount, int newCount, int size);
     void restoreContents(std::vector<UTableItem *> &items, std::vector<SavedWidget> &widgets);
     void finishContentsResize(bool updateBefore);
-    void changeCount(bool rows, int n);
-    void insertLines(bool rows, int at, int count);
-    void removeLines(bool rows, QList<int> lines);
-    void swapLines(bool rows, int a, int b);
-    void hideLine(bool rows, int line);
-    void showLine(bool rows, int line);
-    void setLineReadOnly(bool rows, int line, bool readOnly);
+    // One body for each row/column pair; rows are Qt::Vertical, columns Qt::Horizontal.
+    int lineCount(Qt::Orientation orientation) const; // numRows() or numCols()
+    void changeCount(Qt::Orientation orientation, int count);
+    void insertLines(Qt::Orientation orientation, int at, int count);
+    void removeLines(Qt::Orientation orientation, QList<int> lines);
+    void swapLines(Qt::Orientation orientation, int a, int b, bool swapHeader);
+    void hideLine(Qt::Orientation orientation, int line);
+    void showLine(Qt::Orientation orientation, int line);
+    void setLineReadOnly(Qt::Orientation orientation, int line, bool readOnly);
+    void setLineSize(Qt::Orientation orientation, int line, int size);
+    void setLineStretchable(Qt::Orientation orientation, int line, bool stretch);
+    void updateLineWidgets(Qt::Orientation orientation, int line);
+    bool isLineSelected(Qt::Orientation orientation, int line, bool full) const;
+    void fixLine(Qt::Orientation orientation, int &line, int pos) const;
+    void adjustLine(Qt::Orientation orientation, int line);
+    // Calls the virtual rowHeightChanged or columnWidthChanged.
+    void lineSizeChanged(Qt::Orientation orientation, int line);
     void applyReadOnly(bool readOnly);
-    void placeWidget(QWidget *w, int row, int col);
+    void placeWidget(QWidget *widget, int row, int col);
     void detachItem(UTableItem *item);
     // Entering a spanning item into the other cells of its block.
     void setSpanItem(int row, int col, UTableItem *item);
     void noteSpan(bool rows, bool cols);
-    QColor gridColor(const QPalette &cg) const;
-    // Style answers asked once per contents paint instead of once per cell.
-    struct StyleHints
-    {
-        bool changeHighlightOnFocus = false;
-        int gridColor = -1;
-    };
-    StyleHints styleHints() const;
+    QColor gridColor(const QPalette &cellPalette) const;
 
-    mutable std::vector<UTableItem *> m_contents;
-    mutable std::vector<QWidget *> m_widgets;
-    int m_curRow = 0;
-    int m_curCol = 0;
-    UTableHeader *m_leftHeader = nullptr;
-    UTableHeader *m_topHeader = nullptr;
-    EditMode m_editMode = NotEditing;
-    int m_editCol = -1;
-    int m_editRow = -1;
-    std::vector<std::unique_ptr<UTableSelection>> m_selections;
-    UTableSelection *m_currentSel = nullptr;
-    QTimer *m_autoScrollTimer = nullptr;
-    int m_lastSortCol = -1;
-    bool m_showGrid = true;
-    bool m_rowMoving = false;
-    bool m_columnMoving = false;
-    bool m_ascending = true;
-    bool m_sorting = true;
-    bool m_readOnly = false;
-    bool m_shouldClearSelection = false;
-    bool m_dragEnabled = false;
-    bool m_drawActiveSelection = true;
-    bool m_wasVisible = false;
-    SelectionMode m_selectionMode = Multi;
-    int m_pressedRow = -1;
-    int m_pressedCol = -1;
     std::unique_ptr<UTablePrivate> d;
-    QSet<int> m_readOnlyRows;
-    QSet<int> m_readOnlyCols;
-    int m_dragStartRow = -1;
-    int m_dragStartCol = -1;
-    QPoint m_dragStartPos;
-    int m_savedRow = -1;
-    int m_savedCol = -1;
-    FocusStyle m_focusStyle = SpreadSheet;
-    QPoint m_lastGlobalPos;
-    StyleHints m_paintHints;
-    bool m_painting = false;
 };

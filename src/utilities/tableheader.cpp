@@ -14,9 +14,9 @@
 
 namespace {
 
-constexpr int AutoScrollInterval = 100;
-constexpr int WidgetStretchDelay = 100;
-constexpr int MinimumStretch = 20;
+constexpr int kAutoScrollInterval = 100;
+constexpr int kWidgetStretchDelay = 100;
+constexpr int kMinimumStretch = 20;
 
 QWidget *makeGuideLine(UTable *table, const char *name)
 {
@@ -65,9 +65,9 @@ bool UTableHeader::isRowModeHorizontal() const
            (mode == UTable::SingleRow || mode == UTable::MultiRow);
 }
 
-int UTableHeader::along(const QPoint &p) const
+int UTableHeader::along(const QPoint &point) const
 {
-    return orientation() == Qt::Horizontal ? p.x() : p.y();
+    return orientation() == Qt::Horizontal ? point.x() : point.y();
 }
 
 // --- states ------------------------------------------------------------------------------
@@ -214,16 +214,16 @@ int UTableHeader::sectionAt(int pos) const
     const int last = mapToSection(n - 1);
     if (pos > m_cachedPositions[size_t(last)] + m_cachedSizes[size_t(last)])
         return -1;
-    int l = 0;
-    int r = n - 1;
-    while (l < r) {
-        const int i = (l + r + 1) / 2;
+    int low = 0;
+    int high = n - 1;
+    while (low < high) {
+        const int i = (low + high + 1) / 2;
         if (m_cachedPositions[size_t(mapToSection(i))] > pos)
-            r = i - 1;
+            high = i - 1;
         else
-            l = i;
+            low = i;
     }
-    const int section = mapToSection(l);
+    const int section = mapToSection(low);
     const int start = m_cachedPositions[size_t(section)];
     return (start <= pos && pos <= start + m_cachedSizes[size_t(section)]) ? section : -1;
 }
@@ -286,23 +286,23 @@ void UTableHeader::updateStretches()
     const int end = sectionPos(n - 1) + sectionSize(n - 1);
     if (end == length)
         return;
-    int pd = length - end;
+    int stretchedSize = length - end;
     for (int i = 0; i < n; ++i) {
         if (isSectionStretchable(i) && hiddenSize(i) < 0)
-            pd += sectionSize(i);
+            stretchedSize += sectionSize(i);
     }
-    pd /= m_stretchCount;
+    stretchedSize /= m_stretchCount;
     const bool blocked = blockSignals(true);
     for (int i = 0; i < n; ++i) {
         if (!isSectionStretchable(i) || hiddenSize(i) >= 0)
             continue;
-        if (i == n - 1 && sectionPos(i) + pd < length)
-            pd = length - sectionPos(i);
-        resizeSection(i, std::max(MinimumStretch, pd));
+        if (i == n - 1 && sectionPos(i) + stretchedSize < length)
+            stretchedSize = length - sectionPos(i);
+        resizeSection(i, std::max(kMinimumStretch, stretchedSize));
     }
     blockSignals(blocked);
     m_table->repaintContents(false);
-    m_widgetStretchTimer->start(WidgetStretchDelay);
+    m_widgetStretchTimer->start(kWidgetStretchDelay);
 }
 
 void UTableHeader::updateWidgetStretches()
@@ -461,12 +461,12 @@ void UTableHeader::mousePressEvent(QMouseEvent *e)
 {
     if (e->button() != Qt::LeftButton)
         return;
-    const int p = along(e->position().toPoint());
+    const int pos = along(e->position().toPoint());
     // Whether the press lands on a resize handle, known before the base acts on it.
-    const bool onHandle = handleAt(p + offset()) >= 0;
+    const bool onHandle = handleAt(pos + offset()) >= 0;
     UHeader::mousePressEvent(e);
     m_mousePressed = true;
-    m_pressPos = p;
+    m_pressPos = pos;
     m_lastGlobalPos = e->globalPosition().toPoint();
     if (m_table->currentSelection() < 0 || !(e->modifiers() & Qt::ShiftModifier))
         m_startPos = -1;
@@ -493,29 +493,29 @@ void UTableHeader::mouseMoveEvent(QMouseEvent *e)
 
 bool UTableHeader::selectBySection(QMouseEvent *e)
 {
-    const int p = along(e->position().toPoint()) + offset();
+    const int pos = along(e->position().toPoint()) + offset();
     const UTable::SelectionMode mode = m_table->selectionMode();
     if (mode == UTable::SingleRow || mode == UTable::MultiRow) {
         if (orientation() == Qt::Horizontal)
             return true;
         if (mode == UTable::SingleRow) {
-            const int section = sectionAt(p);
+            const int section = sectionAt(pos);
             if (section != -1)
                 m_table->setCurrentCell(section, m_table->currentColumn());
             return true;
         }
     }
-    if (m_startPos == -1 && startSelection(e, p))
+    if (m_startPos == -1 && startSelection(e, pos))
         return true;
-    if (sectionAt(p) != -1)
-        m_endPos = p;
+    if (sectionAt(pos) != -1)
+        m_endPos = pos;
     if (m_startPos != -1) {
         updateSelections();
-        const int inside = p - offset();
+        const int inside = pos - offset();
         const int length = orientation() == Qt::Horizontal ? width() : height();
         if (inside < 0 || inside > length) {
             doAutoScroll();
-            m_autoScrollTimer->start(AutoScrollInterval);
+            m_autoScrollTimer->start(kAutoScrollInterval);
         }
         return true;
     }
@@ -523,21 +523,21 @@ bool UTableHeader::selectBySection(QMouseEvent *e)
 }
 
 // The first step of a selection drag: a whole row or column from the pressed section.
-bool UTableHeader::startSelection(QMouseEvent *e, int p)
+bool UTableHeader::startSelection(QMouseEvent *e, int pos)
 {
-    const int section = sectionAt(p);
+    const int section = sectionAt(pos);
     const UTable::SelectionMode mode = m_table->selectionMode();
     const bool extend = e->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
     if (!extend || mode == UTable::Single || mode == UTable::SingleRow) {
-        m_startPos = p;
+        m_startPos = pos;
         m_table->clearSelectionQuietly();
     }
     saveStates();
     if (mode == UTable::NoSelection || section < 0)
         return false;
-    m_startPos = p;
+    m_startPos = pos;
     const bool vertical = orientation() == Qt::Vertical;
-    const UTableSelection *old = m_table->m_currentSel;
+    const UTableSelection *old = m_table->activeSelection();
     const UTableSelection before = old ? *old : UTableSelection();
     if (vertical) {
         if (!m_table->isRowSelected(section, true)) {
@@ -554,8 +554,9 @@ bool UTableHeader::startSelection(QMouseEvent *e, int p)
     }
     if (vertical ? m_table->isRowSelected(section) : m_table->isColumnSelected(section))
         setSectionState(section, Selected);
-    m_table->repaintSelections(old ? &before : nullptr, m_table->m_currentSel, !vertical, vertical);
-    m_endPos = p;
+    m_table->repaintSelections(old ? &before : nullptr, m_table->activeSelection(), !vertical,
+                               vertical);
+    m_endPos = pos;
     return true;
 }
 
@@ -564,15 +565,15 @@ void UTableHeader::updateSelections()
     const UTable::SelectionMode mode = m_table->selectionMode();
     if (mode == UTable::NoSelection || isRowModeHorizontal())
         return;
-    const int b = sectionAt(m_endPos);
+    const int endSection = sectionAt(m_endPos);
     repaint();
-    UTableSelection *current = m_table->m_currentSel;
-    if (current && b >= 0) {
+    UTableSelection *current = m_table->activeSelection();
+    if (current && endSection >= 0) {
         const UTableSelection before = *current;
         if (orientation() == Qt::Vertical)
-            current->expandTo(b, m_table->horizontalHeader()->count() - 1);
+            current->expandTo(endSection, m_table->horizontalHeader()->count() - 1);
         else
-            current->expandTo(m_table->verticalHeader()->count() - 1, b);
+            current->expandTo(m_table->verticalHeader()->count() - 1, endSection);
         m_table->repaintSelections(&before, current, orientation() == Qt::Horizontal,
                                    orientation() == Qt::Vertical);
     }
@@ -581,15 +582,15 @@ void UTableHeader::updateSelections()
 
 void UTableHeader::doAutoScroll()
 {
-    const int p = along(mapFromGlobal(m_lastGlobalPos)) + offset();
-    if (sectionAt(p) != -1)
-        m_endPos = p;
+    const int pos = along(mapFromGlobal(m_lastGlobalPos)) + offset();
+    if (sectionAt(pos) != -1)
+        m_endPos = pos;
     if (orientation() == Qt::Horizontal)
         m_table->ensureVisible(m_endPos, m_table->contentsY());
     else
         m_table->ensureVisible(m_table->contentsX(), m_endPos);
     updateSelections();
-    m_autoScrollTimer->start(AutoScrollInterval);
+    m_autoScrollTimer->start(kAutoScrollInterval);
 }
 
 void UTableHeader::mouseReleaseEvent(QMouseEvent *e)
@@ -620,13 +621,13 @@ void UTableHeader::mouseDoubleClickEvent(QMouseEvent *e)
 {
     if (e->button() != Qt::LeftButton || !m_isResizing)
         return;
-    const int p = along(e->position().toPoint()) + offset();
-    int section = sectionAt(p);
+    const int pos = along(e->position().toPoint()) + offset();
+    int section = sectionAt(pos);
     if (section == -1)
         return;
     --section;
     const int last = count() - 1;
-    if (p >= sectionPos(last) + sectionSize(last))
+    if (pos >= sectionPos(last) + sectionSize(last))
         ++section;
     while (section >= 0 && sectionSize(section) == 0)
         --section;

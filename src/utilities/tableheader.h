@@ -83,9 +83,9 @@ protected:
 
 private:
     void labelChanged(int section);
-    int along(const QPoint &p) const;
+    int along(const QPoint &point) const;
     bool isRowModeHorizontal() const;
-    bool startSelection(QMouseEvent *e, int p);
+    bool startSelection(QMouseEvent *e, int pos);
     void placeGuideLine(QWidget *line, int pos);
     int hiddenSize(int section) const;
 

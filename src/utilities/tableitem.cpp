@@ -232,17 +232,19 @@ void UTableItem::setCol(int col)
 
 // Leaves the painter as it found it but for the pen: the table puts back only the pen after
 // painting a plain item, so anything else this changes must be undone here.
-void UTableItem::paint(QPainter *p, const QPalette &cg, const QRect &cellRect, bool selected)
+void UTableItem::paint(QPainter *p, const QPalette &palette, const QRect &cellRect, bool selected)
 {
     const int w = cellRect.width();
     const int h = cellRect.height();
-    fill(p, QRect(0, 0, w, h), selected ? cg.brush(QPalette::Highlight) : cg.brush(QPalette::Base));
+    fill(p, QRect(0, 0, w, h),
+         selected ? palette.brush(QPalette::Highlight) : palette.brush(QPalette::Base));
     int x = 0;
     if (!m_pixmap.isNull()) {
         p->drawPixmap(0, (h - m_pixmap.height()) / 2, m_pixmap);
         x = m_pixmap.width() + 2;
     }
-    setPenColor(p, selected ? cg.color(QPalette::HighlightedText) : cg.color(QPalette::Text));
+    setPenColor(p, selected ? palette.color(QPalette::HighlightedText)
+                            : palette.color(QPalette::Text));
     drawText(p, QRect(x + 2, 0, w - x - 4, h), textFlags(), text());
 }
 

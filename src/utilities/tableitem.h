@@ -45,7 +45,7 @@ public:
     virtual void setRow(int row);
     virtual void setCol(int col);
     // The painter stands at the cell's top-left corner; cellRect gives the cell's size.
-    virtual void paint(QPainter *p, const QPalette &cg, const QRect &cellRect, bool selected);
+    virtual void paint(QPainter *p, const QPalette &palette, const QRect &cellRect, bool selected);
     virtual void setEnabled(bool enabled);
 
     UTable *table() const { return m_table; }

@@ -19,18 +19,22 @@ namespace {
 bool g_nullLabels = false;
 
 // The distance a pressed section must be dragged before the gesture becomes a move.
-constexpr int MoveThreshold = 5;
+constexpr int kMoveThreshold = 5;
 // No section is stretched below this many pixels.
-constexpr int MinimumStretchedSize = 20;
-constexpr int DefaultSectionSize = 88;
-constexpr int NoStretch = -2;
-constexpr int StretchAll = -1;
+constexpr int kMinimumStretchedSize = 20;
+constexpr int kDefaultSectionSize = 88;
+constexpr int kNoStretch = -2;
+constexpr int kStretchAll = -1;
+
+// What a press on the header is doing.
+enum class State { Idle, Sliding, Pressed, Moving, Blocked };
 
 } // namespace
 
 // Sizes, labels, icons and the two flags are indexed by section, positions by index.
-struct UHeaderData
+class UHeaderPrivate
 {
+public:
     std::vector<int> sizes;
     int height = 0;
     bool heightDirty = true;
@@ -53,10 +57,21 @@ struct UHeaderData
     int lastPos = 0;
     // Positions below this index are valid while partlyComputed is set.
     int validCount = 0;
-    int stretchSection = NoStretch;
+    int stretchSection = kNoStretch;
     int focusIndex = 0;
     int pressDelta = 0;
     QFont font;
+    // Scroll offset along the header.
+    int offset = 0;
+    // The section index under the current gesture (press, resize or move).
+    int handleIndex = 0;
+    int oldHandleSize = 0;
+    int oldHandleIndex = 0;
+    int moveToIndex = -1;
+    State state = State::Idle;
+    int clickPos = 0;
+    bool tracking = false;
+    Qt::Orientation orientation = Qt::Horizontal;
 
     bool inRange(int section) const { return section >= 0 && section < count; }
 
@@ -76,7 +91,7 @@ struct UHeaderData
 
 UHeader::UHeader(QWidget *parent, const char *name)
     : QWidget(parent)
-    , d(new UHeaderData)
+    , d(new UHeaderPrivate)
 {
     if (name)
         setObjectName(QString::fromLatin1(name));
@@ -85,7 +100,7 @@ UHeader::UHeader(QWidget *parent, const char *name)
 
 UHeader::UHeader(int count, QWidget *parent, const char *name)
     : QWidget(parent)
-    , d(new UHeaderData)
+    , d(new UHeaderPrivate)
 {
     if (name)
         setObjectName(QString::fromLatin1(name));
@@ -94,6 +109,26 @@ UHeader::UHeader(int count, QWidget *parent, const char *name)
 
 UHeader::~UHeader() = default;
 
+Qt::Orientation UHeader::orientation() const
+{
+    return d->orientation;
+}
+
+bool UHeader::tracking() const
+{
+    return d->tracking;
+}
+
+int UHeader::offset() const
+{
+    return d->offset;
+}
+
+bool UHeader::isDragging() const
+{
+    return d->state == State::Sliding || d->state == State::Moving;
+}
+
 void UHeader::init(int count)
 {
     setAttribute(Qt::WA_StaticContents);
@@ -101,7 +136,7 @@ void UHeader::init(int count)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     d->font = font();
     for (int i = 0; i < count; ++i)
-        d->append(DefaultSectionSize, d->clickableDefault, d->resizableDefault);
+        d->append(kDefaultSectionSize, d->clickableDefault, d->resizableDefault);
 }
 
 void UHeader::setNullLabelsFlag(bool set)
@@ -208,9 +243,9 @@ int UHeader::count() const
 
 void UHeader::setOrientation(Qt::Orientation orientation)
 {
-    if (orientation == m_orientation)
+    if (orientation == d->orientation)
         return;
-    m_orientation = orientation;
+    d->orientation = orientation;
     if (orientation == Qt::Horizontal)
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     else
@@ -222,7 +257,7 @@ void UHeader::setOrientation(Qt::Orientation orientation)
 
 void UHeader::setTracking(bool enable)
 {
-    m_tracking = enable;
+    d->tracking = enable;
 }
 
 void UHeader::setClickEnabled(bool enable, int section)
@@ -252,7 +287,7 @@ void UHeader::setMovingEnabled(bool enable)
 
 void UHeader::setStretchEnabled(bool enable, int section)
 {
-    d->stretchSection = enable ? section : NoStretch;
+    d->stretchSection = enable ? section : kNoStretch;
     adjustHeaderSize(-1);
 }
 
@@ -277,7 +312,7 @@ bool UHeader::isMovingEnabled() const
 
 bool UHeader::isStretchEnabled() const
 {
-    return d->stretchSection == StretchAll;
+    return d->stretchSection == kStretchAll;
 }
 
 bool UHeader::isStretchEnabled(int section) const
@@ -346,7 +381,7 @@ void UHeader::setSortIndicator(int section, bool ascending)
     d->sortSection = section;
     d->sortAscending = ascending;
     if (section != -1)
-        m_oldHandleIndex = section;
+        d->oldHandleIndex = section;
     update();
     updateGeometry();
 }
@@ -370,17 +405,17 @@ int UHeader::length() const
 
 int UHeader::lengthOf(const QSize &size) const
 {
-    return m_orientation == Qt::Horizontal ? size.width() : size.height();
+    return d->orientation == Qt::Horizontal ? size.width() : size.height();
 }
 
 int UHeader::thicknessOf(const QSize &size) const
 {
-    return m_orientation == Qt::Horizontal ? size.height() : size.width();
+    return d->orientation == Qt::Horizontal ? size.height() : size.width();
 }
 
 int UHeader::coordinate(const QPoint &pos) const
 {
-    return (m_orientation == Qt::Horizontal ? pos.x() : pos.y()) + m_offset;
+    return (d->orientation == Qt::Horizontal ? pos.x() : pos.y()) + d->offset;
 }
 
 int UHeader::gripMargin(int section) const
@@ -402,7 +437,7 @@ void UHeader::calculatePositions(bool onlyVisible, int start) const
     start = std::clamp(start, 0, n - 1);
     if (d->partlyComputed)
         start = std::min(start, std::max(0, d->validCount - 1));
-    const int limit = m_offset + length();
+    const int limit = d->offset + length();
     int last = start == 0 ? 0 : d->positions[start];
     int index = start;
     while (index < n) {
@@ -454,17 +489,17 @@ int UHeader::sectionAt(int pos) const
     ensurePositions();
     if (d->partlyComputed && pos >= d->lastPos)
         calculatePositions();
-    int l = 0;
-    int r = (d->partlyComputed ? d->validCount : d->count) - 1;
-    while (l < r) {
-        const int i = (l + r + 1) / 2;
+    int low = 0;
+    int high = (d->partlyComputed ? d->validCount : d->count) - 1;
+    while (low < high) {
+        const int i = (low + high + 1) / 2;
         if (d->positions[i] > pos)
-            r = i - 1;
+            high = i - 1;
         else
-            l = i;
+            low = i;
     }
-    const int section = d->i2s[l];
-    const int start = d->positions[l];
+    const int section = d->i2s[low];
+    const int start = d->positions[low];
     return (start <= pos && pos <= start + d->sizes[section]) ? section : -1;
 }
 
@@ -477,16 +512,16 @@ QRect UHeader::sRect(int index) const
 {
     const int n = d->count;
     if (n > 0 && index >= n) {
-        const int s = sectionEnd(n - 1) - m_offset;
-        if (m_orientation == Qt::Horizontal)
-            return QRect(s, 0, width() - s + 10, height());
-        return QRect(0, s, width(), height() - s + 10);
+        const int end = sectionEnd(n - 1) - d->offset;
+        if (d->orientation == Qt::Horizontal)
+            return QRect(end, 0, width() - end + 10, height());
+        return QRect(0, end, width(), height() - end + 10);
     }
     const int section = mapToSection(index);
     if (section < 0)
         return rect();
-    const int start = sectionEnd(index) - d->sizes[section] - m_offset;
-    if (m_orientation == Qt::Horizontal)
+    const int start = sectionEnd(index) - d->sizes[section] - d->offset;
+    if (d->orientation == Qt::Horizontal)
         return QRect(start, 0, d->sizes[section], height());
     return QRect(0, start, width(), d->sizes[section]);
 }
@@ -507,36 +542,36 @@ int UHeader::headerWidth() const
 
 int UHeader::handleAt(int pos) const
 {
-    const int s = sectionAt(pos);
-    if (s < 0)
+    const int section = sectionAt(pos);
+    if (section < 0)
         return -1;
-    const int g = gripMargin(s);
-    const int index = d->s2i[s];
-    const int start = sectionPos(s);
+    const int grip = gripMargin(section);
+    const int index = d->s2i[section];
+    const int start = sectionPos(section);
     int handle = -1;
-    if (index > 0 && pos < start + g)
+    if (index > 0 && pos < start + grip)
         handle = d->i2s[index - 1];
-    else if (pos > start + d->sizes[s] - g)
-        handle = s;
+    else if (pos > start + d->sizes[section] - grip)
+        handle = section;
     if (handle < 0 || !d->resizable[handle])
         return -1;
-    if (d->stretchSection != NoStretch && d->s2i[handle] == d->count - 1)
+    if (d->stretchSection != kNoStretch && d->s2i[handle] == d->count - 1)
         return -1;
     return handle;
 }
 
 void UHeader::setOffset(int offset)
 {
-    const int old = m_offset;
-    m_offset = offset;
+    const int old = d->offset;
+    d->offset = offset;
     if (headerWidth() < length())
-        m_offset = 0;
-    if (m_offset == old)
+        d->offset = 0;
+    if (d->offset == old)
         return;
-    if (m_orientation == Qt::Horizontal)
-        scroll(old - m_offset, 0);
+    if (d->orientation == Qt::Horizontal)
+        scroll(old - d->offset, 0);
     else
-        scroll(0, old - m_offset);
+        scroll(0, old - d->offset);
 }
 
 void UHeader::setUpdatesEnabled(bool enable)
@@ -593,7 +628,7 @@ QSize UHeader::sizeHint() const
     // The style's header contents size measures one section's own text in Qt 6, so the sum
     // of the sections is reported as it stands.
     QSize hint;
-    if (m_orientation == Qt::Horizontal)
+    if (d->orientation == Qt::Horizontal)
         hint = QSize(headerWidth(), std::max(fm.lineSpacing() + 6, d->height));
     else
         hint = QSize(std::max(fm.horizontalAdvance(QLatin1Char(' ')), d->height), headerWidth());
@@ -602,34 +637,34 @@ QSize UHeader::sizeHint() const
 
 // --- resizing and stretching -----------------------------------------------------------
 
-void UHeader::handleColumnResize(int index, int c, bool final, bool recalcAll)
+void UHeader::handleColumnResize(int index, int coord, bool final, bool recalcAll)
 {
     const int section = d->i2s[index];
     const int start = sectionEnd(index) - d->sizes[section];
     const int limit = start + 2 * gripMargin(section);
-    if (c == limit)
+    if (coord == limit)
         return;
-    c = std::max(c, limit);
+    coord = std::max(coord, limit);
     const int oldSize = d->sizes[section];
-    const int newSize = c - start;
+    const int newSize = coord - start;
     d->sizes[section] = newSize;
     calculatePositions(!recalcAll, recalcAll ? 0 : index);
 
-    const int pos = start - m_offset;
-    if (m_orientation == Qt::Horizontal)
+    const int pos = start - d->offset;
+    if (d->orientation == Qt::Horizontal)
         update(pos, 0, width() - pos, height());
     else
         update(0, pos, width(), height() - pos);
 
     bool changed = false;
-    if (m_tracking && oldSize != newSize) {
+    if (d->tracking && oldSize != newSize) {
         emit sizeChange(section, oldSize, newSize);
         changed = true;
-    } else if (!m_tracking && final && m_oldHandleSize != newSize) {
-        emit sizeChange(section, m_oldHandleSize, newSize);
+    } else if (!d->tracking && final && d->oldHandleSize != newSize) {
+        emit sizeChange(section, d->oldHandleSize, newSize);
         changed = true;
     }
-    if (changed && d->stretchSection != NoStretch)
+    if (changed && d->stretchSection != kNoStretch)
         stretchLastAfterResize();
 }
 
@@ -651,7 +686,7 @@ void UHeader::setSectionSizeNotified(int section, int size)
 void UHeader::adjustHeaderSize(int diff)
 {
     const int n = d->count;
-    if (n == 0 || d->stretchSection == NoStretch || d->stretchSection >= n)
+    if (n == 0 || d->stretchSection == kNoStretch || d->stretchSection >= n)
         return;
     const int len = length();
     const int lastSection = d->i2s[n - 1];
@@ -660,15 +695,15 @@ void UHeader::adjustHeaderSize(int diff)
     if (d->stretchSection >= 0) {
         const int section = d->i2s[d->stretchSection];
         const int grown = d->sizes[section] + len - headerWidth();
-        setSectionSizeNotified(section, std::max(MinimumStretchedSize, grown));
-    } else if (d->stretchSection == StretchAll) {
+        setSectionSizeNotified(section, std::max(kMinimumStretchedSize, grown));
+    } else if (d->stretchSection == kStretchAll) {
         for (int i = 0; i < n - 1; ++i) {
             const int section = d->i2s[i];
             const int size = diff != -1 ? d->sizes[section] + diff / n : len / n;
-            setSectionSizeNotified(section, std::max(MinimumStretchedSize, size));
+            setSectionSizeNotified(section, std::max(kMinimumStretchedSize, size));
         }
         setSectionSizeNotified(lastSection,
-                               std::max(MinimumStretchedSize, len - sectionPos(lastSection)));
+                               std::max(kMinimumStretchedSize, len - sectionPos(lastSection)));
     }
     update();
 }
@@ -685,7 +720,7 @@ void UHeader::resizeEvent(QResizeEvent *e)
 {
     QWidget::resizeEvent(e);
     if (headerWidth() < length())
-        m_offset = 0;
+        d->offset = 0;
     const QSize old = e->oldSize();
     if (!old.isValid()) {
         adjustHeaderSize(-1);
@@ -709,52 +744,52 @@ void UHeader::changeEvent(QEvent *e)
 void UHeader::fontChange(const QFont &)
 {
     const QFontMetrics fm = fontMetrics();
-    d->height = m_orientation == Qt::Horizontal ? fm.lineSpacing() + 6
-                                                : fm.horizontalAdvance(QLatin1Char(' '));
+    d->height = d->orientation == Qt::Horizontal ? fm.lineSpacing() + 6
+                                                 : fm.horizontalAdvance(QLatin1Char(' '));
     update();
 }
 
 void UHeader::mousePressEvent(QMouseEvent *e)
 {
-    if (e->button() != Qt::LeftButton || m_state != State::Idle)
+    if (e->button() != Qt::LeftButton || d->state != State::Idle)
         return;
-    const int c = coordinate(e->position().toPoint());
-    const int section = sectionAt(c);
+    const int pos = coordinate(e->position().toPoint());
+    const int section = sectionAt(pos);
     if (section < 0)
         return;
-    const int g = gripMargin(section);
+    const int grip = gripMargin(section);
     const int index = d->s2i[section];
     const int start = sectionPos(section);
-    if (index > 0 && c < start + g)
-        pressOnHandle(index - 1, c);
-    else if (c > start + d->sizes[section] - g)
-        pressOnHandle(index, c);
+    if (index > 0 && pos < start + grip)
+        pressOnHandle(index - 1, pos);
+    else if (pos > start + d->sizes[section] - grip)
+        pressOnHandle(index, pos);
     else
-        pressOnSection(index, c);
+        pressOnSection(index, pos);
 }
 
-void UHeader::pressOnHandle(int index, int c)
+void UHeader::pressOnHandle(int index, int pos)
 {
-    m_handleIndex = index;
+    d->handleIndex = index;
     const int section = d->i2s[index];
-    if (index == d->count - 1 && d->stretchSection != NoStretch && headerWidth() <= length()) {
-        m_handleIndex = -1;
+    if (index == d->count - 1 && d->stretchSection != kNoStretch && headerWidth() <= length()) {
+        d->handleIndex = -1;
         return;
     }
-    m_oldHandleSize = d->sizes[section];
-    m_state = d->resizable[section] ? State::Sliding : State::Blocked;
-    d->pressDelta = c - sectionEnd(index);
+    d->oldHandleSize = d->sizes[section];
+    d->state = d->resizable[section] ? State::Sliding : State::Blocked;
+    d->pressDelta = pos - sectionEnd(index);
 }
 
-void UHeader::pressOnSection(int index, int c)
+void UHeader::pressOnSection(int index, int pos)
 {
-    const int previous = m_handleIndex;
+    const int previous = d->handleIndex;
     const int section = d->i2s[index];
-    m_oldHandleIndex = m_handleIndex = index;
-    m_moveToIndex = -1;
-    m_state = d->clickable[section] ? State::Pressed : State::Blocked;
-    m_clickPos = c;
-    d->pressDelta = c - sectionEnd(index);
+    d->oldHandleIndex = d->handleIndex = index;
+    d->moveToIndex = -1;
+    d->state = d->clickable[section] ? State::Pressed : State::Blocked;
+    d->clickPos = pos;
+    d->pressDelta = pos - sectionEnd(index);
     update(sRect(index));
     if (previous != index && previous >= 0)
         update(sRect(previous));
@@ -763,28 +798,28 @@ void UHeader::pressOnSection(int index, int c)
 
 void UHeader::mouseMoveEvent(QMouseEvent *e)
 {
-    const int c = coordinate(e->position().toPoint());
-    switch (m_state) {
+    const int pos = coordinate(e->position().toPoint());
+    switch (d->state) {
     case State::Idle:
-        if (handleAt(c) < 0)
+        if (handleAt(pos) < 0)
             unsetCursor();
         else
-            setCursor(m_orientation == Qt::Horizontal ? Qt::SplitHCursor : Qt::SplitVCursor);
+            setCursor(d->orientation == Qt::Horizontal ? Qt::SplitHCursor : Qt::SplitVCursor);
         break;
     case State::Blocked:
         break;
     case State::Pressed:
-        if (std::abs(c - m_clickPos) >= MoveThreshold && d->moving) {
-            m_moveToIndex = -1;
-            setCursor(m_orientation == Qt::Horizontal ? Qt::SizeHorCursor : Qt::SizeVerCursor);
-            m_state = State::Moving;
+        if (std::abs(pos - d->clickPos) >= kMoveThreshold && d->moving) {
+            d->moveToIndex = -1;
+            setCursor(d->orientation == Qt::Horizontal ? Qt::SizeHorCursor : Qt::SizeVerCursor);
+            d->state = State::Moving;
         }
         break;
     case State::Sliding:
-        handleColumnResize(m_handleIndex, c, false, false);
+        handleColumnResize(d->handleIndex, pos, false, false);
         break;
     case State::Moving:
-        moveDuringMove(c);
+        moveDuringMove(pos);
         break;
     default:
         qWarning("UHeader::mouseMoveEvent: (%s) unknown state", qPrintable(objectName()));
@@ -792,49 +827,49 @@ void UHeader::mouseMoveEvent(QMouseEvent *e)
     }
 }
 
-void UHeader::moveDuringMove(int c)
+void UHeader::moveDuringMove(int pos)
 {
-    const int line = findLine(c);
-    if (line == m_moveToIndex)
+    const int line = findLine(pos);
+    if (line == d->moveToIndex)
         return;
-    updateMark(m_moveToIndex);
-    m_moveToIndex = line;
-    updateMark(m_moveToIndex);
+    updateMark(d->moveToIndex);
+    d->moveToIndex = line;
+    updateMark(d->moveToIndex);
 }
 
-int UHeader::findLine(int c) const
+int UHeader::findLine(int pos) const
 {
     const int n = d->count;
-    if (c > sectionEnd(n - 1))
+    if (pos > sectionEnd(n - 1))
         return n;
-    const int section = sectionAt(c);
-    const int i = section < 0 ? m_handleIndex : d->s2i[section];
+    const int section = sectionAt(pos);
+    const int i = section < 0 ? d->handleIndex : d->s2i[section];
     const int half = style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, this) / 2;
-    const int h = m_handleIndex;
+    const int handle = d->handleIndex;
     const int start = sectionEnd(i) - d->sizes[d->i2s[i]];
-    if (i == h)
+    if (i == handle)
         return i;
-    if (i == h - 1 && (sectionEnd(h) - d->sizes[d->i2s[h]]) - c > half)
+    if (i == handle - 1 && (sectionEnd(handle) - d->sizes[d->i2s[handle]]) - pos > half)
         return i;
-    if (i == h + 1 && c - start > half)
+    if (i == handle + 1 && pos - start > half)
         return i + 1;
-    return c - start > d->sizes[d->i2s[i]] / 2 ? i + 1 : i;
+    return pos - start > d->sizes[d->i2s[i]] / 2 ? i + 1 : i;
 }
 
 QRect UHeader::markRect(int index) const
 {
     const int half = style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, this) / 2;
-    const int p = cellPos(index) - m_offset;
+    const int pos = cellPos(index) - d->offset;
     const int far = thicknessOf(size()) - 3;
-    if (m_orientation == Qt::Horizontal)
-        return QRect(QPoint(p - half, 2), QPoint(p + half, far));
-    return QRect(QPoint(2, p - half), QPoint(far, p + half));
+    if (d->orientation == Qt::Horizontal)
+        return QRect(QPoint(pos - half, 2), QPoint(pos + half, far));
+    return QRect(QPoint(2, pos - half), QPoint(far, pos + half));
 }
 
 QRect UHeader::outlineRect(int index) const
 {
     const QRect r = sRect(index);
-    if (m_orientation == Qt::Horizontal)
+    if (d->orientation == Qt::Horizontal)
         return QRect(r.x(), 3, r.width(), height() - 5);
     return QRect(3, r.y(), width() - 5, r.height());
 }
@@ -843,24 +878,24 @@ void UHeader::updateMark(int index)
 {
     if (index < 0)
         return;
-    if (index == m_handleIndex || index == m_handleIndex + 1)
-        update(sRect(m_handleIndex));
+    if (index == d->handleIndex || index == d->handleIndex + 1)
+        update(sRect(d->handleIndex));
     else
         update(markRect(index).adjusted(-1, -1, 1, 1));
 }
 
 void UHeader::paintMoveMarks(QPainter *p)
 {
-    if (m_state != State::Moving || m_moveToIndex < 0)
+    if (d->state != State::Moving || d->moveToIndex < 0)
         return;
     p->save();
     p->setPen(QPen(Qt::black, 1, Qt::DotLine));
     p->setBrush(Qt::NoBrush);
-    if (m_moveToIndex == m_handleIndex || m_moveToIndex == m_handleIndex + 1) {
-        p->drawRect(outlineRect(m_handleIndex));
+    if (d->moveToIndex == d->handleIndex || d->moveToIndex == d->handleIndex + 1) {
+        p->drawRect(outlineRect(d->handleIndex));
     } else {
         // Two pixels thick on every side.
-        const QRect r = markRect(m_moveToIndex);
+        const QRect r = markRect(d->moveToIndex);
         p->drawRect(QRect(r.topLeft(), r.size() - QSize(1, 1)));
         p->drawRect(r.adjusted(1, 1, -2, -2));
     }
@@ -871,11 +906,11 @@ void UHeader::mouseReleaseEvent(QMouseEvent *e)
 {
     if (e->button() != Qt::LeftButton)
         return;
-    const State old = m_state;
-    m_state = State::Idle;
+    const State old = d->state;
+    d->state = State::Idle;
     switch (old) {
     case State::Sliding:
-        handleColumnResize(m_handleIndex, coordinate(e->position().toPoint()) - d->pressDelta,
+        handleColumnResize(d->handleIndex, coordinate(e->position().toPoint()) - d->pressDelta,
                            true);
         break;
     case State::Pressed:
@@ -883,7 +918,7 @@ void UHeader::mouseReleaseEvent(QMouseEvent *e)
         break;
     case State::Moving:
         unsetCursor();
-        if (m_moveToIndex != -1 && m_moveToIndex != m_handleIndex)
+        if (d->moveToIndex != -1 && d->moveToIndex != d->handleIndex)
             releaseMove();
         else
             releaseClick(e->position().toPoint());
@@ -895,34 +930,34 @@ void UHeader::mouseReleaseEvent(QMouseEvent *e)
 
 void UHeader::releaseMove()
 {
-    const int section = mapToSection(m_handleIndex);
+    const int section = mapToSection(d->handleIndex);
     if (section < 0)
         return;
-    const int to = m_moveToIndex;
+    const int to = d->moveToIndex;
     moveSection(section, to);
-    m_handleIndex = m_oldHandleIndex;
-    emit moved(m_handleIndex, to);
-    emit indexChange(section, m_handleIndex, to);
+    d->handleIndex = d->oldHandleIndex;
+    emit moved(d->handleIndex, to);
+    emit indexChange(section, d->handleIndex, to);
     emit released(section);
     update();
 }
 
 void UHeader::releaseClick(const QPoint &pos)
 {
-    const int section = mapToSection(m_handleIndex);
+    const int section = mapToSection(d->handleIndex);
     if (section < 0)
         return;
     emit released(section);
-    if (sRect(m_handleIndex).contains(pos)) {
-        m_oldHandleIndex = m_handleIndex;
-        emit sectionClicked(m_handleIndex);
+    if (sRect(d->handleIndex).contains(pos)) {
+        d->oldHandleIndex = d->handleIndex;
+        emit sectionClicked(d->handleIndex);
         emit clicked(section);
     } else {
-        m_handleIndex = m_oldHandleIndex;
+        d->handleIndex = d->oldHandleIndex;
     }
-    update(sRect(m_handleIndex));
-    if (m_oldHandleIndex != m_handleIndex)
-        update(sRect(m_oldHandleIndex));
+    update(sRect(d->handleIndex));
+    if (d->oldHandleIndex != d->handleIndex)
+        update(sRect(d->oldHandleIndex));
 }
 
 void UHeader::mouseDoubleClickEvent(QMouseEvent *e)
@@ -934,7 +969,7 @@ void UHeader::mouseDoubleClickEvent(QMouseEvent *e)
 
 bool UHeader::isNavigationKey(int key) const
 {
-    if (m_orientation == Qt::Horizontal)
+    if (d->orientation == Qt::Horizontal)
         return key == Qt::Key_Left || key == Qt::Key_Right;
     return key == Qt::Key_Up || key == Qt::Key_Down;
 }
@@ -945,13 +980,13 @@ void UHeader::keyPressEvent(QKeyEvent *e)
         e->ignore();
         return;
     }
-    const int f = d->focusIndex;
-    const int section = d->i2s[f];
+    const int focus = d->focusIndex;
+    const int section = d->i2s[focus];
     if (e->key() == Qt::Key_Space) {
-        if (m_state == State::Idle && d->clickable[section]) {
-            m_handleIndex = f;
-            m_state = State::Pressed;
-            update(sRect(f));
+        if (d->state == State::Idle && d->clickable[section]) {
+            d->handleIndex = focus;
+            d->state = State::Pressed;
+            update(sRect(focus));
             emit pressed(section);
         }
         return;
@@ -963,9 +998,9 @@ void UHeader::keyPressEvent(QKeyEvent *e)
     const int direction = (e->key() == Qt::Key_Right || e->key() == Qt::Key_Down) ? 1 : -1;
     const Qt::KeyboardModifiers mods = e->modifiers();
     if ((mods & Qt::ControlModifier) && d->resizable[section])
-        keyboardResize(f, (mods & Qt::ShiftModifier) ? direction : 10 * direction);
+        keyboardResize(focus, (mods & Qt::ShiftModifier) ? direction : 10 * direction);
     else if ((mods & (Qt::AltModifier | Qt::MetaModifier)) && d->moving)
-        keyboardMove(f, direction);
+        keyboardMove(focus, direction);
     else
         keyboardFocus(direction);
 }
@@ -973,7 +1008,7 @@ void UHeader::keyPressEvent(QKeyEvent *e)
 void UHeader::keyboardResize(int index, int step)
 {
     // A keyboard resize starts from the section's present size, not from the last drag.
-    m_oldHandleSize = d->sizes[d->i2s[index]];
+    d->oldHandleSize = d->sizes[d->i2s[index]];
     handleColumnResize(index, sectionEnd(index) + step, true, true);
 }
 
@@ -1003,19 +1038,19 @@ void UHeader::keyboardFocus(int direction)
 
 void UHeader::keyReleaseEvent(QKeyEvent *e)
 {
-    const int f = d->focusIndex;
-    if (e->key() != Qt::Key_Space || m_state != State::Pressed || m_handleIndex != f ||
+    const int focus = d->focusIndex;
+    if (e->key() != Qt::Key_Space || d->state != State::Pressed || d->handleIndex != focus ||
         d->count == 0) {
         e->ignore();
         return;
     }
-    const int section = d->i2s[f];
-    update(sRect(f));
+    const int section = d->i2s[focus];
+    update(sRect(focus));
     emit released(section);
-    emit sectionClicked(f);
+    emit sectionClicked(focus);
     emit clicked(section);
-    m_state = State::Idle;
-    m_handleIndex = -1;
+    d->state = State::Idle;
+    d->handleIndex = -1;
 }
 
 // --- painting ----------------------------------------------------------------------------
@@ -1025,11 +1060,11 @@ void UHeader::paintEvent(QPaintEvent *e)
     QPainter p(this);
     p.setPen(palette().buttonText().color());
     const QRect exposed = e->rect();
-    const bool horizontal = m_orientation == Qt::Horizontal;
+    const bool horizontal = d->orientation == Qt::Horizontal;
     const int lead = horizontal ? exposed.left() : exposed.top();
     const int trail = horizontal ? exposed.right() : exposed.bottom();
     const int n = d->count;
-    int first = mapToIndex(sectionAt(lead + m_offset));
+    int first = mapToIndex(sectionAt(lead + d->offset));
     if (first < 0)
         first = lead > 0 ? n : 0;
     const bool paintPastEnd = n > 0 && d->clickable[d->i2s[n - 1]];
@@ -1056,10 +1091,10 @@ void UHeader::paintSection(QPainter *p, int index, const QRect &rect)
     QStyleOptionHeader opt;
     opt.initFrom(this);
     opt.rect = rect;
-    opt.orientation = m_orientation;
+    opt.orientation = d->orientation;
     opt.section = section;
     opt.state = isEnabled() ? QStyle::State_Enabled : QStyle::State_None;
-    if (m_orientation == Qt::Horizontal)
+    if (d->orientation == Qt::Horizontal)
         opt.state |= QStyle::State_Horizontal;
     if (section < 0) {
         opt.state |= QStyle::State_Raised;
@@ -1076,7 +1111,7 @@ void UHeader::paintSection(QPainter *p, int index, const QRect &rect)
     if (d->clickable[section]) {
         if (d->sortSection == section)
             opt.state |= QStyle::State_On;
-        down = index == m_handleIndex && (m_state == State::Pressed || m_state == State::Moving);
+        down = index == d->handleIndex && (d->state == State::Pressed || d->state == State::Moving);
     }
     opt.state |= down ? QStyle::State_Sunken : QStyle::State_Raised;
     p->setBrushOrigin(rect.topLeft());
@@ -1096,7 +1131,7 @@ void UHeader::paintSection(QPainter *p, int index, const QRect &rect)
 // A section that cannot be clicked looks flat: its edges are drawn by hand.
 void UHeader::paintFlatEdges(QPainter *p, int index, const QRect &r) const
 {
-    const bool horizontal = m_orientation == Qt::Horizontal;
+    const bool horizontal = d->orientation == Qt::Horizontal;
     const int start = horizontal ? r.left() : r.top();
     const int end = horizontal ? r.right() : r.bottom();
     const int across0 = horizontal ? r.top() : r.left();
@@ -1134,7 +1169,7 @@ void UHeader::paintSectionLabel(QPainter *p, int index, const QRect &rect)
     opt.state = isEnabled() ? QStyle::State_Enabled : QStyle::State_None;
     int dx = 0;
     int dy = 0;
-    if (index == m_handleIndex && (m_state == State::Pressed || m_state == State::Moving)) {
+    if (index == d->handleIndex && (d->state == State::Pressed || d->state == State::Moving)) {
         dx = style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, nullptr, this);
         dy = style()->pixelMetric(QStyle::PM_ButtonShiftVertical, nullptr, this);
         opt.state |= QStyle::State_Sunken;
@@ -1142,7 +1177,7 @@ void UHeader::paintSectionLabel(QPainter *p, int index, const QRect &rect)
     const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
     opt.rect =
         QRect(rect.x() + margin + dx, rect.y() + 2 + dy, rect.width() - 6, rect.height() - 4);
-    opt.orientation = m_orientation;
+    opt.orientation = d->orientation;
     opt.section = section;
     opt.text = label(section);
     opt.icon = iconSet(section);

@@ -7,7 +7,7 @@
 #include <memory>
 
 class QPainter;
-struct UHeaderData;
+class UHeaderPrivate;
 
 // A row of labelled, resizable, movable sections, laid out horizontally (a column header) or
 // vertically (a row header). Section texts and icons are read through the virtual label() and
@@ -48,8 +48,8 @@ public:
     void removeLabel(int section);
 
     int count() const;
-    Qt::Orientation orientation() const { return m_orientation; }
-    bool tracking() const { return m_tracking; }
+    Qt::Orientation orientation() const;
+    bool tracking() const;
     bool isClickEnabled(int section = -1) const;
     bool isResizeEnabled(int section = -1) const;
     bool isMovingEnabled() const;
@@ -64,7 +64,7 @@ public:
     QRect sectionRect(int section) const;
     int cellPos(int index) const;
     int headerWidth() const;
-    int offset() const { return m_offset; }
+    int offset() const;
     int mapToSection(int index) const;
     int mapToIndex(int section) const;
     void moveSection(int section, int toIndex);
@@ -117,14 +117,12 @@ protected:
     // The section whose resize handle lies at a header coordinate, or -1.
     int handleAt(int pos) const;
     // Whether a press is resizing or moving a section.
-    bool isDragging() const { return m_state == State::Sliding || m_state == State::Moving; }
+    bool isDragging() const;
     // Recomputes positions from an index on; onlyVisible stops past the visible part.
     void calculatePositions(bool onlyVisible = false, int start = 0) const;
     void adjustHeaderSize(int diff);
 
 private:
-    enum class State { Idle, Sliding, Pressed, Moving, Blocked };
-
     void init(int count);
     void ensurePositions() const;
     int length() const;
@@ -134,35 +132,26 @@ private:
     int gripMargin(int section) const;
     int sectionEnd(int index) const;
     void setSectionSizeAndHeight(int section, int size);
-    void handleColumnResize(int index, int c, bool final, bool recalcAll = true);
+    void handleColumnResize(int index, int coord, bool final, bool recalcAll = true);
     void stretchLastAfterResize();
     void setSectionSizeNotified(int section, int size);
-    int findLine(int c) const;
+    int findLine(int pos) const;
     QRect markRect(int index) const;
     QRect outlineRect(int index) const;
     void updateMark(int index);
     void paintMoveMarks(QPainter *p);
     void paintFlatEdges(QPainter *p, int index, const QRect &r) const;
     void paintSortArrow(QPainter *p, const QRect &rect, int section, bool rightToLeft);
-    void pressOnHandle(int index, int c);
-    void pressOnSection(int index, int c);
+    void pressOnHandle(int index, int pos);
+    void pressOnSection(int index, int pos);
     void releaseClick(const QPoint &pos);
     void releaseMove();
-    void moveDuringMove(int c);
+    void moveDuringMove(int pos);
     void keyboardResize(int index, int step);
     void keyboardMove(int index, int direction);
     void keyboardFocus(int direction);
     bool isNavigationKey(int key) const;
     void layoutChanged();
 
-    std::unique_ptr<UHeaderData> d;
-    int m_offset = 0;
-    int m_handleIndex = 0;
-    int m_oldHandleSize = 0;
-    int m_moveToIndex = -1;
-    State m_state = State::Idle;
-    int m_clickPos = 0;
-    bool m_tracking = false;
-    int m_oldHandleIndex = 0;
-    Qt::Orientation m_orientation = Qt::Horizontal;
+    std::unique_ptr<UHeaderPrivate> d;
 };

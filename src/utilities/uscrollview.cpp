@@ -16,7 +16,7 @@
 namespace {
 
 // How far one step of a scroll-bar arrow moves the contents.
-constexpr int LineStep = 20;
+constexpr int kLineStep = 20;
 
 // The contents position along one axis that shows pos at least margin inside the visible part,
 // moving as little as possible from current.
@@ -105,11 +105,11 @@ void UScrollView::updateScrollBars()
     QScrollBar *h = horizontalScrollBar();
     h->setRange(0, std::max(0, m_contentsSize.width() - visible.width()));
     h->setPageStep(visible.width());
-    h->setSingleStep(LineStep);
+    h->setSingleStep(kLineStep);
     QScrollBar *v = verticalScrollBar();
     v->setRange(0, std::max(0, m_contentsSize.height() - visible.height()));
     v->setPageStep(visible.height());
-    v->setSingleStep(LineStep);
+    v->setSingleStep(kLineStep);
 }
 
 void UScrollView::ensureVisible(int x, int y, int xMargin, int yMargin)
@@ -159,9 +159,10 @@ void UScrollView::updateContents(int x, int y, int width, int height)
 
 void UScrollView::updateContents(const QRect &rect)
 {
-    const QRect r = QRect(contentsToViewport(rect.topLeft()), rect.size()) & viewport()->rect();
-    if (!r.isEmpty())
-        viewport()->update(r);
+    const QRect visible =
+        QRect(contentsToViewport(rect.topLeft()), rect.size()) & viewport()->rect();
+    if (!visible.isEmpty())
+        viewport()->update(visible);
 }
 
 void UScrollView::updateContents()
@@ -177,9 +178,10 @@ void UScrollView::repaintContents(int x, int y, int width, int height, bool)
 
 void UScrollView::repaintContents(const QRect &rect, bool)
 {
-    const QRect r = QRect(contentsToViewport(rect.topLeft()), rect.size()) & viewport()->rect();
-    if (!r.isEmpty())
-        viewport()->repaint(r);
+    const QRect visible =
+        QRect(contentsToViewport(rect.topLeft()), rect.size()) & viewport()->rect();
+    if (!visible.isEmpty())
+        viewport()->repaint(visible);
 }
 
 void UScrollView::repaintContents(bool)
@@ -191,12 +193,13 @@ void UScrollView::drawContents(QPainter *, int, int, int, int) {}
 
 void UScrollView::paintEvent(QPaintEvent *e)
 {
-    const QRect r = e->rect() & viewport()->rect();
-    if (r.isEmpty())
+    const QRect exposed = e->rect() & viewport()->rect();
+    if (exposed.isEmpty())
         return;
     QPainter p(viewport());
     p.translate(-contentsX(), -contentsY());
-    drawContents(&p, r.x() + contentsX(), r.y() + contentsY(), r.width(), r.height());
+    drawContents(&p, exposed.x() + contentsX(), exposed.y() + contentsY(), exposed.width(),
+                 exposed.height());
 }
 
 // --- children ----------------------------------------------------------------------------
