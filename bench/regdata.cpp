@@ -1,5 +1,6 @@
 // Register data sets of 10,000 registers: adding them, updating all their values and
 // formatting each new value, as a register pane does on every stop of the target.
+#include "registerrecords.h"
 #include "testhost.h"
 
 #include "registers/regdata.h"
@@ -13,7 +14,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,18 +35,12 @@ public:
 
     void addTo(uint32_t id) const
     {
-        RegDataRecord view{};
-        view.kind = REG_RECORD_ITEM;
-        view.name = "Core";
-        view.flags = REG_FLAG_VIEW;
+        RegDataRecord view = tesk::host::viewRecord("Core");
         CuiRegPaneDataAdd(id, &view);
         for (int i = 0; i < registerCount; ++i) {
-            RegDataRecord r{};
-            r.kind = REG_RECORD_ITEM;
-            r.name = m_names[i].c_str();
-            r.flags = i % 16 == 0 ? REG_FLAG_GROUP_HEAD : REG_FLAG_IN_GROUP;
-            r.line = static_cast<int16_t>(i);
-            r.width = valueWidth;
+            RegDataRecord r = tesk::host::registerRecord(
+                m_names[i].c_str(), i % 16 == 0 ? REG_FLAG_GROUP_HEAD : REG_FLAG_IN_GROUP,
+                static_cast<int16_t>(i), 0, valueWidth);
             CuiRegPaneDataAdd(id, &r);
         }
     }
@@ -54,26 +48,21 @@ public:
     // Every register's value changes with each round.
     void prepare(unsigned round)
     {
-        m_text.clear();
-        char line[16];
-        for (int i = 0; i < registerCount; ++i) {
-            std::snprintf(line, sizeof line, "%08x\n", (round * 2654435761u) ^ unsigned(i));
-            m_text += line;
-        }
+        m_lines.clear();
+        for (int i = 0; i < registerCount; ++i)
+            m_lines.addHex(nullptr, (round * 2654435761u) ^ unsigned(i));
     }
 
     void update(uint32_t id)
     {
-        RegLineBlock block{0, static_cast<int16_t>(registerCount), m_text.c_str()};
-        RegDataRecord r{};
-        r.lineBlocks = &block;
-        r.blockCount = 1;
+        const RegLineBlock block = m_lines.block();
+        RegDataRecord r = tesk::host::updateRecord(&block, 1);
         CuiRegPaneDataUpdate(id, &r);
     }
 
 private:
     std::vector<std::string> m_names;
-    std::string m_text;
+    tesk::host::ValueLines m_lines;
 };
 
 HostRegisters &host()

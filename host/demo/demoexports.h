@@ -8,21 +8,18 @@
 #include <stdexcept>
 #include <string>
 
+// The export Name of the loaded library, typed from its declaration in the C headers; the name
+// is written once so that the type and the looked-up string cannot disagree.
+#define DEMO_RESOLVE(library, Name) (::demo::resolveExport<decltype(&Name)>((library), #Name))
+
 namespace demo {
 
 template<typename Fn>
-void resolve(void *library, const char *name, Fn &slot)
+Fn resolveExport(void *library, const char *name)
 {
-    slot = reinterpret_cast<Fn>(dlsym(library, name));
-    if (!slot)
+    const auto fn = reinterpret_cast<Fn>(dlsym(library, name));
+    if (!fn)
         throw std::runtime_error(std::string("libtesk.so does not export ") + name);
-}
-
-template<typename Fn>
-Fn symbol(void *library, const char *name)
-{
-    Fn fn = nullptr;
-    resolve(library, name, fn);
     return fn;
 }
 

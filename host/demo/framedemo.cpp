@@ -41,8 +41,6 @@ struct FrameExports
 FrameExports g_tesk{};
 bool g_haveWindow = false;
 
-using demo::resolve;
-
 void onActivation(int lost)
 {
     std::printf("host: main window %s the activation\n", lost ? "lost" : "got");
@@ -80,19 +78,19 @@ void pumpFor(int rounds)
 void loadFrameExports(void *library)
 {
     FrameExports &t = g_tesk;
-    resolve(library, "QtCreateNewCode", t.createNewCode);
-    resolve(library, "QtFrameCreate", t.frameCreate);
-    resolve(library, "QtFrameShow", t.frameShow);
-    resolve(library, "QtShowSplash", t.showSplash);
-    resolve(library, "CuiSetSplashMessage", t.splashMessage);
-    resolve(library, "CuiSetStatusText", t.statusText);
-    resolve(library, "CuiSetPadlockState", t.padlock);
-    resolve(library, "CuiShowProgress", t.progress);
-    resolve(library, "CuiShowRunState", t.runState);
-    resolve(library, "CuiSetActivationCallback", t.activationCallback);
-    resolve(library, "CuiToolTipShowAt", t.toolTipShow);
-    resolve(library, "CuiToolTipHide", t.toolTipHide);
-    resolve(library, "CuiPump", t.pump);
+    t.createNewCode = DEMO_RESOLVE(library, QtCreateNewCode);
+    t.frameCreate = DEMO_RESOLVE(library, QtFrameCreate);
+    t.frameShow = DEMO_RESOLVE(library, QtFrameShow);
+    t.showSplash = DEMO_RESOLVE(library, QtShowSplash);
+    t.splashMessage = DEMO_RESOLVE(library, CuiSetSplashMessage);
+    t.statusText = DEMO_RESOLVE(library, CuiSetStatusText);
+    t.padlock = DEMO_RESOLVE(library, CuiSetPadlockState);
+    t.progress = DEMO_RESOLVE(library, CuiShowProgress);
+    t.runState = DEMO_RESOLVE(library, CuiShowRunState);
+    t.activationCallback = DEMO_RESOLVE(library, CuiSetActivationCallback);
+    t.toolTipShow = DEMO_RESOLVE(library, CuiToolTipShowAt);
+    t.toolTipHide = DEMO_RESOLVE(library, CuiToolTipHide);
+    t.pump = DEMO_RESOLVE(library, CuiPump);
 }
 
 void showSplash(const FrameDemoOptions &options)

@@ -10,8 +10,8 @@
 // --screenshots writes pictures of the main window, the main window with a menu open and the splash
 // into DIR.
 
-#include "memorydemo.h"
 #include "demoexports.h"
+#include "memorydemo.h"
 #include "registers.h"
 #include "services.h"
 
@@ -57,8 +57,6 @@ struct Tesk
     decltype(&CuiDebugInfoIsSet) debugInfoIsSet;
 };
 
-using demo::resolve;
-
 Tesk load(const char *path)
 {
     void *library = dlopen(path, RTLD_NOW | RTLD_LOCAL);
@@ -66,17 +64,17 @@ Tesk load(const char *path)
         throw std::runtime_error(std::string("cannot load ") + path + ": " + dlerror());
     Tesk t{};
     t.library = library;
-    resolve(library, "moskInitialisePlugin", t.initialisePlugin);
-    resolve(library, "CuiQtInit_WinEx", t.qtInit);
-    resolve(library, "CuiPump", t.pump);
-    resolve(library, "CuiRun", t.run);
-    resolve(library, "QtShutdown", t.shutdown);
-    resolve(library, "CuiCreateIdleObject", t.createIdleObject);
-    resolve(library, "CuiRegisterIdleFunc", t.registerIdleFunc);
-    resolve(library, "CuiDeleteIdleObject", t.deleteIdleObject);
-    resolve(library, "CuiFunctionRegistryAddFunction", t.addFunction);
-    resolve(library, "CuiLog", t.log);
-    resolve(library, "CuiDebugInfoIsSet", t.debugInfoIsSet);
+    t.initialisePlugin = DEMO_RESOLVE(library, moskInitialisePlugin);
+    t.qtInit = DEMO_RESOLVE(library, CuiQtInit_WinEx);
+    t.pump = DEMO_RESOLVE(library, CuiPump);
+    t.run = DEMO_RESOLVE(library, CuiRun);
+    t.shutdown = DEMO_RESOLVE(library, QtShutdown);
+    t.createIdleObject = DEMO_RESOLVE(library, CuiCreateIdleObject);
+    t.registerIdleFunc = DEMO_RESOLVE(library, CuiRegisterIdleFunc);
+    t.deleteIdleObject = DEMO_RESOLVE(library, CuiDeleteIdleObject);
+    t.addFunction = DEMO_RESOLVE(library, CuiFunctionRegistryAddFunction);
+    t.log = DEMO_RESOLVE(library, CuiLog);
+    t.debugInfoIsSet = DEMO_RESOLVE(library, CuiDebugInfoIsSet);
     return t;
 }
 

@@ -46,27 +46,25 @@ struct MenuExports
 
 MenuExports g_tesk{};
 
-using demo::resolve;
-
 void load(void *library)
 {
     MenuExports &t = g_tesk;
-    resolve(library, "QtRegisterMenuCB", t.registerMenu);
-    resolve(library, "QtAppendMenu", t.appendMenu);
-    resolve(library, "QtAddPopupMenu", t.addPopupMenu);
-    resolve(library, "QtInsensitiveMenu", t.insensitive);
-    resolve(library, "QtMenuTogSet", t.toggleSet);
-    resolve(library, "QtMenuTogGet", t.toggleGet);
-    resolve(library, "QtGetAcceleratorCount", t.acceleratorCount);
-    resolve(library, "QtGetAcceleratorList", t.acceleratorList);
-    resolve(library, "CuiContextMenu_addItem", t.addItem);
-    resolve(library, "CuiContextMenu_addSeparator", t.addSeparator);
-    resolve(library, "CuiContextMenu_setItemVisibleAlias", t.setAlias);
-    resolve(library, "CuiContextMenu_setItemGuiText", t.setGuiText);
-    resolve(library, "CuiContextMenu_setItemEnabled", t.setEnabled);
-    resolve(library, "CuiContextMenu_getMenuDefinion", t.definition);
-    resolve(library, "CuiContextMenu_clearMenu", t.clearMenu);
-    resolve(library, "CuiPump", t.pump);
+    t.registerMenu = DEMO_RESOLVE(library, QtRegisterMenuCB);
+    t.appendMenu = DEMO_RESOLVE(library, QtAppendMenu);
+    t.addPopupMenu = DEMO_RESOLVE(library, QtAddPopupMenu);
+    t.insensitive = DEMO_RESOLVE(library, QtInsensitiveMenu);
+    t.toggleSet = DEMO_RESOLVE(library, QtMenuTogSet);
+    t.toggleGet = DEMO_RESOLVE(library, QtMenuTogGet);
+    t.acceleratorCount = DEMO_RESOLVE(library, QtGetAcceleratorCount);
+    t.acceleratorList = DEMO_RESOLVE(library, QtGetAcceleratorList);
+    t.addItem = DEMO_RESOLVE(library, CuiContextMenu_addItem);
+    t.addSeparator = DEMO_RESOLVE(library, CuiContextMenu_addSeparator);
+    t.setAlias = DEMO_RESOLVE(library, CuiContextMenu_setItemVisibleAlias);
+    t.setGuiText = DEMO_RESOLVE(library, CuiContextMenu_setItemGuiText);
+    t.setEnabled = DEMO_RESOLVE(library, CuiContextMenu_setItemEnabled);
+    t.definition = DEMO_RESOLVE(library, CuiContextMenu_getMenuDefinion);
+    t.clearMenu = DEMO_RESOLVE(library, CuiContextMenu_clearMenu);
+    t.pump = DEMO_RESOLVE(library, CuiPump);
 }
 
 void onAboutToShow(TeskHandle, TeskHandle windowId, void *data)

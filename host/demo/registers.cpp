@@ -1,5 +1,6 @@
 #include "registers.h"
 #include "demoexports.h"
+#include "registerrecords.h"
 
 #include <tesk/tesk.h>
 
@@ -12,6 +13,8 @@
 
 namespace {
 
+using namespace tesk::host;
+
 struct RegisterExports
 {
     decltype(&CuiRegPaneDataCreate) create;
@@ -22,17 +25,15 @@ struct RegisterExports
     decltype(&CuiRegPaneGetNumLines) getNumLines;
 };
 
-using demo::resolve;
-
 RegisterExports exportsOf(void *library)
 {
     RegisterExports e{};
-    resolve(library, "CuiRegPaneDataCreate", e.create);
-    resolve(library, "CuiRegPaneDataTestOfExistence", e.exists);
-    resolve(library, "CuiRegPaneDataAdd", e.add);
-    resolve(library, "CuiRegPaneDataUpdate", e.update);
-    resolve(library, "CuiRegPaneSetNumLines", e.setNumLines);
-    resolve(library, "CuiRegPaneGetNumLines", e.getNumLines);
+    e.create = DEMO_RESOLVE(library, CuiRegPaneDataCreate);
+    e.exists = DEMO_RESOLVE(library, CuiRegPaneDataTestOfExistence);
+    e.add = DEMO_RESOLVE(library, CuiRegPaneDataAdd);
+    e.update = DEMO_RESOLVE(library, CuiRegPaneDataUpdate);
+    e.setNumLines = DEMO_RESOLVE(library, CuiRegPaneSetNumLines);
+    e.getNumLines = DEMO_RESOLVE(library, CuiRegPaneGetNumLines);
     return e;
 }
 
@@ -54,33 +55,28 @@ struct SimulatedCore
     }
 
     // One line per register, each value at column 8, 8 characters wide.
-    std::string lines() const
+    ValueLines lines() const
     {
-        std::string text;
-        char line[32];
+        ValueLines values(8);
+        char label[8];
         for (unsigned i = 0; i < 16; ++i) {
-            std::snprintf(line, sizeof line, "R%-7u%08x\n", i, r[i]);
-            text += line;
+            std::snprintf(label, sizeof label, "R%u", i);
+            values.addHex(label, r[i]);
         }
-        std::snprintf(line, sizeof line, "CPSR    %08x\n", cpsr);
-        text += line;
-        std::snprintf(line, sizeof line, "S0      %-8g\n", double(s0));
-        text += line;
-        std::snprintf(line, sizeof line, "MODE    %x", mode);
-        return text + line;
+        values.addHex("CPSR", cpsr);
+        char text[16];
+        std::snprintf(text, sizeof text, "%-8g", double(s0));
+        values.add("S0", text);
+        std::snprintf(text, sizeof text, "%x", mode);
+        values.add("MODE", text);
+        return values;
     }
 };
 
+// Every register's value at column 8, 8 characters wide; the host word names its line.
 RegDataRecord itemRecord(const char *name, uint32_t flags, uint32_t type, int16_t line)
 {
-    RegDataRecord r{};
-    r.kind = REG_RECORD_ITEM;
-    r.name = name;
-    r.flags = flags;
-    r.type = type;
-    r.line = line;
-    r.column = 8;
-    r.width = 8;
+    RegDataRecord r = registerRecord(name, flags, line, type, 8, 8);
     r.hostWord = static_cast<uintptr_t>(line) + 1;
     return r;
 }
@@ -88,13 +84,10 @@ RegDataRecord itemRecord(const char *name, uint32_t flags, uint32_t type, int16_
 void describe(const RegisterExports &e, uint32_t id)
 {
     const char *const tables[] = {"user=0\tsupervisor\tinterrupt=2"};
-    RegDataRecord enums{};
-    enums.kind = REG_RECORD_ENUM_TABLES;
-    enums.enumTables = tables;
-    enums.count = 1;
+    RegDataRecord enums = enumTablesRecord(tables, 1);
     e.add(id, &enums);
 
-    RegDataRecord core = itemRecord("Core", REG_FLAG_VIEW, 0, 0);
+    RegDataRecord core = viewRecord("Core");
     e.add(id, &core);
     static const char *const names[] = {"R0", "R1", "R2",  "R3",  "R4",  "R5", "R6", "R7",
                                         "R8", "R9", "R10", "R11", "R12", "SP", "LR", "PC"};
@@ -105,7 +98,7 @@ void describe(const RegisterExports &e, uint32_t id)
         RegDataRecord r = itemRecord(names[i], flags, 0, i);
         made += e.add(id, &r);
     }
-    RegDataRecord status = itemRecord("Status", REG_FLAG_VIEW, 0, 0);
+    RegDataRecord status = viewRecord("Status");
     e.add(id, &status);
     RegDataRecord cpsr = itemRecord("CPSR", 0, 0, 16);
     RegDataRecord s0 = itemRecord("S0", 0, 7, 17);
@@ -129,12 +122,9 @@ void runRegisterDemo(void *library)
     int updates = 0;
     for (int stop = 0; stop < 3; ++stop) {
         core.step();
-        const std::string text = core.lines();
-        RegLineBlock block{0, 19, text.c_str()};
-        RegDataRecord update{};
-        update.lineBlocks = &block;
-        update.blockCount = 1;
-        update.highlight = 1;
+        const ValueLines lines = core.lines();
+        const RegLineBlock block = lines.block();
+        RegDataRecord update = updateRecord(&block, 1, 1);
         updates += e.update(id, &update);
     }
     e.setNumLines(id, 19);

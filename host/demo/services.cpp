@@ -14,8 +14,6 @@
 
 namespace {
 
-using demo::symbol;
-
 void printList(const char *what, const char *const *list)
 {
     std::printf("host: %s:", what);
@@ -41,19 +39,19 @@ std::string makeHelpRoot(const char *home)
 
 void demoServices(void *library, const char *home, bool interactive)
 {
-    printList("languages", symbol<decltype(&CuiI18NGetLanguageList)>(library, "CuiI18NGetLanguageList")());
-    printList("language codes", symbol<decltype(&CuiI18NGetLocaleList)>(library, "CuiI18NGetLocaleList")());
-    printList("encodings", symbol<decltype(&CuiI18NGetEncodingList)>(library, "CuiI18NGetEncodingList")());
+    printList("languages", DEMO_RESOLVE(library, CuiI18NGetLanguageList)());
+    printList("language codes", DEMO_RESOLVE(library, CuiI18NGetLocaleList)());
+    printList("encodings", DEMO_RESOLVE(library, CuiI18NGetEncodingList)());
 
     // Installs the catalogues of the chosen language (KSODEBUG_LANG=de for German).
-    symbol<decltype(&CuiUpdateSettings)>(library, "CuiUpdateSettings")();
+    DEMO_RESOLVE(library, CuiUpdateSettings)();
     const char *language = std::getenv("KSODEBUG_LANGUAGE");
     std::printf("host: the library speaks \"%s\"\n", language ? language : "?");
 
     const std::string helpRoot = makeHelpRoot(home);
-    auto registerHelp = symbol<decltype(&QtRegisterHelp)>(library, "QtRegisterHelp");
-    auto deregisterHelp = symbol<decltype(&QtDeregisterHelp)>(library, "QtDeregisterHelp");
-    auto helpDesc = symbol<decltype(&QtHelpDesc)>(library, "QtHelpDesc");
+    auto registerHelp = DEMO_RESOLVE(library, QtRegisterHelp);
+    auto deregisterHelp = DEMO_RESOLVE(library, QtDeregisterHelp);
+    auto helpDesc = DEMO_RESOLVE(library, QtHelpDesc);
     const TeskHelpEntry map[] = {{1, "manual.htm"}, {2, "tutorial.htm"}, {-1, nullptr}};
     const int registered = registerHelp(map, 100);
     const int again = registerHelp(map, 100);
@@ -71,13 +69,13 @@ void demoServices(void *library, const char *home, bool interactive)
     std::memset(&font, 0, sizeof font);
     std::strncpy(font.face, "DejaVu Sans Mono", sizeof font.face - 1);
     font.size = 10;
-    symbol<decltype(&CuiVisualSettingsFixedFont)>(library, "CuiVisualSettingsFixedFont")(&font);
+    DEMO_RESOLVE(library, CuiVisualSettingsFixedFont)(&font);
     std::printf("host: values will show in %s %d pt\n", font.face, font.size);
 
     if (interactive) {
         // Someone is there to read it: the help system explains a missing topic in a box, in
         // the language installed above.
         std::printf("host: asking for help topic 9999, which the built-in map lacks\n");
-        symbol<decltype(&QtHelp)>(library, "QtHelp")(9999, 10);
+        DEMO_RESOLVE(library, QtHelp)(9999, 10);
     }
 }

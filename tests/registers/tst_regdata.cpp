@@ -1,4 +1,5 @@
 // Register data sets as the host builds and updates them through the C interface.
+#include "registerrecords.h"
 #include "testhost.h"
 
 #include "registers/regdata.h"
@@ -14,35 +15,7 @@
 
 namespace {
 
-RegDataRecord view(const char *name)
-{
-    RegDataRecord r{};
-    r.kind = REG_RECORD_ITEM;
-    r.name = name;
-    r.flags = REG_FLAG_VIEW;
-    return r;
-}
-
-RegDataRecord reg(const char *name, uint32_t flags = 0, int16_t line = 0, uint32_t type = 0)
-{
-    RegDataRecord r{};
-    r.kind = REG_RECORD_ITEM;
-    r.name = name;
-    r.flags = flags;
-    r.type = type;
-    r.line = line;
-    r.width = 8;
-    return r;
-}
-
-RegDataRecord tables(const std::vector<const char *> &strings)
-{
-    RegDataRecord r{};
-    r.kind = REG_RECORD_ENUM_TABLES;
-    r.enumTables = strings.data();
-    r.count = static_cast<uint32_t>(strings.size());
-    return r;
-}
+using namespace tesk::host;
 
 // Each test works on a data set of its own.
 class RegDataTest : public ::testing::Test
@@ -65,11 +38,8 @@ protected:
     }
     int update(int16_t first, int16_t count, const char *text, uint32_t highlight = 0)
     {
-        RegLineBlock block{first, count, text};
-        RegDataRecord r{};
-        r.lineBlocks = &block;
-        r.blockCount = 1;
-        r.highlight = highlight;
+        const RegLineBlock block{first, count, text};
+        RegDataRecord r = updateRecord(&block, 1, highlight);
         return CuiRegPaneDataUpdate(id, &r);
     }
 
@@ -85,7 +55,7 @@ TEST_F(RegDataTest, DataSetsAreCreatedOncePerId)
     EXPECT_EQ(CuiRegPaneDataTestOfExistence(id + 50000), 0);
     EXPECT_EQ(CuiRegPaneDataTestOfExistence(0), 1);
     EXPECT_EQ(CuiRegPaneDataTestOfExistence(1), 1);
-    RegDataRecord r = reg("R0");
+    RegDataRecord r = registerRecord("R0");
     EXPECT_EQ(CuiRegPaneDataAdd(id + 50000, &r), 0);
     EXPECT_EQ(CuiRegPaneDataUpdate(id + 50000, &r), 0);
 }
@@ -108,13 +78,13 @@ TEST(RegDataSetsTest, BuiltInDataSetsHoldTheirPlaceholder)
 
 TEST_F(RegDataTest, GroupsComposeFullNames)
 {
-    EXPECT_EQ(add(view("Core")), 1);
-    EXPECT_EQ(add(reg("R0", REG_FLAG_GROUP_HEAD)), 1);
-    EXPECT_EQ(add(reg("R1", REG_FLAG_IN_GROUP)), 1);
-    EXPECT_EQ(add(reg("R2")), 1);
-    EXPECT_EQ(add(reg("R3")), 1);
-    EXPECT_EQ(add(reg("  R4 ", REG_FLAG_GROUP_HEAD_2)), 1);
-    EXPECT_EQ(add(reg("R5", REG_FLAG_IN_GROUP_2)), 1);
+    EXPECT_EQ(add(viewRecord("Core")), 1);
+    EXPECT_EQ(add(registerRecord("R0", REG_FLAG_GROUP_HEAD)), 1);
+    EXPECT_EQ(add(registerRecord("R1", REG_FLAG_IN_GROUP)), 1);
+    EXPECT_EQ(add(registerRecord("R2")), 1);
+    EXPECT_EQ(add(registerRecord("R3")), 1);
+    EXPECT_EQ(add(registerRecord("  R4 ", REG_FLAG_GROUP_HEAD_2)), 1);
+    EXPECT_EQ(add(registerRecord("R5", REG_FLAG_IN_GROUP_2)), 1);
     const char *expected[] = {"Core.R0", "Core.R0.R1", "Core.R0.R2",
                               "Core.R3", "Core.R4",    "Core.R4.R5"};
     ASSERT_EQ(data().items().size(), 6u);
@@ -122,7 +92,7 @@ TEST_F(RegDataTest, GroupsComposeFullNames)
         EXPECT_EQ(data().items()[i]->fullName(), QLatin1String(expected[i]));
     EXPECT_EQ(data().items()[5]->name(), QLatin1String("R5"));
 
-    RegDataRecord given = reg("PC");
+    RegDataRecord given = registerRecord("PC");
     given.fullName = " @PC ";
     EXPECT_EQ(add(given), 1);
     EXPECT_EQ(data().items().back()->fullName(), QLatin1String("@PC"));
@@ -131,11 +101,11 @@ TEST_F(RegDataTest, GroupsComposeFullNames)
 
 TEST_F(RegDataTest, ViewsAreUniqueByNameAndBecomeCurrent)
 {
-    EXPECT_EQ(add(view("Core")), 1);
-    EXPECT_EQ(add(view(" System ")), 1);
-    EXPECT_EQ(add(reg("S0")), 1);
-    EXPECT_EQ(add(view("Core")), 0);
-    EXPECT_EQ(add(reg("C0")), 1);
+    EXPECT_EQ(add(viewRecord("Core")), 1);
+    EXPECT_EQ(add(viewRecord(" System ")), 1);
+    EXPECT_EQ(add(registerRecord("S0")), 1);
+    EXPECT_EQ(add(viewRecord("Core")), 0);
+    EXPECT_EQ(add(registerRecord("C0")), 1);
     ASSERT_EQ(data().views().size(), 2u);
     EXPECT_EQ(data().views()[1]->name(), QLatin1String("System"));
     EXPECT_EQ(item("System.S0").ownerView(), data().views()[1]);
@@ -143,7 +113,7 @@ TEST_F(RegDataTest, ViewsAreUniqueByNameAndBecomeCurrent)
     EXPECT_EQ(data().views()[0]->instances().size(), 1u);
 
     // A view holds one entry per full name; the register is still made.
-    RegDataRecord again = reg("C0");
+    RegDataRecord again = registerRecord("C0");
     EXPECT_EQ(add(again), 1);
     EXPECT_EQ(data().views()[0]->instances().size(), 1u);
     EXPECT_EQ(data().items().size(), 3u);
@@ -151,17 +121,17 @@ TEST_F(RegDataTest, ViewsAreUniqueByNameAndBecomeCurrent)
 
 TEST_F(RegDataTest, RecordsThatMakeNothing)
 {
-    EXPECT_EQ(add(reg("Early")), 0); // no view yet: kept, but in no view
+    EXPECT_EQ(add(registerRecord("Early")), 0); // no view yet: kept, but in no view
     EXPECT_EQ(data().items().size(), 1u);
     EXPECT_EQ(item(".Early").ownerView(), nullptr);
-    add(view("Core"));
-    EXPECT_EQ(add(reg("T6", 0, 0, 6)), 0);
-    EXPECT_EQ(add(reg("T11", 0, 0, 11)), 0);
-    RegDataRecord other = reg("K");
+    add(viewRecord("Core"));
+    EXPECT_EQ(add(registerRecord("T6", 0, 0, 6)), 0);
+    EXPECT_EQ(add(registerRecord("T11", 0, 0, 11)), 0);
+    RegDataRecord other = registerRecord("K");
     other.kind = 2;
     EXPECT_EQ(add(other), 0);
-    EXPECT_EQ(add(reg(nullptr)), 0);
-    EXPECT_EQ(add(view(nullptr)), 0);
+    EXPECT_EQ(add(registerRecord(nullptr)), 0);
+    EXPECT_EQ(add(viewRecord(nullptr)), 0);
     EXPECT_EQ(CuiRegPaneDataAdd(id, nullptr), 0);
     EXPECT_EQ(data().items().size(), 1u);
 }
@@ -170,7 +140,7 @@ TEST_F(RegDataTest, EnumerationTablesAreParsed)
 {
     const std::vector<const char *> strings = {"A\tB=5\tC",        "X=1=2", "\x01:12", "\x04", "",
                                                "D=0x10\tE\tF=010", nullptr};
-    EXPECT_EQ(add(tables(strings)), 1);
+    EXPECT_EQ(add(enumTablesRecord(strings)), 1);
     const auto &t = data().enumTables();
     ASSERT_EQ(t.size(), 7u);
     EXPECT_EQ(t[0]->names, QStringList({"A", "B", "C"}));
@@ -186,22 +156,20 @@ TEST_F(RegDataTest, EnumerationTablesAreParsed)
     EXPECT_EQ(t[5]->values, QVector<quint32>({16, 17, 8}));
     EXPECT_EQ(t[6]->valid, 0); // a missing string keeps the later indices in place
 
-    RegDataRecord none = tables({});
-    none.enumTables = nullptr;
-    none.count = 3;
+    RegDataRecord none = enumTablesRecord(nullptr, 3);
     EXPECT_EQ(add(none), 0);
     EXPECT_EQ(data().enumTables().size(), 7u);
 }
 
 TEST_F(RegDataTest, EnumeratedRecordsTakeTheirTableOrBecomePlain)
 {
-    add(tables({"OFF\tON", "\x01:12"}));
-    add(view("Core"));
-    RegDataRecord good = reg("MODE", 0, 0, REG_TYPE_ENUMERATED);
+    add(enumTablesRecord({"OFF\tON", "\x01:12"}));
+    add(viewRecord("Core"));
+    RegDataRecord good = registerRecord("MODE", 0, 0, REG_TYPE_ENUMERATED);
     good.tableIndex = 0;
-    RegDataRecord past = reg("PAST", 0, 0, REG_TYPE_ENUMERATED);
+    RegDataRecord past = registerRecord("PAST", 0, 0, REG_TYPE_ENUMERATED);
     past.tableIndex = 2;
-    RegDataRecord over = reg("OVER", 0, 0, REG_TYPE_ENUMERATED);
+    RegDataRecord over = registerRecord("OVER", 0, 0, REG_TYPE_ENUMERATED);
     over.tableIndex = 1;
     EXPECT_EQ(CuiRegPaneDataAdd(id, &good), 1);
     EXPECT_EQ(CuiRegPaneDataAdd(id, &past), 1);
@@ -223,13 +191,13 @@ TEST_F(RegDataTest, EnumeratedRecordsTakeTheirTableOrBecomePlain)
 
 TEST_F(RegDataTest, UpdatesSetValuesInsideTheWindow)
 {
-    add(view("Core"));
-    RegDataRecord a = reg("A", 0, 10);
-    RegDataRecord b = reg("B", 0, 11);
+    add(viewRecord("Core"));
+    RegDataRecord a = registerRecord("A", 0, 10);
+    RegDataRecord b = registerRecord("B", 0, 11);
     b.column = 4;
     b.width = 3;
-    RegDataRecord c = reg("C", 0, 12);
-    RegDataRecord d = reg("D", 0, 13);
+    RegDataRecord c = registerRecord("C", 0, 12);
+    RegDataRecord d = registerRecord("D", 0, 13);
     for (RegDataRecord *r : {&a, &b, &c, &d})
         CuiRegPaneDataAdd(id, r);
     QSignalSpy updated(&data(), &RegData::sigDataUpdated);
@@ -269,14 +237,12 @@ TEST_F(RegDataTest, UpdatesSetValuesInsideTheWindow)
 
 TEST_F(RegDataTest, SeveralBlocksApplyInTurn)
 {
-    add(view("Core"));
-    add(reg("A", 0, 0));
-    add(reg("B", 0, 5));
+    add(viewRecord("Core"));
+    add(registerRecord("A", 0, 0));
+    add(registerRecord("B", 0, 5));
     QSignalSpy updated(&data(), &RegData::sigDataUpdated);
     RegLineBlock blocks[] = {{0, 1, "11111111"}, {5, 1, "55555555"}};
-    RegDataRecord r{};
-    r.lineBlocks = blocks;
-    r.blockCount = 2;
+    RegDataRecord r = updateRecord(blocks, 2);
     EXPECT_EQ(CuiRegPaneDataUpdate(id, &r), 1);
     EXPECT_EQ(item("Core.A").valueText(), QLatin1String("11111111"));
     EXPECT_EQ(item("Core.B").valueText(), QLatin1String("55555555"));
@@ -286,9 +252,9 @@ TEST_F(RegDataTest, SeveralBlocksApplyInTurn)
 
 TEST_F(RegDataTest, EnumeratedValuesSelectTheirEntry)
 {
-    add(tables({"OFF\tON\tAUTO=0x1f"}));
-    add(view("Core"));
-    RegDataRecord mode = reg("MODE", 0, 0, REG_TYPE_ENUMERATED);
+    add(enumTablesRecord({"OFF\tON\tAUTO=0x1f"}));
+    add(viewRecord("Core"));
+    RegDataRecord mode = registerRecord("MODE", 0, 0, REG_TYPE_ENUMERATED);
     mode.width = 2;
     CuiRegPaneDataAdd(id, &mode);
     RegDataItem &m = item("Core.MODE");
@@ -369,9 +335,9 @@ TEST_F(RegDataTest, TheFallbackToDataSetZeroReleasesNothingElse)
 
 TEST_F(RegDataTest, TheUserViewHoldsEachRegisterOnce)
 {
-    add(view("Core"));
-    add(reg("R0"));
-    add(reg("R1"));
+    add(viewRecord("Core"));
+    add(registerRecord("R0"));
+    add(registerRecord("R1"));
     RegDataView *core = data().views().front();
     RegDataItemInstance *r0 = core->instances()[0];
     QSignalSpy userUpdated(data().userView(), &RegDataView::sigUpdateUserView);

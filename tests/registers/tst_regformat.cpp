@@ -1,6 +1,7 @@
 // Register values: the initial format of each register, raw and formatted text, the clipboard
 // texts, menu options and the in-place editor run through the modal seam.
 #include "modalanswers.h"
+#include "registerrecords.h"
 #include "testhost.h"
 
 #include "frame/core/inplaceedit.h"
@@ -38,10 +39,7 @@ protected:
         static uint32_t next = 5000;
         id = next++;
         ASSERT_EQ(CuiRegPaneDataCreate(id), 1);
-        RegDataRecord view{};
-        view.kind = REG_RECORD_ITEM;
-        view.name = "Core";
-        view.flags = REG_FLAG_VIEW;
+        RegDataRecord view = tesk::host::viewRecord("Core");
         CuiRegPaneDataAdd(id, &view);
         for (const char *file :
              {"$KSODEBUG_INSTALLetc/sdm/arch/arm", "$KSODEBUG_INSTALLetc/sdm/proc/dsp"}) {
@@ -55,12 +53,8 @@ protected:
     const RegDataItem &item(const char *name, uint32_t type, uint8_t width,
                             const char *fullName = nullptr)
     {
-        RegDataRecord r{};
-        r.kind = REG_RECORD_ITEM;
-        r.name = name;
+        RegDataRecord r = tesk::host::registerRecord(name, 0, 0, type, width);
         r.fullName = fullName;
-        r.type = type;
-        r.width = width;
         EXPECT_EQ(CuiRegPaneDataAdd(id, &r), 1);
         return *RegDataSets::instance().get(id)->items().back();
     }
@@ -70,10 +64,7 @@ protected:
     {
         const std::string table = "\x04:" + std::to_string(bits);
         const char *const tables[] = {table.c_str()};
-        RegDataRecord t{};
-        t.kind = REG_RECORD_ENUM_TABLES;
-        t.enumTables = tables;
-        t.count = 1;
+        RegDataRecord t = tesk::host::enumTablesRecord(tables, 1);
         CuiRegPaneDataAdd(id, &t);
         return item(name, REG_TYPE_ENUMERATED, width);
     }
