@@ -1,13 +1,14 @@
 #include "frame/menus/mt.h"
 
-#include "frame/menus/iconcache.h"
+#include "frame/core/commandids.h"
 #include "frame/core/inplaceedit.h"
+#include "frame/menus/iconcache.h"
 #include "frame/menus/ksotoolbar.h"
-#include "frame/windows/mainframe.h"
-#include "frame/windows/menuseam.h"
 #include "frame/menus/teskaction.h"
 #include "frame/menus/teskpopupmenu.h"
 #include "frame/menus/tesksignalmapper.h"
+#include "frame/windows/mainframe.h"
+#include "frame/windows/menuseam.h"
 #include "system/modalseam.h"
 
 #include <QActionGroup>
@@ -29,14 +30,10 @@ QString translated(const char *text)
 // Commands that open or switch windows: they run without marking this window as calling.
 bool runsUnmarked(int hostId)
 {
-    return hostId == 32950 || hostId == 32843 || (hostId >= 32891 && hostId <= 32900);
+    using namespace tesk::commands;
+    return hostId == kNewCodeWindowCommand || hostId == kOpenWorkspaceCommand ||
+           (hostId >= kRecentWorkspaceFirstCommand && hostId <= kRecentWorkspaceLastCommand);
 }
-
-constexpr int kExitItem = 9;
-constexpr int kCloseWindowItem = 190;
-constexpr int kCloseRequestItem = 66666;
-constexpr int kCycleConnections = 49866;
-constexpr int kCycleThreads = 49867;
 
 } // namespace
 
@@ -255,13 +252,15 @@ bool MT::buildSeparator(BuildState &state, int parent, int line)
 {
     if (state.toolbarMode) {
         if (!state.toolBar)
-            return fail(UndefinedParent, "Creating toolbar", line, parent, 900);
+            return fail(UndefinedParent, "Creating toolbar", line, parent,
+                        tesk::commands::kSeparatorItem);
         state.toolBar->addSeparator();
         return true;
     }
     TeskPopupMenu *popup = state.popups.value(parent);
     if (!popup)
-        return fail(UndefinedParent, "Creating menubar", line, parent, 900);
+        return fail(UndefinedParent, "Creating menubar", line, parent,
+                    tesk::commands::kSeparatorItem);
     popup->addSeparator();
     return true;
 }
@@ -576,12 +575,13 @@ bool MT::allowsCall(int hostId, bool knownId, int itemId) const
     Q_UNUSED(hostId);
     if (!knownId)
         return true;
-    if (itemId != -1 && itemId != kCloseRequestItem && itemId != kCloseWindowItem) {
+    if (itemId != -1 && itemId != tesk::commands::kAskHostToCloseCommand &&
+        itemId != tesk::commands::kCloseWindowItem) {
         const MTDef *def = m_definitions.value(itemId);
         if (def && def->action && !def->action->isEnabled())
             return false;
     }
-    return !(itemId == kExitItem && isInPlaceEditActive());
+    return !(itemId == tesk::commands::kExitItem && isInPlaceEditActive());
 }
 
 void MT::slotRemoteActivated(int hostId, void *data)
@@ -696,9 +696,9 @@ void MT::fillFromText(const QString &source, TeskPopupMenu *popup, int hostId)
     lines.removeLast();
     int entry = 0;
     for (QString line : lines) {
-        if (hostId == kCycleConnections && !line.isEmpty())
+        if (hostId == tesk::commands::kCycleConnectionsCommand && !line.isEmpty())
             line.remove(0, connectionCut(line, entry));
-        else if (hostId == kCycleThreads)
+        else if (hostId == tesk::commands::kCycleThreadsCommand)
             line.remove(0, threadCut(line));
         const int at = line.startsWith(QLatin1Char('*')) ? 1 : 0;
         bool checked = false;

@@ -1,19 +1,20 @@
 #include "frame/windows/mainframe.h"
 
 #include "frame/app/cuiapp.h"
-#include "frame/core/softcheck.h"
-#include "frame/services/cuicontextmenumap.h"
+#include "frame/core/commandids.h"
 #include "frame/core/cuidebuginfo.h"
+#include "frame/core/inplaceedit.h"
+#include "frame/core/softcheck.h"
+#include "frame/menus/popupdefinition.h"
+#include "frame/menus/teskpopupmenu.h"
+#include "frame/services/cuicontextmenumap.h"
 #include "frame/services/cuii18n.h"
+#include "frame/services/richtextimages.h"
 #include "frame/windows/cuimenubar.h"
 #include "frame/windows/cuiprogress.h"
 #include "frame/windows/frameimages.h"
-#include "frame/core/inplaceedit.h"
 #include "frame/windows/menuseam.h"
-#include "frame/menus/popupdefinition.h"
-#include "frame/services/richtextimages.h"
 #include "frame/windows/store.h"
-#include "frame/menus/teskpopupmenu.h"
 #include "system/modalseam.h"
 
 #include <QApplication>
@@ -37,9 +38,6 @@ namespace {
 constexpr int kBusyIndicatorWidth = 150;
 constexpr int kPadlockSize = 16;
 constexpr int kBigIconSize = 32;
-constexpr int kOutputWindowCommand = 137;
-constexpr int kAskHostToCloseCommand = 66666;
-constexpr int kCloseWindowCommand = 32911;
 // Events the old toolkit numbered below 10: timers, mouse buttons and moves, keys and focus.
 constexpr int kInputEventLimit = 10;
 
@@ -431,7 +429,7 @@ bool MainWindow::isCalling() const
 
 void MainWindow::slotMenuActivated(int id)
 {
-    if (id == kOutputWindowCommand && d->outputWindow && d->outputWindow->isHidden())
+    if (id == tesk::commands::kOutputWindowItem && d->outputWindow && d->outputWindow->isHidden())
         d->outputWindow->show();
 }
 
@@ -816,9 +814,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // The host vetoes with QtSetDontClose from inside either command.
     d->dontClose = false;
     const QPointer<MainWindow> self(this);
-    runMenuCommand(kAskHostToCloseCommand);
+    runMenuCommand(tesk::commands::kAskHostToCloseCommand);
     if (self && !d->dontClose)
-        runMenuCommand(kCloseWindowCommand);
+        runMenuCommand(tesk::commands::kCloseWindowCommand);
     if (!self)
         return;
     if (!d->dontClose) {
