@@ -729,46 +729,41 @@ void MT::fillFromText(const QString &source, TeskPopupMenu *popup, int hostId)
 
 // ---- the main window's seam --------------------------------------------------------------
 
-namespace tesk::menus {
-
 namespace {
 
-QObject *buildManager(MainWindow *window, int tableKind, QString *errorText)
+// MT behind the main window's menu seam; installed when the library is loaded.
+class MTBuilder final : public tesk::frame::MenuBuilder
 {
-    auto *manager = new MT(window);
-    const MenuStructurePair *structure = MenuTables::structureTable(tableKind);
-    const MenuItemRow *items = MenuTables::itemTable(tableKind);
-    if (structure && items && !manager->buildFromTable(structure, items, window) && errorText)
-        *errorText = manager->errorText();
-    return manager;
-}
+public:
+    tesk::frame::MenuManagerBase *build(MainWindow *window, int tableKind,
+                                        QString *errorText) override
+    {
+        auto *manager = new MT(window);
+        const MenuStructurePair *structure = MenuTables::structureTable(tableKind);
+        const MenuItemRow *items = MenuTables::itemTable(tableKind);
+        if (structure && items && !manager->buildFromTable(structure, items, window) && errorText)
+            *errorText = manager->errorText();
+        return manager;
+    }
 
-void activate(QObject *manager, int hostId)
-{
-    static_cast<MT *>(manager)->slotRemoteActivated(hostId, nullptr);
-}
+    void activate(tesk::frame::MenuManagerBase *manager, int hostId) override
+    {
+        static_cast<MT *>(manager)->slotRemoteActivated(hostId, nullptr);
+    }
 
-void setFrameContext(QObject *manager, TeskHandle context)
-{
-    static_cast<MT *>(manager)->setCycleContext(context);
-}
+    void setFrameContext(tesk::frame::MenuManagerBase *manager, TeskHandle context) override
+    {
+        static_cast<MT *>(manager)->setCycleContext(context);
+    }
 
-QString itemText(int tableKind, int hostId)
-{
-    const MenuItemRow *row = MenuTables::findItem(tableKind, hostId);
-    return row ? translated(row->text) : QString();
-}
+    QString itemText(int tableKind, int hostId) override
+    {
+        const MenuItemRow *row = MenuTables::findItem(tableKind, hostId);
+        return row ? translated(row->text) : QString();
+    }
+};
+
+MTBuilder g_mtBuilder;
+const bool g_mtBuilderInstalled = (tesk::frame::setMenuBuilder(&g_mtBuilder), true);
 
 } // namespace
-
-tesk::frame::MenuManagerOps managerOps()
-{
-    tesk::frame::MenuManagerOps ops;
-    ops.build = &buildManager;
-    ops.activate = &activate;
-    ops.setFrameContext = &setFrameContext;
-    ops.itemText = &itemText;
-    return ops;
-}
-
-} // namespace tesk::menus

@@ -13,7 +13,7 @@ void QtCreateNewCode(int flag)
 {
     Store::instance()->setNewCodeWindow(flag != 0);
     if (flag)
-        g_menuCallbackState = 0;
+        Store::setMenuCallbackStage(Store::MenuCallbacksOpen);
 }
 
 void QtCreateNewSpr(int flag)

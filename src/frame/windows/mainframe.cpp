@@ -61,7 +61,7 @@ struct MainWindow::Private
     ContextMenuCallback contextMenuCallback = nullptr;
     CuiActivationFn activationCallback = nullptr;
     QWidget *pane = nullptr;
-    QObject *menuManager = nullptr;
+    tesk::frame::MenuManagerBase *menuManager = nullptr;
     QPointer<QWidget> outputWindow;
     QAction *colourItem = nullptr;
     QRgb colour = 0;
@@ -375,11 +375,11 @@ void MainWindow::languageChange() {}
 
 void MainWindow::createMenus(int tableKind)
 {
-    const tesk::frame::MenuManagerOps &ops = tesk::frame::menuManagerOps();
-    if (!ops.build)
+    tesk::frame::MenuBuilder *builder = tesk::frame::menuBuilder();
+    if (!builder)
         return;
     QString error;
-    d->menuManager = ops.build(this, tableKind, &error);
+    d->menuManager = builder->build(this, tableKind, &error);
     if (!error.isEmpty()) {
         tesk::system::ModalSeam::messageBox(this, QMessageBox::Critical, tr("KSO Menu Error"),
                                             error, QMessageBox::Ok, QMessageBox::Ok);
@@ -387,29 +387,30 @@ void MainWindow::createMenus(int tableKind)
     }
     if (!d->menuManager)
         return;
-    connect(d->menuManager, SIGNAL(sigClearStatus()), this, SLOT(slotClearStatus()));
-    connect(d->menuManager, SIGNAL(sigSetCalling(bool)), this, SLOT(slotSettingCalling(bool)));
-    connect(d->menuManager, SIGNAL(sigActivated(int)), this, SLOT(slotMenuActivated(int)));
+    using tesk::frame::MenuManagerBase;
+    connect(d->menuManager, &MenuManagerBase::sigClearStatus, this, &MainWindow::slotClearStatus);
+    connect(d->menuManager, &MenuManagerBase::sigSetCalling, this, &MainWindow::slotSettingCalling);
+    connect(d->menuManager, &MenuManagerBase::sigActivated, this, &MainWindow::slotMenuActivated);
 }
 
-QObject *MainWindow::menuManager() const
+tesk::frame::MenuManagerBase *MainWindow::menuManager() const
 {
     return d->menuManager;
 }
 
 void MainWindow::runMenuCommand(int hostId)
 {
-    const tesk::frame::MenuManagerOps &ops = tesk::frame::menuManagerOps();
-    if (d->menuManager && ops.activate)
-        ops.activate(d->menuManager, hostId);
+    tesk::frame::MenuBuilder *builder = tesk::frame::menuBuilder();
+    if (d->menuManager && builder)
+        builder->activate(d->menuManager, hostId);
 }
 
 void MainWindow::setWindowBoxHandle(TeskHandle handle)
 {
     d->windowBoxHandle = handle;
-    const tesk::frame::MenuManagerOps &ops = tesk::frame::menuManagerOps();
-    if (d->menuManager && ops.setFrameContext)
-        ops.setFrameContext(d->menuManager, handle);
+    tesk::frame::MenuBuilder *builder = tesk::frame::menuBuilder();
+    if (d->menuManager && builder)
+        builder->setFrameContext(d->menuManager, handle);
 }
 
 TeskHandle MainWindow::windowBoxHandle() const
@@ -487,10 +488,10 @@ void MainWindow::popContextMenu(const char *definition)
 {
     if (!definition || !*definition)
         return;
-    const tesk::frame::MenuManagerOps &ops = tesk::frame::menuManagerOps();
+    tesk::frame::MenuBuilder *builder = tesk::frame::menuBuilder();
     const QList<PopupDefinition::Item> items = PopupDefinition::parse(
         QString::fromLatin1(definition), &CuiContextMenuMap::lookup,
-        [&ops](int hostId) { return ops.itemText ? ops.itemText(0, hostId) : QString(); });
+        [builder](int hostId) { return builder ? builder->itemText(0, hostId) : QString(); });
 
     QPointer<TeskPopupMenu> popup = new TeskPopupMenu(this, "DisplayPopup");
     for (const PopupDefinition::Item &item : items) {

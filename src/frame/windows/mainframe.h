@@ -15,6 +15,10 @@ class QMenu;
 class QProgressBar;
 class QStatusBar;
 
+namespace tesk::frame {
+class MenuManagerBase;
+}
+
 // The debugger's main frame: a central area the host draws into, a menu bar and toolbars
 // from its menu manager, a status bar with the debugger's indicators, the host's context
 // popups, a colour icon in the menu bar, and a close sequence that asks the host first.
@@ -71,10 +75,11 @@ public:
     void setWindowBoxHandle(TeskHandle handle);
     TeskHandle windowBoxHandle() const;
     bool isCalling() const;
-    QObject *menuManager() const;
+    tesk::frame::MenuManagerBase *menuManager() const;
     // The central area the host draws into; the tabbed pane frame takes this place.
     QWidget *pane() const;
-    // The dock window the host named "Output", shown by menu command 137.
+    // The dock window the host named "Output", shown by its menu item
+    // (tesk::commands::kOutputWindowItem).
     void setOutputWindow(QWidget *window);
 
     void setWindowKind(int kind);

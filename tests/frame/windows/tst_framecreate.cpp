@@ -116,15 +116,15 @@ TEST_F(FrameCreate, NewCodeSwitchIsSetAndClearedByTheHost)
 {
     QtCreateNewCode(1);
     EXPECT_TRUE(Store::instance()->isNewCodeWindow());
-    g_menuCallbackState = 2;
+    Store::setMenuCallbackStage(Store::MenuCallbacksTaken);
     QtCreateNewSpr(1);
     EXPECT_TRUE(Store::instance()->isSprWindow());
-    EXPECT_EQ(g_menuCallbackState, 0);
-    g_menuCallbackState = 2;
+    EXPECT_EQ(Store::menuCallbackStage(), Store::MenuCallbacksOpen);
+    Store::setMenuCallbackStage(Store::MenuCallbacksTaken);
     QtCreateNewEditor(0);
     EXPECT_FALSE(Store::instance()->isNewCodeWindow());
     EXPECT_FALSE(Store::instance()->isEditorWindow());
-    EXPECT_EQ(g_menuCallbackState, 2);
+    EXPECT_EQ(Store::menuCallbackStage(), Store::MenuCallbacksTaken);
 }
 
 TEST_F(FrameCreate, TranslationsAreInstalledByTheFirstFrameOnly)
