@@ -1,6 +1,8 @@
 // Choosing, creating and showing frames through the C interface, as the host does.
 #include "frames.h"
 
+#include "frame/windows/framecreation.h"
+
 #include "frame/app/cuiapp.h"
 
 #include <QCoreApplication>
@@ -166,7 +168,7 @@ TEST_F(FrameCreate, ShowWithoutDockingSizesTheTopLevelWindow)
     EXPECT_EQ(topLevel.size(), QSize(500, 250));
     EXPECT_TRUE(store->isDockingWindow());
     EXPECT_TRUE(capture.contains(
-        "ASSERT: \"store->isDockingWindow()\" in file frame/windows/mainframe.cpp"));
+        "ASSERT: \"store->isDockingWindow()\" in file frame/windows/framecreation.cpp"));
 
     store->setTopGeometry(QRect(40, 50, 300, 200));
     store->setDockingWindow(false);
