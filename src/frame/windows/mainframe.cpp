@@ -1,6 +1,5 @@
 #include "frame/windows/mainframe.h"
 
-#include "frame/app/cuiapp.h"
 #include "frame/core/commandids.h"
 #include "frame/core/cuidebuginfo.h"
 #include "frame/core/inplaceedit.h"
@@ -8,7 +7,6 @@
 #include "frame/menus/popupdefinition.h"
 #include "frame/menus/teskpopupmenu.h"
 #include "frame/services/cuicontextmenumap.h"
-#include "frame/services/cuii18n.h"
 #include "frame/services/richtextimages.h"
 #include "frame/windows/cuimenubar.h"
 #include "frame/windows/cuiprogress.h"
