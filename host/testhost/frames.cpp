@@ -1,14 +1,15 @@
 #include "frames.h"
 
+#include "frame/core/commandids.h"
+
 #include <QApplication>
 
 FakeMenuManager::Command FakeMenuManager::onCommand;
 QString FakeMenuManager::buildError;
 std::vector<int> FakeMenuManager::commands;
 
-namespace {
-
-QObject *buildFake(MainWindow *, int tableKind, QString *errorText)
+tesk::frame::MenuManagerBase *FakeMenuBuilder::build(MainWindow *, int tableKind,
+                                                     QString *errorText)
 {
     *errorText = FakeMenuManager::buildError;
     auto *manager = new FakeMenuManager;
@@ -16,25 +17,21 @@ QObject *buildFake(MainWindow *, int tableKind, QString *errorText)
     return manager;
 }
 
-void activateFake(QObject *manager, int hostId)
+void FakeMenuBuilder::activate(tesk::frame::MenuManagerBase *manager, int hostId)
 {
     static_cast<FakeMenuManager *>(manager)->run(hostId);
 }
 
-QString fakeItemText(int tableKind, int hostId)
+QString FakeMenuBuilder::itemText(int tableKind, int hostId)
 {
-    return tableKind == 0 && hostId == 32911 ? QStringLiteral("C&lose Window") : QString();
+    return tableKind == 0 && hostId == tesk::commands::kCloseWindowCommand
+               ? QStringLiteral("C&lose Window")
+               : QString();
 }
 
-} // namespace
-
 FakeMenus::FakeMenus()
+    : m_previous(tesk::frame::setMenuBuilder(&m_builder))
 {
-    tesk::frame::MenuManagerOps ops;
-    ops.build = &buildFake;
-    ops.activate = &activateFake;
-    ops.itemText = &fakeItemText;
-    m_previous = tesk::frame::setMenuManagerOps(ops);
     FakeMenuManager::commands.clear();
     FakeMenuManager::onCommand = nullptr;
     FakeMenuManager::buildError.clear();
@@ -42,7 +39,7 @@ FakeMenus::FakeMenus()
 
 FakeMenus::~FakeMenus()
 {
-    tesk::frame::setMenuManagerOps(m_previous);
+    tesk::frame::setMenuBuilder(m_previous);
     FakeMenuManager::onCommand = nullptr;
 }
 

@@ -10,14 +10,12 @@
 #include "frame/windows/menuseam.h"
 #include "frame/windows/store.h"
 
-#include <QObject>
-
 #include <functional>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-class FakeMenuManager : public QObject
+class FakeMenuManager : public tesk::frame::MenuManagerBase
 {
     Q_OBJECT
 
@@ -35,11 +33,16 @@ public:
             onCommand(hostId);
         emit sigSetCalling(false);
     }
+};
 
-signals:
-    void sigClearStatus();
-    void sigSetCalling(bool calling);
-    void sigActivated(int id);
+class FakeMenuBuilder : public tesk::frame::MenuBuilder
+{
+public:
+    tesk::frame::MenuManagerBase *build(MainWindow *window, int tableKind,
+                                        QString *errorText) override;
+    void activate(tesk::frame::MenuManagerBase *manager, int hostId) override;
+    void setFrameContext(tesk::frame::MenuManagerBase *, TeskHandle) override {}
+    QString itemText(int tableKind, int hostId) override;
 };
 
 // Installs the fake manager for one test.
@@ -50,7 +53,8 @@ public:
     ~FakeMenus();
 
 private:
-    tesk::frame::MenuManagerOps m_previous;
+    FakeMenuBuilder m_builder;
+    tesk::frame::MenuBuilder *m_previous;
 };
 
 class FrameTest : public ::testing::Test

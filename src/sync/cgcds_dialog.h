@@ -2,24 +2,25 @@
 
 #include "sync/gcds_interfaces.h"
 
+#include <mosk/mosk.hpp>
+
 #include <cstdint>
 
 // The broker component that opens, shows and closes the synchronisation window. Created once
 // by registerSyncComponents and never deleted.
-class CGcds_Dialog : public IGcds_Dialog
+class CGcds_Dialog : public mosk::Object<mosk::EmptyMutex, mosk::Static>
 {
 public:
+    using Face = mosk::Implements<CGcds_Dialog, IGcds_Dialog, GCDS_IID_DIALOG, 0, 0>;
+
     CGcds_Dialog();
 
-    uint32_t refCount() const { return m_refCount; }
+    IGcds_Dialog *face() { return &m_face; }
+
+    MoskResult QueryInterface(void **out, uint32_t id, uint32_t version) override;
 
 private:
-    static CGcds_Dialog *self(void *face);
-    static MoskResult getInterfaceInfo(void *, uint32_t *id, uint32_t *v1, uint32_t *v2, uint32_t *v3);
-    static uint32_t addRef(void *face);
-    static uint32_t release(void *face);
-    static MoskResult queryInterface(void *face, void **out, uint32_t id, uint32_t version);
-
     static const IGcds_DialogOps s_ops;
-    uint32_t m_refCount = 0;
+
+    Face m_face;
 };

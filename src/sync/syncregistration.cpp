@@ -11,7 +11,7 @@ MoskResult registerSyncComponents(MoskRegistrar *registrar)
     // A failure of the first registration is reported too: a component the host cannot find
     // is not a success.
     if (MoskResult result = registrar->ops->registerComponent(
-            registrar, "gui_bridge", "Gcds_Dialog.component.1", static_cast<IGcds_Dialog *>(dialog)))
+            registrar, "gui_bridge", "Gcds_Dialog.component.1", dialog->face()))
         return result;
     return registrar->ops->registerComponent(registrar, "gui_bridge",
                                              "Gcds_SingletonDataAdaptor.component.1",

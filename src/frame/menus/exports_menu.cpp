@@ -4,9 +4,8 @@
 
 #include "frame/core/exportguard.h"
 #include "frame/core/softcheck.h"
-#include "frame/windows/mainframe.h"
-#include "frame/windows/menuseam.h"
 #include "frame/menus/mt.h"
+#include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
 
 #include <QDebug>
@@ -85,15 +84,15 @@ int QtRegisterMenuCB(CuiMenuAboutToShowFn aboutToShow, CuiMenuActivateFn activat
                      CuiMenuCycleFn cycle, TeskHandle context)
 {
     return tesk::guarded("QtRegisterMenuCB", 0, [&] {
-        if (g_menuCallbackState == 0) {
+        if (Store::menuCallbackStage() == Store::MenuCallbacksOpen) {
             MT *manager = currentManager();
             if (!manager)
                 return 0;
             manager->setHostCallbacks(aboutToShow, activate, cycle, context);
-            g_menuCallbackState = 1;
+            Store::setMenuCallbackStage(Store::MenuCallbacksRegistered);
             return 1;
         }
-        g_menuCallbackState = 2;
+        Store::setMenuCallbackStage(Store::MenuCallbacksTaken);
         // Separate top-level windows register their menus with their own window.
         return 0;
     });
@@ -112,7 +111,7 @@ void QtAppendMenu(int hostId, const char *text, void *value, int mode)
 TeskHandle QtAddPopupMenu(const char *name, int hostId, void *value)
 {
     return tesk::guarded("QtAddPopupMenu", TeskHandle(0), [&]() -> TeskHandle {
-        if (g_menuCallbackState == 2)
+        if (Store::menuCallbackStage() == Store::MenuCallbacksTaken)
             return 0;
         MT *manager = currentManager();
         if (!manager)

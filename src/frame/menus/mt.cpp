@@ -1,13 +1,14 @@
 #include "frame/menus/mt.h"
 
-#include "frame/menus/iconcache.h"
+#include "frame/core/commandids.h"
 #include "frame/core/inplaceedit.h"
+#include "frame/menus/iconcache.h"
 #include "frame/menus/ksotoolbar.h"
-#include "frame/windows/mainframe.h"
-#include "frame/windows/menuseam.h"
 #include "frame/menus/teskaction.h"
 #include "frame/menus/teskpopupmenu.h"
 #include "frame/menus/tesksignalmapper.h"
+#include "frame/windows/mainframe.h"
+#include "frame/windows/menuseam.h"
 #include "system/modalseam.h"
 
 #include <QActionGroup>
@@ -29,14 +30,10 @@ QString translated(const char *text)
 // Commands that open or switch windows: they run without marking this window as calling.
 bool runsUnmarked(int hostId)
 {
-    return hostId == 32950 || hostId == 32843 || (hostId >= 32891 && hostId <= 32900);
+    using namespace tesk::commands;
+    return hostId == kNewCodeWindowCommand || hostId == kOpenWorkspaceCommand ||
+           (hostId >= kRecentWorkspaceFirstCommand && hostId <= kRecentWorkspaceLastCommand);
 }
-
-constexpr int kExitItem = 9;
-constexpr int kCloseWindowItem = 190;
-constexpr int kCloseRequestItem = 66666;
-constexpr int kCycleConnections = 49866;
-constexpr int kCycleThreads = 49867;
 
 } // namespace
 
@@ -255,13 +252,15 @@ bool MT::buildSeparator(BuildState &state, int parent, int line)
 {
     if (state.toolbarMode) {
         if (!state.toolBar)
-            return fail(UndefinedParent, "Creating toolbar", line, parent, 900);
+            return fail(UndefinedParent, "Creating toolbar", line, parent,
+                        tesk::commands::kSeparatorItem);
         state.toolBar->addSeparator();
         return true;
     }
     TeskPopupMenu *popup = state.popups.value(parent);
     if (!popup)
-        return fail(UndefinedParent, "Creating menubar", line, parent, 900);
+        return fail(UndefinedParent, "Creating menubar", line, parent,
+                    tesk::commands::kSeparatorItem);
     popup->addSeparator();
     return true;
 }
@@ -576,12 +575,13 @@ bool MT::allowsCall(int hostId, bool knownId, int itemId) const
     Q_UNUSED(hostId);
     if (!knownId)
         return true;
-    if (itemId != -1 && itemId != kCloseRequestItem && itemId != kCloseWindowItem) {
+    if (itemId != -1 && itemId != tesk::commands::kAskHostToCloseCommand &&
+        itemId != tesk::commands::kCloseWindowItem) {
         const MTDef *def = m_definitions.value(itemId);
         if (def && def->action && !def->action->isEnabled())
             return false;
     }
-    return !(itemId == kExitItem && isInPlaceEditActive());
+    return !(itemId == tesk::commands::kExitItem && isInPlaceEditActive());
 }
 
 void MT::slotRemoteActivated(int hostId, void *data)
@@ -696,9 +696,9 @@ void MT::fillFromText(const QString &source, TeskPopupMenu *popup, int hostId)
     lines.removeLast();
     int entry = 0;
     for (QString line : lines) {
-        if (hostId == kCycleConnections && !line.isEmpty())
+        if (hostId == tesk::commands::kCycleConnectionsCommand && !line.isEmpty())
             line.remove(0, connectionCut(line, entry));
-        else if (hostId == kCycleThreads)
+        else if (hostId == tesk::commands::kCycleThreadsCommand)
             line.remove(0, threadCut(line));
         const int at = line.startsWith(QLatin1Char('*')) ? 1 : 0;
         bool checked = false;
@@ -729,46 +729,41 @@ void MT::fillFromText(const QString &source, TeskPopupMenu *popup, int hostId)
 
 // ---- the main window's seam --------------------------------------------------------------
 
-namespace tesk::menus {
-
 namespace {
 
-QObject *buildManager(MainWindow *window, int tableKind, QString *errorText)
+// MT behind the main window's menu seam; installed when the library is loaded.
+class MTBuilder final : public tesk::frame::MenuBuilder
 {
-    auto *manager = new MT(window);
-    const MenuStructurePair *structure = MenuTables::structureTable(tableKind);
-    const MenuItemRow *items = MenuTables::itemTable(tableKind);
-    if (structure && items && !manager->buildFromTable(structure, items, window) && errorText)
-        *errorText = manager->errorText();
-    return manager;
-}
+public:
+    tesk::frame::MenuManagerBase *build(MainWindow *window, int tableKind,
+                                        QString *errorText) override
+    {
+        auto *manager = new MT(window);
+        const MenuStructurePair *structure = MenuTables::structureTable(tableKind);
+        const MenuItemRow *items = MenuTables::itemTable(tableKind);
+        if (structure && items && !manager->buildFromTable(structure, items, window) && errorText)
+            *errorText = manager->errorText();
+        return manager;
+    }
 
-void activate(QObject *manager, int hostId)
-{
-    static_cast<MT *>(manager)->slotRemoteActivated(hostId, nullptr);
-}
+    void activate(tesk::frame::MenuManagerBase *manager, int hostId) override
+    {
+        static_cast<MT *>(manager)->slotRemoteActivated(hostId, nullptr);
+    }
 
-void setFrameContext(QObject *manager, TeskHandle context)
-{
-    static_cast<MT *>(manager)->setCycleContext(context);
-}
+    void setFrameContext(tesk::frame::MenuManagerBase *manager, TeskHandle context) override
+    {
+        static_cast<MT *>(manager)->setCycleContext(context);
+    }
 
-QString itemText(int tableKind, int hostId)
-{
-    const MenuItemRow *row = MenuTables::findItem(tableKind, hostId);
-    return row ? translated(row->text) : QString();
-}
+    QString itemText(int tableKind, int hostId) override
+    {
+        const MenuItemRow *row = MenuTables::findItem(tableKind, hostId);
+        return row ? translated(row->text) : QString();
+    }
+};
+
+MTBuilder g_mtBuilder;
+const bool g_mtBuilderInstalled = (tesk::frame::setMenuBuilder(&g_mtBuilder), true);
 
 } // namespace
-
-tesk::frame::MenuManagerOps managerOps()
-{
-    tesk::frame::MenuManagerOps ops;
-    ops.build = &buildManager;
-    ops.activate = &activate;
-    ops.setFrameContext = &setFrameContext;
-    ops.itemText = &itemText;
-    return ops;
-}
-
-} // namespace tesk::menus

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "frame/windows/menuseam.h"
 #include "frame/menus/menutables.h"
 #include "frame/menus/teskpopupmenu.h"
+#include "frame/windows/menuseam.h"
 
 #include <tesk/tesk_menu.h>
 
@@ -42,7 +42,7 @@ public:
 // The menu and toolbar manager of a main window: builds the window's menu bar, popups and
 // toolbars from a pair of menu tables, lets the host address every item by its command number,
 // refills the host's menus and is the only road by which a command reaches the host.
-class MT : public QObject
+class MT : public tesk::frame::MenuManagerBase
 {
     Q_OBJECT
 
@@ -109,9 +109,7 @@ public slots:
     void cycleNext(int hostId) { slotCycleMenuNext(hostId); }
 
 signals:
-    void sigClearStatus();
-    void sigSetCalling(bool calling);
-    void sigActivated(int id);
+    // sigClearStatus, sigSetCalling and sigActivated come from the base.
     void sigAboutToShowMenu(int id);
     void sigMenuSelection(int id);
 
@@ -151,8 +149,3 @@ private:
     CuiMenuCycleFn m_cycleFn = nullptr;
     QList<TeskAccelerator> m_accelerators;
 };
-
-namespace tesk::menus {
-// The manager's operations behind the main window's menu seam.
-tesk::frame::MenuManagerOps managerOps();
-} // namespace tesk::menus

@@ -1,6 +1,5 @@
 #include "frame/windows/ctesk_facade.h"
 
-#include "frame/core/moskutil.h"
 #include "frame/core/plugincomponents.h"
 
 namespace {
@@ -11,8 +10,7 @@ MoskResult registerFacade(MoskRegistrar *registrar)
                                              CTesk_Facade::instance()->face());
 }
 
-const tesk::broker::PluginComponents facadeComponents(tesk::broker::kFacadeOrder,
-                                                      &registerFacade);
+const tesk::broker::PluginComponents facadeComponents(tesk::broker::kFacadeOrder, &registerFacade);
 
 CTesk_Facade *&processPointer()
 {
@@ -22,14 +20,14 @@ CTesk_Facade *&processPointer()
 } // namespace
 
 const ITesk_FacadeOps CTesk_Facade::s_ops = {
-    &getInterfaceInfo,    &addRef,           &release,     &queryInterface,
-    &dockForMultipleView, &undockView,       &windowHandle, &mainWindowOf,
-    &currentMainWindow,   &addDockMenuItems, &activateDockMenuItem,
+    MOSK_FACE_BASE(Face), &dockForMultipleView, &undockView,       &windowHandle,
+    &mainWindowOf,        &currentMainWindow,   &addDockMenuItems, &activateDockMenuItem,
 };
 
 CTesk_Facade::CTesk_Facade()
+    : m_face(this, &s_ops)
 {
-    ops = &s_ops;
+    enterInterface(MOSK_IID_BASE, 1, face());
 }
 
 CTesk_Facade *CTesk_Facade::instance()
@@ -45,36 +43,14 @@ CTesk_Facade *CTesk_Facade::current()
     return processPointer();
 }
 
+void CTesk_Facade::lastReleased()
+{
+    processPointer() = nullptr;
+}
+
 uint64_t CTesk_Facade::viewIdOfDock(QObject *dock) const
 {
     return m_viewIds.value(dock, ~uint64_t(0));
-}
-
-MoskResult CTesk_Facade::getInterfaceInfo(void *, uint32_t *id, uint32_t *v1, uint32_t *v2,
-                                          uint32_t *v3)
-{
-    mosk::writeInterfaceInfo(TESK_IID_FACADE, 0, 0, id, v1, v2, v3);
-    return nullptr;
-}
-
-uint32_t CTesk_Facade::addRef(void *face)
-{
-    return ++self(face)->m_refCount;
-}
-
-uint32_t CTesk_Facade::release(void *face)
-{
-    CTesk_Facade *facade = self(face);
-    if (facade->m_refCount > 0 && --facade->m_refCount == 0)
-        processPointer() = nullptr;
-    return facade->m_refCount;
-}
-
-MoskResult CTesk_Facade::queryInterface(void *face, void **out, uint32_t id, uint32_t version)
-{
-    static const tesk::broker::InterfaceVersion supported[] = {{MOSK_IID_BASE, 1},
-                                                             {TESK_IID_FACADE, 0}};
-    return tesk::broker::answerQuery(face, out, id, version, supported);
 }
 
 // Docking, the dock menu and the window questions need main windows; until one exists there

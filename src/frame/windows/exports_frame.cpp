@@ -1,10 +1,10 @@
 // Choosing, creating and showing main windows; the splash.
 #include <tesk/tesk_frame.h>
 
-#include "frame/core/exportguard.h"
-#include "frame/windows/mainframe.h"
-#include "frame/windows/menuseam.h"
 #include "frame/app/splashscreen.h"
+#include "frame/core/exportguard.h"
+#include "frame/windows/framecreation.h"
+#include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
 
 #include <QCoreApplication>
@@ -13,7 +13,7 @@ void QtCreateNewCode(int flag)
 {
     Store::instance()->setNewCodeWindow(flag != 0);
     if (flag)
-        g_menuCallbackState = 0;
+        Store::setMenuCallbackStage(Store::MenuCallbacksOpen);
 }
 
 void QtCreateNewSpr(int flag)

@@ -1,19 +1,18 @@
 #include "frame/windows/mainframe.h"
 
-#include "frame/app/cuiapp.h"
-#include "frame/core/softcheck.h"
-#include "frame/services/cuicontextmenumap.h"
+#include "frame/core/commandids.h"
 #include "frame/core/cuidebuginfo.h"
-#include "frame/services/cuii18n.h"
+#include "frame/core/inplaceedit.h"
+#include "frame/core/softcheck.h"
+#include "frame/menus/popupdefinition.h"
+#include "frame/menus/teskpopupmenu.h"
+#include "frame/services/cuicontextmenumap.h"
+#include "frame/services/richtextimages.h"
 #include "frame/windows/cuimenubar.h"
 #include "frame/windows/cuiprogress.h"
 #include "frame/windows/frameimages.h"
-#include "frame/core/inplaceedit.h"
 #include "frame/windows/menuseam.h"
-#include "frame/menus/popupdefinition.h"
-#include "frame/services/richtextimages.h"
 #include "frame/windows/store.h"
-#include "frame/menus/teskpopupmenu.h"
 #include "system/modalseam.h"
 
 #include <QApplication>
@@ -37,9 +36,6 @@ namespace {
 constexpr int kBusyIndicatorWidth = 150;
 constexpr int kPadlockSize = 16;
 constexpr int kBigIconSize = 32;
-constexpr int kOutputWindowCommand = 137;
-constexpr int kAskHostToCloseCommand = 66666;
-constexpr int kCloseWindowCommand = 32911;
 // Events the old toolkit numbered below 10: timers, mouse buttons and moves, keys and focus.
 constexpr int kInputEventLimit = 10;
 
@@ -63,7 +59,7 @@ struct MainWindow::Private
     ContextMenuCallback contextMenuCallback = nullptr;
     CuiActivationFn activationCallback = nullptr;
     QWidget *pane = nullptr;
-    QObject *menuManager = nullptr;
+    tesk::frame::MenuManagerBase *menuManager = nullptr;
     QPointer<QWidget> outputWindow;
     QAction *colourItem = nullptr;
     QRgb colour = 0;
@@ -377,11 +373,11 @@ void MainWindow::languageChange() {}
 
 void MainWindow::createMenus(int tableKind)
 {
-    const tesk::frame::MenuManagerOps &ops = tesk::frame::menuManagerOps();
-    if (!ops.build)
+    tesk::frame::MenuBuilder *builder = tesk::frame::menuBuilder();
+    if (!builder)
         return;
     QString error;
-    d->menuManager = ops.build(this, tableKind, &error);
+    d->menuManager = builder->build(this, tableKind, &error);
     if (!error.isEmpty()) {
         tesk::system::ModalSeam::messageBox(this, QMessageBox::Critical, tr("KSO Menu Error"),
                                             error, QMessageBox::Ok, QMessageBox::Ok);
@@ -389,29 +385,30 @@ void MainWindow::createMenus(int tableKind)
     }
     if (!d->menuManager)
         return;
-    connect(d->menuManager, SIGNAL(sigClearStatus()), this, SLOT(slotClearStatus()));
-    connect(d->menuManager, SIGNAL(sigSetCalling(bool)), this, SLOT(slotSettingCalling(bool)));
-    connect(d->menuManager, SIGNAL(sigActivated(int)), this, SLOT(slotMenuActivated(int)));
+    using tesk::frame::MenuManagerBase;
+    connect(d->menuManager, &MenuManagerBase::sigClearStatus, this, &MainWindow::slotClearStatus);
+    connect(d->menuManager, &MenuManagerBase::sigSetCalling, this, &MainWindow::slotSettingCalling);
+    connect(d->menuManager, &MenuManagerBase::sigActivated, this, &MainWindow::slotMenuActivated);
 }
 
-QObject *MainWindow::menuManager() const
+tesk::frame::MenuManagerBase *MainWindow::menuManager() const
 {
     return d->menuManager;
 }
 
 void MainWindow::runMenuCommand(int hostId)
 {
-    const tesk::frame::MenuManagerOps &ops = tesk::frame::menuManagerOps();
-    if (d->menuManager && ops.activate)
-        ops.activate(d->menuManager, hostId);
+    tesk::frame::MenuBuilder *builder = tesk::frame::menuBuilder();
+    if (d->menuManager && builder)
+        builder->activate(d->menuManager, hostId);
 }
 
 void MainWindow::setWindowBoxHandle(TeskHandle handle)
 {
     d->windowBoxHandle = handle;
-    const tesk::frame::MenuManagerOps &ops = tesk::frame::menuManagerOps();
-    if (d->menuManager && ops.setFrameContext)
-        ops.setFrameContext(d->menuManager, handle);
+    tesk::frame::MenuBuilder *builder = tesk::frame::menuBuilder();
+    if (d->menuManager && builder)
+        builder->setFrameContext(d->menuManager, handle);
 }
 
 TeskHandle MainWindow::windowBoxHandle() const
@@ -431,7 +428,7 @@ bool MainWindow::isCalling() const
 
 void MainWindow::slotMenuActivated(int id)
 {
-    if (id == kOutputWindowCommand && d->outputWindow && d->outputWindow->isHidden())
+    if (id == tesk::commands::kOutputWindowItem && d->outputWindow && d->outputWindow->isHidden())
         d->outputWindow->show();
 }
 
@@ -489,10 +486,10 @@ void MainWindow::popContextMenu(const char *definition)
 {
     if (!definition || !*definition)
         return;
-    const tesk::frame::MenuManagerOps &ops = tesk::frame::menuManagerOps();
+    tesk::frame::MenuBuilder *builder = tesk::frame::menuBuilder();
     const QList<PopupDefinition::Item> items = PopupDefinition::parse(
         QString::fromLatin1(definition), &CuiContextMenuMap::lookup,
-        [&ops](int hostId) { return ops.itemText ? ops.itemText(0, hostId) : QString(); });
+        [builder](int hostId) { return builder ? builder->itemText(0, hostId) : QString(); });
 
     QPointer<TeskPopupMenu> popup = new TeskPopupMenu(this, "DisplayPopup");
     for (const PopupDefinition::Item &item : items) {
@@ -816,9 +813,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // The host vetoes with QtSetDontClose from inside either command.
     d->dontClose = false;
     const QPointer<MainWindow> self(this);
-    runMenuCommand(kAskHostToCloseCommand);
+    runMenuCommand(tesk::commands::kAskHostToCloseCommand);
     if (self && !d->dontClose)
-        runMenuCommand(kCloseWindowCommand);
+        runMenuCommand(tesk::commands::kCloseWindowCommand);
     if (!self)
         return;
     if (!d->dontClose) {
@@ -828,129 +825,3 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->ignore();
     d->dontClose = false;
 }
-
-// ---- frame creation ----------------------------------------------------------------------
-
-namespace tesk::frame {
-
-namespace {
-
-using Bar = FrameKind::StatusBar;
-const FrameKind kMainKind{"KSO MainWindow", true, 0, Bar::Full, true, false, MainWindow::MainKind};
-const FrameKind kSprKind{
-    "KSO SPR Window", true, 1, Bar::Full, false, false, MainWindow::ProblemReportKind};
-const FrameKind kAnalysisKind{"KSO Analysis Window",   true, 10, Bar::Message, true, true,
-                              MainWindow::AnalysisKind};
-const FrameKind kSettingsKind{"KSO Settings Window",   false, 11, Bar::Bare, false, false,
-                              MainWindow::SettingsKind};
-
-void (*g_translationInstaller)() = &cuiInstallTranslations;
-bool g_translationsPending = true;
-
-void installTranslationsOnce()
-{
-    if (!g_translationsPending)
-        return;
-    g_translationsPending = false;
-    if (g_translationInstaller)
-        g_translationInstaller();
-}
-
-void furnish(MainWindow *window, const FrameKind &kind)
-{
-    if (kind.colourIcon)
-        window->createColourIcon();
-    window->setWindowIcon(kind.smallIcon ? QIcon(images::windowIcon(images::IconSize::Small))
-                                         : images::windowIconSet());
-    switch (kind.statusBar) {
-    case Bar::Full:
-        window->createFullStatusBar();
-        break;
-    case Bar::Message:
-        window->createMessageStatusBar();
-        break;
-    case Bar::Bare:
-        window->createBareStatusBar();
-        break;
-    }
-}
-
-MainWindow *buildFrame(const QString &name, TeskHandle frameContext, CuiFrameRecord *record)
-{
-    const FrameKind &kind = frameKindFor(name, Store::instance()->isSprWindow());
-    if (record)
-        record->result = 0;
-    auto *window = new MainWindow(nullptr, kind.objectName);
-    window->setAttribute(Qt::WA_DeleteOnClose, kind.destructiveClose);
-    if (record)
-        window->setEncodingChoice(record->encodingChoice == 1, record->initialEncoding);
-    window->createMenus(kind.menuTableKind);
-    furnish(window, kind);
-    window->setWindowKind(kind.windowKind);
-    Store::setCurrentMainWindow(window);
-    window->setWindowTitle(name);
-    window->setWindowBoxHandle(frameContext);
-    return window;
-}
-
-} // namespace
-
-const FrameKind &frameKindFor(const QString &name, bool sprWindow)
-{
-    if (sprWindow)
-        return kSprKind;
-    if (name == QLatin1String("Analysis"))
-        return kAnalysisKind;
-    if (name == QLatin1String("Settings Window"))
-        return kSettingsKind;
-    return kMainKind;
-}
-
-void setTranslationInstallerForTest(void (*installer)())
-{
-    g_translationInstaller = installer;
-    g_translationsPending = true;
-}
-
-TeskHandle createFrame(const char *name, TeskHandle frameContext, CuiFrameRecord *record)
-{
-    installTranslationsOnce();
-    Store *store = Store::instance();
-    if (store->isNewCodeWindow())
-        buildFrame(QString::fromLatin1(name ? name : ""), frameContext, record);
-    MainWindow *current = Store::currentMainWindow();
-    if (store->isEditorWindow() && current)
-        current->removeColourIcon();
-    // Without a window asked for, there may be none to answer with.
-    if (!current)
-        return 0;
-    current->hide();
-    tesk::app::setFrameCreated(true);
-    return static_cast<TeskHandle>(current->winId());
-}
-
-void showFrame()
-{
-    Store *store = Store::existing();
-    if (!TESK_CHECK(store))
-        return;
-    MainWindow *current = Store::currentMainWindow();
-    if (current && store->isDockingWindow()) {
-        current->show();
-        return;
-    }
-    if (!store->isDockingWindow()) {
-        TESK_CHECK(store->isDockingWindow());
-        if (QMainWindow *topLevel = Store::currentTopLevelWindow()) {
-            if (store->isTopGeometryPending()) {
-                topLevel->setGeometry(store->topGeometry());
-                store->clearTopGeometryPending();
-            } else {
-                topLevel->resize(500, 250);
-            }
-        }
-    }
-    store->setDockingWindow(true);
-}
-
-} // namespace tesk::frame

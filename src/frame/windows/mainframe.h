@@ -15,6 +15,10 @@ class QMenu;
 class QProgressBar;
 class QStatusBar;
 
+namespace tesk::frame {
+class MenuManagerBase;
+}
+
 // The debugger's main frame: a central area the host draws into, a menu bar and toolbars
 // from its menu manager, a status bar with the debugger's indicators, the host's context
 // popups, a colour icon in the menu bar, and a close sequence that asks the host first.
@@ -71,10 +75,11 @@ public:
     void setWindowBoxHandle(TeskHandle handle);
     TeskHandle windowBoxHandle() const;
     bool isCalling() const;
-    QObject *menuManager() const;
+    tesk::frame::MenuManagerBase *menuManager() const;
     // The central area the host draws into; the tabbed pane frame takes this place.
     QWidget *pane() const;
-    // The dock window the host named "Output", shown by menu command 137.
+    // The dock window the host named "Output", shown by its menu item
+    // (tesk::commands::kOutputWindowItem).
     void setOutputWindow(QWidget *window);
 
     void setWindowKind(int kind);
@@ -128,30 +133,3 @@ private:
     struct Private;
     std::unique_ptr<Private> d;
 };
-
-// Frame creation: the host chooses the kind of the next window, then asks for the frame.
-namespace tesk::frame {
-
-struct FrameKind
-{
-    const char *objectName;
-    bool destructiveClose;
-    int menuTableKind;
-    enum class StatusBar { Full, Message, Bare } statusBar;
-    bool colourIcon;
-    bool smallIcon;
-    MainWindow::WindowKind windowKind;
-};
-
-// The kind for a frame name under the store's switches.
-const FrameKind &frameKindFor(const QString &name, bool sprWindow);
-
-// Builds the next frame when the host asked for one; the native handle of the current main
-// window, or 0 when there is none.
-TeskHandle createFrame(const char *name, TeskHandle frameContext, CuiFrameRecord *record);
-void showFrame();
-
-// Tests put their own installer in place and re-arm the once-only installation.
-void setTranslationInstallerForTest(void (*installer)());
-
-} // namespace tesk::frame

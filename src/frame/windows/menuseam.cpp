@@ -1,27 +1,24 @@
 #include "frame/windows/menuseam.h"
 
-#include "frame/menus/mt.h"
-
 #include <utility>
-
-int g_menuCallbackState = 0;
 
 namespace tesk::frame {
 
 namespace {
-MenuManagerOps &installed()
+// Read through a function: the menus install their builder during static initialisation.
+MenuBuilder *&installed()
 {
-    static MenuManagerOps ops = tesk::menus::managerOps();
-    return ops;
+    static MenuBuilder *builder = nullptr;
+    return builder;
 }
 } // namespace
 
-MenuManagerOps setMenuManagerOps(const MenuManagerOps &ops)
+MenuBuilder *setMenuBuilder(MenuBuilder *builder)
 {
-    return std::exchange(installed(), ops);
+    return std::exchange(installed(), builder);
 }
 
-const MenuManagerOps &menuManagerOps()
+MenuBuilder *menuBuilder()
 {
     return installed();
 }

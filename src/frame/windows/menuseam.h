@@ -2,41 +2,54 @@
 
 #include <tesk/tesk_global.h>
 
+#include <QObject>
 #include <QString>
 
 class MainWindow;
-class QObject;
-
-// The main window's road to its menu manager. The manager turns the static menu tables into a
-// window's menu bar and toolbars and is the only road by which a menu command reaches the
-// host; the operations of the manager MT (frame/mt.h) are in place from the start, and tests
-// may put others in their place. Without a builder, windows are built without menus and close
-// without asking the host.
-//
-// A manager is a QObject with the signals sigClearStatus(), sigSetCalling(bool) and
-// sigActivated(int); the window owns it.
-
-// The stage of the host's menu-callback registration; a new window request starts it again.
-extern int g_menuCallbackState;
 
 namespace tesk::frame {
 
-struct MenuManagerOps
+// What a main window needs of its menu manager: the signals it connects to. The manager turns
+// the static menu tables into a window's menu bar and toolbars and is the only road by which
+// a menu command reaches the host; the window owns it.
+class MenuManagerBase : public QObject
 {
-    // Builds the menus of a table kind into the window. Returns the manager, and an error text
-    // when the tables could not be built completely.
-    QObject *(*build)(MainWindow *window, int tableKind, QString *errorText) = nullptr;
-    // Runs a host command through the manager's activation road (calling mark, host callback).
-    void (*activate)(QObject *manager, int hostId) = nullptr;
-    // The window's frame context, which the host's cycle-button callback receives first.
-    void (*setFrameContext)(QObject *manager, TeskHandle context) = nullptr;
-    // The text of the item with a host id in the tables of a kind; empty when there is none.
-    QString (*itemText)(int tableKind, int hostId) = nullptr;
+    Q_OBJECT
+
+signals:
+    void sigClearStatus();
+    void sigSetCalling(bool calling);
+    void sigActivated(int id);
+
+protected:
+    // Only a concrete manager is ever made.
+    explicit MenuManagerBase(QObject *parent = nullptr)
+        : QObject(parent)
+    {
+    }
 };
 
-// The menu manager's operations are in place from the start; tests put others in their
-// place. Returns the operations installed before.
-MenuManagerOps setMenuManagerOps(const MenuManagerOps &ops);
-const MenuManagerOps &menuManagerOps();
+// The main window's road to its menu manager. The builder of the manager MT (frame/menus)
+// installs itself when the library is loaded; tests may put another in its place. Without a
+// builder, windows are built without menus and close without asking the host.
+class MenuBuilder
+{
+public:
+    virtual ~MenuBuilder() = default;
+
+    // Builds the menus of a table kind into the window. Returns the manager, and an error text
+    // when the tables could not be built completely.
+    virtual MenuManagerBase *build(MainWindow *window, int tableKind, QString *errorText) = 0;
+    // Runs a host command through the manager's activation road (calling mark, host callback).
+    virtual void activate(MenuManagerBase *manager, int hostId) = 0;
+    // The window's frame context, which the host's cycle-button callback receives first.
+    virtual void setFrameContext(MenuManagerBase *manager, TeskHandle context) = 0;
+    // The text of the item with a host id in the tables of a kind; empty when there is none.
+    virtual QString itemText(int tableKind, int hostId) = 0;
+};
+
+// Installs a builder (not owned; null for none) and returns the one installed before.
+MenuBuilder *setMenuBuilder(MenuBuilder *builder);
+MenuBuilder *menuBuilder();
 
 } // namespace tesk::frame

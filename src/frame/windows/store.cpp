@@ -35,6 +35,16 @@ Store *Store::existing()
     return gpStore;
 }
 
+Store::MenuCallbackStage Store::menuCallbackStage()
+{
+    return gpStore ? gpStore->m_menuCallbackStage : MenuCallbacksOpen;
+}
+
+void Store::setMenuCallbackStage(MenuCallbackStage stage)
+{
+    instance()->m_menuCallbackStage = stage;
+}
+
 MainWindow *Store::currentMainWindow()
 {
     return built(g_currentMainWindow);

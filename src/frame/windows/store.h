@@ -67,6 +67,17 @@ public:
     bool allowDynamicTick() const { return m_allowDynamicTick; }
     void setAllowDynamicTick(bool on) { m_allowDynamicTick = on; }
 
+    // How far the host's menu callbacks are registered: the first registration after a new
+    // window request goes to the current window, later ones are refused until the next request.
+    enum MenuCallbackStage {
+        MenuCallbacksOpen = 0,
+        MenuCallbacksRegistered = 1,
+        MenuCallbacksTaken = 2
+    };
+    // Open while there is no store yet; reading does not create it.
+    static MenuCallbackStage menuCallbackStage();
+    static void setMenuCallbackStage(MenuCallbackStage stage);
+
     // A geometry for the next top-level window.
     bool isTopGeometryPending() const { return m_topGeometryPending; }
     QRect topGeometry() const { return m_topGeometry; }
@@ -88,6 +99,7 @@ private:
     bool m_dockingWindow = true;
     bool m_topGeometryPending = false;
     bool m_allowDynamicTick = false;
+    MenuCallbackStage m_menuCallbackStage = MenuCallbacksOpen;
     QRect m_topGeometry;
     // Cleared when the window leaves the list (a guarded pointer would be read while the
     // window is half destroyed).

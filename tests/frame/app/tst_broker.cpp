@@ -69,7 +69,8 @@ TEST_P(ComponentConventions, AnswerTheCommonOperations)
     mosk::release(out);
 
     out = reinterpret_cast<void *>(1);
-    EXPECT_EQ(codeOf(object->ops->QueryInterface(object, &out, c.interfaceId, 1)), MOSK_ERR_VERSION);
+    EXPECT_EQ(codeOf(object->ops->QueryInterface(object, &out, c.interfaceId, 1)),
+              MOSK_ERR_VERSION);
     EXPECT_EQ(out, nullptr);
 
     out = reinterpret_cast<void *>(1);
@@ -81,7 +82,8 @@ TEST_P(ComponentConventions, AnswerTheCommonOperations)
     if (c.answersBase) {
         EXPECT_EQ(base, nullptr);
         EXPECT_EQ(out, object);
-        EXPECT_EQ(codeOf(object->ops->QueryInterface(object, &out, MOSK_IID_BASE, 2)), MOSK_ERR_VERSION);
+        EXPECT_EQ(codeOf(object->ops->QueryInterface(object, &out, MOSK_IID_BASE, 2)),
+                  MOSK_ERR_VERSION);
     } else {
         EXPECT_EQ(codeOf(base), MOSK_ERR_NO_INTERFACE);
     }
@@ -92,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
     LibraryComponents, ComponentConventions,
     ::testing::Values(Component{"tesk", "tesk_Facade.component.1", TESK_IID_FACADE, true},
                       Component{"gui_bridge", "Gcds_Dialog.component.1", 0x51000, true},
-                      Component{"gui_bridge", "Gcds_SingletonDataAdaptor.component.1", 0x51000, false}));
+                      Component{"gui_bridge", "Gcds_SingletonDataAdaptor.component.1", 0x51000,
+                                false}));
 
 TEST(Facade, ReleaseToZeroKeepsTheObject)
 {
@@ -118,6 +121,79 @@ TEST(Facade, WindowQuestionsWithoutMainWindowsAnswerNull)
     EXPECT_EQ(window, nullptr);
 }
 
+// The two lifetimes of a broker object: getting them mixed up either deletes a static
+// component (the facade, a stream on the stack) or leaks every dynamic one.
+namespace {
+
+struct Probe
+{
+    int destroyed = 0;
+    int lastReleased = 0;
+};
+
+template<typename Lifetime>
+class ProbeObject : public mosk::Object<mosk::EmptyMutex, Lifetime>
+{
+public:
+    using Face = mosk::Implements<ProbeObject, MoskBase, 0x43210, 0, 0>;
+
+    explicit ProbeObject(Probe &probe)
+        : m_face(this, &s_ops)
+        , m_probe(probe)
+    {
+    }
+    ~ProbeObject() override { ++m_probe.destroyed; }
+
+    MoskBase *face() { return &m_face; }
+
+protected:
+    void lastReleased() override { ++m_probe.lastReleased; }
+
+private:
+    static inline const MoskBaseOps s_ops = {MOSK_FACE_BASE(Face)};
+    Face m_face;
+    Probe &m_probe;
+};
+
+} // namespace
+
+TEST(Lifetime, StaticObjectSurvivesItsLastRelease)
+{
+    Probe probe;
+    {
+        ProbeObject<mosk::Static> object(probe);
+        MoskBase *face = object.face();
+        EXPECT_EQ(object.refCount(), 0u);
+        void *out = nullptr;
+        EXPECT_EQ(face->ops->QueryInterface(face, &out, 0x43210, 0), nullptr);
+        EXPECT_EQ(face->ops->AddRef(face), 2u);
+        EXPECT_EQ(face->ops->Release(face), 1u);
+        EXPECT_EQ(probe.lastReleased, 0);
+        EXPECT_EQ(face->ops->Release(face), 0u);
+        EXPECT_EQ(probe.lastReleased, 1);
+        // A surplus Release neither wraps the count round nor reports zero again.
+        EXPECT_EQ(face->ops->Release(face), 0u);
+        EXPECT_EQ(object.refCount(), 0u);
+        EXPECT_EQ(probe.lastReleased, 1);
+        EXPECT_EQ(probe.destroyed, 0);
+    }
+    EXPECT_EQ(probe.destroyed, 1);
+}
+
+TEST(Lifetime, DynamicObjectIsDeletedAtItsLastRelease)
+{
+    Probe probe;
+    auto *object = new ProbeObject<mosk::DeleteOnLastRelease>(probe);
+    MoskBase *face = object->face();
+    EXPECT_EQ(object->refCount(), 1u);
+    face->ops->AddRef(face);
+    EXPECT_EQ(face->ops->Release(face), 1u);
+    EXPECT_EQ(probe.destroyed, 0);
+    EXPECT_EQ(face->ops->Release(face), 0u);
+    EXPECT_EQ(probe.destroyed, 1);
+    EXPECT_EQ(probe.lastReleased, 0);
+}
+
 // A registration interface written as a C host would write it, failing on request.
 namespace {
 
@@ -133,9 +209,18 @@ RecordingRegistrar *registrarOf(void *self)
     return reinterpret_cast<RecordingRegistrar *>(self);
 }
 
-MoskResult info(void *, uint32_t *, uint32_t *, uint32_t *, uint32_t *) { return nullptr; }
-uint32_t refNoop(void *) { return 1; }
-MoskResult query(void *, void **, uint32_t, uint32_t) { return moskErrorCreateStandardError(1, MOSK_ERR_NO_INTERFACE); }
+MoskResult info(void *, uint32_t *, uint32_t *, uint32_t *, uint32_t *)
+{
+    return nullptr;
+}
+uint32_t refNoop(void *)
+{
+    return 1;
+}
+MoskResult query(void *, void **, uint32_t, uint32_t)
+{
+    return moskErrorCreateStandardError(1, MOSK_ERR_NO_INTERFACE);
+}
 MoskResult registerComponent(void *self, const char *category, const char *id, void *)
 {
     RecordingRegistrar *r = registrarOf(self);

@@ -1,6 +1,8 @@
 // Choosing, creating and showing frames through the C interface, as the host does.
 #include "frames.h"
 
+#include "frame/windows/framecreation.h"
+
 #include "frame/app/cuiapp.h"
 
 #include <QCoreApplication>
@@ -116,15 +118,15 @@ TEST_F(FrameCreate, NewCodeSwitchIsSetAndClearedByTheHost)
 {
     QtCreateNewCode(1);
     EXPECT_TRUE(Store::instance()->isNewCodeWindow());
-    g_menuCallbackState = 2;
+    Store::setMenuCallbackStage(Store::MenuCallbacksTaken);
     QtCreateNewSpr(1);
     EXPECT_TRUE(Store::instance()->isSprWindow());
-    EXPECT_EQ(g_menuCallbackState, 0);
-    g_menuCallbackState = 2;
+    EXPECT_EQ(Store::menuCallbackStage(), Store::MenuCallbacksOpen);
+    Store::setMenuCallbackStage(Store::MenuCallbacksTaken);
     QtCreateNewEditor(0);
     EXPECT_FALSE(Store::instance()->isNewCodeWindow());
     EXPECT_FALSE(Store::instance()->isEditorWindow());
-    EXPECT_EQ(g_menuCallbackState, 2);
+    EXPECT_EQ(Store::menuCallbackStage(), Store::MenuCallbacksTaken);
 }
 
 TEST_F(FrameCreate, TranslationsAreInstalledByTheFirstFrameOnly)
@@ -166,7 +168,7 @@ TEST_F(FrameCreate, ShowWithoutDockingSizesTheTopLevelWindow)
     EXPECT_EQ(topLevel.size(), QSize(500, 250));
     EXPECT_TRUE(store->isDockingWindow());
     EXPECT_TRUE(capture.contains(
-        "ASSERT: \"store->isDockingWindow()\" in file frame/windows/mainframe.cpp"));
+        "ASSERT: \"store->isDockingWindow()\" in file frame/windows/framecreation.cpp"));
 
     store->setTopGeometry(QRect(40, 50, 300, 200));
     store->setDockingWindow(false);

@@ -26,7 +26,8 @@ inline void addRef(void *object)
 
 // getInterfaceInfo's answer: each out word only where the caller passed a pointer.
 inline void writeInterfaceInfo(uint32_t id, uint32_t version1, uint32_t version2, uint32_t *outId,
-                               uint32_t *outVersion1, uint32_t *outVersion2, uint32_t *outVersion3)
+                               uint32_t *outVersion1, uint32_t *outVersion2, uint32_t *outVersion3,
+                               uint32_t version3 = 0)
 {
     if (outId)
         *outId = id;
@@ -35,7 +36,7 @@ inline void writeInterfaceInfo(uint32_t id, uint32_t version1, uint32_t version2
     if (outVersion2)
         *outVersion2 = version2;
     if (outVersion3)
-        *outVersion3 = 0;
+        *outVersion3 = version3;
 }
 
 // The text of an error's description; empty for null.
@@ -99,9 +100,27 @@ struct EmptyMutex
     void unlock() {}
 };
 
-// Reference-counted broker object: starts with one reference, deletes itself at the last
-// Release, and answers QueryInterface from the table its faces enter themselves into.
-template<typename Mutex>
+// Lifetime policies of a broker object.
+// DeleteOnLastRelease: starts with the creator's reference and deletes itself at the last
+// Release.
+struct DeleteOnLastRelease
+{
+    static constexpr uint32_t initialCount = 1;
+    static constexpr bool deletes = true;
+};
+
+// Static: owned by something else (a static, the caller's stack) and never deleted through
+// its count. The count starts at 0, a Release at 0 leaves it at 0, and reaching 0 calls
+// lastReleased() instead of deleting.
+struct Static
+{
+    static constexpr uint32_t initialCount = 0;
+    static constexpr bool deletes = false;
+};
+
+// Reference-counted broker object that answers QueryInterface from the table its faces enter
+// themselves into; the Lifetime policy decides what the last Release does.
+template<typename Mutex, typename Lifetime = DeleteOnLastRelease>
 class Object
 {
 public:
@@ -121,10 +140,18 @@ public:
     virtual uint32_t Release()
     {
         m_lock.lock();
+        if (!Lifetime::deletes && m_refCount == 0) {
+            m_lock.unlock();
+            return 0;
+        }
         const uint32_t count = --m_refCount;
         m_lock.unlock();
-        if (count == 0)
-            delete this;
+        if (count == 0) {
+            if constexpr (Lifetime::deletes)
+                delete this;
+            else
+                lastReleased();
+        }
         return count;
     }
 
@@ -150,15 +177,20 @@ public:
 
     uint32_t refCount() const { return m_refCount; }
 
+protected:
+    // Static lifetime only: the count has just dropped to 0.
+    virtual void lastReleased() {}
+
 private:
     Mutex m_lock;
-    uint32_t m_refCount = 1;
+    uint32_t m_refCount = Lifetime::initialCount;
     std::map<uint32_t, std::pair<uint32_t, void *>> m_interfaces;
 };
 
 // A face: the C interface structure embedded in its outer object. The outer object fills the
 // face's table of operations, starting it with MOSK_FACE_BASE(FaceType).
-template<typename Outer, typename Interface, uint32_t Id, uint32_t Version1, uint32_t Version2>
+template<typename Outer, typename Interface, uint32_t Id, uint32_t Version1, uint32_t Version2,
+         uint32_t Version3 = 0>
 struct Implements : Interface
 {
     Implements(Outer *outer, const decltype(Interface::ops) ops) : outer(outer)
@@ -176,7 +208,7 @@ struct Implements : Interface
     static MoskResult getInterfaceInfo(void *, uint32_t *id, uint32_t *v1, uint32_t *v2,
                                        uint32_t *v3)
     {
-        writeInterfaceInfo(Id, Version1, Version2, id, v1, v2, v3);
+        writeInterfaceInfo(Id, Version1, Version2, id, v1, v2, v3, Version3);
         return nullptr;
     }
     static uint32_t addRef(void *self) { return outerOf(self)->AddRef(); }

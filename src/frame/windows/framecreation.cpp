@@ -1,0 +1,134 @@
+#include "frame/windows/framecreation.h"
+
+#include "frame/app/cuiapp.h"
+#include "frame/core/softcheck.h"
+#include "frame/services/cuii18n.h"
+#include "frame/windows/frameimages.h"
+#include "frame/windows/mainframe.h"
+#include "frame/windows/store.h"
+
+#include <QIcon>
+
+namespace tesk::frame {
+
+namespace {
+
+using Bar = FrameKind::StatusBar;
+const FrameKind kMainKind{"KSO MainWindow", true, 0, Bar::Full, true, false, MainWindow::MainKind};
+const FrameKind kSprKind{
+    "KSO SPR Window", true, 1, Bar::Full, false, false, MainWindow::ProblemReportKind};
+const FrameKind kAnalysisKind{"KSO Analysis Window",   true, 10, Bar::Message, true, true,
+                              MainWindow::AnalysisKind};
+const FrameKind kSettingsKind{"KSO Settings Window",   false, 11, Bar::Bare, false, false,
+                              MainWindow::SettingsKind};
+
+void (*g_translationInstaller)() = &cuiInstallTranslations;
+bool g_translationsPending = true;
+
+void installTranslationsOnce()
+{
+    if (!g_translationsPending)
+        return;
+    g_translationsPending = false;
+    if (g_translationInstaller)
+        g_translationInstaller();
+}
+
+void furnish(MainWindow *window, const FrameKind &kind)
+{
+    if (kind.colourIcon)
+        window->createColourIcon();
+    window->setWindowIcon(kind.smallIcon ? QIcon(images::windowIcon(images::IconSize::Small))
+                                         : images::windowIconSet());
+    switch (kind.statusBar) {
+    case Bar::Full:
+        window->createFullStatusBar();
+        break;
+    case Bar::Message:
+        window->createMessageStatusBar();
+        break;
+    case Bar::Bare:
+        window->createBareStatusBar();
+        break;
+    }
+}
+
+MainWindow *buildFrame(const QString &name, TeskHandle frameContext, CuiFrameRecord *record)
+{
+    const FrameKind &kind = frameKindFor(name, Store::instance()->isSprWindow());
+    if (record)
+        record->result = 0;
+    auto *window = new MainWindow(nullptr, kind.objectName);
+    window->setAttribute(Qt::WA_DeleteOnClose, kind.destructiveClose);
+    if (record)
+        window->setEncodingChoice(record->encodingChoice == 1, record->initialEncoding);
+    window->createMenus(kind.menuTableKind);
+    furnish(window, kind);
+    window->setWindowKind(kind.windowKind);
+    Store::setCurrentMainWindow(window);
+    window->setWindowTitle(name);
+    window->setWindowBoxHandle(frameContext);
+    return window;
+}
+
+} // namespace
+
+const FrameKind &frameKindFor(const QString &name, bool sprWindow)
+{
+    if (sprWindow)
+        return kSprKind;
+    if (name == QLatin1String("Analysis"))
+        return kAnalysisKind;
+    if (name == QLatin1String("Settings Window"))
+        return kSettingsKind;
+    return kMainKind;
+}
+
+void setTranslationInstallerForTest(void (*installer)())
+{
+    g_translationInstaller = installer;
+    g_translationsPending = true;
+}
+
+TeskHandle createFrame(const char *name, TeskHandle frameContext, CuiFrameRecord *record)
+{
+    installTranslationsOnce();
+    Store *store = Store::instance();
+    if (store->isNewCodeWindow())
+        buildFrame(QString::fromLatin1(name ? name : ""), frameContext, record);
+    MainWindow *current = Store::currentMainWindow();
+    if (store->isEditorWindow() && current)
+        current->removeColourIcon();
+    // Without a window asked for, there may be none to answer with.
+    if (!current)
+        return 0;
+    current->hide();
+    tesk::app::setFrameCreated(true);
+    return static_cast<TeskHandle>(current->winId());
+}
+
+void showFrame()
+{
+    Store *store = Store::existing();
+    if (!TESK_CHECK(store))
+        return;
+    MainWindow *current = Store::currentMainWindow();
+    if (current && store->isDockingWindow()) {
+        current->show();
+        return;
+    }
+    if (!store->isDockingWindow()) {
+        TESK_CHECK(store->isDockingWindow());
+        if (QMainWindow *topLevel = Store::currentTopLevelWindow()) {
+            if (store->isTopGeometryPending()) {
+                topLevel->setGeometry(store->topGeometry());
+                store->clearTopGeometryPending();
+            } else {
+                topLevel->resize(500, 250);
+            }
+        }
+    }
+    store->setDockingWindow(true);
+}
+
+} // namespace tesk::frame

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "frame/windows/mainframe.h"
+
+#include <tesk/tesk_frame.h>
+
+#include <QString>
+
+// Frame creation: the host chooses the kind of the next window, then asks for the frame.
+namespace tesk::frame {
+
+struct FrameKind
+{
+    const char *objectName;
+    bool destructiveClose;
+    int menuTableKind;
+    enum class StatusBar { Full, Message, Bare } statusBar;
+    bool colourIcon;
+    bool smallIcon;
+    MainWindow::WindowKind windowKind;
+};
+
+// The kind for a frame name under the store's switches.
+const FrameKind &frameKindFor(const QString &name, bool sprWindow);
+
+// Builds the next frame when the host asked for one; the native handle of the current main
+// window, or 0 when there is none.
+TeskHandle createFrame(const char *name, TeskHandle frameContext, CuiFrameRecord *record);
+void showFrame();
+
+// Tests put their own installer in place and re-arm the once-only installation.
+void setTranslationInstallerForTest(void (*installer)());
+
+} // namespace tesk::frame
