@@ -15,7 +15,7 @@ const quint32 inGroupFlags = REG_FLAG_IN_GROUP | REG_FLAG_IN_GROUP_2;
 
 bool makesPlainItem(quint32 type)
 {
-    return type <= 10 && type != 6 && type != REG_TYPE_ENUMERATED;
+    return type <= REG_TYPE_LAST && type != REG_TYPE_NO_ITEM && type != REG_TYPE_ENUMERATED;
 }
 
 } // namespace
@@ -107,7 +107,7 @@ const RegEnumTable *RegData::enumTableFor(RegDataRecord &record,
     if (record.type != REG_TYPE_ENUMERATED)
         return nullptr;
     if (record.tableIndex >= m_enumTables.size()) {
-        record.type = 0;
+        record.type = REG_TYPE_RADIX_16;
         return nullptr;
     }
     const RegEnumTable *table = m_enumTables[record.tableIndex].get();

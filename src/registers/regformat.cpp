@@ -3,6 +3,8 @@
 #include "frame/core/inplaceedit.h"
 #include "registers/regdataitem.h"
 
+#include <tesk/tesk_registers.h>
+
 #include <glyphon/glyphon.h>
 
 #include <QFont>
@@ -56,13 +58,13 @@ InitialFormat initialFormat(const RegDataItem &item)
     }
     const int width = item.width();
     switch (item.type()) {
-    case 7:
+    case REG_TYPE_FLOAT_32:
         return {QStringLiteral("fp_32"), 32, false};
-    case 8:
+    case REG_TYPE_FLOAT_64:
         return {QStringLiteral("fp_64"), 64, false};
-    case 2:
+    case REG_TYPE_BINARY:
         return {QStringLiteral("Binary_%1").arg(width), width, false};
-    case 10:
+    case REG_TYPE_HEX_8:
         return {QStringLiteral("Hex_8"), 8, false};
     default:
         break;
@@ -76,11 +78,11 @@ InitialFormat initialFormat(const RegDataItem &item)
 int radixOf(quint32 type)
 {
     switch (type) {
-    case 0:
+    case REG_TYPE_RADIX_16:
         return 16;
-    case 1:
+    case REG_TYPE_RADIX_10:
         return 10;
-    case 3:
+    case REG_TYPE_RADIX_2:
         return 2;
     default:
         return 0;
@@ -135,7 +137,7 @@ void RegFormat::chooseInitialFormat(const RegDataItem &item)
 {
     const InitialFormat initial = initialFormat(item);
     m_nameFormat = initial.byName;
-    if (!initial.byName && (item.type() == 7 || item.type() == 8))
+    if (!initial.byName && (item.type() == REG_TYPE_FLOAT_32 || item.type() == REG_TYPE_FLOAT_64))
         m_rawHexInput = 0;
     describe(m_data, m_value, initial.bits, initial.typeName);
     engine().updateFormat(&m_data);

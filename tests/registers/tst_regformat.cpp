@@ -117,21 +117,22 @@ TEST_F(RegFormatTest, TheInitialFormatComesFromNameThenType)
         int bits;
         bool byName;
     } cases[] = {
-        {"CTRL", 0, 8, "@CP15_CONTROL", "cp15_control", 32, true},
-        {"BIST", 0, 8, "@CP15_BIST_CONTROL", "cp15_bist_control", 32, true},
-        {"CPSR", 0, 8, nullptr, "psr", 32, true},
-        {"xPSR", 0, 8, nullptr, "xpsr", 32, true},
-        {"SR", 7, 8, nullptr, "sr", 32, true},
-        {"EMR", 0, 8, nullptr, "emr", 32, true},
-        {"psr", 0, 8, nullptr, "hex_32", 32, false}, // names compare case-sensitively
-        {"S0", 7, 10, nullptr, "fp_32", 32, false},
-        {"D0", 8, 20, nullptr, "fp_64", 64, false},
-        {"FLAGS", 2, 12, nullptr, "Binary_12", 12, false},
-        {"B", 10, 2, nullptr, "Hex_8", 8, false},
-        {"R0", 0, 8, nullptr, "hex_32", 32, false},
-        {"R1", 0, 12, nullptr, "hex_64", 64, false},
-        {"Q0", 0, 17, nullptr, "hex_128", 128, false},
-        {"H", 1, 2, nullptr, "hex_8", 8, false},
+        {"CTRL", REG_TYPE_RADIX_16, 8, "@CP15_CONTROL", "cp15_control", 32, true},
+        {"BIST", REG_TYPE_RADIX_16, 8, "@CP15_BIST_CONTROL", "cp15_bist_control", 32, true},
+        {"CPSR", REG_TYPE_RADIX_16, 8, nullptr, "psr", 32, true},
+        {"xPSR", REG_TYPE_RADIX_16, 8, nullptr, "xpsr", 32, true},
+        {"SR", REG_TYPE_FLOAT_32, 8, nullptr, "sr", 32, true},
+        {"EMR", REG_TYPE_RADIX_16, 8, nullptr, "emr", 32, true},
+        {"psr", REG_TYPE_RADIX_16, 8, nullptr, "hex_32", 32,
+         false}, // names compare case-sensitively
+        {"S0", REG_TYPE_FLOAT_32, 10, nullptr, "fp_32", 32, false},
+        {"D0", REG_TYPE_FLOAT_64, 20, nullptr, "fp_64", 64, false},
+        {"FLAGS", REG_TYPE_BINARY, 12, nullptr, "Binary_12", 12, false},
+        {"B", REG_TYPE_HEX_8, 2, nullptr, "Hex_8", 8, false},
+        {"R0", REG_TYPE_RADIX_16, 8, nullptr, "hex_32", 32, false},
+        {"R1", REG_TYPE_RADIX_16, 12, nullptr, "hex_64", 64, false},
+        {"Q0", REG_TYPE_RADIX_16, 17, nullptr, "hex_128", 128, false},
+        {"H", REG_TYPE_RADIX_10, 2, nullptr, "hex_8", 8, false},
     };
     for (const auto &c : cases) {
         const auto f = format(c.name, c.type, c.width, c.fullName);
@@ -142,11 +143,11 @@ TEST_F(RegFormatTest, TheInitialFormatComesFromNameThenType)
         EXPECT_EQ(f->isRawHexInput(), !QLatin1String(c.format).startsWith(QLatin1String("fp")))
             << c.name;
     }
-    EXPECT_EQ(format("A", 0, 8)->radix(), 16);
-    EXPECT_EQ(format("B", 1, 8)->radix(), 10);
-    EXPECT_EQ(format("C", 3, 8)->radix(), 2);
+    EXPECT_EQ(format("A", REG_TYPE_RADIX_16, 8)->radix(), 16);
+    EXPECT_EQ(format("B", REG_TYPE_RADIX_10, 8)->radix(), 10);
+    EXPECT_EQ(format("C", REG_TYPE_RADIX_2, 8)->radix(), 2);
     EXPECT_EQ(format("D", 9, 8)->radix(), 0);
-    EXPECT_EQ(format("E", 0, 8)->objectName(), QLatin1String("RegFormat <Core.E>"));
+    EXPECT_EQ(format("E", REG_TYPE_RADIX_16, 8)->objectName(), QLatin1String("RegFormat <Core.E>"));
 }
 
 TEST_F(RegFormatTest, AnOverrideTableGivesTheBitSize)
@@ -158,7 +159,7 @@ TEST_F(RegFormatTest, AnOverrideTableGivesTheBitSize)
 
 TEST_F(RegFormatTest, RawTextIsHexadecimalWithOrWithoutPrefix)
 {
-    const auto f = format("R0", 0, 8);
+    const auto f = format("R0", REG_TYPE_RADIX_16, 8);
     EXPECT_EQ(f->text(), QLatin1String("0x00000000"));
     for (const char *text : {"ff", "0xff", "0XFF", " FF "}) {
         f->setText(QStringLiteral("0"), true);
@@ -173,7 +174,7 @@ TEST_F(RegFormatTest, RawTextIsHexadecimalWithOrWithoutPrefix)
 
 TEST_F(RegFormatTest, WideRawTextFillsAllSixteenBytes)
 {
-    const auto q = format("Q0", 0, 34);
+    const auto q = format("Q0", REG_TYPE_RADIX_16, 34);
     const QString text = QStringLiteral("0x0123456789abcdeffedcba9876543210");
     EXPECT_EQ(q->setText(text, true), text);
     EXPECT_EQ(low64(*q), 0xfedcba9876543210u);
@@ -210,7 +211,7 @@ TEST_F(RegFormatTest, TheHexTextKeepsEveryBitAndReadsBack)
         f->setText(QLatin1String(c.value), true);
         EXPECT_EQ(f->hexText(), QLatin1String(c.hex)) << c.name;
         EXPECT_EQ(f->rawText(), QLatin1String(c.hex)) << c.name;
-        const auto copy = format("COPY", 0, c.width);
+        const auto copy = format("COPY", REG_TYPE_RADIX_16, c.width);
         EXPECT_TRUE(copy->setTextFormatted(f->hexText(), true));
         EXPECT_EQ(std::memcmp(copy->value(), f->value(), RegFormat::valueBytes), 0) << c.name;
     }
@@ -225,7 +226,7 @@ TEST_F(RegFormatTest, TheHexTextKeepsEveryBitAndReadsBack)
 
 TEST_F(RegFormatTest, FormattedTextIsReadByTheRegistersFormat)
 {
-    const auto psr = format("CPSR", 0, 8);
+    const auto psr = format("CPSR", REG_TYPE_RADIX_16, 8);
     EXPECT_TRUE(psr->text().startsWith(QLatin1String("0x00000000 n z c v")));
     EXPECT_TRUE(psr->setTextFormatted(QStringLiteral("0x600000d3"), false));
     EXPECT_EQ(low64(*psr), 0x600000d3u);
@@ -240,7 +241,7 @@ TEST_F(RegFormatTest, FormattedTextIsReadByTheRegistersFormat)
     EXPECT_EQ(low64(*psr), 0x600000d3u);
 
     // Values wider than 64 bits parse whole.
-    const auto q = format("Q1", 0, 32);
+    const auto q = format("Q1", REG_TYPE_RADIX_16, 32);
     const QString wide = QStringLiteral("0x00112233445566778899aabbccddeeff");
     EXPECT_TRUE(q->setTextFormatted(wide, false));
     EXPECT_EQ(q->text(), wide);
@@ -249,7 +250,7 @@ TEST_F(RegFormatTest, FormattedTextIsReadByTheRegistersFormat)
 
 TEST_F(RegFormatTest, FloatingPointRegistersReadDecimalText)
 {
-    const auto s = format("S0", 7, 10);
+    const auto s = format("S0", REG_TYPE_FLOAT_32, 10);
     EXPECT_EQ(s->setText(QStringLiteral(" -1.5 "), false), QLatin1String("-1.5"));
     float f;
     std::memcpy(&f, s->value(), sizeof f);
@@ -258,14 +259,14 @@ TEST_F(RegFormatTest, FloatingPointRegistersReadDecimalText)
     EXPECT_EQ(s->hexText(), QLatin1String("0xbfc00000"));
     EXPECT_EQ(s->setText(QStringLiteral("nonsense"), false), QLatin1String("-1.5"));
 
-    const auto d = format("D0", 8, 20);
+    const auto d = format("D0", REG_TYPE_FLOAT_64, 20);
     EXPECT_EQ(d->setText(QStringLiteral("0.1"), false), QLatin1String("0.1"));
     EXPECT_EQ(d->hexText(), QLatin1String("0x3fb999999999999a"));
 }
 
 TEST_F(RegFormatTest, AMenuOptionChangesTheFormat)
 {
-    const auto f = format("R0", 0, 8);
+    const auto f = format("R0", REG_TYPE_RADIX_16, 8);
     f->setText(QStringLiteral("ffffffff"), true);
     QMenu menu;
     KMediator_Display *display = KMediator_Display::get_Instance();
@@ -317,7 +318,7 @@ struct EditorAnswer
 
 TEST_F(RegFormatTest, AnInPlaceEditIsAcceptedThroughTheModalSeam)
 {
-    const auto f = format("R0", 0, 8);
+    const auto f = format("R0", REG_TYPE_RADIX_16, 8);
     QLabel label(QStringLiteral("0x00000000"));
     label.resize(80, 20);
     label.show();
@@ -335,7 +336,7 @@ TEST_F(RegFormatTest, AnInPlaceEditIsAcceptedThroughTheModalSeam)
 
 TEST_F(RegFormatTest, ACancelledOrRefusedEditChangesNothing)
 {
-    const auto f = format("R0", 0, 8);
+    const auto f = format("R0", REG_TYPE_RADIX_16, 8);
     f->setText(QStringLiteral("7"), true);
     QLabel label;
     label.resize(80, 20);
@@ -359,7 +360,7 @@ TEST_F(RegFormatTest, ACancelledOrRefusedEditChangesNothing)
 
 TEST_F(RegFormatTest, HelpInTheEditorAsksForTheFormattingTopic)
 {
-    const auto f = format("R0", 0, 8);
+    const auto f = format("R0", REG_TYPE_RADIX_16, 8);
     QLabel label;
     label.show();
     QSignalSpy help(KMediator_Display::get_Instance(), &KMediator_Display::help);
@@ -376,7 +377,7 @@ TEST_F(RegFormatTest, HelpInTheEditorAsksForTheFormattingTopic)
 
 TEST_F(RegFormatTest, AFormatDeletedDuringItsEditIsLeftAlone)
 {
-    auto f = format("R0", 0, 8);
+    auto f = format("R0", REG_TYPE_RADIX_16, 8);
     QLabel label;
     label.show();
     testhost::ModalAnswers answers;
