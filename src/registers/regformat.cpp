@@ -123,7 +123,7 @@ RegFormat::RegFormat(const RegDataItem &item, KMediator_Format *engine, const QF
     KMediator_Display *display = KMediator_Display::get_Instance();
     display->set_fontLabel(labelFont);
     display->set_fontValue(valueFont);
-    setText(item.valueText(), m_rawHexInput);
+    setText(item.valueText(), inputSource());
 }
 
 RegFormat::~RegFormat() = default;
@@ -166,9 +166,9 @@ void RegFormat::reformat()
     engine().get_dataValue(&m_data, m_text);
 }
 
-QString RegFormat::setText(const QString &text, bool raw)
+QString RegFormat::setText(const QString &text, TextSource source)
 {
-    if (raw) {
+    if (source == TextSource::Raw) {
         if (readRaw(text, m_value))
             reformat();
         else
@@ -187,11 +187,11 @@ QString RegFormat::setText(const QString &text, bool raw)
     return m_text;
 }
 
-bool RegFormat::setTextFormatted(const QString &text, bool useRaw)
+bool RegFormat::setTextFormatted(const QString &text, TextSource source)
 {
     unsigned char scratch[valueBytes];
     std::memcpy(scratch, m_value, valueBytes);
-    if (useRaw) {
+    if (source == TextSource::Raw) {
         if (!readRaw(text, scratch))
             return false;
     } else {
