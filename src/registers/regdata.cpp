@@ -10,8 +10,8 @@
 
 namespace {
 
-const quint32 groupHeadFlags = REG_FLAG_GROUP_HEAD | REG_FLAG_GROUP_HEAD_2;
-const quint32 inGroupFlags = REG_FLAG_IN_GROUP | REG_FLAG_IN_GROUP_2;
+const quint32 kGroupHeadFlags = REG_FLAG_GROUP_HEAD | REG_FLAG_GROUP_HEAD_2;
+const quint32 kInGroupFlags = REG_FLAG_IN_GROUP | REG_FLAG_IN_GROUP_2;
 
 bool makesPlainItem(quint32 type)
 {
@@ -92,9 +92,9 @@ QString RegData::composeFullName(const QString &name) const
 
 void RegData::applyGroupRule(quint32 flags, const QString &name)
 {
-    if (flags & groupHeadFlags)
+    if (flags & kGroupHeadFlags)
         m_group = name;
-    else if (!(flags & inGroupFlags))
+    else if (!(flags & kInGroupFlags))
         m_group.clear();
 }
 

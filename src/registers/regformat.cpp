@@ -95,7 +95,7 @@ int bitsOfName(const QString &typeName, int fallback)
     const qsizetype underscore = typeName.lastIndexOf(QLatin1Char('_'));
     bool ok = false;
     const int bits = underscore < 0 ? 0 : QStringView(typeName).mid(underscore + 1).toInt(&ok);
-    return ok && bits >= 1 && bits <= RegFormat::valueBytes * 8 ? bits : fallback;
+    return ok && bits >= 1 && bits <= RegFormat::kValueBytes * 8 ? bits : fallback;
 }
 
 // A value over the given bytes, sized and typed.
@@ -119,7 +119,7 @@ RegFormat::RegFormat(const RegDataItem &item, KMediator_Format *engine, const QF
     setObjectName(QStringLiteral("RegFormat <") + item.fullName() + QLatin1Char('>'));
     m_text.reserve(50);
     chooseInitialFormat(item);
-    describe(m_raw, m_value, valueBytes * 8, QStringLiteral("hex_128"));
+    describe(m_raw, m_value, kValueBytes * 8, QStringLiteral("hex_128"));
     KMediator_Display *display = KMediator_Display::get_Instance();
     display->set_fontLabel(labelFont);
     display->set_fontValue(valueFont);
@@ -189,8 +189,8 @@ QString RegFormat::setText(const QString &text, TextSource source)
 
 bool RegFormat::setTextFormatted(const QString &text, TextSource source)
 {
-    unsigned char scratch[valueBytes];
-    std::memcpy(scratch, m_value, valueBytes);
+    unsigned char scratch[kValueBytes];
+    std::memcpy(scratch, m_value, kValueBytes);
     if (source == TextSource::Raw) {
         if (!readRaw(text, scratch))
             return false;
@@ -200,7 +200,7 @@ bool RegFormat::setTextFormatted(const QString &text, TextSource source)
         if (!engine().set_dataValue(&parsed, text))
             return false;
     }
-    std::memcpy(m_value, scratch, valueBytes);
+    std::memcpy(m_value, scratch, kValueBytes);
     reformat();
     return true;
 }

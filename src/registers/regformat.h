@@ -18,7 +18,7 @@ class RegFormat final : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int valueBytes = 16;
+    static constexpr int kValueBytes = 16;
 
     // How a text is read: as a hexadecimal number of up to 128 bits, or as the format reads it.
     enum class TextSource { Formatted, Raw };
@@ -65,7 +65,7 @@ private:
     void reformat();
     QString formatAs(const QString &typeName, int bits);
 
-    unsigned char m_value[valueBytes] = {};
+    unsigned char m_value[kValueBytes] = {};
     QString m_text;
     qint32 m_radix = 0;
     quint8 m_nameFormat = 0;

@@ -216,7 +216,7 @@ TEST_F(RegFormatTest, TheHexTextKeepsEveryBitAndReadsBack)
         EXPECT_EQ(f->rawText(), QLatin1String(c.hex)) << c.name;
         const auto copy = format("COPY", REG_TYPE_RADIX_16, c.width);
         EXPECT_TRUE(copy->setTextFormatted(f->hexText(), Raw));
-        EXPECT_EQ(std::memcmp(copy->value(), f->value(), RegFormat::valueBytes), 0) << c.name;
+        EXPECT_EQ(std::memcmp(copy->value(), f->value(), RegFormat::kValueBytes), 0) << c.name;
     }
     // A 96-bit register: "0x" and 24 digits, which the raw path reads back.
     RegFormat w96(sizedByOverride("W96", 96, 24), &engine, QFont(), QFont());

@@ -13,7 +13,7 @@ namespace {
 
 using tesk::system::ModalSeam;
 
-const char *const loadCaption = "Unable to Load the Help System";
+const char *const kLoadCaption = "Unable to Load the Help System";
 
 void warn(const QString &caption, const QString &text)
 {
@@ -26,7 +26,7 @@ CuiHelpSystem *helpSystem()
 {
     CuiHelpSystem *help = CuiHelpSystem::instance();
     if (!help) {
-        warn(QString::fromLatin1(loadCaption),
+        warn(QString::fromLatin1(kLoadCaption),
              QStringLiteral("Internal Error (help object could not be created)\n\nPlease report "
                             "this information to your\nhelp file vendor."));
     }
@@ -58,7 +58,7 @@ int describe(int32_t *contextId, char **text, uint32_t bufferSize)
         *contextId = help->contextId();
     const QByteArray path = help->topicText().toLatin1();
     if (uint64_t(path.size()) + 1 > bufferSize) {
-        warn(QString::fromLatin1(loadCaption),
+        warn(QString::fromLatin1(kLoadCaption),
              QStringLiteral("Internal Error (caught filename buffer overrun)\n\nPlease report "
                             "this information to your\nhelp file vendor."));
         return TESK_HELPDESC_NOTHING;
