@@ -141,7 +141,7 @@ void BM_UpdateAndFormatRegisters(benchmark::State &state)
         RegFormat *format = formats[i].get();
         QObject::connect(items[i].get(), qOverload<const QString &>(&RegDataItem::sigDataChanged),
                          format, [format, &formatted](const QString &text) {
-                             format->setText(text, format->isRawHexInput());
+                             format->setText(text, format->inputSource());
                              ++formatted;
                          });
     }
@@ -171,7 +171,7 @@ void BM_FormatRegisters(benchmark::State &state)
         texts << QString::number(0x9e3779b9u ^ unsigned(i), 16);
     for (auto _ : state) {
         for (int i = 0; i < registerCount; ++i)
-            formats[i]->setText(texts[i], true);
+            formats[i]->setText(texts[i], RegFormat::TextSource::Raw);
     }
     countRegisters(state);
     formats.clear();

@@ -95,13 +95,13 @@ void describe(const RegisterExports &e, uint32_t id)
     for (int16_t i = 0; i < 16; ++i) {
         // R0 heads a group of the eight low registers.
         const uint32_t flags = i == 0 ? REG_FLAG_GROUP_HEAD : (i < 8 ? REG_FLAG_IN_GROUP : 0);
-        RegDataRecord r = itemRecord(names[i], flags, 0, i);
+        RegDataRecord r = itemRecord(names[i], flags, REG_TYPE_RADIX_16, i);
         made += e.add(id, &r);
     }
     RegDataRecord status = viewRecord("Status");
     e.add(id, &status);
-    RegDataRecord cpsr = itemRecord("CPSR", 0, 0, 16);
-    RegDataRecord s0 = itemRecord("S0", 0, 7, 17);
+    RegDataRecord cpsr = itemRecord("CPSR", 0, REG_TYPE_RADIX_16, 16);
+    RegDataRecord s0 = itemRecord("S0", 0, REG_TYPE_FLOAT_32, 17);
     RegDataRecord mode = itemRecord("MODE", 0, REG_TYPE_ENUMERATED, 18);
     for (RegDataRecord *r : {&cpsr, &s0, &mode})
         made += e.add(id, r);

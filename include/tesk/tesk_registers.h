@@ -30,8 +30,19 @@ enum {
 };
 
 /* Type codes: 5 is enumerated; 0-4 and 7-10 are value text; 6 and above 10 make no item.
-   7 and 8 are 32- and 64-bit floating point, 2 binary, 10 an 8-bit value. */
-enum { REG_TYPE_ENUMERATED = 5 };
+   The radix codes name the base the value text is read in. */
+enum {
+    REG_TYPE_RADIX_16 = 0,
+    REG_TYPE_RADIX_10 = 1,
+    REG_TYPE_BINARY = 2,   /* shown as a bit pattern as wide as the value */
+    REG_TYPE_RADIX_2 = 3,
+    REG_TYPE_ENUMERATED = 5,
+    REG_TYPE_NO_ITEM = 6,
+    REG_TYPE_FLOAT_32 = 7,
+    REG_TYPE_FLOAT_64 = 8,
+    REG_TYPE_HEX_8 = 10,   /* an 8-bit value */
+    REG_TYPE_LAST = 10     /* codes above make no item */
+};
 
 /* The record of CuiRegPaneDataAdd and CuiRegPaneDataUpdate. The library copies what it needs
    during the call; it writes only the type field (an enumerated register whose table index

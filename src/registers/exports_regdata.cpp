@@ -7,35 +7,31 @@
 
 int CuiRegPaneDataCreate(uint32_t id)
 {
-    return tesk::guarded("CuiRegPaneDataCreate", 0,
-                         [id] { return RegDataSets::instance().create(id) ? 1 : 0; });
+    return TESK_GUARDED(0, [id] { return RegDataSets::instance().create(id) ? 1 : 0; });
 }
 
 int CuiRegPaneDataTestOfExistence(uint32_t id)
 {
-    return tesk::guarded("CuiRegPaneDataTestOfExistence", 0,
-                         [id] { return RegDataSets::instance().exists(id) ? 1 : 0; });
+    return TESK_GUARDED(0, [id] { return RegDataSets::instance().exists(id) ? 1 : 0; });
 }
 
 int CuiRegPaneDataAdd(uint32_t id, RegDataRecord *record)
 {
     if (!record)
         return 0;
-    return tesk::guarded("CuiRegPaneDataAdd", 0,
-                         [&] { return RegDataSets::instance().add(id, *record); });
+    return TESK_GUARDED(0, [&] { return RegDataSets::instance().add(id, *record); });
 }
 
 int CuiRegPaneDataUpdate(uint32_t id, RegDataRecord *record)
 {
     if (!record)
         return 0;
-    return tesk::guarded("CuiRegPaneDataUpdate", 0,
-                         [&] { return RegDataSets::instance().update(id, *record); });
+    return TESK_GUARDED(0, [&] { return RegDataSets::instance().update(id, *record); });
 }
 
 uint32_t CuiRegPaneGetNumLines(uint32_t id)
 {
-    return tesk::guarded("CuiRegPaneGetNumLines", 0u, [id] {
+    return TESK_GUARDED(0u, [id] {
         const RegData *data = RegDataSets::instance().find(id);
         return data ? data->lineCount() : 0u;
     });
@@ -43,7 +39,7 @@ uint32_t CuiRegPaneGetNumLines(uint32_t id)
 
 int CuiRegPaneSetNumLines(uint32_t id, uint32_t count)
 {
-    return tesk::guarded("CuiRegPaneSetNumLines", 0, [id, count] {
+    return TESK_GUARDED(0, [id, count] {
         RegData *data = RegDataSets::instance().find(id);
         if (!data)
             return 0;

@@ -10,12 +10,12 @@
 
 namespace {
 
-const quint32 groupHeadFlags = REG_FLAG_GROUP_HEAD | REG_FLAG_GROUP_HEAD_2;
-const quint32 inGroupFlags = REG_FLAG_IN_GROUP | REG_FLAG_IN_GROUP_2;
+const quint32 kGroupHeadFlags = REG_FLAG_GROUP_HEAD | REG_FLAG_GROUP_HEAD_2;
+const quint32 kInGroupFlags = REG_FLAG_IN_GROUP | REG_FLAG_IN_GROUP_2;
 
 bool makesPlainItem(quint32 type)
 {
-    return type <= 10 && type != 6 && type != REG_TYPE_ENUMERATED;
+    return type <= REG_TYPE_LAST && type != REG_TYPE_NO_ITEM && type != REG_TYPE_ENUMERATED;
 }
 
 } // namespace
@@ -92,9 +92,9 @@ QString RegData::composeFullName(const QString &name) const
 
 void RegData::applyGroupRule(quint32 flags, const QString &name)
 {
-    if (flags & groupHeadFlags)
+    if (flags & kGroupHeadFlags)
         m_group = name;
-    else if (!(flags & inGroupFlags))
+    else if (!(flags & kInGroupFlags))
         m_group.clear();
 }
 
@@ -107,7 +107,7 @@ const RegEnumTable *RegData::enumTableFor(RegDataRecord &record,
     if (record.type != REG_TYPE_ENUMERATED)
         return nullptr;
     if (record.tableIndex >= m_enumTables.size()) {
-        record.type = 0;
+        record.type = REG_TYPE_RADIX_16;
         return nullptr;
     }
     const RegEnumTable *table = m_enumTables[record.tableIndex].get();

@@ -1,16 +1,18 @@
 #include "registers/regenumtable.h"
 
+#include <tesk/tesk_registers.h>
+
 namespace {
 
 quint32 overrideTypeFor(QChar first)
 {
     switch (first.unicode()) {
     case 1:
-        return 1;
+        return REG_TYPE_RADIX_10;
     case 2:
-        return 2;
+        return REG_TYPE_BINARY;
     case 4:
-        return 0;
+        return REG_TYPE_RADIX_16;
     default:
         return 9;
     }

@@ -3,6 +3,8 @@
 #include "frame/core/inplaceedit.h"
 #include "registers/regdataitem.h"
 
+#include <tesk/tesk_registers.h>
+
 #include <glyphon/glyphon.h>
 
 #include <QFont>
@@ -56,13 +58,13 @@ InitialFormat initialFormat(const RegDataItem &item)
     }
     const int width = item.width();
     switch (item.type()) {
-    case 7:
+    case REG_TYPE_FLOAT_32:
         return {QStringLiteral("fp_32"), 32, false};
-    case 8:
+    case REG_TYPE_FLOAT_64:
         return {QStringLiteral("fp_64"), 64, false};
-    case 2:
+    case REG_TYPE_BINARY:
         return {QStringLiteral("Binary_%1").arg(width), width, false};
-    case 10:
+    case REG_TYPE_HEX_8:
         return {QStringLiteral("Hex_8"), 8, false};
     default:
         break;
@@ -76,11 +78,11 @@ InitialFormat initialFormat(const RegDataItem &item)
 int radixOf(quint32 type)
 {
     switch (type) {
-    case 0:
+    case REG_TYPE_RADIX_16:
         return 16;
-    case 1:
+    case REG_TYPE_RADIX_10:
         return 10;
-    case 3:
+    case REG_TYPE_RADIX_2:
         return 2;
     default:
         return 0;
@@ -93,7 +95,7 @@ int bitsOfName(const QString &typeName, int fallback)
     const qsizetype underscore = typeName.lastIndexOf(QLatin1Char('_'));
     bool ok = false;
     const int bits = underscore < 0 ? 0 : QStringView(typeName).mid(underscore + 1).toInt(&ok);
-    return ok && bits >= 1 && bits <= RegFormat::valueBytes * 8 ? bits : fallback;
+    return ok && bits >= 1 && bits <= RegFormat::kValueBytes * 8 ? bits : fallback;
 }
 
 // A value over the given bytes, sized and typed.
@@ -117,11 +119,11 @@ RegFormat::RegFormat(const RegDataItem &item, KMediator_Format *engine, const QF
     setObjectName(QStringLiteral("RegFormat <") + item.fullName() + QLatin1Char('>'));
     m_text.reserve(50);
     chooseInitialFormat(item);
-    describe(m_raw, m_value, valueBytes * 8, QStringLiteral("hex_128"));
+    describe(m_raw, m_value, kValueBytes * 8, QStringLiteral("hex_128"));
     KMediator_Display *display = KMediator_Display::get_Instance();
     display->set_fontLabel(labelFont);
     display->set_fontValue(valueFont);
-    setText(item.valueText(), m_rawHexInput);
+    setText(item.valueText(), inputSource());
 }
 
 RegFormat::~RegFormat() = default;
@@ -135,7 +137,7 @@ void RegFormat::chooseInitialFormat(const RegDataItem &item)
 {
     const InitialFormat initial = initialFormat(item);
     m_nameFormat = initial.byName;
-    if (!initial.byName && (item.type() == 7 || item.type() == 8))
+    if (!initial.byName && (item.type() == REG_TYPE_FLOAT_32 || item.type() == REG_TYPE_FLOAT_64))
         m_rawHexInput = 0;
     describe(m_data, m_value, initial.bits, initial.typeName);
     engine().updateFormat(&m_data);
@@ -164,9 +166,9 @@ void RegFormat::reformat()
     engine().get_dataValue(&m_data, m_text);
 }
 
-QString RegFormat::setText(const QString &text, bool raw)
+QString RegFormat::setText(const QString &text, TextSource source)
 {
-    if (raw) {
+    if (source == TextSource::Raw) {
         if (readRaw(text, m_value))
             reformat();
         else
@@ -185,11 +187,11 @@ QString RegFormat::setText(const QString &text, bool raw)
     return m_text;
 }
 
-bool RegFormat::setTextFormatted(const QString &text, bool useRaw)
+bool RegFormat::setTextFormatted(const QString &text, TextSource source)
 {
-    unsigned char scratch[valueBytes];
-    std::memcpy(scratch, m_value, valueBytes);
-    if (useRaw) {
+    unsigned char scratch[kValueBytes];
+    std::memcpy(scratch, m_value, kValueBytes);
+    if (source == TextSource::Raw) {
         if (!readRaw(text, scratch))
             return false;
     } else {
@@ -198,7 +200,7 @@ bool RegFormat::setTextFormatted(const QString &text, bool useRaw)
         if (!engine().set_dataValue(&parsed, text))
             return false;
     }
-    std::memcpy(m_value, scratch, valueBytes);
+    std::memcpy(m_value, scratch, kValueBytes);
     reformat();
     return true;
 }

@@ -18,7 +18,10 @@ class RegFormat final : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int valueBytes = 16;
+    static constexpr int kValueBytes = 16;
+
+    // How a text is read: as a hexadecimal number of up to 128 bits, or as the format reads it.
+    enum class TextSource { Formatted, Raw };
 
     // The engine is the data set's (none for the built-in data sets); not owned.
     RegFormat(const RegDataItem &item, KMediator_Format *engine, const QFont &labelFont,
@@ -26,11 +29,10 @@ public:
     ~RegFormat() override;
 
     const QString &text() const { return m_text; }
-    // Reads the text (raw: as a hexadecimal number of up to 128 bits; otherwise as the
-    // library reads the format) and returns the new display text.
-    QString setText(const QString &text, bool raw);
+    // Reads the text and returns the new display text.
+    QString setText(const QString &text, TextSource source);
     // Like setText, but text that does not read changes nothing and gives false.
-    bool setTextFormatted(const QString &text, bool useRaw);
+    bool setTextFormatted(const QString &text, TextSource source);
     // Runs the library's in-place editor over the widget; true when an edit was accepted.
     bool editInPlace(QWidget *widget);
     // Applies a format menu entry that the user picked.
@@ -49,7 +51,11 @@ public:
     const unsigned char *value() const { return m_value; }
     int radix() const { return m_radix; }
     bool isNameFormat() const { return m_nameFormat; }
-    bool isRawHexInput() const { return m_rawHexInput; }
+    // How the register's new values and typed texts are read.
+    TextSource inputSource() const
+    {
+        return m_rawHexInput ? TextSource::Raw : TextSource::Formatted;
+    }
 
 private:
     KMediator_Format &engine() const;
@@ -59,7 +65,7 @@ private:
     void reformat();
     QString formatAs(const QString &typeName, int bits);
 
-    unsigned char m_value[valueBytes] = {};
+    unsigned char m_value[kValueBytes] = {};
     QString m_text;
     qint32 m_radix = 0;
     quint8 m_nameFormat = 0;

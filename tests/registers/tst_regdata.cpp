@@ -125,8 +125,8 @@ TEST_F(RegDataTest, RecordsThatMakeNothing)
     EXPECT_EQ(data().items().size(), 1u);
     EXPECT_EQ(item(".Early").ownerView(), nullptr);
     add(viewRecord("Core"));
-    EXPECT_EQ(add(registerRecord("T6", 0, 0, 6)), 0);
-    EXPECT_EQ(add(registerRecord("T11", 0, 0, 11)), 0);
+    EXPECT_EQ(add(registerRecord("T6", 0, 0, REG_TYPE_NO_ITEM)), 0);
+    EXPECT_EQ(add(registerRecord("T11", 0, 0, REG_TYPE_LAST + 1)), 0);
     RegDataRecord other = registerRecord("K");
     other.kind = 2;
     EXPECT_EQ(add(other), 0);
@@ -149,9 +149,9 @@ TEST_F(RegDataTest, EnumerationTablesAreParsed)
     EXPECT_EQ(t[1]->valid, 0);
     EXPECT_EQ(t[1]->overrideType, 9u);
     EXPECT_EQ(t[2]->valid, 0);
-    EXPECT_EQ(t[2]->overrideType, 1u);
+    EXPECT_EQ(t[2]->overrideType, uint32_t(REG_TYPE_RADIX_10));
     EXPECT_EQ(t[2]->bitSize, 12u);
-    EXPECT_EQ(t[3]->overrideType, 0u);
+    EXPECT_EQ(t[3]->overrideType, uint32_t(REG_TYPE_RADIX_16));
     EXPECT_EQ(t[4]->overrideType, 9u);
     EXPECT_EQ(t[5]->values, QVector<quint32>({16, 17, 8}));
     EXPECT_EQ(t[6]->valid, 0); // a missing string keeps the later indices in place
@@ -180,12 +180,12 @@ TEST_F(RegDataTest, EnumeratedRecordsTakeTheirTableOrBecomePlain)
     EXPECT_EQ(item("Core.MODE").valueText(), QLatin1String("!!!!!!!!"));
     EXPECT_EQ(*item("Core.MODE").enumNames(), QStringList({"OFF", "ON"}));
 
-    EXPECT_EQ(past.type, 0u);
+    EXPECT_EQ(past.type, uint32_t(REG_TYPE_RADIX_16));
     EXPECT_EQ(item("Core.PAST").kind(), RegDataItem::Plain);
     EXPECT_EQ(item("Core.PAST").valueText(), QLatin1String("0"));
 
-    EXPECT_EQ(over.type, 1u);
-    EXPECT_EQ(item("Core.OVER").type(), 1u);
+    EXPECT_EQ(over.type, uint32_t(REG_TYPE_RADIX_10));
+    EXPECT_EQ(item("Core.OVER").type(), uint32_t(REG_TYPE_RADIX_10));
     EXPECT_EQ(item("Core.OVER").bitSize(), 12u);
 }
 

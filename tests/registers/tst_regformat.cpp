@@ -29,6 +29,9 @@
 
 namespace {
 
+constexpr RegFormat::TextSource Raw = RegFormat::TextSource::Raw;
+constexpr RegFormat::TextSource Formatted = RegFormat::TextSource::Formatted;
+
 // Registers made through the C interface in a data set of their own, and an engine that has
 // read the installed definitions.
 class RegFormatTest : public ::testing::Test
@@ -108,21 +111,22 @@ TEST_F(RegFormatTest, TheInitialFormatComesFromNameThenType)
         int bits;
         bool byName;
     } cases[] = {
-        {"CTRL", 0, 8, "@CP15_CONTROL", "cp15_control", 32, true},
-        {"BIST", 0, 8, "@CP15_BIST_CONTROL", "cp15_bist_control", 32, true},
-        {"CPSR", 0, 8, nullptr, "psr", 32, true},
-        {"xPSR", 0, 8, nullptr, "xpsr", 32, true},
-        {"SR", 7, 8, nullptr, "sr", 32, true},
-        {"EMR", 0, 8, nullptr, "emr", 32, true},
-        {"psr", 0, 8, nullptr, "hex_32", 32, false}, // names compare case-sensitively
-        {"S0", 7, 10, nullptr, "fp_32", 32, false},
-        {"D0", 8, 20, nullptr, "fp_64", 64, false},
-        {"FLAGS", 2, 12, nullptr, "Binary_12", 12, false},
-        {"B", 10, 2, nullptr, "Hex_8", 8, false},
-        {"R0", 0, 8, nullptr, "hex_32", 32, false},
-        {"R1", 0, 12, nullptr, "hex_64", 64, false},
-        {"Q0", 0, 17, nullptr, "hex_128", 128, false},
-        {"H", 1, 2, nullptr, "hex_8", 8, false},
+        {"CTRL", REG_TYPE_RADIX_16, 8, "@CP15_CONTROL", "cp15_control", 32, true},
+        {"BIST", REG_TYPE_RADIX_16, 8, "@CP15_BIST_CONTROL", "cp15_bist_control", 32, true},
+        {"CPSR", REG_TYPE_RADIX_16, 8, nullptr, "psr", 32, true},
+        {"xPSR", REG_TYPE_RADIX_16, 8, nullptr, "xpsr", 32, true},
+        {"SR", REG_TYPE_FLOAT_32, 8, nullptr, "sr", 32, true},
+        {"EMR", REG_TYPE_RADIX_16, 8, nullptr, "emr", 32, true},
+        {"psr", REG_TYPE_RADIX_16, 8, nullptr, "hex_32", 32,
+         false}, // names compare case-sensitively
+        {"S0", REG_TYPE_FLOAT_32, 10, nullptr, "fp_32", 32, false},
+        {"D0", REG_TYPE_FLOAT_64, 20, nullptr, "fp_64", 64, false},
+        {"FLAGS", REG_TYPE_BINARY, 12, nullptr, "Binary_12", 12, false},
+        {"B", REG_TYPE_HEX_8, 2, nullptr, "Hex_8", 8, false},
+        {"R0", REG_TYPE_RADIX_16, 8, nullptr, "hex_32", 32, false},
+        {"R1", REG_TYPE_RADIX_16, 12, nullptr, "hex_64", 64, false},
+        {"Q0", REG_TYPE_RADIX_16, 17, nullptr, "hex_128", 128, false},
+        {"H", REG_TYPE_RADIX_10, 2, nullptr, "hex_8", 8, false},
     };
     for (const auto &c : cases) {
         const auto f = format(c.name, c.type, c.width, c.fullName);
@@ -130,55 +134,55 @@ TEST_F(RegFormatTest, TheInitialFormatComesFromNameThenType)
         EXPECT_EQ(f->size(), c.bits) << c.name;
         EXPECT_EQ(f->isNameFormat(), c.byName) << c.name;
         // Only the floating-point rows read typed text as decimal.
-        EXPECT_EQ(f->isRawHexInput(), !QLatin1String(c.format).startsWith(QLatin1String("fp")))
+        EXPECT_EQ(f->inputSource() == Raw, !QLatin1String(c.format).startsWith(QLatin1String("fp")))
             << c.name;
     }
-    EXPECT_EQ(format("A", 0, 8)->radix(), 16);
-    EXPECT_EQ(format("B", 1, 8)->radix(), 10);
-    EXPECT_EQ(format("C", 3, 8)->radix(), 2);
+    EXPECT_EQ(format("A", REG_TYPE_RADIX_16, 8)->radix(), 16);
+    EXPECT_EQ(format("B", REG_TYPE_RADIX_10, 8)->radix(), 10);
+    EXPECT_EQ(format("C", REG_TYPE_RADIX_2, 8)->radix(), 2);
     EXPECT_EQ(format("D", 9, 8)->radix(), 0);
-    EXPECT_EQ(format("E", 0, 8)->objectName(), QLatin1String("RegFormat <Core.E>"));
+    EXPECT_EQ(format("E", REG_TYPE_RADIX_16, 8)->objectName(), QLatin1String("RegFormat <Core.E>"));
 }
 
 TEST_F(RegFormatTest, AnOverrideTableGivesTheBitSize)
 {
     RegFormat f(sizedByOverride("NARROW", 12, 8), &engine, QFont(), QFont());
     EXPECT_EQ(f.formatTypeName(), QLatin1String("hex_12"));
-    EXPECT_EQ(f.setText(QStringLiteral("abc"), true), QLatin1String("0xabc"));
+    EXPECT_EQ(f.setText(QStringLiteral("abc"), Raw), QLatin1String("0xabc"));
 }
 
 TEST_F(RegFormatTest, RawTextIsHexadecimalWithOrWithoutPrefix)
 {
-    const auto f = format("R0", 0, 8);
+    const auto f = format("R0", REG_TYPE_RADIX_16, 8);
     EXPECT_EQ(f->text(), QLatin1String("0x00000000"));
     for (const char *text : {"ff", "0xff", "0XFF", " FF "}) {
-        f->setText(QStringLiteral("0"), true);
-        EXPECT_EQ(f->setText(QLatin1String(text), true), QLatin1String("0x000000ff")) << text;
+        f->setText(QStringLiteral("0"), Raw);
+        EXPECT_EQ(f->setText(QLatin1String(text), Raw), QLatin1String("0x000000ff")) << text;
         EXPECT_EQ(low64(*f), 255u);
     }
     // Text that does not read leaves the value and shows a row of "!" as wide as the value.
-    EXPECT_EQ(f->setText(QStringLiteral("0xfg"), true), QLatin1String("!!!!!!!!"));
-    EXPECT_EQ(f->setText(QStringLiteral(""), true), QLatin1String("!!!!!!!!"));
+    EXPECT_EQ(f->setText(QStringLiteral("0xfg"), Raw), QLatin1String("!!!!!!!!"));
+    EXPECT_EQ(f->setText(QStringLiteral(""), Raw), QLatin1String("!!!!!!!!"));
     EXPECT_EQ(low64(*f), 255u);
 }
 
 TEST_F(RegFormatTest, WideRawTextFillsAllSixteenBytes)
 {
-    const auto q = format("Q0", 0, 34);
+    const auto q = format("Q0", REG_TYPE_RADIX_16, 34);
     const QString text = QStringLiteral("0x0123456789abcdeffedcba9876543210");
-    EXPECT_EQ(q->setText(text, true), text);
+    EXPECT_EQ(q->setText(text, Raw), text);
     EXPECT_EQ(low64(*q), 0xfedcba9876543210u);
     EXPECT_EQ(high64(*q), 0x0123456789abcdefu);
 
     // A half that does not read stores neither half.
-    q->setText(QStringLiteral("0x1111111111111111222222222222222z"), true);
+    q->setText(QStringLiteral("0x1111111111111111222222222222222z"), Raw);
     EXPECT_EQ(low64(*q), 0xfedcba9876543210u);
     EXPECT_EQ(high64(*q), 0x0123456789abcdefu);
 
     // A 64-bit number clears the high half; texts of widths between 65 and 127 bits read too.
-    q->setText(QStringLiteral("0x1"), true);
+    q->setText(QStringLiteral("0x1"), Raw);
     EXPECT_EQ(high64(*q), 0u);
-    q->setText(QStringLiteral("0xabcdef0123456789abcdef01"), true);
+    q->setText(QStringLiteral("0xabcdef0123456789abcdef01"), Raw);
     EXPECT_EQ(high64(*q), 0xabcdef01u);
     EXPECT_EQ(low64(*q), 0x23456789abcdef01u);
 }
@@ -198,16 +202,16 @@ TEST_F(RegFormatTest, TheHexTextKeepsEveryBitAndReadsBack)
     };
     for (const auto &c : cases) {
         const auto f = format(c.name, 0, c.width);
-        f->setText(QLatin1String(c.value), true);
+        f->setText(QLatin1String(c.value), Raw);
         EXPECT_EQ(f->hexText(), QLatin1String(c.hex)) << c.name;
         EXPECT_EQ(f->rawText(), QLatin1String(c.hex)) << c.name;
-        const auto copy = format("COPY", 0, c.width);
-        EXPECT_TRUE(copy->setTextFormatted(f->hexText(), true));
-        EXPECT_EQ(std::memcmp(copy->value(), f->value(), RegFormat::valueBytes), 0) << c.name;
+        const auto copy = format("COPY", REG_TYPE_RADIX_16, c.width);
+        EXPECT_TRUE(copy->setTextFormatted(f->hexText(), Raw));
+        EXPECT_EQ(std::memcmp(copy->value(), f->value(), RegFormat::kValueBytes), 0) << c.name;
     }
     // A 96-bit register: "0x" and 24 digits, which the raw path reads back.
     RegFormat w96(sizedByOverride("W96", 96, 24), &engine, QFont(), QFont());
-    w96.setText(QStringLiteral("0xabcdef0123456789abcdef01"), true);
+    w96.setText(QStringLiteral("0xabcdef0123456789abcdef01"), Raw);
     EXPECT_EQ(w96.hexText(), QLatin1String("0xabcdef0123456789abcdef01"));
     EXPECT_EQ(w96.formatWith(QStringLiteral("hex_128")),
               QLatin1String("0x00000000abcdef0123456789abcdef01"));
@@ -216,48 +220,48 @@ TEST_F(RegFormatTest, TheHexTextKeepsEveryBitAndReadsBack)
 
 TEST_F(RegFormatTest, FormattedTextIsReadByTheRegistersFormat)
 {
-    const auto psr = format("CPSR", 0, 8);
+    const auto psr = format("CPSR", REG_TYPE_RADIX_16, 8);
     EXPECT_TRUE(psr->text().startsWith(QLatin1String("0x00000000 n z c v")));
-    EXPECT_TRUE(psr->setTextFormatted(QStringLiteral("0x600000d3"), false));
+    EXPECT_TRUE(psr->setTextFormatted(QStringLiteral("0x600000d3"), Formatted));
     EXPECT_EQ(low64(*psr), 0x600000d3u);
     EXPECT_TRUE(psr->text().endsWith(QLatin1String(" svc"))) << qPrintable(psr->text());
     EXPECT_EQ(psr->rawText(), QLatin1String("0x600000d3"));
 
     // Refused text changes neither the value nor the text.
     const QString before = psr->text();
-    EXPECT_FALSE(psr->setTextFormatted(QStringLiteral("nonsense"), false));
-    EXPECT_FALSE(psr->setTextFormatted(QStringLiteral("0x1g"), true));
+    EXPECT_FALSE(psr->setTextFormatted(QStringLiteral("nonsense"), Formatted));
+    EXPECT_FALSE(psr->setTextFormatted(QStringLiteral("0x1g"), Raw));
     EXPECT_EQ(psr->text(), before);
     EXPECT_EQ(low64(*psr), 0x600000d3u);
 
     // Values wider than 64 bits parse whole.
-    const auto q = format("Q1", 0, 32);
+    const auto q = format("Q1", REG_TYPE_RADIX_16, 32);
     const QString wide = QStringLiteral("0x00112233445566778899aabbccddeeff");
-    EXPECT_TRUE(q->setTextFormatted(wide, false));
+    EXPECT_TRUE(q->setTextFormatted(wide, Formatted));
     EXPECT_EQ(q->text(), wide);
     EXPECT_EQ(high64(*q), 0x0011223344556677u);
 }
 
 TEST_F(RegFormatTest, FloatingPointRegistersReadDecimalText)
 {
-    const auto s = format("S0", 7, 10);
-    EXPECT_EQ(s->setText(QStringLiteral(" -1.5 "), false), QLatin1String("-1.5"));
+    const auto s = format("S0", REG_TYPE_FLOAT_32, 10);
+    EXPECT_EQ(s->setText(QStringLiteral(" -1.5 "), Formatted), QLatin1String("-1.5"));
     float f;
     std::memcpy(&f, s->value(), sizeof f);
     EXPECT_EQ(f, -1.5f);
     EXPECT_EQ(s->rawText(), QLatin1String("-1.5"));
     EXPECT_EQ(s->hexText(), QLatin1String("0xbfc00000"));
-    EXPECT_EQ(s->setText(QStringLiteral("nonsense"), false), QLatin1String("-1.5"));
+    EXPECT_EQ(s->setText(QStringLiteral("nonsense"), Formatted), QLatin1String("-1.5"));
 
-    const auto d = format("D0", 8, 20);
-    EXPECT_EQ(d->setText(QStringLiteral("0.1"), false), QLatin1String("0.1"));
+    const auto d = format("D0", REG_TYPE_FLOAT_64, 20);
+    EXPECT_EQ(d->setText(QStringLiteral("0.1"), Formatted), QLatin1String("0.1"));
     EXPECT_EQ(d->hexText(), QLatin1String("0x3fb999999999999a"));
 }
 
 TEST_F(RegFormatTest, AMenuOptionChangesTheFormat)
 {
-    const auto f = format("R0", 0, 8);
-    f->setText(QStringLiteral("ffffffff"), true);
+    const auto f = format("R0", REG_TYPE_RADIX_16, 8);
+    f->setText(QStringLiteral("ffffffff"), Raw);
     QMenu menu;
     KMediator_Display *display = KMediator_Display::get_Instance();
     display->set_menu(&menu);
@@ -275,8 +279,8 @@ TEST_F(RegFormatTest, AMenuOptionChangesTheFormat)
     EXPECT_EQ(f->text(), QLatin1String("-1"));
     EXPECT_EQ(f->rawText(), QLatin1String("0xffffffff"));
     // Raw input still reads hexadecimal; formatted input reads the new format.
-    EXPECT_EQ(f->setText(QStringLiteral("10"), true), QLatin1String("16"));
-    EXPECT_EQ(f->setText(QStringLiteral("10"), false), QLatin1String("10"));
+    EXPECT_EQ(f->setText(QStringLiteral("10"), Raw), QLatin1String("16"));
+    EXPECT_EQ(f->setText(QStringLiteral("10"), Formatted), QLatin1String("10"));
 }
 
 namespace {
@@ -308,7 +312,7 @@ struct EditorAnswer
 
 TEST_F(RegFormatTest, AnInPlaceEditIsAcceptedThroughTheModalSeam)
 {
-    const auto f = format("R0", 0, 8);
+    const auto f = format("R0", REG_TYPE_RADIX_16, 8);
     QLabel label(QStringLiteral("0x00000000"));
     label.resize(80, 20);
     label.show();
@@ -326,8 +330,8 @@ TEST_F(RegFormatTest, AnInPlaceEditIsAcceptedThroughTheModalSeam)
 
 TEST_F(RegFormatTest, ACancelledOrRefusedEditChangesNothing)
 {
-    const auto f = format("R0", 0, 8);
-    f->setText(QStringLiteral("7"), true);
+    const auto f = format("R0", REG_TYPE_RADIX_16, 8);
+    f->setText(QStringLiteral("7"), Raw);
     QLabel label;
     label.resize(80, 20);
     label.show();
@@ -350,7 +354,7 @@ TEST_F(RegFormatTest, ACancelledOrRefusedEditChangesNothing)
 
 TEST_F(RegFormatTest, HelpInTheEditorAsksForTheFormattingTopic)
 {
-    const auto f = format("R0", 0, 8);
+    const auto f = format("R0", REG_TYPE_RADIX_16, 8);
     QLabel label;
     label.show();
     QSignalSpy help(KMediator_Display::get_Instance(), &KMediator_Display::help);
@@ -367,7 +371,7 @@ TEST_F(RegFormatTest, HelpInTheEditorAsksForTheFormattingTopic)
 
 TEST_F(RegFormatTest, AFormatDeletedDuringItsEditIsLeftAlone)
 {
-    auto f = format("R0", 0, 8);
+    auto f = format("R0", REG_TYPE_RADIX_16, 8);
     QLabel label;
     label.show();
     testhost::ModalAnswers answers;

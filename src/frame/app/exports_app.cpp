@@ -2,13 +2,13 @@
 #include <tesk/tesk_app.h>
 
 #include "frame/app/cuiapp.h"
+#include "frame/app/uiidle.h"
 #include "frame/core/cuihandles.h"
+#include "frame/core/exportguard.h"
 #include "frame/core/plugincomponents.h"
 #include "frame/services/cuii18n.h"
-#include "frame/core/exportguard.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
-#include "frame/app/uiidle.h"
 
 #include <QCoreApplication>
 
@@ -38,60 +38,64 @@ MoskResult moskInitialisePlugin(MoskRegistrar *registrar)
 
 int CuiQtInit_Win(char *commandLine)
 {
-    return CuiQtInit_WinEx("dummy", commandLine);
+    return TESK_GUARDED(0, [&] { return CuiQtInit_WinEx("dummy", commandLine); });
 }
 
 int CuiQtInit_WinEx(const char *programName, char *commandLine)
 {
-    return tesk::guarded("CuiQtInit_WinEx", 0,
-                         [&] { return tesk::app::initialise(programName, commandLine); });
+    return TESK_GUARDED(0, [&] { return tesk::app::initialise(programName, commandLine); });
 }
 
 int CuiRun(void)
 {
-    return tesk::guarded("CuiRun", 1, [] { return tesk::app::run(); });
+    return TESK_GUARDED(1, [] { return tesk::app::run(); });
 }
 
 void CuiPump(void)
 {
-    tesk::guarded("CuiPump", [] { tesk::app::pump(); });
+    TESK_GUARDED_VOID([] { tesk::app::pump(); });
 }
 
 void *CuiGetQtApp(void)
 {
-    return QCoreApplication::instance();
+    return TESK_GUARDED(static_cast<void *>(nullptr),
+                        []() -> void * { return QCoreApplication::instance(); });
 }
 
 int QtShutdown(void)
 {
-    return tesk::app::shutdown();
+    return TESK_GUARDED(0, [] { return tesk::app::shutdown(); });
 }
 
 int CuiCreateIdleObject(void)
 {
-    return tesk::app::createIdleObject() ? 1 : 0;
+    return TESK_GUARDED(0, [] { return tesk::app::createIdleObject() ? 1 : 0; });
 }
 
 int CuiRegisterIdleFunc(CuiIdleFn fn)
 {
-    if (UIIdle *idle = tesk::app::idleObject())
-        idle->setIdleFunction(fn);
+    TESK_GUARDED_VOID([&] {
+        if (UIIdle *idle = tesk::app::idleObject())
+            idle->setIdleFunction(fn);
+    });
     return 0;
 }
 
 int CuiDeleteIdleObject(void)
 {
-    return tesk::app::deleteIdleObject() ? 1 : 0;
+    return TESK_GUARDED(0, [] { return tesk::app::deleteIdleObject() ? 1 : 0; });
 }
 
 int CuiDeleteObject(void *object)
 {
-    // Only objects this library handed out are deleted; anything else would be a pointer of
-    // unknown kind.
-    if (QObject *live = tesk::handles::object(object))
-        delete live;
-    else if (object)
-        qWarning("CuiDeleteObject: %p is not an object handed out by this library", object);
+    TESK_GUARDED_VOID([&] {
+        // Only objects this library handed out are deleted; anything else would be a pointer of
+        // unknown kind.
+        if (QObject *live = tesk::handles::object(object))
+            delete live;
+        else if (object)
+            qWarning("CuiDeleteObject: %p is not an object handed out by this library", object);
+    });
     return 1;
 }
 
@@ -103,15 +107,17 @@ int CuiLoadPlugins(void)
 int CuiUpdateSettings(void)
 {
     // A changed language setting takes effect for the widgets created from now on.
-    tesk::guarded("CuiUpdateSettings", [] { cuiInstallTranslations(); });
+    TESK_GUARDED_VOID([] { cuiInstallTranslations(); });
     return 0;
 }
 
 int CuiSetActivationCallback(TeskHandle mainWindow, CuiActivationFn fn)
 {
-    MainWindow *window = Store::instance()->findMainWindowByHandle(mainWindow);
-    if (!window)
-        return 0;
-    window->setActivationCallback(fn);
-    return 1;
+    return TESK_GUARDED(0, [&] {
+        MainWindow *window = Store::instance()->findMainWindowByHandle(mainWindow);
+        if (!window)
+            return 0;
+        window->setActivationCallback(fn);
+        return 1;
+    });
 }

@@ -1,3 +1,4 @@
+// The guard every export body runs in, so that no exception crosses into the host.
 #pragma once
 
 #include <exception>
@@ -35,3 +36,9 @@ void guarded(const char *exportName, Body &&body) noexcept
 }
 
 } // namespace tesk
+
+// The guard for the body of the enclosing export, reported under that export's own name. Use it
+// in the export itself: inside a helper, __func__ would name the helper; a helper that guards
+// takes the export's __func__ as its argument instead.
+#define TESK_GUARDED(failure, ...) ::tesk::guarded(__func__, failure, __VA_ARGS__)
+#define TESK_GUARDED_VOID(...) ::tesk::guarded(__func__, __VA_ARGS__)

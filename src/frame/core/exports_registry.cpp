@@ -2,6 +2,7 @@
 #include <tesk/tesk_registry.h>
 
 #include "frame/core/cuifunctionregistry.h"
+#include "frame/core/exportguard.h"
 
 namespace {
 
@@ -19,30 +20,38 @@ QString nameOf(const char *name)
 
 int CuiFunctionRegistryAddFunction(const char *name, CuiRegistryFn fn)
 {
-    return name && registry()->addFunction(nameOf(name), fn) ? 1 : 0;
+    return TESK_GUARDED(0,
+                        [&] { return name && registry()->addFunction(nameOf(name), fn) ? 1 : 0; });
 }
 
 int CuiFunctionRegistryAddVoidStar(const char *name, void *data)
 {
-    return name && registry()->addVoidStar(nameOf(name), data) ? 1 : 0;
+    return TESK_GUARDED(
+        0, [&] { return name && registry()->addVoidStar(nameOf(name), data) ? 1 : 0; });
 }
 
 CuiRegistryFn CuiFunctionRegistryGetFunction(const char *name)
 {
-    return name ? registry()->getFunction(nameOf(name)) : nullptr;
+    return TESK_GUARDED(CuiRegistryFn(nullptr), [&]() -> CuiRegistryFn {
+        return name ? registry()->getFunction(nameOf(name)) : nullptr;
+    });
 }
 
 void *CuiFunctionRegistryGetVoidStar(const char *name)
 {
-    return name ? registry()->getVoidStar(nameOf(name)) : nullptr;
+    return TESK_GUARDED(static_cast<void *>(nullptr), [&]() -> void * {
+        return name ? registry()->getVoidStar(nameOf(name)) : nullptr;
+    });
 }
 
 int CuiFunctionRegistryRemoveFunction(const char *name)
 {
-    return name && registry()->removeFunction(nameOf(name)) ? 1 : 0;
+    return TESK_GUARDED(0,
+                        [&] { return name && registry()->removeFunction(nameOf(name)) ? 1 : 0; });
 }
 
 int CuiFunctionRegistryRemoveVoidStar(const char *name)
 {
-    return name && registry()->removeVoidStar(nameOf(name)) ? 1 : 0;
+    return TESK_GUARDED(0,
+                        [&] { return name && registry()->removeVoidStar(nameOf(name)) ? 1 : 0; });
 }

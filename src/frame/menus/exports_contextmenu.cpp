@@ -19,9 +19,9 @@ KcmMenuDataItem *itemOf(const char *menu, int id)
 
 // Runs an accessor on the item when it exists; the fallback otherwise.
 template<typename Result, typename Fn>
-Result withItem(const char *name, const char *menu, int id, Result fallback, Fn fn)
+Result withItem(const char *exportName, const char *menu, int id, Result fallback, Fn fn)
 {
-    return tesk::guarded(name, fallback, [&]() -> Result {
+    return tesk::guarded(exportName, fallback, [&]() -> Result {
         KcmMenuDataItem *item = itemOf(menu, id);
         return item ? fn(*item) : fallback;
     });
@@ -43,7 +43,7 @@ void setFlag(KcmMenuDataItem &item, unsigned flag, bool on)
 
 void CuiContextMenu_addItem(const char *menu, int id)
 {
-    tesk::guarded("CuiContextMenu_addItem", [&] {
+    TESK_GUARDED_VOID([&] {
         if (!menu)
             return;
         auto *item = new KcmMenuDataItem;
@@ -54,7 +54,7 @@ void CuiContextMenu_addItem(const char *menu, int id)
 
 void CuiContextMenu_addSeparator(const char *menu)
 {
-    tesk::guarded("CuiContextMenu_addSeparator", [&] {
+    TESK_GUARDED_VOID([&] {
         if (!menu)
             return;
         auto *item = new KcmMenuDataItem;
@@ -65,13 +65,12 @@ void CuiContextMenu_addSeparator(const char *menu)
 
 void CuiContextMenu_clearMenu(const char *menu)
 {
-    tesk::guarded("CuiContextMenu_clearMenu",
-                  [&] { KcmMenuStorage::instance()->remove(nameOf(menu)); });
+    TESK_GUARDED_VOID([&] { KcmMenuStorage::instance()->remove(nameOf(menu)); });
 }
 
 int CuiContextMenu_setItemEnabled(const char *menu, int id, int enabled)
 {
-    return withItem("CuiContextMenu_setItemEnabled", menu, id, 0, [&](KcmMenuDataItem &item) {
+    return withItem(__func__, menu, id, 0, [&](KcmMenuDataItem &item) {
         setFlag(item, KcmMenuDataItem::Disabled, !enabled);
         return 1;
     });
@@ -79,14 +78,14 @@ int CuiContextMenu_setItemEnabled(const char *menu, int id, int enabled)
 
 int CuiContextMenu_getItemEnabled(const char *menu, int id)
 {
-    return withItem("CuiContextMenu_getItemEnabled", menu, id, 0, [](KcmMenuDataItem &item) {
+    return withItem(__func__, menu, id, 0, [](KcmMenuDataItem &item) {
         return item.flags & KcmMenuDataItem::Disabled ? 0 : 1;
     });
 }
 
 int CuiContextMenu_setItemChecked(const char *menu, int id, int checked)
 {
-    return withItem("CuiContextMenu_setItemChecked", menu, id, 0, [&](KcmMenuDataItem &item) {
+    return withItem(__func__, menu, id, 0, [&](KcmMenuDataItem &item) {
         setFlag(item, KcmMenuDataItem::Checked, checked);
         return 1;
     });
@@ -94,14 +93,14 @@ int CuiContextMenu_setItemChecked(const char *menu, int id, int checked)
 
 int CuiContextMenu_getItemChecked(const char *menu, int id)
 {
-    return withItem("CuiContextMenu_getItemChecked", menu, id, 0, [](KcmMenuDataItem &item) {
+    return withItem(__func__, menu, id, 0, [](KcmMenuDataItem &item) {
         return item.flags & KcmMenuDataItem::Checked ? 1 : 0;
     });
 }
 
 int CuiContextMenu_setItemVisibleAlias(const char *menu, int id, int alias)
 {
-    return withItem("CuiContextMenu_setItemVisibleAlias", menu, id, 0, [&](KcmMenuDataItem &item) {
+    return withItem(__func__, menu, id, 0, [&](KcmMenuDataItem &item) {
         item.visibleAlias = alias;
         return 1;
     });
@@ -109,13 +108,13 @@ int CuiContextMenu_setItemVisibleAlias(const char *menu, int id, int alias)
 
 int CuiContextMenu_getItemVisibleAlias(const char *menu, int id)
 {
-    return withItem("CuiContextMenu_getItemVisibleAlias", menu, id, -1,
+    return withItem(__func__, menu, id, -1,
                     [](KcmMenuDataItem &item) { return item.visibleAlias; });
 }
 
 void CuiContextMenu_setItemGuiText(const char *menu, int id, const char *text)
 {
-    withItem("CuiContextMenu_setItemGuiText", menu, id, 0, [&](KcmMenuDataItem &item) {
+    withItem(__func__, menu, id, 0, [&](KcmMenuDataItem &item) {
         item.guiText = QByteArray(text ? text : "");
         return 1;
     });
@@ -124,7 +123,7 @@ void CuiContextMenu_setItemGuiText(const char *menu, int id, const char *text)
 const char *CuiContextMenu_getItemGuiText(const char *menu, int id)
 {
     static QByteArray result;
-    return tesk::guarded("CuiContextMenu_getItemGuiText", "", [&] {
+    return TESK_GUARDED("", [&] {
         KcmMenuDataItem *item = itemOf(menu, id);
         return keep(result, item ? item->guiText : QByteArray());
     });
@@ -132,7 +131,7 @@ const char *CuiContextMenu_getItemGuiText(const char *menu, int id)
 
 void CuiContextMenu_setItemCommand(const char *menu, int id, const char *command, int commandClass)
 {
-    withItem("CuiContextMenu_setItemCommand", menu, id, 0, [&](KcmMenuDataItem &item) {
+    withItem(__func__, menu, id, 0, [&](KcmMenuDataItem &item) {
         item.command = QByteArray(command ? command : "");
         item.commandClass = commandClass;
         return 1;
@@ -142,7 +141,7 @@ void CuiContextMenu_setItemCommand(const char *menu, int id, const char *command
 const char *CuiContextMenu_getItemCommand(const char *menu, int id)
 {
     static QByteArray result;
-    return tesk::guarded("CuiContextMenu_getItemCommand", "", [&] {
+    return TESK_GUARDED("", [&] {
         KcmMenuDataItem *item = itemOf(menu, id);
         return keep(result, item ? item->command : QByteArray());
     });
@@ -150,13 +149,12 @@ const char *CuiContextMenu_getItemCommand(const char *menu, int id)
 
 int CuiContextMenu_getItemCommandClass(const char *menu, int id)
 {
-    return withItem("CuiContextMenu_getItemCommandClass", menu, id, 0,
-                    [](KcmMenuDataItem &item) { return item.commandClass; });
+    return withItem(__func__, menu, id, 0, [](KcmMenuDataItem &item) { return item.commandClass; });
 }
 
 int CuiContextMenu_setItemCommandData(const char *menu, int id, int data)
 {
-    return withItem("CuiContextMenu_setItemCommandData", menu, id, 0, [&](KcmMenuDataItem &item) {
+    return withItem(__func__, menu, id, 0, [&](KcmMenuDataItem &item) {
         item.commandData = data;
         return 1;
     });
@@ -164,14 +162,13 @@ int CuiContextMenu_setItemCommandData(const char *menu, int id, int data)
 
 int CuiContextMenu_getItemCommandData(const char *menu, int id)
 {
-    return withItem("CuiContextMenu_getItemCommandData", menu, id, 0,
-                    [](KcmMenuDataItem &item) { return item.commandData; });
+    return withItem(__func__, menu, id, 0, [](KcmMenuDataItem &item) { return item.commandData; });
 }
 
 int CuiContextMenu_setCallBackItemState(const char *menu, CuiContextMenuStateFn function,
                                         void *data)
 {
-    return tesk::guarded("CuiContextMenu_setCallBackItemState", 0, [&] {
+    return TESK_GUARDED(0, [&] {
         KcmMenuStorage::Entry *entry = KcmMenuStorage::instance()->find(nameOf(menu));
         if (!entry || !function)
             return 0;
@@ -183,14 +180,14 @@ int CuiContextMenu_setCallBackItemState(const char *menu, CuiContextMenuStateFn 
 
 int CuiContextMenu_updateMenuState(const char *menu)
 {
-    return tesk::guarded("CuiContextMenu_updateMenuState", 0,
-                         [&] { return KcmMenuStorage::instance()->updateMenuState(nameOf(menu)); });
+    return TESK_GUARDED(0,
+                        [&] { return KcmMenuStorage::instance()->updateMenuState(nameOf(menu)); });
 }
 
 const char *CuiContextMenu_getMenuDefinion(const char *menu)
 {
     static QByteArray result;
-    return tesk::guarded("CuiContextMenu_getMenuDefinion", "", [&] {
+    return TESK_GUARDED("", [&] {
         if (!menu)
             return keep(result, QByteArray());
         return keep(result, KcmMenuStorage::instance()->menu(nameOf(menu))->definition());
@@ -199,6 +196,6 @@ const char *CuiContextMenu_getMenuDefinion(const char *menu)
 
 int CuiContextMenu_debugMenu(void)
 {
-    KcmMenuStorage::instance();
+    TESK_GUARDED_VOID([] { KcmMenuStorage::instance(); });
     return 1;
 }

@@ -29,9 +29,9 @@ MT *managerByHandle(TeskHandle window)
 }
 
 template<typename Fn>
-int onManager(const char *name, MT *(*select)(), Fn fn)
+int onManager(const char *exportName, MT *(*select)(), Fn fn)
 {
-    return tesk::guarded(name, 0, [&] {
+    return tesk::guarded(exportName, 0, [&] {
         MT *manager = select();
         return manager && fn(*manager) ? 1 : 0;
     });
@@ -42,33 +42,33 @@ MT *callingManager()
     return managerOf(Store::routeCalling());
 }
 
-int setSensitivity(const char *name, TeskHandle window, int hostId, int insensitive)
+int setSensitivity(const char *exportName, TeskHandle window, int hostId, int insensitive)
 {
-    return tesk::guarded(name, 0, [&] {
+    return tesk::guarded(exportName, 0, [&] {
         MT *manager = managerByHandle(window);
         return manager && manager->setHostMenuSensitivity(hostId, insensitive == 0) ? 1 : 0;
     });
 }
 
-int setToggle(const char *name, TeskHandle window, int hostId, int on)
+int setToggle(const char *exportName, TeskHandle window, int hostId, int on)
 {
-    return tesk::guarded(name, 0, [&] {
+    return tesk::guarded(exportName, 0, [&] {
         MT *manager = managerByHandle(window);
         return manager && manager->setToggleByHostId(hostId, on != 0) ? 1 : 0;
     });
 }
 
-int toggleState(const char *name, TeskHandle window, int hostId)
+int toggleState(const char *exportName, TeskHandle window, int hostId)
 {
-    return tesk::guarded(name, 0, [&] {
+    return tesk::guarded(exportName, 0, [&] {
         MT *manager = managerByHandle(window);
         return manager && manager->isOnByHostId(hostId) ? 1 : 0;
     });
 }
 
-void popContextMenu(const char *name, CuiContextMenuFn function, const char *definition)
+void popContextMenu(const char *exportName, CuiContextMenuFn function, const char *definition)
 {
-    tesk::guarded(name, [&] {
+    tesk::guarded(exportName, [&] {
         // Without a function the choice would go nowhere: nothing is shown.
         MainWindow *window = Store::currentMainWindow();
         if (window && function) {
@@ -83,7 +83,7 @@ void popContextMenu(const char *name, CuiContextMenuFn function, const char *def
 int QtRegisterMenuCB(CuiMenuAboutToShowFn aboutToShow, CuiMenuActivateFn activate,
                      CuiMenuCycleFn cycle, TeskHandle context)
 {
-    return tesk::guarded("QtRegisterMenuCB", 0, [&] {
+    return TESK_GUARDED(0, [&] {
         if (Store::menuCallbackStage() == Store::MenuCallbacksOpen) {
             MT *manager = currentManager();
             if (!manager)
@@ -100,7 +100,7 @@ int QtRegisterMenuCB(CuiMenuAboutToShowFn aboutToShow, CuiMenuActivateFn activat
 
 void QtAppendMenu(int hostId, const char *text, void *value, int mode)
 {
-    tesk::guarded("QtAppendMenu", [&] {
+    TESK_GUARDED_VOID([&] {
         if (!TESK_CHECK(Store::instance()->isDockingWindow()))
             return;
         if (MT *manager = currentManager())
@@ -110,7 +110,7 @@ void QtAppendMenu(int hostId, const char *text, void *value, int mode)
 
 TeskHandle QtAddPopupMenu(const char *name, int hostId, void *value)
 {
-    return tesk::guarded("QtAddPopupMenu", TeskHandle(0), [&]() -> TeskHandle {
+    return TESK_GUARDED(TeskHandle(0), [&]() -> TeskHandle {
         if (Store::menuCallbackStage() == Store::MenuCallbacksTaken)
             return 0;
         MT *manager = currentManager();
@@ -123,56 +123,56 @@ TeskHandle QtAddPopupMenu(const char *name, int hostId, void *value)
 
 int QtAddSeparator(void)
 {
-    return Store::instance()->isDockingWindow() ? 1 : 0;
+    return TESK_GUARDED(0, [] { return Store::instance()->isDockingWindow() ? 1 : 0; });
 }
 
 int QtAddMainMenuEntry(void)
 {
-    return Store::instance()->isDockingWindow() ? 1 : 0;
+    return TESK_GUARDED(0, [] { return Store::instance()->isDockingWindow() ? 1 : 0; });
 }
 
 int QtDeleteMenu(int hostId)
 {
-    return onManager("QtDeleteMenu", &callingManager,
+    return onManager(__func__, &callingManager,
                      [&](MT &manager) { return manager.removeByHostId(hostId); });
 }
 
 int QtDeleteMenuItemAt(int index)
 {
-    return onManager("QtDeleteMenuItemAt", &callingManager,
+    return onManager(__func__, &callingManager,
                      [&](MT &manager) { return manager.removeItemAt(index); });
 }
 
 int QtInsensitiveMenu(TeskHandle window, int hostId, int insensitive)
 {
-    return setSensitivity("QtInsensitiveMenu", window, hostId, insensitive);
+    return setSensitivity(__func__, window, hostId, insensitive);
 }
 
 int QtMenuToggleTog(int hostId)
 {
-    return onManager("QtMenuToggleTog", &currentManager,
+    return onManager(__func__, &currentManager,
                      [&](MT &manager) { return manager.toggleByHostId(hostId); });
 }
 
 int QtMenuTogSet(int hostId, int on)
 {
-    return onManager("QtMenuTogSet", &currentManager,
+    return onManager(__func__, &currentManager,
                      [&](MT &manager) { return manager.setToggleByHostId(hostId, on != 0); });
 }
 
 int QtActionSetToggleState(TeskHandle window, int hostId, int on)
 {
-    return setToggle("QtActionSetToggleState", window, hostId, on);
+    return setToggle(__func__, window, hostId, on);
 }
 
 int QtMenuTogGet(TeskHandle window, int hostId)
 {
-    return toggleState("QtMenuTogGet", window, hostId);
+    return toggleState(__func__, window, hostId);
 }
 
 void QtModifyMenuHelpText(int hostId, const char *text)
 {
-    tesk::guarded("QtModifyMenuHelpText", [&] {
+    TESK_GUARDED_VOID([&] {
         MT *manager = callingManager();
         if (manager && text)
             manager->setHelpText(hostId, QString::fromUtf8(text));
@@ -181,7 +181,7 @@ void QtModifyMenuHelpText(int hostId, const char *text)
 
 int QtGetAcceleratorCount(void)
 {
-    return tesk::guarded("QtGetAcceleratorCount", 0, [] {
+    return TESK_GUARDED(0, [] {
         MT *manager = currentManager();
         return manager ? manager->acceleratorCount() : 0;
     });
@@ -189,29 +189,29 @@ int QtGetAcceleratorCount(void)
 
 int QtGetAcceleratorList(TeskAccelerator *buffer)
 {
-    return onManager("QtGetAcceleratorList", &currentManager,
+    return onManager(__func__, &currentManager,
                      [&](MT &manager) { return buffer && manager.acceleratorList(buffer); });
 }
 
 int QtIsTeskMenu(TeskHandle context)
 {
-    return onManager("QtIsTeskMenu", &currentManager,
+    return onManager(__func__, &currentManager,
                      [&](MT &manager) { return manager.callbackContext() == context; });
 }
 
 void QtPopContextMenu(CuiContextMenuFn function, const char *definition)
 {
-    popContextMenu("QtPopContextMenu", function, definition);
+    popContextMenu(__func__, function, definition);
 }
 
 void QtPopContextMenuEx(TeskHandle, CuiContextMenuFn function, const char *definition)
 {
-    popContextMenu("QtPopContextMenuEx", function, definition);
+    popContextMenu(__func__, function, definition);
 }
 
 void QtEnableQtContextMenu(int flag)
 {
-    tesk::guarded("QtEnableQtContextMenu", [&] {
+    TESK_GUARDED_VOID([&] {
         if (MainWindow *window = Store::currentMainWindow())
             window->enableDockMenu(flag != 0);
     });
@@ -219,7 +219,7 @@ void QtEnableQtContextMenu(int flag)
 
 void QtSetIsQtContextMenu(void)
 {
-    tesk::guarded("QtSetIsQtContextMenu", [] {
+    TESK_GUARDED_VOID([] {
         if (MainWindow *window = Store::currentMainWindow())
             window->setQtContextMenuMark();
     });
@@ -227,7 +227,7 @@ void QtSetIsQtContextMenu(void)
 
 int QtIsQtContextMenu(void)
 {
-    return tesk::guarded("QtIsQtContextMenu", 0, [] {
+    return TESK_GUARDED(0, [] {
         MainWindow *window = Store::currentMainWindow();
         return window && window->isQtContextMenu() ? 1 : 0;
     });
@@ -235,7 +235,7 @@ int QtIsQtContextMenu(void)
 
 void QtSetNextActionInGroup(int flag)
 {
-    tesk::guarded("QtSetNextActionInGroup", [&] {
+    TESK_GUARDED_VOID([&] {
         if (MainWindow *window = Store::currentMainWindow())
             window->setNextActionInGroup(flag != 0);
     });
@@ -248,17 +248,17 @@ void QtBuildROMenu(const char *)
 
 int CuiActionDisable(TeskHandle window, int hostId, int insensitive)
 {
-    return setSensitivity("CuiActionDisable", window, hostId, insensitive);
+    return setSensitivity(__func__, window, hostId, insensitive);
 }
 
 int CuiActionGetToggleState(TeskHandle window, int hostId)
 {
-    return toggleState("CuiActionGetToggleState", window, hostId);
+    return toggleState(__func__, window, hostId);
 }
 
 int CuiActionSetToggleState(TeskHandle window, int hostId, int on)
 {
-    return setToggle("CuiActionSetToggleState", window, hostId, on);
+    return setToggle(__func__, window, hostId, on);
 }
 
 void QtBackupMenu(void) {}

@@ -1,10 +1,10 @@
 // Context help: help maps and help descriptions.
 #include <tesk/tesk_help.h>
 
+#include "frame/core/exportguard.h"
 #include "frame/services/cuihelpsystem.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
-#include "frame/core/exportguard.h"
 #include "system/modalseam.h"
 
 #include <cstring>
@@ -13,7 +13,7 @@ namespace {
 
 using tesk::system::ModalSeam;
 
-const char *const loadCaption = "Unable to Load the Help System";
+const char *const kLoadCaption = "Unable to Load the Help System";
 
 void warn(const QString &caption, const QString &text)
 {
@@ -26,7 +26,7 @@ CuiHelpSystem *helpSystem()
 {
     CuiHelpSystem *help = CuiHelpSystem::instance();
     if (!help) {
-        warn(QString::fromLatin1(loadCaption),
+        warn(QString::fromLatin1(kLoadCaption),
              QStringLiteral("Internal Error (help object could not be created)\n\nPlease report "
                             "this information to your\nhelp file vendor."));
     }
@@ -58,7 +58,7 @@ int describe(int32_t *contextId, char **text, uint32_t bufferSize)
         *contextId = help->contextId();
     const QByteArray path = help->topicText().toLatin1();
     if (uint64_t(path.size()) + 1 > bufferSize) {
-        warn(QString::fromLatin1(loadCaption),
+        warn(QString::fromLatin1(kLoadCaption),
              QStringLiteral("Internal Error (caught filename buffer overrun)\n\nPlease report "
                             "this information to your\nhelp file vendor."));
         return TESK_HELPDESC_NOTHING;
@@ -71,7 +71,7 @@ int describe(int32_t *contextId, char **text, uint32_t bufferSize)
 
 int QtRegisterHelp(const TeskHelpEntry *entries, int32_t mapId)
 {
-    return tesk::guarded("QtRegisterHelp", 0, [&] {
+    return TESK_GUARDED(0, [&] {
         CuiHelpSystem *help = helpSystem();
         return help && help->registerMap(entries, mapId) ? 1 : 0;
     });
@@ -79,7 +79,7 @@ int QtRegisterHelp(const TeskHelpEntry *entries, int32_t mapId)
 
 int QtDeregisterHelp(int32_t mapId)
 {
-    return tesk::guarded("QtDeregisterHelp", 0, [&] {
+    return TESK_GUARDED(0, [&] {
         CuiHelpSystem *help = CuiHelpSystem::instance();
         if (!help) {
             warn(QStringLiteral("Unable to Unload the Help System"),
@@ -92,7 +92,7 @@ int QtDeregisterHelp(int32_t mapId)
 
 int QtHelp(int32_t contextId, int32_t mapId)
 {
-    return tesk::guarded("QtHelp", 0, [&] {
+    return TESK_GUARDED(0, [&] {
         CuiHelpSystem *help = helpSystem();
         return help && help->showHelp(contextId, mapId, Store::currentMainWindow()) ? 1 : 0;
     });
@@ -100,6 +100,6 @@ int QtHelp(int32_t contextId, int32_t mapId)
 
 int QtHelpDesc(int32_t *contextId, char **text, uint32_t bufferSize)
 {
-    return tesk::guarded("QtHelpDesc", int(TESK_HELPDESC_NOTHING),
-                         [&] { return describe(contextId, text, bufferSize); });
+    return TESK_GUARDED(int(TESK_HELPDESC_NOTHING),
+                        [&] { return describe(contextId, text, bufferSize); });
 }

@@ -10,7 +10,7 @@ void CuiVisualSettingsFixedFont(const TeskFontRecord *record)
 {
     if (!record)
         return;
-    tesk::guarded("CuiVisualSettingsFixedFont", [record] {
+    TESK_GUARDED_VOID([record] {
         // A face that fills its 100 bytes has no terminator.
         const size_t length = strnlen(record->face, sizeof record->face);
         QFont font(QString::fromLatin1(record->face, qsizetype(length)), record->size);

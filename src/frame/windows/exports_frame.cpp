@@ -11,37 +11,43 @@
 
 void QtCreateNewCode(int flag)
 {
-    Store::instance()->setNewCodeWindow(flag != 0);
-    if (flag)
-        Store::setMenuCallbackStage(Store::MenuCallbacksOpen);
+    TESK_GUARDED_VOID([&] {
+        Store::instance()->setNewCodeWindow(flag != 0);
+        if (flag)
+            Store::setMenuCallbackStage(Store::MenuCallbacksOpen);
+    });
 }
 
 void QtCreateNewSpr(int flag)
 {
-    QtCreateNewCode(flag);
-    Store::instance()->setSprWindow(flag != 0);
+    TESK_GUARDED_VOID([&] {
+        QtCreateNewCode(flag);
+        Store::instance()->setSprWindow(flag != 0);
+    });
 }
 
 void QtCreateNewEditor(int flag)
 {
-    QtCreateNewCode(flag);
-    Store::instance()->setEditorWindow(flag != 0);
+    TESK_GUARDED_VOID([&] {
+        QtCreateNewCode(flag);
+        Store::instance()->setEditorWindow(flag != 0);
+    });
 }
 
 TeskHandle QtFrameCreate(const char *name, TeskHandle frameContext, CuiFrameRecord *record)
 {
-    return tesk::guarded("QtFrameCreate", TeskHandle(0),
-                         [&] { return tesk::frame::createFrame(name, frameContext, record); });
+    return TESK_GUARDED(TeskHandle(0),
+                        [&] { return tesk::frame::createFrame(name, frameContext, record); });
 }
 
 void QtFrameShow(void)
 {
-    tesk::guarded("QtFrameShow", [] { tesk::frame::showFrame(); });
+    TESK_GUARDED_VOID([] { tesk::frame::showFrame(); });
 }
 
 void QtShowSplash(int show, const char *imageName, const char *installDir)
 {
-    tesk::guarded("QtShowSplash", [&] {
+    TESK_GUARDED_VOID([&] {
         if (show)
             SplashScreen::showSplash(imageName,
                                      installDir ? QString::fromLocal8Bit(installDir) : QString());
@@ -52,6 +58,8 @@ void QtShowSplash(int show, const char *imageName, const char *installDir)
 
 void CuiSetSplashMessage(const char *)
 {
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 500);
+    TESK_GUARDED_VOID([] {
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 500);
+    });
 }

@@ -1,8 +1,8 @@
 // The host's tool tip and the text drag-and-drop relay.
 #include <tesk/tesk_relay.h>
 
-#include "frame/windows/cuitooltip.h"
 #include "frame/core/exportguard.h"
+#include "frame/windows/cuitooltip.h"
 #include "frame/windows/ksodraganddrop.h"
 
 #include <QDropEvent>
@@ -10,25 +10,26 @@
 
 void CuiToolTipShowAt(const char *text, int x, int y)
 {
-    tesk::guarded("CuiToolTipShowAt", [&] {
-        CuiToolTip::showAt(nullptr, QString::fromLatin1(text ? text : ""), x, y);
-    });
+    TESK_GUARDED_VOID(
+        [&] { CuiToolTip::showAt(nullptr, QString::fromLatin1(text ? text : ""), x, y); });
 }
 
 void CuiToolTipHide(void)
 {
-    CuiToolTip::hideTip();
+    TESK_GUARDED_VOID([] { CuiToolTip::hideTip(); });
 }
 
 int CuiKsoDragAndDrop_setDragContext(int context)
 {
-    return tesk::frame::dragdrop::setDragContext(context);
+    return TESK_GUARDED(0, [context] { return tesk::frame::dragdrop::setDragContext(context); });
 }
 
 int *CuiKsoDragAndDrop_getDragContext(int *out)
 {
-    if (out)
-        *out = tesk::frame::dragdrop::dragContext();
+    TESK_GUARDED_VOID([out] {
+        if (out)
+            *out = tesk::frame::dragdrop::dragContext();
+    });
     return out;
 }
 
@@ -36,13 +37,12 @@ void CuiKsoDragAndDrop_dragStart(int mode, const char *utf8Text)
 {
     if (!utf8Text)
         return;
-    tesk::guarded("CuiKsoDragAndDrop_dragStart",
-                  [&] { tesk::frame::dragdrop::startDrag(mode, QString::fromUtf8(utf8Text)); });
+    TESK_GUARDED_VOID([&] { tesk::frame::dragdrop::startDrag(mode, QString::fromUtf8(utf8Text)); });
 }
 
 void CuiKsoDragAndDrop_dragMoveEvent(void *widget, TeskHandle windowBox, void *dragMoveEvent)
 {
-    tesk::guarded("CuiKsoDragAndDrop_dragMoveEvent", [&] {
+    TESK_GUARDED_VOID([&] {
         tesk::frame::dragdrop::dragMove(static_cast<QWidget *>(widget), windowBox,
                                         static_cast<QDragMoveEvent *>(dragMoveEvent));
     });
@@ -50,7 +50,7 @@ void CuiKsoDragAndDrop_dragMoveEvent(void *widget, TeskHandle windowBox, void *d
 
 void CuiKsoDragAndDrop_dropEvent(void *widget, TeskHandle windowBox, void *dropEvent)
 {
-    tesk::guarded("CuiKsoDragAndDrop_dropEvent", [&] {
+    TESK_GUARDED_VOID([&] {
         tesk::frame::dragdrop::drop(static_cast<QWidget *>(widget), windowBox,
                                     static_cast<QDropEvent *>(dropEvent));
     });

@@ -7,7 +7,7 @@
 
 void CuiSetStatusText(TeskHandle handle, int field, const char *text, const char *tip)
 {
-    tesk::guarded("CuiSetStatusText", [&] {
+    TESK_GUARDED_VOID([&] {
         if (MainWindow *window = Store::routeByHandle(handle))
             window->setStatusText(field, text, tip);
     });
@@ -15,12 +15,12 @@ void CuiSetStatusText(TeskHandle handle, int field, const char *text, const char
 
 void QtSetStatusText(int field, const char *text, TeskHandle handle)
 {
-    CuiSetStatusText(handle, field, text, nullptr);
+    TESK_GUARDED_VOID([&] { CuiSetStatusText(handle, field, text, nullptr); });
 }
 
 void CuiSetPadlockState(int state)
 {
-    tesk::guarded("CuiSetPadlockState", [&] {
+    TESK_GUARDED_VOID([&] {
         if (MainWindow *window = Store::currentMainWindow())
             window->setPadlockState(state);
     });
@@ -28,7 +28,7 @@ void CuiSetPadlockState(int state)
 
 void CuiShowProgress(TeskHandle handle, int percent, int unused)
 {
-    tesk::guarded("CuiShowProgress", [&] {
+    TESK_GUARDED_VOID([&] {
         if (MainWindow *window = Store::routeByHandle(handle))
             window->showProgress(percent, unused);
     });
@@ -36,7 +36,7 @@ void CuiShowProgress(TeskHandle handle, int percent, int unused)
 
 void CuiShowRunState(TeskHandle handle, int state, const char *text)
 {
-    tesk::guarded("CuiShowRunState", [&] {
+    TESK_GUARDED_VOID([&] {
         if (MainWindow *window = Store::routeByHandle(handle))
             window->showRunState(state, text);
     });
@@ -44,7 +44,9 @@ void CuiShowRunState(TeskHandle handle, int state, const char *text)
 
 void QtSetDontClose(TeskHandle handle, int flag)
 {
-    MainWindow *window = handle ? Store::routeByHandle(handle) : Store::routeCalling();
-    if (window)
-        window->setDontClose(flag != 0);
+    TESK_GUARDED_VOID([&] {
+        MainWindow *window = handle ? Store::routeByHandle(handle) : Store::routeCalling();
+        if (window)
+            window->setDontClose(flag != 0);
+    });
 }

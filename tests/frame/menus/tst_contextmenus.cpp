@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QTest>
 
+#include <stdexcept>
+
 using testhost::ModalAnswers;
 
 namespace {
@@ -24,6 +26,11 @@ int answerState(const char *menu, int id, void *data)
     g_asked.push_back(id);
     CuiContextMenu_setItemEnabled(menu, id, id != *static_cast<int *>(data));
     return id;
+}
+
+int throwFromHost(const char *, int, void *)
+{
+    throw std::runtime_error("host state failed");
 }
 
 class ContextMenus : public FrameTest
@@ -110,6 +117,16 @@ TEST_F(ContextMenus, StateCallbackAsksForEveryItem)
     CuiContextMenu_clearMenu("test");
     CuiContextMenu_addItem("test", 1);
     EXPECT_EQ(CuiContextMenu_updateMenuState("test"), 0);
+}
+
+TEST_F(ContextMenus, AnExceptionFromTheHostIsReportedUnderTheExportsName)
+{
+    CuiContextMenu_addItem("test", 1);
+    ASSERT_EQ(CuiContextMenu_setCallBackItemState("test", &throwFromHost, nullptr), 1);
+    testhost::DebugCapture capture;
+    EXPECT_EQ(CuiContextMenu_updateMenuState("test"), 0);
+    EXPECT_TRUE(capture.contains("CuiContextMenu_updateMenuState: host state failed\n"))
+        << capture.text();
 }
 
 TEST_F(ContextMenus, RenderedMenuPopsUpAndReportsTheChoice)
