@@ -8,7 +8,6 @@
 
 #include <benchmark/benchmark.h>
 
-
 namespace {
 
 constexpr uint32_t kLineBytes = 16;

@@ -78,8 +78,9 @@ std::unique_ptr<QWidget> largeWindow()
         layout->addWidget(panel);
         ++made;
         for (int w = 0; w < 99 && made < kWidgets; ++w, ++made) {
-            QWidget *widget = w % 2 ? static_cast<QWidget *>(new QLabel(QStringLiteral("label"), panel))
-                                    : new QPushButton(QStringLiteral("button"), panel);
+            QWidget *widget =
+                w % 2 ? static_cast<QWidget *>(new QLabel(QStringLiteral("label"), panel))
+                      : new QPushButton(QStringLiteral("button"), panel);
             widget->setObjectName(QStringLiteral("w%1").arg(made));
         }
     }

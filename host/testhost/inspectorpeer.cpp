@@ -6,7 +6,8 @@
 
 const char InspectorPeer::kName[] = "inspector peer";
 
-InspectorPeer::InspectorPeer(Mode mode) : m_mode(mode)
+InspectorPeer::InspectorPeer(Mode mode)
+    : m_mode(mode)
 {
     m_server.setObjectName(QString::fromLatin1(kName));
     m_server.listen(QHostAddress::LocalHost, 0);
@@ -101,8 +102,8 @@ QList<MemberData> InspectorPeer::records() const
 {
     QList<MemberData> result;
     for (const ProtocolCommand &command : m_commands) {
-        if (command.type() != ProtocolCommand::SignalBegin
-            && command.type() != ProtocolCommand::SignalEnd)
+        if (command.type() != ProtocolCommand::SignalBegin &&
+            command.type() != ProtocolCommand::SignalEnd)
             continue;
         MemberData record;
         command.getData(&record);

@@ -14,7 +14,6 @@
 
 #include <memory>
 
-
 class InspectorPeer : public QObject
 {
     Q_OBJECT

@@ -22,8 +22,8 @@ void ModalAnswers::respond(const Request &request)
 {
     m_seen.push_back({request.kind, request.caption, request.text});
     if (auto *box = qobject_cast<QMessageBox *>(request.widget.data())) {
-        QAbstractButton *button = m_button != QMessageBox::NoButton ? box->button(m_button)
-                                                                    : box->escapeButton();
+        QAbstractButton *button =
+            m_button != QMessageBox::NoButton ? box->button(m_button) : box->escapeButton();
         if (!button)
             button = box->defaultButton();
         if (button) {

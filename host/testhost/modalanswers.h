@@ -27,7 +27,10 @@ public:
     void answerMessageBoxes(QMessageBox::StandardButton button) { m_button = button; }
     // Any other request goes to this function; without one, dialogs are rejected and menus
     // closed.
-    void setHandler(std::function<void(const Request &)> handler) { m_handler = std::move(handler); }
+    void setHandler(std::function<void(const Request &)> handler)
+    {
+        m_handler = std::move(handler);
+    }
 
     struct Seen
     {

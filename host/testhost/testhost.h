@@ -34,7 +34,10 @@ public:
     DebugCapture &operator=(const DebugCapture &) = delete;
 
     const std::string &text() const { return m_text; }
-    bool contains(const std::string &needle) const { return m_text.find(needle) != std::string::npos; }
+    bool contains(const std::string &needle) const
+    {
+        return m_text.find(needle) != std::string::npos;
+    }
 
 private:
     std::string m_text;

@@ -2,8 +2,8 @@
 #ifndef TESK_APP_H
 #define TESK_APP_H
 
-#include <tesk/tesk_global.h>
 #include <mosk/mosk.h>
+#include <tesk/tesk_global.h>
 
 /* Called every 100 ms from the event loop once registered. */
 typedef void (*CuiIdleFn)(void);

@@ -2,24 +2,26 @@
 #ifndef TESK_FACADE_H
 #define TESK_FACADE_H
 
-#include <tesk/tesk_global.h>
 #include <mosk/mosk.h>
+#include <tesk/tesk_global.h>
 
 #define TESK_IID_FACADE 0x42100u
 
-typedef struct ITesk_FacadeOps {
+typedef struct ITesk_FacadeOps
+{
     MOSK_BASE_OPERATIONS
     MoskResult (*dockForMultipleView)(void *self, uint64_t viewId, void *widget,
-                                      void *mainWindow);                          /* 4 */
-    MoskResult (*undockView)(void *self, void *widget);                          /* 5 */
-    MoskResult (*windowHandle)(void *self, void *widget, TeskHandle *out);       /* 6 */
-    MoskResult (*mainWindowOf)(void *self, void *widget, void **out);            /* 7 */
-    MoskResult (*currentMainWindow)(void *self, void **out);                     /* 8 */
-    MoskResult (*addDockMenuItems)(void *self, void *popupMenu);                 /* 9 */
-    MoskResult (*activateDockMenuItem)(void *self, void *widget, int itemId);    /* 10 */
+                                      void *mainWindow);                      /* 4 */
+    MoskResult (*undockView)(void *self, void *widget);                       /* 5 */
+    MoskResult (*windowHandle)(void *self, void *widget, TeskHandle *out);    /* 6 */
+    MoskResult (*mainWindowOf)(void *self, void *widget, void **out);         /* 7 */
+    MoskResult (*currentMainWindow)(void *self, void **out);                  /* 8 */
+    MoskResult (*addDockMenuItems)(void *self, void *popupMenu);              /* 9 */
+    MoskResult (*activateDockMenuItem)(void *self, void *widget, int itemId); /* 10 */
 } ITesk_FacadeOps;
 
-typedef struct ITesk_Facade {
+typedef struct ITesk_Facade
+{
     const ITesk_FacadeOps *ops;
 } ITesk_Facade;
 

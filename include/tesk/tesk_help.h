@@ -20,9 +20,9 @@ TESK_EXPORT int QtDeregisterHelp(int32_t mapId);
 TESK_EXPORT int QtHelp(int32_t contextId, int32_t mapId);
 
 /* Results of QtHelpDesc. */
-#define TESK_HELPDESC_SHOWN 0     /* the topic of a help map was shown */
-#define TESK_HELPDESC_FILE 1      /* *text now holds the located help file (and ">window") */
-#define TESK_HELPDESC_NOTHING 2   /* nothing shown; the user was told why */
+#define TESK_HELPDESC_SHOWN 0   /* the topic of a help map was shown */
+#define TESK_HELPDESC_FILE 1    /* *text now holds the located help file (and ">window") */
+#define TESK_HELPDESC_NOTHING 2 /* nothing shown; the user was told why */
 
 /* Reads the help description ("120@10;", "see item 120;", "120@file.htm>window;") in the
    buffer *text of bufferSize bytes; for a file, stores the context id in *contextId and

@@ -12,8 +12,8 @@
 #ifndef TESK_MEMORYACCESS_H
 #define TESK_MEMORYACCESS_H
 
-#include <tesk/tesk_global.h>
 #include <mosk/mosk.h>
+#include <tesk/tesk_global.h>
 
 #define TESK_IID_MEMORY_ACCESS 0x43200u
 #define TESK_MEMORY_ACCESS_CATEGORY "gui_bridge"
@@ -28,20 +28,23 @@
 #define TESK_MEMORY_READ_CHUNK 1024u
 
 /* A target address: the offset first, then the address-space word. */
-typedef struct TeskMemoryAddress {
+typedef struct TeskMemoryAddress
+{
     uint32_t offset;
     uint32_t space;
 } TeskMemoryAddress;
 
 /* One run of equally attributed bytes in a read answer (16 bytes). */
-typedef struct TeskMemoryRun {
+typedef struct TeskMemoryRun
+{
     uint32_t attribute;
     uint32_t reserved1;
-    uint32_t count;     /* bytes in this run */
+    uint32_t count; /* bytes in this run */
     uint32_t reserved2;
 } TeskMemoryRun;
 
-typedef struct IGb_MemoryAccessOps {
+typedef struct IGb_MemoryAccessOps
+{
     MOSK_BASE_OPERATIONS
     /* 4: read `length` bytes (at most TESK_MEMORY_READ_CHUNK, never across a multiple of it).
      * `data` receives a pointer to the bytes, valid until the next call of the component.
@@ -69,8 +72,8 @@ typedef struct IGb_MemoryAccessOps {
      * wanted and receives the rows given; *lines the line records, *lengths one byte per
      * line. The records belong to the host until its next call. */
     MoskResult (*memorySpaceInfo)(void *self, int32_t target, const TeskMemoryAddress *address,
-                                  uint32_t *lineCount, const void **lines,
-                                  const uint8_t **lengths, int32_t formatId);
+                                  uint32_t *lineCount, const void **lines, const uint8_t **lengths,
+                                  int32_t formatId);
     /* 9: the host's text of an address. */
     MoskResult (*addressToText)(void *self, int32_t target, const TeskMemoryAddress *address,
                                 MoskOStream *text);
@@ -101,7 +104,8 @@ typedef struct IGb_MemoryAccessOps {
                                  uint32_t offset, TeskMemoryAddress *result);
 } IGb_MemoryAccessOps;
 
-typedef struct IGb_MemoryAccess {
+typedef struct IGb_MemoryAccess
+{
     const IGb_MemoryAccessOps *ops;
 } IGb_MemoryAccess;
 

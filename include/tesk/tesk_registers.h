@@ -7,7 +7,8 @@
 
 /* One block of value lines: the lines of the register window from firstLine on, separated
    by line feeds. */
-typedef struct RegLineBlock {
+typedef struct RegLineBlock
+{
     int16_t firstLine;
     int16_t lineCount;
     const char *text;
@@ -21,10 +22,10 @@ enum {
 
 /* Flag bits of an item record. */
 enum {
-    REG_FLAG_VIEW = 0x01,         /* the record defines a view (a tab) */
-    REG_FLAG_IN_GROUP = 0x02,     /* belongs to the current group (also 0x40) */
-    REG_FLAG_GROUP_HEAD = 0x04,   /* heads a group named after it (also 0x20) */
-    REG_FLAG_TITLE = 0x08,        /* title line */
+    REG_FLAG_VIEW = 0x01,       /* the record defines a view (a tab) */
+    REG_FLAG_IN_GROUP = 0x02,   /* belongs to the current group (also 0x40) */
+    REG_FLAG_GROUP_HEAD = 0x04, /* heads a group named after it (also 0x20) */
+    REG_FLAG_TITLE = 0x08,      /* title line */
     REG_FLAG_GROUP_HEAD_2 = 0x20,
     REG_FLAG_IN_GROUP_2 = 0x40
 };
@@ -34,20 +35,21 @@ enum {
 enum {
     REG_TYPE_RADIX_16 = 0,
     REG_TYPE_RADIX_10 = 1,
-    REG_TYPE_BINARY = 2,   /* shown as a bit pattern as wide as the value */
+    REG_TYPE_BINARY = 2, /* shown as a bit pattern as wide as the value */
     REG_TYPE_RADIX_2 = 3,
     REG_TYPE_ENUMERATED = 5,
     REG_TYPE_NO_ITEM = 6,
     REG_TYPE_FLOAT_32 = 7,
     REG_TYPE_FLOAT_64 = 8,
-    REG_TYPE_HEX_8 = 10,   /* an 8-bit value */
-    REG_TYPE_LAST = 10     /* codes above make no item */
+    REG_TYPE_HEX_8 = 10, /* an 8-bit value */
+    REG_TYPE_LAST = 10   /* codes above make no item */
 };
 
 /* The record of CuiRegPaneDataAdd and CuiRegPaneDataUpdate. The library copies what it needs
    during the call; it writes only the type field (an enumerated register whose table index
    is bad or names an override table). */
-typedef struct RegDataRecord {
+typedef struct RegDataRecord
+{
     uint32_t kind;
     union {
         const char *name;              /* kind 1: the name */

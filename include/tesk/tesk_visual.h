@@ -9,10 +9,10 @@
 /* 112 bytes, as the host fills it. */
 typedef struct TeskFontRecord
 {
-    char face[100];  /* family name; terminated unless it fills all 100 bytes */
-    int32_t size;    /* point size */
-    int32_t bold;    /* non-zero: bold */
-    int32_t italic;  /* non-zero: italic */
+    char face[100]; /* family name; terminated unless it fills all 100 bytes */
+    int32_t size;   /* point size */
+    int32_t bold;   /* non-zero: bold */
+    int32_t italic; /* non-zero: italic */
 } TeskFontRecord;
 
 #ifdef __cplusplus

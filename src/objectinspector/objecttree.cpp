@@ -185,7 +185,11 @@ QString propertyText(bool isEnum, const QVariant &value)
     switch (value.typeId()) {
     case QMetaType::QRect: {
         const QRect r = value.toRect();
-        return QStringLiteral("(%1, %2) %3x%4").arg(r.left()).arg(r.top()).arg(r.width()).arg(r.height());
+        return QStringLiteral("(%1, %2) %3x%4")
+            .arg(r.left())
+            .arg(r.top())
+            .arg(r.width())
+            .arg(r.height());
     }
     case QMetaType::QSize: {
         const QSize s = value.toSize();
@@ -219,16 +223,22 @@ struct ObjectNode::BuildContext
 };
 
 ObjectNode::ObjectNode(ObjectId id, const QString &name, const QString &className)
-    : m_id(id), m_name(name), m_className(className)
+    : m_id(id)
+    , m_name(name)
+    , m_className(className)
 {
 }
 
-ObjectNode::ObjectNode(QObject *object) : ObjectNode(object, nullptr) {}
+ObjectNode::ObjectNode(QObject *object)
+    : ObjectNode(object, nullptr)
+{
+}
 
 ObjectNode::ObjectNode(QObject *object, BuildContext *context)
-    : m_id(objectId(object)), m_name(object->objectName()),
-      m_className(QString::fromLatin1(object->metaObject()->className())),
-      m_parentId(objectId(object->parent()))
+    : m_id(objectId(object))
+    , m_name(object->objectName())
+    , m_className(QString::fromLatin1(object->metaObject()->className()))
+    , m_parentId(objectId(object->parent()))
 {
     BuildContext own;
     const ClassLayout &layout = (context ? context : &own)->layout(object->metaObject());
@@ -236,10 +246,12 @@ ObjectNode::ObjectNode(QObject *object, BuildContext *context)
     m_signalNames = layout.signalNames;
     m_properties.reserve(layout.properties.size());
     for (const ClassLayout::PropertySlot &p : layout.properties)
-        m_properties.append(Property(p.name, p.type, propertyText(p.isEnum, p.meta_prop.read(object))));
+        m_properties.append(
+            Property(p.name, p.type, propertyText(p.isEnum, p.meta_prop.read(object))));
     for (const ClassLayout::Signal &signal : layout.signalList) {
         for (const SignalHooks::Receiver &receiver : SignalHooks::receivers(object, signal.index)) {
-            m_outgoingConnections.append(Connection(m_id, signal.signature, objectId(receiver.object),
+            m_outgoingConnections.append(Connection(m_id, signal.signature,
+                                                    objectId(receiver.object),
                                                     QString::fromLatin1(receiver.member)));
             if (context)
                 context->receivers.append(receiver.object);
@@ -292,8 +304,8 @@ bool ObjectNode::hasConnectionTo(ObjectId id) const
 
 bool ObjectNode::hasConnectionFrom(ObjectId id) const
 {
-    return anyWith(m_slotConnections, id, &Connection::senderId)
-           || anyWith(m_signalConnections, id, &Connection::senderId);
+    return anyWith(m_slotConnections, id, &Connection::senderId) ||
+           anyWith(m_signalConnections, id, &Connection::senderId);
 }
 
 QSet<ObjectId> ObjectNode::connectedIds() const
@@ -350,7 +362,8 @@ void ObjectNode::dump(QTextStream &stream) const
 
 // --- ObjectTree ------------------------------------------------------------------------------
 
-ObjectTree::ObjectTree(QObject *parent, const char *name) : QObject(parent)
+ObjectTree::ObjectTree(QObject *parent, const char *name)
+    : QObject(parent)
 {
     if (name)
         setObjectName(QString::fromLatin1(name));

@@ -32,7 +32,9 @@ class Property final : public Streamable, public Dumpable
 public:
     Property() = default;
     Property(const QString &name, const QString &type, const QString &value)
-        : m_name(name), m_type(type), m_value(value)
+        : m_name(name)
+        , m_type(type)
+        , m_value(value)
     {
     }
 
@@ -58,8 +60,10 @@ public:
     Connection() = default;
     Connection(ObjectId senderId, const QString &signal, ObjectId receiverId,
                const QString &receiverMember)
-        : m_senderId(senderId), m_signal(signal), m_receiverId(receiverId),
-          m_receiverMember(receiverMember)
+        : m_senderId(senderId)
+        , m_signal(signal)
+        , m_receiverId(receiverId)
+        , m_receiverMember(receiverMember)
     {
     }
 
@@ -200,8 +204,7 @@ private:
     void countLeaves(ObjectNode *n);
     void orderChildren(ObjectNode *n);
     QList<ObjectNode *> children(const ObjectNode *n) const;
-    void dumpNode(QTextStream &stream, const ObjectNode *n, int indent,
-                  QSet<ObjectId> &seen) const;
+    void dumpNode(QTextStream &stream, const ObjectNode *n, int indent, QSet<ObjectId> &seen) const;
 
     std::map<ObjectId, std::unique_ptr<ObjectNode>> m_nodes;
     QString m_applicationPath;

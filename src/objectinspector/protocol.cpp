@@ -77,7 +77,8 @@ using namespace tesk::inspector;
 
 // --- ProtocolCommand -------------------------------------------------------------------------
 
-ProtocolCommand::ProtocolCommand(const QByteArray &buff) : m_buff(buff)
+ProtocolCommand::ProtocolCommand(const QByteArray &buff)
+    : m_buff(buff)
 {
     if (!TESK_CHECK(buff.size() >= qsizetype(sizeof(Type))))
         return;
@@ -90,7 +91,8 @@ ProtocolCommand::ProtocolCommand(const QByteArray &buff) : m_buff(buff)
     TESK_CHECK((int)m_type > 0 && (int)m_type <= _TypeMax);
 }
 
-ProtocolCommand::ProtocolCommand(Type type, const Streamable *data) : m_type(type)
+ProtocolCommand::ProtocolCommand(Type type, const Streamable *data)
+    : m_type(type)
 {
     QDataStream stream(&m_buff, QIODevice::WriteOnly);
     prepareStream(stream);
@@ -101,8 +103,7 @@ ProtocolCommand::ProtocolCommand(Type type, const Streamable *data) : m_type(typ
 
 bool ProtocolCommand::getData(Streamable *data) const
 {
-    if (!TESK_CHECK(m_type != NoCmd) || !TESK_CHECK(!m_buff.isNull())
-        || !TESK_CHECK(data != 0))
+    if (!TESK_CHECK(m_type != NoCmd) || !TESK_CHECK(!m_buff.isNull()) || !TESK_CHECK(data != 0))
         return false;
     QDataStream stream(m_buff);
     prepareStream(stream);
@@ -167,8 +168,8 @@ bool fieldMatches(const QString &filter, const QString &value)
 
 bool SignalFilter::matches(const MemberData &record) const
 {
-    return enabled && fieldMatches(textB, record.textB) && fieldMatches(textA, record.textA)
-           && fieldMatches(textC, record.textC);
+    return enabled && fieldMatches(textB, record.textB) && fieldMatches(textA, record.textA) &&
+           fieldMatches(textC, record.textC);
 }
 
 QString SignalFilter::toText() const
@@ -182,7 +183,10 @@ namespace {
 class FilterTextReader
 {
 public:
-    explicit FilterTextReader(const QString &text) : m_text(text) {}
+    explicit FilterTextReader(const QString &text)
+        : m_text(text)
+    {
+    }
 
     bool atEnd() const { return m_pos >= m_text.size(); }
 
@@ -260,9 +264,15 @@ QString SignalFilterList::toText() const
 
 ProtocolPacket::ProtocolPacket() = default;
 
-ProtocolPacket::ProtocolPacket(const QByteArray &body) : buffer(body) {}
+ProtocolPacket::ProtocolPacket(const QByteArray &body)
+    : buffer(body)
+{
+}
 
-ProtocolPacket::ProtocolPacket(const ProtocolCommand &command) : buffer(command.buffer()) {}
+ProtocolPacket::ProtocolPacket(const ProtocolCommand &command)
+    : buffer(command.buffer())
+{
+}
 
 ProtocolPacket::~ProtocolPacket()
 {
@@ -324,7 +334,8 @@ bool ProtocolPacket::readLength()
     if (m_input_socket->bytesAvailable() < qint64(sizeof(quint32)))
         return false;
     uchar packet_size[sizeof(quint32)];
-    const qint64 got = m_input_socket->read(reinterpret_cast<char *>(packet_size), sizeof(packet_size));
+    const qint64 got =
+        m_input_socket->read(reinterpret_cast<char *>(packet_size), sizeof(packet_size));
     const size_t i = got < 0 ? 0 : size_t(got);
     if (!TESK_CHECK(i == sizeof(packet_size)))
         return false;

@@ -13,8 +13,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QTcpSocket>
 #include <QStringList>
+#include <QTcpSocket>
 
 #include <functional>
 
@@ -43,7 +43,6 @@ void writeStringList(QDataStream &stream, const QStringList &list);
 bool readStringList(QDataStream &stream, QStringList &list);
 
 } // namespace tesk::inspector
-
 
 class Streamable
 {
@@ -117,7 +116,9 @@ struct LoginData final : Streamable
 {
     LoginData() = default;
     LoginData(qint32 version, qint32 processId, const QString &applicationPath)
-        : version(version), processId(processId), applicationPath(applicationPath)
+        : version(version)
+        , processId(processId)
+        , applicationPath(applicationPath)
     {
     }
     QDataStream &read(QDataStream &stream) override;
@@ -134,7 +135,11 @@ struct MemberData final : Streamable
     MemberData() = default;
     MemberData(tesk::inspector::ObjectId objectId, const QString &textA, const QString &textB,
                const QString &textC, bool opening)
-        : objectId(objectId), textA(textA), textB(textB), textC(textC), opening(opening)
+        : objectId(objectId)
+        , textA(textA)
+        , textB(textB)
+        , textC(textC)
+        , opening(opening)
     {
     }
     QDataStream &read(QDataStream &stream) override;
@@ -152,7 +157,10 @@ struct SignalFilter final : Streamable
 {
     SignalFilter() = default;
     SignalFilter(const QString &textB, const QString &textA, const QString &textC, bool enabled)
-        : textB(textB), textA(textA), textC(textC), enabled(enabled)
+        : textB(textB)
+        , textA(textA)
+        , textC(textC)
+        , enabled(enabled)
     {
     }
     QDataStream &read(QDataStream &stream) override;

@@ -109,8 +109,8 @@ void QtObjectInspector::connectToInspector()
     // A live link, or one being made, is left alone: this call is a stale retry or the second
     // report of a loss already answered.
     const QAbstractSocket::SocketState state = socket->state();
-    if (state == QAbstractSocket::ConnectedState || state == QAbstractSocket::ConnectingState
-        || state == QAbstractSocket::HostLookupState)
+    if (state == QAbstractSocket::ConnectedState || state == QAbstractSocket::ConnectingState ||
+        state == QAbstractSocket::HostLookupState)
         return;
     if (state != QAbstractSocket::UnconnectedState)
         socket->abort();

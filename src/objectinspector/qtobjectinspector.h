@@ -29,8 +29,8 @@ public:
     bool isLive() const { return socket != nullptr; }
     bool isTracing() const { return tracing; }
     quint16 port() const { return quint16(m_port); }
-    // The inspector, its frame reader, its socket and everything below them: their activations are the link's
-    // own traffic and are never reported.
+    // The inspector, its frame reader, its socket and everything below them: their activations are
+    // the link's own traffic and are never reported.
     bool isOwnObject(const QObject *object) const;
 
     // The activation depth shared by all inspectors, and the depth at which a suppressed

@@ -31,8 +31,7 @@ std::vector<Activation> g_activations;
 QByteArray memberSignature(QObject *caller, int index, bool slot)
 {
     const QMetaObject *meta = caller->metaObject();
-    const QMetaMethod method =
-        slot ? meta->method(index) : QMetaObjectPrivate::signal(meta, index);
+    const QMetaMethod method = slot ? meta->method(index) : QMetaObjectPrivate::signal(meta, index);
     return method.methodSignature();
 }
 

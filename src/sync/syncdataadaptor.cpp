@@ -2,7 +2,10 @@
 
 const IGcds_DataAdaptorOps SyncDataAdaptor::s_ops = {MOSK_FACE_BASE(IGcds_DataAdaptorImpl)};
 
-SyncDataAdaptor::SyncDataAdaptor() : m_face(this, &s_ops) {}
+SyncDataAdaptor::SyncDataAdaptor()
+    : m_face(this, &s_ops)
+{
+}
 
 SyncDataAdaptor *SyncDataAdaptor::instance()
 {

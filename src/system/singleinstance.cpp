@@ -43,7 +43,11 @@ bool greetedBySameId(QLocalSocket &socket, const QString &id)
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString &id, QObject *parent) : QObject(parent), m_id(id) {}
+SingleInstance::SingleInstance(const QString &id, QObject *parent)
+    : QObject(parent)
+    , m_id(id)
+{
+}
 
 SingleInstance::~SingleInstance() = default;
 
@@ -85,8 +89,7 @@ bool SingleInstance::sendMessage(const QString &message, int timeoutMs) const
     QLocalSocket socket;
     if (!connectTo(socket, m_id, timeoutMs) || !greetedBySameId(socket, m_id))
         return false;
-    QByteArray payload(reinterpret_cast<const char *>(message.utf16()),
-                       (message.size() + 1) * 2);
+    QByteArray payload(reinterpret_cast<const char *>(message.utf16()), (message.size() + 1) * 2);
     QByteArray frame;
     QDataStream(&frame, QIODevice::WriteOnly) << quint32(payload.size());
     frame += payload;

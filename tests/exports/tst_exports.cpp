@@ -1,12 +1,13 @@
-// The dynamic symbol table of libtesk.so holds exactly the exports listed in include/tesk/exports.list.
+// The dynamic symbol table of libtesk.so holds exactly the exports listed in
+// include/tesk/exports.list.
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <regex>
 #include <fstream>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -28,8 +29,7 @@ std::set<std::string> listedExports()
 // Names the linker defines in every shared object; they are not ours.
 bool linkerSymbol(const std::string &name)
 {
-    static const std::set<std::string> linker = {"_init", "_fini", "_edata", "_end",
-                                                 "__bss_start"};
+    static const std::set<std::string> linker = {"_init", "_fini", "_edata", "_end", "__bss_start"};
     return linker.count(name) != 0;
 }
 

@@ -68,7 +68,7 @@ QString dumped(const Dumpable &dumpable)
 
 const ObjectNode *findNode(const ObjectTree &tree, const QString &name)
 {
-    for (ObjectNode *n = tree.node(0); n; ) {
+    for (ObjectNode *n = tree.node(0); n;) {
         // Depth-first through the links, as a reader of the record would walk it.
         if (n->name() == name)
             return n;
@@ -136,13 +136,17 @@ TEST(ObjectTreeLinks, IncomingConnectionsAreFiledBySlotOrSignal)
     add(tree, 2, 0, QStringLiteral("receiver"), {QStringLiteral("take()")},
         {QStringLiteral("relay()")});
     ObjectNode *sender = tree.node(1);
-    sender->addOutgoingConnection(Connection(1, QStringLiteral("sig()"), 2, QStringLiteral("take()")));
-    sender->addOutgoingConnection(Connection(1, QStringLiteral("sig()"), 2, QStringLiteral("relay()")));
-    sender->addOutgoingConnection(Connection(1, QStringLiteral("sig()"), 9, QStringLiteral("gone()")));
+    sender->addOutgoingConnection(
+        Connection(1, QStringLiteral("sig()"), 2, QStringLiteral("take()")));
+    sender->addOutgoingConnection(
+        Connection(1, QStringLiteral("sig()"), 2, QStringLiteral("relay()")));
+    sender->addOutgoingConnection(
+        Connection(1, QStringLiteral("sig()"), 9, QStringLiteral("gone()")));
 
     testhost::DebugCapture capture;
     tree.link();
-    EXPECT_TRUE(capture.contains("ASSERT: \"receiver != 0\" in file objectinspector/objecttree.cpp"));
+    EXPECT_TRUE(
+        capture.contains("ASSERT: \"receiver != 0\" in file objectinspector/objecttree.cpp"));
 
     const ObjectNode *receiver = tree.node(2);
     ASSERT_EQ(receiver->slotConnections().size(), 1);
@@ -167,7 +171,8 @@ TEST(ObjectTreeRecord, RoundTripKeepsLinksAsReceived)
     add(tree, 2, 0, QStringLiteral("b"));
     add(tree, 3, 2, QStringLiteral("c"));
     add(tree, 4, 2, QStringLiteral("d"));
-    tree.node(3)->addOutgoingConnection(Connection(3, QStringLiteral("x()"), 1, QStringLiteral("s()")));
+    tree.node(3)->addOutgoingConnection(
+        Connection(3, QStringLiteral("x()"), 1, QStringLiteral("s()")));
     tree.link();
 
     ObjectTree back;
@@ -204,8 +209,8 @@ TEST(ObjectTreeRecord, EmptyRecordsAndRepeatedKeys)
     const ObjectNode first(5, QStringLiteral("first"), QStringLiteral("QObject"));
     const ObjectNode second(5, QStringLiteral("second"), QStringLiteral("QObject"));
     const QByteArray key = QByteArray::fromHex("00000005");
-    readRecord(tree, QByteArray::fromHex("ffffffff 00000000 00000002") + key + record(first) + key
-                         + record(second));
+    readRecord(tree, QByteArray::fromHex("ffffffff 00000000 00000002") + key + record(first) + key +
+                         record(second));
     ASSERT_EQ(tree.nodeCount(), 1);
     EXPECT_EQ(tree.node(5)->name(), QStringLiteral("second"));
 }

@@ -133,8 +133,8 @@ TEST(ProtocolBytes, CommandWithoutRecordIsItsTypeAlone)
               bytes("00000001"));
 
     SocketPair pair;
-    ProtocolPacket::send(&pair.writer, ProtocolPacket(ProtocolCommand(ProtocolCommand::StopTracing,
-                                                                      nullptr)));
+    ProtocolPacket::send(&pair.writer,
+                         ProtocolPacket(ProtocolCommand(ProtocolCommand::StopTracing, nullptr)));
     ASSERT_TRUE(testhost::pumpUntil([&] { return pair.reader->bytesAvailable() >= 8; }));
     EXPECT_EQ(pair.reader->readAll(), bytes("04000000 00000006"));
 }

@@ -102,8 +102,8 @@ TEST(InspectorStartUp, WithoutAUsablePortItStaysInert)
         QtObjectInspector inspector;
         EXPECT_FALSE(inspector.isLive());
         EXPECT_TRUE(capture.contains(std::string("QtObjectInspector: environment variable "
-                                                 "QT_INSPECTOR_PORT does not contain an int: \"")
-                                     + value + "\""))
+                                                 "QT_INSPECTOR_PORT does not contain an int: \"") +
+                                     value + "\""))
             << capture.text();
         EXPECT_EQ(SignalHooks::attached(), nullptr);
     }
@@ -203,7 +203,8 @@ TEST_F(InspectorTest, TheLinksOwnRecordsAreNeitherSentNorCounted)
 {
     auto inspector = start();
     setFilters(*inspector, SignalFilterList()); // no filters: everything is reported
-    const auto *socket = inspector->findChild<QTcpSocket *>(QStringLiteral("qtobjectinspector socket"));
+    const auto *socket =
+        inspector->findChild<QTcpSocket *>(QStringLiteral("qtobjectinspector socket"));
     ASSERT_NE(socket, nullptr);
     const tesk::inspector::ObjectId socketId = tesk::inspector::objectId(socket);
     const int base = QtObjectInspector::signalNesting();

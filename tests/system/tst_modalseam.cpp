@@ -1,6 +1,6 @@
 // Modal interactions run through one seam that tests answer from inside the modal loop.
-#include "testhost.h"
 #include "modalanswers.h"
+#include "testhost.h"
 
 #include "system/modalseam.h"
 

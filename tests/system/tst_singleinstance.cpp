@@ -16,7 +16,9 @@ using tesk::system::SingleInstance;
 namespace {
 QString uniqueId(const char *tag)
 {
-    return QStringLiteral("a /test/%1/%2").arg(QCoreApplication::applicationPid()).arg(QLatin1String(tag));
+    return QStringLiteral("a /test/%1/%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(QLatin1String(tag));
 }
 } // namespace
 

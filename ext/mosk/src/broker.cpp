@@ -88,8 +88,8 @@ private:
 
     static int hasComponent(void *, const char *category, const char *componentId)
     {
-        return validKey(category, componentId)
-               && instance().m_components.count(Key(category, componentId)) != 0;
+        return validKey(category, componentId) &&
+               instance().m_components.count(Key(category, componentId)) != 0;
     }
 
     static MoskResult getComponent(void *, const char *category, const char *componentId,
@@ -114,10 +114,9 @@ private:
     std::map<Key, void *> m_components;
 };
 
-const MoskBrokerOps Broker::s_ops = {&getInterfaceInfo,  &addRef,
-                                     &release,           &queryInterface,
-                                     &registerComponent, &unregisterComponent,
-                                     &hasComponent,      &getComponent};
+const MoskBrokerOps Broker::s_ops = {
+    &getInterfaceInfo,    &addRef,       &release,     &queryInterface, &registerComponent,
+    &unregisterComponent, &hasComponent, &getComponent};
 
 } // namespace
 

@@ -9,19 +9,36 @@ std::string standardDescription(uint32_t category, uint32_t code)
 {
     const char *text = nullptr;
     switch (code) {
-    case MOSK_ERR_GENERAL: text = "General failure"; break;
-    case MOSK_ERR_NO_MEMORY: text = "Out of memory"; break;
-    case MOSK_ERR_NO_INTERFACE: text = "Interface not supported"; break;
-    case MOSK_ERR_VERSION: text = "Interface version not supported"; break;
-    case MOSK_ERR_FAILED: text = "Operation failed"; break;
-    case MOSK_ERR_NOT_FOUND: text = "Component not found"; break;
-    case MOSK_ERR_DUPLICATE: text = "Component already registered"; break;
-    case MOSK_ERR_BAD_ARGUMENT: text = "Invalid argument"; break;
-    default: break;
+    case MOSK_ERR_GENERAL:
+        text = "General failure";
+        break;
+    case MOSK_ERR_NO_MEMORY:
+        text = "Out of memory";
+        break;
+    case MOSK_ERR_NO_INTERFACE:
+        text = "Interface not supported";
+        break;
+    case MOSK_ERR_VERSION:
+        text = "Interface version not supported";
+        break;
+    case MOSK_ERR_FAILED:
+        text = "Operation failed";
+        break;
+    case MOSK_ERR_NOT_FOUND:
+        text = "Component not found";
+        break;
+    case MOSK_ERR_DUPLICATE:
+        text = "Component already registered";
+        break;
+    case MOSK_ERR_BAD_ARGUMENT:
+        text = "Invalid argument";
+        break;
+    default:
+        break;
     }
     char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "%s (category %u, code 0x%x)",
-                  text ? text : "Error", category, code);
+    std::snprintf(buffer, sizeof buffer, "%s (category %u, code 0x%x)", text ? text : "Error",
+                  category, code);
     return buffer;
 }
 
@@ -30,7 +47,10 @@ class Error final : public mosk::Object<mosk::EmptyMutex>
 public:
     using Face = mosk::Implements<Error, MoskError, MOSK_IID_ERROR, 0, 0>;
 
-    Error(uint32_t category, uint32_t code) : m_face(this, &s_ops), m_category(category), m_code(code)
+    Error(uint32_t category, uint32_t code)
+        : m_face(this, &s_ops)
+        , m_category(category)
+        , m_code(code)
     {
     }
 
@@ -42,7 +62,8 @@ private:
     static uint32_t code(void *face) { return self(face)->m_code; }
     static MoskValue *description(void *face)
     {
-        return moskValueCreate(standardDescription(self(face)->m_category, self(face)->m_code).c_str());
+        return moskValueCreate(
+            standardDescription(self(face)->m_category, self(face)->m_code).c_str());
     }
 
     static const MoskErrorOps s_ops;

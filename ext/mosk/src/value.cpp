@@ -10,7 +10,11 @@ class Value final : public mosk::Object<mosk::EmptyMutex>
 public:
     using Face = mosk::Implements<Value, MoskValue, MOSK_IID_VALUE, 0, 0>;
 
-    explicit Value(const char *text) : m_face(this, &s_ops), m_text(text ? text : "") {}
+    explicit Value(const char *text)
+        : m_face(this, &s_ops)
+        , m_text(text ? text : "")
+    {
+    }
 
     MoskValue *face() { return &m_face; }
 
@@ -65,8 +69,8 @@ private:
     std::string m_text;
 };
 
-const MoskValueOps Value::s_ops = {MOSK_FACE_BASE(Face), &setText, &setInt,  &getInt,
-                                   &setBool,             &getBool, &getText};
+const MoskValueOps Value::s_ops = {
+    MOSK_FACE_BASE(Face), &setText, &setInt, &getInt, &setBool, &getBool, &getText};
 
 } // namespace
 

@@ -73,10 +73,9 @@ bool userAcceptsSecondInstance()
                     "can lead to file corruption!<p>If you wish to start this copy press Yes, "
                     "otherwise press No.</qt>")
             .arg(home.toHtmlEscaped());
-    return system::ModalSeam::messageBox(nullptr, QMessageBox::Critical,
-                                         QObject::tr("Kestrova Debugger"), text,
-                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-           == QMessageBox::Yes;
+    return system::ModalSeam::messageBox(
+               nullptr, QMessageBox::Critical, QObject::tr("Kestrova Debugger"), text,
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void applyStyles(const StyleFlags &flags)
@@ -134,18 +133,19 @@ int initialise(const char *programName, const char *commandLine)
     if (frame().application || QCoreApplication::instance())
         return 1;
 
-    const QStringList words = splitCommandLine(QString::fromLocal8Bit(commandLine ? commandLine : ""));
+    const QStringList words =
+        splitCommandLine(QString::fromLocal8Bit(commandLine ? commandLine : ""));
     buildArguments(programName, words);
     const StyleFlags flags = styleFlags(words);
 
     const QByteArray home = qgetenv("KSODEBUG_HOME");
-    const QString id = applicationId(qEnvironmentVariableIsSet("KSODEBUG_HOME") ? home.constData()
-                                                                                 : nullptr);
+    const QString id =
+        applicationId(qEnvironmentVariableIsSet("KSODEBUG_HOME") ? home.constData() : nullptr);
     ProcessFrame &f = frame();
     f.application = new CuiWinApp(id, f.argc, f.argv.data());
 
-    if (!qEnvironmentVariableIsSet("KSODEBUG_ALLOW_MULTIPLE_INSTANCES")
-        && f.application->isRunning() && !userAcceptsSecondInstance()) {
+    if (!qEnvironmentVariableIsSet("KSODEBUG_ALLOW_MULTIPLE_INSTANCES") &&
+        f.application->isRunning() && !userAcceptsSecondInstance()) {
         f.application->quit();
         delete f.application;
         f.application = nullptr;

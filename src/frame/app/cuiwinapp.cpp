@@ -7,6 +7,4 @@ CuiWinApp::CuiWinApp(const QString &id, int &argc, char **argv)
     setQuitOnLastWindowClosed(false);
 }
 
-void CuiWinApp::receiveMessage(const QString &)
-{
-}
+void CuiWinApp::receiveMessage(const QString &) {}

@@ -5,7 +5,8 @@
 #include <QWidget>
 
 QtSingleApplication::QtSingleApplication(const QString &id, int &argc, char **argv)
-    : QApplication(argc, argv), m_instance(new tesk::system::SingleInstance(id, this))
+    : QApplication(argc, argv)
+    , m_instance(new tesk::system::SingleInstance(id, this))
 {
 }
 

@@ -2,7 +2,9 @@
 
 #include <QTimer>
 
-UIIdle::UIIdle(QObject *parent) : QObject(parent), m_timer(new QTimer(this))
+UIIdle::UIIdle(QObject *parent)
+    : QObject(parent)
+    , m_timer(new QTimer(this))
 {
     connect(m_timer, &QTimer::timeout, this, &UIIdle::idleProcessing);
     m_timer->start(100);

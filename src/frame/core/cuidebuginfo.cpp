@@ -82,8 +82,7 @@ bool CuiDebugInfo::isSet(const QString &flag)
     }
     const int index = letterIndex(flag.at(0));
     if (index < 0) {
-        qWarning("CuiDebugInfo::isSet - Invalid flag character - %c\n",
-                 flag.at(0).toLatin1());
+        qWarning("CuiDebugInfo::isSet - Invalid flag character - %c\n", flag.at(0).toLatin1());
         return false;
     }
     initialise();

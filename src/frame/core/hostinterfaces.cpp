@@ -28,7 +28,8 @@ HostInterfaces *HostInterfaces::instance()
     const CuiFunctionRegistry *registry = CuiFunctionRegistry::instance();
     auto eeaccess = registry->function<CuiHostEeaccessFn>(QStringLiteral("eeaccess"));
     if (!eeaccess)
-        throw std::runtime_error("The entry point for the 'eeaccess' interface could not be found.");
+        throw std::runtime_error(
+            "The entry point for the 'eeaccess' interface could not be found.");
     auto gui = registry->function<CuiHostGuiFn>(QStringLiteral("gui"));
     if (!gui)
         throw std::runtime_error("The entry point for the 'gui' interface could not be found.");
@@ -50,8 +51,7 @@ bool hostEeaccessCall(int commandId, const QString &text)
 bool hostGuiCall(int commandId, const QString &text, TeskHandle windowBox)
 {
     return HostInterfaces::instance()->gui()(0, 0, commandId, text.toUtf8().constData(),
-                                             windowBox)
-           == 0;
+                                             windowBox) == 0;
 }
 
 bool eeaccessGetStringList(TeskHandle handle, QStringList &list)

@@ -20,7 +20,8 @@ public:
 
 private:
     HostInterfaces(CuiHostEeaccessFn eeaccess, CuiHostGuiFn gui)
-        : m_eeaccess(eeaccess), m_gui(gui)
+        : m_eeaccess(eeaccess)
+        , m_gui(gui)
     {
     }
 

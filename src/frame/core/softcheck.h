@@ -13,8 +13,8 @@ inline const char *sourceName(const char *file)
 {
     const char *name = file;
     for (const char *at = file; *at; ++at) {
-        if (at[0] == 's' && at[1] == 'r' && at[2] == 'c' && at[3] == '/'
-            && (at == file || at[-1] == '/'))
+        if (at[0] == 's' && at[1] == 'r' && at[2] == 'c' && at[3] == '/' &&
+            (at == file || at[-1] == '/'))
             name = at + 4;
     }
     return name;

@@ -47,7 +47,10 @@ QByteArray cuiBuiltInHelpPage(int contextId)
     if (contextId == 50)
         return QByteArrayLiteral("gui/general/index.htm");
     if (contextId >= 101 && contextId <= 854)
-        return QStringLiteral("gui/dialogs%1/idh_%2.htm").arg(contextId / 100).arg(contextId).toLatin1();
+        return QStringLiteral("gui/dialogs%1/idh_%2.htm")
+            .arg(contextId / 100)
+            .arg(contextId)
+            .toLatin1();
     if (contextId >= 1000 && contextId <= 1028)
         return QStringLiteral("sync/dialogs/idh_%1.htm").arg(contextId).toLatin1();
     if (contextId == 2000)
@@ -141,8 +144,8 @@ bool CuiHelpSystem::showTopic(QWidget *parent)
         return false;
     }
     TeskFile file;
-    const bool found = file.setNameFromSearch(TeskFile::helpPathPrefix + QLatin1Char('/')
-                                              + QString::fromLatin1(*page));
+    const bool found = file.setNameFromSearch(TeskFile::helpPathPrefix + QLatin1Char('/') +
+                                              QString::fromLatin1(*page));
     if (!found || !file.exists()) {
         warn(parent, translated(displayCaption), translated(fileMissingText).arg(file.fileName()));
         return false;
@@ -219,9 +222,8 @@ bool CuiHelpSystem::openDocument(const QString &fileName)
     const int error = tesk::system::openDocument(fileName);
     if (error == 0)
         return true;
-    tesk::system::ModalSeam::messageBox(nullptr, QMessageBox::Information,
-                                        QStringLiteral("Error calling ShellExecuteEx"),
-                                        tesk::system::systemErrorText(error), QMessageBox::Ok,
-                                        QMessageBox::Ok);
+    tesk::system::ModalSeam::messageBox(
+        nullptr, QMessageBox::Information, QStringLiteral("Error calling ShellExecuteEx"),
+        tesk::system::systemErrorText(error), QMessageBox::Ok, QMessageBox::Ok);
     return false;
 }

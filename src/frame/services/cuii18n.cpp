@@ -63,7 +63,8 @@ const StandardLabel standardLabelTexts[] = {
     {2018, QT_TRANSLATE_NOOP("QObject", "Paste Operation")},
     {2020, QT_TRANSLATE_NOOP("QObject", "Find")},
     {2021, QT_TRANSLATE_NOOP("QObject", "Scripts")},
-    {3011, QT_TRANSLATE_NOOP("QObject", "A character is not valid for the encoding used in this file")},
+    {3011,
+     QT_TRANSLATE_NOOP("QObject", "A character is not valid for the encoding used in this file")},
     {3012, QT_TRANSLATE_NOOP("QObject",
                              "This text contains multibyte characters which may not be compatible "
                              "with the encoding in this file.\n\nDo you wish to complete the Paste "
@@ -104,7 +105,8 @@ QString languageFromSettings()
     QTextStream stream(&settings);
     QString line;
     while (stream.readLineInto(&line)) {
-        if (!line.contains(QLatin1String("text.internationalization.language"), Qt::CaseInsensitive))
+        if (!line.contains(QLatin1String("text.internationalization.language"),
+                           Qt::CaseInsensitive))
             continue;
         const QString value = line.section(QLatin1Char('='), 1, 1).simplified();
         for (size_t i = 0; cuiLanguageNames[i]; ++i) {
@@ -128,8 +130,9 @@ void removeInstalled(Catalogues &c)
 void installCatalogues(Catalogues &c, const QString &code)
 {
     for (size_t i = 0; i < catalogueCount; ++i) {
-        const QString name = TeskFile::expandName(
-            TeskFile::installPrefix + QLatin1String(catalogueStems[i]) + code + QStringLiteral(".qm"));
+        const QString name =
+            TeskFile::expandName(TeskFile::installPrefix + QLatin1String(catalogueStems[i]) + code +
+                                 QStringLiteral(".qm"));
         if (!QFile::exists(name) || !c.translators[i]->load(name, QStringLiteral(".")))
             continue;
         c.installed[i] = QCoreApplication::installTranslator(c.translators[i]);
@@ -153,7 +156,7 @@ QString cuiCurrentLanguage()
     QString code = languageFromSettings();
     if (code.isEmpty())
         code = qEnvironmentVariableIsSet("KSODEBUG_LANG") ? qEnvironmentVariable("KSODEBUG_LANG")
-                                                           : QStringLiteral("en");
+                                                          : QStringLiteral("en");
     qputenv("KSODEBUG_LANGUAGE", code.toLocal8Bit());
     return code;
 }

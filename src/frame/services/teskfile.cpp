@@ -106,8 +106,8 @@ QString TeskFile::expandName(const QString &name)
 {
     // The first prefix found is the only one replaced.
     QString expanded = name;
-    if (!replacePrefix(expanded, installPrefix, installFolder())
-        && !replacePrefix(expanded, homePrefix, homeArea()))
+    if (!replacePrefix(expanded, installPrefix, installFolder()) &&
+        !replacePrefix(expanded, homePrefix, homeArea()))
         replacePrefix(expanded, helpPathPrefix, helpPath());
     return expanded;
 }

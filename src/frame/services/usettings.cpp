@@ -195,8 +195,8 @@ void settingsToString(const KUniversalSettingsGroup &group, std::string &text)
 {
     QString form = QStringLiteral("1:");
     for (auto child = group.begin(); child != group.end(); ++child) {
-        form += fromEightBit(child->first) + QLatin1Char('=')
-                + escaped(fromEightBit(child->second->valueText())) + QLatin1Char(':');
+        form += fromEightBit(child->first) + QLatin1Char('=') +
+                escaped(fromEightBit(child->second->valueText())) + QLatin1Char(':');
     }
     text = toEightBit(form);
 }
@@ -207,7 +207,8 @@ bool settingsFromString(KUniversalSettingsGroup &group, const std::string &text)
         group.clear();
         return false;
     }
-    const QStringList items = fromEightBit(text.substr(2)).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    const QStringList items =
+        fromEightBit(text.substr(2)).split(QLatin1Char(':'), Qt::SkipEmptyParts);
     for (const QString &item : items) {
         const qsizetype equals = item.indexOf(QLatin1Char('='));
         if (equals <= 1)

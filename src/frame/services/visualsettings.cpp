@@ -42,8 +42,8 @@ void cuiResetFixedFont()
 VisualSettings::VisualSettings(const QPalette &palette, const QFont &font)
 {
     m_colours << QColor(Qt::black) << QColor(Qt::white) << palette.color(QPalette::Highlight)
-              << QColor(Qt::yellow) << QColor(Qt::lightGray) << QColor(Qt::red)
-              << QColor(Qt::blue) << QColor(0, 150, 255);
+              << QColor(Qt::yellow) << QColor(Qt::lightGray) << QColor(Qt::red) << QColor(Qt::blue)
+              << QColor(0, 150, 255);
     QFont fixed = chosenFixedFont() ? *chosenFixedFont() : courierAt(font.pointSize());
     fixed.setFixedPitch(true);
     m_fonts << font << fixed;

@@ -26,16 +26,14 @@ bool XmlSaxReader::deliver(QXmlStreamReader &reader, bool &rootClosed)
         return m_handler->startDocument();
     case QXmlStreamReader::StartElement:
         ++m_depth;
-        return flushText()
-               && m_handler->startElement(reader.namespaceUri().toString(),
-                                          reader.name().toString(),
-                                          reader.qualifiedName().toString(), reader.attributes());
+        return flushText() &&
+               m_handler->startElement(reader.namespaceUri().toString(), reader.name().toString(),
+                                       reader.qualifiedName().toString(), reader.attributes());
     case QXmlStreamReader::EndElement:
         rootClosed = --m_depth == 0;
-        return flushText()
-               && m_handler->endElement(reader.namespaceUri().toString(),
-                                        reader.name().toString(),
-                                        reader.qualifiedName().toString());
+        return flushText() &&
+               m_handler->endElement(reader.namespaceUri().toString(), reader.name().toString(),
+                                     reader.qualifiedName().toString());
     case QXmlStreamReader::Characters:
         // Text outside the root element is only the layout of the file.
         if (m_depth > 0)

@@ -15,11 +15,10 @@ public:
     virtual bool startDocument() { return true; }
     virtual bool endDocument() { return true; }
     virtual bool startElement(const QString &namespaceUri, const QString &localName,
-                              const QString &qualifiedName, const QXmlStreamAttributes &attributes)
-        = 0;
+                              const QString &qualifiedName,
+                              const QXmlStreamAttributes &attributes) = 0;
     virtual bool endElement(const QString &namespaceUri, const QString &localName,
-                            const QString &qualifiedName)
-        = 0;
+                            const QString &qualifiedName) = 0;
     virtual bool characters(const QString &text) = 0;
 };
 

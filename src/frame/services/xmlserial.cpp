@@ -238,10 +238,10 @@ int storeXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &
 {
     XmlContext context(XmlContext::StoreMode);
     QDomDocument document;
-    document.insertBefore(document.createProcessingInstruction(
-                              QStringLiteral("xml"),
-                              QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")),
-                          document.firstChild());
+    document.insertBefore(
+        document.createProcessingInstruction(QStringLiteral("xml"),
+                                             QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")),
+        document.firstChild());
     context.SetDocument(&document);
     context.AttachNode(document.createElement(QStringLiteral("doc")));
     root.Serialize(context);

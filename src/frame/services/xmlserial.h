@@ -104,10 +104,26 @@ enum XmlDataItemType { XmlInt = 1, XmlBool = 2, XmlQString = 3, XmlStdString = 4
 class XmlDataItem : public IXmlSerialize
 {
 public:
-    explicit XmlDataItem(int *target) : m_target(target), m_type(XmlInt) {}
-    explicit XmlDataItem(bool *target) : m_target(target), m_type(XmlBool) {}
-    explicit XmlDataItem(QString *target) : m_target(target), m_type(XmlQString) {}
-    explicit XmlDataItem(std::string *target) : m_target(target), m_type(XmlStdString) {}
+    explicit XmlDataItem(int *target)
+        : m_target(target)
+        , m_type(XmlInt)
+    {
+    }
+    explicit XmlDataItem(bool *target)
+        : m_target(target)
+        , m_type(XmlBool)
+    {
+    }
+    explicit XmlDataItem(QString *target)
+        : m_target(target)
+        , m_type(XmlQString)
+    {
+    }
+    explicit XmlDataItem(std::string *target)
+        : m_target(target)
+        , m_type(XmlStdString)
+    {
+    }
 
     void Serialize(XmlContext &c) override;
 
@@ -120,7 +136,10 @@ private:
 class XmlBodyLoader : public IXmlSerialize
 {
 public:
-    explicit XmlBodyLoader(IXmlSerialize *root) : m_root(root) {}
+    explicit XmlBodyLoader(IXmlSerialize *root)
+        : m_root(root)
+    {
+    }
     void Serialize(XmlContext &c) override;
 
 private:
@@ -130,10 +149,14 @@ private:
 class XmlContentHandler : public XmlSaxHandler
 {
 public:
-    explicit XmlContentHandler(XmlContext *context) : m_context(context) {}
+    explicit XmlContentHandler(XmlContext *context)
+        : m_context(context)
+    {
+    }
 
     bool startElement(const QString &namespaceUri, const QString &localName,
-                      const QString &qualifiedName, const QXmlStreamAttributes &attributes) override;
+                      const QString &qualifiedName,
+                      const QXmlStreamAttributes &attributes) override;
     bool endElement(const QString &namespaceUri, const QString &localName,
                     const QString &qualifiedName) override;
     bool characters(const QString &text) override;

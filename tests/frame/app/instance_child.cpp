@@ -1,8 +1,8 @@
 // A second instance of the library, started by the single-instance tests: it answers the
 // another-copy question as told by its first argument ("yes" or "no") and prints what it saw.
+#include "modalanswers.h"
 #include "sanitizerdefaults.h"
 #include "testhost.h"
-#include "modalanswers.h"
 
 #include <cstdio>
 #include <cstring>

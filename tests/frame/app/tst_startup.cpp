@@ -2,8 +2,8 @@
 #include "testhost.h"
 
 #include "frame/app/cuiapp.h"
-#include "frame/core/cuihandles.h"
 #include "frame/app/cuiwinapp.h"
+#include "frame/core/cuihandles.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -19,15 +19,16 @@ TEST(StartupWords, SplitAtRunsOfBlanksOnly)
 {
     EXPECT_TRUE(splitCommandLine(QString()).isEmpty());
     EXPECT_TRUE(splitCommandLine(QStringLiteral("   ")).isEmpty());
-    EXPECT_EQ(splitCommandLine(QStringLiteral("  a   b c ")),
-              QStringList({"a", "b", "c"}));
+    EXPECT_EQ(splitCommandLine(QStringLiteral("  a   b c ")), QStringList({"a", "b", "c"}));
     // Tabs are not separators.
     EXPECT_EQ(splitCommandLine(QStringLiteral("a\tb c")), QStringList({"a\tb", "c"}));
 }
 
 TEST(StartupWords, FirstStyleSwitchChoosesExactly)
 {
-    auto flags = [](const char *line) { return styleFlags(splitCommandLine(QString::fromLatin1(line))); };
+    auto flags = [](const char *line) {
+        return styleFlags(splitCommandLine(QString::fromLatin1(line)));
+    };
     EXPECT_TRUE(flags("-style wood").wood);
     EXPECT_TRUE(flags("x -style metal").metal);
     EXPECT_FALSE(flags("-style Wood").wood);
@@ -46,7 +47,8 @@ TEST(StartupInstanceId, HomeOrUnknownCutAndLowerCased)
     const QByteArray longHome = "/" + QByteArray(300, 'x');
     EXPECT_EQ(instanceIdBuffer(longHome.constData()).size(), 2 + 257);
     // Homes that differ only after byte 257 are the same home area.
-    EXPECT_EQ(applicationId((longHome + "a").constData()), applicationId((longHome + "b").constData()));
+    EXPECT_EQ(applicationId((longHome + "a").constData()),
+              applicationId((longHome + "b").constData()));
 }
 
 TEST(Startup, TheTestHostStartedOneApplication)

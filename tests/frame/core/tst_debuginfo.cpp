@@ -100,6 +100,7 @@ TEST(Logging, CuiLogAndCuiDebugWriteToTheDebugOutput)
 
     testhost::DebugCapture timed;
     CuiDebug("event");
-    const QRegularExpression format(QStringLiteral("^\\[\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d\\] event\n$"));
+    const QRegularExpression format(
+        QStringLiteral("^\\[\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d\\] event\n$"));
     EXPECT_TRUE(format.match(QString::fromStdString(timed.text())).hasMatch()) << timed.text();
 }

@@ -46,7 +46,9 @@ TEST(FunctionRegistry, AddGetRemoveEachOnce)
 {
     auto fn = reinterpret_cast<CuiRegistryFn>(&hostFunctionA);
     EXPECT_EQ(CuiFunctionRegistryAddFunction("test.fn", fn), 1);
-    EXPECT_EQ(CuiFunctionRegistryAddFunction("test.fn", reinterpret_cast<CuiRegistryFn>(&hostFunctionB)), 0);
+    EXPECT_EQ(
+        CuiFunctionRegistryAddFunction("test.fn", reinterpret_cast<CuiRegistryFn>(&hostFunctionB)),
+        0);
     EXPECT_EQ(CuiFunctionRegistryGetFunction("test.fn"), fn); // the old entry stays
     EXPECT_EQ(CuiFunctionRegistryRemoveFunction("test.fn"), 1);
     EXPECT_EQ(CuiFunctionRegistryRemoveFunction("test.fn"), 0);
@@ -72,7 +74,9 @@ TEST(FunctionRegistry, NamesAreCaseSensitiveAndMapsIndependent)
 
 TEST(FunctionRegistry, NullNamesAreRefused)
 {
-    EXPECT_EQ(CuiFunctionRegistryAddFunction(nullptr, reinterpret_cast<CuiRegistryFn>(&hostFunctionA)), 0);
+    EXPECT_EQ(
+        CuiFunctionRegistryAddFunction(nullptr, reinterpret_cast<CuiRegistryFn>(&hostFunctionA)),
+        0);
     EXPECT_EQ(CuiFunctionRegistryAddVoidStar(nullptr, tableA), 0);
     EXPECT_EQ(CuiFunctionRegistryGetFunction(nullptr), nullptr);
     EXPECT_EQ(CuiFunctionRegistryGetVoidStar(nullptr), nullptr);
@@ -106,7 +110,8 @@ TEST_F(HostInterfacesTest, CallsPassCommandTextAndWindowBox)
     ASSERT_EQ(recorder.calls.size(), 3u);
     EXPECT_EQ(recorder.calls[0].entry, "gui");
     EXPECT_EQ(recorder.calls[0].commandId, 42);
-    EXPECT_EQ(recorder.calls[0].text, "Gr\xc3\xbc\xc3\x9f" "e");
+    EXPECT_EQ(recorder.calls[0].text, "Gr\xc3\xbc\xc3\x9f"
+                                      "e");
     EXPECT_EQ(recorder.calls[0].windowBox, 0x77);
     EXPECT_EQ(recorder.calls[1].entry, "eeaccess");
     EXPECT_EQ(recorder.calls[1].text, "step");

@@ -170,9 +170,8 @@ TEST_F(MenuManagerTest, RegisterPopupStandsAloneWithoutAWindow)
     for (QAction *entry : popup->actions())
         texts << (entry->isSeparator() ? QStringLiteral("|") : entry->text());
     EXPECT_EQ(texts, QStringList({"Format", "|", "View Memory At Value", "Copy to User View",
-                                  "Remove from User View", "|", "Properties", "|", "Copy",
-                                  "Paste", "Copy All as Text", "|", "Update View",
-                                  "Show User View"}));
+                                  "Remove from User View", "|", "Properties", "|", "Copy", "Paste",
+                                  "Copy All as Text", "|", "Update View", "Show User View"}));
     // Commands without host ids are the pane's own: they come back by item id.
     QSignalSpy own(manager.get(), &MT::sigActivated);
     popup->actions().at(2)->trigger();

@@ -212,7 +212,8 @@ TEST_F(HelpTest, DescriptionsThatCannotBeServedShowWhy)
     buffer = noSemicolon;
     EXPECT_EQ(QtHelpDesc(nullptr, &buffer, sizeof noSemicolon), TESK_HELPDESC_NOTHING);
     EXPECT_EQ(lastBox().caption, QStringLiteral("Detailed Description"));
-    EXPECT_EQ(lastBox().text, QStringLiteral("No detailed description is available for this item."));
+    EXPECT_EQ(lastBox().text,
+              QStringLiteral("No detailed description is available for this item."));
     EXPECT_EQ(lastBox().kind, ModalSeam::Kind::MessageBox);
 
     // The ";" lies beyond the size the host gave: the text is not read past it.

@@ -58,8 +58,8 @@ TEST_F(TeskFileTest, SearchListsTryEveryFolderInOrder)
 {
     QTemporaryDir first, second;
     touch(second.filePath(QStringLiteral("gui/page.htm")));
-    const QByteArray list = (first.path() + QLatin1Char(';') + second.path() + QStringLiteral("/;"))
-                                .toLocal8Bit();
+    const QByteArray list =
+        (first.path() + QLatin1Char(';') + second.path() + QStringLiteral("/;")).toLocal8Bit();
     ScopedEnv help("KSODEBUG_HLPPATH", list.constData());
 
     QString name = QStringLiteral("$KSODEBUG_HLPPATH/gui/page.htm");

@@ -1,11 +1,11 @@
 // The main window's status bar, captions, host popups, dock menu and close sequence.
 #include "frames.h"
 
-#include "frame/services/cuicontextmenumap.h"
 #include "frame/core/cuidebuginfo.h"
+#include "frame/core/inplaceedit.h"
+#include "frame/services/cuicontextmenumap.h"
 #include "frame/services/cuii18n.h"
 #include "frame/windows/cuiprogress.h"
-#include "frame/core/inplaceedit.h"
 #include "modalanswers.h"
 
 #include <QAction>

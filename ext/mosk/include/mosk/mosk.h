@@ -27,11 +27,11 @@ extern "C" {
 #endif
 
 /* Interface ids of the broker's own objects. */
-#define MOSK_IID_BASE 0x101u       /* the common base, version 1 */
-#define MOSK_IID_BROKER 0x102u     /* the broker, version 0 */
-#define MOSK_IID_ERROR 0x103u      /* error objects, version 0 */
-#define MOSK_IID_VALUE 0x104u      /* text values, version 0 */
-#define MOSK_IID_OSTREAM 0x601u    /* output streams, version 1 */
+#define MOSK_IID_BASE 0x101u    /* the common base, version 1 */
+#define MOSK_IID_BROKER 0x102u  /* the broker, version 0 */
+#define MOSK_IID_ERROR 0x103u   /* error objects, version 0 */
+#define MOSK_IID_VALUE 0x104u   /* text values, version 0 */
+#define MOSK_IID_OSTREAM 0x601u /* output streams, version 1 */
 
 /* Codes of the standard errors, all of category 1. */
 #define MOSK_ERR_GENERAL 0x0u
@@ -47,87 +47,99 @@ typedef struct MoskError MoskError;
 typedef MoskError *MoskResult;
 
 /* The four common operations, declared at the start of every table of operations. */
-#define MOSK_BASE_OPERATIONS                                                                     \
-    MoskResult (*getInterfaceInfo)(void *self, uint32_t *id, uint32_t *version1,                \
-                                   uint32_t *version2, uint32_t *version3);                      \
-    uint32_t (*AddRef)(void *self);                                                              \
-    uint32_t (*Release)(void *self);                                                             \
+#define MOSK_BASE_OPERATIONS                                                                       \
+    MoskResult (*getInterfaceInfo)(void *self, uint32_t *id, uint32_t *version1,                   \
+                                   uint32_t *version2, uint32_t *version3);                        \
+    uint32_t (*AddRef)(void *self);                                                                \
+    uint32_t (*Release)(void *self);                                                               \
     MoskResult (*QueryInterface)(void *self, void **out, uint32_t id, uint32_t version);
 
-typedef struct MoskBaseOps {
+typedef struct MoskBaseOps
+{
     MOSK_BASE_OPERATIONS
 } MoskBaseOps;
 
-typedef struct MoskBase {
+typedef struct MoskBase
+{
     const MoskBaseOps *ops;
 } MoskBase;
 
 /* A text value (also the description of an error). */
-typedef struct MoskValueOps {
+typedef struct MoskValueOps
+{
     MOSK_BASE_OPERATIONS
-    MoskResult (*setText)(void *self, const char *text);              /* 4 */
-    MoskResult (*setInt)(void *self, int64_t value);                  /* 5 */
-    MoskResult (*getInt)(void *self, int64_t *value);                 /* 6 */
-    MoskResult (*setBool)(void *self, int value);                     /* 7 */
-    MoskResult (*getBool)(void *self, int *value);                    /* 8 */
-    MoskResult (*getText)(void *self, const char **text);             /* 9: valid while the value lives */
+    MoskResult (*setText)(void *self, const char *text);  /* 4 */
+    MoskResult (*setInt)(void *self, int64_t value);      /* 5 */
+    MoskResult (*getInt)(void *self, int64_t *value);     /* 6 */
+    MoskResult (*setBool)(void *self, int value);         /* 7 */
+    MoskResult (*getBool)(void *self, int *value);        /* 8 */
+    MoskResult (*getText)(void *self, const char **text); /* 9: valid while the value lives */
 } MoskValueOps;
 
-typedef struct MoskValue {
+typedef struct MoskValue
+{
     const MoskValueOps *ops;
 } MoskValue;
 
 /* An output stream that a component fills with text (MOSK_IID_OSTREAM, version 1). The
  * caller owns the stream and reads the text after the call that filled it. */
-typedef struct MoskOStreamOps {
+typedef struct MoskOStreamOps
+{
     MOSK_BASE_OPERATIONS
     MoskResult (*reserved4)(void *self, intptr_t first, intptr_t second); /* 4: accepted, ignored */
     MoskResult (*setText)(void *self, const char *text);                  /* 5: the whole text */
-    MoskResult (*reserved6)(void *self, intptr_t word);                    /* 6: accepted, ignored */
+    MoskResult (*reserved6)(void *self, intptr_t word);                   /* 6: accepted, ignored */
 } MoskOStreamOps;
 
-typedef struct MoskOStream {
+typedef struct MoskOStream
+{
     const MoskOStreamOps *ops;
 } MoskOStream;
 
-typedef struct MoskErrorOps {
+typedef struct MoskErrorOps
+{
     MOSK_BASE_OPERATIONS
-    uint32_t (*category)(void *self);                                 /* 4 */
-    uint32_t (*code)(void *self);                                     /* 5 */
-    MoskValue *(*description)(void *self);                            /* 6: a new reference */
+    uint32_t (*category)(void *self);      /* 4 */
+    uint32_t (*code)(void *self);          /* 5 */
+    MoskValue *(*description)(void *self); /* 6: a new reference */
 } MoskErrorOps;
 
-struct MoskError {
+struct MoskError
+{
     const MoskErrorOps *ops;
 };
 
 /* The registration interface handed to a plug-in's moskInitialisePlugin. */
-typedef struct MoskRegistrarOps {
+typedef struct MoskRegistrarOps
+{
     MOSK_BASE_OPERATIONS
     /* 4: the broker keeps one reference of the object from now on */
     MoskResult (*registerComponent)(void *self, const char *category, const char *componentId,
                                     void *object);
 } MoskRegistrarOps;
 
-typedef struct MoskRegistrar {
+typedef struct MoskRegistrar
+{
     const MoskRegistrarOps *ops;
 } MoskRegistrar;
 
 /* The broker; its first operation after the common ones is the registrar's, so the broker
  * itself can be handed to a plug-in as its registration interface. */
-typedef struct MoskBrokerOps {
+typedef struct MoskBrokerOps
+{
     MOSK_BASE_OPERATIONS
     MoskResult (*registerComponent)(void *self, const char *category, const char *componentId,
-                                    void *object);                    /* 4 */
+                                    void *object); /* 4 */
     MoskResult (*unregisterComponent)(void *self, const char *category,
-                                      const char *componentId);       /* 5 */
+                                      const char *componentId);                     /* 5 */
     int (*hasComponent)(void *self, const char *category, const char *componentId); /* 6 */
     /* 7: the object comes with one reference for the caller */
     MoskResult (*getComponent)(void *self, const char *category, const char *componentId,
                                void **out);
 } MoskBrokerOps;
 
-typedef struct MoskBroker {
+typedef struct MoskBroker
+{
     const MoskBrokerOps *ops;
 } MoskBroker;
 

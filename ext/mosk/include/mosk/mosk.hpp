@@ -62,8 +62,14 @@ public:
     class Exception : public std::exception
     {
     public:
-        explicit Exception(MoskError *error) : m_error(error), m_text(errorText(error)) {}
-        Exception(const Exception &other) : m_error(other.m_error), m_text(other.m_text)
+        explicit Exception(MoskError *error)
+            : m_error(error)
+            , m_text(errorText(error))
+        {
+        }
+        Exception(const Exception &other)
+            : m_error(other.m_error)
+            , m_text(other.m_text)
         {
             addRef(m_error);
         }
@@ -193,7 +199,8 @@ template<typename Outer, typename Interface, uint32_t Id, uint32_t Version1, uin
          uint32_t Version3 = 0>
 struct Implements : Interface
 {
-    Implements(Outer *outer, const decltype(Interface::ops) ops) : outer(outer)
+    Implements(Outer *outer, const decltype(Interface::ops) ops)
+        : outer(outer)
     {
         this->ops = ops;
         outer->enterInterface(Id, Version1, static_cast<Interface *>(this));
@@ -223,7 +230,7 @@ struct Implements : Interface
 
 } // namespace mosk
 
-#define MOSK_FACE_BASE(Face) \
+#define MOSK_FACE_BASE(Face)                                                                       \
     &Face::getInterfaceInfo, &Face::addRef, &Face::release, &Face::queryInterface
 
 // Throws a standard error (1, 0x10102) when the condition is false.

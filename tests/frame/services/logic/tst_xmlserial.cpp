@@ -14,7 +14,10 @@ namespace {
 class TextCollector : public IXmlSerialize
 {
 public:
-    explicit TextCollector(QStringList *texts) : m_texts(texts) {}
+    explicit TextCollector(QStringList *texts)
+        : m_texts(texts)
+    {
+    }
     void Serialize(XmlContext &c) override
     {
         if (c.EventType() == XmlContext::CharactersEvent)
@@ -32,7 +35,8 @@ public:
     QStringList items;
     void Serialize(XmlContext &c) override
     {
-        if (c.EventType() == XmlContext::ElementStartEvent && c.ElementName() == QLatin1String("item"))
+        if (c.EventType() == XmlContext::ElementStartEvent &&
+            c.ElementName() == QLatin1String("item"))
             c.AdoptReader(new TextCollector(&items), true);
     }
 };
@@ -140,9 +144,9 @@ TEST_F(XmlSectionTest, StoreAppendsTagLineAndIndentedDocument)
                                      "        <item>two</item>\n"
                                      "    </items>\n"
                                      "</doc>\n"));
-    EXPECT_EQ(storeXmlSection(m_dir.filePath(QStringLiteral("no/such/dir/f")),
-                              QStringLiteral("x"), root),
-              0);
+    EXPECT_EQ(
+        storeXmlSection(m_dir.filePath(QStringLiteral("no/such/dir/f")), QStringLiteral("x"), root),
+        0);
 }
 
 TEST_F(XmlSectionTest, EachOfTwoSectionsLoadsWithTagCaseIgnored)
