@@ -1,6 +1,8 @@
 #include "frame/app/cuiapp.h"
 
 #include "frame/app/cuiwinapp.h"
+#include "frame/app/metalstyle.h"
+#include "frame/app/norwegianwoodstyle.h"
 #include "frame/app/uiidle.h"
 #include "system/debugoutput.h"
 #include "system/modalseam.h"
@@ -73,10 +75,9 @@ bool userAcceptsSecondInstance()
                     "can lead to file corruption!<p>If you wish to start this copy press Yes, "
                     "otherwise press No.</qt>")
             .arg(home.toHtmlEscaped());
-    return system::ModalSeam::messageBox(nullptr, QMessageBox::Critical,
-                                         QObject::tr("Kestrova Debugger"), text,
-                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-           == QMessageBox::Yes;
+    return system::ModalSeam::messageBox(
+               nullptr, QMessageBox::Critical, QObject::tr("Kestrova Debugger"), text,
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void applyStyles(const StyleFlags &flags)
@@ -88,6 +89,11 @@ void applyStyles(const StyleFlags &flags)
     StyleFlags &chosen = frame().styles;
     chosen.wood = flags.wood || qEnvironmentVariableIsSet("GIVE_ME_WOOD");
     chosen.metal = flags.metal || qEnvironmentVariableIsSet("GIVE_ME_METAL");
+    // Both may be asked for: the later one wins.
+    if (chosen.wood)
+        QApplication::setStyle(new NorwegianWoodStyle);
+    if (chosen.metal)
+        QApplication::setStyle(new MetalStyle);
 }
 
 } // namespace
@@ -134,18 +140,19 @@ int initialise(const char *programName, const char *commandLine)
     if (frame().application || QCoreApplication::instance())
         return 1;
 
-    const QStringList words = splitCommandLine(QString::fromLocal8Bit(commandLine ? commandLine : ""));
+    const QStringList words =
+        splitCommandLine(QString::fromLocal8Bit(commandLine ? commandLine : ""));
     buildArguments(programName, words);
     const StyleFlags flags = styleFlags(words);
 
     const QByteArray home = qgetenv("KSODEBUG_HOME");
-    const QString id = applicationId(qEnvironmentVariableIsSet("KSODEBUG_HOME") ? home.constData()
-                                                                                 : nullptr);
+    const QString id =
+        applicationId(qEnvironmentVariableIsSet("KSODEBUG_HOME") ? home.constData() : nullptr);
     ProcessFrame &f = frame();
     f.application = new CuiWinApp(id, f.argc, f.argv.data());
 
-    if (!qEnvironmentVariableIsSet("KSODEBUG_ALLOW_MULTIPLE_INSTANCES")
-        && f.application->isRunning() && !userAcceptsSecondInstance()) {
+    if (!qEnvironmentVariableIsSet("KSODEBUG_ALLOW_MULTIPLE_INSTANCES") &&
+        f.application->isRunning() && !userAcceptsSecondInstance()) {
         f.application->quit();
         delete f.application;
         f.application = nullptr;
