@@ -200,16 +200,6 @@ void MetalStyle::unpolish(QApplication *application)
     QProxyStyle::unpolish(application);
 }
 
-void MetalStyle::polish(QWidget *widget)
-{
-    QProxyStyle::polish(widget);
-}
-
-void MetalStyle::unpolish(QWidget *widget)
-{
-    QProxyStyle::unpolish(widget);
-}
-
 int MetalStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
                             const QWidget *widget) const
 {

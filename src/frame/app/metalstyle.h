@@ -35,10 +35,10 @@ public:
     MetalStyle();
     ~MetalStyle() override;
 
+    using QProxyStyle::polish;
+    using QProxyStyle::unpolish;
     void polish(QApplication *application) override;
-    void polish(QWidget *widget) override;
     void unpolish(QApplication *application) override;
-    void unpolish(QWidget *widget) override;
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *p,
                        const QWidget *widget = nullptr) const override;

@@ -57,6 +57,7 @@ public:
     NorwegianWoodStyle();
     ~NorwegianWoodStyle() override;
 
+    using QProxyStyle::polish;
     void polish(QApplication *application) override;
     void polish(QWidget *widget) override;
     void unpolish(QApplication *application) override;
