@@ -8,7 +8,7 @@
 // It shows the splash, then a main window with its menus, toolbars and status bar. Without a
 // display it runs on the offscreen platform and stops after 3 seconds unless told otherwise;
 // --screenshots writes pictures of the main window, the main window with a menu open and the splash
-// into DIR.
+// into DIR (named "-wood" or "-metal" when the library shows that look: "-- -style wood").
 
 #include "demoexports.h"
 #include "memorydemo.h"
