@@ -63,7 +63,7 @@ void KViewMemoryAscii::updateRowLabels(bool) {}
 void KViewMemoryAscii::updateColumnLabels()
 {
     for (int c = 0; c < numCols(); ++c)
-        horizontalHeader()->setLabel(c, QString());
+        horizontalHeader()->setLabel(c, emptyMemoryLabel());
 }
 
 void KViewMemoryAscii::adjustCellSizes()

@@ -206,7 +206,8 @@ void KViewMemoryData::updateRowLabels(bool valid)
     for (int r = 0; r < numRows(); ++r) {
         // Rows past the top of the space have no address: an empty label, never a stale one.
         const bool inSpace = start + bytesPerRow * uint64_t(r) <= kTopOfSpace;
-        header->setLabelNoRepaint(r, inSpace ? kRowKeyPrefix + QString::number(r) : QString());
+        header->setLabelNoRepaint(r, inSpace ? kRowKeyPrefix + QString::number(r)
+                                             : emptyMemoryLabel());
     }
     QString text;
     if (numRows() > 0 && headerLabel(header->label(0), text))
@@ -244,7 +245,7 @@ void KViewMemoryData::updateColumnLabels()
     int previousGroup = -1;
     for (int c = 0; c < numCols(); ++c) {
         const int group = c * size / accessSize;
-        QString label;
+        QString label = emptyMemoryLabel();
         if (c == 0 || group != previousGroup)
             label = (u'+' + QString::number(group, 16).toUpper()).leftJustified(3, u' ');
         header->setLabel(c, label);

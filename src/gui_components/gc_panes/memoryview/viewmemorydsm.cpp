@@ -57,7 +57,7 @@ void KViewMemoryDsm::setLines(const void *lines, uint32_t count, const uint8_t *
 
 void KViewMemoryDsm::setLine(int row, const char *text, uint32_t length)
 {
-    QString address;
+    QString address = emptyMemoryLabel();
     QString instruction;
     if (text) {
         const QString line = QString::fromLatin1(text);

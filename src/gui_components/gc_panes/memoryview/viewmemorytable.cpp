@@ -28,6 +28,16 @@ bool s_widthWarningShown = false;
 
 } // namespace
 
+const QString &emptyMemoryLabel()
+{
+    static const QString label = [] {
+        QString text;
+        text.reserve(1);
+        return text;
+    }();
+    return label;
+}
+
 void copyBytesReversed(uint8_t *destination, const uint8_t *source, int count)
 {
     for (int i = 0; i < count; ++i)
