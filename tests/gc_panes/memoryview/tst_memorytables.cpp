@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -69,7 +70,66 @@ void wheel(QWidget *target, int delta)
     QApplication::sendEvent(target, &event);
 }
 
+QPoint cellCentre(AViewMemoryTable &table, int row, int col)
+{
+    return table.contentsToViewport(table.cellGeometry(row, col).center());
+}
+
+void dragTo(AViewMemoryTable &table, const QPointF &pos)
+{
+    QMouseEvent move(QEvent::MouseMove, pos, table.viewport()->mapToGlobal(pos), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(table.viewport(), &move);
+}
+
+void drag(AViewMemoryTable &table, int row, int col)
+{
+    dragTo(table, cellCentre(table, row, col));
+}
+
 } // namespace
+
+TEST_F(MemoryTables, PressAndDragSelectALinearRangeOfTheirOwnTable)
+{
+    auto v = view();
+    KViewMemoryData &data = v->data();
+    QTest::mousePress(data.viewport(), Qt::LeftButton, {}, cellCentre(data, 1, 2));
+    EXPECT_EQ(data.currentRow(), 1);
+    EXPECT_EQ(data.currentColumn(), 2);
+    drag(data, 2, 1);
+    QTest::mouseRelease(data.viewport(), Qt::LeftButton, {}, cellCentre(data, 2, 1));
+    EXPECT_TRUE(data.isInRange(3, 1));
+    EXPECT_TRUE(data.isInRange(1, 2));
+    EXPECT_FALSE(data.isInRange(2, 2));
+    ASSERT_FALSE(v->selections().empty());
+    EXPECT_TRUE(v->selections().back().active);
+    EXPECT_EQ(v->selections().back().first, 6);
+    EXPECT_EQ(v->selections().back().last, 9);
+
+    // A drag in the other table starts from its own press, not from this table's last cell.
+    KViewMemoryAscii &ascii = v->ascii();
+    QTest::mousePress(ascii.viewport(), Qt::LeftButton, {}, cellCentre(ascii, 0, 0));
+    drag(ascii, 0, 1);
+    EXPECT_EQ(v->selections().back().first, 0);
+    EXPECT_EQ(v->selections().back().last, 1);
+}
+
+TEST_F(MemoryTables, DraggingBelowTheTableKeepsScrollingALineAtATime)
+{
+    auto v = view();
+    KViewMemoryData &data = v->data();
+    QTest::mousePress(data.viewport(), Qt::LeftButton, {}, cellCentre(data, 3, 0));
+    const QPoint below = cellCentre(data, 3, 0) + QPoint(0, data.visibleHeight());
+    dragTo(data, below);
+    EXPECT_EQ(v->scrolls(), std::vector<int>{1});
+    QTest::qWait(250);
+    EXPECT_GE(v->scrolls().size(), 2u);
+    QTest::mouseRelease(data.viewport(), Qt::LeftButton, {}, below);
+    const size_t scrolled = v->scrolls().size();
+    QTest::qWait(150);
+    EXPECT_EQ(v->scrolls().size(), scrolled) << "the release stops the auto-scroll";
+    EXPECT_TRUE(v->selections().back().active);
+}
 
 TEST_F(MemoryTables, CellBytesAreLittleEndianAndNeverMoreThanEight)
 {

@@ -6,7 +6,6 @@
 #include "gui_components/gc_panes/memoryview/viewmemoryscrollbar.h"
 #include "system/modalseam.h"
 
-#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -818,6 +817,7 @@ void AViewMemoryTable::contentsMouseMoveEvent(QMouseEvent *e)
 {
     if (e->buttons() == Qt::NoButton)
         return;
+    m_dragGlobalPos = e->globalPosition().toPoint();
     int row = 0;
     int col = 0;
     cellAt(e->position().toPoint(), row, col);
@@ -854,7 +854,8 @@ void AViewMemoryTable::contentsMouseReleaseEvent(QMouseEvent *e)
 
 void AViewMemoryTable::slotAutomaticScroll()
 {
-    const QPoint pos = viewport()->mapFromGlobal(QCursor::pos());
+    // Between moves the pointer stays where the last one left it.
+    const QPoint pos = viewport()->mapFromGlobal(m_dragGlobalPos);
     if (pos.y() >= 0 && pos.y() < visibleHeight())
         return;
     const int row = pos.y() < 0 ? m_currentRow - 1 : m_currentRow + 1;

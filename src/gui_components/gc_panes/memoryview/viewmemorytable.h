@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QHash>
+#include <QPoint>
 #include <QString>
 
 #include <climits>
@@ -195,6 +196,8 @@ private:
     // The cell the last drag step reached, this table's own; a press starts a new drag.
     int m_dragCol = kUnset;
     int m_dragRow = kUnset;
+    // Where the pointer was at the last drag step (global), for the auto-scroll steps.
+    QPoint m_dragGlobalPos;
 };
 
 // An empty section label: a null one would make the header show the section's number.
