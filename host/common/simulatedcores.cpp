@@ -98,9 +98,8 @@ SimulatedCores &SimulatedCores::installed()
 void SimulatedCores::registerEventSubject()
 {
     MoskBroker *broker = moskGetObjectBroker();
-    mosk::release(broker->ops->registerComponent(broker, GCDS_CATEGORY,
-                                                 GCDS_EVENT_SUBJECT_COMPONENT,
-                                                 &installed().m_subject.face));
+    mosk::release(broker->ops->registerComponent(
+        broker, GCDS_CATEGORY, GCDS_EVENT_SUBJECT_COMPONENT, &installed().m_subject.face));
 }
 
 void SimulatedCores::registerWithBroker()
@@ -339,8 +338,8 @@ void SimulatedCores::attach(int eventId, MoskObserver *observer)
 
 void SimulatedCores::detach(int eventId, MoskObserver *observer)
 {
-    const auto it = std::find(m_observers.begin(), m_observers.end(),
-                              std::make_pair(eventId, observer));
+    const auto it =
+        std::find(m_observers.begin(), m_observers.end(), std::make_pair(eventId, observer));
     if (it == m_observers.end())
         return;
     m_observers.erase(it);
@@ -357,15 +356,15 @@ int SimulatedCores::count(Operation operation) const
 uint32_t SimulatedCores::accessRefs() const
 {
     MoskBroker *broker = moskGetObjectBroker();
-    const bool registered = broker->ops->hasComponent(broker, GCDS_CATEGORY,
-                                                      GCDS_SYNC_ACCESS_COMPONENT);
+    const bool registered =
+        broker->ops->hasComponent(broker, GCDS_CATEGORY, GCDS_SYNC_ACCESS_COMPONENT);
     return m_access.refCount() - (registered ? 1 : 0);
 }
 
 uint32_t SimulatedCores::subjectRefs() const
 {
     MoskBroker *broker = moskGetObjectBroker();
-    const bool registered = broker->ops->hasComponent(broker, GCDS_CATEGORY,
-                                                      GCDS_EVENT_SUBJECT_COMPONENT);
+    const bool registered =
+        broker->ops->hasComponent(broker, GCDS_CATEGORY, GCDS_EVENT_SUBJECT_COMPONENT);
     return m_subject.refCount() - (registered ? 1 : 0);
 }

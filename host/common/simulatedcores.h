@@ -46,7 +46,7 @@ public:
     struct Call
     {
         Operation operation;
-        uint32_t context;   // the adaptor's context word during the call
+        uint32_t context;     // the adaptor's context word during the call
         uint32_t adaptorRefs; // references the library held on the adaptor during the call
         bool taken;
     };
@@ -82,7 +82,10 @@ public:
     // Calls every observer attached for the event.
     void fire(int eventId);
     // Called after every event fired (the demo prints the library's copy).
-    void setAfterEvent(std::function<void(int)> afterEvent) { m_afterEvent = std::move(afterEvent); }
+    void setAfterEvent(std::function<void(int)> afterEvent)
+    {
+        m_afterEvent = std::move(afterEvent);
+    }
 
     const std::vector<Call> &log() const { return m_log; }
     int count(Operation operation) const;

@@ -10,11 +10,11 @@
 namespace demo {
 namespace {
 
-const char *const kActionNames[] = {"load", "unload", "reload", "restart", "reset", "set-pc",
-                                    "load-binary"};
+const char *const kActionNames[] = {"load",  "unload", "reload",     "restart",
+                                    "reset", "set-pc", "load-binary"};
 const char *const kExecutionNames[] = {"step", "run", "stop"};
-const char *const kFlagNames[] = {"in", "hw-in-possible", "hw-in", "out", "hw-out-possible",
-                                  "hw-out"};
+const char *const kFlagNames[] = {"in",  "hw-in-possible",  "hw-in",
+                                  "out", "hw-out-possible", "hw-out"};
 
 // The events of one group the library's copy couples for a core.
 std::string eventsInUse(IGcds_DataAdaptor *adaptor, uint32_t id, int32_t firstCode,
@@ -52,8 +52,7 @@ void printLibraryCopy(int eventId)
     const IGcds_DataAdaptorOps *ops = adaptor->ops;
     std::printf("host: event %d, the library's copy: %d cores, pending mode \"%s\"\n", eventId,
                 ops->count(adaptor),
-                ops->isModeSet(adaptor) ? "Any synchronized core running"
-                                        : "Current core running");
+                ops->isModeSet(adaptor) ? "Any synchronized core running" : "Current core running");
     for (int32_t i = 0, n = ops->count(adaptor); i < n; ++i) {
         const uint32_t id = ops->idByIndex(adaptor, i);
         const SimulatedCores::Core *core = SimulatedCores::installed().core(id);

@@ -78,17 +78,17 @@ typedef struct IGcds_Dialog
 typedef struct IGcds_DataAdaptorOps
 {
     MOSK_BASE_OPERATIONS
-    void (*removeConnection)(void *self, uint32_t id);                   /* 4 */
-    void (*clear)(void *self);                                           /* 5: the mode stays */
-    void (*setName)(void *self, uint32_t id, const char *name);          /* 6: null is empty */
-    void (*setComment)(void *self, uint32_t id, const char *comment);    /* 7: null is empty */
+    void (*removeConnection)(void *self, uint32_t id);                    /* 4 */
+    void (*clear)(void *self);                                            /* 5: the mode stays */
+    void (*setName)(void *self, uint32_t id, const char *name);           /* 6: null is empty */
+    void (*setComment)(void *self, uint32_t id, const char *comment);     /* 7: null is empty */
     void (*setEvent)(void *self, uint32_t id, int32_t eventCode, int on); /* 8 */
-    void (*setAllEvents)(void *self, uint32_t id, int on);               /* 9: all 32 bits */
-    void (*setFlag)(void *self, uint32_t id, int32_t flagCode, int on);  /* 10 */
-    void (*clearFlags)(void *self, uint32_t id);                         /* 11 */
-    int (*isModeSet)(void *self);       /* 12: "Any synchronized core running" */
-    void (*setMode)(void *self, int32_t mode); /* 13: 1 sets it, anything else clears it */
-    int32_t (*count)(void *self);              /* 14 */
+    void (*setAllEvents)(void *self, uint32_t id, int on);                /* 9: all 32 bits */
+    void (*setFlag)(void *self, uint32_t id, int32_t flagCode, int on);   /* 10 */
+    void (*clearFlags)(void *self, uint32_t id);                          /* 11 */
+    int (*isModeSet)(void *self);                     /* 12: "Any synchronized core running" */
+    void (*setMode)(void *self, int32_t mode);        /* 13: 1 sets it, anything else clears it */
+    int32_t (*count)(void *self);                     /* 14 */
     uint32_t (*idByIndex)(void *self, int32_t index); /* 15: 0 outside the list */
     /* 16: whether the core takes part in the event's group (actions, or executions) and some
      * core has the event. */

@@ -10,9 +10,8 @@
 
 namespace {
 
-const int kHostEvents[GCDS_HOST_EVENT_COUNT] = {GCDS_HOST_EVENT_0, GCDS_HOST_EVENT_1,
-                                                GCDS_HOST_EVENT_2, GCDS_HOST_EVENT_3,
-                                                GCDS_HOST_EVENT_4};
+const int kHostEvents[GCDS_HOST_EVENT_COUNT] = {
+    GCDS_HOST_EVENT_0, GCDS_HOST_EVENT_1, GCDS_HOST_EVENT_2, GCDS_HOST_EVENT_3, GCDS_HOST_EVENT_4};
 
 MoskResult observerNotify(void *self, int32_t eventId, intptr_t)
 {
@@ -121,13 +120,13 @@ void SyncDataMediator::subscribeEvents(bool attach)
 {
     MoskBroker *broker = moskGetObjectBroker();
     tesk::sync::BrokerRef<MoskBase> subject;
-    tesk::sync::dropError(
-        broker->ops->getComponent(broker, GCDS_CATEGORY, GCDS_EVENT_SUBJECT_COMPONENT, subject.out()));
+    tesk::sync::dropError(broker->ops->getComponent(broker, GCDS_CATEGORY,
+                                                    GCDS_EVENT_SUBJECT_COMPONENT, subject.out()));
     broker->ops->Release(broker);
     moskThrowIfFalse(subject.get() != nullptr);
     tesk::sync::BrokerRef<MoskEventSubject> events;
-    mosk::ThrowError{subject->ops->QueryInterface(subject.get(), events.out(),
-                                                  MOSK_IID_EVENT_SUBJECT, 1)};
+    mosk::ThrowError{
+        subject->ops->QueryInterface(subject.get(), events.out(), MOSK_IID_EVENT_SUBJECT, 1)};
     for (int id : kHostEvents) {
         MoskResult result = attach ? events->ops->attach(events.get(), id, observerFace())
                                    : events->ops->detach(events.get(), id, observerFace());
