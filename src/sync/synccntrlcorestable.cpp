@@ -8,7 +8,6 @@
 SyncCntrlCoresTable::SyncCntrlCoresTable()
     : QObject(nullptr)
 {
-    Q_UNUSED(m_word);
 }
 
 void SyncCntrlCoresTable::refresh()

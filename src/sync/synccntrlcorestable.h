@@ -28,5 +28,4 @@ public:
 
 private:
     ASyncAbstractDataModel *m_model = nullptr;
-    int m_word = 0;
 };

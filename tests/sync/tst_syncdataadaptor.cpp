@@ -28,7 +28,10 @@ protected:
         mosk::release(adaptor);
     }
 
-    uint32_t events(uint32_t id) const { return SyncData::instance()->find(id)->getEventSet().mask(); }
+    uint32_t events(uint32_t id) const
+    {
+        return SyncData::instance()->find(id)->getEventSet().mask();
+    }
     uint32_t flags(uint32_t id) const { return SyncData::instance()->find(id)->getFlags(); }
 
     IGcds_DataAdaptor *adaptor = nullptr;
@@ -45,11 +48,11 @@ TEST_F(DataAdaptor, EventCodesSetAndClearTheirBits)
         uint32_t after;
     };
     const Case cases[] = {
-        {0, 1, true, 0x7F},          {0x7F, 9, true, 0x3FF}, {0x3FF, 9, false, 0x7F},
-        {0x3FF, 1, false, 0x380},    {0, 2, true, 1},        {0, 8, true, 64},
-        {0xFF, 5, false, 0xF7},      {0, 10, true, 128},     {0, 12, true, 512},
-        {0, 13, true, 1024},         {0x7F, 14, true, 0x7F}, {0x7F, 0, true, 0x7F},
-        {0x7F, -1, false, 0x7F},     {0, 99, true, 0},
+        {0, 1, true, 0x7F},       {0x7F, 9, true, 0x3FF}, {0x3FF, 9, false, 0x7F},
+        {0x3FF, 1, false, 0x380}, {0, 2, true, 1},        {0, 8, true, 64},
+        {0xFF, 5, false, 0xF7},   {0, 10, true, 128},     {0, 12, true, 512},
+        {0, 13, true, 1024},      {0x7F, 14, true, 0x7F}, {0x7F, 0, true, 0x7F},
+        {0x7F, -1, false, 0x7F},  {0, 99, true, 0},
     };
     for (const Case &c : cases) {
         ops->clear(adaptor);
@@ -135,12 +138,9 @@ TEST_F(DataAdaptor, EventInUseNeedsTheCoreInTheGroup)
     const Case cases[] = {
         {2, GCDS_EVENT_STEP, true},        // takes part in executions; core 1 has Step
         {2, GCDS_EVENT_LOAD_IMAGE, false}, // no action of its own
-        {1, GCDS_EVENT_RUN, true},
-        {1, GCDS_EVENT_STOP, false}, // nobody has Stop
-        {3, GCDS_EVENT_STEP, false}, // no execution of its own
-        {1, GCDS_EVENT_ALL_ACTIONS, false},
-        {1, GCDS_EVENT_ALL_EXECUTIONS, false},
-        {1, 99, false},
+        {1, GCDS_EVENT_RUN, true},          {1, GCDS_EVENT_STOP, false}, // nobody has Stop
+        {3, GCDS_EVENT_STEP, false},                                     // no execution of its own
+        {1, GCDS_EVENT_ALL_ACTIONS, false}, {1, GCDS_EVENT_ALL_EXECUTIONS, false}, {1, 99, false},
     };
     for (const Case &c : cases)
         EXPECT_EQ(ops->isEventInUse(adaptor, c.id, c.code) != 0, c.inUse) << c.id << "/" << c.code;

@@ -55,8 +55,7 @@ TEST_F(Mediator, SubscribedOnceInTheHostsEventOrder)
         [](void *, uint32_t *, uint32_t *, uint32_t *, uint32_t *) -> MoskResult {
             return nullptr;
         },
-        [](void *) -> uint32_t { return 1; },
-        [](void *) -> uint32_t { return 1; },
+        [](void *) -> uint32_t { return 1; }, [](void *) -> uint32_t { return 1; },
         [](void *, void **, uint32_t, uint32_t) -> MoskResult { return nullptr; },
         [](void *, const char *, const char *, void *) -> MoskResult { return nullptr; }};
     Registrar registrar{{&ops}};
@@ -124,8 +123,8 @@ TEST_F(Mediator, FailedReadsKeepTheOldDataAndReleaseEverything)
 
     // No access component at all: a failed look-up, nothing left held.
     MoskBroker *broker = moskGetObjectBroker();
-    mosk::release(broker->ops->unregisterComponent(broker, GCDS_CATEGORY,
-                                                   GCDS_SYNC_ACCESS_COMPONENT));
+    mosk::release(
+        broker->ops->unregisterComponent(broker, GCDS_CATEGORY, GCDS_SYNC_ACCESS_COMPONENT));
     EXPECT_FALSE(mediator->syncWithHost());
     SimulatedCores::registerWithBroker();
     EXPECT_TRUE(mediator->syncWithHost());
@@ -188,8 +187,8 @@ TEST(PluginEntry, MissingOrFacelessEventSubjectFailsCleanly)
                     {QString::fromLatin1(mode)});
         ASSERT_TRUE(child.waitForFinished(60000)) << mode;
         const std::string out = child.readAllStandardOutput().toStdString();
-        EXPECT_EQ(child.exitCode(), 0) << mode << ": " << out
-                                       << child.readAllStandardError().toStdString();
+        EXPECT_EQ(child.exitCode(), 0)
+            << mode << ": " << out << child.readAllStandardError().toStdString();
         const char *expected = std::string(mode) == "missing" ? "code 0x10102" : "code 0x10100";
         EXPECT_NE(out.find(expected), std::string::npos) << out;
     }

@@ -147,8 +147,8 @@ TEST_F(Models, ExecutionCommentsTellTheCoupling)
         const char *comment;
     };
     const Case cases[] = {
-        {128, 128 | 1024, "Mixed coupling"}, {128, 128, "Tightly coupled"},
-        {128 | 1024, 0, "Loosely coupled"},  {256, 512, ""},
+        {128, 128 | 1024, "Mixed coupling"},         {128, 128, "Tightly coupled"},
+        {128 | 1024, 0, "Loosely coupled"},          {256, 512, ""},
         {128 | 1024, 128 | 1024, "Loosely coupled"},
     };
     for (const Case &c : cases) {
@@ -231,10 +231,8 @@ TEST_F(Models, EachCommitUsesItsOwnOperation)
     SyncDataModelExecutionSet executionSet(&mediator);
     SyncDataModelExecutionAddOns addOns(&mediator);
     const std::pair<ASyncAbstractDataModel *, Operation> cases[] = {
-        {&actionsCores, Operation::ApplyAction},
-        {&executionCores, Operation::ApplyExecution},
-        {&actionsSet, Operation::ApplyAction},
-        {&executionSet, Operation::ApplyExecution},
+        {&actionsCores, Operation::ApplyAction}, {&executionCores, Operation::ApplyExecution},
+        {&actionsSet, Operation::ApplyAction},   {&executionSet, Operation::ApplyExecution},
         {&addOns, Operation::ApplyPendingMode},
     };
     for (const auto &[model, operation] : cases) {
