@@ -14,6 +14,7 @@
 #include "memorydemo.h"
 #include "registers.h"
 #include "services.h"
+#include "syncdemo.h"
 
 #include <tesk/tesk.h>
 
@@ -180,6 +181,7 @@ void idle()
 {
     ++g_ticks;
     demo::frameTick(g_ticks);
+    demo::syncTick(g_ticks);
     advanceSimulatedTarget();
     if (g_ticks % 10 == 0)
         std::printf("host: idle tick %d\n", g_ticks);
@@ -215,6 +217,7 @@ int runDemo(const Options &options)
 
     std::printf("host: loading %s\n", options.library);
     const Tesk tesk = load(options.library);
+    demo::installSimulatedCores();
     registerWithBroker(tesk);
     installSimulatedTarget();
 
@@ -253,6 +256,7 @@ int runDemo(const Options &options)
     std::printf("host: CuiRun returned, idle object left: %s\n",
                 tesk.deleteIdleObject() ? "yes" : "no");
     reportSimulatedTarget();
+    demo::reportSimulatedCores();
     std::printf("host: stopped after %d idle ticks\n", g_ticks);
     if (!g_temporaryHome.empty())
         std::filesystem::remove_all(g_temporaryHome);
