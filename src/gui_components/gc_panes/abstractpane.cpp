@@ -70,7 +70,7 @@ int AbstractPane::dispatchEvent(int code, int argument)
         break;
     default:
         return code > CUI_PANE_EVENT_INSTRUCTION_BREAK && code <= CUI_PANE_EVENT_LAST_ACCEPTED ? 0
-                                                                                              : -1;
+                                                                                               : -1;
     }
     return 0;
 }

@@ -20,6 +20,8 @@ CuiEventPane::CuiEventPane(QWidget *parent, const char *name, Qt::WindowFlags fl
     layout->setSpacing(3);
     d->listBox = new QListWidget(this);
     d->listBox->setObjectName(QStringLiteral("CuiEventPane::listbox"));
+    // Every line is one line high: scrolling to the last one needs no measuring of the rest.
+    d->listBox->setUniformItemSizes(true);
     layout->addWidget(d->listBox);
 }
 

@@ -16,7 +16,7 @@ class CuiEventPane : public AbstractPane
 public:
     // The host's events would otherwise grow the list for as long as it runs; the oldest
     // lines go first.
-    static constexpr int kMaxLines = 10000;
+    static constexpr int kMaxLines = 2000;
 
     explicit CuiEventPane(QWidget *parent = nullptr, const char *name = nullptr,
                           Qt::WindowFlags flags = {});

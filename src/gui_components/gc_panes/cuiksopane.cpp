@@ -567,7 +567,6 @@ bool bindFrame(QWidget *frame, tesk::core::PaneCodeCallback callback, TeskHandle
     return true;
 }
 
-const bool g_paneFrameInstalled =
-    (tesk::core::setPaneFrameHooks({&createFrame, &bindFrame}), true);
+const bool g_paneFrameInstalled = (tesk::core::setPaneFrameHooks({&createFrame, &bindFrame}), true);
 
 } // namespace

@@ -106,7 +106,8 @@ void KSOWindBox::fetchTables()
 {
     CuiFunctionRegistry *registry = CuiFunctionRegistry::instance();
     if (!g_windBoxFuncs)
-        g_windBoxFuncs = static_cast<void **>(registry->getVoidStar(QStringLiteral("windBoxFuncs")));
+        g_windBoxFuncs =
+            static_cast<void **>(registry->getVoidStar(QStringLiteral("windBoxFuncs")));
     if (!g_xryFuncs)
         g_xryFuncs = static_cast<void **>(registry->getVoidStar(QStringLiteral("xryFuncs")));
 }

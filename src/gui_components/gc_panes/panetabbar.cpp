@@ -29,6 +29,8 @@ CuiKSOPaneTabBar::CuiKSOPaneTabBar(QWidget *parent, const char *name)
 {
     if (name)
         setObjectName(QString::fromLatin1(name));
+    // Tabs as wide as their texts, from the left, however wide the window.
+    setExpanding(false);
     installEventFilter(this);
 }
 
