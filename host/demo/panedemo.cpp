@@ -90,12 +90,12 @@ int horizontalDelta(TeskHandle, int delta)
 }
 
 void *g_windBoxFuncs[13] = {
-    reinterpret_cast<void *>(&yes),           reinterpret_cast<void *>(&no),
-    reinterpret_cast<void *>(&tabCount),      reinterpret_cast<void *>(&no),
-    reinterpret_cast<void *>(&tabText),       reinterpret_cast<void *>(&noText),
-    reinterpret_cast<void *>(&tabToolTip),    reinterpret_cast<void *>(&refuseDrag),
-    reinterpret_cast<void *>(&refuseDrag),    reinterpret_cast<void *>(&allowsTabMenu),
-    reinterpret_cast<void *>(&closeTab),      reinterpret_cast<void *>(&tabCommand),
+    reinterpret_cast<void *>(&yes),        reinterpret_cast<void *>(&no),
+    reinterpret_cast<void *>(&tabCount),   reinterpret_cast<void *>(&no),
+    reinterpret_cast<void *>(&tabText),    reinterpret_cast<void *>(&noText),
+    reinterpret_cast<void *>(&tabToolTip), reinterpret_cast<void *>(&refuseDrag),
+    reinterpret_cast<void *>(&refuseDrag), reinterpret_cast<void *>(&allowsTabMenu),
+    reinterpret_cast<void *>(&closeTab),   reinterpret_cast<void *>(&tabCommand),
     reinterpret_cast<void *>(&no),
 };
 void *g_xryFuncs[2] = {reinterpret_cast<void *>(&tabSelected),

@@ -20,8 +20,8 @@ int record(const char *entry, TeskHandle box, int argument = 0)
     return 0;
 }
 
-int fill(const std::vector<std::string> &texts, TeskHandle box, int index, int size,
-         char *buffer, int answerWithText, int override)
+int fill(const std::vector<std::string> &texts, TeskHandle box, int index, int size, char *buffer,
+         int answerWithText, int override)
 {
     const WindBoxModel &m = model(box);
     if (m.fillWithoutTerminator) {
@@ -139,12 +139,12 @@ WindBoxHost::WindBoxHost()
 void WindBoxHost::restoreEntries()
 {
     void *windBox[13] = {
-        reinterpret_cast<void *>(&hasTabBar),     reinterpret_cast<void *>(&hasHeader),
-        reinterpret_cast<void *>(&tabCount),      reinterpret_cast<void *>(&headerCount),
-        reinterpret_cast<void *>(&tabText),       reinterpret_cast<void *>(&headerLabel),
-        reinterpret_cast<void *>(&tabToolTip),    reinterpret_cast<void *>(&dragMove),
-        reinterpret_cast<void *>(&drop),          reinterpret_cast<void *>(&allowsTabMenu),
-        reinterpret_cast<void *>(&closeTab),      reinterpret_cast<void *>(&tabCommand2),
+        reinterpret_cast<void *>(&hasTabBar),  reinterpret_cast<void *>(&hasHeader),
+        reinterpret_cast<void *>(&tabCount),   reinterpret_cast<void *>(&headerCount),
+        reinterpret_cast<void *>(&tabText),    reinterpret_cast<void *>(&headerLabel),
+        reinterpret_cast<void *>(&tabToolTip), reinterpret_cast<void *>(&dragMove),
+        reinterpret_cast<void *>(&drop),       reinterpret_cast<void *>(&allowsTabMenu),
+        reinterpret_cast<void *>(&closeTab),   reinterpret_cast<void *>(&tabCommand2),
         reinterpret_cast<void *>(&tabsOnTop),
     };
     std::copy(std::begin(windBox), std::end(windBox), m_windBox);

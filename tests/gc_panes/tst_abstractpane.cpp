@@ -86,9 +86,15 @@ TEST_F(AbstractPaneTest, EventCodesReachTheirOperation)
     {
         int code;
         const char *operation;
-    } cases[] = {{13, "General"},           {14, "Stop"},          {15, "Start"},
-                 {16, "Dead"},              {17, "ConnectionChanged"}, {18, "Scope"},
-                 {19, "RegisterModified"},  {20, "MemoryModified"}, {21, "ChipModified"},
+    } cases[] = {{13, "General"},
+                 {14, "Stop"},
+                 {15, "Start"},
+                 {16, "Dead"},
+                 {17, "ConnectionChanged"},
+                 {18, "Scope"},
+                 {19, "RegisterModified"},
+                 {20, "MemoryModified"},
+                 {21, "ChipModified"},
                  {22, "InstructionBreak"}};
     for (const auto &c : cases) {
         RecordingPane pane;

@@ -3,13 +3,17 @@
 #include "gui_components/gc_panes/cuiksopane.h"
 #include "gui_components/gc_panes/panetabbar.h"
 
+#include "frame/core/cuidebuginfo.h"
 #include "frame/core/paneseams.h"
 #include "frames.h"
 #include "modalanswers.h"
 #include "testhost.h"
 #include "windboxhost.h"
 
+#include <QDragMoveEvent>
+#include <QLCDNumber>
 #include <QMenu>
+#include <QMimeData>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTest>
@@ -272,7 +276,8 @@ TEST_F(KSOPaneTest, RightPressSelectsThenOffersClose)
     press(Qt::RightButton, 2);
     EXPECT_TRUE(testhost::pumpUntil([] { return WindBoxHost::instance().count("closeTab"); }));
     EXPECT_EQ(items, QStringList({"Close"}));
-    EXPECT_EQ(host().entries(), std::vector<std::string>({"tabSelected", "allowsTabMenu", "closeTab"}));
+    EXPECT_EQ(host().entries(),
+              std::vector<std::string>({"tabSelected", "allowsTabMenu", "closeTab"}));
     for (const auto &call : host().calls)
         EXPECT_EQ(call.argument, 2);
     EXPECT_NE(tabBar()->currentIndex(), 2); // the right press is consumed
@@ -335,6 +340,41 @@ TEST_F(KSOPaneTest, FocusRequestFromInsideTheCallbackDoesNothing)
     for (const CodeCall &call : g_codeCalls)
         focusCalls += call.reason == 3;
     EXPECT_EQ(focusCalls, 2);
+}
+
+TEST_F(KSOPaneTest, DebugFlagsShapeTheFrame)
+{
+    qputenv("TESK_DEBUG", "+T1,+T2,+L1,+M0");
+    CuiDebugInfo::reset();
+    host().box(kBox).tabsOnTop = true;
+    build({"a", "b"});
+    qunsetenv("TESK_DEBUG");
+    EXPECT_EQ(tabBar()->shape(), QTabBar::TriangularNorth);
+    auto *display = pane->findChild<QLCDNumber *>(QStringLiteral("CUI::cuiksopane_horiz_LCD"));
+    ASSERT_NE(display, nullptr);
+    scrollBar()->setValue(7);
+    EXPECT_EQ(display->intValue(), 7);
+
+    testhost::ModalAnswers answers;
+    press(Qt::RightButton, 1);
+    EXPECT_TRUE(testhost::pumpUntil([] { return WindBoxHost::instance().count("tabSelected"); }));
+    testhost::pumpFor(20);
+    EXPECT_TRUE(answers.seen().empty());
+    CuiDebugInfo::reset();
+}
+
+TEST_F(KSOPaneTest, DragsAreOfferedToTheWindowBox)
+{
+    build({"a"});
+    QMimeData data;
+    data.setText(QStringLiteral("symbol"));
+    QDragMoveEvent move(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // Straight to the handlers: the application delivers drags only while one is running.
+    QObject *receiver = pane.get();
+    receiver->event(&move);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    receiver->event(&drop);
+    EXPECT_EQ(host().entries(), std::vector<std::string>({"dragMove", "drop"}));
 }
 
 class MainWindowFrameTest : public FrameTest
