@@ -2,6 +2,7 @@
 // Qt-aware host only for its screenshots, which it takes of the library's top-level windows.
 #include "framedemo.h"
 #include "demoexports.h"
+#include "panedemo.h"
 
 #include <tesk/tesk.h>
 
@@ -113,6 +114,7 @@ void createMainWindow(const FrameDemoOptions &options)
     if (!g_haveWindow)
         return;
     g_tesk.activationCallback(kFrameContext, &onActivation);
+    buildMainWindowFrame();
     g_tesk.frameShow();
     g_tesk.showSplash(0, nullptr, nullptr);
 

@@ -23,6 +23,7 @@
 #include "../testhost/sanitizerdefaults.h"
 #include "framedemo.h"
 #include "menudemo.h"
+#include "panedemo.h"
 
 #include <dlfcn.h>
 #include <signal.h>
@@ -244,6 +245,7 @@ int runDemo(const Options &options)
     demo::loadFrameExports(tesk.library);
     demo::FrameDemoOptions frameOptions{options.screenshotDir, std::getenv("KSODEBUG_INSTALL")};
     demo::showSplash(frameOptions);
+    demo::publishWindowBoxTables(tesk.library);
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
 
