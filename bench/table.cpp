@@ -1,16 +1,25 @@
 // Repainting a table of text items while it scrolls: the memory view repaints a page on every
 // scroll step, so one repaint has to stay well under a millisecond. The cells hold what a
 // memory view's byte columns hold: two hexadecimal digits each.
+//
+// Then the structural operations hosts run as data arrives (append, insert, remove, refill,
+// labels, sort, destroy), each beside the toolkit's own QTableWidget on the same data in the
+// same run: the names end in /UTable or /QTableWidget.
 #include "testhost.h"
 
 #include "utilities/table.h"
 
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QImage>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QStaticText>
+#include <QTableWidget>
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
 
 namespace {
 
@@ -112,5 +121,213 @@ void BM_BarePainterPage(benchmark::State &state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_BarePainterPage)->Unit(benchmark::kMicrosecond);
+
+// --- structural operations beside QTableWidget ---------------------------------------------
+
+constexpr int kStructCols = 8;
+
+QString cellText(int row, int col)
+{
+    return QString::number(quint32(row) * 2654435761u + quint32(col), 16);
+}
+
+// The two tables behind one interface, so that each benchmark body is written once.
+struct OurTable
+{
+    static constexpr const char *name = "UTable";
+    std::unique_ptr<UTable> t;
+    explicit OurTable(int rows, int cols)
+        : t(std::make_unique<UTable>())
+    {
+        t->init(rows, cols);
+        t->resize(800, 600);
+        t->show();
+    }
+    void setRows(int rows) { t->setNumRows(rows); }
+    void setText(int r, int c, const QString &text) { t->setText(r, c, text); }
+    void insertRow(int r) { t->insertRows(r, 1); }
+    void removeRow(int r) { t->removeRow(r); }
+    void setRowLabels(const QStringList &labels) { t->setRowLabels(labels); }
+    void sort(int col) { t->sortColumn(col, true, false); }
+    QString text(int r, int c) const { return t->text(r, c); }
+};
+
+struct PeerTable
+{
+    static constexpr const char *name = "QTableWidget";
+    std::unique_ptr<QTableWidget> t;
+    explicit PeerTable(int rows, int cols)
+        : t(std::make_unique<QTableWidget>(rows, cols))
+    {
+        t->resize(800, 600);
+        t->show();
+    }
+    void setRows(int rows) { t->setRowCount(rows); }
+    void setText(int r, int c, const QString &text)
+    {
+        if (QTableWidgetItem *item = t->item(r, c))
+            item->setText(text);
+        else
+            t->setItem(r, c, new QTableWidgetItem(text));
+    }
+    void insertRow(int r) { t->insertRow(r); }
+    void removeRow(int r) { t->removeRow(r); }
+    void setRowLabels(const QStringList &labels) { t->setVerticalHeaderLabels(labels); }
+    void sort(int col) { t->sortItems(col, Qt::AscendingOrder); }
+    QString text(int r, int c) const
+    {
+        const QTableWidgetItem *item = t->item(r, c);
+        return item ? item->text() : QString();
+    }
+};
+
+template<typename Table>
+std::unique_ptr<Table> filledTable(int rows)
+{
+    auto table = std::make_unique<Table>(rows, kStructCols);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < kStructCols; ++c)
+            table->setText(r, c, cellText(r, c));
+    }
+    QCoreApplication::processEvents();
+    return table;
+}
+
+QStringList rowLabels(int rows, int salt)
+{
+    QStringList labels;
+    labels.reserve(rows);
+    for (int r = 0; r < rows; ++r)
+        labels << QStringLiteral("R%1").arg(r + salt);
+    return labels;
+}
+
+void label(benchmark::State &state, const char *name)
+{
+    state.SetLabel(name);
+}
+
+// A host filling a table as data arrives: one row at a time, then its texts.
+template<typename Table>
+void BM_AppendRows(benchmark::State &state)
+{
+    const int rows = int(state.range(0));
+    for (auto _ : state) {
+        Table table(0, kStructCols);
+        for (int r = 0; r < rows; ++r) {
+            table.setRows(r + 1);
+            for (int c = 0; c < kStructCols; ++c)
+                table.setText(r, c, cellText(r, c));
+        }
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        table.t.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
+    label(state, Table::name);
+}
+
+// One row inserted at the top of a full table, and one removed from the top (with row labels,
+// which move with their rows).
+template<typename Table>
+void BM_InsertRemoveTop(benchmark::State &state)
+{
+    const int rows = int(state.range(0));
+    auto table = filledTable<Table>(rows);
+    if (state.range(1) != 0)
+        table->setRowLabels(rowLabels(rows, 0));
+    for (auto _ : state) {
+        table->insertRow(0);
+        table->removeRow(0);
+    }
+    QCoreApplication::processEvents();
+    state.SetItemsProcessed(state.iterations());
+    label(state, Table::name);
+}
+
+// The whole table's rows renamed at once.
+template<typename Table>
+void BM_SetRowLabels(benchmark::State &state)
+{
+    const int rows = int(state.range(0));
+    auto table = filledTable<Table>(rows);
+    int salt = 0;
+    for (auto _ : state) {
+        table->setRowLabels(rowLabels(rows, ++salt));
+        QCoreApplication::processEvents();
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
+    label(state, Table::name);
+}
+
+// A column sorted by its texts, freshly shuffled before each sort.
+template<typename Table>
+void BM_SortColumn(benchmark::State &state)
+{
+    const int rows = int(state.range(0));
+    auto table = filledTable<Table>(rows);
+    QRandomGenerator random(7);
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int r = 0; r < rows; ++r)
+            table->setText(r, 0, cellText(int(random.bounded(rows)), 0));
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        table->sort(0);
+        QCoreApplication::processEvents();
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
+    label(state, Table::name);
+}
+
+// A full table emptied for new data, and the table destroyed.
+template<typename Table>
+void BM_Refill(benchmark::State &state)
+{
+    const int rows = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto table = filledTable<Table>(rows);
+        state.ResumeTiming();
+        table->setRows(0);
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        table.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
+    label(state, Table::name);
+}
+
+template<typename Table>
+void BM_Destroy(benchmark::State &state)
+{
+    const int rows = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto table = filledTable<Table>(rows);
+        state.ResumeTiming();
+        table.reset();
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
+    label(state, Table::name);
+}
+
+#define TESK_TABLE_PAIR(bm, ...)                                                                   \
+    BENCHMARK_TEMPLATE(bm, OurTable)->Name(#bm "/UTable") __VA_ARGS__;                             \
+    BENCHMARK_TEMPLATE(bm, PeerTable)->Name(#bm "/QTableWidget") __VA_ARGS__
+
+TESK_TABLE_PAIR(BM_AppendRows, ->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond));
+TESK_TABLE_PAIR(BM_InsertRemoveTop, ->ArgNames({"rows", "labels"})
+                                        ->Args({10000, 0})
+                                        ->Args({100000, 0})
+                                        ->Args({10000, 1})
+                                        ->Args({100000, 1})
+                                        ->Unit(benchmark::kMicrosecond));
+TESK_TABLE_PAIR(BM_SetRowLabels, ->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond));
+TESK_TABLE_PAIR(BM_SortColumn, ->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond));
+TESK_TABLE_PAIR(BM_Refill, ->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond));
+TESK_TABLE_PAIR(BM_Destroy, ->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond));
 
 } // namespace

@@ -191,7 +191,11 @@ QSize UTableItem::sizeHint() const
 
 void UTableItem::setSpan(int rowSpan, int colSpan)
 {
-    if (rowSpan == m_rowSpan && colSpan == m_colSpan)
+    // A block has at least its own cell: a span of none would leave the item in no cell the
+    // table clears when it goes.
+    rowSpan = std::max(1, rowSpan);
+    colSpan = std::max(1, colSpan);
+    if (!m_table || (rowSpan == m_rowSpan && colSpan == m_colSpan))
         return;
     m_table->noteSpan(rowSpan > 1, colSpan > 1);
     if (m_row + rowSpan > m_table->numRows() || m_col + colSpan > m_table->numCols() ||

@@ -162,9 +162,23 @@ void UHeader::setLabel(int section, const QString &text, int size)
 {
     if (!d->inRange(section))
         return;
+    // Whether this label may have been the thickest one, so that the header might get
+    // thinner: only then are all labels measured again.
+    const int before = d->heightDirty ? 0 : thicknessOf(sectionSizeHint(section, fontMetrics()));
     d->labels[section] = text;
-    setSectionSizeAndHeight(section, size);
-    layoutChanged();
+    const bool resized = setSectionSizeAndHeight(section, size, before);
+    layoutChanged(resized);
+}
+
+void UHeader::swapLabels(int first, int second)
+{
+    if (!d->inRange(first) || !d->inRange(second) || first == second)
+        return;
+    // The same labels stand elsewhere: neither the sizes nor the thickness change.
+    std::swap(d->labels[first], d->labels[second]);
+    std::swap(d->icons[first], d->icons[second]);
+    if (updatesEnabled())
+        update();
 }
 
 QString UHeader::label(int section) const
@@ -195,7 +209,7 @@ int UHeader::addLabel(const QIcon &iconSet, const QString &text, int size)
     if (size >= 0 && text.isNull() && d->isTableHeader)
         d->sizes[section] = size;
     else
-        setSectionSizeAndHeight(section, size);
+        setSectionSizeAndHeight(section, size, 0);
     layoutChanged();
     return section;
 }
@@ -205,6 +219,22 @@ void UHeader::removeLabel(int section)
     if (!d->inRange(section))
         return;
     const int index = d->s2i[section];
+    if (section == d->count - 1 && index == d->count - 1) {
+        // The last section standing last, as when a table shrinks: nothing else moves.
+        d->sizes.pop_back();
+        d->labels.pop_back();
+        d->icons.pop_back();
+        d->clickable.pop_back();
+        d->resizable.pop_back();
+        d->s2i.pop_back();
+        d->i2s.pop_back();
+        d->positions.pop_back();
+        --d->count;
+        d->validCount = std::min(d->validCount, d->count);
+        d->focusIndex = std::clamp(d->focusIndex, 0, std::max(0, d->count - 1));
+        layoutChanged();
+        return;
+    }
     d->sizes.erase(d->sizes.begin() + section);
     d->labels.erase(d->labels.begin() + section);
     d->icons.erase(d->icons.begin() + section);
@@ -227,9 +257,10 @@ void UHeader::removeLabel(int section)
     layoutChanged();
 }
 
-void UHeader::layoutChanged()
+void UHeader::layoutChanged(bool resized)
 {
-    d->positionsDirty = true;
+    if (resized)
+        d->positionsDirty = true;
     if (updatesEnabled()) {
         updateGeometry();
         update();
@@ -442,7 +473,8 @@ void UHeader::calculatePositions(bool onlyVisible, int start) const
     int index = start;
     while (index < n) {
         d->positions[index] = last;
-        last += d->sizes[d->i2s[index]];
+        // Sections past the largest coordinate all start there instead of wrapping around.
+        last = int(std::min<qint64>(INT_MAX, qint64(last) + d->sizes[d->i2s[index]]));
         ++index;
         if (onlyVisible && last > limit)
             break;
@@ -463,7 +495,7 @@ int UHeader::sectionEnd(int index) const
     ensurePositions();
     if (d->partlyComputed && index >= d->validCount)
         calculatePositions();
-    return d->positions[index] + d->sizes[d->i2s[index]];
+    return int(std::min<qint64>(INT_MAX, qint64(d->positions[index]) + d->sizes[d->i2s[index]]));
 }
 
 int UHeader::sectionSize(int section) const
@@ -500,7 +532,7 @@ int UHeader::sectionAt(int pos) const
     }
     const int section = d->i2s[low];
     const int start = d->positions[low];
-    return (start <= pos && pos <= start + d->sizes[section]) ? section : -1;
+    return (start <= pos && pos <= qint64(start) + d->sizes[section]) ? section : -1;
 }
 
 QRect UHeader::sectionRect(int section) const
@@ -601,9 +633,10 @@ QSize UHeader::sectionSizeHint(int section, const QFontMetrics &fm) const
                  std::max(textHeight + 2, std::max(0, icon.height())) + 4);
 }
 
-void UHeader::setSectionSizeAndHeight(int section, int size)
+bool UHeader::setSectionSizeAndHeight(int section, int size, int oldThickness)
 {
     const QSize hint = sectionSizeHint(section, fontMetrics());
+    const int oldSize = d->sizes[section];
     if (size >= 0)
         d->sizes[section] = size;
     else if (d->sizes[section] < 0)
@@ -611,8 +644,9 @@ void UHeader::setSectionSizeAndHeight(int section, int size)
     const int thickness = thicknessOf(hint);
     if (thickness > d->height)
         d->height = thickness;
-    else if (thickness < d->height)
+    else if (thickness < d->height && oldThickness >= d->height)
         d->heightDirty = true;
+    return d->sizes[section] != oldSize;
 }
 
 QSize UHeader::sizeHint() const
