@@ -118,6 +118,12 @@ public:
     int widgetCount = 0;
     // Set while clearCellWidget ends the edit whose editor it removes.
     bool endingEdit = false;
+    // While a chain of swaps moves many lines of one orientation, the items learn their new
+    // line once at the end instead of at every swap.
+    bool deferRenumbering = false;
+    // How many digits the row count had when the left margin was last fitted to it.
+    int marginDigits = 0;
+    Qt::Orientation deferredOrientation = Qt::Vertical;
     int curRow = 0;
     int curCol = 0;
     UTableHeader *leftHeader = nullptr;
@@ -462,6 +468,7 @@ void UTable::setEditMode(EditMode mode, int row, int col)
 
 void UTable::refreshFont()
 {
+    d->marginDigits = 0;
     setFont(font());
     fontChange(font());
 }
@@ -2033,8 +2040,11 @@ void UTable::changeCount(Qt::Orientation orientation, int count)
         resizeData(numRows() * numCols());
         restoreContents(items, widgets);
     }
-    if (rows) {
-        // The row header is wide enough for the largest row number.
+    const int digits = int(QString::number(count).size());
+    if (rows && digits != d->marginDigits) {
+        // The row header is wide enough for the largest row number; measured again only when
+        // the numbers get another digit, not for every row a host appends.
+        d->marginDigits = digits;
         const int width =
             fontMetrics().horizontalAdvance(QString::number(count) + QLatin1Char('W'));
         const int margin = QApplication::isRightToLeft() ? rightMargin() : leftMargin();
@@ -2228,8 +2238,10 @@ void UTable::insertLines(Qt::Orientation orientation, int at, int count)
     (this->*setCount)(lineHeader->count() + count);
     rekeyLines(orientation, [at, count](int line) { return line >= at ? line + count : line; });
     // The swaps carry the table's lines, and with them the current cell, to their new places.
+    beginRenumbering(orientation);
     for (int i = lineHeader->count() - count - 1; i > after; --i)
         lineHeader->swapSections(i, i + count);
+    endRenumbering(orientation, std::max(0, at));
     lineHeader->setUpdatesEnabled(headerUpdates);
     setUpdatesEnabled(tableUpdates);
     setCurrentCell(std::max(0, d->curRow), std::max(0, d->curCol), true, false);
@@ -2294,16 +2306,47 @@ void UTable::removeLines(Qt::Orientation orientation, QList<int> lines)
     const bool headerUpdates = lineHeader->updatesEnabled();
     setUpdatesEnabled(false);
     lineHeader->setUpdatesEnabled(false);
+    beginRenumbering(orientation);
     for (int i = 0; i < n - 1; ++i) {
         for (int j = lines[i] - i; j < lines[i + 1] - i - 1; ++j)
             lineHeader->swapSections(j, j + i + 1);
     }
     for (int j = lines[n - 1] - (n - 1); j < total - n; ++j)
         lineHeader->swapSections(j, j + n);
+    endRenumbering(orientation, lines[0]);
     lineHeader->setUpdatesEnabled(headerUpdates);
     setUpdatesEnabled(tableUpdates);
     const auto setCount = orientation == Qt::Vertical ? &UTable::setNumRows : &UTable::setNumCols;
     (this->*setCount)(total - n);
+}
+
+void UTable::beginRenumbering(Qt::Orientation orientation)
+{
+    d->deferRenumbering = true;
+    d->deferredOrientation = orientation;
+}
+
+void UTable::endRenumbering(Qt::Orientation orientation, int from)
+{
+    d->deferRenumbering = false;
+    ensureData();
+    const bool rows = orientation == Qt::Vertical;
+    const size_t cols = size_t(numCols());
+    if (cols == 0)
+        return;
+    // Blocks across the moved lines were dropped by the swaps, so each item stands in the
+    // line it is found in.
+    for (size_t i = 0; i < d->contents.size(); ++i) {
+        const int line = rows ? int(i / cols) : int(i % cols);
+        if (line < from) {
+            if (rows)
+                i = size_t(from) * cols - 1;
+            continue;
+        }
+        UTableItem *cellItem = d->contents[i];
+        if (cellItem && (rows ? cellItem->row() : cellItem->col()) != line)
+            rows ? cellItem->setRow(line) : cellItem->setCol(line);
+    }
 }
 
 void UTable::swapRows(int row1, int row2, bool swapHeader)
@@ -2337,6 +2380,8 @@ void UTable::swapLines(Qt::Orientation orientation, int a, int b, bool swapHeade
     for (int i = 0; i < across; ++i, indexA += step, indexB += step) {
         std::swap(d->contents[indexA], d->contents[indexB]);
         std::swap(d->widgets[indexA], d->widgets[indexB]);
+        if (d->deferRenumbering && d->deferredOrientation == orientation)
+            continue;
         for (const auto &[index, line] : {std::pair(indexA, a), std::pair(indexB, b)}) {
             if (UTableItem *cellItem = d->contents[index])
                 rows ? cellItem->setRow(line) : cellItem->setCol(line);

@@ -295,6 +295,10 @@ private:
     void restoreContents(std::vector<UTableItem *> &items, std::vector<SavedWidget> &widgets);
     // Lets go of what stands in the rows from firstGone on, before they are dropped.
     void dropRowsFrom(int firstGone);
+    // Around a chain of swaps of one orientation: the items are told their new line once, for
+    // the lines from `from` on, when it ends.
+    void beginRenumbering(Qt::Orientation orientation);
+    void endRenumbering(Qt::Orientation orientation, int from);
     void finishContentsResize(bool updateBefore);
     // One body for each row/column pair; rows are Qt::Vertical, columns Qt::Horizontal.
     int lineCount(Qt::Orientation orientation) const; // numRows() or numCols()

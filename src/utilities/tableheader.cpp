@@ -189,8 +189,10 @@ void UTableHeader::removeLabel(int section)
         if (size_t(section) < states.size())
             states.erase(states.begin() + section);
     };
-    if (isSectionStretchable(section))
+    if (isSectionStretchable(section)) {
         --m_stretchCount;
+        --m_stretchableCount;
+    }
     eraseAt(m_states);
     eraseAt(m_oldStates);
     eraseAt(m_stretchable);
@@ -267,6 +269,7 @@ void UTableHeader::setSectionStretchable(int section, bool stretchable)
         return;
     m_stretchable[size_t(section)] = stretchable;
     m_stretchCount += stretchable ? 1 : -1;
+    m_stretchableCount += stretchable ? 1 : -1;
 }
 
 bool UTableHeader::isSectionStretchable(int section) const
@@ -276,7 +279,7 @@ bool UTableHeader::isSectionStretchable(int section) const
 
 void UTableHeader::recountStretches()
 {
-    m_stretchCount = int(std::count(m_stretchable.begin(), m_stretchable.end(), true));
+    m_stretchCount = m_stretchableCount;
 }
 
 // The size a hidden section had, or -1 when the table shows it.

@@ -86,6 +86,8 @@ public:
         s2i.push_back(section);
         clickable.push_back(clickableBit);
         resizable.push_back(resizableBit);
+        // The sections before it keep their positions.
+        partlyComputed = true;
     }
 };
 
@@ -210,7 +212,8 @@ int UHeader::addLabel(const QIcon &iconSet, const QString &text, int size)
         d->sizes[section] = size;
     else
         setSectionSizeAndHeight(section, size, 0);
-    layoutChanged();
+    // A section at the end moves no other.
+    layoutChanged(false);
     return section;
 }
 
@@ -231,8 +234,9 @@ void UHeader::removeLabel(int section)
         d->positions.pop_back();
         --d->count;
         d->validCount = std::min(d->validCount, d->count);
+        d->partlyComputed = true;
         d->focusIndex = std::clamp(d->focusIndex, 0, std::max(0, d->count - 1));
-        layoutChanged();
+        layoutChanged(false);
         return;
     }
     d->sizes.erase(d->sizes.begin() + section);
@@ -361,7 +365,9 @@ void UHeader::setCellSize(int section, int size)
     if (!d->inRange(section))
         return;
     d->sizes[section] = size;
-    d->positionsDirty = true;
+    // The sections before it and its own start stay where they are.
+    d->validCount = std::min(d->validCount, d->s2i[section] + 1);
+    d->partlyComputed = true;
 }
 
 void UHeader::resizeSection(int section, int size)
@@ -457,6 +463,10 @@ int UHeader::gripMargin(int section) const
 
 void UHeader::calculatePositions(bool onlyVisible, int start) const
 {
+    if (d->positionsDirty) {
+        d->validCount = 0;
+        d->partlyComputed = true;
+    }
     d->positionsDirty = false;
     const int n = d->count;
     if (n == 0) {
@@ -484,17 +494,16 @@ void UHeader::calculatePositions(bool onlyVisible, int start) const
     d->partlyComputed = index < n;
 }
 
+// Only the positions from the first one no longer valid on are worked out again.
 void UHeader::ensurePositions() const
 {
-    if (d->positionsDirty)
-        calculatePositions();
+    if (d->positionsDirty || d->partlyComputed)
+        calculatePositions(false, d->count);
 }
 
 int UHeader::sectionEnd(int index) const
 {
     ensurePositions();
-    if (d->partlyComputed && index >= d->validCount)
-        calculatePositions();
     return int(std::min<qint64>(INT_MAX, qint64(d->positions[index]) + d->sizes[d->i2s[index]]));
 }
 
@@ -509,8 +518,6 @@ int UHeader::sectionPos(int section) const
         return 0;
     const int index = d->s2i[section];
     ensurePositions();
-    if (d->partlyComputed && index >= d->validCount)
-        calculatePositions();
     return d->positions[index];
 }
 
@@ -519,10 +526,8 @@ int UHeader::sectionAt(int pos) const
     if (d->count == 0)
         return -1;
     ensurePositions();
-    if (d->partlyComputed && pos >= d->lastPos)
-        calculatePositions();
     int low = 0;
-    int high = (d->partlyComputed ? d->validCount : d->count) - 1;
+    int high = d->count - 1;
     while (low < high) {
         const int i = (low + high + 1) / 2;
         if (d->positions[i] > pos)
@@ -567,8 +572,7 @@ int UHeader::cellPos(int index) const
 
 int UHeader::headerWidth() const
 {
-    if (d->positionsDirty || d->partlyComputed)
-        calculatePositions();
+    ensurePositions();
     return d->lastPos;
 }
 
@@ -609,7 +613,7 @@ void UHeader::setOffset(int offset)
 void UHeader::setUpdatesEnabled(bool enable)
 {
     if (enable)
-        calculatePositions();
+        ensurePositions();
     QWidget::setUpdatesEnabled(enable);
 }
 
@@ -746,7 +750,7 @@ void UHeader::adjustHeaderSize(int diff)
 
 void UHeader::showEvent(QShowEvent *e)
 {
-    calculatePositions();
+    ensurePositions();
     QWidget::showEvent(e);
 }
 
