@@ -14,10 +14,13 @@
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QStaticText>
 #include <QTableWidget>
 
 #include <benchmark/benchmark.h>
+
+#include <malloc.h>
 
 #include <memory>
 
@@ -329,5 +332,144 @@ TESK_TABLE_PAIR(BM_SetRowLabels, ->Arg(10000)->Arg(100000)->Unit(benchmark::kMil
 TESK_TABLE_PAIR(BM_SortColumn, ->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond));
 TESK_TABLE_PAIR(BM_Refill, ->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond));
 TESK_TABLE_PAIR(BM_Destroy, ->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond));
+
+// --- a page of changed texts, and memory per cell ---------------------------------------
+
+constexpr int kPageRows = 40;
+
+class PagePainter : public UTable
+{
+public:
+    using UTable::drawContents;
+};
+
+// A shown table of exactly one page, 40 x 8 cells.
+struct PageTable
+{
+    std::unique_ptr<PagePainter> t = std::make_unique<PagePainter>();
+    PageTable()
+    {
+        t->setFrameStyle(QFrame::NoFrame);
+        t->init(kPageRows, kStructCols);
+        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->resize(t->leftMargin() + t->tableSize().width(),
+                  t->topMargin() + t->tableSize().height());
+        t->show();
+        QCoreApplication::processEvents();
+    }
+};
+
+// The contents of the page painted after every text in it changed (changed:1), or with the
+// texts as they were (changed:0).
+void BM_PageRepaint(benchmark::State &state)
+{
+    PageTable page;
+    PagePainter &table = *page.t;
+    QImage image(table.tableSize(), QImage::Format_ARGB32_Premultiplied);
+    const bool changed = state.range(0) != 0;
+    int serial = 0;
+    const auto fill = [&] {
+        for (int r = 0; r < kPageRows; ++r) {
+            for (int c = 0; c < kStructCols; ++c)
+                table.setText(r, c, cellText(++serial, c));
+        }
+    };
+    fill();
+    for (auto _ : state) {
+        if (changed) {
+            state.PauseTiming();
+            fill();
+            state.ResumeTiming();
+        }
+        QPainter p(&image);
+        table.drawContents(&p, 0, 0, image.width(), image.height());
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.SetLabel(changed ? "all texts changed" : "texts unchanged");
+}
+BENCHMARK(BM_PageRepaint)->ArgName("changed")->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// The floor: the same page filled, its texts drawn and its grid ruled by bare painter calls,
+// with texts the painter has not drawn before.
+void BM_PageBarePainter(benchmark::State &state)
+{
+    PageTable page;
+    const UTable &table = *page.t;
+    QImage image(table.tableSize(), QImage::Format_ARGB32_Premultiplied);
+    const int w = table.columnWidth(0);
+    const int h = table.rowHeight(0);
+    const QColor grid = table.palette().color(QPalette::Mid);
+    const QFont font = table.font();
+    const int ascent = QFontMetrics(font).ascent();
+    const int textY = (h - QFontMetrics(font).height()) / 2 + ascent;
+    int serial = 0;
+    std::vector<QString> texts(size_t(kPageRows * kStructCols));
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (QString &text : texts)
+            text = cellText(++serial, 0);
+        state.ResumeTiming();
+        QPainter p(&image);
+        p.setFont(font);
+        p.fillRect(image.rect(), table.palette().color(QPalette::Base));
+        p.setPen(table.palette().color(QPalette::Text));
+        for (int r = 0; r < kPageRows; ++r) {
+            for (int c = 0; c < kStructCols; ++c)
+                p.drawText(QPoint(c * w + 2, r * h + textY), texts[size_t(r * kStructCols + c)]);
+        }
+        for (int r = 0; r < kPageRows; ++r)
+            p.fillRect(QRect(0, r * h + h - 1, kStructCols * w, 1), grid);
+        for (int c = 0; c < kStructCols; ++c)
+            p.fillRect(QRect(c * w + w - 1, 0, 1, kPageRows * h), grid);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PageBarePainter)->Unit(benchmark::kMicrosecond);
+
+size_t heapInUse()
+{
+    malloc_trim(0);
+    return mallinfo2().uordblks;
+}
+
+void scrollThrough(OurTable &table)
+{
+    UTable &t = *table.t;
+    for (int y = 0; y < t.contentsHeight(); y += t.visibleHeight()) {
+        t.setContentsPos(0, y);
+        t.viewport()->repaint();
+    }
+}
+
+void scrollThrough(PeerTable &table)
+{
+    QScrollBar *bar = table.t->verticalScrollBar();
+    for (int v = 0; v <= bar->maximum(); v += std::max(1, bar->pageStep())) {
+        bar->setValue(v);
+        table.t->viewport()->repaint();
+    }
+}
+
+// Bytes of heap per text cell once every row of the table has been painted.
+template<typename Table>
+void BM_BytesPerTextCell(benchmark::State &state)
+{
+    const int rows = int(state.range(0));
+    double perCell = 0;
+    for (auto _ : state) {
+        const size_t before = heapInUse();
+        auto table = filledTable<Table>(rows);
+        scrollThrough(*table);
+        perCell = double(heapInUse() - before) / double(rows * kStructCols);
+        state.PauseTiming();
+        table.reset();
+        state.ResumeTiming();
+    }
+    state.counters["bytes_per_cell"] = perCell;
+    label(state, Table::name);
+}
+
+TESK_TABLE_PAIR(BM_BytesPerTextCell, ->Arg(20000)->Iterations(1)->Unit(benchmark::kMillisecond));
 
 } // namespace

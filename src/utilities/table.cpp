@@ -2,6 +2,7 @@
 
 #include "frame/core/softcheck.h"
 #include "utilities/globalstrut.h"
+#include "utilities/tabletextcache.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -121,6 +122,7 @@ public:
     // While a chain of swaps moves many lines of one orientation, the items learn their new
     // line once at the end instead of at every swap.
     bool deferRenumbering = false;
+    tesk::utilities::TableTextCache textCache;
     // How many digits the row count had when the left margin was last fitted to it.
     int marginDigits = 0;
     Qt::Orientation deferredOrientation = Qt::Vertical;
@@ -162,6 +164,9 @@ public:
     // Valid while painting is set.
     StyleHints paintHints;
     bool painting = false;
+    // Set while the cells are painted over a background filled beforehand with prefill.
+    bool prefilled = false;
+    QBrush prefill;
     bool hasRowSpan = false;
     bool hasColSpan = false;
     bool inMenuMode = false;
@@ -1521,6 +1526,11 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
         rowLast = numRows() - 1;
     if (colLast == -1)
         colLast = numCols() - 1;
+    // The exposed cells get their background in one fill; a cell painted on that background
+    // fills only when it shows something else.
+    d->prefill = palette().brush(QPalette::Base);
+    p->fillRect(QRect(cx, cy, cw, ch) & QRect(QPoint(0, 0), tableSize()), d->prefill);
+    d->prefilled = true;
 
     bool currentInSelection = false;
     for (const auto &s : d->selections) {
@@ -1576,9 +1586,15 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
     p->translate(focusRect.x() - at.x(), focusRect.y() - at.y());
     paintFocus(p, focusRect);
     p->translate(-focusRect.x(), -focusRect.y());
+    d->prefilled = false;
     paintEmptyArea(p, cx, cy, cw, ch);
     d->drawActiveSelection = true;
     d->painting = false;
+}
+
+bool UTable::paintsOn(const QBrush &background) const
+{
+    return d->prefilled && background == d->prefill;
 }
 
 StyleHints UTablePrivate::styleHints(const QWidget *table) const
@@ -1605,6 +1621,11 @@ void UTable::paintCell(QPainter *p, int row, int col, const QRect &cellRect, boo
     QPalette cellPalette = palette();
     cellPalette.setCurrentColorGroup(disabled ? QPalette::Disabled : QPalette::Inactive);
     paintCell(p, row, col, cellRect, selected, cellPalette);
+}
+
+tesk::utilities::TableTextCache &UTable::textCache() const
+{
+    return d->textCache;
 }
 
 QColor UTable::gridColor(const QPalette &cellPalette) const
@@ -1636,7 +1657,7 @@ void UTable::paintCell(QPainter *p, int row, int col, const QRect &cellRect, boo
             cellItem->paint(p, cellPalette, cellRect, selected);
             p->restore();
         }
-    } else {
+    } else if (selected || !paintsOn(cellPalette.brush(QPalette::Base))) {
         p->fillRect(0, 0, w, h,
                     selected ? cellPalette.brush(QPalette::Highlight)
                              : cellPalette.brush(QPalette::Base));

@@ -17,6 +17,9 @@
 class QMimeData;
 class QTimer;
 class UTablePrivate;
+namespace tesk::utilities {
+class TableTextCache;
+}
 
 // A spreadsheet-like grid of cells addressed by (row, column), with a row header on the left
 // and a column header on top. A cell holds a UTableItem, a child widget, both or nothing. The
@@ -332,6 +335,10 @@ private:
     template<typename Map>
     void rekeyLines(Qt::Orientation orientation, Map newLine);
     QColor gridColor(const QPalette &cellPalette) const;
+    // The laid-out texts the table's items share.
+    tesk::utilities::TableTextCache &textCache() const;
+    // Whether the cell being painted already shows the background, so need not fill it.
+    bool paintsOn(const QBrush &background) const;
 
     std::unique_ptr<UTablePrivate> d;
 };
