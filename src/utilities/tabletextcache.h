@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QHash>
 #include <QStaticText>
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace tesk::utilities {
 
@@ -14,7 +14,7 @@ namespace tesk::utilities {
 // text is laid out only when it is drawn a second time: a text drawn once (a value that
 // changes on every update) is cheaper drawn directly than laid out for a reuse that never
 // comes. The number of texts is bounded, so a table scrolled from end to end keeps no more
-// than a few pages of layouts, whatever its size.
+// than a few pages of layouts for each of the few fonts it paints with, whatever its size.
 class TableTextCache
 {
 public:
@@ -29,7 +29,7 @@ public:
             return nullptr;
         entry.layout.emplace(text);
         entry.layout->setTextFormat(Qt::PlainText);
-        entry.layout->prepare(QTransform(), m_font);
+        entry.layout->prepare(QTransform(), m_fonts[m_current].font);
         return &*entry.layout;
     }
 
@@ -43,9 +43,6 @@ public:
         return entry.alignment;
     }
 
-    // Metrics of the font of the last layout asked for.
-    const QFontMetrics &metrics() const { return m_metrics; }
-
 private:
     struct Entry
     {
@@ -53,33 +50,53 @@ private:
         int alignment = 0;
         int sightings = 0;
     };
+    struct FontTexts
+    {
+        QFont font;
+        QHash<QString, Entry> entries;
+    };
 
-    // Some pages of a large view; past that the layouts start over.
+    // Some pages of a large view; past that the layouts of the font start over.
     static constexpr int kMaxTexts = 4096;
+    // A table paints with a few fonts at most (plain and bold, say); each keeps its layouts.
+    static constexpr size_t kMaxFonts = 4;
 
     void useFont(const QFont &font)
     {
-        if (m_font.isCopyOf(font))
+        if (!m_fonts.empty() && m_fonts[m_current].font.isCopyOf(font))
             return;
-        if (m_font != font)
-            m_entries.clear();
-        m_font = font;
-        m_metrics = QFontMetrics(font);
+        for (size_t i = 0; i < m_fonts.size(); ++i) {
+            if (m_fonts[i].font.isCopyOf(font) || m_fonts[i].font == font) {
+                // Kept as a copy of the painter's font, which compares at once next time.
+                m_fonts[i].font = font;
+                m_current = i;
+                return;
+            }
+        }
+        if (m_fonts.size() < kMaxFonts) {
+            m_fonts.push_back({font, {}});
+            m_current = m_fonts.size() - 1;
+            return;
+        }
+        m_current = (m_current + 1) % kMaxFonts;
+        m_fonts[m_current] = {font, {}};
     }
 
     Entry &find(const QString &text)
     {
-        auto it = m_entries.find(text);
-        if (it != m_entries.end())
+        if (m_fonts.empty())
+            m_fonts.push_back({QFont(), {}});
+        QHash<QString, Entry> &entries = m_fonts[m_current].entries;
+        auto it = entries.find(text);
+        if (it != entries.end())
             return *it;
-        if (m_entries.size() >= kMaxTexts)
-            m_entries.clear();
-        return *m_entries.insert(text, Entry());
+        if (entries.size() >= kMaxTexts)
+            entries.clear();
+        return *entries.insert(text, Entry());
     }
 
-    QHash<QString, Entry> m_entries;
-    QFont m_font;
-    QFontMetrics m_metrics{QFont()};
+    std::vector<FontTexts> m_fonts;
+    size_t m_current = 0;
 };
 
 } // namespace tesk::utilities

@@ -103,6 +103,11 @@ TEST(TableItem, ATextLooksTheSameDrawnFirstAndFromItsKeptLayout)
     table.viewport()->repaint();
     table.viewport()->repaint();
     EXPECT_NE(cellImage(0, 0), small);
+    QFont plain = big;
+    plain.setPointSize(big.pointSize() / 2);
+    table.setFont(plain);
+    table.viewport()->repaint();
+    EXPECT_EQ(cellImage(0, 0), small);
     // A text wider than its cell stays inside it, drawn either way.
     table.setText(1, 1, QString(200, QLatin1Char('W')));
     for (int pass = 0; pass < 2; ++pass) {
