@@ -23,6 +23,7 @@
 #include <malloc.h>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -332,6 +333,32 @@ TESK_TABLE_PAIR(BM_SetRowLabels, ->Arg(10000)->Arg(100000)->Unit(benchmark::kMil
 TESK_TABLE_PAIR(BM_SortColumn, ->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond));
 TESK_TABLE_PAIR(BM_Refill, ->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond));
 TESK_TABLE_PAIR(BM_Destroy, ->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond));
+
+// A million rows, once each, to show the cost per row staying flat. Several minutes and a few
+// gigabytes for both tables, so registered only with TESK_BENCH_MILLION set in the environment.
+template<typename Table>
+void registerMillion(const char *name, void (*bm)(benchmark::State &))
+{
+    benchmark::RegisterBenchmark((std::string(name) + "/" + Table::name + "/Million").c_str(), bm)
+        ->Arg(1000000)
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
+}
+
+const bool g_millionRegistered = [] {
+    if (!qEnvironmentVariableIsSet("TESK_BENCH_MILLION"))
+        return false;
+#define TESK_TABLE_MILLION(bm)                                                                     \
+    registerMillion<OurTable>(#bm, bm<OurTable>);                                                  \
+    registerMillion<PeerTable>(#bm, bm<PeerTable>)
+    TESK_TABLE_MILLION(BM_AppendRows);
+    TESK_TABLE_MILLION(BM_SetRowLabels);
+    TESK_TABLE_MILLION(BM_SortColumn);
+    TESK_TABLE_MILLION(BM_Refill);
+    TESK_TABLE_MILLION(BM_Destroy);
+#undef TESK_TABLE_MILLION
+    return true;
+}();
 
 // --- a page of changed texts, and memory per cell ---------------------------------------
 
