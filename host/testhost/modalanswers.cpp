@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -53,6 +54,16 @@ void endWidget(QWidget *widget)
 }
 
 } // namespace
+
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(widget, &release);
+    }
+}
 
 ModalAnswers::ModalAnswers()
 {
@@ -133,7 +144,7 @@ bool ModalAnswers::take(const Step &step, QWidget *widget)
             return false;
         }
         edit->clear();
-        QTest::keyClicks(edit, step.text);
+        typeText(edit, step.text);
         return true;
     }
     case Step::Escape:

@@ -21,6 +21,10 @@
 
 namespace testhost {
 
+// Types the text key by key into the widget as a keyboard would, any character included (the
+// toolkit's test keys know ASCII only).
+void typeText(QWidget *widget, const QString &text);
+
 class ModalAnswers
 {
 public:

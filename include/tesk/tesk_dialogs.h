@@ -65,25 +65,29 @@ enum {
 
 typedef void (*QSDICallbackFn)(void *data);
 
-typedef struct QSDITexts {
-    const char *caption;  /* Latin-1, or 0 */
-    const char *message;  /* Latin-1, or 0 */
-    int32_t captionCode;  /* standard label 2011..2910, else ignored */
-    int32_t messageCode;  /* standard label 3011..3910, else ignored */
+typedef struct QSDITexts
+{
+    const char *caption; /* Latin-1, or 0 */
+    const char *message; /* Latin-1, or 0 */
+    int32_t captionCode; /* standard label 2011..2910, else ignored */
+    int32_t messageCode; /* standard label 3011..3910, else ignored */
 } QSDITexts;
 
-typedef struct QSDICallback {
+typedef struct QSDICallback
+{
     QSDICallbackFn function;
     void *data;
 } QSDICallback;
 
-typedef struct QSDIButtonNode {
+typedef struct QSDIButtonNode
+{
     int32_t code;
     int32_t role;
     struct QSDIButtonNode *next;
 } QSDIButtonNode;
 
-typedef struct QSDIEventNode {
+typedef struct QSDIEventNode
+{
     int32_t id;
     struct QSDIEventNode *next;
 } QSDIEventNode;
@@ -92,20 +96,23 @@ typedef struct QSDIEventNode {
  * (characters beyond Latin-1 become '?'). With a maximum above 0 the library writes at most
  * maximum + 1 bytes; without one the buffer must hold what may be typed: 32767 characters and
  * the terminating zero. */
-typedef struct QSDIEntry {
+typedef struct QSDIEntry
+{
     char *buffer;
     int32_t maximum;
 } QSDIEntry;
 
 /* Kind 7. The state is 1 when checked; the library writes it whenever the user toggles. */
-typedef struct QSDIToggle {
+typedef struct QSDIToggle
+{
     char *text; /* the library's copy */
     int32_t code;
     int32_t state;
 } QSDIToggle;
 
 /* Kind 6, passed as the callback's data. The buffers hold one UTF-16 code unit per element. */
-typedef struct QSDIFind {
+typedef struct QSDIFind
+{
     int32_t open;      /* 1 while the find and replace dialog is up */
     int32_t lastEvent; /* code of the last button that called back */
     intptr_t hostWord; /* the host's own; never read */
@@ -116,7 +123,8 @@ typedef struct QSDIFind {
     int32_t options;
 } QSDIFind;
 
-typedef struct QSDIDescription {
+typedef struct QSDIDescription
+{
     int32_t kind;
     int32_t icon; /* 0 none, 1 information, 2 warning, 3 critical */
     int32_t mode;

@@ -185,11 +185,20 @@ QPixmap CuiMessageBox::standardIcon(int kind)
 {
     QStyle::StandardPixmap which;
     switch (kind) {
-    case Information: which = QStyle::SP_MessageBoxInformation; break;
-    case Warning: which = QStyle::SP_MessageBoxWarning; break;
-    case Critical: which = QStyle::SP_MessageBoxCritical; break;
-    case Question: which = QStyle::SP_MessageBoxQuestion; break;
-    default: return QPixmap();
+    case Information:
+        which = QStyle::SP_MessageBoxInformation;
+        break;
+    case Warning:
+        which = QStyle::SP_MessageBoxWarning;
+        break;
+    case Critical:
+        which = QStyle::SP_MessageBoxCritical;
+        break;
+    case Question:
+        which = QStyle::SP_MessageBoxQuestion;
+        break;
+    default:
+        return QPixmap();
     }
     QStyle *style = QApplication::style();
     const int size = style->pixelMetric(QStyle::PM_MessageBoxIconSize);
@@ -234,7 +243,8 @@ QPushButton *CuiMessageBox::escapeButton() const
 
 int CuiMessageBox::border() const
 {
-    const int b = d->buttonSize.height() / 2 - style()->pixelMetric(QStyle::PM_ButtonDefaultIndicator);
+    const int b =
+        d->buttonSize.height() / 2 - style()->pixelMetric(QStyle::PM_ButtonDefaultIndicator);
     return b > 0 ? b : 10;
 }
 
@@ -243,7 +253,8 @@ void CuiMessageBox::adjustSize()
     ensurePolished();
     resizeButtons();
     d->label->adjustSize();
-    const QSize labelSize = d->label->size();
+    // An empty label still claims a line; without a message there is none.
+    const QSize labelSize = d->label->text().isEmpty() ? QSize(0, 0) : d->label->size();
     const int n = d->numButtons;
     const int bw = d->buttonSize.width();
     const int bh = d->buttonSize.height();
@@ -277,7 +288,8 @@ void CuiMessageBox::resizeEvent(QResizeEvent *event)
     d->iconLabel->adjustSize();
     d->iconLabel->move(b, b);
     const int m = d->iconLabel->pixmap().width() > 0 ? d->iconLabel->width() + b : 0;
-    d->label->setGeometry(m + b, b, width() - m - 2 * b, height() - 3 * b - bh);
+    d->label->setGeometry(m + b, b, std::max(0, width() - m - 2 * b),
+                          std::max(0, height() - 3 * b - bh));
     const int extra = width() - n * bw - 2 * b - (n - 1) * kButtonSpacing;
     for (int i = 0; i < n; ++i)
         d->buttons[i]->move(b + i * bw + extra / 2 + i * kButtonSpacing, height() - b - bh);

@@ -52,8 +52,8 @@ public:
         Escape = 0x200
     };
 
-    CuiMessageBox(const QString &caption, const QString &text, int icon, int button0,
-                  int button1, int button2, QWidget *parent = nullptr, const char *name = nullptr,
+    CuiMessageBox(const QString &caption, const QString &text, int icon, int button0, int button1,
+                  int button2, QWidget *parent = nullptr, const char *name = nullptr,
                   bool modal = true, Qt::WindowFlags flags = {});
     explicit CuiMessageBox(QWidget *parent = nullptr, const char *name = nullptr);
     ~CuiMessageBox() override;

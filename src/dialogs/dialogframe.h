@@ -7,7 +7,7 @@
 namespace tesk::dialogs {
 
 constexpr Qt::WindowFlags kDialogFrameFlags = Qt::Dialog | Qt::CustomizeWindowHint |
-                                               Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                               Qt::WindowCloseButtonHint;
+                                              Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                              Qt::WindowCloseButtonHint;
 
 } // namespace tesk::dialogs

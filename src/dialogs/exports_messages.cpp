@@ -55,8 +55,8 @@ int CuiSimplePrompt(int32_t, const char *caption, const char *text)
     });
 }
 
-int CuiMessagePrompt(int32_t, const char *caption, const char *text, int32_t icon,
-                     int32_t button0, int32_t button1, int32_t button2)
+int CuiMessagePrompt(int32_t, const char *caption, const char *text, int32_t icon, int32_t button0,
+                     int32_t button1, int32_t button2)
 {
     return TESK_GUARDED(0, [&] {
         return tesk::dialogs::messagePrompt(caption, text, icon, button0, button1, button2);

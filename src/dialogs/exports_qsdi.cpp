@@ -56,8 +56,7 @@ int QtQSDIAddToggle(QSDIDescription *description, const char *text, int32_t code
 {
     if (!description)
         return kRefused;
-    return TESK_GUARDED(kRefused,
-                        [&] { return dlg::addToggle(description, text, code, state); });
+    return TESK_GUARDED(kRefused, [&] { return dlg::addToggle(description, text, code, state); });
 }
 
 int QtQSDIDeleteDialog(QSDIDescription *description)

@@ -107,11 +107,20 @@ SimpleDialog::SimpleDialog(const QSDIDescription &description, const QMap<int, Q
     if (m_icon)
         addIcon(m_icon);
     switch (m_kind) {
-    case QSDI_KIND_PLAIN: m_mainLayout->addWidget(messageView(), 0, 1); break;
-    case QSDI_KIND_ENTRY: buildEntry(); break;
-    case QSDI_KIND_QUESTION: buildQuestion(); break;
-    case QSDI_KIND_FIND_REPLACE: buildFindReplace(); break;
-    default: break;
+    case QSDI_KIND_PLAIN:
+        m_mainLayout->addWidget(messageView(), 0, 1);
+        break;
+    case QSDI_KIND_ENTRY:
+        buildEntry();
+        break;
+    case QSDI_KIND_QUESTION:
+        buildQuestion();
+        break;
+    case QSDI_KIND_FIND_REPLACE:
+        buildFindReplace();
+        break;
+    default:
+        break;
     }
     connect(m_buttonGroup, &QButtonGroup::idClicked, this, &SimpleDialog::slotHandleEvent);
 }
@@ -347,8 +356,8 @@ void SimpleDialog::writeEntry()
     // One byte per character: what Latin-1 cannot hold becomes '?'. The line edit keeps the
     // text within the host's maximum, so the buffer receives at most maximum + 1 bytes.
     const QString text = m_entryEdit->text();
-    const int length = entry->maximum > 0 ? std::min<int>(text.size(), entry->maximum)
-                                          : int(text.size());
+    const int length =
+        entry->maximum > 0 ? std::min<int>(text.size(), entry->maximum) : int(text.size());
     for (int i = 0; i < length; ++i) {
         const char16_t c = text.at(i).unicode();
         entry->buffer[i] = c <= 0xff ? char(c) : '?';
@@ -372,13 +381,17 @@ void SimpleDialog::slotHandleEvent(int code)
     if (button == m_buttons.cend())
         return;
     switch (button->role) {
-    case QSDI_ROLE_REJECT: reject(); break;
+    case QSDI_ROLE_REJECT:
+        reject();
+        break;
     case QSDI_ROLE_ACCEPT:
         if (m_kind == QSDI_KIND_ENTRY)
             writeEntry();
         accept();
         break;
-    case QSDI_ROLE_END: done(code); break;
+    case QSDI_ROLE_END:
+        done(code);
+        break;
     case QSDI_ROLE_EVENT: {
         const bool hasEvent = std::any_of(m_events.cbegin(), m_events.cend(),
                                           [code](const QSDIEvent &e) { return e.id == code; });
@@ -394,7 +407,8 @@ void SimpleDialog::slotHandleEvent(int code)
             m_callback(m_callbackData);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 

@@ -14,12 +14,23 @@ QString cuiEscapeRichText(const QString &text)
     escaped.reserve(text.size() + text.size() / 8);
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case u'<': escaped += QLatin1String("&lt;"); break;
-        case u'>': escaped += QLatin1String("&gt;"); break;
-        case u'&': escaped += QLatin1String("&amp;"); break;
-        case u'\'': escaped += QLatin1String("&apos;"); break;
-        case u'"': escaped += QLatin1String("&quot;"); break;
-        default: escaped += c;
+        case u'<':
+            escaped += QLatin1String("&lt;");
+            break;
+        case u'>':
+            escaped += QLatin1String("&gt;");
+            break;
+        case u'&':
+            escaped += QLatin1String("&amp;");
+            break;
+        case u'\'':
+            escaped += QLatin1String("&apos;");
+            break;
+        case u'"':
+            escaped += QLatin1String("&quot;");
+            break;
+        default:
+            escaped += c;
         }
     }
     return escaped;
@@ -54,10 +65,14 @@ bool refuse(QWidget *parent, bool quiet, QMessageBox::Icon icon, const QString &
 const char *memoryFileVerb(int action)
 {
     switch (action) {
-    case CuiMemoryFileRead: return "readfile";
-    case CuiMemoryFileWrite: return "writefile";
-    case CuiMemoryFileVerify: return "verifyfile";
-    default: return nullptr;
+    case CuiMemoryFileRead:
+        return "readfile";
+    case CuiMemoryFileWrite:
+        return "writefile";
+    case CuiMemoryFileVerify:
+        return "verifyfile";
+    default:
+        return nullptr;
     }
 }
 
@@ -74,8 +89,7 @@ bool cuiMakeMemoryFileCommand(QWidget *parent, bool quiet, int action, const QSt
     if (!verb)
         return refuse(parent, quiet, QMessageBox::Critical, QStringLiteral("Error"),
                       QStringLiteral("Invalid Action selected"));
-    command = QStringLiteral("%1,%2,gui \"%3\"")
-                  .arg(QLatin1String(verb), fileType, fileName);
+    command = QStringLiteral("%1,%2,gui \"%3\"").arg(QLatin1String(verb), fileType, fileName);
     if (action == CuiMemoryFileWrite) {
         if (!location.contains(QLatin1String("..")))
             return refuse(parent, quiet, QMessageBox::Warning, trObject("Error"),
