@@ -20,6 +20,7 @@
 #include <mosk/mosk.h>
 
 #include "../testhost/sanitizerdefaults.h"
+#include "dialogdemo.h"
 #include "framedemo.h"
 #include "menudemo.h"
 
@@ -243,6 +244,7 @@ int runDemo(const Options &options)
     demo::showSplash(frameOptions);
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
+    demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay());
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);
@@ -252,6 +254,7 @@ int runDemo(const Options &options)
     tesk.run();
     std::printf("host: CuiRun returned, idle object left: %s\n",
                 tesk.deleteIdleObject() ? "yes" : "no");
+    demo::finishDialogDemo();
     reportSimulatedTarget();
     std::printf("host: stopped after %d idle ticks\n", g_ticks);
     if (!g_temporaryHome.empty())

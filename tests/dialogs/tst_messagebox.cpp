@@ -4,6 +4,7 @@
 #include "testhost.h"
 
 #include "dialogs/cuimessagebox.h"
+#include "dialogs/messagepromptdlg.h"
 #include "system/modalseam.h"
 
 #include <QPushButton>
@@ -44,6 +45,12 @@ struct SpecifierCase
     const char *warning; // nullptr: none
     const char *defaultButton;
 };
+
+// Names the case in the test list (instead of the record's bytes).
+void PrintTo(const SpecifierCase &c, std::ostream *os)
+{
+    *os << std::hex << c.specs[0] << "," << c.specs[1] << "," << c.specs[2];
+}
 
 class MessageBoxSpecifiers : public ::testing::TestWithParam<SpecifierCase>
 {
@@ -87,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
                       {"OK", "Cancel"},
                       "CuiMessageBox: There can be at most one escape button",
                       nullptr},
-        SpecifierCase{{8, 9 | D, 7}, {"Yes to &All", "N&o to All", "&Ignore"}, nullptr, "button2"}));
+        SpecifierCase{
+            {8, 9 | D, 7}, {"Yes to &All", "N&o to All", "&Ignore"}, nullptr, "button2"}));
 
 class MessageBoxTest : public ::testing::Test
 {
@@ -123,8 +131,7 @@ TEST_F(MessageBoxTest, EscapeAndCloseAnswerTheEscapeButtonOrZero)
         {{1, E, 3}, true, 0},
     };
     for (const Case &c : cases) {
-        CuiMessageBox box(QString(), QStringLiteral("text"), 0, c.specs[0], c.specs[1],
-                          c.specs[2]);
+        CuiMessageBox box(QString(), QStringLiteral("text"), 0, c.specs[0], c.specs[1], c.specs[2]);
         if (c.close)
             m_answers.close();
         else
@@ -179,6 +186,31 @@ TEST_F(MessageBoxTest, EmptyMessageGivesButtonsAndBordersOnly)
     EXPECT_EQ(box.height(), bh + 2 * border);
     EXPECT_EQ(button->y(), box.height() - border - bh);
     box.hide();
+}
+
+TEST_F(MessageBoxTest, PromptDialogTakesItsCodesWhenPolished)
+{
+    MessagePromptDlg dialog;
+    dialog.setIconKind(0);
+    dialog.setButton1(3);
+    dialog.setButton2(4 | CuiMessageBox::Default);
+    dialog.setButton3(0);
+    dialog.ensurePolished();
+    EXPECT_EQ(dialog.firstPB->text(), QStringLiteral("&Yes"));
+    EXPECT_EQ(dialog.secondPB->text(), QStringLiteral("&No"));
+    EXPECT_TRUE(dialog.thirdPB->isHidden());
+    EXPECT_TRUE(dialog.msgIcon->isHidden());
+    m_answers.click(QStringLiteral("secondPB"));
+    EXPECT_EQ(ModalSeam::execDialog(&dialog), QDialog::Accepted);
+}
+
+TEST_F(MessageBoxTest, PromptFormAloneSaysItsSlotsAreMissing)
+{
+    testhost::DebugCapture capture;
+    MessagePromptDlgBase form;
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Dialog Title"));
+    form.thirdPB->click();
+    EXPECT_TRUE(capture.contains("MessagePromptDlgBase::button3Slot(): Not implemented yet"));
 }
 
 } // namespace

@@ -356,7 +356,9 @@ TEST_F(QsdiTest, PanelLeftUpCallsBackAndGoesWhenClosed)
     {
         const char *ending; // a button, or nullptr for the close box
         int role;
-    } cases[] = {{nullptr, 0}, {"Close", QSDI_ROLE_REJECT}, {"OK", QSDI_ROLE_ACCEPT},
+    } cases[] = {{nullptr, 0},
+                 {"Close", QSDI_ROLE_REJECT},
+                 {"OK", QSDI_ROLE_ACCEPT},
                  {"Set", QSDI_ROLE_END}};
     for (const Case &c : cases) {
         QSDIFind *find = findRecord(0);

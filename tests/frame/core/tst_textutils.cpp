@@ -23,6 +23,12 @@ struct CommandCase
     const char *message;
 };
 
+// Names the case in the test list (instead of the record's bytes).
+void PrintTo(const CommandCase &c, std::ostream *os)
+{
+    *os << c.action << " '" << c.file << "' '" << c.location << "'";
+}
+
 class MemoryFileCommand : public ::testing::TestWithParam<CommandCase>
 {
 protected:
