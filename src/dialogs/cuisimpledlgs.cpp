@@ -9,18 +9,34 @@
 #include "frame/core/framelink.h"
 #include "system/modalseam.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QPointer>
 
 namespace tesk::dialogs {
 
 using tesk::system::ModalSeam;
 
+namespace {
+
+// Before start-up (or after the application is gone) no window can be made: the question is
+// answered as if the user had cancelled it.
+bool canShowWindows(const char *what)
+{
+    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return true;
+    qWarning("%s: the library is not started; nothing is shown", what);
+    return false;
+}
+
+} // namespace
+
 QMessageBox::StandardButton runToolkitBox(QMessageBox::Icon icon, const char *caption,
                                           const char *text, QMessageBox::StandardButtons buttons,
                                           QMessageBox::StandardButton defaultButton,
                                           QMessageBox::StandardButton escapeButton)
 {
+    if (!canShowWindows("message box"))
+        return escapeButton;
     const QString title = caption ? QString::fromUtf8(caption)
                                   : QCoreApplication::translate("QObject", "Kestrova Debugger");
     QMessageBox box(icon, title, QString::fromUtf8(text), buttons, frame::currentMainWindow());
@@ -35,7 +51,7 @@ QMessageBox::StandardButton runToolkitBox(QMessageBox::Icon icon, const char *ca
 int messagePrompt(const char *caption, const char *text, int icon, int button0, int button1,
                   int button2)
 {
-    if (CuiDebugInfo::promptsSuppressed())
+    if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiMessagePrompt"))
         return 0;
     // The question icon is not offered to the host.
     const int kind = icon >= CuiMessageBox::Information && icon <= CuiMessageBox::Critical
@@ -65,6 +81,8 @@ struct ModalMark
 
 int execDescription(const QSDIDescription &description)
 {
+    if (!canShowWindows("QtQSDIExecDialog"))
+        return 0;
     static bool translationsInstalled = false;
     if (!translationsInstalled) {
         translationsInstalled = true;

@@ -149,17 +149,6 @@ TEST_F(MessageBoxTest, MnemonicKeyWithoutAltClicksItsButton)
     EXPECT_EQ(run(box), 9);
 }
 
-TEST_F(MessageBoxTest, IconKindsAndPixmaps)
-{
-    CuiMessageBox box(QString(), QStringLiteral("text"), CuiMessageBox::Warning, 0, 0, 0);
-    EXPECT_EQ(box.icon(), CuiMessageBox::Warning);
-    EXPECT_FALSE(box.iconPixmap().isNull());
-    box.setIconPixmap(QPixmap(4, 4));
-    EXPECT_EQ(box.icon(), CuiMessageBox::NoIcon);
-    box.setIcon(9);
-    EXPECT_TRUE(box.iconPixmap().isNull());
-}
-
 TEST_F(MessageBoxTest, ButtonTextsByCode)
 {
     CuiMessageBox box(QString(), QStringLiteral("text"), 0, 1, 2, 0);

@@ -6,8 +6,10 @@
 #include "frame/core/cuitextutils.h"
 #include "system/modalseam.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -83,6 +85,21 @@ TEST_F(ModalAnswersTest, WatchdogEndsAModalLeftWaitingAndFails)
     EXPECT_NONFATAL_FAILURE(runDialogThatStepsLeaveUp(), "was still waiting 5 s");
     EXPECT_EQ(g_result, QDialog::Rejected);
     g_answers = nullptr;
+}
+
+} // namespace
+
+namespace {
+
+TEST(DialogsBeforeStartUp, AnswerAsCancelledWithoutAWindow)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/nostart_child"),
+                QStringList());
+    ASSERT_TRUE(child.waitForFinished(30000));
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+    EXPECT_EQ(child.readAllStandardOutput().trimmed(), QByteArray("1 2 4 0 0 0 0"));
 }
 
 } // namespace
