@@ -2,12 +2,14 @@
 // Qt-aware host only for its screenshots, which it takes of the library's top-level windows.
 #include "framedemo.h"
 #include "demoexports.h"
+#include "panedemo.h"
 
 #include <tesk/tesk.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QStyle>
 #include <QWidget>
 
 #include <dlfcn.h>
@@ -61,8 +63,7 @@ void saveScreenshot(QWidget *widget, const std::string &dir, const char *file)
 {
     if (!widget || dir.empty())
         return;
-    QDir().mkpath(QString::fromStdString(dir));
-    const QString path = QDir(QString::fromStdString(dir)).filePath(QLatin1String(file));
+    const QString path = screenshotPath(dir, file);
     const bool saved = widget->grab().save(path);
     std::printf("host: screenshot %s %s\n", qPrintable(path), saved ? "written" : "FAILED");
 }
@@ -113,6 +114,7 @@ void createMainWindow(const FrameDemoOptions &options)
     if (!g_haveWindow)
         return;
     g_tesk.activationCallback(kFrameContext, &onActivation);
+    buildMainWindowFrame();
     g_tesk.frameShow();
     g_tesk.showSplash(0, nullptr, nullptr);
 
@@ -148,6 +150,18 @@ void frameTick(int tick)
         g_tesk.toolTipShow("The target is running", 200, 200);
     if (tick == 10)
         g_tesk.toolTipHide();
+}
+
+QString screenshotPath(const std::string &dir, const char *file)
+{
+    QString name = QLatin1String(file);
+    const QStyle *style = QApplication::style();
+    if (style->inherits("NorwegianWoodStyle"))
+        name.replace(QLatin1String(".png"), QLatin1String("-wood.png"));
+    else if (style->inherits("MetalStyle"))
+        name.replace(QLatin1String(".png"), QLatin1String("-metal.png"));
+    QDir().mkpath(QString::fromStdString(dir));
+    return QDir(QString::fromStdString(dir)).filePath(name);
 }
 
 void finishFrameDemo()

@@ -8,12 +8,13 @@
 // It shows the splash, then a main window with its menus, toolbars and status bar. Without a
 // display it runs on the offscreen platform and stops after 3 seconds unless told otherwise;
 // --screenshots writes pictures of the main window, the main window with a menu open and the splash
-// into DIR.
+// into DIR (named "-wood" or "-metal" when the library shows that look: "-- -style wood").
 
 #include "demoexports.h"
 #include "memorydemo.h"
 #include "registers.h"
 #include "services.h"
+#include "syncdemo.h"
 
 #include <tesk/tesk.h>
 
@@ -23,6 +24,7 @@
 #include "dialogdemo.h"
 #include "framedemo.h"
 #include "menudemo.h"
+#include "panedemo.h"
 
 #include <dlfcn.h>
 #include <signal.h>
@@ -181,6 +183,7 @@ void idle()
 {
     ++g_ticks;
     demo::frameTick(g_ticks);
+    demo::syncTick(g_ticks);
     advanceSimulatedTarget();
     if (g_ticks % 10 == 0)
         std::printf("host: idle tick %d\n", g_ticks);
@@ -216,6 +219,7 @@ int runDemo(const Options &options)
 
     std::printf("host: loading %s\n", options.library);
     const Tesk tesk = load(options.library);
+    demo::installSimulatedCores();
     registerWithBroker(tesk);
     installSimulatedTarget();
 
@@ -242,6 +246,7 @@ int runDemo(const Options &options)
     demo::loadFrameExports(tesk.library);
     demo::FrameDemoOptions frameOptions{options.screenshotDir, std::getenv("KSODEBUG_INSTALL")};
     demo::showSplash(frameOptions);
+    demo::publishWindowBoxTables(tesk.library);
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
     demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay());
@@ -256,6 +261,7 @@ int runDemo(const Options &options)
                 tesk.deleteIdleObject() ? "yes" : "no");
     demo::finishDialogDemo();
     reportSimulatedTarget();
+    demo::reportSimulatedCores();
     std::printf("host: stopped after %d idle ticks\n", g_ticks);
     if (!g_temporaryHome.empty())
         std::filesystem::remove_all(g_temporaryHome);

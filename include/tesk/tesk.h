@@ -10,9 +10,11 @@
 #include <tesk/tesk_i18n.h>
 #include <tesk/tesk_memoryaccess.h>
 #include <tesk/tesk_menu.h>
+#include <tesk/tesk_panes.h>
 #include <tesk/tesk_registers.h>
 #include <tesk/tesk_registry.h>
 #include <tesk/tesk_relay.h>
+#include <tesk/tesk_sync.h>
 #include <tesk/tesk_visual.h>
 #include <tesk/tesk_window.h>
 

@@ -4,6 +4,7 @@
 #define TESK_WINDOW_H
 
 #include <tesk/tesk_global.h>
+#include <tesk/tesk_panes.h>
 
 /* Fields: 1 busy indicator, 2 message, 3 position, 4 "LOG", 5 "JOU", 6 "STDIOLog".
    A null tip removes the field's tool tip. Texts are Latin-1. */
@@ -18,5 +19,9 @@ TESK_EXPORT void CuiShowRunState(TeskHandle handle, int state, const char *text)
 /* Called from the host's close commands to keep the window open; handle 0 names the window
    whose menu is calling the host. */
 TESK_EXPORT void QtSetDontClose(TeskHandle handle, int flag);
+
+/* Gives the current main window's tabbed frame the host's code callback and window box and
+   builds it from the box ("windBoxFuncs"); a frame is built once. */
+TESK_EXPORT void QtRegisterCodeCB(CuiCodeCallbackFn callback, TeskHandle windowBox);
 
 #endif

@@ -57,7 +57,7 @@ int describe(int32_t *contextId, char **text, uint32_t bufferSize)
     if (contextId)
         *contextId = help->contextId();
     const QByteArray path = help->topicText().toLatin1();
-    if (uint64_t(path.size()) + 1 > bufferSize) {
+    if (!buffer || uint64_t(path.size()) + 1 > bufferSize) {
         warn(QString::fromLatin1(kLoadCaption),
              QStringLiteral("Internal Error (caught filename buffer overrun)\n\nPlease report "
                             "this information to your\nhelp file vendor."));

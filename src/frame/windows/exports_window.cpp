@@ -50,3 +50,11 @@ void QtSetDontClose(TeskHandle handle, int flag)
             window->setDontClose(flag != 0);
     });
 }
+
+void QtRegisterCodeCB(CuiCodeCallbackFn callback, TeskHandle windowBox)
+{
+    TESK_GUARDED_VOID([&] {
+        if (MainWindow *window = Store::currentMainWindow())
+            window->registerCodeCallback(callback, windowBox);
+    });
+}

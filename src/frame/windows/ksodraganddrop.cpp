@@ -1,6 +1,7 @@
 #include "frame/windows/ksodraganddrop.h"
 
 #include "frame/core/cuifunctionregistry.h"
+#include "frame/core/paneseams.h"
 
 #include <QCoreApplication>
 #include <QDrag>
@@ -101,3 +102,13 @@ void startDrag(int mode, const QString &text)
 }
 
 } // namespace tesk::frame::dragdrop
+
+namespace {
+
+// The tabbed pane frame hands its drags to the relay without including the frame.
+const bool g_relayInstalled =
+    (tesk::core::addFrameServiceHooks(
+         {nullptr, &tesk::frame::dragdrop::dragMove, &tesk::frame::dragdrop::drop}),
+     true);
+
+} // namespace

@@ -3,6 +3,7 @@
 #include "frame/core/commandids.h"
 #include "frame/core/cuidebuginfo.h"
 #include "frame/core/inplaceedit.h"
+#include "frame/core/paneseams.h"
 #include "frame/core/softcheck.h"
 #include "frame/menus/popupdefinition.h"
 #include "frame/menus/teskpopupmenu.h"
@@ -92,8 +93,7 @@ MainWindow::MainWindow(QWidget *parent, const char *name, Qt::WindowFlags flags)
     : CUIAbstractMainWindow(parent, name, flags)
     , d(std::make_unique<Private>())
 {
-    d->pane = new QWidget(this);
-    d->pane->setObjectName(QStringLiteral("CuiKSOPane"));
+    d->pane = tesk::core::createPaneFrame(this);
     setCentralWidget(d->pane);
     auto *bar = new CuiMenuBar(this);
     setMenuBar(bar);
@@ -440,6 +440,11 @@ void MainWindow::setOutputWindow(QWidget *window)
 QWidget *MainWindow::pane() const
 {
     return d->pane;
+}
+
+bool MainWindow::registerCodeCallback(CuiCodeCallbackFn callback, TeskHandle windowBox)
+{
+    return tesk::core::bindPaneFrame(d->pane, callback, windowBox);
 }
 
 void MainWindow::key(QKeyEvent *event)

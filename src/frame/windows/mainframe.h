@@ -4,6 +4,7 @@
 
 #include <tesk/tesk_app.h>
 #include <tesk/tesk_frame.h>
+#include <tesk/tesk_panes.h>
 
 #include <QRgb>
 
@@ -78,6 +79,8 @@ public:
     tesk::frame::MenuManagerBase *menuManager() const;
     // The central area the host draws into; the tabbed pane frame takes this place.
     QWidget *pane() const;
+    // Hands the frame the host's code callback and window box, and builds it.
+    bool registerCodeCallback(CuiCodeCallbackFn callback, TeskHandle windowBox);
     // The dock window the host named "Output", shown by its menu item
     // (tesk::commands::kOutputWindowItem).
     void setOutputWindow(QWidget *window);

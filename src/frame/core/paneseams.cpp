@@ -1,0 +1,70 @@
+#include "frame/core/paneseams.h"
+
+#include <QWidget>
+
+namespace tesk::core {
+
+namespace {
+
+PaneFrameHooks &paneFrameHooks()
+{
+    static PaneFrameHooks hooks;
+    return hooks;
+}
+
+FrameServiceHooks &frameServiceHooks()
+{
+    static FrameServiceHooks hooks;
+    return hooks;
+}
+
+} // namespace
+
+void setPaneFrameHooks(const PaneFrameHooks &hooks)
+{
+    paneFrameHooks() = hooks;
+}
+
+void addFrameServiceHooks(const FrameServiceHooks &hooks)
+{
+    FrameServiceHooks &installed = frameServiceHooks();
+    if (hooks.lookupLabel)
+        installed.lookupLabel = hooks.lookupLabel;
+    if (hooks.dragMove)
+        installed.dragMove = hooks.dragMove;
+    if (hooks.drop)
+        installed.drop = hooks.drop;
+}
+
+QWidget *createPaneFrame(QWidget *parent)
+{
+    if (paneFrameHooks().create)
+        return paneFrameHooks().create(parent);
+    auto *plain = new QWidget(parent);
+    plain->setObjectName(QStringLiteral("CuiKSOPane"));
+    return plain;
+}
+
+bool bindPaneFrame(QWidget *frame, PaneCodeCallback callback, TeskHandle windowBox)
+{
+    return frame && paneFrameHooks().bind && paneFrameHooks().bind(frame, callback, windowBox);
+}
+
+QString lookupContextMenuLabel(const QString &key)
+{
+    return frameServiceHooks().lookupLabel ? frameServiceHooks().lookupLabel(key) : QString();
+}
+
+void relayDragMove(QWidget *widget, TeskHandle windowBox, QDragMoveEvent *event)
+{
+    if (frameServiceHooks().dragMove)
+        frameServiceHooks().dragMove(widget, windowBox, event);
+}
+
+void relayDrop(QWidget *widget, TeskHandle windowBox, QDropEvent *event)
+{
+    if (frameServiceHooks().drop)
+        frameServiceHooks().drop(widget, windowBox, event);
+}
+
+} // namespace tesk::core

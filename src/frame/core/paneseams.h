@@ -1,0 +1,47 @@
+#pragma once
+
+#include <tesk/tesk_global.h>
+
+#include <QString>
+
+class QDragMoveEvent;
+class QDropEvent;
+class QWidget;
+
+// The tabbed pane frame lives with the panes, the drag relay and the label dictionary with the
+// rest of the frame, and neither side may include the other. Each side installs its half here
+// when the library is loaded; a half nobody installed answers as if the service were absent.
+namespace tesk::core {
+
+// The host's code callback: (window-box handle, rectangle left, top, right, bottom, reason).
+using PaneCodeCallback = void (*)(TeskHandle windowBox, int *rect, int reason);
+
+struct PaneFrameHooks
+{
+    // A new, unbuilt frame named "CuiKSOPane".
+    QWidget *(*create)(QWidget *parent) = nullptr;
+    // Hands the frame its callback and window box and builds it; false for another widget.
+    bool (*bind)(QWidget *frame, PaneCodeCallback callback, TeskHandle windowBox) = nullptr;
+};
+
+struct FrameServiceHooks
+{
+    // The context-menu label of a "#n" key, or a null string.
+    QString (*lookupLabel)(const QString &key) = nullptr;
+    void (*dragMove)(QWidget *widget, TeskHandle windowBox, QDragMoveEvent *event) = nullptr;
+    void (*drop)(QWidget *widget, TeskHandle windowBox, QDropEvent *event) = nullptr;
+};
+
+void setPaneFrameHooks(const PaneFrameHooks &hooks);
+// Fills only the members that are set, so that each side can install its own.
+void addFrameServiceHooks(const FrameServiceHooks &hooks);
+
+// A tabbed pane frame, or a plain widget named "CuiKSOPane" while none is installed.
+QWidget *createPaneFrame(QWidget *parent);
+bool bindPaneFrame(QWidget *frame, PaneCodeCallback callback, TeskHandle windowBox);
+
+QString lookupContextMenuLabel(const QString &key);
+void relayDragMove(QWidget *widget, TeskHandle windowBox, QDragMoveEvent *event);
+void relayDrop(QWidget *widget, TeskHandle windowBox, QDropEvent *event);
+
+} // namespace tesk::core

@@ -1,0 +1,127 @@
+#include "gui_components/gc_panes/abstractpane.h"
+
+#include <QSet>
+
+#include <cstring>
+
+namespace {
+
+QSet<const AbstractPane *> &livePanes()
+{
+    static QSet<const AbstractPane *> panes;
+    return panes;
+}
+
+} // namespace
+
+AbstractPane::AbstractPane(QWidget *parent, const char *name, Qt::WindowFlags flags)
+    : QWidget(parent, flags)
+{
+    if (name)
+        setObjectName(QString::fromLatin1(name));
+    livePanes().insert(this);
+}
+
+AbstractPane::~AbstractPane()
+{
+    livePanes().remove(this);
+}
+
+AbstractPane *AbstractPane::fromHandle(TeskHandle handle)
+{
+    auto *pane = reinterpret_cast<AbstractPane *>(handle);
+    return handle && livePanes().contains(pane) ? pane : nullptr;
+}
+
+int AbstractPane::dispatchEvent(int code, int argument)
+{
+    CallScope scope(this);
+    // 19 and 20 name register and memory changes, the operations stand the other way round.
+    switch (code) {
+    case CUI_PANE_EVENT_GENERAL:
+        eventGeneral(argument);
+        break;
+    case CUI_PANE_EVENT_STOP:
+        eventStop(argument);
+        break;
+    case CUI_PANE_EVENT_START:
+        eventStart(argument);
+        break;
+    case CUI_PANE_EVENT_DEAD:
+        eventDead(argument);
+        break;
+    case CUI_PANE_EVENT_CONNECTION_CHANGED:
+        eventConnectionChanged(argument);
+        break;
+    case CUI_PANE_EVENT_SCOPE:
+        eventScope(argument);
+        break;
+    case CUI_PANE_EVENT_REGISTER_MODIFIED:
+        eventRegisterModified(argument);
+        break;
+    case CUI_PANE_EVENT_MEMORY_MODIFIED:
+        eventMemoryModified(argument);
+        break;
+    case CUI_PANE_EVENT_CHIP_MODIFIED:
+        eventChipModified(argument);
+        break;
+    case CUI_PANE_EVENT_INSTRUCTION_BREAK:
+        eventInstructionBreak(argument);
+        break;
+    default:
+        return code > CUI_PANE_EVENT_INSTRUCTION_BREAK && code <= CUI_PANE_EVENT_LAST_ACCEPTED ? 0
+                                                                                               : -1;
+    }
+    return 0;
+}
+
+void AbstractPane::destroy()
+{
+    livePanes().remove(this);
+    if (m_callDepth > 0) {
+        m_destroyPending = true;
+        hide();
+        return;
+    }
+    delete this;
+}
+
+int AbstractPane::copyToBuffer(const QByteArray &text, unsigned length, char *buffer)
+{
+    if (!buffer || length == 0)
+        return 0;
+    const auto count = static_cast<unsigned>(qMin<qsizetype>(text.size(), length - 1));
+    std::memcpy(buffer, text.constData(), count);
+    buffer[count] = '\0';
+    return static_cast<int>(count);
+}
+
+void AbstractPane::eventGeneral(int) {}
+void AbstractPane::eventStop(int) {}
+void AbstractPane::eventStart(int) {}
+void AbstractPane::eventDead(int) {}
+void AbstractPane::eventConnectionChanged(int) {}
+void AbstractPane::eventScope(int) {}
+void AbstractPane::eventMemoryModified(int) {}
+void AbstractPane::eventRegisterModified(int) {}
+void AbstractPane::eventChipModified(int) {}
+void AbstractPane::eventInstructionBreak(int) {}
+void AbstractPane::eventReserved(int) {}
+void AbstractPane::setWindBox(TeskHandle) {}
+TeskHandle AbstractPane::windBox()
+{
+    return 0;
+}
+void AbstractPane::slotMenuActivated(int) {}
+
+AbstractPane::CallScope::CallScope(AbstractPane *pane)
+    : m_pane(pane)
+{
+    ++m_pane->m_callDepth;
+}
+
+AbstractPane::CallScope::~CallScope()
+{
+    if (--m_pane->m_callDepth == 0 && m_pane->m_destroyPending)
+        m_pane->deleteLater();
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "gui_components/gc_panes/ksowindbox.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class CuiKSOPanePrivate;
+
+// The frame of every window the host draws into: the main area the host paints, with an
+// optional header above it and an optional row of horizontal scroll bar and tab bar below
+// (or above) it. The window box says what the frame holds; the host drives tabs and scrolling
+// through the window exports and learns of the user's choices through the window box and the
+// code callback.
+class CuiKSOPane : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using CodeCallback = CuiCodeCallbackFn;
+
+    explicit CuiKSOPane(QWidget *parent = nullptr, const char *name = nullptr,
+                        Qt::WindowFlags flags = {});
+    ~CuiKSOPane() override;
+
+    virtual void setHasHeader(bool on);
+    virtual void setHasTabBar(bool on);
+    virtual void setFlag2(bool on);
+    virtual void setTabsOnTop(bool on);
+    virtual bool hasHeader() const;
+    virtual bool hasTabBar() const;
+    virtual bool flag2() const;
+    virtual bool tabsOnTop() const;
+    virtual void setCodeCallback(CodeCallback callback);
+    virtual void setWindBox(const KSOWindBox &box);
+    const KSOWindBox &windBox() const;
+
+    virtual void setHScrollMinMaxValues(int min, int max);
+    virtual bool getHScrollMinMaxValues(int *min, int *max) const;
+    virtual void setHScrollPageSize(int size);
+    virtual bool getHScrollPageSize(int *size) const;
+    virtual void setHScrollPosition(int position);
+    virtual bool getHScrollPosition(int *position) const;
+    virtual void setHScrollTrackPosition(int position);
+    virtual void setHScrollDisabled(bool disabled);
+
+    // Builds the children from the window box; once the box and the callback are set.
+    virtual void build();
+    // The native window of the main area, which the host paints (made on first request).
+    virtual WId mainPaneWinId();
+
+    virtual bool removeTab(int index);
+    virtual void addTab(int index, const QString &text, const QString &toolTip);
+    virtual void setTabText(int index, const QString &text);
+    virtual void setTabTooltip(int index, const QString &toolTip);
+    virtual bool setTabModifyFlag(int index, int mode);
+    virtual bool setTabExecuteFlag(int index, int flag);
+    // Makes the tab current without telling the host.
+    virtual bool setTabCurrent(int index);
+    int tabCount() const;
+
+    // Gives the frame the focus and tells the host (reason 3). A request made while the host
+    // is being told does nothing.
+    void setFocus();
+
+public slots:
+    virtual void tabSelected(int index);
+    virtual void horizScrollValueChanged(int value);
+    virtual void contextMenuHandler(int index);
+
+protected:
+    virtual void updateHScrollState();
+    void resizeEvent(QResizeEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void buildHeader();
+    void buildScrollRow();
+    void buildTabBar();
+    void layOut();
+    void applyToolTip(int index, const QString &toolTip);
+    void callHost(int width, int height, int reason);
+
+    std::unique_ptr<CuiKSOPanePrivate> d;
+};
