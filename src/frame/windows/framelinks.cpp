@@ -17,10 +17,9 @@ void setModalDialogShown(bool shown)
     Store::instance()->setModalDialogShown(shown);
 }
 
-const bool g_frameLinkFilled = (tesk::frame::setFrameLink({&currentMainWindow,
-                                                           &setModalDialogShown,
-                                                           &cuiInstallTranslations,
-                                                           &cuiStandardLabels}),
-                                true);
+const bool g_frameLinkFilled =
+    (tesk::frame::setFrameLink(
+         {&currentMainWindow, &setModalDialogShown, &cuiInstallTranslations, &cuiStandardLabels}),
+     true);
 
 } // namespace
