@@ -11,6 +11,7 @@
 // into DIR (named "-wood" or "-metal" when the library shows that look: "-- -style wood").
 
 #include "demoexports.h"
+#include "filtersdemo.h"
 #include "memorydemo.h"
 #include "registers.h"
 #include "services.h"
@@ -243,6 +244,7 @@ int runDemo(const Options &options)
     demo::showSplash(frameOptions);
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
+    demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);

@@ -15,7 +15,7 @@ typedef struct ModuleFilterRecord
     char name[256];
     char process_name[256];
     char module_name[256];
-    char event_type[256]; /* "Thread Start" or "Module Load" */
+    char event_type[256];   /* "Thread Start" or "Module Load" */
     uint32_t all_processes; /* any process: process_name is not to be matched */
     uint32_t all_modules;   /* any module or file: module_name is not to be matched */
     uint32_t is_include;

@@ -74,8 +74,8 @@ TeskHandle CuiFilters_ModuleFilterDlgCreate(TeskHandle parent, const char *text)
         // Widgets need the application that CuiQtInit_Win makes.
         if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
             return TeskHandle(0);
-        auto *owner = qobject_cast<QWidget *>(
-            tesk::handles::object(reinterpret_cast<const void *>(parent)));
+        auto *owner =
+            qobject_cast<QWidget *>(tesk::handles::object(reinterpret_cast<const void *>(parent)));
         if (!owner)
             owner = tesk::frame::currentMainWindow();
         auto *dialog = new ModuleFilterDlg(owner);

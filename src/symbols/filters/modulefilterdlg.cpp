@@ -39,9 +39,9 @@ QString quotedPiece(const char *word, const QString &name)
 
 QString processPiece(const FModuleFilter &filter)
 {
-    return filter.IsAllProcesses() ? QStringLiteral("Any process, ")
-                                   : quotedPiece("Process", filter.GetProcessName()) +
-                                         QStringLiteral(", ");
+    return filter.IsAllProcesses()
+               ? QStringLiteral("Any process, ")
+               : quotedPiece("Process", filter.GetProcessName()) + QStringLiteral(", ");
 }
 
 QString filePiece(const FModuleFilter &filter)
@@ -97,19 +97,19 @@ void ModuleFilterDlg_ColoredListViewItem::stateChange(bool on)
 }
 
 ModuleFilterDlg::ModuleFilterDlg(QWidget *parent, const char *name, Qt::WindowFlags flags)
-    : ModuleFilterDlgBase(parent, name ? name : "ModuleFilterDlg", true,
-                          flags | kEventDialogFrame)
+    : ModuleFilterDlgBase(parent, name ? name : "ModuleFilterDlg", true, flags | kEventDialogFrame)
 {
-    for (QWidget *widget : {static_cast<QWidget *>(textInformation),
-                            static_cast<QWidget *>(checkInclude), static_cast<QWidget *>(checkRegEx),
-                            static_cast<QWidget *>(pushDown), static_cast<QWidget *>(pushUp),
-                            static_cast<QWidget *>(groupProperties)})
+    for (QWidget *widget :
+         {static_cast<QWidget *>(textInformation), static_cast<QWidget *>(checkInclude),
+          static_cast<QWidget *>(checkRegEx), static_cast<QWidget *>(pushDown),
+          static_cast<QWidget *>(pushUp), static_cast<QWidget *>(groupProperties)})
         widget->hide();
 
     // The check box, the event's name and type and its description.
     listFilters->setColumnCount(4);
     listFilters->setHeaderLabels({QString(), QObject::tr("Event Name"), QObject::tr("Event Type"),
                                   QObject::tr("Description")});
+    listFilters->setColumnWidth(kCheckColumn, 32);
     const int widths[] = {125, 125, 300};
     for (int column = kNameColumn; column <= kDescriptionColumn; ++column)
         listFilters->setColumnWidth(column, widths[column - kNameColumn]);
@@ -201,9 +201,10 @@ void ModuleFilterDlg::UpdateControls()
 {
     groupEvents->setEnabled(checkMaster->isChecked());
     textInformation->setWordWrap(false);
+    // The warning is about capturing being off.
+    textInformation->setVisible(!checkMaster->isChecked());
     if (!checkMaster->isChecked())
         return;
-    textInformation->hide();
     QTreeWidgetItem *current = listFilters->currentItem();
     const int index = current ? listFilters->indexOfTopLevelItem(current) : -1;
     groupProperties->setEnabled(current);
@@ -214,11 +215,10 @@ void ModuleFilterDlg::UpdateControls()
     if (!current)
         return;
     const bool active = checkActiveFilter->isChecked();
-    for (QWidget *widget : {static_cast<QWidget *>(checkInclude),
-                            static_cast<QWidget *>(checkRegEx),
-                            static_cast<QWidget *>(editFilterName),
-                            static_cast<QWidget *>(checkAlwaysProcess),
-                            static_cast<QWidget *>(checkAlwaysModule)})
+    for (QWidget *widget :
+         {static_cast<QWidget *>(checkInclude), static_cast<QWidget *>(checkRegEx),
+          static_cast<QWidget *>(editFilterName), static_cast<QWidget *>(checkAlwaysProcess),
+          static_cast<QWidget *>(checkAlwaysModule)})
         widget->setEnabled(active);
     editFilterModuleName->setEnabled(active && !checkAlwaysModule->isChecked());
     editFilterProcessName->setEnabled(active && !checkAlwaysProcess->isChecked());

@@ -145,12 +145,23 @@ void ModuleFilterDlgBase::connectSignals()
 
 void ModuleFilterDlgBase::setTabOrder()
 {
-    QWidget *order[] = {checkMaster,       listFilters,           pushNew,
-                        pushEdit,          pushDelete,            pushDown,
-                        pushUp,            editFilterName,        checkActiveFilter,
-                        checkInclude,      checkRegEx,            editFilterProcessName,
-                        editFilterModuleName, checkAlwaysProcess, checkAlwaysModule,
-                        pushOK,            pushCancel};
+    QWidget *order[] = {checkMaster,
+                        listFilters,
+                        pushNew,
+                        pushEdit,
+                        pushDelete,
+                        pushDown,
+                        pushUp,
+                        editFilterName,
+                        checkActiveFilter,
+                        checkInclude,
+                        checkRegEx,
+                        editFilterProcessName,
+                        editFilterModuleName,
+                        checkAlwaysProcess,
+                        checkAlwaysModule,
+                        pushOK,
+                        pushCancel};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -159,8 +170,8 @@ void ModuleFilterDlgBase::languageChange()
 {
     setWindowTitle(QObject::tr("Event Configuration"));
     checkMaster->setText(QObject::tr("Enable &Capturing"));
-    textInformation->setText(QObject::tr(
-        "<b>Warning:</b> Without enabled filtering all symbol files will be loaded!"));
+    textInformation->setText(
+        QObject::tr("<b>Warning:</b> Without enabled filtering all symbol files will be loaded!"));
     groupEvents->setTitle(QObject::tr("Events"));
     listFilters->setHeaderLabels({QObject::tr("Event Name"), QObject::tr("Include/Exclude"),
                                   QObject::tr("Event Type"), QObject::tr("Process name"),

@@ -48,10 +48,11 @@ NewEventDlgBase::NewEventDlgBase(QWidget *parent, const char *name, bool modal,
     languageChange();
     resize(QSize(450, 210).expandedTo(minimumSizeHint()));
     connectSignals();
-    QWidget *order[] = {editName,         comboEventType,         editModuleName,
-                        checkIgnoreModuleName, editProcessName,   checkIgnoreProcessName,
-                        editFileName,     checkIgnoreFileName,    buttonOk,
-                        buttonCancel};
+    QWidget *order[] = {editName,        comboEventType,
+                        editModuleName,  checkIgnoreModuleName,
+                        editProcessName, checkIgnoreProcessName,
+                        editFileName,    checkIgnoreFileName,
+                        buttonOk,        buttonCancel};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -124,8 +125,7 @@ void NewEventDlgBase::connectSignals()
             [this] { On_checkIgnoreProcessName_Click(); });
     connect(checkIgnoreModuleName, &QCheckBox::clicked, this,
             [this] { On_checkIgnoreModuleName_Click(); });
-    connect(comboEventType, &QComboBox::activated, this,
-            [this] { On_comboEventTypeActivated(); });
+    connect(comboEventType, &QComboBox::activated, this, [this] { On_comboEventTypeActivated(); });
 }
 
 void NewEventDlgBase::languageChange()

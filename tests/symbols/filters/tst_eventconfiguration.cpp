@@ -13,6 +13,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -49,8 +51,8 @@ QStringList names()
 
 ModuleFilterDlg *createDialog()
 {
-    return dynamic_cast<ModuleFilterDlg *>(reinterpret_cast<QObject *>(
-        CuiFilters_ModuleFilterDlgCreate(0, "text")));
+    return dynamic_cast<ModuleFilterDlg *>(
+        reinterpret_cast<QObject *>(CuiFilters_ModuleFilterDlgCreate(0, "text")));
 }
 
 // Runs the dialog as the host does; each modal that comes up goes to its own step.
@@ -145,7 +147,11 @@ TEST_F(EventConfiguration, CancelLeavesSetAndSwitchAlone)
         d->listFilters->setCurrentItem(d->listFilters->topLevelItem(2));
         d->pushDelete->click();
         d->listFilters->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+        EXPECT_TRUE(d->textInformation->isHidden());
         d->checkMaster->click();
+        // Capturing off: the list is out of use and the warning says what that means.
+        EXPECT_FALSE(d->groupEvents->isEnabled());
+        EXPECT_FALSE(d->textInformation->isHidden());
         d->pushCancel->click();
     };
     EXPECT_EQ(run.exec(dialog), QDialog::Rejected);
@@ -266,10 +272,8 @@ TEST_F(EventDialog, OkTurnsTheFieldsIntoTheFilter)
         bool allProcesses;
         const char *storedProcess;
     } cases[] = {
-        {"Thread Start", "*", false, true, "*"},
-        {"Thread Start", "", false, true, ""},
-        {"Thread Start", "app", true, true, "app"},
-        {"Thread Start", "app", false, false, "app"},
+        {"Thread Start", "*", false, true, "*"},    {"Thread Start", "", false, true, ""},
+        {"Thread Start", "app", true, true, "app"}, {"Thread Start", "app", false, false, "app"},
         {"Module Load", "app", false, true, ""},
     };
     for (const Case &c : cases) {

@@ -97,10 +97,10 @@ protected:
     QTemporaryDir dir;
 };
 
-const FilterValues kLoader{"Loader", false, false, true, "app & <co>", "lib.so", "Module Load",
-                           true, false};
-const FilterValues kThreads{"Threads", true, true, false, "server", "worker.c", "Thread Start",
-                            false, true};
+const FilterValues kLoader{"Loader", false,         false, true, "app & <co>",
+                           "lib.so", "Module Load", true,  false};
+const FilterValues kThreads{"Threads",  true,           true,  false, "server",
+                            "worker.c", "Thread Start", false, true};
 
 TEST_F(FilterStore, RoundTripRestoresEveryFieldInOrderAndLeavesTheSwitch)
 {
@@ -133,25 +133,26 @@ TEST_F(FilterStore, WritesTheDocumentBehindTheTagLine)
     const std::string second = path("second.ini");
     addFilter(kLoader);
     ASSERT_EQ(CuiFilters_Store(second.c_str(), "F"), 1);
-    EXPECT_EQ(read(second), QByteArray("[F]\n"
-                                       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                       "<doc>\n"
-                                       "    <file_filter_data>\n"
-                                       "        <module_filters>\n"
-                                       "            <filter>\n"
-                                       "                <name>Loader</name>\n"
-                                       "                <is_active>0</is_active>\n"
-                                       "                <is_include>0</is_include>\n"
-                                       "                <is_regex>1</is_regex>\n"
-                                       "                <process_name>app &amp; &lt;co></process_name>\n"
-                                       "                <module_name>lib.so</module_name>\n"
-                                       "                <event_type>Module Load</event_type>\n"
-                                       "                <all_processes>1</all_processes>\n"
-                                       "                <all_modules>0</all_modules>\n"
-                                       "            </filter>\n"
-                                       "        </module_filters>\n"
-                                       "    </file_filter_data>\n"
-                                       "</doc>\n"));
+    EXPECT_EQ(read(second),
+              QByteArray("[F]\n"
+                         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                         "<doc>\n"
+                         "    <file_filter_data>\n"
+                         "        <module_filters>\n"
+                         "            <filter>\n"
+                         "                <name>Loader</name>\n"
+                         "                <is_active>0</is_active>\n"
+                         "                <is_include>0</is_include>\n"
+                         "                <is_regex>1</is_regex>\n"
+                         "                <process_name>app &amp; &lt;co></process_name>\n"
+                         "                <module_name>lib.so</module_name>\n"
+                         "                <event_type>Module Load</event_type>\n"
+                         "                <all_processes>1</all_processes>\n"
+                         "                <all_modules>0</all_modules>\n"
+                         "            </filter>\n"
+                         "        </module_filters>\n"
+                         "    </file_filter_data>\n"
+                         "</doc>\n"));
 }
 
 TEST_F(FilterStore, FindsTheTagLineWithoutRegardToLetterCaseButWithItsBlanks)
