@@ -32,7 +32,7 @@ int CuiFilters_SetDefault(void)
 
 int CuiFilters_IsActiveModuleFiltering(void)
 {
-    return filters().IsActive() ? 1 : 0;
+    return TESK_GUARDED(0, [] { return filters().IsActive() ? 1 : 0; });
 }
 
 int CuiFilters_GetModuleFilter(int index, void *record, int size)
