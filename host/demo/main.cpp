@@ -11,6 +11,7 @@
 // into DIR (named "-wood" or "-metal" when the library shows that look: "-- -style wood").
 
 #include "demoexports.h"
+#include "filtersdemo.h"
 #include "memorydemo.h"
 #include "registers.h"
 #include "services.h"
@@ -250,6 +251,7 @@ int runDemo(const Options &options)
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
     demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay());
+    demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);
