@@ -131,16 +131,17 @@ std::string demoHome()
 }
 
 // Host entry points published in the library's function registry.
-int hostGui(int, int, int commandId, const char *text, TeskHandle windowBox)
+int hostGui(int code, intptr_t, intptr_t commandId, const char *text, intptr_t extra)
 {
-    std::printf("host: gui command %d \"%s\" (window box %#lx)\n", commandId, text ? text : "",
-                static_cast<long>(windowBox));
+    std::printf("host: gui code %d, command %ld \"%s\" (extra %#lx)\n", code,
+                static_cast<long>(commandId), text ? text : "", static_cast<long>(extra));
     return 0;
 }
 
-int hostEeaccess(int, int, int commandId, const char *text)
+int hostEeaccess(int code, intptr_t, intptr_t commandId, const char *text, intptr_t)
 {
-    std::printf("host: eeaccess command %d \"%s\"\n", commandId, text ? text : "");
+    std::printf("host: eeaccess code %d, command %ld \"%s\"\n", code, static_cast<long>(commandId),
+                text ? text : "");
     return 0;
 }
 
