@@ -37,8 +37,8 @@ typedef int (*CuiBreakpointDlgHandler)(int code, TeskHandle dialog, intptr_t vda
       hardware comparison for that type;
    1: a the word written by code 0, b a CuiHardwareCapabilityFlags* (zeroed) to fill. */
 enum { CUI_HARDWARE_CAPABILITIES_SUPPORTED = 0, CUI_HARDWARE_CAPABILITIES_FLAGS = 1 };
-typedef int (*CuiHardwareCapabilitiesFn)(int code, TeskHandle capabilities, intptr_t a,
-                                         intptr_t b, intptr_t c);
+typedef int (*CuiHardwareCapabilitiesFn)(int code, TeskHandle capabilities, intptr_t a, intptr_t b,
+                                         intptr_t c);
 
 /* The block the host writes for code 1: seventeen 32-bit words, each true when not 0. */
 typedef struct CuiHardwareCapabilityFlags

@@ -48,20 +48,30 @@ QString noBreakpointNumber()
 
 QString typeKeyword(uint32_t type)
 {
-    static const char *const keywords[kLastType + 1] = {
-        "binstr", "bexec", "bread", "bwrite", "baccess",
-        "bread,data_only", "bwrite,data_only", "baccess,data_only"};
+    static const char *const keywords[kLastType + 1] = {"binstr",
+                                                        "bexec",
+                                                        "bread",
+                                                        "bwrite",
+                                                        "baccess",
+                                                        "bread,data_only",
+                                                        "bwrite,data_only",
+                                                        "baccess,data_only"};
     return QString::fromLatin1(keywords[type]);
 }
 
 QString classOption(uint32_t classValue)
 {
     switch (classValue) {
-    case 1: return QStringLiteral(",rtos:hsd");
-    case 2: return QStringLiteral(",rtos:system");
-    case kClassProcess: return QStringLiteral(",rtos:process");
-    case kClassThread: return QStringLiteral(",rtos:thread");
-    default: return QString(); // standard, tracepoint
+    case 1:
+        return QStringLiteral(",rtos:hsd");
+    case 2:
+        return QStringLiteral(",rtos:system");
+    case kClassProcess:
+        return QStringLiteral(",rtos:process");
+    case kClassThread:
+        return QStringLiteral(",rtos:thread");
+    default:
+        return QString(); // standard, tracepoint
     }
 }
 
@@ -95,9 +105,8 @@ QString checkKeywordValue(const KeywordRow &row, const QString &value, Breakpoin
     case KeywordRow::Macro:
         if (host.checkCondition(value, QLatin1String(row.name)))
             return QString();
-        return (row.kind == KeywordRow::Macro
-                    ? tr("The macro expression '%1' cannot be evaluated.")
-                    : tr("The expression '%1' cannot be evaluated."))
+        return (row.kind == KeywordRow::Macro ? tr("The macro expression '%1' cannot be evaluated.")
+                                              : tr("The expression '%1' cannot be evaluated."))
             .arg(plain(withoutBraces(value)));
     case KeywordRow::Unchecked:
         break;
@@ -133,9 +142,9 @@ public:
 private:
     bool buildPieces()
     {
-        return addKeyword() && addClass() && addSize() && fetchContext() && addLocation()
-               && addValue() && addHardwareItems() && addKeywordLists() && requireEeaccess()
-               && addEditMode() && addOperand() && recordHistories();
+        return addKeyword() && addClass() && addSize() && fetchContext() && addLocation() &&
+               addValue() && addHardwareItems() && addKeywordLists() && requireEeaccess() &&
+               addEditMode() && addOperand() && recordHistories();
     }
 
     bool fail(const QString &message)
@@ -215,7 +224,8 @@ private:
         if (!parseBreakpointExpression(text, parts, error))
             return fail(error);
         if (!m_host.checkExpression(parts.start))
-            return fail(tr("The Location expression %1 cannot be evaluated.").arg(plain(parts.start)));
+            return fail(
+                tr("The Location expression %1 cannot be evaluated.").arg(plain(parts.start)));
         m_location = parts.start;
         if (!addLocationMask(parts) || !addLocationRange(parts))
             return false;
@@ -334,8 +344,9 @@ private:
             // Value 0 leaves the trigger as it is; no value chosen sends nothing either.
             if (!trigger.hasSelectedValue() || trigger.selection() == 0)
                 continue;
-            m_text += (trigger.isInput() ? QStringLiteral(",hw_in:\"") : QStringLiteral(",hw_out:\""))
-                      + trigger.name() + u'=' + trigger.selectedValue().second + u'"';
+            m_text +=
+                (trigger.isInput() ? QStringLiteral(",hw_in:\"") : QStringLiteral(",hw_out:\"")) +
+                trigger.name() + u'=' + trigger.selectedValue().second + u'"';
         }
         return true;
     }
@@ -355,10 +366,7 @@ private:
         return true;
     }
 
-    bool requireEeaccess()
-    {
-        return m_host.hasEeaccess() || fail(missingEeaccess());
-    }
+    bool requireEeaccess() { return m_host.hasEeaccess() || fail(missingEeaccess()); }
 
     bool addEditMode()
     {
@@ -388,9 +396,13 @@ private:
                "unchanged and a new breakpoint will be created.")
                 .arg(changes);
         switch (m_host.askReplace(question)) {
-        case BreakpointHostFace::Answer::Yes: m_result.replace = true; return true;
-        case BreakpointHostFace::Answer::No: return true;
-        case BreakpointHostFace::Answer::Cancel: break;
+        case BreakpointHostFace::Answer::Yes:
+            m_result.replace = true;
+            return true;
+        case BreakpointHostFace::Answer::No:
+            return true;
+        case BreakpointHostFace::Answer::Cancel:
+            break;
         }
         m_result.code = CommandResult::Cancelled;
         return false;

@@ -37,8 +37,9 @@ bool takeOption(const QString &word, BreakpointExpression &parts, bool hasStart,
         return false;
     }
     if (!parts.mask.isEmpty()) {
-        error = tr("You have entered more than one $MASK$ value<p>Please must enter only one $MASK$ "
-                   "value");
+        error =
+            tr("You have entered more than one $MASK$ value<p>Please must enter only one $MASK$ "
+               "value");
         return false;
     }
     if (parts.hasRange) {
@@ -124,9 +125,8 @@ ExpressionEdit addRangeToExpression(const QString &text, const QString &endWord,
     if (input.isEmpty())
         return {QStringLiteral("start..") + endWord, {}};
     if (input.contains(maskWord))
-        return {input,
-                refusal(field, "You cannot add a range to a location which has a $MASK$",
-                        "You cannot add a range to a value match which has a $MASK$")};
+        return {input, refusal(field, "You cannot add a range to a location which has a $MASK$",
+                               "You cannot add a range to a value match which has a $MASK$")};
     if (input.contains(rangeMark))
         return {input, {}};
     if (input == notWord)
@@ -138,9 +138,8 @@ ExpressionEdit addMaskToExpression(const QString &text, ExpressionField field)
 {
     const QString input = text.trimmed();
     if (input.contains(rangeMark))
-        return {input,
-                refusal(field, "You cannot add a $MASK$ to a location which has a range.",
-                        "You cannot add a $MASK$ to a value match which has a range.")};
+        return {input, refusal(field, "You cannot add a $MASK$ to a location which has a range.",
+                               "You cannot add a $MASK$ to a value match which has a range.")};
     if (input.contains(maskWord))
         return {input, {}};
     return {input + QStringLiteral(" $MASK$=0xFFFFFFFF"), {}};

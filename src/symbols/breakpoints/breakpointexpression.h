@@ -8,8 +8,8 @@
 struct BreakpointExpression
 {
     QString start;
-    QString mask;   // empty when absent
-    QString end;    // the end, or the length when isLength; empty when absent
+    QString mask;          // empty when absent
+    QString end;           // the end, or the length when isLength; empty when absent
     bool hasRange = false; // a ".." was written (its end may still be empty)
     bool isLength = false; // written "..+"
     bool isNot = false;

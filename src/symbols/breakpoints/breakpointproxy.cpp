@@ -74,26 +74,80 @@ BreakpointProxy::~BreakpointProxy()
     tesk::breakpoints::forgetProxy(this);
 }
 
-CuiBreakpointProxyHandler BreakpointProxy::handler() const { return d->handler; }
-void BreakpointProxy::setHandler(CuiBreakpointProxyHandler handler) { d->handler = handler; }
-uint32_t BreakpointProxy::vpid() const { return d->vpid; }
-void BreakpointProxy::setVpid(uint32_t vpid) { d->vpid = vpid; }
-intptr_t BreakpointProxy::vdata() const { return d->vdata; }
-void BreakpointProxy::setVdata(intptr_t vdata) { d->vdata = vdata; }
-uint32_t BreakpointProxy::creationWord() const { return d->creationWord; }
+CuiBreakpointProxyHandler BreakpointProxy::handler() const
+{
+    return d->handler;
+}
+void BreakpointProxy::setHandler(CuiBreakpointProxyHandler handler)
+{
+    d->handler = handler;
+}
+uint32_t BreakpointProxy::vpid() const
+{
+    return d->vpid;
+}
+void BreakpointProxy::setVpid(uint32_t vpid)
+{
+    d->vpid = vpid;
+}
+intptr_t BreakpointProxy::vdata() const
+{
+    return d->vdata;
+}
+void BreakpointProxy::setVdata(intptr_t vdata)
+{
+    d->vdata = vdata;
+}
+uint32_t BreakpointProxy::creationWord() const
+{
+    return d->creationWord;
+}
 
-const QString &BreakpointProxy::location() const { return d->location; }
-void BreakpointProxy::setLocation(const QString &location) { d->location = cleanLocation(location); }
-const QString &BreakpointProxy::value() const { return d->value; }
-void BreakpointProxy::setValue(const QString &value) { d->value = value; }
+const QString &BreakpointProxy::location() const
+{
+    return d->location;
+}
+void BreakpointProxy::setLocation(const QString &location)
+{
+    d->location = cleanLocation(location);
+}
+const QString &BreakpointProxy::value() const
+{
+    return d->value;
+}
+void BreakpointProxy::setValue(const QString &value)
+{
+    d->value = value;
+}
 
-const QVector<uint32_t> &BreakpointProxy::classes() const { return d->classes; }
-void BreakpointProxy::addClass(uint32_t classValue) { d->classes.append(classValue); }
-void BreakpointProxy::clearClasses() { d->classes.clear(); }
-uint32_t BreakpointProxy::classPos() const { return d->classPos; }
-void BreakpointProxy::setClassPos(uint32_t classValue) { d->classPos = classValue; }
-bool BreakpointProxy::forcedSize() const { return d->forcedSize; }
-uint32_t BreakpointProxy::size() const { return d->size; }
+const QVector<uint32_t> &BreakpointProxy::classes() const
+{
+    return d->classes;
+}
+void BreakpointProxy::addClass(uint32_t classValue)
+{
+    d->classes.append(classValue);
+}
+void BreakpointProxy::clearClasses()
+{
+    d->classes.clear();
+}
+uint32_t BreakpointProxy::classPos() const
+{
+    return d->classPos;
+}
+void BreakpointProxy::setClassPos(uint32_t classValue)
+{
+    d->classPos = classValue;
+}
+bool BreakpointProxy::forcedSize() const
+{
+    return d->forcedSize;
+}
+uint32_t BreakpointProxy::size() const
+{
+    return d->size;
+}
 
 void BreakpointProxy::setSize(uint32_t size)
 {
@@ -109,11 +163,26 @@ void BreakpointProxy::setForcedSize(bool flag, uint32_t size)
         d->forcedSize = false;
 }
 
-const QVector<uint32_t> &BreakpointProxy::breakpointTypes() const { return d->breakpointTypes; }
-void BreakpointProxy::addBreakpointType(uint32_t type) { d->breakpointTypes.append(type); }
-uint32_t BreakpointProxy::breakpointTypePos() const { return d->breakpointTypePos; }
-void BreakpointProxy::setBreakpointTypePos(uint32_t position) { d->breakpointTypePos = position; }
-uint32_t BreakpointProxy::breakpointType() const { return d->breakpointType; }
+const QVector<uint32_t> &BreakpointProxy::breakpointTypes() const
+{
+    return d->breakpointTypes;
+}
+void BreakpointProxy::addBreakpointType(uint32_t type)
+{
+    d->breakpointTypes.append(type);
+}
+uint32_t BreakpointProxy::breakpointTypePos() const
+{
+    return d->breakpointTypePos;
+}
+void BreakpointProxy::setBreakpointTypePos(uint32_t position)
+{
+    d->breakpointTypePos = position;
+}
+uint32_t BreakpointProxy::breakpointType() const
+{
+    return d->breakpointType;
+}
 
 int32_t BreakpointProxy::setBreakpointType(uint32_t type)
 {
@@ -127,30 +196,96 @@ int32_t BreakpointProxy::setBreakpointType(uint32_t type)
                       d->vdata, intptr_t(d->breakpointTypePos), 0);
 }
 
-const QStringList &BreakpointProxy::qualifiers() const { return d->qualifiers; }
-void BreakpointProxy::addQualifier(const QString &row) { d->qualifiers.append(row); }
-void BreakpointProxy::clearQualifiers() { d->qualifiers.clear(); }
-const QStringList &BreakpointProxy::actions() const { return d->actions; }
-void BreakpointProxy::addAction(const QString &row) { d->actions.append(row); }
-void BreakpointProxy::clearActions() { d->actions.clear(); }
-uint32_t BreakpointProxy::actionState() const { return d->actionState; }
-void BreakpointProxy::setActionState(bool continueAfter) { d->actionState = continueAfter ? 1 : 0; }
+const QStringList &BreakpointProxy::qualifiers() const
+{
+    return d->qualifiers;
+}
+void BreakpointProxy::addQualifier(const QString &row)
+{
+    d->qualifiers.append(row);
+}
+void BreakpointProxy::clearQualifiers()
+{
+    d->qualifiers.clear();
+}
+const QStringList &BreakpointProxy::actions() const
+{
+    return d->actions;
+}
+void BreakpointProxy::addAction(const QString &row)
+{
+    d->actions.append(row);
+}
+void BreakpointProxy::clearActions()
+{
+    d->actions.clear();
+}
+uint32_t BreakpointProxy::actionState() const
+{
+    return d->actionState;
+}
+void BreakpointProxy::setActionState(bool continueAfter)
+{
+    d->actionState = continueAfter ? 1 : 0;
+}
 
-bool BreakpointProxy::allowLocation() const { return d->allowLocation; }
-void BreakpointProxy::setAllowLocation(bool allow) { d->allowLocation = allow; }
-bool BreakpointProxy::allowRange() const { return d->allowRange; }
-void BreakpointProxy::setAllowRange(bool allow) { d->allowRange = allow; }
-bool BreakpointProxy::allowClasses() const { return d->allowClasses; }
-void BreakpointProxy::setAllowClasses(bool allow) { d->allowClasses = allow; }
-bool BreakpointProxy::allowData() const { return d->allowData; }
-void BreakpointProxy::setAllowData(bool allow) { d->allowData = allow; }
-bool BreakpointProxy::allowQualifiers() const { return d->allowQualifiers; }
-void BreakpointProxy::setAllowQualifiers(bool allow) { d->allowQualifiers = allow; }
-bool BreakpointProxy::allowActions() const { return d->allowActions; }
-void BreakpointProxy::setAllowActions(bool allow) { d->allowActions = allow; }
+bool BreakpointProxy::allowLocation() const
+{
+    return d->allowLocation;
+}
+void BreakpointProxy::setAllowLocation(bool allow)
+{
+    d->allowLocation = allow;
+}
+bool BreakpointProxy::allowRange() const
+{
+    return d->allowRange;
+}
+void BreakpointProxy::setAllowRange(bool allow)
+{
+    d->allowRange = allow;
+}
+bool BreakpointProxy::allowClasses() const
+{
+    return d->allowClasses;
+}
+void BreakpointProxy::setAllowClasses(bool allow)
+{
+    d->allowClasses = allow;
+}
+bool BreakpointProxy::allowData() const
+{
+    return d->allowData;
+}
+void BreakpointProxy::setAllowData(bool allow)
+{
+    d->allowData = allow;
+}
+bool BreakpointProxy::allowQualifiers() const
+{
+    return d->allowQualifiers;
+}
+void BreakpointProxy::setAllowQualifiers(bool allow)
+{
+    d->allowQualifiers = allow;
+}
+bool BreakpointProxy::allowActions() const
+{
+    return d->allowActions;
+}
+void BreakpointProxy::setAllowActions(bool allow)
+{
+    d->allowActions = allow;
+}
 
-bool BreakpointProxy::hasHardwarePassCount() const { return d->hasHardwarePassCount; }
-const QString &BreakpointProxy::hardwarePassCount() const { return d->hardwarePassCount; }
+bool BreakpointProxy::hasHardwarePassCount() const
+{
+    return d->hasHardwarePassCount;
+}
+const QString &BreakpointProxy::hardwarePassCount() const
+{
+    return d->hardwarePassCount;
+}
 
 void BreakpointProxy::setHardwarePassCount(const QString &passCount)
 {
@@ -164,7 +299,10 @@ void BreakpointProxy::clearHardwarePassCount()
     d->hardwarePassCount = passCountOff();
 }
 
-bool BreakpointProxy::hasHardwareTriggers() const { return d->hasHardwareTriggers; }
+bool BreakpointProxy::hasHardwareTriggers() const
+{
+    return d->hasHardwareTriggers;
+}
 
 void BreakpointProxy::appendHardwareTrigger(const HardwareTrigger &trigger)
 {
@@ -179,9 +317,18 @@ void BreakpointProxy::clearHardwareSupport()
     d->hardwareTriggers.clear();
 }
 
-int BreakpointProxy::triggerCount() const { return int(d->hardwareTriggers.size()); }
-HardwareTrigger &BreakpointProxy::trigger(int index) { return d->hardwareTriggers[index]; }
-const HardwareTrigger &BreakpointProxy::trigger(int index) const { return d->hardwareTriggers.at(index); }
+int BreakpointProxy::triggerCount() const
+{
+    return int(d->hardwareTriggers.size());
+}
+HardwareTrigger &BreakpointProxy::trigger(int index)
+{
+    return d->hardwareTriggers[index];
+}
+const HardwareTrigger &BreakpointProxy::trigger(int index) const
+{
+    return d->hardwareTriggers.at(index);
+}
 
 HardwareTrigger &BreakpointProxy::trigger(const QString &name)
 {
@@ -192,8 +339,14 @@ HardwareTrigger &BreakpointProxy::trigger(const QString &name)
     throw std::runtime_error("Trigger name not found");
 }
 
-bool BreakpointProxy::chained() const { return d->chained; }
-void BreakpointProxy::setChained() { d->chained = true; }
+bool BreakpointProxy::chained() const
+{
+    return d->chained;
+}
+void BreakpointProxy::setChained()
+{
+    d->chained = true;
+}
 
 CuiBreakpointProxyHandler BreakpointProxy::requireHandler(const char *message) const
 {
@@ -223,8 +376,9 @@ uint32_t BreakpointProxy::breakpointNumber() const
     const auto handler =
         requireHandler("Set function handler before asking for the breakpoint number");
     uint32_t number = 0;
-    const int32_t result = handler(CUI_BREAKPOINT_PROXY_NUMBER, reinterpret_cast<TeskHandle>(this),
-                                   intptr_t(d->creationWord), reinterpret_cast<intptr_t>(&number), 0);
+    const int32_t result =
+        handler(CUI_BREAKPOINT_PROXY_NUMBER, reinterpret_cast<TeskHandle>(this),
+                intptr_t(d->creationWord), reinterpret_cast<intptr_t>(&number), 0);
     return result == 0 ? number : 0;
 }
 
