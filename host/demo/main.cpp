@@ -10,6 +10,7 @@
 // --screenshots writes pictures of the main window, the main window with a menu open and the splash
 // into DIR.
 
+#include "breakpointdemo.h"
 #include "demoexports.h"
 #include "memorydemo.h"
 #include "registers.h"
@@ -231,6 +232,7 @@ int runDemo(const Options &options)
     tesk.log("the demo host published \"gui\" and \"eeaccess\"");
     std::printf("host: debug flag S0 is %s\n", tesk.debugInfoIsSet("S0") ? "set" : "not set");
     runRegisterDemo(tesk.library);
+    runBreakpointDemo(tesk.library);
 
     demoServices(tesk.library, home.c_str(), haveDisplay());
 

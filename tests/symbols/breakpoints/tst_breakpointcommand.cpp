@@ -34,7 +34,8 @@ protected:
         BreakpointHost &host = BreakpointHost::instance();
         host.reset();
         host.fill = nullptr;
-        host.capabilities[0] = capabilitiesOf(false, false, false, false, false, false, false, false);
+        host.capabilities[0] =
+            capabilitiesOf(false, false, false, false, false, false, false, false);
         host.capabilities[2] = capabilitiesOf(true, true, true, true, true, true, true, true);
         host.capabilities[3] = host.capabilities[2];
         host.breakpointNumber = 12;
@@ -70,8 +71,8 @@ protected:
     {
         std::vector<std::string> result;
         for (const auto &call : BreakpointHost::instance().callsOf(entry))
-            result.push_back(std::to_string(call.code) + ':' + std::to_string(call.argument) + ':'
-                             + call.text + ':' + call.extra);
+            result.push_back(std::to_string(call.code) + ':' + std::to_string(call.argument) + ':' +
+                             call.text + ':' + call.extra);
         return result;
     }
 
@@ -91,7 +92,8 @@ struct Built
 TEST_F(BreakpointCommandTest, CommandTexts)
 {
     const auto location = [](const char *text) {
-        return [text](CommandInput &in, BreakpointProxy &) { in.location = QString::fromUtf8(text); };
+        return
+            [text](CommandInput &in, BreakpointProxy &) { in.location = QString::fromUtf8(text); };
     };
     const Built cases[] = {
         {"standard class", [](CommandInput &in, BreakpointProxy &) { in.classValue = 0; },
@@ -155,7 +157,8 @@ TEST_F(BreakpointCommandTest, CommandTexts)
          [](CommandInput &in, BreakpointProxy &) {
              in.type = 1;
              in.value = QStringLiteral("5");
-             BreakpointHost::instance().capabilities[1] = BreakpointHost::instance().capabilities[2];
+             BreakpointHost::instance().capabilities[1] =
+                 BreakpointHost::instance().capabilities[2];
          },
          "bexec main"},
         {"pass count and triggers",
@@ -188,7 +191,8 @@ TEST_F(BreakpointCommandTest, CommandTexts)
          [](CommandInput &in, BreakpointProxy &) {
              in.conditions = QStringList{QStringLiteral("Foo=1"), QStringLiteral("PassCount=3"),
                                          QStringLiteral("UserMacro={m()}")};
-             in.actions = QStringList{QStringLiteral("Message=\"hi\""), QStringLiteral("WinUpdate=w")};
+             in.actions =
+                 QStringList{QStringLiteral("Message=\"hi\""), QStringLiteral("WinUpdate=w")};
          },
          "binstr,pass:3,macro:{m()},message:\"hi\",update:w main"},
         {"texts holding %1", location("%1"), "binstr %1"},
@@ -197,7 +201,8 @@ TEST_F(BreakpointCommandTest, CommandTexts)
         SetUp();
         c.set(input, *proxy);
         const CommandResult result = build();
-        EXPECT_EQ(result.code, CommandResult::Success) << c.name << ": " << result.error.toStdString();
+        EXPECT_EQ(result.code, CommandResult::Success)
+            << c.name << ": " << result.error.toStdString();
         EXPECT_EQ(result.command.toStdString(), c.command) << c.name;
     }
 }
@@ -319,11 +324,9 @@ TEST_F(BreakpointCommandTest, AKeywordListFailureAppendsNothingOfThatList)
     QString command = QStringLiteral("binstr");
     QString error;
     RegistryHostFace face(handler, kDialog, kVdata, kWindBox, nullptr);
-    EXPECT_FALSE(appendKeywordItems(command,
-                                    error,
+    EXPECT_FALSE(appendKeywordItems(command, error,
                                     {QStringLiteral("PassCount=2"), QStringLiteral("When={no}")},
-                                    qualifierKeywords(),
-                                    face));
+                                    qualifierKeywords(), face));
     EXPECT_EQ(command, QStringLiteral("binstr"));
     const auto checks = sent("dialog");
     ASSERT_EQ(checks.size(), 2u);
@@ -381,11 +384,11 @@ TEST_F(BreakpointCommandTest, AcceptStoresTheFieldsBuildsAndSendsInOrder)
     std::vector<std::string> entries;
     for (const auto &call : BreakpointHost::instance().calls)
         entries.push_back(call.entry + ' ' + std::to_string(call.code));
-    EXPECT_EQ(entries, (std::vector<std::string>{"dialog 0", "capabilities 0", "capabilities 1",
-                                                 "dialog 2", "dialog 2", "gui 2", "gui 2",
-                                                 "eeaccess 0", "gui 0"}));
-    EXPECT_EQ(sent("gui"), (std::vector<std::string>{"2:0:ctx:main", "2:1:ctx:7",
-                                                     "0:81:" + command + ":119"}));
+    EXPECT_EQ(entries,
+              (std::vector<std::string>{"dialog 0", "capabilities 0", "capabilities 1", "dialog 2",
+                                        "dialog 2", "gui 2", "gui 2", "eeaccess 0", "gui 0"}));
+    EXPECT_EQ(sent("gui"),
+              (std::vector<std::string>{"2:0:ctx:main", "2:1:ctx:7", "0:81:" + command + ":119"}));
     EXPECT_EQ(sent("eeaccess"), (std::vector<std::string>{"0:81:gui " + command + ":0"}));
     EXPECT_EQ(BreakpointHost::instance().callsOf("gui").back().object, kDialog);
 }
@@ -432,8 +435,7 @@ TEST_F(BreakpointCommandTest, EditingTheLocationAsksWhetherToReplace)
         CommandResult::Code code;
         std::vector<std::string> eeaccess;
     } cases[] = {
-        {QMessageBox::Yes, CommandResult::Success,
-         {"0:81:clear,h 12:0", "0:81:gui bread other:0"}},
+        {QMessageBox::Yes, CommandResult::Success, {"0:81:clear,h 12:0", "0:81:gui bread other:0"}},
         {QMessageBox::No, CommandResult::Success, {"0:81:gui bread other:0"}},
         {QMessageBox::Cancel, CommandResult::Cancelled, {}},
     };

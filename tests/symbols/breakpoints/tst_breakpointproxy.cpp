@@ -217,8 +217,7 @@ TEST_F(BreakpointProxyTest, TriggersAreCopiedAndLookedUpByTheirFirstName)
     EXPECT_EQ(copy.valueCount(), 2);
     EXPECT_EQ(copy.selection(), -1);
     EXPECT_EQ(copy.labels(), (QStringList{QStringLiteral("low"), QStringLiteral("high")}));
-    EXPECT_EQ(thrownText([&] { proxy().trigger(QStringLiteral("T9")); }),
-              "Trigger name not found");
+    EXPECT_EQ(thrownText([&] { proxy().trigger(QStringLiteral("T9")); }), "Trigger name not found");
 
     for (int32_t selection : {-1, 2, -7}) {
         copy.setSelection(selection);
@@ -312,8 +311,8 @@ TEST_F(HardwareCapabilitiesTest, EachOfTheSeventeenWordsReachesItsOwnFlag)
 
 TEST_F(HardwareCapabilitiesTest, ATypeTheHostDoesNotAnswerHasNothingAndNoQueryIsAnError)
 {
-    BreakpointHost::instance().capabilities[1] = testhost::capabilitiesOf(true, true, true, true,
-                                                                          true, true, true, true);
+    BreakpointHost::instance().capabilities[1] =
+        testhost::capabilitiesOf(true, true, true, true, true, true, true, true);
     const HardwareCapabilities unanswered(0, 6);
     EXPECT_FALSE(unanswered.hardwareSupported());
     for (int word = 0; word < 17; ++word)
