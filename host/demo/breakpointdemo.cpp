@@ -61,7 +61,8 @@ void runBreakpointDemo(void *library)
     DEMO_RESOLVE(library, CuiBreakpointProxyAllowLocation)(proxy, 1);
     DEMO_RESOLVE(library, CuiBreakpointProxyAllowData)(proxy, 1);
 
-    const TeskHandle trigger = DEMO_RESOLVE(library, CuiHardwareTriggerCreate)("TRIG0", "Trigger 0", 1);
+    const TeskHandle trigger =
+        DEMO_RESOLVE(library, CuiHardwareTriggerCreate)("TRIG0", "Trigger 0", 1);
     DEMO_RESOLVE(library, CuiHardwareTriggerAppendValue)(trigger, "Unchanged", "0");
     DEMO_RESOLVE(library, CuiHardwareTriggerAppendValue)(trigger, "Pulse", "1");
     DEMO_RESOLVE(library, CuiBreakpointProxyAppendHardwareTrigger)(proxy, trigger);

@@ -14,7 +14,7 @@ namespace tesk::breakpoints {
 
 namespace {
 
-constexpr int contextNameSize = 64;
+constexpr int kContextNameSize = 64;
 
 CuiHostEntryFn entry(const char *name)
 {
@@ -62,7 +62,7 @@ CuiBreakpointDlgHandler RegistryHostFace::requireHandler() const
 QString RegistryHostFace::contextName()
 {
     const auto handler = requireHandler();
-    char buffer[contextNameSize] = {};
+    char buffer[kContextNameSize] = {};
     handler(0, m_dialog, m_vdata, buffer, 0);
     return QString::fromUtf8(buffer, qsizetype(strnlen(buffer, sizeof buffer - 1)));
 }

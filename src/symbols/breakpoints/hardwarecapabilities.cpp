@@ -8,6 +8,9 @@
 
 namespace {
 
+constexpr int kNamedFlags = 7;
+constexpr int kFurtherFlags = 10;
+
 CuiHardwareCapabilitiesFn registeredQuery()
 {
     return CuiFunctionRegistry::instance()->function<CuiHardwareCapabilitiesFn>(
@@ -47,16 +50,16 @@ void HardwareCapabilities::ask(CuiHardwareCapabilitiesFn query)
 
 bool HardwareCapabilities::further(int index) const
 {
-    return index >= 0 && index < 10 && m_flags.further[index] != 0;
+    return index >= 0 && index < kFurtherFlags && m_flags.further[index] != 0;
 }
 
 bool HardwareCapabilities::flag(int index) const
 {
-    if (index < 0 || index >= 17)
+    if (index < 0 || index >= kNamedFlags + kFurtherFlags)
         return false;
-    const uint32_t words[7] = {m_flags.addressMaskAllowed, m_flags.addressRangeAllowed,
-                               m_flags.notAddressAllowed,  m_flags.dataMatchAllowed,
-                               m_flags.dataMaskAllowed,    m_flags.dataRangeAllowed,
-                               m_flags.notDataAllowed};
-    return index < 7 ? words[index] != 0 : further(index - 7);
+    const uint32_t words[kNamedFlags] = {m_flags.addressMaskAllowed, m_flags.addressRangeAllowed,
+                                         m_flags.notAddressAllowed,  m_flags.dataMatchAllowed,
+                                         m_flags.dataMaskAllowed,    m_flags.dataRangeAllowed,
+                                         m_flags.notDataAllowed};
+    return index < kNamedFlags ? words[index] != 0 : further(index - kNamedFlags);
 }
