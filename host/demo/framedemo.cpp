@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QStyle>
 #include <QWidget>
 
 #include <dlfcn.h>
@@ -61,8 +62,7 @@ void saveScreenshot(QWidget *widget, const std::string &dir, const char *file)
 {
     if (!widget || dir.empty())
         return;
-    QDir().mkpath(QString::fromStdString(dir));
-    const QString path = QDir(QString::fromStdString(dir)).filePath(QLatin1String(file));
+    const QString path = screenshotPath(dir, file);
     const bool saved = widget->grab().save(path);
     std::printf("host: screenshot %s %s\n", qPrintable(path), saved ? "written" : "FAILED");
 }
@@ -148,6 +148,18 @@ void frameTick(int tick)
         g_tesk.toolTipShow("The target is running", 200, 200);
     if (tick == 10)
         g_tesk.toolTipHide();
+}
+
+QString screenshotPath(const std::string &dir, const char *file)
+{
+    QString name = QLatin1String(file);
+    const QStyle *style = QApplication::style();
+    if (style->inherits("NorwegianWoodStyle"))
+        name.replace(QLatin1String(".png"), QLatin1String("-wood.png"));
+    else if (style->inherits("MetalStyle"))
+        name.replace(QLatin1String(".png"), QLatin1String("-metal.png"));
+    QDir().mkpath(QString::fromStdString(dir));
+    return QDir(QString::fromStdString(dir)).filePath(name);
 }
 
 void finishFrameDemo()

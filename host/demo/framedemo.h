@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <string>
 
 // The demo's main window: a splash while it starts, then a code window with its status bar,
@@ -20,5 +22,8 @@ void createMainWindow(const FrameDemoOptions &options);
 // Called from the host's idle function.
 void frameTick(int tick);
 void finishFrameDemo();
+// Where a screenshot goes: the file in the directory, named "-wood" or "-metal" before its
+// ".png" while the library shows that look (chosen with "-- -style wood", for example).
+QString screenshotPath(const std::string &dir, const char *file);
 
 } // namespace demo

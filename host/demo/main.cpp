@@ -8,13 +8,14 @@
 // It shows the splash, then a main window with its menus, toolbars and status bar. Without a
 // display it runs on the offscreen platform and stops after 3 seconds unless told otherwise;
 // --screenshots writes pictures of the main window, the main window with a menu open and the splash
-// into DIR.
+// into DIR (named "-wood" or "-metal" when the library shows that look: "-- -style wood").
 
 #include "breakpointdemo.h"
 #include "demoexports.h"
 #include "memorydemo.h"
 #include "registers.h"
 #include "services.h"
+#include "syncdemo.h"
 
 #include <tesk/tesk.h>
 
@@ -182,6 +183,7 @@ void idle()
 {
     ++g_ticks;
     demo::frameTick(g_ticks);
+    demo::syncTick(g_ticks);
     advanceSimulatedTarget();
     if (g_ticks % 10 == 0)
         std::printf("host: idle tick %d\n", g_ticks);
@@ -217,6 +219,7 @@ int runDemo(const Options &options)
 
     std::printf("host: loading %s\n", options.library);
     const Tesk tesk = load(options.library);
+    demo::installSimulatedCores();
     registerWithBroker(tesk);
     installSimulatedTarget();
 
@@ -256,6 +259,7 @@ int runDemo(const Options &options)
     std::printf("host: CuiRun returned, idle object left: %s\n",
                 tesk.deleteIdleObject() ? "yes" : "no");
     reportSimulatedTarget();
+    demo::reportSimulatedCores();
     std::printf("host: stopped after %d idle ticks\n", g_ticks);
     if (!g_temporaryHome.empty())
         std::filesystem::remove_all(g_temporaryHome);

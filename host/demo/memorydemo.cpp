@@ -1,5 +1,6 @@
 #include "memorydemo.h"
 
+#include "armprogram.h"
 #include "simulatedtarget.h"
 
 #include <cstdio>
@@ -12,6 +13,22 @@ constexpr int kCoreA = 1;
 constexpr int kCoreB = 2;
 constexpr uint32_t kGreeting = 0x20000000;
 constexpr uint32_t kCounter = 0x20000100;
+
+// The first lines of core A's program as the memory view's disassembly table will get them.
+void printDisassembly()
+{
+    IGb_MemoryAccess *access = SimulatedTarget::installed().face();
+    const TeskMemoryAddress start{kArmProgramBase, 0};
+    uint32_t count = 4;
+    const void *lines = nullptr;
+    const uint8_t *lengths = nullptr;
+    if (access->ops->memorySpaceInfo(access, kCoreA, &start, &count, &lines, &lengths, 0))
+        return;
+    const auto *records = static_cast<const TeskDisassemblyLine *>(lines);
+    for (uint32_t i = 0; i < count; ++i)
+        std::printf("host: core A disassembly: %s (%u bytes)\n", records[i].text,
+                    unsigned(lengths[i]));
+}
 
 } // namespace
 
@@ -29,9 +46,11 @@ void installSimulatedTarget()
     // Peripheral space nobody may read, and a read-only flash image.
     sim.setUnreadable(kCoreA, 0x40000000, 0x4FFFFFFF);
     sim.setAttribute(kCoreA, 0x00000000, 0x000FFFFF, 1);
+    sim.poke(kCoreA, kArmProgramBase, armProgramBytes());
     std::printf("host: broker component %s/%s registered (simulated target: \"core A\" %d, "
                 "\"core B\" %d)\n",
                 TESK_MEMORY_ACCESS_CATEGORY, TESK_MEMORY_ACCESS_COMPONENT, kCoreA, kCoreB);
+    printDisassembly();
 }
 
 void advanceSimulatedTarget()

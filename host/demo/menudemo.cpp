@@ -1,6 +1,7 @@
 // The engine's use of the main window's menus, and a screenshot with a menu open.
 #include "menudemo.h"
 #include "demoexports.h"
+#include "framedemo.h"
 
 #include <tesk/tesk.h>
 
@@ -165,8 +166,7 @@ void screenshotWithMenu(const std::string &dir)
         painter.drawPixmap(origin, menu->grab());
     }
     menu->close();
-    QDir().mkpath(QString::fromStdString(dir));
-    const QString path = QDir(QString::fromStdString(dir)).filePath(QStringLiteral("menu.png"));
+    const QString path = screenshotPath(dir, "menu.png");
     std::printf("host: screenshot %s %s\n", qPrintable(path),
                 picture.save(path) ? "written" : "FAILED");
 }

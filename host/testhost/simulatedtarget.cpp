@@ -1,5 +1,7 @@
 #include "simulatedtarget.h"
 
+#include "simulateddisassembler.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +10,8 @@
 namespace {
 
 constexpr uint32_t kPageSize = 4096;
+// A disassembly request never answers more lines than this.
+constexpr uint32_t kLargestDisassembly = 1024;
 // A fill never writes more than this, whatever the request says.
 constexpr uint64_t kLargestFill = 16u << 20;
 
@@ -58,8 +62,54 @@ const IGb_MemoryAccessOps SimulatedTarget::s_ops = {
 
 SimulatedTarget::SimulatedTarget()
     : m_face(this, &s_ops)
+    , m_disassembler(std::make_unique<SimulatedDisassembler>())
 {
     enterInterface(MOSK_IID_BASE, 1, &m_face);
+}
+
+SimulatedTarget::~SimulatedTarget() = default;
+
+void SimulatedTarget::setThumb(int target, uint32_t first, uint32_t last)
+{
+    m_thumb.push_back({target, first, last, 0});
+}
+
+std::string SimulatedTarget::disassemblyLine(int target, uint32_t offset, int formatId,
+                                             uint32_t &length)
+{
+    const bool thumb = std::any_of(m_thumb.begin(), m_thumb.end(),
+                                   [&](const Range &r) { return r.contains(target, offset); });
+    char text[64];
+    std::snprintf(text, sizeof text, "0x%08X ", offset);
+    std::string line = text;
+    if (!readable(target, offset, 1)) {
+        length = thumb ? 2 : 4;
+        return line + "??";
+    }
+    uint8_t bytes[4];
+    size_t size = 0;
+    while (size < sizeof bytes && uint64_t(offset) + size <= 0xFFFFFFFFu &&
+           readable(target, uint32_t(offset + size), 1)) {
+        bytes[size] = peek(target, uint32_t(offset + size));
+        ++size;
+    }
+    std::string instruction;
+    length = uint32_t(m_disassembler->decode(thumb ? SimulatedDisassembler::Mode::Thumb
+                                                   : SimulatedDisassembler::Mode::Arm,
+                                             bytes, size, offset, instruction));
+    if (length == 0) {
+        std::snprintf(text, sizeof text, ".byte 0x%02x", bytes[0]);
+        instruction = text;
+        length = 1;
+    }
+    if (formatId == 1) {
+        for (uint32_t i = 0; i < length; ++i) {
+            std::snprintf(text, sizeof text, "%02x ", bytes[i]);
+            line += text;
+        }
+        line += ' ';
+    }
+    return line + instruction;
 }
 
 SimulatedTarget &SimulatedTarget::installed()
@@ -102,6 +152,8 @@ void SimulatedTarget::reset()
     m_names.clear();
     m_bigEndian.clear();
     m_runningAccess.clear();
+    m_thumb.clear();
+    m_scriptedLines.clear();
     m_log.clear();
     m_shortRuns = false;
     m_overstatedRunCount = false;
@@ -305,17 +357,39 @@ MoskResult SimulatedTarget::disassemblyFormatLists(void *, int32_t, MoskOStream 
     return writeText(names, "Instructions\tInstructions and bytes");
 }
 
-// The simulated target has no instruction decoder: it answers with no lines.
 MoskResult SimulatedTarget::memorySpaceInfo(void *face, int32_t target,
                                             const TeskMemoryAddress *address, uint32_t *lineCount,
-                                            const void **lines, const uint8_t **lengths, int32_t)
+                                            const void **lines, const uint8_t **lengths,
+                                            int32_t formatId)
 {
-    if (!lineCount || !lines || !lengths)
+    if (!address || !lineCount || !lines || !lengths)
         return badArgument();
-    self(face)->record(Kind::DisassemblyLines, target, address, *lineCount);
-    *lineCount = 0;
-    *lines = nullptr;
-    *lengths = nullptr;
+    SimulatedTarget *t = self(face);
+    t->record(Kind::DisassemblyLines, target, address, *lineCount);
+    const uint32_t wanted = std::min(*lineCount, kLargestDisassembly);
+    t->m_lineTexts.clear();
+    t->m_lineLengths.clear();
+    if (!t->m_scriptedLines.empty()) {
+        for (uint32_t i = 0; i < wanted && i < t->m_scriptedLines.size(); ++i) {
+            t->m_lineTexts.push_back(t->m_scriptedLines[i].text);
+            t->m_lineLengths.push_back(t->m_scriptedLines[i].length);
+        }
+    } else {
+        uint64_t offset = address->offset;
+        for (uint32_t i = 0; i < wanted && offset <= 0xFFFFFFFFu; ++i) {
+            uint32_t length = 0;
+            t->m_lineTexts.push_back(
+                t->disassemblyLine(target, uint32_t(offset), formatId, length));
+            t->m_lineLengths.push_back(uint8_t(length));
+            offset += length;
+        }
+    }
+    t->m_lineRecords.assign(t->m_lineTexts.size(), TeskDisassemblyLine{});
+    for (size_t i = 0; i < t->m_lineTexts.size(); ++i)
+        t->m_lineRecords[i].text = t->m_lineTexts[i].c_str();
+    *lineCount = uint32_t(t->m_lineRecords.size());
+    *lines = t->m_lineRecords.data();
+    *lengths = t->m_lineLengths.data();
     return nullptr;
 }
 

@@ -12,9 +12,12 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+class SimulatedDisassembler;
 
 class SimulatedTarget : public mosk::Object<mosk::EmptyMutex>
 {
@@ -42,6 +45,7 @@ public:
     static void withdrawFromBroker();
 
     SimulatedTarget();
+    ~SimulatedTarget();
 
     IGb_MemoryAccess *face() { return &m_face; }
 
@@ -60,6 +64,18 @@ public:
     void setTargetName(int target, const std::string &name);
     void setBigEndian(int target, bool bigEndian);
     void setRunningAccess(int target, bool supported);
+
+    // Disassembly: memory decodes as A32 instructions, or as Thumb inside these ranges.
+    // Format 0 gives "address instruction", format 1 "address bytes  instruction"; bytes
+    // that decode to nothing give one-byte ".byte" lines, unreadable ones "??" lines.
+    void setThumb(int target, uint32_t first, uint32_t last);
+    // Lines to answer instead of decoding (an empty list decodes again).
+    struct ScriptedLine
+    {
+        std::string text;
+        uint8_t length;
+    };
+    void scriptDisassembly(std::vector<ScriptedLine> lines) { m_scriptedLines = std::move(lines); }
 
     // Misbehaving hosts: answer fewer runs than the bytes need, or claim more runs than the
     // array has room for.
@@ -93,6 +109,8 @@ private:
     void store(int target, uint32_t offset, uint8_t value);
     uint32_t describeRuns(int target, uint32_t offset, uint32_t length, TeskMemoryRun *runs,
                           uint32_t capacity) const;
+    // One line of the disassembly at the offset, and the bytes it covers.
+    std::string disassemblyLine(int target, uint32_t offset, int formatId, uint32_t &length);
     void record(Kind kind, int target, const TeskMemoryAddress *address, uint32_t length);
 
     static MoskResult read(void *self, int32_t target, const TeskMemoryAddress *address,
@@ -140,6 +158,13 @@ private:
     std::map<int, bool> m_bigEndian;
     std::map<int, bool> m_runningAccess;
     std::vector<uint8_t> m_answer; // what the last read handed out
+    std::vector<Range> m_thumb;
+    std::vector<ScriptedLine> m_scriptedLines;
+    std::unique_ptr<SimulatedDisassembler> m_disassembler;
+    // What the last disassembly request handed out.
+    std::vector<std::string> m_lineTexts;
+    std::vector<TeskDisassemblyLine> m_lineRecords;
+    std::vector<uint8_t> m_lineLengths;
     std::vector<Access> m_log;
     bool m_shortRuns = false;
     bool m_overstatedRunCount = false;

@@ -1,5 +1,7 @@
 #include "testhost.h"
 
+#include "simulatedcores.h"
+
 #include "system/debugoutput.h"
 
 #include <QCoreApplication>
@@ -76,6 +78,7 @@ void startLibrary()
     else
         home() = QString::fromLocal8Bit(getenv("KSODEBUG_HOME"));
 
+    SimulatedCores::registerWithBroker();
     MoskBroker *broker = moskGetObjectBroker();
     if (MoskResult result = moskInitialisePlugin(reinterpret_cast<MoskRegistrar *>(broker))) {
         result->ops->Release(result);

@@ -15,6 +15,9 @@
 #include <mosk/mosk.h>
 #include <tesk/tesk_global.h>
 
+#include <stddef.h>
+#include <stdint.h>
+
 #define TESK_IID_MEMORY_ACCESS 0x43200u
 #define TESK_MEMORY_ACCESS_CATEGORY "gui_bridge"
 #define TESK_MEMORY_ACCESS_COMPONENT "gb_MemoryAccess.component.1"
@@ -43,6 +46,25 @@ typedef struct TeskMemoryRun
     uint32_t reserved2;
 } TeskMemoryRun;
 
+/* One disassembly line of memorySpaceInfo: the line's text is the instruction's address, a
+ * space, then the instruction (leading spaces are skipped). The other words are the host's. */
+typedef struct TeskDisassemblyLine
+{
+    uint32_t head[3];
+    const char *text; /* zero-terminated */
+    uint32_t tail[5];
+} TeskDisassemblyLine;
+
+#if UINTPTR_MAX == 0xFFFFFFFFFFFFFFFFu
+#ifdef __cplusplus
+static_assert(sizeof(TeskDisassemblyLine) == 48, "disassembly line record: 48 bytes");
+static_assert(offsetof(TeskDisassemblyLine, text) == 16, "line text at byte 16");
+#else
+_Static_assert(sizeof(TeskDisassemblyLine) == 48, "disassembly line record: 48 bytes");
+_Static_assert(offsetof(TeskDisassemblyLine, text) == 16, "line text at byte 16");
+#endif
+#endif
+
 typedef struct IGb_MemoryAccessOps
 {
     MOSK_BASE_OPERATIONS
@@ -69,8 +91,9 @@ typedef struct IGb_MemoryAccessOps
     MoskResult (*disassemblyFormatLists)(void *self, int32_t target, MoskOStream *ids,
                                          MoskOStream *names);
     /* 8: disassembly lines from `address` in format `formatId`: *lineCount holds the rows
-     * wanted and receives the rows given; *lines the line records, *lengths one byte per
-     * line. The records belong to the host until its next call. */
+     * wanted and receives the rows given; *lines the line records (TeskDisassemblyLine),
+     * *lengths one byte per line (the instruction's length in bytes). The records belong to the
+     * host until its next call. */
     MoskResult (*memorySpaceInfo)(void *self, int32_t target, const TeskMemoryAddress *address,
                                   uint32_t *lineCount, const void **lines, const uint8_t **lengths,
                                   int32_t formatId);

@@ -1,7 +1,9 @@
 #pragma once
+// The registration of the synchronisation components at the plug-in entry.
 
 #include <mosk/mosk.h>
 
 // Registers the synchronisation window component and the process-wide data adaptor with the
-// broker; answers the first failing registration, or 0.
+// broker, then subscribes the mediator to the host's events (once per process); answers the
+// first failing registration, or 0. A missing event subject throws the broker's error.
 MoskResult registerSyncComponents(MoskRegistrar *registrar);

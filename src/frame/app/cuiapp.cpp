@@ -1,6 +1,8 @@
 #include "frame/app/cuiapp.h"
 
 #include "frame/app/cuiwinapp.h"
+#include "frame/app/metalstyle.h"
+#include "frame/app/norwegianwoodstyle.h"
 #include "frame/app/uiidle.h"
 #include "system/debugoutput.h"
 #include "system/modalseam.h"
@@ -78,15 +80,25 @@ bool userAcceptsSecondInstance()
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
-void applyStyles(const StyleFlags &flags)
+// The plain Windows look comes before the another-copy question, which it is to show.
+void applyPlainStyle()
 {
     if (qEnvironmentVariableIsSet("KSODEBUG_ENABLE_ZEBSTYLE")) {
         if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
             QApplication::setStyle(style);
     }
+}
+
+void applyStyles(const StyleFlags &flags)
+{
     StyleFlags &chosen = frame().styles;
     chosen.wood = flags.wood || qEnvironmentVariableIsSet("GIVE_ME_WOOD");
     chosen.metal = flags.metal || qEnvironmentVariableIsSet("GIVE_ME_METAL");
+    // Both may be asked for: the later one wins.
+    if (chosen.wood)
+        QApplication::setStyle(new NorwegianWoodStyle);
+    if (chosen.metal)
+        QApplication::setStyle(new MetalStyle);
 }
 
 } // namespace
@@ -143,6 +155,7 @@ int initialise(const char *programName, const char *commandLine)
         applicationId(qEnvironmentVariableIsSet("KSODEBUG_HOME") ? home.constData() : nullptr);
     ProcessFrame &f = frame();
     f.application = new CuiWinApp(id, f.argc, f.argv.data());
+    applyPlainStyle();
 
     if (!qEnvironmentVariableIsSet("KSODEBUG_ALLOW_MULTIPLE_INSTANCES") &&
         f.application->isRunning() && !userAcceptsSecondInstance()) {

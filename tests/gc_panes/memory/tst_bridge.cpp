@@ -192,6 +192,11 @@ TEST_F(Bridge, TargetQuestions)
     bridge()->memorySpaceInfo("memory", 1, a, 0, &lines, &lengths, &rows);
     EXPECT_EQ(sim().count(SimulatedTarget::Kind::DisassemblyLines), 1);
     EXPECT_EQ(sim().log().back().length, 12u);
+    ASSERT_EQ(rows, 12u);
+    ASSERT_NE(lines, nullptr);
+    ASSERT_NE(lengths, nullptr);
+    EXPECT_STRNE(static_cast<const TeskDisassemblyLine *>(lines)[0].text, "");
+    bridge()->memorySpaceInfo("registers", 1, a, 0, &lines, &lengths, &rows);
     EXPECT_EQ(lines, nullptr);
     EXPECT_EQ(lengths, nullptr);
     EXPECT_EQ(rows, 0u);

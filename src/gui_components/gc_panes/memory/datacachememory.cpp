@@ -59,6 +59,7 @@ int KDataCacheMemory::changeGeneration(const UMemoryAddress &address, uint32_t l
 void KDataCacheMemory::nextGeneration()
 {
     m_current = (m_current + 1) % kGenerations;
+    ++m_generationCount;
     current().clear();
 }
 

@@ -43,6 +43,8 @@ public:
     // only from the one before, 0 when they are the same or a generation does not hold them.
     int changeGeneration(const UMemoryAddress &address, uint32_t length) const;
     void nextGeneration();
+    // How many generations this cache has started; texts kept per address go stale with it.
+    uint64_t generationCount() const { return m_generationCount; }
     void clearCurrentBlock();
     int currentBlockIndex() const { return m_current; }
     const KDataCacheBlock &block(int index) const { return *m_blocks[index]; }
@@ -80,6 +82,7 @@ private:
     UMemoryAddress m_cursorAddress;
     bool m_selectionActive = false;
     int m_current = 0;
+    uint64_t m_generationCount = 0;
     int m_blockSize = 128;
     int m_defaultAccessSize = 1;
     int m_byteOrder = 0;

@@ -113,6 +113,11 @@ void KViewMemoryInfo::nextGeneration()
     change([](KDataCacheMemory &c) { c.nextGeneration(); });
 }
 
+uint64_t KViewMemoryInfo::generationCount() const
+{
+    return ask<uint64_t>(0, [](KDataCacheMemory &c) { return c.generationCount(); });
+}
+
 void KViewMemoryInfo::clearCurrentBlock()
 {
     change([](KDataCacheMemory &c) { c.clearCurrentBlock(); });

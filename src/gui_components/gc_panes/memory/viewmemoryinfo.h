@@ -45,6 +45,7 @@ public:
     uint32_t attributeAt(const UMemoryAddress &address) const;
     int changeGeneration(const UMemoryAddress &address, uint32_t length) const;
     void nextGeneration();
+    uint64_t generationCount() const;
     void clearCurrentBlock();
     int blockSize() const;
     void setBlockSize(int size);

@@ -1,0 +1,133 @@
+// The memory view's data and character tables stepping through memory: 64 rows of 16 one-byte
+// fields with the character table beside them, stepped a line at a time within memory the
+// cache already holds and into new memory, beside a bare QPainter drawing the same labels,
+// hex fields and characters. Reported per step: host calls (reads and address texts).
+#include "memorytableviewdouble.h"
+#include "simulatedtarget.h"
+
+#include "gui_components/gc_panes/memoryview/viewmemoryascii.h"
+#include "gui_components/gc_panes/memoryview/viewmemorydata.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using Kind = SimulatedTarget::Kind;
+
+constexpr int kRows = 64;
+constexpr int kColumns = 16;
+constexpr uint32_t kBase = 0x20000000;
+
+SimulatedTarget &target()
+{
+    SimulatedTarget &sim = SimulatedTarget::installed();
+    sim.reset();
+    return sim;
+}
+
+void report(benchmark::State &state, SimulatedTarget &sim)
+{
+    state.counters["host_reads_per_step"] =
+        benchmark::Counter(double(sim.count(Kind::Read)), benchmark::Counter::kAvgIterations);
+    state.counters["address_texts_per_step"] = benchmark::Counter(
+        double(sim.count(Kind::AddressText)), benchmark::Counter::kAvgIterations);
+}
+
+// What the view does on a step: fill both tables, then the screen shows them.
+void step(testhost::MemoryTableViewDouble &view, uint32_t offset)
+{
+    view.showAt(offset);
+    view.data().verticalHeader()->repaint();
+    view.data().viewport()->repaint();
+    view.ascii().viewport()->repaint();
+}
+
+std::unique_ptr<testhost::MemoryTableViewDouble> shownView()
+{
+    auto view = std::make_unique<testhost::MemoryTableViewDouble>(kRows, kColumns, 1);
+    view->showAt(kBase);
+    view->data().adjustCellSizes();
+    view->ascii().adjustCellSizes();
+    view->window().resize(1200, 1600);
+    view->window().show();
+    return view;
+}
+
+void BM_HeldStep(benchmark::State &state)
+{
+    SimulatedTarget &sim = target();
+    auto view = shownView();
+    // Both positions once, so that their bytes and row texts are held.
+    step(*view, kBase + kColumns);
+    step(*view, kBase);
+    sim.clearLog();
+    bool down = true;
+    for (auto _ : state) {
+        step(*view, down ? kBase + kColumns : kBase);
+        down = !down;
+    }
+    report(state, sim);
+}
+
+void BM_NewLineStep(benchmark::State &state)
+{
+    SimulatedTarget &sim = target();
+    auto view = shownView();
+    step(*view, kBase);
+    sim.clearLog();
+    uint32_t offset = kBase;
+    for (auto _ : state) {
+        offset += kColumns;
+        step(*view, offset);
+    }
+    report(state, sim);
+}
+
+// The same page drawn by hand: a label per row, the hex fields and the characters.
+void BM_BarePainter(benchmark::State &state)
+{
+    auto view = shownView();
+    const QFont font = view->data().viewport()->font();
+    const int rowHeight = view->data().rowHeight(0);
+    const int hexWidth = view->data().columnWidth(0);
+    const int charWidth = view->ascii().columnWidth(0);
+    QImage image(1200, kRows * rowHeight, QImage::Format_ARGB32_Premultiplied);
+    uint32_t offset = kBase;
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setFont(font);
+        for (int r = 0; r < kRows; ++r) {
+            const int y = r * rowHeight;
+            const uint32_t address = offset + uint32_t(r * kColumns);
+            p.drawText(QRect(0, y, 90, rowHeight), Qt::AlignRight | Qt::AlignVCenter,
+                       QStringLiteral("0x%1").arg(address, 8, 16, QLatin1Char('0')));
+            for (int c = 0; c < kColumns; ++c) {
+                const uint8_t byte = SimulatedTarget::patternByte(1, address + uint32_t(c));
+                p.drawText(QRect(100 + c * hexWidth, y, hexWidth, rowHeight),
+                           Qt::AlignRight | Qt::AlignVCenter,
+                           QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')));
+                const QChar ch = (byte >= 32 && byte <= 126) ? QChar(byte) : QChar(u'.');
+                p.drawText(
+                    QRect(100 + kColumns * hexWidth + c * charWidth, y, charWidth, rowHeight),
+                    Qt::AlignRight | Qt::AlignVCenter, QString(ch));
+            }
+        }
+        offset += kColumns;
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_BarePainter)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HeldStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NewLineStep)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+
+// The simulated target is in the broker before the library's bridge first looks for it.
+void prepareBenchmarkHost()
+{
+    SimulatedTarget::registerWithBroker();
+}

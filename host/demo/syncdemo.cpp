@@ -1,0 +1,108 @@
+#include "syncdemo.h"
+
+#include "simulatedcores.h"
+
+#include <tesk/tesk_sync.h>
+
+#include <cstdio>
+#include <string>
+
+namespace demo {
+namespace {
+
+const char *const kActionNames[] = {"load",  "unload", "reload",     "restart",
+                                    "reset", "set-pc", "load-binary"};
+const char *const kExecutionNames[] = {"step", "run", "stop"};
+const char *const kFlagNames[] = {"in",  "hw-in-possible",  "hw-in",
+                                  "out", "hw-out-possible", "hw-out"};
+
+// The events of one group the library's copy couples for a core.
+std::string eventsInUse(IGcds_DataAdaptor *adaptor, uint32_t id, int32_t firstCode,
+                        const char *const *names, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        if (adaptor->ops->isEventInUse(adaptor, id, firstCode + i))
+            text += std::string(text.empty() ? "" : ",") + names[i];
+    }
+    return text.empty() ? "-" : text;
+}
+
+std::string flags(IGcds_DataAdaptor *adaptor, uint32_t id)
+{
+    std::string text;
+    for (int code = GCDS_FLAG_TRIGGER_IN; code <= GCDS_FLAG_HW_TRIGGER_OUT; ++code) {
+        if (adaptor->ops->testFlag(adaptor, id, code))
+            text += std::string(text.empty() ? "" : ",") + kFlagNames[code - 1];
+    }
+    return text.empty() ? "-" : text;
+}
+
+void printLibraryCopy(int eventId)
+{
+    MoskBroker *broker = moskGetObjectBroker();
+    void *object = nullptr;
+    if (MoskResult result = broker->ops->getComponent(broker, GCDS_CATEGORY,
+                                                      GCDS_DATA_ADAPTOR_COMPONENT, &object)) {
+        std::printf("host: no data adaptor (code %#x)\n", moskErrorCode(result));
+        result->ops->Release(result);
+        return;
+    }
+    auto *adaptor = static_cast<IGcds_DataAdaptor *>(object);
+    const IGcds_DataAdaptorOps *ops = adaptor->ops;
+    std::printf("host: event %d, the library's copy: %d cores, pending mode \"%s\"\n", eventId,
+                ops->count(adaptor),
+                ops->isModeSet(adaptor) ? "Any synchronized core running" : "Current core running");
+    for (int32_t i = 0, n = ops->count(adaptor); i < n; ++i) {
+        const uint32_t id = ops->idByIndex(adaptor, i);
+        const SimulatedCores::Core *core = SimulatedCores::installed().core(id);
+        std::printf("host:   core %u (%s, %s): actions %s, executions %s, triggers %s\n", id,
+                    core ? core->name.c_str() : "?", core && core->running ? "running" : "stopped",
+                    eventsInUse(adaptor, id, GCDS_EVENT_LOAD_IMAGE, kActionNames, 7).c_str(),
+                    eventsInUse(adaptor, id, GCDS_EVENT_STEP, kExecutionNames, 3).c_str(),
+                    flags(adaptor, id).c_str());
+    }
+    ops->Release(adaptor);
+}
+
+} // namespace
+
+void installSimulatedCores()
+{
+    SimulatedCores::registerWithBroker();
+    SimulatedCores::installed().setAfterEvent(&printLibraryCopy);
+    std::printf("host: registered the event subject and the synchronisation access\n");
+}
+
+void syncTick(int tick)
+{
+    SimulatedCores &cores = SimulatedCores::installed();
+    switch (tick) {
+    case 3:
+        std::printf("host: run core A (Run is coupled: A, B and C start)\n");
+        cores.run(1);
+        break;
+    case 6:
+        std::printf("host: stop core A (B stops with it; A's trigger out stops C)\n");
+        cores.stop(1);
+        break;
+    case 9:
+        std::printf("host: step core A (only A couples Step)\n");
+        cores.step(1);
+        break;
+    default:
+        break;
+    }
+}
+
+void reportSimulatedCores()
+{
+    const SimulatedCores &cores = SimulatedCores::installed();
+    std::printf("host: the library attached to events");
+    for (int id : cores.attached())
+        std::printf(" %d", id);
+    std::printf(" and read the coupling data %d times\n",
+                cores.count(SimulatedCores::Operation::Read));
+}
+
+} // namespace demo

@@ -1,0 +1,135 @@
+#include "sync/syncdatamediator.h"
+
+#include "sync/brokerref.h"
+#include "sync/syncdata.h"
+#include "sync/syncdataadaptor.h"
+
+#include <QtGlobal>
+
+#include <exception>
+
+namespace {
+
+const int kHostEvents[GCDS_HOST_EVENT_COUNT] = {
+    GCDS_HOST_EVENT_0, GCDS_HOST_EVENT_1, GCDS_HOST_EVENT_2, GCDS_HOST_EVENT_3, GCDS_HOST_EVENT_4};
+
+MoskResult observerNotify(void *self, int32_t eventId, intptr_t)
+{
+    // The host called in from C: an exception is turned into an error for it.
+    try {
+        SyncDataMediator::MoskObserverImpl::outerOf(self)->onHostEvent(eventId);
+        return nullptr;
+    } catch (const std::exception &e) {
+        qWarning("SyncDataMediator: host event %d not handled: %s", eventId, e.what());
+    } catch (...) {
+        qWarning("SyncDataMediator: host event %d not handled", eventId);
+    }
+    return moskErrorCreateStandardError(1, MOSK_ERR_GENERAL);
+}
+
+} // namespace
+
+const MoskObserverOps SyncDataMediator::s_ops = {MOSK_FACE_BASE(MoskObserverImpl), &observerNotify};
+
+MoskResult getSyncAccessComponent(IGb_SyncAccess **access)
+{
+    *access = nullptr;
+    MoskBroker *broker = moskGetObjectBroker();
+    const MoskResult result = broker->ops->getComponent(
+        broker, GCDS_CATEGORY, GCDS_SYNC_ACCESS_COMPONENT, reinterpret_cast<void **>(access));
+    broker->ops->Release(broker);
+    return result;
+}
+
+bool callSyncAccess(SyncData *data, SyncAccessOperation operation,
+                    const std::vector<uint32_t> &contexts)
+{
+    SyncDataAdaptor adaptor(data);
+    tesk::sync::BrokerRef<IGb_SyncAccess> access;
+    tesk::sync::BrokerRef<IGcds_DataAdaptor> face;
+    if (MoskResult result = getSyncAccessComponent(access.slot())) {
+        tesk::sync::dropError(result);
+        return false;
+    }
+    if (MoskResult result = adaptor.QueryInterface(face.out(), GCDS_IID_DATA_ADAPTOR, 0)) {
+        tesk::sync::dropError(result);
+        return false;
+    }
+    if (!access || !face)
+        return false;
+    if (contexts.empty())
+        return (access->ops->*operation)(access.get(), face.get()) != 0;
+    bool taken = false;
+    for (uint32_t context : contexts) {
+        adaptor.setContext(context);
+        taken = (access->ops->*operation)(access.get(), face.get()) != 0;
+        if (!taken)
+            break;
+    }
+    return taken;
+}
+
+SyncDataMediator::SyncDataMediator(SyncData *data)
+    : m_observer(this, &s_ops)
+    , m_data(data)
+{
+}
+
+SyncDataMediator *SyncDataMediator::instance()
+{
+    static SyncDataMediator mediator(SyncData::instance());
+    return &mediator;
+}
+
+bool SyncDataMediator::setBlocked(bool blocked)
+{
+    m_blocked = blocked;
+    return m_blocked;
+}
+
+void SyncDataMediator::refresh()
+{
+    onHostEvent(0);
+}
+
+void SyncDataMediator::onHostEvent(int id)
+{
+    if (!m_blocked && syncWithHost())
+        notify(0, id);
+}
+
+bool SyncDataMediator::syncWithHost()
+{
+    // Whatever goes wrong on the way, the models keep the data they show.
+    try {
+        return readFromHost();
+    } catch (const std::exception &e) {
+        qWarning("SyncDataMediator: reading the synchronisation data failed: %s", e.what());
+    } catch (...) {
+        qWarning("SyncDataMediator: reading the synchronisation data failed");
+    }
+    return false;
+}
+
+bool SyncDataMediator::readFromHost()
+{
+    return callSyncAccess(data(), &IGb_SyncAccessOps::readSyncData);
+}
+
+void SyncDataMediator::subscribeEvents(bool attach)
+{
+    MoskBroker *broker = moskGetObjectBroker();
+    tesk::sync::BrokerRef<MoskBase> subject;
+    tesk::sync::dropError(broker->ops->getComponent(broker, GCDS_CATEGORY,
+                                                    GCDS_EVENT_SUBJECT_COMPONENT, subject.out()));
+    broker->ops->Release(broker);
+    moskThrowIfFalse(subject.get() != nullptr);
+    tesk::sync::BrokerRef<MoskEventSubject> events;
+    mosk::ThrowError{
+        subject->ops->QueryInterface(subject.get(), events.out(), MOSK_IID_EVENT_SUBJECT, 1)};
+    for (int id : kHostEvents) {
+        MoskResult result = attach ? events->ops->attach(events.get(), id, observerFace())
+                                   : events->ops->detach(events.get(), id, observerFace());
+        tesk::sync::dropError(result);
+    }
+}

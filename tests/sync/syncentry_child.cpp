@@ -1,0 +1,40 @@
+// A host that calls the plug-in entry without a usable event subject: "missing" registers
+// none, "faceless" registers an object without the event-subject interface. Prints the
+// entry's error code; exits 0 when the entry failed and the library's components are there.
+#include "sanitizerdefaults.h"
+
+#include <tesk/tesk.h>
+
+#include <mosk/mosk.hpp>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct Faceless : mosk::Object<mosk::EmptyMutex, mosk::Static>
+{
+    using Face = mosk::Implements<Faceless, MoskBase, 0x4711, 0, 0>;
+    static const MoskBaseOps ops;
+    Face face{this, &ops};
+};
+const MoskBaseOps Faceless::ops = {MOSK_FACE_BASE(Face)};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    static Faceless faceless;
+    MoskBroker *broker = moskGetObjectBroker();
+    if (argc > 1 && !std::strcmp(argv[1], "faceless"))
+        mosk::release(broker->ops->registerComponent(broker, GCDS_CATEGORY,
+                                                     GCDS_EVENT_SUBJECT_COMPONENT, &faceless.face));
+    MoskResult result = moskInitialisePlugin(reinterpret_cast<MoskRegistrar *>(broker));
+    std::printf("plug-in entry: code %#x\n", moskErrorCode(result));
+    const bool failed = result != nullptr;
+    mosk::release(result);
+    const bool registered =
+        broker->ops->hasComponent(broker, GCDS_CATEGORY, GCDS_DATA_ADAPTOR_COMPONENT);
+    moskBrokerClear();
+    return failed && registered && faceless.refCount() == 0 ? 0 : 1;
+}
