@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     RefusingHost host(data[0]);
     const QStringList rows =
-        QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)).split(u'\n');
+        QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1))
+            .split(u'\n');
     const KeywordTable &table = data[0] & 4 ? actionKeywords() : qualifierKeywords();
     QString command = QStringLiteral("binstr");
     QString error;
