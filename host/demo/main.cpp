@@ -10,6 +10,7 @@
 // --screenshots writes pictures of the main window, the main window with a menu open and the splash
 // into DIR (named "-wood" or "-metal" when the library shows that look: "-- -style wood").
 
+#include "breakpointdemo.h"
 #include "demoexports.h"
 #include "filtersdemo.h"
 #include "memorydemo.h"
@@ -135,16 +136,17 @@ std::string demoHome()
 }
 
 // Host entry points published in the library's function registry.
-int hostGui(int, int, int commandId, const char *text, TeskHandle windowBox)
+int hostGui(int code, intptr_t, intptr_t commandId, const char *text, intptr_t extra)
 {
-    std::printf("host: gui command %d \"%s\" (window box %#lx)\n", commandId, text ? text : "",
-                static_cast<long>(windowBox));
+    std::printf("host: gui code %d, command %ld \"%s\" (extra %#lx)\n", code,
+                static_cast<long>(commandId), text ? text : "", static_cast<long>(extra));
     return 0;
 }
 
-int hostEeaccess(int, int, int commandId, const char *text)
+int hostEeaccess(int code, intptr_t, intptr_t commandId, const char *text, intptr_t)
 {
-    std::printf("host: eeaccess command %d \"%s\"\n", commandId, text ? text : "");
+    std::printf("host: eeaccess code %d, command %ld \"%s\"\n", code, static_cast<long>(commandId),
+                text ? text : "");
     return 0;
 }
 
@@ -236,6 +238,7 @@ int runDemo(const Options &options)
     tesk.log("the demo host published \"gui\" and \"eeaccess\"");
     std::printf("host: debug flag S0 is %s\n", tesk.debugInfoIsSet("S0") ? "set" : "not set");
     runRegisterDemo(tesk.library);
+    runBreakpointDemo(tesk.library);
 
     demoServices(tesk.library, home.c_str(), haveDisplay());
 

@@ -3,6 +3,7 @@
 #define TESK_H
 
 #include <tesk/tesk_app.h>
+#include <tesk/tesk_breakpoints.h>
 #include <tesk/tesk_debug.h>
 #include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_filters.h>
