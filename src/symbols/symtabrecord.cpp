@@ -4,7 +4,10 @@ namespace tesk::symbols {
 
 RecordFields splitRecord(QByteArrayView text, int count)
 {
-    RecordFields fields(qMax(count, 0));
+    // Appended, not sized: a sized array would leave the views uninitialised.
+    RecordFields fields;
+    for (int k = 0; k < count; ++k)
+        fields.append(QByteArrayView());
     qsizetype pos = 0;
     for (int k = 0; k < count; ++k) {
         const QByteArrayView rest = text.sliced(pos);
