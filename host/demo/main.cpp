@@ -2,7 +2,7 @@
 // time, registers it with the component broker, starts it from a command line, publishes its
 // own entry points, and keeps an idle function ticking until it is told to stop.
 //
-//   tesk-demo [--quit-after MS] [--library PATH] [--screenshots DIR]
+//   tesk-demo [--quit-after MS] [--library PATH] [--screenshots DIR] [--symbols ELF]...
 //             [-- words for the library's command line]
 //
 // It shows the splash, then a main window with its menus, toolbars and status bar. Without a
@@ -14,6 +14,7 @@
 #include "memorydemo.h"
 #include "registers.h"
 #include "services.h"
+#include "symbolsdemo.h"
 
 #include <tesk/tesk.h>
 
@@ -35,6 +36,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -84,6 +86,7 @@ struct Options
     long quitAfterMs = -1;
     std::string commandLine;
     std::string screenshotDir;
+    std::vector<std::string> symbolFiles;
 };
 
 Options parse(int argc, char **argv)
@@ -94,6 +97,8 @@ Options parse(int argc, char **argv)
             o.quitAfterMs = std::atol(argv[++i]);
         } else if (!std::strcmp(argv[i], "--screenshots") && i + 1 < argc) {
             o.screenshotDir = argv[++i];
+        } else if (!std::strcmp(argv[i], "--symbols") && i + 1 < argc) {
+            o.symbolFiles.push_back(argv[++i]);
         } else if (!std::strcmp(argv[i], "--library") && i + 1 < argc) {
             o.library = argv[++i];
         } else if (!std::strcmp(argv[i], "--")) {
@@ -230,6 +235,7 @@ int runDemo(const Options &options)
     tesk.log("the demo host published \"gui\" and \"eeaccess\"");
     std::printf("host: debug flag S0 is %s\n", tesk.debugInfoIsSet("S0") ? "set" : "not set");
     runRegisterDemo(tesk.library);
+    demo::runSymbolsDemo(tesk.library, options.library, options.symbolFiles);
 
     demoServices(tesk.library, home.c_str(), haveDisplay());
 
