@@ -445,18 +445,18 @@ void SymtabDataSource::sortByName(std::vector<SymbolIndex> &rows, Qt::SortOrder 
         });
         return;
     }
+    // 1 marks a row, 2 a row that sorts first; the walk then reads nothing but the marks.
     std::vector<uint8_t> marked(count);
-    for (SymbolIndex index : rows)
-        marked[symbol(index).rank] = 1;
+    for (SymbolIndex index : rows) {
+        const SymSymbol &s = symbol(index);
+        marked[s.rank] = (s.flags & SymSymbol::kAngleName) ? 2 : 1;
+    }
     size_t out = 0;
-    for (const bool angle : {true, false}) {
+    for (const uint8_t mark : {uint8_t(2), uint8_t(1)}) {
         for (size_t i = 0; i < count; ++i) {
             const size_t r = descending ? count - 1 - i : i;
-            if (!marked[r])
-                continue;
-            const SymbolIndex index = d->rankOrder[r];
-            if (bool(symbol(index).flags & SymSymbol::kAngleName) == angle)
-                rows[out++] = index;
+            if (marked[r] == mark)
+                rows[out++] = d->rankOrder[r];
         }
     }
 }
