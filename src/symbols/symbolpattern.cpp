@@ -1,6 +1,7 @@
 #include "symbols/symbolpattern.h"
 
 #include <array>
+#include <cstring>
 
 namespace tesk::symbols {
 
@@ -36,6 +37,22 @@ bool segmentMatchesAt(QByteArrayView name, qsizetype at, const QByteArray &segme
     return true;
 }
 
+// The next position in [from, last] holding the character in either case, or -1; memchr keeps
+// the scan over long (mangled) names fast.
+qsizetype findEitherCase(QByteArrayView name, qsizetype from, qsizetype last, uchar lower)
+{
+    const char *base = name.data();
+    const size_t length = size_t(last - from + 1);
+    const auto *l = static_cast<const char *>(std::memchr(base + from, lower, length));
+    const uchar upper = (lower >= 'a' && lower <= 'z') ? uchar(lower - 32) : lower;
+    const size_t upperLength = l ? size_t(l - (base + from)) : length;
+    const auto *u = upper != lower && upperLength
+                        ? static_cast<const char *>(std::memchr(base + from, upper, upperLength))
+                        : nullptr;
+    const char *found = u ? u : l;
+    return found ? found - base : -1;
+}
+
 // The first position at or after `from` where the segment matches, or -1.
 qsizetype findSegment(QByteArrayView name, qsizetype from, const QByteArray &segment)
 {
@@ -44,8 +61,11 @@ qsizetype findSegment(QByteArrayView name, qsizetype from, const QByteArray &seg
         return from <= name.size() ? from : -1;
     const uchar first = uchar(segment[0]);
     for (qsizetype at = from; at <= last; ++at) {
-        if (first != '?' && kFold.lower[uchar(name[at])] != first)
-            continue;
+        if (first != '?') {
+            at = findEitherCase(name, at, last, first);
+            if (at < 0)
+                return -1;
+        }
         if (segmentMatchesAt(name, at, segment))
             return at;
     }
