@@ -367,3 +367,34 @@ TEST_F(NavListTest, ModelsPassTheModelTester)
     source->clear();
     EXPECT_EQ(model->rowCount(), 0);
 }
+
+TEST_F(NavListTest, AutomaticColumnsGrowFromTheRowsOnScreenOnly)
+{
+    const std::string shortModule = "a_module_with_a_fairly_long_name.c";
+    const std::string longModule(300, 'w');
+    SymtabDataSource many;
+    many.addImage("i");
+    many.addModule(QByteArray::fromStdString("i " + shortModule + " f.c"));
+    many.addModule(QByteArray::fromStdString("i " + longModule + " g.c"));
+    for (int n = 0; n < 500; ++n) {
+        const std::string name = "f" + std::to_string(1000 + n) + std::string(60, 'x');
+        many.addFunction(
+            QByteArray::fromStdString("i " + shortModule + " " + name + " 0x1 Public"));
+    }
+    // Sorted last, far below the rows on screen.
+    many.addFunction(QByteArray::fromStdString("i " + longModule + " zzz 0x1 Public"));
+    FuncListView view;
+    std::vector<SymbolIndex> rows;
+    many.searchFunctions({}, rows);
+    view.symbols()->setSymbols(&many, rows);
+    view.resize(400, 200);
+    view.show();
+    testhost::pumpFor(50);
+    const QFontMetrics metrics(view.font());
+    EXPECT_GE(view.columnWidth(3), metrics.horizontalAdvance(QString::fromStdString(shortModule)));
+    EXPECT_LT(view.columnWidth(3), metrics.horizontalAdvance(QString::fromStdString(longModule)));
+    EXPECT_EQ(view.columnWidth(0), 130); // a fixed column keeps its width
+    view.scrollToBottom();
+    testhost::pumpFor(50);
+    EXPECT_GE(view.columnWidth(3), metrics.horizontalAdvance(QString::fromStdString(longModule)));
+}
