@@ -78,6 +78,7 @@ class SymtabDataSourcePrivate
 public:
     TeskHandle vdata = 0;
     CuiSymtabHostFn handler = nullptr;
+    bool updating = false;
     QMap<QString, SymImage *> images;
 
     std::vector<std::unique_ptr<SymImage>> ownedImages;
@@ -298,12 +299,15 @@ void SymtabDataSource::update()
         d->handler = CuiFunctionRegistry::instance()->function<CuiSymtabHostFn>(
             QStringLiteral("symtabdatasource"));
     }
-    if (!d->handler)
+    // A host that asks again from inside its answer would recurse without end.
+    if (!d->handler || d->updating)
         return;
     QPointer<SymtabDataSource> alive(this);
+    d->updating = true;
     d->handler(0, reinterpret_cast<TeskHandle>(this), d->vdata, nullptr, 0);
     if (!alive)
         return;
+    d->updating = false;
     // Vectors grown record by record give back what they reserved beyond their size.
     for (const auto &module : d->ownedModules) {
         module->functions.shrink_to_fit();

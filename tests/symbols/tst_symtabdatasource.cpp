@@ -115,6 +115,36 @@ TEST_F(SymtabTest, UpdateWithoutAHostFunctionLeavesTheTreeAlone)
     EXPECT_EQ(source().symbolCount(), 12u);
 }
 
+namespace {
+int g_nestedCalls = 0;
+int askAgain(int, TeskHandle source, TeskHandle, const char *, TeskHandle)
+{
+    ++g_nestedCalls;
+    CuiSymtabDataSourceUpdate(source);
+    return 0;
+}
+int destroyItself(int, TeskHandle source, TeskHandle, const char *, TeskHandle)
+{
+    CuiSymtabDataSourceAddImage(source, "img");
+    return CuiSymtabDataSourceDestroy(source);
+}
+} // namespace
+
+TEST_F(SymtabTest, AHostThatAsksAgainOrDestroysTheSourceDuringUpdateIsSurvived)
+{
+    g_nestedCalls = 0;
+    ASSERT_EQ(CuiSymtabDataSourceSetFuncHandler(handle, &askAgain), 0);
+    EXPECT_EQ(CuiSymtabDataSourceUpdate(handle), 0);
+    EXPECT_EQ(g_nestedCalls, 1);
+    EXPECT_EQ(CuiSymtabDataSourceUpdate(handle), 0);
+    EXPECT_EQ(g_nestedCalls, 2);
+
+    const TeskHandle doomed = CuiSymtabDataSourceCreate();
+    ASSERT_EQ(CuiSymtabDataSourceSetFuncHandler(doomed, &destroyItself), 0);
+    EXPECT_EQ(CuiSymtabDataSourceUpdate(doomed), 0);
+    EXPECT_EQ(CuiSymtabDataSourceDumpTree(doomed), 1); // gone
+}
+
 TEST_F(SymtabTest, RecordsGiveFieldsAndScopesByTable)
 {
     const struct
