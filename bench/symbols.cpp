@@ -118,6 +118,7 @@ void BM_FilterKeystrokes(benchmark::State &state)
             const double modelMs = elapsedMs(timer);
             QCoreApplication::processEvents();
             worstMs = std::max(worstMs, elapsedMs(timer));
+            state.counters[std::string("ms_") + (pattern + 1)] = elapsedMs(timer);
             if (pattern[2] == 0) {
                 state.counters["rows_t"] = view.symbols()->rowCount();
                 state.counters["t_search_ms"] = searchMs;

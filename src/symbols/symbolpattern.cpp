@@ -3,6 +3,8 @@
 #include <array>
 #include <cstring>
 
+#include <emmintrin.h>
+
 namespace tesk::symbols {
 
 namespace {
@@ -37,36 +39,59 @@ bool segmentMatchesAt(QByteArrayView name, qsizetype at, const QByteArray &segme
     return true;
 }
 
-// The next position in [from, last] holding the character in either case, or -1; memchr keeps
-// the scan over long (mangled) names fast.
-qsizetype findEitherCase(QByteArrayView name, qsizetype from, qsizetype last, uchar lower)
+// One pattern character as a byte test: (byte | fold) == value. A letter ignores case (only
+// its two cases give the value with 0x20 set), '?' takes any byte, anything else itself.
+struct ByteTest
 {
-    const char *base = name.data();
-    const size_t length = size_t(last - from + 1);
-    const auto *l = static_cast<const char *>(std::memchr(base + from, lower, length));
-    const uchar upper = (lower >= 'a' && lower <= 'z') ? uchar(lower - 32) : lower;
-    const size_t upperLength = l ? size_t(l - (base + from)) : length;
-    const auto *u = upper != lower && upperLength
-                        ? static_cast<const char *>(std::memchr(base + from, upper, upperLength))
-                        : nullptr;
-    const char *found = u ? u : l;
-    return found ? found - base : -1;
+    uchar fold;
+    uchar value;
+    explicit ByteTest(uchar p)
+        : fold(p == '?'                 ? 0xff
+               : (p >= 'a' && p <= 'z') ? 0x20
+                                        : 0)
+        , value(p == '?' ? 0xff : p)
+    {
+    }
+    bool operator()(uchar b) const { return uchar(b | fold) == value; }
+};
+
+// Bits of the 16 positions from `at` whose byte passes the test.
+unsigned testBlock(const char *at, const ByteTest &t)
+{
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
+    const __m128i folded = _mm_or_si128(bytes, _mm_set1_epi8(char(t.fold)));
+    return unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(folded, _mm_set1_epi8(char(t.value)))));
 }
 
-// The first position at or after `from` where the segment matches, or -1.
+// The first position at or after `from` where the segment matches, or -1. Candidates are found
+// sixteen positions at a time by the segment's first two characters, so that long (mangled)
+// names full of the first character alone cost little.
 qsizetype findSegment(QByteArrayView name, qsizetype from, const QByteArray &segment)
 {
     const qsizetype last = name.size() - segment.size();
     if (segment.isEmpty())
         return from <= name.size() ? from : -1;
-    const uchar first = uchar(segment[0]);
-    for (qsizetype at = from; at <= last; ++at) {
-        if (first != '?') {
-            at = findEitherCase(name, at, last, first);
-            if (at < 0)
+    const ByteTest first{uchar(segment[0])};
+    const bool pair = segment.size() > 1;
+    const ByteTest second{pair ? uchar(segment[1]) : uchar('?')};
+    const char *base = name.data();
+    qsizetype at = from;
+    // Blocks whose loads (at and at + 1, sixteen bytes each) stay inside the name.
+    for (; at <= last && at + 17 <= name.size(); at += 16) {
+        unsigned hits = testBlock(base + at, first);
+        if (pair && hits)
+            hits &= testBlock(base + at + 1, second);
+        while (hits) {
+            const qsizetype candidate = at + __builtin_ctz(hits);
+            if (candidate > last)
                 return -1;
+            if (segmentMatchesAt(name, candidate, segment))
+                return candidate;
+            hits &= hits - 1;
         }
-        if (segmentMatchesAt(name, at, segment))
+    }
+    for (; at <= last; ++at) {
+        if (first(uchar(base[at])) && segmentMatchesAt(name, at, segment))
             return at;
     }
     return -1;

@@ -1,11 +1,11 @@
 #include "symbols/symtabdatasource.h"
 
 #include "frame/core/cuifunctionregistry.h"
+#include "symbols/navlistitem.h"
 #include "symbols/symbolpattern.h"
 #include "symbols/symtabrecord.h"
 #include "symbols/symtabstorage.h"
 
-#include <QCollator>
 #include <QPointer>
 
 #include <algorithm>
@@ -188,28 +188,41 @@ void SymtabDataSourcePrivate::addSymbol(QByteArrayView text, bool variable)
 }
 
 // Every symbol's place in collation order of its name's last component, through sort keys
-// made once: a sorted list of any size is then a walk over these places.
+// made once: a sorted list of any size is then a walk over these places. Names repeat (the same
+// static function in many files), so there is one key per distinct text, and the symbols are
+// dealt into place by the rank of their text, in storage order among equals.
 void SymtabDataSourcePrivate::computeRanks() const
 {
     const size_t count = symbols.size();
-    QCollator collator;
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(count);
+    QHash<QByteArrayView, uint32_t> distinct;
+    std::vector<QString> distinctTexts;
+    std::vector<uint32_t> textOf(count);
     for (size_t i = 0; i < count; ++i) {
         const SymSymbol &s = symbols[i];
-        keys.push_back(collator.sortKey(
-            QString::fromLatin1(lastComponent(texts.text(s.nameRef, s.nameLength)))));
+        const QByteArrayView text = lastComponent(texts.text(s.nameRef, s.nameLength));
+        const auto it = distinct.constFind(text);
+        if (it != distinct.constEnd()) {
+            textOf[i] = it.value();
+            continue;
+        }
+        textOf[i] = uint32_t(distinctTexts.size());
+        distinct.insert(text, textOf[i]);
+        distinctTexts.push_back(QString::fromLatin1(text));
     }
-    rankOrder.resize(count);
+    distinct.clear();
+    const std::vector<uint32_t> textRank = NavListItem::collationRanks(distinctTexts);
+    distinctTexts = {};
+    std::vector<uint32_t> start(textRank.size() + 1);
     for (size_t i = 0; i < count; ++i)
-        rankOrder[i] = SymbolIndex(i);
-    std::stable_sort(rankOrder.begin(), rankOrder.end(), [&keys](SymbolIndex a, SymbolIndex b) {
-        return keys[a].compare(keys[b]) < 0;
-    });
-    keys = {};
-    for (size_t r = 0; r < count; ++r)
-        const_cast<SymSymbol &>(symbols[rankOrder[r]]).rank = uint32_t(r);
-    rankOrder.shrink_to_fit();
+        ++start[textRank[textOf[i]] + 1];
+    for (size_t r = 1; r < start.size(); ++r)
+        start[r] += start[r - 1];
+    rankOrder.assign(count, 0);
+    for (size_t i = 0; i < count; ++i) {
+        const uint32_t place = start[textRank[textOf[i]]]++;
+        rankOrder[place] = SymbolIndex(i);
+        const_cast<SymSymbol &>(symbols[i]).rank = place;
+    }
     ranksValid = true;
 }
 
