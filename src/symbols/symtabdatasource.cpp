@@ -395,6 +395,7 @@ void SymtabDataSource::dumpTree() const
 bool SymtabDataSource::searchImages(const QString &imagePattern,
                                     std::vector<SymImage *> &result) const
 {
+    d->patternError.clear();
     const SymbolPattern pattern(imagePattern);
     if (!d->checkPattern(pattern))
         return true;
@@ -408,6 +409,7 @@ bool SymtabDataSource::searchImages(const QString &imagePattern,
 bool SymtabDataSource::searchModules(const QString &imagePattern, const QString &modulePattern,
                                      std::vector<SymModule *> &result) const
 {
+    d->patternError.clear();
     const SymbolPattern images(imagePattern);
     const SymbolPattern modules(modulePattern);
     if (!d->checkPattern(images) || !d->checkPattern(modules))

@@ -109,7 +109,7 @@ public:
     void dumpTree() const;
 
     // Results in tree order: images, then modules by name, then symbols as added. An invalid
-    // pattern matches nothing; patternError() then says why.
+    // pattern matches nothing; patternError() then says why (until the next search).
     bool searchImages(const QString &imagePattern, std::vector<SymImage *> &result) const;
     bool searchModules(const QString &imagePattern, const QString &modulePattern,
                        std::vector<SymModule *> &result) const;
