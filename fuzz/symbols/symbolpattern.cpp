@@ -1,6 +1,10 @@
 // The navigator's search pattern against the regular expression it stands for: the direct
 // wildcard matcher must answer as the expression does. Input: the pattern, a line feed, the
 // 8-bit name.
+//
+// The expression is only a fair judge while its backtracking stays inside the engine's match
+// limit: many wildcards over a long name make it give up and answer "no match" where there is
+// one (crashes/symbolpattern holds such an input). Those inputs are still run, not compared.
 #include "symbols/symbolpattern.h"
 
 #include <cstddef>
@@ -22,6 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
         return 0;
     }
+    const qsizetype wildcards = patternText.count(QLatin1Char('*'));
+    if (wildcards > 4 || (wildcards > 1 && name.size() > 64))
+        return 0;
     bool expected = true;
     if (!pattern.matchesEverything()) {
         const QRegularExpression regex(tesk::symbols::SymbolPattern::expression(patternText),
