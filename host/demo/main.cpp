@@ -2,7 +2,7 @@
 // time, registers it with the component broker, starts it from a command line, publishes its
 // own entry points, and keeps an idle function ticking until it is told to stop.
 //
-//   tesk-demo [--quit-after MS] [--library PATH] [--screenshots DIR]
+//   tesk-demo [--quit-after MS] [--library PATH] [--screenshots DIR] [--symbols ELF]...
 //             [-- words for the library's command line]
 //
 // It shows the splash, then a main window with its menus, toolbars and status bar. Without a
@@ -17,6 +17,7 @@
 #include "registers.h"
 #include "services.h"
 #include "syncdemo.h"
+#include "symbolsdemo.h"
 
 #include <tesk/tesk.h>
 
@@ -40,6 +41,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -89,6 +91,7 @@ struct Options
     long quitAfterMs = -1;
     std::string commandLine;
     std::string screenshotDir;
+    std::vector<std::string> symbolFiles;
 };
 
 Options parse(int argc, char **argv)
@@ -99,6 +102,8 @@ Options parse(int argc, char **argv)
             o.quitAfterMs = std::atol(argv[++i]);
         } else if (!std::strcmp(argv[i], "--screenshots") && i + 1 < argc) {
             o.screenshotDir = argv[++i];
+        } else if (!std::strcmp(argv[i], "--symbols") && i + 1 < argc) {
+            o.symbolFiles.push_back(argv[++i]);
         } else if (!std::strcmp(argv[i], "--library") && i + 1 < argc) {
             o.library = argv[++i];
         } else if (!std::strcmp(argv[i], "--")) {
@@ -239,6 +244,7 @@ int runDemo(const Options &options)
     std::printf("host: debug flag S0 is %s\n", tesk.debugInfoIsSet("S0") ? "set" : "not set");
     runRegisterDemo(tesk.library);
     runBreakpointDemo(tesk.library);
+    demo::runSymbolsDemo(tesk.library, options.library, options.symbolFiles);
 
     demoServices(tesk.library, home.c_str(), haveDisplay());
 

@@ -17,6 +17,7 @@
 #include <tesk/tesk_registry.h>
 #include <tesk/tesk_relay.h>
 #include <tesk/tesk_sync.h>
+#include <tesk/tesk_symbols.h>
 #include <tesk/tesk_visual.h>
 #include <tesk/tesk_window.h>
 
