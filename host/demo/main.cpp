@@ -16,8 +16,8 @@
 #include "memorydemo.h"
 #include "registers.h"
 #include "services.h"
-#include "syncdemo.h"
 #include "symbolsdemo.h"
+#include "syncdemo.h"
 
 #include <tesk/tesk.h>
 

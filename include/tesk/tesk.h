@@ -16,8 +16,8 @@
 #include <tesk/tesk_registers.h>
 #include <tesk/tesk_registry.h>
 #include <tesk/tesk_relay.h>
-#include <tesk/tesk_sync.h>
 #include <tesk/tesk_symbols.h>
+#include <tesk/tesk_sync.h>
 #include <tesk/tesk_visual.h>
 #include <tesk/tesk_window.h>
 
