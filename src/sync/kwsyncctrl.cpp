@@ -178,9 +178,9 @@ void KWSyncCtrl::setDescriptionStretch(bool on)
 {
     if (!d)
         return;
-    for (UTable *table : {static_cast<UTable *>(d->actionsTable),
-                          static_cast<UTable *>(d->executionTable),
-                          static_cast<UTable *>(d->triggerTable)}) {
+    for (UTable *table :
+         {static_cast<UTable *>(d->actionsTable), static_cast<UTable *>(d->executionTable),
+          static_cast<UTable *>(d->triggerTable)}) {
         if (table)
             table->setColumnStretchable(table->numCols() - 1, on);
     }

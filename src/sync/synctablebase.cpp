@@ -11,8 +11,7 @@
 
 // --- SyncTableItem -----------------------------------------------------------------------------
 
-SyncTableItem::SyncTableItem(UTable *table, EditType editType, const QString &text,
-                             uint32_t flags)
+SyncTableItem::SyncTableItem(UTable *table, EditType editType, const QString &text, uint32_t flags)
     : UTableItem(table, editType, text)
     , m_flags(flags)
 {
@@ -115,8 +114,8 @@ void SyncTableCheckItem::paint(QPainter *p, const QPalette &palette, const QRect
     QStyleOptionButton option;
     option.initFrom(owner);
     option.palette = palette;
-    option.rect = QRect((cellRect.width() - width) / 2, (cellRect.height() - height) / 2, width,
-                        height);
+    option.rect =
+        QRect((cellRect.width() - width) / 2, (cellRect.height() - height) / 2, width, height);
     option.state = isChecked() ? QStyle::State_On : QStyle::State_Off;
     if (isChangeable() && owner->isEnabled())
         option.state |= QStyle::State_Enabled;
