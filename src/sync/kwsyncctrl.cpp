@@ -123,6 +123,7 @@ QWidget *KWSyncCtrl::addTablePage(const QString &title, UTable *left, UTable *ri
         layoutLeft->addWidget(left);
         layoutLeft->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
         hboxLayout->addLayout(layoutLeft);
+        hboxLayout->setAlignment(layoutLeft, Qt::AlignTop);
     }
     QBoxLayout *layoutRight = box(QBoxLayout::TopToBottom, "layoutRight", 3);
     placeTable(right, page);

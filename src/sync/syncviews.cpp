@@ -72,6 +72,13 @@ void SyncTableGeneric::setNumRows(int rows)
     }
 }
 
+QSize SyncTableGeneric::tableSizeHint() const
+{
+    const QSize cells = tableSize();
+    const int frame = 2 * frameWidth();
+    return QSize(cells.width() + leftMargin() + frame, cells.height() + topMargin() + frame);
+}
+
 bool SyncTableGeneric::registeredCell(SyncTableCheckItem *item, int &row, int &col) const
 {
     const auto rowIt = m_rowByItem.find(item);
@@ -160,6 +167,10 @@ void SyncTableGeneric::initFromModel()
     ASyncModelMatrix *rows = matrix();
     init(rows ? rows->rowCount() : 0, rows ? rows->columnCount() : 0);
     setReadOnly(true);
+    // The table is as large as its cells: a scroll bar shown during an early, smaller layout
+    // would otherwise take room from the cells and keep itself needed.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void SyncTableGeneric::finishSetup(int currentRow, int currentCol)

@@ -58,6 +58,10 @@ public:
     virtual void registerCheckItem(int row, int col, SyncTableCheckItem *item);
     // Stale entries of removed rows go with them.
     void setNumRows(int rows) override;
+    // All cells without scrolling, inside the frame: the table's size follows its contents.
+    QSize tableSizeHint() const override;
+    // Never a remembered size: refills change it.
+    QSize sizeHint() const override { return tableSizeHint(); }
 
     // Refills from the model; the table kinds give fillTable.
     void update(int, int) override { fillTable(); }

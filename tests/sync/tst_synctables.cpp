@@ -1,9 +1,9 @@
 // The check tables over a data set of their own, changed through a recording controller:
 // mouse and keys on check cells, locked and disabled cells, selected blocks, refills.
+#include "sync/synccntrlcorestable.h"
 #include "sync/syncdata.h"
 #include "sync/syncdatamediator.h"
 #include "sync/syncdatamodels.h"
-#include "sync/synccntrlcorestable.h"
 #include "sync/synctables.h"
 
 #include <QImage>
