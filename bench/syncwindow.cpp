@@ -28,8 +28,7 @@ IGcds_Dialog *openWindow()
     }
     MoskBroker *broker = moskGetObjectBroker();
     void *object = nullptr;
-    mosk::release(
-        broker->ops->getComponent(broker, GCDS_CATEGORY, GCDS_DIALOG_COMPONENT, &object));
+    mosk::release(broker->ops->getComponent(broker, GCDS_CATEGORY, GCDS_DIALOG_COMPONENT, &object));
     broker->ops->Release(broker);
     auto *dialog = static_cast<IGcds_Dialog *>(object);
     if (dialog) {
