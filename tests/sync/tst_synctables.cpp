@@ -6,7 +6,9 @@
 #include "sync/syncdatamodels.h"
 #include "sync/synctables.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -133,6 +135,20 @@ TEST_F(Tables, AClickTogglesOnceADragNothing)
     EXPECT_FALSE(cell(1, 1)->isChecked());
     // The name column holds no check cell.
     click(0, 0);
+    EXPECT_TRUE(controller.calls.empty());
+
+    // A drag out of the table ends with the button: no auto-scroll moves the current cell on.
+    QWidget *viewport = table->viewport();
+    const QPoint below(centre(0, 1).x(), viewport->height() + 20);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, centre(0, 1));
+    QMouseEvent move(QEvent::MouseMove, below, viewport->mapToGlobal(below), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(viewport, &move);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, below);
+    table->clearSelection();
+    table->setCurrentCell(0, 1);
+    QTest::qWait(300);
+    EXPECT_EQ(table->currentRow(), 0);
     EXPECT_TRUE(controller.calls.empty());
 }
 
