@@ -146,6 +146,7 @@ void SyncTableBase::setText(int row, int col, const QString &text)
 {
     if (const UTableItem *cellItem = item(row, col); cellItem && cellItem->text() == text)
         return;
+    ++m_cellChanges;
     UTable::setText(row, col, text);
 }
 
@@ -153,6 +154,7 @@ void SyncTableBase::setPixmap(int row, int col, const QPixmap &pixmap)
 {
     if (UTableItem *cellItem = item(row, col); cellItem && !cellItem->pixmapRef()->isNull())
         return;
+    ++m_cellChanges;
     UTable::setPixmap(row, col, pixmap);
 }
 

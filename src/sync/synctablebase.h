@@ -112,6 +112,10 @@ public:
     virtual void setCellCheck(int row, int col, int mode);
 
 protected:
+    // How many texts and pictures the table has really changed: a refill that changed none
+    // need not fit its columns again (measuring every text is the dearest part of a refill).
+    int cellChanges() const { return m_cellChanges; }
+
     void keyPressEvent(QKeyEvent *e) override;
     void contentsMousePressEvent(QMouseEvent *e) override;
     void contentsMouseReleaseEvent(QMouseEvent *e) override;
@@ -119,6 +123,7 @@ protected:
     bool createLeftHeader(UTableHeader **header, int rows) override;
 
 private:
+    int m_cellChanges = 0;
     bool m_pressed = false;
     int m_pressRow = -1;
     int m_pressCol = -1;

@@ -49,6 +49,8 @@ void SyncTableCores::fillTable()
     if (!cores)
         return;
     const int rows = cores->rowCount();
+    const int changesBefore = cellChanges();
+    const int rowsBefore = numRows();
     if (rows > 0 && rows != numRows())
         setNumRows(rows);
     const QSize before = contentsSizeHint();
@@ -59,7 +61,9 @@ void SyncTableCores::fillTable()
     }
     showPlaceholderWhenEmpty(rows);
     clearSelection();
-    adjustColumn(0);
+    // A row gone may have held the widest label.
+    if (cellChanges() != changesBefore || numRows() != rowsBefore)
+        adjustColumn(0);
     followContentsSize(before);
 }
 
@@ -132,6 +136,8 @@ void SyncTrigTable::fillTable()
     if (!triggers)
         return;
     const int rows = triggers->rowCount();
+    const int changesBefore = cellChanges();
+    const int rowsBefore = numRows();
     if (rows > 0 && rows != numRows())
         setNumRows(rows);
     const QSize before = contentsSizeHint();
@@ -147,6 +153,8 @@ void SyncTrigTable::fillTable()
     }
     fillCoreLabels(rows);
     showPlaceholderWhenEmpty(rows);
-    adjustColumn(0);
+    // A row gone may have held the widest label.
+    if (cellChanges() != changesBefore || numRows() != rowsBefore)
+        adjustColumn(0);
     followContentsSize(before);
 }
