@@ -50,7 +50,8 @@ KWSyncCtrlPrivate::~KWSyncCtrlPrivate()
 KWSyncCtrl::KWSyncCtrl(QWidget *parent, const char *name, Qt::WindowFlags flags)
     : QTabWidget(parent)
 {
-    setWindowFlags(windowFlags() | flags);
+    if (flags)
+        setWindowFlags(windowFlags() | flags);
     if (name)
         setObjectName(QString::fromLatin1(name));
 }
