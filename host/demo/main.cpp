@@ -228,6 +228,7 @@ int runDemo(const Options &options)
     std::printf("host: loading %s\n", options.library);
     const Tesk tesk = load(options.library);
     demo::installSimulatedCores();
+    demo::showSyncWindow(options.screenshotDir);
     registerWithBroker(tesk);
     installSimulatedTarget();
 
