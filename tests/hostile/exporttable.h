@@ -4,7 +4,8 @@
 // sorted by name; tst_hostile fails when include/tesk/exports.list names an export that has no
 // line here. Arguments come from hostile::Args (hostileargs.h): a.s() text, a.w() writable
 // text, a.i() int, a.u() unsigned, a.h() handle, a.obj() library object pointer,
-// a.in(first, last) an index, a.block<T>() caller record, a.buffer() caller buffer, a.fn(harmless) host function.
+// a.in(first, last) an index, a.block<T>() caller record, a.buffer() caller buffer, a.fn(harmless)
+// host function.
 
 #include "hostileargs.h"
 
@@ -34,7 +35,10 @@ inline int cycle(TeskHandle, int, int, const char **text)
     return 0;
 }
 inline void contextItem(int) {}
-inline int itemState(const char *, int, void *) { return 0; }
+inline int itemState(const char *, int, void *)
+{
+    return 0;
+}
 inline void registryFn() {}
 } // namespace fns
 
@@ -148,7 +152,7 @@ inline const std::vector<Entry> &exportTable()
         {"QtModifyMenuHelpText", [](Args &a) { QtModifyMenuHelpText(a.i(), a.s()); }},
         {"QtPopContextMenu", [](Args &a) { QtPopContextMenu(a.fn(&fns::contextItem), a.s()); }},
         {"QtPopContextMenuEx", [](Args &a) { QtPopContextMenuEx(a.h(), a.fn(&fns::contextItem), a.s()); }},
-        {"QtRegisterHelp", [](Args &a) { QtRegisterHelp(a.block<TeskHelpEntry>(), a.i()); }},
+        {"QtRegisterHelp", [](Args &a) { const TeskHelpEntry map[] = {{a.i(), a.s()}, {a.i(), a.s()}, {-1, nullptr}}; QtRegisterHelp(a.i() & 1 ? map : nullptr, a.i()); }},
         {"QtRegisterMenuCB", [](Args &a) { QtRegisterMenuCB(a.fn(&fns::aboutToShow), a.fn(&fns::activate), a.fn(&fns::cycle), a.h()); }},
         {"QtSetDontClose", [](Args &a) { QtSetDontClose(a.h(), a.i()); }},
         {"QtSetIsQtContextMenu", [](Args &) { QtSetIsQtContextMenu(); }},
@@ -156,7 +160,7 @@ inline const std::vector<Entry> &exportTable()
         {"QtSetStatusText", [](Args &a) { QtSetStatusText(a.in(1, 6), a.s(), a.h()); }},
         {"QtShowSplash", [](Args &a) { QtShowSplash(a.i() & 1, a.s(), a.s()); QtShowSplash(0, nullptr, nullptr); }},
         {"QtShutdown", [](Args &) { QtShutdown(); }},
-        {"moskInitialisePlugin", [](Args &a) { moskInitialisePlugin(a.block<MoskRegistrar>()); }},
+        {"moskInitialisePlugin", [](Args &a) { if (MoskResult r = moskInitialisePlugin(a.block<MoskRegistrar>())) r->ops->Release(r); }},
     };
     return table;
 }

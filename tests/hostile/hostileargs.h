@@ -17,9 +17,9 @@ namespace hostile {
 // What the state set up before the sweep leaves for the calls to use.
 struct World
 {
-    TeskHandle liveWindow = 0; // the main window's handle, 0 when there is none
-    void *liveWidget = nullptr; // a widget of this library, nullptr when there is none
-    TeskHandle staleHandle = 0; // an object handed out once and deleted since
+    TeskHandle liveWindow = 0;   // the main window's handle, 0 when there is none
+    void *liveWidget = nullptr;  // a widget of this library, nullptr when there is none
+    TeskHandle staleHandle = 0;  // an object handed out once and deleted since
     void *staleObject = nullptr; // the address of a deleted object
 };
 
@@ -28,7 +28,11 @@ class Args
 public:
     static constexpr int kVariants = 8;
 
-    Args(int variant, const World &world) : m_variant(variant), m_world(world) {}
+    Args(int variant, const World &world)
+        : m_variant(variant)
+        , m_world(world)
+    {
+    }
 
     // Host text: null, empty, markup and line breaks, control characters, non-Latin-1 UTF-8,
     // invalid UTF-8, a 1 MiB text.
@@ -40,7 +44,9 @@ public:
             "",
             "<img src=\"/dev/zero\"><b>bold</b>\nsecond line\r\nthird",
             "-$\x01\x1f\x7f|;@>%s%n%x&amp;\\",
-            "\xc3\x9c" "nic\xc3\xb6" "de \xe6\xbc\xa2\xe5\xad\x97 \xf0\x9f\x98\x80",
+            "\xc3\x9c"
+            "nic\xc3\xb6"
+            "de \xe6\xbc\xa2\xe5\xad\x97 \xf0\x9f\x98\x80",
             "\xff\xfe\xc0\x80\xed\xa0\x80\xf4\x90\x80\x80",
             big.c_str(),
             "plain",
@@ -77,14 +83,9 @@ public:
 
     TeskHandle h()
     {
-        const TeskHandle pool[] = {0,
-                                   -1,
-                                   TeskHandle(0x12345678),
-                                   m_world.staleHandle,
-                                   m_world.liveWindow,
-                                   INTPTR_MIN,
-                                   1,
-                                   m_world.liveWindow};
+        const TeskHandle pool[] = {
+            0,          -1, TeskHandle(0x12345678), m_world.staleHandle, m_world.liveWindow,
+            INTPTR_MIN, 1,  m_world.liveWindow};
         return pool[pick(8)];
     }
 

@@ -90,7 +90,8 @@ int main(int argc, char **argv)
         return 0;
     }
     if (std::find(std::begin(kStates), std::end(kStates), state) == std::end(kStates)) {
-        std::fprintf(stderr, "usage: sweep_child --list | before|started|window|afterrun|restarted\n");
+        std::fprintf(stderr,
+                     "usage: sweep_child --list | before|started|window|afterrun|restarted\n");
         return 2;
     }
 

@@ -69,7 +69,6 @@ TEST_P(HostileSweep, EveryExportHolds)
 }
 
 INSTANTIATE_TEST_SUITE_P(States, HostileSweep,
-                         ::testing::Values("before", "started", "window", "afterrun",
-                                           "restarted"));
+                         ::testing::Values("before", "started", "window", "afterrun", "restarted"));
 
 } // namespace

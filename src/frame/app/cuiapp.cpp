@@ -27,6 +27,7 @@ struct ProcessFrame
     CuiWinApp *application = nullptr;
     QPointer<UIIdle> idle;
     bool frameCreated = false;
+    bool loopRunning = false;
     StyleFlags styles;
     // QApplication keeps a reference to the count and pointers into the vector for as long as
     // it lives, so both stay here.
@@ -179,7 +180,12 @@ int run()
     ProcessFrame &f = frame();
     if (!f.application)
         return 1;
+    // A loop run from a callback of the running one would delete the application under it.
+    if (f.loopRunning)
+        return 0;
+    f.loopRunning = true;
     f.application->exec();
+    f.loopRunning = false;
     // The application object does not delete the windows still open; they go first, while
     // the toolkit they need is still there.
     const QWidgetList topLevels = QApplication::topLevelWidgets();
