@@ -7,10 +7,10 @@
 
 TEST(ContextMenuText, AnyItemTextComesBackAsTheSameItem)
 {
-    const QByteArray texts[] = {"two\nlines",  "-looks checked", "$dock",   "^hide",
-                                "!x",          "=y",             "#120",    "back\\slash\\n",
-                                "ends with\\", "carriage\rret",  ":5",      "Stop at 12:30",
-                                "\\-",         "\\\\n",          "plain"};
+    const QByteArray texts[] = {
+        "two\nlines", "-looks checked", "$dock",       "^hide",         "!x", "=y",
+        "#120",       "back\\slash\\n", "ends with\\", "carriage\rret", ":5", "Stop at 12:30",
+        "\\-",        "\\\\n",          "plain"};
     KcmMenuData menu;
     int id = 100;
     for (const QByteArray &text : texts) {
