@@ -80,7 +80,8 @@ bool appendWhole(const QString &fileName, const QByteArray &bytes, AppendStart s
     if (::fstat(fd.get(), &before) != 0)
         return false;
     QByteArray record = bytes;
-    if (start == OnItsOwnLine && S_ISREG(before.st_mode) && !endsWithLineFeed(fd.get(), before.st_size))
+    if (start == OnItsOwnLine && S_ISREG(before.st_mode) &&
+        !endsWithLineFeed(fd.get(), before.st_size))
         record.prepend('\n');
     if (writeAll(fd.get(), record.constData(), record.size()) && ::fsync(fd.get()) == 0)
         return true;

@@ -33,12 +33,19 @@ void createWindow(hostile::World &world)
     world.liveWidget = Store::currentMainWindow();
 }
 
-void runLoopOnce(hostile::World &world)
+// Runs the loop until shut down; a loop asked for from inside it must be refused (it would
+// delete the application under the running one). False when it was not.
+bool runLoopOnce(hostile::World &world)
 {
-    QTimer::singleShot(0, [] { QtShutdown(); });
+    int nested = -1;
+    QTimer::singleShot(0, [&nested] {
+        nested = CuiRun();
+        QtShutdown();
+    });
     CuiRun();
     world.liveWindow = 0;
     world.liveWidget = nullptr;
+    return nested == 0;
 }
 
 bool setUp(const std::string &state, hostile::World &world)
@@ -57,7 +64,8 @@ bool setUp(const std::string &state, hostile::World &world)
     createWindow(world);
     if (state == "window")
         return world.liveWindow != 0;
-    runLoopOnce(world);
+    if (!runLoopOnce(world))
+        return false;
     if (state == "afterrun")
         return true;
     char commandLine[] = "";
