@@ -22,10 +22,9 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString text =
-        QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
-    for (int hostId : {tesk::commands::kCycleConnectionsCommand,
-                       tesk::commands::kCycleThreadsCommand, 40000}) {
+    const QString text = QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
+    for (int hostId :
+         {tesk::commands::kCycleConnectionsCommand, tesk::commands::kCycleThreadsCommand, 40000}) {
         TeskPopupMenu popup;
         MT::fillFromText(text, &popup, hostId);
     }

@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     CuiHelpSystem *help = CuiHelpSystem::instance();
     if (help)
-        help->parseDescription(QString::fromLatin1(reinterpret_cast<const char *>(data),
-                                                   qsizetype(size)));
+        help->parseDescription(
+            QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size)));
     return 0;
 }

@@ -10,8 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray record = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                      qsizetype(size));
+    const QByteArray record =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     QDataStream stream(record);
     tesk::inspector::prepareStream(stream);
     ObjectTree tree;
