@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QSet>
 
 #include <gtest/gtest.h>
@@ -22,6 +23,10 @@ QString runChild(const QString &argument, int *exitCode, int timeoutMs)
 {
     QProcess child;
     child.setProcessChannelMode(QProcess::MergedChannels);
+    // The child shares this process's home area, whose instance is running.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QStringLiteral("1"));
+    child.setProcessEnvironment(env);
     child.start(childPath(), {argument});
     EXPECT_TRUE(child.waitForStarted(10000)) << qPrintable(childPath());
     EXPECT_TRUE(child.waitForFinished(timeoutMs)) << "sweep " << qPrintable(argument) << " hung";
