@@ -21,6 +21,7 @@
 
 #include "../testhost/sanitizerdefaults.h"
 #include "framedemo.h"
+#include "hostiledemo.h"
 #include "menudemo.h"
 
 #include <dlfcn.h>
@@ -243,6 +244,7 @@ int runDemo(const Options &options)
     demo::showSplash(frameOptions);
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
+    demo::runHostileDemo(tesk.library);
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);
