@@ -458,9 +458,10 @@ TEST_F(BreakpointCommandTest, EditingTheLocationAsksWhetherToReplace)
                                  "Breakpoint Type<br><p>Do you want to replace the current "
                                  "breakpoint?<p>If you select No the current breakpoint will be "
                                  "left unchanged and a new breakpoint will be created."));
-        if (c.answer == QMessageBox::Yes)
+        if (c.answer == QMessageBox::Yes) {
             EXPECT_EQ(sent("gui"), (std::vector<std::string>{"2:0:ctx:other", "0:81:clear,h 12:119",
                                                              "0:81:bread other:119"}));
+        }
     }
 }
 

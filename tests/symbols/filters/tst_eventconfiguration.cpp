@@ -3,6 +3,7 @@
 #include "modalanswers.h"
 #include "testhost.h"
 
+#include "frame/core/cuihandles.h"
 #include "symbols/filters/filtering.h"
 #include "symbols/filters/modulefilterdlg.h"
 #include "symbols/filters/neweventdlg.h"
@@ -51,8 +52,8 @@ QStringList names()
 
 ModuleFilterDlg *createDialog()
 {
-    return dynamic_cast<ModuleFilterDlg *>(
-        reinterpret_cast<QObject *>(CuiFilters_ModuleFilterDlgCreate(0, "text")));
+    return qobject_cast<ModuleFilterDlg *>(tesk::handles::object(
+        reinterpret_cast<const void *>(CuiFilters_ModuleFilterDlgCreate(0, "text"))));
 }
 
 // Runs the dialog as the host does; each modal that comes up goes to its own step.
