@@ -26,6 +26,7 @@
 #include "../testhost/sanitizerdefaults.h"
 #include "dialogdemo.h"
 #include "framedemo.h"
+#include "hostiledemo.h"
 #include "menudemo.h"
 #include "panedemo.h"
 
@@ -262,6 +263,7 @@ int runDemo(const Options &options)
     demo::runMenuDemo(tesk.library, options.screenshotDir);
     demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay());
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
+    demo::runHostileDemo(tesk.library);
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);

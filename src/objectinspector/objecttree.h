@@ -200,6 +200,7 @@ Q_SIGNALS:
 
 private:
     void linkParent(ObjectNode *n, std::map<ObjectId, ObjectNode *> &lastChildren);
+    QList<ObjectNode *> reachableFrom(ObjectNode *root) const;
     void fileIncomingConnections(const ObjectNode *n);
     void countLeaves(ObjectNode *n);
     void orderChildren(ObjectNode *n);

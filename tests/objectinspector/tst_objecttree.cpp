@@ -363,3 +363,25 @@ TEST(ObjectTreeBuild, LiveWidgetsWithPropertiesAndConnections)
     // The window's leaves are its button, its line edit and what lies inside them.
     EXPECT_GE(windowNode->numLeafNodes(), 2);
 }
+
+TEST(ObjectTreeLinks, ParentLinksThatLoopOrRunDeepAreLinkedWithoutRecursion)
+{
+    // The root hangs under its own child: 0 -> 1 -> 0.
+    ObjectTree looping;
+    add(looping, 0, 1);
+    add(looping, 1, 0);
+    add(looping, 2, 1);
+    looping.link();
+    EXPECT_EQ(looping.node(2)->numLeafNodes(), 1);
+    EXPECT_GE(looping.node(0)->numLeafNodes(), 1);
+
+    // A chain deeper than any stack.
+    ObjectTree deep;
+    add(deep, 0, kNoObject);
+    constexpr ObjectId kDepth = 200000;
+    for (ObjectId id = 1; id <= kDepth; ++id)
+        add(deep, id, id - 1);
+    deep.link();
+    EXPECT_EQ(deep.node(0)->numLeafNodes(), 1);
+    EXPECT_EQ(childIds(deep, kDepth - 1), QList<ObjectId>{kDepth});
+}

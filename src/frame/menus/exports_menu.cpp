@@ -10,6 +10,8 @@
 
 #include <QDebug>
 
+#include <algorithm>
+
 namespace {
 
 MT *managerOf(MainWindow *window)
@@ -179,18 +181,25 @@ void QtModifyMenuHelpText(int hostId, const char *text)
     });
 }
 
+namespace {
+// The number of records the host last learned it must make room for.
+int g_lastAcceleratorCount = 0;
+} // namespace
+
 int QtGetAcceleratorCount(void)
 {
     return TESK_GUARDED(0, [] {
         MT *manager = currentManager();
-        return manager ? manager->acceleratorCount() : 0;
+        g_lastAcceleratorCount = manager ? std::max(0, manager->acceleratorCount()) : 0;
+        return g_lastAcceleratorCount;
     });
 }
 
 int QtGetAcceleratorList(TeskAccelerator *buffer)
 {
-    return onManager(__func__, &currentManager,
-                     [&](MT &manager) { return buffer && manager.acceleratorList(buffer); });
+    return onManager(__func__, &currentManager, [&](MT &manager) {
+        return buffer && manager.acceleratorList(buffer, g_lastAcceleratorCount);
+    });
 }
 
 int QtIsTeskMenu(TeskHandle context)

@@ -97,6 +97,8 @@ int QtDeregisterHelp(int32_t mapId)
 int QtHelp(int32_t contextId, int32_t mapId)
 {
     return TESK_GUARDED(0, [&] {
+        if (!tesk::applicationExists())
+            return 0;
         CuiHelpSystem *help = helpSystem();
         return help && help->showHelp(contextId, mapId, Store::currentMainWindow()) ? 1 : 0;
     });
@@ -104,6 +106,9 @@ int QtHelp(int32_t contextId, int32_t mapId)
 
 int QtHelpDesc(int32_t *contextId, char **text, uint32_t bufferSize)
 {
-    return TESK_GUARDED(int(TESK_HELPDESC_NOTHING),
-                        [&] { return describe(contextId, text, bufferSize); });
+    return TESK_GUARDED(int(TESK_HELPDESC_NOTHING), [&] {
+        if (!tesk::applicationExists())
+            return int(TESK_HELPDESC_NOTHING);
+        return describe(contextId, text, bufferSize);
+    });
 }
