@@ -1,6 +1,6 @@
 // A tagged XML section in a file the host owns, as loadXmlSection reads it back. Every element
 // is read by a reader bound to it, so that the event routing runs as deep as the input goes.
-#include "frame/services/xmlserial.h"
+#include "frame/core/xmlserial.h"
 
 #include <QDir>
 #include <QFile>

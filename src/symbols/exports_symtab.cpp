@@ -54,8 +54,7 @@ TeskHandle CuiSymtabDataSourceCreate(void)
 {
     return TESK_GUARDED(TeskHandle(0), [] {
         auto *source = new SymtabDataSource;
-        tesk::handles::add(source);
-        return reinterpret_cast<TeskHandle>(source);
+        return reinterpret_cast<TeskHandle>(tesk::handles::add(source));
     });
 }
 

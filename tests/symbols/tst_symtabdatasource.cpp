@@ -4,6 +4,8 @@
 #include "symtabhost.h"
 #include "testhost.h"
 
+#include "frame/core/cuihandles.h"
+
 #include "symbols/navlistmodel.h"
 #include "symbols/symtabdatasource.h"
 
@@ -33,7 +35,11 @@ protected:
         SymtabHost::instance().withdraw();
     }
 
-    SymtabDataSource &source() const { return *reinterpret_cast<SymtabDataSource *>(handle); }
+    SymtabDataSource &source() const
+    {
+        return *qobject_cast<SymtabDataSource *>(
+            tesk::handles::object(reinterpret_cast<const void *>(handle)));
+    }
     void fill(const SymbolRecords &records)
     {
         SymtabHost::instance().publish(records);

@@ -80,7 +80,6 @@ TeskHandle CuiFilters_ModuleFilterDlgCreate(TeskHandle parent, const char *text)
             owner = tesk::frame::currentMainWindow();
         auto *dialog = new ModuleFilterDlg(owner);
         dialog->Init(filters(), QString::fromLatin1(text ? text : ""));
-        tesk::handles::add(dialog);
-        return reinterpret_cast<TeskHandle>(dialog);
+        return reinterpret_cast<TeskHandle>(tesk::handles::add(dialog));
     });
 }
