@@ -157,6 +157,7 @@ TESK_EXPORT int QtQSDIAddToggle(QSDIDescription *description, const char *text, 
  * record stays, as a dialog still up uses it. */
 TESK_EXPORT int QtQSDIDeleteDialog(QSDIDescription *description);
 TESK_EXPORT int QtQSDIInitFindCallback(QSDIFind **find, intptr_t hostWord, int32_t options);
+/* Also 1 for a find record not made by QtQSDIInitFindCallback or freed already. */
 TESK_EXPORT int QtQSDIDeleteFindCallback(QSDIFind *find);
 
 /* Mode 0: 0 rejected, 1 accepted, or the code of a role-2 button. Modes 1 and 2: 0 at once,

@@ -78,7 +78,8 @@ int QtQSDIInitFindCallback(QSDIFind **find, intptr_t hostWord, int32_t options)
 
 int QtQSDIDeleteFindCallback(QSDIFind *find)
 {
-    if (!find)
+    // Only records made here are freed: anything else is memory of unknown kind.
+    if (!dlg::isLiveFindRecord(find))
         return kRefused;
     return TESK_GUARDED(kRefused, [&] {
         dlg::deleteFindRecord(find);

@@ -56,6 +56,12 @@ ModuleFilterDlg *createDialog()
         reinterpret_cast<const void *>(CuiFilters_ModuleFilterDlgCreate(0, "text"))));
 }
 
+// Deletes the dialog through its handle, as the host does.
+void deleteDialog(ModuleFilterDlg *dialog)
+{
+    CuiDeleteObject(tesk::handles::add(dialog));
+}
+
 // Runs the dialog as the host does; each modal that comes up goes to its own step.
 class DialogRun
 {
@@ -113,7 +119,7 @@ TEST_F(EventConfiguration, NewProposesTheFirstFreeEventNumber)
         };
         run.exec(dialog);
         EXPECT_EQ(proposed, expected);
-        CuiDeleteObject(dialog);
+        deleteDialog(dialog);
     }
 }
 
@@ -132,7 +138,7 @@ TEST_F(EventConfiguration, ANewEventGoesToTheTopAndIsFirstAfterOk)
     EXPECT_EQ(run.exec(dialog), QDialog::Accepted);
     EXPECT_EQ(names(), QStringList({"Event 1", "Old"}));
     EXPECT_EQ(CuiFilters_IsActiveModuleFiltering(), 0);
-    CuiDeleteObject(dialog);
+    deleteDialog(dialog);
 }
 
 TEST_F(EventConfiguration, CancelLeavesSetAndSwitchAlone)
@@ -159,7 +165,7 @@ TEST_F(EventConfiguration, CancelLeavesSetAndSwitchAlone)
     EXPECT_EQ(names(), QStringList({"First", "Second"}));
     EXPECT_TRUE(SymbolFileFilterData::instance()->ModuleFilters().At(0)->IsActive());
     EXPECT_EQ(CuiFilters_IsActiveModuleFiltering(), 1);
-    CuiDeleteObject(dialog);
+    deleteDialog(dialog);
 }
 
 TEST_F(EventConfiguration, DeleteDropsTheCurrentEventAndEditChangesItInPlace)
@@ -181,7 +187,7 @@ TEST_F(EventConfiguration, DeleteDropsTheCurrentEventAndEditChangesItInPlace)
     };
     run.exec(dialog);
     EXPECT_EQ(names(), QStringList({"Renamed"}));
-    CuiDeleteObject(dialog);
+    deleteDialog(dialog);
 }
 
 TEST_F(EventConfiguration, ACheckBoxChangesOnlyItsOwnDialogsWorkingCopy)
@@ -195,8 +201,8 @@ TEST_F(EventConfiguration, ACheckBoxChangesOnlyItsOwnDialogsWorkingCopy)
     EXPECT_TRUE(SymbolFileFilterData::instance()->ModuleFilters().At(0)->IsActive());
     older->accept();
     EXPECT_FALSE(SymbolFileFilterData::instance()->ModuleFilters().At(0)->IsActive());
-    CuiDeleteObject(older);
-    CuiDeleteObject(newer);
+    deleteDialog(older);
+    deleteDialog(newer);
 }
 
 TEST_F(EventConfiguration, RowsDescribeTheirEvents)
@@ -226,7 +232,7 @@ TEST_F(EventConfiguration, RowsDescribeTheirEvents)
         EXPECT_EQ(row->text(2), QString::fromLatin1(cases[i].type));
         EXPECT_EQ(row->text(3), QString::fromLatin1(cases[i].description));
     }
-    CuiDeleteObject(dialog);
+    deleteDialog(dialog);
 }
 
 TEST_F(EventConfiguration, FilterTextsRefuseCommasAndSemicolons)
@@ -240,7 +246,7 @@ TEST_F(EventConfiguration, FilterTextsRefuseCommasAndSemicolons)
         EXPECT_EQ(edit->text(), "abc") << edit->objectName().toStdString();
     }
     EXPECT_EQ(SymbolFileFilterData::instance()->ModuleFilters().At(0)->GetName(), "x");
-    CuiDeleteObject(dialog);
+    deleteDialog(dialog);
 }
 
 // The event dialog on its own: what OK makes of the fields.
