@@ -3,9 +3,12 @@
 // own entry points, and keeps an idle function ticking until it is told to stop.
 //
 //   tesk-demo [--quit-after MS] [--library PATH] [--screenshots DIR] [--symbols ELF]...
+//             [--missing-help-topic]
 //             [-- words for the library's command line]
 //
-// It shows the splash, then a main window with its menus, toolbars and status bar. Without a
+// It shows the splash, then a main window with its menus, toolbars and status bar;
+// --missing-help-topic then asks for a help topic that does not exist, which the library answers
+// with a warning box. --quit-after ends the demo whatever is open, boxes included. Without a
 // display it runs on the offscreen platform and stops after 3 seconds unless told otherwise;
 // --screenshots writes pictures of the main window, the main window with a menu open and the splash
 // into DIR (named "-wood" or "-metal" when the library shows that look: "-- -style wood").
@@ -29,6 +32,9 @@
 #include "hostiledemo.h"
 #include "menudemo.h"
 #include "panedemo.h"
+
+#include <QCoreApplication>
+#include <QTimer>
 
 #include <dlfcn.h>
 #include <signal.h>
@@ -93,6 +99,7 @@ struct Options
     std::string commandLine;
     std::string screenshotDir;
     std::vector<std::string> symbolFiles;
+    bool missingHelpTopic = false;
 };
 
 Options parse(int argc, char **argv)
@@ -105,6 +112,8 @@ Options parse(int argc, char **argv)
             o.screenshotDir = argv[++i];
         } else if (!std::strcmp(argv[i], "--symbols") && i + 1 < argc) {
             o.symbolFiles.push_back(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--missing-help-topic")) {
+            o.missingHelpTopic = true;
         } else if (!std::strcmp(argv[i], "--library") && i + 1 < argc) {
             o.library = argv[++i];
         } else if (!std::strcmp(argv[i], "--")) {
@@ -166,6 +175,8 @@ struct StopRule
     long quitAfterMs = 0;
     decltype(&QtShutdown) shutdown = nullptr;
     bool asked = false;
+    // Asked for on an early tick, once the main window is up.
+    void *helpTopicLibrary = nullptr;
 };
 StopRule g_stop;
 
@@ -196,6 +207,9 @@ void idle()
     advanceSimulatedTarget();
     if (g_ticks % 10 == 0)
         std::printf("host: idle tick %d\n", g_ticks);
+    // From the loop, not from this tick: the box's own loop keeps the ticks coming.
+    if (g_ticks == 5 && g_stop.helpTopicLibrary)
+        QTimer::singleShot(0, [] { demoMissingHelpTopic(g_stop.helpTopicLibrary); });
     stopWhenDue();
 }
 
@@ -248,7 +262,7 @@ int runDemo(const Options &options)
     runBreakpointDemo(tesk.library);
     demo::runSymbolsDemo(tesk.library, options.library, options.symbolFiles);
 
-    demoServices(tesk.library, home.c_str(), haveDisplay());
+    demoServices(tesk.library, home.c_str());
 
     tesk.createIdleObject();
     tesk.registerIdleFunc(&idle);
@@ -267,7 +281,13 @@ int runDemo(const Options &options)
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);
-    g_stop = {Clock::now(), quitAfterMs, tesk.shutdown, false};
+    g_stop = {Clock::now(), quitAfterMs, tesk.shutdown, false,
+              options.missingHelpTopic ? tesk.library : nullptr};
+    // The stop rule has a timer of its own besides the idle function: whatever box or menu is
+    // open, the library's shutdown ends its loop and then CuiRun's (the application owns it).
+    auto *stopTimer = new QTimer(QCoreApplication::instance());
+    QObject::connect(stopTimer, &QTimer::timeout, &stopWhenDue);
+    stopTimer->start(100);
     // The library runs the loop; the idle function asks it to stop. CuiRun then deletes the
     // windows, the idle object and the application.
     tesk.run();

@@ -19,6 +19,7 @@
 #include <set>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 using namespace tesk::inspector;
@@ -664,24 +665,33 @@ QDataStream &ObjectTree::write(QDataStream &stream) const
 void ObjectTree::dump(QTextStream &stream) const
 {
     stream << "ObjectTree(\n";
-    if (const ObjectNode *root = node(0)) {
-        QSet<ObjectId> seen;
-        dumpNode(stream, root, 2, seen);
-    } else {
+    if (const ObjectNode *root = node(0))
+        dumpFrom(stream, root);
+    else
         stream << "<empty>";
-    }
     stream << ")";
 }
 
-void ObjectTree::dumpNode(QTextStream &stream, const ObjectNode *n, int indent,
-                          QSet<ObjectId> &seen) const
+void ObjectTree::dumpFrom(QTextStream &stream, const ObjectNode *root) const
 {
-    if (seen.contains(n->m_id))
-        return;
-    seen.insert(n->m_id);
-    stream << QString(indent, QLatin1Char(' ')) << "* ";
-    n->dump(stream);
-    stream << "\n";
-    for (const ObjectNode *kid : children(n))
-        dumpNode(stream, kid, indent + 2, seen);
+    // A received tree may be as deep as it is long: walked with a stack of its own, and the
+    // indent stops growing where a deeper one would only repeat blanks (each node names its
+    // parent anyway).
+    constexpr int kMaxIndent = 64;
+    QSet<ObjectId> seen;
+    std::vector<std::pair<const ObjectNode *, int>> pending{{root, 2}};
+    while (!pending.empty()) {
+        const auto [n, indent] = pending.back();
+        pending.pop_back();
+        if (seen.contains(n->m_id))
+            continue;
+        seen.insert(n->m_id);
+        stream << QString(indent, QLatin1Char(' ')) << "* ";
+        n->dump(stream);
+        stream << "\n";
+        const QList<ObjectNode *> kids = children(n);
+        const int kidIndent = qMin(indent + 2, kMaxIndent);
+        for (auto kid = kids.crbegin(); kid != kids.crend(); ++kid)
+            pending.emplace_back(*kid, kidIndent);
+    }
 }
