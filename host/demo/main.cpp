@@ -21,6 +21,7 @@
 #include <mosk/mosk.h>
 
 #include "../testhost/sanitizerdefaults.h"
+#include "dialogdemo.h"
 #include "framedemo.h"
 #include "menudemo.h"
 #include "panedemo.h"
@@ -248,6 +249,7 @@ int runDemo(const Options &options)
     demo::publishWindowBoxTables(tesk.library);
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
+    demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay());
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);
@@ -257,6 +259,7 @@ int runDemo(const Options &options)
     tesk.run();
     std::printf("host: CuiRun returned, idle object left: %s\n",
                 tesk.deleteIdleObject() ? "yes" : "no");
+    demo::finishDialogDemo();
     reportSimulatedTarget();
     demo::reportSimulatedCores();
     std::printf("host: stopped after %d idle ticks\n", g_ticks);

@@ -4,6 +4,7 @@
 
 #include <tesk/tesk_app.h>
 #include <tesk/tesk_debug.h>
+#include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_frame.h>
 #include <tesk/tesk_help.h>
 #include <tesk/tesk_i18n.h>
