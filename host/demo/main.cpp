@@ -2,7 +2,7 @@
 // time, registers it with the component broker, starts it from a command line, publishes its
 // own entry points, and keeps an idle function ticking until it is told to stop.
 //
-//   tesk-demo [--quit-after MS] [--library PATH] [--screenshots DIR]
+//   tesk-demo [--quit-after MS] [--library PATH] [--screenshots DIR] [--symbols ELF]...
 //             [-- words for the library's command line]
 //
 // It shows the splash, then a main window with its menus, toolbars and status bar. Without a
@@ -10,10 +10,13 @@
 // --screenshots writes pictures of the main window, the main window with a menu open and the splash
 // into DIR (named "-wood" or "-metal" when the library shows that look: "-- -style wood").
 
+#include "breakpointdemo.h"
 #include "demoexports.h"
+#include "filtersdemo.h"
 #include "memorydemo.h"
 #include "registers.h"
 #include "services.h"
+#include "symbolsdemo.h"
 #include "syncdemo.h"
 
 #include <tesk/tesk.h>
@@ -38,6 +41,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -87,6 +91,7 @@ struct Options
     long quitAfterMs = -1;
     std::string commandLine;
     std::string screenshotDir;
+    std::vector<std::string> symbolFiles;
 };
 
 Options parse(int argc, char **argv)
@@ -97,6 +102,8 @@ Options parse(int argc, char **argv)
             o.quitAfterMs = std::atol(argv[++i]);
         } else if (!std::strcmp(argv[i], "--screenshots") && i + 1 < argc) {
             o.screenshotDir = argv[++i];
+        } else if (!std::strcmp(argv[i], "--symbols") && i + 1 < argc) {
+            o.symbolFiles.push_back(argv[++i]);
         } else if (!std::strcmp(argv[i], "--library") && i + 1 < argc) {
             o.library = argv[++i];
         } else if (!std::strcmp(argv[i], "--")) {
@@ -134,16 +141,17 @@ std::string demoHome()
 }
 
 // Host entry points published in the library's function registry.
-int hostGui(int, int, int commandId, const char *text, TeskHandle windowBox)
+int hostGui(int code, intptr_t, intptr_t commandId, const char *text, intptr_t extra)
 {
-    std::printf("host: gui command %d \"%s\" (window box %#lx)\n", commandId, text ? text : "",
-                static_cast<long>(windowBox));
+    std::printf("host: gui code %d, command %ld \"%s\" (extra %#lx)\n", code,
+                static_cast<long>(commandId), text ? text : "", static_cast<long>(extra));
     return 0;
 }
 
-int hostEeaccess(int, int, int commandId, const char *text)
+int hostEeaccess(int code, intptr_t, intptr_t commandId, const char *text, intptr_t)
 {
-    std::printf("host: eeaccess command %d \"%s\"\n", commandId, text ? text : "");
+    std::printf("host: eeaccess code %d, command %ld \"%s\"\n", code, static_cast<long>(commandId),
+                text ? text : "");
     return 0;
 }
 
@@ -235,6 +243,8 @@ int runDemo(const Options &options)
     tesk.log("the demo host published \"gui\" and \"eeaccess\"");
     std::printf("host: debug flag S0 is %s\n", tesk.debugInfoIsSet("S0") ? "set" : "not set");
     runRegisterDemo(tesk.library);
+    runBreakpointDemo(tesk.library);
+    demo::runSymbolsDemo(tesk.library, options.library, options.symbolFiles);
 
     demoServices(tesk.library, home.c_str(), haveDisplay());
 
@@ -250,6 +260,7 @@ int runDemo(const Options &options)
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
     demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay());
+    demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);

@@ -3,8 +3,10 @@
 #define TESK_H
 
 #include <tesk/tesk_app.h>
+#include <tesk/tesk_breakpoints.h>
 #include <tesk/tesk_debug.h>
 #include <tesk/tesk_dialogs.h>
+#include <tesk/tesk_filters.h>
 #include <tesk/tesk_frame.h>
 #include <tesk/tesk_help.h>
 #include <tesk/tesk_helpers.h>
@@ -15,6 +17,7 @@
 #include <tesk/tesk_registers.h>
 #include <tesk/tesk_registry.h>
 #include <tesk/tesk_relay.h>
+#include <tesk/tesk_symbols.h>
 #include <tesk/tesk_sync.h>
 #include <tesk/tesk_toolbars.h>
 #include <tesk/tesk_visual.h>

@@ -73,6 +73,9 @@ typedef struct QSDITexts
     int32_t messageCode; /* standard label 3011..3910, else ignored */
 } QSDITexts;
 
+/* When a dialog left up (modes 1 and 2) is rejected or closed, the library writes 0 into the
+ * first 32-bit word of the data: it must point to at least 4 writable bytes while the dialog
+ * is up (for kind 6 it is the find record, whose open flag falls). */
 typedef struct QSDICallback
 {
     QSDICallbackFn function;

@@ -399,6 +399,28 @@ TEST_F(QsdiTest, PanelLeftUpCallsBackAndGoesWhenClosed)
     EXPECT_EQ(callbackCalls, 4);
 }
 
+TEST_F(QsdiTest, PanelOutlivingItsFindRecordWritesNothing)
+{
+    QSDIFind *find = findRecord(0);
+    QSDIDescription *d = describe(QSDI_KIND_FIND_REPLACE, QSDI_MODE_MODELESS);
+    QtQSDIAddCallback(d, &countingCallback, find);
+    QtQSDIAddEvent(d, 19);
+    QtQSDIExecDialog(d);
+    ASSERT_EQ(liveDialogs().size(), 1);
+    SimpleDialog *dialog = liveDialogs().front();
+    QtQSDIDeleteFindCallback(find);
+    m_find = nullptr;
+    // The address sanitizer would report a write into the freed record or its buffers.
+    for (QCheckBox *check : dialog->findChildren<QCheckBox *>())
+        check->click();
+    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
+        if (b->text() == QStringLiteral("&Find"))
+            b->click();
+    }
+    dialog->close();
+    EXPECT_EQ(callbackCalls, 1);
+}
+
 TEST_F(QsdiTest, ModesBeyondTwoShowNothing)
 {
     QSDIFind *find = findRecord(0);

@@ -33,8 +33,8 @@ bool runFileDialog(QWidget *parent, const QString &caption, const QString &filte
                    const QString &startDirectory, int mode, const char *defaultExtension,
                    QString &fileName, QStringList &fileList)
 {
-    QFileDialog dialog(parent, caption,
-                       startDirectory.isNull() ? lastDirectory() : startDirectory, filter);
+    QFileDialog dialog(parent, caption, startDirectory.isNull() ? lastDirectory() : startDirectory,
+                       filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(fileModeOf(mode));
     dialog.setAcceptMode(mode == SaveFile ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

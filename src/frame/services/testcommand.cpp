@@ -64,8 +64,7 @@ void TestCommand::dumpMenus()
 void TestCommand::runNavigatorCommand(TeskHandle handle, const QStringList &arguments)
 {
     MainWindow *window = Store::routeByHandle(handle);
-    QObject *symbols =
-        window ? window->findChild<QObject *>(QStringLiteral("Symbols")) : nullptr;
+    QObject *symbols = window ? window->findChild<QObject *>(QStringLiteral("Symbols")) : nullptr;
     QObject *navigator =
         symbols ? symbols->findChild<QObject *>(QStringLiteral("DataNav")) : nullptr;
     if (!navigator) {

@@ -70,7 +70,7 @@ protected:
     {
         combo = new ComboBox(nullptr, "find");
         combo->addItems({QStringLiteral("Main"), QStringLiteral("main"), QStringLiteral("mode"),
-                        QStringLiteral("other")});
+                         QStringLiteral("other")});
         combo->setCurrentIndex(0);
         combo->lineEdit()->clear();
         combo->show();

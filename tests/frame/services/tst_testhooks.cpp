@@ -178,9 +178,9 @@ TEST_F(TestFunction, NavigatorCommandsReachTheSymbolsPane)
     const std::string file = dir.filePath(QStringLiteral("answer.txt")).toStdString();
     run("symbols", "find", file.c_str(), "main");
     EXPECT_EQ(printed.all(), "3 arguments\n");
-    EXPECT_EQ(navigator->received, QStringList({QStringLiteral("find"),
-                                                QString::fromStdString(file),
-                                                QStringLiteral("main")}));
+    EXPECT_EQ(navigator->received,
+              QStringList(
+                  {QStringLiteral("find"), QString::fromStdString(file), QStringLiteral("main")}));
     QFile written(QString::fromStdString(file));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), QByteArray("navigator answer"));

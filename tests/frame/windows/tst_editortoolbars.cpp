@@ -96,8 +96,8 @@ TEST_F(EditorToolBars, CreatedOncePerMainWindow)
 TEST_F(EditorToolBars, EveryActionReachesTheHost)
 {
     FindToolBar *toolBar = createFind();
-    toolBar->findField()->addItems({QStringLiteral("Größe\u20ac"),
-                                    QStringLiteral("a twenty char text..")});
+    toolBar->findField()->addItems(
+        {QStringLiteral("Größe\u20ac"), QStringLiteral("a twenty char text..")});
     toolBar->findField()->activated(1);
     toolBar->findField()->activated(0);
     ASSERT_EQ(g_findCalls.size(), 2u);
@@ -244,8 +244,8 @@ TEST_F(ScriptToolBars, AddRunAndRemoveScripts)
     ASSERT_EQ(g_scriptCalls.size(), 1u);
     EXPECT_EQ(g_scriptCalls[0].first, kHandle);
     EXPECT_EQ(g_scriptCalls[0].second,
-              "include '" + QDir::toNativeSeparators(dir.filePath(QStringLiteral("it's.log")))
-                                .toStdString() +
+              "include '" +
+                  QDir::toNativeSeparators(dir.filePath(QStringLiteral("it's.log"))).toStdString() +
                   "'");
 
     toolBar->removeButton()->click();

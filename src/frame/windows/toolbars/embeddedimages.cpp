@@ -26,8 +26,7 @@ QImage decode(const EmbeddedImage &record)
                       record.height, rowBytes, formatOf(record));
     QImage image = view.copy();
     if (record.colorTable && record.numColors > 0) {
-        image.setColorTable(
-            QList<QRgb>(record.colorTable, record.colorTable + record.numColors));
+        image.setColorTable(QList<QRgb>(record.colorTable, record.colorTable + record.numColors));
     }
     return image;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/services/xmlserial.h"
+#include "frame/core/xmlserial.h"
 
 #include <QMap>
 #include <QObject>

@@ -95,8 +95,8 @@ void ScriptToolBar::addScript()
     if (showsNone())
         m_scripts->clear();
     for (const QString &path : files) {
-        const QByteArray name = tesk::core::abbreviatedPath(
-            QDir::toNativeSeparators(path).toUtf8(), kNameLength, true);
+        const QByteArray name =
+            tesk::core::abbreviatedPath(QDir::toNativeSeparators(path).toUtf8(), kNameLength, true);
         scriptMap().insert(QString::fromUtf8(name), path);
     }
     emit ScriptData::instance()->mapUpdated();

@@ -1,5 +1,5 @@
 // Objects stored as XML in tagged sections of a host file and loaded back.
-#include "frame/services/xmlserial.h"
+#include "frame/core/xmlserial.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/services/xmlsaxreader.h"
+#include "frame/core/xmlsaxreader.h"
 
 #include <QDomDocument>
 #include <QDomNode>

@@ -1,4 +1,4 @@
-#include "frame/services/xmlserial.h"
+#include "frame/core/xmlserial.h"
 
 #include <QFile>
 #include <QTextStream>
