@@ -28,6 +28,7 @@
 #include "framedemo.h"
 #include "menudemo.h"
 #include "panedemo.h"
+#include "toolbardemo.h"
 
 #include <dlfcn.h>
 #include <signal.h>
@@ -259,6 +260,7 @@ int runDemo(const Options &options)
     demo::publishWindowBoxTables(tesk.library);
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
+    demo::runToolbarDemo(tesk.library, home.c_str());
     demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay());
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
 

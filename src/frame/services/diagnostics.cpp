@@ -59,7 +59,8 @@ void listDescendants(const QObject *object, QTextStream &stream, int depth)
 bool dumpObjectTree(const QObject *root, const QString &fileName, int append)
 {
     QFile file(fileName);
-    const auto mode = QIODevice::WriteOnly | (append == 1 ? QIODevice::Append : QIODevice::Truncate);
+    const auto mode =
+        QIODevice::WriteOnly | (append == 1 ? QIODevice::Append : QIODevice::Truncate);
     if (!file.open(mode)) {
         const QByteArray message =
             QStringLiteral("Failed to open file %1 for output").arg(fileName).toLatin1();
