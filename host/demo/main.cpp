@@ -32,6 +32,7 @@
 #include "hostiledemo.h"
 #include "menudemo.h"
 #include "panedemo.h"
+#include "toolbardemo.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -275,6 +276,7 @@ int runDemo(const Options &options)
     demo::publishWindowBoxTables(tesk.library);
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
+    demo::runToolbarDemo(tesk.library, home.c_str());
     demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay());
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
     demo::runHostileDemo(tesk.library);

@@ -9,6 +9,7 @@
 #include <tesk/tesk_filters.h>
 #include <tesk/tesk_frame.h>
 #include <tesk/tesk_help.h>
+#include <tesk/tesk_helpers.h>
 #include <tesk/tesk_i18n.h>
 #include <tesk/tesk_memoryaccess.h>
 #include <tesk/tesk_menu.h>
@@ -18,6 +19,7 @@
 #include <tesk/tesk_relay.h>
 #include <tesk/tesk_symbols.h>
 #include <tesk/tesk_sync.h>
+#include <tesk/tesk_toolbars.h>
 #include <tesk/tesk_visual.h>
 #include <tesk/tesk_window.h>
 

@@ -7,6 +7,8 @@
 #include "frame/menus/mt.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
+#include "frame/windows/toolbars/editortoolbars.h"
+#include "frame/windows/toolbars/findtoolbar.h"
 
 #include <QDebug>
 
@@ -250,9 +252,13 @@ void QtSetNextActionInGroup(int flag)
     });
 }
 
-void QtBuildROMenu(const char *)
+void QtBuildROMenu(const char *name)
 {
-    // The file-state menu belongs to the find toolbar, which main windows do not have yet.
+    TESK_GUARDED_VOID([&] {
+        FindToolBar *toolBar = tesk::frame::findToolBarOf(Store::currentMainWindow());
+        if (toolBar && name)
+            toolBar->fillStateMenu(QByteArray(name));
+    });
 }
 
 int CuiActionDisable(TeskHandle window, int hostId, int insensitive)
