@@ -58,6 +58,12 @@ inline int32_t proxyHandler(uint32_t, TeskHandle, intptr_t, intptr_t, intptr_t)
     return 0;
 }
 inline void qsdiCallback(void *) {}
+inline int print(void *, int, const char *, ...)
+{
+    return 0;
+}
+inline void findToolBar(TeskHandle, const void *, int, int) {}
+inline void scriptToolBar(TeskHandle, const char *) {}
 } // namespace fns
 
 // A handle of an object family: a live one (destroyed after the call), a dead one, or a hostile
@@ -235,6 +241,7 @@ inline const std::vector<Entry> &exportTable()
         {"CuiFilters_ModuleFilterDlgCreate", [](Args &a) { CuiDeleteObject(reinterpret_cast<void *>(CuiFilters_ModuleFilterDlgCreate(a.h(), a.s()))); }},
         {"CuiFilters_SetDefault", [](Args &) { CuiFilters_SetDefault(); }},
         {"CuiFilters_Store", [](Args &a) { CuiFilters_Store(filterFile(a), a.s()); }},
+        {"CuiFindToolbarSetFilename", [](Args &a) { CuiFindToolbarSetFilename(a.h(), a.s()); }},
         {"CuiFunctionRegistryAddFunction", [](Args &a) { CuiFunctionRegistryAddFunction(a.s(), a.fn(&fns::registryFn)); }},
         {"CuiFunctionRegistryAddVoidStar", [](Args &a) { CuiFunctionRegistryAddVoidStar(a.s(), a.block<void *>()); }},
         {"CuiFunctionRegistryGetFunction", [](Args &a) { CuiFunctionRegistryGetFunction(a.s()); }},
@@ -245,6 +252,9 @@ inline const std::vector<Entry> &exportTable()
         {"CuiHardwareTriggerAppendValue", [](Args &a) { CuiHardwareTriggerAppendValue(a.i() & 1 ? CuiHardwareTriggerCreate(a.s(), a.s(), a.u()) : a.h(), a.s(), a.s()); }},
         {"CuiHardwareTriggerCreate", [](Args &a) { CuiHardwareTriggerCreate(a.s(), a.s(), a.u()); }},
         {"CuiHardwareTriggerSetSelection", [](Args &a) { TeskHandle t = a.i() & 1 ? CuiHardwareTriggerCreate(a.s(), a.s(), a.u()) : a.h(); CuiHardwareTriggerAppendValue(t, a.s(), a.s()); CuiHardwareTriggerSetSelection(t, a.i()); }},
+        {"CuiHelperMarkupText", [](Args &a) { auto b = a.buffer(); CuiHelperMarkupText(a.s(), int(b.size), b.data); }},
+        {"CuiHelpersAppendToList", [](Args &a) { CuiHelpersAppendToList(a.obj(), a.s()); }},
+        {"CuiHelpersAppendToListEx", [](Args &a) { CuiHelpersAppendToListEx(a.obj(), a.s(), char(a.i())); }},
         {"CuiI18NGetEncodingList", [](Args &) { CuiI18NGetEncodingList(); }},
         {"CuiI18NGetLanguageList", [](Args &) { CuiI18NGetLanguageList(); }},
         {"CuiI18NGetLocaleList", [](Args &) { CuiI18NGetLocaleList(); }},
@@ -270,6 +280,9 @@ inline const std::vector<Entry> &exportTable()
         // With an application the loop would run until shut down; the states after the loop
         // come from running it, and a loop run from a callback is tested on its own.
         {"CuiRun", [](Args &) { if (!hasApplication()) CuiRun(); }},
+        {"CuiScriptFiles_Load", [](Args &a) { const char *tag = a.s(); CuiScriptFiles_Store(filterFile(a), tag); CuiScriptFiles_Load(filterFile(a), a.i() & 1 ? tag : a.s()); }},
+        {"CuiScriptFiles_Store", [](Args &a) { CuiScriptFiles_Store(filterFile(a), a.s()); }},
+        {"CuiScriptToolBarCreate", [](Args &a) { CuiScriptToolBarCreate(a.h(), a.fn(&fns::scriptToolBar)); }},
         {"CuiSetActivationCallback", [](Args &a) { CuiSetActivationCallback(a.h(), a.fn(&fns::activation)); }},
         {"CuiSetPadlockState", [](Args &a) { CuiSetPadlockState(a.i()); }},
         {"CuiSetSplashMessage", [](Args &a) { CuiSetSplashMessage(a.s()); }},
@@ -291,6 +304,8 @@ inline const std::vector<Entry> &exportTable()
         {"CuiSymtabDataSourceSetFuncHandler", [](Args &a) { onSource(a, [&](TeskHandle s) { CuiSymtabDataSourceSetFuncHandler(s, a.fn(&fns::symtabHost)); }); }},
         {"CuiSymtabDataSourceSetVdata", [](Args &a) { onSource(a, [&](TeskHandle s) { CuiSymtabDataSourceSetVdata(s, a.h()); }); }},
         {"CuiSymtabDataSourceUpdate", [](Args &a) { onSource(a, [&](TeskHandle s) { CuiSymtabDataSourceSetFuncHandler(s, a.fn(&fns::symtabHost)); CuiSymtabDataSourceUpdate(s); }); }},
+        {"CuiTestFunction", [](Args &a) { CuiTestFunction(a.h(), a.fn(&fns::print), a.obj(), a.s(), a.s(), filterFile(a), a.s(), a.s(), a.s(), a.s()); }},
+        {"CuiTestOK", [](Args &a) { CuiTestOK(a.h(), a.i()); }},
         {"CuiToolTipHide", [](Args &) { CuiToolTipHide(); }},
         {"CuiToolTipShowAt", [](Args &a) { CuiToolTipShowAt(a.s(), a.i(), a.i()); }},
         {"CuiUpdateSettings", [](Args &) { CuiUpdateSettings(); }},
@@ -302,6 +317,7 @@ inline const std::vector<Entry> &exportTable()
         {"QtAppendMenu", [](Args &a) { QtAppendMenu(a.i(), a.s(), a.block<char>(), a.i()); }},
         {"QtBackupMenu", [](Args &) { QtBackupMenu(); }},
         {"QtBuildROMenu", [](Args &a) { QtBuildROMenu(a.s()); }},
+        {"QtCreateEditorToolBar", [](Args &a) { QtCreateEditorToolBar(a.h(), a.fn(&fns::findToolBar)); }},
         {"QtCreateNewCode", [](Args &a) { QtCreateNewCode(a.i()); }},
         {"QtCreateNewEditor", [](Args &a) { QtCreateNewEditor(a.i()); }},
         {"QtCreateNewSpr", [](Args &a) { QtCreateNewSpr(a.i()); }},
@@ -341,6 +357,11 @@ inline const std::vector<Entry> &exportTable()
         {"QtRegisterHelp", [](Args &a) { const TeskHelpEntry map[] = {{a.i(), a.s()}, {a.i(), a.s()}, {-1, nullptr}}; QtRegisterHelp(a.i() & 1 ? map : nullptr, a.i()); }},
         {"QtRegisterMenuCB", [](Args &a) { QtRegisterMenuCB(a.fn(&fns::aboutToShow), a.fn(&fns::activate), a.fn(&fns::cycle), a.h()); }},
         {"QtSetDontClose", [](Args &a) { QtSetDontClose(a.h(), a.i()); }},
+        {"QtSetEditorBarFocusLine", [](Args &a) { QtSetEditorBarFocusLine(a.h()); }},
+        {"QtSetEditorBarFocusText", [](Args &a) { QtSetEditorBarFocusText(a.h()); }},
+        {"QtSetEditorBarIcon", [](Args &a) { QtSetEditorBarIcon(a.h(), a.i(), a.s()); }},
+        {"QtSetEditorBarText", [](Args &a) { QtSetEditorBarText(a.h(), a.i(), a.s()); }},
+        {"QtSetFindToolBarEncoding", [](Args &a) { QtSetFindToolBarEncoding(a.h(), a.i()); }},
         {"QtSetIsQtContextMenu", [](Args &) { QtSetIsQtContextMenu(); }},
         {"QtSetModalDialogShown", [](Args &a) { QtSetModalDialogShown(a.i()); QtSetModalDialogShown(0); }},
         {"QtSetNextActionInGroup", [](Args &a) { QtSetNextActionInGroup(a.i()); }},
