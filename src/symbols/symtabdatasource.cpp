@@ -1,6 +1,7 @@
 #include "symbols/symtabdatasource.h"
 
 #include "frame/core/cuifunctionregistry.h"
+#include "frame/core/cuihandles.h"
 #include "symbols/navlistitem.h"
 #include "symbols/symbolpattern.h"
 #include "symbols/symtabrecord.h"
@@ -317,7 +318,7 @@ void SymtabDataSource::update()
         return;
     QPointer<SymtabDataSource> alive(this);
     d->updating = true;
-    d->handler(0, reinterpret_cast<TeskHandle>(this), d->vdata, nullptr, 0);
+    d->handler(0, reinterpret_cast<TeskHandle>(tesk::handles::add(this)), d->vdata, nullptr, 0);
     if (!alive)
         return;
     d->updating = false;

@@ -62,15 +62,14 @@ protected:
     {
         testhost::startLibrary();
         source = std::make_unique<SymtabDataSource>();
-        tesk::handles::add(source.get());
+        const auto handle = reinterpret_cast<TeskHandle>(tesk::handles::add(source.get()));
         SymbolRecords r;
         r.images = {"img", "<other>"};
         r.modules = {"img m m.c", "img <Global> img"};
         r.functions = {"img m main 0x10 Public", "img <Global> start 0x20 Public",
                        "img m a\\b\\zeta 0x30 Public", "img m c\\alpha 0x40 Static"};
         r.variables = {"img m count 0x100 Global"};
-        tesk::host::publishSymbols(r, reinterpret_cast<TeskHandle>(source.get()),
-                                   testhost::linkedAdders());
+        tesk::host::publishSymbols(r, handle, testhost::linkedAdders());
         answers.setHandler([this](const testhost::ModalAnswers::Request &request) {
             auto *menu = qobject_cast<QMenu *>(request.widget.data());
             ASSERT_NE(menu, nullptr);
