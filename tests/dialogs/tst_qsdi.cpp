@@ -482,19 +482,18 @@ TEST_F(QsdiTest, DialogHandlesRunOnlyWhenLive)
     EXPECT_EQ(CuiDoModal(nullptr), 0);
     EXPECT_EQ(CuiDialogExec(&garbage), 0);
     auto *notADialog = new QObject;
-    tesk::handles::add(notADialog);
-    EXPECT_EQ(CuiDoModal(notADialog), 0);
+    EXPECT_EQ(CuiDoModal(tesk::handles::add(notADialog)), 0);
     delete notADialog;
 
     auto *dialog = new QDialog;
-    tesk::handles::add(dialog);
+    void *handle = tesk::handles::add(dialog);
     m_answers.setHandler([](const ModalAnswers::Request &request) {
         qobject_cast<QDialog *>(request.widget.data())->done(42);
     });
-    EXPECT_EQ(CuiDoModal(dialog), 42);
-    EXPECT_EQ(CuiDialogExec(dialog), 42);
+    EXPECT_EQ(CuiDoModal(handle), 42);
+    EXPECT_EQ(CuiDialogExec(handle), 42);
     delete dialog;
-    EXPECT_EQ(CuiDoModal(dialog), 0) << "a stale handle is refused";
+    EXPECT_EQ(CuiDoModal(handle), 0) << "a stale handle is refused";
     EXPECT_TRUE(m_answers.seen().size() == 2);
 }
 
