@@ -6,6 +6,7 @@
 #include <tesk/tesk_app.h>
 #include <tesk/tesk_filters.h>
 
+#include <QApplication>
 #include <QWidget>
 
 #include <cstdio>
@@ -58,7 +59,13 @@ void runFiltersDemo(void *library, const std::string &home, const std::string &s
 
     const TeskHandle dialog = createDialog(0, "");
     std::printf("host: event configuration dialog %s\n", dialog ? "created" : "MISSING");
-    if (auto *widget = reinterpret_cast<QWidget *>(dialog); widget && !screenshotDir.empty()) {
+    // The handle is a number of the library's; the dialog itself is found among the windows.
+    QWidget *widget = nullptr;
+    for (QWidget *topLevel : QApplication::topLevelWidgets()) {
+        if (qstrcmp(topLevel->metaObject()->className(), "ModuleFilterDlg") == 0)
+            widget = topLevel;
+    }
+    if (dialog && widget && !screenshotDir.empty()) {
         const QString path = screenshotPath(screenshotDir, "eventconfig.png");
         std::printf("host: screenshot %s %s\n", qPrintable(path),
                     widget->grab().save(path) ? "written" : "FAILED");

@@ -277,7 +277,8 @@ int runDemo(const Options &options)
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
     demo::runToolbarDemo(tesk.library, home.c_str());
-    demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay());
+    // The user answers the demo's boxes only when nobody asked it to end by itself.
+    demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
     demo::runHostileDemo(tesk.library);
 
