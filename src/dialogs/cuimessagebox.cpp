@@ -79,26 +79,26 @@ CuiMessageBox::~CuiMessageBox() = default;
 
 void CuiMessageBox::setUpButtons(int button0, int button1, int button2)
 {
-    std::array<int, kSlots> specs{button0, button1, button2};
-    if ((specs[1] && !specs[0]) || (specs[2] && !specs[1])) {
+    std::array<int, kSlots> buttonWords{button0, button1, button2};
+    if ((buttonWords[1] && !buttonWords[0]) || (buttonWords[2] && !buttonWords[1])) {
         qWarning("CuiMessageBox: Inconsistent button parameters");
-        specs = {0, 0, 0};
+        buttonWords = {0, 0, 0};
     }
     for (int i = 0; i < kSlots; ++i) {
-        const int spec = specs[i];
-        if (spec & Default) {
+        const int buttonWord = buttonWords[i];
+        if (buttonWord & Default) {
             if (d->defaultPos >= 0)
                 qWarning("CuiMessageBox: There can be at most one default button");
             else
                 d->defaultPos = i;
         }
-        if (spec & Escape) {
+        if (buttonWord & Escape) {
             if (d->escapePos >= 0)
                 qWarning("CuiMessageBox: There can be at most one escape button");
             else
                 d->escapePos = i;
         }
-        int code = spec & ButtonMask;
+        int code = buttonWord & ButtonMask;
         if (code == 0) {
             code = i == 0 ? Ok : 0;
         } else if (code > NoAll) {

@@ -40,7 +40,7 @@ int run(CuiMessageBox &box)
 
 struct SpecifierCase
 {
-    int specs[3];
+    int buttonWords[3];
     QStringList texts;
     const char *warning; // nullptr: none
     const char *defaultButton;
@@ -49,7 +49,7 @@ struct SpecifierCase
 // Names the case in the test list (instead of the record's bytes).
 void PrintTo(const SpecifierCase &c, std::ostream *os)
 {
-    *os << std::hex << c.specs[0] << "," << c.specs[1] << "," << c.specs[2];
+    *os << std::hex << c.buttonWords[0] << "," << c.buttonWords[1] << "," << c.buttonWords[2];
 }
 
 class MessageBoxSpecifiers : public ::testing::TestWithParam<SpecifierCase>
@@ -62,7 +62,8 @@ TEST_P(MessageBoxSpecifiers, CorrectsAndReports)
 {
     const SpecifierCase &c = GetParam();
     testhost::DebugCapture capture;
-    CuiMessageBox box(QString(), QStringLiteral("text"), 0, c.specs[0], c.specs[1], c.specs[2]);
+    CuiMessageBox box(QString(), QStringLiteral("text"), 0, c.buttonWords[0], c.buttonWords[1],
+                      c.buttonWords[2]);
     EXPECT_EQ(buttonTexts(box), c.texts);
     if (c.warning)
         EXPECT_TRUE(capture.contains(c.warning)) << capture.text();
@@ -118,7 +119,7 @@ TEST_F(MessageBoxTest, EscapeAndCloseAnswerTheEscapeButtonOrZero)
 {
     struct Case
     {
-        int specs[3];
+        int buttonWords[3];
         bool close;
         int expected;
     } cases[] = {
@@ -131,12 +132,14 @@ TEST_F(MessageBoxTest, EscapeAndCloseAnswerTheEscapeButtonOrZero)
         {{1, E, 3}, true, 0},
     };
     for (const Case &c : cases) {
-        CuiMessageBox box(QString(), QStringLiteral("text"), 0, c.specs[0], c.specs[1], c.specs[2]);
+        CuiMessageBox box(QString(), QStringLiteral("text"), 0, c.buttonWords[0], c.buttonWords[1],
+                          c.buttonWords[2]);
         if (c.close)
             m_answers.close();
         else
             m_answers.escape();
-        EXPECT_EQ(run(box), c.expected) << c.specs[0] << "," << c.specs[1] << " close " << c.close;
+        EXPECT_EQ(run(box), c.expected)
+            << c.buttonWords[0] << "," << c.buttonWords[1] << " close " << c.close;
     }
 }
 
