@@ -27,8 +27,8 @@ QString allFiles()
 // One file dialog in the form the environment asks for. The static form leaves the toolkit free
 // to show the platform's dialog, as the toolkit's static functions would.
 QStringList runChooser(QWidget *parent, const QString &objectName, const QString &caption,
-                       const QString &startDir, const QString &filter,
-                       QFileDialog::FileMode mode, QString *selectedFilter, bool resolveSymlinks)
+                       const QString &startDir, const QString &filter, QFileDialog::FileMode mode,
+                       QString *selectedFilter, bool resolveSymlinks)
 {
     QFileDialog dialog(parent, caption, startDir);
     dialog.setNameFilters(dialogFilterList(filter));
@@ -105,9 +105,8 @@ QString chooseSaveFileName(const QString &startDir, const QString &filter, QWidg
         .value(0);
 }
 
-QString chooseExistingDirectory(const QString &startDir, QWidget *parent,
-                                const QString &objectName, const QString &caption, bool dirOnly,
-                                bool resolveSymlinks)
+QString chooseExistingDirectory(const QString &startDir, QWidget *parent, const QString &objectName,
+                                const QString &caption, bool dirOnly, bool resolveSymlinks)
 {
     const bool portable = usePortableDialogs();
     QFileDialog dialog(parent, caption, startDir);
@@ -148,8 +147,8 @@ bool runFileDialog(QWidget *parent, const QString &caption, const QString &filte
     case tesk::core::SaveFile: {
         QString selectedFilter;
         name = chooseSaveFileName(start, toolkitFilter, parent,
-                                  QStringLiteral("CUI::save_file_dialog"), caption,
-                                  &selectedFilter, true);
+                                  QStringLiteral("CUI::save_file_dialog"), caption, &selectedFilter,
+                                  true);
         if (!name.isEmpty())
             name = appendDefaultExtension(name, selectedFilter);
         break;
@@ -289,7 +288,7 @@ void FileDialogMRU::save() const
         const QChar letter(char16_t(u'a' + i));
         const Entry &entry = m_entries.at(i);
         settings->setValue(QString::fromLatin1(kEntryKey).arg(letter),
-                            entry.first + QLatin1String(kSeparator) + entry.second);
+                           entry.first + QLatin1String(kSeparator) + entry.second);
         order += letter;
     }
     settings->setValue(QLatin1String(kOrderKey), order);

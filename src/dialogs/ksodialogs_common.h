@@ -37,9 +37,8 @@ QStringList chooseOpenFileNames(const QString &filter, const QString &startDir, 
 QString chooseSaveFileName(const QString &startDir, const QString &filter, QWidget *parent,
                            const QString &objectName, const QString &caption,
                            QString *selectedFilter, bool resolveSymlinks);
-QString chooseExistingDirectory(const QString &startDir, QWidget *parent,
-                                const QString &objectName, const QString &caption, bool dirOnly,
-                                bool resolveSymlinks);
+QString chooseExistingDirectory(const QString &startDir, QWidget *parent, const QString &objectName,
+                                const QString &caption, bool dirOnly, bool resolveSymlinks);
 
 // The toolkit's filter text for a host filter ("C files [*.c]Headers [*.h]"); text holding
 // ";;" is the toolkit's notation already and is returned as it is.

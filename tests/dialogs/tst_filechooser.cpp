@@ -61,8 +61,9 @@ TEST(DialogFilter, SavedNameTakesTheFilterExtension)
         {"/w/report", "no patterns", "/w/report"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(appendDefaultExtension(QString::fromLatin1(c.name), QString::fromLatin1(c.filter)),
-                  QString::fromLatin1(c.completed))
+        EXPECT_EQ(
+            appendDefaultExtension(QString::fromLatin1(c.name), QString::fromLatin1(c.filter)),
+            QString::fromLatin1(c.completed))
             << c.name << " " << c.filter;
 }
 
@@ -72,8 +73,7 @@ protected:
     static void SetUpTestSuite() { testhost::startLibrary(); }
     void SetUp() override
     {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "ZEB Limited", "zebqt33x")
-            .clear();
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "ZEB Limited", "zebqt33x").clear();
         mru()->reload();
         mru()->setProgramKey(QString());
     }
@@ -125,8 +125,8 @@ TEST_F(RememberedDirectories, DoubleColonCutsTheEntryWhenReadBack)
     mru()->setProgramKey(QStringLiteral("/bin/a::b"));
     setFileDialogLastDir(QStringLiteral("/x"));
     mru()->reload();
-    EXPECT_EQ(mru()->entries().first(), FileDialogMRU::Entry(QStringLiteral("/bin/a"),
-                                                             QStringLiteral("b")));
+    EXPECT_EQ(mru()->entries().first(),
+              FileDialogMRU::Entry(QStringLiteral("/bin/a"), QStringLiteral("b")));
 }
 
 class FileChooser : public RememberedDirectories
@@ -241,9 +241,8 @@ TEST_F(FileChooser, DirectoryChooserFormsFollowTheEnvironment)
     for (const auto &c : cases) {
         if (c.portable)
             qputenv("KSODEBUG_USE_PORTABLE_DIALOGS", "1");
-        const QString chosen =
-            chooseExistingDirectory(dir.path(), nullptr, QStringLiteral("mine"),
-                                    QStringLiteral("Folder"), c.dirOnly, false);
+        const QString chosen = chooseExistingDirectory(dir.path(), nullptr, QStringLiteral("mine"),
+                                                       QStringLiteral("Folder"), c.dirOnly, false);
         qunsetenv("KSODEBUG_USE_PORTABLE_DIALOGS");
         EXPECT_EQ(objectName, QString::fromLatin1(c.objectName));
         EXPECT_EQ(dirsOnly, c.dirsOnlyShown);
