@@ -24,8 +24,8 @@ TESK_EXPORT int CuiSimpleFileExtraMultipleEx(TeskHandle parent, const char *capt
 /* Asks for a directory (a null start directory opens none in particular) and copies it, with
  * its NUL, into the buffer: 0 copied, 1 nothing chosen or prompts suppressed, -1 when it does
  * not fit; the buffer is written only on 0. */
-TESK_EXPORT int CuiSimpleDir(TeskHandle parent, const char *caption,
-                             const char *startDirectory, uint32_t bufferSize, char *buffer);
+TESK_EXPORT int CuiSimpleDir(TeskHandle parent, const char *caption, const char *startDirectory,
+                             uint32_t bufferSize, char *buffer);
 
 /* Program-counter choices of CuiLoadImage. */
 enum { CUI_LOAD_PC_AUTO = 0, CUI_LOAD_PC_ENTRY = 1, CUI_LOAD_PC_LEAVE = 2 };

@@ -48,8 +48,8 @@ CuiLoadMemoryDlg *loadMemoryDialog(TeskHandle handle)
 } // namespace
 
 int CuiSimpleFileExtraMultipleEx(TeskHandle parent, const char *caption, const char **result,
-                                 const char *filter, const char *startDirectory,
-                                 int32_t multiple, int32_t helpId, int32_t save)
+                                 const char *filter, const char *startDirectory, int32_t multiple,
+                                 int32_t helpId, int32_t save)
 {
     return TESK_GUARDED(1, [&] {
         if (!result || CuiDebugInfo::promptsSuppressed() || !tesk::applicationExists())
@@ -59,9 +59,8 @@ int CuiSimpleFileExtraMultipleEx(TeskHandle parent, const char *caption, const c
                                        : tesk::core::OpenOneFile;
         QString name;
         QStringList names;
-        if (!runFileDialog(dialogParent(parent), cuiTranslateLatin1(caption),
-                           latin1OrNull(filter), latin1OrNull(startDirectory), mode, helpId,
-                           name, names))
+        if (!runFileDialog(dialogParent(parent), cuiTranslateLatin1(caption), latin1OrNull(filter),
+                           latin1OrNull(startDirectory), mode, helpId, name, names))
             return 1;
         const int stored = mode == tesk::core::OpenFiles ? joinSelectedFiles(names, g_Filename)
                                                          : storeSelectedFile(name, g_Filename);
@@ -85,8 +84,7 @@ int CuiSimpleDir(TeskHandle parent, const char *caption, const char *startDirect
             cuiTranslateLatin1(caption), true, true);
         if (chosen.isEmpty())
             return 1;
-        return copyIfFits(QDir::toNativeSeparators(chosen).toUtf8(), buffer, bufferSize) ? 0
-                                                                                          : -1;
+        return copyIfFits(QDir::toNativeSeparators(chosen).toUtf8(), buffer, bufferSize) ? 0 : -1;
     });
 }
 
@@ -104,8 +102,8 @@ int CuiLoadImage(TeskHandle, const char *caption, uint32_t fileNameSize, char *f
         QString texts[3]; // sections, arguments, offset
         tesk::system::NativeLoadImageRequest request;
         request.filter = makeDialogFilterFromText(filter);
-        request.startDir = startDirectory ? QString::fromLatin1(startDirectory)
-                                          : fileDialogLastDir();
+        request.startDir =
+            startDirectory ? QString::fromLatin1(startDirectory) : fileDialogLastDir();
         request.parent = tesk::frame::currentMainWindow();
         request.caption = cuiTranslateLatin1(caption);
         request.helpId = helpId;
@@ -142,22 +140,21 @@ int CuiLoadImage(TeskHandle, const char *caption, uint32_t fileNameSize, char *f
     });
 }
 
-int CuiLoadBinary(TeskHandle parent, intptr_t context, const char *startDirectory,
-                  int32_t helpId, const char *choices)
+int CuiLoadBinary(TeskHandle parent, intptr_t context, const char *startDirectory, int32_t helpId,
+                  const char *choices)
 {
     return TESK_GUARDED(1, [&] {
         if (!tesk::applicationExists())
             return 1;
         QWidget *owner = dialogParent(parent);
         const CuiHostEntryFn gui = loadCommandFunction(owner, "gui");
-        const CuiHostEntryFn addToMru = gui ? loadCommandFunction(owner, "addToLoadBinaryMRU")
-                                            : nullptr;
+        const CuiHostEntryFn addToMru =
+            gui ? loadCommandFunction(owner, "addToLoadBinaryMRU") : nullptr;
         if (!addToMru)
             return 1;
-        const QString startDir = startDirectory ? QString::fromLatin1(startDirectory)
-                                                : fileDialogLastDir();
-        const QString command =
-            runLoadBinaryDialog(owner, startDir, helpId, latin1OrNull(choices));
+        const QString startDir =
+            startDirectory ? QString::fromLatin1(startDirectory) : fileDialogLastDir();
+        const QString command = runLoadBinaryDialog(owner, startDir, helpId, latin1OrNull(choices));
         if (command.isEmpty())
             return 1;
         const QByteArray text = command.toUtf8();

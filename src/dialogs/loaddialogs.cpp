@@ -175,8 +175,7 @@ int CuiLoadImageDlg::pcMode() const
         return tesk::system::kPcAutoSet;
     if (m_panel->autoSetPCCB->isChecked())
         return tesk::system::kPcAutoSet;
-    return m_panel->setPCToEntryCB->isChecked() ? tesk::system::kPcToEntry
-                                                : tesk::system::kPcLeave;
+    return m_panel->setPCToEntryCB->isChecked() ? tesk::system::kPcToEntry : tesk::system::kPcLeave;
 }
 
 namespace {
@@ -228,8 +227,7 @@ QString runLoadImageDialog(tesk::system::NativeLoadImageRequest &request)
 {
     if (usePortableDialogs())
         return runPortableLoadImageDialog(request);
-    return tesk::system::runNativeLoadImageDialog(request,
-                                                  tesk::dialogs::nativeDialogServices());
+    return tesk::system::runNativeLoadImageDialog(request, tesk::dialogs::nativeDialogServices());
 }
 
 // ---- Load Binary ------------------------------------------------------------------------------
@@ -293,8 +291,7 @@ bool CuiLoadMemoryDlg::makeCommand(QString &command)
         return false;
     const QString file = QDir::toNativeSeparators(m_fileDialog->selectedFile());
     const QString location = m_panel->locationEdit->text().trimmed();
-    const QString keyword =
-        tesk::system::loadChoiceKeyword(m_panel->filetypeLB->item(row)->text());
+    const QString keyword = tesk::system::loadChoiceKeyword(m_panel->filetypeLB->item(row)->text());
     return cuiMakeMemoryFileCommand(this, false, CuiMemoryFileRead, keyword, file, location,
                                     m_locationFlags[size_t(row)] == 0, command);
 }

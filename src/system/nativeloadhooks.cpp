@@ -25,24 +25,23 @@ QStringList words(const QString &text)
 
 const DialogTemplate &loadImageTemplate()
 {
-    static const DialogTemplate t{133,
-                                  310,
-                                  71,
-                                  {
-                                      {1005, C::CheckBox, "Symbols Only", 7, 1, 58, 10, false},
-                                      {1004, C::CheckBox, "Replace Existing File(s)", 78, 1, 89,
-                                       10, false},
-                                      {1000, C::Label, "Sections:", 9, 20, 30, 8, false},
-                                      {1001, C::Edit, "", 54, 18, 143, 12, false},
-                                      {1002, C::Label, "Arguments:", 9, 36, 36, 8, false},
-                                      {1003, C::Edit, "", 54, 34, 143, 12, false},
-                                      {-1, C::Label, "Offset:", 9, 52, 22, 8, false},
-                                      {1016, C::Edit, "", 54, 50, 143, 12, false},
-                                      {-1, C::GroupBox, "PC", 209, 4, 94, 47, false},
-                                      {1021, C::CheckBox, "Auto-Set PC", 215, 18, 55, 10, false},
-                                      {1012, C::CheckBox, "Set PC to Entry point", 215, 35, 81,
-                                       10, true},
-                                  }};
+    static const DialogTemplate t{
+        133,
+        310,
+        71,
+        {
+            {1005, C::CheckBox, "Symbols Only", 7, 1, 58, 10, false},
+            {1004, C::CheckBox, "Replace Existing File(s)", 78, 1, 89, 10, false},
+            {1000, C::Label, "Sections:", 9, 20, 30, 8, false},
+            {1001, C::Edit, "", 54, 18, 143, 12, false},
+            {1002, C::Label, "Arguments:", 9, 36, 36, 8, false},
+            {1003, C::Edit, "", 54, 34, 143, 12, false},
+            {-1, C::Label, "Offset:", 9, 52, 22, 8, false},
+            {1016, C::Edit, "", 54, 50, 143, 12, false},
+            {-1, C::GroupBox, "PC", 209, 4, 94, 47, false},
+            {1021, C::CheckBox, "Auto-Set PC", 215, 18, 55, 10, false},
+            {1012, C::CheckBox, "Set PC to Entry point", 215, 35, 81, 10, true},
+        }};
     return t;
 }
 
