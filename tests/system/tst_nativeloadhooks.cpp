@@ -131,8 +131,8 @@ TEST(LoadBinaryHook, LocationRulesAtOpen)
     for (const auto &c : cases) {
         FakeItems items;
         NativeLoadBinaryState state;
-        for (const LoadChoice &choice : parseLoadChoices(
-                 QStringLiteral("0 bin Binary file\n1 elf ELF file\n"))) {
+        for (const LoadChoice &choice :
+             parseLoadChoices(QStringLiteral("0 bin Binary file\n1 elf ELF file\n"))) {
             state.flags.push_back(choice.locationIsOffset);
             state.choices << choice.entry;
         }
@@ -141,7 +141,8 @@ TEST(LoadBinaryHook, LocationRulesAtOpen)
         items.row = c.row;
         items.setText(kLocationEdit, QString::fromLatin1(c.location));
         EXPECT_EQ(loadBinaryHook::open(items, state), c.accepted) << c.location;
-        EXPECT_EQ(items.errors, c.error ? QStringList{QString::fromLatin1(c.error)} : QStringList());
+        EXPECT_EQ(items.errors,
+                  c.error ? QStringList{QString::fromLatin1(c.error)} : QStringList());
         if (c.accepted) {
             EXPECT_EQ(state.locationGiven, c.given) << c.location;
             EXPECT_EQ(state.keyword, QString::fromLatin1(c.keyword));
@@ -161,7 +162,8 @@ TEST(LoadBinaryHook, HelpLineFollowsTheSelectedType)
               QStringLiteral("Location is optional signed offset for adding to address in file."));
     items.row = 1;
     loadBinaryHook::command(items, state, kTypeList);
-    EXPECT_EQ(items.text(kLocationHelp), QStringLiteral("Specify the start address for loading to."));
+    EXPECT_EQ(items.text(kLocationHelp),
+              QStringLiteral("Specify the start address for loading to."));
 }
 
 TEST(LoadChoices, LinesFlagsAndKeywords)
