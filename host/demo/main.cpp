@@ -30,6 +30,7 @@
 #include "dialogdemo.h"
 #include "framedemo.h"
 #include "hostiledemo.h"
+#include "loaddemo.h"
 #include "menudemo.h"
 #include "panedemo.h"
 #include "toolbardemo.h"
@@ -279,6 +280,8 @@ int runDemo(const Options &options)
     demo::runToolbarDemo(tesk.library, home.c_str());
     // The user answers the demo's boxes only when nobody asked it to end by itself.
     demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
+    demo::runLoadDemo(tesk.library, options.library, options.screenshotDir,
+                      haveDisplay() && quitAfterMs <= 0);
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
     demo::runHostileDemo(tesk.library);
 

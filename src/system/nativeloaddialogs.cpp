@@ -194,18 +194,33 @@ QWidget *buildTemplatePanel(const DialogTemplate &dialogTemplate, QWidget *paren
 {
     auto *panel = new QWidget(parent);
     panel->setObjectName(QStringLiteral("template %1").arg(dialogTemplate.id));
-    // Dialog units: a quarter of the average character width, an eighth of the line height.
+    // Dialog units: a quarter of the average letter width, an eighth of the line height.
     const QFontMetrics metrics(panel->font());
-    const double unitX = metrics.averageCharWidth() / 4.0;
+    const double letterWidth = metrics.horizontalAdvance(QStringLiteral(
+                                   "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                               52.0;
+    const double unitX = letterWidth / 4.0;
     const double unitY = metrics.height() / 8.0;
     const auto scaled = [&](int x, int y, int w, int h) {
         return QRect(qRound(x * unitX), qRound(y * unitY), qRound(w * unitX), qRound(h * unitY));
     };
+    QLabel *pendingBuddy = nullptr;
     for (const DialogControl &control : dialogTemplate.controls) {
         QWidget *widget = makeControl(control, panel);
         if (control.id != -1)
             widget->setObjectName(controlName(control.id));
-        widget->setGeometry(scaled(control.x, control.y, control.width, control.height));
+        QRect geometry = scaled(control.x, control.y, control.width, control.height);
+        // The template's sizes fit its own font; a label or box of ours may need more room.
+        if (control.kind == DialogControl::Label || control.kind == DialogControl::CheckBox)
+            geometry.setWidth(qMax(geometry.width(), widget->sizeHint().width()));
+        widget->setGeometry(geometry);
+        // A label's accelerator moves to the control that follows it.
+        if (pendingBuddy)
+            pendingBuddy->setBuddy(widget);
+        pendingBuddy = control.kind == DialogControl::Label &&
+                               QString::fromLatin1(control.text).contains(QLatin1Char('&'))
+                           ? static_cast<QLabel *>(widget)
+                           : nullptr;
         widget->setEnabled(!control.initiallyDisabled);
         if (control.kind == DialogControl::GroupBox)
             widget->lower(); // a frame drawn behind the boxes it surrounds

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+// Load Image and Load Binary as the engine asks them; unattended, the demo picks the library's
+// own file and a few options itself. Load Binary's command comes back through "gui" and
+// "addToLoadBinaryMRU".
+namespace demo {
+
+void runLoadDemo(void *library, const std::string &libraryPath, const std::string &screenshotDir,
+                 bool interactive);
+
+} // namespace demo
