@@ -2,6 +2,7 @@
 
 #include "frame/core/softcheck.h"
 #include "system/modalseam.h"
+#include "system/nativeloaddialogs.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -189,7 +190,7 @@ QString makeDialogFilter(const QString &hostFilter)
 
 QStringList dialogFilterList(const QString &toolkitFilter)
 {
-    return toolkitFilter.split(QLatin1String(";;"), Qt::SkipEmptyParts);
+    return tesk::system::fileDialogFilters(toolkitFilter);
 }
 
 QString makeDialogFilterFromText(const char *hostFilter)

@@ -47,7 +47,7 @@ QString makeDialogFilter(const QString &hostFilter);
 QString makeDialogFilterFromText(const char *hostFilter);
 
 // The entries of a toolkit filter text as the dialog lists them: the toolkit of today would
-// show the empty entry after a final ";;".
+// show the empty entry after a final ";;"; an entry too long to read stands for all files.
 QStringList dialogFilterList(const QString &toolkitFilter);
 
 // The saved name completed with the first pattern of the selected filter ("report" with

@@ -137,7 +137,7 @@ public:
         : QFileDialog(parent, caption, dir)
     {
         setOption(QFileDialog::DontUseNativeDialog);
-        setNameFilters(filter.split(QLatin1String(";;"), Qt::SkipEmptyParts));
+        setNameFilters(fileDialogFilters(filter));
         setFileMode(QFileDialog::ExistingFile);
     }
 
@@ -189,6 +189,19 @@ void connectCheckBoxes(QWidget *panel, const std::function<void(int)> &command)
 }
 
 } // namespace
+
+QStringList fileDialogFilters(const QString &toolkitFilter)
+{
+    constexpr qsizetype kMaxEntryLength = 1024;
+    QStringList entries;
+    for (const QString &entry : toolkitFilter.split(QLatin1String(";;"), Qt::SkipEmptyParts)) {
+        if (entry.size() <= kMaxEntryLength)
+            entries.append(entry);
+    }
+    if (entries.isEmpty())
+        entries.append(QCoreApplication::translate("QObject", "All Files (*)"));
+    return entries;
+}
 
 QWidget *buildTemplatePanel(const DialogTemplate &dialogTemplate, QWidget *parent)
 {

@@ -129,6 +129,11 @@ void command(DialogItems &items, NativeLoadBinaryState &state, int id);
 bool open(DialogItems &items, NativeLoadBinaryState &state);
 } // namespace loadBinaryHook
 
+// The entries of a toolkit filter text ("A (*.a);;B (*.b)") as a file dialog lists them: no
+// empty entry after a final ";;", and no entry too long for anyone to read (the dialog would
+// match every file against each of its patterns); with none left, all files.
+QStringList fileDialogFilters(const QString &toolkitFilter);
+
 // ---- Runners ------------------------------------------------------------------------------
 
 // What the runners need of the library above this layer.

@@ -38,6 +38,11 @@ TEST(DialogFilter, HostNotationBecomesToolkitFilter)
     EXPECT_EQ(makeDialogFilter(QString()), QStringLiteral("All Files (*)"));
     for (const char *all : {static_cast<const char *>(nullptr), "", "*"})
         EXPECT_EQ(makeDialogFilterFromText(all), QStringLiteral("All Files (*)"));
+    // An entry nobody could read would make the dialog match each file against its patterns.
+    EXPECT_EQ(dialogFilterList(QStringLiteral("C (*.c);;Huge (%1);;").arg(QString(2000, 'x'))),
+              QStringList{"C (*.c)"});
+    EXPECT_EQ(dialogFilterList(QStringLiteral("Huge (%1)").arg(QString(2000, 'x'))),
+              QStringList{"All Files (*)"});
     EXPECT_EQ(makeDialogFilterFromText("Maps [*.map]\xe9"),
               QString::fromUtf8("Maps (*.map);;\xc3\xa9 (\xc3\xa9);;"));
 }
