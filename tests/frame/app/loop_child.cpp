@@ -6,8 +6,8 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QWidget>
 #include <QTimer>
+#include <QWidget>
 
 #include <cstdio>
 #include <cstring>
