@@ -3,6 +3,7 @@
 #include "frames.h"
 
 #include "frame/core/inplaceedit.h"
+#include "frame/menus/menutables.h"
 #include "frame/menus/mt.h"
 #include "frame/menus/teskaction.h"
 
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <cstring>
 #include <memory>
@@ -453,4 +455,39 @@ TEST_F(MenuManagerTest, ACycleButtonWithoutToolbarNamesItsOwnPair)
     EXPECT_EQ(manager.errorText(),
               QStringLiteral("Error!\nCreating toolbar\nLine 3\nDefinition ( 850, 172 )\n"
                              "Undefined parent"));
+}
+
+TEST_F(MenuManagerTest, EveryMenuTextHasItsGermanTranslation)
+{
+    QTranslator german;
+    ASSERT_TRUE(
+        german.load(qEnvironmentVariable("KSODEBUG_INSTALL") + QStringLiteral("/etc/tesk_de.qm")));
+    QStringList untranslated;
+    for (int kind = 0; kind < MenuTables::KindCount; ++kind) {
+        for (const MenuItemRow *row = MenuTables::itemTable(kind); row && row->kind != MenuKindEnd;
+             ++row) {
+            for (const char *text : {row->text, row->description, row->label}) {
+                if (text && *text && german.translate("QObject", text).isEmpty())
+                    untranslated << QString::fromLatin1(text);
+            }
+        }
+    }
+    EXPECT_TRUE(untranslated.isEmpty()) << qPrintable(untranslated.join(QLatin1Char('\n')));
+}
+
+TEST_F(MenuManagerTest, AGermanSettingShowsGermanMenus)
+{
+    setenv("KSODEBUG_LANG", "de", 1);
+    CuiUpdateSettings();
+    MainWindow *window = codeWindow();
+    unsetenv("KSODEBUG_LANG");
+    CuiUpdateSettings();
+    QStringList titles;
+    for (QAction *entry : window->menuBar()->actions().mid(0, 3))
+        titles << entry->text();
+    EXPECT_EQ(titles, QStringList({"&Datei", "&Bearbeiten", "&Ansicht"}));
+    TeskAction *open = action(window, 1);
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(open->text(), QStringLiteral("Ö&ffnen..."));
+    EXPECT_EQ(open->statusTip(), QStringLiteral("Öffnen..."));
 }
