@@ -24,4 +24,28 @@ TESK_EXPORT void QtSetDontClose(TeskHandle handle, int flag);
    builds it from the box ("windBoxFuncs"); a frame is built once. */
 TESK_EXPORT void QtRegisterCodeCB(CuiCodeCallbackFn callback, TeskHandle windowBox);
 
+/* ---- top-level windows ---- */
+/* Size callback of a top-level window: (context, {left, top, width, height}, code), code 0
+   closed, 1 resized, 2 focused. */
+typedef void (*CuiTopLevelSizeFn)(TeskHandle context, int *rect, int code);
+/* A separate window with a menu bar and an area the host draws into; its handle is hostData
+   or the returned native id of that area. The window becomes the current top-level window. */
+TESK_EXPORT TeskHandle QtTopLevelCreate(TeskHandle hostData, CuiTopLevelSizeFn sizeCallback,
+                                        TeskHandle sizeContext);
+TESK_EXPORT void QtSetTopTitle(TeskHandle handle, const char *title);
+/* Shows and raises every top-level window of that caption; 1 when there was one. */
+TESK_EXPORT int QtRaiseWindowByName(const char *name);
+/* Lays the current top-level window out again. */
+TESK_EXPORT void QtResizeTopLevelWindow(void);
+
+/* ---- dock windows ---- */
+/* Options 666 dock or float, 667 hide, 668 close the dock window of the pane handle. Always
+   returns 0. */
+TESK_EXPORT int CuiPopupProcessGenericOption(int handle, int option);
+/* 1 for 666, 667 and 668, else 0; the first argument is not read. */
+TESK_EXPORT int CuiPopupIsGenericOption(int ignored, int option);
+/* The next dock window of the current main window goes to area 0 right, any other area
+   bottom (4 on a line of its own); ignored while a layout record waits for that window. */
+TESK_EXPORT void QtCreateDocked(int area, int newLine);
+
 #endif

@@ -8,6 +8,7 @@
 #include <QRgb>
 
 class CUIAbstractMainWindow;
+class TopLevelWindow;
 class MainWindow;
 class QMainWindow;
 
@@ -45,6 +46,13 @@ public:
     // The fully built main windows, in creation order.
     QList<MainWindow *> mainWindows() const;
 
+    // A new top-level window, listed and current; it leaves the list when it closes.
+    TopLevelWindow *addTopLevelWindow(TeskHandle hostData, void *sizeCallback,
+                                      TeskHandle sizeContext);
+    // A top-level window has a handle when it is its host word or its drawing area's id.
+    TopLevelWindow *findTopLevelWindowByHandle(TeskHandle handle) const;
+    bool selectTopLevelWindowByHandle(TeskHandle handle);
+    bool raiseTopLevelWindowsByName(const QString &name);
     void appendTopLevelWindow(QMainWindow *window);
     void setCurrentTopLevelWindow(QMainWindow *window);
     const QList<QMainWindow *> &topLevelWindows() const { return m_topLevelWindows; }
