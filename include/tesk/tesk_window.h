@@ -44,6 +44,27 @@ TESK_EXPORT void QtResizeTopLevelWindow(void);
 TESK_EXPORT int CuiPopupProcessGenericOption(int handle, int option);
 /* 1 for 666, 667 and 668, else 0; the first argument is not read. */
 TESK_EXPORT int CuiPopupIsGenericOption(int ignored, int option);
+/* ---- layout records ----
+   Records are Latin-1 text the host keeps as it is. Buffers the library writes a record into
+   must hold 256 bytes; a longer caption is cut. An index outside the lists writes an empty
+   record and answers 0. The handle selects the main window (the current one stays when no
+   window has it). */
+/* Orders the dock windows by their place within their areas; the records are indexed so. */
+TESK_EXPORT void QtSortWindowList(TeskHandle handle);
+TESK_EXPORT int QtDockWindowCount(TeskHandle handle);
+TESK_EXPORT void CuiGetDockWindowPersistanceData(TeskHandle handle, int index, char *buffer);
+/* Keeps the record for the next dock window the window creates. */
+TESK_EXPORT void CuiSetDockWindowPersistanceData(TeskHandle handle, const char *record);
+TESK_EXPORT TeskHandle QtGetPersistWindowBox(TeskHandle handle, int index);
+TESK_EXPORT int QtToolbarCount(TeskHandle handle);
+/* Valid until the next call. */
+TESK_EXPORT const char *QtReturnToolbarTitle(TeskHandle handle, int index);
+TESK_EXPORT void QtToolbarData(TeskHandle handle, int index, char *buffer);
+/* The name carries five characters before the toolbar's title. 0 applied, 1 no such toolbar. */
+TESK_EXPORT int QtSetToolbarData(const char *name, const char *record);
+/* The geometry of the next top-level frame; a negative x or y becomes 2. */
+TESK_EXPORT void QtSetTopPersistanceData(int x, int y, int width, int height);
+
 /* The next dock window of the current main window goes to area 0 right, any other area
    bottom (4 on a line of its own); ignored while a layout record waits for that window. */
 TESK_EXPORT void QtCreateDocked(int area, int newLine);

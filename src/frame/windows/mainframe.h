@@ -18,6 +18,7 @@ class QLabel;
 class QMenu;
 class QProgressBar;
 class QStatusBar;
+class QToolBar;
 
 namespace tesk::frame {
 class MenuManagerBase;
@@ -116,6 +117,20 @@ public:
     tesk::frame::MainDocks &docks() const;
     // QtCreateDocked: where the next dock window goes, unless a layout record waits.
     void requestDockPlacement(int area, bool newLine);
+    // ---- layout records ----
+    // Orders the dock windows by their position within their area (equal ones by creation).
+    void sortDockList();
+    const QList<DockWidget *> &sortedDockList() const;
+    QByteArray dockRecord(int sortedIndex) const;
+    // Keeps a record for the next dock window: its caption, place, size and visibility.
+    void takeDockRecord(const QByteArray &record);
+    // After the first show: gives restored dock windows their sizes, places and visibility.
+    void restoreDockLayout();
+    // The toolbars of the top area, then the floating ones.
+    QList<QToolBar *> numberedToolbars() const;
+    QByteArray toolbarRecord(int index) const;
+    // False when no toolbar has that title.
+    bool applyToolbarRecord(const QString &title, const QByteArray &record);
     // Moves a dock window to area 0 left, 1 right or 2 bottom.
     void moveDockWindow(DockWidget *dock, int area);
     bool doNotAskAgain() const;

@@ -68,7 +68,8 @@ TopLevelWindow::TopLevelWindow(TeskHandle hostData, TeskHandle, const QString &c
                                   tr("Display Help on using the Connections Control"),
                                   QKeySequence(Qt::Key_F1)});
         d->records.insert(49863, {tr("Send a Problem Report..."),
-                                  tr("Opens a window to prepare and send a problem report"), {}});
+                                  tr("Opens a window to prepare and send a problem report"),
+                                  {}});
         d->records.insert(49864,
                           {tr("About"), tr("Shows information on product and licenses"), {}});
     }
@@ -113,9 +114,8 @@ void TopLevelWindow::addMenuItem(int id, const QString &text, void *data)
         d->currentPopup->insertItem(text, id);
         return;
     }
-    auto *action = new TeskAction(record->description, QIcon(), record->text,
-                                  record->accelerator, this, "TeskAction", false,
-                                  QStringLiteral("NOT SET"));
+    auto *action = new TeskAction(record->description, QIcon(), record->text, record->accelerator,
+                                  this, "TeskAction", false, QStringLiteral("NOT SET"));
     action->setOwnId(id);
     action->setDataWord(data);
     action->setContainer(d->currentPopup);

@@ -31,7 +31,9 @@ bool g_inSetFocus = false;
 
 void trace(const char *format, const void *address)
 {
-    tesk::system::debugOutput(QString::asprintf(format, static_cast<unsigned long>(quintptr(address))).toStdString() + "\n");
+    tesk::system::debugOutput(
+        QString::asprintf(format, static_cast<unsigned long>(quintptr(address))).toStdString() +
+        "\n");
 }
 
 } // namespace
@@ -401,8 +403,8 @@ void DockWidget::hideOnly()
 void DockWidget::hideEvent(QHideEvent *event)
 {
     QDockWidget::hideEvent(event);
-    const bool closes = !d->userHidden && !d->dontClose && !event->spontaneous() &&
-                        !d->closing && !isInPlaceEditActive();
+    const bool closes = !d->userHidden && !d->dontClose && !event->spontaneous() && !d->closing &&
+                        !isInPlaceEditActive();
     d->userHidden = false;
     if (!closes)
         return;
@@ -531,8 +533,8 @@ QSize DockWidget::sizeHint() const
     if (CuiDebugInfo::isSet(QStringLiteral("D1"))) {
         const QSize own = QDockWidget::sizeHint();
         tesk::system::debugOutput(QString::asprintf("sizeHint: 0x%08lx, w=%d, h=%d%c",
-                                                    static_cast<unsigned long>(quintptr(this)), own.width(), own.height(),
-                                                    '\n')
+                                                    static_cast<unsigned long>(quintptr(this)),
+                                                    own.width(), own.height(), '\n')
                                       .toStdString());
     }
     return QSize(150, 100);
@@ -543,8 +545,8 @@ QSize DockWidget::minimumSizeHint() const
     if (CuiDebugInfo::isSet(QStringLiteral("D1"))) {
         const QSize own = QDockWidget::minimumSizeHint();
         tesk::system::debugOutput(QString::asprintf("minimumSizeHint: 0x%08lx,  w=%d, h=%d%c",
-                                                    static_cast<unsigned long>(quintptr(this)), own.width(), own.height(),
-                                                    '\n')
+                                                    static_cast<unsigned long>(quintptr(this)),
+                                                    own.width(), own.height(), '\n')
                                       .toStdString());
     }
     return QSize(100, 100);
@@ -574,12 +576,10 @@ int appendDockMenuItems(QMenu *popup, bool separatorFirst)
         return 0;
     if (separatorFirst)
         popup->addSeparator();
-    const std::pair<const char *, int> items[] = {{QT_TRANSLATE_NOOP("QObject", "Dock/Float"),
-                                                   DockWidget::OptionDockFloat},
-                                                  {QT_TRANSLATE_NOOP("QObject", "Hide"),
-                                                   DockWidget::OptionHide},
-                                                  {QT_TRANSLATE_NOOP("QObject", "Close"),
-                                                   DockWidget::OptionClose}};
+    const std::pair<const char *, int> items[] = {
+        {QT_TRANSLATE_NOOP("QObject", "Dock/Float"), DockWidget::OptionDockFloat},
+        {QT_TRANSLATE_NOOP("QObject", "Hide"), DockWidget::OptionHide},
+        {QT_TRANSLATE_NOOP("QObject", "Close"), DockWidget::OptionClose}};
     auto *tesk = qobject_cast<TeskPopupMenu *>(popup);
     for (const auto &[text, id] : items) {
         const QString label = QObject::tr(text);

@@ -4,9 +4,13 @@
 
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/docking/layoutrecords.h"
 #include "frame/windows/mainframe.h"
 
 #include <QRegularExpression>
+#include <QToolBar>
+
+#include <algorithm>
 
 using tesk::frame::DockArea;
 using tesk::frame::MainDocks;
@@ -68,8 +72,8 @@ QString MainWindow::uniqueDockCaption(const QString &name) const
 {
     // The name is the host's text, not a pattern.
     const QRegularExpression startsWith(QLatin1Char('^') + QRegularExpression::escape(name));
-    const QRegularExpression numbered(QStringLiteral("^%1_(\\d+)")
-                                          .arg(QRegularExpression::escape(name)));
+    const QRegularExpression numbered(
+        QStringLiteral("^%1_(\\d+)").arg(QRegularExpression::escape(name)));
     int counter = 0;
     for (const QDockWidget *dock : findChildren<QDockWidget *>()) {
         const QString caption = dock->windowTitle();
@@ -266,4 +270,168 @@ void MainWindow::requestDockPlacement(int area, bool newLine)
     docks.dockRequested = true;
     docks.newLine = newLine || area == int(DockArea::None);
     docks.placement = area == 0 ? MainDocks::PlaceRight : MainDocks::PlaceBottom;
+}
+
+// ---- layout records ----------------------------------------------------------------------
+
+void MainWindow::sortDockList()
+{
+    MainDocks &docks = *m_docks;
+    docks.sorted.clear();
+    int largest = 0;
+    for (DockWidget *dock : docks.docks) {
+        const int key = qMax(0, docks.layout.indexOf(dock));
+        dock->restored().sortKey = key;
+        largest = qMax(largest, key);
+    }
+    for (int key = 0; key <= largest; ++key)
+        for (DockWidget *dock : docks.docks)
+            if (dock->restored().sortKey == key)
+                docks.sorted.append(dock);
+}
+
+const QList<DockWidget *> &MainWindow::sortedDockList() const
+{
+    return m_docks->sorted;
+}
+
+QByteArray MainWindow::dockRecord(int sortedIndex) const
+{
+    const QList<DockWidget *> &sorted = m_docks->sorted;
+    if (sortedIndex < 0 || sortedIndex >= sorted.size())
+        return {};
+    DockWidget *dock = sorted.at(sortedIndex);
+    const tesk::frame::DockLayout &layout = m_docks->layout;
+    tesk::frame::DockRecord record;
+    record.caption = dock->windowTitle();
+    const DockArea area = dock->isFloating() ? DockArea::None : layout.areaOf(dock);
+    record.area = int(area);
+    record.newLine = layout.startsLine(dock) ? 1 : 0;
+    record.index = area == DockArea::None ? -1 : layout.indexOf(dock);
+    record.x = dock->x();
+    record.y = dock->y();
+    const QSize size = area == DockArea::None ? dock->size() : layout.extent(dock);
+    record.width = size.width();
+    record.height = size.height();
+    record.visible = dock->isVisible() ? 1 : 0;
+    record.gotoFlag = dock->isGoto() ? 1 : 0;
+    return tesk::frame::writeDockRecord(record);
+}
+
+void MainWindow::takeDockRecord(const QByteArray &text)
+{
+    MainDocks &docks = *m_docks;
+    const tesk::frame::DockRecord record = tesk::frame::readDockRecord(text);
+    MainDocks::PendingRecord &pending = docks.record;
+    pending = MainDocks::PendingRecord();
+    pending.pending = true;
+    if (record.caption != QLatin1String("0"))
+        pending.name = record.caption;
+    docks.dockRequested = true;
+    docks.newLine = record.newLine != 0;
+    switch (DockArea(record.area)) {
+    case DockArea::Left:
+        docks.placement = MainDocks::PlaceLeft;
+        break;
+    case DockArea::Right:
+        docks.placement = MainDocks::PlaceRight;
+        break;
+    case DockArea::Bottom:
+        docks.placement = MainDocks::PlaceBottom;
+        break;
+    default:
+        // Top belongs to the toolbars; such a window and an unplaced one float.
+        docks.dockRequested = false;
+        break;
+    }
+    pending.index = record.index;
+    pending.floating = record.index == -1;
+    pending.x = record.x;
+    pending.y = record.y;
+    pending.size = QSize(record.width, record.height);
+    pending.visible = record.visible;
+    pending.gotoFlag = record.gotoFlag;
+}
+
+void MainWindow::restoreDockLayout()
+{
+    for (DockWidget *dock : m_docks->docks) {
+        DockWidget::Restored &restored = dock->restored();
+        if (!restored.extentSet)
+            continue;
+        const QSize size = restored.extent;
+        if (!restored.floating && !dock->isFloating()) {
+            m_docks->layout.setExtent(dock, size);
+        } else {
+            dock->move(restored.x, restored.y);
+            dock->show();
+        }
+        if (size.isValid() && !size.isEmpty())
+            dock->resize(size);
+        if (!restored.visible)
+            dock->hideOnly();
+    }
+}
+
+QList<QToolBar *> MainWindow::numberedToolbars() const
+{
+    QList<QToolBar *> top;
+    QList<QToolBar *> floating;
+    for (QToolBar *toolbar : findChildren<QToolBar *>()) {
+        if (toolbar->isFloating())
+            floating.append(toolbar);
+        else if (toolBarArea(toolbar) == Qt::TopToolBarArea)
+            top.append(toolbar);
+    }
+    // The toolkit lists children in creation order; the top area reads left to right.
+    std::stable_sort(top.begin(), top.end(), [](const QToolBar *a, const QToolBar *b) {
+        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+    });
+    return top + floating;
+}
+
+QByteArray MainWindow::toolbarRecord(int index) const
+{
+    const QList<QToolBar *> toolbars = numberedToolbars();
+    if (index < 0 || index >= toolbars.size())
+        return {};
+    QToolBar *toolbar = toolbars.at(index);
+    tesk::frame::ToolbarRecord record;
+    record.newLine = toolBarBreak(toolbar) ? 1 : 0;
+    record.index = toolbar->isFloating() ? -1 : index;
+    record.x = toolbar->x();
+    record.y = toolbar->y();
+    record.hidden = toolbar->isVisible() ? 0 : 1;
+    record.width = toolbar->width();
+    record.height = toolbar->height();
+    return tesk::frame::writeToolbarRecord(record);
+}
+
+bool MainWindow::applyToolbarRecord(const QString &title, const QByteArray &text)
+{
+    QToolBar *toolbar = nullptr;
+    for (QToolBar *candidate : findChildren<QToolBar *>())
+        if (candidate->windowTitle() == title) {
+            toolbar = candidate;
+            break;
+        }
+    if (!toolbar)
+        return false;
+    const tesk::frame::ToolbarRecord record = tesk::frame::readToolbarRecord(text);
+    if (record.newLine == 1)
+        insertToolBarBreak(toolbar);
+    if (record.index == -1) {
+        toolbar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+        toolbar->show();
+    } else {
+        const QList<QToolBar *> toolbars = numberedToolbars();
+        if (record.index < toolbars.size() && toolbars.at(record.index) != toolbar)
+            insertToolBar(toolbars.at(record.index), toolbar);
+    }
+    toolbar->move(record.x, record.y);
+    if (record.hidden)
+        toolbar->hide();
+    if (record.width > 0 && record.height > 0)
+        toolbar->resize(record.width, record.height);
+    return true;
 }
