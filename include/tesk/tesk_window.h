@@ -24,6 +24,49 @@ TESK_EXPORT void QtSetDontClose(TeskHandle handle, int flag);
    builds it from the box ("windBoxFuncs"); a frame is built once. */
 TESK_EXPORT void QtRegisterCodeCB(CuiCodeCallbackFn callback, TeskHandle windowBox);
 
+/* ---- store switches and the current window ---- */
+TESK_EXPORT void QtSetIsDockingWindow(int flag);
+TESK_EXPORT int QtGetIsDockingWindow(void);
+TESK_EXPORT int QtIsQtWindow(void);
+/* flag non-zero: the library does not handle the next window itself. */
+TESK_EXPORT void QtDoNotHandle(int flag);
+/* 1: the library handles windows; anything else as QtDoNotHandle(1). */
+TESK_EXPORT void CuiSetIsQtWindow(int flag);
+/* Whether a new frame was requested with QtCreateNewCode(1). */
+TESK_EXPORT int QtIsTopLevelWindow(void);
+TESK_EXPORT int QtIsNewCode(void);
+TESK_EXPORT void QtSetAllowDynamicTick(int flag);
+TESK_EXPORT int QtGetAllowDynamicTick(void);
+TESK_EXPORT void QtSetNextQtSense(int flag);
+TESK_EXPORT int QtGetNextQtSense(void);
+/* The current main window as an opaque value, and back; a value that is no listed window is
+   refused. */
+TESK_EXPORT void *CuiGetCurrentCode(void);
+TESK_EXPORT void CuiSetCurrentCode(void *window);
+/* 1 when a main window has the handle; it becomes current. */
+TESK_EXPORT int QtSetCurrentCodeFromBox(TeskHandle handle);
+
+/* ---- main windows ---- */
+/* Native ids: the area of the current main window the host paints, the window itself, and
+   the drawing area of the dock window created last. */
+TESK_EXPORT TeskHandle QtGetCodeHandle(void);
+TESK_EXPORT TeskHandle CuiCodeWindowGetWId(void);
+TESK_EXPORT TeskHandle QtGetWidgetHandle(void);
+TESK_EXPORT void QtSetCodeTitle(TeskHandle handle, const char *title);
+TESK_EXPORT void QtIconifyWindow(TeskHandle handle);
+/* keep 0 removes the colour icon of the menu bar. */
+TESK_EXPORT void QtAddRemoveColorIcon(TeskHandle handle, int keep);
+/* Colours the main window or dock window with that handle (0xRRGGBB); handle 0 does nothing. */
+TESK_EXPORT void CuiChangeColorIconForWindow(TeskHandle handle, unsigned int rgb);
+/* Shows the window's "Output" dock window; 0 when no main window has the handle. */
+TESK_EXPORT int QtShowOutputWindow(TeskHandle handle);
+/* A dock window for the host's pane of that window box, in the window whose menu calls. */
+TESK_EXPORT void QtWindowCreate(const char *name, CuiCodeCallbackFn callback, TeskHandle box);
+/* A dock window holding a toolkit widget. */
+TESK_EXPORT void QtWindowCreate2(const char *name, void *widget, TeskHandle box);
+/* Brings a window geometry back onto the screens of the desktop. */
+TESK_EXPORT void CuiCheckWindowSizesAreSane(int *x, int *y, int *width, int *height);
+
 /* ---- top-level windows ---- */
 /* Size callback of a top-level window: (context, {left, top, width, height}, code), code 0
    closed, 1 resized, 2 focused. */

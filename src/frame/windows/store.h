@@ -72,6 +72,8 @@ public:
     void setQtWindow(bool on) { m_qtWindow = on; }
     bool isDockingWindow() const { return m_dockingWindow; }
     void setDockingWindow(bool on) { m_dockingWindow = on; }
+    bool nextQtSense() const { return m_nextQtSense; }
+    void setNextQtSense(bool on) { m_nextQtSense = on; }
     bool allowDynamicTick() const { return m_allowDynamicTick; }
     void setAllowDynamicTick(bool on) { m_allowDynamicTick = on; }
 
@@ -107,6 +109,7 @@ private:
     bool m_dockingWindow = true;
     bool m_topGeometryPending = false;
     bool m_allowDynamicTick = false;
+    bool m_nextQtSense = true;
     MenuCallbackStage m_menuCallbackStage = MenuCallbacksOpen;
     QRect m_topGeometry;
     // Cleared when the window leaves the list (a guarded pointer would be read while the

@@ -21,11 +21,11 @@ int number(const QByteArray &field)
 
 QByteArray writeDockRecord(const DockRecord &r)
 {
-    const QByteArray numbers = QByteArray(":") +
-                               QString::asprintf("%i:%i:%i:%i:%i:%i:%i:%i:%i", r.area, r.newLine,
-                                                 r.index, r.x, r.y, r.width, r.height, r.visible,
-                                                 r.gotoFlag)
-                                   .toLatin1();
+    const QByteArray numbers =
+        QByteArray(":") + QString::asprintf("%i:%i:%i:%i:%i:%i:%i:%i:%i", r.area, r.newLine,
+                                            r.index, r.x, r.y, r.width, r.height, r.visible,
+                                            r.gotoFlag)
+                              .toLatin1();
     const int room = kLayoutRecordSize - 1 - int(numbers.size());
     return r.caption.toLatin1().left(qMax(0, room)) + numbers;
 }
@@ -42,8 +42,8 @@ DockRecord readDockRecord(const QByteArray &text)
         numbers = 0;
     const QList<QByteArray> tail = fields.mid(fields.size() - numbers);
     r.caption = QString::fromLatin1(fields.mid(0, fields.size() - numbers).join(':'));
-    int *targets[] = {&r.area, &r.newLine, &r.index, &r.x,       &r.y,
-                      &r.width, &r.height, &r.visible, &r.gotoFlag};
+    int *targets[] = {&r.area,  &r.newLine, &r.index,   &r.x,       &r.y,
+                      &r.width, &r.height,  &r.visible, &r.gotoFlag};
     for (int i = 0; i < tail.size(); ++i)
         *targets[i] = number(tail[i]);
     return r;
