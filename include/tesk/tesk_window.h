@@ -87,6 +87,24 @@ TESK_EXPORT void QtResizeTopLevelWindow(void);
 TESK_EXPORT int CuiPopupProcessGenericOption(int handle, int option);
 /* 1 for 666, 667 and 668, else 0; the first argument is not read. */
 TESK_EXPORT int CuiPopupIsGenericOption(int ignored, int option);
+/* ---- panes in dock windows ---- */
+/* On the dock window registered for the pane handle; nothing for an unknown handle. */
+TESK_EXPORT void CuiPaneDock(int paneHandle);
+TESK_EXPORT void CuiPaneUndock(int paneHandle);
+TESK_EXPORT void CuiPaneHide(int paneHandle);
+/* Closed once control is back in the event loop. */
+TESK_EXPORT void CuiPaneClose(int paneHandle);
+/* The dock window of the current main window that is closing only hides. */
+TESK_EXPORT void QtSetDontClosePane(void);
+TESK_EXPORT void QtResizePane(void);
+/* Shows a widget the library handed out; 1. */
+TESK_EXPORT int CuiWindowShow(void *window);
+TESK_EXPORT void CuiWindowShowFromBox(TeskHandle box);
+TESK_EXPORT void CuiWindowHideFromBox(TeskHandle box);
+TESK_EXPORT void CuiWindowSetConnectionName(TeskHandle box, const char *name);
+/* Colour 1..17 of the window table (modulo 18); 0 and negative indexes clear the colour. */
+TESK_EXPORT void CuiWindowSetColorIndex(TeskHandle box, int index);
+
 /* ---- layout records ----
    Records are Latin-1 text the host keeps as it is. Buffers the library writes a record into
    must hold 256 bytes; a longer caption is cut. An index outside the lists writes an empty

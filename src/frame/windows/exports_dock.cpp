@@ -1,6 +1,7 @@
 // The generic dock options of the host's popups and the dock-window layout records.
 #include <tesk/tesk_window.h>
 
+#include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
@@ -128,5 +129,96 @@ void QtSetTopPersistanceData(int x, int y, int width, int height)
 {
     TESK_GUARDED_VOID([&] {
         Store::instance()->setTopGeometry(QRect(x < 0 ? 2 : x, y < 0 ? 2 : y, width, height));
+    });
+}
+
+// ---- panes in dock windows ---------------------------------------------------------------
+
+void CuiPaneDock(int paneHandle)
+{
+    TESK_GUARDED_VOID([&] { tesk::frame::paneDock(quint32(paneHandle)); });
+}
+
+void CuiPaneUndock(int paneHandle)
+{
+    TESK_GUARDED_VOID([&] { tesk::frame::paneUndock(quint32(paneHandle)); });
+}
+
+void CuiPaneHide(int paneHandle)
+{
+    TESK_GUARDED_VOID([&] { tesk::frame::paneHide(quint32(paneHandle)); });
+}
+
+void CuiPaneClose(int paneHandle)
+{
+    TESK_GUARDED_VOID([&] { tesk::frame::paneClose(quint32(paneHandle)); });
+}
+
+void QtSetDontClosePane()
+{
+    TESK_GUARDED_VOID([] {
+        if (MainWindow *window = Store::currentMainWindow())
+            window->setDontClosePane();
+    });
+}
+
+void QtResizePane()
+{
+    TESK_GUARDED_VOID([] {
+        if (MainWindow *window = Store::currentMainWindow())
+            window->resizeLastDockWidget();
+    });
+}
+
+int CuiWindowShow(void *window)
+{
+    return TESK_GUARDED(1, [&] {
+        if (auto *widget = qobject_cast<QWidget *>(tesk::handles::object(window)))
+            widget->show();
+        return 1;
+    });
+}
+
+void CuiWindowShowFromBox(TeskHandle box)
+{
+    TESK_GUARDED_VOID([&] {
+        if (Store *store = Store::existing())
+            if (MainWindow *window = store->findMainWindowByHandle(box))
+                window->show();
+    });
+}
+
+void CuiWindowHideFromBox(TeskHandle box)
+{
+    TESK_GUARDED_VOID([&] {
+        if (Store *store = Store::existing())
+            if (MainWindow *window = store->findMainWindowByHandle(box))
+                window->hide();
+    });
+}
+
+void CuiWindowSetConnectionName(TeskHandle box, const char *name)
+{
+    TESK_GUARDED_VOID([&] {
+        Store *store = Store::existing();
+        if (!store || box == 0)
+            return;
+        if (MainWindow *window = store->findMainWindowByHandle(box))
+            window->setConnectionName(QString::fromLatin1(name ? name : ""));
+    });
+}
+
+void CuiWindowSetColorIndex(TeskHandle box, int index)
+{
+    static const QRgb colours[18] = {0x000000, 0xFBA500, 0xFFFF00, 0x00FF00, 0x0000FF, 0x800080,
+                                     0xFF00FF, 0xFF0000, 0x00FFFF, 0xFF7F7F, 0x808000, 0x800000,
+                                     0x000080, 0x008000, 0xC0C0C0, 0x808080, 0xFFFFFF, 0x008080};
+    TESK_GUARDED_VOID([&] {
+        Store *store = Store::existing();
+        if (!store || box == 0)
+            return;
+        // A negative index has no colour of its own: it clears as 0 does.
+        const QRgb rgb = index <= 0 ? 0 : colours[index % 18];
+        store->setWindowColorIndex(box, rgb);
     });
 }

@@ -6,6 +6,7 @@
 #include "frame/windows/windowsanity.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 using tesk::frame::checkWindowSizesAreSane;
 
@@ -51,8 +52,8 @@ TEST(WindowSanity, OffEveryScreenMovesNearThePrimaryCorner)
     // A title bar just above a screen still counts as on it.
     EXPECT_EQ(sane({QRect(0, 0, 1024, 768)}, {10, -20, 300, 200}).y, -20);
     // A screen left of the origin widens the desktop.
-    const Geometry left = sane({QRect(0, 0, 1024, 768), QRect(-1280, 0, 1280, 1024)},
-                               {-1000, 10, 2000, 900});
+    const Geometry left =
+        sane({QRect(0, 0, 1024, 768), QRect(-1280, 0, 1280, 1024)}, {-1000, 10, 2000, 900});
     EXPECT_EQ(left.x, -1000);
     EXPECT_EQ(left.width, 2000);
     EXPECT_EQ(left.height, 900);
@@ -113,4 +114,39 @@ TEST_F(WindowExportsTest, DockWindowsAndTheOutputWindow)
     CuiCheckWindowSizesAreSane(&x, &y, &w, nullptr);
     EXPECT_EQ(w, 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(WindowExportsTest, PaneHandlesAndColourIndexes)
+{
+    MainWindow *window = createFrame("Debugger", 5);
+    window->show();
+    QtCreateDocked(0, 0);
+    QtWindowCreate("Registers", nullptr, 50);
+    DockWidget *dock = window->dockList().at(0);
+    CuiPaneUndock(50);
+    EXPECT_TRUE(dock->isFloating());
+    CuiPaneDock(50);
+    EXPECT_FALSE(dock->isFloating());
+    CuiPaneHide(50);
+    EXPECT_TRUE(dock->isHidden());
+    CuiPaneDock(12345); // unknown: nothing
+
+    // 19 wraps to colour 1; 18 and negative indexes clear.
+    CuiWindowSetColorIndex(50, 19);
+    EXPECT_EQ(dock->colour(), QColor(QRgb(0xFBA500)));
+    CuiWindowSetColorIndex(50, 18);
+    EXPECT_EQ(dock->colour(), QColor(QRgb(0)));
+    CuiWindowSetColorIndex(50, -7);
+    EXPECT_EQ(dock->colour(), QColor(QRgb(0)));
+
+    CuiWindowHideFromBox(5);
+    EXPECT_TRUE(window->isHidden());
+    CuiWindowShowFromBox(5);
+    EXPECT_FALSE(window->isHidden());
+
+    QPointer<DockWidget> guard(dock);
+    CuiPaneClose(50);
+    EXPECT_TRUE(guard);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(guard);
 }
