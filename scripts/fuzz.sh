@@ -11,8 +11,10 @@ if [[ "${1:-}" == "--list" ]]; then
 fi
 target="${1:?usage: fuzz.sh <target> [seconds] | --list}"
 seconds="${2:-60}"
-CC=clang CXX=clang++ "$root/scripts/build.sh" "$root/build/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTESK_FUZZ=ON -DTESK_BUILD_TESTS=OFF
+# Only the target is built: the library itself is not linked under the fuzzer's instrumentation.
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTESK_FUZZ=ON -DTESK_BUILD_TESTS=OFF >/dev/null
+cmake --build "$root/build/fuzz" --target "fuzz_$target" -j "$(( $(nproc) < 4 ? $(nproc) : 4 ))"
 work="$root/build/fuzz/corpus/$target"
 mkdir -p "$work" "$root/fuzz/crashes/$target"
 cp -n "$root/fuzz/corpus/$target"/* "$work"/ 2>/dev/null || true

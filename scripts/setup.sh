@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config binutils python3
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-l10n-tools libgl-dev
-    libgtest-dev libgmock-dev googletest libbenchmark-dev libcapstone-dev clang-format
+    libgtest-dev libgmock-dev googletest libbenchmark-dev libcapstone-dev clang-format libelf-dev
+    xvfb xauth
 )
 
 missing=()

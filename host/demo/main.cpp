@@ -2,18 +2,24 @@
 // time, registers it with the component broker, starts it from a command line, publishes its
 // own entry points, and keeps an idle function ticking until it is told to stop.
 //
-//   tesk-demo [--quit-after MS] [--library PATH] [--screenshots DIR]
+//   tesk-demo [--quit-after MS] [--library PATH] [--screenshots DIR] [--symbols ELF]...
+//             [--missing-help-topic]
 //             [-- words for the library's command line]
 //
-// It shows the splash, then a main window with its menus, toolbars and status bar. Without a
+// It shows the splash, then a main window with its menus, toolbars and status bar;
+// --missing-help-topic then asks for a help topic that does not exist, which the library answers
+// with a warning box. --quit-after ends the demo whatever is open, boxes included. Without a
 // display it runs on the offscreen platform and stops after 3 seconds unless told otherwise;
 // --screenshots writes pictures of the main window, the main window with a menu open and the splash
 // into DIR (named "-wood" or "-metal" when the library shows that look: "-- -style wood").
 
+#include "breakpointdemo.h"
 #include "demoexports.h"
+#include "filtersdemo.h"
 #include "memorydemo.h"
 #include "registers.h"
 #include "services.h"
+#include "symbolsdemo.h"
 #include "syncdemo.h"
 
 #include <tesk/tesk.h>
@@ -21,9 +27,15 @@
 #include <mosk/mosk.h>
 
 #include "../testhost/sanitizerdefaults.h"
+#include "dialogdemo.h"
 #include "framedemo.h"
+#include "hostiledemo.h"
 #include "menudemo.h"
 #include "panedemo.h"
+#include "toolbardemo.h"
+
+#include <QCoreApplication>
+#include <QTimer>
 
 #include <dlfcn.h>
 #include <signal.h>
@@ -37,6 +49,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -86,6 +99,8 @@ struct Options
     long quitAfterMs = -1;
     std::string commandLine;
     std::string screenshotDir;
+    std::vector<std::string> symbolFiles;
+    bool missingHelpTopic = false;
 };
 
 Options parse(int argc, char **argv)
@@ -96,6 +111,10 @@ Options parse(int argc, char **argv)
             o.quitAfterMs = std::atol(argv[++i]);
         } else if (!std::strcmp(argv[i], "--screenshots") && i + 1 < argc) {
             o.screenshotDir = argv[++i];
+        } else if (!std::strcmp(argv[i], "--symbols") && i + 1 < argc) {
+            o.symbolFiles.push_back(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--missing-help-topic")) {
+            o.missingHelpTopic = true;
         } else if (!std::strcmp(argv[i], "--library") && i + 1 < argc) {
             o.library = argv[++i];
         } else if (!std::strcmp(argv[i], "--")) {
@@ -133,16 +152,17 @@ std::string demoHome()
 }
 
 // Host entry points published in the library's function registry.
-int hostGui(int, int, int commandId, const char *text, TeskHandle windowBox)
+int hostGui(int code, intptr_t, intptr_t commandId, const char *text, intptr_t extra)
 {
-    std::printf("host: gui command %d \"%s\" (window box %#lx)\n", commandId, text ? text : "",
-                static_cast<long>(windowBox));
+    std::printf("host: gui code %d, command %ld \"%s\" (extra %#lx)\n", code,
+                static_cast<long>(commandId), text ? text : "", static_cast<long>(extra));
     return 0;
 }
 
-int hostEeaccess(int, int, int commandId, const char *text)
+int hostEeaccess(int code, intptr_t, intptr_t commandId, const char *text, intptr_t)
 {
-    std::printf("host: eeaccess command %d \"%s\"\n", commandId, text ? text : "");
+    std::printf("host: eeaccess code %d, command %ld \"%s\"\n", code, static_cast<long>(commandId),
+                text ? text : "");
     return 0;
 }
 
@@ -156,6 +176,8 @@ struct StopRule
     long quitAfterMs = 0;
     decltype(&QtShutdown) shutdown = nullptr;
     bool asked = false;
+    // Asked for on an early tick, once the main window is up.
+    void *helpTopicLibrary = nullptr;
 };
 StopRule g_stop;
 
@@ -186,6 +208,9 @@ void idle()
     advanceSimulatedTarget();
     if (g_ticks % 10 == 0)
         std::printf("host: idle tick %d\n", g_ticks);
+    // From the loop, not from this tick: the box's own loop keeps the ticks coming.
+    if (g_ticks == 5 && g_stop.helpTopicLibrary)
+        QTimer::singleShot(0, [] { demoMissingHelpTopic(g_stop.helpTopicLibrary); });
     stopWhenDue();
 }
 
@@ -219,6 +244,7 @@ int runDemo(const Options &options)
     std::printf("host: loading %s\n", options.library);
     const Tesk tesk = load(options.library);
     demo::installSimulatedCores();
+    demo::showSyncWindow(options.screenshotDir);
     registerWithBroker(tesk);
     installSimulatedTarget();
 
@@ -234,8 +260,10 @@ int runDemo(const Options &options)
     tesk.log("the demo host published \"gui\" and \"eeaccess\"");
     std::printf("host: debug flag S0 is %s\n", tesk.debugInfoIsSet("S0") ? "set" : "not set");
     runRegisterDemo(tesk.library);
+    runBreakpointDemo(tesk.library);
+    demo::runSymbolsDemo(tesk.library, options.library, options.symbolFiles);
 
-    demoServices(tesk.library, home.c_str(), haveDisplay());
+    demoServices(tesk.library, home.c_str());
 
     tesk.createIdleObject();
     tesk.registerIdleFunc(&idle);
@@ -248,15 +276,27 @@ int runDemo(const Options &options)
     demo::publishWindowBoxTables(tesk.library);
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
+    demo::runToolbarDemo(tesk.library, home.c_str());
+    // The user answers the demo's boxes only when nobody asked it to end by itself.
+    demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
+    demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
+    demo::runHostileDemo(tesk.library);
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);
-    g_stop = {Clock::now(), quitAfterMs, tesk.shutdown, false};
+    g_stop = {Clock::now(), quitAfterMs, tesk.shutdown, false,
+              options.missingHelpTopic ? tesk.library : nullptr};
+    // The stop rule has a timer of its own besides the idle function: whatever box or menu is
+    // open, the library's shutdown ends its loop and then CuiRun's (the application owns it).
+    auto *stopTimer = new QTimer(QCoreApplication::instance());
+    QObject::connect(stopTimer, &QTimer::timeout, &stopWhenDue);
+    stopTimer->start(100);
     // The library runs the loop; the idle function asks it to stop. CuiRun then deletes the
     // windows, the idle object and the application.
     tesk.run();
     std::printf("host: CuiRun returned, idle object left: %s\n",
                 tesk.deleteIdleObject() ? "yes" : "no");
+    demo::finishDialogDemo();
     reportSimulatedTarget();
     demo::reportSimulatedCores();
     std::printf("host: stopped after %d idle ticks\n", g_ticks);

@@ -1,8 +1,12 @@
 #include "syncdemo.h"
 
+#include "framedemo.h"
 #include "simulatedcores.h"
 
 #include <tesk/tesk_sync.h>
+
+#include <QApplication>
+#include <QWidget>
 
 #include <cstdio>
 #include <string>
@@ -65,7 +69,57 @@ void printLibraryCopy(int eventId)
     ops->Release(adaptor);
 }
 
+struct SyncWindowDemo
+{
+    bool wanted = false;
+    std::string screenshotDir;
+    IGcds_Dialog *dialog = nullptr;
+};
+SyncWindowDemo g_window;
+
+IGcds_Dialog *dialogComponent()
+{
+    MoskBroker *broker = moskGetObjectBroker();
+    void *object = nullptr;
+    if (MoskResult result =
+            broker->ops->getComponent(broker, GCDS_CATEGORY, GCDS_DIALOG_COMPONENT, &object)) {
+        std::printf("host: no synchronisation window (code %#x)\n", moskErrorCode(result));
+        result->ops->Release(result);
+    }
+    broker->ops->Release(broker);
+    return static_cast<IGcds_Dialog *>(object);
+}
+
+void openSyncWindow()
+{
+    g_window.dialog = dialogComponent();
+    if (!g_window.dialog)
+        return;
+    const int opened = g_window.dialog->ops->open(g_window.dialog, 0);
+    std::printf("host: the synchronisation window %s\n", opened ? "opened" : "did not open");
+    g_window.dialog->ops->show(g_window.dialog, 1);
+}
+
+void saveSyncWindow()
+{
+    if (g_window.screenshotDir.empty())
+        return;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() != QLatin1String("SynchronizationWindow") || !widget->isVisible())
+            continue;
+        const QString path = screenshotPath(g_window.screenshotDir, "syncwindow.png");
+        const bool saved = widget->grab().save(path);
+        std::printf("host: screenshot %s %s\n", qPrintable(path), saved ? "written" : "FAILED");
+    }
+}
+
 } // namespace
+
+void showSyncWindow(const std::string &screenshotDir)
+{
+    g_window.wanted = true;
+    g_window.screenshotDir = screenshotDir;
+}
 
 void installSimulatedCores()
 {
@@ -78,6 +132,10 @@ void syncTick(int tick)
 {
     SimulatedCores &cores = SimulatedCores::installed();
     switch (tick) {
+    case 2:
+        if (g_window.wanted)
+            openSyncWindow();
+        break;
     case 3:
         std::printf("host: run core A (Run is coupled: A, B and C start)\n");
         cores.run(1);
@@ -90,6 +148,15 @@ void syncTick(int tick)
         std::printf("host: step core A (only A couples Step)\n");
         cores.step(1);
         break;
+    case 11:
+        saveSyncWindow();
+        break;
+    case 13:
+        if (g_window.dialog) {
+            std::printf("host: closing the synchronisation window\n");
+            g_window.dialog->ops->close(g_window.dialog);
+        }
+        break;
     default:
         break;
     }
@@ -97,6 +164,10 @@ void syncTick(int tick)
 
 void reportSimulatedCores()
 {
+    if (g_window.dialog) {
+        g_window.dialog->ops->Release(g_window.dialog);
+        g_window.dialog = nullptr;
+    }
     const SimulatedCores &cores = SimulatedCores::installed();
     std::printf("host: the library attached to events");
     for (int id : cores.attached())

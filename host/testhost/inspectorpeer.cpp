@@ -38,8 +38,6 @@ void InspectorPeer::accept()
         }
         m_packet = std::make_unique<ProtocolPacket>();
         m_packet->setObjectName(QString::fromLatin1(kName));
-        // Object trees of large applications run to many megabytes.
-        m_packet->setMaxPacketSize(512 * 1024 * 1024);
         m_packet->setSocket(socket);
         connect(m_packet.get(), &ProtocolPacket::packetReady, this, &InspectorPeer::store);
     }

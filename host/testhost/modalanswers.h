@@ -2,16 +2,28 @@
 
 // Answers the library's modal interactions from tests: every message box, dialog and menu
 // runs through the modal seam, which hands the waiting widget to the installed responder.
+//
+// Steps queued with click/type/escape/close are taken in order, each against the modal widget
+// that waits when its turn comes; a step that opens another modal (an error box) lets that
+// one take the next steps, and the first widget goes on once it is back. A widget left waiting
+// when the queue has run dry gets the default answer below. A watchdog rejects every modal
+// still up 5 s after the last request and fails the test.
 
 #include "system/modalseam.h"
 
 #include <QMessageBox>
 #include <QString>
+#include <QTimer>
 
+#include <deque>
 #include <functional>
 #include <vector>
 
 namespace testhost {
+
+// Types the text key by key into the widget as a keyboard would, any character included (the
+// toolkit's test keys know ASCII only).
+void typeText(QWidget *widget, const QString &text);
 
 class ModalAnswers
 {
@@ -32,6 +44,15 @@ public:
         m_handler = std::move(handler);
     }
 
+    // Clicks the button with this object name or text ("&" marks ignored).
+    ModalAnswers &click(const QString &button);
+    // Types the text, key by key, into the line edit with this object name, after clearing it.
+    ModalAnswers &type(const QString &edit, const QString &text);
+    ModalAnswers &escape();
+    // Closes the window as its close box would.
+    ModalAnswers &close();
+    bool allStepsTaken() const { return m_steps.empty(); }
+
     struct Seen
     {
         tesk::system::ModalSeam::Kind kind;
@@ -41,11 +62,23 @@ public:
     const std::vector<Seen> &seen() const { return m_seen; }
 
 private:
+    struct Step
+    {
+        enum Kind { Click, Type, Escape, Close } kind;
+        QString target;
+        QString text;
+    };
+
     void respond(const Request &request);
+    void respondByDefault(const Request &request);
+    bool take(const Step &step, QWidget *widget);
+    void watchdogExpired();
 
     QMessageBox::StandardButton m_button = QMessageBox::NoButton;
     std::function<void(const Request &)> m_handler;
     std::vector<Seen> m_seen;
+    std::deque<Step> m_steps;
+    QTimer m_watchdog;
     tesk::system::ModalSeam::Responder m_previous;
 };
 

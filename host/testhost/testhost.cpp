@@ -28,17 +28,18 @@ int &ticks()
     return t;
 }
 
-int recordingGui(int, int, int commandId, const char *text, TeskHandle windowBox)
+int recordingGui(int code, intptr_t object, intptr_t commandId, const char *text,
+                 intptr_t windowBox)
 {
     Recorder &r = Recorder::instance();
-    r.calls.push_back({"gui", commandId, text ? text : "", windowBox});
+    r.calls.push_back({"gui", int(commandId), text ? text : "", windowBox, code, object});
     return r.guiResult;
 }
 
-int recordingEeaccess(int, int, int commandId, const char *text)
+int recordingEeaccess(int code, intptr_t object, intptr_t commandId, const char *text, intptr_t)
 {
     Recorder &r = Recorder::instance();
-    r.calls.push_back({"eeaccess", commandId, text ? text : "", 0});
+    r.calls.push_back({"eeaccess", int(commandId), text ? text : "", 0, code, object});
     return r.eeaccessResult;
 }
 

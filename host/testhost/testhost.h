@@ -47,9 +47,11 @@ private:
 struct HostCall
 {
     std::string entry; // "gui", "eeaccess", "idle", ...
-    int commandId = 0;
+    int commandId = 0; // the argument word
     std::string text;
-    TeskHandle windowBox = 0;
+    TeskHandle windowBox = 0; // the extra word
+    int code = 0;
+    TeskHandle object = 0;
 };
 
 // Records every call of the host functions it publishes in the function registry.

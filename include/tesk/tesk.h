@@ -3,9 +3,13 @@
 #define TESK_H
 
 #include <tesk/tesk_app.h>
+#include <tesk/tesk_breakpoints.h>
 #include <tesk/tesk_debug.h>
+#include <tesk/tesk_dialogs.h>
+#include <tesk/tesk_filters.h>
 #include <tesk/tesk_frame.h>
 #include <tesk/tesk_help.h>
+#include <tesk/tesk_helpers.h>
 #include <tesk/tesk_i18n.h>
 #include <tesk/tesk_memoryaccess.h>
 #include <tesk/tesk_menu.h>
@@ -13,7 +17,9 @@
 #include <tesk/tesk_registers.h>
 #include <tesk/tesk_registry.h>
 #include <tesk/tesk_relay.h>
+#include <tesk/tesk_symbols.h>
 #include <tesk/tesk_sync.h>
+#include <tesk/tesk_toolbars.h>
 #include <tesk/tesk_visual.h>
 #include <tesk/tesk_window.h>
 

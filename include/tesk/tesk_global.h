@@ -12,6 +12,13 @@
 
 #define TESK_EXPORT TESK_EXTERN_C __attribute__((visibility("default")))
 
+/* Pins a record layout that hosts build against, in C and C++ alike. */
+#ifdef __cplusplus
+#define TESK_STATIC_ASSERT(cond, text) static_assert(cond, text)
+#else
+#define TESK_STATIC_ASSERT(cond, text) _Static_assert(cond, text)
+#endif
+
 /* A handle is an object's address handed to the host; pointer-sized. */
 typedef intptr_t TeskHandle;
 

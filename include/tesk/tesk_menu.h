@@ -51,7 +51,9 @@ TESK_EXPORT int QtActionSetToggleState(TeskHandle window, int hostId, int on);
 TESK_EXPORT int QtMenuTogGet(TeskHandle window, int hostId);
 TESK_EXPORT void QtModifyMenuHelpText(int hostId, const char *text);
 TESK_EXPORT int QtGetAcceleratorCount(void);
-/* The buffer holds QtGetAcceleratorCount() records. */
+/* The buffer holds as many records as the last QtGetAcceleratorCount answered; never more
+   are written, even when the current window has changed since (records it lacks are zeroed).
+   Without an earlier count nothing is written. */
 TESK_EXPORT int QtGetAcceleratorList(TeskAccelerator *buffer);
 TESK_EXPORT int QtIsTeskMenu(TeskHandle context);
 /* Shows a context menu from its definition text (CuiContextMenu_getMenuDefinion) at the

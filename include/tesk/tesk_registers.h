@@ -13,6 +13,8 @@ typedef struct RegLineBlock
     int16_t lineCount;
     const char *text;
 } RegLineBlock;
+TESK_STATIC_ASSERT(sizeof(RegLineBlock) == (sizeof(void *) == 8 ? 16 : 8),
+                   "RegLineBlock: two 16-bit numbers and a pointer");
 
 /* Record kinds. */
 enum {
@@ -71,6 +73,9 @@ typedef struct RegDataRecord
     uint32_t blockCount;
     uint32_t highlight; /* non-zero: registers whose value changed are shown highlighted */
 } RegDataRecord;
+/* 64 bytes with 64-bit pointers; with 32-bit pointers the 44 bytes of the original layout. */
+TESK_STATIC_ASSERT(sizeof(RegDataRecord) == (sizeof(void *) == 8 ? 64 : 44),
+                   "RegDataRecord: the layout hosts build against");
 
 /* 1 when a data set with that id was created, 0 when one exists already. */
 TESK_EXPORT int CuiRegPaneDataCreate(uint32_t id);

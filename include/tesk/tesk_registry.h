@@ -6,9 +6,13 @@
 
 typedef void (*CuiRegistryFn)(void);
 
-/* Host entry points the library looks up by name. */
-typedef int (*CuiHostEeaccessFn)(int, int, int commandId, const char *utf8Text);
-typedef int (*CuiHostGuiFn)(int, int, int commandId, const char *utf8Text, TeskHandle windBox);
+/* Host entry points the library looks up by name ("eeaccess", "gui"): a code, the calling
+   object (0 when the library itself calls), an argument, a UTF-8 text and an extra word whose
+   meaning the code gives; 0 means success. */
+typedef int (*CuiHostEntryFn)(int code, intptr_t object, intptr_t argument, const char *utf8Text,
+                              intptr_t extra);
+typedef CuiHostEntryFn CuiHostEeaccessFn;
+typedef CuiHostEntryFn CuiHostGuiFn;
 /* Entry 1 of the "eeaccessFuncs" table: fills *text with newline-separated strings. */
 typedef int (*CuiHostStringListFn)(TeskHandle handle, char **text);
 

@@ -4,8 +4,9 @@
 
 #include <tesk/tesk_global.h>
 
-/* Shows one tool tip (Latin-1 text, rich text allowed) at a global position, replacing the
-   one shown before; CuiToolTipHide removes it. */
+/* Shows one tool tip (Latin-1 plain text, shown as it is; cut after 64 KiB) at a global
+   position, replacing the one shown before; CuiToolTipHide removes it. Answers nothing before
+   start-up. */
 TESK_EXPORT void CuiToolTipShowAt(const char *text, int x, int y);
 TESK_EXPORT void CuiToolTipHide(void);
 

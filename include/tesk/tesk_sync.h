@@ -60,10 +60,17 @@
 #define GCDS_HOST_EVENT_3 26
 #define GCDS_HOST_EVENT_4 28
 
-/* The synchronisation window component ("Gcds_Dialog.component.1"). */
+/* The synchronisation window component ("Gcds_Dialog.component.1"). open makes the window,
+ * hidden, on freshly read data (1 also when it exists already; 0 when the data cannot be read
+ * or the application has not started); show shows and raises it (on) or hides it, and does
+ * nothing without a window; close deletes it. Closing the window in any way deletes it too:
+ * the next open reads the data again. */
 typedef struct IGcds_DialogOps
 {
     MOSK_BASE_OPERATIONS
+    int (*open)(void *self, intptr_t unused); /* 4 */
+    int (*show)(void *self, int on);          /* 5: 1 */
+    void (*close)(void *self);                /* 6 */
 } IGcds_DialogOps;
 
 typedef struct IGcds_Dialog

@@ -7,7 +7,8 @@
 #include <tesk/tesk_panes.h>
 
 /* Fields: 1 busy indicator, 2 message, 3 position, 4 "LOG", 5 "JOU", 6 "STDIOLog".
-   A null tip removes the field's tool tip. Texts are Latin-1. */
+   A null tip removes the field's tool tip. Texts are Latin-1 plain text, cut after 64 KiB; a
+   field shows one line (line breaks become blanks), elided when long. */
 TESK_EXPORT void CuiSetStatusText(TeskHandle handle, int field, const char *text, const char *tip);
 TESK_EXPORT void QtSetStatusText(int field, const char *text, TeskHandle handle);
 /* 1 secure world, 2 normal world, anything else: no padlock. On the current main window. */

@@ -10,12 +10,16 @@
 #include <QMutex>
 #include <QPoint>
 #include <QRect>
+
 #include <QSize>
 #include <QTextStream>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
+#include <set>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 using namespace tesk::inspector;
@@ -575,40 +579,61 @@ void ObjectTree::fileIncomingConnections(const ObjectNode *n)
     }
 }
 
-void ObjectTree::countLeaves(ObjectNode *node)
+QList<ObjectNode *> ObjectTree::reachableFrom(ObjectNode *root) const
 {
-    TESK_CHECK(node->m_num_leaf_nodes == -1);
-    const QList<ObjectNode *> kids = children(node);
-    if (kids.isEmpty()) {
-        node->m_num_leaf_nodes = 1;
-        return;
+    // Parents before their children. A received tree may link a node under its own
+    // descendant, or be deeper than any stack: the walk keeps its own list and takes each node
+    // once, so a loop is cut where it closes.
+    QList<ObjectNode *> order{root};
+    std::set<const ObjectNode *> seen{root};
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        for (ObjectNode *kid : children(order.at(i))) {
+            if (seen.insert(kid).second)
+                order.append(kid);
+        }
     }
-    qint32 sum = 0;
-    for (ObjectNode *kid : kids) {
-        countLeaves(kid);
-        sum += kid->m_num_leaf_nodes;
+    return order;
+}
+
+void ObjectTree::countLeaves(ObjectNode *root)
+{
+    const QList<ObjectNode *> order = reachableFrom(root);
+    std::set<const ObjectNode *> counted;
+    for (auto it = order.crbegin(); it != order.crend(); ++it) {
+        ObjectNode *node = *it;
+        TESK_CHECK(node->m_num_leaf_nodes == -1);
+        qint64 sum = 0;
+        bool anyKid = false;
+        for (ObjectNode *kid : children(node)) {
+            // A link back up the tree is no child to count.
+            if (!counted.count(kid))
+                continue;
+            anyKid = true;
+            sum += kid->m_num_leaf_nodes;
+        }
+        node->m_num_leaf_nodes = anyKid ? qint32(std::min<qint64>(sum, INT32_MAX)) : 1;
+        counted.insert(node);
     }
-    node->m_num_leaf_nodes = sum;
 }
 
 // Children by descending leaf count; equal counts keep their order. A stable sort gives what
 // repeated exchange passes over the sibling list give, without their quadratic cost.
-void ObjectTree::orderChildren(ObjectNode *node)
+void ObjectTree::orderChildren(ObjectNode *root)
 {
-    TESK_CHECK(node->numLeafNodes() != -1);
-    QList<ObjectNode *> kids = children(node);
-    if (kids.isEmpty() || node->numLeafNodes() == 1)
-        return;
-    std::stable_sort(kids.begin(), kids.end(), [](const ObjectNode *a, const ObjectNode *b) {
-        return a->m_num_leaf_nodes > b->m_num_leaf_nodes;
-    });
-    node->m_firstChildId = kids.first()->m_id;
-    for (qsizetype i = 0; i < kids.size(); ++i) {
-        kids[i]->m_prevSiblingId = i > 0 ? kids[i - 1]->m_id : kNoObject;
-        kids[i]->m_nextSiblingId = i + 1 < kids.size() ? kids[i + 1]->m_id : kNoObject;
+    for (ObjectNode *node : reachableFrom(root)) {
+        TESK_CHECK(node->numLeafNodes() != -1);
+        QList<ObjectNode *> kids = children(node);
+        if (kids.isEmpty() || node->numLeafNodes() == 1)
+            continue;
+        std::stable_sort(kids.begin(), kids.end(), [](const ObjectNode *a, const ObjectNode *b) {
+            return a->m_num_leaf_nodes > b->m_num_leaf_nodes;
+        });
+        node->m_firstChildId = kids.first()->m_id;
+        for (qsizetype i = 0; i < kids.size(); ++i) {
+            kids[i]->m_prevSiblingId = i > 0 ? kids[i - 1]->m_id : kNoObject;
+            kids[i]->m_nextSiblingId = i + 1 < kids.size() ? kids[i + 1]->m_id : kNoObject;
+        }
     }
-    for (ObjectNode *kid : std::as_const(kids))
-        orderChildren(kid);
 }
 
 QDataStream &ObjectTree::read(QDataStream &stream)
@@ -640,24 +665,33 @@ QDataStream &ObjectTree::write(QDataStream &stream) const
 void ObjectTree::dump(QTextStream &stream) const
 {
     stream << "ObjectTree(\n";
-    if (const ObjectNode *root = node(0)) {
-        QSet<ObjectId> seen;
-        dumpNode(stream, root, 2, seen);
-    } else {
+    if (const ObjectNode *root = node(0))
+        dumpFrom(stream, root);
+    else
         stream << "<empty>";
-    }
     stream << ")";
 }
 
-void ObjectTree::dumpNode(QTextStream &stream, const ObjectNode *n, int indent,
-                          QSet<ObjectId> &seen) const
+void ObjectTree::dumpFrom(QTextStream &stream, const ObjectNode *root) const
 {
-    if (seen.contains(n->m_id))
-        return;
-    seen.insert(n->m_id);
-    stream << QString(indent, QLatin1Char(' ')) << "* ";
-    n->dump(stream);
-    stream << "\n";
-    for (const ObjectNode *kid : children(n))
-        dumpNode(stream, kid, indent + 2, seen);
+    // A received tree may be as deep as it is long: walked with a stack of its own, and the
+    // indent stops growing where a deeper one would only repeat blanks (each node names its
+    // parent anyway).
+    constexpr int kMaxIndent = 64;
+    QSet<ObjectId> seen;
+    std::vector<std::pair<const ObjectNode *, int>> pending{{root, 2}};
+    while (!pending.empty()) {
+        const auto [n, indent] = pending.back();
+        pending.pop_back();
+        if (seen.contains(n->m_id))
+            continue;
+        seen.insert(n->m_id);
+        stream << QString(indent, QLatin1Char(' ')) << "* ";
+        n->dump(stream);
+        stream << "\n";
+        const QList<ObjectNode *> kids = children(n);
+        const int kidIndent = qMin(indent + 2, kMaxIndent);
+        for (auto kid = kids.crbegin(); kid != kids.crend(); ++kid)
+            pending.emplace_back(*kid, kidIndent);
+    }
 }

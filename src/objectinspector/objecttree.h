@@ -200,11 +200,12 @@ Q_SIGNALS:
 
 private:
     void linkParent(ObjectNode *n, std::map<ObjectId, ObjectNode *> &lastChildren);
+    QList<ObjectNode *> reachableFrom(ObjectNode *root) const;
     void fileIncomingConnections(const ObjectNode *n);
     void countLeaves(ObjectNode *n);
     void orderChildren(ObjectNode *n);
     QList<ObjectNode *> children(const ObjectNode *n) const;
-    void dumpNode(QTextStream &stream, const ObjectNode *n, int indent, QSet<ObjectId> &seen) const;
+    void dumpFrom(QTextStream &stream, const ObjectNode *root) const;
 
     std::map<ObjectId, std::unique_ptr<ObjectNode>> m_nodes;
     QString m_applicationPath;

@@ -174,7 +174,10 @@ bool SignalFilter::matches(const MemberData &record) const
 
 QString SignalFilter::toText() const
 {
-    return QStringLiteral("%1\n%2\n%3\n%4\n").arg(textB, textA, textC).arg(enabled ? 1 : 0);
+    // Joined, not put through arg(): a filter text may itself hold "%1".
+    const QLatin1Char newline('\n');
+    return textB + newline + textA + newline + textC + newline + QLatin1Char(enabled ? '1' : '0') +
+           newline;
 }
 
 namespace {
@@ -348,7 +351,7 @@ bool ProtocolPacket::readLength()
         return false;
     }
     packetSize = qint32(announced);
-    buffer.resize(packetSize);
+    buffer.clear();
     receivedSize = 0;
     if (progressDialog && progressDialog->isVisible()) {
         progressDialog->setLabelText(tr("Receiving data..."));
@@ -363,8 +366,10 @@ bool ProtocolPacket::readBody()
     if (!TESK_CHECK(packet_remaining > 0))
         return false;
     const qint64 read_size = qMin(m_input_socket->bytesAvailable(), packet_remaining);
+    buffer.resize(receivedSize + read_size);
     const qint64 i = m_input_socket->read(buffer.data() + receivedSize, read_size);
     TESK_CHECK(i == read_size);
+    buffer.resize(receivedSize + qMax<qint64>(i, 0));
     if (i <= 0)
         return false;
     receivedSize += qint32(i);
@@ -400,13 +405,27 @@ void ProtocolPacket::send(QTcpSocket *socket, const ProtocolPacket &packet)
     send(socket, packet.buffer);
 }
 
-void ProtocolPacket::send(QTcpSocket *socket, const QByteArray &body)
+bool ProtocolPacket::send(QTcpSocket *socket, const QByteArray &body, qint64 maxBuffered)
 {
     const qint64 size = body.size();
     if (!TESK_CHECK(size > 0) || !socket)
-        return;
+        return false;
+    if (size > kDefaultMaxPacketSize) {
+        qWarning("ProtocolPacket: a frame of %lld bytes exceeds the limit of %lld bytes; "
+                 "it is not sent",
+                 size, kDefaultMaxPacketSize);
+        return false;
+    }
     uchar length[sizeof(quint32)];
+    if (socket->bytesToWrite() + qint64(sizeof(length)) + size > maxBuffered) {
+        qWarning("ProtocolPacket: the reader does not keep up (%lld bytes wait to be written); "
+                 "the connection is dropped",
+                 socket->bytesToWrite());
+        socket->abort();
+        return false;
+    }
     qToLittleEndian<quint32>(quint32(size), length);
     socket->write(reinterpret_cast<const char *>(length), sizeof(length));
     socket->write(body);
+    return true;
 }

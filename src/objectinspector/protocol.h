@@ -197,8 +197,14 @@ class ProtocolPacket : public QObject
     Q_OBJECT
 
 public:
-    // The tool sends commands and filter lists; anything larger is not a frame of ours.
-    static constexpr qint64 kDefaultMaxPacketSize = 16 * 1024 * 1024;
+    // One limit for the frames of the link both ways. The largest is the object tree the
+    // client sends (some 6 KB a widget: about 40,000 widgets fit); a frame beyond it is
+    // neither sent nor taken in. A reader's buffer grows with the bytes that arrive, not with
+    // the length a frame announces.
+    static constexpr qint64 kDefaultMaxPacketSize = 256 * 1024 * 1024;
+    // What a sender lets wait in its socket for a reader that does not keep up: one frame of
+    // the largest size. Past it the link is dropped.
+    static constexpr qint64 kMaxBufferedBytes = kDefaultMaxPacketSize + 4;
 
     ProtocolPacket();
     explicit ProtocolPacket(const QByteArray &body);
@@ -215,7 +221,10 @@ public:
     const QByteArray &body() const { return buffer; }
 
     static void send(QTcpSocket *socket, const ProtocolPacket &packet);
-    static void send(QTcpSocket *socket, const QByteArray &body);
+    // False when the frame was not written: too large, or the socket would hold more than
+    // maxBuffered bytes with it (then the socket is aborted).
+    static bool send(QTcpSocket *socket, const QByteArray &body,
+                     qint64 maxBuffered = kMaxBufferedBytes);
 
 Q_SIGNALS:
     void packetReady(QByteArray &body);

@@ -142,8 +142,12 @@ void QtObjectInspector::handlePacket(QByteArray &body)
     const ProtocolCommand command(body);
     switch (command.type()) {
     case ProtocolCommand::RequestObjectTree:
-        // Built once control is back in the event loop, not inside the socket's notification.
-        QTimer::singleShot(0, this, &QtObjectInspector::sendObjectTree);
+        // Built once control is back in the event loop, not inside the socket's notification;
+        // requests that arrive before then are answered by that one tree.
+        if (!treeRequested) {
+            treeRequested = true;
+            QTimer::singleShot(0, this, &QtObjectInspector::sendObjectTree);
+        }
         break;
     case ProtocolCommand::SetSignalFilter:
         setFilters(command);
@@ -170,6 +174,7 @@ void QtObjectInspector::setFilters(const ProtocolCommand &command)
 
 void QtObjectInspector::sendObjectTree()
 {
+    treeRequested = false;
     if (socket->state() != QAbstractSocket::ConnectedState)
         return;
     ObjectTree tree;

@@ -56,6 +56,7 @@ private:
     ObjectId socketId = tesk::inspector::kNoObject;
     quint32 lastConnectAttempt = 0;
     bool tracing = false;
+    bool treeRequested = false;
     SignalFilterList filters;
     int m_port = -1;
     ProtocolPacket packet;

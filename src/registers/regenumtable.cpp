@@ -32,7 +32,7 @@ RegEnumTable RegEnumTable::fromString(const QString &text)
         return table;
     }
     quint32 counter = 0;
-    for (const QString &entry : text.split(QLatin1Char('\t'), Qt::SkipEmptyParts)) {
+    for (const QString &entry : text.split(QLatin1Char('\t'))) {
         const QStringList parts = entry.split(QLatin1Char('='));
         if (parts.size() > 2) {
             table.valid = 0;

@@ -1,6 +1,42 @@
 #include "sync/cgcds_dialog.h"
 
-const IGcds_DialogOps CGcds_Dialog::s_ops = {MOSK_FACE_BASE(Face)};
+#include "sync/syncdatamediator.h"
+#include "sync/syncdlg.h"
+
+#include "frame/core/exportguard.h"
+
+#include <QApplication>
+
+namespace {
+
+CGcds_Dialog *self(void *face)
+{
+    return CGcds_Dialog::Face::outerOf(face);
+}
+
+// The host calls these from C: nothing may be thrown back at it.
+namespace hostops {
+
+int open(void *face, intptr_t)
+{
+    return tesk::guarded(__func__, 0, [&] { return self(face)->open() ? 1 : 0; });
+}
+
+int show(void *face, int on)
+{
+    return tesk::guarded(__func__, 0, [&] { return self(face)->show(on != 0) ? 1 : 0; });
+}
+
+void close(void *face)
+{
+    tesk::guarded(__func__, [&] { self(face)->close(); });
+}
+
+} // namespace hostops
+} // namespace
+
+const IGcds_DialogOps CGcds_Dialog::s_ops = {MOSK_FACE_BASE(Face), &hostops::open, &hostops::show,
+                                             &hostops::close};
 
 CGcds_Dialog::CGcds_Dialog()
     : m_face(this, &s_ops)
@@ -16,4 +52,35 @@ MoskResult CGcds_Dialog::QueryInterface(void **out, uint32_t id, uint32_t versio
         return nullptr;
     }
     return Object::QueryInterface(out, id, version);
+}
+
+bool CGcds_Dialog::open()
+{
+    if (m_window)
+        return true;
+    // Widgets need the application: a host that asks before start-up gets no window.
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return false;
+    SyncDataMediator *mediator = SyncDataMediator::instance();
+    if (!mediator->syncWithHost())
+        return false;
+    auto *window = new SyncDlg(nullptr, "SynchronizationWindow", false);
+    m_window = window;
+    window->setup(mediator, this);
+    return true;
+}
+
+bool CGcds_Dialog::show(bool on)
+{
+    if (m_window)
+        m_window->showDialog(on);
+    return true;
+}
+
+void CGcds_Dialog::close()
+{
+    if (SyncDlg *window = m_window) {
+        m_window = nullptr;
+        window->deleteLater();
+    }
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "sync/gcds_interfaces.h"
+#include "sync/syncdlg.h"
 
 #include <mosk/mosk.hpp>
+
+#include <QPointer>
 
 #include <cstdint>
 
@@ -19,8 +22,20 @@ public:
 
     MoskResult QueryInterface(void **out, uint32_t id, uint32_t version) override;
 
+    // Makes the window on freshly read data, hidden; true when it exists. False, and no
+    // window, when the data cannot be read or there is no application to show it in.
+    virtual bool open();
+    // Nothing without a window.
+    virtual bool show(bool on);
+    // The window is deleted later and forgotten.
+    virtual void close();
+
+    SyncDlg *window() const { return m_window; }
+
 private:
     static const IGcds_DialogOps s_ops;
 
     Face m_face;
+    // Guarded: a window deleted otherwise (the application's end) is forgotten.
+    QPointer<SyncDlg> m_window;
 };

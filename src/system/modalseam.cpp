@@ -1,5 +1,8 @@
 #include "system/modalseam.h"
 
+#include "system/debugoutput.h"
+
+#include <QApplication>
 #include <QDialog>
 #include <QMenu>
 #include <QTimer>
@@ -56,6 +59,12 @@ QMessageBox::StandardButton ModalSeam::messageBox(QWidget *parent, QMessageBox::
                                                   QMessageBox::StandardButtons buttons,
                                                   QMessageBox::StandardButton defaultButton)
 {
+    // Without the toolkit application a message box would end the host: the text goes to the
+    // debug output and the box answers as if its default button had been pressed.
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        debugOutput((caption + QLatin1String(": ") + text).toStdString() + '\n');
+        return defaultButton;
+    }
     QMessageBox box(icon, caption, text, buttons, parent);
     box.setDefaultButton(defaultButton);
     const int result = execDialog(&box, Kind::MessageBox);

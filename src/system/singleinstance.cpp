@@ -2,9 +2,16 @@
 
 #include <QCryptographicHash>
 #include <QDataStream>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
 
+#include <cerrno>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tesk::system {
@@ -12,7 +19,13 @@ namespace tesk::system {
 namespace {
 
 constexpr int kConnectTimeoutMs = 1000;
-constexpr int kGreetingTimeoutMs = 1000;
+// However slowly a stranger answers, it holds start-up no longer than this.
+constexpr int kGreetingDeadlineMs = 1000;
+constexpr qsizetype kMaxGreetingBytes = 4096;
+// Messages are short: a connection still open after this long is dropped, and no more than a
+// few are served at a time.
+constexpr int kConnectionLifetimeMs = 5000;
+constexpr int kMaxConnections = 8;
 
 // Greeting: the id in UTF-8 and a newline. Message: a 32-bit byte count, then the text as
 // UTF-16 with its terminating zero (2n + 2 bytes for n characters).
@@ -21,22 +34,61 @@ QByteArray greeting(const QString &id)
     return id.toUtf8() + '\n';
 }
 
+// A folder only this user may enter, as the socket's home: nobody else can reach the socket,
+// take its name first, or learn the id it greets with.
+bool privateToThisUser(const QByteArray &path)
+{
+    struct stat info
+    {
+    };
+    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+}
+
+QString socketDirectory()
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && privateToThisUser(runtime))
+        return QFile::decodeName(runtime);
+    const QByteArray own =
+        QFile::encodeName(QDir::tempPath() + QStringLiteral("/tesk-%1").arg(::getuid()));
+    if (::mkdir(own.constData(), 0700) != 0 && errno != EEXIST)
+        return QString();
+    return privateToThisUser(own) ? QFile::decodeName(own) : QString();
+}
+
+bool peerIsThisUser(qintptr descriptor)
+{
+    struct ucred peer
+    {
+    };
+    socklen_t length = sizeof peer;
+    return descriptor >= 0 &&
+           ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 &&
+           peer.uid == ::getuid();
+}
+
 bool connectTo(QLocalSocket &socket, const QString &id, int timeoutMs)
 {
-    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-    socket.connectToServer(SingleInstance::serverName(id));
-    return socket.waitForConnected(timeoutMs);
+    const QString name = SingleInstance::serverName(id);
+    if (name.isEmpty())
+        return false;
+    socket.connectToServer(name);
+    return socket.waitForConnected(timeoutMs) && peerIsThisUser(socket.socketDescriptor());
 }
 
 // A server that is not processing events yet still accepts the connection; only a greeting
 // that names another id tells a stranger apart.
 bool greetedBySameId(QLocalSocket &socket, const QString &id)
 {
+    QDeadlineTimer deadline(kGreetingDeadlineMs);
     QByteArray received;
     while (!received.contains('\n')) {
-        if (!socket.waitForReadyRead(kGreetingTimeoutMs))
-            return true;
-        received += socket.readAll();
+        if (received.size() > kMaxGreetingBytes)
+            return false;
+        if (deadline.hasExpired() || !socket.waitForReadyRead(int(deadline.remainingTime())))
+            return received.isEmpty();
+        received += socket.read(kMaxGreetingBytes + 1 - received.size());
     }
     return received.left(received.indexOf('\n')) == id.toUtf8();
 }
@@ -53,8 +105,11 @@ SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::serverName(const QString &id)
 {
+    const QString directory = socketDirectory();
+    if (directory.isEmpty())
+        return QString();
     const QByteArray hash = QCryptographicHash::hash(id.toUtf8(), QCryptographicHash::Sha1);
-    return QStringLiteral("tesk-%1-%2").arg(getuid()).arg(QString::fromLatin1(hash.toHex()));
+    return directory + QStringLiteral("/tesk-%1").arg(QString::fromLatin1(hash.toHex()));
 }
 
 bool SingleInstance::isRunning() const
@@ -71,12 +126,20 @@ bool SingleInstance::listen()
 {
     if (m_server)
         return m_server->isListening();
+    const QString name = serverName(m_id);
     m_server = new QLocalServer(this);
-    // An abstract socket vanishes with its process: a crashed instance leaves nothing behind
-    // that could be mistaken for a running one, and a live one cannot be replaced.
-    m_server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
-    return m_server->listen(serverName(m_id));
+    if (name.isEmpty())
+        return false;
+    if (m_server->listen(name))
+        return true;
+    // A crashed instance leaves its socket file behind; a live one answers on it and keeps it.
+    QLocalSocket probe;
+    if (m_server->serverError() != QAbstractSocket::AddressInUseError ||
+        connectTo(probe, m_id, kConnectTimeoutMs))
+        return false;
+    QLocalServer::removeServer(name);
+    return m_server->listen(name);
 }
 
 bool SingleInstance::isListening() const
@@ -103,6 +166,14 @@ bool SingleInstance::sendMessage(const QString &message, int timeoutMs) const
 void SingleInstance::onNewConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        if (!peerIsThisUser(socket->socketDescriptor()) || m_connections >= kMaxConnections) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        ++m_connections;
+        connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
+        QTimer::singleShot(kConnectionLifetimeMs, socket, [socket] { socket->abort(); });
         // A sender may write and hang up before this side ever looks: read what is buffered
         // before letting the socket go.
         connect(socket, &QLocalSocket::disconnected, this, [this, socket] {

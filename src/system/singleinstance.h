@@ -9,8 +9,10 @@ class QLocalSocket;
 namespace tesk::system {
 
 // Lets one instance find another that uses the same instance id: a local socket server named
-// from a hash of the id (ids may hold any text, socket names may not). The id itself stays the
-// comparison key: the server greets every client with it and a client compares.
+// from a hash of the id (ids may hold any text, socket names may not), in a folder only this
+// user may enter; both ends check that the other runs as this user. The id itself stays the
+// comparison key: the server greets every client with it and a client compares, within a
+// deadline. A connection lives a few seconds at most, and only a few are served at a time.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -20,6 +22,7 @@ public:
     ~SingleInstance() override;
 
     QString id() const { return m_id; }
+    // The socket's path; empty when no folder private to this user can be had.
     static QString serverName(const QString &id);
 
     // True when another instance with this id is listening.
@@ -39,6 +42,7 @@ private:
 
     QString m_id;
     QLocalServer *m_server = nullptr;
+    int m_connections = 0;
 };
 
 } // namespace tesk::system

@@ -2,6 +2,7 @@
 
 #include "frame/core/softcheck.h"
 #include "utilities/globalstrut.h"
+#include "utilities/tabletextcache.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,6 +28,7 @@
 #include <algorithm>
 #include <climits>
 #include <typeinfo>
+#include <utility>
 
 namespace {
 
@@ -113,6 +115,17 @@ public:
     // Cell contents, indexed by UTable::indexOf(); a spanning item stands in each of its cells.
     std::vector<UTableItem *> contents;
     std::vector<QWidget *> widgets;
+    // How many cells hold a widget: with none, moving lines has no widget to re-place.
+    int widgetCount = 0;
+    // Set while clearCellWidget ends the edit whose editor it removes.
+    bool endingEdit = false;
+    // While a chain of swaps moves many lines of one orientation, the items learn their new
+    // line once at the end instead of at every swap.
+    bool deferRenumbering = false;
+    tesk::utilities::TableTextCache textCache;
+    // How many digits the row count had when the left margin was last fitted to it.
+    int marginDigits = 0;
+    Qt::Orientation deferredOrientation = Qt::Vertical;
     int curRow = 0;
     int curCol = 0;
     UTableHeader *leftHeader = nullptr;
@@ -151,6 +164,9 @@ public:
     // Valid while painting is set.
     StyleHints paintHints;
     bool painting = false;
+    // Set while the cells are painted over a background filled beforehand with prefill.
+    bool prefilled = false;
+    QBrush prefill;
     bool hasRowSpan = false;
     bool hasColSpan = false;
     bool inMenuMode = false;
@@ -457,6 +473,7 @@ void UTable::setEditMode(EditMode mode, int row, int col)
 
 void UTable::refreshFont()
 {
+    d->marginDigits = 0;
     setFont(font());
     fontChange(font());
 }
@@ -546,6 +563,42 @@ void UTable::noteSpan(bool rows, bool cols)
     d->hasColSpan = d->hasColSpan || cols;
 }
 
+void UTable::dropSpan(UTableItem *item)
+{
+    if (!item || item->m_table != this || item->row() < 0 || item->col() < 0 ||
+        (item->rowSpan() <= 1 && item->colSpan() <= 1))
+        return;
+    const int row = item->row();
+    const int col = item->col();
+    const QRect block = cellGeometry(row, col);
+    const int bottom = std::min(row + item->rowSpan(), numRows());
+    const int right = std::min(col + item->colSpan(), numCols());
+    for (int r = row; r < bottom; ++r) {
+        for (int c = col; c < right; ++c) {
+            const size_t index = size_t(indexOf(r, c));
+            if ((r != row || c != col) && index < d->contents.size() && d->contents[index] == item)
+                d->contents[index] = nullptr;
+        }
+    }
+    item->m_rowSpan = item->m_colSpan = 1;
+    updateContents(block);
+    if (QWidget *widget = cellWidget(row, col))
+        placeWidget(widget, row, col);
+}
+
+void UTable::dropSpansAcross(Qt::Orientation orientation, int line)
+{
+    const bool rows = orientation == Qt::Vertical;
+    if (!(rows ? d->hasRowSpan : d->hasColSpan))
+        return;
+    const int across = rows ? numCols() : numRows();
+    for (int i = 0; i < across; ++i) {
+        UTableItem *cellItem = rows ? item(line, i) : item(i, line);
+        if (cellItem && (rows ? cellItem->rowSpan() : cellItem->colSpan()) > 1)
+            dropSpan(cellItem);
+    }
+}
+
 void UTable::setText(int row, int col, const QString &text)
 {
     if (!validCell(row, col))
@@ -610,7 +663,8 @@ void UTable::takeItem(UTableItem *item)
                 d->contents[index] = nullptr;
         }
     }
-    repaintContents(rect, false);
+    // Posted: taking many items out costs one paint.
+    updateContents(rect);
     const int oldRow = item->row();
     const int oldCol = item->col();
     item->setRow(-1);
@@ -653,11 +707,20 @@ void UTable::clearCellWidget(int row, int col)
     if (!validCell(row, col))
         return;
     ensureData();
+    if (isEditing() && row == d->editRow && col == d->editCol && !d->endingEdit &&
+        d->widgets[size_t(indexOf(row, col))]) {
+        // The editor goes as setCellWidget lets it go: the edit ends with it.
+        FlagGuard guard(d->endingEdit);
+        endEdit(row, col, false, d->editMode != Editing);
+        if (!d->widgets[size_t(indexOf(row, col))])
+            return;
+    }
     QWidget *&slot = d->widgets[size_t(indexOf(row, col))];
     QWidget *widget = slot;
     slot = nullptr;
     if (!widget)
         return;
+    --d->widgetCount;
     // Deleted later: the widget may be the one whose event is being handled.
     widget->removeEventFilter(this);
     removeChild(widget);
@@ -670,7 +733,9 @@ void UTable::insertWidget(int row, int col, QWidget *widget)
     if (!validCell(row, col))
         return;
     ensureData();
-    d->widgets[size_t(indexOf(row, col))] = widget;
+    QWidget *&slot = d->widgets[size_t(indexOf(row, col))];
+    d->widgetCount += int(widget != nullptr) - int(slot != nullptr);
+    slot = widget;
 }
 
 // --- geometry ----------------------------------------------------------------------------
@@ -729,8 +794,12 @@ QSize UTable::tableSize() const
 {
     const int lastCol = numCols() - 1;
     const int lastRow = numRows() - 1;
-    const int w = lastCol < 0 ? 0 : columnPos(lastCol) + columnWidth(lastCol);
-    const int h = lastRow < 0 ? 0 : rowPos(lastRow) + rowHeight(lastRow);
+    // Sizes summing past the largest coordinate end there.
+    const auto end = [](int pos, int size) {
+        return int(std::min<qint64>(INT_MAX, qint64(pos) + size));
+    };
+    const int w = lastCol < 0 ? 0 : end(columnPos(lastCol), columnWidth(lastCol));
+    const int h = lastRow < 0 ? 0 : end(rowPos(lastRow), rowHeight(lastRow));
     return QSize(w, h);
 }
 
@@ -778,6 +847,8 @@ void UTable::updateColWidgets(int col)
 
 void UTable::updateLineWidgets(Qt::Orientation orientation, int line)
 {
+    if (d->widgetCount <= 0)
+        return;
     const bool rows = orientation == Qt::Vertical;
     const int across = rows ? numCols() : numRows();
     for (int i = 0; i < across; ++i) {
@@ -835,7 +906,7 @@ void UTable::columnWidthChanged(int col)
         repaintContents(s.width(), contentsY(), w - s.width() + 1, visibleHeight(), true);
     else
         repaintContents(w, contentsY(), s.width() - w + 1, visibleHeight(), false);
-    if (std::any_of(d->widgets.begin(), d->widgets.end(), [](QWidget *x) { return x; })) {
+    if (d->widgetCount > 0) {
         const int last = isHidden() ? numCols() - 1 : d->lastVisCol;
         for (int c = col; c <= last; ++c)
             updateColWidgets(c);
@@ -854,7 +925,7 @@ void UTable::rowHeightChanged(int row)
         repaintContents(contentsX(), contentsHeight(), visibleWidth(), h - s.height() + 1, true);
     else
         repaintContents(contentsX(), h, visibleWidth(), s.height() - h + 1, false);
-    if (std::any_of(d->widgets.begin(), d->widgets.end(), [](QWidget *x) { return x; })) {
+    if (d->widgetCount > 0) {
         d->lastVisRow = rowAt(contentsY() + visibleHeight() + (s.height() - h + 1));
         const int last = (isHidden() || d->lastVisRow < 0) ? numRows() - 1 : d->lastVisRow;
         for (int r = row; r <= last; ++r)
@@ -1349,8 +1420,9 @@ void UTable::setSelectionMode(SelectionMode mode)
 
 void UTable::setCurrentCell(int row, int col, bool updateSelections, bool ensureVisible)
 {
-    row = std::min(row, numRows() - 1);
-    col = std::min(col, numCols() - 1);
+    // A cell outside the table stands for the nearest one; -1 only for a table without lines.
+    row = std::max(std::min(row, numRows() - 1), numRows() > 0 ? 0 : -1);
+    col = std::max(std::min(col, numCols() - 1), numCols() > 0 ? 0 : -1);
     if (row == d->curRow && col == d->curCol)
         return;
     UTableItem *old = item(d->curRow, d->curCol);
@@ -1454,6 +1526,11 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
         rowLast = numRows() - 1;
     if (colLast == -1)
         colLast = numCols() - 1;
+    // The exposed cells get their background in one fill; a cell painted on that background
+    // fills only when it shows something else.
+    d->prefill = palette().brush(QPalette::Base);
+    p->fillRect(QRect(cx, cy, cw, ch) & QRect(QPoint(0, 0), tableSize()), d->prefill);
+    d->prefilled = true;
 
     bool currentInSelection = false;
     for (const auto &s : d->selections) {
@@ -1509,9 +1586,15 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
     p->translate(focusRect.x() - at.x(), focusRect.y() - at.y());
     paintFocus(p, focusRect);
     p->translate(-focusRect.x(), -focusRect.y());
+    d->prefilled = false;
     paintEmptyArea(p, cx, cy, cw, ch);
     d->drawActiveSelection = true;
     d->painting = false;
+}
+
+bool UTable::paintsOn(const QBrush &background) const
+{
+    return d->prefilled && background == d->prefill;
 }
 
 StyleHints UTablePrivate::styleHints(const QWidget *table) const
@@ -1538,6 +1621,11 @@ void UTable::paintCell(QPainter *p, int row, int col, const QRect &cellRect, boo
     QPalette cellPalette = palette();
     cellPalette.setCurrentColorGroup(disabled ? QPalette::Disabled : QPalette::Inactive);
     paintCell(p, row, col, cellRect, selected, cellPalette);
+}
+
+tesk::utilities::TableTextCache &UTable::textCache() const
+{
+    return d->textCache;
 }
 
 QColor UTable::gridColor(const QPalette &cellPalette) const
@@ -1569,7 +1657,7 @@ void UTable::paintCell(QPainter *p, int row, int col, const QRect &cellRect, boo
             cellItem->paint(p, cellPalette, cellRect, selected);
             p->restore();
         }
-    } else {
+    } else if (selected || !paintsOn(cellPalette.brush(QPalette::Base))) {
         p->fillRect(0, 0, w, h,
                     selected ? cellPalette.brush(QPalette::Highlight)
                              : cellPalette.brush(QPalette::Base));
@@ -1702,16 +1790,27 @@ void UTable::columnClicked(int col)
 
 void UTable::sortColumn(int col, bool ascending, bool wholeRows)
 {
-    std::vector<UTableItem *> items;
+    if (col < 0 || col >= numCols())
+        return;
+    // Blocks reaching into the column are single cells before anything moves, so that each
+    // item is sorted once and leaves no cell pointing at it behind.
+    for (int r = 0; r < numRows(); ++r)
+        dropSpan(item(r, col));
+    std::vector<std::pair<QString, UTableItem *>> keyed;
     for (int r = 0; r < numRows(); ++r) {
         if (UTableItem *cellItem = item(r, col))
-            items.push_back(cellItem);
+            keyed.emplace_back(cellItem->key(), cellItem);
     }
-    if (items.empty())
+    if (keyed.empty())
         return;
-    std::sort(items.begin(), items.end(), [](const UTableItem *a, const UTableItem *b) {
-        return QString::localeAwareCompare(a->key(), b->key()) < 0;
+    // Each key is asked for once, not once per comparison.
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
+        return QString::localeAwareCompare(a.first, b.first) < 0;
     });
+    std::vector<UTableItem *> items;
+    items.reserve(keyed.size());
+    for (const auto &entry : keyed)
+        items.push_back(entry.second);
     const bool updates = updatesEnabled();
     setUpdatesEnabled(false);
     const int filled = int(items.size());
@@ -1767,6 +1866,9 @@ QWidget *UTable::createEditor(int row, int col, bool initFromCell) const
 
 QWidget *UTable::beginEdit(int row, int col, bool replace)
 {
+    // An editor the table cannot place would be lost, and the edit with it.
+    if (!validCell(row, col))
+        return nullptr;
     if (d->readOnly || isRowReadOnly(row) || isColumnReadOnly(col))
         return nullptr;
     const UTableItem *cellItem = item(row, col);
@@ -1931,24 +2033,45 @@ void UTable::changeCount(Qt::Orientation orientation, int count)
     if (count < oldCount) {
         for (auto it = hidden.begin(); it != hidden.end();)
             it = it.key() >= count ? hidden.erase(it) : std::next(it);
+        QSet<int> &readOnly = d->readOnlyLines(orientation);
+        for (auto it = readOnly.begin(); it != readOnly.end();)
+            it = *it >= count ? readOnly.erase(it) : std::next(it);
     }
     fontChange(font());
-    std::vector<UTableItem *> items;
-    std::vector<SavedWidget> widgets;
-    saveContents(items, widgets);
     const bool headerUpdates = lineHeader->updatesEnabled();
     lineHeader->setUpdatesEnabled(false);
-    const bool smaller =
-        resizeHeader(lineHeader, oldCount, count, rows ? kDefaultRowHeight : kDefaultColumnWidth);
+    const int size = rows ? kDefaultRowHeight : kDefaultColumnWidth;
+    bool smaller = count < oldCount;
     if (rows) {
-        // The row header is wide enough for the largest row number.
+        // Cells are stored row by row: rows come and go at the end without moving the others.
+        ensureData();
+        endEdit(d->editRow, d->editCol, false, d->editMode != Editing);
+        if (smaller)
+            dropRowsFrom(count);
+        resizeHeader(lineHeader, oldCount, count, size);
+        resizeData(numRows() * numCols());
+    } else {
+        std::vector<UTableItem *> items;
+        std::vector<SavedWidget> widgets;
+        saveContents(items, widgets);
+        smaller = resizeHeader(lineHeader, oldCount, count, size);
+        d->contents.clear();
+        d->widgets.clear();
+        d->widgetCount = 0;
+        resizeData(numRows() * numCols());
+        restoreContents(items, widgets);
+    }
+    const int digits = int(QString::number(count).size());
+    if (rows && digits != d->marginDigits) {
+        // The row header is wide enough for the largest row number; measured again only when
+        // the numbers get another digit, not for every row a host appends.
+        d->marginDigits = digits;
         const int width =
             fontMetrics().horizontalAdvance(QString::number(count) + QLatin1Char('W'));
         const int margin = QApplication::isRightToLeft() ? rightMargin() : leftMargin();
         if (margin > 0 && margin < width)
             setLeftMargin(width);
     }
-    restoreContents(items, widgets);
     finishContentsResize(smaller);
     lineHeader->setUpdatesEnabled(headerUpdates);
     if (headerUpdates)
@@ -1961,6 +2084,12 @@ void UTable::changeCount(Qt::Orientation orientation, int count)
             d->curCol = -1;
         else
             repaintCell(d->curRow, d->curCol);
+    } else if (numRows() > 0 && numCols() > 0 && (d->curRow < 0 || d->curCol < 0)) {
+        // A table filled again after it was emptied gets a current cell again, so that
+        // typing has a cell to edit.
+        d->curRow = std::max(0, d->curRow);
+        d->curCol = std::max(0, d->curCol);
+        repaintCell(d->curRow, d->curCol);
     }
 }
 
@@ -1990,11 +2119,42 @@ bool UTable::resizeHeader(UTableHeader *header, int oldCount, int newCount, int 
         while (header->count() > newCount)
             header->removeLabel(header->count() - 1);
     }
-    d->contents.clear();
-    d->widgets.clear();
-    resizeData(numRows() * numCols());
     header->recountStretches();
     return newCount < oldCount;
+}
+
+void UTable::dropRowsFrom(int firstGone)
+{
+    const size_t cols = size_t(numCols());
+    const size_t start = std::min(d->contents.size(), size_t(firstGone) * cols);
+    std::vector<UTableItem *> gone;
+    for (size_t i = start; i < d->contents.size(); ++i) {
+        UTableItem *cellItem = d->contents[i];
+        if (!cellItem)
+            continue;
+        if (cellItem->row() >= firstGone) {
+            // Deleted once, from its own top-left cell, without touching the cells.
+            if (size_t(cellItem->row()) * cols + size_t(cellItem->col()) == i)
+                gone.push_back(cellItem);
+        } else {
+            // A block from above keeps the part that still fits.
+            cellItem->m_rowSpan = firstGone - cellItem->row();
+        }
+        d->contents[i] = nullptr;
+    }
+    for (size_t i = start; i < d->widgets.size(); ++i) {
+        if (QWidget *widget = std::exchange(d->widgets[i], nullptr)) {
+            --d->widgetCount;
+            widget->removeEventFilter(this);
+            removeChild(widget);
+            widget->hide();
+            widget->deleteLater();
+        }
+    }
+    for (UTableItem *cellItem : gone) {
+        cellItem->m_row = cellItem->m_col = -1;
+        delete cellItem;
+    }
 }
 
 void UTable::restoreContents(std::vector<UTableItem *> &items, std::vector<SavedWidget> &widgets)
@@ -2008,6 +2168,9 @@ void UTable::restoreContents(std::vector<UTableItem *> &items, std::vector<Saved
             delete cellItem;
             continue;
         }
+        // A block cut by the new edge keeps the part that still fits.
+        cellItem->m_rowSpan = std::min(cellItem->m_rowSpan, rows - cellItem->row());
+        cellItem->m_colSpan = std::min(cellItem->m_colSpan, cols - cellItem->col());
         for (int r = cellItem->row(); r < std::min(rows, cellItem->row() + cellItem->rowSpan());
              ++r) {
             for (int c = cellItem->col(); c < std::min(cols, cellItem->col() + cellItem->colSpan());
@@ -2018,6 +2181,7 @@ void UTable::restoreContents(std::vector<UTableItem *> &items, std::vector<Saved
     for (const SavedWidget &saved : widgets) {
         if (saved.row < rows && saved.col < cols) {
             d->widgets[size_t(indexOf(saved.row, saved.col))] = saved.widget;
+            ++d->widgetCount;
         } else {
             saved.widget->removeEventFilter(this);
             removeChild(saved.widget);
@@ -2032,7 +2196,9 @@ void UTable::finishContentsResize(bool updateBefore)
     const QSize s = tableSize();
     resizeContents(s.width(), s.height());
     updateGeometries();
-    repaintContents(contentsX(), contentsY(), visibleWidth(), visibleHeight(), updateBefore);
+    // Posted: a table filled a row at a time is painted once, not once per row.
+    Q_UNUSED(updateBefore);
+    updateContents(contentsX(), contentsY(), visibleWidth(), visibleHeight());
     if (isRowSelection(d->selectionMode)) {
         const int r = d->curRow;
         d->curRow = -1;
@@ -2048,6 +2214,31 @@ void UTable::insertRows(int row, int count)
 void UTable::insertColumns(int col, int count)
 {
     insertLines(Qt::Horizontal, col, count);
+}
+
+template<typename Map>
+void UTable::rekeyLines(Qt::Orientation orientation, Map newLine)
+{
+    QHash<int, int> &hidden = d->hiddenLines(orientation);
+    if (!hidden.isEmpty()) {
+        QHash<int, int> moved;
+        for (auto it = hidden.cbegin(); it != hidden.cend(); ++it) {
+            const int line = newLine(it.key());
+            if (line >= 0)
+                moved.insert(line, it.value());
+        }
+        hidden = std::move(moved);
+    }
+    QSet<int> &readOnly = d->readOnlyLines(orientation);
+    if (!readOnly.isEmpty()) {
+        QSet<int> moved;
+        for (const int old : std::as_const(readOnly)) {
+            const int line = newLine(old);
+            if (line >= 0)
+                moved.insert(line);
+        }
+        readOnly = std::move(moved);
+    }
 }
 
 void UTable::insertLines(Qt::Orientation orientation, int at, int count)
@@ -2066,9 +2257,12 @@ void UTable::insertLines(Qt::Orientation orientation, int at, int count)
     lineHeader->setUpdatesEnabled(false);
     const auto setCount = orientation == Qt::Vertical ? &UTable::setNumRows : &UTable::setNumCols;
     (this->*setCount)(lineHeader->count() + count);
+    rekeyLines(orientation, [at, count](int line) { return line >= at ? line + count : line; });
     // The swaps carry the table's lines, and with them the current cell, to their new places.
+    beginRenumbering(orientation);
     for (int i = lineHeader->count() - count - 1; i > after; --i)
         lineHeader->swapSections(i, i + count);
+    endRenumbering(orientation, std::max(0, at));
     lineHeader->setUpdatesEnabled(headerUpdates);
     setUpdatesEnabled(tableUpdates);
     setCurrentCell(std::max(0, d->curRow), std::max(0, d->curCol), true, false);
@@ -2121,16 +2315,59 @@ void UTable::removeLines(Qt::Orientation orientation, QList<int> lines)
     if (lines.isEmpty())
         return;
     const int n = int(lines.size());
-    if (n == 1 && lines[0] < total - 1)
-        d->hiddenLines(orientation).remove(lines[0]);
+    // The marks of the lines that stay close up with them; those of the removed lines go.
+    rekeyLines(orientation, [&lines](int line) {
+        const auto below = std::lower_bound(lines.cbegin(), lines.cend(), line);
+        if (below != lines.cend() && *below == line)
+            return -1;
+        return line - int(below - lines.cbegin());
+    });
+    // Nothing is painted while the lines move up one by one.
+    const bool tableUpdates = updatesEnabled();
+    const bool headerUpdates = lineHeader->updatesEnabled();
+    setUpdatesEnabled(false);
+    lineHeader->setUpdatesEnabled(false);
+    beginRenumbering(orientation);
     for (int i = 0; i < n - 1; ++i) {
         for (int j = lines[i] - i; j < lines[i + 1] - i - 1; ++j)
             lineHeader->swapSections(j, j + i + 1);
     }
     for (int j = lines[n - 1] - (n - 1); j < total - n; ++j)
         lineHeader->swapSections(j, j + n);
+    endRenumbering(orientation, lines[0]);
+    lineHeader->setUpdatesEnabled(headerUpdates);
+    setUpdatesEnabled(tableUpdates);
     const auto setCount = orientation == Qt::Vertical ? &UTable::setNumRows : &UTable::setNumCols;
     (this->*setCount)(total - n);
+}
+
+void UTable::beginRenumbering(Qt::Orientation orientation)
+{
+    d->deferRenumbering = true;
+    d->deferredOrientation = orientation;
+}
+
+void UTable::endRenumbering(Qt::Orientation orientation, int from)
+{
+    d->deferRenumbering = false;
+    ensureData();
+    const bool rows = orientation == Qt::Vertical;
+    const size_t cols = size_t(numCols());
+    if (cols == 0)
+        return;
+    // Blocks across the moved lines were dropped by the swaps, so each item stands in the
+    // line it is found in.
+    for (size_t i = 0; i < d->contents.size(); ++i) {
+        const int line = rows ? int(i / cols) : int(i % cols);
+        if (line < from) {
+            if (rows)
+                i = size_t(from) * cols - 1;
+            continue;
+        }
+        UTableItem *cellItem = d->contents[i];
+        if (cellItem && (rows ? cellItem->row() : cellItem->col()) != line)
+            rows ? cellItem->setRow(line) : cellItem->setCol(line);
+    }
 }
 
 void UTable::swapRows(int row1, int row2, bool swapHeader)
@@ -2152,12 +2389,20 @@ void UTable::swapLines(Qt::Orientation orientation, int a, int b, bool swapHeade
     if (a < 0 || b < 0 || a >= count || b >= count || a == b)
         return;
     ensureData();
+    // A block reaching over several of the swapped lines cannot follow one of them.
+    dropSpansAcross(orientation, a);
+    dropSpansAcross(orientation, b);
     const int across = rows ? numCols() : numRows();
-    for (int i = 0; i < across; ++i) {
-        const size_t indexA = size_t(rows ? indexOf(a, i) : indexOf(i, a));
-        const size_t indexB = size_t(rows ? indexOf(b, i) : indexOf(i, b));
+    // Cells are stored row by row: a row's cells lie side by side, a column's a row apart.
+    const size_t cols = size_t(numCols());
+    const size_t step = rows ? 1 : cols;
+    size_t indexA = rows ? size_t(a) * cols : size_t(a);
+    size_t indexB = rows ? size_t(b) * cols : size_t(b);
+    for (int i = 0; i < across; ++i, indexA += step, indexB += step) {
         std::swap(d->contents[indexA], d->contents[indexB]);
         std::swap(d->widgets[indexA], d->widgets[indexB]);
+        if (d->deferRenumbering && d->deferredOrientation == orientation)
+            continue;
         for (const auto &[index, line] : {std::pair(indexA, a), std::pair(indexB, b)}) {
             if (UTableItem *cellItem = d->contents[index])
                 rows ? cellItem->setRow(line) : cellItem->setCol(line);
@@ -2183,6 +2428,9 @@ void UTable::swapCells(int row1, int col1, int row2, int col2)
     if (!validCell(row1, col1) || !validCell(row2, col2))
         return;
     ensureData();
+    // A block moves with none of its other cells: it becomes a single cell first.
+    dropSpan(item(row1, col1));
+    dropSpan(item(row2, col2));
     const size_t index1 = size_t(indexOf(row1, col1));
     const size_t index2 = size_t(indexOf(row2, col2));
     std::swap(d->contents[index1], d->contents[index2]);

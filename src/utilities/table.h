@@ -17,6 +17,9 @@
 class QMimeData;
 class QTimer;
 class UTablePrivate;
+namespace tesk::utilities {
+class TableTextCache;
+}
 
 // A spreadsheet-like grid of cells addressed by (row, column), with a row header on the left
 // and a column header on top. A cell holds a UTableItem, a child widget, both or nothing. The
@@ -293,6 +296,12 @@ private:
     void saveContents(std::vector<UTableItem *> &items, std::vector<SavedWidget> &widgets);
     bool resizeHeader(UTableHeader *header, int oldCount, int newCount, int size);
     void restoreContents(std::vector<UTableItem *> &items, std::vector<SavedWidget> &widgets);
+    // Lets go of what stands in the rows from firstGone on, before they are dropped.
+    void dropRowsFrom(int firstGone);
+    // Around a chain of swaps of one orientation: the items are told their new line once, for
+    // the lines from `from` on, when it ends.
+    void beginRenumbering(Qt::Orientation orientation);
+    void endRenumbering(Qt::Orientation orientation, int from);
     void finishContentsResize(bool updateBefore);
     // One body for each row/column pair; rows are Qt::Vertical, columns Qt::Horizontal.
     int lineCount(Qt::Orientation orientation) const; // numRows() or numCols()
@@ -317,7 +326,19 @@ private:
     // Entering a spanning item into the other cells of its block.
     void setSpanItem(int row, int col, UTableItem *item);
     void noteSpan(bool rows, bool cols);
+    // Makes a spanning item a single cell at its top-left corner again.
+    void dropSpan(UTableItem *item);
+    // Drops the spans that a move of single rows (or columns) would tear apart.
+    void dropSpansAcross(Qt::Orientation orientation, int line);
+    // Moves the hidden and read-only marks of lines along with a structural change; newLine
+    // answers where an old line went, or -1 when it is gone.
+    template<typename Map>
+    void rekeyLines(Qt::Orientation orientation, Map newLine);
     QColor gridColor(const QPalette &cellPalette) const;
+    // The laid-out texts the table's items share.
+    tesk::utilities::TableTextCache &textCache() const;
+    // Whether the cell being painted already shows the background, so need not fill it.
+    bool paintsOn(const QBrush &background) const;
 
     std::unique_ptr<UTablePrivate> d;
 };

@@ -141,8 +141,11 @@ void UTableHeader::setLabels(const QStringList &labels)
             setUpdatesEnabled(updates);
             setLabel(i, labels.at(i));
         } else {
+            // The table hears only of sections whose size the label changed.
+            const int before = UHeader::sectionSize(i);
             UHeader::setLabel(i, labels.at(i));
-            emit sectionSizeChanged(i);
+            if (UHeader::sectionSize(i) != before)
+                emit sectionSizeChanged(i);
         }
     }
     if (n == 0)
@@ -178,12 +181,21 @@ void UTableHeader::addLabel(const QString &text, int size)
 
 void UTableHeader::removeLabel(int section)
 {
-    const bool last = section == count() - 1;
+    if (section < 0 || section >= count())
+        return;
     UHeader::removeLabel(section);
-    if (last && !m_states.empty()) {
-        m_states.pop_back();
-        m_stretchable.pop_back();
+    // The states of the sections after it close up with them.
+    const auto eraseAt = [section](auto &states) {
+        if (size_t(section) < states.size())
+            states.erase(states.begin() + section);
+    };
+    if (isSectionStretchable(section)) {
+        --m_stretchCount;
+        --m_stretchableCount;
     }
+    eraseAt(m_states);
+    eraseAt(m_oldStates);
+    eraseAt(m_stretchable);
 }
 
 // --- geometry cache ----------------------------------------------------------------------
@@ -212,7 +224,7 @@ int UTableHeader::sectionAt(int pos) const
     if (!m_caching || m_cachedSizes.empty() || size_t(n) > m_cachedSizes.size())
         return n <= 0 ? -1 : UHeader::sectionAt(pos);
     const int last = mapToSection(n - 1);
-    if (pos > m_cachedPositions[size_t(last)] + m_cachedSizes[size_t(last)])
+    if (pos > qint64(m_cachedPositions[size_t(last)]) + m_cachedSizes[size_t(last)])
         return -1;
     int low = 0;
     int high = n - 1;
@@ -225,7 +237,7 @@ int UTableHeader::sectionAt(int pos) const
     }
     const int section = mapToSection(low);
     const int start = m_cachedPositions[size_t(section)];
-    return (start <= pos && pos <= start + m_cachedSizes[size_t(section)]) ? section : -1;
+    return (start <= pos && pos <= qint64(start) + m_cachedSizes[size_t(section)]) ? section : -1;
 }
 
 void UTableHeader::updateCache()
@@ -257,6 +269,7 @@ void UTableHeader::setSectionStretchable(int section, bool stretchable)
         return;
     m_stretchable[size_t(section)] = stretchable;
     m_stretchCount += stretchable ? 1 : -1;
+    m_stretchableCount += stretchable ? 1 : -1;
 }
 
 bool UTableHeader::isSectionStretchable(int section) const
@@ -266,7 +279,7 @@ bool UTableHeader::isSectionStretchable(int section) const
 
 void UTableHeader::recountStretches()
 {
-    m_stretchCount = int(std::count(m_stretchable.begin(), m_stretchable.end(), true));
+    m_stretchCount = m_stretchableCount;
 }
 
 // The size a hidden section had, or -1 when the table shows it.
@@ -341,16 +354,9 @@ void UTableHeader::indexChanged(int section, int fromIndex, int)
 
 void UTableHeader::swapSections(int fromIndex, int toIndex, bool swapTable)
 {
-    UHeader::setNullLabelsFlag(true);
-    const QIcon fromIcon = iconSet(fromIndex);
-    const QIcon toIcon = iconSet(toIndex);
-    const QString fromLabel = label(fromIndex);
-    const QString toLabel = label(toIndex);
-    if (!(fromIcon.isNull() && toIcon.isNull() && fromLabel.isNull() && toLabel.isNull())) {
-        setLabel(fromIndex, toIcon, toLabel, -1);
-        setLabel(toIndex, fromIcon, fromLabel, -1);
-    }
-    UHeader::setNullLabelsFlag(false);
+    // The two labels change places; the header's set of labels, and so its size hint and the
+    // table's margin, stay as they are, so nothing is measured.
+    swapLabels(fromIndex, toIndex);
     const int fromSize = sectionSize(fromIndex);
     const int toSize = sectionSize(toIndex);
     if (fromSize != toSize) {

@@ -106,6 +106,8 @@ private:
     int m_resizedSection = -1;
     bool m_isResizing = false;
     int m_stretchCount = 0;
+    // How many sections are flagged stretchable, hidden or not.
+    int m_stretchableCount = 0;
     QTimer *m_stretchTimer;
     QTimer *m_widgetStretchTimer;
     // Where the pointer was last seen, for the auto-scroll steps between moves.

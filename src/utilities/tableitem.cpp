@@ -2,6 +2,7 @@
 
 #include "utilities/globalstrut.h"
 #include "utilities/table.h"
+#include "utilities/tabletextcache.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -25,6 +26,23 @@ void setPenColor(QPainter *p, const QColor &color)
     p->setPen(pen);
 }
 
+// Where a text of the size starts in the room under the alignment flags, in the painter's own
+// fractional terms.
+QPointF alignedTopLeft(int flags, const QSizeF &size, const QRect &room)
+{
+    qreal x = room.left();
+    if (flags & Qt::AlignRight)
+        x += room.width() - size.width();
+    else if (flags & Qt::AlignHCenter)
+        x += (room.width() - size.width()) / 2;
+    qreal y = room.top();
+    if (flags & Qt::AlignBottom)
+        y += room.height() - size.height();
+    else if (flags & Qt::AlignVCenter)
+        y += (room.height() - size.height()) / 2;
+    return QPointF(x, y);
+}
+
 // A solid brush fills as its colour, which spares the painter setting up a brush per cell.
 void fill(QPainter *p, const QRect &r, const QBrush &brush)
 {
@@ -35,16 +53,6 @@ void fill(QPainter *p, const QRect &r, const QBrush &brush)
 }
 
 } // namespace
-
-struct UTableItemTextCache
-{
-    QString text;
-    QFont font;
-    QStaticText layout;
-    // The text whose alignment was worked out last, and that alignment.
-    QString alignedText;
-    int alignment = 0;
-};
 
 UTableItem::UTableItem(UTable *table, EditType editType)
     : UTableItem(table, editType, QString(), QPixmap())
@@ -101,23 +109,26 @@ QPixmap *UTableItem::pixmapRef()
     return &m_pixmap;
 }
 
+namespace {
+
+int alignmentOf(const QString &text)
+{
+    bool number = false;
+    text.toInt(&number, 10);
+    if (!number)
+        text.toDouble(&number);
+    return int(number ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+} // namespace
+
 int UTableItem::alignment() const
 {
     const QString t = text();
-    // Painting asks on every scroll step; the number test runs once per text.
-    if (m_textCache && m_textCache->alignment != 0 && m_textCache->alignedText == t)
-        return m_textCache->alignment;
-    bool number = false;
-    t.toInt(&number, 10);
-    if (!number)
-        t.toDouble(&number);
-    const int result =
-        int(number ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
-    if (m_textCache) {
-        m_textCache->alignedText = t;
-        m_textCache->alignment = result;
-    }
-    return result;
+    // Painting asks on every scroll step; the number test runs once per text and table.
+    if (m_table)
+        return m_table->textCache().alignment(t, alignmentOf);
+    return alignmentOf(t);
 }
 
 int UTableItem::textFlags() const
@@ -191,7 +202,11 @@ QSize UTableItem::sizeHint() const
 
 void UTableItem::setSpan(int rowSpan, int colSpan)
 {
-    if (rowSpan == m_rowSpan && colSpan == m_colSpan)
+    // A block has at least its own cell: a span of none would leave the item in no cell the
+    // table clears when it goes.
+    rowSpan = std::max(1, rowSpan);
+    colSpan = std::max(1, colSpan);
+    if (!m_table || (rowSpan == m_rowSpan && colSpan == m_colSpan))
         return;
     m_table->noteSpan(rowSpan > 1, colSpan > 1);
     if (m_row + rowSpan > m_table->numRows() || m_col + colSpan > m_table->numCols() ||
@@ -236,8 +251,10 @@ void UTableItem::paint(QPainter *p, const QPalette &palette, const QRect &cellRe
 {
     const int w = cellRect.width();
     const int h = cellRect.height();
-    fill(p, QRect(0, 0, w, h),
-         selected ? palette.brush(QPalette::Highlight) : palette.brush(QPalette::Base));
+    const QBrush &background =
+        selected ? palette.brush(QPalette::Highlight) : palette.brush(QPalette::Base);
+    if (selected || !m_table || !m_table->paintsOn(background))
+        fill(p, QRect(0, 0, w, h), background);
     int x = 0;
     if (!m_pixmap.isNull()) {
         p->drawPixmap(0, (h - m_pixmap.height()) / 2, m_pixmap);
@@ -256,28 +273,28 @@ void UTableItem::drawText(QPainter *p, const QRect &room, int flags, const QStri
         p->drawText(room, flags, text);
         return;
     }
-    if (!m_textCache)
-        m_textCache = std::make_unique<UTableItemTextCache>();
-    UTableItemTextCache &cache = *m_textCache;
-    const QFont &font = p->font();
-    if (!cache.font.isCopyOf(font) && cache.font == font)
-        cache.font = font; // the same font: remember it as a copy, which compares at once
-    if (cache.text != text || !cache.font.isCopyOf(font) || cache.layout.text().isNull()) {
-        cache.text = text;
-        cache.font = p->font();
-        cache.layout.setText(text);
-        cache.layout.setTextFormat(Qt::PlainText);
-        cache.layout.prepare(QTransform(), cache.font);
+    if (!m_table) {
+        p->drawText(room, flags, text);
+        return;
     }
-    const QSizeF size = cache.layout.size();
-    const QRect r = QStyle::alignedRect(Qt::LeftToRight, Qt::Alignment(flags),
-                                        QSize(qCeil(size.width()), qCeil(size.height())), room);
-    const bool clipped = !room.contains(r);
+    tesk::utilities::TableTextCache &cache = m_table->textCache();
+    const QStaticText *layout = cache.layout(text, p->font());
+    if (!layout) {
+        p->drawText(room, flags, text);
+        return;
+    }
+    // Placed as the painter places a text it lays out itself, to the fraction of a pixel, so
+    // that a text does not move when it is drawn from its kept layout.
+    const QSizeF size = layout->size();
+    const QPointF at = alignedTopLeft(flags, size, room);
+    const bool clipped = at.x() < room.left() || at.y() < room.top() ||
+                         at.x() + size.width() > room.left() + room.width() ||
+                         at.y() + size.height() > room.top() + room.height();
     if (clipped) {
         p->save();
         p->setClipRect(room, Qt::IntersectClip);
     }
-    p->drawStaticText(r.topLeft(), cache.layout);
+    p->drawStaticText(at, *layout);
     if (clipped)
         p->restore();
 }

@@ -11,7 +11,6 @@ class QRect;
 class QSize;
 class QWidget;
 class UTable;
-struct UTableItemTextCache;
 
 // The content of one cell, or of a block of cells, of a UTable: a text, a pixmap drawn left of
 // it, and when the cell gets an editor. Not a widget: the table owns an item once it stands in
@@ -76,6 +75,4 @@ private:
     int m_col = -1;
     int m_rowSpan = 1;
     int m_colSpan = 1;
-    // The laid-out text of the last paint, reused while text and font stay the same.
-    std::unique_ptr<UTableItemTextCache> m_textCache;
 };

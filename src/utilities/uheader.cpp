@@ -86,6 +86,8 @@ public:
         s2i.push_back(section);
         clickable.push_back(clickableBit);
         resizable.push_back(resizableBit);
+        // The sections before it keep their positions.
+        partlyComputed = true;
     }
 };
 
@@ -162,9 +164,23 @@ void UHeader::setLabel(int section, const QString &text, int size)
 {
     if (!d->inRange(section))
         return;
+    // Whether this label may have been the thickest one, so that the header might get
+    // thinner: only then are all labels measured again.
+    const int before = d->heightDirty ? 0 : thicknessOf(sectionSizeHint(section, fontMetrics()));
     d->labels[section] = text;
-    setSectionSizeAndHeight(section, size);
-    layoutChanged();
+    const bool resized = setSectionSizeAndHeight(section, size, before);
+    layoutChanged(resized);
+}
+
+void UHeader::swapLabels(int first, int second)
+{
+    if (!d->inRange(first) || !d->inRange(second) || first == second)
+        return;
+    // The same labels stand elsewhere: neither the sizes nor the thickness change.
+    std::swap(d->labels[first], d->labels[second]);
+    std::swap(d->icons[first], d->icons[second]);
+    if (updatesEnabled())
+        update();
 }
 
 QString UHeader::label(int section) const
@@ -195,8 +211,9 @@ int UHeader::addLabel(const QIcon &iconSet, const QString &text, int size)
     if (size >= 0 && text.isNull() && d->isTableHeader)
         d->sizes[section] = size;
     else
-        setSectionSizeAndHeight(section, size);
-    layoutChanged();
+        setSectionSizeAndHeight(section, size, 0);
+    // A section at the end moves no other.
+    layoutChanged(false);
     return section;
 }
 
@@ -205,6 +222,23 @@ void UHeader::removeLabel(int section)
     if (!d->inRange(section))
         return;
     const int index = d->s2i[section];
+    if (section == d->count - 1 && index == d->count - 1) {
+        // The last section standing last, as when a table shrinks: nothing else moves.
+        d->sizes.pop_back();
+        d->labels.pop_back();
+        d->icons.pop_back();
+        d->clickable.pop_back();
+        d->resizable.pop_back();
+        d->s2i.pop_back();
+        d->i2s.pop_back();
+        d->positions.pop_back();
+        --d->count;
+        d->validCount = std::min(d->validCount, d->count);
+        d->partlyComputed = true;
+        d->focusIndex = std::clamp(d->focusIndex, 0, std::max(0, d->count - 1));
+        layoutChanged(false);
+        return;
+    }
     d->sizes.erase(d->sizes.begin() + section);
     d->labels.erase(d->labels.begin() + section);
     d->icons.erase(d->icons.begin() + section);
@@ -227,9 +261,10 @@ void UHeader::removeLabel(int section)
     layoutChanged();
 }
 
-void UHeader::layoutChanged()
+void UHeader::layoutChanged(bool resized)
 {
-    d->positionsDirty = true;
+    if (resized)
+        d->positionsDirty = true;
     if (updatesEnabled()) {
         updateGeometry();
         update();
@@ -330,7 +365,9 @@ void UHeader::setCellSize(int section, int size)
     if (!d->inRange(section))
         return;
     d->sizes[section] = size;
-    d->positionsDirty = true;
+    // The sections before it and its own start stay where they are.
+    d->validCount = std::min(d->validCount, d->s2i[section] + 1);
+    d->partlyComputed = true;
 }
 
 void UHeader::resizeSection(int section, int size)
@@ -426,6 +463,10 @@ int UHeader::gripMargin(int section) const
 
 void UHeader::calculatePositions(bool onlyVisible, int start) const
 {
+    if (d->positionsDirty) {
+        d->validCount = 0;
+        d->partlyComputed = true;
+    }
     d->positionsDirty = false;
     const int n = d->count;
     if (n == 0) {
@@ -442,7 +483,8 @@ void UHeader::calculatePositions(bool onlyVisible, int start) const
     int index = start;
     while (index < n) {
         d->positions[index] = last;
-        last += d->sizes[d->i2s[index]];
+        // Sections past the largest coordinate all start there instead of wrapping around.
+        last = int(std::min<qint64>(INT_MAX, qint64(last) + d->sizes[d->i2s[index]]));
         ++index;
         if (onlyVisible && last > limit)
             break;
@@ -452,18 +494,17 @@ void UHeader::calculatePositions(bool onlyVisible, int start) const
     d->partlyComputed = index < n;
 }
 
+// Only the positions from the first one no longer valid on are worked out again.
 void UHeader::ensurePositions() const
 {
-    if (d->positionsDirty)
-        calculatePositions();
+    if (d->positionsDirty || d->partlyComputed)
+        calculatePositions(false, d->count);
 }
 
 int UHeader::sectionEnd(int index) const
 {
     ensurePositions();
-    if (d->partlyComputed && index >= d->validCount)
-        calculatePositions();
-    return d->positions[index] + d->sizes[d->i2s[index]];
+    return int(std::min<qint64>(INT_MAX, qint64(d->positions[index]) + d->sizes[d->i2s[index]]));
 }
 
 int UHeader::sectionSize(int section) const
@@ -477,8 +518,6 @@ int UHeader::sectionPos(int section) const
         return 0;
     const int index = d->s2i[section];
     ensurePositions();
-    if (d->partlyComputed && index >= d->validCount)
-        calculatePositions();
     return d->positions[index];
 }
 
@@ -487,10 +526,8 @@ int UHeader::sectionAt(int pos) const
     if (d->count == 0)
         return -1;
     ensurePositions();
-    if (d->partlyComputed && pos >= d->lastPos)
-        calculatePositions();
     int low = 0;
-    int high = (d->partlyComputed ? d->validCount : d->count) - 1;
+    int high = d->count - 1;
     while (low < high) {
         const int i = (low + high + 1) / 2;
         if (d->positions[i] > pos)
@@ -500,7 +537,7 @@ int UHeader::sectionAt(int pos) const
     }
     const int section = d->i2s[low];
     const int start = d->positions[low];
-    return (start <= pos && pos <= start + d->sizes[section]) ? section : -1;
+    return (start <= pos && pos <= qint64(start) + d->sizes[section]) ? section : -1;
 }
 
 QRect UHeader::sectionRect(int section) const
@@ -535,8 +572,7 @@ int UHeader::cellPos(int index) const
 
 int UHeader::headerWidth() const
 {
-    if (d->positionsDirty || d->partlyComputed)
-        calculatePositions();
+    ensurePositions();
     return d->lastPos;
 }
 
@@ -577,7 +613,7 @@ void UHeader::setOffset(int offset)
 void UHeader::setUpdatesEnabled(bool enable)
 {
     if (enable)
-        calculatePositions();
+        ensurePositions();
     QWidget::setUpdatesEnabled(enable);
 }
 
@@ -601,9 +637,10 @@ QSize UHeader::sectionSizeHint(int section, const QFontMetrics &fm) const
                  std::max(textHeight + 2, std::max(0, icon.height())) + 4);
 }
 
-void UHeader::setSectionSizeAndHeight(int section, int size)
+bool UHeader::setSectionSizeAndHeight(int section, int size, int oldThickness)
 {
     const QSize hint = sectionSizeHint(section, fontMetrics());
+    const int oldSize = d->sizes[section];
     if (size >= 0)
         d->sizes[section] = size;
     else if (d->sizes[section] < 0)
@@ -611,8 +648,9 @@ void UHeader::setSectionSizeAndHeight(int section, int size)
     const int thickness = thicknessOf(hint);
     if (thickness > d->height)
         d->height = thickness;
-    else if (thickness < d->height)
+    else if (thickness < d->height && oldThickness >= d->height)
         d->heightDirty = true;
+    return d->sizes[section] != oldSize;
 }
 
 QSize UHeader::sizeHint() const
@@ -712,7 +750,7 @@ void UHeader::adjustHeaderSize(int diff)
 
 void UHeader::showEvent(QShowEvent *e)
 {
-    calculatePositions();
+    ensurePositions();
     QWidget::showEvent(e);
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <climits>
 #include <memory>
 
 class QPainter;
@@ -46,6 +47,8 @@ public:
     int addLabel(const QString &text, int size = -1);
     int addLabel(const QIcon &iconSet, const QString &text, int size = -1);
     void removeLabel(int section);
+    // Exchanges the labels and icons of two sections, leaving their sizes; measures nothing.
+    void swapLabels(int first, int second);
 
     int count() const;
     Qt::Orientation orientation() const;
@@ -131,7 +134,9 @@ private:
     int coordinate(const QPoint &pos) const;
     int gripMargin(int section) const;
     int sectionEnd(int index) const;
-    void setSectionSizeAndHeight(int section, int size);
+    // Answers whether the section's size changed. oldThickness is what the section's label
+    // measured across before it changed, INT_MAX when unknown.
+    bool setSectionSizeAndHeight(int section, int size, int oldThickness = INT_MAX);
     void handleColumnResize(int index, int coord, bool final, bool recalcAll = true);
     void stretchLastAfterResize();
     void setSectionSizeNotified(int section, int size);
@@ -151,7 +156,7 @@ private:
     void keyboardMove(int index, int direction);
     void keyboardFocus(int direction);
     bool isNavigationKey(int key) const;
-    void layoutChanged();
+    void layoutChanged(bool resized = true);
 
     std::unique_ptr<UHeaderPrivate> d;
 };

@@ -12,6 +12,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -152,9 +153,22 @@ void UScrollView::viewportToContents(int vx, int vy, int &x, int &y) const
 
 // --- repainting --------------------------------------------------------------------------
 
+namespace {
+
+// A contents rectangle cut where the coordinates end, so that its far edge is representable.
+QRect boundedRect(int x, int y, int width, int height)
+{
+    const auto room = [](int from, int extent) {
+        return int(std::min<qint64>(extent, qint64(INT_MAX) - from));
+    };
+    return QRect(x, y, room(x, width), room(y, height));
+}
+
+} // namespace
+
 void UScrollView::updateContents(int x, int y, int width, int height)
 {
-    updateContents(QRect(x, y, width, height));
+    updateContents(boundedRect(x, y, width, height));
 }
 
 void UScrollView::updateContents(const QRect &rect)
@@ -173,7 +187,7 @@ void UScrollView::updateContents()
 // Qt 6 paints through a back buffer, so there is nothing to erase either way.
 void UScrollView::repaintContents(int x, int y, int width, int height, bool)
 {
-    repaintContents(QRect(x, y, width, height));
+    repaintContents(boundedRect(x, y, width, height));
 }
 
 void UScrollView::repaintContents(const QRect &rect, bool)

@@ -352,3 +352,14 @@ TEST(GlyphonMenus, AMenuOptionChangesTheType)
     display.set_menu(nullptr);
     EXPECT_EQ(engine.process_formattingMenu(&display, value.data()), int(GLYPHON_ERROR_NO_DISPLAY));
 }
+
+TEST(GlyphonFormats, MenuOptionIdsOfAnyValueAreNoneOfTheOptions)
+{
+    KFormattedData data;
+    data.SetInitialFormatTypeName(QStringLiteral("hex"));
+    // Ids near the ends of int once overflowed the option lookup.
+    for (int id : {std::numeric_limits<int>::min(), std::numeric_limits<int>::min() + 1, -1,
+                   std::numeric_limits<int>::max()})
+        data.set_menuOption(id);
+    EXPECT_EQ(data.GetInitialFormatTypeName(), QStringLiteral("hex"));
+}

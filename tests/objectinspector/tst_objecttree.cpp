@@ -247,6 +247,34 @@ TEST(ObjectTreeRecord, LoopingLinksCannotHangTheReader)
     EXPECT_TRUE(dumped(tree).endsWith(QLatin1Char(')')));
 }
 
+TEST(ObjectTreeDump, AReceivedTreeAsDeepAsItIsLongIsDumped)
+{
+    // A chain of 100,000 nodes, each the first child of the one before, as a peer could send
+    // it: the links come with the record.
+    constexpr ObjectId kDepth = 100000;
+    QByteArray wire = QByteArray::fromHex("ffffffff 00000000");
+    QDataStream header(&wire, QIODevice::WriteOnly | QIODevice::Append);
+    header << quint32(kDepth);
+    // id, null name, "QObject", parent id, then the first child id.
+    const qsizetype firstChild = 4 + 4 + (4 + 2 * 7) + 4;
+    for (ObjectId id = 0; id < kDepth; ++id) {
+        ObjectNode n(id, QString(), QStringLiteral("QObject"));
+        n.setParentId(id == 0 ? kNoObject : id - 1);
+        QByteArray bytes = record(n);
+        if (id + 1 < kDepth)
+            bytes.replace(firstChild, 4, record(ObjectNode(id + 1, QString(), QString())).left(4));
+        wire += record(ObjectNode(id, QString(), QString())).left(4) + bytes;
+    }
+    ObjectTree tree;
+    readRecord(tree, wire);
+    ASSERT_EQ(tree.nodeCount(), int(kDepth));
+    const QString text = dumped(tree);
+    EXPECT_TRUE(text.contains(QStringLiteral("id=0x%1 ").arg(kDepth - 1, 0, 16)));
+    EXPECT_TRUE(text.endsWith(QLatin1Char(')')));
+    // The indent stops growing: the text stays proportional to the tree.
+    EXPECT_LT(text.size(), qsizetype(kDepth) * 200);
+}
+
 TEST(ObjectTreeDump, TextsOfNodesPropertiesConnectionsAndTrees)
 {
     ObjectTree tree;
@@ -362,4 +390,26 @@ TEST(ObjectTreeBuild, LiveWidgetsWithPropertiesAndConnections)
 
     // The window's leaves are its button, its line edit and what lies inside them.
     EXPECT_GE(windowNode->numLeafNodes(), 2);
+}
+
+TEST(ObjectTreeLinks, ParentLinksThatLoopOrRunDeepAreLinkedWithoutRecursion)
+{
+    // The root hangs under its own child: 0 -> 1 -> 0.
+    ObjectTree looping;
+    add(looping, 0, 1);
+    add(looping, 1, 0);
+    add(looping, 2, 1);
+    looping.link();
+    EXPECT_EQ(looping.node(2)->numLeafNodes(), 1);
+    EXPECT_GE(looping.node(0)->numLeafNodes(), 1);
+
+    // A chain deeper than any stack.
+    ObjectTree deep;
+    add(deep, 0, kNoObject);
+    constexpr ObjectId kDepth = 200000;
+    for (ObjectId id = 1; id <= kDepth; ++id)
+        add(deep, id, id - 1);
+    deep.link();
+    EXPECT_EQ(deep.node(0)->numLeafNodes(), 1);
+    EXPECT_EQ(childIds(deep, kDepth - 1), QList<ObjectId>{kDepth});
 }

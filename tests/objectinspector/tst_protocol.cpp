@@ -251,6 +251,20 @@ TEST(SignalFilters, TextFormRoundTripsAndEndsAtALastLineWithoutNewline)
     EXPECT_TRUE(lastFlag[0].enabled);
 }
 
+TEST(SignalFilters, PlaceholdersInTheTextsAreKeptAsTyped)
+{
+    const SignalFilter filter(QStringLiteral("valueChanged(%1)"), QStringLiteral("Q%2"),
+                              QStringLiteral("%3%4"), true);
+    EXPECT_EQ(filter.toText(), QStringLiteral("valueChanged(%1)\nQ%2\n%3%4\n1\n"));
+    SignalFilterList list;
+    list.append(filter);
+    const SignalFilterList back(list.toText());
+    ASSERT_EQ(back.size(), 1);
+    EXPECT_EQ(back[0].textB, QStringLiteral("valueChanged(%1)"));
+    EXPECT_EQ(back[0].textC, QStringLiteral("%3%4"));
+    EXPECT_TRUE(back[0].enabled);
+}
+
 TEST_F(PacketTest, FramesInOneBurstArriveInOrder)
 {
     pair.write(bytes("04000000 00000001 05000000 00000006 ff"));
@@ -301,6 +315,17 @@ TEST_F(PacketTest, OversizedOrNegativeLengthsDropTheConnection)
     EXPECT_TRUE(bodies.isEmpty());
     EXPECT_TRUE(capture.contains("a frame of 65 bytes exceeds the limit of 64 bytes"));
     EXPECT_TRUE(capture.contains("a frame of 4294967295 bytes exceeds"));
+}
+
+TEST_F(PacketTest, ASenderWhoseReaderLagsDropsTheLink)
+{
+    testhost::DebugCapture capture;
+    const QByteArray body(40, 'x');
+    // Nothing has left the socket yet: the second frame would make 88 bytes wait.
+    EXPECT_TRUE(ProtocolPacket::send(&pair.writer, body, 80));
+    EXPECT_FALSE(ProtocolPacket::send(&pair.writer, body, 80));
+    EXPECT_EQ(pair.writer.state(), QAbstractSocket::UnconnectedState);
+    EXPECT_TRUE(capture.contains("does not keep up"));
 }
 
 TEST_F(PacketTest, ANewSocketDropsThePartialFrame)

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -157,6 +158,37 @@ TEST_F(InspectorTest, AnswersATreeRequestWithOneTreeFrame)
     EXPECT_EQ(tree.parent(node), tree.node(0));
     // The client itself is no part of the application's trees.
     EXPECT_EQ(tree.node(tesk::inspector::objectId(inspector.get())), nullptr);
+}
+
+TEST_F(InspectorTest, RequestsInOneBurstAreAnsweredByOneTree)
+{
+    auto inspector = start();
+    QByteArray burst;
+    for (int i = 0; i < 20; ++i)
+        burst += QByteArray::fromHex("04000000 00000001");
+    peer.sendBytes(burst);
+    ASSERT_TRUE(peer.waitForCommands(1));
+    testhost::pumpFor(200);
+    EXPECT_EQ(peer.commands(ProtocolCommand::ObjectTreeData).size(), 1);
+    // A later request is answered again.
+    peer.send(ProtocolCommand::RequestObjectTree);
+    ASSERT_TRUE(peer.waitForCommands(2));
+}
+
+TEST_F(InspectorTest, TheTreeOfALargeApplicationFitsTheFrameLimit)
+{
+    // Thousands of widgets make a tree of tens of megabytes; a reader with the link's one
+    // limit takes it in.
+    std::vector<std::unique_ptr<QPushButton>> buttons;
+    for (int i = 0; i < 5000; ++i)
+        buttons.push_back(std::make_unique<QPushButton>(QStringLiteral("button %1").arg(i)));
+    auto inspector = start();
+    peer.send(ProtocolCommand::RequestObjectTree);
+    ASSERT_TRUE(peer.waitForCommands(1, 60000));
+    const ProtocolCommand &answer = peer.commands()[0];
+    ASSERT_EQ(answer.type(), ProtocolCommand::ObjectTreeData);
+    EXPECT_GT(answer.buffer().size(), 16 * 1024 * 1024);
+    EXPECT_EQ(peer.connections(), 1);
 }
 
 TEST_F(InspectorTest, IgnoresCommandsItDoesNotTake)

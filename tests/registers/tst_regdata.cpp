@@ -139,10 +139,10 @@ TEST_F(RegDataTest, RecordsThatMakeNothing)
 TEST_F(RegDataTest, EnumerationTablesAreParsed)
 {
     const std::vector<const char *> strings = {"A\tB=5\tC",        "X=1=2", "\x01:12", "\x04", "",
-                                               "D=0x10\tE\tF=010", nullptr};
+                                               "D=0x10\tE\tF=010", nullptr, "A\t\tB"};
     EXPECT_EQ(add(enumTablesRecord(strings)), 1);
     const auto &t = data().enumTables();
-    ASSERT_EQ(t.size(), 7u);
+    ASSERT_EQ(t.size(), 8u);
     EXPECT_EQ(t[0]->names, QStringList({"A", "B", "C"}));
     EXPECT_EQ(t[0]->values, QVector<quint32>({0, 5, 6}));
     EXPECT_EQ(t[0]->valid, 1);
@@ -155,10 +155,13 @@ TEST_F(RegDataTest, EnumerationTablesAreParsed)
     EXPECT_EQ(t[4]->overrideType, 9u);
     EXPECT_EQ(t[5]->values, QVector<quint32>({16, 17, 8}));
     EXPECT_EQ(t[6]->valid, 0); // a missing string keeps the later indices in place
+    // An empty entry is a name too: it takes its number, so the next one counts on.
+    EXPECT_EQ(t[7]->names, QStringList({"A", "", "B"}));
+    EXPECT_EQ(t[7]->values, QVector<quint32>({0, 1, 2}));
 
     RegDataRecord none = enumTablesRecord(nullptr, 3);
     EXPECT_EQ(add(none), 0);
-    EXPECT_EQ(data().enumTables().size(), 7u);
+    EXPECT_EQ(data().enumTables().size(), 8u);
 }
 
 TEST_F(RegDataTest, EnumeratedRecordsTakeTheirTableOrBecomePlain)

@@ -283,6 +283,34 @@ TEST_F(RegFormatTest, AMenuOptionChangesTheFormat)
     EXPECT_EQ(f->setText(QStringLiteral("10"), Formatted), QLatin1String("10"));
 }
 
+// The format menu serves every selected register: an entry picked in a menu built for a
+// 32-bit register is a family, which a 64-bit register takes at 64 bits.
+TEST_F(RegFormatTest, AMenuOptionIsAFamilyTakenAtEachRegistersSize)
+{
+    const auto narrow = format("R1", REG_TYPE_RADIX_16, 8);
+    const auto wide = format("D1", REG_TYPE_RADIX_16, 16);
+    ASSERT_EQ(wide->size(), 64);
+    wide->setText(QStringLiteral("400921fb54442d18"), Raw); // pi
+    QMenu menu;
+    KMediator_Display *display = KMediator_Display::get_Instance();
+    display->set_menu(&menu);
+    ASSERT_EQ(engine.process_formattingMenu(display, narrow->formattedData()), int(GLYPHON_OK));
+    QSignalSpy picked(display, &KMediator_Display::formatChanged);
+    for (QAction *action : menu.actions()) {
+        if (action->text() == QLatin1String("Floating point"))
+            action->trigger();
+    }
+    engine.clear_formattingMenu();
+    display->set_menu(nullptr);
+    ASSERT_EQ(picked.count(), 1);
+    const int option = picked.first().at(0).toInt();
+    wide->setMenuOption(option);
+    EXPECT_EQ(wide->formatTypeName(), QLatin1String("fp_64"));
+    EXPECT_TRUE(wide->text().startsWith(QLatin1String("3.14159"))) << qPrintable(wide->text());
+    narrow->setMenuOption(option);
+    EXPECT_EQ(narrow->formatTypeName(), QLatin1String("fp_32"));
+}
+
 namespace {
 
 // Answers the in-place editor: types the text and presses the key, noting the flag.

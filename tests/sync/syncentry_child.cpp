@@ -1,7 +1,10 @@
 // A host that calls the plug-in entry without a usable event subject: "missing" registers
 // none, "faceless" registers an object without the event-subject interface. Prints the
 // entry's error code; exits 0 when the entry failed and the library's components are there.
+// "early-open" registers the simulated cores and asks for the synchronisation window before
+// the application exists: exits 0 when the window component refuses.
 #include "sanitizerdefaults.h"
+#include "simulatedcores.h"
 
 #include <tesk/tesk.h>
 
@@ -20,12 +23,29 @@ struct Faceless : mosk::Object<mosk::EmptyMutex, mosk::Static>
 };
 const MoskBaseOps Faceless::ops = {MOSK_FACE_BASE(Face)};
 
+int openBeforeStartUp(MoskBroker *broker)
+{
+    SimulatedCores::registerWithBroker();
+    mosk::release(moskInitialisePlugin(reinterpret_cast<MoskRegistrar *>(broker)));
+    void *object = nullptr;
+    mosk::release(broker->ops->getComponent(broker, GCDS_CATEGORY, GCDS_DIALOG_COMPONENT, &object));
+    auto *dialog = static_cast<IGcds_Dialog *>(object);
+    const int opened = dialog ? dialog->ops->open(dialog, 0) : -1;
+    std::printf("open before start-up: %d\n", opened);
+    if (dialog)
+        dialog->ops->Release(dialog);
+    moskBrokerClear();
+    return opened == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     static Faceless faceless;
     MoskBroker *broker = moskGetObjectBroker();
+    if (argc > 1 && !std::strcmp(argv[1], "early-open"))
+        return openBeforeStartUp(broker);
     if (argc > 1 && !std::strcmp(argv[1], "faceless"))
         mosk::release(broker->ops->registerComponent(broker, GCDS_CATEGORY,
                                                      GCDS_EVENT_SUBJECT_COMPONENT, &faceless.face));

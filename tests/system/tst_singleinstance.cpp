@@ -8,8 +8,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
+#include <vector>
 
 using tesk::system::SingleInstance;
 
@@ -68,4 +80,111 @@ TEST(SingleInstance, MessagesArriveWhole)
 
     SingleInstance nobody(uniqueId("nobody"));
     EXPECT_FALSE(nobody.sendMessage(text, 200));
+}
+
+namespace {
+
+int connectRaw(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    if (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
+TEST(SingleInstanceHostile, SocketLivesInAFolderOnlyThisUserMayEnter)
+{
+    const QString name = SingleInstance::serverName(uniqueId("private"));
+    ASSERT_FALSE(name.isEmpty());
+    struct stat folder
+    {
+    };
+    ASSERT_EQ(::lstat(QFile::encodeName(QFileInfo(name).path()).constData(), &folder), 0)
+        << qPrintable(name);
+    EXPECT_TRUE(S_ISDIR(folder.st_mode));
+    EXPECT_EQ(folder.st_uid, ::getuid());
+    EXPECT_EQ(folder.st_mode & 077, 0u);
+
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "another user can only be tried as root";
+    SingleInstance owner(uniqueId("private"));
+    ASSERT_TRUE(owner.listen());
+    const pid_t child = fork();
+    if (child == 0) {
+        // Another user: may neither connect nor take the name.
+        _exit(::setuid(65534) == 0 && connectRaw(name) < 0 ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST(SingleInstanceHostile, ATricklingStrangerCannotHoldStartUp)
+{
+    const QString id = uniqueId("trickle");
+    const QByteArray path = QFile::encodeName(SingleInstance::serverName(id));
+    const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    ASSERT_EQ(::bind(server, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(server, 4), 0);
+    // A greeting of one byte every 50 ms, for 20 s, never ending its line.
+    std::atomic<bool> stop{false};
+    std::atomic<bool> sending{false};
+    std::thread stranger([&] {
+        const int client = ::accept(server, nullptr, nullptr);
+        sending = true;
+        for (int i = 0; i < 400 && !stop; ++i) {
+            if (::send(client, "x", 1, MSG_NOSIGNAL) != 1)
+                break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        sending = false;
+        ::close(client);
+    });
+    SingleInstance second(id);
+    const bool running = second.isRunning();
+    const bool stillSending = sending;
+    stop = true;
+    stranger.join();
+    ::close(server);
+    ::unlink(path.constData());
+    EXPECT_FALSE(running);
+    EXPECT_TRUE(stillSending);
+}
+
+TEST(SingleInstanceHostile, IdleConnectionsAreDroppedAndFewAreServed)
+{
+    SingleInstance owner(uniqueId("idle"));
+    ASSERT_TRUE(owner.listen());
+    std::vector<int> clients;
+    for (int i = 0; i < 20; ++i) {
+        const int fd = connectRaw(SingleInstance::serverName(owner.id()));
+        ASSERT_GE(fd, 0);
+        clients.push_back(fd);
+    }
+    testhost::pumpFor(500);
+    int greeted = 0;
+    char buffer[4096];
+    for (int fd : clients)
+        greeted += ::recv(fd, buffer, sizeof buffer, MSG_DONTWAIT) > 0;
+    EXPECT_GT(greeted, 0);
+    EXPECT_LE(greeted, 8);
+
+    testhost::pumpFor(6000);
+    int open = 0;
+    for (int fd : clients) {
+        open += ::recv(fd, buffer, sizeof buffer, MSG_DONTWAIT) < 0 && errno == EAGAIN;
+        ::close(fd);
+    }
+    EXPECT_EQ(open, 0);
 }

@@ -73,6 +73,54 @@ TEST(TableItem, NumbersAlignRightAndEverythingElseLeft)
     EXPECT_EQ(table.item(0, 0)->alignment(), right);
 }
 
+// A text is drawn directly the first time and from its kept layout afterwards: both must put
+// it in the same place, and a change of font must not draw the layout of the old font.
+TEST(TableItem, ATextLooksTheSameDrawnFirstAndFromItsKeptLayout)
+{
+    testhost::startLibrary();
+    UTable table;
+    table.setFrameStyle(QFrame::NoFrame);
+    table.init(2, 2);
+    table.resize(400, 200);
+    table.show();
+    const auto cellImage = [&table](int row, int col) {
+        return table.viewport()->grab(table.cellGeometry(row, col)).toImage();
+    };
+    for (const auto &[row, text] : {std::pair(0, "left text"), std::pair(1, "12345")}) {
+        table.setText(row, 0, QString::fromLatin1(text));
+        table.viewport()->repaint();
+        const QImage first = cellImage(row, 0);
+        table.viewport()->repaint();
+        const QImage again = cellImage(row, 0);
+        table.viewport()->repaint();
+        EXPECT_EQ(cellImage(row, 0), again) << text;
+        EXPECT_EQ(first, again) << text;
+    }
+    const QImage small = cellImage(0, 0);
+    QFont big = table.font();
+    big.setPointSize(big.pointSize() * 2);
+    table.setFont(big);
+    table.viewport()->repaint();
+    table.viewport()->repaint();
+    EXPECT_NE(cellImage(0, 0), small);
+    QFont plain = big;
+    plain.setPointSize(big.pointSize() / 2);
+    table.setFont(plain);
+    table.viewport()->repaint();
+    EXPECT_EQ(cellImage(0, 0), small);
+    // A text wider than its cell stays inside it, drawn either way.
+    table.setText(1, 1, QString(200, QLatin1Char('W')));
+    for (int pass = 0; pass < 2; ++pass) {
+        table.viewport()->repaint();
+        const QImage right = table.viewport()
+                                 ->grab(QRect(table.columnPos(1) + table.columnWidth(1) + 2,
+                                              table.rowPos(1), 20, table.rowHeight(1)))
+                                 .toImage();
+        const QColor base = table.palette().color(QPalette::Base);
+        EXPECT_EQ(right.pixelColor(5, right.height() / 2), base) << pass;
+    }
+}
+
 namespace {
 
 // Leaves the painter in a state of its own, as a subclass's paint may.

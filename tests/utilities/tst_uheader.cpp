@@ -402,6 +402,47 @@ public:
 
 } // namespace
 
+// Positions are worked out again only from the first section that changed; after any mix of
+// appends, resizes, removals and moves they are still the running sums in display order, and
+// the thickness follows the thickest label left.
+TEST_F(HeaderTest, PositionsAndThicknessStayExactThroughIncrementalChanges)
+{
+    make(4);
+    header->setOrientation(Qt::Vertical);
+    const auto expectSums = [this](const char *step) {
+        int sum = 0;
+        for (int i = 0; i < header->count(); ++i) {
+            const int section = header->mapToSection(i);
+            EXPECT_EQ(header->sectionPos(section), sum) << step << ", index " << i;
+            EXPECT_EQ(header->sectionAt(sum), section) << step << ", index " << i;
+            sum += header->sectionSize(section);
+        }
+        EXPECT_EQ(header->headerWidth(), sum) << step;
+    };
+    expectSums("start");
+    header->addLabel(QString(), 30);
+    header->addLabel(QString(), 40);
+    expectSums("appended");
+    header->resizeSection(1, 10);
+    expectSums("resized in the middle");
+    header->resizeSection(5, 7);
+    expectSums("resized the last");
+    header->removeLabel(5);
+    expectSums("removed the last");
+    header->moveSection(0, 3);
+    expectSums("moved");
+    header->removeLabel(header->count() - 1);
+    header->addLabel(QString(), 12);
+    expectSums("removed and appended after a move");
+
+    header->setLabel(0, QStringLiteral("a much longer label than the others"));
+    const int wide = header->sizeHint().width();
+    header->setLabel(1, QStringLiteral("x"));
+    EXPECT_EQ(header->sizeHint().width(), wide);
+    header->setLabel(0, QStringLiteral("y"));
+    EXPECT_LT(header->sizeHint().width(), wide);
+}
+
 TEST(HeaderSubclass, LabelIconAndPaintHooksAreCalledVirtually)
 {
     VirtualLabelHeader header;

@@ -11,9 +11,10 @@ class KMediator_Format;
 
 namespace glyphon {
 
-// Menu option ids: one per format type name, the same in every engine, from 10000 on so
-// that they stay clear of the ids of the menus they are shown in.
-int optionId(const QString &typeName);
+// Menu option ids: one per format type name or built-in family ("fp_", taken at each value's
+// own size), the same in every engine, from 10000 on so that they stay clear of the ids of
+// the menus they are shown in.
+int optionId(const QString &key);
 QString optionName(int id);
 
 // A fresh generation for an engine whose types changed; never 0.

@@ -1,6 +1,7 @@
 #include <glyphon/kformatteddata.h>
 
 #include "engineprivate.h"
+#include "formattype.h"
 #include "valuebits.h"
 
 #include <QtGlobal>
@@ -33,7 +34,13 @@ void KFormattedData::SetInitialFormatTypeName(const QString &name)
 
 void KFormattedData::set_menuOption(int id)
 {
-    const QString name = glyphon::optionName(id);
+    QString name = glyphon::optionName(id);
+    if (name.endsWith(QLatin1Char('_'))) {
+        // A built-in family: this value's own size, unless the family has no type of that size.
+        name += QString::number(m_size);
+        if (!glyphon::builtinType(name, m_size))
+            return;
+    }
     if (!name.isEmpty())
         SetInitialFormatTypeName(name);
 }

@@ -180,9 +180,9 @@ int KMediator_Format::process_formattingMenu(KMediator_Display *display, KFormat
     const int bits = data->m_size;
     const QString current = data->m_typeName;
     auto *group = new QActionGroup(menu);
-    const auto addEntry = [&](const QString &label, const QString &typeName) {
+    const auto addEntry = [&](const QString &label, const QString &typeName, const QString &key) {
         QAction *action = menu->addAction(label);
-        const int id = optionId(typeName);
+        const int id = optionId(key);
         action->setData(id);
         action->setCheckable(true);
         action->setChecked(typeName == current);
@@ -195,16 +195,18 @@ int KMediator_Format::process_formattingMenu(KMediator_Display *display, KFormat
         m_menuActions.append(action);
     };
     for (const MenuFamily &f : menuFamilies) {
-        const QString typeName =
-            QString::fromLatin1(f.family) + QLatin1Char('_') + QString::number(bits);
+        // One menu may serve values of several sizes: the option names the family, and each
+        // value takes it at its own size.
+        const QString family = QString::fromLatin1(f.family) + QLatin1Char('_');
+        const QString typeName = family + QString::number(bits);
         if (builtinType(typeName, bits))
-            addEntry(QCoreApplication::translate("glyphon", f.label), typeName);
+            addEntry(QCoreApplication::translate("glyphon", f.label), typeName, family);
     }
     const QVector<const BitFieldType *> named = m_types->typesOfSize(bits);
     if (!named.isEmpty())
         m_menuActions.append(menu->addSeparator());
     for (const BitFieldType *type : named)
-        addEntry(type->label(), type->name());
+        addEntry(type->label(), type->name(), type->name());
     m_menuGroup = group;
     m_menu = menu;
     return GLYPHON_OK;

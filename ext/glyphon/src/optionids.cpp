@@ -40,8 +40,9 @@ int optionId(const QString &typeName)
 QString optionName(int id)
 {
     const OptionIds &table = optionIds();
-    const int index = id - firstOptionId;
-    return index >= 0 && index < table.names.size() ? table.names.at(index) : QString();
+    // Any int may arrive here: the difference is taken where it cannot overflow.
+    const qint64 index = qint64(id) - firstOptionId;
+    return index >= 0 && index < table.names.size() ? table.names.at(qsizetype(index)) : QString();
 }
 
 std::uint64_t nextGeneration()

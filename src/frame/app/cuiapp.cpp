@@ -7,6 +7,8 @@
 #include "system/debugoutput.h"
 #include "system/modalseam.h"
 
+#include <QDir>
+#include <QLibraryInfo>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QStyle>
@@ -29,6 +31,7 @@ struct ProcessFrame
     CuiWinApp *application = nullptr;
     QPointer<UIIdle> idle;
     bool frameCreated = false;
+    bool loopRunning = false;
     StyleFlags styles;
     // QApplication keeps a reference to the count and pointers into the vector for as long as
     // it lives, so both stay here.
@@ -101,6 +104,33 @@ void applyStyles(const StyleFlags &flags)
         QApplication::setStyle(new MetalStyle);
 }
 
+// The platform the command line asks for ("-platform name[:options]") is one whose plug-in is
+// installed: the toolkit ends the process when it cannot load the one asked for.
+bool requestedPlatformAvailable(const QStringList &words)
+{
+    const qsizetype at = words.indexOf(QStringLiteral("-platform"));
+    if (at < 0 || at + 1 >= words.size())
+        return true;
+    const QString key = words.at(at + 1).section(QLatin1Char(':'), 0, 0).toLower();
+    QStringList folders{QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                        QStringLiteral("/platforms")};
+    for (const QString &path :
+         qEnvironmentVariable("QT_PLUGIN_PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        folders << path + QStringLiteral("/platforms");
+    folders << qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH");
+    for (const QString &folder : std::as_const(folders)) {
+        if (folder.isEmpty())
+            continue;
+        const QStringList plugins = QDir(folder).entryList(QDir::Files);
+        for (const QString &plugin : plugins) {
+            if (plugin.toLower().startsWith(QStringLiteral("libq") + key))
+                return true;
+        }
+    }
+    system::debugOutput("no platform plug-in \"" + key.toStdString() + "\" is installed\n");
+    return false;
+}
+
 } // namespace
 
 QStringList splitCommandLine(const QString &commandLine)
@@ -147,6 +177,8 @@ int initialise(const char *programName, const char *commandLine)
 
     const QStringList words =
         splitCommandLine(QString::fromLocal8Bit(commandLine ? commandLine : ""));
+    if (!requestedPlatformAvailable(words))
+        return 0;
     buildArguments(programName, words);
     const StyleFlags flags = styleFlags(words);
 
@@ -192,7 +224,12 @@ int run()
     ProcessFrame &f = frame();
     if (!f.application)
         return 1;
+    // A loop run from a callback of the running one would delete the application under it.
+    if (f.loopRunning)
+        return 0;
+    f.loopRunning = true;
     f.application->exec();
+    f.loopRunning = false;
     // The application object does not delete the windows still open; they go first, while
     // the toolkit they need is still there.
     const QWidgetList topLevels = QApplication::topLevelWidgets();

@@ -1,5 +1,6 @@
 #include "frame/core/exportguard.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 namespace tesk {
@@ -7,6 +8,11 @@ namespace tesk {
 void reportEscapedException(const char *exportName, const char *what)
 {
     qWarning("%s: %s", exportName, what);
+}
+
+bool applicationExists()
+{
+    return QCoreApplication::instance() != nullptr;
 }
 
 } // namespace tesk

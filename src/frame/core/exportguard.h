@@ -35,6 +35,11 @@ void guarded(const char *exportName, Body &&body) noexcept
     }
 }
 
+// Whether the toolkit application exists: exports that open windows, tool tips, drags or help
+// answer failure without one (before start-up and after the event loop ended) instead of
+// letting the toolkit end the host.
+bool applicationExists();
+
 } // namespace tesk
 
 // The guard for the body of the enclosing export, reported under that export's own name. Use it

@@ -45,7 +45,8 @@ void HostInterfaces::reset()
 
 bool hostEeaccessCall(int commandId, const QString &text)
 {
-    return HostInterfaces::instance()->eeaccess()(0, 0, commandId, text.toUtf8().constData()) == 0;
+    return HostInterfaces::instance()->eeaccess()(0, 0, commandId, text.toUtf8().constData(), 0) ==
+           0;
 }
 
 bool hostGuiCall(int commandId, const QString &text, TeskHandle windowBox)

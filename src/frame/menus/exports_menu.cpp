@@ -7,8 +7,12 @@
 #include "frame/menus/mt.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
+#include "frame/windows/toolbars/editortoolbars.h"
+#include "frame/windows/toolbars/findtoolbar.h"
 
 #include <QDebug>
+
+#include <algorithm>
 
 namespace {
 
@@ -179,18 +183,25 @@ void QtModifyMenuHelpText(int hostId, const char *text)
     });
 }
 
+namespace {
+// The number of records the host last learned it must make room for.
+int g_lastAcceleratorCount = 0;
+} // namespace
+
 int QtGetAcceleratorCount(void)
 {
     return TESK_GUARDED(0, [] {
         MT *manager = currentManager();
-        return manager ? manager->acceleratorCount() : 0;
+        g_lastAcceleratorCount = manager ? std::max(0, manager->acceleratorCount()) : 0;
+        return g_lastAcceleratorCount;
     });
 }
 
 int QtGetAcceleratorList(TeskAccelerator *buffer)
 {
-    return onManager(__func__, &currentManager,
-                     [&](MT &manager) { return buffer && manager.acceleratorList(buffer); });
+    return onManager(__func__, &currentManager, [&](MT &manager) {
+        return buffer && manager.acceleratorList(buffer, g_lastAcceleratorCount);
+    });
 }
 
 int QtIsTeskMenu(TeskHandle context)
@@ -241,9 +252,13 @@ void QtSetNextActionInGroup(int flag)
     });
 }
 
-void QtBuildROMenu(const char *)
+void QtBuildROMenu(const char *name)
 {
-    // The file-state menu belongs to the find toolbar, which main windows do not have yet.
+    TESK_GUARDED_VOID([&] {
+        FindToolBar *toolBar = tesk::frame::findToolBarOf(Store::currentMainWindow());
+        if (toolBar && name)
+            toolBar->fillStateMenu(QByteArray(name));
+    });
 }
 
 int CuiActionDisable(TeskHandle window, int hostId, int insensitive)

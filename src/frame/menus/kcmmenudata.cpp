@@ -1,5 +1,7 @@
 #include "frame/menus/kcmmenudata.h"
 
+#include "frame/menus/popupdefinition.h"
+
 namespace {
 constexpr int kDockOrFloat = 666;
 constexpr int kHide = 667;
@@ -10,13 +12,16 @@ KcmMenuData::~KcmMenuData()
     qDeleteAll(m_items);
 }
 
+void KcmMenuData::append(KcmMenuDataItem *item)
+{
+    m_items.append(item);
+    // A later item of the same id hides the earlier one.
+    m_lastWithId.insert(item->id, item);
+}
+
 KcmMenuDataItem *KcmMenuData::findItem(int id) const
 {
-    for (auto it = m_items.crbegin(); it != m_items.crend(); ++it) {
-        if ((*it)->id == id)
-            return *it;
-    }
-    return nullptr;
+    return m_lastWithId.value(id, nullptr);
 }
 
 namespace {
@@ -33,7 +38,7 @@ QByteArray mark(unsigned flags)
 QByteArray label(const KcmMenuDataItem &item)
 {
     if (!item.guiText.isEmpty())
-        return item.guiText;
+        return PopupDefinition::escapeText(item.guiText);
     return '#' + QByteArray::number(item.hasAlias() ? item.visibleAlias : item.id);
 }
 

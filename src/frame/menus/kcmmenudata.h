@@ -3,6 +3,7 @@
 #include <tesk/tesk_menu.h>
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 
 #include <map>
@@ -35,13 +36,15 @@ public:
     // The text the main window's popup reads: one line per item.
     virtual QByteArray definition() const;
 
-    void append(KcmMenuDataItem *item) { m_items.append(item); }
+    void append(KcmMenuDataItem *item);
     // The last item with the id, or null.
     KcmMenuDataItem *findItem(int id) const;
     const QList<KcmMenuDataItem *> &items() const { return m_items; }
 
 private:
     QList<KcmMenuDataItem *> m_items;
+    // Menus of tens of thousands of items are looked up item by item.
+    QHash<int, KcmMenuDataItem *> m_lastWithId;
 };
 
 // The host's context menus by name, with the callbacks that refresh their items' states.

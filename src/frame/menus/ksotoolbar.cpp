@@ -6,3 +6,8 @@ KSOToolBar::KSOToolBar(const QString &label, QWidget *parent)
     // Saved layouts find a toolbar by its name.
     setObjectName(label);
 }
+
+void KSOToolBar::toggleToolbarVisibility()
+{
+    setVisible(!isVisible());
+}

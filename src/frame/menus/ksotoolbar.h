@@ -9,4 +9,7 @@ class KSOToolBar : public QToolBar
 
 public:
     KSOToolBar(const QString &label, QWidget *parent);
+
+public slots:
+    void toggleToolbarVisibility();
 };

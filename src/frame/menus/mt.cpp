@@ -534,10 +534,12 @@ bool MT::clearPopupMenu(int itemId)
     return true;
 }
 
-bool MT::acceleratorList(TeskAccelerator *buffer) const
+bool MT::acceleratorList(TeskAccelerator *buffer, int capacity) const
 {
-    for (int i = 0; i < m_accelerators.size(); ++i)
-        buffer[i] = m_accelerators.at(i);
+    // The buffer was sized by an earlier count, perhaps of another window: records past it are
+    // dropped, and room this window does not fill is cleared.
+    for (int i = 0; i < capacity; ++i)
+        buffer[i] = i < m_accelerators.size() ? m_accelerators.at(i) : TeskAccelerator{};
     return true;
 }
 

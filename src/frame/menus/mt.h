@@ -88,7 +88,8 @@ public:
     TeskPopupMenu *currentPopup() const { return m_currentPopup; }
 
     int acceleratorCount() const { return int(m_accelerators.size()); }
-    bool acceleratorList(TeskAccelerator *buffer) const;
+    // Copies at most capacity records; room past this window's records is cleared.
+    bool acceleratorList(TeskAccelerator *buffer, int capacity) const;
 
     bool setHostCallbacks(CuiMenuAboutToShowFn aboutToShow, CuiMenuActivateFn activate,
                           CuiMenuCycleFn cycle, TeskHandle context);

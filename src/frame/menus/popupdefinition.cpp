@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <cstring>
+
 struct PopupDefinition::Marks
 {
     bool checked = false;
@@ -39,6 +41,59 @@ PopupDefinition::Marks PopupDefinition::readMarks(const QString &line)
         }
     }
     return marks;
+}
+
+namespace {
+
+// Characters that mean something at the start of a definition line.
+constexpr char kLeadingMarks[] = "!=-$^#";
+
+} // namespace
+
+QByteArray PopupDefinition::escapeText(const QByteArray &text)
+{
+    QByteArray escaped;
+    escaped.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text.at(i);
+        if (c == '\\')
+            escaped += "\\\\";
+        else if (c == '\n')
+            escaped += "\\n";
+        else if (c == '\r')
+            escaped += "\\r";
+        else if (i == 0 && c && std::strchr(kLeadingMarks, c))
+            escaped += '\\' + QByteArray(1, c);
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+QString PopupDefinition::unescapeText(const QString &text)
+{
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const QChar next = i + 1 < text.size() ? text.at(i + 1) : QChar();
+        if (c != QLatin1Char('\\') || next.isNull()) {
+            plain += c;
+        } else if (next == QLatin1Char('n')) {
+            plain += QLatin1Char('\n');
+            ++i;
+        } else if (next == QLatin1Char('r')) {
+            plain += QLatin1Char('\r');
+            ++i;
+        } else if (next == QLatin1Char('\\') ||
+                   (next.unicode() < 0x80 && std::strchr(kLeadingMarks, next.toLatin1()))) {
+            plain += next;
+            ++i;
+        } else {
+            plain += c;
+        }
+    }
+    return plain;
 }
 
 namespace {
@@ -83,7 +138,7 @@ PopupDefinition::Item PopupDefinition::itemFor(const QString &remainder, int run
     if (!match.hasMatch() && text.hasMatch()) {
         // A context menu's own text, shown as it is, with the item's number behind it.
         item.id = text.captured(2).toInt();
-        item.text = text.captured(1);
+        item.text = unescapeText(text.captured(1));
         return item;
     }
     if (match.hasMatch()) {

@@ -10,8 +10,8 @@
 // "=" checked, "-" checked and disabled), then the item: empty for a separator, "#key:id" for
 // an item with a label from the label dictionary, or its own text. A text in which every item
 // ends with ":number" (as context menus render) gives the items those numbers and their texts
-// unchanged. A line of "$" stands for
-// the three dock items, "^" for the first two of them.
+// unchanged, after undoing the escapes of escapeText. A line of "$" stands for the three dock
+// items, "^" for the first two of them.
 class PopupDefinition
 {
 public:
@@ -36,6 +36,11 @@ public:
     static QList<Item> parse(const QString &definition, const LabelLookup &label,
                              const TableText &tableText);
 
+    // An item text of a context menu as its definition line carries it: "\", line breaks and
+    // a leading mark or "#" are escaped with "\", so that any text comes back from parse
+    // unchanged and the same item on the same line.
+    static QByteArray escapeText(const QByteArray &text);
+
 private:
     struct Marks;
     static Marks readMarks(const QString &line);
@@ -43,4 +48,5 @@ private:
     static Item itemFor(const QString &remainder, int runningId, bool numbered,
                         const LabelLookup &label, const TableText &tableText);
     static void appendDockItems(QList<Item> &items, bool withClose);
+    static QString unescapeText(const QString &text);
 };

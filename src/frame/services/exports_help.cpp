@@ -2,6 +2,7 @@
 #include <tesk/tesk_help.h>
 
 #include "frame/core/exportguard.h"
+#include "frame/core/helphook.h"
 #include "frame/services/cuihelpsystem.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
@@ -67,6 +68,9 @@ int describe(int32_t *contextId, char **text, uint32_t bufferSize)
     return TESK_HELPDESC_FILE;
 }
 
+// The subsystems' Help buttons reach QtHelp through the hook in the frame's core.
+[[maybe_unused]] const bool helpInstalled = (tesk::help::setHelpFunction(&QtHelp), true);
+
 } // namespace
 
 int QtRegisterHelp(const TeskHelpEntry *entries, int32_t mapId)
@@ -93,6 +97,8 @@ int QtDeregisterHelp(int32_t mapId)
 int QtHelp(int32_t contextId, int32_t mapId)
 {
     return TESK_GUARDED(0, [&] {
+        if (!tesk::applicationExists())
+            return 0;
         CuiHelpSystem *help = helpSystem();
         return help && help->showHelp(contextId, mapId, Store::currentMainWindow()) ? 1 : 0;
     });
@@ -100,6 +106,9 @@ int QtHelp(int32_t contextId, int32_t mapId)
 
 int QtHelpDesc(int32_t *contextId, char **text, uint32_t bufferSize)
 {
-    return TESK_GUARDED(int(TESK_HELPDESC_NOTHING),
-                        [&] { return describe(contextId, text, bufferSize); });
+    return TESK_GUARDED(int(TESK_HELPDESC_NOTHING), [&] {
+        if (!tesk::applicationExists())
+            return int(TESK_HELPDESC_NOTHING);
+        return describe(contextId, text, bufferSize);
+    });
 }

@@ -1,5 +1,7 @@
 #include "frame/windows/cuitooltip.h"
 
+#include "frame/services/hosttext.h"
+
 #include <QPointer>
 #include <QToolTip>
 
@@ -29,7 +31,9 @@ CuiToolTip::CuiToolTip(QWidget *parent, const QString &text)
 void CuiToolTip::showAt(QWidget *parent, const QString &text, int x, int y)
 {
     hideTip();
-    g_shown = new CuiToolTip(parent, QStringLiteral("<qt><b>Qt</b><br>%1</qt>").arg(text));
+    // The text is the host's: shown as it is, never read as markup.
+    g_shown = new CuiToolTip(
+        parent, QStringLiteral("<qt><b>Qt</b><br>%1</qt>").arg(tesk::frame::escapedFragment(text)));
     g_shown->move(x, y);
     g_shown->show();
 }

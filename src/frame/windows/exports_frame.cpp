@@ -36,8 +36,14 @@ void QtCreateNewEditor(int flag)
 
 TeskHandle QtFrameCreate(const char *name, TeskHandle frameContext, CuiFrameRecord *record)
 {
-    return TESK_GUARDED(TeskHandle(0),
-                        [&] { return tesk::frame::createFrame(name, frameContext, record); });
+    return TESK_GUARDED(TeskHandle(0), [&] {
+        if (!tesk::applicationExists()) {
+            if (record)
+                record->result = 1;
+            return TeskHandle(0);
+        }
+        return tesk::frame::createFrame(name, frameContext, record);
+    });
 }
 
 void QtFrameShow(void)
@@ -48,6 +54,8 @@ void QtFrameShow(void)
 void QtShowSplash(int show, const char *imageName, const char *installDir)
 {
     TESK_GUARDED_VOID([&] {
+        if (show && !tesk::applicationExists())
+            return;
         if (show)
             SplashScreen::showSplash(imageName,
                                      installDir ? QString::fromLocal8Bit(installDir) : QString());

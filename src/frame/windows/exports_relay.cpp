@@ -2,6 +2,7 @@
 #include <tesk/tesk_relay.h>
 
 #include "frame/core/exportguard.h"
+#include "frame/services/hosttext.h"
 #include "frame/windows/cuitooltip.h"
 #include "frame/windows/ksodraganddrop.h"
 
@@ -10,8 +11,10 @@
 
 void CuiToolTipShowAt(const char *text, int x, int y)
 {
-    TESK_GUARDED_VOID(
-        [&] { CuiToolTip::showAt(nullptr, QString::fromLatin1(text ? text : ""), x, y); });
+    TESK_GUARDED_VOID([&] {
+        if (tesk::applicationExists())
+            CuiToolTip::showAt(nullptr, tesk::frame::hostText(text ? text : ""), x, y);
+    });
 }
 
 void CuiToolTipHide(void)
@@ -37,7 +40,10 @@ void CuiKsoDragAndDrop_dragStart(int mode, const char *utf8Text)
 {
     if (!utf8Text)
         return;
-    TESK_GUARDED_VOID([&] { tesk::frame::dragdrop::startDrag(mode, QString::fromUtf8(utf8Text)); });
+    TESK_GUARDED_VOID([&] {
+        if (tesk::applicationExists())
+            tesk::frame::dragdrop::startDrag(mode, QString::fromUtf8(utf8Text));
+    });
 }
 
 void CuiKsoDragAndDrop_dragMoveEvent(void *widget, TeskHandle windowBox, void *dragMoveEvent)

@@ -3,6 +3,7 @@
 #include "frame/core/cuifunctionregistry.h"
 #include "frame/core/paneseams.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDrag>
 #include <QDropEvent>
@@ -37,6 +38,9 @@ int askWindowBox(WindowBoxEntry entry, TeskHandle box, int copy, const QPoint &g
 QString plainText(const QWidget *widget, TeskHandle box, const QDropEvent *event)
 {
     if (!widget || !box || !event || !event->mimeData() || !event->mimeData()->hasText())
+        return QString();
+    // The host hands the widget back as a raw pointer: only a widget alive now is used.
+    if (!QApplication::allWidgets().contains(const_cast<QWidget *>(widget)))
         return QString();
     return event->mimeData()->text();
 }

@@ -8,6 +8,7 @@
 #include "frame/menus/popupdefinition.h"
 #include "frame/menus/teskpopupmenu.h"
 #include "frame/services/cuicontextmenumap.h"
+#include "frame/services/hosttext.h"
 #include "frame/services/richtextimages.h"
 #include "frame/windows/cuimenubar.h"
 #include "frame/windows/cuiprogress.h"
@@ -37,6 +38,7 @@
 namespace {
 
 constexpr int kBusyIndicatorWidth = 150;
+constexpr int kMaxStatusFieldWidth = 400; // a host text wider than this is elided
 constexpr int kPadlockSize = 16;
 constexpr int kBigIconSize = 32;
 // Events the old toolkit numbered below 10: timers, mouse buttons and moves, keys and focus.
@@ -204,14 +206,20 @@ void MainWindow::setStatusText(int field, const char *text, const char *tip)
     QWidget *widget = statusField(field);
     if (!widget)
         return;
-    const QString value = QString::fromLatin1(text ? text : "");
-    if (field == BusyField)
+    // Host text is plain and one line: markup would let the toolkit load files, line breaks
+    // and long texts would grow the window without bound.
+    const QString value = tesk::frame::hostLine(text);
+    if (field == BusyField) {
         d->busy->setText(value);
-    else if (field == MessageField)
+    } else if (field == MessageField) {
         d->statusBar->showMessage(value);
-    else
-        static_cast<QLabel *>(widget)->setText(value);
-    widget->setToolTip(tip ? QString::fromLatin1(tip) : QString());
+    } else {
+        auto *label = static_cast<QLabel *>(widget);
+        label->setTextFormat(Qt::PlainText);
+        label->setText(
+            label->fontMetrics().elidedText(value, Qt::ElideRight, kMaxStatusFieldWidth));
+    }
+    widget->setToolTip(tip ? tesk::frame::plainToolTip(tesk::frame::hostText(tip)) : QString());
 }
 
 void MainWindow::setStatusPosition(int line, int column)

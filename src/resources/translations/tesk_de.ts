@@ -1627,4 +1627,220 @@ Bitte melden Sie diese Information dem Hersteller
 Ihrer Hilfedateien.</translation>
     </message>
 </context>
+<context>
+    <name>SyncDlg</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Synchronization Control</source>
+        <translation>Synchronisationssteuerung</translation>
+    </message>
+</context>
+<context>
+    <name>KWSyncCtrl</name>
+    <message>
+        <source>&amp;Actions</source>
+        <translation>&amp;Aktionen</translation>
+    </message>
+    <message>
+        <source>&amp;Execution</source>
+        <translation>Aus&amp;führung</translation>
+    </message>
+    <message>
+        <source>&amp;Cross Triggering</source>
+        <translation>&amp;Kreuz-Trigger</translation>
+    </message>
+    <message>
+        <source>Command Pending Mode</source>
+        <translation>Modus für wartende Befehle</translation>
+    </message>
+    <message>
+        <source>Current core running</source>
+        <translation>Aktueller Kern läuft</translation>
+    </message>
+    <message>
+        <source>Any synchronized core running</source>
+        <translation>Ein beliebiger synchronisierter Kern läuft</translation>
+    </message>
+</context>
+<context>
+    <name>SyncTableCores</name>
+    <message>
+        <source>Core</source>
+        <translation>Kern</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sync</translation>
+    </message>
+    <message>
+        <source> *** No Connected Items *** </source>
+        <translation> *** Keine verbundenen Elemente *** </translation>
+    </message>
+</context>
+<context>
+    <name>SyncActionsTableSmall</name>
+    <message>
+        <source>Load Image</source>
+        <translation>Image laden</translation>
+    </message>
+    <message>
+        <source>Unload Image</source>
+        <translation>Image entladen</translation>
+    </message>
+    <message>
+        <source>Reload Image</source>
+        <translation>Image neu laden</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Neustart</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Set PC</source>
+        <translation>PC setzen</translation>
+    </message>
+    <message>
+        <source>Load Binary</source>
+        <translation>Binärdatei laden</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Aktionen</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>SyncExecTableSmall</name>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Execution</source>
+        <translation>Ausführung</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>SyncTrigTable</name>
+    <message>
+        <source>Core</source>
+        <translation>Kern</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>HW In</source>
+        <translation>HW Ein</translation>
+    </message>
+    <message>
+        <source>HW Out</source>
+        <translation>HW Aus</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source> *** No Connected Items *** </source>
+        <translation> *** Keine verbundenen Elemente *** </translation>
+    </message>
+</context>
+<context>
+    <name>SyncTableGeneric</name>
+    <message>
+        <source>Software Trigger (on host)</source>
+        <translation>Software-Trigger (auf dem Host)</translation>
+    </message>
+    <message>
+        <source>Hardware Trigger</source>
+        <translation>Hardware-Trigger</translation>
+    </message>
+    <message>
+        <source>Mixed Trigger</source>
+        <translation>Gemischter Trigger</translation>
+    </message>
+    <message>
+        <source>Load a target application file</source>
+        <translation>Eine Zielanwendungsdatei laden</translation>
+    </message>
+    <message>
+        <source>Unload an image</source>
+        <translation>Ein Image entladen</translation>
+    </message>
+    <message>
+        <source>Reload the current image file</source>
+        <translation>Die aktuelle Image-Datei neu laden</translation>
+    </message>
+    <message>
+        <source>Reset program counter</source>
+        <translation>Programmzähler zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset target processor</source>
+        <translation>Zielprozessor zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Set program counter</source>
+        <translation>Programmzähler setzen</translation>
+    </message>
+    <message>
+        <source>Load binary file</source>
+        <translation>Binärdatei laden</translation>
+    </message>
+    <message>
+        <source>Tightly coupled</source>
+        <comment>SyncDataModelExecutionSet::getComment</comment>
+        <translation>Eng gekoppelt</translation>
+    </message>
+    <message>
+        <source>Loosely coupled</source>
+        <comment>SyncDataModelExecutionSet::getComment</comment>
+        <translation>Lose gekoppelt</translation>
+    </message>
+    <message>
+        <source>Mixed coupling</source>
+        <comment>SyncDataModelExecutionSet::getComment</comment>
+        <translation>Gemischte Kopplung</translation>
+    </message>
+</context>
 </TS>

@@ -1,11 +1,13 @@
 // A second instance of the library, started by the single-instance tests: it answers the
-// another-copy question as told by its first argument ("yes" or "no") and prints what it saw.
+// another-copy question as told by its first argument ("yes" or "no"), starts with the command
+// line of its second argument, if any, and prints what it saw.
 #include "modalanswers.h"
 #include "sanitizerdefaults.h"
 #include "testhost.h"
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 int main(int argc, char **argv)
 {
@@ -13,8 +15,8 @@ int main(int argc, char **argv)
     const bool yes = argc > 1 && !std::strcmp(argv[1], "yes");
     testhost::ModalAnswers answers;
     answers.answerMessageBoxes(yes ? QMessageBox::Yes : QMessageBox::No);
-    char commandLine[] = "";
-    const int result = CuiQtInit_WinEx("instance_child", commandLine);
+    std::string commandLine = argc > 2 ? argv[2] : "";
+    const int result = CuiQtInit_WinEx("instance_child", commandLine.data());
     std::printf("result=%d\n", result);
     std::printf("questions=%zu\n", answers.seen().size());
     for (const auto &seen : answers.seen())

@@ -17,7 +17,8 @@ struct ChildRun
     bool has(const QString &line) const { return output.contains(line); }
 };
 
-ChildRun runSecondInstance(const QString &home, const char *answer, bool allowMultiple = false)
+ChildRun runSecondInstance(const QString &home, const char *answer, bool allowMultiple = false,
+                           const QString &commandLine = QString())
 {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -27,7 +28,7 @@ ChildRun runSecondInstance(const QString &home, const char *answer, bool allowMu
         env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QString());
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/instance_child"),
-                {QString::fromLatin1(answer)});
+                {QString::fromLatin1(answer), commandLine});
     ChildRun run;
     // The first instance answers its greeting from the event loop, so keep pumping.
     testhost::pumpUntil([&] { return child.state() == QProcess::NotRunning; }, 30000);
@@ -75,4 +76,13 @@ TEST(SecondInstance, NoQuestionForAnotherHomeOrWhenMultipleAreAllowed)
     const ChildRun allowed = runSecondInstance(testhost::homeDir(), "no", true);
     EXPECT_TRUE(allowed.has("result=1")) << allowed.output.toStdString();
     EXPECT_TRUE(allowed.has("questions=0"));
+}
+
+TEST(SecondInstance, AnUnknownPlatformIsRefusedNotFatal)
+{
+    const ChildRun run = runSecondInstance(testhost::homeDir(), "yes", true,
+                                           QStringLiteral("-platform nosuchplatform"));
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.output);
+    EXPECT_TRUE(run.has(QStringLiteral("result=0"))) << qPrintable(run.output);
+    EXPECT_TRUE(run.has(QStringLiteral("application=no")));
 }

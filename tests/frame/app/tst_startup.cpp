@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace tesk::app;
 
 TEST(StartupWords, SplitAtRunsOfBlanksOnly)
@@ -154,8 +156,11 @@ TEST(DeleteObject, DeletesOnlyHandedOutObjects)
     EXPECT_EQ(CuiDeleteObject(nullptr), 1);
 
     QPointer<QObject> handedOut = new QObject;
-    tesk::handles::add(handedOut);
+    void *handle = tesk::handles::add(handedOut);
+    // The address is no handle: only the handle given out deletes.
     EXPECT_EQ(CuiDeleteObject(handedOut.data()), 1);
+    EXPECT_FALSE(handedOut.isNull());
+    EXPECT_EQ(CuiDeleteObject(handle), 1);
     EXPECT_TRUE(handedOut.isNull());
 
     // A pointer the library never handed out is refused, not deleted.
@@ -163,6 +168,28 @@ TEST(DeleteObject, DeletesOnlyHandedOutObjects)
     testhost::DebugCapture capture;
     EXPECT_EQ(CuiDeleteObject(&foreign), 1);
     EXPECT_TRUE(capture.contains("is not an object handed out by this library"));
+}
+
+TEST(DeleteObject, AHandleStaysDeadWhenItsAddressIsReused)
+{
+    std::vector<void *> dead;
+    // Enough objects that addresses come round again, quarantine or not.
+    for (int i = 0; i < 2000; ++i) {
+        auto *object = new QObject;
+        void *handle = tesk::handles::add(object);
+        EXPECT_NE(handle, static_cast<void *>(object));
+        EXPECT_EQ(tesk::handles::add(object), handle);
+        EXPECT_EQ(tesk::handles::object(handle), object);
+        delete object;
+        dead.push_back(handle);
+    }
+    auto *live = new QObject;
+    void *current = tesk::handles::add(live);
+    for (void *handle : dead) {
+        EXPECT_EQ(tesk::handles::object(handle), nullptr);
+        EXPECT_NE(handle, current);
+    }
+    delete live;
 }
 
 TEST(ProcessFrame, SmallExports)

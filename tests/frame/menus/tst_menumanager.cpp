@@ -150,7 +150,7 @@ TEST_F(MenuManagerTest, LongAcceleratorIsCutToTheRecord)
     ASSERT_EQ(manager.acceleratorCount(), 1);
     TeskAccelerator record;
     std::memset(&record, 'x', sizeof record);
-    ASSERT_TRUE(manager.acceleratorList(&record));
+    ASSERT_TRUE(manager.acceleratorList(&record, 1));
     EXPECT_EQ(record.hostId, 101);
     EXPECT_EQ(std::strlen(record.text), sizeof record.text - 1);
     EXPECT_EQ(std::strncmp(record.text, "Meta+Ctrl+Alt+Shift", 19), 0);

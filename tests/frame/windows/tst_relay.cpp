@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPointer>
+#include <QTextDocument>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -177,4 +178,33 @@ TEST_F(DragRelay, MissingHostEntriesAnswerNo)
     QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
     CuiKsoDragAndDrop_dropEvent(&widget, 3, &dropped);
     EXPECT_FALSE(dropped.isAccepted());
+}
+
+TEST_F(DragRelay, AWidgetPointerNoLongerAliveIsNotUsed)
+{
+    g_dragOverAnswer = 1;
+    g_dropAnswer = 1;
+    auto *gone = new QWidget;
+    delete gone;
+    QDragMoveEvent move = moveEvent(Qt::CopyAction, &data);
+    move.ignore();
+    CuiKsoDragAndDrop_dragMoveEvent(gone, 9, &move);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    drop.ignore();
+    CuiKsoDragAndDrop_dropEvent(gone, 9, &drop);
+    EXPECT_TRUE(g_dragOver.empty());
+    EXPECT_TRUE(g_drops.empty());
+    EXPECT_FALSE(move.isAccepted());
+}
+
+TEST(ToolTip, HostTextIsShownAsItIsAndLoadsNothing)
+{
+    // Markup that would make the toolkit read a file, shown as the characters it is.
+    const char *markup = "<img src=\"/dev/zero\"><b>bold</b>\nnext";
+    CuiToolTipShowAt(markup, 10, 10);
+    ASSERT_NE(CuiToolTip::shown(), nullptr);
+    QTextDocument shown;
+    shown.setHtml(CuiToolTip::shown()->text());
+    EXPECT_EQ(shown.toPlainText(), QStringLiteral("Qt\n<img src=\"/dev/zero\"><b>bold</b>\nnext"));
+    CuiToolTipHide();
 }

@@ -338,12 +338,14 @@ void KGcp_Bridge_KSO::readMemory(const std::string &space, int target,
                                  uint32_t *bytesRead, const uint8_t **data,
                                  std::vector<uint32_t> *attributes, intptr_t flags)
 {
+    // Another space reads nothing and leaves the caller's values as they were.
+    if (!m_memoryAccess || !isMemorySpace(space))
+        return;
+    // The buffer an earlier read handed out is replaced now.
     if (data)
         *data = nullptr;
     if (bytesRead)
         *bytesRead = 0;
-    if (!m_memoryAccess || !isMemorySpace(space))
-        return;
     try {
         // Nothing lies above offset 0xFFFFFFFF: a read near the top is cut there.
         const uint64_t room = uint64_t(1) << 32;

@@ -1,10 +1,17 @@
 // Objects stored as XML in tagged sections of a host file and loaded back.
-#include "frame/services/xmlserial.h"
+#include "frame/core/xmlserial.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <vector>
 
 using namespace NXmlSerial;
 
@@ -229,4 +236,110 @@ TEST(XmlContextTest, StoreModeKeepsItsNodeStack)
     EXPECT_EQ(c.NodeDepth(), 1);
     EXPECT_EQ(c.TopNode().nodeName(), QStringLiteral("doc"));
     EXPECT_EQ(document.toString(-1), QStringLiteral("<doc><n>-3</n></doc>"));
+}
+
+namespace {
+
+// A section whose value is a long text: one store writes tens of kilobytes.
+class Bulky : public IXmlSerialize
+{
+public:
+    QString text;
+    void Serialize(XmlContext &c) override
+    {
+        if (c.Mode() == XmlContext::StoreMode)
+            c.WriteText(QStringLiteral("text"), text);
+        else if (c.EventType() == XmlContext::ElementStartEvent)
+            c.AdoptReader(new XmlDataItem(&text), true);
+    }
+};
+
+} // namespace
+
+TEST_F(XmlSectionTest, AnyValueLoadsBackUnchanged)
+{
+    const QString values[] = {
+        QString(),
+        QStringLiteral("line\r\nnext\rlast"),
+        QString(QChar(0)) + QChar(1) + QChar(0x1f) + QChar(0xfffe) + QChar(0xffff),
+        QString(QChar(0xe000)) + QStringLiteral("0041") + QChar(0xe000),
+        QString(QChar(0xd800)) + QStringLiteral("lone") + QChar(0xdc00),
+        QStringLiteral("\xe6\xbc\xa2 \xf0\x9f\x98\x80 <&>"),
+    };
+    int n = 0;
+    for (const QString &value : values) {
+        Bulky stored;
+        stored.text = value;
+        const QString tag = QStringLiteral("v%1").arg(n++);
+        ASSERT_EQ(storeXmlSection(fileName(), tag, stored), 1);
+        Bulky loaded;
+        loaded.text = QStringLiteral("not restored");
+        EXPECT_EQ(loadXmlSection(fileName(), tag, loaded), 1) << n;
+        EXPECT_EQ(loaded.text, value) << n;
+    }
+}
+
+TEST_F(XmlSectionTest, AFailedWriteIsReportedAndCostsNothing)
+{
+    Bulky big;
+    big.text = QString(200 * 1024, QLatin1Char('x'));
+    EXPECT_EQ(storeXmlSection(QStringLiteral("/dev/full"), QStringLiteral("t"), big), 0);
+
+    Probe first = sample(1);
+    ASSERT_EQ(storeXmlSection(fileName(), QStringLiteral("first"), first), 1);
+    const QByteArray before = readFile();
+    // A disk with room for 100 more bytes.
+    struct rlimit old
+    {
+    };
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    struct rlimit small = old;
+    small.rlim_cur = rlim_t(before.size() + 100);
+    const sighandler_t oldHandler = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int result = storeXmlSection(fileName(), QStringLiteral("second"), big);
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(readFile(), before);
+
+    // A torn copy left by an older writer hides neither the sections after it nor a later
+    // copy of its own tag.
+    writeFile(before + "[second]\n<?xml version=\"1.0\"?>\n<doc>\n    <text>xx");
+    Bulky later;
+    later.text = QStringLiteral("later");
+    ASSERT_EQ(storeXmlSection(fileName(), QStringLiteral("second"), later), 1);
+    Bulky loaded;
+    EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("second"), loaded), 1);
+    EXPECT_EQ(loaded.text, QStringLiteral("later"));
+}
+
+TEST_F(XmlSectionTest, ConcurrentWritersLoseNoSection)
+{
+    constexpr int kWriters = 4;
+    constexpr int kSections = 5;
+    std::vector<pid_t> children;
+    for (int w = 0; w < kWriters; ++w) {
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            for (int s = 0; s < kSections; ++s) {
+                Bulky section;
+                section.text = QString(40 * 1024, QLatin1Char('a' + w));
+                storeXmlSection(fileName(), QStringLiteral("w%1s%2").arg(w).arg(s), section);
+            }
+            _exit(0);
+        }
+        children.push_back(pid);
+    }
+    for (pid_t pid : children)
+        waitpid(pid, nullptr, 0);
+    for (int w = 0; w < kWriters; ++w) {
+        for (int s = 0; s < kSections; ++s) {
+            Bulky loaded;
+            EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("w%1s%2").arg(w).arg(s), loaded),
+                      1);
+            EXPECT_EQ(loaded.text, QString(40 * 1024, QLatin1Char('a' + w)));
+        }
+    }
 }

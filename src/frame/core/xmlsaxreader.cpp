@@ -1,4 +1,4 @@
-#include "frame/services/xmlsaxreader.h"
+#include "frame/core/xmlsaxreader.h"
 
 #include <QXmlStreamReader>
 

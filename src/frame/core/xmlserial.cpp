@@ -1,9 +1,63 @@
-#include "frame/services/xmlserial.h"
+#include "frame/core/xmlserial.h"
+
+#include "system/fileappend.h"
 
 #include <QFile>
 #include <QTextStream>
 
 namespace NXmlSerial {
+
+namespace {
+
+// Characters an XML document cannot carry (NUL, most control characters, U+FFFE, a lone
+// surrogate) and a carriage return, which a parser turns into a line feed, are stored as this
+// private-use character and four hex digits; the character itself is escaped the same way.
+constexpr char16_t kEscape = 0xE000;
+
+bool storedAsIs(char16_t c)
+{
+    return c == 0x9 || c == 0xA || (c >= 0x20 && c < 0xD800) || (c > kEscape && c <= 0xFFFD);
+}
+
+QString encodeValue(const QString &value)
+{
+    QString encoded;
+    encoded.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
+            encoded += c;
+            encoded += value.at(++i);
+        } else if (storedAsIs(c.unicode())) {
+            encoded += c;
+        } else {
+            encoded += QChar(kEscape);
+            encoded += QStringLiteral("%1").arg(uint(c.unicode()), 4, 16, QLatin1Char('0'));
+        }
+    }
+    return encoded;
+}
+
+QString decodeValue(const QString &text)
+{
+    if (!text.contains(QChar(kEscape)))
+        return text;
+    QString decoded;
+    decoded.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        bool ok = false;
+        const uint code = text.at(i) == QChar(kEscape) ? text.mid(i + 1, 4).toUInt(&ok, 16) : 0;
+        if (ok && text.mid(i + 1, 4).size() == 4) {
+            decoded += QChar(char16_t(code));
+            i += 4;
+        } else {
+            decoded += text.at(i);
+        }
+    }
+    return decoded;
+}
+
+} // namespace
 
 XmlContext::XmlContext(int mode)
     : m_mode(mode)
@@ -85,7 +139,7 @@ void XmlContext::WriteText(const QString &name, const QString &value)
     if (!m_document)
         return;
     AttachNode(m_document->createElement(name));
-    AppendNode(m_document->createTextNode(value));
+    AppendNode(m_document->createTextNode(encodeValue(value)));
     CloseNode();
 }
 
@@ -162,7 +216,7 @@ bool XmlContext::characters(const QString &text)
 {
     if (!readerAt(m_depth))
         return true;
-    m_text = text;
+    m_text = decodeValue(text);
     deliver(CharactersEvent);
     return true;
 }
@@ -192,8 +246,19 @@ void XmlContext::PopReader()
 
 void XmlDataItem::Serialize(XmlContext &c)
 {
-    if (c.Mode() != XmlContext::LoadMode || c.EventType() != XmlContext::CharactersEvent)
+    if (c.Mode() != XmlContext::LoadMode)
         return;
+    // An element without text holds an empty value: it ends without a text event.
+    if (c.EventType() == XmlContext::ElementEndEvent && !m_hadText) {
+        if (m_type == XmlQString)
+            static_cast<QString *>(m_target)->clear();
+        else if (m_type == XmlStdString)
+            static_cast<std::string *>(m_target)->clear();
+        return;
+    }
+    if (c.EventType() != XmlContext::CharactersEvent)
+        return;
+    m_hadText = true;
     const QString &text = c.Text();
     switch (m_type) {
     case XmlInt:
@@ -247,15 +312,14 @@ int storeXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &
     root.Serialize(context);
     context.CloseNode();
 
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-        return 0;
-    QTextStream stream(&file);
+    // The section goes to the file in one write: another process storing at the same time, or
+    // a disk that fills up, never leaves a torn section in front of the ones stored later.
+    QByteArray section;
+    QTextStream stream(&section);
     stream << '[' << tag << "]\n";
     document.save(stream, 4);
     stream.flush();
-    file.close();
-    return 1;
+    return tesk::system::appendWhole(fileName, section, tesk::system::OnItsOwnLine) ? 1 : 0;
 }
 
 bool readToSectionHeader(QTextStream &stream, const QString &tag)
@@ -269,24 +333,41 @@ bool readToSectionHeader(QTextStream &stream, const QString &tag)
     return false;
 }
 
+namespace {
+
+bool loadDocument(const QString &text, IXmlSerialize &root)
+{
+    XmlBodyLoader body(&root);
+    XmlContext context(XmlContext::LoadMode);
+    context.PushReader(&body);
+    XmlSaxReader reader(context.ContentHandler());
+    return reader.parse(text);
+}
+
+} // namespace
+
 int loadXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &root)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return 0;
     QTextStream stream(&file);
-    if (!readToSectionHeader(stream, tag))
-        return 0;
-    // The stream has read ahead in the file; what it has not yet handed out is the text after
-    // the tag line, which is where the document starts.
-    const QString rest = stream.readAll();
+    const QString text = stream.readAll();
     file.close();
-
-    XmlBodyLoader body(&root);
-    XmlContext context(XmlContext::LoadMode);
-    context.PushReader(&body);
-    XmlSaxReader reader(context.ContentHandler());
-    return reader.parse(rest) ? 1 : 0;
+    const QString header = QLatin1Char('[') + tag.toLower() + QLatin1Char(']');
+    // A copy of the section that does not load (written by a program that was interrupted)
+    // does not hide a later copy that does.
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        const QStringView line = QStringView(text).mid(start, end - start);
+        if (line.size() == header.size() && line.toString().toLower() == header &&
+            loadDocument(text.mid(end + 1), root))
+            return 1;
+        start = end + 1;
+    }
+    return 0;
 }
 
 } // namespace NXmlSerial

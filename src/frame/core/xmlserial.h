@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/services/xmlsaxreader.h"
+#include "frame/core/xmlsaxreader.h"
 
 #include <QDomDocument>
 #include <QDomNode>
@@ -130,6 +130,7 @@ public:
 private:
     void *m_target;
     XmlDataItemType m_type;
+    bool m_hadText = false;
 };
 
 // The reader of a section's document: hands the children of "doc" to the root object.
@@ -165,11 +166,12 @@ private:
     XmlContext *m_context;
 };
 
-// Appends "[tag]" and the root object's document to the file; 1, or 0 when it cannot be
-// opened for writing.
+// Appends "[tag]" and the root object's document to the file in one locked write; 1, or 0 when
+// the section could not be written whole (the file is then as it was). Text values are encoded
+// so that any text, control characters included, loads back unchanged.
 int storeXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &root);
 // Loads the root object from the document behind the first "[tag]" line (tag compared without
-// regard to letter case); 1 when that document was read completely, else 0.
+// regard to letter case) that holds a complete document; 1 when one was read, else 0.
 int loadXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &root);
 bool readToSectionHeader(QTextStream &stream, const QString &tag);
 

@@ -1,0 +1,167 @@
+// Typing a pattern into the data navigator over a million symbols: every keystroke searches the
+// whole source and refills the function list. Beside it, the toolkit's general answer: a
+// QSortFilterProxyModel over the same model, filtering on each keystroke.
+//
+// One run: the source is filled from real ELF names spread over many modules (records per
+// second), the function list shows all of it (bytes per symbol above the name data), then the
+// keystrokes "*t" to "*task" against setFilterFixedString "t" to "task".
+#include "symbolrecords.h"
+#include "symtabhost.h"
+#include "testhost.h"
+
+#include "symbols/funclistview.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSortFilterProxyModel>
+#include <QTreeView>
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer's allocator replaces malloc, so its own count is the one to read.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+namespace {
+
+size_t allocatedBytes()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    return mallinfo2().uordblks;
+#endif
+}
+
+// Function names of the ELF files at hand, dealt out over modules of `perModule` symbols until
+// there are `count` of them.
+tesk::host::SymbolRecords records(size_t count, size_t perModule, size_t &nameBytes)
+{
+    std::vector<std::string> names;
+    for (const char *path : {"/proc/self/exe", "/usr/lib/x86_64-linux-gnu/libQt6Widgets.so.6",
+                             "/usr/lib/x86_64-linux-gnu/libQt6Gui.so.6",
+                             "/usr/lib/x86_64-linux-gnu/libQt6Core.so.6"}) {
+        tesk::host::SymbolRecords elf;
+        std::string error;
+        if (!tesk::host::readElfSymbols(path, elf, error))
+            continue;
+        for (const std::string &f : elf.functions) {
+            const size_t start = f.find(' ', f.find(' ') + 1) + 1;
+            names.push_back(f.substr(start, f.find(' ', start) - start));
+        }
+    }
+    tesk::host::SymbolRecords r;
+    r.images = {"image"};
+    nameBytes = 0;
+    for (size_t i = 0; i < count; ++i) {
+        const std::string module = "module" + std::to_string(i / perModule) + ".c";
+        if (i % perModule == 0)
+            r.modules.push_back("image " + module + " " + module);
+        const std::string &name = names[i % names.size()];
+        nameBytes += name.size();
+        char address[24];
+        std::snprintf(address, sizeof address, "0x%zx", 0x10000 + i * 16);
+        r.functions.push_back("image " + module + " " + name + " " + address +
+                              (i % 3 ? " Public" : " Static"));
+    }
+    return r;
+}
+
+double elapsedMs(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+void BM_FilterKeystrokes(benchmark::State &state)
+{
+    const size_t count = size_t(state.range(0));
+    size_t nameBytes = 0;
+    const tesk::host::SymbolRecords r = records(count, 500, nameBytes);
+    testhost::SymtabHost::instance().publish(r);
+
+    for (auto _ : state) {
+        const size_t before = allocatedBytes();
+        const TeskHandle handle = CuiSymtabDataSourceCreate();
+        QElapsedTimer timer;
+        timer.start();
+        CuiSymtabDataSourceUpdate(handle);
+        const double fillMs = elapsedMs(timer);
+        auto *source = reinterpret_cast<SymtabDataSource *>(handle);
+
+        FuncListView view;
+        view.resize(800, 600);
+        // Every symbol listed: the names are mostly mangled ones, which begin with "_".
+        SymbolQuery all;
+        all.showLibrarySymbols = true;
+        std::vector<SymbolIndex> rows;
+        timer.restart();
+        source->searchFunctions(all, rows);
+        view.symbols()->setSymbols(source, std::move(rows));
+        const double firstMs = elapsedMs(timer); // includes the collation order, made once
+        // The source and the list's model; the view lays its rows out once shown.
+        const double bytes = double(allocatedBytes() - before) - double(nameBytes);
+        view.show();
+        QCoreApplication::processEvents();
+
+        double worstMs = 0;
+        for (const char *pattern : {"*t", "*ta", "*tas", "*task"}) {
+            timer.restart();
+            SymbolQuery query = all;
+            query.namePattern = QString::fromLatin1(pattern);
+            rows.clear();
+            source->searchFunctions(query, rows);
+            const double searchMs = elapsedMs(timer);
+            view.symbols()->setSymbols(source, std::move(rows));
+            const double modelMs = elapsedMs(timer);
+            QCoreApplication::processEvents();
+            worstMs = std::max(worstMs, elapsedMs(timer));
+            state.counters[std::string("ms_") + (pattern + 1)] = elapsedMs(timer);
+            if (pattern[2] == 0) {
+                state.counters["rows_t"] = view.symbols()->rowCount();
+                state.counters["t_search_ms"] = searchMs;
+                state.counters["t_sorted_model_ms"] = modelMs - searchMs;
+                state.counters["t_view_ms"] = elapsedMs(timer) - modelMs;
+            }
+        }
+        const int shown = view.symbols()->rowCount();
+
+        // The proxy over the same model, holding every symbol, with a view of its own.
+        rows.clear();
+        source->searchFunctions(all, rows);
+        view.symbols()->setSymbols(source, std::move(rows));
+        QSortFilterProxyModel proxy;
+        proxy.setSourceModel(view.symbols());
+        proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
+        QTreeView proxyView;
+        proxyView.setUniformRowHeights(true);
+        proxyView.setModel(&proxy);
+        proxyView.resize(800, 600);
+        proxyView.show();
+        QCoreApplication::processEvents();
+        double proxyWorstMs = 0;
+        for (const char *text : {"t", "ta", "tas", "task"}) {
+            timer.restart();
+            proxy.setFilterFixedString(QString::fromLatin1(text));
+            QCoreApplication::processEvents();
+            proxyWorstMs = std::max(proxyWorstMs, elapsedMs(timer));
+            if (text[1] == 0)
+                state.counters["proxy_rows_t"] = proxy.rowCount();
+        }
+
+        state.counters["records_per_s"] = double(count) / (fillMs / 1000);
+        state.counters["first_fill_ms"] = firstMs;
+        state.counters["keystroke_ms_worst"] = worstMs;
+        state.counters["proxy_keystroke_ms_worst"] = proxyWorstMs;
+        state.counters["speedup"] = proxyWorstMs / worstMs;
+        state.counters["bytes_per_symbol"] = bytes / double(count);
+        state.counters["rows_task"] = shown;
+        CuiSymtabDataSourceDestroy(handle);
+    }
+    testhost::SymtabHost::instance().withdraw();
+}
+BENCHMARK(BM_FilterKeystrokes)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace

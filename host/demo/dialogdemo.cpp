@@ -1,0 +1,150 @@
+// Message prompt and a host-described find and replace panel.
+#include "dialogdemo.h"
+#include "demoexports.h"
+
+#include <tesk/tesk.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+#include <string>
+
+namespace demo {
+
+namespace {
+
+struct DialogExports
+{
+    decltype(&CuiMessagePrompt) messagePrompt;
+    decltype(&QtQSDIInitDialog) initDialog;
+    decltype(&QtQSDIAddButton) addButton;
+    decltype(&QtQSDIAddEvent) addEvent;
+    decltype(&QtQSDIAddCallback) addCallback;
+    decltype(&QtQSDIInitFindCallback) initFind;
+    decltype(&QtQSDIDeleteFindCallback) deleteFind;
+    decltype(&QtQSDIExecDialog) execDialog;
+    decltype(&QtQSDIDeleteDialog) deleteDialog;
+    decltype(&CuiPump) pump;
+};
+
+DialogExports g_tesk{};
+QSDIFind *g_find = nullptr;
+
+void load(void *library)
+{
+    DialogExports &t = g_tesk;
+    t.messagePrompt = DEMO_RESOLVE(library, CuiMessagePrompt);
+    t.initDialog = DEMO_RESOLVE(library, QtQSDIInitDialog);
+    t.addButton = DEMO_RESOLVE(library, QtQSDIAddButton);
+    t.addEvent = DEMO_RESOLVE(library, QtQSDIAddEvent);
+    t.addCallback = DEMO_RESOLVE(library, QtQSDIAddCallback);
+    t.initFind = DEMO_RESOLVE(library, QtQSDIInitFindCallback);
+    t.deleteFind = DEMO_RESOLVE(library, QtQSDIDeleteFindCallback);
+    t.execDialog = DEMO_RESOLVE(library, QtQSDIExecDialog);
+    t.deleteDialog = DEMO_RESOLVE(library, QtQSDIDeleteDialog);
+    t.pump = DEMO_RESOLVE(library, CuiPump);
+}
+
+void saveScreenshot(QWidget *widget, const std::string &dir, const char *file)
+{
+    if (!widget || dir.empty())
+        return;
+    QDir().mkpath(QString::fromStdString(dir));
+    const QString path = QDir(QString::fromStdString(dir)).filePath(QLatin1String(file));
+    std::printf("host: screenshot %s %s\n", qPrintable(path),
+                widget->grab().save(path) ? "written" : "FAILED");
+}
+
+QPushButton *buttonNamed(QWidget *window, const QString &text)
+{
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+void onFind(void *data)
+{
+    const auto *find = static_cast<const QSDIFind *>(data);
+    std::string text;
+    for (int i = 0; i < find->findLength; ++i)
+        text += find->findBuffer[i] < 0x80 ? char(find->findBuffer[i]) : '?';
+    std::printf("host: find panel event %d, find \"%s\", options %#x\n", find->lastEvent,
+                text.c_str(), find->options);
+}
+
+void askPrompt(const std::string &screenshotDir, bool interactive)
+{
+    if (!interactive) {
+        // Nobody is there to answer: the demo looks at the box and answers it.
+        QTimer::singleShot(200, [screenshotDir] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box)
+                return;
+            saveScreenshot(box, screenshotDir, "messagebox.png");
+            if (QPushButton *retry = buttonNamed(box, QStringLiteral("&Retry")))
+                retry->click();
+        });
+    }
+    const int answer = g_tesk.messagePrompt(
+        0, "Download", "The target did not answer while loading the image.\nTry again?", 2,
+        CUI_MB_ABORT | CUI_MB_ESCAPE, CUI_MB_RETRY | CUI_MB_DEFAULT, CUI_MB_IGNORE);
+    std::printf("host: the prompt answered %d\n", answer);
+}
+
+void leaveFindPanelUp(const std::string &screenshotDir, bool interactive)
+{
+    QSDIDescription *description = nullptr;
+    if (g_tesk.initFind(&g_find, 0, QSDI_FIND_STOP_AT_END) ||
+        g_tesk.initDialog(&description, QSDI_KIND_FIND_REPLACE, 0, QSDI_MODE_MODELESS, 2020, 0)) {
+        std::printf("host: no find panel (out of memory)\n");
+        return;
+    }
+    // The panel's Find and Replace All call the host back.
+    g_tesk.addEvent(description, 19);
+    g_tesk.addEvent(description, 25);
+    g_tesk.addButton(description, nullptr, 21, QSDI_ROLE_REJECT);
+    g_tesk.addCallback(description, &onFind, g_find);
+    g_tesk.execDialog(description);
+    // The panel no longer needs the description; the find record stays while it is up.
+    g_tesk.deleteDialog(description);
+    std::printf("host: find panel up: %s\n", g_find->open ? "yes" : "no");
+    for (int i = 0; i < 20; ++i)
+        g_tesk.pump();
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() != QLatin1String("SimpleDialog") || !widget->isVisible())
+            continue;
+        if (!interactive) {
+            if (auto *edit = widget->findChild<QLineEdit *>(QStringLiteral("FindEditBox")))
+                edit->setText(QStringLiteral("uart_init"));
+            if (QPushButton *find = buttonNamed(widget, QStringLiteral("&Find")))
+                find->click();
+        }
+        saveScreenshot(widget, screenshotDir, "findreplace.png");
+    }
+}
+
+} // namespace
+
+void runDialogDemo(void *library, const std::string &screenshotDir, bool interactive)
+{
+    load(library);
+    askPrompt(screenshotDir, interactive);
+    leaveFindPanelUp(screenshotDir, interactive);
+}
+
+void finishDialogDemo()
+{
+    if (g_find)
+        std::printf("host: the find panel was %s at the end\n", g_find->open ? "up" : "closed");
+    if (g_find)
+        g_tesk.deleteFind(g_find);
+    g_find = nullptr;
+}
+
+} // namespace demo

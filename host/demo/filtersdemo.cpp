@@ -1,0 +1,76 @@
+#include "filtersdemo.h"
+
+#include "demoexports.h"
+#include "framedemo.h"
+
+#include <tesk/tesk_app.h>
+#include <tesk/tesk_filters.h>
+
+#include <QApplication>
+#include <QWidget>
+
+#include <cstdio>
+#include <fstream>
+
+namespace demo {
+
+namespace {
+
+// What an engine's file holds: other settings, then the filters behind their tag line.
+const char kHostFile[] = "[settings]\n"
+                         "speed=fast\n"
+                         "[EventFilters]\n"
+                         "<doc><file_filter_data><module_filters>"
+                         "<filter><name>Kernel modules</name><is_active>1</is_active>"
+                         "<event_type>Module Load</event_type><module_name>*.ko</module_name>"
+                         "<is_regex>0</is_regex><all_processes>1</all_processes></filter>"
+                         "<filter><name>Workers</name><is_active>0</is_active>"
+                         "<event_type>Thread Start</event_type><process_name>server</process_name>"
+                         "<all_modules>1</all_modules></filter>"
+                         "</module_filters></file_filter_data></doc>\n";
+
+} // namespace
+
+void runFiltersDemo(void *library, const std::string &home, const std::string &screenshotDir)
+{
+    const auto load = DEMO_RESOLVE(library, CuiFilters_Load);
+    const auto store = DEMO_RESOLVE(library, CuiFilters_Store);
+    const auto setDefault = DEMO_RESOLVE(library, CuiFilters_SetDefault);
+    const auto getFilter = DEMO_RESOLVE(library, CuiFilters_GetModuleFilter);
+    const auto createDialog = DEMO_RESOLVE(library, CuiFilters_ModuleFilterDlgCreate);
+    const auto deleteObject = DEMO_RESOLVE(library, CuiDeleteObject);
+
+    const std::string engineFile = home + "/engine.ini";
+    const std::string filterFile = home + "/filters.ini";
+    std::ofstream(engineFile) << kHostFile;
+    std::printf("host: filters loaded from the engine's file: %d\n",
+                load(engineFile.c_str(), "eventfilters"));
+    std::printf("host: filters stored: %d\n", store(filterFile.c_str(), "EventFilters"));
+    setDefault();
+    std::printf("host: filters loaded back: %d\n", load(filterFile.c_str(), "EventFilters"));
+    for (int i = 0;; ++i) {
+        ModuleFilterRecord r;
+        if (!getFilter(i, &r, int(sizeof r)))
+            break;
+        std::printf("host: filter %d \"%s\" (%s, %s): process \"%s\"%s, module \"%s\"%s\n", i,
+                    r.name, r.event_type, r.is_active ? "active" : "inactive", r.process_name,
+                    r.all_processes ? " (any)" : "", r.module_name, r.all_modules ? " (any)" : "");
+    }
+
+    const TeskHandle dialog = createDialog(0, "");
+    std::printf("host: event configuration dialog %s\n", dialog ? "created" : "MISSING");
+    // The handle is a number of the library's; the dialog itself is found among the windows.
+    QWidget *widget = nullptr;
+    for (QWidget *topLevel : QApplication::topLevelWidgets()) {
+        if (qstrcmp(topLevel->metaObject()->className(), "ModuleFilterDlg") == 0)
+            widget = topLevel;
+    }
+    if (dialog && widget && !screenshotDir.empty()) {
+        const QString path = screenshotPath(screenshotDir, "eventconfig.png");
+        std::printf("host: screenshot %s %s\n", qPrintable(path),
+                    widget->grab().save(path) ? "written" : "FAILED");
+    }
+    deleteObject(reinterpret_cast<void *>(dialog));
+}
+
+} // namespace demo

@@ -1,0 +1,117 @@
+/* Breakpoint descriptions: the host fills a breakpoint proxy (what is to be set and what the
+   target allows) before the breakpoint dialog takes it over, and answers which hardware
+   comparison features a breakpoint type has through its "hardware_capabilities" function. */
+#ifndef TESK_BREAKPOINTS_H
+#define TESK_BREAKPOINTS_H
+
+#include <tesk/tesk_global.h>
+
+/* Codes of the proxy's handler. */
+enum {
+    /* a: vdata, b: creation word. Fill the proxy through the exports below; the result is
+       handed back to whoever asked for the update. */
+    CUI_BREAKPOINT_PROXY_UPDATE = 0,
+    /* a: vdata, b: position of the new type among the types offered. */
+    CUI_BREAKPOINT_PROXY_TYPE_CHANGED = 1,
+    /* a: the caller's value, b: a char[CUI_BREAKPOINT_PROXY_TEXT_SIZE] to fill with text. */
+    CUI_BREAKPOINT_PROXY_TEXT = 2,
+    /* a: creation word, b: a uint32_t* (0 on entry) for the number of the breakpoint being
+       edited; answer 0 when it holds the number. */
+    CUI_BREAKPOINT_PROXY_NUMBER = 3
+};
+#define CUI_BREAKPOINT_PROXY_TEXT_SIZE 128
+
+typedef int32_t (*CuiBreakpointProxyHandler)(uint32_t code, TeskHandle proxy, intptr_t a,
+                                             intptr_t b, intptr_t c);
+
+/* The breakpoint dialog's handler: (code, dialog, vdata, text, extra).
+   0: text is a char[64] for the name of the context that keys the entry histories;
+   2: text is an expression, answer 0 when it can be evaluated;
+   3: text is a condition value, extra its name (const char*), answer 0 when acceptable. */
+typedef int (*CuiBreakpointDlgHandler)(int code, TeskHandle dialog, intptr_t vdata,
+                                       const char *text, intptr_t extra);
+
+/* The function the host registers as "hardware_capabilities": (code, capabilities object,
+   a, b, c); its results are ignored.
+   0: a vdata, b breakpoint type, c a uint32_t* (0 on entry): non-zero when the target has
+      hardware comparison for that type;
+   1: a the word written by code 0, b a CuiHardwareCapabilityFlags* (zeroed) to fill. */
+enum { CUI_HARDWARE_CAPABILITIES_SUPPORTED = 0, CUI_HARDWARE_CAPABILITIES_FLAGS = 1 };
+typedef int (*CuiHardwareCapabilitiesFn)(int code, TeskHandle capabilities, intptr_t a, intptr_t b,
+                                         intptr_t c);
+
+/* The block the host writes for code 1: seventeen 32-bit words, each true when not 0. */
+typedef struct CuiHardwareCapabilityFlags
+{
+    uint32_t addressMaskAllowed;
+    uint32_t addressRangeAllowed;
+    uint32_t notAddressAllowed;
+    uint32_t dataMatchAllowed;
+    uint32_t dataMaskAllowed;
+    uint32_t dataRangeAllowed;
+    uint32_t notDataAllowed;
+    uint32_t further[10]; /* the host's own; nothing in the library reads them */
+} CuiHardwareCapabilityFlags;
+
+#ifdef __cplusplus
+static_assert(sizeof(CuiHardwareCapabilityFlags) == 17 * 4, "seventeen 32-bit words");
+#else
+_Static_assert(sizeof(CuiHardwareCapabilityFlags) == 17 * 4, "seventeen 32-bit words");
+#endif
+
+/* Proxies. Texts are UTF-8; a null text or a handle the library did not make is ignored.
+   A proxy handed to the breakpoint dialog belongs to the dialog: Destroy refuses it. */
+TESK_EXPORT TeskHandle CuiBreakpointProxyCreate(uint32_t creationWord);
+TESK_EXPORT void CuiBreakpointProxyDestroy(TeskHandle proxy);
+TESK_EXPORT void CuiBreakpointProxySetHandler(TeskHandle proxy, CuiBreakpointProxyHandler handler);
+TESK_EXPORT void CuiBreakpointProxySetVpid(TeskHandle proxy, uint32_t vpid);
+TESK_EXPORT void CuiBreakpointProxySetVdata(TeskHandle proxy, intptr_t vdata);
+/* White space is simplified and a leading "(I A)" removed. */
+TESK_EXPORT void CuiBreakpointProxySetLocation(TeskHandle proxy, const char *location);
+TESK_EXPORT void CuiBreakpointProxySetValue(TeskHandle proxy, const char *value);
+TESK_EXPORT void CuiBreakpointProxyAddClass(TeskHandle proxy, uint32_t classValue);
+TESK_EXPORT void CuiBreakpointProxyClearClasses(TeskHandle proxy);
+/* The current class as a class value, not as a position. */
+TESK_EXPORT void CuiBreakpointProxySetClassPos(TeskHandle proxy, uint32_t classValue);
+/* A size of 0 means the size is not forced. */
+TESK_EXPORT void CuiBreakpointProxySetBreakpointSize(TeskHandle proxy, uint32_t size);
+TESK_EXPORT void CuiBreakpointProxySetForcedSize(TeskHandle proxy, uint32_t flag, uint32_t size);
+TESK_EXPORT void CuiBreakpointProxyAddBreakpointType(TeskHandle proxy, uint32_t type);
+TESK_EXPORT void CuiBreakpointProxySetBreakpointTypePos(TeskHandle proxy, uint32_t position);
+/* Tells the handler (CUI_BREAKPOINT_PROXY_TYPE_CHANGED) and answers its result; -1 without a
+   handler or for an unknown proxy. */
+TESK_EXPORT int32_t CuiBreakpointProxySetBreakpointType(TeskHandle proxy, uint32_t type);
+TESK_EXPORT uint32_t CuiBreakpointProxyGetBreakpointType(TeskHandle proxy);
+/* Condition and action rows: a name, '=' and a value. The text is translated. */
+TESK_EXPORT void CuiBreakpointProxyAddQualifier(TeskHandle proxy, const char *row);
+TESK_EXPORT void CuiBreakpointProxyClearQualifiers(TeskHandle proxy);
+TESK_EXPORT void CuiBreakpointProxyAddAction(TeskHandle proxy, const char *row);
+TESK_EXPORT void CuiBreakpointProxyClearActions(TeskHandle proxy);
+/* 0: stop at the breakpoint; otherwise continue. */
+TESK_EXPORT void CuiBreakpointProxySetActionState(TeskHandle proxy, uint32_t flag);
+TESK_EXPORT void CuiBreakpointProxyAllowLocation(TeskHandle proxy, uint32_t flag);
+TESK_EXPORT void CuiBreakpointProxyAllowRange(TeskHandle proxy, uint32_t flag);
+TESK_EXPORT void CuiBreakpointProxyAllowClasses(TeskHandle proxy, uint32_t flag);
+TESK_EXPORT void CuiBreakpointProxyAllowData(TeskHandle proxy, uint32_t flag);
+TESK_EXPORT void CuiBreakpointProxyAllowQualifiers(TeskHandle proxy, uint32_t flag);
+TESK_EXPORT void CuiBreakpointProxyAllowActions(TeskHandle proxy, uint32_t flag);
+TESK_EXPORT void CuiBreakpointProxyAddHardwareSupportPassCount(TeskHandle proxy,
+                                                               const char *passCount);
+/* The pass count becomes "Off". */
+TESK_EXPORT void CuiBreakpointProxyClearHardwareSupportPassCount(TeskHandle proxy);
+/* The proxy keeps a copy: later changes of the host's trigger do not reach it. */
+TESK_EXPORT void CuiBreakpointProxyAppendHardwareTrigger(TeskHandle proxy, TeskHandle trigger);
+TESK_EXPORT void CuiBreakpointProxyClearHardwareSupport(TeskHandle proxy);
+/* The breakpoint is chained to another one: it can be neither edited nor copied. */
+TESK_EXPORT void CuiBreakpointProxySetChained(TeskHandle proxy);
+
+/* Hardware triggers. direction 0 is an input trigger, any other an output trigger. A trigger
+   lives until the library is unloaded; 0 for a null text. */
+TESK_EXPORT TeskHandle CuiHardwareTriggerCreate(const char *name, const char *description,
+                                                uint32_t direction);
+TESK_EXPORT void CuiHardwareTriggerAppendValue(TeskHandle trigger, const char *label,
+                                               const char *value);
+/* -1 means no value chosen. Answers the index. */
+TESK_EXPORT int32_t CuiHardwareTriggerSetSelection(TeskHandle trigger, int32_t index);
+
+#endif

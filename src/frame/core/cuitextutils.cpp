@@ -1,0 +1,105 @@
+#include "frame/core/cuitextutils.h"
+
+#include "system/modalseam.h"
+
+#include <QCoreApplication>
+
+using tesk::system::ModalSeam;
+
+QString cuiEscapeRichText(const QString &text)
+{
+    if (text.startsWith(u'<'))
+        return text;
+    QString escaped;
+    escaped.reserve(text.size() + text.size() / 8);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'<':
+            escaped += QLatin1String("&lt;");
+            break;
+        case u'>':
+            escaped += QLatin1String("&gt;");
+            break;
+        case u'&':
+            escaped += QLatin1String("&amp;");
+            break;
+        case u'\'':
+            escaped += QLatin1String("&apos;");
+            break;
+        case u'"':
+            escaped += QLatin1String("&quot;");
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+QString cuiTranslateLatin1(const char *text)
+{
+    if (!text)
+        return QString();
+    const QString translated = QCoreApplication::translate("QObject", text);
+    // translate() hands an untranslated text back decoded as UTF-8.
+    if (translated == QString::fromUtf8(text))
+        return QString::fromLatin1(text);
+    return translated;
+}
+
+namespace {
+
+QString trObject(const char *text)
+{
+    return QCoreApplication::translate("QObject", text);
+}
+
+bool refuse(QWidget *parent, bool quiet, QMessageBox::Icon icon, const QString &caption,
+            const QString &text)
+{
+    if (!quiet)
+        ModalSeam::messageBox(parent, icon, caption, text, QMessageBox::Ok, QMessageBox::Ok);
+    return false;
+}
+
+const char *memoryFileVerb(int action)
+{
+    switch (action) {
+    case CuiMemoryFileRead:
+        return "readfile";
+    case CuiMemoryFileWrite:
+        return "writefile";
+    case CuiMemoryFileVerify:
+        return "verifyfile";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+bool cuiMakeMemoryFileCommand(QWidget *parent, bool quiet, int action, const QString &fileType,
+                              const QString &fileName, const QString &location,
+                              bool startAddressRequired, QString &command)
+{
+    if (fileName.isEmpty())
+        return refuse(parent, quiet, QMessageBox::Warning, trObject("Warning"),
+                      trObject("Please enter a filename before pressing Apply"));
+    const char *verb = memoryFileVerb(action);
+    if (!verb)
+        return refuse(parent, quiet, QMessageBox::Critical, QStringLiteral("Error"),
+                      QStringLiteral("Invalid Action selected"));
+    command = QStringLiteral("%1,%2,gui \"%3\"").arg(QLatin1String(verb), fileType, fileName);
+    if (action == CuiMemoryFileWrite) {
+        if (!location.contains(QLatin1String("..")))
+            return refuse(parent, quiet, QMessageBox::Warning, trObject("Error"),
+                          trObject("Please supply an address range when saving to file"));
+    } else if (startAddressRequired && location.isEmpty()) {
+        return refuse(
+            parent, quiet, QMessageBox::Warning, trObject("Error"),
+            trObject("Please supply a start address when reading/verifying this type of file"));
+    }
+    if (!location.isEmpty())
+        command += QLatin1Char('=') + location;
+    return true;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+class QWidget;
+
+// What the subsystems' dialogs need of the frame, whose windows and services they cannot
+// include: the frame fills the link in when the library is loaded (frame/windows/framelinks.cpp).
+// Without it (a test of one area) dialogs have no parent and the labels are untranslated.
+namespace tesk::frame {
+
+struct FrameLink
+{
+    QWidget *(*currentMainWindow)() = nullptr;
+    // Raises or lowers the modal-dialog-shown mark of every main window.
+    void (*setModalDialogShown)(bool shown) = nullptr;
+    // Installs the catalogues of the current language and rebuilds the standard labels.
+    void (*installTranslations)() = nullptr;
+    const QMap<int, QString> &(*standardLabels)() = nullptr;
+};
+
+void setFrameLink(const FrameLink &link);
+
+QWidget *currentMainWindow();
+void setModalDialogShown(bool shown);
+void installTranslations();
+// The translated standard labels (button texts, captions, messages) by code.
+QMap<int, QString> standardLabels();
+
+} // namespace tesk::frame

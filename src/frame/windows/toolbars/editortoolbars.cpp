@@ -1,0 +1,64 @@
+#include "frame/windows/toolbars/editortoolbars.h"
+
+#include "frame/windows/mainframe.h"
+#include "frame/windows/store.h"
+#include "frame/windows/toolbars/findtoolbar.h"
+#include "frame/windows/toolbars/scripttoolbar.h"
+
+namespace tesk::frame {
+
+namespace {
+
+template<typename ToolBar>
+ToolBar *toolBarOf(const QMainWindow *window)
+{
+    return window ? window->findChild<ToolBar *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+void placeAtTop(MainWindow *window, KSOToolBar *toolBar)
+{
+    toolBar->setAllowedAreas(Qt::TopToolBarArea);
+    window->addToolBar(Qt::TopToolBarArea, toolBar);
+}
+
+} // namespace
+
+FindToolBar *findToolBarOf(const QMainWindow *window)
+{
+    return toolBarOf<FindToolBar>(window);
+}
+
+ScriptToolBar *scriptToolBarOf(const QMainWindow *window)
+{
+    return toolBarOf<ScriptToolBar>(window);
+}
+
+FindToolBar *createFindToolBar(MainWindow *window, CuiFindToolBarFn callback)
+{
+    FindToolBar *toolBar = findToolBarOf(window);
+    if (!toolBar) {
+        toolBar = new FindToolBar(window, MainWindow::tr("Find"), window->windowBoxHandle(),
+                                  window->initialEncoding(), window->encodingSwitch());
+        placeAtTop(window, toolBar);
+    }
+    toolBar->setHostCallback(callback);
+    return toolBar;
+}
+
+ScriptToolBar *createScriptToolBar(MainWindow *window, CuiScriptToolBarFn callback)
+{
+    ScriptToolBar *toolBar = scriptToolBarOf(window);
+    if (!toolBar) {
+        toolBar = new ScriptToolBar(window, MainWindow::tr("Scripts"), window->windowBoxHandle());
+        placeAtTop(window, toolBar);
+    }
+    toolBar->setHostCallback(callback);
+    return toolBar;
+}
+
+FindToolBar *routeFindToolBar(TeskHandle handle)
+{
+    return findToolBarOf(Store::routeByHandle(handle));
+}
+
+} // namespace tesk::frame

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <tesk/tesk_toolbars.h>
+
+class FindToolBar;
+class MainWindow;
+class QMainWindow;
+class ScriptToolBar;
+
+// The editor toolbars of a main window. The window owns them as its children; a window has
+// at most one of each, and asking again hands back the one it has.
+namespace tesk::frame {
+
+FindToolBar *findToolBarOf(const QMainWindow *window);
+FindToolBar *createFindToolBar(MainWindow *window, CuiFindToolBarFn callback);
+ScriptToolBar *scriptToolBarOf(const QMainWindow *window);
+ScriptToolBar *createScriptToolBar(MainWindow *window, CuiScriptToolBarFn callback);
+
+// Makes the main window with the handle current (an unknown handle leaves the current one)
+// and answers the current main window's find toolbar, or null.
+FindToolBar *routeFindToolBar(TeskHandle handle);
+
+} // namespace tesk::frame

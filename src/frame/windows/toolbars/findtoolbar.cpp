@@ -1,0 +1,242 @@
+#include "frame/windows/toolbars/findtoolbar.h"
+
+#include "frame/core/combobox.h"
+#include "frame/core/cuitexthelpers.h"
+#include "frame/windows/toolbars/filestateicons.h"
+
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
+
+#include <memory>
+#include <new>
+
+namespace {
+
+constexpr int kFieldMinimumWidth = 150;
+constexpr int kLineFieldMaximumWidth = 40;
+constexpr int kEncodingMinimumWidth = 50;
+
+const char kEmptyText[] = "";
+
+// One buffer for the find texts of all find toolbars, grown to the longest text so far; the
+// host reads it during the call only.
+struct FindTextBuffer
+{
+    std::unique_ptr<uint32_t[]> units;
+    qsizetype capacity = 0;
+
+    uint32_t *fit(qsizetype length)
+    {
+        // At least one unit, so that an empty text still has a buffer to point at.
+        const qsizetype wanted = qMax<qsizetype>(length, 1);
+        if (wanted > capacity) {
+            units.reset(new (std::nothrow) uint32_t[size_t(wanted)]);
+            capacity = units ? wanted : 0;
+        }
+        return units.get();
+    }
+};
+
+FindTextBuffer &findTextBuffer()
+{
+    static FindTextBuffer buffer;
+    return buffer;
+}
+
+} // namespace
+
+FindToolBar::FindToolBar(QWidget *parent, const QString &label, TeskHandle context, int encoding,
+                         bool showEncoding)
+    : KSOToolBar(label, parent)
+    , m_context(context)
+{
+    addFileControls();
+    addSeparator();
+    addFindControls();
+    addSeparator();
+    addLineControls();
+    addEncodingControls(showEncoding);
+    setEncoding(encoding);
+    this->showEncoding(showEncoding);
+}
+
+void FindToolBar::addFileControls()
+{
+    m_fileLabel = new QLabel(tr("File "), this);
+    addWidget(m_fileLabel);
+    m_fileField = new QLineEdit(this);
+    m_fileField->setReadOnly(true);
+    m_fileField->setStyleSheet(QStringLiteral("QLineEdit { background: lightgrey; }"));
+    m_fileField->setMinimumWidth(kFieldMinimumWidth);
+    addWidget(m_fileField);
+    // The file state: the button reports a click, its menu is filled by the host on demand.
+    m_stateButton = new QToolButton(this);
+    m_stateButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_stateMenu = new QMenu(m_stateButton);
+    m_stateButton->setMenu(m_stateMenu);
+    m_stateButton->setPopupMode(QToolButton::MenuButtonPopup);
+    addWidget(m_stateButton);
+    connect(m_stateButton, &QToolButton::clicked, this, &FindToolBar::ROActivated);
+    connect(m_stateMenu, &QMenu::aboutToShow, this, &FindToolBar::MenuShow);
+    connect(m_stateMenu, &QMenu::triggered, this,
+            [this](QAction *action) { MenuActivated(action->data().toInt()); });
+}
+
+void FindToolBar::addFindControls()
+{
+    m_findLabel = new QLabel(tr("Find  "), this);
+    addWidget(m_findLabel);
+    m_findField = new ComboBox(this, "find");
+    m_findField->setDuplicatesEnabled(false);
+    m_findField->setMinimumWidth(kFieldMinimumWidth);
+    addWidget(m_findField);
+    connect(m_findField, &QComboBox::activated, this, &FindToolBar::FindTextActivated);
+}
+
+void FindToolBar::addLineControls()
+{
+    m_lineLabel = new QLabel(tr("Line  "), this);
+    addWidget(m_lineLabel);
+    m_lineField = new QLineEdit(this);
+    m_lineField->setValidator(new QIntValidator(m_lineField));
+    m_lineField->setMaximumWidth(kLineFieldMaximumWidth);
+    addWidget(m_lineField);
+    connect(m_lineField, &QLineEdit::returnPressed, this, &FindToolBar::GotoLine);
+}
+
+void FindToolBar::addEncodingControls(bool separated)
+{
+    if (separated)
+        m_encodingSeparator = addSeparator();
+    m_encodingLabel = new QLabel(tr("Encoding"), this);
+    m_encodingField = new QComboBox(this);
+    m_encodingField->setEditable(false);
+    m_encodingField->setMinimumWidth(kEncodingMinimumWidth);
+    m_encodingField->addItems({tr("ASCII"), tr("UTF-8"), tr("Locale")});
+    // A toolbar shows and hides the actions of its widgets, not the widgets themselves.
+    m_encodingLabelAction = addWidget(m_encodingLabel);
+    m_encodingFieldAction = addWidget(m_encodingField);
+    connect(m_encodingField, &QComboBox::activated, this, &FindToolBar::LocaleActivated);
+}
+
+void FindToolBar::call(const void *text, int value, int code)
+{
+    if (m_callback)
+        m_callback(m_context, text, value, code);
+}
+
+void FindToolBar::FindTextActivated(int index)
+{
+    const QString text = m_findField->itemText(index);
+    uint32_t *units = findTextBuffer().fit(text.size());
+    if (!units)
+        return;
+    call(units, cuiStringToCodes(text, units), FindCode);
+}
+
+void FindToolBar::GotoLine()
+{
+    call(kEmptyText, m_lineField->text().toInt(), GotoLineCode);
+}
+
+void FindToolBar::ROActivated()
+{
+    call(kEmptyText, 0, StateButtonCode);
+}
+
+void FindToolBar::MenuShow()
+{
+    m_stateMenu->clear();
+    call(kEmptyText, 0, StateMenuShowCode);
+}
+
+void FindToolBar::MenuActivated(int id)
+{
+    call(kEmptyText, id, StateMenuItemCode);
+}
+
+void FindToolBar::LocaleActivated(int index)
+{
+    call(kEmptyText, index, EncodingCode);
+}
+
+void FindToolBar::setFileName(const QString &name)
+{
+    m_fileField->setText(name);
+}
+
+void FindToolBar::setFileState(int kind, const QString &text)
+{
+    if (kind != FileStateKind)
+        return;
+    const char *const *picture = nullptr;
+    QString label;
+    if (text.contains(QLatin1String("locked"))) {
+        picture = tesk::frame::kLockedIcon;
+        label = tr("Locked Read-Only");
+    } else if (text.contains(QLatin1String("readwrite"))) {
+        picture = tesk::frame::kWritableIcon;
+        label = tr("Writable");
+    } else if (text.contains(QLatin1String("readonly"))) {
+        picture = tesk::frame::kReadOnlyIcon;
+        label = tr("Read-Only");
+    } else {
+        return;
+    }
+    m_stateButton->setIcon(QPixmap(picture));
+    m_stateButton->setText(label);
+}
+
+void FindToolBar::fillStateMenu(const QByteArray &text)
+{
+    QByteArray lines = text;
+    if (!lines.endsWith('\n'))
+        lines += '\n';
+    lines.chop(1);
+    m_menuItemCounter = 0;
+    for (QByteArray line : lines.split('\n')) {
+        if (line.startsWith('!'))
+            line.remove(0, 1);
+        if (line.startsWith('='))
+            line.remove(0, 1);
+        if (line.isEmpty()) {
+            m_stateMenu->addSeparator();
+        } else {
+            if (line.startsWith('-'))
+                line.remove(0, 1);
+            m_stateMenu->addAction(QString::fromLatin1(line))->setData(m_menuItemCounter);
+        }
+        ++m_menuItemCounter;
+    }
+    m_menuItemCounter = 0;
+}
+
+void FindToolBar::setEncoding(int index)
+{
+    if (index >= 0 && index < m_encodingField->count())
+        m_encodingField->setCurrentIndex(index);
+}
+
+void FindToolBar::showEncoding(bool show)
+{
+    m_encodingLabelAction->setVisible(show);
+    m_encodingFieldAction->setVisible(show);
+}
+
+bool FindToolBar::isEncodingShown() const
+{
+    return m_encodingFieldAction->isVisible();
+}
+
+void FindToolBar::focusFindField()
+{
+    m_findField->setFocus();
+}
+
+void FindToolBar::focusLineField()
+{
+    m_lineField->setFocus();
+}

@@ -1,0 +1,86 @@
+#include "frame/windows/toolbars/scriptdata.h"
+
+using NXmlSerial::XmlContext;
+
+namespace {
+
+const QString kToolBarData = QStringLiteral("script_toolbar_data");
+const QString kAllData = QStringLiteral("all_data");
+const QString kData = QStringLiteral("data");
+const QString kKey = QStringLiteral("key");
+const QString kValue = QStringLiteral("value");
+
+} // namespace
+
+void ScriptMap::Serialize(XmlContext &c)
+{
+    if (c.Mode() == XmlContext::LoadMode) {
+        load(c);
+        return;
+    }
+    for (auto it = m_map.cbegin(); it != m_map.cend(); ++it) {
+        c.OpenNode(kData);
+        c.WriteText(kKey, it.key());
+        c.WriteText(kValue, it.value());
+        c.CloseNode();
+    }
+}
+
+void ScriptMap::load(XmlContext &c)
+{
+    const QString name = c.ElementName();
+    if (c.EventType() == XmlContext::ElementStartEvent) {
+        if (name == kData)
+            c.PushReader(this);
+        else if (name == kKey)
+            c.AdoptReader(new NXmlSerial::XmlDataItem(&m_currentKey), true);
+        else if (name == kValue)
+            c.AdoptReader(new NXmlSerial::XmlDataItem(&m_currentValue), true);
+    } else if (c.EventType() == XmlContext::ElementEndEvent && name == kData) {
+        // The first entry of a name wins.
+        if (!m_map.contains(m_currentKey))
+            m_map.insert(m_currentKey, m_currentValue);
+    }
+}
+
+void ScriptMap::remove(const QString &name)
+{
+    m_map.remove(name);
+    emit ScriptData::instance()->mapUpdated();
+}
+
+ScriptData *ScriptData::instance()
+{
+    static ScriptData *data = new ScriptData;
+    return data;
+}
+
+void ScriptData::Serialize(XmlContext &c)
+{
+    if (c.Mode() == XmlContext::LoadMode) {
+        if (c.EventType() != XmlContext::ElementStartEvent)
+            return;
+        if (c.ElementName() == kToolBarData) {
+            m_scripts.map().clear();
+            c.PushReader(this);
+        } else if (c.ElementName() == kAllData) {
+            c.PushReader(&m_scripts);
+        }
+        return;
+    }
+    c.OpenNode(kToolBarData);
+    c.WriteBool(QStringLiteral("is_active"), !m_scripts.map().isEmpty());
+    c.OpenNode(kAllData);
+    c.Serialize(m_scripts);
+    c.CloseNode();
+}
+
+int ScriptData::store(const QString &fileName, const QString &tag)
+{
+    return NXmlSerial::storeXmlSection(fileName, tag, *this);
+}
+
+int ScriptData::load(const QString &fileName, const QString &tag)
+{
+    return NXmlSerial::loadXmlSection(fileName, tag, *this);
+}

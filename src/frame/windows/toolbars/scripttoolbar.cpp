@@ -1,0 +1,117 @@
+#include "frame/windows/toolbars/scripttoolbar.h"
+
+#include "frame/core/cuitexthelpers.h"
+#include "frame/core/filechooser.h"
+#include "frame/windows/toolbars/embeddedimages.h"
+#include "frame/windows/toolbars/scriptdata.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPixmap>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kListWidth = 225;
+
+QString noneEntry()
+{
+    return QStringLiteral("<None>");
+}
+
+QMap<QString, QString> &scriptMap()
+{
+    return ScriptData::instance()->scripts().map();
+}
+
+} // namespace
+
+ScriptToolBar::ScriptToolBar(QWidget *parent, const QString &label, TeskHandle context)
+    : KSOToolBar(label, parent)
+    , m_context(context)
+{
+    m_label = new QLabel(QStringLiteral("Scripts "), this);
+    addWidget(m_label);
+    m_scripts = new QComboBox(this);
+    m_scripts->setFixedWidth(kListWidth);
+    addWidget(m_scripts);
+    fillList();
+    m_addButton = addButton("addscript.png", &ScriptToolBar::addScript);
+    m_runButton = addButton("runscript.png", &ScriptToolBar::runScript);
+    m_removeButton = addButton("deletescript.png", &ScriptToolBar::delScript);
+    m_removeButton->setText(QStringLiteral("Del"));
+    connect(ScriptData::instance(), &ScriptData::mapUpdated, this, &ScriptToolBar::updateList);
+    languageChange();
+}
+
+QToolButton *ScriptToolBar::addButton(const char *picture, void (ScriptToolBar::*slot)())
+{
+    auto *button = new QToolButton(this);
+    button->setIcon(QPixmap::fromImage(tesk::frame::embeddedImage(QLatin1String(picture))));
+    addWidget(button);
+    connect(button, &QToolButton::clicked, this, slot);
+    return button;
+}
+
+void ScriptToolBar::languageChange()
+{
+    m_addButton->setToolTip(tr("Add Script"));
+    m_runButton->setToolTip(tr("Run Script"));
+    m_removeButton->setToolTip(tr("Remove Script"));
+    if (scriptMap().isEmpty()) {
+        m_scripts->clear();
+        m_scripts->addItem(noneEntry());
+    }
+}
+
+bool ScriptToolBar::showsNone() const
+{
+    return m_scripts->count() == 1 && m_scripts->itemText(0) == noneEntry();
+}
+
+void ScriptToolBar::fillList()
+{
+    m_scripts->clear();
+    if (scriptMap().isEmpty())
+        m_scripts->addItem(noneEntry());
+    else
+        m_scripts->addItems(scriptMap().keys());
+}
+
+void ScriptToolBar::updateList()
+{
+    fillList();
+}
+
+void ScriptToolBar::addScript()
+{
+    QString unused;
+    QStringList files;
+    if (!tesk::core::runFileDialog(this, QStringLiteral("Choose Include File"),
+                                   QStringLiteral("Include Files (*.inc *.log);;All Files (*)"),
+                                   QString(), tesk::core::OpenFiles, nullptr, unused, files))
+        return;
+    if (showsNone())
+        m_scripts->clear();
+    for (const QString &path : files) {
+        const QByteArray name =
+            tesk::core::abbreviatedPath(QDir::toNativeSeparators(path).toUtf8(), kNameLength, true);
+        scriptMap().insert(QString::fromUtf8(name), path);
+    }
+    emit ScriptData::instance()->mapUpdated();
+}
+
+void ScriptToolBar::delScript()
+{
+    ScriptData::instance()->scripts().remove(m_scripts->currentText());
+}
+
+void ScriptToolBar::runScript()
+{
+    if (showsNone() || !m_callback)
+        return;
+    const QString path = QDir::toNativeSeparators(scriptMap().value(m_scripts->currentText()));
+    const QByteArray command = QStringLiteral("include '%1'").arg(path).toUtf8();
+    m_callback(m_context, command.constData());
+}

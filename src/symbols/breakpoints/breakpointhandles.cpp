@@ -1,0 +1,91 @@
+#include "symbols/breakpoints/breakpointhandles.h"
+
+#include "symbols/breakpoints/breakpointproxy.h"
+#include "symbols/breakpoints/hardwaretrigger.h"
+
+#include <memory>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace tesk::breakpoints {
+
+namespace {
+
+struct ProxySets
+{
+    std::unordered_set<const void *> live;
+    std::unordered_set<const void *> adopted;
+};
+
+// Never destroyed: a dialog may delete its proxy while the library unloads.
+ProxySets &proxies()
+{
+    static auto *sets = new ProxySets;
+    return *sets;
+}
+
+std::unordered_map<const void *, std::unique_ptr<HardwareTrigger>> &triggers()
+{
+    static std::unordered_map<const void *, std::unique_ptr<HardwareTrigger>> map;
+    return map;
+}
+
+const void *address(TeskHandle handle)
+{
+    return reinterpret_cast<const void *>(handle);
+}
+
+} // namespace
+
+BreakpointProxy *createProxy(uint32_t creationWord)
+{
+    auto *proxy = new BreakpointProxy(creationWord);
+    proxies().live.insert(proxy);
+    return proxy;
+}
+
+BreakpointProxy *liveProxy(TeskHandle handle)
+{
+    if (!handle || !proxies().live.count(address(handle)))
+        return nullptr;
+    return reinterpret_cast<BreakpointProxy *>(handle);
+}
+
+bool destroyProxy(TeskHandle handle)
+{
+    BreakpointProxy *proxy = liveProxy(handle);
+    if (!proxy || proxies().adopted.count(proxy))
+        return false;
+    delete proxy;
+    return true;
+}
+
+BreakpointProxy *adoptProxy(TeskHandle handle)
+{
+    BreakpointProxy *proxy = liveProxy(handle);
+    if (!proxy || !proxies().adopted.insert(proxy).second)
+        return nullptr;
+    return proxy;
+}
+
+void forgetProxy(const BreakpointProxy *proxy)
+{
+    proxies().live.erase(proxy);
+    proxies().adopted.erase(proxy);
+}
+
+HardwareTrigger *createTrigger(const QString &name, const QString &text, uint32_t direction)
+{
+    auto trigger = std::make_unique<HardwareTrigger>(name, text, direction);
+    HardwareTrigger *raw = trigger.get();
+    triggers().emplace(raw, std::move(trigger));
+    return raw;
+}
+
+HardwareTrigger *liveTrigger(TeskHandle handle)
+{
+    const auto it = triggers().find(address(handle));
+    return it == triggers().end() ? nullptr : it->second.get();
+}
+
+} // namespace tesk::breakpoints

@@ -1,0 +1,34 @@
+// Live handles of the breakpoint proxies and hardware triggers the host made.
+#pragma once
+
+#include <tesk/tesk_global.h>
+
+#include <QString>
+
+#include <cstdint>
+
+class BreakpointProxy;
+class HardwareTrigger;
+
+// The proxies and triggers the host holds handles to. Exports look a handle up here, so a
+// stale or foreign handle is refused instead of followed.
+namespace tesk::breakpoints {
+
+BreakpointProxy *createProxy(uint32_t creationWord);
+// The proxy of a live handle, else null.
+BreakpointProxy *liveProxy(TeskHandle handle);
+// Deletes a proxy the host still owns; false, and nothing done, for an unknown handle or a
+// proxy the breakpoint dialog has taken.
+bool destroyProxy(TeskHandle handle);
+// The breakpoint dialog takes the proxy over: from now on only the dialog deletes it, and the
+// host may go on filling it through the exports. Null for an unknown handle or one already
+// taken.
+BreakpointProxy *adoptProxy(TeskHandle handle);
+// A proxy being destroyed leaves the sets (the proxy's destructor calls it).
+void forgetProxy(const BreakpointProxy *proxy);
+
+// Triggers live until the library is unloaded: no export releases them.
+HardwareTrigger *createTrigger(const QString &name, const QString &text, uint32_t direction);
+HardwareTrigger *liveTrigger(TeskHandle handle);
+
+} // namespace tesk::breakpoints

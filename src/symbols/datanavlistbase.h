@@ -1,0 +1,130 @@
+#pragma once
+// The base of the data navigator's four lists: a flat tree view over a NavListModel that
+// remembers its sorting, saves and restores sort order and column widths as part of the pane's
+// state text, answers named actions given by script, builds the symbol path of its current row
+// and runs its context menu from the list's tables of toggles and commands.
+
+#include "symbols/navlistmodel.h"
+
+#include <QTreeView>
+
+#include <vector>
+
+class QMenu;
+
+// What a list needs of the pane that holds it (the data navigator fills this face).
+class DataNavListOwner
+{
+public:
+    virtual ~DataNavListOwner() = default;
+    // 0 the dockable pane, 1 the symbol selector, 2 the function picker.
+    virtual int mode() const = 0;
+    // The dock window's items ("Dock/Float", "Hide", "Close"), after a separator when asked.
+    virtual void appendDockMenuItems(QMenu *menu, bool withSeparator) = 0;
+    // Hands a chosen menu item's id to the pane's dock window.
+    virtual void processPaneGenericOption(int id) = 0;
+};
+
+class DataNavListBase : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    // Where a command's text goes.
+    enum class Request { Command, Watch, Break };
+
+    // A menu entry: id, the name a script uses, the label, and for a command its text prefix.
+    struct Command
+    {
+        int id;
+        const char *action;
+        const char *label;
+        Request request;
+        const char *prefix;
+    };
+    struct Toggle
+    {
+        int id;
+        const char *action;
+        const char *label;
+        bool initial;
+    };
+    // The list's menu: commands (0 for a separator) shown in mode 0 only, and flag toggles.
+    struct MenuTables
+    {
+        std::vector<Command> commands;
+        std::vector<int> commandMenu;
+        std::vector<Toggle> toggles;
+    };
+
+    explicit DataNavListBase(NavListModel *model, QWidget *parent = nullptr);
+
+    NavListModel *listModel() const { return m_model; }
+
+    virtual void saveState(QString &state) const;
+    virtual void restoreState(const QString &key, const QString &value);
+    virtual QString typeName() const = 0;
+    virtual void namedAction(const QString &action);
+    // Widens the automatic columns to what the rows on screen need.
+    virtual void refreshContents();
+    virtual void setOwner(DataNavListOwner *owner);
+    virtual DataNavListOwner *owner() const;
+    // False when there is no current row.
+    virtual bool symbolPath(QString &path) const = 0;
+    // Sorting off (rows stay in fill order) and back on, without forgetting the remembered order.
+    virtual void disableSorting();
+    virtual void restoreSorting();
+
+    void setSorting(int column, bool ascending = true);
+    int sortColumn() const { return m_sortColumn; }
+    bool sortAscending() const { return m_sortAscending; }
+
+    // "%1\\%2\%3" (image, module, name); "%1\\%2" without a module or in "<Global>".
+    static QString pathOf(const QString &image, const QString &module, const QString &name);
+
+public slots:
+    void slotClicked(const QModelIndex &index);
+    void slotContextMenuRequested(const QPoint &pos);
+
+protected:
+    void setMenuTables(const MenuTables *tables);
+    bool flag(int toggleId) const;
+    void runCommand(int id);
+    int ownerMode() const;
+    // Fixed width, or grown from the rows on screen.
+    void setAutoWidth(int column, bool automatic);
+    QString currentText(int column) const;
+    // The path of a function or variable row (name, address, scope, module, image).
+    bool symbolRowPath(QString &path) const;
+    // Column set-up and header texts of a function or variable list.
+    void setUpSymbolColumns();
+    void setSymbolHeaders(const QString &nameHeader);
+
+    void resizeEvent(QResizeEvent *event) override;
+
+signals:
+    void doCommand(const QString &command);
+    void doWatch(const QString &path);
+    void doBreak(const QString &path);
+    // The list's flags changed: refill it.
+    void updateContents();
+
+private:
+    void applySorting(int column, bool ascending);
+    void onSectionClicked(int column);
+    void fillMenu(QMenu &menu) const;
+    void toggle(int id);
+    void resetToggles();
+    const Command *command(int id) const;
+    const Toggle *toggleOf(int id) const;
+    void queueRefresh();
+
+    NavListModel *m_model;
+    bool m_sortAscending = true;
+    int m_sortColumn = 0;
+    DataNavListOwner *m_owner = nullptr;
+    const MenuTables *m_tables = nullptr;
+    std::vector<bool> m_flags;
+    std::vector<bool> m_autoWidth;
+    bool m_refreshQueued = false;
+};

@@ -1,0 +1,192 @@
+#include "symbols/symbolpattern.h"
+
+#include <array>
+#include <cstring>
+
+#include <emmintrin.h>
+
+namespace tesk::symbols {
+
+namespace {
+
+// Characters that make a pattern a regular expression beyond its wildcards.
+bool isPlainPatternChar(QChar c)
+{
+    if (c.unicode() < 0x20 || c.unicode() > 0x7e)
+        return false;
+    return !QByteArrayView("\\^$.|+()[]{}").contains(char(c.unicode()));
+}
+
+struct FoldTable
+{
+    std::array<unsigned char, 256> lower{};
+    FoldTable()
+    {
+        for (int c = 0; c < 256; ++c)
+            lower[c] = (c >= 'A' && c <= 'Z') ? c + 32 : c;
+    }
+};
+
+const FoldTable kFold;
+
+bool segmentMatchesAt(QByteArrayView name, qsizetype at, const QByteArray &segment)
+{
+    for (qsizetype i = 0; i < segment.size(); ++i) {
+        const char p = segment[i];
+        if (p != '?' && kFold.lower[uchar(name[at + i])] != uchar(p))
+            return false;
+    }
+    return true;
+}
+
+// One pattern character as a byte test: (byte | fold) == value. A letter ignores case (only
+// its two cases give the value with 0x20 set), '?' takes any byte, anything else itself.
+struct ByteTest
+{
+    uchar fold;
+    uchar value;
+    explicit ByteTest(uchar p)
+        : fold(p == '?'                 ? 0xff
+               : (p >= 'a' && p <= 'z') ? 0x20
+                                        : 0)
+        , value(p == '?' ? 0xff : p)
+    {
+    }
+    bool operator()(uchar b) const { return uchar(b | fold) == value; }
+};
+
+// Bits of the 16 positions from `at` whose byte passes the test.
+unsigned testBlock(const char *at, const ByteTest &t)
+{
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
+    const __m128i folded = _mm_or_si128(bytes, _mm_set1_epi8(char(t.fold)));
+    return unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(folded, _mm_set1_epi8(char(t.value)))));
+}
+
+// The first position at or after `from` where the segment matches, or -1. Candidates are found
+// sixteen positions at a time by the segment's first two characters, so that long (mangled)
+// names full of the first character alone cost little.
+qsizetype findSegment(QByteArrayView name, qsizetype from, const QByteArray &segment)
+{
+    const qsizetype last = name.size() - segment.size();
+    if (segment.isEmpty())
+        return from <= name.size() ? from : -1;
+    const ByteTest first{uchar(segment[0])};
+    const bool pair = segment.size() > 1;
+    const ByteTest second{pair ? uchar(segment[1]) : uchar('?')};
+    const char *base = name.data();
+    qsizetype at = from;
+    // Blocks whose loads (at and at + 1, sixteen bytes each) stay inside the name.
+    for (; at <= last && at + 17 <= name.size(); at += 16) {
+        unsigned hits = testBlock(base + at, first);
+        if (pair && hits)
+            hits &= testBlock(base + at + 1, second);
+        while (hits) {
+            const qsizetype candidate = at + __builtin_ctz(hits);
+            if (candidate > last)
+                return -1;
+            if (segmentMatchesAt(name, candidate, segment))
+                return candidate;
+            hits &= hits - 1;
+        }
+    }
+    for (; at <= last; ++at) {
+        if (first(uchar(base[at])) && segmentMatchesAt(name, at, segment))
+            return at;
+    }
+    return -1;
+}
+
+} // namespace
+
+QString SymbolPattern::expression(const QString &pattern)
+{
+    QString text = pattern.startsWith(QLatin1Char('*')) ? pattern : QLatin1Char('^') + pattern;
+    text.replace(QLatin1Char('*'), QLatin1String(".*"));
+    text.replace(QLatin1Char('?'), QLatin1Char('.'));
+    return text;
+}
+
+SymbolPattern::SymbolPattern(const QString &pattern)
+{
+    if (pattern.isEmpty() || pattern == QLatin1String("*"))
+        return;
+    // Plain patterns keep the expression too, for names that hold line breaks.
+    m_regex.setPattern(expression(pattern));
+    m_regex.setPatternOptions(QRegularExpression::CaseInsensitiveOption);
+    if (!m_regex.isValid()) {
+        m_kind = Kind::Invalid;
+        m_error = m_regex.errorString();
+        return;
+    }
+    bool plain = true;
+    for (QChar c : pattern)
+        plain = plain && isPlainPatternChar(c);
+    m_kind = plain ? Kind::Plain : Kind::Expression;
+    if (!plain)
+        return;
+    m_anchored = !pattern.startsWith(QLatin1Char('*'));
+    for (const QString &part : pattern.split(QLatin1Char('*')))
+        m_segments.push_back(part.toLower().toLatin1());
+}
+
+bool SymbolPattern::hasLineBreakBytes(QByteArrayView name)
+{
+    for (char c : name) {
+        if (uchar(c) < 0x20 || uchar(c) == 0x85)
+            return true;
+    }
+    return false;
+}
+
+bool SymbolPattern::matches(QByteArrayView name) const
+{
+    if (m_kind == Kind::Plain && hasLineBreakBytes(name))
+        return matchExpression(name);
+    return matchesPlainName(name);
+}
+
+bool SymbolPattern::matchesPlainName(QByteArrayView name) const
+{
+    switch (m_kind) {
+    case Kind::Everything:
+        return true;
+    case Kind::Plain:
+        return matchWildcards(name);
+    case Kind::Expression:
+        return matchExpression(name);
+    case Kind::Invalid:
+        break;
+    }
+    return false;
+}
+
+// Each segment at its leftmost place after the one before: if any placement matches, this one
+// does, since a segment placed earlier leaves the most room for the rest.
+bool SymbolPattern::matchWildcards(QByteArrayView name) const
+{
+    qsizetype at = 0;
+    for (size_t i = 0; i < m_segments.size(); ++i) {
+        const QByteArray &segment = m_segments[i];
+        if (i == 0 && m_anchored) {
+            if (segment.size() > name.size() || !segmentMatchesAt(name, 0, segment))
+                return false;
+            at = segment.size();
+            continue;
+        }
+        const qsizetype found = findSegment(name, at, segment);
+        if (found < 0)
+            return false;
+        at = found + segment.size();
+    }
+    return true;
+}
+
+bool SymbolPattern::matchExpression(QByteArrayView name) const
+{
+    if (m_kind == Kind::Everything || m_kind == Kind::Invalid)
+        return m_kind == Kind::Everything;
+    return m_regex.match(QString::fromLatin1(name)).hasMatch();
+}
+
+} // namespace tesk::symbols

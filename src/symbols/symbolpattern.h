@@ -1,0 +1,54 @@
+#pragma once
+// The navigator's search pattern: "*" stands for any run of characters and "?" for one; the
+// pattern is anchored at the start unless it begins with "*", and matches when found there or
+// later (a search, not a whole-name match); case is ignored. Every other character keeps its
+// regular-expression meaning, so "a+b" is an expression.
+//
+// Typing a pattern searches a million names per keystroke, so patterns made only of plain
+// characters and wildcards are matched directly on the 8-bit names; the rest go through the
+// regular expression. Both give the same answers (the fuzz target holds them to it).
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QRegularExpression>
+#include <QString>
+
+#include <vector>
+
+namespace tesk::symbols {
+
+class SymbolPattern
+{
+public:
+    enum class Kind { Everything, Plain, Expression, Invalid };
+
+    explicit SymbolPattern(const QString &pattern = QString());
+
+    // The regular expression a pattern stands for: "ma*" gives "^ma.*", "*ma" gives ".*ma".
+    static QString expression(const QString &pattern);
+
+    Kind kind() const { return m_kind; }
+    bool matchesEverything() const { return m_kind == Kind::Everything; }
+    // An invalid expression ("operator(") matches nothing; this says why.
+    QString errorString() const { return m_error; }
+
+    // The name as 8-bit (Latin-1) text.
+    bool matches(QByteArrayView name) const;
+    // The same, for a name the caller knows to hold no line-break or control byte.
+    bool matchesPlainName(QByteArrayView name) const;
+
+    // Whether a name holds a byte that a regular expression's "." does not match.
+    static bool hasLineBreakBytes(QByteArrayView name);
+
+private:
+    bool matchWildcards(QByteArrayView name) const;
+    bool matchExpression(QByteArrayView name) const;
+
+    Kind m_kind = Kind::Everything;
+    bool m_anchored = false;
+    std::vector<QByteArray> m_segments; // lower case, '?' for any one character
+    QRegularExpression m_regex;
+    QString m_error;
+};
+
+} // namespace tesk::symbols

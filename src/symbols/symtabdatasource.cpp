@@ -1,0 +1,534 @@
+#include "symbols/symtabdatasource.h"
+
+#include "frame/core/cuifunctionregistry.h"
+#include "frame/core/cuihandles.h"
+#include "symbols/navlistitem.h"
+#include "symbols/symbolpattern.h"
+#include "symbols/symtabrecord.h"
+#include "symbols/symtabstorage.h"
+
+#include <QPointer>
+
+#include <algorithm>
+#include <stdexcept>
+
+using tesk::symbols::SymbolPattern;
+
+namespace {
+
+constexpr uint16_t kOverflowWord = 0xffff;
+
+// The scope code of a record's scope word (matched exactly).
+int8_t scopeCode(QByteArrayView word, bool variable)
+{
+    if (word == "Public" || (variable && word == "Global"))
+        return kScopePublic;
+    if (word == "Static")
+        return kScopeStatic;
+    if (word == "Label")
+        return kScopeLabel;
+    if (variable && word == "Local")
+        return kScopeLocal;
+    return variable ? 5 : 4;
+}
+
+// Addresses as the engine writes them ("0x" and lower-case hex digits without leading zeros)
+// are kept as numbers; any other text is kept as text.
+bool parseCanonicalAddress(QByteArrayView text, uint64_t &value)
+{
+    if (text.size() < 3 || text.size() > 18 || !text.startsWith("0x"))
+        return false;
+    const QByteArrayView digits = text.sliced(2);
+    if (digits.size() > 1 && digits[0] == '0')
+        return false;
+    value = 0;
+    for (char c : digits) {
+        int digit = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
+        if (digit < 0)
+            return false;
+        value = value << 4 | uint64_t(digit);
+    }
+    return true;
+}
+
+QByteArrayView lastComponent(QByteArrayView name)
+{
+    const qsizetype slash = name.lastIndexOf('\\');
+    return slash < 0 ? name : name.sliced(slash + 1);
+}
+
+bool scopeShown(const SymSymbol &s, const SymbolQuery &q)
+{
+    switch (s.scopeCode) {
+    case kScopePublic:
+        return q.showPublics;
+    case kScopeStatic:
+        return q.showStatics;
+    case kScopeLabel:
+        return q.showLabels;
+    case kScopeLocal:
+        return (s.flags & SymSymbol::kVariable) && q.showLocals;
+    }
+    return false;
+}
+
+} // namespace
+
+class SymtabDataSourcePrivate
+{
+public:
+    TeskHandle vdata = 0;
+    CuiSymtabHostFn handler = nullptr;
+    bool updating = false;
+    QMap<QString, SymImage *> images;
+
+    std::vector<std::unique_ptr<SymImage>> ownedImages;
+    // Replaced modules stay here too, out of the tree, until Clear.
+    std::vector<std::unique_ptr<SymModule>> ownedModules;
+    tesk::symbols::ChunkedStore<SymSymbol> symbols;
+    tesk::symbols::TextArena texts;
+    std::vector<QByteArray> scopeWords;
+    QHash<QByteArray, uint16_t> scopeWordIds;
+    QHash<const SymSymbol *, QByteArray> overflowWords;
+
+    // Collation order of all symbols (rank to index), computed when first needed.
+    mutable std::vector<SymbolIndex> rankOrder;
+    mutable bool ranksValid = true;
+    mutable QString patternError;
+
+    // The module of the previous symbol record: engines send a module's symbols together.
+    QByteArray lastImageName;
+    QByteArray lastModuleName;
+    SymModule *lastModule = nullptr;
+
+    SymImage *findImage(QByteArrayView name) const
+    {
+        return images.value(QString::fromLatin1(name), nullptr);
+    }
+    SymModule *findModule(QByteArrayView image, QByteArrayView module, bool &imageKnown);
+    void addSymbol(QByteArrayView text, bool variable);
+    uint16_t internScopeWord(QByteArrayView word);
+    void computeRanks() const;
+    void searchSymbols(const SymbolQuery &query, bool variables,
+                       std::vector<SymbolIndex> &result) const;
+    bool checkPattern(const SymbolPattern &pattern) const;
+    void reset();
+};
+
+SymModule *SymtabDataSourcePrivate::findModule(QByteArrayView image, QByteArrayView module,
+                                               bool &imageKnown)
+{
+    imageKnown = true;
+    if (lastModule && lastImageName == image && lastModuleName == module)
+        return lastModule;
+    SymImage *img = findImage(image);
+    imageKnown = img != nullptr;
+    if (!img)
+        return nullptr;
+    SymModule *found = img->modules.value(QString::fromLatin1(module), nullptr);
+    if (found) {
+        lastImageName = image.toByteArray();
+        lastModuleName = module.toByteArray();
+        lastModule = found;
+    }
+    return found;
+}
+
+uint16_t SymtabDataSourcePrivate::internScopeWord(QByteArrayView word)
+{
+    const QByteArray key = word.toByteArray();
+    const auto it = scopeWordIds.constFind(key);
+    if (it != scopeWordIds.constEnd())
+        return it.value();
+    if (scopeWords.size() >= kOverflowWord)
+        return kOverflowWord;
+    const uint16_t id = uint16_t(scopeWords.size());
+    scopeWords.push_back(key);
+    scopeWordIds.insert(key, id);
+    return id;
+}
+
+void SymtabDataSourcePrivate::addSymbol(QByteArrayView text, bool variable)
+{
+    using namespace tesk::symbols;
+    const RecordFields f = splitRecord(text, kSymbolFields);
+    bool imageKnown = false;
+    SymModule *module = findModule(f[0], f[1], imageKnown);
+    if (!imageKnown)
+        return;
+    if (!module) {
+        throw std::runtime_error("Module not found. It is likely that incorrect data has been "
+                                 "returned from the EeaSymSearchGetXXXXX calls ");
+    }
+    const SymbolIndex index = SymbolIndex(symbols.size());
+    if (index == UINT32_MAX)
+        throw std::length_error("the symbol storage is full");
+    SymSymbol s;
+    s.module = module;
+    s.nameRef = texts.add(f[2]);
+    s.nameLength = uint32_t(f[2].size());
+    if (parseCanonicalAddress(f[3], s.address)) {
+        s.flags |= SymSymbol::kNumericAddress;
+    } else {
+        s.address = uint64_t(texts.add(f[3])) | uint64_t(f[3].size()) << 32;
+    }
+    s.scopeCode = scopeCode(f[4], variable);
+    s.scopeWord = internScopeWord(f[4]);
+    if (variable)
+        s.flags |= SymSymbol::kVariable;
+    if (SymbolPattern::hasLineBreakBytes(f[2]))
+        s.flags |= SymSymbol::kLineBreakBytes;
+    if (f[2].startsWith('<'))
+        s.flags |= SymSymbol::kAngleName;
+    SymSymbol &stored = symbols.append();
+    stored = s;
+    if (s.scopeWord == kOverflowWord)
+        overflowWords.insert(&stored, f[4].toByteArray());
+    (variable ? module->variables : module->functions).push_back(index);
+    ranksValid = false;
+}
+
+// Every symbol's place in collation order of its name's last component, through sort keys
+// made once: a sorted list of any size is then a walk over these places. Names repeat (the same
+// static function in many files), so there is one key per distinct text, and the symbols are
+// dealt into place by the rank of their text, in storage order among equals.
+void SymtabDataSourcePrivate::computeRanks() const
+{
+    const size_t count = symbols.size();
+    QHash<QByteArrayView, uint32_t> distinct;
+    std::vector<QString> distinctTexts;
+    std::vector<uint32_t> textOf(count);
+    for (size_t i = 0; i < count; ++i) {
+        const SymSymbol &s = symbols[i];
+        const QByteArrayView text = lastComponent(texts.text(s.nameRef, s.nameLength));
+        const auto it = distinct.constFind(text);
+        if (it != distinct.constEnd()) {
+            textOf[i] = it.value();
+            continue;
+        }
+        textOf[i] = uint32_t(distinctTexts.size());
+        distinct.insert(text, textOf[i]);
+        distinctTexts.push_back(QString::fromLatin1(text));
+    }
+    distinct.clear();
+    const std::vector<uint32_t> textRank = NavListItem::collationRanks(distinctTexts);
+    distinctTexts = {};
+    std::vector<uint32_t> start(textRank.size() + 1);
+    for (size_t i = 0; i < count; ++i)
+        ++start[textRank[textOf[i]] + 1];
+    for (size_t r = 1; r < start.size(); ++r)
+        start[r] += start[r - 1];
+    rankOrder.assign(count, 0);
+    for (size_t i = 0; i < count; ++i) {
+        const uint32_t place = start[textRank[textOf[i]]]++;
+        rankOrder[place] = SymbolIndex(i);
+        const_cast<SymSymbol &>(symbols[i]).rank = place;
+    }
+    ranksValid = true;
+}
+
+bool SymtabDataSourcePrivate::checkPattern(const SymbolPattern &pattern) const
+{
+    if (pattern.kind() != SymbolPattern::Kind::Invalid)
+        return true;
+    if (patternError.isEmpty())
+        patternError = pattern.errorString();
+    return false;
+}
+
+void SymtabDataSourcePrivate::searchSymbols(const SymbolQuery &query, bool variables,
+                                            std::vector<SymbolIndex> &result) const
+{
+    const SymbolPattern imagePattern(query.imagePattern);
+    const SymbolPattern modulePattern(query.modulePattern);
+    const SymbolPattern namePattern(query.namePattern);
+    if (!checkPattern(imagePattern) || !checkPattern(modulePattern) || !checkPattern(namePattern))
+        return;
+    for (const SymImage *image : images) {
+        if (!imagePattern.matches(image->name.toLatin1()))
+            continue;
+        for (const SymModule *module : image->modules) {
+            if (!modulePattern.matches(module->name.toLatin1()))
+                continue;
+            for (SymbolIndex index : variables ? module->variables : module->functions) {
+                const SymSymbol &s = symbols[index];
+                if (!scopeShown(s, query))
+                    continue;
+                const QByteArrayView name = texts.text(s.nameRef, s.nameLength);
+                if (!query.showLibrarySymbols && name.startsWith('_'))
+                    continue;
+                const QByteArrayView matched = variables ? lastComponent(name) : name;
+                const bool hit = (s.flags & SymSymbol::kLineBreakBytes)
+                                     ? namePattern.matches(matched)
+                                     : namePattern.matchesPlainName(matched);
+                if (hit)
+                    result.push_back(index);
+            }
+        }
+    }
+}
+
+void SymtabDataSourcePrivate::reset()
+{
+    images.clear();
+    ownedModules.clear();
+    ownedImages.clear();
+    symbols.clear();
+    texts.clear();
+    overflowWords.clear();
+    rankOrder = {};
+    ranksValid = true;
+    lastModule = nullptr;
+}
+
+SymtabDataSource::SymtabDataSource(QObject *parent)
+    : QObject(parent)
+    , d(std::make_unique<SymtabDataSourcePrivate>())
+{
+}
+
+SymtabDataSource::~SymtabDataSource()
+{
+    emit aboutToClear();
+}
+
+void SymtabDataSource::setVdata(TeskHandle vdata)
+{
+    d->vdata = vdata;
+}
+
+TeskHandle SymtabDataSource::vdata() const
+{
+    return d->vdata;
+}
+
+void SymtabDataSource::setHandler(CuiSymtabHostFn handler)
+{
+    d->handler = handler;
+}
+
+void SymtabDataSource::update()
+{
+    if (!d->handler) {
+        d->handler = CuiFunctionRegistry::instance()->function<CuiSymtabHostFn>(
+            QStringLiteral("symtabdatasource"));
+    }
+    // A host that asks again from inside its answer would recurse without end.
+    if (!d->handler || d->updating)
+        return;
+    QPointer<SymtabDataSource> alive(this);
+    d->updating = true;
+    // The host knows the source by the handle it was given, never by its address.
+    d->handler(0, reinterpret_cast<TeskHandle>(tesk::handles::add(this)), d->vdata, nullptr, 0);
+    if (!alive)
+        return;
+    d->updating = false;
+    // Vectors grown record by record give back what they reserved beyond their size.
+    for (const auto &module : d->ownedModules) {
+        module->functions.shrink_to_fit();
+        module->variables.shrink_to_fit();
+    }
+}
+
+void SymtabDataSource::clear()
+{
+    emit aboutToClear();
+    d->reset();
+}
+
+void SymtabDataSource::addImage(QByteArrayView text)
+{
+    const QString name = QString::fromLatin1(text);
+    if (d->images.contains(name))
+        return;
+    d->ownedImages.push_back(std::make_unique<SymImage>());
+    SymImage *image = d->ownedImages.back().get();
+    image->name = name;
+    d->images.insert(name, image);
+}
+
+void SymtabDataSource::addModule(QByteArrayView text)
+{
+    using namespace tesk::symbols;
+    const RecordFields f = splitRecord(text, kModuleFields);
+    SymImage *image = d->findImage(f[0]);
+    if (!image)
+        return;
+    d->ownedModules.push_back(std::make_unique<SymModule>());
+    SymModule *module = d->ownedModules.back().get();
+    module->image = image;
+    module->name = QString::fromLatin1(f[1]);
+    module->file = QString::fromLatin1(f[2]);
+    image->modules.insert(module->name, module);
+    d->lastModule = nullptr;
+}
+
+void SymtabDataSource::addFunction(QByteArrayView text)
+{
+    d->addSymbol(text, false);
+}
+
+void SymtabDataSource::addVariable(QByteArrayView text)
+{
+    d->addSymbol(text, true);
+}
+
+void SymtabDataSource::dumpTree() const
+{
+    const char *indent = "      ";
+    for (const SymImage *image : d->images) {
+        for (const SymModule *module : image->modules) {
+            qDebug("Function count = %d ", int(module->functions.size()));
+            qDebug("Variable count = %d ", int(module->variables.size()));
+            for (const auto *list : {&module->functions, &module->variables}) {
+                const char *kind = list == &module->functions ? "F" : "V";
+                for (SymbolIndex index : *list) {
+                    const SymSymbol &s = symbol(index);
+                    qDebug("%s %s: %s %s %s %s", indent, kind,
+                           nameBytes(s).toByteArray().constData(),
+                           address(s).toLatin1().constData(), scopeWord(s).constData(),
+                           scopeText(s).toLatin1().constData());
+                }
+            }
+        }
+    }
+}
+
+bool SymtabDataSource::searchImages(const QString &imagePattern,
+                                    std::vector<SymImage *> &result) const
+{
+    d->patternError.clear();
+    const SymbolPattern pattern(imagePattern);
+    if (!d->checkPattern(pattern))
+        return true;
+    for (SymImage *image : d->images) {
+        if (pattern.matches(image->name.toLatin1()))
+            result.push_back(image);
+    }
+    return true;
+}
+
+bool SymtabDataSource::searchModules(const QString &imagePattern, const QString &modulePattern,
+                                     std::vector<SymModule *> &result) const
+{
+    d->patternError.clear();
+    const SymbolPattern images(imagePattern);
+    const SymbolPattern modules(modulePattern);
+    if (!d->checkPattern(images) || !d->checkPattern(modules))
+        return true;
+    for (const SymImage *image : d->images) {
+        if (!images.matches(image->name.toLatin1()))
+            continue;
+        for (SymModule *module : image->modules) {
+            if (modules.matches(module->name.toLatin1()))
+                result.push_back(module);
+        }
+    }
+    return true;
+}
+
+bool SymtabDataSource::searchFunctions(const SymbolQuery &query,
+                                       std::vector<SymbolIndex> &result) const
+{
+    d->patternError.clear();
+    d->searchSymbols(query, false, result);
+    return true;
+}
+
+bool SymtabDataSource::searchVariables(const SymbolQuery &query,
+                                       std::vector<SymbolIndex> &result) const
+{
+    d->patternError.clear();
+    d->searchSymbols(query, true, result);
+    return true;
+}
+
+QString SymtabDataSource::patternError() const
+{
+    return d->patternError;
+}
+
+void SymtabDataSource::sortByName(std::vector<SymbolIndex> &rows, Qt::SortOrder order) const
+{
+    if (!d->ranksValid)
+        d->computeRanks();
+    const size_t count = d->symbols.size();
+    const bool descending = order == Qt::DescendingOrder;
+    // Few rows: compare their places. Many: mark their places and walk all places once.
+    if (rows.size() < count / 16) {
+        std::sort(rows.begin(), rows.end(), [this, descending](SymbolIndex a, SymbolIndex b) {
+            const SymSymbol &sa = symbol(a), &sb = symbol(b);
+            const bool angleA = sa.flags & SymSymbol::kAngleName;
+            const bool angleB = sb.flags & SymSymbol::kAngleName;
+            if (angleA != angleB)
+                return angleA;
+            return descending ? sa.rank > sb.rank : sa.rank < sb.rank;
+        });
+        return;
+    }
+    // 1 marks a row, 2 a row that sorts first; the walk then reads nothing but the marks.
+    std::vector<uint8_t> marked(count);
+    for (SymbolIndex index : rows) {
+        const SymSymbol &s = symbol(index);
+        marked[s.rank] = (s.flags & SymSymbol::kAngleName) ? 2 : 1;
+    }
+    size_t out = 0;
+    for (const uint8_t mark : {uint8_t(2), uint8_t(1)}) {
+        for (size_t i = 0; i < count; ++i) {
+            const size_t r = descending ? count - 1 - i : i;
+            if (marked[r] == mark)
+                rows[out++] = d->rankOrder[r];
+        }
+    }
+}
+
+size_t SymtabDataSource::symbolCount() const
+{
+    return d->symbols.size();
+}
+
+const SymSymbol &SymtabDataSource::symbol(SymbolIndex index) const
+{
+    return d->symbols[index];
+}
+
+QByteArrayView SymtabDataSource::nameBytes(const SymSymbol &symbol) const
+{
+    return d->texts.text(symbol.nameRef, symbol.nameLength);
+}
+
+QString SymtabDataSource::name(const SymSymbol &symbol) const
+{
+    return QString::fromLatin1(nameBytes(symbol));
+}
+
+QString SymtabDataSource::address(const SymSymbol &symbol) const
+{
+    if (symbol.flags & SymSymbol::kNumericAddress)
+        return QLatin1String("0x") + QString::number(symbol.address, 16);
+    return QString::fromLatin1(
+        d->texts.text(uint32_t(symbol.address), uint32_t(symbol.address >> 32)));
+}
+
+QByteArray SymtabDataSource::scopeWord(const SymSymbol &symbol) const
+{
+    if (symbol.scopeWord != kOverflowWord)
+        return d->scopeWords[symbol.scopeWord];
+    return d->overflowWords.value(&symbol);
+}
+
+QString SymtabDataSource::scopeText(const SymSymbol &symbol)
+{
+    const bool variable = symbol.flags & SymSymbol::kVariable;
+    switch (symbol.scopeCode) {
+    case kScopePublic:
+        return QObject::tr("Public");
+    case kScopeStatic:
+        return QObject::tr("Static");
+    case kScopeLabel:
+        return QObject::tr("Label");
+    case kScopeLocal:
+        return variable ? QObject::tr("Local") : QObject::tr("Unknown");
+    }
+    return QObject::tr("Unknown");
+}

@@ -1,0 +1,222 @@
+#include "sync/syncviews.h"
+
+#include "sync/asyncabstractdatamodel.h"
+#include "sync/synccntrlcorestable.h"
+#include "sync/synctables.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// Holds a flag set for as long as it lives, whichever way the scope ends.
+class BusyGuard
+{
+public:
+    explicit BusyGuard(bool &flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
+    ~BusyGuard() { m_flag = false; }
+    BusyGuard(const BusyGuard &) = delete;
+    BusyGuard &operator=(const BusyGuard &) = delete;
+
+private:
+    bool &m_flag;
+};
+
+} // namespace
+
+// --- SyncViewGeneric ---------------------------------------------------------------------------
+
+SyncViewGeneric::~SyncViewGeneric()
+{
+    if (m_model) {
+        m_model->detach(this);
+        delete m_model;
+    }
+}
+
+void SyncViewGeneric::setModel(ASyncAbstractDataModel *model)
+{
+    m_model = model;
+    if (m_model)
+        m_model->attach(this);
+}
+
+// --- SyncTableGeneric --------------------------------------------------------------------------
+
+SyncTableGeneric::SyncTableGeneric(QWidget *parent, const char *name)
+    : SyncTableBase(parent, name)
+{
+}
+
+SyncTableGeneric::~SyncTableGeneric() = default;
+
+void SyncTableGeneric::registerCheckItem(int row, int col, SyncTableCheckItem *item)
+{
+    m_columnByItem[item] = col;
+    m_rowByItem[item] = row;
+}
+
+void SyncTableGeneric::setNumRows(int rows)
+{
+    SyncTableBase::setNumRows(rows);
+    for (auto it = m_rowByItem.begin(); it != m_rowByItem.end();) {
+        if (it->second >= rows) {
+            m_columnByItem.erase(it->first);
+            it = m_rowByItem.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+QSize SyncTableGeneric::tableSizeHint() const
+{
+    const QSize cells = tableSize();
+    const int frame = 2 * frameWidth();
+    return QSize(cells.width() + leftMargin() + frame, cells.height() + topMargin() + frame);
+}
+
+bool SyncTableGeneric::registeredCell(SyncTableCheckItem *item, int &row, int &col) const
+{
+    const auto rowIt = m_rowByItem.find(item);
+    const auto colIt = m_columnByItem.find(item);
+    if (rowIt == m_rowByItem.end() || colIt == m_columnByItem.end())
+        return false;
+    row = rowIt->second;
+    col = colIt->second;
+    return this->item(row, col) == item;
+}
+
+void SyncTableGeneric::slotCheckItemChanged(SyncTableCheckItem *item, int state)
+{
+    // The cells of a block changed here signal again: those calls end at once.
+    if (m_busy)
+        return;
+    BusyGuard busy(m_busy);
+    SyncCntrlCoresTable *changes = controller();
+    if (!changes)
+        return;
+    changes->beginChange();
+    const bool on = state != 0;
+    int row = -1;
+    int col = -1;
+    const int current = currentSelection();
+    if (current == -1) {
+        if (registeredCell(item, row, col))
+            changes->setChecked(row, col, on);
+    } else {
+        const UTableSelection block = selection(current);
+        for (int r = block.topRow(); r <= block.bottomRow(); ++r) {
+            for (int c = block.leftCol(); c <= block.rightCol(); ++c) {
+                UTableItem *cellItem = this->item(r, c);
+                if (cellItem && cellItem != item)
+                    setCellCheck(r, c, on ? Check : Uncheck);
+                auto *checkItem = dynamic_cast<SyncTableCheckItem *>(this->item(r, c));
+                if (checkItem && registeredCell(checkItem, row, col))
+                    changes->setChecked(row, col, on);
+            }
+        }
+    }
+    // Commits and refills: the sending item may be gone afterwards.
+    changes->endChange();
+}
+
+SyncTableCheckItem *SyncTableGeneric::ensureCheckItem(int row, int col, bool cream)
+{
+    if (auto *present = dynamic_cast<SyncTableCheckItem *>(item(row, col)))
+        return present;
+    auto *checkItem = new SyncTableCheckItem(this, QString(), cream);
+    connect(checkItem, &SyncTableCheckItem::sigCheckChanged, this,
+            &SyncTableGeneric::slotCheckItemChanged);
+    setItem(row, col, checkItem);
+    registerCheckItem(row, col, checkItem);
+    return checkItem;
+}
+
+void SyncTableGeneric::followContentsSize(const QSize &before)
+{
+    if (contentsSizeHint() != before)
+        refreshFont();
+}
+
+bool SyncTableGeneric::showPlaceholderWhenEmpty(int modelRows)
+{
+    if (modelRows > 0)
+        return false;
+    const QString placeholder =
+        QCoreApplication::translate(metaObject()->className(), " *** No Connected Items *** ");
+    if (numRows() == 1 && text(0, 0) == placeholder)
+        return true;
+    // The row may have been a core's: its picture and check cells go with it.
+    setNumRows(0);
+    setNumRows(1);
+    setText(0, 0, placeholder);
+    return true;
+}
+
+ASyncModelMatrix *SyncTableGeneric::matrix() const
+{
+    return dynamic_cast<ASyncModelMatrix *>(model());
+}
+
+void SyncTableGeneric::initFromModel()
+{
+    ASyncModelMatrix *rows = matrix();
+    init(rows ? rows->rowCount() : 0, rows ? rows->columnCount() : 0);
+    setReadOnly(true);
+    // The table is as large as its cells: a scroll bar shown during an early, smaller layout
+    // would otherwise take room from the cells and keep itself needed.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void SyncTableGeneric::finishSetup(int currentRow, int currentCol)
+{
+    for (int row = 0; row < numRows(); ++row)
+        adjustRow(row);
+    setSelectionMode(Single);
+    setCurrentCell(currentRow, currentCol);
+}
+
+void SyncTableGeneric::setHeaderLabels(const QStringList &labels, const QList<int> &widths)
+{
+    UHeader *top = horizontalHeader();
+    for (int col = 0; col < labels.size() && col < numCols(); ++col) {
+        top->setLabel(col, labels.at(col));
+        if (col < widths.size() && widths.at(col) > 0)
+            setColumnWidth(col, widths.at(col));
+    }
+}
+
+void SyncTableGeneric::hideLeftHeader()
+{
+    verticalHeader()->hide();
+    setLeftMargin(0);
+}
+
+void SyncTableGeneric::fillCoreLabels(int rows)
+{
+    ASyncModelMatrix *cores = matrix();
+    for (int row = 0; row < rows; ++row) {
+        setText(row, 0, QString::fromStdString(cores->getLabel(row)));
+        setPixmap(row, 0, coreIcon());
+    }
+}
+
+void SyncTableGeneric::fillEventTable()
+{
+    ASyncModelMatrix *events = matrix();
+    if (!events)
+        return;
+    const int last = numCols() - 1;
+    for (int row = 0; row < numRows(); ++row) {
+        for (int col = 1; col < last; ++col)
+            ensureCheckItem(row, col, col % 2 == 1)->setChecked(events->isChecked(row, col));
+        setText(row, last, QString::fromStdString(events->getComment(row)));
+    }
+    setEnabled(events->isActive());
+    clearSelection();
+}

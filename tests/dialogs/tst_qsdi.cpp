@@ -1,0 +1,500 @@
+// Host-described dialogs as the host builds and runs them: the records, every role and kind,
+// the write-backs into the host's records, dialogs left up, and running dialog handles.
+#include "frames.h"
+#include "modalanswers.h"
+#include "testhost.h"
+
+#include "dialogs/simpledialog.h"
+#include "frame/core/cuihandles.h"
+
+#include <tesk/tesk_dialogs.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+using testhost::ModalAnswers;
+
+std::vector<std::pair<int, int>> buttonsOf(const QSDIDescription *d)
+{
+    std::vector<std::pair<int, int>> buttons;
+    for (const QSDIButtonNode *n = d->buttons; n; n = n->next)
+        buttons.emplace_back(n->code, n->role);
+    return buttons;
+}
+
+std::vector<int> eventsOf(const QSDIDescription *d)
+{
+    std::vector<int> events;
+    for (const QSDIEventNode *n = d->events; n; n = n->next)
+        events.push_back(n->id);
+    return events;
+}
+
+QList<SimpleDialog *> liveDialogs()
+{
+    QList<SimpleDialog *> dialogs;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<SimpleDialog *>(widget))
+            dialogs << dialog;
+    }
+    return dialogs;
+}
+
+// Dialogs left up are deleted later; outside the host's loop the tests hand the deletions on.
+bool allDialogsGone()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return liveDialogs().isEmpty();
+}
+
+int callbackCalls = 0;
+void countingCallback(void *)
+{
+    ++callbackCalls;
+}
+
+class QsdiTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { testhost::startLibrary(); }
+
+    void SetUp() override { callbackCalls = 0; }
+
+    void TearDown() override
+    {
+        for (QSDIDescription *d : m_descriptions)
+            QtQSDIDeleteDialog(d);
+        for (void *control : m_controls) {
+            if (auto *toggle = static_cast<QSDIToggle *>(control); m_toggles.contains(control))
+                free(toggle->text);
+            free(control);
+        }
+        if (m_find)
+            QtQSDIDeleteFindCallback(m_find);
+        testhost::pumpUntil(allDialogsGone, 2000);
+    }
+
+    QSDIDescription *describe(int kind, int mode = QSDI_MODE_MODAL, int captionCode = 0,
+                              int messageCode = 0)
+    {
+        QSDIDescription *d = nullptr;
+        EXPECT_EQ(QtQSDIInitDialog(&d, kind, 0, mode, captionCode, messageCode), 0);
+        m_descriptions.push_back(d);
+        return d;
+    }
+
+    QSDIFind *findRecord(int options)
+    {
+        EXPECT_EQ(QtQSDIInitFindCallback(&m_find, 0x1234, options), 0);
+        return m_find;
+    }
+
+    // Entry and toggle records outlive the description; the host frees them.
+    void keepControl(QSDIDescription *d, bool toggle = false)
+    {
+        m_controls.push_back(d->control);
+        if (toggle)
+            m_toggles << d->control;
+    }
+
+    ModalAnswers m_answers;
+    std::vector<QSDIDescription *> m_descriptions;
+    std::vector<void *> m_controls;
+    QList<void *> m_toggles;
+    QSDIFind *m_find = nullptr;
+};
+
+TEST_F(QsdiTest, ButtonCodesFromLabels)
+{
+    QSDIDescription *d = describe(QSDI_KIND_PLAIN);
+    EXPECT_EQ(QtQSDIAddButton(d, "Cancel", 99, QSDI_ROLE_REJECT), 0);
+    EXPECT_EQ(QtQSDIAddButton(d, "No such label", 10, QSDI_ROLE_ACCEPT), 0);
+    EXPECT_EQ(QtQSDIAddButton(d, nullptr, 10, QSDI_ROLE_ACCEPT), 0);
+    EXPECT_EQ(QtQSDIAddButton(d, nullptr, 19, QSDI_ROLE_EVENT), 0);
+    // A label read with a code other than the one given: the event keeps the given code.
+    EXPECT_EQ(QtQSDIAddButton(d, "Replace All", 50, QSDI_ROLE_EVENT), 0);
+    const std::vector<std::pair<int, int>> buttons = {{12, 0}, {11, 1}, {10, 1}, {19, 3}, {25, 3}};
+    EXPECT_EQ(buttonsOf(d), buttons);
+    EXPECT_EQ(eventsOf(d), (std::vector<int>{19, 50}));
+}
+
+TEST_F(QsdiTest, NullRecordsAreRefusedUntouched)
+{
+    EXPECT_EQ(QtQSDIInitDialog(nullptr, 0, 0, 0, 0, 0), 1);
+    EXPECT_EQ(QtQSDIAddButton(nullptr, "OK", 11, 1), 1);
+    EXPECT_EQ(QtQSDIAddEvent(nullptr, 19), 1);
+    EXPECT_EQ(QtQSDIAddCallback(nullptr, &countingCallback, nullptr), 1);
+    EXPECT_EQ(QtQSDIAddEntry(nullptr, nullptr, 3), 1);
+    EXPECT_EQ(QtQSDIAddToggle(nullptr, "x", 0, 1), 1);
+    EXPECT_EQ(QtQSDIDeleteDialog(nullptr), 1);
+    EXPECT_EQ(QtQSDIInitFindCallback(nullptr, 0, 0), 1);
+    EXPECT_EQ(QtQSDIDeleteFindCallback(nullptr), 1);
+    EXPECT_EQ(QtQSDIExecDialog(nullptr), 0);
+}
+
+TEST_F(QsdiTest, RecordsStartAsTheHostExpects)
+{
+    QSDIDescription *d = describe(QSDI_KIND_QUESTION, QSDI_MODE_MODELESS, 2013, 3012);
+    EXPECT_EQ(d->kind, QSDI_KIND_QUESTION);
+    EXPECT_EQ(d->mode, QSDI_MODE_MODELESS);
+    ASSERT_TRUE(d->texts);
+    EXPECT_EQ(d->texts->captionCode, 2013);
+    EXPECT_EQ(d->texts->messageCode, 3012);
+    EXPECT_FALSE(d->texts->caption || d->texts->message || d->callback || d->control);
+    // A second callback replaces the first (which is freed: the leak check would say so).
+    EXPECT_EQ(QtQSDIAddCallback(d, &countingCallback, nullptr), 0);
+    EXPECT_EQ(QtQSDIAddCallback(d, &countingCallback, d), 0);
+    EXPECT_EQ(d->callback->data, d);
+    const char text[] = "Ask again";
+    EXPECT_EQ(QtQSDIAddToggle(d, text, 0, 1), 0);
+    keepControl(d, true);
+    auto *toggle = static_cast<QSDIToggle *>(d->control);
+    EXPECT_STREQ(toggle->text, text);
+    EXPECT_NE(toggle->text, text);
+
+    QSDIFind *find = findRecord(5);
+    EXPECT_EQ(find->open, 0);
+    EXPECT_EQ(find->findLength, 0);
+    EXPECT_EQ(find->replaceLength, 0);
+    EXPECT_EQ(find->hostWord, 0x1234);
+    EXPECT_EQ(find->options, 5);
+}
+
+TEST_F(QsdiTest, RolesEndTheModalRun)
+{
+    struct Case
+    {
+        int code;
+        int role;
+        const char *click;
+        int expected;
+    } cases[] = {{12, QSDI_ROLE_REJECT, "Cancel", 0},
+                 {11, QSDI_ROLE_ACCEPT, "OK", 1},
+                 {13, QSDI_ROLE_END, "Yes", 13}};
+    for (const Case &c : cases) {
+        QSDIDescription *d = describe(QSDI_KIND_PLAIN);
+        QtQSDIAddButton(d, nullptr, 21, QSDI_ROLE_ACCEPT);
+        QtQSDIAddButton(d, nullptr, c.code, c.role);
+        m_answers.click(QString::fromLatin1(c.click));
+        EXPECT_EQ(QtQSDIExecDialog(d), c.expected) << c.code;
+    }
+    QSDIDescription *bare = describe(QSDI_KIND_PLAIN);
+    m_answers.click(QStringLiteral("OK"));
+    EXPECT_EQ(QtQSDIExecDialog(bare), 1) << "a description without buttons offers OK";
+    m_answers.escape();
+    EXPECT_EQ(QtQSDIExecDialog(bare), 0);
+    EXPECT_TRUE(liveDialogs().isEmpty()) << "a modal run deletes its dialog";
+}
+
+TEST_F(QsdiTest, CaptionsFromCodesOrTexts)
+{
+    struct Case
+    {
+        int captionCode;
+        const char *caption;
+        QString expected;
+    } cases[] = {
+        {2013, "ignored", QStringLiteral("Warning")},
+        {99, nullptr, QStringLiteral("Kestrova Debugger")},
+        {99, "Caf\xe9", QStringLiteral("Café")},
+        {2019, nullptr, QStringLiteral("Kestrova Debugger")}, // a code the map lacks
+    };
+    for (const Case &c : cases) {
+        QSDIDescription *d = describe(QSDI_KIND_PLAIN, QSDI_MODE_MODAL, c.captionCode);
+        d->texts->caption = c.caption;
+        m_answers.escape();
+        QtQSDIExecDialog(d);
+        EXPECT_EQ(m_answers.seen().back().caption, c.expected) << c.captionCode;
+    }
+}
+
+TEST_F(QsdiTest, EntryKeepsToItsMaximumAndWritesBack)
+{
+    // Room for the maximum and the terminator, then a canary that must survive.
+    char buffer[12];
+    std::memset(buffer, '#', sizeof buffer);
+    std::strcpy(buffer, "abc");
+    QSDIDescription *d = describe(QSDI_KIND_ENTRY);
+    QtQSDIAddEntry(d, buffer, 5);
+    keepControl(d);
+    QtQSDIAddButton(d, nullptr, 11, QSDI_ROLE_ACCEPT);
+    QString initial;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *edit = request.widget->findChild<QLineEdit *>(QStringLiteral("EntryEditBox"));
+        ASSERT_TRUE(edit);
+        initial = edit->text();
+        QTest::keyClick(edit, Qt::Key_End);
+        testhost::typeText(edit, QStringLiteral("d\u20ACfg"));
+        EXPECT_EQ(edit->text(), QStringLiteral("abcd\u20AC"));
+        request.widget->findChild<QPushButton *>()->click();
+    });
+    EXPECT_EQ(QtQSDIExecDialog(d), 1);
+    EXPECT_EQ(initial, QStringLiteral("abc"));
+    EXPECT_STREQ(buffer, "abcd?");
+    EXPECT_EQ(buffer[6], '#');
+
+    // Rejected, the buffer stays as it was.
+    m_answers.setHandler(nullptr);
+    m_answers.type(QStringLiteral("EntryEditBox"), QStringLiteral("zz")).escape();
+    EXPECT_EQ(QtQSDIExecDialog(d), 0);
+    EXPECT_STREQ(buffer, "abcd?");
+}
+
+TEST_F(QsdiTest, ToggleIsWrittenAtOnce)
+{
+    QSDIDescription *d = describe(QSDI_KIND_QUESTION);
+    QtQSDIAddToggle(d, "Show again", 0, 1);
+    keepControl(d, true);
+    auto *toggle = static_cast<QSDIToggle *>(d->control);
+    bool startedChecked = false;
+    int stateBeforeEnd = -1;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *check = request.widget->findChild<QCheckBox *>();
+        ASSERT_TRUE(check);
+        startedChecked = check->isChecked();
+        EXPECT_EQ(check->text(), QStringLiteral("Show again"));
+        check->click();
+        stateBeforeEnd = toggle->state;
+        qobject_cast<QDialog *>(request.widget.data())->reject();
+    });
+    EXPECT_EQ(QtQSDIExecDialog(d), 0);
+    EXPECT_TRUE(startedChecked);
+    EXPECT_EQ(stateBeforeEnd, 0);
+
+    // A label code replaces the text.
+    toggle->code = 3013;
+    QString text;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        text = request.widget->findChild<QCheckBox *>()->text();
+        qobject_cast<QDialog *>(request.widget.data())->reject();
+    });
+    QtQSDIExecDialog(d);
+    EXPECT_EQ(text, QStringLiteral("Show this dialog for this file again"));
+}
+
+TEST_F(QsdiTest, FindPanelOptionsBuffersAndCallback)
+{
+    QSDIFind *find = findRecord(5);
+    const char16_t initial[] = u"needle";
+    for (int i = 0; i < 6; ++i)
+        find->findBuffer[i] = initial[i];
+    find->findLength = 6;
+    QSDIDescription *d = describe(QSDI_KIND_FIND_REPLACE);
+    QtQSDIAddCallback(d, &countingCallback, find);
+    QtQSDIAddEvent(d, 19);
+    QtQSDIAddButton(d, nullptr, 21, QSDI_ROLE_REJECT);
+    QStringList checked;
+    QString findText;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        for (QCheckBox *check : request.widget->findChildren<QCheckBox *>()) {
+            if (check->isChecked())
+                checked << check->text();
+        }
+        findText = request.widget->findChild<QLineEdit *>(QStringLiteral("FindEditBox"))->text();
+        EXPECT_EQ(find->open, 1);
+        auto *replace = request.widget->findChild<QLineEdit *>(QStringLiteral("RepEditBox"));
+        testhost::typeText(replace, QStringLiteral("\u00e9t\u00e9"));
+        for (QCheckBox *check : request.widget->findChildren<QCheckBox *>()) {
+            if (check->text() == QStringLiteral("Insensitive Searches"))
+                check->click();
+        }
+        for (QPushButton *b : request.widget->findChildren<QPushButton *>()) {
+            if (b->text() == QStringLiteral("&Find") || b->text() == QStringLiteral("Rep-Find"))
+                b->click(); // 24 has no event: nothing is called
+        }
+        qobject_cast<QDialog *>(request.widget.data())->reject();
+    });
+    EXPECT_EQ(QtQSDIExecDialog(d), 0);
+    EXPECT_EQ(checked, (QStringList{"Search Backwards", "Reg-expression"}));
+    EXPECT_EQ(findText, QStringLiteral("needle"));
+    EXPECT_EQ(callbackCalls, 1);
+    EXPECT_EQ(find->lastEvent, 19);
+    EXPECT_EQ(find->options, 5 | QSDI_FIND_INSENSITIVE);
+    EXPECT_EQ(find->replaceLength, 3);
+    EXPECT_EQ(find->replaceBuffer[0], 0xe9u);
+    EXPECT_EQ(find->findLength, 6);
+    EXPECT_EQ(find->open, 1) << "a modal run leaves the flag up";
+}
+
+TEST_F(QsdiTest, HostLengthsBeyondTheBuffersAreClamped)
+{
+    QSDIFind *find = findRecord(0);
+    for (int i = 0; i < QSDI_FIND_BUFFER_UNITS; ++i)
+        find->findBuffer[i] = 'a' + i % 26;
+    find->findLength = 100000;
+    find->replaceLength = -5;
+    QSDIDescription *d = describe(QSDI_KIND_FIND_REPLACE);
+    QtQSDIAddCallback(d, &countingCallback, find);
+    int findSize = -1;
+    int replaceSize = -1;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *edit = request.widget->findChild<QLineEdit *>(QStringLiteral("FindEditBox"));
+        findSize = edit->text().size();
+        replaceSize =
+            request.widget->findChild<QLineEdit *>(QStringLiteral("RepEditBox"))->text().size();
+        testhost::typeText(edit, QStringLiteral("more"));
+        qobject_cast<QDialog *>(request.widget.data())->reject();
+    });
+    QtQSDIExecDialog(d);
+    EXPECT_EQ(findSize, QSDI_FIND_BUFFER_UNITS);
+    EXPECT_EQ(replaceSize, 0);
+}
+
+TEST_F(QsdiTest, PanelLeftUpCallsBackAndGoesWhenClosed)
+{
+    struct Case
+    {
+        const char *ending; // a button, or nullptr for the close box
+        int role;
+    } cases[] = {{nullptr, 0},
+                 {"Close", QSDI_ROLE_REJECT},
+                 {"OK", QSDI_ROLE_ACCEPT},
+                 {"Set", QSDI_ROLE_END}};
+    for (const Case &c : cases) {
+        QSDIFind *find = findRecord(0);
+        QSDIDescription *d = describe(QSDI_KIND_FIND_REPLACE, QSDI_MODE_MODELESS);
+        QtQSDIAddCallback(d, &countingCallback, find);
+        QtQSDIAddEvent(d, 23);
+        if (c.ending)
+            QtQSDIAddButton(d, c.ending, 0, c.role);
+        EXPECT_EQ(QtQSDIExecDialog(d), 0);
+        // The description may go at once: the dialog no longer reads it.
+        QtQSDIDeleteDialog(d);
+        m_descriptions.pop_back();
+        ASSERT_EQ(liveDialogs().size(), 1);
+        SimpleDialog *dialog = liveDialogs().front();
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_FALSE(dialog->isModal());
+        EXPECT_EQ(find->open, 1);
+        for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
+            if (b->text() == QStringLiteral("Find-Rep"))
+                b->click();
+        }
+        EXPECT_EQ(find->lastEvent, 23);
+        EXPECT_TRUE(dialog->isVisible());
+        if (c.ending) {
+            for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
+                if (b->text() == QString::fromLatin1(c.ending))
+                    b->click();
+            }
+        } else {
+            dialog->close();
+        }
+        EXPECT_EQ(find->open, 0) << (c.ending ? c.ending : "close box");
+        EXPECT_TRUE(testhost::pumpUntil(allDialogsGone, 2000))
+            << "an ended dialog left up is deleted";
+        QtQSDIDeleteFindCallback(find);
+        m_find = nullptr;
+    }
+    EXPECT_EQ(callbackCalls, 4);
+}
+
+TEST_F(QsdiTest, PanelOutlivingItsFindRecordWritesNothing)
+{
+    QSDIFind *find = findRecord(0);
+    QSDIDescription *d = describe(QSDI_KIND_FIND_REPLACE, QSDI_MODE_MODELESS);
+    QtQSDIAddCallback(d, &countingCallback, find);
+    QtQSDIAddEvent(d, 19);
+    QtQSDIExecDialog(d);
+    ASSERT_EQ(liveDialogs().size(), 1);
+    SimpleDialog *dialog = liveDialogs().front();
+    QtQSDIDeleteFindCallback(find);
+    m_find = nullptr;
+    // The address sanitizer would report a write into the freed record or its buffers.
+    for (QCheckBox *check : dialog->findChildren<QCheckBox *>())
+        check->click();
+    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
+        if (b->text() == QStringLiteral("&Find"))
+            b->click();
+    }
+    dialog->close();
+    EXPECT_EQ(callbackCalls, 1);
+}
+
+TEST_F(QsdiTest, ModesBeyondTwoShowNothing)
+{
+    QSDIFind *find = findRecord(0);
+    QSDIDescription *d = describe(QSDI_KIND_FIND_REPLACE, 5);
+    QtQSDIAddCallback(d, &countingCallback, find);
+    EXPECT_EQ(QtQSDIExecDialog(d), 0);
+    EXPECT_TRUE(liveDialogs().isEmpty());
+    EXPECT_EQ(find->open, 0);
+    EXPECT_TRUE(m_answers.seen().empty());
+}
+
+TEST_F(QsdiTest, ModeTwoIsModalWithoutWaiting)
+{
+    int word = 7;
+    QSDIDescription *d = describe(QSDI_KIND_PLAIN, QSDI_MODE_MODAL_NO_WAIT);
+    QtQSDIAddCallback(d, &countingCallback, &word);
+    EXPECT_EQ(QtQSDIExecDialog(d), 0);
+    ASSERT_EQ(liveDialogs().size(), 1);
+    SimpleDialog *dialog = liveDialogs().front();
+    EXPECT_TRUE(dialog->isModal());
+    dialog->reject();
+    EXPECT_EQ(word, 0) << "rejecting a dialog left up clears the first word of its data";
+}
+
+class QsdiFrameTest : public FrameTest
+{
+protected:
+    static void SetUpTestSuite() { testhost::startLibrary(); }
+    ModalAnswers m_answers;
+};
+
+TEST_F(QsdiFrameTest, ModalRunMarksTheMainWindows)
+{
+    MainWindow *window = createFrame("Debugger", 1);
+    QSDIDescription *d = nullptr;
+    QtQSDIInitDialog(&d, QSDI_KIND_PLAIN, 2, QSDI_MODE_MODAL, 0, 0);
+    bool markedDuring = false;
+    QWidget *parent = nullptr;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        markedDuring = window->modalDialogShown();
+        parent = request.widget->parentWidget();
+        qobject_cast<QDialog *>(request.widget.data())->reject();
+    });
+    QtQSDIExecDialog(d);
+    QtQSDIDeleteDialog(d);
+    EXPECT_TRUE(markedDuring);
+    EXPECT_FALSE(window->modalDialogShown());
+    EXPECT_EQ(parent, window);
+
+    QtSetModalDialogShown(1);
+    EXPECT_TRUE(window->modalDialogShown());
+    QtSetModalDialogShown(0);
+    EXPECT_FALSE(window->modalDialogShown());
+}
+
+TEST_F(QsdiTest, DialogHandlesRunOnlyWhenLive)
+{
+    int garbage = 0;
+    EXPECT_EQ(CuiDoModal(nullptr), 0);
+    EXPECT_EQ(CuiDialogExec(&garbage), 0);
+    auto *notADialog = new QObject;
+    EXPECT_EQ(CuiDoModal(tesk::handles::add(notADialog)), 0);
+    delete notADialog;
+
+    auto *dialog = new QDialog;
+    void *handle = tesk::handles::add(dialog);
+    m_answers.setHandler([](const ModalAnswers::Request &request) {
+        qobject_cast<QDialog *>(request.widget.data())->done(42);
+    });
+    EXPECT_EQ(CuiDoModal(handle), 42);
+    EXPECT_EQ(CuiDialogExec(handle), 42);
+    delete dialog;
+    EXPECT_EQ(CuiDoModal(handle), 0) << "a stale handle is refused";
+    EXPECT_TRUE(m_answers.seen().size() == 2);
+}
+
+} // namespace

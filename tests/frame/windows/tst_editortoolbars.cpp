@@ -1,0 +1,308 @@
+// The find toolbar's host callbacks and the host's settings of it, and the script toolbar
+// with its shared, stored list.
+#include "frames.h"
+#include "modalanswers.h"
+#include "testhost.h"
+
+#include "frame/core/combobox.h"
+#include "frame/windows/toolbars/editortoolbars.h"
+#include "frame/windows/toolbars/embeddedimages.h"
+#include "frame/windows/toolbars/findtoolbar.h"
+#include "frame/windows/toolbars/scriptdata.h"
+#include "frame/windows/toolbars/scripttoolbar.h"
+
+#include <tesk/tesk_menu.h>
+#include <tesk/tesk_toolbars.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct FindCall
+{
+    TeskHandle context;
+    const void *text;
+    std::u16string units;
+    int value;
+    int code;
+};
+std::vector<FindCall> g_findCalls;
+
+void recordFind(TeskHandle context, const void *text, int value, int code)
+{
+    FindCall call{context, text, {}, value, code};
+    if (code == FindToolBar::FindCode) {
+        const auto *units = static_cast<const uint32_t *>(text);
+        for (int i = 0; i < value; ++i)
+            call.units.push_back(char16_t(units[i]));
+    } else {
+        EXPECT_STREQ(static_cast<const char *>(text), "");
+    }
+    g_findCalls.push_back(call);
+}
+
+std::vector<std::pair<TeskHandle, std::string>> g_scriptCalls;
+
+void recordScript(TeskHandle context, const char *command)
+{
+    g_scriptCalls.emplace_back(context, command);
+}
+
+class EditorToolBars : public FrameTest
+{
+protected:
+    void SetUp() override
+    {
+        testhost::startLibrary();
+        FrameTest::SetUp();
+        g_findCalls.clear();
+        g_scriptCalls.clear();
+        window = createFrame("Editor", kHandle);
+        window->setWindowBoxHandle(kHandle);
+    }
+    FindToolBar *createFind()
+    {
+        return reinterpret_cast<FindToolBar *>(QtCreateEditorToolBar(kHandle, &recordFind));
+    }
+
+    static constexpr TeskHandle kHandle = 41;
+    MainWindow *window = nullptr;
+};
+
+TEST_F(EditorToolBars, CreatedOncePerMainWindow)
+{
+    FindToolBar *toolBar = createFind();
+    ASSERT_NE(toolBar, nullptr);
+    EXPECT_EQ(createFind(), toolBar);
+    EXPECT_EQ(tesk::frame::findToolBarOf(window), toolBar);
+    EXPECT_EQ(QtCreateEditorToolBar(999, &recordFind), 0);
+    // The frame record asked for the encoding choice with index 3, which is out of range.
+    EXPECT_TRUE(toolBar->isEncodingShown());
+    EXPECT_EQ(toolBar->encodingField()->currentIndex(), 0);
+}
+
+TEST_F(EditorToolBars, EveryActionReachesTheHost)
+{
+    FindToolBar *toolBar = createFind();
+    toolBar->findField()->addItems(
+        {QStringLiteral("Größe\u20ac"), QStringLiteral("a twenty char text..")});
+    toolBar->findField()->activated(1);
+    toolBar->findField()->activated(0);
+    ASSERT_EQ(g_findCalls.size(), 2u);
+    EXPECT_EQ(g_findCalls[1].context, kHandle);
+    EXPECT_EQ(g_findCalls[1].code, 1);
+    EXPECT_EQ(g_findCalls[1].units, u"Größe\u20ac");
+    // The shorter text reuses the buffer of the longer one.
+    EXPECT_EQ(g_findCalls[1].text, g_findCalls[0].text);
+
+    toolBar->lineField()->setText(QStringLiteral("123"));
+    QTest::keyClick(toolBar->lineField(), Qt::Key_Return);
+    toolBar->stateButton()->click();
+    toolBar->encodingField()->activated(2);
+    ASSERT_EQ(g_findCalls.size(), 5u);
+    EXPECT_EQ(g_findCalls[2].code, 2);
+    EXPECT_EQ(g_findCalls[2].value, 123);
+    EXPECT_EQ(g_findCalls[3].code, 3);
+    EXPECT_EQ(g_findCalls[4].code, 6);
+    EXPECT_EQ(g_findCalls[4].value, 2);
+}
+
+TEST_F(EditorToolBars, StateMenuIsFilledByTheHostWhenItShows)
+{
+    FindToolBar *toolBar = createFind();
+    toolBar->stateMenu()->addAction(QStringLiteral("stale"));
+    emit toolBar->stateMenu()->aboutToShow();
+    ASSERT_EQ(g_findCalls.size(), 1u);
+    EXPECT_EQ(g_findCalls[0].code, 4);
+    EXPECT_TRUE(toolBar->stateMenu()->actions().isEmpty());
+    QtBuildROMenu("Check out\n\n!=-Lock file");
+    const QList<QAction *> items = toolBar->stateMenu()->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), QStringLiteral("Check out"));
+    EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_EQ(items[2]->text(), QStringLiteral("Lock file"));
+    items[2]->trigger();
+    ASSERT_EQ(g_findCalls.size(), 2u);
+    EXPECT_EQ(g_findCalls[1].code, 5);
+    EXPECT_EQ(g_findCalls[1].value, 2);
+}
+
+TEST_F(EditorToolBars, HostSetsNameStateEncodingAndFocus)
+{
+    FindToolBar *toolBar = createFind();
+    CuiFindToolbarSetFilename(kHandle, "C:\\src\\maïn.c");
+    EXPECT_EQ(toolBar->fileField()->text(), QStringLiteral("C:\\src\\maïn.c"));
+    QtSetEditorBarText(kHandle, 0, "other.c");
+    EXPECT_EQ(toolBar->fileField()->text(), QStringLiteral("other.c"));
+    {
+        testhost::DebugCapture capture;
+        CuiFindToolbarSetFilename(12345, "third.c");
+        EXPECT_TRUE(capture.contains("ASSERT"));
+    }
+    EXPECT_EQ(toolBar->fileField()->text(), QStringLiteral("third.c"));
+
+    QtSetEditorBarIcon(kHandle, 3, "file is readonly");
+    EXPECT_EQ(toolBar->stateButton()->text(), QStringLiteral("Read-Only"));
+    QtSetEditorBarIcon(kHandle, 3, "locked readonly");
+    EXPECT_EQ(toolBar->stateButton()->text(), QStringLiteral("Locked Read-Only"));
+    QtSetEditorBarIcon(kHandle, 2, "readwrite");
+    QtSetEditorBarIcon(kHandle, 3, "unknown");
+    EXPECT_EQ(toolBar->stateButton()->text(), QStringLiteral("Locked Read-Only"));
+    EXPECT_FALSE(toolBar->stateButton()->icon().isNull());
+
+    QtSetFindToolBarEncoding(kHandle, 2);
+    QtSetFindToolBarEncoding(kHandle, 3);
+    QtSetFindToolBarEncoding(kHandle, -1);
+    EXPECT_EQ(toolBar->encodingField()->currentIndex(), 2);
+
+    // Wide enough that no field moves into the toolbar's overflow menu.
+    window->resize(1600, 400);
+    window->show();
+    testhost::pumpFor(10);
+    // The window's focus widget: the offscreen platform activates no window.
+    QtSetEditorBarFocusLine(kHandle);
+    EXPECT_EQ(window->focusWidget(), toolBar->lineField());
+    QtSetEditorBarFocusText(kHandle);
+    QWidget *focused = window->focusWidget();
+    EXPECT_TRUE(focused == toolBar->findField() || focused == toolBar->findField()->lineEdit());
+    toolBar->toggleToolbarVisibility();
+    EXPECT_FALSE(toolBar->isVisible());
+}
+
+class ScriptToolBars : public EditorToolBars
+{
+protected:
+    void SetUp() override
+    {
+        EditorToolBars::SetUp();
+        ScriptData::instance()->scripts().map().clear();
+    }
+    void TearDown() override
+    {
+        ScriptData::instance()->scripts().map().clear();
+        EditorToolBars::TearDown();
+    }
+    ScriptToolBar *createScripts()
+    {
+        EXPECT_EQ(CuiScriptToolBarCreate(kHandle, &recordScript), 1);
+        return tesk::frame::scriptToolBarOf(window);
+    }
+    // Chooses the files in the file dialog the add button opens.
+    void addThroughDialog(ScriptToolBar *toolBar, const QString &directory,
+                          const QStringList &names)
+    {
+        testhost::ModalAnswers answers;
+        answers.setHandler([&](const testhost::ModalAnswers::Request &request) {
+            auto *dialog = qobject_cast<QFileDialog *>(request.widget.data());
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(request.kind, tesk::system::ModalSeam::Kind::FileDialog);
+            dialog->setDirectory(directory);
+            QStringList quoted;
+            for (const QString &name : names)
+                quoted << QLatin1Char('"') + name + QLatin1Char('"');
+            dialog->selectFile(quoted.join(QLatin1Char(' ')));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        toolBar->addButton()->click();
+    }
+};
+
+TEST_F(ScriptToolBars, AddRunAndRemoveScripts)
+{
+    ScriptToolBar *toolBar = createScripts();
+    ASSERT_NE(toolBar, nullptr);
+    EXPECT_EQ(CuiScriptToolBarCreate(999, &recordScript), 0);
+    EXPECT_EQ(toolBar->scriptList()->currentText(), QStringLiteral("<None>"));
+    toolBar->runButton()->click();
+    toolBar->removeButton()->click();
+    EXPECT_TRUE(g_scriptCalls.empty());
+
+    QTemporaryDir dir;
+    for (const char *name : {"init.inc", "it's.log"}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    addThroughDialog(toolBar, dir.path(), {QStringLiteral("init.inc"), QStringLiteral("it's.log")});
+    ASSERT_EQ(toolBar->scriptList()->count(), 2);
+    EXPECT_LE(toolBar->scriptList()->itemText(0).size(), ScriptToolBar::kNameLength);
+    EXPECT_TRUE(toolBar->scriptList()->itemText(1).endsWith(QStringLiteral("it's.log")));
+
+    toolBar->scriptList()->setCurrentIndex(1);
+    toolBar->runButton()->click();
+    ASSERT_EQ(g_scriptCalls.size(), 1u);
+    EXPECT_EQ(g_scriptCalls[0].first, kHandle);
+    EXPECT_EQ(g_scriptCalls[0].second,
+              "include '" +
+                  QDir::toNativeSeparators(dir.filePath(QStringLiteral("it's.log"))).toStdString() +
+                  "'");
+
+    toolBar->removeButton()->click();
+    EXPECT_EQ(toolBar->scriptList()->count(), 1);
+    toolBar->removeButton()->click();
+    EXPECT_EQ(toolBar->scriptList()->currentText(), QStringLiteral("<None>"));
+}
+
+TEST_F(ScriptToolBars, ListIsStoredAndLoadedAsASection)
+{
+    QTemporaryDir dir;
+    const QByteArray file = dir.filePath(QStringLiteral("project.ini")).toUtf8();
+    EXPECT_EQ(CuiScriptFiles_Store(file.constData(), "scripts"), 1);
+    QFile stored(QString::fromUtf8(file));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    const QByteArray empty = stored.readAll();
+    EXPECT_TRUE(empty.contains("<is_active>0</is_active>"));
+    EXPECT_TRUE(empty.contains("<all_data/>"));
+    stored.close();
+
+    ScriptToolBar *before = createScripts();
+    ASSERT_TRUE(stored.open(QIODevice::Append));
+    stored.write("[more]\n<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<doc>\n"
+                 "<script_toolbar_data><is_active>1</is_active><all_data>"
+                 "<data><key>b.inc</key><value>/first/b.inc</value></data>"
+                 "<data><key>b.inc</key><value>/second/b.inc</value></data>"
+                 "<data><key>ä.inc</key><value>/x/ä.inc</value></data>"
+                 "</all_data></script_toolbar_data>\n</doc>\n");
+    stored.close();
+    EXPECT_EQ(CuiScriptFiles_Load(file.constData(), "MORE"), 1);
+    const QMap<QString, QString> &map = ScriptData::instance()->scripts().map();
+    ASSERT_EQ(map.size(), 2);
+    EXPECT_EQ(map.value(QStringLiteral("b.inc")), QStringLiteral("/first/b.inc"));
+    EXPECT_EQ(map.value(QStringLiteral("ä.inc")), QStringLiteral("/x/ä.inc"));
+    // Loading tells no toolbar; a new one reads the list.
+    EXPECT_EQ(before->scriptList()->currentText(), QStringLiteral("<None>"));
+    auto *after = new ScriptToolBar(window, QStringLiteral("Scripts"), kHandle);
+    EXPECT_EQ(after->scriptList()->count(), 2);
+
+    EXPECT_EQ(CuiScriptFiles_Store(file.constData(), "again"), 1);
+    ScriptData::instance()->scripts().map().clear();
+    EXPECT_EQ(CuiScriptFiles_Load(file.constData(), "again"), 1);
+    EXPECT_EQ(ScriptData::instance()->scripts().map(), map);
+    EXPECT_EQ(CuiScriptFiles_Load(file.constData(), "absent"), 0);
+    EXPECT_EQ(CuiScriptFiles_Store(dir.filePath(QStringLiteral("no/such/dir")).toUtf8(), "x"), 0);
+    EXPECT_EQ(CuiScriptFiles_Load(nullptr, "x"), 0);
+}
+
+TEST(EmbeddedImages, ToolbarPicturesByName)
+{
+    for (const char *name : {"addscript.png", "runscript.png", "deletescript.png"}) {
+        const QImage image = tesk::frame::embeddedImage(QString::fromLatin1(name));
+        EXPECT_EQ(image.size(), QSize(16, 16)) << name;
+        EXPECT_TRUE(image.hasAlphaChannel()) << name;
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << name;
+    }
+    EXPECT_TRUE(tesk::frame::embeddedImage(QStringLiteral("other.png")).isNull());
+}
+
+} // namespace

@@ -1,0 +1,379 @@
+#pragma once
+
+// Every export of the library, called as a hostile host would call it. One line per export,
+// sorted by name; tst_hostile fails when include/tesk/exports.list names an export that has no
+// line here. Arguments come from hostile::Args (hostileargs.h): a.s() text, a.w() writable
+// text, a.i() int, a.u() unsigned, a.h() handle, a.obj() library object pointer,
+// a.in(first, last) an index, a.block<T>() caller record, a.buffer() caller buffer, a.fn(harmless)
+// host function.
+
+#include "hostileargs.h"
+
+#include <cstring>
+
+#include <tesk/tesk.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace hostile {
+
+struct Entry
+{
+    const char *name;
+    void (*call)(Args &a);
+};
+
+namespace fns {
+inline void idle() {}
+inline void activation(int) {}
+inline void aboutToShow(TeskHandle, TeskHandle, void *) {}
+inline void activate(TeskHandle, int, void *) {}
+inline int cycle(TeskHandle, int, int, const char **text)
+{
+    if (text)
+        *text = nullptr;
+    return 0;
+}
+inline void contextItem(int) {}
+inline int itemState(const char *, int, void *)
+{
+    return 0;
+}
+inline void registryFn() {}
+inline void codeCallback(TeskHandle, int *, int) {}
+inline int symtabHost(int, TeskHandle, TeskHandle, const char *, TeskHandle)
+{
+    return 0;
+}
+inline int32_t proxyHandler(uint32_t, TeskHandle, intptr_t, intptr_t, intptr_t)
+{
+    return 0;
+}
+inline void qsdiCallback(void *) {}
+inline int print(void *, int, const char *, ...)
+{
+    return 0;
+}
+inline void findToolBar(TeskHandle, const void *, int, int) {}
+inline void scriptToolBar(TeskHandle, const char *) {}
+} // namespace fns
+
+// A handle of an object family: a live one (destroyed after the call), a dead one, or a hostile
+// one of a.h().
+template<typename Create, typename Destroy, typename Call>
+void onFamily(Args &a, Create create, Destroy destroy, Call call)
+{
+    const int kind = a.variant() % 4;
+    TeskHandle handle = kind < 2 ? create() : a.h();
+    if (kind == 1)
+        destroy(handle);
+    call(handle);
+    if (kind == 0)
+        destroy(handle);
+}
+
+template<typename Call>
+void onProxy(Args &a, Call call)
+{
+    onFamily(
+        a, [] { return CuiBreakpointProxyCreate(7); }, &CuiBreakpointProxyDestroy, call);
+}
+
+template<typename Call>
+void onSource(Args &a, Call call)
+{
+    onFamily(a, &CuiSymtabDataSourceCreate, &CuiSymtabDataSourceDestroy, call);
+}
+
+// The files the filter exports store to and load from: none, unnamed, a file of the sweep's
+// own, a folder, a file in a folder that does not exist. Never host text, which would leave
+// files wherever the sweep runs.
+inline const char *filterFile(Args &a)
+{
+    static QTemporaryDir dir;
+    static const std::string file = dir.filePath(QStringLiteral("filters.ini")).toStdString();
+    static const std::string folder = dir.path().toStdString();
+    const char *const pool[] = {nullptr, "", file.c_str(), folder.c_str(),
+                                "/nonexistent-sweep-folder/filters.ini"};
+    return pool[unsigned(a.i()) % 5];
+}
+
+// Closes the host-described dialogs left up, which keep the host's records they were built
+// from, before those go.
+inline void closeLeftUpDialogs()
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<QDialog *>(widget); dialog && dialog->isVisible()) {
+            dialog->reject();
+            dialog->close();
+        }
+    }
+}
+
+// A description built from hostile parts; the host's records stay alive while a dialog left up
+// holds them (a 32768-byte entry buffer: what may be typed without a maximum).
+inline void runDescription(Args &a, bool withFindRecord)
+{
+    static char entryBuffer[32768];
+    static int32_t callbackWord;
+    QSDIDescription *description = nullptr;
+    if (QtQSDIInitDialog(&description, a.in(0, 7), a.i(), a.in(0, 3), a.i(), a.i()) != 0)
+        return;
+    QSDIFind *find = nullptr;
+    if (withFindRecord)
+        QtQSDIInitFindCallback(&find, a.i(), a.i());
+    QtQSDIAddButton(description, a.s(), a.i(), a.in(0, 3));
+    QtQSDIAddButton(description, a.s(), a.in(10, 12), a.in(0, 3));
+    QtQSDIAddEvent(description, a.i());
+    QtQSDIAddCallback(description, a.fn(&fns::qsdiCallback),
+                      find ? static_cast<void *>(find) : &callbackWord);
+    if (description->kind == QSDI_KIND_ENTRY) {
+        const char *text = a.s();
+        std::strncpy(entryBuffer, text ? text : "", sizeof entryBuffer - 1);
+        QtQSDIAddEntry(description, a.i() & 1 ? entryBuffer : nullptr, a.in(0, 16));
+    } else if (description->kind == QSDI_KIND_QUESTION) {
+        QtQSDIAddToggle(description, a.s(), a.i(), a.i());
+    }
+    if (description->texts) {
+        description->texts->caption = a.s();
+        description->texts->message = a.s();
+    }
+    QtQSDIExecDialog(description);
+    closeLeftUpDialogs();
+    if (description->kind == QSDI_KIND_QUESTION && description->control)
+        std::free(static_cast<QSDIToggle *>(description->control)->text);
+    std::free(description->control);
+    QtQSDIDeleteDialog(description);
+    if (find)
+        QtQSDIDeleteFindCallback(find);
+}
+
+inline bool hasApplication()
+{
+    return QCoreApplication::instance() != nullptr;
+}
+
+// clang-format off
+inline const std::vector<Entry> &exportTable()
+{
+    static const std::vector<Entry> table = {
+        {"CuiAbstractPaneDestroy", [](Args &a) { TeskHandle h = a.h(); if (h != a.world().liveWindow) CuiAbstractPaneDestroy(h); }},
+        {"CuiAbstractPaneEvent", [](Args &a) { CuiAbstractPaneEvent(a.h(), a.in(12, 26), a.i(), a.i()); }},
+        {"CuiAbstractPaneGetWindBox", [](Args &a) { CuiAbstractPaneGetWindBox(a.h(), a.block<TeskHandle>()); }},
+        {"CuiAbstractPaneSetWindBox", [](Args &a) { CuiAbstractPaneSetWindBox(a.h(), a.h()); }},
+        {"CuiActionDisable", [](Args &a) { CuiActionDisable(a.h(), a.i(), a.i()); }},
+        {"CuiActionGetToggleState", [](Args &a) { CuiActionGetToggleState(a.h(), a.i()); }},
+        {"CuiActionSetToggleState", [](Args &a) { CuiActionSetToggleState(a.h(), a.i(), a.i()); }},
+        {"CuiBreakpointProxyAddAction", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAddAction(p, a.s()); }); }},
+        {"CuiBreakpointProxyAddBreakpointType", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAddBreakpointType(p, a.u()); }); }},
+        {"CuiBreakpointProxyAddClass", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAddClass(p, a.u()); }); }},
+        {"CuiBreakpointProxyAddHardwareSupportPassCount", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAddHardwareSupportPassCount(p, a.s()); }); }},
+        {"CuiBreakpointProxyAddQualifier", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAddQualifier(p, a.s()); }); }},
+        {"CuiBreakpointProxyAllowActions", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAllowActions(p, a.u()); }); }},
+        {"CuiBreakpointProxyAllowClasses", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAllowClasses(p, a.u()); }); }},
+        {"CuiBreakpointProxyAllowData", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAllowData(p, a.u()); }); }},
+        {"CuiBreakpointProxyAllowLocation", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAllowLocation(p, a.u()); }); }},
+        {"CuiBreakpointProxyAllowQualifiers", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAllowQualifiers(p, a.u()); }); }},
+        {"CuiBreakpointProxyAllowRange", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAllowRange(p, a.u()); }); }},
+        {"CuiBreakpointProxyAppendHardwareTrigger", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAppendHardwareTrigger(p, a.i() & 1 ? CuiHardwareTriggerCreate(a.s(), a.s(), a.u()) : a.h()); }); }},
+        {"CuiBreakpointProxyClearActions", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAddAction(p, a.s()); CuiBreakpointProxyClearActions(p); }); }},
+        {"CuiBreakpointProxyClearClasses", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAddClass(p, a.u()); CuiBreakpointProxyClearClasses(p); }); }},
+        {"CuiBreakpointProxyClearHardwareSupport", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAppendHardwareTrigger(p, CuiHardwareTriggerCreate(a.s(), a.s(), a.u())); CuiBreakpointProxyClearHardwareSupport(p); }); }},
+        {"CuiBreakpointProxyClearHardwareSupportPassCount", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAddHardwareSupportPassCount(p, a.s()); CuiBreakpointProxyClearHardwareSupportPassCount(p); }); }},
+        {"CuiBreakpointProxyClearQualifiers", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAddQualifier(p, a.s()); CuiBreakpointProxyClearQualifiers(p); }); }},
+        {"CuiBreakpointProxyCreate", [](Args &a) { CuiBreakpointProxyDestroy(CuiBreakpointProxyCreate(a.u())); }},
+        {"CuiBreakpointProxyDestroy", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyDestroy(p); CuiBreakpointProxyDestroy(p); }); }},
+        {"CuiBreakpointProxyGetBreakpointType", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyGetBreakpointType(p); }); }},
+        {"CuiBreakpointProxySetActionState", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxySetActionState(p, a.u()); }); }},
+        {"CuiBreakpointProxySetBreakpointSize", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxySetBreakpointSize(p, a.u()); }); }},
+        {"CuiBreakpointProxySetBreakpointType", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxySetHandler(p, a.fn(&fns::proxyHandler)); CuiBreakpointProxySetBreakpointType(p, a.u()); }); }},
+        {"CuiBreakpointProxySetBreakpointTypePos", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAddBreakpointType(p, a.u()); CuiBreakpointProxySetBreakpointTypePos(p, a.u()); }); }},
+        {"CuiBreakpointProxySetChained", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxySetChained(p); }); }},
+        {"CuiBreakpointProxySetClassPos", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAddClass(p, a.u()); CuiBreakpointProxySetClassPos(p, a.u()); }); }},
+        {"CuiBreakpointProxySetForcedSize", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxySetForcedSize(p, a.u(), a.u()); }); }},
+        {"CuiBreakpointProxySetHandler", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxySetHandler(p, a.fn(&fns::proxyHandler)); }); }},
+        {"CuiBreakpointProxySetLocation", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxySetLocation(p, a.s()); }); }},
+        {"CuiBreakpointProxySetValue", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxySetValue(p, a.s()); }); }},
+        {"CuiBreakpointProxySetVdata", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxySetVdata(p, intptr_t(a.h())); }); }},
+        {"CuiBreakpointProxySetVpid", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxySetVpid(p, a.u()); }); }},
+        {"CuiContextMenu_addItem", [](Args &a) { CuiContextMenu_addItem(a.s(), a.i()); }},
+        {"CuiContextMenu_addSeparator", [](Args &a) { CuiContextMenu_addSeparator(a.s()); }},
+        {"CuiContextMenu_clearMenu", [](Args &a) { CuiContextMenu_clearMenu(a.s()); }},
+        {"CuiContextMenu_debugMenu", [](Args &) { CuiContextMenu_debugMenu(); }},
+        {"CuiContextMenu_getItemChecked", [](Args &a) { CuiContextMenu_getItemChecked(a.s(), a.i()); }},
+        {"CuiContextMenu_getItemCommand", [](Args &a) { CuiContextMenu_getItemCommand(a.s(), a.i()); }},
+        {"CuiContextMenu_getItemCommandClass", [](Args &a) { CuiContextMenu_getItemCommandClass(a.s(), a.i()); }},
+        {"CuiContextMenu_getItemCommandData", [](Args &a) { CuiContextMenu_getItemCommandData(a.s(), a.i()); }},
+        {"CuiContextMenu_getItemEnabled", [](Args &a) { CuiContextMenu_getItemEnabled(a.s(), a.i()); }},
+        {"CuiContextMenu_getItemGuiText", [](Args &a) { CuiContextMenu_getItemGuiText(a.s(), a.i()); }},
+        {"CuiContextMenu_getItemVisibleAlias", [](Args &a) { CuiContextMenu_getItemVisibleAlias(a.s(), a.i()); }},
+        {"CuiContextMenu_getMenuDefinion", [](Args &a) { CuiContextMenu_getMenuDefinion(a.s()); }},
+        {"CuiContextMenu_setCallBackItemState", [](Args &a) { CuiContextMenu_setCallBackItemState(a.s(), a.fn(&fns::itemState), a.block<char>()); }},
+        {"CuiContextMenu_setItemChecked", [](Args &a) { CuiContextMenu_setItemChecked(a.s(), a.i(), a.i()); }},
+        {"CuiContextMenu_setItemCommand", [](Args &a) { CuiContextMenu_setItemCommand(a.s(), a.i(), a.s(), a.i()); }},
+        {"CuiContextMenu_setItemCommandData", [](Args &a) { CuiContextMenu_setItemCommandData(a.s(), a.i(), a.i()); }},
+        {"CuiContextMenu_setItemEnabled", [](Args &a) { CuiContextMenu_setItemEnabled(a.s(), a.i(), a.i()); }},
+        {"CuiContextMenu_setItemGuiText", [](Args &a) { CuiContextMenu_setItemGuiText(a.s(), a.i(), a.s()); }},
+        {"CuiContextMenu_setItemVisibleAlias", [](Args &a) { CuiContextMenu_setItemVisibleAlias(a.s(), a.i(), a.i()); }},
+        {"CuiContextMenu_updateMenuState", [](Args &a) { CuiContextMenu_updateMenuState(a.s()); }},
+        {"CuiCreateIdleObject", [](Args &) { CuiCreateIdleObject(); }},
+        {"CuiDebug", [](Args &a) { CuiDebug(a.s()); }},
+        {"CuiDebugInfoIsSet", [](Args &a) { CuiDebugInfoIsSet(a.s()); }},
+        {"CuiDeleteIdleObject", [](Args &) { CuiDeleteIdleObject(); }},
+        // Never the live widget: deleting it would leave the state the sweep runs in.
+        {"CuiDeleteObject", [](Args &a) { void *o = a.obj(); if (o != a.world().liveWidget) CuiDeleteObject(o); }},
+        // A dialog the library made (run, answered by the sweep's host, deleted), or a pointer of any kind.
+        {"CuiDialogExec", [](Args &a) { TeskHandle made = a.i() & 1 ? CuiFilters_ModuleFilterDlgCreate(a.h(), a.s()) : 0; CuiDialogExec(made ? reinterpret_cast<void *>(made) : a.obj()); CuiDeleteObject(reinterpret_cast<void *>(made)); }},
+        {"CuiDoModal", [](Args &a) { TeskHandle made = a.i() & 1 ? CuiFilters_ModuleFilterDlgCreate(a.h(), a.s()) : 0; CuiDoModal(made ? reinterpret_cast<void *>(made) : a.obj()); CuiDeleteObject(reinterpret_cast<void *>(made)); }},
+        {"CuiFilters_GetModuleFilter", [](Args &a) { CuiFilters_GetModuleFilter(a.i(), a.block<ModuleFilterRecord>(), a.i() & 1 ? int(sizeof(ModuleFilterRecord)) : a.i()); }},
+        {"CuiFilters_IsActiveModuleFiltering", [](Args &) { CuiFilters_IsActiveModuleFiltering(); }},
+        {"CuiFilters_Load", [](Args &a) { const char *tag = a.s(); CuiFilters_Store(filterFile(a), tag); CuiFilters_Load(filterFile(a), a.i() & 1 ? tag : a.s()); }},
+        {"CuiFilters_ModuleFilterDlgCreate", [](Args &a) { CuiDeleteObject(reinterpret_cast<void *>(CuiFilters_ModuleFilterDlgCreate(a.h(), a.s()))); }},
+        {"CuiFilters_SetDefault", [](Args &) { CuiFilters_SetDefault(); }},
+        {"CuiFilters_Store", [](Args &a) { CuiFilters_Store(filterFile(a), a.s()); }},
+        {"CuiFindToolbarSetFilename", [](Args &a) { CuiFindToolbarSetFilename(a.h(), a.s()); }},
+        {"CuiFunctionRegistryAddFunction", [](Args &a) { CuiFunctionRegistryAddFunction(a.s(), a.fn(&fns::registryFn)); }},
+        {"CuiFunctionRegistryAddVoidStar", [](Args &a) { CuiFunctionRegistryAddVoidStar(a.s(), a.block<void *>()); }},
+        {"CuiFunctionRegistryGetFunction", [](Args &a) { CuiFunctionRegistryGetFunction(a.s()); }},
+        {"CuiFunctionRegistryGetVoidStar", [](Args &a) { CuiFunctionRegistryGetVoidStar(a.s()); }},
+        {"CuiFunctionRegistryRemoveFunction", [](Args &a) { CuiFunctionRegistryRemoveFunction(a.s()); }},
+        {"CuiFunctionRegistryRemoveVoidStar", [](Args &a) { CuiFunctionRegistryRemoveVoidStar(a.s()); }},
+        {"CuiGetQtApp", [](Args &) { CuiGetQtApp(); }},
+        {"CuiHardwareTriggerAppendValue", [](Args &a) { CuiHardwareTriggerAppendValue(a.i() & 1 ? CuiHardwareTriggerCreate(a.s(), a.s(), a.u()) : a.h(), a.s(), a.s()); }},
+        {"CuiHardwareTriggerCreate", [](Args &a) { CuiHardwareTriggerCreate(a.s(), a.s(), a.u()); }},
+        {"CuiHardwareTriggerSetSelection", [](Args &a) { TeskHandle t = a.i() & 1 ? CuiHardwareTriggerCreate(a.s(), a.s(), a.u()) : a.h(); CuiHardwareTriggerAppendValue(t, a.s(), a.s()); CuiHardwareTriggerSetSelection(t, a.i()); }},
+        {"CuiHelperMarkupText", [](Args &a) { auto b = a.buffer(); CuiHelperMarkupText(a.s(), int(b.size), b.data); }},
+        {"CuiHelpersAppendToList", [](Args &a) { CuiHelpersAppendToList(a.obj(), a.s()); }},
+        {"CuiHelpersAppendToListEx", [](Args &a) { CuiHelpersAppendToListEx(a.obj(), a.s(), char(a.i())); }},
+        {"CuiI18NGetEncodingList", [](Args &) { CuiI18NGetEncodingList(); }},
+        {"CuiI18NGetLanguageList", [](Args &) { CuiI18NGetLanguageList(); }},
+        {"CuiI18NGetLocaleList", [](Args &) { CuiI18NGetLocaleList(); }},
+        {"CuiKsoDragAndDrop_dragMoveEvent", [](Args &a) { CuiKsoDragAndDrop_dragMoveEvent(a.obj(), a.h(), nullptr); }},
+        {"CuiKsoDragAndDrop_dragStart", [](Args &a) { CuiKsoDragAndDrop_dragStart(a.i(), a.s()); }},
+        {"CuiKsoDragAndDrop_dropEvent", [](Args &a) { CuiKsoDragAndDrop_dropEvent(a.obj(), a.h(), nullptr); }},
+        {"CuiKsoDragAndDrop_getDragContext", [](Args &a) { CuiKsoDragAndDrop_getDragContext(a.block<int>()); }},
+        {"CuiKsoDragAndDrop_setDragContext", [](Args &a) { CuiKsoDragAndDrop_setDragContext(a.i()); }},
+        {"CuiLoadPlugins", [](Args &) { CuiLoadPlugins(); }},
+        {"CuiLog", [](Args &a) { CuiLog(a.s()); }},
+        {"CuiMessagePrompt", [](Args &a) { CuiMessagePrompt(a.i(), a.s(), a.s(), a.in(0, 4), a.i() & 1 ? a.in(1, 9) | 0x100 : a.i(), a.in(1, 9) | 0x200, a.i()); }},
+        {"CuiPump", [](Args &) { CuiPump(); }},
+        // Start-up is the state the sweep runs in; a second start-up must change nothing.
+        {"CuiQtInit_Win", [](Args &a) { if (hasApplication()) CuiQtInit_Win(a.w()); }},
+        {"CuiQtInit_WinEx", [](Args &a) { if (hasApplication()) CuiQtInit_WinEx(a.s(), a.w()); }},
+        {"CuiRegPaneDataAdd", [](Args &a) { CuiRegPaneDataAdd(a.u(), a.block<RegDataRecord>()); }},
+        {"CuiRegPaneDataCreate", [](Args &a) { CuiRegPaneDataCreate(a.u()); }},
+        {"CuiRegPaneDataTestOfExistence", [](Args &a) { CuiRegPaneDataTestOfExistence(a.u()); }},
+        {"CuiRegPaneDataUpdate", [](Args &a) { CuiRegPaneDataUpdate(a.u(), a.block<RegDataRecord>()); }},
+        {"CuiRegPaneGetNumLines", [](Args &a) { CuiRegPaneGetNumLines(a.u()); }},
+        {"CuiRegPaneSetNumLines", [](Args &a) { CuiRegPaneSetNumLines(a.u(), a.u()); }},
+        {"CuiRegisterIdleFunc", [](Args &a) { CuiRegisterIdleFunc(a.fn(&fns::idle)); }},
+        // With an application the loop would run until shut down; the states after the loop
+        // come from running it, and a loop run from a callback is tested on its own.
+        {"CuiRun", [](Args &) { if (!hasApplication()) CuiRun(); }},
+        {"CuiScriptFiles_Load", [](Args &a) { const char *tag = a.s(); CuiScriptFiles_Store(filterFile(a), tag); CuiScriptFiles_Load(filterFile(a), a.i() & 1 ? tag : a.s()); }},
+        {"CuiScriptFiles_Store", [](Args &a) { CuiScriptFiles_Store(filterFile(a), a.s()); }},
+        {"CuiScriptToolBarCreate", [](Args &a) { CuiScriptToolBarCreate(a.h(), a.fn(&fns::scriptToolBar)); }},
+        {"CuiSetActivationCallback", [](Args &a) { CuiSetActivationCallback(a.h(), a.fn(&fns::activation)); }},
+        {"CuiSetPadlockState", [](Args &a) { CuiSetPadlockState(a.i()); }},
+        {"CuiSetSplashMessage", [](Args &a) { CuiSetSplashMessage(a.s()); }},
+        {"CuiSetStatusText", [](Args &a) { CuiSetStatusText(a.h(), a.in(1, 6), a.s(), a.s()); }},
+        {"CuiShowProgress", [](Args &a) { CuiShowProgress(a.h(), a.i(), a.i()); }},
+        {"CuiShowRunState", [](Args &a) { CuiShowRunState(a.h(), a.i(), a.s()); }},
+        {"CuiSimpleError", [](Args &a) { CuiSimpleError(a.i(), a.s(), a.s()); }},
+        {"CuiSimpleInfo", [](Args &a) { CuiSimpleInfo(a.i(), a.s(), a.s()); }},
+        {"CuiSimplePrompt", [](Args &a) { CuiSimplePrompt(a.i(), a.s(), a.s()); }},
+        {"CuiSimpleWarning", [](Args &a) { CuiSimpleWarning(a.i(), a.s(), a.s()); }},
+        {"CuiSimpleWarningCancel", [](Args &a) { CuiSimpleWarningCancel(a.i(), a.s(), a.s()); }},
+        {"CuiSymtabDataSourceAddFunction", [](Args &a) { onSource(a, [&](TeskHandle s) { CuiSymtabDataSourceAddImage(s, "image"); CuiSymtabDataSourceAddModule(s, "image module file"); CuiSymtabDataSourceAddFunction(s, a.s()); CuiSymtabDataSourceAddFunction(s, "image module f 0x10 Public"); }); }},
+        {"CuiSymtabDataSourceAddImage", [](Args &a) { onSource(a, [&](TeskHandle s) { CuiSymtabDataSourceAddImage(s, a.s()); }); }},
+        {"CuiSymtabDataSourceAddModule", [](Args &a) { onSource(a, [&](TeskHandle s) { CuiSymtabDataSourceAddImage(s, a.s()); CuiSymtabDataSourceAddModule(s, a.s()); }); }},
+        {"CuiSymtabDataSourceAddVariable", [](Args &a) { onSource(a, [&](TeskHandle s) { CuiSymtabDataSourceAddImage(s, "image"); CuiSymtabDataSourceAddModule(s, "image module file"); CuiSymtabDataSourceAddVariable(s, a.s()); CuiSymtabDataSourceAddVariable(s, "image module v 0x20 Local"); }); }},
+        {"CuiSymtabDataSourceCreate", [](Args &) { CuiSymtabDataSourceDestroy(CuiSymtabDataSourceCreate()); }},
+        {"CuiSymtabDataSourceDestroy", [](Args &a) { onSource(a, [&](TeskHandle s) { if (s != a.world().liveWindow) CuiSymtabDataSourceDestroy(s); }); }},
+        {"CuiSymtabDataSourceDumpTree", [](Args &a) { onSource(a, [&](TeskHandle s) { CuiSymtabDataSourceAddImage(s, a.s()); CuiSymtabDataSourceAddModule(s, a.s()); CuiSymtabDataSourceAddFunction(s, a.s()); CuiSymtabDataSourceDumpTree(s); }); }},
+        {"CuiSymtabDataSourceSetFuncHandler", [](Args &a) { onSource(a, [&](TeskHandle s) { CuiSymtabDataSourceSetFuncHandler(s, a.fn(&fns::symtabHost)); }); }},
+        {"CuiSymtabDataSourceSetVdata", [](Args &a) { onSource(a, [&](TeskHandle s) { CuiSymtabDataSourceSetVdata(s, a.h()); }); }},
+        {"CuiSymtabDataSourceUpdate", [](Args &a) { onSource(a, [&](TeskHandle s) { CuiSymtabDataSourceSetFuncHandler(s, a.fn(&fns::symtabHost)); CuiSymtabDataSourceUpdate(s); }); }},
+        {"CuiTestFunction", [](Args &a) { CuiTestFunction(a.h(), a.fn(&fns::print), a.obj(), a.s(), a.s(), filterFile(a), a.s(), a.s(), a.s(), a.s()); }},
+        {"CuiTestOK", [](Args &a) { CuiTestOK(a.h(), a.i()); }},
+        {"CuiToolTipHide", [](Args &) { CuiToolTipHide(); }},
+        {"CuiToolTipShowAt", [](Args &a) { CuiToolTipShowAt(a.s(), a.i(), a.i()); }},
+        {"CuiUpdateSettings", [](Args &) { CuiUpdateSettings(); }},
+        {"CuiVisualSettingsFixedFont", [](Args &a) { CuiVisualSettingsFixedFont(a.block<TeskFontRecord>()); }},
+        {"QtActionSetToggleState", [](Args &a) { QtActionSetToggleState(a.h(), a.i(), a.i()); }},
+        {"QtAddMainMenuEntry", [](Args &) { QtAddMainMenuEntry(); }},
+        {"QtAddPopupMenu", [](Args &a) { QtAddPopupMenu(a.s(), a.i(), a.block<char>()); }},
+        {"QtAddSeparator", [](Args &) { QtAddSeparator(); }},
+        {"QtAppendMenu", [](Args &a) { QtAppendMenu(a.i(), a.s(), a.block<char>(), a.i()); }},
+        {"QtBackupMenu", [](Args &) { QtBackupMenu(); }},
+        {"QtBuildROMenu", [](Args &a) { QtBuildROMenu(a.s()); }},
+        {"QtCreateEditorToolBar", [](Args &a) { QtCreateEditorToolBar(a.h(), a.fn(&fns::findToolBar)); }},
+        {"QtCreateNewCode", [](Args &a) { QtCreateNewCode(a.i()); }},
+        {"QtCreateNewEditor", [](Args &a) { QtCreateNewEditor(a.i()); }},
+        {"QtCreateNewSpr", [](Args &a) { QtCreateNewSpr(a.i()); }},
+        {"QtCreateScriptToolBar", [](Args &) { QtCreateScriptToolBar(); }},
+        {"QtDeleteMenu", [](Args &a) { QtDeleteMenu(a.i()); }},
+        {"QtDeleteMenuItemAt", [](Args &a) { QtDeleteMenuItemAt(a.i()); }},
+        {"QtDeregisterHelp", [](Args &a) { QtDeregisterHelp(a.i()); }},
+        {"QtEnableQtContextMenu", [](Args &a) { QtEnableQtContextMenu(a.i()); }},
+        // A window per variant would outgrow the sweep: only the states without one create it.
+        {"QtFrameCreate", [](Args &a) { if (!a.world().liveWindow) QtFrameCreate(a.s(), a.h(), a.block<CuiFrameRecord>()); }},
+        {"QtFrameShow", [](Args &) { QtFrameShow(); }},
+        {"QtGetAcceleratorCount", [](Args &) { QtGetAcceleratorCount(); }},
+        {"QtGetAcceleratorList", [](Args &a) { std::vector<TeskAccelerator> list(size_t(std::max(0, QtGetAcceleratorCount()))); QtGetAcceleratorList(a.i() & 1 ? list.data() : nullptr); }},
+        {"QtHelp", [](Args &a) { QtHelp(a.i(), a.i()); }},
+        {"QtHelpDesc", [](Args &a) { Args::Buffer b = a.buffer(); QtHelpDesc(a.block<int32_t>(), a.i() & 1 ? &b.data : nullptr, b.size); }},
+        {"QtInsensitiveMenu", [](Args &a) { QtInsensitiveMenu(a.h(), a.i(), a.i()); }},
+        {"QtIsQtContextMenu", [](Args &) { QtIsQtContextMenu(); }},
+        {"QtIsTeskMenu", [](Args &a) { QtIsTeskMenu(a.h()); }},
+        {"QtMenuTogGet", [](Args &a) { QtMenuTogGet(a.h(), a.i()); }},
+        {"QtMenuTogSet", [](Args &a) { QtMenuTogSet(a.i(), a.i()); }},
+        {"QtMenuToggleTog", [](Args &a) { QtMenuToggleTog(a.i()); }},
+        {"QtModifyMenuHelpText", [](Args &a) { QtModifyMenuHelpText(a.i(), a.s()); }},
+        {"QtPopContextMenu", [](Args &a) { QtPopContextMenu(a.fn(&fns::contextItem), a.s()); }},
+        {"QtPopContextMenuEx", [](Args &a) { QtPopContextMenuEx(a.h(), a.fn(&fns::contextItem), a.s()); }},
+        {"QtQSDIAddButton", [](Args &a) { QSDIDescription *d = nullptr; QtQSDIInitDialog(&d, a.i(), a.i(), a.i(), a.i(), a.i()); QtQSDIAddButton(a.i() & 1 ? d : nullptr, a.s(), a.i(), a.i()); QtQSDIDeleteDialog(d); }},
+        {"QtQSDIAddCallback", [](Args &a) { QSDIDescription *d = nullptr; QtQSDIInitDialog(&d, a.i(), a.i(), a.i(), a.i(), a.i()); QtQSDIAddCallback(d, a.fn(&fns::qsdiCallback), a.block<int32_t>()); QtQSDIAddCallback(a.i() & 1 ? d : nullptr, a.fn(&fns::qsdiCallback), a.obj()); QtQSDIDeleteDialog(d); }},
+        {"QtQSDIAddEntry", [](Args &a) { QSDIDescription *d = nullptr; QtQSDIInitDialog(&d, a.i(), a.i(), a.i(), a.i(), a.i()); QtQSDIAddEntry(a.i() & 1 ? d : nullptr, a.w(), a.i()); if (d) std::free(d->control); QtQSDIDeleteDialog(d); }},
+        {"QtQSDIAddEvent", [](Args &a) { QSDIDescription *d = nullptr; QtQSDIInitDialog(&d, a.i(), a.i(), a.i(), a.i(), a.i()); QtQSDIAddEvent(a.i() & 1 ? d : nullptr, a.i()); QtQSDIDeleteDialog(d); }},
+        {"QtQSDIAddToggle", [](Args &a) { QSDIDescription *d = nullptr; QtQSDIInitDialog(&d, a.i(), a.i(), a.i(), a.i(), a.i()); QtQSDIAddToggle(a.i() & 1 ? d : nullptr, a.s(), a.i(), a.i()); if (d && d->control) std::free(static_cast<QSDIToggle *>(d->control)->text); if (d) std::free(d->control); QtQSDIDeleteDialog(d); }},
+        {"QtQSDIDeleteDialog", [](Args &a) { QSDIDescription *d = nullptr; QtQSDIInitDialog(&d, a.i(), a.i(), a.i(), a.i(), a.i()); QtQSDIAddButton(d, a.s(), a.i(), a.i()); QtQSDIAddEvent(d, a.i()); QtQSDIAddCallback(d, a.fn(&fns::qsdiCallback), nullptr); QtQSDIDeleteDialog(d); QtQSDIDeleteDialog(nullptr); }},
+        {"QtQSDIDeleteFindCallback", [](Args &a) { QSDIFind *f = nullptr; QtQSDIInitFindCallback(&f, a.i(), a.i()); QtQSDIDeleteFindCallback(f); QtQSDIDeleteFindCallback(a.i() & 1 ? f : a.block<QSDIFind>()); }},
+        // Modal runs are answered by the sweep's host; dialogs left up are closed before their records go.
+        {"QtQSDIExecDialog", [](Args &a) { runDescription(a, a.i() & 1); QtQSDIExecDialog(a.block<QSDIDescription>()); QtQSDIExecDialog(nullptr); }},
+        {"QtQSDIInitDialog", [](Args &a) { QSDIDescription *d = nullptr; QtQSDIInitDialog(a.i() & 1 ? &d : nullptr, a.i(), a.i(), a.i(), a.i(), a.i()); QtQSDIDeleteDialog(d); }},
+        {"QtQSDIInitFindCallback", [](Args &a) { QSDIFind *f = nullptr; QtQSDIInitFindCallback(a.i() & 1 ? &f : nullptr, intptr_t(a.h()), a.i()); QtQSDIDeleteFindCallback(f); }},
+        {"QtRegisterCodeCB", [](Args &a) { QtRegisterCodeCB(a.fn(&fns::codeCallback), a.h()); }},
+        {"QtRegisterHelp", [](Args &a) { const TeskHelpEntry map[] = {{a.i(), a.s()}, {a.i(), a.s()}, {-1, nullptr}}; QtRegisterHelp(a.i() & 1 ? map : nullptr, a.i()); }},
+        {"QtRegisterMenuCB", [](Args &a) { QtRegisterMenuCB(a.fn(&fns::aboutToShow), a.fn(&fns::activate), a.fn(&fns::cycle), a.h()); }},
+        {"QtSetDontClose", [](Args &a) { QtSetDontClose(a.h(), a.i()); }},
+        {"QtSetEditorBarFocusLine", [](Args &a) { QtSetEditorBarFocusLine(a.h()); }},
+        {"QtSetEditorBarFocusText", [](Args &a) { QtSetEditorBarFocusText(a.h()); }},
+        {"QtSetEditorBarIcon", [](Args &a) { QtSetEditorBarIcon(a.h(), a.i(), a.s()); }},
+        {"QtSetEditorBarText", [](Args &a) { QtSetEditorBarText(a.h(), a.i(), a.s()); }},
+        {"QtSetFindToolBarEncoding", [](Args &a) { QtSetFindToolBarEncoding(a.h(), a.i()); }},
+        {"QtSetIsQtContextMenu", [](Args &) { QtSetIsQtContextMenu(); }},
+        {"QtSetModalDialogShown", [](Args &a) { QtSetModalDialogShown(a.i()); QtSetModalDialogShown(0); }},
+        {"QtSetNextActionInGroup", [](Args &a) { QtSetNextActionInGroup(a.i()); }},
+        {"QtSetStatusText", [](Args &a) { QtSetStatusText(a.in(1, 6), a.s(), a.h()); }},
+        {"QtShowSplash", [](Args &a) { QtShowSplash(a.i() & 1, a.s(), a.s()); QtShowSplash(0, nullptr, nullptr); }},
+        {"QtShutdown", [](Args &) { QtShutdown(); }},
+        {"TeskPaneGetPersistData", [](Args &a) { Args::Buffer b = a.buffer(); TeskPaneGetPersistData(a.h(), b.size, b.data); }},
+        {"TeskPaneSetPersistData", [](Args &a) { TeskPaneSetPersistData(a.h(), a.s()); }},
+        {"moskInitialisePlugin", [](Args &a) { if (MoskResult r = moskInitialisePlugin(a.block<MoskRegistrar>())) r->ops->Release(r); }},
+    };
+    return table;
+}
+// clang-format on
+
+} // namespace hostile

@@ -1,0 +1,106 @@
+// The record splitter and the search pattern: the two rules every host record and every
+// keystroke in the navigator's filter go through.
+#include "symbols/symbolpattern.h"
+#include "symbols/symtabrecord.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using tesk::symbols::splitRecord;
+using tesk::symbols::SymbolPattern;
+
+namespace {
+
+std::vector<std::string> split(const char *text, int count)
+{
+    std::vector<std::string> out;
+    for (QByteArrayView f : splitRecord(QByteArrayView(text), count))
+        out.push_back(f.toByteArray().toStdString());
+    return out;
+}
+
+using Fields = std::vector<std::string>;
+
+} // namespace
+
+TEST(SplitRecord, FieldsByTable)
+{
+    const struct
+    {
+        const char *text;
+        int count;
+        Fields fields;
+    } cases[] = {
+        {"img mod main 0x8000 Public", 5, {"img", "mod", "main", "0x8000", "Public"}},
+        // The scope word takes the rest, so extra words make it a word nobody knows.
+        {"img mod main 0x8000 Public extra", 5, {"img", "mod", "main", "0x8000", "Public extra"}},
+        // A trailing blank leaves the address as it was and the scope word empty.
+        {"img mod main 0x8000 ", 5, {"img", "mod", "main", "0x8000", ""}},
+        {"img  mod main 0x1 Static", 5, {"img", "", "mod", "main", "0x1 Static"}},
+        // A file name keeps its blanks.
+        {"img mod C:/My Files/a b.c", 3, {"img", "mod", "C:/My Files/a b.c"}},
+        // Fields a short record does not reach are empty, never left from elsewhere.
+        {"img mod", 3, {"img", "mod", ""}},
+        {"img", 5, {"img", "", "", "", ""}},
+        {"", 3, {"", "", ""}},
+        {"a\tb c", 3, {"a\tb", "c", ""}},
+        {"   ", 3, {"", "", " "}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(split(c.text, c.count), c.fields) << '"' << c.text << '"';
+}
+
+TEST(SymbolPattern, ExpressionsByTable)
+{
+    EXPECT_EQ(SymbolPattern::expression("ma*"), "^ma.*");
+    EXPECT_EQ(SymbolPattern::expression("*ma"), ".*ma");
+    EXPECT_EQ(SymbolPattern::expression("m?in"), "^m.in");
+}
+
+TEST(SymbolPattern, MatchesByTable)
+{
+    const struct
+    {
+        const char *pattern;
+        const char *name;
+        bool match;
+    } cases[] = {
+        {"", "anything", true},
+        {"*", "anything", true},
+        {"ma*", "main", true},
+        {"ma*", "MAIN", true},
+        {"ma*", "xmain", false},
+        {"*ma", "xmain", true},
+        {"ma", "main", true}, // found at the start; the rest is free
+        {"m?in", "main", true},
+        {"m?in", "min", false},
+        {"*task", "vTaskDelay", true},
+        {"*t*k", "vTaskDelay", true},
+        {"*t*k", "vTasDelay", false},
+        {"ma*n", "ma", false},
+        // Other characters keep their expression meaning.
+        {"ma+in", "maaain", true},
+        {"m[ae]in", "mein", true},
+        {"operator(", "operator(", false}, // invalid: matches nothing
+        // A wildcard does not cross a line break, as the expression's "." does not.
+        {"a*b", "a\nb", false},
+        {"*b", "a\nb", true},
+        {"caf?", "caf\xe9", true},
+        {"CAF\xc9", "caf\xe9", true},
+    };
+    for (const auto &c : cases) {
+        const SymbolPattern pattern(QString::fromLatin1(c.pattern));
+        EXPECT_EQ(pattern.matches(QByteArrayView(c.name)), c.match)
+            << c.pattern << " on " << c.name;
+    }
+}
+
+TEST(SymbolPattern, InvalidExpressionSaysWhy)
+{
+    const SymbolPattern pattern(QStringLiteral("operator("));
+    EXPECT_EQ(pattern.kind(), SymbolPattern::Kind::Invalid);
+    EXPECT_FALSE(pattern.errorString().isEmpty());
+    EXPECT_EQ(SymbolPattern(QStringLiteral("*ta?k")).kind(), SymbolPattern::Kind::Plain);
+}

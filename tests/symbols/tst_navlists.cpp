@@ -1,0 +1,400 @@
+// The navigator's four lists: paths, commands, menus per mode, state texts and row order, driven
+// as the user and the pane drive them.
+#include "modalanswers.h"
+#include "symtabhost.h"
+#include "testhost.h"
+
+#include "frame/core/cuihandles.h"
+#include "symbols/funclistview.h"
+#include "symbols/imagelistview.h"
+#include "symbols/modlistview.h"
+#include "symbols/varlistview.h"
+
+#include <QAbstractItemModelTester>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using tesk::host::SymbolRecords;
+using testhost::SymtabHost;
+
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+// The pane as the lists see it.
+class FakeOwner : public DataNavListOwner
+{
+public:
+    int mode() const override { return paneMode; }
+    void appendDockMenuItems(QMenu *menu, bool withSeparator) override
+    {
+        if (withSeparator)
+            menu->addSeparator();
+        for (auto [id, label] : {std::pair{666, "Dock/Float"}, {667, "Hide"}, {668, "Close"}})
+            menu->addAction(label)->setData(id);
+    }
+    void processPaneGenericOption(int id) override { options.push_back(id); }
+
+    int paneMode = 0;
+    std::vector<int> options;
+};
+
+// A menu as text ("-" for a separator, "*" after a checked item, "!" after a disabled one),
+// answered by choosing the item with the given label (or none).
+struct MenuAnswer
+{
+    QStringList items;
+    QString choose;
+};
+
+class NavListTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        testhost::startLibrary();
+        source = std::make_unique<SymtabDataSource>();
+        handle = reinterpret_cast<TeskHandle>(tesk::handles::add(source.get()));
+        SymbolRecords r;
+        r.images = {"img", "<other>"};
+        r.modules = {"img m m.c", "img <Global> img"};
+        r.functions = {"img m main 0x10 Public", "img <Global> start 0x20 Public",
+                       "img m a\\b\\zeta 0x30 Public", "img m c\\alpha 0x40 Static"};
+        r.variables = {"img m count 0x100 Global"};
+        tesk::host::publishSymbols(r, handle, testhost::linkedAdders());
+        answers.setHandler([this](const testhost::ModalAnswers::Request &request) {
+            auto *menu = qobject_cast<QMenu *>(request.widget.data());
+            ASSERT_NE(menu, nullptr);
+            menuText.clear();
+            QAction *chosen = nullptr;
+            for (QAction *a : menu->actions()) {
+                if (a->isSeparator()) {
+                    menuText << "-";
+                    continue;
+                }
+                menuText << a->text() + (a->isChecked() ? "*" : "") + (a->isEnabled() ? "" : "!");
+                if (a->text() == choose)
+                    chosen = a;
+            }
+            if (!chosen) {
+                menu->close();
+                return;
+            }
+            menu->setActiveAction(chosen);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+    }
+
+    template<typename View>
+    std::unique_ptr<View> symbolList(bool variables)
+    {
+        auto view = std::make_unique<View>();
+        std::vector<SymbolIndex> rows;
+        SymbolQuery all;
+        all.showLocals = all.showLabels = true;
+        variables ? source->searchVariables(all, rows) : source->searchFunctions(all, rows);
+        view->symbols()->setSymbols(source.get(), rows);
+        view->setOwner(&owner);
+        view->resize(400, 200);
+        return view;
+    }
+    static void selectRow(DataNavListBase &view, const QString &name)
+    {
+        for (int row = 0; row < view.listModel()->rowCount(); ++row) {
+            if (view.listModel()->text(row, 0) == name)
+                view.setCurrentIndex(view.listModel()->index(row, 0));
+        }
+    }
+    QStringList openMenu(DataNavListBase &view, const QString &item = QString())
+    {
+        choose = item;
+        view.slotContextMenuRequested(QPoint(5, 5));
+        return menuText;
+    }
+    static QStringList column0(const DataNavListBase &view)
+    {
+        QStringList out;
+        for (int row = 0; row < view.listModel()->rowCount(); ++row)
+            out << view.listModel()->text(row, 0);
+        return out;
+    }
+
+    std::unique_ptr<SymtabDataSource> source;
+    TeskHandle handle = 0;
+    FakeOwner owner;
+    testhost::ModalAnswers answers;
+    QStringList menuText;
+    QString choose;
+};
+
+} // namespace
+
+TEST_F(NavListTest, NamedActionsSendTheirCommandsForTheCurrentRow)
+{
+    const struct
+    {
+        bool variables;
+        const char *row;
+        const char *action;
+        const char *signal; // "c" doCommand, "w" doWatch, "b" doBreak
+        const char *text;
+    } cases[] = {
+        {false, "main", "disasm", "c", "dis img\\\\m\\main"},
+        {false, "main", "source", "c", "list img\\\\m\\main"},
+        {false, "main", "break", "c", "binstr img\\\\m\\main"},
+        {false, "main", "goto", "c", "go img\\\\m\\main"},
+        {false, "main", "type", "c", "printtype img\\\\m\\main"},
+        {false, "main", "info", "c", "cexpr img\\\\m\\main"},
+        {false, "main", "setpc", "c", "setreg @PC=img\\\\m\\main"},
+        {false, "start", "scope", "c", "scope img\\\\start"}, // <Global>: no module in the path
+        {true, "count", "print_dec", "c", "print img\\\\m\\count"},
+        {true, "count", "print_hex", "c", "print /himg\\\\m\\count"},
+        {true, "count", "printtype", "c", "printtype img\\\\m\\count"},
+        {true, "count", "info", "c", "printsym img\\\\m\\count"},
+        {true, "count", "watch", "w", "img\\\\m\\count"},
+        {true, "count", "break", "b", "img\\\\m\\count"},
+    };
+    for (const auto &c : cases) {
+        std::unique_ptr<DataNavListBase> view;
+        if (c.variables)
+            view = symbolList<VarListView>(true);
+        else
+            view = symbolList<FuncListView>(false);
+        QSignalSpy command(view.get(), &DataNavListBase::doCommand);
+        QSignalSpy watch(view.get(), &DataNavListBase::doWatch);
+        QSignalSpy brk(view.get(), &DataNavListBase::doBreak);
+        // Without a current row nothing is sent.
+        view->namedAction(c.action);
+        EXPECT_EQ(command.size() + watch.size() + brk.size(), 0) << c.action;
+        selectRow(*view, c.row);
+        view->namedAction(c.action);
+        QSignalSpy &expected = *c.signal == 'c' ? command : *c.signal == 'w' ? watch : brk;
+        ASSERT_EQ(expected.size(), 1) << c.action;
+        EXPECT_EQ(expected.at(0).at(0).toString(), c.text) << c.action;
+        EXPECT_EQ(command.size() + watch.size() + brk.size(), 1) << c.action;
+    }
+}
+
+TEST_F(NavListTest, PathsOfImageAndModuleRows)
+{
+    ImageListView images;
+    std::vector<SymImage *> found;
+    source->searchImages("*", found);
+    images.images()->setImages(source.get(), found);
+    QString path;
+    EXPECT_FALSE(images.symbolPath(path));
+    selectRow(images, "img");
+    ASSERT_TRUE(images.symbolPath(path));
+    EXPECT_EQ(path, "img");
+
+    ModListView modules;
+    std::vector<SymModule *> mods;
+    source->searchModules("*", "*", mods);
+    modules.modules()->setModules(source.get(), mods);
+    selectRow(modules, "m");
+    ASSERT_TRUE(modules.symbolPath(path));
+    EXPECT_EQ(path, "img\\\\m");
+}
+
+TEST_F(NavListTest, DoubleClickSendsOnlyInPaneMode)
+{
+    auto functions = symbolList<FuncListView>(false);
+    auto variables = symbolList<VarListView>(true);
+    selectRow(*functions, "main");
+    selectRow(*variables, "count");
+    QSignalSpy f(functions.get(), &DataNavListBase::doCommand);
+    QSignalSpy v(variables.get(), &DataNavListBase::doCommand);
+    owner.paneMode = 1;
+    functions->slotDoubleClicked(functions->currentIndex());
+    variables->slotDoubleClicked(variables->currentIndex());
+    EXPECT_EQ(f.size() + v.size(), 0);
+    owner.paneMode = 0;
+    functions->slotDoubleClicked(functions->currentIndex());
+    variables->slotDoubleClicked(variables->currentIndex());
+    ASSERT_EQ(f.size(), 1);
+    EXPECT_EQ(f.at(0).at(0).toString(), "dis img\\\\m\\main");
+    ASSERT_EQ(v.size(), 1);
+    EXPECT_EQ(v.at(0).at(0).toString(), "print /himg\\\\m\\count");
+}
+
+TEST_F(NavListTest, TogglesFlipTheirFlagAndAskForARefill)
+{
+    auto variables = symbolList<VarListView>(true);
+    QSignalSpy refill(variables.get(), &DataNavListBase::updateContents);
+    for (const char *action :
+         {"toggle_publics", "toggle_statics", "toggle_labels", "toggle_locals", "toggle_lib_syms"})
+        variables->namedAction(action);
+    EXPECT_EQ(refill.size(), 5);
+    EXPECT_FALSE(variables->showPublics());
+    EXPECT_FALSE(variables->showStatics());
+    EXPECT_TRUE(variables->showLabels());
+    EXPECT_TRUE(variables->showLocals());
+    EXPECT_TRUE(variables->showLibSymbols());
+    variables->namedAction("reset_toggle_state");
+    EXPECT_EQ(refill.size(), 6);
+    EXPECT_TRUE(variables->showPublics() && variables->showStatics());
+    EXPECT_FALSE(variables->showLabels() || variables->showLocals() || variables->showLibSymbols());
+    // Names outside the table, and the locals switch on the function list, do nothing.
+    auto functions = symbolList<FuncListView>(false);
+    QSignalSpy functionRefill(functions.get(), &DataNavListBase::updateContents);
+    functions->namedAction("toggle_locals");
+    functions->namedAction("print_hex");
+    EXPECT_EQ(functionRefill.size(), 0);
+}
+
+TEST_F(NavListTest, MenusPerMode)
+{
+    auto functions = symbolList<FuncListView>(false);
+    const QStringList toggles{"Show Publics*", "Show Statics*", "Show Labels", "-",
+                              "Show Library Symbols"};
+    const QStringList dock{"-", "Dock/Float", "Hide", "Close"};
+    EXPECT_EQ(openMenu(*functions),
+              QStringList({"View Disassembly", "View Source", "-", "Insert Breakpoint", "-",
+                           "Set PC To Here", "Run To Here", "-", "Print Type Information",
+                           "Print Full Information", "-"}) +
+                  toggles + dock);
+    auto variables = symbolList<VarListView>(true);
+    variables->symbols()->setSymbols(source.get(), {});
+    EXPECT_EQ(openMenu(*variables),
+              QStringList({"Add Watch!", "-", "Create Breakpoint...!", "-", "Print Hex!",
+                           "Print Decimal!", "Print Type Information!", "Print Full Information!",
+                           "-", "Show Publics*", "Show Statics*", "Show Labels", "Show Locals", "-",
+                           "Show Library Symbols"}) +
+                  dock);
+    ModListView modules;
+    modules.setOwner(&owner);
+    EXPECT_EQ(openMenu(modules), QStringList({"Dock/Float", "Hide", "Close"}));
+    for (int mode : {1, 2}) {
+        owner.paneMode = mode;
+        EXPECT_EQ(openMenu(*functions), toggles);
+        menuText.clear();
+        EXPECT_EQ(openMenu(modules), QStringList());
+    }
+}
+
+TEST_F(NavListTest, AChosenItemActsAndGoesToThePane)
+{
+    auto functions = symbolList<FuncListView>(false);
+    selectRow(*functions, "main");
+    QSignalSpy command(functions.get(), &DataNavListBase::doCommand);
+    QSignalSpy refill(functions.get(), &DataNavListBase::updateContents);
+    openMenu(*functions, "Set PC To Here");
+    openMenu(*functions, "Show Labels");
+    openMenu(*functions, "Hide");
+    openMenu(*functions); // dismissed
+    ASSERT_EQ(command.size(), 1);
+    EXPECT_EQ(command.at(0).at(0).toString(), "setreg @PC=img\\\\m\\main");
+    EXPECT_EQ(refill.size(), 1);
+    EXPECT_TRUE(functions->showLabels());
+    EXPECT_EQ(owner.options, (std::vector<int>{11, 3, 667}));
+}
+
+TEST_F(NavListTest, StateTextsSaveAndRestore)
+{
+    auto functions = symbolList<FuncListView>(false);
+    functions->setSorting(2, false);
+    const int widths[] = {130, 80, 60, 90, 70};
+    for (int c = 0; c < 5; ++c)
+        functions->setColumnWidth(c, widths[c]);
+    QString state;
+    functions->saveState(state);
+    EXPECT_EQ(state, ":function_sort_desc=2:function_col_widths=130,80,60,90,70");
+
+    ModListView modules;
+    modules.restoreState("col_widths", "120,,abc,90");
+    EXPECT_EQ(modules.columnWidth(0), 120);
+    EXPECT_EQ(modules.columnWidth(1), 100);
+    EXPECT_EQ(modules.columnWidth(2), 90);
+    // Columns and widths out of range, and unknown keys, change nothing.
+    modules.restoreState("col_widths", "-5,99999,75,2,3");
+    modules.restoreState("sort_desc", "7");
+    modules.restoreState("sort_asc", "x");
+    modules.restoreState("colour", "1");
+    state.clear();
+    modules.saveState(state);
+    EXPECT_EQ(state, ":module_sort_asc=0:module_col_widths=120,100,75");
+    modules.restoreState("sort_desc", "1");
+    EXPECT_EQ(modules.sortColumn(), 1);
+    EXPECT_FALSE(modules.sortAscending());
+}
+
+TEST_F(NavListTest, RowsSortByLastComponentWithAngleRowsFirst)
+{
+    auto functions = symbolList<FuncListView>(false);
+    EXPECT_EQ(column0(*functions), QStringList({"c\\alpha", "main", "start", "a\\b\\zeta"}));
+    ModListView modules;
+    std::vector<SymModule *> mods;
+    source->searchModules("*", "*", mods);
+    modules.modules()->setModules(source.get(), mods);
+    EXPECT_EQ(column0(modules), QStringList({"<Global>", "m"}));
+    modules.setSorting(0, false);
+    EXPECT_EQ(column0(modules), QStringList({"<Global>", "m"}));
+    // The current row follows its data through a sort; sorting off keeps the order.
+    selectRow(*functions, "main");
+    functions->setSorting(0, false);
+    EXPECT_EQ(column0(*functions), QStringList({"a\\b\\zeta", "start", "main", "c\\alpha"}));
+    EXPECT_EQ(functions->currentIndex().row(), 2);
+    functions->disableSorting();
+    functions->symbols()->setSymbols(source.get(), {0, 1, 2});
+    EXPECT_EQ(column0(*functions), QStringList({"main", "start", "a\\b\\zeta"}));
+    functions->restoreSorting();
+    EXPECT_EQ(column0(*functions), QStringList({"a\\b\\zeta", "start", "main"}));
+    functions->setSorting(1, true);
+    EXPECT_EQ(column0(*functions), QStringList({"main", "start", "a\\b\\zeta"}));
+}
+
+TEST_F(NavListTest, ModelsPassTheModelTester)
+{
+    auto functions = symbolList<FuncListView>(false);
+    QAbstractItemModelTester tester(functions->listModel(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    functions->setSorting(3, false);
+    functions->symbols()->setCheckable(true);
+    SymbolListModel *model = functions->symbols();
+    EXPECT_TRUE(model->setData(model->index(1, 0), Qt::Checked, Qt::CheckStateRole));
+    const QString checked = model->text(1, 0);
+    functions->setSorting(0, true);
+    for (int row = 0; row < model->rowCount(); ++row)
+        EXPECT_EQ(model->isChecked(row), model->text(row, 0) == checked);
+    source->clear();
+    EXPECT_EQ(model->rowCount(), 0);
+}
+
+TEST_F(NavListTest, AutomaticColumnsGrowFromTheRowsOnScreenOnly)
+{
+    const std::string shortModule = "a_module_with_a_fairly_long_name.c";
+    const std::string longModule(300, 'w');
+    SymtabDataSource many;
+    many.addImage("i");
+    many.addModule(QByteArray::fromStdString("i " + shortModule + " f.c"));
+    many.addModule(QByteArray::fromStdString("i " + longModule + " g.c"));
+    for (int n = 0; n < 500; ++n) {
+        const std::string name = "f" + std::to_string(1000 + n) + std::string(60, 'x');
+        many.addFunction(
+            QByteArray::fromStdString("i " + shortModule + " " + name + " 0x1 Public"));
+    }
+    // Sorted last, far below the rows on screen.
+    many.addFunction(QByteArray::fromStdString("i " + longModule + " zzz 0x1 Public"));
+    FuncListView view;
+    std::vector<SymbolIndex> rows;
+    many.searchFunctions({}, rows);
+    view.symbols()->setSymbols(&many, rows);
+    view.resize(400, 200);
+    view.show();
+    testhost::pumpFor(50);
+    const QFontMetrics metrics(view.font());
+    EXPECT_GE(view.columnWidth(3), metrics.horizontalAdvance(QString::fromStdString(shortModule)));
+    EXPECT_LT(view.columnWidth(3), metrics.horizontalAdvance(QString::fromStdString(longModule)));
+    EXPECT_EQ(view.columnWidth(0), 130); // a fixed column keeps its width
+    view.scrollToBottom();
+    testhost::pumpFor(50);
+    EXPECT_GE(view.columnWidth(3), metrics.horizontalAdvance(QString::fromStdString(longModule)));
+}
