@@ -3,6 +3,7 @@
 
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
+#include "frame/core/hostgeometry.h"
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
@@ -128,7 +129,8 @@ int QtSetToolbarData(const char *name, const char *record)
 void QtSetTopPersistanceData(int x, int y, int width, int height)
 {
     TESK_GUARDED_VOID([&] {
-        Store::instance()->setTopGeometry(QRect(x < 0 ? 2 : x, y < 0 ? 2 : y, width, height));
+        Store::instance()->setTopGeometry(
+            tesk::frame::hostRect(x < 0 ? 2 : x, y < 0 ? 2 : y, width, height));
     });
 }
 

@@ -83,6 +83,8 @@ TeskHandle QtTopLevelCreate(TeskHandle hostData, CuiTopLevelSizeFn sizeCallback,
                             TeskHandle sizeContext)
 {
     return TESK_GUARDED(TeskHandle(0), [&] {
+        if (!tesk::applicationExists())
+            return TeskHandle(0);
         TopLevelWindow *window = Store::instance()->addTopLevelWindow(
             hostData, reinterpret_cast<void *>(sizeCallback), sizeContext);
         return TeskHandle(window->nativeHandle());
