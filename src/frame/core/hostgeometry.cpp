@@ -6,7 +6,9 @@ namespace tesk::frame {
 
 QRect hostRect(int x, int y, int width, int height)
 {
-    const auto position = [](int value) { return qBound(-QWIDGETSIZE_MAX, value, QWIDGETSIZE_MAX); };
+    const auto position = [](int value) {
+        return qBound(-QWIDGETSIZE_MAX, value, QWIDGETSIZE_MAX);
+    };
     const auto extent = [](int value) { return qBound(0, value, QWIDGETSIZE_MAX); };
     return QRect(position(x), position(y), extent(width), extent(height));
 }
