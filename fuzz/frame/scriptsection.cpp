@@ -13,9 +13,8 @@ namespace {
 
 QString tempFile(const char *what)
 {
-    return QDir::temp().filePath(QStringLiteral("fuzz-scriptsection-%1-%2.ini")
-                                     .arg(QLatin1String(what))
-                                     .arg(getpid()));
+    return QDir::temp().filePath(
+        QStringLiteral("fuzz-scriptsection-%1-%2.ini").arg(QLatin1String(what)).arg(getpid()));
 }
 
 } // namespace
