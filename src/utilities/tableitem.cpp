@@ -75,7 +75,7 @@ UTableItem::UTableItem(UTable *table, EditType editType, const QString &text, co
 UTableItem::~UTableItem()
 {
     // An item in no cell has nothing to take back, and may outlive the table it was made for.
-    if (m_table && m_row != -1 && m_col != -1)
+    if (m_table && row() != -1 && col() != -1)
         m_table->takeItem(this);
 }
 
@@ -88,7 +88,7 @@ QString UTableItem::text() const
 {
     // An item that is always edited holds what its editor shows.
     if (m_editType == Always && m_table) {
-        if (QWidget *editor = m_table->cellWidget(m_row, m_col))
+        if (QWidget *editor = m_table->cellWidget(row(), col()))
             const_cast<UTableItem *>(this)->setContentFromEditor(editor);
     }
     return m_text;
@@ -180,7 +180,7 @@ QSize UTableItem::sizeHint() const
 {
     const QSize strut = cuiGlobalStrut();
     if (m_editType == Always) {
-        if (QWidget *editor = m_table->cellWidget(m_row, m_col))
+        if (QWidget *editor = m_table->cellWidget(row(), col()))
             return editor->sizeHint().expandedTo(strut);
     }
     QSize s(0, 0);
@@ -194,7 +194,7 @@ QSize UTableItem::sizeHint() const
     if (!m_wordWrap && !t.contains(QLatin1Char('\n')))
         return QSize(s.width() + fm.horizontalAdvance(t) + 10, std::max(s.height(), fm.height()))
             .expandedTo(strut);
-    const int columnWidth = m_table->columnWidth(m_col);
+    const int columnWidth = m_table->columnWidth(col());
     QRect r = fm.boundingRect(QRect(x + 2, 0, columnWidth - x - 4, 0), textFlags(), t);
     r.setWidth(std::max(r.width() + 10, columnWidth));
     return QSize(r.width(), std::max(s.height(), r.height())).expandedTo(strut);
@@ -209,11 +209,11 @@ void UTableItem::setSpan(int rowSpan, int colSpan)
     if (!m_table || (rowSpan == m_rowSpan && colSpan == m_colSpan))
         return;
     m_table->noteSpan(rowSpan > 1, colSpan > 1);
-    if (m_row + rowSpan > m_table->numRows() || m_col + colSpan > m_table->numCols() ||
-        m_row == -1 || m_col == -1)
+    const int row = this->row();
+    const int col = this->col();
+    if (row + rowSpan > m_table->numRows() || col + colSpan > m_table->numCols() || row == -1 ||
+        col == -1)
         return;
-    const int row = m_row;
-    const int col = m_col;
     if (m_rowSpan > 1 || m_colSpan > 1) {
         UTable *t = m_table;
         t->takeItem(this);
@@ -235,14 +235,36 @@ void UTableItem::setSpan(int rowSpan, int colSpan)
         w->resize(m_table->cellGeometry(row, col).size());
 }
 
+int UTableItem::row() const
+{
+    if (m_table && m_row >= 0)
+        m_table->refreshPlace(*this);
+    return m_row;
+}
+
+int UTableItem::col() const
+{
+    if (m_table && m_row >= 0)
+        m_table->refreshPlace(*this);
+    return m_col;
+}
+
 void UTableItem::setRow(int row)
 {
+    const int col = this->col();
     m_row = row;
+    m_col = col;
+    if (m_table)
+        m_table->notePlaced(*this);
 }
 
 void UTableItem::setCol(int col)
 {
+    const int row = this->row();
+    m_row = row;
     m_col = col;
+    if (m_table)
+        m_table->notePlaced(*this);
 }
 
 // Leaves the painter as it found it but for the pen: the table puts back only the pen after
@@ -305,7 +327,7 @@ void UTableItem::setEnabled(bool enabled)
         return;
     m_enabled = enabled;
     if (m_table)
-        m_table->updateCell(m_row, m_col);
+        m_table->updateCell(row(), col());
 }
 
 void UTableItem::updateEditor(int oldRow, int oldCol)
@@ -314,6 +336,6 @@ void UTableItem::updateEditor(int oldRow, int oldCol)
         return;
     if (oldRow != -1 && oldCol != -1)
         m_table->clearCellWidget(oldRow, oldCol);
-    if (m_row != -1 && m_col != -1)
-        m_table->setCellWidget(m_row, m_col, createEditor());
+    if (row() != -1 && col() != -1)
+        m_table->setCellWidget(row(), col(), createEditor());
 }

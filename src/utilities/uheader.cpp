@@ -1,5 +1,7 @@
 #include "utilities/uheader.h"
 
+#include "utilities/linemoves.h"
+
 #include "utilities/globalstrut.h"
 
 #include <QKeyEvent>
@@ -179,6 +181,44 @@ void UHeader::swapLabels(int first, int second)
     // The same labels stand elsewhere: neither the sizes nor the thickness change.
     std::swap(d->labels[first], d->labels[second]);
     std::swap(d->icons[first], d->icons[second]);
+    if (updatesEnabled())
+        update();
+}
+
+void UHeader::openSections(int section, int count)
+{
+    if (section < 0 || count <= 0 || section + count >= d->count)
+        return;
+    std::vector<char> scratch;
+    const auto open = [&](auto &v) {
+        tesk::utilities::openLines(v.data(), size_t(d->count), 1, size_t(section), size_t(count),
+                                   scratch);
+    };
+    open(d->sizes);
+    open(d->labels);
+    open(d->icons);
+    sectionsMoved();
+}
+
+void UHeader::closeSections(const QList<int> &sections)
+{
+    if (sections.isEmpty() || sections.first() < 0 || sections.last() >= d->count)
+        return;
+    std::vector<char> scratch;
+    const auto close = [&](auto &v) {
+        tesk::utilities::closeLines(v.data(), size_t(d->count), 1, sections, scratch);
+    };
+    close(d->sizes);
+    close(d->labels);
+    close(d->icons);
+    sectionsMoved();
+}
+
+// The same labels stand elsewhere, so the thickness stays; the positions are worked out again
+// when next asked for.
+void UHeader::sectionsMoved()
+{
+    d->positionsDirty = true;
     if (updatesEnabled())
         update();
 }
