@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -75,7 +76,21 @@ public:
     bool tracking = false;
     Qt::Orientation orientation = Qt::Horizontal;
 
+    // Until a section gets a label or an icon of its own, moving sections need not move them.
+    bool anyLabels = false;
+    bool anyIcons = false;
+
     bool inRange(int section) const { return section >= 0 && section < count; }
+    void setLabel(int section, const QString &text)
+    {
+        labels[size_t(section)] = text;
+        anyLabels = anyLabels || !text.isNull();
+    }
+    void setIcon(int section, const QIcon &icon)
+    {
+        icons[size_t(section)] = icon;
+        anyIcons = anyIcons || !icon.isNull();
+    }
 
     void append(int size, bool clickableBit, bool resizableBit)
     {
@@ -158,7 +173,7 @@ bool UHeader::nullLabelsFlag()
 void UHeader::setLabel(int section, const QIcon &iconSet, const QString &text, int size)
 {
     if (d->inRange(section))
-        d->icons[section] = iconSet;
+        d->setIcon(section, iconSet);
     setLabel(section, text, size);
 }
 
@@ -169,7 +184,7 @@ void UHeader::setLabel(int section, const QString &text, int size)
     // Whether this label may have been the thickest one, so that the header might get
     // thinner: only then are all labels measured again.
     const int before = d->heightDirty ? 0 : thicknessOf(sectionSizeHint(section, fontMetrics()));
-    d->labels[section] = text;
+    d->setLabel(section, text);
     const bool resized = setSectionSizeAndHeight(section, size, before);
     layoutChanged(resized);
 }
@@ -194,10 +209,7 @@ void UHeader::openSections(int section, int count)
         tesk::utilities::openLines(v.data(), size_t(d->count), 1, size_t(section), size_t(count),
                                    scratch);
     };
-    open(d->sizes);
-    open(d->labels);
-    open(d->icons);
-    sectionsMoved();
+    moveSections(open, section);
 }
 
 void UHeader::closeSections(const QList<int> &sections)
@@ -208,17 +220,23 @@ void UHeader::closeSections(const QList<int> &sections)
     const auto close = [&](auto &v) {
         tesk::utilities::closeLines(v.data(), size_t(d->count), 1, sections, scratch);
     };
-    close(d->sizes);
-    close(d->labels);
-    close(d->icons);
-    sectionsMoved();
+    moveSections(close, sections.first());
 }
 
-// The same labels stand elsewhere, so the thickness stays; the positions are worked out again
-// when next asked for.
-void UHeader::sectionsMoved()
+// The same labels stand elsewhere, so the thickness stays. Sections of one size (the usual
+// rows of a table) move without changing any position.
+template<typename Move>
+void UHeader::moveSections(Move move, int first)
 {
-    d->positionsDirty = true;
+    if (std::adjacent_find(d->sizes.cbegin() + first, d->sizes.cend(), std::not_equal_to<>()) !=
+        d->sizes.cend()) {
+        move(d->sizes);
+        d->positionsDirty = true;
+    }
+    if (d->anyLabels)
+        move(d->labels);
+    if (d->anyIcons)
+        move(d->icons);
     if (updatesEnabled())
         update();
 }
@@ -246,8 +264,8 @@ int UHeader::addLabel(const QIcon &iconSet, const QString &text, int size)
 {
     d->append(-1, d->clickableDefault, d->resizableDefault);
     const int section = d->count - 1;
-    d->icons[section] = iconSet;
-    d->labels[section] = text;
+    d->setIcon(section, iconSet);
+    d->setLabel(section, text);
     if (size >= 0 && text.isNull() && d->isTableHeader)
         d->sizes[section] = size;
     else

@@ -164,7 +164,8 @@ private:
     void keyboardFocus(int direction);
     bool isNavigationKey(int key) const;
     void layoutChanged(bool resized = true);
-    void sectionsMoved();
+    template<typename Move>
+    void moveSections(Move move, int first);
 
     std::unique_ptr<UHeaderPrivate> d;
 };

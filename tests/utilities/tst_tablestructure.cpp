@@ -478,8 +478,9 @@ TEST_F(TableStructureTest, ManyInsertionsAndRemovalsKeepCellsWidgetsLabelsAndSiz
                     EXPECT_EQ(it->row(), r);
                     EXPECT_EQ(it->col(), c);
                 }
-                if (auto *widget = qobject_cast<QLineEdit *>(table->cellWidget(r, c)))
+                if (auto *widget = qobject_cast<QLineEdit *>(table->cellWidget(r, c))) {
                     EXPECT_EQ(widget->text(), want) << r << "," << c;
+                }
             }
         }
     };
