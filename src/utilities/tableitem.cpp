@@ -52,6 +52,23 @@ void fill(QPainter *p, const QRect &r, const QBrush &brush)
         p->fillRect(r, brush);
 }
 
+// A text drawn once is cheapest drawn from its baseline, without the line layout that placing
+// it in a rectangle takes, when it is certain to fit: it then stands where the rectangle form
+// would put it. Answers whether it drew.
+bool drawLineAtLeft(QPainter *p, const QRect &room, int flags, const QString &text,
+                    const tesk::utilities::TableTextCache::LineMetrics &metrics)
+{
+    if (flags != int(Qt::AlignLeft | Qt::AlignVCenter) || p->layoutDirection() != Qt::LeftToRight ||
+        metrics.height > room.height())
+        return false;
+    const qreal width = metrics.widthBound(text);
+    if (width < 0 || width > room.width())
+        return false;
+    const qreal top = room.top() + (room.height() - metrics.height) / 2;
+    p->drawText(QPointF(room.left(), top + metrics.ascent), text);
+    return true;
+}
+
 } // namespace
 
 UTableItem::UTableItem(UTable *table, EditType editType)
@@ -111,8 +128,22 @@ QPixmap *UTableItem::pixmapRef()
 
 namespace {
 
+// Whether the text could be a number at all: most texts that are not show a letter that no
+// number has, which spares the number parsers.
+bool mayBeNumber(const QString &text)
+{
+    static const QString kNumberLetters = QStringLiteral("eEinfatyINFATY");
+    for (const QChar ch : text) {
+        if (ch.unicode() >= 0x80 || (ch.isLetter() && !kNumberLetters.contains(ch)))
+            return false;
+    }
+    return true;
+}
+
 int alignmentOf(const QString &text)
 {
+    if (!mayBeNumber(text))
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
     bool number = false;
     text.toInt(&number, 10);
     if (!number)
@@ -126,7 +157,7 @@ int UTableItem::alignment() const
 {
     const QString t = text();
     // Painting asks on every scroll step; the number test runs once per text and table.
-    if (m_table)
+    if (m_table && mayBeNumber(t))
         return m_table->textCache().alignment(t, alignmentOf);
     return alignmentOf(t);
 }
@@ -302,7 +333,8 @@ void UTableItem::drawText(QPainter *p, const QRect &room, int flags, const QStri
     tesk::utilities::TableTextCache &cache = m_table->textCache();
     const QStaticText *layout = cache.layout(text, p->font());
     if (!layout) {
-        p->drawText(room, flags, text);
+        if (!drawLineAtLeft(p, room, flags, text, cache.lineMetrics()))
+            p->drawText(room, flags, text);
         return;
     }
     // Placed as the painter places a text it lays out itself, to the fraction of a pixel, so
