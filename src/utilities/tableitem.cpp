@@ -134,6 +134,8 @@ bool mayBeNumber(const QString &text)
 {
     static const QString kNumberLetters = QStringLiteral("eEinfatyINFATY");
     for (const QChar ch : text) {
+        if (ch.isSpace())
+            continue;
         if (ch.unicode() >= 0x80 || (ch.isLetter() && !kNumberLetters.contains(ch)))
             return false;
     }
