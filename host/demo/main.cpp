@@ -28,6 +28,7 @@
 
 #include "../testhost/sanitizerdefaults.h"
 #include "dialogdemo.h"
+#include "dockdemo.h"
 #include "framedemo.h"
 #include "hostiledemo.h"
 #include "menudemo.h"
@@ -281,6 +282,7 @@ int runDemo(const Options &options)
     demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
     demo::runHostileDemo(tesk.library);
+    demo::runDockDemo(tesk.library, options.screenshotDir);
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);

@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <memory>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -45,8 +46,21 @@ TEST(SingleInstance, FoundOnlyOnceListeningAndOnlyUnderItsId)
     EXPECT_TRUE(first.listen()); // a second call changes nothing
     EXPECT_TRUE(second.isRunning());
     EXPECT_FALSE(stranger.isRunning());
-    // The name is taken while the first one lives.
-    EXPECT_FALSE(second.listen());
+}
+
+TEST(SingleInstance, TheLatestToStartStaysFindableWhenAnEarlierOneEnds)
+{
+    auto first = std::make_unique<SingleInstance>(uniqueId("latest"));
+    ASSERT_TRUE(first->listen());
+    // A second instance started anyway (answered Yes, or several allowed).
+    SingleInstance second(uniqueId("latest"));
+    ASSERT_TRUE(second.listen());
+    EXPECT_TRUE(second.isRunning()); // the first, not itself
+
+    first.reset();
+    SingleInstance third(uniqueId("latest"));
+    EXPECT_TRUE(third.isRunning());
+    EXPECT_FALSE(second.isRunning());
 }
 
 TEST(SingleInstance, NameIsFreedWithItsOwner)
