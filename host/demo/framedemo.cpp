@@ -48,26 +48,6 @@ void onActivation(int lost)
     std::printf("host: main window %s the activation\n", lost ? "lost" : "got");
 }
 
-QWidget *topLevelWidget(const char *className, const char *objectName)
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (objectName && widget->objectName() == QLatin1String(objectName))
-            return widget;
-        if (className && widget->inherits(className))
-            return widget;
-    }
-    return nullptr;
-}
-
-void saveScreenshot(QWidget *widget, const std::string &dir, const char *file)
-{
-    if (!widget || dir.empty())
-        return;
-    const QString path = screenshotPath(dir, file);
-    const bool saved = widget->grab().save(path);
-    std::printf("host: screenshot %s %s\n", qPrintable(path), saved ? "written" : "FAILED");
-}
-
 void pumpFor(int rounds)
 {
     for (int i = 0; i < rounds; ++i)
@@ -162,6 +142,26 @@ QString screenshotPath(const std::string &dir, const char *file)
         name.replace(QLatin1String(".png"), QLatin1String("-metal.png"));
     QDir().mkpath(QString::fromStdString(dir));
     return QDir(QString::fromStdString(dir)).filePath(name);
+}
+
+QWidget *topLevelWidget(const char *className, const char *objectName)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (objectName && widget->objectName() == QLatin1String(objectName))
+            return widget;
+        if (className && widget->inherits(className))
+            return widget;
+    }
+    return nullptr;
+}
+
+void saveScreenshot(QWidget *widget, const std::string &dir, const char *file)
+{
+    if (!widget || dir.empty())
+        return;
+    const QString path = screenshotPath(dir, file);
+    const bool saved = widget->grab().save(path);
+    std::printf("host: screenshot %s %s\n", qPrintable(path), saved ? "written" : "FAILED");
 }
 
 void finishFrameDemo()

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 #include <string>
 
 // The demo's main window: a splash while it starts, then a code window with its status bar,
@@ -25,5 +27,9 @@ void finishFrameDemo();
 // Where a screenshot goes: the file in the directory, named "-wood" or "-metal" before its
 // ".png" while the library shows that look (chosen with "-- -style wood", for example).
 QString screenshotPath(const std::string &dir, const char *file);
+// Grabs the widget into that file; nothing without a widget or a directory.
+void saveScreenshot(QWidget *widget, const std::string &dir, const char *file);
+// The first top-level widget of the object name, or else of the class.
+QWidget *topLevelWidget(const char *className, const char *objectName);
 
 } // namespace demo

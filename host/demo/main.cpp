@@ -28,6 +28,7 @@
 
 #include "../testhost/sanitizerdefaults.h"
 #include "dialogdemo.h"
+#include "dockdemo.h"
 #include "framedemo.h"
 #include "hostiledemo.h"
 #include "loaddemo.h"
@@ -284,6 +285,7 @@ int runDemo(const Options &options)
                       haveDisplay() && quitAfterMs <= 0);
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
     demo::runHostileDemo(tesk.library);
+    demo::runDockDemo(tesk.library, options.screenshotDir);
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);

@@ -35,9 +35,10 @@ int no(TeskHandle)
     return 0;
 }
 
-int tabCount(TeskHandle)
+// Only the main window's box has source tabs; the panes in dock windows have none.
+int tabCount(TeskHandle box)
 {
-    return kTabCount;
+    return box == kMainBox ? kTabCount : 0;
 }
 
 int tabText(TeskHandle, int index, int size, char *buffer)

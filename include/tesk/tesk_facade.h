@@ -25,4 +25,8 @@ typedef struct ITesk_Facade
     const ITesk_FacadeOps *ops;
 } ITesk_Facade;
 
+/* The view id the facade recorded for the dock window at dockIndex of the main window with
+   that handle (the current main window when none has it); all ones when there is none. */
+TESK_EXPORT uint64_t CuiGetDockForMultipleViewId(TeskHandle handle, int dockIndex);
+
 #endif

@@ -50,6 +50,11 @@ bool bindPaneFrame(QWidget *frame, PaneCodeCallback callback, TeskHandle windowB
     return frame && paneFrameHooks().bind && paneFrameHooks().bind(frame, callback, windowBox);
 }
 
+quintptr paneFrameAreaId(QWidget *frame)
+{
+    return frame && paneFrameHooks().mainAreaId ? paneFrameHooks().mainAreaId(frame) : 0;
+}
+
 QString lookupContextMenuLabel(const QString &key)
 {
     return frameServiceHooks().lookupLabel ? frameServiceHooks().lookupLabel(key) : QString();

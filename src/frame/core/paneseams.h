@@ -22,6 +22,8 @@ struct PaneFrameHooks
     QWidget *(*create)(QWidget *parent) = nullptr;
     // Hands the frame its callback and window box and builds it; false for another widget.
     bool (*bind)(QWidget *frame, PaneCodeCallback callback, TeskHandle windowBox) = nullptr;
+    // The native id of the area the host paints in; 0 for another widget.
+    quintptr (*mainAreaId)(QWidget *frame) = nullptr;
 };
 
 struct FrameServiceHooks
@@ -39,6 +41,7 @@ void addFrameServiceHooks(const FrameServiceHooks &hooks);
 // A tabbed pane frame, or a plain widget named "CuiKSOPane" while none is installed.
 QWidget *createPaneFrame(QWidget *parent);
 bool bindPaneFrame(QWidget *frame, PaneCodeCallback callback, TeskHandle windowBox);
+quintptr paneFrameAreaId(QWidget *frame);
 
 QString lookupContextMenuLabel(const QString &key);
 void relayDragMove(QWidget *widget, TeskHandle windowBox, QDragMoveEvent *event);

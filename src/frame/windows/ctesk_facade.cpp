@@ -1,6 +1,14 @@
 #include "frame/windows/ctesk_facade.h"
 
+#include "frame/core/exportguard.h"
 #include "frame/core/plugincomponents.h"
+#include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/docking/maindocks.h"
+#include "frame/windows/mainframe.h"
+#include "frame/windows/store.h"
+
+#include <QMenu>
+#include <QRegularExpression>
 
 namespace {
 
@@ -53,45 +61,148 @@ uint64_t CTesk_Facade::viewIdOfDock(QObject *dock) const
     return m_viewIds.value(dock, ~uint64_t(0));
 }
 
-// Docking, the dock menu and the window questions need main windows; until one exists there
-// is nothing to dock into and no window to name, which every operation answers with success.
-MoskResult CTesk_Facade::dockForMultipleView(void *, uint64_t, void *, void *)
+namespace {
+
+CTesk_Facade *self(void *face)
 {
-    return nullptr;
+    return CTesk_Facade::Face::outerOf(face);
 }
 
-MoskResult CTesk_Facade::undockView(void *, void *)
+QWidget *asWidget(void *widget)
 {
-    return nullptr;
+    return static_cast<QWidget *>(widget);
 }
 
-MoskResult CTesk_Facade::windowHandle(void *, void *, TeskHandle *out)
+MainWindow *callingOrCurrent()
+{
+    if (Store *store = Store::existing())
+        store->selectCallingMainWindow();
+    return Store::currentMainWindow();
+}
+
+// "name", or "name_N" past the numbers that dock windows of the window already carry.
+QString multipleViewCaption(const MainWindow *window, const QString &name)
+{
+    const QRegularExpression numbered(
+        QStringLiteral("^%1_(\\d+)$").arg(QRegularExpression::escape(name)));
+    bool begins = false;
+    int largest = 0;
+    for (const DockWidget *dock : window->dockList()) {
+        const QString caption = dock->windowTitle();
+        if (!caption.startsWith(name))
+            continue;
+        begins = true;
+        const QRegularExpressionMatch match = numbered.match(caption);
+        if (match.hasMatch())
+            largest = qMax(largest, match.captured(1).toInt());
+    }
+    return begins ? QStringLiteral("%1_%2").arg(name).arg(largest + 1) : name;
+}
+
+} // namespace
+
+void CTesk_Facade::record(QObject *dock, uint64_t viewId)
+{
+    // A dock window closed by other means must not leave its id to a later one at its address.
+    if (!m_viewIds.contains(dock))
+        QObject::connect(dock, &QObject::destroyed, [this, dock] { m_viewIds.remove(dock); });
+    m_viewIds.insert(dock, viewId);
+}
+
+MoskResult CTesk_Facade::dockForMultipleView(void *face, uint64_t viewId, void *widget,
+                                             void *mainWindow)
+{
+    return tesk::guarded(__func__, MoskResult(nullptr), [&]() -> MoskResult {
+        QWidget *view = asWidget(widget);
+        MainWindow *window =
+            mainWindow ? static_cast<MainWindow *>(mainWindow) : callingOrCurrent();
+        if (!view || !window)
+            return nullptr;
+        QString &caption = window->docks().multipleViewCaption;
+        if (caption.isEmpty())
+            caption = multipleViewCaption(window, view->objectName());
+        DockWidget *dock =
+            window->createDockWidget(caption.toLatin1().constData(), view, nullptr, 0);
+        dock->setObjectName(QStringLiteral("DockForMultipleView"));
+        if (DockWidget *holder = tesk::frame::dockHolding(view)) {
+            self(face)->record(holder, viewId);
+            holder->setColour(window->colour());
+        }
+        return nullptr;
+    });
+}
+
+MoskResult CTesk_Facade::undockView(void *face, void *widget)
+{
+    return tesk::guarded(__func__, MoskResult(nullptr), [&]() -> MoskResult {
+        DockWidget *dock = tesk::frame::dockHolding(asWidget(widget));
+        if (!dock)
+            return nullptr;
+        if (MainWindow *window = dock->mainWindow())
+            window->RemoveFromWindList(dock);
+        self(face)->m_viewIds.remove(dock);
+        return nullptr;
+    });
+}
+
+MoskResult CTesk_Facade::windowHandle(void *, void *widget, TeskHandle *out)
 {
     if (out)
         *out = 0;
+    auto *window = qobject_cast<MainWindow *>(asWidget(widget));
+    if (window && out)
+        *out = window->windowBoxHandle();
     return nullptr;
 }
 
-MoskResult CTesk_Facade::mainWindowOf(void *, void *, void **out)
+MoskResult CTesk_Facade::mainWindowOf(void *, void *widget, void **out)
 {
-    if (out)
-        *out = nullptr;
-    return nullptr;
+    return tesk::guarded(__func__, MoskResult(nullptr), [&]() -> MoskResult {
+        MainWindow *window = nullptr;
+        if (QWidget *view = asWidget(widget))
+            window = qobject_cast<MainWindow *>(view->window());
+        if (!window)
+            window = callingOrCurrent();
+        if (out)
+            *out = window;
+        return nullptr;
+    });
 }
 
 MoskResult CTesk_Facade::currentMainWindow(void *, void **out)
 {
-    if (out)
-        *out = nullptr;
-    return nullptr;
+    return tesk::guarded(__func__, MoskResult(nullptr), [&]() -> MoskResult {
+        MainWindow *window = callingOrCurrent();
+        if (out)
+            *out = window;
+        return nullptr;
+    });
 }
 
-MoskResult CTesk_Facade::addDockMenuItems(void *, void *)
+MoskResult CTesk_Facade::addDockMenuItems(void *, void *popupMenu)
 {
-    return nullptr;
+    return tesk::guarded(__func__, MoskResult(nullptr), [&]() -> MoskResult {
+        appendDockMenuItems(qobject_cast<QMenu *>(asWidget(popupMenu)), true);
+        return nullptr;
+    });
 }
 
-MoskResult CTesk_Facade::activateDockMenuItem(void *, void *, int)
+MoskResult CTesk_Facade::activateDockMenuItem(void *, void *widget, int itemId)
 {
-    return nullptr;
+    return tesk::guarded(__func__, MoskResult(nullptr), [&]() -> MoskResult {
+        if (DockWidget *dock = tesk::frame::dockHolding(asWidget(widget)))
+            dock->processGenericOption(itemId);
+        return nullptr;
+    });
+}
+
+uint64_t CuiGetDockForMultipleViewId(TeskHandle handle, int dockIndex)
+{
+    return TESK_GUARDED(~uint64_t(0), [&] {
+        MainWindow *window = Store::routeByHandle(handle);
+        CTesk_Facade *facade = CTesk_Facade::current();
+        if (!window || !facade || dockIndex < 0 || dockIndex >= window->dockList().size())
+            return ~uint64_t(0);
+        return facade->viewIdOfDock(window->dockList().at(dockIndex));
+    });
 }

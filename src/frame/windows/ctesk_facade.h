@@ -30,6 +30,8 @@ public:
 protected:
     void lastReleased() override;
 
+    void record(QObject *dock, uint64_t viewId);
+
 private:
     CTesk_Facade();
 

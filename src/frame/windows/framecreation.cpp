@@ -115,6 +115,7 @@ void showFrame()
     MainWindow *current = Store::currentMainWindow();
     if (current && store->isDockingWindow()) {
         current->show();
+        current->restoreDockLayout();
         return;
     }
     if (!store->isDockingWindow()) {

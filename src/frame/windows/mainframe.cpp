@@ -12,6 +12,8 @@
 #include "frame/services/richtextimages.h"
 #include "frame/windows/cuimenubar.h"
 #include "frame/windows/cuiprogress.h"
+#include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/docking/maindocks.h"
 #include "frame/windows/frameimages.h"
 #include "frame/windows/menuseam.h"
 #include "frame/windows/store.h"
@@ -23,6 +25,7 @@
 #include <QCursor>
 #include <QDockWidget>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -94,6 +97,7 @@ struct MainWindow::Private
 MainWindow::MainWindow(QWidget *parent, const char *name, Qt::WindowFlags flags)
     : CUIAbstractMainWindow(parent, name, flags)
     , d(std::make_unique<Private>())
+    , m_docks(std::make_unique<tesk::frame::MainDocks>(this))
 {
     d->pane = tesk::core::createPaneFrame(this);
     setCentralWidget(d->pane);
@@ -109,6 +113,10 @@ MainWindow::MainWindow(QWidget *parent, const char *name, Qt::WindowFlags flags)
 
 MainWindow::~MainWindow()
 {
+    // The dock windows die with the toolkit's part of this window, after this part is gone.
+    for (DockWidget *dock : findChildren<DockWidget *>())
+        dock->disconnect(this);
+    m_docks->docks.clear();
     // Nothing the manager or the status bar emits may reach a window half torn down.
     if (d->menuManager) {
         d->menuManager->disconnect(this);
@@ -342,6 +350,8 @@ void MainWindow::setConnectionName(const QString &name)
     else if (d->windowKind == ProblemReportKind)
         title = tr("Send Problem Report");
     setWindowTitle(name.isEmpty() ? title : QStringLiteral("%1 - %2").arg(name, title));
+    for (DockWidget *dock : dockList())
+        dock->setConnectionName(name);
 }
 
 QString MainWindow::connectionName() const
@@ -740,6 +750,8 @@ void MainWindow::setColour(QRgb rgb)
     d->colour = rgb;
     paintColourIcon();
     d->colourItem->setIcon(QIcon(d->colourPixmap));
+    for (DockWidget *dock : dockList())
+        dock->setColour(rgb);
 }
 
 void MainWindow::paintColourIcon()
@@ -763,10 +775,19 @@ QRgb MainWindow::colour() const
 
 bool MainWindow::setColourForHandle(TeskHandle handle, QRgb rgb)
 {
-    if (handle == 0 || handle != d->windowBoxHandle)
+    if (handle == 0)
         return false;
-    setColour(rgb);
-    return true;
+    if (handle == d->windowBoxHandle) {
+        setColour(rgb);
+        return true;
+    }
+    for (DockWidget *dock : dockList()) {
+        if (dock->windowBox() == handle) {
+            dock->setColour(rgb);
+            return true;
+        }
+    }
+    return false;
 }
 
 // ---- guards, activation, close -----------------------------------------------------------
@@ -774,6 +795,15 @@ bool MainWindow::setColourForHandle(TeskHandle handle, QRgb rgb)
 void MainWindow::setModalDialogShown(bool shown)
 {
     d->modalDialogShown = shown;
+    // The layout sees a resize before the window does: holding the contents means holding
+    // the layout, which fits them to the window again once the dialog is gone.
+    if (QLayout *contents = layout(); contents && contents->isEnabled() == shown) {
+        contents->setEnabled(!shown);
+        if (!shown) {
+            contents->invalidate();
+            contents->activate();
+        }
+    }
 }
 
 bool MainWindow::modalDialogShown() const

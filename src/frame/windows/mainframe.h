@@ -1,5 +1,6 @@
 #pragma once
 
+#include "frame/core/paneseams.h"
 #include "frame/windows/cuiabstractmainwindow.h"
 
 #include <tesk/tesk_app.h>
@@ -11,14 +12,19 @@
 #include <memory>
 
 class CuiProgress;
+class DockWidget;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QProgressBar;
 class QStatusBar;
+class QToolBar;
 
 namespace tesk::frame {
 class MenuManagerBase;
-}
+class DockLayout;
+struct MainDocks;
+} // namespace tesk::frame
 
 // The debugger's main frame: a central area the host draws into, a menu bar and toolbars
 // from its menu manager, a status bar with the debugger's indicators, the host's context
@@ -93,6 +99,49 @@ public:
     bool encodingSwitch() const;
     int initialEncoding() const;
 
+    // ---- dock windows ----------------------------------------------------------------
+    // A dock window with the tabbed pane frame bound to the host's window box.
+    DockWidget *createDockedWindow(TeskHandle box, const char *name,
+                                   tesk::core::PaneCodeCallback callback);
+    // A dock window holding a toolkit widget the host or a view gives.
+    DockWidget *createDockWidget(const char *name, QWidget *widget,
+                                 tesk::core::PaneCodeCallback callback, TeskHandle box);
+    // The dock windows in creation order; the last is the current one.
+    const QList<DockWidget *> &dockList() const;
+    DockWidget *currentDockWidget() const;
+    DockWidget *findDockWidgetByName(const QString &name) const;
+    // The host's name, or name_N when dock windows beginning with it exist.
+    QString uniqueDockCaption(const QString &name) const;
+    TeskHandle lastDockHandle() const;
+    tesk::frame::DockLayout &dockLayout() const;
+    tesk::frame::MainDocks &docks() const;
+    // QtCreateDocked: where the next dock window goes, unless a layout record waits.
+    void requestDockPlacement(int area, bool newLine);
+    // ---- layout records ----
+    // Orders the dock windows by their position within their area (equal ones by creation).
+    void sortDockList();
+    const QList<DockWidget *> &sortedDockList() const;
+    QByteArray dockRecord(int sortedIndex) const;
+    // Keeps a record for the next dock window: its caption, place, size and visibility.
+    void takeDockRecord(const QByteArray &record);
+    // After the first show: gives restored dock windows their sizes, places and visibility.
+    void restoreDockLayout();
+    // The toolbars of the top area, then the floating ones.
+    QList<QToolBar *> numberedToolbars() const;
+    QByteArray toolbarRecord(int index) const;
+    // False when no toolbar has that title.
+    bool applyToolbarRecord(const QString &title, const QByteArray &record);
+    // Moves a dock window to area 0 left, 1 right or 2 bottom.
+    void moveDockWindow(DockWidget *dock, int area);
+    bool doNotAskAgain() const;
+    void setDoNotAskAgain(bool on);
+    int rememberedArea() const;
+    void setRememberedArea(int area);
+    void setDontClosePane();
+    void resizeLastDockWidget();
+    void closeAllDockWindows();
+    void showOutputWindow();
+
     bool usesBigIcons() const;
     bool usesTextLabels() const;
 
@@ -114,6 +163,9 @@ public slots:
     void slotMenuActivated(int id);
     void bigPixmapsSlot();
     void toolbarTextLabelsSlot();
+    void DockWindowPosChanged(QDockWidget *dock);
+    void RemoveFromWindList(DockWidget *dock);
+    virtual void removeFromDockList(DockWidget *dock);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -133,6 +185,9 @@ private:
     void addViewsSection(QMenu *menu);
     void addToolbarsSection(QMenu *menu);
 
+    DockWidget *finishDockCreation(DockWidget *dock, const QString &name);
+
     struct Private;
     std::unique_ptr<Private> d;
+    std::unique_ptr<tesk::frame::MainDocks> m_docks;
 };

@@ -1,5 +1,7 @@
 #include "frame/windows/store.h"
 
+#include "frame/windows/toplevelwindow.h"
+
 #include "frame/core/cuidebuginfo.h"
 #include "frame/services/cuicontextmenumap.h"
 #include "frame/services/cuii18n.h"
@@ -127,6 +129,55 @@ QList<MainWindow *> Store::mainWindows() const
             windows.append(window);
     }
     return windows;
+}
+
+TopLevelWindow *Store::addTopLevelWindow(TeskHandle hostData, void *sizeCallback,
+                                         TeskHandle sizeContext)
+{
+    auto *window = new TopLevelWindow(hostData, 0, QString(),
+                                      reinterpret_cast<TopLevelWindow::SizeCallback>(sizeCallback),
+                                      sizeContext);
+    appendTopLevelWindow(window);
+    setCurrentTopLevelWindow(window);
+    connect(window, &TopLevelWindow::removeMe, this,
+            [this](TopLevelWindow *closing) { RemoveTopWindow(closing); });
+    return window;
+}
+
+TopLevelWindow *Store::findTopLevelWindowByHandle(TeskHandle handle) const
+{
+    if (handle == 0)
+        return nullptr;
+    for (QMainWindow *listed : m_topLevelWindows) {
+        auto *window = qobject_cast<TopLevelWindow *>(listed);
+        if (window &&
+            (window->hostData() == handle || TeskHandle(window->nativeHandle()) == handle))
+            return window;
+    }
+    return nullptr;
+}
+
+bool Store::selectTopLevelWindowByHandle(TeskHandle handle)
+{
+    TopLevelWindow *window = findTopLevelWindowByHandle(handle);
+    if (window)
+        m_currentTopLevel = window;
+    return window != nullptr;
+}
+
+bool Store::raiseTopLevelWindowsByName(const QString &name)
+{
+    bool any = false;
+    for (QMainWindow *listed : m_topLevelWindows) {
+        auto *window = qobject_cast<TopLevelWindow *>(listed);
+        if (!window || window->name() != name)
+            continue;
+        if (window->isMinimized())
+            window->showNormal();
+        window->raise();
+        any = true;
+    }
+    return any;
 }
 
 void Store::appendTopLevelWindow(QMainWindow *window)

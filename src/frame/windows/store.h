@@ -8,6 +8,7 @@
 #include <QRgb>
 
 class CUIAbstractMainWindow;
+class TopLevelWindow;
 class MainWindow;
 class QMainWindow;
 
@@ -45,6 +46,13 @@ public:
     // The fully built main windows, in creation order.
     QList<MainWindow *> mainWindows() const;
 
+    // A new top-level window, listed and current; it leaves the list when it closes.
+    TopLevelWindow *addTopLevelWindow(TeskHandle hostData, void *sizeCallback,
+                                      TeskHandle sizeContext);
+    // A top-level window has a handle when it is its host word or its drawing area's id.
+    TopLevelWindow *findTopLevelWindowByHandle(TeskHandle handle) const;
+    bool selectTopLevelWindowByHandle(TeskHandle handle);
+    bool raiseTopLevelWindowsByName(const QString &name);
     void appendTopLevelWindow(QMainWindow *window);
     void setCurrentTopLevelWindow(QMainWindow *window);
     const QList<QMainWindow *> &topLevelWindows() const { return m_topLevelWindows; }
@@ -64,6 +72,8 @@ public:
     void setQtWindow(bool on) { m_qtWindow = on; }
     bool isDockingWindow() const { return m_dockingWindow; }
     void setDockingWindow(bool on) { m_dockingWindow = on; }
+    bool nextQtSense() const { return m_nextQtSense; }
+    void setNextQtSense(bool on) { m_nextQtSense = on; }
     bool allowDynamicTick() const { return m_allowDynamicTick; }
     void setAllowDynamicTick(bool on) { m_allowDynamicTick = on; }
 
@@ -99,6 +109,7 @@ private:
     bool m_dockingWindow = true;
     bool m_topGeometryPending = false;
     bool m_allowDynamicTick = false;
+    bool m_nextQtSense = true;
     MenuCallbackStage m_menuCallbackStage = MenuCallbacksOpen;
     QRect m_topGeometry;
     // Cleared when the window leaves the list (a guarded pointer would be read while the

@@ -567,6 +567,13 @@ bool bindFrame(QWidget *frame, tesk::core::PaneCodeCallback callback, TeskHandle
     return true;
 }
 
-const bool g_paneFrameInstalled = (tesk::core::setPaneFrameHooks({&createFrame, &bindFrame}), true);
+quintptr frameAreaId(QWidget *frame)
+{
+    auto *pane = qobject_cast<CuiKSOPane *>(frame);
+    return pane ? quintptr(pane->mainPaneWinId()) : 0;
+}
+
+const bool g_paneFrameInstalled =
+    (tesk::core::setPaneFrameHooks({&createFrame, &bindFrame, &frameAreaId}), true);
 
 } // namespace

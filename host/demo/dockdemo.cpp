@@ -1,0 +1,109 @@
+#include "dockdemo.h"
+
+#include "demoexports.h"
+#include "framedemo.h"
+
+#include <tesk/tesk.h>
+
+#include <QApplication>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace demo {
+
+namespace {
+
+// The main window's frame context (framedemo.cpp) and the second window's.
+constexpr TeskHandle kFirstWindow = 0x1001;
+constexpr TeskHandle kSecondWindow = 0x1002;
+constexpr TeskHandle kRegistersBox = 0x2001;
+constexpr TeskHandle kSecondRegistersBox = 0x2002;
+// Layout records fit this many bytes, the terminator included.
+constexpr int kRecordSize = 256;
+
+void registersArea(TeskHandle, int *, int) {}
+
+struct Exports
+{
+    decltype(&QtCreateNewCode) createNewCode;
+    decltype(&QtFrameCreate) frameCreate;
+    decltype(&QtFrameShow) frameShow;
+    decltype(&QtCreateDocked) createDocked;
+    decltype(&QtWindowCreate) windowCreate;
+    decltype(&QtSortWindowList) sortWindowList;
+    decltype(&QtDockWindowCount) dockWindowCount;
+    decltype(&CuiGetDockWindowPersistanceData) getRecord;
+    decltype(&CuiSetDockWindowPersistanceData) setRecord;
+    decltype(&CuiGetCurrentCode) currentCode;
+    decltype(&CuiSetCurrentCode) setCurrentCode;
+    decltype(&CuiPump) pump;
+};
+
+Exports resolve(void *library)
+{
+    return {DEMO_RESOLVE(library, QtCreateNewCode),
+            DEMO_RESOLVE(library, QtFrameCreate),
+            DEMO_RESOLVE(library, QtFrameShow),
+            DEMO_RESOLVE(library, QtCreateDocked),
+            DEMO_RESOLVE(library, QtWindowCreate),
+            DEMO_RESOLVE(library, QtSortWindowList),
+            DEMO_RESOLVE(library, QtDockWindowCount),
+            DEMO_RESOLVE(library, CuiGetDockWindowPersistanceData),
+            DEMO_RESOLVE(library, CuiSetDockWindowPersistanceData),
+            DEMO_RESOLVE(library, CuiGetCurrentCode),
+            DEMO_RESOLVE(library, CuiSetCurrentCode),
+            DEMO_RESOLVE(library, CuiPump)};
+}
+
+void printRecords(const Exports &tesk, TeskHandle window, const char *which)
+{
+    tesk.sortWindowList(window);
+    char record[kRecordSize];
+    for (int index = 0; index < tesk.dockWindowCount(window); ++index) {
+        tesk.getRecord(window, index, record);
+        std::printf("host: %s window's dock record %d: \"%s\"\n", which, index, record);
+    }
+}
+
+} // namespace
+
+void runDockDemo(void *library, const std::string &screenshotDir)
+{
+    const Exports tesk = resolve(library);
+    void *firstWindow = tesk.currentCode();
+    if (!firstWindow)
+        return;
+
+    // Area 1 is the bottom unless a record says otherwise: the record puts it on the left.
+    tesk.setRecord(kFirstWindow, "Registers:1:0:0:0:0:220:300:1:0");
+    tesk.windowCreate("Registers", &registersArea, kRegistersBox);
+    for (int i = 0; i < 5; ++i)
+        tesk.pump();
+    printRecords(tesk, kFirstWindow, "first");
+    char saved[kRecordSize];
+    tesk.getRecord(kFirstWindow, 0, saved);
+
+    tesk.createNewCode(1);
+    CuiFrameRecord frame{1, 0, 0, -1};
+    const TeskHandle second = tesk.frameCreate("Debugger (restored layout)", kSecondWindow, &frame);
+    tesk.createNewCode(0);
+    if (second) {
+        tesk.setRecord(kSecondWindow, saved);
+        tesk.windowCreate("Registers", &registersArea, kSecondRegistersBox);
+        tesk.frameShow();
+        for (int i = 0; i < 5; ++i)
+            tesk.pump();
+        printRecords(tesk, kSecondWindow, "second");
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && widget->windowTitle().contains(QLatin1String("restored"))) {
+                widget->resize(700, 420);
+                saveScreenshot(widget, screenshotDir, "docking.png");
+            }
+        }
+    }
+    // The rest of the demo goes on in the first window.
+    tesk.setCurrentCode(firstWindow);
+}
+
+} // namespace demo

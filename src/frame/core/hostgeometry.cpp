@@ -1,0 +1,16 @@
+#include "hostgeometry.h"
+
+#include <QWidget>
+
+namespace tesk::frame {
+
+QRect hostRect(int x, int y, int width, int height)
+{
+    const auto position = [](int value) {
+        return qBound(-QWIDGETSIZE_MAX, value, QWIDGETSIZE_MAX);
+    };
+    const auto extent = [](int value) { return qBound(0, value, QWIDGETSIZE_MAX); };
+    return QRect(position(x), position(y), extent(width), extent(height));
+}
+
+} // namespace tesk::frame

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QRect>
+
+namespace tesk::frame {
+
+// A rectangle the host asked for, cut to what a widget can take: sizes within 0 and Qt's
+// largest widget size, positions as far out as that size reaches, so no corner overflows.
+QRect hostRect(int x, int y, int width, int height);
+
+} // namespace tesk::frame

@@ -1,0 +1,45 @@
+#include "frame/windows/docking/cuipaneregistry.h"
+
+#include "frame/windows/docking/dockwidget.h"
+
+CuiPaneRegistry *CuiPaneRegistry::instance()
+{
+    static CuiPaneRegistry *registry = new CuiPaneRegistry;
+    return registry;
+}
+
+void CuiPaneRegistry::add(quint32 handle, DockWidget *dock)
+{
+    if (!dock || m_docks.contains(handle))
+        return;
+    m_docks.insert(handle, dock);
+    QObject::connect(dock, &QObject::destroyed, [this, dock] { remove(dock); });
+}
+
+DockWidget *CuiPaneRegistry::find(quint32 handle) const
+{
+    return m_docks.value(handle, nullptr);
+}
+
+bool CuiPaneRegistry::contains(const DockWidget *dock) const
+{
+    for (const DockWidget *listed : m_docks)
+        if (listed == dock)
+            return true;
+    return false;
+}
+
+void CuiPaneRegistry::remove(quint32 handle)
+{
+    m_docks.remove(handle);
+}
+
+void CuiPaneRegistry::remove(const DockWidget *dock)
+{
+    for (auto it = m_docks.begin(); it != m_docks.end();) {
+        if (it.value() == dock)
+            it = m_docks.erase(it);
+        else
+            ++it;
+    }
+}

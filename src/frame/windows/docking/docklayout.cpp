@@ -1,0 +1,238 @@
+#include "frame/windows/docking/docklayout.h"
+
+#include <QDockWidget>
+#include <QMainWindow>
+#include <QScopedValueRollback>
+
+namespace tesk::frame {
+
+namespace {
+
+bool isPlacedArea(DockArea area)
+{
+    return area == DockArea::Left || area == DockArea::Right || area == DockArea::Bottom;
+}
+
+Qt::DockWidgetArea toolkitArea(DockArea area)
+{
+    switch (area) {
+    case DockArea::Left:
+        return Qt::LeftDockWidgetArea;
+    case DockArea::Right:
+        return Qt::RightDockWidgetArea;
+    case DockArea::Bottom:
+        return Qt::BottomDockWidgetArea;
+    default:
+        return Qt::NoDockWidgetArea;
+    }
+}
+
+DockArea fromToolkit(Qt::DockWidgetArea area)
+{
+    switch (area) {
+    case Qt::LeftDockWidgetArea:
+        return DockArea::Left;
+    case Qt::RightDockWidgetArea:
+        return DockArea::Right;
+    case Qt::BottomDockWidgetArea:
+        return DockArea::Bottom;
+    case Qt::TopDockWidgetArea:
+        return DockArea::Top;
+    default:
+        return DockArea::None;
+    }
+}
+
+// Windows of one line stand along the area; lines stand side by side across it.
+Qt::Orientation along(DockArea area)
+{
+    return area == DockArea::Bottom ? Qt::Horizontal : Qt::Vertical;
+}
+
+Qt::Orientation across(DockArea area)
+{
+    return area == DockArea::Bottom ? Qt::Vertical : Qt::Horizontal;
+}
+
+} // namespace
+
+DockLayout::DockLayout(QMainWindow *window)
+    : m_window(window)
+{
+}
+
+DockLayout::Position DockLayout::find(const QDockWidget *dock) const
+{
+    for (int a = 0; a < 3; ++a)
+        for (int l = 0; l < m_lines[a].size(); ++l) {
+            const int slot = m_lines[a][l].indexOf(const_cast<QDockWidget *>(dock));
+            if (slot >= 0)
+                return {a, l, slot};
+        }
+    return {};
+}
+
+void DockLayout::take(QDockWidget *dock)
+{
+    const Position p = find(dock);
+    if (p.area < 0)
+        return;
+    auto &lines = m_lines[p.area];
+    lines[p.line].removeAt(p.slot);
+    if (lines[p.line].isEmpty())
+        lines.removeAt(p.line);
+}
+
+void DockLayout::forget(const QDockWidget *dock)
+{
+    take(const_cast<QDockWidget *>(dock));
+    m_extents.remove(dock);
+}
+
+void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
+{
+    const QScopedValueRollback<bool> placing(m_placing, true);
+    take(dock);
+    if (!isPlacedArea(area)) {
+        if (!dock->isFloating()) {
+            m_window->addDockWidget(Qt::RightDockWidgetArea, dock);
+            dock->setFloating(true);
+        }
+        return;
+    }
+    auto &lines = m_lines[int(area) - 1];
+    dock->setFloating(false);
+    if (lines.isEmpty() || newLine) {
+        m_window->addDockWidget(toolkitArea(area), dock, across(area));
+        lines.append({dock});
+    } else {
+        m_window->splitDockWidget(lines.last().last(), dock, along(area));
+        lines.last().append(dock);
+    }
+}
+
+void DockLayout::follow(QDockWidget *dock)
+{
+    if (m_placing)
+        return;
+    const DockArea shown =
+        dock->isFloating() ? DockArea::None : fromToolkit(m_window->dockWidgetArea(dock));
+    if (shown == areaOf(dock))
+        return;
+    take(dock);
+    if (isPlacedArea(shown)) {
+        auto &lines = m_lines[int(shown) - 1];
+        if (lines.isEmpty())
+            lines.append({dock});
+        else
+            lines.last().append(dock);
+    }
+}
+
+DockArea DockLayout::areaOf(const QDockWidget *dock) const
+{
+    const Position p = find(dock);
+    return p.area < 0 ? DockArea::None : DockArea(p.area + 1);
+}
+
+int DockLayout::indexOf(const QDockWidget *dock) const
+{
+    const Position p = find(dock);
+    if (p.area < 0)
+        return -1;
+    int index = p.slot;
+    for (int l = 0; l < p.line; ++l)
+        index += m_lines[p.area][l].size();
+    return index;
+}
+
+bool DockLayout::startsLine(const QDockWidget *dock) const
+{
+    const Position p = find(dock);
+    // The first line of an area is where the area starts, not a new line.
+    return p.area >= 0 && p.line > 0 && p.slot == 0;
+}
+
+int DockLayout::lineCount(DockArea area) const
+{
+    return isPlacedArea(area) ? int(m_lines[int(area) - 1].size()) : 0;
+}
+
+QList<QDockWidget *> DockLayout::line(DockArea area, int line) const
+{
+    if (!isPlacedArea(area) || line < 0 || line >= m_lines[int(area) - 1].size())
+        return {};
+    return m_lines[int(area) - 1][line];
+}
+
+QSize DockLayout::extent(const QDockWidget *dock) const
+{
+    return m_extents.value(dock, dock->size());
+}
+
+void DockLayout::setExtent(QDockWidget *dock, QSize extent)
+{
+    m_extents.insert(dock, extent);
+    const DockArea area = areaOf(dock);
+    if (isPlacedArea(area))
+        applyExtents(area);
+}
+
+void DockLayout::shareEvenly(DockArea area)
+{
+    if (!isPlacedArea(area))
+        return;
+    const auto &lines = m_lines[int(area) - 1];
+    if (lines.isEmpty())
+        return;
+    // An area as wide as the first dock window, or a fifth of the window before it is shown.
+    QSize size;
+    for (const auto &l : lines) {
+        QSize lineSize;
+        for (QDockWidget *dock : l) {
+            if (along(area) == Qt::Vertical)
+                lineSize = QSize(qMax(lineSize.width(), dock->width()),
+                                 lineSize.height() + dock->height());
+            else
+                lineSize = QSize(lineSize.width() + dock->width(),
+                                 qMax(lineSize.height(), dock->height()));
+        }
+        size = along(area) == Qt::Vertical
+                   ? QSize(size.width() + lineSize.width(), qMax(size.height(), lineSize.height()))
+                   : QSize(qMax(size.width(), lineSize.width()), size.height() + lineSize.height());
+    }
+    if (size.width() <= 1)
+        size.setWidth(m_window->width() / 5);
+    if (size.height() <= 1)
+        size.setHeight(m_window->height() / 5);
+    const int lineCount = int(lines.size());
+    for (const auto &l : lines)
+        for (QDockWidget *dock : l) {
+            const int inLine = int(l.size());
+            m_extents.insert(dock, along(area) == Qt::Vertical
+                                       ? QSize(size.width() / lineCount, size.height() / inLine)
+                                       : QSize(size.width() / inLine, size.height() / lineCount));
+        }
+    applyExtents(area);
+}
+
+void DockLayout::applyExtents(DockArea area)
+{
+    const auto &lines = m_lines[int(area) - 1];
+    QList<QDockWidget *> firsts;
+    QList<int> acrossSizes;
+    for (const auto &l : lines) {
+        QList<int> alongSizes;
+        for (QDockWidget *dock : l) {
+            const QSize e = extent(dock);
+            alongSizes.append(along(area) == Qt::Vertical ? e.height() : e.width());
+        }
+        m_window->resizeDocks(l, alongSizes, along(area));
+        const QSize first = extent(l.first());
+        firsts.append(l.first());
+        acrossSizes.append(across(area) == Qt::Horizontal ? first.width() : first.height());
+    }
+    m_window->resizeDocks(firsts, acrossSizes, across(area));
+}
+
+} // namespace tesk::frame

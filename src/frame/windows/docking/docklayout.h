@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QSize>
+
+class QDockWidget;
+class QMainWindow;
+
+namespace tesk::frame {
+
+// The areas in the numbering of the layout records.
+enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
+
+// The toolkit keeps no lines, indexes or extents of dock windows that one could read back, so
+// each main window keeps its own picture of its dock areas - areas of lines of ordered dock
+// windows with their extents - and drives the toolkit from it. The layout records are written
+// from this picture and restored into it.
+class DockLayout
+{
+public:
+    explicit DockLayout(QMainWindow *window);
+
+    // Puts the dock window at the end of the area, on a line of its own or at the end of the
+    // last line. Top and None float it.
+    void place(QDockWidget *dock, DockArea area, bool newLine);
+    // Takes it out of its line (it floats or goes away).
+    void take(QDockWidget *dock);
+    // Forgets everything about a dock window that goes away.
+    void forget(const QDockWidget *dock);
+    // After the user dragged a dock window: it joins the end of the area the toolkit shows it
+    // in, or floats.
+    void follow(QDockWidget *dock);
+
+    DockArea areaOf(const QDockWidget *dock) const;
+    // Position within its area counted over all lines; -1 in no area.
+    int indexOf(const QDockWidget *dock) const;
+    bool startsLine(const QDockWidget *dock) const;
+    int lineCount(DockArea area) const;
+    QList<QDockWidget *> line(DockArea area, int line) const;
+
+    // The extent the records carry: the fixed extent when one was given, else the size.
+    QSize extent(const QDockWidget *dock) const;
+    void setExtent(QDockWidget *dock, QSize extent);
+    // Shares the area evenly: across lines, and within a line among its windows.
+    void shareEvenly(DockArea area);
+
+private:
+    struct Position
+    {
+        int area = -1;
+        int line = -1;
+        int slot = -1;
+    };
+    Position find(const QDockWidget *dock) const;
+    void applyExtents(DockArea area);
+
+    QMainWindow *m_window;
+    // The toolkit reports our own placing as moves; those are not the user's.
+    bool m_placing = false;
+    // Lines of the left, right and bottom areas (index area - 1).
+    QList<QList<QDockWidget *>> m_lines[3];
+    QHash<const QDockWidget *, QSize> m_extents;
+};
+
+} // namespace tesk::frame

@@ -1,0 +1,647 @@
+#include "frame/windows/docking/dockwidget.h"
+
+#include "frame/core/cuidebuginfo.h"
+#include "frame/core/inplaceedit.h"
+#include "frame/menus/teskpopupmenu.h"
+#include "frame/windows/docking/cuipaneregistry.h"
+#include "frame/windows/docking/docklocationbox.h"
+#include "frame/windows/mainframe.h"
+#include "system/debugoutput.h"
+#include "system/modalseam.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr QSize kFirstUndockSize(500, 400);
+constexpr QSize kFirstDragFloatSize(400, 300);
+constexpr int kStatusBarHeight = 22;
+constexpr int kSwatchSize = 16;
+
+// One flag for every dock window: focusing a dock window tells the host, whose answer may
+// focus it again.
+bool g_inSetFocus = false;
+
+void trace(const char *format, const void *address)
+{
+    tesk::system::debugOutput(
+        QString::asprintf(format, static_cast<unsigned long>(quintptr(address))).toStdString() +
+        "\n");
+}
+
+} // namespace
+
+struct DockWidget::Private
+{
+    HostCallback callback = nullptr;
+    TeskHandle windowBox = 0;
+    bool hideOnly = false;
+    bool closing = false;
+    Restored restored;
+    bool askLocation = false;
+    bool dontClose = false;
+    bool gotoWindow = false;
+    QString name;
+    QPointer<QWidget> givenWidget;
+    bool userHidden = false;
+    QRect floatingGeometry;
+    int floated = Docked;
+    bool floatingGeometrySet = false;
+    QColor colour;
+    QWidget *colourPane = nullptr;
+    QStatusBar *statusBar = nullptr;
+    QWidget *pane = nullptr;
+    QLabel *indicator = nullptr;
+    QLabel *textLabel = nullptr;
+    QPixmap swatch;
+    QPointer<MainWindow> mainWindow;
+    int words[2] = {0, 0};
+    bool initialised = false;
+};
+
+DockWidget::DockWidget(QWidget *parent, const char *name)
+    : QDockWidget(parent)
+    , d(std::make_unique<Private>())
+{
+    setObjectName(QLatin1String(name));
+    setAttribute(Qt::WA_DeleteOnClose);
+    d->mainWindow = qobject_cast<MainWindow *>(parent);
+}
+
+DockWidget::~DockWidget()
+{
+    emit RemovemefromWindList(this);
+}
+
+void DockWidget::setUp()
+{
+    d->floatingGeometry = QRect(QPoint(), kFirstUndockSize);
+    d->floated = Docked;
+    d->floatingGeometrySet = false;
+    setAcceptDrops(true);
+    CuiPaneRegistry::instance()->add(quint32(d->windowBox), this);
+    connect(this, &QDockWidget::topLevelChanged, this,
+            [this](bool floating) { MyPlaceChange(floating ? Floating : Docked); });
+    setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
+    setFocusPolicy(Qt::StrongFocus);
+    buildContent();
+    d->initialised = true;
+}
+
+void DockWidget::buildContent()
+{
+    auto *content = new QWidget(this);
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    d->colourPane = new QWidget(content);
+    d->colourPane->setObjectName(QStringLiteral("DockWidget::ColorPane"));
+    auto *paneLayout = new QVBoxLayout(d->colourPane);
+    paneLayout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(d->colourPane, 1);
+
+    d->statusBar = new QStatusBar(content);
+    d->statusBar->setObjectName(QStringLiteral("DockWidget::StatusBar"));
+    d->statusBar->setFixedHeight(kStatusBarHeight);
+    d->statusBar->setSizeGripEnabled(false);
+    d->swatch = QPixmap(kSwatchSize, kSwatchSize);
+    d->swatch.fill(QColor("yellow"));
+    d->indicator = new QLabel(d->statusBar);
+    d->indicator->setFixedSize(kSwatchSize, kSwatchSize);
+    d->indicator->setPixmap(d->swatch);
+    d->textLabel = new QLabel(d->statusBar);
+    d->statusBar->addWidget(d->indicator);
+    d->statusBar->addWidget(d->textLabel, 1);
+    layout->addWidget(d->statusBar);
+    d->statusBar->setVisible(isFloating());
+
+    if (d->givenWidget) {
+        d->givenWidget->setParent(d->colourPane);
+        d->givenWidget->move(0, 0);
+        paneLayout->addWidget(d->givenWidget);
+        d->givenWidget->show();
+    } else {
+        d->pane = tesk::core::createPaneFrame(d->colourPane);
+        tesk::core::bindPaneFrame(d->pane, d->callback, d->windowBox);
+        paneLayout->addWidget(d->pane);
+    }
+    setWidget(content);
+}
+
+bool DockWidget::isInitialised() const
+{
+    return d->initialised;
+}
+
+void DockWidget::setHostCallback(HostCallback callback)
+{
+    d->callback = callback;
+}
+
+void DockWidget::setWindowBox(TeskHandle box)
+{
+    d->windowBox = box;
+}
+
+TeskHandle DockWidget::windowBox() const
+{
+    return d->windowBox;
+}
+
+void DockWidget::setGivenWidget(QWidget *widget)
+{
+    d->givenWidget = widget;
+}
+
+bool DockWidget::isWidgetPane() const
+{
+    return d->givenWidget != nullptr;
+}
+
+QWidget *DockWidget::pane() const
+{
+    return d->pane;
+}
+
+MainWindow *DockWidget::mainWindow() const
+{
+    return d->mainWindow;
+}
+
+void DockWidget::setName(const QString &name)
+{
+    d->name = name;
+}
+
+QString DockWidget::name() const
+{
+    return d->name;
+}
+
+void DockWidget::setHideOnly(bool on)
+{
+    d->hideOnly = on;
+}
+
+void DockWidget::setDontClose(bool on)
+{
+    d->dontClose = on;
+}
+
+bool DockWidget::dontClose() const
+{
+    return d->dontClose;
+}
+
+void DockWidget::setAskLocation(bool on)
+{
+    d->askLocation = on;
+}
+
+bool DockWidget::askLocation() const
+{
+    return d->askLocation;
+}
+
+void DockWidget::setGoto(bool on)
+{
+    d->gotoWindow = on;
+}
+
+bool DockWidget::isGoto() const
+{
+    return d->gotoWindow;
+}
+
+bool DockWidget::isClosing() const
+{
+    return d->closing;
+}
+
+void DockWidget::setTwoWords(int first, int second)
+{
+    d->words[0] = first;
+    d->words[1] = second;
+}
+
+bool DockWidget::isUserHidden() const
+{
+    return d->userHidden;
+}
+
+DockWidget::Restored &DockWidget::restored()
+{
+    return d->restored;
+}
+
+const DockWidget::Restored &DockWidget::restored() const
+{
+    return d->restored;
+}
+
+QRect DockWidget::floatingGeometry() const
+{
+    return d->floatingGeometry;
+}
+
+bool DockWidget::floatingGeometrySet() const
+{
+    return d->floatingGeometrySet;
+}
+
+int DockWidget::floated() const
+{
+    return d->floated;
+}
+
+QStatusBar *DockWidget::dockStatusBar() const
+{
+    return d->statusBar;
+}
+
+QString DockWidget::connectionText() const
+{
+    return d->textLabel ? d->textLabel->text() : QString();
+}
+
+// ---- docking and floating ----------------------------------------------------------------
+
+void DockWidget::floatdock()
+{
+    if (isFloating())
+        dock();
+    else
+        undock();
+}
+
+void DockWidget::enterFloating(QSize size)
+{
+    if (d->statusBar)
+        d->statusBar->show();
+    resize(size);
+    d->floatingGeometry = geometry();
+    d->floatingGeometrySet = true;
+}
+
+void DockWidget::undock()
+{
+    const QRect remembered = d->floatingGeometry;
+    const bool wasSet = d->floatingGeometrySet;
+    // Marked first so that the place change the toolkit reports is no change of ours.
+    d->floated = Floating;
+    setFloating(true);
+    if (wasSet)
+        move(remembered.topLeft());
+    enterFloating(remembered.size());
+}
+
+void DockWidget::dock()
+{
+    if (isFloating()) {
+        d->floatingGeometry = geometry();
+        d->floatingGeometrySet = true;
+    }
+    MainWindow *main = d->mainWindow;
+    if (d->askLocation && main && !main->doNotAskAgain()) {
+        if (!runLocationDialog())
+            return;
+        d->askLocation = false;
+        MyPlaceChange(isFloating() ? Floating : Docked);
+        return;
+    }
+    if (!d->askLocation || !main) {
+        setFloating(false);
+        return;
+    }
+    main->moveDockWindow(this, main->rememberedArea());
+    MyPlaceChange(isFloating() ? Floating : Docked);
+}
+
+bool DockWidget::runLocationDialog()
+{
+    MainWindow *main = d->mainWindow;
+    std::unique_ptr<DockLocationBox> box(new DockLocationBox(this, "locationbox", true));
+    if (tesk::system::ModalSeam::execDialog(box.get()) != QDialog::Accepted || !main)
+        return false;
+    if (box->doNotAskAgain()->isChecked())
+        main->setDoNotAskAgain(true);
+    main->setRememberedArea(box->chosenArea());
+    main->moveDockWindow(this, box->chosenArea());
+    return true;
+}
+
+void DockWidget::MyPlaceChange(int place)
+{
+    if (CuiDebugInfo::isSet(QStringLiteral("D0")))
+        trace("DockWidget::MyPlaceChange - 0x%08lx", this);
+    if (place != d->floated) {
+        if (place == Floating) {
+            if (!d->floatingGeometrySet)
+                d->floatingGeometry.setSize(kFirstDragFloatSize);
+            enterFloating(d->floatingGeometry.size());
+        } else {
+            d->askLocation = false;
+            if (d->statusBar)
+                d->statusBar->hide();
+        }
+    }
+    d->floated = place;
+}
+
+// ---- hiding and closing ------------------------------------------------------------------
+
+bool DockWidget::modalDialogShown() const
+{
+    return d->mainWindow && d->mainWindow->modalDialogShown();
+}
+
+void DockWidget::notifyHost(int width, int height, int code)
+{
+    if (!d->callback)
+        return;
+    int rect[4] = {0, 0, width, height};
+    d->callback(d->windowBox, rect, code);
+}
+
+void DockWidget::hide()
+{
+    setVisible(false);
+}
+
+void DockWidget::setVisible(bool visible)
+{
+    // A value being edited in place must not lose its window.
+    if (!visible && isInPlaceEditActive())
+        return;
+    QDockWidget::setVisible(visible);
+}
+
+void DockWidget::togglePaneVisibility()
+{
+    if (isVisible()) {
+        d->userHidden = true;
+        hide();
+    } else {
+        show();
+    }
+}
+
+void DockWidget::hideOnly()
+{
+    // A window already hidden gets no hide event to clear the mark.
+    d->userHidden = isVisible();
+    hide();
+}
+
+void DockWidget::hideEvent(QHideEvent *event)
+{
+    QDockWidget::hideEvent(event);
+    const bool closes = !d->userHidden && !d->dontClose && !event->spontaneous() && !d->closing &&
+                        !isInPlaceEditActive();
+    d->userHidden = false;
+    if (!closes)
+        return;
+    // The toolkit hides a dock window for a moment while it floats or docks it; only a window
+    // still hidden once control is back in the loop was hidden for good.
+    QPointer<DockWidget> self(this);
+    QTimer::singleShot(0, this, [self] {
+        if (self && self->isHidden() && !isInPlaceEditActive()) {
+            self->close();
+            self->deleteLater();
+        }
+    });
+}
+
+bool DockWidget::hideMe()
+{
+    if (modalDialogShown())
+        return false;
+    d->closing = true;
+    if (!d->dontClose)
+        notifyHost(0, 0, 0);
+    if (!d->dontClose && !d->hideOnly) {
+        emit RemovemefromWindList(this);
+        d->closing = false;
+        deleteLater();
+        return true;
+    }
+    if (d->dontClose)
+        hide();
+    d->closing = false;
+    d->hideOnly = false;
+    return false;
+}
+
+void DockWidget::closeMe()
+{
+    if (modalDialogShown())
+        return;
+    d->closing = true;
+    notifyHost(0, 0, 0);
+    deleteLater();
+    emit RemovemefromWindList(this);
+    d->closing = false;
+}
+
+void DockWidget::closeEvent(QCloseEvent *event)
+{
+    if (!isInPlaceEditActive() && hideMe())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool DockWidget::processGenericOption(int option)
+{
+    switch (option) {
+    case OptionDockFloat:
+        floatdock();
+        return true;
+    case OptionHide:
+        hideOnly();
+        return true;
+    case OptionClose:
+        deleteLater();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// ---- focus, colour, sizes, small slots ---------------------------------------------------
+
+void DockWidget::setFocus()
+{
+    if (g_inSetFocus)
+        return;
+    g_inSetFocus = true;
+    QDockWidget::setFocus();
+    notifyHost(width(), height(), 3);
+    g_inSetFocus = false;
+}
+
+void DockWidget::focusInEvent(QFocusEvent *event)
+{
+    QDockWidget::focusInEvent(event);
+    if (g_inSetFocus)
+        return;
+    g_inSetFocus = true;
+    notifyHost(width(), height(), 3);
+    g_inSetFocus = false;
+}
+
+void DockWidget::setColour(QRgb rgb)
+{
+    d->colour = QColor(rgb);
+    if (d->swatch.isNull())
+        d->swatch = QPixmap(kSwatchSize, kSwatchSize);
+    QPainter painter(&d->swatch);
+    const QRect all(0, 0, kSwatchSize - 1, kSwatchSize - 1);
+    if (rgb == 0 && CuiDebugInfo::isSet(QStringLiteral("C0"))) {
+        d->swatch.fill(QColor("grey"));
+        painter.setBrush(QBrush(QColor("white"), Qt::DiagCrossPattern));
+    } else {
+        painter.fillRect(d->swatch.rect(), QColor(rgb));
+        painter.setPen(Qt::black);
+    }
+    painter.drawRect(all);
+    painter.end();
+    if (d->indicator)
+        d->indicator->setPixmap(d->swatch);
+}
+
+QColor DockWidget::colour() const
+{
+    return d->colour;
+}
+
+void DockWidget::setConnectionName(const QString &name)
+{
+    if (d->textLabel)
+        d->textLabel->setText(name);
+}
+
+QSize DockWidget::sizeHint() const
+{
+    if (CuiDebugInfo::isSet(QStringLiteral("D1"))) {
+        const QSize own = QDockWidget::sizeHint();
+        tesk::system::debugOutput(QString::asprintf("sizeHint: 0x%08lx, w=%d, h=%d%c",
+                                                    static_cast<unsigned long>(quintptr(this)),
+                                                    own.width(), own.height(), '\n')
+                                      .toStdString());
+    }
+    return QSize(150, 100);
+}
+
+QSize DockWidget::minimumSizeHint() const
+{
+    if (CuiDebugInfo::isSet(QStringLiteral("D1"))) {
+        const QSize own = QDockWidget::minimumSizeHint();
+        tesk::system::debugOutput(QString::asprintf("minimumSizeHint: 0x%08lx,  w=%d, h=%d%c",
+                                                    static_cast<unsigned long>(quintptr(this)),
+                                                    own.width(), own.height(), '\n')
+                                      .toStdString());
+    }
+    return QSize(100, 100);
+}
+
+void DockWidget::viewButtonClicked() {}
+
+void DockWidget::fileButtonClicked() {}
+
+void DockWidget::RenameWindow() {}
+
+void DockWidget::NewPaneSlot(int pane)
+{
+    emit NewPaneSignal(pane, this);
+}
+
+void DockWidget::AboutToShow()
+{
+    emit ViewAboutToShow(this);
+}
+
+// ---- free helpers ------------------------------------------------------------------------
+
+int appendDockMenuItems(QMenu *popup, bool separatorFirst)
+{
+    if (!popup)
+        return 0;
+    if (separatorFirst)
+        popup->addSeparator();
+    const std::pair<const char *, int> items[] = {
+        {QT_TRANSLATE_NOOP("QObject", "Dock/Float"), DockWidget::OptionDockFloat},
+        {QT_TRANSLATE_NOOP("QObject", "Hide"), DockWidget::OptionHide},
+        {QT_TRANSLATE_NOOP("QObject", "Close"), DockWidget::OptionClose}};
+    auto *tesk = qobject_cast<TeskPopupMenu *>(popup);
+    for (const auto &[text, id] : items) {
+        const QString label = QObject::tr(text);
+        if (tesk)
+            tesk->insertItem(label, id);
+        else
+            popup->addAction(label)->setData(id);
+    }
+    return 1;
+}
+
+namespace tesk::frame {
+
+bool processPaneGenericOption(quint32 handle, int option)
+{
+    DockWidget *dock = CuiPaneRegistry::instance()->find(handle);
+    return dock && dock->processGenericOption(option);
+}
+
+int paneDock(quint32 handle)
+{
+    DockWidget *dock = CuiPaneRegistry::instance()->find(handle);
+    if (!dock)
+        return 0;
+    dock->dock();
+    return 1;
+}
+
+int paneUndock(quint32 handle)
+{
+    DockWidget *dock = CuiPaneRegistry::instance()->find(handle);
+    if (!dock)
+        return 0;
+    dock->undock();
+    return 1;
+}
+
+int paneHide(quint32 handle)
+{
+    DockWidget *dock = CuiPaneRegistry::instance()->find(handle);
+    if (!dock)
+        return 0;
+    dock->hideOnly();
+    return 1;
+}
+
+int paneClose(quint32 handle)
+{
+    DockWidget *dock = CuiPaneRegistry::instance()->find(handle);
+    if (!dock)
+        return 0;
+    dock->deleteLater();
+    return 1;
+}
+
+DockWidget *dockHolding(QObject *widget)
+{
+    for (QObject *o = widget; o; o = o->parent()) {
+        if (auto *dock = qobject_cast<DockWidget *>(o))
+            return dock;
+    }
+    return nullptr;
+}
+
+} // namespace tesk::frame

@@ -1,0 +1,140 @@
+#pragma once
+
+#include "frame/core/paneseams.h"
+
+#include <tesk/tesk_global.h>
+
+#include <QDockWidget>
+#include <QRgb>
+
+#include <memory>
+
+class MainWindow;
+class QMenu;
+class QStatusBar;
+
+// The dock window that holds one host pane (the tabbed pane frame bound to a window box, or a
+// toolkit widget the creator gives), a colour strip and a status bar shown while it floats.
+// Hiding it closes it unless the user only hid it or the host said it must not close; it
+// remembers where it floated so that floating again puts it back there.
+class DockWidget : public QDockWidget
+{
+    Q_OBJECT
+
+public:
+    enum Place { Docked = 0, Floating = 1 };
+    enum GenericOption { OptionDockFloat = 666, OptionHide = 667, OptionClose = 668 };
+    using HostCallback = tesk::core::PaneCodeCallback;
+
+    DockWidget(QWidget *parent, const char *name);
+    ~DockWidget() override;
+
+    // Builds the content and registers the window box; run once after the setters below.
+    void setUp();
+    bool isInitialised() const;
+
+    void setHostCallback(HostCallback callback);
+    void setWindowBox(TeskHandle box);
+    TeskHandle windowBox() const;
+    void setGivenWidget(QWidget *widget);
+    bool isWidgetPane() const;
+    // The tabbed pane frame, null for a widget pane.
+    QWidget *pane() const;
+    MainWindow *mainWindow() const;
+
+    void setName(const QString &name);
+    QString name() const;
+    void setHideOnly(bool on);
+    void setDontClose(bool on);
+    bool dontClose() const;
+    void setAskLocation(bool on);
+    bool askLocation() const;
+    void setGoto(bool on);
+    bool isGoto() const;
+    bool isClosing() const;
+    void setTwoWords(int first, int second);
+    bool isUserHidden() const;
+
+    // What a consumed layout record restored.
+    struct Restored
+    {
+        bool extentSet = false;
+        QSize extent;
+        int sortKey = 0;
+        int x = 0;
+        int y = 0;
+        bool floating = false;
+        bool visible = true;
+    };
+    Restored &restored();
+    const Restored &restored() const;
+
+    QRect floatingGeometry() const;
+    bool floatingGeometrySet() const;
+    int floated() const;
+
+    void setColour(QRgb rgb);
+    QColor colour() const;
+    QStatusBar *dockStatusBar() const;
+    QString connectionText() const;
+
+    // 666 docks a floating window and floats a docked one, 667 hides, 668 closes.
+    bool processGenericOption(int option);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    void setVisible(bool visible) override;
+
+    void setFocus();
+
+public slots:
+    void MyPlaceChange(int place);
+    void closeMe();
+    bool hideMe();
+    void viewButtonClicked();
+    void fileButtonClicked();
+    void floatdock();
+    void NewPaneSlot(int pane);
+    void AboutToShow();
+    void RenameWindow();
+    virtual void dock();
+    virtual void undock();
+    void hide();
+    void togglePaneVisibility();
+    void hideOnly();
+    void setConnectionName(const QString &name);
+
+signals:
+    void RemovemefromWindList(DockWidget *dock);
+    void NewPaneSignal(int pane, DockWidget *dock);
+    void ViewAboutToShow(DockWidget *dock);
+
+protected:
+    void hideEvent(QHideEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    bool modalDialogShown() const;
+    bool runLocationDialog();
+    void enterFloating(QSize size);
+    void notifyHost(int width, int height, int code);
+    void buildContent();
+
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+// Appends "Dock/Float", "Hide" and "Close" (ids 666, 667, 668), after a separator when asked.
+int appendDockMenuItems(QMenu *popup, bool separatorFirst);
+
+namespace tesk::frame {
+// The generic options on the dock window registered for a pane handle; false when none is.
+bool processPaneGenericOption(quint32 handle, int option);
+int paneDock(quint32 handle);
+int paneUndock(quint32 handle);
+int paneHide(quint32 handle);
+int paneClose(quint32 handle);
+// The dock window among the widget and its parents, or null.
+DockWidget *dockHolding(QObject *widget);
+} // namespace tesk::frame

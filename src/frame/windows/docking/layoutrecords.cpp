@@ -1,0 +1,78 @@
+#include "frame/windows/docking/layoutrecords.h"
+
+#include <QList>
+
+#include <cstring>
+
+namespace tesk::frame {
+
+namespace {
+
+constexpr int kDockNumberFields = 9;
+
+int number(const QByteArray &field)
+{
+    bool ok = false;
+    const int value = field.trimmed().toInt(&ok);
+    return ok ? value : 0;
+}
+
+} // namespace
+
+QByteArray writeDockRecord(const DockRecord &r)
+{
+    const QByteArray numbers =
+        QByteArray(":") + QString::asprintf("%i:%i:%i:%i:%i:%i:%i:%i:%i", r.area, r.newLine,
+                                            r.index, r.x, r.y, r.width, r.height, r.visible,
+                                            r.gotoFlag)
+                              .toLatin1();
+    const int room = kLayoutRecordSize - 1 - int(numbers.size());
+    return r.caption.toLatin1().left(qMax(0, room)) + numbers;
+}
+
+DockRecord readDockRecord(const QByteArray &text)
+{
+    DockRecord r;
+    QList<QByteArray> fields = text.split(':');
+    // Fields 9 and 10 may be missing; the caption takes whatever is left of the numbers.
+    int numbers = qMin(kDockNumberFields, int(fields.size()) - 1);
+    if (fields.size() > kDockNumberFields + 1)
+        numbers = kDockNumberFields;
+    else if (numbers < 0)
+        numbers = 0;
+    const QList<QByteArray> tail = fields.mid(fields.size() - numbers);
+    r.caption = QString::fromLatin1(fields.mid(0, fields.size() - numbers).join(':'));
+    int *targets[] = {&r.area,  &r.newLine, &r.index,   &r.x,       &r.y,
+                      &r.width, &r.height,  &r.visible, &r.gotoFlag};
+    for (int i = 0; i < tail.size(); ++i)
+        *targets[i] = number(tail[i]);
+    return r;
+}
+
+QByteArray writeToolbarRecord(const ToolbarRecord &r)
+{
+    return QString::asprintf("%i:%i:%i:%i:%i:%i:%i:%i:", r.newLine, r.index, r.x, r.y, r.offset,
+                             r.hidden, r.width, r.height)
+        .toLatin1();
+}
+
+ToolbarRecord readToolbarRecord(const QByteArray &text)
+{
+    ToolbarRecord r;
+    const QList<QByteArray> fields = text.split(':');
+    int *all[] = {&r.newLine, &r.index, &r.x, &r.y, &r.offset, &r.hidden, &r.width, &r.height};
+    for (int i = 0; i < 8 && i < fields.size(); ++i)
+        *all[i] = number(fields[i]);
+    return r;
+}
+
+void copyRecord(const QByteArray &record, char *buffer)
+{
+    if (!buffer)
+        return;
+    const int length = qMin(int(record.size()), kLayoutRecordSize - 1);
+    std::memcpy(buffer, record.constData(), size_t(length));
+    buffer[length] = '\0';
+}
+
+} // namespace tesk::frame

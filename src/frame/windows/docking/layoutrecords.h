@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace tesk::frame {
+
+// The host keeps these records as opaque strings between runs; the writer and the reader
+// agree field for field.
+//
+// Dock window: "caption:area:newLine:index:x:y:width:height:visible:goto", area 0 top,
+// 1 left, 2 right, 3 bottom, 4 none (floating), index -1 in no area.
+struct DockRecord
+{
+    QString caption;
+    int area = 4;
+    int newLine = 0;
+    int index = -1;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    int visible = 1;
+    int gotoFlag = 0;
+};
+
+// Toolbar: "newLine:index:x:y:offset:hidden:width:height:", index -1 when floating.
+struct ToolbarRecord
+{
+    int newLine = 0;
+    int index = -1;
+    int x = 0;
+    int y = 0;
+    int offset = 0;
+    int hidden = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The host's record buffers hold this many bytes with the terminator; a longer caption is
+// cut so that the numbers still fit.
+constexpr int kLayoutRecordSize = 256;
+
+QByteArray writeDockRecord(const DockRecord &record);
+// The caption is everything before the last nine fields, so a ':' in it survives. Missing
+// trailing fields keep their defaults; a field that is no number reads as 0.
+DockRecord readDockRecord(const QByteArray &text);
+QByteArray writeToolbarRecord(const ToolbarRecord &record);
+ToolbarRecord readToolbarRecord(const QByteArray &text);
+
+// Copies the record into a host buffer of kLayoutRecordSize bytes, always terminated.
+void copyRecord(const QByteArray &record, char *buffer);
+
+} // namespace tesk::frame

@@ -1,0 +1,437 @@
+// The main window's dock windows: creation, placement, the unique captions, the even sharing
+// of dock areas and the operations the exports reach them through.
+#include "frame/windows/docking/maindocks.h"
+
+#include "frame/windows/docking/cuipaneregistry.h"
+#include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/docking/layoutrecords.h"
+#include "frame/windows/mainframe.h"
+
+#include <QRegularExpression>
+#include <QToolBar>
+
+#include <algorithm>
+
+using tesk::frame::DockArea;
+using tesk::frame::MainDocks;
+
+namespace {
+
+const QString kOutputName = QStringLiteral("Output");
+const QString kMemoryName = QStringLiteral("Memory");
+const QString kConnectionControl = QStringLiteral("Connection Control");
+
+DockArea areaOfPlacement(int placement)
+{
+    switch (placement) {
+    case MainDocks::PlaceLeft:
+        return DockArea::Left;
+    case MainDocks::PlaceBottom:
+        return DockArea::Bottom;
+    default:
+        return DockArea::Right;
+    }
+}
+
+} // namespace
+
+tesk::frame::MainDocks &MainWindow::docks() const
+{
+    return *m_docks;
+}
+
+tesk::frame::DockLayout &MainWindow::dockLayout() const
+{
+    return m_docks->layout;
+}
+
+const QList<DockWidget *> &MainWindow::dockList() const
+{
+    return m_docks->docks;
+}
+
+DockWidget *MainWindow::currentDockWidget() const
+{
+    return m_docks->docks.isEmpty() ? nullptr : m_docks->docks.last();
+}
+
+DockWidget *MainWindow::findDockWidgetByName(const QString &name) const
+{
+    for (DockWidget *dock : m_docks->docks)
+        if (dock->name() == name)
+            return dock;
+    return nullptr;
+}
+
+TeskHandle MainWindow::lastDockHandle() const
+{
+    return m_docks->lastDockHandle;
+}
+
+QString MainWindow::uniqueDockCaption(const QString &name) const
+{
+    // The name is the host's text, not a pattern.
+    const QRegularExpression startsWith(QLatin1Char('^') + QRegularExpression::escape(name));
+    const QRegularExpression numbered(
+        QStringLiteral("^%1_(\\d+)").arg(QRegularExpression::escape(name)));
+    int counter = 0;
+    for (const QDockWidget *dock : findChildren<QDockWidget *>()) {
+        const QString caption = dock->windowTitle();
+        const QRegularExpressionMatch match = numbered.match(caption);
+        bool valid = false;
+        const int k = match.hasMatch() ? match.captured(1).toInt(&valid) : 0;
+        if (valid) {
+            if (k >= counter)
+                counter = k + 1;
+        } else if (startsWith.match(caption).hasMatch() && counter == 0) {
+            counter = 1;
+        }
+    }
+    return counter ? QStringLiteral("%1_%2").arg(name).arg(counter) : name;
+}
+
+DockWidget *MainWindow::createDockedWindow(TeskHandle box, const char *name,
+                                           tesk::core::PaneCodeCallback callback)
+{
+    const QString hostName = QString::fromLatin1(name ? name : "");
+    auto *dock = new DockWidget(this, "DockWidget");
+    dock->setHostCallback(callback);
+    dock->setWindowBox(box);
+    finishDockCreation(dock, hostName);
+    if (hostName == kOutputName) {
+        m_docks->output = dock;
+        setOutputWindow(dock);
+    }
+    if (!m_docks->dockRequested && dock->windowTitle() != kConnectionControl && dock->isFloating())
+        dock->resize(width() / 3, height() / 3);
+    m_docks->lastDockHandle = TeskHandle(tesk::core::paneFrameAreaId(dock->pane()));
+    if (hostName == kMemoryName)
+        dock->setGoto(true);
+    return dock;
+}
+
+DockWidget *MainWindow::createDockWidget(const char *name, QWidget *widget,
+                                         tesk::core::PaneCodeCallback callback, TeskHandle box)
+{
+    auto *dock = new DockWidget(this, "DockWidget");
+    dock->setHostCallback(callback);
+    dock->setWindowBox(box);
+    dock->setGivenWidget(widget);
+    finishDockCreation(dock, QString::fromLatin1(name ? name : ""));
+    m_docks->lastDockHandle = TeskHandle(dock->winId());
+    return dock;
+}
+
+DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name)
+{
+    MainDocks &docks = *m_docks;
+    const QString caption = docks.record.pending && !docks.record.name.isEmpty()
+                                ? docks.record.name
+                                : uniqueDockCaption(name);
+    dock->setObjectName(caption);
+    dock->setWindowTitle(caption);
+    dock->setUp();
+    dock->setConnectionName(connectionName());
+    docks.docks.append(dock);
+    dock->setName(name);
+    // The top area belongs to the toolbars.
+    dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea |
+                          Qt::BottomDockWidgetArea);
+
+    if (docks.dockRequested) {
+        docks.layout.place(dock, areaOfPlacement(docks.placement), docks.newLine);
+    } else {
+        if (caption == kConnectionControl)
+            dock->setAllowedAreas(Qt::NoDockWidgetArea);
+        else
+            dock->setAskLocation(true);
+        docks.layout.place(dock, DockArea::None, false);
+        dock->undock();
+    }
+    connect(dock, &DockWidget::RemovemefromWindList, this, &MainWindow::RemoveFromWindList);
+    connect(dock, &QDockWidget::dockLocationChanged, this,
+            [this, dock] { DockWindowPosChanged(dock); });
+    docks.dockRequested = false;
+    docks.newLine = false;
+    dock->show();
+
+    if (docks.record.pending) {
+        DockWidget::Restored &restored = dock->restored();
+        restored.extentSet = true;
+        restored.extent = docks.record.size;
+        restored.sortKey = docks.record.index;
+        restored.x = docks.record.x;
+        restored.y = docks.record.y;
+        restored.floating = docks.record.floating;
+        restored.visible = docks.record.visible != 0;
+        dock->setGoto(docks.record.gotoFlag != 0);
+    }
+    docks.record = MainDocks::PendingRecord();
+    return dock;
+}
+
+void MainWindow::DockWindowPosChanged(QDockWidget *dock)
+{
+    tesk::frame::DockLayout &layout = m_docks->layout;
+    layout.follow(dock);
+    const DockArea area = layout.areaOf(dock);
+    if (dock->isFloating() || area == DockArea::None || area == DockArea::Top)
+        return;
+    layout.shareEvenly(area);
+}
+
+void MainWindow::RemoveFromWindList(DockWidget *dock)
+{
+    if (!m_docks->docks.contains(dock))
+        return;
+    CuiPaneRegistry::instance()->remove(dock);
+    removeFromDockList(dock);
+    m_docks->sorted.removeAll(dock);
+    m_docks->layout.forget(dock);
+    // The dock window may be half destroyed here: only the toolkit's part is touched.
+    if (QDockWidget *toolkitDock = dock; toolkitDock->parent() == this)
+        removeDockWidget(toolkitDock);
+}
+
+void MainWindow::removeFromDockList(DockWidget *dock)
+{
+    m_docks->docks.removeAll(dock);
+}
+
+void MainWindow::moveDockWindow(DockWidget *dock, int area)
+{
+    static const DockArea areas[] = {DockArea::Left, DockArea::Right, DockArea::Bottom};
+    if (!dock || area < 0 || area > 2)
+        return;
+    m_docks->layout.place(dock, areas[area], false);
+}
+
+bool MainWindow::doNotAskAgain() const
+{
+    return m_docks->doNotAskAgain;
+}
+
+void MainWindow::setDoNotAskAgain(bool on)
+{
+    m_docks->doNotAskAgain = on;
+}
+
+int MainWindow::rememberedArea() const
+{
+    return m_docks->rememberedArea;
+}
+
+void MainWindow::setRememberedArea(int area)
+{
+    m_docks->rememberedArea = area;
+}
+
+void MainWindow::setDontClosePane()
+{
+    for (DockWidget *dock : m_docks->docks)
+        if (dock->isClosing()) {
+            dock->setHideOnly(true);
+            return;
+        }
+}
+
+void MainWindow::resizeLastDockWidget()
+{
+    if (DockWidget *dock = currentDockWidget())
+        dock->resize(width() + 1, height() - 1);
+}
+
+void MainWindow::closeAllDockWindows()
+{
+    if (pane())
+        pane()->hide();
+    while (!m_docks->docks.isEmpty()) {
+        DockWidget *dock = m_docks->docks.takeFirst();
+        CuiPaneRegistry::instance()->remove(dock);
+        m_docks->layout.forget(dock);
+        dock->disconnect(this);
+        dock->hide();
+        dock->deleteLater();
+    }
+    m_docks->sorted.clear();
+}
+
+void MainWindow::showOutputWindow()
+{
+    if (m_docks->output && m_docks->output->isHidden())
+        m_docks->output->show();
+}
+
+void MainWindow::requestDockPlacement(int area, bool newLine)
+{
+    MainDocks &docks = *m_docks;
+    if (docks.record.pending)
+        return;
+    docks.dockRequested = true;
+    docks.newLine = newLine || area == int(DockArea::None);
+    docks.placement = area == 0 ? MainDocks::PlaceRight : MainDocks::PlaceBottom;
+}
+
+// ---- layout records ----------------------------------------------------------------------
+
+void MainWindow::sortDockList()
+{
+    MainDocks &docks = *m_docks;
+    docks.sorted.clear();
+    int largest = 0;
+    for (DockWidget *dock : docks.docks) {
+        const int key = qMax(0, docks.layout.indexOf(dock));
+        dock->restored().sortKey = key;
+        largest = qMax(largest, key);
+    }
+    for (int key = 0; key <= largest; ++key)
+        for (DockWidget *dock : docks.docks)
+            if (dock->restored().sortKey == key)
+                docks.sorted.append(dock);
+}
+
+const QList<DockWidget *> &MainWindow::sortedDockList() const
+{
+    return m_docks->sorted;
+}
+
+QByteArray MainWindow::dockRecord(int sortedIndex) const
+{
+    const QList<DockWidget *> &sorted = m_docks->sorted;
+    if (sortedIndex < 0 || sortedIndex >= sorted.size())
+        return {};
+    DockWidget *dock = sorted.at(sortedIndex);
+    const tesk::frame::DockLayout &layout = m_docks->layout;
+    tesk::frame::DockRecord record;
+    record.caption = dock->windowTitle();
+    const DockArea area = dock->isFloating() ? DockArea::None : layout.areaOf(dock);
+    record.area = int(area);
+    record.newLine = layout.startsLine(dock) ? 1 : 0;
+    record.index = area == DockArea::None ? -1 : layout.indexOf(dock);
+    record.x = dock->x();
+    record.y = dock->y();
+    const QSize size = area == DockArea::None ? dock->size() : layout.extent(dock);
+    record.width = size.width();
+    record.height = size.height();
+    record.visible = dock->isVisible() ? 1 : 0;
+    record.gotoFlag = dock->isGoto() ? 1 : 0;
+    return tesk::frame::writeDockRecord(record);
+}
+
+void MainWindow::takeDockRecord(const QByteArray &text)
+{
+    MainDocks &docks = *m_docks;
+    const tesk::frame::DockRecord record = tesk::frame::readDockRecord(text);
+    MainDocks::PendingRecord &pending = docks.record;
+    pending = MainDocks::PendingRecord();
+    pending.pending = true;
+    if (record.caption != QLatin1String("0"))
+        pending.name = record.caption;
+    docks.dockRequested = true;
+    docks.newLine = record.newLine != 0;
+    switch (DockArea(record.area)) {
+    case DockArea::Left:
+        docks.placement = MainDocks::PlaceLeft;
+        break;
+    case DockArea::Right:
+        docks.placement = MainDocks::PlaceRight;
+        break;
+    case DockArea::Bottom:
+        docks.placement = MainDocks::PlaceBottom;
+        break;
+    default:
+        // Top belongs to the toolbars; such a window and an unplaced one float.
+        docks.dockRequested = false;
+        break;
+    }
+    pending.index = record.index;
+    pending.floating = record.index == -1;
+    pending.x = record.x;
+    pending.y = record.y;
+    pending.size = QSize(record.width, record.height);
+    pending.visible = record.visible;
+    pending.gotoFlag = record.gotoFlag;
+}
+
+void MainWindow::restoreDockLayout()
+{
+    for (DockWidget *dock : m_docks->docks) {
+        DockWidget::Restored &restored = dock->restored();
+        if (!restored.extentSet)
+            continue;
+        const QSize size = restored.extent;
+        if (!restored.floating && !dock->isFloating()) {
+            m_docks->layout.setExtent(dock, size);
+        } else {
+            dock->move(restored.x, restored.y);
+            dock->show();
+        }
+        if (size.isValid() && !size.isEmpty())
+            dock->resize(size);
+        if (!restored.visible)
+            dock->hideOnly();
+    }
+}
+
+QList<QToolBar *> MainWindow::numberedToolbars() const
+{
+    QList<QToolBar *> top;
+    QList<QToolBar *> floating;
+    for (QToolBar *toolbar : findChildren<QToolBar *>()) {
+        if (toolbar->isFloating())
+            floating.append(toolbar);
+        else if (toolBarArea(toolbar) == Qt::TopToolBarArea)
+            top.append(toolbar);
+    }
+    // The toolkit lists children in creation order; the top area reads left to right.
+    std::stable_sort(top.begin(), top.end(), [](const QToolBar *a, const QToolBar *b) {
+        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+    });
+    return top + floating;
+}
+
+QByteArray MainWindow::toolbarRecord(int index) const
+{
+    const QList<QToolBar *> toolbars = numberedToolbars();
+    if (index < 0 || index >= toolbars.size())
+        return {};
+    QToolBar *toolbar = toolbars.at(index);
+    tesk::frame::ToolbarRecord record;
+    record.newLine = toolBarBreak(toolbar) ? 1 : 0;
+    record.index = toolbar->isFloating() ? -1 : index;
+    record.x = toolbar->x();
+    record.y = toolbar->y();
+    record.hidden = toolbar->isVisible() ? 0 : 1;
+    record.width = toolbar->width();
+    record.height = toolbar->height();
+    return tesk::frame::writeToolbarRecord(record);
+}
+
+bool MainWindow::applyToolbarRecord(const QString &title, const QByteArray &text)
+{
+    QToolBar *toolbar = nullptr;
+    for (QToolBar *candidate : findChildren<QToolBar *>())
+        if (candidate->windowTitle() == title) {
+            toolbar = candidate;
+            break;
+        }
+    if (!toolbar)
+        return false;
+    const tesk::frame::ToolbarRecord record = tesk::frame::readToolbarRecord(text);
+    if (record.newLine == 1)
+        insertToolBarBreak(toolbar);
+    if (record.index == -1) {
+        toolbar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+        toolbar->show();
+    } else {
+        const QList<QToolBar *> toolbars = numberedToolbars();
+        if (record.index < toolbars.size() && toolbars.at(record.index) != toolbar)
+            insertToolBar(toolbars.at(record.index), toolbar);
+    }
+    toolbar->move(record.x, record.y);
+    if (record.hidden)
+        toolbar->hide();
+    if (record.width > 0 && record.height > 0)
+        toolbar->resize(record.width, record.height);
+    return true;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "frame/windows/docking/docklayout.h"
+
+#include <tesk/tesk_global.h>
+
+#include <QList>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+
+class DockWidget;
+class QMainWindow;
+
+namespace tesk::frame {
+
+// What a main window knows about its dock windows: the list in creation order, the sorted
+// list the layout records index, the placement request and restored record waiting for the
+// next dock window, and the picture of its dock areas.
+struct MainDocks
+{
+    explicit MainDocks(QMainWindow *window)
+        : layout(window)
+    {
+    }
+
+    enum Placement { PlaceRight = 0, PlaceLeft = 1, PlaceBottom = 2 };
+
+    // A layout record taken back, for the next dock window.
+    struct PendingRecord
+    {
+        bool pending = false;
+        QString name;
+        QSize size;
+        int index = 0;
+        int x = 0;
+        int y = 0;
+        int visible = 1;
+        int gotoFlag = 0;
+        bool floating = false;
+    };
+
+    QList<DockWidget *> docks;
+    QList<DockWidget *> sorted;
+    DockLayout layout;
+    TeskHandle lastDockHandle = 0;
+    bool dockRequested = false;
+    bool newLine = false;
+    int placement = PlaceRight;
+    PendingRecord record;
+    bool doNotAskAgain = false;
+    int rememberedArea = 0;
+    QPointer<DockWidget> output;
+    // The caption the facade gives every dock window of a multiple view.
+    QString multipleViewCaption;
+};
+
+} // namespace tesk::frame

@@ -1,0 +1,235 @@
+#include "frame/windows/toplevelwindow.h"
+
+#include "frame/menus/teskaction.h"
+#include "frame/menus/teskpopupmenu.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPainter>
+
+namespace {
+
+const QString kSyncCaption = QStringLiteral("Synchronization Control");
+constexpr QSize kInitialSize(499, 249);
+
+// The connection window's icon: a small plug in the window's own colours.
+QPixmap syncIcon()
+{
+    QPixmap icon(12, 13);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setPen(QColor(0x30, 0x30, 0x80));
+    painter.setBrush(QColor(0x60, 0x90, 0xd0));
+    painter.drawRect(2, 4, 7, 5);
+    painter.drawLine(4, 0, 4, 4);
+    painter.drawLine(7, 0, 7, 4);
+    painter.drawLine(5, 9, 5, 12);
+    return icon;
+}
+
+} // namespace
+
+struct TopLevelWindow::Private
+{
+    QWidget *central = nullptr;
+    bool hasMenuBar = false;
+    bool nextMenuOnBar = false;
+    TeskPopupMenu *currentPopup = nullptr;
+    TeskPopupMenu *currentTopPopup = nullptr;
+    QString name;
+    TeskHandle hostData = 0;
+    QList<TeskPopupMenu *> popups;
+    QMap<int, MenuItemRecord> records;
+    MenuCallback menuCallback = nullptr;
+    int menuWord = 0;
+    TeskHandle menuContext = 0;
+    TeskHandle sizeContext = 0;
+    SizeCallback sizeCallback = nullptr;
+};
+
+TopLevelWindow::TopLevelWindow(TeskHandle hostData, TeskHandle, const QString &caption,
+                               SizeCallback sizeCallback, TeskHandle sizeContext)
+    : QMainWindow(nullptr)
+    , d(std::make_unique<Private>())
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    d->central = new QWidget(this);
+    setCentralWidget(d->central);
+    d->hostData = hostData;
+    d->sizeContext = sizeContext;
+    d->sizeCallback = sizeCallback;
+    setWindowTitle(caption);
+    setObjectName(caption);
+    d->name = caption;
+    d->hasMenuBar = menuBar() != nullptr;
+    if (caption == kSyncCaption) {
+        setWindowIcon(syncIcon());
+        d->records.insert(49853, {tr("Connect/Synch Help"),
+                                  tr("Display Help on using the Connections Control"),
+                                  QKeySequence(Qt::Key_F1)});
+        d->records.insert(49863, {tr("Send a Problem Report..."),
+                                  tr("Opens a window to prepare and send a problem report"),
+                                  {}});
+        d->records.insert(49864,
+                          {tr("About"), tr("Shows information on product and licenses"), {}});
+    }
+    resize(kInitialSize);
+}
+
+TopLevelWindow::~TopLevelWindow() = default;
+
+WId TopLevelWindow::addMenu(const QString &text, void *data)
+{
+    auto *popup = new TeskPopupMenu(this);
+    d->popups.append(popup);
+    popup->setTitle(tr(text.toLatin1().constData()));
+    if (d->nextMenuOnBar || !d->currentTopPopup) {
+        // Without a menu on the bar yet there is nothing to hang a submenu from.
+        d->currentTopPopup = popup;
+        d->currentPopup = popup;
+        menuBar()->addMenu(popup);
+        d->nextMenuOnBar = false;
+    } else {
+        QAction *entry = d->currentTopPopup->addMenu(popup);
+        popup->setParentPopup(d->currentTopPopup);
+        popup->setItemId(d->currentTopPopup->actions().indexOf(entry));
+        d->currentPopup = popup;
+    }
+    popup->setDataWord(data);
+    return popup->winId();
+}
+
+void TopLevelWindow::addSeparator()
+{
+    if (d->currentPopup)
+        d->currentPopup->addSeparator();
+}
+
+void TopLevelWindow::addMenuItem(int id, const QString &text, void *data)
+{
+    if (!d->currentPopup)
+        return;
+    const auto record = d->records.constFind(id);
+    if (record == d->records.constEnd()) {
+        d->currentPopup->insertItem(text, id);
+        return;
+    }
+    auto *action = new TeskAction(record->description, QIcon(), record->text, record->accelerator,
+                                  this, "TeskAction", false, QStringLiteral("NOT SET"));
+    action->setOwnId(id);
+    action->setDataWord(data);
+    action->setContainer(d->currentPopup);
+    connect(action, &QAction::triggered, action, &TeskAction::slotRemoteActivated);
+    connect(action, &TeskAction::sigRemoteActivated, this, &TopLevelWindow::MenuExecution);
+    d->currentPopup->addAction(action);
+}
+
+void TopLevelWindow::setMenuCallback(int word, MenuCallback callback, TeskHandle context)
+{
+    d->menuWord = word;
+    d->menuCallback = callback;
+    d->menuContext = context;
+}
+
+void TopLevelWindow::setMenuContext(TeskHandle context)
+{
+    d->menuContext = context;
+}
+
+void TopLevelWindow::markNextMenuForBar()
+{
+    d->nextMenuOnBar = true;
+}
+
+int TopLevelWindow::extent(bool width) const
+{
+    if (width)
+        return this->width();
+    const int bar = d->hasMenuBar && menuBar() ? menuBar()->height() : 0;
+    return height() - bar;
+}
+
+void TopLevelWindow::MenuExecution(int id, void *data)
+{
+    // A host that never registered a menu callback has no menu to answer.
+    if (d->menuCallback)
+        d->menuCallback(d->menuContext, id, data);
+}
+
+void TopLevelWindow::notifySize(int code, bool sized)
+{
+    if (!d->sizeCallback)
+        return;
+    int rect[4] = {0, 0, sized ? width() : 0, sized ? extent(false) : 0};
+    d->sizeCallback(d->sizeContext, rect, code);
+}
+
+void TopLevelWindow::focusInEvent(QFocusEvent *event)
+{
+    notifySize(2, true);
+    QMainWindow::focusInEvent(event);
+}
+
+void TopLevelWindow::resizeEvent(QResizeEvent *event)
+{
+    notifySize(1, true);
+    QMainWindow::resizeEvent(event);
+}
+
+void TopLevelWindow::closeEvent(QCloseEvent *event)
+{
+    notifySize(0, false);
+    emit removeMe(this);
+    event->accept();
+}
+
+void TopLevelWindow::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+    d->name = caption;
+}
+
+WId TopLevelWindow::nativeHandle() const
+{
+    return d->central->winId();
+}
+
+TeskHandle TopLevelWindow::hostData() const
+{
+    return d->hostData;
+}
+
+QString TopLevelWindow::name() const
+{
+    return d->name;
+}
+
+TeskPopupMenu *TopLevelWindow::currentPopup() const
+{
+    return d->currentPopup;
+}
+
+TeskPopupMenu *TopLevelWindow::currentTopPopup() const
+{
+    return d->currentTopPopup;
+}
+
+TeskHandle TopLevelWindow::sizeContext() const
+{
+    return d->sizeContext;
+}
+
+void TopLevelWindow::setSizeContext(TeskHandle context)
+{
+    d->sizeContext = context;
+}
+
+TeskHandle TopLevelWindow::menuContext() const
+{
+    return d->menuContext;
+}
+
+const QMap<int, TopLevelWindow::MenuItemRecord> &TopLevelWindow::menuItemRecords() const
+{
+    return d->records;
+}

@@ -1,0 +1,274 @@
+// Dock windows: docking and floating with a remembered geometry, the location question, the
+// rules by which hiding becomes closing, the guards, the pane registry and unique captions.
+#include "frames.h"
+#include "modalanswers.h"
+
+#include "frame/core/inplaceedit.h"
+#include "frame/windows/docking/cuipaneregistry.h"
+#include "frame/windows/docking/docklocationbox.h"
+#include "frame/windows/docking/dockwidget.h"
+
+#include <QCheckBox>
+#include <QPointer>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
+
+#include <vector>
+
+using testhost::ModalAnswers;
+
+namespace {
+
+struct HostCall
+{
+    TeskHandle box;
+    int rect[4];
+    int code;
+};
+std::vector<HostCall> g_hostCalls;
+
+void recordHostCall(TeskHandle box, int *rect, int code)
+{
+    g_hostCalls.push_back({box, {rect[0], rect[1], rect[2], rect[3]}, code});
+}
+
+size_t closeCalls()
+{
+    size_t n = 0;
+    for (const HostCall &call : g_hostCalls)
+        n += call.code == 0;
+    return n;
+}
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+class DockingTest : public FrameTest
+{
+protected:
+    void SetUp() override
+    {
+        FrameTest::SetUp();
+        g_hostCalls.clear();
+        window = createFrame("Debugger", 1);
+        window->show();
+    }
+    void TearDown() override
+    {
+        setInPlaceEditActive(false);
+        FrameTest::TearDown();
+        settle();
+    }
+
+    DockWidget *docked(const char *name, TeskHandle box)
+    {
+        QtCreateDocked(1, 0);
+        return window->createDockedWindow(box, name, &recordHostCall);
+    }
+
+    MainWindow *window = nullptr;
+};
+
+} // namespace
+
+TEST_F(DockingTest, GenericOptionsAreExactly666To668)
+{
+    EXPECT_EQ(CuiPopupIsGenericOption(12345, 665), 0);
+    EXPECT_EQ(CuiPopupIsGenericOption(0, 666), 1);
+    EXPECT_EQ(CuiPopupIsGenericOption(-1, 668), 1);
+    EXPECT_EQ(CuiPopupIsGenericOption(0, 669), 0);
+    // Unknown handles and options do nothing and answer 0.
+    EXPECT_EQ(CuiPopupProcessGenericOption(999, 666), 0);
+    EXPECT_EQ(CuiPopupProcessGenericOption(999, 42), 0);
+}
+
+TEST_F(DockingTest, FloatingRemembersItsGeometryAcrossDocking)
+{
+    DockWidget *dock = docked("Registers", 50);
+    ASSERT_FALSE(dock->isFloating());
+    EXPECT_TRUE(dock->dockStatusBar()->isHidden());
+
+    CuiPopupProcessGenericOption(50, DockWidget::OptionDockFloat);
+    EXPECT_TRUE(dock->isFloating());
+    EXPECT_EQ(dock->size(), QSize(500, 400));
+    EXPECT_FALSE(dock->dockStatusBar()->isHidden());
+
+    dock->setGeometry(120, 130, 320, 240);
+    CuiPopupProcessGenericOption(50, DockWidget::OptionDockFloat);
+    EXPECT_FALSE(dock->isFloating());
+    EXPECT_TRUE(dock->dockStatusBar()->isHidden());
+
+    CuiPopupProcessGenericOption(50, DockWidget::OptionDockFloat);
+    EXPECT_TRUE(dock->isFloating());
+    EXPECT_EQ(dock->size(), QSize(320, 240));
+    // The window manager may add its frame to the position.
+    EXPECT_LE((dock->pos() - QPoint(120, 130)).manhattanLength(), 8);
+}
+
+TEST_F(DockingTest, FirstFloatByDraggingGets400By300)
+{
+    DockWidget *dock = docked("Registers", 51);
+    dock->setFloating(true); // as a drag out of the area does
+    EXPECT_EQ(dock->size(), QSize(400, 300));
+    EXPECT_TRUE(dock->floatingGeometrySet());
+}
+
+TEST_F(DockingTest, DockingAsksForTheAreaUntilToldNotTo)
+{
+    DockWidget *dock = window->createDockedWindow(60, "Memory", &recordHostCall);
+    ASSERT_TRUE(dock->isFloating());
+    ASSERT_TRUE(dock->askLocation());
+
+    ModalAnswers answers;
+    int asked = 0;
+    answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *box = qobject_cast<DockLocationBox *>(request.widget.data());
+        ASSERT_TRUE(box);
+        ++asked;
+        QTest::mousePress(box->areaButton(DockLocationBox::Bottom), Qt::LeftButton);
+        box->doNotAskAgain()->setChecked(true);
+        box->accept();
+    });
+    dock->dock();
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(dock->isFloating());
+    EXPECT_EQ(window->dockWidgetArea(dock), Qt::BottomDockWidgetArea);
+    EXPECT_TRUE(window->doNotAskAgain());
+    EXPECT_EQ(window->rememberedArea(), int(DockLocationBox::Bottom));
+
+    // The next window asking goes straight to the remembered area.
+    DockWidget *second = window->createDockedWindow(61, "Watch", &recordHostCall);
+    second->dock();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(window->dockWidgetArea(second), Qt::BottomDockWidgetArea);
+}
+
+TEST_F(DockingTest, CancelledLocationLeavesItFloating)
+{
+    DockWidget *dock = window->createDockedWindow(62, "Memory", &recordHostCall);
+    ModalAnswers answers; // rejects the dialog
+    dock->dock();
+    EXPECT_TRUE(dock->isFloating());
+    EXPECT_TRUE(dock->askLocation());
+    EXPECT_FALSE(window->doNotAskAgain());
+}
+
+TEST_F(DockingTest, CloseButtonClosesUnlessTheHostSaidDontClose)
+{
+    DockWidget *keep = docked("Output", 70);
+    keep->setDontClose(true);
+    QPointer<DockWidget> keepGuard(keep);
+    keep->close();
+    settle();
+    ASSERT_TRUE(keepGuard);
+    EXPECT_TRUE(keep->isHidden());
+    EXPECT_EQ(closeCalls(), 0u);
+
+    DockWidget *dock = docked("Registers", 71);
+    QPointer<DockWidget> guard(dock);
+    dock->close();
+    settle();
+    EXPECT_FALSE(guard);
+    ASSERT_EQ(closeCalls(), 1u);
+    EXPECT_EQ(g_hostCalls.back().box, 71);
+    EXPECT_FALSE(window->dockList().contains(dock));
+    EXPECT_EQ(CuiPaneRegistry::instance()->find(71), nullptr);
+}
+
+TEST_F(DockingTest, UserHideOnlyHidesAndALaterProgrammaticHideCloses)
+{
+    DockWidget *dock = docked("Registers", 72);
+    QPointer<DockWidget> guard(dock);
+    CuiPopupProcessGenericOption(72, DockWidget::OptionHide);
+    settle();
+    ASSERT_TRUE(guard);
+    EXPECT_TRUE(dock->isHidden());
+    EXPECT_FALSE(dock->isUserHidden());
+
+    dock->show();
+    dock->hide();
+    settle();
+    EXPECT_FALSE(guard);
+}
+
+TEST_F(DockingTest, FloatingAndDockingNeverCloseTheWindow)
+{
+    DockWidget *dock = docked("Registers", 73);
+    QPointer<DockWidget> guard(dock);
+    dock->undock();
+    dock->dock();
+    settle();
+    EXPECT_TRUE(guard);
+}
+
+TEST_F(DockingTest, InPlaceEditAndModalDialogsKeepDocksOpen)
+{
+    DockWidget *dock = docked("Registers", 74);
+    QPointer<DockWidget> guard(dock);
+    setInPlaceEditActive(true);
+    dock->hide();
+    dock->close();
+    settle();
+    ASSERT_TRUE(guard);
+    EXPECT_TRUE(dock->isVisible());
+    setInPlaceEditActive(false);
+
+    window->setModalDialogShown(true);
+    EXPECT_FALSE(dock->hideMe());
+    dock->closeMe();
+    settle();
+    EXPECT_TRUE(guard);
+    EXPECT_EQ(closeCalls(), 0u);
+    window->setModalDialogShown(false);
+
+    dock->closeMe();
+    settle();
+    EXPECT_FALSE(guard);
+    EXPECT_EQ(closeCalls(), 1u);
+}
+
+TEST_F(DockingTest, RegistryKeepsTheFirstAndForgetsTheDestroyed)
+{
+    DockWidget *first = docked("A", 80);
+    DockWidget *second = docked("B", 80);
+    EXPECT_EQ(CuiPaneRegistry::instance()->find(80), first);
+    delete first;
+    EXPECT_EQ(CuiPaneRegistry::instance()->find(80), nullptr);
+    EXPECT_FALSE(window->dockList().contains(first));
+    EXPECT_TRUE(window->dockList().contains(second));
+    // Option 668 closes later.
+    QPointer<DockWidget> guard(second);
+    CuiPaneRegistry::instance()->add(81, second);
+    CuiPopupProcessGenericOption(81, DockWidget::OptionClose);
+    settle();
+    EXPECT_FALSE(guard);
+}
+
+TEST_F(DockingTest, CaptionsAreUniquePerName)
+{
+    EXPECT_EQ(docked("Memory", 90)->windowTitle(), QStringLiteral("Memory"));
+    EXPECT_EQ(docked("Memory", 91)->windowTitle(), QStringLiteral("Memory_1"));
+    EXPECT_EQ(docked("Memory", 92)->windowTitle(), QStringLiteral("Memory_2"));
+    docked("Watch", 93)->setWindowTitle(QStringLiteral("Watch_5"));
+    EXPECT_EQ(window->uniqueDockCaption(QStringLiteral("Watch")), QStringLiteral("Watch_6"));
+    // The host's name is text, not a pattern.
+    EXPECT_EQ(docked("C++ (x", 94)->windowTitle(), QStringLiteral("C++ (x"));
+    EXPECT_EQ(docked("C++ (x", 95)->windowTitle(), QStringLiteral("C++ (x_1"));
+}
+
+TEST_F(DockingTest, FocusTellsTheHostOnce)
+{
+    DockWidget *dock = docked("Registers", 96);
+    settle();
+    g_hostCalls.clear();
+    dock->setFocus();
+    ASSERT_EQ(g_hostCalls.size(), 1u);
+    EXPECT_EQ(g_hostCalls[0].code, 3);
+    EXPECT_EQ(g_hostCalls[0].rect[2], dock->width());
+}

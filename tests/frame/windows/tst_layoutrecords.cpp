@@ -1,0 +1,136 @@
+// Layout records of dock windows and toolbars: the text, the round trip through a second
+// window, the reader's edge cases and the bounds of the host's buffer.
+#include "frames.h"
+
+#include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/docking/layoutrecords.h"
+
+#include <QCoreApplication>
+#include <QToolBar>
+
+#include <cstring>
+#include <string>
+
+using tesk::frame::DockRecord;
+using tesk::frame::readDockRecord;
+
+namespace {
+
+class LayoutRecordTest : public FrameTest
+{
+protected:
+    void TearDown() override
+    {
+        FrameTest::TearDown();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    std::string record(TeskHandle handle, int index)
+    {
+        char buffer[tesk::frame::kLayoutRecordSize];
+        std::memset(buffer, 'x', sizeof buffer);
+        CuiGetDockWindowPersistanceData(handle, index, buffer);
+        return buffer;
+    }
+};
+
+} // namespace
+
+TEST(LayoutRecordText, ReaderTakesTheCaptionFromTheRight)
+{
+    const DockRecord r = readDockRecord("Watch: a:b:1:1:0:10:20:300:200:1:0");
+    EXPECT_EQ(r.caption, QStringLiteral("Watch: a:b"));
+    EXPECT_EQ(r.area, 1);
+    EXPECT_EQ(r.width, 300);
+    // Fields 9 and 10 may be missing; text that is no number reads as 0.
+    const DockRecord shortRecord = readDockRecord("Memory:3:1:zz:4:5:6:7");
+    EXPECT_EQ(shortRecord.caption, QStringLiteral("Memory"));
+    EXPECT_EQ(shortRecord.area, 3);
+    EXPECT_EQ(shortRecord.index, 0);
+    EXPECT_EQ(shortRecord.height, 7);
+    EXPECT_EQ(shortRecord.visible, 1);
+    EXPECT_EQ(readDockRecord("").caption, QString());
+}
+
+TEST(LayoutRecordText, WriterStaysInsideTheHostBuffer)
+{
+    DockRecord r;
+    r.caption = QString(1000, QLatin1Char('c'));
+    const QByteArray text = tesk::frame::writeDockRecord(r);
+    EXPECT_LT(text.size(), tesk::frame::kLayoutRecordSize);
+    EXPECT_TRUE(text.endsWith(":4:0:-1:0:0:0:0:1:0"));
+    EXPECT_EQ(tesk::frame::writeToolbarRecord({1, -1, 2, 3, 0, 1, 40, 20}),
+              QByteArray("1:-1:2:3:0:1:40:20:"));
+}
+
+TEST_F(LayoutRecordTest, DockedLeftSecondRoundTripsIntoASecondWindow)
+{
+    MainWindow *first = createFrame("Debugger", 1);
+    first->show();
+    CuiSetDockWindowPersistanceData(1, "Registers:1:0:0:0:0:150:200:1:0");
+    first->createDockedWindow(10, "Registers", nullptr);
+    CuiSetDockWindowPersistanceData(1, "Memory:1:0:1:0:0:150:200:1:1");
+    first->createDockedWindow(11, "Memory", nullptr);
+    QtSortWindowList(1);
+    EXPECT_EQ(QtDockWindowCount(1), 2);
+    EXPECT_EQ(QtGetPersistWindowBox(1, 1), 11);
+    const std::string memory = record(1, 1);
+    EXPECT_EQ(memory.substr(0, 13), "Memory:1:0:1:");
+    EXPECT_EQ(memory.substr(memory.size() - 4), ":1:1");
+
+    MainWindow *second = createFrame("Debugger", 2);
+    CuiSetDockWindowPersistanceData(2, record(1, 0).c_str());
+    // A waiting record wins over a placement request.
+    QtCreateDocked(0, 1);
+    second->createDockedWindow(20, "Registers", nullptr);
+    CuiSetDockWindowPersistanceData(2, memory.c_str());
+    DockWidget *restored = second->createDockedWindow(21, "Memory", nullptr);
+    EXPECT_EQ(restored->windowTitle(), QStringLiteral("Memory"));
+    EXPECT_TRUE(restored->isGoto());
+    EXPECT_EQ(second->dockWidgetArea(restored), Qt::LeftDockWidgetArea);
+    QtSortWindowList(2);
+    EXPECT_EQ(record(2, 1).substr(0, 13), "Memory:1:0:1:");
+}
+
+TEST_F(LayoutRecordTest, FloatingRecordIsRestoredAfterShow)
+{
+    createFrame("Debugger", 3);
+    CuiSetDockWindowPersistanceData(3, "Output:4:0:-1:140:150:330:220:1:0");
+    DockWidget *dock = Store::currentMainWindow()->createDockedWindow(30, "Output", nullptr);
+    EXPECT_TRUE(dock->isFloating());
+    QtFrameShow();
+    EXPECT_EQ(dock->size(), QSize(330, 220));
+    QtSortWindowList(3);
+    const std::string text = record(3, 0);
+    EXPECT_EQ(text.substr(0, 16), "Output:4:0:-1:14");
+    // Outside the list nothing is written but the terminator.
+    EXPECT_EQ(record(3, 5), "");
+    EXPECT_EQ(QtGetPersistWindowBox(3, -1), 0);
+}
+
+TEST_F(LayoutRecordTest, ToolbarsAndTopGeometry)
+{
+    MainWindow *window = createFrame("Debugger", 4);
+    const int before = QtToolbarCount(4);
+    auto *toolbar = new QToolBar(QStringLiteral("Probe"), window);
+    window->addToolBarBreak();
+    window->addToolBar(Qt::TopToolBarArea, toolbar);
+    window->show();
+    ASSERT_EQ(QtToolbarCount(4), before + 1);
+    // The new line is the last one in the top area.
+    EXPECT_STREQ(QtReturnToolbarTitle(4, before), "Probe");
+    EXPECT_STREQ(QtReturnToolbarTitle(4, before + 1), "");
+    char buffer[tesk::frame::kLayoutRecordSize];
+    QtToolbarData(4, before, buffer);
+    EXPECT_EQ(std::string(buffer).substr(0, 2 + std::to_string(before).size()),
+              "1:" + std::to_string(before));
+    EXPECT_EQ(QtSetToolbarData("tb_x_Nothing", "0:0:0:0:0:0:10:10:"), 1);
+    EXPECT_EQ(QtSetToolbarData("tb_x_Probe", "0:-1:0:0:0:1:10:10:"), 0);
+    EXPECT_TRUE(toolbar->isFloating());
+    EXPECT_TRUE(toolbar->isHidden());
+
+    QtSetTopPersistanceData(-5, 10, 300, 200);
+    EXPECT_EQ(Store::instance()->topGeometry(), QRect(2, 10, 300, 200));
+    EXPECT_TRUE(Store::instance()->isTopGeometryPending());
+    Store::instance()->clearTopGeometryPending();
+}

@@ -1,0 +1,152 @@
+// The window exports: store switches, the current window the host may set, dock windows
+// created for the calling window, and the window-size sanity check on several desktops.
+#include "frames.h"
+
+#include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/windowsanity.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+using tesk::frame::checkWindowSizesAreSane;
+
+namespace {
+
+struct Geometry
+{
+    int x, y, width, height;
+};
+
+Geometry sane(const QList<QRect> &screens, Geometry g)
+{
+    checkWindowSizesAreSane(screens, screens.value(0), g.x, g.y, g.width, g.height);
+    return g;
+}
+
+using WindowExportsTest = FrameTest;
+
+} // namespace
+
+TEST(WindowSanity, OnScreenGeometryIsKept)
+{
+    const Geometry g = sane({QRect(0, 0, 1920, 1040)}, {100, 100, 800, 600});
+    EXPECT_EQ(g.x, 100);
+    EXPECT_EQ(g.width, 800);
+}
+
+TEST(WindowSanity, FarLeftAndTooWideComesBackWithinTheDesktop)
+{
+    const QList<QRect> screens = {QRect(0, 0, 1920, 1040), QRect(1920, 0, 1280, 1000)};
+    const Geometry g = sane(screens, {-5000, 100, 9000, 600});
+    // Off every screen it moves near the primary corner, and takes two thirds of its width.
+    EXPECT_EQ(g.x, 50);
+    EXPECT_EQ(g.width, 1280);
+    EXPECT_LE(g.width, 3200);
+}
+
+TEST(WindowSanity, OffEveryScreenMovesNearThePrimaryCorner)
+{
+    const Geometry g = sane({QRect(0, 0, 1024, 768)}, {5000, 4000, 300, 200});
+    EXPECT_EQ(g.x, 50);
+    EXPECT_EQ(g.y, 82);
+    // A title bar just above a screen still counts as on it.
+    EXPECT_EQ(sane({QRect(0, 0, 1024, 768)}, {10, -20, 300, 200}).y, -20);
+    // A screen left of the origin widens the desktop.
+    const Geometry left =
+        sane({QRect(0, 0, 1024, 768), QRect(-1280, 0, 1280, 1024)}, {-1000, 10, 2000, 900});
+    EXPECT_EQ(left.x, -1000);
+    EXPECT_EQ(left.width, 2000);
+    EXPECT_EQ(left.height, 900);
+    // No screens at all: everything falls back to the (empty) primary.
+    const Geometry none = sane({}, {10, 10, 300, 200});
+    EXPECT_EQ(none.x, 50);
+    EXPECT_EQ(none.width, 0);
+}
+
+TEST_F(WindowExportsTest, SwitchesAndTheCurrentWindow)
+{
+    QtSetNextQtSense(0);
+    EXPECT_EQ(QtGetNextQtSense(), 0);
+    QtSetNextQtSense(1);
+    EXPECT_EQ(QtGetNextQtSense(), 1);
+    CuiSetIsQtWindow(7);
+    EXPECT_EQ(QtIsQtWindow(), 0);
+    CuiSetIsQtWindow(1);
+    EXPECT_EQ(QtIsQtWindow(), 1);
+    QtCreateNewCode(1);
+    EXPECT_EQ(QtIsTopLevelWindow(), 1);
+    QtCreateNewCode(0);
+    EXPECT_EQ(QtIsNewCode(), 0);
+
+    MainWindow *first = createFrame("Debugger", 1);
+    MainWindow *second = createFrame("Debugger", 2);
+    EXPECT_EQ(CuiGetCurrentCode(), second);
+    CuiSetCurrentCode(first);
+    EXPECT_EQ(Store::currentMainWindow(), first);
+    int notAWindow = 0;
+    CuiSetCurrentCode(&notAWindow);
+    EXPECT_EQ(Store::currentMainWindow(), first);
+    EXPECT_EQ(QtSetCurrentCodeFromBox(2), 1);
+    EXPECT_EQ(QtSetCurrentCodeFromBox(99), 0);
+    EXPECT_EQ(Store::currentMainWindow(), second);
+
+    QtSetCodeTitle(1, "Core 0");
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("Core 0"));
+}
+
+TEST_F(WindowExportsTest, DockWindowsAndTheOutputWindow)
+{
+    MainWindow *window = createFrame("Debugger", 3);
+    QtCreateDocked(0, 0);
+    QtWindowCreate("Output", nullptr, 40);
+    ASSERT_EQ(window->dockList().size(), 1);
+    DockWidget *output = window->dockList().at(0);
+    output->hideOnly();
+    EXPECT_EQ(QtShowOutputWindow(99), 0);
+    EXPECT_EQ(QtShowOutputWindow(3), 1);
+    EXPECT_FALSE(output->isHidden());
+
+    // A widget the library never handed out is not taken in.
+    QWidget stray;
+    QtWindowCreate2("Stray", &stray, 41);
+    EXPECT_EQ(window->dockList().size(), 1);
+    int x = 0, y = 0, w = 0;
+    CuiCheckWindowSizesAreSane(&x, &y, &w, nullptr);
+    EXPECT_EQ(w, 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(WindowExportsTest, PaneHandlesAndColourIndexes)
+{
+    MainWindow *window = createFrame("Debugger", 5);
+    window->show();
+    QtCreateDocked(0, 0);
+    QtWindowCreate("Registers", nullptr, 50);
+    DockWidget *dock = window->dockList().at(0);
+    CuiPaneUndock(50);
+    EXPECT_TRUE(dock->isFloating());
+    CuiPaneDock(50);
+    EXPECT_FALSE(dock->isFloating());
+    CuiPaneHide(50);
+    EXPECT_TRUE(dock->isHidden());
+    CuiPaneDock(12345); // unknown: nothing
+
+    // 19 wraps to colour 1; 18 and negative indexes clear.
+    CuiWindowSetColorIndex(50, 19);
+    EXPECT_EQ(dock->colour(), QColor(QRgb(0xFBA500)));
+    CuiWindowSetColorIndex(50, 18);
+    EXPECT_EQ(dock->colour(), QColor(QRgb(0)));
+    CuiWindowSetColorIndex(50, -7);
+    EXPECT_EQ(dock->colour(), QColor(QRgb(0)));
+
+    CuiWindowHideFromBox(5);
+    EXPECT_TRUE(window->isHidden());
+    CuiWindowShowFromBox(5);
+    EXPECT_FALSE(window->isHidden());
+
+    QPointer<DockWidget> guard(dock);
+    CuiPaneClose(50);
+    EXPECT_TRUE(guard);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(guard);
+}
