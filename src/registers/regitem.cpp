@@ -206,7 +206,16 @@ void RegItem::relayout()
     if (m_icon)
         m_icon->setGeometry(0, 0, RegIcon::kWidth, m_height);
     setFixedSize(sizeHint());
-    update();
+    repaintOnScreen(rect());
+}
+
+// An item off screen only keeps its text and colours: asking the toolkit to repaint it costs
+// a pass over all its siblings, thousands in a large view. Scrolling paints it when it comes.
+void RegItem::repaintOnScreen(const QRect &area)
+{
+    const QWidget *parent = parentWidget();
+    if (!parent || geometry().intersects(parent->rect()))
+        update(area);
 }
 
 QRect RegItem::nameRect() const
@@ -301,7 +310,7 @@ void RegItem::setDisplayText(const QString &text)
     setValueWidth(qMax(fontMetrics().horizontalAdvance(text), minimum));
     if (text != m_valueText) {
         m_valueText = text;
-        update(valueRect());
+        repaintOnScreen(valueRect());
     }
 }
 
@@ -366,7 +375,7 @@ void RegItem::applyColours()
         comboLook.setColor(QPalette::Text, m_currentValueText);
         m_combo->setPalette(comboLook);
     }
-    update();
+    repaintOnScreen(rect());
 }
 
 void RegItem::setSelected(bool selected)

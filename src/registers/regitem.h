@@ -154,6 +154,7 @@ private:
     void buildName();
     void buildValue(KMediator_Format *engine);
     void relayout();
+    void repaintOnScreen(const QRect &area);
     QRect nameRect() const;
     QRect valueRect() const;
     QString displayText(const QString &text) const;

@@ -126,7 +126,8 @@ TEST_F(RegViewTest, ShiftArrowsSelectTheRectangleFromTheAnchor)
     names.sort();
     EXPECT_EQ(names, QStringList({"Core.R0", "Core.R1"}));
     for (RegItem *i : view->items())
-        EXPECT_EQ(i->selected(), names.contains(i->dataItem()->fullName())) << i->objectName().toStdString();
+        EXPECT_EQ(i->selected(), names.contains(i->dataItem()->fullName()))
+            << i->objectName().toStdString();
 }
 
 TEST_F(RegViewTest, ControlClickAddsAndRemoves)
