@@ -26,6 +26,9 @@ constexpr qsizetype kMaxGreetingBytes = 4096;
 // few are served at a time.
 constexpr int kConnectionLifetimeMs = 5000;
 constexpr int kMaxConnections = 8;
+// Instances allowed to share an id each listen under a name of their own: the first free one
+// of these. A later one stays findable when an earlier one ends.
+constexpr int kNameSlots = 16;
 
 // Greeting: the id in UTF-8 and a newline. Message: a 32-bit byte count, then the text as
 // UTF-16 with its terminating zero (2n + 2 bytes for n characters).
@@ -68,9 +71,8 @@ bool peerIsThisUser(qintptr descriptor)
            peer.uid == ::getuid();
 }
 
-bool connectTo(QLocalSocket &socket, const QString &id, int timeoutMs)
+bool connectTo(QLocalSocket &socket, const QString &name, int timeoutMs)
 {
-    const QString name = SingleInstance::serverName(id);
     if (name.isEmpty())
         return false;
     socket.connectToServer(name);
@@ -103,32 +105,52 @@ SingleInstance::SingleInstance(const QString &id, QObject *parent)
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::serverName(const QString &id)
+QString SingleInstance::serverName(const QString &id, int slot)
 {
     const QString directory = socketDirectory();
     if (directory.isEmpty())
         return QString();
     const QByteArray hash = QCryptographicHash::hash(id.toUtf8(), QCryptographicHash::Sha1);
-    return directory + QStringLiteral("/tesk-%1").arg(QString::fromLatin1(hash.toHex()));
+    const QString name =
+        directory + QStringLiteral("/tesk-%1").arg(QString::fromLatin1(hash.toHex()));
+    return slot == 0 ? name : name + QStringLiteral("-%1").arg(slot);
+}
+
+bool SingleInstance::connectToOther(QLocalSocket &socket, int timeoutMs) const
+{
+    for (int slot = 0; slot < kNameSlots; ++slot) {
+        if (slot == m_slot && isListening())
+            continue;
+        socket.abort();
+        if (connectTo(socket, serverName(m_id, slot), timeoutMs) && greetedBySameId(socket, m_id))
+            return true;
+    }
+    return false;
 }
 
 bool SingleInstance::isRunning() const
 {
-    if (isListening())
-        return false;
     QLocalSocket socket;
-    if (!connectTo(socket, m_id, kConnectTimeoutMs))
-        return false;
-    return greetedBySameId(socket, m_id);
+    return connectToOther(socket, kConnectTimeoutMs);
 }
 
 bool SingleInstance::listen()
 {
     if (m_server)
         return m_server->isListening();
-    const QString name = serverName(m_id);
     m_server = new QLocalServer(this);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
+    for (int slot = 0; slot < kNameSlots; ++slot) {
+        if (listenAs(serverName(m_id, slot))) {
+            m_slot = slot;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SingleInstance::listenAs(const QString &name)
+{
     if (name.isEmpty())
         return false;
     if (m_server->listen(name))
@@ -136,7 +158,7 @@ bool SingleInstance::listen()
     // A crashed instance leaves its socket file behind; a live one answers on it and keeps it.
     QLocalSocket probe;
     if (m_server->serverError() != QAbstractSocket::AddressInUseError ||
-        connectTo(probe, m_id, kConnectTimeoutMs))
+        connectTo(probe, name, kConnectTimeoutMs))
         return false;
     QLocalServer::removeServer(name);
     return m_server->listen(name);
@@ -150,7 +172,7 @@ bool SingleInstance::isListening() const
 bool SingleInstance::sendMessage(const QString &message, int timeoutMs) const
 {
     QLocalSocket socket;
-    if (!connectTo(socket, m_id, timeoutMs) || !greetedBySameId(socket, m_id))
+    if (!connectToOther(socket, timeoutMs))
         return false;
     QByteArray payload(reinterpret_cast<const char *>(message.utf16()), (message.size() + 1) * 2);
     QByteArray frame;

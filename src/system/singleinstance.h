@@ -22,12 +22,14 @@ public:
     ~SingleInstance() override;
 
     QString id() const { return m_id; }
-    // The socket's path; empty when no folder private to this user can be had.
-    static QString serverName(const QString &id);
+    // The socket's path for one of the names instances of this id listen under; empty when
+    // no folder private to this user can be had.
+    static QString serverName(const QString &id, int slot = 0);
 
-    // True when another instance with this id is listening.
+    // True when another instance with this id is listening, under any of its names.
     bool isRunning() const;
-    // Starts listening so that other instances find this one; a second call does nothing.
+    // Starts listening under the first free name so that other instances find this one; a
+    // second call does nothing.
     bool listen();
     bool isListening() const;
     // Passes text to the running instance; false when none answers within the time-out.
@@ -37,11 +39,15 @@ Q_SIGNALS:
     void messageReceived(const QString &message);
 
 private:
+    bool listenAs(const QString &name);
+    // Connects to another instance of this id that greets as one; false when none does.
+    bool connectToOther(QLocalSocket &socket, int timeoutMs) const;
     void onNewConnection();
     void readMessage(QLocalSocket *socket);
 
     QString m_id;
     QLocalServer *m_server = nullptr;
+    int m_slot = -1;
     int m_connections = 0;
 };
 

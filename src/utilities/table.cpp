@@ -2,6 +2,7 @@
 
 #include "frame/core/softcheck.h"
 #include "utilities/globalstrut.h"
+#include "utilities/linemoves.h"
 #include "utilities/tabletextcache.h"
 
 #include <QAbstractButton>
@@ -100,13 +101,6 @@ struct StyleHints
 
 } // namespace
 
-struct UTable::SavedWidget
-{
-    QWidget *widget;
-    int row;
-    int col;
-};
-
 class UTablePrivate
 {
 public:
@@ -114,18 +108,26 @@ public:
     bool initialised = false;
     // Cell contents, indexed by UTable::indexOf(); a spanning item stands in each of its cells.
     std::vector<UTableItem *> contents;
-    std::vector<QWidget *> widgets;
-    // How many cells hold a widget: with none, moving lines has no widget to re-place.
-    int widgetCount = 0;
+    // Few cells hold a widget (an editor, a check box): kept by cell.
+    QHash<quint64, QWidget *> widgets;
     // Set while clearCellWidget ends the edit whose editor it removes.
     bool endingEdit = false;
-    // While a chain of swaps moves many lines of one orientation, the items learn their new
-    // line once at the end instead of at every swap.
-    bool deferRenumbering = false;
+    // Lines inserted or removed since the items last learnt their places, oldest first: the
+    // lines of the orientation from `from` on moved by `by`. An item whose stamp is behind
+    // placeStamp by k has yet to follow the last k of them.
+    struct LineShift
+    {
+        Qt::Orientation orientation;
+        int from;
+        int by;
+    };
+    std::vector<LineShift> shifts;
+    quint32 placeStamp = 0;
+    // Reused by the block moves of lines.
+    std::vector<char> scratch;
     tesk::utilities::TableTextCache textCache;
     // How many digits the row count had when the left margin was last fitted to it.
     int marginDigits = 0;
-    Qt::Orientation deferredOrientation = Qt::Vertical;
     int curRow = 0;
     int curCol = 0;
     UTableHeader *leftHeader = nullptr;
@@ -200,7 +202,22 @@ public:
         return orientation == Qt::Vertical ? hasRowSpan : hasColSpan;
     }
     StyleHints styleHints(const QWidget *table) const;
+
+    static quint64 cellKey(int row, int col)
+    {
+        return (quint64(quint32(row)) << 32) | quint32(col);
+    }
+    static int keyRow(quint64 key) { return int(key >> 32); }
+    static int keyCol(quint64 key) { return int(quint32(key)); }
 };
+
+namespace {
+
+// Past this many line moves the items learn their places in one pass over the table, so that
+// an item catching up follows a short list.
+constexpr size_t kMaxShifts = 256;
+
+} // namespace
 
 // --- construction ------------------------------------------------------------------------
 
@@ -231,10 +248,8 @@ UTable::~UTable()
     d->contents.clear();
     for (UTableItem *item : items)
         delete item;
-    for (QWidget *widget : d->widgets) {
-        if (widget)
-            widget->removeEventFilter(this);
-    }
+    for (QWidget *widget : std::as_const(d->widgets))
+        widget->removeEventFilter(this);
     d->widgets.clear();
     d->currentSel = nullptr;
     d->selections.clear();
@@ -454,14 +469,11 @@ void UTable::ensureData() const
     const size_t n = size_t(numRows()) * size_t(numCols());
     if (d->contents.size() != n)
         d->contents.resize(n, nullptr);
-    if (d->widgets.size() != n)
-        d->widgets.resize(n, nullptr);
 }
 
 void UTable::resizeData(int len)
 {
     d->contents.resize(size_t(std::max(0, len)), nullptr);
-    d->widgets.resize(size_t(std::max(0, len)), nullptr);
 }
 
 void UTable::setEditMode(EditMode mode, int row, int col)
@@ -518,7 +530,7 @@ void UTable::setItem(int row, int col, UTableItem *item)
         return;
     ensureData();
     UTableItem *present = d->contents[size_t(indexOf(row, col))];
-    if (present == item && item->m_row == row && item->m_col == col) {
+    if (present == item && item->row() == row && item->col() == col) {
         // Already there: nothing to replace, and above all nothing to delete.
         updateCell(row, col);
         return;
@@ -529,9 +541,9 @@ void UTable::setItem(int row, int col, UTableItem *item)
     const int oldCol = item->col();
     clearCell(row, col);
     d->contents[size_t(indexOf(row, col))] = item;
+    item->m_table = this;
     item->setRow(row);
     item->setCol(col);
-    item->m_table = this;
     updateCell(row, col);
     if (g_updateCellWidget)
         item->updateEditor(oldRow, oldCol);
@@ -698,29 +710,28 @@ QWidget *UTable::cellWidget(int row, int col) const
 {
     if (!validCell(row, col))
         return nullptr;
-    ensureData();
-    return d->widgets[size_t(indexOf(row, col))];
+    return d->widgets.value(UTablePrivate::cellKey(row, col), nullptr);
 }
 
 void UTable::clearCellWidget(int row, int col)
 {
     if (!validCell(row, col))
         return;
-    ensureData();
+    const quint64 key = UTablePrivate::cellKey(row, col);
     if (isEditing() && row == d->editRow && col == d->editCol && !d->endingEdit &&
-        d->widgets[size_t(indexOf(row, col))]) {
+        d->widgets.contains(key)) {
         // The editor goes as setCellWidget lets it go: the edit ends with it.
         FlagGuard guard(d->endingEdit);
         endEdit(row, col, false, d->editMode != Editing);
-        if (!d->widgets[size_t(indexOf(row, col))])
+        if (!d->widgets.contains(key))
             return;
     }
-    QWidget *&slot = d->widgets[size_t(indexOf(row, col))];
-    QWidget *widget = slot;
-    slot = nullptr;
-    if (!widget)
-        return;
-    --d->widgetCount;
+    if (QWidget *widget = d->widgets.take(key))
+        discardWidget(widget);
+}
+
+void UTable::discardWidget(QWidget *widget)
+{
     // Deleted later: the widget may be the one whose event is being handled.
     widget->removeEventFilter(this);
     removeChild(widget);
@@ -732,10 +743,10 @@ void UTable::insertWidget(int row, int col, QWidget *widget)
 {
     if (!validCell(row, col))
         return;
-    ensureData();
-    QWidget *&slot = d->widgets[size_t(indexOf(row, col))];
-    d->widgetCount += int(widget != nullptr) - int(slot != nullptr);
-    slot = widget;
+    if (widget)
+        d->widgets.insert(UTablePrivate::cellKey(row, col), widget);
+    else
+        d->widgets.remove(UTablePrivate::cellKey(row, col));
 }
 
 // --- geometry ----------------------------------------------------------------------------
@@ -847,15 +858,24 @@ void UTable::updateColWidgets(int col)
 
 void UTable::updateLineWidgets(Qt::Orientation orientation, int line)
 {
-    if (d->widgetCount <= 0)
+    if (d->widgets.isEmpty())
         return;
     const bool rows = orientation == Qt::Vertical;
     const int across = rows ? numCols() : numRows();
-    for (int i = 0; i < across; ++i) {
-        const int row = rows ? line : i;
-        const int col = rows ? i : line;
-        if (QWidget *widget = cellWidget(row, col))
-            placeWidget(widget, row, col);
+    if (d->widgets.size() > across) {
+        for (int i = 0; i < across; ++i) {
+            const int row = rows ? line : i;
+            const int col = rows ? i : line;
+            if (QWidget *widget = cellWidget(row, col))
+                placeWidget(widget, row, col);
+        }
+        return;
+    }
+    for (auto it = d->widgets.cbegin(); it != d->widgets.cend(); ++it) {
+        const int row = UTablePrivate::keyRow(it.key());
+        const int col = UTablePrivate::keyCol(it.key());
+        if ((rows ? row : col) == line)
+            placeWidget(it.value(), row, col);
     }
 }
 
@@ -906,7 +926,7 @@ void UTable::columnWidthChanged(int col)
         repaintContents(s.width(), contentsY(), w - s.width() + 1, visibleHeight(), true);
     else
         repaintContents(w, contentsY(), s.width() - w + 1, visibleHeight(), false);
-    if (d->widgetCount > 0) {
+    if (!d->widgets.isEmpty()) {
         const int last = isHidden() ? numCols() - 1 : d->lastVisCol;
         for (int c = col; c <= last; ++c)
             updateColWidgets(c);
@@ -925,7 +945,7 @@ void UTable::rowHeightChanged(int row)
         repaintContents(contentsX(), contentsHeight(), visibleWidth(), h - s.height() + 1, true);
     else
         repaintContents(contentsX(), h, visibleWidth(), s.height() - h + 1, false);
-    if (d->widgetCount > 0) {
+    if (!d->widgets.isEmpty()) {
         d->lastVisRow = rowAt(contentsY() + visibleHeight() + (s.height() - h + 1));
         const int last = (isHidden() || d->lastVisRow < 0) ? numRows() - 1 : d->lastVisRow;
         for (int r = row; r <= last; ++r)
@@ -1796,6 +1816,8 @@ void UTable::sortColumn(int col, bool ascending, bool wholeRows)
     // item is sorted once and leaves no cell pointing at it behind.
     for (int r = 0; r < numRows(); ++r)
         dropSpan(item(r, col));
+    // The items' rows are read below for each of them.
+    settlePlaces();
     std::vector<std::pair<QString, UTableItem *>> keyed;
     for (int r = 0; r < numRows(); ++r) {
         if (UTableItem *cellItem = item(r, col))
@@ -2052,14 +2074,12 @@ void UTable::changeCount(Qt::Orientation orientation, int count)
         resizeData(numRows() * numCols());
     } else {
         std::vector<UTableItem *> items;
-        std::vector<SavedWidget> widgets;
-        saveContents(items, widgets);
+        saveContents(items);
         smaller = resizeHeader(lineHeader, oldCount, count, size);
         d->contents.clear();
-        d->widgets.clear();
-        d->widgetCount = 0;
         resizeData(numRows() * numCols());
-        restoreContents(items, widgets);
+        restoreContents(items);
+        dropWidgetsFrom(Qt::Horizontal, count);
     }
     const int digits = int(QString::number(count).size());
     if (rows && digits != d->marginDigits) {
@@ -2093,19 +2113,16 @@ void UTable::changeCount(Qt::Orientation orientation, int count)
     }
 }
 
-void UTable::saveContents(std::vector<UTableItem *> &items, std::vector<SavedWidget> &widgets)
+void UTable::saveContents(std::vector<UTableItem *> &items)
 {
     endEdit(d->editRow, d->editCol, false, d->editMode != Editing);
+    settlePlaces();
     const int cols = std::max(1, numCols());
     for (size_t i = 0; i < d->contents.size(); ++i) {
         UTableItem *cellItem = d->contents[i];
         // A block is kept once, at its own top-left cell.
         if (cellItem && size_t(cellItem->row()) * size_t(cols) + size_t(cellItem->col()) == i)
             items.push_back(cellItem);
-    }
-    for (size_t i = 0; i < d->widgets.size(); ++i) {
-        if (d->widgets[i])
-            widgets.push_back({d->widgets[i], int(i) / cols, int(i) % cols});
     }
 }
 
@@ -2142,22 +2159,30 @@ void UTable::dropRowsFrom(int firstGone)
         }
         d->contents[i] = nullptr;
     }
-    for (size_t i = start; i < d->widgets.size(); ++i) {
-        if (QWidget *widget = std::exchange(d->widgets[i], nullptr)) {
-            --d->widgetCount;
-            widget->removeEventFilter(this);
-            removeChild(widget);
-            widget->hide();
-            widget->deleteLater();
-        }
-    }
+    dropWidgetsFrom(Qt::Vertical, firstGone);
     for (UTableItem *cellItem : gone) {
         cellItem->m_row = cellItem->m_col = -1;
         delete cellItem;
     }
 }
 
-void UTable::restoreContents(std::vector<UTableItem *> &items, std::vector<SavedWidget> &widgets)
+void UTable::dropWidgetsFrom(Qt::Orientation orientation, int firstGone)
+{
+    for (auto it = d->widgets.begin(); it != d->widgets.end();) {
+        const quint64 key = it.key();
+        const int line =
+            orientation == Qt::Vertical ? UTablePrivate::keyRow(key) : UTablePrivate::keyCol(key);
+        if (line < firstGone) {
+            ++it;
+            continue;
+        }
+        QWidget *widget = it.value();
+        it = d->widgets.erase(it);
+        discardWidget(widget);
+    }
+}
+
+void UTable::restoreContents(std::vector<UTableItem *> &items)
 {
     const int rows = numRows();
     const int cols = numCols();
@@ -2176,17 +2201,6 @@ void UTable::restoreContents(std::vector<UTableItem *> &items, std::vector<Saved
             for (int c = cellItem->col(); c < std::min(cols, cellItem->col() + cellItem->colSpan());
                  ++c)
                 d->contents[size_t(indexOf(r, c))] = cellItem;
-        }
-    }
-    for (const SavedWidget &saved : widgets) {
-        if (saved.row < rows && saved.col < cols) {
-            d->widgets[size_t(indexOf(saved.row, saved.col))] = saved.widget;
-            ++d->widgetCount;
-        } else {
-            saved.widget->removeEventFilter(this);
-            removeChild(saved.widget);
-            saved.widget->hide();
-            saved.widget->deleteLater();
         }
     }
 }
@@ -2256,13 +2270,15 @@ void UTable::insertLines(Qt::Orientation orientation, int at, int count)
     setUpdatesEnabled(false);
     lineHeader->setUpdatesEnabled(false);
     const auto setCount = orientation == Qt::Vertical ? &UTable::setNumRows : &UTable::setNumCols;
-    (this->*setCount)(lineHeader->count() + count);
-    rekeyLines(orientation, [at, count](int line) { return line >= at ? line + count : line; });
-    // The swaps carry the table's lines, and with them the current cell, to their new places.
-    beginRenumbering(orientation);
-    for (int i = lineHeader->count() - count - 1; i > after; --i)
-        lineHeader->swapSections(i, i + count);
-    endRenumbering(orientation, std::max(0, at));
+    const int oldCount = lineHeader->count();
+    (this->*setCount)(oldCount + count);
+    // The new lines came at the end; they move to their place, and the lines there with the
+    // current cell make room.
+    const int added = lineHeader->count() - oldCount;
+    if (added > 0) {
+        rekeyLines(orientation, [at, added](int line) { return line >= at ? line + added : line; });
+        openLines(orientation, at, added);
+    }
     lineHeader->setUpdatesEnabled(headerUpdates);
     setUpdatesEnabled(tableUpdates);
     setCurrentCell(std::max(0, d->curRow), std::max(0, d->curCol), true, false);
@@ -2300,9 +2316,9 @@ void UTable::removeColumns(const QList<int> &cols)
     removeLines(Qt::Horizontal, cols);
 }
 
-// Moves the lines to go to the end by section swaps, so that the others close up in order,
-// then drops the end. Lines outside the table or given twice are passed over, so that no line
-// goes that was not asked for.
+// Moves the lines to go to the end, so that the others close up in order, then drops the end.
+// Lines outside the table or given twice are passed over, so that no line goes that was not
+// asked for.
 void UTable::removeLines(Qt::Orientation orientation, QList<int> lines)
 {
     UTableHeader *lineHeader = header(orientation);
@@ -2322,52 +2338,196 @@ void UTable::removeLines(Qt::Orientation orientation, QList<int> lines)
             return -1;
         return line - int(below - lines.cbegin());
     });
-    // Nothing is painted while the lines move up one by one.
+    // Nothing is painted while the lines move.
     const bool tableUpdates = updatesEnabled();
     const bool headerUpdates = lineHeader->updatesEnabled();
     setUpdatesEnabled(false);
     lineHeader->setUpdatesEnabled(false);
-    beginRenumbering(orientation);
-    for (int i = 0; i < n - 1; ++i) {
-        for (int j = lines[i] - i; j < lines[i + 1] - i - 1; ++j)
-            lineHeader->swapSections(j, j + i + 1);
-    }
-    for (int j = lines[n - 1] - (n - 1); j < total - n; ++j)
-        lineHeader->swapSections(j, j + n);
-    endRenumbering(orientation, lines[0]);
+    // Lines at the end go with the count alone.
+    if (lines.first() != total - n)
+        closeLines(orientation, lines);
     lineHeader->setUpdatesEnabled(headerUpdates);
     setUpdatesEnabled(tableUpdates);
     const auto setCount = orientation == Qt::Vertical ? &UTable::setNumRows : &UTable::setNumCols;
     (this->*setCount)(total - n);
 }
 
-void UTable::beginRenumbering(Qt::Orientation orientation)
+void UTable::openLines(Qt::Orientation orientation, int at, int count)
 {
-    d->deferRenumbering = true;
-    d->deferredOrientation = orientation;
+    const int total = lineCount(orientation);
+    if (at + count >= total)
+        return;
+    ensureData();
+    // A block reaching over lines that move is cut to single cells first, as a swap cuts it.
+    if (d->hasSpan(orientation)) {
+        for (int line = at; line < total - count; ++line)
+            dropSpansAcross(orientation, line);
+    }
+    const size_t rows = size_t(numRows());
+    const size_t cols = size_t(numCols());
+    if (orientation == Qt::Vertical) {
+        tesk::utilities::openLines(d->contents.data(), rows, cols, size_t(at), size_t(count),
+                                   d->scratch);
+    } else {
+        for (size_t r = 0; r < rows; ++r)
+            tesk::utilities::openLines(d->contents.data() + r * cols, cols, 1, size_t(at),
+                                       size_t(count), d->scratch);
+    }
+    header(orientation)->openSections(at, count);
+    const auto newLine = [at, count](int line) { return line >= at ? line + count : line; };
+    for (int *line : {&d->current(orientation), &d->editing(orientation)})
+        *line = *line < 0 ? *line : newLine(*line);
+    noteShift(orientation, at, count);
+    moveWidgets(orientation, newLine, at);
 }
 
-void UTable::endRenumbering(Qt::Orientation orientation, int from)
+void UTable::closeLines(Qt::Orientation orientation, const QList<int> &lines)
 {
-    d->deferRenumbering = false;
+    // The count change would end the edit anyway; ended first, its editor goes with it.
+    endEdit(d->editRow, d->editCol, false, d->editMode != Editing);
+    const int total = lineCount(orientation);
     ensureData();
+    if (d->hasSpan(orientation)) {
+        for (int line = lines.first(); line < total; ++line)
+            dropSpansAcross(orientation, line);
+    }
+    dropLines(orientation, lines);
+    const size_t rows = size_t(numRows());
+    const size_t cols = size_t(numCols());
+    if (orientation == Qt::Vertical) {
+        tesk::utilities::closeLines(d->contents.data(), rows, cols, lines, d->scratch);
+    } else {
+        for (size_t r = 0; r < rows; ++r)
+            tesk::utilities::closeLines(d->contents.data() + r * cols, cols, 1, lines, d->scratch);
+    }
+    header(orientation)->closeSections(lines);
+    const auto newLine = [&lines, total](int line) {
+        const auto below = std::lower_bound(lines.cbegin(), lines.cend(), line);
+        if (below != lines.cend() && *below == line)
+            return total - 1; // at the end, where the count change finds it
+        return line - int(below - lines.cbegin());
+    };
+    for (int *line : {&d->current(orientation), &d->editing(orientation)})
+        *line = *line < 0 ? *line : newLine(*line);
+    const int n = int(lines.size());
+    if (lines.last() - lines.first() == n - 1)
+        noteShift(orientation, lines.first() + n, -n);
+    else
+        settlePlaces();
+    moveWidgets(orientation, newLine, lines.first());
+}
+
+void UTable::dropLines(Qt::Orientation orientation, const QList<int> &lines)
+{
     const bool rows = orientation == Qt::Vertical;
+    const int across = rows ? numCols() : numRows();
+    const auto cellIndex = [&](int line, int i) {
+        return size_t(rows ? indexOf(line, i) : indexOf(i, line));
+    };
+    std::vector<UTableItem *> gone;
+    for (const int line : lines) {
+        UTableItem *previous = nullptr;
+        for (int i = 0; i < across; ++i) {
+            UTableItem *&slot = d->contents[cellIndex(line, i)];
+            // Blocks along the line were reached once; blocks across it were cut before.
+            if (slot && slot != previous)
+                gone.push_back(slot);
+            previous = std::exchange(slot, nullptr);
+        }
+    }
+    for (UTableItem *cellItem : gone) {
+        cellItem->m_row = cellItem->m_col = -1;
+        delete cellItem;
+    }
+    if (d->widgets.isEmpty())
+        return;
+    for (auto it = d->widgets.begin(); it != d->widgets.end();) {
+        const int line = rows ? UTablePrivate::keyRow(it.key()) : UTablePrivate::keyCol(it.key());
+        if (!std::binary_search(lines.cbegin(), lines.cend(), line)) {
+            ++it;
+            continue;
+        }
+        QWidget *widget = it.value();
+        it = d->widgets.erase(it);
+        discardWidget(widget);
+    }
+}
+
+template<typename Map>
+void UTable::moveWidgets(Qt::Orientation orientation, Map newLine, int from)
+{
+    if (d->widgets.isEmpty())
+        return;
+    const bool rows = orientation == Qt::Vertical;
+    QHash<quint64, QWidget *> moved;
+    moved.reserve(d->widgets.size());
+    for (auto it = d->widgets.cbegin(); it != d->widgets.cend(); ++it) {
+        int row = UTablePrivate::keyRow(it.key());
+        int col = UTablePrivate::keyCol(it.key());
+        (rows ? row : col) = newLine(rows ? row : col);
+        moved.insert(UTablePrivate::cellKey(row, col), it.value());
+    }
+    d->widgets = std::move(moved);
+    for (auto it = d->widgets.cbegin(); it != d->widgets.cend(); ++it) {
+        const int row = UTablePrivate::keyRow(it.key());
+        const int col = UTablePrivate::keyCol(it.key());
+        if ((rows ? row : col) >= from)
+            placeWidget(it.value(), row, col);
+    }
+}
+
+void UTable::noteShift(Qt::Orientation orientation, int from, int by)
+{
+    if (d->shifts.size() >= kMaxShifts) {
+        settlePlaces();
+        return;
+    }
+    d->shifts.push_back({orientation, from, by});
+    ++d->placeStamp;
+}
+
+void UTable::settlePlaces() const
+{
+    ++d->placeStamp;
+    d->shifts.clear();
     const size_t cols = size_t(numCols());
     if (cols == 0)
         return;
-    // Blocks across the moved lines were dropped by the swaps, so each item stands in the
-    // line it is found in.
+    // Row by row from the top, a block is met first at its top-left cell.
     for (size_t i = 0; i < d->contents.size(); ++i) {
-        const int line = rows ? int(i / cols) : int(i % cols);
-        if (line < from) {
-            if (rows)
-                i = size_t(from) * cols - 1;
-            continue;
-        }
         UTableItem *cellItem = d->contents[i];
-        if (cellItem && (rows ? cellItem->row() : cellItem->col()) != line)
-            rows ? cellItem->setRow(line) : cellItem->setCol(line);
+        if (cellItem && cellItem->m_stamp != d->placeStamp) {
+            cellItem->m_row = int(i / cols);
+            cellItem->m_col = int(i % cols);
+            cellItem->m_stamp = d->placeStamp;
+        }
     }
+}
+
+void UTable::refreshPlace(const UTableItem &cellItem) const
+{
+    if (cellItem.m_stamp == d->placeStamp)
+        return;
+    const quint32 behind = d->placeStamp - cellItem.m_stamp;
+    if (behind <= d->shifts.size()) {
+        for (size_t i = d->shifts.size() - behind; i < d->shifts.size(); ++i) {
+            const UTablePrivate::LineShift &shift = d->shifts[i];
+            int &line = shift.orientation == Qt::Vertical ? cellItem.m_row : cellItem.m_col;
+            if (line >= shift.from)
+                line += shift.by;
+        }
+        cellItem.m_stamp = d->placeStamp;
+        return;
+    }
+    // Placed before the moves on record: every item in a cell learnt its place since, so this
+    // one stands in none.
+    TESK_CHECK(false);
+    cellItem.m_row = cellItem.m_col = -1;
+}
+
+void UTable::notePlaced(const UTableItem &cellItem) const
+{
+    cellItem.m_stamp = d->placeStamp;
 }
 
 void UTable::swapRows(int row1, int row2, bool swapHeader)
@@ -2400,13 +2560,12 @@ void UTable::swapLines(Qt::Orientation orientation, int a, int b, bool swapHeade
     size_t indexB = rows ? size_t(b) * cols : size_t(b);
     for (int i = 0; i < across; ++i, indexA += step, indexB += step) {
         std::swap(d->contents[indexA], d->contents[indexB]);
-        std::swap(d->widgets[indexA], d->widgets[indexB]);
-        if (d->deferRenumbering && d->deferredOrientation == orientation)
-            continue;
         for (const auto &[index, line] : {std::pair(indexA, a), std::pair(indexB, b)}) {
             if (UTableItem *cellItem = d->contents[index])
                 rows ? cellItem->setRow(line) : cellItem->setCol(line);
         }
+        if (!d->widgets.isEmpty())
+            swapWidgets(rows ? a : i, rows ? i : a, rows ? b : i, rows ? i : b);
     }
     if (rows) {
         updateRowWidgets(a);
@@ -2442,11 +2601,21 @@ void UTable::swapCells(int row1, int col1, int row2, int col2)
         cellItem->setRow(row2);
         cellItem->setCol(col2);
     }
-    std::swap(d->widgets[index1], d->widgets[index2]);
+    swapWidgets(row1, col1, row2, col2);
     updateRowWidgets(row1);
     updateRowWidgets(row2);
     updateColWidgets(col1);
     updateColWidgets(col2);
+}
+
+void UTable::swapWidgets(int row1, int col1, int row2, int col2)
+{
+    QWidget *first = d->widgets.take(UTablePrivate::cellKey(row1, col1));
+    QWidget *second = d->widgets.take(UTablePrivate::cellKey(row2, col2));
+    if (second)
+        d->widgets.insert(UTablePrivate::cellKey(row1, col1), second);
+    if (first)
+        d->widgets.insert(UTablePrivate::cellKey(row2, col2), first);
 }
 
 void UTable::hideRow(int row)

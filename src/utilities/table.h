@@ -263,8 +263,6 @@ protected Q_SLOTS:
     void updateGeometriesSlot();
 
 private:
-    struct SavedWidget;
-
     static bool isRowSelection(SelectionMode mode) { return mode == SingleRow || mode == MultiRow; }
     bool hasFocusInside() const;
     UTableHeader *leftHeader() const;
@@ -293,15 +291,28 @@ private:
     void forwardMouse(QWidget *w, QMouseEvent *e);
     QPoint pointerInCellArea() const;
     bool pointerOutside(const QPoint &pos) const;
-    void saveContents(std::vector<UTableItem *> &items, std::vector<SavedWidget> &widgets);
+    void saveContents(std::vector<UTableItem *> &items);
     bool resizeHeader(UTableHeader *header, int oldCount, int newCount, int size);
-    void restoreContents(std::vector<UTableItem *> &items, std::vector<SavedWidget> &widgets);
+    void restoreContents(std::vector<UTableItem *> &items);
     // Lets go of what stands in the rows from firstGone on, before they are dropped.
     void dropRowsFrom(int firstGone);
-    // Around a chain of swaps of one orientation: the items are told their new line once, for
-    // the lines from `from` on, when it ends.
-    void beginRenumbering(Qt::Orientation orientation);
-    void endRenumbering(Qt::Orientation orientation, int from);
+    void dropWidgetsFrom(Qt::Orientation orientation, int firstGone);
+    void discardWidget(QWidget *widget);
+    void swapWidgets(int row1, int col1, int row2, int col2);
+    // Inserting and removing lines: the last `count` lines (just added) move to `at`, or the
+    // listed ones (ascending, distinct) are emptied and move to the end, in one pass over the
+    // storage; items, widgets, header sections and the current cell go along.
+    void openLines(Qt::Orientation orientation, int at, int count);
+    void closeLines(Qt::Orientation orientation, const QList<int> &lines);
+    void dropLines(Qt::Orientation orientation, const QList<int> &lines);
+    template<typename Map>
+    void moveWidgets(Qt::Orientation orientation, Map newLine, int from);
+    // Items learn where lines moved them when next asked (UTableItem::row); settlePlaces
+    // tells every item its place at once.
+    void noteShift(Qt::Orientation orientation, int from, int by);
+    void settlePlaces() const;
+    void refreshPlace(const UTableItem &item) const;
+    void notePlaced(const UTableItem &item) const;
     void finishContentsResize(bool updateBefore);
     // One body for each row/column pair; rows are Qt::Vertical, columns Qt::Horizontal.
     int lineCount(Qt::Orientation orientation) const; // numRows() or numCols()

@@ -52,6 +52,23 @@ void fill(QPainter *p, const QRect &r, const QBrush &brush)
         p->fillRect(r, brush);
 }
 
+// A text drawn once is cheapest drawn from its baseline, without the line layout that placing
+// it in a rectangle takes, when it is certain to fit: it then stands where the rectangle form
+// would put it. Answers whether it drew.
+bool drawLineAtLeft(QPainter *p, const QRect &room, int flags, const QString &text,
+                    const tesk::utilities::TableTextCache::LineMetrics &metrics)
+{
+    if (flags != int(Qt::AlignLeft | Qt::AlignVCenter) || p->layoutDirection() != Qt::LeftToRight ||
+        metrics.height > room.height())
+        return false;
+    const qreal width = metrics.widthBound(text);
+    if (width < 0 || width > room.width())
+        return false;
+    const qreal top = room.top() + (room.height() - metrics.height) / 2;
+    p->drawText(QPointF(room.left(), top + metrics.ascent), text);
+    return true;
+}
+
 } // namespace
 
 UTableItem::UTableItem(UTable *table, EditType editType)
@@ -75,7 +92,7 @@ UTableItem::UTableItem(UTable *table, EditType editType, const QString &text, co
 UTableItem::~UTableItem()
 {
     // An item in no cell has nothing to take back, and may outlive the table it was made for.
-    if (m_table && m_row != -1 && m_col != -1)
+    if (m_table && row() != -1 && col() != -1)
         m_table->takeItem(this);
 }
 
@@ -88,7 +105,7 @@ QString UTableItem::text() const
 {
     // An item that is always edited holds what its editor shows.
     if (m_editType == Always && m_table) {
-        if (QWidget *editor = m_table->cellWidget(m_row, m_col))
+        if (QWidget *editor = m_table->cellWidget(row(), col()))
             const_cast<UTableItem *>(this)->setContentFromEditor(editor);
     }
     return m_text;
@@ -111,8 +128,24 @@ QPixmap *UTableItem::pixmapRef()
 
 namespace {
 
+// Whether the text could be a number at all: most texts that are not show a letter that no
+// number has, which spares the number parsers.
+bool mayBeNumber(const QString &text)
+{
+    static const QString kNumberLetters = QStringLiteral("eEinfatyINFATY");
+    for (const QChar ch : text) {
+        if (ch.isSpace())
+            continue;
+        if (ch.unicode() >= 0x80 || (ch.isLetter() && !kNumberLetters.contains(ch)))
+            return false;
+    }
+    return true;
+}
+
 int alignmentOf(const QString &text)
 {
+    if (!mayBeNumber(text))
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
     bool number = false;
     text.toInt(&number, 10);
     if (!number)
@@ -126,7 +159,7 @@ int UTableItem::alignment() const
 {
     const QString t = text();
     // Painting asks on every scroll step; the number test runs once per text and table.
-    if (m_table)
+    if (m_table && mayBeNumber(t))
         return m_table->textCache().alignment(t, alignmentOf);
     return alignmentOf(t);
 }
@@ -180,7 +213,7 @@ QSize UTableItem::sizeHint() const
 {
     const QSize strut = cuiGlobalStrut();
     if (m_editType == Always) {
-        if (QWidget *editor = m_table->cellWidget(m_row, m_col))
+        if (QWidget *editor = m_table->cellWidget(row(), col()))
             return editor->sizeHint().expandedTo(strut);
     }
     QSize s(0, 0);
@@ -194,7 +227,7 @@ QSize UTableItem::sizeHint() const
     if (!m_wordWrap && !t.contains(QLatin1Char('\n')))
         return QSize(s.width() + fm.horizontalAdvance(t) + 10, std::max(s.height(), fm.height()))
             .expandedTo(strut);
-    const int columnWidth = m_table->columnWidth(m_col);
+    const int columnWidth = m_table->columnWidth(col());
     QRect r = fm.boundingRect(QRect(x + 2, 0, columnWidth - x - 4, 0), textFlags(), t);
     r.setWidth(std::max(r.width() + 10, columnWidth));
     return QSize(r.width(), std::max(s.height(), r.height())).expandedTo(strut);
@@ -209,11 +242,11 @@ void UTableItem::setSpan(int rowSpan, int colSpan)
     if (!m_table || (rowSpan == m_rowSpan && colSpan == m_colSpan))
         return;
     m_table->noteSpan(rowSpan > 1, colSpan > 1);
-    if (m_row + rowSpan > m_table->numRows() || m_col + colSpan > m_table->numCols() ||
-        m_row == -1 || m_col == -1)
+    const int row = this->row();
+    const int col = this->col();
+    if (row + rowSpan > m_table->numRows() || col + colSpan > m_table->numCols() || row == -1 ||
+        col == -1)
         return;
-    const int row = m_row;
-    const int col = m_col;
     if (m_rowSpan > 1 || m_colSpan > 1) {
         UTable *t = m_table;
         t->takeItem(this);
@@ -235,14 +268,36 @@ void UTableItem::setSpan(int rowSpan, int colSpan)
         w->resize(m_table->cellGeometry(row, col).size());
 }
 
+int UTableItem::row() const
+{
+    if (m_table && m_row >= 0)
+        m_table->refreshPlace(*this);
+    return m_row;
+}
+
+int UTableItem::col() const
+{
+    if (m_table && m_row >= 0)
+        m_table->refreshPlace(*this);
+    return m_col;
+}
+
 void UTableItem::setRow(int row)
 {
+    const int col = this->col();
     m_row = row;
+    m_col = col;
+    if (m_table)
+        m_table->notePlaced(*this);
 }
 
 void UTableItem::setCol(int col)
 {
+    const int row = this->row();
+    m_row = row;
     m_col = col;
+    if (m_table)
+        m_table->notePlaced(*this);
 }
 
 // Leaves the painter as it found it but for the pen: the table puts back only the pen after
@@ -280,7 +335,8 @@ void UTableItem::drawText(QPainter *p, const QRect &room, int flags, const QStri
     tesk::utilities::TableTextCache &cache = m_table->textCache();
     const QStaticText *layout = cache.layout(text, p->font());
     if (!layout) {
-        p->drawText(room, flags, text);
+        if (!drawLineAtLeft(p, room, flags, text, cache.lineMetrics()))
+            p->drawText(room, flags, text);
         return;
     }
     // Placed as the painter places a text it lays out itself, to the fraction of a pixel, so
@@ -305,7 +361,7 @@ void UTableItem::setEnabled(bool enabled)
         return;
     m_enabled = enabled;
     if (m_table)
-        m_table->updateCell(m_row, m_col);
+        m_table->updateCell(row(), col());
 }
 
 void UTableItem::updateEditor(int oldRow, int oldCol)
@@ -314,6 +370,6 @@ void UTableItem::updateEditor(int oldRow, int oldCol)
         return;
     if (oldRow != -1 && oldCol != -1)
         m_table->clearCellWidget(oldRow, oldCol);
-    if (m_row != -1 && m_col != -1)
-        m_table->setCellWidget(m_row, m_col, createEditor());
+    if (row() != -1 && col() != -1)
+        m_table->setCellWidget(row(), col(), createEditor());
 }

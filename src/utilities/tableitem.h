@@ -53,8 +53,9 @@ public:
     bool isReplaceable() const;
     int rowSpan() const { return m_rowSpan; }
     int colSpan() const { return m_colSpan; }
-    int row() const { return m_row; }
-    int col() const { return m_col; }
+    // The cell the item stands in (its block's top-left one), or -1 when it stands in none.
+    int row() const;
+    int col() const;
     bool isEnabled() const { return m_enabled; }
     void updateEditor(int oldRow, int oldCol);
 
@@ -71,8 +72,11 @@ private:
     bool m_wordWrap = false;
     bool m_replaceable = true;
     bool m_enabled = true;
-    int m_row = -1;
-    int m_col = -1;
+    // Worked out afresh from the table's line moves when the table has moved lines since
+    // (m_stamp behind the table's), so that inserting a line does not visit every item below.
+    mutable int m_row = -1;
+    mutable int m_col = -1;
+    mutable quint32 m_stamp = 0;
     int m_rowSpan = 1;
     int m_colSpan = 1;
 };

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QStaticText>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -33,6 +35,30 @@ public:
         return &*entry.layout;
     }
 
+    // What a single line in the font the last layout() was asked for needs of its room.
+    struct LineMetrics
+    {
+        qreal ascent = 0;
+        qreal height = 0;
+        // The advance of each printable ASCII character.
+        std::array<qreal, 95> advances{};
+
+        // At least the width of the text when it is all printable ASCII, else -1.
+        qreal widthBound(const QString &text) const
+        {
+            qreal width = 0;
+            for (const QChar ch : text) {
+                const char16_t u = ch.unicode();
+                if (u < 0x20 || u > 0x7e)
+                    return -1;
+                width += advances[u - 0x20];
+            }
+            // Kerning and rounding move a line by less than this.
+            return width + height / 4;
+        }
+    };
+    const LineMetrics &lineMetrics() const { return m_fonts[m_current].metrics; }
+
     // The text's alignment, worked out by `measure` the first time it is asked for.
     template<typename Measure>
     int alignment(const QString &text, Measure measure)
@@ -52,7 +78,17 @@ private:
     };
     struct FontTexts
     {
+        FontTexts(const QFont &f)
+            : font(f)
+        {
+            const QFontMetricsF fm(f);
+            metrics.ascent = fm.ascent();
+            metrics.height = fm.ascent() + fm.descent();
+            for (size_t i = 0; i < metrics.advances.size(); ++i)
+                metrics.advances[i] = fm.horizontalAdvance(QChar(char16_t(0x20 + i)));
+        }
         QFont font;
+        LineMetrics metrics;
         QHash<QString, Entry> entries;
     };
 
@@ -74,18 +110,18 @@ private:
             }
         }
         if (m_fonts.size() < kMaxFonts) {
-            m_fonts.push_back({font, {}});
+            m_fonts.emplace_back(font);
             m_current = m_fonts.size() - 1;
             return;
         }
         m_current = (m_current + 1) % kMaxFonts;
-        m_fonts[m_current] = {font, {}};
+        m_fonts[m_current] = FontTexts(font);
     }
 
     Entry &find(const QString &text)
     {
         if (m_fonts.empty())
-            m_fonts.push_back({QFont(), {}});
+            m_fonts.emplace_back(QFont());
         QHash<QString, Entry> &entries = m_fonts[m_current].entries;
         auto it = entries.find(text);
         if (it != entries.end())

@@ -1,5 +1,7 @@
 #include "utilities/uheader.h"
 
+#include "utilities/linemoves.h"
+
 #include "utilities/globalstrut.h"
 
 #include <QKeyEvent>
@@ -12,6 +14,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -73,7 +76,21 @@ public:
     bool tracking = false;
     Qt::Orientation orientation = Qt::Horizontal;
 
+    // Until a section gets a label or an icon of its own, moving sections need not move them.
+    bool anyLabels = false;
+    bool anyIcons = false;
+
     bool inRange(int section) const { return section >= 0 && section < count; }
+    void setLabel(int section, const QString &text)
+    {
+        labels[size_t(section)] = text;
+        anyLabels = anyLabels || !text.isNull();
+    }
+    void setIcon(int section, const QIcon &icon)
+    {
+        icons[size_t(section)] = icon;
+        anyIcons = anyIcons || !icon.isNull();
+    }
 
     void append(int size, bool clickableBit, bool resizableBit)
     {
@@ -156,7 +173,7 @@ bool UHeader::nullLabelsFlag()
 void UHeader::setLabel(int section, const QIcon &iconSet, const QString &text, int size)
 {
     if (d->inRange(section))
-        d->icons[section] = iconSet;
+        d->setIcon(section, iconSet);
     setLabel(section, text, size);
 }
 
@@ -167,7 +184,7 @@ void UHeader::setLabel(int section, const QString &text, int size)
     // Whether this label may have been the thickest one, so that the header might get
     // thinner: only then are all labels measured again.
     const int before = d->heightDirty ? 0 : thicknessOf(sectionSizeHint(section, fontMetrics()));
-    d->labels[section] = text;
+    d->setLabel(section, text);
     const bool resized = setSectionSizeAndHeight(section, size, before);
     layoutChanged(resized);
 }
@@ -179,6 +196,47 @@ void UHeader::swapLabels(int first, int second)
     // The same labels stand elsewhere: neither the sizes nor the thickness change.
     std::swap(d->labels[first], d->labels[second]);
     std::swap(d->icons[first], d->icons[second]);
+    if (updatesEnabled())
+        update();
+}
+
+void UHeader::openSections(int section, int count)
+{
+    if (section < 0 || count <= 0 || section + count >= d->count)
+        return;
+    std::vector<char> scratch;
+    const auto open = [&](auto &v) {
+        tesk::utilities::openLines(v.data(), size_t(d->count), 1, size_t(section), size_t(count),
+                                   scratch);
+    };
+    moveSections(open, section);
+}
+
+void UHeader::closeSections(const QList<int> &sections)
+{
+    if (sections.isEmpty() || sections.first() < 0 || sections.last() >= d->count)
+        return;
+    std::vector<char> scratch;
+    const auto close = [&](auto &v) {
+        tesk::utilities::closeLines(v.data(), size_t(d->count), 1, sections, scratch);
+    };
+    moveSections(close, sections.first());
+}
+
+// The same labels stand elsewhere, so the thickness stays. Sections of one size (the usual
+// rows of a table) move without changing any position.
+template<typename Move>
+void UHeader::moveSections(Move move, int first)
+{
+    if (std::adjacent_find(d->sizes.cbegin() + first, d->sizes.cend(), std::not_equal_to<>()) !=
+        d->sizes.cend()) {
+        move(d->sizes);
+        d->positionsDirty = true;
+    }
+    if (d->anyLabels)
+        move(d->labels);
+    if (d->anyIcons)
+        move(d->icons);
     if (updatesEnabled())
         update();
 }
@@ -206,8 +264,8 @@ int UHeader::addLabel(const QIcon &iconSet, const QString &text, int size)
 {
     d->append(-1, d->clickableDefault, d->resizableDefault);
     const int section = d->count - 1;
-    d->icons[section] = iconSet;
-    d->labels[section] = text;
+    d->setIcon(section, iconSet);
+    d->setLabel(section, text);
     if (size >= 0 && text.isNull() && d->isTableHeader)
         d->sizes[section] = size;
     else

@@ -49,6 +49,13 @@ public:
     void removeLabel(int section);
     // Exchanges the labels and icons of two sections, leaving their sizes; measures nothing.
     void swapLabels(int first, int second);
+    // The labels, icons and sizes of the last `count` sections move to `section`, those from
+    // there on making room: what inserting lines into a table does to its header.
+    void openSections(int section, int count);
+    // The labels, icons and sizes of the listed sections (ascending, distinct) move to the end,
+    // the others closing up in order: what removing lines from a table does to its header
+    // before the end goes.
+    void closeSections(const QList<int> &sections);
 
     int count() const;
     Qt::Orientation orientation() const;
@@ -157,6 +164,8 @@ private:
     void keyboardFocus(int direction);
     bool isNavigationKey(int key) const;
     void layoutChanged(bool resized = true);
+    template<typename Move>
+    void moveSections(Move move, int first);
 
     std::unique_ptr<UHeaderPrivate> d;
 };

@@ -248,6 +248,11 @@ TEST(TableHooks, EveryHookIsReachedThroughTheVirtualCall)
     ASSERT_EQ(table.text(4, 0), QStringLiteral("value"));
     delete table.item(4, 0);
     EXPECT_EQ(table.item(4, 0), nullptr);
+    // Inserting moved the rows in one block; sorting whole rows swaps them.
+    table.setText(2, 1, QStringLiteral("b"));
+    table.setText(0, 1, QStringLiteral("c"));
+    table.sortColumn(1, true, true);
+    EXPECT_EQ(table.text(0, 1), QStringLiteral("b"));
     viewport->repaint();
 
     UTableSelection *made = nullptr;

@@ -58,7 +58,7 @@ TEST(TableItem, NumbersAlignRightAndEverythingElseLeft)
         EXPECT_EQ(UTableItem(&table, UTableItem::Never, QString::fromLatin1(text)).alignment(),
                   right)
             << text;
-    for (const char *text : {"0x10", "", "forty"})
+    for (const char *text : {"0x10", "", "forty", "9e3779b1", "1a"})
         EXPECT_EQ(UTableItem(&table, UTableItem::Never, QString::fromLatin1(text)).alignment(),
                   left)
             << text;

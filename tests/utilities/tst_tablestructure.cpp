@@ -16,6 +16,7 @@
 #include <climits>
 #include <functional>
 #include <memory>
+#include <random>
 #include <set>
 
 namespace {
@@ -425,3 +426,136 @@ TEST_F(TableStructureTest, DragOverMovesTheCurrentCellAndDropRestoresIt)
 }
 
 } // namespace
+
+// Inserting and removing lines moves cells, widgets, labels and sizes in blocks, and the items
+// learn their new places only when asked. A long random run against a plain model, with
+// enough moves that the items' record of moves fills and starts over, checks every cell, every
+// item's own idea of its place and every widget after each step.
+TEST_F(TableStructureTest, ManyInsertionsAndRemovalsKeepCellsWidgetsLabelsAndSizesInStep)
+{
+    make(0, 0);
+    using Grid = std::vector<std::vector<QString>>;
+    Grid model(12, std::vector<QString>(5));
+    std::vector<QString> labels(12);
+    std::vector<int> heights(12);
+    int serial = 0;
+    table->setNumRows(12);
+    table->setNumCols(5);
+    for (int r = 0; r < 12; ++r) {
+        labels[size_t(r)] = QStringLiteral("L%1").arg(r);
+        heights[size_t(r)] = 20 + r;
+        table->verticalHeader()->setLabel(r, labels[size_t(r)]);
+        table->setRowHeight(r, heights[size_t(r)]);
+        for (int c = 0; c < 5; ++c) {
+            model[size_t(r)][size_t(c)] = QString::number(++serial);
+            table->setText(r, c, model[size_t(r)][size_t(c)]);
+        }
+    }
+    // A widget names its cell's text when placed, so that it can be found again after moves.
+    const auto placeWidget = [&](int r, int c) {
+        auto *widget = new QLineEdit(model[size_t(r)][size_t(c)]);
+        table->setCellWidget(r, c, widget);
+    };
+    placeWidget(3, 1);
+    placeWidget(9, 4);
+
+    const auto check = [&](int step) {
+        SCOPED_TRACE(step);
+        ASSERT_EQ(table->numRows(), int(model.size()));
+        const int cols = model.empty() ? table->numCols() : int(model[0].size());
+        ASSERT_EQ(table->numCols(), cols);
+        for (int r = 0; r < table->numRows(); ++r) {
+            // A row without a label of its own shows its number.
+            const QString &label = labels[size_t(r)];
+            EXPECT_EQ(table->verticalHeader()->label(r),
+                      label.isEmpty() ? QString::number(r + 1) : label)
+                << r;
+            EXPECT_EQ(table->rowHeight(r), heights[size_t(r)]) << r;
+            for (int c = 0; c < cols; ++c) {
+                const QString &want = model[size_t(r)][size_t(c)];
+                EXPECT_EQ(table->text(r, c), want) << r << "," << c;
+                if (const UTableItem *it = table->item(r, c)) {
+                    EXPECT_EQ(it->row(), r);
+                    EXPECT_EQ(it->col(), c);
+                }
+                if (auto *widget = qobject_cast<QLineEdit *>(table->cellWidget(r, c))) {
+                    EXPECT_EQ(widget->text(), want) << r << "," << c;
+                }
+            }
+        }
+    };
+
+    std::mt19937 random(5);
+    const auto below = [&](int n) { return int(random() % unsigned(std::max(1, n))); };
+    for (int step = 0; step < 400; ++step) {
+        const int rows = int(model.size());
+        const int cols = int(model[0].size());
+        switch (step % 100 == 99 ? 4 : below(4)) {
+        case 0: { // rows in, mostly at the top
+            const int at = below(3) == 0 ? below(rows + 1) : 0;
+            const int count = 1 + below(2);
+            table->insertRows(at, count);
+            model.insert(model.begin() + at, size_t(count), std::vector<QString>(size_t(cols)));
+            labels.insert(labels.begin() + at, size_t(count), QString());
+            heights.insert(heights.begin() + at, size_t(count), 20);
+            for (int r = at; r < at + count; ++r) {
+                model[size_t(r)][0] = QString::number(++serial);
+                table->setText(r, 0, model[size_t(r)][0]);
+            }
+            break;
+        }
+        case 1: { // rows out, mostly at the top, sometimes several apart
+            if (rows < 4)
+                break;
+            QList<int> gone{below(3) == 0 ? below(rows) : 0};
+            if (below(2) == 0)
+                gone << std::min(rows - 1, gone[0] + 2);
+            gone.erase(std::unique(gone.begin(), gone.end()), gone.end());
+            table->removeRows(gone);
+            for (auto it = gone.crbegin(); it != gone.crend(); ++it) {
+                model.erase(model.begin() + *it);
+                labels.erase(labels.begin() + *it);
+                heights.erase(heights.begin() + *it);
+            }
+            break;
+        }
+        case 2: { // a column in or out
+            if (cols > 3 && below(2) == 0) {
+                const int col = below(cols);
+                table->removeColumn(col);
+                for (auto &line : model)
+                    line.erase(line.begin() + col);
+            } else if (cols < 8) {
+                const int col = below(cols + 1);
+                table->insertColumns(col, 1);
+                for (auto &line : model)
+                    line.insert(line.begin() + col, QString());
+            }
+            break;
+        }
+        case 3: { // a new widget or a swap, which places items at once
+            if (below(2) == 0) {
+                placeWidget(below(rows), below(cols));
+            } else {
+                const int a = below(rows);
+                const int b = below(rows);
+                table->swapRows(a, b, true);
+                std::swap(model[size_t(a)], model[size_t(b)]);
+                std::swap(labels[size_t(a)], labels[size_t(b)]);
+                std::swap(heights[size_t(a)], heights[size_t(b)]);
+            }
+            break;
+        }
+        default: // a column change, which places every item afresh
+            table->setNumCols(cols + 1);
+            for (auto &line : model)
+                line.emplace_back();
+            break;
+        }
+        check(step);
+        if (::testing::Test::HasFailure())
+            return;
+    }
+    table->viewport()->repaint();
+    deleteAllAndPaint();
+}

@@ -13,10 +13,12 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QThread>
 #include <QWidget>
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tesk::app {
@@ -32,6 +34,8 @@ struct ProcessFrame
     QPointer<UIIdle> idle;
     bool frameCreated = false;
     bool loopRunning = false;
+    // A shutdown asked for while no loop ran: the next CuiRun ends at once.
+    bool quitPending = false;
     StyleFlags styles;
     // QApplication keeps a reference to the count and pointers into the vector for as long as
     // it lives, so both stay here.
@@ -131,6 +135,37 @@ bool requestedPlatformAvailable(const QStringList &words)
     return false;
 }
 
+// A host that made its own application keeps it: the library only styles it, and CuiRun runs
+// its loop. Windows need a widget application; any other kind cannot carry the library.
+int adoptHostApplication(const char *commandLine)
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        system::debugOutput("the host's application has no widgets; the library cannot start\n");
+        return 0;
+    }
+    applyPlainStyle();
+    applyStyles(
+        styleFlags(splitCommandLine(QString::fromLocal8Bit(commandLine ? commandLine : ""))));
+    return 1;
+}
+
+// Deletes what the library's application leaves: its windows, then the application itself.
+void endOwnApplication()
+{
+    ProcessFrame &f = frame();
+    // The application object does not delete the windows still open; they go first, while
+    // the toolkit they need is still there.
+    const QWidgetList topLevels = QApplication::topLevelWidgets();
+    QList<QPointer<QWidget>> windows(topLevels.begin(), topLevels.end());
+    for (const QPointer<QWidget> &window : windows) {
+        if (window && !window->parent())
+            delete window.data();
+    }
+    delete f.idle.data();
+    delete f.application;
+    f.application = nullptr;
+}
+
 } // namespace
 
 QStringList splitCommandLine(const QString &commandLine)
@@ -172,8 +207,10 @@ int initialise(const char *programName, const char *commandLine)
 {
     installMessageHandler();
     // One application per process: a second start-up keeps the first.
-    if (frame().application || QCoreApplication::instance())
+    if (frame().application)
         return 1;
+    if (QCoreApplication::instance())
+        return adoptHostApplication(commandLine);
 
     const QStringList words =
         splitCommandLine(QString::fromLocal8Bit(commandLine ? commandLine : ""));
@@ -222,38 +259,44 @@ QStringList arguments()
 int run()
 {
     ProcessFrame &f = frame();
-    if (!f.application)
+    if (!QCoreApplication::instance())
         return 1;
     // A loop run from a callback of the running one would delete the application under it.
     if (f.loopRunning)
         return 0;
-    f.loopRunning = true;
-    f.application->exec();
-    f.loopRunning = false;
-    // The application object does not delete the windows still open; they go first, while
-    // the toolkit they need is still there.
-    const QWidgetList topLevels = QApplication::topLevelWidgets();
-    QList<QPointer<QWidget>> windows(topLevels.begin(), topLevels.end());
-    for (const QPointer<QWidget> &window : windows) {
-        if (window && !window->parent())
-            delete window.data();
+    if (!std::exchange(f.quitPending, false)) {
+        f.loopRunning = true;
+        QCoreApplication::exec();
+        f.loopRunning = false;
     }
-    delete f.idle.data();
-    delete f.application;
-    f.application = nullptr;
+    // The host's own application and windows stay the host's.
+    if (f.application)
+        endOwnApplication();
     return 1;
 }
 
 void pump()
 {
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
+    if (!QCoreApplication::instance())
+        return;
+    QCoreApplication::processEvents();
+    // Outside a loop nobody carries out the deleteLater of an export; a host with a loop of
+    // its own would pile the objects up.
+    if (QThread::currentThread()->loopLevel() == 0)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 int shutdown()
 {
-    if (!frame().frameCreated || !QCoreApplication::instance())
+    ProcessFrame &f = frame();
+    if (!f.frameCreated || !QCoreApplication::instance())
         return 1;
+    // Asking a loop that does not run to quit would leave the request standing for the next
+    // one, which every popup and dialog of a pumping host would end at once.
+    if (!f.loopRunning && QThread::currentThread()->loopLevel() == 0) {
+        f.quitPending = true;
+        return 0;
+    }
     // Leave the loop as the host asked. quit() would first offer every window a close event,
     // which runs the windows' close sequence with the host and lets a window veto the shutdown.
     QCoreApplication::exit(0);

@@ -10,6 +10,8 @@ class CuiWinApp : public QtSingleApplication
 
 public:
     CuiWinApp(const QString &id, int &argc, char **argv);
+    // The current main window.
+    QWidget *mainWidget() const override;
 
 protected:
     void receiveMessage(const QString &message) override;

@@ -45,9 +45,15 @@ bool QtSingleApplication::sendMessage(const QString &message, int timeout)
     return m_instance->sendMessage(message, timeout);
 }
 
+QWidget *QtSingleApplication::mainWidget() const
+{
+    return nullptr;
+}
+
 void QtSingleApplication::activateMainWidget()
 {
-    QWidget *main = activeWindow();
+    // Not the active window: while the application is in the background there is none.
+    QWidget *main = mainWidget();
     if (!main)
         return;
     main->raise();

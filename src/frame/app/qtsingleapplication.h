@@ -22,6 +22,8 @@ public:
     // Makes this instance findable; a second call does nothing.
     void initialize(bool activate = true);
     bool isInitialized() const;
+    // The window that another instance's message brings to the front; none by default.
+    virtual QWidget *mainWidget() const;
 
 public Q_SLOTS:
     bool sendMessage(const QString &message, int timeout = 5000);

@@ -4,9 +4,8 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
-
-#include <utility>
 
 // Resources of a static library must be registered by name before first use.
 static void initialiseFrameResources()
@@ -20,7 +19,8 @@ constexpr int kMinimumShowTime = 500;
 constexpr int kShowTime = 6000;
 constexpr int kPaintTime = 500;
 
-SplashScreen *g_splash = nullptr;
+// Guarded: CuiRun deletes every window still open, the splash among them.
+QPointer<SplashScreen> g_splash;
 
 struct BuiltInImage
 {
@@ -158,7 +158,7 @@ void SplashScreen::removeSplash()
     if (!g_splash)
         return;
     g_splash->hide();
-    delete std::exchange(g_splash, nullptr);
+    delete g_splash.data();
 }
 
 SplashScreen *SplashScreen::current()

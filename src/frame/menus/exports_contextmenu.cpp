@@ -170,10 +170,11 @@ int CuiContextMenu_setCallBackItemState(const char *menu, CuiContextMenuStateFn 
 {
     return TESK_GUARDED(0, [&] {
         KcmMenuStorage::Entry *entry = KcmMenuStorage::instance()->find(nameOf(menu));
-        if (!entry || !function)
+        if (!entry)
             return 0;
+        // A null function takes the callback away.
         entry->callback = function;
-        entry->callbackData = data;
+        entry->callbackData = function ? data : nullptr;
         return 1;
     });
 }

@@ -179,7 +179,7 @@ bool MT::build()
                                    : buildPopup(state, parent, def, line);
             break;
         case MenuKindSeparator:
-            ok = buildSeparator(state, parent, line);
+            ok = buildSeparator(state, parent, child, line);
             break;
         case MenuKindCommand:
         case MenuKindToggle:
@@ -189,7 +189,7 @@ bool MT::build()
             ok = buildAction(state, parent, def, line);
             break;
         case MenuKindCycle:
-            ok = state.toolbarMode ? buildCycleButton(state, def, line) : true;
+            ok = state.toolbarMode ? buildCycleButton(state, parent, def, line) : true;
             break;
         default:
             ok = fail(UnknownItemType, "Creating menubar", line, parent, child);
@@ -250,19 +250,17 @@ bool MT::buildPopup(BuildState &state, int parent, MTDef *def, int line)
     return true;
 }
 
-bool MT::buildSeparator(BuildState &state, int parent, int line)
+bool MT::buildSeparator(BuildState &state, int parent, int child, int line)
 {
     if (state.toolbarMode) {
         if (!state.toolBar)
-            return fail(UndefinedParent, "Creating toolbar", line, parent,
-                        tesk::commands::kSeparatorItem);
+            return fail(UndefinedParent, "Creating toolbar", line, parent, child);
         state.toolBar->addSeparator();
         return true;
     }
     TeskPopupMenu *popup = state.popups.value(parent);
     if (!popup)
-        return fail(UndefinedParent, "Creating menubar", line, parent,
-                    tesk::commands::kSeparatorItem);
+        return fail(UndefinedParent, "Creating menubar", line, parent, child);
     popup->addSeparator();
     return true;
 }
@@ -314,10 +312,10 @@ void MT::connectAction(MTDef *def)
     def->connected = true;
 }
 
-bool MT::buildCycleButton(BuildState &state, MTDef *def, int line)
+bool MT::buildCycleButton(BuildState &state, int parent, MTDef *def, int line)
 {
     if (!state.toolBar)
-        return fail(UndefinedParent, "Creating toolbar", line, state.root, def->itemId);
+        return fail(UndefinedParent, "Creating toolbar", line, parent, def->itemId);
     const int hostId = def->hostId;
     auto *popup = new TeskPopupMenu(m_owner);
     connect(popup, &QMenu::aboutToShow, this, [this, hostId] { slotCycleMenuShow(hostId); });
@@ -637,7 +635,8 @@ void MT::slotCycleMenuShow(int hostId)
         return;
     popup->clear();
     popup->setFont(QFont(QStringLiteral("Courier New")));
-    fillFromText(QString::fromUtf8(text), popup, hostId);
+    // Host text is Latin-1 unless stated otherwise.
+    fillFromText(QString::fromLatin1(text), popup, hostId);
 }
 
 void MT::slotCycleMenuNext(int hostId)

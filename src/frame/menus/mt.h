@@ -121,10 +121,10 @@ private:
     bool build();
     bool fail(Error error, const char *title, int line, int parent, int child);
     bool buildPopup(BuildState &state, int parent, MTDef *def, int line);
-    bool buildSeparator(BuildState &state, int parent, int line);
+    bool buildSeparator(BuildState &state, int parent, int child, int line);
     bool buildAction(BuildState &state, int parent, MTDef *def, int line);
     bool buildToolBar(BuildState &state, MTDef *def);
-    bool buildCycleButton(BuildState &state, MTDef *def, int line);
+    bool buildCycleButton(BuildState &state, int parent, MTDef *def, int line);
     void closeRadioGroup(BuildState &state);
     void connectAction(MTDef *def);
     MTDef *definitionByHostId(int hostId) const;

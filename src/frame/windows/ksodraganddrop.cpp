@@ -10,6 +10,8 @@
 #include <QMimeData>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace tesk::frame::dragdrop {
 
 namespace {
@@ -34,10 +36,22 @@ int askWindowBox(WindowBoxEntry entry, TeskHandle box, int copy, const QPoint &g
     return fn(box, copy, global.x(), global.y(), text.toUtf8().constData());
 }
 
+// Plain text only: the toolkit's hasText also answers yes for a list of URLs.
+bool carriesPlainText(const QMimeData *data)
+{
+    if (!data)
+        return false;
+    const QStringList formats = data->formats();
+    return std::any_of(formats.begin(), formats.end(), [](const QString &format) {
+        return format == QLatin1String("text/plain") ||
+               format.startsWith(QLatin1String("text/plain;"));
+    });
+}
+
 // The plain text a drag carries; a null string when it carries none.
 QString plainText(const QWidget *widget, TeskHandle box, const QDropEvent *event)
 {
-    if (!widget || !box || !event || !event->mimeData() || !event->mimeData()->hasText())
+    if (!widget || !box || !event || !carriesPlainText(event->mimeData()))
         return QString();
     // The host hands the widget back as a raw pointer: only a widget alive now is used.
     if (!QApplication::allWidgets().contains(const_cast<QWidget *>(widget)))

@@ -25,6 +25,7 @@
 #include <QCursor>
 #include <QDockWidget>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -794,6 +795,15 @@ bool MainWindow::setColourForHandle(TeskHandle handle, QRgb rgb)
 void MainWindow::setModalDialogShown(bool shown)
 {
     d->modalDialogShown = shown;
+    // The layout sees a resize before the window does: holding the contents means holding
+    // the layout, which fits them to the window again once the dialog is gone.
+    if (QLayout *contents = layout(); contents && contents->isEnabled() == shown) {
+        contents->setEnabled(!shown);
+        if (!shown) {
+            contents->invalidate();
+            contents->activate();
+        }
+    }
 }
 
 bool MainWindow::modalDialogShown() const

@@ -1626,6 +1626,2346 @@ help file vendor.</source>
 Bitte melden Sie diese Information dem Hersteller
 Ihrer Hilfedateien.</translation>
     </message>
+    <message>
+        <source>&amp;AND All Filters</source>
+        <translation>&amp;UND-Verknüpfung aller Filter</translation>
+    </message>
+    <message>
+        <source>&amp;Add This File to Project</source>
+        <translation>Diese Datei zum Projekt &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Address Only</source>
+        <translation>Nur &amp;Adresse</translation>
+    </message>
+    <message>
+        <source>&amp;Address as Value</source>
+        <translation>&amp;Adresse als Wert</translation>
+    </message>
+    <message>
+        <source>&amp;Analysis Window</source>
+        <translation>&amp;Analysefenster</translation>
+    </message>
+    <message>
+        <source>&amp;Analyzer/Trace Control</source>
+        <translation>&amp;Analysator-/Trace-Steuerung</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic Tracing Mode</source>
+        <translation>&amp;Automatischer Trace-Modus</translation>
+    </message>
+    <message>
+        <source>&amp;Break/Tracepoints</source>
+        <translation>&amp;Halte-/Tracepunkte</translation>
+    </message>
+    <message>
+        <source>&amp;Breakpoints</source>
+        <translation>&amp;Haltepunkte</translation>
+    </message>
+    <message>
+        <source>&amp;Buffer Full Mode</source>
+        <translation>Verhalten bei vollem &amp;Puffer</translation>
+    </message>
+    <message>
+        <source>&amp;Build</source>
+        <translation>&amp;Erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Build-Tool Properties</source>
+        <translation>Eigenschaften des &amp;Erstellungswerkzeugs</translation>
+    </message>
+    <message>
+        <source>&amp;Build...</source>
+        <translation>&amp;Erstellen...</translation>
+    </message>
+    <message>
+        <source>&amp;Call Stack</source>
+        <translation>&amp;Aufrufstapel</translation>
+    </message>
+    <message>
+        <source>&amp;Clear All Breakpoints/Tracepoints</source>
+        <translation>Alle Halte-/Tracepunkte &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Filtering</source>
+        <translation>Filter &amp;aufheben</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Trace Buffer</source>
+        <translation>Trace-Puffer &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Close Loaded File</source>
+        <translation>Geladene Datei &amp;schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Close Project...</source>
+        <translation>Projekt &amp;schließen...</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <translation>Fenster &amp;schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Close Workspace</source>
+        <translation>Arbeitsbereich &amp;schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Compile</source>
+        <translation>&amp;Kompilieren</translation>
+    </message>
+    <message>
+        <source>&amp;Configure Analyzer Properties...</source>
+        <translation>Analysator-Eigenschaften &amp;konfigurieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Connection Properties...</source>
+        <translation>&amp;Verbindungseigenschaften...</translation>
+    </message>
+    <message>
+        <source>&amp;Continue Collecting on Buffer Full</source>
+        <translation>Bei vollem Puffer &amp;weitersammeln</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Count of Calls</source>
+        <translation>&amp;Anzahl der Aufrufe</translation>
+    </message>
+    <message>
+        <source>&amp;Count of Hits</source>
+        <translation>&amp;Anzahl der Treffer</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Daten</translation>
+    </message>
+    <message>
+        <source>&amp;Data Only</source>
+        <translation>Nur &amp;Daten</translation>
+    </message>
+    <message>
+        <source>&amp;Data Tracing Mode</source>
+        <translation>&amp;Daten-Trace-Modus</translation>
+    </message>
+    <message>
+        <source>&amp;Debug</source>
+        <translation>&amp;Debuggen</translation>
+    </message>
+    <message>
+        <source>&amp;Define Processor Speed for Scaling...</source>
+        <translation>Prozessortakt für die Skalierung &amp;festlegen...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Disassembly</source>
+        <translation>&amp;Disassemblierung</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Trennen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Enable/Disable Breakpoint at Cursor</source>
+        <translation>Haltepunkt am Cursor &amp;ein-/ausschalten</translation>
+    </message>
+    <message>
+        <source>&amp;Exec/B=&gt;E/B=&gt;E Average</source>
+        <translation>&amp;Ausf./B=&gt;E/B=&gt;E-Mittel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Fill Memory with Pattern...</source>
+        <translation>Speicher mit Muster &amp;füllen...</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>&amp;First Instance</source>
+        <translation>&amp;Erstes Vorkommen</translation>
+    </message>
+    <message>
+        <source>&amp;Function Boundaries</source>
+        <translation>&amp;Funktionsgrenzen</translation>
+    </message>
+    <message>
+        <source>&amp;Go To</source>
+        <translation>&amp;Gehe zu</translation>
+    </message>
+    <message>
+        <source>&amp;Hardware</source>
+        <translation>&amp;Hardware</translation>
+    </message>
+    <message>
+        <source>&amp;Help on these Settings</source>
+        <translation>&amp;Hilfe zu diesen Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Histogram View</source>
+        <translation>&amp;Histogrammansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Home Page</source>
+        <translation>&amp;Startseite</translation>
+    </message>
+    <message>
+        <source>&amp;Include Commands from File...</source>
+        <translation>Befehle aus Datei &amp;einbinden...</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Befehle</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions Only</source>
+        <translation>Nur &amp;Befehle</translation>
+    </message>
+    <message>
+        <source>&amp;Interpretation of Data/Opcode</source>
+        <translation>&amp;Deutung von Daten/Opcode</translation>
+    </message>
+    <message>
+        <source>&amp;Invert Filtering (NOT)</source>
+        <translation>Filter &amp;umkehren (NICHT)</translation>
+    </message>
+    <message>
+        <source>&amp;Journal File...</source>
+        <translation>&amp;Journaldatei...</translation>
+    </message>
+    <message>
+        <source>&amp;Jump to Function...</source>
+        <translation>Zu &amp;Funktion springen...</translation>
+    </message>
+    <message>
+        <source>&amp;Load Image...</source>
+        <translation>Abbild &amp;laden...</translation>
+    </message>
+    <message>
+        <source>&amp;Load Trace from File...</source>
+        <translation>Trace aus Datei &amp;laden...</translation>
+    </message>
+    <message>
+        <source>&amp;Locals</source>
+        <translation>&amp;Lokale Variablen</translation>
+    </message>
+    <message>
+        <source>&amp;Log File...</source>
+        <translation>&amp;Protokolldatei...</translation>
+    </message>
+    <message>
+        <source>&amp;Memory/Register Operations</source>
+        <translation>&amp;Speicher-/Registeroperationen</translation>
+    </message>
+    <message>
+        <source>&amp;Narrow Register View</source>
+        <translation>&amp;Schmale Registeransicht</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;New Code Window</source>
+        <translation>&amp;Neues Codefenster</translation>
+    </message>
+    <message>
+        <source>&amp;New Project...</source>
+        <translation>&amp;Neues Projekt...</translation>
+    </message>
+    <message>
+        <source>&amp;New Workspace...</source>
+        <translation>&amp;Neuer Arbeitsbereich...</translation>
+    </message>
+    <message>
+        <source>&amp;OR All Filters</source>
+        <translation>&amp;ODER-Verknüpfung aller Filter</translation>
+    </message>
+    <message>
+        <source>&amp;Off (Use Tracepoints)</source>
+        <translation>&amp;Aus (Tracepunkte verwenden)</translation>
+    </message>
+    <message>
+        <source>&amp;Only Changing Registers</source>
+        <translation>Nur &amp;veränderte Register</translation>
+    </message>
+    <message>
+        <source>&amp;Opcode</source>
+        <translation>&amp;Opcode</translation>
+    </message>
+    <message>
+        <source>&amp;Open Project...</source>
+        <translation>Projekt &amp;öffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Open Workspace...</source>
+        <translation>Arbeitsbereich &amp;öffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Optionen...</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Ausgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Pair Matching...</source>
+        <translation>&amp;Paarzuordnung...</translation>
+    </message>
+    <message>
+        <source>&amp;Parents of Function</source>
+        <translation>&amp;Aufrufer der Funktion</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Patch Assembly...</source>
+        <translation>Assembler &amp;patchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Position</source>
+        <translation>&amp;Position</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Process Control</source>
+        <translation>&amp;Prozesssteuerung</translation>
+    </message>
+    <message>
+        <source>&amp;Processor Exceptions...</source>
+        <translation>&amp;Prozessorausnahmen...</translation>
+    </message>
+    <message>
+        <source>&amp;Profiling Data</source>
+        <translation>&amp;Profildaten</translation>
+    </message>
+    <message>
+        <source>&amp;Project</source>
+        <translation>&amp;Projekt</translation>
+    </message>
+    <message>
+        <source>&amp;Project Properties</source>
+        <translation>&amp;Projekteigenschaften</translation>
+    </message>
+    <message>
+        <source>&amp;Rebuild All</source>
+        <translation>Alles &amp;neu erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Files</source>
+        <translation>&amp;Zuletzt geöffnete Dateien</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Projects</source>
+        <translation>&amp;Zuletzt geöffnete Projekte</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Registers</source>
+        <translation>&amp;Register</translation>
+    </message>
+    <message>
+        <source>&amp;Relative Time</source>
+        <translation>&amp;Relative Zeit</translation>
+    </message>
+    <message>
+        <source>&amp;Reload Image to Target</source>
+        <translation>Abbild erneut auf das Ziel &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Reverse Sort</source>
+        <translation>&amp;Umgekehrt sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Ausführen</translation>
+    </message>
+    <message>
+        <source>&amp;STDIOlog File...</source>
+        <translation>&amp;STDIO-Protokolldatei...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>Änderungen &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Save Trace to File...</source>
+        <translation>Trace in Datei &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Workspace</source>
+        <translation>Arbeitsbereich &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Scale Time Units...</source>
+        <translation>Zeiteinheiten &amp;skalieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Set Memory...</source>
+        <translation>Speicher &amp;setzen...</translation>
+    </message>
+    <message>
+        <source>&amp;Shift Width...</source>
+        <translation>&amp;Einrückweite...</translation>
+    </message>
+    <message>
+        <source>&amp;Show Break Capabilities of HW...</source>
+        <translation>Haltefähigkeiten der HW &amp;anzeigen...</translation>
+    </message>
+    <message>
+        <source>&amp;Show Default Entries</source>
+        <translation>&amp;Standardeinträge anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>&amp;Sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Stack</source>
+        <translation>&amp;Stapel</translation>
+    </message>
+    <message>
+        <source>&amp;Step Into</source>
+        <translation>&amp;Hineinspringen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Collecting on Buffer Full</source>
+        <translation>Bei vollem Puffer Sammeln &amp;beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Find</source>
+        <translation>Suche &amp;abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Processor on Trigger</source>
+        <translation>Prozessor bei Trigger &amp;anhalten</translation>
+    </message>
+    <message>
+        <source>&amp;Synchronization Control...</source>
+        <translation>&amp;Synchronisationssteuerung...</translation>
+    </message>
+    <message>
+        <source>&amp;Toggle Breakpoint at Cursor</source>
+        <translation>Haltepunkt am Cursor &amp;umschalten</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Tooltip Evaluation</source>
+        <translation>&amp;Auswertung im Tooltip</translation>
+    </message>
+    <message>
+        <source>&amp;Trace Data</source>
+        <translation>&amp;Trace-Daten</translation>
+    </message>
+    <message>
+        <source>&amp;Tracepoints</source>
+        <translation>&amp;Tracepunkte</translation>
+    </message>
+    <message>
+        <source>&amp;Trigger Mode</source>
+        <translation>&amp;Trigger-Modus</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Update Dependencies</source>
+        <translation>Abhängigkeiten &amp;aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;View Project Source files...</source>
+        <translation>Quelldateien des Projekts &amp;anzeigen...</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Überwachung</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Workspace</source>
+        <translation>&amp;Arbeitsbereich</translation>
+    </message>
+    <message>
+        <source>&amp;Workspace Options...</source>
+        <translation>Optionen des &amp;Arbeitsbereichs...</translation>
+    </message>
+    <message>
+        <source>&amp;Zero Profiling Data</source>
+        <translation>Profildaten &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>A&amp;ll Trace</source>
+        <translation>&amp;Gesamter Trace</translation>
+    </message>
+    <message>
+        <source>AND All Filters</source>
+        <translation>UND-Verknüpfung aller Filter</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Absolute &amp;Time</source>
+        <translation>Absolute &amp;Zeit</translation>
+    </message>
+    <message>
+        <source>Absolute Time</source>
+        <translation>Absolute Zeit</translation>
+    </message>
+    <message>
+        <source>Access T&amp;ype</source>
+        <translation>&amp;Zugriffsart</translation>
+    </message>
+    <message>
+        <source>Access Type</source>
+        <translation>Zugriffsart</translation>
+    </message>
+    <message>
+        <source>Ad&amp;vanced</source>
+        <translation>&amp;Erweitert</translation>
+    </message>
+    <message>
+        <source>Add File&amp;s to Project...</source>
+        <translation>&amp;Dateien zum Projekt hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add Files to Project...</source>
+        <translation>Dateien zum Projekt hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add This File to Project</source>
+        <translation>Diese Datei zum Projekt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add/&amp;Edit Debugger Macros...</source>
+        <translation>Debugger-Makros hinzufügen/&amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Add/Edit Debugger Macros...</source>
+        <translation>Debugger-Makros hinzufügen/bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Address Only</source>
+        <translation>Nur Adresse</translation>
+    </message>
+    <message>
+        <source>Address as &amp;Symbol/Line</source>
+        <translation>Adresse als &amp;Symbol/Zeile</translation>
+    </message>
+    <message>
+        <source>Address as Symbol/Line</source>
+        <translation>Adresse als Symbol/Zeile</translation>
+    </message>
+    <message>
+        <source>Address as Value</source>
+        <translation>Adresse als Wert</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>All Trace</source>
+        <translation>Gesamter Trace</translation>
+    </message>
+    <message>
+        <source>Analysis Window</source>
+        <translation>Analysefenster</translation>
+    </message>
+    <message>
+        <source>Analyzer/Trace Control</source>
+        <translation>Analysator-/Trace-Steuerung</translation>
+    </message>
+    <message>
+        <source>Attach Window to a Connection</source>
+        <translation>Fenster an eine Verbindung binden</translation>
+    </message>
+    <message>
+        <source>Auto &amp;Indent</source>
+        <translation>Automatisch &amp;einrücken</translation>
+    </message>
+    <message>
+        <source>Auto Indent</source>
+        <translation>Automatisch einrücken</translation>
+    </message>
+    <message>
+        <source>Automatic Tracing Mode</source>
+        <translation>Automatischer Trace-Modus</translation>
+    </message>
+    <message>
+        <source>Automatic Update on &amp;New Buffer</source>
+        <translation>Automatisch aktualisieren bei &amp;neuem Puffer</translation>
+    </message>
+    <message>
+        <source>Automatic Update on New Buffer</source>
+        <translation>Automatisch aktualisieren bei neuem Puffer</translation>
+    </message>
+    <message>
+        <source>Break if &amp;X...</source>
+        <translation>Anhalten, wenn &amp;X...</translation>
+    </message>
+    <message>
+        <source>Break if X, &amp;N times...</source>
+        <translation>Anhalten, wenn X, &amp;N-mal...</translation>
+    </message>
+    <message>
+        <source>Break if X, &amp;when Y is True...</source>
+        <translation>Anhalten, wenn X, &amp;falls Y wahr ist...</translation>
+    </message>
+    <message>
+        <source>Break if X, N times...</source>
+        <translation>Anhalten, wenn X, N-mal...</translation>
+    </message>
+    <message>
+        <source>Break if X, when Y is True...</source>
+        <translation>Anhalten, wenn X, falls Y wahr ist...</translation>
+    </message>
+    <message>
+        <source>Break if X...</source>
+        <translation>Anhalten, wenn X...</translation>
+    </message>
+    <message>
+        <source>Break/Tracepoint &amp;History...</source>
+        <translation>&amp;Verlauf der Halte-/Tracepunkte...</translation>
+    </message>
+    <message>
+        <source>Break/Tracepoint F&amp;avorites...</source>
+        <translation>&amp;Favoriten der Halte-/Tracepunkte...</translation>
+    </message>
+    <message>
+        <source>Break/Tracepoints</source>
+        <translation>Halte-/Tracepunkte</translation>
+    </message>
+    <message>
+        <source>Breakpoints</source>
+        <translation>Haltepunkte</translation>
+    </message>
+    <message>
+        <source>Buffer Full Mode</source>
+        <translation>Verhalten bei vollem Puffer</translation>
+    </message>
+    <message>
+        <source>Build-Tool Properties</source>
+        <translation>Eigenschaften des Erstellungswerkzeugs</translation>
+    </message>
+    <message>
+        <source>Build...</source>
+        <translation>Erstellen...</translation>
+    </message>
+    <message>
+        <source>By &amp;Address</source>
+        <translation>Nach &amp;Adresse</translation>
+    </message>
+    <message>
+        <source>By &amp;Count</source>
+        <translation>Nach &amp;Anzahl</translation>
+    </message>
+    <message>
+        <source>By &amp;First Instance</source>
+        <translation>Nach &amp;erstem Vorkommen</translation>
+    </message>
+    <message>
+        <source>By &amp;Minimum B=&gt;E Time</source>
+        <translation>Nach &amp;kürzester B=&gt;E-Zeit</translation>
+    </message>
+    <message>
+        <source>By &amp;Name</source>
+        <translation>Nach &amp;Name</translation>
+    </message>
+    <message>
+        <source>By &amp;Time</source>
+        <translation>Nach &amp;Zeit</translation>
+    </message>
+    <message>
+        <source>By A&amp;verage B=&gt;E Time</source>
+        <translation>Nach &amp;mittlerer B=&gt;E-Zeit</translation>
+    </message>
+    <message>
+        <source>By Access T&amp;ype</source>
+        <translation>Nach &amp;Zugriffsart</translation>
+    </message>
+    <message>
+        <source>By Access Type</source>
+        <translation>Nach Zugriffsart</translation>
+    </message>
+    <message>
+        <source>By Address</source>
+        <translation>Nach Adresse</translation>
+    </message>
+    <message>
+        <source>By Average B=&gt;E Time</source>
+        <translation>Nach mittlerer B=&gt;E-Zeit</translation>
+    </message>
+    <message>
+        <source>By Count</source>
+        <translation>Nach Anzahl</translation>
+    </message>
+    <message>
+        <source>By First Instance</source>
+        <translation>Nach erstem Vorkommen</translation>
+    </message>
+    <message>
+        <source>By Ma&amp;ximum B=&gt;E Time</source>
+        <translation>Nach &amp;längster B=&gt;E-Zeit</translation>
+    </message>
+    <message>
+        <source>By Maximum B=&gt;E Time</source>
+        <translation>Nach längster B=&gt;E-Zeit</translation>
+    </message>
+    <message>
+        <source>By Minimum B=&gt;E Time</source>
+        <translation>Nach kürzester B=&gt;E-Zeit</translation>
+    </message>
+    <message>
+        <source>By Name</source>
+        <translation>Nach Name</translation>
+    </message>
+    <message>
+        <source>By Time</source>
+        <translation>Nach Zeit</translation>
+    </message>
+    <message>
+        <source>By Total &amp;B=&gt;E Time</source>
+        <translation>Nach gesamter &amp;B=&gt;E-Zeit</translation>
+    </message>
+    <message>
+        <source>By Total B=&gt;E Time</source>
+        <translation>Nach gesamter B=&gt;E-Zeit</translation>
+    </message>
+    <message>
+        <source>C&amp;lasses</source>
+        <translation>&amp;Klassen</translation>
+    </message>
+    <message>
+        <source>C&amp;lean</source>
+        <translation>&amp;Bereinigen</translation>
+    </message>
+    <message>
+        <source>C&amp;lose Window</source>
+        <translation>Fenster s&amp;chließen</translation>
+    </message>
+    <message>
+        <source>C&amp;onnect/Disconnect Analyzer</source>
+        <translation>Analysator &amp;verbinden/trennen</translation>
+    </message>
+    <message>
+        <source>C&amp;onnections</source>
+        <translation>&amp;Verbindungen</translation>
+    </message>
+    <message>
+        <source>C&amp;ustom Windows</source>
+        <translation>&amp;Eigene Fenster</translation>
+    </message>
+    <message>
+        <source>Call Stack</source>
+        <translation>Aufrufstapel</translation>
+    </message>
+    <message>
+        <source>Cancel Current Command</source>
+        <translation>Aktuellen Befehl abbrechen</translation>
+    </message>
+    <message>
+        <source>Chil&amp;dren of Function</source>
+        <translation>&amp;Aufgerufene der Funktion</translation>
+    </message>
+    <message>
+        <source>Children of Function</source>
+        <translation>Aufgerufene der Funktion</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Klassen</translation>
+    </message>
+    <message>
+        <source>Clea&amp;r All Event Triggers</source>
+        <translation>Alle Ereignis-Trigger &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Clear All Breakpoints/Tracepoints</source>
+        <translation>Alle Halte-/Tracepunkte löschen</translation>
+    </message>
+    <message>
+        <source>Clear All Event Triggers</source>
+        <translation>Alle Ereignis-Trigger löschen</translation>
+    </message>
+    <message>
+        <source>Clear Filtering</source>
+        <translation>Filter aufheben</translation>
+    </message>
+    <message>
+        <source>Clear Trace Buffer</source>
+        <translation>Trace-Puffer leeren</translation>
+    </message>
+    <message>
+        <source>Clos&amp;e Logs/Journals...</source>
+        <translation>Protokolle/Journale &amp;schließen...</translation>
+    </message>
+    <message>
+        <source>Close Loaded File</source>
+        <translation>Geladene Datei schließen</translation>
+    </message>
+    <message>
+        <source>Close Logs/Journals...</source>
+        <translation>Protokolle/Journale schließen...</translation>
+    </message>
+    <message>
+        <source>Close Project...</source>
+        <translation>Projekt schließen...</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Close Workspace</source>
+        <translation>Arbeitsbereich schließen</translation>
+    </message>
+    <message>
+        <source>Code &amp;Window Tracking</source>
+        <translation>&amp;Mitführen des Codefensters</translation>
+    </message>
+    <message>
+        <source>Code Window Tracking</source>
+        <translation>Mitführen des Codefensters</translation>
+    </message>
+    <message>
+        <source>Collect Trace &amp;Around Trigger</source>
+        <translation>Trace &amp;um den Trigger sammeln</translation>
+    </message>
+    <message>
+        <source>Collect Trace &amp;Before Trigger</source>
+        <translation>Trace &amp;vor dem Trigger sammeln</translation>
+    </message>
+    <message>
+        <source>Collect Trace A&amp;fter Trigger</source>
+        <translation>Trace &amp;nach dem Trigger sammeln</translation>
+    </message>
+    <message>
+        <source>Collect Trace After Trigger</source>
+        <translation>Trace nach dem Trigger sammeln</translation>
+    </message>
+    <message>
+        <source>Collect Trace Around Trigger</source>
+        <translation>Trace um den Trigger sammeln</translation>
+    </message>
+    <message>
+        <source>Collect Trace Before Trigger</source>
+        <translation>Trace vor dem Trigger sammeln</translation>
+    </message>
+    <message>
+        <source>Compile</source>
+        <translation>Kompilieren</translation>
+    </message>
+    <message>
+        <source>Conditional</source>
+        <translation>Bedingt</translation>
+    </message>
+    <message>
+        <source>Configure Analyzer &amp;Properties...</source>
+        <translation>Analysator-&amp;Eigenschaften konfigurieren...</translation>
+    </message>
+    <message>
+        <source>Configure Analyzer Properties...</source>
+        <translation>Analysator-Eigenschaften konfigurieren...</translation>
+    </message>
+    <message>
+        <source>Conn&amp;ection</source>
+        <translation>&amp;Verbindung</translation>
+    </message>
+    <message>
+        <source>Connect &amp;Analyzer/Analysis</source>
+        <translation>&amp;Analysator/Analyse verbinden</translation>
+    </message>
+    <message>
+        <source>Connect Analyzer/Analysis</source>
+        <translation>Analysator/Analyse verbinden</translation>
+    </message>
+    <message>
+        <source>Connect to &amp;Target...</source>
+        <translation>Mit &amp;Ziel verbinden...</translation>
+    </message>
+    <message>
+        <source>Connect to Target...</source>
+        <translation>Mit Ziel verbinden...</translation>
+    </message>
+    <message>
+        <source>Connect/Disconnect Analyzer</source>
+        <translation>Analysator verbinden/trennen</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Connections</source>
+        <translation>Verbindungen</translation>
+    </message>
+    <message>
+        <source>Continue Collecting on Buffer Full</source>
+        <translation>Bei vollem Puffer weitersammeln</translation>
+    </message>
+    <message>
+        <source>Copy All as Text</source>
+        <translation>Alles als Text kopieren</translation>
+    </message>
+    <message>
+        <source>Copy register value to the clipboard</source>
+        <translation>Registerwert in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the current pane view to the clipboard</source>
+        <translation>Aktuelle Ansicht des Bereichs in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Copy to User View</source>
+        <translation>In Benutzeransicht kopieren</translation>
+    </message>
+    <message>
+        <source>Count of Calls</source>
+        <translation>Anzahl der Aufrufe</translation>
+    </message>
+    <message>
+        <source>Count of Hits</source>
+        <translation>Anzahl der Treffer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Custom Windows</source>
+        <translation>Eigene Fenster</translation>
+    </message>
+    <message>
+        <source>Cycle Connections</source>
+        <translation>Verbindungen durchlaufen</translation>
+    </message>
+    <message>
+        <source>Cycle Threads</source>
+        <translation>Threads durchlaufen</translation>
+    </message>
+    <message>
+        <source>Da&amp;ta and Address</source>
+        <translation>&amp;Daten und Adresse</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>Data &amp;Value in Decimal</source>
+        <translation>Daten&amp;wert dezimal</translation>
+    </message>
+    <message>
+        <source>Data Only</source>
+        <translation>Nur Daten</translation>
+    </message>
+    <message>
+        <source>Data Tracing Mode</source>
+        <translation>Daten-Trace-Modus</translation>
+    </message>
+    <message>
+        <source>Data Value in &amp;Hex</source>
+        <translation>Datenwert &amp;hexadezimal</translation>
+    </message>
+    <message>
+        <source>Data Value in Decimal</source>
+        <translation>Datenwert dezimal</translation>
+    </message>
+    <message>
+        <source>Data Value in Hex</source>
+        <translation>Datenwert hexadezimal</translation>
+    </message>
+    <message>
+        <source>Data and Address</source>
+        <translation>Daten und Adresse</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Debuggen</translation>
+    </message>
+    <message>
+        <source>Define Processor Speed for Scaling...</source>
+        <translation>Prozessortakt für die Skalierung festlegen...</translation>
+    </message>
+    <message>
+        <source>Disassembly</source>
+        <translation>Disassemblierung</translation>
+    </message>
+    <message>
+        <source>Disconnect (Defining &amp;Mode)...</source>
+        <translation>Trennen (&amp;Definitionsmodus)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>E&amp;xit Window</source>
+        <translation>Fenster &amp;verlassen</translation>
+    </message>
+    <message>
+        <source>E-mail SPR...</source>
+        <translation>SPR per E-Mail...</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Enable Trace</source>
+        <translation>Trace einschalten</translation>
+    </message>
+    <message>
+        <source>Enable/Disable Breakpoint at Cursor</source>
+        <translation>Haltepunkt am Cursor ein-/ausschalten</translation>
+    </message>
+    <message>
+        <source>Exec/B=&gt;E/B=&gt;E Average</source>
+        <translation>Ausf./B=&gt;E/B=&gt;E-Mittel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Exit Window</source>
+        <translation>Fenster verlassen</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lter</source>
+        <translation>&amp;Filter</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Filter on &amp;Data Value...</source>
+        <translation>Nach &amp;Datenwert filtern...</translation>
+    </message>
+    <message>
+        <source>Filter on &amp;Position...</source>
+        <translation>Nach &amp;Position filtern...</translation>
+    </message>
+    <message>
+        <source>Filter on &amp;Symbol Name...</source>
+        <translation>Nach &amp;Symbolname filtern...</translation>
+    </message>
+    <message>
+        <source>Filter on &amp;Timestamp...</source>
+        <translation>Nach &amp;Zeitstempel filtern...</translation>
+    </message>
+    <message>
+        <source>Filter on Access T&amp;ype...</source>
+        <translation>Nach Z&amp;ugriffsart filtern...</translation>
+    </message>
+    <message>
+        <source>Filter on Access Type...</source>
+        <translation>Nach Zugriffsart filtern...</translation>
+    </message>
+    <message>
+        <source>Filter on Address &amp;Expression...</source>
+        <translation>Nach Adress&amp;ausdruck filtern...</translation>
+    </message>
+    <message>
+        <source>Filter on Address Expression...</source>
+        <translation>Nach Adressausdruck filtern...</translation>
+    </message>
+    <message>
+        <source>Filter on Data Value...</source>
+        <translation>Nach Datenwert filtern...</translation>
+    </message>
+    <message>
+        <source>Filter on Percent Ti&amp;me...</source>
+        <translation>Nach Zeitante&amp;il filtern...</translation>
+    </message>
+    <message>
+        <source>Filter on Percent Time...</source>
+        <translation>Nach Zeitanteil filtern...</translation>
+    </message>
+    <message>
+        <source>Filter on Position...</source>
+        <translation>Nach Position filtern...</translation>
+    </message>
+    <message>
+        <source>Filter on Symbol Name...</source>
+        <translation>Nach Symbolname filtern...</translation>
+    </message>
+    <message>
+        <source>Filter on Timestamp...</source>
+        <translation>Nach Zeitstempel filtern...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Data Value...</source>
+        <translation>&amp;Datenwert suchen...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Find &amp;Position...</source>
+        <translation>&amp;Position suchen...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Previous</source>
+        <translation>&amp;Rückwärts suchen</translation>
+    </message>
+    <message>
+        <source>Find &amp;Symbol Name...</source>
+        <translation>&amp;Symbolname suchen...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Trigger</source>
+        <translation>&amp;Trigger suchen</translation>
+    </message>
+    <message>
+        <source>Find &amp;in Files...</source>
+        <translation>&amp;In Dateien suchen...</translation>
+    </message>
+    <message>
+        <source>Find Address &amp;Expression...</source>
+        <translation>Adress&amp;ausdruck suchen...</translation>
+    </message>
+    <message>
+        <source>Find Address Expression...</source>
+        <translation>Adressausdruck suchen...</translation>
+    </message>
+    <message>
+        <source>Find Data Value...</source>
+        <translation>Datenwert suchen...</translation>
+    </message>
+    <message>
+        <source>Find Position...</source>
+        <translation>Position suchen...</translation>
+    </message>
+    <message>
+        <source>Find Symbol Name...</source>
+        <translation>Symbolname suchen...</translation>
+    </message>
+    <message>
+        <source>Find Ti&amp;mestamp...</source>
+        <translation>&amp;Zeitstempel suchen...</translation>
+    </message>
+    <message>
+        <source>Find Timestamp...</source>
+        <translation>Zeitstempel suchen...</translation>
+    </message>
+    <message>
+        <source>Find Trigger</source>
+        <translation>Trigger suchen</translation>
+    </message>
+    <message>
+        <source>Find in Files...</source>
+        <translation>In Dateien suchen...</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>Suchen...</translation>
+    </message>
+    <message>
+        <source>First Instance</source>
+        <translation>Erstes Vorkommen</translation>
+    </message>
+    <message>
+        <source>Flash Memory &amp;Control...</source>
+        <translation>&amp;Flash-Speicher-Steuerung...</translation>
+    </message>
+    <message>
+        <source>Flash Memory Control...</source>
+        <translation>Flash-Speicher-Steuerung...</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Format register</source>
+        <translation>Register formatieren</translation>
+    </message>
+    <message>
+        <source>Function Boundaries</source>
+        <translation>Funktionsgrenzen</translation>
+    </message>
+    <message>
+        <source>Go To</source>
+        <translation>Gehe zu</translation>
+    </message>
+    <message>
+        <source>Goto &amp;Line...</source>
+        <translation>Gehe zu &amp;Zeile...</translation>
+    </message>
+    <message>
+        <source>Goto &amp;RTOS Awareness Downloads</source>
+        <translation>Zu den &amp;RTOS-Awareness-Downloads</translation>
+    </message>
+    <message>
+        <source>Goto &amp;Update and Utility Downloads</source>
+        <translation>Zu den &amp;Update- und Hilfsprogramm-Downloads</translation>
+    </message>
+    <message>
+        <source>Goto Line...</source>
+        <translation>Gehe zu Zeile...</translation>
+    </message>
+    <message>
+        <source>Goto RTOS Awareness Downloads</source>
+        <translation>Zu den RTOS-Awareness-Downloads</translation>
+    </message>
+    <message>
+        <source>Goto Update and Utility Downloads</source>
+        <translation>Zu den Update- und Hilfsprogramm-Downloads</translation>
+    </message>
+    <message>
+        <source>Goto ZEB Development Tool FAQs</source>
+        <translation>Zu den FAQ der ZEB-Entwicklungswerkzeuge</translation>
+    </message>
+    <message>
+        <source>Goto ZEB PDF Documentation</source>
+        <translation>Zur PDF-Dokumentation von ZEB</translation>
+    </message>
+    <message>
+        <source>Goto ZEB Self Help Forums</source>
+        <translation>Zu den Selbsthilfe-Foren von ZEB</translation>
+    </message>
+    <message>
+        <source>Goto ZEB Technical Support</source>
+        <translation>Zum technischen Support von ZEB</translation>
+    </message>
+    <message>
+        <source>Goto ZEB Technical Support Downloads</source>
+        <translation>Zu den Downloads des technischen Supports von ZEB</translation>
+    </message>
+    <message>
+        <source>HW &amp;While in func/range, Break if X...</source>
+        <translation>HW: &amp;Solange in Funktion/Bereich, anhalten, wenn X...</translation>
+    </message>
+    <message>
+        <source>HW Breakpoint if &amp;X, then if Y...</source>
+        <translation>HW-Haltepunkt, wenn &amp;X, dann wenn Y...</translation>
+    </message>
+    <message>
+        <source>HW Breakpoint if X, then if Y...</source>
+        <translation>HW-Haltepunkt, wenn X, dann wenn Y...</translation>
+    </message>
+    <message>
+        <source>HW Breakpoint if in &amp;Range...</source>
+        <translation>HW-Haltepunkt, wenn im &amp;Bereich...</translation>
+    </message>
+    <message>
+        <source>HW Breakpoint if in Range...</source>
+        <translation>HW-Haltepunkt, wenn im Bereich...</translation>
+    </message>
+    <message>
+        <source>HW Breakpoint on &amp;Data Value match...</source>
+        <translation>HW-Haltepunkt bei passendem &amp;Datenwert...</translation>
+    </message>
+    <message>
+        <source>HW Breakpoint on Data Value match...</source>
+        <translation>HW-Haltepunkt bei passendem Datenwert...</translation>
+    </message>
+    <message>
+        <source>HW While in func/range, Break if X...</source>
+        <translation>HW: Solange in Funktion/Bereich, anhalten, wenn X...</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>Help on &amp;Debugger</source>
+        <translation>Hilfe zum &amp;Debugger</translation>
+    </message>
+    <message>
+        <source>Help on &amp;Trace/Analysis</source>
+        <translation>Hilfe zu &amp;Trace/Analyse</translation>
+    </message>
+    <message>
+        <source>Help on Debugger</source>
+        <translation>Hilfe zum Debugger</translation>
+    </message>
+    <message>
+        <source>Help on Trace/Analysis</source>
+        <translation>Hilfe zu Trace/Analyse</translation>
+    </message>
+    <message>
+        <source>Help on the &amp;Analysis Window</source>
+        <translation>Hilfe zum &amp;Analysefenster</translation>
+    </message>
+    <message>
+        <source>Help on the Analysis Window</source>
+        <translation>Hilfe zum Analysefenster</translation>
+    </message>
+    <message>
+        <source>Help on these Settings</source>
+        <translation>Hilfe zu diesen Einstellungen</translation>
+    </message>
+    <message>
+        <source>Histogram View</source>
+        <translation>Histogrammansicht</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>I&amp;gnore Holes in Trace</source>
+        <translation>&amp;Lücken im Trace übergehen</translation>
+    </message>
+    <message>
+        <source>I&amp;nstructions and Data</source>
+        <translation>&amp;Befehle und Daten</translation>
+    </message>
+    <message>
+        <source>Ignore Holes in Trace</source>
+        <translation>Lücken im Trace übergehen</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Abbild</translation>
+    </message>
+    <message>
+        <source>Include Commands from File...</source>
+        <translation>Befehle aus Datei einbinden...</translation>
+    </message>
+    <message>
+        <source>Inferred Re&amp;gisters</source>
+        <translation>Abgeleitete &amp;Register</translation>
+    </message>
+    <message>
+        <source>Inferred Registers</source>
+        <translation>Abgeleitete Register</translation>
+    </message>
+    <message>
+        <source>Instruction B&amp;oundaries</source>
+        <translation>&amp;Befehlsgrenzen</translation>
+    </message>
+    <message>
+        <source>Instruction Boundaries</source>
+        <translation>Befehlsgrenzen</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>Instructions Only</source>
+        <translation>Nur Befehle</translation>
+    </message>
+    <message>
+        <source>Instructions and Data</source>
+        <translation>Befehle und Daten</translation>
+    </message>
+    <message>
+        <source>Interleaved So&amp;urce</source>
+        <translation>&amp;Verschränkter Quelltext</translation>
+    </message>
+    <message>
+        <source>Interleaved Source</source>
+        <translation>Verschränkter Quelltext</translation>
+    </message>
+    <message>
+        <source>Interpretation of Data/Opcode</source>
+        <translation>Deutung von Daten/Opcode</translation>
+    </message>
+    <message>
+        <source>Invert Filtering (NOT)</source>
+        <translation>Filter umkehren (NICHT)</translation>
+    </message>
+    <message>
+        <source>Journal File...</source>
+        <translation>Journaldatei...</translation>
+    </message>
+    <message>
+        <source>Jump &amp;Back</source>
+        <translation>&amp;Zurückspringen</translation>
+    </message>
+    <message>
+        <source>Jump Back</source>
+        <translation>Zurückspringen</translation>
+    </message>
+    <message>
+        <source>Jump to Function...</source>
+        <translation>Zu Funktion springen...</translation>
+    </message>
+    <message>
+        <source>Jump to Function/Include &amp;at Cursor</source>
+        <translation>Zu Funktion/Include &amp;am Cursor springen</translation>
+    </message>
+    <message>
+        <source>Jump to Function/Include at Cursor</source>
+        <translation>Zu Funktion/Include am Cursor springen</translation>
+    </message>
+    <message>
+        <source>Kestrova Debugger &amp;Help</source>
+        <translation>&amp;Hilfe zu Kestrova Debugger</translation>
+    </message>
+    <message>
+        <source>Kestrova Debugger Help</source>
+        <translation>Hilfe zu Kestrova Debugger</translation>
+    </message>
+    <message>
+        <source>Load Bin&amp;ary...</source>
+        <translation>&amp;Binärdatei laden...</translation>
+    </message>
+    <message>
+        <source>Load Binary...</source>
+        <translation>Binärdatei laden...</translation>
+    </message>
+    <message>
+        <source>Load Trace from File...</source>
+        <translation>Trace aus Datei laden...</translation>
+    </message>
+    <message>
+        <source>Locals</source>
+        <translation>Lokale Variablen</translation>
+    </message>
+    <message>
+        <source>Locate &amp;Line at PC</source>
+        <translation>&amp;Zeile am PC suchen</translation>
+    </message>
+    <message>
+        <source>Locate Line at PC</source>
+        <translation>Zeile am PC suchen</translation>
+    </message>
+    <message>
+        <source>Log File...</source>
+        <translation>Protokolldatei...</translation>
+    </message>
+    <message>
+        <source>Logs and &amp;Journal</source>
+        <translation>Protokolle und &amp;Journal</translation>
+    </message>
+    <message>
+        <source>Logs and Journal</source>
+        <translation>Protokolle und Journal</translation>
+    </message>
+    <message>
+        <source>Make a copy of the current register to the User View for this pane</source>
+        <translation>Eine Kopie des aktuellen Registers in die Benutzeransicht dieses Bereichs aufnehmen</translation>
+    </message>
+    <message>
+        <source>Memor&amp;y</source>
+        <translation>&amp;Speicher</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Speicher</translation>
+    </message>
+    <message>
+        <source>Memory &amp;Map Tab</source>
+        <translation>Reiter &amp;Speicherkarte</translation>
+    </message>
+    <message>
+        <source>Memory Map Tab</source>
+        <translation>Reiter Speicherkarte</translation>
+    </message>
+    <message>
+        <source>Memory/Register Operations</source>
+        <translation>Speicher-/Registeroperationen</translation>
+    </message>
+    <message>
+        <source>Min/Ma&amp;x Times</source>
+        <translation>Min./Ma&amp;x. Zeiten</translation>
+    </message>
+    <message>
+        <source>Min/Max Times</source>
+        <translation>Min./Max. Zeiten</translation>
+    </message>
+    <message>
+        <source>Name&amp;d...</source>
+        <translation>&amp;Benannt...</translation>
+    </message>
+    <message>
+        <source>Named...</source>
+        <translation>Benannt...</translation>
+    </message>
+    <message>
+        <source>Narrow Register View</source>
+        <translation>Schmale Registeransicht</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>New Code Window</source>
+        <translation>Neues Codefenster</translation>
+    </message>
+    <message>
+        <source>New Project...</source>
+        <translation>Neues Projekt...</translation>
+    </message>
+    <message>
+        <source>New Workspace...</source>
+        <translation>Neuer Arbeitsbereich...</translation>
+    </message>
+    <message>
+        <source>Next Line/Error</source>
+        <translation>Nächste Zeile/nächster Fehler</translation>
+    </message>
+    <message>
+        <source>OR All Filters</source>
+        <translation>ODER-Verknüpfung aller Filter</translation>
+    </message>
+    <message>
+        <source>Off (Use Tracepoints)</source>
+        <translation>Aus (Tracepunkte verwenden)</translation>
+    </message>
+    <message>
+        <source>Old Memory Pane</source>
+        <translation>Alter Speicherbereich</translation>
+    </message>
+    <message>
+        <source>Old Register Pane</source>
+        <translation>Alter Registerbereich</translation>
+    </message>
+    <message>
+        <source>Old Synchronization Control...</source>
+        <translation>Alte Synchronisationssteuerung...</translation>
+    </message>
+    <message>
+        <source>Only &amp;Known Registers</source>
+        <translation>Nur &amp;bekannte Register</translation>
+    </message>
+    <message>
+        <source>Only Changing Registers</source>
+        <translation>Nur veränderte Register</translation>
+    </message>
+    <message>
+        <source>Only Known Registers</source>
+        <translation>Nur bekannte Register</translation>
+    </message>
+    <message>
+        <source>Opcode</source>
+        <translation>Opcode</translation>
+    </message>
+    <message>
+        <source>Open Project...</source>
+        <translation>Projekt öffnen...</translation>
+    </message>
+    <message>
+        <source>Open Workspace...</source>
+        <translation>Arbeitsbereich öffnen...</translation>
+    </message>
+    <message>
+        <source>Open a Memory Pane at the address definied by this register value</source>
+        <translation>Einen Speicherbereich an der Adresse aus diesem Registerwert öffnen</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Optionen...</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Pair Matching...</source>
+        <translation>Paarzuordnung...</translation>
+    </message>
+    <message>
+        <source>Parent/Child %ages &amp;Relative to Parent/Child B=&gt;E</source>
+        <translation>Aufrufer/Aufgerufene in % &amp;relativ zu Aufrufer/Aufgerufenem B=&gt;E</translation>
+    </message>
+    <message>
+        <source>Parent/Child %ages Relative to &amp;Whole Time</source>
+        <translation>Aufrufer/Aufgerufene in % relativ zur &amp;Gesamtzeit</translation>
+    </message>
+    <message>
+        <source>Parent/Child %ages Relative to F&amp;unction B=&gt;E</source>
+        <translation>Aufrufer/Aufgerufene in % relativ zu &amp;Funktion B=&gt;E</translation>
+    </message>
+    <message>
+        <source>Parent/Child %ages Relative to Function B=&gt;E</source>
+        <translation>Aufrufer/Aufgerufene in % relativ zu Funktion B=&gt;E</translation>
+    </message>
+    <message>
+        <source>Parent/Child %ages Relative to Parent/Child B=&gt;E</source>
+        <translation>Aufrufer/Aufgerufene in % relativ zu Aufrufer/Aufgerufenem B=&gt;E</translation>
+    </message>
+    <message>
+        <source>Parent/Child %ages Relative to Whole Time</source>
+        <translation>Aufrufer/Aufgerufene in % relativ zur Gesamtzeit</translation>
+    </message>
+    <message>
+        <source>Parents of Function</source>
+        <translation>Aufrufer der Funktion</translation>
+    </message>
+    <message>
+        <source>Paste register value from the clipboard</source>
+        <translation>Registerwert aus der Zwischenablage einfügen</translation>
+    </message>
+    <message>
+        <source>Patch Assembly...</source>
+        <translation>Assembler patchen...</translation>
+    </message>
+    <message>
+        <source>Physical to &amp;Logical Address Mapping...</source>
+        <translation>Zuordnung physischer zu &amp;logischen Adressen...</translation>
+    </message>
+    <message>
+        <source>Physical to Logical Address Mapping...</source>
+        <translation>Zuordnung physischer zu logischen Adressen...</translation>
+    </message>
+    <message>
+        <source>Pipel&amp;ine View...</source>
+        <translation>&amp;Pipeline-Ansicht...</translation>
+    </message>
+    <message>
+        <source>Pipeline View...</source>
+        <translation>Pipeline-Ansicht...</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Print/FAX SPR...</source>
+        <translation>SPR drucken/faxen...</translation>
+    </message>
+    <message>
+        <source>Process Control</source>
+        <translation>Prozesssteuerung</translation>
+    </message>
+    <message>
+        <source>Profiling Data</source>
+        <translation>Profildaten</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Project Con&amp;trol...</source>
+        <translation>Projekt&amp;steuerung...</translation>
+    </message>
+    <message>
+        <source>Project Control...</source>
+        <translation>Projektsteuerung...</translation>
+    </message>
+    <message>
+        <source>Project Properties</source>
+        <translation>Projekteigenschaften</translation>
+    </message>
+    <message>
+        <source>Proper&amp;ties</source>
+        <translation>&amp;Eigenschaften</translation>
+    </message>
+    <message>
+        <source>R&amp;TOS Specific...</source>
+        <translation>R&amp;TOS-spezifisch...</translation>
+    </message>
+    <message>
+        <source>R&amp;ecent &amp;Workspaces</source>
+        <translation>&amp;Zuletzt geöffnete Arbeitsbereiche</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace...</source>
+        <translation>&amp;Ersetzen...</translation>
+    </message>
+    <message>
+        <source>R&amp;eset Original Line Numbers</source>
+        <translation>Ursprüngliche Zeilennummern &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>RTOS Specific...</source>
+        <translation>RTOS-spezifisch...</translation>
+    </message>
+    <message>
+        <source>Range &amp;Symbol</source>
+        <translation>Bereichs&amp;symbol</translation>
+    </message>
+    <message>
+        <source>Range &amp;Type</source>
+        <translation>Bereichs&amp;typ</translation>
+    </message>
+    <message>
+        <source>Range Symbol</source>
+        <translation>Bereichssymbol</translation>
+    </message>
+    <message>
+        <source>Range Type</source>
+        <translation>Bereichstyp</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Binaries</source>
+        <translation>Zuletzt geladene &amp;Binärdateien</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Images</source>
+        <translation>Zuletzt geladene &amp;Abbilder</translation>
+    </message>
+    <message>
+        <source>Recent Binaries</source>
+        <translation>Zuletzt geladene Binärdateien</translation>
+    </message>
+    <message>
+        <source>Recent Command Scripts</source>
+        <translation>Zuletzt verwendete Befehlsskripte</translation>
+    </message>
+    <message>
+        <source>Recent Connections</source>
+        <translation>Zuletzt verwendete Verbindungen</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Zuletzt geöffnete Dateien</translation>
+    </message>
+    <message>
+        <source>Recent Images</source>
+        <translation>Zuletzt geladene Abbilder</translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Zuletzt geöffnete Projekte</translation>
+    </message>
+    <message>
+        <source>Recent Workspaces</source>
+        <translation>Zuletzt geöffnete Arbeitsbereiche</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Refresh S&amp;ymbols</source>
+        <translation>S&amp;ymbole aktualisieren</translation>
+    </message>
+    <message>
+        <source>Registers</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Relative Time</source>
+        <translation>Relative Zeit</translation>
+    </message>
+    <message>
+        <source>Reload Image to Target</source>
+        <translation>Abbild erneut auf das Ziel laden</translation>
+    </message>
+    <message>
+        <source>Remove a copy of the register from the User View</source>
+        <translation>Die Kopie des Registers aus der Benutzeransicht entfernen</translation>
+    </message>
+    <message>
+        <source>Remove from User View</source>
+        <translation>Aus Benutzeransicht entfernen</translation>
+    </message>
+    <message>
+        <source>Replace...</source>
+        <translation>Ersetzen...</translation>
+    </message>
+    <message>
+        <source>Reset Original Line Numbers</source>
+        <translation>Ursprüngliche Zeilennummern zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset Tar&amp;get Processor</source>
+        <translation>&amp;Zielprozessor zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Resource &amp;Viewer</source>
+        <translation>&amp;Ressourcenanzeige</translation>
+    </message>
+    <message>
+        <source>Resource Viewer</source>
+        <translation>Ressourcenanzeige</translation>
+    </message>
+    <message>
+        <source>Reverse Sort</source>
+        <translation>Umgekehrt sortieren</translation>
+    </message>
+    <message>
+        <source>Run to &amp;Cursor</source>
+        <translation>Bis zum &amp;Cursor ausführen</translation>
+    </message>
+    <message>
+        <source>Run to Cursor</source>
+        <translation>Bis zum Cursor ausführen</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbols</source>
+        <translation>S&amp;ymbole</translation>
+    </message>
+    <message>
+        <source>STDIOlog File...</source>
+        <translation>STDIO-Protokolldatei...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve and Close</source>
+        <translation>Speichern und &amp;schließen</translation>
+    </message>
+    <message>
+        <source>Same Workspace on S&amp;tartup</source>
+        <translation>Beim S&amp;tart denselben Arbeitsbereich</translation>
+    </message>
+    <message>
+        <source>Same Workspace on Startup</source>
+        <translation>Beim Start denselben Arbeitsbereich</translation>
+    </message>
+    <message>
+        <source>Save &amp;As Workspace...</source>
+        <translation>Arbeitsbereich speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Save &amp;Filtered Trace to File...</source>
+        <translation>&amp;Gefilterten Trace in Datei speichern...</translation>
+    </message>
+    <message>
+        <source>Save A&amp;ll</source>
+        <translation>&amp;Alles speichern</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Alles speichern</translation>
+    </message>
+    <message>
+        <source>Save As Workspace...</source>
+        <translation>Arbeitsbereich speichern unter...</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Änderungen speichern</translation>
+    </message>
+    <message>
+        <source>Save Filtered Trace to File...</source>
+        <translation>Gefilterten Trace in Datei speichern...</translation>
+    </message>
+    <message>
+        <source>Save Settings on E&amp;xit</source>
+        <translation>Einstellungen beim &amp;Beenden speichern</translation>
+    </message>
+    <message>
+        <source>Save Settings on Exit</source>
+        <translation>Einstellungen beim Beenden speichern</translation>
+    </message>
+    <message>
+        <source>Save Trace to File...</source>
+        <translation>Trace in Datei speichern...</translation>
+    </message>
+    <message>
+        <source>Save Workspace</source>
+        <translation>Arbeitsbereich speichern</translation>
+    </message>
+    <message>
+        <source>Save and Close</source>
+        <translation>Speichern und schließen</translation>
+    </message>
+    <message>
+        <source>Save/Close Multiple...</source>
+        <translation>Mehrere speichern/schließen...</translation>
+    </message>
+    <message>
+        <source>Scale Time Units...</source>
+        <translation>Zeiteinheiten skalieren...</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Send a Problem Report...</source>
+        <translation>Problembericht senden...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Register...</source>
+        <translation>&amp;Register setzen...</translation>
+    </message>
+    <message>
+        <source>Set Break/Tracepoint from &amp;List</source>
+        <translation>Halte-/Tracepunkt aus &amp;Liste setzen</translation>
+    </message>
+    <message>
+        <source>Set Break/Tracepoint from List</source>
+        <translation>Halte-/Tracepunkt aus Liste setzen</translation>
+    </message>
+    <message>
+        <source>Set Memory...</source>
+        <translation>Speicher setzen...</translation>
+    </message>
+    <message>
+        <source>Set PC to Entr&amp;y Point</source>
+        <translation>PC auf &amp;Einsprungpunkt setzen</translation>
+    </message>
+    <message>
+        <source>Set PC to Entry Point</source>
+        <translation>PC auf Einsprungpunkt setzen</translation>
+    </message>
+    <message>
+        <source>Set Register...</source>
+        <translation>Register setzen...</translation>
+    </message>
+    <message>
+        <source>Set Source Searc&amp;h Path...</source>
+        <translation>&amp;Suchpfad für Quelltexte festlegen...</translation>
+    </message>
+    <message>
+        <source>Set Source Search Path...</source>
+        <translation>Suchpfad für Quelltexte festlegen...</translation>
+    </message>
+    <message>
+        <source>Set Trace Buffer Si&amp;ze...</source>
+        <translation>&amp;Größe des Trace-Puffers festlegen...</translation>
+    </message>
+    <message>
+        <source>Set Trace Buffer Size...</source>
+        <translation>Größe des Trace-Puffers festlegen...</translation>
+    </message>
+    <message>
+        <source>Set from &amp;Function/Label list...</source>
+        <translation>Aus &amp;Funktions-/Markenliste setzen...</translation>
+    </message>
+    <message>
+        <source>Set from Function/Label list...</source>
+        <translation>Aus Funktions-/Markenliste setzen...</translation>
+    </message>
+    <message>
+        <source>Set/Edit E&amp;vent Triggers...</source>
+        <translation>&amp;Ereignis-Trigger setzen/bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Set/Edit Event Triggers...</source>
+        <translation>Ereignis-Trigger setzen/bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Shift Lines &amp;Left</source>
+        <translation>Zeilen nach &amp;links rücken</translation>
+    </message>
+    <message>
+        <source>Shift Lines &amp;Right</source>
+        <translation>Zeilen nach &amp;rechts rücken</translation>
+    </message>
+    <message>
+        <source>Shift Lines Left</source>
+        <translation>Zeilen nach links rücken</translation>
+    </message>
+    <message>
+        <source>Shift Lines Right</source>
+        <translation>Zeilen nach rechts rücken</translation>
+    </message>
+    <message>
+        <source>Shift Width...</source>
+        <translation>Einrückweite...</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w Context of PC</source>
+        <translation>&amp;Kontext des PC anzeigen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Original Line Numbers</source>
+        <translation>&amp;Ursprüngliche Zeilennummern anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Context of PC</source>
+        <translation>Kontext des PC anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Default Entries</source>
+        <translation>Standardeinträge anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Line &amp;Numbers</source>
+        <translation>Zeilen&amp;nummern anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Line Numbers</source>
+        <translation>Zeilennummern anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Original Line Numbers</source>
+        <translation>Ursprüngliche Zeilennummern anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Position &amp;Relative to Trigger</source>
+        <translation>Position &amp;relativ zum Trigger anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Position Relative to Trigger</source>
+        <translation>Position relativ zum Trigger anzeigen</translation>
+    </message>
+    <message>
+        <source>Show User View</source>
+        <translation>Benutzeransicht anzeigen</translation>
+    </message>
+    <message>
+        <source>Show additional user configurable view</source>
+        <translation>Zusätzliche, vom Benutzer einstellbare Ansicht anzeigen</translation>
+    </message>
+    <message>
+        <source>Show register details</source>
+        <translation>Einzelheiten des Registers anzeigen</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Stack</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>Stall det&amp;ecting/profiling...</source>
+        <translation>Stillstands&amp;erkennung/-profil...</translation>
+    </message>
+    <message>
+        <source>Stall detecting/profiling...</source>
+        <translation>Stillstandserkennung/-profil...</translation>
+    </message>
+    <message>
+        <source>Step &amp;Until Condition...</source>
+        <translation>Schritt &amp;bis Bedingung...</translation>
+    </message>
+    <message>
+        <source>Step Into</source>
+        <translation>Hineinspringen</translation>
+    </message>
+    <message>
+        <source>Step O&amp;ut</source>
+        <translation>&amp;Herausspringen</translation>
+    </message>
+    <message>
+        <source>Step Out</source>
+        <translation>Herausspringen</translation>
+    </message>
+    <message>
+        <source>Step Over (ne&amp;xt)</source>
+        <translation>Überspringen (&amp;nächster)</translation>
+    </message>
+    <message>
+        <source>Step Over (next)</source>
+        <translation>Überspringen (nächster)</translation>
+    </message>
+    <message>
+        <source>Step Until Condition...</source>
+        <translation>Schritt bis Bedingung...</translation>
+    </message>
+    <message>
+        <source>Step by &amp;Cycles</source>
+        <translation>Schritt in &amp;Zyklen</translation>
+    </message>
+    <message>
+        <source>Step by Cycles</source>
+        <translation>Schritt in Zyklen</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Execution</source>
+        <translation>Ausführung &amp;anhalten</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Processor on Buffer Full</source>
+        <translation>&amp;Prozessor bei vollem Puffer anhalten</translation>
+    </message>
+    <message>
+        <source>Stop Collecting on Buffer Full</source>
+        <translation>Bei vollem Puffer Sammeln beenden</translation>
+    </message>
+    <message>
+        <source>Stop Execution</source>
+        <translation>Ausführung anhalten</translation>
+    </message>
+    <message>
+        <source>Stop Find</source>
+        <translation>Suche abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop Processor on Buffer Full</source>
+        <translation>Prozessor bei vollem Puffer anhalten</translation>
+    </message>
+    <message>
+        <source>Stop Processor on Trigger</source>
+        <translation>Prozessor bei Trigger anhalten</translation>
+    </message>
+    <message>
+        <source>Store Control-&amp;Flow Changes Only</source>
+        <translation>Nur Änderungen des &amp;Programmflusses speichern</translation>
+    </message>
+    <message>
+        <source>Store Control-Flow Changes Only</source>
+        <translation>Nur Änderungen des Programmflusses speichern</translation>
+    </message>
+    <message>
+        <source>Su&amp;m Profiling Data</source>
+        <translation>Profildaten s&amp;ummieren</translation>
+    </message>
+    <message>
+        <source>Sum Profiling Data</source>
+        <translation>Profildaten summieren</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Symbole</translation>
+    </message>
+    <message>
+        <source>Synchronization Control...</source>
+        <translation>Synchronisationssteuerung...</translation>
+    </message>
+    <message>
+        <source>T&amp;hreads Tab</source>
+        <translation>Reiter T&amp;hreads</translation>
+    </message>
+    <message>
+        <source>T&amp;oggle Source/Disassembly</source>
+        <translation>Quelltext/Disassemblierung &amp;umschalten</translation>
+    </message>
+    <message>
+        <source>Ta&amp;b Size...</source>
+        <translation>&amp;Tabulatorweite...</translation>
+    </message>
+    <message>
+        <source>Tab Size...</source>
+        <translation>Tabulatorweite...</translation>
+    </message>
+    <message>
+        <source>Tar&amp;get</source>
+        <translation>&amp;Ziel</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Text &amp;Coloring</source>
+        <translation>Text&amp;färbung</translation>
+    </message>
+    <message>
+        <source>Text Coloring</source>
+        <translation>Textfärbung</translation>
+    </message>
+    <message>
+        <source>Threads Tab</source>
+        <translation>Reiter Threads</translation>
+    </message>
+    <message>
+        <source>Time% &amp;in Self</source>
+        <translation>Zeit-% &amp;in sich selbst</translation>
+    </message>
+    <message>
+        <source>Time% Including Children (&amp;B=&gt;E)</source>
+        <translation>Zeit-% einschließlich Aufgerufener (&amp;B=&gt;E)</translation>
+    </message>
+    <message>
+        <source>Time% Including Children (B=&gt;E)</source>
+        <translation>Zeit-% einschließlich Aufgerufener (B=&gt;E)</translation>
+    </message>
+    <message>
+        <source>Time% in Self</source>
+        <translation>Zeit-% in sich selbst</translation>
+    </message>
+    <message>
+        <source>Toggle Breakpoint at Cursor</source>
+        <translation>Haltepunkt am Cursor umschalten</translation>
+    </message>
+    <message>
+        <source>Toggle Source/Disassembly</source>
+        <translation>Quelltext/Disassemblierung umschalten</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>Tooltip Evaluation</source>
+        <translation>Auswertung im Tooltip</translation>
+    </message>
+    <message>
+        <source>Trace Data</source>
+        <translation>Trace-Daten</translation>
+    </message>
+    <message>
+        <source>Trace Gui</source>
+        <translation>Trace der Oberfläche</translation>
+    </message>
+    <message>
+        <source>Trace if A==B in X...</source>
+        <translation>Trace, wenn A==B in X...</translation>
+    </message>
+    <message>
+        <source>Trace on X after A==B...</source>
+        <translation>Trace bei X nach A==B...</translation>
+    </message>
+    <message>
+        <source>Trace on X after Y [and/or Z]...</source>
+        <translation>Trace bei X nach Y [und/oder Z]...</translation>
+    </message>
+    <message>
+        <source>Trace on X after Y executed N times...</source>
+        <translation>Trace bei X, nachdem Y N-mal ausgeführt wurde...</translation>
+    </message>
+    <message>
+        <source>Tracepoints</source>
+        <translation>Tracepunkte</translation>
+    </message>
+    <message>
+        <source>Tracing &amp;Enabled</source>
+        <translation>Trace &amp;eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Tracing Enabled</source>
+        <translation>Trace eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Trigger Mode</source>
+        <translation>Trigger-Modus</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Up&amp;load/Download Memory file...</source>
+        <translation>Speicherdatei hoch&amp;laden/herunterladen...</translation>
+    </message>
+    <message>
+        <source>Update Dependencies</source>
+        <translation>Abhängigkeiten aktualisieren</translation>
+    </message>
+    <message>
+        <source>Update all data values</source>
+        <translation>Alle Datenwerte aktualisieren</translation>
+    </message>
+    <message>
+        <source>Upload/Download Memory file...</source>
+        <translation>Speicherdatei hochladen/herunterladen...</translation>
+    </message>
+    <message>
+        <source>Use &amp;Logarithmic Scale for Histogram</source>
+        <translation>&amp;Logarithmische Skala für das Histogramm</translation>
+    </message>
+    <message>
+        <source>Use Logarithmic Scale for Histogram</source>
+        <translation>Logarithmische Skala für das Histogramm</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>View Project Source files...</source>
+        <translation>Quelldateien des Projekts anzeigen...</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Workspace</source>
+        <translation>Arbeitsbereich</translation>
+    </message>
+    <message>
+        <source>Workspace Options...</source>
+        <translation>Optionen des Arbeitsbereichs...</translation>
+    </message>
+    <message>
+        <source>ZEB on the &amp;Web</source>
+        <translation>ZEB im &amp;Web</translation>
+    </message>
+    <message>
+        <source>ZEB on the Web</source>
+        <translation>ZEB im Web</translation>
+    </message>
+    <message>
+        <source>Zero Profiling Data</source>
+        <translation>Profildaten zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ausführen</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Unload Image</source>
+        <translation>Abbild entladen</translation>
+    </message>
 </context>
 <context>
     <name>SyncDlg</name>

@@ -5,6 +5,9 @@
 #include "sanitizerdefaults.h"
 #include "testhost.h"
 
+#include <QStyle>
+#include <QWidget>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -15,6 +18,15 @@ int main(int argc, char **argv)
     const bool yes = argc > 1 && !std::strcmp(argv[1], "yes");
     testhost::ModalAnswers answers;
     answers.answerMessageBoxes(yes ? QMessageBox::Yes : QMessageBox::No);
+    // The look the question is shown in, before the answers take it.
+    QString questionStyle;
+    using tesk::system::ModalSeam;
+    ModalSeam::Responder answer = ModalSeam::setResponder(nullptr);
+    ModalSeam::setResponder([&](const ModalSeam::Request &request) {
+        if (request.widget)
+            questionStyle = request.widget->style()->name();
+        answer(request);
+    });
     std::string commandLine = argc > 2 ? argv[2] : "";
     const int result = CuiQtInit_WinEx("instance_child", commandLine.data());
     std::printf("result=%d\n", result);
@@ -22,5 +34,6 @@ int main(int argc, char **argv)
     for (const auto &seen : answers.seen())
         std::printf("caption=%s\ntext=%s\n", qPrintable(seen.caption), qPrintable(seen.text));
     std::printf("application=%s\n", CuiGetQtApp() ? "yes" : "no");
+    std::printf("questionstyle=%s\n", qPrintable(questionStyle));
     return 0;
 }

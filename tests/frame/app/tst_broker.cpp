@@ -201,7 +201,7 @@ struct RecordingRegistrar
 {
     MoskRegistrar face;
     std::vector<std::pair<std::string, std::string>> registered;
-    int failAt = -1; // index of the registration that fails
+    unsigned failing = 0; // bit i: registration i fails, with code 0x770 + i
 };
 
 RecordingRegistrar *registrarOf(void *self)
@@ -224,9 +224,9 @@ MoskResult query(void *, void **, uint32_t, uint32_t)
 MoskResult registerComponent(void *self, const char *category, const char *id, void *)
 {
     RecordingRegistrar *r = registrarOf(self);
-    const bool fail = int(r->registered.size()) == r->failAt;
+    const unsigned index = unsigned(r->registered.size());
     r->registered.emplace_back(category, id);
-    return fail ? moskErrorCreateStandardError(1, 0x777) : nullptr;
+    return r->failing & (1u << index) ? moskErrorCreateStandardError(1, 0x770 + index) : nullptr;
 }
 
 const MoskRegistrarOps recordingOps = {&info, &refNoop, &refNoop, &query, &registerComponent};
@@ -235,7 +235,7 @@ const MoskRegistrarOps recordingOps = {&info, &refNoop, &refNoop, &query, &regis
 
 TEST(PluginEntry, RegistersInOrderAndReportsTheFirstFailure)
 {
-    RecordingRegistrar registrar{{&recordingOps}, {}, -1};
+    RecordingRegistrar registrar{{&recordingOps}, {}, 0};
     EXPECT_EQ(moskInitialisePlugin(&registrar.face), nullptr);
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"tesk", "tesk_Facade.component.1"},
@@ -243,10 +243,20 @@ TEST(PluginEntry, RegistersInOrderAndReportsTheFirstFailure)
         {"gui_bridge", "Gcds_SingletonDataAdaptor.component.1"}};
     EXPECT_EQ(registrar.registered, expected);
 
-    for (int failAt = 0; failAt < 3; ++failAt) {
-        RecordingRegistrar failing{{&recordingOps}, {}, failAt};
-        EXPECT_EQ(codeOf(moskInitialisePlugin(&failing.face)), 0x777u) << failAt;
-        EXPECT_EQ(int(failing.registered.size()), failAt + 1) << "stops at the failure";
+    // The facade's failure stops the rest; the synchronisation pair is registered whole, and
+    // the first failure of the two is the one reported.
+    struct Case
+    {
+        unsigned failing;
+        uint32_t code;
+        size_t registered;
+    };
+    const Case cases[] = {
+        {0b001, 0x770, 1}, {0b010, 0x771, 3}, {0b100, 0x772, 3}, {0b110, 0x771, 3}};
+    for (const Case &c : cases) {
+        RecordingRegistrar failing{{&recordingOps}, {}, c.failing};
+        EXPECT_EQ(codeOf(moskInitialisePlugin(&failing.face)), c.code) << c.failing;
+        EXPECT_EQ(failing.registered.size(), c.registered) << c.failing;
     }
 
     EXPECT_EQ(codeOf(moskInitialisePlugin(nullptr)), MOSK_ERR_BAD_ARGUMENT);

@@ -18,7 +18,8 @@ struct ChildRun
 };
 
 ChildRun runSecondInstance(const QString &home, const char *answer, bool allowMultiple = false,
-                           const QString &commandLine = QString())
+                           const QString &commandLine = QString(),
+                           const QString &extraVariable = QString())
 {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -26,6 +27,8 @@ ChildRun runSecondInstance(const QString &home, const char *answer, bool allowMu
     env.remove(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"));
     if (allowMultiple)
         env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QString());
+    if (!extraVariable.isEmpty())
+        env.insert(extraVariable, QStringLiteral("1"));
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/instance_child"),
                 {QString::fromLatin1(answer), commandLine});
@@ -85,4 +88,12 @@ TEST(SecondInstance, AnUnknownPlatformIsRefusedNotFatal)
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.output);
     EXPECT_TRUE(run.has(QStringLiteral("result=0"))) << qPrintable(run.output);
     EXPECT_TRUE(run.has(QStringLiteral("application=no")));
+}
+
+TEST(SecondInstance, TheQuestionWearsThePlainLookWhenAskedFor)
+{
+    const ChildRun run = runSecondInstance(testhost::homeDir(), "no", false, QString(),
+                                           QStringLiteral("KSODEBUG_ENABLE_ZEBSTYLE"));
+    EXPECT_TRUE(run.has("questions=1")) << qPrintable(run.output);
+    EXPECT_TRUE(run.has("questionstyle=windows")) << qPrintable(run.output);
 }

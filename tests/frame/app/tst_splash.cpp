@@ -85,3 +85,14 @@ TEST_F(Splash, RemovingWithoutSplashAndMessagesAreHarmless)
     CuiSetSplashMessage("Loading...");
     CuiSetSplashMessage(nullptr);
 }
+
+TEST_F(Splash, ASplashDeletedWithTheWindowsIsNotTouchedAgain)
+{
+    QtShowSplash(1, "kso", nullptr);
+    // CuiRun deletes every window still open when its loop ends, the splash among them.
+    delete SplashScreen::current();
+    EXPECT_EQ(SplashScreen::current(), nullptr);
+    QtShowSplash(0, nullptr, nullptr);
+    QtShowSplash(1, "kso", nullptr);
+    EXPECT_NE(SplashScreen::current(), nullptr);
+}

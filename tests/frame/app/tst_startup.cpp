@@ -8,6 +8,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPointer>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QTimer>
 #include <QWidget>
 
@@ -124,6 +126,15 @@ TEST(Loop, ShutdownDoesNotAskTheWindows)
     EXPECT_EQ(window.closeRequests, 0);
 }
 
+TEST(Loop, PumpCarriesOutDeferredDeletes)
+{
+    // An export that ends an object with deleteLater, called by a host with its own loop.
+    QPointer<QObject> doomed = new QObject;
+    doomed->deleteLater();
+    CuiPump();
+    EXPECT_TRUE(doomed.isNull());
+}
+
 TEST(Idle, ObjectLifecycleAndTicks)
 {
     EXPECT_EQ(CuiRegisterIdleFunc(&testhost::recordingIdle), 0); // nothing to store it in
@@ -211,4 +222,40 @@ TEST(MessageHandler, EveryMessageEndsWithANewline)
 TEST(MessageHandlerDeathTest, FatalEndsTheProcessWithCodeOne)
 {
     EXPECT_EXIT(qFatal("the end"), ::testing::ExitedWithCode(1), "the end");
+}
+
+namespace {
+
+QString runLoopChild(const char *mode)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KSODEBUG_HOME"), testhost::homeDir() + QStringLiteral("/loop"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/loop_child"),
+                {QString::fromLatin1(mode)});
+    child.waitForFinished(30000);
+    return QString::fromLocal8Bit(child.readAllStandardOutput()) +
+           QStringLiteral("exit=%1\n").arg(child.exitCode());
+}
+
+} // namespace
+
+TEST(LoopInItsOwnProcess, AShutdownBeforeTheLoopEndsTheNextRunAtOnce)
+{
+    const QString output = runLoopChild("pending");
+    EXPECT_TRUE(output.contains(QStringLiteral("shutdown=0\n"))) << qPrintable(output);
+    EXPECT_TRUE(output.contains(QStringLiteral("run=1\n"))) << qPrintable(output);
+    EXPECT_FALSE(output.contains(QStringLiteral("loop held"))) << qPrintable(output);
+    EXPECT_TRUE(output.contains(QStringLiteral("application=no\n"))) << qPrintable(output);
+}
+
+TEST(LoopInItsOwnProcess, AHostsOwnApplicationRunsAndStaysTheHosts)
+{
+    const QString output = runLoopChild("hostapp");
+    EXPECT_TRUE(output.contains(QStringLiteral("start=1\n"))) << qPrintable(output);
+    EXPECT_TRUE(output.contains(QStringLiteral("ran=yes\n"))) << qPrintable(output);
+    EXPECT_FALSE(output.contains(QStringLiteral("loop held"))) << qPrintable(output);
+    EXPECT_TRUE(output.contains(QStringLiteral("application=host's\n"))) << qPrintable(output);
+    EXPECT_TRUE(output.contains(QStringLiteral("exit=0\n"))) << qPrintable(output);
 }

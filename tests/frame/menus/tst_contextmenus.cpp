@@ -107,12 +107,15 @@ TEST_F(ContextMenus, StateCallbackAsksForEveryItem)
     EXPECT_EQ(CuiContextMenu_setCallBackItemState("test", &answerState, &disabledId), 0);
     CuiContextMenu_addItem("test", 1);
     CuiContextMenu_addItem("test", 2);
-    EXPECT_EQ(CuiContextMenu_setCallBackItemState("test", nullptr, nullptr), 0);
     EXPECT_EQ(CuiContextMenu_updateMenuState("test"), 0);
     EXPECT_EQ(CuiContextMenu_setCallBackItemState("test", &answerState, &disabledId), 1);
     EXPECT_EQ(CuiContextMenu_updateMenuState("test"), 2);
     EXPECT_EQ(g_asked, std::vector<int>({1, 2}));
     EXPECT_EQ(definition("test"), "#1:1\n!#2:2");
+    // A null function detaches the callback: the old one is not called again.
+    EXPECT_EQ(CuiContextMenu_setCallBackItemState("test", nullptr, nullptr), 1);
+    EXPECT_EQ(CuiContextMenu_updateMenuState("test"), 0);
+    EXPECT_EQ(g_asked.size(), 2u);
     // Clearing the menu drops its callback with it.
     CuiContextMenu_clearMenu("test");
     CuiContextMenu_addItem("test", 1);

@@ -3,6 +3,7 @@
 #include "frames.h"
 
 #include "frame/core/inplaceedit.h"
+#include "frame/menus/menutables.h"
 #include "frame/menus/mt.h"
 #include "frame/menus/teskaction.h"
 
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <cstring>
 #include <memory>
@@ -104,7 +106,9 @@ const MenuItemRow kItems[] = {
     {601, MenuKindPopup, "&File", "File", 100, "", nullptr},
     {1, MenuKindCommand, "One", "One", 101, "Ctrl+Alt+Shift+Meta+PgDown", nullptr},
     {900, MenuKindSeparator, "", "", 0, "", nullptr},
+    {901, MenuKindSeparator, "", "", 0, "", nullptr},
     {850, MenuKindToolBar, "Bar", "", 0, "", nullptr},
+    {172, MenuKindCycle, "Cycle", "", 49867, "", nullptr},
     {7, 42, "Odd", "", 0, "", nullptr},
     {0, MenuKindEnd, "", "", 0, "", nullptr},
 };
@@ -132,6 +136,10 @@ TEST_F(MenuManagerTest, DefinitionErrorsNameLineAndPair)
     // The menu bar's root has no popup to hold a separator; build lines count from 1.
     EXPECT_EQ(buildError(window, {{800, 800}, {800, 900}}),
               QStringLiteral("Error!\nCreating menubar\nLine 2\nDefinition ( 800, 900 )\n"
+                             "Undefined parent"));
+    // Every error names the pair of its own line.
+    EXPECT_EQ(buildError(window, {{800, 800}, {800, 901}}),
+              QStringLiteral("Error!\nCreating menubar\nLine 2\nDefinition ( 800, 901 )\n"
                              "Undefined parent"));
     EXPECT_EQ(buildError(window, {{850, 850}, {850, 601}}),
               QStringLiteral("Error!\nCreating menubar\nLine 2\nDefinition ( 850, 601 )\n"
@@ -172,11 +180,29 @@ TEST_F(MenuManagerTest, RegisterPopupStandsAloneWithoutAWindow)
     EXPECT_EQ(texts, QStringList({"Format", "|", "View Memory At Value", "Copy to User View",
                                   "Remove from User View", "|", "Properties", "|", "Copy", "Paste",
                                   "Copy All as Text", "|", "Update View", "Show User View"}));
+    // The pane and its shortcuts know the commands by these ids.
+    QStringList commands;
+    for (QAction *entry : popup->actions().mid(2)) {
+        if (!entry->isSeparator())
+            commands << entry->objectName() + QLatin1Char(' ') + entry->statusTip();
+    }
+    EXPECT_EQ(commands,
+              QStringList({"MenuItem5004 Open a Memory Pane at the address definied by this "
+                           "register value",
+                           "MenuItem5005 Make a copy of the current register to the User View for "
+                           "this pane",
+                           "MenuItem5007 Remove a copy of the register from the User View",
+                           "MenuItem5006 Show register details",
+                           "MenuItem5002 Copy register value to the clipboard",
+                           "MenuItem5003 Paste register value from the clipboard",
+                           "MenuItem508 Copy the current pane view to the clipboard",
+                           "MenuItem510 Update all data values",
+                           "MenuItem509 Show additional user configurable view"}));
     // Commands without host ids are the pane's own: they come back by item id.
     QSignalSpy own(manager.get(), &MT::sigActivated);
-    popup->actions().at(2)->trigger();
+    popup->actions().at(9)->trigger();
     ASSERT_EQ(own.size(), 1);
-    EXPECT_GE(own[0][0].toInt(), 5002);
+    EXPECT_EQ(own[0][0].toInt(), 5003);
     EXPECT_TRUE(manager->clearPopupMenu(5001));
     EXPECT_FALSE(manager->clearPopupMenu(4999));
     // The manager takes its popups and actions with it.
@@ -362,6 +388,12 @@ TEST_F(MenuManagerTest, CycleButtonAsksForItsListAndReportsChoices)
     ASSERT_EQ(g_cycleCalls.size(), 2u);
     EXPECT_EQ(g_cycleCalls[1], std::make_pair(TeskHandle(9), 1));
 
+    // The host's text is Latin-1.
+    g_cycleText = "Schl\xfcssel";
+    emit popup->aboutToShow();
+    ASSERT_EQ(popup->actions().size(), 1);
+    EXPECT_EQ(popup->actions().at(0)->text(), QStringLiteral("Schl\u00fcssel"));
+
     // A click on the button itself means "next".
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
     ASSERT_EQ(g_calls.size(), 1u);
@@ -412,4 +444,50 @@ TEST_F(MenuManagerTest, DumpListsEveryDefinitionUnlessAsked)
     EXPECT_TRUE(text.startsWith(QStringLiteral(
         "TeskId <0>  KSOId <40000>  Type <5>\nText <&New>\nDesc <New>\nAccel <Ctrl+N>\n\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("TeskId <800>  KSOId <0>  Type <0>\nText <>\n")));
+}
+
+TEST_F(MenuManagerTest, ACycleButtonWithoutToolbarNamesItsOwnPair)
+{
+    // Without a window no toolbar is built, so the cycle button has none to go into.
+    const MenuStructurePair structure[] = {{800, 800}, {850, 850}, {850, 172}, {-1, -1}};
+    MT manager;
+    EXPECT_FALSE(manager.buildFromTable(structure, kItems, nullptr));
+    EXPECT_EQ(manager.errorText(),
+              QStringLiteral("Error!\nCreating toolbar\nLine 3\nDefinition ( 850, 172 )\n"
+                             "Undefined parent"));
+}
+
+TEST_F(MenuManagerTest, EveryMenuTextHasItsGermanTranslation)
+{
+    QTranslator german;
+    ASSERT_TRUE(
+        german.load(qEnvironmentVariable("KSODEBUG_INSTALL") + QStringLiteral("/etc/tesk_de.qm")));
+    QStringList untranslated;
+    for (int kind = 0; kind < MenuTables::KindCount; ++kind) {
+        for (const MenuItemRow *row = MenuTables::itemTable(kind); row && row->kind != MenuKindEnd;
+             ++row) {
+            for (const char *text : {row->text, row->description, row->label}) {
+                if (text && *text && german.translate("QObject", text).isEmpty())
+                    untranslated << QString::fromLatin1(text);
+            }
+        }
+    }
+    EXPECT_TRUE(untranslated.isEmpty()) << qPrintable(untranslated.join(QLatin1Char('\n')));
+}
+
+TEST_F(MenuManagerTest, AGermanSettingShowsGermanMenus)
+{
+    setenv("KSODEBUG_LANG", "de", 1);
+    CuiUpdateSettings();
+    MainWindow *window = codeWindow();
+    unsetenv("KSODEBUG_LANG");
+    CuiUpdateSettings();
+    QStringList titles;
+    for (QAction *entry : window->menuBar()->actions().mid(0, 3))
+        titles << entry->text();
+    EXPECT_EQ(titles, QStringList({"&Datei", "&Bearbeiten", "&Ansicht"}));
+    TeskAction *open = action(window, 1);
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(open->text(), QStringLiteral("Ö&ffnen..."));
+    EXPECT_EQ(open->statusTip(), QStringLiteral("Öffnen..."));
 }

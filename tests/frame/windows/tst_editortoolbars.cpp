@@ -5,6 +5,7 @@
 #include "testhost.h"
 
 #include "frame/core/combobox.h"
+#include "frame/core/cuihandles.h"
 #include "frame/windows/toolbars/editortoolbars.h"
 #include "frame/windows/toolbars/embeddedimages.h"
 #include "frame/windows/toolbars/findtoolbar.h"
@@ -19,6 +20,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -74,7 +76,8 @@ protected:
     }
     FindToolBar *createFind()
     {
-        return reinterpret_cast<FindToolBar *>(QtCreateEditorToolBar(kHandle, &recordFind));
+        return qobject_cast<FindToolBar *>(tesk::handles::object(
+            reinterpret_cast<void *>(QtCreateEditorToolBar(kHandle, &recordFind))));
     }
 
     static constexpr TeskHandle kHandle = 41;
@@ -88,6 +91,14 @@ TEST_F(EditorToolBars, CreatedOncePerMainWindow)
     EXPECT_EQ(createFind(), toolBar);
     EXPECT_EQ(tesk::frame::findToolBarOf(window), toolBar);
     EXPECT_EQ(QtCreateEditorToolBar(999, &recordFind), 0);
+    // Handed out as a handle, not an address: CuiDeleteObject reaches it.
+    const TeskHandle handle = QtCreateEditorToolBar(kHandle, &recordFind);
+    EXPECT_NE(handle, reinterpret_cast<TeskHandle>(toolBar));
+    QPointer<FindToolBar> watch(toolBar);
+    EXPECT_EQ(CuiDeleteObject(reinterpret_cast<void *>(handle)), 1);
+    EXPECT_TRUE(watch.isNull());
+    toolBar = createFind();
+    ASSERT_NE(toolBar, nullptr);
     // The frame record asked for the encoding choice with index 3, which is out of range.
     EXPECT_TRUE(toolBar->isEncodingShown());
     EXPECT_EQ(toolBar->encodingField()->currentIndex(), 0);

@@ -7,8 +7,10 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QEventLoop>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace {
 
@@ -145,7 +147,11 @@ TEST_F(FrameCreate, ShutdownQuitsOnceAFrameExists)
     createFrame("Debugger", 1);
     EXPECT_TRUE(tesk::app::frameCreated());
     EXPECT_EQ(QtShutdown(), 0);
-    // The quit request is for a loop; none runs here, so nothing else happens.
+    // No loop runs here: the request waits for CuiRun, and a popup's or dialog's loop of a
+    // pumping host still runs.
+    QEventLoop popupLoop;
+    QTimer::singleShot(0, &popupLoop, [&] { popupLoop.exit(7); });
+    EXPECT_EQ(popupLoop.exec(), 7);
 }
 
 TEST_F(FrameCreate, ShowShowsTheCurrentWindow)

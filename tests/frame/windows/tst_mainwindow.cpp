@@ -1,6 +1,8 @@
 // The main window's status bar, captions, host popups, dock menu and close sequence.
 #include "frames.h"
 
+#include "frame/app/cuiapp.h"
+#include "frame/app/cuiwinapp.h"
 #include "frame/core/cuidebuginfo.h"
 #include "frame/core/inplaceedit.h"
 #include "frame/services/cuicontextmenumap.h"
@@ -9,6 +11,7 @@
 #include "modalanswers.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -317,6 +320,38 @@ TEST_F(MainWindowTest, ModalGuardSwallowsMenuBarInput)
     QTest::mouseClick(window->menuBar(), Qt::LeftButton, {}, at);
     EXPECT_TRUE(file->isVisible());
     file->close();
+}
+
+TEST_F(MainWindowTest, ModalGuardHoldsTheContentsUntilTheDialogEnds)
+{
+    MainWindow *window = createFrame("Debugger", 1);
+    window->resize(400, 300);
+    window->show();
+    QWidget *contents = window->centralWidget();
+    ASSERT_TRUE(testhost::pumpUntil([&] { return contents->width() > 0; }));
+    const QSize before = contents->size();
+
+    window->setModalDialogShown(true);
+    window->resize(640, 480);
+    testhost::pumpFor(50);
+    EXPECT_EQ(contents->size(), before);
+
+    window->setModalDialogShown(false);
+    EXPECT_GT(contents->width(), before.width());
+    EXPECT_GT(contents->height(), before.height());
+}
+
+TEST_F(MainWindowTest, AnotherInstanceBringsTheCurrentMainWindowForward)
+{
+    MainWindow *window = createFrame("Debugger", 1);
+    window->show();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(testhost::pumpUntil([&] { return QApplication::activeWindow() == &other; }));
+
+    tesk::app::application()->activateMainWidget();
+    EXPECT_TRUE(testhost::pumpUntil([&] { return QApplication::activeWindow() == window; }));
 }
 
 TEST_F(MainWindowTest, MenuBuildErrorIsShownAndTheWindowStillBuilt)

@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QTextDocument>
+#include <QUrl>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -125,6 +126,17 @@ TEST_F(DragRelay, NoTextNoBoxNoWidgetNoQuestion)
     QDragMoveEvent other = moveEvent(Qt::CopyAction, &image);
     other.ignore();
     CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, &other);
+    // A list of files is no text, though the toolkit offers it as such.
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.elf"))});
+    QDragMoveEvent urls = moveEvent(Qt::CopyAction, &files);
+    urls.ignore();
+    CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, &urls);
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
+    dropped.ignore();
+    CuiKsoDragAndDrop_dropEvent(&widget, 9, &dropped);
+    EXPECT_TRUE(g_drops.empty());
+    EXPECT_FALSE(urls.isAccepted());
     CuiKsoDragAndDrop_dragMoveEvent(&widget, 0, &first);
     CuiKsoDragAndDrop_dragMoveEvent(nullptr, 9, &first);
     CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, nullptr);

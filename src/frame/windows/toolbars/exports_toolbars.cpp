@@ -1,6 +1,7 @@
 // The find and script toolbars of the main windows.
 #include <tesk/tesk_toolbars.h>
 
+#include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/softcheck.h"
 #include "frame/windows/mainframe.h"
@@ -18,7 +19,9 @@ TeskHandle QtCreateEditorToolBar(TeskHandle window, CuiFindToolBarFn callback)
         if (!frame)
             return 0;
         Store::setCurrentMainWindow(frame);
-        return reinterpret_cast<TeskHandle>(tesk::frame::createFindToolBar(frame, callback));
+        // A handle like every object handed out, so that CuiDeleteObject reaches it.
+        return reinterpret_cast<TeskHandle>(
+            tesk::handles::add(tesk::frame::createFindToolBar(frame, callback)));
     });
 }
 
