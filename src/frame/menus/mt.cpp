@@ -2,6 +2,7 @@
 
 #include "frame/core/commandids.h"
 #include "frame/core/inplaceedit.h"
+#include "frame/core/tablemenu.h"
 #include "frame/menus/iconcache.h"
 #include "frame/menus/ksotoolbar.h"
 #include "frame/menus/teskaction.h"
@@ -19,6 +20,7 @@
 #include <QToolButton>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -766,5 +768,46 @@ public:
 
 MTBuilder g_mtBuilder;
 const bool g_mtBuilderInstalled = (tesk::frame::setMenuBuilder(&g_mtBuilder), true);
+
+} // namespace
+
+// ---- context menus of the subsystems -----------------------------------------------------
+
+namespace {
+
+// A popup-root table built into a manager of its own, which takes its popups with it.
+class MTTableMenu final : public tesk::core::TableMenu
+{
+public:
+    explicit MTTableMenu(std::unique_ptr<MT> manager)
+        : m_manager(std::move(manager))
+    {
+        connect(m_manager.get(), &MT::sigActivated, this, &TableMenu::activated);
+    }
+
+    QMenu *menu() const override { return m_manager->findPopupMenu(-1); }
+    QMenu *submenu(int itemId) const override { return m_manager->findPopupMenu(itemId); }
+    bool setSensitivity(int itemId, bool enabled) override
+    {
+        return m_manager->setMenuSensitivity(itemId, enabled);
+    }
+    bool setToggle(int itemId, bool on) override { return m_manager->setMenuToggle(itemId, on); }
+
+private:
+    std::unique_ptr<MT> m_manager;
+};
+
+std::unique_ptr<tesk::core::TableMenu> makeMTTableMenu(int tableKind)
+{
+    const MenuStructurePair *structure = MenuTables::structureTable(tableKind);
+    const MenuItemRow *items = MenuTables::itemTable(tableKind);
+    auto manager = std::make_unique<MT>();
+    if (!structure || !items || !manager->buildFromTable(structure, items, nullptr) ||
+        !manager->findPopupMenu(-1))
+        return nullptr;
+    return std::make_unique<MTTableMenu>(std::move(manager));
+}
+
+const bool g_tableMenusInstalled = (tesk::core::setTableMenuFactory(&makeMTTableMenu), true);
 
 } // namespace

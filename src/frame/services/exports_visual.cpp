@@ -2,7 +2,7 @@
 #include <tesk/tesk_visual.h>
 
 #include "frame/core/exportguard.h"
-#include "frame/services/visualsettings.h"
+#include "frame/core/visualsettings.h"
 
 #include <cstring>
 

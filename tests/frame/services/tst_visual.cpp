@@ -1,5 +1,5 @@
 // The fixed font from the host's font record, and the scheme of a view.
-#include "frame/services/visualsettings.h"
+#include "frame/core/visualsettings.h"
 
 #include <tesk/tesk_visual.h>
 

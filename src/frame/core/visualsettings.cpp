@@ -1,4 +1,4 @@
-#include "frame/services/visualsettings.h"
+#include "frame/core/visualsettings.h"
 
 #include <QApplication>
 

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+
+// The expand icon of a register item: blank, closed or open group, or a line of the group's
+// tree. Its pictures are shared by every icon.
+class RegIcon final : public QLabel
+{
+    Q_OBJECT
+
+public:
+    enum State { Blank, Closed, Open, Child, LastChild, Line, StateCount };
+    static constexpr int kWidth = 11;
+    static constexpr int kHeight = 19;
+
+    explicit RegIcon(QWidget *parent);
+    ~RegIcon() override;
+
+    int state() const { return m_state; }
+    void setState(int state);
+    bool isClickable() const { return m_state == Closed || m_state == Open; }
+
+signals:
+    void toggle();
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+
+private:
+    int m_state = Blank;
+};
+
+// A combo box that a wheel turned over it never changes.
+class KComboBoxNoWheelEvent final : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void wheelEvent(QWheelEvent *e) override;
+};

@@ -1,0 +1,204 @@
+#pragma once
+
+#include "registers/cuiregop.h"
+#include "registers/regformat.h"
+
+#include <QColor>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class KComboBoxNoWheelEvent;
+class KMediator_Format;
+class QMenu;
+class RegDataItem;
+class RegIcon;
+class RegItem;
+class RegView;
+class VisualSettings;
+struct RegDataItemInstance;
+
+// How a selection request changes the view's selection.
+enum ItemSelectionType { SelectOnly = 0, SelectAdd = 1, SelectRemove = 2 };
+// Where the view looks for the next item.
+enum Direction {
+    DirectionNone = 0,
+    DirectionUp = 2,
+    DirectionDown = 3,
+    DirectionLeft = 4,
+    DirectionRight = 5
+};
+
+// Flags of a register's entry in its data view, as the register widgets read them.
+namespace tesk::registers {
+enum ItemFlag : quint32 {
+    kChild = 0x2,
+    kGroup = 0x4,
+    kTitle = 0x8,
+    kGroupOpen = 0x10,
+    kNewRow = 0x20,
+    kReadOnly = 0x80,
+    kUnavailable = 0x100,
+    kHighlightedName = 0x2000,
+    kSameLine = 0x4000,
+    kOwnLine = 0x8000
+};
+} // namespace tesk::registers
+
+// One register of a register view: its entry in the data view, its widget (made when it is
+// first laid out) and, for a group whose children have no widgets yet, their entries.
+struct RegEntry
+{
+    quint32 flags;
+    RegItem *item = nullptr;
+    RegDataItemInstance *instance;
+    std::vector<RegEntry *> children;
+};
+
+// The widget of one register, group or title line: expand icon, name and value. Name and
+// value are painted rather than held in labels, so that a view of thousands of registers
+// updates and repaints only what is on screen. A writable enumerated value is a combo box.
+class RegItem final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    RegItem(QWidget *parent, RegView *view, RegEntry *entry, const VisualSettings *settings,
+            KMediator_Format *engine, QMenu *formatPopup, quint32 flags);
+    ~RegItem() override;
+
+    QSize sizeHint() const override;
+
+    quint32 flags() const { return m_flags; }
+    RegDataItem *dataItem() const { return m_dataItem; }
+    RegEntry *entry() const { return m_entry; }
+    RegFormat *format() const { return m_format.get(); }
+    KMediator_Format *formatEngine() const { return m_format ? m_format->formatEngine() : nullptr; }
+    KComboBoxNoWheelEvent *combo() const { return m_combo; }
+    RegIcon *icon() const { return m_icon; }
+    bool isTitle() const;
+    bool isWritable() const;
+    bool hasValueLabel() const { return m_hasValueLabel; }
+
+    // Whether the view shows the item (a child of a closed group is not shown).
+    bool shown() const { return m_shown; }
+    void setShown(bool shown) { m_shown = shown; }
+    bool selected() const { return m_selected; }
+    void setSelected(bool selected);
+    void toggleSelected() { setSelected(!m_selected); }
+    bool open() const { return m_open; }
+
+    QString nameText() const { return m_nameText; }
+    QString nameToolTip() const { return m_toolTip; }
+    QString valueText() const { return m_valueText; }
+    // The value as copied: its display text, dashes for an unavailable value.
+    QString copyText() const;
+    QColor valueTextColour() const { return m_currentValueText; }
+    QColor valueBackground() const { return m_currentValueBg; }
+    QColor nameTextColour() const { return m_nameTextColour; }
+
+    int naturalNameWidth() const { return m_naturalNameWidth; }
+    int nameWidth() const { return m_nameWidth; }
+    int valueWidth() const { return m_valueWidth; }
+    int valueFieldWidth() const { return m_valueFieldWidth; }
+    void setNameWidth(int width);
+    void setValueWidth(int width);
+    void setValueFieldWidth(int width);
+    void setIconState(int state);
+    void addChild(RegItem *child) { m_children.append(child); }
+    void removeChild(RegItem *child) { m_children.removeAll(child); }
+    const QList<RegItem *> &children() const { return m_children; }
+    void setValueEnabled(bool enabled);
+
+    // The operations of the view's commands; each answers false when the item went away or
+    // did nothing.
+    bool editInPlace();
+    bool paste(const QString &text, RegFormat::TextSource source);
+    void viewMemory();
+    void properties();
+    // Takes the format menu's choice; the new value width.
+    void applyFormatOption(int option);
+
+    // Shared by every item: the value font's widest character + 3, set by the first item.
+    static int spacing();
+    // Pixels an item needs for the name at its left: the icon and the spacing.
+    static int nameX() { return 11 + spacing(); }
+
+public slots:
+    void toggleOpenChildren();
+    void slotChangeData(const QString &text);
+    void slotChangeData(int index);
+    void slotEnumDataSet(int index);
+
+signals:
+    void sigSelect(RegItem *item, ItemSelectionType type);
+    void sigSelect(RegItem *item, Direction direction);
+    void sigShowRegisters();
+    void sigItemChanged(const QString &fullName, int width);
+    void sigCreateChildren(RegItem *item);
+    void sigCallFuncHandler(CuiRegOp op, const QString &text, void *pointer);
+    void sigSetMenuSensitivity(int id, bool enabled);
+
+protected:
+    bool event(QEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+
+private:
+    void buildName();
+    void buildValue(KMediator_Format *engine);
+    void relayout();
+    void repaintOnScreen(const QRect &area);
+    QRect nameRect() const;
+    QRect valueRect() const;
+    QString displayText(const QString &text) const;
+    void setDisplayText(const QString &text);
+    void stepChangeColour(bool changed);
+    void applyColours();
+    void refreshIcon();
+    // Asks the host whether the register may change; false when refused or when the item
+    // did not survive the question.
+    bool mayChange();
+    void *hostPointer() const;
+    void emitSetValue();
+
+    int m_height;
+    int m_nameWidth = 0;
+    int m_naturalNameWidth = 0;
+    int m_valueWidth = 0;
+    int m_valueFieldWidth = 0;
+    quint32 m_flags;
+    bool m_shown;
+    bool m_selected = false;
+    bool m_firstUpdateSeen = false;
+    bool m_open;
+    RegDataItem *m_dataItem;
+    QPointer<RegView> m_view;
+    RegEntry *m_entry;
+    QList<RegItem *> m_children;
+    RegIcon *m_icon = nullptr;
+    bool m_hasValueLabel = false;
+    KComboBoxNoWheelEvent *m_combo = nullptr;
+    std::unique_ptr<RegFormat> m_format;
+    const VisualSettings *m_settings;
+    QString m_lastText;
+    bool m_changed = false;
+    QColor m_normalValueBg;
+    QColor m_normalValueText;
+    QColor m_changeColour; // invalid: no change to show
+    QColor m_currentValueBg;
+    QColor m_currentValueText;
+    QColor m_nameTextColour;
+    QColor m_nameBg;
+    int m_radix = 0;
+    bool m_fullName = false;
+    QString m_nameText;
+    QString m_toolTip;
+    QString m_valueText;
+};

@@ -1,0 +1,1014 @@
+#include "registers/regview.h"
+
+#include "frame/core/tablemenu.h"
+#include "frame/core/visualsettings.h"
+#include "registers/regdataitem.h"
+#include "registers/regdataview.h"
+#include "registers/regicon.h"
+#include "registers/regitemmimesource.h"
+#include "registers/regviewowner.h"
+#include "system/modalseam.h"
+
+#include <glyphon/glyphon.h>
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QtGlobal>
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+using namespace tesk::registers;
+
+struct RegView::Private
+{
+    std::vector<std::unique_ptr<RegEntry>> entries;
+    QHash<QString, RegEntry *> byName;
+    RegItem *currentGroup = nullptr;
+    QString name;
+    QHash<QString, int> widths;
+};
+
+namespace {
+
+constexpr int kValueFont = 1;
+constexpr quint32 kStartsLine = kOwnLine;
+
+const QString &fullNameOf(const RegEntry *entry)
+{
+    return entry->instance->item->fullName();
+}
+
+bool startsLine(quint32 flags)
+{
+    return (flags & kStartsLine) || !(flags & kSameLine);
+}
+
+} // namespace
+
+RegView::RegView(RegViewOwner *owner, QWidget *parent, RegDataView *dataView,
+                 const VisualSettings *settings, KMediator_Format *engine, QMenu *formatPopup,
+                 int /*lastWord*/)
+    : UScrollView(parent)
+    , d(std::make_unique<Private>())
+    , m_dataView(dataView)
+    , m_settings(settings)
+    , m_engine(engine)
+    , m_formatPopup(formatPopup)
+    , m_owner(owner)
+{
+    d->name = dataView->name();
+    setObjectName(d->name);
+    QPalette look = viewport()->palette();
+    look.setColor(QPalette::Window, Qt::white);
+    viewport()->setPalette(look);
+    viewport()->setAutoFillBackground(true);
+    connect(this, &RegView::sigAddItemToUser, dataView, &RegDataView::sigAddItemToUser);
+    connect(this, &RegView::sigRemoveItemFromUser, dataView, &RegDataView::sigRemoveItemFromUser);
+    connect(this, &RegView::sigQueryItemInUser, dataView, &RegDataView::sigQueryItemInUser);
+    connect(dataView, &RegDataView::sigUpdateUserView, this, &RegView::slotUpdateUserView);
+}
+
+RegView::~RegView()
+{
+    // The items go with the viewport; the entries only point at them.
+    m_selection.clear();
+}
+
+QString RegView::name() const
+{
+    return d->name;
+}
+
+QList<RegItem *> RegView::items() const
+{
+    QList<RegItem *> result;
+    for (const auto &entry : d->entries) {
+        if (entry->item)
+            result.append(entry->item);
+    }
+    return result;
+}
+
+RegItem *RegView::item(const QString &fullName) const
+{
+    RegEntry *entry = d->byName.value(fullName);
+    return entry ? entry->item : nullptr;
+}
+
+RegEntry *RegView::entryOf(const RegItem *item) const
+{
+    return item ? item->entry() : nullptr;
+}
+
+// ---- building ----------------------------------------------------------------------------
+
+void RegView::showEvent(QShowEvent *e)
+{
+    UScrollView::showEvent(e);
+    if (m_built && !m_userViewChanged) {
+        emit sigDataUpdateReq();
+        return;
+    }
+    build();
+}
+
+void RegView::build()
+{
+    RegEntry *lineStart = nullptr;
+    bool groupOpen = false;
+    for (RegDataItemInstance *instance : m_dataView->instances()) {
+        const QString &fullName = instance->item->fullName();
+        if (m_userViewChanged && d->byName.contains(fullName))
+            continue;
+        auto owned = std::make_unique<RegEntry>(RegEntry{instance->flags, nullptr, instance, {}});
+        RegEntry *entry = owned.get();
+        d->entries.push_back(std::move(owned));
+        d->byName.insert(fullName, entry);
+        if (entry->flags & kGroup)
+            groupOpen = entry->flags & kGroupOpen;
+        if ((entry->flags & kChild) && !groupOpen && lineStart) {
+            // Made when its group first opens.
+            lineStart->children.push_back(entry);
+            if (lineStart->item && lineStart->children.size() == 1)
+                connect(lineStart->item, &RegItem::sigCreateChildren, this,
+                        &RegView::slotCreateChildren);
+            continue;
+        }
+        RegItem *item = makeItem(entry);
+        if (startsLine(entry->flags))
+            lineStart = entry;
+        if (item->shown() && !item->isTitle())
+            m_widestName = qMax(m_widestName, item->naturalNameWidth());
+    }
+    for (const auto &entry : d->entries) {
+        if (entry->item && !entry->item->isTitle())
+            entry->item->setNameWidth(m_widestName);
+    }
+    m_built = true;
+    slotDataUpdated();
+    emit sigDataUpdateReq();
+    if (m_needsUpdate)
+        applyValueWidths();
+    else if (m_cellWidth == 0)
+        m_cellWidth = m_widestValue + m_widestName + 11 + 2 * RegItem::spacing();
+    m_userViewChanged = false;
+    setColumnsFor(viewport()->width(), true);
+}
+
+RegItem *RegView::makeItem(RegEntry *entry)
+{
+    auto *item =
+        new RegItem(viewport(), this, entry, m_settings, m_engine, m_formatPopup, entry->flags);
+    item->hide();
+    entry->item = item;
+    connectItem(item);
+    if (item->hasValueLabel())
+        d->widths.insert(fullNameOf(entry), item->valueWidth());
+    if (entry->flags & kGroup) {
+        d->currentGroup = item;
+    } else if ((entry->flags & kChild) && d->currentGroup) {
+        d->currentGroup->addChild(item);
+        item->setShown(d->currentGroup->open());
+    }
+    return item;
+}
+
+void RegView::connectItem(RegItem *item)
+{
+    connect(item, qOverload<RegItem *, ItemSelectionType>(&RegItem::sigSelect), this,
+            qOverload<RegItem *, ItemSelectionType>(&RegView::slotSetActive));
+    connect(item, qOverload<RegItem *, Direction>(&RegItem::sigSelect), this,
+            qOverload<RegItem *, Direction>(&RegView::slotSetActive));
+    connect(item, &RegItem::sigShowRegisters, this, &RegView::slotShowRegisters);
+    connect(item, &RegItem::sigCallFuncHandler, this, &RegView::sigCallFuncHandler);
+    connect(item, &RegItem::sigSetMenuSensitivity, this, &RegView::slotSetMenuSensitivity);
+    connect(item, &RegItem::sigItemChanged, this, &RegView::slotHandleDataChanged);
+}
+
+void RegView::slotCreateChildren(RegItem *group)
+{
+    RegEntry *entry = entryOf(group);
+    if (!isVisible() || !entry)
+        return;
+    d->currentGroup = group;
+    for (RegEntry *child : entry->children) {
+        if (child->item)
+            continue;
+        RegItem *item = makeItem(child);
+        item->setShown(true);
+    }
+}
+
+// ---- widths and columns ------------------------------------------------------------------
+
+void RegView::slotHandleDataChanged(const QString &fullName, int width)
+{
+    if (width == 0)
+        d->widths.remove(fullName);
+    else
+        d->widths.insert(fullName, width);
+}
+
+void RegView::slotDataUpdated()
+{
+    if (!isVisible()) {
+        m_needsUpdate = true;
+        return;
+    }
+    if (d->widths.isEmpty())
+        return;
+    int widest = 0;
+    for (int width : std::as_const(d->widths))
+        widest = qMax(widest, width);
+    if (widest != m_widestValue) {
+        m_widestValue = widest;
+        applyValueWidths();
+    }
+}
+
+void RegView::applyValueWidths()
+{
+    m_needsUpdate = false;
+    for (const auto &entry : d->entries) {
+        if (entry->item && !entry->item->isTitle())
+            entry->item->setValueFieldWidth(m_widestValue);
+    }
+    m_cellWidth = m_widestValue + m_widestName + 2 * RegItem::spacing() + 11;
+    setColumnsFor(viewport()->width(), true);
+}
+
+void RegView::recomputeNameWidths()
+{
+    m_widestName = 0;
+    for (const auto &entry : d->entries) {
+        RegItem *item = entry->item;
+        if (item && item->shown() && !item->isTitle())
+            m_widestName = qMax(m_widestName, item->naturalNameWidth());
+    }
+    for (const auto &entry : d->entries) {
+        if (entry->item && !entry->item->isTitle())
+            entry->item->setNameWidth(m_widestName);
+    }
+}
+
+void RegView::slotUpdateUserView(bool added)
+{
+    if (added) {
+        m_userViewChanged = true;
+        return;
+    }
+    recomputeNameWidths();
+    slotDataUpdated();
+    applyValueWidths();
+}
+
+void RegView::setColumnsFor(int width, bool force)
+{
+    const int columns = m_cellWidth > 0 ? qMax(1, width / m_cellWidth) : 1;
+    if (columns == m_columns && !force)
+        return;
+    m_columns = columns;
+    slotShowRegisters();
+}
+
+void RegView::resizeEvent(QResizeEvent *e)
+{
+    UScrollView::resizeEvent(e);
+    if (m_built)
+        setColumnsFor(viewport()->width(), false);
+}
+
+// Lays the items out in reading order: plain registers flow through the columns; groups,
+// title lines and registers of their own line start rows, and tree lines join a group's
+// children.
+void RegView::slotShowRegisters()
+{
+    int row = -1;
+    int rowCount = 0;
+    int column = m_columns;
+    int x = 0;
+    int widestX = 0;
+    int previousWidth = 0;
+    int widestItem = 0;
+    int height = 0;
+    RegItem *pending = nullptr;
+    bool grouped = false;
+    bool newRow = false;
+    bool previousWasChild = false;
+    const auto closePending = [&pending] {
+        if (pending)
+            pending->setIconState(RegIcon::LastChild);
+        pending = nullptr;
+    };
+    const auto nextRow = [&] {
+        ++row;
+        ++rowCount;
+        column = 1;
+    };
+    for (const auto &entry : d->entries) {
+        RegItem *item = entry->item;
+        if (!item)
+            continue;
+        if (!item->shown()) {
+            item->hide();
+            continue;
+        }
+        const quint32 f = entry->flags;
+        const int width = item->width();
+        if ((f & kOwnLine) || (previousWasChild && !(f & (kChild | kGroup)))) {
+            nextRow();
+            grouped = true;
+            if (f & kGroup) {
+                newRow = true;
+                closePending();
+            }
+            if (f & kChild) {
+                item->setIconState(RegIcon::Child);
+                pending = item;
+            }
+            widestX = qMax(widestX, x);
+            x = 0;
+            previousWidth = width;
+        } else if (f & kSameLine) {
+            ++column;
+            item->setIconState(RegIcon::Blank);
+            x += previousWidth;
+            previousWidth = width;
+        } else {
+            if (f & (kGroup | kNewRow | kTitle)) {
+                nextRow();
+                newRow = true;
+                if ((f & kNewRow) && (f & kChild))
+                    pending = item;
+                else
+                    closePending();
+            } else if (newRow) {
+                nextRow();
+                item->setIconState(RegIcon::Child);
+                if (!(f & kChild))
+                    closePending();
+                pending = item;
+                newRow = false;
+            } else {
+                const int before = column;
+                column = column % m_columns + 1;
+                if (column <= before) {
+                    ++row;
+                    ++rowCount;
+                }
+                if (column == 1) {
+                    if (f & kChild) {
+                        item->setIconState(RegIcon::Child);
+                        pending = item;
+                    } else {
+                        closePending();
+                    }
+                } else {
+                    item->setIconState(RegIcon::Blank);
+                }
+            }
+            x = (column - 1) * m_cellWidth;
+        }
+        height = item->height();
+        widestItem = qMax(widestItem, width);
+        addChild(item, x, height * row + 2);
+        item->show();
+        previousWasChild = f & kChild;
+    }
+    closePending();
+    if (rowCount == 0) {
+        resizeContents(0, 0);
+        return;
+    }
+    const int lineHeight = QFontMetrics(m_settings->font(kValueFont)).lineSpacing();
+    const int contentsWidth =
+        grouped ? qMax(widestX, x) + previousWidth : qMax(m_cellWidth * m_columns, widestItem);
+    resizeContents(contentsWidth, height * rowCount + lineHeight);
+}
+
+// ---- selection ---------------------------------------------------------------------------
+
+void RegView::slotSetActive(RegItem *item, ItemSelectionType type)
+{
+    if (!isVisible() || !item)
+        return;
+    switch (type) {
+    case SelectRemove:
+        item->setSelected(false);
+        m_selection.removeAll(item);
+        return;
+    case SelectOnly:
+        for (RegItem *other : std::as_const(m_selection)) {
+            if (other != item)
+                other->setSelected(false);
+        }
+        m_selection.clear();
+        break;
+    case SelectAdd:
+        m_selection.removeAll(item);
+        break;
+    }
+    item->setSelected(true);
+    m_selection.append(item);
+    scrollToItem(item);
+}
+
+void RegView::slotSetActive(RegItem *item, Direction direction)
+{
+    if (isVisible() && item && direction != DirectionNone)
+        item->toggleSelected();
+}
+
+void RegView::scrollToItem(RegItem *item)
+{
+    ensureVisible(childX(item) + item->width() / 2, childY(item) + item->height() / 2,
+                  item->width() / 2, item->height() / 2);
+}
+
+RegItem *RegView::currentItem() const
+{
+    return m_selection.isEmpty() ? nullptr : m_selection.last();
+}
+
+RegItem *RegView::firstShown() const
+{
+    for (const auto &entry : d->entries) {
+        if (entry->item && entry->item->shown())
+            return entry->item;
+    }
+    return nullptr;
+}
+
+RegItem *RegView::lastShown() const
+{
+    for (auto it = d->entries.rbegin(); it != d->entries.rend(); ++it) {
+        if ((*it)->item && (*it)->item->shown())
+            return (*it)->item;
+    }
+    return nullptr;
+}
+
+void RegView::selectAll()
+{
+    if (engineBusy())
+        return;
+    for (RegItem *item : items()) {
+        if (item->shown() && !item->selected())
+            slotSetActive(item, SelectAdd);
+    }
+}
+
+bool RegView::engineBusy() const
+{
+    return m_engine && m_engine->get_isBusy();
+}
+
+// ---- commands ----------------------------------------------------------------------------
+
+void RegView::slotMenuActivated(int id)
+{
+    if (m_owner)
+        m_owner->handleCommand(id);
+}
+
+void RegView::slotSetMenuSensitivity(int id, bool enabled)
+{
+    if (isVisible())
+        emit sigSetMenuSensitivity(id, enabled);
+}
+
+void RegView::menuCommand(int id)
+{
+    // Items may go while the host handles an operation: only the survivors go on.
+    QList<QPointer<RegItem>> targets;
+    for (RegItem *item : std::as_const(m_selection))
+        targets.append(item);
+    QPointer<RegView> alive(this);
+    switch (id) {
+    case CommandCopy:
+        RegItemMimeSource::copy(m_selection);
+        break;
+    case CommandPaste:
+        RegItemMimeSource::paste(m_selection);
+        break;
+    case CommandViewMemory:
+    case CommandProperties:
+        for (const QPointer<RegItem> &item : targets) {
+            if (!alive)
+                return;
+            if (!item)
+                continue;
+            if (id == CommandViewMemory)
+                item->viewMemory();
+            else
+                item->properties();
+        }
+        break;
+    case CommandCopyToUser:
+        addSelectedToUser();
+        break;
+    case CommandRemoveFromUser:
+        removeSelectedFromUser();
+        break;
+    default:
+        break;
+    }
+}
+
+// The selected items in entry order, with the registers of a selected group's line.
+std::vector<RegEntry *> RegView::commandEntries() const
+{
+    std::vector<RegEntry *> result;
+    const size_t count = d->entries.size();
+    for (size_t i = 0; i < count; ++i) {
+        RegEntry *entry = d->entries[i].get();
+        if (!entry->item || !entry->item->shown() || !entry->item->selected())
+            continue;
+        if (result.empty() || result.back() != entry)
+            result.push_back(entry);
+        if (!(entry->flags & kGroup))
+            continue;
+        while (i + 1 < count && (d->entries[i + 1]->flags & (kChild | kSameLine)))
+            result.push_back(d->entries[++i].get());
+    }
+    return result;
+}
+
+bool RegView::canAddToUser()
+{
+    for (RegEntry *entry : commandEntries()) {
+        bool inUser = false;
+        emit sigQueryItemInUser(entry->instance->item, &inUser);
+        if (!inUser)
+            return true;
+    }
+    return false;
+}
+
+void RegView::addSelectedToUser()
+{
+    for (RegEntry *entry : commandEntries()) {
+        RegDataItem *dataItem = entry->instance->item;
+        bool inUser = false;
+        emit sigQueryItemInUser(dataItem, &inUser);
+        if (inUser)
+            continue;
+        quint32 flags = entry->flags;
+        if (entry->item && entry->item->selected())
+            flags &= ~quint32(kChild);
+        // The data set keeps a copy of its own.
+        RegDataItemInstance instance{flags, dataItem};
+        emit sigAddItemToUser(&instance);
+    }
+}
+
+bool RegView::canRemoveFromUser() const
+{
+    return !commandEntries().empty();
+}
+
+void RegView::removeEntry(RegEntry *entry)
+{
+    RegItem *item = entry->item;
+    if (item) {
+        m_selection.removeAll(item);
+        item->hide();
+        item->deleteLater();
+    }
+    for (const auto &other : d->entries) {
+        auto &children = other->children;
+        children.erase(std::remove(children.begin(), children.end(), entry), children.end());
+        if (other->item && item)
+            other->item->removeChild(item);
+    }
+    if (d->currentGroup == item)
+        d->currentGroup = nullptr;
+    d->byName.remove(fullNameOf(entry));
+    d->widths.remove(fullNameOf(entry));
+    RegDataItemInstance *instance = entry->instance;
+    const auto it = std::find_if(d->entries.begin(), d->entries.end(),
+                                 [entry](const auto &owned) { return owned.get() == entry; });
+    d->entries.erase(it);
+    emit sigRemoveItemFromUser(instance);
+}
+
+void RegView::removeSelectedFromUser()
+{
+    const std::vector<RegEntry *> doomed = commandEntries();
+    if (doomed.empty())
+        return;
+    // The first shown item after the last removed one takes the selection.
+    const auto last =
+        std::find_if(d->entries.begin(), d->entries.end(),
+                     [&doomed](const auto &owned) { return owned.get() == doomed.back(); });
+    RegItem *next = nullptr;
+    for (auto it = last + 1; it != d->entries.end() && !next; ++it) {
+        if ((*it)->item && (*it)->item->shown())
+            next = (*it)->item;
+    }
+    QPointer<RegView> alive(this);
+    for (RegEntry *entry : doomed) {
+        removeEntry(entry);
+        if (!alive)
+            return;
+    }
+    slotUpdateUserView(false);
+    if (!next)
+        next = lastShown();
+    if (next) {
+        next->setFocus();
+        slotSetActive(next, SelectOnly);
+    }
+    if (d->entries.size() != size_t(d->byName.size()))
+        qWarning("ASSERT: \"%s\" in %s (%d)", "pD->pList->size() == pD->pMap->size()", "regitem",
+                 3790);
+}
+
+void RegView::copyAllAsText()
+{
+    QString text;
+    for (RegItem *item : items()) {
+        if (!item->shown())
+            continue;
+        text += item->nameText();
+        const QString shown = item->copyText();
+        if (!shown.isEmpty())
+            text += QLatin1Char('\t') + shown;
+        text += QLatin1Char('\n');
+    }
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+void RegView::setItemsEnabled(bool enabled)
+{
+    const QList<RegItem *> all = items();
+    for (auto it = all.rbegin(); it != all.rend(); ++it) {
+        if ((*it)->shown())
+            (*it)->setValueEnabled(enabled);
+    }
+}
+
+void RegView::visibleRegisterIds(QList<QPair<quint16, quint32>> &list) const
+{
+    for (const auto &entry : d->entries) {
+        if (entry->item && entry->item->shown())
+            list.append({quint16(entry->instance->item->hostWord()), 1});
+    }
+}
+
+void RegView::slotFormatChanged(int option)
+{
+    if (!isVisible())
+        return;
+    for (RegItem *item : std::as_const(m_selection))
+        item->applyFormatOption(option);
+    slotDataUpdated();
+}
+
+// ---- keys --------------------------------------------------------------------------------
+
+// The nearest shown item in a direction, by the items' places: in reading order, or strictly
+// to one side. Scores are 64-bit: a row's distance is weighted by the whole width.
+RegItem *RegView::nearestItem(RegItem *from, Direction direction, bool strict) const
+{
+    if (!from)
+        from = firstShown();
+    if (!from)
+        return nullptr;
+    const qint64 w = qMax(1, childrenRect().width());
+    const QRect ra = from->geometry();
+    const QPoint a = ra.center();
+    RegItem *best = nullptr;
+    qint64 bestScore = std::numeric_limits<qint64>::max();
+    for (const auto &entry : d->entries) {
+        RegItem *candidate = entry->item;
+        if (!candidate || candidate == from || !candidate->shown())
+            continue;
+        const QRect rb = candidate->geometry();
+        QPoint b = rb.center();
+        const qint64 p = qint64(ra.right()) - rb.left();
+        const qint64 q = qint64(rb.right()) - ra.left();
+        const bool sameColumn = p * q > 0 && qMin(p, q) > (p + q) / 10;
+        if (sameColumn)
+            b.setX(a.x());
+        const qint64 dx = qint64(b.x()) - a.x();
+        const qint64 dy = qint64(b.y()) - a.y();
+        qint64 score = 0;
+        switch (direction) {
+        case DirectionUp:
+            if (dy >= 0 || !sameColumn)
+                continue;
+            score = std::llabs(dx) * w - dy;
+            break;
+        case DirectionDown:
+            if (dy <= 0 || !sameColumn)
+                continue;
+            score = std::llabs(dx) * w + dy;
+            break;
+        case DirectionLeft:
+            if (strict && dx >= 0)
+                continue;
+            score = strict ? std::llabs(dy) * w - dx : -dy * w - dx;
+            break;
+        case DirectionRight:
+            if (strict && dx <= 0)
+                continue;
+            score = strict ? std::llabs(dy) * w + dx : dy * w + dx;
+            break;
+        default:
+            return nullptr;
+        }
+        if (score > 0 && score < bestScore) {
+            bestScore = score;
+            best = candidate;
+        }
+    }
+    return best;
+}
+
+void RegView::moveTo(RegItem *target)
+{
+    if (!target)
+        return;
+    target->setFocus();
+    slotSetActive(target, SelectOnly);
+}
+
+bool RegView::openOrClose(RegItem *group, int how)
+{
+    // how: 1 open, -1 close, 0 toggle.
+    if (!group || !(group->flags() & kGroup))
+        return false;
+    if ((how > 0 && group->open()) || (how < 0 && !group->open()))
+        return false;
+    group->toggleOpenChildren();
+    return true;
+}
+
+void RegView::openOrCloseAll(bool open)
+{
+    QList<QPointer<RegItem>> groups;
+    for (RegItem *item : items()) {
+        if ((item->flags() & kGroup) && item->shown() && item->open() != open)
+            groups.append(item);
+    }
+    for (const QPointer<RegItem> &group : groups) {
+        if (group)
+            group->toggleOpenChildren();
+    }
+}
+
+bool RegView::arrowOnGroup(int key)
+{
+    RegItem *current = currentItem();
+    if (!current || !(current->flags() & kGroup))
+        return false;
+    if (key == Qt::Key_Right || key == Qt::Key_Plus)
+        return openOrClose(current, 1);
+    if (key == Qt::Key_Left || key == Qt::Key_Minus)
+        return openOrClose(current, -1);
+    return false;
+}
+
+void RegView::extendSelection(Direction direction)
+{
+    RegItem *anchor = m_selection.first();
+    RegItem *target = nearestItem(m_selection.last(), direction, true);
+    if (!target)
+        return;
+    const auto position = [this](RegItem *item) {
+        for (size_t i = 0; i < d->entries.size(); ++i) {
+            if (d->entries[i]->item == item)
+                return i;
+        }
+        return d->entries.size();
+    };
+    if (position(target) < position(anchor))
+        return;
+    const QRect ra = anchor->geometry();
+    const QRect rt = target->geometry();
+    if (rt.right() < ra.left() && rt.top() != ra.top())
+        return;
+    const QRect span = ra.united(rt);
+    for (RegItem *item : items()) {
+        if (!item->shown() || item == anchor)
+            continue;
+        const QRect inside = item->geometry().intersected(span);
+        const qint64 area = qint64(item->width()) * item->height();
+        const qint64 covered = qint64(inside.width()) * inside.height();
+        if (!inside.isEmpty() && covered > area / 10)
+            slotSetActive(item, SelectAdd);
+        else if (item->selected())
+            slotSetActive(item, SelectRemove);
+    }
+    // The target stays the current item.
+    slotSetActive(target, SelectAdd);
+}
+
+void RegView::pageStep(Direction direction)
+{
+    RegItem *current = currentItem() ? currentItem() : firstShown();
+    if (!current)
+        return;
+    const int start = current->geometry().center().y();
+    RegItem *reached = current;
+    for (RegItem *next = nearestItem(current, direction, false); next;
+         next = nearestItem(next, direction, false)) {
+        reached = next;
+        if (std::abs(next->geometry().center().y() - start) + next->height() > visibleHeight())
+            break;
+    }
+    if (reached != current)
+        moveTo(reached);
+}
+
+bool RegView::event(QEvent *e)
+{
+    if (e->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(e);
+        if (key->modifiers() == Qt::ControlModifier ||
+            key->modifiers() == (Qt::ControlModifier | Qt::KeypadModifier)) {
+            switch (key->key()) {
+            case Qt::Key_A:
+            case Qt::Key_C:
+            case Qt::Key_M:
+            case Qt::Key_T:
+            case Qt::Key_V:
+            case Qt::Key_Plus:
+            case Qt::Key_Minus:
+                e->accept();
+                return true;
+            default:
+                break;
+            }
+        }
+    }
+    return UScrollView::event(e);
+}
+
+void RegView::keyPressEvent(QKeyEvent *e)
+{
+    const Qt::KeyboardModifiers modifiers = e->modifiers() & ~Qt::KeypadModifier;
+    const int key = e->key();
+    if (modifiers == Qt::ControlModifier) {
+        switch (key) {
+        case Qt::Key_A:
+            selectAll();
+            return;
+        case Qt::Key_C:
+            menuCommand(CommandCopy);
+            return;
+        case Qt::Key_M:
+            menuCommand(CommandViewMemory);
+            return;
+        case Qt::Key_T:
+            menuCommand(CommandCopyToUser);
+            return;
+        case Qt::Key_V:
+            menuCommand(CommandPaste);
+            return;
+        case Qt::Key_Plus:
+            openOrCloseAll(true);
+            return;
+        case Qt::Key_Minus:
+            openOrCloseAll(false);
+            return;
+        default:
+            break;
+        }
+    }
+    Direction direction = DirectionNone;
+    switch (key) {
+    case Qt::Key_Left:
+        direction = DirectionLeft;
+        break;
+    case Qt::Key_Up:
+        direction = DirectionUp;
+        break;
+    case Qt::Key_Right:
+        direction = DirectionRight;
+        break;
+    case Qt::Key_Down:
+        direction = DirectionDown;
+        break;
+    default:
+        break;
+    }
+    if (direction != DirectionNone && modifiers == Qt::NoModifier) {
+        if (!arrowOnGroup(key))
+            moveTo(nearestItem(currentItem(), direction, false));
+        return;
+    }
+    if (direction != DirectionNone && modifiers == Qt::ShiftModifier) {
+        if (!m_selection.isEmpty())
+            extendSelection(direction);
+        return;
+    }
+    switch (key) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (!engineBusy())
+            pageStep(key == Qt::Key_PageUp ? DirectionUp : DirectionDown);
+        return;
+    case Qt::Key_Home:
+        moveTo(firstShown());
+        return;
+    case Qt::Key_End:
+        moveTo(lastShown());
+        return;
+    case Qt::Key_Space:
+        openOrClose(currentItem(), 0);
+        return;
+    case Qt::Key_Plus:
+    case Qt::Key_Minus:
+        arrowOnGroup(key);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        // Edits start when the key is released.
+        return;
+    default:
+        break;
+    }
+    UScrollView::keyPressEvent(e);
+}
+
+void RegView::keyReleaseEvent(QKeyEvent *e)
+{
+    const int key = e->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) &&
+        m_selection.size() == 1) {
+        RegItem *item = m_selection.first();
+        item->setFocus();
+        item->editInPlace();
+        return;
+    }
+    UScrollView::keyReleaseEvent(e);
+}
+
+// ---- context menu ------------------------------------------------------------------------
+
+void RegView::contentsContextMenuEvent(QContextMenuEvent *e)
+{
+    QWidget *under = viewport()->childAt(contentsToViewport(e->pos()));
+    RegItem *item = nullptr;
+    for (QWidget *w = under; w && w != viewport() && !item; w = w->parentWidget())
+        item = qobject_cast<RegItem *>(w);
+    runContextMenu(item, e->globalPos());
+    e->accept();
+}
+
+void RegView::runContextMenu(RegItem *item, const QPoint &globalPos)
+{
+    std::unique_ptr<tesk::core::TableMenu> menu = tesk::core::makeTableMenu(kMenuTableKind);
+    if (!menu)
+        return;
+    emit sigShowContextMenu(this);
+    const bool formatted = item && item->format();
+    const bool userView = m_owner && m_owner->isUserView(this);
+    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
+    const bool clipboardText = clipboard && !clipboard->text().isEmpty();
+    menu->setSensitivity(CommandFormat, formatted);
+    menu->setSensitivity(CommandViewMemory, formatted);
+    menu->setSensitivity(CommandCopyToUser, !userView && canAddToUser());
+    menu->setSensitivity(CommandRemoveFromUser, userView && canRemoveFromUser());
+    menu->setSensitivity(CommandProperties, item != nullptr);
+    menu->setSensitivity(CommandCopy, formatted);
+    menu->setSensitivity(CommandPaste, formatted && item->isWritable() && clipboardText);
+    menu->setSensitivity(CommandCopyAllAsText, true);
+    menu->setSensitivity(CommandUpdateView, true);
+    menu->setSensitivity(CommandShowUserView, m_owner && m_owner->hasUserView());
+    menu->setToggle(CommandShowUserView, m_owner && m_owner->userViewEnabled());
+
+    KMediator_Format *engine = formatted ? item->formatEngine() : nullptr;
+    KMediator_Display *display = engine ? engine->get_display() : nullptr;
+    QMetaObject::Connection formatConnection;
+    if (engine && display) {
+        display->set_menu(menu->submenu(CommandFormat));
+        engine->process_formattingMenu(display, item->format()->formattedData());
+        formatConnection =
+            connect(display, &KMediator_Display::formatChanged, this, &RegView::slotFormatChanged);
+    }
+    connect(menu.get(), &tesk::core::TableMenu::activated, this, &RegView::slotMenuActivated);
+    if (m_owner)
+        m_owner->appendDockMenuItems(menu->menu());
+    QPointer<RegView> alive(this);
+    QAction *chosen = tesk::system::ModalSeam::execMenu(menu->menu(), globalPos);
+    // A view that went away takes no engine with it: the data set owns the engine.
+    if (engine && alive) {
+        engine->clear_formattingMenu();
+        QObject::disconnect(formatConnection);
+        if (display)
+            display->set_menu(nullptr);
+    }
+    if (alive && chosen && m_owner && chosen->data().isValid())
+        m_owner->processGenericOption(chosen->data().toInt());
+}

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "registers/cuiregop.h"
+#include "registers/regitem.h"
+#include "utilities/uscrollview.h"
+
+#include <QHash>
+#include <QList>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class KMediator_Format;
+class QMenu;
+class RegDataItem;
+class RegDataView;
+class RegViewOwner;
+class VisualSettings;
+struct RegDataItemInstance;
+
+// One register data view as a scrolling grid of register items: registers flow into as many
+// columns as fit, groups open and close, the arrow keys move by the items' places on screen,
+// and every operation on registers goes up to the pane as a register operation.
+class RegView final : public UScrollView
+{
+    Q_OBJECT
+
+public:
+    // The register commands of the view's context menu.
+    enum Command {
+        CommandFormat = 5001,
+        CommandCopy = 5002,
+        CommandPaste = 5003,
+        CommandViewMemory = 5004,
+        CommandCopyToUser = 5005,
+        CommandProperties = 5006,
+        CommandRemoveFromUser = 5007,
+        CommandCopyAllAsText = 508,
+        CommandShowUserView = 509,
+        CommandUpdateView = 510
+    };
+    static constexpr int kMenuTableKind = 13;
+
+    RegView(RegViewOwner *owner, QWidget *parent, RegDataView *dataView,
+            const VisualSettings *settings, KMediator_Format *engine, QMenu *formatPopup,
+            int lastWord = 0);
+    ~RegView() override;
+
+    QString name() const;
+    RegDataView *dataView() const { return m_dataView; }
+    KMediator_Format *formatEngine() const { return m_engine; }
+
+    void menuCommand(int id);
+    void copyAllAsText();
+    void selectAll();
+    bool canAddToUser();
+    void addSelectedToUser();
+    bool canRemoveFromUser() const;
+    void removeSelectedFromUser();
+    void setItemsEnabled(bool enabled);
+    // The ids of the registers on show, each with the value 1.
+    void visibleRegisterIds(QList<QPair<quint16, quint32>> &list) const;
+
+    const QList<RegItem *> &selection() const { return m_selection; }
+    int selectionCount() const { return int(m_selection.size()); }
+    int columns() const { return m_columns; }
+    int cellWidth() const { return m_cellWidth; }
+    // Items in entry order, shown or not.
+    QList<RegItem *> items() const;
+    RegItem *item(const QString &fullName) const;
+    RegItem *nearestItem(RegItem *from, Direction direction, bool strict) const;
+
+    // Used by the items when a group opens or closes.
+    void recomputeNameWidths();
+    void applyValueWidths();
+
+public slots:
+    void slotMenuActivated(int id);
+    void slotSetActive(RegItem *item, ItemSelectionType type);
+    void slotSetActive(RegItem *item, Direction direction);
+    void slotShowRegisters();
+    void slotHandleDataChanged(const QString &fullName, int width);
+    void slotDataUpdated();
+    void slotCreateChildren(RegItem *group);
+    void slotFormatChanged(int option);
+    void slotUpdateUserView(bool added);
+    void slotSetMenuSensitivity(int id, bool enabled);
+
+signals:
+    void sigDataUpdateReq();
+    void sigCallFuncHandler(CuiRegOp op, const QString &text, void *pointer);
+    void sigShowContextMenu(RegView *view);
+    void sigAddItemToUser(RegDataItemInstance *instance);
+    void sigRemoveItemFromUser(RegDataItemInstance *instance);
+    void sigQueryItemInUser(RegDataItem *item, bool *answer);
+    void sigSetMenuSensitivity(int id, bool enabled);
+
+protected:
+    bool event(QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void keyReleaseEvent(QKeyEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+    void contentsContextMenuEvent(QContextMenuEvent *e) override;
+
+private:
+    struct Private;
+    void build();
+    RegItem *makeItem(RegEntry *entry);
+    void connectItem(RegItem *item);
+    void setColumnsFor(int width, bool force);
+    void scrollToItem(RegItem *item);
+    std::vector<RegEntry *> commandEntries() const;
+    RegEntry *entryOf(const RegItem *item) const;
+    void removeEntry(RegEntry *entry);
+    RegItem *currentItem() const;
+    RegItem *firstShown() const;
+    RegItem *lastShown() const;
+    bool arrowOnGroup(int key);
+    void moveTo(RegItem *target);
+    void extendSelection(Direction direction);
+    void pageStep(Direction direction);
+    bool openOrClose(RegItem *group, int how);
+    void openOrCloseAll(bool open);
+    void runContextMenu(RegItem *item, const QPoint &globalPos);
+    bool engineBusy() const;
+
+    std::unique_ptr<Private> d;
+    bool m_needsUpdate = false;
+    int m_columns = 1;
+    int m_cellWidth = 0;
+    int m_widestName = 0;
+    int m_widestValue = 0;
+    bool m_built = false;
+    bool m_userViewChanged = false;
+    QList<RegItem *> m_selection;
+    RegDataView *m_dataView;
+    const VisualSettings *m_settings;
+    KMediator_Format *m_engine;
+    QPointer<QMenu> m_formatPopup;
+    RegViewOwner *m_owner;
+};
