@@ -189,7 +189,7 @@ int QtResizeWindowByBox(TeskHandle handle, int width, int height)
         QMainWindow *window = Store::routeMainOrTopLevel(handle);
         if (!window)
             return 0;
-        window->resize(tesk::frame::hostRect(0, 0, width, height).size());
+        window->resize(tesk::frame::hostWindowSize(width, height));
         return 1;
     });
 }
@@ -208,13 +208,13 @@ int QtRaiseWindowByBox(TeskHandle handle)
 void QtResizePosWindow(TeskHandle handle, int x, int y, int width, int height)
 {
     TESK_GUARDED_VOID([&] {
-        const QRect wanted = tesk::frame::hostRect(x, y, width, height);
+        const QSize size = tesk::frame::hostWindowSize(width, height);
         QMainWindow *window = Store::routeMainOrTopLevel(handle);
         if (!window) {
-            Store::instance()->resizeDockWindowByHandle(handle, wanted.size());
+            Store::instance()->resizeDockWindowByHandle(handle, size);
         } else if (qobject_cast<MainWindow *>(window)) {
-            window->resize(wanted.size());
-            window->move(wanted.topLeft());
+            window->resize(size);
+            window->move(tesk::frame::hostRect(x, y, width, height).topLeft());
         }
     });
 }

@@ -131,6 +131,10 @@ TEST_F(WindowLookupTest, SizesAndPlacesByHandle)
     EXPECT_EQ(minimised, 0);
     EXPECT_EQ(QtResizeWindowByBox(1, 640, -5), 1);
     EXPECT_EQ(window->width(), 640);
+    // No larger than the desktop: the pixels of a larger window would still be allocated.
+    const QSize desktop = QGuiApplication::primaryScreen()->virtualGeometry().size();
+    EXPECT_EQ(QtResizeWindowByBox(1, INT_MAX, INT_MAX), 1);
+    EXPECT_EQ(window->size(), desktop);
 
     // A top-level window reports the position of its drawing area.
     QtTopLevelCreate(700, nullptr, 0);
@@ -168,10 +172,10 @@ TEST_F(WindowLookupTest, AnyOtherHandleSizesTheDockWindowOfThatBox)
     floating->undock();
     QtResizePosWindow(40, 0, 0, 320, 240);
     EXPECT_EQ(floating->size(), QSize(320, 240));
-    QtResizePosWindow(41, 0, 0, 210, INT_MAX);
-    const QSize extent = window->dockLayout().extent(window->dockList().at(1));
-    EXPECT_EQ(extent.width(), 210);
-    EXPECT_LE(extent.height(), QWIDGETSIZE_MAX);
+    QtResizePosWindow(41, 0, 0, 210, 150);
+    EXPECT_EQ(window->dockLayout().extent(window->dockList().at(1)), QSize(210, 150));
+    QtResizePosWindow(40, 0, 0, INT_MAX, INT_MAX);
+    EXPECT_EQ(floating->size(), QGuiApplication::primaryScreen()->virtualGeometry().size());
 }
 
 TEST_F(WindowLookupTest, ClosingAWindowTakesItsDockWindowsAndHandsOnTheCurrentOne)
