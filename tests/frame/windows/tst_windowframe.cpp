@@ -12,7 +12,6 @@
 #include "utilities/uheader.h"
 
 #include <QLabel>
-#include <QScrollBar>
 
 #include <climits>
 #include <cstring>
@@ -66,7 +65,6 @@ protected:
     {
         return frame->findChild<CuiKSOPaneTabBar *>();
     }
-    static QScrollBar *scrollBar(CuiKSOPane *frame) { return frame->findChild<QScrollBar *>(); }
 
     MainWindow *window = nullptr;
 };
@@ -99,7 +97,6 @@ TEST_F(WindowFrameTest, TabsReachTheFrameOfTheWindowThatHasTheBox)
     EXPECT_EQ(tabs(dockFrame())->tabText(0), QStringLiteral("* renamed"));
     CuiWindowSetTabModifyFlag(kDockBox, 0, 0);
     EXPECT_EQ(tabs(dockFrame())->tabText(0), QStringLiteral("renamed"));
-    CuiWindowSetTabExecuteFlag(kDockBox, INT_MIN, 1);
 
     // The host chose the tab: it is not told of it again.
     CuiWindowSetTabCurrent(kDockBox, 1);
@@ -117,8 +114,6 @@ TEST_F(WindowFrameTest, ToolTipsArePlainTextAndHostMarksStayHidden)
     EXPECT_FALSE(shown.contains(QStringLiteral("<img")));
     CuiWindowSetTabTooltip(kMainBox, 1, "$internal");
     EXPECT_TRUE(tabs(mainFrame())->tabToolTip(1).isEmpty());
-    CuiWindowAddTab(kMainBox, 2, "third", "plain words");
-    EXPECT_EQ(tabs(mainFrame())->tabToolTip(2), QStringLiteral("plain words"));
 }
 
 TEST_F(WindowFrameTest, ScrollGettersAnswerWhetherAWindowHasTheBox)
@@ -148,12 +143,6 @@ TEST_F(WindowFrameTest, ScrollGettersAnswerWhetherAWindowHasTheBox)
     EXPECT_EQ(CuiWindowGetHScrollPosition(kMainBox, &position), 0);
     EXPECT_EQ(position, 30);
     EXPECT_EQ(host().count("horizontalDelta"), 0);
-    CuiWindowSetHScrollTrackPosition(kMainBox, 90);
-    EXPECT_EQ(scrollBar(mainFrame())->value(), 30);
-    CuiWindowSetHScrollDisabled(kMainBox, 1);
-    EXPECT_FALSE(scrollBar(mainFrame())->isEnabled());
-    CuiWindowSetHScrollDisabled(kMainBox, 0);
-    EXPECT_TRUE(scrollBar(mainFrame())->isEnabled());
 }
 
 TEST_F(WindowFrameTest, StatusPositionGoesToTheWindowOfTheBox)
