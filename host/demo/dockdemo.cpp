@@ -38,6 +38,8 @@ struct Exports
     decltype(&CuiGetCurrentCode) currentCode;
     decltype(&CuiSetCurrentCode) setCurrentCode;
     decltype(&CuiPump) pump;
+    decltype(&QtFindWindowByKSOName) findByName;
+    decltype(&QtGetSizePos) sizePos;
 };
 
 Exports resolve(void *library)
@@ -53,7 +55,9 @@ Exports resolve(void *library)
             DEMO_RESOLVE(library, CuiSetDockWindowPersistanceData),
             DEMO_RESOLVE(library, CuiGetCurrentCode),
             DEMO_RESOLVE(library, CuiSetCurrentCode),
-            DEMO_RESOLVE(library, CuiPump)};
+            DEMO_RESOLVE(library, CuiPump),
+            DEMO_RESOLVE(library, QtFindWindowByKSOName),
+            DEMO_RESOLVE(library, QtGetSizePos)};
 }
 
 void printRecords(const Exports &tesk, TeskHandle window, const char *which)
@@ -81,6 +85,8 @@ void runDockDemo(void *library, const std::string &screenshotDir)
     for (int i = 0; i < 5; ++i)
         tesk.pump();
     printRecords(tesk, kFirstWindow, "first");
+    std::printf("host: the dock window named \"Registers\" has box 0x%lx\n",
+                static_cast<long>(tesk.findByName(kFirstWindow, "Registers")));
     char saved[kRecordSize];
     tesk.getRecord(kFirstWindow, 0, saved);
 
@@ -95,6 +101,9 @@ void runDockDemo(void *library, const std::string &screenshotDir)
         for (int i = 0; i < 5; ++i)
             tesk.pump();
         printRecords(tesk, kSecondWindow, "second");
+        int x = 0, y = 0, width = 0, height = 0, minimised = 0;
+        tesk.sizePos(kSecondWindow, &x, &y, &width, &height, &minimised);
+        std::printf("host: second window at %d,%d, %d by %d\n", x, y, width, height);
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (widget->isVisible() && widget->windowTitle().contains(QLatin1String("restored"))) {
                 widget->resize(700, 420);

@@ -54,4 +54,9 @@ TESK_EXPORT int TeskPaneSetPersistData(TeskHandle pane, const char *text);
 /* The pane's state as text, at most length bytes with the terminating zero. */
 TESK_EXPORT int TeskPaneGetPersistData(TeskHandle pane, unsigned length, char *buffer);
 
+/* The family and pixel size of the font headers are drawn in. The family is copied into the
+   buffer, at most length bytes with the terminating zero. 0, or 1 when the family was cut or
+   nothing was written (length 0, a null pointer, no application). */
+TESK_EXPORT int CuiHeaderGetFontInfo(unsigned length, char *buffer, int *pixelSize);
+
 #endif

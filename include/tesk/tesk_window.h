@@ -65,8 +65,57 @@ TESK_EXPORT int QtShowOutputWindow(TeskHandle handle);
 TESK_EXPORT void QtWindowCreate(const char *name, CuiCodeCallbackFn callback, TeskHandle box);
 /* A dock window holding a toolkit widget. */
 TESK_EXPORT void QtWindowCreate2(const char *name, void *widget, TeskHandle box);
+/* Closes the dock windows of the main window with that handle and the window itself, once
+   control is back in the event loop; another main window becomes current. A handle no main
+   window has closes nothing. */
+TESK_EXPORT void QtCloseCode(TeskHandle handle);
+/* The current main window's newest dock window takes a quarter of the window's height. */
+TESK_EXPORT void QtSetCurrentWindowHeight(void);
+/* The extent of the current main window's newest dock window (the height less 2); -1 when
+   there is no main window or no dock window. */
+TESK_EXPORT int QtGetWindWidth(void);
+TESK_EXPORT int QtGetWindHeight(void);
 /* Brings a window geometry back onto the screens of the desktop. */
 TESK_EXPORT void CuiCheckWindowSizesAreSane(int *x, int *y, int *width, int *height);
+
+/* ---- dock windows by index or name ----
+   The handle selects the main window (the current one stays when no window has it). Indexes
+   outside the list answer 0 or an empty text. Texts are Latin-1, valid until the next call. */
+/* The window box and caption of the dock window at that place of the creation order. */
+TESK_EXPORT TeskHandle QtGetWindowBox(TeskHandle handle, int index);
+TESK_EXPORT const char *QtGetWindowTitle(TeskHandle handle, int index);
+/* The host's name of the dock window at that place of the sorted list (QtSortWindowList). */
+TESK_EXPORT const char *QtReturnKSOTitle(TeskHandle handle, int index);
+/* The window box of the first dock window of that host name; 0 when none. */
+TESK_EXPORT TeskHandle QtFindWindowByKSOName(TeskHandle handle, const char *name);
+/* Marks the newest dock window of the main window with that handle as the one that shows
+   data the host goes to; nothing when no main window has the handle. */
+TESK_EXPORT void QtSetGoto(int flag, TeskHandle handle);
+/* Shows the first marked dock window of that name and answers its window box; 0 when none or
+   when no main window has the handle. */
+TESK_EXPORT TeskHandle QtFindGotoWindowToShowData(TeskHandle handle, const char *name);
+/* The window box of the main window holding the dock window of that box; else the box. */
+TESK_EXPORT TeskHandle QtFindCodeWinFromPane(TeskHandle box);
+/* The dock window, else the main window's frame, that has the box takes the focus and tells
+   the host through its code callback. */
+TESK_EXPORT void CuiNotifyQtWidgetAboutSetFocusInBox(TeskHandle box);
+
+/* ---- main or top-level windows by handle ---- */
+/* Position and size (a top-level window's position as its drawing area's), and whether the
+   window is minimised, which is also the result. 0 and nothing written when no window has the
+   handle or an out pointer is null. */
+TESK_EXPORT int QtGetSizePos(TeskHandle handle, int *x, int *y, int *width, int *height,
+                             int *minimised);
+/* 0 when no window has the handle, else 1. */
+TESK_EXPORT int QtResizeWindowByBox(TeskHandle handle, int width, int height);
+/* Shows the window; 1 for a main window, 0 for a top-level window or none. */
+TESK_EXPORT int QtRaiseWindowByBox(TeskHandle handle);
+/* A main window is resized and moved; a top-level window stays; otherwise the dock window
+   with that box takes the size (x and y are not used). */
+TESK_EXPORT void QtResizePosWindow(TeskHandle handle, int x, int y, int width, int height);
+/* The available size (without task bars) of a screen, 99 the primary one. 0, or 1 and
+   nothing written for a screen that does not exist or a null out pointer. */
+TESK_EXPORT int CuiGetDesktopSize(int screen, int *width, int *height);
 
 /* ---- top-level windows ---- */
 /* Size callback of a top-level window: (context, {left, top, width, height}, code), code 0
@@ -98,6 +147,37 @@ TESK_EXPORT void CuiPaneClose(int paneHandle);
 /* The dock window of the current main window that is closing only hides. */
 TESK_EXPORT void QtSetDontClosePane(void);
 TESK_EXPORT void QtResizePane(void);
+/* ---- tabs and horizontal scroll bar of the frame with that window box ----
+   The frame of a dock window, else of a main window. Texts are UTF-8 plain text, cut after
+   64 KiB; a tool tip beginning with "$" is not shown, one like "#12" shows that context-menu
+   label. The getters answer 0 when a window has the box (outputs untouched while its frame
+   has no scroll bar or an out pointer is null) and 1 when none has; so does the tab removal. */
+TESK_EXPORT void CuiWindowAddTab(TeskHandle box, int index, const char *text, const char *toolTip);
+TESK_EXPORT int CuiWindowRemoveTab(TeskHandle box, int index);
+TESK_EXPORT void CuiWindowSetTabText(TeskHandle box, int index, const char *text);
+TESK_EXPORT void CuiWindowSetTabTooltip(TeskHandle box, int index, const char *toolTip);
+/* mode 0 removes the "* " mark of a modified tab, 1 and 2 add it. */
+TESK_EXPORT void CuiWindowSetTabModifyFlag(TeskHandle box, int index, int mode);
+TESK_EXPORT void CuiWindowSetTabExecuteFlag(TeskHandle box, int index, int flag);
+/* The host is not told of this selection. */
+TESK_EXPORT void CuiWindowSetTabCurrent(TeskHandle box, int index);
+TESK_EXPORT void CuiWindowSetHScrollMinMaxValues(TeskHandle box, int min, int max);
+TESK_EXPORT int CuiWindowGetHScrollMinMaxValues(TeskHandle box, int *min, int *max);
+TESK_EXPORT void CuiWindowSetHScrollPageSize(TeskHandle box, int size);
+TESK_EXPORT int CuiWindowGetHScrollPageSize(TeskHandle box, int *size);
+/* A position the host sets is not reported back to it as a move. */
+TESK_EXPORT void CuiWindowSetHScrollPosition(TeskHandle box, int position);
+TESK_EXPORT int CuiWindowGetHScrollPosition(TeskHandle box, int *position);
+/* Accepted and ignored. */
+TESK_EXPORT void CuiWindowSetHScrollTrackPosition(TeskHandle box, int position);
+TESK_EXPORT void CuiWindowSetHScrollDisabled(TeskHandle box, int disabled);
+/* The main window with that box becomes current and shows the position in its status bar. */
+TESK_EXPORT void CuiWindowSetStatusPosition(TeskHandle box, int line, int column);
+/* A dock window holding a widget the library handed out, in the window whose menu calls (else
+   the current one); the dock window's handle, 0 when none was made. */
+TESK_EXPORT void *CuiWindowCreateQtPane(const char *name, void *pane, CuiCodeCallbackFn callback,
+                                        TeskHandle box);
+
 /* Shows a widget the library handed out; 1. */
 TESK_EXPORT int CuiWindowShow(void *window);
 TESK_EXPORT void CuiWindowShowFromBox(TeskHandle box);

@@ -1,5 +1,7 @@
 #include "hostgeometry.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 namespace tesk::frame {
@@ -11,6 +13,14 @@ QRect hostRect(int x, int y, int width, int height)
     };
     const auto extent = [](int value) { return qBound(0, value, QWIDGETSIZE_MAX); };
     return QRect(position(x), position(y), extent(width), extent(height));
+}
+
+QSize hostWindowSize(int width, int height)
+{
+    QSize size = hostRect(0, 0, width, height).size();
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->virtualGeometry().size());
+    return size;
 }
 
 } // namespace tesk::frame

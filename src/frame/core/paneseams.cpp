@@ -20,6 +20,11 @@ FrameServiceHooks &frameServiceHooks()
 
 } // namespace
 
+TabbedFrame *tabbedFrame(QWidget *widget)
+{
+    return dynamic_cast<TabbedFrame *>(widget);
+}
+
 void setPaneFrameHooks(const PaneFrameHooks &hooks)
 {
     paneFrameHooks() = hooks;

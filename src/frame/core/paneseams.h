@@ -34,6 +34,36 @@ struct FrameServiceHooks
     void (*drop)(QWidget *widget, TeskHandle windowBox, QDropEvent *event) = nullptr;
 };
 
+// What the host drives of a tabbed pane frame through its window box. The frame implements it;
+// the frame side reaches it from a widget with tabbedFrame().
+class TabbedFrame
+{
+public:
+    virtual ~TabbedFrame() = default;
+
+    virtual void addTab(int index, const QString &text, const QString &toolTip) = 0;
+    virtual bool removeTab(int index) = 0;
+    virtual void setTabText(int index, const QString &text) = 0;
+    virtual void setTabTooltip(int index, const QString &toolTip) = 0;
+    virtual bool setTabModifyFlag(int index, int mode) = 0;
+    virtual bool setTabExecuteFlag(int index, int flag) = 0;
+    virtual bool setTabCurrent(int index) = 0;
+    virtual void setHScrollMinMaxValues(int min, int max) = 0;
+    // The getters answer false, outputs untouched, while the frame has no scroll bar.
+    virtual bool getHScrollMinMaxValues(int *min, int *max) const = 0;
+    virtual void setHScrollPageSize(int size) = 0;
+    virtual bool getHScrollPageSize(int *size) const = 0;
+    virtual void setHScrollPosition(int position) = 0;
+    virtual bool getHScrollPosition(int *position) const = 0;
+    virtual void setHScrollTrackPosition(int position) = 0;
+    virtual void setHScrollDisabled(bool disabled) = 0;
+    // Takes the focus and tells the host.
+    virtual void setFocus() = 0;
+};
+
+// The frame a widget is, or null (a plain stand-in or any other widget).
+TabbedFrame *tabbedFrame(QWidget *widget);
+
 void setPaneFrameHooks(const PaneFrameHooks &hooks);
 // Fills only the members that are set, so that each side can install its own.
 void addFrameServiceHooks(const FrameServiceHooks &hooks);

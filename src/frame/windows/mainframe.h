@@ -110,6 +110,14 @@ public:
     const QList<DockWidget *> &dockList() const;
     DockWidget *currentDockWidget() const;
     DockWidget *findDockWidgetByName(const QString &name) const;
+    DockWidget *findDockWidgetByBox(TeskHandle box) const;
+    // The first dock window of that name whose goto flag is set, shown; null when none.
+    DockWidget *showGotoDockWidget(const QString &name);
+    // Docked, the size becomes its extent in its area; floating, its size. False when no dock
+    // window has the box.
+    bool resizeDockWidget(TeskHandle box, QSize size);
+    // The current dock window takes a quarter of the window's height.
+    void setCurrentDockHeight();
     // The host's name, or name_N when dock windows beginning with it exist.
     QString uniqueDockCaption(const QString &name) const;
     TeskHandle lastDockHandle() const;

@@ -5,6 +5,7 @@
 #include "frame/core/cuidebuginfo.h"
 #include "frame/services/cuicontextmenumap.h"
 #include "frame/services/cuii18n.h"
+#include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/mainframe.h"
 
 #include <QMainWindow>
@@ -93,6 +94,16 @@ MainWindow *Store::routeCalling()
     return currentMainWindow();
 }
 
+QMainWindow *Store::routeMainOrTopLevel(TeskHandle handle)
+{
+    Store *store = instance();
+    if (store->selectMainWindowByHandle(handle))
+        return currentMainWindow();
+    if (store->selectTopLevelWindowByHandle(handle))
+        return store->m_currentTopLevel;
+    return nullptr;
+}
+
 bool Store::selectCallingMainWindow()
 {
     for (MainWindow *window : mainWindows()) {
@@ -119,6 +130,43 @@ MainWindow *Store::findMainWindowByHandle(TeskHandle handle) const
             return window;
     }
     return nullptr;
+}
+
+DockWidget *Store::findDockWidget(TeskHandle box) const
+{
+    for (MainWindow *window : mainWindows())
+        if (DockWidget *dock = window->findDockWidgetByBox(box))
+            return dock;
+    return nullptr;
+}
+
+QWidget *Store::paneForBox(TeskHandle box) const
+{
+    for (MainWindow *window : mainWindows()) {
+        if (window->windowBoxHandle() == box)
+            return window->pane();
+        if (DockWidget *dock = window->findDockWidgetByBox(box))
+            return dock->pane();
+    }
+    return nullptr;
+}
+
+TeskHandle Store::findCodeWindowFromPane(TeskHandle box) const
+{
+    for (MainWindow *window : mainWindows())
+        if (window->findDockWidgetByBox(box))
+            return window->windowBoxHandle();
+    return box;
+}
+
+bool Store::resizeDockWindowByHandle(TeskHandle box, QSize size)
+{
+    for (MainWindow *window : mainWindows()) {
+        setCurrentMainWindow(window);
+        if (window->resizeDockWidget(box, size))
+            return true;
+    }
+    return false;
 }
 
 QList<MainWindow *> Store::mainWindows() const

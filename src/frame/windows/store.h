@@ -6,8 +6,10 @@
 #include <QObject>
 #include <QRect>
 #include <QRgb>
+#include <QSize>
 
 class CUIAbstractMainWindow;
+class DockWidget;
 class TopLevelWindow;
 class MainWindow;
 class QMainWindow;
@@ -39,10 +41,22 @@ public:
     // window), by the window whose menu is calling the host, or the current window as it is.
     static MainWindow *routeByHandle(TeskHandle handle);
     static MainWindow *routeCalling();
+    // By handle among the main windows, then among the top-level windows; the window found
+    // becomes current of its kind. Null when no window has the handle.
+    static QMainWindow *routeMainOrTopLevel(TeskHandle handle);
 
     bool selectCallingMainWindow();
     bool selectMainWindowByHandle(TeskHandle handle);
     MainWindow *findMainWindowByHandle(TeskHandle handle) const;
+    // The first dock window, over the main windows in order, with that window box.
+    DockWidget *findDockWidget(TeskHandle box) const;
+    // The tabbed frame of the first main window that has the box or has a dock window with it.
+    QWidget *paneForBox(TeskHandle box) const;
+    // The window box of the first main window with a dock window of that box; else the box.
+    TeskHandle findCodeWindowFromPane(TeskHandle box) const;
+    // Makes each main window current in turn until one resizes its dock window with that box;
+    // the last one stays current when none has it.
+    bool resizeDockWindowByHandle(TeskHandle box, QSize size);
     // The fully built main windows, in creation order.
     QList<MainWindow *> mainWindows() const;
 

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <limits>
@@ -356,10 +357,13 @@ void CuiKSOPane::applyToolTip(int index, const QString &toolTip)
 {
     if (toolTip.startsWith(QLatin1Char('$')))
         return;
-    const QString shown = toolTip.startsWith(QLatin1Char('#'))
-                              ? tesk::core::lookupContextMenuLabel(toolTip)
-                              : toolTip;
-    d->tabBar->setTabToolTip(index, shown);
+    if (toolTip.startsWith(QLatin1Char('#'))) {
+        d->tabBar->setTabToolTip(index, tesk::core::lookupContextMenuLabel(toolTip));
+        return;
+    }
+    // The host's tip is plain text: markup in it must not make the tool tip load anything.
+    d->tabBar->setTabToolTip(index, Qt::mightBeRichText(toolTip) ? Qt::convertFromPlainText(toolTip)
+                                                                 : toolTip);
 }
 
 void CuiKSOPane::addTab(int index, const QString &text, const QString &toolTip)

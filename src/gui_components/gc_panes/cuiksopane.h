@@ -1,5 +1,6 @@
 #pragma once
 
+#include "frame/core/paneseams.h"
 #include "gui_components/gc_panes/ksowindbox.h"
 
 #include <QWidget>
@@ -13,7 +14,7 @@ class CuiKSOPanePrivate;
 // (or above) it. The window box says what the frame holds; the host drives tabs and scrolling
 // through the window exports and learns of the user's choices through the window box and the
 // code callback.
-class CuiKSOPane : public QWidget
+class CuiKSOPane : public QWidget, public tesk::core::TabbedFrame
 {
     Q_OBJECT
 
@@ -36,33 +37,33 @@ public:
     virtual void setWindBox(const KSOWindBox &box);
     const KSOWindBox &windBox() const;
 
-    virtual void setHScrollMinMaxValues(int min, int max);
-    virtual bool getHScrollMinMaxValues(int *min, int *max) const;
-    virtual void setHScrollPageSize(int size);
-    virtual bool getHScrollPageSize(int *size) const;
-    virtual void setHScrollPosition(int position);
-    virtual bool getHScrollPosition(int *position) const;
-    virtual void setHScrollTrackPosition(int position);
-    virtual void setHScrollDisabled(bool disabled);
+    void setHScrollMinMaxValues(int min, int max) override;
+    bool getHScrollMinMaxValues(int *min, int *max) const override;
+    void setHScrollPageSize(int size) override;
+    bool getHScrollPageSize(int *size) const override;
+    void setHScrollPosition(int position) override;
+    bool getHScrollPosition(int *position) const override;
+    void setHScrollTrackPosition(int position) override;
+    void setHScrollDisabled(bool disabled) override;
 
     // Builds the children from the window box; once the box and the callback are set.
     virtual void build();
     // The native window of the main area, which the host paints (made on first request).
     virtual WId mainPaneWinId();
 
-    virtual bool removeTab(int index);
-    virtual void addTab(int index, const QString &text, const QString &toolTip);
-    virtual void setTabText(int index, const QString &text);
-    virtual void setTabTooltip(int index, const QString &toolTip);
-    virtual bool setTabModifyFlag(int index, int mode);
-    virtual bool setTabExecuteFlag(int index, int flag);
+    bool removeTab(int index) override;
+    void addTab(int index, const QString &text, const QString &toolTip) override;
+    void setTabText(int index, const QString &text) override;
+    void setTabTooltip(int index, const QString &toolTip) override;
+    bool setTabModifyFlag(int index, int mode) override;
+    bool setTabExecuteFlag(int index, int flag) override;
     // Makes the tab current without telling the host.
-    virtual bool setTabCurrent(int index);
+    bool setTabCurrent(int index) override;
     int tabCount() const;
 
     // Gives the frame the focus and tells the host (reason 3). A request made while the host
     // is being told does nothing.
-    void setFocus();
+    void setFocus() override;
 
 public slots:
     virtual void tabSelected(int index);

@@ -1,8 +1,12 @@
-// The host's road to the library's own panes. A handle that is not a live pane is refused.
+// The host's road to the library's own panes (a handle that is not a live pane is refused),
+// and the font the host draws its own headers in.
 #include <tesk/tesk_panes.h>
 
 #include "frame/core/exportguard.h"
 #include "gui_components/gc_panes/abstractpane.h"
+#include "utilities/uheader.h"
+
+#include <QFontInfo>
 
 namespace {
 
@@ -82,5 +86,20 @@ int TeskPaneGetPersistData(TeskHandle pane, unsigned length, char *buffer)
         if (length > 0)
             buffer[length - 1] = '\0';
         return kDone;
+    });
+}
+
+int CuiHeaderGetFontInfo(unsigned length, char *buffer, int *pixelSize)
+{
+    return TESK_GUARDED(1, [&] {
+        if (length == 0 || !buffer || !pixelSize || !tesk::applicationExists())
+            return 1;
+        // The font a header widget is drawn in, whatever the style gave the headers' class.
+        const UHeader header;
+        const QFontInfo info = header.fontInfo();
+        const QByteArray family = info.family().toLatin1();
+        const int copied = AbstractPane::copyToBuffer(family, length, buffer);
+        *pixelSize = info.pixelSize();
+        return copied < family.size() ? 1 : 0;
     });
 }

@@ -63,6 +63,49 @@ DockWidget *MainWindow::findDockWidgetByName(const QString &name) const
     return nullptr;
 }
 
+DockWidget *MainWindow::findDockWidgetByBox(TeskHandle box) const
+{
+    for (DockWidget *dock : m_docks->docks)
+        if (dock->windowBox() == box)
+            return dock;
+    return nullptr;
+}
+
+DockWidget *MainWindow::showGotoDockWidget(const QString &name)
+{
+    for (DockWidget *dock : m_docks->docks) {
+        if (dock->isGoto() && dock->name() == name) {
+            dock->show();
+            return dock;
+        }
+    }
+    return nullptr;
+}
+
+bool MainWindow::resizeDockWidget(TeskHandle box, QSize size)
+{
+    DockWidget *dock = findDockWidgetByBox(box);
+    if (!dock)
+        return false;
+    if (dock->isFloating())
+        dock->resize(size);
+    else
+        m_docks->layout.setExtent(dock, size);
+    return true;
+}
+
+void MainWindow::setCurrentDockHeight()
+{
+    DockWidget *dock = currentDockWidget();
+    if (!dock)
+        return;
+    m_docks->layout.setExtent(dock, QSize(m_docks->layout.extent(dock).width(), height() / 4));
+    // A size change of the window makes the toolkit lay the dock areas out again.
+    const QSize size = this->size();
+    resize(size.width() + 1, size.height() + 1);
+    resize(size);
+}
+
 TeskHandle MainWindow::lastDockHandle() const
 {
     return m_docks->lastDockHandle;

@@ -1,0 +1,235 @@
+// The host's lookups of dock windows by index, name and box; sizes, positions and the closing
+// of main and top-level windows; the desktop's screens.
+#include <tesk/tesk_window.h>
+
+#include "frame/core/exportguard.h"
+#include "frame/core/hostgeometry.h"
+#include "frame/core/paneseams.h"
+#include "frame/services/hosttext.h"
+#include "frame/windows/docking/docklayout.h"
+#include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/mainframe.h"
+#include "frame/windows/store.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+// The drawing area of a top-level window lies this far inside its frame.
+constexpr int kTopLevelAreaX = 4;
+constexpr int kTopLevelAreaY = 17;
+
+DockWidget *dockAt(const QList<DockWidget *> &docks, int index)
+{
+    return index >= 0 && index < docks.size() ? docks.at(index) : nullptr;
+}
+
+// Text handed to the host stays valid until the same export is called again.
+const char *keptText(QByteArray &kept, const QString &text)
+{
+    kept = text.toLatin1();
+    return kept.constData();
+}
+
+// The extent of the current main window's newest dock window, -1 when there is none.
+int currentDockExtent(Qt::Orientation orientation)
+{
+    MainWindow *window = Store::currentMainWindow();
+    DockWidget *dock = window ? window->currentDockWidget() : nullptr;
+    if (!dock)
+        return -1;
+    const QSize extent = window->dockLayout().extent(dock);
+    return orientation == Qt::Horizontal ? extent.width() : extent.height();
+}
+
+} // namespace
+
+void QtCloseCode(TeskHandle handle)
+{
+    TESK_GUARDED_VOID([&] {
+        // A handle the host no longer has right must not close whichever window is current.
+        MainWindow *window = Store::instance()->findMainWindowByHandle(handle);
+        if (!window)
+            return;
+        window->closeAllDockWindows();
+        window->hide();
+        window->deleteLater();
+        // The closing window stays listed until it is deleted; it must not stay current.
+        MainWindow *next = nullptr;
+        for (MainWindow *listed : Store::instance()->mainWindows())
+            if (listed != window && !next)
+                next = listed;
+        Store::setCurrentMainWindow(next);
+    });
+}
+
+void QtSetCurrentWindowHeight()
+{
+    TESK_GUARDED_VOID([] {
+        if (MainWindow *window = Store::currentMainWindow())
+            window->setCurrentDockHeight();
+    });
+}
+
+int QtGetWindWidth()
+{
+    return TESK_GUARDED(-1, [] { return currentDockExtent(Qt::Horizontal); });
+}
+
+int QtGetWindHeight()
+{
+    return TESK_GUARDED(-1, [] {
+        const int height = currentDockExtent(Qt::Vertical);
+        return height < 0 ? -1 : height - 2;
+    });
+}
+
+// ---- dock windows by index, name and box --------------------------------------------------
+
+TeskHandle QtGetWindowBox(TeskHandle handle, int index)
+{
+    return TESK_GUARDED(TeskHandle(0), [&] {
+        MainWindow *window = Store::routeByHandle(handle);
+        DockWidget *dock = window ? dockAt(window->dockList(), index) : nullptr;
+        return dock ? dock->windowBox() : TeskHandle(0);
+    });
+}
+
+const char *QtGetWindowTitle(TeskHandle handle, int index)
+{
+    static QByteArray title;
+    return TESK_GUARDED("", [&] {
+        MainWindow *window = Store::routeByHandle(handle);
+        DockWidget *dock = window ? dockAt(window->dockList(), index) : nullptr;
+        return keptText(title, dock ? dock->windowTitle() : QString());
+    });
+}
+
+const char *QtReturnKSOTitle(TeskHandle handle, int index)
+{
+    static QByteArray name;
+    return TESK_GUARDED("", [&] {
+        MainWindow *window = Store::routeByHandle(handle);
+        DockWidget *dock = window ? dockAt(window->sortedDockList(), index) : nullptr;
+        return keptText(name, dock ? dock->name() : QString());
+    });
+}
+
+TeskHandle QtFindWindowByKSOName(TeskHandle handle, const char *name)
+{
+    return TESK_GUARDED(TeskHandle(0), [&] {
+        MainWindow *window = Store::routeByHandle(handle);
+        DockWidget *dock =
+            window && name ? window->findDockWidgetByName(tesk::frame::hostText(name)) : nullptr;
+        return dock ? dock->windowBox() : TeskHandle(0);
+    });
+}
+
+void QtSetGoto(int flag, TeskHandle handle)
+{
+    TESK_GUARDED_VOID([&] {
+        if (!Store::instance()->selectMainWindowByHandle(handle))
+            return;
+        if (DockWidget *dock = Store::currentMainWindow()->currentDockWidget())
+            dock->setGoto(flag != 0);
+    });
+}
+
+TeskHandle QtFindGotoWindowToShowData(TeskHandle handle, const char *name)
+{
+    return TESK_GUARDED(TeskHandle(0), [&] {
+        if (!name || !Store::instance()->selectMainWindowByHandle(handle))
+            return TeskHandle(0);
+        DockWidget *dock =
+            Store::currentMainWindow()->showGotoDockWidget(tesk::frame::hostText(name));
+        return dock ? dock->windowBox() : TeskHandle(0);
+    });
+}
+
+TeskHandle QtFindCodeWinFromPane(TeskHandle box)
+{
+    return TESK_GUARDED(box, [&] { return Store::instance()->findCodeWindowFromPane(box); });
+}
+
+void CuiNotifyQtWidgetAboutSetFocusInBox(TeskHandle box)
+{
+    TESK_GUARDED_VOID([&] {
+        Store *store = Store::instance();
+        if (DockWidget *dock = store->findDockWidget(box))
+            dock->setFocus();
+        else if (tesk::core::TabbedFrame *frame = tesk::core::tabbedFrame(store->paneForBox(box)))
+            frame->setFocus();
+    });
+}
+
+// ---- main or top-level windows by handle --------------------------------------------------
+
+int QtGetSizePos(TeskHandle handle, int *x, int *y, int *width, int *height, int *minimised)
+{
+    return TESK_GUARDED(0, [&] {
+        if (!x || !y || !width || !height || !minimised)
+            return 0;
+        QMainWindow *window = Store::routeMainOrTopLevel(handle);
+        if (!window)
+            return 0;
+        const bool topLevel = !qobject_cast<MainWindow *>(window);
+        *x = window->x() + (topLevel ? kTopLevelAreaX : 0);
+        *y = window->y() + (topLevel ? kTopLevelAreaY : 0);
+        *width = window->width();
+        *height = window->height();
+        *minimised = window->isMinimized() ? 1 : 0;
+        return *minimised;
+    });
+}
+
+int QtResizeWindowByBox(TeskHandle handle, int width, int height)
+{
+    return TESK_GUARDED(0, [&] {
+        QMainWindow *window = Store::routeMainOrTopLevel(handle);
+        if (!window)
+            return 0;
+        window->resize(tesk::frame::hostWindowSize(width, height));
+        return 1;
+    });
+}
+
+int QtRaiseWindowByBox(TeskHandle handle)
+{
+    return TESK_GUARDED(0, [&] {
+        QMainWindow *window = Store::routeMainOrTopLevel(handle);
+        if (!window)
+            return 0;
+        window->show();
+        return qobject_cast<MainWindow *>(window) ? 1 : 0;
+    });
+}
+
+void QtResizePosWindow(TeskHandle handle, int x, int y, int width, int height)
+{
+    TESK_GUARDED_VOID([&] {
+        const QSize size = tesk::frame::hostWindowSize(width, height);
+        QMainWindow *window = Store::routeMainOrTopLevel(handle);
+        if (!window) {
+            Store::instance()->resizeDockWindowByHandle(handle, size);
+        } else if (qobject_cast<MainWindow *>(window)) {
+            window->resize(size);
+            window->move(tesk::frame::hostRect(x, y, width, height).topLeft());
+        }
+    });
+}
+
+int CuiGetDesktopSize(int screen, int *width, int *height)
+{
+    return TESK_GUARDED(1, [&] {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        QScreen *chosen = screen == 99 ? QGuiApplication::primaryScreen()
+                          : screen >= 0 && screen < screens.size() ? screens.at(screen)
+                                                                   : nullptr;
+        if (!chosen || !width || !height)
+            return 1;
+        *width = chosen->availableGeometry().width();
+        *height = chosen->availableGeometry().height();
+        return 0;
+    });
+}
