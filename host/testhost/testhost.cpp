@@ -1,5 +1,6 @@
 #include "testhost.h"
 
+#include "eventsubjecthost.h"
 #include "simulatedcores.h"
 
 #include "system/debugoutput.h"
@@ -79,6 +80,7 @@ void startLibrary()
         home() = QString::fromLocal8Bit(getenv("KSODEBUG_HOME"));
 
     SimulatedCores::registerWithBroker();
+    EventSubjectHost::instance().registerWithBroker();
     MoskBroker *broker = moskGetObjectBroker();
     if (MoskResult result = moskInitialisePlugin(reinterpret_cast<MoskRegistrar *>(broker))) {
         result->ops->Release(result);
