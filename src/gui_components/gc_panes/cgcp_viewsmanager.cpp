@@ -72,14 +72,20 @@ CGcp_ViewsManager::CGcp_ViewsManager()
     enterInterface(MOSK_IID_BASE, 1, face());
 }
 
-CGcp_ViewsManager *CGcp_ViewsManager::instance()
+CGcp_ViewsManager *CGcp_ViewsManager::existing()
 {
     static CGcp_ViewsManager manager;
-    if (!processPointer()) {
-        processPointer() = &manager;
-        manager.connect();
-    }
     return &manager;
+}
+
+CGcp_ViewsManager *CGcp_ViewsManager::instance()
+{
+    CGcp_ViewsManager *manager = existing();
+    if (!processPointer()) {
+        processPointer() = manager;
+        manager->connect();
+    }
+    return manager;
 }
 
 void CGcp_ViewsManager::lastReleased()

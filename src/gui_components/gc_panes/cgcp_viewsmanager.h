@@ -33,6 +33,8 @@ public:
         mosk::Implements<CGcp_ViewsManager, IGcp_ViewsManager, GCP_IID_VIEWS_MANAGER, 0, 0>;
 
     static CGcp_ViewsManager *instance();
+    // The same object without connecting: for widgets that go while the process ends.
+    static CGcp_ViewsManager *existing();
     IGcp_ViewsManager *face() { return &m_face; }
 
     // Looks the facade and the memory access up again; what is missing stays null.

@@ -25,7 +25,7 @@ KPane::KPane(QWidget *parent, const char *name, Qt::WindowFlags flags)
 
 KPane::~KPane()
 {
-    CGcp_ViewsManager::instance()->removeWindow(m_paneId);
+    CGcp_ViewsManager::existing()->removeWindow(m_paneId);
 }
 
 int KPane::addTab(QWidget *page, const QIcon &icon, const QString &label)

@@ -240,10 +240,11 @@ TEST(PluginEntry, RegistersInOrderAndReportsTheFirstFailure)
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"tesk", "tesk_Facade.component.1"},
         {"gui_bridge", "Gcds_Dialog.component.1"},
-        {"gui_bridge", "Gcds_SingletonDataAdaptor.component.1"}};
+        {"gui_bridge", "Gcds_SingletonDataAdaptor.component.1"},
+        {"gui_components", "gcp_ViewsManager.component.1"}};
     EXPECT_EQ(registrar.registered, expected);
 
-    for (int failAt = 0; failAt < 3; ++failAt) {
+    for (int failAt = 0; failAt < 4; ++failAt) {
         RecordingRegistrar failing{{&recordingOps}, {}, failAt};
         EXPECT_EQ(codeOf(moskInitialisePlugin(&failing.face)), 0x777u) << failAt;
         EXPECT_EQ(int(failing.registered.size()), failAt + 1) << "stops at the failure";
