@@ -35,6 +35,7 @@
 #include "menudemo.h"
 #include "panedemo.h"
 #include "toolbardemo.h"
+#include "viewsdemo.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -286,6 +287,7 @@ int runDemo(const Options &options)
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
     demo::runHostileDemo(tesk.library);
     demo::runDockDemo(tesk.library, options.screenshotDir);
+    demo::runViewsDemo();
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);

@@ -1,5 +1,6 @@
 #include "testhost.h"
 
+#include "eventsubjecthost.h"
 #include "simulatedcores.h"
 
 #include "system/debugoutput.h"
@@ -82,6 +83,7 @@ void startLibrary()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home() + "/settings");
 
     SimulatedCores::registerWithBroker();
+    EventSubjectHost::instance().registerWithBroker();
     MoskBroker *broker = moskGetObjectBroker();
     if (MoskResult result = moskInitialisePlugin(reinterpret_cast<MoskRegistrar *>(broker))) {
         result->ops->Release(result);

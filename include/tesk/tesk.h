@@ -21,6 +21,7 @@
 #include <tesk/tesk_symbols.h>
 #include <tesk/tesk_sync.h>
 #include <tesk/tesk_toolbars.h>
+#include <tesk/tesk_views.h>
 #include <tesk/tesk_visual.h>
 #include <tesk/tesk_window.h>
 

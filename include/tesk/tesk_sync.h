@@ -15,6 +15,7 @@
 #define TESK_SYNC_H
 
 #include <mosk/mosk.h>
+#include <tesk/tesk_events.h>
 
 #define GCDS_CATEGORY "gui_bridge"
 #define GCDS_DIALOG_COMPONENT "Gcds_Dialog.component.1"
@@ -24,8 +25,6 @@
 
 #define GCDS_IID_DIALOG 0x51000u       /* version 0 */
 #define GCDS_IID_DATA_ADAPTOR 0x51000u /* version 0 */
-#define MOSK_IID_OBSERVER 0x1001u      /* version 1 */
-#define MOSK_IID_EVENT_SUBJECT 0x1101u /* version 1 */
 
 /* Event codes of the adaptor's setEvent and isEventInUse. The two group codes set or clear a
  * whole group through setEvent; isEventInUse answers false for them. */
@@ -128,31 +127,8 @@ typedef struct IGb_SyncAccess
     const IGb_SyncAccessOps *ops;
 } IGb_SyncAccess;
 
-/* An observer of host events (interface MOSK_IID_OBSERVER). The data word is the host's. */
-typedef struct MoskObserverOps
-{
-    MOSK_BASE_OPERATIONS
-    MoskResult (*Notify)(void *self, int32_t eventId, intptr_t data); /* 4 */
-} MoskObserverOps;
-
-typedef struct MoskObserver
-{
-    const MoskObserverOps *ops;
-} MoskObserver;
-
 /* The host's global event subject ("gb_KsoGlobalEventSubject.component.1"); the library asks
  * the component for MOSK_IID_EVENT_SUBJECT version 1 and attaches its observer to each event
- * of GCDS_HOST_EVENT_0 to _4 in that order. */
-typedef struct MoskEventSubjectOps
-{
-    MOSK_BASE_OPERATIONS
-    MoskResult (*attach)(void *self, int32_t eventId, MoskObserver *observer); /* 4 */
-    MoskResult (*detach)(void *self, int32_t eventId, MoskObserver *observer); /* 5 */
-} MoskEventSubjectOps;
-
-typedef struct MoskEventSubject
-{
-    const MoskEventSubjectOps *ops;
-} MoskEventSubject;
+ * of GCDS_HOST_EVENT_0 to _4 in that order (MoskEventSubject, tesk_events.h). */
 
 #endif

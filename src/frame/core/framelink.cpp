@@ -1,5 +1,7 @@
 #include "frame/core/framelink.h"
 
+#include <QFontDatabase>
+
 namespace tesk::frame {
 
 namespace {
@@ -7,6 +9,12 @@ FrameLink &link()
 {
     static FrameLink l;
     return l;
+}
+
+QFont (*&fixedFontSource())()
+{
+    static QFont (*source)() = nullptr;
+    return source;
 }
 } // namespace
 
@@ -35,6 +43,17 @@ void installTranslations()
 QMap<int, QString> standardLabels()
 {
     return link().standardLabels ? link().standardLabels() : QMap<int, QString>();
+}
+
+void setFixedFontSource(QFont (*source)())
+{
+    fixedFontSource() = source;
+}
+
+QFont fixedFont()
+{
+    return fixedFontSource() ? fixedFontSource()()
+                             : QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
 } // namespace tesk::frame

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QMap>
 #include <QString>
 
@@ -27,5 +28,10 @@ void setModalDialogShown(bool shown);
 void installTranslations();
 // The translated standard labels (button texts, captions, messages) by code.
 QMap<int, QString> standardLabels();
+
+// The process-wide fixed-pitch value font, which the frame's visual settings keep; the
+// system's fixed font until they fill the source in.
+void setFixedFontSource(QFont (*source)());
+QFont fixedFont();
 
 } // namespace tesk::frame

@@ -16,11 +16,12 @@ public:
     PluginComponents(int order, ComponentRegistration registration);
 };
 
-// Order values of the areas' registrations: the facade first, then what reaches it.
+// Order values of the areas' registrations: the facade first, then the synchronisation
+// components, then the views manager (whose registry result the plug-in entry answers last).
 enum PluginOrder {
     kFacadeOrder = 10,
-    kViewsOrder = 20,
     kSyncOrder = 30,
+    kViewsOrder = 40,
 };
 
 // Runs every announced registration; answers the first failure, or 0.

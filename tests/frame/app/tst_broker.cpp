@@ -240,19 +240,23 @@ TEST(PluginEntry, RegistersInOrderAndReportsTheFirstFailure)
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"tesk", "tesk_Facade.component.1"},
         {"gui_bridge", "Gcds_Dialog.component.1"},
-        {"gui_bridge", "Gcds_SingletonDataAdaptor.component.1"}};
+        {"gui_bridge", "Gcds_SingletonDataAdaptor.component.1"},
+        {"gui_components", "gcp_ViewsManager.component.1"}};
     EXPECT_EQ(registrar.registered, expected);
 
-    // The facade's failure stops the rest; the synchronisation pair is registered whole, and
-    // the first failure of the two is the one reported.
+    // A failure stops the registrations after it; the synchronisation pair is registered
+    // whole, and the first failure of the two is the one reported.
     struct Case
     {
         unsigned failing;
         uint32_t code;
         size_t registered;
     };
-    const Case cases[] = {
-        {0b001, 0x770, 1}, {0b010, 0x771, 3}, {0b100, 0x772, 3}, {0b110, 0x771, 3}};
+    const Case cases[] = {{0b0001, 0x770, 1},
+                          {0b0010, 0x771, 3},
+                          {0b0100, 0x772, 3},
+                          {0b0110, 0x771, 3},
+                          {0b1000, 0x773, 4}};
     for (const Case &c : cases) {
         RecordingRegistrar failing{{&recordingOps}, {}, c.failing};
         EXPECT_EQ(codeOf(moskInitialisePlugin(&failing.face)), c.code) << c.failing;

@@ -1,0 +1,503 @@
+#include "gui_components/gc_panes/cgcp_viewsmanager.h"
+
+#include "gui_components/gc_panes/aview.h"
+#include "gui_components/gc_panes/cgcp_ksoeventobserver.h"
+#include "gui_components/gc_panes/kpane.h"
+#include "gui_components/gc_panes/memory/memoryaddress.h"
+#include "gui_components/gc_panes/memoryview/viewmemory.h"
+
+#include "frame/core/plugincomponents.h"
+#include "system/debugoutput.h"
+
+#include <QPointer>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace tesk::panes {
+
+void reportBrokerFailure(const char *operation, const char *what)
+{
+    tesk::system::debugOutput(std::string(operation) + ": " + what + "\n");
+}
+
+} // namespace tesk::panes
+
+namespace {
+
+const char kMemoryName[] = "Memory";
+
+CGcp_ViewsManager *&processPointer()
+{
+    static CGcp_ViewsManager *pointer = nullptr;
+    return pointer;
+}
+
+bool isMemoryType(const char *typeName)
+{
+    return QString::fromLatin1(typeName).toLower() == QLatin1String("memory");
+}
+
+template<typename Interface>
+MoskResult lookUp(const char *category, const char *componentId, uint32_t interfaceId,
+                  tesk::broker::BrokerRef<Interface> &into)
+{
+    MoskBroker *broker = moskGetObjectBroker();
+    moskThrowIfFalse(broker != nullptr);
+    tesk::broker::BrokerRef<MoskBase> component;
+    MoskResult result = broker->ops->getComponent(broker, category, componentId, component.out());
+    broker->ops->Release(broker);
+    mosk::ThrowError{result};
+    moskThrowIfFalse(component.get() != nullptr);
+    return component->ops->QueryInterface(component.get(), into.out(), interfaceId, 0);
+}
+
+KViewMemory *memoryView(KGc_View *view)
+{
+    return view ? qobject_cast<KViewMemory *>(view->getWidget()) : nullptr;
+}
+
+} // namespace
+
+const IGcp_ViewsManagerOps CGcp_ViewsManager::s_ops = {
+    MOSK_FACE_BASE(Face), &createMemoryPaneOp, &createViewInNewPaneOp,
+    &createViewOp,        &openViewOp,         &getWindowOp,
+    &findWindowOp,        &targetChangedOp,    &targetUpdatedOp,
+};
+
+CGcp_ViewsManager::CGcp_ViewsManager()
+    : m_face(this, &s_ops)
+{
+    enterInterface(MOSK_IID_BASE, 1, face());
+}
+
+CGcp_ViewsManager *CGcp_ViewsManager::existing()
+{
+    static CGcp_ViewsManager manager;
+    return &manager;
+}
+
+CGcp_ViewsManager *CGcp_ViewsManager::instance()
+{
+    CGcp_ViewsManager *manager = existing();
+    if (!processPointer()) {
+        processPointer() = manager;
+        manager->connect();
+    }
+    return manager;
+}
+
+void CGcp_ViewsManager::lastReleased()
+{
+    processPointer() = nullptr;
+}
+
+void CGcp_ViewsManager::connect()
+{
+    m_facade.reset();
+    m_memoryAccess.reset();
+    // A host without either leaves its field null: the manager then makes no panes.
+    mosk::release(tesk::panes::brokerCall(__func__, [this] {
+        return lookUp("tesk", "tesk_Facade.component.1", TESK_IID_FACADE, m_facade);
+    }));
+    mosk::release(tesk::panes::brokerCall(__func__, [this] {
+        return lookUp(TESK_MEMORY_ACCESS_CATEGORY, TESK_MEMORY_ACCESS_COMPONENT,
+                      TESK_IID_MEMORY_ACCESS, m_memoryAccess);
+    }));
+}
+
+// ---- panes and views ----------------------------------------------------------------------
+
+KGc_Pane *CGcp_ViewsManager::pane(uint64_t paneId) const
+{
+    const auto it = m_panes.find(paneId);
+    return it == m_panes.end() ? nullptr : it->second;
+}
+
+KGc_View *CGcp_ViewsManager::view(uint64_t viewId) const
+{
+    for (const auto &entry : m_panes) {
+        if (KGc_View *found = KGc_View::fromFace(entry.second->view(viewId)))
+            return found;
+    }
+    return nullptr;
+}
+
+AView *CGcp_ViewsManager::viewWidget(uint64_t viewId) const
+{
+    KGc_View *found = view(viewId);
+    return found ? found->getWidget() : nullptr;
+}
+
+uint64_t CGcp_ViewsManager::createPane(const QString &name, uint64_t targetId, void *mainWindow)
+{
+    if (!m_facade)
+        return GC_NO_ID;
+    auto *widget = new KPane(nullptr, name.toLatin1().constData());
+    auto *wrapper = new KGc_Pane(widget);
+    const uint64_t id = wrapper->id();
+    wrapper->setTargetId(targetId);
+    widget->setPaneId(id);
+    m_panes.emplace(id, wrapper);
+    tesk::broker::dropError(
+        m_facade->ops->dockForMultipleView(m_facade.get(), id, widget, mainWindow));
+    return id;
+}
+
+uint64_t CGcp_ViewsManager::createMemoryPane(uint64_t targetId)
+{
+    return createPane(QString::fromLatin1(kMemoryName), targetId, nullptr);
+}
+
+KViewMemory *CGcp_ViewsManager::addMemoryView(KGc_Pane *pane, const char *wrapperName)
+{
+    KPane *widget = pane->getWidget();
+    auto *view = new KViewMemory(kMemoryName);
+    view->buildLayout(0);
+    auto *wrapper = new KGc_View(view);
+    wrapper->setName(wrapperName);
+    view->setId(wrapper->id());
+    view->setPaneId(pane->id());
+    widget->addTab(view, QString::fromLatin1(kMemoryName));
+    // The pane takes over the wrapper's first reference: it is the only one.
+    mosk::release(pane->addView(wrapper->face()));
+    pane->setName(kMemoryName);
+    widget->showView(view);
+    return view;
+}
+
+uint64_t CGcp_ViewsManager::createView(uint64_t paneId, const char *typeName, const char *settings,
+                                       uint64_t targetId)
+{
+    // An unknown type makes no pane either: an empty pane would be left docked.
+    if (!typeName || !isMemoryType(typeName))
+        return 0;
+    KGc_Pane *target = pane(paneId);
+    if (!target)
+        target = pane(createPane(QString::fromLatin1(typeName), targetId, nullptr));
+    if (!target || !target->getWidget())
+        return 0;
+    KViewMemory *view = addMemoryView(target, kMemoryName);
+    const uint64_t viewId = view->id();
+    if (settings)
+        view->restoreSettings(settings);
+    // The view exists whatever the subject answers: its id must reach the caller.
+    mosk::release(tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+        target->setTarget(CGcp_KsoEventObserver::instance()->currentTarget());
+        return nullptr;
+    }));
+    return viewId;
+}
+
+void CGcp_ViewsManager::openView(const char *typeName, uint64_t targetId,
+                                 const UMemoryAddress &address, bool reuse)
+{
+    void *key = nullptr;
+    if (reuse && m_facade) {
+        mosk::ThrowError{m_facade->ops->currentMainWindow(m_facade.get(), &key)};
+        const auto it = m_reuse.find(key);
+        if (key && it != m_reuse.end()) {
+            if (AView *existing = viewWidget(it->second)) {
+                existing->showAddress(address);
+                return;
+            }
+        }
+    }
+    const uint64_t viewId = createView(GC_NO_ID, typeName, nullptr, targetId);
+    if (key && viewId)
+        m_reuse[key] = viewId;
+    if (AView *created = viewWidget(viewId))
+        created->showAddress(address);
+}
+
+void CGcp_ViewsManager::targetChanged()
+{
+    CGcp_KsoEventObserver *observer = CGcp_KsoEventObserver::instance();
+    mosk::release(tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+        const int32_t target = observer->currentTarget();
+        const uint64_t id = observer->currentId();
+        for (KGc_Pane *entry : snapshot()) {
+            if (entry->targetId() == id)
+                entry->setTarget(target);
+            entry->Release();
+        }
+        return nullptr;
+    }));
+}
+
+void CGcp_ViewsManager::targetUpdated(bool flag)
+{
+    CGcp_KsoEventObserver *observer = CGcp_KsoEventObserver::instance();
+    mosk::release(tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+        const int32_t target = observer->currentTarget();
+        const uint64_t id = observer->currentId();
+        ++m_updateCount;
+        for (KGc_Pane *entry : snapshot()) {
+            if (id == 0 || id == entry->targetId())
+                entry->targetUpdated(target, flag);
+            entry->Release();
+        }
+        return nullptr;
+    }));
+}
+
+std::vector<KGc_Pane *> CGcp_ViewsManager::snapshot() const
+{
+    // A view may remove panes while it follows an event: each pane is held for the loop.
+    std::vector<KGc_Pane *> panes;
+    panes.reserve(m_panes.size());
+    for (const auto &entry : m_panes) {
+        entry.second->AddRef();
+        panes.push_back(entry.second);
+    }
+    return panes;
+}
+
+// ---- what the pane widgets ask for --------------------------------------------------------
+
+void CGcp_ViewsManager::forget(uint64_t paneId)
+{
+    const auto it = m_panes.find(paneId);
+    if (it == m_panes.end())
+        return;
+    KGc_Pane *entry = it->second;
+    m_panes.erase(it);
+    entry->Release();
+}
+
+void CGcp_ViewsManager::removeWindow(uint64_t paneId)
+{
+    forget(paneId);
+}
+
+void CGcp_ViewsManager::removePane(uint64_t paneId)
+{
+    KGc_Pane *entry = pane(paneId);
+    if (!entry)
+        return;
+    QPointer<KPane> widget = entry->getWidget();
+    if (widget && m_facade)
+        tesk::broker::dropError(m_facade->ops->undockView(m_facade.get(), widget.data()));
+    forget(paneId);
+    if (widget)
+        widget->deleteLater();
+}
+
+void CGcp_ViewsManager::removeView(uint64_t paneId, uint64_t viewId)
+{
+    KGc_Pane *entry = pane(paneId);
+    if (entry && entry->getWidget() && entry->view(viewId))
+        entry->removeView(viewId);
+}
+
+void CGcp_ViewsManager::moveView(uint64_t viewId, uint64_t fromPaneId, uint64_t toPaneId)
+{
+    KGc_Pane *from = pane(fromPaneId);
+    KGc_Pane *to = pane(toPaneId);
+    if (viewId == 0 || !from || !to || !from->getWidget() || !to->getWidget())
+        return;
+    IGc_View *moved = from->view(viewId);
+    if (!moved)
+        return;
+    if (KGc_View *wrapper = KGc_View::fromFace(moved); wrapper && wrapper->getWidget())
+        wrapper->getWidget()->setPaneId(toPaneId);
+    // The destination's own reference; the source lets its one go in removeView.
+    mosk::addRef(moved);
+    mosk::release(to->addView(moved));
+}
+
+bool CGcp_ViewsManager::moveViewToNewPane(uint64_t fromPaneId, AView *view)
+{
+    KGc_Pane *from = pane(fromPaneId);
+    if (!view || !from)
+        return false;
+    KGc_Pane *to = pane(createPane(QString::fromLatin1(kMemoryName), from->targetId(), nullptr));
+    if (!to || !to->getWidget())
+        return false;
+    view->setPaneId(to->id());
+    to->getWidget()->addTab(view, QString::fromLatin1(kMemoryName));
+    if (IGc_View *moved = from->view(view->id())) {
+        mosk::addRef(moved);
+        mosk::release(to->addView(moved));
+        from->removeView(view->id());
+    }
+    to->setName(kMemoryName);
+    to->getWidget()->showView(view);
+    view->show();
+    return true;
+}
+
+bool CGcp_ViewsManager::sameTarget(uint64_t paneId1, uint64_t paneId2) const
+{
+    const KGc_Pane *first = pane(paneId1);
+    const KGc_Pane *second = pane(paneId2);
+    return first && second && first->targetId() == second->targetId();
+}
+
+void CGcp_ViewsManager::setViewTabLabel(AView *view, const QString &name)
+{
+    KGc_Pane *entry = view ? pane(view->paneId()) : nullptr;
+    KPane *widget = entry ? entry->getWidget() : nullptr;
+    if (!widget)
+        return;
+    const int index = widget->tabWidget()->indexOf(view);
+    if (index >= 0)
+        widget->tabWidget()->setTabText(index, name);
+}
+
+KViewMemory *CGcp_ViewsManager::duplicateView(uint64_t paneId, uint64_t viewId)
+{
+    KGc_Pane *entry = pane(paneId);
+    KViewMemory *source = entry ? memoryView(KGc_View::fromFace(entry->view(viewId))) : nullptr;
+    if (!source || !entry->getWidget())
+        return nullptr;
+    KViewMemory *copy = addMemoryView(entry, "memory");
+    // The order matters to the memory view: the columns are laid out for the sizes before.
+    copy->setCurrentTargetId(source->currentTargetId());
+    if (source->isStartAddressValid())
+        copy->setStartAddress(source->startAddressText(), true);
+    copy->setDataSizeId(source->dataSizeId());
+    copy->setFormatId(source->formatId());
+    copy->setAutoColumnCount(source->autoColumnCount());
+    copy->setColumnsId(source->columnsId());
+    copy->setAsciiViewShown(source->isAsciiViewShown());
+    copy->setDsmFormatId(source->dsmFormatId());
+    copy->updateDisassemblyMode();
+    copy->setTarget(source->currentTargetId());
+    return copy;
+}
+
+void CGcp_ViewsManager::byteReversingCopy(void *destination, const void *source, int n)
+{
+    if (n <= 0 || !destination || !source)
+        return;
+    const auto *from = static_cast<const unsigned char *>(source);
+    auto *to = static_cast<unsigned char *>(destination);
+    if (to + n <= from || from + n <= to) {
+        std::reverse_copy(from, from + n, to);
+        return;
+    }
+    // Overlapping (or the same) bytes: reversing while reading would read what was written.
+    std::vector<unsigned char> bytes(from, from + n);
+    std::reverse_copy(bytes.begin(), bytes.end(), to);
+}
+
+// ---- the interface ------------------------------------------------------------------------
+
+namespace {
+CGcp_ViewsManager *self(void *face)
+{
+    return CGcp_ViewsManager::Face::outerOf(face);
+}
+} // namespace
+
+MoskResult CGcp_ViewsManager::createMemoryPaneOp(void *face, uint64_t *paneId, uint64_t targetId)
+{
+    if (!paneId)
+        return tesk::panes::badArgument();
+    return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+        *paneId = self(face)->createMemoryPane(targetId);
+        return nullptr;
+    });
+}
+
+MoskResult CGcp_ViewsManager::createViewInNewPaneOp(void *face, const char *typeName,
+                                                    uint64_t targetId, uint64_t *viewId)
+{
+    return createViewOp(face, GC_NO_ID, typeName, nullptr, targetId, viewId);
+}
+
+MoskResult CGcp_ViewsManager::createViewOp(void *face, uint64_t paneId, const char *typeName,
+                                           const char *settings, uint64_t targetId,
+                                           uint64_t *viewId)
+{
+    if (!viewId)
+        return tesk::panes::badArgument();
+    *viewId = 0;
+    if (!typeName)
+        return tesk::panes::badArgument();
+    return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+        *viewId = self(face)->createView(paneId, typeName, settings, targetId);
+        return nullptr;
+    });
+}
+
+MoskResult CGcp_ViewsManager::openViewOp(void *face, const char *typeName, uint64_t targetId,
+                                         const TeskMemoryAddress *address, int32_t reuse)
+{
+    if (!typeName || !address)
+        return tesk::panes::badArgument();
+    return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+        self(face)->openView(typeName, targetId, UMemoryAddress(*address), reuse != 0);
+        return nullptr;
+    });
+}
+
+MoskResult CGcp_ViewsManager::getWindowOp(void *face, uint64_t paneId, IGc_Pane **out)
+{
+    if (!out)
+        return tesk::panes::badArgument();
+    *out = nullptr;
+    if (KGc_Pane *entry = self(face)->pane(paneId)) {
+        entry->AddRef();
+        *out = entry->face();
+    }
+    return nullptr;
+}
+
+MoskResult CGcp_ViewsManager::findWindowOp(void *face, uint64_t id, IGc_Window **out)
+{
+    if (!out)
+        return tesk::panes::badArgument();
+    return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+        for (const auto &entry : self(face)->m_panes) {
+            IGc_Window *found = nullptr;
+            mosk::ThrowError{
+                entry.second->face()->ops->findWindow(entry.second->face(), id, &found)};
+            if (found) {
+                *out = found;
+                break;
+            }
+        }
+        return nullptr;
+    });
+}
+
+MoskResult CGcp_ViewsManager::targetChangedOp(void *face)
+{
+    return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+        self(face)->targetChanged();
+        return nullptr;
+    });
+}
+
+MoskResult CGcp_ViewsManager::targetUpdatedOp(void *face, int32_t flag)
+{
+    return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+        self(face)->targetUpdated(flag != 0);
+        return nullptr;
+    });
+}
+
+// ---- registration -------------------------------------------------------------------------
+
+MoskResult gcpRegisterComponents(MoskRegistrar *registry)
+{
+    const MoskResult result = registry->ops->registerComponent(
+        registry, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT, CGcp_ViewsManager::instance()->face());
+    // Subscribed once per process: a second registration must not double every event.
+    static bool subscribed = false;
+    if (!subscribed) {
+        mosk::release(tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+            subscribed = CGcp_KsoEventObserver::instance()->subscribe();
+            return nullptr;
+        }));
+    }
+    return result;
+}
+
+namespace {
+const tesk::broker::PluginComponents viewsComponents(tesk::broker::kViewsOrder,
+                                                     &gcpRegisterComponents);
+} // namespace

@@ -1,0 +1,100 @@
+#pragma once
+// What the views tests share: the views manager fetched from the broker as a host fetches it,
+// main windows to dock the panes into, and the host's event subject.
+
+#include "eventsubjecthost.h"
+#include "frames.h"
+#include "testhost.h"
+
+#include "gui_components/gc_panes/cgcp_viewsmanager.h"
+#include "gui_components/gc_panes/kpane.h"
+#include "gui_components/gc_panes/memoryview/viewmemory.h"
+
+#include <tesk/tesk_views.h>
+
+#include <mosk/mosk.hpp>
+
+#include <gtest/gtest.h>
+
+namespace viewstest {
+
+// The code of an error result, which it releases.
+inline uint32_t codeOf(MoskResult result)
+{
+    const uint32_t code = moskErrorCode(result);
+    mosk::release(result);
+    return code;
+}
+
+// One reference for the caller.
+inline IGcp_ViewsManager *managerFace()
+{
+    MoskBroker *broker = moskGetObjectBroker();
+    void *object = nullptr;
+    mosk::release(
+        broker->ops->getComponent(broker, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT, &object));
+    return static_cast<IGcp_ViewsManager *>(object);
+}
+
+inline CGcp_ViewsManager *manager()
+{
+    return CGcp_ViewsManager::instance();
+}
+
+inline KViewMemory *memoryView(uint64_t viewId)
+{
+    return qobject_cast<KViewMemory *>(manager()->viewWidget(viewId));
+}
+
+inline KPane *paneWidget(uint64_t paneId)
+{
+    KGc_Pane *pane = manager()->pane(paneId);
+    return pane ? pane->getWidget() : nullptr;
+}
+
+class ViewsTest : public FrameTest
+{
+protected:
+    void SetUp() override
+    {
+        testhost::startLibrary();
+        FrameTest::SetUp();
+        window = createFrame("Views", 0x5100);
+        subject().setCurrent(0, 0);
+        subject().setFailing(false);
+        face = managerFace();
+        ASSERT_NE(face, nullptr);
+    }
+    void TearDown() override
+    {
+        mosk::release(face);
+        FrameTest::TearDown();
+        testhost::pumpFor(20);
+    }
+    static testhost::EventSubjectHost &subject() { return testhost::EventSubjectHost::instance(); }
+
+    // A memory view in a new pane of the target; its id.
+    uint64_t newView(uint64_t targetId = 0, const char *type = "Memory")
+    {
+        uint64_t id = GC_NO_ID;
+        EXPECT_EQ(face->ops->createViewInNewPane(face, type, targetId, &id), nullptr);
+        return id;
+    }
+    uint64_t newPane(uint64_t targetId)
+    {
+        uint64_t id = 0;
+        EXPECT_EQ(face->ops->createMemoryPane(face, &id, targetId), nullptr);
+        return id;
+    }
+    uint64_t viewIn(uint64_t paneId)
+    {
+        uint64_t id = 0;
+        EXPECT_EQ(face->ops->createView(face, paneId, "memory", nullptr, 0, &id), nullptr);
+        return id;
+    }
+
+    MainWindow *window = nullptr;
+    IGcp_ViewsManager *face = nullptr;
+};
+
+} // namespace viewstest
