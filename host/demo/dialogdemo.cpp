@@ -1,6 +1,7 @@
 // Message prompt and a host-described find and replace panel.
 #include "dialogdemo.h"
 #include "demoexports.h"
+#include "framedemo.h"
 
 #include <tesk/tesk.h>
 
@@ -47,16 +48,6 @@ void load(void *library)
     t.execDialog = DEMO_RESOLVE(library, QtQSDIExecDialog);
     t.deleteDialog = DEMO_RESOLVE(library, QtQSDIDeleteDialog);
     t.pump = DEMO_RESOLVE(library, CuiPump);
-}
-
-void saveScreenshot(QWidget *widget, const std::string &dir, const char *file)
-{
-    if (!widget || dir.empty())
-        return;
-    QDir().mkpath(QString::fromStdString(dir));
-    const QString path = QDir(QString::fromStdString(dir)).filePath(QLatin1String(file));
-    std::printf("host: screenshot %s %s\n", qPrintable(path),
-                widget->grab().save(path) ? "written" : "FAILED");
 }
 
 QPushButton *buttonNamed(QWidget *window, const QString &text)

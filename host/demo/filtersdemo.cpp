@@ -65,11 +65,8 @@ void runFiltersDemo(void *library, const std::string &home, const std::string &s
         if (qstrcmp(topLevel->metaObject()->className(), "ModuleFilterDlg") == 0)
             widget = topLevel;
     }
-    if (dialog && widget && !screenshotDir.empty()) {
-        const QString path = screenshotPath(screenshotDir, "eventconfig.png");
-        std::printf("host: screenshot %s %s\n", qPrintable(path),
-                    widget->grab().save(path) ? "written" : "FAILED");
-    }
+    if (dialog)
+        saveScreenshot(widget, screenshotDir, "eventconfig.png");
     deleteObject(reinterpret_cast<void *>(dialog));
 }
 

@@ -46,11 +46,7 @@ void answerLoadDialog(const QFileInfo &file, const std::string &screenshotDir, c
             name->setText(file.fileName());
         fill(dialog);
         QTimer::singleShot(300, [=] {
-            if (!screenshotDir.empty()) {
-                const QString path = screenshotPath(screenshotDir, picture);
-                std::printf("host: screenshot %s %s\n", qPrintable(path),
-                            dialog->grab().save(path) ? "written" : "FAILED");
-            }
+            saveScreenshot(dialog, screenshotDir, picture);
             QMetaObject::invokeMethod(dialog, "accept");
         });
     });

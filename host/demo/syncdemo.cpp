@@ -107,9 +107,7 @@ void saveSyncWindow()
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (widget->objectName() != QLatin1String("SynchronizationWindow") || !widget->isVisible())
             continue;
-        const QString path = screenshotPath(g_window.screenshotDir, "syncwindow.png");
-        const bool saved = widget->grab().save(path);
-        std::printf("host: screenshot %s %s\n", qPrintable(path), saved ? "written" : "FAILED");
+        saveScreenshot(widget, g_window.screenshotDir, "syncwindow.png");
     }
 }
 

@@ -599,40 +599,39 @@ bool processPaneGenericOption(quint32 handle, int option)
     return dock && dock->processGenericOption(option);
 }
 
-int paneDock(quint32 handle)
+namespace {
+
+// Runs the step on the pane's dock window: 1, or 0 when no dock window holds the pane.
+template<typename Step>
+int onPaneDock(quint32 handle, Step step)
 {
     DockWidget *dock = CuiPaneRegistry::instance()->find(handle);
     if (!dock)
         return 0;
-    dock->dock();
+    step(dock);
     return 1;
+}
+
+} // namespace
+
+int paneDock(quint32 handle)
+{
+    return onPaneDock(handle, [](DockWidget *dock) { dock->dock(); });
 }
 
 int paneUndock(quint32 handle)
 {
-    DockWidget *dock = CuiPaneRegistry::instance()->find(handle);
-    if (!dock)
-        return 0;
-    dock->undock();
-    return 1;
+    return onPaneDock(handle, [](DockWidget *dock) { dock->undock(); });
 }
 
 int paneHide(quint32 handle)
 {
-    DockWidget *dock = CuiPaneRegistry::instance()->find(handle);
-    if (!dock)
-        return 0;
-    dock->hideOnly();
-    return 1;
+    return onPaneDock(handle, [](DockWidget *dock) { dock->hideOnly(); });
 }
 
 int paneClose(quint32 handle)
 {
-    DockWidget *dock = CuiPaneRegistry::instance()->find(handle);
-    if (!dock)
-        return 0;
-    dock->deleteLater();
-    return 1;
+    return onPaneDock(handle, [](DockWidget *dock) { dock->deleteLater(); });
 }
 
 DockWidget *dockHolding(QObject *widget)
