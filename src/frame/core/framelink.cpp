@@ -37,4 +37,9 @@ QMap<int, QString> standardLabels()
     return link().standardLabels ? link().standardLabels() : QMap<int, QString>();
 }
 
+QWidget *createSplash(const char *imageName, const QString &installDir)
+{
+    return link().createSplash ? link().createSplash(imageName, installDir) : nullptr;
+}
+
 } // namespace tesk::frame

@@ -18,6 +18,8 @@ struct FrameLink
     // Installs the catalogues of the current language and rebuilds the standard labels.
     void (*installTranslations)() = nullptr;
     const QMap<int, QString> &(*standardLabels)() = nullptr;
+    // A new splash window of the picture name (the caller owns and shows it).
+    QWidget *(*createSplash)(const char *imageName, const QString &installDir) = nullptr;
 };
 
 void setFrameLink(const FrameLink &link);
@@ -27,5 +29,7 @@ void setModalDialogShown(bool shown);
 void installTranslations();
 // The translated standard labels (button texts, captions, messages) by code.
 QMap<int, QString> standardLabels();
+// Null without the frame.
+QWidget *createSplash(const char *imageName, const QString &installDir);
 
 } // namespace tesk::frame
