@@ -28,6 +28,7 @@
 
 #include "../testhost/sanitizerdefaults.h"
 #include "dialogdemo.h"
+#include "entrydemo.h"
 #include "framedemo.h"
 #include "hostiledemo.h"
 #include "menudemo.h"
@@ -279,6 +280,7 @@ int runDemo(const Options &options)
     demo::runToolbarDemo(tesk.library, home.c_str());
     // The user answers the demo's boxes only when nobody asked it to end by itself.
     demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
+    demo::runEntryDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
     demo::runHostileDemo(tesk.library);
 

@@ -120,7 +120,7 @@ AboutDialogBase::AboutDialogBase(QWidget *parent, const char *name, bool modal,
     copyrightLabel->setObjectName(QStringLiteral("copyrightLabel"));
     copyrightLabel->setTextFormat(Qt::PlainText);
     texts->addWidget(copyrightLabel);
-    textRow->addLayout(texts);
+    textRow->addLayout(texts, 1);
     okButton = new QPushButton(this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
