@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QSettings>
 #include <QThread>
 
 #include <cstdlib>
@@ -77,6 +78,8 @@ void startLibrary()
         makeHome();
     else
         home() = QString::fromLocal8Bit(getenv("KSODEBUG_HOME"));
+    // The user's settings (remembered directories) stay in the temporary home.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home() + "/settings");
 
     SimulatedCores::registerWithBroker();
     MoskBroker *broker = moskGetObjectBroker();

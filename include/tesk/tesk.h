@@ -6,6 +6,7 @@
 #include <tesk/tesk_breakpoints.h>
 #include <tesk/tesk_debug.h>
 #include <tesk/tesk_dialogs.h>
+#include <tesk/tesk_filedialogs.h>
 #include <tesk/tesk_filters.h>
 #include <tesk/tesk_frame.h>
 #include <tesk/tesk_help.h>

@@ -90,7 +90,7 @@ void ScriptToolBar::addScript()
     QStringList files;
     if (!tesk::core::runFileDialog(this, QStringLiteral("Choose Include File"),
                                    QStringLiteral("Include Files (*.inc *.log);;All Files (*)"),
-                                   QString(), tesk::core::OpenFiles, nullptr, unused, files))
+                                   QString(), tesk::core::OpenFiles, unused, files))
         return;
     if (showsNone())
         m_scripts->clear();

@@ -1,0 +1,317 @@
+#include "dialogs/ksodialogs_common.h"
+
+#include "frame/core/softcheck.h"
+#include "system/modalseam.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSettings>
+
+#include <memory>
+
+namespace {
+
+using tesk::system::ModalSeam;
+
+const char kOrderKey[] = "cuifiledlg/MRU/Order";
+const char kEntryKey[] = "cuifiledlg/MRU/%1";
+const char kSeparator[] = "::";
+
+QString allFiles()
+{
+    return QCoreApplication::translate("QObject", "All Files (*)");
+}
+
+// One file dialog in the form the environment asks for. The static form leaves the toolkit free
+// to show the platform's dialog, as the toolkit's static functions would.
+QStringList runChooser(QWidget *parent, const QString &objectName, const QString &caption,
+                       const QString &startDir, const QString &filter, QFileDialog::FileMode mode,
+                       QString *selectedFilter, bool resolveSymlinks)
+{
+    QFileDialog dialog(parent, caption, startDir);
+    dialog.setNameFilters(dialogFilterList(filter));
+    dialog.setObjectName(objectName);
+    dialog.setFileMode(mode);
+    if (mode == QFileDialog::AnyFile)
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (usePortableDialogs())
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+    else if (!resolveSymlinks)
+        dialog.setOption(QFileDialog::DontResolveSymlinks);
+    if (selectedFilter && !selectedFilter->isEmpty())
+        dialog.selectNameFilter(*selectedFilter);
+    if (ModalSeam::execDialog(&dialog, ModalSeam::Kind::FileDialog) != QDialog::Accepted)
+        return {};
+    if (selectedFilter)
+        *selectedFilter = dialog.selectedNameFilter();
+    return dialog.selectedFiles();
+}
+
+QString directoryOf(const QString &fileName)
+{
+    return QFileInfo(fileName).path();
+}
+
+QString makeFilterEntry(const QString &piece)
+{
+    const int bracketPos = int(piece.indexOf(QLatin1Char('[')));
+    QString description = piece;
+    QString patterns = piece;
+    if (TESK_CHECK(bracketPos != -1)) {
+        // The character before '[' (normally a blank) belongs to neither part.
+        description = piece.left(qMax(0, bracketPos - 1));
+        patterns = piece.mid(bracketPos + 1);
+    }
+    const QString entry = patterns == QLatin1String("*.*")
+                              ? allFiles()
+                              : QStringLiteral("%1 (%2)").arg(description, patterns);
+    return QCoreApplication::translate("QObject", entry.toUtf8().constData());
+}
+
+} // namespace
+
+bool usePortableDialogs()
+{
+    return qEnvironmentVariableIsSet("KSODEBUG_USE_PORTABLE_DIALOGS");
+}
+
+// ---- The choosers ----------------------------------------------------------------------------
+
+QString chooseOpenFileName(const QString &startDir, const QString &filter, QWidget *parent,
+                           const QString &objectName, const QString &caption,
+                           QString *selectedFilter, bool resolveSymlinks)
+{
+    return runChooser(parent, objectName, caption, startDir, filter, QFileDialog::ExistingFile,
+                      selectedFilter, resolveSymlinks)
+        .value(0);
+}
+
+QStringList chooseOpenFileNames(const QString &filter, const QString &startDir, QWidget *parent,
+                                const QString &objectName, const QString &caption,
+                                QString *selectedFilter, bool resolveSymlinks)
+{
+    return runChooser(parent, objectName, caption, startDir, filter, QFileDialog::ExistingFiles,
+                      selectedFilter, resolveSymlinks);
+}
+
+QString chooseSaveFileName(const QString &startDir, const QString &filter, QWidget *parent,
+                           const QString &objectName, const QString &caption,
+                           QString *selectedFilter, bool resolveSymlinks)
+{
+    return runChooser(parent, objectName, caption, startDir, filter, QFileDialog::AnyFile,
+                      selectedFilter, resolveSymlinks)
+        .value(0);
+}
+
+QString chooseExistingDirectory(const QString &startDir, QWidget *parent, const QString &objectName,
+                                const QString &caption, bool dirOnly, bool resolveSymlinks)
+{
+    const bool portable = usePortableDialogs();
+    QFileDialog dialog(parent, caption, startDir);
+    dialog.setFileMode(QFileDialog::Directory);
+    if (portable) {
+        dialog.setObjectName(objectName);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setOption(QFileDialog::ShowDirsOnly, dirOnly);
+    } else {
+        // The static form always shows directories only and resolves links, under its own name.
+        Q_UNUSED(resolveSymlinks)
+        dialog.setObjectName(QStringLiteral("CuiSimpleDir"));
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    }
+    if (ModalSeam::execDialog(&dialog, ModalSeam::Kind::FileDialog) != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
+
+bool runFileDialog(QWidget *parent, const QString &caption, const QString &filter,
+                   const QString &startDir, int mode, int /*helpId*/, QString &fileName,
+                   QStringList &fileList)
+{
+    const QString start = startDir.isNull() ? fileDialogLastDir() : startDir;
+    const QString toolkitFilter = makeDialogFilter(filter);
+    QString name;
+    switch (mode) {
+    case tesk::core::OpenFiles: {
+        const QStringList names = chooseOpenFileNames(
+            toolkitFilter, start, parent, QStringLiteral("CUI::open_multiple_files_dialog"),
+            caption, nullptr, true);
+        if (names.isEmpty())
+            return false;
+        setFileDialogLastDir(directoryOf(names.first()));
+        fileList = names;
+        return true;
+    }
+    case tesk::core::SaveFile: {
+        QString selectedFilter;
+        name = chooseSaveFileName(start, toolkitFilter, parent,
+                                  QStringLiteral("CUI::save_file_dialog"), caption, &selectedFilter,
+                                  true);
+        if (!name.isEmpty())
+            name = appendDefaultExtension(name, selectedFilter);
+        break;
+    }
+    case tesk::core::OpenOneFile:
+        name = chooseOpenFileName(start, toolkitFilter, parent,
+                                  QStringLiteral("CUI::open_file_dialog"), caption, nullptr, true);
+        break;
+    default:
+        return false;
+    }
+    if (name.isEmpty())
+        return false;
+    setFileDialogLastDir(directoryOf(name));
+    fileName = name;
+    return true;
+}
+
+namespace {
+// The frame (the script toolbar) reaches the chooser through the core.
+const bool g_chooserInstalled = (tesk::core::setFileChooser(&runFileDialog), true);
+} // namespace
+
+// ---- Filters and extensions ------------------------------------------------------------------
+
+QString makeDialogFilter(const QString &hostFilter)
+{
+    if (hostFilter.contains(QLatin1String(";;")))
+        return hostFilter;
+    if (hostFilter.isNull())
+        return allFiles();
+    QString result;
+    const QStringList pieces = hostFilter.split(QLatin1Char(']'), Qt::SkipEmptyParts);
+    for (const QString &piece : pieces)
+        result += makeFilterEntry(piece) + QLatin1String(";;");
+    return result;
+}
+
+QStringList dialogFilterList(const QString &toolkitFilter)
+{
+    return toolkitFilter.split(QLatin1String(";;"), Qt::SkipEmptyParts);
+}
+
+QString makeDialogFilterFromText(const char *hostFilter)
+{
+    if (!hostFilter || !*hostFilter || qstrcmp(hostFilter, "*") == 0)
+        return allFiles();
+    return makeDialogFilter(QString::fromLatin1(hostFilter));
+}
+
+QString appendDefaultExtension(const QString &fileName, const QString &selectedFilter)
+{
+    const QString baseName = fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1);
+    if (baseName.contains(QLatin1Char('.'))) {
+        // A final dot asks for no extension at all.
+        return fileName.endsWith(QLatin1Char('.')) ? fileName.chopped(1) : fileName;
+    }
+    const qsizetype open = selectedFilter.indexOf(QLatin1Char('('));
+    const qsizetype close = selectedFilter.indexOf(QLatin1Char(')'));
+    if (open < 0 || close < open)
+        return fileName;
+    // The toolkit separates patterns with blanks, the host's notation with ';'.
+    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
+    const QString pattern = selectedFilter.mid(open + 1, close - open - 1)
+                                .split(separators, Qt::SkipEmptyParts)
+                                .value(0);
+    // Only a "*.ext" pattern names an extension; "*" and "*.*" name none.
+    if (!pattern.startsWith(QLatin1String("*.")) || pattern == QLatin1String("*.*"))
+        return fileName;
+    return fileName + pattern.mid(1);
+}
+
+// ---- Remembered directories ------------------------------------------------------------------
+
+namespace {
+std::unique_ptr<QSettings> openSettings()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("ZEB Limited"), QStringLiteral("zebqt33x"));
+}
+} // namespace
+
+FileDialogMRU::FileDialogMRU()
+{
+    reload();
+}
+
+FileDialogMRU *FileDialogMRU::instance()
+{
+    static FileDialogMRU *mru = new FileDialogMRU;
+    return mru;
+}
+
+void FileDialogMRU::reload()
+{
+    m_entries.clear();
+    const auto settings = openSettings();
+    const QString order = settings->value(QLatin1String(kOrderKey)).toString();
+    for (const QChar letter : order) {
+        const QString text = settings->value(QString::fromLatin1(kEntryKey).arg(letter)).toString();
+        const QString separator = QLatin1String(kSeparator);
+        m_entries.append({text.section(separator, 0, 0), text.section(separator, 1, 1)});
+    }
+}
+
+QString FileDialogMRU::programKey() const
+{
+    return m_programKey.isNull() ? QCoreApplication::applicationFilePath() : m_programKey;
+}
+
+QString FileDialogMRU::lastDir(const QString &key) const
+{
+    for (const Entry &entry : m_entries) {
+        if (entry.first == key)
+            return entry.second;
+    }
+    return QString();
+}
+
+void FileDialogMRU::setLastDir(const QString &key, const QString &dir)
+{
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        if (m_entries.at(i).first == key) {
+            m_entries.removeAt(i);
+            break;
+        }
+    }
+    m_entries.prepend({key, dir});
+    save();
+}
+
+void FileDialogMRU::save() const
+{
+    const auto settings = openSettings();
+    QString order;
+    for (int i = 0; i < m_entries.size() && i < kMaxSaved; ++i) {
+        const QChar letter(char16_t(u'a' + i));
+        const Entry &entry = m_entries.at(i);
+        settings->setValue(QString::fromLatin1(kEntryKey).arg(letter),
+                           entry.first + QLatin1String(kSeparator) + entry.second);
+        order += letter;
+    }
+    settings->setValue(QLatin1String(kOrderKey), order);
+}
+
+QString fileDialogLastDir()
+{
+    FileDialogMRU *mru = FileDialogMRU::instance();
+    return mru->lastDir(mru->programKey());
+}
+
+void setFileDialogLastDir(const QString &dir)
+{
+    FileDialogMRU *mru = FileDialogMRU::instance();
+    mru->setLastDir(mru->programKey(), dir);
+}
+
+bool isRtosConnection()
+{
+    return false;
+}
+
+bool isRtosSystemScope()
+{
+    return false;
+}

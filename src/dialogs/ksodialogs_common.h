@@ -1,0 +1,96 @@
+#pragma once
+// Every file and directory question of the library: the common chooser, the directory chooser,
+// the host's filter notation, the default extension of a saved name and the directory the
+// library remembers for each host program.
+//
+// Each chooser has two forms, picked at every call: with KSODEBUG_USE_PORTABLE_DIALOGS set, the
+// toolkit's own widget dialog; without it, a dialog free to use the platform's native one. Both
+// run through the modal seam (kind FileDialog) under the object names given here.
+
+#include "frame/core/filechooser.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Modes of runFileDialog: tesk::core::OpenOneFile (0), OpenFiles (1), SaveFile (2).
+using FileDialogMode = tesk::core::FileChooserMode;
+
+// True when the user chose: the name in fileName (modes 0 and 2) or the names in fileList
+// (mode 1); the directory of the choice is remembered. A null start directory means the
+// remembered one, an empty one is used as it is. Other modes answer false and show nothing.
+// The help id is not used.
+bool runFileDialog(QWidget *parent, const QString &caption, const QString &filter,
+                   const QString &startDir, int mode, int helpId, QString &fileName,
+                   QStringList &fileList);
+
+// The toolkit's static choosers by their argument order; an empty answer when cancelled.
+QString chooseOpenFileName(const QString &startDir, const QString &filter, QWidget *parent,
+                           const QString &objectName, const QString &caption,
+                           QString *selectedFilter, bool resolveSymlinks);
+QStringList chooseOpenFileNames(const QString &filter, const QString &startDir, QWidget *parent,
+                                const QString &objectName, const QString &caption,
+                                QString *selectedFilter, bool resolveSymlinks);
+QString chooseSaveFileName(const QString &startDir, const QString &filter, QWidget *parent,
+                           const QString &objectName, const QString &caption,
+                           QString *selectedFilter, bool resolveSymlinks);
+QString chooseExistingDirectory(const QString &startDir, QWidget *parent, const QString &objectName,
+                                const QString &caption, bool dirOnly, bool resolveSymlinks);
+
+// The toolkit's filter text for a host filter ("C files [*.c]Headers [*.h]"); text holding
+// ";;" is the toolkit's notation already and is returned as it is.
+QString makeDialogFilter(const QString &hostFilter);
+// The same for the host's 8-bit text (Latin-1); null, empty and "*" mean all files.
+QString makeDialogFilterFromText(const char *hostFilter);
+
+// The entries of a toolkit filter text as the dialog lists them: the toolkit of today would
+// show the empty entry after a final ";;".
+QStringList dialogFilterList(const QString &toolkitFilter);
+
+// The saved name completed with the first pattern of the selected filter ("report" with
+// "Text (*.txt)" gives "report.txt"); a name with an extension stays, a final dot is dropped.
+QString appendDefaultExtension(const QString &fileName, const QString &selectedFilter);
+
+// Whether the portable form of the dialogs is asked for (KSODEBUG_USE_PORTABLE_DIALOGS).
+bool usePortableDialogs();
+
+// The directories remembered per host program (the program's path is the key), newest first,
+// kept in the user's settings ("ZEB Limited", "zebqt33x"); the first 27 entries are saved.
+class FileDialogMRU
+{
+public:
+    using Entry = QPair<QString, QString>; // (key, directory)
+    static constexpr int kMaxSaved = 27;
+
+    static FileDialogMRU *instance();
+
+    QString lastDir(const QString &key) const;
+    // Puts the pair in front (dropping the key's older entry) and saves at once.
+    void setLastDir(const QString &key, const QString &dir);
+    const QList<Entry> &entries() const { return m_entries; }
+
+    // The key of this host program: its file path, unless a test gave another.
+    QString programKey() const;
+    void setProgramKey(const QString &key) { m_programKey = key; }
+    // Forgets the list and reads the settings again (tests).
+    void reload();
+
+private:
+    FileDialogMRU();
+    void save() const;
+
+    QList<Entry> m_entries;
+    QString m_programKey;
+};
+
+// The remembered directory of this host program, or a null string.
+QString fileDialogLastDir();
+void setFileDialogLastDir(const QString &dir);
+
+// Whether the debugger is connected through an RTOS, and whether its scope is the whole
+// system: the breakpoint commands need both for the system-scope prefix. Not known here yet.
+bool isRtosConnection();
+bool isRtosSystemScope();

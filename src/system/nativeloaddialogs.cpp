@@ -1,0 +1,343 @@
+// The native load dialogs' runners: the toolkit's file dialog with a template panel below it.
+#include "system/nativeloaddialogs.h"
+
+#include "system/modalseam.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <functional>
+
+namespace tesk::system {
+
+namespace {
+
+QString controlName(int id)
+{
+    return QString::number(id);
+}
+
+QWidget *makeControl(const DialogControl &control, QWidget *panel)
+{
+    const QString text = QCoreApplication::translate("QObject", control.text);
+    switch (control.kind) {
+    case DialogControl::CheckBox:
+        return new QCheckBox(text, panel);
+    case DialogControl::Label:
+        return new QLabel(text, panel);
+    case DialogControl::HelpLabel: {
+        auto *label = new QLabel(text, panel);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setWordWrap(true);
+        return label;
+    }
+    case DialogControl::Edit:
+        return new QLineEdit(panel);
+    case DialogControl::GroupBox:
+        return new QGroupBox(text, panel);
+    case DialogControl::ListBox:
+        return new QListWidget(panel);
+    }
+    return nullptr;
+}
+
+// The controls of a panel, found by their ids.
+class PanelItems : public DialogItems
+{
+public:
+    explicit PanelItems(QWidget *panel)
+        : m_panel(panel)
+    {
+    }
+
+    bool isChecked(int id) const override
+    {
+        auto *box = find<QCheckBox>(id);
+        return box && box->isChecked();
+    }
+    void setChecked(int id, bool checked) override
+    {
+        if (auto *box = find<QCheckBox>(id)) {
+            const QSignalBlocker quiet(box); // the hook acts on the user's changes only
+            box->setChecked(checked);
+        }
+    }
+    void setEnabled(int id, bool enabled) override
+    {
+        if (auto *widget = find<QWidget>(id))
+            widget->setEnabled(enabled);
+    }
+    QString text(int id) const override
+    {
+        auto *edit = find<QLineEdit>(id);
+        return edit ? edit->text() : QString();
+    }
+    void setText(int id, const QString &text) override
+    {
+        if (auto *label = find<QLabel>(id))
+            label->setText(text);
+        else if (auto *edit = find<QLineEdit>(id))
+            edit->setText(text);
+    }
+    void setListItems(int id, const QStringList &items) override
+    {
+        if (auto *list = find<QListWidget>(id)) {
+            const QSignalBlocker quiet(list);
+            list->clear();
+            list->addItems(items);
+        }
+    }
+    int currentRow(int id) const override
+    {
+        auto *list = find<QListWidget>(id);
+        return list && list->currentItem() && list->currentItem()->isSelected() ? list->currentRow()
+                                                                                : -1;
+    }
+    void setCurrentRow(int id, int row) override
+    {
+        if (auto *list = find<QListWidget>(id)) {
+            const QSignalBlocker quiet(list);
+            list->setCurrentRow(row);
+        }
+    }
+    void showError(const QString &caption, const QString &text) override
+    {
+        ModalSeam::messageBox(m_panel->window(), QMessageBox::Warning, caption, text,
+                              QMessageBox::Ok, QMessageBox::Ok);
+    }
+
+private:
+    template<typename W>
+    W *find(int id) const
+    {
+        return m_panel->findChild<W *>(controlName(id));
+    }
+
+    QWidget *m_panel;
+};
+
+// The file dialog with its Open check: it runs once the toolkit has accepted the name, as the
+// platform's check runs once the platform has.
+class LoadFileDialog : public QFileDialog
+{
+public:
+    LoadFileDialog(QWidget *parent, const QString &caption, const QString &dir,
+                   const QString &filter)
+        : QFileDialog(parent, caption, dir)
+    {
+        setOption(QFileDialog::DontUseNativeDialog);
+        setNameFilters(filter.split(QLatin1String(";;"), Qt::SkipEmptyParts));
+        setFileMode(QFileDialog::ExistingFile);
+    }
+
+    std::function<bool()> openCheck;
+
+    void done(int result) override
+    {
+        if (result == QDialog::Accepted && openCheck && !openCheck())
+            return;
+        QFileDialog::done(result);
+    }
+
+    // The panel goes below the toolkit's own controls.
+    void addPanel(QWidget *panel)
+    {
+        if (auto *grid = qobject_cast<QGridLayout *>(layout()))
+            grid->addWidget(panel, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+
+    void addHelpButton(const std::function<void()> &help)
+    {
+        auto *button = new QPushButton(QCoreApplication::translate("QObject", "Help"), this);
+        button->setObjectName(QStringLiteral("Help Button"));
+        connect(button, &QPushButton::clicked, this, help);
+        if (auto *buttons = findChild<QDialogButtonBox *>(QStringLiteral("buttonBox")))
+            buttons->addButton(button, QDialogButtonBox::HelpRole);
+    }
+};
+
+// Runs the dialog with the main windows' modal mark raised; the chosen file, or empty.
+QString runLoadDialog(LoadFileDialog &dialog, const NativeDialogServices &services)
+{
+    if (services.setModalDialogShown)
+        services.setModalDialogShown(true);
+    const int result = ModalSeam::execDialog(&dialog, ModalSeam::Kind::FileDialog);
+    if (services.setModalDialogShown)
+        services.setModalDialogShown(false);
+    if (result != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
+
+void connectCheckBoxes(QWidget *panel, const std::function<void(int)> &command)
+{
+    for (QCheckBox *box : panel->findChildren<QCheckBox *>()) {
+        const int id = box->objectName().toInt();
+        QObject::connect(box, &QCheckBox::clicked, panel, [command, id] { command(id); });
+    }
+}
+
+} // namespace
+
+QWidget *buildTemplatePanel(const DialogTemplate &dialogTemplate, QWidget *parent)
+{
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(QStringLiteral("template %1").arg(dialogTemplate.id));
+    // Dialog units: a quarter of the average character width, an eighth of the line height.
+    const QFontMetrics metrics(panel->font());
+    const double unitX = metrics.averageCharWidth() / 4.0;
+    const double unitY = metrics.height() / 8.0;
+    const auto scaled = [&](int x, int y, int w, int h) {
+        return QRect(qRound(x * unitX), qRound(y * unitY), qRound(w * unitX), qRound(h * unitY));
+    };
+    for (const DialogControl &control : dialogTemplate.controls) {
+        QWidget *widget = makeControl(control, panel);
+        if (control.id != -1)
+            widget->setObjectName(controlName(control.id));
+        widget->setGeometry(scaled(control.x, control.y, control.width, control.height));
+        widget->setEnabled(!control.initiallyDisabled);
+        if (control.kind == DialogControl::GroupBox)
+            widget->lower(); // a frame drawn behind the boxes it surrounds
+    }
+    panel->setFixedSize(scaled(0, 0, dialogTemplate.width, dialogTemplate.height).size());
+    return panel;
+}
+
+QString nativeStartDirectory(const QString &startDir, QString *initialName)
+{
+    QString dir = startDir;
+    if (dir.startsWith(QLatin1String("file:")))
+        dir.remove(0, 5);
+    const QFileInfo info(dir);
+    if (!dir.isEmpty() && !info.isDir()) {
+        if (initialName && initialName->isEmpty() && info.exists())
+            *initialName = info.fileName();
+        dir = info.absolutePath();
+    }
+    if (dir.isEmpty() || !QFileInfo(dir).exists())
+        return QDir::homePath();
+    return dir;
+}
+
+QString runNativeLoadImageDialog(NativeLoadImageRequest &request,
+                                 const NativeDialogServices &services)
+{
+    QString initialName = request.initialName;
+    const QString startDir = nativeStartDirectory(request.startDir, &initialName);
+    const QString caption = request.caption.isNull()
+                                ? QCoreApplication::translate("QFileDialog", "Open")
+                                : request.caption;
+    const QString filter = request.filter.isEmpty()
+                               ? QCoreApplication::translate("QFileDialog", "All Files (*)")
+                               : request.filter;
+
+    NativeLoadImageState &state = nativeLoadImageState();
+    state = NativeLoadImageState();
+    state.replaceExisting = request.replaceExisting ? *request.replaceExisting : 0;
+    state.symbolsOnly = request.symbolsOnly ? *request.symbolsOnly : 0;
+    state.pcMode = request.pcMode ? *request.pcMode : kPcAutoSet;
+    state.helpId = request.helpId;
+
+    LoadFileDialog dialog(request.parent, caption, startDir, filter);
+    dialog.setObjectName(QStringLiteral("native load image dialog"));
+    if (!initialName.isEmpty())
+        dialog.selectFile(initialName);
+    if (request.selectedFilter && !request.selectedFilter->isEmpty())
+        dialog.selectNameFilter(*request.selectedFilter);
+    QWidget *panel = buildTemplatePanel(loadImageTemplate(), &dialog);
+    dialog.addPanel(panel);
+    PanelItems items(panel);
+    loadImageHook::init(items, state);
+    connectCheckBoxes(panel, [&](int id) { loadImageHook::command(items, state, id); });
+    dialog.openCheck = [&] { return loadImageHook::open(items, state); };
+    if (request.helpId)
+        dialog.addHelpButton([&] {
+            if (services.help)
+                services.help(state.helpId);
+        });
+
+    const QString chosen = runLoadDialog(dialog, services);
+    if (chosen.isEmpty())
+        return QString();
+    const struct
+    {
+        int *target;
+        int value;
+    } flags[] = {{request.replaceExisting, state.replaceExisting},
+                 {request.symbolsOnly, state.symbolsOnly},
+                 {request.pcMode, state.pcMode}};
+    for (const auto &f : flags) {
+        if (f.target)
+            *f.target = f.value;
+    }
+    const struct
+    {
+        QString *target;
+        const QString &value;
+    } texts[] = {{request.sections, state.sections},
+                 {request.arguments, state.arguments},
+                 {request.offset, state.offset}};
+    for (const auto &t : texts) {
+        if (t.target)
+            *t.target = t.value;
+    }
+    const QFileInfo file(chosen);
+    request.startDir = file.absolutePath();
+    if (request.selectedFilter)
+        *request.selectedFilter = dialog.selectedNameFilter();
+    return file.absoluteFilePath();
+}
+
+QString runNativeLoadBinaryDialog(QWidget *parent, const QString &startDir, int helpId,
+                                  const QString &choices, const NativeDialogServices &services)
+{
+    // Every run starts from an empty state: nothing of the last run may reach this command.
+    NativeLoadBinaryState &state = nativeLoadBinaryState();
+    state = NativeLoadBinaryState();
+    state.helpId = helpId;
+    for (const LoadChoice &choice : parseLoadChoices(choices)) {
+        state.flags.push_back(choice.locationIsOffset);
+        state.choices.append(choice.entry);
+    }
+
+    LoadFileDialog dialog(parent, QCoreApplication::translate("QObject", "Load Binary"),
+                          nativeStartDirectory(startDir, nullptr),
+                          QCoreApplication::translate("QFileDialog", "All Files (*)"));
+    dialog.setObjectName(QStringLiteral("native load binary dialog"));
+    QWidget *panel = buildTemplatePanel(loadBinaryTemplate(), &dialog);
+    dialog.addPanel(panel);
+    PanelItems items(panel);
+    loadBinaryHook::init(items, state);
+    if (auto *list = panel->findChild<QListWidget *>(controlName(kTypeList))) {
+        QObject::connect(list, &QListWidget::itemSelectionChanged, panel,
+                         [&] { loadBinaryHook::command(items, state, kTypeList); });
+    }
+    dialog.openCheck = [&] { return loadBinaryHook::open(items, state); };
+    if (helpId)
+        dialog.addHelpButton([&] {
+            if (services.help)
+                services.help(state.helpId);
+        });
+
+    const QString chosen = runLoadDialog(dialog, services);
+    if (chosen.isEmpty())
+        return QString();
+    QString command = QStringLiteral("readfile,%1,gui \"%2\"")
+                          .arg(state.keyword, QDir::toNativeSeparators(chosen));
+    if (state.locationGiven)
+        command += QLatin1Char('=') + state.location;
+    return command;
+}
+
+} // namespace tesk::system

@@ -1,0 +1,254 @@
+// The common file chooser: the host's filter notation, the default extension of a saved name,
+// the directories remembered per host program and the chooser's three modes.
+#include "filedialoganswers.h"
+#include "modalanswers.h"
+#include "testhost.h"
+
+#include "dialogs/ksodialogs_common.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testhost::ModalAnswers;
+
+TEST(DialogFilter, HostNotationBecomesToolkitFilter)
+{
+    const struct
+    {
+        const char *host;
+        const char *toolkit;
+    } cases[] = {
+        {"C files [*.c]Headers [*.h]", "C files (*.c);;Headers (*.h);;"},
+        {"Everything [*.*]", "All Files (*);;"},
+        {"Text (*.txt);;Logs (*.log)", "Text (*.txt);;Logs (*.log)"},
+        {"Images [*.elf *.axf]", "Images (*.elf *.axf);;"},
+        // No '[': the piece stands for both parts.
+        {"plain", "plain (plain);;"},
+        {"[*.c]", " (*.c);;"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(makeDialogFilter(QString::fromLatin1(c.host)), QString::fromLatin1(c.toolkit))
+            << c.host;
+    EXPECT_EQ(makeDialogFilter(QString()), QStringLiteral("All Files (*)"));
+    for (const char *all : {static_cast<const char *>(nullptr), "", "*"})
+        EXPECT_EQ(makeDialogFilterFromText(all), QStringLiteral("All Files (*)"));
+    EXPECT_EQ(makeDialogFilterFromText("Maps [*.map]\xe9"),
+              QString::fromUtf8("Maps (*.map);;\xc3\xa9 (\xc3\xa9);;"));
+}
+
+TEST(DialogFilter, SavedNameTakesTheFilterExtension)
+{
+    const struct
+    {
+        const char *name;
+        const char *filter;
+        const char *completed;
+    } cases[] = {
+        {"/w/report", "Text (*.txt;*.log)", "/w/report.txt"},
+        {"/w/report", "Text (*.txt *.log)", "/w/report.txt"},
+        {"/w/report.", "Text (*.txt)", "/w/report"},
+        {"/w/report.csv", "Text (*.txt)", "/w/report.csv"},
+        {"/w.d/report", "Text (*.txt)", "/w.d/report.txt"},
+        {"/w/report", "All Files (*)", "/w/report"},
+        {"/w/report", "Any (*.*)", "/w/report"},
+        {"/w/report", "Make (Makefile)", "/w/report"},
+        {"/w/report", "no patterns", "/w/report"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(
+            appendDefaultExtension(QString::fromLatin1(c.name), QString::fromLatin1(c.filter)),
+            QString::fromLatin1(c.completed))
+            << c.name << " " << c.filter;
+}
+
+class RememberedDirectories : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { testhost::startLibrary(); }
+    void SetUp() override
+    {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "ZEB Limited", "zebqt33x").clear();
+        mru()->reload();
+        mru()->setProgramKey(QString());
+    }
+    void TearDown() override { mru()->setProgramKey(QString()); }
+    static FileDialogMRU *mru() { return FileDialogMRU::instance(); }
+    static QSettings settings()
+    {
+        return {QSettings::NativeFormat, QSettings::UserScope, "ZEB Limited", "zebqt33x"};
+    }
+};
+
+TEST_F(RememberedDirectories, ThirtyProgramsKeepTwentySevenInTheSettings)
+{
+    for (int i = 0; i < 30; ++i) {
+        mru()->setProgramKey(QStringLiteral("/bin/host%1").arg(i));
+        setFileDialogLastDir(QStringLiteral("/work/%1").arg(i));
+    }
+    EXPECT_EQ(mru()->entries().size(), 30);
+    EXPECT_EQ(settings().value("cuifiledlg/MRU/Order").toString(),
+              QStringLiteral("abcdefghijklmnopqrstuvwxyz{"));
+    EXPECT_EQ(settings().value("cuifiledlg/MRU/a").toString(),
+              QStringLiteral("/bin/host29::/work/29"));
+    mru()->reload();
+    ASSERT_EQ(mru()->entries().size(), 27);
+    EXPECT_EQ(mru()->lastDir(QStringLiteral("/bin/host3")), QStringLiteral("/work/3"));
+    EXPECT_TRUE(mru()->lastDir(QStringLiteral("/bin/host2")).isNull());
+}
+
+TEST_F(RememberedDirectories, EachProgramHasItsOwnAndTheNewestLeads)
+{
+    EXPECT_TRUE(fileDialogLastDir().isNull());
+    setFileDialogLastDir(QStringLiteral("/first"));
+    mru()->setProgramKey(QStringLiteral("/bin/other"));
+    setFileDialogLastDir(QStringLiteral("/other"));
+    mru()->setProgramKey(QString());
+    setFileDialogLastDir(QStringLiteral("/second"));
+    EXPECT_EQ(fileDialogLastDir(), QStringLiteral("/second"));
+    ASSERT_EQ(mru()->entries().size(), 2);
+    EXPECT_EQ(mru()->entries().first().first, QCoreApplication::applicationFilePath());
+    EXPECT_EQ(settings().value("cuifiledlg/MRU/Order").toString(), QStringLiteral("ab"));
+}
+
+TEST_F(RememberedDirectories, DoubleColonCutsTheEntryWhenReadBack)
+{
+    mru()->setProgramKey(QStringLiteral("/bin/host"));
+    setFileDialogLastDir(QStringLiteral("/odd::name::more"));
+    mru()->reload();
+    EXPECT_EQ(mru()->lastDir(QStringLiteral("/bin/host")), QStringLiteral("/odd"));
+    mru()->setProgramKey(QStringLiteral("/bin/a::b"));
+    setFileDialogLastDir(QStringLiteral("/x"));
+    mru()->reload();
+    EXPECT_EQ(mru()->entries().first(),
+              FileDialogMRU::Entry(QStringLiteral("/bin/a"), QStringLiteral("b")));
+}
+
+class FileChooser : public RememberedDirectories
+{
+protected:
+    void SetUp() override
+    {
+        RememberedDirectories::SetUp();
+        for (const char *name : {"a.c", "b.c"}) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+    }
+    bool run(int mode, const QString &startDir = QString())
+    {
+        return runFileDialog(nullptr, QStringLiteral("Pick"), QStringLiteral("C files [*.c]"),
+                             startDir, mode, 0, name, names);
+    }
+    QTemporaryDir dir;
+    QString name;
+    QStringList names;
+};
+
+TEST_F(FileChooser, OpenOneRemembersItsDirectory)
+{
+    ModalAnswers answers;
+    QString objectName, startDir;
+    QStringList filters;
+    answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *dialog = qobject_cast<QFileDialog *>(request.widget.data());
+        ASSERT_NE(dialog, nullptr);
+        objectName = dialog->objectName();
+        startDir = dialog->directory().absolutePath();
+        filters = dialog->nameFilters();
+        testhost::chooseFiles(dialog, dir.path(), {QStringLiteral("a.c")});
+    });
+    ASSERT_TRUE(run(tesk::core::OpenOneFile, QStringLiteral("/")));
+    EXPECT_EQ(objectName, QStringLiteral("CUI::open_file_dialog"));
+    EXPECT_EQ(startDir, QStringLiteral("/"));
+    EXPECT_EQ(filters, QStringList{QStringLiteral("C files (*.c)")});
+    EXPECT_EQ(name, dir.filePath(QStringLiteral("a.c")));
+    EXPECT_EQ(fileDialogLastDir(), dir.path());
+
+    // A null start directory opens where the last choice was made.
+    name.clear();
+    ASSERT_TRUE(run(tesk::core::OpenOneFile));
+    EXPECT_EQ(startDir, dir.path());
+}
+
+TEST_F(FileChooser, OpenSeveralAndSaveWithExtension)
+{
+    ModalAnswers answers;
+    QString objectName;
+    QStringList pick{QStringLiteral("a.c"), QStringLiteral("b.c")};
+    answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *dialog = qobject_cast<QFileDialog *>(request.widget.data());
+        ASSERT_NE(dialog, nullptr);
+        objectName = dialog->objectName();
+        testhost::chooseFiles(dialog, dir.path(), pick);
+    });
+    ASSERT_TRUE(run(tesk::core::OpenFiles));
+    EXPECT_EQ(objectName, QStringLiteral("CUI::open_multiple_files_dialog"));
+    EXPECT_EQ(names, (QStringList{dir.filePath("a.c"), dir.filePath("b.c")}));
+    EXPECT_TRUE(name.isEmpty());
+
+    pick = {QStringLiteral("report")};
+    ASSERT_TRUE(run(tesk::core::SaveFile));
+    EXPECT_EQ(objectName, QStringLiteral("CUI::save_file_dialog"));
+    EXPECT_EQ(name, dir.filePath("report.c"));
+}
+
+TEST_F(FileChooser, CancelAndUnknownModesChooseNothing)
+{
+    ModalAnswers answers; // rejects every dialog
+    name = QStringLiteral("kept");
+    EXPECT_FALSE(run(tesk::core::OpenOneFile, dir.path()));
+    EXPECT_FALSE(run(tesk::core::OpenFiles, dir.path()));
+    EXPECT_EQ(name, QStringLiteral("kept"));
+    EXPECT_TRUE(names.isEmpty());
+    EXPECT_TRUE(fileDialogLastDir().isNull());
+    const size_t shown = answers.seen().size();
+    EXPECT_FALSE(run(3));
+    EXPECT_FALSE(run(-1));
+    EXPECT_EQ(answers.seen().size(), shown);
+}
+
+TEST_F(FileChooser, DirectoryChooserFormsFollowTheEnvironment)
+{
+    ModalAnswers answers;
+    QString objectName, startDir;
+    bool dirsOnly = false;
+    answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *dialog = qobject_cast<QFileDialog *>(request.widget.data());
+        ASSERT_NE(dialog, nullptr);
+        objectName = dialog->objectName();
+        startDir = dialog->directory().absolutePath();
+        dirsOnly = dialog->testOption(QFileDialog::ShowDirsOnly);
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::Directory);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const struct
+    {
+        bool portable;
+        bool dirOnly;
+        const char *objectName;
+        bool dirsOnlyShown;
+    } cases[] = {
+        {false, false, "CuiSimpleDir", true},
+        {true, false, "mine", false},
+        {true, true, "mine", true},
+    };
+    for (const auto &c : cases) {
+        if (c.portable)
+            qputenv("KSODEBUG_USE_PORTABLE_DIALOGS", "1");
+        const QString chosen = chooseExistingDirectory(dir.path(), nullptr, QStringLiteral("mine"),
+                                                       QStringLiteral("Folder"), c.dirOnly, false);
+        qunsetenv("KSODEBUG_USE_PORTABLE_DIALOGS");
+        EXPECT_EQ(objectName, QString::fromLatin1(c.objectName));
+        EXPECT_EQ(dirsOnly, c.dirsOnlyShown);
+        EXPECT_EQ(startDir, dir.path());
+        EXPECT_EQ(chosen, dir.path());
+    }
+}
+
+} // namespace
