@@ -18,7 +18,8 @@ QStringList entries(int count)
     QStringList list;
     list.reserve(count);
     for (int i = 0; i < count; ++i)
-        list << (i % 1000 == 0 ? QStringLiteral("=") : QString()) + QStringLiteral("entry %1").arg(i);
+        list << (i % 1000 == 0 ? QStringLiteral("=") : QString()) +
+                    QStringLiteral("entry %1").arg(i);
     return list;
 }
 

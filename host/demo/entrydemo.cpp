@@ -66,10 +66,9 @@ void askCores(const std::string &screenshotDir, bool interactive)
     });
     int positions[4] = {};
     int count = 0;
-    const int answer =
-        g_tesk.simpleList(0, "Synchronise Cores", "Tick the cores that run & stop together:",
-                          "=Core A (ARM)\n=Core B (ARM)\nCore C (DSP)\nCore D (DSP)\n", positions,
-                          4, &count, 1, 0);
+    const int answer = g_tesk.simpleList(
+        0, "Synchronise Cores", "Tick the cores that run & stop together:",
+        "=Core A (ARM)\n=Core B (ARM)\nCore C (DSP)\nCore D (DSP)\n", positions, 4, &count, 1, 0);
     std::printf("host: the check list answered %d with %d cores ticked:", answer, count);
     for (int i = 0; i < count; ++i)
         std::printf(" %d", positions[i]);
@@ -83,16 +82,16 @@ void askPeriod(const std::string &screenshotDir, bool interactive)
             edit->setText(QStringLiteral("250 ms"));
     });
     char buffer[32] = {};
-    const int answer = g_tesk.simpleEntry(0, "Timed Update", "Update the memory view every:",
-                                          "500 ms", buffer, sizeof buffer, nullptr, 0);
+    const int answer =
+        g_tesk.simpleEntry(0, "Timed Update", "Update the memory view every:", "500 ms", buffer,
+                           sizeof buffer, nullptr, 0);
     std::printf("host: the entry answered %d with \"%s\"\n", answer, buffer);
 }
 
 void showAbout(const std::string &screenshotDir, bool interactive)
 {
     answerLater(interactive, screenshotDir, "about.png", [](QWidget *) {});
-    g_tesk.simpleAbout("Demo host 1.0 (build 42)", "Simulated target by the demo host",
-                       nullptr,
+    g_tesk.simpleAbout("Demo host 1.0 (build 42)", "Simulated target by the demo host", nullptr,
                        "Connected to the simulated target.\nCores: A, B (ARM), C, D (DSP)");
     std::printf("host: the about box was closed\n");
 }

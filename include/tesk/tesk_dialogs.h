@@ -77,6 +77,14 @@ TESK_EXPORT int CuiSimpleEntryDouble(int32_t reserved, const char *caption, cons
  * Cancel and a null line answer 0. Shown even when prompts are suppressed. */
 TESK_EXPORT int CuiGotoLineDialog(int32_t reserved, int32_t *line, int32_t maximum);
 
+/* The corrected name of a source file that was not found. Retry, or a file picked by
+ * browsing, answers 1 and copies the name (UTF-8) into buffer as strncpy does: at most size
+ * bytes, zeros after a shorter name, no terminating zero for a name of size bytes or more.
+ * Cancel answers 0 and leaves the buffer; so do suppressed prompts, a null buffer and a size
+ * below 1. Null texts keep the dialog's own. */
+TESK_EXPORT int CuiGetSourceLocation(int32_t reserved, const char *caption, const char *message,
+                                     const char *fileName, char *buffer, int32_t size);
+
 /* Contact details merged into a copy of the template: on OK the template is written to the
  * output file with the nine values appended to the line that starts with blanks and "Name"
  * and the eight lines after it. Answers 1 once the output is written; a file that cannot be

@@ -6,6 +6,7 @@
 #include "dialogs/listselectiondlg.h"
 #include "dialogs/simpleentrydlg.h"
 #include "dialogs/simpleentrypddlg.h"
+#include "dialogs/sourcelocationdlg.h"
 #include "dialogs/userinfodlg.h"
 #include "frame/core/cuidebuginfo.h"
 #include "frame/core/cuitextutils.h"
@@ -18,6 +19,7 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <cstring>
 
 namespace tesk::dialogs {
 
@@ -170,6 +172,24 @@ bool gotoLine(int32_t *line, int32_t maximum)
     dialog->setMaximum(maximum);
     dialog->setValue(*line);
     return runAndDelete(dialog, [&](GotoLineDlg &d) { *line = d.getValue(); });
+}
+
+bool sourceLocation(const char *caption, const char *message, const char *fileName, char *buffer,
+                    int32_t size)
+{
+    if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiGetSourceLocation"))
+        return false;
+    auto *dialog = new SourceLocationDlg(frame::currentMainWindow());
+    if (caption)
+        dialog->setWindowTitle(cuiTranslateLatin1(caption));
+    if (message)
+        dialog->setMessage(cuiTranslateLatin1(message));
+    if (fileName)
+        dialog->setFileName(QString::fromLatin1(fileName));
+    return runAndDelete(dialog, [&](SourceLocationDlg &d) {
+        const QByteArray name = d.fileName().toUtf8();
+        std::strncpy(buffer, name.constData(), size_t(size));
+    });
 }
 
 bool userInformation(const char *templateFile, const char *outputFile)

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-// The roads of the list, entry, go-to-line, user-information and about exports: each builds
-// its dialog with the current main window as parent, runs it through the modal seam, copies
-// the answer out and deletes it. The exports have checked the caller's pointers.
+// The roads of the list, entry, go-to-line, source-location, user-information and about exports:
+// each builds its dialog with the current main window as parent, runs it through the modal seam,
+// copies the answer out and deletes it. The exports have checked the caller's pointers.
 namespace tesk::dialogs {
 
 int simpleList(const char *caption, const char *description, const char *items, int32_t *positions,
@@ -20,6 +20,11 @@ bool entryInteger(const char *caption, const char *label, int32_t value, int32_t
 bool entryDouble(const char *caption, const char *label, double value, int32_t decimals,
                  double minimum, double maximum, double *result);
 bool gotoLine(int32_t *line, int32_t maximum);
+
+// Retry or a file picked: the name as UTF-8 into buffer by the rule of strncpy (at most size
+// bytes, zeros after a shorter name; no terminating zero for a name of size bytes or more).
+bool sourceLocation(const char *caption, const char *message, const char *fileName, char *buffer,
+                    int32_t size);
 
 bool userInformation(const char *templateFile, const char *outputFile);
 

@@ -1,4 +1,5 @@
-// Lists, text and number entries, go-to-line, user information and the about box.
+// Lists, text and number entries, go-to-line, source location, user information and the about
+// box.
 #include "dialogs/entrydialogs.h"
 #include "frame/core/exportguard.h"
 
@@ -64,6 +65,15 @@ int CuiGotoLineDialog(int32_t, int32_t *line, int32_t maximum)
     if (!line)
         return 0;
     return TESK_GUARDED(0, [&] { return gotoLine(line, maximum) ? 1 : 0; });
+}
+
+int CuiGetSourceLocation(int32_t, const char *caption, const char *message, const char *fileName,
+                         char *buffer, int32_t size)
+{
+    if (!buffer || size < 1)
+        return 0;
+    return TESK_GUARDED(
+        0, [&] { return sourceLocation(caption, message, fileName, buffer, size) ? 1 : 0; });
 }
 
 int CuiGetUserInformation(int32_t, const char *templateFile, const char *outputFile)

@@ -16,9 +16,9 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -90,8 +90,8 @@ int loadImage(ImageAnswer &answer, const char *startDir, uint32_t sectionsSize =
 {
     return CuiLoadImage(0, "Load Image", sizeof answer.name, answer.name, "Images [*.elf]",
                         startDir, 0, &answer.symbolsOnly, &answer.replace, &answer.pcMode,
-                        sectionsSize, answer.sections, sizeof answer.arguments,
-                        answer.arguments, sizeof answer.offset, answer.offset);
+                        sectionsSize, answer.sections, sizeof answer.arguments, answer.arguments,
+                        sizeof answer.offset, answer.offset);
 }
 
 TEST_F(LoadDialogs, PortableLoadImagePanelAndAnswers)
@@ -244,8 +244,7 @@ TEST_F(LoadDialogs, PlatformLoadBinaryKeepsBlanksOut)
     ASSERT_EQ(CuiLoadBinary(0, 0, nullptr, 0, kChoices), 0);
     EXPECT_EQ(errors, QStringList{"Please enter a valid value in the Location field."});
     ASSERT_EQ(LoadHost::calls().size(), 2u);
-    EXPECT_EQ(LoadHost::calls()[0].command,
-              "readfile,bin,gui \"" + path("a.bin") + "\"=0x2000");
+    EXPECT_EQ(LoadHost::calls()[0].command, "readfile,bin,gui \"" + path("a.bin") + "\"=0x2000");
 }
 
 TEST_F(LoadDialogs, CancelAndMissingHostFunctionsCallNothing)
@@ -307,7 +306,10 @@ TEST_F(LoadDialogs, FileDialogSaveCheckDirectoryAndHelp)
     {
         const char *typed;
         bool allowed;
-    } names[] = {{"a:b", false}, {"C:\\dir\\ok.txt", true}, {"dir\\x|y", false}, {"", true},
+    } names[] = {{"a:b", false},
+                 {"C:\\dir\\ok.txt", true},
+                 {"dir\\x|y", false},
+                 {"", true},
                  {"plain.txt", true}};
     auto *edit = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
     ASSERT_NE(edit, nullptr);

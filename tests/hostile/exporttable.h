@@ -249,6 +249,7 @@ inline const std::vector<Entry> &exportTable()
         {"CuiFunctionRegistryRemoveFunction", [](Args &a) { CuiFunctionRegistryRemoveFunction(a.s()); }},
         {"CuiFunctionRegistryRemoveVoidStar", [](Args &a) { CuiFunctionRegistryRemoveVoidStar(a.s()); }},
         {"CuiGetQtApp", [](Args &) { CuiGetQtApp(); }},
+        {"CuiGetSourceLocation", [](Args &a) { auto b = a.buffer(); CuiGetSourceLocation(a.i(), a.s(), a.s(), a.s(), b.data, int32_t(b.size)); }},
         {"CuiGetUserInformation", [](Args &a) { CuiGetUserInformation(a.i(), a.s(), a.s()); }},
         {"CuiGotoLineDialog", [](Args &a) { CuiGotoLineDialog(a.i(), a.block<int32_t>(), a.i()); }},
         {"CuiHardwareTriggerAppendValue", [](Args &a) { CuiHardwareTriggerAppendValue(a.i() & 1 ? CuiHardwareTriggerCreate(a.s(), a.s(), a.u()) : a.h(), a.s(), a.s()); }},
