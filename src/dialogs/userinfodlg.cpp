@@ -101,20 +101,7 @@ bool UserInfoDlg::writeUserInformation()
     QTextStream out(&outputFile);
     in.setEncoding(QStringConverter::System);
     out.setEncoding(QStringConverter::System);
-    static const QRegularExpression nameLine(QStringLiteral("^\\s+Name"));
-    int field = -1;
-    QString line;
-    while (in.readLineInto(&line)) {
-        if (nameLine.match(line).hasMatch())
-            field = 0;
-        out << line;
-        if (field >= 0) {
-            out << values.at(field);
-            if (++field == values.size())
-                field = -1;
-        }
-        out << '\n';
-    }
+    tesk::dialogs::mergeUserInformation(in, out, values);
     out.flush();
     return out.status() == QTextStream::Ok;
 }
@@ -124,3 +111,26 @@ void UserInfoDlg::accept()
     if (writeUserInformation())
         UserInfoDlgBase::accept();
 }
+
+namespace tesk::dialogs {
+
+void mergeUserInformation(QTextStream &in, QTextStream &out, const QStringList &values)
+{
+    static const QRegularExpression nameLine(QStringLiteral("^\\s+Name"));
+    qsizetype field = -1;
+    QString line;
+    while (in.readLineInto(&line)) {
+        if (nameLine.match(line).hasMatch())
+            field = 0;
+        out << line;
+        if (field >= 0) {
+            if (field < values.size())
+                out << values.at(field);
+            if (++field >= values.size())
+                field = -1;
+        }
+        out << '\n';
+    }
+}
+
+} // namespace tesk::dialogs

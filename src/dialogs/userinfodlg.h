@@ -2,9 +2,12 @@
 
 #include "dialogs/userinfodlgbase.h"
 
+#include <QStringList>
+
 #include <memory>
 
 class QFile;
+class QTextStream;
 
 // The template the contact details are merged into and the file they are written to.
 struct UserInfoFiles
@@ -43,3 +46,12 @@ private:
 
     std::unique_ptr<UserInfoFiles> m_files;
 };
+
+namespace tesk::dialogs {
+
+// Copies the template line by line: the first line that starts with white space and "Name"
+// and the lines after it get the values appended, one each, in order; such a line among them
+// starts the values again. Every line written ends with a line end.
+void mergeUserInformation(QTextStream &in, QTextStream &out, const QStringList &values);
+
+} // namespace tesk::dialogs

@@ -119,7 +119,8 @@ TEST_F(SourceLocation, TextsGivenOrTheDialogsOwn)
     });
     CuiGetSourceLocation(0, nullptr, nullptr, nullptr, m_buffer, 8);
     EXPECT_EQ(caption, QStringLiteral("Source File Location"));
-    EXPECT_TRUE(message.startsWith(QStringLiteral("Source File not found."))) << qPrintable(message);
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Source File not found.")))
+        << qPrintable(message);
     EXPECT_EQ(file, QString());
 
     CuiGetSourceLocation(0, "Fichier \xe9", "<b>gone</b>", "caf\xe9.c", m_buffer, 8);
