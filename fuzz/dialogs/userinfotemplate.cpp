@@ -15,11 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QTextStream in(&templateText, QIODevice::ReadOnly);
     QString written;
     QTextStream out(&written, QIODevice::WriteOnly);
-    static const QStringList values = {QStringLiteral("n"), QStringLiteral("c"),
-                                       QStringLiteral("p"), QString(),
-                                       QStringLiteral("a2"), QStringLiteral("t"),
-                                       QStringLiteral("s"), QStringLiteral("z"),
-                                       QStringLiteral("e")};
+    static const QStringList values = {
+        QStringLiteral("n"), QStringLiteral("c"),  QStringLiteral("p"),
+        QString(),           QStringLiteral("a2"), QStringLiteral("t"),
+        QStringLiteral("s"), QStringLiteral("z"),  QStringLiteral("e")};
     tesk::dialogs::mergeUserInformation(in, out, values);
     return 0;
 }
