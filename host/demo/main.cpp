@@ -29,6 +29,7 @@
 #include "../testhost/sanitizerdefaults.h"
 #include "dialogdemo.h"
 #include "dockdemo.h"
+#include "entrydemo.h"
 #include "framedemo.h"
 #include "hostiledemo.h"
 #include "loaddemo.h"
@@ -284,6 +285,7 @@ int runDemo(const Options &options)
     demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
     demo::runLoadDemo(tesk.library, options.library, options.screenshotDir,
                       haveDisplay() && quitAfterMs <= 0);
+    demo::runEntryDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
     demo::runHostileDemo(tesk.library);
     demo::runDockDemo(tesk.library, options.screenshotDir);

@@ -39,6 +39,64 @@ enum {
 TESK_EXPORT int CuiMessagePrompt(int32_t reserved, const char *caption, const char *text,
                                  int32_t icon, int32_t button0, int32_t button1, int32_t button2);
 
+/* ---- Lists, entries, go-to-line, user information, about --------------------------------
+ * The first word is not read. Texts are Latin-1 and pass through the translation. */
+
+/* The entries of items, one per line (empty lines dropped), for one pick or, with multiple
+ * non-zero, a check list. A leading '=' selects (ticks) the entry; '-' and '!' are dropped.
+ * OK answers 1 and writes into positions, which holds bound entries: the picked position
+ * (-1 for none) or the ticked positions in list order, as many as fit; count receives how
+ * many were written. Cancel answers 0 and writes nothing; so do suppressed prompts. */
+TESK_EXPORT int CuiSimpleList(int32_t reserved, const char *caption, const char *description,
+                              const char *items, int32_t *positions, int32_t bound, int32_t *count,
+                              int32_t multiple, int32_t helpId);
+
+/* One line of text, in a line edit (CuiSimpleEntry) or an editable drop-down
+ * (CuiSimpleEntryPD). OK answers 1 and writes the answer into buffer as UTF-8, cut at a
+ * character so that the terminating zero fits in size bytes, zeros up to size. Cancel answers
+ * 0 and leaves the buffer; so do suppressed prompts, a null buffer and a size below 1. A null
+ * caption or OK text keeps the dialog's own; help id 0 hides Help. */
+TESK_EXPORT int CuiSimpleEntry(int32_t reserved, const char *caption, const char *message,
+                               const char *value, char *buffer, int32_t size, const char *okText,
+                               int32_t helpId);
+TESK_EXPORT int CuiSimpleEntryPD(int32_t reserved, const char *caption, const char *message,
+                                 const char *value, char *buffer, int32_t size, const char *okText,
+                                 int32_t helpId);
+
+/* A whole number: OK answers 1 and stores it; Cancel, suppressed prompts and a null result
+ * answer 0 and store nothing. */
+TESK_EXPORT int CuiSimpleEntryInteger(int32_t reserved, const char *caption, const char *label,
+                                      int32_t value, int32_t step, int32_t minimum, int32_t maximum,
+                                      int32_t *result);
+/* A real number, with the codes the other way round: OK answers 0 and stores it; Cancel,
+ * suppressed prompts and a null result answer 1 and store nothing. */
+TESK_EXPORT int CuiSimpleEntryDouble(int32_t reserved, const char *caption, const char *label,
+                                     double value, int32_t decimals, double minimum, double maximum,
+                                     double *result);
+/* A line between 1 and maximum, starting from *line: OK answers 1 and stores it in *line;
+ * Cancel and a null line answer 0. Shown even when prompts are suppressed. */
+TESK_EXPORT int CuiGotoLineDialog(int32_t reserved, int32_t *line, int32_t maximum);
+
+/* The corrected name of a source file that was not found. Retry, or a file picked by
+ * browsing, answers 1 and copies the name (UTF-8) into buffer as strncpy does: at most size
+ * bytes, zeros after a shorter name, no terminating zero for a name of size bytes or more.
+ * Cancel answers 0 and leaves the buffer; so do suppressed prompts, a null buffer and a size
+ * below 1. Null texts keep the dialog's own. */
+TESK_EXPORT int CuiGetSourceLocation(int32_t reserved, const char *caption, const char *message,
+                                     const char *fileName, char *buffer, int32_t size);
+
+/* Contact details merged into a copy of the template: on OK the template is written to the
+ * output file with the nine values appended to the line that starts with blanks and "Name"
+ * and the eight lines after it. Answers 1 once the output is written; a file that cannot be
+ * read or written is reported and the dialog stays up. Cancel and a null name answer 0. */
+TESK_EXPORT int CuiGetUserInformation(int32_t reserved, const char *templateFile,
+                                      const char *outputFile);
+
+/* The about box: the build and copyright lines, and the additional text (rich text; newlines
+ * break lines) followed by the installation's notices. The third text is not used. Always 0. */
+TESK_EXPORT int CuiSimpleAbout(const char *buildText, const char *copyrightText,
+                               const char *reservedText, const char *additionalText);
+
 /* ---- Host-described dialogs -------------------------------------------------------------
  * Records are allocated with malloc and freed with free; the host may read and write them. */
 

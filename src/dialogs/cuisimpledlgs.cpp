@@ -16,10 +16,6 @@ namespace tesk::dialogs {
 
 using tesk::system::ModalSeam;
 
-namespace {
-
-// Before start-up (or after the application is gone) no window can be made: the question is
-// answered as if the user had cancelled it.
 bool canShowWindows(const char *what)
 {
     if (qobject_cast<QApplication *>(QCoreApplication::instance()))
@@ -27,8 +23,6 @@ bool canShowWindows(const char *what)
     qWarning("%s: the library is not started; nothing is shown", what);
     return false;
 }
-
-} // namespace
 
 QMessageBox::StandardButton runToolkitBox(QMessageBox::Icon icon, const char *caption,
                                           const char *text, QMessageBox::StandardButtons buttons,

@@ -7,6 +7,10 @@
 // The roads of the message, prompt and host-described dialog exports.
 namespace tesk::dialogs {
 
+// Before start-up (or after the application is gone) no window can be made: the caller then
+// answers as if the user had cancelled. Says so on the debug output.
+bool canShowWindows(const char *what);
+
 // A toolkit message box with explicit default and escape buttons, parented to the current
 // main window and run through the modal seam; answers the button that ended it (the escape
 // button when the window was closed). caption and text are UTF-8; a null caption shows the

@@ -170,7 +170,7 @@ void MetalStyle::polish(QApplication *application)
     QPalette palette = current;
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Disabled}) {
         auto texturedRole = [&](QPalette::ColorRole role, const QPixmap &texture) {
-            palette.setBrush(group, role, QBrush(current.color(group, role), texture));
+            styles::setTexturedRole(palette, current, group, role, texture);
         };
         texturedRole(QPalette::Button, button);
         texturedRole(QPalette::Light, lightAndMid);
@@ -234,14 +234,11 @@ void MetalStyle::drawPushButtonBevel(const QStyleOption *option, QPainter *p,
         QProxyStyle::drawControl(CE_PushButtonBevel, option, p, widget);
         return;
     }
-    const bool down = styles::isDown(option);
-    const bool on = styles::isOn(option);
-    const bool flat = button->features & QStyleOptionButton::Flat;
-
     p->save();
     p->setPen(option->palette.color(QPalette::WindowText));
     p->setBrush(Qt::NoBrush);
-    QStyleOptionButton bevel = *button;
+    // On and down are both drawn sunken by the metal button; no sunken flag of its own.
+    QStyleOptionButton bevel = styles::bevelOption(*button, false);
     if (button->features & QStyleOptionButton::DefaultButton) {
         const QRect r = option->rect;
         p->setPen(QPen(Qt::black, 1));
@@ -252,14 +249,6 @@ void MetalStyle::drawPushButtonBevel(const QStyleOption *option, QPainter *p,
                       QPoint(r.left() + 1, r.top() + 1)}));
         bevel.rect = r.adjusted(2, 2, -2, -2);
     }
-    // On and down are both drawn sunken by the metal button; no sunken flag of its own.
-    bevel.state &= ~(State_Sunken | State_Raised | State_On);
-    if (on)
-        bevel.state |= State_On;
-    if (down)
-        bevel.state |= State_Sunken;
-    if (!flat && !down)
-        bevel.state |= State_Raised;
     proxy()->drawPrimitive(PE_PanelButtonCommand, &bevel, p, widget);
     if (button->features & QStyleOptionButton::HasMenu)
         styles::drawMenuButtonArrow(proxy(), &bevel, p, bevel.rect);

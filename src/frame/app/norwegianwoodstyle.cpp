@@ -217,7 +217,7 @@ void NorwegianWoodStyle::polish(QApplication *application)
     QPalette palette = generated;
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Disabled}) {
         auto texturedRole = [&](QPalette::ColorRole role, const QPixmap &texture) {
-            palette.setBrush(group, role, QBrush(generated.color(group, role), texture));
+            styles::setTexturedRole(palette, generated, group, role, texture);
         };
         texturedRole(QPalette::Button, button);
         texturedRole(QPalette::Light, light);
@@ -386,19 +386,9 @@ void NorwegianWoodStyle::drawPushButtonBevel(const QStyleOption *option, QPainte
         QProxyStyle::drawControl(CE_PushButtonBevel, option, p, widget);
         return;
     }
-    const bool down = styles::isDown(option);
-    const bool on = styles::isOn(option);
-    const bool flat = button->features & QStyleOptionButton::Flat;
     const bool isDefault = button->features & QStyleOptionButton::DefaultButton;
 
-    QStyleOptionButton bevel = *button;
-    bevel.state &= ~(State_Sunken | State_Raised | State_On);
-    if (on)
-        bevel.state |= State_On;
-    if (on || down)
-        bevel.state |= State_Sunken;
-    if (!flat && !down)
-        bevel.state |= State_Raised;
+    QStyleOptionButton bevel = styles::bevelOption(*button, true);
     bevel.palette = buttonBevelPalette(option);
     if (isDefault)
         bevel.rect = option->rect.adjusted(2, 2, -2, -2);

@@ -224,4 +224,25 @@ void drawMenuButtonArrow(const QStyle *style, const QStyleOption *option, QPaint
     style->drawPrimitive(QStyle::PE_IndicatorArrowDown, &arrow, p);
 }
 
+void setTexturedRole(QPalette &palette, const QPalette &colours, QPalette::ColorGroup group,
+                     QPalette::ColorRole role, const QPixmap &texture)
+{
+    palette.setBrush(group, role, QBrush(colours.color(group, role), texture));
+}
+
+QStyleOptionButton bevelOption(const QStyleOptionButton &button, bool sunkenWhenOn)
+{
+    const bool down = isDown(&button);
+    const bool on = isOn(&button);
+    QStyleOptionButton bevel = button;
+    bevel.state &= ~(QStyle::State_Sunken | QStyle::State_Raised | QStyle::State_On);
+    if (on)
+        bevel.state |= QStyle::State_On;
+    if (down || (on && sunkenWhenOn))
+        bevel.state |= QStyle::State_Sunken;
+    if (!(button.features & QStyleOptionButton::Flat) && !down)
+        bevel.state |= QStyle::State_Raised;
+    return bevel;
+}
+
 } // namespace tesk::app::styles

@@ -5,14 +5,15 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPalette>
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
+#include <QStyleOptionButton>
 
 #include <functional>
 
 class QPainter;
-class QPalette;
 class QStyle;
 class QStyleOption;
 
@@ -32,6 +33,10 @@ QImage texture(Texture which);
 QPixmap recoloured(const QImage &indexed, const std::function<QColor(const QColor &)> &change);
 QPixmap filledPixmap(const QColor &colour);
 
+// The role of the group takes its colour in `colours` with the texture over it.
+void setTexturedRole(QPalette &palette, const QPalette &colours, QPalette::ColorGroup group,
+                     QPalette::ColorRole role, const QPixmap &texture);
+
 // The inactive group takes the active group's brushes, so that the look does not change with
 // the window's activation.
 void copyActiveToInactive(QPalette &palette);
@@ -43,6 +48,10 @@ void drawRoundedRect(QPainter *p, const QRect &rect, int corner);
 // Button states as the toolkit's button options carry them: down is a pressed button.
 bool isDown(const QStyleOption *option);
 bool isOn(const QStyleOption *option);
+
+// The push button's option as its bevel is drawn: on while toggled on, sunken while down (and
+// while on, for a look that draws it so), raised unless flat or down.
+QStyleOptionButton bevelOption(const QStyleOptionButton &button, bool sunkenWhenOn);
 
 // Where the label of a push button is moved: a menu button's label a third of its height to the
 // right, and by pressedShift while the button is down or on.

@@ -4,12 +4,19 @@
 
 #include <QCoreApplication>
 
+#include <cstring>
+
 using tesk::system::ModalSeam;
 
 QString cuiEscapeRichText(const QString &text)
 {
     if (text.startsWith(u'<'))
         return text;
+    return cuiEscapeMarkup(text);
+}
+
+QString cuiEscapeMarkup(const QString &text)
+{
     QString escaped;
     escaped.reserve(text.size() + text.size() / 8);
     for (const QChar c : text) {
@@ -34,6 +41,27 @@ QString cuiEscapeRichText(const QString &text)
         }
     }
     return escaped;
+}
+
+qsizetype cuiUtf8FittingLength(const QByteArray &utf8, qsizetype room)
+{
+    qsizetype length = qBound<qsizetype>(0, room, utf8.size());
+    if (length < utf8.size()) {
+        // Continuation bytes are 10xxxxxx: step back to the start of the cut character.
+        while (length > 0 && (uchar(utf8.at(length)) & 0xc0) == 0x80)
+            --length;
+    }
+    return length;
+}
+
+void cuiCopyUtf8Padded(const QString &text, char *buffer, int size)
+{
+    if (!buffer || size < 1)
+        return;
+    const QByteArray utf8 = text.toUtf8();
+    const qsizetype length = cuiUtf8FittingLength(utf8, size - 1);
+    std::memcpy(buffer, utf8.constData(), size_t(length));
+    std::memset(buffer + length, 0, size_t(size - length));
 }
 
 QString cuiTranslateLatin1(const char *text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QWidget;
@@ -9,6 +10,15 @@ class QWidget;
 // Plain text made safe for a rich-text label; a text that starts with "<" is rich text already
 // and is returned as it is.
 QString cuiEscapeRichText(const QString &text);
+// The text with every markup character written as its entity, whatever it starts with: for
+// texts that must be shown, never interpreted.
+QString cuiEscapeMarkup(const QString &text);
+
+// The longest prefix of the UTF-8 text that fits room bytes without cutting a character.
+qsizetype cuiUtf8FittingLength(const QByteArray &utf8, qsizetype room);
+// Copies the text as UTF-8 into the buffer of size bytes: cut at a character boundary so that a
+// terminating zero fits, and zeros after it up to size. Nothing for a null buffer or size < 1.
+void cuiCopyUtf8Padded(const QString &text, char *buffer, int size);
 
 // A host's 8-bit text translated in the context "QObject". The host's texts are Latin-1, which
 // the toolkit's translation would read as UTF-8: an untranslated text is its bytes as Latin-1.

@@ -56,4 +56,9 @@ QFont fixedFont()
                              : QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
+QWidget *createSplash(const char *imageName, const QString &installDir)
+{
+    return link().createSplash ? link().createSplash(imageName, installDir) : nullptr;
+}
+
 } // namespace tesk::frame

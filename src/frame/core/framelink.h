@@ -19,6 +19,8 @@ struct FrameLink
     // Installs the catalogues of the current language and rebuilds the standard labels.
     void (*installTranslations)() = nullptr;
     const QMap<int, QString> &(*standardLabels)() = nullptr;
+    // A new splash window of the picture name (the caller owns and shows it).
+    QWidget *(*createSplash)(const char *imageName, const QString &installDir) = nullptr;
 };
 
 void setFrameLink(const FrameLink &link);
@@ -28,6 +30,8 @@ void setModalDialogShown(bool shown);
 void installTranslations();
 // The translated standard labels (button texts, captions, messages) by code.
 QMap<int, QString> standardLabels();
+// Null without the frame.
+QWidget *createSplash(const char *imageName, const QString &installDir);
 
 // The process-wide fixed-pitch value font, which the frame's visual settings keep; the
 // system's fixed font until they fill the source in.

@@ -8,22 +8,6 @@
 
 #include <cstring>
 
-namespace {
-
-// The longest prefix of the UTF-8 text that fits size - 1 bytes without cutting a character.
-qsizetype fittingLength(const QByteArray &utf8, int size)
-{
-    qsizetype length = qMin<qsizetype>(utf8.size(), size - 1);
-    if (length < utf8.size()) {
-        // Continuation bytes are 10xxxxxx: step back to the start of the cut character.
-        while (length > 0 && (uchar(utf8.at(length)) & 0xc0) == 0x80)
-            --length;
-    }
-    return length;
-}
-
-} // namespace
-
 int CuiHelpersAppendToList(void *list, const char *text)
 {
     return CuiHelpersAppendToListEx(list, text, 0);
@@ -49,11 +33,8 @@ int CuiHelperMarkupText(const char *text, int size, char *buffer)
     return TESK_GUARDED(-1, [&] {
         if (!text || !buffer || size < 1)
             return -1;
-        // A leading blank keeps the escaping from taking the text for rich text already.
-        const QString escaped =
-            cuiEscapeRichText(QLatin1Char(' ') + QString::fromLatin1(text)).mid(1);
-        const QByteArray utf8 = escaped.toUtf8();
-        const qsizetype length = fittingLength(utf8, size);
+        const QByteArray utf8 = cuiEscapeMarkup(QString::fromLatin1(text)).toUtf8();
+        const qsizetype length = cuiUtf8FittingLength(utf8, size - 1);
         std::memcpy(buffer, utf8.constData(), size_t(length));
         buffer[length] = '\0';
         return 0;

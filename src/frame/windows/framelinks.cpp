@@ -1,5 +1,6 @@
 // Fills in the frame link through which the subsystems' dialogs reach the store and the
 // translated labels.
+#include "frame/app/splashscreen.h"
 #include "frame/core/framelink.h"
 #include "frame/services/cuii18n.h"
 #include "frame/windows/mainframe.h"
@@ -17,9 +18,14 @@ void setModalDialogShown(bool shown)
     Store::instance()->setModalDialogShown(shown);
 }
 
+QWidget *createSplash(const char *imageName, const QString &installDir)
+{
+    return new SplashScreen(imageName, installDir);
+}
+
 const bool g_frameLinkFilled =
-    (tesk::frame::setFrameLink(
-         {&currentMainWindow, &setModalDialogShown, &cuiInstallTranslations, &cuiStandardLabels}),
+    (tesk::frame::setFrameLink({&currentMainWindow, &setModalDialogShown, &cuiInstallTranslations,
+                                &cuiStandardLabels, &createSplash}),
      true);
 
 } // namespace

@@ -85,6 +85,8 @@ TEST(RichText, EscapesPlainTextOnly)
     EXPECT_EQ(cuiEscapeRichText(QStringLiteral("<b>bold</b> & more")),
               QStringLiteral("<b>bold</b> & more"));
     EXPECT_EQ(cuiEscapeRichText(QString()), QString());
+    EXPECT_EQ(cuiEscapeMarkup(QStringLiteral("<b>bold</b>")),
+              QStringLiteral("&lt;b&gt;bold&lt;/b&gt;"));
 }
 
 TEST(HostText, UntranslatedLatin1StaysLatin1)

@@ -1,0 +1,136 @@
+#include "dialogs/aboutdialog.h"
+
+#include "dialogs/dialogframe.h"
+#include "frame/core/cuitextutils.h"
+#include "frame/core/framelink.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTextEdit>
+#include <QTextStream>
+
+struct AboutDialogPrivate
+{
+    QString buildText;
+    QString copyrightText;
+    QString additionalText;
+    QString noticeText;
+    std::unique_ptr<QWidget> splash;
+};
+
+namespace tesk::dialogs {
+
+namespace {
+
+QString installFolder()
+{
+    return qEnvironmentVariableIsSet("KSODEBUG_INSTALL") ? qEnvironmentVariable("KSODEBUG_INSTALL")
+                                                         : QString();
+}
+
+// One file's part of the notices; empty when it does not open.
+QString noticeOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    QString text = QLatin1String("<b>") + cuiEscapeMarkup(QDir::toNativeSeparators(path)) +
+                   QLatin1String("</b><br>");
+    QTextStream in(&file);
+    QString line;
+    while (in.readLineInto(&line)) {
+        if (!line.startsWith(u'#'))
+            text += cuiEscapeMarkup(line) + QLatin1String("<br>");
+    }
+    return text + QLatin1String("<br>");
+}
+
+} // namespace
+
+QString collectNotices()
+{
+    const QString install = installFolder();
+    if (install.isNull())
+        return QString();
+    const QDir etc(install + QLatin1String("/etc"));
+    if (!etc.exists())
+        return QString();
+    QString notices;
+    const QStringList files = etc.entryList({QStringLiteral("*.lic")}, QDir::Files, QDir::Name);
+    for (const QString &name : files) {
+        const QString notice = noticeOf(etc.absoluteFilePath(name));
+        if (notice.isEmpty())
+            continue;
+        if (notices.isEmpty())
+            notices = AboutDialog::tr("<h2>Third Party Copyright Messages</h2><p>");
+        notices += notice;
+    }
+    return notices;
+}
+
+} // namespace tesk::dialogs
+
+AboutDialog::AboutDialog(QWidget *parent, const char *name, bool modal, Qt::WindowFlags flags)
+    : AboutDialogBase(parent, name, modal, flags | tesk::dialogs::kDialogFrameFlags)
+    , d(std::make_unique<AboutDialogPrivate>())
+{
+}
+
+AboutDialog::~AboutDialog() = default;
+
+void AboutDialog::setBuildText(const QString &text)
+{
+    d->buildText = text;
+}
+
+void AboutDialog::setCopyrightText(const QString &text)
+{
+    d->copyrightText = text;
+}
+
+void AboutDialog::setAdditionalText(const QString &text)
+{
+    d->additionalText = text;
+}
+
+QWidget *AboutDialog::splash() const
+{
+    return d->splash.get();
+}
+
+bool AboutDialog::event(QEvent *event)
+{
+    const bool handled = AboutDialogBase::event(event);
+    if (event->type() == QEvent::Polish)
+        fill();
+    return handled;
+}
+
+void AboutDialog::fill()
+{
+    d->noticeText = tesk::dialogs::collectNotices();
+    buildLabel->setText(d->buildText);
+    copyrightLabel->setText(d->copyrightText);
+    if (!d->noticeText.isEmpty())
+        d->additionalText = tr("<p>") + d->additionalText + QLatin1String("<p>") + d->noticeText;
+    QString shown = d->additionalText;
+    shown.replace(u'\n', QLatin1String("<br>"));
+    additionalEdit->setHtml(shown);
+}
+
+void AboutDialog::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier))
+        return;
+    if (d->splash) {
+        d->splash.reset();
+        return;
+    }
+    const QString install = tesk::dialogs::installFolder();
+    d->splash.reset(tesk::frame::createSplash("kso", install));
+    if (d->splash)
+        d->splash->show();
+}

@@ -1,0 +1,216 @@
+#include "dialogs/entrydialogs.h"
+
+#include "dialogs/aboutdialog.h"
+#include "dialogs/cuisimpledlgs.h"
+#include "dialogs/gotolinedlg.h"
+#include "dialogs/listselectiondlg.h"
+#include "dialogs/simpleentrydlg.h"
+#include "dialogs/simpleentrypddlg.h"
+#include "dialogs/sourcelocationdlg.h"
+#include "dialogs/userinfodlg.h"
+#include "frame/core/cuidebuginfo.h"
+#include "frame/core/cuitextutils.h"
+#include "frame/core/framelink.h"
+#include "system/modalseam.h"
+
+#include <QCoreApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPointer>
+
+#include <algorithm>
+#include <cstring>
+
+namespace tesk::dialogs {
+
+using tesk::system::ModalSeam;
+
+namespace {
+
+// Runs the dialog and deletes it (unless its parent took it along meanwhile); take reads the
+// answer while the dialog still exists, and only when it was accepted.
+template<typename Dialog, typename Take>
+bool runAndDelete(Dialog *dialog, Take take)
+{
+    QPointer<Dialog> guard(dialog);
+    const int result = ModalSeam::execDialog(dialog);
+    const bool accepted = guard && result == QDialog::Accepted;
+    if (accepted)
+        take(*guard);
+    delete guard.data();
+    return accepted;
+}
+
+// A hidden main window would take its dialog out of sight along with it.
+QWidget *visibleMainWindow()
+{
+    QWidget *window = frame::currentMainWindow();
+    return window && window->isVisible() ? window : nullptr;
+}
+
+QString listCaption(const char *caption)
+{
+    return caption ? cuiTranslateLatin1(caption)
+                   : QCoreApplication::translate("QObject", "Kestrova Debugger");
+}
+
+void writePositions(const QList<int> &chosen, int32_t *positions, int32_t bound, int32_t *count)
+{
+    const qsizetype room = positions ? std::max<int32_t>(bound, 0) : 0;
+    const qsizetype written = std::min(chosen.size(), room);
+    std::copy_n(chosen.cbegin(), written, positions);
+    if (count)
+        *count = int32_t(written);
+}
+
+template<typename Dialog>
+int runEntry(Dialog *dialog, const char *caption, const char *message, const char *value,
+             char *buffer, int32_t size, const char *okText, int32_t helpId)
+{
+    if (caption)
+        dialog->setWindowTitle(cuiTranslateLatin1(caption));
+    dialog->setMessage(cuiTranslateLatin1(message));
+    dialog->setValue(QString::fromLatin1(value));
+    if (helpId != 0) {
+        dialog->setHelpId(helpId);
+        dialog->setHelpFunction(&showDialogHelp);
+    }
+    if (okText)
+        dialog->setOkText(cuiTranslateLatin1(okText));
+    return runAndDelete(dialog, [&](Dialog &d) { cuiCopyUtf8Padded(d.getValue(), buffer, size); })
+               ? 1
+               : 0;
+}
+
+QInputDialog *inputDialog(const char *name, const char *caption, const char *label)
+{
+    auto *dialog = new QInputDialog(frame::currentMainWindow());
+    dialog->setObjectName(QLatin1String(name));
+    dialog->setWindowTitle(cuiTranslateLatin1(caption));
+    dialog->setLabelText(cuiTranslateLatin1(label));
+    // The host's label is shown as written.
+    for (QLabel *text : dialog->findChildren<QLabel *>())
+        text->setTextFormat(Qt::PlainText);
+    return dialog;
+}
+
+} // namespace
+
+int simpleList(const char *caption, const char *description, const char *items, int32_t *positions,
+               int32_t bound, int32_t *count, bool multiple, int32_t helpId)
+{
+    if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiSimpleList"))
+        return 0;
+    auto *dialog = new ListSelectionDlg(visibleMainWindow(), "CuiSimpleList", true);
+    dialog->setCaption(listCaption(caption));
+    // Markup in the host's description is shown as written.
+    dialog->setDescription(QLatin1String("<qt>") +
+                           cuiEscapeMarkup(cuiTranslateLatin1(description)) +
+                           QLatin1String("</qt>"));
+    dialog->setMultiSelection(multiple);
+    dialog->setItems(QString::fromLatin1(items).split(u'\n', Qt::SkipEmptyParts));
+    if (helpId != 0)
+        dialog->setHelpId(helpId);
+    dialog->setHelpFunction(&showDialogHelp);
+    return runAndDelete(dialog,
+                        [&](ListSelectionDlg &d) {
+                            QList<int> chosen;
+                            if (d.isMultiSelection())
+                                d.checkedPositions(chosen);
+                            else
+                                chosen.append(d.currentIndex());
+                            writePositions(chosen, positions, bound, count);
+                        })
+               ? 1
+               : 0;
+}
+
+int simpleEntry(EntryKind kind, const char *caption, const char *message, const char *value,
+                char *buffer, int32_t size, const char *okText, int32_t helpId)
+{
+    if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiSimpleEntry"))
+        return 0;
+    QWidget *parent = frame::currentMainWindow();
+    if (kind == EntryKind::DropDown)
+        return runEntry(new SimpleEntryPDDlg(parent), caption, message, value, buffer, size, okText,
+                        helpId);
+    return runEntry(new SimpleEntryDlg(parent), caption, message, value, buffer, size, okText,
+                    helpId);
+}
+
+bool entryInteger(const char *caption, const char *label, int32_t value, int32_t step,
+                  int32_t minimum, int32_t maximum, int32_t *result)
+{
+    if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiSimpleEntryInteger"))
+        return false;
+    QInputDialog *dialog = inputDialog("CuiSimpleEntryInteger", caption, label);
+    dialog->setInputMode(QInputDialog::IntInput);
+    dialog->setIntRange(minimum, maximum);
+    dialog->setIntStep(step);
+    dialog->setIntValue(value);
+    return runAndDelete(dialog, [&](QInputDialog &d) { *result = d.intValue(); });
+}
+
+bool entryDouble(const char *caption, const char *label, double value, int32_t decimals,
+                 double minimum, double maximum, double *result)
+{
+    if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiSimpleEntryDouble"))
+        return false;
+    QInputDialog *dialog = inputDialog("CuiSimpleEntryDouble", caption, label);
+    dialog->setInputMode(QInputDialog::DoubleInput);
+    dialog->setDoubleRange(minimum, maximum);
+    dialog->setDoubleDecimals(decimals);
+    dialog->setDoubleValue(value);
+    return runAndDelete(dialog, [&](QInputDialog &d) { *result = d.doubleValue(); });
+}
+
+bool gotoLine(int32_t *line, int32_t maximum)
+{
+    if (!canShowWindows("CuiGotoLineDialog"))
+        return false;
+    auto *dialog = new GotoLineDlg(frame::currentMainWindow());
+    dialog->setMaximum(maximum);
+    dialog->setValue(*line);
+    return runAndDelete(dialog, [&](GotoLineDlg &d) { *line = d.getValue(); });
+}
+
+bool sourceLocation(const char *caption, const char *message, const char *fileName, char *buffer,
+                    int32_t size)
+{
+    if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiGetSourceLocation"))
+        return false;
+    auto *dialog = new SourceLocationDlg(frame::currentMainWindow());
+    if (caption)
+        dialog->setWindowTitle(cuiTranslateLatin1(caption));
+    if (message)
+        dialog->setMessage(cuiTranslateLatin1(message));
+    if (fileName)
+        dialog->setFileName(QString::fromLatin1(fileName));
+    return runAndDelete(dialog, [&](SourceLocationDlg &d) {
+        const QByteArray name = d.fileName().toUtf8();
+        std::strncpy(buffer, name.constData(), size_t(size));
+    });
+}
+
+bool userInformation(const char *templateFile, const char *outputFile)
+{
+    if (!canShowWindows("CuiGetUserInformation"))
+        return false;
+    auto *dialog = new UserInfoDlg;
+    dialog->setTemplateFile(QString::fromLatin1(templateFile));
+    dialog->setOutputFile(QString::fromLatin1(outputFile));
+    return runAndDelete(dialog, [](UserInfoDlg &) {});
+}
+
+void simpleAbout(const char *buildText, const char *copyrightText, const char *additionalText)
+{
+    if (!canShowWindows("CuiSimpleAbout"))
+        return;
+    auto *dialog = new AboutDialog(frame::currentMainWindow(), "about_box");
+    dialog->setBuildText(QString::fromLatin1(buildText));
+    dialog->setCopyrightText(QString::fromLatin1(copyrightText));
+    dialog->setAdditionalText(QString::fromLatin1(additionalText));
+    runAndDelete(dialog, [](AboutDialog &) {});
+}
+
+} // namespace tesk::dialogs

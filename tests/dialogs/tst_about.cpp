@@ -1,0 +1,130 @@
+// CuiSimpleAbout: the host's texts, the installation's notices shown as written, and the
+// splash toggle.
+#include "../frame/services/scopedenv.h"
+#include "modalanswers.h"
+#include "testhost.h"
+
+#include "dialogs/aboutdialog.h"
+
+#include <tesk/tesk_dialogs.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testhost::ModalAnswers;
+
+class About : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { testhost::startLibrary(); }
+
+    void writeNotice(const char *name, const QByteArray &text) const
+    {
+        QDir(m_install.path()).mkpath(QStringLiteral("etc"));
+        QFile file(m_install.filePath(QStringLiteral("etc/") + QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    // Shows the about box and answers what it showed in its additional field.
+    QString shownAdditional(const char *additional)
+    {
+        QString shown;
+        m_answers.setHandler([&](const ModalAnswers::Request &request) {
+            auto *dialog = qobject_cast<AboutDialog *>(request.widget.data());
+            ASSERT_TRUE(dialog);
+            shown = dialog->additionalEdit->toPlainText();
+            dialog->accept();
+        });
+        EXPECT_EQ(CuiSimpleAbout("b", "c", "unused", additional), 0);
+        return shown;
+    }
+
+    QTemporaryDir m_install;
+    ScopedEnv m_env{"KSODEBUG_INSTALL", m_install.path().toLocal8Bit().constData()};
+    ModalAnswers m_answers;
+};
+
+TEST_F(About, WithoutNoticesOnlyTheHostsTextLineByLine)
+{
+    EXPECT_EQ(tesk::dialogs::collectNotices(), QString());
+    EXPECT_EQ(shownAdditional("first\nsecond <b>bold</b>"), QStringLiteral("first\nsecond bold"));
+    ScopedEnv unset("KSODEBUG_INSTALL", nullptr);
+    EXPECT_EQ(tesk::dialogs::collectNotices(), QString());
+}
+
+TEST_F(About, NoticesByFileNameShownAsWritten)
+{
+    writeNotice("b.lic", "# licence header\nB <one> & two\n#\n\nend\n");
+    writeNotice("a.lic", "A line\n");
+    writeNotice("c.txt", "not a notice\n");
+    const QString etc = QDir::toNativeSeparators(m_install.filePath(QStringLiteral("etc")));
+    EXPECT_EQ(tesk::dialogs::collectNotices(),
+              QStringLiteral("<h2>Third Party Copyright Messages</h2><p>") + QStringLiteral("<b>") +
+                  etc + QStringLiteral("/a.lic</b><br>A line<br><br>") + QStringLiteral("<b>") +
+                  etc + QStringLiteral("/b.lic</b><br>B &lt;one&gt; &amp; two<br><br>end<br><br>"));
+    const QString shown = shownAdditional("host");
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("host"))) << qPrintable(shown);
+    EXPECT_TRUE(shown.contains(QStringLiteral("B <one> & two"))) << qPrintable(shown);
+}
+
+TEST_F(About, HostTextsAndNoFileTheyName)
+{
+    const QString image = m_install.filePath(QStringLiteral("picture.png"));
+    QImage(40, 40, QImage::Format_RGB32).save(image);
+    const QByteArray additional = "<img src=\"" + image.toLocal8Bit() + "\">";
+    QString build;
+    QString copyright;
+    QVariant loaded;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *dialog = qobject_cast<AboutDialog *>(request.widget.data());
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->objectName(), QStringLiteral("about_box"));
+        build = dialog->buildLabel->text();
+        copyright = dialog->copyrightLabel->text();
+        dialog->grab();
+        loaded = dialog->additionalEdit->document()->resource(
+            QTextDocument::ImageResource, QUrl(QString::fromLocal8Bit(image.toLocal8Bit())));
+        dialog->accept();
+    });
+    EXPECT_EQ(CuiSimpleAbout("Build <7>", nullptr, nullptr, additional.constData()), 0);
+    EXPECT_EQ(build, QStringLiteral("Build <7>"));
+    EXPECT_EQ(copyright, QString());
+    EXPECT_EQ(loaded.value<QImage>().size(), QSize(1, 1)) << "the picture the host named was read";
+}
+
+TEST_F(About, ControlDoubleClickTogglesTheSplash)
+{
+    AboutDialog dialog;
+    dialog.show();
+    QTest::mouseDClick(&dialog, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(dialog.splash(), nullptr) << "without Control";
+    QTest::mouseDClick(&dialog, Qt::LeftButton, Qt::ControlModifier, QPoint(5, 5));
+    ASSERT_NE(dialog.splash(), nullptr);
+    EXPECT_TRUE(dialog.splash()->isVisible());
+    QTest::mouseDClick(&dialog, Qt::LeftButton, Qt::ControlModifier, QPoint(5, 5));
+    EXPECT_EQ(dialog.splash(), nullptr);
+
+    QPointer<QWidget> splash;
+    {
+        AboutDialog second;
+        second.show();
+        QTest::mouseDClick(&second, Qt::LeftButton, Qt::ControlModifier, QPoint(5, 5));
+        splash = second.splash();
+        ASSERT_TRUE(splash);
+    }
+    EXPECT_TRUE(splash.isNull()) << "the splash outlived its about box";
+}
+
+} // namespace

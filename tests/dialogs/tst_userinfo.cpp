@@ -1,0 +1,148 @@
+// CuiGetUserInformation: the contact details merged into the template's name line and the
+// eight after it, and each file the dialog cannot use reported with the dialog kept up.
+#include "modalanswers.h"
+#include "testhost.h"
+
+#include "dialogs/userinfodlg.h"
+
+#include <tesk/tesk_dialogs.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testhost::ModalAnswers;
+
+// The values typed, in the order the dialog writes them.
+const char *const kFields[] = {"nameEF", "companyEF", "phoneEF", "address1EF", "address2EF",
+                               "cityEF", "stateEF",   "ZIPEF",   "emailEF"};
+const char *const kValues[] = {"Ada",    "Works", "555", "Street 1",       "Floor 2",
+                               "Oxford", "UK",    "OX1", "ada@example.org"};
+
+class UserInformation : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { testhost::startLibrary(); }
+
+    QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
+
+    void writeTemplate(const QByteArray &text) const
+    {
+        QFile file(path("template.txt"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    QByteArray output() const
+    {
+        QFile file(path("out.txt"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    }
+
+    // Fills every field, or only the name, and presses OK.
+    int run(bool onlyName = false)
+    {
+        for (int i = 0; i < (onlyName ? 1 : 9); ++i)
+            m_answers.type(QLatin1String(kFields[i]), QLatin1String(kValues[i]));
+        m_answers.click(QStringLiteral("okPB"));
+        const QByteArray in = path("template.txt").toLatin1();
+        const QByteArray out = path("out.txt").toLatin1();
+        return CuiGetUserInformation(0, in.constData(), out.constData());
+    }
+
+    QTemporaryDir m_dir;
+    ModalAnswers m_answers;
+};
+
+TEST_F(UserInformation, ValuesFollowTheNameLineAndTheEightAfterIt)
+{
+    writeTemplate("Problem report\n"
+                  "  Name: \n  Company: \n  Phone: \n  Address: \n  Address: \n"
+                  "  City: \n  State: \n  ZIP: \n  E-Mail: \n"
+                  "End\n");
+    EXPECT_EQ(run(), 1);
+    EXPECT_EQ(output(), QByteArray("Problem report\n"
+                                   "  Name: Ada\n  Company: Works\n  Phone: 555\n"
+                                   "  Address: Street 1\n  Address: Floor 2\n"
+                                   "  City: Oxford\n  State: UK\n  ZIP: OX1\n"
+                                   "  E-Mail: ada@example.org\n"
+                                   "End\n"));
+}
+
+TEST_F(UserInformation, TemplateCases)
+{
+    struct Case
+    {
+        const char *what;
+        QByteArray templateText;
+        bool onlyName;
+        QByteArray expected;
+    };
+    const Case cases[] = {
+        {"no blank before Name", "Name:\nx\n", false, "Name:\nx\n"},
+        {"a second name line starts again", "\tName:\n a\n Name:\n b\n", false,
+         "\tName:Ada\n aWorks\n Name:Ada\n bWorks\n"},
+        {"the template ends early", " Name\n", false, " NameAda\n"},
+        {"empty fields append nothing", " Name\n c\n", true, " NameAda\n c\n"},
+        {"the last line gets its line end", " Name", false, " NameAda\n"},
+    };
+    for (const Case &c : cases) {
+        writeTemplate(c.templateText);
+        EXPECT_EQ(run(c.onlyName), 1) << c.what;
+        EXPECT_EQ(output(), c.expected) << c.what;
+    }
+}
+
+TEST_F(UserInformation, FileThatCannotBeUsedIsReportedAndTheDialogStays)
+{
+    writeTemplate(" Name\n");
+    struct Case
+    {
+        QString templateFile;
+        QString outputFile;
+        QString message;
+    };
+    const Case cases[] = {
+        {QString(""), path("out.txt"), QStringLiteral("Cannot find the input template file")},
+        {m_dir.path(), path("out.txt"), QStringLiteral("Cannot read the input file")},
+        {path("template.txt"), path("missing/out.txt"),
+         QStringLiteral("The user information file")},
+    };
+    for (const Case &c : cases) {
+        ModalAnswers answers;
+        // OK, the error box's OK, then Cancel on the dialog that stayed up.
+        answers.click(QStringLiteral("okPB"))
+            .click(QStringLiteral("OK"))
+            .click(QStringLiteral("cancelPB"));
+        const QByteArray in = c.templateFile.toLatin1();
+        const QByteArray out = c.outputFile.toLatin1();
+        EXPECT_EQ(CuiGetUserInformation(0, in.constData(), out.constData()), 0);
+        EXPECT_TRUE(answers.allStepsTaken()) << qPrintable(c.message);
+        ASSERT_EQ(answers.seen().size(), 2u);
+        EXPECT_EQ(answers.seen().back().kind, tesk::system::ModalSeam::Kind::MessageBox);
+        EXPECT_EQ(answers.seen().back().caption, QStringLiteral("Error"));
+        EXPECT_TRUE(answers.seen().back().text.startsWith(c.message))
+            << qPrintable(answers.seen().back().text);
+        EXPECT_FALSE(QFile::exists(path("out.txt"))) << qPrintable(c.message);
+    }
+}
+
+TEST_F(UserInformation, CancelAndNullNamesTouchNothing)
+{
+    writeTemplate(" Name\n");
+    m_answers.click(QStringLiteral("cancelPB"));
+    const QByteArray in = path("template.txt").toLatin1();
+    const QByteArray out = path("out.txt").toLatin1();
+    EXPECT_EQ(CuiGetUserInformation(0, in.constData(), out.constData()), 0);
+    EXPECT_EQ(CuiGetUserInformation(0, nullptr, out.constData()), 0);
+    EXPECT_EQ(CuiGetUserInformation(0, in.constData(), nullptr), 0);
+    EXPECT_EQ(m_answers.seen().size(), 1u) << "no dialog for a null name";
+    EXPECT_FALSE(QFile::exists(path("out.txt")));
+}
+
+} // namespace
