@@ -53,11 +53,16 @@ void runNavigatorDemo(void *library, const std::string &screenshotDir)
         pump();
 
     // What a double-click on the first function would ask.
-    if (QAbstractItemView *list = functionList(); list && list->model()->rowCount() > 0) {
+    QAbstractItemView *list = functionList();
+    if (!list)
+        return;
+    if (list->model()->rowCount() > 0) {
         list->setCurrentIndex(list->model()->index(0, 0));
         QMetaObject::invokeMethod(list, "slotDisasm");
     }
-    saveScreenshot(topLevelWidget("MainWindow", nullptr), screenshotDir, "navigator.png");
+    std::printf("host: the navigator lists %d functions in window \"%s\"\n",
+                list->model()->rowCount(), qPrintable(list->window()->windowTitle()));
+    saveScreenshot(list->window(), screenshotDir, "navigator.png");
 }
 
 } // namespace demo

@@ -1,6 +1,6 @@
 #pragma once
 
-// The data navigator docked in the main window over the symbols the demo publishes: the host
+// The data navigator in a dock window over the symbols the demo publishes: the host
 // restores a state text that shows the functions named main, and prints what its "datanav"
 // function receives when a function's disassembly is asked for.
 
