@@ -9,6 +9,9 @@
 #include "symtabhost.h"
 #include "testhost.h"
 
+#include "frame/core/cuihandles.h"
+#include "frame/core/panecommands.h"
+#include "symbols/datanav.h"
 #include "symbols/funclistview.h"
 
 #include <QCoreApplication>
@@ -89,7 +92,8 @@ void BM_FilterKeystrokes(benchmark::State &state)
         timer.start();
         CuiSymtabDataSourceUpdate(handle);
         const double fillMs = elapsedMs(timer);
-        auto *source = reinterpret_cast<SymtabDataSource *>(handle);
+        auto *source = qobject_cast<SymtabDataSource *>(
+            tesk::handles::object(reinterpret_cast<const void *>(handle)));
 
         FuncListView view;
         view.resize(800, 600);
@@ -163,5 +167,59 @@ void BM_FilterKeystrokes(benchmark::State &state)
     testhost::SymtabHost::instance().withdraw();
 }
 BENCHMARK(BM_FilterKeystrokes)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The navigator pane over a million symbols: Populate asks the host, which sends every record
+// through the exports; then the page on screen is filled, all functions and then a pattern;
+// an event 13 refetches once.
+void BM_NavigatorPopulate(benchmark::State &state)
+{
+    const size_t count = size_t(state.range(0));
+    size_t nameBytes = 0;
+    testhost::SymtabHost::instance().publish(records(count, 500, nameBytes));
+
+    for (auto _ : state) {
+        const TeskHandle pane = CuiDataNavCreate();
+        auto *navigator =
+            qobject_cast<DataNav *>(tesk::handles::object(reinterpret_cast<const void *>(pane)));
+        navigator->resize(800, 600);
+        navigator->show(); // the first show fetches and fills the images page
+        QCoreApplication::processEvents();
+        const auto run = [navigator](const QStringList &words) {
+            QString result;
+            tesk::core::runPaneCommand(navigator, nullptr, nullptr, words, result);
+        };
+        run({"setvarfuncfilter", "*"});
+        run({"raisemoduletab"});
+
+        QElapsedTimer timer;
+        timer.start();
+        CuiDataNavPopulate(pane);
+        const double populateMs = elapsedMs(timer);
+        timer.restart();
+        run({"raisefunctiontab"});
+        QCoreApplication::processEvents();
+        const double allMs = elapsedMs(timer);
+        run({"setvarfuncfilter", "*task"});
+        timer.restart();
+        CuiDataNavUpdate(pane);
+        QCoreApplication::processEvents();
+        const double patternMs = elapsedMs(timer);
+        const size_t fetchesBefore = testhost::SymtabHost::instance().calls.size();
+        timer.restart();
+        CuiDataNavEvent(pane, 13, 0, 0);
+        QCoreApplication::processEvents();
+        const double eventMs = elapsedMs(timer);
+
+        state.counters["populate_ms"] = populateMs;
+        state.counters["page_fill_all_ms"] = allMs;
+        state.counters["page_fill_task_ms"] = patternMs;
+        state.counters["event13_ms"] = eventMs;
+        state.counters["event13_fetches"] =
+            double(testhost::SymtabHost::instance().calls.size() - fetchesBefore);
+        CuiDataNavDestroy(pane);
+    }
+    testhost::SymtabHost::instance().withdraw();
+}
+BENCHMARK(BM_NavigatorPopulate)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

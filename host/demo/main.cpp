@@ -17,6 +17,7 @@
 #include "demoexports.h"
 #include "filtersdemo.h"
 #include "memorydemo.h"
+#include "navigatordemo.h"
 #include "registers.h"
 #include "services.h"
 #include "symbolsdemo.h"
@@ -290,6 +291,7 @@ int runDemo(const Options &options)
     demo::runHostileDemo(tesk.library);
     demo::runDockDemo(tesk.library, options.screenshotDir);
     demo::runViewsDemo();
+    demo::runNavigatorDemo(tesk.library, options.screenshotDir);
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);

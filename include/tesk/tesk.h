@@ -4,6 +4,7 @@
 
 #include <tesk/tesk_app.h>
 #include <tesk/tesk_breakpoints.h>
+#include <tesk/tesk_datanav.h>
 #include <tesk/tesk_debug.h>
 #include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_filedialogs.h>

@@ -64,6 +64,10 @@ inline int print(void *, int, const char *, ...)
 {
     return 0;
 }
+inline int navigatorHost(int, TeskHandle, char *, TeskHandle, TeskHandle)
+{
+    return 0;
+}
 inline void findToolBar(TeskHandle, const void *, int, int) {}
 inline void scriptToolBar(TeskHandle, const char *) {}
 } // namespace fns
@@ -93,6 +97,12 @@ template<typename Call>
 void onSource(Args &a, Call call)
 {
     onFamily(a, &CuiSymtabDataSourceCreate, &CuiSymtabDataSourceDestroy, call);
+}
+
+template<typename Call>
+void onNavigator(Args &a, Call call)
+{
+    onFamily(a, &CuiDataNavCreate, &CuiDataNavDestroy, call);
 }
 
 // The files the filter exports store to and load from: none, unnamed, a file of the sweep's
@@ -232,6 +242,15 @@ inline const std::vector<Entry> &exportTable()
         {"CuiContextMenu_setItemVisibleAlias", [](Args &a) { CuiContextMenu_setItemVisibleAlias(a.s(), a.i(), a.i()); }},
         {"CuiContextMenu_updateMenuState", [](Args &a) { CuiContextMenu_updateMenuState(a.s()); }},
         {"CuiCreateIdleObject", [](Args &) { CuiCreateIdleObject(); }},
+        {"CuiDataNavCreate", [](Args &) { CuiDataNavDestroy(CuiDataNavCreate()); }},
+        {"CuiDataNavDestroy", [](Args &a) { onNavigator(a, [](TeskHandle p) { CuiDataNavDestroy(p); }); }},
+        {"CuiDataNavEvent", [](Args &a) { onNavigator(a, [&](TeskHandle p) { CuiDataNavEvent(p, a.in(12, 26), a.i(), a.i()); }); }},
+        {"CuiDataNavGetDataSource", [](Args &a) { onNavigator(a, [](TeskHandle p) { CuiDataNavGetDataSource(p); }); }},
+        {"CuiDataNavPopulate", [](Args &a) { onNavigator(a, [](TeskHandle p) { CuiDataNavPopulate(p); }); }},
+        {"CuiDataNavSetDataSource", [](Args &a) { onNavigator(a, [&](TeskHandle p) { onSource(a, [&](TeskHandle s) { CuiDataNavSetDataSource(p, s); CuiDataNavPopulate(p); }); CuiDataNavUpdate(p); }); }},
+        {"CuiDataNavSetFuncCB", [](Args &a) { onNavigator(a, [&](TeskHandle p) { CuiDataNavSetFuncCB(p, a.fn(&fns::navigatorHost)); }); }},
+        {"CuiDataNavSetVdata", [](Args &a) { onNavigator(a, [&](TeskHandle p) { CuiDataNavSetVdata(p, a.h()); }); }},
+        {"CuiDataNavUpdate", [](Args &a) { onNavigator(a, [&](TeskHandle p) { TeskPaneSetPersistData(p, a.s()); CuiDataNavUpdate(p); const Args::Buffer b = a.buffer(); TeskPaneGetPersistData(p, b.size, b.data); }); }},
         {"CuiDebug", [](Args &a) { CuiDebug(a.s()); }},
         {"CuiDebugInfoIsSet", [](Args &a) { CuiDebugInfoIsSet(a.s()); }},
         {"CuiDeleteIdleObject", [](Args &) { CuiDeleteIdleObject(); }},
@@ -247,6 +266,7 @@ inline const std::vector<Entry> &exportTable()
         {"CuiFilters_SetDefault", [](Args &) { CuiFilters_SetDefault(); }},
         {"CuiFilters_Store", [](Args &a) { CuiFilters_Store(filterFile(a), a.s()); }},
         {"CuiFindToolbarSetFilename", [](Args &a) { CuiFindToolbarSetFilename(a.h(), a.s()); }},
+        {"CuiFunctionListBreakpointDialog", [](Args &a) { CuiFunctionListBreakpointDialog(a.i(), a.h(), a.h()); }},
         {"CuiFunctionRegistryAddFunction", [](Args &a) { CuiFunctionRegistryAddFunction(a.s(), a.fn(&fns::registryFn)); }},
         {"CuiFunctionRegistryAddVoidStar", [](Args &a) { CuiFunctionRegistryAddVoidStar(a.s(), a.block<void *>()); }},
         {"CuiFunctionRegistryGetFunction", [](Args &a) { CuiFunctionRegistryGetFunction(a.s()); }},

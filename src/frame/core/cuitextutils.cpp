@@ -3,6 +3,9 @@
 #include "system/modalseam.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <cstdlib>
 
 #include <cstring>
 
@@ -129,5 +132,23 @@ bool cuiMakeMemoryFileCommand(QWidget *parent, bool quiet, int action, const QSt
     }
     if (!location.isEmpty())
         command += QLatin1Char('=') + location;
+    return true;
+}
+
+bool expandEnvironmentReference(QString &text)
+{
+    if (!text.contains(QLatin1Char('$')))
+        return true;
+    static const QRegularExpression reference(QStringLiteral("\\$(\\w+?)\\W"));
+    const QRegularExpressionMatch match = reference.match(text);
+    if (!match.hasMatch())
+        return true;
+    const QByteArray variable = match.captured(1).toLocal8Bit();
+    const char *value = std::getenv(variable.constData());
+    if (!value)
+        return true;
+    const qsizetype dollar = match.capturedStart(0);
+    const qsizetype end = match.capturedEnd(1);
+    text = text.left(dollar) + QString::fromLocal8Bit(value) + text.mid(end);
     return true;
 }

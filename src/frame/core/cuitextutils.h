@@ -24,6 +24,10 @@ void cuiCopyUtf8Padded(const QString &text, char *buffer, int size);
 // the toolkit's translation would read as UTF-8: an untranslated text is its bytes as Latin-1.
 QString cuiTranslateLatin1(const char *text);
 
+// Expands the first "$NAME" reference of a user-typed file name that a non-word character
+// ends; an unset variable leaves the text as it is. Always true.
+bool expandEnvironmentReference(QString &text);
+
 // Memory-file actions of cuiMakeMemoryFileCommand.
 enum CuiMemoryFileAction { CuiMemoryFileRead = 0, CuiMemoryFileWrite = 1, CuiMemoryFileVerify = 3 };
 

@@ -18,11 +18,46 @@ FrameServiceHooks &frameServiceHooks()
     return hooks;
 }
 
+DockHooks &dockHooks()
+{
+    static DockHooks hooks;
+    return hooks;
+}
+
+constexpr int kOptionHide = 667;
+constexpr int kOptionClose = 668;
+
 } // namespace
 
 TabbedFrame *tabbedFrame(QWidget *widget)
 {
     return dynamic_cast<TabbedFrame *>(widget);
+}
+
+void setDockHooks(const DockHooks &hooks)
+{
+    dockHooks() = hooks;
+}
+
+void appendDockMenuItems(QMenu *menu, bool separatorFirst)
+{
+    if (menu && dockHooks().appendItems)
+        dockHooks().appendItems(menu, separatorFirst);
+}
+
+bool processPaneGenericOption(TeskHandle paneHandle, int option)
+{
+    return dockHooks().genericOption && dockHooks().genericOption(paneHandle, option);
+}
+
+bool hidePane(TeskHandle paneHandle)
+{
+    return processPaneGenericOption(paneHandle, kOptionHide);
+}
+
+bool closePane(TeskHandle paneHandle)
+{
+    return processPaneGenericOption(paneHandle, kOptionClose);
 }
 
 void setPaneFrameHooks(const PaneFrameHooks &hooks)

@@ -6,6 +6,7 @@
 
 class QDragMoveEvent;
 class QDropEvent;
+class QMenu;
 class QWidget;
 
 // The tabbed pane frame lives with the panes, the drag relay and the label dictionary with the
@@ -64,7 +65,18 @@ public:
 // The frame a widget is, or null (a plain stand-in or any other widget).
 TabbedFrame *tabbedFrame(QWidget *widget);
 
+// The dock windows belong to the frame; the panes inside them reach their window through the
+// host's pane handle (the window box the dock window was made for).
+struct DockHooks
+{
+    // Appends "Dock/Float", "Hide" and "Close" (666, 667, 668), after a separator when asked.
+    void (*appendItems)(QMenu *menu, bool separatorFirst) = nullptr;
+    // Runs one of those options on the dock window of the handle; false when none holds it.
+    bool (*genericOption)(TeskHandle paneHandle, int option) = nullptr;
+};
+
 void setPaneFrameHooks(const PaneFrameHooks &hooks);
+void setDockHooks(const DockHooks &hooks);
 // Fills only the members that are set, so that each side can install its own.
 void addFrameServiceHooks(const FrameServiceHooks &hooks);
 
@@ -72,6 +84,12 @@ void addFrameServiceHooks(const FrameServiceHooks &hooks);
 QWidget *createPaneFrame(QWidget *parent);
 bool bindPaneFrame(QWidget *frame, PaneCodeCallback callback, TeskHandle windowBox);
 quintptr paneFrameAreaId(QWidget *frame);
+
+void appendDockMenuItems(QMenu *menu, bool separatorFirst);
+bool processPaneGenericOption(TeskHandle paneHandle, int option);
+// Options 667 and 668 on the pane's dock window.
+bool hidePane(TeskHandle paneHandle);
+bool closePane(TeskHandle paneHandle);
 
 QString lookupContextMenuLabel(const QString &key);
 void relayDragMove(QWidget *widget, TeskHandle windowBox, QDragMoveEvent *event);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frame/core/cuitextutils.h" // expandEnvironmentReference
+
 #include <QFile>
 #include <QString>
 
@@ -34,7 +36,3 @@ public:
     // reads the environment again (tests).
     static void resetCache();
 };
-
-// Expands the first "$NAME" reference of a user-typed file name that a non-word character
-// ends; an unset variable leaves the text as it is. Always true.
-bool expandEnvironmentReference(QString &text);

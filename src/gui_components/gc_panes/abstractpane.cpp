@@ -1,5 +1,7 @@
 #include "gui_components/gc_panes/abstractpane.h"
 
+#include "frame/core/cuihandles.h"
+
 #include <QSet>
 
 #include <cstring>
@@ -29,8 +31,14 @@ AbstractPane::~AbstractPane()
 
 AbstractPane *AbstractPane::fromHandle(TeskHandle handle)
 {
-    auto *pane = reinterpret_cast<AbstractPane *>(handle);
-    return handle && livePanes().contains(pane) ? pane : nullptr;
+    auto *pane =
+        qobject_cast<AbstractPane *>(tesk::handles::object(reinterpret_cast<const void *>(handle)));
+    return pane && livePanes().contains(pane) ? pane : nullptr;
+}
+
+TeskHandle AbstractPane::handle()
+{
+    return reinterpret_cast<TeskHandle>(tesk::handles::add(this));
 }
 
 int AbstractPane::dispatchEvent(int code, int argument)

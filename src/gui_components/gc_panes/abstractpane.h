@@ -24,7 +24,9 @@ public:
 
     // The live pane behind a handle, else null.
     static AbstractPane *fromHandle(TeskHandle handle);
-    TeskHandle handle() const { return reinterpret_cast<TeskHandle>(this); }
+    // The pane's handle for the host: a number of its own (frame/core/cuihandles.h), so that a
+    // pane made where a destroyed one stood is not reached by the old handle.
+    TeskHandle handle();
 
     // Calls the operation of a debugger event code; 0 for codes 13 to 25, -1 for others.
     int dispatchEvent(int code, int argument);

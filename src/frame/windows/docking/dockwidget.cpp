@@ -644,3 +644,21 @@ DockWidget *dockHolding(QObject *widget)
 }
 
 } // namespace tesk::frame
+
+namespace {
+
+void appendItemsHook(QMenu *menu, bool separatorFirst)
+{
+    appendDockMenuItems(menu, separatorFirst);
+}
+
+bool genericOptionHook(TeskHandle paneHandle, int option)
+{
+    return tesk::frame::processPaneGenericOption(quint32(paneHandle), option);
+}
+
+// The panes below the frame reach their dock windows through the core's seam.
+const bool g_dockHooksInstalled =
+    (tesk::core::setDockHooks({&appendItemsHook, &genericOptionHook}), true);
+
+} // namespace

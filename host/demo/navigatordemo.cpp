@@ -1,0 +1,68 @@
+#include "navigatordemo.h"
+
+#include "demoexports.h"
+#include "framedemo.h"
+
+#include <tesk/tesk.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace demo {
+
+namespace {
+
+constexpr TeskHandle kNavigatorBox = 0x3001;
+
+// The engine's side of the navigator's requests: 5 a command, 6 a watch, 7 a breakpoint.
+int datanav(int code, TeskHandle, char *text, TeskHandle vdata, TeskHandle paneHandle)
+{
+    std::printf("host: datanav code %d \"%s\" vdata %ld pane 0x%lx\n", code, text ? text : "",
+                long(vdata), static_cast<unsigned long>(paneHandle));
+    return 0;
+}
+
+QAbstractItemView *functionList()
+{
+    for (QWidget *widget : QApplication::allWidgets()) {
+        if (widget->inherits("FuncListView") && widget->isVisible())
+            return qobject_cast<QAbstractItemView *>(widget);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void runNavigatorDemo(void *library, const std::string &screenshotDir)
+{
+    const TeskHandle pane = DEMO_RESOLVE(library, CuiDataNavCreate)();
+    if (!pane)
+        return;
+    DEMO_RESOLVE(library, CuiDataNavSetFuncCB)(pane, &datanav);
+    DEMO_RESOLVE(library, CuiAbstractPaneSetWindBox)(pane, kNavigatorBox);
+    // The state text an earlier run stored: the functions page, filtered to main.
+    DEMO_RESOLVE(library, TeskPaneSetPersistData)
+    (pane, ":1:global_var_toggle=false:global_ontop=functions:global_filter=\"*\\*\\main\"");
+    DEMO_RESOLVE(library, QtWindowCreate2)
+    ("Symbols", reinterpret_cast<void *>(pane), kNavigatorBox);
+    const auto pump = DEMO_RESOLVE(library, CuiPump);
+    for (int i = 0; i < 5; ++i)
+        pump();
+
+    // What a double-click on the first function would ask.
+    QAbstractItemView *list = functionList();
+    if (!list)
+        return;
+    if (list->model()->rowCount() > 0) {
+        list->setCurrentIndex(list->model()->index(0, 0));
+        QMetaObject::invokeMethod(list, "slotDisasm");
+    }
+    std::printf("host: the navigator lists %d functions in window \"%s\"\n",
+                list->model()->rowCount(), qPrintable(list->window()->windowTitle()));
+    saveScreenshot(list->window(), screenshotDir, "navigator.png");
+}
+
+} // namespace demo

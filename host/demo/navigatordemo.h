@@ -1,0 +1,13 @@
+#pragma once
+
+// The data navigator in a dock window over the symbols the demo publishes: the host
+// restores a state text that shows the functions named main, and prints what its "datanav"
+// function receives when a function's disassembly is asked for.
+
+#include <string>
+
+namespace demo {
+
+void runNavigatorDemo(void *library, const std::string &screenshotDir);
+
+} // namespace demo
