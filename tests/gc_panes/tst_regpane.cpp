@@ -1,4 +1,5 @@
 // The register pane as the host drives it: through the exports, its handler and the user's keys.
+#include "persistencehost.h"
 #include "registerrecords.h"
 #include "regpanehost.h"
 #include "testhost.h"
@@ -353,8 +354,7 @@ TEST_F(RegPaneTest, TextCommandsReportWhatIsMissing)
     for (const Case &c : cases) {
         std::string out;
         QString result = QStringLiteral("old");
-        regPane()->processCommand(&record, &out, c.words,
-                                  result);
+        regPane()->processCommand(&record, &out, c.words, result);
         EXPECT_EQ(out, c.message) << c.words.join(' ').toStdString();
         EXPECT_EQ(result.isEmpty(), !c.words.isEmpty());
     }
@@ -413,6 +413,84 @@ TEST_F(RegPaneTest, TheHandlerMayDeleteAPageOrThePaneFromInside)
     settle();
     EXPECT_TRUE(alive.isNull());
     pane = 0;
+}
+
+class RegPaneStoreTest : public RegPaneTest
+{
+protected:
+    void SetUp() override
+    {
+        RegPaneTest::SetUp();
+        add("R0", 0);
+        add("R1", 1);
+    }
+
+    QStringList userEntries(uint32_t of) const
+    {
+        QStringList entries;
+        for (const RegDataItemInstance *entry :
+             RegDataSets::instance().get(of)->userView()->instances())
+            entries << entry->item->fullName() + "/" + QString::number(entry->flags);
+        return entries;
+    }
+
+    testhost::MemoryStore store;
+};
+
+TEST_F(RegPaneStoreTest, TheUserViewIsLoadedFromTheStoredRecord)
+{
+    // Unknown names and entries without flags are read as far as they go; "10" enables.
+    store.records["Connection/Board"] = {
+        {"RegUserViewEnabled", "10"},
+        {"RegUserViewConfig", "Core.R1^^3\\\\Nope^^1\\\\\\\\Core.R0\\\\Core.R1^^0\nCore.R2"}};
+    show("Board");
+    EXPECT_TRUE(regPane()->currentPage()->userViewEnabled);
+    EXPECT_EQ(tabs()->widget(0), regPane()->currentPage()->userView);
+    EXPECT_EQ(userEntries(id), QStringList({"Core.R1/6", "Core.R0/0"}));
+
+    // Saved back in the same order, with no stray separators.
+    regPane()->menuCommand(RegPane::CommandToggleUserView);
+    const auto &saved = store.records["Connection/Board"];
+    EXPECT_EQ(saved.at("RegUserViewEnabled"), "0");
+    EXPECT_EQ(saved.at("RegUserViewConfig"), "Core.R1^^3\\\\Core.R0^^0");
+}
+
+TEST_F(RegPaneStoreTest, ChangesToTheUserViewAreSaved)
+{
+    show("Board");
+    RegItem *r1 = view()->item(QStringLiteral("Core.R1"));
+    QTest::mouseClick(r1, Qt::LeftButton, {}, QPoint(RegItem::nameX() + 2, 4));
+    regPane()->menuCommand(RegView::CommandCopyToUser);
+    EXPECT_EQ(store.records["Connection/Board"].at("RegUserViewConfig"), "Core.R1^^0");
+    EXPECT_EQ(store.records["Connection/Board"].at("RegUserViewEnabled"), "0");
+    QTest::keyClick(view(), Qt::Key_S, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(store.records["Connection/Board"].at("RegUserViewEnabled"), "1");
+}
+
+TEST_F(RegPaneStoreTest, AnUnnamedDataSetLoadsNothingButStillSaves)
+{
+    store.records["Connection/"] = {{"RegUserViewEnabled", "1"},
+                                    {"RegUserViewConfig", "Core.R0^^0"}};
+    show("");
+    EXPECT_FALSE(regPane()->currentPage()->userViewEnabled);
+    EXPECT_TRUE(userEntries(id).isEmpty());
+    regPane()->menuCommand(RegPane::CommandToggleUserView);
+    EXPECT_EQ(store.records["Connection/"].at("RegUserViewEnabled"), "1");
+    EXPECT_EQ(store.records["Connection/"].at("RegUserViewConfig"), "");
+}
+
+TEST_F(RegPaneStoreTest, AStoreErrorSkipsTheStepAndStaysInside)
+{
+    store.records["Connection/Board"] = {{"RegUserViewEnabled", "1"}};
+    store.failNext = true;
+    show("Board");
+    EXPECT_FALSE(regPane()->currentPage()->userViewEnabled);
+    store.failNext = true;
+    regPane()->menuCommand(RegPane::CommandToggleUserView);
+    EXPECT_TRUE(regPane()->currentPage()->userViewEnabled);
+    EXPECT_EQ(store.writes, 0);
+    regPane()->menuCommand(RegPane::CommandToggleUserView);
+    EXPECT_EQ(store.writes, 1);
 }
 
 int helpCalls = 0;

@@ -6,6 +6,7 @@
 #include "registers/regdata.h"
 #include "registers/regdatasets.h"
 #include "registers/regdataview.h"
+#include "registers/regsettingsstore.h"
 #include "registers/regview.h"
 
 #include <glyphon/glyphon.h>
@@ -112,8 +113,8 @@ bool RegPane::showDataSet(quint32 id, const char *architecture, const char *proc
         buildPage(id, data);
         data->acquire();
     }
-    const bool archChanged = architecture && m_architectures.count(id)
-                             && m_architectures[id] != QLatin1String(architecture);
+    const bool archChanged = architecture && m_architectures.count(id) &&
+                             m_architectures[id] != QLatin1String(architecture);
     const bool procChanged =
         processor && m_processors.count(id) && m_processors[id] != QLatin1String(processor);
     if (archChanged)
@@ -303,9 +304,46 @@ int RegPane::lineRanges(RegLineRange *buffer, quint32 *capacity, bool force) con
 
 void RegPane::loadFormatDefinitions(quint32) {}
 
-void RegPane::loadUserView() {}
+// ---- user view settings ------------------------------------------------------------------
 
-void RegPane::saveUserView() {}
+namespace {
+
+const QString kEnabledName = QStringLiteral("RegUserViewEnabled");
+const QString kConfigName = QStringLiteral("RegUserViewConfig");
+
+QString settingsKey(const RegData *data)
+{
+    return QStringLiteral("Connection/") + data->displayName();
+}
+
+} // namespace
+
+void RegPane::loadUserView()
+{
+    if (!m_currentData || m_currentData->displayName().isEmpty() || !m_currentPage)
+        return;
+    const QMap<QString, QString> stored =
+        tesk::registers::readSettings(settingsKey(m_currentData), {kEnabledName, kConfigName});
+    if (stored.contains(kEnabledName))
+        m_currentPage->userViewEnabled = stored.value(kEnabledName).contains(QLatin1Char('1'));
+    if (stored.contains(kConfigName)) {
+        QString config = stored.value(kConfigName);
+        m_currentData->serializeUserView(config, true);
+    }
+}
+
+void RegPane::saveUserView()
+{
+    if (!m_currentData)
+        return;
+    QString config;
+    m_currentData->serializeUserView(config, false);
+    const bool enabled = m_currentPage && m_currentPage->userViewEnabled;
+    tesk::registers::writeSettings(
+        settingsKey(m_currentData),
+        {{kEnabledName, enabled ? QStringLiteral("1") : QStringLiteral("0")},
+         {kConfigName, config}});
+}
 
 // ---- commands ----------------------------------------------------------------------------
 
@@ -354,7 +392,8 @@ void RegPane::callHandler(CuiRegOp op, uintptr_t pointer, const char *text)
     ++m_handlerDepth;
     m_handler(quint32(op), pointer, text, m_context, 0);
     if (--m_handlerDepth == 0 && !m_retired.empty())
-        QMetaObject::invokeMethod(this, [this] { dropRetired(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { dropRetired(); }, Qt::QueuedConnection);
 }
 
 void RegPane::dropRetired()
@@ -370,7 +409,8 @@ void RegPane::dropRetired()
 void RegPane::slotCallFuncHandler(CuiRegOp op, const QString &text, void *pointer)
 {
     const QByteArray latin1 = text.toLatin1();
-    callHandler(op, reinterpret_cast<uintptr_t>(pointer), text.isNull() ? nullptr : latin1.constData());
+    callHandler(op, reinterpret_cast<uintptr_t>(pointer),
+                text.isNull() ? nullptr : latin1.constData());
 }
 
 void RegPane::slotDataUpdateReq()
@@ -451,8 +491,8 @@ void RegPane::stepTab(int delta)
 
 void RegPane::keyPressEvent(QKeyEvent *e)
 {
-    const Qt::KeyboardModifiers mods =
-        e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const Qt::KeyboardModifiers mods = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
+                                                         Qt::AltModifier | Qt::MetaModifier);
     if (e->key() == Qt::Key_PageUp && mods == Qt::ControlModifier) {
         stepTab(-1);
         e->accept();

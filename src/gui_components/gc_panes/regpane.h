@@ -44,7 +44,11 @@ class RegPane final : public AbstractPane, public RegViewOwner
     Q_OBJECT
 
 public:
-    enum MenuCommand { CommandCopyAllAsText = 508, CommandToggleUserView = 509, CommandUpdate = 510 };
+    enum MenuCommand {
+        CommandCopyAllAsText = 508,
+        CommandToggleUserView = 509,
+        CommandUpdate = 510
+    };
 
     RegPane(CuiRegPaneHandlerFn handler, QWidget *parent);
     ~RegPane() override;
@@ -101,7 +105,8 @@ protected:
 
 private:
     RegPage *buildPage(quint32 id, RegData *data);
-    RegView *makeView(RegPage *page, QWidget *parent, RegDataView *dataView, KMediator_Format *format);
+    RegView *makeView(RegPage *page, QWidget *parent, RegDataView *dataView,
+                      KMediator_Format *format);
     void applyUserView(RegPage *page);
     void deletePage(RegPage *page);
     void setDefinitionName(std::map<quint32, QString> &names, quint32 id, const char *name,
