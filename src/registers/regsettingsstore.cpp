@@ -41,7 +41,7 @@ void openStore(Ref<TeskPersistence> &store)
                                                TESK_PERSISTENCE_COMPONENT, component.outVoid())};
     if (component)
         mosk::ThrowError{component.get()->ops->QueryInterface(component.get(), store.outVoid(),
-                                                               TESK_IID_PERSISTENCE, 0)};
+                                                              TESK_IID_PERSISTENCE, 0)};
 }
 
 template<typename T>
@@ -101,13 +101,14 @@ bool writeSettings(const QString &key, const QMap<QString, QString> &values)
         factory(MOSK_DICTIONARY_FACTORY, dictionaries);
         factory(MOSK_VALUE_FACTORY, valueFactory);
         Ref<MoskDictionary> record;
-        mosk::ThrowError{dictionaries.get()->ops->createDictionary(dictionaries.get(), record.out())};
+        mosk::ThrowError{
+            dictionaries.get()->ops->createDictionary(dictionaries.get(), record.out())};
         moskThrowIfFalse(record.get() != nullptr);
         for (auto it = values.begin(); it != values.end(); ++it) {
             Ref<MoskValue> value;
             const QByteArray text = it.value().toUtf8();
-            mosk::ThrowError{
-                valueFactory.get()->ops->createValue(valueFactory.get(), text.constData(), value.out())};
+            mosk::ThrowError{valueFactory.get()->ops->createValue(valueFactory.get(),
+                                                                  text.constData(), value.out())};
             const QByteArray name = it.key().toUtf8();
             mosk::ThrowError{record.get()->ops->set(record.get(), name.constData(), value.get())};
         }

@@ -493,6 +493,45 @@ TEST_F(RegPaneStoreTest, AStoreErrorSkipsTheStepAndStaysInside)
     EXPECT_EQ(store.writes, 1);
 }
 
+TEST_F(RegPaneTest, TheArchitectureFileBringsItsFormatTypes)
+{
+    struct Case
+    {
+        const char *architecture;
+        bool psr;
+    };
+    // Only a plain name in the definitions folder is read.
+    const Case cases[] = {{"arm", true},
+                          {nullptr, false},
+                          {"../arch/arm", false},
+                          {"..", false},
+                          {"/etc/sdm/arch/arm", false},
+                          {"nosuch", false}};
+    for (const Case &c : cases) {
+        const uint32_t set = id + 1000 + uint32_t(&c - cases);
+        ASSERT_EQ(CuiRegPaneDataCreate(set), 1);
+        RegDataRecord v = tesk::host::viewRecord("Core");
+        CuiRegPaneDataAdd(set, &v);
+        RegDataRecord r = tesk::host::registerRecord("CPSR", 0, 0, REG_TYPE_RADIX_16, 8);
+        CuiRegPaneDataAdd(set, &r);
+        ASSERT_EQ(CuiRegPaneDataSet(set, pane, c.architecture, nullptr, "Board"), 1);
+        regPane()->show();
+        QApplication::processEvents();
+        const RegLineBlock block{0, 1, "600000d3\n"};
+        RegDataRecord values = tesk::host::updateRecord(&block, 1);
+        CuiRegPaneDataUpdate(set, &values);
+        RegItem *cpsr = view()->item(QStringLiteral("Core.CPSR"));
+        ASSERT_NE(cpsr, nullptr);
+        // The program status type shows its flags, the plain value its hexadecimal digits.
+        EXPECT_EQ(cpsr->valueText() != QLatin1String("0x600000d3"), c.psr)
+            << (c.architecture ? c.architecture : "null") << " " << cpsr->valueText().toStdString();
+        EXPECT_EQ(CuiUpdateFormatDefinition(set, pane), 1);
+    }
+    // The built-in data sets have no format engine: nothing is read, and that is no failure.
+    EXPECT_EQ(CuiUpdateFormatDefinition(0, pane), 1);
+    EXPECT_EQ(CuiUpdateFormatDefinition(1, pane), 1);
+}
+
 int helpCalls = 0;
 int countHelp(int32_t, int32_t)
 {

@@ -37,4 +37,9 @@ QMap<int, QString> standardLabels()
     return link().standardLabels ? link().standardLabels() : QMap<int, QString>();
 }
 
+QString expandFileName(const QString &name)
+{
+    return link().expandFileName ? link().expandFileName(name) : name;
+}
+
 } // namespace tesk::frame

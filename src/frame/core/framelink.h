@@ -18,6 +18,8 @@ struct FrameLink
     // Installs the catalogues of the current language and rebuilds the standard labels.
     void (*installTranslations)() = nullptr;
     const QMap<int, QString> &(*standardLabels)() = nullptr;
+    // Expands the place prefixes ("$KSODEBUG_INSTALL" ...) of a file name.
+    QString (*expandFileName)(const QString &name) = nullptr;
 };
 
 void setFrameLink(const FrameLink &link);
@@ -27,5 +29,7 @@ void setModalDialogShown(bool shown);
 void installTranslations();
 // The translated standard labels (button texts, captions, messages) by code.
 QMap<int, QString> standardLabels();
+// The file name with its place prefixes expanded; unchanged while no frame is linked.
+QString expandFileName(const QString &name);
 
 } // namespace tesk::frame

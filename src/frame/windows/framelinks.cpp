@@ -2,6 +2,7 @@
 // translated labels.
 #include "frame/core/framelink.h"
 #include "frame/services/cuii18n.h"
+#include "frame/services/teskfile.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
 
@@ -18,8 +19,8 @@ void setModalDialogShown(bool shown)
 }
 
 const bool g_frameLinkFilled =
-    (tesk::frame::setFrameLink(
-         {&currentMainWindow, &setModalDialogShown, &cuiInstallTranslations, &cuiStandardLabels}),
+    (tesk::frame::setFrameLink({&currentMainWindow, &setModalDialogShown, &cuiInstallTranslations,
+                                &cuiStandardLabels, &TeskFile::expandName}),
      true);
 
 } // namespace

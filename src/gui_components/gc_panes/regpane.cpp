@@ -1,5 +1,6 @@
 #include "gui_components/gc_panes/regpane.h"
 
+#include "frame/core/framelink.h"
 #include "frame/core/helphook.h"
 #include "frame/core/softcheck.h"
 #include "frame/core/visualsettings.h"
@@ -12,6 +13,7 @@
 #include <glyphon/glyphon.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -302,7 +304,30 @@ int RegPane::lineRanges(RegLineRange *buffer, quint32 *capacity, bool force) con
     return int(merged.size());
 }
 
-void RegPane::loadFormatDefinitions(quint32) {}
+// The definitions of the data set's architecture, then of its processor, read into its
+// format engine. A missing, unreadable or empty file is skipped.
+void RegPane::loadFormatDefinitions(quint32 id)
+{
+    const auto format = m_formats.find(id);
+    const std::pair<const std::map<quint32, QString> *, const char *> kinds[] = {
+        {&m_architectures, "$KSODEBUG_INSTALLetc/sdm/arch/"},
+        {&m_processors, "$KSODEBUG_INSTALLetc/sdm/proc/"}};
+    for (const auto &kind : kinds) {
+        const auto name = kind.first->find(id);
+        if (name == kind.first->end())
+            continue;
+        // The name comes from the host: it names a file in its folder, never one elsewhere.
+        if (name->second.contains(QLatin1Char('/')) || name->second.contains(QLatin1Char('\\')) ||
+            name->second.contains(QLatin1String("..")))
+            continue;
+        QFile file(tesk::frame::expandFileName(QLatin1String(kind.second) + name->second));
+        if (!file.open(QIODevice::ReadOnly) || file.atEnd())
+            continue;
+        const QString text = QString::fromLatin1(file.readAll());
+        if (format != m_formats.end())
+            format->second->import_formatTypesDefinition_fromString(text, nullptr, 1);
+    }
+}
 
 // ---- user view settings ------------------------------------------------------------------
 
