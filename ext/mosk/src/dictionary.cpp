@@ -100,9 +100,8 @@ private:
     Face m_face;
 };
 
-const MoskValueFactoryOps ValueFactory::s_ops = {MOSK_FACE_BASE(Face), &notSupported,
-                                                 &notSupported,        &notSupported,
-                                                 &notSupported,        &createValue};
+const MoskValueFactoryOps ValueFactory::s_ops = {MOSK_FACE_BASE(Face), &notSupported, &notSupported,
+                                                 &notSupported,        &notSupported, &createValue};
 
 class DictionaryFactory final : public mosk::Object<mosk::EmptyMutex, mosk::Static>
 {
@@ -129,8 +128,7 @@ private:
     Face m_face;
 };
 
-const MoskDictionaryFactoryOps DictionaryFactory::s_ops = {MOSK_FACE_BASE(Face),
-                                                           &createDictionary};
+const MoskDictionaryFactoryOps DictionaryFactory::s_ops = {MOSK_FACE_BASE(Face), &createDictionary};
 
 } // namespace
 
