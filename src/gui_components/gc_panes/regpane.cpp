@@ -74,11 +74,9 @@ RegPane::~RegPane()
 
 RegPane *RegPane::fromHandle(TeskHandle handle)
 {
-    auto *pane = reinterpret_cast<RegPane *>(handle);
-    if (!livePanes().count(pane))
-        return nullptr;
     // A pane the host destroyed from inside a call waits for deletion: its handle is stale.
-    return AbstractPane::fromHandle(handle) ? pane : nullptr;
+    auto *pane = dynamic_cast<RegPane *>(AbstractPane::fromHandle(handle));
+    return pane && livePanes().count(pane) ? pane : nullptr;
 }
 
 const RegPage *RegPane::page(quint32 id) const
