@@ -129,8 +129,9 @@ int QtSetToolbarData(const char *name, const char *record)
 void QtSetTopPersistanceData(int x, int y, int width, int height)
 {
     TESK_GUARDED_VOID([&] {
+        const QPoint position = tesk::frame::hostRect(x < 0 ? 2 : x, y < 0 ? 2 : y, 0, 0).topLeft();
         Store::instance()->setTopGeometry(
-            tesk::frame::hostRect(x < 0 ? 2 : x, y < 0 ? 2 : y, width, height));
+            QRect(position, tesk::frame::hostWindowSize(width, height)));
     });
 }
 
