@@ -81,6 +81,11 @@ int gui(int code, intptr_t object, intptr_t argument, const char *text, intptr_t
     const std::string extraText =
         code == 2 ? textOf(reinterpret_cast<const char *>(extra)) : std::to_string(extra);
     h.calls.push_back({"gui", code, object, argument, textOf(text), extraText});
+    const auto history = h.histories.find(int(argument));
+    if (code == 3 && extra && history != h.histories.end()) {
+        constexpr size_t historySize = 512;
+        std::strncpy(reinterpret_cast<char *>(extra), history->second.c_str(), historySize - 1);
+    }
     return h.guiResult;
 }
 

@@ -57,6 +57,8 @@ public:
     std::set<std::string> refusedExpressions;
     std::set<std::string> refusedConditions;
 
+    // 'gui' code 3: the history of field 0 (location) or 1 (value), lines joined by '\n'.
+    std::map<int, std::string> histories;
     int guiResult = 0;
     int eeaccessResult = 0;
 };

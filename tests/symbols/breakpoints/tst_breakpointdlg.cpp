@@ -1,0 +1,405 @@
+// The breakpoint dialog as the host drives it: created and fed through the exports, filled
+// from the proxy the host describes, and edited by simulated input.
+#include "breakpointhost.h"
+#include "modalanswers.h"
+
+#include "frame/core/cuihandles.h"
+#include "symbols/breakpoints/breakpointdlg.h"
+#include "symbols/breakpoints/breakpointhandles.h"
+#include "symbols/breakpoints/breakpointproxy.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using testhost::BreakpointHost;
+using testhost::ModalAnswers;
+
+namespace {
+
+constexpr intptr_t kVdata = 0x51;
+
+QStringList rowsOf(const QListWidget *list)
+{
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        rows << list->item(i)->text();
+    return rows;
+}
+
+QStringList itemsOf(const QComboBox *combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+// The message boxes among the modal requests (the dialog run itself is one too).
+std::vector<ModalAnswers::Seen> boxesOf(const ModalAnswers &answers)
+{
+    std::vector<ModalAnswers::Seen> boxes;
+    for (const auto &seen : answers.seen()) {
+        if (seen.kind == tesk::system::ModalSeam::Kind::MessageBox)
+            boxes.push_back(seen);
+    }
+    return boxes;
+}
+
+class BreakpointDlgTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        BreakpointHost &host = BreakpointHost::instance();
+        host.reset();
+        host.fill = [this](TeskHandle p) {
+            if (fill)
+                fill(p);
+        };
+        testhost::publishBreakpointHost();
+        handle = CuiBreakpointDlgCreate(0);
+        proxy = CuiBreakpointProxyCreate(3);
+        CuiBreakpointProxySetHandler(proxy, testhost::breakpointProxyHandler());
+        CuiBreakpointProxySetVdata(proxy, kVdata);
+        CuiBreakpointDlgSetFuncHandler(handle, testhost::breakpointDialogHandler());
+        CuiBreakpointDlgSetVdata(handle, kVdata);
+    }
+    void TearDown() override
+    {
+        CuiBreakpointDlgDestroy(handle);
+        CuiBreakpointProxyDestroy(proxy);
+        BreakpointHost::instance().fill = nullptr;
+        testhost::withdrawBreakpointHost();
+    }
+
+    BreakpointDlg *dialog() const
+    {
+        return qobject_cast<BreakpointDlg *>(
+            tesk::handles::object(reinterpret_cast<const void *>(handle)));
+    }
+    // Hands the proxy over and polishes the dialog as its first show does.
+    BreakpointDlg &shown()
+    {
+        CuiBreakpointDlgSetBreakpoint(handle, proxy);
+        dialog()->ensurePolished();
+        return *dialog();
+    }
+    BreakpointProxy &theProxy() const { return *dialog()->breakpoint(); }
+
+    std::function<void(TeskHandle)> fill;
+    TeskHandle handle = 0;
+    TeskHandle proxy = 0;
+};
+
+TEST_F(BreakpointDlgTest, ModeSetsTheCaptionOnlyForItsThreeModes)
+{
+    const struct
+    {
+        uint32_t mode;
+        const char *caption;
+    } cases[] = {{1, "Edit Breakpoint"},
+                 {2, "Copy Breakpoint"},
+                 {0, "Create Breakpoint"},
+                 {7, "Create Breakpoint"}};
+    for (const auto &c : cases) {
+        CuiBreakpointDlgSetMode(handle, c.mode);
+        EXPECT_EQ(dialog()->windowTitle().toStdString(), c.caption) << c.mode;
+    }
+}
+
+TEST_F(BreakpointDlgTest, InitialLocationLosesItsIAMarkInFieldAndProxy)
+{
+    fill = [](TeskHandle p) { CuiBreakpointProxySetLocation(p, "elsewhere"); };
+    CuiBreakpointDlgSetInitialLocation(handle, "(I A) main");
+    BreakpointDlg &dlg = shown();
+    EXPECT_EQ(dlg.locationCOB->currentText(), QStringLiteral("main"));
+    EXPECT_EQ(theProxy().location(), QStringLiteral("main"));
+}
+
+TEST_F(BreakpointDlgTest, UnnamedTypesAndClassesShiftNoRow)
+{
+    fill = [](TeskHandle p) {
+        for (uint32_t type : {0u, 9u, 3u})
+            CuiBreakpointProxyAddBreakpointType(p, type);
+        CuiBreakpointProxySetBreakpointType(p, 3);
+        for (uint32_t value : {0u, 8u, 2u})
+            CuiBreakpointProxyAddClass(p, value);
+        CuiBreakpointProxySetClassPos(p, 2);
+    };
+    BreakpointDlg &dlg = shown();
+    EXPECT_EQ(rowsOf(dlg.breakpointTypeLB), QStringList({QStringLiteral("Software Instruction"),
+                                                         QStringLiteral("Hardware Write")}));
+    EXPECT_EQ(dlg.breakpointTypeLB->currentRow(), 1);
+    EXPECT_EQ(itemsOf(dlg.classCOB), QStringList({QStringLiteral("Standard Breakpoint"),
+                                                  QStringLiteral("System Breakpoint")}));
+    EXPECT_EQ(dlg.classCOB->currentText(), QStringLiteral("System Breakpoint"));
+
+    dlg.breakpointTypeLB->setCurrentRow(0);
+    EXPECT_EQ(theProxy().breakpointType(), 0u);
+    dlg.breakpointTypeLB->setCurrentRow(1);
+    EXPECT_EQ(theProxy().breakpointType(), 3u);
+    // The host hears the position among the types offered, the unnamed one counted.
+    const auto calls = BreakpointHost::instance().callsOf("proxy");
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back().code, CUI_BREAKPOINT_PROXY_TYPE_CHANGED);
+    EXPECT_EQ(calls.back().text, "2");
+}
+
+TEST_F(BreakpointDlgTest, EnablesFollowTheTypeAndWhatTheProxyAllows)
+{
+    fill = [](TeskHandle p) {
+        CuiBreakpointProxyAddBreakpointType(p, 0);
+        CuiBreakpointProxyAddBreakpointType(p, 2);
+        CuiBreakpointProxyAllowClasses(p, 1);
+        CuiBreakpointProxyAllowLocation(p, 1);
+        CuiBreakpointProxyAllowData(p, 0);
+        CuiBreakpointProxySetForcedSize(p, 1, 8);
+    };
+    BreakpointDlg &dlg = shown();
+    EXPECT_TRUE(dlg.locationCOB->isEnabled());
+    EXPECT_FALSE(dlg.valueCOB->isEnabled());
+    EXPECT_FALSE(dlg.valueBuilderPB->isEnabled());
+    EXPECT_TRUE(dlg.classCOB->isEnabled());
+    EXPECT_TRUE(dlg.forcedCB->isChecked());
+    EXPECT_TRUE(dlg.forcedSizeEF->isEnabled());
+    EXPECT_EQ(dlg.forcedSizeEF->text(), QStringLiteral("8"));
+    EXPECT_FALSE(dlg.hardwareSupportGB->isEnabled());
+
+    dlg.breakpointTypeLB->setCurrentRow(1);
+    EXPECT_FALSE(dlg.classCOB->isEnabled());
+    EXPECT_FALSE(dlg.forcedCB->isEnabled());
+    EXPECT_FALSE(dlg.forcedSizeEF->isEnabled());
+    EXPECT_TRUE(dlg.hardwareSupportGB->isEnabled());
+
+    dlg.breakpointTypeLB->setCurrentRow(0);
+    QTest::mouseClick(dlg.forcedCB, Qt::LeftButton, {}, QPoint(4, dlg.forcedCB->height() / 2));
+    EXPECT_FALSE(dlg.forcedSizeEF->isEnabled());
+}
+
+class HardwareRowsTest : public BreakpointDlgTest
+{
+protected:
+    void SetUp() override
+    {
+        BreakpointDlgTest::SetUp();
+        fill = [](TeskHandle p) {
+            CuiBreakpointProxyAddBreakpointType(p, 2);
+            CuiBreakpointProxySetBreakpointType(p, 2);
+            CuiBreakpointProxyAddHardwareSupportPassCount(p, passCount);
+            TeskHandle in = CuiHardwareTriggerCreate("TrigIn", "the <b>input</b>", 0);
+            for (const char *label : {"off", "rise", "=fall"})
+                CuiHardwareTriggerAppendValue(in, label, label);
+            CuiHardwareTriggerSetSelection(in, -1);
+            CuiBreakpointProxyAppendHardwareTrigger(p, in);
+            TeskHandle out = CuiHardwareTriggerCreate("TrigIn", "output", 1);
+            CuiHardwareTriggerAppendValue(out, "none", "0");
+            CuiHardwareTriggerAppendValue(out, "pulse", "1");
+            CuiHardwareTriggerSetSelection(out, 1);
+            CuiBreakpointProxyAppendHardwareTrigger(p, out);
+        };
+    }
+    static inline const char *passCount = "5";
+};
+
+TEST_F(HardwareRowsTest, RowsShowPassCountAndSelectedLabelsByIndex)
+{
+    BreakpointDlg &dlg = shown();
+    // Two triggers of one name: each row still knows its own.
+    EXPECT_EQ(rowsOf(dlg.hardwareSupportLB),
+              QStringList({QStringLiteral("HardwarePassCount=5"), QStringLiteral("Match=TrigIn:"),
+                           QStringLiteral("OnBrk=TrigIn:pulse")}));
+    EXPECT_TRUE(dlg.hardwareSupportEditPB->isEnabled());
+
+    dlg.hardwareSupportLB->setCurrentRow(2);
+    QTest::mouseClick(dlg.hardwareSupportResetPB, Qt::LeftButton);
+    EXPECT_EQ(dlg.hardwareSupportLB->item(2)->text(), QStringLiteral("OnBrk=TrigIn:none"));
+    EXPECT_EQ(theProxy().trigger(1).selection(), 0);
+    EXPECT_EQ(theProxy().trigger(0).selection(), -1);
+
+    dlg.hardwareSupportLB->setCurrentRow(0);
+    QTest::mouseClick(dlg.hardwareSupportResetPB, Qt::LeftButton);
+    EXPECT_EQ(dlg.hardwareSupportLB->item(0)->text(), QStringLiteral("HardwarePassCount=Off"));
+}
+
+TEST_F(HardwareRowsTest, EditingAPassCountOfZeroTurnsItOff)
+{
+    BreakpointDlg &dlg = shown();
+    ModalAnswers answers;
+    answers.setHandler([](const ModalAnswers::Request &request) {
+        auto *input = qobject_cast<QInputDialog *>(request.widget.data());
+        ASSERT_TRUE(input);
+        EXPECT_EQ(input->intValue(), 5);
+        input->setIntValue(0);
+        input->accept();
+    });
+    dlg.hardwareSupportLB->setCurrentRow(0);
+    QTest::mouseClick(dlg.hardwareSupportEditPB, Qt::LeftButton);
+    EXPECT_EQ(dlg.hardwareSupportLB->item(0)->text(), QStringLiteral("HardwarePassCount=Off"));
+    EXPECT_FALSE(theProxy().hasHardwarePassCount() &&
+                 theProxy().hardwarePassCount() != QStringLiteral("Off"));
+}
+
+TEST_F(HardwareRowsTest, APassCountThatIsNoNumberIsLeftAsItIs)
+{
+    passCount = "many";
+    BreakpointDlg &dlg = shown();
+    passCount = "5";
+    ModalAnswers answers;
+    answers.answerMessageBoxes(QMessageBox::Ok);
+    dlg.hardwareSupportLB->setCurrentRow(0);
+    QTest::mouseClick(dlg.hardwareSupportEditPB, Qt::LeftButton);
+    ASSERT_EQ(answers.seen().size(), 1u);
+    EXPECT_EQ(answers.seen()[0].text,
+              QStringLiteral("Cannot convert HardwarePassCount value to an integer"));
+    EXPECT_EQ(dlg.hardwareSupportLB->item(0)->text(), QStringLiteral("HardwarePassCount=many"));
+}
+
+TEST_F(HardwareRowsTest, ATriggerTakesTheLabelAtTheChosenIndexMarksKept)
+{
+    BreakpointDlg &dlg = shown();
+    ModalAnswers answers;
+    QStringList offered;
+    answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *list = request.widget->findChild<QTreeWidget *>();
+        ASSERT_TRUE(list);
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            offered << list->topLevelItem(i)->text(0);
+        list->setCurrentItem(list->topLevelItem(2));
+        qobject_cast<QDialog *>(request.widget.data())->accept();
+    });
+    dlg.hardwareSupportLB->setCurrentRow(1);
+    QTest::mouseClick(dlg.hardwareSupportEditPB, Qt::LeftButton);
+    EXPECT_EQ(offered, QStringList({QStringLiteral("off"), QStringLiteral("rise"),
+                                    QStringLiteral("=fall")}));
+    EXPECT_EQ(dlg.hardwareSupportLB->item(1)->text(), QStringLiteral("Match=TrigIn:=fall"));
+    EXPECT_EQ(theProxy().trigger(0).selection(), 2);
+    EXPECT_EQ(theProxy().trigger(1).selection(), 1);
+}
+
+TEST_F(BreakpointDlgTest, MovingAndDeletingConditionsKeepTheButtonsTrue)
+{
+    fill = [](TeskHandle p) {
+        for (const char *row : {"When={a}", "PassCount=2", "UserMacro={m()}"})
+            CuiBreakpointProxyAddQualifier(p, row);
+    };
+    BreakpointDlg &dlg = shown();
+    EXPECT_EQ(dlg.conditionsLB->currentRow(), 0);
+    EXPECT_FALSE(dlg.conditionsMoveUpPB->isEnabled());
+    dlg.conditionsMoveUpSlot();
+    EXPECT_EQ(dlg.conditionsLB->item(0)->text(), QStringLiteral("When={a}"));
+
+    QTest::mouseClick(dlg.conditionsMoveDownPB, Qt::LeftButton);
+    EXPECT_EQ(rowsOf(dlg.conditionsLB),
+              QStringList({QStringLiteral("PassCount=2"), QStringLiteral("When={a}"),
+                           QStringLiteral("UserMacro={m()}")}));
+    EXPECT_EQ(dlg.conditionsLB->currentRow(), 1);
+    dlg.conditionsLB->setCurrentRow(2);
+    EXPECT_FALSE(dlg.conditionsMoveDownPB->isEnabled());
+    dlg.conditionsMoveDownSlot();
+    EXPECT_EQ(dlg.conditionsLB->item(2)->text(), QStringLiteral("UserMacro={m()}"));
+
+    QTest::mouseClick(dlg.conditionsDeletePB, Qt::LeftButton);
+    EXPECT_EQ(dlg.conditionsLB->currentRow(), 1);
+    QTest::mouseClick(dlg.conditionsDeletePB, Qt::LeftButton);
+    EXPECT_EQ(rowsOf(dlg.conditionsLB), QStringList({QStringLiteral("PassCount=2")}));
+    EXPECT_FALSE(dlg.conditionsMoveUpPB->isEnabled());
+    EXPECT_FALSE(dlg.conditionsMoveDownPB->isEnabled());
+    EXPECT_TRUE(dlg.conditionsEditPB->isEnabled());
+    QTest::mouseClick(dlg.conditionsDeletePB, Qt::LeftButton);
+    EXPECT_FALSE(dlg.conditionsDeletePB->isEnabled());
+    EXPECT_FALSE(dlg.conditionsEditPB->isEnabled());
+}
+
+TEST_F(BreakpointDlgTest, HistoriesAreKeyedByContextAndUKNWithoutHandler)
+{
+    BreakpointHost &host = BreakpointHost::instance();
+    host.histories = {{0, "a\n\nb"}, {1, "0x10"}};
+    host.contextName = "core1";
+    BreakpointDlg &dlg = shown();
+    EXPECT_EQ(itemsOf(dlg.locationCOB),
+              QStringList({QString(), QStringLiteral("a"), QStringLiteral("b")}));
+    EXPECT_EQ(itemsOf(dlg.valueCOB), QStringList({QString(), QStringLiteral("0x10")}));
+    auto gui = host.callsOf("gui");
+    ASSERT_EQ(gui.size(), 2u);
+    EXPECT_EQ(gui[0].text, "core1");
+
+    host.calls.clear();
+    TeskHandle second = CuiBreakpointDlgCreate(0);
+    CuiBreakpointDlgSetVdata(second, kVdata);
+    const TeskHandle secondProxy = CuiBreakpointProxyCreate(1);
+    CuiBreakpointProxySetHandler(secondProxy, testhost::breakpointProxyHandler());
+    CuiBreakpointDlgSetBreakpoint(second, secondProxy);
+    qobject_cast<QWidget *>(tesk::handles::object(reinterpret_cast<const void *>(second)))
+        ->ensurePolished();
+    gui = host.callsOf("gui");
+    ASSERT_EQ(gui.size(), 2u);
+    EXPECT_EQ(gui[0].text, "UKN");
+    CuiBreakpointDlgDestroy(second);
+}
+
+TEST_F(BreakpointDlgTest, AChainedBreakpointClosesTheDialogSendingNothing)
+{
+    fill = [](TeskHandle p) { CuiBreakpointProxySetChained(p); };
+    CuiBreakpointDlgSetBreakpoint(handle, proxy);
+    ModalAnswers answers;
+    EXPECT_EQ(CuiDialogExec(reinterpret_cast<void *>(handle)), 0);
+    const auto boxes = boxesOf(answers);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, QStringLiteral("Error"));
+    EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("chained")));
+    EXPECT_FALSE(dialog()) << "closing deletes the dialog";
+    for (const char *entry : {"gui", "eeaccess"}) {
+        for (const auto &call : BreakpointHost::instance().callsOf(entry))
+            EXPECT_NE(call.code, 0) << entry << " was sent " << call.text;
+    }
+}
+
+TEST_F(BreakpointDlgTest, WithoutProxyOrProxyHandlerTheDialogReportsAndCloses)
+{
+    CuiBreakpointProxySetHandler(proxy, nullptr);
+    for (bool withProxy : {false, true}) {
+        if (withProxy)
+            CuiBreakpointDlgSetBreakpoint(handle, proxy);
+        ModalAnswers answers;
+        EXPECT_EQ(CuiDialogExec(reinterpret_cast<void *>(handle)), 0);
+        const auto boxes = boxesOf(answers);
+        ASSERT_EQ(boxes.size(), 1u) << withProxy;
+        EXPECT_EQ(boxes[0].caption, QStringLiteral("Critical Error"));
+        EXPECT_FALSE(dialog());
+        CuiBreakpointDlgSetMode(handle, 1); // a dead handle is ignored
+        handle = CuiBreakpointDlgCreate(0);
+    }
+}
+
+TEST_F(BreakpointDlgTest, ALaterProxyReplacesTheFirstUntilTheDialogIsShown)
+{
+    const TeskHandle second = CuiBreakpointProxyCreate(4);
+    CuiBreakpointProxySetHandler(second, testhost::breakpointProxyHandler());
+    CuiBreakpointDlgSetBreakpoint(handle, proxy);
+    CuiBreakpointDlgSetBreakpoint(handle, proxy); // the same one again: kept, not deleted
+    ASSERT_TRUE(dialog()->breakpoint());
+    EXPECT_EQ(dialog()->breakpoint()->creationWord(), 3u);
+    CuiBreakpointDlgSetBreakpoint(handle, second);
+    EXPECT_EQ(dialog()->breakpoint()->creationWord(), 4u);
+    EXPECT_FALSE(tesk::breakpoints::liveProxy(proxy)) << "the first was deleted";
+
+    dialog()->ensurePolished();
+    const TeskHandle third = CuiBreakpointProxyCreate(5);
+    CuiBreakpointDlgSetBreakpoint(handle, third);
+    EXPECT_EQ(dialog()->breakpoint()->creationWord(), 4u);
+    ASSERT_TRUE(tesk::breakpoints::liveProxy(third));
+    CuiBreakpointProxyDestroy(third);
+    EXPECT_FALSE(tesk::breakpoints::liveProxy(third)) << "the host still owned it";
+}
+
+} // namespace
