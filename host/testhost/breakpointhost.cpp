@@ -93,6 +93,16 @@ int eeaccess(int code, intptr_t object, intptr_t argument, const char *text, int
 {
     BreakpointHost &h = BreakpointHost::instance();
     h.calls.push_back({"eeaccess", code, object, argument, textOf(text), std::to_string(extra)});
+    constexpr size_t completionSize = 1024;
+    if (code == 3 && text && extra) {
+        // The field's text comes in the buffer the completed range goes back in.
+        auto *buffer = const_cast<char *>(text);
+        if (h.eeaccessResult == 0)
+            std::strncpy(buffer, h.completion.c_str(), completionSize - 1);
+        else
+            std::strncpy(reinterpret_cast<char *>(extra), h.completionMessage.c_str(),
+                         completionSize - 1);
+    }
     return h.eeaccessResult;
 }
 

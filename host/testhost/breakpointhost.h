@@ -61,6 +61,9 @@ public:
     std::map<int, std::string> histories;
     int guiResult = 0;
     int eeaccessResult = 0;
+    // 'eeaccess' code 3: the completed range (result 0) or the message (otherwise).
+    std::string completion;
+    std::string completionMessage;
 };
 
 CuiBreakpointProxyHandler breakpointProxyHandler();

@@ -5,6 +5,7 @@
 #include "frame/core/cuifunctionregistry.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/cuitextutils.h"
+#include "symbols/breakpoints/breakpointcommand.h"
 #include "symbols/breakpoints/breakpointhostface.h"
 #include "symbols/breakpoints/breakpointproxy.h"
 #include "system/modalseam.h"
@@ -142,6 +143,14 @@ void moveCurrentRow(const RowList &rows, int step)
     rows.list->setCurrentRow(target);
 }
 
+QStringList rowsOf(const QListWidget *list)
+{
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        rows << list->item(i)->text();
+    return rows;
+}
+
 void selectComboEntry(QComboBox *combo, const QString &text)
 {
     combo->addItem(text);
@@ -176,6 +185,11 @@ void BreakpointDlg::setFuncHandler(CuiBreakpointDlgHandler handler)
 void BreakpointDlg::setVdata(intptr_t vdata)
 {
     d->vdata = vdata;
+}
+
+intptr_t BreakpointDlg::vdata() const
+{
+    return d->vdata;
 }
 
 bool BreakpointDlg::acceptsBreakpoint() const
@@ -527,6 +541,74 @@ void BreakpointDlg::actionsMoveUpSlot()
 void BreakpointDlg::actionsMoveDownSlot()
 {
     moveCurrentRow({actionsLB, nullptr, nullptr, nullptr, nullptr}, 1);
+}
+
+tesk::breakpoints::CommandInput BreakpointDlg::commandInput() const
+{
+    tesk::breakpoints::CommandInput input;
+    const QListWidgetItem *typeRow = breakpointTypeLB->currentItem();
+    input.type = typeRow ? typeRow->data(kValueRole).toUInt() : d->breakpoint->breakpointType();
+    if (classCOB->currentIndex() >= 0)
+        input.classValue = classCOB->currentData().toUInt();
+    input.forcedSizeEnabled = forcedCB->isEnabled();
+    input.forcedSizeChecked = forcedCB->isChecked();
+    input.forcedSize = forcedSizeEF->text();
+    input.location = locationCOB->currentText();
+    input.value = valueCOB->currentText();
+    input.conditions = rowsOf(conditionsLB);
+    input.actions = rowsOf(actionsLB);
+    input.continueAfter = continueRB->isChecked();
+    input.mode = d->mode;
+    input.vdata = d->vdata;
+    input.textBox = d->textBox;
+    return input;
+}
+
+QWidget *BreakpointDlg::fieldWidget(tesk::breakpoints::CommandField field) const
+{
+    using tesk::breakpoints::CommandField;
+    switch (field) {
+    case CommandField::ForcedSize:
+        return forcedSizeEF;
+    case CommandField::Location:
+        return locationCOB;
+    case CommandField::Value:
+        return valueCOB;
+    case CommandField::Conditions:
+        return conditionsLB;
+    case CommandField::Actions:
+        return actionsLB;
+    case CommandField::None:
+        break;
+    }
+    return nullptr;
+}
+
+void BreakpointDlg::accept()
+{
+    using tesk::breakpoints::CommandResult;
+    if (!d->breakpoint)
+        return;
+    CommandResult result;
+    try {
+        auto face = host();
+        result = tesk::breakpoints::acceptCommand(commandInput(), *d->breakpoint,
+                                                  d->unchanged.get(), face);
+    } catch (const std::exception &e) {
+        result.code = CommandResult::Failure;
+        result.error = QString::fromUtf8(e.what());
+    }
+    if (result.locationText)
+        locationCOB->setEditText(*result.locationText);
+    if (result.code == CommandResult::Success) {
+        BreakpointDlgBase::accept();
+        return;
+    }
+    if (result.code == CommandResult::Failure && !result.error.isEmpty())
+        ModalSeam::messageBox(this, QMessageBox::Warning, tr("Error"), result.error,
+                              QMessageBox::Ok, QMessageBox::Ok);
+    if (QWidget *field = fieldWidget(result.focus))
+        field->setFocus();
 }
 
 void BreakpointDlg::helpSlot()

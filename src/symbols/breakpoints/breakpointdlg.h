@@ -15,7 +15,10 @@ struct BreakpointDlgPrivate;
 
 namespace tesk::breakpoints {
 class RegistryHostFace;
-}
+struct CommandInput;
+enum class CommandField;
+enum class ExpressionField;
+} // namespace tesk::breakpoints
 
 class BreakpointDlg : public BreakpointDlgBase
 {
@@ -43,6 +46,8 @@ public:
     void setInitialBreakpointType(uint32_t type);
 
 public slots:
+    // OK: builds the command and sends it; stays open, showing why, when that fails.
+    void accept() override;
     void breakpointTypeChangedSlot(int row) override;
     void editHardwareSupportValueSlot() override;
     void resetHardwareSupportValueSlot() override;
@@ -55,6 +60,22 @@ public slots:
     void helpSlot() override;
     void conditionsSelectionChangedSlot(int row);
     void actionsSelectionChangedSlot(int row);
+    void buildLocationSlot() override;
+    void buildValueSlot() override;
+    void locationSymbolSlot();
+    void locationRegisterSlot();
+    void locationAddRangeSlot();
+    void locationAddRangeWithLengthSlot();
+    void locationAddMask();
+    void locationNotSlot();
+    void locationAutoComplete();
+    void valueSymbolSlot();
+    void valueRegisterSlot();
+    void valueAddRangeSlot();
+    void valueAddRangeWithLengthSlot();
+    void valueAddMask();
+    void valueNotSlot();
+    void valueAutoComplete();
 
 protected:
     bool event(QEvent *event) override;
@@ -69,7 +90,21 @@ private:
     void fillHardwareSupport(bool hardware);
     QString triggerRow(int index) const;
     void closeWithMessage();
+    // The builder menus (breakpointdlgmenus.cpp).
+    void runBuilderMenu(tesk::breakpoints::ExpressionField field);
+    QComboBox *fieldCombo(tesk::breakpoints::ExpressionField field) const;
+    void addRange(tesk::breakpoints::ExpressionField field, const QString &endWord);
+    void addMask(tesk::breakpoints::ExpressionField field);
+    void addNot(tesk::breakpoints::ExpressionField field);
+    void chooseSymbol(tesk::breakpoints::ExpressionField field);
+    void chooseRegister(tesk::breakpoints::ExpressionField field);
+    void autoComplete(tesk::breakpoints::ExpressionField field);
+    bool completeRange(QString &text);
+    uint32_t currentType() const;
+    intptr_t vdata() const;
     tesk::breakpoints::RegistryHostFace host();
+    tesk::breakpoints::CommandInput commandInput() const;
+    QWidget *fieldWidget(tesk::breakpoints::CommandField field) const;
 
     std::unique_ptr<BreakpointDlgPrivate> d;
 };

@@ -14,7 +14,9 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QTreeWidget>
@@ -400,6 +402,172 @@ TEST_F(BreakpointDlgTest, ALaterProxyReplacesTheFirstUntilTheDialogIsShown)
     ASSERT_TRUE(tesk::breakpoints::liveProxy(third));
     CuiBreakpointProxyDestroy(third);
     EXPECT_FALSE(tesk::breakpoints::liveProxy(third)) << "the host still owned it";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(BreakpointDlgTest, OkThatFailsKeepsTheDialogAndFocusesTheFieldThenSends)
+{
+    fill = [](TeskHandle p) {
+        CuiBreakpointProxyAddBreakpointType(p, 0);
+        CuiBreakpointProxyAllowLocation(p, 1);
+        CuiBreakpointProxyAllowClasses(p, 1);
+        CuiBreakpointProxyAddClass(p, 0);
+        CuiBreakpointProxyAddClass(p, 2);
+        CuiBreakpointProxyAddQualifier(p, "When={x > 3}");
+    };
+    BreakpointHost &host = BreakpointHost::instance();
+    host.capabilities[0] =
+        testhost::capabilitiesOf(false, false, false, false, false, false, false, false);
+    BreakpointDlg &dlg = shown();
+    dlg.show();
+    ModalAnswers answers;
+    answers.answerMessageBoxes(QMessageBox::Ok);
+    dlg.locationCOB->setEditText(QStringLiteral("   "));
+    QTest::mouseClick(dlg.OKPB, Qt::LeftButton);
+    auto boxes = boxesOf(answers);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("You must supply a Location: for the breakpoint."));
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(dlg.focusWidget() == dlg.locationCOB ||
+                dlg.focusWidget() == dlg.locationCOB->lineEdit());
+    EXPECT_TRUE(host.callsOf("eeaccess").empty());
+
+    dlg.locationCOB->setEditText(QStringLiteral("  main "));
+    dlg.classCOB->setCurrentIndex(1);
+    dlg.continueRB->setChecked(true);
+    QTest::mouseClick(dlg.OKPB, Qt::LeftButton);
+    EXPECT_EQ(boxesOf(answers).size(), 1u) << "no second box";
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    const auto eeaccess = host.callsOf("eeaccess");
+    ASSERT_EQ(eeaccess.size(), 1u);
+    EXPECT_EQ(eeaccess[0].text, "gui binstr,rtos:system,when:{x > 3},continue main");
+    bool sentToGui = false;
+    for (const auto &call : host.callsOf("gui"))
+        sentToGui |= call.code == 0 && call.text == "binstr,rtos:system,when:{x > 3},continue main";
+    EXPECT_TRUE(sentToGui);
+}
+
+TEST_F(BreakpointDlgTest, CancelSendsNothing)
+{
+    BreakpointDlg &dlg = shown();
+    dlg.show();
+    QTest::mouseClick(dlg.cancelPB, Qt::LeftButton);
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    for (const char *entry : {"gui", "eeaccess"}) {
+        for (const auto &call : BreakpointHost::instance().callsOf(entry))
+            EXPECT_NE(call.code, 0) << entry;
+    }
+}
+
+} // namespace
+
+namespace {
+
+class BuilderMenuTest : public BreakpointDlgTest
+{
+protected:
+    void SetUp() override
+    {
+        BreakpointDlgTest::SetUp();
+        fill = [](TeskHandle p) {
+            CuiBreakpointProxyAddBreakpointType(p, 0);
+            CuiBreakpointProxyAddBreakpointType(p, 5);
+            CuiBreakpointProxyAllowLocation(p, 1);
+            CuiBreakpointProxyAllowData(p, 1);
+        };
+    }
+    // The menu's item texts ("" for a separator); the menu is closed unchosen, or the item
+    // of that text is chosen.
+    QStringList menuOf(QPushButton *button, const QString &choose = QString())
+    {
+        QStringList items;
+        ModalAnswers answers;
+        answers.answerMessageBoxes(QMessageBox::Ok);
+        answers.setHandler([&](const ModalAnswers::Request &request) {
+            auto *menu = qobject_cast<QMenu *>(request.widget.data());
+            ASSERT_TRUE(menu);
+            QAction *chosen = nullptr;
+            for (QAction *action : menu->actions()) {
+                items << action->text();
+                if (!choose.isEmpty() && action->text() == choose)
+                    chosen = action;
+            }
+            menu->close();
+            if (chosen)
+                chosen->trigger();
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        boxes = boxesOf(answers);
+        return items;
+    }
+    std::vector<ModalAnswers::Seen> boxes;
+};
+
+TEST_F(BuilderMenuTest, MenusOfferWhatTheCapabilitiesAllow)
+{
+    BreakpointHost &host = BreakpointHost::instance();
+    host.capabilities[5] =
+        testhost::capabilitiesOf(true, false, true, false, true, true, false, true);
+    BreakpointDlg &dlg = shown();
+    EXPECT_EQ(menuOf(dlg.valueBuilderPB), QStringList({QStringLiteral("Symbol...")}))
+        << "software type";
+    dlg.breakpointTypeLB->setCurrentRow(1);
+    EXPECT_EQ(menuOf(dlg.locationBuilderPB),
+              QStringList({QStringLiteral("Symbol..."), QString(), QStringLiteral("Address Range"),
+                           QStringLiteral("Address Range by Length"),
+                           QStringLiteral("Autocomplete Range")}));
+    EXPECT_EQ(menuOf(dlg.valueBuilderPB),
+              QStringList({QStringLiteral("Symbol..."), QString(), QStringLiteral("Value Mask"),
+                           QStringLiteral("NOT Value Compare")}));
+    testhost::withdrawBreakpointHost();
+    EXPECT_EQ(menuOf(dlg.locationBuilderPB), QStringList({QStringLiteral("Symbol...")}))
+        << "no hardware_capabilities";
+}
+
+TEST_F(BuilderMenuTest, MenuItemsEditTheField)
+{
+    BreakpointHost &host = BreakpointHost::instance();
+    host.capabilities[5] = testhost::capabilitiesOf(true, true, true, true, true, true, true, true);
+    BreakpointDlg &dlg = shown();
+    dlg.breakpointTypeLB->setCurrentRow(1);
+    dlg.locationCOB->setEditText(QStringLiteral("main"));
+    menuOf(dlg.locationBuilderPB, QStringLiteral("Address Mask"));
+    EXPECT_EQ(dlg.locationCOB->currentText(), QStringLiteral("main $MASK$=0xFFFFFFFF"));
+    dlg.valueCOB->setEditText(QString());
+    menuOf(dlg.valueBuilderPB, QStringLiteral("Value Range"));
+    EXPECT_EQ(dlg.valueCOB->currentText(), QStringLiteral("start..end"));
+}
+
+TEST_F(BuilderMenuTest, AutocompleteTakesTheHostsRangeOrShowsWhyNot)
+{
+    BreakpointHost &host = BreakpointHost::instance();
+    host.capabilities[5] = testhost::capabilitiesOf(true, true, true, true, true, true, true, true);
+    host.completion = "main..main+0x40";
+    BreakpointDlg &dlg = shown();
+    dlg.breakpointTypeLB->setCurrentRow(1);
+    dlg.locationCOB->setEditText(QStringLiteral("  main "));
+    menuOf(dlg.locationBuilderPB, QStringLiteral("Autocomplete Range"));
+    EXPECT_EQ(dlg.locationCOB->currentText(), QStringLiteral("main..main+0x40"));
+    ASSERT_EQ(host.callsOf("eeaccess").size(), 1u);
+    EXPECT_EQ(host.callsOf("eeaccess")[0].text, "main");
+
+    host.eeaccessResult = 2;
+    host.completionMessage = "no <such> symbol";
+    dlg.locationCOB->setEditText(QStringLiteral("nosuch"));
+    menuOf(dlg.locationBuilderPB, QStringLiteral("Autocomplete Range"));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("no &lt;such&gt; symbol"));
+    EXPECT_EQ(dlg.locationCOB->currentText(), QStringLiteral("nosuch"));
+
+    // Longer than the host's buffer: refused before the host sees it.
+    host.calls.clear();
+    dlg.locationCOB->setEditText(QString(1024, QLatin1Char('a')));
+    menuOf(dlg.locationBuilderPB, QStringLiteral("Autocomplete Range"));
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(host.callsOf("eeaccess").empty());
 }
 
 } // namespace
