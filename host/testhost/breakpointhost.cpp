@@ -86,6 +86,11 @@ int gui(int code, intptr_t object, intptr_t argument, const char *text, intptr_t
         constexpr size_t historySize = 512;
         std::strncpy(reinterpret_cast<char *>(extra), history->second.c_str(), historySize - 1);
     }
+    if (code == 4 && text) {
+        constexpr size_t windowListSize = 2048;
+        std::memcpy(const_cast<char *>(text), h.windows.data(),
+                    std::min(h.windows.size(), windowListSize));
+    }
     return h.guiResult;
 }
 

@@ -51,9 +51,13 @@ public slots:
     void breakpointTypeChangedSlot(int row) override;
     void editHardwareSupportValueSlot() override;
     void resetHardwareSupportValueSlot() override;
+    void conditionsAddSlot() override;
+    void conditionsEditSlot() override;
     void conditionsDeleteSlot() override;
     void conditionsMoveUpSlot() override;
     void conditionsMoveDownSlot() override;
+    void actionsAddSlot() override;
+    void actionsEditSlot() override;
     void actionsDeleteSlot() override;
     void actionsMoveUpSlot() override;
     void actionsMoveDownSlot() override;
