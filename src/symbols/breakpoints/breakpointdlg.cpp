@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStyle>
 
 #include <climits>
 #include <cstring>
@@ -305,6 +306,10 @@ void BreakpointDlg::polishDialog()
         auto *item = new QListWidgetItem(d->typeNames.value(int(type)), breakpointTypeLB);
         item->setData(kValueRole, type);
     }
+    // Wide enough for the longest name beside the vertical scroll bar.
+    breakpointTypeLB->setMinimumWidth(
+        breakpointTypeLB->sizeHintForColumn(0) + 2 * breakpointTypeLB->frameWidth() +
+        breakpointTypeLB->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
     const uint32_t currentType = proxy.breakpointType();
     for (int row = 0; row < breakpointTypeLB->count(); ++row) {
         if (breakpointTypeLB->item(row)->data(kValueRole).toUInt() == currentType) {
