@@ -1,6 +1,7 @@
 #include "symbols/breakpoints/breakpointactionsdlgbase.h"
 
 #include "frame/core/formbuttons.h"
+#include "symbols/breakpoints/listwidth.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -64,6 +65,7 @@ BreakpointActionsDlgBase::BreakpointActionsDlgBase(QWidget *parent, const char *
     message->addWidget(messageEF);
     textLabel3 = make<QLabel>(WStackPage_2, "textLabel3");
     message->addWidget(textLabel3);
+    message->addStretch();
     actionsWidgetStack->addWidget(WStackPage_2);
 
     auto *buttons = new QHBoxLayout;
@@ -74,6 +76,7 @@ BreakpointActionsDlgBase::BreakpointActionsDlgBase(QWidget *parent, const char *
     grid->addLayout(buttons, 2, 0, 1, 2);
 
     languageChange();
+    tesk::breakpoints::widenToRows(actionsLB);
     resize(QSize(483, 279).expandedTo(minimumSizeHint()));
 
     connect(okPB, &QPushButton::clicked, this, &QDialog::accept);

@@ -8,6 +8,7 @@
 #include "symbols/breakpoints/breakpointcommand.h"
 #include "symbols/breakpoints/breakpointhostface.h"
 #include "symbols/breakpoints/breakpointproxy.h"
+#include "symbols/breakpoints/listwidth.h"
 #include "system/modalseam.h"
 
 #include <tesk/tesk_registry.h>
@@ -23,7 +24,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QStyle>
 
 #include <climits>
 #include <cstring>
@@ -306,10 +306,7 @@ void BreakpointDlg::polishDialog()
         auto *item = new QListWidgetItem(d->typeNames.value(int(type)), breakpointTypeLB);
         item->setData(kValueRole, type);
     }
-    // Wide enough for the longest name beside the vertical scroll bar.
-    breakpointTypeLB->setMinimumWidth(
-        breakpointTypeLB->sizeHintForColumn(0) + 2 * breakpointTypeLB->frameWidth() +
-        breakpointTypeLB->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
+    tesk::breakpoints::widenToRows(breakpointTypeLB);
     const uint32_t currentType = proxy.breakpointType();
     for (int row = 0; row < breakpointTypeLB->count(); ++row) {
         if (breakpointTypeLB->item(row)->data(kValueRole).toUInt() == currentType) {

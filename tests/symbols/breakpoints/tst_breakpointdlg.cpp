@@ -494,3 +494,29 @@ TEST_F(BuilderMenuTest, AutocompleteTakesTheHostsRangeOrShowsWhyNot)
 }
 
 } // namespace
+
+namespace {
+
+std::vector<uint32_t> helpRequests;
+
+void recordHelp(uint32_t helpId)
+{
+    helpRequests.push_back(helpId);
+}
+
+TEST_F(BreakpointDlgTest, HelpButtonAndF1AskTheHostForTheDialogsHelpId)
+{
+    helpRequests.clear();
+    CuiBreakpointDlgSetHelpId(handle, 42);
+    CuiBreakpointDlgSetHelpCallback(handle, &recordHelp);
+    BreakpointDlg &dlg = shown();
+    dlg.show();
+    QTest::mouseClick(dlg.helpPB, Qt::LeftButton);
+    QTest::keyClick(&dlg, Qt::Key_F1);
+    EXPECT_EQ(helpRequests, std::vector<uint32_t>({42, 42}));
+    CuiBreakpointDlgSetHelpCallback(handle, nullptr);
+    QTest::keyClick(&dlg, Qt::Key_F1);
+    EXPECT_EQ(helpRequests.size(), 2u);
+}
+
+} // namespace
