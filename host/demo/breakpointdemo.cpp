@@ -47,7 +47,7 @@ int32_t proxyHandler(uint32_t code, TeskHandle, intptr_t a, intptr_t b, intptr_t
 
 } // namespace
 
-void runBreakpointDemo(void *library)
+TeskHandle describeBreakpoint(void *library)
 {
     DEMO_RESOLVE(library, CuiFunctionRegistryAddFunction)
     ("hardware_capabilities", reinterpret_cast<CuiRegistryFn>(&hardwareCapabilities));
@@ -69,6 +69,12 @@ void runBreakpointDemo(void *library)
     DEMO_RESOLVE(library, CuiBreakpointProxyAddHardwareSupportPassCount)(proxy, "Off");
 
     DEMO_RESOLVE(library, CuiBreakpointProxySetBreakpointType)(proxy, 2);
+    return proxy;
+}
+
+void runBreakpointDemo(void *library)
+{
+    const TeskHandle proxy = describeBreakpoint(library);
     std::printf("host: described a breakpoint of type %u\n",
                 DEMO_RESOLVE(library, CuiBreakpointProxyGetBreakpointType)(proxy));
     DEMO_RESOLVE(library, CuiBreakpointProxyDestroy)(proxy);

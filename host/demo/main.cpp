@@ -14,6 +14,7 @@
 // into DIR (named "-wood" or "-metal" when the library shows that look: "-- -style wood").
 
 #include "breakpointdemo.h"
+#include "breakpointdlgdemo.h"
 #include "demoexports.h"
 #include "filtersdemo.h"
 #include "memorydemo.h"
@@ -288,6 +289,7 @@ int runDemo(const Options &options)
                       haveDisplay() && quitAfterMs <= 0);
     demo::runEntryDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
+    demo::runBreakpointDialogDemo(tesk.library, options.screenshotDir);
     demo::runHostileDemo(tesk.library);
     demo::runDockDemo(tesk.library, options.screenshotDir);
     demo::runViewsDemo();

@@ -81,6 +81,16 @@ int gui(int code, intptr_t object, intptr_t argument, const char *text, intptr_t
     const std::string extraText =
         code == 2 ? textOf(reinterpret_cast<const char *>(extra)) : std::to_string(extra);
     h.calls.push_back({"gui", code, object, argument, textOf(text), extraText});
+    const auto history = h.histories.find(int(argument));
+    if (code == 3 && extra && history != h.histories.end()) {
+        constexpr size_t historySize = 512;
+        std::strncpy(reinterpret_cast<char *>(extra), history->second.c_str(), historySize - 1);
+    }
+    if (code == 4 && text) {
+        constexpr size_t windowListSize = 2048;
+        std::memcpy(const_cast<char *>(text), h.windows.data(),
+                    std::min(h.windows.size(), windowListSize));
+    }
     return h.guiResult;
 }
 
@@ -88,6 +98,16 @@ int eeaccess(int code, intptr_t object, intptr_t argument, const char *text, int
 {
     BreakpointHost &h = BreakpointHost::instance();
     h.calls.push_back({"eeaccess", code, object, argument, textOf(text), std::to_string(extra)});
+    constexpr size_t completionSize = 1024;
+    if (code == 3 && text && extra) {
+        // The field's text comes in the buffer the completed range goes back in.
+        auto *buffer = const_cast<char *>(text);
+        if (h.eeaccessResult == 0)
+            std::strncpy(buffer, h.completion.c_str(), completionSize - 1);
+        else
+            std::strncpy(reinterpret_cast<char *>(extra), h.completionMessage.c_str(),
+                         completionSize - 1);
+    }
     return h.eeaccessResult;
 }
 

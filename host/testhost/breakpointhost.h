@@ -57,8 +57,16 @@ public:
     std::set<std::string> refusedExpressions;
     std::set<std::string> refusedConditions;
 
+    // 'gui' code 3: the history of field 0 (location) or 1 (value), lines joined by '\n'.
+    std::map<int, std::string> histories;
     int guiResult = 0;
+    // 'gui' code 4: the window names, one a line. Written as it is into the 2048-byte buffer;
+    // a longer text fills it without a terminator, as a careless host would.
+    std::string windows;
     int eeaccessResult = 0;
+    // 'eeaccess' code 3: the completed range (result 0) or the message (otherwise).
+    std::string completion;
+    std::string completionMessage;
 };
 
 CuiBreakpointProxyHandler breakpointProxyHandler();

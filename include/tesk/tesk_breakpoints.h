@@ -114,4 +114,30 @@ TESK_EXPORT void CuiHardwareTriggerAppendValue(TeskHandle trigger, const char *l
 /* -1 means no value chosen. Answers the index. */
 TESK_EXPORT int32_t CuiHardwareTriggerSetSelection(TeskHandle trigger, int32_t index);
 
+/* The breakpoint dialog. The host creates it, hands it a proxy (which the dialog owns from
+   then on) and its callbacks, and runs it with CuiDialogExec; the setters come before it is
+   first shown. A closed dialog deletes itself: its handle is dead from then on, and the
+   exports ignore it as they ignore any handle the library did not give out. */
+typedef void (*CuiBreakpointDlgHelpCallback)(uint32_t helpId);
+
+/* parent 0, or a handle the library did not give out: the current main window. */
+TESK_EXPORT TeskHandle CuiBreakpointDlgCreate(TeskHandle parent);
+TESK_EXPORT int CuiBreakpointDlgDestroy(TeskHandle dialog);
+TESK_EXPORT void CuiBreakpointDlgSetFuncHandler(TeskHandle dialog, CuiBreakpointDlgHandler handler);
+TESK_EXPORT void CuiBreakpointDlgSetVdata(TeskHandle dialog, intptr_t vdata);
+/* A later proxy replaces (and deletes) the earlier one; once the dialog has been shown the
+   proxy is refused and stays the host's. */
+TESK_EXPORT void CuiBreakpointDlgSetBreakpoint(TeskHandle dialog, TeskHandle proxy);
+/* 0 create, 1 edit, 2 copy. */
+TESK_EXPORT void CuiBreakpointDlgSetMode(TeskHandle dialog, uint32_t mode);
+/* Handed to the proxy's text query for process and thread breakpoints. */
+TESK_EXPORT void CuiBreakpointDlgSetTextBox(TeskHandle dialog, intptr_t value);
+TESK_EXPORT void CuiBreakpointDlgSetWindBox(TeskHandle dialog, intptr_t windBox);
+TESK_EXPORT void CuiBreakpointDlgSetHelpId(TeskHandle dialog, uint32_t helpId);
+TESK_EXPORT void CuiBreakpointDlgSetHelpCallback(TeskHandle dialog,
+                                                 CuiBreakpointDlgHelpCallback callback);
+/* UTF-8; a leading "(I A)" is removed. */
+TESK_EXPORT void CuiBreakpointDlgSetInitialLocation(TeskHandle dialog, const char *location);
+TESK_EXPORT void CuiBreakpointDlgSetInitialBreakpointType(TeskHandle dialog, uint32_t type);
+
 #endif

@@ -59,6 +59,11 @@ inline int32_t proxyHandler(uint32_t, TeskHandle, intptr_t, intptr_t, intptr_t)
 {
     return 0;
 }
+inline int breakpointDlgHandler(int, TeskHandle, intptr_t, const char *, intptr_t)
+{
+    return 0;
+}
+inline void breakpointDlgHelp(uint32_t) {}
 inline void qsdiCallback(void *) {}
 inline int print(void *, int, const char *, ...)
 {
@@ -95,6 +100,13 @@ void onProxy(Args &a, Call call)
 {
     onFamily(
         a, [] { return CuiBreakpointProxyCreate(7); }, &CuiBreakpointProxyDestroy, call);
+}
+
+template<typename Call>
+void onBreakpointDlg(Args &a, Call call)
+{
+    onFamily(
+        a, [&] { return CuiBreakpointDlgCreate(a.h()); }, &CuiBreakpointDlgDestroy, call);
 }
 
 template<typename Call>
@@ -215,6 +227,18 @@ inline const std::vector<Entry> &exportTable()
         {"CuiActionDisable", [](Args &a) { CuiActionDisable(a.h(), a.i(), a.i()); }},
         {"CuiActionGetToggleState", [](Args &a) { CuiActionGetToggleState(a.h(), a.i()); }},
         {"CuiActionSetToggleState", [](Args &a) { CuiActionSetToggleState(a.h(), a.i(), a.i()); }},
+        {"CuiBreakpointDlgCreate", [](Args &a) { CuiBreakpointDlgDestroy(CuiBreakpointDlgCreate(a.h())); }},
+        {"CuiBreakpointDlgDestroy", [](Args &a) { onBreakpointDlg(a, [](TeskHandle d) { CuiBreakpointDlgDestroy(d); CuiBreakpointDlgDestroy(d); }); }},
+        {"CuiBreakpointDlgSetBreakpoint", [](Args &a) { onBreakpointDlg(a, [&](TeskHandle d) { TeskHandle p = a.i() & 1 ? CuiBreakpointProxyCreate(a.u()) : a.h(); CuiBreakpointDlgSetBreakpoint(d, p); CuiBreakpointDlgSetBreakpoint(d, p); CuiBreakpointProxyDestroy(p); }); }},
+        {"CuiBreakpointDlgSetFuncHandler", [](Args &a) { onBreakpointDlg(a, [&](TeskHandle d) { CuiBreakpointDlgSetFuncHandler(d, a.fn(&fns::breakpointDlgHandler)); }); }},
+        {"CuiBreakpointDlgSetHelpCallback", [](Args &a) { onBreakpointDlg(a, [&](TeskHandle d) { CuiBreakpointDlgSetHelpCallback(d, a.fn(&fns::breakpointDlgHelp)); }); }},
+        {"CuiBreakpointDlgSetHelpId", [](Args &a) { onBreakpointDlg(a, [&](TeskHandle d) { CuiBreakpointDlgSetHelpId(d, a.u()); }); }},
+        {"CuiBreakpointDlgSetInitialBreakpointType", [](Args &a) { onBreakpointDlg(a, [&](TeskHandle d) { CuiBreakpointDlgSetInitialBreakpointType(d, a.u()); }); }},
+        {"CuiBreakpointDlgSetInitialLocation", [](Args &a) { onBreakpointDlg(a, [&](TeskHandle d) { CuiBreakpointDlgSetInitialLocation(d, a.s()); }); }},
+        {"CuiBreakpointDlgSetMode", [](Args &a) { onBreakpointDlg(a, [&](TeskHandle d) { CuiBreakpointDlgSetMode(d, a.u()); }); }},
+        {"CuiBreakpointDlgSetTextBox", [](Args &a) { onBreakpointDlg(a, [&](TeskHandle d) { CuiBreakpointDlgSetTextBox(d, a.i()); }); }},
+        {"CuiBreakpointDlgSetVdata", [](Args &a) { onBreakpointDlg(a, [&](TeskHandle d) { CuiBreakpointDlgSetVdata(d, a.i()); }); }},
+        {"CuiBreakpointDlgSetWindBox", [](Args &a) { onBreakpointDlg(a, [&](TeskHandle d) { CuiBreakpointDlgSetWindBox(d, a.i()); }); }},
         {"CuiBreakpointProxyAddAction", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAddAction(p, a.s()); }); }},
         {"CuiBreakpointProxyAddBreakpointType", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAddBreakpointType(p, a.u()); }); }},
         {"CuiBreakpointProxyAddClass", [](Args &a) { onProxy(a, [&](TeskHandle p) { CuiBreakpointProxyAddClass(p, a.u()); }); }},

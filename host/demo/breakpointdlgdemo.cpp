@@ -1,0 +1,64 @@
+#include "breakpointdlgdemo.h"
+
+#include "breakpointdemo.h"
+#include "demoexports.h"
+#include "framedemo.h"
+
+#include <tesk/tesk_breakpoints.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace demo {
+
+namespace {
+
+// The dialog's handler: the context that keys the field histories; every expression and
+// condition value is one the engine can evaluate.
+int dialogHandler(int code, TeskHandle, intptr_t, const char *text, intptr_t)
+{
+    if (code == 0)
+        std::snprintf(const_cast<char *>(text), 64, "core0");
+    return 0;
+}
+
+QWidget *breakpointDialogWindow()
+{
+    for (QWidget *topLevel : QApplication::topLevelWidgets()) {
+        if (qstrcmp(topLevel->metaObject()->className(), "BreakpointDlg") == 0)
+            return topLevel;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void runBreakpointDialogDemo(void *library, const std::string &screenshotDir)
+{
+    const TeskHandle proxy = describeBreakpoint(library);
+    DEMO_RESOLVE(library, CuiBreakpointProxyAddQualifier)(proxy, "When={count > 3}");
+    DEMO_RESOLVE(library, CuiBreakpointProxyAddAction)(proxy, "WinUpdate=\"Registers\"");
+    DEMO_RESOLVE(library, CuiBreakpointProxyAddAction)(proxy, "Message=\"count passed 3\"");
+
+    const TeskHandle dialog = DEMO_RESOLVE(library, CuiBreakpointDlgCreate)(0);
+    DEMO_RESOLVE(library, CuiBreakpointDlgSetFuncHandler)(dialog, &dialogHandler);
+    DEMO_RESOLVE(library, CuiBreakpointDlgSetVdata)(dialog, 1);
+    DEMO_RESOLVE(library, CuiBreakpointDlgSetMode)(dialog, 0);
+    DEMO_RESOLVE(library, CuiBreakpointDlgSetBreakpoint)(dialog, proxy);
+    std::printf("host: breakpoint dialog %s\n", dialog ? "created" : "MISSING");
+
+    // Shown without waiting for the user, its lower part open, for the picture only.
+    if (QWidget *window = breakpointDialogWindow()) {
+        window->show();
+        if (auto *more = window->findChild<QAbstractButton *>(QStringLiteral("morePB")))
+            more->click();
+        QApplication::processEvents();
+        saveScreenshot(window, screenshotDir, "breakpoint.png");
+    }
+    DEMO_RESOLVE(library, CuiBreakpointDlgDestroy)(dialog);
+}
+
+} // namespace demo

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// The breakpoint dialog as the engine opens it to create a breakpoint: over the simulated
+// target's proxy, with a condition and an action already on it.
+namespace demo {
+
+void runBreakpointDialogDemo(void *library, const std::string &screenshotDir);
+
+} // namespace demo
