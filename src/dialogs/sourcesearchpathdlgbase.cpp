@@ -64,6 +64,8 @@ QTreeWidget *mappingList(const char *name)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSortingEnabled(true);
     list->sortByColumn(0, Qt::AscendingOrder);
+    // Both paths get room to begin with; the user may move the divider.
+    list->setColumnWidth(0, 200);
     return list;
 }
 
@@ -83,6 +85,8 @@ SourceSearchPathDlgBase::SourceSearchPathDlgBase(QWidget *parent, const char *na
 
     tabWidget = new QTabWidget(this);
     tabWidget->setObjectName(QStringLiteral("tabWidget"));
+    // Every page's tab stays in sight: the dialog widens to them rather than scroll them.
+    tabWidget->setUsesScrollButtons(false);
     sourcesearchpathLB = pathList("sourcesearchpathLB");
     Widget8 = listPage(tabWidget, "Widget8", sourcesearchpathLB, ssmodifyPB, "ssmodifyPB",
                        delSourceSerachPB, "delSourceSerachPB");
