@@ -37,6 +37,7 @@
 #include "loaddemo.h"
 #include "menudemo.h"
 #include "panedemo.h"
+#include "searchpathdemo.h"
 #include "toolbardemo.h"
 #include "viewsdemo.h"
 
@@ -288,6 +289,7 @@ int runDemo(const Options &options)
     demo::runLoadDemo(tesk.library, options.library, options.screenshotDir,
                       haveDisplay() && quitAfterMs <= 0);
     demo::runEntryDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
+    demo::runSearchPathDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
     demo::runBreakpointDialogDemo(tesk.library, options.screenshotDir);
     demo::runHostileDemo(tesk.library);

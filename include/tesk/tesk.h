@@ -20,6 +20,7 @@
 #include <tesk/tesk_registers.h>
 #include <tesk/tesk_registry.h>
 #include <tesk/tesk_relay.h>
+#include <tesk/tesk_searchpaths.h>
 #include <tesk/tesk_symbols.h>
 #include <tesk/tesk_sync.h>
 #include <tesk/tesk_toolbars.h>

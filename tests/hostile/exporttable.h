@@ -44,6 +44,7 @@ inline int cycle(TeskHandle, int, int, const char **text)
     return 0;
 }
 inline void contextItem(int) {}
+inline void dialogHelp(int) {}
 inline int itemState(const char *, int, void *)
 {
     return 0;
@@ -119,6 +120,14 @@ template<typename Call>
 void onNavigator(Args &a, Call call)
 {
     onFamily(a, &CuiDataNavCreate, &CuiDataNavDestroy, call);
+}
+
+template<typename Call>
+void onSearchPaths(Args &a, Call call)
+{
+    onFamily(
+        a, [&] { return CuiSourceSearchPathDlgCreate(a.h()); },
+        [](TeskHandle d) { CuiDeleteObject(reinterpret_cast<void *>(d)); }, call);
 }
 
 // A register pane that has shown a data set of the sweep's own, with values on lines 0 and 1.
@@ -410,6 +419,24 @@ inline const std::vector<Entry> &exportTable()
         {"CuiSimplePrompt", [](Args &a) { CuiSimplePrompt(a.i(), a.s(), a.s()); }},
         {"CuiSimpleWarning", [](Args &a) { CuiSimpleWarning(a.i(), a.s(), a.s()); }},
         {"CuiSimpleWarningCancel", [](Args &a) { CuiSimpleWarningCancel(a.i(), a.s(), a.s()); }},
+        {"CuiSourceSearchPathDlgAddEntry", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgAddEntry(d, a.s()); }); }},
+        {"CuiSourceSearchPathDlgAddOMapping", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgAddOMapping(d, a.s(), a.s()); }); }},
+        {"CuiSourceSearchPathDlgAddObjectEntry", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgAddObjectEntry(d, a.s()); }); }},
+        {"CuiSourceSearchPathDlgAddSMapping", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgAddSMapping(d, a.s(), a.s()); }); }},
+        {"CuiSourceSearchPathDlgCreate", [](Args &a) { CuiDeleteObject(reinterpret_cast<void *>(CuiSourceSearchPathDlgCreate(a.h()))); }},
+        {"CuiSourceSearchPathDlgGetOMapModd", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgAddOMapping(d, a.s(), a.s()); const Args::Buffer b = a.buffer(); CuiSourceSearchPathDlgGetOMapModd(d, a.i(), b.data, b.size); }); }},
+        {"CuiSourceSearchPathDlgGetOMapNum", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgAddOMapping(d, a.s(), a.s()); CuiSourceSearchPathDlgGetOMapNum(d); }); }},
+        {"CuiSourceSearchPathDlgGetOMapOrig", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgAddOMapping(d, a.s(), a.s()); const Args::Buffer b = a.buffer(); CuiSourceSearchPathDlgGetOMapOrig(d, a.i(), b.data, b.size); }); }},
+        {"CuiSourceSearchPathDlgGetOSNum", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgAddObjectEntry(d, a.s()); CuiSourceSearchPathDlgGetOSNum(d); }); }},
+        {"CuiSourceSearchPathDlgGetOSText", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgAddObjectEntry(d, a.s()); const Args::Buffer b = a.buffer(); CuiSourceSearchPathDlgGetOSText(d, a.i(), b.data, b.size); }); }},
+        {"CuiSourceSearchPathDlgGetSMapModd", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgAddSMapping(d, a.s(), a.s()); const Args::Buffer b = a.buffer(); CuiSourceSearchPathDlgGetSMapModd(d, a.i(), b.data, b.size); }); }},
+        {"CuiSourceSearchPathDlgGetSMapNum", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgAddSMapping(d, a.s(), a.s()); CuiSourceSearchPathDlgGetSMapNum(d); }); }},
+        {"CuiSourceSearchPathDlgGetSMapOrig", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgAddSMapping(d, a.s(), a.s()); const Args::Buffer b = a.buffer(); CuiSourceSearchPathDlgGetSMapOrig(d, a.i(), b.data, b.size); }); }},
+        {"CuiSourceSearchPathDlgGetSSNum", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgAddEntry(d, a.s()); CuiSourceSearchPathDlgGetSSNum(d); }); }},
+        {"CuiSourceSearchPathDlgGetSSText", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgAddEntry(d, a.s()); const Args::Buffer b = a.buffer(); CuiSourceSearchPathDlgGetSSText(d, a.i(), b.data, b.size); }); }},
+        {"CuiSourceSearchPathDlgSetHelpCallback", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgSetHelpCallback(d, a.fn(&fns::dialogHelp)); }); }},
+        {"CuiSourceSearchPathDlgSetHelpId", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgSetHelpId(d, a.i()); }); }},
+        {"CuiSourceSearchPathDlgShowFirstActive", [](Args &a) { onSearchPaths(a, [&](TeskHandle d) { CuiSourceSearchPathDlgAddOMapping(d, a.s(), a.s()); CuiSourceSearchPathDlgShowFirstActive(d); }); }},
         {"CuiSymtabDataSourceAddFunction", [](Args &a) { onSource(a, [&](TeskHandle s) { CuiSymtabDataSourceAddImage(s, "image"); CuiSymtabDataSourceAddModule(s, "image module file"); CuiSymtabDataSourceAddFunction(s, a.s()); CuiSymtabDataSourceAddFunction(s, "image module f 0x10 Public"); }); }},
         {"CuiSymtabDataSourceAddImage", [](Args &a) { onSource(a, [&](TeskHandle s) { CuiSymtabDataSourceAddImage(s, a.s()); }); }},
         {"CuiSymtabDataSourceAddModule", [](Args &a) { onSource(a, [&](TeskHandle s) { CuiSymtabDataSourceAddImage(s, a.s()); CuiSymtabDataSourceAddModule(s, a.s()); }); }},
