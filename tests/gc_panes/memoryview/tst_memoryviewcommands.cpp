@@ -89,8 +89,7 @@ protected:
     }
 
     // Opens the menu of a table kind, notes its entries and chooses `choose` when given.
-    std::map<QString, Entry> menu(int kind, const QString &choose = {},
-                                  QStringList *top = nullptr)
+    std::map<QString, Entry> menu(int kind, const QString &choose = {}, QStringList *top = nullptr)
     {
         testhost::ModalAnswers answers;
         std::map<QString, Entry> seen;

@@ -490,8 +490,8 @@ QString KViewMemory::copyLines(const UMemoryAddress &start, int64_t fields, cons
             // A short read leaves the rest of the fields unread.
             const bool read = bytes && at + size <= count && at < attributes.size();
             const uint32_t attribute = read ? attributes[at] : TESK_MEMORY_NOT_READ;
-            const QString value = fieldText(formatter, read ? bytes + at : nullptr, attribute,
-                                            size, swap);
+            const QString value =
+                fieldText(formatter, read ? bytes + at : nullptr, attribute, size, swap);
             lastWidth = int(value.size());
             text += value;
             for (int b = 0; b < size; ++b)

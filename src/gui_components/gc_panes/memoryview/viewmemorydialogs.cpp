@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr Qt::WindowFlags kDialogFlags = Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                         Qt::CustomizeWindowHint;
+constexpr Qt::WindowFlags kDialogFlags =
+    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::CustomizeWindowHint;
 
 void setUpDialog(QDialog *dialog, const char *name, const char *fallback, bool modal,
                  Qt::WindowFlags flags)

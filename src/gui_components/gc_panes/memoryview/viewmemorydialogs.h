@@ -16,8 +16,8 @@ class KViewMemoryDialog_Fill : public QDialog
     Q_OBJECT
 
 public:
-    KViewMemoryDialog_Fill(QWidget *parent = nullptr, const char *name = nullptr,
-                           bool modal = true, Qt::WindowFlags flags = {});
+    KViewMemoryDialog_Fill(QWidget *parent = nullptr, const char *name = nullptr, bool modal = true,
+                           Qt::WindowFlags flags = {});
     ~KViewMemoryDialog_Fill() override;
 
     // Addresses are evaluated for this target.

@@ -11,8 +11,8 @@
 #include "gui_components/gc_panes/memoryview/viewmemoryscrollbar.h"
 
 #include <QComboBox>
-#include <QScrollArea>
 #include <QScopedValueRollback>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
@@ -49,8 +49,7 @@ int KViewMemory::computeAutoColumnCount() const
     const AViewMemoryTable *shown = dsm ? static_cast<AViewMemoryTable *>(m_dsmTable)
                                         : static_cast<AViewMemoryTable *>(m_dataTable);
     const int fieldWidth = dsm ? m_dsmTable->columnWidth(1) : m_dataTable->columnWidth(0);
-    const int available =
-        m_scrollArea->viewport()->width() - shown->leftMargin() - (dsm ? 0 : 5);
+    const int available = m_scrollArea->viewport()->width() - shown->leftMargin() - (dsm ? 0 : 5);
     const int charWidth = !dsm && !m_asciiTable->isHidden() ? m_asciiTable->columnWidth(0) : 0;
     return geometry::autoColumnCount(fieldWidth, available, fieldSize(), charWidth);
 }
@@ -232,8 +231,7 @@ void KViewMemory::scrollToFraction(double fraction, bool preview)
     uint32_t length = 0;
     if (!m_refreshEnabled || !rangeOfStart(rangeStart, length))
         return;
-    const uint32_t offset =
-        geometry::offsetAtFraction(fraction, length, uint32_t(bytesPerRow()));
+    const uint32_t offset = geometry::offsetAtFraction(fraction, length, uint32_t(bytesPerRow()));
     UMemoryAddress moved;
     if (!m_bridge->adjustAddress2(currentTargetId(), rangeStart, offset, moved))
         return;
