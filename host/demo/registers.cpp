@@ -23,6 +23,10 @@ struct RegisterExports
     decltype(&CuiRegPaneDataUpdate) update;
     decltype(&CuiRegPaneSetNumLines) setNumLines;
     decltype(&CuiRegPaneGetNumLines) getNumLines;
+    decltype(&CuiRegPaneCreate) paneCreate;
+    decltype(&CuiRegPaneDataSet) paneDataSet;
+    decltype(&CuiRegPaneGetRangeLines) paneRanges;
+    decltype(&CuiRegPaneDelete) paneDelete;
 };
 
 RegisterExports exportsOf(void *library)
@@ -34,6 +38,10 @@ RegisterExports exportsOf(void *library)
     e.update = DEMO_RESOLVE(library, CuiRegPaneDataUpdate);
     e.setNumLines = DEMO_RESOLVE(library, CuiRegPaneSetNumLines);
     e.getNumLines = DEMO_RESOLVE(library, CuiRegPaneGetNumLines);
+    e.paneCreate = DEMO_RESOLVE(library, CuiRegPaneCreate);
+    e.paneDataSet = DEMO_RESOLVE(library, CuiRegPaneDataSet);
+    e.paneRanges = DEMO_RESOLVE(library, CuiRegPaneGetRangeLines);
+    e.paneDelete = DEMO_RESOLVE(library, CuiRegPaneDelete);
     return e;
 }
 
@@ -108,6 +116,33 @@ void describe(const RegisterExports &e, uint32_t id)
     std::printf("host: register data set %u: two views and %d registers\n", id, made);
 }
 
+// The engine's side of the register pane: it would act on each operation; the demo says which.
+int paneHandler(uint32_t op, uintptr_t pointer, const char *, uintptr_t, uint32_t)
+{
+    if (op != REG_OP_DATA_UPDATE)
+        std::printf("host: register pane operation %u on host word %lu\n", op,
+                    static_cast<unsigned long>(pointer));
+    return 0;
+}
+
+// A register pane over the data set: the lines it shows are the lines the engine must fetch.
+void showInPane(const RegisterExports &e, uint32_t id)
+{
+    const TeskHandle pane = e.paneCreate(&paneHandler);
+    if (!pane)
+        return;
+    e.paneDataSet(id, pane, "arm", nullptr, "Demo board");
+    RegLineRange ranges[8] = {};
+    uint32_t capacity = 8;
+    const int count = e.paneRanges(0, pane, ranges, &capacity, 1);
+    // A pane that is not on screen yet shows no registers: it asks for no lines (-1).
+    std::printf("host: register pane on data set %u asks for %d line ranges\n", id, count);
+    for (int i = 0; i < count; ++i)
+        std::printf("host: register pane shows lines %d to %d\n", ranges[i].firstLine,
+                    ranges[i].firstLine + ranges[i].lineCount - 1);
+    e.paneDelete(pane);
+}
+
 } // namespace
 
 void runRegisterDemo(void *library)
@@ -132,4 +167,5 @@ void runRegisterDemo(void *library)
                 e.getNumLines(id));
     std::printf("host: register data set 99 %s; its line count falls back to data set 0: %u\n",
                 e.exists(99) ? "exists" : "does not exist", e.getNumLines(99));
+    showInPane(e, id);
 }

@@ -16,6 +16,7 @@
 #include <tesk/tesk_memoryaccess.h>
 #include <tesk/tesk_menu.h>
 #include <tesk/tesk_panes.h>
+#include <tesk/tesk_persistence.h>
 #include <tesk/tesk_registers.h>
 #include <tesk/tesk_registry.h>
 #include <tesk/tesk_relay.h>

@@ -89,4 +89,55 @@ TESK_EXPORT int CuiRegPaneDataUpdate(uint32_t id, RegDataRecord *record);
 TESK_EXPORT uint32_t CuiRegPaneGetNumLines(uint32_t id);
 TESK_EXPORT int CuiRegPaneSetNumLines(uint32_t id, uint32_t count);
 
+/* The register pane. */
+
+/* Register operations the pane hands to the host's handler. */
+enum {
+    REG_OP_SET_VALUE = 4,   /* pointer: the register's host word; text: the new value */
+    REG_OP_VIEW_MEMORY = 6, /* pointer: the host word; text: the value as displayed */
+    REG_OP_PROPERTIES = 7,  /* pointer: the host word; text: empty */
+    REG_OP_UPDATE_VIEW = 8, /* pointer and text null */
+    REG_OP_DATA_UPDATE = 9, /* a view wants fresh data; pointer null, text empty */
+    REG_OP_MAY_CHANGE = 10  /* pointer: a uint32_t preset to 1; clear it to refuse */
+};
+
+/* handler(operation, pointer, Latin-1 text or null, context of CuiRegPaneAttach, 0); the
+   result is not used. */
+typedef int (*CuiRegPaneHandlerFn)(uint32_t operation, uintptr_t pointer, const char *text,
+                                   uintptr_t context, uint32_t reserved);
+
+/* One run of value lines on screen, as CuiRegPaneGetRangeLines writes it. */
+typedef struct RegLineRange
+{
+    int16_t firstLine;
+    int16_t lineCount;
+    uint32_t reserved; /* 0 */
+} RegLineRange;
+TESK_STATIC_ASSERT(sizeof(RegLineRange) == 8, "RegLineRange: two 16-bit numbers and a word");
+
+/* A register pane in the current main window; 0 without a handler. */
+TESK_EXPORT TeskHandle CuiRegPaneCreate(CuiRegPaneHandlerFn handler);
+/* 1 when deleted, 0 for a handle that is no register pane. */
+TESK_EXPORT int CuiRegPaneDelete(TeskHandle pane);
+/* Stores the word handed back to the handler; 1, or 0 for a bad handle. */
+TESK_EXPORT int CuiRegPaneAttach(TeskHandle pane, uintptr_t context);
+/* Shows the data set (data set 0 for an unknown id) as the pane's page and names it; the two
+   definition names may be null. 1 when shown, 0 when it was shown already or for a bad
+   handle. */
+TESK_EXPORT int CuiRegPaneDataSet(uint32_t id, TeskHandle pane, const char *architecture,
+                                  const char *processor, const char *displayName);
+/* Drops the data set's page (never that of data sets 0 and 1); 0. */
+TESK_EXPORT int CuiRegPaneDataDelete(uint32_t id, TeskHandle pane);
+/* The values can be edited while the target is stopped (running 0); 0. */
+TESK_EXPORT int CuiRegPaneTargetStartStop(uint32_t unused, TeskHandle pane, int running);
+/* Writes the runs of value lines the current view shows, neighbours within two lines merged,
+   and answers their number. -1 when they do not fit (the capacity is then set to the number
+   needed), for a bad handle or buffer, without a current view, and, unless force is set, when
+   an earlier pane shows the same data set. */
+TESK_EXPORT int CuiRegPaneGetRangeLines(uint32_t unused, TeskHandle pane, RegLineRange *buffer,
+                                        uint32_t *capacity, int force);
+/* Reads the data set's architecture and processor definitions again; 1, or 0 for a bad
+   handle. */
+TESK_EXPORT int CuiUpdateFormatDefinition(uint32_t id, TeskHandle pane);
+
 #endif

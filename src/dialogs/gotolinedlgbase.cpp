@@ -1,5 +1,7 @@
 #include "dialogs/gotolinedlgbase.h"
 
+#include "frame/core/formbuttons.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,13 +32,8 @@ GotoLineDlgBase::GotoLineDlgBase(QWidget *parent, const char *name, bool modal,
     layout1->setObjectName(QStringLiteral("layout1"));
     layout1->setSpacing(6);
     layout1->addItem(new QSpacerItem(31, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    okPB = new QPushButton(this);
-    okPB->setObjectName(QStringLiteral("okPB"));
-    okPB->setDefault(true);
-    layout1->addWidget(okPB);
-    cancelPB = new QPushButton(this);
-    cancelPB->setObjectName(QStringLiteral("cancelPB"));
-    layout1->addWidget(cancelPB);
+    okPB = addFormButton(this, layout1, "okPB", true);
+    cancelPB = addFormButton(this, layout1, "cancelPB");
     GotoLineDlgBaseLayout->addLayout(layout1, 2, 0);
 
     languageChange();

@@ -1,5 +1,7 @@
 #include "dialogs/listselectiondlgbase.h"
 
+#include "frame/core/formbuttons.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -33,16 +35,9 @@ ListSelectionDlgBase::ListSelectionDlgBase(QWidget *parent, const char *name, bo
     layout2->setObjectName(QStringLiteral("layout2"));
     layout2->setSpacing(6);
     layout2->addItem(new QSpacerItem(110, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    okPB = new QPushButton(this);
-    okPB->setObjectName(QStringLiteral("okPB"));
-    okPB->setDefault(true);
-    layout2->addWidget(okPB);
-    CancelPB = new QPushButton(this);
-    CancelPB->setObjectName(QStringLiteral("CancelPB"));
-    layout2->addWidget(CancelPB);
-    helpPB = new QPushButton(this);
-    helpPB->setObjectName(QStringLiteral("helpPB"));
-    layout2->addWidget(helpPB);
+    okPB = addFormButton(this, layout2, "okPB", true);
+    CancelPB = addFormButton(this, layout2, "CancelPB");
+    helpPB = addFormButton(this, layout2, "helpPB");
     ListSelectionDlgBaseLayout->addLayout(layout2);
 
     languageChange();

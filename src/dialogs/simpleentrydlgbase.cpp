@@ -1,5 +1,7 @@
 #include "dialogs/simpleentrydlgbase.h"
 
+#include "frame/core/formbuttons.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,19 +43,9 @@ SimpleEntryDlgBase::SimpleEntryDlgBase(QWidget *parent, const char *name, bool m
     layout2->setObjectName(QStringLiteral("layout2"));
     layout2->setSpacing(6);
     layout2->addItem(new QSpacerItem(210, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    okPB = new QPushButton(this);
-    okPB->setObjectName(QStringLiteral("okPB"));
-    okPB->setAutoDefault(true);
-    okPB->setDefault(true);
-    layout2->addWidget(okPB);
-    cancelPB = new QPushButton(this);
-    cancelPB->setObjectName(QStringLiteral("cancelPB"));
-    cancelPB->setAutoDefault(true);
-    layout2->addWidget(cancelPB);
-    helpPB = new QPushButton(this);
-    helpPB->setObjectName(QStringLiteral("helpPB"));
-    helpPB->setAutoDefault(true);
-    layout2->addWidget(helpPB);
+    okPB = addFormButton(this, layout2, "okPB", true);
+    cancelPB = addFormButton(this, layout2, "cancelPB");
+    helpPB = addFormButton(this, layout2, "helpPB");
     SimpleEntryDlgBaseLayout->addLayout(layout2);
 
     languageChange();

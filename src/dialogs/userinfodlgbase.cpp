@@ -1,5 +1,7 @@
 #include "dialogs/userinfodlgbase.h"
 
+#include "frame/core/formbuttons.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,13 +57,8 @@ UserInfoDlgBase::UserInfoDlgBase(QWidget *parent, const char *name, bool modal,
     layout2->setObjectName(QStringLiteral("layout2"));
     layout2->setSpacing(6);
     layout2->addItem(new QSpacerItem(41, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    okPB = new QPushButton(this);
-    okPB->setObjectName(QStringLiteral("okPB"));
-    okPB->setDefault(true);
-    layout2->addWidget(okPB);
-    cancelPB = new QPushButton(this);
-    cancelPB->setObjectName(QStringLiteral("cancelPB"));
-    layout2->addWidget(cancelPB);
+    okPB = addFormButton(this, layout2, "okPB", true);
+    cancelPB = addFormButton(this, layout2, "cancelPB");
     UserInfoDlgBaseLayout->addLayout(layout2, 2, 0);
 
     languageChange();

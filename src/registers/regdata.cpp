@@ -210,3 +210,40 @@ void RegData::slotQueryItemInUser(RegDataItem *item, bool *answer)
     if (answer)
         *answer = item && m_userView->holdsFullName(item->fullName());
 }
+
+namespace {
+
+const QString kEntrySeparator = QStringLiteral("\\\\");
+const QString kFlagsSeparator = QStringLiteral("^^");
+constexpr quint32 kGroupFlags = REG_FLAG_IN_GROUP | REG_FLAG_GROUP_HEAD;
+
+} // namespace
+
+void RegData::serializeUserView(QString &text, bool read)
+{
+    if (!read) {
+        QStringList entries;
+        for (const RegDataItemInstance *entry : m_userView->instances()) {
+            const int number = ((entry->flags & REG_FLAG_IN_GROUP) ? 1 : 0) |
+                               ((entry->flags & REG_FLAG_GROUP_HEAD) ? 2 : 0);
+            entries << entry->item->fullName() + kFlagsSeparator + QString::number(number);
+        }
+        text = entries.join(kEntrySeparator);
+        return;
+    }
+    const QString firstLine = text.section(QLatin1Char('\n'), 0, 0);
+    bool added = false;
+    for (const QString &part : firstLine.split(kEntrySeparator, Qt::SkipEmptyParts)) {
+        const QStringList pieces = part.split(kFlagsSeparator);
+        RegDataItem *found = item(pieces.first());
+        if (!found || m_userView->holdsFullName(found->fullName()))
+            continue;
+        const uint number = pieces.size() > 1 ? pieces.at(1).toUInt() : 0;
+        const quint32 flags = (found->flags() & ~kGroupFlags) |
+                              ((number & 2) ? REG_FLAG_GROUP_HEAD : 0) |
+                              ((number & 1) ? REG_FLAG_IN_GROUP : 0);
+        added = m_userView->addInstance(flags, found) != nullptr || added;
+    }
+    if (added)
+        emit sigUpdateUserView(true);
+}

@@ -60,6 +60,11 @@ public:
     const QString &displayName() const { return m_displayName; }
     void setDisplayName(const QString &name) { m_displayName = name; }
 
+    // The "User" view's entries as the settings keep them: each entry the register's full name,
+    // "^^" and its group flags as a number (1 for 0x02, 2 for 0x04), entries joined by two
+    // backslashes. Reading adds the registers named to the user view.
+    void serializeUserView(QString &text, bool read);
+
 public slots:
     void slotAddItemToUser(RegDataItemInstance *instance);
     void slotRemoveItemFromUser(RegDataItemInstance *instance);

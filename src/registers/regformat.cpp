@@ -75,20 +75,6 @@ InitialFormat initialFormat(const RegDataItem &item)
     return {QStringLiteral("hex_%1").arg(bits), bits, false};
 }
 
-int radixOf(quint32 type)
-{
-    switch (type) {
-    case REG_TYPE_RADIX_16:
-        return 16;
-    case REG_TYPE_RADIX_10:
-        return 10;
-    case REG_TYPE_RADIX_2:
-        return 2;
-    default:
-        return 0;
-    }
-}
-
 // The size a format type name carries ("hex_128": 128); the fallback for names without one.
 int bitsOfName(const QString &typeName, int fallback)
 {
@@ -108,6 +94,20 @@ void describe(KFormattedData &data, unsigned char *bytes, int bits, const QStrin
 }
 
 } // namespace
+
+int RegFormat::radixOf(quint32 type)
+{
+    switch (type) {
+    case REG_TYPE_RADIX_16:
+        return 16;
+    case REG_TYPE_RADIX_10:
+        return 10;
+    case REG_TYPE_RADIX_2:
+        return 2;
+    default:
+        return 0;
+    }
+}
 
 RegFormat::RegFormat(const RegDataItem &item, KMediator_Format *engine, const QFont &labelFont,
                      const QFont &valueFont, QObject *parent)

@@ -20,6 +20,9 @@ class RegFormat final : public QObject
 public:
     static constexpr int kValueBytes = 16;
 
+    // The radix a register type asks for (16, 10 or 2), 0 for the others.
+    static int radixOf(quint32 registerType);
+
     // How a text is read: as a hexadecimal number of up to 128 bits, or as the format reads it.
     enum class TextSource { Formatted, Raw };
 

@@ -3,6 +3,7 @@
 #include "frame/core/visualsettings.h"
 #include "registers/regdataitem.h"
 #include "registers/regdataview.h"
+#include "registers/regformat.h"
 #include "registers/regicon.h"
 #include "registers/regview.h"
 
@@ -53,20 +54,6 @@ bool makesFormat(quint32 type)
     return type != 4 && type != REG_TYPE_ENUMERATED && type <= REG_TYPE_LAST;
 }
 
-int radixOf(quint32 type)
-{
-    switch (type) {
-    case REG_TYPE_RADIX_16:
-        return 16;
-    case REG_TYPE_RADIX_10:
-        return 10;
-    case REG_TYPE_RADIX_2:
-        return 2;
-    default:
-        return 0;
-    }
-}
-
 // The tooltip shows the whole name in lines of a hundred characters; the name is host text,
 // so it is escaped before the line breaks go in.
 QString toolTipOf(const QString &name)
@@ -90,7 +77,7 @@ RegItem::RegItem(QWidget *parent, RegView *view, RegEntry *entry, const VisualSe
     , m_view(view)
     , m_entry(entry)
     , m_settings(settings)
-    , m_radix(radixOf(m_dataItem->type()))
+    , m_radix(RegFormat::radixOf(m_dataItem->type()))
 {
     setObjectName(QStringLiteral("RegItem <") + m_dataItem->fullName() + QLatin1Char('>'));
     const QFont valueFont = settings->font(kValueFont);

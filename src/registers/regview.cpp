@@ -659,7 +659,7 @@ void RegView::visibleRegisterIds(QList<QPair<quint16, quint32>> &list) const
 {
     for (const auto &entry : d->entries) {
         if (entry->item && entry->item->shown())
-            list.append({quint16(entry->instance->item->hostWord()), 1});
+            list.append({quint16(entry->instance->item->line()), 1});
     }
 }
 

@@ -60,7 +60,7 @@ public:
     bool canRemoveFromUser() const;
     void removeSelectedFromUser();
     void setItemsEnabled(bool enabled);
-    // The ids of the registers on show, each with the value 1.
+    // The value lines of the registers on show, each with the count 1.
     void visibleRegisterIds(QList<QPair<quint16, quint32>> &list) const;
 
     const QList<RegItem *> &selection() const { return m_selection; }

@@ -22,7 +22,7 @@ struct NavPatterns
 // With symbolOnly (the function picker) the whole text, trimmed, is the symbol pattern.
 NavPatterns readPatterns(const QString &filter, bool symbolOnly);
 QString writePatterns(const NavPatterns &patterns, bool symbolOnly);
-// Part 0 image, 1 module, 2 symbol; any other part leaves the filter as it is.
+// The part: 0 image, 1 module, 2 symbol; any other leaves the filter as it is.
 QString withPattern(const QString &filter, bool symbolOnly, int part, const QString &pattern);
 
 using StateEntry = std::pair<QString, QString>;

@@ -70,6 +70,10 @@ inline int navigatorHost(int, TeskHandle, char *, TeskHandle, TeskHandle)
 }
 inline void findToolBar(TeskHandle, const void *, int, int) {}
 inline void scriptToolBar(TeskHandle, const char *) {}
+inline int regPaneHandler(uint32_t, uintptr_t, const char *, uintptr_t, uint32_t)
+{
+    return 0;
+}
 } // namespace fns
 
 // A handle of an object family: a live one (destroyed after the call), a dead one, or a hostile
@@ -103,6 +107,31 @@ template<typename Call>
 void onNavigator(Args &a, Call call)
 {
     onFamily(a, &CuiDataNavCreate, &CuiDataNavDestroy, call);
+}
+
+// A register pane that has shown a data set of the sweep's own, with values on lines 0 and 1.
+inline TeskHandle makeRegPane()
+{
+    TeskHandle pane = CuiRegPaneCreate(&fns::regPaneHandler);
+    CuiRegPaneDataCreate(77);
+    RegDataRecord view{};
+    view.kind = REG_RECORD_ITEM;
+    view.name = "Core";
+    view.flags = REG_FLAG_VIEW;
+    CuiRegPaneDataAdd(77, &view);
+    RegDataRecord reg{};
+    reg.kind = REG_RECORD_ITEM;
+    reg.name = "R0";
+    reg.width = 8;
+    CuiRegPaneDataAdd(77, &reg);
+    CuiRegPaneDataSet(77, pane, "arm", nullptr, "sweep");
+    return pane;
+}
+
+template<typename Call>
+void onRegPane(Args &a, Call call)
+{
+    onFamily(a, &makeRegPane, &CuiRegPaneDelete, call);
 }
 
 // The files the filter exports store to and load from: none, unnamed, a file of the sweep's
@@ -315,12 +344,19 @@ inline const std::vector<Entry> &exportTable()
         // Start-up is the state the sweep runs in; a second start-up must change nothing.
         {"CuiQtInit_Win", [](Args &a) { if (hasApplication()) CuiQtInit_Win(a.w()); }},
         {"CuiQtInit_WinEx", [](Args &a) { if (hasApplication()) CuiQtInit_WinEx(a.s(), a.w()); }},
+        {"CuiRegPaneAttach", [](Args &a) { onRegPane(a, [&](TeskHandle p) { CuiRegPaneAttach(p, uintptr_t(a.h())); }); }},
+        {"CuiRegPaneCreate", [](Args &a) { CuiRegPaneDelete(CuiRegPaneCreate(a.fn(&fns::regPaneHandler))); }},
         {"CuiRegPaneDataAdd", [](Args &a) { CuiRegPaneDataAdd(a.u(), a.block<RegDataRecord>()); }},
         {"CuiRegPaneDataCreate", [](Args &a) { CuiRegPaneDataCreate(a.u()); }},
+        {"CuiRegPaneDataDelete", [](Args &a) { onRegPane(a, [&](TeskHandle p) { CuiRegPaneDataDelete(a.u(), p); }); }},
+        {"CuiRegPaneDataSet", [](Args &a) { onRegPane(a, [&](TeskHandle p) { CuiRegPaneDataSet(a.u(), p, a.s(), a.s(), a.s()); }); }},
         {"CuiRegPaneDataTestOfExistence", [](Args &a) { CuiRegPaneDataTestOfExistence(a.u()); }},
         {"CuiRegPaneDataUpdate", [](Args &a) { CuiRegPaneDataUpdate(a.u(), a.block<RegDataRecord>()); }},
+        {"CuiRegPaneDelete", [](Args &a) { TeskHandle h = a.h(); if (h != a.world().liveWindow) CuiRegPaneDelete(h); }},
         {"CuiRegPaneGetNumLines", [](Args &a) { CuiRegPaneGetNumLines(a.u()); }},
+        {"CuiRegPaneGetRangeLines", [](Args &a) { onRegPane(a, [&](TeskHandle p) { CuiRegPaneGetRangeLines(a.u(), p, a.block<RegLineRange>(), a.block<uint32_t>(), a.i()); }); }},
         {"CuiRegPaneSetNumLines", [](Args &a) { CuiRegPaneSetNumLines(a.u(), a.u()); }},
+        {"CuiRegPaneTargetStartStop", [](Args &a) { onRegPane(a, [&](TeskHandle p) { CuiRegPaneTargetStartStop(a.u(), p, a.i()); }); }},
         {"CuiRegisterIdleFunc", [](Args &a) { CuiRegisterIdleFunc(a.fn(&fns::idle)); }},
         // With an application the loop would run until shut down; the states after the loop
         // come from running it, and a loop run from a callback is tested on its own.
@@ -364,6 +400,7 @@ inline const std::vector<Entry> &exportTable()
         {"CuiTestOK", [](Args &a) { CuiTestOK(a.h(), a.i()); }},
         {"CuiToolTipHide", [](Args &) { CuiToolTipHide(); }},
         {"CuiToolTipShowAt", [](Args &a) { CuiToolTipShowAt(a.s(), a.i(), a.i()); }},
+        {"CuiUpdateFormatDefinition", [](Args &a) { onRegPane(a, [&](TeskHandle p) { CuiUpdateFormatDefinition(a.u(), p); }); }},
         {"CuiUpdateSettings", [](Args &) { CuiUpdateSettings(); }},
         {"CuiVisualSettingsFixedFont", [](Args &a) { CuiVisualSettingsFixedFont(a.block<TeskFontRecord>()); }},
         {"CuiWindowAddTab", [](Args &a) { CuiWindowAddTab(a.h(), a.i(), a.s(), a.s()); }},

@@ -15,7 +15,7 @@ namespace {
 
 using Operation = SimulatedCores::Operation;
 
-struct CoreSpec
+struct CoreSetup
 {
     uint32_t id;
     uint32_t events;
@@ -39,13 +39,13 @@ protected:
     void SetUp() override { cores = &synctest::freshCores(); }
     void TearDown() override { cores->reset(); }
 
-    void fill(std::initializer_list<CoreSpec> specs)
+    void fill(std::initializer_list<CoreSetup> cores)
     {
         data.clear();
-        for (const CoreSpec &spec : specs) {
-            auto *connection = new SyncDataConnection(spec.id, SyncDataEventSet(spec.events));
-            connection->setFlags(spec.flags);
-            connection->setName("core " + std::to_string(spec.id));
+        for (const CoreSetup &core : cores) {
+            auto *connection = new SyncDataConnection(core.id, SyncDataEventSet(core.events));
+            connection->setFlags(core.flags);
+            connection->setName("core " + std::to_string(core.id));
             data.add(connection);
         }
         // What the mediator's notification does after a read.

@@ -42,7 +42,7 @@ struct RecordingController : SyncCntrlCoresTable
     std::vector<std::string> calls;
 };
 
-struct CoreSpec
+struct CoreSetup
 {
     uint32_t id;
     uint32_t events;
@@ -52,13 +52,13 @@ struct CoreSpec
 class Tables : public ::testing::Test
 {
 protected:
-    void fill(std::initializer_list<CoreSpec> specs)
+    void fill(std::initializer_list<CoreSetup> cores)
     {
         data.clear();
-        for (const CoreSpec &spec : specs) {
-            auto *connection = new SyncDataConnection(spec.id, SyncDataEventSet(spec.events));
-            connection->setFlags(spec.flags);
-            connection->setName("core " + std::to_string(spec.id));
+        for (const CoreSetup &core : cores) {
+            auto *connection = new SyncDataConnection(core.id, SyncDataEventSet(core.events));
+            connection->setFlags(core.flags);
+            connection->setName("core " + std::to_string(core.id));
             data.add(connection);
         }
         mediator.notify(0, 0);

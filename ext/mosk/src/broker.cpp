@@ -24,12 +24,24 @@ public:
         m_components.clear();
         for (auto &entry : components)
             mosk::release(entry.second);
+        registerFactories();
     }
 
 private:
     using Key = std::pair<std::string, std::string>;
 
-    Broker() { m_face.ops = &s_ops; }
+    Broker()
+    {
+        m_face.ops = &s_ops;
+        registerFactories();
+    }
+
+    void registerFactories()
+    {
+        m_components.emplace(Key(MOSK_FACTORY_CATEGORY, MOSK_VALUE_FACTORY), mosk::valueFactory());
+        m_components.emplace(Key(MOSK_FACTORY_CATEGORY, MOSK_DICTIONARY_FACTORY),
+                             mosk::dictionaryFactory());
+    }
 
     static MoskResult getInterfaceInfo(void *, uint32_t *id, uint32_t *v1, uint32_t *v2,
                                        uint32_t *v3)

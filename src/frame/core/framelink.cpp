@@ -61,4 +61,9 @@ QWidget *createSplash(const char *imageName, const QString &installDir)
     return link().createSplash ? link().createSplash(imageName, installDir) : nullptr;
 }
 
+QString expandFileName(const QString &name)
+{
+    return link().expandFileName ? link().expandFileName(name) : name;
+}
+
 } // namespace tesk::frame

@@ -21,6 +21,8 @@ struct FrameLink
     const QMap<int, QString> &(*standardLabels)() = nullptr;
     // A new splash window of the picture name (the caller owns and shows it).
     QWidget *(*createSplash)(const char *imageName, const QString &installDir) = nullptr;
+    // Expands the place prefixes ("$KSODEBUG_INSTALL" ...) of a file name.
+    QString (*expandFileName)(const QString &name) = nullptr;
 };
 
 void setFrameLink(const FrameLink &link);
@@ -37,5 +39,7 @@ QWidget *createSplash(const char *imageName, const QString &installDir);
 // system's fixed font until they fill the source in.
 void setFixedFontSource(QFont (*source)());
 QFont fixedFont();
+// The file name with its place prefixes expanded; unchanged while no frame is linked.
+QString expandFileName(const QString &name);
 
 } // namespace tesk::frame

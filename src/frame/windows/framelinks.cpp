@@ -3,6 +3,7 @@
 #include "frame/app/splashscreen.h"
 #include "frame/core/framelink.h"
 #include "frame/services/cuii18n.h"
+#include "frame/services/teskfile.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
 
@@ -25,7 +26,7 @@ QWidget *createSplash(const char *imageName, const QString &installDir)
 
 const bool g_frameLinkFilled =
     (tesk::frame::setFrameLink({&currentMainWindow, &setModalDialogShown, &cuiInstallTranslations,
-                                &cuiStandardLabels, &createSplash}),
+                                &cuiStandardLabels, &createSplash, &TeskFile::expandName}),
      true);
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "symbols/breakpoints/registerlistdlgbase.h"
 
+#include "frame/core/formbuttons.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -29,13 +31,8 @@ RegisterListDlgBase::RegisterListDlgBase(QWidget *parent, const char *name, bool
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(6);
     buttons->addItem(new QSpacerItem(20, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    okPB = new QPushButton(this);
-    okPB->setObjectName(QStringLiteral("okPB"));
-    okPB->setDefault(true);
-    buttons->addWidget(okPB);
-    cancelPB = new QPushButton(this);
-    cancelPB->setObjectName(QStringLiteral("cancelPB"));
-    buttons->addWidget(cancelPB);
+    okPB = addFormButton(this, buttons, "okPB", true);
+    cancelPB = addFormButton(this, buttons, "cancelPB");
     box->addLayout(buttons);
 
     languageChange();

@@ -27,11 +27,19 @@ extern "C" {
 #endif
 
 /* Interface ids of the broker's own objects. */
-#define MOSK_IID_BASE 0x101u    /* the common base, version 1 */
-#define MOSK_IID_BROKER 0x102u  /* the broker, version 0 */
-#define MOSK_IID_ERROR 0x103u   /* error objects, version 0 */
-#define MOSK_IID_VALUE 0x104u   /* text values, version 0 */
-#define MOSK_IID_OSTREAM 0x601u /* output streams, version 1 */
+#define MOSK_IID_BASE 0x101u               /* the common base, version 1 */
+#define MOSK_IID_BROKER 0x102u             /* the broker, version 0 */
+#define MOSK_IID_ERROR 0x103u              /* error objects, version 0 */
+#define MOSK_IID_VALUE 0x104u              /* text values, version 0 */
+#define MOSK_IID_OSTREAM 0x601u            /* output streams, version 1 */
+#define MOSK_IID_DICTIONARY 0x105u         /* name to value, version 0 */
+#define MOSK_IID_VALUE_FACTORY 0x106u      /* version 0 */
+#define MOSK_IID_DICTIONARY_FACTORY 0x107u /* version 0 */
+
+/* The factories the broker registers itself, in category "factory". */
+#define MOSK_FACTORY_CATEGORY "factory"
+#define MOSK_VALUE_FACTORY "ZEB Ltd.MoskValueFactory.1"
+#define MOSK_DICTIONARY_FACTORY "ZEB Ltd.MoskDictionaryFactory.1"
 
 /* Codes of the standard errors, all of category 1. */
 #define MOSK_ERR_GENERAL 0x0u
@@ -80,6 +88,47 @@ typedef struct MoskValue
 {
     const MoskValueOps *ops;
 } MoskValue;
+
+/* A dictionary of text values by name. */
+typedef struct MoskDictionaryOps
+{
+    MOSK_BASE_OPERATIONS
+    MoskResult (*set)(void *self, const char *name, MoskValue *value); /* 4: keeps a reference */
+    MoskResult (*remove)(void *self, const char *name);                /* 5 */
+    /* 6: a new reference, or null when the name is absent (no error) */
+    MoskResult (*get)(void *self, const char *name, MoskValue **out);
+} MoskDictionaryOps;
+
+typedef struct MoskDictionary
+{
+    const MoskDictionaryOps *ops;
+} MoskDictionary;
+
+typedef struct MoskValueFactoryOps
+{
+    MOSK_BASE_OPERATIONS
+    MoskResult (*reserved4)(void *self); /* 4-7: not supported */
+    MoskResult (*reserved5)(void *self);
+    MoskResult (*reserved6)(void *self);
+    MoskResult (*reserved7)(void *self);
+    MoskResult (*createValue)(void *self, const char *text, MoskValue **out); /* 8 */
+} MoskValueFactoryOps;
+
+typedef struct MoskValueFactory
+{
+    const MoskValueFactoryOps *ops;
+} MoskValueFactory;
+
+typedef struct MoskDictionaryFactoryOps
+{
+    MOSK_BASE_OPERATIONS
+    MoskResult (*createDictionary)(void *self, MoskDictionary **out); /* 4 */
+} MoskDictionaryFactoryOps;
+
+typedef struct MoskDictionaryFactory
+{
+    const MoskDictionaryFactoryOps *ops;
+} MoskDictionaryFactory;
 
 /* An output stream that a component fills with text (MOSK_IID_OSTREAM, version 1). The
  * caller owns the stream and reads the text after the call that filled it. */
@@ -156,7 +205,11 @@ MOSK_API MoskValue *moskValueCreate(const char *text);
 MOSK_API uint32_t moskErrorCode(MoskError *error);
 MOSK_API uint32_t moskErrorCategory(MoskError *error);
 
-/* Releases every registered component (the broker stays usable). */
+/* A new empty dictionary with one reference. */
+MOSK_API MoskDictionary *moskDictionaryCreate(void);
+
+/* Releases every registered component but the broker's own factories (the broker stays
+ * usable). */
 MOSK_API void moskBrokerClear(void);
 
 #ifdef __cplusplus

@@ -1,0 +1,32 @@
+#pragma once
+
+// An in-memory persistence component for the tests: records by key, each a map of name to
+// text, which the tests read; it can be told to fail its next operation.
+
+#include <map>
+#include <string>
+
+namespace testhost {
+
+class MemoryStore
+{
+public:
+    using Record = std::map<std::string, std::string>;
+
+    // Registers the store with the broker for the object's lifetime.
+    MemoryStore();
+    ~MemoryStore();
+    MemoryStore(const MemoryStore &) = delete;
+    MemoryStore &operator=(const MemoryStore &) = delete;
+
+    std::map<std::string, Record> records;
+    bool failNext = false;
+    int writes = 0;
+
+    struct Component;
+
+private:
+    Component *m_component;
+};
+
+} // namespace testhost

@@ -1,0 +1,555 @@
+// The register pane as the host drives it: through the exports, its handler and the user's keys.
+#include "persistencehost.h"
+#include "registerrecords.h"
+#include "regpanehost.h"
+#include "testhost.h"
+
+#include "frame/core/helphook.h"
+#include "gui_components/gc_panes/regpane.h"
+#include "registers/regdata.h"
+#include "registers/regdatasets.h"
+#include "registers/regdataview.h"
+#include "registers/regicon.h"
+#include "registers/regitem.h"
+#include "registers/regview.h"
+
+#include <glyphon/glyphon.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QPointer>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdarg>
+#include <string>
+
+namespace {
+
+class RegPaneTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        static uint32_t next = 7000;
+        id = next++;
+        ASSERT_EQ(CuiRegPaneDataCreate(id), 1);
+        host.dataSet = id;
+        addView("Core");
+        pane = CuiRegPaneCreate(&testhost::RegPaneHost::handler);
+        ASSERT_NE(pane, 0);
+        ASSERT_EQ(CuiRegPaneAttach(pane, host.context()), 1);
+    }
+
+    void TearDown() override
+    {
+        CuiRegPaneDelete(pane);
+        settle();
+    }
+
+    static void settle()
+    {
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    RegPane *regPane() const { return RegPane::fromHandle(pane); }
+
+    void addView(const char *name)
+    {
+        RegDataRecord v = tesk::host::viewRecord(name);
+        CuiRegPaneDataAdd(id, &v);
+    }
+
+    // A register whose value is on the line; its host word is the line.
+    void add(const char *name, int16_t line, uint32_t type = REG_TYPE_RADIX_16)
+    {
+        RegDataRecord r = tesk::host::registerRecord(name, 0, line, type, 8);
+        r.hostWord = uintptr_t(line);
+        CuiRegPaneDataAdd(id, &r);
+        if (host.lines.size() <= size_t(line))
+            host.lines.resize(line + 1, "00000000");
+    }
+
+    void show(const char *displayName = "Board")
+    {
+        ASSERT_EQ(CuiRegPaneDataSet(id, pane, nullptr, nullptr, displayName), 1);
+        regPane()->resize(500, 300);
+        regPane()->show();
+        QApplication::processEvents();
+    }
+
+    QTabWidget *tabs() const { return regPane()->currentPage()->tabs; }
+    RegView *view() const { return regPane()->currentView(); }
+
+    uint32_t id = 0;
+    TeskHandle pane = 0;
+    testhost::RegPaneHost host;
+};
+
+TEST_F(RegPaneTest, LinesCloseTogetherAreAskedForAsOneRange)
+{
+    add("R3", 3);
+    add("R4", 4);
+    add("R9", 9);
+    add("R12", 12);
+    show();
+    RegLineRange ranges[4] = {};
+    uint32_t capacity = 4;
+    ASSERT_EQ(CuiRegPaneGetRangeLines(0, pane, ranges, &capacity, 1), 2);
+    EXPECT_EQ(ranges[0].firstLine, 3);
+    EXPECT_EQ(ranges[0].lineCount, 2);
+    EXPECT_EQ(ranges[1].firstLine, 9);
+    EXPECT_EQ(ranges[1].lineCount, 4);
+    EXPECT_EQ(ranges[1].reserved, 0u);
+
+    // Too small a buffer is told the size it needs and written nothing.
+    RegLineRange one[2] = {{-7, -7, 7}, {-7, -7, 7}};
+    capacity = 1;
+    EXPECT_EQ(CuiRegPaneGetRangeLines(0, pane, one, &capacity, 1), -1);
+    EXPECT_EQ(capacity, 2u);
+    EXPECT_EQ(one[0].firstLine, -7);
+
+    capacity = 4;
+    EXPECT_EQ(CuiRegPaneGetRangeLines(0, pane, nullptr, &capacity, 1), -1);
+    EXPECT_EQ(capacity, 4u);
+    EXPECT_EQ(CuiRegPaneGetRangeLines(0, pane, ranges, nullptr, 1), -1);
+}
+
+TEST_F(RegPaneTest, OnlyTheFirstPaneOnADataSetAsksForLinesUnlessForced)
+{
+    add("R0", 0);
+    show();
+    const TeskHandle other = CuiRegPaneCreate(&testhost::RegPaneHost::handler);
+    ASSERT_EQ(CuiRegPaneDataSet(id, other, nullptr, nullptr, "Board"), 1);
+    RegPane::fromHandle(other)->show();
+    QApplication::processEvents();
+    const TeskHandle first = std::min(pane, other);
+    const TeskHandle second = std::max(pane, other);
+    RegLineRange ranges[2] = {};
+    uint32_t capacity = 2;
+    EXPECT_EQ(CuiRegPaneGetRangeLines(0, first, ranges, &capacity, 0), 1);
+    EXPECT_EQ(CuiRegPaneGetRangeLines(0, second, ranges, &capacity, 0), -1);
+    EXPECT_EQ(CuiRegPaneGetRangeLines(0, second, ranges, &capacity, 1), 1);
+    EXPECT_EQ(CuiRegPaneDelete(other), 1);
+}
+
+TEST_F(RegPaneTest, HandlesThatAreNoRegisterPaneAreRefused)
+{
+    const TeskHandle dead = CuiRegPaneCreate(&testhost::RegPaneHost::handler);
+    ASSERT_EQ(CuiRegPaneDelete(dead), 1);
+    QWidget stranger;
+    for (TeskHandle bad : {TeskHandle(0), dead, reinterpret_cast<TeskHandle>(&stranger)}) {
+        RegLineRange range{};
+        uint32_t capacity = 1;
+        EXPECT_EQ(CuiRegPaneDelete(bad), 0);
+        EXPECT_EQ(CuiRegPaneAttach(bad, 1), 0);
+        EXPECT_EQ(CuiRegPaneDataSet(id, bad, "a", "p", "n"), 0);
+        EXPECT_EQ(CuiRegPaneDataDelete(id, bad), 0);
+        EXPECT_EQ(CuiRegPaneTargetStartStop(0, bad, 1), 0);
+        EXPECT_EQ(CuiRegPaneGetRangeLines(0, bad, &range, &capacity, 1), -1);
+        EXPECT_EQ(CuiUpdateFormatDefinition(id, bad), 0);
+    }
+    EXPECT_EQ(CuiRegPaneCreate(nullptr), 0);
+}
+
+TEST_F(RegPaneTest, ShowingTheSameDataSetAgainOnlyRenamesIt)
+{
+    add("R0", 0);
+    show("Board");
+    QStackedWidget *stack = regPane()->stack();
+    const int pages = stack->count();
+    EXPECT_EQ(CuiRegPaneDataSet(id, pane, "arm", nullptr, "Other"), 0);
+    EXPECT_EQ(RegDataSets::instance().get(id)->displayName(), QStringLiteral("Other"));
+    EXPECT_EQ(stack->count(), pages);
+    EXPECT_EQ(CuiRegPaneDataSet(id, pane, nullptr, nullptr, nullptr), 0);
+    EXPECT_EQ(RegDataSets::instance().get(id)->displayName(), QString());
+    EXPECT_EQ(RegDataSets::instance().get(id)->useCount(), 1);
+}
+
+TEST_F(RegPaneTest, BuiltInDataSetsHaveNoUserViewAndStay)
+{
+    for (uint32_t builtIn : {0u, 1u}) {
+        ASSERT_EQ(CuiRegPaneDataSet(builtIn, pane, "arm", "cpu", "none"), 1);
+        const RegPage *page = regPane()->page(builtIn);
+        ASSERT_NE(page, nullptr);
+        EXPECT_FALSE(page->hasUserView);
+        EXPECT_EQ(page->userView, nullptr);
+        EXPECT_EQ(CuiRegPaneDataDelete(builtIn, pane), 0);
+        EXPECT_NE(regPane()->page(builtIn), nullptr);
+        EXPECT_TRUE(CuiRegPaneDataTestOfExistence(builtIn));
+        const int tabCount = page->tabs->count();
+        regPane()->menuCommand(RegPane::CommandToggleUserView);
+        EXPECT_EQ(page->tabs->count(), tabCount);
+    }
+    // An unknown id shows data set 0's page.
+    ASSERT_EQ(CuiRegPaneDataSet(id, pane, nullptr, nullptr, "Board"), 1);
+    EXPECT_EQ(CuiRegPaneDataSet(99999, pane, nullptr, nullptr, "none"), 1);
+    EXPECT_EQ(regPane()->currentData(), RegDataSets::instance().get(0));
+}
+
+TEST_F(RegPaneTest, OperationsReachTheHandlerWithTheContext)
+{
+    add("R0", 0);
+    show();
+    host.calls.clear();
+    regPane()->slotMenuActivated(RegPane::CommandUpdate);
+    ASSERT_EQ(host.count(REG_OP_UPDATE_VIEW), 1);
+    EXPECT_TRUE(host.calls.back().nullText);
+    EXPECT_EQ(host.calls.back().pointer, 0u);
+    EXPECT_EQ(host.calls.back().context, host.context());
+
+    view()->slotShowRegisters();
+    emit view()->sigDataUpdateReq();
+    ASSERT_GE(host.count(REG_OP_DATA_UPDATE), 1);
+    EXPECT_FALSE(host.calls.back().nullText);
+    EXPECT_EQ(host.calls.back().text, "");
+
+    // The host writes the pasted value into its lines and sends them back.
+    RegItem *r0 = view()->item(QStringLiteral("Core.R0"));
+    ASSERT_NE(r0, nullptr);
+    QTest::mouseClick(r0, Qt::LeftButton, {}, QPoint(RegItem::nameX() + 2, 4));
+    QGuiApplication::clipboard()->setText(QStringLiteral("0x1234\n"));
+    regPane()->menuCommand(RegView::CommandPaste);
+    ASSERT_EQ(host.count(REG_OP_SET_VALUE), 1);
+    EXPECT_EQ(host.calls.back().pointer, 0u); // R0's host word
+    EXPECT_EQ(host.lines[0], "00001234");
+    EXPECT_EQ(r0->valueText(), QStringLiteral("0x00001234"));
+
+    regPane()->menuCommand(RegView::CommandProperties);
+    EXPECT_EQ(host.count(REG_OP_PROPERTIES), 1);
+}
+
+TEST_F(RegPaneTest, EnumerationsCanOnlyBeChosenWhileTheTargetIsStopped)
+{
+    const char *const tables[] = {"A\tB\tC"};
+    RegDataRecord t = tesk::host::enumTablesRecord(tables, 1);
+    CuiRegPaneDataAdd(id, &t);
+    add("MODE", 0, REG_TYPE_ENUMERATED);
+    show();
+    host.send();
+    QComboBox *combo = view()->item(QStringLiteral("Core.MODE"))->combo();
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(CuiRegPaneTargetStartStop(0, pane, 1), 0);
+    EXPECT_FALSE(combo->isEnabled());
+    EXPECT_EQ(CuiRegPaneTargetStartStop(0, pane, 0), 0);
+    EXPECT_TRUE(combo->isEnabled());
+
+    // The host is asked first and may refuse.
+    host.refuseChanges = true;
+    combo->setCurrentIndex(2);
+    emit combo->activated(2);
+    EXPECT_EQ(host.count(REG_OP_MAY_CHANGE), 1);
+    EXPECT_EQ(host.count(REG_OP_SET_VALUE), 0);
+    EXPECT_EQ(combo->currentIndex(), 0);
+    host.refuseChanges = false;
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    ASSERT_EQ(host.count(REG_OP_SET_VALUE), 1);
+    EXPECT_EQ(host.lines[0], "1");
+}
+
+TEST_F(RegPaneTest, TheUserViewComesAndGoesAsTheFirstTab)
+{
+    addView("Fpu");
+    add("S0", 0);
+    show();
+    tabs()->setCurrentIndex(1);
+    ASSERT_EQ(tabs()->count(), 2);
+    const RegPage *page = regPane()->currentPage();
+
+    QTest::keyClick(view(), Qt::Key_S, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_TRUE(page->userViewEnabled);
+    ASSERT_EQ(tabs()->count(), 3);
+    EXPECT_EQ(tabs()->widget(0), page->userView);
+    EXPECT_EQ(view(), page->userView);
+
+    regPane()->menuCommand(RegPane::CommandToggleUserView);
+    EXPECT_FALSE(page->userViewEnabled);
+    EXPECT_EQ(tabs()->count(), 2);
+    // Back on the tab that was current before the user view came.
+    EXPECT_EQ(tabs()->currentIndex(), 1);
+}
+
+TEST_F(RegPaneTest, PageKeysStepThroughTheTabs)
+{
+    addView("Fpu");
+    addView("Mmu");
+    add("S0", 0);
+    show();
+    regPane()->setFocus();
+    ASSERT_EQ(tabs()->currentIndex(), 0);
+    QTest::keyClick(regPane(), Qt::Key_PageDown);
+    QTest::keyClick(regPane(), Qt::Key_PageDown, Qt::ShiftModifier);
+    EXPECT_EQ(tabs()->currentIndex(), 2);
+    QTest::keyClick(regPane(), Qt::Key_PageDown);
+    EXPECT_EQ(tabs()->currentIndex(), 2);
+    QTest::keyClick(regPane(), Qt::Key_PageUp, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), 2);
+    QTest::keyClick(regPane(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), 1);
+}
+
+TEST_F(RegPaneTest, DeleteTakesRegistersOutOfTheUserViewOnly)
+{
+    add("R0", 0);
+    add("R1", 1);
+    show();
+    RegData *data = RegDataSets::instance().get(id);
+    RegItem *r0 = view()->item(QStringLiteral("Core.R0"));
+    QTest::mouseClick(r0, Qt::LeftButton, {}, QPoint(RegItem::nameX() + 2, 4));
+    regPane()->menuCommand(RegView::CommandCopyToUser);
+    ASSERT_EQ(data->userView()->instances().size(), 1u);
+
+    // In another view Delete is taken but removes nothing.
+    QTest::keyClick(view(), Qt::Key_Delete);
+    EXPECT_EQ(data->userView()->instances().size(), 1u);
+
+    regPane()->menuCommand(RegPane::CommandToggleUserView);
+    RegView *user = regPane()->currentPage()->userView;
+    ASSERT_EQ(view(), user);
+    QApplication::processEvents();
+    RegItem *inUser = user->item(QStringLiteral("Core.R0"));
+    ASSERT_NE(inUser, nullptr);
+    QTest::mouseClick(inUser, Qt::LeftButton, {}, QPoint(RegItem::nameX() + 2, 4));
+    QTest::keyClick(user, Qt::Key_Delete);
+    EXPECT_TRUE(data->userView()->instances().empty());
+}
+
+int record(void *context, int, const char *format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    const char *argument = va_arg(args, const char *);
+    va_end(args);
+    auto *out = static_cast<std::string *>(context);
+    std::string line = format;
+    const auto at = line.find("%s");
+    if (at != std::string::npos)
+        line.replace(at, 2, argument ? argument : "");
+    *out += line;
+    return 0;
+}
+
+TEST_F(RegPaneTest, TextCommandsReportWhatIsMissing)
+{
+    struct Case
+    {
+        QStringList words;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{}, "Error: Empty function name passed to Registers\n"},
+        {{"showview"}, "Error: Parameter required for function 'raisetab'\n"},
+        {{"dumpreg"}, "Error: Parameter required for function 'dumpreg'\n"},
+        {{"dumptab"}, "Error: Parameter required for function 'dumptab'\n"},
+        {{"dumptab", "file", "append"}, ""},
+        {{"showview", "Core"}, ""},
+        {{"frobnicate"}, "Unknown option 'frobnicate'"},
+    };
+    for (const Case &c : cases) {
+        std::string out;
+        QString result = QStringLiteral("old");
+        regPane()->processCommand(&record, &out, c.words, result);
+        EXPECT_EQ(out, c.message) << c.words.join(' ').toStdString();
+        EXPECT_EQ(result.isEmpty(), !c.words.isEmpty());
+    }
+    QString result;
+    regPane()->processCommand(nullptr, nullptr, {}, result); // silent, no crash
+}
+
+TEST_F(RegPaneTest, DeletingThePaneReleasesItsDataSets)
+{
+    add("R0", 0);
+    show();
+    CuiRegPaneDataCreate(id + 500);
+    RegDataRecord v = tesk::host::viewRecord("Other");
+    CuiRegPaneDataAdd(id + 500, &v);
+    ASSERT_EQ(CuiRegPaneDataSet(id + 500, pane, nullptr, nullptr, "Other"), 1);
+    ASSERT_EQ(CuiRegPaneDataSet(id, pane, nullptr, nullptr, "Board"), 1);
+
+    // Dropping a page releases its data set; the page of the other one stays.
+    EXPECT_EQ(CuiRegPaneDataDelete(id + 500, pane), 0);
+    EXPECT_FALSE(CuiRegPaneDataTestOfExistence(id + 500));
+    EXPECT_EQ(regPane()->page(id + 500), nullptr);
+    EXPECT_EQ(regPane()->currentData(), nullptr);
+
+    EXPECT_EQ(CuiRegPaneDelete(pane), 1);
+    EXPECT_FALSE(CuiRegPaneDataTestOfExistence(id));
+    pane = 0;
+}
+
+TEST_F(RegPaneTest, TheHandlerMayDeleteAPageOrThePaneFromInside)
+{
+    add("R0", 0);
+    show();
+    QPointer<QTabWidget> page = tabs();
+    host.inside = [&](uint32_t op) {
+        if (op == REG_OP_UPDATE_VIEW)
+            EXPECT_EQ(CuiRegPaneDataDelete(id, pane), 0);
+    };
+    regPane()->menuCommand(RegPane::CommandUpdate);
+    EXPECT_EQ(regPane()->page(id), nullptr);
+    // Still there until the handler's caller has returned.
+    EXPECT_FALSE(page.isNull());
+    EXPECT_TRUE(CuiRegPaneDataTestOfExistence(id));
+    settle();
+    EXPECT_TRUE(page.isNull());
+    EXPECT_FALSE(CuiRegPaneDataTestOfExistence(id));
+
+    ASSERT_EQ(CuiRegPaneDataSet(0, pane, nullptr, nullptr, "none"), 1);
+    QPointer<RegPane> alive = regPane();
+    host.inside = [&](uint32_t op) {
+        if (op == REG_OP_UPDATE_VIEW)
+            EXPECT_EQ(CuiRegPaneDelete(pane), 1);
+    };
+    alive->menuCommand(RegPane::CommandUpdate);
+    EXPECT_EQ(RegPane::fromHandle(pane), nullptr);
+    EXPECT_FALSE(alive.isNull());
+    settle();
+    EXPECT_TRUE(alive.isNull());
+    pane = 0;
+}
+
+class RegPaneStoreTest : public RegPaneTest
+{
+protected:
+    void SetUp() override
+    {
+        RegPaneTest::SetUp();
+        add("R0", 0);
+        add("R1", 1);
+    }
+
+    QStringList userEntries(uint32_t of) const
+    {
+        QStringList entries;
+        for (const RegDataItemInstance *entry :
+             RegDataSets::instance().get(of)->userView()->instances())
+            entries << entry->item->fullName() + "/" + QString::number(entry->flags);
+        return entries;
+    }
+
+    testhost::MemoryStore store;
+};
+
+TEST_F(RegPaneStoreTest, TheUserViewIsLoadedFromTheStoredRecord)
+{
+    // Unknown names and entries without flags are read as far as they go; "10" enables.
+    store.records["Connection/Board"] = {
+        {"RegUserViewEnabled", "10"},
+        {"RegUserViewConfig", "Core.R1^^3\\\\Nope^^1\\\\\\\\Core.R0\\\\Core.R1^^0\nCore.R2"}};
+    show("Board");
+    EXPECT_TRUE(regPane()->currentPage()->userViewEnabled);
+    EXPECT_EQ(tabs()->widget(0), regPane()->currentPage()->userView);
+    EXPECT_EQ(userEntries(id), QStringList({"Core.R1/6", "Core.R0/0"}));
+
+    // Saved back in the same order, with no stray separators.
+    regPane()->menuCommand(RegPane::CommandToggleUserView);
+    const auto &saved = store.records["Connection/Board"];
+    EXPECT_EQ(saved.at("RegUserViewEnabled"), "0");
+    EXPECT_EQ(saved.at("RegUserViewConfig"), "Core.R1^^3\\\\Core.R0^^0");
+}
+
+TEST_F(RegPaneStoreTest, ChangesToTheUserViewAreSaved)
+{
+    show("Board");
+    RegItem *r1 = view()->item(QStringLiteral("Core.R1"));
+    QTest::mouseClick(r1, Qt::LeftButton, {}, QPoint(RegItem::nameX() + 2, 4));
+    regPane()->menuCommand(RegView::CommandCopyToUser);
+    EXPECT_EQ(store.records["Connection/Board"].at("RegUserViewConfig"), "Core.R1^^0");
+    EXPECT_EQ(store.records["Connection/Board"].at("RegUserViewEnabled"), "0");
+    QTest::keyClick(view(), Qt::Key_S, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(store.records["Connection/Board"].at("RegUserViewEnabled"), "1");
+}
+
+TEST_F(RegPaneStoreTest, AnUnnamedDataSetLoadsNothingButStillSaves)
+{
+    store.records["Connection/"] = {{"RegUserViewEnabled", "1"},
+                                    {"RegUserViewConfig", "Core.R0^^0"}};
+    show("");
+    EXPECT_FALSE(regPane()->currentPage()->userViewEnabled);
+    EXPECT_TRUE(userEntries(id).isEmpty());
+    regPane()->menuCommand(RegPane::CommandToggleUserView);
+    EXPECT_EQ(store.records["Connection/"].at("RegUserViewEnabled"), "1");
+    EXPECT_EQ(store.records["Connection/"].at("RegUserViewConfig"), "");
+}
+
+TEST_F(RegPaneStoreTest, AStoreErrorSkipsTheStepAndStaysInside)
+{
+    store.records["Connection/Board"] = {{"RegUserViewEnabled", "1"}};
+    store.failNext = true;
+    show("Board");
+    EXPECT_FALSE(regPane()->currentPage()->userViewEnabled);
+    store.failNext = true;
+    regPane()->menuCommand(RegPane::CommandToggleUserView);
+    EXPECT_TRUE(regPane()->currentPage()->userViewEnabled);
+    EXPECT_EQ(store.writes, 0);
+    regPane()->menuCommand(RegPane::CommandToggleUserView);
+    EXPECT_EQ(store.writes, 1);
+}
+
+TEST_F(RegPaneTest, TheArchitectureFileBringsItsFormatTypes)
+{
+    struct Case
+    {
+        const char *architecture;
+        bool psr;
+    };
+    // Only a plain name in the definitions folder is read.
+    const Case cases[] = {{"arm", true},
+                          {nullptr, false},
+                          {"../arch/arm", false},
+                          {"..", false},
+                          {"/etc/sdm/arch/arm", false},
+                          {"nosuch", false}};
+    for (const Case &c : cases) {
+        const uint32_t set = id + 1000 + uint32_t(&c - cases);
+        ASSERT_EQ(CuiRegPaneDataCreate(set), 1);
+        RegDataRecord v = tesk::host::viewRecord("Core");
+        CuiRegPaneDataAdd(set, &v);
+        RegDataRecord r = tesk::host::registerRecord("CPSR", 0, 0, REG_TYPE_RADIX_16, 8);
+        CuiRegPaneDataAdd(set, &r);
+        ASSERT_EQ(CuiRegPaneDataSet(set, pane, c.architecture, nullptr, "Board"), 1);
+        regPane()->show();
+        QApplication::processEvents();
+        const RegLineBlock block{0, 1, "600000d3\n"};
+        RegDataRecord values = tesk::host::updateRecord(&block, 1);
+        CuiRegPaneDataUpdate(set, &values);
+        RegItem *cpsr = view()->item(QStringLiteral("Core.CPSR"));
+        ASSERT_NE(cpsr, nullptr);
+        // The program status type shows its flags, the plain value its hexadecimal digits.
+        EXPECT_EQ(cpsr->valueText() != QLatin1String("0x600000d3"), c.psr)
+            << (c.architecture ? c.architecture : "null") << " " << cpsr->valueText().toStdString();
+        EXPECT_EQ(CuiUpdateFormatDefinition(set, pane), 1);
+    }
+    // The built-in data sets have no format engine: nothing is read, and that is no failure.
+    EXPECT_EQ(CuiUpdateFormatDefinition(0, pane), 1);
+    EXPECT_EQ(CuiUpdateFormatDefinition(1, pane), 1);
+}
+
+int helpCalls = 0;
+int countHelp(int32_t, int32_t)
+{
+    ++helpCalls;
+    return 1;
+}
+
+TEST_F(RegPaneTest, HelpOpensOnceHoweverManyPagesThePaneHas)
+{
+    add("R0", 0);
+    show();
+    ASSERT_EQ(CuiRegPaneDataSet(0, pane, nullptr, nullptr, "none"), 1);
+    ASSERT_EQ(CuiRegPaneDataSet(id, pane, nullptr, nullptr, "Board"), 1);
+    tesk::help::setHelpFunction(&countHelp);
+    helpCalls = 0;
+    emit KMediator_Display::get_Instance()->help(GLYPHON_HELP_FORMATTING);
+    tesk::help::setHelpFunction(nullptr);
+    EXPECT_EQ(helpCalls, 1);
+}
+
+} // namespace
