@@ -37,6 +37,7 @@
 #include "menudemo.h"
 #include "panedemo.h"
 #include "toolbardemo.h"
+#include "viewmemorydemo.h"
 #include "viewsdemo.h"
 
 #include <QCoreApplication>
@@ -291,6 +292,7 @@ int runDemo(const Options &options)
     demo::runHostileDemo(tesk.library);
     demo::runDockDemo(tesk.library, options.screenshotDir);
     demo::runViewsDemo();
+    demo::runViewMemoryDemo(options.screenshotDir);
     demo::runNavigatorDemo(tesk.library, options.screenshotDir);
 
     signal(SIGINT, onInterrupt);

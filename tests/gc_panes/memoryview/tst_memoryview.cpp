@@ -2,6 +2,7 @@
 // and its list, targets and their addresses, host events, layout arithmetic, scrolling
 // through the range and one selection across the tables.
 #include "gc_panes/memory/simfixture.h"
+#include "modalanswers.h"
 #include "testhost.h"
 
 #include "frame/core/usettings.h"
@@ -390,4 +391,92 @@ TEST_F(MemoryView, ASelectionInOneTableIsMirroredInTheOther)
     EXPECT_FALSE(data.isInRange(1, 0));
     EXPECT_EQ(view->memoryInfo().selectionStart().offset(), 0x103u);
     EXPECT_EQ(view->memoryInfo().selectionEnd().offset(), 0x104u);
+}
+
+TEST_F(MemoryView, ALaidOutViewPaintsAndFitsColumnsToItsMeasuredCells)
+{
+    auto view = makeView();
+    view->setTarget(1);
+    type(*view, "0x3000");
+    KViewMemoryData &data = *view->dataTable();
+    KViewMemoryAscii &ascii = *view->asciiTable();
+    // Holding updates off inside the layout must not leave a viewport or header switched off.
+    for (AViewMemoryTable *table :
+         {static_cast<AViewMemoryTable *>(&data), static_cast<AViewMemoryTable *>(&ascii)}) {
+        EXPECT_TRUE(table->viewport()->updatesEnabled());
+        EXPECT_TRUE(table->horizontalHeader()->updatesEnabled());
+        EXPECT_TRUE(table->verticalHeader()->updatesEnabled());
+    }
+    // Cells take the width of their texts, so a 900 pixel view holds several fields a row.
+    const QFontMetrics metrics(data.viewport()->font());
+    EXPECT_EQ(data.columnWidth(0), metrics.horizontalAdvance(data.text(0, 0)) + 5);
+    EXPECT_LT(ascii.columnWidth(0), 30);
+    EXPECT_GE(view->columnCount(), 3);
+    EXPECT_EQ(data.numCols(), view->autoColumnCount());
+}
+
+TEST_F(MemoryView, LeavingDisassemblyWithAutomaticColumnsRefitsWithoutAWarning)
+{
+    auto view = makeView();
+    view->setTarget(1);
+    type(*view, "0x2000");
+    testhost::ModalAnswers answers;
+    int asked = 0;
+    answers.setHandler([&](const testhost::ModalAnswers::Request &request) {
+        ++asked;
+        request.widget->close();
+    });
+    QComboBox *formats = view->findChild<QComboBox *>("listFormats");
+    choose(formats, 5);
+    choose(formats, 0);
+    EXPECT_EQ(asked, 0);
+    // The count is fitted to the data fields again, not kept from the listing's widths.
+    EXPECT_EQ(view->dataTable()->numCols(), view->autoColumnCount());
+    EXPECT_LE(view->autoColumnCount(), 8);
+}
+
+TEST_F(MemoryView, RowsShrinkAndGrowWithTheStepsNearTheRangeEnd)
+{
+    auto view = makeView();
+    view->setTarget(1);
+    choose(view->findChild<QComboBox *>("listColumns"), 4); // 16 bytes a row
+    type(*view, "0x100");
+    KViewMemoryData &data = *view->dataTable();
+    const int page = data.numRows();
+    ASSERT_GT(page, 3);
+    // The last byte of the space is the range's inclusive end: 3 rows are left from here.
+    type(*view, "0xFFFFFFD0");
+    EXPECT_EQ(data.numRows(), 3);
+    view->scrollBy(KViewMemory::NextLine, 0);
+    EXPECT_EQ(data.numRows(), 2);
+    EXPECT_EQ(view->asciiTable()->numRows(), 2);
+    view->scrollBy(KViewMemory::NextLine, 0);
+    EXPECT_EQ(shown(*view), "0xFFFFFFF0");
+    EXPECT_EQ(data.numRows(), 1);
+    // Past the end a step is refused, not clamped.
+    view->scrollBy(KViewMemory::NextLine, 0);
+    view->scrollBy(KViewMemory::NextPage, 0);
+    EXPECT_EQ(shown(*view), "0xFFFFFFF0");
+    view->scrollBy(KViewMemory::PrevLine, 0);
+    EXPECT_EQ(data.numRows(), 2);
+    view->scrollBy(KViewMemory::ByLines, -100);
+    EXPECT_EQ(shown(*view), "0xFFFFF9A0");
+    EXPECT_EQ(data.numRows(), page);
+    EXPECT_EQ(view->asciiTable()->numRows(), page);
+}
+
+TEST_F(MemoryView, StepsBeforeTheRangeStartAreRefused)
+{
+    auto view = makeView();
+    view->setTarget(1);
+    choose(view->findChild<QComboBox *>("listColumns"), 4);
+    type(*view, "0x10");
+    view->scrollBy(KViewMemory::PrevPage, 0);
+    EXPECT_EQ(shown(*view), "0x00000010");
+    view->scrollBy(KViewMemory::PrevLine, 0);
+    EXPECT_EQ(shown(*view), "0x00000000");
+    view->scrollBy(KViewMemory::ByLines, -1);
+    EXPECT_EQ(shown(*view), "0x00000000");
+    view->scrollBy(KViewMemory::NextPage, 0);
+    EXPECT_EQ(view->startAddress().offset(), uint32_t(16 * view->dataTable()->visibleRowCount()));
 }

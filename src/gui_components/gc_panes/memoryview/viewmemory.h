@@ -124,6 +124,7 @@ public:
         m_selectionSyncSuspended = suspended;
     }
     void selectColumns(int item) override;
+    bool hasAutomaticColumns() const override { return m_autoColumns; }
     KViewMemoryScrollbar *memoryScrollbar() const override { return m_scrollBar; }
 
     // The state a copy of the view takes over, in the order the views manager copies it.
@@ -215,6 +216,8 @@ private:
     // Layout.
     void relayout();
     void relayoutTwice();
+    // A scroll step: the start moves, the layout and the measured widths stay.
+    void stepTo(const UMemoryAddress &address);
     void setDisassemblyMode(bool on);
     bool isDisassemblyShown() const;
     int computeAutoColumnCount() const;

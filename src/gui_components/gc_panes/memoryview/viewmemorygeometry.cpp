@@ -116,6 +116,10 @@ void KViewMemory::relayout()
     }
     m_info->setBlockSize(cacheBlockSize(rows));
     refresh();
+    // Widths follow the texts a layout brings (format, field size, font); a scroll step keeps
+    // them, so the cells are measured here and nowhere else.
+    for (AViewMemoryTable *table : tables)
+        table->adjustCellSizes();
     for (AViewMemoryTable *table : tables) {
         table->setUpdatesEnabled(true);
         table->updateContents();
@@ -125,7 +129,11 @@ void KViewMemory::relayout()
 void KViewMemory::relayoutTwice()
 {
     relayout();
-    if (updateAutoColumnCount())
+    // The first pass measured the cells: what fits the view may differ now.
+    const AViewMemoryTable *shown = isDisassemblyShown()
+                                        ? static_cast<AViewMemoryTable *>(m_dsmTable)
+                                        : static_cast<AViewMemoryTable *>(m_dataTable);
+    if (updateAutoColumnCount() || (shown && visibleRowCount() != shown->numRows()))
         relayout();
 }
 
@@ -272,7 +280,36 @@ void KViewMemory::scrollBy(int kind, int count)
     uint32_t moved = 0;
     if (geometry::scrollOffset(startAddress().offset() - rangeStart.offset(), length, rows,
                                uint32_t(bytesPerRow()), moved))
-        showAddress(rangeStart + int64_t(moved));
+        stepTo(rangeStart + int64_t(moved));
+}
+
+void KViewMemory::stepTo(const UMemoryAddress &address)
+{
+    if (!m_addressEditEnabled || isDisassemblyShown()) {
+        showAddress(address);
+        return;
+    }
+    const int target = currentTargetId();
+    const int rowBytes = bytesPerRow();
+    m_info->setStartAddress(address);
+    m_info->setDefaultAccessSize(m_bridge->defaultAccessSize(target, address));
+    m_info->setByteOrder(m_bridge->byteOrderAt(target, address) ? 1 : 0);
+    showAddressText(addressText(address));
+    if (m_scrollBar)
+        m_scrollBar->syncToView();
+    updateCaption();
+    // The layout stays unless the step changed what it rests on: the bytes of a row (another
+    // region's access size) or the rows left before the range's end.
+    if (bytesPerRow() != rowBytes || visibleRowCount() != m_dataTable->numRows()) {
+        relayoutTwice();
+        return;
+    }
+    const QList<AViewMemoryTable *> tables = visibleTables();
+    for (AViewMemoryTable *table : tables)
+        table->setUpdatesEnabled(false);
+    refresh();
+    for (AViewMemoryTable *table : tables)
+        table->setUpdatesEnabled(true);
 }
 
 void KViewMemory::showAddress(const UMemoryAddress &address)

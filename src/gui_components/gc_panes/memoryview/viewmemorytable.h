@@ -145,6 +145,8 @@ public:
     bool isCellEditable(int row, int col) const;
     int visibleRowCount() const;
     void adjustColumns();
+    // Widens the row-label margin to the widest label; true when it changed.
+    bool fitRowLabels();
     void moveCursor(bool extend, int oldCol, int oldRow, int newCol, int newRow);
     void advanceCursor();
 
