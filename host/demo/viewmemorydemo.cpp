@@ -220,4 +220,3 @@ void runViewMemoryDemo(const std::string &screenshotDir)
 }
 
 } // namespace demo
-

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -380,4 +381,26 @@ TEST(MemoryViewDialogs, ThePeriodDialogReadsWholeSeconds)
     EXPECT_EQ(dialog.period(), 15);
     dialog.findChild<QLineEdit *>("lineeditPeriod_")->setText("x1");
     EXPECT_EQ(dialog.period(), 0);
+}
+
+TEST_F(MemoryViewCommands, DeleteAndControlCStayWithTheViewNotTheWindowsShortcuts)
+{
+    start("0x100");
+    view->activateWindow();
+    view->dataTable()->setFocus(Qt::TabFocusReason);
+    testhost::pumpFor(20);
+    std::map<QString, int> fired;
+    for (const QKeySequence &keys :
+         {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_C),
+          QKeySequence(Qt::Key_F5)}) {
+        auto *shortcut = new QShortcut(keys, view.get());
+        QObject::connect(shortcut, &QShortcut::activated,
+                         [&fired, keys] { ++fired[keys.toString()]; });
+    }
+    QTest::keyClick(view->dataTable(), Qt::Key_F5);
+    ASSERT_EQ(fired["F5"], 1) << "the window's shortcuts do not work here at all";
+    QTest::keyClick(view->dataTable(), Qt::Key_Delete);
+    QTest::keyClick(view->dataTable(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(fired["Del"], 0);
+    EXPECT_EQ(fired["Ctrl+C"], 0);
 }
