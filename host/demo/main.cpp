@@ -39,6 +39,7 @@
 #include "panedemo.h"
 #include "searchpathdemo.h"
 #include "toolbardemo.h"
+#include "viewmemorydemo.h"
 #include "viewsdemo.h"
 
 #include <QCoreApplication>
@@ -295,6 +296,7 @@ int runDemo(const Options &options)
     demo::runHostileDemo(tesk.library);
     demo::runDockDemo(tesk.library, options.screenshotDir);
     demo::runViewsDemo();
+    demo::runViewMemoryDemo(options.screenshotDir);
     demo::runNavigatorDemo(tesk.library, options.screenshotDir);
 
     signal(SIGINT, onInterrupt);

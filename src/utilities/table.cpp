@@ -3,6 +3,7 @@
 #include "frame/core/softcheck.h"
 #include "utilities/globalstrut.h"
 #include "utilities/linemoves.h"
+#include "utilities/ownupdates.h"
 #include "utilities/tabletextcache.h"
 
 #include <QAbstractButton>
@@ -1370,8 +1371,8 @@ void UTable::repaintSelections(const UTableSelection *oldSelection,
 
 void UTable::updateHeaderStates()
 {
-    const bool leftUpdates = d->leftHeader->updatesEnabled();
-    const bool topUpdates = d->topHeader->updatesEnabled();
+    const bool leftUpdates = tesk::utilities::ownUpdatesEnabled(d->leftHeader);
+    const bool topUpdates = tesk::utilities::ownUpdatesEnabled(d->topHeader);
     d->leftHeader->setUpdatesEnabled(false);
     d->topHeader->setUpdatesEnabled(false);
     d->leftHeader->setSectionStateToAll(UTableHeader::Normal);
@@ -1833,7 +1834,7 @@ void UTable::sortColumn(int col, bool ascending, bool wholeRows)
     items.reserve(keyed.size());
     for (const auto &entry : keyed)
         items.push_back(entry.second);
-    const bool updates = updatesEnabled();
+    const bool updates = tesk::utilities::ownUpdatesEnabled(this);
     setUpdatesEnabled(false);
     const int filled = int(items.size());
     for (int i = 0; i < filled; ++i) {
@@ -2060,7 +2061,7 @@ void UTable::changeCount(Qt::Orientation orientation, int count)
             it = *it >= count ? readOnly.erase(it) : std::next(it);
     }
     fontChange(font());
-    const bool headerUpdates = lineHeader->updatesEnabled();
+    const bool headerUpdates = tesk::utilities::ownUpdatesEnabled(lineHeader);
     lineHeader->setUpdatesEnabled(false);
     const int size = rows ? kDefaultRowHeight : kDefaultColumnWidth;
     bool smaller = count < oldCount;
@@ -2265,8 +2266,8 @@ void UTable::insertLines(Qt::Orientation orientation, int at, int count)
     const int after = at - 1;
     if (after >= lineHeader->count())
         return;
-    const bool tableUpdates = updatesEnabled();
-    const bool headerUpdates = lineHeader->updatesEnabled();
+    const bool tableUpdates = tesk::utilities::ownUpdatesEnabled(this);
+    const bool headerUpdates = tesk::utilities::ownUpdatesEnabled(lineHeader);
     setUpdatesEnabled(false);
     lineHeader->setUpdatesEnabled(false);
     const auto setCount = orientation == Qt::Vertical ? &UTable::setNumRows : &UTable::setNumCols;
@@ -2339,8 +2340,8 @@ void UTable::removeLines(Qt::Orientation orientation, QList<int> lines)
         return line - int(below - lines.cbegin());
     });
     // Nothing is painted while the lines move.
-    const bool tableUpdates = updatesEnabled();
-    const bool headerUpdates = lineHeader->updatesEnabled();
+    const bool tableUpdates = tesk::utilities::ownUpdatesEnabled(this);
+    const bool headerUpdates = tesk::utilities::ownUpdatesEnabled(lineHeader);
     setUpdatesEnabled(false);
     lineHeader->setUpdatesEnabled(false);
     // Lines at the end go with the count alone.

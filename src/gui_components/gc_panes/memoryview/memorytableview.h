@@ -50,6 +50,8 @@ public:
     virtual void scrollBy(int kind, int count) = 0;
     // Chooses an item of the columns list (0: automatic columns).
     virtual void selectColumns(int item) = 0;
+    // Whether the view fits the column count to its width itself.
+    virtual bool hasAutomaticColumns() const { return false; }
     // The view's address-space scroll bar, null when it has none.
     virtual KViewMemoryScrollbar *memoryScrollbar() const = 0;
 };

@@ -111,6 +111,7 @@ void KViewMemoryDsm::adjustCellSizes()
             }
         }
     }
+    fitRowLabels();
     applyCellSize(width + 10, height + 4);
     refreshFont();
 }

@@ -5,6 +5,7 @@
 #include "gui_components/gc_panes/memoryview/memorytableview.h"
 #include "gui_components/gc_panes/memoryview/viewmemoryscrollbar.h"
 #include "system/modalseam.h"
+#include "utilities/ownupdates.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -375,7 +376,7 @@ void AViewMemoryTable::setText(int row, int col, const QString &text)
 
 void AViewMemoryTable::clearCells()
 {
-    const bool enabled = viewport()->updatesEnabled();
+    const bool enabled = tesk::utilities::ownUpdatesEnabled(viewport());
     viewport()->setUpdatesEnabled(false);
     for (int r = 0; r < numRows(); ++r)
         for (int c = 0; c < numCols(); ++c)
@@ -418,7 +419,12 @@ uint32_t AViewMemoryTable::cellAttribute(int row, int col) const
 
 int AViewMemoryTable::attributeClass(int row, int col) const
 {
-    switch (cellAttribute(row, col)) {
+    return classOfAttribute(cellAttribute(row, col));
+}
+
+int AViewMemoryTable::classOfAttribute(uint32_t code)
+{
+    switch (code) {
     case TESK_MEMORY_NOT_READ:
         return 2;
     case 0:
@@ -546,17 +552,23 @@ bool AViewMemoryTable::applyCellSize(int width, int height, bool fixedRows)
     return changed;
 }
 
-void AViewMemoryTable::adjustColumns()
+bool AViewMemoryTable::fitRowLabels()
 {
     AViewMemoryHeader *left = memoryHeader(Qt::Vertical);
-    AViewMemoryHeader *top = memoryHeader(Qt::Horizontal);
     const QFontMetrics leftMetrics(left->font());
     int labelWidth = 0;
     for (int r = 0; r < numRows(); ++r)
         labelWidth = std::max(labelWidth, left->sectionSizeHint(r, leftMetrics).width());
-    bool changed = labelWidth != leftMargin();
-    if (changed)
-        setLeftMargin(labelWidth);
+    if (labelWidth == leftMargin())
+        return false;
+    setLeftMargin(labelWidth);
+    return true;
+}
+
+void AViewMemoryTable::adjustColumns()
+{
+    AViewMemoryHeader *top = memoryHeader(Qt::Horizontal);
+    bool changed = fitRowLabels();
 
     int width = 10;
     int height = 10;
@@ -573,7 +585,10 @@ void AViewMemoryTable::adjustColumns()
     }
     const int columnWidth = width + 5;
     const int rowHeight = height + 4;
-    if (int64_t(numCols()) * columnWidth > kMaximumTableWidth) {
+    // A view that fits its columns to its width counts them again from these widths; only a
+    // count the user chose is too many.
+    const bool automatic = m_view && m_view->hasAutomaticColumns();
+    if (!automatic && int64_t(numCols()) * columnWidth > kMaximumTableWidth) {
         showWidthWarning(columnWidth);
         return;
     }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// A memory view on core A as a user works it: opened through the views manager, an address
+// typed, scrolled, a field and a character edited, then shown as disassembly.
+namespace demo {
+
+void runViewMemoryDemo(const std::string &screenshotDir);
+
+} // namespace demo
