@@ -290,6 +290,7 @@ int runDemo(const Options &options)
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
     demo::runHostileDemo(tesk.library);
     demo::runDockDemo(tesk.library, options.screenshotDir);
+    runRegisterPaneDemo(tesk.library, options.screenshotDir);
     demo::runViewsDemo();
     demo::runNavigatorDemo(tesk.library, options.screenshotDir);
 
