@@ -295,6 +295,7 @@ int runDemo(const Options &options)
     demo::runBreakpointDialogDemo(tesk.library, options.screenshotDir);
     demo::runHostileDemo(tesk.library);
     demo::runDockDemo(tesk.library, options.screenshotDir);
+    runRegisterPaneDemo(tesk.library, options.screenshotDir);
     demo::runViewsDemo();
     demo::runViewMemoryDemo(options.screenshotDir);
     demo::runNavigatorDemo(tesk.library, options.screenshotDir);

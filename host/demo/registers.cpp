@@ -1,12 +1,22 @@
 #include "registers.h"
 #include "demoexports.h"
+#include "framedemo.h"
+#include "persistencehost.h"
 #include "registerrecords.h"
 
 #include <tesk/tesk.h>
 
+#include <QApplication>
+#include <QClipboard>
+#include <QDockWidget>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QWidget>
+
 #include <dlfcn.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -27,6 +37,9 @@ struct RegisterExports
     decltype(&CuiRegPaneDataSet) paneDataSet;
     decltype(&CuiRegPaneGetRangeLines) paneRanges;
     decltype(&CuiRegPaneDelete) paneDelete;
+    decltype(&CuiWindowCreateQtPane) dockPane;
+    decltype(&QtCreateDocked) createDocked;
+    decltype(&CuiPump) pump;
 };
 
 RegisterExports exportsOf(void *library)
@@ -42,6 +55,9 @@ RegisterExports exportsOf(void *library)
     e.paneDataSet = DEMO_RESOLVE(library, CuiRegPaneDataSet);
     e.paneRanges = DEMO_RESOLVE(library, CuiRegPaneGetRangeLines);
     e.paneDelete = DEMO_RESOLVE(library, CuiRegPaneDelete);
+    e.dockPane = DEMO_RESOLVE(library, CuiWindowCreateQtPane);
+    e.createDocked = DEMO_RESOLVE(library, QtCreateDocked);
+    e.pump = DEMO_RESOLVE(library, CuiPump);
     return e;
 }
 
@@ -116,14 +132,38 @@ void describe(const RegisterExports &e, uint32_t id)
     std::printf("host: register data set %u: two views and %d registers\n", id, made);
 }
 
-// The engine's side of the register pane: it would act on each operation; the demo says which.
-int paneHandler(uint32_t op, uintptr_t pointer, const char *, uintptr_t, uint32_t)
+constexpr uint32_t kDataSet = 7;
+constexpr TeskHandle kPaneBox = 0x2101;
+const char *const kDisplayName = "Demo board";
+SimulatedCore g_core;
+RegisterExports g_exports{};
+
+// After every stop the engine sends all value lines.
+int sendValues()
 {
-    if (op != REG_OP_DATA_UPDATE)
-        std::printf("host: register pane operation %u on host word %lu\n", op,
-                    static_cast<unsigned long>(pointer));
+    const ValueLines lines = g_core.lines();
+    const RegLineBlock block = lines.block();
+    RegDataRecord update = updateRecord(&block, 1, 1);
+    return g_exports.update(kDataSet, &update);
+}
+
+// The engine's side of the register pane: a new value goes into the core and comes back as
+// fresh lines; the other operations it only reports.
+int paneHandler(uint32_t op, uintptr_t pointer, const char *text, uintptr_t, uint32_t)
+{
+    if (op == REG_OP_DATA_UPDATE)
+        return 0;
+    std::printf("host: register pane operation %u on host word %lu%s%s\n", op,
+                static_cast<unsigned long>(pointer), text ? ", text " : "", text ? text : "");
+    const uintptr_t line = pointer - 1;
+    if (op == REG_OP_SET_VALUE && text && line < 16) {
+        g_core.r[line] = static_cast<unsigned>(std::strtoul(text, nullptr, 16));
+        sendValues();
+    }
     return 0;
 }
+
+void registersArea(TeskHandle, int *, int) {}
 
 // A register pane over the data set: the lines it shows are the lines the engine must fetch.
 void showInPane(const RegisterExports &e, uint32_t id)
@@ -131,7 +171,7 @@ void showInPane(const RegisterExports &e, uint32_t id)
     const TeskHandle pane = e.paneCreate(&paneHandler);
     if (!pane)
         return;
-    e.paneDataSet(id, pane, "arm", nullptr, "Demo board");
+    e.paneDataSet(id, pane, "arm", nullptr, kDisplayName);
     RegLineRange ranges[8] = {};
     uint32_t capacity = 8;
     const int count = e.paneRanges(0, pane, ranges, &capacity, 1);
@@ -147,20 +187,17 @@ void showInPane(const RegisterExports &e, uint32_t id)
 
 void runRegisterDemo(void *library)
 {
-    const RegisterExports e = exportsOf(library);
-    const uint32_t id = 7;
+    g_exports = exportsOf(library);
+    const RegisterExports &e = g_exports;
+    const uint32_t id = kDataSet;
     if (!e.create(id))
         std::printf("host: register data set %u existed already\n", id);
     describe(e, id);
 
-    SimulatedCore core;
     int updates = 0;
     for (int stop = 0; stop < 3; ++stop) {
-        core.step();
-        const ValueLines lines = core.lines();
-        const RegLineBlock block = lines.block();
-        RegDataRecord update = updateRecord(&block, 1, 1);
-        updates += e.update(id, &update);
+        g_core.step();
+        updates += sendValues();
     }
     e.setNumLines(id, 19);
     std::printf("host: register data set %u updated %d times, %u value lines\n", id, updates,
@@ -168,4 +205,89 @@ void runRegisterDemo(void *library)
     std::printf("host: register data set 99 %s; its line count falls back to data set 0: %u\n",
                 e.exists(99) ? "exists" : "does not exist", e.getNumLines(99));
     showInPane(e, id);
+}
+
+namespace {
+
+QWidget *visibleWidget(const char *className, const QString &objectName = QString())
+{
+    for (QWidget *widget : QApplication::allWidgets()) {
+        if (widget->isVisible() && widget->inherits(className) &&
+            (objectName.isNull() || widget->objectName() == objectName))
+            return widget;
+    }
+    return nullptr;
+}
+
+void pump(int times)
+{
+    for (int i = 0; i < times; ++i)
+        g_exports.pump();
+}
+
+// What the user does: a click on R0 in the user view, then "Paste" of a value from the
+// clipboard, which the pane hands to the engine as a new value.
+void pasteIntoR0(QWidget *pane)
+{
+    QWidget *r0 = visibleWidget("RegItem", QStringLiteral("RegItem <Core.R0>"));
+    if (!r0)
+        return;
+    const QPoint at(r0->width() / 3, r0->height() / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, at, r0->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(r0, &press);
+    QGuiApplication::clipboard()->setText(QStringLiteral("0x0badcafe"));
+    constexpr int kPaste = 5003;
+    QMetaObject::invokeMethod(pane, "slotMenuActivated", Q_ARG(int, kPaste));
+}
+
+} // namespace
+
+void runRegisterPaneDemo(void *library, const std::string &screenshotDir)
+{
+    if (!g_exports.paneCreate)
+        g_exports = exportsOf(library);
+    // The host's store, as an earlier session left it: the user view on, with three registers.
+    static tesk::host::MemoryStore store;
+    const std::string key = std::string("Connection/") + kDisplayName;
+    store.records[key] = {{"RegUserViewEnabled", "1"},
+                          {"RegUserViewConfig", "Core.R0^^0\\\\Core.PC^^0\\\\Status.CPSR^^0"}};
+
+    // The first pane released the data set when it went: the engine describes it again.
+    if (!g_exports.exists(kDataSet)) {
+        g_exports.create(kDataSet);
+        describe(g_exports, kDataSet);
+        sendValues();
+    }
+    const TeskHandle pane = g_exports.paneCreate(&paneHandler);
+    if (!pane)
+        return;
+    g_exports.paneDataSet(kDataSet, pane, "arm", nullptr, kDisplayName);
+    constexpr int kRightArea = 0;
+    g_exports.createDocked(kRightArea, 0);
+    void *dock = g_exports.dockPane("Register pane", reinterpret_cast<void *>(pane), &registersArea,
+                                    kPaneBox);
+    std::printf("host: register pane %s\n", dock ? "docked" : "not docked");
+    pump(5);
+    QWidget *widget = visibleWidget("RegPane");
+    if (!widget)
+        return;
+    pasteIntoR0(widget);
+    // The next stop: what changed shows in the change colour.
+    g_core.step();
+    sendValues();
+    pump(5);
+    for (const auto &entry : store.records[key])
+        std::printf("host: stored %s = \"%s\"\n", entry.first.c_str(), entry.second.c_str());
+    QWidget *window = widget->window();
+    window->resize(900, 420);
+    // Wide enough for names and values side by side.
+    auto *mainWindow = qobject_cast<QMainWindow *>(window);
+    QWidget *dockWidget = widget;
+    while (dockWidget && !qobject_cast<QDockWidget *>(dockWidget))
+        dockWidget = dockWidget->parentWidget();
+    if (mainWindow && dockWidget)
+        mainWindow->resizeDocks({qobject_cast<QDockWidget *>(dockWidget)}, {420}, Qt::Horizontal);
+    pump(3);
+    demo::saveScreenshot(window, screenshotDir, "registers.png");
 }

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <string>
+
 // The register data sets of a simulated target: the demo host describes its registers to the
 // library and sends value lines, as the engine does after every stop.
 void runRegisterDemo(void *library);
+// The same data set in a register pane docked into the main window: the user view comes from
+// the host's store, a value is edited and the core steps.
+void runRegisterPaneDemo(void *library, const std::string &screenshotDir);

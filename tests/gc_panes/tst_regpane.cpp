@@ -1,4 +1,6 @@
 // The register pane as the host drives it: through the exports, its handler and the user's keys.
+#include "frames.h"
+#include "modalanswers.h"
 #include "persistencehost.h"
 #include "registerrecords.h"
 #include "regpanehost.h"
@@ -18,7 +20,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QMenu>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTest>
@@ -389,8 +393,9 @@ TEST_F(RegPaneTest, TheHandlerMayDeleteAPageOrThePaneFromInside)
     show();
     QPointer<QTabWidget> page = tabs();
     host.inside = [&](uint32_t op) {
-        if (op == REG_OP_UPDATE_VIEW)
+        if (op == REG_OP_UPDATE_VIEW) {
             EXPECT_EQ(CuiRegPaneDataDelete(id, pane), 0);
+        }
     };
     regPane()->menuCommand(RegPane::CommandUpdate);
     EXPECT_EQ(regPane()->page(id), nullptr);
@@ -404,8 +409,9 @@ TEST_F(RegPaneTest, TheHandlerMayDeleteAPageOrThePaneFromInside)
     ASSERT_EQ(CuiRegPaneDataSet(0, pane, nullptr, nullptr, "none"), 1);
     QPointer<RegPane> alive = regPane();
     host.inside = [&](uint32_t op) {
-        if (op == REG_OP_UPDATE_VIEW)
+        if (op == REG_OP_UPDATE_VIEW) {
             EXPECT_EQ(CuiRegPaneDelete(pane), 1);
+        }
     };
     alive->menuCommand(RegPane::CommandUpdate);
     EXPECT_EQ(RegPane::fromHandle(pane), nullptr);
@@ -413,6 +419,85 @@ TEST_F(RegPaneTest, TheHandlerMayDeleteAPageOrThePaneFromInside)
     settle();
     EXPECT_TRUE(alive.isNull());
     pane = 0;
+}
+
+namespace {
+
+// Triggers the entry of the context menu, or of its "Format" submenu when a format is named.
+void chooseFromContextMenu(const testhost::ModalAnswers::Request &request, const QString &entry,
+                           const QString &format = QString())
+{
+    auto *menu = qobject_cast<QMenu *>(request.widget.data());
+    if (!menu)
+        return;
+    for (QAction *action : menu->actions()) {
+        if (action->text() != entry)
+            continue;
+        QMenu *submenu = action->menu();
+        if (format.isNull()) {
+            action->trigger();
+        } else if (submenu) {
+            for (QAction *option : submenu->actions()) {
+                if (option->text() == format)
+                    option->trigger();
+            }
+        }
+    }
+    menu->close();
+}
+
+} // namespace
+
+TEST_F(RegPaneTest, TheItemsContextMenuFormatsItsValueAndReachesTheHandler)
+{
+    add("R0", 0);
+    host.lines[0] = "ffffffff";
+    show();
+    host.send();
+    RegItem *r0 = view()->item(QStringLiteral("Core.R0"));
+    ASSERT_NE(r0, nullptr);
+    QTest::mouseClick(r0, Qt::LeftButton, {}, QPoint(RegItem::nameX() + 2, 4));
+    ASSERT_EQ(r0->valueText(), QStringLiteral("0xffffffff"));
+    const QPoint at = r0->geometry().center();
+    auto runMenu = [&](const QString &entry, const QString &format) {
+        testhost::ModalAnswers answers;
+        answers.setHandler(
+            [&](const auto &request) { chooseFromContextMenu(request, entry, format); });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, view()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view()->viewport(), &event);
+    };
+
+    runMenu(QStringLiteral("Format"), QStringLiteral("Decimal"));
+    EXPECT_EQ(r0->valueText(), QStringLiteral("-1"));
+    // The value itself is unchanged: nothing went to the host.
+    EXPECT_EQ(host.count(REG_OP_SET_VALUE), 0);
+
+    runMenu(QStringLiteral("View Memory At Value"), QString());
+    ASSERT_EQ(host.count(REG_OP_VIEW_MEMORY), 1);
+    EXPECT_EQ(host.calls.back().text, "-1");
+    EXPECT_EQ(host.calls.back().context, host.context());
+}
+
+TEST_F(RegPaneTest, ARightButtonReleaseMarksThePanePopupInTheMainWindow)
+{
+    QtCreateNewCode(1);
+    CuiFrameRecord record{1, 0, 3, 77};
+    QtFrameCreate("Debugger", 0x7201, &record);
+    std::unique_ptr<MainWindow> window(Store::currentMainWindow());
+    ASSERT_NE(window, nullptr);
+    show();
+    QSignalSpy paneMenu(regPane(), &AbstractPane::sigShowPaneMenu);
+    QTest::mouseRelease(regPane(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(window->panePopupShown());
+    QTest::mouseRelease(regPane(), Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(window->panePopupShown());
+    EXPECT_EQ(paneMenu.count(), 1);
+    // The dock area's request that follows the pane's popup is skipped (a menu shown after all
+    // is closed by the answers).
+    testhost::ModalAnswers answers;
+    EXPECT_FALSE(window->showDockMenu(QPoint(5, 5)));
+    window.reset();
+    QtCreateNewCode(0);
 }
 
 class RegPaneStoreTest : public RegPaneTest
@@ -434,7 +519,7 @@ protected:
         return entries;
     }
 
-    testhost::MemoryStore store;
+    tesk::host::MemoryStore store;
 };
 
 TEST_F(RegPaneStoreTest, TheUserViewIsLoadedFromTheStoredRecord)

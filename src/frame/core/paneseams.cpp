@@ -74,6 +74,8 @@ void addFrameServiceHooks(const FrameServiceHooks &hooks)
         installed.dragMove = hooks.dragMove;
     if (hooks.drop)
         installed.drop = hooks.drop;
+    if (hooks.markPanePopupShown)
+        installed.markPanePopupShown = hooks.markPanePopupShown;
 }
 
 QWidget *createPaneFrame(QWidget *parent)
@@ -110,6 +112,12 @@ void relayDrop(QWidget *widget, TeskHandle windowBox, QDropEvent *event)
 {
     if (frameServiceHooks().drop)
         frameServiceHooks().drop(widget, windowBox, event);
+}
+
+void markPanePopupShown()
+{
+    if (frameServiceHooks().markPanePopupShown)
+        frameServiceHooks().markPanePopupShown();
 }
 
 } // namespace tesk::core

@@ -33,6 +33,9 @@ struct FrameServiceHooks
     QString (*lookupLabel)(const QString &key) = nullptr;
     void (*dragMove)(QWidget *widget, TeskHandle windowBox, QDragMoveEvent *event) = nullptr;
     void (*drop)(QWidget *widget, TeskHandle windowBox, QDropEvent *event) = nullptr;
+    // Tells the current main window that a pane showed its own popup, so that the dock area's
+    // menu request the same click causes is skipped.
+    void (*markPanePopupShown)() = nullptr;
 };
 
 // What the host drives of a tabbed pane frame through its window box. The frame implements it;
@@ -94,5 +97,6 @@ bool closePane(TeskHandle paneHandle);
 QString lookupContextMenuLabel(const QString &key);
 void relayDragMove(QWidget *widget, TeskHandle windowBox, QDragMoveEvent *event);
 void relayDrop(QWidget *widget, TeskHandle windowBox, QDropEvent *event);
+void markPanePopupShown();
 
 } // namespace tesk::core

@@ -2,7 +2,9 @@
 
 #include "frame/core/framelink.h"
 #include "frame/core/helphook.h"
+#include "frame/core/paneseams.h"
 #include "frame/core/softcheck.h"
+#include "frame/core/tablemenu.h"
 #include "frame/core/visualsettings.h"
 #include "registers/regdata.h"
 #include "registers/regdatasets.h"
@@ -50,8 +52,11 @@ int silentOutput(void *, int, const char *, ...)
 RegPane::RegPane(CuiRegPaneHandlerFn handler, QWidget *parent)
     : AbstractPane(parent, "RegPane")
     , m_settings(std::make_unique<VisualSettings>(palette(), QApplication::font()))
+    , m_menu(tesk::core::makeTableMenu(RegView::kMenuTableKind))
     , m_handler(handler)
 {
+    if (m_menu)
+        connect(m_menu.get(), &tesk::core::TableMenu::activated, this, &RegPane::slotMenuActivated);
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_stack = new QStackedWidget(this);
@@ -70,6 +75,17 @@ RegPane::~RegPane()
         deletePage(page.get());
     for (auto &entry : m_pages)
         deletePage(entry.second.get());
+}
+
+QMenu *RegPane::formatPopup() const
+{
+    return m_menu ? m_menu->submenu(RegView::CommandFormat) : nullptr;
+}
+
+void RegPane::slotSetMenuSensitivity(int id, bool on)
+{
+    if (m_menu)
+        m_menu->setSensitivity(id, on);
 }
 
 RegPane *RegPane::fromHandle(TeskHandle handle)
@@ -131,7 +147,7 @@ bool RegPane::showDataSet(quint32 id, const char *architecture, const char *proc
 RegView *RegPane::makeView(RegPage *page, QWidget *parent, RegDataView *dataView,
                            KMediator_Format *format)
 {
-    auto *view = new RegView(this, parent, dataView, m_settings.get(), format, nullptr, 0);
+    auto *view = new RegView(this, parent, dataView, m_settings.get(), format, formatPopup(), 0);
     connect(dataView, &RegDataView::sigDataUpdated, view, &RegView::slotDataUpdated);
     connect(view, &RegView::sigDataUpdateReq, this, &RegPane::slotDataUpdateReq);
     connect(view, &RegView::sigCallFuncHandler, this, &RegPane::slotCallFuncHandler);
@@ -571,7 +587,9 @@ bool RegPane::eventFilter(QObject *watched, QEvent *e)
 
 void RegPane::mouseReleaseEvent(QMouseEvent *e)
 {
-    if (e->button() == Qt::RightButton)
+    if (e->button() == Qt::RightButton) {
+        tesk::core::markPanePopupShown();
         emit sigShowPaneMenu();
+    }
     AbstractPane::mouseReleaseEvent(e);
 }

@@ -22,6 +22,10 @@ class RegDataView;
 class RegView;
 class VisualSettings;
 
+namespace tesk::core {
+class TableMenu;
+}
+
 // One shown data set: a tab widget with a register view per view of the data set, and the
 // "User" view as the first tab while it is enabled.
 struct RegPage
@@ -71,6 +75,8 @@ public:
     const RegPage *page(quint32 id) const;
     const RegPage *currentPage() const { return m_currentPage; }
     QStackedWidget *stack() const { return m_stack; }
+    // The "Format" popup of the pane's own menu, handed to every view; null without menus.
+    QMenu *formatPopup() const;
 
     void menuCommand(int id);
 
@@ -93,7 +99,7 @@ public slots:
     void slotCallFuncHandler(CuiRegOp op, const QString &text, void *pointer);
     void slotMenuActivated(int id) override { menuCommand(id); }
     void slotSetCurrentView(QWidget *widget);
-    void slotSetMenuSensitivity(int id, bool on) { emit sigSetMenuSensitivity(id, on); }
+    void slotSetMenuSensitivity(int id, bool on);
     void slotDataUpdateReq();
     void slotHelp(int helpId);
 
@@ -123,6 +129,8 @@ private:
     QStackedWidget *m_stack = nullptr;
     RegView *m_currentView = nullptr;
     std::unique_ptr<VisualSettings> m_settings;
+    // Made from the register menu tables for the pane's lifetime; null while no menus exist.
+    std::unique_ptr<tesk::core::TableMenu> m_menu;
     CuiRegPaneHandlerFn m_handler;
     uintptr_t m_context = 0;
     RegData *m_currentData = nullptr;

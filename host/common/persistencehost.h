@@ -1,12 +1,12 @@
 #pragma once
 
-// An in-memory persistence component for the tests: records by key, each a map of name to
-// text, which the tests read; it can be told to fail its next operation.
+// An in-memory persistence component for the test and demo hosts: records by key, each a map of
+// name to text, which the host reads; it can be told to fail its next operation.
 
 #include <map>
 #include <string>
 
-namespace testhost {
+namespace tesk::host {
 
 class MemoryStore
 {
@@ -29,4 +29,4 @@ private:
     Component *m_component;
 };
 
-} // namespace testhost
+} // namespace tesk::host

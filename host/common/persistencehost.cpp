@@ -4,7 +4,7 @@
 
 #include <mosk/mosk.hpp>
 
-namespace testhost {
+namespace tesk::host {
 
 struct MemoryStore::Component final : mosk::Object<mosk::EmptyMutex>
 {
@@ -93,4 +93,4 @@ MemoryStore::~MemoryStore()
     m_component->Release();
 }
 
-} // namespace testhost
+} // namespace tesk::host
