@@ -104,9 +104,9 @@ Page &page()
 std::vector<RegItem *> visibleItems(RegView &view)
 {
     std::vector<RegItem *> shown;
-    const QRect area = view.viewport()->rect();
+    const QRect area(QPoint(view.contentsX(), view.contentsY()), view.viewport()->size());
     for (RegItem *item : view.items()) {
-        if (item->geometry().intersects(area))
+        if (item->shown() && item->geometry().intersects(area))
             shown.push_back(item);
     }
     return shown;

@@ -14,9 +14,13 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -76,8 +80,10 @@ RegView::RegView(RegViewOwner *owner, QWidget *parent, RegDataView *dataView,
 
 RegView::~RegView()
 {
-    // The items go with the viewport; the entries only point at them.
+    // The items go with the view; the entries only point at them.
     m_selection.clear();
+    for (const auto &entry : d->entries)
+        delete entry->item;
 }
 
 QString RegView::name() const
@@ -163,9 +169,7 @@ void RegView::build()
 
 RegItem *RegView::makeItem(RegEntry *entry)
 {
-    auto *item =
-        new RegItem(viewport(), this, entry, m_settings, m_engine, m_formatPopup, entry->flags);
-    item->hide();
+    auto *item = new RegItem(this, this, entry, m_settings, m_engine, m_formatPopup, entry->flags);
     entry->item = item;
     connectItem(item);
     if (item->hasValueLabel())
@@ -316,7 +320,7 @@ void RegView::slotShowRegisters()
         if (!item)
             continue;
         if (!item->shown()) {
-            item->hide();
+            item->hideWidgets();
             continue;
         }
         const quint32 f = entry->flags;
@@ -377,11 +381,11 @@ void RegView::slotShowRegisters()
         }
         height = item->height();
         widestItem = qMax(widestItem, width);
-        addChild(item, x, height * row + 2);
-        item->show();
+        item->place(x, height * row + 2);
         previousWasChild = f & kChild;
     }
     closePending();
+    viewport()->update();
     if (rowCount == 0) {
         resizeContents(0, 0);
         return;
@@ -427,8 +431,9 @@ void RegView::slotSetActive(RegItem *item, Direction direction)
 
 void RegView::scrollToItem(RegItem *item)
 {
-    ensureVisible(childX(item) + item->width() / 2, childY(item) + item->height() / 2,
-                  item->width() / 2, item->height() / 2);
+    const QRect area = item->geometry();
+    ensureVisible(area.x() + area.width() / 2, area.y() + area.height() / 2, area.width() / 2,
+                  area.height() / 2);
 }
 
 RegItem *RegView::currentItem() const
@@ -578,7 +583,9 @@ void RegView::removeEntry(RegEntry *entry)
     RegItem *item = entry->item;
     if (item) {
         m_selection.removeAll(item);
-        item->hide();
+        updateContents(item->geometry());
+        item->setShown(false);
+        item->hideWidgets();
         item->deleteLater();
     }
     for (const auto &other : d->entries) {
@@ -622,7 +629,7 @@ void RegView::removeSelectedFromUser()
     if (!next)
         next = lastShown();
     if (next) {
-        next->setFocus();
+        setFocus();
         slotSetActive(next, SelectOnly);
     }
     if (d->entries.size() != size_t(d->byName.size()))
@@ -682,7 +689,7 @@ RegItem *RegView::nearestItem(RegItem *from, Direction direction, bool strict) c
         from = firstShown();
     if (!from)
         return nullptr;
-    const qint64 w = qMax(1, childrenRect().width());
+    const qint64 w = qMax(1, contentsWidth());
     const QRect ra = from->geometry();
     const QPoint a = ra.center();
     RegItem *best = nullptr;
@@ -737,7 +744,7 @@ void RegView::moveTo(RegItem *target)
 {
     if (!target)
         return;
-    target->setFocus();
+    setFocus();
     slotSetActive(target, SelectOnly);
 }
 
@@ -924,7 +931,8 @@ void RegView::keyPressEvent(QKeyEvent *e)
         moveTo(lastShown());
         return;
     case Qt::Key_Space:
-        openOrClose(currentItem(), 0);
+        if (currentItem() && !currentItem()->openCombo())
+            openOrClose(currentItem(), 0);
         return;
     case Qt::Key_Plus:
     case Qt::Key_Minus:
@@ -946,23 +954,64 @@ void RegView::keyReleaseEvent(QKeyEvent *e)
     const int key = e->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) &&
         m_selection.size() == 1) {
-        RegItem *item = m_selection.first();
-        item->setFocus();
-        item->editInPlace();
+        setFocus();
+        m_selection.first()->editInPlace();
         return;
     }
     UScrollView::keyReleaseEvent(e);
+}
+
+// ---- painting and the mouse --------------------------------------------------------------
+
+RegItem *RegView::itemAt(const QPoint &contentsPos) const
+{
+    for (const auto &entry : d->entries) {
+        RegItem *item = entry->item;
+        if (item && item->shown() && item->geometry().contains(contentsPos))
+            return item;
+    }
+    return nullptr;
+}
+
+void RegView::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
+{
+    const QRect exposed(cx, cy, cw, ch);
+    for (const auto &entry : d->entries) {
+        const RegItem *item = entry->item;
+        if (item && item->shown() && item->geometry().intersects(exposed))
+            item->paint(*p);
+    }
+}
+
+void RegView::contentsMousePressEvent(QMouseEvent *e)
+{
+    if (RegItem *item = itemAt(e->position().toPoint()))
+        item->mousePress(e);
+}
+
+// The name's tooltip, asked of the viewport where the items are painted.
+bool RegView::viewportEvent(QEvent *e)
+{
+    if (e->type() != QEvent::ToolTip)
+        return UScrollView::viewportEvent(e);
+    auto *help = static_cast<QHelpEvent *>(e);
+    const QPoint at = viewportToContents(help->pos());
+    const RegItem *item = itemAt(at);
+    if (item && item->nameRect().contains(at)) {
+        const QRect name = item->nameRect();
+        QToolTip::showText(help->globalPos(), item->nameToolTip(), viewport(),
+                           QRect(contentsToViewport(name.topLeft()), name.size()));
+    } else {
+        QToolTip::hideText();
+    }
+    return true;
 }
 
 // ---- context menu ------------------------------------------------------------------------
 
 void RegView::contentsContextMenuEvent(QContextMenuEvent *e)
 {
-    QWidget *under = viewport()->childAt(contentsToViewport(e->pos()));
-    RegItem *item = nullptr;
-    for (QWidget *w = under; w && w != viewport() && !item; w = w->parentWidget())
-        item = qobject_cast<RegItem *>(w);
-    runContextMenu(item, e->globalPos());
+    runContextMenu(itemAt(e->pos()), e->globalPos());
     e->accept();
 }
 

@@ -71,6 +71,8 @@ public:
     QList<RegItem *> items() const;
     RegItem *item(const QString &fullName) const;
     RegItem *nearestItem(RegItem *from, Direction direction, bool strict) const;
+    // The shown item at a point of the contents.
+    RegItem *itemAt(const QPoint &contentsPos) const;
 
     // Used by the items when a group opens or closes.
     void recomputeNameWidths();
@@ -104,6 +106,9 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void contentsContextMenuEvent(QContextMenuEvent *e) override;
+    void contentsMousePressEvent(QMouseEvent *e) override;
+    void drawContents(QPainter *p, int cx, int cy, int cw, int ch) override;
+    bool viewportEvent(QEvent *e) override;
 
 private:
     struct Private;
