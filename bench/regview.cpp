@@ -131,6 +131,23 @@ void BM_UpdateAndRepaintVisiblePage(benchmark::State &state)
     state.counters["changed_in_colour_6"] = coloured ? 1 : 0;
 }
 
+// The same, with the idle time that follows: the values off screen are formatted then.
+void BM_UpdateRepaintAndIdle(benchmark::State &state)
+{
+    auto view = page().show();
+    unsigned round = 0;
+    page().prepare(++round);
+    page().update();
+    for (auto _ : state) {
+        state.PauseTiming();
+        page().prepare(++round);
+        state.ResumeTiming();
+        page().update();
+        view->viewport()->repaint();
+        QApplication::processEvents();
+    }
+}
+
 // The same names and values drawn by one painter: the floor of any repaint.
 void BM_BarePainterPeer(benchmark::State &state)
 {
@@ -189,6 +206,7 @@ void BM_PageDown(benchmark::State &state)
 }
 
 BENCHMARK(BM_UpdateAndRepaintVisiblePage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UpdateRepaintAndIdle)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BarePainterPeer)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstShow)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PageDown)->Unit(benchmark::kMillisecond);

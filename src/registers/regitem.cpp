@@ -342,8 +342,21 @@ QString RegItem::displayText(const QString &text) const
     return text;
 }
 
+QString RegItem::valueText() const
+{
+    const_cast<RegItem *>(this)->settle();
+    return m_valueText;
+}
+
+RegFormat *RegItem::format() const
+{
+    const_cast<RegItem *>(this)->settle();
+    return m_format.get();
+}
+
 QString RegItem::copyText() const
 {
+    const_cast<RegItem *>(this)->settle();
     if (m_flags & kUnavailable)
         return QString(m_dataItem->width(), QLatin1Char('-'));
     if (m_format)
@@ -368,11 +381,26 @@ void RegItem::slotChangeData(const QString &text)
         return;
     m_changed = text != m_lastText;
     m_lastText = text;
-    const QString shown = displayText(text);
     stepChangeColour(m_changed);
-    const int width = m_valueWidth;
-    setDisplayText(shown);
     applyColours();
+    // Formatting every value of a large view on each update costs more than painting the
+    // page: the text is formatted when it is shown or asked for, or when the view is idle.
+    if (m_stale)
+        return;
+    m_stale = true;
+    if (m_view)
+        m_view->itemWentStale();
+    else
+        settle();
+}
+
+void RegItem::settle()
+{
+    if (!m_stale)
+        return;
+    m_stale = false;
+    const int width = m_valueWidth;
+    setDisplayText(displayText(m_lastText));
     // The view keeps every value's width: only a new one is news.
     if (m_valueWidth != width)
         emit sigItemChanged(m_dataItem->fullName(), m_valueWidth);
@@ -488,6 +516,7 @@ void RegItem::slotEnumDataSet(int index)
 
 bool RegItem::editInPlace()
 {
+    settle();
     if (!isWritable() || !m_hasValueLabel || !m_format)
         return false;
     QPointer<RegItem> alive(this);
@@ -512,6 +541,7 @@ bool RegItem::editInPlace()
 
 bool RegItem::paste(const QString &text, RegFormat::TextSource source)
 {
+    settle();
     if (!m_hasValueLabel || !m_format || !m_format->setTextFormatted(text, source))
         return false;
     setDisplayText(m_format->text());
@@ -522,6 +552,7 @@ bool RegItem::paste(const QString &text, RegFormat::TextSource source)
 
 void RegItem::viewMemory()
 {
+    settle();
     if (m_format)
         emit sigCallFuncHandler(RegOpViewMemory, m_format->text(), hostPointer());
 }
@@ -533,6 +564,7 @@ void RegItem::properties()
 
 void RegItem::applyFormatOption(int option)
 {
+    settle();
     if (!m_hasValueLabel || !m_format || (m_flags & kUnavailable))
         return;
     m_format->setMenuOption(option);
@@ -588,21 +620,25 @@ void RegItem::toggleOpenChildren()
 
 // ---- painting and input ------------------------------------------------------------------
 
-void RegItem::paint(QPainter &painter) const
+void RegItem::paintName(QPainter &painter) const
 {
     painter.fillRect(m_geometry, m_background);
     if (m_icon)
         painter.drawPixmap(m_geometry.topLeft(), m_icon->pixmap());
     const QRect name = nameRect();
-    painter.fillRect(name, m_nameBg);
-    painter.setFont(m_settings->font(kLabelFont));
+    if (m_nameBg != m_background)
+        painter.fillRect(name, m_nameBg);
     painter.setPen(m_nameTextColour);
     painter.drawText(name, Qt::AlignLeft | Qt::AlignVCenter, m_nameText);
+}
+
+void RegItem::paintValue(QPainter &painter) const
+{
     if (!m_hasValueLabel)
         return;
     const QRect value = valueRect();
-    painter.fillRect(value, m_currentValueBg);
-    painter.setFont(m_settings->font(kValueFont));
+    if (m_currentValueBg != m_background)
+        painter.fillRect(value, m_currentValueBg);
     painter.setPen(m_currentValueText);
     painter.drawText(value, Qt::AlignLeft | Qt::AlignVCenter, m_valueText);
 }

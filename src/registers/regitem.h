@@ -88,7 +88,8 @@ public:
     quint32 flags() const { return m_flags; }
     RegDataItem *dataItem() const { return m_dataItem; }
     RegEntry *entry() const { return m_entry; }
-    RegFormat *format() const { return m_format.get(); }
+    // The value's format, brought up to the host's last value.
+    RegFormat *format() const;
     KMediator_Format *formatEngine() const { return m_format ? m_format->formatEngine() : nullptr; }
     KComboBoxNoWheelEvent *combo() const { return m_combo; }
     const RegIcon *icon() const { return m_icon.get(); }
@@ -106,7 +107,10 @@ public:
 
     QString nameText() const { return m_nameText; }
     QString nameToolTip() const { return m_toolTip; }
-    QString valueText() const { return m_valueText; }
+    QString valueText() const;
+    // Whether the host's last value waits to be formatted, and formatting it.
+    bool stale() const { return m_stale; }
+    void settle();
     // The value as copied: its display text, dashes for an unavailable value.
     QString copyText() const;
     QColor valueTextColour() const { return m_currentValueText; }
@@ -131,9 +135,11 @@ public:
     QRect nameRect() const;
     QRect valueRect() const;
 
-    // What the view hands on: painting (the painter in contents coordinates), a press at a
+    // What the view hands on: painting in two passes, background, icon and name, then the
+    // value (the painter in contents coordinates, set to the pass's font), a press at a
     // point of the contents, the Space key while the item is current.
-    void paint(QPainter &painter) const;
+    void paintName(QPainter &painter) const;
+    void paintValue(QPainter &painter) const;
     void mousePress(QMouseEvent *e);
     bool openCombo();
 
@@ -215,6 +221,7 @@ private:
     int m_measuredWidth = 0;
     QString m_lastText;
     bool m_changed = false;
+    bool m_stale = false;
     QColor m_normalValueBg;
     QColor m_normalValueText;
     QColor m_changeColour; // invalid: no change to show

@@ -36,10 +36,27 @@ struct RegView::Private
     RegItem *currentGroup = nullptr;
     QString name;
     QHash<QString, int> widths;
+    // The shown items as last laid out: in reading order, so from top to bottom.
+    std::vector<RegItem *> laidOut;
+
+    // The laid-out items that may meet the rows from top to bottom.
+    std::pair<std::vector<RegItem *>::const_iterator, std::vector<RegItem *>::const_iterator>
+    rows(int top, int bottom) const
+    {
+        const auto first =
+            std::lower_bound(laidOut.begin(), laidOut.end(), top, [](const RegItem *item, int y) {
+                return item->geometry().bottom() < y;
+            });
+        const auto last =
+            std::upper_bound(first, laidOut.end(), bottom,
+                             [](int y, const RegItem *item) { return y < item->geometry().top(); });
+        return {first, last};
+    }
 };
 
 namespace {
 
+constexpr int kLabelFont = 0;
 constexpr int kValueFont = 1;
 constexpr quint32 kStartsLine = kOwnLine;
 
@@ -219,12 +236,49 @@ void RegView::slotHandleDataChanged(const QString &fullName, int width)
         d->widths.insert(fullName, width);
 }
 
+void RegView::itemWentStale()
+{
+    if (m_settleQueued)
+        return;
+    m_settleQueued = true;
+    QMetaObject::invokeMethod(this, &RegView::settleAll, Qt::QueuedConnection);
+}
+
+QRect RegView::visibleContents() const
+{
+    return QRect(QPoint(contentsX(), contentsY()), viewport()->size());
+}
+
+void RegView::settleOnScreen()
+{
+    const QRect area = visibleContents();
+    const auto [first, last] = d->rows(area.top(), area.bottom());
+    for (auto it = first; it != last; ++it) {
+        RegItem *item = *it;
+        if (item->stale() && item->shown() && item->geometry().intersects(area))
+            item->settle();
+    }
+}
+
+// What the last update left unformatted, once the page is painted; a wider value lays the
+// view out again.
+void RegView::settleAll()
+{
+    m_settleQueued = false;
+    for (const auto &entry : d->entries) {
+        if (entry->item)
+            entry->item->settle();
+    }
+    slotDataUpdated();
+}
+
 void RegView::slotDataUpdated()
 {
     if (!isVisible()) {
         m_needsUpdate = true;
         return;
     }
+    settleOnScreen();
     if (d->widths.isEmpty())
         return;
     int widest = 0;
@@ -315,6 +369,7 @@ void RegView::slotShowRegisters()
         ++rowCount;
         column = 1;
     };
+    d->laidOut.clear();
     for (const auto &entry : d->entries) {
         RegItem *item = entry->item;
         if (!item)
@@ -382,6 +437,7 @@ void RegView::slotShowRegisters()
         height = item->height();
         widestItem = qMax(widestItem, width);
         item->place(x, height * row + 2);
+        d->laidOut.push_back(item);
         previousWasChild = f & kChild;
     }
     closePending();
@@ -583,6 +639,7 @@ void RegView::removeEntry(RegEntry *entry)
     RegItem *item = entry->item;
     if (item) {
         m_selection.removeAll(item);
+        d->laidOut.erase(std::remove(d->laidOut.begin(), d->laidOut.end(), item), d->laidOut.end());
         updateContents(item->geometry());
         item->setShown(false);
         item->hideWidgets();
@@ -965,10 +1022,10 @@ void RegView::keyReleaseEvent(QKeyEvent *e)
 
 RegItem *RegView::itemAt(const QPoint &contentsPos) const
 {
-    for (const auto &entry : d->entries) {
-        RegItem *item = entry->item;
-        if (item && item->shown() && item->geometry().contains(contentsPos))
-            return item;
+    const auto [first, last] = d->rows(contentsPos.y(), contentsPos.y());
+    for (auto it = first; it != last; ++it) {
+        if ((*it)->shown() && (*it)->geometry().contains(contentsPos))
+            return *it;
     }
     return nullptr;
 }
@@ -976,11 +1033,26 @@ RegItem *RegView::itemAt(const QPoint &contentsPos) const
 void RegView::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
 {
     const QRect exposed(cx, cy, cw, ch);
-    for (const auto &entry : d->entries) {
-        const RegItem *item = entry->item;
-        if (item && item->shown() && item->geometry().intersects(exposed))
-            item->paint(*p);
+    const auto [first, last] = d->rows(exposed.top(), exposed.bottom());
+    std::vector<RegItem *> shown;
+    for (auto it = first; it != last; ++it) {
+        RegItem *item = *it;
+        if (!item->shown() || !item->geometry().intersects(exposed))
+            continue;
+        // Scrolled in before the view was idle: its width settles with the others.
+        if (item->stale()) {
+            item->settle();
+            itemWentStale();
+        }
+        shown.push_back(item);
     }
+    // Names, then values: one font at a time.
+    p->setFont(m_settings->font(kLabelFont));
+    for (RegItem *item : shown)
+        item->paintName(*p);
+    p->setFont(m_settings->font(kValueFont));
+    for (RegItem *item : shown)
+        item->paintValue(*p);
 }
 
 void RegView::contentsMousePressEvent(QMouseEvent *e)
