@@ -4,6 +4,8 @@
 
 #include <tesk/tesk_registers.h>
 
+#include <algorithm>
+
 namespace {
 
 bool &highlightFlag()
@@ -46,7 +48,22 @@ bool RegDataItem::setValue(const QString &text)
         changed = true;
     }
     emit sigDataChanged(m_valueText);
+    for (size_t i = 0; i < m_listeners.size(); ++i)
+        m_listeners[i]->valueChanged(m_valueText);
     return changed;
+}
+
+void RegDataItem::addListener(RegValueListener *listener)
+{
+    if (listener &&
+        std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end())
+        m_listeners.push_back(listener);
+}
+
+void RegDataItem::removeListener(RegValueListener *listener)
+{
+    m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener),
+                      m_listeners.end());
 }
 
 bool RegDataItem::setEnumeratedValue(const QString &text)

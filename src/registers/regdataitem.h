@@ -5,9 +5,22 @@
 #include <QStringList>
 #include <QVector>
 
+#include <vector>
+
 class RegDataView;
 struct RegDataRecord;
 struct RegEnumTable;
+
+// Hears of every new value text of a register straight from it: a view of thousands of
+// registers hears of all of them on each update, too often for a signal each.
+class RegValueListener
+{
+public:
+    virtual void valueChanged(const QString &text) = 0;
+
+protected:
+    ~RegValueListener() = default;
+};
 
 // One register of a data set: what the host's record said of it, and its current value
 // text. Value changes are announced to the register widgets by sigDataChanged.
@@ -51,6 +64,10 @@ public:
     static bool highlightChanges();
     static void setHighlightChanges(bool highlight);
 
+    // A listener hears of the value text after the signals; it leaves before it goes.
+    void addListener(RegValueListener *listener);
+    void removeListener(RegValueListener *listener);
+
 signals:
     void sigDataChanged(const QString &text);
     void sigDataChanged(int index);
@@ -74,4 +91,5 @@ private:
     quint32 m_tableIndex;
     quint32 m_bitSize = 0;
     quintptr m_hostWord;
+    std::vector<RegValueListener *> m_listeners;
 };

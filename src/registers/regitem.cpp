@@ -98,6 +98,8 @@ RegItem::RegItem(QObject *parent, RegView *view, RegEntry *entry, const VisualSe
 
 RegItem::~RegItem()
 {
+    if (m_listenedTo)
+        m_listenedTo->removeListener(this);
     delete m_combo;
 }
 
@@ -148,8 +150,8 @@ void RegItem::buildValue(KMediator_Format *engine)
             m_format = std::make_unique<RegFormat>(
                 *m_dataItem, engine, m_settings->font(kLabelFont), m_settings->font(kValueFont));
         }
-        connect(m_dataItem, qOverload<const QString &>(&RegDataItem::sigDataChanged), this,
-                qOverload<const QString &>(&RegItem::slotChangeData));
+        m_dataItem->addListener(this);
+        m_listenedTo = m_dataItem;
         // The value as it stands: only the host's next update counts as a change.
         m_lastText = m_dataItem->valueText();
         m_valueText = displayText(m_lastText);
@@ -381,8 +383,10 @@ void RegItem::slotChangeData(const QString &text)
         return;
     m_changed = text != m_lastText;
     m_lastText = text;
+    const QColor before = m_changeColour;
     stepChangeColour(m_changed);
-    applyColours();
+    if (m_changeColour != before)
+        applyColours();
     // Formatting every value of a large view on each update costs more than painting the
     // page: the text is formatted when it is shown or asked for, or when the view is idle.
     if (m_stale)

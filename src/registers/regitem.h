@@ -1,6 +1,7 @@
 #pragma once
 
 #include "registers/cuiregop.h"
+#include "registers/regdataitem.h"
 #include "registers/regformat.h"
 #include "registers/regicon.h"
 
@@ -19,7 +20,6 @@ class KMediator_Format;
 class QMenu;
 class QMouseEvent;
 class QPainter;
-class RegDataItem;
 class RegItem;
 class RegView;
 class VisualSettings;
@@ -66,7 +66,7 @@ struct RegEntry
 // is no widget: the view lays it out in its contents and paints it, so that a view of
 // thousands of registers updates and repaints only what is on screen and scrolling moves no
 // widgets. Only a writable enumerated value has a widget of its own, its combo box.
-class RegItem final : public QObject
+class RegItem final : public QObject, private RegValueListener
 {
     Q_OBJECT
 
@@ -194,6 +194,7 @@ private:
     bool mayChange();
     void *hostPointer() const;
     void emitSetValue();
+    void valueChanged(const QString &text) override { slotChangeData(text); }
 
     QRect m_geometry;
     int m_nameWidth = 0;
@@ -206,6 +207,7 @@ private:
     bool m_firstUpdateSeen = false;
     bool m_open;
     RegDataItem *m_dataItem;
+    QPointer<RegDataItem> m_listenedTo;
     QPointer<RegView> m_view;
     RegEntry *m_entry;
     QList<RegItem *> m_children;

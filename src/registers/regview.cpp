@@ -751,9 +751,8 @@ RegItem *RegView::nearestItem(RegItem *from, Direction direction, bool strict) c
     const QPoint a = ra.center();
     RegItem *best = nullptr;
     qint64 bestScore = std::numeric_limits<qint64>::max();
-    for (const auto &entry : d->entries) {
-        RegItem *candidate = entry->item;
-        if (!candidate || candidate == from || !candidate->shown())
+    for (RegItem *candidate : d->laidOut) {
+        if (candidate == from || !candidate->shown())
             continue;
         const QRect rb = candidate->geometry();
         QPoint b = rb.center();

@@ -119,3 +119,31 @@ TEST_F(RegViewTest, TheComboAndTheEditorSitOverTheirItemAfterAScroll)
     click(r58);
     EXPECT_EQ(editorAt, expected);
 }
+
+TEST_F(RegViewTest, ValuesOffScreenShowWhenScrolledInAndAWiderOneLaysTheViewOut)
+{
+    addPlain(60);
+    add("WIDE", 0, 4, 16);
+    makeView(nullptr, 200, 150);
+    std::vector<std::string> values(60, "00000001");
+    values.push_back("1");
+    update(values);
+    values.assign(60, "00000002");
+    values.push_back("1234567890abcdef");
+    const int cell = view->cellWidth();
+    update(values);
+    // Off screen and not yet idle: the register still has its value, as copied or shown.
+    QApplication::processEvents();
+    EXPECT_GT(view->cellWidth(), cell) << "the wider value widened the cells";
+    click(item("Core.R0"));
+    pressEnd(view);
+    EXPECT_EQ(item("Core.R59")->valueText(), QStringLiteral("0x00000002"));
+    const QImage shot = view->viewport()->grab().toImage();
+    EXPECT_FALSE(shot.isNull());
+    EXPECT_EQ(item("Core.R59")->valueTextColour(), settings.colour(6));
+
+    // A view that goes before its registers hears no more of them.
+    delete view;
+    view = nullptr;
+    update(values);
+}
