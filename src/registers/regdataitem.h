@@ -54,8 +54,8 @@ public:
     quintptr hostWord() const { return m_hostWord; }
 
     // Takes a value text from the host's lines; true when the value changed. Both change
-    // signals are sent either way.
-    bool setValue(const QString &text);
+    // signals are sent either way, to whoever is connected.
+    bool setValue(QLatin1String text);
     // The enumerator value at the index in lower-case hexadecimal, which also becomes the
     // value text; the value text unchanged for an index outside the table.
     QString enumValueText(int index);
@@ -72,8 +72,12 @@ signals:
     void sigDataChanged(const QString &text);
     void sigDataChanged(int index);
 
+protected:
+    void connectNotify(const QMetaMethod &signal) override;
+    void disconnectNotify(const QMetaMethod &signal) override;
+
 private:
-    bool setEnumeratedValue(const QString &text);
+    bool setEnumeratedValue(QLatin1String text);
 
     Kind m_kind;
     RegDataView *m_owner;
@@ -92,4 +96,6 @@ private:
     quint32 m_bitSize = 0;
     quintptr m_hostWord;
     std::vector<RegValueListener *> m_listeners;
+    int m_textReceivers = 0;
+    int m_indexReceivers = 0;
 };

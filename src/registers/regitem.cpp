@@ -14,6 +14,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 using namespace tesk::registers;
 
 namespace {
@@ -382,7 +384,8 @@ void RegItem::slotChangeData(const QString &text)
     if (!m_hasValueLabel && !m_combo)
         return;
     m_changed = text != m_lastText;
-    m_lastText = text;
+    if (m_changed)
+        keepLastText(text);
     const QColor before = m_changeColour;
     stepChangeColour(m_changed);
     if (m_changeColour != before)
@@ -396,6 +399,18 @@ void RegItem::slotChangeData(const QString &text)
         m_view->itemWentStale();
     else
         settle();
+}
+
+// A copy of its own rather than a share: the register's text then stays unshared too, and
+// both overwrite their buffers on the next update instead of allocating.
+void RegItem::keepLastText(const QString &text)
+{
+    if (!m_lastText.isDetached() || m_lastText.capacity() < text.size()) {
+        m_lastText = QString(text.constData(), text.size());
+        return;
+    }
+    m_lastText.resize(text.size());
+    std::copy(text.cbegin(), text.cend(), m_lastText.begin());
 }
 
 void RegItem::settle()

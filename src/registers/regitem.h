@@ -184,6 +184,7 @@ private:
     int valueTextWidth(const QString &text);
     QString displayText(const QString &text) const;
     void setDisplayText(const QString &text);
+    void keepLastText(const QString &text);
     void stepChangeColour(bool changed);
     void applyColours();
     void refreshIcon();
