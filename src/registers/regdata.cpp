@@ -8,10 +8,20 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 const quint32 kGroupHeadFlags = REG_FLAG_GROUP_HEAD | REG_FLAG_GROUP_HEAD_2;
 const quint32 kInGroupFlags = REG_FLAG_IN_GROUP | REG_FLAG_IN_GROUP_2;
+
+using ByLine = std::pair<int, RegDataItem *>;
+
+bool byLineOnly(const ByLine &a, const ByLine &b)
+{
+    return a.first < b.first;
+}
 
 bool makesPlainItem(quint32 type)
 {
@@ -138,7 +148,14 @@ int RegData::addItem(RegDataRecord &record)
     m_items.push_back(std::move(owned));
     if (!m_itemsByFullName.contains(fullName))
         m_itemsByFullName.insert(fullName, item);
-    m_itemsByLine[item->line()].append(item);
+    const ByLine byLine(item->line(), item);
+    if (m_itemsByLine.empty() || m_itemsByLine.back().first <= byLine.first) {
+        m_itemsByLine.push_back(byLine);
+    } else {
+        m_itemsByLine.insert(
+            std::upper_bound(m_itemsByLine.begin(), m_itemsByLine.end(), byLine, byLineOnly),
+            byLine);
+    }
 
     if (!m_currentView)
         return 0;
@@ -166,8 +183,12 @@ int RegData::update(const RegDataRecord &record)
     RegDataItem::setHighlightChanges(record.highlight != 0);
     for (quint32 i = 0; i < record.blockCount; ++i) {
         const RegLineBlock &block = record.lineBlocks[i];
-        const QString text = block.text ? QString::fromLatin1(block.text) : QString();
-        m_lines = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+        // Copied into the buffer the last update left, so a steady stream of updates allocates
+        // nothing here.
+        const qsizetype size = block.text ? qsizetype(std::strlen(block.text)) : 0;
+        m_lineText.resize(size);
+        if (size)
+            std::memcpy(m_lineText.data(), block.text, size_t(size));
         m_windowFirstLine = block.firstLine;
         m_windowLineCount = block.lineCount;
         applyLines();
@@ -176,20 +197,42 @@ int RegData::update(const RegDataRecord &record)
     return 1;
 }
 
+QStringList RegData::lines() const
+{
+    if (m_lineText.isEmpty())
+        return {};
+    return QString::fromLatin1(m_lineText).split(QLatin1Char('\n'));
+}
+
 void RegData::applyLines()
 {
-    const int covered = qMin(m_windowLineCount, static_cast<int>(m_lines.size()));
-    for (int i = 0; i < covered; ++i) {
-        const auto it = m_itemsByLine.constFind(m_windowFirstLine + i);
-        if (it == m_itemsByLine.constEnd())
-            continue;
-        const QString &line = m_lines.at(i);
-        for (RegDataItem *item : *it) {
-            // A line that ends before the value's column leaves the value as it was.
-            if (item->column() < line.size())
-                item->setValue(line.mid(item->column(), item->width()));
-        }
+    if (m_lineText.isEmpty())
+        return;
+    // Lines and registers both ascend: one walk through each.
+    auto next = std::lower_bound(m_itemsByLine.cbegin(), m_itemsByLine.cend(),
+                                 ByLine(m_windowFirstLine, nullptr), byLineOnly);
+    const char *at = m_lineText.constData();
+    const char *const end = at + m_lineText.size();
+    for (int i = 0; i < m_windowLineCount && at <= end && next != m_itemsByLine.cend(); ++i) {
+        const char *eol = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)));
+        if (!eol)
+            eol = end;
+        const int line = m_windowFirstLine + i;
+        while (next != m_itemsByLine.cend() && next->first < line)
+            ++next;
+        for (; next != m_itemsByLine.cend() && next->first == line; ++next)
+            applyValue(*next->second, QLatin1String(at, eol - at));
+        at = eol + 1;
     }
+}
+
+void RegData::applyValue(RegDataItem &item, QLatin1String line)
+{
+    // A line that ends before the value's column leaves the value as it was.
+    if (item.column() >= line.size())
+        return;
+    item.setValue(
+        line.sliced(item.column(), qMin<qsizetype>(item.width(), line.size() - item.column())));
 }
 
 void RegData::slotAddItemToUser(RegDataItemInstance *instance)

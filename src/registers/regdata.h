@@ -2,6 +2,7 @@
 
 #include "registers/regenumtable.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QMap>
 #include <QObject>
@@ -10,6 +11,7 @@
 #include <QVector>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 class RegDataItem;
@@ -51,7 +53,8 @@ public:
     RegDataItem *item(const QString &fullName) const { return m_itemsByFullName.value(fullName); }
     const std::vector<std::unique_ptr<RegEnumTable>> &enumTables() const { return m_enumTables; }
 
-    const QStringList &lines() const { return m_lines; }
+    // The last block's lines, as the host sent them.
+    QStringList lines() const;
     int windowFirstLine() const { return m_windowFirstLine; }
     int windowLineCount() const { return m_windowLineCount; }
     quint32 lineCount() const { return m_lineCount; }
@@ -82,6 +85,7 @@ private:
     void applyGroupRule(quint32 flags, const QString &name);
     const RegEnumTable *enumTableFor(RegDataRecord &record, const RegEnumTable **override) const;
     void applyLines();
+    static void applyValue(RegDataItem &item, QLatin1String line);
 
     RegDataView *m_currentView = nullptr;
     std::unique_ptr<RegDataView> m_userView;
@@ -89,7 +93,8 @@ private:
     std::vector<std::unique_ptr<RegDataItem>> m_items;
     std::vector<RegDataView *> m_views;
     std::vector<std::unique_ptr<RegEnumTable>> m_enumTables;
-    QStringList m_lines;
+    // The last block's text: kept as bytes so an update makes no string per line.
+    QByteArray m_lineText;
     int m_windowFirstLine = 0;
     int m_windowLineCount = 0;
     quint32 m_lineCount = 0;
@@ -101,7 +106,8 @@ private:
     bool m_builtIn;
 
     // Sets of thousands of registers are built and updated in linear time: registers by
-    // full name and by value line.
+    // full name, and by value line in ascending order (registers of one line in the order
+    // they came) so an update walks lines and registers side by side.
     QHash<QString, RegDataItem *> m_itemsByFullName;
-    QHash<int, QVector<RegDataItem *>> m_itemsByLine;
+    std::vector<std::pair<int, RegDataItem *>> m_itemsByLine;
 };

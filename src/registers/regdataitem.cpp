@@ -4,12 +4,30 @@
 
 #include <tesk/tesk_registers.h>
 
+#include <QMetaMethod>
+
+#include <algorithm>
+
 namespace {
 
 bool &highlightFlag()
 {
     static bool highlight = false;
     return highlight;
+}
+
+const QMetaMethod &textSignal()
+{
+    static const QMetaMethod signal =
+        QMetaMethod::fromSignal(qOverload<const QString &>(&RegDataItem::sigDataChanged));
+    return signal;
+}
+
+const QMetaMethod &indexSignal()
+{
+    static const QMetaMethod signal =
+        QMetaMethod::fromSignal(qOverload<int>(&RegDataItem::sigDataChanged));
+    return signal;
 }
 
 } // namespace
@@ -35,24 +53,61 @@ RegDataItem::RegDataItem(const RegDataRecord &record, RegDataView *owner, const 
     }
 }
 
-bool RegDataItem::setValue(const QString &text)
+bool RegDataItem::setValue(QLatin1String text)
 {
     bool changed = false;
     if (m_kind == Enumerated) {
         changed = setEnumeratedValue(text);
-        emit sigDataChanged(m_enumIndex);
-    } else if (text != m_valueText) {
+        if (m_indexReceivers)
+            emit sigDataChanged(m_enumIndex);
+    } else if (m_valueText != text) {
+        // Reuses the text's own buffer when nobody shares it.
         m_valueText = text;
         changed = true;
     }
-    emit sigDataChanged(m_valueText);
+    // Most registers of a large set have no receiver: a listener hears of them instead.
+    if (m_textReceivers)
+        emit sigDataChanged(m_valueText);
+    for (size_t i = 0; i < m_listeners.size(); ++i)
+        m_listeners[i]->valueChanged(m_valueText);
     return changed;
 }
 
-bool RegDataItem::setEnumeratedValue(const QString &text)
+// Counted here rather than asked of the object on each value: that question takes a lock. A
+// count that stays up after its receiver went costs an emission to nobody, never a lost one.
+void RegDataItem::connectNotify(const QMetaMethod &signal)
+{
+    if (signal == textSignal())
+        ++m_textReceivers;
+    else if (signal == indexSignal())
+        ++m_indexReceivers;
+}
+
+void RegDataItem::disconnectNotify(const QMetaMethod &signal)
+{
+    if (signal == textSignal() && m_textReceivers > 0)
+        --m_textReceivers;
+    else if (signal == indexSignal() && m_indexReceivers > 0)
+        --m_indexReceivers;
+}
+
+void RegDataItem::addListener(RegValueListener *listener)
+{
+    if (listener &&
+        std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end())
+        m_listeners.push_back(listener);
+}
+
+void RegDataItem::removeListener(RegValueListener *listener)
+{
+    m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener),
+                      m_listeners.end());
+}
+
+bool RegDataItem::setEnumeratedValue(QLatin1String text)
 {
     bool ok = false;
-    const qulonglong number = text.toULongLong(&ok, 16);
+    const qulonglong number = QString(text).toULongLong(&ok, 16);
     if (!ok || number > 0xffffffffu)
         return false;
     const qsizetype position = m_enumValues->indexOf(static_cast<quint32>(number));

@@ -5,9 +5,22 @@
 #include <QStringList>
 #include <QVector>
 
+#include <vector>
+
 class RegDataView;
 struct RegDataRecord;
 struct RegEnumTable;
+
+// Hears of every new value text of a register straight from it: a view of thousands of
+// registers hears of all of them on each update, too often for a signal each.
+class RegValueListener
+{
+public:
+    virtual void valueChanged(const QString &text) = 0;
+
+protected:
+    ~RegValueListener() = default;
+};
 
 // One register of a data set: what the host's record said of it, and its current value
 // text. Value changes are announced to the register widgets by sigDataChanged.
@@ -41,8 +54,8 @@ public:
     quintptr hostWord() const { return m_hostWord; }
 
     // Takes a value text from the host's lines; true when the value changed. Both change
-    // signals are sent either way.
-    bool setValue(const QString &text);
+    // signals are sent either way, to whoever is connected.
+    bool setValue(QLatin1String text);
     // The enumerator value at the index in lower-case hexadecimal, which also becomes the
     // value text; the value text unchanged for an index outside the table.
     QString enumValueText(int index);
@@ -51,12 +64,20 @@ public:
     static bool highlightChanges();
     static void setHighlightChanges(bool highlight);
 
+    // A listener hears of the value text after the signals; it leaves before it goes.
+    void addListener(RegValueListener *listener);
+    void removeListener(RegValueListener *listener);
+
 signals:
     void sigDataChanged(const QString &text);
     void sigDataChanged(int index);
 
+protected:
+    void connectNotify(const QMetaMethod &signal) override;
+    void disconnectNotify(const QMetaMethod &signal) override;
+
 private:
-    bool setEnumeratedValue(const QString &text);
+    bool setEnumeratedValue(QLatin1String text);
 
     Kind m_kind;
     RegDataView *m_owner;
@@ -74,4 +95,7 @@ private:
     quint32 m_tableIndex;
     quint32 m_bitSize = 0;
     quintptr m_hostWord;
+    std::vector<RegValueListener *> m_listeners;
+    int m_textReceivers = 0;
+    int m_indexReceivers = 0;
 };

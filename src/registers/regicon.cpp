@@ -1,7 +1,6 @@
 #include "registers/regicon.h"
 
 #include <QImage>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QWheelEvent>
 
@@ -87,17 +86,13 @@ QPixmap draw(int state)
 
 } // namespace
 
-RegIcon::RegIcon(QWidget *parent)
-    : QLabel(parent)
+RegIcon::RegIcon()
 {
     Pictures &shared = pictures();
     if (shared.users++ == 0) {
         for (int state = 0; state < StateCount; ++state)
             shared.pixmaps[size_t(state)] = draw(state);
     }
-    setFixedWidth(kWidth);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setPixmap(shared.pixmaps[Blank]);
 }
 
 RegIcon::~RegIcon()
@@ -109,20 +104,13 @@ RegIcon::~RegIcon()
 
 void RegIcon::setState(int state)
 {
-    if (state < 0 || state >= StateCount || state == m_state)
-        return;
-    m_state = state;
-    setPixmap(pictures().pixmaps[size_t(state)]);
+    if (state >= 0 && state < StateCount)
+        m_state = state;
 }
 
-void RegIcon::mousePressEvent(QMouseEvent *e)
+const QPixmap &RegIcon::pixmap() const
 {
-    if (e->button() == Qt::LeftButton && isClickable()) {
-        setState(m_state == Closed ? Open : Closed);
-        emit toggle();
-        return;
-    }
-    QLabel::mousePressEvent(e);
+    return pictures().pixmaps[size_t(m_state)];
 }
 
 void KComboBoxNoWheelEvent::wheelEvent(QWheelEvent *e)

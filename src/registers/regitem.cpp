@@ -9,12 +9,12 @@
 
 #include <tesk/tesk_registers.h>
 
-#include <QHelpEvent>
-#include <QKeyEvent>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
+
+#include <algorithm>
 
 using namespace tesk::registers;
 
@@ -67,9 +67,9 @@ QString toolTipOf(const QString &name)
 
 } // namespace
 
-RegItem::RegItem(QWidget *parent, RegView *view, RegEntry *entry, const VisualSettings *settings,
+RegItem::RegItem(QObject *parent, RegView *view, RegEntry *entry, const VisualSettings *settings,
                  KMediator_Format *engine, QMenu * /*formatPopup*/, quint32 flags)
-    : QWidget(parent)
+    : QObject(parent)
     , m_flags(flags)
     , m_shown(!(flags & kChild))
     , m_open(flags & kGroupOpen)
@@ -77,31 +77,33 @@ RegItem::RegItem(QWidget *parent, RegView *view, RegEntry *entry, const VisualSe
     , m_view(view)
     , m_entry(entry)
     , m_settings(settings)
+    , m_valueMetrics(settings->font(kValueFont))
     , m_radix(RegFormat::radixOf(m_dataItem->type()))
 {
     setObjectName(QStringLiteral("RegItem <") + m_dataItem->fullName() + QLatin1Char('>'));
-    const QFont valueFont = settings->font(kValueFont);
-    setFont(valueFont);
-    const QFontMetrics metrics(valueFont);
+    const QFontMetrics &metrics = m_valueMetrics;
     if (shared().spacing == 0) {
         shared().spacing = metrics.maxWidth() + 3;
         shared().minValueWidth = metrics.horizontalAdvance(QStringLiteral("0x00000000")) + 3;
     }
-    m_height = metrics.lineSpacing() + spacing() / 4;
-    setAutoFillBackground(true);
-    setFocusPolicy(Qt::ClickFocus);
+    m_fixedPitch = QFontInfo(settings->font(kValueFont)).fixedPitch();
+    m_geometry.setHeight(metrics.lineSpacing() + spacing() / 4);
     buildName();
     buildValue(engine);
     if (flags & (kChild | kGroup | kNewRow)) {
-        m_icon = new RegIcon(this);
-        connect(m_icon, &RegIcon::toggle, this, &RegItem::toggleOpenChildren);
+        m_icon = std::make_unique<RegIcon>();
         refreshIcon();
     }
     applyColours();
     relayout();
 }
 
-RegItem::~RegItem() = default;
+RegItem::~RegItem()
+{
+    if (m_listenedTo)
+        m_listenedTo->removeListener(this);
+    delete m_combo;
+}
 
 int RegItem::spacing()
 {
@@ -150,16 +152,17 @@ void RegItem::buildValue(KMediator_Format *engine)
             m_format = std::make_unique<RegFormat>(
                 *m_dataItem, engine, m_settings->font(kLabelFont), m_settings->font(kValueFont));
         }
-        connect(m_dataItem, qOverload<const QString &>(&RegDataItem::sigDataChanged), this,
-                qOverload<const QString &>(&RegItem::slotChangeData));
+        m_dataItem->addListener(this);
+        m_listenedTo = m_dataItem;
         // The value as it stands: only the host's next update counts as a change.
         m_lastText = m_dataItem->valueText();
         m_valueText = displayText(m_lastText);
-        setValueWidth(qMax(fontMetrics().horizontalAdvance(m_valueText), shared().minValueWidth));
+        setValueWidth(qMax(valueTextWidth(m_valueText), shared().minValueWidth));
         return;
     }
     m_normalValueBg = m_settings->colour(kBackground);
-    m_combo = new KComboBoxNoWheelEvent(this);
+    m_combo = new KComboBoxNoWheelEvent(m_view ? m_view->viewport() : nullptr);
+    m_combo->hide();
     m_combo->setObjectName(QStringLiteral("listvalue"));
     m_combo->setFocusPolicy(Qt::ClickFocus);
     if (const QStringList *names = m_dataItem->enumNames())
@@ -167,7 +170,7 @@ void RegItem::buildValue(KMediator_Format *engine)
     slotChangeData(m_dataItem->enumIndex());
     int widest = 0;
     for (int i = 0; i < m_combo->count(); ++i)
-        widest = qMax(widest, fontMetrics().horizontalAdvance(m_combo->itemText(i)));
+        widest = qMax(widest, metrics().horizontalAdvance(m_combo->itemText(i)));
     m_valueFieldWidth = widest + 2 * spacing() + 20;
     m_valueWidth = m_valueFieldWidth;
     connect(m_dataItem, qOverload<int>(&RegDataItem::sigDataChanged), this,
@@ -177,7 +180,35 @@ void RegItem::buildValue(KMediator_Format *engine)
 
 QSize RegItem::sizeHint() const
 {
-    return QSize(m_valueFieldWidth + m_nameWidth + nameX() + 2 * spacing(), m_height);
+    return QSize(m_valueFieldWidth + m_nameWidth + nameX() + 2 * spacing(), m_geometry.height());
+}
+
+void RegItem::place(int x, int y)
+{
+    if (m_geometry.topLeft() == QPoint(x, y)) {
+        placeCombo();
+        return;
+    }
+    repaintOnScreen();
+    m_geometry.moveTo(x, y);
+    placeCombo();
+    repaintOnScreen();
+}
+
+void RegItem::placeCombo()
+{
+    if (!m_combo || !m_view)
+        return;
+    const QRect area = valueRect();
+    m_combo->resize(area.size());
+    m_view->addChild(m_combo, area.x(), area.y());
+    m_combo->setVisible(m_shown);
+}
+
+void RegItem::hideWidgets()
+{
+    if (m_combo)
+        m_combo->hide();
 }
 
 void RegItem::relayout()
@@ -185,37 +216,69 @@ void RegItem::relayout()
     if (!isTitle()) {
         if ((m_flags & kSameLine) && m_nameText.isEmpty())
             m_nameWidth = 0;
-        if (m_combo)
-            m_combo->setGeometry(valueRect());
         m_valueFieldWidth =
             (m_flags & kSameLine) ? m_valueWidth + 3 : qMax(m_valueFieldWidth, m_valueWidth);
     }
-    if (m_icon)
-        m_icon->setGeometry(0, 0, RegIcon::kWidth, m_height);
-    setFixedSize(sizeHint());
-    repaintOnScreen(rect());
+    const QSize size = sizeHint();
+    if (size != m_geometry.size()) {
+        repaintOnScreen();
+        m_geometry.setSize(size);
+    }
+    if (m_combo)
+        placeCombo();
+    repaintOnScreen();
 }
 
-// An item off screen only keeps its text and colours: asking the toolkit to repaint it costs
-// a pass over all its siblings, thousands in a large view. Scrolling paints it when it comes.
+// An item off screen only keeps its text and colours; scrolling paints it when it comes.
 void RegItem::repaintOnScreen(const QRect &area)
 {
-    const QWidget *parent = parentWidget();
-    if (!parent || geometry().intersects(parent->rect()))
-        update(area);
+    if (m_shown && m_view)
+        m_view->updateContents(area);
+}
+
+QRect RegItem::localNameRect() const
+{
+    const int height = m_geometry.height();
+    if (isTitle())
+        return QRect(nameX(), 0, m_valueFieldWidth + m_nameWidth, height);
+    return QRect(nameX(), 0, m_nameWidth, height);
+}
+
+QRect RegItem::localValueRect() const
+{
+    const int gap = (m_flags & kSameLine) ? 0 : spacing();
+    return QRect(nameX() + m_nameWidth + gap, 0, m_valueWidth, m_geometry.height());
+}
+
+QRect RegItem::iconRect() const
+{
+    return QRect(m_geometry.topLeft(), QSize(RegIcon::kWidth, m_geometry.height()));
 }
 
 QRect RegItem::nameRect() const
 {
-    if (isTitle())
-        return QRect(nameX(), 0, m_valueFieldWidth + m_nameWidth, m_height);
-    return QRect(nameX(), 0, m_nameWidth, m_height);
+    return localNameRect().translated(m_geometry.topLeft());
 }
 
 QRect RegItem::valueRect() const
 {
-    const int gap = (m_flags & kSameLine) ? 0 : spacing();
-    return QRect(nameX() + m_nameWidth + gap, 0, m_valueWidth, m_height);
+    return localValueRect().translated(m_geometry.topLeft());
+}
+
+const QFontMetrics &RegItem::metrics() const
+{
+    return m_valueMetrics;
+}
+
+// Values are measured on every update of every register: in a fixed-pitch font a text as
+// long as the last one measured is as wide.
+int RegItem::valueTextWidth(const QString &text)
+{
+    if (!m_fixedPitch || text.size() != m_measuredLength) {
+        m_measuredLength = text.size();
+        m_measuredWidth = m_valueMetrics.horizontalAdvance(text);
+    }
+    return m_measuredWidth;
 }
 
 void RegItem::setNameWidth(int width)
@@ -244,8 +307,10 @@ void RegItem::setValueFieldWidth(int width)
 
 void RegItem::setIconState(int state)
 {
-    if (m_icon)
+    if (m_icon && m_icon->state() != state) {
         m_icon->setState(state);
+        repaintOnScreen(iconRect());
+    }
 }
 
 void RegItem::refreshIcon()
@@ -253,9 +318,9 @@ void RegItem::refreshIcon()
     if (!m_icon)
         return;
     if (m_flags & kGroup)
-        m_icon->setState(m_open ? RegIcon::Open : RegIcon::Closed);
+        setIconState(m_open ? RegIcon::Open : RegIcon::Closed);
     else if (m_flags & kChild)
-        m_icon->setState(RegIcon::Child);
+        setIconState(RegIcon::Child);
 }
 
 void RegItem::setValueEnabled(bool enabled)
@@ -281,8 +346,21 @@ QString RegItem::displayText(const QString &text) const
     return text;
 }
 
+QString RegItem::valueText() const
+{
+    const_cast<RegItem *>(this)->settle();
+    return m_valueText;
+}
+
+RegFormat *RegItem::format() const
+{
+    const_cast<RegItem *>(this)->settle();
+    return m_format.get();
+}
+
 QString RegItem::copyText() const
 {
+    const_cast<RegItem *>(this)->settle();
     if (m_flags & kUnavailable)
         return QString(m_dataItem->width(), QLatin1Char('-'));
     if (m_format)
@@ -294,7 +372,7 @@ void RegItem::setDisplayText(const QString &text)
 {
     const int minimum =
         (m_flags & (kSameLine | kOwnLine)) ? shared().minValueWidth / 2 : shared().minValueWidth;
-    setValueWidth(qMax(fontMetrics().horizontalAdvance(text), minimum));
+    setValueWidth(qMax(valueTextWidth(text), minimum));
     if (text != m_valueText) {
         m_valueText = text;
         repaintOnScreen(valueRect());
@@ -306,12 +384,45 @@ void RegItem::slotChangeData(const QString &text)
     if (!m_hasValueLabel && !m_combo)
         return;
     m_changed = text != m_lastText;
-    m_lastText = text;
-    const QString shown = displayText(text);
+    if (m_changed)
+        keepLastText(text);
+    const QColor before = m_changeColour;
     stepChangeColour(m_changed);
-    setDisplayText(shown);
-    applyColours();
-    emit sigItemChanged(m_dataItem->fullName(), m_valueWidth);
+    if (m_changeColour != before)
+        applyColours();
+    // Formatting every value of a large view on each update costs more than painting the
+    // page: the text is formatted when it is shown or asked for, or when the view is idle.
+    if (m_stale)
+        return;
+    m_stale = true;
+    if (m_view)
+        m_view->itemWentStale();
+    else
+        settle();
+}
+
+// A copy of its own rather than a share: the register's text then stays unshared too, and
+// both overwrite their buffers on the next update instead of allocating.
+void RegItem::keepLastText(const QString &text)
+{
+    if (!m_lastText.isDetached() || m_lastText.capacity() < text.size()) {
+        m_lastText = QString(text.constData(), text.size());
+        return;
+    }
+    m_lastText.resize(text.size());
+    std::copy(text.cbegin(), text.cend(), m_lastText.begin());
+}
+
+void RegItem::settle()
+{
+    if (!m_stale)
+        return;
+    m_stale = false;
+    const int width = m_valueWidth;
+    setDisplayText(displayText(m_lastText));
+    // The view keeps every value's width: only a new one is news.
+    if (m_valueWidth != width)
+        emit sigItemChanged(m_dataItem->fullName(), m_valueWidth);
 }
 
 // A changed value shows in the change colour; unchanged, it fades to the earlier change colour
@@ -338,7 +449,9 @@ void RegItem::applyColours()
 {
     const QColor valueText = m_changeColour.isValid() ? m_changeColour : m_normalValueText;
     const bool highlighted = (m_flags & kHighlightedName) && !m_nameText.isEmpty();
-    QColor background;
+    const QColor before = m_currentValueText;
+    const QColor beforeBackground = m_background;
+    QColor &background = m_background;
     if (m_selected) {
         background = m_settings->colour(kSelection);
         m_nameBg = background;
@@ -352,17 +465,13 @@ void RegItem::applyColours()
         m_currentValueBg = m_normalValueBg;
         m_currentValueText = valueText;
     }
-    QPalette look = palette();
-    if (look.color(QPalette::Window) != background) {
-        look.setColor(QPalette::Window, background);
-        setPalette(look);
-    }
     if (m_combo) {
         QPalette comboLook = m_combo->palette();
         comboLook.setColor(QPalette::Text, m_currentValueText);
         m_combo->setPalette(comboLook);
     }
-    repaintOnScreen(rect());
+    if (before != m_currentValueText || beforeBackground != background)
+        repaintOnScreen();
 }
 
 void RegItem::setSelected(bool selected)
@@ -405,8 +514,7 @@ bool RegItem::mayChange()
 
 void RegItem::emitSetValue()
 {
-    emit sigItemChanged(m_dataItem->fullName(),
-                        fontMetrics().horizontalAdvance(m_format->text()) + 3);
+    emit sigItemChanged(m_dataItem->fullName(), valueTextWidth(m_format->text()) + 3);
     emit sigCallFuncHandler(RegOpSetValue, m_format->rawText(), hostPointer());
 }
 
@@ -427,14 +535,17 @@ void RegItem::slotEnumDataSet(int index)
 
 bool RegItem::editInPlace()
 {
+    settle();
     if (!isWritable() || !m_hasValueLabel || !m_format)
         return false;
     QPointer<RegItem> alive(this);
     if (!mayChange())
         return false;
+    if (!m_view)
+        return false;
     // The editor opens over a widget of the value's place, gone when the edit ends.
-    QPointer<QWidget> area = new QWidget(this);
-    area->setGeometry(valueRect());
+    QPointer<QWidget> area = new QWidget(m_view->viewport());
+    area->setGeometry(QRect(m_view->contentsToViewport(valueRect().topLeft()), valueRect().size()));
     area->show();
     const bool accepted = m_format->editInPlace(area);
     if (!alive)
@@ -449,6 +560,7 @@ bool RegItem::editInPlace()
 
 bool RegItem::paste(const QString &text, RegFormat::TextSource source)
 {
+    settle();
     if (!m_hasValueLabel || !m_format || !m_format->setTextFormatted(text, source))
         return false;
     setDisplayText(m_format->text());
@@ -459,6 +571,7 @@ bool RegItem::paste(const QString &text, RegFormat::TextSource source)
 
 void RegItem::viewMemory()
 {
+    settle();
     if (m_format)
         emit sigCallFuncHandler(RegOpViewMemory, m_format->text(), hostPointer());
 }
@@ -470,10 +583,11 @@ void RegItem::properties()
 
 void RegItem::applyFormatOption(int option)
 {
+    settle();
     if (!m_hasValueLabel || !m_format || (m_flags & kUnavailable))
         return;
     m_format->setMenuOption(option);
-    m_valueWidth = fontMetrics().horizontalAdvance(m_format->text()) + 3;
+    m_valueWidth = valueTextWidth(m_format->text()) + 3;
     m_valueText = m_format->text();
     relayout();
     emit sigItemChanged(m_dataItem->fullName(), m_valueWidth);
@@ -525,47 +639,48 @@ void RegItem::toggleOpenChildren()
 
 // ---- painting and input ------------------------------------------------------------------
 
-bool RegItem::event(QEvent *e)
+void RegItem::paintName(QPainter &painter) const
 {
-    if (e->type() == QEvent::ToolTip) {
-        auto *help = static_cast<QHelpEvent *>(e);
-        if (nameRect().contains(help->pos()))
-            QToolTip::showText(help->globalPos(), m_toolTip, this, nameRect());
-        else
-            QToolTip::hideText();
-        return true;
-    }
-    return QWidget::event(e);
+    painter.fillRect(m_geometry, m_background);
+    if (m_icon)
+        painter.drawPixmap(m_geometry.topLeft(), m_icon->pixmap());
+    const QRect name = nameRect();
+    if (m_nameBg != m_background)
+        painter.fillRect(name, m_nameBg);
+    painter.setPen(m_nameTextColour);
+    painter.drawText(name, Qt::AlignLeft | Qt::AlignVCenter, m_nameText);
 }
 
-void RegItem::paintEvent(QPaintEvent *e)
+void RegItem::paintValue(QPainter &painter) const
 {
-    QPainter painter(this);
-    const QRect name = nameRect();
-    if (name.intersects(e->rect())) {
-        painter.fillRect(name, m_nameBg);
-        painter.setFont(m_settings->font(kLabelFont));
-        painter.setPen(m_nameTextColour);
-        painter.drawText(name, Qt::AlignLeft | Qt::AlignVCenter, m_nameText);
-    }
     if (!m_hasValueLabel)
         return;
     const QRect value = valueRect();
-    if (value.intersects(e->rect())) {
+    if (m_currentValueBg != m_background)
         painter.fillRect(value, m_currentValueBg);
-        painter.setFont(font());
-        painter.setPen(m_currentValueText);
-        painter.drawText(value, Qt::AlignLeft | Qt::AlignVCenter, m_valueText);
-    }
+    painter.setPen(m_currentValueText);
+    painter.drawText(value, Qt::AlignLeft | Qt::AlignVCenter, m_valueText);
 }
 
-void RegItem::mousePressEvent(QMouseEvent *e)
+void RegItem::takeFocus()
 {
-    activateWindow();
+    if (m_view)
+        m_view->setFocus();
+}
+
+void RegItem::mousePress(QMouseEvent *e)
+{
+    if (m_icon && m_icon->isClickable() && e->button() == Qt::LeftButton &&
+        iconRect().contains(e->position().toPoint())) {
+        m_icon->setState(m_icon->state() == RegIcon::Closed ? RegIcon::Open : RegIcon::Closed);
+        toggleOpenChildren();
+        return;
+    }
+    if (m_view)
+        m_view->activateWindow();
     const bool control = e->modifiers() & Qt::ControlModifier;
-    QPointer<RegItem> alive(this);
     if (!m_selected) {
-        setFocus();
+        takeFocus();
         setSelected(true);
         emit sigSelect(this, control ? SelectAdd : SelectOnly);
     } else if (e->button() != Qt::RightButton) {
@@ -575,26 +690,17 @@ void RegItem::mousePressEvent(QMouseEvent *e)
         } else if (m_view && m_view->selectionCount() > 1) {
             emit sigSelect(this, SelectOnly);
         } else if (e->button() == Qt::LeftButton && isWritable()) {
-            setFocus();
+            takeFocus();
             editInPlace();
         }
     }
-    if (alive)
-        QWidget::mousePressEvent(e);
 }
 
-void RegItem::mouseReleaseEvent(QMouseEvent *e)
+bool RegItem::openCombo()
 {
-    e->ignore();
-}
-
-void RegItem::keyPressEvent(QKeyEvent *e)
-{
-    if (e->key() == Qt::Key_Space && e->modifiers() == Qt::NoModifier && m_combo) {
-        m_combo->setFocus();
-        m_combo->showPopup();
-        e->accept();
-        return;
-    }
-    e->ignore();
+    if (!m_combo || !m_combo->isVisible())
+        return false;
+    m_combo->setFocus();
+    m_combo->showPopup();
+    return true;
 }

@@ -1,22 +1,25 @@
 #pragma once
 
 #include "registers/cuiregop.h"
+#include "registers/regdataitem.h"
 #include "registers/regformat.h"
+#include "registers/regicon.h"
 
 #include <QColor>
+#include <QFontMetrics>
 #include <QList>
+#include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
-#include <QWidget>
 
 #include <memory>
 #include <vector>
 
-class KComboBoxNoWheelEvent;
 class KMediator_Format;
 class QMenu;
-class RegDataItem;
-class RegIcon;
+class QMouseEvent;
+class QPainter;
 class RegItem;
 class RegView;
 class VisualSettings;
@@ -59,27 +62,37 @@ struct RegEntry
     std::vector<RegEntry *> children;
 };
 
-// The widget of one register, group or title line: expand icon, name and value. Name and
-// value are painted rather than held in labels, so that a view of thousands of registers
-// updates and repaints only what is on screen. A writable enumerated value is a combo box.
-class RegItem final : public QWidget
+// One register, group or title line of a register view: expand icon, name and value. An item
+// is no widget: the view lays it out in its contents and paints it, so that a view of
+// thousands of registers updates and repaints only what is on screen and scrolling moves no
+// widgets. Only a writable enumerated value has a widget of its own, its combo box.
+class RegItem final : public QObject, private RegValueListener
 {
     Q_OBJECT
 
 public:
-    RegItem(QWidget *parent, RegView *view, RegEntry *entry, const VisualSettings *settings,
+    RegItem(QObject *parent, RegView *view, RegEntry *entry, const VisualSettings *settings,
             KMediator_Format *engine, QMenu *formatPopup, quint32 flags);
     ~RegItem() override;
 
-    QSize sizeHint() const override;
+    QSize sizeHint() const;
+    // The item's place in the view's contents.
+    QRect geometry() const { return m_geometry; }
+    int width() const { return m_geometry.width(); }
+    int height() const { return m_geometry.height(); }
+    // Places the item at a point of the contents, and its combo box with it.
+    void place(int x, int y);
+    // Hides the item's own widgets while the view does not show it.
+    void hideWidgets();
 
     quint32 flags() const { return m_flags; }
     RegDataItem *dataItem() const { return m_dataItem; }
     RegEntry *entry() const { return m_entry; }
-    RegFormat *format() const { return m_format.get(); }
+    // The value's format, brought up to the host's last value.
+    RegFormat *format() const;
     KMediator_Format *formatEngine() const { return m_format ? m_format->formatEngine() : nullptr; }
     KComboBoxNoWheelEvent *combo() const { return m_combo; }
-    RegIcon *icon() const { return m_icon; }
+    const RegIcon *icon() const { return m_icon.get(); }
     bool isTitle() const;
     bool isWritable() const;
     bool hasValueLabel() const { return m_hasValueLabel; }
@@ -94,7 +107,10 @@ public:
 
     QString nameText() const { return m_nameText; }
     QString nameToolTip() const { return m_toolTip; }
-    QString valueText() const { return m_valueText; }
+    QString valueText() const;
+    // Whether the host's last value waits to be formatted, and formatting it.
+    bool stale() const { return m_stale; }
+    void settle();
     // The value as copied: its display text, dashes for an unavailable value.
     QString copyText() const;
     QColor valueTextColour() const { return m_currentValueText; }
@@ -113,6 +129,19 @@ public:
     void removeChild(RegItem *child) { m_children.removeAll(child); }
     const QList<RegItem *> &children() const { return m_children; }
     void setValueEnabled(bool enabled);
+
+    // The parts of the item, in contents coordinates.
+    QRect iconRect() const;
+    QRect nameRect() const;
+    QRect valueRect() const;
+
+    // What the view hands on: painting in two passes, background, icon and name, then the
+    // value (the painter in contents coordinates, set to the pass's font), a press at a
+    // point of the contents, the Space key while the item is current.
+    void paintName(QPainter &painter) const;
+    void paintValue(QPainter &painter) const;
+    void mousePress(QMouseEvent *e);
+    bool openCombo();
 
     // The operations of the view's commands; each answers false when the item went away or
     // did nothing.
@@ -143,32 +172,32 @@ signals:
     void sigCallFuncHandler(CuiRegOp op, const QString &text, void *pointer);
     void sigSetMenuSensitivity(int id, bool enabled);
 
-protected:
-    bool event(QEvent *e) override;
-    void paintEvent(QPaintEvent *e) override;
-    void mousePressEvent(QMouseEvent *e) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
-    void keyPressEvent(QKeyEvent *e) override;
-
 private:
     void buildName();
     void buildValue(KMediator_Format *engine);
     void relayout();
     void repaintOnScreen(const QRect &area);
-    QRect nameRect() const;
-    QRect valueRect() const;
+    void repaintOnScreen() { repaintOnScreen(m_geometry); }
+    QRect localValueRect() const;
+    QRect localNameRect() const;
+    const QFontMetrics &metrics() const;
+    int valueTextWidth(const QString &text);
     QString displayText(const QString &text) const;
     void setDisplayText(const QString &text);
+    void keepLastText(const QString &text);
     void stepChangeColour(bool changed);
     void applyColours();
     void refreshIcon();
+    void placeCombo();
+    void takeFocus();
     // Asks the host whether the register may change; false when refused or when the item
     // did not survive the question.
     bool mayChange();
     void *hostPointer() const;
     void emitSetValue();
+    void valueChanged(const QString &text) override { slotChangeData(text); }
 
-    int m_height;
+    QRect m_geometry;
     int m_nameWidth = 0;
     int m_naturalNameWidth = 0;
     int m_valueWidth = 0;
@@ -179,16 +208,23 @@ private:
     bool m_firstUpdateSeen = false;
     bool m_open;
     RegDataItem *m_dataItem;
+    QPointer<RegDataItem> m_listenedTo;
     QPointer<RegView> m_view;
     RegEntry *m_entry;
     QList<RegItem *> m_children;
-    RegIcon *m_icon = nullptr;
+    std::unique_ptr<RegIcon> m_icon;
     bool m_hasValueLabel = false;
-    KComboBoxNoWheelEvent *m_combo = nullptr;
+    QPointer<KComboBoxNoWheelEvent> m_combo;
     std::unique_ptr<RegFormat> m_format;
     const VisualSettings *m_settings;
+    QFontMetrics m_valueMetrics;
+    // A fixed-pitch value font measures a text of the length last measured by that width.
+    bool m_fixedPitch = false;
+    qsizetype m_measuredLength = -1;
+    int m_measuredWidth = 0;
     QString m_lastText;
     bool m_changed = false;
+    bool m_stale = false;
     QColor m_normalValueBg;
     QColor m_normalValueText;
     QColor m_changeColour; // invalid: no change to show
@@ -196,6 +232,7 @@ private:
     QColor m_currentValueText;
     QColor m_nameTextColour;
     QColor m_nameBg;
+    QColor m_background;
     int m_radix = 0;
     bool m_fullName = false;
     QString m_nameText;

@@ -14,9 +14,13 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -32,10 +36,27 @@ struct RegView::Private
     RegItem *currentGroup = nullptr;
     QString name;
     QHash<QString, int> widths;
+    // The shown items as last laid out: in reading order, so from top to bottom.
+    std::vector<RegItem *> laidOut;
+
+    // The laid-out items that may meet the rows from top to bottom.
+    std::pair<std::vector<RegItem *>::const_iterator, std::vector<RegItem *>::const_iterator>
+    rows(int top, int bottom) const
+    {
+        const auto first =
+            std::lower_bound(laidOut.begin(), laidOut.end(), top, [](const RegItem *item, int y) {
+                return item->geometry().bottom() < y;
+            });
+        const auto last =
+            std::upper_bound(first, laidOut.end(), bottom,
+                             [](int y, const RegItem *item) { return y < item->geometry().top(); });
+        return {first, last};
+    }
 };
 
 namespace {
 
+constexpr int kLabelFont = 0;
 constexpr int kValueFont = 1;
 constexpr quint32 kStartsLine = kOwnLine;
 
@@ -76,8 +97,10 @@ RegView::RegView(RegViewOwner *owner, QWidget *parent, RegDataView *dataView,
 
 RegView::~RegView()
 {
-    // The items go with the viewport; the entries only point at them.
+    // The items go with the view; the entries only point at them.
     m_selection.clear();
+    for (const auto &entry : d->entries)
+        delete entry->item;
 }
 
 QString RegView::name() const
@@ -163,9 +186,7 @@ void RegView::build()
 
 RegItem *RegView::makeItem(RegEntry *entry)
 {
-    auto *item =
-        new RegItem(viewport(), this, entry, m_settings, m_engine, m_formatPopup, entry->flags);
-    item->hide();
+    auto *item = new RegItem(this, this, entry, m_settings, m_engine, m_formatPopup, entry->flags);
     entry->item = item;
     connectItem(item);
     if (item->hasValueLabel())
@@ -215,12 +236,49 @@ void RegView::slotHandleDataChanged(const QString &fullName, int width)
         d->widths.insert(fullName, width);
 }
 
+void RegView::itemWentStale()
+{
+    if (m_settleQueued)
+        return;
+    m_settleQueued = true;
+    QMetaObject::invokeMethod(this, &RegView::settleAll, Qt::QueuedConnection);
+}
+
+QRect RegView::visibleContents() const
+{
+    return QRect(QPoint(contentsX(), contentsY()), viewport()->size());
+}
+
+void RegView::settleOnScreen()
+{
+    const QRect area = visibleContents();
+    const auto [first, last] = d->rows(area.top(), area.bottom());
+    for (auto it = first; it != last; ++it) {
+        RegItem *item = *it;
+        if (item->stale() && item->shown() && item->geometry().intersects(area))
+            item->settle();
+    }
+}
+
+// What the last update left unformatted, once the page is painted; a wider value lays the
+// view out again.
+void RegView::settleAll()
+{
+    m_settleQueued = false;
+    for (const auto &entry : d->entries) {
+        if (entry->item)
+            entry->item->settle();
+    }
+    slotDataUpdated();
+}
+
 void RegView::slotDataUpdated()
 {
     if (!isVisible()) {
         m_needsUpdate = true;
         return;
     }
+    settleOnScreen();
     if (d->widths.isEmpty())
         return;
     int widest = 0;
@@ -311,12 +369,13 @@ void RegView::slotShowRegisters()
         ++rowCount;
         column = 1;
     };
+    d->laidOut.clear();
     for (const auto &entry : d->entries) {
         RegItem *item = entry->item;
         if (!item)
             continue;
         if (!item->shown()) {
-            item->hide();
+            item->hideWidgets();
             continue;
         }
         const quint32 f = entry->flags;
@@ -377,11 +436,12 @@ void RegView::slotShowRegisters()
         }
         height = item->height();
         widestItem = qMax(widestItem, width);
-        addChild(item, x, height * row + 2);
-        item->show();
+        item->place(x, height * row + 2);
+        d->laidOut.push_back(item);
         previousWasChild = f & kChild;
     }
     closePending();
+    viewport()->update();
     if (rowCount == 0) {
         resizeContents(0, 0);
         return;
@@ -427,8 +487,9 @@ void RegView::slotSetActive(RegItem *item, Direction direction)
 
 void RegView::scrollToItem(RegItem *item)
 {
-    ensureVisible(childX(item) + item->width() / 2, childY(item) + item->height() / 2,
-                  item->width() / 2, item->height() / 2);
+    const QRect area = item->geometry();
+    ensureVisible(area.x() + area.width() / 2, area.y() + area.height() / 2, area.width() / 2,
+                  area.height() / 2);
 }
 
 RegItem *RegView::currentItem() const
@@ -578,7 +639,10 @@ void RegView::removeEntry(RegEntry *entry)
     RegItem *item = entry->item;
     if (item) {
         m_selection.removeAll(item);
-        item->hide();
+        d->laidOut.erase(std::remove(d->laidOut.begin(), d->laidOut.end(), item), d->laidOut.end());
+        updateContents(item->geometry());
+        item->setShown(false);
+        item->hideWidgets();
         item->deleteLater();
     }
     for (const auto &other : d->entries) {
@@ -622,7 +686,7 @@ void RegView::removeSelectedFromUser()
     if (!next)
         next = lastShown();
     if (next) {
-        next->setFocus();
+        setFocus();
         slotSetActive(next, SelectOnly);
     }
     if (d->entries.size() != size_t(d->byName.size()))
@@ -682,14 +746,13 @@ RegItem *RegView::nearestItem(RegItem *from, Direction direction, bool strict) c
         from = firstShown();
     if (!from)
         return nullptr;
-    const qint64 w = qMax(1, childrenRect().width());
+    const qint64 w = qMax(1, contentsWidth());
     const QRect ra = from->geometry();
     const QPoint a = ra.center();
     RegItem *best = nullptr;
     qint64 bestScore = std::numeric_limits<qint64>::max();
-    for (const auto &entry : d->entries) {
-        RegItem *candidate = entry->item;
-        if (!candidate || candidate == from || !candidate->shown())
+    for (RegItem *candidate : d->laidOut) {
+        if (candidate == from || !candidate->shown())
             continue;
         const QRect rb = candidate->geometry();
         QPoint b = rb.center();
@@ -737,7 +800,7 @@ void RegView::moveTo(RegItem *target)
 {
     if (!target)
         return;
-    target->setFocus();
+    setFocus();
     slotSetActive(target, SelectOnly);
 }
 
@@ -924,7 +987,8 @@ void RegView::keyPressEvent(QKeyEvent *e)
         moveTo(lastShown());
         return;
     case Qt::Key_Space:
-        openOrClose(currentItem(), 0);
+        if (currentItem() && !currentItem()->openCombo())
+            openOrClose(currentItem(), 0);
         return;
     case Qt::Key_Plus:
     case Qt::Key_Minus:
@@ -946,23 +1010,79 @@ void RegView::keyReleaseEvent(QKeyEvent *e)
     const int key = e->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) &&
         m_selection.size() == 1) {
-        RegItem *item = m_selection.first();
-        item->setFocus();
-        item->editInPlace();
+        setFocus();
+        m_selection.first()->editInPlace();
         return;
     }
     UScrollView::keyReleaseEvent(e);
+}
+
+// ---- painting and the mouse --------------------------------------------------------------
+
+RegItem *RegView::itemAt(const QPoint &contentsPos) const
+{
+    const auto [first, last] = d->rows(contentsPos.y(), contentsPos.y());
+    for (auto it = first; it != last; ++it) {
+        if ((*it)->shown() && (*it)->geometry().contains(contentsPos))
+            return *it;
+    }
+    return nullptr;
+}
+
+void RegView::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
+{
+    const QRect exposed(cx, cy, cw, ch);
+    const auto [first, last] = d->rows(exposed.top(), exposed.bottom());
+    std::vector<RegItem *> shown;
+    for (auto it = first; it != last; ++it) {
+        RegItem *item = *it;
+        if (!item->shown() || !item->geometry().intersects(exposed))
+            continue;
+        // Scrolled in before the view was idle: its width settles with the others.
+        if (item->stale()) {
+            item->settle();
+            itemWentStale();
+        }
+        shown.push_back(item);
+    }
+    // Names, then values: one font at a time.
+    p->setFont(m_settings->font(kLabelFont));
+    for (RegItem *item : shown)
+        item->paintName(*p);
+    p->setFont(m_settings->font(kValueFont));
+    for (RegItem *item : shown)
+        item->paintValue(*p);
+}
+
+void RegView::contentsMousePressEvent(QMouseEvent *e)
+{
+    if (RegItem *item = itemAt(e->position().toPoint()))
+        item->mousePress(e);
+}
+
+// The name's tooltip, asked of the viewport where the items are painted.
+bool RegView::viewportEvent(QEvent *e)
+{
+    if (e->type() != QEvent::ToolTip)
+        return UScrollView::viewportEvent(e);
+    auto *help = static_cast<QHelpEvent *>(e);
+    const QPoint at = viewportToContents(help->pos());
+    const RegItem *item = itemAt(at);
+    if (item && item->nameRect().contains(at)) {
+        const QRect name = item->nameRect();
+        QToolTip::showText(help->globalPos(), item->nameToolTip(), viewport(),
+                           QRect(contentsToViewport(name.topLeft()), name.size()));
+    } else {
+        QToolTip::hideText();
+    }
+    return true;
 }
 
 // ---- context menu ------------------------------------------------------------------------
 
 void RegView::contentsContextMenuEvent(QContextMenuEvent *e)
 {
-    QWidget *under = viewport()->childAt(contentsToViewport(e->pos()));
-    RegItem *item = nullptr;
-    for (QWidget *w = under; w && w != viewport() && !item; w = w->parentWidget())
-        item = qobject_cast<RegItem *>(w);
-    runContextMenu(item, e->globalPos());
+    runContextMenu(itemAt(e->pos()), e->globalPos());
     e->accept();
 }
 

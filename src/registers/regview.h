@@ -71,6 +71,11 @@ public:
     QList<RegItem *> items() const;
     RegItem *item(const QString &fullName) const;
     RegItem *nearestItem(RegItem *from, Direction direction, bool strict) const;
+    // The shown item at a point of the contents.
+    RegItem *itemAt(const QPoint &contentsPos) const;
+
+    // An item's value waits to be formatted: the view formats it when shown or idle.
+    void itemWentStale();
 
     // Used by the items when a group opens or closes.
     void recomputeNameWidths();
@@ -104,6 +109,9 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void contentsContextMenuEvent(QContextMenuEvent *e) override;
+    void contentsMousePressEvent(QMouseEvent *e) override;
+    void drawContents(QPainter *p, int cx, int cy, int cw, int ch) override;
+    bool viewportEvent(QEvent *e) override;
 
 private:
     struct Private;
@@ -126,6 +134,9 @@ private:
     void openOrCloseAll(bool open);
     void runContextMenu(RegItem *item, const QPoint &globalPos);
     bool engineBusy() const;
+    QRect visibleContents() const;
+    void settleOnScreen();
+    void settleAll();
 
     std::unique_ptr<Private> d;
     bool m_needsUpdate = false;
@@ -135,6 +146,7 @@ private:
     int m_widestValue = 0;
     bool m_built = false;
     bool m_userViewChanged = false;
+    bool m_settleQueued = false;
     QList<RegItem *> m_selection;
     RegDataView *m_dataView;
     const VisualSettings *m_settings;

@@ -34,6 +34,13 @@
 
 namespace {
 
+// Items are painted by their view: a click goes to the view where the item's name is.
+void clickItem(RegView *view, const RegItem *item)
+{
+    const QPoint at = item->geometry().topLeft() + QPoint(RegItem::nameX() + 2, 4);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->contentsToViewport(at));
+}
+
 class RegPaneTest : public ::testing::Test
 {
 protected:
@@ -216,7 +223,7 @@ TEST_F(RegPaneTest, OperationsReachTheHandlerWithTheContext)
     // The host writes the pasted value into its lines and sends them back.
     RegItem *r0 = view()->item(QStringLiteral("Core.R0"));
     ASSERT_NE(r0, nullptr);
-    QTest::mouseClick(r0, Qt::LeftButton, {}, QPoint(RegItem::nameX() + 2, 4));
+    clickItem(view(), r0);
     QGuiApplication::clipboard()->setText(QStringLiteral("0x1234\n"));
     regPane()->menuCommand(RegView::CommandPaste);
     ASSERT_EQ(host.count(REG_OP_SET_VALUE), 1);
@@ -305,7 +312,7 @@ TEST_F(RegPaneTest, DeleteTakesRegistersOutOfTheUserViewOnly)
     show();
     RegData *data = RegDataSets::instance().get(id);
     RegItem *r0 = view()->item(QStringLiteral("Core.R0"));
-    QTest::mouseClick(r0, Qt::LeftButton, {}, QPoint(RegItem::nameX() + 2, 4));
+    clickItem(view(), r0);
     regPane()->menuCommand(RegView::CommandCopyToUser);
     ASSERT_EQ(data->userView()->instances().size(), 1u);
 
@@ -319,7 +326,7 @@ TEST_F(RegPaneTest, DeleteTakesRegistersOutOfTheUserViewOnly)
     QApplication::processEvents();
     RegItem *inUser = user->item(QStringLiteral("Core.R0"));
     ASSERT_NE(inUser, nullptr);
-    QTest::mouseClick(inUser, Qt::LeftButton, {}, QPoint(RegItem::nameX() + 2, 4));
+    clickItem(user, inUser);
     QTest::keyClick(user, Qt::Key_Delete);
     EXPECT_TRUE(data->userView()->instances().empty());
 }
@@ -544,7 +551,7 @@ TEST_F(RegPaneStoreTest, ChangesToTheUserViewAreSaved)
 {
     show("Board");
     RegItem *r1 = view()->item(QStringLiteral("Core.R1"));
-    QTest::mouseClick(r1, Qt::LeftButton, {}, QPoint(RegItem::nameX() + 2, 4));
+    clickItem(view(), r1);
     regPane()->menuCommand(RegView::CommandCopyToUser);
     EXPECT_EQ(store.records["Connection/Board"].at("RegUserViewConfig"), "Core.R1^^0");
     EXPECT_EQ(store.records["Connection/Board"].at("RegUserViewEnabled"), "0");

@@ -148,9 +148,20 @@ protected:
         return n;
     }
 
+    // A point of the viewport: the given offset inside the item, wherever the view scrolled.
+    QPoint onScreen(const RegItem *target, QPoint inside = QPoint(RegItem::nameX() + 2, 4)) const
+    {
+        return view->contentsToViewport(target->geometry().topLeft() + inside);
+    }
+
     void click(RegItem *target, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::mouseClick(target, Qt::LeftButton, modifiers, QPoint(RegItem::nameX() + 2, 4));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, onScreen(target));
+    }
+
+    void clickIcon(RegItem *target)
+    {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, onScreen(target, QPoint(5, 8)));
     }
 
     uint32_t id = 0;

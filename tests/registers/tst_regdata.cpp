@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -251,6 +252,57 @@ TEST_F(RegDataTest, SeveralBlocksApplyInTurn)
     EXPECT_EQ(item("Core.B").valueText(), QLatin1String("55555555"));
     EXPECT_EQ(updated.count(), 1);
     EXPECT_EQ(data().lines(), QStringList({"55555555"}));
+}
+
+// Registers need not come in line order, and an update reuses what the last one left.
+TEST_F(RegDataTest, UpdatesFindRegistersAddedOutOfLineOrder)
+{
+    add(viewRecord("Core"));
+    RegDataRecord hi = registerRecord("HI", 0, 3);
+    hi.width = 4;
+    RegDataRecord lo = registerRecord("LO", 0, 3);
+    lo.column = 4;
+    lo.width = 4;
+    for (RegDataRecord *r : {&hi, &lo})
+        CuiRegPaneDataAdd(id, r);
+    add(registerRecord("ONE", 0, 1));
+    add(registerRecord("TWO", 0, 2));
+    add(registerRecord("ZERO", 0, 0));
+
+    EXPECT_EQ(update(0, 4, "00000000\n11111111\n22222222\n3333cccc"), 1);
+    EXPECT_EQ(item("Core.ZERO").valueText(), QLatin1String("00000000"));
+    EXPECT_EQ(item("Core.ONE").valueText(), QLatin1String("11111111"));
+    EXPECT_EQ(item("Core.TWO").valueText(), QLatin1String("22222222"));
+    EXPECT_EQ(item("Core.HI").valueText(), QLatin1String("3333"));
+    EXPECT_EQ(item("Core.LO").valueText(), QLatin1String("cccc"));
+
+    // A shorter update after a longer one: nothing of the earlier text shows through, and a
+    // value someone kept keeps its text.
+    const QString kept = item("Core.ONE").valueText();
+    EXPECT_EQ(update(1, 3, "ab\n\n3"), 1);
+    EXPECT_EQ(item("Core.ONE").valueText(), QLatin1String("ab"));
+    EXPECT_EQ(kept, QLatin1String("11111111"));
+    EXPECT_EQ(item("Core.TWO").valueText(), QLatin1String("22222222"));
+    EXPECT_EQ(item("Core.HI").valueText(), QLatin1String("3"));
+    EXPECT_EQ(item("Core.LO").valueText(), QLatin1String("cccc"));
+    EXPECT_EQ(data().lines(), QStringList({"ab", "", "3"}));
+}
+
+// Receivers come and go: whoever is connected at an update hears of it.
+TEST_F(RegDataTest, ValueSignalsReachReceiversConnectedLaterOrStillThere)
+{
+    add(viewRecord("Core"));
+    add(registerRecord("A", 0, 0));
+    update(0, 1, "1");
+    RegDataItem &a = item("Core.A");
+    auto early =
+        std::make_unique<QSignalSpy>(&a, qOverload<const QString &>(&RegDataItem::sigDataChanged));
+    QSignalSpy late(&a, qOverload<const QString &>(&RegDataItem::sigDataChanged));
+    early.reset();
+    update(0, 1, "2");
+    update(0, 1, "2");
+    EXPECT_EQ(late.count(), 2);
+    EXPECT_EQ(late.last().at(0).toString(), QLatin1String("2"));
 }
 
 TEST_F(RegDataTest, EnumeratedValuesSelectTheirEntry)

@@ -35,9 +35,9 @@ TEST_F(RegViewTest, ColumnsAreHowManyCellsFitTheWidth)
         EXPECT_EQ(view->columns(), c.columns) << c.width;
     }
     // Reading order: R3 opens the second row of three columns.
-    EXPECT_EQ(view->childY(item("Core.R3")),
-              view->childY(item("Core.R0")) + item("Core.R0")->height());
-    EXPECT_EQ(view->childX(item("Core.R4")), cell);
+    EXPECT_EQ(item("Core.R3")->geometry().y(),
+              item("Core.R0")->geometry().y() + item("Core.R0")->height());
+    EXPECT_EQ(item("Core.R4")->geometry().x(), cell);
 }
 
 TEST_F(RegViewTest, AnOpenGroupShowsItsTreeAndAClosedOneOpensLazily)
@@ -55,31 +55,31 @@ TEST_F(RegViewTest, AnOpenGroupShowsItsTreeAndAClosedOneOpensLazily)
     EXPECT_EQ(item("Core.G.A")->icon()->state(), int(RegIcon::Child));
     EXPECT_EQ(item("Core.G.B")->icon()->state(), int(RegIcon::LastChild));
     EXPECT_EQ(item("Core.G.H")->icon()->state(), int(RegIcon::Closed));
-    EXPECT_GT(view->childY(item("Core.G.A")), view->childY(item("Core.G")));
+    EXPECT_GT(item("Core.G.A")->geometry().y(), item("Core.G")->geometry().y());
     EXPECT_EQ(view->item(QStringLiteral("Core.H.C")), nullptr);
 
     // A refused question leaves the group closed and childless.
     refuse = true;
-    QTest::mouseClick(item("Core.G.H")->icon(), Qt::LeftButton);
+    clickIcon(item("Core.G.H"));
     EXPECT_EQ(view->item(QStringLiteral("Core.H.C")), nullptr);
     EXPECT_EQ(item("Core.G.H")->icon()->state(), int(RegIcon::Closed));
 
     refuse = false;
     calls.clear();
-    QTest::mouseClick(item("Core.G.H")->icon(), Qt::LeftButton);
+    clickIcon(item("Core.G.H"));
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].op, RegOpMayChange);
     EXPECT_EQ(calls[1].op, RegOpDataUpdate);
     ASSERT_NE(view->item(QStringLiteral("Core.H.D")), nullptr);
-    EXPECT_TRUE(item("Core.H.C")->isVisible());
+    EXPECT_TRUE(item("Core.H.C")->shown());
     EXPECT_EQ(item("Core.G.H")->icon()->state(), int(RegIcon::Open));
     EXPECT_EQ(item("Core.H.D")->icon()->state(), int(RegIcon::LastChild));
-    EXPECT_GT(view->childY(item("Core.H.D")), view->childY(item("Core.H.C")));
+    EXPECT_GT(item("Core.H.D")->geometry().y(), item("Core.H.C")->geometry().y());
 
     // Closing hides the children without asking the host.
     calls.clear();
-    QTest::mouseClick(item("Core.G.H")->icon(), Qt::LeftButton);
-    EXPECT_FALSE(item("Core.H.C")->isVisible());
+    clickIcon(item("Core.G.H"));
+    EXPECT_FALSE(item("Core.H.C")->shown());
     EXPECT_EQ(count(RegOpMayChange), 0);
 }
 
@@ -224,7 +224,7 @@ TEST_F(RegViewTest, TheContextMenuEnablesWhatTheItemAllows)
         testhost::ModalAnswers answers;
         QMap<QString, bool> states;
         answers.setHandler([&states](const auto &request) { states = menuStates(request); });
-        const QPoint at = target ? target->geometry().center() : QPoint(390, 290);
+        const QPoint at = target ? onScreen(target) : QPoint(390, 290);
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
         QApplication::sendEvent(view->viewport(), &event);
         const char *name = c.item ? c.item : "nothing";

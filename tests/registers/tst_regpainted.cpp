@@ -1,0 +1,149 @@
+// Items the view paints itself: clicks, tooltips, the combo box and the in-place editor must
+// find the item on screen wherever the view scrolled, and a closed group's children none.
+#include "regviewfixture.h"
+
+#include "modalanswers.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QHelpEvent>
+#include <QToolTip>
+
+namespace {
+
+void pressEnd(RegView *view)
+{
+    QTest::keyClick(view, Qt::Key_End);
+    QApplication::processEvents();
+}
+
+} // namespace
+
+TEST_F(RegViewTest, ClicksAndTooltipsFindTheItemWhereverTheViewScrolled)
+{
+    addPlain(60);
+    const std::string longName(30, 'L');
+    add(longName.c_str());
+    makeView(nullptr, 200, 150);
+    click(item("Core.R0"));
+    pressEnd(view);
+    ASSERT_GT(view->contentsY(), 0);
+    const char *const targets[] = {"Core.R58", "Core.R57"};
+    for (const char *target : targets) {
+        click(item(target));
+        EXPECT_EQ(selectedNames(), QStringList({target}));
+    }
+    const struct
+    {
+        RegItem *target;
+    } tips[] = {{item(("Core." + longName).c_str())}, {item("Core.R59")}};
+    for (const auto &tip : tips) {
+        const QPoint at = onScreen(tip.target);
+        QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &help);
+        EXPECT_EQ(QToolTip::text(), tip.target->nameToolTip());
+    }
+    QToolTip::hideText();
+}
+
+TEST_F(RegViewTest, AClosedGroupsChildrenTakeNoClicks)
+{
+    add("G", REG_FLAG_GROUP_HEAD | 0x10);
+    add("A", REG_FLAG_IN_GROUP);
+    add("R", 0x8000);
+    makeView(nullptr, 120);
+    const QRect childPlace = item("Core.G.A")->geometry();
+    clickIcon(item("Core.G"));
+    ASSERT_FALSE(item("Core.G.A")->shown());
+    RegItem *next = view->items().last();
+    ASSERT_EQ(next->geometry().topLeft(), childPlace.topLeft());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->contentsToViewport(childPlace.topLeft() + QPoint(RegItem::nameX(), 4)));
+    EXPECT_EQ(view->selection(), QList<RegItem *>({next}));
+}
+
+TEST_F(RegViewTest, ASelectionIsPaintedWhereTheItemLies)
+{
+    addPlain(60);
+    makeView(nullptr, 200, 150);
+    click(item("Core.R0"));
+    pressEnd(view);
+    click(item("Core.R58"));
+    const QImage shot = view->viewport()->grab().toImage();
+    const QColor selection = settings.colour(2), background = settings.colour(1);
+    ASSERT_NE(selection, background);
+    const int middle = item("Core.R58")->height() / 2;
+    EXPECT_EQ(shot.pixelColor(onScreen(item("Core.R58"), QPoint(2, middle))), selection);
+    EXPECT_EQ(shot.pixelColor(onScreen(item("Core.R57"), QPoint(2, middle))), background);
+}
+
+TEST_F(RegViewTest, TheComboAndTheEditorSitOverTheirItemAfterAScroll)
+{
+    const char *const tables[] = {"A\tB\tC"};
+    RegDataRecord t = tesk::host::enumTablesRecord(tables, 1);
+    CuiRegPaneDataAdd(id, &t);
+    addPlain(60);
+    add("MODE", 0, REG_TYPE_ENUMERATED);
+    add("G", REG_FLAG_GROUP_HEAD | 0x10);
+    add("CHILD", REG_FLAG_IN_GROUP, REG_TYPE_ENUMERATED);
+    makeView(nullptr, 200, 150);
+    click(item("Core.R0"));
+    pressEnd(view);
+    ASSERT_GT(view->contentsY(), 0);
+    ASSERT_TRUE(item("Core.G.CHILD")->combo()->isVisible());
+    clickIcon(item("Core.G"));
+    EXPECT_FALSE(item("Core.G.CHILD")->combo()->isVisible()) << "its group closed";
+
+    QComboBox *combo = item("Core.MODE")->combo();
+    ASSERT_NE(combo, nullptr);
+    const QRect value = item("Core.MODE")->valueRect();
+    EXPECT_TRUE(combo->isVisible());
+    EXPECT_EQ(combo->geometry(), QRect(view->contentsToViewport(value.topLeft()), value.size()));
+    click(item("Core.MODE"));
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_TRUE(combo->view()->isVisible());
+    combo->hidePopup();
+
+    RegItem *r58 = item("Core.R58");
+    const QPoint expected =
+        view->viewport()->mapToGlobal(view->contentsToViewport(r58->valueRect().topLeft()));
+    QPoint editorAt;
+    testhost::ModalAnswers answers;
+    answers.setHandler([&editorAt](const testhost::ModalAnswers::Request &request) {
+        if (!request.widget)
+            return;
+        editorAt = request.widget->geometry().topLeft();
+        request.widget->close();
+    });
+    click(r58);
+    click(r58);
+    EXPECT_EQ(editorAt, expected);
+}
+
+TEST_F(RegViewTest, ValuesOffScreenShowWhenScrolledInAndAWiderOneLaysTheViewOut)
+{
+    addPlain(60);
+    add("WIDE", 0, 4, 16);
+    makeView(nullptr, 200, 150);
+    std::vector<std::string> values(60, "00000001");
+    values.push_back("1");
+    update(values);
+    values.assign(60, "00000002");
+    values.push_back("1234567890abcdef");
+    const int cell = view->cellWidth();
+    update(values);
+    // Off screen and not yet idle: the register still has its value, as copied or shown.
+    QApplication::processEvents();
+    EXPECT_GT(view->cellWidth(), cell) << "the wider value widened the cells";
+    click(item("Core.R0"));
+    pressEnd(view);
+    EXPECT_EQ(item("Core.R59")->valueText(), QStringLiteral("0x00000002"));
+    const QImage shot = view->viewport()->grab().toImage();
+    EXPECT_FALSE(shot.isNull());
+    EXPECT_EQ(item("Core.R59")->valueTextColour(), settings.colour(6));
+
+    // A view that goes before its registers hears no more of them.
+    delete view;
+    view = nullptr;
+    update(values);
+}
