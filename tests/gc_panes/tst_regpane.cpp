@@ -463,9 +463,9 @@ TEST_F(RegPaneTest, TheItemsContextMenuFormatsItsValueAndReachesTheHandler)
     host.send();
     RegItem *r0 = view()->item(QStringLiteral("Core.R0"));
     ASSERT_NE(r0, nullptr);
-    QTest::mouseClick(r0, Qt::LeftButton, {}, QPoint(RegItem::nameX() + 2, 4));
+    clickItem(view(), r0);
     ASSERT_EQ(r0->valueText(), QStringLiteral("0xffffffff"));
-    const QPoint at = r0->geometry().center();
+    const QPoint at = view()->contentsToViewport(r0->geometry().center());
     auto runMenu = [&](const QString &entry, const QString &format) {
         testhost::ModalAnswers answers;
         answers.setHandler(
