@@ -28,6 +28,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <deque>
 #include <typeinfo>
 #include <utility>
 
@@ -107,7 +108,8 @@ public:
     // Set by init(): until then the table has no headers and ignores input and painting.
     bool initialised = false;
     // Cell contents, indexed by UTable::indexOf(); a spanning item stands in each of its cells.
-    std::vector<UTableItem *> contents;
+    // A deque, so that rows come and go at the top as cheaply as at the end.
+    std::deque<UTableItem *> contents;
     // Few cells hold a widget (an editor, a check box): kept by cell.
     QHash<quint64, QWidget *> widgets;
     // Set while clearCellWidget ends the edit whose editor it removes.
@@ -123,8 +125,6 @@ public:
     };
     std::vector<LineShift> shifts;
     quint32 placeStamp = 0;
-    // Reused by the block moves of lines.
-    std::vector<char> scratch;
     tesk::utilities::TableTextCache textCache;
     // How many digits the row count had when the left margin was last fitted to it.
     int marginDigits = 0;
@@ -2366,12 +2366,11 @@ void UTable::openLines(Qt::Orientation orientation, int at, int count)
     const size_t rows = size_t(numRows());
     const size_t cols = size_t(numCols());
     if (orientation == Qt::Vertical) {
-        tesk::utilities::openLines(d->contents.data(), rows, cols, size_t(at), size_t(count),
-                                   d->scratch);
+        tesk::utilities::openLines(d->contents, cols, size_t(at), size_t(count));
     } else {
         for (size_t r = 0; r < rows; ++r)
-            tesk::utilities::openLines(d->contents.data() + r * cols, cols, 1, size_t(at),
-                                       size_t(count), d->scratch);
+            tesk::utilities::openLinesIn(d->contents.begin() + std::ptrdiff_t(r * cols), cols, 1,
+                                         size_t(at), size_t(count));
     }
     header(orientation)->openSections(at, count);
     const auto newLine = [at, count](int line) { return line >= at ? line + count : line; };
@@ -2395,10 +2394,11 @@ void UTable::closeLines(Qt::Orientation orientation, const QList<int> &lines)
     const size_t rows = size_t(numRows());
     const size_t cols = size_t(numCols());
     if (orientation == Qt::Vertical) {
-        tesk::utilities::closeLines(d->contents.data(), rows, cols, lines, d->scratch);
+        tesk::utilities::closeLines(d->contents, cols, lines);
     } else {
         for (size_t r = 0; r < rows; ++r)
-            tesk::utilities::closeLines(d->contents.data() + r * cols, cols, 1, lines, d->scratch);
+            tesk::utilities::closeLinesIn(d->contents.begin() + std::ptrdiff_t(r * cols), cols, 1,
+                                          lines);
     }
     header(orientation)->closeSections(lines);
     const auto newLine = [&lines, total](int line) {
