@@ -169,6 +169,16 @@ public:
     // Set while the cells are painted over a background filled beforehand with prefill.
     bool prefilled = false;
     QBrush prefill;
+    // While set, the base paintCell leaves a cell's grid edges to drawContents, which rules
+    // whole lines across the page once instead of two short ones per cell, and notes the cell
+    // with the colour it would have used.
+    bool gridDeferred = false;
+    struct GridCell
+    {
+        QRect rect;
+        QColor color;
+    };
+    std::vector<GridCell> gridCells;
     bool hasRowSpan = false;
     bool hasColSpan = false;
     bool inMenuMode = false;
@@ -1562,6 +1572,10 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
         }
     }
 
+    // A block would be crossed by lines ruled across the page.
+    d->gridDeferred = d->showGrid && !d->hasRowSpan && !d->hasColSpan;
+    d->gridCells.clear();
+    size_t ruledCells = 0;
     // The painter moves from cell to cell by the difference between their corners, one
     // translation per cell instead of there and back; it returns to the origin after the loop.
     QPoint at(0, 0);
@@ -1586,6 +1600,7 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
                 c == d->curCol)
                 selected = false;
             paintCell(p, r, c, cell, selected);
+            ruledCells += cell.width() > 0 && cell.height() > 0;
 
             QWidget *widget = cellWidget(r, c);
             if (widget) {
@@ -1601,15 +1616,58 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
     }
     d->lastVisCol = colLast;
     d->lastVisRow = rowLast;
+    p->translate(-at.x(), -at.y());
+    if (d->gridDeferred) {
+        d->gridDeferred = false;
+        ruleGrid(p, QRect(QPoint(colFirst, rowFirst), QPoint(colLast, rowLast)), ruledCells);
+    }
 
     const QRect focusRect = cellGeometry(d->curRow, d->curCol);
-    p->translate(focusRect.x() - at.x(), focusRect.y() - at.y());
+    p->translate(focusRect.x(), focusRect.y());
     paintFocus(p, focusRect);
     p->translate(-focusRect.x(), -focusRect.y());
     d->prefilled = false;
     paintEmptyArea(p, cx, cy, cw, ch);
     d->drawActiveSelection = true;
     d->painting = false;
+}
+
+void UTable::ruleGrid(QPainter *p, const QRect &cells, size_t ruledCells)
+{
+    const std::vector<UTablePrivate::GridCell> &noted = d->gridCells;
+    if (noted.empty())
+        return;
+    const QColor color = noted.front().color;
+    // Lines cross where two cells' edges never overlap, so a colour that is not opaque, or
+    // cells that did not all leave their edges here in one colour, are ruled cell by cell.
+    const bool asLines = noted.size() == ruledCells && color.alpha() == 255 &&
+                         std::all_of(noted.cbegin(), noted.cend(),
+                                     [&color](const auto &cell) { return cell.color == color; });
+    if (!asLines) {
+        for (const UTablePrivate::GridCell &cell : noted)
+            ruleCellEdges(p, cell.rect, cell.color);
+        return;
+    }
+    const int top = rowPos(cells.top());
+    const int bottom = rowPos(cells.bottom()) + rowHeight(cells.bottom());
+    const int left = columnPos(cells.left());
+    const int right = columnPos(cells.right()) + columnWidth(cells.right());
+    for (int c = cells.left(); c <= cells.right(); ++c) {
+        if (const int w = columnWidth(c); w > 0)
+            p->fillRect(QRect(columnPos(c) + w - 1, top, 1, bottom - top), color);
+    }
+    for (int r = cells.top(); r <= cells.bottom(); ++r) {
+        if (const int h = rowHeight(r); h > 0)
+            p->fillRect(QRect(left, rowPos(r) + h - 1, right - left, 1), color);
+    }
+}
+
+// The right and the bottom edge, one pixel wide; filled rather than stroked, which is several
+// times cheaper and leaves the painter's pen alone.
+void UTable::ruleCellEdges(QPainter *p, const QRect &cell, const QColor &color)
+{
+    p->fillRect(QRect(cell.right(), cell.top(), 1, cell.height()), color);
+    p->fillRect(QRect(cell.left(), cell.bottom(), cell.width() - 1, 1), color);
 }
 
 bool UTable::paintsOn(const QBrush &background) const
@@ -1683,11 +1741,11 @@ void UTable::paintCell(QPainter *p, int row, int col, const QRect &cellRect, boo
                              : cellPalette.brush(QPalette::Base));
     }
     if (d->showGrid) {
-        // The right and the bottom edge, one pixel wide; filled rather than stroked, which
-        // is several times cheaper and leaves the painter's pen alone.
         const QColor color = gridColor(cellPalette);
-        p->fillRect(QRect(w - 1, 0, 1, h), color);
-        p->fillRect(QRect(0, h - 1, w - 1, 1), color);
+        if (d->gridDeferred)
+            d->gridCells.push_back({cellRect, color});
+        else
+            ruleCellEdges(p, QRect(0, 0, w, h), color);
     }
 }
 

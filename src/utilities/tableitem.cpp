@@ -54,11 +54,13 @@ void fill(QPainter *p, const QRect &r, const QBrush &brush)
 
 // A text drawn once is cheapest drawn from its baseline, without the line layout that placing
 // it in a rectangle takes, when it is certain to fit: it then stands where the rectangle form
-// would put it. Answers whether it drew.
+// would put it. Answers whether it drew. Only printable ASCII is drawn so, which takes no
+// direction of its own: a painter that leaves the direction to the text (as one on an image
+// does) puts it left to right.
 bool drawLineAtLeft(QPainter *p, const QRect &room, int flags, const QString &text,
                     const tesk::utilities::TableTextCache::LineMetrics &metrics)
 {
-    if (flags != int(Qt::AlignLeft | Qt::AlignVCenter) || p->layoutDirection() != Qt::LeftToRight ||
+    if (flags != int(Qt::AlignLeft | Qt::AlignVCenter) || p->layoutDirection() == Qt::RightToLeft ||
         metrics.height > room.height())
         return false;
     const qreal width = metrics.widthBound(text);
