@@ -1638,8 +1638,9 @@ void UTable::ruleGrid(QPainter *p, const QRect &cells, size_t ruledCells)
     if (noted.empty())
         return;
     const QColor color = noted.front().color;
-    // Lines cross where two cells' edges never overlap, so a colour that is not opaque, or
-    // cells that did not all leave their edges here in one colour, are ruled cell by cell.
+    // Where two lines cross a pixel is filled twice, which a cell's own two edges never do: a
+    // colour that is not opaque, or cells that did not all leave their edges here in one
+    // colour (a subclass painting some cells by itself), are ruled cell by cell.
     const bool asLines = noted.size() == ruledCells && color.alpha() == 255 &&
                          std::all_of(noted.cbegin(), noted.cend(),
                                      [&color](const auto &cell) { return cell.color == color; });
