@@ -29,6 +29,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <deque>
 #include <typeinfo>
 #include <utility>
 
@@ -108,7 +109,8 @@ public:
     // Set by init(): until then the table has no headers and ignores input and painting.
     bool initialised = false;
     // Cell contents, indexed by UTable::indexOf(); a spanning item stands in each of its cells.
-    std::vector<UTableItem *> contents;
+    // A deque, so that rows come and go at the top as cheaply as at the end.
+    std::deque<UTableItem *> contents;
     // Few cells hold a widget (an editor, a check box): kept by cell.
     QHash<quint64, QWidget *> widgets;
     // Set while clearCellWidget ends the edit whose editor it removes.
@@ -124,8 +126,6 @@ public:
     };
     std::vector<LineShift> shifts;
     quint32 placeStamp = 0;
-    // Reused by the block moves of lines.
-    std::vector<char> scratch;
     tesk::utilities::TableTextCache textCache;
     // How many digits the row count had when the left margin was last fitted to it.
     int marginDigits = 0;
@@ -170,6 +170,16 @@ public:
     // Set while the cells are painted over a background filled beforehand with prefill.
     bool prefilled = false;
     QBrush prefill;
+    // While set, the base paintCell leaves a cell's grid edges to drawContents, which rules
+    // whole lines across the page once instead of two short ones per cell, and notes the cell
+    // with the colour it would have used.
+    bool gridDeferred = false;
+    struct GridCell
+    {
+        QRect rect;
+        QColor color;
+    };
+    std::vector<GridCell> gridCells;
     bool hasRowSpan = false;
     bool hasColSpan = false;
     bool inMenuMode = false;
@@ -1563,6 +1573,10 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
         }
     }
 
+    // A block would be crossed by lines ruled across the page.
+    d->gridDeferred = d->showGrid && !d->hasRowSpan && !d->hasColSpan;
+    d->gridCells.clear();
+    size_t ruledCells = 0;
     // The painter moves from cell to cell by the difference between their corners, one
     // translation per cell instead of there and back; it returns to the origin after the loop.
     QPoint at(0, 0);
@@ -1587,6 +1601,7 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
                 c == d->curCol)
                 selected = false;
             paintCell(p, r, c, cell, selected);
+            ruledCells += cell.width() > 0 && cell.height() > 0;
 
             QWidget *widget = cellWidget(r, c);
             if (widget) {
@@ -1602,15 +1617,59 @@ void UTable::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
     }
     d->lastVisCol = colLast;
     d->lastVisRow = rowLast;
+    p->translate(-at.x(), -at.y());
+    if (d->gridDeferred) {
+        d->gridDeferred = false;
+        ruleGrid(p, QRect(QPoint(colFirst, rowFirst), QPoint(colLast, rowLast)), ruledCells);
+    }
 
     const QRect focusRect = cellGeometry(d->curRow, d->curCol);
-    p->translate(focusRect.x() - at.x(), focusRect.y() - at.y());
+    p->translate(focusRect.x(), focusRect.y());
     paintFocus(p, focusRect);
     p->translate(-focusRect.x(), -focusRect.y());
     d->prefilled = false;
     paintEmptyArea(p, cx, cy, cw, ch);
     d->drawActiveSelection = true;
     d->painting = false;
+}
+
+void UTable::ruleGrid(QPainter *p, const QRect &cells, size_t ruledCells)
+{
+    const std::vector<UTablePrivate::GridCell> &noted = d->gridCells;
+    if (noted.empty())
+        return;
+    const QColor color = noted.front().color;
+    // Where two lines cross a pixel is filled twice, which a cell's own two edges never do: a
+    // colour that is not opaque, or cells that did not all leave their edges here in one
+    // colour (a subclass painting some cells by itself), are ruled cell by cell.
+    const bool asLines = noted.size() == ruledCells && color.alpha() == 255 &&
+                         std::all_of(noted.cbegin(), noted.cend(),
+                                     [&color](const auto &cell) { return cell.color == color; });
+    if (!asLines) {
+        for (const UTablePrivate::GridCell &cell : noted)
+            ruleCellEdges(p, cell.rect, cell.color);
+        return;
+    }
+    const int top = rowPos(cells.top());
+    const int bottom = rowPos(cells.bottom()) + rowHeight(cells.bottom());
+    const int left = columnPos(cells.left());
+    const int right = columnPos(cells.right()) + columnWidth(cells.right());
+    for (int c = cells.left(); c <= cells.right(); ++c) {
+        if (const int w = columnWidth(c); w > 0)
+            p->fillRect(QRect(columnPos(c) + w - 1, top, 1, bottom - top), color);
+    }
+    for (int r = cells.top(); r <= cells.bottom(); ++r) {
+        if (const int h = rowHeight(r); h > 0)
+            p->fillRect(QRect(left, rowPos(r) + h - 1, right - left, 1), color);
+    }
+}
+
+// The right and the bottom edge, one pixel wide; filled rather than stroked, which is several
+// times cheaper and leaves the painter's pen alone.
+void UTable::ruleCellEdges(QPainter *p, const QRect &cell, const QColor &color)
+{
+    p->fillRect(QRect(cell.right(), cell.top(), 1, cell.height()), color);
+    p->fillRect(QRect(cell.left(), cell.bottom(), cell.width() - 1, 1), color);
 }
 
 bool UTable::paintsOn(const QBrush &background) const
@@ -1684,11 +1743,11 @@ void UTable::paintCell(QPainter *p, int row, int col, const QRect &cellRect, boo
                              : cellPalette.brush(QPalette::Base));
     }
     if (d->showGrid) {
-        // The right and the bottom edge, one pixel wide; filled rather than stroked, which
-        // is several times cheaper and leaves the painter's pen alone.
         const QColor color = gridColor(cellPalette);
-        p->fillRect(QRect(w - 1, 0, 1, h), color);
-        p->fillRect(QRect(0, h - 1, w - 1, 1), color);
+        if (d->gridDeferred)
+            d->gridCells.push_back({cellRect, color});
+        else
+            ruleCellEdges(p, QRect(0, 0, w, h), color);
     }
 }
 
@@ -2367,12 +2426,11 @@ void UTable::openLines(Qt::Orientation orientation, int at, int count)
     const size_t rows = size_t(numRows());
     const size_t cols = size_t(numCols());
     if (orientation == Qt::Vertical) {
-        tesk::utilities::openLines(d->contents.data(), rows, cols, size_t(at), size_t(count),
-                                   d->scratch);
+        tesk::utilities::openLines(d->contents, cols, size_t(at), size_t(count));
     } else {
         for (size_t r = 0; r < rows; ++r)
-            tesk::utilities::openLines(d->contents.data() + r * cols, cols, 1, size_t(at),
-                                       size_t(count), d->scratch);
+            tesk::utilities::openLinesIn(d->contents.begin() + std::ptrdiff_t(r * cols), cols, 1,
+                                         size_t(at), size_t(count));
     }
     header(orientation)->openSections(at, count);
     const auto newLine = [at, count](int line) { return line >= at ? line + count : line; };
@@ -2396,10 +2454,11 @@ void UTable::closeLines(Qt::Orientation orientation, const QList<int> &lines)
     const size_t rows = size_t(numRows());
     const size_t cols = size_t(numCols());
     if (orientation == Qt::Vertical) {
-        tesk::utilities::closeLines(d->contents.data(), rows, cols, lines, d->scratch);
+        tesk::utilities::closeLines(d->contents, cols, lines);
     } else {
         for (size_t r = 0; r < rows; ++r)
-            tesk::utilities::closeLines(d->contents.data() + r * cols, cols, 1, lines, d->scratch);
+            tesk::utilities::closeLinesIn(d->contents.begin() + std::ptrdiff_t(r * cols), cols, 1,
+                                          lines);
     }
     header(orientation)->closeSections(lines);
     const auto newLine = [&lines, total](int line) {

@@ -346,6 +346,11 @@ private:
     template<typename Map>
     void rekeyLines(Qt::Orientation orientation, Map newLine);
     QColor gridColor(const QPalette &cellPalette) const;
+    // Rules the grid edges the cells of the range (columns across, rows down) left to the
+    // page, as whole lines where they allow it; ruledCells is how many cells of some size
+    // were painted.
+    void ruleGrid(QPainter *p, const QRect &cells, size_t ruledCells);
+    static void ruleCellEdges(QPainter *p, const QRect &cell, const QColor &color);
     // The laid-out texts the table's items share.
     tesk::utilities::TableTextCache &textCache() const;
     // Whether the cell being painted already shows the background, so need not fill it.

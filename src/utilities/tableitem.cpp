@@ -54,11 +54,13 @@ void fill(QPainter *p, const QRect &r, const QBrush &brush)
 
 // A text drawn once is cheapest drawn from its baseline, without the line layout that placing
 // it in a rectangle takes, when it is certain to fit: it then stands where the rectangle form
-// would put it. Answers whether it drew.
+// would put it. Answers whether it drew. Only printable ASCII is drawn so, which takes no
+// direction of its own: a painter that leaves the direction to the text (as one on an image
+// does) puts it left to right.
 bool drawLineAtLeft(QPainter *p, const QRect &room, int flags, const QString &text,
                     const tesk::utilities::TableTextCache::LineMetrics &metrics)
 {
-    if (flags != int(Qt::AlignLeft | Qt::AlignVCenter) || p->layoutDirection() != Qt::LeftToRight ||
+    if (flags != int(Qt::AlignLeft | Qt::AlignVCenter) || p->layoutDirection() == Qt::RightToLeft ||
         metrics.height > room.height())
         return false;
     const qreal width = metrics.widthBound(text);
@@ -119,6 +121,7 @@ void UTableItem::setPixmap(const QPixmap &pixmap)
 void UTableItem::setText(const QString &text)
 {
     m_text = text;
+    m_textState = 0;
 }
 
 QPixmap *UTableItem::pixmapRef()
@@ -142,22 +145,80 @@ bool mayBeNumber(const QString &text)
     return true;
 }
 
-int alignmentOf(const QString &text)
+// Whether the text reads as a number (to toInt or toDouble). Digits alone answer at once, and
+// so does a letter that no number has or one that neither an exponent nor "inf" or "nan"
+// accounts for, which spares the number parsers nearly every text.
+bool readsAsNumber(const QString &text)
 {
-    if (!mayBeNumber(text))
-        return int(Qt::AlignLeft | Qt::AlignVCenter);
+    bool digitsOnly = !text.isEmpty();
+    bool strayLetter = false;
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u >= u'0' && u <= u'9')
+            continue;
+        digitsOnly = false;
+        if (ch.isSpace())
+            continue;
+        if (u >= 0x80)
+            return false;
+        switch (u | 0x20) { // ASCII letters in lower case
+        case u'e':
+            break;
+        case u'i':
+        case u'n':
+        case u'f':
+        case u'a':
+        case u't':
+        case u'y':
+            strayLetter = true;
+            break;
+        default:
+            if (ch.isLetter())
+                return false; // a letter no number has
+        }
+    }
+    if (digitsOnly)
+        return true;
+    if (strayLetter && !text.contains(QLatin1String("inf"), Qt::CaseInsensitive) &&
+        !text.contains(QLatin1String("nan"), Qt::CaseInsensitive))
+        return false;
     bool number = false;
     text.toInt(&number, 10);
     if (!number)
         text.toDouble(&number);
-    return int(number ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    return number;
+}
+
+int alignmentOf(const QString &text)
+{
+    return int(readsAsNumber(text) ? Qt::AlignRight | Qt::AlignVCenter
+                                   : Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 } // namespace
 
+namespace {
+constexpr quint8 kDrawnOnce = 0x1;
+constexpr quint8 kAlignedLeft = 0x2;
+constexpr quint8 kAlignedRight = 0x4;
+} // namespace
+
+// Whether the text is the one setText() kept, rather than one a subclass makes up: only that
+// one is known to stay as it is until the next setText().
+bool UTableItem::isOwnText(const QString &text) const
+{
+    return text.constData() == m_text.constData() && text.size() == m_text.size();
+}
+
 int UTableItem::alignment() const
 {
     const QString t = text();
+    if (isOwnText(t)) {
+        if (!(m_textState & (kAlignedLeft | kAlignedRight)))
+            m_textState |= (alignmentOf(t) & Qt::AlignRight) ? kAlignedRight : kAlignedLeft;
+        return int(Qt::AlignVCenter) |
+               ((m_textState & kAlignedRight) ? int(Qt::AlignRight) : int(Qt::AlignLeft));
+    }
     // Painting asks on every scroll step; the number test runs once per text and table.
     if (m_table && mayBeNumber(t))
         return m_table->textCache().alignment(t, alignmentOf);
@@ -333,7 +394,15 @@ void UTableItem::drawText(QPainter *p, const QRect &room, int flags, const QStri
         return;
     }
     tesk::utilities::TableTextCache &cache = m_table->textCache();
-    const QStaticText *layout = cache.layout(text, p->font());
+    const QStaticText *layout = nullptr;
+    if (!isOwnText(text)) {
+        layout = cache.layout(text, p->font());
+    } else if (m_textState & kDrawnOnce) {
+        layout = cache.layoutNow(text, p->font());
+    } else {
+        m_textState |= kDrawnOnce;
+        cache.useFont(p->font());
+    }
     if (!layout) {
         if (!drawLineAtLeft(p, room, flags, text, cache.lineMetrics()))
             p->drawText(room, flags, text);

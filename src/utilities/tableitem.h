@@ -63,6 +63,7 @@ private:
     friend class UTable;
 
     int textFlags() const;
+    bool isOwnText(const QString &text) const;
     void drawText(QPainter *p, const QRect &room, int flags, const QString &text);
 
     QString m_text;
@@ -72,6 +73,9 @@ private:
     bool m_wordWrap = false;
     bool m_replaceable = true;
     bool m_enabled = true;
+    // What painting learnt of m_text since it was last set (whether it was drawn already, its
+    // alignment), so that a value drawn once costs no entry in the table's shared text cache.
+    mutable quint8 m_textState = 0;
     // Worked out afresh from the table's line moves when the table has moved lines since
     // (m_stamp behind the table's), so that inserting a line does not visit every item below.
     mutable int m_row = -1;

@@ -29,13 +29,26 @@ public:
             return &*entry.layout;
         if (++entry.sightings < 2)
             return nullptr;
-        entry.layout.emplace(text);
-        entry.layout->setTextFormat(Qt::PlainText);
-        entry.layout->prepare(QTransform(), m_fonts[m_current].font);
-        return &*entry.layout;
+        return &laidOut(entry, text);
     }
 
-    // What a single line in the font the last layout() was asked for needs of its room.
+    // The layout of a text seen before (counted by its holder), laid out now if need be.
+    const QStaticText *layoutNow(const QString &text, const QFont &font)
+    {
+        useFont(font);
+        Entry &entry = find(text);
+        return entry.layout ? &*entry.layout : &laidOut(entry, text);
+    }
+
+    // Makes the font the one lineMetrics() answers for.
+    void useFont(const QFont &font)
+    {
+        if (!m_fonts.empty() && m_fonts[m_current].font.isCopyOf(font))
+            return;
+        chooseFont(font);
+    }
+
+    // What a single line in the font last used needs of its room.
     struct LineMetrics
     {
         qreal ascent = 0;
@@ -97,10 +110,16 @@ private:
     // A table paints with a few fonts at most (plain and bold, say); each keeps its layouts.
     static constexpr size_t kMaxFonts = 4;
 
-    void useFont(const QFont &font)
+    QStaticText &laidOut(Entry &entry, const QString &text)
     {
-        if (!m_fonts.empty() && m_fonts[m_current].font.isCopyOf(font))
-            return;
+        entry.layout.emplace(text);
+        entry.layout->setTextFormat(Qt::PlainText);
+        entry.layout->prepare(QTransform(), m_fonts[m_current].font);
+        return *entry.layout;
+    }
+
+    void chooseFont(const QFont &font)
+    {
         for (size_t i = 0; i < m_fonts.size(); ++i) {
             if (m_fonts[i].font.isCopyOf(font) || m_fonts[i].font == font) {
                 // Kept as a copy of the painter's font, which compares at once next time.

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -34,16 +35,18 @@ enum class State { Idle, Sliding, Pressed, Moving, Blocked };
 
 } // namespace
 
-// Sizes, labels, icons and the two flags are indexed by section, positions by index.
+// Sizes, labels, icons and the two flags are indexed by section, positions by index. Sizes,
+// labels and icons move when a table inserts or removes lines, so they are kept in deques,
+// which grow and shrink at the front as cheaply as at the end.
 class UHeaderPrivate
 {
 public:
-    std::vector<int> sizes;
+    std::deque<int> sizes;
     int height = 0;
     bool heightDirty = true;
     std::vector<int> positions;
-    std::vector<QString> labels;
-    std::vector<QIcon> icons;
+    std::deque<QString> labels;
+    std::deque<QIcon> icons;
     std::vector<int> i2s;
     std::vector<int> s2i;
     std::vector<bool> clickable;
@@ -204,10 +207,8 @@ void UHeader::openSections(int section, int count)
 {
     if (section < 0 || count <= 0 || section + count >= d->count)
         return;
-    std::vector<char> scratch;
     const auto open = [&](auto &v) {
-        tesk::utilities::openLines(v.data(), size_t(d->count), 1, size_t(section), size_t(count),
-                                   scratch);
+        tesk::utilities::openLines(v, 1, size_t(section), size_t(count));
     };
     moveSections(open, section);
 }
@@ -216,10 +217,7 @@ void UHeader::closeSections(const QList<int> &sections)
 {
     if (sections.isEmpty() || sections.first() < 0 || sections.last() >= d->count)
         return;
-    std::vector<char> scratch;
-    const auto close = [&](auto &v) {
-        tesk::utilities::closeLines(v.data(), size_t(d->count), 1, sections, scratch);
-    };
+    const auto close = [&](auto &v) { tesk::utilities::closeLines(v, 1, sections); };
     moveSections(close, sections.first());
 }
 

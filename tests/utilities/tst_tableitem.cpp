@@ -54,11 +54,13 @@ TEST(TableItem, NumbersAlignRightAndEverythingElseLeft)
     table.init(1, 1);
     const int right = int(Qt::AlignRight | Qt::AlignVCenter);
     const int left = int(Qt::AlignLeft | Qt::AlignVCenter);
-    for (const char *text : {"42", "-3.5", "1e3"})
+    for (const char *text :
+         {"42", "-3.5", "1e3", "007", " 12 ", "2147483648", "inf", "-INF", "nan"})
         EXPECT_EQ(UTableItem(&table, UTableItem::Never, QString::fromLatin1(text)).alignment(),
                   right)
             << text;
-    for (const char *text : {"0x10", "", "forty", "9e3779b1", "1a"})
+    for (const char *text :
+         {"0x10", "", "forty", "9e3779b1", "1a", "9e3779a1", "info", "nano", "1 2", "1e5f", "12t"})
         EXPECT_EQ(UTableItem(&table, UTableItem::Never, QString::fromLatin1(text)).alignment(),
                   left)
             << text;
@@ -71,6 +73,35 @@ TEST(TableItem, NumbersAlignRightAndEverythingElseLeft)
     table.setText(0, 0, QStringLiteral("42"));
     table.viewport()->repaint();
     EXPECT_EQ(table.item(0, 0)->alignment(), right);
+}
+
+namespace {
+
+// Shows a text of its own making instead of the one set.
+class ShowingItem : public UTableItem
+{
+public:
+    using UTableItem::UTableItem;
+    QString text() const override { return shown; }
+    QString shown = QStringLiteral("7");
+};
+
+} // namespace
+
+TEST(TableItem, AnItemMakingUpItsTextIsAlignedByTheTextItShowsNow)
+{
+    testhost::startLibrary();
+    UTable table;
+    table.init(1, 1);
+    table.resize(300, 100);
+    table.show();
+    auto *showing = new ShowingItem(&table, UTableItem::Never, QStringLiteral("kept"));
+    table.setItem(0, 0, showing);
+    table.viewport()->repaint();
+    EXPECT_EQ(showing->alignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+    showing->shown = QStringLiteral("seven");
+    table.viewport()->repaint();
+    EXPECT_EQ(showing->alignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
 }
 
 // A text is drawn directly the first time and from its kept layout afterwards: both must put
