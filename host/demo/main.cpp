@@ -34,6 +34,7 @@
 #include "framedemo.h"
 #include "hostiledemo.h"
 #include "loaddemo.h"
+#include "memorydialogsdemo.h"
 #include "menudemo.h"
 #include "panedemo.h"
 #include "toolbardemo.h"
@@ -287,6 +288,8 @@ int runDemo(const Options &options)
     demo::runLoadDemo(tesk.library, options.library, options.screenshotDir,
                       haveDisplay() && quitAfterMs <= 0);
     demo::runEntryDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
+    demo::runMemoryDialogsDemo(tesk.library, options.screenshotDir,
+                               haveDisplay() && quitAfterMs <= 0);
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
     demo::runHostileDemo(tesk.library);
     demo::runDockDemo(tesk.library, options.screenshotDir);
