@@ -5,8 +5,11 @@
 #include "memorytableviewdouble.h"
 #include "simulatedtarget.h"
 
+#include "gui_components/gc_panes/memoryview/viewmemory.h"
 #include "gui_components/gc_panes/memoryview/viewmemoryascii.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydata.h"
+
+#include <QComboBox>
 
 #include <QImage>
 #include <QPainter>
@@ -86,6 +89,52 @@ void BM_NewLineStep(benchmark::State &state)
     report(state, sim);
 }
 
+// The whole view: 16 one-byte columns at the core's address, its toolbar and scroll bar.
+std::unique_ptr<KViewMemory> wholeView()
+{
+    auto view = std::make_unique<KViewMemory>("Memory");
+    view->setAttribute(Qt::WA_DeleteOnClose, false);
+    view->buildLayout();
+    view->resize(1200, 1600);
+    view->show();
+    view->setTarget(1);
+    QComboBox *sizes = view->findChild<QComboBox *>("listSizes");
+    sizes->setCurrentIndex(1);
+    emit sizes->activated(1);
+    QComboBox *columns = view->findChild<QComboBox *>("listColumns");
+    columns->setCurrentIndex(kColumns);
+    emit columns->activated(kColumns);
+    view->setStartAddress(QString::number(kBase), false);
+    return view;
+}
+
+void BM_ViewLineStep(benchmark::State &state)
+{
+    SimulatedTarget &sim = target();
+    auto view = wholeView();
+    sim.clearLog();
+    for (auto _ : state) {
+        view->scrollBy(KViewMemory::NextLine, 0);
+        view->dataTable()->viewport()->repaint();
+        view->asciiTable()->viewport()->repaint();
+    }
+    report(state, sim);
+}
+
+// Dragging the slider only names the address it would go to.
+void BM_ViewSliderPreview(benchmark::State &state)
+{
+    SimulatedTarget &sim = target();
+    auto view = wholeView();
+    sim.clearLog();
+    double fraction = 0.0;
+    for (auto _ : state) {
+        fraction = fraction > 0.9 ? 0.0 : fraction + 0.01;
+        view->scrollToFraction(fraction, true);
+    }
+    report(state, sim);
+}
+
 // The same page drawn by hand: a label per row, the hex fields and the characters.
 void BM_BarePainter(benchmark::State &state)
 {
@@ -125,6 +174,8 @@ void BM_BarePainter(benchmark::State &state)
 BENCHMARK(BM_BarePainter)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HeldStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NewLineStep)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+BENCHMARK(BM_ViewLineStep)->Unit(benchmark::kMicrosecond)->Iterations(500);
+BENCHMARK(BM_ViewSliderPreview)->Unit(benchmark::kMicrosecond);
 
 // The simulated target is in the broker before the library's bridge first looks for it.
 void prepareBenchmarkHost()

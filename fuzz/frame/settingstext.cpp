@@ -1,5 +1,5 @@
 // The settings text form ("1:name=value:..."), read into a settings group and written back.
-#include "frame/services/usettings.h"
+#include "frame/core/usettings.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -150,6 +150,7 @@ void SimulatedTarget::reset()
     m_attributes.clear();
     m_volatile.clear();
     m_names.clear();
+    setDisassemblyFormats("0\t1", "Instructions\tInstructions and bytes");
     m_bigEndian.clear();
     m_runningAccess.clear();
     m_thumb.clear();
@@ -349,12 +350,12 @@ MoskResult SimulatedTarget::fill(void *face, TeskHandle, int32_t target,
     return nullptr;
 }
 
-MoskResult SimulatedTarget::disassemblyFormatLists(void *, int32_t, MoskOStream *ids,
+MoskResult SimulatedTarget::disassemblyFormatLists(void *face, int32_t, MoskOStream *ids,
                                                    MoskOStream *names)
 {
-    if (MoskResult r = writeText(ids, "0\t1"))
+    if (MoskResult r = writeText(ids, self(face)->m_formatIds.c_str()))
         return r;
-    return writeText(names, "Instructions\tInstructions and bytes");
+    return writeText(names, self(face)->m_formatNames.c_str());
 }
 
 MoskResult SimulatedTarget::memorySpaceInfo(void *face, int32_t target,

@@ -76,6 +76,12 @@ public:
         uint8_t length;
     };
     void scriptDisassembly(std::vector<ScriptedLine> lines) { m_scriptedLines = std::move(lines); }
+    // Tab-separated format lists to answer instead of the two built-in formats.
+    void setDisassemblyFormats(std::string ids, std::string names)
+    {
+        m_formatIds = std::move(ids);
+        m_formatNames = std::move(names);
+    }
 
     // Misbehaving hosts: answer fewer runs than the bytes need, or claim more runs than the
     // array has room for.
@@ -159,6 +165,8 @@ private:
     std::map<int, bool> m_runningAccess;
     std::vector<uint8_t> m_answer; // what the last read handed out
     std::vector<Range> m_thumb;
+    std::string m_formatIds = "0\t1";
+    std::string m_formatNames = "Instructions\tInstructions and bytes";
     std::vector<ScriptedLine> m_scriptedLines;
     std::unique_ptr<SimulatedDisassembler> m_disassembler;
     // What the last disassembly request handed out.

@@ -1,4 +1,5 @@
 #include "dialogs/entrydialogs.h"
+#include "frame/core/entryseams.h"
 
 #include "dialogs/aboutdialog.h"
 #include "dialogs/cuisimpledlgs.h"
@@ -137,6 +138,17 @@ int simpleEntry(EntryKind kind, const char *caption, const char *message, const 
     return runEntry(new SimpleEntryDlg(parent), caption, message, value, buffer, size, okText,
                     helpId);
 }
+
+namespace {
+int lineEntryHook(const char *caption, const char *message, const char *value, char *buffer,
+                  int32_t size, const char *okText, int32_t helpId)
+{
+    return simpleEntry(EntryKind::LineEdit, caption, message, value, buffer, size, okText, helpId);
+}
+
+// The views below the dialogs ask for a line through the core's seam.
+const bool g_entryHookInstalled = (core::setSimpleEntryHook(&lineEntryHook), true);
+} // namespace
 
 bool entryInteger(const char *caption, const char *label, int32_t value, int32_t step,
                   int32_t minimum, int32_t maximum, int32_t *result)

@@ -154,7 +154,7 @@ KViewMemory *CGcp_ViewsManager::addMemoryView(KGc_Pane *pane, const char *wrappe
 {
     KPane *widget = pane->getWidget();
     auto *view = new KViewMemory(kMemoryName);
-    view->buildLayout(0);
+    view->buildLayout();
     auto *wrapper = new KGc_View(view);
     wrapper->setName(wrapperName);
     view->setId(wrapper->id());

@@ -216,7 +216,6 @@ TEST_F(PaneTabBarTest, DuplicateViewAddsACopyToThePane)
     auto *copy = qobject_cast<KViewMemory *>(pane->tabWidget()->currentWidget());
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->id(), viewIdAt(pane, 0) + 1);
-    EXPECT_TRUE(copy->calls().contains("refresh 0"));
 }
 
 TEST_F(PaneTabBarTest, DeletingTheLastViewRemovesThePaneOnce)

@@ -6,6 +6,12 @@
 #include "gui_components/gc_panes/cgcp_ksoeventobserver.h"
 #include "gui_components/gc_panes/kgc_style.h"
 #include "gui_components/gc_panes/kpanetabbar.h"
+#include "gui_components/gc_panes/memory/viewmemoryinfo.h"
+#include "gui_components/gc_panes/memoryview/viewmemoryascii.h"
+#include "gui_components/gc_panes/memoryview/viewmemorydata.h"
+#include "gui_components/gc_panes/memoryview/viewmemorydsm.h"
+
+#include "frame/core/usettings.h"
 
 #include "frame/windows/ctesk_facade.h"
 #include "frame/windows/docking/dockwidget.h"
@@ -19,9 +25,14 @@ using namespace viewstest;
 
 namespace {
 
-int countOf(const QStringList &calls, const QString &call)
+// Whether the host was asked for memory at `offset`.
+bool readAt(uint32_t offset)
 {
-    return int(calls.count(call));
+    for (const SimulatedTarget::Access &access : SimulatedTarget::installed().log()) {
+        if (access.kind == SimulatedTarget::Kind::Read && access.offset == offset)
+            return true;
+    }
+    return false;
 }
 
 TEST_F(ViewsTest, MemoryInAnyCaseMakesADockedViewOtherTypesNothing)
@@ -31,7 +42,8 @@ TEST_F(ViewsTest, MemoryInAnyCaseMakesADockedViewOtherTypesNothing)
     ASSERT_NE(view, nullptr);
     KPane *pane = paneWidget(view->paneId());
     ASSERT_NE(pane, nullptr);
-    EXPECT_EQ(pane->tabWidget()->tabText(pane->tabWidget()->indexOf(view)), "Memory");
+    // The view names its tab after its start address.
+    EXPECT_EQ(pane->tabWidget()->tabText(pane->tabWidget()->indexOf(view)), "No Address");
     DockWidget *dock = tesk::frame::dockHolding(pane);
     ASSERT_NE(dock, nullptr);
     EXPECT_EQ(dock->mainWindow(), window);
@@ -51,15 +63,22 @@ TEST_F(ViewsTest, MemoryInAnyCaseMakesADockedViewOtherTypesNothing)
 
 TEST_F(ViewsTest, ANewViewTakesTheSettingsThenTheSubjectsTarget)
 {
+    // The settings name an address for the target that the view is then switched to: the
+    // address only takes effect when the settings came first.
+    usettings::KUniversalSettings group;
+    group.setString("TargetName_0", "target 42");
+    group.setString("TargetAddress_0", "0x40");
+    group.setInt("Columns", 3);
+    std::string settings;
+    usettings::settingsToString(group, settings);
     subject().setCurrent(42, 0);
     uint64_t id = 0;
-    ASSERT_EQ(face->ops->createView(face, GC_NO_ID, "Memory", "1:a=1", 3, &id), nullptr);
+    ASSERT_EQ(face->ops->createView(face, GC_NO_ID, "Memory", settings.c_str(), 3, &id), nullptr);
     KViewMemory *view = memoryView(id);
     ASSERT_NE(view, nullptr);
-    const QStringList calls = view->calls();
-    const int restored = int(calls.indexOf("restoreSettings 1:a=1"));
-    ASSERT_GE(restored, 0);
-    EXPECT_GT(calls.indexOf("setTarget 42"), restored);
+    EXPECT_EQ(view->currentTargetId(), 42);
+    EXPECT_EQ(view->startAddressText(), "0x00000040");
+    EXPECT_EQ(view->columnCount(), 3);
     EXPECT_EQ(manager()->pane(view->paneId())->targetId(), 3u);
 }
 
@@ -70,39 +89,62 @@ TEST_F(ViewsTest, EventsReachThePanesOfTheSubjectsIdOrAllForIdZero)
     KViewMemory *viewFive = memoryView(five);
     KViewMemory *viewSix = memoryView(six);
     ASSERT_TRUE(viewFive && viewSix);
-    auto clear = [&] {
-        viewFive->clearCalls();
-        viewSix->clearCalls();
-    };
 
+    // What a view shows of an event: U an update (a new generation, read again), R a refresh
+    // (read again), T a switch to target 42, "" nothing.
     struct Case
     {
         int kind;
         uint64_t id;
-        QString five, six; // the call each view sees, empty for none
+        const char *five, *six;
     };
     const Case cases[] = {
-        {13, 5, "targetUpdated 42 1", ""},
-        {14, 6, "", "targetUpdated 42 1"},
-        {20, 0, "targetUpdated 42 1", "targetUpdated 42 1"},
-        {26, 5, "targetUpdated 42 1", ""},
-        {5, 5, "targetUpdated 42 0", ""},
-        {15, 0, "targetUpdated 42 0", "targetUpdated 42 0"},
-        {16, 6, "", "targetUpdated 42 0"},
-        {17, 6, "", "setTarget 42"},
+        {13, 5, "U", ""},
+        {14, 6, "", "U"},
+        {20, 0, "U", "U"},
+        {26, 5, "U", ""},
+        {5, 5, "R", ""},
+        {15, 0, "R", "R"},
+        {16, 6, "", "R"},
+        {17, 6, "", "T"},
         // Target changes go only to panes of that id, never to all.
         {17, 0, "", ""},
         {3, 0, "", ""},
         {29, 0, "", ""},
     };
+    struct Before
+    {
+        KViewMemory *view;
+        uint32_t at;
+        uint64_t generations;
+    };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.kind);
-        clear();
+        // Views on target 42 see its events; on 41 they can only be switched.
+        const int target = c.kind == 17 ? 41 : 42;
+        std::vector<Before> before;
+        for (auto [view, at] : {std::pair{viewFive, 0x500u}, std::pair{viewSix, 0x600u}}) {
+            view->setTarget(target);
+            view->setStartAddress(QString::number(at), false);
+            view->memoryInfo().clearCurrentBlock();
+            before.push_back({view, at, view->memoryInfo().generationCount()});
+        }
+        sim().clearLog();
         subject().setCurrent(42, c.id);
         const uint64_t updates = manager()->updateCount();
         EXPECT_EQ(subject().fire(c.kind), 0u);
-        EXPECT_EQ(viewFive->calls(), c.five.isEmpty() ? QStringList() : QStringList{c.five});
-        EXPECT_EQ(viewSix->calls(), c.six.isEmpty() ? QStringList() : QStringList{c.six});
+        for (size_t i = 0; i < before.size(); ++i) {
+            const std::string seen = i == 0 ? c.five : c.six;
+            const Before &b = before[i];
+            // A switch changes the cache, whose generations are its own.
+            if (seen != "T") {
+                EXPECT_EQ(b.view->memoryInfo().generationCount() - b.generations,
+                          seen == "U" ? 1u : 0u)
+                    << i;
+            }
+            EXPECT_EQ(readAt(b.at), seen == "U" || seen == "R") << i;
+            EXPECT_EQ(b.view->currentTargetId(), seen == "T" ? 42 : target) << i;
+        }
         // Every update event counts, whichever panes it reaches.
         const bool counts = c.kind != 17 && c.kind != 3 && c.kind != 29;
         EXPECT_EQ(manager()->updateCount(), updates + (counts ? 1 : 0));
@@ -245,33 +287,34 @@ TEST_F(ViewsTest, OpenViewReusesOneViewPerMainWindow)
                 all.push_back(view);
         return all;
     };
+    subject().setCurrent(3, 0);
     const size_t before = views().size();
     open(window, 1);
     open(window, 1);
     ASSERT_EQ(views().size(), before + 1);
     KViewMemory *first = window->findChildren<KViewMemory *>().value(0);
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(countOf(first->calls(), "showAddress 0:0x100"), 2);
+    EXPECT_EQ(first->startAddressText(), "0x00000100");
+    first->setStartAddress("0x200", false);
 
     open(other, 1);
     EXPECT_EQ(views().size(), before + 2);
     open(window, 1);
     EXPECT_EQ(views().size(), before + 2);
-    EXPECT_EQ(countOf(first->calls(), "showAddress 0:0x100"), 3);
+    EXPECT_EQ(first->startAddressText(), "0x00000100");
     open(window, 0);
     EXPECT_EQ(views().size(), before + 3);
     EXPECT_EQ(codeOf(face->ops->openView(face, "Memory", 0, nullptr, 1)), MOSK_ERR_BAD_ARGUMENT);
 }
 
-TEST_F(ViewsTest, DuplicateCopiesTheSettingsInTheirOrder)
+TEST_F(ViewsTest, DuplicateCopiesTheViewState)
 {
+    subject().setCurrent(9, 0);
     KViewMemory *source = memoryView(newView());
     ASSERT_NE(source, nullptr);
-    source->setCurrentTargetId(9);
     source->setStartAddress("0x40", false);
     source->setDataSizeId(2);
     source->setFormatId(3);
-    source->setAutoColumnCount(4);
     source->setColumnsId(5);
     source->setAsciiViewShown(false);
     source->setDsmFormatId(6);
@@ -279,18 +322,15 @@ TEST_F(ViewsTest, DuplicateCopiesTheSettingsInTheirOrder)
     KViewMemory *copy = manager()->duplicateView(source->paneId(), source->id());
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->paneId(), source->paneId());
-    const QStringList expected = {
-        "buildLayout 0",         "setCurrentTargetId 9", "setStartAddress 0x40 1",
-        "setDataSizeId 2",       "setFormatId 3",        "setAutoColumnCount 4",
-        "setColumnsId 5",        "setAsciiViewShown 0",  "setDsmFormatId 6",
-        "updateDisassemblyMode", "setTarget 9",
-    };
-    // Becoming the current tab refreshes the copy too; only the copying is in question here.
-    QStringList copying = copy->calls();
-    copying.removeIf([](const QString &call) {
-        return call.startsWith("targetUpdated") || call.startsWith("refresh");
-    });
-    EXPECT_EQ(copying.join('|').toStdString(), expected.join('|').toStdString());
+    EXPECT_EQ(copy->currentTargetId(), 9);
+    EXPECT_EQ(copy->startAddressText(), "0x00000040");
+    EXPECT_EQ(copy->fieldSize(), 2);
+    EXPECT_EQ(copy->formatCode(), "bin");
+    EXPECT_EQ(copy->columnCount(), 5);
+    EXPECT_EQ(copy->bytesPerRow(), 10);
+    EXPECT_FALSE(copy->isAsciiViewShown());
+    EXPECT_TRUE(copy->asciiTable()->isHidden());
+    EXPECT_EQ(copy->dsmFormatId(), 6);
 
     IGc_Window *window = nullptr;
     ASSERT_EQ(face->ops->findWindow(face, copy->id(), &window), nullptr);
@@ -306,7 +346,16 @@ TEST_F(ViewsTest, DuplicateCopiesTheSettingsInTheirOrder)
     KViewMemory *bare = memoryView(newView());
     KViewMemory *bareCopy = manager()->duplicateView(bare->paneId(), bare->id());
     ASSERT_NE(bareCopy, nullptr);
-    EXPECT_TRUE(bareCopy->calls().filter("setStartAddress").isEmpty());
+    EXPECT_FALSE(bareCopy->isStartAddressValid());
+
+    // A copy of a disassembly shows the disassembly alone.
+    source->setFormatId(5);
+    source->updateDisassemblyMode();
+    KViewMemory *listing = manager()->duplicateView(source->paneId(), source->id());
+    ASSERT_NE(listing, nullptr);
+    EXPECT_FALSE(listing->dsmTable()->isHidden());
+    EXPECT_TRUE(listing->dataTable()->isHidden());
+    EXPECT_EQ(listing->bytesPerRow(), 4);
     EXPECT_EQ(manager()->duplicateView(bare->paneId(), 987654), nullptr);
 }
 

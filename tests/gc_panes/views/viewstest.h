@@ -4,6 +4,7 @@
 
 #include "eventsubjecthost.h"
 #include "frames.h"
+#include "simulatedtarget.h"
 #include "testhost.h"
 
 #include "gui_components/gc_panes/cgcp_viewsmanager.h"
@@ -58,6 +59,9 @@ protected:
     void SetUp() override
     {
         testhost::startLibrary();
+        // Before the first view: the memory bridge looks for the host's component once.
+        SimulatedTarget::registerWithBroker();
+        sim().reset();
         FrameTest::SetUp();
         window = createFrame("Views", 0x5100);
         subject().setCurrent(0, 0);
@@ -71,6 +75,7 @@ protected:
         FrameTest::TearDown();
         testhost::pumpFor(20);
     }
+    static SimulatedTarget &sim() { return SimulatedTarget::installed(); }
     static testhost::EventSubjectHost &subject() { return testhost::EventSubjectHost::instance(); }
 
     // A memory view in a new pane of the target; its id.

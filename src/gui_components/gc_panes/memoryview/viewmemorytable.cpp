@@ -418,7 +418,12 @@ uint32_t AViewMemoryTable::cellAttribute(int row, int col) const
 
 int AViewMemoryTable::attributeClass(int row, int col) const
 {
-    switch (cellAttribute(row, col)) {
+    return classOfAttribute(cellAttribute(row, col));
+}
+
+int AViewMemoryTable::classOfAttribute(uint32_t code)
+{
+    switch (code) {
     case TESK_MEMORY_NOT_READ:
         return 2;
     case 0:

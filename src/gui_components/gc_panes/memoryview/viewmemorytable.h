@@ -138,6 +138,8 @@ public:
     UMemoryAddress cellAddress(int row, int col) const;
     uint32_t cellAttribute(int row, int col) const;
     // 2 for bytes not read, 1 for the codes that show no value, else 0.
+    // 0 a value, 1 unavailable, 2 not read.
+    static int classOfAttribute(uint32_t code);
     int attributeClass(int row, int col) const;
     bool isChangeTracked(int row, int col) const;
     bool isCellEditable(int row, int col) const;

@@ -1,5 +1,5 @@
 // The settings tree and its one-line text form, which hosts keep byte for byte.
-#include "frame/services/usettings.h"
+#include "frame/core/usettings.h"
 
 #include <gtest/gtest.h>
 

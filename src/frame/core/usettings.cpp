@@ -1,4 +1,4 @@
-#include "frame/services/usettings.h"
+#include "frame/core/usettings.h"
 
 #include <QRegularExpression>
 
