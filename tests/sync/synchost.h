@@ -4,12 +4,16 @@
 
 #include "simulatedcores.h"
 
+#include "sync/syncdata.h"
+#include "sync/syncdatamediator.h"
 #include "sync/syncobservable.h"
 
 #include <tesk/tesk_sync.h>
 
 #include <mosk/mosk.hpp>
 
+#include <initializer_list>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -38,6 +42,28 @@ inline SimulatedCores &freshCores()
     SimulatedCores &cores = SimulatedCores::installed();
     cores.reset();
     return cores;
+}
+
+struct CoreSetup
+{
+    uint32_t id;
+    uint32_t events;
+    uint32_t flags;
+};
+
+// Replaces the data set's cores by these, named "core <id>", and tells the mediator's
+// subscribers as a read would.
+inline void fillCores(SyncData &data, SyncDataMediator &mediator,
+                      std::initializer_list<CoreSetup> cores)
+{
+    data.clear();
+    for (const CoreSetup &core : cores) {
+        auto *connection = new SyncDataConnection(core.id, SyncDataEventSet(core.events));
+        connection->setFlags(core.flags);
+        connection->setName("core " + std::to_string(core.id));
+        data.add(connection);
+    }
+    mediator.notify(0, 0);
 }
 
 // Records what an observable tells it.

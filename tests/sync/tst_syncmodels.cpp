@@ -15,12 +15,7 @@ namespace {
 
 using Operation = SimulatedCores::Operation;
 
-struct CoreSetup
-{
-    uint32_t id;
-    uint32_t events;
-    uint32_t flags;
-};
+using synctest::CoreSetup;
 
 // The calls of one operation; the library's own mediator reads after each event the host fires.
 std::vector<SimulatedCores::Call> callsOf(const SimulatedCores &cores, Operation operation)
@@ -41,15 +36,7 @@ protected:
 
     void fill(std::initializer_list<CoreSetup> cores)
     {
-        data.clear();
-        for (const CoreSetup &core : cores) {
-            auto *connection = new SyncDataConnection(core.id, SyncDataEventSet(core.events));
-            connection->setFlags(core.flags);
-            connection->setName("core " + std::to_string(core.id));
-            data.add(connection);
-        }
-        // What the mediator's notification does after a read.
-        mediator.notify(0, 0);
+        synctest::fillCores(data, mediator, cores);
     }
     uint32_t events(uint32_t id) const { return data.find(id)->getEventSet().mask(); }
 

@@ -1,5 +1,7 @@
 // The check tables over a data set of their own, changed through a recording controller:
 // mouse and keys on check cells, locked and disabled cells, selected blocks, refills.
+#include "synchost.h"
+
 #include "sync/synccntrlcorestable.h"
 #include "sync/syncdata.h"
 #include "sync/syncdatamediator.h"
@@ -42,26 +44,14 @@ struct RecordingController : SyncCntrlCoresTable
     std::vector<std::string> calls;
 };
 
-struct CoreSetup
-{
-    uint32_t id;
-    uint32_t events;
-    uint32_t flags;
-};
+using synctest::CoreSetup;
 
 class Tables : public ::testing::Test
 {
 protected:
     void fill(std::initializer_list<CoreSetup> cores)
     {
-        data.clear();
-        for (const CoreSetup &core : cores) {
-            auto *connection = new SyncDataConnection(core.id, SyncDataEventSet(core.events));
-            connection->setFlags(core.flags);
-            connection->setName("core " + std::to_string(core.id));
-            data.add(connection);
-        }
-        mediator.notify(0, 0);
+        synctest::fillCores(data, mediator, cores);
     }
 
     template<typename Table, typename Model>

@@ -4,6 +4,7 @@
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/hostgeometry.h"
+#include "frame/services/hosttext.h"
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
@@ -121,7 +122,7 @@ int QtSetToolbarData(const char *name, const char *record)
         MainWindow *window = Store::currentMainWindow();
         if (!window || !name || !record)
             return 1;
-        const QString title = QString::fromLatin1(name).mid(5);
+        const QString title = tesk::frame::hostText(name).mid(5);
         return window->applyToolbarRecord(title, QByteArray(record)) ? 0 : 1;
     });
 }
@@ -129,8 +130,9 @@ int QtSetToolbarData(const char *name, const char *record)
 void QtSetTopPersistanceData(int x, int y, int width, int height)
 {
     TESK_GUARDED_VOID([&] {
+        const QPoint position = tesk::frame::hostRect(x < 0 ? 2 : x, y < 0 ? 2 : y, 0, 0).topLeft();
         Store::instance()->setTopGeometry(
-            tesk::frame::hostRect(x < 0 ? 2 : x, y < 0 ? 2 : y, width, height));
+            QRect(position, tesk::frame::hostWindowSize(width, height)));
     });
 }
 
@@ -206,7 +208,7 @@ void CuiWindowSetConnectionName(TeskHandle box, const char *name)
         if (!store || box == 0)
             return;
         if (MainWindow *window = store->findMainWindowByHandle(box))
-            window->setConnectionName(QString::fromLatin1(name ? name : ""));
+            window->setConnectionName(tesk::frame::hostText(name));
     });
 }
 

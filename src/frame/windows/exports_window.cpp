@@ -3,6 +3,7 @@
 
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
+#include "frame/services/hosttext.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
@@ -96,7 +97,7 @@ void QtSetTopTitle(TeskHandle handle, const char *title)
     TESK_GUARDED_VOID([&] {
         writeAssertionLine(__LINE__);
         if (TopLevelWindow *window = Store::instance()->findTopLevelWindowByHandle(handle))
-            window->setCaption(QString::fromLatin1(title ? title : ""));
+            window->setCaption(tesk::frame::hostText(title));
     });
 }
 
@@ -105,7 +106,7 @@ int QtRaiseWindowByName(const char *name)
     return TESK_GUARDED(0, [&] {
         if (!name)
             return 0;
-        return Store::instance()->raiseTopLevelWindowsByName(QString::fromLatin1(name)) ? 1 : 0;
+        return Store::instance()->raiseTopLevelWindowsByName(tesk::frame::hostText(name)) ? 1 : 0;
     });
 }
 
@@ -239,7 +240,7 @@ void QtSetCodeTitle(TeskHandle handle, const char *title)
 {
     TESK_GUARDED_VOID([&] {
         if (MainWindow *window = Store::routeByHandle(handle))
-            window->setWindowTitle(QString::fromLatin1(title ? title : ""));
+            window->setWindowTitle(tesk::frame::hostText(title));
     });
 }
 

@@ -61,6 +61,30 @@ uint64_t nextWindowId()
     return counter++;
 }
 
+// The id and name operations every window wrapper answers alike.
+template<typename Wrapper>
+struct IdentityOps
+{
+    static MoskResult getId(void *face, uint64_t *id)
+    {
+        if (!id)
+            return badArgument();
+        *id = Wrapper::Face::outerOf(face)->id();
+        return nullptr;
+    }
+    static MoskResult getName(void *face, MoskValue *out)
+    {
+        return writeName(out, Wrapper::Face::outerOf(face)->name());
+    }
+    static MoskResult setName(void *face, const char *name)
+    {
+        return brokerCall(__func__, [&]() -> MoskResult {
+            Wrapper::Face::outerOf(face)->setName(name ? name : "");
+            return nullptr;
+        });
+    }
+};
+
 } // namespace tesk::panes
 
 template<typename Widget>
@@ -95,24 +119,6 @@ public:
 private:
     static CGc_View *self(void *face) { return Face::outerOf(face); }
 
-    static MoskResult getId(void *face, uint64_t *id)
-    {
-        if (!id)
-            return tesk::panes::badArgument();
-        *id = self(face)->m_id;
-        return nullptr;
-    }
-    static MoskResult getName(void *face, MoskValue *out)
-    {
-        return tesk::panes::writeName(out, self(face)->m_name);
-    }
-    static MoskResult setNameOp(void *face, const char *name)
-    {
-        return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
-            self(face)->m_name = name ? name : "";
-            return nullptr;
-        });
-    }
     static MoskResult saveSettings(void *face, MoskValue *out)
     {
         if (!out)
@@ -145,9 +151,10 @@ private:
         return nullptr;
     }
 
+    using Identity = tesk::panes::IdentityOps<CGc_View>;
     static constexpr IGc_ViewOps s_ops = {
-        MOSK_FACE_BASE(Face), &getId,     &getName,       &setNameOp,
-        &saveSettings,        &setTarget, &targetUpdated,
+        MOSK_FACE_BASE(Face), &Identity::getId, &Identity::getName, &Identity::setName,
+        &saveSettings,        &setTarget,       &targetUpdated,
     };
 
     Face m_face;
@@ -265,24 +272,6 @@ private:
         return held;
     }
 
-    static MoskResult getId(void *face, uint64_t *id)
-    {
-        if (!id)
-            return tesk::panes::badArgument();
-        *id = self(face)->m_id;
-        return nullptr;
-    }
-    static MoskResult getName(void *face, MoskValue *out)
-    {
-        return tesk::panes::writeName(out, self(face)->m_name);
-    }
-    static MoskResult setNameOp(void *face, const char *name)
-    {
-        return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
-            self(face)->m_name = name ? name : "";
-            return nullptr;
-        });
-    }
     static MoskResult reserved7(void *, intptr_t) { return nullptr; }
     static MoskResult reserved8(void *, intptr_t, intptr_t) { return nullptr; }
     static MoskResult findWindow(void *face, uint64_t id, IGc_Window **out)
@@ -341,10 +330,12 @@ private:
         return nullptr;
     }
 
+    using Identity = tesk::panes::IdentityOps<CGc_Pane>;
     static constexpr IGc_PaneOps s_ops = {
-        MOSK_FACE_BASE(Face), &getId,       &getName,         &setNameOp,   &reserved7,
-        &reserved8,           &findWindow,  &addViewOp,       &firstView,   &nextViewOp,
-        &removeViewOp,        &setTargetOp, &targetUpdatedOp, &getTargetId, &setTargetIdOp,
+        MOSK_FACE_BASE(Face), &Identity::getId, &Identity::getName, &Identity::setName,
+        &reserved7,           &reserved8,       &findWindow,        &addViewOp,
+        &firstView,           &nextViewOp,      &removeViewOp,      &setTargetOp,
+        &targetUpdatedOp,     &getTargetId,     &setTargetIdOp,
     };
 
     Face m_face;

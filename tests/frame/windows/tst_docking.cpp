@@ -4,6 +4,7 @@
 #include "modalanswers.h"
 
 #include "frame/core/inplaceedit.h"
+#include "frame/services/hosttext.h"
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/docklocationbox.h"
 #include "frame/windows/docking/dockwidget.h"
@@ -271,4 +272,12 @@ TEST_F(DockingTest, FocusTellsTheHostOnce)
     ASSERT_EQ(g_hostCalls.size(), 1u);
     EXPECT_EQ(g_hostCalls[0].code, 3);
     EXPECT_EQ(g_hostCalls[0].rect[2], dock->width());
+}
+
+TEST_F(DockingTest, HostCaptionsAreReadOnlyUpToTheHostTextLimit)
+{
+    // No terminator within the limit: reading on would run past what the host owns.
+    std::vector<char> caption(size_t(tesk::frame::kMaxHostTextBytes), 'c');
+    DockWidget *dock = window->createDockedWindow(63, caption.data(), &recordHostCall);
+    EXPECT_EQ(dock->windowTitle().size(), tesk::frame::kMaxHostTextBytes);
 }

@@ -6,8 +6,11 @@
 #include "frame/windows/docking/layoutrecords.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QToolBar>
 
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -132,5 +135,9 @@ TEST_F(LayoutRecordTest, ToolbarsAndTopGeometry)
     QtSetTopPersistanceData(-5, 10, 300, 200);
     EXPECT_EQ(Store::instance()->topGeometry(), QRect(2, 10, 300, 200));
     EXPECT_TRUE(Store::instance()->isTopGeometryPending());
+    // A stored size from a larger desktop (or a corrupt record) must not ask for a huge window.
+    QtSetTopPersistanceData(0, 0, INT_MAX, INT_MAX);
+    EXPECT_EQ(Store::instance()->topGeometry().size(),
+              QGuiApplication::primaryScreen()->virtualGeometry().size());
     Store::instance()->clearTopGeometryPending();
 }
