@@ -8,6 +8,7 @@
 
 #include "frame/core/cuihandles.h"
 
+#include <tesk/tesk_app.h>
 #include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_memorydialogs.h>
 
@@ -257,6 +258,43 @@ TEST_F(MemoryOperations, HelpButtonAndF1AskForTheHostsTopic)
     child<QPushButton>("helpPB")->click();
     QTest::keyClick(m_dialog, Qt::Key_F1);
     EXPECT_EQ(help.calls(), (std::vector<std::pair<int, int>>{{321, 10}, {321, 10}}));
+}
+
+// A host that ends the dialog from its own handler, the way each end reaches it: the click that
+// called the handler must not come back to a freed dialog (ASan reports it otherwise).
+TeskHandle g_ending = 0;
+int (*g_end)(TeskHandle) = nullptr;
+
+int endFromHandler(int32_t, TeskHandle dialog, const char *command, int32_t vpid, int32_t)
+{
+    received().push_back({dialog, command, vpid});
+    g_end(g_ending);
+    return 0;
+}
+
+TEST_F(MemoryOperations, AHandlerMayEndItsDialog)
+{
+    const std::pair<const char *, int (*)(TeskHandle)> ends[] = {
+        {"Destroy", [](TeskHandle h) { return CuiMemoryOperationsDlgDestroy(h); }},
+        {"DeleteObject", [](TeskHandle h) { return CuiDeleteObject(reinterpret_cast<void *>(h)); }},
+    };
+    for (const auto &[name, end] : ends) {
+        received().clear();
+        create();
+        g_ending = m_handle;
+        g_end = end;
+        CuiMemoryOperationsDlgSetFuncHandler(m_handle, &endFromHandler);
+        answers();
+        child<QRadioButton>("loadFileRB")->click();
+        child<QLineEdit>("filenameEdit")->setText(QStringLiteral("a.elf"));
+        m_dialog->show();
+        QTest::mouseClick(child<QPushButton>("applyPB"), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(received().size(), 1u) << name;
+        EXPECT_TRUE(m_dialog.isNull()) << name;
+        EXPECT_TRUE(answers().seen().empty()) << name;
+        EXPECT_EQ(CuiMemoryOperationsDlgDestroy(m_handle), 0) << name;
+    }
 }
 
 TEST_F(MemoryOperations, ClosedDialogsDieOnceAndTheirHandlesAreRefused)
