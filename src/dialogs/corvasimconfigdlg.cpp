@@ -90,14 +90,16 @@ int CorvasimConfigDlg::qmxState() const
 
 void CorvasimConfigDlg::setClockSpeed(const QByteArray &text)
 {
+    speedEF->setText(QString::number(parseClockSpeed(text)));
+}
+
+int CorvasimConfigDlg::parseClockSpeed(const QByteArray &text)
+{
     // strtoull reads the base prefix and stops at the first stray character; a minus sign
     // wraps the value far past the largest speed.
     errno = 0;
     const unsigned long long value = std::strtoull(text.constData(), nullptr, 0);
-    const long long speed = errno == ERANGE || value > unsigned(kMaxClockSpeed)
-                                ? kMaxClockSpeed
-                                : static_cast<long long>(value);
-    speedEF->setText(QString::number(speed));
+    return errno == ERANGE || value > unsigned(kMaxClockSpeed) ? kMaxClockSpeed : int(value);
 }
 
 int CorvasimConfigDlg::clockSpeed() const

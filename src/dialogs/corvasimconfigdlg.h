@@ -32,6 +32,7 @@ public:
     // Text read as an unsigned number of any base prefix, up to the first character that is not
     // part of it; values past the largest speed become the largest speed.
     void setClockSpeed(const QByteArray &text);
+    static int parseClockSpeed(const QByteArray &text);
     int clockSpeed() const;
 
 public slots:

@@ -36,6 +36,16 @@ int commandKind(int action)
 
 } // namespace
 
+std::vector<tesk::dialogs::MemoryFileType> tesk::dialogs::parseMemoryFileTypes(const QString &text)
+{
+    std::vector<MemoryFileType> types;
+    for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QChar first = line.at(0);
+        types.push_back({first.isDigit() ? first.digitValue() : 0, line.mid(2)});
+    }
+    return types;
+}
+
 MemoryOperationsDlg::MemoryOperationsDlg(QWidget *parent, const char *name, bool modal,
                                          Qt::WindowFlags flags)
     : MemoryOperationsDlgBase(parent, name, modal, flags | tesk::dialogs::kDialogFrameFlags)
@@ -52,10 +62,9 @@ void MemoryOperationsDlg::languageChange()
 
 void MemoryOperationsDlg::addFileTypes(const QString &text)
 {
-    for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QChar first = line.at(0);
-        m_typeHasAddresses.push_back(first.isDigit() ? first.digitValue() : 0);
-        filetypeLB->addItem(line.mid(2));
+    for (const tesk::dialogs::MemoryFileType &type : tesk::dialogs::parseMemoryFileTypes(text)) {
+        m_typeHasAddresses.push_back(type.flag);
+        filetypeLB->addItem(type.text);
     }
     filetypeLB->setCurrentRow(0);
     updateLocationHelp();

@@ -7,6 +7,19 @@
 
 #include <vector>
 
+namespace tesk::dialogs {
+
+struct MemoryFileType
+{
+    int flag;     // non-zero when files of the type carry their own addresses
+    QString text; // "<type word> <description>"
+};
+
+// The host's file type list: one type per line, split at line feeds only, empty lines skipped.
+std::vector<MemoryFileType> parseMemoryFileTypes(const QString &text);
+
+} // namespace tesk::dialogs
+
 // Loads a file into target memory, saves memory into a file or verifies memory against one: on
 // Apply it checks the entries and hands one command line to the host's handler. It stays up
 // for further commands until Close, and is deleted once it has been closed.
