@@ -35,6 +35,7 @@
 #include "framedemo.h"
 #include "hostiledemo.h"
 #include "loaddemo.h"
+#include "memorydialogsdemo.h"
 #include "menudemo.h"
 #include "panedemo.h"
 #include "searchpathdemo.h"
@@ -291,6 +292,8 @@ int runDemo(const Options &options)
                       haveDisplay() && quitAfterMs <= 0);
     demo::runEntryDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
     demo::runSearchPathDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
+    demo::runMemoryDialogsDemo(tesk.library, options.screenshotDir,
+                               haveDisplay() && quitAfterMs <= 0);
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
     demo::runBreakpointDialogDemo(tesk.library, options.screenshotDir);
     demo::runHostileDemo(tesk.library);

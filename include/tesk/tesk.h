@@ -14,6 +14,7 @@
 #include <tesk/tesk_helpers.h>
 #include <tesk/tesk_i18n.h>
 #include <tesk/tesk_memoryaccess.h>
+#include <tesk/tesk_memorydialogs.h>
 #include <tesk/tesk_menu.h>
 #include <tesk/tesk_panes.h>
 #include <tesk/tesk_persistence.h>

@@ -26,6 +26,23 @@ std::set<std::string> listedExports()
     return names;
 }
 
+// The names the headers declare: a decorated export's line carries its plain name beside it.
+std::set<std::string> listedDeclarations()
+{
+    std::set<std::string> names;
+    std::ifstream in(TESK_EXPORTS_LIST);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        std::string symbol, plain;
+        fields >> symbol >> plain;
+        names.insert(plain.empty() ? symbol : plain);
+    }
+    return names;
+}
+
 // Names the linker defines in every shared object; they are not ours.
 bool linkerSymbol(const std::string &name)
 {
@@ -55,7 +72,7 @@ std::set<std::string> definedDynamicSymbols()
 std::set<std::string> declaredExports()
 {
     std::set<std::string> names;
-    const std::regex declaration(R"(\nTESK_EXPORT\s+[^;(]*?\b(\w+)\s*\()");
+    const std::regex declaration(R"(\nTESK_EXPORT(?:_CXX)?\s+[^;(]*?\b(\w+)\s*\()");
     for (const auto &entry : std::filesystem::directory_iterator(TESK_HEADER_DIR)) {
         std::ifstream in(entry.path());
         const std::string text = "\n" + std::string(std::istreambuf_iterator<char>(in), {});
@@ -69,12 +86,28 @@ std::set<std::string> declaredExports()
 
 TEST(Exports, HeadersDeclareExactlyTheList)
 {
-    const std::set<std::string> listed = listedExports();
+    const std::set<std::string> listed = listedDeclarations();
     const std::set<std::string> declared = declaredExports();
     for (const std::string &name : declared)
         EXPECT_TRUE(listed.count(name)) << name << " is declared but not in exports.txt";
     for (const std::string &name : listed)
         EXPECT_TRUE(declared.count(name)) << name << " is listed but no header declares it";
+}
+
+TEST(Exports, DecoratedNamesBelongToTheirPlainNames)
+{
+    std::ifstream in(TESK_EXPORTS_LIST);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::string symbol, plain;
+        if (!(fields >> symbol >> plain))
+            continue;
+        // A function at namespace scope: "_Z", the name's length and the name, then its types.
+        const std::string prefix = "_Z" + std::to_string(plain.size()) + plain;
+        EXPECT_EQ(symbol.compare(0, prefix.size(), prefix), 0) << symbol << " is not " << plain;
+        EXPECT_GT(symbol.size(), prefix.size()) << symbol << " names no parameter types";
+    }
 }
 
 TEST(Exports, EveryListedNameResolves)

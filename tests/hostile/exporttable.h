@@ -34,6 +34,10 @@ struct Entry
 
 namespace fns {
 inline void idle() {}
+inline int memoryCommand(int32_t, TeskHandle, const char *c, int32_t, int32_t)
+{
+    return int(std::strlen(c));
+}
 inline void activation(int) {}
 inline void aboutToShow(TeskHandle, TeskHandle, void *) {}
 inline void activate(TeskHandle, int, void *) {}
@@ -303,6 +307,25 @@ inline const std::vector<Entry> &exportTable()
         {"CuiContextMenu_setItemGuiText", [](Args &a) { CuiContextMenu_setItemGuiText(a.s(), a.i(), a.s()); }},
         {"CuiContextMenu_setItemVisibleAlias", [](Args &a) { CuiContextMenu_setItemVisibleAlias(a.s(), a.i(), a.i()); }},
         {"CuiContextMenu_updateMenuState", [](Args &a) { CuiContextMenu_updateMenuState(a.s()); }},
+        {"CuiCorvasimConfigDlgAddProcessor", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { CuiCorvasimConfigDlgAddProcessor(d, a.s()); CuiCorvasimConfigDlgSetProcessor(d, a.s()); }); }},
+        {"CuiCorvasimConfigDlgCreate", [](Args &) { CuiCorvasimConfigDlgDestroy(CuiCorvasimConfigDlgCreate()); }},
+        {"CuiCorvasimConfigDlgDestroy", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { CuiCorvasimConfigDlgDestroy(d); }); }},
+        {"CuiCorvasimConfigDlgGetClockSpeed", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { CuiCorvasimConfigDlgSetClockSpeed(d, a.s()); auto b = a.buffer(); CuiCorvasimConfigDlgGetClockSpeed(d, b.data, int32_t(b.size)); }); }},
+        {"CuiCorvasimConfigDlgGetEndian", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { (void)CuiCorvasimConfigDlgGetEndian(d); }); }},
+        {"CuiCorvasimConfigDlgGetMMUState", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { (void)CuiCorvasimConfigDlgGetMMUState(d); }); }},
+        {"CuiCorvasimConfigDlgGetProcessor", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { CuiCorvasimConfigDlgAddProcessor(d, a.s()); CuiCorvasimConfigDlgSetProcessor(d, a.s()); auto b = a.buffer(); CuiCorvasimConfigDlgGetProcessor(d, b.data, int32_t(b.size)); }); }},
+        {"CuiCorvasimConfigDlgGetQMXState", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { (void)CuiCorvasimConfigDlgGetQMXState(d); }); }},
+        {"CuiCorvasimConfigDlgGetStartEndian", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { (void)CuiCorvasimConfigDlgGetStartEndian(d); }); }},
+        {"CuiCorvasimConfigDlgIsRealtimeClock", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { (void)CuiCorvasimConfigDlgIsRealtimeClock(d); }); }},
+        {"CuiCorvasimConfigDlgSetClockSpeed", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { CuiCorvasimConfigDlgSetClockSpeed(d, a.s()); }); }},
+        {"CuiCorvasimConfigDlgSetEmulatedClock", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { CuiCorvasimConfigDlgSetEmulatedClock(d); }); }},
+        {"CuiCorvasimConfigDlgSetEndian", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { CuiCorvasimConfigDlgSetEndian(d, a.i()); }); }},
+        {"CuiCorvasimConfigDlgSetHelpId", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { CuiCorvasimConfigDlgSetHelpId(d, a.u()); }); }},
+        {"CuiCorvasimConfigDlgSetMMUState", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { CuiCorvasimConfigDlgSetMMUState(d, a.i()); }); }},
+        {"CuiCorvasimConfigDlgSetProcessor", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { CuiCorvasimConfigDlgSetProcessor(d, a.s()); }); }},
+        {"CuiCorvasimConfigDlgSetQMXState", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { CuiCorvasimConfigDlgSetQMXState(d, a.i()); }); }},
+        {"CuiCorvasimConfigDlgSetRealtimeClock", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { CuiCorvasimConfigDlgSetRealtimeClock(d); CuiDoModal(reinterpret_cast<void *>(d)); }); }},
+        {"CuiCorvasimConfigDlgSetStartEndian", [](Args &a) { onFamily(a, &CuiCorvasimConfigDlgCreate, &CuiCorvasimConfigDlgDestroy, [&](TeskHandle d) { CuiCorvasimConfigDlgSetStartEndian(d, a.i()); }); }},
         {"CuiCreateIdleObject", [](Args &) { CuiCreateIdleObject(); }},
         {"CuiDataNavCreate", [](Args &) { CuiDataNavDestroy(CuiDataNavCreate()); }},
         {"CuiDataNavDestroy", [](Args &a) { onNavigator(a, [](TeskHandle p) { CuiDataNavDestroy(p); }); }},
@@ -365,6 +388,12 @@ inline const std::vector<Entry> &exportTable()
         {"CuiLoadMemoryDlgGetCommand", [](Args &a) { onFamily(a, [&] { return CuiLoadMemoryDlgCreate(a.h(), a.s()); }, &CuiLoadMemoryDlgDestroy, [&](TeskHandle d) { CuiDoModal(reinterpret_cast<void *>(d)); if (const char *c = CuiLoadMemoryDlgGetCommand(d)) (void)std::strlen(c); }); }},
         {"CuiLoadPlugins", [](Args &) { CuiLoadPlugins(); }},
         {"CuiLog", [](Args &a) { CuiLog(a.s()); }},
+        {"CuiMemoryOperationsDlgCreate", [](Args &a) { CuiMemoryOperationsDlgDestroy(CuiMemoryOperationsDlgCreate(a.h())); }},
+        {"CuiMemoryOperationsDlgDestroy", [](Args &a) { onFamily(a, [&] { return CuiMemoryOperationsDlgCreate(a.h()); }, &CuiMemoryOperationsDlgDestroy, [](TeskHandle d) { CuiMemoryOperationsDlgDestroy(d); }); }},
+        {"CuiMemoryOperationsDlgSetFileTypeList", [](Args &a) { onFamily(a, [&] { return CuiMemoryOperationsDlgCreate(a.h()); }, &CuiMemoryOperationsDlgDestroy, [&](TeskHandle d) { CuiMemoryOperationsDlgSetFileTypeList(d, a.s()); CuiDoModal(reinterpret_cast<void *>(d)); }); }},
+        {"CuiMemoryOperationsDlgSetFuncHandler", [](Args &a) { onFamily(a, [&] { return CuiMemoryOperationsDlgCreate(a.h()); }, &CuiMemoryOperationsDlgDestroy, [&](TeskHandle d) { CuiMemoryOperationsDlgSetFuncHandler(d, a.fn(&fns::memoryCommand)); }); }},
+        {"CuiMemoryOperationsDlgSetHelpId", [](Args &a) { onFamily(a, [&] { return CuiMemoryOperationsDlgCreate(a.h()); }, &CuiMemoryOperationsDlgDestroy, [&](TeskHandle d) { CuiMemoryOperationsDlgSetHelpId(d, a.u()); }); }},
+        {"CuiMemoryOperationsDlgSetVPID", [](Args &a) { onFamily(a, [&] { return CuiMemoryOperationsDlgCreate(a.h()); }, &CuiMemoryOperationsDlgDestroy, [&](TeskHandle d) { CuiMemoryOperationsDlgSetVPID(d, a.i()); }); }},
         {"CuiMessagePrompt", [](Args &a) { CuiMessagePrompt(a.i(), a.s(), a.s(), a.in(0, 4), a.i() & 1 ? a.in(1, 9) | 0x100 : a.i(), a.in(1, 9) | 0x200, a.i()); }},
         {"CuiNotifyQtWidgetAboutSetFocusInBox", [](Args &a) { CuiNotifyQtWidgetAboutSetFocusInBox(a.h()); }},
         {"CuiPaneClose", [](Args &a) { CuiPaneClose(a.i()); }},
@@ -585,6 +614,7 @@ inline const std::vector<Entry> &exportTable()
         {"QtWindowCreate2", [](Args &a) { QtWindowCreate2(a.s(), a.obj(), a.h()); }},
         {"TeskPaneGetPersistData", [](Args &a) { Args::Buffer b = a.buffer(); TeskPaneGetPersistData(a.h(), b.size, b.data); }},
         {"TeskPaneSetPersistData", [](Args &a) { TeskPaneSetPersistData(a.h(), a.s()); }},
+        {"_Z19CuiFillMemoryDialogPvRjS0_RiRPcS1_S1_S0_", [](Args &a) { uint32_t s = a.u(), e = a.u(), t = a.u(); int l = 0, g = 0, z = 0; char text[256]; char *buffer = a.i() & 1 ? text : nullptr; CuiFillMemoryDialog(nullptr, s, e, l, buffer, g, z, t); }},
         {"moskInitialisePlugin", [](Args &a) { if (MoskResult r = moskInitialisePlugin(a.block<MoskRegistrar>())) r->ops->Release(r); }},
     };
     return table;

@@ -38,7 +38,7 @@ QSet<QString> namesIn(const QString &text)
 {
     QSet<QString> names;
     for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        names.insert(line.trimmed());
+        names.insert(line.trimmed().section(QLatin1Char(' '), 0, 0));
     return names;
 }
 

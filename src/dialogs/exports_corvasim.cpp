@@ -1,0 +1,199 @@
+// The simulator target's configuration dialog.
+#include <tesk/tesk_memorydialogs.h>
+
+#include "dialogs/corvasimconfigdlg.h"
+#include "frame/core/cuihandles.h"
+#include "frame/core/exportguard.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+
+#include <cstring>
+
+namespace {
+
+constexpr unsigned kCorvasimHelpId = 782;
+
+CorvasimConfigDlg *corvasimDialog(TeskHandle handle)
+{
+    return qobject_cast<CorvasimConfigDlg *>(
+        tesk::handles::object(reinterpret_cast<const void *>(handle)));
+}
+
+template<typename Body>
+void withDialog(TeskHandle handle, Body &&body)
+{
+    if (CorvasimConfigDlg *dialog = corvasimDialog(handle))
+        body(*dialog);
+}
+
+template<typename Body>
+int answer(TeskHandle handle, Body &&body)
+{
+    CorvasimConfigDlg *dialog = corvasimDialog(handle);
+    return dialog ? int(body(*dialog)) : 0;
+}
+
+// By the rule of strncpy: at most size bytes, the rest NUL, unterminated when the text has size
+// bytes or more. A null buffer or a size below 1 gets nothing.
+void copyPadded(const QByteArray &text, char *buffer, int32_t size)
+{
+    if (!buffer || size <= 0)
+        return;
+    std::strncpy(buffer, text.constData(), size_t(size));
+}
+
+void check(QAbstractButton *button)
+{
+    button->setChecked(true);
+}
+
+} // namespace
+
+TeskHandle CuiCorvasimConfigDlgCreate(void)
+{
+    return TESK_GUARDED(TeskHandle(0), [&] {
+        if (!tesk::applicationExists())
+            return TeskHandle(0);
+        auto *dialog = new CorvasimConfigDlg;
+        dialog->setHelpId(kCorvasimHelpId);
+        return reinterpret_cast<TeskHandle>(tesk::handles::add(dialog));
+    });
+}
+
+void CuiCorvasimConfigDlgDestroy(TeskHandle handle)
+{
+    TESK_GUARDED_VOID([&] { delete corvasimDialog(handle); });
+}
+
+void CuiCorvasimConfigDlgSetHelpId(TeskHandle handle, uint32_t helpId)
+{
+    TESK_GUARDED_VOID(
+        [&] { withDialog(handle, [&](CorvasimConfigDlg &d) { d.setHelpId(helpId); }); });
+}
+
+void CuiCorvasimConfigDlgAddProcessor(TeskHandle handle, const char *name)
+{
+    if (!name)
+        return;
+    TESK_GUARDED_VOID([&] {
+        withDialog(handle,
+                   [&](CorvasimConfigDlg &d) { d.addProcessor(QString::fromLatin1(name)); });
+    });
+}
+
+void CuiCorvasimConfigDlgSetProcessor(TeskHandle handle, const char *name)
+{
+    if (!name)
+        return;
+    TESK_GUARDED_VOID([&] {
+        withDialog(handle,
+                   [&](CorvasimConfigDlg &d) { d.setProcessor(QString::fromLatin1(name)); });
+    });
+}
+
+void CuiCorvasimConfigDlgGetProcessor(TeskHandle handle, char *buffer, int32_t size)
+{
+    TESK_GUARDED_VOID([&] {
+        withDialog(handle,
+                   [&](CorvasimConfigDlg &d) { copyPadded(d.processor().toUtf8(), buffer, size); });
+    });
+}
+
+void CuiCorvasimConfigDlgSetQMXState(TeskHandle handle, int32_t state)
+{
+    TESK_GUARDED_VOID(
+        [&] { withDialog(handle, [&](CorvasimConfigDlg &d) { d.setQmxState(state); }); });
+}
+
+int CuiCorvasimConfigDlgGetQMXState(TeskHandle handle)
+{
+    return TESK_GUARDED(
+        0, [&] { return answer(handle, [](CorvasimConfigDlg &d) { return d.qmxState(); }); });
+}
+
+void CuiCorvasimConfigDlgSetMMUState(TeskHandle handle, int32_t state)
+{
+    TESK_GUARDED_VOID([&] {
+        withDialog(handle, [&](CorvasimConfigDlg &d) { d.mmuCB->setChecked(state != 0); });
+    });
+}
+
+int CuiCorvasimConfigDlgGetMMUState(TeskHandle handle)
+{
+    return TESK_GUARDED(0, [&] {
+        return answer(handle, [](CorvasimConfigDlg &d) { return d.mmuCB->isChecked(); });
+    });
+}
+
+void CuiCorvasimConfigDlgSetRealtimeClock(TeskHandle handle)
+{
+    TESK_GUARDED_VOID(
+        [&] { withDialog(handle, [](CorvasimConfigDlg &d) { check(d.realtimeRB); }); });
+}
+
+void CuiCorvasimConfigDlgSetEmulatedClock(TeskHandle handle)
+{
+    TESK_GUARDED_VOID(
+        [&] { withDialog(handle, [](CorvasimConfigDlg &d) { check(d.emulatedRB); }); });
+}
+
+int CuiCorvasimConfigDlgIsRealtimeClock(TeskHandle handle)
+{
+    return TESK_GUARDED(0, [&] {
+        return answer(handle, [](CorvasimConfigDlg &d) { return d.realtimeRB->isChecked(); });
+    });
+}
+
+void CuiCorvasimConfigDlgSetClockSpeed(TeskHandle handle, const char *speed)
+{
+    if (!speed)
+        return;
+    TESK_GUARDED_VOID([&] {
+        withDialog(handle, [&](CorvasimConfigDlg &d) { d.setClockSpeed(QByteArray(speed)); });
+    });
+}
+
+char *CuiCorvasimConfigDlgGetClockSpeed(TeskHandle handle, char *buffer, int32_t size)
+{
+    return TESK_GUARDED(static_cast<char *>(nullptr), [&]() -> char * {
+        CorvasimConfigDlg *dialog = corvasimDialog(handle);
+        if (!dialog)
+            return nullptr;
+        copyPadded(QByteArray::number(dialog->clockSpeed()), buffer, size);
+        return buffer;
+    });
+}
+
+void CuiCorvasimConfigDlgSetEndian(TeskHandle handle, int32_t big)
+{
+    TESK_GUARDED_VOID([&] {
+        withDialog(handle, [&](CorvasimConfigDlg &d) {
+            check(big ? d.debugBigEndianRB : d.debugLittleEndianRB);
+        });
+    });
+}
+
+int CuiCorvasimConfigDlgGetEndian(TeskHandle handle)
+{
+    return TESK_GUARDED(0, [&] {
+        return answer(handle,
+                      [](CorvasimConfigDlg &d) { return !d.debugLittleEndianRB->isChecked(); });
+    });
+}
+
+void CuiCorvasimConfigDlgSetStartEndian(TeskHandle handle, int32_t hardware)
+{
+    TESK_GUARDED_VOID([&] {
+        withDialog(handle, [&](CorvasimConfigDlg &d) {
+            check(hardware ? d.hardwareEndianRB : d.debugEndianRB);
+        });
+    });
+}
+
+int CuiCorvasimConfigDlgGetStartEndian(TeskHandle handle)
+{
+    return TESK_GUARDED(0, [&] {
+        return answer(handle, [](CorvasimConfigDlg &d) { return !d.debugEndianRB->isChecked(); });
+    });
+}
