@@ -8,8 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString text =
-        QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QString text = QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
     const auto types = tesk::dialogs::parseMemoryFileTypes(text);
     // One type per line that holds anything; a flag is a single digit.
     if (types.size() != size_t(text.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size()))
