@@ -112,7 +112,9 @@ std::vector<RegItem *> visibleItems(RegView &view)
     return shown;
 }
 
-void BM_UpdateAndRepaintVisiblePage(benchmark::State &state)
+// Each round: the host's new values for every register, then the repaint of the visible page
+// (and, when asked, the idle time after it, when the values off screen are formatted).
+std::unique_ptr<RegView> timeUpdates(benchmark::State &state, bool withIdle)
 {
     auto view = page().show();
     unsigned round = 0;
@@ -124,28 +126,25 @@ void BM_UpdateAndRepaintVisiblePage(benchmark::State &state)
         state.ResumeTiming();
         page().update();
         view->viewport()->repaint();
+        if (withIdle)
+            QApplication::processEvents();
     }
+    return view;
+}
+
+void BM_UpdateAndRepaintVisiblePage(benchmark::State &state)
+{
+    const auto view = timeUpdates(state, false);
     const std::vector<RegItem *> shown = visibleItems(*view);
     const bool coloured = !shown.empty() && shown.front()->valueTextColour() == QColor(Qt::blue);
     state.counters["visible"] = double(shown.size());
     state.counters["changed_in_colour_6"] = coloured ? 1 : 0;
 }
 
-// The same, with the idle time that follows: the values off screen are formatted then.
+// The same, with the idle time that follows.
 void BM_UpdateRepaintAndIdle(benchmark::State &state)
 {
-    auto view = page().show();
-    unsigned round = 0;
-    page().prepare(++round);
-    page().update();
-    for (auto _ : state) {
-        state.PauseTiming();
-        page().prepare(++round);
-        state.ResumeTiming();
-        page().update();
-        view->viewport()->repaint();
-        QApplication::processEvents();
-    }
+    timeUpdates(state, true);
 }
 
 // The same names and values drawn by one painter: the floor of any repaint.
