@@ -1,14 +1,12 @@
 // A check list, a text entry and the about box, each answered by the user or by the demo.
 #include "entrydemo.h"
 #include "demoexports.h"
+#include "framedemo.h"
 
 #include <tesk/tesk.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -28,34 +26,13 @@ struct EntryExports
 
 EntryExports g_tesk{};
 
-void saveScreenshot(QWidget *widget, const std::string &dir, const char *file)
-{
-    if (!widget || dir.empty())
-        return;
-    QDir().mkpath(QString::fromStdString(dir));
-    const QString path = QDir(QString::fromStdString(dir)).filePath(QLatin1String(file));
-    std::printf("host: screenshot %s %s\n", qPrintable(path),
-                widget->grab().save(path) ? "written" : "FAILED");
-}
-
 // Nobody is there to answer: once the dialog is up, the demo does what a user would and
 // takes its picture.
 void answerLater(bool interactive, const std::string &screenshotDir, const char *screenshot,
                  std::function<void(QWidget *)> answer)
 {
-    if (interactive)
-        return;
-    QTimer::singleShot(200, [=] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        if (!dialog)
-            return;
-        answer(dialog);
-        saveScreenshot(dialog, screenshotDir, screenshot);
-        if (auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("okPB")))
-            ok->click();
-        else if (auto *okButton = dialog->findChild<QPushButton *>(QStringLiteral("okButton")))
-            okButton->click();
-    });
+    if (!interactive)
+        answerModalLater(screenshotDir, screenshot, {"okPB", "okButton"}, std::move(answer));
 }
 
 void askCores(const std::string &screenshotDir, bool interactive)

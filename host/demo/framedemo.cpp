@@ -9,13 +9,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QWidget>
 
 #include <dlfcn.h>
 
 #include <cstdio>
 #include <stdexcept>
+#include <vector>
 
 namespace demo {
 
@@ -162,6 +165,26 @@ void saveScreenshot(QWidget *widget, const std::string &dir, const char *file)
     const QString path = screenshotPath(dir, file);
     const bool saved = widget->grab().save(path);
     std::printf("host: screenshot %s %s\n", qPrintable(path), saved ? "written" : "FAILED");
+}
+
+void answerModalLater(const std::string &dir, const char *screenshot,
+                      std::initializer_list<const char *> endButtons,
+                      std::function<void(QWidget *)> answer)
+{
+    const std::vector<QString> names(endButtons.begin(), endButtons.end());
+    QTimer::singleShot(200, [=] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        answer(dialog);
+        saveScreenshot(dialog, dir, screenshot);
+        for (const QString &name : names) {
+            if (auto *end = dialog->findChild<QPushButton *>(name)) {
+                end->click();
+                return;
+            }
+        }
+    });
 }
 
 void finishFrameDemo()

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 
 // The demo's main window: a splash while it starts, then a code window with its status bar,
@@ -29,6 +31,11 @@ void finishFrameDemo();
 QString screenshotPath(const std::string &dir, const char *file);
 // Grabs the widget into that file; nothing without a widget or a directory.
 void saveScreenshot(QWidget *widget, const std::string &dir, const char *file);
+// Nobody is there to answer: once a modal dialog is up, does what a user would (answer), takes
+// its picture and ends it with the first of the named buttons it has.
+void answerModalLater(const std::string &dir, const char *screenshot,
+                      std::initializer_list<const char *> endButtons,
+                      std::function<void(QWidget *)> answer);
 // The first top-level widget of the object name, or else of the class.
 QWidget *topLevelWidget(const char *className, const char *objectName);
 

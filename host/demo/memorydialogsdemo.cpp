@@ -78,24 +78,6 @@ int onMemoryCommand(int32_t, TeskHandle, const char *command, int32_t vpid, int3
     return 0;
 }
 
-// Nobody is there to answer: once the dialog is up, the demo does what a user would, takes
-// its picture and ends it with the named button.
-void answerLater(bool interactive, const std::string &screenshotDir, const char *screenshot,
-                 const char *endButton, std::function<void(QWidget *)> answer)
-{
-    if (interactive)
-        return;
-    QTimer::singleShot(200, [=] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        if (!dialog)
-            return;
-        answer(dialog);
-        saveScreenshot(dialog, screenshotDir, screenshot);
-        if (auto *end = dialog->findChild<QPushButton *>(QLatin1String(endButton)))
-            end->click();
-    });
-}
-
 void runMemoryOperations(const std::string &screenshotDir, bool interactive)
 {
     const TeskHandle dialog = g_tesk.memCreate(0);
@@ -103,14 +85,15 @@ void runMemoryOperations(const std::string &screenshotDir, bool interactive)
     g_tesk.memHandler(dialog, &onMemoryCommand);
     g_tesk.memVpid(dialog, 1);
     g_tesk.memHelp(dialog, 4100);
-    answerLater(interactive, screenshotDir, "memoryoperations.png", "closePB", [](QWidget *d) {
-        d->findChild<QLineEdit *>(QStringLiteral("filenameEdit"))
-            ->setText(QStringLiteral("sram-dump.bin"));
-        d->findChild<QListWidget *>(QStringLiteral("filetypeLB"))->setCurrentRow(1);
-        d->findChild<QComboBox *>(QStringLiteral("locationCB"))
-            ->setEditText(QStringLiteral("0x20000000..+0x400"));
-        d->findChild<QPushButton *>(QStringLiteral("applyPB"))->click();
-    });
+    if (!interactive)
+        answerModalLater(screenshotDir, "memoryoperations.png", {"closePB"}, [](QWidget *d) {
+            d->findChild<QLineEdit *>(QStringLiteral("filenameEdit"))
+                ->setText(QStringLiteral("sram-dump.bin"));
+            d->findChild<QListWidget *>(QStringLiteral("filetypeLB"))->setCurrentRow(1);
+            d->findChild<QComboBox *>(QStringLiteral("locationCB"))
+                ->setEditText(QStringLiteral("0x20000000..+0x400"));
+            d->findChild<QPushButton *>(QStringLiteral("applyPB"))->click();
+        });
     g_tesk.doModal(reinterpret_cast<void *>(dialog));
     g_tesk.memDestroy(dialog);
 }
@@ -124,7 +107,8 @@ void runSimulatorConfiguration(const std::string &screenshotDir, bool interactiv
     g_tesk.simSetQmx(dialog, 1);
     g_tesk.simEmulated(dialog);
     g_tesk.simSetSpeed(dialog, "0x2faf080");
-    answerLater(interactive, screenshotDir, "simulatorconfig.png", "okPB", [](QWidget *) {});
+    if (!interactive)
+        answerModalLater(screenshotDir, "simulatorconfig.png", {"okPB"}, [](QWidget *) {});
     const int accepted = g_tesk.doModal(reinterpret_cast<void *>(dialog));
     char processor[32];
     char speed[16];

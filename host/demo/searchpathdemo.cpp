@@ -49,20 +49,6 @@ void printMappings(void *library, TeskHandle dialog)
     std::printf("\n");
 }
 
-void answerLater(const std::string &screenshotDir)
-{
-    QTimer::singleShot(200, [screenshotDir] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        if (!dialog)
-            return;
-        if (auto *tabs = dialog->findChild<QTabWidget *>(QStringLiteral("tabWidget")))
-            tabs->setCurrentIndex(2);
-        saveScreenshot(dialog, screenshotDir, "searchpaths.png");
-        if (auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("buttonOk")))
-            ok->click();
-    });
-}
-
 } // namespace
 
 void runSearchPathDemo(void *library, const std::string &screenshotDir, bool interactive)
@@ -82,8 +68,12 @@ void runSearchPathDemo(void *library, const std::string &screenshotDir, bool int
     addMapping(dialog, "C:/build/core_a", "/opt/target/core_a/src");
     addMapping(dialog, "C:/build/common", "/opt/target/common");
     showFirst(dialog);
-    if (!interactive)
-        answerLater(screenshotDir);
+    if (!interactive) {
+        answerModalLater(screenshotDir, "searchpaths.png", {"buttonOk"}, [](QWidget *dialog) {
+            if (auto *tabs = dialog->findChild<QTabWidget *>(QStringLiteral("tabWidget")))
+                tabs->setCurrentIndex(2);
+        });
+    }
     const int accepted = run(reinterpret_cast<void *>(dialog));
     std::printf("host: search paths dialog answered %d\n", accepted);
     printList("source search paths",
