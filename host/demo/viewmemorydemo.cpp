@@ -3,6 +3,7 @@
 #include "armprogram.h"
 #include "framedemo.h"
 #include "simulatedtarget.h"
+#include "viewsdemo.h"
 
 #include <tesk/tesk_views.h>
 
@@ -186,16 +187,9 @@ void showDisassembly(QWidget *view)
 
 void runViewMemoryDemo(const std::string &screenshotDir)
 {
-    MoskBroker *broker = moskGetObjectBroker();
-    void *object = nullptr;
-    MoskResult result =
-        broker->ops->getComponent(broker, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT, &object);
-    broker->ops->Release(broker);
-    if (result || !object) {
-        mosk::release(result);
+    IGcp_ViewsManager *views = viewsManager();
+    if (!views)
         return;
-    }
-    auto *views = static_cast<IGcp_ViewsManager *>(object);
     QPointer<QWidget> view = newMemoryView(views);
     views->ops->Release(views);
     if (!view)

@@ -8,7 +8,7 @@
 
 namespace demo {
 
-void runViewsDemo()
+IGcp_ViewsManager *viewsManager()
 {
     MoskBroker *broker = moskGetObjectBroker();
     void *object = nullptr;
@@ -18,9 +18,16 @@ void runViewsDemo()
     if (result || !object) {
         std::printf("host: no views manager (code %#x)\n", moskErrorCode(result));
         mosk::release(result);
-        return;
+        return nullptr;
     }
-    auto *views = static_cast<IGcp_ViewsManager *>(object);
+    return static_cast<IGcp_ViewsManager *>(object);
+}
+
+void runViewsDemo()
+{
+    IGcp_ViewsManager *views = viewsManager();
+    if (!views)
+        return;
 
     uint64_t viewId = 0;
     mosk::release(views->ops->createViewInNewPane(views, GCP_VIEW_TYPE_MEMORY, 0, &viewId));

@@ -2,8 +2,13 @@
 
 // The host side of the views manager: memory views opened through the broker, one reused per
 // main window, and a type the library does not know.
+#include <tesk/tesk_views.h>
+
 namespace demo {
 
+// The library's views manager as a host fetches it from the broker, with one reference for the
+// caller; null (and a line saying why) when the broker has none.
+IGcp_ViewsManager *viewsManager();
 void runViewsDemo();
 
 } // namespace demo
