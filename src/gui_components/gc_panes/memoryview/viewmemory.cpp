@@ -427,14 +427,20 @@ void KViewMemory::runSetStartAddress(const QString &text, bool checkEqual)
     uint32_t length = 0;
     if (!inRange(address, rangeStart, length))
         return;
+    moveStartTo(target, address);
+    if (bytesPerRow() != 0)
+        relayoutTwice();
+}
+
+void KViewMemory::moveStartTo(int target, const UMemoryAddress &address)
+{
     m_info->setStartAddress(address);
+    // The access size and byte order follow the region the start now lies in.
     m_info->setDefaultAccessSize(m_bridge->defaultAccessSize(target, address));
     m_info->setByteOrder(m_bridge->byteOrderAt(target, address) ? 1 : 0);
     showAddressText(addressText(address));
     if (m_scrollBar)
         m_scrollBar->syncToView();
-    if (bytesPerRow() != 0)
-        relayoutTwice();
 }
 
 // Targets and host events

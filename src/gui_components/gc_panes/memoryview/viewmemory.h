@@ -210,6 +210,8 @@ private:
     void updateCaption();
     void clearView();
     void runSetStartAddress(const QString &text, bool checkEqual);
+    // The start, its region's access size and byte order, the address field and the slider.
+    void moveStartTo(int target, const UMemoryAddress &address);
     // The host's range of an address, when the address lies inside it (both ends included).
     bool inRange(const UMemoryAddress &address, UMemoryAddress &rangeStart, uint32_t &length) const;
 

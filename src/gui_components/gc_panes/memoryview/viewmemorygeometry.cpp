@@ -291,12 +291,7 @@ void KViewMemory::stepTo(const UMemoryAddress &address)
     }
     const int target = currentTargetId();
     const int rowBytes = bytesPerRow();
-    m_info->setStartAddress(address);
-    m_info->setDefaultAccessSize(m_bridge->defaultAccessSize(target, address));
-    m_info->setByteOrder(m_bridge->byteOrderAt(target, address) ? 1 : 0);
-    showAddressText(addressText(address));
-    if (m_scrollBar)
-        m_scrollBar->syncToView();
+    moveStartTo(target, address);
     updateCaption();
     // The layout stays unless the step changed what it rests on: the bytes of a row (another
     // region's access size) or the rows left before the range's end.
