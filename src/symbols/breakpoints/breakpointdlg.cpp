@@ -401,8 +401,10 @@ void BreakpointDlg::breakpointTypeChangedSlot(int row)
     fillHardwareSupport(type != 0);
 }
 
-QString BreakpointDlg::triggerRow(int index) const
+QString BreakpointDlg::hardwareRow(int index) const
 {
+    if (index == kPassCountRow)
+        return QStringLiteral("HardwarePassCount=%1").arg(d->breakpoint->hardwarePassCount());
     const HardwareTrigger &trigger = d->breakpoint->trigger(index);
     return QStringLiteral("%1=%2:%3")
         .arg(trigger.isInput() ? QStringLiteral("Match") : QStringLiteral("OnBrk"), trigger.name(),
@@ -419,13 +421,11 @@ void BreakpointDlg::fillHardwareSupport(bool hardware)
         return;
     const BreakpointProxy &proxy = *d->breakpoint;
     if (proxy.hasHardwarePassCount()) {
-        auto *item = new QListWidgetItem(
-            QStringLiteral("HardwarePassCount=%1").arg(proxy.hardwarePassCount()),
-            hardwareSupportLB);
+        auto *item = new QListWidgetItem(hardwareRow(kPassCountRow), hardwareSupportLB);
         item->setData(kValueRole, kPassCountRow);
     }
     for (int i = 0; i < proxy.triggerCount(); ++i) {
-        auto *item = new QListWidgetItem(triggerRow(i), hardwareSupportLB);
+        auto *item = new QListWidgetItem(hardwareRow(i), hardwareSupportLB);
         item->setData(kValueRole, i);
     }
     const bool rows = hardwareSupportLB->count() > 0;
@@ -466,7 +466,7 @@ void BreakpointDlg::editHardwareSupportValueSlot()
             proxy.clearHardwarePassCount();
         else
             proxy.setHardwarePassCount(QString::number(input.intValue()));
-        item->setText(QStringLiteral("HardwarePassCount=%1").arg(proxy.hardwarePassCount()));
+        item->setText(hardwareRow(kPassCountRow));
         return;
     }
     if (index < 0 || index >= proxy.triggerCount())
@@ -481,7 +481,7 @@ void BreakpointDlg::editHardwareSupportValueSlot()
     if (ModalSeam::execDialog(&choice) != QDialog::Accepted || choice.currentIndex() < 0)
         return;
     trigger.setSelection(choice.currentIndex());
-    item->setText(triggerRow(index));
+    item->setText(hardwareRow(index));
 }
 
 void BreakpointDlg::resetHardwareSupportValueSlot()
@@ -493,10 +493,10 @@ void BreakpointDlg::resetHardwareSupportValueSlot()
     const int index = item->data(kValueRole).toInt();
     if (index == kPassCountRow) {
         proxy.clearHardwarePassCount();
-        item->setText(QStringLiteral("HardwarePassCount=%1").arg(proxy.hardwarePassCount()));
+        item->setText(hardwareRow(kPassCountRow));
     } else if (index >= 0 && index < proxy.triggerCount()) {
         proxy.trigger(index).setSelection(0);
-        item->setText(triggerRow(index));
+        item->setText(hardwareRow(index));
     }
 }
 

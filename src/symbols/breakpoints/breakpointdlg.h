@@ -92,7 +92,8 @@ private:
     void fillHistories();
     void applyTypeEnables(uint32_t type);
     void fillHardwareSupport(bool hardware);
-    QString triggerRow(int index) const;
+    // The text of a hardware row: the pass count (index -1) or the trigger at that index.
+    QString hardwareRow(int index) const;
     void closeWithMessage();
     // The builder menus (breakpointdlgmenus.cpp).
     void runBuilderMenu(tesk::breakpoints::ExpressionField field);
