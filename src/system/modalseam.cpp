@@ -1,6 +1,7 @@
 #include "system/modalseam.h"
 
 #include "system/debugoutput.h"
+#include "system/lifetime.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -17,6 +18,17 @@ ModalSeam::Responder &responder()
     static ModalSeam::Responder r;
     return r;
 }
+// What a box answers when it is gone before the user chose: the button that dismisses it.
+QMessageBox::StandardButton escapeAnswer(QMessageBox::StandardButtons buttons)
+{
+    for (const QMessageBox::StandardButton button :
+         {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Abort, QMessageBox::Ignore}) {
+        if (buttons.testFlag(button))
+            return button;
+    }
+    return buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::NoButton;
+}
+
 } // namespace
 
 ModalSeam::Responder ModalSeam::setResponder(Responder r)
@@ -35,23 +47,60 @@ void ModalSeam::scheduleResponse(const Request &request)
     });
 }
 
-int ModalSeam::execDialog(QDialog *dialog, Kind kind)
+ModalSeam::Result ModalSeam::run(QDialog *dialog, const QObject *owner, Kind kind)
 {
-    if (!dialog)
-        return QDialog::Rejected;
+    if (!dialog || lifetime::doomed(dialog) || (owner && lifetime::doomed(owner)))
+        return {};
+    QPointer<QDialog> guard(dialog);
+    QPointer<const QObject> ownerGuard(owner);
+    lifetime::Scope scope(dialog);
+    if (owner) {
+        lifetime::whenEnded(owner, dialog, [guard] {
+            if (guard)
+                guard->reject();
+        });
+    }
     QString text;
     if (auto *box = qobject_cast<QMessageBox *>(dialog))
         text = box->text();
     scheduleResponse({kind, dialog, dialog->windowTitle(), text});
-    return dialog->exec();
+    Result result;
+    result.code = dialog->exec();
+    result.alive = scope.alive() && (!owner || (ownerGuard && !lifetime::doomed(owner)));
+    return result;
+}
+
+ModalSeam::Result ModalSeam::runMenu(QMenu *menu, const QPoint &pos, const QObject *owner,
+                                     QAction *at)
+{
+    if (!menu || lifetime::doomed(menu) || (owner && lifetime::doomed(owner)))
+        return {};
+    QPointer<QMenu> guard(menu);
+    QPointer<const QObject> ownerGuard(owner);
+    lifetime::Scope scope(menu);
+    if (owner) {
+        lifetime::whenEnded(owner, menu, [guard] {
+            if (guard)
+                guard->close();
+        });
+    }
+    scheduleResponse({Kind::Menu, menu, menu->title(), QString()});
+    QPointer<QAction> chosen = menu->exec(pos, at);
+    Result result;
+    result.alive = scope.alive() && (!owner || (ownerGuard && !lifetime::doomed(owner)));
+    result.chosen = result.alive ? chosen.data() : nullptr;
+    return result;
+}
+
+int ModalSeam::execDialog(QDialog *dialog, Kind kind)
+{
+    const Result result = run(dialog, nullptr, kind);
+    return result.alive ? result.code : int(QDialog::Rejected);
 }
 
 QAction *ModalSeam::execMenu(QMenu *menu, const QPoint &pos, QAction *at)
 {
-    if (!menu)
-        return nullptr;
-    scheduleResponse({Kind::Menu, menu, menu->title(), QString()});
-    return menu->exec(pos, at);
+    return runMenu(menu, pos, nullptr, at).chosen;
 }
 
 QMessageBox::StandardButton ModalSeam::messageBox(QWidget *parent, QMessageBox::Icon icon,
@@ -65,12 +114,15 @@ QMessageBox::StandardButton ModalSeam::messageBox(QWidget *parent, QMessageBox::
         debugOutput((caption + QLatin1String(": ") + text).toStdString() + '\n');
         return defaultButton;
     }
-    QMessageBox box(icon, caption, text, buttons, parent);
-    box.setDefaultButton(defaultButton);
-    const int result = execDialog(&box, Kind::MessageBox);
-    if (QAbstractButton *clicked = box.clickedButton())
-        return box.standardButton(clicked);
-    return static_cast<QMessageBox::StandardButton>(result);
+    // A box whose parent window is closed inside the loop goes with it and answers its escape.
+    Modal<QMessageBox> box(icon, caption, text, buttons, parent);
+    box->setDefaultButton(defaultButton);
+    const Result result = box.run(nullptr, Kind::MessageBox);
+    if (!result.alive || !box)
+        return escapeAnswer(buttons);
+    if (QAbstractButton *clicked = box->clickedButton())
+        return box->standardButton(clicked);
+    return static_cast<QMessageBox::StandardButton>(result.code);
 }
 
 } // namespace tesk::system

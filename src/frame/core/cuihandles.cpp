@@ -1,5 +1,7 @@
 #include "frame/core/cuihandles.h"
 
+#include "system/lifetime.h"
+
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -14,6 +16,8 @@ struct Registry
 {
     QHash<quintptr, QPointer<QObject>> objects;
     QHash<const QObject *, quintptr> handles;
+    QHash<quintptr, const void *> plainObjects;
+    QHash<const void *, quintptr> plainHandles;
     // Odd and far from any address a host might hold by mistake; grows for ever.
     quintptr next = 0x7e5c0001;
 };
@@ -22,6 +26,13 @@ Registry &registry()
 {
     static Registry r;
     return r;
+}
+
+quintptr nextHandle()
+{
+    const quintptr handle = registry().next;
+    registry().next += 2;
+    return handle;
 }
 
 } // namespace
@@ -33,8 +44,7 @@ void *add(QObject *object)
     Registry &r = registry();
     if (const auto found = r.handles.constFind(object); found != r.handles.constEnd())
         return reinterpret_cast<void *>(*found);
-    const quintptr handle = r.next;
-    r.next += 2;
+    const quintptr handle = nextHandle();
     r.objects.insert(handle, object);
     r.handles.insert(object, handle);
     QObject::connect(object, &QObject::destroyed, [object, handle] {
@@ -54,7 +64,39 @@ QObject *object(const void *handle)
     if (!handle)
         return nullptr;
     const auto found = registry().objects.constFind(reinterpret_cast<quintptr>(handle));
-    return found == registry().objects.constEnd() ? nullptr : found->data();
+    if (found == registry().objects.constEnd() || lifetime::doomed(found->data()))
+        return nullptr;
+    return found->data();
+}
+
+void *addPlain(const void *object)
+{
+    if (!object)
+        return nullptr;
+    Registry &r = registry();
+    if (const auto found = r.plainHandles.constFind(object); found != r.plainHandles.constEnd())
+        return reinterpret_cast<void *>(*found);
+    const quintptr handle = nextHandle();
+    r.plainObjects.insert(handle, object);
+    r.plainHandles.insert(object, handle);
+    return reinterpret_cast<void *>(handle);
+}
+
+void *plain(const void *handle)
+{
+    if (!handle)
+        return nullptr;
+    return const_cast<void *>(
+        registry().plainObjects.value(reinterpret_cast<quintptr>(handle), nullptr));
+}
+
+void dropPlain(const void *object)
+{
+    Registry &r = registry();
+    if (const auto found = r.plainHandles.constFind(object); found != r.plainHandles.constEnd()) {
+        r.plainObjects.remove(*found);
+        r.plainHandles.erase(found);
+    }
 }
 
 } // namespace tesk::handles

@@ -1,6 +1,6 @@
 #pragma once
 
-class QObject;
+#include <QObject>
 
 // Objects handed to the host as handles. A handle is a number of its own, never the object's
 // address, and is never given out again: when an object dies and another is created at its
@@ -12,7 +12,20 @@ namespace tesk::handles {
 // The object's handle (the same one when it already has one); null for null.
 [[nodiscard]] void *add(QObject *object);
 bool contains(const void *handle);
-// The object of a live handle, else null.
+// The object of a live handle, else null. An object ended through tesk::lifetime::destroy has
+// no live handle any more, though it is deleted later.
 QObject *object(const void *handle);
+// The live object of the handle when it is a T, else null.
+template<typename T>
+T *object(const void *handle)
+{
+    return qobject_cast<T *>(object(handle));
+}
+
+// Objects that are no QObject (records, proxies) get handles of the same kind; their owner
+// drops them before it frees the object, after which the handle stays dead.
+[[nodiscard]] void *addPlain(const void *object);
+void *plain(const void *handle);
+void dropPlain(const void *object);
 
 } // namespace tesk::handles

@@ -1,7 +1,10 @@
 // The guard every export body runs in, so that no exception crosses into the host.
 #pragma once
 
+#include "frame/core/cuihandles.h"
+
 #include <exception>
+#include <type_traits>
 #include <utility>
 
 namespace tesk {
@@ -35,6 +38,38 @@ void guarded(const char *exportName, Body &&body) noexcept
     }
 }
 
+// The live object behind a handle the host passes back, when it is a T; else null. Every
+// family's objects are entered in tesk::handles, QObjects or not, so a dead handle never
+// comes back to life and a foreign pointer is never followed.
+template<typename T>
+T *live(const void *handle)
+{
+    if constexpr (std::is_base_of_v<QObject, T>)
+        return handles::object<T>(handle);
+    else
+        return static_cast<T *>(handles::plain(handle));
+}
+
+// The one way an export works on a handle: the body runs on the live object, guarded under the
+// export's name; a null, dead, foreign or other kind of handle answers the failure value.
+template<typename T, typename Result, typename Body>
+Result onLive(const char *exportName, const void *handle, Result failure, Body &&body) noexcept
+{
+    return guarded(exportName, failure, [&]() -> Result {
+        T *object = live<T>(handle);
+        return object ? Result(std::forward<Body>(body)(*object)) : failure;
+    });
+}
+
+template<typename T, typename Body>
+void onLive(const char *exportName, const void *handle, Body &&body) noexcept
+{
+    guarded(exportName, [&] {
+        if (T *object = live<T>(handle))
+            std::forward<Body>(body)(*object);
+    });
+}
+
 // Whether the toolkit application exists: exports that open windows, tool tips, drags or help
 // answer failure without one (before start-up and after the event loop ended) instead of
 // letting the toolkit end the host.
@@ -47,3 +82,8 @@ bool applicationExists();
 // takes the export's __func__ as its argument instead.
 #define TESK_GUARDED(failure, ...) ::tesk::guarded(__func__, failure, __VA_ARGS__)
 #define TESK_GUARDED_VOID(...) ::tesk::guarded(__func__, __VA_ARGS__)
+// The export's body on the live object of a handle (see onLive), under the export's own name.
+#define TESK_ON_LIVE(Type, handle, failure, ...)                                                   \
+    ::tesk::onLive<Type>(__func__, reinterpret_cast<const void *>(handle), failure, __VA_ARGS__)
+#define TESK_ON_LIVE_VOID(Type, handle, ...)                                                       \
+    ::tesk::onLive<Type>(__func__, reinterpret_cast<const void *>(handle), __VA_ARGS__)

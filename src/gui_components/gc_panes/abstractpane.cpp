@@ -86,12 +86,7 @@ int AbstractPane::dispatchEvent(int code, int argument)
 void AbstractPane::destroy()
 {
     livePanes().remove(this);
-    if (m_callDepth > 0) {
-        m_destroyPending = true;
-        hide();
-        return;
-    }
-    delete this;
+    tesk::lifetime::destroy(this);
 }
 
 int AbstractPane::copyToBuffer(const QByteArray &text, unsigned length, char *buffer)
@@ -121,15 +116,3 @@ TeskHandle AbstractPane::windBox()
     return 0;
 }
 void AbstractPane::slotMenuActivated(int) {}
-
-AbstractPane::CallScope::CallScope(AbstractPane *pane)
-    : m_pane(pane)
-{
-    ++m_pane->m_callDepth;
-}
-
-AbstractPane::CallScope::~CallScope()
-{
-    if (--m_pane->m_callDepth == 0 && m_pane->m_destroyPending)
-        m_pane->deleteLater();
-}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "system/lifetime.h"
+
 #include <tesk/tesk_panes.h>
 
 #include <QStringList>
@@ -58,17 +60,7 @@ public:
 
     // Keeps the pane alive across a call into it: a destroy() meanwhile waits until the
     // outermost call has returned.
-    class CallScope
-    {
-    public:
-        explicit CallScope(AbstractPane *pane);
-        ~CallScope();
-        CallScope(const CallScope &) = delete;
-        CallScope &operator=(const CallScope &) = delete;
-
-    private:
-        AbstractPane *m_pane;
-    };
+    using CallScope = tesk::lifetime::Scope;
 
 signals:
     void sigShowPaneMenu();
@@ -77,8 +69,4 @@ signals:
 
 public slots:
     virtual void slotMenuActivated(int id);
-
-private:
-    int m_callDepth = 0;
-    bool m_destroyPending = false;
 };

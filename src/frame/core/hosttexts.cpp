@@ -1,0 +1,40 @@
+#include "frame/core/hosttexts.h"
+
+#include <QHash>
+#include <QObject>
+
+namespace tesk::texts {
+
+namespace {
+
+using Slots = QHash<QByteArray, QByteArray>;
+
+QHash<const QObject *, Slots> &held()
+{
+    static QHash<const QObject *, Slots> texts;
+    return texts;
+}
+
+} // namespace
+
+const char *hold(const QObject *owner, int slot, const QByteArray &text)
+{
+    return hold(owner, QByteArray::number(slot), text);
+}
+
+const char *hold(const QObject *owner, const QByteArray &slot, const QByteArray &text)
+{
+    auto &texts = held();
+    if (owner && !texts.contains(owner))
+        QObject::connect(owner, &QObject::destroyed, [owner] { held().remove(owner); });
+    QByteArray &kept = texts[owner][slot];
+    // Compared first, so that an unchanged text keeps its address; detached, so that no other
+    // copy of the bytes can change or free them.
+    if (kept.isNull() || kept != text) {
+        kept = text;
+        kept.detach();
+    }
+    return kept.constData();
+}
+
+} // namespace tesk::texts

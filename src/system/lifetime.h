@@ -1,0 +1,62 @@
+#pragma once
+
+// How long the library's objects live while the host holds them and calls back into them.
+//
+// The host destroys objects from inside the library's own calls: from a callback the object
+// itself made, from a timer inside one of the library's modal loops. Deleting an object there
+// frees the frame the library is still running in. So every call from the library into the
+// host, and every export body working on an object, runs inside a Scope; an object destroyed
+// while any scope is open is only marked (its handle dies at once, it is hidden) and deleted
+// once the outermost scope has ended. Code that called the host asks its scope whether its
+// object still lives before it goes on.
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+namespace tesk::lifetime {
+
+// Marks the object as ended: it is deleted now when no scope is open, else once the outermost
+// scope has ended (later, from the event loop). A widget is hidden at once, which also ends a
+// modal loop it runs. Null and already ended objects are ignored.
+void destroy(QObject *object);
+
+// Whether the object was ended by destroy() and waits for its deletion.
+bool doomed(const QObject *object);
+
+// Calls the function once when the object is ended or deleted, whichever comes first, unless
+// the context object is gone by then.
+void whenEnded(const QObject *object, QObject *context, std::function<void()> function);
+
+// Whether any scope is open.
+bool insideScope();
+
+class Scope
+{
+public:
+    // The object (may be null) is the one the scope works for: alive() answers for it.
+    explicit Scope(const QObject *object = nullptr);
+    ~Scope();
+    Scope(const Scope &) = delete;
+    Scope &operator=(const Scope &) = delete;
+
+    // The scope's object neither deleted nor ended (true for a scope without an object).
+    bool alive() const;
+
+private:
+    QPointer<const QObject> m_object;
+    bool m_hasObject;
+};
+
+// Calls the host on behalf of the caller inside a scope; whether the caller still lives
+// afterwards. Nothing of the caller may be touched when it answers false.
+template<typename Call>
+bool callHost(const QObject *caller, Call &&call)
+{
+    Scope scope(caller);
+    std::forward<Call>(call)();
+    return scope.alive();
+}
+
+} // namespace tesk::lifetime
