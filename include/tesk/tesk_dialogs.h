@@ -6,7 +6,8 @@
 
 /* ---- Message boxes and prompts --------------------------------------------------------
  * The first word is not read. Caption and text are UTF-8; a null caption shows the debugger's
- * name. */
+ * name. Every question of this header ends when the host closes the main window it belongs to
+ * while it waits (from a timer, say): it then answers as if cancelled (CuiMessagePrompt 0). */
 
 /* Critical, information and warning boxes with one OK button; always 1. */
 TESK_EXPORT int CuiSimpleError(int32_t reserved, const char *caption, const char *text);
@@ -196,8 +197,9 @@ typedef struct QSDIDescription
     void *control; /* QSDIEntry (kind 3) or QSDIToggle (kind 7) */
 } QSDIDescription;
 
-/* The record exports answer 0, or 1 when an allocation failed or a record pointer was null
- * (nothing is then touched). */
+/* The record exports answer 0, or 1 when an allocation failed or a record pointer was null, or
+ * when the description given to an Add or Delete export was not made by QtQSDIInitDialog or
+ * was freed already (nothing is then touched). */
 TESK_EXPORT int QtQSDIInitDialog(QSDIDescription **description, int32_t kind, int32_t icon,
                                  int32_t mode, int32_t captionCode, int32_t messageCode);
 /* With a label, the code becomes that of the standard label reading the same (10 becoming
@@ -222,7 +224,8 @@ TESK_EXPORT int QtQSDIDeleteFindCallback(QSDIFind *find);
  * the dialog staying up. Other modes and a null description: 0, nothing shown. */
 TESK_EXPORT int QtQSDIExecDialog(QSDIDescription *description);
 
-/* Run a dialog handle of the dialog families modally: its result, or 0 for anything else. */
+/* Run a dialog handle of the dialog families modally: its result, or 0 for anything else and
+ * when the dialog, or the window it belongs to, is destroyed while it runs. */
 TESK_EXPORT int CuiDoModal(void *dialog);
 TESK_EXPORT int CuiDialogExec(void *dialog);
 /* Raises (non-zero) or lowers the modal-dialog-shown mark of every main window. */

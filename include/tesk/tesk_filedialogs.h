@@ -11,10 +11,11 @@
 
 /* Opens one file, several existing files (multiple 1) or asks for a name to save to (save 1,
  * when multiple is not 1); a null parent means the current main window, a null start directory
- * the one remembered for this host program. On 0 *result points to a library buffer, valid
- * until the next call: one name followed by two NULs, or the directory (with its final
- * separator), a NUL, each base name with a NUL, and one more NUL. 1 when cancelled, prompts are
- * suppressed or the answer does not fit the buffer (4096 bytes); *result is then unchanged.
+ * the one remembered for this host program. On 0 *result points to the library's copy of the
+ * answer, valid for the life of the library (later calls leave it alone): one name followed by
+ * two NULs, or the directory (with its final separator), a NUL, each base name with a NUL, and
+ * one more NUL. 1 when cancelled, when the parent window was closed meanwhile, when prompts are
+ * suppressed or the answer does not fit 4096 bytes; *result is then unchanged.
  * The help id is not used. */
 TESK_EXPORT int CuiSimpleFileExtraMultipleEx(TeskHandle parent, const char *caption,
                                              const char **result, const char *filter,
@@ -52,9 +53,10 @@ TESK_EXPORT int CuiLoadBinary(TeskHandle parent, intptr_t context, const char *s
                               int32_t helpId, const char *choices);
 
 /* The portable Load Binary dialog as a handle, for CuiDoModal; null parent: the current main
- * window. GetCommand answers the command made when the dialog was accepted (Latin-1, valid
- * until the dialog changes or dies), "" before, and null for a handle that is no such dialog.
- * Destroy ignores null and foreign handles. */
+ * window. GetCommand answers the command made when the dialog was accepted (Latin-1), "" before,
+ * and null for a handle that is no such dialog; the text stays valid while the dialog lives and
+ * its command does not change, and two calls meanwhile answer the same pointer. Destroy ignores
+ * null and foreign handles; called while the dialog runs, it ends the run first. */
 TESK_EXPORT TeskHandle CuiLoadMemoryDlgCreate(TeskHandle parent, const char *choices);
 TESK_EXPORT const char *CuiLoadMemoryDlgGetCommand(TeskHandle dialog);
 TESK_EXPORT void CuiLoadMemoryDlgDestroy(TeskHandle dialog);

@@ -14,6 +14,7 @@
 
 namespace tesk::dialogs {
 
+using tesk::system::Modal;
 using tesk::system::ModalSeam;
 
 bool canShowWindows(const char *what)
@@ -33,13 +34,16 @@ QMessageBox::StandardButton runToolkitBox(QMessageBox::Icon icon, const char *ca
         return escapeButton;
     const QString title = caption ? QString::fromUtf8(caption)
                                   : QCoreApplication::translate("QObject", "Kestrova Debugger");
-    QMessageBox box(icon, title, QString::fromUtf8(text), buttons, frame::currentMainWindow());
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(defaultButton);
-    box.setEscapeButton(escapeButton);
-    ModalSeam::execDialog(&box, ModalSeam::Kind::MessageBox);
-    QAbstractButton *clicked = box.clickedButton();
-    return clicked ? box.standardButton(clicked) : escapeButton;
+    QWidget *window = frame::currentMainWindow();
+    Modal<QMessageBox> box(icon, title, QString::fromUtf8(text), buttons, window);
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(defaultButton);
+    box->setEscapeButton(escapeButton);
+    // A window closed under the question takes the box along: that is no answer.
+    if (!box.run(window, ModalSeam::Kind::MessageBox).alive || !box)
+        return escapeButton;
+    QAbstractButton *clicked = box->clickedButton();
+    return clicked ? box->standardButton(clicked) : escapeButton;
 }
 
 int messagePrompt(const char *caption, const char *text, int icon, int button0, int button1,
@@ -51,13 +55,12 @@ int messagePrompt(const char *caption, const char *text, int icon, int button0, 
     const int kind = icon >= CuiMessageBox::Information && icon <= CuiMessageBox::Critical
                          ? icon
                          : CuiMessageBox::NoIcon;
-    QPointer<CuiMessageBox> box =
-        new CuiMessageBox(cuiTranslateLatin1(caption), cuiTranslateLatin1(text), kind, button0,
-                          button1, button2, frame::currentMainWindow(), "CuiMessageBox", false);
+    QWidget *window = frame::currentMainWindow();
+    Modal<CuiMessageBox> box(cuiTranslateLatin1(caption), cuiTranslateLatin1(text), kind, button0,
+                             button1, button2, window, "CuiMessageBox", false);
     box->setTextFormat(Qt::PlainText);
-    const int result = ModalSeam::execDialog(box, ModalSeam::Kind::MessageBox);
-    delete box;
-    return result;
+    const ModalSeam::Result result = box.run(window, ModalSeam::Kind::MessageBox);
+    return result.alive ? result.code : 0;
 }
 
 namespace {
@@ -84,15 +87,11 @@ int execDescription(const QSDIDescription &description)
     }
     switch (description.mode) {
     case QSDI_MODE_MODAL: {
-        QPointer<SimpleDialog> dialog =
-            new SimpleDialog(description, dialogLabels(), frame::currentMainWindow());
-        int result;
-        {
-            ModalMark mark;
-            result = ModalSeam::execDialog(dialog);
-        }
-        delete dialog;
-        return result;
+        QWidget *window = frame::currentMainWindow();
+        Modal<SimpleDialog> dialog(description, dialogLabels(), window);
+        ModalMark mark;
+        const ModalSeam::Result result = dialog.run(window);
+        return result.alive ? result.code : 0;
     }
     case QSDI_MODE_MODELESS:
     case QSDI_MODE_MODAL_NO_WAIT: {
@@ -106,14 +105,11 @@ int execDescription(const QSDIDescription &description)
     }
 }
 
-int runDialogHandle(const char *exportName, void *handle)
+int runDialogHandle(QDialog &dialog)
 {
-    auto *dialog = qobject_cast<QDialog *>(tesk::handles::object(handle));
-    if (!dialog) {
-        qWarning("%s: %p is not a dialog handed out by this library", exportName, handle);
-        return 0;
-    }
-    return ModalSeam::execDialog(dialog);
+    // The host may destroy the dialog, or close its window, from inside the loop.
+    const ModalSeam::Result result = ModalSeam::run(&dialog, dialog.parentWidget());
+    return result.alive ? result.code : 0;
 }
 
 } // namespace tesk::dialogs

@@ -27,7 +27,8 @@ int messagePrompt(const char *caption, const char *text, int icon, int button0, 
 // Builds a SimpleDialog from the description and runs or shows it as its mode says.
 int execDescription(const QSDIDescription &description);
 
-// Runs a live dialog handle modally; 0 for a handle that is no dialog of the library.
-int runDialogHandle(const char *exportName, void *handle);
+// Runs a live dialog of the families modally: its result, or 0 when the dialog or its window
+// was ended inside the loop.
+int runDialogHandle(QDialog &dialog);
 
 } // namespace tesk::dialogs

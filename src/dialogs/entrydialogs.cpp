@@ -17,7 +17,6 @@
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QLabel>
-#include <QPointer>
 
 #include <algorithm>
 #include <cstring>
@@ -28,18 +27,17 @@ using tesk::system::ModalSeam;
 
 namespace {
 
-// Runs the dialog and deletes it (unless its parent took it along meanwhile); take reads the
-// answer while the dialog still exists, and only when it was accepted.
+using tesk::system::Modal;
+
+// Runs the dialog for the window it belongs to; take reads the answer, only when the dialog was
+// accepted and neither it nor its window was ended inside the loop.
 template<typename Dialog, typename Take>
-bool runAndDelete(Dialog *dialog, Take take)
+bool runAndTake(Modal<Dialog> &dialog, Take take)
 {
-    QPointer<Dialog> guard(dialog);
-    const int result = ModalSeam::execDialog(dialog);
-    const bool accepted = guard && result == QDialog::Accepted;
-    if (accepted)
-        take(*guard);
-    delete guard.data();
-    return accepted;
+    if (!dialog.run(dialog->parentWidget()).accepted() || !dialog)
+        return false;
+    take(*dialog);
+    return true;
 }
 
 // A hidden main window would take its dialog out of sight along with it.
@@ -65,7 +63,7 @@ void writePositions(const QList<int> &chosen, int32_t *positions, int32_t bound,
 }
 
 template<typename Dialog>
-int runEntry(Dialog *dialog, const char *caption, const char *message, const char *value,
+int runEntry(Modal<Dialog> &dialog, const char *caption, const char *message, const char *value,
              char *buffer, int32_t size, const char *okText, int32_t helpId)
 {
     if (caption)
@@ -78,21 +76,19 @@ int runEntry(Dialog *dialog, const char *caption, const char *message, const cha
     }
     if (okText)
         dialog->setOkText(cuiTranslateLatin1(okText));
-    return runAndDelete(dialog, [&](Dialog &d) { cuiCopyUtf8Padded(d.getValue(), buffer, size); })
+    return runAndTake(dialog, [&](Dialog &d) { cuiCopyUtf8Padded(d.getValue(), buffer, size); })
                ? 1
                : 0;
 }
 
-QInputDialog *inputDialog(const char *name, const char *caption, const char *label)
+void nameInputDialog(QInputDialog *dialog, const char *name, const char *caption, const char *label)
 {
-    auto *dialog = new QInputDialog(frame::currentMainWindow());
     dialog->setObjectName(QLatin1String(name));
     dialog->setWindowTitle(cuiTranslateLatin1(caption));
     dialog->setLabelText(cuiTranslateLatin1(label));
     // The host's label is shown as written.
     for (QLabel *text : dialog->findChildren<QLabel *>())
         text->setTextFormat(Qt::PlainText);
-    return dialog;
 }
 
 } // namespace
@@ -102,7 +98,7 @@ int simpleList(const char *caption, const char *description, const char *items, 
 {
     if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiSimpleList"))
         return 0;
-    auto *dialog = new ListSelectionDlg(visibleMainWindow(), "CuiSimpleList", true);
+    Modal<ListSelectionDlg> dialog(visibleMainWindow(), "CuiSimpleList", true);
     dialog->setCaption(listCaption(caption));
     // Markup in the host's description is shown as written.
     dialog->setDescription(QLatin1String("<qt>") +
@@ -113,15 +109,15 @@ int simpleList(const char *caption, const char *description, const char *items, 
     if (helpId != 0)
         dialog->setHelpId(helpId);
     dialog->setHelpFunction(&showDialogHelp);
-    return runAndDelete(dialog,
-                        [&](ListSelectionDlg &d) {
-                            QList<int> chosen;
-                            if (d.isMultiSelection())
-                                d.checkedPositions(chosen);
-                            else
-                                chosen.append(d.currentIndex());
-                            writePositions(chosen, positions, bound, count);
-                        })
+    return runAndTake(dialog,
+                      [&](ListSelectionDlg &d) {
+                          QList<int> chosen;
+                          if (d.isMultiSelection())
+                              d.checkedPositions(chosen);
+                          else
+                              chosen.append(d.currentIndex());
+                          writePositions(chosen, positions, bound, count);
+                      })
                ? 1
                : 0;
 }
@@ -132,11 +128,12 @@ int simpleEntry(EntryKind kind, const char *caption, const char *message, const 
     if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiSimpleEntry"))
         return 0;
     QWidget *parent = frame::currentMainWindow();
-    if (kind == EntryKind::DropDown)
-        return runEntry(new SimpleEntryPDDlg(parent), caption, message, value, buffer, size, okText,
-                        helpId);
-    return runEntry(new SimpleEntryDlg(parent), caption, message, value, buffer, size, okText,
-                    helpId);
+    if (kind == EntryKind::DropDown) {
+        Modal<SimpleEntryPDDlg> dialog(parent);
+        return runEntry(dialog, caption, message, value, buffer, size, okText, helpId);
+    }
+    Modal<SimpleEntryDlg> dialog(parent);
+    return runEntry(dialog, caption, message, value, buffer, size, okText, helpId);
 }
 
 namespace {
@@ -155,12 +152,13 @@ bool entryInteger(const char *caption, const char *label, int32_t value, int32_t
 {
     if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiSimpleEntryInteger"))
         return false;
-    QInputDialog *dialog = inputDialog("CuiSimpleEntryInteger", caption, label);
+    Modal<QInputDialog> dialog(frame::currentMainWindow());
+    nameInputDialog(dialog.get(), "CuiSimpleEntryInteger", caption, label);
     dialog->setInputMode(QInputDialog::IntInput);
     dialog->setIntRange(minimum, maximum);
     dialog->setIntStep(step);
     dialog->setIntValue(value);
-    return runAndDelete(dialog, [&](QInputDialog &d) { *result = d.intValue(); });
+    return runAndTake(dialog, [&](QInputDialog &d) { *result = d.intValue(); });
 }
 
 bool entryDouble(const char *caption, const char *label, double value, int32_t decimals,
@@ -168,22 +166,23 @@ bool entryDouble(const char *caption, const char *label, double value, int32_t d
 {
     if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiSimpleEntryDouble"))
         return false;
-    QInputDialog *dialog = inputDialog("CuiSimpleEntryDouble", caption, label);
+    Modal<QInputDialog> dialog(frame::currentMainWindow());
+    nameInputDialog(dialog.get(), "CuiSimpleEntryDouble", caption, label);
     dialog->setInputMode(QInputDialog::DoubleInput);
     dialog->setDoubleRange(minimum, maximum);
     dialog->setDoubleDecimals(decimals);
     dialog->setDoubleValue(value);
-    return runAndDelete(dialog, [&](QInputDialog &d) { *result = d.doubleValue(); });
+    return runAndTake(dialog, [&](QInputDialog &d) { *result = d.doubleValue(); });
 }
 
 bool gotoLine(int32_t *line, int32_t maximum)
 {
     if (!canShowWindows("CuiGotoLineDialog"))
         return false;
-    auto *dialog = new GotoLineDlg(frame::currentMainWindow());
+    Modal<GotoLineDlg> dialog(frame::currentMainWindow());
     dialog->setMaximum(maximum);
     dialog->setValue(*line);
-    return runAndDelete(dialog, [&](GotoLineDlg &d) { *line = d.getValue(); });
+    return runAndTake(dialog, [&](GotoLineDlg &d) { *line = d.getValue(); });
 }
 
 bool sourceLocation(const char *caption, const char *message, const char *fileName, char *buffer,
@@ -191,14 +190,14 @@ bool sourceLocation(const char *caption, const char *message, const char *fileNa
 {
     if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiGetSourceLocation"))
         return false;
-    auto *dialog = new SourceLocationDlg(frame::currentMainWindow());
+    Modal<SourceLocationDlg> dialog(frame::currentMainWindow());
     if (caption)
         dialog->setWindowTitle(cuiTranslateLatin1(caption));
     if (message)
         dialog->setMessage(cuiTranslateLatin1(message));
     if (fileName)
         dialog->setFileName(QString::fromLatin1(fileName));
-    return runAndDelete(dialog, [&](SourceLocationDlg &d) {
+    return runAndTake(dialog, [&](SourceLocationDlg &d) {
         const QByteArray name = d.fileName().toUtf8();
         std::strncpy(buffer, name.constData(), size_t(size));
     });
@@ -208,21 +207,21 @@ bool userInformation(const char *templateFile, const char *outputFile)
 {
     if (!canShowWindows("CuiGetUserInformation"))
         return false;
-    auto *dialog = new UserInfoDlg;
+    Modal<UserInfoDlg> dialog;
     dialog->setTemplateFile(QString::fromLatin1(templateFile));
     dialog->setOutputFile(QString::fromLatin1(outputFile));
-    return runAndDelete(dialog, [](UserInfoDlg &) {});
+    return runAndTake(dialog, [](UserInfoDlg &) {});
 }
 
 void simpleAbout(const char *buildText, const char *copyrightText, const char *additionalText)
 {
     if (!canShowWindows("CuiSimpleAbout"))
         return;
-    auto *dialog = new AboutDialog(frame::currentMainWindow(), "about_box");
+    Modal<AboutDialog> dialog(frame::currentMainWindow(), "about_box");
     dialog->setBuildText(QString::fromLatin1(buildText));
     dialog->setCopyrightText(QString::fromLatin1(copyrightText));
     dialog->setAdditionalText(QString::fromLatin1(additionalText));
-    runAndDelete(dialog, [](AboutDialog &) {});
+    runAndTake(dialog, [](AboutDialog &) {});
 }
 
 } // namespace tesk::dialogs

@@ -4,6 +4,7 @@
 #include "dialogs/corvasimconfigdlg.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
+#include "system/lifetime.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -14,25 +15,7 @@ namespace {
 
 constexpr unsigned kCorvasimHelpId = 782;
 
-CorvasimConfigDlg *corvasimDialog(TeskHandle handle)
-{
-    return qobject_cast<CorvasimConfigDlg *>(
-        tesk::handles::object(reinterpret_cast<const void *>(handle)));
-}
-
-template<typename Body>
-void withDialog(TeskHandle handle, Body &&body)
-{
-    if (CorvasimConfigDlg *dialog = corvasimDialog(handle))
-        body(*dialog);
-}
-
-template<typename Body>
-int answer(TeskHandle handle, Body &&body)
-{
-    CorvasimConfigDlg *dialog = corvasimDialog(handle);
-    return dialog ? int(body(*dialog)) : 0;
-}
+using Dialog = CorvasimConfigDlg;
 
 // By the rule of strncpy: at most size bytes, the rest NUL, unterminated when the text has size
 // bytes or more. A null buffer or a size below 1 gets nothing.
@@ -63,137 +46,107 @@ TeskHandle CuiCorvasimConfigDlgCreate(void)
 
 void CuiCorvasimConfigDlgDestroy(TeskHandle handle)
 {
-    TESK_GUARDED_VOID([&] { delete corvasimDialog(handle); });
+    TESK_ON_LIVE_VOID(Dialog, handle, [](Dialog &d) { tesk::lifetime::destroy(&d); });
 }
 
 void CuiCorvasimConfigDlgSetHelpId(TeskHandle handle, uint32_t helpId)
 {
-    TESK_GUARDED_VOID(
-        [&] { withDialog(handle, [&](CorvasimConfigDlg &d) { d.setHelpId(helpId); }); });
+    TESK_ON_LIVE_VOID(Dialog, handle, [&](Dialog &d) { d.setHelpId(helpId); });
 }
 
 void CuiCorvasimConfigDlgAddProcessor(TeskHandle handle, const char *name)
 {
     if (!name)
         return;
-    TESK_GUARDED_VOID([&] {
-        withDialog(handle,
-                   [&](CorvasimConfigDlg &d) { d.addProcessor(QString::fromLatin1(name)); });
-    });
+    TESK_ON_LIVE_VOID(Dialog, handle,
+                      [&](Dialog &d) { d.addProcessor(QString::fromLatin1(name)); });
 }
 
 void CuiCorvasimConfigDlgSetProcessor(TeskHandle handle, const char *name)
 {
     if (!name)
         return;
-    TESK_GUARDED_VOID([&] {
-        withDialog(handle,
-                   [&](CorvasimConfigDlg &d) { d.setProcessor(QString::fromLatin1(name)); });
-    });
+    TESK_ON_LIVE_VOID(Dialog, handle,
+                      [&](Dialog &d) { d.setProcessor(QString::fromLatin1(name)); });
 }
 
 void CuiCorvasimConfigDlgGetProcessor(TeskHandle handle, char *buffer, int32_t size)
 {
-    TESK_GUARDED_VOID([&] {
-        withDialog(handle,
-                   [&](CorvasimConfigDlg &d) { copyPadded(d.processor().toUtf8(), buffer, size); });
-    });
+    TESK_ON_LIVE_VOID(Dialog, handle,
+                      [&](Dialog &d) { copyPadded(d.processor().toUtf8(), buffer, size); });
 }
 
 void CuiCorvasimConfigDlgSetQMXState(TeskHandle handle, int32_t state)
 {
-    TESK_GUARDED_VOID(
-        [&] { withDialog(handle, [&](CorvasimConfigDlg &d) { d.setQmxState(state); }); });
+    TESK_ON_LIVE_VOID(Dialog, handle, [&](Dialog &d) { d.setQmxState(state); });
 }
 
 int CuiCorvasimConfigDlgGetQMXState(TeskHandle handle)
 {
-    return TESK_GUARDED(
-        0, [&] { return answer(handle, [](CorvasimConfigDlg &d) { return d.qmxState(); }); });
+    return TESK_ON_LIVE(Dialog, handle, 0, [](Dialog &d) { return int(d.qmxState()); });
 }
 
 void CuiCorvasimConfigDlgSetMMUState(TeskHandle handle, int32_t state)
 {
-    TESK_GUARDED_VOID([&] {
-        withDialog(handle, [&](CorvasimConfigDlg &d) { d.mmuCB->setChecked(state != 0); });
-    });
+    TESK_ON_LIVE_VOID(Dialog, handle, [&](Dialog &d) { d.mmuCB->setChecked(state != 0); });
 }
 
 int CuiCorvasimConfigDlgGetMMUState(TeskHandle handle)
 {
-    return TESK_GUARDED(0, [&] {
-        return answer(handle, [](CorvasimConfigDlg &d) { return d.mmuCB->isChecked(); });
-    });
+    return TESK_ON_LIVE(Dialog, handle, 0, [](Dialog &d) { return int(d.mmuCB->isChecked()); });
 }
 
 void CuiCorvasimConfigDlgSetRealtimeClock(TeskHandle handle)
 {
-    TESK_GUARDED_VOID(
-        [&] { withDialog(handle, [](CorvasimConfigDlg &d) { check(d.realtimeRB); }); });
+    TESK_ON_LIVE_VOID(Dialog, handle, [](Dialog &d) { check(d.realtimeRB); });
 }
 
 void CuiCorvasimConfigDlgSetEmulatedClock(TeskHandle handle)
 {
-    TESK_GUARDED_VOID(
-        [&] { withDialog(handle, [](CorvasimConfigDlg &d) { check(d.emulatedRB); }); });
+    TESK_ON_LIVE_VOID(Dialog, handle, [](Dialog &d) { check(d.emulatedRB); });
 }
 
 int CuiCorvasimConfigDlgIsRealtimeClock(TeskHandle handle)
 {
-    return TESK_GUARDED(0, [&] {
-        return answer(handle, [](CorvasimConfigDlg &d) { return d.realtimeRB->isChecked(); });
-    });
+    return TESK_ON_LIVE(Dialog, handle, 0,
+                        [](Dialog &d) { return int(d.realtimeRB->isChecked()); });
 }
 
 void CuiCorvasimConfigDlgSetClockSpeed(TeskHandle handle, const char *speed)
 {
     if (!speed)
         return;
-    TESK_GUARDED_VOID([&] {
-        withDialog(handle, [&](CorvasimConfigDlg &d) { d.setClockSpeed(QByteArray(speed)); });
-    });
+    TESK_ON_LIVE_VOID(Dialog, handle, [&](Dialog &d) { d.setClockSpeed(QByteArray(speed)); });
 }
 
 char *CuiCorvasimConfigDlgGetClockSpeed(TeskHandle handle, char *buffer, int32_t size)
 {
-    return TESK_GUARDED(static_cast<char *>(nullptr), [&]() -> char * {
-        CorvasimConfigDlg *dialog = corvasimDialog(handle);
-        if (!dialog)
-            return nullptr;
-        copyPadded(QByteArray::number(dialog->clockSpeed()), buffer, size);
+    return TESK_ON_LIVE(Dialog, handle, static_cast<char *>(nullptr), [&](Dialog &d) {
+        copyPadded(QByteArray::number(d.clockSpeed()), buffer, size);
         return buffer;
     });
 }
 
 void CuiCorvasimConfigDlgSetEndian(TeskHandle handle, int32_t big)
 {
-    TESK_GUARDED_VOID([&] {
-        withDialog(handle, [&](CorvasimConfigDlg &d) {
-            check(big ? d.debugBigEndianRB : d.debugLittleEndianRB);
-        });
-    });
+    TESK_ON_LIVE_VOID(Dialog, handle,
+                      [&](Dialog &d) { check(big ? d.debugBigEndianRB : d.debugLittleEndianRB); });
 }
 
 int CuiCorvasimConfigDlgGetEndian(TeskHandle handle)
 {
-    return TESK_GUARDED(0, [&] {
-        return answer(handle,
-                      [](CorvasimConfigDlg &d) { return !d.debugLittleEndianRB->isChecked(); });
-    });
+    return TESK_ON_LIVE(Dialog, handle, 0,
+                        [](Dialog &d) { return int(!d.debugLittleEndianRB->isChecked()); });
 }
 
 void CuiCorvasimConfigDlgSetStartEndian(TeskHandle handle, int32_t hardware)
 {
-    TESK_GUARDED_VOID([&] {
-        withDialog(handle, [&](CorvasimConfigDlg &d) {
-            check(hardware ? d.hardwareEndianRB : d.debugEndianRB);
-        });
-    });
+    TESK_ON_LIVE_VOID(Dialog, handle,
+                      [&](Dialog &d) { check(hardware ? d.hardwareEndianRB : d.debugEndianRB); });
 }
 
 int CuiCorvasimConfigDlgGetStartEndian(TeskHandle handle)
 {
-    return TESK_GUARDED(0, [&] {
-        return answer(handle, [](CorvasimConfigDlg &d) { return !d.debugEndianRB->isChecked(); });
-    });
+    return TESK_ON_LIVE(Dialog, handle, 0,
+                        [](Dialog &d) { return int(!d.debugEndianRB->isChecked()); });
 }

@@ -11,6 +11,8 @@
 #include "frame/core/cuitextutils.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/framelink.h"
+#include "frame/core/hosttexts.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <QDir>
@@ -39,10 +41,15 @@ CuiHostEntryFn loadCommandFunction(QWidget *parent, const char *name)
     return nullptr;
 }
 
-CuiLoadMemoryDlg *loadMemoryDialog(TeskHandle handle)
+// The answer's bytes up to its closing double NUL: a name, or a directory and base names, each
+// with its NUL (the first piece may be empty, the others are not).
+QByteArray answerBytes(const char (&answer)[sizeof g_Filename])
 {
-    return qobject_cast<CuiLoadMemoryDlg *>(
-        tesk::handles::object(reinterpret_cast<const void *>(handle)));
+    for (size_t i = 1; i < sizeof answer; ++i) {
+        if (answer[i - 1] == '\0' && answer[i] == '\0')
+            return QByteArray(answer, qsizetype(i + 1));
+    }
+    return QByteArray();
 }
 
 } // namespace
@@ -62,11 +69,14 @@ int CuiSimpleFileExtraMultipleEx(TeskHandle parent, const char *caption, const c
         if (!runFileDialog(dialogParent(parent), cuiTranslateLatin1(caption), latin1OrNull(filter),
                            latin1OrNull(startDirectory), mode, helpId, name, names))
             return 1;
-        const int stored = mode == tesk::core::OpenFiles ? joinSelectedFiles(names, g_Filename)
-                                                         : storeSelectedFile(name, g_Filename);
+        char answer[sizeof g_Filename] = {};
+        const int stored = mode == tesk::core::OpenFiles ? joinSelectedFiles(names, answer)
+                                                         : storeSelectedFile(name, answer);
         if (stored != 0)
             return 1;
-        *result = g_Filename;
+        // Kept by its bytes: every answer handed out stays readable, whatever is asked later.
+        const QByteArray bytes = answerBytes(answer);
+        *result = tesk::texts::hold(nullptr, QByteArrayLiteral("file answer ") + bytes, bytes);
         return 0;
     });
 }
@@ -159,8 +169,10 @@ int CuiLoadBinary(TeskHandle parent, intptr_t context, const char *startDirector
             return 1;
         const QByteArray text = command.toUtf8();
         const auto address = reinterpret_cast<intptr_t>(text.constData());
-        gui(5, 0, address, nullptr, context);
-        addToMru(0, 0, address, nullptr, 0);
+        tesk::lifetime::callHost(nullptr, [&] {
+            gui(5, 0, address, nullptr, context);
+            addToMru(0, 0, address, nullptr, 0);
+        });
         return 0;
     });
 }
@@ -178,13 +190,12 @@ TeskHandle CuiLoadMemoryDlgCreate(TeskHandle parent, const char *choices)
 
 const char *CuiLoadMemoryDlgGetCommand(TeskHandle handle)
 {
-    return TESK_GUARDED(static_cast<const char *>(nullptr), [&]() -> const char * {
-        CuiLoadMemoryDlg *dialog = loadMemoryDialog(handle);
-        return dialog ? dialog->commandText() : nullptr;
-    });
+    return TESK_ON_LIVE(CuiLoadMemoryDlg, handle, static_cast<const char *>(nullptr),
+                        [](CuiLoadMemoryDlg &d) { return d.commandText(); });
 }
 
 void CuiLoadMemoryDlgDestroy(TeskHandle handle)
 {
-    TESK_GUARDED_VOID([&] { delete loadMemoryDialog(handle); });
+    TESK_ON_LIVE_VOID(CuiLoadMemoryDlg, handle,
+                      [](CuiLoadMemoryDlg &d) { tesk::lifetime::destroy(&d); });
 }

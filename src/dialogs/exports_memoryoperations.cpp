@@ -5,23 +5,9 @@
 #include "dialogs/memoryoperationsdlg.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
+#include "system/lifetime.h"
 
-namespace {
-
-MemoryOperationsDlg *memoryOperationsDialog(TeskHandle handle)
-{
-    return qobject_cast<MemoryOperationsDlg *>(
-        tesk::handles::object(reinterpret_cast<const void *>(handle)));
-}
-
-template<typename Body>
-void withDialog(TeskHandle handle, Body &&body)
-{
-    if (MemoryOperationsDlg *dialog = memoryOperationsDialog(handle))
-        body(*dialog);
-}
-
-} // namespace
+using Dialog = MemoryOperationsDlg;
 
 TeskHandle CuiMemoryOperationsDlgCreate(TeskHandle parent)
 {
@@ -35,33 +21,28 @@ TeskHandle CuiMemoryOperationsDlgCreate(TeskHandle parent)
 
 int CuiMemoryOperationsDlgDestroy(TeskHandle handle)
 {
-    TESK_GUARDED_VOID([&] { delete memoryOperationsDialog(handle); });
+    // The host may destroy the dialog from inside its own handler or its loop.
+    TESK_ON_LIVE_VOID(Dialog, handle, [](Dialog &d) { tesk::lifetime::destroy(&d); });
     return 0;
 }
 
 void CuiMemoryOperationsDlgSetFileTypeList(TeskHandle handle, const char *list)
 {
-    TESK_GUARDED_VOID([&] {
-        withDialog(handle, [&](MemoryOperationsDlg &d) {
-            d.addFileTypes(QString::fromLatin1(list ? list : ""));
-        });
-    });
+    TESK_ON_LIVE_VOID(Dialog, handle,
+                      [&](Dialog &d) { d.addFileTypes(QString::fromLatin1(list ? list : "")); });
 }
 
 void CuiMemoryOperationsDlgSetFuncHandler(TeskHandle handle, CuiMemoryOperationsHandlerFn handler)
 {
-    TESK_GUARDED_VOID(
-        [&] { withDialog(handle, [&](MemoryOperationsDlg &d) { d.setFuncHandler(handler); }); });
+    TESK_ON_LIVE_VOID(Dialog, handle, [&](Dialog &d) { d.setFuncHandler(handler); });
 }
 
 void CuiMemoryOperationsDlgSetVPID(TeskHandle handle, int32_t vpid)
 {
-    TESK_GUARDED_VOID(
-        [&] { withDialog(handle, [&](MemoryOperationsDlg &d) { d.setVpid(vpid); }); });
+    TESK_ON_LIVE_VOID(Dialog, handle, [&](Dialog &d) { d.setVpid(vpid); });
 }
 
 void CuiMemoryOperationsDlgSetHelpId(TeskHandle handle, uint32_t helpId)
 {
-    TESK_GUARDED_VOID(
-        [&] { withDialog(handle, [&](MemoryOperationsDlg &d) { d.setHelpId(helpId); }); });
+    TESK_ON_LIVE_VOID(Dialog, handle, [&](Dialog &d) { d.setHelpId(helpId); });
 }

@@ -10,7 +10,8 @@
 namespace dlg = tesk::dialogs;
 
 namespace {
-// What the record exports answer for a null record: nothing is touched.
+// What the record exports answer for a null record, or one the library did not make (or freed
+// already): nothing is read, written or freed.
 constexpr int kRefused = 1;
 } // namespace
 
@@ -26,42 +27,42 @@ int QtQSDIInitDialog(QSDIDescription **description, int32_t kind, int32_t icon, 
 
 int QtQSDIAddButton(QSDIDescription *description, const char *label, int32_t code, int32_t role)
 {
-    if (!description)
+    if (!dlg::isLiveDescription(description))
         return kRefused;
     return TESK_GUARDED(kRefused, [&] { return dlg::addButton(description, label, code, role); });
 }
 
 int QtQSDIAddEvent(QSDIDescription *description, int32_t id)
 {
-    if (!description)
+    if (!dlg::isLiveDescription(description))
         return kRefused;
     return TESK_GUARDED(kRefused, [&] { return dlg::addEvent(description, id); });
 }
 
 int QtQSDIAddCallback(QSDIDescription *description, QSDICallbackFn function, void *data)
 {
-    if (!description)
+    if (!dlg::isLiveDescription(description))
         return kRefused;
     return TESK_GUARDED(kRefused, [&] { return dlg::addCallback(description, function, data); });
 }
 
 int QtQSDIAddEntry(QSDIDescription *description, char *buffer, int32_t maximum)
 {
-    if (!description)
+    if (!dlg::isLiveDescription(description))
         return kRefused;
     return TESK_GUARDED(kRefused, [&] { return dlg::addEntry(description, buffer, maximum); });
 }
 
 int QtQSDIAddToggle(QSDIDescription *description, const char *text, int32_t code, int32_t state)
 {
-    if (!description)
+    if (!dlg::isLiveDescription(description))
         return kRefused;
     return TESK_GUARDED(kRefused, [&] { return dlg::addToggle(description, text, code, state); });
 }
 
 int QtQSDIDeleteDialog(QSDIDescription *description)
 {
-    if (!description)
+    if (!dlg::isLiveDescription(description))
         return kRefused;
     return TESK_GUARDED(kRefused, [&] {
         dlg::deleteDescription(description);
@@ -96,14 +97,12 @@ int QtQSDIExecDialog(QSDIDescription *description)
 
 int CuiDoModal(void *dialog)
 {
-    const char *name = __func__;
-    return TESK_GUARDED(0, [&] { return dlg::runDialogHandle(name, dialog); });
+    return TESK_ON_LIVE(QDialog, dialog, 0, [](QDialog &d) { return dlg::runDialogHandle(d); });
 }
 
 int CuiDialogExec(void *dialog)
 {
-    const char *name = __func__;
-    return TESK_GUARDED(0, [&] { return dlg::runDialogHandle(name, dialog); });
+    return TESK_ON_LIVE(QDialog, dialog, 0, [](QDialog &d) { return dlg::runDialogHandle(d); });
 }
 
 void QtSetModalDialogShown(int flag)

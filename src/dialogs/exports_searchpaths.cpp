@@ -11,41 +11,19 @@ using tesk::dialogs::copyIfFits;
 
 namespace {
 
-SourceSearchPathDlg *searchPathDialog(TeskHandle handle)
-{
-    return qobject_cast<SourceSearchPathDlg *>(
-        tesk::handles::object(reinterpret_cast<const void *>(handle)));
-}
+using Dialog = SourceSearchPathDlg;
 
 QString hostText(const char *text)
 {
     return QString::fromLatin1(text ? text : "");
 }
 
-// Runs the operation on a live dialog of the family; anything else is ignored.
-template<typename Operation>
-void onDialog(TeskHandle handle, Operation operation)
-{
-    if (SourceSearchPathDlg *dialog = searchPathDialog(handle))
-        operation(*dialog);
-}
-
-using Count = int (SourceSearchPathDlg::*)() const;
-using Text = QString (SourceSearchPathDlg::*)(int) const;
-
-int countOf(TeskHandle handle, Count count)
-{
-    const SourceSearchPathDlg *dialog = searchPathDialog(handle);
-    return dialog ? (dialog->*count)() : 0;
-}
+using Text = QString (Dialog::*)(int) const;
 
 // The entry's text with its NUL when there is one and it fits; the buffer is left alone else.
-int copyText(TeskHandle handle, Text text, int index, char *buffer, uint32_t size)
+int copyText(const Dialog &dialog, Text text, int index, char *buffer, uint32_t size)
 {
-    const SourceSearchPathDlg *dialog = searchPathDialog(handle);
-    if (!dialog)
-        return 0;
-    const QString entry = (dialog->*text)(index);
+    const QString entry = (dialog.*text)(index);
     return !entry.isEmpty() && copyIfFits(entry.toUtf8(), buffer, size) ? 1 : 0;
 }
 
@@ -63,116 +41,99 @@ TeskHandle CuiSourceSearchPathDlgCreate(TeskHandle parent)
 
 void CuiSourceSearchPathDlgSetHelpCallback(TeskHandle dialog, CuiSearchPathHelpFn fn)
 {
-    TESK_GUARDED_VOID(
-        [&] { onDialog(dialog, [&](SourceSearchPathDlg &d) { d.setHelpFunction(fn); }); });
+    TESK_ON_LIVE_VOID(Dialog, dialog, [&](Dialog &d) { d.setHelpFunction(fn); });
 }
 
 void CuiSourceSearchPathDlgSetHelpId(TeskHandle dialog, int helpId)
 {
-    TESK_GUARDED_VOID(
-        [&] { onDialog(dialog, [&](SourceSearchPathDlg &d) { d.setHelpId(helpId); }); });
+    TESK_ON_LIVE_VOID(Dialog, dialog, [&](Dialog &d) { d.setHelpId(helpId); });
 }
 
 void CuiSourceSearchPathDlgAddEntry(TeskHandle dialog, const char *path)
 {
-    TESK_GUARDED_VOID([&] {
-        onDialog(dialog, [&](SourceSearchPathDlg &d) { d.addSourceSearch(hostText(path)); });
-    });
+    TESK_ON_LIVE_VOID(Dialog, dialog, [&](Dialog &d) { d.addSourceSearch(hostText(path)); });
 }
 
 void CuiSourceSearchPathDlgAddObjectEntry(TeskHandle dialog, const char *path)
 {
-    TESK_GUARDED_VOID([&] {
-        onDialog(dialog, [&](SourceSearchPathDlg &d) { d.addObjectSearch(hostText(path)); });
-    });
+    TESK_ON_LIVE_VOID(Dialog, dialog, [&](Dialog &d) { d.addObjectSearch(hostText(path)); });
 }
 
 void CuiSourceSearchPathDlgAddSMapping(TeskHandle dialog, const char *original, const char *mapped)
 {
-    TESK_GUARDED_VOID([&] {
-        onDialog(dialog, [&](SourceSearchPathDlg &d) {
-            d.addSourceMapping(hostText(original), hostText(mapped));
-        });
-    });
+    TESK_ON_LIVE_VOID(Dialog, dialog,
+                      [&](Dialog &d) { d.addSourceMapping(hostText(original), hostText(mapped)); });
 }
 
 void CuiSourceSearchPathDlgAddOMapping(TeskHandle dialog, const char *original, const char *mapped)
 {
-    TESK_GUARDED_VOID([&] {
-        onDialog(dialog, [&](SourceSearchPathDlg &d) {
-            d.addObjectMapping(hostText(original), hostText(mapped));
-        });
-    });
+    TESK_ON_LIVE_VOID(Dialog, dialog,
+                      [&](Dialog &d) { d.addObjectMapping(hostText(original), hostText(mapped)); });
 }
 
 void CuiSourceSearchPathDlgShowFirstActive(TeskHandle dialog)
 {
-    TESK_GUARDED_VOID(
-        [&] { onDialog(dialog, [](SourceSearchPathDlg &d) { d.showFirstActive(); }); });
+    TESK_ON_LIVE_VOID(Dialog, dialog, [](Dialog &d) { d.showFirstActive(); });
 }
 
 int CuiSourceSearchPathDlgGetSSNum(TeskHandle dialog)
 {
-    return TESK_GUARDED(0,
-                        [&] { return countOf(dialog, &SourceSearchPathDlg::sourceSearchCount); });
+    return TESK_ON_LIVE(Dialog, dialog, 0, [](Dialog &d) { return d.sourceSearchCount(); });
 }
 
 int CuiSourceSearchPathDlgGetOSNum(TeskHandle dialog)
 {
-    return TESK_GUARDED(0,
-                        [&] { return countOf(dialog, &SourceSearchPathDlg::objectSearchCount); });
+    return TESK_ON_LIVE(Dialog, dialog, 0, [](Dialog &d) { return d.objectSearchCount(); });
 }
 
 int CuiSourceSearchPathDlgGetSMapNum(TeskHandle dialog)
 {
-    return TESK_GUARDED(0,
-                        [&] { return countOf(dialog, &SourceSearchPathDlg::sourceMappingCount); });
+    return TESK_ON_LIVE(Dialog, dialog, 0, [](Dialog &d) { return d.sourceMappingCount(); });
 }
 
 int CuiSourceSearchPathDlgGetOMapNum(TeskHandle dialog)
 {
-    return TESK_GUARDED(0,
-                        [&] { return countOf(dialog, &SourceSearchPathDlg::objectMappingCount); });
+    return TESK_ON_LIVE(Dialog, dialog, 0, [](Dialog &d) { return d.objectMappingCount(); });
 }
 
 int CuiSourceSearchPathDlgGetSSText(TeskHandle dialog, int index, char *buffer, uint32_t size)
 {
-    return TESK_GUARDED(0, [&] {
-        return copyText(dialog, &SourceSearchPathDlg::sourceSearchText, index, buffer, size);
+    return TESK_ON_LIVE(Dialog, dialog, 0, [&](Dialog &d) {
+        return copyText(d, &Dialog::sourceSearchText, index, buffer, size);
     });
 }
 
 int CuiSourceSearchPathDlgGetOSText(TeskHandle dialog, int index, char *buffer, uint32_t size)
 {
-    return TESK_GUARDED(0, [&] {
-        return copyText(dialog, &SourceSearchPathDlg::objectSearchText, index, buffer, size);
+    return TESK_ON_LIVE(Dialog, dialog, 0, [&](Dialog &d) {
+        return copyText(d, &Dialog::objectSearchText, index, buffer, size);
     });
 }
 
 int CuiSourceSearchPathDlgGetSMapOrig(TeskHandle dialog, int index, char *buffer, uint32_t size)
 {
-    return TESK_GUARDED(0, [&] {
-        return copyText(dialog, &SourceSearchPathDlg::sourceMappingOriginal, index, buffer, size);
+    return TESK_ON_LIVE(Dialog, dialog, 0, [&](Dialog &d) {
+        return copyText(d, &Dialog::sourceMappingOriginal, index, buffer, size);
     });
 }
 
 int CuiSourceSearchPathDlgGetSMapModd(TeskHandle dialog, int index, char *buffer, uint32_t size)
 {
-    return TESK_GUARDED(0, [&] {
-        return copyText(dialog, &SourceSearchPathDlg::sourceMappingMapped, index, buffer, size);
+    return TESK_ON_LIVE(Dialog, dialog, 0, [&](Dialog &d) {
+        return copyText(d, &Dialog::sourceMappingMapped, index, buffer, size);
     });
 }
 
 int CuiSourceSearchPathDlgGetOMapOrig(TeskHandle dialog, int index, char *buffer, uint32_t size)
 {
-    return TESK_GUARDED(0, [&] {
-        return copyText(dialog, &SourceSearchPathDlg::objectMappingOriginal, index, buffer, size);
+    return TESK_ON_LIVE(Dialog, dialog, 0, [&](Dialog &d) {
+        return copyText(d, &Dialog::objectMappingOriginal, index, buffer, size);
     });
 }
 
 int CuiSourceSearchPathDlgGetOMapModd(TeskHandle dialog, int index, char *buffer, uint32_t size)
 {
-    return TESK_GUARDED(0, [&] {
-        return copyText(dialog, &SourceSearchPathDlg::objectMappingMapped, index, buffer, size);
+    return TESK_ON_LIVE(Dialog, dialog, 0, [&](Dialog &d) {
+        return copyText(d, &Dialog::objectMappingMapped, index, buffer, size);
     });
 }

@@ -14,6 +14,7 @@
 
 namespace {
 
+using tesk::system::Modal;
 using tesk::system::ModalSeam;
 
 const char kOrderKey[] = "cuifiledlg/MRU/Order";
@@ -25,29 +26,36 @@ QString allFiles()
     return QCoreApplication::translate("QObject", "All Files (*)");
 }
 
+// Runs the chooser for the widget it belongs to: whether it was accepted, with it and the widget
+// still there. A window closed under the chooser takes both along; nothing is chosen then.
+bool runForParent(Modal<QFileDialog> &dialog, QWidget *parent)
+{
+    return dialog.run(parent, ModalSeam::Kind::FileDialog).accepted() && dialog;
+}
+
 // One file dialog in the form the environment asks for. The static form leaves the toolkit free
 // to show the platform's dialog, as the toolkit's static functions would.
 QStringList runChooser(QWidget *parent, const QString &objectName, const QString &caption,
                        const QString &startDir, const QString &filter, QFileDialog::FileMode mode,
                        QString *selectedFilter, bool resolveSymlinks)
 {
-    QFileDialog dialog(parent, caption, startDir);
-    dialog.setNameFilters(dialogFilterList(filter));
-    dialog.setObjectName(objectName);
-    dialog.setFileMode(mode);
+    Modal<QFileDialog> dialog(parent, caption, startDir);
+    dialog->setNameFilters(dialogFilterList(filter));
+    dialog->setObjectName(objectName);
+    dialog->setFileMode(mode);
     if (mode == QFileDialog::AnyFile)
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
     if (usePortableDialogs())
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
     else if (!resolveSymlinks)
-        dialog.setOption(QFileDialog::DontResolveSymlinks);
+        dialog->setOption(QFileDialog::DontResolveSymlinks);
     if (selectedFilter && !selectedFilter->isEmpty())
-        dialog.selectNameFilter(*selectedFilter);
-    if (ModalSeam::execDialog(&dialog, ModalSeam::Kind::FileDialog) != QDialog::Accepted)
+        dialog->selectNameFilter(*selectedFilter);
+    if (!runForParent(dialog, parent))
         return {};
     if (selectedFilter)
-        *selectedFilter = dialog.selectedNameFilter();
-    return dialog.selectedFiles();
+        *selectedFilter = dialog->selectedNameFilter();
+    return dialog->selectedFiles();
 }
 
 QString directoryOf(const QString &fileName)
@@ -110,21 +118,21 @@ QString chooseExistingDirectory(const QString &startDir, QWidget *parent, const 
                                 const QString &caption, bool dirOnly, bool resolveSymlinks)
 {
     const bool portable = usePortableDialogs();
-    QFileDialog dialog(parent, caption, startDir);
-    dialog.setFileMode(QFileDialog::Directory);
+    Modal<QFileDialog> dialog(parent, caption, startDir);
+    dialog->setFileMode(QFileDialog::Directory);
     if (portable) {
-        dialog.setObjectName(objectName);
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setOption(QFileDialog::ShowDirsOnly, dirOnly);
+        dialog->setObjectName(objectName);
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->setOption(QFileDialog::ShowDirsOnly, dirOnly);
     } else {
         // The static form always shows directories only and resolves links, under its own name.
         Q_UNUSED(resolveSymlinks)
-        dialog.setObjectName(QStringLiteral("CuiSimpleDir"));
-        dialog.setOption(QFileDialog::ShowDirsOnly);
+        dialog->setObjectName(QStringLiteral("CuiSimpleDir"));
+        dialog->setOption(QFileDialog::ShowDirsOnly);
     }
-    if (ModalSeam::execDialog(&dialog, ModalSeam::Kind::FileDialog) != QDialog::Accepted)
+    if (!runForParent(dialog, parent))
         return QString();
-    return dialog.selectedFiles().value(0);
+    return dialog->selectedFiles().value(0);
 }
 
 bool runFileDialog(QWidget *parent, const QString &caption, const QString &filter,

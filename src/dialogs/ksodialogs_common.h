@@ -27,7 +27,9 @@ bool runFileDialog(QWidget *parent, const QString &caption, const QString &filte
                    const QString &startDir, int mode, int helpId, QString &fileName,
                    QStringList &fileList);
 
-// The toolkit's static choosers by their argument order; an empty answer when cancelled.
+// The toolkit's static choosers by their argument order; an empty answer when cancelled, and
+// when the parent (or its window) was closed while the chooser waited: nothing of the parent
+// may then be touched.
 QString chooseOpenFileName(const QString &startDir, const QString &filter, QWidget *parent,
                            const QString &objectName, const QString &caption,
                            QString *selectedFilter, bool resolveSymlinks);

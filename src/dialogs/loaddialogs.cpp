@@ -8,6 +8,7 @@
 #include "frame/core/cuitextutils.h"
 #include "frame/core/framelink.h"
 #include "frame/core/helphook.h"
+#include "frame/core/hosttexts.h"
 #include "frame/core/softcheck.h"
 #include "system/modalseam.h"
 
@@ -16,10 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QSizeGrip>
 #include <QVBoxLayout>
-
-#include <memory>
 
 namespace tesk::dialogs {
 
@@ -182,7 +182,7 @@ namespace {
 
 QString runPortableLoadImageDialog(tesk::system::NativeLoadImageRequest &request)
 {
-    auto dialog = std::make_unique<CuiLoadImageDlg>(request.parent, "Load Image Dlg");
+    tesk::system::Modal<CuiLoadImageDlg> dialog(request.parent, "Load Image Dlg");
     dialog->setWindowTitle(request.caption);
     if (request.helpId) {
         dialog->addHelpButton();
@@ -193,8 +193,9 @@ QString runPortableLoadImageDialog(tesk::system::NativeLoadImageRequest &request
     dialog->setFilters(request.filter);
     if (!request.startDir.isEmpty())
         dialog->setDir(request.startDir);
-    using tesk::system::ModalSeam;
-    if (ModalSeam::execDialog(dialog.get(), ModalSeam::Kind::FileDialog) != QDialog::Accepted)
+    // A window closed under the dialog takes it along: nothing was chosen.
+    if (!dialog.run(request.parent, tesk::system::ModalSeam::Kind::FileDialog).accepted() ||
+        !dialog)
         return QString();
     const struct
     {
@@ -261,10 +262,9 @@ void CuiLoadMemoryDlg::setChoices(const QString &text)
     adjustSize();
 }
 
-const char *CuiLoadMemoryDlg::commandText()
+const char *CuiLoadMemoryDlg::commandText() const
 {
-    m_commandText = m_command.toLatin1();
-    return m_commandText.constData();
+    return tesk::texts::hold(this, 0, m_command.toLatin1());
 }
 
 void CuiLoadMemoryDlg::slotListBoxChanged(QListWidgetItem *)
@@ -296,22 +296,27 @@ bool CuiLoadMemoryDlg::makeCommand(QString &command)
                                     m_locationFlags[size_t(row)] == 0, command);
 }
 
+// A refused command was said in a box, whose loop may have seen this dialog's window closed:
+// the dialog is then gone and nothing of it is touched.
 bool CuiLoadMemoryDlg::validateLoad()
 {
     QString command;
+    const QPointer<CuiLoadMemoryDlg> self(this);
     if (makeCommand(command))
         return true;
-    m_command = QStringLiteral("");
+    if (self)
+        m_command = QStringLiteral("");
     return false;
 }
 
 void CuiLoadMemoryDlg::fileOpenAccept()
 {
     QString command;
+    const QPointer<CuiLoadMemoryDlg> self(this);
     if (makeCommand(command)) {
         m_command = command;
         done(1);
-    } else {
+    } else if (self) {
         m_command = QStringLiteral("");
     }
 }
@@ -326,12 +331,11 @@ namespace {
 QString runPortableLoadBinaryDialog(QWidget *parent, const QString &startDir,
                                     const QString &choices)
 {
-    auto dialog = std::make_unique<CuiLoadMemoryDlg>(parent, "CuiLoadMemoryDlg");
+    tesk::system::Modal<CuiLoadMemoryDlg> dialog(parent, "CuiLoadMemoryDlg");
     dialog->setChoices(choices);
     if (!startDir.isNull())
         dialog->fileDialog()->setDir(startDir);
-    using tesk::system::ModalSeam;
-    if (ModalSeam::execDialog(dialog.get(), ModalSeam::Kind::FileDialog) != QDialog::Accepted)
+    if (!dialog.run(parent, tesk::system::ModalSeam::Kind::FileDialog).accepted() || !dialog)
         return QString();
     return dialog->command();
 }

@@ -80,8 +80,9 @@ public:
     void setChoices(const QString &text);
     // Null until a run was accepted, empty after a refused attempt.
     const QString &command() const { return m_command; }
-    // The command as the host reads it; valid until the command changes.
-    const char *commandText();
+    // The command as the host reads it: the same pointer, valid while this dialog lives and its
+    // command is unchanged.
+    const char *commandText() const;
 
     bool validateLoad();
 
@@ -98,7 +99,6 @@ private:
     LoadMemoryPanel *m_panel = nullptr;
     std::vector<int> m_locationFlags;
     QString m_command;
-    QByteArray m_commandText;
 };
 
 // The runners: the portable dialogs with KSODEBUG_USE_PORTABLE_DIALOGS set, else the

@@ -5,6 +5,7 @@
 #include "frame/core/buttonfit.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/cuitextutils.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <QButtonGroup>
@@ -145,8 +146,10 @@ void MemoryOperationsDlg::applySlot()
         return;
     const QByteArray text = command.toLatin1();
     // The handler may close or destroy this dialog; nothing of it is touched afterwards.
-    m_funcHandler(0, reinterpret_cast<TeskHandle>(tesk::handles::add(this)), text.constData(),
-                  m_vpid, 0);
+    const CuiMemoryOperationsHandlerFn handler = m_funcHandler;
+    const auto handle = reinterpret_cast<TeskHandle>(tesk::handles::add(this));
+    const int vpid = m_vpid;
+    tesk::lifetime::callHost(this, [&] { handler(0, handle, text.constData(), vpid, 0); });
 }
 
 void MemoryOperationsDlg::rememberLocation(const QString &location)

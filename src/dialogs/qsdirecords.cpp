@@ -43,6 +43,12 @@ QSet<const void *> &liveFindRecords()
     return records;
 }
 
+QSet<const void *> &liveDescriptions()
+{
+    static QSet<const void *> descriptions;
+    return descriptions;
+}
+
 constexpr int kFindBufferBytes = QSDI_FIND_BUFFER_UNITS * sizeof(uint32_t);
 
 int storedButtonCode(const char *label, int code)
@@ -78,6 +84,7 @@ int initDescription(QSDIDescription **out, int kind, int icon, int mode, int cap
     *out = description;
     if (!description)
         return 1;
+    liveDescriptions().insert(description);
     auto *texts = allocateZeroed<QSDITexts>();
     if (!texts)
         return 1;
@@ -153,6 +160,7 @@ int addToggle(QSDIDescription *description, const char *text, int code, int stat
 
 void deleteDescription(QSDIDescription *description)
 {
+    liveDescriptions().remove(description);
     freeList(description->buttons);
     freeList(description->events);
     std::free(description->callback);
@@ -187,6 +195,11 @@ void deleteFindRecord(QSDIFind *find)
     std::free(find->findBuffer);
     std::free(find->replaceBuffer);
     std::free(find);
+}
+
+bool isLiveDescription(const void *data)
+{
+    return data && liveDescriptions().contains(data);
 }
 
 bool isLiveFindRecord(const void *data)

@@ -19,6 +19,9 @@ int addToggle(QSDIDescription *description, const char *text, int code, int stat
 void deleteDescription(QSDIDescription *description);
 int initFindRecord(QSDIFind **out, intptr_t hostWord, int options);
 void deleteFindRecord(QSDIFind *find);
+// True for a description made by initDescription and not freed since: only those are extended
+// or freed, whatever else the host passes.
+bool isLiveDescription(const void *data);
 // True for a find record made by initFindRecord and not freed since: the dialog writes its
 // 512-byte buffers only through such a record.
 bool isLiveFindRecord(const void *data);

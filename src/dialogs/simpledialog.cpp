@@ -3,6 +3,7 @@
 #include "dialogs/cuimessagebox.h"
 #include "dialogs/dialogframe.h"
 #include "dialogs/qsdirecords.h"
+#include "system/lifetime.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -403,8 +404,10 @@ void SimpleDialog::slotHandleEvent(int code)
             writeFindTexts();
         }
         // The host may do anything here, even end this dialog: nothing follows the call.
-        if (m_callback)
-            m_callback(m_callbackData);
+        if (const QSDICallbackFn callback = m_callback) {
+            void *data = m_callbackData;
+            tesk::lifetime::callHost(this, [&] { callback(data); });
+        }
         break;
     }
     default:

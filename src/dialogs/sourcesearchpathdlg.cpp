@@ -2,6 +2,7 @@
 
 #include "dialogs/dialogframe.h"
 #include "dialogs/mappingentrydlg.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <QDir>
@@ -9,8 +10,6 @@
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTreeWidget>
-
-#include <QPointer>
 
 namespace {
 
@@ -64,15 +63,12 @@ void deleteSelectedMapping(QTreeWidget *list)
 bool askMapping(QWidget *dialog, const QString &original, const QString &mapped,
                 QStringList &answer)
 {
-    QPointer<MappingEntryDlg> entry = new MappingEntryDlg(dialog, original, mapped);
-    const int result = ModalSeam::execDialog(entry);
-    if (!entry)
+    tesk::system::Modal<MappingEntryDlg> entry(dialog, original, mapped);
+    const ModalSeam::Result result = entry.run(dialog);
+    if (!result.alive || !entry || result.code == QDialog::Rejected)
         return false;
-    const bool accepted = result != QDialog::Rejected;
-    if (accepted)
-        answer = {entry->original(), entry->mapped()};
-    delete entry;
-    return accepted;
+    answer = {entry->original(), entry->mapped()};
+    return true;
 }
 
 void newMapping(QWidget *dialog, QTreeWidget *list)
@@ -195,8 +191,9 @@ void SourceSearchPathDlg::showFirstActive()
 
 void SourceSearchPathDlg::helpSlot()
 {
-    if (m_helpFunction)
-        m_helpFunction(m_helpId);
+    // The host's function may destroy this dialog: nothing of it follows the call.
+    if (const CuiHelpFunction help = m_helpFunction)
+        tesk::lifetime::callHost(this, [help, id = m_helpId] { help(id); });
 }
 
 void SourceSearchPathDlg::modifySourceSearch()

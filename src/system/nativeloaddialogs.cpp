@@ -167,17 +167,20 @@ public:
     }
 };
 
-// Runs the dialog with the main windows' modal mark raised; the chosen file, or empty.
-QString runLoadDialog(LoadFileDialog &dialog, const NativeDialogServices &services)
+// Runs the dialog for its parent with the main windows' modal mark raised; the chosen file, or
+// empty. A window closed under the dialog takes it along: nothing was chosen then, and nothing
+// of the dialog or its panel may be read any more.
+QString runLoadDialog(Modal<LoadFileDialog> &dialog, QWidget *parent,
+                      const NativeDialogServices &services)
 {
     if (services.setModalDialogShown)
         services.setModalDialogShown(true);
-    const int result = ModalSeam::execDialog(&dialog, ModalSeam::Kind::FileDialog);
+    const ModalSeam::Result result = dialog.run(parent, ModalSeam::Kind::FileDialog);
     if (services.setModalDialogShown)
         services.setModalDialogShown(false);
-    if (result != QDialog::Accepted)
+    if (!result.accepted() || !dialog)
         return QString();
-    return dialog.selectedFiles().value(0);
+    return dialog->selectedFiles().value(0);
 }
 
 void connectCheckBoxes(QWidget *panel, const std::function<void(int)> &command)
@@ -277,25 +280,25 @@ QString runNativeLoadImageDialog(NativeLoadImageRequest &request,
     state.pcMode = request.pcMode ? *request.pcMode : kPcAutoSet;
     state.helpId = request.helpId;
 
-    LoadFileDialog dialog(request.parent, caption, startDir, filter);
-    dialog.setObjectName(QStringLiteral("native load image dialog"));
+    Modal<LoadFileDialog> dialog(request.parent, caption, startDir, filter);
+    dialog->setObjectName(QStringLiteral("native load image dialog"));
     if (!initialName.isEmpty())
-        dialog.selectFile(initialName);
+        dialog->selectFile(initialName);
     if (request.selectedFilter && !request.selectedFilter->isEmpty())
-        dialog.selectNameFilter(*request.selectedFilter);
-    QWidget *panel = buildTemplatePanel(loadImageTemplate(), &dialog);
-    dialog.addPanel(panel);
+        dialog->selectNameFilter(*request.selectedFilter);
+    QWidget *panel = buildTemplatePanel(loadImageTemplate(), dialog.get());
+    dialog->addPanel(panel);
     PanelItems items(panel);
     loadImageHook::init(items, state);
     connectCheckBoxes(panel, [&](int id) { loadImageHook::command(items, state, id); });
-    dialog.openCheck = [&] { return loadImageHook::open(items, state); };
+    dialog->openCheck = [&] { return loadImageHook::open(items, state); };
     if (request.helpId)
-        dialog.addHelpButton([&] {
+        dialog->addHelpButton([&] {
             if (services.help)
                 services.help(state.helpId);
         });
 
-    const QString chosen = runLoadDialog(dialog, services);
+    const QString chosen = runLoadDialog(dialog, request.parent, services);
     if (chosen.isEmpty())
         return QString();
     const struct
@@ -323,7 +326,7 @@ QString runNativeLoadImageDialog(NativeLoadImageRequest &request,
     const QFileInfo file(chosen);
     request.startDir = file.absolutePath();
     if (request.selectedFilter)
-        *request.selectedFilter = dialog.selectedNameFilter();
+        *request.selectedFilter = dialog->selectedNameFilter();
     return file.absoluteFilePath();
 }
 
@@ -339,26 +342,26 @@ QString runNativeLoadBinaryDialog(QWidget *parent, const QString &startDir, int 
         state.choices.append(choice.entry);
     }
 
-    LoadFileDialog dialog(parent, QCoreApplication::translate("QObject", "Load Binary"),
-                          nativeStartDirectory(startDir, nullptr),
-                          QCoreApplication::translate("QFileDialog", "All Files (*)"));
-    dialog.setObjectName(QStringLiteral("native load binary dialog"));
-    QWidget *panel = buildTemplatePanel(loadBinaryTemplate(), &dialog);
-    dialog.addPanel(panel);
+    Modal<LoadFileDialog> dialog(parent, QCoreApplication::translate("QObject", "Load Binary"),
+                                 nativeStartDirectory(startDir, nullptr),
+                                 QCoreApplication::translate("QFileDialog", "All Files (*)"));
+    dialog->setObjectName(QStringLiteral("native load binary dialog"));
+    QWidget *panel = buildTemplatePanel(loadBinaryTemplate(), dialog.get());
+    dialog->addPanel(panel);
     PanelItems items(panel);
     loadBinaryHook::init(items, state);
     if (auto *list = panel->findChild<QListWidget *>(controlName(kTypeList))) {
         QObject::connect(list, &QListWidget::itemSelectionChanged, panel,
                          [&] { loadBinaryHook::command(items, state, kTypeList); });
     }
-    dialog.openCheck = [&] { return loadBinaryHook::open(items, state); };
+    dialog->openCheck = [&] { return loadBinaryHook::open(items, state); };
     if (helpId)
-        dialog.addHelpButton([&] {
+        dialog->addHelpButton([&] {
             if (services.help)
                 services.help(state.helpId);
         });
 
-    const QString chosen = runLoadDialog(dialog, services);
+    const QString chosen = runLoadDialog(dialog, parent, services);
     if (chosen.isEmpty())
         return QString();
     QString command = QStringLiteral("readfile,%1,gui \"%2\"")

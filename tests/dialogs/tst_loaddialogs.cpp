@@ -284,8 +284,15 @@ TEST_F(LoadDialogs, LoadMemoryDialogHandles)
         openIn(dialog, dir.path(), QStringLiteral("app.elf"));
     });
     EXPECT_EQ(CuiDoModal(reinterpret_cast<void *>(handle)), 1);
-    EXPECT_EQ(std::string(CuiLoadMemoryDlgGetCommand(handle)),
-              "readfile,elf,gui \"" + path("app.elf") + "\"");
+    const std::string command = "readfile,elf,gui \"" + path("app.elf") + "\"";
+    // The host keeps the text while the dialog lives: a second reading, and a reading of
+    // another dialog's command, leave it as it was.
+    const char *kept = CuiLoadMemoryDlgGetCommand(handle);
+    EXPECT_EQ(CuiLoadMemoryDlgGetCommand(handle), kept);
+    const TeskHandle other = CuiLoadMemoryDlgCreate(0, kChoices);
+    EXPECT_STREQ(CuiLoadMemoryDlgGetCommand(other), "");
+    CuiLoadMemoryDlgDestroy(other);
+    EXPECT_EQ(std::string(kept), command);
     CuiLoadMemoryDlgDestroy(handle);
     EXPECT_EQ(CuiLoadMemoryDlgGetCommand(handle), nullptr);
     CuiLoadMemoryDlgDestroy(handle);

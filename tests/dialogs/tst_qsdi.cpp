@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -474,6 +475,43 @@ TEST_F(QsdiFrameTest, ModalRunMarksTheMainWindows)
     EXPECT_TRUE(window->modalDialogShown());
     QtSetModalDialogShown(0);
     EXPECT_FALSE(window->modalDialogShown());
+}
+
+TEST_F(QsdiTest, DescriptionsNotMadeHereAreNeitherExtendedNorFreed)
+{
+    // A description the host built itself, shaped like one of ours, and one freed already.
+    QSDITexts texts{};
+    QSDIDescription own{};
+    own.texts = &texts;
+    QSDIDescription *freed = nullptr;
+    ASSERT_EQ(QtQSDIInitDialog(&freed, QSDI_KIND_PLAIN, 0, QSDI_MODE_MODAL, 0, 0), 0);
+    ASSERT_EQ(QtQSDIDeleteDialog(freed), 0);
+    char entry[8] = "";
+    const std::function<int(QSDIDescription *)> exports[] = {
+        [](QSDIDescription *d) { return QtQSDIAddButton(d, "OK", 11, QSDI_ROLE_ACCEPT); },
+        [](QSDIDescription *d) { return QtQSDIAddEvent(d, 5); },
+        [](QSDIDescription *d) { return QtQSDIAddCallback(d, &countingCallback, nullptr); },
+        [&](QSDIDescription *d) { return QtQSDIAddEntry(d, entry, 7); },
+        [](QSDIDescription *d) { return QtQSDIAddToggle(d, "t", 1, 0); },
+        [](QSDIDescription *d) { return QtQSDIDeleteDialog(d); },
+    };
+    for (size_t i = 0; i < std::size(exports); ++i) {
+        EXPECT_EQ(exports[i](&own), 1) << i;
+        EXPECT_EQ(exports[i](freed), 1) << i;
+    }
+    EXPECT_EQ(own.buttons, nullptr);
+    EXPECT_EQ(own.events, nullptr);
+    EXPECT_EQ(own.callback, nullptr);
+    EXPECT_EQ(own.control, nullptr);
+    EXPECT_EQ(own.texts, &texts);
+
+    // One of ours is taken, once.
+    QSDIDescription *d = nullptr;
+    ASSERT_EQ(QtQSDIInitDialog(&d, QSDI_KIND_PLAIN, 0, QSDI_MODE_MODAL, 0, 0), 0);
+    EXPECT_EQ(QtQSDIAddEvent(d, 5), 0);
+    EXPECT_EQ(eventsOf(d), std::vector<int>{5});
+    EXPECT_EQ(QtQSDIDeleteDialog(d), 0);
+    EXPECT_EQ(QtQSDIDeleteDialog(d), 1);
 }
 
 TEST_F(QsdiTest, DialogHandlesRunOnlyWhenLive)

@@ -9,6 +9,7 @@
 #include "frame/services/cuii18n.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
+#include "system/lifetime.h"
 
 #include <QCoreApplication>
 
@@ -92,7 +93,7 @@ int CuiDeleteObject(void *object)
         // Only objects this library handed out are deleted; anything else would be a pointer of
         // unknown kind.
         if (QObject *live = tesk::handles::object(object))
-            delete live;
+            tesk::lifetime::destroy(live);
         else if (object)
             qWarning("CuiDeleteObject: %p is not an object handed out by this library", object);
     });

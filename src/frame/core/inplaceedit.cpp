@@ -39,8 +39,12 @@ namespace tesk {
 int runInPlaceEditor(KMediator_Format &engine, KMediator_Display &display, KFormattedData &data)
 {
     static const bool seamInstalled = [] {
-        KMediator_Display::set_modalRunner(
-            [](QDialog *dialog) { return system::ModalSeam::execDialog(dialog); });
+        // The editor runs for the view it edits in: a view ended inside the loop ends it.
+        KMediator_Display::set_modalRunner([](QDialog *dialog) {
+            const system::ModalSeam::Result result =
+                system::ModalSeam::run(dialog, dialog->parentWidget());
+            return result.alive ? result.code : int(QDialog::Rejected);
+        });
         return true;
     }();
     Q_UNUSED(seamInstalled);
