@@ -7,6 +7,7 @@
 #include "loadhost.h"
 
 #include "frame/core/cuihandles.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <tesk/tesk_dialogs.h>
@@ -34,8 +35,9 @@ constexpr TeskHandle kWindow = 7;
 class CloseTheWindow
 {
 public:
-    explicit CloseTheWindow(std::vector<QString> way)
+    CloseTheWindow(std::vector<QString> way, std::function<void()> close)
         : m_way(std::move(way))
+        , m_close(std::move(close))
     {
         m_previous = ModalSeam::setResponder([this](const ModalSeam::Request &r) { answer(r); });
     }
@@ -59,7 +61,7 @@ private:
             missing.push_back(name);
         } else if (!closed) {
             closed = true;
-            QtCloseCode(kWindow);
+            m_close();
             // The window's deletion is carried out by this loop; give it the chance.
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -71,6 +73,7 @@ private:
     }
 
     std::vector<QString> m_way;
+    std::function<void()> m_close;
     size_t m_step = 0;
     ModalSeam::Responder m_previous;
 };
@@ -93,9 +96,9 @@ double real;
 int loadImage()
 {
     int32_t flags[3];
-    return CuiLoadImage(0, "Load", sizeof buffer, buffer, nullptr, nullptr, 0, &flags[0],
-                        &flags[1], &flags[2], sizeof buffer, buffer, sizeof buffer, buffer,
-                        sizeof buffer, buffer);
+    return CuiLoadImage(0, "Load", sizeof buffer, buffer, nullptr, nullptr, 0, &flags[0], &flags[1],
+                        &flags[2], sizeof buffer, buffer, sizeof buffer, buffer, sizeof buffer,
+                        buffer);
 }
 
 // A dialog handle of the families run with CuiDoModal; its destroy export afterwards finds
@@ -114,8 +117,7 @@ const Question questions[] = {
     {"CuiSimpleWarningCancel", [] { return CuiSimpleWarningCancel(0, "c", "t"); }, 2},
     {"CuiSimplePrompt", [] { return CuiSimplePrompt(0, "c", "t"); }, 4},
     {"CuiMessagePrompt",
-     [] { return CuiMessagePrompt(0, "c", "t", 0, CUI_MB_YES, CUI_MB_NO | CUI_MB_ESCAPE, 0); },
-     0},
+     [] { return CuiMessagePrompt(0, "c", "t", 0, CUI_MB_YES, CUI_MB_NO | CUI_MB_ESCAPE, 0); }, 0},
     {"CuiSimpleList",
      [] { return CuiSimpleList(0, "c", "d", "a\nb\n", positions, 4, &count, 1, 0); }, 0},
     {"CuiSimpleEntry",
@@ -132,7 +134,10 @@ const Question questions[] = {
     {"CuiSimpleAbout", [] { return CuiSimpleAbout("b", "c", nullptr, "a"); }, 0},
     {"CuiSimpleDir", [] { return CuiSimpleDir(0, "c", nullptr, sizeof buffer, buffer); }, 1},
     {"CuiSimpleDir portable",
-     [] { return CuiSimpleDir(0, "c", nullptr, sizeof buffer, buffer); }, 1, {}, true},
+     [] { return CuiSimpleDir(0, "c", nullptr, sizeof buffer, buffer); },
+     1,
+     {},
+     true},
     {"CuiSimpleFileExtraMultipleEx open",
      [] {
          const char *result = nullptr;
@@ -155,7 +160,10 @@ const Question questions[] = {
     {"CuiLoadImage portable", &loadImage, -1, {}, true},
     {"CuiLoadBinary", [] { return CuiLoadBinary(0, 0, nullptr, 0, "1 elf ELF image\n"); }, 1},
     {"CuiLoadBinary portable",
-     [] { return CuiLoadBinary(0, 0, nullptr, 0, "1 elf ELF image\n"); }, 1, {}, true},
+     [] { return CuiLoadBinary(0, 0, nullptr, 0, "1 elf ELF image\n"); },
+     1,
+     {},
+     true},
     {"CuiLoadMemoryDlg",
      [] { return runHandle(CuiLoadMemoryDlgCreate(0, "1 elf ELF\n"), &CuiLoadMemoryDlgDestroy); },
      0},
@@ -212,26 +220,35 @@ protected:
 TEST_F(WindowClosedInLoop, EveryQuestionAnswersItsCancelValue)
 {
     testhost::LoadHost host;
-    for (const Question &question : questions) {
-        SCOPED_TRACE(question.name);
-        if (question.portable)
-            qputenv("KSODEBUG_USE_PORTABLE_DIALOGS", "1");
-        else
-            qunsetenv("KSODEBUG_USE_PORTABLE_DIALOGS");
-        QPointer<MainWindow> window = createFrame("Debugger", kWindow);
-        ASSERT_TRUE(window);
-        int answer = 0;
-        {
-            CloseTheWindow closer(question.way);
-            answer = question.ask();
-            EXPECT_TRUE(closer.closed);
-            EXPECT_TRUE(closer.missing.empty());
+    // The host's close, and the window ended as the library ends objects inside a scope (its
+    // deletion waits for the loops to be left).
+    QPointer<MainWindow> window;
+    const std::pair<const char *, std::function<void()>> closes[] = {
+        {"QtCloseCode", [] { QtCloseCode(kWindow); }},
+        {"destroy", [&] { tesk::lifetime::destroy(window.data()); }},
+    };
+    for (const auto &[how, close] : closes)
+        for (const Question &question : questions) {
+            SCOPED_TRACE(how);
+            SCOPED_TRACE(question.name);
+            if (question.portable)
+                qputenv("KSODEBUG_USE_PORTABLE_DIALOGS", "1");
+            else
+                qunsetenv("KSODEBUG_USE_PORTABLE_DIALOGS");
+            window = createFrame("Debugger", kWindow);
+            ASSERT_TRUE(window);
+            int answer = 0;
+            {
+                CloseTheWindow closer(question.way, close);
+                answer = question.ask();
+                EXPECT_TRUE(closer.closed);
+                EXPECT_TRUE(closer.missing.empty());
+            }
+            EXPECT_EQ(answer, question.cancelled);
+            EXPECT_TRUE(testhost::pumpUntil([&] { return !window; }));
+            EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+            EXPECT_TRUE(testhost::LoadHost::calls().empty()) << "no command of a closed question";
         }
-        EXPECT_EQ(answer, question.cancelled);
-        EXPECT_TRUE(testhost::pumpUntil([&] { return !window; }));
-        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-        EXPECT_TRUE(testhost::LoadHost::calls().empty()) << "no command of a closed question";
-    }
 }
 
 struct Family
