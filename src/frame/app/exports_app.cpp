@@ -3,6 +3,7 @@
 
 #include "frame/app/cuiapp.h"
 #include "frame/app/uiidle.h"
+#include "frame/core/brokerguard.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/plugincomponents.h"
@@ -27,13 +28,7 @@ MoskResult initialisePlugin(MoskRegistrar *registrar)
 
 MoskResult moskInitialisePlugin(MoskRegistrar *registrar)
 {
-    try {
-        return initialisePlugin(registrar);
-    } catch (mosk::ThrowError::Exception &e) {
-        return e.takeError();
-    } catch (...) {
-        return moskErrorCreateStandardError(1, MOSK_ERR_GENERAL);
-    }
+    return tesk::broker::guardedCall(__func__, [&] { return initialisePlugin(registrar); });
 }
 
 int CuiQtInit_Win(char *commandLine)
