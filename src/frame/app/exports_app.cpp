@@ -10,6 +10,7 @@
 #include "frame/services/cuii18n.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
+#include "system/lifetime.h"
 
 #include <QCoreApplication>
 
@@ -86,8 +87,9 @@ int CuiDeleteObject(void *object)
     TESK_GUARDED_VOID([&] {
         // Only objects this library handed out are deleted; anything else would be a pointer of
         // unknown kind.
+        // Ended through the lifetime road: the host may delete an object inside its own callback.
         if (QObject *live = tesk::handles::object(object))
-            delete live;
+            tesk::lifetime::destroy(live);
         else if (object)
             qWarning("CuiDeleteObject: %p is not an object handed out by this library", object);
     });
