@@ -49,7 +49,7 @@ TeskHandle createProxy(uint32_t creationWord)
 
 BreakpointProxy *liveProxy(TeskHandle handle)
 {
-    void *object = handles::plain(handleWord(handle));
+    void *object = handles::plain<BreakpointProxy>(handleWord(handle));
     return proxies().live.count(object) ? static_cast<BreakpointProxy *>(object) : nullptr;
 }
 
@@ -87,24 +87,8 @@ TeskHandle createTrigger(const QString &name, const QString &text, uint32_t dire
 
 HardwareTrigger *liveTrigger(TeskHandle handle)
 {
-    const auto it = triggers().find(handles::plain(handleWord(handle)));
+    const auto it = triggers().find(handles::plain<HardwareTrigger>(handleWord(handle)));
     return it == triggers().end() ? nullptr : it->second.get();
 }
 
 } // namespace tesk::breakpoints
-
-namespace tesk {
-
-template<>
-BreakpointProxy *live<BreakpointProxy>(const void *handle)
-{
-    return breakpoints::liveProxy(reinterpret_cast<TeskHandle>(handle));
-}
-
-template<>
-HardwareTrigger *live<HardwareTrigger>(const void *handle)
-{
-    return breakpoints::liveTrigger(reinterpret_cast<TeskHandle>(handle));
-}
-
-} // namespace tesk

@@ -36,12 +36,3 @@ TeskHandle createTrigger(const QString &name, const QString &text, uint32_t dire
 HardwareTrigger *liveTrigger(TeskHandle handle);
 
 } // namespace tesk::breakpoints
-
-// Every family's plain objects share one kind of handle: an export looking for a proxy or a
-// trigger (TESK_ON_LIVE) finds only one of those, never a record of another family.
-namespace tesk {
-template<>
-BreakpointProxy *live<BreakpointProxy>(const void *handle);
-template<>
-HardwareTrigger *live<HardwareTrigger>(const void *handle);
-} // namespace tesk
