@@ -1,6 +1,7 @@
 // A memory view ended while one of its own menus, dialogs or boxes is up: the modal ends with
 // it, the view is deleted once, from the event loop, and nothing of it is touched afterwards.
 // And the host's handle 0, which names no window box, reaches no view's dock window.
+#include "modalanswers.h"
 #include "viewstest.h"
 
 #include "frame/windows/docking/dockwidget.h"
@@ -102,6 +103,8 @@ TEST_F(ViewLifetimes, HandleZeroNamesNoWindowBoxSoNoViewsDockIsReached)
     ASSERT_FALSE(dock.isNull());
     const bool floating = dock->isFloating();
     const bool hidden = dock->isHidden();
+    // Docking or floating a window may ask where: no question may come up at all.
+    testhost::ModalAnswers answers;
 
     EXPECT_EQ(CuiPopupProcessGenericOption(0, 666), 0);
     CuiPaneUndock(0);
@@ -114,6 +117,7 @@ TEST_F(ViewLifetimes, HandleZeroNamesNoWindowBoxSoNoViewsDockIsReached)
     EXPECT_FALSE(alive.isNull());
     EXPECT_EQ(dock->isFloating(), floating);
     EXPECT_EQ(dock->isHidden(), hidden);
+    EXPECT_TRUE(answers.seen().empty());
 }
 
 } // namespace

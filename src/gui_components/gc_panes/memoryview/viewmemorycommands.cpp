@@ -327,8 +327,11 @@ void KViewMemory::editTimedUpdatePeriod()
     const QByteArray prompt =
         tr("Enter Interval in seconds (from completion of previous update):").toLatin1();
     const QByteArray confirm = tr("Set").toLatin1();
+    // The view may be ended while the entry is up: its answer is then dropped.
+    tesk::lifetime::Scope scope(this);
     if (!tesk::core::simpleEntry(caption.constData(), prompt.constData(), initial.constData(),
-                                 answer, int32_t(sizeof answer - 1), confirm.constData(), 0))
+                                 answer, int32_t(sizeof answer - 1), confirm.constData(), 0) ||
+        !scope.alive())
         return;
     bool ok = false;
     const qlonglong seconds = QString::fromUtf8(answer).trimmed().toLongLong(&ok, 10);
