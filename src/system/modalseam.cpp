@@ -102,17 +102,6 @@ ModalSeam::Result ModalSeam::runMenu(QMenu *menu, const QPoint &pos, const QObje
     return result;
 }
 
-int ModalSeam::execDialog(QDialog *dialog, Kind kind)
-{
-    const Result result = run(dialog, nullptr, kind);
-    return result.alive ? result.code : int(QDialog::Rejected);
-}
-
-QAction *ModalSeam::execMenu(QMenu *menu, const QPoint &pos, QAction *at)
-{
-    return runMenu(menu, pos, nullptr, at).chosen;
-}
-
 QMessageBox::StandardButton ModalSeam::messageBox(QWidget *parent, QMessageBox::Icon icon,
                                                   const QString &caption, const QString &text,
                                                   QMessageBox::StandardButtons buttons,

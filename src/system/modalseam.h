@@ -55,10 +55,6 @@ public:
     // The same for a popup menu; the chosen item is null unless the menu and its owner live.
     static Result runMenu(QMenu *menu, const QPoint &pos, const QObject *owner = nullptr,
                           QAction *at = nullptr);
-
-    // Older entries to run(); they answer Rejected or null when the dialog or menu died.
-    static int execDialog(QDialog *dialog, Kind kind = Kind::Dialog);
-    static QAction *execMenu(QMenu *menu, const QPoint &pos, QAction *at = nullptr);
     static QMessageBox::StandardButton messageBox(QWidget *parent, QMessageBox::Icon icon,
                                                   const QString &caption, const QString &text,
                                                   QMessageBox::StandardButtons buttons,

@@ -35,7 +35,7 @@ QStringList buttonTexts(const CuiMessageBox &box)
 
 int run(CuiMessageBox &box)
 {
-    return ModalSeam::execDialog(&box, ModalSeam::Kind::MessageBox);
+    return ModalSeam::run(&box, nullptr, ModalSeam::Kind::MessageBox).code;
 }
 
 struct SpecifierCase
@@ -193,7 +193,7 @@ TEST_F(MessageBoxTest, PromptDialogTakesItsCodesWhenPolished)
     EXPECT_TRUE(dialog.thirdPB->isHidden());
     EXPECT_TRUE(dialog.msgIcon->isHidden());
     m_answers.click(QStringLiteral("secondPB"));
-    EXPECT_EQ(ModalSeam::execDialog(&dialog), QDialog::Accepted);
+    EXPECT_EQ(ModalSeam::run(&dialog).code, QDialog::Accepted);
 }
 
 TEST_F(MessageBoxTest, PromptFormAloneSaysItsSlotsAreMissing)

@@ -59,7 +59,7 @@ TEST_F(ModalAnswersTest, StepsChainThroughANestedErrorBox)
         .type(QStringLiteral("file"), QStringLiteral("image.bin"))
         .click(QStringLiteral("Apply"));
     FileDialog dialog;
-    EXPECT_EQ(ModalSeam::execDialog(&dialog), QDialog::Accepted);
+    EXPECT_EQ(ModalSeam::run(&dialog).code, QDialog::Accepted);
     EXPECT_EQ(dialog.command, QStringLiteral("readfile,bin,gui \"image.bin\""));
     EXPECT_TRUE(answers.allStepsTaken());
     ASSERT_EQ(answers.seen().size(), 2u);
@@ -75,7 +75,7 @@ void runDialogThatStepsLeaveUp()
     // A handler that forgets to answer leaves the dialog waiting.
     g_answers->setHandler([](const ModalAnswers::Request &) {});
     QDialog dialog;
-    g_result = ModalSeam::execDialog(&dialog);
+    g_result = ModalSeam::run(&dialog).code;
 }
 
 TEST_F(ModalAnswersTest, WatchdogEndsAModalLeftWaitingAndFails)

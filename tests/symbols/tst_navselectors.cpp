@@ -190,7 +190,7 @@ TEST_F(SelectorTest, RegisterNamesSortedByCodeAndChosenByDoubleClick)
         list->setCurrentItem(item);
         emit list->itemDoubleClicked(item);
     });
-    EXPECT_EQ(tesk::system::ModalSeam::execDialog(&dialog), QDialog::Accepted);
+    EXPECT_EQ(tesk::system::ModalSeam::run(&dialog).code, QDialog::Accepted);
     EXPECT_EQ(shown, QStringList({"A", "B", "R1", "R10", "b"}));
     EXPECT_EQ(dialog.selectedRegister(), "R1");
     EXPECT_EQ(Recorder::instance().calls.back().windowBox, 8);

@@ -35,7 +35,7 @@ TEST(ModalSeam, DialogsAndMenusReachTheResponder)
         if (auto *d = qobject_cast<QDialog *>(request.widget.data()))
             d->accept();
     });
-    EXPECT_EQ(ModalSeam::execDialog(&dialog), QDialog::Accepted);
+    EXPECT_EQ(ModalSeam::run(&dialog).code, QDialog::Accepted);
 
     QMenu menu;
     menu.addAction(QStringLiteral("First"));
@@ -46,6 +46,6 @@ TEST(ModalSeam, DialogsAndMenusReachTheResponder)
         m->setActiveAction(second);
         QTest::keyClick(m, Qt::Key_Return);
     });
-    EXPECT_EQ(ModalSeam::execMenu(&menu, QPoint(10, 10)), second);
+    EXPECT_EQ(ModalSeam::runMenu(&menu, QPoint(10, 10)).chosen, second);
     EXPECT_EQ(answers.seen().size(), 2u);
 }

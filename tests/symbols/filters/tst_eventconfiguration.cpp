@@ -78,7 +78,7 @@ public:
             else if (auto *m = qobject_cast<ModuleFilterDlg *>(request.widget.data()))
                 main(m);
         });
-        return ModalSeam::execDialog(dialog);
+        return ModalSeam::run(dialog).code;
     }
 };
 
