@@ -54,9 +54,8 @@ public:
     // The frame context of the shown main window; one is made when there is none.
     TeskHandle window()
     {
-        MainWindow *window = Store::existing()
-                                 ? Store::instance()->findMainWindowByHandle(m_context)
-                                 : nullptr;
+        MainWindow *window =
+            Store::existing() ? Store::instance()->findMainWindowByHandle(m_context) : nullptr;
         if (!window || !window->isVisible())
             m_context = makeWindow();
         return m_context;
@@ -74,6 +73,10 @@ public:
     // What the host does in the next loop instead of acting in it (choosing a menu item,
     // pressing a button), so that the library calls back.
     void inLoop(std::function<void(QWidget *)> step) { m_inLoop = std::move(step); }
+
+    // Run once the run has ended (host functions withdrawn, objects of the run's own deleted).
+    void later(std::function<void()> function) { m_later.push_back(std::move(function)); }
+    bool acted() const { return m_acted; }
 
     // The run's act, taken once: the owner destroyed (the main window closed when the run has
     // no owner), or the main window closed.
@@ -106,6 +109,8 @@ public:
         m_inLoop = nullptr;
         if (m_owner)
             std::exchange(m_owner, nullptr)();
+        for (const auto &later : std::exchange(m_later, {}))
+            later();
         for (const TeskHandle other : std::exchange(m_others, {}))
             QtCloseCode(other);
         pump();
@@ -159,6 +164,7 @@ private:
     tesk::system::ModalSeam::Responder m_answer;
     std::function<void()> m_owner;
     std::function<void(QWidget *)> m_inLoop;
+    std::vector<std::function<void()>> m_later;
     std::vector<TeskHandle> m_others;
     TeskHandle m_context = 0;
     TeskHandle m_lastContext = 0x7e00;

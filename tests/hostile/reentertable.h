@@ -6,15 +6,38 @@
 // line. A line names its export or callback type; several lines may name one (one per object
 // family it serves).
 
+#include "breakpointhost.h"
 #include "reenter.h"
+#include "regpanehost.h"
+#include "windboxhost.h"
+
+#include "frame/core/panecommands.h"
+#include "frame/menus/mt.h"
+#include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/toolbars/editortoolbars.h"
+#include "frame/windows/toolbars/findtoolbar.h"
+#include "frame/windows/toolbars/scripttoolbar.h"
+#include "gui_components/gc_panes/ksowindbox.h"
+#include "gui_components/gc_panes/panetabbar.h"
+#include "gui_components/gc_panes/regpane.h"
+#include "symbols/breakpoints/breakpointdlg.h"
+#include "symbols/breakpoints/registerlistdlg.h"
+#include "symbols/datanav.h"
 
 #include <tesk/tesk.h>
 
+#include <QComboBox>
+#include <QDragMoveEvent>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <cstdlib>
 #include <string>
@@ -128,7 +151,8 @@ inline void deleteObject(TeskHandle object)
     CuiDeleteObject(asObject(object));
 }
 
-// A plain host-described dialog with a button of each role and a callback.
+// A plain host-described dialog with an event button ("Send", the standard label of its code),
+// an ending one and a callback.
 inline QSDIDescription *qsdi(int mode, QSDICallbackFn callback, void *data)
 {
     QSDIDescription *description = nullptr;
@@ -229,11 +253,223 @@ inline const std::vector<Line> &loopsTable()
 
 namespace hostile::reenter {
 
+namespace drive {
+
+// The host's function of a callback type that takes the run's act and answers 0.
+template<typename Fn>
+struct Acting;
+template<typename R, typename... A>
+struct Acting<R (*)(A...)>
+{
+    static R call(A...)
+    {
+        host().act();
+        return R();
+    }
+};
+template<typename R, typename... A>
+struct Acting<R (*)(A..., ...)>
+{
+    static R call(A..., ...)
+    {
+        host().act();
+        return R();
+    }
+};
+template<typename Fn>
+Fn acting()
+{
+    return &Acting<Fn>::call;
+}
+
+// Publishes the host entry point under the name for the run.
+template<typename Fn>
+void publish(Host &h, const char *name, Fn fn)
+{
+    CuiFunctionRegistryRemoveFunction(name);
+    CuiFunctionRegistryAddFunction(name, reinterpret_cast<CuiRegistryFn>(fn));
+    h.later([name] {
+        CuiFunctionRegistryRemoveFunction(name);
+        testhost::publishHostEntryPoints();
+    });
+}
+
+template<typename T>
+T *object(TeskHandle handle)
+{
+    return tesk::handles::object<T>(asObject(handle));
+}
+
+MainWindow *mainWindow(Host &h)
+{
+    return Store::instance()->findMainWindowByHandle(h.window());
+}
+
+// A breakpoint dialog over a proxy that offers a location, its host published, owned by the
+// run. The dialog handler, help callback and proxy handler are the test host's unless given.
+inline TeskHandle breakpointDialog(Host &h, CuiBreakpointProxyHandler proxyHandler = nullptr,
+                                   CuiBreakpointDlgHandler dialogHandler = nullptr)
+{
+    testhost::BreakpointHost::instance().reset();
+    testhost::BreakpointHost::instance().fill = [](TeskHandle proxy) {
+        CuiBreakpointProxyAddBreakpointType(proxy, 0);
+        CuiBreakpointProxyAddBreakpointType(proxy, 5);
+        CuiBreakpointProxyAllowLocation(proxy, 1);
+        CuiBreakpointProxyAllowData(proxy, 1);
+    };
+    testhost::publishBreakpointHost();
+    const TeskHandle dialog = CuiBreakpointDlgCreate(0);
+    const TeskHandle proxy = CuiBreakpointProxyCreate(3);
+    CuiBreakpointProxySetHandler(proxy,
+                                 proxyHandler ? proxyHandler : testhost::breakpointProxyHandler());
+    CuiBreakpointDlgSetFuncHandler(dialog, dialogHandler ? dialogHandler
+                                                         : testhost::breakpointDialogHandler());
+    CuiBreakpointDlgSetVdata(dialog, 0x51);
+    h.owner([dialog] { CuiBreakpointDlgDestroy(dialog); });
+    CuiBreakpointDlgSetBreakpoint(dialog, proxy);
+    h.later([proxy] {
+        CuiBreakpointProxyDestroy(proxy);
+        testhost::BreakpointHost::instance().fill = nullptr;
+        testhost::withdrawBreakpointHost();
+        testhost::publishHostEntryPoints();
+    });
+    return dialog;
+}
+
+// Runs the breakpoint dialog; inside, the user enters a location and presses OK.
+inline void okBreakpoint(TeskHandle dialog)
+{
+    host().inLoop([](QWidget *widget) {
+        if (auto *dlg = qobject_cast<BreakpointDlg *>(widget)) {
+            dlg->locationCOB->setEditText(QStringLiteral("main"));
+            dlg->OKPB->click();
+        }
+    });
+    CuiDoModal(asObject(dialog));
+}
+
+inline void runBreakpoint(Host &h, TeskHandle dialog, void (*inside)(BreakpointDlg *) = nullptr)
+{
+    (void)h;
+    if (inside)
+        host().inLoop([inside](QWidget *widget) {
+            if (auto *dlg = qobject_cast<BreakpointDlg *>(widget))
+                inside(dlg);
+        });
+    CuiDoModal(asObject(dialog));
+}
+
+// A symbol source the host fills with one image, module and function whenever asked.
+inline int fillSymbols(int, TeskHandle source, TeskHandle, const char *, TeskHandle)
+{
+    CuiSymtabDataSourceAddImage(source, "image");
+    CuiSymtabDataSourceAddModule(source, "image module file");
+    CuiSymtabDataSourceAddFunction(source, "image module main 0x10 Public");
+    return 0;
+}
+
+inline int print(void *, int, const char *, ...)
+{
+    return 0;
+}
+
+// A dock window whose frame asks the window-box tables, with the entry replaced by an acting
+// one; the dock is the run's owner.
+inline void windBoxDock(Host &h, void **table, int entry, void *function)
+{
+    testhost::WindBoxHost &boxes = testhost::WindBoxHost::instance();
+    boxes.clear();
+    boxes.publish();
+    constexpr TeskHandle kBox = 0x7400;
+    boxes.box(kBox).tabBar = true;
+    boxes.box(kBox).tabs = {"one", "two"};
+    table[entry] = function;
+    KSOWindBox::resetTables();
+    h.owner([] { CuiPaneClose(int(kBox)); });
+    h.later([] {
+        testhost::WindBoxHost::instance().restoreEntries();
+        testhost::WindBoxHost::instance().withdraw();
+        KSOWindBox::resetTables();
+    });
+    QtWindowCreate("reenter box", &codeCallback, kBox);
+    QPointer<DockWidget> dock = Store::instance()->findDockWidget(kBox);
+    if (auto *tabs = dock ? dock->findChild<CuiKSOPaneTabBar *>() : nullptr) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        Host::pump();
+    }
+    if (dock && !h.acted()) {
+        QMimeData data;
+        data.setText(QStringLiteral("text"));
+        QDragMoveEvent move(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        CuiKsoDragAndDrop_dragMoveEvent(dock->widget(), kBox, &move);
+    }
+}
+
+// The user loads a file at a location and presses Apply.
+inline void applyMemoryOperation(QWidget *dialog)
+{
+    const auto child = [dialog](auto *type, const char *name) {
+        return dialog->findChild<std::remove_pointer_t<decltype(type)> *>(QLatin1String(name));
+    };
+    if (auto *load = child((QRadioButton *)nullptr, "loadFileRB"))
+        load->click();
+    if (auto *name = child((QLineEdit *)nullptr, "filenameEdit"))
+        name->setText(QStringLiteral("a.bin"));
+    if (auto *types = child((QListWidget *)nullptr, "filetypeLB"))
+        types->setCurrentRow(0);
+    if (auto *location = child((QComboBox *)nullptr, "locationCB"))
+        location->setEditText(QStringLiteral("0x100"));
+    if (auto *apply = child((QPushButton *)nullptr, "applyPB"))
+        apply->click();
+}
+
+inline TeskHandle qsdiDialog(Host &h)
+{
+    QSDIDescription *description = qsdi(QSDI_MODE_MODAL, acting<QSDICallbackFn>(), nullptr);
+    h.owner([description] { QtQSDIDeleteDialog(description); });
+    return reinterpret_cast<TeskHandle>(description);
+}
+
+} // namespace drive
+
 // clang-format off
 inline const std::vector<Line> &callbacksTable()
 {
     using namespace drive;
     static const std::vector<Line> table = {
+        {"CuiActivationFn", [](Host &h) { CuiSetActivationCallback(h.window(), acting<CuiActivationFn>()); QEvent change(QEvent::ActivationChange); QCoreApplication::sendEvent(mainWindow(h), &change); }},
+        {"CuiBreakpointDlgHandler", [](Host &h) { const TeskHandle d = breakpointDialog(h, nullptr, acting<CuiBreakpointDlgHandler>()); okBreakpoint(d); }},
+        {"CuiBreakpointDlgHelpCallback", [](Host &h) { const TeskHandle d = breakpointDialog(h); CuiBreakpointDlgSetHelpCallback(d, acting<CuiBreakpointDlgHelpCallback>()); runBreakpoint(h, d, [](BreakpointDlg *dlg) { dlg->helpPB->click(); }); }},
+        {"CuiBreakpointProxyHandler", [](Host &h) { const TeskHandle d = breakpointDialog(h, acting<CuiBreakpointProxyHandler>()); okBreakpoint(d); }},
+        {"CuiBreakpointProxyHandler", [](Host &h) { const TeskHandle p = CuiBreakpointProxyCreate(3); CuiBreakpointProxySetHandler(p, acting<CuiBreakpointProxyHandler>()); h.owner([p] { CuiBreakpointProxyDestroy(p); }); CuiBreakpointProxySetBreakpointType(p, 1); CuiBreakpointProxySetBreakpointType(p, 2); }},
+        {"CuiCodeCallbackFn", [](Host &h) { constexpr TeskHandle box = 0x7500; h.owner([] { CuiPaneClose(int(box)); }); QtWindowCreate("reenter code", acting<CuiCodeCallbackFn>(), box); CuiNotifyQtWidgetAboutSetFocusInBox(box); }},
+        {"CuiCodeCallbackFn", [](Host &h) { constexpr TeskHandle box = 0x7501; QtRegisterCodeCB(acting<CuiCodeCallbackFn>(), box); CuiNotifyQtWidgetAboutSetFocusInBox(box); MainWindow *window = mainWindow(h); window->resize(window->width() + 40, window->height() + 30); Host::pump(); }},
+        {"CuiContextMenuFn", [](Host &h) { h.inLoop([](QWidget *w) { if (auto *menu = qobject_cast<QMenu *>(w)) { menu->setActiveAction(menu->actions().value(0)); QTest::keyClick(menu, Qt::Key_Return); } }); QtPopContextMenu(acting<CuiContextMenuFn>(), menuDefinition()); }},
+        {"CuiContextMenuStateFn", [](Host &h) { contextMenus(); CuiContextMenu_setCallBackItemState("reenter one", acting<CuiContextMenuStateFn>(), nullptr); h.owner([] { CuiContextMenu_clearMenu("reenter one"); }); CuiContextMenu_updateMenuState("reenter one"); }},
+        {"CuiDataNavHostFn", [](Host &h) { publish(h, "symtabdatasource", &fillSymbols); const TeskHandle nav = CuiDataNavCreate(); h.owner([nav] { CuiDataNavDestroy(nav); }); CuiDataNavSetFuncCB(nav, acting<CuiDataNavHostFn>()); if (DataNav *pane = object<DataNav>(nav)) { pane->resize(500, 300); pane->show(); Host::pump(); QString result; tesk::core::runPaneCommand(pane, &print, nullptr, {QStringLiteral("raisefunctiontab")}, result); pane->selectViewItem(QStringLiteral("main")); pane->callHandler(QStringLiteral("functions"), QStringLiteral("disasm")); } }},
+        {"CuiFindToolBarFn", [](Host &h) { const TeskHandle bar = QtCreateEditorToolBar(h.window(), acting<CuiFindToolBarFn>()); h.owner([bar] { CuiDeleteObject(asObject(bar)); }); if (FindToolBar *find = object<FindToolBar>(bar)) emit find->stateMenu()->aboutToShow(); }},
+        {"CuiHardwareCapabilitiesFn", [](Host &h) { const TeskHandle d = breakpointDialog(h); publish(h, "hardware_capabilities", acting<CuiHardwareCapabilitiesFn>()); runBreakpoint(h, d, [](BreakpointDlg *dlg) { dlg->breakpointTypeLB->setCurrentRow(1); dlg->locationBuilderPB->click(); }); }},
+        {"CuiHostEeaccessFn", [](Host &h) { const TeskHandle d = breakpointDialog(h); publish(h, "eeaccess", acting<CuiHostEeaccessFn>()); okBreakpoint(d); }},
+        {"CuiHostEntryFn", nullptr, "the type of 'gui' and 'eeaccess', whose lines drive it"},
+        {"CuiHostGuiFn", [](Host &h) { const TeskHandle d = breakpointDialog(h); publish(h, "gui", acting<CuiHostGuiFn>()); okBreakpoint(d); }},
+        {"CuiHostStringListFn", [](Host &h) { static void *table[2] = {nullptr, reinterpret_cast<void *>(acting<CuiHostStringListFn>())}; CuiFunctionRegistryAddVoidStar("eeaccessFuncs", table); h.later([] { CuiFunctionRegistryRemoveVoidStar("eeaccessFuncs"); }); auto *registers = new RegisterListDlg(mainWindow(h)); h.later([registers = QPointer<RegisterListDlg>(registers)] { delete registers.data(); }); registers->setVdata(1); registers->loadRegisters(); }},
+        {"CuiIdleFn", [](Host &h) { CuiCreateIdleObject(); CuiRegisterIdleFunc(acting<CuiIdleFn>()); h.later([] { CuiRegisterIdleFunc(nullptr); }); testhost::pumpUntil([&h] { return h.acted(); }, 2000); }},
+        {"CuiMemoryOperationsHandlerFn", [](Host &h) { const TeskHandle d = CuiMemoryOperationsDlgCreate(0); CuiMemoryOperationsDlgSetFileTypeList(d, "1 elf Image file\n"); CuiMemoryOperationsDlgSetFuncHandler(d, acting<CuiMemoryOperationsHandlerFn>()); h.inLoop(&applyMemoryOperation); runDialog(h, d, &CuiMemoryOperationsDlgDestroy); }},
+        {"CuiMenuAboutToShowFn", [](Host &h) { QtRegisterMenuCB(acting<CuiMenuAboutToShowFn>(), nullptr, nullptr, h.window()); QtAppendMenu(32881, "reenter.c", nullptr, 0); QtAddPopupMenu("Recent Files", 40604, nullptr); if (auto *mt = qobject_cast<MT *>(mainWindow(h)->menuManager())) if (QMenu *recent = mt->popupMenu(40604)) emit recent->aboutToShow(); }},
+        {"CuiMenuActivateFn", [](Host &h) { QtRegisterMenuCB(nullptr, acting<CuiMenuActivateFn>(), nullptr, h.window()); QtAppendMenu(32881, "reenter.c", nullptr, 0); if (auto *mt = qobject_cast<MT *>(mainWindow(h)->menuManager())) if (QMenu *recent = mt->popupMenu(40604)) if (!recent->actions().isEmpty()) recent->actions().front()->trigger(); }},
+        {"CuiMenuCycleFn", [](Host &h) { QtRegisterMenuCB(nullptr, nullptr, acting<CuiMenuCycleFn>(), h.window()); if (auto *button = mainWindow(h)->findChild<QToolButton *>(QStringLiteral("MenuItem172"))) if (QMenu *popup = button->menu()) emit popup->aboutToShow(); }},
+        {"CuiPaneOutputFn", [](Host &h) { CuiTestFunction(h.window(), acting<CuiPaneOutputFn>(), nullptr, "menu", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr); }},
+        {"CuiRegPaneHandlerFn", [](Host &h) { static testhost::RegPaneHost regs; regs.inside = [](uint32_t) { host().act(); }; const TeskHandle pane = CuiRegPaneCreate(&testhost::RegPaneHost::handler); h.owner([pane] { CuiRegPaneDelete(pane); }); CuiRegPaneAttach(pane, regs.context()); regs.dataSet = 78; CuiRegPaneDataCreate(78); RegDataRecord view{}; view.kind = REG_RECORD_ITEM; view.name = "Core"; view.flags = REG_FLAG_VIEW; CuiRegPaneDataAdd(78, &view); RegDataRecord reg{}; reg.kind = REG_RECORD_ITEM; reg.name = "R0"; reg.width = 8; CuiRegPaneDataAdd(78, &reg); CuiRegPaneDataSet(78, pane, "arm", nullptr, "reenter"); if (auto *regPane = object<RegPane>(pane)) regPane->menuCommand(RegPane::CommandUpdate); h.later([] { regs.inside = nullptr; CuiRegPaneDataDelete(78, 0); }); }},
+        {"CuiRegistryFn", nullptr, "the type functions are stored under in the registry; each entry point has the line of its own type"},
+        {"CuiScriptToolBarFn", [](Host &h) { CuiScriptToolBarCreate(h.window(), acting<CuiScriptToolBarFn>()); if (ScriptToolBar *bar = tesk::frame::scriptToolBarOf(mainWindow(h))) { h.inLoop([](QWidget *w) { if (auto *dialog = qobject_cast<QFileDialog *>(w)) { const QString path = file("script.inc"); dialog->setDirectory(QFileInfo(path).path()); dialog->selectFile(QFileInfo(path).fileName()); QMetaObject::invokeMethod(dialog, "accept"); } }); bar->addButton()->click(); bar->scriptList()->setCurrentIndex(bar->scriptList()->count() - 1); bar->runButton()->click(); } }},
+        {"CuiSearchPathHelpFn", [](Host &h) { const TeskHandle d = CuiSourceSearchPathDlgCreate(0); CuiSourceSearchPathDlgSetHelpId(d, 7); CuiSourceSearchPathDlgSetHelpCallback(d, acting<CuiSearchPathHelpFn>()); h.inLoop([](QWidget *w) { QTest::keyClick(w, Qt::Key_F1); }); runDialog(h, d, &deleteObject); }},
+        {"CuiSymtabHostFn", [](Host &h) { const TeskHandle s = CuiSymtabDataSourceCreate(); CuiSymtabDataSourceSetFuncHandler(s, acting<CuiSymtabHostFn>()); h.owner([s] { CuiSymtabDataSourceDestroy(s); }); CuiSymtabDataSourceUpdate(s); }},
+        {"CuiTopLevelSizeFn", [](Host &) { QtTopLevelCreate(0x7600, acting<CuiTopLevelSizeFn>(), 0x7600); if (QMainWindow *top = Store::currentTopLevelWindow()) { top->show(); top->resize(top->width() + 40, top->height() + 30); Host::pump(); } }},
+        {"CuiWindBoxDragFn", [](Host &h) { windBoxDock(h, testhost::WindBoxHost::instance().windBoxTable(), 7, reinterpret_cast<void *>(acting<CuiWindBoxDragFn>())); }},
+        {"CuiWindBoxIndexFn", [](Host &h) { windBoxDock(h, testhost::WindBoxHost::instance().xryTable(), 0, reinterpret_cast<void *>(acting<CuiWindBoxIndexFn>())); }},
+        {"CuiWindBoxQueryFn", [](Host &h) { windBoxDock(h, testhost::WindBoxHost::instance().windBoxTable(), 0, reinterpret_cast<void *>(acting<CuiWindBoxQueryFn>())); }},
+        {"CuiWindBoxTextFn", [](Host &h) { windBoxDock(h, testhost::WindBoxHost::instance().windBoxTable(), 4, reinterpret_cast<void *>(acting<CuiWindBoxTextFn>())); }},
+        {"QSDICallbackFn", [](Host &h) { auto *d = reinterpret_cast<QSDIDescription *>(qsdiDialog(h)); h.inLoop([](QWidget *w) { for (QPushButton *b : w->findChildren<QPushButton *>()) if (b->text() == QLatin1String("Send")) b->click(); }); QtQSDIExecDialog(d); }},
     };
     return table;
 }
