@@ -228,9 +228,11 @@ public:
     bool finish(const char *name)
     {
         for (const auto &[answer, copy] : m_texts) {
-            if (!answer || copy != answer)
-                m_failures.push_back("first answer changed from \"" + copy + "\" to \"" +
-                                     (answer ? answer : "(null)") + "\"");
+            if (!answer)
+                m_failures.push_back("answered null");
+            else if (copy != answer)
+                m_failures.push_back("first answer changed from \"" + copy + "\" to \"" + answer +
+                                     "\"");
         }
         for (const auto &later : m_later)
             later();

@@ -300,7 +300,7 @@ T *object(TeskHandle handle)
     return tesk::handles::object<T>(asObject(handle));
 }
 
-MainWindow *mainWindow(Host &h)
+inline MainWindow *mainWindow(Host &h)
 {
     return Store::instance()->findMainWindowByHandle(h.window());
 }
@@ -336,27 +336,23 @@ inline TeskHandle breakpointDialog(Host &h, CuiBreakpointProxyHandler proxyHandl
     return dialog;
 }
 
-// Runs the breakpoint dialog; inside, the user enters a location and presses OK.
-inline void okBreakpoint(TeskHandle dialog)
+// Runs the breakpoint dialog; inside, the user does what the function says.
+inline void runBreakpoint(TeskHandle dialog, void (*inside)(BreakpointDlg *))
 {
-    host().inLoop([](QWidget *widget) {
-        if (auto *dlg = qobject_cast<BreakpointDlg *>(widget)) {
-            dlg->locationCOB->setEditText(QStringLiteral("main"));
-            dlg->OKPB->click();
-        }
+    host().inLoop([inside](QWidget *widget) {
+        if (auto *dlg = qobject_cast<BreakpointDlg *>(widget))
+            inside(dlg);
     });
     CuiDoModal(asObject(dialog));
 }
 
-inline void runBreakpoint(Host &h, TeskHandle dialog, void (*inside)(BreakpointDlg *) = nullptr)
+// The user enters a location and presses OK.
+inline void okBreakpoint(TeskHandle dialog)
 {
-    (void)h;
-    if (inside)
-        host().inLoop([inside](QWidget *widget) {
-            if (auto *dlg = qobject_cast<BreakpointDlg *>(widget))
-                inside(dlg);
-        });
-    CuiDoModal(asObject(dialog));
+    runBreakpoint(dialog, [](BreakpointDlg *dlg) {
+        dlg->locationCOB->setEditText(QStringLiteral("main"));
+        dlg->OKPB->click();
+    });
 }
 
 // A symbol source the host fills with one image, module and function whenever asked.
@@ -439,7 +435,7 @@ inline const std::vector<Line> &callbacksTable()
     static const std::vector<Line> table = {
         {"CuiActivationFn", [](Host &h) { CuiSetActivationCallback(h.window(), acting<CuiActivationFn>()); QEvent change(QEvent::ActivationChange); QCoreApplication::sendEvent(mainWindow(h), &change); }},
         {"CuiBreakpointDlgHandler", [](Host &h) { const TeskHandle d = breakpointDialog(h, nullptr, acting<CuiBreakpointDlgHandler>()); okBreakpoint(d); }},
-        {"CuiBreakpointDlgHelpCallback", [](Host &h) { const TeskHandle d = breakpointDialog(h); CuiBreakpointDlgSetHelpCallback(d, acting<CuiBreakpointDlgHelpCallback>()); runBreakpoint(h, d, [](BreakpointDlg *dlg) { dlg->helpPB->click(); }); }},
+        {"CuiBreakpointDlgHelpCallback", [](Host &h) { const TeskHandle d = breakpointDialog(h); CuiBreakpointDlgSetHelpCallback(d, acting<CuiBreakpointDlgHelpCallback>()); runBreakpoint(d, [](BreakpointDlg *dlg) { dlg->helpPB->click(); }); }},
         {"CuiBreakpointProxyHandler", [](Host &h) { const TeskHandle d = breakpointDialog(h, acting<CuiBreakpointProxyHandler>()); okBreakpoint(d); }},
         {"CuiBreakpointProxyHandler", [](Host &h) { const TeskHandle p = CuiBreakpointProxyCreate(3); CuiBreakpointProxySetHandler(p, acting<CuiBreakpointProxyHandler>()); h.owner([p] { CuiBreakpointProxyDestroy(p); }); CuiBreakpointProxySetBreakpointType(p, 1); CuiBreakpointProxySetBreakpointType(p, 2); }},
         {"CuiCodeCallbackFn", [](Host &h) { constexpr TeskHandle box = 0x7500; h.owner([] { CuiPaneClose(int(box)); }); QtWindowCreate("reenter code", acting<CuiCodeCallbackFn>(), box); CuiNotifyQtWidgetAboutSetFocusInBox(box); }},
@@ -448,7 +444,7 @@ inline const std::vector<Line> &callbacksTable()
         {"CuiContextMenuStateFn", [](Host &h) { contextMenus(); CuiContextMenu_setCallBackItemState("reenter one", acting<CuiContextMenuStateFn>(), nullptr); h.owner([] { CuiContextMenu_clearMenu("reenter one"); }); CuiContextMenu_updateMenuState("reenter one"); }},
         {"CuiDataNavHostFn", [](Host &h) { publish(h, "symtabdatasource", &fillSymbols); const TeskHandle nav = CuiDataNavCreate(); h.owner([nav] { CuiDataNavDestroy(nav); }); CuiDataNavSetFuncCB(nav, acting<CuiDataNavHostFn>()); if (DataNav *pane = object<DataNav>(nav)) { pane->resize(500, 300); pane->show(); Host::pump(); QString result; tesk::core::runPaneCommand(pane, &print, nullptr, {QStringLiteral("raisefunctiontab")}, result); pane->selectViewItem(QStringLiteral("main")); pane->callHandler(QStringLiteral("functions"), QStringLiteral("disasm")); } }},
         {"CuiFindToolBarFn", [](Host &h) { const TeskHandle bar = QtCreateEditorToolBar(h.window(), acting<CuiFindToolBarFn>()); h.owner([bar] { CuiDeleteObject(asObject(bar)); }); if (FindToolBar *find = object<FindToolBar>(bar)) emit find->stateMenu()->aboutToShow(); }},
-        {"CuiHardwareCapabilitiesFn", [](Host &h) { const TeskHandle d = breakpointDialog(h); publish(h, "hardware_capabilities", acting<CuiHardwareCapabilitiesFn>()); runBreakpoint(h, d, [](BreakpointDlg *dlg) { dlg->breakpointTypeLB->setCurrentRow(1); dlg->locationBuilderPB->click(); }); }},
+        {"CuiHardwareCapabilitiesFn", [](Host &h) { const TeskHandle d = breakpointDialog(h); publish(h, "hardware_capabilities", acting<CuiHardwareCapabilitiesFn>()); runBreakpoint(d, [](BreakpointDlg *dlg) { dlg->breakpointTypeLB->setCurrentRow(1); dlg->locationBuilderPB->click(); }); }},
         {"CuiHostEeaccessFn", [](Host &h) { const TeskHandle d = breakpointDialog(h); publish(h, "eeaccess", acting<CuiHostEeaccessFn>()); okBreakpoint(d); }},
         {"CuiHostEntryFn", nullptr, "the type of 'gui' and 'eeaccess', whose lines drive it"},
         {"CuiHostGuiFn", [](Host &h) { const TeskHandle d = breakpointDialog(h); publish(h, "gui", acting<CuiHostGuiFn>()); okBreakpoint(d); }},
