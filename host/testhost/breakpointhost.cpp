@@ -16,6 +16,8 @@ int32_t proxyHandler(uint32_t code, TeskHandle proxy, intptr_t a, intptr_t b, in
 {
     BreakpointHost &h = BreakpointHost::instance();
     h.calls.push_back({"proxy", int(code), proxy, a, std::to_string(b), std::to_string(c)});
+    if (h.onCall)
+        h.onCall(BreakpointHostCall(h.calls.back()));
     switch (code) {
     case CUI_BREAKPOINT_PROXY_UPDATE:
         if (h.fill)
@@ -43,6 +45,8 @@ int capabilitiesFn(int code, TeskHandle object, intptr_t a, intptr_t b, intptr_t
 {
     BreakpointHost &h = BreakpointHost::instance();
     h.calls.push_back({"capabilities", code, object, a, std::to_string(b), std::to_string(c)});
+    if (h.onCall)
+        h.onCall(BreakpointHostCall(h.calls.back()));
     static uint32_t lastType = 0;
     if (code == CUI_HARDWARE_CAPABILITIES_SUPPORTED) {
         lastType = uint32_t(b);
@@ -62,6 +66,8 @@ int dialogHandler(int code, TeskHandle dialog, intptr_t vdata, const char *text,
     BreakpointHost &h = BreakpointHost::instance();
     const std::string extraText = code == 3 ? textOf(reinterpret_cast<const char *>(extra)) : "";
     h.calls.push_back({"dialog", code, dialog, vdata, code == 0 ? "" : textOf(text), extraText});
+    if (h.onCall)
+        h.onCall(BreakpointHostCall(h.calls.back()));
     switch (code) {
     case 0:
         std::strncpy(const_cast<char *>(text), h.contextName.c_str(), 63);
@@ -81,6 +87,8 @@ int gui(int code, intptr_t object, intptr_t argument, const char *text, intptr_t
     const std::string extraText =
         code == 2 ? textOf(reinterpret_cast<const char *>(extra)) : std::to_string(extra);
     h.calls.push_back({"gui", code, object, argument, textOf(text), extraText});
+    if (h.onCall)
+        h.onCall(BreakpointHostCall(h.calls.back()));
     const auto history = h.histories.find(int(argument));
     if (code == 3 && extra && history != h.histories.end()) {
         constexpr size_t historySize = 512;
@@ -98,6 +106,8 @@ int eeaccess(int code, intptr_t object, intptr_t argument, const char *text, int
 {
     BreakpointHost &h = BreakpointHost::instance();
     h.calls.push_back({"eeaccess", code, object, argument, textOf(text), std::to_string(extra)});
+    if (h.onCall)
+        h.onCall(BreakpointHostCall(h.calls.back()));
     constexpr size_t completionSize = 1024;
     if (code == 3 && text && extra) {
         // The field's text comes in the buffer the completed range goes back in.

@@ -39,6 +39,9 @@ public:
     void reset();
 
     std::vector<BreakpointHostCall> calls;
+    // Called with every call as it is recorded, before it is answered: a test acts from inside
+    // the host's entries here (destroys the dialog, say).
+    std::function<void(const BreakpointHostCall &)> onCall;
     std::vector<BreakpointHostCall> callsOf(const std::string &entry) const;
 
     // Proxy handler: update runs fill (with the proxy handle) and answers updateResult.

@@ -72,8 +72,9 @@ TESK_EXPORT int CuiActionSetToggleState(TeskHandle window, int hostId, int on);
 TESK_EXPORT void QtBackupMenu(void);
 TESK_EXPORT void QtCreateScriptToolBar(void);
 
-/* Named context menus, built item by item. Naming an unknown menu creates it. Returned
-   strings stay valid until the next call of the same function. */
+/* Named context menus, built item by item. Naming an unknown menu creates it. A returned
+   string stays valid while the text it reports (that item's text or command, that menu's
+   definition) is unchanged, whatever else is asked meanwhile. */
 TESK_EXPORT void CuiContextMenu_addItem(const char *menu, int id);
 TESK_EXPORT void CuiContextMenu_addSeparator(const char *menu);
 TESK_EXPORT void CuiContextMenu_clearMenu(const char *menu);

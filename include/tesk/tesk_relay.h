@@ -17,9 +17,11 @@ TESK_EXPORT int *CuiKsoDragAndDrop_getDragContext(int *out);
 /* Starts a drag of UTF-8 text: mode 0 copies, any other mode lets the target move it. */
 TESK_EXPORT void CuiKsoDragAndDrop_dragStart(int mode, const char *utf8Text);
 
-/* Used by panes and dock windows from their drag handlers: widget is the QWidget, event the
-   QDragMoveEvent or QDropEvent it received. Plain-text drags are offered to the window box
-   through entries 7 (drag over) and 8 (drop) of the host's "windBoxFuncs" table. */
+/* Passes a drag the library is relaying on to another window box, from inside entry 7 (drag
+   over) or 8 (drop) of the host's "windBoxFuncs" table: widget is the library's widget, event
+   the QDragMoveEvent or QDropEvent being relayed. Plain-text drags are offered to the box
+   through those same entries. Any other event, a widget that is not a live widget of the
+   library, or a call before start-up is refused without being read. */
 TESK_EXPORT void CuiKsoDragAndDrop_dragMoveEvent(void *widget, TeskHandle windowBox,
                                                  void *dragMoveEvent);
 TESK_EXPORT void CuiKsoDragAndDrop_dropEvent(void *widget, TeskHandle windowBox, void *dropEvent);

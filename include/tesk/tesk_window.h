@@ -80,7 +80,8 @@ TESK_EXPORT void CuiCheckWindowSizesAreSane(int *x, int *y, int *width, int *hei
 
 /* ---- dock windows by index or name ----
    The handle selects the main window (the current one stays when no window has it). Indexes
-   outside the list answer 0 or an empty text. Texts are Latin-1, valid until the next call. */
+   outside the list answer 0 or an empty text. Texts are Latin-1; a returned text stays valid
+   while its dock window lives and that text of it is unchanged. */
 /* The window box and caption of the dock window at that place of the creation order. */
 TESK_EXPORT TeskHandle QtGetWindowBox(TeskHandle handle, int index);
 TESK_EXPORT const char *QtGetWindowTitle(TeskHandle handle, int index);
@@ -199,7 +200,7 @@ TESK_EXPORT void CuiGetDockWindowPersistanceData(TeskHandle handle, int index, c
 TESK_EXPORT void CuiSetDockWindowPersistanceData(TeskHandle handle, const char *record);
 TESK_EXPORT TeskHandle QtGetPersistWindowBox(TeskHandle handle, int index);
 TESK_EXPORT int QtToolbarCount(TeskHandle handle);
-/* Valid until the next call. */
+/* Latin-1; stays valid while the toolbar lives and its title is unchanged. */
 TESK_EXPORT const char *QtReturnToolbarTitle(TeskHandle handle, int index);
 TESK_EXPORT void QtToolbarData(TeskHandle handle, int index, char *buffer);
 /* The name carries five characters before the toolbar's title. 0 applied, 1 no such toolbar. */

@@ -65,10 +65,10 @@ bool askMapping(QWidget *dialog, const QString &original, const QString &mapped,
                 QStringList &answer)
 {
     QPointer<MappingEntryDlg> entry = new MappingEntryDlg(dialog, original, mapped);
-    const int result = ModalSeam::execDialog(entry);
-    if (!entry)
+    const ModalSeam::Result result = ModalSeam::run(entry, dialog);
+    if (!result.alive || !entry)
         return false;
-    const bool accepted = result != QDialog::Rejected;
+    const bool accepted = result.code != QDialog::Rejected;
     if (accepted)
         answer = {entry->original(), entry->mapped()};
     delete entry;

@@ -4,6 +4,7 @@
 #include "sync/syncdlg.h"
 
 #include "frame/core/exportguard.h"
+#include "system/lifetime.h"
 
 #include <QApplication>
 
@@ -81,6 +82,14 @@ void CGcds_Dialog::close()
 {
     if (SyncDlg *window = m_window) {
         m_window = nullptr;
-        window->deleteLater();
+        // Closed by the host from inside one of the window's own calls, the window is only
+        // marked (its callers check it) and goes once that call has returned; else it goes
+        // from the event loop, as it may be closing itself (done()).
+        if (tesk::lifetime::insideScope()) {
+            tesk::lifetime::destroy(window);
+        } else {
+            window->hide();
+            window->deleteLater();
+        }
     }
 }

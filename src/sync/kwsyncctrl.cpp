@@ -4,6 +4,7 @@
 #include "sync/syncdatamediator.h"
 #include "sync/syncdatamodels.h"
 #include "sync/synctables.h"
+#include "system/lifetime.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -249,7 +250,9 @@ void KViewExecPageAddOns::slotClicked(int)
     const int id = controls->pendingModeGroup->checkedId();
     mode->prepareChange();
     mode->setPendingMode(id != kCurrentCore ? 1 : 0);
-    // A refused mode is read back, so that the radios show what the host holds.
+    // A refused mode is read back, so that the radios show what the host holds. The window
+    // may be closed by the host meanwhile: it then goes once this slot has ended.
+    const tesk::lifetime::Scope scope;
     if (!mode->apply())
         mode->mediator()->refresh();
 }

@@ -4,6 +4,7 @@
 #include "sync/syncdatamediator.h"
 
 #include "frame/core/softcheck.h"
+#include "system/lifetime.h"
 
 SyncCntrlCoresTable::SyncCntrlCoresTable()
     : QObject(nullptr)
@@ -35,8 +36,11 @@ bool SyncCntrlCoresTable::endChange()
     if (!TESK_CHECK(model()))
         return false;
     // apply() answers false for a commit that throws, so the unblocking always follows.
-    const bool taken = model()->apply();
-    model()->mediator()->setBlocked(false);
+    // Whatever the host closes while it takes the change goes once the call has returned.
+    ASyncAbstractDataModel *changed = model();
+    bool taken = false;
+    tesk::lifetime::callHost(nullptr, [&] { taken = changed->apply(); });
+    changed->mediator()->setBlocked(false);
     refresh();
     return taken;
 }

@@ -1,5 +1,6 @@
 #include "sync/syncdatamediator.h"
 
+#include "frame/core/brokerguard.h"
 #include "sync/brokerref.h"
 #include "sync/syncdata.h"
 #include "sync/syncdataadaptor.h"
@@ -15,16 +16,10 @@ const int kHostEvents[GCDS_HOST_EVENT_COUNT] = {
 
 MoskResult observerNotify(void *self, int32_t eventId, intptr_t)
 {
-    // The host called in from C: an exception is turned into an error for it.
-    try {
+    return tesk::broker::guardedCall("SyncDataMediator: host event", [&]() -> MoskResult {
         SyncDataMediator::MoskObserverImpl::outerOf(self)->onHostEvent(eventId);
         return nullptr;
-    } catch (const std::exception &e) {
-        qWarning("SyncDataMediator: host event %d not handled: %s", eventId, e.what());
-    } catch (...) {
-        qWarning("SyncDataMediator: host event %d not handled", eventId);
-    }
-    return moskErrorCreateStandardError(1, MOSK_ERR_GENERAL);
+    });
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "sync/asyncabstractdatamodel.h"
 #include "sync/synccntrlcorestable.h"
 #include "sync/synctables.h"
+#include "system/lifetime.h"
 
 #include <QCoreApplication>
 
@@ -95,6 +96,9 @@ void SyncTableGeneric::slotCheckItemChanged(SyncTableCheckItem *item, int state)
     // The cells of a block changed here signal again: those calls end at once.
     if (m_busy)
         return;
+    // The host may close the synchronisation window while it takes the change: the window
+    // then goes once this slot has ended.
+    const tesk::lifetime::Scope scope(window());
     BusyGuard busy(m_busy);
     SyncCntrlCoresTable *changes = controller();
     if (!changes)

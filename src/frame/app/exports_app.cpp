@@ -3,12 +3,14 @@
 
 #include "frame/app/cuiapp.h"
 #include "frame/app/uiidle.h"
+#include "frame/core/brokerguard.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/plugincomponents.h"
 #include "frame/services/cuii18n.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
+#include "system/lifetime.h"
 
 #include <QCoreApplication>
 
@@ -27,13 +29,7 @@ MoskResult initialisePlugin(MoskRegistrar *registrar)
 
 MoskResult moskInitialisePlugin(MoskRegistrar *registrar)
 {
-    try {
-        return initialisePlugin(registrar);
-    } catch (mosk::ThrowError::Exception &e) {
-        return e.takeError();
-    } catch (...) {
-        return moskErrorCreateStandardError(1, MOSK_ERR_GENERAL);
-    }
+    return tesk::broker::guardedCall(__func__, [&] { return initialisePlugin(registrar); });
 }
 
 int CuiQtInit_Win(char *commandLine)
@@ -91,8 +87,9 @@ int CuiDeleteObject(void *object)
     TESK_GUARDED_VOID([&] {
         // Only objects this library handed out are deleted; anything else would be a pointer of
         // unknown kind.
+        // Ended through the lifetime road: the host may delete an object inside its own callback.
         if (QObject *live = tesk::handles::object(object))
-            delete live;
+            tesk::lifetime::destroy(live);
         else if (object)
             qWarning("CuiDeleteObject: %p is not an object handed out by this library", object);
     });

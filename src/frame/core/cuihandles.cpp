@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include <cstdint>
+#include <utility>
 
 namespace tesk::handles {
 
@@ -16,7 +17,7 @@ struct Registry
 {
     QHash<quintptr, QPointer<QObject>> objects;
     QHash<const QObject *, quintptr> handles;
-    QHash<quintptr, const void *> plainObjects;
+    QHash<quintptr, std::pair<const void *, const std::type_info *>> plainObjects;
     QHash<const void *, quintptr> plainHandles;
     // Odd and far from any address a host might hold by mistake; grows for ever.
     quintptr next = 0x7e5c0001;
@@ -69,7 +70,7 @@ QObject *object(const void *handle)
     return found->data();
 }
 
-void *addPlain(const void *object)
+void *addPlain(const void *object, const std::type_info &type)
 {
     if (!object)
         return nullptr;
@@ -77,17 +78,19 @@ void *addPlain(const void *object)
     if (const auto found = r.plainHandles.constFind(object); found != r.plainHandles.constEnd())
         return reinterpret_cast<void *>(*found);
     const quintptr handle = nextHandle();
-    r.plainObjects.insert(handle, object);
+    r.plainObjects.insert(handle, {object, &type});
     r.plainHandles.insert(object, handle);
     return reinterpret_cast<void *>(handle);
 }
 
-void *plain(const void *handle)
+void *plain(const void *handle, const std::type_info &type)
 {
     if (!handle)
         return nullptr;
-    return const_cast<void *>(
-        registry().plainObjects.value(reinterpret_cast<quintptr>(handle), nullptr));
+    const auto found = registry().plainObjects.constFind(reinterpret_cast<quintptr>(handle));
+    if (found == registry().plainObjects.constEnd() || *found->second != type)
+        return nullptr;
+    return const_cast<void *>(found->first);
 }
 
 void dropPlain(const void *object)

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <typeinfo>
+
 // Objects handed to the host as handles. A handle is a number of its own, never the object's
 // address, and is never given out again: when an object dies and another is created at its
 // address, the old handle stays dead. Exports that take a handle back check it here, so a
@@ -22,10 +24,22 @@ T *object(const void *handle)
     return qobject_cast<T *>(object(handle));
 }
 
-// Objects that are no QObject (records, proxies) get handles of the same kind; their owner
-// drops them before it frees the object, after which the handle stays dead.
-[[nodiscard]] void *addPlain(const void *object);
-void *plain(const void *handle);
+// Objects that are no QObject (records, proxies) get handles of the same kind, each entered
+// with its type: a handle of one family never answers for another's. Their owner drops them
+// before it frees the object, after which the handle stays dead.
+[[nodiscard]] void *addPlain(const void *object, const std::type_info &type);
+void *plain(const void *handle, const std::type_info &type);
 void dropPlain(const void *object);
+
+template<typename T>
+[[nodiscard]] void *addPlain(const T *object)
+{
+    return addPlain(static_cast<const void *>(object), typeid(T));
+}
+template<typename T>
+T *plain(const void *handle)
+{
+    return static_cast<T *>(plain(handle, typeid(T)));
+}
 
 } // namespace tesk::handles

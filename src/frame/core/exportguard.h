@@ -47,7 +47,7 @@ T *live(const void *handle)
     if constexpr (std::is_base_of_v<QObject, T>)
         return handles::object<T>(handle);
     else
-        return static_cast<T *>(handles::plain(handle));
+        return handles::plain<T>(handle);
 }
 
 // The one way an export works on a handle: the body runs on the live object, guarded under the

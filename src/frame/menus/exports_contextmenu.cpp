@@ -2,6 +2,7 @@
 #include <tesk/tesk_menu.h>
 
 #include "frame/core/exportguard.h"
+#include "frame/core/hosttexts.h"
 #include "frame/menus/kcmmenudata.h"
 
 namespace {
@@ -27,11 +28,16 @@ Result withItem(const char *exportName, const char *menu, int id, Result fallbac
     });
 }
 
-// Strings handed to the host stay valid until the next call of the same export.
-const char *keep(QByteArray &slot, const QByteArray &text)
+// Strings handed to the host stay valid while the text they report is unchanged: one slot per
+// menu and item (and kind of text), so only names and ids the host defined take room.
+const char *keep(const char *kind, const QByteArray &menu, int id, const QByteArray &text)
 {
-    slot = text;
-    return slot.constData();
+    QByteArray slot(kind);
+    slot += '\0';
+    slot += QByteArray::number(id);
+    slot += '\0';
+    slot += menu;
+    return tesk::texts::hold(nullptr, slot, text);
 }
 
 void setFlag(KcmMenuDataItem &item, unsigned flag, bool on)
@@ -122,10 +128,9 @@ void CuiContextMenu_setItemGuiText(const char *menu, int id, const char *text)
 
 const char *CuiContextMenu_getItemGuiText(const char *menu, int id)
 {
-    static QByteArray result;
     return TESK_GUARDED("", [&] {
         KcmMenuDataItem *item = itemOf(menu, id);
-        return keep(result, item ? item->guiText : QByteArray());
+        return item ? keep("text", nameOf(menu), id, item->guiText) : "";
     });
 }
 
@@ -140,10 +145,9 @@ void CuiContextMenu_setItemCommand(const char *menu, int id, const char *command
 
 const char *CuiContextMenu_getItemCommand(const char *menu, int id)
 {
-    static QByteArray result;
     return TESK_GUARDED("", [&] {
         KcmMenuDataItem *item = itemOf(menu, id);
-        return keep(result, item ? item->command : QByteArray());
+        return item ? keep("command", nameOf(menu), id, item->command) : "";
     });
 }
 
@@ -187,11 +191,11 @@ int CuiContextMenu_updateMenuState(const char *menu)
 
 const char *CuiContextMenu_getMenuDefinion(const char *menu)
 {
-    static QByteArray result;
     return TESK_GUARDED("", [&] {
         if (!menu)
-            return keep(result, QByteArray());
-        return keep(result, KcmMenuStorage::instance()->menu(nameOf(menu))->definition());
+            return "";
+        return keep("definition", nameOf(menu), 0,
+                    KcmMenuStorage::instance()->menu(nameOf(menu))->definition());
     });
 }
 

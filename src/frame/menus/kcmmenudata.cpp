@@ -1,6 +1,7 @@
 #include "frame/menus/kcmmenudata.h"
 
 #include "frame/menus/popupdefinition.h"
+#include "system/lifetime.h"
 
 namespace {
 constexpr int kDockOrFloat = 666;
@@ -101,7 +102,8 @@ int KcmMenuStorage::updateMenuState(const QByteArray &name)
         ids.append(item->id);
     int result = 0;
     for (int id : ids) {
-        result = callback(name.constData(), id, data);
+        // Whatever the host destroys from inside the callback waits until it has returned.
+        tesk::lifetime::callHost(nullptr, [&] { result = callback(name.constData(), id, data); });
         if (!find(name))
             break;
     }

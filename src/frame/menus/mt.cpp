@@ -10,6 +10,7 @@
 #include "frame/menus/tesksignalmapper.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/menuseam.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <QActionGroup>
@@ -504,7 +505,7 @@ bool MT::popupExec(int hostId)
         m_hostIds.contains(hostId) ? m_popups.value(hostId) : m_firstPopup.data();
     if (!popup)
         return false;
-    tesk::system::ModalSeam::execMenu(popup, QCursor::pos());
+    tesk::system::ModalSeam::runMenu(popup, QCursor::pos(), m_owner.data());
     return true;
 }
 
@@ -572,6 +573,19 @@ bool MT::dump(QString &out, int flag) const
 
 // ---- the road to the host ----------------------------------------------------------------
 
+bool MT::callHost(const std::function<void()> &call)
+{
+    // The manager lives as long as its window, which the host may close from inside the call:
+    // both are asked afterwards.
+    const bool owned = !m_owner.isNull();
+    const QPointer<MainWindow> owner = m_owner;
+    // A window already ended waits for its deletion and calls the host no more.
+    if (tesk::lifetime::doomed(this) || (owned && tesk::lifetime::doomed(owner)))
+        return false;
+    const bool alive = tesk::lifetime::callHost(this, call);
+    return alive && (!owned || (owner && !tesk::lifetime::doomed(owner)));
+}
+
 bool MT::allowsCall(int hostId, bool knownId, int itemId) const
 {
     Q_UNUSED(hostId);
@@ -599,21 +613,27 @@ void MT::slotRemoteActivated(int hostId, void *data)
     const bool mark = !runsUnmarked(hostId);
     if (mark)
         emit sigSetCalling(true);
+    const CuiMenuActivateFn activate = allowsCall(hostId, knownId, itemId) ? m_activateFn : nullptr;
+    const TeskHandle context = m_callbackContext;
     // The host may close this window, and the manager with it, from inside the call.
-    const QPointer<MT> self(this);
-    if (m_activateFn && allowsCall(hostId, knownId, itemId))
-        m_activateFn(m_callbackContext, hostId, data);
-    if (self && mark)
+    const bool alive = callHost([&] {
+        if (activate)
+            activate(context, hostId, data);
+    });
+    if (alive && mark)
         emit sigSetCalling(false);
 }
 
 void MT::slotRemoteAboutToShowMenu(WId windowId, void *data)
 {
     emit sigSetCalling(true);
-    const QPointer<MT> self(this);
-    if (m_aboutToShowFn)
-        m_aboutToShowFn(m_callbackContext, static_cast<TeskHandle>(windowId), data);
-    if (self)
+    const CuiMenuAboutToShowFn aboutToShow = m_aboutToShowFn;
+    const TeskHandle context = m_callbackContext;
+    const bool alive = callHost([&] {
+        if (aboutToShow)
+            aboutToShow(context, static_cast<TeskHandle>(windowId), data);
+    });
+    if (alive)
         emit sigSetCalling(false);
 }
 
@@ -621,7 +641,11 @@ int MT::slotCycleMenuAct(int hostId, int entry)
 {
     if (!m_hostIds.contains(hostId) || !m_cycleFn)
         return 0;
-    return m_cycleFn(m_frameContext, hostId, entry, nullptr);
+    const CuiMenuCycleFn cycle = m_cycleFn;
+    const TeskHandle context = m_frameContext;
+    int result = 0;
+    callHost([&] { result = cycle(context, hostId, entry, nullptr); });
+    return result;
 }
 
 void MT::slotCycleMenuShow(int hostId)
@@ -630,8 +654,9 @@ void MT::slotCycleMenuShow(int hostId)
     if (!m_hostIds.contains(hostId) || !popup || !m_cycleFn)
         return;
     const char *text = nullptr;
-    m_cycleFn(m_frameContext, hostId, -1, &text);
-    if (!text)
+    const CuiMenuCycleFn cycle = m_cycleFn;
+    const TeskHandle context = m_frameContext;
+    if (!callHost([&] { cycle(context, hostId, -1, &text); }) || !text)
         return;
     popup->clear();
     popup->setFont(QFont(QStringLiteral("Courier New")));

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
 #include <utility>
 
 class MainWindow;
@@ -141,6 +142,10 @@ private:
     QPointer<TeskPopupMenu> m_currentPopup;
     QPointer<TeskPopupMenu> m_firstPopup;
     QString m_errorText;
+    // Calls the host inside a lifetime scope; false when the manager or its window was
+    // destroyed meanwhile, and then nothing of either may be touched.
+    bool callHost(const std::function<void()> &call);
+
     QPointer<MainWindow> m_owner;
     bool m_ownsDefinitions = false;
     TeskHandle m_frameContext = 0;

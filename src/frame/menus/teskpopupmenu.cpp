@@ -1,5 +1,7 @@
 #include "frame/menus/teskpopupmenu.h"
 
+#include "system/lifetime.h"
+
 namespace {
 const char kNumberProperty[] = "teskItemNumber";
 }
@@ -50,9 +52,15 @@ void TeskPopupMenu::slotRemoteAboutToShow()
         return;
     }
     emit sigSetCalling(true);
-    if (m_callback)
-        m_callback(m_context, winId());
-    emit sigSetCalling(false);
+    const AboutToShowFn callback = m_callback;
+    const TeskHandle context = m_context;
+    const WId window = winId();
+    const bool alive = tesk::lifetime::callHost(this, [&] {
+        if (callback)
+            callback(context, window);
+    });
+    if (alive)
+        emit sigSetCalling(false);
 }
 
 void TeskPopupMenu::slotAboutToShow()

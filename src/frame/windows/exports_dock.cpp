@@ -4,6 +4,7 @@
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/hostgeometry.h"
+#include "frame/core/hosttexts.h"
 #include "frame/services/hosttext.h"
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
@@ -96,15 +97,15 @@ int QtToolbarCount(TeskHandle handle)
 
 const char *QtReturnToolbarTitle(TeskHandle handle, int index)
 {
-    static QByteArray title;
     return TESK_GUARDED("", [&] {
-        title.clear();
         MainWindow *window = Store::routeByHandle(handle);
         const QList<QToolBar *> toolbars =
             window ? window->numberedToolbars() : QList<QToolBar *>();
-        if (index >= 0 && index < toolbars.size())
-            title = toolbars.at(index)->windowTitle().toLatin1();
-        return title.constData();
+        if (index < 0 || index >= toolbars.size())
+            return "";
+        // Kept with the toolbar: the host may read titles of several toolbars together.
+        const QToolBar *toolbar = toolbars.at(index);
+        return tesk::texts::hold(toolbar, QByteArray("title"), toolbar->windowTitle().toLatin1());
     });
 }
 

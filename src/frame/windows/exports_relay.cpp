@@ -6,9 +6,6 @@
 #include "frame/windows/cuitooltip.h"
 #include "frame/windows/ksodraganddrop.h"
 
-#include <QDropEvent>
-#include <QWidget>
-
 void CuiToolTipShowAt(const char *text, int x, int y)
 {
     TESK_GUARDED_VOID([&] {
@@ -48,16 +45,11 @@ void CuiKsoDragAndDrop_dragStart(int mode, const char *utf8Text)
 
 void CuiKsoDragAndDrop_dragMoveEvent(void *widget, TeskHandle windowBox, void *dragMoveEvent)
 {
-    TESK_GUARDED_VOID([&] {
-        tesk::frame::dragdrop::dragMove(static_cast<QWidget *>(widget), windowBox,
-                                        static_cast<QDragMoveEvent *>(dragMoveEvent));
-    });
+    TESK_GUARDED_VOID(
+        [&] { tesk::frame::dragdrop::hostDragMove(widget, windowBox, dragMoveEvent); });
 }
 
 void CuiKsoDragAndDrop_dropEvent(void *widget, TeskHandle windowBox, void *dropEvent)
 {
-    TESK_GUARDED_VOID([&] {
-        tesk::frame::dragdrop::drop(static_cast<QWidget *>(widget), windowBox,
-                                    static_cast<QDropEvent *>(dropEvent));
-    });
+    TESK_GUARDED_VOID([&] { tesk::frame::dragdrop::hostDrop(widget, windowBox, dropEvent); });
 }

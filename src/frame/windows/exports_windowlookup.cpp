@@ -4,12 +4,14 @@
 
 #include "frame/core/exportguard.h"
 #include "frame/core/hostgeometry.h"
+#include "frame/core/hosttexts.h"
 #include "frame/core/paneseams.h"
 #include "frame/services/hosttext.h"
 #include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
+#include "system/lifetime.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -25,11 +27,11 @@ DockWidget *dockAt(const QList<DockWidget *> &docks, int index)
     return index >= 0 && index < docks.size() ? docks.at(index) : nullptr;
 }
 
-// Text handed to the host stays valid until the same export is called again.
-const char *keptText(QByteArray &kept, const QString &text)
+// Text handed to the host stays valid while the dock lives and its text is unchanged, however
+// many other docks the host asks about meanwhile.
+const char *keptText(const DockWidget *dock, const char *slot, const QString &text)
 {
-    kept = text.toLatin1();
-    return kept.constData();
+    return dock ? tesk::texts::hold(dock, QByteArray(slot), text.toLatin1()) : "";
 }
 
 // The extent of the current main window's newest dock window, -1 when there is none.
@@ -53,8 +55,16 @@ void QtCloseCode(TeskHandle handle)
         if (!window)
             return;
         window->closeAllDockWindows();
-        window->hide();
-        window->deleteLater();
+        // Closed from inside a call the library made to the host (a command of the window's
+        // own menu, a timer inside a modal loop), the window is only marked and goes once that
+        // call has returned; otherwise it goes from the event loop, as the toolkit may still be
+        // delivering to it.
+        if (tesk::lifetime::insideScope()) {
+            tesk::lifetime::destroy(window);
+        } else {
+            window->hide();
+            window->deleteLater();
+        }
         // The closing window stays listed until it is deleted; it must not stay current.
         MainWindow *next = nullptr;
         for (MainWindow *listed : Store::instance()->mainWindows())
@@ -98,21 +108,19 @@ TeskHandle QtGetWindowBox(TeskHandle handle, int index)
 
 const char *QtGetWindowTitle(TeskHandle handle, int index)
 {
-    static QByteArray title;
     return TESK_GUARDED("", [&] {
         MainWindow *window = Store::routeByHandle(handle);
         DockWidget *dock = window ? dockAt(window->dockList(), index) : nullptr;
-        return keptText(title, dock ? dock->windowTitle() : QString());
+        return keptText(dock, "title", dock ? dock->windowTitle() : QString());
     });
 }
 
 const char *QtReturnKSOTitle(TeskHandle handle, int index)
 {
-    static QByteArray name;
     return TESK_GUARDED("", [&] {
         MainWindow *window = Store::routeByHandle(handle);
         DockWidget *dock = window ? dockAt(window->sortedDockList(), index) : nullptr;
-        return keptText(name, dock ? dock->name() : QString());
+        return keptText(dock, "name", dock ? dock->name() : QString());
     });
 }
 

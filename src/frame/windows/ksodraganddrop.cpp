@@ -1,7 +1,9 @@
 #include "frame/windows/ksodraganddrop.h"
 
 #include "frame/core/cuifunctionregistry.h"
+#include "frame/core/exportguard.h"
 #include "frame/core/paneseams.h"
+#include "system/lifetime.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -11,6 +13,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace tesk::frame::dragdrop {
 
@@ -20,6 +23,51 @@ constexpr int kMoveAllowed = 1 << 2;
 
 int g_dragContext = 0;
 int g_lastDragOverAnswer = 0;
+
+// The drag events the library is relaying right now, innermost last: the only events whose
+// pointers the host may hand back. Only their addresses are compared; nothing is read through
+// a pointer the host passes unless it is one of these.
+struct Relayed
+{
+    const void *event;
+    TeskHandle box;
+    bool move; // a drag-enter or drag-move event, else a drop event
+};
+QList<Relayed> g_relaying;
+
+class RelayMark
+{
+public:
+    RelayMark(const void *event, TeskHandle box, bool move)
+    {
+        g_relaying.append({event, box, move});
+    }
+    ~RelayMark() { g_relaying.removeLast(); }
+    RelayMark(const RelayMark &) = delete;
+    RelayMark &operator=(const RelayMark &) = delete;
+};
+
+// Whether the host may have this event relayed (again) to that box: it is being relayed now, of
+// the kind the export takes, and not already to that same box (which would ask it forever).
+bool relayable(const void *event, TeskHandle box, bool move)
+{
+    bool found = false;
+    for (const Relayed &relayed : std::as_const(g_relaying)) {
+        if (relayed.event != event)
+            continue;
+        if (relayed.move != move || relayed.box == box)
+            return false;
+        found = true;
+    }
+    return found;
+}
+
+// The host hands the widget back as a raw pointer: only a widget of this library alive now is
+// used (compared by address before anything is read through it).
+bool liveWidget(const QWidget *widget)
+{
+    return widget && QApplication::allWidgets().contains(const_cast<QWidget *>(widget));
+}
 
 enum WindowBoxEntry { DragOverEntry = 7, DropEntry = 8 };
 using WindowBoxTextFn = int (*)(TeskHandle handle, int copy, int x, int y, const char *utf8Text);
@@ -33,7 +81,12 @@ int askWindowBox(WindowBoxEntry entry, TeskHandle box, int copy, const QPoint &g
     auto fn = table ? reinterpret_cast<WindowBoxTextFn>(table[entry]) : nullptr;
     if (!fn)
         return 0;
-    return fn(box, copy, global.x(), global.y(), text.toUtf8().constData());
+    const QByteArray utf8 = text.toUtf8();
+    int answer = 0;
+    // Whatever the host destroys while it answers (the pane itself) goes once it has returned.
+    tesk::lifetime::callHost(
+        nullptr, [&] { answer = fn(box, copy, global.x(), global.y(), utf8.constData()); });
+    return answer;
 }
 
 // Plain text only: the toolkit's hasText also answers yes for a list of URLs.
@@ -51,10 +104,7 @@ bool carriesPlainText(const QMimeData *data)
 // The plain text a drag carries; a null string when it carries none.
 QString plainText(const QWidget *widget, TeskHandle box, const QDropEvent *event)
 {
-    if (!widget || !box || !event || !carriesPlainText(event->mimeData()))
-        return QString();
-    // The host hands the widget back as a raw pointer: only a widget alive now is used.
-    if (!QApplication::allWidgets().contains(const_cast<QWidget *>(widget)))
+    if (!box || !event || !liveWidget(widget) || !carriesPlainText(event->mimeData()))
         return QString();
     return event->mimeData()->text();
 }
@@ -79,6 +129,7 @@ int lastDragOverAnswer()
 
 void dragMove(QWidget *widget, TeskHandle windowBox, QDragMoveEvent *event)
 {
+    const RelayMark mark(event, windowBox, true);
     const QString text = plainText(widget, windowBox, event);
     if (text.isNull())
         return;
@@ -92,6 +143,7 @@ void dragMove(QWidget *widget, TeskHandle windowBox, QDragMoveEvent *event)
 
 void drop(QWidget *widget, TeskHandle windowBox, QDropEvent *event)
 {
+    const RelayMark mark(event, windowBox, false);
     QString text = plainText(widget, windowBox, event);
     if (text.isNull())
         return;
@@ -104,6 +156,24 @@ void drop(QWidget *widget, TeskHandle windowBox, QDropEvent *event)
         event->acceptProposedAction();
     else
         event->ignore();
+}
+
+void hostDragMove(const void *widget, TeskHandle windowBox, const void *event)
+{
+    if (!tesk::applicationExists() || !relayable(event, windowBox, true))
+        return;
+    auto *target = static_cast<QWidget *>(const_cast<void *>(widget));
+    if (liveWidget(target))
+        dragMove(target, windowBox, static_cast<QDragMoveEvent *>(const_cast<void *>(event)));
+}
+
+void hostDrop(const void *widget, TeskHandle windowBox, const void *event)
+{
+    if (!tesk::applicationExists() || !relayable(event, windowBox, false))
+        return;
+    auto *target = static_cast<QWidget *>(const_cast<void *>(widget));
+    if (liveWidget(target))
+        drop(target, windowBox, static_cast<QDropEvent *>(const_cast<void *>(event)));
 }
 
 void startDrag(int mode, const QString &text)

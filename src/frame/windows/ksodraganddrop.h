@@ -18,8 +18,15 @@ int dragContext();
 // The window box's answer to the last drag over it; bit 2 allows a move.
 int lastDragOverAnswer();
 
+// The library's own relay: its widgets hand over the drag events they are delivering.
 void dragMove(QWidget *widget, TeskHandle windowBox, QDragMoveEvent *event);
 void drop(QWidget *widget, TeskHandle windowBox, QDropEvent *event);
+// The host's relay (the exports): the event must be one the library is relaying at this moment
+// (the host answers a window box's drag question by passing it on to another box), and the
+// widget one of this library's live widgets; anything else is refused unread, as is every call
+// without the application.
+void hostDragMove(const void *widget, TeskHandle windowBox, const void *event);
+void hostDrop(const void *widget, TeskHandle windowBox, const void *event);
 void startDrag(int mode, const QString &text);
 
 } // namespace tesk::frame::dragdrop

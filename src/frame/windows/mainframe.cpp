@@ -17,6 +17,7 @@
 #include "frame/windows/frameimages.h"
 #include "frame/windows/menuseam.h"
 #include "frame/windows/store.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <QApplication>
@@ -479,8 +480,8 @@ void MainWindow::setContextMenuCallback(ContextMenuCallback callback)
 
 void MainWindow::PopupMenuExecution(int id)
 {
-    if (d->contextMenuCallback)
-        d->contextMenuCallback(id);
+    if (const ContextMenuCallback callback = d->contextMenuCallback)
+        tesk::lifetime::callHost(this, [&] { callback(id); });
 }
 
 void MainWindow::PopupAboutToHide() {}
@@ -514,7 +515,7 @@ void MainWindow::popContextMenu(const char *definition)
         QString::fromLatin1(definition), &CuiContextMenuMap::lookup,
         [builder](int hostId) { return builder ? builder->itemText(0, hostId) : QString(); });
 
-    QPointer<TeskPopupMenu> popup = new TeskPopupMenu(this, "DisplayPopup");
+    tesk::system::Modal<TeskPopupMenu> popup(this, "DisplayPopup");
     for (const PopupDefinition::Item &item : items) {
         if (item.separator) {
             popup->addSeparator();
@@ -528,15 +529,16 @@ void MainWindow::popContextMenu(const char *definition)
     }
     d->panePopupShown = true;
     const QPointer<MainWindow> self(this);
-    QAction *chosen = tesk::system::ModalSeam::execMenu(popup, QCursor::pos());
-    const int id = chosen ? chosen->data().toInt() : -1;
-    QCoreApplication::processEvents();
+    const auto result = popup.runMenu(QCursor::pos(), this);
     // The host may have closed this window meanwhile; the popup went with it.
-    if (!self)
+    if (!result.alive)
+        return;
+    const int id = result.chosen ? result.chosen->data().toInt() : -1;
+    QCoreApplication::processEvents();
+    if (!self || tesk::lifetime::doomed(this))
         return;
     if (id != -1)
         PopupMenuExecution(id);
-    delete popup.data();
 }
 
 // ---- dock menu ---------------------------------------------------------------------------
@@ -569,8 +571,11 @@ bool MainWindow::showDockMenu(const QPoint &globalPos)
     }
     if (!d->dockMenuEnabled)
         return false;
-    std::unique_ptr<QMenu> menu(createPopupMenu());
-    tesk::system::ModalSeam::execMenu(menu.get(), globalPos);
+    // The toolkit makes the menu as a child of this window; it goes when the run is over, unless
+    // it went with the window inside the run.
+    const QPointer<QMenu> menu = createPopupMenu();
+    tesk::system::ModalSeam::runMenu(menu, globalPos, this);
+    delete menu.data();
     return true;
 }
 
@@ -843,8 +848,11 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && d->activationCallback)
-        d->activationCallback(isActiveWindow() ? 0 : 1);
+    if (event->type() == QEvent::ActivationChange && d->activationCallback) {
+        const CuiActivationFn callback = d->activationCallback;
+        const int inactive = isActiveWindow() ? 0 : 1;
+        tesk::lifetime::callHost(this, [&] { callback(inactive); });
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -855,11 +863,17 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     // The host vetoes with QtSetDontClose from inside either command.
     d->dontClose = false;
+    // The host may close this window from inside either command (QtCloseCode): it is then only
+    // marked, and nothing more of it is done here.
     const QPointer<MainWindow> self(this);
-    runMenuCommand(tesk::commands::kAskHostToCloseCommand);
-    if (self && !d->dontClose)
-        runMenuCommand(tesk::commands::kCloseWindowCommand);
-    if (!self)
+    const auto alive = [&] { return self && !tesk::lifetime::doomed(this); };
+    {
+        tesk::lifetime::Scope scope(this);
+        runMenuCommand(tesk::commands::kAskHostToCloseCommand);
+        if (alive() && !d->dontClose)
+            runMenuCommand(tesk::commands::kCloseWindowCommand);
+    }
+    if (!alive())
         return;
     if (!d->dontClose) {
         event->accept();

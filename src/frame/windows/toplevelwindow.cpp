@@ -2,6 +2,7 @@
 
 #include "frame/menus/teskaction.h"
 #include "frame/menus/teskpopupmenu.h"
+#include "system/lifetime.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -152,8 +153,10 @@ int TopLevelWindow::extent(bool width) const
 void TopLevelWindow::MenuExecution(int id, void *data)
 {
     // A host that never registered a menu callback has no menu to answer.
-    if (d->menuCallback)
-        d->menuCallback(d->menuContext, id, data);
+    if (const auto callback = d->menuCallback) {
+        const TeskHandle context = d->menuContext;
+        tesk::lifetime::callHost(this, [&] { callback(context, id, data); });
+    }
 }
 
 void TopLevelWindow::notifySize(int code, bool sized)
@@ -161,7 +164,9 @@ void TopLevelWindow::notifySize(int code, bool sized)
     if (!d->sizeCallback)
         return;
     int rect[4] = {0, 0, sized ? width() : 0, sized ? extent(false) : 0};
-    d->sizeCallback(d->sizeContext, rect, code);
+    const auto callback = d->sizeCallback;
+    const TeskHandle context = d->sizeContext;
+    tesk::lifetime::callHost(this, [&] { callback(context, rect, code); });
 }
 
 void TopLevelWindow::focusInEvent(QFocusEvent *event)

@@ -3,6 +3,7 @@
 // widgets. A wrapper never owns its widget (the pane's tab widget or dock window does); it
 // forgets a widget that is destroyed. A pane owns one reference of each view it holds.
 
+#include "frame/core/brokerguard.h"
 #include "frame/core/brokerref.h"
 
 #include <tesk/tesk_views.h>
@@ -18,28 +19,6 @@
 #include <vector>
 
 namespace tesk::panes {
-
-void reportBrokerFailure(const char *operation, const char *what);
-
-// Runs the body of a broker operation: an exception the body throws becomes an error result
-// of category 1 (a broker error keeps its own), never an exception into the host.
-template<typename Body>
-MoskResult brokerCall(const char *operation, Body &&body) noexcept
-{
-    try {
-        return body();
-    } catch (mosk::ThrowError::Exception &e) {
-        return e.takeError();
-    } catch (const std::bad_alloc &) {
-        reportBrokerFailure(operation, "out of memory");
-        return moskErrorCreateStandardError(1, MOSK_ERR_NO_MEMORY);
-    } catch (const std::exception &e) {
-        reportBrokerFailure(operation, e.what());
-    } catch (...) {
-        reportBrokerFailure(operation, "unknown exception");
-    }
-    return moskErrorCreateStandardError(1, MOSK_ERR_GENERAL);
-}
 
 inline MoskResult badArgument()
 {
@@ -78,7 +57,7 @@ struct IdentityOps
     }
     static MoskResult setName(void *face, const char *name)
     {
-        return brokerCall(__func__, [&]() -> MoskResult {
+        return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
             Wrapper::Face::outerOf(face)->setName(name ? name : "");
             return nullptr;
         });
@@ -123,7 +102,7 @@ private:
     {
         if (!out)
             return tesk::panes::badArgument();
-        return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+        return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
             std::string settings;
             if (Widget *widget = self(face)->m_widget)
                 widget->saveSettings(settings);
@@ -134,7 +113,7 @@ private:
     // reported and swallowed.
     static MoskResult setTarget(void *face, int32_t target)
     {
-        mosk::release(tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+        mosk::release(tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
             if (Widget *widget = self(face)->m_widget)
                 widget->setTarget(target);
             return nullptr;
@@ -143,7 +122,7 @@ private:
     }
     static MoskResult targetUpdated(void *face, int32_t target, int32_t flag)
     {
-        mosk::release(tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+        mosk::release(tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
             if (Widget *widget = self(face)->m_widget)
                 widget->targetUpdated(target, flag);
             return nullptr;
@@ -286,7 +265,7 @@ private:
     }
     static MoskResult addViewOp(void *face, IGc_View *view)
     {
-        return tesk::panes::brokerCall(__func__, [&] { return self(face)->addView(view); });
+        return tesk::broker::guardedCall(__func__, [&] { return self(face)->addView(view); });
     }
     static MoskResult firstView(void *face, uint64_t *id) { return nextViewOp(face, GC_NO_ID, id); }
     static MoskResult nextViewOp(void *face, uint64_t id, uint64_t *next)
@@ -303,14 +282,14 @@ private:
     }
     static MoskResult setTargetOp(void *face, int32_t target)
     {
-        return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+        return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
             self(face)->setTarget(target);
             return nullptr;
         });
     }
     static MoskResult targetUpdatedOp(void *face, int32_t target, int32_t flag)
     {
-        return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+        return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
             self(face)->targetUpdated(target, flag);
             return nullptr;
         });

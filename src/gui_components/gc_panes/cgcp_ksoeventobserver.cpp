@@ -94,7 +94,7 @@ void CGcp_KsoEventObserver::notify(int kind)
 
 MoskResult CGcp_KsoEventObserver::notifyOp(void *face, int32_t kind, intptr_t)
 {
-    return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+    return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
         Face::outerOf(face)->notify(kind);
         return nullptr;
     });

@@ -15,15 +15,6 @@
 #include <cstring>
 #include <vector>
 
-namespace tesk::panes {
-
-void reportBrokerFailure(const char *operation, const char *what)
-{
-    tesk::system::debugOutput(std::string(operation) + ": " + what + "\n");
-}
-
-} // namespace tesk::panes
-
 namespace {
 
 const char kMemoryName[] = "Memory";
@@ -98,10 +89,10 @@ void CGcp_ViewsManager::connect()
     m_facade.reset();
     m_memoryAccess.reset();
     // A host without either leaves its field null: the manager then makes no panes.
-    mosk::release(tesk::panes::brokerCall(__func__, [this] {
+    mosk::release(tesk::broker::guardedCall(__func__, [this] {
         return lookUp("tesk", "tesk_Facade.component.1", TESK_IID_FACADE, m_facade);
     }));
-    mosk::release(tesk::panes::brokerCall(__func__, [this] {
+    mosk::release(tesk::broker::guardedCall(__func__, [this] {
         return lookUp(TESK_MEMORY_ACCESS_CATEGORY, TESK_MEMORY_ACCESS_COMPONENT,
                       TESK_IID_MEMORY_ACCESS, m_memoryAccess);
     }));
@@ -183,7 +174,7 @@ uint64_t CGcp_ViewsManager::createView(uint64_t paneId, const char *typeName, co
     if (settings)
         view->restoreSettings(settings);
     // The view exists whatever the subject answers: its id must reach the caller.
-    mosk::release(tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+    mosk::release(tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
         target->setTarget(CGcp_KsoEventObserver::instance()->currentTarget());
         return nullptr;
     }));
@@ -214,7 +205,7 @@ void CGcp_ViewsManager::openView(const char *typeName, uint64_t targetId,
 void CGcp_ViewsManager::targetChanged()
 {
     CGcp_KsoEventObserver *observer = CGcp_KsoEventObserver::instance();
-    mosk::release(tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+    mosk::release(tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
         const int32_t target = observer->currentTarget();
         const uint64_t id = observer->currentId();
         for (KGc_Pane *entry : snapshot()) {
@@ -229,7 +220,7 @@ void CGcp_ViewsManager::targetChanged()
 void CGcp_ViewsManager::targetUpdated(bool flag)
 {
     CGcp_KsoEventObserver *observer = CGcp_KsoEventObserver::instance();
-    mosk::release(tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+    mosk::release(tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
         const int32_t target = observer->currentTarget();
         const uint64_t id = observer->currentId();
         ++m_updateCount;
@@ -396,7 +387,7 @@ MoskResult CGcp_ViewsManager::createMemoryPaneOp(void *face, uint64_t *paneId, u
 {
     if (!paneId)
         return tesk::panes::badArgument();
-    return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+    return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
         *paneId = self(face)->createMemoryPane(targetId);
         return nullptr;
     });
@@ -417,7 +408,7 @@ MoskResult CGcp_ViewsManager::createViewOp(void *face, uint64_t paneId, const ch
     *viewId = 0;
     if (!typeName)
         return tesk::panes::badArgument();
-    return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+    return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
         *viewId = self(face)->createView(paneId, typeName, settings, targetId);
         return nullptr;
     });
@@ -428,7 +419,7 @@ MoskResult CGcp_ViewsManager::openViewOp(void *face, const char *typeName, uint6
 {
     if (!typeName || !address)
         return tesk::panes::badArgument();
-    return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+    return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
         self(face)->openView(typeName, targetId, UMemoryAddress(*address), reuse != 0);
         return nullptr;
     });
@@ -450,7 +441,7 @@ MoskResult CGcp_ViewsManager::findWindowOp(void *face, uint64_t id, IGc_Window *
 {
     if (!out)
         return tesk::panes::badArgument();
-    return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+    return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
         for (const auto &entry : self(face)->m_panes) {
             IGc_Window *found = nullptr;
             mosk::ThrowError{
@@ -466,7 +457,7 @@ MoskResult CGcp_ViewsManager::findWindowOp(void *face, uint64_t id, IGc_Window *
 
 MoskResult CGcp_ViewsManager::targetChangedOp(void *face)
 {
-    return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+    return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
         self(face)->targetChanged();
         return nullptr;
     });
@@ -474,7 +465,7 @@ MoskResult CGcp_ViewsManager::targetChangedOp(void *face)
 
 MoskResult CGcp_ViewsManager::targetUpdatedOp(void *face, int32_t flag)
 {
-    return tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+    return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
         self(face)->targetUpdated(flag != 0);
         return nullptr;
     });
@@ -489,7 +480,7 @@ MoskResult gcpRegisterComponents(MoskRegistrar *registry)
     // Subscribed once per process: a second registration must not double every event.
     static bool subscribed = false;
     if (!subscribed) {
-        mosk::release(tesk::panes::brokerCall(__func__, [&]() -> MoskResult {
+        mosk::release(tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
             subscribed = CGcp_KsoEventObserver::instance()->subscribe();
             return nullptr;
         }));

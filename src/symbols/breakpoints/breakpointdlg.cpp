@@ -9,6 +9,7 @@
 #include "symbols/breakpoints/breakpointhostface.h"
 #include "symbols/breakpoints/breakpointproxy.h"
 #include "symbols/breakpoints/listwidth.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <tesk/tesk_registry.h>
@@ -30,6 +31,8 @@
 #include <exception>
 #include <utility>
 
+using tesk::breakpoints::CallerEnded;
+using tesk::system::Modal;
 using tesk::system::ModalSeam;
 
 struct BreakpointDlgPrivate
@@ -150,6 +153,14 @@ QStringList rowsOf(const QListWidget *list)
     for (int i = 0; i < list->count(); ++i)
         rows << list->item(i)->text();
     return rows;
+}
+
+// Calls the host for the dialog; CallerEnded when the host destroyed the dialog meanwhile.
+template<typename Call>
+void callHostFor(const BreakpointDlg *dialog, Call &&call)
+{
+    if (!tesk::lifetime::callHost(dialog, std::forward<Call>(call)))
+        throw CallerEnded{};
 }
 
 void selectComboEntry(QComboBox *combo, const QString &text)
@@ -275,6 +286,8 @@ bool BreakpointDlg::event(QEvent *event)
         d->polished = true;
         try {
             polishDialog();
+        } catch (const CallerEnded &) {
+            // Destroyed by the host while filling: nothing of the dialog is touched any more.
         } catch (const std::exception &e) {
             d->failure = QString::fromUtf8(e.what());
         }
@@ -292,11 +305,11 @@ void BreakpointDlg::polishDialog()
         return;
     }
     BreakpointProxy &proxy = *d->breakpoint;
-    proxy.update();
+    callHostFor(this, [&] { proxy.update(); });
     if (d->hasInitialLocation)
         proxy.setLocation(withoutLeadingIA(d->initialLocation));
     if (d->hasInitialType)
-        proxy.setBreakpointType(d->initialType);
+        callHostFor(this, [&] { proxy.setBreakpointType(d->initialType); });
 
     // Each row keeps its type value, so a type without a name shifts no later row.
     d->types = proxy.breakpointTypes();
@@ -367,8 +380,13 @@ void BreakpointDlg::fillHistories()
     int field = 0;
     for (QComboBox *combo : {locationCOB, valueCOB}) {
         char buffer[kHistorySize] = {};
-        if (gui(3, handle, field++, contextText.constData(), reinterpret_cast<intptr_t>(buffer)) !=
-            0)
+        int answer = 0;
+        callHostFor(this, [&] {
+            answer =
+                gui(3, handle, field, contextText.constData(), reinterpret_cast<intptr_t>(buffer));
+        });
+        ++field;
+        if (answer != 0)
             continue;
         const QString text =
             QString::fromUtf8(buffer, qsizetype(strnlen(buffer, sizeof buffer - 1)));
@@ -396,7 +414,9 @@ void BreakpointDlg::breakpointTypeChangedSlot(int row)
     if (!item || !d->breakpoint)
         return;
     const uint32_t type = item->data(kValueRole).toUInt();
-    d->breakpoint->setBreakpointType(type);
+    BreakpointProxy *proxy = d->breakpoint.get();
+    if (!tesk::lifetime::callHost(this, [&] { proxy->setBreakpointType(type); }))
+        return;
     applyTypeEnables(type);
     fillHardwareSupport(type != 0);
 }
@@ -452,35 +472,35 @@ void BreakpointDlg::editHardwareSupportValueSlot()
                                   QMessageBox::Ok, QMessageBox::Ok);
             return;
         }
-        QInputDialog input(this);
-        input.setInputMode(QInputDialog::IntInput);
-        input.setWindowTitle(tr("Edit Hardware Pass Count"));
-        input.setLabelText(tr("Please enter the new value for the HardwarePassCount.<br>Entering "
-                              "0 turns the HardwarePassCount off."));
-        input.setIntRange(0, INT_MAX);
-        input.setIntStep(1);
-        input.setIntValue(count);
-        if (ModalSeam::execDialog(&input) != QDialog::Accepted)
+        Modal<QInputDialog> input(this);
+        input->setInputMode(QInputDialog::IntInput);
+        input->setWindowTitle(tr("Edit Hardware Pass Count"));
+        input->setLabelText(tr("Please enter the new value for the HardwarePassCount.<br>Entering "
+                               "0 turns the HardwarePassCount off."));
+        input->setIntRange(0, INT_MAX);
+        input->setIntStep(1);
+        input->setIntValue(count);
+        if (!input.run(this).accepted())
             return;
-        if (input.intValue() == 0)
+        if (input->intValue() == 0)
             proxy.clearHardwarePassCount();
         else
-            proxy.setHardwarePassCount(QString::number(input.intValue()));
+            proxy.setHardwarePassCount(QString::number(input->intValue()));
         item->setText(hardwareRow(kPassCountRow));
         return;
     }
     if (index < 0 || index >= proxy.triggerCount())
         return;
     HardwareTrigger &trigger = proxy.trigger(index);
-    ListSelectionDlg choice(this);
-    choice.setDescription(tr("Select value to<br>'%1'").arg(cuiEscapeRichText(trigger.text())));
+    Modal<ListSelectionDlg> choice(this);
+    choice->setDescription(tr("Select value to<br>'%1'").arg(cuiEscapeRichText(trigger.text())));
     // Added one by one: a label is shown as the host gave it, leading marks included.
     for (const QString &label : trigger.labels())
-        choice.addItem(label);
-    choice.setCurrentIndex(trigger.selection());
-    if (ModalSeam::execDialog(&choice) != QDialog::Accepted || choice.currentIndex() < 0)
+        choice->addItem(label);
+    choice->setCurrentIndex(trigger.selection());
+    if (!choice.run(this).accepted() || choice->currentIndex() < 0)
         return;
-    trigger.setSelection(choice.currentIndex());
+    trigger.setSelection(choice->currentIndex());
     item->setText(hardwareRow(index));
 }
 
@@ -592,13 +612,22 @@ void BreakpointDlg::accept()
     if (!d->breakpoint)
         return;
     CommandResult result;
-    try {
-        auto face = host();
-        result = tesk::breakpoints::acceptCommand(commandInput(), *d->breakpoint,
-                                                  d->unchanged.get(), face);
-    } catch (const std::exception &e) {
-        result.code = CommandResult::Failure;
-        result.error = QString::fromUtf8(e.what());
+    {
+        // The proxy's own host calls on the way run in this scope too; the face's calls check
+        // the dialog before and after each of theirs.
+        tesk::lifetime::Scope scope(this);
+        try {
+            auto face = host();
+            result = tesk::breakpoints::acceptCommand(commandInput(), *d->breakpoint,
+                                                      d->unchanged.get(), face);
+        } catch (const CallerEnded &) {
+            return;
+        } catch (const std::exception &e) {
+            result.code = CommandResult::Failure;
+            result.error = QString::fromUtf8(e.what());
+        }
+        if (!scope.alive())
+            return;
     }
     if (result.locationText)
         locationCOB->setEditText(*result.locationText);
@@ -609,14 +638,18 @@ void BreakpointDlg::accept()
     if (result.code == CommandResult::Failure && !result.error.isEmpty())
         ModalSeam::messageBox(this, QMessageBox::Warning, tr("Error"), result.error,
                               QMessageBox::Ok, QMessageBox::Ok);
+    if (tesk::lifetime::doomed(this))
+        return;
     if (QWidget *field = fieldWidget(result.focus))
         field->setFocus();
 }
 
 void BreakpointDlg::helpSlot()
 {
-    if (d->helpCallback)
-        d->helpCallback(d->helpId);
+    if (const CuiBreakpointDlgHelpCallback callback = d->helpCallback) {
+        const uint32_t id = d->helpId;
+        tesk::lifetime::callHost(this, [&] { callback(id); });
+    }
 }
 
 void BreakpointDlg::keyPressEvent(QKeyEvent *event)
@@ -649,5 +682,6 @@ void BreakpointDlg::closeWithMessage()
     } else {
         return;
     }
-    close();
+    if (!tesk::lifetime::doomed(this))
+        close();
 }

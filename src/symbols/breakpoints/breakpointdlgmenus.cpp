@@ -9,6 +9,7 @@
 #include "symbols/breakpoints/hardwarecapabilities.h"
 #include "symbols/breakpoints/registerlistdlg.h"
 #include "symbols/datanavselector.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <tesk/tesk_registry.h>
@@ -24,6 +25,7 @@
 #include <optional>
 
 using tesk::breakpoints::ExpressionField;
+using tesk::system::Modal;
 using tesk::system::ModalSeam;
 
 namespace {
@@ -73,26 +75,32 @@ void BreakpointDlg::buildValueSlot()
 void BreakpointDlg::runBuilderMenu(ExpressionField field)
 {
     const bool location = field == ExpressionField::Location;
-    QMenu menu(this);
-    menu.addAction(tr("Symbol..."), this,
-                   location ? &BreakpointDlg::locationSymbolSlot : &BreakpointDlg::valueSymbolSlot);
+    Modal<QMenu> menu(this);
+    menu->addAction(tr("Symbol..."), this,
+                    location ? &BreakpointDlg::locationSymbolSlot
+                             : &BreakpointDlg::valueSymbolSlot);
     const uint32_t type = currentType();
     std::optional<HardwareCapabilities> can;
     if (type != 0) {
-        try {
-            can.emplace(vdata(), type);
-        } catch (const std::exception &) {
-            // Without "hardware_capabilities" the menu offers the symbol only.
-        }
+        const intptr_t data = vdata();
+        const bool alive = tesk::lifetime::callHost(this, [&] {
+            try {
+                can.emplace(data, type);
+            } catch (const std::exception &) {
+                // Without "hardware_capabilities" the menu offers the symbol only.
+            }
+        });
+        if (!alive)
+            return;
     }
     if (can) {
-        menu.addSeparator();
+        menu->addSeparator();
         const bool range = location ? can->addressRangeAllowed() : can->dataRangeAllowed();
         const bool mask = location ? can->addressMaskAllowed() : can->dataMaskAllowed();
         const bool negate = location ? can->notAddressAllowed() : can->notDataAllowed();
         const auto add = [&](bool offered, const QString &text, void (BreakpointDlg::*slot)()) {
             if (offered)
-                menu.addAction(text, this, slot);
+                menu->addAction(text, this, slot);
         };
         if (location) {
             add(range, tr("Address Range"), &BreakpointDlg::locationAddRangeSlot);
@@ -110,7 +118,7 @@ void BreakpointDlg::runBuilderMenu(ExpressionField field)
         }
     }
     const QPushButton *button = location ? locationBuilderPB : valueBuilderPB;
-    ModalSeam::execMenu(&menu, button->mapToGlobal(QPoint(button->width(), 0)));
+    menu.runMenu(button->mapToGlobal(QPoint(button->width(), 0)), this);
 }
 
 void BreakpointDlg::addRange(ExpressionField field, const QString &endWord)
@@ -140,13 +148,13 @@ void BreakpointDlg::addNot(ExpressionField field)
 void BreakpointDlg::chooseSymbol(ExpressionField field)
 {
     const bool location = field == ExpressionField::Location;
-    DataNavSelector selector(this);
-    selector.setWindowTitle(tr("Select Symbol"));
-    selector.setVdata(vdata());
-    selector.setInitialPage(location ? DataNavSelector::kFunctionPage
-                                     : DataNavSelector::kVariablePage);
+    Modal<DataNavSelector> selector(this);
+    selector->setWindowTitle(tr("Select Symbol"));
+    selector->setVdata(vdata());
+    selector->setInitialPage(location ? DataNavSelector::kFunctionPage
+                                      : DataNavSelector::kVariablePage);
     QString symbol;
-    if (ModalSeam::execDialog(&selector) != QDialog::Accepted || !selector.selectedSymbol(symbol))
+    if (!selector.run(this).accepted() || !selector->selectedSymbol(symbol))
         return;
     putIntoField(fieldCombo(field), location ? QStringLiteral("&") + symbol : symbol);
 }
@@ -154,19 +162,21 @@ void BreakpointDlg::chooseSymbol(ExpressionField field)
 void BreakpointDlg::chooseRegister(ExpressionField field)
 {
     const bool location = field == ExpressionField::Location;
-    RegisterListDlg registers(this);
-    registers.setVdata(vdata());
-    if (!registers.loadRegisters()) {
+    Modal<RegisterListDlg> registers(this);
+    registers->setVdata(vdata());
+    bool loaded = false;
+    if (!tesk::lifetime::callHost(this, [&] { loaded = registers->loadRegisters(); }))
+        return;
+    if (!loaded) {
         ModalSeam::messageBox(this, QMessageBox::Information,
                               location ? tr("Registers") : tr("Error"),
                               tr("There are no memory mapped registers available."),
                               QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
-    if (ModalSeam::execDialog(&registers) != QDialog::Accepted ||
-        registers.selectedRegister().isEmpty())
+    if (!registers.run(this).accepted() || registers->selectedRegister().isEmpty())
         return;
-    const QString name = registers.selectedRegister();
+    const QString name = registers->selectedRegister();
     putIntoField(fieldCombo(field), location ? QStringLiteral("register:") + name : name);
 }
 
@@ -174,7 +184,10 @@ void BreakpointDlg::autoComplete(ExpressionField field)
 {
     QComboBox *combo = fieldCombo(field);
     QString text = combo->currentText().trimmed();
-    if (!completeRange(text))
+    const bool completed = completeRange(text);
+    if (tesk::lifetime::doomed(this))
+        return;
+    if (!completed)
         combo->setFocus();
     combo->setEditText(text);
 }
@@ -203,7 +216,13 @@ bool BreakpointDlg::completeRange(QString &text)
     char message[kCompletionSize] = {};
     std::memcpy(buffer, utf8.constData(), size_t(utf8.size()));
     const auto handle = reinterpret_cast<intptr_t>(tesk::handles::add(this));
-    if (eeaccess(3, handle, vdata(), buffer, reinterpret_cast<intptr_t>(message)) == 0) {
+    const intptr_t data = vdata();
+    int answer = 0;
+    if (!tesk::lifetime::callHost(this, [&] {
+            answer = eeaccess(3, handle, data, buffer, reinterpret_cast<intptr_t>(message));
+        }))
+        return false;
+    if (answer == 0) {
         text = QString::fromUtf8(buffer, qsizetype(strnlen(buffer, sizeof buffer - 1)));
         return true;
     }

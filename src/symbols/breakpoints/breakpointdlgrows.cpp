@@ -3,12 +3,14 @@
 
 #include "symbols/breakpoints/breakpointactionsdlg.h"
 #include "symbols/breakpoints/breakpointconditionsdlg.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 
+using tesk::system::Modal;
 using tesk::system::ModalSeam;
 
 namespace {
@@ -67,9 +69,9 @@ QListWidgetItem *rowToEdit(QWidget *parent, QListWidget *list)
 
 void BreakpointDlg::conditionsAddSlot()
 {
-    BreakpointConditionsDlg conditions(this);
-    if (ModalSeam::execDialog(&conditions) == QDialog::Accepted)
-        conditionsLB->addItem(conditions.result());
+    Modal<BreakpointConditionsDlg> conditions(this);
+    if (conditions.run(this).accepted())
+        conditionsLB->addItem(conditions->result());
 }
 
 void BreakpointDlg::conditionsEditSlot()
@@ -78,27 +80,28 @@ void BreakpointDlg::conditionsEditSlot()
     if (!item)
         return;
     const ConditionValue condition(item->text());
-    QInputDialog input(this);
-    input.setInputMode(QInputDialog::TextInput);
-    input.setWindowTitle(tr("Condition value"));
-    input.setLabelText(tr("Please enter the new value for '%1'").arg(condition.name));
+    Modal<QInputDialog> input(this);
+    input->setInputMode(QInputDialog::TextInput);
+    input->setWindowTitle(tr("Condition value"));
+    input->setLabelText(tr("Please enter the new value for '%1'").arg(condition.name));
     // The name is the host's text, shown as it is.
-    if (auto *label = input.findChild<QLabel *>())
+    if (auto *label = input->findChild<QLabel *>())
         label->setTextFormat(Qt::PlainText);
-    input.setTextValue(condition.value);
-    if (ModalSeam::execDialog(&input) != QDialog::Accepted || input.textValue().isEmpty())
+    input->setTextValue(condition.value);
+    if (!input.run(this).accepted() || input->textValue().isEmpty())
         return;
-    item->setText(condition.rowWith(input.textValue()));
+    item->setText(condition.rowWith(input->textValue()));
 }
 
 void BreakpointDlg::actionsAddSlot()
 {
-    BreakpointActionsDlg actions(this);
-    actions.setVdata(vdata());
+    Modal<BreakpointActionsDlg> actions(this);
+    actions->setVdata(vdata());
     // Polished first: a missing window list is reported before the dialog is up.
-    actions.ensurePolished();
-    if (ModalSeam::execDialog(&actions) == QDialog::Accepted)
-        actionsLB->addItem(actions.text());
+    if (!tesk::lifetime::callHost(this, [&] { actions->ensurePolished(); }))
+        return;
+    if (actions.run(this).accepted())
+        actionsLB->addItem(actions->text());
 }
 
 void BreakpointDlg::actionsEditSlot()
@@ -106,12 +109,13 @@ void BreakpointDlg::actionsEditSlot()
     QListWidgetItem *item = rowToEdit(this, actionsLB);
     if (!item)
         return;
-    BreakpointActionsDlg actions(this);
-    actions.setWindowTitle(tr("Edit Action"));
-    actions.setVdata(vdata());
-    actions.setText(item->text());
-    actions.setEditMode(true);
-    actions.ensurePolished();
-    if (ModalSeam::execDialog(&actions) == QDialog::Accepted)
-        item->setText(actions.text());
+    Modal<BreakpointActionsDlg> actions(this);
+    actions->setWindowTitle(tr("Edit Action"));
+    actions->setVdata(vdata());
+    actions->setText(item->text());
+    actions->setEditMode(true);
+    if (!tesk::lifetime::callHost(this, [&] { actions->ensurePolished(); }))
+        return;
+    if (actions.run(this).accepted())
+        item->setText(actions->text());
 }

@@ -1,5 +1,6 @@
 #include "symbols/breakpoints/breakpointhandles.h"
 
+#include "frame/core/cuihandles.h"
 #include "symbols/breakpoints/breakpointproxy.h"
 #include "symbols/breakpoints/hardwaretrigger.h"
 
@@ -30,25 +31,26 @@ std::unordered_map<const void *, std::unique_ptr<HardwareTrigger>> &triggers()
     return map;
 }
 
-const void *address(TeskHandle handle)
+const void *handleWord(TeskHandle handle)
 {
     return reinterpret_cast<const void *>(handle);
 }
 
 } // namespace
 
-BreakpointProxy *createProxy(uint32_t creationWord)
+TeskHandle createProxy(uint32_t creationWord)
 {
     auto *proxy = new BreakpointProxy(creationWord);
     proxies().live.insert(proxy);
-    return proxy;
+    const auto handle = reinterpret_cast<TeskHandle>(handles::addPlain(proxy));
+    proxy->setHandle(handle);
+    return handle;
 }
 
 BreakpointProxy *liveProxy(TeskHandle handle)
 {
-    if (!handle || !proxies().live.count(address(handle)))
-        return nullptr;
-    return reinterpret_cast<BreakpointProxy *>(handle);
+    void *object = handles::plain<BreakpointProxy>(handleWord(handle));
+    return proxies().live.count(object) ? static_cast<BreakpointProxy *>(object) : nullptr;
 }
 
 bool destroyProxy(TeskHandle handle)
@@ -70,21 +72,22 @@ BreakpointProxy *adoptProxy(TeskHandle handle)
 
 void forgetProxy(const BreakpointProxy *proxy)
 {
+    handles::dropPlain(proxy);
     proxies().live.erase(proxy);
     proxies().adopted.erase(proxy);
 }
 
-HardwareTrigger *createTrigger(const QString &name, const QString &text, uint32_t direction)
+TeskHandle createTrigger(const QString &name, const QString &text, uint32_t direction)
 {
     auto trigger = std::make_unique<HardwareTrigger>(name, text, direction);
     HardwareTrigger *raw = trigger.get();
     triggers().emplace(raw, std::move(trigger));
-    return raw;
+    return reinterpret_cast<TeskHandle>(handles::addPlain(raw));
 }
 
 HardwareTrigger *liveTrigger(TeskHandle handle)
 {
-    const auto it = triggers().find(address(handle));
+    const auto it = triggers().find(handles::plain<HardwareTrigger>(handleWord(handle)));
     return it == triggers().end() ? nullptr : it->second.get();
 }
 

@@ -1,6 +1,8 @@
 // Live handles of the breakpoint proxies and hardware triggers the host made.
 #pragma once
 
+#include "frame/core/exportguard.h"
+
 #include <tesk/tesk_global.h>
 
 #include <QString>
@@ -10,11 +12,13 @@
 class BreakpointProxy;
 class HardwareTrigger;
 
-// The proxies and triggers the host holds handles to. Exports look a handle up here, so a
-// stale or foreign handle is refused instead of followed.
+// The proxies and triggers the host holds handles to. A handle is a number of its own (through
+// tesk::handles), never the object's address: a proxy made where a dead one lay gets a new
+// handle, and the old one stays dead.
 namespace tesk::breakpoints {
 
-BreakpointProxy *createProxy(uint32_t creationWord);
+// A new proxy and its handle.
+TeskHandle createProxy(uint32_t creationWord);
 // The proxy of a live handle, else null.
 BreakpointProxy *liveProxy(TeskHandle handle);
 // Deletes a proxy the host still owns; false, and nothing done, for an unknown handle or a
@@ -24,11 +28,11 @@ bool destroyProxy(TeskHandle handle);
 // host may go on filling it through the exports. Null for an unknown handle or one already
 // taken.
 BreakpointProxy *adoptProxy(TeskHandle handle);
-// A proxy being destroyed leaves the sets (the proxy's destructor calls it).
+// A proxy being destroyed leaves the sets and its handle dies (the proxy's destructor calls it).
 void forgetProxy(const BreakpointProxy *proxy);
 
 // Triggers live until the library is unloaded: no export releases them.
-HardwareTrigger *createTrigger(const QString &name, const QString &text, uint32_t direction);
+TeskHandle createTrigger(const QString &name, const QString &text, uint32_t direction);
 HardwareTrigger *liveTrigger(TeskHandle handle);
 
 } // namespace tesk::breakpoints

@@ -1,14 +1,17 @@
 #include "symbols/breakpoints/breakpointhostface.h"
 
 #include "frame/core/cuifunctionregistry.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <tesk/tesk_registry.h>
 
-#include <QCoreApplication>
+#include <QAbstractButton>
+#include <QApplication>
 
 #include <cstring>
 #include <stdexcept>
+#include <type_traits>
 
 namespace tesk::breakpoints {
 
@@ -52,6 +55,23 @@ RegistryHostFace::RegistryHostFace(CuiBreakpointDlgHandler handler, TeskHandle d
 {
 }
 
+template<typename Call>
+auto RegistryHostFace::call(Call &&hostCall)
+{
+    const QObject *caller = m_questionParent;
+    if (lifetime::doomed(caller))
+        throw CallerEnded{};
+    if constexpr (std::is_void_v<decltype(hostCall())>) {
+        if (!lifetime::callHost(caller, std::forward<Call>(hostCall)))
+            throw CallerEnded{};
+    } else {
+        decltype(hostCall()) result{};
+        if (!lifetime::callHost(caller, [&] { result = std::forward<Call>(hostCall)(); }))
+            throw CallerEnded{};
+        return result;
+    }
+}
+
 CuiBreakpointDlgHandler RegistryHostFace::requireHandler() const
 {
     if (!m_handler)
@@ -63,22 +83,26 @@ QString RegistryHostFace::contextName()
 {
     const auto handler = requireHandler();
     char buffer[kContextNameSize] = {};
-    handler(0, m_dialog, m_vdata, buffer, 0);
+    call([&] { handler(0, m_dialog, m_vdata, buffer, 0); });
     return QString::fromUtf8(buffer, qsizetype(strnlen(buffer, sizeof buffer - 1)));
 }
 
 bool RegistryHostFace::checkExpression(const QString &expression)
 {
     const auto handler = requireHandler();
-    return handler(2, m_dialog, m_vdata, expression.toUtf8().constData(), 0) == 0;
+    const QByteArray text = expression.toUtf8();
+    return call([&] { return handler(2, m_dialog, m_vdata, text.constData(), 0); }) == 0;
 }
 
 bool RegistryHostFace::checkCondition(const QString &value, const QString &name)
 {
     const auto handler = requireHandler();
     const QByteArray nameText = name.toUtf8();
-    return handler(3, m_dialog, m_vdata, value.toUtf8().constData(),
-                   reinterpret_cast<intptr_t>(nameText.constData())) == 0;
+    const QByteArray valueText = value.toUtf8();
+    return call([&] {
+               return handler(3, m_dialog, m_vdata, valueText.constData(),
+                              reinterpret_cast<intptr_t>(nameText.constData()));
+           }) == 0;
 }
 
 bool RegistryHostFace::hasEeaccess()
@@ -93,19 +117,27 @@ bool RegistryHostFace::hasGui()
 
 int RegistryHostFace::eeaccessCommand(const QString &command)
 {
-    return eeaccessEntry()(0, m_dialog, m_vdata, command.toUtf8().constData(), 0);
+    const CuiHostEntryFn eeaccess = eeaccessEntry();
+    const QByteArray text = command.toUtf8();
+    return call([&] { return eeaccess(0, m_dialog, m_vdata, text.constData(), 0); });
 }
 
 int RegistryHostFace::guiCommand(const QString &command)
 {
-    return guiEntry()(0, m_dialog, m_vdata, command.toUtf8().constData(), m_windBox);
+    const CuiHostEntryFn gui = guiEntry();
+    const QByteArray text = command.toUtf8();
+    return call([&] { return gui(0, m_dialog, m_vdata, text.constData(), m_windBox); });
 }
 
 void RegistryHostFace::recordHistory(int field, const QString &context, const QString &text)
 {
+    const CuiHostEntryFn gui = guiEntry();
     const QByteArray entered = text.toUtf8();
-    guiEntry()(2, m_dialog, field, context.toUtf8().constData(),
-               reinterpret_cast<intptr_t>(entered.constData()));
+    const QByteArray contextText = context.toUtf8();
+    call([&] {
+        gui(2, m_dialog, field, contextText.constData(),
+            reinterpret_cast<intptr_t>(entered.constData()));
+    });
 }
 
 CuiHardwareCapabilitiesFn RegistryHostFace::capabilityQuery()
@@ -116,10 +148,21 @@ CuiHardwareCapabilitiesFn RegistryHostFace::capabilityQuery()
 
 RegistryHostFace::Answer RegistryHostFace::askReplace(const QString &question)
 {
-    const auto button = tesk::system::ModalSeam::messageBox(
-        m_questionParent, QMessageBox::Question,
-        QCoreApplication::translate("BreakpointDlg", "Breakpoint Changes"), question,
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (lifetime::doomed(m_questionParent))
+        throw CallerEnded{};
+    // Without the toolkit application the box answers its default, as every box of the library.
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return Answer::Yes;
+    tesk::system::Modal<QMessageBox> box(
+        QMessageBox::Question, QCoreApplication::translate("BreakpointDlg", "Breakpoint Changes"),
+        question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_questionParent);
+    box->setDefaultButton(QMessageBox::Yes);
+    const auto result = box.run(m_questionParent, tesk::system::ModalSeam::Kind::MessageBox);
+    if (!result.alive || !box)
+        throw CallerEnded{};
+    QAbstractButton *clicked = box->clickedButton();
+    const auto button = clicked ? box->standardButton(clicked)
+                                : static_cast<QMessageBox::StandardButton>(result.code);
     if (button == QMessageBox::Yes)
         return Answer::Yes;
     return button == QMessageBox::No ? Answer::No : Answer::Cancel;

@@ -5,9 +5,18 @@
 
 #include <QString>
 
+class QObject;
 class QWidget;
 
 namespace tesk::breakpoints {
+
+// Thrown by a host face when the object it calls the host for was destroyed inside (or before)
+// the call: it unwinds the command to the object, which then returns touching nothing of
+// itself. Deliberately no std::exception, so that no failure handler on the way takes it for
+// an error to show.
+struct CallerEnded
+{
+};
 
 // What the breakpoint command needs of the host while it is built and sent: the dialog's
 // handler (codes 0, 2, 3), the registry entries 'eeaccess' and 'gui', the capability query
@@ -43,7 +52,9 @@ public:
 };
 
 // The host as the breakpoint dialog reaches it: its handler, and 'eeaccess', 'gui' and
-// "hardware_capabilities" looked up in the function registry at every use.
+// "hardware_capabilities" looked up in the function registry at every use. Every call runs in
+// a lifetime scope for the caller (the dialog): when the host destroys the dialog, the call
+// throws CallerEnded.
 class RegistryHostFace : public BreakpointHostFace
 {
 public:
@@ -63,6 +74,9 @@ public:
 
 private:
     CuiBreakpointDlgHandler requireHandler() const;
+    // Runs the host call for the caller; CallerEnded when the caller is gone before or after.
+    template<typename Call>
+    auto call(Call &&hostCall);
 
     CuiBreakpointDlgHandler m_handler;
     TeskHandle m_dialog;

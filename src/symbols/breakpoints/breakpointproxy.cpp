@@ -14,6 +14,7 @@ struct BreakpointProxyPrivate
     uint32_t vpid = 0;
     intptr_t vdata = 0;
     uint32_t creationWord = 0;
+    TeskHandle handle = 0;
     QString location;
     QString value;
     QVector<uint32_t> classes;
@@ -63,10 +64,12 @@ BreakpointProxy::BreakpointProxy(uint32_t creationWord)
     d->creationWord = creationWord;
 }
 
-// Every field is a value (the triggers included), so the copy shares nothing with the original.
+// Every field is a value (the triggers included), so the copy shares nothing with the original;
+// it has no handle of its own.
 BreakpointProxy::BreakpointProxy(const BreakpointProxy &other)
     : d(std::make_unique<BreakpointProxyPrivate>(*other.d))
 {
+    d->handle = 0;
 }
 
 BreakpointProxy::~BreakpointProxy()
@@ -101,6 +104,14 @@ void BreakpointProxy::setVdata(intptr_t vdata)
 uint32_t BreakpointProxy::creationWord() const
 {
     return d->creationWord;
+}
+TeskHandle BreakpointProxy::handle() const
+{
+    return d->handle;
+}
+void BreakpointProxy::setHandle(TeskHandle handle)
+{
+    d->handle = handle;
 }
 
 const QString &BreakpointProxy::location() const
@@ -192,8 +203,8 @@ int32_t BreakpointProxy::setBreakpointType(uint32_t type)
         d->breakpointTypePos = uint32_t(position);
     if (!d->handler)
         return -1;
-    return d->handler(CUI_BREAKPOINT_PROXY_TYPE_CHANGED, reinterpret_cast<TeskHandle>(this),
-                      d->vdata, intptr_t(d->breakpointTypePos), 0);
+    return d->handler(CUI_BREAKPOINT_PROXY_TYPE_CHANGED, d->handle, d->vdata,
+                      intptr_t(d->breakpointTypePos), 0);
 }
 
 const QStringList &BreakpointProxy::qualifiers() const
@@ -358,16 +369,14 @@ CuiBreakpointProxyHandler BreakpointProxy::requireHandler(const char *message) c
 int32_t BreakpointProxy::update()
 {
     const auto handler = requireHandler("Set function handler before calling update");
-    return handler(CUI_BREAKPOINT_PROXY_UPDATE, reinterpret_cast<TeskHandle>(this), d->vdata,
-                   intptr_t(d->creationWord), 0);
+    return handler(CUI_BREAKPOINT_PROXY_UPDATE, d->handle, d->vdata, intptr_t(d->creationWord), 0);
 }
 
 QString BreakpointProxy::contextText(intptr_t id) const
 {
     const auto handler = requireHandler("Set function handler before asking for a context");
     char buffer[CUI_BREAKPOINT_PROXY_TEXT_SIZE] = {};
-    handler(CUI_BREAKPOINT_PROXY_TEXT, reinterpret_cast<TeskHandle>(this), id,
-            reinterpret_cast<intptr_t>(buffer), 0);
+    handler(CUI_BREAKPOINT_PROXY_TEXT, d->handle, id, reinterpret_cast<intptr_t>(buffer), 0);
     return QString::fromUtf8(buffer, qsizetype(strnlen(buffer, sizeof buffer - 1)));
 }
 
@@ -377,8 +386,8 @@ uint32_t BreakpointProxy::breakpointNumber() const
         requireHandler("Set function handler before asking for the breakpoint number");
     uint32_t number = 0;
     const int32_t result =
-        handler(CUI_BREAKPOINT_PROXY_NUMBER, reinterpret_cast<TeskHandle>(this),
-                intptr_t(d->creationWord), reinterpret_cast<intptr_t>(&number), 0);
+        handler(CUI_BREAKPOINT_PROXY_NUMBER, d->handle, intptr_t(d->creationWord),
+                reinterpret_cast<intptr_t>(&number), 0);
     return result == 0 ? number : 0;
 }
 

@@ -34,6 +34,10 @@ public:
     intptr_t vdata() const;
     void setVdata(intptr_t vdata);
     uint32_t creationWord() const;
+    // The handle the host knows the proxy by, passed to its handler (0 for a proxy the host
+    // never got, such as a copy).
+    TeskHandle handle() const;
+    void setHandle(TeskHandle handle);
 
     // Location and value.
     const QString &location() const;

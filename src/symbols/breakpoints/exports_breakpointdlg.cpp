@@ -7,26 +7,7 @@
 #include "frame/core/exportguard.h"
 #include "symbols/breakpoints/breakpointdlg.h"
 #include "symbols/breakpoints/breakpointhandles.h"
-
-namespace {
-
-BreakpointDlg *liveDialog(TeskHandle handle)
-{
-    return qobject_cast<BreakpointDlg *>(
-        tesk::handles::object(reinterpret_cast<const void *>(handle)));
-}
-
-// Runs the body on a live dialog; a dead or foreign handle does nothing.
-template<typename Body>
-void withDialog(const char *exportName, TeskHandle handle, Body &&body)
-{
-    tesk::guarded(exportName, [&] {
-        if (BreakpointDlg *dialog = liveDialog(handle))
-            body(*dialog);
-    });
-}
-
-} // namespace
+#include "system/lifetime.h"
 
 TeskHandle CuiBreakpointDlgCreate(TeskHandle parent)
 {
@@ -44,23 +25,25 @@ TeskHandle CuiBreakpointDlgCreate(TeskHandle parent)
 
 int CuiBreakpointDlgDestroy(TeskHandle dialog)
 {
-    TESK_GUARDED_VOID([&] { delete liveDialog(dialog); });
+    // The host may destroy the dialog from inside one of its own calls to the host: the dialog
+    // then goes at once from the host's view and is deleted once those calls have returned.
+    TESK_ON_LIVE_VOID(BreakpointDlg, dialog, [](BreakpointDlg &d) { tesk::lifetime::destroy(&d); });
     return 0;
 }
 
 void CuiBreakpointDlgSetFuncHandler(TeskHandle dialog, CuiBreakpointDlgHandler handler)
 {
-    withDialog(__func__, dialog, [&](BreakpointDlg &d) { d.setFuncHandler(handler); });
+    TESK_ON_LIVE_VOID(BreakpointDlg, dialog, [&](BreakpointDlg &d) { d.setFuncHandler(handler); });
 }
 
 void CuiBreakpointDlgSetVdata(TeskHandle dialog, intptr_t vdata)
 {
-    withDialog(__func__, dialog, [&](BreakpointDlg &d) { d.setVdata(vdata); });
+    TESK_ON_LIVE_VOID(BreakpointDlg, dialog, [&](BreakpointDlg &d) { d.setVdata(vdata); });
 }
 
 void CuiBreakpointDlgSetBreakpoint(TeskHandle dialog, TeskHandle proxy)
 {
-    withDialog(__func__, dialog, [&](BreakpointDlg &d) {
+    TESK_ON_LIVE_VOID(BreakpointDlg, dialog, [&](BreakpointDlg &d) {
         // Refused after the first show before it is taken, so the host still owns it.
         if (!d.acceptsBreakpoint())
             return;
@@ -71,38 +54,40 @@ void CuiBreakpointDlgSetBreakpoint(TeskHandle dialog, TeskHandle proxy)
 
 void CuiBreakpointDlgSetMode(TeskHandle dialog, uint32_t mode)
 {
-    withDialog(__func__, dialog, [&](BreakpointDlg &d) { d.setMode(mode); });
+    TESK_ON_LIVE_VOID(BreakpointDlg, dialog, [&](BreakpointDlg &d) { d.setMode(mode); });
 }
 
 void CuiBreakpointDlgSetTextBox(TeskHandle dialog, intptr_t value)
 {
-    withDialog(__func__, dialog, [&](BreakpointDlg &d) { d.setTextBox(value); });
+    TESK_ON_LIVE_VOID(BreakpointDlg, dialog, [&](BreakpointDlg &d) { d.setTextBox(value); });
 }
 
 void CuiBreakpointDlgSetWindBox(TeskHandle dialog, intptr_t windBox)
 {
-    withDialog(__func__, dialog, [&](BreakpointDlg &d) { d.setWindBox(windBox); });
+    TESK_ON_LIVE_VOID(BreakpointDlg, dialog, [&](BreakpointDlg &d) { d.setWindBox(windBox); });
 }
 
 void CuiBreakpointDlgSetHelpId(TeskHandle dialog, uint32_t helpId)
 {
-    withDialog(__func__, dialog, [&](BreakpointDlg &d) { d.setHelpId(helpId); });
+    TESK_ON_LIVE_VOID(BreakpointDlg, dialog, [&](BreakpointDlg &d) { d.setHelpId(helpId); });
 }
 
 void CuiBreakpointDlgSetHelpCallback(TeskHandle dialog, CuiBreakpointDlgHelpCallback callback)
 {
-    withDialog(__func__, dialog, [&](BreakpointDlg &d) { d.setHelpCallback(callback); });
+    TESK_ON_LIVE_VOID(BreakpointDlg, dialog,
+                      [&](BreakpointDlg &d) { d.setHelpCallback(callback); });
 }
 
 void CuiBreakpointDlgSetInitialLocation(TeskHandle dialog, const char *location)
 {
     if (!location)
         return;
-    withDialog(__func__, dialog,
-               [&](BreakpointDlg &d) { d.setInitialLocation(QString::fromUtf8(location)); });
+    TESK_ON_LIVE_VOID(BreakpointDlg, dialog,
+                      [&](BreakpointDlg &d) { d.setInitialLocation(QString::fromUtf8(location)); });
 }
 
 void CuiBreakpointDlgSetInitialBreakpointType(TeskHandle dialog, uint32_t type)
 {
-    withDialog(__func__, dialog, [&](BreakpointDlg &d) { d.setInitialBreakpointType(type); });
+    TESK_ON_LIVE_VOID(BreakpointDlg, dialog,
+                      [&](BreakpointDlg &d) { d.setInitialBreakpointType(type); });
 }

@@ -5,40 +5,14 @@
 #include "symbols/breakpoints/breakpointhandles.h"
 #include "symbols/breakpoints/breakpointproxy.h"
 #include "symbols/breakpoints/hardwaretrigger.h"
+#include "system/lifetime.h"
 
 #include <QObject>
 
-using tesk::breakpoints::liveProxy;
-
-namespace {
-
-// Runs the body on a live proxy; an unknown handle does nothing.
-template<typename Body>
-void withProxy(const char *exportName, TeskHandle handle, Body &&body)
-{
-    tesk::guarded(exportName, [&] {
-        if (BreakpointProxy *proxy = liveProxy(handle))
-            body(*proxy);
-    });
-}
-
-// The same, for exports that carry a text: a null text does nothing either.
-template<typename Body>
-void withProxyText(const char *exportName, TeskHandle handle, const char *text, Body &&body)
-{
-    if (!text)
-        return;
-    withProxy(exportName, handle,
-              [&](BreakpointProxy &proxy) { body(proxy, QString::fromUtf8(text)); });
-}
-
-} // namespace
-
 TeskHandle CuiBreakpointProxyCreate(uint32_t creationWord)
 {
-    return TESK_GUARDED(TeskHandle(0), [creationWord] {
-        return reinterpret_cast<TeskHandle>(tesk::breakpoints::createProxy(creationWord));
-    });
+    return TESK_GUARDED(TeskHandle(0),
+                        [creationWord] { return tesk::breakpoints::createProxy(creationWord); });
 }
 
 void CuiBreakpointProxyDestroy(TeskHandle proxy)
@@ -48,166 +22,190 @@ void CuiBreakpointProxyDestroy(TeskHandle proxy)
 
 void CuiBreakpointProxySetHandler(TeskHandle proxy, CuiBreakpointProxyHandler handler)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.setHandler(handler); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) { p.setHandler(handler); });
 }
 
 void CuiBreakpointProxySetVpid(TeskHandle proxy, uint32_t vpid)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.setVpid(vpid); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) { p.setVpid(vpid); });
 }
 
 void CuiBreakpointProxySetVdata(TeskHandle proxy, intptr_t vdata)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.setVdata(vdata); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) { p.setVdata(vdata); });
 }
 
 void CuiBreakpointProxySetLocation(TeskHandle proxy, const char *location)
 {
-    withProxyText(__func__, proxy, location,
-                  [](BreakpointProxy &p, const QString &text) { p.setLocation(text); });
+    if (!location)
+        return;
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [&](BreakpointProxy &p) { p.setLocation(QString::fromUtf8(location)); });
 }
 
 void CuiBreakpointProxySetValue(TeskHandle proxy, const char *value)
 {
-    withProxyText(__func__, proxy, value,
-                  [](BreakpointProxy &p, const QString &text) { p.setValue(text); });
+    if (!value)
+        return;
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [&](BreakpointProxy &p) { p.setValue(QString::fromUtf8(value)); });
 }
 
 void CuiBreakpointProxyAddClass(TeskHandle proxy, uint32_t classValue)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.addClass(classValue); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) { p.addClass(classValue); });
 }
 
 void CuiBreakpointProxyClearClasses(TeskHandle proxy)
 {
-    withProxy(__func__, proxy, [](BreakpointProxy &p) { p.clearClasses(); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [](BreakpointProxy &p) { p.clearClasses(); });
 }
 
 void CuiBreakpointProxySetClassPos(TeskHandle proxy, uint32_t classValue)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.setClassPos(classValue); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [=](BreakpointProxy &p) { p.setClassPos(classValue); });
 }
 
 void CuiBreakpointProxySetBreakpointSize(TeskHandle proxy, uint32_t size)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.setSize(size); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) { p.setSize(size); });
 }
 
 void CuiBreakpointProxySetForcedSize(TeskHandle proxy, uint32_t flag, uint32_t size)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.setForcedSize(flag != 0, size); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [=](BreakpointProxy &p) { p.setForcedSize(flag != 0, size); });
 }
 
 void CuiBreakpointProxyAddBreakpointType(TeskHandle proxy, uint32_t type)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.addBreakpointType(type); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [=](BreakpointProxy &p) { p.addBreakpointType(type); });
 }
 
 void CuiBreakpointProxySetBreakpointTypePos(TeskHandle proxy, uint32_t position)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.setBreakpointTypePos(position); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [=](BreakpointProxy &p) { p.setBreakpointTypePos(position); });
 }
 
 int32_t CuiBreakpointProxySetBreakpointType(TeskHandle proxy, uint32_t type)
 {
-    return TESK_GUARDED(int32_t(-1), [=] {
-        BreakpointProxy *p = liveProxy(proxy);
-        return p ? p->setBreakpointType(type) : int32_t(-1);
+    return TESK_ON_LIVE(BreakpointProxy, proxy, int32_t(-1), [=](BreakpointProxy &p) {
+        // The host may destroy whatever it likes in its handler; deletion waits for the scope.
+        int32_t result = -1;
+        tesk::lifetime::callHost(nullptr, [&] { result = p.setBreakpointType(type); });
+        return result;
     });
 }
 
 uint32_t CuiBreakpointProxyGetBreakpointType(TeskHandle proxy)
 {
-    const BreakpointProxy *p = liveProxy(proxy);
-    return p ? p->breakpointType() : 0;
+    return TESK_ON_LIVE(BreakpointProxy, proxy, uint32_t(0),
+                        [](BreakpointProxy &p) { return p.breakpointType(); });
 }
 
 void CuiBreakpointProxyAddQualifier(TeskHandle proxy, const char *row)
 {
     if (!row)
         return;
-    withProxy(__func__, proxy, [row](BreakpointProxy &p) { p.addQualifier(QObject::tr(row)); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [row](BreakpointProxy &p) { p.addQualifier(QObject::tr(row)); });
 }
 
 void CuiBreakpointProxyClearQualifiers(TeskHandle proxy)
 {
-    withProxy(__func__, proxy, [](BreakpointProxy &p) { p.clearQualifiers(); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [](BreakpointProxy &p) { p.clearQualifiers(); });
 }
 
 void CuiBreakpointProxyAddAction(TeskHandle proxy, const char *row)
 {
     if (!row)
         return;
-    withProxy(__func__, proxy, [row](BreakpointProxy &p) { p.addAction(QObject::tr(row)); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [row](BreakpointProxy &p) { p.addAction(QObject::tr(row)); });
 }
 
 void CuiBreakpointProxyClearActions(TeskHandle proxy)
 {
-    withProxy(__func__, proxy, [](BreakpointProxy &p) { p.clearActions(); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [](BreakpointProxy &p) { p.clearActions(); });
 }
 
 void CuiBreakpointProxySetActionState(TeskHandle proxy, uint32_t flag)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.setActionState(flag != 0); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [=](BreakpointProxy &p) { p.setActionState(flag != 0); });
 }
 
 void CuiBreakpointProxyAllowLocation(TeskHandle proxy, uint32_t flag)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.setAllowLocation(flag != 0); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [=](BreakpointProxy &p) { p.setAllowLocation(flag != 0); });
 }
 
 void CuiBreakpointProxyAllowRange(TeskHandle proxy, uint32_t flag)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.setAllowRange(flag != 0); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [=](BreakpointProxy &p) { p.setAllowRange(flag != 0); });
 }
 
 void CuiBreakpointProxyAllowClasses(TeskHandle proxy, uint32_t flag)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.setAllowClasses(flag != 0); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [=](BreakpointProxy &p) { p.setAllowClasses(flag != 0); });
 }
 
 void CuiBreakpointProxyAllowData(TeskHandle proxy, uint32_t flag)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.setAllowData(flag != 0); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [=](BreakpointProxy &p) { p.setAllowData(flag != 0); });
 }
 
 void CuiBreakpointProxyAllowQualifiers(TeskHandle proxy, uint32_t flag)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.setAllowQualifiers(flag != 0); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [=](BreakpointProxy &p) { p.setAllowQualifiers(flag != 0); });
 }
 
 void CuiBreakpointProxyAllowActions(TeskHandle proxy, uint32_t flag)
 {
-    withProxy(__func__, proxy, [=](BreakpointProxy &p) { p.setAllowActions(flag != 0); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [=](BreakpointProxy &p) { p.setAllowActions(flag != 0); });
 }
 
 void CuiBreakpointProxyAddHardwareSupportPassCount(TeskHandle proxy, const char *passCount)
 {
-    withProxyText(__func__, proxy, passCount,
-                  [](BreakpointProxy &p, const QString &text) { p.setHardwarePassCount(text); });
+    if (!passCount)
+        return;
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [&](BreakpointProxy &p) {
+        p.setHardwarePassCount(QString::fromUtf8(passCount));
+    });
 }
 
 void CuiBreakpointProxyClearHardwareSupportPassCount(TeskHandle proxy)
 {
-    withProxy(__func__, proxy, [](BreakpointProxy &p) { p.clearHardwarePassCount(); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
+                      [](BreakpointProxy &p) { p.clearHardwarePassCount(); });
 }
 
 void CuiBreakpointProxyAppendHardwareTrigger(TeskHandle proxy, TeskHandle trigger)
 {
-    withProxy(__func__, proxy, [trigger](BreakpointProxy &p) {
-        if (const HardwareTrigger *t = tesk::breakpoints::liveTrigger(trigger))
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [trigger](BreakpointProxy &p) {
+        if (const HardwareTrigger *t =
+                tesk::live<HardwareTrigger>(reinterpret_cast<const void *>(trigger)))
             p.appendHardwareTrigger(*t);
     });
 }
 
 void CuiBreakpointProxyClearHardwareSupport(TeskHandle proxy)
 {
-    withProxy(__func__, proxy, [](BreakpointProxy &p) { p.clearHardwareSupport(); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [](BreakpointProxy &p) { p.clearHardwareSupport(); });
 }
 
 void CuiBreakpointProxySetChained(TeskHandle proxy)
 {
-    withProxy(__func__, proxy, [](BreakpointProxy &p) { p.setChained(); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [](BreakpointProxy &p) { p.setChained(); });
 }
 
 TeskHandle CuiHardwareTriggerCreate(const char *name, const char *description, uint32_t direction)
@@ -215,8 +213,8 @@ TeskHandle CuiHardwareTriggerCreate(const char *name, const char *description, u
     if (!name || !description)
         return 0;
     return TESK_GUARDED(TeskHandle(0), [=] {
-        return reinterpret_cast<TeskHandle>(tesk::breakpoints::createTrigger(
-            QString::fromUtf8(name), QString::fromUtf8(description), direction));
+        return tesk::breakpoints::createTrigger(QString::fromUtf8(name),
+                                                QString::fromUtf8(description), direction);
     });
 }
 
@@ -224,17 +222,15 @@ void CuiHardwareTriggerAppendValue(TeskHandle trigger, const char *label, const 
 {
     if (!label || !value)
         return;
-    TESK_GUARDED_VOID([=] {
-        if (HardwareTrigger *t = tesk::breakpoints::liveTrigger(trigger))
-            t->appendValue(QString::fromUtf8(label), QString::fromUtf8(value));
+    TESK_ON_LIVE_VOID(HardwareTrigger, trigger, [=](HardwareTrigger &t) {
+        t.appendValue(QString::fromUtf8(label), QString::fromUtf8(value));
     });
 }
 
 int32_t CuiHardwareTriggerSetSelection(TeskHandle trigger, int32_t index)
 {
-    HardwareTrigger *t = tesk::breakpoints::liveTrigger(trigger);
-    if (!t)
-        return -1;
-    t->setSelection(index);
-    return index;
+    return TESK_ON_LIVE(HardwareTrigger, trigger, int32_t(-1), [index](HardwareTrigger &t) {
+        t.setSelection(index);
+        return index;
+    });
 }

@@ -350,12 +350,13 @@ QString ModuleFilterDlg::proposedName() const
     }
 }
 
-bool ModuleFilterDlg::runEventDialog(const char *caption, FModuleFilter *filter)
+tesk::system::ModalSeam::Result ModuleFilterDlg::runEventDialog(const char *caption,
+                                                                FModuleFilter *filter)
 {
-    NewEventDlg dialog(this, caption, true, kEventDialogFrame);
-    dialog.SetEventTypes(kEventTypes);
-    dialog.SetFilter(filter);
-    return tesk::system::ModalSeam::execDialog(&dialog) == QDialog::Accepted;
+    tesk::system::Modal<NewEventDlg> dialog(this, caption, true, kEventDialogFrame);
+    dialog->SetEventTypes(kEventTypes);
+    dialog->SetFilter(filter);
+    return dialog.run(this);
 }
 
 void ModuleFilterDlg::On_pushNew_Click()
@@ -365,7 +366,7 @@ void ModuleFilterDlg::On_pushNew_Click()
     filter->SetActive(true);
     filter->SetProcessName(QStringLiteral("Process Name"));
     filter->SetModuleName(QStringLiteral("Module Name"));
-    if (!runEventDialog("New Event", filter.get()))
+    if (!runEventDialog("New Event", filter.get()).accepted())
         return;
     QTreeWidgetItem *item = CreateItem(listFilters, nullptr, filter.get());
     m_working.ModuleFilters().Add(filter.release());
@@ -378,7 +379,9 @@ void ModuleFilterDlg::On_pushEdit_Click()
     FModuleFilter *filter = filterOf(current);
     if (!filter)
         return;
-    runEventDialog("Edit Event", filter);
+    // Closed with this dialog while the question was up: nothing of it is touched.
+    if (!runEventDialog("Edit Event", filter).alive)
+        return;
     showItem(current);
 }
 

@@ -5,6 +5,7 @@
 
 #include "symbols/filters/filtering.h"
 #include "symbols/filters/modulefilterdlgbase.h"
+#include "system/modalseam.h"
 
 #include <QHash>
 #include <QTreeWidgetItem>
@@ -80,7 +81,9 @@ private:
     void moveCurrent(int step);
     void onItemChanged(QTreeWidgetItem *item, int column);
     QString proposedName() const;
-    bool runEventDialog(const char *caption, Filtering::FModuleFilter *filter);
+    // The edit dialog's run: alive false when this dialog was closed meanwhile.
+    tesk::system::ModalSeam::Result runEventDialog(const char *caption,
+                                                   Filtering::FModuleFilter *filter);
 
     Filtering::SymbolFileFilterData m_working;
     QHash<QTreeWidgetItem *, Filtering::FModuleFilter *> m_filters;

@@ -100,6 +100,40 @@ TEST_F(ContextMenus, AccessorsActOnTheLastItemOfAnId)
     EXPECT_EQ(CuiContextMenu_debugMenu(), 1);
 }
 
+TEST_F(ContextMenus, TextsReadOneAfterTheOtherStayAsTheyWere)
+{
+    CuiContextMenu_clearMenu("other");
+    for (int id : {1, 2}) {
+        CuiContextMenu_addItem("test", id);
+        CuiContextMenu_addItem("other", id);
+    }
+    CuiContextMenu_setItemGuiText("test", 1, "First");
+    CuiContextMenu_setItemGuiText("test", 2, "Second");
+    CuiContextMenu_setItemGuiText("other", 1, "Elsewhere");
+    CuiContextMenu_setItemCommand("test", 1, "break main", 0);
+    CuiContextMenu_setItemCommand("test", 2, "break exit", 0);
+    const char *first = CuiContextMenu_getItemGuiText("test", 1);
+    const char *second = CuiContextMenu_getItemGuiText("test", 2);
+    const char *elsewhere = CuiContextMenu_getItemGuiText("other", 1);
+    const char *command = CuiContextMenu_getItemCommand("test", 1);
+    const char *otherCommand = CuiContextMenu_getItemCommand("test", 2);
+    const char *definitionText = CuiContextMenu_getMenuDefinion("test");
+    const char *otherDefinition = CuiContextMenu_getMenuDefinion("other");
+    EXPECT_STREQ(first, "First");
+    EXPECT_STREQ(second, "Second");
+    EXPECT_STREQ(elsewhere, "Elsewhere");
+    EXPECT_STREQ(command, "break main");
+    EXPECT_STREQ(otherCommand, "break exit");
+    EXPECT_STREQ(definitionText, "First:1\nSecond:2");
+    EXPECT_STREQ(otherDefinition, "Elsewhere:1\n#2:2");
+    // Unchanged, the same pointer; changed, the new text.
+    EXPECT_EQ(CuiContextMenu_getItemGuiText("test", 1), first);
+    CuiContextMenu_setItemGuiText("test", 1, "Renamed");
+    EXPECT_STREQ(CuiContextMenu_getItemGuiText("test", 1), "Renamed");
+    EXPECT_STREQ(second, "Second");
+    CuiContextMenu_clearMenu("other");
+}
+
 TEST_F(ContextMenus, StateCallbackAsksForEveryItem)
 {
     int disabledId = 2;

@@ -13,6 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <utility>
+
 TEST(ToolTip, ShownAtAPositionAndReplaced)
 {
     CuiToolTipHide();
@@ -55,16 +59,38 @@ std::vector<BoxCall> g_drops;
 int g_dragOverAnswer = 0;
 int g_dropAnswer = 0;
 
+// What the host does inside its answer, once (a test's own relay of the drag to another box).
+std::function<void(TeskHandle box)> g_insideAnswer;
+
+void runInsideAnswer(TeskHandle box)
+{
+    if (auto inside = std::exchange(g_insideAnswer, nullptr))
+        inside(box);
+}
+
 int dragOver(TeskHandle box, int copy, int, int, const char *text)
 {
     g_dragOver.push_back({box, copy, text});
+    runInsideAnswer(box);
     return g_dragOverAnswer;
 }
 
 int dropText(TeskHandle box, int copy, int, int, const char *text)
 {
     g_drops.push_back({box, copy, text});
+    runInsideAnswer(box);
     return g_dropAnswer;
+}
+
+// The library's own relay, as its panes hand over the drag events they are delivering.
+void relayMove(QWidget *widget, TeskHandle box, QDragMoveEvent *event)
+{
+    tesk::frame::dragdrop::dragMove(widget, box, event);
+}
+
+void relayDrop(QWidget *widget, TeskHandle box, QDropEvent *event)
+{
+    tesk::frame::dragdrop::drop(widget, box, event);
 }
 
 void *g_windBoxFuncs[13] = {};
@@ -79,6 +105,7 @@ protected:
         CuiFunctionRegistryAddVoidStar("windBoxFuncs", g_windBoxFuncs);
         g_dragOver.clear();
         g_drops.clear();
+        g_insideAnswer = nullptr;
         data.setText(QStringLiteral("a\nb"));
     }
     void TearDown() override { CuiFunctionRegistryRemoveVoidStar("windBoxFuncs"); }
@@ -98,7 +125,7 @@ TEST_F(DragRelay, DragOverAsksTheBoxAndRemembersTheAnswer)
 {
     g_dragOverAnswer = 5;
     QDragMoveEvent copy = moveEvent(Qt::CopyAction, &data);
-    CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, &copy);
+    relayMove(&widget, 9, &copy);
     ASSERT_EQ(g_dragOver.size(), 1u);
     EXPECT_EQ(g_dragOver[0].box, 9);
     EXPECT_EQ(g_dragOver[0].copy, 1);
@@ -109,7 +136,7 @@ TEST_F(DragRelay, DragOverAsksTheBoxAndRemembersTheAnswer)
     g_dragOverAnswer = 0;
     QDragMoveEvent move = moveEvent(Qt::MoveAction, &data);
     move.ignore();
-    CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, &move);
+    relayMove(&widget, 9, &move);
     EXPECT_EQ(g_dragOver[1].copy, 0);
     EXPECT_FALSE(move.isAccepted());
 }
@@ -118,28 +145,28 @@ TEST_F(DragRelay, NoTextNoBoxNoWidgetNoQuestion)
 {
     g_dragOverAnswer = 4;
     QDragMoveEvent first = moveEvent(Qt::CopyAction, &data);
-    CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, &first);
+    relayMove(&widget, 9, &first);
 
     QMimeData image;
     image.setData(QStringLiteral("image/png"), QByteArray("x"));
     g_dragOverAnswer = 0;
     QDragMoveEvent other = moveEvent(Qt::CopyAction, &image);
     other.ignore();
-    CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, &other);
+    relayMove(&widget, 9, &other);
     // A list of files is no text, though the toolkit offers it as such.
     QMimeData files;
     files.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.elf"))});
     QDragMoveEvent urls = moveEvent(Qt::CopyAction, &files);
     urls.ignore();
-    CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, &urls);
+    relayMove(&widget, 9, &urls);
     QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
     dropped.ignore();
-    CuiKsoDragAndDrop_dropEvent(&widget, 9, &dropped);
+    relayDrop(&widget, 9, &dropped);
     EXPECT_TRUE(g_drops.empty());
     EXPECT_FALSE(urls.isAccepted());
-    CuiKsoDragAndDrop_dragMoveEvent(&widget, 0, &first);
-    CuiKsoDragAndDrop_dragMoveEvent(nullptr, 9, &first);
-    CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, nullptr);
+    relayMove(&widget, 0, &first);
+    relayMove(nullptr, 9, &first);
+    relayMove(&widget, 9, nullptr);
     EXPECT_EQ(g_dragOver.size(), 1u);
     EXPECT_FALSE(other.isAccepted());
     // The answer of the last real question stays.
@@ -162,10 +189,10 @@ TEST_F(DragRelay, DropMovesOnlyWhenTheBoxAllowedIt)
     for (const Case &c : cases) {
         g_dragOverAnswer = c.dragOverAnswer;
         QDragMoveEvent over = moveEvent(c.action, &data);
-        CuiKsoDragAndDrop_dragMoveEvent(&widget, 3, &over);
+        relayMove(&widget, 3, &over);
         QDropEvent dropped(QPointF(5, 5), c.action, &data, Qt::LeftButton, {});
         g_dropAnswer = 1;
-        CuiKsoDragAndDrop_dropEvent(&widget, 3, &dropped);
+        relayDrop(&widget, 3, &dropped);
         ASSERT_FALSE(g_drops.empty());
         EXPECT_EQ(g_drops.back().copy, c.copy) << c.dragOverAnswer << " " << c.action;
         EXPECT_EQ(g_drops.back().text, "a\r\nb");
@@ -173,7 +200,7 @@ TEST_F(DragRelay, DropMovesOnlyWhenTheBoxAllowedIt)
     }
     g_dropAnswer = 0;
     QDropEvent refused(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-    CuiKsoDragAndDrop_dropEvent(&widget, 3, &refused);
+    relayDrop(&widget, 3, &refused);
     EXPECT_FALSE(refused.isAccepted());
 }
 
@@ -183,12 +210,12 @@ TEST_F(DragRelay, MissingHostEntriesAnswerNo)
     g_windBoxFuncs[8] = nullptr;
     QDragMoveEvent over = moveEvent(Qt::CopyAction, &data);
     over.ignore();
-    CuiKsoDragAndDrop_dragMoveEvent(&widget, 3, &over);
+    relayMove(&widget, 3, &over);
     EXPECT_FALSE(over.isAccepted());
     EXPECT_EQ(tesk::frame::dragdrop::lastDragOverAnswer(), 0);
     CuiFunctionRegistryRemoveVoidStar("windBoxFuncs");
     QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-    CuiKsoDragAndDrop_dropEvent(&widget, 3, &dropped);
+    relayDrop(&widget, 3, &dropped);
     EXPECT_FALSE(dropped.isAccepted());
 }
 
@@ -200,13 +227,70 @@ TEST_F(DragRelay, AWidgetPointerNoLongerAliveIsNotUsed)
     delete gone;
     QDragMoveEvent move = moveEvent(Qt::CopyAction, &data);
     move.ignore();
-    CuiKsoDragAndDrop_dragMoveEvent(gone, 9, &move);
+    relayMove(gone, 9, &move);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
     drop.ignore();
-    CuiKsoDragAndDrop_dropEvent(gone, 9, &drop);
+    relayDrop(gone, 9, &drop);
     EXPECT_TRUE(g_dragOver.empty());
     EXPECT_TRUE(g_drops.empty());
     EXPECT_FALSE(move.isAccepted());
+}
+
+TEST_F(DragRelay, TheHostPassesTheRelayedDragOnToAnotherBox)
+{
+    g_dragOverAnswer = 1;
+    QDragMoveEvent over = moveEvent(Qt::CopyAction, &data);
+    g_insideAnswer = [&](TeskHandle) { CuiKsoDragAndDrop_dragMoveEvent(&widget, 4, &over); };
+    relayMove(&widget, 9, &over);
+    ASSERT_EQ(g_dragOver.size(), 2u);
+    EXPECT_EQ(g_dragOver[0].box, 9);
+    EXPECT_EQ(g_dragOver[1].box, 4);
+    EXPECT_EQ(g_dragOver[1].text, "a\nb");
+
+    g_dropAnswer = 1;
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    g_insideAnswer = [&](TeskHandle) { CuiKsoDragAndDrop_dropEvent(&widget, 4, &dropped); };
+    relayDrop(&widget, 9, &dropped);
+    ASSERT_EQ(g_drops.size(), 2u);
+    EXPECT_EQ(g_drops[1].box, 4);
+    EXPECT_TRUE(dropped.isAccepted());
+}
+
+TEST_F(DragRelay, EventsTheLibraryIsNotRelayingAreRefusedUnread)
+{
+    g_dragOverAnswer = 1;
+    g_dropAnswer = 1;
+    // An event the host kept from an earlier drag, freed since.
+    auto *earlier = new QDragMoveEvent(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    relayMove(&widget, 9, earlier);
+    delete earlier;
+    CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, earlier);
+    auto *earlierDrop = new QDropEvent(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    void *const freedDrop = earlierDrop;
+    delete earlierDrop;
+    CuiKsoDragAndDrop_dropEvent(&widget, 9, freedDrop);
+    // An event of its own making, never delivered.
+    QDragMoveEvent own = moveEvent(Qt::CopyAction, &data);
+    own.ignore();
+    CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, &own);
+    EXPECT_FALSE(own.isAccepted());
+    EXPECT_EQ(g_dragOver.size(), 1u) << "only the library's own relay asked";
+    EXPECT_TRUE(g_drops.empty());
+
+    // While a drag is relayed: another garbage event, the same box again (which would ask it
+    // forever), the drag under the drop export, and a widget that is no widget.
+    QDragMoveEvent over = moveEvent(Qt::CopyAction, &data);
+    alignas(QDragMoveEvent) unsigned char garbage[sizeof(QDragMoveEvent)];
+    std::fill(std::begin(garbage), std::end(garbage), 0xA5);
+    g_insideAnswer = [&](TeskHandle) {
+        CuiKsoDragAndDrop_dragMoveEvent(&widget, 4, garbage);
+        CuiKsoDragAndDrop_dragMoveEvent(&widget, 9, &over);
+        CuiKsoDragAndDrop_dropEvent(&widget, 4, &over);
+        CuiKsoDragAndDrop_dragMoveEvent(garbage, 4, &over);
+    };
+    relayMove(&widget, 9, &over);
+    EXPECT_EQ(g_dragOver.size(), 2u);
+    EXPECT_TRUE(g_drops.empty());
 }
 
 TEST(ToolTip, HostTextIsShownAsItIsAndLoadsNothing)

@@ -7,6 +7,7 @@
 #include "frame/windows/docking/docklocationbox.h"
 #include "frame/windows/mainframe.h"
 #include "system/debugoutput.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <QCheckBox>
@@ -326,9 +327,12 @@ void DockWidget::dock()
 
 bool DockWidget::runLocationDialog()
 {
+    tesk::system::Modal<DockLocationBox> box(this, "locationbox", true);
+    if (!box.run(this).accepted())
+        return false;
+    // The main window may have been closed while the question was up.
     MainWindow *main = d->mainWindow;
-    std::unique_ptr<DockLocationBox> box(new DockLocationBox(this, "locationbox", true));
-    if (tesk::system::ModalSeam::execDialog(box.get()) != QDialog::Accepted || !main)
+    if (!main || tesk::lifetime::doomed(main))
         return false;
     if (box->doNotAskAgain()->isChecked())
         main->setDoNotAskAgain(true);
@@ -362,12 +366,14 @@ bool DockWidget::modalDialogShown() const
     return d->mainWindow && d->mainWindow->modalDialogShown();
 }
 
-void DockWidget::notifyHost(int width, int height, int code)
+bool DockWidget::notifyHost(int width, int height, int code)
 {
     if (!d->callback)
-        return;
+        return true;
     int rect[4] = {0, 0, width, height};
-    d->callback(d->windowBox, rect, code);
+    const auto callback = d->callback;
+    const TeskHandle box = d->windowBox;
+    return tesk::lifetime::callHost(this, [&] { callback(box, rect, code); });
 }
 
 void DockWidget::hide()
@@ -424,8 +430,9 @@ bool DockWidget::hideMe()
     if (modalDialogShown())
         return false;
     d->closing = true;
-    if (!d->dontClose)
-        notifyHost(0, 0, 0);
+    // A window the host destroyed while told of its closing is gone already.
+    if (!d->dontClose && !notifyHost(0, 0, 0))
+        return true;
     if (!d->dontClose && !d->hideOnly) {
         emit RemovemefromWindList(this);
         d->closing = false;
@@ -444,7 +451,8 @@ void DockWidget::closeMe()
     if (modalDialogShown())
         return;
     d->closing = true;
-    notifyHost(0, 0, 0);
+    if (!notifyHost(0, 0, 0))
+        return;
     deleteLater();
     emit RemovemefromWindList(this);
     d->closing = false;

@@ -118,7 +118,8 @@ private:
     bool modalDialogShown() const;
     bool runLocationDialog();
     void enterFloating(QSize size);
-    void notifyHost(int width, int height, int code);
+    // Tells the host; false when the host destroyed this window meanwhile.
+    bool notifyHost(int width, int height, int code);
     void buildContent();
 
     struct Private;

@@ -3,6 +3,7 @@
 #include "frame/core/combobox.h"
 #include "frame/core/cuitexthelpers.h"
 #include "frame/windows/toolbars/filestateicons.h"
+#include "system/lifetime.h"
 
 #include <QIntValidator>
 #include <QLabel>
@@ -122,10 +123,16 @@ void FindToolBar::addEncodingControls(bool separated)
     connect(m_encodingField, &QComboBox::activated, this, &FindToolBar::LocaleActivated);
 }
 
-void FindToolBar::call(const void *text, int value, int code)
+bool FindToolBar::call(const void *text, int value, int code)
 {
-    if (m_callback)
-        m_callback(m_context, text, value, code);
+    // A toolbar the host ended in an earlier call waits for its deletion and calls no more.
+    if (tesk::lifetime::doomed(this))
+        return false;
+    if (!m_callback)
+        return true;
+    const CuiFindToolBarFn callback = m_callback;
+    const TeskHandle context = m_context;
+    return tesk::lifetime::callHost(this, [&] { callback(context, text, value, code); });
 }
 
 void FindToolBar::FindTextActivated(int index)

@@ -62,7 +62,8 @@ public slots:
     void LocaleActivated(int index);
 
 private:
-    void call(const void *text, int value, int code);
+    // Calls the host; false when the host destroyed the toolbar meanwhile (touch nothing then).
+    bool call(const void *text, int value, int code);
     void addFileControls();
     void addFindControls();
     void addLineControls();

@@ -4,6 +4,7 @@
 #include "frame/core/filechooser.h"
 #include "frame/windows/toolbars/embeddedimages.h"
 #include "frame/windows/toolbars/scriptdata.h"
+#include "system/lifetime.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -109,9 +110,12 @@ void ScriptToolBar::delScript()
 
 void ScriptToolBar::runScript()
 {
-    if (showsNone() || !m_callback)
+    if (showsNone() || !m_callback || tesk::lifetime::doomed(this))
         return;
     const QString path = QDir::toNativeSeparators(scriptMap().value(m_scripts->currentText()));
     const QByteArray command = QStringLiteral("include '%1'").arg(path).toUtf8();
-    m_callback(m_context, command.constData());
+    const CuiScriptToolBarFn callback = m_callback;
+    const TeskHandle context = m_context;
+    // Nothing of the toolbar follows the call, so whether it survived needs no check here.
+    tesk::lifetime::callHost(this, [&] { callback(context, command.constData()); });
 }
