@@ -94,9 +94,9 @@ public:
     }
 
     // One run of a line: false, said on the output, when it never reached the host.
-    bool run(const char *name, Act act, bool actInLoops, const std::function<void()> &body)
+    bool run(const std::string &name, Act act, bool actInLoops, const std::function<void()> &body)
     {
-        std::printf("reenter: %s, %s\n", name,
+        std::printf("reenter: %s, %s\n", name.c_str(),
                     act == Act::DestroyOwner ? "owner destroyed" : "window closed");
         std::fflush(stdout);
         window();
@@ -115,7 +115,7 @@ public:
             QtCloseCode(other);
         pump();
         if (!m_acted)
-            std::printf("reenter: %s never reached the host\n", name);
+            std::printf("reenter: %s never reached the host\n", name.c_str());
         return m_acted;
     }
     bool hadOwner() const { return m_hadOwner; }
@@ -144,11 +144,16 @@ private:
     void respond(const Request &request)
     {
         const QPointer<QWidget> widget = request.widget;
-        if (m_armed && m_actInLoops && !m_acted)
-            act();
-        else if (m_inLoop)
+        // A step the user takes first leads to the loop the run acts in.
+        if (m_inLoop)
             std::exchange(m_inLoop, nullptr)(widget);
-        else
+        else if (m_armed && m_actInLoops && !m_acted) {
+            // Which loop the act fell in, so that a line acting in another one shows.
+            std::printf("reenter:   in %s %s\n", widget ? widget->metaObject()->className() : "-",
+                        widget ? qPrintable(widget->objectName()) : "");
+            std::fflush(stdout);
+            act();
+        } else
             return answer(request);
         // As a host timer would, the act returns to the running loop, which must end by itself
         // when its window or owner went; whatever still waits then gets the default answer.
@@ -181,24 +186,28 @@ inline Host &host()
 }
 
 // A line of the loops or callbacks table: the driver, or (callbacks) why the library never
-// calls that function back from inside one of its calls.
+// calls that function back from inside one of its calls. A loops line names the export that
+// runs the loop, or, for a loop the user opens, the class the input lands on and the input.
 struct Line
 {
     const char *name;
     void (*run)(Host &);
     const char *reason = nullptr;
+    const char *input = nullptr;
 };
 
 // The line's runs: the owner destroyed, then (when the line has an owner) the window closed.
-inline bool runLine(const Line &line, bool actInLoops)
+// The label tells lines of one name apart ("name#2").
+inline bool runLine(const Line &line, bool actInLoops, const std::string &label)
 {
     if (!line.run)
         return true;
     Host &h = host();
     const auto body = [&] { line.run(h); };
-    bool held = h.run(line.name, Host::Act::DestroyOwner, actInLoops, body);
+    const std::string name = line.input ? label + " (opened by input: " + line.input + ")" : label;
+    bool held = h.run(name, Host::Act::DestroyOwner, actInLoops, body);
     if (h.hadOwner())
-        held = h.run(line.name, Host::Act::CloseWindow, actInLoops, body) && held;
+        held = h.run(name, Host::Act::CloseWindow, actInLoops, body) && held;
     return held;
 }
 

@@ -11,22 +11,42 @@
 #include "regpanehost.h"
 #include "windboxhost.h"
 
+#include "eventsubjecthost.h"
 #include "frame/core/panecommands.h"
 #include "frame/menus/mt.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/toolbars/editortoolbars.h"
 #include "frame/windows/toolbars/findtoolbar.h"
 #include "frame/windows/toolbars/scripttoolbar.h"
+#include "gui_components/gc_panes/cgcp_viewsmanager.h"
+#include "gui_components/gc_panes/cuiksopane.h"
+#include "gui_components/gc_panes/kpane.h"
+#include "gui_components/gc_panes/kpanetabbar.h"
 #include "gui_components/gc_panes/ksowindbox.h"
+#include "gui_components/gc_panes/memoryview/viewmemory.h"
+#include "gui_components/gc_panes/memoryview/viewmemorydata.h"
 #include "gui_components/gc_panes/panetabbar.h"
 #include "gui_components/gc_panes/regpane.h"
+#include "registers/regview.h"
+#include "simulatedcores.h"
+#include "simulatedtarget.h"
 #include "symbols/breakpoints/breakpointdlg.h"
 #include "symbols/breakpoints/registerlistdlg.h"
 #include "symbols/datanav.h"
+#include "symbols/datanavlistbase.h"
+#include "sync/cgcds_dialog.h"
+#include "sync/syncdlg.h"
+#include "utilities/table.h"
 
 #include <tesk/tesk.h>
+#include <tesk/tesk_persistence.h>
+#include <tesk/tesk_sync.h>
+#include <tesk/tesk_views.h>
+
+#include <mosk/mosk.hpp>
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDragMoveEvent>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -170,6 +190,15 @@ inline const char *menuDefinition()
     return CuiContextMenu_getMenuDefinion("reenter one");
 }
 
+// The name the file question hands out when the user picks the named file.
+inline const char *chosenFile(const char *name)
+{
+    const char *result = nullptr;
+    host().inLoop([name](QWidget *widget) { openFile(widget, name); });
+    CuiSimpleFileExtraMultipleEx(0, "Open", &result, "All [*]", nullptr, 0, 0, 0);
+    return result;
+}
+
 } // namespace drive
 
 // clang-format off
@@ -189,64 +218,15 @@ inline const std::vector<TextLine> &textsTable()
         {"CuiI18NGetLocaleList", [](Texts &t) { t.list(CuiI18NGetLocaleList()); CuiI18NGetLocaleList(); }},
         {"CuiKsoDragAndDrop_getDragContext", [](Texts &t) { int one = 0, two = 0; CuiKsoDragAndDrop_setDragContext(5); int *first = CuiKsoDragAndDrop_getDragContext(&one); CuiKsoDragAndDrop_setDragContext(6); CuiKsoDragAndDrop_getDragContext(&two); t.expect(first == &one && one == 5 && two == 6, "each answer is its own word"); }},
         {"CuiLoadMemoryDlgGetCommand", [](Texts &t) { const TeskHandle one = loadMemoryDialog(t, "one.elf"); const char *first = CuiLoadMemoryDlgGetCommand(one); t.expect(first && *first, "a command was made"); t.text(first); t.text(CuiLoadMemoryDlgGetCommand(loadMemoryDialog(t, "two.elf"))); CuiLoadMemoryDlgGetCommand(one); }},
+        {"CuiSimpleFileExtraMultipleEx", [](Texts &t) { const char *first = chosenFile("one.elf"); t.expect(first, "a name was handed out"); t.text(first); t.text(chosenFile("two.elf")); chosenFile("one.elf"); }},
         {"CuiWindowCreateQtPane", [](Texts &t) { host().window(); const TeskHandle one = CuiDataNavCreate(), two = CuiDataNavCreate(); void *first = CuiWindowCreateQtPane("reenter one", asObject(one), &codeCallback, 0x7201); CuiWindowCreateQtPane("reenter two", asObject(two), &codeCallback, 0x7202); t.expect(first && tesk::handles::object(first), "the first dock window lives"); }},
         {"QtGetWindowTitle", [](Texts &t) { twoDocks(t); t.text(QtGetWindowTitle(host().window(), 0)); t.text(QtGetWindowTitle(host().window(), 1)); QtGetWindowTitle(host().window(), 0); }},
+        {"QtHelpDesc", [](Texts &t) { static char one[256] = "see item 120;", two[256] = "see item 121;"; char *first = one, *second = two; int32_t id = 0; QtHelpDesc(&id, &first, sizeof one); t.text(first); QtHelpDesc(&id, &second, sizeof two); t.expect(first == one && second == two, "the answers stay in the host's buffers"); }},
         {"QtReturnKSOTitle", [](Texts &t) { twoDocks(t); t.text(QtReturnKSOTitle(host().window(), 0)); t.text(QtReturnKSOTitle(host().window(), 1)); QtReturnKSOTitle(host().window(), 0); }},
         {"QtReturnToolbarTitle", [](Texts &t) { const TeskHandle w = twoToolbars(t); t.text(QtReturnToolbarTitle(w, 0)); t.text(QtReturnToolbarTitle(w, 1)); QtReturnToolbarTitle(w, 0); }},
     };
     return table;
 }
-// clang-format on
-
-} // namespace hostile::reenter
-
-namespace hostile::reenter {
-
-// clang-format off
-inline const std::vector<Line> &loopsTable()
-{
-    using namespace drive;
-    static const std::vector<Line> table = {
-        {"CuiCorvasimConfigDlgSetRealtimeClock", nullptr, "its plain-sweep line runs CuiDoModal"},
-        {"CuiDialogExec", [](Host &h) { runDialog(h, CuiFilters_ModuleFilterDlgCreate(0, "reenter"), &deleteObject, &CuiDialogExec); }},
-        {"CuiDoModal", [](Host &h) { runDialog(h, CuiBreakpointDlgCreate(0), &CuiBreakpointDlgDestroy); }},
-        {"CuiDoModal", [](Host &h) { runDialog(h, CuiCorvasimConfigDlgCreate(), &CuiCorvasimConfigDlgDestroy); }},
-        {"CuiDoModal", [](Host &h) { runDialog(h, CuiFilters_ModuleFilterDlgCreate(0, "reenter"), &deleteObject); }},
-        {"CuiDoModal", [](Host &h) { runDialog(h, CuiLoadMemoryDlgCreate(0, "1 elf ELF image\n"), &CuiLoadMemoryDlgDestroy); }},
-        {"CuiDoModal", [](Host &h) { runDialog(h, CuiMemoryOperationsDlgCreate(0), &CuiMemoryOperationsDlgDestroy); }},
-        {"CuiDoModal", [](Host &h) { runDialog(h, CuiSourceSearchPathDlgCreate(0), &deleteObject); }},
-        {"CuiFunctionListBreakpointDialog", [](Host &) { CuiFunctionListBreakpointDialog(0, 1, 0); }},
-        {"CuiGetSourceLocation", [](Host &) { char buffer[256] = ""; CuiGetSourceLocation(0, "Caption", "Message", "main.c", buffer, sizeof buffer); }},
-        {"CuiGetUserInformation", [](Host &) { CuiGetUserInformation(0, "/nonexistent/template", "/nonexistent/output"); }},
-        {"CuiGotoLineDialog", [](Host &) { int32_t line = 5; CuiGotoLineDialog(0, &line, 100); }},
-        {"CuiLoadBinary", [](Host &) { CuiLoadBinary(0, 0, nullptr, 0, "1 elf ELF image\n"); }},
-        {"CuiLoadImage", [](Host &) { char name[256], sections[256], arguments[256], offset[256]; int32_t symbols = 0, replace = 0, pc = 0; CuiLoadImage(0, "Load", sizeof name, name, "Images [*.elf]", nullptr, 1, &symbols, &replace, &pc, sizeof sections, sections, sizeof arguments, arguments, sizeof offset, offset); }},
-        {"CuiLoadMemoryDlgGetCommand", nullptr, "its plain-sweep line runs CuiDoModal"},
-        {"CuiMemoryOperationsDlgSetFileTypeList", nullptr, "its plain-sweep line runs CuiDoModal"},
-        {"CuiMessagePrompt", [](Host &) { CuiMessagePrompt(0, "Caption", "Text", 2, CUI_MB_OK | CUI_MB_DEFAULT, CUI_MB_CANCEL | CUI_MB_ESCAPE, 0); }},
-        {"CuiSimpleAbout", [](Host &) { CuiSimpleAbout("build", "copyright", nullptr, "more"); }},
-        {"CuiSimpleDir", [](Host &) { char buffer[4096]; CuiSimpleDir(0, "Folder", nullptr, sizeof buffer, buffer); }},
-        {"CuiSimpleEntry", [](Host &) { char buffer[64] = ""; CuiSimpleEntry(0, "Caption", "Message", "value", buffer, sizeof buffer, nullptr, 0); }},
-        {"CuiSimpleEntryDouble", [](Host &) { double value = 0; CuiSimpleEntryDouble(0, "Caption", "Label", 1.5, 2, 0, 10, &value); }},
-        {"CuiSimpleEntryInteger", [](Host &) { int32_t value = 0; CuiSimpleEntryInteger(0, "Caption", "Label", 5, 1, 0, 10, &value); }},
-        {"CuiSimpleEntryPD", [](Host &) { char buffer[64] = ""; CuiSimpleEntryPD(0, "Caption", "Message", "value", buffer, sizeof buffer, nullptr, 0); }},
-        {"CuiSimpleError", [](Host &) { CuiSimpleError(0, "Caption", "Text"); }},
-        {"CuiSimpleFileExtraMultipleEx", [](Host &) { const char *result = nullptr; CuiSimpleFileExtraMultipleEx(0, "Open", &result, "All [*]", nullptr, 0, 0, 0); }},
-        {"CuiSimpleInfo", [](Host &) { CuiSimpleInfo(0, "Caption", "Text"); }},
-        {"CuiSimpleList", [](Host &) { int32_t positions[4] = {}, count = 0; CuiSimpleList(0, "Caption", "Pick", "one\ntwo", positions, 4, &count, 0, 0); }},
-        {"CuiSimplePrompt", [](Host &) { CuiSimplePrompt(0, "Caption", "Text"); }},
-        {"CuiSimpleWarning", [](Host &) { CuiSimpleWarning(0, "Caption", "Text"); }},
-        {"CuiSimpleWarningCancel", [](Host &) { CuiSimpleWarningCancel(0, "Caption", "Text"); }},
-        {"QtHelp", [](Host &) { const TeskHelpEntry map[] = {{1, "missing.htm"}, {-1, nullptr}}; QtRegisterHelp(map, 4242); QtHelp(1, 4242); QtDeregisterHelp(4242); }},
-        {"QtHelpDesc", [](Host &) { char text[256] = "see item 120;"; char *pointer = text; int32_t id = 0; QtHelpDesc(&id, &pointer, sizeof text); }},
-        {"QtPopContextMenu", [](Host &) { QtPopContextMenu(&contextItem, menuDefinition()); }},
-        {"QtPopContextMenuEx", [](Host &) { QtPopContextMenuEx(0, &contextItem, menuDefinition()); }},
-        {"QtQSDIExecDialog", [](Host &) { QSDIDescription *d = qsdi(QSDI_MODE_MODAL, &qsdiCallback, nullptr); QtQSDIExecDialog(d); QtQSDIDeleteDialog(d); }},
-        {"_Z19CuiFillMemoryDialogPvRjS0_RiRPcS1_S1_S0_", [](Host &) { uint32_t start = 0, end = 0x100, target = 0; int length = 0, endGiven = 0, size = 0; char text[64] = "0"; char *expression = text; CuiFillMemoryDialog(nullptr, start, end, length, expression, endGiven, size, target); }},
-    };
-    return table;
-}
-
 // clang-format on
 
 } // namespace hostile::reenter
@@ -369,9 +349,9 @@ inline int print(void *, int, const char *, ...)
     return 0;
 }
 
-// A dock window whose frame asks the window-box tables, with the entry replaced by an acting
-// one; the dock is the run's owner.
-inline void windBoxDock(Host &h, void **table, int entry, void *function)
+// A dock window of a window box with two tabs, whose frame asks the window-box tables; the
+// dock is the run's owner. With a table given, its entry is replaced by the host's function.
+inline DockWidget *windBox(Host &h, void **table = nullptr, int entry = 0, void *function = nullptr)
 {
     testhost::WindBoxHost &boxes = testhost::WindBoxHost::instance();
     boxes.clear();
@@ -379,7 +359,8 @@ inline void windBoxDock(Host &h, void **table, int entry, void *function)
     constexpr TeskHandle kBox = 0x7400;
     boxes.box(kBox).tabBar = true;
     boxes.box(kBox).tabs = {"one", "two"};
-    table[entry] = function;
+    if (table)
+        table[entry] = function;
     KSOWindBox::resetTables();
     h.owner([] { CuiPaneClose(int(kBox)); });
     h.later([] {
@@ -388,16 +369,25 @@ inline void windBoxDock(Host &h, void **table, int entry, void *function)
         KSOWindBox::resetTables();
     });
     QtWindowCreate("reenter box", &codeCallback, kBox);
-    QPointer<DockWidget> dock = Store::instance()->findDockWidget(kBox);
+    return Store::instance()->findDockWidget(kBox);
+}
+
+// The window box's dock, its tabs clicked and a drag moved over its pane.
+inline void windBoxDock(Host &h, void **table, int entry, void *function)
+{
+    QPointer<DockWidget> dock = windBox(h, table, entry, function);
     if (auto *tabs = dock ? dock->findChild<CuiKSOPaneTabBar *>() : nullptr) {
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
         Host::pump();
     }
-    if (dock && !h.acted()) {
+    QWidget *pane = dock && !h.acted() ? dock->widget() : nullptr;
+    if (pane && !qobject_cast<CuiKSOPane *>(pane))
+        pane = pane->findChild<CuiKSOPane *>();
+    if (pane) {
         QMimeData data;
         data.setText(QStringLiteral("text"));
         QDragMoveEvent move(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-        CuiKsoDragAndDrop_dragMoveEvent(dock->widget(), kBox, &move);
+        QCoreApplication::sendEvent(pane, &move);
     }
 }
 
@@ -417,6 +407,280 @@ inline void applyMemoryOperation(QWidget *dialog)
         location->setEditText(QStringLiteral("0x100"));
     if (auto *apply = child((QPushButton *)nullptr, "applyPB"))
         apply->click();
+}
+
+// A register pane over a data set of one view and one register, owned by the run; with
+// acting, the host's register handler takes the run's act.
+inline RegPane *regPane(Host &h, bool acting = false)
+{
+    static testhost::RegPaneHost regs;
+    regs.inside = nullptr;
+    if (acting)
+        regs.inside = [](uint32_t) { host().act(); };
+    const TeskHandle pane = CuiRegPaneCreate(&testhost::RegPaneHost::handler);
+    h.owner([pane] { CuiRegPaneDelete(pane); });
+    h.later([] {
+        regs.inside = nullptr;
+        CuiRegPaneDataDelete(78, 0);
+    });
+    CuiRegPaneAttach(pane, regs.context());
+    regs.dataSet = 78;
+    CuiRegPaneDataCreate(78);
+    RegDataRecord view{};
+    view.kind = REG_RECORD_ITEM;
+    view.name = "Core";
+    view.flags = REG_FLAG_VIEW;
+    CuiRegPaneDataAdd(78, &view);
+    RegDataRecord reg{};
+    reg.kind = REG_RECORD_ITEM;
+    reg.name = "R0";
+    reg.width = 8;
+    CuiRegPaneDataAdd(78, &reg);
+    CuiRegPaneDataSet(78, pane, "arm", nullptr, "reenter");
+    return object<RegPane>(pane);
+}
+
+// A data navigator filled by the host with one function, shown on its function tab with the
+// function selected; owned by the run.
+inline DataNav *dataNav(Host &h, CuiDataNavHostFn handler = nullptr)
+{
+    publish(h, "symtabdatasource", &fillSymbols);
+    const TeskHandle nav = CuiDataNavCreate();
+    h.owner([nav] { CuiDataNavDestroy(nav); });
+    if (handler)
+        CuiDataNavSetFuncCB(nav, handler);
+    DataNav *pane = object<DataNav>(nav);
+    if (!pane)
+        return nullptr;
+    pane->resize(500, 300);
+    pane->show();
+    Host::pump();
+    QString result;
+    tesk::core::runPaneCommand(pane, &print, nullptr, {QStringLiteral("raisefunctiontab")}, result);
+    pane->selectViewItem(QStringLiteral("main"));
+    return pane;
+}
+
+// Simulated input: a context menu asked for with the mouse at the point, as the platform
+// delivers it after a right click.
+inline void contextMenuAt(QWidget *widget, QPoint pos)
+{
+    if (!widget)
+        return;
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, widget->mapToGlobal(pos));
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// Simulated input: the item of the combo box chosen with the keyboard.
+inline void chooseItem(QComboBox *combo, int index)
+{
+    if (!combo || index < 1 || index >= combo->count())
+        return;
+    combo->setCurrentIndex(index - 1);
+    QTest::keyClick(combo, Qt::Key_Down);
+}
+
+// Inside the next loop, a menu's entry with that text chosen by the keyboard.
+inline void chooseInMenu(Host &h, const char *text)
+{
+    h.inLoop([entry = QString::fromLatin1(text)](QWidget *widget) {
+        auto *menu = qobject_cast<QMenu *>(widget);
+        for (QAction *action : menu ? menu->actions() : QList<QAction *>()) {
+            if (action->text() == entry && action->isEnabled()) {
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        }
+    });
+}
+
+// One reference for the caller.
+template<typename Interface>
+Interface *component(const char *category, const char *id)
+{
+    MoskBroker *broker = moskGetObjectBroker();
+    void *object = nullptr;
+    mosk::release(broker->ops->getComponent(broker, category, id, &object));
+    return static_cast<Interface *>(object);
+}
+
+// Registers the host's component in place of whatever was there.
+inline void registerComponent(const char *category, const char *id, void *face)
+{
+    MoskBroker *broker = moskGetObjectBroker();
+    mosk::release(broker->ops->unregisterComponent(broker, category, id));
+    if (face)
+        mosk::release(broker->ops->registerComponent(broker, category, id, face));
+}
+
+// A memory view of target 1 in a pane of its own, made through the views manager, showing
+// memory from 0x100; the pane, ended by the views manager with its views, is the run's owner.
+inline KViewMemory *memoryView(Host &h)
+{
+    static IGcp_ViewsManager *manager =
+        component<IGcp_ViewsManager>(GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT);
+    h.window();
+    uint64_t id = GC_NO_ID;
+    testhost::EventSubjectHost::instance().setCurrent(1, 1);
+    if (manager) {
+        mosk::release(manager->ops->createViewInNewPane(manager, GCP_VIEW_TYPE_MEMORY, 1, &id));
+        mosk::release(manager->ops->targetChanged(manager));
+    }
+    auto *view = qobject_cast<KViewMemory *>(CGcp_ViewsManager::instance()->viewWidget(id));
+    if (!view)
+        return nullptr;
+    const uint64_t pane = view->paneId();
+    h.owner([pane] { CGcp_ViewsManager::instance()->removePane(pane); });
+    view->setStartAddress(QStringLiteral("0x100"), false);
+    Host::pump();
+    return view;
+}
+
+inline QWidget *dataCells(KViewMemory *view)
+{
+    return view && view->dataTable() ? view->dataTable()->viewport() : nullptr;
+}
+
+inline KPaneTabBar *paneTabs(KViewMemory *view)
+{
+    KGc_Pane *pane = view ? CGcp_ViewsManager::instance()->pane(view->paneId()) : nullptr;
+    return pane && pane->getWidget() ? pane->getWidget()->findChild<KPaneTabBar *>() : nullptr;
+}
+
+// The host's synchronisation access, registered in place of the simulated cores' own: it
+// answers as they do and takes the run's act in the operation it is told.
+struct SyncAccess : mosk::Object<mosk::EmptyMutex, mosk::Static>
+{
+    using Face = mosk::Implements<SyncAccess, IGb_SyncAccess, 0x51010, 0, 0>;
+    SyncAccess();
+    int actIn = -1;
+    Face face;
+};
+template<SimulatedCores::Operation Op>
+int syncOperation(void *self, IGcds_DataAdaptor *adaptor)
+{
+    if (SyncAccess::Face::outerOf(self)->actIn == int(Op))
+        host().act();
+    return SimulatedCores::installed().answer(Op, adaptor);
+}
+using SyncOp = SimulatedCores::Operation;
+inline const IGb_SyncAccessOps kSyncAccessOps = {
+    MOSK_FACE_BASE(SyncAccess::Face),       &syncOperation<SyncOp::Read>,
+    &syncOperation<SyncOp::ApplyExecution>, &syncOperation<SyncOp::ApplyAction>,
+    &syncOperation<SyncOp::ApplyTrigger>,   &syncOperation<SyncOp::ApplyPendingMode>};
+inline SyncAccess::SyncAccess()
+    : face(this, &kSyncAccessOps)
+{
+}
+
+// The synchronisation window, opened and shown through its component over fresh cores; the
+// host closes it through the component as the run's owner, and its access acts in the named
+// operation from then on.
+inline SyncDlg *syncWindow(Host &h, SyncOp operation)
+{
+    static SyncAccess access;
+    static const bool registered =
+        (registerComponent(GCDS_CATEGORY, GCDS_SYNC_ACCESS_COMPONENT, &access.face), true);
+    (void)registered;
+    SimulatedCores::installed().reset();
+    IGcds_Dialog *dialog = component<IGcds_Dialog>(GCDS_CATEGORY, GCDS_DIALOG_COMPONENT);
+    if (!dialog)
+        return nullptr;
+    dialog->ops->open(dialog, 0);
+    dialog->ops->show(dialog, 1);
+    h.owner([dialog] { dialog->ops->close(dialog); });
+    h.later([dialog] {
+        access.actIn = -1;
+        dialog->ops->close(dialog);
+        dialog->ops->Release(dialog);
+    });
+    access.actIn = int(operation);
+    return CGcds_Dialog::Face::outerOf(dialog)->window();
+}
+
+// Simulated input: a click on a cell of the window's table.
+inline void clickCell(QWidget *window, const char *name, int row, int col)
+{
+    auto *table = window ? window->findChild<UTable *>(QLatin1String(name)) : nullptr;
+    if (table)
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->contentsToViewport2(table->cellGeometry(row, col).center()));
+}
+
+// The host's persistence, registered for the run: it keeps nothing and takes the run's act.
+struct Persistence : mosk::Object<mosk::EmptyMutex, mosk::Static>
+{
+    using Face = mosk::Implements<Persistence, TeskPersistence, TESK_IID_PERSISTENCE, 0, 0>;
+    Persistence();
+    Face face;
+};
+inline MoskResult persistenceWrite(void *, const char *, MoskDictionary *)
+{
+    host().act();
+    return nullptr;
+}
+inline MoskResult persistenceRead(void *, const char *, MoskDictionary **out)
+{
+    host().act();
+    if (out)
+        *out = nullptr;
+    return nullptr;
+}
+inline const TeskPersistenceOps kPersistenceOps = {MOSK_FACE_BASE(Persistence::Face),
+                                                   &persistenceWrite, &persistenceRead};
+inline Persistence::Persistence()
+    : face(this, &kPersistenceOps)
+{
+}
+inline void persistence(Host &h)
+{
+    static Persistence store;
+    registerComponent(TESK_PERSISTENCE_CATEGORY, TESK_PERSISTENCE_COMPONENT, &store.face);
+    h.later(
+        [] { registerComponent(TESK_PERSISTENCE_CATEGORY, TESK_PERSISTENCE_COMPONENT, nullptr); });
+}
+
+// A memory view whose host acts in its event subject, as the library reads the current target
+// after a host event, or in its memory access, as the view reads the memory again after it.
+inline void memoryViewEvent(Host &h, bool inSubject)
+{
+    KViewMemory *view = memoryView(h);
+    if (!view)
+        return;
+    testhost::EventSubjectHost &subject = testhost::EventSubjectHost::instance();
+    SimulatedTarget &target = SimulatedTarget::installed();
+    if (inSubject)
+        subject.inside = [] { host().act(); };
+    else
+        target.inside = [](SimulatedTarget::Kind kind) {
+            if (kind == SimulatedTarget::Kind::Read)
+                host().act();
+        };
+    h.later([] {
+        testhost::EventSubjectHost::instance().inside = nullptr;
+        SimulatedTarget::installed().inside = nullptr;
+    });
+    subject.fire(GCP_EVENT_TARGET_UPDATED_0);
+    Host::pump();
+}
+
+// The host components the library calls, each with the interface it is asked for.
+struct HostComponent
+{
+    const char *id;
+    const char *interface;
+};
+inline const std::vector<HostComponent> &hostComponents()
+{
+    static const std::vector<HostComponent> list = {
+        {GCDS_SYNC_ACCESS_COMPONENT, "IGb_SyncAccess"},
+        {GCDS_EVENT_SUBJECT_COMPONENT, "MoskEventSubject"},
+        {GB_KSO_EVENT_SUBJECT_COMPONENT, "IGb_KsoEventSubject"},
+        {TESK_MEMORY_ACCESS_COMPONENT, "IGb_MemoryAccess"},
+        {TESK_PERSISTENCE_COMPONENT, "TeskPersistence"},
+    };
+    return list;
 }
 
 inline TeskHandle qsdiDialog(Host &h)
@@ -442,7 +706,7 @@ inline const std::vector<Line> &callbacksTable()
         {"CuiCodeCallbackFn", [](Host &h) { constexpr TeskHandle box = 0x7501; QtRegisterCodeCB(acting<CuiCodeCallbackFn>(), box); CuiNotifyQtWidgetAboutSetFocusInBox(box); MainWindow *window = mainWindow(h); window->resize(window->width() + 40, window->height() + 30); Host::pump(); }},
         {"CuiContextMenuFn", [](Host &h) { h.inLoop([](QWidget *w) { if (auto *menu = qobject_cast<QMenu *>(w)) { menu->setActiveAction(menu->actions().value(0)); QTest::keyClick(menu, Qt::Key_Return); } }); QtPopContextMenu(acting<CuiContextMenuFn>(), menuDefinition()); }},
         {"CuiContextMenuStateFn", [](Host &h) { contextMenus(); CuiContextMenu_setCallBackItemState("reenter one", acting<CuiContextMenuStateFn>(), nullptr); h.owner([] { CuiContextMenu_clearMenu("reenter one"); }); CuiContextMenu_updateMenuState("reenter one"); }},
-        {"CuiDataNavHostFn", [](Host &h) { publish(h, "symtabdatasource", &fillSymbols); const TeskHandle nav = CuiDataNavCreate(); h.owner([nav] { CuiDataNavDestroy(nav); }); CuiDataNavSetFuncCB(nav, acting<CuiDataNavHostFn>()); if (DataNav *pane = object<DataNav>(nav)) { pane->resize(500, 300); pane->show(); Host::pump(); QString result; tesk::core::runPaneCommand(pane, &print, nullptr, {QStringLiteral("raisefunctiontab")}, result); pane->selectViewItem(QStringLiteral("main")); pane->callHandler(QStringLiteral("functions"), QStringLiteral("disasm")); } }},
+        {"CuiDataNavHostFn", [](Host &h) { if (DataNav *pane = dataNav(h, acting<CuiDataNavHostFn>())) pane->callHandler(QStringLiteral("functions"), QStringLiteral("disasm")); }},
         {"CuiFindToolBarFn", [](Host &h) { const TeskHandle bar = QtCreateEditorToolBar(h.window(), acting<CuiFindToolBarFn>()); h.owner([bar] { CuiDeleteObject(asObject(bar)); }); if (FindToolBar *find = object<FindToolBar>(bar)) emit find->stateMenu()->aboutToShow(); }},
         {"CuiHardwareCapabilitiesFn", [](Host &h) { const TeskHandle d = breakpointDialog(h); publish(h, "hardware_capabilities", acting<CuiHardwareCapabilitiesFn>()); runBreakpoint(d, [](BreakpointDlg *dlg) { dlg->breakpointTypeLB->setCurrentRow(1); dlg->locationBuilderPB->click(); }); }},
         {"CuiHostEeaccessFn", [](Host &h) { const TeskHandle d = breakpointDialog(h); publish(h, "eeaccess", acting<CuiHostEeaccessFn>()); okBreakpoint(d); }},
@@ -455,7 +719,7 @@ inline const std::vector<Line> &callbacksTable()
         {"CuiMenuActivateFn", [](Host &h) { QtRegisterMenuCB(nullptr, acting<CuiMenuActivateFn>(), nullptr, h.window()); QtAppendMenu(32881, "reenter.c", nullptr, 0); if (auto *mt = qobject_cast<MT *>(mainWindow(h)->menuManager())) if (QMenu *recent = mt->popupMenu(40604)) if (!recent->actions().isEmpty()) recent->actions().front()->trigger(); }},
         {"CuiMenuCycleFn", [](Host &h) { QtRegisterMenuCB(nullptr, nullptr, acting<CuiMenuCycleFn>(), h.window()); if (auto *button = mainWindow(h)->findChild<QToolButton *>(QStringLiteral("MenuItem172"))) if (QMenu *popup = button->menu()) emit popup->aboutToShow(); }},
         {"CuiPaneOutputFn", [](Host &h) { CuiTestFunction(h.window(), acting<CuiPaneOutputFn>(), nullptr, "menu", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr); }},
-        {"CuiRegPaneHandlerFn", [](Host &h) { static testhost::RegPaneHost regs; regs.inside = [](uint32_t) { host().act(); }; const TeskHandle pane = CuiRegPaneCreate(&testhost::RegPaneHost::handler); h.owner([pane] { CuiRegPaneDelete(pane); }); CuiRegPaneAttach(pane, regs.context()); regs.dataSet = 78; CuiRegPaneDataCreate(78); RegDataRecord view{}; view.kind = REG_RECORD_ITEM; view.name = "Core"; view.flags = REG_FLAG_VIEW; CuiRegPaneDataAdd(78, &view); RegDataRecord reg{}; reg.kind = REG_RECORD_ITEM; reg.name = "R0"; reg.width = 8; CuiRegPaneDataAdd(78, &reg); CuiRegPaneDataSet(78, pane, "arm", nullptr, "reenter"); if (auto *regPane = object<RegPane>(pane)) regPane->menuCommand(RegPane::CommandUpdate); h.later([] { regs.inside = nullptr; CuiRegPaneDataDelete(78, 0); }); }},
+        {"CuiRegPaneHandlerFn", [](Host &h) { if (RegPane *pane = regPane(h, true)) pane->menuCommand(RegPane::CommandUpdate); }},
         {"CuiRegistryFn", nullptr, "the type functions are stored under in the registry; each entry point has the line of its own type"},
         {"CuiScriptToolBarFn", [](Host &h) { CuiScriptToolBarCreate(h.window(), acting<CuiScriptToolBarFn>()); if (ScriptToolBar *bar = tesk::frame::scriptToolBarOf(mainWindow(h))) { h.inLoop([](QWidget *w) { if (auto *dialog = qobject_cast<QFileDialog *>(w)) { const QString path = file("script.inc"); dialog->setDirectory(QFileInfo(path).path()); dialog->selectFile(QFileInfo(path).fileName()); QMetaObject::invokeMethod(dialog, "accept"); } }); bar->addButton()->click(); bar->scriptList()->setCurrentIndex(bar->scriptList()->count() - 1); bar->runButton()->click(); } }},
         {"CuiSearchPathHelpFn", [](Host &h) { const TeskHandle d = CuiSourceSearchPathDlgCreate(0); CuiSourceSearchPathDlgSetHelpId(d, 7); CuiSourceSearchPathDlgSetHelpCallback(d, acting<CuiSearchPathHelpFn>()); h.inLoop([](QWidget *w) { QTest::keyClick(w, Qt::Key_F1); }); runDialog(h, d, &deleteObject); }},
@@ -465,10 +729,79 @@ inline const std::vector<Line> &callbacksTable()
         {"CuiWindBoxIndexFn", [](Host &h) { windBoxDock(h, testhost::WindBoxHost::instance().xryTable(), 0, reinterpret_cast<void *>(acting<CuiWindBoxIndexFn>())); }},
         {"CuiWindBoxQueryFn", [](Host &h) { windBoxDock(h, testhost::WindBoxHost::instance().windBoxTable(), 0, reinterpret_cast<void *>(acting<CuiWindBoxQueryFn>())); }},
         {"CuiWindBoxTextFn", [](Host &h) { windBoxDock(h, testhost::WindBoxHost::instance().windBoxTable(), 4, reinterpret_cast<void *>(acting<CuiWindBoxTextFn>())); }},
+        {"IGb_KsoEventSubject", [](Host &h) { memoryViewEvent(h, true); }},
+        {"IGb_MemoryAccess", [](Host &h) { memoryViewEvent(h, false); }},
+        {"IGb_SyncAccess", [](Host &h) { clickCell(syncWindow(h, SyncOp::ApplyAction), "tableActionsCores", 2, 1); }},
+        {"IGb_SyncAccess", [](Host &h) { clickCell(syncWindow(h, SyncOp::ApplyExecution), "tableExecutionCores", 2, 1); }},
+        {"IGb_SyncAccess", [](Host &h) { clickCell(syncWindow(h, SyncOp::ApplyTrigger), "SyncTrigTable", 0, 1); }},
+        {"IGb_SyncAccess", [](Host &h) { if (SyncDlg *w = syncWindow(h, SyncOp::ApplyPendingMode)) QTest::mouseClick(w->findChild<QRadioButton *>(QStringLiteral("radioButtonAnyCore")), Qt::LeftButton); }},
+        {"IGb_SyncAccess", [](Host &h) { clickCell(syncWindow(h, SyncOp::Read), "tableActionsCores", 2, 1); }},
+        {"MoskEventSubject", [](Host &h) { if (syncWindow(h, SyncOp::Read)) SimulatedCores::installed().run(1); }},
         {"QSDICallbackFn", [](Host &h) { auto *d = reinterpret_cast<QSDIDescription *>(qsdiDialog(h)); h.inLoop([](QWidget *w) { for (QPushButton *b : w->findChildren<QPushButton *>()) if (b->text() == QLatin1String("Send")) b->click(); }); QtQSDIExecDialog(d); }},
+        {"TeskPersistence", [](Host &h) { persistence(h); regPane(h); }},
     };
     return table;
 }
+// clang-format on
+
+} // namespace hostile::reenter
+
+namespace hostile::reenter {
+
+// clang-format off
+inline const std::vector<Line> &loopsTable()
+{
+    using namespace drive;
+    static const std::vector<Line> table = {
+        {"CuiCorvasimConfigDlgSetRealtimeClock", nullptr, "its plain-sweep line runs CuiDoModal"},
+        {"CuiDialogExec", [](Host &h) { runDialog(h, CuiFilters_ModuleFilterDlgCreate(0, "reenter"), &deleteObject, &CuiDialogExec); }},
+        {"CuiDoModal", [](Host &h) { runDialog(h, CuiBreakpointDlgCreate(0), &CuiBreakpointDlgDestroy); }},
+        {"CuiDoModal", [](Host &h) { runDialog(h, CuiCorvasimConfigDlgCreate(), &CuiCorvasimConfigDlgDestroy); }},
+        {"CuiDoModal", [](Host &h) { runDialog(h, CuiFilters_ModuleFilterDlgCreate(0, "reenter"), &deleteObject); }},
+        {"CuiDoModal", [](Host &h) { runDialog(h, CuiLoadMemoryDlgCreate(0, "1 elf ELF image\n"), &CuiLoadMemoryDlgDestroy); }},
+        {"CuiDoModal", [](Host &h) { runDialog(h, CuiMemoryOperationsDlgCreate(0), &CuiMemoryOperationsDlgDestroy); }},
+        {"CuiDoModal", [](Host &h) { runDialog(h, CuiSourceSearchPathDlgCreate(0), &deleteObject); }},
+        {"CuiFunctionListBreakpointDialog", [](Host &) { CuiFunctionListBreakpointDialog(0, 1, 0); }},
+        {"CuiGetSourceLocation", [](Host &) { char buffer[256] = ""; CuiGetSourceLocation(0, "Caption", "Message", "main.c", buffer, sizeof buffer); }},
+        {"CuiGetUserInformation", [](Host &) { CuiGetUserInformation(0, "/nonexistent/template", "/nonexistent/output"); }},
+        {"CuiGotoLineDialog", [](Host &) { int32_t line = 5; CuiGotoLineDialog(0, &line, 100); }},
+        {"CuiLoadBinary", [](Host &) { CuiLoadBinary(0, 0, nullptr, 0, "1 elf ELF image\n"); }},
+        {"CuiLoadImage", [](Host &) { char name[256], sections[256], arguments[256], offset[256]; int32_t symbols = 0, replace = 0, pc = 0; CuiLoadImage(0, "Load", sizeof name, name, "Images [*.elf]", nullptr, 1, &symbols, &replace, &pc, sizeof sections, sections, sizeof arguments, arguments, sizeof offset, offset); }},
+        {"CuiLoadMemoryDlgGetCommand", nullptr, "its plain-sweep line runs CuiDoModal"},
+        {"CuiMemoryOperationsDlgSetFileTypeList", nullptr, "its plain-sweep line runs CuiDoModal"},
+        {"CuiMessagePrompt", [](Host &) { CuiMessagePrompt(0, "Caption", "Text", 2, CUI_MB_OK | CUI_MB_DEFAULT, CUI_MB_CANCEL | CUI_MB_ESCAPE, 0); }},
+        {"CuiSimpleAbout", [](Host &) { CuiSimpleAbout("build", "copyright", nullptr, "more"); }},
+        {"CuiSimpleDir", [](Host &) { char buffer[4096]; CuiSimpleDir(0, "Folder", nullptr, sizeof buffer, buffer); }},
+        {"CuiSimpleEntry", [](Host &) { char buffer[64] = ""; CuiSimpleEntry(0, "Caption", "Message", "value", buffer, sizeof buffer, nullptr, 0); }},
+        {"CuiSimpleEntryDouble", [](Host &) { double value = 0; CuiSimpleEntryDouble(0, "Caption", "Label", 1.5, 2, 0, 10, &value); }},
+        {"CuiSimpleEntryInteger", [](Host &) { int32_t value = 0; CuiSimpleEntryInteger(0, "Caption", "Label", 5, 1, 0, 10, &value); }},
+        {"CuiSimpleEntryPD", [](Host &) { char buffer[64] = ""; CuiSimpleEntryPD(0, "Caption", "Message", "value", buffer, sizeof buffer, nullptr, 0); }},
+        {"CuiSimpleError", [](Host &) { CuiSimpleError(0, "Caption", "Text"); }},
+        {"CuiSimpleFileExtraMultipleEx", [](Host &) { const char *result = nullptr; CuiSimpleFileExtraMultipleEx(0, "Open", &result, "All [*]", nullptr, 0, 0, 0); }},
+        {"CuiSimpleInfo", [](Host &) { CuiSimpleInfo(0, "Caption", "Text"); }},
+        {"CuiSimpleList", [](Host &) { int32_t positions[4] = {}, count = 0; CuiSimpleList(0, "Caption", "Pick", "one\ntwo", positions, 4, &count, 0, 0); }},
+        {"CuiSimplePrompt", [](Host &) { CuiSimplePrompt(0, "Caption", "Text"); }},
+        {"CuiSimpleWarning", [](Host &) { CuiSimpleWarning(0, "Caption", "Text"); }},
+        {"CuiSimpleWarningCancel", [](Host &) { CuiSimpleWarningCancel(0, "Caption", "Text"); }},
+        {"QtHelp", [](Host &) { const TeskHelpEntry map[] = {{1, "missing.htm"}, {-1, nullptr}}; QtRegisterHelp(map, 4242); QtHelp(1, 4242); QtDeregisterHelp(4242); }},
+        {"QtHelpDesc", [](Host &) { char text[256] = "see item 120;"; char *pointer = text; int32_t id = 0; QtHelpDesc(&id, &pointer, sizeof text); }},
+        {"QtPopContextMenu", [](Host &) { QtPopContextMenu(&contextItem, menuDefinition()); }},
+        {"QtPopContextMenuEx", [](Host &) { QtPopContextMenuEx(0, &contextItem, menuDefinition()); }},
+        {"QtQSDIExecDialog", [](Host &) { QSDIDescription *d = qsdi(QSDI_MODE_MODAL, &qsdiCallback, nullptr); QtQSDIExecDialog(d); QtQSDIDeleteDialog(d); }},
+        {"_Z19CuiFillMemoryDialogPvRjS0_RiRPcS1_S1_S0_", [](Host &) { uint32_t start = 0, end = 0x100, target = 0; int length = 0, endGiven = 0, size = 0; char text[64] = "0"; char *expression = text; CuiFillMemoryDialog(nullptr, start, end, length, expression, endGiven, size, target); }},
+        // Loops the user opens by input on a pane or view: the class the input lands on.
+        {"CuiKSOPane", [](Host &h) { if (DockWidget *dock = windBox(h)) if (auto *tabs = dock->findChild<CuiKSOPaneTabBar *>()) { QTest::mouseClick(tabs, Qt::RightButton, {}, tabs->tabRect(1).center()); Host::pump(); } }, nullptr, "a right click on a tab"},
+        {"DataNav", [](Host &h) { if (DataNav *pane = dataNav(h)) QTest::keyClick(pane->findChild<QLineEdit *>(), Qt::Key_F2); }, nullptr, "F2 in the filter"},
+        {"DataNavListBase", [](Host &h) { if (DataNav *pane = dataNav(h)) for (DataNavListBase *list : pane->findChildren<DataNavListBase *>()) if (list->isVisible() && !h.acted()) contextMenuAt(list->viewport(), list->visualRect(list->currentIndex()).center()); }, nullptr, "a right click on the list"},
+        {"KPaneTabBar", [](Host &h) { if (KPaneTabBar *tabs = paneTabs(memoryView(h))) contextMenuAt(tabs, tabs->tabRect(0).center()); }, nullptr, "a right click on the view's tab"},
+        {"KViewMemory", [](Host &h) { contextMenuAt(dataCells(memoryView(h)), {5, 5}); }, nullptr, "a right click on the data"},
+        {"KViewMemory", [](Host &h) { if (QWidget *cells = dataCells(memoryView(h))) { chooseInMenu(h, "Fill Memory..."); contextMenuAt(cells, {5, 5}); } }, nullptr, "Fill Memory... in its menu"},
+        {"KViewMemory", [](Host &h) { if (KViewMemory *view = memoryView(h)) { const auto combo = [view](const char *name) { return view->findChild<QComboBox *>(QLatin1String(name)); }; chooseItem(combo("listSizes"), 4); chooseItem(combo("listFormats"), 3); chooseItem(combo("listColumns"), 16); Host::pump(); } }, nullptr, "binary eight-byte data in sixteen columns"},
+        {"RegView", [](Host &h) { if (RegPane *pane = regPane(h)) for (RegView *view : pane->findChildren<RegView *>()) if (!h.acted()) contextMenuAt(view->viewport(), {5, 5}); }, nullptr, "a right click on the registers"},
+    };
+    return table;
+}
+
 // clang-format on
 
 } // namespace hostile::reenter

@@ -3,7 +3,8 @@
 // sweep_child --list prints the table's names. A sanitizer report or a crash ends the process
 // early, so the test that starts it sees no "done" and the last export named.
 // sweep_child reenter-texts|reenter-loops|reenter-callbacks [name] runs a re-entering mode
-// (reenter.h), all lines or those of one name; sweep_child --list-modes prints their lines.
+// (reenter.h), all lines, those of one name or one of them ("name#2"); sweep_child --list-modes
+// prints their lines and the host components the library calls.
 #include "exporttable.h"
 #include "modalanswers.h"
 #include "reentertable.h"
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -125,6 +127,8 @@ bool reenter(const std::string &mode, const char *only)
     using namespace hostile::reenter;
     testhost::startLibrary();
     testhost::publishHostEntryPoints();
+    // Before the first memory view: its bridge looks for the host's memory access once.
+    SimulatedTarget::registerWithBroker();
     host().install();
     host().window();
     const auto wanted = [only](const char *name) { return !only || std::strcmp(only, name) == 0; };
@@ -142,9 +146,16 @@ bool reenter(const std::string &mode, const char *only)
         return held;
     }
     const bool loops = mode == "reenter-loops";
-    for (const Line &line : loops ? loopsTable() : callbacksTable()) {
-        if (wanted(line.name))
-            held = runLine(line, loops) && held;
+    const std::vector<Line> &table = loops ? loopsTable() : callbacksTable();
+    std::map<std::string, int> count, seen;
+    for (const Line &line : table)
+        ++count[line.name];
+    for (const Line &line : table) {
+        const int n = ++seen[line.name];
+        const std::string label =
+            count[line.name] > 1 ? line.name + ("#" + std::to_string(n)) : line.name;
+        if (wanted(line.name) || wanted(label.c_str()))
+            held = runLine(line, loops, label) && held;
     }
     return held;
 }
@@ -158,6 +169,8 @@ void listModes()
         std::printf("loops %s\n", line.name);
     for (const Line &line : callbacksTable())
         std::printf("callbacks %s\n", line.name);
+    for (const drive::HostComponent &component : drive::hostComponents())
+        std::printf("components %s %s\n", component.id, component.interface);
 }
 
 } // namespace

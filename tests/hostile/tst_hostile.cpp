@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -76,15 +77,20 @@ QSet<QString> matches(const QString &text, const QString &pattern, int group = 1
     return names;
 }
 
-// The names of one mode's lines ("texts", "loops", "callbacks").
-QSet<QString> modeLines(const QString &mode)
+// One mode's lines ("texts", "loops", "callbacks", "components"): each line's first word, and
+// (second) its second.
+QSet<QString> modeLines(const QString &mode, QMap<QString, QString> *second = nullptr)
 {
     int exitCode = 0;
     QSet<QString> names;
     for (const QString &line : runChild(QStringLiteral("--list-modes"), &exitCode, 60000)
                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        if (line.section(QLatin1Char(' '), 0, 0) == mode)
-            names.insert(line.section(QLatin1Char(' '), 1, 1).trimmed());
+        if (line.section(QLatin1Char(' '), 0, 0) != mode)
+            continue;
+        const QString name = line.section(QLatin1Char(' '), 1, 1).trimmed();
+        names.insert(name);
+        if (second)
+            second->insert(name, line.section(QLatin1Char(' '), 2, 2).trimmed());
     }
     EXPECT_EQ(exitCode, 0);
     return names;
@@ -106,18 +112,24 @@ TEST(HostileTable, EveryListedExportHasAnEntryAndNothingElse)
         EXPECT_TRUE(listed.contains(name)) << qPrintable(name) << " is not an export";
 }
 
-// The exports that answer a pointer: each has a texts line.
+// The exports that answer a pointer, or a text through a text pointer they are given: each
+// has a texts line.
 TEST(HostileTable, EveryPointerAnsweringExportHasATextsLine)
 {
     QSet<QString> exports;
+    const QRegularExpression textOut(QStringLiteral("\\bchar\\s*\\*\\s*(?:const\\s*)?\\*"));
     QRegularExpressionMatchIterator it =
-        QRegularExpression(QStringLiteral("TESK_EXPORT(?:_CXX)?\\s+([^;{()]*?)\\b(\\w+)\\s*\\("))
+        QRegularExpression(
+            QStringLiteral("TESK_EXPORT(?:_CXX)?\\s+([^;{()]*?)\\b(\\w+)\\s*\\(([^;{)]*)\\)"))
             .globalMatch(headers());
     while (it.hasNext()) {
         const QRegularExpressionMatch match = it.next();
-        if (match.captured(1).contains(QLatin1Char('*')))
+        if (match.captured(1).contains(QLatin1Char('*')) ||
+            textOut.match(match.captured(3)).hasMatch())
             exports.insert(match.captured(2));
     }
+    ASSERT_TRUE(exports.contains(QStringLiteral("CuiSimpleFileExtraMultipleEx")))
+        << "text pointer parameters were not read";
     ASSERT_GE(exports.size(), 10) << "the headers were not read";
     const QSet<QString> lines = modeLines(QStringLiteral("texts"));
     for (const QString &name : exports)
@@ -145,6 +157,31 @@ TEST(HostileTable, EveryCallbackTypeHasACallbacksLine)
         EXPECT_TRUE(lines.contains(name))
             << qPrintable(name)
             << " is a host callback and has no callbacks line in reentertable.h";
+}
+
+// The components the host registers and the library calls (ids "gb_..." in the headers): each
+// is listed with an interface the headers declare, and each such interface has a callbacks
+// line.
+TEST(HostileTable, EveryHostComponentHasACallbacksLine)
+{
+    const QString text = headers();
+    const QSet<QString> ids = matches(text, QStringLiteral("#define\\s+\\w+\\s+\"(gb_[\\w.]+)\""));
+    ASSERT_GE(ids.size(), 3) << "the headers were not read";
+    QMap<QString, QString> interfaces;
+    const QSet<QString> listed = modeLines(QStringLiteral("components"), &interfaces);
+    const QSet<QString> lines = modeLines(QStringLiteral("callbacks"));
+    for (const QString &id : ids)
+        EXPECT_TRUE(listed.contains(id))
+            << qPrintable(id) << " is a host component missing in hostComponents()";
+    for (const QString &id : listed) {
+        const QString face = interfaces.value(id);
+        EXPECT_TRUE(ids.contains(id)) << qPrintable(id) << " is no host component of the headers";
+        EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("typedef\\s+struct\\s+") +
+                                                     face + QStringLiteral("\\b"))))
+            << qPrintable(face) << " (of " << qPrintable(id) << ") is not declared";
+        EXPECT_TRUE(lines.contains(face))
+            << qPrintable(face) << " is called by the library and has no callbacks line";
+    }
 }
 
 class HostileSweep : public ::testing::TestWithParam<const char *>
