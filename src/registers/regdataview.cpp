@@ -34,6 +34,8 @@ bool RegDataView::removeInstance(RegDataItemInstance *instance)
         return false;
     m_fullNames.remove(instance->item->fullName());
     m_instances.erase(it);
+    // Several panes may show this view: each drops its entry before the entry is freed.
+    emit sigInstanceRemoved(instance);
     delete instance;
     return true;
 }

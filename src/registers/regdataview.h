@@ -31,7 +31,8 @@ public:
 
     // Adds an entry of its own; refused (null) when the view holds that full name already.
     RegDataItemInstance *addInstance(quint32 flags, RegDataItem *item);
-    // Deletes the entry when it is one of this view's own; false otherwise.
+    // Deletes the entry when it is one of this view's own; false otherwise. Every widget over
+    // the view hears of it first (sigInstanceRemoved) and lets go of the entry.
     bool removeInstance(RegDataItemInstance *instance);
     bool holdsFullName(const QString &fullName) const { return m_fullNames.contains(fullName); }
 
@@ -41,6 +42,8 @@ signals:
     void sigRemoveItemFromUser(RegDataItemInstance *instance);
     void sigQueryItemInUser(RegDataItem *item, bool *answer);
     void sigUpdateUserView(bool added);
+    // The entry is about to be deleted.
+    void sigInstanceRemoved(RegDataItemInstance *instance);
 
 private:
     QString m_name;

@@ -20,6 +20,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QToolTip>
 #include <QtGlobal>
 
@@ -93,6 +94,7 @@ RegView::RegView(RegViewOwner *owner, QWidget *parent, RegDataView *dataView,
     connect(this, &RegView::sigRemoveItemFromUser, dataView, &RegDataView::sigRemoveItemFromUser);
     connect(this, &RegView::sigQueryItemInUser, dataView, &RegDataView::sigQueryItemInUser);
     connect(dataView, &RegDataView::sigUpdateUserView, this, &RegView::slotUpdateUserView);
+    connect(dataView, &RegDataView::sigInstanceRemoved, this, &RegView::slotInstanceRemoved);
 }
 
 RegView::~RegView()
@@ -636,6 +638,20 @@ bool RegView::canRemoveFromUser() const
 
 void RegView::removeEntry(RegEntry *entry)
 {
+    emit sigRemoveItemFromUser(dropEntry(entry));
+}
+
+void RegView::slotInstanceRemoved(RegDataItemInstance *instance)
+{
+    const auto it =
+        std::find_if(d->entries.begin(), d->entries.end(),
+                     [instance](const auto &owned) { return owned->instance == instance; });
+    if (it != d->entries.end())
+        dropEntry(it->get());
+}
+
+RegDataItemInstance *RegView::dropEntry(RegEntry *entry)
+{
     RegItem *item = entry->item;
     if (item) {
         m_selection.removeAll(item);
@@ -659,7 +675,7 @@ void RegView::removeEntry(RegEntry *entry)
     const auto it = std::find_if(d->entries.begin(), d->entries.end(),
                                  [entry](const auto &owned) { return owned.get() == entry; });
     d->entries.erase(it);
-    emit sigRemoveItemFromUser(instance);
+    return instance;
 }
 
 void RegView::removeSelectedFromUser()
@@ -1088,9 +1104,13 @@ void RegView::contentsContextMenuEvent(QContextMenuEvent *e)
 
 void RegView::runContextMenu(RegItem *item, const QPoint &globalPos)
 {
-    std::unique_ptr<tesk::core::TableMenu> menu = tesk::core::makeTableMenu(kMenuTableKind);
+    // The menu belongs to the view while it runs: a view deleted inside the loop takes it along
+    // and the guard then finds nothing to delete.
+    QPointer<tesk::core::TableMenu> menu(tesk::core::makeTableMenu(kMenuTableKind).release());
     if (!menu)
         return;
+    menu->setParent(this);
+    const auto deleteMenu = qScopeGuard([&menu] { delete menu.data(); });
     emit sigShowContextMenu(this);
     const bool formatted = item && item->format();
     const bool userView = m_owner && m_owner->isUserView(this);
@@ -1117,18 +1137,21 @@ void RegView::runContextMenu(RegItem *item, const QPoint &globalPos)
         formatConnection =
             connect(display, &KMediator_Display::formatChanged, this, &RegView::slotFormatChanged);
     }
-    connect(menu.get(), &tesk::core::TableMenu::activated, this, &RegView::slotMenuActivated);
+    connect(menu.data(), &tesk::core::TableMenu::activated, this, &RegView::slotMenuActivated);
     if (m_owner)
         m_owner->appendDockMenuItems(menu->menu());
-    QPointer<RegView> alive(this);
-    QAction *chosen = tesk::system::ModalSeam::execMenu(menu->menu(), globalPos);
-    // A view that went away takes no engine with it: the data set owns the engine.
-    if (engine && alive) {
+    const tesk::system::ModalSeam::Result result =
+        tesk::system::ModalSeam::runMenu(menu->menu(), globalPos, this);
+    // A view that went away takes no engine with it: the pane owns the engine.
+    if (!result.alive)
+        return;
+    if (engine) {
         engine->clear_formattingMenu();
         QObject::disconnect(formatConnection);
         if (display)
             display->set_menu(nullptr);
     }
-    if (alive && chosen && m_owner && chosen->data().isValid())
+    QAction *chosen = result.chosen;
+    if (chosen && m_owner && chosen->data().isValid())
         m_owner->processGenericOption(chosen->data().toInt());
 }

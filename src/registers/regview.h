@@ -92,6 +92,8 @@ public slots:
     void slotFormatChanged(int option);
     void slotUpdateUserView(bool added);
     void slotSetMenuSensitivity(int id, bool enabled);
+    // Another view over the same data (another pane) removed the entry: it goes here too.
+    void slotInstanceRemoved(RegDataItemInstance *instance);
 
 signals:
     void sigDataUpdateReq();
@@ -123,6 +125,8 @@ private:
     std::vector<RegEntry *> commandEntries() const;
     RegEntry *entryOf(const RegItem *item) const;
     void removeEntry(RegEntry *entry);
+    // Forgets the entry and its item; the entry's data instance is left alone.
+    RegDataItemInstance *dropEntry(RegEntry *entry);
     RegItem *currentItem() const;
     RegItem *firstShown() const;
     RegItem *lastShown() const;

@@ -290,8 +290,8 @@ bool DataNav::event(QEvent *event)
     const bool handled = AbstractPane::event(event);
     if (event->type() == QEvent::Polish && !d->polished && d->tabWidget) {
         d->polished = true;
-        populate();
-        updatePage();
+        if (populate())
+            updatePage();
     }
     return handled;
 }
@@ -350,7 +350,7 @@ TeskHandle DataNav::windBox()
 
 // ---- populate, update, fill --------------------------------------------------------------
 
-void DataNav::populate()
+bool DataNav::populate()
 {
     ensureSource();
     CallScope scope(this);
@@ -358,7 +358,11 @@ void DataNav::populate()
     source->clear();
     if (source)
         source->update();
+    // The host fills the source from inside update and may destroy the pane meanwhile.
+    if (!scope.alive())
+        return false;
     d->imageCount = d->moduleCount = d->functionCount = d->variableCount = -1;
+    return true;
 }
 
 void DataNav::ensureSource()
@@ -556,9 +560,11 @@ void DataNav::slotShowStats()
             .arg(d->moduleCount)
             .arg(d->functionCount)
             .arg(d->variableCount);
-    tesk::system::ModalSeam::messageBox(this, QMessageBox::Information,
-                                        QObject::tr("Symbol Statistics"), text, QMessageBox::Ok,
-                                        QMessageBox::Ok);
+    // The host may destroy the pane while the box is up: the box goes with it.
+    tesk::system::Modal<QMessageBox> box(QMessageBox::Information, QObject::tr("Symbol Statistics"),
+                                         text, QMessageBox::Ok, this);
+    box->setDefaultButton(QMessageBox::Ok);
+    box.run(this, tesk::system::ModalSeam::Kind::MessageBox);
 }
 
 void DataNav::slotDoNothing() {}
@@ -795,7 +801,8 @@ void DataNav::eventGeneral(int argument)
         return;
     {
         WaitCursor wait;
-        populate();
+        if (!populate())
+            return;
         updatePage();
     }
     refreshPage();
@@ -815,9 +822,14 @@ int DataNav::callHost(int code, QByteArray &text, TeskHandle word, TeskHandle ex
             CuiFunctionRegistry::instance()->function<CuiDataNavHostFn>(QStringLiteral("datanav"));
     if (!d->handler)
         return -1;
-    // The host may destroy the pane from inside its answer.
-    CallScope scope(this);
-    return d->handler(code, handle(), text.data(), word, extra);
+    // The host may destroy the pane from inside its answer: the caller then stops.
+    const CuiDataNavHostFn handler = d->handler;
+    const TeskHandle own = handle();
+    int answer = -1;
+    if (!tesk::lifetime::callHost(this,
+                                  [&] { answer = handler(code, own, text.data(), word, extra); }))
+        return -1;
+    return answer;
 }
 
 void DataNav::issueCommand(const QString &text)

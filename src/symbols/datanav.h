@@ -74,8 +74,9 @@ public:
     TeskHandle vdata() const;
     void setHandler(CuiDataNavHostFn handler);
 
-    // Asks the host to refill the source; the lists are refilled when shown.
-    void populate();
+    // Asks the host to refill the source; the lists are refilled when shown. False when the
+    // host destroyed the pane meanwhile: nothing of it may be touched then.
+    bool populate();
     // Marks every list stale and refills the page on screen.
     void updatePage();
 
@@ -147,6 +148,7 @@ private:
     void setFilterPart(int part, const QString &pattern);
     void markAllDirty();
     void raise(DataNavListBase *list);
+    // The host's answer; -1 without a handler or when the host destroyed the pane inside.
     int callHost(int code, QByteArray &text, TeskHandle word, TeskHandle extra);
 
     std::unique_ptr<DataNavPrivate> d;

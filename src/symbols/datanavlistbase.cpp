@@ -1,5 +1,6 @@
 #include "symbols/datanavlistbase.h"
 
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <QCoreApplication>
@@ -161,19 +162,25 @@ void DataNavListBase::slotClicked(const QModelIndex &)
 
 void DataNavListBase::slotContextMenuRequested(const QPoint &pos)
 {
-    QMenu menu(this);
-    fillMenu(menu);
-    if (menu.isEmpty())
+    // The pane that holds the list is the menu's owner: the host may destroy it meanwhile.
+    auto *paneObject = dynamic_cast<QObject *>(m_owner);
+    const QObject *owner = paneObject ? paneObject : this;
+    tesk::system::Modal<QMenu> menu(this);
+    fillMenu(*menu);
+    if (menu->isEmpty())
         return;
-    QAction *chosen = tesk::system::ModalSeam::execMenu(&menu, viewport()->mapToGlobal(pos));
-    if (!chosen)
+    const tesk::system::ModalSeam::Result result =
+        menu.runMenu(viewport()->mapToGlobal(pos), owner);
+    if (!result.alive || !result.chosen)
         return;
-    const int id = chosen->data().toInt();
+    const int id = result.chosen->data().toInt();
+    // A command reaches the host, which may destroy the pane from inside its answer.
+    tesk::lifetime::Scope scope(owner);
     if (toggleOf(id))
         toggle(id);
     else if (command(id))
         runCommand(id);
-    if (m_owner)
+    if (scope.alive() && m_owner)
         m_owner->processPaneGenericOption(id);
 }
 

@@ -9,11 +9,11 @@
 #include "symbols/datanavselector.h"
 #include "symbols/symtabdatasource.h"
 #include "system/debugoutput.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <QApplication>
 
-#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -21,23 +21,15 @@ namespace {
 constexpr int kDone = 0;
 constexpr int kRefused = -1;
 
-DataNav *livePane(TeskHandle handle)
-{
-    return qobject_cast<DataNav *>(AbstractPane::fromHandle(handle));
-}
-
-// Runs the body on a live pane, guarded under the export's name; the pane outlives the call
-// even when the host destroys it from inside.
+// Runs the body on a live pane; the pane outlives the call even when the host destroys it from
+// inside.
 template<typename Body>
-int onPane(const char *exportName, TeskHandle handle, Body &&body)
+auto inScope(Body &&body)
 {
-    return tesk::guarded(exportName, kRefused, [&] {
-        DataNav *pane = livePane(handle);
-        if (!pane)
-            return kRefused;
-        AbstractPane::CallScope scope(pane);
-        return body(*pane);
-    });
+    return [body = std::forward<Body>(body)](DataNav &pane) {
+        AbstractPane::CallScope scope(&pane);
+        return body(pane);
+    };
 }
 
 // The target's operating-system queries; no target here runs one.
@@ -56,6 +48,8 @@ void sendFunctionBreakpoints(const QStringList &functions, TeskHandle vdata, Tes
     const QString prefix = isRtosConnection() && isRtosSystemScope()
                                ? QStringLiteral("binstr,rtos:system ")
                                : QStringLiteral("binstr ");
+    // Whatever the host destroys while it takes the commands is deleted once they are sent.
+    tesk::lifetime::Scope scope;
     for (const QString &function : functions) {
         const QString command = prefix + function;
         tesk::system::debugOutput(command.toUtf8().toStdString() + '\n');
@@ -80,75 +74,70 @@ TeskHandle CuiDataNavCreate(void)
 
 int CuiDataNavDestroy(TeskHandle pane)
 {
-    return TESK_GUARDED(kRefused, [&] {
-        if (!pane)
-            return kDone;
-        DataNav *target = livePane(pane);
-        if (!target)
-            return kRefused;
-        target->destroy();
+    if (!pane)
+        return kDone;
+    return TESK_ON_LIVE(DataNav, pane, kRefused, [](DataNav &target) {
+        target.destroy();
         return kDone;
     });
 }
 
 int CuiDataNavSetDataSource(TeskHandle pane, TeskHandle source)
 {
-    return onPane(__func__, pane, [source](DataNav &target) {
-        auto *given = qobject_cast<SymtabDataSource *>(
-            tesk::handles::object(reinterpret_cast<const void *>(source)));
-        if (source && !given)
-            return kRefused;
-        target.setDataSource(given);
-        return kDone;
-    });
+    return TESK_ON_LIVE(DataNav, pane, kRefused, inScope([source](DataNav &target) {
+                            auto *given = qobject_cast<SymtabDataSource *>(
+                                tesk::handles::object(reinterpret_cast<const void *>(source)));
+                            if (source && !given)
+                                return kRefused;
+                            target.setDataSource(given);
+                            return kDone;
+                        }));
 }
 
 TeskHandle CuiDataNavGetDataSource(TeskHandle pane)
 {
-    return TESK_GUARDED(TeskHandle(0), [&] {
-        DataNav *target = livePane(pane);
-        SymtabDataSource *source = target ? target->dataSource() : nullptr;
-        return reinterpret_cast<TeskHandle>(tesk::handles::add(source));
+    return TESK_ON_LIVE(DataNav, pane, TeskHandle(0), [](DataNav &target) {
+        return reinterpret_cast<TeskHandle>(tesk::handles::add(target.dataSource()));
     });
 }
 
 int CuiDataNavSetVdata(TeskHandle pane, TeskHandle vdata)
 {
-    return onPane(__func__, pane, [vdata](DataNav &target) {
-        target.setVdata(vdata);
-        return kDone;
-    });
+    return TESK_ON_LIVE(DataNav, pane, kRefused, inScope([vdata](DataNav &target) {
+                            target.setVdata(vdata);
+                            return kDone;
+                        }));
 }
 
 int CuiDataNavSetFuncCB(TeskHandle pane, CuiDataNavHostFn function)
 {
-    return onPane(__func__, pane, [function](DataNav &target) {
-        target.setHandler(function);
-        return kDone;
-    });
+    return TESK_ON_LIVE(DataNav, pane, kRefused, inScope([function](DataNav &target) {
+                            target.setHandler(function);
+                            return kDone;
+                        }));
 }
 
 int CuiDataNavPopulate(TeskHandle pane)
 {
-    return onPane(__func__, pane, [](DataNav &target) {
-        target.populate();
-        return kDone;
-    });
+    return TESK_ON_LIVE(DataNav, pane, kRefused, inScope([](DataNav &target) {
+                            target.populate();
+                            return kDone;
+                        }));
 }
 
 int CuiDataNavUpdate(TeskHandle pane)
 {
-    return onPane(__func__, pane, [](DataNav &target) {
-        target.updatePage();
-        return kDone;
-    });
+    return TESK_ON_LIVE(DataNav, pane, kRefused, inScope([](DataNav &target) {
+                            target.updatePage();
+                            return kDone;
+                        }));
 }
 
 int CuiDataNavEvent(TeskHandle pane, int code, int, int argument)
 {
-    return onPane(__func__, pane, [code, argument](DataNav &target) {
-        return target.dispatchEvent(code, argument);
-    });
+    return TESK_ON_LIVE(DataNav, pane, kRefused, inScope([code, argument](DataNav &target) {
+                            return target.dispatchEvent(code, argument);
+                        }));
 }
 
 int CuiFunctionListBreakpointDialog(int, TeskHandle vdata, TeskHandle windowBox)
@@ -157,11 +146,13 @@ int CuiFunctionListBreakpointDialog(int, TeskHandle vdata, TeskHandle windowBox)
     return TESK_GUARDED(kAlways, [&] {
         if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
             return kAlways;
-        auto selector = std::make_unique<BreakpointSelector>(tesk::frame::currentMainWindow());
+        // On the heap: the host may close the main window, and the selector with it, inside
+        // the loop.
+        tesk::system::Modal<BreakpointSelector> selector(tesk::frame::currentMainWindow());
         selector->setWindowTitle(QObject::tr("Function Breakpoint Selector"));
         selector->setVdata(vdata);
         selector->setInitialPage(tesk::symbols::NavSelectorDialog::kFunctionPage);
-        if (tesk::system::ModalSeam::execDialog(selector.get()) != QDialog::Accepted)
+        if (!selector.run().accepted() || !selector)
             return kAlways;
         const QStringList functions = selector->checkedFunctions();
         if (functions.isEmpty())

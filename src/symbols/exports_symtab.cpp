@@ -5,29 +5,12 @@
 #include "frame/core/exportguard.h"
 #include "symbols/runtimeexception.h"
 #include "symbols/symtabdatasource.h"
+#include "system/lifetime.h"
 
 namespace {
 
 constexpr int kDone = 0;
 constexpr int kRefused = 1;
-
-SymtabDataSource *liveSource(TeskHandle handle)
-{
-    return qobject_cast<SymtabDataSource *>(
-        tesk::handles::object(reinterpret_cast<const void *>(handle)));
-}
-
-// Runs the body on a live source, guarded under the export's name.
-template<typename Body>
-int onSource(const char *exportName, TeskHandle handle, Body &&body)
-{
-    return tesk::guarded(exportName, kRefused, [&] {
-        SymtabDataSource *source = liveSource(handle);
-        if (!source)
-            return kRefused;
-        return body(*source);
-    });
-}
 
 using AddRecord = void (SymtabDataSource::*)(QByteArrayView);
 
@@ -37,15 +20,16 @@ int addSymbolRecord(const char *exportName, TeskHandle handle, const char *text,
 {
     if (!text)
         return kRefused;
-    return onSource(exportName, handle, [&](SymtabDataSource &source) {
-        try {
-            (source.*add)(QByteArrayView(text));
-        } catch (const std::exception &error) {
-            tesk::symbols::showRuntimeException(error);
-            return kRefused;
-        }
-        return kDone;
-    });
+    return tesk::onLive<SymtabDataSource>(exportName, reinterpret_cast<const void *>(handle),
+                                          kRefused, [&](SymtabDataSource &source) {
+                                              try {
+                                                  (source.*add)(QByteArrayView(text));
+                                              } catch (const std::exception &error) {
+                                                  tesk::symbols::showRuntimeException(error);
+                                                  return kRefused;
+                                              }
+                                              return kDone;
+                                          });
 }
 
 } // namespace
@@ -62,15 +46,16 @@ int CuiSymtabDataSourceDestroy(TeskHandle handle)
 {
     if (!handle)
         return kDone;
-    return onSource(__func__, handle, [](SymtabDataSource &source) {
-        delete &source;
+    return TESK_ON_LIVE(SymtabDataSource, handle, kRefused, [](SymtabDataSource &source) {
+        // The host may destroy the source from inside its own update: it goes once that ends.
+        tesk::lifetime::destroy(&source);
         return kDone;
     });
 }
 
 int CuiSymtabDataSourceSetVdata(TeskHandle handle, TeskHandle vdata)
 {
-    return onSource(__func__, handle, [vdata](SymtabDataSource &source) {
+    return TESK_ON_LIVE(SymtabDataSource, handle, kRefused, [vdata](SymtabDataSource &source) {
         source.setVdata(vdata);
         return kDone;
     });
@@ -78,7 +63,7 @@ int CuiSymtabDataSourceSetVdata(TeskHandle handle, TeskHandle vdata)
 
 int CuiSymtabDataSourceSetFuncHandler(TeskHandle handle, CuiSymtabHostFn handler)
 {
-    return onSource(__func__, handle, [handler](SymtabDataSource &source) {
+    return TESK_ON_LIVE(SymtabDataSource, handle, kRefused, [handler](SymtabDataSource &source) {
         source.setHandler(handler);
         return kDone;
     });
@@ -86,7 +71,7 @@ int CuiSymtabDataSourceSetFuncHandler(TeskHandle handle, CuiSymtabHostFn handler
 
 int CuiSymtabDataSourceUpdate(TeskHandle handle)
 {
-    return onSource(__func__, handle, [](SymtabDataSource &source) {
+    return TESK_ON_LIVE(SymtabDataSource, handle, kRefused, [](SymtabDataSource &source) {
         source.update();
         return kDone;
     });
@@ -96,7 +81,7 @@ int CuiSymtabDataSourceAddImage(TeskHandle handle, const char *text)
 {
     if (!text)
         return kRefused;
-    return onSource(__func__, handle, [text](SymtabDataSource &source) {
+    return TESK_ON_LIVE(SymtabDataSource, handle, kRefused, [text](SymtabDataSource &source) {
         source.addImage(QByteArrayView(text));
         return kDone;
     });
@@ -106,7 +91,7 @@ int CuiSymtabDataSourceAddModule(TeskHandle handle, const char *text)
 {
     if (!text)
         return kRefused;
-    return onSource(__func__, handle, [text](SymtabDataSource &source) {
+    return TESK_ON_LIVE(SymtabDataSource, handle, kRefused, [text](SymtabDataSource &source) {
         source.addModule(QByteArrayView(text));
         return kDone;
     });
@@ -124,7 +109,7 @@ int CuiSymtabDataSourceAddVariable(TeskHandle handle, const char *text)
 
 int CuiSymtabDataSourceDumpTree(TeskHandle handle)
 {
-    return onSource(__func__, handle, [](SymtabDataSource &source) {
+    return TESK_ON_LIVE(SymtabDataSource, handle, kRefused, [](SymtabDataSource &source) {
         source.dumpTree();
         return kDone;
     });

@@ -6,6 +6,7 @@
 #include "symbols/symbolpattern.h"
 #include "symbols/symtabrecord.h"
 #include "symbols/symtabstorage.h"
+#include "system/lifetime.h"
 
 #include <QPointer>
 
@@ -316,11 +317,13 @@ void SymtabDataSource::update()
     // A host that asks again from inside its answer would recurse without end.
     if (!d->handler || d->updating)
         return;
-    QPointer<SymtabDataSource> alive(this);
     d->updating = true;
-    // The host knows the source by the handle it was given, never by its address.
-    d->handler(0, reinterpret_cast<TeskHandle>(tesk::handles::add(this)), d->vdata, nullptr, 0);
-    if (!alive)
+    // The host knows the source by the handle it was given, never by its address; it may
+    // destroy the source from inside its answer.
+    const CuiSymtabHostFn handler = d->handler;
+    const auto handle = reinterpret_cast<TeskHandle>(tesk::handles::add(this));
+    const TeskHandle vdata = d->vdata;
+    if (!tesk::lifetime::callHost(this, [&] { handler(0, handle, vdata, nullptr, 0); }))
         return;
     d->updating = false;
     // Vectors grown record by record give back what they reserved beyond their size.

@@ -14,7 +14,7 @@ namespace {
 
 struct Watcher
 {
-    QPointer<QObject> context;
+    quint64 id;
     std::shared_ptr<std::function<void()>> function;
 };
 
@@ -25,6 +25,7 @@ struct State
     QList<QPointer<QObject>> pending;
     QHash<const QObject *, QList<Watcher>> watchers;
     QSet<const QObject *> tracked;
+    quint64 nextWatch = 1;
 };
 
 State &state()
@@ -36,7 +37,7 @@ State &state()
 // Each watcher runs at most once: the function is moved out before it is called.
 void fire(const Watcher &watcher)
 {
-    if (!watcher.context || !*watcher.function)
+    if (!*watcher.function)
         return;
     const std::function<void()> function = std::exchange(*watcher.function, nullptr);
     function();
@@ -55,11 +56,21 @@ void track(const QObject *object)
     if (state().tracked.contains(object))
         return;
     state().tracked.insert(object);
+    // A deleted object's watchers are dropped, not called: the object is half gone by now.
     QObject::connect(object, &QObject::destroyed, [object] {
         state().tracked.remove(object);
         state().doomed.remove(object);
-        fireWatchers(object);
+        state().watchers.remove(object);
     });
+}
+
+bool descendsFrom(const QObject *object, const QObject *ancestor)
+{
+    for (const QObject *o = object->parent(); o; o = o->parent()) {
+        if (o == ancestor)
+            return true;
+    }
+    return false;
 }
 
 void deletePending()
@@ -76,7 +87,7 @@ void deletePending()
 void destroy(QObject *object)
 {
     State &s = state();
-    if (!object || s.doomed.contains(object))
+    if (!object || doomed(object))
         return;
     if (s.depth == 0) {
         fireWatchers(object);
@@ -88,21 +99,43 @@ void destroy(QObject *object)
     s.pending.append(object);
     if (auto *widget = qobject_cast<QWidget *>(object))
         widget->hide();
-    fireWatchers(object);
+    // What lives inside the object ends with it: a dialog running its loop on a window that
+    // is ended, a menu of a view.
+    const QList<const QObject *> watched = s.watchers.keys();
+    for (const QObject *candidate : watched) {
+        if (candidate == object || descendsFrom(candidate, object))
+            fireWatchers(candidate);
+    }
 }
 
 bool doomed(const QObject *object)
 {
-    return object && state().doomed.contains(object);
+    for (const QObject *o = object; o; o = o->parent()) {
+        if (state().doomed.contains(o))
+            return true;
+    }
+    return false;
 }
 
-void whenEnded(const QObject *object, QObject *context, std::function<void()> function)
+EndWatch::EndWatch(const QObject *object, std::function<void()> function)
+    : m_object(object)
+    , m_id(object ? state().nextWatch++ : 0)
 {
     if (!object)
         return;
     track(object);
     state().watchers[object].append(
-        {context, std::make_shared<std::function<void()>>(std::move(function))});
+        {m_id, std::make_shared<std::function<void()>>(std::move(function))});
+}
+
+EndWatch::~EndWatch()
+{
+    const auto found = state().watchers.find(m_object);
+    if (found == state().watchers.end())
+        return;
+    found->removeIf([this](const Watcher &watcher) { return watcher.id == m_id; });
+    if (found->isEmpty())
+        state().watchers.erase(found);
 }
 
 bool insideScope()

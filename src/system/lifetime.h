@@ -22,12 +22,24 @@ namespace tesk::lifetime {
 // modal loop it runs. Null and already ended objects are ignored.
 void destroy(QObject *object);
 
-// Whether the object was ended by destroy() and waits for its deletion.
+// Whether the object, or an object it belongs to (a parent), was ended by destroy() and waits
+// for its deletion.
 bool doomed(const QObject *object);
 
-// Calls the function once when the object is ended or deleted, whichever comes first, unless
-// the context object is gone by then.
-void whenEnded(const QObject *object, QObject *context, std::function<void()> function);
+// While it lives, calls the function once when the object (or a parent of it) is ended by
+// destroy(). A plain deletion calls nothing: the object is half gone when it is announced.
+class EndWatch
+{
+public:
+    EndWatch(const QObject *object, std::function<void()> function);
+    ~EndWatch();
+    EndWatch(const EndWatch &) = delete;
+    EndWatch &operator=(const EndWatch &) = delete;
+
+private:
+    const QObject *m_object;
+    quint64 m_id;
+};
 
 // Whether any scope is open.
 bool insideScope();

@@ -54,18 +54,24 @@ ModalSeam::Result ModalSeam::run(QDialog *dialog, const QObject *owner, Kind kin
     QPointer<QDialog> guard(dialog);
     QPointer<const QObject> ownerGuard(owner);
     lifetime::Scope scope(dialog);
-    if (owner) {
-        lifetime::whenEnded(owner, dialog, [guard] {
-            if (guard)
-                guard->reject();
-        });
-    }
+    // An owner ended, or a window the dialog belongs to, ends the loop: hiding a window does
+    // not end its children's loops.
+    const auto reject = [guard] {
+        if (guard)
+            guard->reject();
+    };
+    const lifetime::EndWatch dialogEnded(dialog, reject);
+    const lifetime::EndWatch ownerEnded(owner, reject);
+    const QMetaObject::Connection ownerDeleted =
+        owner ? QObject::connect(owner, &QObject::destroyed, dialog, reject)
+              : QMetaObject::Connection();
     QString text;
     if (auto *box = qobject_cast<QMessageBox *>(dialog))
         text = box->text();
     scheduleResponse({kind, dialog, dialog->windowTitle(), text});
     Result result;
     result.code = dialog->exec();
+    QObject::disconnect(ownerDeleted);
     result.alive = scope.alive() && (!owner || (ownerGuard && !lifetime::doomed(owner)));
     return result;
 }
@@ -78,14 +84,18 @@ ModalSeam::Result ModalSeam::runMenu(QMenu *menu, const QPoint &pos, const QObje
     QPointer<QMenu> guard(menu);
     QPointer<const QObject> ownerGuard(owner);
     lifetime::Scope scope(menu);
-    if (owner) {
-        lifetime::whenEnded(owner, menu, [guard] {
-            if (guard)
-                guard->close();
-        });
-    }
+    const auto close = [guard] {
+        if (guard)
+            guard->close();
+    };
+    const lifetime::EndWatch menuEnded(menu, close);
+    const lifetime::EndWatch ownerEnded(owner, close);
+    const QMetaObject::Connection ownerDeleted =
+        owner ? QObject::connect(owner, &QObject::destroyed, menu, close)
+              : QMetaObject::Connection();
     scheduleResponse({Kind::Menu, menu, menu->title(), QString()});
     QPointer<QAction> chosen = menu->exec(pos, at);
+    QObject::disconnect(ownerDeleted);
     Result result;
     result.alive = scope.alive() && (!owner || (ownerGuard && !lifetime::doomed(owner)));
     result.chosen = result.alive ? chosen.data() : nullptr;

@@ -331,6 +331,55 @@ TEST_F(RegPaneTest, DeleteTakesRegistersOutOfTheUserViewOnly)
     EXPECT_TRUE(data->userView()->instances().empty());
 }
 
+TEST_F(RegPaneTest, TwoPanesOnOneDataSetBothLetGoOfARemovedUserRegister)
+{
+    add("R0", 0);
+    add("R1", 1);
+    show();
+    RegData *data = RegDataSets::instance().get(id);
+    for (const char *name : {"Core.R0", "Core.R1"}) {
+        clickItem(view(), view()->item(QLatin1String(name)));
+        regPane()->menuCommand(RegView::CommandCopyToUser);
+    }
+    ASSERT_EQ(data->userView()->instances().size(), 2u);
+
+    // Both panes show the data set with its user view.
+    const TeskHandle other = CuiRegPaneCreate(&testhost::RegPaneHost::handler);
+    ASSERT_EQ(CuiRegPaneAttach(other, host.context()), 1);
+    ASSERT_EQ(CuiRegPaneDataSet(id, other, nullptr, nullptr, "Board"), 1);
+    RegPane *second = RegPane::fromHandle(other);
+    for (RegPane *each : {regPane(), second}) {
+        if (!each->currentPage()->userViewEnabled)
+            each->menuCommand(RegPane::CommandToggleUserView);
+        each->resize(500, 300);
+        each->show();
+    }
+    QApplication::processEvents();
+    RegView *user = regPane()->currentPage()->userView;
+    RegView *otherUser = second->currentPage()->userView;
+    ASSERT_EQ(otherUser->items().size(), 2);
+
+    // The first pane takes R0 out: the second one's user view lets it go as well.
+    clickItem(user, user->item(QStringLiteral("Core.R0")));
+    QTest::keyClick(user, Qt::Key_Delete);
+    ASSERT_EQ(data->userView()->instances().size(), 1u);
+    EXPECT_EQ(otherUser->item(QStringLiteral("Core.R0")), nullptr);
+    RegLineRange ranges[4] = {};
+    uint32_t capacity = 4;
+    ASSERT_EQ(CuiRegPaneGetRangeLines(0, other, ranges, &capacity, 1), 1);
+    EXPECT_EQ(ranges[0].firstLine, 1);
+    EXPECT_EQ(ranges[0].lineCount, 1);
+
+    // What is left works in the second pane: R1 is in the user view, and Delete takes it out.
+    clickItem(otherUser, otherUser->item(QStringLiteral("Core.R1")));
+    EXPECT_FALSE(otherUser->canAddToUser());
+    QTest::keyClick(otherUser, Qt::Key_Delete);
+    EXPECT_TRUE(data->userView()->instances().empty());
+    EXPECT_TRUE(user->items().isEmpty());
+    EXPECT_EQ(CuiRegPaneDelete(other), 1);
+    settle();
+}
+
 int record(void *context, int, const char *format, ...)
 {
     va_list args;

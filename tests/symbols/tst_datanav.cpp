@@ -15,16 +15,20 @@
 #include "symbols/imagelistview.h"
 #include "symbols/modlistview.h"
 #include "symbols/varlistview.h"
+#include "system/modalseam.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using tesk::host::SymbolRecords;
 using testhost::DataNavHost;
@@ -443,3 +447,86 @@ TEST_F(DataNavTest, StatisticsCountWhatWasFilledSinceThePopulate)
 }
 
 } // namespace
+
+namespace {
+
+// The host destroys the pane from inside the next modal loop; whether that modal was still up
+// afterwards (one that is gets closed here, so that the test fails instead of waiting).
+struct DestroyInside
+{
+    explicit DestroyInside(TeskHandle pane)
+    {
+        using tesk::system::ModalSeam;
+        previous = ModalSeam::setResponder([this, pane](const ModalSeam::Request &request) {
+            ++requests;
+            const QPointer<QWidget> widget = request.widget;
+            EXPECT_EQ(CuiDataNavDestroy(pane), 0);
+            stillUp = widget && widget->isVisible();
+            if (stillUp)
+                widget->close();
+        });
+    }
+    ~DestroyInside() { tesk::system::ModalSeam::setResponder(previous); }
+    DestroyInside(const DestroyInside &) = delete;
+    DestroyInside &operator=(const DestroyInside &) = delete;
+
+    tesk::system::ModalSeam::Responder previous;
+    int requests = 0;
+    bool stillUp = false;
+};
+
+} // namespace
+
+TEST_F(DataNavTest, DestroyedUnderItsStatisticsOrMenuThePaneEndsThemAndGoesOnce)
+{
+    const std::function<void(DataNav &)> openers[] = {
+        [](DataNav &nav) {
+            QTest::keyClick(nav.findChild<QLineEdit *>("global filter"), Qt::Key_F2);
+        },
+        [](DataNav &nav) {
+            emit nav.findChild<FuncListView *>()->customContextMenuRequested(QPoint(4, 4));
+        },
+    };
+    for (const auto &open : openers) {
+        if (!pane) {
+            handle = CuiDataNavCreate();
+            pane = qobject_cast<DataNav *>(tesk::handles::object(reinterpret_cast<void *>(handle)));
+            ASSERT_NE(pane, nullptr);
+        }
+        show();
+        QPointer<DataNav> gone(pane);
+        {
+            DestroyInside inside(handle);
+            open(*pane);
+            EXPECT_EQ(inside.requests, 1);
+            EXPECT_FALSE(inside.stillUp);
+        }
+        EXPECT_EQ(CuiDataNavUpdate(handle), -1);
+        EXPECT_TRUE(testhost::pumpUntil([&] { return gone.isNull(); }));
+        pane = nullptr;
+    }
+    handle = 0;
+}
+
+namespace {
+
+// The source's own host function: it destroys the source it fills, whose handle then is dead.
+int destroyingFill(int, TeskHandle source, TeskHandle, const char *, TeskHandle)
+{
+    EXPECT_EQ(CuiSymtabDataSourceDestroy(source), 0);
+    EXPECT_EQ(CuiSymtabDataSourceAddImage(source, "img"), 1);
+    return 0;
+}
+
+} // namespace
+
+TEST_F(DataNavTest, ASourceDestroyedFromInsideItsOwnFillGoesAfterIt)
+{
+    const TeskHandle source = CuiSymtabDataSourceCreate();
+    QPointer<QObject> gone(tesk::handles::object(reinterpret_cast<void *>(source)));
+    ASSERT_FALSE(gone.isNull());
+    ASSERT_EQ(CuiSymtabDataSourceSetFuncHandler(source, &destroyingFill), 0);
+    EXPECT_EQ(CuiSymtabDataSourceUpdate(source), 0);
+    EXPECT_EQ(CuiSymtabDataSourceUpdate(source), 1);
+    EXPECT_TRUE(testhost::pumpUntil([&] { return gone.isNull(); }));
+}

@@ -36,8 +36,7 @@ TEST(Lifetime, AnObjectEndedInsideNestedScopesGoesAfterTheOutermostWithItsHandle
     QPointer<QWidget> guard(widget);
     void *handle = tesk::handles::add(widget);
     int ended = 0;
-    QObject context;
-    lifetime::whenEnded(widget, &context, [&ended] { ++ended; });
+    lifetime::EndWatch watch(widget, [&ended] { ++ended; });
     {
         lifetime::Scope outer(widget);
         {
@@ -94,6 +93,18 @@ TEST(Lifetime, AModalRunEndsWhenItsOwnerIsEndedOrItsParentDiesInsideTheLoop)
         EXPECT_FALSE(dialog.run().alive);
         EXPECT_FALSE(dialog);
     }
+
+    // The window a dialog belongs to, ended from inside the loop, ends the loop too, though
+    // hiding the window alone would not.
+    auto *window = new QWidget;
+    QPointer<QWidget> windowGuard(window);
+    answers.setHandler([window](const ModalSeam::Request &) { lifetime::destroy(window); });
+    {
+        Modal<QDialog> dialog(window);
+        EXPECT_FALSE(dialog.run().alive);
+    }
+    processDeferredDeletes();
+    EXPECT_TRUE(windowGuard.isNull());
 
     // A menu whose owner goes chooses nothing.
     auto *menuOwner = new QObject;

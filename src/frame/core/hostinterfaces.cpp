@@ -1,6 +1,7 @@
 #include "frame/core/hostinterfaces.h"
 
 #include "frame/core/cuifunctionregistry.h"
+#include "system/lifetime.h"
 
 #include <stdexcept>
 
@@ -43,16 +44,20 @@ void HostInterfaces::reset()
     holder() = nullptr;
 }
 
+// The host may end library objects from inside these entries: whatever it ends waits for the
+// scope, and the caller checks its own object afterwards.
 bool hostEeaccessCall(int commandId, const QString &text)
 {
-    return HostInterfaces::instance()->eeaccess()(0, 0, commandId, text.toUtf8().constData(), 0) ==
-           0;
+    const CuiHostEeaccessFn eeaccess = HostInterfaces::instance()->eeaccess();
+    const tesk::lifetime::Scope scope;
+    return eeaccess(0, 0, commandId, text.toUtf8().constData(), 0) == 0;
 }
 
 bool hostGuiCall(int commandId, const QString &text, TeskHandle windowBox)
 {
-    return HostInterfaces::instance()->gui()(0, 0, commandId, text.toUtf8().constData(),
-                                             windowBox) == 0;
+    const CuiHostGuiFn gui = HostInterfaces::instance()->gui();
+    const tesk::lifetime::Scope scope;
+    return gui(0, 0, commandId, text.toUtf8().constData(), windowBox) == 0;
 }
 
 bool eeaccessGetStringList(TeskHandle handle, QStringList &list)
@@ -65,6 +70,7 @@ bool eeaccessGetStringList(TeskHandle handle, QStringList &list)
     if (!table || !table->getStringList)
         return false;
     char *text = nullptr;
+    const tesk::lifetime::Scope scope;
     if (table->getStringList(handle, &text) != 0)
         return false;
     if (text)

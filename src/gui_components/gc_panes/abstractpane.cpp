@@ -2,38 +2,20 @@
 
 #include "frame/core/cuihandles.h"
 
-#include <QSet>
-
 #include <cstring>
-
-namespace {
-
-QSet<const AbstractPane *> &livePanes()
-{
-    static QSet<const AbstractPane *> panes;
-    return panes;
-}
-
-} // namespace
 
 AbstractPane::AbstractPane(QWidget *parent, const char *name, Qt::WindowFlags flags)
     : QWidget(parent, flags)
 {
     if (name)
         setObjectName(QString::fromLatin1(name));
-    livePanes().insert(this);
 }
 
-AbstractPane::~AbstractPane()
-{
-    livePanes().remove(this);
-}
+AbstractPane::~AbstractPane() = default;
 
 AbstractPane *AbstractPane::fromHandle(TeskHandle handle)
 {
-    auto *pane =
-        qobject_cast<AbstractPane *>(tesk::handles::object(reinterpret_cast<const void *>(handle)));
-    return pane && livePanes().contains(pane) ? pane : nullptr;
+    return tesk::handles::object<AbstractPane>(reinterpret_cast<const void *>(handle));
 }
 
 TeskHandle AbstractPane::handle()
@@ -85,7 +67,6 @@ int AbstractPane::dispatchEvent(int code, int argument)
 
 void AbstractPane::destroy()
 {
-    livePanes().remove(this);
     tesk::lifetime::destroy(this);
 }
 

@@ -8,6 +8,7 @@
 
 #include "frame/core/plugincomponents.h"
 #include "system/debugoutput.h"
+#include "system/lifetime.h"
 
 #include <QPointer>
 
@@ -271,8 +272,14 @@ void CGcp_ViewsManager::removePane(uint64_t paneId)
     if (widget && m_facade)
         tesk::broker::dropError(m_facade->ops->undockView(m_facade.get(), widget.data()));
     forget(paneId);
-    if (widget)
-        widget->deleteLater();
+    if (!widget)
+        return;
+    // Each view is ended first, so that a menu or dialog it runs learns that its view went;
+    // the widgets are deleted from the event loop, never under a caller.
+    tesk::lifetime::Scope scope;
+    for (AView *view : widget->findChildren<AView *>())
+        tesk::lifetime::destroy(view);
+    tesk::lifetime::destroy(widget.data());
 }
 
 void CGcp_ViewsManager::removeView(uint64_t paneId, uint64_t viewId)

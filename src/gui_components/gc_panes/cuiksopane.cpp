@@ -4,6 +4,7 @@
 
 #include "frame/core/cuidebuginfo.h"
 #include "frame/core/paneseams.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 #include "utilities/uheader.h"
 
@@ -241,7 +242,8 @@ void CuiKSOPane::horizScrollValueChanged(int value)
         d->scrollPosition = value;
         // Wide, so that opposite ends of the int range do not overflow; the host's word is
         // 32 bits.
-        d->box.horizontalDelta(clampToInt(static_cast<qint64>(value) - previous));
+        const int delta = clampToInt(static_cast<qint64>(value) - previous);
+        ask([&] { d->box.horizontalDelta(delta); });
     }
 }
 
@@ -253,15 +255,21 @@ void CuiKSOPane::build()
     if (d->mainPane)
         return;
     setAcceptDrops(true);
-    d->hasTabBar = d->box.hasTabBar();
-    d->hasHeader = d->box.hasHeader();
-    if (d->box.tabsOnTop() && flagSet("T2"))
+    bool onTop = false;
+    if (!ask([&] {
+            d->hasTabBar = d->box.hasTabBar();
+            d->hasHeader = d->box.hasHeader();
+            onTop = d->box.tabsOnTop();
+        }))
+        return;
+    if (onTop && flagSet("T2"))
         d->tabsOnTop = true;
-    if (d->hasHeader)
-        buildHeader();
+    if (d->hasHeader && !buildHeader())
+        return;
     if (d->hasTabBar) {
         buildScrollRow();
-        buildTabBar();
+        if (!buildTabBar())
+            return;
     }
     d->mainPane = new QWidget(this);
     d->mainPane->setObjectName(QStringLiteral("CuiKSOPane::mainPane"));
@@ -269,12 +277,19 @@ void CuiKSOPane::build()
     layOut();
 }
 
-void CuiKSOPane::buildHeader()
+bool CuiKSOPane::buildHeader()
 {
+    QStringList labels;
+    if (!ask([&] {
+            const int count = d->box.headerCount();
+            for (int i = 0; i < count; ++i)
+                labels << d->box.headerLabel(i);
+        }))
+        return false;
     d->header = new UHeader(this);
-    const int count = d->box.headerCount();
-    for (int i = 0; i < count; ++i)
-        d->header->addLabel(d->box.headerLabel(i));
+    for (const QString &label : std::as_const(labels))
+        d->header->addLabel(label);
+    return true;
 }
 
 void CuiKSOPane::buildScrollRow()
@@ -301,8 +316,18 @@ void CuiKSOPane::buildScrollRow()
     }
 }
 
-void CuiKSOPane::buildTabBar()
+bool CuiKSOPane::buildTabBar()
 {
+    QStringList texts;
+    QStringList toolTips;
+    if (!ask([&] {
+            const int count = d->box.tabCount();
+            for (int i = 0; i < count; ++i) {
+                toolTips << d->box.tabToolTip(i);
+                texts << d->box.tabText(i);
+            }
+        }))
+        return false;
     auto *bar = new CuiKSOPaneTabBar(this, "CuiKSOPane::CuiKSOPaneTabBar");
     const bool triangular = flagSet("T1");
     if (d->tabsOnTop)
@@ -311,15 +336,14 @@ void CuiKSOPane::buildTabBar()
         bar->setShape(triangular ? QTabBar::TriangularSouth : QTabBar::RoundedSouth);
     d->tabBar = bar;
     connect(bar, &CuiKSOPaneTabBar::contextMenuRequested, this, &CuiKSOPane::contextMenuHandler);
-    const int count = d->box.tabCount();
-    for (int i = 0; i < count; ++i) {
-        const QString toolTip = d->box.tabToolTip(i);
-        bar->insertTab(-1, d->box.tabText(i));
+    for (int i = 0; i < texts.size(); ++i) {
+        bar->insertTab(-1, texts.at(i));
         ++d->tabCount;
-        if (!toolTip.isNull())
-            applyToolTip(i, toolTip);
+        if (!toolTips.at(i).isNull())
+            applyToolTip(i, toolTips.at(i));
     }
     connect(bar, &CuiKSOPaneTabBar::tabSelected, this, &CuiKSOPane::tabSelected);
+    return true;
 }
 
 void CuiKSOPane::layOut()
@@ -445,23 +469,25 @@ void CuiKSOPane::tabSelected(int index)
 {
     if (flagSet("W1"))
         qWarning("CuiKSOPAne::tabSelected %d", index);
-    d->box.tabSelected(index);
+    ask([&] { d->box.tabSelected(index); });
 }
 
 void CuiKSOPane::contextMenuHandler(int index)
 {
-    if (!d->hasTab(index) || !d->box.allowsTabMenu(index) || flagSet("M0"))
+    if (!d->hasTab(index) || flagSet("M0"))
         return;
-    QPointer<CuiKSOPane> self(this);
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("CuiKSOPane::contextMenuHandler"));
-    QAction *close = menu.addAction(QCoreApplication::translate("QObject", "Close"));
+    bool allowed = false;
+    if (!ask([&] { allowed = d->box.allowsTabMenu(index); }) || !allowed)
+        return;
+    tesk::system::Modal<QMenu> menu(this);
+    menu->setObjectName(QStringLiteral("CuiKSOPane::contextMenuHandler"));
+    QAction *close = menu->addAction(QCoreApplication::translate("QObject", "Close"));
     close->setData(kCloseItem);
-    QAction *chosen = tesk::system::ModalSeam::execMenu(&menu, QCursor::pos());
+    const tesk::system::ModalSeam::Result result = menu.runMenu(QCursor::pos(), this);
     // The host may have closed the window or removed tabs while the menu was up.
-    if (!self || chosen != close || !d->hasTab(index))
+    if (!result.alive || result.chosen != close || !d->hasTab(index))
         return;
-    d->box.closeTab(index);
+    ask([&] { d->box.closeTab(index); });
 }
 
 // ---- events ---------------------------------------------------------------------------------
@@ -521,15 +547,18 @@ void CuiKSOPane::setFocus()
         return;
     g_inSetFocus = true;
     QWidget::setFocus();
+    // The flag is the process's: it is put back whether or not the frame lives on.
     if (d->callback)
         callHost(width(), height(), kFocusTaken);
     g_inSetFocus = false;
 }
 
-void CuiKSOPane::callHost(int width, int height, int reason)
+bool CuiKSOPane::callHost(int width, int height, int reason)
 {
     int rect[4] = {0, 0, width, height};
-    d->callback(d->box.handle(), rect, reason);
+    const CodeCallback callback = d->callback;
+    const TeskHandle box = d->box.handle();
+    return ask([&] { callback(box, rect, reason); });
 }
 
 void CuiKSOPane::dragEnterEvent(QDragEnterEvent *event)

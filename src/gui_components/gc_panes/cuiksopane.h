@@ -2,6 +2,7 @@
 
 #include "frame/core/paneseams.h"
 #include "gui_components/gc_panes/ksowindbox.h"
+#include "system/lifetime.h"
 
 #include <QWidget>
 
@@ -78,12 +79,20 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void buildHeader();
+    // False when the host ended the frame while it answered.
+    bool buildHeader();
     void buildScrollRow();
-    void buildTabBar();
+    bool buildTabBar();
     void layOut();
     void applyToolTip(int index, const QString &toolTip);
-    void callHost(int width, int height, int reason);
+    // Whether the frame still lives after telling the host.
+    bool callHost(int width, int height, int reason);
+    // Asks the host through the window box; whether the frame still lives afterwards.
+    template<typename Call>
+    bool ask(Call &&call)
+    {
+        return tesk::lifetime::callHost(this, std::forward<Call>(call));
+    }
 
     std::unique_ptr<CuiKSOPanePrivate> d;
 };

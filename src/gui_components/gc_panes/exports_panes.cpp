@@ -17,72 +17,59 @@ constexpr int kRefused = -1;
 
 int CuiAbstractPaneEvent(TeskHandle pane, int code, int, int argument)
 {
-    return TESK_GUARDED(kRefused, [&] {
-        AbstractPane *target = AbstractPane::fromHandle(pane);
-        return target ? target->dispatchEvent(code, argument) : kRefused;
-    });
+    return TESK_ON_LIVE(AbstractPane, pane, kRefused,
+                        [&](AbstractPane &target) { return target.dispatchEvent(code, argument); });
 }
 
 int CuiAbstractPaneDestroy(TeskHandle pane)
 {
-    return TESK_GUARDED(kRefused, [&] {
-        if (!pane)
-            return kDone;
-        AbstractPane *target = AbstractPane::fromHandle(pane);
-        if (!target)
-            return kRefused;
-        target->destroy();
+    if (!pane)
+        return kDone;
+    return TESK_ON_LIVE(AbstractPane, pane, kRefused, [](AbstractPane &target) {
+        target.destroy();
         return kDone;
     });
 }
 
 int CuiAbstractPaneSetWindBox(TeskHandle pane, TeskHandle windowBox)
 {
-    return TESK_GUARDED(kRefused, [&] {
-        AbstractPane *target = AbstractPane::fromHandle(pane);
-        if (!target)
-            return kRefused;
-        AbstractPane::CallScope scope(target);
-        target->setWindBox(windowBox);
+    return TESK_ON_LIVE(AbstractPane, pane, kRefused, [&](AbstractPane &target) {
+        AbstractPane::CallScope scope(&target);
+        target.setWindBox(windowBox);
         return kDone;
     });
 }
 
 int CuiAbstractPaneGetWindBox(TeskHandle pane, TeskHandle *windowBox)
 {
-    return TESK_GUARDED(kRefused, [&] {
-        AbstractPane *target = AbstractPane::fromHandle(pane);
-        if (!target || !windowBox)
-            return kRefused;
-        AbstractPane::CallScope scope(target);
-        *windowBox = target->windBox();
+    if (!windowBox)
+        return kRefused;
+    return TESK_ON_LIVE(AbstractPane, pane, kRefused, [&](AbstractPane &target) {
+        AbstractPane::CallScope scope(&target);
+        *windowBox = target.windBox();
         return kDone;
     });
 }
 
 int TeskPaneSetPersistData(TeskHandle pane, const char *text)
 {
-    return TESK_GUARDED(kRefused, [&] {
-        AbstractPane *target = AbstractPane::fromHandle(pane);
-        if (!target)
-            return kRefused;
-        AbstractPane::CallScope scope(target);
-        target->setPersistData(text ? text : "");
+    return TESK_ON_LIVE(AbstractPane, pane, kRefused, [&](AbstractPane &target) {
+        AbstractPane::CallScope scope(&target);
+        target.setPersistData(text ? text : "");
         return kDone;
     });
 }
 
 int TeskPaneGetPersistData(TeskHandle pane, unsigned length, char *buffer)
 {
-    return TESK_GUARDED(kRefused, [&] {
-        AbstractPane *target = AbstractPane::fromHandle(pane);
-        if (!target || (length > 0 && !buffer))
-            return kRefused;
+    if (length > 0 && !buffer)
+        return kRefused;
+    return TESK_ON_LIVE(AbstractPane, pane, kRefused, [&](AbstractPane &target) {
         // The host reads a string whatever the pane writes.
         if (length > 0)
             buffer[0] = '\0';
-        AbstractPane::CallScope scope(target);
-        target->getPersistData(length, buffer);
+        AbstractPane::CallScope scope(&target);
+        target.getPersistData(length, buffer);
         if (length > 0)
             buffer[length - 1] = '\0';
         return kDone;

@@ -24,22 +24,16 @@ TeskHandle CuiRegPaneCreate(CuiRegPaneHandlerFn handler)
 
 int CuiRegPaneDelete(TeskHandle handle)
 {
-    return TESK_GUARDED(0, [handle] {
-        RegPane *pane = RegPane::fromHandle(handle);
-        if (!pane)
-            return 0;
-        pane->destroy();
+    return TESK_ON_LIVE(RegPane, handle, 0, [](RegPane &pane) {
+        pane.destroy();
         return 1;
     });
 }
 
 int CuiRegPaneAttach(TeskHandle handle, uintptr_t context)
 {
-    return TESK_GUARDED(0, [&] {
-        RegPane *pane = RegPane::fromHandle(handle);
-        if (!pane)
-            return 0;
-        pane->attach(context);
+    return TESK_ON_LIVE(RegPane, handle, 0, [context](RegPane &pane) {
+        pane.attach(context);
         return 1;
     });
 }
@@ -47,35 +41,28 @@ int CuiRegPaneAttach(TeskHandle handle, uintptr_t context)
 int CuiRegPaneDataSet(uint32_t id, TeskHandle handle, const char *architecture,
                       const char *processor, const char *displayName)
 {
-    return TESK_GUARDED(0, [&] {
-        RegPane *pane = RegPane::fromHandle(handle);
-        if (!pane)
-            return 0;
-        AbstractPane::CallScope scope(pane);
-        return pane->showDataSet(id, architecture, processor, displayName) ? 1 : 0;
+    return TESK_ON_LIVE(RegPane, handle, 0, [&](RegPane &pane) {
+        AbstractPane::CallScope scope(&pane);
+        return pane.showDataSet(id, architecture, processor, displayName) ? 1 : 0;
     });
 }
 
 int CuiRegPaneDataDelete(uint32_t id, TeskHandle handle)
 {
-    return TESK_GUARDED(0, [&] {
-        if (RegPane *pane = RegPane::fromHandle(handle)) {
-            AbstractPane::CallScope scope(pane);
-            pane->removeDataSet(id);
-        }
-        return 0;
+    TESK_ON_LIVE_VOID(RegPane, handle, [id](RegPane &pane) {
+        AbstractPane::CallScope scope(&pane);
+        pane.removeDataSet(id);
     });
+    return 0;
 }
 
 int CuiRegPaneTargetStartStop(uint32_t, TeskHandle handle, int running)
 {
-    return TESK_GUARDED(0, [&] {
-        if (RegPane *pane = RegPane::fromHandle(handle)) {
-            AbstractPane::CallScope scope(pane);
-            pane->setTargetRunning(running != 0);
-        }
-        return 0;
+    TESK_ON_LIVE_VOID(RegPane, handle, [running](RegPane &pane) {
+        AbstractPane::CallScope scope(&pane);
+        pane.setTargetRunning(running != 0);
     });
+    return 0;
 }
 
 int CuiRegPaneGetRangeLines(uint32_t, TeskHandle handle, RegLineRange *buffer, uint32_t *capacity,
@@ -84,20 +71,16 @@ int CuiRegPaneGetRangeLines(uint32_t, TeskHandle handle, RegLineRange *buffer, u
     // Without a buffer and its size nothing can be written, not even the size needed.
     if (!buffer || !capacity)
         return -1;
-    return TESK_GUARDED(-1, [&] {
-        const RegPane *pane = RegPane::fromHandle(handle);
-        return pane ? pane->lineRanges(buffer, capacity, force != 0) : -1;
+    return TESK_ON_LIVE(RegPane, handle, -1, [&](const RegPane &pane) {
+        return pane.lineRanges(buffer, capacity, force != 0);
     });
 }
 
 int CuiUpdateFormatDefinition(uint32_t id, TeskHandle handle)
 {
-    return TESK_GUARDED(0, [&] {
-        RegPane *pane = RegPane::fromHandle(handle);
-        if (!pane)
-            return 0;
-        AbstractPane::CallScope scope(pane);
-        pane->loadFormatDefinitions(id);
+    return TESK_ON_LIVE(RegPane, handle, 0, [id](RegPane &pane) {
+        AbstractPane::CallScope scope(&pane);
+        pane.loadFormatDefinitions(id);
         return 1;
     });
 }

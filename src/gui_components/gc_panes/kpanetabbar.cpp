@@ -6,6 +6,7 @@
 #include "gui_components/gc_panes/memoryview/viewmemory.h"
 
 #include "frame/core/inplaceedit.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <QApplication>
@@ -253,21 +254,20 @@ void KPaneTabBar::contextMenuEvent(QContextMenuEvent *event)
     auto *view = qobject_cast<AView *>(m_tabWidget->widget(index));
     if (!view)
         return;
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("PaneTabMenu"));
-    menu.addAction(tr("Duplicate View"))->setData(kDuplicateView);
-    QAction *deleteView = menu.addAction(tr("Delete View"));
+    tesk::system::Modal<QMenu> menu(this);
+    menu->setObjectName(QStringLiteral("PaneTabMenu"));
+    menu->addAction(tr("Duplicate View"))->setData(kDuplicateView);
+    QAction *deleteView = menu->addAction(tr("Delete View"));
     deleteView->setData(kDeleteView);
     deleteView->setEnabled(!isInPlaceEditActive());
     const uint64_t paneId = m_tabWidget->pane()->paneId();
     const uint64_t viewId = view->id();
-    QPointer<KPaneTabBar> self(this);
     QPointer<AView> chosenView(view);
-    QAction *chosen = tesk::system::ModalSeam::execMenu(&menu, event->globalPos());
-    // The menu's loop may have let the pane or the view go.
-    if (!chosen || !self || !chosenView)
+    // The menu's loop may let the pane or the view go.
+    const tesk::system::ModalSeam::Result result = menu.runMenu(event->globalPos(), view);
+    if (!result.alive || !result.chosen || !chosenView || tesk::lifetime::doomed(this))
         return;
-    if (chosen->data().toInt() == kDuplicateView) {
+    if (result.chosen->data().toInt() == kDuplicateView) {
         if (KViewMemory *copy = manager()->duplicateView(paneId, viewId)) {
             m_tabWidget->pane()->showView(copy);
             copy->refresh(0);
@@ -275,10 +275,10 @@ void KPaneTabBar::contextMenuEvent(QContextMenuEvent *event)
         return;
     }
     m_tabWidget->removeTab(m_tabWidget->indexOf(view));
-    // The pane lets its reference go; the widget is deleted once, here.
+    // The pane lets its reference go; the widget is ended once, here.
     manager()->removeView(paneId, viewId);
     removePaneIfEmpty();
-    delete view;
+    tesk::lifetime::destroy(view);
 }
 
 void KPaneTabBar::paintEvent(QPaintEvent *event)

@@ -10,6 +10,8 @@ bool runCommand(QObject *object, CuiPaneOutputFn output, void *outputContext,
     auto *pane = dynamic_cast<AbstractPane *>(object);
     if (!pane)
         return false;
+    // The host's printer runs inside: a pane it destroys meanwhile goes once the command ends.
+    AbstractPane::CallScope scope(pane);
     pane->processCommand(output, outputContext, arguments, result);
     return true;
 }

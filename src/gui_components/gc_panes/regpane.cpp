@@ -1,5 +1,6 @@
 #include "gui_components/gc_panes/regpane.h"
 
+#include "frame/core/cuihandles.h"
 #include "frame/core/framelink.h"
 #include "frame/core/helphook.h"
 #include "frame/core/paneseams.h"
@@ -90,9 +91,8 @@ void RegPane::slotSetMenuSensitivity(int id, bool on)
 
 RegPane *RegPane::fromHandle(TeskHandle handle)
 {
-    // A pane the host destroyed from inside a call waits for deletion: its handle is stale.
-    auto *pane = dynamic_cast<RegPane *>(AbstractPane::fromHandle(handle));
-    return pane && livePanes().count(pane) ? pane : nullptr;
+    // A pane the host destroyed from inside a call waits for deletion: its handle is dead.
+    return tesk::handles::object<RegPane>(reinterpret_cast<const void *>(handle));
 }
 
 const RegPage *RegPane::page(quint32 id) const
@@ -277,7 +277,7 @@ void RegPane::setTargetRunning(bool running)
 bool RegPane::firstToShow(const RegData *data) const
 {
     for (const RegPane *pane : livePanes()) {
-        if (pane->m_currentData == data)
+        if (pane->m_currentData == data && !tesk::lifetime::doomed(pane))
             return pane == this;
     }
     return true;
@@ -427,9 +427,11 @@ void RegPane::callHandler(CuiRegOp op, uintptr_t pointer, const char *text)
     if (!m_handler)
         return;
     // The host may delete the pane or a page from inside its handler.
-    CallScope scope(this);
+    const CuiRegPaneHandlerFn handler = m_handler;
+    const uintptr_t context = m_context;
     ++m_handlerDepth;
-    m_handler(quint32(op), pointer, text, m_context, 0);
+    if (!tesk::lifetime::callHost(this, [&] { handler(quint32(op), pointer, text, context, 0); }))
+        return;
     if (--m_handlerDepth == 0 && !m_retired.empty())
         QMetaObject::invokeMethod(
             this, [this] { dropRetired(); }, Qt::QueuedConnection);

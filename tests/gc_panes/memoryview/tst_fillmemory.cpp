@@ -1,6 +1,7 @@
 // CuiFillMemoryDialog as the host calls it: the caller's range shown in the fields, every
 // answer written back only on OK, the length's number bases, and an expression copy that never
 // passes the agreed buffer.
+#include "frames.h"
 #include "gc_panes/memory/simfixture.h"
 #include "modalanswers.h"
 #include "testhost.h"
@@ -8,11 +9,14 @@
 #include "gui_components/gc_panes/memoryview/viewmemorydialogs.h"
 
 #include <tesk/tesk_memorydialogs.h>
+#include <tesk/tesk_window.h>
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -174,6 +178,46 @@ TEST_F(FillMemory, CancelAndRefusedEntriesLeaveEveryArgument)
     EXPECT_EQ(args.fillSize, untouched.fillSize);
     EXPECT_EQ(args.target, untouched.target);
     EXPECT_EQ(args.buffer[0], 'x');
+}
+
+} // namespace
+
+namespace {
+
+class FillMemoryWindow : public FrameTest
+{
+protected:
+    void SetUp() override
+    {
+        testhost::startLibrary();
+        FrameTest::SetUp();
+    }
+};
+
+TEST_F(FillMemoryWindow, TheMainWindowClosedUnderTheDialogEndsItAndAnswersNothing)
+{
+    constexpr TeskHandle kWindow = 0x5310;
+    QPointer<MainWindow> window = createFrame("Fill", kWindow);
+    ASSERT_FALSE(window.isNull());
+    using tesk::system::ModalSeam;
+    int requests = 0;
+    const ModalSeam::Responder previous =
+        ModalSeam::setResponder([&requests](const ModalSeam::Request &request) {
+            ++requests;
+            QtCloseCode(kWindow);
+            // A dialog the closing window does not take along is ended later, so that the
+            // test goes on; its answer must still be nothing.
+            if (QWidget *dialog = request.widget.data())
+                QTimer::singleShot(2000, dialog, [dialog] { dialog->close(); });
+        });
+    FillArguments args;
+    EXPECT_EQ(args.call(), 0);
+    ModalSeam::setResponder(previous);
+    EXPECT_EQ(requests, 1);
+    EXPECT_EQ(args.start, 0x1000u);
+    EXPECT_EQ(args.length, -7);
+    EXPECT_EQ(args.buffer[0], 'x');
+    EXPECT_TRUE(testhost::pumpUntil([&] { return window.isNull(); }));
 }
 
 } // namespace

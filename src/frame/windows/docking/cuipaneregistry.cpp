@@ -10,7 +10,9 @@ CuiPaneRegistry *CuiPaneRegistry::instance()
 
 void CuiPaneRegistry::add(quint32 handle, DockWidget *dock)
 {
-    if (!dock || m_docks.contains(handle))
+    // 0 is no window box: the facade makes its docks with it, and an entry for it would hand
+    // the first such dock to every export the host calls without a pane.
+    if (!dock || handle == 0 || m_docks.contains(handle))
         return;
     m_docks.insert(handle, dock);
     QObject::connect(dock, &QObject::destroyed, [this, dock] { remove(dock); });
@@ -18,7 +20,7 @@ void CuiPaneRegistry::add(quint32 handle, DockWidget *dock)
 
 DockWidget *CuiPaneRegistry::find(quint32 handle) const
 {
-    return m_docks.value(handle, nullptr);
+    return handle == 0 ? nullptr : m_docks.value(handle, nullptr);
 }
 
 bool CuiPaneRegistry::contains(const DockWidget *dock) const

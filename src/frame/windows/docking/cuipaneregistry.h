@@ -14,7 +14,7 @@ class CuiPaneRegistry
 public:
     static CuiPaneRegistry *instance();
 
-    // Keeps the first dock window registered for a handle.
+    // Keeps the first dock window registered for a handle; 0 (no window box) is never kept.
     void add(quint32 handle, DockWidget *dock);
     DockWidget *find(quint32 handle) const;
     bool contains(const DockWidget *dock) const;

@@ -1,6 +1,7 @@
 #include "gui_components/gc_panes/memory/bridgekso.h"
 
 #include "gui_components/gc_panes/memory/moskostream.h"
+#include "system/lifetime.h"
 
 #include <mosk/mosk.hpp>
 
@@ -23,10 +24,12 @@ bool isMemorySpace(const std::string &space)
 }
 
 // Runs one broker call: an error result or an exception answers false, and the error object
-// is released on the way.
+// is released on the way. The call runs inside a lifetime scope: a view the host ends from
+// inside it stays in memory until the view's own code has left.
 template<typename Call>
 bool succeeds(Call &&call) noexcept
 {
+    tesk::lifetime::Scope scope;
     try {
         mosk::ThrowError{call()};
         return true;
@@ -381,6 +384,7 @@ void KGcp_Bridge_KSO::readChunk(int target, const UMemoryAddress &address, uint3
     uint32_t info = 0;
     const uint8_t *hostData = nullptr;
     const TeskMemoryAddress record = recordOf(address);
+    tesk::lifetime::Scope scope;
     MoskResult result =
         m_memoryAccess->ops->read(m_memoryAccess, target, &record, length, -1, &info, &hostData,
                                   m_runs.data(), &runCount, flags);

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -57,22 +56,35 @@ int CuiFillMemoryDialog(void *, uint32_t &start, uint32_t &end, int &length, cha
     return TESK_GUARDED(0, [&] {
         if (!tesk::applicationExists())
             return 0;
-        auto dialog = std::make_unique<KViewMemoryDialog_Fill>(tesk::frame::currentMainWindow(),
-                                                               "Fill Memory", true);
+        // The host is asked before the dialog exists: it may close windows while it answers.
+        const QString shownStart = QString::fromStdString(addressText(target, start));
+        const QString shownEnd = QString::fromStdString(addressText(target, end));
+        // On the heap: the host may close the main window, and the dialog with it, inside the
+        // loop.
+        tesk::system::Modal<KViewMemoryDialog_Fill> dialog(tesk::frame::currentMainWindow(),
+                                                           "Fill Memory", true);
         if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("lineeditExpression_")))
             edit->setMaxLength(kExpressionBufferSize - 1);
-        dialog->setStartAddress(QString::fromStdString(addressText(target, start)));
-        dialog->setEndAddress(QString::fromStdString(addressText(target, end)));
+        dialog->setStartAddress(shownStart);
+        dialog->setEndAddress(shownEnd);
         dialog->targetId = int(target);
-        if (tesk::system::ModalSeam::execDialog(dialog.get()) != QDialog::Accepted)
+        if (!dialog.run().accepted() || !dialog)
             return 0;
-        start = evaluatedOffset(target, dialog->startAddress());
-        endGiven = dialog->isEndAddressSelected() ? 1 : 0;
-        end = evaluatedOffset(target, dialog->endAddress());
-        length = lengthValue(dialog->length());
-        copyExpression(dialog->expression(), expression);
-        fillSize = dialog->fillSize();
-        target = uint32_t(dialog->targetId);
+        // Every answer is read before the host is asked to evaluate one.
+        const QString startText = dialog->startAddress();
+        const QString endText = dialog->endAddress();
+        const bool endSelected = dialog->isEndAddressSelected();
+        const QString lengthText = dialog->length();
+        const QString expressionText = dialog->expression();
+        const int size = dialog->fillSize();
+        const int chosenTarget = dialog->targetId;
+        start = evaluatedOffset(target, startText);
+        endGiven = endSelected ? 1 : 0;
+        end = evaluatedOffset(target, endText);
+        length = lengthValue(lengthText);
+        copyExpression(expressionText, expression);
+        fillSize = size;
+        target = uint32_t(chosenTarget);
         return 1;
     });
 }

@@ -10,6 +10,7 @@
 #include "gui_components/gc_panes/memoryview/viewmemorydataformatter.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydialogs.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydsm.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QTimer>
 
 #include <cstring>
@@ -222,15 +224,27 @@ void KViewMemory::buildContextMenu(QMenu &menu, int kind)
 
 void KViewMemory::showContextMenu(int kind)
 {
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("MemoryViewMenu"));
-    buildContextMenu(menu, kind);
-    QAction *chosen = tesk::system::ModalSeam::execMenu(&menu, QCursor::pos());
+    QPointer<KViewMemory> self(this);
+    tesk::system::Modal<QMenu> menu(this);
+    menu->setObjectName(QStringLiteral("MemoryViewMenu"));
+    buildContextMenu(*menu, kind);
+    // Building asks the host; the view may be gone before the menu shows.
+    if (!self || tesk::lifetime::doomed(this))
+        return;
+    const tesk::system::ModalSeam::Result result = menu.runMenu(QCursor::pos(), this);
+    if (!result.alive || !menu)
+        return;
+    QAction *chosen = result.chosen;
     // The formatting library's entries answer for themselves.
-    QMenu *format = menu.findChild<QMenu *>(QStringLiteral("FormatMenu"));
+    QMenu *format = menu->findChild<QMenu *>(QStringLiteral("FormatMenu"));
     const bool ownEntry = chosen && !(format && format->actions().contains(chosen));
-    if (ownEntry && chosen->data().isValid())
+    if (ownEntry && chosen->data().isValid()) {
+        // A command may close the view (its dock window's Close) or ask the host.
+        tesk::lifetime::Scope scope(this);
         runMenuChoice(chosen->data().toInt());
+        if (!scope.alive())
+            return;
+    }
     if (m_dataTable)
         m_dataTable->endFormatMenu();
 }
@@ -313,8 +327,11 @@ void KViewMemory::editTimedUpdatePeriod()
     const QByteArray prompt =
         tr("Enter Interval in seconds (from completion of previous update):").toLatin1();
     const QByteArray confirm = tr("Set").toLatin1();
+    // The view may be ended while the entry is up: its answer is then dropped.
+    tesk::lifetime::Scope scope(this);
     if (!tesk::core::simpleEntry(caption.constData(), prompt.constData(), initial.constData(),
-                                 answer, int32_t(sizeof answer - 1), confirm.constData(), 0))
+                                 answer, int32_t(sizeof answer - 1), confirm.constData(), 0) ||
+        !scope.alive())
         return;
     bool ok = false;
     const qlonglong seconds = QString::fromUtf8(answer).trimmed().toLongLong(&ok, 10);
@@ -364,8 +381,8 @@ QString KViewMemory::hostAddressText(const UMemoryAddress &address)
 
 void KViewMemory::fillMemory()
 {
-    KViewMemoryDialog_Fill dialog(this, nullptr, true);
-    dialog.targetId = currentTargetId();
+    tesk::system::Modal<KViewMemoryDialog_Fill> dialog(this, nullptr, true);
+    dialog->targetId = currentTargetId();
     UMemoryAddress first;
     UMemoryAddress last;
     if (isStartAddressValid() && m_dataTable) {
@@ -374,25 +391,35 @@ void KViewMemory::fillMemory()
         if (first > last)
             std::swap(first, last);
     }
-    dialog.setStartAddress(hostAddressText(first));
-    dialog.setEndAddress(hostAddressText(last));
-    if (tesk::system::ModalSeam::execDialog(&dialog) != QDialog::Accepted)
+    dialog->setStartAddress(hostAddressText(first));
+    dialog->setEndAddress(hostAddressText(last));
+    // The view may be deleted while the dialog is up (its pane removed, its window closed).
+    if (!dialog.run(this).accepted() || !dialog)
         return;
+    // The answers are taken before the host is asked anything: it may end the view meanwhile.
+    const std::string startText = dialog->startAddress().trimmed().toStdString();
+    const std::string endText = dialog->endAddress().trimmed().toStdString();
+    const bool endSelected = dialog->isEndAddressSelected();
+    const QString lengthText = dialog->length().trimmed();
+    const QByteArray expression = dialog->expression().toLatin1();
+    const int fillSize = dialog->fillSize();
     const int target = currentTargetId();
-    const UMemoryAddress start =
-        m_bridge->textToAddress(target, dialog.startAddress().trimmed().toStdString());
+    KGcp_Bridge_KSO *bridge = m_bridge;
+    tesk::lifetime::Scope scope(this);
+    const UMemoryAddress start = bridge->textToAddress(target, startText);
     UMemoryAddress end;
     uint32_t length = 0;
-    if (dialog.isEndAddressSelected()) {
-        end = m_bridge->textToAddress(target, dialog.endAddress().trimmed().toStdString());
+    if (endSelected) {
+        end = bridge->textToAddress(target, endText);
     } else {
         bool ok = false;
-        const qulonglong value = dialog.length().trimmed().toULongLong(&ok, 0);
+        const qulonglong value = lengthText.toULongLong(&ok, 0);
         length = ok && value <= 0xFFFFFFFFull ? uint32_t(value) : 0;
     }
-    const QByteArray expression = dialog.expression().toLatin1();
-    m_bridge->fillMemory(kMemorySpace, window(), target, start, end, length, dialog.fillSize(),
-                         expression.constData());
+    if (!scope.alive())
+        return;
+    bridge->fillMemory(kMemorySpace, window(), target, start, end, length, fillSize,
+                       expression.constData());
 }
 
 // Copying

@@ -9,6 +9,7 @@
 #include "gui_components/gc_panes/memoryview/viewmemorydata.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydsm.h"
 #include "gui_components/gc_panes/memoryview/viewmemoryscrollbar.h"
+#include "system/lifetime.h"
 
 #include <QComboBox>
 #include <QScopedValueRollback>
@@ -115,11 +116,17 @@ void KViewMemory::relayout()
         m_dsmTable->updateColumnLabels();
     }
     m_info->setBlockSize(cacheBlockSize(rows));
+    // Measuring may warn the user; the view may end while the warning is up, and then it is
+    // kept in memory until its callers have left, untouched from here on.
+    tesk::lifetime::Scope scope(this);
     refresh();
     // Widths follow the texts a layout brings (format, field size, font); a scroll step keeps
     // them, so the cells are measured here and nowhere else.
-    for (AViewMemoryTable *table : tables)
+    for (AViewMemoryTable *table : tables) {
         table->adjustCellSizes();
+        if (!scope.alive())
+            return;
+    }
     for (AViewMemoryTable *table : tables) {
         table->setUpdatesEnabled(true);
         table->updateContents();
@@ -129,6 +136,8 @@ void KViewMemory::relayout()
 void KViewMemory::relayoutTwice()
 {
     relayout();
+    if (tesk::lifetime::doomed(this))
+        return;
     // The first pass measured the cells: what fits the view may differ now.
     const AViewMemoryTable *shown = isDisassemblyShown()
                                         ? static_cast<AViewMemoryTable *>(m_dsmTable)

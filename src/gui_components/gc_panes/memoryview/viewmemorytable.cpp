@@ -602,14 +602,21 @@ void AViewMemoryTable::showWidthWarning(int columnWidth)
     if (s_widthWarningShown)
         return;
     s_widthWarningShown = true;
-    tesk::system::ModalSeam::messageBox(
-        this, QMessageBox::Warning, tr("Warning"),
+    // The view the warning is for may be deleted while it is up: the box goes with it and the
+    // view is not touched afterwards.
+    auto *viewObject = dynamic_cast<QObject *>(m_view);
+    const QObject *owner = viewObject ? viewObject : this;
+    tesk::system::Modal<QMessageBox> box(
+        QMessageBox::Warning, tr("Warning"),
         tr("The formatted data is too long to be displayed correctly.\nThe number of columns "
            "has been set to auto.\n The maximum number of columns for this formatted data is %1")
             .arg(kMaximumTableWidth / columnWidth),
-        QMessageBox::Ok, QMessageBox::Ok);
+        QMessageBox::Ok, this);
+    box->setDefaultButton(QMessageBox::Ok);
+    const tesk::system::ModalSeam::Result result =
+        box.run(owner, tesk::system::ModalSeam::Kind::MessageBox);
     s_widthWarningShown = false;
-    if (m_view)
+    if (result.alive && m_view)
         m_view->selectColumns(0);
 }
 
