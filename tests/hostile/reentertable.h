@@ -199,35 +199,175 @@ inline const char *chosenFile(const char *name)
     return result;
 }
 
+// The pattern of most texts lines: the answer about the first object kept, the second object
+// asked, the first one asked again.
+template<typename Ask, typename Which>
+void askTwice(Texts &t, Which first, Which second, Ask ask)
+{
+    t.text(ask(first));
+    t.text(ask(second));
+    ask(first);
+}
+
+// A list asked for again while the first answer is kept.
+template<const char *const *(*ask)()>
+void listTwice(Texts &t)
+{
+    t.list(ask());
+    ask();
+}
+
+inline void itemCommands(Texts &t)
+{
+    contextMenus();
+    askTwice(t, 1, 2, [](int id) { return CuiContextMenu_getItemCommand("reenter one", id); });
+}
+
+inline void itemTexts(Texts &t)
+{
+    contextMenus();
+    askTwice(t, 1, 2, [](int id) { return CuiContextMenu_getItemGuiText("reenter one", id); });
+}
+
+inline void menuDefinitions(Texts &t)
+{
+    contextMenus();
+    askTwice(t, "reenter one", "reenter two", &CuiContextMenu_getMenuDefinion);
+}
+
+inline void clockSpeeds(Texts &t)
+{
+    static char one[32], two[32], again[32];
+    const TeskHandle first = clockDialog(t, "100");
+    t.text(CuiCorvasimConfigDlgGetClockSpeed(first, one, sizeof one));
+    t.text(CuiCorvasimConfigDlgGetClockSpeed(clockDialog(t, "200"), two, sizeof two));
+    CuiCorvasimConfigDlgGetClockSpeed(first, again, sizeof again);
+}
+
+inline void voidStars(Texts &t)
+{
+    static int one, two;
+    CuiFunctionRegistryAddVoidStar("reenter one", &one);
+    CuiFunctionRegistryAddVoidStar("reenter two", &two);
+    void *first = CuiFunctionRegistryGetVoidStar("reenter one");
+    CuiFunctionRegistryGetVoidStar("reenter two");
+    t.expect(first == &one, "the first answer is the first pointer");
+    t.later([] {
+        CuiFunctionRegistryRemoveVoidStar("reenter one");
+        CuiFunctionRegistryRemoveVoidStar("reenter two");
+    });
+}
+
+inline void currentCode(Texts &t)
+{
+    void *first = CuiGetCurrentCode();
+    host().otherWindow();
+    t.expect(CuiGetCurrentCode() != first, "the other window is current");
+    CuiSetCurrentCode(first);
+    t.expect(first && CuiGetCurrentCode() == first, "the first answer names the first window");
+}
+
+inline void qtApp(Texts &t)
+{
+    void *first = CuiGetQtApp();
+    t.expect(CuiGetQtApp() == first && first == QCoreApplication::instance(),
+             "the application is answered");
+}
+
+inline void dragContexts(Texts &t)
+{
+    int one = 0, two = 0;
+    CuiKsoDragAndDrop_setDragContext(5);
+    int *first = CuiKsoDragAndDrop_getDragContext(&one);
+    CuiKsoDragAndDrop_setDragContext(6);
+    CuiKsoDragAndDrop_getDragContext(&two);
+    t.expect(first == &one && one == 5 && two == 6, "each answer is its own word");
+}
+
+inline void loadCommands(Texts &t)
+{
+    const TeskHandle one = loadMemoryDialog(t, "one.elf");
+    const char *first = CuiLoadMemoryDlgGetCommand(one);
+    t.expect(first && *first, "a command was made");
+    t.text(first);
+    t.text(CuiLoadMemoryDlgGetCommand(loadMemoryDialog(t, "two.elf")));
+    CuiLoadMemoryDlgGetCommand(one);
+}
+
+inline void chosenFiles(Texts &t)
+{
+    const char *first = chosenFile("one.elf");
+    t.expect(first, "a name was handed out");
+    t.text(first);
+    t.text(chosenFile("two.elf"));
+    chosenFile("one.elf");
+}
+
+inline void qtPanes(Texts &t)
+{
+    host().window();
+    const TeskHandle one = CuiDataNavCreate(), two = CuiDataNavCreate();
+    void *first = CuiWindowCreateQtPane("reenter one", asObject(one), &codeCallback, 0x7201);
+    CuiWindowCreateQtPane("reenter two", asObject(two), &codeCallback, 0x7202);
+    t.expect(first && tesk::handles::object(first), "the first dock window lives");
+}
+
+inline void windowTitles(Texts &t)
+{
+    twoDocks(t);
+    askTwice(t, 0, 1, [](int index) { return QtGetWindowTitle(host().window(), index); });
+}
+
+inline void helpDescs(Texts &t)
+{
+    static char one[256] = "see item 120;", two[256] = "see item 121;";
+    char *first = one, *second = two;
+    int32_t id = 0;
+    QtHelpDesc(&id, &first, sizeof one);
+    t.text(first);
+    QtHelpDesc(&id, &second, sizeof two);
+    t.expect(first == one && second == two, "the answers stay in the host's buffers");
+}
+
+inline void paneTitles(Texts &t)
+{
+    twoDocks(t);
+    askTwice(t, 0, 1, [](int index) { return QtReturnKSOTitle(host().window(), index); });
+}
+
+inline void toolbarTitles(Texts &t)
+{
+    const TeskHandle window = twoToolbars(t);
+    askTwice(t, 0, 1, [window](int index) { return QtReturnToolbarTitle(window, index); });
+}
+
 } // namespace drive
 
-// clang-format off
 inline const std::vector<TextLine> &textsTable()
 {
     using namespace drive;
     static const std::vector<TextLine> table = {
-        {"CuiContextMenu_getItemCommand", [](Texts &t) { contextMenus(); t.text(CuiContextMenu_getItemCommand("reenter one", 1)); t.text(CuiContextMenu_getItemCommand("reenter one", 2)); CuiContextMenu_getItemCommand("reenter one", 1); }},
-        {"CuiContextMenu_getItemGuiText", [](Texts &t) { contextMenus(); t.text(CuiContextMenu_getItemGuiText("reenter one", 1)); t.text(CuiContextMenu_getItemGuiText("reenter one", 2)); CuiContextMenu_getItemGuiText("reenter one", 1); }},
-        {"CuiContextMenu_getMenuDefinion", [](Texts &t) { contextMenus(); t.text(CuiContextMenu_getMenuDefinion("reenter one")); t.text(CuiContextMenu_getMenuDefinion("reenter two")); CuiContextMenu_getMenuDefinion("reenter one"); }},
-        {"CuiCorvasimConfigDlgGetClockSpeed", [](Texts &t) { static char one[32], two[32], again[32]; const TeskHandle first = clockDialog(t, "100"); t.text(CuiCorvasimConfigDlgGetClockSpeed(first, one, sizeof one)); t.text(CuiCorvasimConfigDlgGetClockSpeed(clockDialog(t, "200"), two, sizeof two)); CuiCorvasimConfigDlgGetClockSpeed(first, again, sizeof again); }},
-        {"CuiFunctionRegistryGetVoidStar", [](Texts &t) { static int one, two; CuiFunctionRegistryAddVoidStar("reenter one", &one); CuiFunctionRegistryAddVoidStar("reenter two", &two); void *first = CuiFunctionRegistryGetVoidStar("reenter one"); CuiFunctionRegistryGetVoidStar("reenter two"); t.expect(first == &one, "the first answer is the first pointer"); t.later([] { CuiFunctionRegistryRemoveVoidStar("reenter one"); CuiFunctionRegistryRemoveVoidStar("reenter two"); }); }},
-        {"CuiGetCurrentCode", [](Texts &t) { void *first = CuiGetCurrentCode(); host().otherWindow(); t.expect(CuiGetCurrentCode() != first, "the other window is current"); CuiSetCurrentCode(first); t.expect(first && CuiGetCurrentCode() == first, "the first answer names the first window"); }},
-        {"CuiGetQtApp", [](Texts &t) { void *first = CuiGetQtApp(); t.expect(CuiGetQtApp() == first && first == QCoreApplication::instance(), "the application is answered"); }},
-        {"CuiI18NGetEncodingList", [](Texts &t) { t.list(CuiI18NGetEncodingList()); CuiI18NGetEncodingList(); }},
-        {"CuiI18NGetLanguageList", [](Texts &t) { t.list(CuiI18NGetLanguageList()); CuiI18NGetLanguageList(); }},
-        {"CuiI18NGetLocaleList", [](Texts &t) { t.list(CuiI18NGetLocaleList()); CuiI18NGetLocaleList(); }},
-        {"CuiKsoDragAndDrop_getDragContext", [](Texts &t) { int one = 0, two = 0; CuiKsoDragAndDrop_setDragContext(5); int *first = CuiKsoDragAndDrop_getDragContext(&one); CuiKsoDragAndDrop_setDragContext(6); CuiKsoDragAndDrop_getDragContext(&two); t.expect(first == &one && one == 5 && two == 6, "each answer is its own word"); }},
-        {"CuiLoadMemoryDlgGetCommand", [](Texts &t) { const TeskHandle one = loadMemoryDialog(t, "one.elf"); const char *first = CuiLoadMemoryDlgGetCommand(one); t.expect(first && *first, "a command was made"); t.text(first); t.text(CuiLoadMemoryDlgGetCommand(loadMemoryDialog(t, "two.elf"))); CuiLoadMemoryDlgGetCommand(one); }},
-        {"CuiSimpleFileExtraMultipleEx", [](Texts &t) { const char *first = chosenFile("one.elf"); t.expect(first, "a name was handed out"); t.text(first); t.text(chosenFile("two.elf")); chosenFile("one.elf"); }},
-        {"CuiWindowCreateQtPane", [](Texts &t) { host().window(); const TeskHandle one = CuiDataNavCreate(), two = CuiDataNavCreate(); void *first = CuiWindowCreateQtPane("reenter one", asObject(one), &codeCallback, 0x7201); CuiWindowCreateQtPane("reenter two", asObject(two), &codeCallback, 0x7202); t.expect(first && tesk::handles::object(first), "the first dock window lives"); }},
-        {"QtGetWindowTitle", [](Texts &t) { twoDocks(t); t.text(QtGetWindowTitle(host().window(), 0)); t.text(QtGetWindowTitle(host().window(), 1)); QtGetWindowTitle(host().window(), 0); }},
-        {"QtHelpDesc", [](Texts &t) { static char one[256] = "see item 120;", two[256] = "see item 121;"; char *first = one, *second = two; int32_t id = 0; QtHelpDesc(&id, &first, sizeof one); t.text(first); QtHelpDesc(&id, &second, sizeof two); t.expect(first == one && second == two, "the answers stay in the host's buffers"); }},
-        {"QtReturnKSOTitle", [](Texts &t) { twoDocks(t); t.text(QtReturnKSOTitle(host().window(), 0)); t.text(QtReturnKSOTitle(host().window(), 1)); QtReturnKSOTitle(host().window(), 0); }},
-        {"QtReturnToolbarTitle", [](Texts &t) { const TeskHandle w = twoToolbars(t); t.text(QtReturnToolbarTitle(w, 0)); t.text(QtReturnToolbarTitle(w, 1)); QtReturnToolbarTitle(w, 0); }},
+        {"CuiContextMenu_getItemCommand", &itemCommands},
+        {"CuiContextMenu_getItemGuiText", &itemTexts},
+        {"CuiContextMenu_getMenuDefinion", &menuDefinitions},
+        {"CuiCorvasimConfigDlgGetClockSpeed", &clockSpeeds},
+        {"CuiFunctionRegistryGetVoidStar", &voidStars},
+        {"CuiGetCurrentCode", &currentCode},
+        {"CuiGetQtApp", &qtApp},
+        {"CuiI18NGetEncodingList", &listTwice<&CuiI18NGetEncodingList>},
+        {"CuiI18NGetLanguageList", &listTwice<&CuiI18NGetLanguageList>},
+        {"CuiI18NGetLocaleList", &listTwice<&CuiI18NGetLocaleList>},
+        {"CuiKsoDragAndDrop_getDragContext", &dragContexts},
+        {"CuiLoadMemoryDlgGetCommand", &loadCommands},
+        {"CuiSimpleFileExtraMultipleEx", &chosenFiles},
+        {"CuiWindowCreateQtPane", &qtPanes},
+        {"QtGetWindowTitle", &windowTitles},
+        {"QtHelpDesc", &helpDescs},
+        {"QtReturnKSOTitle", &paneTitles},
+        {"QtReturnToolbarTitle", &toolbarTitles},
     };
     return table;
 }
-// clang-format on
 
 } // namespace hostile::reenter
 
@@ -372,7 +512,9 @@ inline DockWidget *windBox(Host &h, void **table = nullptr, int entry = 0, void 
     return Store::instance()->findDockWidget(kBox);
 }
 
-// The window box's dock, its tabs clicked and a drag moved over its pane.
+// The window box's dock, its tabs clicked and text dragged over its pane as the toolkit
+// delivers a drag: an enter, then a move (which goes only to the widget that took the enter),
+// then a leave.
 inline void windBoxDock(Host &h, void **table, int entry, void *function)
 {
     QPointer<DockWidget> dock = windBox(h, table, entry, function);
@@ -380,14 +522,22 @@ inline void windBoxDock(Host &h, void **table, int entry, void *function)
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
         Host::pump();
     }
-    QWidget *pane = dock && !h.acted() ? dock->widget() : nullptr;
+    QPointer<QWidget> pane = dock && !h.acted() ? dock->widget() : nullptr;
     if (pane && !qobject_cast<CuiKSOPane *>(pane))
         pane = pane->findChild<CuiKSOPane *>();
-    if (pane) {
-        QMimeData data;
-        data.setText(QStringLiteral("text"));
+    if (!pane)
+        return;
+    QMimeData data;
+    data.setText(QStringLiteral("text"));
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(pane, &enter);
+    if (pane && !h.acted()) {
         QDragMoveEvent move(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
         QCoreApplication::sendEvent(pane, &move);
+    }
+    if (pane) {
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(pane, &leave);
     }
 }
 
@@ -690,118 +840,680 @@ inline TeskHandle qsdiDialog(Host &h)
     return reinterpret_cast<TeskHandle>(description);
 }
 
+// ---- the drivers of the callbacks lines ----
+
+inline void activation(Host &h)
+{
+    CuiSetActivationCallback(h.window(), acting<CuiActivationFn>());
+    QEvent change(QEvent::ActivationChange);
+    QCoreApplication::sendEvent(mainWindow(h), &change);
+}
+
+inline void breakpointDialogHandler(Host &h)
+{
+    const TeskHandle d = breakpointDialog(h, nullptr, acting<CuiBreakpointDlgHandler>());
+    okBreakpoint(d);
+}
+
+inline void breakpointHelp(Host &h)
+{
+    const TeskHandle d = breakpointDialog(h);
+    CuiBreakpointDlgSetHelpCallback(d, acting<CuiBreakpointDlgHelpCallback>());
+    runBreakpoint(d, [](BreakpointDlg *dlg) { dlg->helpPB->click(); });
+}
+
+inline void breakpointProxyInDialog(Host &h)
+{
+    const TeskHandle d = breakpointDialog(h, acting<CuiBreakpointProxyHandler>());
+    okBreakpoint(d);
+}
+
+inline void breakpointProxyAlone(Host &h)
+{
+    const TeskHandle p = CuiBreakpointProxyCreate(3);
+    CuiBreakpointProxySetHandler(p, acting<CuiBreakpointProxyHandler>());
+    h.owner([p] { CuiBreakpointProxyDestroy(p); });
+    CuiBreakpointProxySetBreakpointType(p, 1);
+    CuiBreakpointProxySetBreakpointType(p, 2);
+}
+
+inline void codeInDock(Host &h)
+{
+    constexpr TeskHandle box = 0x7500;
+    h.owner([] { CuiPaneClose(int(box)); });
+    QtWindowCreate("reenter code", acting<CuiCodeCallbackFn>(), box);
+    CuiNotifyQtWidgetAboutSetFocusInBox(box);
+}
+
+inline void codeInMainWindow(Host &h)
+{
+    constexpr TeskHandle box = 0x7501;
+    QtRegisterCodeCB(acting<CuiCodeCallbackFn>(), box);
+    CuiNotifyQtWidgetAboutSetFocusInBox(box);
+    MainWindow *window = mainWindow(h);
+    window->resize(window->width() + 40, window->height() + 30);
+    Host::pump();
+}
+
+inline void contextMenuChoice(Host &h)
+{
+    h.inLoop([](QWidget *w) {
+        if (auto *menu = qobject_cast<QMenu *>(w)) {
+            menu->setActiveAction(menu->actions().value(0));
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    QtPopContextMenu(acting<CuiContextMenuFn>(), menuDefinition());
+}
+
+inline void contextMenuState(Host &h)
+{
+    contextMenus();
+    CuiContextMenu_setCallBackItemState("reenter one", acting<CuiContextMenuStateFn>(), nullptr);
+    h.owner([] { CuiContextMenu_clearMenu("reenter one"); });
+    CuiContextMenu_updateMenuState("reenter one");
+}
+
+inline void dataNavHandler(Host &h)
+{
+    if (DataNav *pane = dataNav(h, acting<CuiDataNavHostFn>()))
+        pane->callHandler(QStringLiteral("functions"), QStringLiteral("disasm"));
+}
+
+inline void findToolBarState(Host &h)
+{
+    const TeskHandle bar = QtCreateEditorToolBar(h.window(), acting<CuiFindToolBarFn>());
+    h.owner([bar] { CuiDeleteObject(asObject(bar)); });
+    if (FindToolBar *find = object<FindToolBar>(bar))
+        emit find->stateMenu()->aboutToShow();
+}
+
+inline void hardwareCapabilities(Host &h)
+{
+    const TeskHandle d = breakpointDialog(h);
+    publish(h, "hardware_capabilities", acting<CuiHardwareCapabilitiesFn>());
+    runBreakpoint(d, [](BreakpointDlg *dlg) {
+        dlg->breakpointTypeLB->setCurrentRow(1);
+        dlg->locationBuilderPB->click();
+    });
+}
+
+// A breakpoint dialog confirmed while the host's entry point of that name takes the act.
+template<typename Fn>
+void breakpointWithEntry(Host &h, const char *name)
+{
+    const TeskHandle d = breakpointDialog(h);
+    publish(h, name, acting<Fn>());
+    okBreakpoint(d);
+}
+inline void eeaccessEntry(Host &h)
+{
+    breakpointWithEntry<CuiHostEeaccessFn>(h, "eeaccess");
+}
+inline void guiEntry(Host &h)
+{
+    breakpointWithEntry<CuiHostGuiFn>(h, "gui");
+}
+
+inline void hostStringList(Host &h)
+{
+    static void *table[2] = {nullptr, reinterpret_cast<void *>(acting<CuiHostStringListFn>())};
+    CuiFunctionRegistryAddVoidStar("eeaccessFuncs", table);
+    h.later([] { CuiFunctionRegistryRemoveVoidStar("eeaccessFuncs"); });
+    auto *registers = new RegisterListDlg(mainWindow(h));
+    h.later([registers = QPointer<RegisterListDlg>(registers)] { delete registers.data(); });
+    registers->setVdata(1);
+    registers->loadRegisters();
+}
+
+inline void idle(Host &h)
+{
+    CuiCreateIdleObject();
+    CuiRegisterIdleFunc(acting<CuiIdleFn>());
+    h.later([] { CuiRegisterIdleFunc(nullptr); });
+    testhost::pumpUntil([&h] { return h.acted(); }, 2000);
+}
+
+inline void memoryOperationsHandler(Host &h)
+{
+    const TeskHandle d = CuiMemoryOperationsDlgCreate(0);
+    CuiMemoryOperationsDlgSetFileTypeList(d, "1 elf Image file\n");
+    CuiMemoryOperationsDlgSetFuncHandler(d, acting<CuiMemoryOperationsHandlerFn>());
+    h.inLoop(&applyMemoryOperation);
+    runDialog(h, d, &CuiMemoryOperationsDlgDestroy);
+}
+
+// The main window's popup menu of that id, when it has one.
+inline QMenu *popupMenu(Host &h, int id)
+{
+    auto *mt = qobject_cast<MT *>(mainWindow(h)->menuManager());
+    return mt ? mt->popupMenu(id) : nullptr;
+}
+
+inline void menuAboutToShow(Host &h)
+{
+    QtRegisterMenuCB(acting<CuiMenuAboutToShowFn>(), nullptr, nullptr, h.window());
+    QtAppendMenu(32881, "reenter.c", nullptr, 0);
+    QtAddPopupMenu("Recent Files", 40604, nullptr);
+    if (QMenu *recent = popupMenu(h, 40604))
+        emit recent->aboutToShow();
+}
+
+inline void menuActivate(Host &h)
+{
+    QtRegisterMenuCB(nullptr, acting<CuiMenuActivateFn>(), nullptr, h.window());
+    QtAppendMenu(32881, "reenter.c", nullptr, 0);
+    if (QMenu *recent = popupMenu(h, 40604))
+        if (!recent->actions().isEmpty())
+            recent->actions().front()->trigger();
+}
+
+inline void menuCycle(Host &h)
+{
+    QtRegisterMenuCB(nullptr, nullptr, acting<CuiMenuCycleFn>(), h.window());
+    if (auto *button = mainWindow(h)->findChild<QToolButton *>(QStringLiteral("MenuItem172")))
+        if (QMenu *popup = button->menu())
+            emit popup->aboutToShow();
+}
+
+inline void paneOutput(Host &h)
+{
+    CuiTestFunction(h.window(), acting<CuiPaneOutputFn>(), nullptr, "menu", nullptr, nullptr,
+                    nullptr, nullptr, nullptr, nullptr);
+}
+
+inline void regPaneHandler(Host &h)
+{
+    if (RegPane *pane = regPane(h, true))
+        pane->menuCommand(RegPane::CommandUpdate);
+}
+
+// Picks the script file in the file dialog the widget is.
+inline void pickScript(QWidget *widget)
+{
+    if (auto *dialog = qobject_cast<QFileDialog *>(widget)) {
+        const QString path = file("script.inc");
+        dialog->setDirectory(QFileInfo(path).path());
+        dialog->selectFile(QFileInfo(path).fileName());
+        QMetaObject::invokeMethod(dialog, "accept");
+    }
+}
+
+inline void scriptToolBarRun(Host &h)
+{
+    CuiScriptToolBarCreate(h.window(), acting<CuiScriptToolBarFn>());
+    if (ScriptToolBar *bar = tesk::frame::scriptToolBarOf(mainWindow(h))) {
+        h.inLoop(&pickScript);
+        bar->addButton()->click();
+        bar->scriptList()->setCurrentIndex(bar->scriptList()->count() - 1);
+        bar->runButton()->click();
+    }
+}
+
+inline void searchPathHelp(Host &h)
+{
+    const TeskHandle d = CuiSourceSearchPathDlgCreate(0);
+    CuiSourceSearchPathDlgSetHelpId(d, 7);
+    CuiSourceSearchPathDlgSetHelpCallback(d, acting<CuiSearchPathHelpFn>());
+    h.inLoop([](QWidget *w) { QTest::keyClick(w, Qt::Key_F1); });
+    runDialog(h, d, &deleteObject);
+}
+
+inline void symtabHandler(Host &h)
+{
+    const TeskHandle s = CuiSymtabDataSourceCreate();
+    CuiSymtabDataSourceSetFuncHandler(s, acting<CuiSymtabHostFn>());
+    h.owner([s] { CuiSymtabDataSourceDestroy(s); });
+    CuiSymtabDataSourceUpdate(s);
+}
+
+inline void topLevelSize(Host &)
+{
+    QtTopLevelCreate(0x7600, acting<CuiTopLevelSizeFn>(), 0x7600);
+    if (QMainWindow *top = Store::currentTopLevelWindow()) {
+        top->show();
+        top->resize(top->width() + 40, top->height() + 30);
+        Host::pump();
+    }
+}
+
+// A window box's dock whose host takes the act in that entry of the window-box tables.
+enum class BoxTable { WindBox, Xry };
+template<typename Fn, BoxTable which, int entry>
+void windBoxEntry(Host &h)
+{
+    testhost::WindBoxHost &boxes = testhost::WindBoxHost::instance();
+    void **table = which == BoxTable::Xry ? boxes.xryTable() : boxes.windBoxTable();
+    windBoxDock(h, table, entry, reinterpret_cast<void *>(acting<Fn>()));
+}
+
+// A click on a cell of one of the synchronisation window's tables while its access acts in
+// the operation.
+inline void syncActions(Host &h)
+{
+    clickCell(syncWindow(h, SyncOp::ApplyAction), "tableActionsCores", 2, 1);
+}
+inline void syncExecution(Host &h)
+{
+    clickCell(syncWindow(h, SyncOp::ApplyExecution), "tableExecutionCores", 2, 1);
+}
+inline void syncTrigger(Host &h)
+{
+    clickCell(syncWindow(h, SyncOp::ApplyTrigger), "SyncTrigTable", 0, 1);
+}
+inline void syncRead(Host &h)
+{
+    clickCell(syncWindow(h, SyncOp::Read), "tableActionsCores", 2, 1);
+}
+
+inline void syncPendingMode(Host &h)
+{
+    if (SyncDlg *w = syncWindow(h, SyncOp::ApplyPendingMode))
+        QTest::mouseClick(w->findChild<QRadioButton *>(QStringLiteral("radioButtonAnyCore")),
+                          Qt::LeftButton);
+}
+
+inline void syncCoresRun(Host &h)
+{
+    if (syncWindow(h, SyncOp::Read))
+        SimulatedCores::installed().run(1);
+}
+
+// A register pane, which reads and writes its settings through the host's persistence.
+inline void persistenceInRegPane(Host &h)
+{
+    persistence(h);
+    regPane(h);
+}
+
+// Why the library never calls the registry's own function type back.
+inline constexpr const char *kRegistryFnReason =
+    "the type functions are stored under in the registry; "
+    "each entry point has the line of its own type";
+
+inline void qsdiSend(Host &h)
+{
+    auto *d = reinterpret_cast<QSDIDescription *>(qsdiDialog(h));
+    h.inLoop([](QWidget *w) {
+        for (QPushButton *b : w->findChildren<QPushButton *>())
+            if (b->text() == QLatin1String("Send"))
+                b->click();
+    });
+    QtQSDIExecDialog(d);
+}
+
 } // namespace drive
 
-// clang-format off
 inline const std::vector<Line> &callbacksTable()
 {
     using namespace drive;
     static const std::vector<Line> table = {
-        {"CuiActivationFn", [](Host &h) { CuiSetActivationCallback(h.window(), acting<CuiActivationFn>()); QEvent change(QEvent::ActivationChange); QCoreApplication::sendEvent(mainWindow(h), &change); }},
-        {"CuiBreakpointDlgHandler", [](Host &h) { const TeskHandle d = breakpointDialog(h, nullptr, acting<CuiBreakpointDlgHandler>()); okBreakpoint(d); }},
-        {"CuiBreakpointDlgHelpCallback", [](Host &h) { const TeskHandle d = breakpointDialog(h); CuiBreakpointDlgSetHelpCallback(d, acting<CuiBreakpointDlgHelpCallback>()); runBreakpoint(d, [](BreakpointDlg *dlg) { dlg->helpPB->click(); }); }},
-        {"CuiBreakpointProxyHandler", [](Host &h) { const TeskHandle d = breakpointDialog(h, acting<CuiBreakpointProxyHandler>()); okBreakpoint(d); }},
-        {"CuiBreakpointProxyHandler", [](Host &h) { const TeskHandle p = CuiBreakpointProxyCreate(3); CuiBreakpointProxySetHandler(p, acting<CuiBreakpointProxyHandler>()); h.owner([p] { CuiBreakpointProxyDestroy(p); }); CuiBreakpointProxySetBreakpointType(p, 1); CuiBreakpointProxySetBreakpointType(p, 2); }},
-        {"CuiCodeCallbackFn", [](Host &h) { constexpr TeskHandle box = 0x7500; h.owner([] { CuiPaneClose(int(box)); }); QtWindowCreate("reenter code", acting<CuiCodeCallbackFn>(), box); CuiNotifyQtWidgetAboutSetFocusInBox(box); }},
-        {"CuiCodeCallbackFn", [](Host &h) { constexpr TeskHandle box = 0x7501; QtRegisterCodeCB(acting<CuiCodeCallbackFn>(), box); CuiNotifyQtWidgetAboutSetFocusInBox(box); MainWindow *window = mainWindow(h); window->resize(window->width() + 40, window->height() + 30); Host::pump(); }},
-        {"CuiContextMenuFn", [](Host &h) { h.inLoop([](QWidget *w) { if (auto *menu = qobject_cast<QMenu *>(w)) { menu->setActiveAction(menu->actions().value(0)); QTest::keyClick(menu, Qt::Key_Return); } }); QtPopContextMenu(acting<CuiContextMenuFn>(), menuDefinition()); }},
-        {"CuiContextMenuStateFn", [](Host &h) { contextMenus(); CuiContextMenu_setCallBackItemState("reenter one", acting<CuiContextMenuStateFn>(), nullptr); h.owner([] { CuiContextMenu_clearMenu("reenter one"); }); CuiContextMenu_updateMenuState("reenter one"); }},
-        {"CuiDataNavHostFn", [](Host &h) { if (DataNav *pane = dataNav(h, acting<CuiDataNavHostFn>())) pane->callHandler(QStringLiteral("functions"), QStringLiteral("disasm")); }},
-        {"CuiFindToolBarFn", [](Host &h) { const TeskHandle bar = QtCreateEditorToolBar(h.window(), acting<CuiFindToolBarFn>()); h.owner([bar] { CuiDeleteObject(asObject(bar)); }); if (FindToolBar *find = object<FindToolBar>(bar)) emit find->stateMenu()->aboutToShow(); }},
-        {"CuiHardwareCapabilitiesFn", [](Host &h) { const TeskHandle d = breakpointDialog(h); publish(h, "hardware_capabilities", acting<CuiHardwareCapabilitiesFn>()); runBreakpoint(d, [](BreakpointDlg *dlg) { dlg->breakpointTypeLB->setCurrentRow(1); dlg->locationBuilderPB->click(); }); }},
-        {"CuiHostEeaccessFn", [](Host &h) { const TeskHandle d = breakpointDialog(h); publish(h, "eeaccess", acting<CuiHostEeaccessFn>()); okBreakpoint(d); }},
+        {"CuiActivationFn", &activation},
+        {"CuiBreakpointDlgHandler", &breakpointDialogHandler},
+        {"CuiBreakpointDlgHelpCallback", &breakpointHelp},
+        {"CuiBreakpointProxyHandler", &breakpointProxyInDialog},
+        {"CuiBreakpointProxyHandler", &breakpointProxyAlone},
+        {"CuiCodeCallbackFn", &codeInDock},
+        {"CuiCodeCallbackFn", &codeInMainWindow},
+        {"CuiContextMenuFn", &contextMenuChoice},
+        {"CuiContextMenuStateFn", &contextMenuState},
+        {"CuiDataNavHostFn", &dataNavHandler},
+        {"CuiFindToolBarFn", &findToolBarState},
+        {"CuiHardwareCapabilitiesFn", &hardwareCapabilities},
+        {"CuiHostEeaccessFn", &eeaccessEntry},
         {"CuiHostEntryFn", nullptr, "the type of 'gui' and 'eeaccess', whose lines drive it"},
-        {"CuiHostGuiFn", [](Host &h) { const TeskHandle d = breakpointDialog(h); publish(h, "gui", acting<CuiHostGuiFn>()); okBreakpoint(d); }},
-        {"CuiHostStringListFn", [](Host &h) { static void *table[2] = {nullptr, reinterpret_cast<void *>(acting<CuiHostStringListFn>())}; CuiFunctionRegistryAddVoidStar("eeaccessFuncs", table); h.later([] { CuiFunctionRegistryRemoveVoidStar("eeaccessFuncs"); }); auto *registers = new RegisterListDlg(mainWindow(h)); h.later([registers = QPointer<RegisterListDlg>(registers)] { delete registers.data(); }); registers->setVdata(1); registers->loadRegisters(); }},
-        {"CuiIdleFn", [](Host &h) { CuiCreateIdleObject(); CuiRegisterIdleFunc(acting<CuiIdleFn>()); h.later([] { CuiRegisterIdleFunc(nullptr); }); testhost::pumpUntil([&h] { return h.acted(); }, 2000); }},
-        {"CuiMemoryOperationsHandlerFn", [](Host &h) { const TeskHandle d = CuiMemoryOperationsDlgCreate(0); CuiMemoryOperationsDlgSetFileTypeList(d, "1 elf Image file\n"); CuiMemoryOperationsDlgSetFuncHandler(d, acting<CuiMemoryOperationsHandlerFn>()); h.inLoop(&applyMemoryOperation); runDialog(h, d, &CuiMemoryOperationsDlgDestroy); }},
-        {"CuiMenuAboutToShowFn", [](Host &h) { QtRegisterMenuCB(acting<CuiMenuAboutToShowFn>(), nullptr, nullptr, h.window()); QtAppendMenu(32881, "reenter.c", nullptr, 0); QtAddPopupMenu("Recent Files", 40604, nullptr); if (auto *mt = qobject_cast<MT *>(mainWindow(h)->menuManager())) if (QMenu *recent = mt->popupMenu(40604)) emit recent->aboutToShow(); }},
-        {"CuiMenuActivateFn", [](Host &h) { QtRegisterMenuCB(nullptr, acting<CuiMenuActivateFn>(), nullptr, h.window()); QtAppendMenu(32881, "reenter.c", nullptr, 0); if (auto *mt = qobject_cast<MT *>(mainWindow(h)->menuManager())) if (QMenu *recent = mt->popupMenu(40604)) if (!recent->actions().isEmpty()) recent->actions().front()->trigger(); }},
-        {"CuiMenuCycleFn", [](Host &h) { QtRegisterMenuCB(nullptr, nullptr, acting<CuiMenuCycleFn>(), h.window()); if (auto *button = mainWindow(h)->findChild<QToolButton *>(QStringLiteral("MenuItem172"))) if (QMenu *popup = button->menu()) emit popup->aboutToShow(); }},
-        {"CuiPaneOutputFn", [](Host &h) { CuiTestFunction(h.window(), acting<CuiPaneOutputFn>(), nullptr, "menu", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr); }},
-        {"CuiRegPaneHandlerFn", [](Host &h) { if (RegPane *pane = regPane(h, true)) pane->menuCommand(RegPane::CommandUpdate); }},
-        {"CuiRegistryFn", nullptr, "the type functions are stored under in the registry; each entry point has the line of its own type"},
-        {"CuiScriptToolBarFn", [](Host &h) { CuiScriptToolBarCreate(h.window(), acting<CuiScriptToolBarFn>()); if (ScriptToolBar *bar = tesk::frame::scriptToolBarOf(mainWindow(h))) { h.inLoop([](QWidget *w) { if (auto *dialog = qobject_cast<QFileDialog *>(w)) { const QString path = file("script.inc"); dialog->setDirectory(QFileInfo(path).path()); dialog->selectFile(QFileInfo(path).fileName()); QMetaObject::invokeMethod(dialog, "accept"); } }); bar->addButton()->click(); bar->scriptList()->setCurrentIndex(bar->scriptList()->count() - 1); bar->runButton()->click(); } }},
-        {"CuiSearchPathHelpFn", [](Host &h) { const TeskHandle d = CuiSourceSearchPathDlgCreate(0); CuiSourceSearchPathDlgSetHelpId(d, 7); CuiSourceSearchPathDlgSetHelpCallback(d, acting<CuiSearchPathHelpFn>()); h.inLoop([](QWidget *w) { QTest::keyClick(w, Qt::Key_F1); }); runDialog(h, d, &deleteObject); }},
-        {"CuiSymtabHostFn", [](Host &h) { const TeskHandle s = CuiSymtabDataSourceCreate(); CuiSymtabDataSourceSetFuncHandler(s, acting<CuiSymtabHostFn>()); h.owner([s] { CuiSymtabDataSourceDestroy(s); }); CuiSymtabDataSourceUpdate(s); }},
-        {"CuiTopLevelSizeFn", [](Host &) { QtTopLevelCreate(0x7600, acting<CuiTopLevelSizeFn>(), 0x7600); if (QMainWindow *top = Store::currentTopLevelWindow()) { top->show(); top->resize(top->width() + 40, top->height() + 30); Host::pump(); } }},
-        {"CuiWindBoxDragFn", [](Host &h) { windBoxDock(h, testhost::WindBoxHost::instance().windBoxTable(), 7, reinterpret_cast<void *>(acting<CuiWindBoxDragFn>())); }},
-        {"CuiWindBoxIndexFn", [](Host &h) { windBoxDock(h, testhost::WindBoxHost::instance().xryTable(), 0, reinterpret_cast<void *>(acting<CuiWindBoxIndexFn>())); }},
-        {"CuiWindBoxQueryFn", [](Host &h) { windBoxDock(h, testhost::WindBoxHost::instance().windBoxTable(), 0, reinterpret_cast<void *>(acting<CuiWindBoxQueryFn>())); }},
-        {"CuiWindBoxTextFn", [](Host &h) { windBoxDock(h, testhost::WindBoxHost::instance().windBoxTable(), 4, reinterpret_cast<void *>(acting<CuiWindBoxTextFn>())); }},
+        {"CuiHostGuiFn", &guiEntry},
+        {"CuiHostStringListFn", &hostStringList},
+        {"CuiIdleFn", &idle},
+        {"CuiMemoryOperationsHandlerFn", &memoryOperationsHandler},
+        {"CuiMenuAboutToShowFn", &menuAboutToShow},
+        {"CuiMenuActivateFn", &menuActivate},
+        {"CuiMenuCycleFn", &menuCycle},
+        {"CuiPaneOutputFn", &paneOutput},
+        {"CuiRegPaneHandlerFn", &regPaneHandler},
+        {"CuiRegistryFn", nullptr, kRegistryFnReason},
+        {"CuiScriptToolBarFn", &scriptToolBarRun},
+        {"CuiSearchPathHelpFn", &searchPathHelp},
+        {"CuiSymtabHostFn", &symtabHandler},
+        {"CuiTopLevelSizeFn", &topLevelSize},
+        {"CuiWindBoxDragFn", &windBoxEntry<CuiWindBoxDragFn, BoxTable::WindBox, 7>},
+        {"CuiWindBoxIndexFn", &windBoxEntry<CuiWindBoxIndexFn, BoxTable::Xry, 0>},
+        {"CuiWindBoxQueryFn", &windBoxEntry<CuiWindBoxQueryFn, BoxTable::WindBox, 0>},
+        {"CuiWindBoxTextFn", &windBoxEntry<CuiWindBoxTextFn, BoxTable::WindBox, 4>},
         {"IGb_KsoEventSubject", [](Host &h) { memoryViewEvent(h, true); }},
         {"IGb_MemoryAccess", [](Host &h) { memoryViewEvent(h, false); }},
-        {"IGb_SyncAccess", [](Host &h) { clickCell(syncWindow(h, SyncOp::ApplyAction), "tableActionsCores", 2, 1); }},
-        {"IGb_SyncAccess", [](Host &h) { clickCell(syncWindow(h, SyncOp::ApplyExecution), "tableExecutionCores", 2, 1); }},
-        {"IGb_SyncAccess", [](Host &h) { clickCell(syncWindow(h, SyncOp::ApplyTrigger), "SyncTrigTable", 0, 1); }},
-        {"IGb_SyncAccess", [](Host &h) { if (SyncDlg *w = syncWindow(h, SyncOp::ApplyPendingMode)) QTest::mouseClick(w->findChild<QRadioButton *>(QStringLiteral("radioButtonAnyCore")), Qt::LeftButton); }},
-        {"IGb_SyncAccess", [](Host &h) { clickCell(syncWindow(h, SyncOp::Read), "tableActionsCores", 2, 1); }},
-        {"MoskEventSubject", [](Host &h) { if (syncWindow(h, SyncOp::Read)) SimulatedCores::installed().run(1); }},
-        {"QSDICallbackFn", [](Host &h) { auto *d = reinterpret_cast<QSDIDescription *>(qsdiDialog(h)); h.inLoop([](QWidget *w) { for (QPushButton *b : w->findChildren<QPushButton *>()) if (b->text() == QLatin1String("Send")) b->click(); }); QtQSDIExecDialog(d); }},
-        {"TeskPersistence", [](Host &h) { persistence(h); regPane(h); }},
+        {"IGb_SyncAccess", &syncActions},
+        {"IGb_SyncAccess", &syncExecution},
+        {"IGb_SyncAccess", &syncTrigger},
+        {"IGb_SyncAccess", &syncPendingMode},
+        {"IGb_SyncAccess", &syncRead},
+        {"MoskEventSubject", &syncCoresRun},
+        {"QSDICallbackFn", &qsdiSend},
+        {"TeskPersistence", &persistenceInRegPane},
     };
     return table;
 }
-// clang-format on
 
 } // namespace hostile::reenter
 
 namespace hostile::reenter {
 
-// clang-format off
+namespace drive {
+
+// ---- the drivers of the loops lines ----
+
+inline void moduleFilterExec(Host &h)
+{
+    runDialog(h, CuiFilters_ModuleFilterDlgCreate(0, "reenter"), &deleteObject, &CuiDialogExec);
+}
+
+inline void breakpointModal(Host &h)
+{
+    runDialog(h, CuiBreakpointDlgCreate(0), &CuiBreakpointDlgDestroy);
+}
+
+inline void clockModal(Host &h)
+{
+    runDialog(h, CuiCorvasimConfigDlgCreate(), &CuiCorvasimConfigDlgDestroy);
+}
+
+inline void moduleFilterModal(Host &h)
+{
+    runDialog(h, CuiFilters_ModuleFilterDlgCreate(0, "reenter"), &deleteObject);
+}
+
+inline void loadMemoryModal(Host &h)
+{
+    runDialog(h, CuiLoadMemoryDlgCreate(0, "1 elf ELF image\n"), &CuiLoadMemoryDlgDestroy);
+}
+
+inline void memoryOperationsModal(Host &h)
+{
+    runDialog(h, CuiMemoryOperationsDlgCreate(0), &CuiMemoryOperationsDlgDestroy);
+}
+
+inline void searchPathModal(Host &h)
+{
+    runDialog(h, CuiSourceSearchPathDlgCreate(0), &deleteObject);
+}
+
+inline void functionListBreakpoint(Host &)
+{
+    CuiFunctionListBreakpointDialog(0, 1, 0);
+}
+
+inline void sourceLocation(Host &)
+{
+    char buffer[256] = "";
+    CuiGetSourceLocation(0, "Caption", "Message", "main.c", buffer, sizeof buffer);
+}
+
+inline void userInformation(Host &)
+{
+    CuiGetUserInformation(0, "/nonexistent/template", "/nonexistent/output");
+}
+
+inline void gotoLine(Host &)
+{
+    int32_t line = 5;
+    CuiGotoLineDialog(0, &line, 100);
+}
+
+inline void loadBinary(Host &)
+{
+    CuiLoadBinary(0, 0, nullptr, 0, "1 elf ELF image\n");
+}
+
+inline void loadImage(Host &)
+{
+    char name[256], sections[256], arguments[256], offset[256];
+    int32_t symbols = 0, replace = 0, pc = 0;
+    CuiLoadImage(0, "Load", sizeof name, name, "Images [*.elf]", nullptr, 1, &symbols, &replace,
+                 &pc, sizeof sections, sections, sizeof arguments, arguments, sizeof offset,
+                 offset);
+}
+
+inline void messagePrompt(Host &)
+{
+    CuiMessagePrompt(0, "Caption", "Text", 2, CUI_MB_OK | CUI_MB_DEFAULT,
+                     CUI_MB_CANCEL | CUI_MB_ESCAPE, 0);
+}
+
+inline void simpleAbout(Host &)
+{
+    CuiSimpleAbout("build", "copyright", nullptr, "more");
+}
+
+inline void simpleDir(Host &)
+{
+    char buffer[4096];
+    CuiSimpleDir(0, "Folder", nullptr, sizeof buffer, buffer);
+}
+
+inline void simpleEntry(Host &)
+{
+    char buffer[64] = "";
+    CuiSimpleEntry(0, "Caption", "Message", "value", buffer, sizeof buffer, nullptr, 0);
+}
+
+inline void simpleEntryDouble(Host &)
+{
+    double value = 0;
+    CuiSimpleEntryDouble(0, "Caption", "Label", 1.5, 2, 0, 10, &value);
+}
+
+inline void simpleEntryInteger(Host &)
+{
+    int32_t value = 0;
+    CuiSimpleEntryInteger(0, "Caption", "Label", 5, 1, 0, 10, &value);
+}
+
+inline void simpleEntryPD(Host &)
+{
+    char buffer[64] = "";
+    CuiSimpleEntryPD(0, "Caption", "Message", "value", buffer, sizeof buffer, nullptr, 0);
+}
+
+inline void simpleError(Host &)
+{
+    CuiSimpleError(0, "Caption", "Text");
+}
+
+inline void simpleFile(Host &)
+{
+    const char *result = nullptr;
+    CuiSimpleFileExtraMultipleEx(0, "Open", &result, "All [*]", nullptr, 0, 0, 0);
+}
+
+inline void simpleInfo(Host &)
+{
+    CuiSimpleInfo(0, "Caption", "Text");
+}
+
+inline void simpleList(Host &)
+{
+    int32_t positions[4] = {}, count = 0;
+    CuiSimpleList(0, "Caption", "Pick", "one\ntwo", positions, 4, &count, 0, 0);
+}
+
+inline void simplePrompt(Host &)
+{
+    CuiSimplePrompt(0, "Caption", "Text");
+}
+
+inline void simpleWarning(Host &)
+{
+    CuiSimpleWarning(0, "Caption", "Text");
+}
+
+inline void simpleWarningCancel(Host &)
+{
+    CuiSimpleWarningCancel(0, "Caption", "Text");
+}
+
+inline void help(Host &)
+{
+    const TeskHelpEntry map[] = {{1, "missing.htm"}, {-1, nullptr}};
+    QtRegisterHelp(map, 4242);
+    QtHelp(1, 4242);
+    QtDeregisterHelp(4242);
+}
+
+inline void helpDesc(Host &)
+{
+    char text[256] = "see item 120;";
+    char *pointer = text;
+    int32_t id = 0;
+    QtHelpDesc(&id, &pointer, sizeof text);
+}
+
+inline void popContextMenu(Host &)
+{
+    QtPopContextMenu(&contextItem, menuDefinition());
+}
+
+inline void popContextMenuEx(Host &)
+{
+    QtPopContextMenuEx(0, &contextItem, menuDefinition());
+}
+
+inline void qsdiExec(Host &)
+{
+    QSDIDescription *d = qsdi(QSDI_MODE_MODAL, &qsdiCallback, nullptr);
+    QtQSDIExecDialog(d);
+    QtQSDIDeleteDialog(d);
+}
+
+inline void fillMemory(Host &)
+{
+    uint32_t start = 0, end = 0x100, target = 0;
+    int length = 0, endGiven = 0, size = 0;
+    char text[64] = "0";
+    char *expression = text;
+    CuiFillMemoryDialog(nullptr, start, end, length, expression, endGiven, size, target);
+}
+
+// Loops the user opens by input on a pane or view.
+
+inline void tabMenu(Host &h)
+{
+    if (DockWidget *dock = windBox(h))
+        if (auto *tabs = dock->findChild<CuiKSOPaneTabBar *>()) {
+            QTest::mouseClick(tabs, Qt::RightButton, {}, tabs->tabRect(1).center());
+            Host::pump();
+        }
+}
+
+inline void dataNavFilterKey(Host &h)
+{
+    if (DataNav *pane = dataNav(h))
+        QTest::keyClick(pane->findChild<QLineEdit *>(), Qt::Key_F2);
+}
+
+inline void dataNavListMenu(Host &h)
+{
+    if (DataNav *pane = dataNav(h))
+        for (DataNavListBase *list : pane->findChildren<DataNavListBase *>())
+            if (list->isVisible() && !h.acted())
+                contextMenuAt(list->viewport(), list->visualRect(list->currentIndex()).center());
+}
+
+inline void viewTabMenu(Host &h)
+{
+    if (KPaneTabBar *tabs = paneTabs(memoryView(h)))
+        contextMenuAt(tabs, tabs->tabRect(0).center());
+}
+
+inline void memoryDataMenu(Host &h)
+{
+    contextMenuAt(dataCells(memoryView(h)), {5, 5});
+}
+
+inline void memoryFillFromMenu(Host &h)
+{
+    if (QWidget *cells = dataCells(memoryView(h))) {
+        chooseInMenu(h, "Fill Memory...");
+        contextMenuAt(cells, {5, 5});
+    }
+}
+
+inline void memoryWideBinary(Host &h)
+{
+    if (KViewMemory *view = memoryView(h)) {
+        const auto combo = [view](const char *name) {
+            return view->findChild<QComboBox *>(QLatin1String(name));
+        };
+        chooseItem(combo("listSizes"), 4);
+        chooseItem(combo("listFormats"), 3);
+        chooseItem(combo("listColumns"), 16);
+        Host::pump();
+    }
+}
+
+inline void registersMenu(Host &h)
+{
+    if (RegPane *pane = regPane(h))
+        for (RegView *view : pane->findChildren<RegView *>())
+            if (!h.acted())
+                contextMenuAt(view->viewport(), {5, 5});
+}
+
+// Why a loops line has no driver of its own.
+inline constexpr const char *kRunsDoModal = "its plain-sweep line runs CuiDoModal";
+
+} // namespace drive
+
 inline const std::vector<Line> &loopsTable()
 {
     using namespace drive;
     static const std::vector<Line> table = {
-        {"CuiCorvasimConfigDlgSetRealtimeClock", nullptr, "its plain-sweep line runs CuiDoModal"},
-        {"CuiDialogExec", [](Host &h) { runDialog(h, CuiFilters_ModuleFilterDlgCreate(0, "reenter"), &deleteObject, &CuiDialogExec); }},
-        {"CuiDoModal", [](Host &h) { runDialog(h, CuiBreakpointDlgCreate(0), &CuiBreakpointDlgDestroy); }},
-        {"CuiDoModal", [](Host &h) { runDialog(h, CuiCorvasimConfigDlgCreate(), &CuiCorvasimConfigDlgDestroy); }},
-        {"CuiDoModal", [](Host &h) { runDialog(h, CuiFilters_ModuleFilterDlgCreate(0, "reenter"), &deleteObject); }},
-        {"CuiDoModal", [](Host &h) { runDialog(h, CuiLoadMemoryDlgCreate(0, "1 elf ELF image\n"), &CuiLoadMemoryDlgDestroy); }},
-        {"CuiDoModal", [](Host &h) { runDialog(h, CuiMemoryOperationsDlgCreate(0), &CuiMemoryOperationsDlgDestroy); }},
-        {"CuiDoModal", [](Host &h) { runDialog(h, CuiSourceSearchPathDlgCreate(0), &deleteObject); }},
-        {"CuiFunctionListBreakpointDialog", [](Host &) { CuiFunctionListBreakpointDialog(0, 1, 0); }},
-        {"CuiGetSourceLocation", [](Host &) { char buffer[256] = ""; CuiGetSourceLocation(0, "Caption", "Message", "main.c", buffer, sizeof buffer); }},
-        {"CuiGetUserInformation", [](Host &) { CuiGetUserInformation(0, "/nonexistent/template", "/nonexistent/output"); }},
-        {"CuiGotoLineDialog", [](Host &) { int32_t line = 5; CuiGotoLineDialog(0, &line, 100); }},
-        {"CuiLoadBinary", [](Host &) { CuiLoadBinary(0, 0, nullptr, 0, "1 elf ELF image\n"); }},
-        {"CuiLoadImage", [](Host &) { char name[256], sections[256], arguments[256], offset[256]; int32_t symbols = 0, replace = 0, pc = 0; CuiLoadImage(0, "Load", sizeof name, name, "Images [*.elf]", nullptr, 1, &symbols, &replace, &pc, sizeof sections, sections, sizeof arguments, arguments, sizeof offset, offset); }},
-        {"CuiLoadMemoryDlgGetCommand", nullptr, "its plain-sweep line runs CuiDoModal"},
-        {"CuiMemoryOperationsDlgSetFileTypeList", nullptr, "its plain-sweep line runs CuiDoModal"},
-        {"CuiMessagePrompt", [](Host &) { CuiMessagePrompt(0, "Caption", "Text", 2, CUI_MB_OK | CUI_MB_DEFAULT, CUI_MB_CANCEL | CUI_MB_ESCAPE, 0); }},
-        {"CuiSimpleAbout", [](Host &) { CuiSimpleAbout("build", "copyright", nullptr, "more"); }},
-        {"CuiSimpleDir", [](Host &) { char buffer[4096]; CuiSimpleDir(0, "Folder", nullptr, sizeof buffer, buffer); }},
-        {"CuiSimpleEntry", [](Host &) { char buffer[64] = ""; CuiSimpleEntry(0, "Caption", "Message", "value", buffer, sizeof buffer, nullptr, 0); }},
-        {"CuiSimpleEntryDouble", [](Host &) { double value = 0; CuiSimpleEntryDouble(0, "Caption", "Label", 1.5, 2, 0, 10, &value); }},
-        {"CuiSimpleEntryInteger", [](Host &) { int32_t value = 0; CuiSimpleEntryInteger(0, "Caption", "Label", 5, 1, 0, 10, &value); }},
-        {"CuiSimpleEntryPD", [](Host &) { char buffer[64] = ""; CuiSimpleEntryPD(0, "Caption", "Message", "value", buffer, sizeof buffer, nullptr, 0); }},
-        {"CuiSimpleError", [](Host &) { CuiSimpleError(0, "Caption", "Text"); }},
-        {"CuiSimpleFileExtraMultipleEx", [](Host &) { const char *result = nullptr; CuiSimpleFileExtraMultipleEx(0, "Open", &result, "All [*]", nullptr, 0, 0, 0); }},
-        {"CuiSimpleInfo", [](Host &) { CuiSimpleInfo(0, "Caption", "Text"); }},
-        {"CuiSimpleList", [](Host &) { int32_t positions[4] = {}, count = 0; CuiSimpleList(0, "Caption", "Pick", "one\ntwo", positions, 4, &count, 0, 0); }},
-        {"CuiSimplePrompt", [](Host &) { CuiSimplePrompt(0, "Caption", "Text"); }},
-        {"CuiSimpleWarning", [](Host &) { CuiSimpleWarning(0, "Caption", "Text"); }},
-        {"CuiSimpleWarningCancel", [](Host &) { CuiSimpleWarningCancel(0, "Caption", "Text"); }},
-        {"QtHelp", [](Host &) { const TeskHelpEntry map[] = {{1, "missing.htm"}, {-1, nullptr}}; QtRegisterHelp(map, 4242); QtHelp(1, 4242); QtDeregisterHelp(4242); }},
-        {"QtHelpDesc", [](Host &) { char text[256] = "see item 120;"; char *pointer = text; int32_t id = 0; QtHelpDesc(&id, &pointer, sizeof text); }},
-        {"QtPopContextMenu", [](Host &) { QtPopContextMenu(&contextItem, menuDefinition()); }},
-        {"QtPopContextMenuEx", [](Host &) { QtPopContextMenuEx(0, &contextItem, menuDefinition()); }},
-        {"QtQSDIExecDialog", [](Host &) { QSDIDescription *d = qsdi(QSDI_MODE_MODAL, &qsdiCallback, nullptr); QtQSDIExecDialog(d); QtQSDIDeleteDialog(d); }},
-        {"_Z19CuiFillMemoryDialogPvRjS0_RiRPcS1_S1_S0_", [](Host &) { uint32_t start = 0, end = 0x100, target = 0; int length = 0, endGiven = 0, size = 0; char text[64] = "0"; char *expression = text; CuiFillMemoryDialog(nullptr, start, end, length, expression, endGiven, size, target); }},
+        {"CuiCorvasimConfigDlgSetRealtimeClock", nullptr, kRunsDoModal},
+        {"CuiDialogExec", &moduleFilterExec},
+        {"CuiDoModal", &breakpointModal},
+        {"CuiDoModal", &clockModal},
+        {"CuiDoModal", &moduleFilterModal},
+        {"CuiDoModal", &loadMemoryModal},
+        {"CuiDoModal", &memoryOperationsModal},
+        {"CuiDoModal", &searchPathModal},
+        {"CuiFunctionListBreakpointDialog", &functionListBreakpoint},
+        {"CuiGetSourceLocation", &sourceLocation},
+        {"CuiGetUserInformation", &userInformation},
+        {"CuiGotoLineDialog", &gotoLine},
+        {"CuiLoadBinary", &loadBinary},
+        {"CuiLoadImage", &loadImage},
+        {"CuiLoadMemoryDlgGetCommand", nullptr, kRunsDoModal},
+        {"CuiMemoryOperationsDlgSetFileTypeList", nullptr, kRunsDoModal},
+        {"CuiMessagePrompt", &messagePrompt},
+        {"CuiSimpleAbout", &simpleAbout},
+        {"CuiSimpleDir", &simpleDir},
+        {"CuiSimpleEntry", &simpleEntry},
+        {"CuiSimpleEntryDouble", &simpleEntryDouble},
+        {"CuiSimpleEntryInteger", &simpleEntryInteger},
+        {"CuiSimpleEntryPD", &simpleEntryPD},
+        {"CuiSimpleError", &simpleError},
+        {"CuiSimpleFileExtraMultipleEx", &simpleFile},
+        {"CuiSimpleInfo", &simpleInfo},
+        {"CuiSimpleList", &simpleList},
+        {"CuiSimplePrompt", &simplePrompt},
+        {"CuiSimpleWarning", &simpleWarning},
+        {"CuiSimpleWarningCancel", &simpleWarningCancel},
+        {"QtHelp", &help},
+        {"QtHelpDesc", &helpDesc},
+        {"QtPopContextMenu", &popContextMenu},
+        {"QtPopContextMenuEx", &popContextMenuEx},
+        {"QtQSDIExecDialog", &qsdiExec},
+        {"_Z19CuiFillMemoryDialogPvRjS0_RiRPcS1_S1_S0_", &fillMemory},
         // Loops the user opens by input on a pane or view: the class the input lands on.
-        {"CuiKSOPane", [](Host &h) { if (DockWidget *dock = windBox(h)) if (auto *tabs = dock->findChild<CuiKSOPaneTabBar *>()) { QTest::mouseClick(tabs, Qt::RightButton, {}, tabs->tabRect(1).center()); Host::pump(); } }, nullptr, "a right click on a tab"},
-        {"DataNav", [](Host &h) { if (DataNav *pane = dataNav(h)) QTest::keyClick(pane->findChild<QLineEdit *>(), Qt::Key_F2); }, nullptr, "F2 in the filter"},
-        {"DataNavListBase", [](Host &h) { if (DataNav *pane = dataNav(h)) for (DataNavListBase *list : pane->findChildren<DataNavListBase *>()) if (list->isVisible() && !h.acted()) contextMenuAt(list->viewport(), list->visualRect(list->currentIndex()).center()); }, nullptr, "a right click on the list"},
-        {"KPaneTabBar", [](Host &h) { if (KPaneTabBar *tabs = paneTabs(memoryView(h))) contextMenuAt(tabs, tabs->tabRect(0).center()); }, nullptr, "a right click on the view's tab"},
-        {"KViewMemory", [](Host &h) { contextMenuAt(dataCells(memoryView(h)), {5, 5}); }, nullptr, "a right click on the data"},
-        {"KViewMemory", [](Host &h) { if (QWidget *cells = dataCells(memoryView(h))) { chooseInMenu(h, "Fill Memory..."); contextMenuAt(cells, {5, 5}); } }, nullptr, "Fill Memory... in its menu"},
-        {"KViewMemory", [](Host &h) { if (KViewMemory *view = memoryView(h)) { const auto combo = [view](const char *name) { return view->findChild<QComboBox *>(QLatin1String(name)); }; chooseItem(combo("listSizes"), 4); chooseItem(combo("listFormats"), 3); chooseItem(combo("listColumns"), 16); Host::pump(); } }, nullptr, "binary eight-byte data in sixteen columns"},
-        {"RegView", [](Host &h) { if (RegPane *pane = regPane(h)) for (RegView *view : pane->findChildren<RegView *>()) if (!h.acted()) contextMenuAt(view->viewport(), {5, 5}); }, nullptr, "a right click on the registers"},
+        {"CuiKSOPane", &tabMenu, nullptr, "a right click on a tab"},
+        {"DataNav", &dataNavFilterKey, nullptr, "F2 in the filter"},
+        {"DataNavListBase", &dataNavListMenu, nullptr, "a right click on the list"},
+        {"KPaneTabBar", &viewTabMenu, nullptr, "a right click on the view's tab"},
+        {"KViewMemory", &memoryDataMenu, nullptr, "a right click on the data"},
+        {"KViewMemory", &memoryFillFromMenu, nullptr, "Fill Memory... in its menu"},
+        {"KViewMemory", &memoryWideBinary, nullptr, "binary eight-byte data in sixteen columns"},
+        {"RegView", &registersMenu, nullptr, "a right click on the registers"},
     };
     return table;
 }
-
-// clang-format on
 
 } // namespace hostile::reenter
