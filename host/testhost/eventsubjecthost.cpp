@@ -31,6 +31,8 @@ MoskResult eventRegistry(void *face, MoskEventSubject **registry);
 MoskResult currentTarget(void *face, int32_t *target)
 {
     EventSubjectHost *host = subjectHost(face);
+    if (host->inside)
+        host->inside();
     if (host->m_failing)
         return failure(MOSK_ERR_FAILED);
     *target = host->m_target;
@@ -40,6 +42,8 @@ MoskResult currentTarget(void *face, int32_t *target)
 MoskResult currentId(void *face, uint64_t *id)
 {
     EventSubjectHost *host = subjectHost(face);
+    if (host->inside)
+        host->inside();
     if (host->m_failing)
         return failure(MOSK_ERR_FAILED);
     *id = host->m_id;

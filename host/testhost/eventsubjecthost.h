@@ -9,6 +9,7 @@
 #include <mosk/mosk.hpp>
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -49,6 +50,8 @@ public:
         Face face;
     };
 
+    // Called as the library reads the current target or id, before the answer.
+    std::function<void()> inside;
     int32_t m_target = 0;
     uint64_t m_id = 0;
     bool m_failing = false;

@@ -284,6 +284,8 @@ void SimulatedTarget::record(Kind kind, int target, const TeskMemoryAddress *add
 {
     m_log.push_back(
         {kind, target, address ? address->offset : 0, address ? address->space : 0, length});
+    if (inside)
+        inside(kind);
 }
 
 MoskResult SimulatedTarget::read(void *face, int32_t target, const TeskMemoryAddress *address,

@@ -11,6 +11,7 @@
 #include <mosk/mosk.hpp>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -90,6 +91,8 @@ public:
 
     const std::vector<Access> &log() const { return m_log; }
     void clearLog() { m_log.clear(); }
+    // Called on every access the library asks for, before it is answered.
+    std::function<void(Kind)> inside;
     int count(Kind kind) const;
     uint64_t bytes(Kind kind) const;
     // The flags word of the last read.

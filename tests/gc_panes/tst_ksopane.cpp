@@ -369,12 +369,53 @@ TEST_F(KSOPaneTest, DragsAreOfferedToTheWindowBox)
     QMimeData data;
     data.setText(QStringLiteral("symbol"));
     QDragMoveEvent move(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    // Straight to the handlers: the application delivers drags only while one is running.
+    // Straight to the handlers: the application hands a move only to the widget that took the
+    // drag's enter.
     QObject *receiver = pane.get();
     receiver->event(&move);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     receiver->event(&drop);
     EXPECT_EQ(host().entries(), std::vector<std::string>({"dragMove", "drop"}));
+}
+
+namespace {
+
+// The box's answers to the drag's questions, one per question, and how many it was asked.
+std::vector<int> g_dragAnswers;
+int g_dragQuestions = 0;
+
+int answerDrag(TeskHandle, int, int, int, const char *)
+{
+    const int question = g_dragQuestions++;
+    return question < int(g_dragAnswers.size()) ? g_dragAnswers[question] : 0;
+}
+
+} // namespace
+
+TEST_F(KSOPaneTest, ADragTheBoxRefusesWhereItEntersIsAskedAgainAsItMoves)
+{
+    build({"a"});
+    host().windBoxTable()[7] = reinterpret_cast<void *>(&answerDrag);
+    g_dragAnswers = {0, 1, 0};
+    g_dragQuestions = 0;
+    QMimeData data;
+    data.setText(QStringLiteral("symbol"));
+    // Through the application, which hands the moves to the widget that took the enter only.
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(pane.get(), &enter);
+    EXPECT_EQ(g_dragQuestions, 1);
+    QDragMoveEvent there(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(pane.get(), &there);
+    EXPECT_EQ(g_dragQuestions, 2);
+    EXPECT_TRUE(there.isAccepted());
+    // A move comes accepted after an accepted one; the box's no still refuses it.
+    QDragMoveEvent back(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    back.accept();
+    QCoreApplication::sendEvent(pane.get(), &back);
+    EXPECT_EQ(g_dragQuestions, 3);
+    EXPECT_FALSE(back.isAccepted());
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(pane.get(), &leave);
 }
 
 class MainWindowFrameTest : public FrameTest

@@ -2,8 +2,12 @@
 // with every variant of hostile arguments and prints "sweep: done" when the library held;
 // sweep_child --list prints the table's names. A sanitizer report or a crash ends the process
 // early, so the test that starts it sees no "done" and the last export named.
+// sweep_child reenter-texts|reenter-loops|reenter-callbacks [name] runs a re-entering mode
+// (reenter.h), all lines, those of one name or one of them ("name#2"); sweep_child --list-modes
+// prints their lines and the host components the library calls.
 #include "exporttable.h"
 #include "modalanswers.h"
+#include "reentertable.h"
 #include "sanitizerdefaults.h"
 #include "testhost.h"
 
@@ -18,7 +22,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace {
@@ -72,18 +78,99 @@ bool setUp(const std::string &state, hostile::World &world)
     return state == "restarted" && CuiQtInit_WinEx("sweep_child", commandLine) == 1;
 }
 
-void sweep(const hostile::World &world)
+// Every line's name of the loops table.
+std::set<std::string> loopNames()
 {
+    std::set<std::string> names;
+    for (const hostile::reenter::Line &line : hostile::reenter::loopsTable())
+        names.insert(line.name);
+    return names;
+}
+
+// False when an export ran a loop and the loops table has no line for it.
+bool sweep(const hostile::World &world)
+{
+    const char *current = nullptr;
+    std::set<std::string> looped;
+    const auto answer = tesk::system::ModalSeam::setResponder(nullptr);
+    tesk::system::ModalSeam::setResponder([&](const tesk::system::ModalSeam::Request &request) {
+        if (current)
+            looped.insert(current);
+        answer(request);
+    });
     for (const hostile::Entry &entry : hostile::exportTable()) {
         std::printf("sweep: %s\n", entry.name);
         std::fflush(stdout);
+        current = entry.name;
         for (int variant = 0; variant < hostile::Args::kVariants; ++variant) {
             hostile::Args args(variant, world);
             entry.call(args);
         }
+        current = nullptr;
         CuiToolTipHide();
         CuiPump();
     }
+    const std::set<std::string> lines = loopNames();
+    bool covered = true;
+    for (const std::string &name : looped) {
+        if (!lines.count(name)) {
+            std::printf("sweep: %s ran a loop and has no line in the loops table\n", name.c_str());
+            covered = false;
+        }
+    }
+    return covered;
+}
+
+// One re-entering mode, all lines or the named ones; false when a line did not hold.
+bool reenter(const std::string &mode, const char *only)
+{
+    using namespace hostile::reenter;
+    testhost::startLibrary();
+    testhost::publishHostEntryPoints();
+    // Before the first memory view: its bridge looks for the host's memory access once.
+    SimulatedTarget::registerWithBroker();
+    host().install();
+    host().window();
+    const auto wanted = [only](const char *name) { return !only || std::strcmp(only, name) == 0; };
+    bool held = true;
+    if (mode == "reenter-texts") {
+        for (const TextLine &line : textsTable()) {
+            if (!wanted(line.name))
+                continue;
+            std::printf("reenter: %s\n", line.name);
+            std::fflush(stdout);
+            Texts texts;
+            line.run(texts);
+            held = texts.finish(line.name) && held;
+        }
+        return held;
+    }
+    const bool loops = mode == "reenter-loops";
+    const std::vector<Line> &table = loops ? loopsTable() : callbacksTable();
+    std::map<std::string, int> count, seen;
+    for (const Line &line : table)
+        ++count[line.name];
+    for (const Line &line : table) {
+        const int n = ++seen[line.name];
+        const std::string label =
+            count[line.name] > 1 ? line.name + ("#" + std::to_string(n)) : line.name;
+        if (wanted(line.name) || wanted(label.c_str()))
+            held = runLine(line, loops, label) && held;
+    }
+    return held;
+}
+
+void listModes()
+{
+    using namespace hostile::reenter;
+    for (const TextLine &line : textsTable())
+        std::printf("texts %s\n", line.name);
+    for (const Line &line : loopsTable())
+        std::printf("loops %s\n", line.name);
+    for (const Line &line : callbacksTable())
+        std::printf("callbacks %s\n", line.name);
+    for (const drive::HostComponent &component : drive::hostComponents())
+        std::printf("components %s %s\n", component.id, component.interface);
 }
 
 } // namespace
@@ -97,9 +184,17 @@ int main(int argc, char **argv)
             std::printf("%s\n", entry.name);
         return 0;
     }
-    if (std::find(std::begin(kStates), std::end(kStates), state) == std::end(kStates)) {
-        std::fprintf(stderr,
-                     "usage: sweep_child --list | before|started|window|afterrun|restarted\n");
+    if (state == "--list-modes") {
+        listModes();
+        return 0;
+    }
+    const bool reentering =
+        state == "reenter-texts" || state == "reenter-loops" || state == "reenter-callbacks";
+    if (!reentering &&
+        std::find(std::begin(kStates), std::end(kStates), state) == std::end(kStates)) {
+        std::fprintf(stderr, "usage: sweep_child --list | --list-modes | "
+                             "before|started|window|afterrun|restarted | "
+                             "reenter-texts|reenter-loops|reenter-callbacks [name]\n");
         return 2;
     }
 
@@ -109,12 +204,19 @@ int main(int argc, char **argv)
     tesk::system::setDocumentOpener([](const QString &) { return 0; });
     tesk::system::setDebugSink([](const std::string &) {});
 
+    if (reentering) {
+        const bool held = reenter(state, argc > 2 ? argv[2] : nullptr);
+        std::printf(held ? "sweep: done\n" : "sweep: a line did not hold\n");
+        std::fflush(stdout);
+        return held ? 0 : 1;
+    }
     hostile::World world;
     if (!setUp(state, world)) {
         std::printf("sweep: state %s not reached\n", state.c_str());
         return 1;
     }
-    sweep(world);
+    if (!sweep(world))
+        return 1;
     std::printf("sweep: done\n");
     std::fflush(stdout);
     return 0;

@@ -1,15 +1,22 @@
-// The hostile sweep (sweep_child.cpp) in each of the five library states, each in a process of
-// its own, and the table's coverage of the export list.
+// The hostile sweep (sweep_child.cpp) in each of the five library states and its three
+// re-entering modes, each in a process of its own, and the tables' coverage of the export list
+// and of the headers.
 #include "testhost.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
 
 namespace {
 
@@ -42,10 +49,56 @@ QSet<QString> namesIn(const QString &text)
     return names;
 }
 
+QString headerDir()
+{
+    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
+           QStringLiteral("/../../include/tesk");
+}
+
+// Every public header's text, one string.
+QString headers()
+{
+    QString text;
+    const QDir dir(headerDir());
+    for (const QString &name : dir.entryList({QStringLiteral("*.h")}, QDir::Files)) {
+        QFile file(dir.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            text += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QSet<QString> matches(const QString &text, const QString &pattern, int group = 1)
+{
+    QSet<QString> names;
+    QRegularExpressionMatchIterator it = QRegularExpression(pattern).globalMatch(text);
+    while (it.hasNext())
+        names.insert(it.next().captured(group));
+    return names;
+}
+
+// One mode's lines ("texts", "loops", "callbacks", "components"): each line's first word, and
+// (second) its second.
+QSet<QString> modeLines(const QString &mode, QMap<QString, QString> *second = nullptr)
+{
+    int exitCode = 0;
+    QSet<QString> names;
+    for (const QString &line : runChild(QStringLiteral("--list-modes"), &exitCode, 60000)
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (line.section(QLatin1Char(' '), 0, 0) != mode)
+            continue;
+        const QString name = line.section(QLatin1Char(' '), 1, 1).trimmed();
+        names.insert(name);
+        if (second)
+            second->insert(name, line.section(QLatin1Char(' '), 2, 2).trimmed());
+    }
+    EXPECT_EQ(exitCode, 0);
+    return names;
+}
+
 TEST(HostileTable, EveryListedExportHasAnEntryAndNothingElse)
 {
-    const QString list = QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
-                         QStringLiteral("/../../include/tesk/exports.list");
+    const QString list = headerDir() + QStringLiteral("/exports.list");
     QFile file(list);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(list);
     const QSet<QString> listed = namesIn(QString::fromUtf8(file.readAll()));
@@ -57,6 +110,78 @@ TEST(HostileTable, EveryListedExportHasAnEntryAndNothingElse)
             << qPrintable(name) << " has no line in tests/hostile/exporttable.h";
     for (const QString &name : table)
         EXPECT_TRUE(listed.contains(name)) << qPrintable(name) << " is not an export";
+}
+
+// The exports that answer a pointer, or a text through a text pointer they are given: each
+// has a texts line.
+TEST(HostileTable, EveryPointerAnsweringExportHasATextsLine)
+{
+    QSet<QString> exports;
+    const QRegularExpression textOut(QStringLiteral("\\bchar\\s*\\*\\s*(?:const\\s*)?\\*"));
+    QRegularExpressionMatchIterator it =
+        QRegularExpression(
+            QStringLiteral("TESK_EXPORT(?:_CXX)?\\s+([^;{()]*?)\\b(\\w+)\\s*\\(([^;{)]*)\\)"))
+            .globalMatch(headers());
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        if (match.captured(1).contains(QLatin1Char('*')) ||
+            textOut.match(match.captured(3)).hasMatch())
+            exports.insert(match.captured(2));
+    }
+    ASSERT_TRUE(exports.contains(QStringLiteral("CuiSimpleFileExtraMultipleEx")))
+        << "text pointer parameters were not read";
+    ASSERT_GE(exports.size(), 10) << "the headers were not read";
+    const QSet<QString> lines = modeLines(QStringLiteral("texts"));
+    for (const QString &name : exports)
+        EXPECT_TRUE(lines.contains(name))
+            << qPrintable(name) << " answers a pointer and has no texts line in reentertable.h";
+}
+
+// The host functions the library calls, as their types are declared (and the types named
+// after those): each has a callbacks line, a driver or the reason it is never re-entered.
+TEST(HostileTable, EveryCallbackTypeHasACallbacksLine)
+{
+    const QString text = headers();
+    QSet<QString> types =
+        matches(text, QStringLiteral("typedef\\s+[^;{}]*?\\(\\s*\\*\\s*(\\w+)\\s*\\)\\s*\\("));
+    QRegularExpressionMatchIterator it =
+        QRegularExpression(QStringLiteral("typedef\\s+(\\w+)\\s+(\\w+)\\s*;")).globalMatch(text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        if (types.contains(match.captured(1)))
+            types.insert(match.captured(2));
+    }
+    ASSERT_GE(types.size(), 10) << "the headers were not read";
+    const QSet<QString> lines = modeLines(QStringLiteral("callbacks"));
+    for (const QString &name : types)
+        EXPECT_TRUE(lines.contains(name))
+            << qPrintable(name)
+            << " is a host callback and has no callbacks line in reentertable.h";
+}
+
+// The components the host registers and the library calls (ids "gb_..." in the headers): each
+// is listed with an interface the headers declare, and each such interface has a callbacks
+// line.
+TEST(HostileTable, EveryHostComponentHasACallbacksLine)
+{
+    const QString text = headers();
+    const QSet<QString> ids = matches(text, QStringLiteral("#define\\s+\\w+\\s+\"(gb_[\\w.]+)\""));
+    ASSERT_GE(ids.size(), 3) << "the headers were not read";
+    QMap<QString, QString> interfaces;
+    const QSet<QString> listed = modeLines(QStringLiteral("components"), &interfaces);
+    const QSet<QString> lines = modeLines(QStringLiteral("callbacks"));
+    for (const QString &id : ids)
+        EXPECT_TRUE(listed.contains(id))
+            << qPrintable(id) << " is a host component missing in hostComponents()";
+    for (const QString &id : listed) {
+        const QString face = interfaces.value(id);
+        EXPECT_TRUE(ids.contains(id)) << qPrintable(id) << " is no host component of the headers";
+        EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("typedef\\s+struct\\s+") +
+                                                     face + QStringLiteral("\\b"))))
+            << qPrintable(face) << " (of " << qPrintable(id) << ") is not declared";
+        EXPECT_TRUE(lines.contains(face))
+            << qPrintable(face) << " is called by the library and has no callbacks line";
+    }
 }
 
 class HostileSweep : public ::testing::TestWithParam<const char *>
@@ -77,5 +202,25 @@ TEST_P(HostileSweep, EveryExportHolds)
 
 INSTANTIATE_TEST_SUITE_P(States, HostileSweep,
                          ::testing::Values("before", "started", "window", "afterrun", "restarted"));
+
+// The re-entering modes; each takes a minute or two on a loaded machine.
+class HostileReenter : public ::testing::TestWithParam<const char *>
+{
+};
+
+TEST_P(HostileReenter, EveryLineHolds)
+{
+    int exitCode = 0;
+    const QString output = runChild(QString::fromLatin1(GetParam()), &exitCode, 600000);
+    const QString tail = output.right(6000);
+    EXPECT_EQ(exitCode, 0) << qPrintable(tail);
+    EXPECT_TRUE(output.contains(QStringLiteral("sweep: done"))) << qPrintable(tail);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, HostileReenter,
+                         ::testing::Values("reenter-texts", "reenter-loops", "reenter-callbacks"),
+                         [](const ::testing::TestParamInfo<const char *> &info) {
+                             return std::string(info.param + std::strlen("reenter-"));
+                         });
 
 } // namespace

@@ -137,8 +137,13 @@ void dragMove(QWidget *widget, TeskHandle windowBox, QDragMoveEvent *event)
     const QPoint global = widget->mapToGlobal(event->position().toPoint());
     const int answer = askWindowBox(DragOverEntry, windowBox, copy, global, text);
     g_lastDragOverAnswer = answer;
-    if (answer)
+    // The toolkit sends the moves of a drag only to the widget that took its enter, so the enter
+    // is taken even where the box says no: the box is asked again at the next spot. A move comes
+    // accepted when the one before was, so a no must ignore it.
+    if (answer || event->type() == QEvent::DragEnter)
         event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void drop(QWidget *widget, TeskHandle windowBox, QDropEvent *event)
