@@ -116,6 +116,14 @@ void pumpFor(int ms)
     pumpUntil([] { return false; }, ms);
 }
 
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
 DebugCapture::DebugCapture()
 {
     tesk::system::setDebugSink([this](const std::string &text) { m_text += text; });

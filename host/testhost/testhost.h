@@ -23,6 +23,9 @@ QString homeDir();
 // Pumps events through CuiPump until the predicate holds or the time is up.
 bool pumpUntil(const std::function<bool()> &predicate, int timeoutMs = 5000);
 void pumpFor(int ms);
+// Delivers what is posted, deferred deletions included, a few rounds deep: objects the library
+// ended inside a call are gone afterwards.
+void settle();
 
 // Collects what the library writes to its debug output while alive.
 class DebugCapture

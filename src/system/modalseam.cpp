@@ -47,57 +47,61 @@ void ModalSeam::scheduleResponse(const Request &request)
     });
 }
 
+namespace {
+
+// Runs one modal loop of a dialog or menu inside a lifetime scope. Whatever ends the widget or
+// the owner it runs for (deleted, or ended by the host inside the loop, also through a window
+// it belongs to) ends the loop; the result says whether both still live afterwards.
+template<typename Widget, typename End, typename Loop>
+bool runGuarded(Widget *widget, const QObject *owner, End end, Loop &&loop)
+{
+    if (!widget || lifetime::doomed(widget) || (owner && lifetime::doomed(owner)))
+        return false;
+    const QPointer<Widget> guard(widget);
+    const QPointer<const QObject> ownerGuard(owner);
+    const lifetime::Scope scope(widget);
+    const auto endLoop = [guard, end] {
+        if (guard)
+            end(guard.data());
+    };
+    const lifetime::EndWatch widgetEnded(widget, endLoop);
+    const lifetime::EndWatch ownerEnded(owner, endLoop);
+    const QMetaObject::Connection ownerDeleted =
+        owner ? QObject::connect(owner, &QObject::destroyed, widget, endLoop)
+              : QMetaObject::Connection();
+    loop();
+    QObject::disconnect(ownerDeleted);
+    return scope.alive() && (!owner || (ownerGuard && !lifetime::doomed(owner)));
+}
+
+} // namespace
+
 ModalSeam::Result ModalSeam::run(QDialog *dialog, const QObject *owner, Kind kind)
 {
-    if (!dialog || lifetime::doomed(dialog) || (owner && lifetime::doomed(owner)))
-        return {};
-    QPointer<QDialog> guard(dialog);
-    QPointer<const QObject> ownerGuard(owner);
-    lifetime::Scope scope(dialog);
-    // An owner ended, or a window the dialog belongs to, ends the loop: hiding a window does
-    // not end its children's loops.
-    const auto reject = [guard] {
-        if (guard)
-            guard->reject();
-    };
-    const lifetime::EndWatch dialogEnded(dialog, reject);
-    const lifetime::EndWatch ownerEnded(owner, reject);
-    const QMetaObject::Connection ownerDeleted =
-        owner ? QObject::connect(owner, &QObject::destroyed, dialog, reject)
-              : QMetaObject::Connection();
-    QString text;
-    if (auto *box = qobject_cast<QMessageBox *>(dialog))
-        text = box->text();
-    scheduleResponse({kind, dialog, dialog->windowTitle(), text});
     Result result;
-    result.code = dialog->exec();
-    QObject::disconnect(ownerDeleted);
-    result.alive = scope.alive() && (!owner || (ownerGuard && !lifetime::doomed(owner)));
+    result.alive = runGuarded(
+        dialog, owner, [](QDialog *d) { d->reject(); },
+        [&] {
+            QString text;
+            if (auto *box = qobject_cast<QMessageBox *>(dialog))
+                text = box->text();
+            scheduleResponse({kind, dialog, dialog->windowTitle(), text});
+            result.code = dialog->exec();
+        });
     return result;
 }
 
 ModalSeam::Result ModalSeam::runMenu(QMenu *menu, const QPoint &pos, const QObject *owner,
                                      QAction *at)
 {
-    if (!menu || lifetime::doomed(menu) || (owner && lifetime::doomed(owner)))
-        return {};
-    QPointer<QMenu> guard(menu);
-    QPointer<const QObject> ownerGuard(owner);
-    lifetime::Scope scope(menu);
-    const auto close = [guard] {
-        if (guard)
-            guard->close();
-    };
-    const lifetime::EndWatch menuEnded(menu, close);
-    const lifetime::EndWatch ownerEnded(owner, close);
-    const QMetaObject::Connection ownerDeleted =
-        owner ? QObject::connect(owner, &QObject::destroyed, menu, close)
-              : QMetaObject::Connection();
-    scheduleResponse({Kind::Menu, menu, menu->title(), QString()});
-    QPointer<QAction> chosen = menu->exec(pos, at);
-    QObject::disconnect(ownerDeleted);
+    QPointer<QAction> chosen;
     Result result;
-    result.alive = scope.alive() && (!owner || (ownerGuard && !lifetime::doomed(owner)));
+    result.alive = runGuarded(
+        menu, owner, [](QMenu *m) { m->close(); },
+        [&] {
+            scheduleResponse({Kind::Menu, menu, menu->title(), QString()});
+            chosen = menu->exec(pos, at);
+        });
     result.chosen = result.alive ? chosen.data() : nullptr;
     return result;
 }

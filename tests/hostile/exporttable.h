@@ -135,21 +135,27 @@ void onSearchPaths(Args &a, Call call)
 }
 
 // A register pane that has shown a data set of the sweep's own, with values on lines 0 and 1.
-inline TeskHandle makeRegPane()
+// A data set of one view and one register, shown in the pane.
+inline void showRegisterSet(int dataSet, TeskHandle pane, const char *display)
 {
-    TeskHandle pane = CuiRegPaneCreate(&fns::regPaneHandler);
-    CuiRegPaneDataCreate(77);
+    CuiRegPaneDataCreate(dataSet);
     RegDataRecord view{};
     view.kind = REG_RECORD_ITEM;
     view.name = "Core";
     view.flags = REG_FLAG_VIEW;
-    CuiRegPaneDataAdd(77, &view);
+    CuiRegPaneDataAdd(dataSet, &view);
     RegDataRecord reg{};
     reg.kind = REG_RECORD_ITEM;
     reg.name = "R0";
     reg.width = 8;
-    CuiRegPaneDataAdd(77, &reg);
-    CuiRegPaneDataSet(77, pane, "arm", nullptr, "sweep");
+    CuiRegPaneDataAdd(dataSet, &reg);
+    CuiRegPaneDataSet(dataSet, pane, "arm", nullptr, display);
+}
+
+inline TeskHandle makeRegPane()
+{
+    TeskHandle pane = CuiRegPaneCreate(&fns::regPaneHandler);
+    showRegisterSet(77, pane, "sweep");
     return pane;
 }
 

@@ -575,18 +575,7 @@ inline RegPane *regPane(Host &h, bool acting = false)
     });
     CuiRegPaneAttach(pane, regs.context());
     regs.dataSet = 78;
-    CuiRegPaneDataCreate(78);
-    RegDataRecord view{};
-    view.kind = REG_RECORD_ITEM;
-    view.name = "Core";
-    view.flags = REG_FLAG_VIEW;
-    CuiRegPaneDataAdd(78, &view);
-    RegDataRecord reg{};
-    reg.kind = REG_RECORD_ITEM;
-    reg.name = "R0";
-    reg.width = 8;
-    CuiRegPaneDataAdd(78, &reg);
-    CuiRegPaneDataSet(78, pane, "arm", nullptr, "reenter");
+    showRegisterSet(78, pane, "reenter");
     return object<RegPane>(pane);
 }
 

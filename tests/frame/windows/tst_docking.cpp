@@ -42,14 +42,6 @@ size_t closeCalls()
     return n;
 }
 
-void settle()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-}
-
 class DockingTest : public FrameTest
 {
 protected:
@@ -64,7 +56,7 @@ protected:
     {
         setInPlaceEditActive(false);
         FrameTest::TearDown();
-        settle();
+        testhost::settle();
     }
 
     DockWidget *docked(const char *name, TeskHandle box)
@@ -166,7 +158,7 @@ TEST_F(DockingTest, CloseButtonClosesUnlessTheHostSaidDontClose)
     keep->setDontClose(true);
     QPointer<DockWidget> keepGuard(keep);
     keep->close();
-    settle();
+    testhost::settle();
     ASSERT_TRUE(keepGuard);
     EXPECT_TRUE(keep->isHidden());
     EXPECT_EQ(closeCalls(), 0u);
@@ -174,7 +166,7 @@ TEST_F(DockingTest, CloseButtonClosesUnlessTheHostSaidDontClose)
     DockWidget *dock = docked("Registers", 71);
     QPointer<DockWidget> guard(dock);
     dock->close();
-    settle();
+    testhost::settle();
     EXPECT_FALSE(guard);
     ASSERT_EQ(closeCalls(), 1u);
     EXPECT_EQ(g_hostCalls.back().box, 71);
@@ -187,14 +179,14 @@ TEST_F(DockingTest, UserHideOnlyHidesAndALaterProgrammaticHideCloses)
     DockWidget *dock = docked("Registers", 72);
     QPointer<DockWidget> guard(dock);
     CuiPopupProcessGenericOption(72, DockWidget::OptionHide);
-    settle();
+    testhost::settle();
     ASSERT_TRUE(guard);
     EXPECT_TRUE(dock->isHidden());
     EXPECT_FALSE(dock->isUserHidden());
 
     dock->show();
     dock->hide();
-    settle();
+    testhost::settle();
     EXPECT_FALSE(guard);
 }
 
@@ -204,7 +196,7 @@ TEST_F(DockingTest, FloatingAndDockingNeverCloseTheWindow)
     QPointer<DockWidget> guard(dock);
     dock->undock();
     dock->dock();
-    settle();
+    testhost::settle();
     EXPECT_TRUE(guard);
 }
 
@@ -215,7 +207,7 @@ TEST_F(DockingTest, InPlaceEditAndModalDialogsKeepDocksOpen)
     setInPlaceEditActive(true);
     dock->hide();
     dock->close();
-    settle();
+    testhost::settle();
     ASSERT_TRUE(guard);
     EXPECT_TRUE(dock->isVisible());
     setInPlaceEditActive(false);
@@ -223,13 +215,13 @@ TEST_F(DockingTest, InPlaceEditAndModalDialogsKeepDocksOpen)
     window->setModalDialogShown(true);
     EXPECT_FALSE(dock->hideMe());
     dock->closeMe();
-    settle();
+    testhost::settle();
     EXPECT_TRUE(guard);
     EXPECT_EQ(closeCalls(), 0u);
     window->setModalDialogShown(false);
 
     dock->closeMe();
-    settle();
+    testhost::settle();
     EXPECT_FALSE(guard);
     EXPECT_EQ(closeCalls(), 1u);
 }
@@ -247,7 +239,7 @@ TEST_F(DockingTest, RegistryKeepsTheFirstAndForgetsTheDestroyed)
     QPointer<DockWidget> guard(second);
     CuiPaneRegistry::instance()->add(81, second);
     CuiPopupProcessGenericOption(81, DockWidget::OptionClose);
-    settle();
+    testhost::settle();
     EXPECT_FALSE(guard);
 }
 
@@ -266,7 +258,7 @@ TEST_F(DockingTest, CaptionsAreUniquePerName)
 TEST_F(DockingTest, FocusTellsTheHostOnce)
 {
     DockWidget *dock = docked("Registers", 96);
-    settle();
+    testhost::settle();
     g_hostCalls.clear();
     dock->setFocus();
     ASSERT_EQ(g_hostCalls.size(), 1u);

@@ -17,14 +17,6 @@
 
 namespace {
 
-void settle()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-}
-
 class HostLifetimes : public FrameTest
 {
 protected:
@@ -111,7 +103,7 @@ TEST_F(HostLifetimes, TheFindToolbarDeletedInsideItsStateMenuCallback)
     EXPECT_EQ(g_findCalls, 1);
     // Dead for the host at once, deleted once the menu's own work is over.
     EXPECT_EQ(tesk::handles::object(reinterpret_cast<void *>(handle)), nullptr);
-    settle();
+    testhost::settle();
     EXPECT_TRUE(watch.isNull());
 }
 
@@ -131,7 +123,7 @@ TEST_F(HostLifetimes, AWindowClosedFromItsOwnCloseQuestionIsAskedNothingMore)
     FakeMenuManager::onCommand = nullptr;
     // The second command would reach a window the host has closed already.
     EXPECT_EQ(FakeMenuManager::commands, std::vector<int>{tesk::commands::kAskHostToCloseCommand});
-    settle();
+    testhost::settle();
     EXPECT_TRUE(watch.isNull());
     EXPECT_EQ(Store::instance()->mainWindows(), QList<MainWindow *>{window});
 }

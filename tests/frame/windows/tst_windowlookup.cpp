@@ -24,14 +24,6 @@ void recordFocus(TeskHandle box, int *, int reason)
         g_focusCalls.emplace_back(box, reason);
 }
 
-void settle()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-}
-
 class WindowLookupTest : public FrameTest
 {
 protected:
@@ -187,14 +179,14 @@ TEST_F(WindowLookupTest, ClosingAWindowTakesItsDockWindowsAndHandsOnTheCurrentOn
 
     // A handle no window has closes nothing, not even the current window.
     QtCloseCode(5555);
-    settle();
+    testhost::settle();
     EXPECT_EQ(Store::instance()->mainWindows().size(), 2);
 
     QPointer<MainWindow> closing(window);
     QtCloseCode(1);
     EXPECT_EQ(Store::currentMainWindow(), second);
     EXPECT_TRUE(window->dockList().isEmpty());
-    settle();
+    testhost::settle();
     EXPECT_FALSE(closing);
     EXPECT_FALSE(dock);
     EXPECT_EQ(Store::instance()->mainWindows(), QList<MainWindow *>{second});

@@ -1,6 +1,7 @@
 // The breakpoint dialog destroyed by the host from inside the dialog's own calls to it, and the
 // handles of proxies and triggers once their objects are gone.
 #include "breakpointdlgfixture.h"
+#include "testhost.h"
 
 #include "symbols/breakpoints/breakpointhandles.h"
 
@@ -15,14 +16,6 @@ using namespace bpdlgtest;
 
 namespace {
 
-void settle()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-}
-
 class DestroyedInsideTest : public BreakpointDlgTest
 {
 protected:
@@ -30,7 +23,7 @@ protected:
     {
         BreakpointHost::instance().onCall = nullptr;
         BreakpointDlgTest::TearDown();
-        settle();
+        testhost::settle();
     }
 
     // The host destroys the dialog from inside its first call of that entry and code.
@@ -84,7 +77,7 @@ TEST_F(DestroyedInsideTest, WhileTheProxyIsFilledOrItsTypeChanges)
         EXPECT_FALSE(dialog()) << code;
         EXPECT_EQ(callsAfter("proxy", code), 0u) << code;
         EXPECT_TRUE(watch) << "deleted only once its call has returned";
-        settle();
+        testhost::settle();
         EXPECT_FALSE(watch) << code;
         EXPECT_FALSE(tesk::breakpoints::liveProxy(proxy)) << "the proxy went with the dialog";
         handle = CuiBreakpointDlgCreate(0);
@@ -103,7 +96,7 @@ TEST_F(DestroyedInsideTest, WhileItsHistoriesAreRead)
     watch->ensurePolished();
     EXPECT_FALSE(dialog());
     EXPECT_EQ(callsAfter("gui", 3), 0u) << "the value history is not asked for";
-    settle();
+    testhost::settle();
     EXPECT_FALSE(watch);
 }
 
@@ -123,7 +116,7 @@ TEST_F(DestroyedInsideTest, WhileOkSendsTheCommand)
         EXPECT_FALSE(dialog()) << c.entry;
         EXPECT_EQ(callsAfter(c.entry, c.code), 0u) << c.entry;
         EXPECT_NE(watch->result(), QDialog::Accepted) << "no OK for a destroyed dialog";
-        settle();
+        testhost::settle();
         EXPECT_FALSE(watch) << c.entry;
         BreakpointHost::instance().onCall = nullptr;
         handle = CuiBreakpointDlgCreate(0);
