@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <tesk/tesk_memoryaccess.h>
 
 using testhost::MemoryTableViewDouble;
@@ -455,6 +457,57 @@ TEST_F(MemoryTables, AnEditWhoseItemARefillDeletesWritesNothing)
     EXPECT_TRUE(v->writes().empty());
     EXPECT_EQ(sim().count(Kind::Write), 0);
     EXPECT_FALSE(v->data().isEditing());
+}
+
+// Accepts the in-place editor with `text` after `meanwhile` ran, as a host event or a timed
+// update would while the user types.
+void answerEditor(testhost::ModalAnswers &answers, const QString &text,
+                  std::function<void()> meanwhile)
+{
+    answers.setHandler([text, meanwhile](const testhost::ModalAnswers::Request &request) {
+        meanwhile();
+        auto *dialog = qobject_cast<QDialog *>(request.widget.data());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit *>()->setText(text);
+        dialog->accept();
+    });
+}
+
+TEST_F(MemoryTables, AnEditSurvivesARefreshOfItsCellButNotAMoveOfIt)
+{
+    auto v = view(2, 2, 2);
+    v->setBigEndian(true);
+    sim().poke(1, kBase, {0x12, 0x34});
+    reload(*v);
+    {
+        // The refresh reads changed memory while the editor is open; the edit still lands,
+        // its two bytes swapped into target order.
+        testhost::ModalAnswers answers;
+        answerEditor(answers, QStringLiteral("0xABCD"), [&v] {
+            sim().poke(1, kBase, {0x55, 0x66});
+            reload(*v);
+        });
+        EXPECT_EQ(v->data().startEdit(0, 0, true), 1);
+        EXPECT_EQ(sim().peek(1, kBase), 0xAB);
+        EXPECT_EQ(sim().peek(1, kBase + 1), 0xCD);
+        ASSERT_EQ(v->writes().size(), 1u);
+        EXPECT_EQ(v->writes()[0].oldValue, 0x5566u) << "what memory held when it was written";
+        EXPECT_EQ(answers.seen().size(), 1u) << "the editor and no message";
+    }
+    {
+        // The view moved on: the cell now stands for other memory, and the edit is dropped
+        // with a word to the user.
+        const uint8_t there = sim().peek(1, kBase + 0x20);
+        testhost::ModalAnswers answers;
+        answerEditor(answers, QStringLiteral("0x1"), [&v] { v->showAt(kBase + 0x20); });
+        EXPECT_EQ(v->data().startEdit(0, 0, true), 0);
+        EXPECT_EQ(v->writes().size(), 1u);
+        EXPECT_EQ(sim().peek(1, kBase + 0x20), there);
+        EXPECT_EQ(sim().count(Kind::Write), 1);
+        ASSERT_EQ(answers.seen().size(), 2u);
+        EXPECT_EQ(answers.seen()[1].kind, tesk::system::ModalSeam::Kind::MessageBox);
+        EXPECT_FALSE(v->data().isEditing());
+    }
 }
 
 TEST_F(MemoryTables, DisassemblyRowsFollowInstructionLengths)
