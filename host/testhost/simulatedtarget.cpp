@@ -156,6 +156,7 @@ void SimulatedTarget::reset()
     m_thumb.clear();
     m_scriptedLines.clear();
     m_log.clear();
+    m_textless.clear();
     m_shortRuns = false;
     m_overstatedRunCount = false;
     m_lastReadFlags = 0;
@@ -409,10 +410,13 @@ MoskResult SimulatedTarget::addressToText(void *face, int32_t target,
 }
 
 // "offset" or "space:offset", each in C notation.
-MoskResult SimulatedTarget::textToAddress(void *, int32_t, const char *text,
+MoskResult SimulatedTarget::textToAddress(void *face, int32_t target, const char *text,
                                           TeskMemoryAddress *address)
 {
     if (!text || !address || !*text)
+        return badArgument();
+    const std::vector<int> &textless = self(face)->m_textless;
+    if (std::find(textless.begin(), textless.end(), target) != textless.end())
         return badArgument();
     const char *at = text;
     char *end = nullptr;

@@ -64,6 +64,8 @@ public:
     void setTargetName(int target, const std::string &name);
     void setBigEndian(int target, bool bigEndian);
     void setRunningAccess(int target, bool supported);
+    // A target whose address texts do not evaluate (as target 0, which names no target).
+    void refuseAddressTexts(int target) { m_textless.push_back(target); }
 
     // Disassembly: memory decodes as A32 instructions, or as Thumb inside these ranges.
     // Format 0 gives "address instruction", format 1 "address bytes  instruction"; bytes
@@ -174,6 +176,7 @@ private:
     std::vector<TeskDisassemblyLine> m_lineRecords;
     std::vector<uint8_t> m_lineLengths;
     std::vector<Access> m_log;
+    std::vector<int> m_textless;
     bool m_shortRuns = false;
     bool m_overstatedRunCount = false;
     intptr_t m_lastReadFlags = 0;
