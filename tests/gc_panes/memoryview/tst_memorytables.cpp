@@ -510,6 +510,27 @@ TEST_F(MemoryTables, AnEditSurvivesARefreshOfItsCellButNotAMoveOfIt)
     }
 }
 
+TEST_F(MemoryTables, CellsPastTheTopOfTheSpaceShowNoMemoryOfAnEarlierPlace)
+{
+    auto v = view(4, 4, 2);
+    sim().poke(1, 0xFFFFFFF8, {0x41, 0x42});
+    v->showAt(0xFFFFFFF8);
+    // Row 0 reaches 0xFFFFFFFF; the rows below would wrap to 0 and hold nothing.
+    EXPECT_EQ(v->ascii().text(0, 0), "A");
+    EXPECT_EQ(v->ascii().text(0, 1), "B");
+    EXPECT_NE(v->data().cellText(0, 3), "****") << "0xFFFFFFFE is in the space";
+    EXPECT_TRUE(v->data().isCellEditable(0, 3));
+    for (int row = 1; row < 4; ++row) {
+        for (int col = 0; col < 4; ++col) {
+            EXPECT_EQ(v->data().cellText(row, col), "****") << row << ',' << col;
+            EXPECT_EQ(v->data().cellValue(row, col), 0u) << row << ',' << col;
+            EXPECT_FALSE(v->data().isCellEditable(row, col)) << row << ',' << col;
+        }
+        for (int col = 0; col < v->ascii().numCols(); ++col)
+            EXPECT_EQ(v->ascii().text(row, col), "*") << row << ',' << col;
+    }
+}
+
 TEST_F(MemoryTables, DisassemblyRowsFollowInstructionLengths)
 {
     auto v = view(4, 4, 1);

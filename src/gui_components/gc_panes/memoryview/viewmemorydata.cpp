@@ -176,13 +176,15 @@ void KViewMemoryData::setData(const uint8_t *data, uint32_t length)
     uint32_t used = 0;
     for (int r = 0; r < numRows(); ++r) {
         for (int c = 0; c < cols; ++c) {
-            if (used >= length || !data)
-                return;
             uint64_t value = 0;
             QString text;
             const uint64_t lastByte = start + bytesPerRow * r + uint64_t(size) * c + size - 1;
+            // The block ends at the top of the space, but the cells past it must not keep
+            // what they showed of another place.
             if (lastByte > kTopOfSpace)
                 text = m_formatter->unavailableText();
+            else if (used >= length || !data)
+                return;
             else if (used + uint32_t(size) > length)
                 text = m_formatter->notReadText(); // the block ends inside this field
             else
