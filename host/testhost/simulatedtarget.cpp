@@ -157,6 +157,7 @@ void SimulatedTarget::reset()
     m_scriptedLines.clear();
     m_log.clear();
     m_textless.clear();
+    m_ignoresLineCount = false;
     m_shortRuns = false;
     m_overstatedRunCount = false;
     m_lastReadFlags = 0;
@@ -372,7 +373,8 @@ MoskResult SimulatedTarget::memorySpaceInfo(void *face, int32_t target,
     t->m_lineTexts.clear();
     t->m_lineLengths.clear();
     if (!t->m_scriptedLines.empty()) {
-        for (uint32_t i = 0; i < wanted && i < t->m_scriptedLines.size(); ++i) {
+        const size_t answered = t->m_ignoresLineCount ? t->m_scriptedLines.size() : wanted;
+        for (size_t i = 0; i < answered && i < t->m_scriptedLines.size(); ++i) {
             t->m_lineTexts.push_back(t->m_scriptedLines[i].text);
             t->m_lineLengths.push_back(t->m_scriptedLines[i].length);
         }

@@ -89,6 +89,8 @@ public:
     // array has room for.
     void setShortRuns(bool on) { m_shortRuns = on; }
     void setOverstatedRunCount(bool on) { m_overstatedRunCount = on; }
+    // A host that answers every scripted disassembly line, however few rows were asked for.
+    void setIgnoresLineCount(bool on) { m_ignoresLineCount = on; }
 
     const std::vector<Access> &log() const { return m_log; }
     void clearLog() { m_log.clear(); }
@@ -177,6 +179,7 @@ private:
     std::vector<uint8_t> m_lineLengths;
     std::vector<Access> m_log;
     std::vector<int> m_textless;
+    bool m_ignoresLineCount = false;
     bool m_shortRuns = false;
     bool m_overstatedRunCount = false;
     intptr_t m_lastReadFlags = 0;

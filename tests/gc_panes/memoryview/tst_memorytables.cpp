@@ -562,6 +562,13 @@ TEST_F(MemoryTables, DisassemblyRowsFollowInstructionLengths)
     t.cellToOffset(offset, 0, 3);
     EXPECT_EQ(offset, 8);
 
+    // Far below the known lines (a slider drag away) the last length repeats.
+    constexpr int kFarRow = 1'000'000'000;
+    t.cellToOffset(offset, 0, kFarRow);
+    EXPECT_EQ(offset, 8 + int64_t(kFarRow - 3) * 2);
+    t.offsetToCell(offset, col, row);
+    EXPECT_EQ(row, kFarRow);
+
     t.setLines(nullptr, 3, lengths);
     EXPECT_EQ(t.text(0, 0), "");
     EXPECT_TRUE(t.lengths().empty());
