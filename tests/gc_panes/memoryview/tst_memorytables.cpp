@@ -531,6 +531,16 @@ TEST_F(MemoryTables, CellsPastTheTopOfTheSpaceShowNoMemoryOfAnEarlierPlace)
     }
 }
 
+TEST_F(MemoryTables, TheCharacterTableShowsNoRowNumbers)
+{
+    auto v = view(4, 4, 1);
+    KViewMemoryAscii &t = v->ascii();
+    t.setNumRows(120);
+    t.window()->show();
+    EXPECT_FALSE(t.verticalHeader()->isVisible());
+    EXPECT_EQ(t.leftMargin(), 0);
+}
+
 TEST_F(MemoryTables, DisassemblyRowsFollowInstructionLengths)
 {
     auto v = view(4, 4, 1);

@@ -19,6 +19,9 @@ KViewMemoryAscii::KViewMemoryAscii(tesk::gc_panes::MemoryTableView *view, QWidge
     : AViewMemoryTable(view, parent, name)
     , m_formatter(new KViewMemoryDataFormatter(this))
 {
+    // The data table beside it labels the rows; row numbers here would only part the two.
+    verticalHeader()->hide();
+    setLeftMargin(0);
 }
 
 KViewMemoryAscii::~KViewMemoryAscii() = default;
