@@ -8,6 +8,7 @@
 #include "gui_components/gc_panes/memoryview/viewmemory.h"
 #include "gui_components/gc_panes/memoryview/viewmemoryascii.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydata.h"
+#include "gui_components/gc_panes/memoryview/viewmemorydsm.h"
 
 #include <QComboBox>
 
@@ -171,6 +172,28 @@ void BM_BarePainter(benchmark::State &state)
 
 } // namespace
 
+// The disassembly table's offset of a row far below its known lines, as a key press after a
+// slider drag asks for it: flat in the distance.
+void BM_DisassemblyFarRow(benchmark::State &state)
+{
+    target();
+    testhost::MemoryTableViewDouble view(kRows, 1, 1);
+    std::vector<TeskDisassemblyLine> lines(kRows, TeskDisassemblyLine{{}, "0x0 nop", {}});
+    const std::vector<uint8_t> lengths(kRows, 4);
+    view.dsm().setLines(lines.data(), kRows, lengths.data());
+    const int row = int(state.range(0));
+    for (auto _ : state) {
+        int64_t offset = 0;
+        view.dsm().cellToOffset(offset, 0, row);
+        benchmark::DoNotOptimize(offset);
+    }
+}
+
+BENCHMARK(BM_DisassemblyFarRow)
+    ->Unit(benchmark::kNanosecond)
+    ->Arg(kRows)
+    ->Arg(1 << 16)
+    ->Arg(1 << 26);
 BENCHMARK(BM_BarePainter)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HeldStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NewLineStep)->Unit(benchmark::kMicrosecond)->Iterations(2000);

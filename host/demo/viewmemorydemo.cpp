@@ -113,13 +113,17 @@ void wheelDown(QWidget *table, int lines)
     pump(50);
 }
 
-// The in-place editor of a field is modal: the demo answers it as the user would.
-void answerFieldEditor(const QString &text)
+// The in-place editor of a field is modal: the demo answers it as the user would, while a
+// timed update refreshes the view under the open editor.
+void answerFieldEditor(QWidget *view, const QString &text)
 {
-    QTimer::singleShot(50, [text] {
+    QPointer<QWidget> shown(view);
+    QTimer::singleShot(50, [shown, text] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
+        if (shown && QMetaObject::invokeMethod(shown, "slotTimedUpdateDone"))
+            std::printf("host: a timed update refreshed the memory view during the edit\n");
         if (auto *edit = dialog->findChild<QLineEdit *>())
             edit->setText(text);
         dialog->accept();
@@ -148,7 +152,7 @@ void editFieldAndCharacter(QWidget *view)
         return;
     // The first field of the second row, then a character further on in the first row.
     click(data, QPoint(10, 30));
-    answerFieldEditor(QStringLiteral("0xC0FFEE11"));
+    answerFieldEditor(view, QStringLiteral("0xC0FFEE11"));
     key(data, Qt::Key_1, QStringLiteral("1"));
     pump(50);
     click(ascii, QPoint(60, 8));

@@ -156,6 +156,8 @@ void SimulatedTarget::reset()
     m_thumb.clear();
     m_scriptedLines.clear();
     m_log.clear();
+    m_textless.clear();
+    m_ignoresLineCount = false;
     m_shortRuns = false;
     m_overstatedRunCount = false;
     m_lastReadFlags = 0;
@@ -373,7 +375,8 @@ MoskResult SimulatedTarget::memorySpaceInfo(void *face, int32_t target,
     t->m_lineTexts.clear();
     t->m_lineLengths.clear();
     if (!t->m_scriptedLines.empty()) {
-        for (uint32_t i = 0; i < wanted && i < t->m_scriptedLines.size(); ++i) {
+        const size_t answered = t->m_ignoresLineCount ? t->m_scriptedLines.size() : wanted;
+        for (size_t i = 0; i < answered && i < t->m_scriptedLines.size(); ++i) {
             t->m_lineTexts.push_back(t->m_scriptedLines[i].text);
             t->m_lineLengths.push_back(t->m_scriptedLines[i].length);
         }
@@ -411,10 +414,13 @@ MoskResult SimulatedTarget::addressToText(void *face, int32_t target,
 }
 
 // "offset" or "space:offset", each in C notation.
-MoskResult SimulatedTarget::textToAddress(void *, int32_t, const char *text,
+MoskResult SimulatedTarget::textToAddress(void *face, int32_t target, const char *text,
                                           TeskMemoryAddress *address)
 {
     if (!text || !address || !*text)
+        return badArgument();
+    const std::vector<int> &textless = self(face)->m_textless;
+    if (std::find(textless.begin(), textless.end(), target) != textless.end())
         return badArgument();
     const char *at = text;
     char *end = nullptr;

@@ -65,6 +65,8 @@ public:
     void setTargetName(int target, const std::string &name);
     void setBigEndian(int target, bool bigEndian);
     void setRunningAccess(int target, bool supported);
+    // A target whose address texts do not evaluate (as target 0, which names no target).
+    void refuseAddressTexts(int target) { m_textless.push_back(target); }
 
     // Disassembly: memory decodes as A32 instructions, or as Thumb inside these ranges.
     // Format 0 gives "address instruction", format 1 "address bytes  instruction"; bytes
@@ -88,6 +90,8 @@ public:
     // array has room for.
     void setShortRuns(bool on) { m_shortRuns = on; }
     void setOverstatedRunCount(bool on) { m_overstatedRunCount = on; }
+    // A host that answers every scripted disassembly line, however few rows were asked for.
+    void setIgnoresLineCount(bool on) { m_ignoresLineCount = on; }
 
     const std::vector<Access> &log() const { return m_log; }
     void clearLog() { m_log.clear(); }
@@ -177,6 +181,8 @@ private:
     std::vector<TeskDisassemblyLine> m_lineRecords;
     std::vector<uint8_t> m_lineLengths;
     std::vector<Access> m_log;
+    std::vector<int> m_textless;
+    bool m_ignoresLineCount = false;
     bool m_shortRuns = false;
     bool m_overstatedRunCount = false;
     intptr_t m_lastReadFlags = 0;

@@ -201,6 +201,12 @@ TEST_F(Bridge, TargetQuestions)
     ASSERT_NE(lines, nullptr);
     ASSERT_NE(lengths, nullptr);
     EXPECT_STRNE(static_cast<const TeskDisassemblyLine *>(lines)[0].text, "");
+    // A host answering more lines than asked for gets its surplus ignored.
+    sim().setIgnoresLineCount(true);
+    sim().scriptDisassembly(std::vector<SimulatedTarget::ScriptedLine>(50, {"0x0 nop", 2}));
+    rows = 4;
+    bridge()->memorySpaceInfo("memory", 1, a, 0, &lines, &lengths, &rows);
+    EXPECT_EQ(rows, 4u);
     bridge()->memorySpaceInfo("registers", 1, a, 0, &lines, &lengths, &rows);
     EXPECT_EQ(lines, nullptr);
     EXPECT_EQ(lengths, nullptr);

@@ -121,6 +121,37 @@ TEST_F(FillMemory, LengthIsReadInItsBase)
     }
 }
 
+TEST_F(FillMemory, ClickingTheCheckedChoiceKeepsItAndThePresetLengthIsTheTargets)
+{
+    // Target 0 names no target: a length evaluated for it instead of the caller's stays empty.
+    sim().refuseAddressTexts(0);
+    FillArguments args;
+    args.start = 0x1000;
+    args.end = 0x1007;
+    QString presetLength;
+    EXPECT_EQ(run(args,
+                  [&presetLength](KViewMemoryDialog_Fill &d) {
+                      presetLength = d.length();
+                      auto *end =
+                          d.findChild<QRadioButton *>(QStringLiteral("radioButtonEndAddress_"));
+                      auto *length =
+                          d.findChild<QRadioButton *>(QStringLiteral("radioButtonLength_"));
+                      end->click();
+                      EXPECT_TRUE(end->isChecked());
+                      EXPECT_FALSE(length->isChecked());
+                      length->click();
+                      length->click();
+                      EXPECT_TRUE(length->isChecked());
+                      EXPECT_FALSE(end->isChecked());
+                      end->click();
+                      setText(d, "lineeditExpression_", QStringLiteral("0"));
+                  }),
+              1);
+    EXPECT_EQ(presetLength, QLatin1String("7"));
+    EXPECT_EQ(args.endGiven, 1) << "the range shown, not a length one byte short";
+    EXPECT_EQ(args.end, 0x1007u);
+}
+
 TEST_F(FillMemory, LengthModeStillReportsTheEndField)
 {
     FillArguments args;

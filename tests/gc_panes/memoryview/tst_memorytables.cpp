@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <tesk/tesk_memoryaccess.h>
 
 using testhost::MemoryTableViewDouble;
@@ -457,6 +459,88 @@ TEST_F(MemoryTables, AnEditWhoseItemARefillDeletesWritesNothing)
     EXPECT_FALSE(v->data().isEditing());
 }
 
+// Accepts the in-place editor with `text` after `meanwhile` ran, as a host event or a timed
+// update would while the user types.
+void answerEditor(testhost::ModalAnswers &answers, const QString &text,
+                  std::function<void()> meanwhile)
+{
+    answers.setHandler([text, meanwhile](const testhost::ModalAnswers::Request &request) {
+        meanwhile();
+        auto *dialog = qobject_cast<QDialog *>(request.widget.data());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit *>()->setText(text);
+        dialog->accept();
+    });
+}
+
+TEST_F(MemoryTables, AnEditSurvivesARefreshOfItsCellButNotAMoveOfIt)
+{
+    auto v = view(2, 2, 2);
+    v->setBigEndian(true);
+    sim().poke(1, kBase, {0x12, 0x34});
+    reload(*v);
+    {
+        // The refresh reads changed memory while the editor is open; the edit still lands,
+        // its two bytes swapped into target order.
+        testhost::ModalAnswers answers;
+        answerEditor(answers, QStringLiteral("0xABCD"), [&v] {
+            sim().poke(1, kBase, {0x55, 0x66});
+            reload(*v);
+        });
+        EXPECT_EQ(v->data().startEdit(0, 0, true), 1);
+        EXPECT_EQ(sim().peek(1, kBase), 0xAB);
+        EXPECT_EQ(sim().peek(1, kBase + 1), 0xCD);
+        ASSERT_EQ(v->writes().size(), 1u);
+        EXPECT_EQ(v->writes()[0].oldValue, 0x5566u) << "what memory held when it was written";
+        EXPECT_EQ(answers.seen().size(), 1u) << "the editor and no message";
+    }
+    {
+        // The view moved on: the cell now stands for other memory, and the edit is dropped
+        // with a word to the user.
+        const uint8_t there = sim().peek(1, kBase + 0x20);
+        testhost::ModalAnswers answers;
+        answerEditor(answers, QStringLiteral("0x1"), [&v] { v->showAt(kBase + 0x20); });
+        EXPECT_EQ(v->data().startEdit(0, 0, true), 0);
+        EXPECT_EQ(v->writes().size(), 1u);
+        EXPECT_EQ(sim().peek(1, kBase + 0x20), there);
+        EXPECT_EQ(sim().count(Kind::Write), 1);
+        ASSERT_EQ(answers.seen().size(), 2u);
+        EXPECT_EQ(answers.seen()[1].kind, tesk::system::ModalSeam::Kind::MessageBox);
+        EXPECT_FALSE(v->data().isEditing());
+    }
+}
+
+TEST_F(MemoryTables, CellsPastTheTopOfTheSpaceShowNoMemoryOfAnEarlierPlace)
+{
+    auto v = view(4, 4, 2);
+    sim().poke(1, 0xFFFFFFF8, {0x41, 0x42});
+    v->showAt(0xFFFFFFF8);
+    // Row 0 reaches 0xFFFFFFFF; the rows below would wrap to 0 and hold nothing.
+    EXPECT_EQ(v->ascii().text(0, 0), "A");
+    EXPECT_EQ(v->ascii().text(0, 1), "B");
+    EXPECT_NE(v->data().cellText(0, 3), "****") << "0xFFFFFFFE is in the space";
+    EXPECT_TRUE(v->data().isCellEditable(0, 3));
+    for (int row = 1; row < 4; ++row) {
+        for (int col = 0; col < 4; ++col) {
+            EXPECT_EQ(v->data().cellText(row, col), "****") << row << ',' << col;
+            EXPECT_EQ(v->data().cellValue(row, col), 0u) << row << ',' << col;
+            EXPECT_FALSE(v->data().isCellEditable(row, col)) << row << ',' << col;
+        }
+        for (int col = 0; col < v->ascii().numCols(); ++col)
+            EXPECT_EQ(v->ascii().text(row, col), "*") << row << ',' << col;
+    }
+}
+
+TEST_F(MemoryTables, TheCharacterTableShowsNoRowNumbers)
+{
+    auto v = view(4, 4, 1);
+    KViewMemoryAscii &t = v->ascii();
+    t.setNumRows(120);
+    t.window()->show();
+    EXPECT_FALSE(t.verticalHeader()->isVisible());
+    EXPECT_EQ(t.leftMargin(), 0);
+}
+
 TEST_F(MemoryTables, DisassemblyRowsFollowInstructionLengths)
 {
     auto v = view(4, 4, 1);
@@ -487,6 +571,13 @@ TEST_F(MemoryTables, DisassemblyRowsFollowInstructionLengths)
     int64_t offset = 0;
     t.cellToOffset(offset, 0, 3);
     EXPECT_EQ(offset, 8);
+
+    // Far below the known lines (a slider drag away) the last length repeats.
+    constexpr int kFarRow = 1'000'000'000;
+    t.cellToOffset(offset, 0, kFarRow);
+    EXPECT_EQ(offset, 8 + int64_t(kFarRow - 3) * 2);
+    t.offsetToCell(offset, col, row);
+    EXPECT_EQ(row, kFarRow);
 
     t.setLines(nullptr, 3, lengths);
     EXPECT_EQ(t.text(0, 0), "");

@@ -164,6 +164,12 @@ TEST_F(MemoryViewCommands, TheDisassemblyMenuHoldsTheListingEntriesOnly)
     EXPECT_EQ(entries.count("Disassembly Format/F9"), 1u);
     EXPECT_EQ(entries.count("Disassembly Format/F10"), 0u);
 
+    // A host's "&" is part of the name, not a shortcut mark: the entry shows it.
+    sim().setDisassemblyFormats("1\t2", "R&D\tA && B");
+    entries = menu(KViewMemory::DsmKind);
+    EXPECT_EQ(entries.count("Disassembly Format/R&&D"), 1u);
+    EXPECT_EQ(entries.count("Disassembly Format/A &&&& B"), 1u);
+
     // Lists of different lengths give no submenu.
     sim().setDisassemblyFormats("1\t2", "one");
     entries = menu(KViewMemory::DsmKind);

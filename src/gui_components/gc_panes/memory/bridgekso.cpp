@@ -286,7 +286,8 @@ void KGcp_Bridge_KSO::memorySpaceInfo(const std::string &space, int target,
 {
     const void *hostLines = nullptr;
     const uint8_t *hostLengths = nullptr;
-    uint32_t count = lineCount ? *lineCount : 0;
+    const uint32_t asked = lineCount ? *lineCount : 0;
+    uint32_t count = asked;
     bool ok = false;
     if (m_memoryAccess && isMemorySpace(space)) {
         const TeskMemoryAddress record = recordOf(address);
@@ -299,8 +300,9 @@ void KGcp_Bridge_KSO::memorySpaceInfo(const std::string &space, int target,
         *lines = ok ? hostLines : nullptr;
     if (lengths)
         *lengths = ok ? hostLengths : nullptr;
+    // More lines than rows asked for would only grow the caller's tables without bound.
     if (lineCount)
-        *lineCount = ok ? count : 0;
+        *lineCount = ok ? std::min(count, asked) : 0;
 }
 
 void KGcp_Bridge_KSO::memorySpaceAction(const std::string &space, QWidget *widget, int target,

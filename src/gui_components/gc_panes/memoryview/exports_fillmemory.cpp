@@ -65,9 +65,10 @@ int CuiFillMemoryDialog(void *, uint32_t &start, uint32_t &end, int &length, cha
                                                            "Fill Memory", true);
         if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("lineeditExpression_")))
             edit->setMaxLength(kExpressionBufferSize - 1);
+        // The target first: presetting the end evaluates both addresses for the length.
+        dialog->targetId = int(target);
         dialog->setStartAddress(shownStart);
         dialog->setEndAddress(shownEnd);
-        dialog->targetId = int(target);
         if (!dialog.run().accepted() || !dialog)
             return 0;
         // Every answer is read before the host is asked to evaluate one.

@@ -6,11 +6,22 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
+#include <algorithm>
+
+namespace {
+
+constexpr uint64_t kTopOfSpace = 0xFFFFFFFFull;
+
+} // namespace
+
 KViewMemoryAscii::KViewMemoryAscii(tesk::gc_panes::MemoryTableView *view, QWidget *parent,
                                    const char *name)
     : AViewMemoryTable(view, parent, name)
     , m_formatter(new KViewMemoryDataFormatter(this))
 {
+    // The data table beside it labels the rows; row numbers here would only part the two.
+    verticalHeader()->hide();
+    setLeftMargin(0);
 }
 
 KViewMemoryAscii::~KViewMemoryAscii() = default;
@@ -30,9 +41,16 @@ void KViewMemoryAscii::setData(const uint8_t *data, uint32_t length)
     if (!data)
         return;
     m_formatter->setFieldSize(1, QString());
+    const uint64_t start = view() ? view()->startAddress().offset() : 0;
+    const uint64_t perRow = uint64_t(std::max(0, bytesPerRow()));
     uint32_t used = 0;
     for (int r = 0; r < numRows(); ++r) {
         for (int c = 0; c < numCols(); ++c) {
+            // Past the top of the space the block has ended: no byte, and none of another place.
+            if (start + perRow * uint64_t(r) + uint64_t(c) > kTopOfSpace) {
+                setText(r, c, KViewMemoryDataFormatter::unavailableChar());
+                continue;
+            }
             if (used >= length)
                 return;
             setCellBytes(r, c, data + used, 1);

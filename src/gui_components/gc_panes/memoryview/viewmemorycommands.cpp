@@ -183,8 +183,8 @@ void KViewMemory::addDisassemblyEntries(QMenu &menu)
         return;
     QMenu *formats = menu.addMenu(tr("Disassembly Format"));
     for (int i = 0; i < std::min(int(names.size()), kMaxDisassemblyFormats); ++i)
-        addCheck(formats, names[i], FirstDisassemblyFormat + i,
-                 ids[i] == QString::number(m_dsmFormatId));
+        addCheck(formats, QString(names[i]).replace(u'&', QStringLiteral("&&")),
+                 FirstDisassemblyFormat + i, ids[i] == QString::number(m_dsmFormatId));
     separateIfNeeded(&menu);
 }
 

@@ -4,11 +4,13 @@
 #include "gui_components/gc_panes/memory/viewmemoryinfo.h"
 #include "gui_components/gc_panes/memoryview/memorytableview.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydataformatter.h"
+#include "system/modalseam.h"
 
 #include <glyphon/kformatteddata.h>
 #include <glyphon/kmediatordisplay.h>
 #include <glyphon/kmediatorformat.h>
 
+#include <QMessageBox>
 #include <QPointer>
 
 #include <cstring>
@@ -59,17 +61,23 @@ bool KViewMemoryDataItem::editInPlace(int row, int col)
     display->set_inPlaceEditGeometry(area.left(), area.top() - 2, area.right() + 3,
                                      area.bottom() - 2);
 
-    uint64_t edited = m_value;
-    KFormattedData &value = formatter.value();
+    // The editor works on a value of its own: a refresh while it is open formats the new
+    // bytes through the formatter's shared value and would leave the editor writing nowhere.
+    KFormattedData &shared = formatter.value();
+    KFormattedData value;
+    value.SetSize(shared.GetSize());
+    value.SetContainerSize(shared.GetContainerSize());
+    value.SetInitialFormatTypeName(shared.GetInitialFormatTypeName());
+    const uint64_t original = m_value;
+    uint64_t edited = original;
     value.SetDataPtr(&edited);
+    const KViewMemoryData::CellPlace before = dataTable->cellPlace(row, col);
     s_editedItem = this;
     display->set_isValueSelected(true);
     tesk::runInPlaceEditor(formatter.engine(), *display, value);
     if (!guard || s_editedItem != this) {
-        // The table refilled (or went) while the editor ran: this item is gone, touch nothing
-        // of it; the formatter only while its table lives.
-        if (guard)
-            value.SetDataPtr(nullptr);
+        // The table refilled its cells (or went) while the editor ran: this item is gone,
+        // touch nothing of it.
         display->set_parentWnd(nullptr);
         return false;
     }
@@ -78,7 +86,16 @@ bool KViewMemoryDataItem::editInPlace(int row, int col)
     int flags = 0;
     display->get_inPlaceEditErrorReturn(flags);
     const int size = formatter.fieldSize();
-    if (!(flags & GLYPHON_EDIT_DISCARDED) && std::memcmp(&edited, &m_value, size_t(size)) != 0) {
+    const bool accepted =
+        !(flags & GLYPHON_EDIT_DISCARDED) && std::memcmp(&edited, &original, size_t(size)) != 0;
+    display->set_parentWnd(nullptr);
+    if (accepted && dataTable->cellPlace(row, col) != before) {
+        // The cell shows another target or address now: writing there would change memory
+        // the user never saw.
+        dataTable->reportDroppedEdit();
+        return false;
+    }
+    if (accepted) {
         QString text;
         formatter.engine().get_dataValue(&value, text);
         dataTable->setCellText(row, col, text);
@@ -86,13 +103,12 @@ bool KViewMemoryDataItem::editInPlace(int row, int col)
         if (dataTable->isBigEndian() && size >= 2)
             copyBytesReversed(reinterpret_cast<uint8_t *>(&targetOrder),
                               reinterpret_cast<const uint8_t *>(&edited), size);
+        // What memory holds now, which a refresh during the edit may have changed.
         const uint64_t old = m_value;
         m_value = edited;
         if (dataTable->view())
             dataTable->view()->writeValueAt(row, col, old, targetOrder);
     }
-    value.SetDataPtr(nullptr);
-    display->set_parentWnd(nullptr);
     dataTable->setFocus();
     return true;
 }
@@ -160,13 +176,15 @@ void KViewMemoryData::setData(const uint8_t *data, uint32_t length)
     uint32_t used = 0;
     for (int r = 0; r < numRows(); ++r) {
         for (int c = 0; c < cols; ++c) {
-            if (used >= length || !data)
-                return;
             uint64_t value = 0;
             QString text;
             const uint64_t lastByte = start + bytesPerRow * r + uint64_t(size) * c + size - 1;
+            // The block ends at the top of the space, but the cells past it must not keep
+            // what they showed of another place.
             if (lastByte > kTopOfSpace)
                 text = m_formatter->unavailableText();
+            else if (used >= length || !data)
+                return;
             else if (used + uint32_t(size) > length)
                 text = m_formatter->notReadText(); // the block ends inside this field
             else
@@ -277,6 +295,33 @@ bool KViewMemoryData::fillFormatMenu(QMenu *popup)
 void KViewMemoryData::endFormatMenu()
 {
     m_formatter->endFormatMenu();
+}
+
+KViewMemoryData::CellPlace KViewMemoryData::cellPlace(int row, int col) const
+{
+    CellPlace place;
+    if (!view())
+        return place;
+    int64_t offset = 0;
+    cellToOffset(offset, col, row);
+    const UMemoryAddress address = view()->startAddress() + offset;
+    place.target = view()->memoryInfo().currentTargetId();
+    place.space = address.space();
+    place.offset = address.offset();
+    place.valid = address.isValid();
+    return place;
+}
+
+void KViewMemoryData::reportDroppedEdit()
+{
+    auto *viewObject = dynamic_cast<QObject *>(view());
+    const QObject *owner = viewObject ? viewObject : this;
+    tesk::system::Modal<QMessageBox> box(
+        QMessageBox::Warning, tr("Warning"),
+        tr("The memory shown changed while the value was edited.\nThe value was not written."),
+        QMessageBox::Ok, this);
+    box->setDefaultButton(QMessageBox::Ok);
+    box.run(owner, tesk::system::ModalSeam::Kind::MessageBox);
 }
 
 void KViewMemoryData::setCellText(int row, int col, const QString &text)

@@ -75,7 +75,23 @@ protected:
 private:
     friend class KViewMemoryDataItem;
 
+    // Where a cell's value lives: an edit is written only where it was begun.
+    struct CellPlace
+    {
+        uint32_t target = 0;
+        uint32_t space = 0;
+        uint32_t offset = 0;
+        bool valid = false;
+        bool operator!=(const CellPlace &other) const
+        {
+            return target != other.target || space != other.space || offset != other.offset ||
+                   valid != other.valid;
+        }
+    };
+
     KViewMemoryDataItem *dataItem(int row, int col) const;
+    CellPlace cellPlace(int row, int col) const;
+    void reportDroppedEdit();
     QString fieldText(int row, int col, const uint8_t *field, int size, bool swap, uint64_t &value);
     void forgetStaleAddressTexts();
 

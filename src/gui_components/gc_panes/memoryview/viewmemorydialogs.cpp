@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpacerItem>
 
 namespace {
@@ -199,10 +200,22 @@ void KViewMemoryDialog_Fill::updateEndAddressFromLength()
         KGcp_Bridge_KSO::instance()->addressToText(targetId, start + int64_t(length))));
 }
 
+void KViewMemoryDialog_Fill::keepOneChoice(QRadioButton *unchecked, QRadioButton *other)
+{
+    // Without a group a click unchecks the checked choice; one of the two must stay checked,
+    // or OK would take the range as a length.
+    if (other->isChecked())
+        return;
+    const QSignalBlocker blocker(unchecked);
+    unchecked->setChecked(true);
+}
+
 void KViewMemoryDialog_Fill::slotToggleEndAddress(bool on)
 {
-    if (!on)
+    if (!on) {
+        keepOneChoice(m_endRadio, m_lengthRadio);
         return;
+    }
     m_lengthRadio->setChecked(false);
     m_lengthEdit->setEnabled(false);
     m_endEdit->setEnabled(true);
@@ -217,8 +230,10 @@ void KViewMemoryDialog_Fill::slotToggleEndAddress()
 
 void KViewMemoryDialog_Fill::slotToggleLength(bool on)
 {
-    if (!on)
+    if (!on) {
+        keepOneChoice(m_lengthRadio, m_endRadio);
         return;
+    }
     m_endRadio->setChecked(false);
     m_endEdit->setEnabled(false);
     m_lengthEdit->setEnabled(true);

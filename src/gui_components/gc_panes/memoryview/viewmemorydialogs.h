@@ -50,6 +50,7 @@ protected slots:
 private:
     void updateLengthFromEndAddress();
     void updateEndAddressFromLength();
+    void keepOneChoice(QRadioButton *unchecked, QRadioButton *other);
     QString checkRange() const;
 
     QGridLayout *m_layout = nullptr;

@@ -6,6 +6,7 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
 #include <cstring>
 
 KViewMemoryDsmItem::KViewMemoryDsmItem(AViewMemoryTable *table, const QString &text,
@@ -178,7 +179,11 @@ void KViewMemoryDsm::cellToOffset(int64_t &offset, int, int row) const
         offset = int64_t(m_lengths.front()) * row;
         return;
     }
+    // The known lines are summed; past them the last length repeats, counted at once: a row
+    // far below (after a slider drag) must not be walked to.
+    const size_t known = std::min(size_t(row), m_lengths.size());
     offset = 0;
-    for (int r = 0; r < row; ++r)
-        offset += size_t(r) < m_lengths.size() ? m_lengths[size_t(r)] : m_lengths.back();
+    for (size_t r = 0; r < known; ++r)
+        offset += m_lengths[r];
+    offset += int64_t(row - int64_t(known)) * m_lengths.back();
 }

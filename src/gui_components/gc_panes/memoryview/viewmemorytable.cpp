@@ -414,6 +414,12 @@ uint32_t AViewMemoryTable::cellAttribute(int row, int col) const
 {
     if (!m_view)
         return TESK_MEMORY_NOT_READ;
+    // A cell past the top of the space would wrap to the bottom and take its attribute: it
+    // has no memory, so it shows as unavailable and cannot be edited.
+    const uint64_t lastByte = uint64_t(m_view->startAddress().offset()) +
+                              (int64_t(row) * numCols() + col + 1) * bytesPerCell() - 1;
+    if (row >= 0 && col >= 0 && lastByte > 0xFFFFFFFFull)
+        return 0;
     return m_view->memoryInfo().attributeAt(cellAddress(row, col));
 }
 
