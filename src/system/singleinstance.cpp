@@ -174,11 +174,7 @@ bool SingleInstance::sendMessage(const QString &message, int timeoutMs) const
     QLocalSocket socket;
     if (!connectToOther(socket, timeoutMs))
         return false;
-    QByteArray payload(reinterpret_cast<const char *>(message.utf16()), (message.size() + 1) * 2);
-    QByteArray frame;
-    QDataStream(&frame, QIODevice::WriteOnly) << quint32(payload.size());
-    frame += payload;
-    socket.write(frame);
+    socket.write(frameMessage(message));
     if (!socket.waitForBytesWritten(timeoutMs))
         return false;
     socket.disconnectFromServer();
@@ -211,25 +207,48 @@ void SingleInstance::onNewConnection()
 
 void SingleInstance::readMessage(QLocalSocket *socket)
 {
-    constexpr qint64 kMaxMessageBytes = 1 << 20;
-    while (socket->bytesAvailable() >= 4) {
-        QByteArray header = socket->peek(4);
-        quint32 size = 0;
-        QDataStream(header) >> size;
-        if (size > kMaxMessageBytes || size % 2) {
+    for (;;) {
+        QString text;
+        switch (takeMessage(*socket, text)) {
+        case Framing::Bad:
             socket->abort();
             return;
-        }
-        if (socket->bytesAvailable() < 4 + qint64(size))
+        case Framing::Incomplete:
             return;
-        socket->read(4);
-        const QByteArray payload = socket->read(size);
-        QString text = QString::fromUtf16(reinterpret_cast<const char16_t *>(payload.constData()),
-                                          payload.size() / 2);
-        if (text.endsWith(QChar(0)))
-            text.chop(1);
-        Q_EMIT messageReceived(text);
+        case Framing::Message:
+            Q_EMIT messageReceived(text);
+            break;
+        }
     }
+}
+
+QByteArray frameMessage(const QString &message)
+{
+    QByteArray payload(reinterpret_cast<const char *>(message.utf16()), (message.size() + 1) * 2);
+    QByteArray frame;
+    QDataStream(&frame, QIODevice::WriteOnly) << quint32(payload.size());
+    return frame + payload;
+}
+
+Framing takeMessage(QIODevice &in, QString &message)
+{
+    constexpr qint64 kMaxMessageBytes = 1 << 20;
+    if (in.bytesAvailable() < 4)
+        return Framing::Incomplete;
+    QByteArray header = in.peek(4);
+    quint32 size = 0;
+    QDataStream(header) >> size;
+    if (size > kMaxMessageBytes || size % 2)
+        return Framing::Bad;
+    if (in.bytesAvailable() < 4 + qint64(size))
+        return Framing::Incomplete;
+    in.read(4);
+    const QByteArray payload = in.read(size);
+    message = QString::fromUtf16(reinterpret_cast<const char16_t *>(payload.constData()),
+                                 payload.size() / 2);
+    if (message.endsWith(QChar(0)))
+        message.chop(1);
+    return Framing::Message;
 }
 
 } // namespace tesk::system

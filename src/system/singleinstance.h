@@ -1,12 +1,21 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
+class QIODevice;
 class QLocalServer;
 class QLocalSocket;
 
 namespace tesk::system {
+
+// A message on the socket: its byte count (big-endian, 32 bits), then its text in UTF-16 with a
+// closing zero. At most 1 MiB: a sender that announces more is cut off.
+QByteArray frameMessage(const QString &message);
+enum class Framing { Incomplete, Message, Bad };
+// Takes the next whole message off the device; an incomplete one is left there untouched.
+Framing takeMessage(QIODevice &in, QString &message);
 
 // Lets one instance find another that uses the same instance id: a local socket server named
 // from a hash of the id (ids may hold any text, socket names may not), in a folder only this

@@ -98,7 +98,7 @@ int CuiDeleteObject(void *object)
 
 int CuiLoadPlugins(void)
 {
-    return 1;
+    return TESK_GUARDED(0, [] { return 1; });
 }
 
 int CuiUpdateSettings(void)

@@ -1,13 +1,36 @@
 #include "frame/core/exportguard.h"
 
+#include "system/debugoutput.h"
+
 #include <QCoreApplication>
+#include <QThread>
 #include <QtGlobal>
+
+#include <atomic>
+#include <string>
 
 namespace tesk {
 
 void reportEscapedException(const char *exportName, const char *what)
 {
     qWarning("%s: %s", exportName, what);
+}
+
+bool onLibraryThread(const char *exportName)
+{
+    static std::atomic<QThread *> starter{nullptr};
+    QThread *const current = QThread::currentThread();
+    QThread *expected = nullptr;
+    QThread *owner = starter.compare_exchange_strong(expected, current) ? current : expected;
+    // A host that made its own application started the library on that application's thread.
+    if (const QCoreApplication *application = QCoreApplication::instance())
+        owner = application->thread();
+    if (current == owner)
+        return true;
+    system::debugOutput(std::string(exportName) +
+                        ": called from a thread other than the one that started the library; "
+                        "refused\n");
+    return false;
 }
 
 bool applicationExists()

@@ -10,12 +10,18 @@
 namespace tesk {
 
 void reportEscapedException(const char *exportName, const char *what);
+// True on the thread that started the library (the first to call an export, or the toolkit
+// application's own once there is one). Elsewhere the call is reported under the export's name
+// and refused: the library's objects live on that thread and are never locked.
+bool onLibraryThread(const char *exportName);
 
 // Runs the body of an export; an exception never crosses into the host: it is reported
-// and the export answers its failure value.
+// and the export answers its failure value, as it does for a call from another thread.
 template<typename Result, typename Body>
 Result guarded(const char *exportName, Result failure, Body &&body) noexcept
 {
+    if (!onLibraryThread(exportName))
+        return failure;
     try {
         return std::forward<Body>(body)();
     } catch (const std::exception &e) {
@@ -29,6 +35,8 @@ Result guarded(const char *exportName, Result failure, Body &&body) noexcept
 template<typename Body>
 void guarded(const char *exportName, Body &&body) noexcept
 {
+    if (!onLibraryThread(exportName))
+        return;
     try {
         std::forward<Body>(body)();
     } catch (const std::exception &e) {

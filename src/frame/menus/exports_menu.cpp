@@ -276,6 +276,12 @@ int CuiActionSetToggleState(TeskHandle window, int hostId, int on)
     return setToggle(__func__, window, hostId, on);
 }
 
-void QtBackupMenu(void) {}
+void QtBackupMenu(void)
+{
+    TESK_GUARDED_VOID([] {});
+}
 
-void QtCreateScriptToolBar(void) {}
+void QtCreateScriptToolBar(void)
+{
+    TESK_GUARDED_VOID([] {});
+}

@@ -92,7 +92,13 @@ bool CuiHelpSystem::registerMap(const TeskHelpEntry *entries, int mapId)
     if (!entries || m_maps.contains(mapId))
         return false;
     QHash<int, QByteArray> topics;
-    for (const TeskHelpEntry *entry = entries; entry->contextId != -1; ++entry) {
+    const TeskHelpEntry *entry = entries;
+    // A table whose terminator went missing is refused before reading far past its end.
+    for (;; ++entry) {
+        if (entry - entries >= kMaxHelpEntries)
+            return false;
+        if (entry->contextId == -1)
+            break;
         // A later entry of the same id hides the earlier one.
         if (entry->topic)
             topics.insert(entry->contextId, QByteArray(entry->topic));

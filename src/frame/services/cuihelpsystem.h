@@ -20,7 +20,11 @@ public:
     // it could not be created.
     static CuiHelpSystem *instance();
 
-    // Topics are copied: the host's table need not outlive the call.
+    // A table holds at most this many entries before its -1 terminator; a longer one is
+    // refused, so that a missing terminator is not followed through the host's memory.
+    static constexpr int kMaxHelpEntries = 1 << 16;
+    // Topics are copied: the host's table need not outlive the call; false for a table already
+    // registered under mapId or without its terminator.
     bool registerMap(const TeskHelpEntry *entries, int mapId);
     bool removeMap(int mapId);
     bool hasMap(int mapId) const { return m_maps.contains(mapId); }

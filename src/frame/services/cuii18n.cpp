@@ -102,19 +102,7 @@ QString languageFromSettings()
     TeskFile settings(TeskFile::homePrefix + QStringLiteral("/ksodebug.ini"));
     if (!settings.open(QIODevice::ReadOnly | QIODevice::Text))
         return QString();
-    QTextStream stream(&settings);
-    QString line;
-    while (stream.readLineInto(&line)) {
-        if (!line.contains(QLatin1String("text.internationalization.language"),
-                           Qt::CaseInsensitive))
-            continue;
-        const QString value = line.section(QLatin1Char('='), 1, 1).simplified();
-        for (size_t i = 0; cuiLanguageNames[i]; ++i) {
-            if (value == QLatin1String(cuiLanguageNames[i]))
-                return QString::fromLatin1(cuiLanguageCodes[i]);
-        }
-    }
-    return QString();
+    return cuiLanguageFromSettings(settings);
 }
 
 void removeInstalled(Catalogues &c)
@@ -150,6 +138,23 @@ void rebuildStandardLabels()
 }
 
 } // namespace
+
+QString cuiLanguageFromSettings(QIODevice &settings)
+{
+    QTextStream stream(&settings);
+    QString line;
+    while (stream.readLineInto(&line)) {
+        if (!line.contains(QLatin1String("text.internationalization.language"),
+                           Qt::CaseInsensitive))
+            continue;
+        const QString value = line.section(QLatin1Char('='), 1, 1).simplified();
+        for (size_t i = 0; cuiLanguageNames[i]; ++i) {
+            if (value == QLatin1String(cuiLanguageNames[i]))
+                return QString::fromLatin1(cuiLanguageCodes[i]);
+        }
+    }
+    return QString();
+}
 
 QString cuiCurrentLanguage()
 {

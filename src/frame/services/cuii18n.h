@@ -3,6 +3,8 @@
 #include <QMap>
 #include <QString>
 
+class QIODevice;
+
 // The language of the interface: chosen in the home area's "ksodebug.ini" or by KSODEBUG_LANG,
 // published in KSODEBUG_LANGUAGE, and installed as translation catalogues from the
 // installation tree together with the translated label tables.
@@ -12,6 +14,9 @@ extern const char *const cuiLanguageNames[];
 extern const char *const cuiLanguageCodes[];
 extern const char *const cuiEncodingNames[];
 
+// The code of the language named on the settings' "text.internationalization.language" line,
+// or empty when none names a known one.
+QString cuiLanguageFromSettings(QIODevice &settings);
 // The code of the language in use; also sets KSODEBUG_LANGUAGE to it.
 QString cuiCurrentLanguage();
 // (Re)installs the catalogues of the current language and rebuilds the standard labels and the

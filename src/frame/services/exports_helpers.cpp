@@ -10,7 +10,7 @@
 
 int CuiHelpersAppendToList(void *list, const char *text)
 {
-    return CuiHelpersAppendToListEx(list, text, 0);
+    return TESK_GUARDED(0, [&] { return CuiHelpersAppendToListEx(list, text, 0); });
 }
 
 int CuiHelpersAppendToListEx(void *list, const char *text, char separator)
@@ -43,7 +43,7 @@ int CuiHelperMarkupText(const char *text, int size, char *buffer)
 
 int CuiTestOK(TeskHandle handle, int)
 {
-    return handle ? 1 : 0;
+    return TESK_GUARDED(0, [&] { return handle ? 1 : 0; });
 }
 
 void CuiTestFunction(TeskHandle window, CuiPaneOutputFn print, void *printContext,

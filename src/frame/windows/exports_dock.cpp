@@ -33,7 +33,9 @@ int CuiPopupProcessGenericOption(int handle, int option)
 
 int CuiPopupIsGenericOption(int, int option)
 {
-    return option >= DockWidget::OptionDockFloat && option <= DockWidget::OptionClose ? 1 : 0;
+    return TESK_GUARDED(0, [&] {
+        return option >= DockWidget::OptionDockFloat && option <= DockWidget::OptionClose ? 1 : 0;
+    });
 }
 
 void QtCreateDocked(int area, int newLine)

@@ -161,7 +161,7 @@ int QtIsTopLevelWindow()
 
 int QtIsNewCode()
 {
-    return QtIsTopLevelWindow();
+    return TESK_GUARDED(0, [] { return QtIsTopLevelWindow(); });
 }
 
 void QtSetAllowDynamicTick(int flag)
