@@ -111,11 +111,17 @@ int simpleList(const char *caption, const char *description, const char *items, 
     dialog->setHelpFunction(&showDialogHelp);
     return runAndTake(dialog,
                       [&](ListSelectionDlg &d) {
+                          if (!d.isMultiSelection()) {
+                              // One pick always has its place: the bound only limits a
+                              // check list, so a host passing 0 still learns the user's pick.
+                              if (positions)
+                                  positions[0] = d.currentIndex();
+                              if (count)
+                                  *count = 1;
+                              return;
+                          }
                           QList<int> chosen;
-                          if (d.isMultiSelection())
-                              d.checkedPositions(chosen);
-                          else
-                              chosen.append(d.currentIndex());
+                          d.checkedPositions(chosen);
                           writePositions(chosen, positions, bound, count);
                       })
                ? 1

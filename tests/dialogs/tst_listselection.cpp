@@ -98,10 +98,24 @@ TEST_F(ListSelection, TickedByKeyboardAndCutToTheBound)
     EXPECT_EQ(m_positions[2], -7) << "written past the bound";
     EXPECT_EQ(m_count, 2);
 
-    // No room at all: nothing written, and the count says so.
+    // No room at all for a check list: nothing written, and the count says so.
+    m_positions.fill(-7);
     m_answers.click(QStringLiteral("okPB"));
-    EXPECT_EQ(CuiSimpleList(0, nullptr, "", "=p", m_positions.data(), 0, &m_count, 0, 0), 1);
+    EXPECT_EQ(CuiSimpleList(0, nullptr, "", "=p", m_positions.data(), 0, &m_count, 1, 0), 1);
+    EXPECT_EQ(m_positions[0], -7);
     EXPECT_EQ(m_count, 0);
+    // One pick ignores the bound: the user's choice is never lost.
+    m_answers.click(QStringLiteral("okPB"));
+    EXPECT_EQ(CuiSimpleList(0, nullptr, "", "o\n=p", m_positions.data(), 0, &m_count, 0, 0), 1);
+    EXPECT_EQ(m_positions[0], 1);
+    EXPECT_EQ(m_positions[1], -7);
+    EXPECT_EQ(m_count, 1);
+    // Several marked entries in one pick: the last one is selected.
+    m_answers.click(QStringLiteral("okPB"));
+    EXPECT_EQ(
+        CuiSimpleList(0, nullptr, "", "=a\n=b\nc\n=d\ne", m_positions.data(), 4, &m_count, 0, 0),
+        1);
+    EXPECT_EQ(m_positions[0], 3);
     m_answers.click(QStringLiteral("okPB"));
     EXPECT_EQ(CuiSimpleList(0, nullptr, "", "=p", nullptr, 4, nullptr, 1, 0), 1);
 }
