@@ -105,8 +105,10 @@ TESK_EXPORT void CuiBreakpointProxyClearHardwareSupport(TeskHandle proxy);
 /* The breakpoint is chained to another one: it can be neither edited nor copied. */
 TESK_EXPORT void CuiBreakpointProxySetChained(TeskHandle proxy);
 
-/* Hardware triggers. direction 0 is an input trigger, any other an output trigger. A trigger
-   lives until the library is unloaded; 0 for a null text. */
+/* Hardware triggers. direction 0 is an input trigger, any other an output trigger; 0 for a
+   null text. A trigger belongs to the proxies it is appended to and is released with the last
+   of them (whoever destroys it, host or dialog): its handle is dead from then on. A trigger
+   never appended lives until the library is unloaded. */
 TESK_EXPORT TeskHandle CuiHardwareTriggerCreate(const char *name, const char *description,
                                                 uint32_t direction);
 TESK_EXPORT void CuiHardwareTriggerAppendValue(TeskHandle trigger, const char *label,
