@@ -32,7 +32,8 @@ typedef int (*CuiBreakpointDlgHandler)(int code, TeskHandle dialog, intptr_t vda
                                        const char *text, intptr_t extra);
 
 /* The function the host registers as "hardware_capabilities": (code, capabilities object,
-   a, b, c); its results are ignored.
+   a, b, c); its results are ignored. The capabilities object is opaque: it only tells one
+   query from another, is not a handle any export takes, and is gone once the call returns.
    0: a vdata, b breakpoint type, c a uint32_t* (0 on entry): non-zero when the target has
       hardware comparison for that type;
    1: a the word written by code 0, b a CuiHardwareCapabilityFlags* (zeroed) to fill. */
