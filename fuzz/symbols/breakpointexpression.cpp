@@ -11,12 +11,21 @@ using namespace tesk::breakpoints;
 
 namespace {
 
-void parse(const QString &text)
+bool parse(const QString &text)
 {
     BreakpointExpression parts;
     QString error;
-    if (!parseBreakpointExpression(text, parts, error) && error.isEmpty())
+    const bool parsed = parseBreakpointExpression(text, parts, error);
+    if (!parsed && error.isEmpty())
         std::abort(); // a refusal always says why
+    return parsed;
+}
+
+// An edit the menu accepted (no message) of a text that parsed must parse too.
+void edited(bool accepted, const ExpressionEdit &edit)
+{
+    if (!parse(edit.text) && accepted && edit.message.isEmpty())
+        std::abort();
 }
 
 } // namespace
@@ -24,11 +33,11 @@ void parse(const QString &text)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    parse(text);
+    const bool accepted = parse(text);
     const auto field = size % 2 ? ExpressionField::Location : ExpressionField::Value;
-    parse(addRangeToExpression(text, QStringLiteral("end"), field).text);
-    parse(addRangeToExpression(text, QStringLiteral("+length"), field).text);
-    parse(addMaskToExpression(text, field).text);
+    edited(accepted, addRangeToExpression(text, QStringLiteral("end"), field));
+    edited(accepted, addRangeToExpression(text, QStringLiteral("+length"), field));
+    edited(accepted, addMaskToExpression(text, field));
     parse(addNotToExpression(text));
     return 0;
 }

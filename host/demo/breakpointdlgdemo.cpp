@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPointer>
 #include <QWidget>
 
 #include <cstdio>
@@ -57,6 +58,16 @@ void runBreakpointDialogDemo(void *library, const std::string &screenshotDir)
             more->click();
         QApplication::processEvents();
         saveScreenshot(window, screenshotDir, "breakpoint.png");
+
+        // OK, as the user would press it: the engine gets "gui <command>" through 'eeaccess'
+        // and the command itself through 'gui' (both print what they receive).
+        std::printf("host: pressing OK in \"%s\"\n", qPrintable(window->windowTitle()));
+        const QPointer<QWidget> alive(window);
+        if (auto *ok = window->findChild<QAbstractButton *>(QStringLiteral("OKPB")))
+            ok->click();
+        QApplication::processEvents();
+        std::printf("host: the breakpoint dialog %s\n",
+                    alive && alive->isVisible() ? "stayed open" : "closed, its command sent");
     }
     DEMO_RESOLVE(library, CuiBreakpointDlgDestroy)(dialog);
 }

@@ -7,6 +7,7 @@
 #include <tesk/tesk_filters.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QWidget>
 
 #include <cstdio>
@@ -64,6 +65,14 @@ void runFiltersDemo(void *library, const std::string &home, const std::string &s
     for (QWidget *topLevel : QApplication::topLevelWidgets()) {
         if (qstrcmp(topLevel->metaObject()->className(), "ModuleFilterDlg") == 0)
             widget = topLevel;
+    }
+    // The picture shows capturing on, the list in use; the dialog is not accepted, so the
+    // host's switch stays as it was.
+    if (auto *master =
+            widget ? widget->findChild<QCheckBox *>(QStringLiteral("checkMaster")) : nullptr) {
+        if (!master->isChecked())
+            master->click();
+        std::printf("host: capturing shown %s\n", master->isChecked() ? "on" : "off");
     }
     if (dialog)
         saveScreenshot(widget, screenshotDir, "eventconfig.png");

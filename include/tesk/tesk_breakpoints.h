@@ -32,7 +32,8 @@ typedef int (*CuiBreakpointDlgHandler)(int code, TeskHandle dialog, intptr_t vda
                                        const char *text, intptr_t extra);
 
 /* The function the host registers as "hardware_capabilities": (code, capabilities object,
-   a, b, c); its results are ignored.
+   a, b, c); its results are ignored. The capabilities object is opaque: it only tells one
+   query from another, is not a handle any export takes, and is gone once the call returns.
    0: a vdata, b breakpoint type, c a uint32_t* (0 on entry): non-zero when the target has
       hardware comparison for that type;
    1: a the word written by code 0, b a CuiHardwareCapabilityFlags* (zeroed) to fill. */
@@ -105,8 +106,10 @@ TESK_EXPORT void CuiBreakpointProxyClearHardwareSupport(TeskHandle proxy);
 /* The breakpoint is chained to another one: it can be neither edited nor copied. */
 TESK_EXPORT void CuiBreakpointProxySetChained(TeskHandle proxy);
 
-/* Hardware triggers. direction 0 is an input trigger, any other an output trigger. A trigger
-   lives until the library is unloaded; 0 for a null text. */
+/* Hardware triggers. direction 0 is an input trigger, any other an output trigger; 0 for a
+   null text. A trigger belongs to the proxies it is appended to and is released with the last
+   of them (whoever destroys it, host or dialog): its handle is dead from then on. A trigger
+   never appended lives until the library is unloaded. */
 TESK_EXPORT TeskHandle CuiHardwareTriggerCreate(const char *name, const char *description,
                                                 uint32_t direction);
 TESK_EXPORT void CuiHardwareTriggerAppendValue(TeskHandle trigger, const char *label,

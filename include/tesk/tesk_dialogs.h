@@ -45,9 +45,10 @@ TESK_EXPORT int CuiMessagePrompt(int32_t reserved, const char *caption, const ch
 
 /* The entries of items, one per line (empty lines dropped), for one pick or, with multiple
  * non-zero, a check list. A leading '=' selects (ticks) the entry; '-' and '!' are dropped.
- * OK answers 1 and writes into positions, which holds bound entries: the picked position
- * (-1 for none) or the ticked positions in list order, as many as fit; count receives how
- * many were written. Cancel answers 0 and writes nothing; so do suppressed prompts. */
+ * OK answers 1 and writes into positions: one pick writes positions[0] (-1 for none) and a
+ * count of 1 whatever bound says; a check list writes the ticked positions in list order, as
+ * many as bound holds, and count receives how many were written. With several '=' entries in
+ * one pick the last is selected. Cancel answers 0 and writes nothing; so do suppressed prompts. */
 TESK_EXPORT int CuiSimpleList(int32_t reserved, const char *caption, const char *description,
                               const char *items, int32_t *positions, int32_t bound, int32_t *count,
                               int32_t multiple, int32_t helpId);
@@ -89,7 +90,9 @@ TESK_EXPORT int CuiGetSourceLocation(int32_t reserved, const char *caption, cons
 /* Contact details merged into a copy of the template: on OK the template is written to the
  * output file with the nine values appended to the line that starts with blanks and "Name"
  * and the eight lines after it. Answers 1 once the output is written; a file that cannot be
- * read or written is reported and the dialog stays up. Cancel and a null name answer 0. */
+ * read or written is reported and the dialog stays up. The output replaces the old file only
+ * once written whole, so a failed write keeps the old one, and the template may be the output
+ * itself. Cancel and a null name answer 0. */
 TESK_EXPORT int CuiGetUserInformation(int32_t reserved, const char *templateFile,
                                       const char *outputFile);
 

@@ -40,7 +40,9 @@ TESK_FILTERS_ASSERT(offsetof(ModuleFilterRecord, is_regex) == 1040, "is_regex at
 
 /* Deletes every filter and switches capturing off; always 1. */
 TESK_EXPORT int CuiFilters_SetDefault(void);
-/* The master switch: 1 when capturing is on. */
+/* The master switch: 1 when capturing is on. Only the user sets it, in the dialog below (and
+   CuiFilters_SetDefault clears it); no export sets it and no file stores it, so a host that
+   wants it kept across runs reads it here and keeps it itself. */
 TESK_EXPORT int CuiFilters_IsActiveModuleFiltering(void);
 /* Fills *record (size must be sizeof(ModuleFilterRecord)) from filter index of the list: 1, or 0
    with the record untouched for a wrong size, a null record or an index out of range. */
@@ -49,8 +51,10 @@ TESK_EXPORT int CuiFilters_GetModuleFilter(int index, void *record, int size);
    1, or 0 when the file cannot be written or file or tag is null. */
 TESK_EXPORT int CuiFilters_Store(const char *file, const char *tag);
 /* Reads the list from the document behind the first line "[tag]" of the file (tag compared
-   without regard to letter case): 1, or 0 with list and switch unchanged when the file or the
-   line is missing or the document is not read whole. The switch is never changed. */
+   without regard to letter case) that reads whole: 1, or 0 with list and switch unchanged when
+   the file or the line is missing or no such document is read whole. Store appends, so a file
+   stored to more than once is read from its oldest whole section, not its newest; a section
+   that breaks off leaves nothing of itself in the list. The switch is never changed. */
 TESK_EXPORT int CuiFilters_Load(const char *file, const char *tag);
 /* The modal "Event Configuration" dialog on the filters, not yet shown; run it with
    CuiDialogExec and delete it with CuiDeleteObject. OK writes the list and the switch back,

@@ -60,8 +60,8 @@ TESK_EXPORT int CuiCorvasimConfigDlgIsRealtimeClock(TeskHandle dialog);
 /* An unsigned number in any base prefix ("0x" hexadecimal, a leading 0 octal), read up to the
  * first stray character; past 2147483647 (a negative number included) it is 2147483647. */
 TESK_EXPORT void CuiCorvasimConfigDlgSetClockSpeed(TeskHandle dialog, const char *speed);
-/* The speed in decimal, copied as GetProcessor copies; answers the buffer (null for a bad
- * handle). */
+/* The speed in decimal, copied as GetProcessor copies; answers the buffer, untouched for an
+ * unknown handle. */
 TESK_EXPORT char *CuiCorvasimConfigDlgGetClockSpeed(TeskHandle dialog, char *buffer, int32_t size);
 /* Debug endian: 0 little, 1 big. Start endian: 0 the debug endian, 1 the hardware's. */
 TESK_EXPORT void CuiCorvasimConfigDlgSetEndian(TeskHandle dialog, int32_t big);

@@ -1,6 +1,7 @@
 #include "dialogs/cuisimpledlgs.h"
 
 #include "dialogs/cuimessagebox.h"
+#include "dialogs/dialogtext.h"
 #include "dialogs/qsdirecords.h"
 #include "dialogs/simpledialog.h"
 #include "frame/core/cuidebuginfo.h"
@@ -35,7 +36,7 @@ QMessageBox::StandardButton runToolkitBox(QMessageBox::Icon icon, const char *ca
     const QString title = caption ? QString::fromUtf8(caption)
                                   : QCoreApplication::translate("QObject", "Kestrova Debugger");
     QWidget *window = frame::currentMainWindow();
-    Modal<QMessageBox> box(icon, title, QString::fromUtf8(text), buttons, window);
+    Modal<QMessageBox> box(icon, title, dialogTextUtf8(text), buttons, window);
     box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(defaultButton);
     box->setEscapeButton(escapeButton);
@@ -56,7 +57,7 @@ int messagePrompt(const char *caption, const char *text, int icon, int button0, 
                          ? icon
                          : CuiMessageBox::NoIcon;
     QWidget *window = frame::currentMainWindow();
-    Modal<CuiMessageBox> box(cuiTranslateLatin1(caption), cuiTranslateLatin1(text), kind, button0,
+    Modal<CuiMessageBox> box(cuiTranslateLatin1(caption), dialogTextLatin1(text), kind, button0,
                              button1, button2, window, "CuiMessageBox", false);
     box->setTextFormat(Qt::PlainText);
     const ModalSeam::Result result = box.run(window, ModalSeam::Kind::MessageBox);

@@ -3,6 +3,7 @@
 
 #include "dialogs/aboutdialog.h"
 #include "dialogs/cuisimpledlgs.h"
+#include "dialogs/dialogtext.h"
 #include "dialogs/gotolinedlg.h"
 #include "dialogs/listselectiondlg.h"
 #include "dialogs/simpleentrydlg.h"
@@ -68,7 +69,7 @@ int runEntry(Modal<Dialog> &dialog, const char *caption, const char *message, co
 {
     if (caption)
         dialog->setWindowTitle(cuiTranslateLatin1(caption));
-    dialog->setMessage(cuiTranslateLatin1(message));
+    dialog->setMessage(dialogTextLatin1(message));
     dialog->setValue(QString::fromLatin1(value));
     if (helpId != 0) {
         dialog->setHelpId(helpId);
@@ -101,21 +102,26 @@ int simpleList(const char *caption, const char *description, const char *items, 
     Modal<ListSelectionDlg> dialog(visibleMainWindow(), "CuiSimpleList", true);
     dialog->setCaption(listCaption(caption));
     // Markup in the host's description is shown as written.
-    dialog->setDescription(QLatin1String("<qt>") +
-                           cuiEscapeMarkup(cuiTranslateLatin1(description)) +
+    dialog->setDescription(QLatin1String("<qt>") + cuiEscapeMarkup(dialogTextLatin1(description)) +
                            QLatin1String("</qt>"));
     dialog->setMultiSelection(multiple);
-    dialog->setItems(QString::fromLatin1(items).split(u'\n', Qt::SkipEmptyParts));
+    dialog->setItems(dialogListLatin1(items).split(u'\n', Qt::SkipEmptyParts));
     if (helpId != 0)
         dialog->setHelpId(helpId);
     dialog->setHelpFunction(&showDialogHelp);
     return runAndTake(dialog,
                       [&](ListSelectionDlg &d) {
+                          if (!d.isMultiSelection()) {
+                              // One pick always has its place: the bound only limits a
+                              // check list, so a host passing 0 still learns the user's pick.
+                              if (positions)
+                                  positions[0] = d.currentIndex();
+                              if (count)
+                                  *count = 1;
+                              return;
+                          }
                           QList<int> chosen;
-                          if (d.isMultiSelection())
-                              d.checkedPositions(chosen);
-                          else
-                              chosen.append(d.currentIndex());
+                          d.checkedPositions(chosen);
                           writePositions(chosen, positions, bound, count);
                       })
                ? 1
@@ -218,9 +224,9 @@ void simpleAbout(const char *buildText, const char *copyrightText, const char *a
     if (!canShowWindows("CuiSimpleAbout"))
         return;
     Modal<AboutDialog> dialog(frame::currentMainWindow(), "about_box");
-    dialog->setBuildText(QString::fromLatin1(buildText));
-    dialog->setCopyrightText(QString::fromLatin1(copyrightText));
-    dialog->setAdditionalText(QString::fromLatin1(additionalText));
+    dialog->setBuildText(dialogTextLatin1(buildText, false));
+    dialog->setCopyrightText(dialogTextLatin1(copyrightText, false));
+    dialog->setAdditionalText(dialogTextLatin1(additionalText, false));
     runAndTake(dialog, [](AboutDialog &) {});
 }
 

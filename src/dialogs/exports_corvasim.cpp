@@ -121,10 +121,12 @@ void CuiCorvasimConfigDlgSetClockSpeed(TeskHandle handle, const char *speed)
 
 char *CuiCorvasimConfigDlgGetClockSpeed(TeskHandle handle, char *buffer, int32_t size)
 {
-    return TESK_ON_LIVE(Dialog, handle, static_cast<char *>(nullptr), [&](Dialog &d) {
+    // Like every getter of the family, an unknown handle leaves the buffer as it was; the
+    // answer is still the buffer, as a host chaining the call expects.
+    TESK_ON_LIVE_VOID(Dialog, handle, [&](Dialog &d) {
         copyPadded(QByteArray::number(d.clockSpeed()), buffer, size);
-        return buffer;
     });
+    return buffer;
 }
 
 void CuiCorvasimConfigDlgSetEndian(TeskHandle handle, int32_t big)

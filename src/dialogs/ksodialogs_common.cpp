@@ -1,6 +1,6 @@
 #include "dialogs/ksodialogs_common.h"
 
-#include "frame/core/softcheck.h"
+#include "system/debugoutput.h"
 #include "system/modalseam.h"
 #include "system/nativeloaddialogs.h"
 
@@ -68,7 +68,8 @@ QString makeFilterEntry(const QString &piece)
     const int bracketPos = int(piece.indexOf(QLatin1Char('[')));
     QString description = piece;
     QString patterns = piece;
-    if (TESK_CHECK(bracketPos != -1)) {
+    // A piece without '[' is the host's short form, not a fault: it stands for both parts.
+    if (bracketPos != -1) {
         // The character before '[' (normally a blank) belongs to neither part.
         description = piece.left(qMax(0, bracketPos - 1));
         patterns = piece.mid(bracketPos + 1);
@@ -193,7 +194,8 @@ QString makeDialogFilter(const QString &hostFilter)
     const QStringList pieces = hostFilter.split(QLatin1Char(']'), Qt::SkipEmptyParts);
     for (const QString &piece : pieces)
         result += makeFilterEntry(piece) + QLatin1String(";;");
-    return result;
+    // Nothing but ']': a dialog without any filter would show no file at all.
+    return result.isEmpty() ? allFiles() : result;
 }
 
 QStringList dialogFilterList(const QString &toolkitFilter)
@@ -277,7 +279,7 @@ QString FileDialogMRU::lastDir(const QString &key) const
     return QString();
 }
 
-void FileDialogMRU::setLastDir(const QString &key, const QString &dir)
+bool FileDialogMRU::setLastDir(const QString &key, const QString &dir)
 {
     for (qsizetype i = 0; i < m_entries.size(); ++i) {
         if (m_entries.at(i).first == key) {
@@ -286,10 +288,10 @@ void FileDialogMRU::setLastDir(const QString &key, const QString &dir)
         }
     }
     m_entries.prepend({key, dir});
-    save();
+    return save();
 }
 
-void FileDialogMRU::save() const
+bool FileDialogMRU::save() const
 {
     const auto settings = openSettings();
     QString order;
@@ -301,6 +303,12 @@ void FileDialogMRU::save() const
         order += letter;
     }
     settings->setValue(QLatin1String(kOrderKey), order);
+    settings->sync();
+    if (settings->status() == QSettings::NoError)
+        return true;
+    tesk::system::debugOutput("The remembered directories could not be written to " +
+                              settings->fileName().toStdString() + '\n');
+    return false;
 }
 
 QString fileDialogLastDir()

@@ -70,8 +70,10 @@ public:
     static FileDialogMRU *instance();
 
     QString lastDir(const QString &key) const;
-    // Puts the pair in front (dropping the key's older entry) and saves at once.
-    void setLastDir(const QString &key, const QString &dir);
+    // Puts the pair in front (dropping the key's older entry) and saves at once; false (the
+    // list still holds the pair for this run, and the debug output says why) when the settings
+    // could not be written.
+    bool setLastDir(const QString &key, const QString &dir);
     const QList<Entry> &entries() const { return m_entries; }
 
     // The key of this host program: its file path, unless a test gave another.
@@ -82,7 +84,7 @@ public:
 
 private:
     FileDialogMRU();
-    void save() const;
+    bool save() const;
 
     QList<Entry> m_entries;
     QString m_programKey;

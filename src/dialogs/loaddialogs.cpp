@@ -285,10 +285,15 @@ void CuiLoadMemoryDlg::updateLocationHelp()
 
 bool CuiLoadMemoryDlg::makeCommand(QString &command)
 {
-    // Without a type there is no command to make.
+    // Without a type there is no command to make; the user learns why Open does nothing.
     const int row = m_panel->filetypeLB->currentRow();
-    if (row < 0 || size_t(row) >= m_locationFlags.size())
+    if (row < 0 || size_t(row) >= m_locationFlags.size()) {
+        tesk::system::ModalSeam::messageBox(
+            this, QMessageBox::Warning, tr("Warning"),
+            tr("Please select the type of the file from the list before pressing Open."),
+            QMessageBox::Ok, QMessageBox::Ok);
         return false;
+    }
     const QString file = QDir::toNativeSeparators(m_fileDialog->selectedFile());
     const QString location = m_panel->locationEdit->text().trimmed();
     const QString keyword = tesk::system::loadChoiceKeyword(m_panel->filetypeLB->item(row)->text());

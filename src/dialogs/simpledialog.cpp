@@ -2,6 +2,7 @@
 
 #include "dialogs/cuimessagebox.h"
 #include "dialogs/dialogframe.h"
+#include "dialogs/dialogtext.h"
 #include "dialogs/qsdirecords.h"
 #include "system/lifetime.h"
 
@@ -27,6 +28,10 @@ namespace {
 constexpr int kButtonMaxWidth = 80;
 constexpr int kFindMaxUnits = QSDI_FIND_BUFFER_UNITS;
 constexpr int kMessageMinWidth = 200;
+constexpr int kMessageMinHeight = 100;
+// The code a button stands for: a group id cannot hold -1, which the toolkit takes for "give
+// one yourself".
+const char *const kCodeProperty = "teskButtonCode";
 
 constexpr int kOkCode = 11;
 constexpr int kDebuggerNameCode = 2017;
@@ -123,7 +128,9 @@ SimpleDialog::SimpleDialog(const QSDIDescription &description, const QMap<int, Q
     default:
         break;
     }
-    connect(m_buttonGroup, &QButtonGroup::idClicked, this, &SimpleDialog::slotHandleEvent);
+    connect(m_buttonGroup, &QButtonGroup::buttonClicked, this, [this](QAbstractButton *button) {
+        slotHandleEvent(button->property(kCodeProperty).toInt());
+    });
 }
 
 QString SimpleDialog::label(int code, const QString &fallback) const
@@ -143,7 +150,7 @@ void SimpleDialog::takeTexts(const QSDITexts *texts)
     if (inRange(texts->messageCode, 3011, 3910))
         m_message = label(texts->messageCode, m_message);
     else if (texts->message)
-        m_message = QString::fromLatin1(texts->message);
+        m_message = tesk::dialogs::dialogTextLatin1(texts->message, false);
 }
 
 void SimpleDialog::addButtons(const QSDIButtonNode *first)
@@ -155,23 +162,29 @@ void SimpleDialog::addButtons(const QSDIButtonNode *first)
     if (!first) {
         QPushButton *button = makeButton(label(kOkCode, QStringLiteral("OK")), this);
         row->addWidget(button);
-        m_buttonGroup->addButton(button, kOkCode);
+        enterButton(button, kOkCode);
         m_buttons.append(QSDIButton{kOkCode, QSDI_ROLE_ACCEPT});
         return;
     }
     for (const QSDIButtonNode *node = first; node; node = node->next) {
         QPushButton *button = makeButton(label(node->code, QStringLiteral("?")), this);
         row->addWidget(button);
-        m_buttonGroup->addButton(button, node->code);
+        enterButton(button, node->code);
         m_buttons.append(QSDIButton{node->code, node->role});
     }
+}
+
+void SimpleDialog::enterButton(QAbstractButton *button, int code)
+{
+    m_buttonGroup->addButton(button, code);
+    button->setProperty(kCodeProperty, code);
 }
 
 void SimpleDialog::addButton(QGridLayout *layout, int row, int column, int code)
 {
     QPushButton *button = makeButton(label(code, QStringLiteral("?")), this);
     layout->addWidget(button, row, column);
-    m_buttonGroup->addButton(button, code);
+    enterButton(button, code);
     m_buttons.append(QSDIButton{code, QSDI_ROLE_EVENT});
 }
 
@@ -204,7 +217,12 @@ QTextEdit *SimpleDialog::messageView()
     const int scrollRoom = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     view->setFixedWidth(width + scrollRoom);
     view->document()->setTextWidth(width);
-    view->setFixedHeight(int(view->document()->size().height()) + 5);
+    // A long message scrolls rather than push the buttons off the screen.
+    int height = int(view->document()->size().height()) + 5;
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        height = std::min(
+            height, std::max(kMessageMinHeight, primary->availableGeometry().height() * 2 / 3));
+    view->setFixedHeight(height);
     return view;
 }
 
@@ -265,8 +283,13 @@ void SimpleDialog::buildFindReplace()
     m_clientLayout = new QGridLayout;
     m_clientLayout->setObjectName(QStringLiteral("ClientLayout"));
     int row = 0;
-    if (!m_message.isEmpty())
-        m_clientLayout->addWidget(new QLabel(m_message, this), row++, 0);
+    if (!m_message.isEmpty()) {
+        auto *message = new QLabel(m_message, this);
+        // The host's text is plain text, whatever it looks like.
+        message->setTextFormat(Qt::PlainText);
+        message->setObjectName(QStringLiteral("FindMessage"));
+        m_clientLayout->addWidget(message, row++, 0);
+    }
 
     auto *group = new QGroupBox(this);
     auto *findLayout = new QGridLayout(group);

@@ -8,6 +8,7 @@
 #include <QString>
 
 class QButtonGroup;
+class QAbstractButton;
 class QGridLayout;
 class QLineEdit;
 class QTextEdit;
@@ -58,6 +59,8 @@ private:
     void takeTexts(const QSDITexts *texts);
     void addButtons(const QSDIButtonNode *first);
     void addButton(QGridLayout *layout, int row, int column, int code);
+    // Into the button group, its click standing for the code.
+    void enterButton(QAbstractButton *button, int code);
     void addIcon(int icon);
     QTextEdit *messageView();
     void buildEntry();

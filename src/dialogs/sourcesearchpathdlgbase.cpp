@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -53,10 +54,25 @@ QListWidget *pathList(const char *name)
     return list;
 }
 
+// Room around each entry's text, so that long paths stay apart from their neighbours.
+constexpr int kItemMargin = 4;
+
+class ItemMarginDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) +
+               QSize(2 * kItemMargin, 2 * kItemMargin);
+    }
+};
+
 // Sorted by "Original" from the start: an entry's index is its row in the current order.
 QTreeWidget *mappingList(const char *name)
 {
     auto *list = new QTreeWidget;
+    list->setItemDelegate(new ItemMarginDelegate(list));
     list->setObjectName(QLatin1String(name));
     list->setColumnCount(2);
     list->setRootIsDecorated(false);

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStringList>
 #include <QTextStream>
 
@@ -53,7 +54,7 @@ void UserInfoDlg::showError(const char *message, const QString &fileName)
                           QMessageBox::Ok);
 }
 
-bool UserInfoDlg::openFiles(QFile &templateFile, QFile &outputFile)
+bool UserInfoDlg::openFiles(QFile &templateFile, QSaveFile &outputFile)
 {
     if (m_files->templateFile.isNull() || m_files->outputFile.isNull())
         return false;
@@ -71,7 +72,10 @@ bool UserInfoDlg::openFiles(QFile &templateFile, QFile &outputFile)
                   m_files->templateFile);
         return false;
     }
-    if (!outputFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+    // The output is written beside its place and only then put there: a write that fails half
+    // way (a full disk) leaves the previous file, and a template that is also the output is
+    // read whole before it is replaced.
+    if (!outputFile.open(QIODevice::WriteOnly | QIODevice::Text)) {
         templateFile.close();
         showError(QT_TR_NOOP("The user information file<p>'%1'<p>cannot be created."),
                   m_files->outputFile);
@@ -83,14 +87,15 @@ bool UserInfoDlg::openFiles(QFile &templateFile, QFile &outputFile)
 bool UserInfoDlg::checkFiles()
 {
     QFile templateFile;
-    QFile outputFile;
+    QSaveFile outputFile;
+    // Never committed: the check leaves the output as it was.
     return openFiles(templateFile, outputFile);
 }
 
 bool UserInfoDlg::writeUserInformation()
 {
     QFile templateFile;
-    QFile outputFile;
+    QSaveFile outputFile;
     if (!checkFiles() || !openFiles(templateFile, outputFile))
         return false;
     // In the order they are written, which is not the order they are shown in.
@@ -103,7 +108,13 @@ bool UserInfoDlg::writeUserInformation()
     out.setEncoding(QStringConverter::System);
     tesk::dialogs::mergeUserInformation(in, out, values);
     out.flush();
-    return out.status() == QTextStream::Ok;
+    templateFile.close();
+    if (out.status() != QTextStream::Ok || !outputFile.commit()) {
+        showError(QT_TR_NOOP("The user information file<p>'%1'<p>cannot be written."),
+                  m_files->outputFile);
+        return false;
+    }
+    return true;
 }
 
 void UserInfoDlg::accept()

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QFile;
+class QSaveFile;
 class QTextStream;
 
 // The template the contact details are merged into and the file they are written to.
@@ -29,10 +30,11 @@ public:
 
     void setTemplateFile(const QString &name);
     void setOutputFile(const QString &name);
-    // Both files named, the template readable and the output creatable (it is emptied); says
-    // why not in a message box.
+    // Both files named, the template readable and the output creatable (it is left as it
+    // is); says why not in a message box.
     bool checkFiles();
-    // True only when the output was written.
+    // True only when the output was written whole; a failed write keeps the previous output
+    // and says so.
     bool writeUserInformation();
 
 public slots:
@@ -41,7 +43,7 @@ public slots:
     void accept() override;
 
 private:
-    bool openFiles(QFile &templateFile, QFile &outputFile);
+    bool openFiles(QFile &templateFile, QSaveFile &outputFile);
     void showError(const char *message, const QString &fileName);
 
     std::unique_ptr<UserInfoFiles> m_files;

@@ -1,6 +1,7 @@
 // The data navigator pane and the function breakpoint selector as the host reaches them.
 #include <tesk/tesk_datanav.h>
 
+#include "dialogs/ksodialogs_common.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/framelink.h"
@@ -30,17 +31,6 @@ auto inScope(Body &&body)
         AbstractPane::CallScope scope(&pane);
         return body(pane);
     };
-}
-
-// The target's operating-system queries; no target here runs one.
-bool isRtosConnection()
-{
-    return false;
-}
-
-bool isRtosSystemScope()
-{
-    return false;
 }
 
 void sendFunctionBreakpoints(const QStringList &functions, TeskHandle vdata, TeskHandle windowBox)

@@ -208,11 +208,14 @@ void command(DialogItems &items, NativeLoadBinaryState &state, int id)
 
 bool open(DialogItems &items, NativeLoadBinaryState &state)
 {
-    // Without a type there is no command to make.
-    const int row = items.currentRow(kTypeList);
-    if (row < 0 || row >= state.choices.size() || size_t(row) >= state.flags.size())
-        return false;
+    // Without a type there is no command to make; the user learns why Open does nothing.
     const QString error = QStringLiteral("Error");
+    const int row = items.currentRow(kTypeList);
+    if (row < 0 || row >= state.choices.size() || size_t(row) >= state.flags.size()) {
+        items.showError(error, QStringLiteral("Please select the type of the file from the list "
+                                              "before pressing Open."));
+        return false;
+    }
     if (items.text(kLocationEdit).isEmpty() && state.flags[size_t(row)] == 0) {
         items.showError(error, QStringLiteral("You must supply a valid location"));
         return false;

@@ -64,6 +64,16 @@ TEST_F(About, WithoutNoticesOnlyTheHostsTextLineByLine)
     EXPECT_EQ(tesk::dialogs::collectNotices(), QString());
 }
 
+TEST_F(About, AMegabyteOfAdditionalTextIsCut)
+{
+    QByteArray huge;
+    while (huge.size() < 1024 * 1024)
+        huge += "additional\n";
+    const QString shown = shownAdditional(huge.constData());
+    EXPECT_LE(shown.size(), 64 * 1024 + 8);
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("[...]"))) << qPrintable(shown.right(20));
+}
+
 TEST_F(About, NoticesByFileNameShownAsWritten)
 {
     writeNotice("b.lic", "# licence header\nB <one> & two\n#\n\nend\n");

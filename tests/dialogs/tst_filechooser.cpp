@@ -7,6 +7,8 @@
 #include "dialogs/ksodialogs_common.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -36,6 +38,9 @@ TEST(DialogFilter, HostNotationBecomesToolkitFilter)
         EXPECT_EQ(makeDialogFilter(QString::fromLatin1(c.host)), QString::fromLatin1(c.toolkit))
             << c.host;
     EXPECT_EQ(makeDialogFilter(QString()), QStringLiteral("All Files (*)"));
+    // Nothing but closing brackets is no filter: all files, never an empty one.
+    for (const char *empty : {"]", "]]]"})
+        EXPECT_EQ(makeDialogFilterFromText(empty), QStringLiteral("All Files (*)")) << empty;
     for (const char *all : {static_cast<const char *>(nullptr), "", "*"})
         EXPECT_EQ(makeDialogFilterFromText(all), QStringLiteral("All Files (*)"));
     // An entry nobody could read would make the dialog match each file against its patterns.
@@ -89,6 +94,20 @@ protected:
         return {QSettings::NativeFormat, QSettings::UserScope, "ZEB Limited", "zebqt33x"};
     }
 };
+
+TEST_F(RememberedDirectories, SettingsThatCannotBeWrittenAreReported)
+{
+    // A directory where the settings file belongs cannot be replaced by the file.
+    const QString file = settings().fileName();
+    QFile::remove(file);
+    ASSERT_TRUE(QDir().mkpath(file));
+    mru()->setProgramKey(QStringLiteral("/bin/host"));
+    const bool saved = mru()->setLastDir(mru()->programKey(), QStringLiteral("/work/x"));
+    QDir(file).removeRecursively();
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(fileDialogLastDir(), QStringLiteral("/work/x")) << "kept for this run";
+    EXPECT_TRUE(mru()->setLastDir(mru()->programKey(), QStringLiteral("/work/y")));
+}
 
 TEST_F(RememberedDirectories, ThirtyProgramsKeepTwentySevenInTheSettings)
 {

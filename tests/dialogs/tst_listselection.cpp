@@ -98,12 +98,51 @@ TEST_F(ListSelection, TickedByKeyboardAndCutToTheBound)
     EXPECT_EQ(m_positions[2], -7) << "written past the bound";
     EXPECT_EQ(m_count, 2);
 
-    // No room at all: nothing written, and the count says so.
+    // No room at all for a check list: nothing written, and the count says so.
+    m_positions.fill(-7);
     m_answers.click(QStringLiteral("okPB"));
-    EXPECT_EQ(CuiSimpleList(0, nullptr, "", "=p", m_positions.data(), 0, &m_count, 0, 0), 1);
+    EXPECT_EQ(CuiSimpleList(0, nullptr, "", "=p", m_positions.data(), 0, &m_count, 1, 0), 1);
+    EXPECT_EQ(m_positions[0], -7);
     EXPECT_EQ(m_count, 0);
+    // One pick ignores the bound: the user's choice is never lost.
+    m_answers.click(QStringLiteral("okPB"));
+    EXPECT_EQ(CuiSimpleList(0, nullptr, "", "o\n=p", m_positions.data(), 0, &m_count, 0, 0), 1);
+    EXPECT_EQ(m_positions[0], 1);
+    EXPECT_EQ(m_positions[1], -7);
+    EXPECT_EQ(m_count, 1);
+    // Several marked entries in one pick: the last one is selected.
+    m_answers.click(QStringLiteral("okPB"));
+    EXPECT_EQ(
+        CuiSimpleList(0, nullptr, "", "=a\n=b\nc\n=d\ne", m_positions.data(), 4, &m_count, 0, 0),
+        1);
+    EXPECT_EQ(m_positions[0], 3);
     m_answers.click(QStringLiteral("okPB"));
     EXPECT_EQ(CuiSimpleList(0, nullptr, "", "=p", nullptr, 4, nullptr, 1, 0), 1);
+}
+
+TEST_F(ListSelection, LongHostTextsAreCut)
+{
+    QByteArray items;
+    while (items.size() < 1024 * 1024)
+        items += "an entry of the list\n";
+    const QByteArray description(1024 * 1024, 'd');
+    int count = 0;
+    QString last;
+    QString shown;
+    inspect([&](ListSelectionDlg *d) {
+        count = d->itemsLV->topLevelItemCount();
+        last = d->itemsLV->topLevelItem(count - 1)->text(0);
+        shown = d->textLBL->text();
+        d->okPB->click();
+    });
+    EXPECT_EQ(CuiSimpleList(0, "c", description.constData(), items.constData(), m_positions.data(),
+                            4, &m_count, 0, 0),
+              1);
+    EXPECT_LE(count, 64 * 1024 / 21 + 1);
+    EXPECT_GT(count, 1000);
+    EXPECT_EQ(last, QStringLiteral("an entry of the list")) << "no entry split by the cut";
+    EXPECT_LE(shown.size(), 64 * 1024 + 32);
+    EXPECT_TRUE(shown.contains(QStringLiteral("[...]")));
 }
 
 TEST_F(ListSelection, DoubleClickAccepts)

@@ -299,6 +299,29 @@ TEST_F(LoadDialogs, LoadMemoryDialogHandles)
     CuiLoadMemoryDlgDestroy(0);
 }
 
+TEST_F(LoadDialogs, OpenWithoutAFileTypeSaysWhy)
+{
+    const TeskHandle handle = CuiLoadMemoryDlgCreate(0, "");
+    ASSERT_NE(handle, 0);
+    bool stayed = false;
+    answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *dialog = qobject_cast<CuiLoadMemoryDlg *>(request.widget.data());
+        ASSERT_NE(dialog, nullptr);
+        openIn(dialog, dir.path(), QStringLiteral("app.elf"));
+        stayed = dialog->isVisible();
+        dialog->reject();
+    });
+    EXPECT_EQ(CuiDoModal(reinterpret_cast<void *>(handle)), 0);
+    EXPECT_TRUE(stayed);
+    ASSERT_FALSE(answers.seen().empty());
+    EXPECT_EQ(answers.seen().back().kind, tesk::system::ModalSeam::Kind::MessageBox);
+    EXPECT_EQ(answers.seen().back().text,
+              QStringLiteral("Please select the type of the file from the list before pressing "
+                             "Open."));
+    EXPECT_STREQ(CuiLoadMemoryDlgGetCommand(handle), "");
+    CuiLoadMemoryDlgDestroy(handle);
+}
+
 // ---- The embedded file dialog -----------------------------------------------------------------
 
 TEST_F(LoadDialogs, FileDialogSaveCheckDirectoryAndHelp)

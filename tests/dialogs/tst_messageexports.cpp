@@ -103,6 +103,33 @@ TEST_F(MessageExports, CaptionsAndTexts)
     EXPECT_EQ(icon, CuiMessageBox::NoIcon) << "the question icon is not offered";
 }
 
+TEST_F(MessageExports, AMegabyteOfTextIsCutWhereTheCutShows)
+{
+    QByteArray huge;
+    while (huge.size() < 1024 * 1024)
+        huge += "line of a long host report\n";
+    const auto cut = [](const QString &text) {
+        return text.size() <= 64 * 1024 + 8 && text.endsWith(QStringLiteral("[...]"));
+    };
+    CuiSimpleError(0, "c", huge.constData());
+    ASSERT_EQ(m_answers.seen().size(), 1u);
+    EXPECT_TRUE(cut(m_answers.seen().back().text)) << m_answers.seen().back().text.size();
+
+    QString text;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        text = request.widget->findChild<QLabel *>(QStringLiteral("messageBoxText"))->text();
+        qobject_cast<QDialog *>(request.widget.data())->reject();
+    });
+    CuiMessagePrompt(0, "c", huge.constData(), 1, CUI_MB_OK, 0, 0);
+    EXPECT_TRUE(cut(text)) << text.size();
+
+    // A text just at the limit is whole.
+    const QByteArray whole(64 * 1024, 'w');
+    m_answers.setHandler(nullptr);
+    CuiSimpleInfo(0, "c", whole.constData());
+    EXPECT_EQ(m_answers.seen().back().text.size(), 64 * 1024);
+}
+
 TEST_F(MessageExports, SuppressedPromptsAskOnlyThroughTheToolkitBoxes)
 {
     ScopedEnv suppress("KSODEBUG_SUPPRESS_PROMPTS", "1");

@@ -11,9 +11,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -195,6 +199,60 @@ TEST_F(QsdiTest, RolesEndTheModalRun)
     m_answers.escape();
     EXPECT_EQ(QtQSDIExecDialog(bare), 0);
     EXPECT_TRUE(liveDialogs().isEmpty()) << "a modal run deletes its dialog";
+}
+
+TEST_F(QsdiTest, AnEndingButtonOfCodeMinusOneEndsTheRun)
+{
+    QSDIDescription *d = describe(QSDI_KIND_PLAIN);
+    QtQSDIAddButton(d, nullptr, -1, QSDI_ROLE_END);
+    m_answers.click(QStringLiteral("?"));
+    EXPECT_EQ(QtQSDIExecDialog(d), -1);
+    EXPECT_TRUE(m_answers.allStepsTaken());
+}
+
+TEST_F(QsdiTest, HostMessagesArePlainBoundedAndKeepTheButtonsOnScreen)
+{
+    // The find panel's message is shown as written.
+    QSDIFind *find = findRecord(0);
+    QSDIDescription *panel = describe(QSDI_KIND_FIND_REPLACE);
+    QtQSDIAddCallback(panel, &countingCallback, find);
+    QtQSDIAddButton(panel, nullptr, 12, QSDI_ROLE_REJECT);
+    panel->texts->message = "<b>bold</b> & <img src=x>";
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *label = request.widget->findChild<QLabel *>(QStringLiteral("FindMessage"));
+        ASSERT_TRUE(label);
+        shown = label->text();
+        format = label->textFormat();
+        qobject_cast<QDialog *>(request.widget.data())->reject();
+    });
+    EXPECT_EQ(QtQSDIExecDialog(panel), 0);
+    EXPECT_EQ(shown, QStringLiteral("<b>bold</b> & <img src=x>"));
+    EXPECT_EQ(format, Qt::PlainText);
+
+    // A megabyte of lines: cut where the cut shows, and the dialog stays within the screen.
+    QByteArray lines;
+    while (lines.size() < 1024 * 1024)
+        lines += "a line of the host's message\n";
+    QSDIDescription *plain = describe(QSDI_KIND_PLAIN);
+    plain->texts->message = lines.constData();
+    int viewHeight = 0;
+    QString text;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *view = request.widget->findChild<QTextEdit *>(QStringLiteral("MessageView"));
+        ASSERT_TRUE(view);
+        viewHeight = view->height();
+        text = view->toPlainText();
+        qobject_cast<QDialog *>(request.widget.data())->accept();
+    });
+    EXPECT_EQ(QtQSDIExecDialog(plain), 1);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    ASSERT_TRUE(screen);
+    EXPECT_LE(viewHeight, screen->availableGeometry().height());
+    EXPECT_LE(text.size(), 64 * 1024 + 8);
+    EXPECT_TRUE(text.endsWith(QStringLiteral("[...]")));
+    plain->texts->message = nullptr;
 }
 
 TEST_F(QsdiTest, CaptionsFromCodesOrTexts)

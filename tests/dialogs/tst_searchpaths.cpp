@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -236,6 +237,20 @@ TEST_F(SearchPaths, MappingsAreReadInTheListsCurrentOrder)
                           QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
     });
     EXPECT_EQ(sourceMappings(), (std::vector<std::string>{"/src/d=/a", "/src/c=/c", "/src/b=/b"}));
+}
+
+TEST_F(SearchPaths, MappingEntriesHaveRoomAroundTheirText)
+{
+    CuiSourceSearchPathDlgAddSMapping(m_handle, "/src/a", "/a");
+    CuiSourceSearchPathDlgAddOMapping(m_handle, "/obj", "/o");
+    for (QTreeWidget *list : {dialog()->sourcemappingLV, dialog()->objectmappingLV}) {
+        const QModelIndex first = list->model()->index(0, 0);
+        QStyleOptionViewItem option;
+        option.initFrom(list);
+        const int plain = QStyledItemDelegate().sizeHint(option, first).height();
+        EXPECT_EQ(list->itemDelegate()->sizeHint(option, first).height(), plain + 8)
+            << qPrintable(list->objectName());
+    }
 }
 
 TEST_F(SearchPaths, NewMappingIsAddedOnlyWhenAccepted)

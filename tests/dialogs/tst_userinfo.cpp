@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 using testhost::ModalAnswers;
@@ -130,6 +133,56 @@ TEST_F(UserInformation, FileThatCannotBeUsedIsReportedAndTheDialogStays)
             << qPrintable(answers.seen().back().text);
         EXPECT_FALSE(QFile::exists(path("out.txt"))) << qPrintable(c.message);
     }
+}
+
+TEST_F(UserInformation, TemplateMayBeItsOwnOutput)
+{
+    writeTemplate("Report\n  Name: \n  Company: \n");
+    m_answers.type(QStringLiteral("nameEF"), QStringLiteral("Ada"));
+    m_answers.click(QStringLiteral("okPB"));
+    const QByteArray both = path("template.txt").toLatin1();
+    EXPECT_EQ(CuiGetUserInformation(0, both.constData(), both.constData()), 1);
+    QFile file(path("template.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("Report\n  Name: Ada\n  Company: \n"));
+}
+
+TEST_F(UserInformation, WriteThatFailsHalfWayKeepsTheOldOutputAndSaysSo)
+{
+    // A template far larger than the files this process may now write stands for a full disk.
+    QByteArray big(" Name\n");
+    big += QByteArray(200 * 1024, 'x') + '\n';
+    writeTemplate(big);
+    {
+        QFile old(path("out.txt"));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("previous report\n");
+    }
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 16 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    ModalAnswers answers;
+    answers.click(QStringLiteral("okPB"))
+        .click(QStringLiteral("OK"))
+        .click(QStringLiteral("cancelPB"));
+    const QByteArray in = path("template.txt").toLatin1();
+    const QByteArray out = path("out.txt").toLatin1();
+    const int result = CuiGetUserInformation(0, in.constData(), out.constData());
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(answers.allStepsTaken());
+    ASSERT_EQ(answers.seen().size(), 2u);
+    EXPECT_EQ(answers.seen().back().caption, QStringLiteral("Error"));
+    EXPECT_TRUE(answers.seen().back().text.contains(QStringLiteral("cannot be written")))
+        << qPrintable(answers.seen().back().text);
+    EXPECT_EQ(output(), QByteArray("previous report\n"));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file left";
 }
 
 TEST_F(UserInformation, CancelAndNullNamesTouchNothing)

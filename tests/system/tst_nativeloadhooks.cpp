@@ -125,8 +125,9 @@ TEST(LoadBinaryHook, LocationRulesAtOpen)
         {0, "   ", true, nullptr, false, "bin"},
         {0, " 0x2000 ", true, nullptr, true, "bin"},
         {0, "0x2000 4", false, "Please enter a valid value in the Location field.", false, ""},
-        // Without a type nothing is made, whatever the last run left.
-        {-1, "0x10", false, nullptr, false, ""},
+        // Without a type nothing is made, whatever the last run left, and the user is told.
+        {-1, "0x10", false,
+         "Please select the type of the file from the list before pressing Open.", false, ""},
     };
     for (const auto &c : cases) {
         FakeItems items;

@@ -46,6 +46,12 @@ QString noBreakpointNumber()
               "debugger.<p>The breakpoint has not been changed.");
 }
 
+QString oldClearedNewRefused()
+{
+    return tr("The breakpoint being edited has been cleared, but the debugger refused the new "
+              "breakpoint.<p>Correct the breakpoint and press OK to set it, or press Cancel.");
+}
+
 QString typeKeyword(uint32_t type)
 {
     static const char *const keywords[kLastType + 1] = {"binstr",
@@ -153,6 +159,13 @@ private:
         m_result.error = message;
         m_result.focus = m_field;
         return false;
+    }
+
+    // A part of the host that is missing altogether, not a field the user can mend.
+    bool failCritical(const QString &message)
+    {
+        m_result.critical = true;
+        return fail(message);
     }
 
     const HardwareCapabilities &capabilities()
@@ -292,8 +305,14 @@ private:
         m_text += QStringLiteral(",hw_dvalue:") + parts.start;
         if (!addValueMask(parts) || !addValueRange(parts))
             return false;
-        if (parts.isNot)
+        if (parts.isNot) {
+            // As for the address: the target said it cannot match the opposite, so the
+            // command would only be refused further on, without the reason.
+            if (!capabilities().notDataAllowed())
+                return fail(tr("$NOT$ data is not allowed for this type of breakpoint<p>Please "
+                               "remove the $NOT$ from the value field."));
             m_text += QStringLiteral(",hw_not:data");
+        }
         m_valueStart = parts.start;
         m_field = CommandField::None;
         return true;
@@ -366,11 +385,12 @@ private:
         return true;
     }
 
-    bool requireEeaccess() { return m_host.hasEeaccess() || fail(missingEeaccess()); }
+    bool requireEeaccess() { return m_host.hasEeaccess() || failCritical(missingEeaccess()); }
 
     bool addEditMode()
     {
-        if (m_in.mode != 1)
+        // Once the old breakpoint is gone, an edit only sets the new one.
+        if (m_in.mode != 1 || m_in.oldCleared)
             return true;
         if (m_unchanged && m_proxy.differs(*m_unchanged))
             return askReplace();
@@ -419,7 +439,7 @@ private:
     bool recordHistories()
     {
         if (!m_host.hasGui())
-            return fail(missingGui());
+            return failCritical(missingGui());
         if (!m_location.isEmpty())
             m_host.recordHistory(kLocationHistory, m_context, m_location);
         if (!m_valueStart.isEmpty())
@@ -448,6 +468,7 @@ bool send(const CommandResult &built, BreakpointProxy &proxy, BreakpointHostFace
     if (!host.hasEeaccess() || !host.hasGui()) {
         result.code = CommandResult::Failure;
         result.error = host.hasEeaccess() ? missingGui() : missingEeaccess();
+        result.critical = true;
         return false;
     }
     if (built.replace) {
@@ -463,9 +484,14 @@ bool send(const CommandResult &built, BreakpointProxy &proxy, BreakpointHostFace
             result.code = CommandResult::Failure;
             return false;
         }
+        result.cleared = true;
     }
     if (host.eeaccessCommand(QStringLiteral("gui ") + built.command) == 1) {
         result.code = CommandResult::Failure;
+        // The engine refusing a plain command says why itself; after a clear the user must
+        // learn that the old breakpoint is gone.
+        if (result.cleared)
+            result.error = oldClearedNewRefused();
         return false;
     }
     host.guiCommand(built.command);

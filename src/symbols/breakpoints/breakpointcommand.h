@@ -53,6 +53,9 @@ struct CommandInput
     uint32_t mode = 0; // 0 create, 1 edit, 2 copy
     intptr_t vdata = 0;
     intptr_t textBox = 0;
+    // An earlier OK of this dialog already cleared the edited breakpoint (its new command was
+    // refused): there is nothing left to modify or replace.
+    bool oldCleared = false;
 };
 
 struct CommandResult
@@ -61,8 +64,11 @@ struct CommandResult
     Code code = Success;
     QString command;
     QString error; // rich text
+    // The error is that a part of the host is missing ('eeaccess', 'gui'), not the user's.
+    bool critical = false;
     CommandField focus = CommandField::None;
     bool replace = false; // clear the edited breakpoint before sending
+    bool cleared = false; // the edited breakpoint was cleared by this OK
     // The location field's text after white space was simplified, when it was read.
     std::optional<QString> locationText;
 };

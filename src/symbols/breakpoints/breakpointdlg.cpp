@@ -38,6 +38,8 @@ using tesk::system::ModalSeam;
 struct BreakpointDlgPrivate
 {
     CuiBreakpointDlgHandler handler = nullptr;
+    // An OK cleared the edited breakpoint but its replacement was refused.
+    bool oldCleared = false;
     QMap<int, QString> typeNames;
     QVector<uint32_t> types;
     QMap<int, QString> classNames;
@@ -583,6 +585,7 @@ tesk::breakpoints::CommandInput BreakpointDlg::commandInput() const
     input.mode = d->mode;
     input.vdata = d->vdata;
     input.textBox = d->textBox;
+    input.oldCleared = d->oldCleared;
     return input;
 }
 
@@ -629,15 +632,23 @@ void BreakpointDlg::accept()
         if (!scope.alive())
             return;
     }
+    d->oldCleared = d->oldCleared || result.cleared;
     if (result.locationText)
         locationCOB->setEditText(*result.locationText);
     if (result.code == CommandResult::Success) {
         BreakpointDlgBase::accept();
         return;
     }
-    if (result.code == CommandResult::Failure && !result.error.isEmpty())
-        ModalSeam::messageBox(this, QMessageBox::Warning, tr("Error"), result.error,
-                              QMessageBox::Ok, QMessageBox::Ok);
+    // A missing part of the host is told once, as the critical error it is; a second, plain
+    // warning with the same words would tell the user nothing more.
+    if (result.code == CommandResult::Failure && !result.error.isEmpty()) {
+        if (result.critical)
+            ModalSeam::messageBox(this, QMessageBox::Critical, tr("Critical Error"), result.error,
+                                  QMessageBox::Ok, QMessageBox::Ok);
+        else
+            ModalSeam::messageBox(this, QMessageBox::Warning, tr("Error"), result.error,
+                                  QMessageBox::Ok, QMessageBox::Ok);
+    }
     if (tesk::lifetime::doomed(this))
         return;
     if (QWidget *field = fieldWidget(result.focus))

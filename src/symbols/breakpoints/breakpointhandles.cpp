@@ -25,10 +25,46 @@ ProxySets &proxies()
     return *sets;
 }
 
+struct TriggerSets
+{
+    std::unordered_map<const void *, std::unique_ptr<HardwareTrigger>> live;
+    // The proxies each trigger was appended to, and the other way round.
+    std::unordered_map<const void *, std::unordered_set<const void *>> owners;
+    std::unordered_map<const void *, std::unordered_set<const void *>> owned;
+};
+
+// Never destroyed, as the proxies: a proxy deleted while the library unloads still lets go of
+// its triggers.
+TriggerSets &triggerSets()
+{
+    static auto *sets = new TriggerSets;
+    return *sets;
+}
+
 std::unordered_map<const void *, std::unique_ptr<HardwareTrigger>> &triggers()
 {
-    static std::unordered_map<const void *, std::unique_ptr<HardwareTrigger>> map;
-    return map;
+    return triggerSets().live;
+}
+
+// The proxy lets go of its triggers; one that no proxy holds any more is released.
+void releaseTriggersOf(const BreakpointProxy *proxy)
+{
+    TriggerSets &sets = triggerSets();
+    const auto owned = sets.owned.find(proxy);
+    if (owned == sets.owned.end())
+        return;
+    for (const void *trigger : owned->second) {
+        const auto owners = sets.owners.find(trigger);
+        if (owners == sets.owners.end())
+            continue;
+        owners->second.erase(proxy);
+        if (!owners->second.empty())
+            continue;
+        sets.owners.erase(owners);
+        handles::dropPlain(trigger);
+        sets.live.erase(trigger);
+    }
+    sets.owned.erase(owned);
 }
 
 const void *handleWord(TeskHandle handle)
@@ -75,6 +111,7 @@ void forgetProxy(const BreakpointProxy *proxy)
     handles::dropPlain(proxy);
     proxies().live.erase(proxy);
     proxies().adopted.erase(proxy);
+    releaseTriggersOf(proxy);
 }
 
 TeskHandle createTrigger(const QString &name, const QString &text, uint32_t direction)
@@ -89,6 +126,20 @@ HardwareTrigger *liveTrigger(TeskHandle handle)
 {
     const auto it = triggers().find(handles::plain<HardwareTrigger>(handleWord(handle)));
     return it == triggers().end() ? nullptr : it->second.get();
+}
+
+bool appendTrigger(BreakpointProxy &proxy, TeskHandle handle)
+{
+    HardwareTrigger *trigger = liveTrigger(handle);
+    if (!trigger)
+        return false;
+    proxy.appendHardwareTrigger(*trigger);
+    // Only proxies the host made hold triggers; a copy never outlives its original here.
+    if (proxies().live.count(&proxy)) {
+        triggerSets().owners[trigger].insert(&proxy);
+        triggerSets().owned[&proxy].insert(trigger);
+    }
+    return true;
 }
 
 } // namespace tesk::breakpoints

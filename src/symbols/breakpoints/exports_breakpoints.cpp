@@ -192,9 +192,7 @@ void CuiBreakpointProxyClearHardwareSupportPassCount(TeskHandle proxy)
 void CuiBreakpointProxyAppendHardwareTrigger(TeskHandle proxy, TeskHandle trigger)
 {
     TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [trigger](BreakpointProxy &p) {
-        if (const HardwareTrigger *t =
-                tesk::live<HardwareTrigger>(reinterpret_cast<const void *>(trigger)))
-            p.appendHardwareTrigger(*t);
+        tesk::breakpoints::appendTrigger(p, trigger);
     });
 }
 

@@ -201,10 +201,11 @@ void ModuleFilterDlg::UpdateControls()
 {
     groupEvents->setEnabled(checkMaster->isChecked());
     textInformation->setWordWrap(false);
-    // The warning is about capturing being off.
-    textInformation->setVisible(!checkMaster->isChecked());
     if (!checkMaster->isChecked())
         return;
+    // The warning stays out of sight: the disabled event list already shows that capturing is
+    // off.
+    textInformation->hide();
     QTreeWidgetItem *current = listFilters->currentItem();
     const int index = current ? listFilters->indexOfTopLevelItem(current) : -1;
     groupProperties->setEnabled(current);

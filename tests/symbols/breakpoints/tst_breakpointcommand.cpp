@@ -95,6 +95,9 @@ TEST_F(BreakpointCommandTest, CommandTexts)
         return
             [text](CommandInput &in, BreakpointProxy &) { in.location = QString::fromUtf8(text); };
     };
+    const auto hardwareOn = [](uint32_t type) {
+        BreakpointHost::instance().capabilities[type] = BreakpointHost::instance().capabilities[2];
+    };
     const Built cases[] = {
         {"standard class", [](CommandInput &in, BreakpointProxy &) { in.classValue = 0; },
          "binstr main"},
@@ -121,6 +124,29 @@ TEST_F(BreakpointCommandTest, CommandTexts)
          "binstr main"},
         {"data-only read needs no location",
          [](CommandInput &in, BreakpointProxy &) { in.type = 5; }, "bread,data_only"},
+        // Data-only types never carry a location piece, whatever the field holds, even where
+        // the target supports hardware breakpoints.
+        {"data-only read with a location",
+         [hardwareOn](CommandInput &in, BreakpointProxy &) {
+             in.type = 5;
+             hardwareOn(5);
+         },
+         "bread,data_only"},
+        {"data-only write with a location",
+         [hardwareOn](CommandInput &in, BreakpointProxy &) {
+             in.type = 6;
+             hardwareOn(6);
+             in.location = QStringLiteral("buf..+4");
+         },
+         "bwrite,data_only"},
+        {"data-only access with a location and a value",
+         [hardwareOn](CommandInput &in, BreakpointProxy &) {
+             in.type = 7;
+             hardwareOn(7);
+             in.location = QStringLiteral("$NOT$ buf");
+             in.value = QStringLiteral("3");
+         },
+         "baccess,data_only,hw_dvalue:3"},
         {"hardware read example",
          [](CommandInput &in, BreakpointProxy &) {
              in.type = 2;
@@ -187,6 +213,12 @@ TEST_F(BreakpointCommandTest, CommandTexts)
              p.clearHardwarePassCount();
          },
          "bread main"},
+        {"pass count given as Off adds nothing",
+         [](CommandInput &in, BreakpointProxy &p) {
+             in.type = 3;
+             p.setHardwarePassCount(QStringLiteral("Off"));
+         },
+         "bwrite main"},
         {"unknown condition row dropped",
          [](CommandInput &in, BreakpointProxy &) {
              in.conditions = QStringList{QStringLiteral("Foo=1"), QStringLiteral("PassCount=3"),
@@ -276,6 +308,14 @@ TEST_F(BreakpointCommandTest, FailuresAndTheirFocus)
          },
          "Data value ranges are not allowed for this breakpoint type.<p>Please remove the range "
          "expression from the data value field.",
+         CommandField::Value},
+        {"NOT data not allowed",
+         [&](CommandInput &in) {
+             hardware(4, "a", "$NOT$ 5")(in);
+             restrict(4, capabilitiesOf(true, false, false, false, true, true, true, false));
+         },
+         "$NOT$ data is not allowed for this type of breakpoint<p>Please remove the $NOT$ from "
+         "the value field.",
          CommandField::Value},
         {"value parse error", hardware(2, "a", "$NOT$ $NOT$"),
          "The $NOT$ text must only be entered once into the location field.<p>Please enter the "
@@ -475,6 +515,35 @@ TEST_F(BreakpointCommandTest, AFailedClearSendsNoNewBreakpoint)
     BreakpointHost::instance().eeaccessResult = 3;
     EXPECT_EQ(accept().code, CommandResult::Failure);
     EXPECT_EQ(sent("eeaccess"), (std::vector<std::string>{"0:81:clear,h 12:0"}));
+
+    // The clear goes through but the new command is refused: the user is told, and the next
+    // OK sends only the new command, with neither question nor clear.
+    SetUp();
+    input.mode = 1;
+    takeUnchangedCopy();
+    input.location = QStringLiteral("other");
+    BreakpointHost &host = BreakpointHost::instance();
+    host.onCall = [&host](const testhost::BreakpointHostCall &call) {
+        if (call.entry == "eeaccess")
+            host.eeaccessResult = call.text.rfind("gui ", 0) == 0 ? 1 : 0;
+    };
+    testhost::ModalAnswers yes;
+    yes.answerMessageBoxes(QMessageBox::Yes);
+    CommandResult result = accept();
+    EXPECT_EQ(result.code, CommandResult::Failure);
+    EXPECT_TRUE(result.cleared);
+    EXPECT_TRUE(result.error.contains(QStringLiteral("has been cleared")))
+        << result.error.toStdString();
+    EXPECT_EQ(sent("eeaccess"),
+              (std::vector<std::string>{"0:81:clear,h 12:0", "0:81:gui binstr other:0"}));
+    host.calls.clear();
+    input.oldCleared = true;
+    result = accept();
+    EXPECT_EQ(result.code, CommandResult::Failure);
+    EXPECT_FALSE(result.cleared);
+    EXPECT_EQ(sent("eeaccess"), (std::vector<std::string>{"0:81:gui binstr other:0"}));
+    EXPECT_EQ(yes.seen().size(), 1u) << "no second question";
+    host.onCall = nullptr;
 
     // Replacing needs the old number: without one nothing is cleared or sent.
     SetUp();

@@ -373,6 +373,30 @@ TEST_F(BreakpointDlgTest, OkThatFailsKeepsTheDialogAndFocusesTheFieldThenSends)
     EXPECT_TRUE(sentToGui);
 }
 
+TEST_F(BreakpointDlgTest, AMissingHostEntryAtOkIsOneCriticalError)
+{
+    fill = [](TeskHandle p) {
+        CuiBreakpointProxyAddBreakpointType(p, 0);
+        CuiBreakpointProxyAllowLocation(p, 1);
+    };
+    BreakpointDlg &dlg = shown();
+    dlg.show();
+    for (const char *entry : {"eeaccess", "gui"}) {
+        testhost::publishBreakpointHost();
+        CuiFunctionRegistryRemoveFunction(entry);
+        ModalAnswers answers;
+        answers.answerMessageBoxes(QMessageBox::Ok);
+        dlg.locationCOB->setEditText(QStringLiteral("main"));
+        QTest::mouseClick(dlg.OKPB, Qt::LeftButton);
+        const auto boxes = boxesOf(answers);
+        ASSERT_EQ(boxes.size(), 1u) << entry;
+        EXPECT_EQ(boxes[0].caption, QStringLiteral("Critical Error")) << entry;
+        EXPECT_TRUE(boxes[0].text.contains(QLatin1String(entry))) << entry;
+        EXPECT_TRUE(dlg.isVisible()) << entry;
+    }
+    testhost::publishBreakpointHost();
+}
+
 TEST_F(BreakpointDlgTest, CancelSendsNothing)
 {
     BreakpointDlg &dlg = shown();

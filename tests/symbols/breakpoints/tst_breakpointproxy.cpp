@@ -1,10 +1,13 @@
 // The breakpoint proxy, its triggers and the capability query, driven through the C interface
 // as the debugger engine fills them.
 #include "breakpointhost.h"
+#include "testhost.h"
 
 #include "symbols/breakpoints/breakpointhandles.h"
 #include "symbols/breakpoints/breakpointproxy.h"
 #include "symbols/breakpoints/hardwarecapabilities.h"
+
+#include <tesk/tesk_breakpoints.h>
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -212,6 +215,34 @@ TEST_F(BreakpointProxyTest, TriggersAreCopiedAndLookedUpByTheirFirstName)
     }
     copy.setSelection(1);
     EXPECT_EQ(copy.selectedValue().second, QStringLiteral("1"));
+}
+
+TEST_F(BreakpointProxyTest, TriggersGoWithTheLastProxyThatHoldsThem)
+{
+    const TeskHandle shared = CuiHardwareTriggerCreate("S", "shared", 0);
+    const TeskHandle loose = CuiHardwareTriggerCreate("L", "never appended", 0);
+    const TeskHandle other = CuiBreakpointProxyCreate(78);
+    CuiBreakpointProxyAppendHardwareTrigger(handle, shared);
+    CuiBreakpointProxyAppendHardwareTrigger(other, shared);
+
+    CuiBreakpointProxyDestroy(other);
+    EXPECT_EQ(CuiHardwareTriggerSetSelection(shared, 0), 0) << "the first proxy still holds it";
+
+    // A proxy the dialog took: the dialog's end releases the trigger too.
+    testhost::startLibrary();
+    const TeskHandle dialog = CuiBreakpointDlgCreate(0);
+    CuiBreakpointDlgSetBreakpoint(dialog, handle);
+    CuiBreakpointDlgDestroy(dialog);
+    handle = 0;
+    testhost::pumpUntil([&] { return CuiHardwareTriggerSetSelection(shared, 0) == -1; }, 2000);
+    EXPECT_EQ(CuiHardwareTriggerSetSelection(shared, 0), -1) << "released with its last proxy";
+    EXPECT_EQ(tesk::breakpoints::liveTrigger(shared), nullptr);
+    EXPECT_EQ(CuiHardwareTriggerSetSelection(loose, 0), 0);
+
+    // The dead handle is ignored where a live one would be copied.
+    handle = CuiBreakpointProxyCreate(79);
+    CuiBreakpointProxyAppendHardwareTrigger(handle, shared);
+    EXPECT_EQ(proxy().triggerCount(), 0);
 }
 
 TEST_F(BreakpointProxyTest, ACopySharesNothingWithItsOriginal)

@@ -203,6 +203,15 @@ TEST_F(ActionsDlgTest, WindowListIsSortedByCodeWithoutTheHostOnlyWindows)
     EXPECT_EQ(gui[0].extra, "2047");
 }
 
+TEST_F(ActionsDlgTest, OnlyTheExactNamesOfHostOnlyWindowsAreLeftOut)
+{
+    BreakpointHost::instance().windows = "user\neditor\nUser\nEditor\nUsers";
+    BreakpointActionsDlg dlg;
+    dlg.setVdata(7);
+    dlg.ensurePolished();
+    EXPECT_EQ(windowRows(dlg), QStringList({"All", "Users", "editor", "user"}));
+}
+
 TEST_F(ActionsDlgTest, AWindowListFillingTheWholeBufferIsReadWithinIt)
 {
     BreakpointHost::instance().windows = "Reg\n" + std::string(3000, 'x');

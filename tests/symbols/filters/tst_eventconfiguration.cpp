@@ -156,9 +156,12 @@ TEST_F(EventConfiguration, CancelLeavesSetAndSwitchAlone)
         d->listFilters->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
         EXPECT_TRUE(d->textInformation->isHidden());
         d->checkMaster->click();
-        // Capturing off: the list is out of use and the warning says what that means.
+        // Capturing off: the list is out of use; the warning label stays hidden.
         EXPECT_FALSE(d->groupEvents->isEnabled());
-        EXPECT_FALSE(d->textInformation->isHidden());
+        EXPECT_TRUE(d->textInformation->isHidden());
+        d->checkMaster->click();
+        EXPECT_TRUE(d->textInformation->isHidden());
+        d->checkMaster->click();
         d->pushCancel->click();
     };
     EXPECT_EQ(run.exec(dialog), QDialog::Rejected);

@@ -243,6 +243,19 @@ TEST_F(FilterStore, ASecondSectionOfTheSameTagDoesNotSpoilTheFirst)
     expectRecord(record(0), kLoader);
 }
 
+TEST_F(FilterStore, ABrokenSectionLeavesNothingInALaterOneThatLoads)
+{
+    // The first copy breaks after a whole filter; the later one holds no filter list, which
+    // keeps the list as it was before the load, not the broken copy's filter.
+    addFilter(kThreads);
+    const std::string file = path("appended.ini");
+    write(file, "[f]\n<doc><file_filter_data><filter><name>broken</name></filter>\n"
+                "[f]\n<doc><other/></doc>\n");
+    EXPECT_EQ(CuiFilters_Load(file.c_str(), "f"), 1);
+    ASSERT_EQ(count(), 1);
+    expectRecord(record(0), kThreads);
+}
+
 TEST_F(FilterStore, StoreRefusesWhatItCannotWrite)
 {
     EXPECT_EQ(CuiFilters_Store(path("no/such/dir/host.ini").c_str(), "f"), 0);

@@ -1,0 +1,24 @@
+#pragma once
+// Host text shown in a modal dialog. A text of a megabyte would keep the dialog laying out for
+// many seconds before the user sees it, so it is cut, and the cut is shown.
+
+#include <QString>
+
+namespace tesk::dialogs {
+
+// Past this many bytes a host text is cut (as the status bar's).
+constexpr qsizetype kMaxDialogTextBytes = 64 * 1024;
+// What follows a cut text, on a line of its own.
+extern const char *const kCutMark;
+
+// Latin-1 host text, through the translation when asked; a text longer than
+// kMaxDialogTextBytes is cut there (never read further), is not translated and ends with
+// kCutMark. Null for null.
+QString dialogTextLatin1(const char *latin1, bool translate = true);
+// The same for UTF-8 host text; a sequence cut at the limit becomes a replacement character.
+QString dialogTextUtf8(const char *utf8);
+// The host's list entries, one a line: a text past the limit loses the entry the cut would
+// split and the ones after it.
+QString dialogListLatin1(const char *latin1);
+
+} // namespace tesk::dialogs
