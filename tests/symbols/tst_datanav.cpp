@@ -120,6 +120,9 @@ protected:
         CuiDataNavDestroy(handle);
         SymtabHost::instance().withdraw();
         DataNavHost::instance().withdraw();
+        for (const auto &box : strayBoxes.seen())
+            ADD_FAILURE() << "a box nobody expected: " << box.caption.toStdString() << ": "
+                          << box.text.toStdString();
     }
 
     void show()
@@ -174,6 +177,8 @@ protected:
         return std::string(buffer.data());
     }
 
+    // Answers whatever box a test did not expect, so that the test fails instead of waiting.
+    testhost::ModalAnswers strayBoxes;
     TeskHandle handle = 0;
     DataNav *pane = nullptr;
 };
