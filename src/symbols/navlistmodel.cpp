@@ -2,6 +2,11 @@
 
 #include "symbols/navlistitem.h"
 
+#include <QHash>
+
+#include <algorithm>
+#include <numeric>
+
 NavListModel::NavListModel(QObject *parent)
     : QAbstractItemModel(parent)
 {
@@ -234,8 +239,72 @@ QString SymbolListModel::text(int row, int column) const
     return QString();
 }
 
+std::vector<SymbolListModel::SortKey> SymbolListModel::addressKeys() const
+{
+    // Numbers first, as numbers; the rare texts after them, in collation order.
+    std::vector<SortKey> keys(m_symbols.size());
+    std::vector<size_t> textRows;
+    std::vector<QString> texts;
+    for (size_t row = 0; row < m_symbols.size(); ++row) {
+        const SymSymbol &s = source()->symbol(m_symbols[row]);
+        if (s.flags & SymSymbol::kNumericAddress) {
+            keys[row] = {false, s.address};
+        } else {
+            textRows.push_back(row);
+            texts.push_back(source()->address(s));
+        }
+    }
+    if (textRows.empty())
+        return keys;
+    const std::vector<uint32_t> ranks = NavListItem::collationRanks(texts);
+    for (size_t i = 0; i < textRows.size(); ++i)
+        keys[textRows[i]] = {true, ranks[i]};
+    return keys;
+}
+
+std::vector<SymbolListModel::SortKey> SymbolListModel::ownerKeys(int column) const
+{
+    QHash<const void *, uint32_t> placeOf;
+    std::vector<QString> names;
+    std::vector<uint32_t> places(m_symbols.size());
+    for (size_t row = 0; row < m_symbols.size(); ++row) {
+        const SymModule *module = source()->symbol(m_symbols[row]).module;
+        const void *owner = column == 3 ? static_cast<const void *>(module) : module->image;
+        const auto found = placeOf.constFind(owner);
+        if (found != placeOf.constEnd()) {
+            places[row] = *found;
+            continue;
+        }
+        places[row] = uint32_t(names.size());
+        placeOf.insert(owner, places[row]);
+        names.push_back(column == 3 ? module->name : module->image->name);
+    }
+    const std::vector<uint32_t> ranks = NavListItem::collationRanks(names);
+    std::vector<SortKey> keys(m_symbols.size());
+    for (size_t row = 0; row < keys.size(); ++row)
+        keys[row] = {false, ranks[places[row]]};
+    return keys;
+}
+
 std::vector<int> SymbolListModel::sortedOrder(int column, Qt::SortOrder order) const
 {
+    if (column == 1 || column == 3 || column == 4) {
+        const std::vector<SortKey> keys = column == 1 ? addressKeys() : ownerKeys(column);
+        std::vector<int> rows(m_symbols.size());
+        std::iota(rows.begin(), rows.end(), 0);
+        const bool descending = order == Qt::DescendingOrder;
+        std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+            const bool firstA =
+                source()->symbol(m_symbols[size_t(a)]).flags & SymSymbol::kAngleName;
+            const bool firstB =
+                source()->symbol(m_symbols[size_t(b)]).flags & SymSymbol::kAngleName;
+            if (firstA != firstB)
+                return firstA;
+            return descending ? keys[size_t(a)] > keys[size_t(b)]
+                              : keys[size_t(a)] < keys[size_t(b)];
+        });
+        return rows;
+    }
     if (column != 0)
         return NavListModel::sortedOrder(column, order);
     std::vector<SymbolIndex> sorted = m_symbols;
