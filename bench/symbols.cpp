@@ -45,17 +45,14 @@ size_t allocatedBytes()
 #endif
 }
 
-// The floor of a keystroke: every name read once, packed in one buffer, looking for the
-// pattern's first letter at memory speed.
+// The floor of a keystroke: every name read once at memory speed, packed in one buffer (a
+// byte no name holds is looked for, so the scan runs to the end).
 double floorMs(const std::string &packed)
 {
     QElapsedTimer timer;
     timer.start();
-    size_t hits = 0;
-    for (const char *at = packed.data(), *end = at + packed.size();
-         (at = static_cast<const char *>(std::memchr(at, 't', size_t(end - at)))); ++at)
-        ++hits;
-    benchmark::DoNotOptimize(hits);
+    const void *found = std::memchr(packed.data(), '\x7f', packed.size());
+    benchmark::DoNotOptimize(found);
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
