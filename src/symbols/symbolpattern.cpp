@@ -91,6 +91,24 @@ qsizetype findSegment(QByteArrayView name, qsizetype from, const QByteArray &seg
             hits &= hits - 1;
         }
     }
+    // The rest of a name of a block or more: one more block, ending where the name ends and
+    // overlapping what was searched, rather than a byte at a time.
+    if (at <= last && name.size() >= 17 && at - (name.size() - 17) < 16) {
+        const qsizetype window = name.size() - 17;
+        unsigned hits = testBlock(base + window, first);
+        if (pair && hits)
+            hits &= testBlock(base + window + 1, second);
+        hits &= ~0u << (at - window);
+        while (hits) {
+            const qsizetype candidate = window + __builtin_ctz(hits);
+            if (candidate > last)
+                return -1;
+            if (segmentMatchesAt(name, candidate, segment))
+                return candidate;
+            hits &= hits - 1;
+        }
+        at = window + 16;
+    }
     for (; at <= last; ++at) {
         if (first(uchar(base[at])) && segmentMatchesAt(name, at, segment))
             return at;

@@ -3,6 +3,8 @@
 #include "symbols/symbolpattern.h"
 #include "symbols/symtabrecord.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -139,4 +141,28 @@ TEST(SymbolPattern, ANameMadeAPatternMatchesItself)
     EXPECT_FALSE(SymbolPattern(SymbolPattern::literal("libstdc++")).matches("libstdc"));
     EXPECT_FALSE(SymbolPattern(SymbolPattern::literal("a?b")).matches("axb"));
     EXPECT_FALSE(SymbolPattern(SymbolPattern::literal("*lead")).matches("xlead"));
+}
+
+TEST(SymbolPattern, DirectMatchingAgreesWithTheExpressionOnEveryPlace)
+{
+    // Names of every length to past three blocks, the pattern's letters at every place.
+    const char *const patterns[] = {"*t", "*ta", "*task", "*t?sk", "*k", "*a*k", "t*k", "*kk"};
+    uint32_t seed = 7;
+    for (int length = 0; length < 56; ++length) {
+        for (int trial = 0; trial < 24; ++trial) {
+            QByteArray name(length, 'x');
+            for (char &c : name) {
+                seed = seed * 1103515245u + 12345u;
+                c = "xtaskTK"[(seed >> 16) % 7];
+            }
+            for (const char *text : patterns) {
+                const QString pattern = QString::fromLatin1(text);
+                const QRegularExpression expected(SymbolPattern::expression(pattern),
+                                                  QRegularExpression::CaseInsensitiveOption);
+                EXPECT_EQ(SymbolPattern(pattern).matches(name),
+                          expected.match(QString::fromLatin1(name)).hasMatch())
+                    << text << " on " << name.constData();
+            }
+        }
+    }
 }
