@@ -137,6 +137,7 @@ void SimulatedCores::reset()
     m_pendingMode = 0;
     std::fill(std::begin(m_refusing), std::end(m_refusing), false);
     std::fill(std::begin(m_throwing), std::end(m_throwing), false);
+    m_insideOperation = nullptr;
     m_log.clear();
 }
 
@@ -168,6 +169,8 @@ bool SimulatedCores::answer(Operation operation, IGcds_DataAdaptor *adaptor)
     m_log.push_back({operation, context, refs, taken});
     if (!taken)
         return false;
+    if (m_insideOperation)
+        m_insideOperation(operation);
     switch (operation) {
     case Operation::Read:
         fill(adaptor);

@@ -87,6 +87,13 @@ public:
         m_afterEvent = std::move(afterEvent);
     }
 
+    // Called inside every operation the host takes, before it answers (a host that raises an
+    // event of its own meanwhile).
+    void setInsideOperation(std::function<void(Operation)> inside)
+    {
+        m_insideOperation = std::move(inside);
+    }
+
     const std::vector<Call> &log() const { return m_log; }
     int count(Operation operation) const;
     void clearLog() { m_log.clear(); }
@@ -138,5 +145,6 @@ private:
     std::vector<int> m_attached;
     std::vector<int> m_detached;
     std::function<void(int)> m_afterEvent;
+    std::function<void(Operation)> m_insideOperation;
     bool m_registered = false;
 };

@@ -6,6 +6,7 @@
 #include <tesk/tesk_sync.h>
 
 #include <QApplication>
+#include <QTabWidget>
 #include <QWidget>
 
 #include <cstdio>
@@ -20,24 +21,13 @@ const char *const kExecutionNames[] = {"step", "run", "stop"};
 const char *const kFlagNames[] = {"in",  "hw-in-possible",  "hw-in",
                                   "out", "hw-out-possible", "hw-out"};
 
-// The events of one group the library's copy couples for a core.
-std::string eventsInUse(IGcds_DataAdaptor *adaptor, uint32_t id, int32_t firstCode,
-                        const char *const *names, int count)
+// The names of the bits set in a core's own word, from the first bit given.
+std::string named(uint32_t word, int firstBit, const char *const *names, int count)
 {
     std::string text;
     for (int i = 0; i < count; ++i) {
-        if (adaptor->ops->isEventInUse(adaptor, id, firstCode + i))
+        if ((word >> (firstBit + i)) & 1)
             text += std::string(text.empty() ? "" : ",") + names[i];
-    }
-    return text.empty() ? "-" : text;
-}
-
-std::string flags(IGcds_DataAdaptor *adaptor, uint32_t id)
-{
-    std::string text;
-    for (int code = GCDS_FLAG_TRIGGER_IN; code <= GCDS_FLAG_HW_TRIGGER_OUT; ++code) {
-        if (adaptor->ops->testFlag(adaptor, id, code))
-            text += std::string(text.empty() ? "" : ",") + kFlagNames[code - 1];
     }
     return text.empty() ? "-" : text;
 }
@@ -54,17 +44,24 @@ void printLibraryCopy(int eventId)
     }
     auto *adaptor = static_cast<IGcds_DataAdaptor *>(object);
     const IGcds_DataAdaptorOps *ops = adaptor->ops;
-    std::printf("host: event %d, the library's copy: %d cores, pending mode \"%s\"\n", eventId,
-                ops->count(adaptor),
-                ops->isModeSet(adaptor) ? "Any synchronized core running" : "Current core running");
+    std::printf(
+        "host: event %d, the library's copy holds %d cores, pending mode \"%s\"; each core:\n",
+        eventId, ops->count(adaptor),
+        ops->isModeSet(adaptor) ? "Any synchronized core running" : "Current core running");
+    // Each core's coupling as the host holds it: the library's copy answers a group's events
+    // for every core that takes part in the group, so it cannot tell the cores apart.
     for (int32_t i = 0, n = ops->count(adaptor); i < n; ++i) {
         const uint32_t id = ops->idByIndex(adaptor, i);
         const SimulatedCores::Core *core = SimulatedCores::installed().core(id);
+        if (!core) {
+            std::printf("host:   core %u (unknown to the host)\n", id);
+            continue;
+        }
         std::printf("host:   core %u (%s, %s): actions %s, executions %s, triggers %s\n", id,
-                    core ? core->name.c_str() : "?", core && core->running ? "running" : "stopped",
-                    eventsInUse(adaptor, id, GCDS_EVENT_LOAD_IMAGE, kActionNames, 7).c_str(),
-                    eventsInUse(adaptor, id, GCDS_EVENT_STEP, kExecutionNames, 3).c_str(),
-                    flags(adaptor, id).c_str());
+                    core->name.c_str(), core->running ? "running" : "stopped",
+                    named(core->actions, 0, kActionNames, 7).c_str(),
+                    named(core->executions, 7, kExecutionNames, 3).c_str(),
+                    named(core->flags, 0, kFlagNames, 6).c_str());
     }
     ops->Release(adaptor);
 }
@@ -100,14 +97,27 @@ void openSyncWindow()
     g_window.dialog->ops->show(g_window.dialog, 1);
 }
 
-void saveSyncWindow()
+// One picture per page of the window.
+void saveSyncWindow(const char *when)
 {
     if (g_window.screenshotDir.empty())
         return;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (widget->objectName() != QLatin1String("SynchronizationWindow") || !widget->isVisible())
             continue;
-        saveScreenshot(widget, g_window.screenshotDir, "syncwindow.png");
+        auto *pages = widget->findChild<QTabWidget *>();
+        const int count = pages ? pages->count() : 1;
+        for (int page = 0; page < count; ++page) {
+            if (pages) {
+                pages->setCurrentIndex(page);
+                QCoreApplication::processEvents();
+            }
+            const std::string file =
+                std::string("syncwindow-") + when + "-" + std::to_string(page + 1) + ".png";
+            saveScreenshot(widget, g_window.screenshotDir, file.c_str());
+        }
+        if (pages)
+            pages->setCurrentIndex(0);
     }
 }
 
@@ -138,6 +148,9 @@ void syncTick(int tick)
         std::printf("host: run core A (Run is coupled: A, B and C start)\n");
         cores.run(1);
         break;
+    case 5:
+        saveSyncWindow("running");
+        break;
     case 6:
         std::printf("host: stop core A (B stops with it; A's trigger out stops C)\n");
         cores.stop(1);
@@ -147,7 +160,7 @@ void syncTick(int tick)
         cores.step(1);
         break;
     case 11:
-        saveSyncWindow();
+        saveSyncWindow("stopped");
         break;
     case 13:
         if (g_window.dialog) {

@@ -34,14 +34,14 @@ int recordingGui(int code, intptr_t object, intptr_t commandId, const char *text
                  intptr_t windowBox)
 {
     Recorder &r = Recorder::instance();
-    r.calls.push_back({"gui", int(commandId), text ? text : "", windowBox, code, object});
+    r.calls.push_back({"gui", commandId, text ? text : "", windowBox, code, object});
     return r.guiResult;
 }
 
 int recordingEeaccess(int code, intptr_t object, intptr_t commandId, const char *text, intptr_t)
 {
     Recorder &r = Recorder::instance();
-    r.calls.push_back({"eeaccess", int(commandId), text ? text : "", 0, code, object});
+    r.calls.push_back({"eeaccess", commandId, text ? text : "", 0, code, object});
     return r.eeaccessResult;
 }
 

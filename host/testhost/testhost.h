@@ -49,8 +49,8 @@ private:
 // One call of a host entry point, as the recording functions saw it.
 struct HostCall
 {
-    std::string entry; // "gui", "eeaccess", "idle", ...
-    int commandId = 0; // the argument word
+    std::string entry;      // "gui", "eeaccess", "idle", ...
+    intptr_t commandId = 0; // the argument word
     std::string text;
     TeskHandle windowBox = 0; // the extra word
     int code = 0;

@@ -8,6 +8,7 @@
 #include "symbols/funclistview.h"
 #include "symbols/imagelistview.h"
 #include "symbols/modlistview.h"
+#include "symbols/symbolpattern.h"
 #include "symbols/symtabdatasource.h"
 #include "symbols/varlistview.h"
 #include "system/modalseam.h"
@@ -127,6 +128,8 @@ public:
     int functionCount = -1;
     int variableCount = -1;
     bool polished = false;
+    // The source was asked for the symbols at least once: the first show need not ask again.
+    bool populated = false;
 
     bool symbolOnly() const { return mode == DataNav::FunctionPickerMode; }
 
@@ -290,10 +293,17 @@ bool DataNav::event(QEvent *event)
     const bool handled = AbstractPane::event(event);
     if (event->type() == QEvent::Polish && !d->polished && d->tabWidget) {
         d->polished = true;
-        if (populate())
+        if (d->populated || populate())
             updatePage();
     }
     return handled;
+}
+
+void DataNav::changeEvent(QEvent *event)
+{
+    AbstractPane::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && d->tabWidget)
+        languageChange();
 }
 
 // ---- source, host word, handler ----------------------------------------------------------
@@ -361,7 +371,10 @@ bool DataNav::populate()
     // The host fills the source from inside update and may destroy the pane meanwhile.
     if (!scope.alive())
         return false;
+    d->populated = true;
     d->imageCount = d->moduleCount = d->functionCount = d->variableCount = -1;
+    // Clearing emptied the filled lists: whichever page is shown next must be refilled.
+    markAllDirty();
     return true;
 }
 
@@ -519,7 +532,9 @@ void DataNav::filterOnItem(const QModelIndex &index)
     DataNavListState *state = d->current();
     if (!state || !index.isValid())
         return;
-    const QString name = state->list->listModel()->text(index.row(), 0);
+    // The name is put in the filter as a pattern that matches it, whatever characters it holds.
+    const QString name =
+        tesk::symbols::SymbolPattern::literal(state->list->listModel()->text(index.row(), 0));
     if (state->kind == DataNavListState::Image) {
         setFilterPart(0, name);
         fill(*state);
@@ -791,7 +806,9 @@ void DataNav::processCommand(CuiPaneOutputFn output, void *outputContext,
 
 void DataNav::eventGeneral(int argument)
 {
-    if (TeskHandle(argument) != d->vdata) {
+    // The event carries only 32 bits: a host word that agrees in them is the one held, and
+    // its upper half must not be lost.
+    if (uint32_t(argument) != uint32_t(d->vdata)) {
         d->vdata = TeskHandle(argument);
         if (d->dataSource)
             d->dataSource->setVdata(d->vdata);

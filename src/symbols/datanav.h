@@ -138,6 +138,7 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     friend class DataNavPrivate;

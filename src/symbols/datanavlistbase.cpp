@@ -259,6 +259,13 @@ void DataNavListBase::setSymbolHeaders(const QString &nameHeader)
                          QObject::tr("Module"), QObject::tr("Image")});
 }
 
+void DataNavListBase::changeEvent(QEvent *event)
+{
+    QTreeView::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        languageChange();
+}
+
 void DataNavListBase::resizeEvent(QResizeEvent *event)
 {
     QTreeView::resizeEvent(event);

@@ -85,8 +85,11 @@ public:
 public slots:
     void slotClicked(const QModelIndex &index);
     void slotContextMenuRequested(const QPoint &pos);
+    // Header texts in the current language.
+    virtual void languageChange() {}
 
 protected:
+    void changeEvent(QEvent *event) override;
     void setMenuTables(const MenuTables *tables);
     bool flag(int toggleId) const;
     void runCommand(int id);

@@ -43,8 +43,8 @@ void sendFunctionBreakpoints(const QStringList &functions, TeskHandle vdata, Tes
     for (const QString &function : functions) {
         const QString command = prefix + function;
         tesk::system::debugOutput(command.toUtf8().toStdString() + '\n');
-        hostGuiCall(int(vdata), command, windowBox);
-        hostEeaccessCall(int(vdata), command);
+        hostGuiCall(vdata, command, windowBox);
+        hostEeaccessCall(vdata, command);
     }
 }
 

@@ -50,5 +50,5 @@ public slots:
     void slotInfo();
     void slotSetPC();
     void slotScope();
-    virtual void languageChange();
+    void languageChange() override;
 };

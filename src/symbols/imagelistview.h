@@ -16,5 +16,5 @@ public:
     bool symbolPath(QString &path) const override;
 
 public slots:
-    virtual void languageChange();
+    void languageChange() override;
 };

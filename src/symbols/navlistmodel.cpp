@@ -2,6 +2,68 @@
 
 #include "symbols/navlistitem.h"
 
+#include <QHash>
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <utility>
+
+namespace {
+
+// The stable order of rows by value (then by group, 0 first): one counting pass per byte of
+// the values, passes whose byte is the same in every row skipped. Equal rows keep their order.
+// Each value travels with its row, so that a pass reads the values in sequence.
+std::vector<int> radixOrder(std::vector<uint64_t> values, const std::vector<uint8_t> &groups,
+                            bool descending)
+{
+    const size_t n = values.size();
+    std::vector<int> order(n), spareOrder(n);
+    std::vector<uint64_t> spareValues(n);
+    std::iota(order.begin(), order.end(), 0);
+    if (descending) {
+        for (uint64_t &value : values)
+            value = ~value;
+    }
+    std::array<size_t, 256> counts;
+    const auto place = [&counts, n]() {
+        if (std::find(counts.begin(), counts.end(), n) != counts.end())
+            return false;
+        size_t start = 0;
+        for (size_t &count : counts)
+            start += std::exchange(count, start);
+        return true;
+    };
+    // Values already in order (rows listed by address) need no pass at all.
+    if (!std::is_sorted(values.begin(), values.end())) {
+        for (int shift = 0; shift < 64; shift += 8) {
+            counts.fill(0);
+            for (uint64_t value : values)
+                ++counts[(value >> shift) & 0xffu];
+            if (!place())
+                continue;
+            for (size_t i = 0; i < n; ++i) {
+                const size_t to = counts[(values[i] >> shift) & 0xffu]++;
+                spareOrder[to] = order[i];
+                spareValues[to] = values[i];
+            }
+            order.swap(spareOrder);
+            values.swap(spareValues);
+        }
+    }
+    counts.fill(0);
+    for (int row : order)
+        ++counts[groups[size_t(row)]];
+    if (place()) {
+        for (int row : order)
+            spareOrder[counts[groups[size_t(row)]]++] = row;
+        order.swap(spareOrder);
+    }
+    return order;
+}
+
+} // namespace
+
 NavListModel::NavListModel(QObject *parent)
     : QAbstractItemModel(parent)
 {
@@ -234,8 +296,76 @@ QString SymbolListModel::text(int row, int column) const
     return QString();
 }
 
+std::vector<SymbolListModel::SortKey> SymbolListModel::addressKeys() const
+{
+    // Numbers first, as numbers; the rare texts after them, in collation order.
+    std::vector<SortKey> keys(m_symbols.size());
+    std::vector<size_t> textRows;
+    std::vector<QString> texts;
+    for (size_t row = 0; row < m_symbols.size(); ++row) {
+        const SymSymbol &s = source()->symbol(m_symbols[row]);
+        if (s.flags & SymSymbol::kNumericAddress) {
+            keys[row] = {false, s.address};
+        } else {
+            textRows.push_back(row);
+            texts.push_back(source()->address(s));
+        }
+    }
+    if (textRows.empty())
+        return keys;
+    const std::vector<uint32_t> ranks = NavListItem::collationRanks(texts);
+    for (size_t i = 0; i < textRows.size(); ++i)
+        keys[textRows[i]] = {true, ranks[i]};
+    return keys;
+}
+
+std::vector<SymbolListModel::SortKey> SymbolListModel::ownerKeys(int column) const
+{
+    QHash<const void *, uint32_t> placeOf;
+    std::vector<QString> names;
+    std::vector<uint32_t> places(m_symbols.size());
+    const void *lastOwner = nullptr;
+    for (size_t row = 0; row < m_symbols.size(); ++row) {
+        const SymModule *module = source()->symbol(m_symbols[row]).module;
+        const void *owner = column == 3 ? static_cast<const void *>(module) : module->image;
+        // Rows come in runs of one module.
+        if (row > 0 && owner == lastOwner) {
+            places[row] = places[row - 1];
+            continue;
+        }
+        lastOwner = owner;
+        const auto found = placeOf.constFind(owner);
+        if (found != placeOf.constEnd()) {
+            places[row] = *found;
+            continue;
+        }
+        places[row] = uint32_t(names.size());
+        placeOf.insert(owner, places[row]);
+        names.push_back(column == 3 ? module->name : module->image->name);
+    }
+    const std::vector<uint32_t> ranks = NavListItem::collationRanks(names);
+    std::vector<SortKey> keys(m_symbols.size());
+    for (size_t row = 0; row < keys.size(); ++row)
+        keys[row] = {false, ranks[places[row]]};
+    return keys;
+}
+
 std::vector<int> SymbolListModel::sortedOrder(int column, Qt::SortOrder order) const
 {
+    if (column == 1 || column == 3 || column == 4) {
+        const std::vector<SortKey> keys = column == 1 ? addressKeys() : ownerKeys(column);
+        const bool descending = order == Qt::DescendingOrder;
+        // Rows whose name starts with "<" first in either direction; texts after numbers
+        // (before them, descending).
+        std::vector<uint64_t> values(keys.size());
+        std::vector<uint8_t> groups(keys.size());
+        for (size_t row = 0; row < keys.size(); ++row) {
+            const bool angle = source()->symbol(m_symbols[row]).flags & SymSymbol::kAngleName;
+            values[row] = keys[row].second;
+            groups[row] = angle ? 0 : uint8_t(keys[row].first != descending ? 2 : 1);
+        }
+        return radixOrder(std::move(values), groups, descending);
+    }
     if (column != 0)
         return NavListModel::sortedOrder(column, order);
     std::vector<SymbolIndex> sorted = m_symbols;

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <utility>
 #include <vector>
 
 class NavListModel : public QAbstractItemModel
@@ -129,6 +130,12 @@ protected:
 
 private:
     void sortByName(std::vector<SymbolIndex> &rows, Qt::SortOrder order) const;
+    // One key per row, without a text per row: an address as its number (texts after all
+    // numbers, by their rank), a module or image by the rank of its name among the few
+    // distinct names listed.
+    using SortKey = std::pair<bool, uint64_t>;
+    std::vector<SortKey> addressKeys() const;
+    std::vector<SortKey> ownerKeys(int column) const;
 
     std::vector<SymbolIndex> m_symbols;
 };

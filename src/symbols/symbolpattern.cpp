@@ -1,5 +1,6 @@
 #include "symbols/symbolpattern.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -90,6 +91,24 @@ qsizetype findSegment(QByteArrayView name, qsizetype from, const QByteArray &seg
             hits &= hits - 1;
         }
     }
+    // The rest of a name of a block or more: one more block, ending where the name ends and
+    // overlapping what was searched, rather than a byte at a time.
+    if (at <= last && name.size() >= 17 && at - (name.size() - 17) < 16) {
+        const qsizetype window = name.size() - 17;
+        unsigned hits = testBlock(base + window, first);
+        if (pair && hits)
+            hits &= testBlock(base + window + 1, second);
+        hits &= ~0u << (at - window);
+        while (hits) {
+            const qsizetype candidate = window + __builtin_ctz(hits);
+            if (candidate > last)
+                return -1;
+            if (segmentMatchesAt(name, candidate, segment))
+                return candidate;
+            hits &= hits - 1;
+        }
+        at = window + 16;
+    }
     for (; at <= last; ++at) {
         if (first(uchar(base[at])) && segmentMatchesAt(name, at, segment))
             return at;
@@ -101,9 +120,55 @@ qsizetype findSegment(QByteArrayView name, qsizetype from, const QByteArray &seg
 
 QString SymbolPattern::expression(const QString &pattern)
 {
-    QString text = pattern.startsWith(QLatin1Char('*')) ? pattern : QLatin1Char('^') + pattern;
-    text.replace(QLatin1Char('*'), QLatin1String(".*"));
-    text.replace(QLatin1Char('?'), QLatin1Char('.'));
+    QString text;
+    text.reserve(pattern.size() * 2 + 1);
+    if (!pattern.startsWith(QLatin1Char('*')))
+        text += QLatin1Char('^');
+    // Wildcards inside a bracket expression are the characters themselves.
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern[i];
+        if (c == QLatin1Char('*')) {
+            text += QLatin1String(".*");
+        } else if (c == QLatin1Char('?')) {
+            text += QLatin1Char('.');
+        } else if (c == QLatin1Char('\\') && i + 1 < pattern.size()) {
+            text += c;
+            text += pattern[++i];
+        } else if (c == QLatin1Char('[')) {
+            qsizetype end = i + 1;
+            if (end < pattern.size() && pattern[end] == QLatin1Char('^'))
+                ++end;
+            if (end < pattern.size() && pattern[end] == QLatin1Char(']'))
+                ++end;
+            while (end < pattern.size() && pattern[end] != QLatin1Char(']'))
+                end += pattern[end] == QLatin1Char('\\') ? 2 : 1;
+            // An unclosed bracket is left for the expression engine to refuse.
+            end = std::min(end, pattern.size() - 1);
+            text += pattern.mid(i, end - i + 1);
+            i = end;
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+QString SymbolPattern::literal(const QString &name)
+{
+    QString text;
+    text.reserve(name.size());
+    for (QChar c : name) {
+        if (c == QLatin1Char(']'))
+            text += QLatin1String("[]]");
+        else if (c == QLatin1Char('^'))
+            // A caret cannot stand alone in brackets without a backslash, which separates the
+            // filter's parts: "]" keeps it company.
+            text += QLatin1String("[]^]");
+        else if (c == QLatin1Char('*') || c == QLatin1Char('?') || !isPlainPatternChar(c))
+            text += QLatin1Char('[') + c + QLatin1Char(']');
+        else
+            text += c;
+    }
     return text;
 }
 

@@ -26,6 +26,9 @@ public:
 
     // The regular expression a pattern stands for: "ma*" gives "^ma.*", "*ma" gives ".*ma".
     static QString expression(const QString &pattern);
+    // A pattern that the name itself matches: its wildcard and expression characters are put
+    // in brackets ("libstdc++" gives "libstdc[+][+]"); a name without them stays as it is.
+    static QString literal(const QString &name);
 
     Kind kind() const { return m_kind; }
     bool matchesEverything() const { return m_kind == Kind::Everything; }

@@ -37,7 +37,7 @@ public:
     virtual bool showLibSymbols() const;
 
 public slots:
-    virtual void languageChange();
+    void languageChange() override;
     void slotDoubleClicked(const QModelIndex &index);
     void slotTogglePublics();
     void slotToggleStatics();

@@ -5,9 +5,11 @@
 #include "sync/syncdata.h"
 #include "sync/syncdataadaptor.h"
 
+#include <QScopeGuard>
 #include <QtGlobal>
 
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -89,12 +91,28 @@ void SyncDataMediator::refresh()
 
 void SyncDataMediator::onHostEvent(int id)
 {
+    // The host may raise an event from inside the read itself: it waits for the read's end.
+    if (m_reading) {
+        m_heldEvent = id;
+        return;
+    }
     if (!m_blocked && syncWithHost())
         notify(0, id);
+    // Answered once with a fresh read; one raised again inside that read is dropped, so that
+    // a host raising one in every read cannot keep the library reading.
+    if (const std::optional<int> held = std::exchange(m_heldEvent, std::nullopt)) {
+        if (!m_blocked && syncWithHost())
+            notify(0, *held);
+        m_heldEvent.reset();
+    }
 }
 
 bool SyncDataMediator::syncWithHost()
 {
+    if (m_reading)
+        return false;
+    m_reading = true;
+    const auto over = qScopeGuard([this] { m_reading = false; });
     // Whatever goes wrong on the way, the models keep the data they show.
     try {
         return readFromHost();

@@ -11,6 +11,7 @@
 class SyncData;
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // Looks up the host's synchronisation access anew; the caller releases what it gets. Answers
@@ -61,4 +62,6 @@ private:
     MoskObserverImpl m_observer;
     SyncData *m_data;
     bool m_blocked = false;
+    bool m_reading = false;
+    std::optional<int> m_heldEvent;
 };

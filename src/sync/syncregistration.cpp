@@ -12,18 +12,14 @@ MoskResult registerSyncComponents(MoskRegistrar *registrar)
     // Subscribed once per process: a second plug-in registration must not make every host
     // event reach the mediator twice.
     static bool subscribed = false;
-    // Both are registered whatever the first answers, so that the host still finds the other;
-    // the first failure is the one reported, the second's error object is let go.
-    MoskResult first = registrar->ops->registerComponent(registrar, GCDS_CATEGORY,
-                                                         GCDS_DIALOG_COMPONENT, dialog->face());
-    MoskResult second = registrar->ops->registerComponent(
-        registrar, GCDS_CATEGORY, GCDS_DATA_ADAPTOR_COMPONENT, SyncDataAdaptor::instance()->face());
-    if (first) {
-        mosk::release(second);
-        return first;
-    }
-    if (second)
-        return second;
+    // The window's registration answers nothing the host needs: its error object is let go.
+    // The adaptor's answer is the registration's, and once it is in, host events may come.
+    mosk::release(registrar->ops->registerComponent(registrar, GCDS_CATEGORY, GCDS_DIALOG_COMPONENT,
+                                                    dialog->face()));
+    if (MoskResult result =
+            registrar->ops->registerComponent(registrar, GCDS_CATEGORY, GCDS_DATA_ADAPTOR_COMPONENT,
+                                              SyncDataAdaptor::instance()->face()))
+        return result;
     if (!subscribed) {
         // A missing event subject throws to the plug-in entry, which answers its error.
         SyncDataMediator::instance()->subscribeEvents(true);

@@ -6,6 +6,12 @@
 #include "system/lifetime.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -77,7 +83,30 @@ QSize SyncTableGeneric::tableSizeHint() const
 {
     const QSize cells = tableSize();
     const int frame = 2 * frameWidth();
-    return QSize(cells.width() + leftMargin() + frame, cells.height() + topMargin() + frame);
+    QSize hint(cells.width() + leftMargin() + frame, cells.height() + topMargin() + frame);
+    // Taller than the screen allows, the table scrolls: the bar is put beside the columns.
+    if (hint.height() > heightCap()) {
+        hint.setHeight(heightCap());
+        hint.rwidth() += verticalScrollBar()->sizeHint().width();
+    }
+    return hint;
+}
+
+int SyncTableGeneric::heightCap() const
+{
+    const QScreen *shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shownOn)
+        return std::numeric_limits<int>::max();
+    // What the window holds besides the table (tabs, the pending mode, the buttons and the
+    // frame) fits in the rest.
+    return std::max(kMinimumCap, shownOn->availableGeometry().height() * 3 / 5);
+}
+
+void SyncTableGeneric::followScreenCap()
+{
+    const QSize cells = tableSize();
+    const bool capped = cells.height() + topMargin() + 2 * frameWidth() > heightCap();
+    setVerticalScrollBarPolicy(capped ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
 bool SyncTableGeneric::registeredCell(SyncTableCheckItem *item, int &row, int &col) const
@@ -142,6 +171,7 @@ SyncTableCheckItem *SyncTableGeneric::ensureCheckItem(int row, int col, bool cre
 
 void SyncTableGeneric::followContentsSize(const QSize &before)
 {
+    followScreenCap();
     if (contentsSizeHint() != before)
         refreshFont();
 }
@@ -183,6 +213,7 @@ void SyncTableGeneric::finishSetup(int currentRow, int currentCol)
         adjustRow(row);
     setSelectionMode(Single);
     setCurrentCell(currentRow, currentCol);
+    followScreenCap();
 }
 
 void SyncTableGeneric::setHeaderLabels(const QStringList &labels, const QList<int> &widths)

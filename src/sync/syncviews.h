@@ -91,6 +91,10 @@ protected:
     void followContentsSize(const QSize &before);
     // Places the placeholder row when the model has no rows; true when it did.
     bool showPlaceholderWhenEmpty(int modelRows);
+    // The tallest the table may ask to be on its screen; beyond it the rows scroll.
+    int heightCap() const;
+    // The vertical scroll bar is there exactly when the rows pass the cap.
+    void followScreenCap();
 
 private:
     // The cell an item was registered for, when the item still stands there.
@@ -99,4 +103,5 @@ private:
     std::map<SyncTableCheckItem *, int> m_columnByItem;
     std::map<SyncTableCheckItem *, int> m_rowByItem;
     bool m_busy = false;
+    static constexpr int kMinimumCap = 120;
 };

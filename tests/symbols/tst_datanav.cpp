@@ -25,10 +25,12 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 using tesk::host::SymbolRecords;
 using testhost::DataNavHost;
@@ -118,6 +120,9 @@ protected:
         CuiDataNavDestroy(handle);
         SymtabHost::instance().withdraw();
         DataNavHost::instance().withdraw();
+        for (const auto &box : strayBoxes.seen())
+            ADD_FAILURE() << "a box nobody expected: " << box.caption.toStdString() << ": "
+                          << box.text.toStdString();
     }
 
     void show()
@@ -172,6 +177,8 @@ protected:
         return std::string(buffer.data());
     }
 
+    // Answers whatever box a test did not expect, so that the test fails instead of waiting.
+    testhost::ModalAnswers strayBoxes;
     TeskHandle handle = 0;
     DataNav *pane = nullptr;
 };
@@ -529,4 +536,113 @@ TEST_F(DataNavTest, ASourceDestroyedFromInsideItsOwnFillGoesAfterIt)
     EXPECT_EQ(CuiSymtabDataSourceUpdate(source), 0);
     EXPECT_EQ(CuiSymtabDataSourceUpdate(source), 1);
     EXPECT_TRUE(testhost::pumpUntil([&] { return gone.isNull(); }));
+}
+
+TEST_F(DataNavTest, NamesWithPatternCharactersDrillDownToThemselves)
+{
+    SymbolRecords r;
+    r.images = {"libstdc++.so.6", "libstdcxx.so.6", "a^b]c"};
+    r.modules = {"libstdc++.so.6 ios(base) ios.cc", "libstdc++.so.6 other other.cc",
+                 "libstdcxx.so.6 ios(base) x.cc", "a^b]c op*? op.cc"};
+    r.functions = {"libstdc++.so.6 ios(base) init 0x10 Public",
+                   "libstdcxx.so.6 ios(base) wrong 0x20 Public", "a^b]c op*? star 0x30 Public"};
+    SymtabHost::instance().publish(r);
+    show();
+    doubleClick<ImageListView>("libstdc++.so.6");
+    EXPECT_EQ(page(), "Modules");
+    // The image list keeps the image that was chosen.
+    EXPECT_EQ(names<ImageListView>(), QStringList({"libstdc++.so.6"}));
+    EXPECT_EQ(names<ModListView>(), QStringList({"ios(base)", "other"}));
+    doubleClick<ModListView>("ios(base)");
+    EXPECT_EQ(names<FuncListView>(), QStringList({"init"}));
+
+    filter()->setText("*\\*\\*");
+    QTest::keyClick(filter(), Qt::Key_Return);
+    tabs()->setCurrentWidget(list<ImageListView>());
+    doubleClick<ImageListView>("a^b]c");
+    EXPECT_EQ(names<ModListView>(), QStringList({"op*?"}));
+    doubleClick<ModListView>("op*?");
+    EXPECT_EQ(names<FuncListView>(), QStringList({"star"}));
+}
+
+TEST_F(DataNavTest, PopulateAloneLeavesEveryListStaleAndEachShownPageFillsOnce)
+{
+    std::map<QString, int> fills;
+    const auto count = [&](DataNavListBase *view, const QString &name) {
+        QObject::connect(view->listModel(), &QAbstractItemModel::modelReset, pane,
+                         [&fills, name, view] {
+                             if (view->listModel()->rows())
+                                 ++fills[name];
+                         });
+    };
+    count(list<ImageListView>(), "images");
+    count(list<ModListView>(), "modules");
+    count(list<FuncListView>(), "functions");
+    count(list<VarListView>(), "variables");
+    show();
+    tabs()->setCurrentWidget(list<FuncListView>());
+    EXPECT_EQ(fills, (std::map<QString, int>{{"images", 1}, {"functions", 1}}));
+
+    EXPECT_EQ(CuiDataNavPopulate(handle), 0);
+    EXPECT_EQ(names<FuncListView>(), QStringList());
+    tabs()->setCurrentWidget(list<VarListView>());
+    tabs()->setCurrentWidget(list<FuncListView>());
+    tabs()->setCurrentWidget(list<VarListView>());
+    EXPECT_EQ(names<FuncListView>(), QStringList({"copy", "helper", "main", "start"}));
+    EXPECT_EQ(names<VarListView>().size(), 3);
+    EXPECT_EQ(fills, (std::map<QString, int>{{"images", 1}, {"functions", 2}, {"variables", 1}}));
+    EXPECT_EQ(hostFills(), 2u);
+}
+
+TEST_F(DataNavTest, EventsKeepAWideHostWordWhoseLowHalfTheyCarry)
+{
+    const TeskHandle wide = TeskHandle(0x100000007LL);
+    CuiDataNavSetVdata(handle, wide);
+    // An event before the first show fetches, and the show does not fetch again.
+    EXPECT_EQ(CuiDataNavEvent(handle, 13, 0, 7), 0);
+    EXPECT_EQ(hostFills(), 1u);
+    show();
+    EXPECT_EQ(hostFills(), 1u);
+    EXPECT_EQ(names<ImageListView>(), QStringList({"img", "lib"}));
+    EXPECT_EQ(pane->vdata(), wide);
+    EXPECT_EQ(CuiDataNavEvent(handle, 17, 0, 7), 0);
+    EXPECT_EQ(pane->vdata(), wide);
+    EXPECT_EQ(CuiDataNavEvent(handle, 17, 0, 8), 0);
+    EXPECT_EQ(pane->vdata(), 8);
+    EXPECT_EQ(SymtabHost::instance().calls.back().vdata, 8);
+}
+
+namespace {
+
+// Puts every text of the navigator into upper case, as a language of its own.
+class ShoutingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *, const char *text, const char *, int) const override
+    {
+        return QString::fromLatin1(text).toUpper();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
+TEST_F(DataNavTest, ALanguageChosenAtRunTimeRelabelsThePaneAndItsLists)
+{
+    show();
+    ShoutingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tabs()->tabText(0), "IMAGES");
+    EXPECT_EQ(tabs()->tabText(3), "VARIABLES");
+    EXPECT_EQ(pane->findChild<QCheckBox *>("Goto Func Var Toggle")->text(), "&GOTO VARIABLES");
+    const auto header = [](DataNavListBase *view) {
+        return view->listModel()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString();
+    };
+    EXPECT_EQ(header(list<ImageListView>()), "IMAGE");
+    EXPECT_EQ(header(list<FuncListView>()), "FUNCTION NAME");
+    QCoreApplication::removeTranslator(&translator);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tabs()->tabText(0), "Images");
+    EXPECT_EQ(header(list<ModListView>()), "Module Name");
 }

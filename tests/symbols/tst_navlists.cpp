@@ -398,3 +398,49 @@ TEST_F(NavListTest, AutomaticColumnsGrowFromTheRowsOnScreenOnly)
     testhost::pumpFor(50);
     EXPECT_GE(view.columnWidth(3), metrics.horizontalAdvance(QString::fromStdString(longModule)));
 }
+
+namespace {
+
+TEST_F(NavListTest, AddressesSortAsNumbersAndModulesAndImagesByName)
+{
+    SymtabDataSource other;
+    const auto otherHandle = reinterpret_cast<TeskHandle>(tesk::handles::add(&other));
+    SymbolRecords r;
+    r.images = {"zimg", "aimg"};
+    r.modules = {"zimg b b.c", "zimg a a.c", "aimg c c.c"};
+    r.functions = {"zimg b one 0x100 Public",
+                   "zimg a two 0x20 Public",
+                   "aimg c three 0x3 Public",
+                   "zimg b four near Public",
+                   "zimg a five 0xffffffffffffffff Public",
+                   "aimg c <six> 0x1000 Public"};
+    tesk::host::publishSymbols(r, otherHandle, testhost::linkedAdders());
+    FuncListView view;
+    std::vector<SymbolIndex> rows;
+    other.searchFunctions(SymbolQuery{}, rows);
+    view.symbols()->setSymbols(&other, rows);
+    ASSERT_EQ(view.listModel()->rowCount(), 6);
+
+    // Rows whose name starts with "<" first, whichever the column.
+    view.setSorting(1, true);
+    EXPECT_EQ(column0(view), QStringList({"<six>", "three", "two", "one", "five", "four"}));
+    view.setSorting(1, false);
+    EXPECT_EQ(column0(view), QStringList({"<six>", "four", "five", "one", "two", "three"}));
+    const auto texts = [&view](int column) {
+        QStringList out;
+        for (int row = 0; row < view.listModel()->rowCount(); ++row)
+            out << view.listModel()->text(row, column);
+        return out;
+    };
+    view.setSorting(3, true);
+    EXPECT_EQ(texts(3), QStringList({"c", "a", "a", "b", "b", "c"}));
+    view.setSorting(4, false);
+    EXPECT_EQ(texts(4), QStringList({"aimg", "zimg", "zimg", "zimg", "zimg", "aimg"}));
+    // A refill keeps the column's order.
+    view.setSorting(1, true);
+    view.symbols()->setSymbols(&other, rows);
+    EXPECT_EQ(column0(view), QStringList({"<six>", "three", "two", "one", "five", "four"}));
+    other.clear();
+}
+
+} // namespace

@@ -80,7 +80,7 @@ protected:
 
     // Runs the function breakpoint selector, checking the named functions and then clicking
     // the named button.
-    int runFunctionSelector(const QStringList &checked, const QString &button)
+    int runFunctionSelector(const QStringList &checked, const QString &button, TeskHandle vdata = 5)
     {
         answers.setHandler([&](const testhost::ModalAnswers::Request &request) {
             auto *selector = qobject_cast<BreakpointSelector *>(request.widget.data());
@@ -97,7 +97,7 @@ protected:
                 check(functions, name);
             selector->findChild<QPushButton *>(button)->click();
         });
-        return CuiFunctionListBreakpointDialog(99, 5, 0x42);
+        return CuiFunctionListBreakpointDialog(99, vdata, 0x42);
     }
 
     testhost::ModalAnswers answers;
@@ -122,6 +122,14 @@ TEST_F(SelectorTest, CheckedFunctionsGetOneBreakpointEachThroughGuiThenEeaccess)
         EXPECT_EQ(calls[i].commandId, 5) << i;
     }
     EXPECT_EQ(calls[0].windowBox, 0x42);
+
+    // A host word wider than 32 bits reaches both entries whole.
+    Recorder::instance().clear();
+    const TeskHandle wide = TeskHandle(0x100000005LL);
+    EXPECT_EQ(runFunctionSelector({"main"}, "selectButton", wide), 1);
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].commandId, wide);
+    EXPECT_EQ(calls[1].commandId, wide);
 }
 
 TEST_F(SelectorTest, CancelOrNothingCheckedSendsNothing)

@@ -203,6 +203,14 @@ TEST_F(SymtabTest, ModuleRecordsByTable)
     std::vector<SymImage *> images;
     source().searchImages("", images);
     EXPECT_EQ(images.size(), 1u);
+    // Named again after its modules came, the image keeps them.
+    CuiSymtabDataSourceAddImage(handle, "img");
+    modules.clear();
+    ASSERT_TRUE(source().searchModules("img", "*", modules));
+    EXPECT_EQ(modules.size(), 3u);
+    images.clear();
+    source().searchImages("*", images);
+    EXPECT_EQ(images.size(), 1u);
 }
 
 TEST_F(SymtabTest, ScopeFlagsAndTheLibraryRuleChooseTheListedSymbols)

@@ -2,7 +2,9 @@
 // none, "faceless" registers an object without the event-subject interface. Prints the
 // entry's error code; exits 0 when the entry failed and the library's components are there.
 // "early-open" registers the simulated cores and asks for the synchronisation window before
-// the application exists: exits 0 when the window component refuses.
+// the application exists: exits 0 when the window component refuses. "window-refused" hands
+// the entry a registrar that refuses the window component only: exits 0 when the entry
+// succeeded and the mediator is subscribed all the same.
 #include "sanitizerdefaults.h"
 #include "simulatedcores.h"
 
@@ -38,6 +40,32 @@ int openBeforeStartUp(MoskBroker *broker)
     return opened == 0 ? 0 : 1;
 }
 
+// Passes every registration on to the broker but the window component's.
+int refusingTheWindow(MoskBroker *broker)
+{
+    SimulatedCores::registerWithBroker();
+    static MoskBroker *target = broker;
+    static const MoskRegistrarOps ops = {
+        [](void *, uint32_t *, uint32_t *, uint32_t *, uint32_t *) -> MoskResult {
+            return nullptr;
+        },
+        [](void *) -> uint32_t { return 1; }, [](void *) -> uint32_t { return 1; },
+        [](void *, void **, uint32_t, uint32_t) -> MoskResult { return nullptr; },
+        [](void *, const char *category, const char *id, void *object) -> MoskResult {
+            if (!std::strcmp(id, GCDS_DIALOG_COMPONENT))
+                return moskErrorCreateStandardError(1, MOSK_ERR_DUPLICATE);
+            return target->ops->registerComponent(target, category, id, object);
+        }};
+    MoskRegistrar registrar{&ops};
+    MoskResult result = moskInitialisePlugin(&registrar);
+    const size_t attached = SimulatedCores::installed().attached().size();
+    std::printf("plug-in entry: code %#x, %zu events attached\n", moskErrorCode(result), attached);
+    const bool failed = result != nullptr;
+    mosk::release(result);
+    moskBrokerClear();
+    return !failed && attached == 5 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -46,6 +74,8 @@ int main(int argc, char **argv)
     MoskBroker *broker = moskGetObjectBroker();
     if (argc > 1 && !std::strcmp(argv[1], "early-open"))
         return openBeforeStartUp(broker);
+    if (argc > 1 && !std::strcmp(argv[1], "window-refused"))
+        return refusingTheWindow(broker);
     if (argc > 1 && !std::strcmp(argv[1], "faceless"))
         mosk::release(broker->ops->registerComponent(broker, GCDS_CATEGORY,
                                                      GCDS_EVENT_SUBJECT_COMPONENT, &faceless.face));

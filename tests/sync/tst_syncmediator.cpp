@@ -195,3 +195,41 @@ TEST(PluginEntry, MissingOrFacelessEventSubjectFailsCleanly)
 }
 
 } // namespace
+
+namespace {
+
+TEST(PluginEntry, ARefusedWindowRegistrationStillSubscribesAndSucceeds)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/syncentry_child"),
+                {QStringLiteral("window-refused")});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const std::string out = child.readAllStandardOutput().toStdString();
+    EXPECT_EQ(child.exitCode(), 0) << out << child.readAllStandardError().toStdString();
+    EXPECT_NE(out.find("code 0, 5 events attached"), std::string::npos) << out;
+}
+
+TEST_F(Mediator, AnEventRaisedInsideTheReadWaitsForItsEndAndIsAnsweredOnce)
+{
+    int raised = 0;
+    // A host that raises an event from inside every read it takes.
+    cores->setInsideOperation([&](Operation operation) {
+        if (operation == Operation::Read && ++raised < 100)
+            cores->fire(26);
+    });
+    cores->fire(27);
+    EXPECT_EQ(cores->count(Operation::Read), 2);
+    ASSERT_EQ(recorder.updates.size(), 2u);
+    EXPECT_EQ(recorder.updates[0], std::make_pair(0, 27));
+    EXPECT_EQ(recorder.updates[1], std::make_pair(0, 26));
+    EXPECT_FALSE(mediator->isBlocked());
+
+    // Afterwards events are read again as ever.
+    cores->setInsideOperation(nullptr);
+    recorder.updates.clear();
+    cores->fire(13);
+    EXPECT_EQ(cores->count(Operation::Read), 3);
+    EXPECT_EQ(recorder.updates, (std::vector<std::pair<int, int>>{{0, 13}}));
+}
+
+} // namespace

@@ -18,11 +18,16 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -248,6 +253,100 @@ TEST_F(SyncWindow, LanguageChangeAndHelp)
     tesk::help::setHelpFunction(&QtHelp);
     const std::vector<std::pair<int, int>> expected = {{783, 10}};
     EXPECT_EQ(g_helpCalls, expected);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SyncWindow, ManyCoresFitTheScreenAndScrollToTheLastCore)
+{
+    for (uint32_t id = 10; id < 71; ++id) {
+        SimulatedCores::Core core;
+        core.id = id;
+        core.name = "core " + std::to_string(id);
+        core.flags = cores->cores().front().flags;
+        cores->cores().push_back(core);
+    }
+    ASSERT_EQ(cores->cores().size(), 64u);
+    ASSERT_TRUE(openAndShow());
+    QCoreApplication::processEvents();
+    const QRect screen = window()->screen()->availableGeometry();
+    EXPECT_LE(window()->height(), screen.height());
+    EXPECT_LE(window()->width(), screen.width());
+    auto *close = child<QPushButton>("buttonClose");
+    auto *help = child<QPushButton>("buttonHelp");
+    for (QPushButton *button : {close, help}) {
+        const QRect shown(button->mapTo(window(), QPoint(0, 0)), button->size());
+        EXPECT_TRUE(window()->rect().contains(shown)) << button->objectName().toStdString();
+    }
+
+    auto *tabs = child<KWSyncCtrl>("KWSyncCtrl");
+    auto *triggers = child<SyncTrigTable>("SyncTrigTable");
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        QCoreApplication::processEvents();
+        EXPECT_LE(window()->height(), screen.height()) << page;
+    }
+    ASSERT_EQ(triggers->numRows(), 64);
+    EXPECT_TRUE(triggers->verticalScrollBar()->isVisible());
+    // Every core's cells can be reached and clicked.
+    triggers->ensureCellVisible(63, 1);
+    const QPoint last = centre(triggers, 63, 1);
+    ASSERT_TRUE(triggers->viewport()->rect().contains(last));
+    this->cores->clearLog();
+    QTest::mouseClick(triggers->viewport(), Qt::LeftButton, {}, last);
+    EXPECT_EQ(this->cores->count(Operation::ApplyTrigger), 1);
+    // The columns stay whole beside the scroll bar.
+    EXPECT_FALSE(triggers->horizontalScrollBar()->isVisible());
+    EXPECT_GE(triggers->viewport()->width(), triggers->tableSize().width());
+}
+
+TEST_F(SyncWindow, ADragAlongOneCoresRowTogglesNothing)
+{
+    ASSERT_TRUE(openAndShow());
+    auto *tabs = child<KWSyncCtrl>("KWSyncCtrl");
+    auto *triggers = child<SyncTrigTable>("SyncTrigTable");
+    tabs->setCurrentWidget(tabs->widget(2));
+    QCoreApplication::processEvents();
+    const bool in = dynamic_cast<SyncTableCheckItem *>(triggers->item(1, 1))->isChecked();
+    const bool out = dynamic_cast<SyncTableCheckItem *>(triggers->item(1, 2))->isChecked();
+    cores->clearLog();
+    QTest::mousePress(triggers->viewport(), Qt::LeftButton, {}, centre(triggers, 1, 1));
+    QTest::mouseMove(triggers->viewport(), centre(triggers, 1, 2));
+    QTest::mouseRelease(triggers->viewport(), Qt::LeftButton, {}, centre(triggers, 1, 2));
+    EXPECT_EQ(cores->count(Operation::ApplyTrigger), 0);
+    EXPECT_EQ(dynamic_cast<SyncTableCheckItem *>(triggers->item(1, 1))->isChecked(), in);
+    EXPECT_EQ(dynamic_cast<SyncTableCheckItem *>(triggers->item(1, 2))->isChecked(), out);
+}
+
+TEST_F(SyncWindow, PendingModeRadiosTakeAClickOnTheirLabel)
+{
+    ASSERT_TRUE(openAndShow());
+    auto *tabs = child<KWSyncCtrl>("KWSyncCtrl");
+    tabs->setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    auto *current = child<QRadioButton>("radioButtonCurrentCore");
+    auto *any = child<QRadioButton>("radioButtonAnyCore");
+    ASSERT_TRUE(current && any);
+    ASSERT_TRUE(any->isVisible());
+    const auto onLabel = [](QRadioButton *radio) {
+        QStyleOptionButton option;
+        option.initFrom(radio);
+        option.text = radio->text();
+        const QRect contents =
+            radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
+        // The middle of the words, wherever the row ends.
+        return QPoint(contents.left() + radio->fontMetrics().horizontalAdvance(radio->text()) / 2,
+                      contents.center().y());
+    };
+    QTest::mouseClick(any, Qt::LeftButton, {}, onLabel(any));
+    EXPECT_TRUE(any->isChecked());
+    EXPECT_EQ(cores->pendingMode(), 1u);
+    QTest::mouseClick(current, Qt::LeftButton, {}, onLabel(current));
+    EXPECT_TRUE(current->isChecked());
+    EXPECT_EQ(cores->pendingMode(), 0u);
+    EXPECT_EQ(cores->count(Operation::ApplyPendingMode), 2);
 }
 
 } // namespace

@@ -46,18 +46,18 @@ void HostInterfaces::reset()
 
 // The host may end library objects from inside these entries: whatever it ends waits for the
 // scope, and the caller checks its own object afterwards.
-bool hostEeaccessCall(int commandId, const QString &text)
+bool hostEeaccessCall(intptr_t argument, const QString &text)
 {
     const CuiHostEeaccessFn eeaccess = HostInterfaces::instance()->eeaccess();
     const tesk::lifetime::Scope scope;
-    return eeaccess(0, 0, commandId, text.toUtf8().constData(), 0) == 0;
+    return eeaccess(0, 0, argument, text.toUtf8().constData(), 0) == 0;
 }
 
-bool hostGuiCall(int commandId, const QString &text, TeskHandle windowBox)
+bool hostGuiCall(intptr_t argument, const QString &text, TeskHandle windowBox)
 {
     const CuiHostGuiFn gui = HostInterfaces::instance()->gui();
     const tesk::lifetime::Scope scope;
-    return gui(0, 0, commandId, text.toUtf8().constData(), windowBox) == 0;
+    return gui(0, 0, argument, text.toUtf8().constData(), windowBox) == 0;
 }
 
 bool eeaccessGetStringList(TeskHandle handle, QStringList &list)

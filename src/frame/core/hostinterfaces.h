@@ -30,8 +30,8 @@ private:
 };
 
 // True when the host's entry returned 0. Both throw what instance() throws.
-bool hostEeaccessCall(int commandId, const QString &text);
-bool hostGuiCall(int commandId, const QString &text, TeskHandle windowBox);
+bool hostEeaccessCall(intptr_t argument, const QString &text);
+bool hostGuiCall(intptr_t argument, const QString &text, TeskHandle windowBox);
 
 // Fills the list from entry 1 of the host table "eeaccessFuncs" (newline-separated text);
 // false, with the list empty, when the table is missing or the host reports a failure.

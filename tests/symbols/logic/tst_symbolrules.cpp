@@ -3,6 +3,8 @@
 #include "symbols/symbolpattern.h"
 #include "symbols/symtabrecord.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -103,4 +105,64 @@ TEST(SymbolPattern, InvalidExpressionSaysWhy)
     EXPECT_EQ(pattern.kind(), SymbolPattern::Kind::Invalid);
     EXPECT_FALSE(pattern.errorString().isEmpty());
     EXPECT_EQ(SymbolPattern(QStringLiteral("*ta?k")).kind(), SymbolPattern::Kind::Plain);
+}
+
+TEST(SymbolPattern, WildcardMatchesEndingAtTheLastByteOfLongNames)
+{
+    // Every length around the sixteen-byte blocks, the match always at the very end.
+    for (int length = 1; length < 80; ++length) {
+        QByteArray name(length, 'v');
+        name += "taSK";
+        for (const char *text : {"*task", "*t?sk", "*v*sk", "v*k", "*?", "*vt*k"}) {
+            const SymbolPattern pattern(QString::fromLatin1(text));
+            EXPECT_TRUE(pattern.matches(name)) << text << " on " << length;
+        }
+        EXPECT_FALSE(SymbolPattern(QStringLiteral("*taskx")).matches(name)) << length;
+        EXPECT_FALSE(SymbolPattern(QStringLiteral("*tas?x")).matches(name)) << length;
+    }
+    const QByteArray mangled = QByteArray(3000, 't') + "k";
+    EXPECT_TRUE(SymbolPattern(QStringLiteral("*ttk")).matches(mangled));
+    EXPECT_FALSE(SymbolPattern(QStringLiteral("*tkk")).matches(mangled));
+}
+
+TEST(SymbolPattern, ANameMadeAPatternMatchesItself)
+{
+    EXPECT_EQ(SymbolPattern::literal("main"), "main");
+    EXPECT_EQ(SymbolPattern::literal("libstdc++.so.6"), "libstdc[+][+][.]so[.]6");
+    EXPECT_EQ(SymbolPattern::expression("op[*][?]*"), "^op[*][?].*");
+    for (const char *name : {"libstdc++.so.6", "operator*", "a?b", "f(int)", "x[3]", "a]b", "^up",
+                             "$d", "a|b", "{x}", "*lead", "caf\xe9", "tab\tx"}) {
+        const QString text = QString::fromLatin1(name);
+        const SymbolPattern pattern(SymbolPattern::literal(text));
+        EXPECT_NE(pattern.kind(), SymbolPattern::Kind::Invalid) << name;
+        EXPECT_TRUE(pattern.matches(QByteArrayView(name))) << name;
+    }
+    // Its characters stand for themselves, not for what they mean in a pattern.
+    EXPECT_FALSE(SymbolPattern(SymbolPattern::literal("libstdc++")).matches("libstdc"));
+    EXPECT_FALSE(SymbolPattern(SymbolPattern::literal("a?b")).matches("axb"));
+    EXPECT_FALSE(SymbolPattern(SymbolPattern::literal("*lead")).matches("xlead"));
+}
+
+TEST(SymbolPattern, DirectMatchingAgreesWithTheExpressionOnEveryPlace)
+{
+    // Names of every length to past three blocks, the pattern's letters at every place.
+    const char *const patterns[] = {"*t", "*ta", "*task", "*t?sk", "*k", "*a*k", "t*k", "*kk"};
+    uint32_t seed = 7;
+    for (int length = 0; length < 56; ++length) {
+        for (int trial = 0; trial < 24; ++trial) {
+            QByteArray name(length, 'x');
+            for (char &c : name) {
+                seed = seed * 1103515245u + 12345u;
+                c = "xtaskTK"[(seed >> 16) % 7];
+            }
+            for (const char *text : patterns) {
+                const QString pattern = QString::fromLatin1(text);
+                const QRegularExpression expected(SymbolPattern::expression(pattern),
+                                                  QRegularExpression::CaseInsensitiveOption);
+                EXPECT_EQ(SymbolPattern(pattern).matches(name),
+                          expected.match(QString::fromLatin1(name)).hasMatch())
+                    << text << " on " << name.constData();
+            }
+        }
+    }
 }
