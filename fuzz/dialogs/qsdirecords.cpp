@@ -78,7 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         switch (in.byte() % 5) {
         case 0:
             texts.push_back(in.text());
-            tesk::dialogs::addButton(description, in.byte() & 1 ? texts.back().constData() : nullptr,
+            tesk::dialogs::addButton(description,
+                                     in.byte() & 1 ? texts.back().constData() : nullptr,
                                      in.number(), in.byte() % 5);
             ++buttons;
             break;
