@@ -2,6 +2,13 @@
 #ifndef TESK_H
 #define TESK_H
 
+/* The version of this interface; a host compares it at build time. The library's own version
+   is the same. */
+#define TESK_VERSION_MAJOR 0
+#define TESK_VERSION_MINOR 1
+#define TESK_VERSION_STRING "0.1"
+#define TESK_VERSION ((TESK_VERSION_MAJOR << 16) | TESK_VERSION_MINOR)
+
 #include <tesk/tesk_app.h>
 #include <tesk/tesk_breakpoints.h>
 #include <tesk/tesk_datanav.h>

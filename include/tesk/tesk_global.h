@@ -19,7 +19,9 @@
 #define TESK_STATIC_ASSERT(cond, text) _Static_assert(cond, text)
 #endif
 
-/* A handle is an object's address handed to the host; pointer-sized. */
+/* A handle names one object of the library (or, for window contexts and boxes, a value the
+   host chose); pointer-sized and opaque. The host never reads through it, and a handle of an
+   object that has gone is never given out again. 0 names nothing. */
 typedef intptr_t TeskHandle;
 
 #endif

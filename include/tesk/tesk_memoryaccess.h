@@ -22,8 +22,26 @@
 #define TESK_MEMORY_ACCESS_CATEGORY "gui_bridge"
 #define TESK_MEMORY_ACCESS_COMPONENT "gb_MemoryAccess.component.1"
 
-/* The attribute code the library gives bytes it could not read. The other codes are the
- * host's; the memory views colour and guard cells by them. */
+/* Attribute codes: one per byte in a read answer. What a code means for the target is the
+ * host's; the memory views colour cells and allow edits by it:
+ *   code  shown as                                  editable
+ *   0     "*" stars, red on white (unavailable)     no
+ *   1     the value on yellow                       no
+ *   2     "*" stars, red on white                   yes
+ *   3     the value; changed cells in change colours yes
+ *   4     "*" stars, red on white                   no
+ *   5     the value, dark green on white            yes
+ *   6     the value, black on light green           yes
+ *   7     the value on red                          yes
+ *   8     the value on yellow                       yes
+ *   9     the value on brown                        yes
+ *   16    "!" marks, red on white (the library's: not read)  no
+ *   other the value in the view's own colours       yes
+ * Ordinary readable memory is 3 (or any code above 9 but 16), not 0. */
+#define TESK_MEMORY_UNAVAILABLE 0u
+#define TESK_MEMORY_READ_ONLY 1u
+#define TESK_MEMORY_CHANGE_TRACKED 3u
+/* The attribute code the library gives bytes it could not read. */
 #define TESK_MEMORY_NOT_READ 16u
 
 /* The library never asks for more than this many bytes in one read, and no read crosses a
