@@ -174,6 +174,34 @@ QStringList splitCommandLine(const QString &commandLine)
     return commandLine.split(blanks, Qt::SkipEmptyParts);
 }
 
+QStringList toolkitWords(const QStringList &words)
+{
+    static const QStringList withValue = {
+        QStringLiteral("stylesheet"), QStringLiteral("qwindowicon"),
+        QStringLiteral("platformpluginpath"), QStringLiteral("plugin")};
+    QStringList kept;
+    for (qsizetype at = 0; at < words.size(); ++at) {
+        const QString &word = words.at(at);
+        QStringView option(word);
+        if (!option.startsWith(u'-')) {
+            kept << word;
+            continue;
+        }
+        option = option.mid(option.startsWith(u"--") ? 2 : 1);
+        const qsizetype equals = option.indexOf(u'=');
+        const QStringView name = equals < 0 ? option : option.left(equals);
+        if (name == u"testability")
+            continue;
+        if (!withValue.contains(name)) {
+            kept << word;
+            continue;
+        }
+        if (equals < 0)
+            ++at;
+    }
+    return kept;
+}
+
 StyleFlags styleFlags(const QStringList &words)
 {
     StyleFlags flags;
@@ -216,7 +244,7 @@ int initialise(const char *programName, const char *commandLine)
         splitCommandLine(QString::fromLocal8Bit(commandLine ? commandLine : ""));
     if (!requestedPlatformAvailable(words))
         return 0;
-    buildArguments(programName, words);
+    buildArguments(programName, toolkitWords(words));
     const StyleFlags flags = styleFlags(words);
 
     const QByteArray home = qgetenv("KSODEBUG_HOME");

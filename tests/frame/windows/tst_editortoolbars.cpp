@@ -305,6 +305,49 @@ TEST_F(ScriptToolBars, ListIsStoredAndLoadedAsASection)
     EXPECT_EQ(CuiScriptFiles_Load(nullptr, "x"), 0);
 }
 
+TEST_F(ScriptToolBars, BrokenSectionKeepsTheListAndStaleNamesDoNotRun)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("cut.ini"));
+    QFile cut(path);
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write("[cut]\n<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<doc>\n"
+              "<script_toolbar_data><is_active>1</is_active><all_data>"
+              "<data><key>new.inc</key><value>/n/new.inc</value></data>"
+              "<data><key>half");
+    cut.close();
+    QMap<QString, QString> &map = ScriptData::instance()->scripts().map();
+    map.insert(QStringLiteral("mine.inc"), QStringLiteral("/u/mine.inc"));
+    map.insert(QStringLiteral("old.inc"), QStringLiteral("/u/old.inc"));
+    const QMap<QString, QString> users = map;
+    ScriptToolBar *toolBar = createScripts();
+    ASSERT_NE(toolBar, nullptr);
+    EXPECT_EQ(CuiScriptFiles_Load(path.toUtf8().constData(), "cut"), 0);
+    EXPECT_EQ(map, users);
+
+    // A whole section replaces the list without refilling the toolbar, which still shows the
+    // names the list no longer has.
+    QFile whole(dir.filePath(QStringLiteral("whole.ini")));
+    ASSERT_TRUE(whole.open(QIODevice::WriteOnly));
+    whole.write("[whole]\n<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<doc>\n"
+                "<script_toolbar_data><is_active>1</is_active><all_data>"
+                "<data><key>old.inc</key><value>/n/old.inc</value></data>"
+                "</all_data></script_toolbar_data>\n</doc>\n");
+    whole.close();
+    EXPECT_EQ(CuiScriptFiles_Load(whole.fileName().toUtf8().constData(), "whole"), 1);
+    ASSERT_EQ(map.size(), 1);
+    toolBar->scriptList()->setCurrentText(QStringLiteral("mine.inc"));
+    ASSERT_EQ(toolBar->scriptList()->currentText(), QStringLiteral("mine.inc"));
+    toolBar->runButton()->click();
+    EXPECT_TRUE(g_scriptCalls.empty());
+    toolBar->scriptList()->setCurrentText(QStringLiteral("old.inc"));
+    toolBar->runButton()->click();
+    ASSERT_EQ(g_scriptCalls.size(), 1u);
+    EXPECT_EQ(g_scriptCalls[0].second,
+              "include '" + QDir::toNativeSeparators(QStringLiteral("/n/old.inc")).toStdString() +
+                  "'");
+}
+
 TEST(EmbeddedImages, ToolbarPicturesByName)
 {
     for (const char *name : {"addscript.png", "runscript.png", "deletescript.png"}) {

@@ -112,7 +112,11 @@ void ScriptToolBar::runScript()
 {
     if (showsNone() || !m_callback || tesk::lifetime::doomed(this))
         return;
-    const QString path = QDir::toNativeSeparators(scriptMap().value(m_scripts->currentText()));
+    // A load does not refill the toolbars, so the shown name may be one the list lost.
+    const auto entry = scriptMap().constFind(m_scripts->currentText());
+    if (entry == scriptMap().cend())
+        return;
+    const QString path = QDir::toNativeSeparators(entry.value());
     const QByteArray command = QStringLiteral("include '%1'").arg(path).toUtf8();
     const CuiScriptToolBarFn callback = m_callback;
     const TeskHandle context = m_context;
