@@ -4,6 +4,7 @@
 #include "modalanswers.h"
 #include "testhost.h"
 
+#include "frame/app/metalstyle.h"
 #include "frame/core/combobox.h"
 #include "frame/core/cuihandles.h"
 #include "frame/windows/toolbars/editortoolbars.h"
@@ -15,12 +16,15 @@
 #include <tesk/tesk_menu.h>
 #include <tesk/tesk_toolbars.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -357,6 +361,35 @@ TEST(EmbeddedImages, ToolbarPicturesByName)
         EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << name;
     }
     EXPECT_TRUE(tesk::frame::embeddedImage(QStringLiteral("other.png")).isNull());
+}
+
+TEST_F(ScriptToolBars, LabelsAreDarkOnPaleMetal)
+{
+    const QString previous = QApplication::style()->name();
+    QApplication::setStyle(new MetalStyle);
+    ScriptToolBar *scripts = createScripts();
+    FindToolBar *find = createFind();
+    window->resize(1600, 300);
+    window->show();
+    QCoreApplication::processEvents();
+    QList<QLabel *> labels = scripts->findChildren<QLabel *>() + find->findChildren<QLabel *>();
+    int shown = 0;
+    for (QLabel *label : labels) {
+        if (!label->isVisible())
+            continue;
+        ++shown;
+        const QImage image = label->grab().toImage();
+        int darkest = 3 * 255;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                darkest = qMin(darkest, qRed(pixel) + qGreen(pixel) + qBlue(pixel));
+            }
+        }
+        EXPECT_LT(darkest, 3 * 100) << qPrintable(label->text());
+    }
+    EXPECT_GE(shown, 3);
+    QApplication::setStyle(QStyleFactory::create(previous));
 }
 
 } // namespace

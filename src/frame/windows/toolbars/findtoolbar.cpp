@@ -66,7 +66,10 @@ FindToolBar::FindToolBar(QWidget *parent, const QString &label, TeskHandle conte
 
 void FindToolBar::addFileControls()
 {
+    // A toolbar's children take the button text colour, but its labels sit on the window's
+    // background: under the metal look that colour is white on pale metal.
     m_fileLabel = new QLabel(tr("File "), this);
+    m_fileLabel->setForegroundRole(QPalette::WindowText);
     addWidget(m_fileLabel);
     m_fileField = new QLineEdit(this);
     m_fileField->setReadOnly(true);
@@ -89,6 +92,7 @@ void FindToolBar::addFileControls()
 void FindToolBar::addFindControls()
 {
     m_findLabel = new QLabel(tr("Find  "), this);
+    m_findLabel->setForegroundRole(QPalette::WindowText);
     addWidget(m_findLabel);
     m_findField = new ComboBox(this, "find");
     m_findField->setDuplicatesEnabled(false);
@@ -100,6 +104,7 @@ void FindToolBar::addFindControls()
 void FindToolBar::addLineControls()
 {
     m_lineLabel = new QLabel(tr("Line  "), this);
+    m_lineLabel->setForegroundRole(QPalette::WindowText);
     addWidget(m_lineLabel);
     m_lineField = new QLineEdit(this);
     m_lineField->setValidator(new QIntValidator(m_lineField));
@@ -113,6 +118,7 @@ void FindToolBar::addEncodingControls(bool separated)
     if (separated)
         m_encodingSeparator = addSeparator();
     m_encodingLabel = new QLabel(tr("Encoding"), this);
+    m_encodingLabel->setForegroundRole(QPalette::WindowText);
     m_encodingField = new QComboBox(this);
     m_encodingField->setEditable(false);
     m_encodingField->setMinimumWidth(kEncodingMinimumWidth);

@@ -33,6 +33,8 @@ ScriptToolBar::ScriptToolBar(QWidget *parent, const QString &label, TeskHandle c
     , m_context(context)
 {
     m_label = new QLabel(QStringLiteral("Scripts "), this);
+    // On the toolbar's background, not a button's (white on pale metal otherwise).
+    m_label->setForegroundRole(QPalette::WindowText);
     addWidget(m_label);
     m_scripts = new QComboBox(this);
     m_scripts->setFixedWidth(kListWidth);
