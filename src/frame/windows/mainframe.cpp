@@ -102,6 +102,9 @@ MainWindow::MainWindow(QWidget *parent, const char *name, Qt::WindowFlags flags)
 {
     d->pane = tesk::core::createPaneFrame(this);
     setCentralWidget(d->pane);
+    // A layout record has no field for dock windows stacked as tabs, so the user cannot make
+    // any: what they arrange must come back as they left it.
+    setDockOptions(dockOptions() & ~QMainWindow::AllowTabbedDocks);
     auto *bar = new CuiMenuBar(this);
     setMenuBar(bar);
     // Input on the menu bar waits while a modal dialog of this window is up.

@@ -141,3 +141,73 @@ TEST_F(LayoutRecordTest, ToolbarsAndTopGeometry)
               QGuiApplication::primaryScreen()->virtualGeometry().size());
     Store::instance()->clearTopGeometryPending();
 }
+
+namespace {
+
+// Field n (1-based) of a dock record.
+int field(const std::string &record, int n)
+{
+    const QList<QByteArray> fields = QByteArray::fromStdString(record).split(':');
+    return fields.value(n - 1).toInt();
+}
+
+} // namespace
+
+TEST_F(LayoutRecordTest, RecordsFollowTheUsersResizeAndDrags)
+{
+    MainWindow *window = createFrame("Debugger", 5);
+    window->resize(1200, 900);
+    window->show();
+    CuiSetDockWindowPersistanceData(5, "Registers:1:0:0:0:0:200:300:1:0");
+    DockWidget *registers = window->createDockedWindow(50, "Registers", nullptr);
+    CuiSetDockWindowPersistanceData(5, "Memory:1:0:1:0:0:200:300:1:0");
+    DockWidget *memory = window->createDockedWindow(51, "Memory", nullptr);
+    QtFrameShow();
+    QCoreApplication::processEvents();
+    // Right after the restore the record carries what is shown.
+    QtSortWindowList(5);
+    EXPECT_EQ(field(record(5, 0), 7), registers->width());
+    EXPECT_EQ(field(record(5, 0), 8), registers->height());
+    // The first window of an area starts no new line.
+    EXPECT_EQ(field(record(5, 0), 3), 0);
+
+    // The user widens the area and makes the memory window taller.
+    window->resizeDocks({registers}, {420}, Qt::Horizontal);
+    window->resizeDocks({registers, memory}, {300, 509}, Qt::Vertical);
+    QCoreApplication::processEvents();
+    ASSERT_GT(memory->width(), 300);
+    QtSortWindowList(5);
+    const std::string resized = record(5, 1);
+    EXPECT_EQ(resized.substr(0, 7), "Memory:");
+    EXPECT_EQ(field(resized, 7), memory->width());
+    EXPECT_EQ(field(resized, 8), memory->height());
+    EXPECT_NE(field(resized, 7), 200);
+    // The host's questions about the newest window answer the same size.
+    EXPECT_EQ(QtGetWindWidth(), memory->width());
+    EXPECT_EQ(QtGetWindHeight(), memory->height() - 2);
+
+    // The user drags the registers below the memory window, then into a line of their own.
+    window->splitDockWidget(memory, registers, Qt::Vertical);
+    QCoreApplication::processEvents();
+    QtSortWindowList(5);
+    EXPECT_EQ(QtGetPersistWindowBox(5, 0), 51);
+    EXPECT_EQ(record(5, 1).substr(0, 14), "Registers:1:0:");
+    EXPECT_EQ(field(record(5, 1), 4), 1);
+    window->addDockWidget(Qt::LeftDockWidgetArea, registers, Qt::Horizontal);
+    QCoreApplication::processEvents();
+    QtSortWindowList(5);
+    EXPECT_EQ(QtGetPersistWindowBox(5, 1), 50);
+    EXPECT_EQ(field(record(5, 1), 3), 1);
+    EXPECT_EQ(field(record(5, 0), 3), 0);
+
+    // A resized window restored into a second main window comes back at the size it was left.
+    const std::string left = record(5, 0);
+    MainWindow *second = createFrame("Debugger", 6);
+    second->resize(1200, 900);
+    second->show();
+    CuiSetDockWindowPersistanceData(6, left.c_str());
+    DockWidget *again = second->createDockedWindow(60, "Memory", nullptr);
+    QtFrameShow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(again->width(), field(left, 7));
+}
