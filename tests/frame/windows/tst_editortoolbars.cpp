@@ -12,9 +12,11 @@
 #include "frame/windows/toolbars/findtoolbar.h"
 #include "frame/windows/toolbars/scriptdata.h"
 #include "frame/windows/toolbars/scripttoolbar.h"
+#include "frame/windows/toplevelwindow.h"
 
 #include <tesk/tesk_menu.h>
 #include <tesk/tesk_toolbars.h>
+#include <tesk/tesk_window.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -106,6 +108,32 @@ TEST_F(EditorToolBars, CreatedOncePerMainWindow)
     // The frame record asked for the encoding choice with index 3, which is out of range.
     EXPECT_TRUE(toolBar->isEncodingShown());
     EXPECT_EQ(toolBar->encodingField()->currentIndex(), 0);
+}
+
+TEST_F(EditorToolBars, ATopLevelWindowHasAFindToolBarOfItsOwn)
+{
+    const TeskHandle native = QtTopLevelCreate(702, nullptr, 55);
+    ASSERT_NE(native, 0);
+    auto *topLevel = qobject_cast<TopLevelWindow *>(Store::currentTopLevelWindow());
+    ASSERT_TRUE(topLevel);
+    const TeskHandle handle = QtCreateEditorToolBar(702, &recordFind);
+    ASSERT_NE(handle, 0);
+    EXPECT_EQ(QtCreateEditorToolBar(702, &recordFind), handle);
+    auto *toolBar =
+        qobject_cast<FindToolBar *>(tesk::handles::object(reinterpret_cast<void *>(handle)));
+    ASSERT_TRUE(toolBar);
+    EXPECT_EQ(toolBar->parentWidget(), topLevel);
+    EXPECT_EQ(topLevel->toolBarArea(toolBar), Qt::TopToolBarArea);
+    EXPECT_TRUE(toolBar->isEncodingShown());
+    EXPECT_EQ(toolBar->encodingField()->currentIndex(), 0);
+    // The main window's toolbar is another one.
+    EXPECT_NE(createFind(), toolBar);
+    // The host hears with the window's size context.
+    toolBar->encodingField()->activated(1);
+    ASSERT_EQ(g_findCalls.size(), 1u);
+    EXPECT_EQ(g_findCalls[0].context, 55);
+    topLevel->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST_F(EditorToolBars, EveryActionReachesTheHost)
