@@ -4,6 +4,8 @@
 #include "frame/app/metalstyle.h"
 #include "frame/app/norwegianwoodstyle.h"
 #include "frame/app/uiidle.h"
+#include "frame/services/richtextimages.h"
+#include "frame/windows/toolbars/embeddedimages.h"
 #include "system/debugoutput.h"
 #include "system/modalseam.h"
 
@@ -146,6 +148,7 @@ int adoptHostApplication(const char *commandLine)
     applyPlainStyle();
     applyStyles(
         styleFlags(splitCommandLine(QString::fromLocal8Bit(commandLine ? commandLine : ""))));
+    tesk::frame::setRichTextImageSource(&tesk::frame::embeddedImage);
     return 1;
 }
 
@@ -162,6 +165,7 @@ void endOwnApplication()
             delete window.data();
     }
     delete f.idle.data();
+    tesk::frame::setRichTextImageSource(nullptr);
     delete f.application;
     f.application = nullptr;
 }
@@ -263,6 +267,8 @@ int initialise(const char *programName, const char *commandLine)
     }
     f.application->initialize(true);
     applyStyles(flags);
+    // Widgets and rich text name the toolbar pictures by file name; none is installed.
+    tesk::frame::setRichTextImageSource(&tesk::frame::embeddedImage);
     return 1;
 }
 

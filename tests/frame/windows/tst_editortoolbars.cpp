@@ -29,7 +29,9 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolButton>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -378,6 +380,20 @@ TEST_F(ScriptToolBars, BrokenSectionKeepsTheListAndStaleNamesDoNotRun)
     EXPECT_EQ(g_scriptCalls[0].second,
               "include '" + QDir::toNativeSeparators(QStringLiteral("/n/old.inc")).toStdString() +
                   "'");
+}
+
+TEST_F(EditorToolBars, ToolbarPicturesAreFoundByNameInRichText)
+{
+    QTextDocument document;
+    const QVariant found =
+        document.resource(QTextDocument::ImageResource, QUrl(QStringLiteral("runscript.png")));
+    ASSERT_TRUE(found.canConvert<QImage>());
+    EXPECT_EQ(found.value<QImage>().size(), QSize(16, 16));
+    EXPECT_TRUE(document.resource(QTextDocument::ImageResource, QUrl(QStringLiteral("nothing.png")))
+                    .isNull());
+    // The frame's own pictures are still served beside them.
+    EXPECT_FALSE(
+        document.resource(QTextDocument::ImageResource, QUrl(QStringLiteral("padlock"))).isNull());
 }
 
 TEST(EmbeddedImages, ToolbarPicturesByName)
