@@ -9,7 +9,9 @@
 #include "frame/windows/docking/docklocationbox.h"
 #include "frame/windows/docking/dockwidget.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -280,4 +282,49 @@ TEST_F(DockingTest, HostCaptionsAreReadOnlyUpToTheHostTextLimit)
     std::vector<char> caption(size_t(tesk::frame::kMaxHostTextBytes), 'c');
     DockWidget *dock = window->createDockedWindow(63, caption.data(), &recordHostCall);
     EXPECT_EQ(dock->windowTitle().size(), tesk::frame::kMaxHostTextBytes);
+}
+
+namespace {
+
+std::vector<std::pair<TeskHandle, int>> g_paneCalls;
+
+void recordPaneCall(TeskHandle box, int *, int code)
+{
+    g_paneCalls.emplace_back(box, code);
+}
+
+} // namespace
+
+TEST_F(DockingTest, ClickingOrTabbingIntoAFrameTellsTheHost)
+{
+    DockWidget *dock = docked("Registers", 97);
+    auto *first = new QLineEdit(dock->pane());
+    auto *second = new QLineEdit(dock->pane());
+    g_paneCalls.clear();
+    QtRegisterCodeCB(&recordPaneCall, 98);
+    auto *inPane = new QLineEdit(window->pane());
+    first->show();
+    second->show();
+    inPane->show();
+    QApplication::setActiveWindow(window);
+    settle();
+    g_hostCalls.clear();
+    g_paneCalls.clear();
+
+    first->setFocus(Qt::MouseFocusReason);
+    ASSERT_EQ(g_hostCalls.size(), 1u);
+    EXPECT_EQ(g_hostCalls[0].box, 97);
+    EXPECT_EQ(g_hostCalls[0].code, 3);
+    // Within the frame: no news.
+    second->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(g_hostCalls.size(), 1u);
+    EXPECT_TRUE(g_paneCalls.empty());
+
+    // Into the main window's pane, and back into the dock window.
+    inPane->setFocus(Qt::MouseFocusReason);
+    ASSERT_EQ(g_paneCalls.size(), 1u);
+    EXPECT_EQ(g_paneCalls[0], std::make_pair(TeskHandle(98), 3));
+    first->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(g_hostCalls.size(), 2u);
+    EXPECT_EQ(g_paneCalls.size(), 1u);
 }

@@ -10,6 +10,7 @@
 #include "system/lifetime.h"
 #include "system/modalseam.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
@@ -74,6 +75,7 @@ DockWidget::DockWidget(QWidget *parent, const char *name)
     setObjectName(QLatin1String(name));
     setAttribute(Qt::WA_DeleteOnClose);
     d->mainWindow = qobject_cast<MainWindow *>(parent);
+    watchFrameFocus();
 }
 
 DockWidget::~DockWidget()
@@ -493,6 +495,61 @@ void DockWidget::setFocus()
     QDockWidget::setFocus();
     notifyHost(width(), height(), 3);
     g_inSetFocus = false;
+}
+
+namespace {
+
+// The dock window, else the main window's pane, that holds the widget; null for neither.
+QWidget *frameHolding(QWidget *widget)
+{
+    for (QWidget *w = widget; w; w = w->parentWidget()) {
+        if (qobject_cast<DockWidget *>(w))
+            return w;
+        if (auto *window = qobject_cast<MainWindow *>(w))
+            return window->pane() && window->pane()->isAncestorOf(widget) ? window->pane()
+                                                                          : nullptr;
+        if (w->isWindow())
+            return nullptr;
+    }
+    return nullptr;
+}
+
+void frameFocusChanged(QWidget *old, QWidget *now)
+{
+    QWidget *frame = frameHolding(now);
+    // Moving within a frame is no news; the dock window's own focus handler speaks for it.
+    if (!frame || frame == now || g_inSetFocus)
+        return;
+    if (old && (old == frame || frame->isAncestorOf(old)))
+        return;
+    g_inSetFocus = true;
+    if (auto *dock = qobject_cast<DockWidget *>(frame)) {
+        dock->notifyFocus();
+    } else {
+        for (QWidget *w = frame->parentWidget(); w; w = w->parentWidget())
+            if (auto *window = qobject_cast<MainWindow *>(w)) {
+                window->notifyPaneFocus();
+                break;
+            }
+    }
+    g_inSetFocus = false;
+}
+
+} // namespace
+
+void DockWidget::watchFrameFocus()
+{
+    static bool watching = false;
+    auto *application = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if (watching || !application)
+        return;
+    watching = true;
+    QObject::connect(application, &QApplication::focusChanged, application, &frameFocusChanged);
+}
+
+void DockWidget::notifyFocus()
+{
+    notifyHost(width(), height(), 3);
 }
 
 void DockWidget::focusInEvent(QFocusEvent *event)

@@ -86,6 +86,11 @@ public:
     void setVisible(bool visible) override;
 
     void setFocus();
+    // Tells the host (code 3) that the user clicked or tabbed into a frame: a dock window or
+    // the pane of a main window. Focus taken by a child of a frame never reaches the frame's
+    // own focus handler. Runs under the one re-entry flag of every focus notification.
+    static void watchFrameFocus();
+    void notifyFocus();
 
 public slots:
     void MyPlaceChange(int place);
