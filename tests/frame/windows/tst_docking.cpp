@@ -6,6 +6,7 @@
 #include "frame/core/inplaceedit.h"
 #include "frame/services/hosttext.h"
 #include "frame/windows/docking/cuipaneregistry.h"
+#include "frame/windows/docking/dockbuttons.h"
 #include "frame/windows/docking/docklocationbox.h"
 #include "frame/windows/docking/dockwidget.h"
 
@@ -14,8 +15,10 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolButton>
 
 #include <vector>
 
@@ -327,4 +330,45 @@ TEST_F(DockingTest, ClickingOrTabbingIntoAFrameTellsTheHost)
     first->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(g_hostCalls.size(), 2u);
     EXPECT_EQ(g_paneCalls.size(), 1u);
+}
+
+TEST_F(DockingTest, DockButtonsStandAcrossTheirWindowAndFocusIt)
+{
+    DockWidget *dock = docked("Registers", 99);
+    auto *buttons = new DockButtons(dock);
+    EXPECT_EQ(buttons->objectName(), QStringLiteral("CUI::DockButtons"));
+    // A window standing in a side area has its strip lying across its top.
+    ASSERT_EQ(window->dockWidgetArea(dock), Qt::BottomDockWidgetArea);
+    EXPECT_EQ(buttons->orientation(), Qt::Horizontal);
+    EXPECT_EQ(buttons->minimumSizeHint(), QSize(17, 0));
+    window->addDockWidget(Qt::LeftDockWidgetArea, dock);
+    EXPECT_EQ(buttons->orientation(), Qt::Vertical);
+    EXPECT_EQ(buttons->minimumSizeHint(), QSize(0, 17));
+
+    const QImage blank = buttons->indicator().toImage();
+    EXPECT_EQ(blank.size(), QSize(14, 14));
+    buttons->setColour(qRgb(200, 0, 0));
+    const QImage coloured = buttons->indicator().toImage();
+    EXPECT_EQ(coloured.pixel(7, 7), qRgb(200, 0, 0));
+    EXPECT_EQ(coloured.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(coloured.pixel(13, 13), qRgb(0, 0, 0));
+
+    QSignalSpy closes(buttons, &DockButtons::closeButtonClicked);
+    QSignalSpy views(buttons, &DockButtons::viewButtonClicked);
+    QSignalSpy files(buttons, &DockButtons::fileButtonClicked);
+    buttons->closeButton()->click();
+    buttons->viewButton()->click();
+    buttons->viewButton()->click();
+    buttons->fileButton()->click();
+    EXPECT_EQ(closes.count(), 1);
+    EXPECT_EQ(views.count(), 2);
+    EXPECT_EQ(files.count(), 1);
+    EXPECT_EQ(buttons->findChildren<QToolButton *>().size(), 4);
+
+    settle();
+    g_hostCalls.clear();
+    QTest::mousePress(buttons, Qt::LeftButton, {}, QPoint(1, 1));
+    QTest::mouseRelease(buttons, Qt::LeftButton, {}, QPoint(1, 1));
+    ASSERT_FALSE(g_hostCalls.empty());
+    EXPECT_EQ(g_hostCalls.back().code, 3);
 }
