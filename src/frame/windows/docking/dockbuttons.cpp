@@ -17,11 +17,10 @@ constexpr int kIndicatorSize = 14;
 
 // A white square framed in black, until the window's colour fills it.
 const char *const kIndicatorPicture[] = {
-    "14 14 2 1",           ". c #000000",    "  c #FFFFFF",    "..............",
-    ".            .",      ".            .", ".            .", ".            .",
-    ".            .",      ".            .", ".            .", ".            .",
-    ".            .",      ".            .", ".            .", ".            .",
-    "..............",
+    "14 14 2 1",      ". c #000000",    "  c #FFFFFF",    "..............", ".            .",
+    ".            .", ".            .", ".            .", ".            .", ".            .",
+    ".            .", ".            .", ".            .", ".            .", ".            .",
+    ".            .", "..............",
 };
 
 QToolButton *smallButton(QWidget *parent, const char *name, QStyle::StandardPixmap picture)
@@ -43,12 +42,14 @@ DockButtons::DockButtons(QWidget *parent)
     , m_indicator(kIndicatorPicture)
 {
     setObjectName(QStringLiteral("CUI::DockButtons"));
-    m_indicatorButton = smallButton(this, "CUI::DockButtons_indicator_button", QStyle::SP_CustomBase);
+    m_indicatorButton =
+        smallButton(this, "CUI::DockButtons_indicator_button", QStyle::SP_CustomBase);
     m_indicatorButton->setIcon(m_indicator);
     m_indicatorButton->setIconSize(QSize(kIndicatorSize, kIndicatorSize));
     m_file = smallButton(this, "CUI::DockButtons_file_button", QStyle::SP_FileIcon);
     m_view = smallButton(this, "CUI::DockButtons_view_button", QStyle::SP_FileDialogDetailedView);
-    m_close = smallButton(this, "CUI::DockButtons_qt_close_button1", QStyle::SP_TitleBarCloseButton);
+    m_close =
+        smallButton(this, "CUI::DockButtons_qt_close_button1", QStyle::SP_TitleBarCloseButton);
     connect(m_close, &QToolButton::clicked, this, &DockButtons::closeButtonClicked);
     connect(m_view, &QToolButton::clicked, this, &DockButtons::viewButtonClicked);
     connect(m_file, &QToolButton::clicked, this, &DockButtons::fileButtonClicked);
@@ -71,7 +72,7 @@ Qt::Orientation DockButtons::orientation() const
         return Qt::Horizontal;
     const Qt::DockWidgetArea area = window->dockWidgetArea(dock);
     return area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea ? Qt::Vertical
-                                                                              : Qt::Horizontal;
+                                                                             : Qt::Horizontal;
 }
 
 void DockButtons::applyOrientation()

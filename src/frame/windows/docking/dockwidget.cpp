@@ -5,6 +5,7 @@
 #include "frame/menus/teskpopupmenu.h"
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/docklocationbox.h"
+#include "frame/windows/ksodraganddrop.h"
 #include "frame/windows/mainframe.h"
 #include "system/debugoutput.h"
 #include "system/lifetime.h"
@@ -560,6 +561,25 @@ void DockWidget::focusInEvent(QFocusEvent *event)
     g_inSetFocus = true;
     notifyHost(width(), height(), 3);
     g_inSetFocus = false;
+}
+
+void DockWidget::dragEnterEvent(QDragEnterEvent *event)
+{
+    // Without an accepted enter the toolkit sends no moves; the host decides as for a move.
+    tesk::frame::dragdrop::dragMove(this, d->windowBox, event);
+    QDockWidget::dragEnterEvent(event);
+}
+
+void DockWidget::dragMoveEvent(QDragMoveEvent *event)
+{
+    tesk::frame::dragdrop::dragMove(this, d->windowBox, event);
+    QDockWidget::dragMoveEvent(event);
+}
+
+void DockWidget::dropEvent(QDropEvent *event)
+{
+    tesk::frame::dragdrop::drop(this, d->windowBox, event);
+    QDockWidget::dropEvent(event);
 }
 
 void DockWidget::setColour(QRgb rgb)

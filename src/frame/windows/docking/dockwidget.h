@@ -113,8 +113,15 @@ signals:
     void RemovemefromWindList(DockWidget *dock);
     void NewPaneSignal(int pane, DockWidget *dock);
     void ViewAboutToShow(DockWidget *dock);
+    // For whoever tracks which pane a drag or a command came from; the dock window itself
+    // does not emit it.
+    void sigOriginatingPane(DockWidget *dock);
 
 protected:
+    // A drop on the dock window's title or status bar reaches the host as one on its pane.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
