@@ -7,6 +7,7 @@
 #include "frame/services/hosttext.h"
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockbuttons.h"
+#include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/docklocationbox.h"
 #include "frame/windows/docking/dockwidget.h"
 
@@ -371,4 +372,68 @@ TEST_F(DockingTest, DockButtonsStandAcrossTheirWindowAndFocusIt)
     QTest::mouseRelease(buttons, Qt::LeftButton, {}, QPoint(1, 1));
     ASSERT_FALSE(g_hostCalls.empty());
     EXPECT_EQ(g_hostCalls.back().code, 3);
+}
+
+namespace {
+
+void vetoClose(TeskHandle box, int *rect, int code)
+{
+    recordHostCall(box, rect, code);
+    // The host keeps the pane: from inside its close notice it asks for a hide instead.
+    if (code == 0)
+        QtSetDontClosePane();
+}
+
+} // namespace
+
+TEST_F(DockingTest, TheHostVetoesACloseAndADontCloseWindowOnlyHides)
+{
+    QtCreateDocked(1, 0);
+    DockWidget *vetoed = window->createDockedWindow(110, "Memory", &vetoClose);
+    QPointer<DockWidget> vetoedGuard(vetoed);
+    settle();
+    vetoed->close();
+    settle();
+    // The close is refused: the window stays as it was.
+    ASSERT_TRUE(vetoedGuard);
+    EXPECT_FALSE(vetoed->isHidden());
+    EXPECT_EQ(closeCalls(), 1u);
+    EXPECT_TRUE(window->dockList().contains(vetoed));
+    // Without the veto a close ends the window.
+    g_hostCalls.clear();
+    DockWidget *plain = docked("Watch", 111);
+    QPointer<DockWidget> plainGuard(plain);
+    plain->close();
+    settle();
+    EXPECT_FALSE(plainGuard);
+
+    // The program hides a window the host said not to close: it stays.
+    DockWidget *kept = docked("Output", 112);
+    kept->setDontClose(true);
+    QPointer<DockWidget> keptGuard(kept);
+    kept->hide();
+    settle();
+    ASSERT_TRUE(keptGuard);
+    EXPECT_TRUE(kept->isHidden());
+    EXPECT_TRUE(window->dockList().contains(kept));
+}
+
+TEST_F(DockingTest, CreateDockedPlacesTheNextWindow)
+{
+    QtCreateDocked(0, 0);
+    DockWidget *right = window->createDockedWindow(120, "Right", nullptr);
+    EXPECT_EQ(window->dockWidgetArea(right), Qt::RightDockWidgetArea);
+    QtCreateDocked(1, 0);
+    DockWidget *bottom = window->createDockedWindow(121, "Bottom", nullptr);
+    EXPECT_EQ(window->dockWidgetArea(bottom), Qt::BottomDockWidgetArea);
+    QtCreateDocked(3, 0);
+    DockWidget *beside = window->createDockedWindow(122, "Beside", nullptr);
+    EXPECT_EQ(window->dockWidgetArea(beside), Qt::BottomDockWidgetArea);
+    // Area 4 always starts a new line.
+    QtCreateDocked(4, 0);
+    DockWidget *below = window->createDockedWindow(123, "Below", nullptr);
+    EXPECT_EQ(window->dockWidgetArea(below), Qt::BottomDockWidgetArea);
+    EXPECT_FALSE(window->dockLayout().startsLine(bottom));
+    EXPECT_FALSE(window->dockLayout().startsLine(beside));
+    EXPECT_TRUE(window->dockLayout().startsLine(below));
 }

@@ -211,3 +211,41 @@ TEST_F(LayoutRecordTest, RecordsFollowTheUsersResizeAndDrags)
     QCoreApplication::processEvents();
     EXPECT_EQ(again->width(), field(left, 7));
 }
+
+TEST_F(LayoutRecordTest, HiddenRecordsLongCaptionsAndTitlesHeldTogether)
+{
+    MainWindow *window = createFrame("Debugger", 7);
+    window->show();
+    CuiSetDockWindowPersistanceData(7, "Trace:3:0:0:0:0:300:120:0:0");
+    DockWidget *trace = window->createDockedWindow(70, "Trace", nullptr);
+    // A caption longer than the host's buffer, which was full of other bytes.
+    const std::string longCaption(400, 'c');
+    CuiSetDockWindowPersistanceData(7, (longCaption + ":3:0:1:0:0:300:120:1:0").c_str());
+    window->createDockedWindow(71, "Long", nullptr);
+    QtFrameShow();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(trace->isHidden());
+    QtSortWindowList(7);
+    EXPECT_EQ(field(record(7, 0), 9), 0);
+    const std::string cut = record(7, 1);
+    EXPECT_EQ(cut.size(), size_t(tesk::frame::kLayoutRecordSize - 1));
+    EXPECT_EQ(cut.substr(cut.size() - 4), ":1:0");
+
+    // Two toolbar titles asked for one after the other both stay readable.
+    auto *first = new QToolBar(QStringLiteral("First"), window);
+    auto *second = new QToolBar(QStringLiteral("Second"), window);
+    window->addToolBar(Qt::TopToolBarArea, first);
+    window->addToolBar(Qt::TopToolBarArea, second);
+    const char *one = nullptr;
+    const char *two = nullptr;
+    for (int index = 0; index < QtToolbarCount(7); ++index) {
+        const char *title = QtReturnToolbarTitle(7, index);
+        if (!std::strcmp(title, "First"))
+            one = title;
+        if (!std::strcmp(title, "Second"))
+            two = title;
+    }
+    ASSERT_TRUE(one && two);
+    EXPECT_STREQ(one, "First");
+    EXPECT_STREQ(two, "Second");
+}
