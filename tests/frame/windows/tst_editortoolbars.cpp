@@ -433,6 +433,9 @@ TEST_F(ScriptToolBars, LabelsAreDarkOnPaleMetal)
         EXPECT_LT(darkest, 3 * 100) << qPrintable(label->text());
     }
     EXPECT_GE(shown, 3);
+    // The state button's text has no button face under it either.
+    const QColor stateText = find->stateButton()->palette().color(QPalette::ButtonText);
+    EXPECT_LT(stateText.lightness(), 100) << qPrintable(stateText.name());
     QApplication::setStyle(QStyleFactory::create(previous));
 }
 

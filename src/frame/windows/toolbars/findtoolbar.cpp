@@ -5,6 +5,7 @@
 #include "frame/windows/toolbars/filestateicons.h"
 #include "system/lifetime.h"
 
+#include <QEvent>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +84,7 @@ void FindToolBar::addFileControls()
     m_stateButton->setMenu(m_stateMenu);
     m_stateButton->setPopupMode(QToolButton::MenuButtonPopup);
     addWidget(m_stateButton);
+    matchStateButtonText();
     connect(m_stateButton, &QToolButton::clicked, this, &FindToolBar::ROActivated);
     connect(m_stateMenu, &QMenu::aboutToShow, this, &FindToolBar::MenuShow);
     connect(m_stateMenu, &QMenu::triggered, this,
@@ -127,6 +129,21 @@ void FindToolBar::addEncodingControls(bool separated)
     m_encodingLabelAction = addWidget(m_encodingLabel);
     m_encodingFieldAction = addWidget(m_encodingField);
     connect(m_encodingField, &QComboBox::activated, this, &FindToolBar::LocaleActivated);
+}
+
+void FindToolBar::matchStateButtonText()
+{
+    QPalette palette = m_stateButton->palette();
+    palette.setColor(QPalette::ButtonText, this->palette().color(QPalette::WindowText));
+    m_stateButton->setPalette(palette);
+}
+
+void FindToolBar::changeEvent(QEvent *event)
+{
+    KSOToolBar::changeEvent(event);
+    if (m_stateButton &&
+        (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange))
+        matchStateButtonText();
 }
 
 bool FindToolBar::call(const void *text, int value, int code)
