@@ -6,6 +6,8 @@
 #include <tesk/tesk.h>
 
 #include <QApplication>
+#include <QDockWidget>
+#include <QMainWindow>
 #include <QWidget>
 
 #include <cstdio>
@@ -70,6 +72,18 @@ void printRecords(const Exports &tesk, TeskHandle window, const char *which)
     }
 }
 
+// The dock window of that title, in the window given or in any.
+QDockWidget *dockTitled(QWidget *window, const char *title)
+{
+    const QList<QWidget *> windows =
+        window ? QList<QWidget *>{window} : QApplication::topLevelWidgets();
+    for (QWidget *top : windows)
+        for (QDockWidget *dock : top->findChildren<QDockWidget *>())
+            if (dock->windowTitle() == QLatin1String(title))
+                return dock;
+    return nullptr;
+}
+
 } // namespace
 
 void runDockDemo(void *library, const std::string &screenshotDir)
@@ -84,6 +98,15 @@ void runDockDemo(void *library, const std::string &screenshotDir)
     tesk.windowCreate("Registers", &registersArea, kRegistersBox);
     for (int i = 0; i < 5; ++i)
         tesk.pump();
+    // The user widens the window: its record carries the width it was left at.
+    if (QDockWidget *dock = dockTitled(nullptr, "Registers")) {
+        if (auto *main = qobject_cast<QMainWindow *>(dock->parentWidget())) {
+            main->resizeDocks({dock}, {340}, Qt::Horizontal);
+            for (int i = 0; i < 5; ++i)
+                tesk.pump();
+            std::printf("host: the user widened \"Registers\" to %d\n", dock->width());
+        }
+    }
     printRecords(tesk, kFirstWindow, "first");
     std::printf("host: the dock window named \"Registers\" has box 0x%lx\n",
                 static_cast<long>(tesk.findByName(kFirstWindow, "Registers")));
@@ -101,6 +124,12 @@ void runDockDemo(void *library, const std::string &screenshotDir)
         for (int i = 0; i < 5; ++i)
             tesk.pump();
         printRecords(tesk, kSecondWindow, "second");
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (!widget->windowTitle().contains(QLatin1String("restored")))
+                continue;
+            if (QDockWidget *dock = dockTitled(widget, "Registers"))
+                std::printf("host: \"Registers\" came back %d wide\n", dock->width());
+        }
         int x = 0, y = 0, width = 0, height = 0, minimised = 0;
         tesk.sizePos(kSecondWindow, &x, &y, &width, &height, &minimised);
         std::printf("host: second window at %d,%d, %d by %d\n", x, y, width, height);

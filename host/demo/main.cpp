@@ -285,7 +285,7 @@ int runDemo(const Options &options)
     demo::publishWindowBoxTables(tesk.library);
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
-    demo::runToolbarDemo(tesk.library, home.c_str());
+    demo::runToolbarDemo(tesk.library, home.c_str(), options.screenshotDir);
     // The user answers the demo's boxes only when nobody asked it to end by itself.
     demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
     demo::runLoadDemo(tesk.library, options.library, options.screenshotDir,

@@ -1,6 +1,10 @@
 // The engine's use of the find and script toolbars and of its test command.
 #include "toolbardemo.h"
 #include "demoexports.h"
+#include "framedemo.h"
+
+#include <QApplication>
+#include <QWidget>
 
 #include <tesk/tesk.h>
 
@@ -24,6 +28,73 @@ void onScript(TeskHandle, const char *command)
     std::printf("host: script toolbar asks to run: %s\n", command);
 }
 
+constexpr TeskHandle kTopData = 0x3001;
+constexpr TeskHandle kTopContext = 0x3002;
+
+void onTopSize(TeskHandle, int *rect, int code)
+{
+    if (code == 0)
+        std::printf("host: the connection window closed\n");
+    else if (code == 1)
+        std::printf("host: the connection window is %d by %d\n", rect[2], rect[3]);
+}
+
+void onTopMenuShow(TeskHandle, TeskHandle, void *) {}
+
+void onTopMenu(TeskHandle, int id, void *)
+{
+    std::printf("host: the connection window's menu item %d\n", id);
+}
+
+// The host runs the connection control as a window of its own, with its own menus.
+void runTopLevelWindow(void *library, const std::string &screenshotDir)
+{
+    const auto setDocking = DEMO_RESOLVE(library, QtSetIsDockingWindow);
+    const auto createTop = DEMO_RESOLVE(library, QtTopLevelCreate);
+    const auto setTitle = DEMO_RESOLVE(library, QtSetTopTitle);
+    const auto raise = DEMO_RESOLVE(library, QtRaiseWindowByName);
+    const auto registerMenus = DEMO_RESOLVE(library, QtRegisterMenuCB);
+    const auto mainEntry = DEMO_RESOLVE(library, QtAddMainMenuEntry);
+    const auto popup = DEMO_RESOLVE(library, QtAddPopupMenu);
+    const auto separator = DEMO_RESOLVE(library, QtAddSeparator);
+    const auto createFind = DEMO_RESOLVE(library, QtCreateEditorToolBar);
+    const auto pump = DEMO_RESOLVE(library, CuiPump);
+
+    setDocking(0);
+    if (!createTop(kTopData, &onTopSize, kTopContext)) {
+        setDocking(1);
+        return;
+    }
+    setTitle(kTopData, "Synchronization Control");
+    // The main window registered first; this registration is the window's.
+    registerMenus(&onTopMenuShow, &onTopMenu, nullptr, kTopContext);
+    const int registered = registerMenus(&onTopMenuShow, &onTopMenu, nullptr, kTopContext);
+    const int entry = mainEntry();
+    const TeskHandle connection = popup("&Connection", 0, nullptr);
+    const int separated = separator();
+    const TeskHandle recent = popup("&Recent Targets", 0, nullptr);
+    mainEntry();
+    popup("&Help", 0, nullptr);
+    const TeskHandle find = createFind(kTopData, &onFindAction);
+    std::printf("host: connection window menus: registered %d, main entry %d, popups %s, "
+                "separator %d, find toolbar %s\n",
+                registered, entry, connection && recent ? "made" : "MISSING", separated,
+                find ? "made" : "MISSING");
+    setDocking(1);
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (!widget->inherits("TopLevelWindow"))
+            continue;
+        // The host shows the window it draws into; raising by name finds it again.
+        widget->show();
+        std::printf("host: connection window raised by name: %d\n",
+                    raise("Synchronization Control"));
+        for (int i = 0; i < 5; ++i)
+            pump();
+        saveScreenshot(widget, screenshotDir, "toplevel.png");
+        widget->close();
+    }
+}
+
 int countingPrint(void *context, int, const char *format, ...)
 {
     va_list args;
@@ -36,7 +107,7 @@ int countingPrint(void *context, int, const char *format, ...)
 
 } // namespace
 
-void runToolbarDemo(void *library, const char *homeDir)
+void runToolbarDemo(void *library, const char *homeDir, const std::string &screenshotDir)
 {
     const auto createFind = DEMO_RESOLVE(library, QtCreateEditorToolBar);
     const auto setFileName = DEMO_RESOLVE(library, CuiFindToolbarSetFilename);
@@ -59,6 +130,14 @@ void runToolbarDemo(void *library, const char *homeDir)
     testFunction(kFrameContext, &countingPrint, &printed, "menu", nullptr, nullptr, nullptr,
                  nullptr, nullptr, nullptr);
     std::printf("host: test command printed %d characters of menu state\n", printed);
+    // The main window as the user sees it, with both toolbars.
+    if (QWidget *main = topLevelWidget(nullptr, "KSO MainWindow")) {
+        main->resize(1700, 560);
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        saveScreenshot(main, screenshotDir, "mainwindow.png");
+    }
+    runTopLevelWindow(library, screenshotDir);
 }
 
 } // namespace demo

@@ -48,16 +48,54 @@ bool privateToThisUser(const QByteArray &path)
            info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
 }
 
-QString socketDirectory()
+// The folder, made if need be, when it is private to this user; empty otherwise.
+QByteArray privateFolder(const QByteArray &path)
+{
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+        return QByteArray();
+    return privateToThisUser(path) ? path : QByteArray();
+}
+
+// sun_path holds 108 bytes; the socket's own name takes up to 49 of them after the folder.
+constexpr qsizetype kMaxFolderLength = 56;
+constexpr int kNumberedFolders = 8;
+
+QByteArray findSocketDirectory()
 {
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && privateToThisUser(runtime))
-        return QFile::decodeName(runtime);
-    const QByteArray own =
-        QFile::encodeName(QDir::tempPath() + QStringLiteral("/tesk-%1").arg(::getuid()));
-    if (::mkdir(own.constData(), 0700) != 0 && errno != EEXIST)
-        return QString();
-    return privateToThisUser(own) ? QFile::decodeName(own) : QString();
+        return runtime;
+    const QString temporary = QDir::tempPath() + QStringLiteral("/tesk-%1").arg(::getuid());
+    QByteArray folder = privateFolder(QFile::encodeName(temporary));
+    if (!folder.isEmpty())
+        return folder;
+    // Somebody else made the usual folder (or opened it up): every instance of this user then
+    // agrees on the next private one, under the home folder or else the first numbered one
+    // nobody else took, so that the check stays on.
+    const QByteArray home = QFile::encodeName(QDir::homePath() + QStringLiteral("/.tesk"));
+    if (home.size() <= kMaxFolderLength && home.startsWith('/'))
+        folder = privateFolder(home);
+    for (int number = 1; folder.isEmpty() && number <= kNumberedFolders; ++number)
+        folder = privateFolder(QFile::encodeName(temporary + QStringLiteral("-%1").arg(number)));
+    static bool reportedAny = false;
+    static QByteArray reported;
+    if (!reportedAny || reported != folder) {
+        reportedAny = true;
+        reported = folder;
+        if (folder.isEmpty())
+            qWarning("single instance: no folder private to this user for its socket "
+                     "(%s is not); instances are not told apart",
+                     QFile::encodeName(temporary).constData());
+        else
+            qWarning("single instance: %s is not private to this user; the socket lives in %s",
+                     QFile::encodeName(temporary).constData(), folder.constData());
+    }
+    return folder;
+}
+
+QString socketDirectory()
+{
+    return QFile::decodeName(findSocketDirectory());
 }
 
 bool peerIsThisUser(qintptr descriptor)

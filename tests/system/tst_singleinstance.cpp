@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <cerrno>
@@ -139,6 +140,67 @@ TEST(SingleInstanceHostile, SocketLivesInAFolderOnlyThisUserMayEnter)
     int status = -1;
     waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+namespace {
+// Sets an environment variable for the scope's life.
+class EnvSetting
+{
+public:
+    EnvSetting(const char *name, const QByteArray &value)
+        : m_name(name)
+        , m_had(qEnvironmentVariableIsSet(name))
+        , m_old(qgetenv(name))
+    {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    ~EnvSetting()
+    {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char *m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+} // namespace
+
+TEST(SingleInstanceHostile, AnOpenTemporaryFolderFallsBackToAPrivateOne)
+{
+    QTemporaryDir temporary(QStringLiteral("/tmp/tsi-XXXXXX"));
+    QTemporaryDir home(QStringLiteral("/tmp/tsh-XXXXXX"));
+    ASSERT_TRUE(temporary.isValid() && home.isValid());
+    // Another user's folder would do the same; one this user opened up is as unsafe.
+    const QByteArray usual =
+        QFile::encodeName(temporary.path() + QStringLiteral("/tesk-%1").arg(::getuid()));
+    ASSERT_EQ(::mkdir(usual.constData(), 0755), 0);
+    ASSERT_EQ(::chmod(usual.constData(), 0755), 0);
+    EnvSetting runtime("XDG_RUNTIME_DIR", QByteArray());
+    EnvSetting tmp("TMPDIR", QFile::encodeName(temporary.path()));
+    {
+        EnvSetting homeDir("HOME", QFile::encodeName(home.path()));
+        const QString name = SingleInstance::serverName(uniqueId("fallback"));
+        EXPECT_EQ(QFileInfo(name).path(), home.path() + QStringLiteral("/.tesk"));
+        SingleInstance first(uniqueId("fallback"));
+        SingleInstance second(uniqueId("fallback"));
+        ASSERT_TRUE(first.listen());
+        EXPECT_TRUE(second.isRunning());
+    }
+    // A home folder too long for a socket's path: the first numbered folder instead.
+    EnvSetting homeDir("HOME", QByteArray(200, 'h').prepend('/'));
+    const QString name = SingleInstance::serverName(uniqueId("numbered"));
+    EXPECT_EQ(QFileInfo(name).path(), QFile::decodeName(usual) + QStringLiteral("-1"));
+    SingleInstance first(uniqueId("numbered"));
+    SingleInstance second(uniqueId("numbered"));
+    ASSERT_TRUE(first.listen());
+    EXPECT_TRUE(second.isRunning());
 }
 
 TEST(SingleInstanceHostile, ATricklingStrangerCannotHoldStartUp)

@@ -4,6 +4,8 @@
 #include "frame/app/metalstyle.h"
 #include "frame/app/norwegianwoodstyle.h"
 #include "frame/app/uiidle.h"
+#include "frame/services/richtextimages.h"
+#include "frame/windows/toolbars/embeddedimages.h"
 #include "system/debugoutput.h"
 #include "system/modalseam.h"
 
@@ -146,6 +148,7 @@ int adoptHostApplication(const char *commandLine)
     applyPlainStyle();
     applyStyles(
         styleFlags(splitCommandLine(QString::fromLocal8Bit(commandLine ? commandLine : ""))));
+    tesk::frame::setRichTextImageSource(&tesk::frame::embeddedImage);
     return 1;
 }
 
@@ -162,6 +165,7 @@ void endOwnApplication()
             delete window.data();
     }
     delete f.idle.data();
+    tesk::frame::setRichTextImageSource(nullptr);
     delete f.application;
     f.application = nullptr;
 }
@@ -172,6 +176,34 @@ QStringList splitCommandLine(const QString &commandLine)
 {
     static const QRegularExpression blanks(QStringLiteral(" +"));
     return commandLine.split(blanks, Qt::SkipEmptyParts);
+}
+
+QStringList toolkitWords(const QStringList &words)
+{
+    static const QStringList withValue = {
+        QStringLiteral("stylesheet"), QStringLiteral("qwindowicon"),
+        QStringLiteral("platformpluginpath"), QStringLiteral("plugin")};
+    QStringList kept;
+    for (qsizetype at = 0; at < words.size(); ++at) {
+        const QString &word = words.at(at);
+        QStringView option(word);
+        if (!option.startsWith(u'-')) {
+            kept << word;
+            continue;
+        }
+        option = option.mid(option.startsWith(u"--") ? 2 : 1);
+        const qsizetype equals = option.indexOf(u'=');
+        const QStringView name = equals < 0 ? option : option.left(equals);
+        if (name == u"testability")
+            continue;
+        if (!withValue.contains(name)) {
+            kept << word;
+            continue;
+        }
+        if (equals < 0)
+            ++at;
+    }
+    return kept;
 }
 
 StyleFlags styleFlags(const QStringList &words)
@@ -216,7 +248,7 @@ int initialise(const char *programName, const char *commandLine)
         splitCommandLine(QString::fromLocal8Bit(commandLine ? commandLine : ""));
     if (!requestedPlatformAvailable(words))
         return 0;
-    buildArguments(programName, words);
+    buildArguments(programName, toolkitWords(words));
     const StyleFlags flags = styleFlags(words);
 
     const QByteArray home = qgetenv("KSODEBUG_HOME");
@@ -235,6 +267,8 @@ int initialise(const char *programName, const char *commandLine)
     }
     f.application->initialize(true);
     applyStyles(flags);
+    // Widgets and rich text name the toolbar pictures by file name; none is installed.
+    tesk::frame::setRichTextImageSource(&tesk::frame::embeddedImage);
     return 1;
 }
 

@@ -20,6 +20,13 @@ struct StyleFlags
 QStringList splitCommandLine(const QString &commandLine);
 // The first "-style" word followed by "wood" or "metal" (exactly) selects a style.
 StyleFlags styleFlags(const QStringList &words);
+// The words handed on to the toolkit: all but the toolkit options that read a file or load
+// code named on the command line ("-stylesheet", "-qwindowicon", "-platformpluginpath",
+// "-plugin", each with its value whether it follows as a word or after '=', and
+// "-testability"), in their one- and two-dash forms. A style sheet such as /dev/zero would
+// otherwise be read before the first frame ever shows. The rest ("-style", "-platform",
+// "-reverse", "-qwindowgeometry", ...) pass unchanged.
+QStringList toolkitWords(const QStringList &words);
 // "A " and at most 257 bytes of the home area, or of "<Unknown>" when there is none.
 QByteArray instanceIdBuffer(const char *home);
 // The instance id compared between instances: the buffer from UTF-8, lower-cased.

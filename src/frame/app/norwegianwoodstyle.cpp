@@ -50,6 +50,22 @@ QRect pushButtonContents(const QRect &rect)
     return rect.adjusted(b + 1, d - b, -(b + 1), -(d - b));
 }
 
+QSize pushButtonSize(const QSize &label, const QSize &atLeast)
+{
+    const QSize needed = label.grownBy(QMargins(2, 2, 2, 2));
+    QSize size = atLeast.expandedTo(needed);
+    // The rounded ends grow with the height, so a taller button needs more width: a few
+    // rounds settle it.
+    for (int round = 0; round < 8; ++round) {
+        const QRect contents = pushButtonContents(QRect(QPoint(), size));
+        if (contents.width() >= needed.width() && contents.height() >= needed.height())
+            break;
+        size.rwidth() += qMax(0, needed.width() - contents.width());
+        size.rheight() += qMax(0, needed.height() - contents.height());
+    }
+    return size;
+}
+
 QRect comboFocusRect(const QRect &rect)
 {
     const QRect contents = pushButtonContents(rect);
@@ -474,6 +490,15 @@ void NorwegianWoodStyle::drawComboBox(const QStyleOptionComplex *option, QPainte
     }
 }
 
+QSize NorwegianWoodStyle::sizeFromContents(ContentsType type, const QStyleOption *option,
+                                           const QSize &size, const QWidget *widget) const
+{
+    const QSize base = QProxyStyle::sizeFromContents(type, option, size, widget);
+    if (type != CT_PushButton)
+        return base;
+    return wood::pushButtonSize(size, base);
+}
+
 void NorwegianWoodStyle::drawComplexControl(ComplexControl control,
                                             const QStyleOptionComplex *option, QPainter *p,
                                             const QWidget *widget) const
@@ -481,6 +506,11 @@ void NorwegianWoodStyle::drawComplexControl(ComplexControl control,
     if (control == CC_ComboBox) {
         drawComboBox(option, p, widget);
         return;
+    }
+    if (control == CC_ScrollBar) {
+        // The half-round line buttons and the margin round them leave parts of the bar that no
+        // sub-control covers; the bar is opaque, so they are the window's wood first.
+        p->fillRect(option->rect, option->palette.brush(QPalette::Window));
     }
     QProxyStyle::drawComplexControl(control, option, p, widget);
 }

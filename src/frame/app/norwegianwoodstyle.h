@@ -27,6 +27,9 @@ int comboDropDownWidth(int height);
 
 // The push button's contents: clear of the bevel and of the rounded ends.
 QRect pushButtonContents(const QRect &rect);
+// The smallest push button, at least the size given, whose contents hold a label of that size
+// with the 2-pixel margin the label is drawn with.
+QSize pushButtonSize(const QSize &label, const QSize &atLeast);
 // The contents less a 1-pixel margin and the drop-down part: the combo box's text.
 QRect comboFocusRect(const QRect &rect);
 
@@ -69,6 +72,8 @@ public:
                      const QWidget *widget = nullptr) const override;
     QRect subElementRect(SubElement element, const QStyleOption *option,
                          const QWidget *widget = nullptr) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                           const QWidget *widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *p,
                             const QWidget *widget = nullptr) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,

@@ -9,6 +9,7 @@
 #include "frame/windows/store.h"
 #include "frame/windows/toolbars/editortoolbars.h"
 #include "frame/windows/toolbars/findtoolbar.h"
+#include "frame/windows/toplevelwindow.h"
 
 #include <QDebug>
 
@@ -19,6 +20,12 @@ namespace {
 MT *managerOf(MainWindow *window)
 {
     return window ? qobject_cast<MT *>(window->menuManager()) : nullptr;
+}
+
+// The separate top-level window the host last made current; null when there is none.
+TopLevelWindow *currentTopLevel()
+{
+    return qobject_cast<TopLevelWindow *>(Store::currentTopLevelWindow());
 }
 
 MT *currentManager()
@@ -97,8 +104,13 @@ int QtRegisterMenuCB(CuiMenuAboutToShowFn aboutToShow, CuiMenuActivateFn activat
             return 1;
         }
         Store::setMenuCallbackStage(Store::MenuCallbacksTaken);
-        // Separate top-level windows register their menus with their own window.
-        return 0;
+        // Separate top-level windows take later registrations for their own menus; the
+        // cycle menus belong to the main windows.
+        TopLevelWindow *window = currentTopLevel();
+        if (Store::instance()->isDockingWindow() || !window)
+            return 0;
+        window->setHostMenuCallbacks(aboutToShow, activate, context);
+        return 1;
     });
 }
 
@@ -115,8 +127,13 @@ void QtAppendMenu(int hostId, const char *text, void *value, int mode)
 TeskHandle QtAddPopupMenu(const char *name, int hostId, void *value)
 {
     return TESK_GUARDED(TeskHandle(0), [&]() -> TeskHandle {
-        if (Store::menuCallbackStage() == Store::MenuCallbacksTaken)
-            return 0;
+        if (Store::menuCallbackStage() == Store::MenuCallbacksTaken) {
+            TopLevelWindow *window = currentTopLevel();
+            if (Store::instance()->isDockingWindow() || !window)
+                return 0;
+            return static_cast<TeskHandle>(
+                window->addMenu(QString::fromLatin1(name ? name : ""), value));
+        }
         MT *manager = currentManager();
         if (!manager)
             return 0;
@@ -127,12 +144,25 @@ TeskHandle QtAddPopupMenu(const char *name, int hostId, void *value)
 
 int QtAddSeparator(void)
 {
-    return TESK_GUARDED(0, [] { return Store::instance()->isDockingWindow() ? 1 : 0; });
+    return TESK_GUARDED(0, [] {
+        if (Store::instance()->isDockingWindow())
+            return 1;
+        TopLevelWindow *window = currentTopLevel();
+        return window && window->addSeparator() ? 1 : 0;
+    });
 }
 
 int QtAddMainMenuEntry(void)
 {
-    return TESK_GUARDED(0, [] { return Store::instance()->isDockingWindow() ? 1 : 0; });
+    return TESK_GUARDED(0, [] {
+        if (Store::instance()->isDockingWindow())
+            return 1;
+        TopLevelWindow *window = currentTopLevel();
+        if (!window)
+            return 0;
+        window->markNextMenuForBar();
+        return 1;
+    });
 }
 
 int QtDeleteMenu(int hostId)

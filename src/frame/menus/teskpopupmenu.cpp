@@ -2,6 +2,8 @@
 
 #include "system/lifetime.h"
 
+#include <limits>
+
 namespace {
 const char kNumberProperty[] = "teskItemNumber";
 }
@@ -31,11 +33,58 @@ QAction *TeskPopupMenu::findItem(int id) const
     return nullptr;
 }
 
+int TeskPopupMenu::nextNumber()
+{
+    // Numbers the host gives are positive; these never meet them.
+    static int next = -1;
+    if (next == std::numeric_limits<int>::min())
+        next = -1;
+    return --next;
+}
+
+int TeskPopupMenu::numberOf(const QAction *action)
+{
+    return action ? action->property(kNumberProperty).toInt() : 0;
+}
+
+int TeskPopupMenu::addSubmenu(TeskPopupMenu *submenu)
+{
+    QAction *entry = addMenu(submenu);
+    const int number = nextNumber();
+    // Marked as a submenu's entry, the number never reaches activated().
+    entry->setProperty(kNumberProperty, number);
+    submenu->setParentPopup(this);
+    submenu->setEntryNumber(number);
+    return number;
+}
+
+QAction *TeskPopupMenu::insertDynamic(const QString &text, const QObject *receiver,
+                                      const char *member)
+{
+    auto *action = new QAction(text, this);
+    const int number = nextNumber();
+    action->setProperty(kNumberProperty, number);
+    if (receiver && member)
+        connect(action, SIGNAL(triggered()), receiver, member);
+    const QList<QAction *> present = actions();
+    insertAction(present.value(m_baseIndex + 1), action);
+    m_dynamicIds.append(number);
+    return action;
+}
+
+void TeskPopupMenu::removeAllDynamic()
+{
+    while (!m_dynamicIds.isEmpty()) {
+        delete findItem(m_dynamicIds.takeFirst());
+    }
+}
+
 void TeskPopupMenu::relayTriggered(QAction *action)
 {
     // Only numbered items of this very popup; submenus report their own.
     const QVariant number = action->property(kNumberProperty);
-    if (number.isValid() && actions().contains(action))
+    // Dynamic items answer their own receivers.
+    if (number.isValid() && actions().contains(action) && !m_dynamicIds.contains(number.toInt()))
         emit activated(number.toInt());
 }
 

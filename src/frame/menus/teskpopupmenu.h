@@ -20,6 +20,22 @@ public:
     // The item with the number; null when there is none.
     QAction *findItem(int id) const;
 
+    // Adds the submenu as an entry of this one, numbered as the toolkit of old numbered its
+    // entries (negative, never reused); answers the number.
+    int addSubmenu(TeskPopupMenu *submenu);
+    // Items put in while the menu is in use, at base index + 1 each (so the latest comes
+    // first), and taken out together.
+    QAction *insertDynamic(const QString &text, const QObject *receiver, const char *member);
+    void removeAllDynamic();
+    const QList<int> &dynamicIds() const { return m_dynamicIds; }
+    int baseIndex() const { return m_baseIndex; }
+    void setBaseIndex(int index) { m_baseIndex = index; }
+    // The number of this menu's entry in its parent popup.
+    int entryNumber() const { return m_entryNumber; }
+    void setEntryNumber(int number) { m_entryNumber = number; }
+    // The number the item carries; 0 for none.
+    static int numberOf(const QAction *action);
+
     int itemId() const { return m_itemId; }
     void setItemId(int id) { m_itemId = id; }
     int hostId() const { return m_hostId; }
@@ -45,6 +61,7 @@ signals:
 
 private:
     void relayTriggered(QAction *action);
+    static int nextNumber();
 
     int m_itemId = 0;
     int m_hostId = 0;
@@ -53,4 +70,7 @@ private:
     void *m_data = nullptr;
     AboutToShowFn m_callback = nullptr;
     bool m_remote = false;
+    int m_entryNumber = 0;
+    QList<int> m_dynamicIds;
+    int m_baseIndex = 0;
 };

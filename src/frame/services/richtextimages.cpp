@@ -23,11 +23,22 @@ QTextDocument::ResourceProvider &previous()
     return provider;
 }
 
+RichTextImageSource &source()
+{
+    static RichTextImageSource lookup = nullptr;
+    return lookup;
+}
+
 QVariant provide(const QUrl &name)
 {
     const auto found = images().constFind(name.toString());
     if (found != images().constEnd())
         return QVariant(*found);
+    if (source()) {
+        const QImage image = source()(name.toString());
+        if (!image.isNull())
+            return QVariant(image);
+    }
     return previous() ? previous()(name) : QVariant();
 }
 
@@ -37,9 +48,7 @@ bool ours(const QTextDocument::ResourceProvider &provider)
     return function && *function == &provide;
 }
 
-} // namespace
-
-void addRichTextImage(const QString &name, const QImage &image)
+void installProvider()
 {
     // Whoever replaced ours since keeps being asked after us.
     QTextDocument::ResourceProvider current = QTextDocument::defaultResourceProvider();
@@ -47,7 +56,21 @@ void addRichTextImage(const QString &name, const QImage &image)
         previous() = std::move(current);
         QTextDocument::setDefaultResourceProvider(&provide);
     }
+}
+
+} // namespace
+
+void addRichTextImage(const QString &name, const QImage &image)
+{
+    installProvider();
     images().insert(name, image);
+}
+
+void setRichTextImageSource(RichTextImageSource lookup)
+{
+    if (lookup)
+        installProvider();
+    source() = lookup;
 }
 
 } // namespace tesk::frame

@@ -9,4 +9,9 @@ namespace tesk::frame {
 
 void addRichTextImage(const QString &name, const QImage &image);
 
+// Asked for every name the table does not hold, afresh on each request (a name it does not
+// know now may be known later); null takes it away.
+using RichTextImageSource = QImage (*)(const QString &name);
+void setRichTextImageSource(RichTextImageSource source);
+
 } // namespace tesk::frame

@@ -80,6 +80,20 @@ MainWindow *callingOrCurrent()
     return Store::currentMainWindow();
 }
 
+// Only a main window the store holds is used: the caller's pointer may name one long gone or
+// something else altogether, and is compared, never followed.
+MainWindow *knownMainWindow(void *pointer)
+{
+    Store *store = Store::existing();
+    if (!store)
+        return nullptr;
+    for (MainWindow *window : store->mainWindows()) {
+        if (static_cast<void *>(window) == pointer)
+            return window;
+    }
+    return nullptr;
+}
+
 // "name", or "name_N" past the numbers that dock windows of the window already carry.
 QString multipleViewCaption(const MainWindow *window, const QString &name)
 {
@@ -114,8 +128,9 @@ MoskResult CTesk_Facade::dockForMultipleView(void *face, uint64_t viewId, void *
 {
     return tesk::guarded(__func__, MoskResult(nullptr), [&]() -> MoskResult {
         QWidget *view = asWidget(widget);
-        MainWindow *window =
-            mainWindow ? static_cast<MainWindow *>(mainWindow) : callingOrCurrent();
+        MainWindow *window = mainWindow ? knownMainWindow(mainWindow) : callingOrCurrent();
+        if (mainWindow && !window)
+            return moskErrorCreateStandardError(1, MOSK_ERR_BAD_ARGUMENT);
         if (!view || !window)
             return nullptr;
         QString &caption = window->docks().multipleViewCaption;

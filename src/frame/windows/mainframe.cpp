@@ -65,6 +65,9 @@ struct MainWindow::Private
 {
     ContextMenuCallback contextMenuCallback = nullptr;
     CuiActivationFn activationCallback = nullptr;
+    // The pane's code callback, for focus the pane frame itself never sees.
+    CuiCodeCallbackFn codeCallback = nullptr;
+    TeskHandle codeBox = 0;
     QWidget *pane = nullptr;
     tesk::frame::MenuManagerBase *menuManager = nullptr;
     QPointer<QWidget> outputWindow;
@@ -102,6 +105,10 @@ MainWindow::MainWindow(QWidget *parent, const char *name, Qt::WindowFlags flags)
 {
     d->pane = tesk::core::createPaneFrame(this);
     setCentralWidget(d->pane);
+    DockWidget::watchFrameFocus();
+    // A layout record has no field for dock windows stacked as tabs, so the user cannot make
+    // any: what they arrange must come back as they left it.
+    setDockOptions(dockOptions() & ~QMainWindow::AllowTabbedDocks);
     auto *bar = new CuiMenuBar(this);
     setMenuBar(bar);
     // Input on the menu bar waits while a modal dialog of this window is up.
@@ -463,7 +470,19 @@ QWidget *MainWindow::pane() const
 
 bool MainWindow::registerCodeCallback(CuiCodeCallbackFn callback, TeskHandle windowBox)
 {
+    d->codeCallback = callback;
+    d->codeBox = windowBox;
     return tesk::core::bindPaneFrame(d->pane, callback, windowBox);
+}
+
+void MainWindow::notifyPaneFocus()
+{
+    const CuiCodeCallbackFn callback = d->codeCallback;
+    if (!callback || !d->pane)
+        return;
+    int rect[4] = {0, 0, d->pane->width(), d->pane->height()};
+    const TeskHandle box = d->codeBox;
+    tesk::lifetime::callHost(this, [&] { callback(box, rect, 3); });
 }
 
 void MainWindow::key(QKeyEvent *event)

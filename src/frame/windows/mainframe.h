@@ -87,6 +87,8 @@ public:
     QWidget *pane() const;
     // Hands the frame the host's code callback and window box, and builds it.
     bool registerCodeCallback(CuiCodeCallbackFn callback, TeskHandle windowBox);
+    // Tells the host through the pane's code callback that its pane took the focus (code 3).
+    void notifyPaneFocus();
     // The dock window the host named "Output", shown by its menu item
     // (tesk::commands::kOutputWindowItem).
     void setOutputWindow(QWidget *window);

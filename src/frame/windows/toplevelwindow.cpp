@@ -1,31 +1,30 @@
 #include "frame/windows/toplevelwindow.h"
 
+#include "frame/menus/iconcache.h"
 #include "frame/menus/teskaction.h"
 #include "frame/menus/teskpopupmenu.h"
 #include "system/lifetime.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QPainter>
+#include <QPixmap>
 
 namespace {
 
 const QString kSyncCaption = QStringLiteral("Synchronization Control");
 constexpr QSize kInitialSize(499, 249);
 
-// The connection window's icon: a small plug in the window's own colours.
+// The connection window's icon: a plug on its cable.
+const char *const kSyncIcon[] = {
+    "12 13 9 1",    "  c None",     ". c #000000",  "+ c #303080",  "@ c #6090D0",  "# c #A0C0F0",
+    "$ c #E0E8F8",  "% c #808080",  "& c #C0C0C0",  "* c #F0D060",  "   &%  &%   ", "   &%  &%   ",
+    "   &%  &%   ", " ++++++++++ ", " +$$#####@+ ", " +$#####@@+ ", " +#####@@@+ ", " +##*##@@@+ ",
+    " ++@@@@@@++ ", "  ++@@@@++  ", "    +..+    ", "    +..+    ", "     ..     ",
+};
+
 QPixmap syncIcon()
 {
-    QPixmap icon(12, 13);
-    icon.fill(Qt::transparent);
-    QPainter painter(&icon);
-    painter.setPen(QColor(0x30, 0x30, 0x80));
-    painter.setBrush(QColor(0x60, 0x90, 0xd0));
-    painter.drawRect(2, 4, 7, 5);
-    painter.drawLine(4, 0, 4, 4);
-    painter.drawLine(7, 0, 7, 4);
-    painter.drawLine(5, 9, 5, 12);
-    return icon;
+    return QPixmap(kSyncIcon);
 }
 
 } // namespace
@@ -44,6 +43,7 @@ struct TopLevelWindow::Private
     MenuCallback menuCallback = nullptr;
     int menuWord = 0;
     TeskHandle menuContext = 0;
+    AboutToShowCallback aboutToShow = nullptr;
     TeskHandle sizeContext = 0;
     SizeCallback sizeCallback = nullptr;
 };
@@ -67,12 +67,15 @@ TopLevelWindow::TopLevelWindow(TeskHandle hostData, TeskHandle, const QString &c
         setWindowIcon(syncIcon());
         d->records.insert(49853, {tr("Connect/Synch Help"),
                                   tr("Display Help on using the Connections Control"),
-                                  QKeySequence(Qt::Key_F1)});
+                                  QKeySequence(Qt::Key_F1), IconCache::iconSet(49853)});
         d->records.insert(49863, {tr("Send a Problem Report..."),
                                   tr("Opens a window to prepare and send a problem report"),
-                                  {}});
-        d->records.insert(49864,
-                          {tr("About"), tr("Shows information on product and licenses"), {}});
+                                  {},
+                                  IconCache::iconSet(49863)});
+        d->records.insert(49864, {tr("About"),
+                                  tr("Shows information on product and licenses"),
+                                  {},
+                                  IconCache::iconSet(49864)});
     }
     resize(kInitialSize);
 }
@@ -91,19 +94,23 @@ WId TopLevelWindow::addMenu(const QString &text, void *data)
         menuBar()->addMenu(popup);
         d->nextMenuOnBar = false;
     } else {
-        QAction *entry = d->currentTopPopup->addMenu(popup);
-        popup->setParentPopup(d->currentTopPopup);
-        popup->setItemId(d->currentTopPopup->actions().indexOf(entry));
+        d->currentTopPopup->addSubmenu(popup);
         d->currentPopup = popup;
     }
     popup->setDataWord(data);
+    // Plain items (those without a record) reach the host with the popup's data word.
+    connect(popup, &TeskPopupMenu::activated, this,
+            [this, popup](int id) { MenuExecution(id, popup->dataWord()); });
+    connect(popup, &QMenu::aboutToShow, this, [this, popup] { popupAboutToShow(popup); });
     return popup->winId();
 }
 
-void TopLevelWindow::addSeparator()
+bool TopLevelWindow::addSeparator()
 {
-    if (d->currentPopup)
-        d->currentPopup->addSeparator();
+    if (!d->currentPopup)
+        return false;
+    d->currentPopup->addSeparator();
+    return true;
 }
 
 void TopLevelWindow::addMenuItem(int id, const QString &text, void *data)
@@ -115,8 +122,9 @@ void TopLevelWindow::addMenuItem(int id, const QString &text, void *data)
         d->currentPopup->insertItem(text, id);
         return;
     }
-    auto *action = new TeskAction(record->description, QIcon(), record->text, record->accelerator,
-                                  this, "TeskAction", false, QStringLiteral("NOT SET"));
+    auto *action =
+        new TeskAction(record->description, record->icon, record->text, record->accelerator, this,
+                       "TeskAction", false, QStringLiteral("NOT SET"));
     action->setOwnId(id);
     action->setDataWord(data);
     action->setContainer(d->currentPopup);
@@ -135,6 +143,25 @@ void TopLevelWindow::setMenuCallback(int word, MenuCallback callback, TeskHandle
 void TopLevelWindow::setMenuContext(TeskHandle context)
 {
     d->menuContext = context;
+}
+
+void TopLevelWindow::setHostMenuCallbacks(AboutToShowCallback aboutToShow, MenuCallback activate,
+                                          TeskHandle context)
+{
+    d->aboutToShow = aboutToShow;
+    d->menuCallback = activate;
+    d->menuContext = context;
+}
+
+void TopLevelWindow::popupAboutToShow(TeskPopupMenu *popup)
+{
+    const AboutToShowCallback callback = d->aboutToShow;
+    if (!callback)
+        return;
+    const TeskHandle context = d->menuContext;
+    const auto window = static_cast<TeskHandle>(popup->winId());
+    void *const data = popup->dataWord();
+    tesk::lifetime::callHost(this, [&] { callback(context, window, data); });
 }
 
 void TopLevelWindow::markNextMenuForBar()

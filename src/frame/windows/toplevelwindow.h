@@ -2,6 +2,8 @@
 
 #include <tesk/tesk_global.h>
 
+#include <QIcon>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMap>
 
@@ -20,6 +22,8 @@ public:
     // (context, rectangle left, top, width, height, code 0 close, 1 resize, 2 focus)
     using SizeCallback = void (*)(TeskHandle context, int *rect, int code);
     using MenuCallback = void (*)(TeskHandle context, int id, void *data);
+    // (context, the popup's window id, the popup's data word)
+    using AboutToShowCallback = void (*)(TeskHandle context, TeskHandle windowId, void *data);
 
     // A menu item the window can turn into an action: texts, icon and accelerator.
     struct MenuItemRecord
@@ -27,6 +31,7 @@ public:
         QString text;
         QString description;
         QKeySequence accelerator;
+        QIcon icon;
     };
 
     TopLevelWindow(TeskHandle hostData, TeskHandle ignored, const QString &caption,
@@ -35,10 +40,15 @@ public:
 
     // Returns the new popup's window id.
     WId addMenu(const QString &text, void *data);
-    void addSeparator();
+    // False when no menu was added yet.
+    bool addSeparator();
     void addMenuItem(int id, const QString &text, void *data);
     void setMenuCallback(int word, MenuCallback callback, TeskHandle context);
     void setMenuContext(TeskHandle context);
+    // The host's menu callbacks once it runs separate top-level windows: popups ask the first
+    // before they show, items answer through the second.
+    void setHostMenuCallbacks(AboutToShowCallback aboutToShow, MenuCallback activate,
+                              TeskHandle context);
     void markNextMenuForBar();
     // The width, or the height without the menu bar.
     int extent(bool width) const;
@@ -68,6 +78,7 @@ protected:
 
 private:
     void notifySize(int code, bool sized);
+    void popupAboutToShow(TeskPopupMenu *popup);
 
     struct Private;
     std::unique_ptr<Private> d;

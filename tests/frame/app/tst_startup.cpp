@@ -42,6 +42,21 @@ TEST(StartupWords, FirstStyleSwitchChoosesExactly)
     EXPECT_FALSE(first.wood || first.metal);
 }
 
+TEST(StartupWords, FileReadingToolkitOptionsNeverReachTheToolkit)
+{
+    auto kept = [](const char *line) {
+        return toolkitWords(splitCommandLine(QString::fromLatin1(line))).join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(kept("-stylesheet /dev/zero -style wood"), QStringLiteral("-style wood"));
+    EXPECT_EQ(kept("--stylesheet=/dev/zero a -qwindowicon /x.png b"), QStringLiteral("a b"));
+    EXPECT_EQ(kept("-platformpluginpath /p -plugin evil -testability -reverse"),
+              QStringLiteral("-reverse"));
+    // A value-taking option at the end takes nothing after it; look-alikes pass.
+    EXPECT_EQ(kept("x -stylesheet"), QStringLiteral("x"));
+    EXPECT_EQ(kept("-stylesheets y -platform offscreen stylesheet"),
+              QStringLiteral("-stylesheets y -platform offscreen stylesheet"));
+}
+
 TEST(StartupInstanceId, HomeOrUnknownCutAndLowerCased)
 {
     EXPECT_EQ(applicationId(nullptr), QStringLiteral("a <unknown>"));

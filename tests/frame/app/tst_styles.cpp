@@ -103,6 +103,49 @@ TEST(WoodGeometry, ContentsKeepClearOfBevelAndRoundedEnds)
     EXPECT_EQ(wood::pushButtonContents(QRect(10, 20, 80, 24)), QRect(19, 24, 62, 16));
 }
 
+TEST(WoodButton, LongLabelsFitBetweenTheRoundedEnds)
+{
+    StyleScope scope(new NorwegianWoodStyle);
+    for (const char *text : {"OK", "Apply to every core of the target", "W"}) {
+        QPushButton button(QString::fromLatin1(text));
+        settle({&button});
+        const QSize hint = button.sizeHint();
+        QStyleOptionButton option = buttonOption(QStyle::State_Raised, QRect(QPoint(), hint));
+        const QRect contents =
+            button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+        // The label is drawn 2 pixels inside the contents.
+        const QSize label = button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
+        EXPECT_GE(contents.width() - 4, label.width()) << text;
+        EXPECT_GE(contents.height() - 4, label.height()) << text;
+    }
+    // A tall label makes for larger ends, and the width follows.
+    const QSize tall = wood::pushButtonSize(QSize(40, 60), QSize(10, 10));
+    const QRect contents = wood::pushButtonContents(QRect(QPoint(), tall));
+    EXPECT_GE(contents.width(), 44);
+    EXPECT_GE(contents.height(), 64);
+}
+
+TEST(WoodScrollBar, EveryPixelOfTheBarIsPainted)
+{
+    StyleScope scope(new NorwegianWoodStyle);
+    for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+        QScrollBar bar(orientation);
+        bar.setRange(0, 100);
+        bar.resize(orientation == Qt::Horizontal ? QSize(200, 16) : QSize(16, 200));
+        settle({&bar});
+        const QColor marker(255, 0, 255);
+        QImage image(bar.size(), QImage::Format_ARGB32);
+        image.fill(marker);
+        bar.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        int unpainted = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                unpainted += QColor(image.pixel(x, y)) == marker;
+        }
+        EXPECT_EQ(unpainted, 0) << orientation;
+    }
+}
+
 TEST(WoodGeometry, ComboArrowSitsRightOfTheTextAboveItsBar)
 {
     EXPECT_EQ(wood::comboArrowSize(7), 6);

@@ -62,6 +62,19 @@ TEST(AbbreviatePath, ShortPathsAndLongNames)
               QByteArray("C:\\one\\...\\four\\five.txt"));
 }
 
+TEST(AbbreviatePath, OneOverTheMaximumAndTheSeparatorTie)
+{
+    const char *fits = "C:\\a\\b\\c\\d\\e\\f\\g\\h\\i\\j\\k\\l\\file.inc";
+    const QByteArray shortened = abbreviate(fits, 34);
+    EXPECT_LE(shortened.size(), 34);
+    EXPECT_TRUE(shortened.startsWith("C:\\a\\...\\")) << shortened.constData();
+    EXPECT_TRUE(shortened.endsWith("\\l\\file.inc")) << shortened.constData();
+    // First and last separators differ and both kinds are as many: backslashes win.
+    EXPECT_EQ(abbreviate("C:/one\\two/three\\four.txt", 24), QByteArray("C:/one\\...\\four.txt"));
+    // More forward slashes: the head and the dots take theirs.
+    EXPECT_TRUE(abbreviate("/one/two/three\\four/five.txt", 24).startsWith("/one/..."));
+}
+
 class ComboBoxTest : public ::testing::Test
 {
 protected:

@@ -6,14 +6,20 @@
 #include "frame/core/inplaceedit.h"
 #include "frame/services/hosttext.h"
 #include "frame/windows/docking/cuipaneregistry.h"
+#include "frame/windows/docking/dockbuttons.h"
+#include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/docklocationbox.h"
 #include "frame/windows/docking/dockwidget.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolButton>
 
 #include <vector>
 
@@ -272,4 +278,154 @@ TEST_F(DockingTest, HostCaptionsAreReadOnlyUpToTheHostTextLimit)
     std::vector<char> caption(size_t(tesk::frame::kMaxHostTextBytes), 'c');
     DockWidget *dock = window->createDockedWindow(63, caption.data(), &recordHostCall);
     EXPECT_EQ(dock->windowTitle().size(), tesk::frame::kMaxHostTextBytes);
+}
+
+namespace {
+
+std::vector<std::pair<TeskHandle, int>> g_paneCalls;
+
+void recordPaneCall(TeskHandle box, int *, int code)
+{
+    g_paneCalls.emplace_back(box, code);
+}
+
+} // namespace
+
+TEST_F(DockingTest, ClickingOrTabbingIntoAFrameTellsTheHost)
+{
+    DockWidget *dock = docked("Registers", 97);
+    auto *first = new QLineEdit(dock->pane());
+    auto *second = new QLineEdit(dock->pane());
+    g_paneCalls.clear();
+    QtRegisterCodeCB(&recordPaneCall, 98);
+    auto *inPane = new QLineEdit(window->pane());
+    first->show();
+    second->show();
+    inPane->show();
+    QApplication::setActiveWindow(window);
+    settle();
+    g_hostCalls.clear();
+    g_paneCalls.clear();
+
+    first->setFocus(Qt::MouseFocusReason);
+    ASSERT_EQ(g_hostCalls.size(), 1u);
+    EXPECT_EQ(g_hostCalls[0].box, 97);
+    EXPECT_EQ(g_hostCalls[0].code, 3);
+    // Within the frame: no news.
+    second->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(g_hostCalls.size(), 1u);
+    EXPECT_TRUE(g_paneCalls.empty());
+
+    // Into the main window's pane, and back into the dock window.
+    inPane->setFocus(Qt::MouseFocusReason);
+    ASSERT_EQ(g_paneCalls.size(), 1u);
+    EXPECT_EQ(g_paneCalls[0], std::make_pair(TeskHandle(98), 3));
+    first->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(g_hostCalls.size(), 2u);
+    EXPECT_EQ(g_paneCalls.size(), 1u);
+}
+
+TEST_F(DockingTest, DockButtonsStandAcrossTheirWindowAndFocusIt)
+{
+    DockWidget *dock = docked("Registers", 99);
+    auto *buttons = new DockButtons(dock);
+    EXPECT_EQ(buttons->objectName(), QStringLiteral("CUI::DockButtons"));
+    // A window standing in a side area has its strip lying across its top.
+    ASSERT_EQ(window->dockWidgetArea(dock), Qt::BottomDockWidgetArea);
+    EXPECT_EQ(buttons->orientation(), Qt::Horizontal);
+    EXPECT_EQ(buttons->minimumSizeHint(), QSize(17, 0));
+    window->addDockWidget(Qt::LeftDockWidgetArea, dock);
+    EXPECT_EQ(buttons->orientation(), Qt::Vertical);
+    EXPECT_EQ(buttons->minimumSizeHint(), QSize(0, 17));
+
+    const QImage blank = buttons->indicator().toImage();
+    EXPECT_EQ(blank.size(), QSize(14, 14));
+    buttons->setColour(qRgb(200, 0, 0));
+    const QImage coloured = buttons->indicator().toImage();
+    EXPECT_EQ(coloured.pixel(7, 7), qRgb(200, 0, 0));
+    EXPECT_EQ(coloured.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(coloured.pixel(13, 13), qRgb(0, 0, 0));
+
+    QSignalSpy closes(buttons, &DockButtons::closeButtonClicked);
+    QSignalSpy views(buttons, &DockButtons::viewButtonClicked);
+    QSignalSpy files(buttons, &DockButtons::fileButtonClicked);
+    buttons->closeButton()->click();
+    buttons->viewButton()->click();
+    buttons->viewButton()->click();
+    buttons->fileButton()->click();
+    EXPECT_EQ(closes.count(), 1);
+    EXPECT_EQ(views.count(), 2);
+    EXPECT_EQ(files.count(), 1);
+    EXPECT_EQ(buttons->findChildren<QToolButton *>().size(), 4);
+
+    settle();
+    g_hostCalls.clear();
+    QTest::mousePress(buttons, Qt::LeftButton, {}, QPoint(1, 1));
+    QTest::mouseRelease(buttons, Qt::LeftButton, {}, QPoint(1, 1));
+    ASSERT_FALSE(g_hostCalls.empty());
+    EXPECT_EQ(g_hostCalls.back().code, 3);
+}
+
+namespace {
+
+void vetoClose(TeskHandle box, int *rect, int code)
+{
+    recordHostCall(box, rect, code);
+    // The host keeps the pane: from inside its close notice it asks for a hide instead.
+    if (code == 0)
+        QtSetDontClosePane();
+}
+
+} // namespace
+
+TEST_F(DockingTest, TheHostVetoesACloseAndADontCloseWindowOnlyHides)
+{
+    QtCreateDocked(1, 0);
+    DockWidget *vetoed = window->createDockedWindow(110, "Memory", &vetoClose);
+    QPointer<DockWidget> vetoedGuard(vetoed);
+    settle();
+    vetoed->close();
+    settle();
+    // The close is refused: the window stays as it was.
+    ASSERT_TRUE(vetoedGuard);
+    EXPECT_FALSE(vetoed->isHidden());
+    EXPECT_EQ(closeCalls(), 1u);
+    EXPECT_TRUE(window->dockList().contains(vetoed));
+    // Without the veto a close ends the window.
+    g_hostCalls.clear();
+    DockWidget *plain = docked("Watch", 111);
+    QPointer<DockWidget> plainGuard(plain);
+    plain->close();
+    settle();
+    EXPECT_FALSE(plainGuard);
+
+    // The program hides a window the host said not to close: it stays.
+    DockWidget *kept = docked("Output", 112);
+    kept->setDontClose(true);
+    QPointer<DockWidget> keptGuard(kept);
+    kept->hide();
+    settle();
+    ASSERT_TRUE(keptGuard);
+    EXPECT_TRUE(kept->isHidden());
+    EXPECT_TRUE(window->dockList().contains(kept));
+}
+
+TEST_F(DockingTest, CreateDockedPlacesTheNextWindow)
+{
+    QtCreateDocked(0, 0);
+    DockWidget *right = window->createDockedWindow(120, "Right", nullptr);
+    EXPECT_EQ(window->dockWidgetArea(right), Qt::RightDockWidgetArea);
+    QtCreateDocked(1, 0);
+    DockWidget *bottom = window->createDockedWindow(121, "Bottom", nullptr);
+    EXPECT_EQ(window->dockWidgetArea(bottom), Qt::BottomDockWidgetArea);
+    QtCreateDocked(3, 0);
+    DockWidget *beside = window->createDockedWindow(122, "Beside", nullptr);
+    EXPECT_EQ(window->dockWidgetArea(beside), Qt::BottomDockWidgetArea);
+    // Area 4 always starts a new line.
+    QtCreateDocked(4, 0);
+    DockWidget *below = window->createDockedWindow(123, "Below", nullptr);
+    EXPECT_EQ(window->dockWidgetArea(below), Qt::BottomDockWidgetArea);
+    EXPECT_FALSE(window->dockLayout().startsLine(bottom));
+    EXPECT_FALSE(window->dockLayout().startsLine(beside));
+    EXPECT_TRUE(window->dockLayout().startsLine(below));
 }

@@ -4,6 +4,7 @@
 #include "modalanswers.h"
 #include "testhost.h"
 
+#include "frame/app/metalstyle.h"
 #include "frame/core/combobox.h"
 #include "frame/core/cuihandles.h"
 #include "frame/windows/toolbars/editortoolbars.h"
@@ -11,19 +12,26 @@
 #include "frame/windows/toolbars/findtoolbar.h"
 #include "frame/windows/toolbars/scriptdata.h"
 #include "frame/windows/toolbars/scripttoolbar.h"
+#include "frame/windows/toplevelwindow.h"
 
 #include <tesk/tesk_menu.h>
 #include <tesk/tesk_toolbars.h>
+#include <tesk/tesk_window.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolButton>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -102,6 +110,32 @@ TEST_F(EditorToolBars, CreatedOncePerMainWindow)
     // The frame record asked for the encoding choice with index 3, which is out of range.
     EXPECT_TRUE(toolBar->isEncodingShown());
     EXPECT_EQ(toolBar->encodingField()->currentIndex(), 0);
+}
+
+TEST_F(EditorToolBars, ATopLevelWindowHasAFindToolBarOfItsOwn)
+{
+    const TeskHandle native = QtTopLevelCreate(702, nullptr, 55);
+    ASSERT_NE(native, 0);
+    auto *topLevel = qobject_cast<TopLevelWindow *>(Store::currentTopLevelWindow());
+    ASSERT_TRUE(topLevel);
+    const TeskHandle handle = QtCreateEditorToolBar(702, &recordFind);
+    ASSERT_NE(handle, 0);
+    EXPECT_EQ(QtCreateEditorToolBar(702, &recordFind), handle);
+    auto *toolBar =
+        qobject_cast<FindToolBar *>(tesk::handles::object(reinterpret_cast<void *>(handle)));
+    ASSERT_TRUE(toolBar);
+    EXPECT_EQ(toolBar->parentWidget(), topLevel);
+    EXPECT_EQ(topLevel->toolBarArea(toolBar), Qt::TopToolBarArea);
+    EXPECT_TRUE(toolBar->isEncodingShown());
+    EXPECT_EQ(toolBar->encodingField()->currentIndex(), 0);
+    // The main window's toolbar is another one.
+    EXPECT_NE(createFind(), toolBar);
+    // The host hears with the window's size context.
+    toolBar->encodingField()->activated(1);
+    ASSERT_EQ(g_findCalls.size(), 1u);
+    EXPECT_EQ(g_findCalls[0].context, 55);
+    topLevel->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST_F(EditorToolBars, EveryActionReachesTheHost)
@@ -305,6 +339,63 @@ TEST_F(ScriptToolBars, ListIsStoredAndLoadedAsASection)
     EXPECT_EQ(CuiScriptFiles_Load(nullptr, "x"), 0);
 }
 
+TEST_F(ScriptToolBars, BrokenSectionKeepsTheListAndStaleNamesDoNotRun)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("cut.ini"));
+    QFile cut(path);
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write("[cut]\n<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<doc>\n"
+              "<script_toolbar_data><is_active>1</is_active><all_data>"
+              "<data><key>new.inc</key><value>/n/new.inc</value></data>"
+              "<data><key>half");
+    cut.close();
+    QMap<QString, QString> &map = ScriptData::instance()->scripts().map();
+    map.insert(QStringLiteral("mine.inc"), QStringLiteral("/u/mine.inc"));
+    map.insert(QStringLiteral("old.inc"), QStringLiteral("/u/old.inc"));
+    const QMap<QString, QString> users = map;
+    ScriptToolBar *toolBar = createScripts();
+    ASSERT_NE(toolBar, nullptr);
+    EXPECT_EQ(CuiScriptFiles_Load(path.toUtf8().constData(), "cut"), 0);
+    EXPECT_EQ(map, users);
+
+    // A whole section replaces the list without refilling the toolbar, which still shows the
+    // names the list no longer has.
+    QFile whole(dir.filePath(QStringLiteral("whole.ini")));
+    ASSERT_TRUE(whole.open(QIODevice::WriteOnly));
+    whole.write("[whole]\n<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<doc>\n"
+                "<script_toolbar_data><is_active>1</is_active><all_data>"
+                "<data><key>old.inc</key><value>/n/old.inc</value></data>"
+                "</all_data></script_toolbar_data>\n</doc>\n");
+    whole.close();
+    EXPECT_EQ(CuiScriptFiles_Load(whole.fileName().toUtf8().constData(), "whole"), 1);
+    ASSERT_EQ(map.size(), 1);
+    toolBar->scriptList()->setCurrentText(QStringLiteral("mine.inc"));
+    ASSERT_EQ(toolBar->scriptList()->currentText(), QStringLiteral("mine.inc"));
+    toolBar->runButton()->click();
+    EXPECT_TRUE(g_scriptCalls.empty());
+    toolBar->scriptList()->setCurrentText(QStringLiteral("old.inc"));
+    toolBar->runButton()->click();
+    ASSERT_EQ(g_scriptCalls.size(), 1u);
+    EXPECT_EQ(g_scriptCalls[0].second,
+              "include '" + QDir::toNativeSeparators(QStringLiteral("/n/old.inc")).toStdString() +
+                  "'");
+}
+
+TEST_F(EditorToolBars, ToolbarPicturesAreFoundByNameInRichText)
+{
+    QTextDocument document;
+    const QVariant found =
+        document.resource(QTextDocument::ImageResource, QUrl(QStringLiteral("runscript.png")));
+    ASSERT_TRUE(found.canConvert<QImage>());
+    EXPECT_EQ(found.value<QImage>().size(), QSize(16, 16));
+    EXPECT_TRUE(document.resource(QTextDocument::ImageResource, QUrl(QStringLiteral("nothing.png")))
+                    .isNull());
+    // The frame's own pictures are still served beside them.
+    EXPECT_FALSE(
+        document.resource(QTextDocument::ImageResource, QUrl(QStringLiteral("padlock"))).isNull());
+}
+
 TEST(EmbeddedImages, ToolbarPicturesByName)
 {
     for (const char *name : {"addscript.png", "runscript.png", "deletescript.png"}) {
@@ -314,6 +405,38 @@ TEST(EmbeddedImages, ToolbarPicturesByName)
         EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << name;
     }
     EXPECT_TRUE(tesk::frame::embeddedImage(QStringLiteral("other.png")).isNull());
+}
+
+TEST_F(ScriptToolBars, LabelsAreDarkOnPaleMetal)
+{
+    const QString previous = QApplication::style()->name();
+    QApplication::setStyle(new MetalStyle);
+    ScriptToolBar *scripts = createScripts();
+    FindToolBar *find = createFind();
+    window->resize(1600, 300);
+    window->show();
+    QCoreApplication::processEvents();
+    QList<QLabel *> labels = scripts->findChildren<QLabel *>() + find->findChildren<QLabel *>();
+    int shown = 0;
+    for (QLabel *label : labels) {
+        if (!label->isVisible())
+            continue;
+        ++shown;
+        const QImage image = label->grab().toImage();
+        int darkest = 3 * 255;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                darkest = qMin(darkest, qRed(pixel) + qGreen(pixel) + qBlue(pixel));
+            }
+        }
+        EXPECT_LT(darkest, 3 * 100) << qPrintable(label->text());
+    }
+    EXPECT_GE(shown, 3);
+    // The state button's text has no button face under it either.
+    const QColor stateText = find->stateButton()->palette().color(QPalette::ButtonText);
+    EXPECT_LT(stateText.lightness(), 100) << qPrintable(stateText.name());
+    QApplication::setStyle(QStyleFactory::create(previous));
 }
 
 } // namespace

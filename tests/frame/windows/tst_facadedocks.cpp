@@ -67,6 +67,18 @@ TEST_F(FacadeDocksTest, ViewsShareOneCaptionAndKeepTheirIds)
     // A null widget is nothing to dock.
     EXPECT_EQ(ops->dockForMultipleView(face, 1, nullptr, window), nullptr);
     EXPECT_EQ(window->dockList().size(), 1);
+    // A main-window pointer the library does not hold is refused, not followed.
+    QWidget notAWindow;
+    QWidget *third = view("Memory");
+    MoskResult refused = ops->dockForMultipleView(face, 5, third, &notAWindow);
+    EXPECT_NE(refused, nullptr);
+    mosk::release(refused);
+    int stray = 0;
+    refused = ops->dockForMultipleView(face, 5, third, &stray);
+    EXPECT_NE(refused, nullptr);
+    mosk::release(refused);
+    EXPECT_EQ(window->dockList().size(), 1);
+    delete third;
 }
 
 TEST_F(FacadeDocksTest, WindowQuestionsAndDockMenuItems)

@@ -141,3 +141,111 @@ TEST_F(LayoutRecordTest, ToolbarsAndTopGeometry)
               QGuiApplication::primaryScreen()->virtualGeometry().size());
     Store::instance()->clearTopGeometryPending();
 }
+
+namespace {
+
+// Field n (1-based) of a dock record.
+int field(const std::string &record, int n)
+{
+    const QList<QByteArray> fields = QByteArray::fromStdString(record).split(':');
+    return fields.value(n - 1).toInt();
+}
+
+} // namespace
+
+TEST_F(LayoutRecordTest, RecordsFollowTheUsersResizeAndDrags)
+{
+    MainWindow *window = createFrame("Debugger", 5);
+    window->resize(1200, 900);
+    window->show();
+    CuiSetDockWindowPersistanceData(5, "Registers:1:0:0:0:0:200:300:1:0");
+    DockWidget *registers = window->createDockedWindow(50, "Registers", nullptr);
+    CuiSetDockWindowPersistanceData(5, "Memory:1:0:1:0:0:200:300:1:0");
+    DockWidget *memory = window->createDockedWindow(51, "Memory", nullptr);
+    QtFrameShow();
+    QCoreApplication::processEvents();
+    // Right after the restore the record carries what is shown.
+    QtSortWindowList(5);
+    EXPECT_EQ(field(record(5, 0), 7), registers->width());
+    EXPECT_EQ(field(record(5, 0), 8), registers->height());
+    // The first window of an area starts no new line.
+    EXPECT_EQ(field(record(5, 0), 3), 0);
+
+    // The user widens the area and makes the memory window taller.
+    window->resizeDocks({registers}, {420}, Qt::Horizontal);
+    window->resizeDocks({registers, memory}, {300, 509}, Qt::Vertical);
+    QCoreApplication::processEvents();
+    ASSERT_GT(memory->width(), 300);
+    QtSortWindowList(5);
+    const std::string resized = record(5, 1);
+    EXPECT_EQ(resized.substr(0, 7), "Memory:");
+    EXPECT_EQ(field(resized, 7), memory->width());
+    EXPECT_EQ(field(resized, 8), memory->height());
+    EXPECT_NE(field(resized, 7), 200);
+    // The host's questions about the newest window answer the same size.
+    EXPECT_EQ(QtGetWindWidth(), memory->width());
+    EXPECT_EQ(QtGetWindHeight(), memory->height() - 2);
+
+    // The user drags the registers below the memory window, then into a line of their own.
+    window->splitDockWidget(memory, registers, Qt::Vertical);
+    QCoreApplication::processEvents();
+    QtSortWindowList(5);
+    EXPECT_EQ(QtGetPersistWindowBox(5, 0), 51);
+    EXPECT_EQ(record(5, 1).substr(0, 14), "Registers:1:0:");
+    EXPECT_EQ(field(record(5, 1), 4), 1);
+    window->addDockWidget(Qt::LeftDockWidgetArea, registers, Qt::Horizontal);
+    QCoreApplication::processEvents();
+    QtSortWindowList(5);
+    EXPECT_EQ(QtGetPersistWindowBox(5, 1), 50);
+    EXPECT_EQ(field(record(5, 1), 3), 1);
+    EXPECT_EQ(field(record(5, 0), 3), 0);
+
+    // A resized window restored into a second main window comes back at the size it was left.
+    const std::string left = record(5, 0);
+    MainWindow *second = createFrame("Debugger", 6);
+    second->resize(1200, 900);
+    second->show();
+    CuiSetDockWindowPersistanceData(6, left.c_str());
+    DockWidget *again = second->createDockedWindow(60, "Memory", nullptr);
+    QtFrameShow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(again->width(), field(left, 7));
+}
+
+TEST_F(LayoutRecordTest, HiddenRecordsLongCaptionsAndTitlesHeldTogether)
+{
+    MainWindow *window = createFrame("Debugger", 7);
+    window->show();
+    CuiSetDockWindowPersistanceData(7, "Trace:3:0:0:0:0:300:120:0:0");
+    DockWidget *trace = window->createDockedWindow(70, "Trace", nullptr);
+    // A caption longer than the host's buffer, which was full of other bytes.
+    const std::string longCaption(400, 'c');
+    CuiSetDockWindowPersistanceData(7, (longCaption + ":3:0:1:0:0:300:120:1:0").c_str());
+    window->createDockedWindow(71, "Long", nullptr);
+    QtFrameShow();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(trace->isHidden());
+    QtSortWindowList(7);
+    EXPECT_EQ(field(record(7, 0), 9), 0);
+    const std::string cut = record(7, 1);
+    EXPECT_EQ(cut.size(), size_t(tesk::frame::kLayoutRecordSize - 1));
+    EXPECT_EQ(cut.substr(cut.size() - 4), ":1:0");
+
+    // Two toolbar titles asked for one after the other both stay readable.
+    auto *first = new QToolBar(QStringLiteral("First"), window);
+    auto *second = new QToolBar(QStringLiteral("Second"), window);
+    window->addToolBar(Qt::TopToolBarArea, first);
+    window->addToolBar(Qt::TopToolBarArea, second);
+    const char *one = nullptr;
+    const char *two = nullptr;
+    for (int index = 0; index < QtToolbarCount(7); ++index) {
+        const char *title = QtReturnToolbarTitle(7, index);
+        if (!std::strcmp(title, "First"))
+            one = title;
+        if (!std::strcmp(title, "Second"))
+            two = title;
+    }
+    ASSERT_TRUE(one && two);
+    EXPECT_STREQ(one, "First");
+    EXPECT_STREQ(two, "Second");
+}

@@ -1,9 +1,12 @@
 // The host's tool tip and the text drag relay through their exports.
+#include "frames.h"
 #include "testhost.h"
 
 #include "frame/windows/cuitooltip.h"
+#include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/ksodraganddrop.h"
 
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPointer>
@@ -303,4 +306,58 @@ TEST(ToolTip, HostTextIsShownAsItIsAndLoadsNothing)
     shown.setHtml(CuiToolTip::shown()->text());
     EXPECT_EQ(shown.toPlainText(), QStringLiteral("Qt\n<img src=\"/dev/zero\"><b>bold</b>\nnext"));
     CuiToolTipHide();
+}
+
+namespace {
+
+class DockDragRelay : public FrameTest
+{
+protected:
+    void SetUp() override
+    {
+        FrameTest::SetUp();
+        g_windBoxFuncs[7] = reinterpret_cast<void *>(&dragOver);
+        g_windBoxFuncs[8] = reinterpret_cast<void *>(&dropText);
+        CuiFunctionRegistryAddVoidStar("windBoxFuncs", g_windBoxFuncs);
+        g_dragOver.clear();
+        g_drops.clear();
+        data.setText(QStringLiteral("symbol"));
+    }
+    void TearDown() override
+    {
+        CuiFunctionRegistryRemoveVoidStar("windBoxFuncs");
+        FrameTest::TearDown();
+    }
+    QMimeData data;
+};
+
+} // namespace
+
+TEST_F(DockDragRelay, ADropOnTheDockWindowReachesTheHostForItsBox)
+{
+    MainWindow *window = createFrame("Debugger", 8);
+    window->show();
+    QtCreateDocked(1, 0);
+    DockWidget *dock = window->createDockedWindow(81, "Watch", nullptr);
+    ASSERT_TRUE(dock);
+    g_dragOverAnswer = 1;
+    QDragEnterEvent enter(QPoint(3, 3), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(dock, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDragMoveEvent over(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(dock, &over);
+    ASSERT_EQ(g_dragOver.size(), 2u);
+    EXPECT_EQ(g_dragOver[1].box, 81);
+    g_dropAnswer = 1;
+    QDropEvent dropped(QPointF(4, 4), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(dock, &dropped);
+    ASSERT_EQ(g_drops.size(), 1u);
+    EXPECT_EQ(g_drops[0].box, 81);
+    EXPECT_EQ(g_drops[0].text, "symbol");
+    // A box that refuses leaves the enter unaccepted.
+    g_dragOverAnswer = 0;
+    QDragEnterEvent refused(QPoint(3, 3), Qt::CopyAction, &data, Qt::LeftButton, {});
+    refused.ignore();
+    QCoreApplication::sendEvent(dock, &refused);
+    EXPECT_FALSE(refused.isAccepted());
 }

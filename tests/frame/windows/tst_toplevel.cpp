@@ -2,6 +2,8 @@
 // and the window leaving the store when it closes.
 #include "frames.h"
 
+#include <tesk/tesk_menu.h>
+
 #include "frame/menus/teskaction.h"
 #include "frame/menus/teskpopupmenu.h"
 #include "frame/windows/toplevelwindow.h"
@@ -114,4 +116,105 @@ TEST_F(TopLevelTest, RecordedItemsBecomeActionsThatReachTheHost)
     ASSERT_EQ(g_menuCalls.size(), 1u);
     EXPECT_EQ(g_menuCalls[0].first, 49853);
     EXPECT_EQ(g_menuCalls[0].second, &data);
+}
+
+namespace {
+
+std::vector<std::pair<TeskHandle, void *>> g_shownPopups;
+std::vector<std::pair<int, void *>> g_activated;
+
+void recordShown(TeskHandle, TeskHandle window, void *data)
+{
+    g_shownPopups.emplace_back(window, data);
+}
+
+void recordActivated(TeskHandle context, int id, void *data)
+{
+    EXPECT_EQ(context, 77);
+    g_activated.emplace_back(id, data);
+}
+
+} // namespace
+
+TEST_F(TopLevelTest, MenuExportsFillTheCurrentTopLevelWindowWhenNotDocking)
+{
+    g_shownPopups.clear();
+    g_activated.clear();
+    Store::instance()->setDockingWindow(false);
+    // The first registration after a new code window is the main window's.
+    Store::setMenuCallbackStage(Store::MenuCallbacksRegistered);
+    ASSERT_NE(QtTopLevelCreate(701, &recordSize, 0), 0);
+    auto *window = qobject_cast<TopLevelWindow *>(Store::currentTopLevelWindow());
+    ASSERT_TRUE(window);
+    // No menu yet: a separator has nothing to go into.
+    EXPECT_EQ(QtAddSeparator(), 0);
+    EXPECT_NE(QtRegisterMenuCB(&recordShown, &recordActivated, nullptr, 77), 0);
+    EXPECT_EQ(QtAddMainMenuEntry(), 1);
+    int fileData = 0, recentData = 0;
+    const TeskHandle file = QtAddPopupMenu("File", 100, &fileData);
+    EXPECT_NE(file, 0);
+    const TeskHandle recent = QtAddPopupMenu("Recent", 101, &recentData);
+    EXPECT_NE(recent, 0);
+    EXPECT_EQ(QtAddSeparator(), 1);
+    ASSERT_EQ(window->menuBar()->actions().size(), 1);
+    TeskPopupMenu *top = window->currentTopPopup();
+    TeskPopupMenu *sub = window->currentPopup();
+    ASSERT_NE(top, sub);
+    // The submenu knows the number of its entry in the menu above, not a position.
+    QAction *entry = top->actions().value(0);
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(TeskPopupMenu::numberOf(entry), sub->entryNumber());
+    EXPECT_NE(sub->entryNumber(), 0);
+    EXPECT_EQ(sub->actions().size(), 1);
+
+    // Showing a popup asks the host with its window id and data word; a plain item answers
+    // with its number.
+    emit sub->aboutToShow();
+    ASSERT_EQ(g_shownPopups.size(), 1u);
+    EXPECT_EQ(g_shownPopups[0].first, recent);
+    EXPECT_EQ(g_shownPopups[0].second, &recentData);
+    window->addMenuItem(4711, QStringLiteral("Reconnect"), nullptr);
+    sub->findItem(4711)->trigger();
+    ASSERT_EQ(g_activated.size(), 1u);
+    EXPECT_EQ(g_activated[0].first, 4711);
+    EXPECT_EQ(g_activated[0].second, &recentData);
+
+    // Docking again: the exports leave the top-level window alone.
+    Store::instance()->setDockingWindow(true);
+    EXPECT_EQ(QtAddPopupMenu("Edit", 102, nullptr), 0);
+    EXPECT_EQ(QtRegisterMenuCB(&recordShown, &recordActivated, nullptr, 78), 0);
+    Store::setMenuCallbackStage(Store::MenuCallbacksOpen);
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(TeskPopupMenuDynamic, InsertedAfterTheBaseAndRemovedTogether)
+{
+    TeskPopupMenu menu;
+    menu.insertItem(QStringLiteral("First"), 1);
+    menu.insertItem(QStringLiteral("Second"), 2);
+    menu.setBaseIndex(0);
+    QObject receiver;
+    int hits = 0;
+    QObject::connect(&menu, &TeskPopupMenu::activated, [&](int) { ++hits; });
+    menu.insertDynamic(QStringLiteral("A"), &receiver, SLOT(deleteLater()));
+    QAction *b = menu.insertDynamic(QStringLiteral("B"), nullptr, nullptr);
+    ASSERT_EQ(menu.actions().size(), 4);
+    EXPECT_EQ(menu.actions().at(1)->text(), QStringLiteral("B"));
+    EXPECT_EQ(menu.actions().at(2)->text(), QStringLiteral("A"));
+    EXPECT_EQ(menu.dynamicIds().size(), 2);
+    // A dynamic item answers its receiver, not the host's numbers.
+    b->trigger();
+    EXPECT_EQ(hits, 0);
+    menu.removeAllDynamic();
+    EXPECT_TRUE(menu.dynamicIds().isEmpty());
+    ASSERT_EQ(menu.actions().size(), 2);
+    EXPECT_EQ(menu.actions().at(1)->text(), QStringLiteral("Second"));
+}
+
+TEST(TopLevelIcon, TheConnectionWindowShowsItsPicture)
+{
+    TopLevelWindow window(1, 0, QStringLiteral("Synchronization Control"), nullptr, 0);
+    const QSize size = window.windowIcon().availableSizes().value(0);
+    EXPECT_EQ(size, QSize(12, 13));
 }

@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QPointer>
 
+#include <limits>
+
 using tesk::frame::checkWindowSizesAreSane;
 
 namespace {
@@ -42,6 +44,23 @@ TEST(WindowSanity, FarLeftAndTooWideComesBackWithinTheDesktop)
     EXPECT_EQ(g.x, 50);
     EXPECT_EQ(g.width, 1280);
     EXPECT_LE(g.width, 3200);
+}
+
+TEST(WindowSanity, ExtremeHostGeometryStaysInRange)
+{
+    const QList<QRect> screens = {QRect(0, 0, 1024, 768)};
+    const int most = std::numeric_limits<int>::max();
+    const int least = std::numeric_limits<int>::min();
+    Geometry g = sane(screens, {10, most, most, most});
+    EXPECT_EQ(g.y, 82);
+    EXPECT_EQ(g.width, 682);
+    EXPECT_EQ(g.height, 512);
+    g = sane(screens, {least, least, least, least});
+    EXPECT_EQ(g.x, 50);
+    EXPECT_EQ(g.y, 82);
+    // Far off on both sides of the desktop at once.
+    g = sane({QRect(least / 2, 0, most, 768)}, {least, -10, most, 100});
+    EXPECT_GE(g.width, 0);
 }
 
 TEST(WindowSanity, OffEveryScreenMovesNearThePrimaryCorner)

@@ -4,6 +4,8 @@
 #include <QMainWindow>
 #include <QScopedValueRollback>
 
+#include <algorithm>
+
 namespace tesk::frame {
 
 namespace {
@@ -165,13 +167,76 @@ QList<QDockWidget *> DockLayout::line(DockArea area, int line) const
     return m_lines[int(area) - 1][line];
 }
 
+bool DockLayout::shownIn(const QDockWidget *dock, DockArea area) const
+{
+    return dock->isVisible() && !dock->isFloating() &&
+           fromToolkit(m_window->dockWidgetArea(const_cast<QDockWidget *>(dock))) == area;
+}
+
 QSize DockLayout::extent(const QDockWidget *dock) const
 {
+    const DockArea area = areaOf(dock);
+    if (isPlacedArea(area) && shownIn(dock, area))
+        return dock->size();
     return m_extents.value(dock, dock->size());
+}
+
+void DockLayout::keepShownSizes(DockArea area)
+{
+    for (const auto &l : m_lines[int(area) - 1])
+        for (QDockWidget *dock : l)
+            if (shownIn(dock, area))
+                m_extents.insert(dock, dock->size());
+}
+
+void DockLayout::followToolkit()
+{
+    for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom}) {
+        auto &lines = m_lines[int(area) - 1];
+        keepShownSizes(area);
+        // Lines stand side by side across the area; a window's line is where it starts
+        // across, its place in the line where it starts along.
+        const auto acrossOf = [&](const QDockWidget *dock) {
+            return across(area) == Qt::Horizontal ? dock->x() : dock->y();
+        };
+        const auto alongOf = [&](const QDockWidget *dock) {
+            return along(area) == Qt::Vertical ? dock->y() : dock->x();
+        };
+        QList<QDockWidget *> shown;
+        for (const auto &l : lines)
+            for (QDockWidget *dock : l)
+                if (shownIn(dock, area))
+                    shown.append(dock);
+        std::stable_sort(shown.begin(), shown.end(), [&](QDockWidget *a, QDockWidget *b) {
+            return acrossOf(a) != acrossOf(b) ? acrossOf(a) < acrossOf(b) : alongOf(a) < alongOf(b);
+        });
+        QList<QList<QDockWidget *>> rebuilt;
+        for (QDockWidget *dock : shown) {
+            if (rebuilt.isEmpty() || acrossOf(rebuilt.last().first()) != acrossOf(dock))
+                rebuilt.append(QList<QDockWidget *>());
+            rebuilt.last().append(dock);
+        }
+        // Hidden windows go back to the line and place they had, as near as the new lines
+        // allow, so that showing them again puts them where the user last saw them.
+        for (int l = 0; l < lines.size(); ++l)
+            for (int slot = 0; slot < lines[l].size(); ++slot) {
+                QDockWidget *dock = lines[l][slot];
+                if (shown.contains(dock))
+                    continue;
+                if (l >= rebuilt.size())
+                    rebuilt.append(QList<QDockWidget *>());
+                auto &target = rebuilt[qMin(l, int(rebuilt.size()) - 1)];
+                target.insert(qMin(slot, int(target.size())), dock);
+            }
+        lines = rebuilt;
+    }
 }
 
 void DockLayout::setExtent(QDockWidget *dock, QSize extent)
 {
+    // The others keep the sizes the user gave them, not those they were once given.
+    if (isPlacedArea(areaOf(dock)))
+        keepShownSizes(areaOf(dock));
     m_extents.insert(dock, extent);
     const DockArea area = areaOf(dock);
     if (isPlacedArea(area))
@@ -224,11 +289,11 @@ void DockLayout::applyExtents(DockArea area)
     for (const auto &l : lines) {
         QList<int> alongSizes;
         for (QDockWidget *dock : l) {
-            const QSize e = extent(dock);
+            const QSize e = m_extents.value(dock, dock->size());
             alongSizes.append(along(area) == Qt::Vertical ? e.height() : e.width());
         }
         m_window->resizeDocks(l, alongSizes, along(area));
-        const QSize first = extent(l.first());
+        const QSize first = m_extents.value(l.first(), l.first()->size());
         firsts.append(l.first());
         acrossSizes.append(across(area) == Qt::Horizontal ? first.width() : first.height());
     }

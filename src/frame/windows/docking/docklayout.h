@@ -32,6 +32,11 @@ public:
     // in, or floats.
     void follow(QDockWidget *dock);
 
+    // Takes the order and the lines of every area, and the sizes of the dock windows, from
+    // what the toolkit shows: the user drags windows within an area and resizes them.
+    // Windows that are not shown keep their places.
+    void followToolkit();
+
     DockArea areaOf(const QDockWidget *dock) const;
     // Position within its area counted over all lines; -1 in no area.
     int indexOf(const QDockWidget *dock) const;
@@ -39,7 +44,8 @@ public:
     int lineCount(DockArea area) const;
     QList<QDockWidget *> line(DockArea area, int line) const;
 
-    // The extent the records carry: the fixed extent when one was given, else the size.
+    // The extent the records carry: the size shown while the window is shown in an area, else
+    // the extent it was given, else its size.
     QSize extent(const QDockWidget *dock) const;
     void setExtent(QDockWidget *dock, QSize extent);
     // Shares the area evenly: across lines, and within a line among its windows.
@@ -53,6 +59,8 @@ private:
         int slot = -1;
     };
     Position find(const QDockWidget *dock) const;
+    bool shownIn(const QDockWidget *dock, DockArea area) const;
+    void keepShownSizes(DockArea area);
     void applyExtents(DockArea area);
 
     QMainWindow *m_window;

@@ -5,11 +5,13 @@
 #include "frame/menus/teskpopupmenu.h"
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/docklocationbox.h"
+#include "frame/windows/ksodraganddrop.h"
 #include "frame/windows/mainframe.h"
 #include "system/debugoutput.h"
 #include "system/lifetime.h"
 #include "system/modalseam.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
@@ -74,6 +76,7 @@ DockWidget::DockWidget(QWidget *parent, const char *name)
     setObjectName(QLatin1String(name));
     setAttribute(Qt::WA_DeleteOnClose);
     d->mainWindow = qobject_cast<MainWindow *>(parent);
+    watchFrameFocus();
 }
 
 DockWidget::~DockWidget()
@@ -495,6 +498,61 @@ void DockWidget::setFocus()
     g_inSetFocus = false;
 }
 
+namespace {
+
+// The dock window, else the main window's pane, that holds the widget; null for neither.
+QWidget *frameHolding(QWidget *widget)
+{
+    for (QWidget *w = widget; w; w = w->parentWidget()) {
+        if (qobject_cast<DockWidget *>(w))
+            return w;
+        if (auto *window = qobject_cast<MainWindow *>(w))
+            return window->pane() && window->pane()->isAncestorOf(widget) ? window->pane()
+                                                                          : nullptr;
+        if (w->isWindow())
+            return nullptr;
+    }
+    return nullptr;
+}
+
+void frameFocusChanged(QWidget *old, QWidget *now)
+{
+    QWidget *frame = frameHolding(now);
+    // Moving within a frame is no news; the dock window's own focus handler speaks for it.
+    if (!frame || frame == now || g_inSetFocus)
+        return;
+    if (old && (old == frame || frame->isAncestorOf(old)))
+        return;
+    g_inSetFocus = true;
+    if (auto *dock = qobject_cast<DockWidget *>(frame)) {
+        dock->notifyFocus();
+    } else {
+        for (QWidget *w = frame->parentWidget(); w; w = w->parentWidget())
+            if (auto *window = qobject_cast<MainWindow *>(w)) {
+                window->notifyPaneFocus();
+                break;
+            }
+    }
+    g_inSetFocus = false;
+}
+
+} // namespace
+
+void DockWidget::watchFrameFocus()
+{
+    static bool watching = false;
+    auto *application = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if (watching || !application)
+        return;
+    watching = true;
+    QObject::connect(application, &QApplication::focusChanged, application, &frameFocusChanged);
+}
+
+void DockWidget::notifyFocus()
+{
+    notifyHost(width(), height(), 3);
+}
+
 void DockWidget::focusInEvent(QFocusEvent *event)
 {
     QDockWidget::focusInEvent(event);
@@ -503,6 +561,25 @@ void DockWidget::focusInEvent(QFocusEvent *event)
     g_inSetFocus = true;
     notifyHost(width(), height(), 3);
     g_inSetFocus = false;
+}
+
+void DockWidget::dragEnterEvent(QDragEnterEvent *event)
+{
+    // Without an accepted enter the toolkit sends no moves; the host decides as for a move.
+    tesk::frame::dragdrop::dragMove(this, d->windowBox, event);
+    QDockWidget::dragEnterEvent(event);
+}
+
+void DockWidget::dragMoveEvent(QDragMoveEvent *event)
+{
+    tesk::frame::dragdrop::dragMove(this, d->windowBox, event);
+    QDockWidget::dragMoveEvent(event);
+}
+
+void DockWidget::dropEvent(QDropEvent *event)
+{
+    tesk::frame::dragdrop::drop(this, d->windowBox, event);
+    QDockWidget::dropEvent(event);
 }
 
 void DockWidget::setColour(QRgb rgb)

@@ -86,6 +86,11 @@ public:
     void setVisible(bool visible) override;
 
     void setFocus();
+    // Tells the host (code 3) that the user clicked or tabbed into a frame: a dock window or
+    // the pane of a main window. Focus taken by a child of a frame never reaches the frame's
+    // own focus handler. Runs under the one re-entry flag of every focus notification.
+    static void watchFrameFocus();
+    void notifyFocus();
 
 public slots:
     void MyPlaceChange(int place);
@@ -108,8 +113,15 @@ signals:
     void RemovemefromWindList(DockWidget *dock);
     void NewPaneSignal(int pane, DockWidget *dock);
     void ViewAboutToShow(DockWidget *dock);
+    // For whoever tracks which pane a drag or a command came from; the dock window itself
+    // does not emit it.
+    void sigOriginatingPane(DockWidget *dock);
 
 protected:
+    // A drop on the dock window's title or status bar reaches the host as one on its pane.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;

@@ -42,8 +42,11 @@ struct ToolbarRecord
 constexpr int kLayoutRecordSize = 256;
 
 QByteArray writeDockRecord(const DockRecord &record);
-// The caption is everything before the last nine fields, so a ':' in it survives. Missing
-// trailing fields keep their defaults; a field that is no number reads as 0.
+// A record of more than ten fields is read from the right: the last nine are the numbers and
+// the caption is everything before them, so a ':' in a caption survives in a whole record.
+// A record without fields 9 and 10 whose caption holds ':' is read from the right too, and
+// so takes part of its caption as numbers. A record of ten fields or fewer is read from the
+// left; missing trailing fields keep their defaults; a field that is no number reads as 0.
 DockRecord readDockRecord(const QByteArray &text);
 QByteArray writeToolbarRecord(const ToolbarRecord &record);
 ToolbarRecord readToolbarRecord(const QByteArray &text);

@@ -321,6 +321,7 @@ void MainWindow::requestDockPlacement(int area, bool newLine)
 void MainWindow::sortDockList()
 {
     MainDocks &docks = *m_docks;
+    docks.layout.followToolkit();
     docks.sorted.clear();
     int largest = 0;
     for (DockWidget *dock : docks.docks) {
@@ -345,7 +346,8 @@ QByteArray MainWindow::dockRecord(int sortedIndex) const
     if (sortedIndex < 0 || sortedIndex >= sorted.size())
         return {};
     DockWidget *dock = sorted.at(sortedIndex);
-    const tesk::frame::DockLayout &layout = m_docks->layout;
+    tesk::frame::DockLayout &layout = m_docks->layout;
+    layout.followToolkit();
     tesk::frame::DockRecord record;
     record.caption = dock->windowTitle();
     const DockArea area = dock->isFloating() ? DockArea::None : layout.areaOf(dock);

@@ -4,6 +4,7 @@
 #include "frame/windows/store.h"
 #include "frame/windows/toolbars/findtoolbar.h"
 #include "frame/windows/toolbars/scripttoolbar.h"
+#include "frame/windows/toplevelwindow.h"
 
 namespace tesk::frame {
 
@@ -15,7 +16,7 @@ ToolBar *toolBarOf(const QMainWindow *window)
     return window ? window->findChild<ToolBar *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
-void placeAtTop(MainWindow *window, KSOToolBar *toolBar)
+void placeAtTop(QMainWindow *window, KSOToolBar *toolBar)
 {
     toolBar->setAllowedAreas(Qt::TopToolBarArea);
     window->addToolBar(Qt::TopToolBarArea, toolBar);
@@ -39,6 +40,18 @@ FindToolBar *createFindToolBar(MainWindow *window, CuiFindToolBarFn callback)
     if (!toolBar) {
         toolBar = new FindToolBar(window, MainWindow::tr("Find"), window->windowBoxHandle(),
                                   window->initialEncoding(), window->encodingSwitch());
+        placeAtTop(window, toolBar);
+    }
+    toolBar->setHostCallback(callback);
+    return toolBar;
+}
+
+FindToolBar *createFindToolBar(TopLevelWindow *window, CuiFindToolBarFn callback)
+{
+    FindToolBar *toolBar = findToolBarOf(window);
+    if (!toolBar) {
+        // A window of its own answers to its size context and always offers the encodings.
+        toolBar = new FindToolBar(window, MainWindow::tr("Find"), window->sizeContext(), 0, true);
         placeAtTop(window, toolBar);
     }
     toolBar->setHostCallback(callback);

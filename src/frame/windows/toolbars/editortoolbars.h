@@ -6,6 +6,7 @@ class FindToolBar;
 class MainWindow;
 class QMainWindow;
 class ScriptToolBar;
+class TopLevelWindow;
 
 // The editor toolbars of a main window. The window owns them as its children; a window has
 // at most one of each, and asking again hands back the one it has.
@@ -13,6 +14,7 @@ namespace tesk::frame {
 
 FindToolBar *findToolBarOf(const QMainWindow *window);
 FindToolBar *createFindToolBar(MainWindow *window, CuiFindToolBarFn callback);
+FindToolBar *createFindToolBar(TopLevelWindow *window, CuiFindToolBarFn callback);
 ScriptToolBar *scriptToolBarOf(const QMainWindow *window);
 ScriptToolBar *createScriptToolBar(MainWindow *window, CuiScriptToolBarFn callback);
 

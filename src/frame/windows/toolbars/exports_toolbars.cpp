@@ -9,6 +9,7 @@
 #include "frame/windows/toolbars/editortoolbars.h"
 #include "frame/windows/toolbars/findtoolbar.h"
 #include "frame/windows/toolbars/scriptdata.h"
+#include "frame/windows/toplevelwindow.h"
 
 using tesk::frame::routeFindToolBar;
 
@@ -16,8 +17,13 @@ TeskHandle QtCreateEditorToolBar(TeskHandle window, CuiFindToolBarFn callback)
 {
     return TESK_GUARDED(TeskHandle(0), [&]() -> TeskHandle {
         MainWindow *frame = Store::instance()->findMainWindowByHandle(window);
-        if (!frame)
-            return 0;
+        if (!frame) {
+            TopLevelWindow *topLevel = Store::instance()->findTopLevelWindowByHandle(window);
+            if (!topLevel)
+                return 0;
+            return reinterpret_cast<TeskHandle>(
+                tesk::handles::add(tesk::frame::createFindToolBar(topLevel, callback)));
+        }
         Store::setCurrentMainWindow(frame);
         // A handle like every object handed out, so that CuiDeleteObject reaches it.
         return reinterpret_cast<TeskHandle>(

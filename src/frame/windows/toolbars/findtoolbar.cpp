@@ -5,6 +5,7 @@
 #include "frame/windows/toolbars/filestateicons.h"
 #include "system/lifetime.h"
 
+#include <QEvent>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,7 +67,10 @@ FindToolBar::FindToolBar(QWidget *parent, const QString &label, TeskHandle conte
 
 void FindToolBar::addFileControls()
 {
+    // A toolbar's children take the button text colour, but its labels sit on the window's
+    // background: under the metal look that colour is white on pale metal.
     m_fileLabel = new QLabel(tr("File "), this);
+    m_fileLabel->setForegroundRole(QPalette::WindowText);
     addWidget(m_fileLabel);
     m_fileField = new QLineEdit(this);
     m_fileField->setReadOnly(true);
@@ -80,6 +84,7 @@ void FindToolBar::addFileControls()
     m_stateButton->setMenu(m_stateMenu);
     m_stateButton->setPopupMode(QToolButton::MenuButtonPopup);
     addWidget(m_stateButton);
+    matchStateButtonText();
     connect(m_stateButton, &QToolButton::clicked, this, &FindToolBar::ROActivated);
     connect(m_stateMenu, &QMenu::aboutToShow, this, &FindToolBar::MenuShow);
     connect(m_stateMenu, &QMenu::triggered, this,
@@ -89,6 +94,7 @@ void FindToolBar::addFileControls()
 void FindToolBar::addFindControls()
 {
     m_findLabel = new QLabel(tr("Find  "), this);
+    m_findLabel->setForegroundRole(QPalette::WindowText);
     addWidget(m_findLabel);
     m_findField = new ComboBox(this, "find");
     m_findField->setDuplicatesEnabled(false);
@@ -100,6 +106,7 @@ void FindToolBar::addFindControls()
 void FindToolBar::addLineControls()
 {
     m_lineLabel = new QLabel(tr("Line  "), this);
+    m_lineLabel->setForegroundRole(QPalette::WindowText);
     addWidget(m_lineLabel);
     m_lineField = new QLineEdit(this);
     m_lineField->setValidator(new QIntValidator(m_lineField));
@@ -113,6 +120,7 @@ void FindToolBar::addEncodingControls(bool separated)
     if (separated)
         m_encodingSeparator = addSeparator();
     m_encodingLabel = new QLabel(tr("Encoding"), this);
+    m_encodingLabel->setForegroundRole(QPalette::WindowText);
     m_encodingField = new QComboBox(this);
     m_encodingField->setEditable(false);
     m_encodingField->setMinimumWidth(kEncodingMinimumWidth);
@@ -121,6 +129,21 @@ void FindToolBar::addEncodingControls(bool separated)
     m_encodingLabelAction = addWidget(m_encodingLabel);
     m_encodingFieldAction = addWidget(m_encodingField);
     connect(m_encodingField, &QComboBox::activated, this, &FindToolBar::LocaleActivated);
+}
+
+void FindToolBar::matchStateButtonText()
+{
+    QPalette palette = m_stateButton->palette();
+    palette.setColor(QPalette::ButtonText, this->palette().color(QPalette::WindowText));
+    m_stateButton->setPalette(palette);
+}
+
+void FindToolBar::changeEvent(QEvent *event)
+{
+    KSOToolBar::changeEvent(event);
+    if (m_stateButton &&
+        (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange))
+        matchStateButtonText();
 }
 
 bool FindToolBar::call(const void *text, int value, int code)

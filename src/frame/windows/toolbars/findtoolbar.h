@@ -61,7 +61,12 @@ public slots:
     void MenuActivated(int id);
     void LocaleActivated(int index);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // The state button's label stands on the toolbar, not on a button face.
+    void matchStateButtonText();
     // Calls the host; false when the host destroyed the toolbar meanwhile (touch nothing then).
     bool call(const void *text, int value, int code);
     void addFileControls();

@@ -82,5 +82,11 @@ int ScriptData::store(const QString &fileName, const QString &tag)
 
 int ScriptData::load(const QString &fileName, const QString &tag)
 {
-    return NXmlSerial::loadXmlSection(fileName, tag, *this);
+    // A section cut short or broken leaves the entries read before the fault: the user's list
+    // is put back unless the whole section loaded.
+    QMap<QString, QString> kept = m_scripts.map();
+    const int loaded = NXmlSerial::loadXmlSection(fileName, tag, *this);
+    if (!loaded)
+        m_scripts.map().swap(kept);
+    return loaded;
 }

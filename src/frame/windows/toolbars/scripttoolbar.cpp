@@ -33,6 +33,8 @@ ScriptToolBar::ScriptToolBar(QWidget *parent, const QString &label, TeskHandle c
     , m_context(context)
 {
     m_label = new QLabel(QStringLiteral("Scripts "), this);
+    // On the toolbar's background, not a button's (white on pale metal otherwise).
+    m_label->setForegroundRole(QPalette::WindowText);
     addWidget(m_label);
     m_scripts = new QComboBox(this);
     m_scripts->setFixedWidth(kListWidth);
@@ -112,7 +114,11 @@ void ScriptToolBar::runScript()
 {
     if (showsNone() || !m_callback || tesk::lifetime::doomed(this))
         return;
-    const QString path = QDir::toNativeSeparators(scriptMap().value(m_scripts->currentText()));
+    // A load does not refill the toolbars, so the shown name may be one the list lost.
+    const auto entry = scriptMap().constFind(m_scripts->currentText());
+    if (entry == scriptMap().cend())
+        return;
+    const QString path = QDir::toNativeSeparators(entry.value());
     const QByteArray command = QStringLiteral("include '%1'").arg(path).toUtf8();
     const CuiScriptToolBarFn callback = m_callback;
     const TeskHandle context = m_context;
