@@ -107,7 +107,7 @@ static MoskResult detachObserver(void *self, int32_t kind, MoskObserver *observe
     return NULL;
 }
 
-static const MoskEventSubjectOps kRegistryOps = {noInfo,         addRef,        release,
+static const MoskEventSubjectOps kRegistryOps = {noInfo,        addRef,         release,
                                                  registryQuery, attachObserver, detachObserver};
 static MoskEventSubject g_registry = {&kRegistryOps};
 static MoskEventSubject g_globalRegistry = {&kRegistryOps};
@@ -169,8 +169,8 @@ static MoskResult currentId(void *self, uint64_t *id)
 }
 
 static const IGb_KsoEventSubjectOps kSubjectOps = {
-    noInfo, addRef,        release, subjectQuery, unused, unused, eventRegistry,
-    unused, currentTarget, unused,  currentId};
+    noInfo,        addRef, release,       subjectQuery, unused,   unused,
+    eventRegistry, unused, currentTarget, unused,       currentId};
 static IGb_KsoEventSubject g_subject = {&kSubjectOps};
 
 static MoskResult subjectQuery(void *self, void **out, uint32_t id, uint32_t version)
@@ -235,8 +235,8 @@ static MoskResult fillMemory(void *self, TeskHandle window, int32_t target,
                              const TeskMemoryAddress *first, const TeskMemoryAddress *last,
                              uint32_t length, int32_t fillSize, const char *expression)
 {
-    (void)self, (void)window, (void)target, (void)first, (void)last, (void)length,
-        (void)fillSize, (void)expression;
+    (void)self, (void)window, (void)target, (void)first, (void)last, (void)length, (void)fillSize,
+        (void)expression;
     return fail(MOSK_ERR_FAILED);
 }
 
@@ -344,10 +344,9 @@ static MoskResult offsetInto(void *self, int32_t target, const TeskMemoryAddress
 }
 
 static const IGb_MemoryAccessOps kMemoryOps = {
-    noInfo,        addRef,        release,     memoryQuery,   readMemory,    writeMemory,
-    fillMemory,    formatLists,   disassemble, addressToText, textToAddress, byteOrderAt,
-    accessSize,    runningAccess, targetName,  breakpoint,    unused,        rangeOf,
-    offsetInto};
+    noInfo,      addRef,      release,       memoryQuery,   readMemory,  writeMemory, fillMemory,
+    formatLists, disassemble, addressToText, textToAddress, byteOrderAt, accessSize,  runningAccess,
+    targetName,  breakpoint,  unused,        rangeOf,       offsetInto};
 static IGb_MemoryAccess g_memoryAccess = {&kMemoryOps};
 
 static MoskResult memoryQuery(void *self, void **out, uint32_t id, uint32_t version)
@@ -369,9 +368,9 @@ static void sendRegisters(void)
 {
     RegLineBlock block;
     RegDataRecord update;
-    snprintf(g_valueText, sizeof g_valueText, "R0      %08X\nR1      %08X\nSP      %08X\nCPSR    %08X",
-             (unsigned)g_registers[0], (unsigned)g_registers[1], (unsigned)g_registers[2],
-             (unsigned)g_registers[3]);
+    snprintf(g_valueText, sizeof g_valueText,
+             "R0      %08X\nR1      %08X\nSP      %08X\nCPSR    %08X", (unsigned)g_registers[0],
+             (unsigned)g_registers[1], (unsigned)g_registers[2], (unsigned)g_registers[3]);
     block.firstLine = 0;
     block.lineCount = 4;
     block.text = g_valueText;
@@ -457,8 +456,8 @@ static void openMemoryView(void)
     MoskBase *component = NULL;
     IGcp_ViewsManager *views = NULL;
     TeskMemoryAddress start = {MEMORY_BASE, 0};
-    MoskResult result =
-        broker->ops->getComponent(broker, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT, (void **)&component);
+    MoskResult result = broker->ops->getComponent(broker, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT,
+                                                  (void **)&component);
     if (result || !component) {
         printf("c-host: no views manager\n");
         if (result)
@@ -536,15 +535,16 @@ int main(int argc, char **argv)
     result = broker->ops->registerComponent(broker, GB_EVENT_SUBJECT_CATEGORY,
                                             GB_KSO_EVENT_SUBJECT_COMPONENT, &g_subject);
     if (!result)
-        result = broker->ops->registerComponent(broker, GCDS_CATEGORY,
-                                                GCDS_EVENT_SUBJECT_COMPONENT, &g_globalRegistry);
+        result = broker->ops->registerComponent(broker, GCDS_CATEGORY, GCDS_EVENT_SUBJECT_COMPONENT,
+                                                &g_globalRegistry);
     if (!result)
         result = broker->ops->registerComponent(broker, TESK_MEMORY_ACCESS_CATEGORY,
                                                 TESK_MEMORY_ACCESS_COMPONENT, &g_memoryAccess);
     if (!result)
         result = moskInitialisePlugin((MoskRegistrar *)broker);
     if (result) {
-        fprintf(stderr, "c-host: registration failed (code %#x)\n", (unsigned)moskErrorCode(result));
+        fprintf(stderr, "c-host: registration failed (code %#x)\n",
+                (unsigned)moskErrorCode(result));
         result->ops->Release(result);
         return 2;
     }

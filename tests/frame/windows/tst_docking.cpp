@@ -303,7 +303,7 @@ TEST_F(DockingTest, ClickingOrTabbingIntoAFrameTellsTheHost)
     second->show();
     inPane->show();
     QApplication::setActiveWindow(window);
-    settle();
+    testhost::settle();
     g_hostCalls.clear();
     g_paneCalls.clear();
 
@@ -358,7 +358,7 @@ TEST_F(DockingTest, DockButtonsStandAcrossTheirWindowAndFocusIt)
     EXPECT_EQ(files.count(), 1);
     EXPECT_EQ(buttons->findChildren<QToolButton *>().size(), 4);
 
-    settle();
+    testhost::settle();
     g_hostCalls.clear();
     QTest::mousePress(buttons, Qt::LeftButton, {}, QPoint(1, 1));
     QTest::mouseRelease(buttons, Qt::LeftButton, {}, QPoint(1, 1));
@@ -383,9 +383,9 @@ TEST_F(DockingTest, TheHostVetoesACloseAndADontCloseWindowOnlyHides)
     QtCreateDocked(1, 0);
     DockWidget *vetoed = window->createDockedWindow(110, "Memory", &vetoClose);
     QPointer<DockWidget> vetoedGuard(vetoed);
-    settle();
+    testhost::settle();
     vetoed->close();
-    settle();
+    testhost::settle();
     // The close is refused: the window stays as it was.
     ASSERT_TRUE(vetoedGuard);
     EXPECT_FALSE(vetoed->isHidden());
@@ -396,7 +396,7 @@ TEST_F(DockingTest, TheHostVetoesACloseAndADontCloseWindowOnlyHides)
     DockWidget *plain = docked("Watch", 111);
     QPointer<DockWidget> plainGuard(plain);
     plain->close();
-    settle();
+    testhost::settle();
     EXPECT_FALSE(plainGuard);
 
     // The program hides a window the host said not to close: it stays.
@@ -404,7 +404,7 @@ TEST_F(DockingTest, TheHostVetoesACloseAndADontCloseWindowOnlyHides)
     kept->setDontClose(true);
     QPointer<DockWidget> keptGuard(kept);
     kept->hide();
-    settle();
+    testhost::settle();
     ASSERT_TRUE(keptGuard);
     EXPECT_TRUE(kept->isHidden());
     EXPECT_TRUE(window->dockList().contains(kept));

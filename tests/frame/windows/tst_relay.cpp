@@ -354,10 +354,13 @@ TEST_F(DockDragRelay, ADropOnTheDockWindowReachesTheHostForItsBox)
     ASSERT_EQ(g_drops.size(), 1u);
     EXPECT_EQ(g_drops[0].box, 81);
     EXPECT_EQ(g_drops[0].text, "symbol");
-    // A box that refuses leaves the enter unaccepted.
+    // A box that refuses where the drag enters keeps the drag (it is asked again as the
+    // drag moves on), but the refused spot takes no drop.
     g_dragOverAnswer = 0;
-    QDragEnterEvent refused(QPoint(3, 3), Qt::CopyAction, &data, Qt::LeftButton, {});
-    refused.ignore();
+    QDragEnterEvent entered(QPoint(3, 3), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(dock, &entered);
+    EXPECT_TRUE(entered.isAccepted());
+    QDragMoveEvent refused(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(dock, &refused);
     EXPECT_FALSE(refused.isAccepted());
 }
