@@ -6,6 +6,7 @@
 
 #include <tesk/tesk.h>
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
 #include <QDockWidget>
@@ -226,16 +227,21 @@ void pump(int times)
 }
 
 // What the user does: a click on R0 in the user view, then "Paste" of a value from the
-// clipboard, which the pane hands to the engine as a new value.
+// clipboard, which the pane hands to the engine as a new value. The view paints its registers:
+// R0, the user view's first entry, lies at the top left, its name right of the group icon.
 void pasteIntoR0(QWidget *pane)
 {
-    QWidget *r0 = visibleWidget("RegItem", QStringLiteral("RegItem <Core.R0>"));
-    if (!r0)
+    auto *view = qobject_cast<QAbstractScrollArea *>(visibleWidget("RegView"));
+    if (!view)
         return;
-    const QPoint at(r0->width() / 3, r0->height() / 2);
-    QMouseEvent press(QEvent::MouseButtonPress, at, r0->mapToGlobal(at), Qt::LeftButton,
+    QWidget *viewport = view->viewport();
+    const QPoint at(40, 8);
+    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(r0, &press);
+    QApplication::sendEvent(viewport, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &release);
     QGuiApplication::clipboard()->setText(QStringLiteral("0x0badcafe"));
     constexpr int kPaste = 5003;
     QMetaObject::invokeMethod(pane, "slotMenuActivated", Q_ARG(int, kPaste));

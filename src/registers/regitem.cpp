@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopeGuard>
 
 #include <algorithm>
 
@@ -545,12 +546,13 @@ bool RegItem::editInPlace()
         return false;
     // The editor opens over a widget of the value's place, gone when the edit ends.
     QPointer<QWidget> area = new QWidget(m_view->viewport());
+    // Whoever ends the edit, the area goes with it, also when the item went first.
+    const auto dropArea = qScopeGuard([&area] { delete area.data(); });
     area->setGeometry(QRect(m_view->contentsToViewport(valueRect().topLeft()), valueRect().size()));
     area->show();
     const bool accepted = m_format->editInPlace(area);
     if (!alive)
         return false;
-    delete area;
     if (!accepted)
         return false;
     setDisplayText(m_format->text());

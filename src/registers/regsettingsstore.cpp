@@ -68,19 +68,19 @@ QMap<QString, QString> readSettings(const QString &key, const QStringList &names
         if (!store)
             return values;
         Ref<MoskDictionary> record;
-        const QByteArray keyText = key.toUtf8();
+        const QByteArray keyText = key.toLatin1();
         mosk::ThrowError{store.get()->ops->read(store.get(), keyText.constData(), record.out())};
         if (!record)
             return values;
         for (const QString &name : names) {
             Ref<MoskValue> value;
-            const QByteArray nameText = name.toUtf8();
+            const QByteArray nameText = name.toLatin1();
             record.get()->ops->get(record.get(), nameText.constData(), value.out());
             if (!value)
                 continue;
             const char *text = nullptr;
             mosk::ThrowError{value.get()->ops->getText(value.get(), &text)};
-            values.insert(name, QString::fromUtf8(text ? text : ""));
+            values.insert(name, QString::fromLatin1(text ? text : ""));
         }
     } catch (const mosk::ThrowError::Exception &e) {
         report(e);
@@ -106,13 +106,13 @@ bool writeSettings(const QString &key, const QMap<QString, QString> &values)
         moskThrowIfFalse(record.get() != nullptr);
         for (auto it = values.begin(); it != values.end(); ++it) {
             Ref<MoskValue> value;
-            const QByteArray text = it.value().toUtf8();
+            const QByteArray text = it.value().toLatin1();
             mosk::ThrowError{valueFactory.get()->ops->createValue(valueFactory.get(),
                                                                   text.constData(), value.out())};
-            const QByteArray name = it.key().toUtf8();
+            const QByteArray name = it.key().toLatin1();
             mosk::ThrowError{record.get()->ops->set(record.get(), name.constData(), value.get())};
         }
-        const QByteArray keyText = key.toUtf8();
+        const QByteArray keyText = key.toLatin1();
         mosk::ThrowError{store.get()->ops->write(store.get(), keyText.constData(), record.get())};
         return true;
     } catch (const mosk::ThrowError::Exception &e) {

@@ -5,7 +5,8 @@
 
 // The register settings in the host's persistence component, reached through the broker.
 // Broker errors never leave here: each is written to the debug output and that step skipped.
-// A missing store or record is no error.
+// A missing store or record is no error. Keys, names and values go in as Latin-1, the way the
+// host hands them over, so that the host reads back what it sent.
 namespace tesk::registers {
 
 // The named texts stored under the key; empty when there is no store or nothing stored.

@@ -540,6 +540,16 @@ void RegView::slotMenuActivated(int id)
         m_owner->handleCommand(id);
 }
 
+// A shortcut runs its command as the menu entry does: through the owner, which also keeps the
+// "User" view settings in step.
+void RegView::command(int id)
+{
+    if (m_owner)
+        m_owner->handleCommand(id);
+    else
+        menuCommand(id);
+}
+
 void RegView::slotSetMenuSensitivity(int id, bool enabled)
 {
     if (isVisible())
@@ -856,6 +866,14 @@ bool RegView::arrowOnGroup(int key)
     return false;
 }
 
+QRect RegView::cellRect(const RegItem *item) const
+{
+    QRect cell = item->geometry();
+    if (m_cellWidth > 0 && cell.width() > m_cellWidth)
+        cell.setWidth(m_cellWidth);
+    return cell;
+}
+
 void RegView::extendSelection(Direction direction)
 {
     RegItem *anchor = m_selection.first();
@@ -871,16 +889,19 @@ void RegView::extendSelection(Direction direction)
     };
     if (position(target) < position(anchor))
         return;
-    const QRect ra = anchor->geometry();
-    const QRect rt = target->geometry();
+    // By cells, not by the items' own extents: a value wider than its cell would otherwise
+    // reach into the next column and take it in.
+    const QRect ra = cellRect(anchor);
+    const QRect rt = cellRect(target);
     if (rt.right() < ra.left() && rt.top() != ra.top())
         return;
     const QRect span = ra.united(rt);
     for (RegItem *item : items()) {
         if (!item->shown() || item == anchor)
             continue;
-        const QRect inside = item->geometry().intersected(span);
-        const qint64 area = qint64(item->width()) * item->height();
+        const QRect cell = cellRect(item);
+        const QRect inside = cell.intersected(span);
+        const qint64 area = qint64(cell.width()) * cell.height();
         const qint64 covered = qint64(inside.width()) * inside.height();
         if (!inside.isEmpty() && covered > area / 10)
             slotSetActive(item, SelectAdd);
@@ -942,16 +963,16 @@ void RegView::keyPressEvent(QKeyEvent *e)
             selectAll();
             return;
         case Qt::Key_C:
-            menuCommand(CommandCopy);
+            command(CommandCopy);
             return;
         case Qt::Key_M:
-            menuCommand(CommandViewMemory);
+            command(CommandViewMemory);
             return;
         case Qt::Key_T:
-            menuCommand(CommandCopyToUser);
+            command(CommandCopyToUser);
             return;
         case Qt::Key_V:
-            menuCommand(CommandPaste);
+            command(CommandPaste);
             return;
         case Qt::Key_Plus:
             openOrCloseAll(true);
@@ -1138,6 +1159,11 @@ void RegView::runContextMenu(RegItem *item, const QPoint &globalPos)
             connect(display, &KMediator_Display::formatChanged, this, &RegView::slotFormatChanged);
     }
     connect(menu.data(), &tesk::core::TableMenu::activated, this, &RegView::slotMenuActivated);
+    // The menu numbers its entries itself, the dock entries among them: the number chosen is
+    // what the dock window goes by.
+    int chosenId = -1;
+    connect(menu.data(), &tesk::core::TableMenu::activated, this,
+            [&chosenId](int id) { chosenId = id; });
     if (m_owner)
         m_owner->appendDockMenuItems(menu->menu());
     const tesk::system::ModalSeam::Result result =
@@ -1152,6 +1178,8 @@ void RegView::runContextMenu(RegItem *item, const QPoint &globalPos)
             display->set_menu(nullptr);
     }
     QAction *chosen = result.chosen;
-    if (chosen && m_owner && chosen->data().isValid())
-        m_owner->processGenericOption(chosen->data().toInt());
+    if (chosen && chosen->data().isValid())
+        chosenId = chosen->data().toInt();
+    if (chosenId != -1 && m_owner)
+        m_owner->processGenericOption(chosenId);
 }

@@ -133,6 +133,8 @@ private:
     bool arrowOnGroup(int key);
     void moveTo(RegItem *target);
     void extendSelection(Direction direction);
+    QRect cellRect(const RegItem *item) const;
+    void command(int id);
     void pageStep(Direction direction);
     bool openOrClose(RegItem *group, int how);
     void openOrCloseAll(bool open);

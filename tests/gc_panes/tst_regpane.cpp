@@ -7,6 +7,8 @@
 #include "testhost.h"
 
 #include "frame/core/helphook.h"
+#include "frame/windows/docking/cuipaneregistry.h"
+#include "frame/windows/docking/dockwidget.h"
 #include "gui_components/gc_panes/regpane.h"
 #include "registers/regdata.h"
 #include "registers/regdatasets.h"
@@ -691,6 +693,212 @@ TEST_F(RegPaneTest, HelpOpensOnceHoweverManyPagesThePaneHas)
     emit KMediator_Display::get_Instance()->help(GLYPHON_HELP_FORMATTING);
     tesk::help::setHelpFunction(nullptr);
     EXPECT_EQ(helpCalls, 1);
+}
+
+TEST_F(RegPaneTest, HelpOpensOnceHoweverManyPanesAreLive)
+{
+    add("R0", 0);
+    show();
+    const TeskHandle other = CuiRegPaneCreate(&testhost::RegPaneHost::handler);
+    ASSERT_EQ(CuiRegPaneDataSet(id, other, nullptr, nullptr, "Board"), 1);
+    tesk::help::setHelpFunction(&countHelp);
+    helpCalls = 0;
+    emit KMediator_Display::get_Instance()->help(GLYPHON_HELP_FORMATTING);
+    EXPECT_EQ(helpCalls, 1);
+    // The first pane gone, the other one still answers.
+    ASSERT_EQ(CuiRegPaneDelete(pane), 1);
+    settle();
+    helpCalls = 0;
+    emit KMediator_Display::get_Instance()->help(GLYPHON_HELP_FORMATTING);
+    tesk::help::setHelpFunction(nullptr);
+    EXPECT_EQ(helpCalls, 1);
+    pane = other;
+}
+
+TEST_F(RegPaneTest, TheFirstPaneOfTheLiveSetIsTheEarliestCreated)
+{
+    add("R0", 0);
+    show();
+    // Several panes, wherever the allocator puts them: only the earliest answers unforced.
+    std::vector<TeskHandle> panes{pane};
+    for (int i = 0; i < 6; ++i) {
+        panes.push_back(CuiRegPaneCreate(&testhost::RegPaneHost::handler));
+        ASSERT_EQ(CuiRegPaneDataSet(id, panes.back(), nullptr, nullptr, "Board"), 1);
+        RegPane::fromHandle(panes.back())->show();
+    }
+    QApplication::processEvents();
+    RegLineRange ranges[2] = {};
+    uint32_t capacity = 2;
+    for (size_t i = 0; i < panes.size(); ++i)
+        EXPECT_EQ(CuiRegPaneGetRangeLines(0, panes[i], ranges, &capacity, 0), i == 0 ? 1 : -1) << i;
+    // The first one gone, the next in creation order takes over.
+    ASSERT_EQ(CuiRegPaneDelete(pane), 1);
+    settle();
+    for (size_t i = 1; i < panes.size(); ++i)
+        EXPECT_EQ(CuiRegPaneGetRangeLines(0, panes[i], ranges, &capacity, 0), i == 1 ? 1 : -1) << i;
+    for (size_t i = 2; i < panes.size(); ++i)
+        EXPECT_EQ(CuiRegPaneDelete(panes[i]), 1);
+    pane = panes[1];
+}
+
+TEST_F(RegPaneTest, ACapacityOfExactlyTheRangesNeededTakesThemAll)
+{
+    add("R3", 3);
+    add("R9", 9);
+    show();
+    RegLineRange ranges[3] = {{-7, -7, 7}, {-7, -7, 7}, {-7, -7, 7}};
+    uint32_t capacity = 2;
+    ASSERT_EQ(CuiRegPaneGetRangeLines(0, pane, ranges, &capacity, 1), 2);
+    EXPECT_EQ(capacity, 2u);
+    EXPECT_EQ(ranges[1].firstLine, 9);
+    EXPECT_EQ(ranges[1].lineCount, 1);
+    EXPECT_EQ(ranges[2].firstLine, -7) << "nothing past the ranges";
+}
+
+TEST_F(RegPaneTest, PropertiesUpdatesAndQuestionsHandTheHostAnEmptyText)
+{
+    add("R0", 0);
+    show();
+    clickItem(view(), view()->item(QStringLiteral("Core.R0")));
+    host.calls.clear();
+    regPane()->menuCommand(RegView::CommandProperties);
+    // However the text came, these operations carry an empty one, never none.
+    regPane()->slotCallFuncHandler(RegOpDataUpdate, QString(), nullptr);
+    quint32 answer = 1;
+    regPane()->slotCallFuncHandler(RegOpMayChange, QString(), &answer);
+    regPane()->slotCallFuncHandler(RegOpUpdateView, QString(), nullptr);
+    ASSERT_EQ(host.calls.size(), 4u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_FALSE(host.calls[i].nullText) << host.calls[i].op;
+        EXPECT_EQ(host.calls[i].text, "");
+    }
+    EXPECT_EQ(host.calls[0].op, uint32_t(REG_OP_PROPERTIES));
+    EXPECT_TRUE(host.calls[3].nullText) << "operation 8 has no text";
+}
+
+TEST_F(RegPaneTest, TheContextMenuEndsWithTheDockEntriesOfThePanesWindow)
+{
+    add("R0", 0);
+    show();
+    auto *dock = new DockWidget(nullptr, "Registers");
+    QPointer<DockWidget> guard(dock);
+    dock->show();
+    const quint32 box = 0x5a17;
+    CuiPaneRegistry::instance()->add(box, dock);
+    regPane()->setWindBox(TeskHandle(box));
+    RegItem *r0 = view()->item(QStringLiteral("Core.R0"));
+    const QPoint at = view()->contentsToViewport(r0->geometry().center());
+    auto runMenu = [&](const QString &entry) {
+        QStringList texts;
+        testhost::ModalAnswers answers;
+        answers.setHandler([&](const testhost::ModalAnswers::Request &request) {
+            auto *menu = qobject_cast<QMenu *>(request.widget.data());
+            if (!menu)
+                return;
+            for (QAction *action : menu->actions())
+                texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            // Chosen as the user chooses, so that the menu answers with the entry.
+            for (QAction *action : menu->actions()) {
+                if (action->text() == entry) {
+                    menu->setActiveAction(action);
+                    QTest::keyClick(menu, Qt::Key_Return);
+                    return;
+                }
+            }
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, view()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view()->viewport(), &event);
+        return texts;
+    };
+    const QStringList texts = runMenu(QStringLiteral("Hide"));
+    ASSERT_GE(texts.size(), 4);
+    EXPECT_EQ(texts.mid(texts.size() - 4), QStringList({"-", "Dock/Float", "Hide", "Close"}));
+    EXPECT_TRUE(dock->isHidden());
+
+    // A register command still reaches the host, and leaves the dock window alone.
+    dock->show();
+    host.calls.clear();
+    runMenu(QStringLiteral("Update View"));
+    EXPECT_EQ(host.count(REG_OP_UPDATE_VIEW), 1);
+    EXPECT_FALSE(dock->isHidden());
+
+    runMenu(QStringLiteral("Close"));
+    settle();
+    EXPECT_TRUE(guard.isNull());
+    CuiPaneRegistry::instance()->remove(box);
+    delete guard.data();
+}
+
+TEST_F(RegPaneTest, TwoPanesOnOneDataSetTellItOnceOfARemovedUserRegister)
+{
+    add("R0", 0);
+    show();
+    RegData *data = RegDataSets::instance().get(id);
+    clickItem(view(), view()->item(QStringLiteral("Core.R0")));
+    regPane()->menuCommand(RegView::CommandCopyToUser);
+    const TeskHandle other = CuiRegPaneCreate(&testhost::RegPaneHost::handler);
+    ASSERT_EQ(CuiRegPaneDataSet(id, other, nullptr, nullptr, "Board"), 1);
+    // Removed and shown again, the page is built anew over the same user view.
+    CuiRegPaneDataDelete(id, other);
+    ASSERT_EQ(CuiRegPaneDataSet(id, other, nullptr, nullptr, "Board"), 1);
+    regPane()->menuCommand(RegPane::CommandToggleUserView);
+    QApplication::processEvents();
+    RegView *user = regPane()->currentPage()->userView;
+    ASSERT_EQ(view(), user);
+    QSignalSpy told(data, &RegData::sigUpdateUserView);
+    clickItem(user, user->item(QStringLiteral("Core.R0")));
+    QTest::keyClick(user, Qt::Key_Delete);
+    EXPECT_TRUE(data->userView()->instances().empty());
+    EXPECT_EQ(told.count(), 1);
+    EXPECT_EQ(CuiRegPaneDelete(other), 1);
+}
+
+TEST_F(RegPaneTest, OverlongHostNamesAreCutAtTheHostTextLimit)
+{
+    add("R0", 0);
+    const std::string name(200 * 1024, 'n');
+    ASSERT_EQ(CuiRegPaneDataSet(id, pane, name.c_str(), name.c_str(), name.c_str()), 1);
+    EXPECT_EQ(RegDataSets::instance().get(id)->displayName().size(), 64 * 1024);
+}
+
+TEST_F(RegPaneStoreTest, ControlTSavesWhatItAddsToTheUserView)
+{
+    show("Board");
+    clickItem(view(), view()->item(QStringLiteral("Core.R1")));
+    const int before = store.writes;
+    QTest::keyClick(view(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(userEntries(id), QStringList({"Core.R1/0"}));
+    EXPECT_EQ(store.writes, before + 1);
+    EXPECT_EQ(store.records["Connection/Board"].at("RegUserViewConfig"), "Core.R1^^0");
+}
+
+TEST_F(RegPaneStoreTest, TheGroupBitsOfUserEntriesSurviveTheStore)
+{
+    // ^^1 marks a child, ^^2 a group: read as the flags 0x2 and 0x4, written back as read.
+    store.records["Connection/Board"] = {{"RegUserViewEnabled", "0"},
+                                         {"RegUserViewConfig", "Core.R0^^2\\\\Core.R1^^1"}};
+    show("Board");
+    EXPECT_EQ(userEntries(id), QStringList({"Core.R0/4", "Core.R1/2"}));
+    regPane()->menuCommand(RegPane::CommandToggleUserView);
+    EXPECT_EQ(store.records["Connection/Board"].at("RegUserViewConfig"),
+              "Core.R0^^2\\\\Core.R1^^1");
+}
+
+TEST_F(RegPaneStoreTest, NamesAreStoredAsTheHostSentThem)
+{
+    // Latin-1 from the host goes into the store byte for byte, and is found there again.
+    const char name[] = "Pr\xfc"
+                        "fstand";
+    store.records[std::string("Connection/") + name] = {{"RegUserViewEnabled", "1"},
+                                                        {"RegUserViewConfig", "Core.R1^^0"}};
+    show(name);
+    EXPECT_TRUE(regPane()->currentPage()->userViewEnabled);
+    EXPECT_EQ(userEntries(id), QStringList({"Core.R1/0"}));
+    regPane()->menuCommand(RegPane::CommandToggleUserView);
+    EXPECT_EQ(store.records[std::string("Connection/") + name].at("RegUserViewEnabled"), "0");
+    for (const auto &record : store.records)
+        EXPECT_EQ(record.first.find("\xc3"), std::string::npos) << record.first;
 }
 
 } // namespace

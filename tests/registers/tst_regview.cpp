@@ -266,3 +266,19 @@ TEST_F(RegViewTest, AnItemTheHostDeletesDuringItsQuestionIsLeftAlone)
     EXPECT_EQ(view, nullptr);
     EXPECT_EQ(count(RegOpDataUpdate), 0);
 }
+
+TEST_F(RegViewTest, ACopiedChildGoesToTheUserViewAsARegisterOfItsOwn)
+{
+    add("G", REG_FLAG_GROUP_HEAD | 0x10);
+    add("A", REG_FLAG_IN_GROUP);
+    add("B", REG_FLAG_IN_GROUP);
+    makeView();
+    click(item("Core.G.A"));
+    QTest::keyClick(view, Qt::Key_T, Qt::ControlModifier);
+    // The shortcut goes through the owner, as the menu entry does.
+    EXPECT_EQ(owner.commands, std::vector<int>({RegView::CommandCopyToUser}));
+    ASSERT_EQ(data().userView()->instances().size(), 1u);
+    const RegDataItemInstance *copied = data().userView()->instances().front();
+    EXPECT_EQ(copied->item->fullName(), QLatin1String("Core.G.A"));
+    EXPECT_EQ(copied->flags & REG_FLAG_IN_GROUP, 0u);
+}

@@ -19,21 +19,27 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QStackedWidget>
 #include <QTabWidget>
 
 #include <algorithm>
-#include <set>
+#include <cstring>
+#include <vector>
 
 namespace {
 
 constexpr int IDH_HELP_FORMATTING = GLYPHON_HELP_FORMATTING;
 constexpr int kHelpMap = 10;
+// "Dock/Float"; "Hide" and "Close" follow.
+constexpr int kDockFloat = 666;
 
-std::set<RegPane *> &livePanes()
+// In creation order, the order of their handles: the first pane to show a data set stays the
+// one that answers for it, wherever a later pane happens to be allocated.
+std::vector<RegPane *> &livePanes()
 {
-    static std::set<RegPane *> panes;
+    static std::vector<RegPane *> panes;
     return panes;
 }
 
@@ -41,6 +47,18 @@ int nextStackNumber()
 {
     static int counter = 0;
     return counter++;
+}
+
+// Past this many bytes a name from the host is cut, as all host text is: strnlen never reads
+// further, however long the host's text runs.
+constexpr size_t kMaxHostTextBytes = 64 * 1024;
+
+// Latin-1 host text, null for null.
+QString hostName(const char *latin1)
+{
+    if (!latin1)
+        return QString();
+    return QString::fromLatin1(latin1, qsizetype(strnlen(latin1, kMaxHostTextBytes)));
 }
 
 int silentOutput(void *, int, const char *, ...)
@@ -63,15 +81,16 @@ RegPane::RegPane(CuiRegPaneHandlerFn handler, QWidget *parent)
     m_stack = new QStackedWidget(this);
     m_stack->setObjectName(QStringLiteral("QWidgetStack_%1").arg(nextStackNumber()));
     layout->addWidget(m_stack, 0, 0);
-    // One connection per pane, however many pages it builds: help opens once.
+    // One connection per pane, however many pages it builds; slotHelp lets only one pane act.
     connect(KMediator_Display::get_Instance(), &KMediator_Display::help, this, &RegPane::slotHelp,
             Qt::UniqueConnection);
-    livePanes().insert(this);
+    livePanes().push_back(this);
 }
 
 RegPane::~RegPane()
 {
-    livePanes().erase(this);
+    auto &panes = livePanes();
+    panes.erase(std::remove(panes.begin(), panes.end(), this), panes.end());
     for (auto &page : m_retired)
         deletePage(page.get());
     for (auto &entry : m_pages)
@@ -109,7 +128,10 @@ bool RegPane::showDataSet(quint32 id, const char *architecture, const char *proc
     RegData *data = RegDataSets::instance().find(id);
     if (!data)
         return false;
-    data->setDisplayName(QString::fromLatin1(displayName ? displayName : ""));
+    // Host texts are cut where all host text is: a name is no reason to copy megabytes.
+    const QString architectureName = hostName(architecture);
+    const QString processorName = hostName(processor);
+    data->setDisplayName(hostName(displayName ? displayName : ""));
     if (data == m_currentData)
         return false;
     m_currentData = data;
@@ -122,21 +144,21 @@ bool RegPane::showDataSet(quint32 id, const char *architecture, const char *proc
     } else {
         if (!builtIn) {
             m_formats[id] = std::make_unique<KMediator_Format>();
-            m_architectures[id] = QString::fromLatin1(architecture ? architecture : "");
-            m_processors[id] = QString::fromLatin1(processor ? processor : "").toLower();
+            m_architectures[id] = architectureName;
+            m_processors[id] = processorName.toLower();
             loadFormatDefinitions(id);
         }
         buildPage(id, data);
         data->acquire();
     }
-    const bool archChanged = architecture && m_architectures.count(id) &&
-                             m_architectures[id] != QLatin1String(architecture);
+    const bool archChanged =
+        architecture && m_architectures.count(id) && m_architectures[id] != architectureName;
     const bool procChanged =
-        processor && m_processors.count(id) && m_processors[id] != QLatin1String(processor);
+        processor && m_processors.count(id) && m_processors[id] != processorName;
     if (archChanged)
-        m_architectures[id] = QString::fromLatin1(architecture);
+        m_architectures[id] = architectureName;
     if (procChanged)
-        m_processors[id] = QString::fromLatin1(processor);
+        m_processors[id] = processorName;
     if (archChanged || procChanged)
         loadFormatDefinitions(id);
     m_stack->setCurrentWidget(m_currentPage->tabs);
@@ -173,8 +195,11 @@ RegPage *RegPane::buildPage(quint32 id, RegData *data)
     if (page->hasUserView) {
         RegDataView *user = data->userView();
         page->userView = makeView(page, this, user, engine);
-        connect(user, &RegDataView::sigRemoveItemFromUser, data, &RegData::slotRemoveItemFromUser);
-        connect(user, &RegDataView::sigQueryItemInUser, data, &RegData::slotQueryItemInUser);
+        // The user view is the data set's own: a second page over it must not answer twice.
+        connect(user, &RegDataView::sigRemoveItemFromUser, data, &RegData::slotRemoveItemFromUser,
+                Qt::UniqueConnection);
+        connect(user, &RegDataView::sigQueryItemInUser, data, &RegData::slotQueryItemInUser,
+                Qt::UniqueConnection);
         page->userView->hide();
     }
     page->tabs->setTabPosition(QTabWidget::South);
@@ -450,13 +475,39 @@ void RegPane::dropRetired()
 void RegPane::slotCallFuncHandler(CuiRegOp op, const QString &text, void *pointer)
 {
     const QByteArray latin1 = text.toLatin1();
+    // These always hand the host a text, empty as they are: a host may print or measure it.
+    const bool alwaysText = op == RegOpProperties || op == RegOpDataUpdate || op == RegOpMayChange;
     callHandler(op, reinterpret_cast<uintptr_t>(pointer),
-                text.isNull() ? nullptr : latin1.constData());
+                text.isNull() && !alwaysText ? nullptr : latin1.constData());
 }
 
 void RegPane::slotDataUpdateReq()
 {
     callHandler(RegOpDataUpdate, 0, "");
+}
+
+void RegPane::appendDockMenuItems(QMenu *menu)
+{
+    if (!menu)
+        return;
+    const qsizetype before = menu->actions().size();
+    tesk::core::appendDockMenuItems(menu, true);
+    // The view learns the choice from the entry's data: the dock entries carry their options.
+    int option = kDockFloat;
+    const QList<QAction *> actions = menu->actions();
+    for (qsizetype i = before; i < actions.size(); ++i) {
+        if (!actions[i]->isSeparator() && !actions[i]->data().isValid())
+            actions[i]->setData(option);
+        if (!actions[i]->isSeparator())
+            ++option;
+    }
+}
+
+void RegPane::processGenericOption(int id)
+{
+    // The register commands came through slotMenuActivated; the dock window takes its own.
+    if (id != -1)
+        tesk::core::processPaneGenericOption(m_windBox, id);
 }
 
 void RegPane::slotSetCurrentView(QWidget *widget)
@@ -466,6 +517,13 @@ void RegPane::slotSetCurrentView(QWidget *widget)
 
 void RegPane::slotHelp(int helpId)
 {
+    // Every live pane hears the one request: the first answers for all.
+    const auto &panes = livePanes();
+    const auto first = std::find_if(panes.begin(), panes.end(), [](const RegPane *pane) {
+        return !tesk::lifetime::doomed(pane);
+    });
+    if (first == panes.end() || *first != this)
+        return;
     TESK_CHECK(helpId == IDH_HELP_FORMATTING);
     tesk::help::showHelp(helpId, kHelpMap);
 }

@@ -92,8 +92,8 @@ public:
     bool isUserView(const RegView *view) const override;
     bool hasUserView() const override;
     bool userViewEnabled() const override;
-    void appendDockMenuItems(QMenu *) override {}
-    void processGenericOption(int) override {}
+    void appendDockMenuItems(QMenu *menu) override;
+    void processGenericOption(int id) override;
 
 public slots:
     void slotCallFuncHandler(CuiRegOp op, const QString &text, void *pointer);
