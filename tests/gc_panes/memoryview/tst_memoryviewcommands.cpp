@@ -252,7 +252,9 @@ TEST_F(MemoryViewCommands, ThePeriodTakesWholeSecondsFromOne)
     };
     answer("3");
     EXPECT_EQ(view->timedUpdatePeriod(), 3000);
-    EXPECT_EQ(view->findChild<QTimer *>()->interval() % 1000, 0);
+    const auto *timer = view->findChild<QTimer *>(QStringLiteral("timedUpdateTimer"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(timer->interval(), 3000);
     for (const char *refused : {"abc", "0", "-2", "99999999999"}) {
         answer(refused);
         EXPECT_EQ(view->timedUpdatePeriod(), 3000) << refused;

@@ -486,6 +486,7 @@ void KViewMemory::startTimedUpdate()
     }
     if (!m_timedUpdateTimer) {
         m_timedUpdateTimer = new QTimer(this);
+        m_timedUpdateTimer->setObjectName(QStringLiteral("timedUpdateTimer"));
         connect(m_timedUpdateTimer, &QTimer::timeout, this, &KViewMemory::slotTimedUpdateDone);
     }
     m_timedUpdateTimer->start(m_timedUpdatePeriod);
