@@ -165,6 +165,36 @@ TEST_F(KSOPaneTest, ScrollRule)
     EXPECT_EQ(max, 181);
 }
 
+TEST_F(KSOPaneTest, ScrollRuleAtItsBoundary)
+{
+    build({"a"});
+    QScrollBar *bar = scrollBar();
+    ASSERT_NE(bar, nullptr);
+    // One short of a page, off a minimum other than 0: the maximum stays and the bar is off
+    // while it rests on the minimum.
+    pane->setHScrollPageSize(100);
+    pane->setHScrollMinMaxValues(10, 109);
+    EXPECT_EQ(bar->minimum(), 10);
+    EXPECT_EQ(bar->maximum(), 109);
+    EXPECT_EQ(bar->value(), 10);
+    EXPECT_FALSE(bar->isEnabled());
+    pane->setHScrollPosition(11);
+    EXPECT_TRUE(bar->isEnabled());
+    pane->setHScrollPosition(10);
+    pane->setHScrollMinMaxValues(10, 109); // re-evaluated at the minimum
+    EXPECT_FALSE(bar->isEnabled());
+
+    // Exactly a page: the other branch, max + 1 - page, and on again at the minimum.
+    pane->setHScrollMinMaxValues(10, 110);
+    EXPECT_EQ(bar->maximum(), 11);
+    EXPECT_TRUE(bar->isEnabled());
+
+    // A maximum below the minimum is a huge unsigned range, never a small one.
+    pane->setHScrollPageSize(5);
+    pane->setHScrollMinMaxValues(50, 40);
+    EXPECT_TRUE(bar->isEnabled());
+}
+
 TEST_F(KSOPaneTest, ExtremeBoundsDoNotOverflow)
 {
     build({"a"});

@@ -396,6 +396,33 @@ TEST_F(EditorToolBars, ToolbarPicturesAreFoundByNameInRichText)
         document.resource(QTextDocument::ImageResource, QUrl(QStringLiteral("padlock"))).isNull());
 }
 
+TEST_F(EditorToolBars, ARichTextLabelShowsAToolbarPictureByName)
+{
+    // What the label paints where the picture goes: the picture's own pixels, not the
+    // placeholder of a missing one.
+    const auto paint = [](const char *name) {
+        QLabel label;
+        label.setTextFormat(Qt::RichText);
+        label.setText(QStringLiteral("<img src=\"%1\">").arg(QLatin1String(name)));
+        label.resize(label.sizeHint());
+        QImage canvas(label.size(), QImage::Format_ARGB32);
+        canvas.fill(Qt::transparent);
+        label.render(&canvas, {}, {}, QWidget::DrawChildren);
+        return canvas;
+    };
+    const QImage picture = tesk::frame::embeddedImage(QStringLiteral("runscript.png"))
+                               .convertToFormat(QImage::Format_ARGB32);
+    const QImage shown = paint("runscript.png");
+    ASSERT_GE(shown.width(), 16);
+    ASSERT_GE(shown.height(), 16);
+    int same = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            same += shown.pixel(x, y) == picture.pixel(x, y);
+    EXPECT_GT(same, 200);
+    EXPECT_NE(paint("nothing.png"), shown);
+}
+
 TEST(EmbeddedImages, ToolbarPicturesByName)
 {
     for (const char *name : {"addscript.png", "runscript.png", "deletescript.png"}) {
