@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
@@ -22,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include <tesk/tesk_memoryaccess.h>
@@ -245,6 +247,59 @@ TEST_F(MemoryTables, ColumnsWiderThanTheLimitAskForAutomaticColumns)
             EXPECT_TRUE(answers.seen().back().text.endsWith(QString::number(fitting)));
         } else {
             EXPECT_EQ(v.data().columnWidth(0), width);
+        }
+    }
+}
+
+// A cell font under which the widest of the texts measures exactly `width` pixels, found by
+// widening the letters in the smallest steps the font allows.
+QFont fontMeasuring(const QStringList &texts, const QFont &base, int width)
+{
+    QFont font = base;
+    for (int step = 0; step < 64 * 64; ++step) {
+        font.setLetterSpacing(QFont::AbsoluteSpacing, step / 64.0);
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const QString &text : texts)
+            widest = std::max(widest, metrics.horizontalAdvance(text));
+        if (widest == width)
+            return font;
+        if (widest > width)
+            break;
+    }
+    ADD_FAILURE() << "no letter spacing measures " << width << " pixels";
+    return base;
+}
+
+TEST_F(MemoryTables, ColumnsFillingTheLimitExactlyAreNoWarning)
+{
+    testhost::ModalAnswers answers;
+    answers.answerMessageBoxes(QMessageBox::Ok);
+    constexpr int kColumns = 10;
+    static_assert(AViewMemoryTable::kMaximumTableWidth == kColumns * 400);
+    // Columns are their widest text plus 5 pixels: 400 wide ends exactly at the limit, 401
+    // passes it.
+    for (int columnWidth : {400, 401}) {
+        SCOPED_TRACE(columnWidth);
+        MemoryTableViewDouble v(2, kColumns, 8);
+        v.showAt(kBase);
+        QStringList texts;
+        for (int r = 0; r < v.data().numRows(); ++r)
+            for (int c = 0; c < kColumns; ++c)
+                texts << v.data().text(r, c);
+        QWidget *cells = v.data().viewport();
+        cells->setFont(fontMeasuring(texts, cells->font(), columnWidth - 5));
+        const size_t warnings = answers.seen().size();
+        v.data().adjustCellSizes();
+        if (columnWidth == 400) {
+            EXPECT_EQ(answers.seen().size(), warnings);
+            EXPECT_TRUE(v.columnChoices().empty());
+            EXPECT_EQ(v.data().columnWidth(0), 400);
+        } else {
+            ASSERT_EQ(answers.seen().size(), warnings + 1);
+            EXPECT_EQ(answers.seen().back().caption, "Warning");
+            EXPECT_TRUE(answers.seen().back().text.endsWith(u'9'));
+            EXPECT_EQ(v.columnChoices(), std::vector<int>{0});
         }
     }
 }

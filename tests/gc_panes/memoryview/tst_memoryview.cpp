@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -413,6 +414,50 @@ TEST_F(MemoryView, ALaidOutViewPaintsAndFitsColumnsToItsMeasuredCells)
     EXPECT_LT(ascii.columnWidth(0), 30);
     EXPECT_GE(view->columnCount(), 3);
     EXPECT_EQ(data.numCols(), view->autoColumnCount());
+}
+
+TEST_F(MemoryView, ALayoutPaintsNothingUntilItsTablesAreFilled)
+{
+    auto view = makeView();
+    view->setTarget(1);
+    choose(view->findChild<QComboBox *>("listColumns"), 4);
+    type(*view, "0x3000");
+    const QList<AViewMemoryTable *> tables = {view->dataTable(), view->asciiTable()};
+    int readsInside = 0;
+    sim().inside = [&](SimulatedTarget::Kind kind) {
+        if (kind != SimulatedTarget::Kind::Read)
+            return;
+        ++readsInside;
+        for (AViewMemoryTable *table : tables) {
+            EXPECT_FALSE(table->viewport()->updatesEnabled());
+            EXPECT_FALSE(table->horizontalHeader()->updatesEnabled());
+            EXPECT_FALSE(table->verticalHeader()->updatesEnabled());
+        }
+    };
+    type(*view, "0x5000"); // a new start address lays the tables out again and reads
+    sim().inside = nullptr;
+    EXPECT_GT(readsInside, 0);
+    for (AViewMemoryTable *table : tables) {
+        EXPECT_TRUE(table->viewport()->updatesEnabled());
+        EXPECT_TRUE(table->horizontalHeader()->updatesEnabled());
+        EXPECT_TRUE(table->verticalHeader()->updatesEnabled());
+    }
+    EXPECT_EQ(view->dataTable()->numCols(), 4);
+    EXPECT_EQ(view->dataTable()->horizontalHeader()->label(3).trimmed(), "+3");
+}
+
+TEST_F(MemoryView, TheViewLetsTheDataTableKeepItsWheel)
+{
+    auto view = makeView();
+    view->setTarget(1);
+    choose(view->findChild<QComboBox *>("listColumns"), 4); // 16 bytes a row
+    type(*view, "0x3000");
+    KViewMemoryData &data = *view->dataTable();
+    data.setFocus(Qt::TabFocusReason);
+    QWheelEvent down(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(data.viewport(), &down);
+    EXPECT_EQ(shown(*view), "0x00003010");
 }
 
 TEST_F(MemoryView, LeavingDisassemblyWithAutomaticColumnsRefitsWithoutAWarning)

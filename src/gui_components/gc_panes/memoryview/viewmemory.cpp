@@ -73,6 +73,8 @@ KViewMemory::~KViewMemory()
     if (m_timedUpdateTimer)
         m_timedUpdateTimer->stop();
     // The tables and the scroll bar ask the view for its cache until they are gone.
+    if (m_dataTable)
+        m_dataTable->removeEventFilter(this);
     delete m_dataTable;
     delete m_dsmTable;
     delete m_asciiTable;
@@ -102,6 +104,7 @@ bool KViewMemory::buildLayout(const std::string *settings)
     m_scrollArea->viewport()->installEventFilter(this);
     m_addressCombo->installEventFilter(this);
     m_addressCombo->lineEdit()->installEventFilter(this);
+    m_dataTable->installEventFilter(this);
     setTabOrder(m_addressCombo, m_columnsCombo);
     setTabOrder(m_columnsCombo, m_sizesCombo);
     setTabOrder(m_sizesCombo, m_formatsCombo);

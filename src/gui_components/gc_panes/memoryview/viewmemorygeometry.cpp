@@ -89,13 +89,26 @@ int KViewMemory::cacheBlockSize(int rows) const
     return int(std::clamp<int64_t>(bytes, 128, INT_MAX));
 }
 
+namespace {
+
+// The headers are switched with their table: their labels and sizes change with every row and
+// column a layout sets, and they are painted once afterwards.
+void setTableUpdates(AViewMemoryTable *table, bool enabled)
+{
+    table->setUpdatesEnabled(enabled);
+    table->horizontalHeader()->setUpdatesEnabled(enabled);
+    table->verticalHeader()->setUpdatesEnabled(enabled);
+}
+
+} // namespace
+
 void KViewMemory::relayout()
 {
     if (!m_dataTable)
         return;
     const QList<AViewMemoryTable *> tables = visibleTables();
     for (AViewMemoryTable *table : tables)
-        table->setUpdatesEnabled(false);
+        setTableUpdates(table, false);
     const int rows = visibleRowCount();
     const int columns = columnCount();
     if (!m_dataTable->isHidden()) {
@@ -128,7 +141,9 @@ void KViewMemory::relayout()
             return;
     }
     for (AViewMemoryTable *table : tables) {
-        table->setUpdatesEnabled(true);
+        setTableUpdates(table, true);
+        table->horizontalHeader()->update();
+        table->verticalHeader()->update();
         table->updateContents();
     }
 }
