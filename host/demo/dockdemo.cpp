@@ -132,7 +132,9 @@ void runDockDemo(void *library, const std::string &screenshotDir)
         }
         int x = 0, y = 0, width = 0, height = 0, minimised = 0;
         tesk.sizePos(kSecondWindow, &x, &y, &width, &height, &minimised);
-        std::printf("host: second window at %d,%d, %d by %d\n", x, y, width, height);
+        std::printf("host: second window shown at %d,%d in its natural size, %d by %d (the host "
+                    "gave it no size of its own)\n",
+                    x, y, width, height);
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (widget->isVisible() && widget->windowTitle().contains(QLatin1String("restored"))) {
                 widget->resize(700, 420);

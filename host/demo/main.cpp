@@ -3,7 +3,7 @@
 // own entry points, and keeps an idle function ticking until it is told to stop.
 //
 //   tesk-demo [--quit-after MS] [--library PATH] [--screenshots DIR] [--symbols ELF]...
-//             [--missing-help-topic]
+//             [--missing-help-topic] [--verbose] [--help]
 //             [-- words for the library's command line]
 //
 // It shows the splash, then a main window with its menus, toolbars and status bar;
@@ -110,7 +110,25 @@ struct Options
     std::string screenshotDir;
     std::vector<std::string> symbolFiles;
     bool missingHelpTopic = false;
+    bool verbose = false;
+    bool help = false;
 };
+
+const char kUsage[] =
+    "usage: tesk-demo [options] [-- words for the library's command line]\n"
+    "\n"
+    "Loads libtesk.so, starts it and shows what a host can do with it.\n"
+    "\n"
+    "  --quit-after MS        end after MS milliseconds, whatever is open (offscreen: 3000;\n"
+    "                         on a display the demo runs until its window is closed)\n"
+    "  --library PATH         the library to load (default: the one built beside the demo)\n"
+    "  --screenshots DIR      write pictures of the windows and dialogs into DIR\n"
+    "  --symbols ELF          also publish the symbols of ELF (may be given more than once)\n"
+    "  --missing-help-topic   ask for a help topic that does not exist (a warning box)\n"
+    "  --verbose              print the whole symbol dump, not only its counts and first lines\n"
+    "  --help                 print this text and exit\n"
+    "\n"
+    "Words after -- go to the library as its command line, e.g. \"-- -style wood\".\n";
 
 Options parse(int argc, char **argv)
 {
@@ -124,13 +142,18 @@ Options parse(int argc, char **argv)
             o.symbolFiles.push_back(argv[++i]);
         } else if (!std::strcmp(argv[i], "--missing-help-topic")) {
             o.missingHelpTopic = true;
+        } else if (!std::strcmp(argv[i], "--verbose")) {
+            o.verbose = true;
+        } else if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+            o.help = true;
         } else if (!std::strcmp(argv[i], "--library") && i + 1 < argc) {
             o.library = argv[++i];
         } else if (!std::strcmp(argv[i], "--")) {
             for (++i; i < argc; ++i)
                 o.commandLine += std::string(o.commandLine.empty() ? "" : " ") + argv[i];
         } else {
-            throw std::runtime_error(std::string("unknown argument ") + argv[i]);
+            throw std::runtime_error(std::string("unknown argument ") + argv[i] +
+                                     " (--help lists the options)");
         }
     }
     return o;
@@ -161,10 +184,38 @@ std::string demoHome()
 }
 
 // Host entry points published in the library's function registry.
-int hostGui(int code, intptr_t, intptr_t commandId, const char *text, intptr_t extra)
+// Where the words of a call carry text depends on its code.
+int hostGui(int code, intptr_t, intptr_t argument, const char *text, intptr_t extra)
 {
-    std::printf("host: gui code %d, command %ld \"%s\" (extra %#lx)\n", code,
-                static_cast<long>(commandId), text ? text : "", static_cast<long>(extra));
+    const auto textAt = [](intptr_t word) {
+        return word ? reinterpret_cast<const char *>(word) : "";
+    };
+    switch (code) {
+    case 0:
+        std::printf("host: gui command \"%s\" (argument %ld)\n", text ? text : "",
+                    static_cast<long>(argument));
+        break;
+    case 2:
+        std::printf("host: gui history of field %ld in \"%s\" gains \"%s\"\n",
+                    static_cast<long>(argument), text ? text : "", textAt(extra));
+        break;
+    case 3:
+        std::printf("host: gui history of field %ld in \"%s\" asked for (none kept)\n",
+                    static_cast<long>(argument), text ? text : "");
+        break;
+    case 4:
+        std::printf("host: gui window list asked for (room for %ld bytes)\n",
+                    static_cast<long>(extra));
+        break;
+    case 5:
+        std::printf("host: gui command \"%s\" (context %#lx)\n", textAt(argument),
+                    static_cast<long>(extra));
+        break;
+    default:
+        std::printf("host: gui code %d (argument %ld, extra %#lx)\n", code,
+                    static_cast<long>(argument), static_cast<long>(extra));
+        break;
+    }
     return 0;
 }
 
@@ -270,7 +321,7 @@ int runDemo(const Options &options)
     std::printf("host: debug flag S0 is %s\n", tesk.debugInfoIsSet("S0") ? "set" : "not set");
     runRegisterDemo(tesk.library);
     runBreakpointDemo(tesk.library);
-    demo::runSymbolsDemo(tesk.library, options.library, options.symbolFiles);
+    demo::runSymbolsDemo(tesk.library, options.library, options.symbolFiles, options.verbose);
 
     demoServices(tesk.library, home.c_str());
 
@@ -332,7 +383,12 @@ int main(int argc, char **argv)
 {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     try {
-        return runDemo(parse(argc, argv));
+        const Options options = parse(argc, argv);
+        if (options.help) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        return runDemo(options);
     } catch (const std::exception &e) {
         std::fprintf(stderr, "tesk-demo: %s\n", e.what());
         return 2;

@@ -69,8 +69,17 @@ TESK_EXPORT int CuiCorvasimConfigDlgGetEndian(TeskHandle dialog);
 TESK_EXPORT void CuiCorvasimConfigDlgSetStartEndian(TeskHandle dialog, int32_t hardware);
 TESK_EXPORT int CuiCorvasimConfigDlgGetStartEndian(TeskHandle dialog);
 
+/* CuiFillMemoryDialog (below) for hosts written in C: the same dialog and answers, with
+ * pointers where it takes references. expression points to the caller's pointer to its
+ * 256-byte buffer (a null expression, or a null buffer, gets no text). A null start, end,
+ * length, endGiven, fillSize or target refuses the call (result 0, nothing shown). */
+TESK_EXPORT int CuiFillMemoryDialogC(void *reserved, uint32_t *start, uint32_t *end, int *length,
+                                     char **expression, int *endGiven, int *fillSize,
+                                     uint32_t *target);
+
 #ifdef __cplusplus
-/* The one export of C++ linkage: hosts link to it by its decorated name. */
+/* The one export of C++ linkage: hosts link to it by its decorated name; C hosts call
+ * CuiFillMemoryDialogC. */
 #define TESK_EXPORT_CXX __attribute__((visibility("default")))
 
 /* Asks for the range, expression and size of a memory fill in the memory view's "Fill Memory"

@@ -4,7 +4,10 @@
 #include "sync/syncdataadaptor.h"
 #include "sync/syncdatamediator.h"
 
+#include "frame/core/brokerguard.h"
 #include "frame/core/plugincomponents.h"
+
+#include <string>
 
 MoskResult registerSyncComponents(MoskRegistrar *registrar)
 {
@@ -17,12 +20,23 @@ MoskResult registerSyncComponents(MoskRegistrar *registrar)
     mosk::release(registrar->ops->registerComponent(registrar, GCDS_CATEGORY, GCDS_DIALOG_COMPONENT,
                                                     dialog->face()));
     if (MoskResult result =
-            registrar->ops->registerComponent(registrar, GCDS_CATEGORY, GCDS_DATA_ADAPTOR_COMPONENT,
-                                              SyncDataAdaptor::instance()->face()))
+            tesk::broker::registerComponent(registrar, GCDS_CATEGORY, GCDS_DATA_ADAPTOR_COMPONENT,
+                                            SyncDataAdaptor::instance()->face()))
         return result;
     if (!subscribed) {
-        // A missing event subject throws to the plug-in entry, which answers its error.
-        SyncDataMediator::instance()->subscribeEvents(true);
+        // Without the host's event subject the entry fails: its error says which one it is,
+        // as the host can mend that only by registering it first.
+        try {
+            SyncDataMediator::instance()->subscribeEvents(true);
+        } catch (mosk::ThrowError::Exception &e) {
+            MoskResult error = e.takeError();
+            const bool missing = moskErrorCode(error) == MOSK_ERR_FAILED;
+            return tesk::broker::describeFailure(
+                error, std::string("the host's event subject \"") + GCDS_EVENT_SUBJECT_COMPONENT +
+                           "\" under \"" + GCDS_CATEGORY + "\" " +
+                           (missing ? "is not registered (register it before the plug-in entry)"
+                                    : "does not offer the event-subject interface"));
+        }
         subscribed = true;
     }
     return nullptr;

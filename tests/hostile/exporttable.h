@@ -620,6 +620,7 @@ inline const std::vector<Entry> &exportTable()
         {"QtWindowCreate2", [](Args &a) { QtWindowCreate2(a.s(), a.obj(), a.h()); }},
         {"TeskPaneGetPersistData", [](Args &a) { Args::Buffer b = a.buffer(); TeskPaneGetPersistData(a.h(), b.size, b.data); }},
         {"TeskPaneSetPersistData", [](Args &a) { TeskPaneSetPersistData(a.h(), a.s()); }},
+        {"CuiFillMemoryDialogC", [](Args &a) { uint32_t s = a.u(), e = a.u(), t = a.u(); int l = 0, g = 0, z = 0; char text[256]; char *buffer = a.i() & 1 ? text : nullptr; const int nulls = a.i(); CuiFillMemoryDialogC(nullptr, nulls & 1 ? nullptr : &s, &e, nulls & 2 ? nullptr : &l, nulls & 4 ? nullptr : &buffer, &g, &z, nulls & 8 ? nullptr : &t); }},
         {"_Z19CuiFillMemoryDialogPvRjS0_RiRPcS1_S1_S0_", [](Args &a) { uint32_t s = a.u(), e = a.u(), t = a.u(); int l = 0, g = 0, z = 0; char text[256]; char *buffer = a.i() & 1 ? text : nullptr; CuiFillMemoryDialog(nullptr, s, e, l, buffer, g, z, t); }},
         {"moskInitialisePlugin", [](Args &a) { if (MoskResult r = moskInitialisePlugin(a.block<MoskRegistrar>())) r->ops->Release(r); }},
     };

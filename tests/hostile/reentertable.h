@@ -329,6 +329,18 @@ inline void helpDescs(Texts &t)
     t.expect(first == one && second == two, "the answers stay in the host's buffers");
 }
 
+// The fill dialog's C entry answers into the host's own buffer: its pointer is never replaced.
+inline void fillExpressions(Texts &t)
+{
+    static char buffer[256] = "0";
+    char *expression = buffer;
+    uint32_t end = 0x100, target = 0;
+    int length = 0, endGiven = 0, size = 0;
+    CuiFillMemoryDialogC(nullptr, nullptr, &end, &length, &expression, &endGiven, &size, &target);
+    t.text(expression);
+    t.expect(expression == buffer, "the answer stays in the host's buffer");
+}
+
 inline void paneTitles(Texts &t)
 {
     twoDocks(t);
@@ -363,6 +375,7 @@ inline const std::vector<TextLine> &textsTable()
         {"CuiWindowCreateQtPane", &qtPanes},
         {"QtGetWindowTitle", &windowTitles},
         {"QtHelpDesc", &helpDescs},
+        {"CuiFillMemoryDialogC", &fillExpressions},
         {"QtReturnKSOTitle", &paneTitles},
         {"QtReturnToolbarTitle", &toolbarTitles},
     };
@@ -1382,6 +1395,15 @@ inline void fillMemory(Host &)
     CuiFillMemoryDialog(nullptr, start, end, length, expression, endGiven, size, target);
 }
 
+inline void fillMemoryC(Host &)
+{
+    uint32_t start = 0, end = 0x100, target = 0;
+    int length = 0, endGiven = 0, size = 0;
+    char text[64] = "0";
+    char *expression = text;
+    CuiFillMemoryDialogC(nullptr, &start, &end, &length, &expression, &endGiven, &size, &target);
+}
+
 // Loops the user opens by input on a pane or view.
 
 inline void tabMenu(Host &h)
@@ -1492,6 +1514,7 @@ inline const std::vector<Line> &loopsTable()
         {"QtPopContextMenuEx", &popContextMenuEx},
         {"QtQSDIExecDialog", &qsdiExec},
         {"_Z19CuiFillMemoryDialogPvRjS0_RiRPcS1_S1_S0_", &fillMemory},
+        {"CuiFillMemoryDialogC", &fillMemoryC},
         // Loops the user opens by input on a pane or view: the class the input lands on.
         {"CuiKSOPane", &tabMenu, nullptr, "a right click on a tab"},
         {"DataNav", &dataNavFilterKey, nullptr, "F2 in the filter"},

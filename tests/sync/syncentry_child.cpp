@@ -1,9 +1,9 @@
 // A host that calls the plug-in entry without a usable event subject: "missing" registers
 // none, "faceless" registers an object without the event-subject interface. Prints the
-// entry's error code; exits 0 when the entry failed and the library's components are there.
-// "early-open" registers the simulated cores and asks for the synchronisation window before
-// the application exists: exits 0 when the window component refuses. "window-refused" hands
-// the entry a registrar that refuses the window component only: exits 0 when the entry
+// entry's error code and its description; exits 0 when the entry failed and the library's
+// components are there. "early-open" registers the simulated cores and asks for the synchronisation
+// window before the application exists: exits 0 when the window component refuses. "window-refused"
+// hands the entry a registrar that refuses the window component only: exits 0 when the entry
 // succeeded and the mediator is subscribed all the same.
 #include "sanitizerdefaults.h"
 #include "simulatedcores.h"
@@ -81,6 +81,13 @@ int main(int argc, char **argv)
                                                      GCDS_EVENT_SUBJECT_COMPONENT, &faceless.face));
     MoskResult result = moskInitialisePlugin(reinterpret_cast<MoskRegistrar *>(broker));
     std::printf("plug-in entry: code %#x\n", moskErrorCode(result));
+    if (result) {
+        MoskValue *description = result->ops->description(result);
+        const char *text = nullptr;
+        mosk::release(description->ops->getText(description, &text));
+        std::printf("plug-in entry error: %s\n", text ? text : "");
+        description->ops->Release(description);
+    }
     const bool failed = result != nullptr;
     mosk::release(result);
     const bool registered =

@@ -191,6 +191,13 @@ TEST(PluginEntry, MissingOrFacelessEventSubjectFailsCleanly)
             << mode << ": " << out << child.readAllStandardError().toStdString();
         const char *expected = std::string(mode) == "missing" ? "code 0x10102" : "code 0x10100";
         EXPECT_NE(out.find(expected), std::string::npos) << out;
+        // The error names the component the host left out, and what is wrong with it.
+        EXPECT_NE(out.find("\"gb_KsoGlobalEventSubject.component.1\" under \"gui_bridge\""),
+                  std::string::npos)
+            << out;
+        const char *why = std::string(mode) == "missing" ? "is not registered"
+                                                         : "does not offer the event-subject";
+        EXPECT_NE(out.find(why), std::string::npos) << out;
     }
 }
 

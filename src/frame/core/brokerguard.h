@@ -7,10 +7,16 @@
 
 #include <exception>
 #include <new>
+#include <string>
 
 namespace tesk::broker {
 
 void reportFailure(const char *operation, const char *what);
+
+// A host sees only the error object of a failed plug-in entry: this one keeps the category and
+// code of the error it takes over and adds to its description what was missing or refused.
+// The same text goes to the debug output. A null error stays null.
+MoskResult describeFailure(MoskResult error, const std::string &what);
 
 template<typename Body>
 MoskResult guardedCall(const char *operation, Body &&body) noexcept

@@ -1,6 +1,9 @@
 #include "frame/core/plugincomponents.h"
 
+#include "frame/core/brokerguard.h"
+
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace tesk::broker {
@@ -25,6 +28,14 @@ std::vector<Announced> &announced()
 PluginComponents::PluginComponents(int order, ComponentRegistration registration)
 {
     announced().push_back({order, registration});
+}
+
+MoskResult registerComponent(MoskRegistrar *registrar, const char *category, const char *id,
+                             void *object)
+{
+    return describeFailure(registrar->ops->registerComponent(registrar, category, id, object),
+                           std::string("the broker refused the component \"") + id + "\" under \"" +
+                               category + "\"");
 }
 
 MoskResult registerPluginComponents(MoskRegistrar *registrar)

@@ -24,6 +24,11 @@ enum PluginOrder {
     kViewsOrder = 40,
 };
 
+// Registers one component through the host's registration interface; a refusal comes back
+// naming the component.
+MoskResult registerComponent(MoskRegistrar *registrar, const char *category, const char *id,
+                             void *object);
+
 // Runs every announced registration; answers the first failure, or 0.
 MoskResult registerPluginComponents(MoskRegistrar *registrar);
 

@@ -14,8 +14,8 @@ namespace {
 
 MoskResult registerFacade(MoskRegistrar *registrar)
 {
-    return registrar->ops->registerComponent(registrar, "tesk", "tesk_Facade.component.1",
-                                             CTesk_Facade::instance()->face());
+    return tesk::broker::registerComponent(registrar, "tesk", "tesk_Facade.component.1",
+                                           CTesk_Facade::instance()->face());
 }
 
 const tesk::broker::PluginComponents facadeComponents(tesk::broker::kFacadeOrder, &registerFacade);

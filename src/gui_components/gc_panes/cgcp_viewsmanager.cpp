@@ -482,7 +482,7 @@ MoskResult CGcp_ViewsManager::targetUpdatedOp(void *face, int32_t flag)
 
 MoskResult gcpRegisterComponents(MoskRegistrar *registry)
 {
-    const MoskResult result = registry->ops->registerComponent(
+    const MoskResult result = tesk::broker::registerComponent(
         registry, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT, CGcp_ViewsManager::instance()->face());
     // Subscribed once per process: a second registration must not double every event.
     static bool subscribed = false;
@@ -491,6 +491,14 @@ MoskResult gcpRegisterComponents(MoskRegistrar *registry)
             subscribed = CGcp_KsoEventObserver::instance()->subscribe();
             return nullptr;
         }));
+        // The entry still succeeds, but the memory views would never learn the target: the
+        // host hears which component it left out.
+        if (!subscribed)
+            tesk::system::debugOutput(
+                "moskInitialisePlugin: the host's event subject \"" GB_KSO_EVENT_SUBJECT_COMPONENT
+                "\" under \"" GB_EVENT_SUBJECT_CATEGORY
+                "\" is not usable: the views will show no target until it is registered before "
+                "the plug-in entry\n");
     }
     return result;
 }

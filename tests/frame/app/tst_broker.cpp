@@ -38,6 +38,16 @@ MoskBase *fetch(const Component &c)
     return static_cast<MoskBase *>(object);
 }
 
+std::string descriptionOf(MoskResult result)
+{
+    MoskValue *value = result->ops->description(result);
+    const char *text = nullptr;
+    mosk::release(value->ops->getText(value, &text));
+    const std::string description = text ? text : "";
+    value->ops->Release(value);
+    return description;
+}
+
 uint32_t codeOf(MoskResult result)
 {
     const uint32_t code = moskErrorCode(result);
@@ -264,6 +274,31 @@ TEST(PluginEntry, RegistersInOrderAndReportsTheFirstFailure)
     }
 
     EXPECT_EQ(codeOf(moskInitialisePlugin(nullptr)), MOSK_ERR_BAD_ARGUMENT);
+}
+
+TEST(PluginEntry, ARefusalNamesTheComponentInTheErrorAndTheDebugOutput)
+{
+    const struct
+    {
+        unsigned failing;
+        const char *component;
+    } cases[] = {{0b0001, "\"tesk_Facade.component.1\" under \"tesk\""},
+                 {0b0100, "\"Gcds_SingletonDataAdaptor.component.1\" under \"gui_bridge\""},
+                 {0b1000, "\"gcp_ViewsManager.component.1\" under \"gui_components\""}};
+    for (const auto &c : cases) {
+        testhost::DebugCapture debug;
+        RecordingRegistrar failing{{&recordingOps}, {}, c.failing};
+        MoskResult result = moskInitialisePlugin(&failing.face);
+        ASSERT_NE(result, nullptr) << c.component;
+        // The broker's own words stay, the component follows them.
+        const std::string description = descriptionOf(result);
+        EXPECT_EQ(moskErrorCategory(result), 1u);
+        EXPECT_EQ(description.rfind("Error (category 1, code 0x77", 0), 0u) << description;
+        EXPECT_NE(description.find(c.component), std::string::npos) << description;
+        EXPECT_TRUE(debug.contains(c.component)) << debug.text();
+        EXPECT_TRUE(debug.contains("moskInitialisePlugin")) << debug.text();
+        mosk::release(result);
+    }
 }
 
 TEST(BrokerErrors, ThrowHelpersCarryTheErrorObject)

@@ -40,9 +40,14 @@ struct FillArguments
     int fillSize = -7;
     uint32_t target = 1;
 
+    bool throughC = false; // CuiFillMemoryDialogC, as a host written in C calls it
+
     FillArguments() { std::memset(buffer, 'x', sizeof buffer); }
     int call()
     {
+        if (throughC)
+            return CuiFillMemoryDialogC(nullptr, &start, &end, &length, &expression, &endGiven,
+                                        &fillSize, &target);
         return CuiFillMemoryDialog(nullptr, start, end, length, expression, endGiven, fillSize,
                                    target);
     }
@@ -101,6 +106,54 @@ TEST_F(FillMemory, OkHandsBackEveryAnswerAndTheFieldsShowTheCallersRange)
     EXPECT_EQ(args.target, 1u);
     EXPECT_EQ(std::string(args.buffer, 6), std::string("0xa5\0x", 6)) << "n + 1 bytes";
     EXPECT_EQ(args.expression, args.buffer);
+}
+
+TEST_F(FillMemory, TheCEntryHandsBackTheSameAnswersAndRefusesMissingArguments)
+{
+    FillArguments args;
+    args.throughC = true;
+    args.start = 0x2000;
+    args.end = 0x2040;
+    EXPECT_EQ(
+        run(args,
+            [](KViewMemoryDialog_Fill &d) {
+                setText(d, "lineeditExpression_", QStringLiteral("0xa5"));
+                d.findChild<QComboBox *>(QStringLiteral("comboBoxFillSize_"))->setCurrentIndex(3);
+            }),
+        1);
+    EXPECT_EQ(m_shownStart, QLatin1String("0x00002000"));
+    EXPECT_EQ(args.start, 0x2000u);
+    EXPECT_EQ(args.end, 0x2040u);
+    EXPECT_EQ(args.length, 0x40);
+    EXPECT_EQ(args.endGiven, 1);
+    EXPECT_EQ(args.fillSize, 3);
+    EXPECT_EQ(args.target, 1u);
+    EXPECT_EQ(std::string(args.buffer, 5), std::string("0xa5\0", 5));
+
+    // No place for the expression: the answers come back all the same.
+    uint32_t start = 0x2000, end = 0x2040, target = 1;
+    int length = -7, endGiven = -7, fillSize = -7;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *dialog = qobject_cast<KViewMemoryDialog_Fill *>(request.widget.data());
+        ASSERT_NE(dialog, nullptr);
+        setText(*dialog, "lineeditExpression_", QStringLiteral("7"));
+        dialog->findChild<QPushButton *>(QStringLiteral("buttonOk_"))->click();
+    });
+    EXPECT_EQ(CuiFillMemoryDialogC(nullptr, &start, &end, &length, nullptr, &endGiven, &fillSize,
+                                   &target),
+              1);
+    EXPECT_EQ(length, 0x40);
+
+    // A missing answer slot refuses the call before any dialog comes up.
+    int shown = 0;
+    m_answers.setHandler([&](const ModalAnswers::Request &) { ++shown; });
+    EXPECT_EQ(CuiFillMemoryDialogC(nullptr, nullptr, &end, &length, nullptr, &endGiven, &fillSize,
+                                   &target),
+              0);
+    EXPECT_EQ(CuiFillMemoryDialogC(nullptr, &start, &end, &length, nullptr, &endGiven, &fillSize,
+                                   nullptr),
+              0);
+    EXPECT_EQ(shown, 0);
 }
 
 TEST_F(FillMemory, LengthIsReadInItsBase)

@@ -89,3 +89,16 @@ int CuiFillMemoryDialog(void *, uint32_t &start, uint32_t &end, int &length, cha
         return 1;
     });
 }
+
+int CuiFillMemoryDialogC(void *reserved, uint32_t *start, uint32_t *end, int *length,
+                         char **expression, int *endGiven, int *fillSize, uint32_t *target)
+{
+    return TESK_GUARDED(0, [&] {
+        if (!start || !end || !length || !endGiven || !fillSize || !target)
+            return 0;
+        char *noBuffer = nullptr;
+        return CuiFillMemoryDialog(reserved, *start, *end, *length,
+                                   expression ? *expression : noBuffer, *endGiven, *fillSize,
+                                   *target);
+    });
+}
