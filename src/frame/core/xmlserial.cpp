@@ -333,9 +333,7 @@ bool readToSectionHeader(QTextStream &stream, const QString &tag)
     return false;
 }
 
-namespace {
-
-bool loadDocument(const QString &text, IXmlSerialize &root)
+bool loadXmlDocument(const QString &text, IXmlSerialize &root)
 {
     XmlBodyLoader body(&root);
     XmlContext context(XmlContext::LoadMode);
@@ -344,9 +342,15 @@ bool loadDocument(const QString &text, IXmlSerialize &root)
     return reader.parse(text);
 }
 
-} // namespace
-
 int loadXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &root)
+{
+    return loadXmlSection(fileName, tag, [&root](const QString &document) {
+        return loadXmlDocument(document, root);
+    });
+}
+
+int loadXmlSection(const QString &fileName, const QString &tag,
+                   const std::function<bool(const QString &document)> &attempt)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -363,7 +367,7 @@ int loadXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &r
             end = text.size();
         const QStringView line = QStringView(text).mid(start, end - start);
         if (line.size() == header.size() && line.toString().toLower() == header &&
-            loadDocument(text.mid(end + 1), root))
+            attempt(text.mid(end + 1)))
             return 1;
         start = end + 1;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "frame/core/xmlsaxreader.h"
 
 #include <QDomDocument>
@@ -173,6 +175,13 @@ int storeXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &
 // Loads the root object from the document behind the first "[tag]" line (tag compared without
 // regard to letter case) that holds a complete document; 1 when one was read, else 0.
 int loadXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &root);
+// The same walk for a caller that loads each copy of the section its own way (into a fresh
+// object, say): the attempt gets the text behind each "[tag]" line in turn until it answers
+// true; 1 then, else 0.
+int loadXmlSection(const QString &fileName, const QString &tag,
+                   const std::function<bool(const QString &document)> &attempt);
+// Loads the root object from one document; whether it was read whole.
+bool loadXmlDocument(const QString &text, IXmlSerialize &root);
 bool readToSectionHeader(QTextStream &stream, const QString &tag);
 
 } // namespace NXmlSerial

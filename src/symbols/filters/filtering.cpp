@@ -187,48 +187,20 @@ void SymbolFileFilterData::Serialize(XmlContext &c)
     m_filters.Serialize(c);
 }
 
-namespace {
-
-// One "[tag]" section's document into its own copy of the list.
-bool loadFilterDocument(const QString &text, SymbolFileFilterData &loaded)
-{
-    NXmlSerial::XmlBodyLoader body(&loaded);
-    NXmlSerial::XmlContext context(NXmlSerial::XmlContext::LoadMode);
-    context.PushReader(&body);
-    NXmlSerial::XmlSaxReader reader(context.ContentHandler());
-    return reader.parse(text);
-}
-
-} // namespace
-
 int loadFilterSection(SymbolFileFilterData &set, const QString &fileName, const QString &tag)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return 0;
-    const QString text = QTextStream(&file).readAll();
-    file.close();
-    const QString header = QLatin1Char('[') + tag.toLower() + QLatin1Char(']');
     // Every document may be cut or broken anywhere (a writer interrupted), and a later copy of
     // the section may still be whole: each attempt starts from a fresh copy of the host's
     // list, so that neither a failure nor a broken section's filters reach the result. A
     // document without "file_filter_data" keeps the list, as loading in place would.
-    for (qsizetype start = 0; start < text.size();) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = text.size();
-        const QStringView line = QStringView(text).mid(start, end - start);
-        start = end + 1;
-        if (line.size() != header.size() || line.toString().toLower() != header)
-            continue;
+    return NXmlSerial::loadXmlSection(fileName, tag, [&set](const QString &document) {
         SymbolFileFilterData loaded;
         loaded.ModuleFilters().Assign(set.ModuleFilters());
-        if (loadFilterDocument(text.mid(end + 1), loaded)) {
-            set.ModuleFilters().Assign(loaded.ModuleFilters());
-            return 1;
-        }
-    }
-    return 0;
+        if (!NXmlSerial::loadXmlDocument(document, loaded))
+            return false;
+        set.ModuleFilters().Assign(loaded.ModuleFilters());
+        return true;
+    });
 }
 
 namespace {
