@@ -75,8 +75,8 @@ TEST_F(ExportThreadTest, OtherThreadIsRefusedWithOneLineNamingTheExport)
     EXPECT_EQ(added, 0);
     EXPECT_EQ(found, nullptr);
     ASSERT_EQ(lines.size(), 3u);
-    const char *const names[] = {"CuiFunctionRegistryAddVoidStar",
-                                 "CuiFunctionRegistryGetVoidStar", "CuiDebug"};
+    const char *const names[] = {"CuiFunctionRegistryAddVoidStar", "CuiFunctionRegistryGetVoidStar",
+                                 "CuiDebug"};
     for (size_t i = 0; i < lines.size(); ++i) {
         EXPECT_EQ(lines[i].rfind(std::string(names[i]) + ": called from a thread other", 0), 0u)
             << lines[i];
