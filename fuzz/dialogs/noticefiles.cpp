@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cstddef>
@@ -41,8 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString notices = tesk::dialogs::collectNotices();
     if (notices.isEmpty())
         std::abort();
-    static const QRegularExpression own(QStringLiteral("</?(h2|p|b|br)>"));
-    notices.remove(own);
+    // Removed as plain text: a file in UTF-16 may hold lone surrogates, on which a regular
+    // expression matches nothing.
+    for (const char *own : {"<h2>", "</h2>", "<p>", "<b>", "</b>", "<br>"})
+        notices.remove(QLatin1String(own));
     if (notices.contains(u'<') || notices.contains(u'>'))
         std::abort();
     return 0;

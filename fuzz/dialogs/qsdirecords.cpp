@@ -5,6 +5,8 @@
 #include "dialogs/simpledialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <cstddef>
@@ -73,6 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     texts.reserve(size);
     char entry[64] = {};
     void *control = nullptr;
+    bool toggle = false;
     int buttons = 0;
     while (in.more()) {
         switch (in.byte() % 5) {
@@ -90,8 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             tesk::dialogs::addCallback(description, &noCallback, nullptr);
             break;
         case 3:
-            // The record that goes with the kind, as the host adds it; the host keeps it.
-            if (!control && kind == QSDI_KIND_ENTRY) {
+            // A control record as the host adds it, to a dialog of any kind (one of another kind
+            // must not be read as the kind's own); the host keeps it.
+            if (!control) {
                 const QByteArray initial = in.text().left(sizeof entry - 1);
                 std::memcpy(entry, initial.constData(), size_t(initial.size()));
                 tesk::dialogs::addEntry(description, entry, in.byte() % sizeof entry);
@@ -99,11 +103,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             }
             break;
         default:
-            if (!control && kind == QSDI_KIND_QUESTION) {
+            if (!control) {
                 texts.push_back(in.text());
                 tesk::dialogs::addToggle(description, texts.back().constData(), in.number(),
                                          in.byte() & 1);
                 control = description->control;
+                toggle = true;
             }
             break;
         }
@@ -112,9 +117,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         SimpleDialog dialog(*description, tesk::dialogs::dialogLabels(), nullptr);
         if (dialog.findChildren<QPushButton *>().size() < qsizetype(buttons != 0))
             std::abort();
+        // A control of the other kind is not read: no edit on a toggle, no check box on an entry.
+        if (kind == QSDI_KIND_ENTRY && toggle && dialog.findChild<QLineEdit *>())
+            std::abort();
+        if (kind == QSDI_KIND_QUESTION && control && !toggle && dialog.findChild<QCheckBox *>())
+            std::abort();
     }
     tesk::dialogs::deleteDescription(description);
-    if (kind == QSDI_KIND_QUESTION && control)
+    if (toggle && control)
         std::free(static_cast<QSDIToggle *>(control)->text);
     std::free(control);
     return 0;

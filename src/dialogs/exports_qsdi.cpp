@@ -9,6 +9,8 @@
 
 namespace dlg = tesk::dialogs;
 
+// The live records are the library's own state: they are looked up inside the guard, on the
+// library's thread only.
 namespace {
 // What the record exports answer for a null record, or one the library did not make (or freed
 // already): nothing is read, written or freed.
@@ -27,44 +29,48 @@ int QtQSDIInitDialog(QSDIDescription **description, int32_t kind, int32_t icon, 
 
 int QtQSDIAddButton(QSDIDescription *description, const char *label, int32_t code, int32_t role)
 {
-    if (!dlg::isLiveDescription(description))
-        return kRefused;
-    return TESK_GUARDED(kRefused, [&] { return dlg::addButton(description, label, code, role); });
+    return TESK_GUARDED(kRefused, [&] {
+        return dlg::isLiveDescription(description) ? dlg::addButton(description, label, code, role)
+                                                   : kRefused;
+    });
 }
 
 int QtQSDIAddEvent(QSDIDescription *description, int32_t id)
 {
-    if (!dlg::isLiveDescription(description))
-        return kRefused;
-    return TESK_GUARDED(kRefused, [&] { return dlg::addEvent(description, id); });
+    return TESK_GUARDED(kRefused, [&] {
+        return dlg::isLiveDescription(description) ? dlg::addEvent(description, id) : kRefused;
+    });
 }
 
 int QtQSDIAddCallback(QSDIDescription *description, QSDICallbackFn function, void *data)
 {
-    if (!dlg::isLiveDescription(description))
-        return kRefused;
-    return TESK_GUARDED(kRefused, [&] { return dlg::addCallback(description, function, data); });
+    return TESK_GUARDED(kRefused, [&] {
+        return dlg::isLiveDescription(description) ? dlg::addCallback(description, function, data)
+                                                   : kRefused;
+    });
 }
 
 int QtQSDIAddEntry(QSDIDescription *description, char *buffer, int32_t maximum)
 {
-    if (!dlg::isLiveDescription(description))
-        return kRefused;
-    return TESK_GUARDED(kRefused, [&] { return dlg::addEntry(description, buffer, maximum); });
+    return TESK_GUARDED(kRefused, [&] {
+        return dlg::isLiveDescription(description) ? dlg::addEntry(description, buffer, maximum)
+                                                   : kRefused;
+    });
 }
 
 int QtQSDIAddToggle(QSDIDescription *description, const char *text, int32_t code, int32_t state)
 {
-    if (!dlg::isLiveDescription(description))
-        return kRefused;
-    return TESK_GUARDED(kRefused, [&] { return dlg::addToggle(description, text, code, state); });
+    return TESK_GUARDED(kRefused, [&] {
+        return dlg::isLiveDescription(description) ? dlg::addToggle(description, text, code, state)
+                                                   : kRefused;
+    });
 }
 
 int QtQSDIDeleteDialog(QSDIDescription *description)
 {
-    if (!dlg::isLiveDescription(description))
-        return kRefused;
     return TESK_GUARDED(kRefused, [&] {
+        if (!dlg::isLiveDescription(description))
+            return kRefused;
         dlg::deleteDescription(description);
         return 0;
     });
@@ -79,10 +85,10 @@ int QtQSDIInitFindCallback(QSDIFind **find, intptr_t hostWord, int32_t options)
 
 int QtQSDIDeleteFindCallback(QSDIFind *find)
 {
-    // Only records made here are freed: anything else is memory of unknown kind.
-    if (!dlg::isLiveFindRecord(find))
-        return kRefused;
     return TESK_GUARDED(kRefused, [&] {
+        // Only records made here are freed: anything else is memory of unknown kind.
+        if (!dlg::isLiveFindRecord(find))
+            return kRefused;
         dlg::deleteFindRecord(find);
         return 0;
     });

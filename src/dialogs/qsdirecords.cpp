@@ -2,6 +2,7 @@
 
 #include "frame/core/framelink.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <cstdlib>
@@ -47,6 +48,15 @@ QSet<const void *> &liveDescriptions()
 {
     static QSet<const void *> descriptions;
     return descriptions;
+}
+
+// The control records made here, by the dialog kind that reads each. They outlive their
+// description (a dialog left up uses them) and are freed by the host, so a record's address is
+// entered again whenever a new record is made there.
+QHash<const void *, int> &controlKinds()
+{
+    static QHash<const void *, int> kinds;
+    return kinds;
 }
 
 constexpr int kFindBufferBytes = QSDI_FIND_BUFFER_UNITS * sizeof(uint32_t);
@@ -139,6 +149,7 @@ int addEntry(QSDIDescription *description, char *buffer, int maximum)
         return 1;
     entry->buffer = buffer;
     entry->maximum = maximum;
+    controlKinds().insert(entry, QSDI_KIND_ENTRY);
     description->control = entry;
     return 0;
 }
@@ -154,6 +165,7 @@ int addToggle(QSDIDescription *description, const char *text, int code, int stat
     }
     toggle->code = code;
     toggle->state = state;
+    controlKinds().insert(toggle, QSDI_KIND_QUESTION);
     description->control = toggle;
     return 0;
 }
@@ -205,6 +217,20 @@ bool isLiveDescription(const void *data)
 bool isLiveFindRecord(const void *data)
 {
     return data && liveFindRecords().contains(data);
+}
+
+QSDIEntry *entryControl(void *control)
+{
+    return control && controlKinds().value(control, -1) == QSDI_KIND_ENTRY
+               ? static_cast<QSDIEntry *>(control)
+               : nullptr;
+}
+
+QSDIToggle *toggleControl(void *control)
+{
+    return control && controlKinds().value(control, -1) == QSDI_KIND_QUESTION
+               ? static_cast<QSDIToggle *>(control)
+               : nullptr;
 }
 
 } // namespace tesk::dialogs

@@ -25,6 +25,11 @@ bool isLiveDescription(const void *data);
 // True for a find record made by initFindRecord and not freed since: the dialog writes its
 // 512-byte buffers only through such a record.
 bool isLiveFindRecord(const void *data);
+// The control record as the type the dialog kind reads, when it is one made by the matching Add
+// export; else null. An entry record is read as a toggle (or the reverse) never: the two differ
+// in size and the entry's buffer is written to.
+QSDIEntry *entryControl(void *control);
+QSDIToggle *toggleControl(void *control);
 
 // The standard labels the dialogs show, installed on first need.
 QMap<int, QString> dialogLabels();

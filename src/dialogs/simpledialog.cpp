@@ -228,7 +228,7 @@ QTextEdit *SimpleDialog::messageView()
 
 void SimpleDialog::buildEntry()
 {
-    auto *entry = static_cast<QSDIEntry *>(m_control);
+    QSDIEntry *entry = tesk::dialogs::entryControl(m_control);
     if (!entry) {
         m_mainLayout->addWidget(messageView(), 0, 1);
         return;
@@ -249,7 +249,7 @@ void SimpleDialog::buildEntry()
 
 void SimpleDialog::buildQuestion()
 {
-    auto *toggle = static_cast<QSDIToggle *>(m_control);
+    QSDIToggle *toggle = tesk::dialogs::toggleControl(m_control);
     if (!toggle) {
         m_mainLayout->addWidget(messageView(), 0, 1);
         return;
@@ -368,13 +368,14 @@ void SimpleDialog::slotInsensChecked(bool on)
 
 void SimpleDialog::slotQuestionChecked(bool on)
 {
-    if (auto *toggle = static_cast<QSDIToggle *>(m_control); toggle && m_kind == QSDI_KIND_QUESTION)
+    if (QSDIToggle *toggle = tesk::dialogs::toggleControl(m_control);
+        toggle && m_kind == QSDI_KIND_QUESTION)
         toggle->state = on ? 1 : 0;
 }
 
 void SimpleDialog::writeEntry()
 {
-    auto *entry = static_cast<QSDIEntry *>(m_control);
+    QSDIEntry *entry = tesk::dialogs::entryControl(m_control);
     if (!entry || !entry->buffer || !m_entryEdit)
         return;
     // One byte per character: what Latin-1 cannot hold becomes '?'. The line edit keeps the

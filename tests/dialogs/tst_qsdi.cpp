@@ -341,6 +341,51 @@ TEST_F(QsdiTest, ToggleIsWrittenAtOnce)
     EXPECT_EQ(text, QStringLiteral("Show this dialog for this file again"));
 }
 
+// A control record is read only as the type the matching Add export made: a toggle's text copy
+// is never written as an entry buffer, an entry record never read as a toggle, and a record the
+// library did not make is not read at all.
+TEST_F(QsdiTest, ControlRecordOfAnotherKindIsNotRead)
+{
+    QSDIDescription *entryDialog = describe(QSDI_KIND_ENTRY);
+    QtQSDIAddToggle(entryDialog, "x", 0, 1);
+    keepControl(entryDialog, true);
+    bool editShown = true;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        editShown = request.widget->findChild<QLineEdit *>() != nullptr;
+        request.widget->findChild<QPushButton *>()->click();
+    });
+    EXPECT_EQ(QtQSDIExecDialog(entryDialog), 1);
+    EXPECT_FALSE(editShown);
+    EXPECT_STREQ(static_cast<QSDIToggle *>(entryDialog->control)->text, "x");
+
+    char buffer[8] = "abc";
+    QSDIDescription *question = describe(QSDI_KIND_QUESTION);
+    QtQSDIAddEntry(question, buffer, 3);
+    keepControl(question);
+    bool checkShown = true;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        checkShown = request.widget->findChild<QCheckBox *>() != nullptr;
+        qobject_cast<QDialog *>(request.widget.data())->reject();
+    });
+    EXPECT_EQ(QtQSDIExecDialog(question), 0);
+    EXPECT_FALSE(checkShown);
+    EXPECT_EQ(static_cast<QSDIEntry *>(question->control)->maximum, 3);
+
+    // A record the host built itself, as the entry it claims to be.
+    QSDIEntry own{buffer, 3};
+    QSDIDescription *hostBuilt = describe(QSDI_KIND_ENTRY);
+    hostBuilt->control = &own;
+    editShown = true;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        editShown = request.widget->findChild<QLineEdit *>() != nullptr;
+        request.widget->findChild<QPushButton *>()->click();
+    });
+    EXPECT_EQ(QtQSDIExecDialog(hostBuilt), 1);
+    EXPECT_FALSE(editShown);
+    EXPECT_STREQ(buffer, "abc");
+    hostBuilt->control = nullptr;
+}
+
 TEST_F(QsdiTest, FindPanelOptionsBuffersAndCallback)
 {
     QSDIFind *find = findRecord(5);

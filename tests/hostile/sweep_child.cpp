@@ -4,7 +4,9 @@
 // early, so the test that starts it sees no "done" and the last export named.
 // sweep_child reenter-texts|reenter-loops|reenter-callbacks [name] runs a re-entering mode
 // (reenter.h), all lines, those of one name or one of them ("name#2"); sweep_child --list-modes
-// prints their lines and the host components the library calls.
+// prints their lines and the host components the library calls. sweep_child thread-started|
+// thread-window calls every export of the table from a second thread in that state: each must
+// refuse with its debug line and reach neither the toolkit nor the modal loop.
 #include "exporttable.h"
 #include "modalanswers.h"
 #include "reentertable.h"
@@ -19,13 +21,21 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <QtGlobal>
+
+#include <cxxabi.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <set>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -121,6 +131,110 @@ bool sweep(const hostile::World &world)
     return covered;
 }
 
+// What the library said while the thread mode ran: its debug lines and the toolkit's messages.
+struct Heard
+{
+    std::mutex mutex;
+    std::vector<std::string> debugLines;
+    std::vector<std::string> qtMessages;
+};
+
+Heard &heard()
+{
+    static Heard h;
+    return h;
+}
+
+void hearQtMessage(QtMsgType, const QMessageLogContext &, const QString &text)
+{
+    const std::lock_guard<std::mutex> lock(heard().mutex);
+    heard().qtMessages.push_back(text.toStdString());
+}
+
+// The name an export's refusal is reported under: its own, without the arguments of a C++ one.
+std::string reportedName(const char *name)
+{
+    int status = -1;
+    char *demangled = abi::__cxa_demangle(name, nullptr, nullptr, &status);
+    if (status != 0 || !demangled)
+        return name;
+    std::string text(demangled);
+    std::free(demangled);
+    return text.substr(0, text.find('('));
+}
+
+// Lines of the table that hold back their call in these states, to spare the library's own
+// thread (a loop that would run, a second window): from another thread they are made.
+void (*threadOverride(const std::string &name))(hostile::Args &)
+{
+    if (name == "CuiRun")
+        return [](hostile::Args &) { CuiRun(); };
+    if (name == "QtFrameCreate")
+        return [](hostile::Args &a) { QtFrameCreate(a.s(), a.h(), a.block<CuiFrameRecord>()); };
+    return nullptr;
+}
+
+// Every export from a second thread, in every variant; false when one did not refuse with its
+// own debug line, or the toolkit or the modal loop heard of a call.
+bool threadSweep(const hostile::World &world)
+{
+    static const std::string kRefusal =
+        ": called from a thread other than the one that started the library; refused\n";
+    bool held = true;
+    bool looped = false;
+    const auto answer = tesk::system::ModalSeam::setResponder(nullptr);
+    tesk::system::ModalSeam::setResponder([&](const tesk::system::ModalSeam::Request &request) {
+        looped = true;
+        answer(request);
+    });
+    tesk::system::setDebugSink([](const std::string &text) {
+        const std::lock_guard<std::mutex> lock(heard().mutex);
+        heard().debugLines.push_back(text);
+    });
+    const QtMessageHandler previous = qInstallMessageHandler(&hearQtMessage);
+    for (const hostile::Entry &entry : hostile::exportTable()) {
+        std::printf("sweep: %s\n", entry.name);
+        std::fflush(stdout);
+        void (*const call)(hostile::Args &) =
+            threadOverride(entry.name) ? threadOverride(entry.name) : entry.call;
+        std::thread caller([&] {
+            for (int variant = 0; variant < hostile::Args::kVariants; ++variant) {
+                hostile::Args args(variant, world);
+                call(args);
+            }
+        });
+        caller.join();
+        // Anything the calls posted would run here, on the library's thread.
+        CuiPump();
+        const std::lock_guard<std::mutex> lock(heard().mutex);
+        const std::string refusal = reportedName(entry.name) + kRefusal;
+        bool refused = false;
+        for (const std::string &line : heard().debugLines) {
+            if (line == refusal)
+                refused = true;
+            else if (line.find(kRefusal) == std::string::npos)
+                std::printf("sweep: %s wrote \"%.200s\"\n", entry.name, line.c_str());
+        }
+        if (!refused) {
+            std::printf("sweep: %s did not refuse the call from another thread\n", entry.name);
+            held = false;
+        }
+        for (const std::string &message : heard().qtMessages) {
+            std::printf("sweep: %s reached the toolkit: %.300s\n", entry.name, message.c_str());
+            held = false;
+        }
+        if (looped) {
+            std::printf("sweep: %s ran a modal loop\n", entry.name);
+            held = false;
+        }
+        heard().debugLines.clear();
+        heard().qtMessages.clear();
+        looped = false;
+    }
+    qInstallMessageHandler(previous);
+    return held;
+}
+
 // One re-entering mode, all lines or the named ones; false when a line did not hold.
 bool reenter(const std::string &mode, const char *only)
 {
@@ -190,11 +304,13 @@ int main(int argc, char **argv)
     }
     const bool reentering =
         state == "reenter-texts" || state == "reenter-loops" || state == "reenter-callbacks";
-    if (!reentering &&
+    const bool threaded = state == "thread-started" || state == "thread-window";
+    if (!reentering && !threaded &&
         std::find(std::begin(kStates), std::end(kStates), state) == std::end(kStates)) {
         std::fprintf(stderr, "usage: sweep_child --list | --list-modes | "
                              "before|started|window|afterrun|restarted | "
-                             "reenter-texts|reenter-loops|reenter-callbacks [name]\n");
+                             "reenter-texts|reenter-loops|reenter-callbacks [name] | "
+                             "thread-started|thread-window\n");
         return 2;
     }
 
@@ -211,11 +327,12 @@ int main(int argc, char **argv)
         return held ? 0 : 1;
     }
     hostile::World world;
-    if (!setUp(state, world)) {
-        std::printf("sweep: state %s not reached\n", state.c_str());
+    const std::string inState = threaded ? state.substr(std::strlen("thread-")) : state;
+    if (!setUp(inState, world)) {
+        std::printf("sweep: state %s not reached\n", inState.c_str());
         return 1;
     }
-    if (!sweep(world))
+    if (!(threaded ? threadSweep(world) : sweep(world)))
         return 1;
     std::printf("sweep: done\n");
     std::fflush(stdout);

@@ -1,6 +1,6 @@
-// The hostile sweep (sweep_child.cpp) in each of the five library states and its three
-// re-entering modes, each in a process of its own, and the tables' coverage of the export list
-// and of the headers.
+// The hostile sweep (sweep_child.cpp) in each of the five library states, from a second thread
+// in two of them, and its three re-entering modes, each in a process of its own, and the tables'
+// coverage of the export list and of the headers.
 #include "testhost.h"
 
 #include <QCoreApplication>
@@ -202,6 +202,13 @@ TEST_P(HostileSweep, EveryExportHolds)
 
 INSTANTIATE_TEST_SUITE_P(States, HostileSweep,
                          ::testing::Values("before", "started", "window", "afterrun", "restarted"));
+
+// Every export called from a second thread, with the library started and with a window up.
+INSTANTIATE_TEST_SUITE_P(OtherThread, HostileSweep,
+                         ::testing::Values("thread-started", "thread-window"),
+                         [](const ::testing::TestParamInfo<const char *> &info) {
+                             return std::string(info.param + std::strlen("thread-"));
+                         });
 
 // The re-entering modes; each takes a minute or two on a loaded machine.
 class HostileReenter : public ::testing::TestWithParam<const char *>

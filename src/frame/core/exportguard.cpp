@@ -16,12 +16,16 @@ void reportEscapedException(const char *exportName, const char *what)
     qWarning("%s: %s", exportName, what);
 }
 
-bool onLibraryThread(const char *exportName)
+bool onLibraryThread(const char *exportName, bool claims)
 {
     static std::atomic<QThread *> starter{nullptr};
     QThread *const current = QThread::currentThread();
     QThread *expected = nullptr;
-    QThread *owner = starter.compare_exchange_strong(expected, current) ? current : expected;
+    QThread *owner = nullptr;
+    if (claims)
+        owner = starter.compare_exchange_strong(expected, current) ? current : expected;
+    else
+        owner = (expected = starter.load()) ? expected : current;
     // A host that made its own application started the library on that application's thread.
     if (const QCoreApplication *application = QCoreApplication::instance())
         owner = application->thread();

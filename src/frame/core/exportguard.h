@@ -12,8 +12,10 @@ namespace tesk {
 void reportEscapedException(const char *exportName, const char *what);
 // True on the thread that started the library (the first to call an export, or the toolkit
 // application's own once there is one). Elsewhere the call is reported under the export's name
-// and refused: the library's objects live on that thread and are never locked.
-bool onLibraryThread(const char *exportName);
+// and refused: the library's objects live on that thread and are never locked. A call that does
+// not claim (the broker may load the plug-in on a thread of its own before the host starts the
+// library) is refused only once the library's thread is known.
+bool onLibraryThread(const char *exportName, bool claims = true);
 
 // Runs the body of an export; an exception never crosses into the host: it is reported
 // and the export answers its failure value, as it does for a call from another thread.

@@ -68,10 +68,10 @@ int CuiRegPaneTargetStartStop(uint32_t, TeskHandle handle, int running)
 int CuiRegPaneGetRangeLines(uint32_t, TeskHandle handle, RegLineRange *buffer, uint32_t *capacity,
                             int force)
 {
-    // Without a buffer and its size nothing can be written, not even the size needed.
-    if (!buffer || !capacity)
-        return -1;
     return TESK_ON_LIVE(RegPane, handle, -1, [&](const RegPane &pane) {
+        // Without a buffer and its size nothing can be written, not even the size needed.
+        if (!buffer || !capacity)
+            return -1;
         return pane.lineRanges(buffer, capacity, force != 0);
     });
 }
