@@ -9,6 +9,7 @@
  * Run:   KSODEBUG_INSTALL=<prefix>/share/tesk ./a.out
  */
 #include <tesk/tesk.h>
+#include <tesk/tesk_menuids.h>
 #include <tesk/tesk_sync.h>
 #include <tesk/tesk_views.h>
 
@@ -488,7 +489,8 @@ static void menuAboutToShow(TeskHandle context, TeskHandle windowId, void *data)
 static void menuActivated(TeskHandle context, int hostId, void *data)
 {
     (void)data;
-    printf("c-host: menu item %d in window %#lx\n", hostId, (unsigned long)context);
+    printf("c-host: menu item %d%s in window %#lx\n", hostId,
+           hostId == TESK_MENU_MAIN_RUN ? " (Run)" : "", (unsigned long)context);
 }
 
 static int menuCycle(TeskHandle context, int hostId, int entry, const char **text)
