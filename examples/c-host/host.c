@@ -578,7 +578,8 @@ int main(int argc, char **argv)
     printf("c-host: the question was answered %d\n", answer);
 
     CuiCreateIdleObject();
-    CuiRegisterIdleFunc(&idle);
+    if (CuiRegisterIdleFunc(&idle) != 0)
+        printf("c-host: the idle function was not registered: FAILED\n");
     CuiRun();
     CuiDeleteIdleObject();
     printf("c-host: stopped after %d idle ticks\n", g_ticks);
