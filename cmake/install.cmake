@@ -8,6 +8,7 @@ set_target_properties(tesk mosk glyphon PROPERTIES INSTALL_RPATH "$ORIGIN")
 install(TARGETS tesk mosk glyphon LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/tesk DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
     FILES_MATCHING PATTERN "*.h")
+install(FILES ${TESK_MENU_IDS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tesk)
 install(FILES ${PROJECT_SOURCE_DIR}/ext/mosk/include/mosk/mosk.h
               ${PROJECT_SOURCE_DIR}/ext/mosk/include/mosk/mosk.hpp
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/mosk)

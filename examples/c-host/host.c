@@ -9,6 +9,7 @@
  * Run:   KSODEBUG_INSTALL=<prefix>/share/tesk ./a.out
  */
 #include <tesk/tesk.h>
+#include <tesk/tesk_menuids.h>
 #include <tesk/tesk_sync.h>
 #include <tesk/tesk_views.h>
 
@@ -488,7 +489,8 @@ static void menuAboutToShow(TeskHandle context, TeskHandle windowId, void *data)
 static void menuActivated(TeskHandle context, int hostId, void *data)
 {
     (void)data;
-    printf("c-host: menu item %d in window %#lx\n", hostId, (unsigned long)context);
+    printf("c-host: menu item %d%s in window %#lx\n", hostId,
+           hostId == TESK_MENU_MAIN_RUN ? " (Run)" : "", (unsigned long)context);
 }
 
 static int menuCycle(TeskHandle context, int hostId, int entry, const char **text)
@@ -576,7 +578,8 @@ int main(int argc, char **argv)
     printf("c-host: the question was answered %d\n", answer);
 
     CuiCreateIdleObject();
-    CuiRegisterIdleFunc(&idle);
+    if (CuiRegisterIdleFunc(&idle) != 0)
+        printf("c-host: the idle function was not registered: FAILED\n");
     CuiRun();
     CuiDeleteIdleObject();
     printf("c-host: stopped after %d idle ticks\n", g_ticks);

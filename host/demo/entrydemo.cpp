@@ -1,4 +1,5 @@
-// A check list, a text entry and the about box, each answered by the user or by the demo.
+// A check list, a text entry, a line to go to, a source file that was not found, the user's
+// contact details and the about box, each answered by the user or by the demo.
 #include "entrydemo.h"
 #include "demoexports.h"
 #include "framedemo.h"
@@ -6,7 +7,10 @@
 #include <tesk/tesk.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -22,6 +26,9 @@ struct EntryExports
     decltype(&CuiSimpleList) simpleList;
     decltype(&CuiSimpleEntry) simpleEntry;
     decltype(&CuiSimpleAbout) simpleAbout;
+    decltype(&CuiGotoLineDialog) gotoLine;
+    decltype(&CuiGetSourceLocation) sourceLocation;
+    decltype(&CuiGetUserInformation) userInformation;
 };
 
 EntryExports g_tesk{};
@@ -65,6 +72,61 @@ void askPeriod(const std::string &screenshotDir, bool interactive)
     std::printf("host: the entry answered %d with \"%s\"\n", answer, buffer);
 }
 
+void askLine(const std::string &screenshotDir, bool interactive)
+{
+    answerLater(interactive, screenshotDir, "gotoline.png", [](QWidget *dialog) {
+        if (auto *line = dialog->findChild<QSpinBox *>(QStringLiteral("lineEF")))
+            line->setValue(120);
+    });
+    int32_t line = 1;
+    const int answer = g_tesk.gotoLine(0, &line, 412);
+    std::printf("host: go to line answered %d with line %d of 412\n", answer, line);
+}
+
+void askSourceLocation(const std::string &screenshotDir, bool interactive)
+{
+    if (!interactive)
+        answerModalLater(screenshotDir, "sourcelocation.png", {"retryPB"}, [](QWidget *dialog) {
+            if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("valueEF")))
+                edit->setText(QStringLiteral("/src/board/uart.c"));
+        });
+    char buffer[256] = {};
+    const int answer =
+        g_tesk.sourceLocation(0, nullptr, nullptr, "uart.c", buffer, sizeof buffer - 1);
+    std::printf("host: the source location answered %d with \"%s\"\n", answer, buffer);
+}
+
+// The library merges the details into a copy of the host's report template.
+void askUserInformation(const std::string &screenshotDir, bool interactive)
+{
+    QTemporaryDir dir;
+    const QString templatePath = dir.filePath(QStringLiteral("report-template.txt"));
+    const QString outputPath = dir.filePath(QStringLiteral("report.txt"));
+    QFile templateFile(templatePath);
+    if (!dir.isValid() || !templateFile.open(QIODevice::WriteOnly)) {
+        std::printf("host: no place for the report template\n");
+        return;
+    }
+    templateFile.write("Problem report\n  Name: \n  Company: \n  Phone: \n  Address: \n"
+                       "  Address: \n  City: \n  State: \n  ZIP: \n  E-Mail: \n");
+    templateFile.close();
+    answerLater(interactive, screenshotDir, "userinformation.png", [](QWidget *dialog) {
+        const char *const fields[][2] = {
+            {"nameEF", "Demo User"}, {"companyEF", "Demo Works"}, {"emailEF", "demo@example.org"}};
+        for (const auto &field : fields) {
+            if (auto *edit = dialog->findChild<QLineEdit *>(QLatin1String(field[0])))
+                edit->setText(QLatin1String(field[1]));
+        }
+    });
+    const int answer = g_tesk.userInformation(0, qPrintable(templatePath), qPrintable(outputPath));
+    std::printf("host: the user information answered %d\n", answer);
+    QFile output(outputPath);
+    if (answer == 1 && output.open(QIODevice::ReadOnly)) {
+        for (int i = 0; i < 4 && !output.atEnd(); ++i)
+            std::printf("host:   report: %s", output.readLine().constData());
+    }
+}
+
 void showAbout(const std::string &screenshotDir, bool interactive)
 {
     answerLater(interactive, screenshotDir, "about.png", [](QWidget *) {});
@@ -80,8 +142,14 @@ void runEntryDemo(void *library, const std::string &screenshotDir, bool interact
     g_tesk.simpleList = DEMO_RESOLVE(library, CuiSimpleList);
     g_tesk.simpleEntry = DEMO_RESOLVE(library, CuiSimpleEntry);
     g_tesk.simpleAbout = DEMO_RESOLVE(library, CuiSimpleAbout);
+    g_tesk.gotoLine = DEMO_RESOLVE(library, CuiGotoLineDialog);
+    g_tesk.sourceLocation = DEMO_RESOLVE(library, CuiGetSourceLocation);
+    g_tesk.userInformation = DEMO_RESOLVE(library, CuiGetUserInformation);
     askCores(screenshotDir, interactive);
     askPeriod(screenshotDir, interactive);
+    askLine(screenshotDir, interactive);
+    askSourceLocation(screenshotDir, interactive);
+    askUserInformation(screenshotDir, interactive);
     showAbout(screenshotDir, interactive);
 }
 

@@ -2,7 +2,8 @@
 
 #include <string>
 
-// The host's smaller questions: a check list of cores, a line of text and the about box.
+// The host's smaller questions: a check list of cores, a line of text, a line to go to, a
+// source file that was not found, the user's contact details and the about box.
 namespace demo {
 
 // Unattended (no display), the demo ticks, types and presses OK itself.

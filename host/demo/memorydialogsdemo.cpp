@@ -1,4 +1,5 @@
-// Load/save/verify memory from and to files, and the simulator target's configuration.
+// Load/save/verify memory from and to files, a memory fill's range and pattern, and the
+// simulator target's configuration.
 #include "memorydialogsdemo.h"
 #include "demoexports.h"
 #include "framedemo.h"
@@ -14,6 +15,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <string>
 
 namespace demo {
 
@@ -42,6 +44,7 @@ struct MemoryDialogExports
     decltype(&CuiCorvasimConfigDlgGetStartEndian) simGetStartEndian;
     decltype(&CuiCorvasimConfigDlgGetMMUState) simGetMmu;
     decltype(&CuiDoModal) doModal;
+    decltype(&CuiFillMemoryDialogC) fillMemory;
 };
 
 MemoryDialogExports g_tesk{};
@@ -70,6 +73,7 @@ void load(void *library)
     t.simGetStartEndian = DEMO_RESOLVE(library, CuiCorvasimConfigDlgGetStartEndian);
     t.simGetMmu = DEMO_RESOLVE(library, CuiCorvasimConfigDlgGetMMUState);
     t.doModal = DEMO_RESOLVE(library, CuiDoModal);
+    t.fillMemory = DEMO_RESOLVE(library, CuiFillMemoryDialogC);
 }
 
 int onMemoryCommand(int32_t, TeskHandle, const char *command, int32_t vpid, int32_t)
@@ -96,6 +100,34 @@ void runMemoryOperations(const std::string &screenshotDir, bool interactive)
         });
     g_tesk.doModal(reinterpret_cast<void *>(dialog));
     g_tesk.memDestroy(dialog);
+}
+
+// The dialog only asks; the host fills its memory with what comes back.
+void askFill(const std::string &screenshotDir, bool interactive)
+{
+    if (!interactive)
+        answerModalLater(screenshotDir, "fillmemory.png", {"buttonOk_"}, [](QWidget *d) {
+            if (auto *edit = d->findChild<QLineEdit *>(QStringLiteral("lineeditExpression_")))
+                edit->setText(QStringLiteral("0xa5"));
+            if (auto *size = d->findChild<QComboBox *>(QStringLiteral("comboBoxFillSize_")))
+                size->setCurrentIndex(1);
+        });
+    uint32_t start = 0x20000000;
+    uint32_t end = 0x200000ff;
+    uint32_t target = 1;
+    int length = 0;
+    int endGiven = 0;
+    int fillSize = 0;
+    char expression[256] = {};
+    char *buffer = expression;
+    const int answer =
+        g_tesk.fillMemory(nullptr, &start, &end, &length, &buffer, &endGiven, &fillSize, &target);
+    // Size codes 1 to 3 are 8, 16 and 32 bits; 0 leaves the unit to the host.
+    const std::string unit = fillSize ? std::to_string(4 << fillSize) + "-bit" : "default";
+    std::printf("host: fill memory answered %d: %#x..%#x (length %#x, %s given), \"%s\" in "
+                "%s units on target %u\n",
+                answer, start, end, length, endGiven ? "end" : "length", expression, unit.c_str(),
+                target);
 }
 
 void runSimulatorConfiguration(const std::string &screenshotDir, bool interactive)
@@ -131,6 +163,7 @@ void runMemoryDialogsDemo(void *library, const std::string &screenshotDir, bool 
 {
     load(library);
     runMemoryOperations(screenshotDir, interactive);
+    askFill(screenshotDir, interactive);
     runSimulatorConfiguration(screenshotDir, interactive);
 }
 

@@ -2,8 +2,9 @@
 
 #include <string>
 
-// Memory file operations and the simulator target's configuration, as the debugger engine
-// runs them: each command the dialog hands over and each value read back is printed.
+// Memory file operations, a memory fill and the simulator target's configuration, as the
+// debugger engine runs them: each command the dialog hands over and each value read back is
+// printed.
 namespace demo {
 
 // Unattended (no display), the demo fills the dialogs itself and takes their pictures.

@@ -25,6 +25,9 @@ TESK_EXPORT void *CuiGetQtApp(void);
 TESK_EXPORT int QtShutdown(void);
 
 TESK_EXPORT int CuiCreateIdleObject(void);
+/* Stores the function the idle object calls every 100 ms (null stops the calls): 0 once
+   stored. Before CuiCreateIdleObject, or after CuiDeleteIdleObject, there is nothing to store
+   it in: -1, and nothing is kept for a later idle object. */
 TESK_EXPORT int CuiRegisterIdleFunc(CuiIdleFn fn);
 TESK_EXPORT int CuiDeleteIdleObject(void);
 

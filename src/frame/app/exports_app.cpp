@@ -72,11 +72,15 @@ int CuiCreateIdleObject(void)
 
 int CuiRegisterIdleFunc(CuiIdleFn fn)
 {
-    TESK_GUARDED_VOID([&] {
-        if (UIIdle *idle = tesk::app::idleObject())
-            idle->setIdleFunction(fn);
+    // 0 stays the answer for a function stored, as hosts that check it expect; without an idle
+    // object the function would silently never run, so that is told apart.
+    return TESK_GUARDED(-1, [&] {
+        UIIdle *idle = tesk::app::idleObject();
+        if (!idle)
+            return -1;
+        idle->setIdleFunction(fn);
+        return 0;
     });
-    return 0;
 }
 
 int CuiDeleteIdleObject(void)

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Writes the C++ menu tables from menutables.txt (the grammar is described there).
+"""Writes the C++ menu tables from menutables.txt (the grammar is described there), and
+optionally the hosts' C header of every host id per window kind.
 
-usage: genmenutables.py menutables.txt output.cpp
+usage: genmenutables.py menutables.txt output.cpp [tesk_menuids.h]
 """
 import re
 import shlex
@@ -229,6 +230,89 @@ def write(tables, structures, out):
     out.write('\n'.join(lines) + '\n')
 
 
+def macro_word(text):
+    word = re.sub(r'[^A-Za-z0-9]+', '_', text.replace('&', '')).strip('_').upper()
+    return word
+
+
+def menu_path(parents, row):
+    """The menu texts from the root down to the row, as the user sees them."""
+    path, seen = [], set()
+    while row is not None and row['kind'] not in ROOTS and id(row) not in seen:
+        seen.add(id(row))
+        path.append((row['text'] or row['label'] or '').replace('&', ''))
+        row = parents.get(id(row))
+    return [p for p in reversed(path) if p]
+
+
+def window_rows(structure, unplaced):
+    """The rows with host ids that a window of this kind carries, in menu order, each with its
+    parent; rows that no structure places follow for the first window over their table."""
+    parents, rows, seen = {}, [], set()
+    for parent, child in structure['pairs']:
+        if parent is not child:
+            parents.setdefault(id(child), parent)
+        if child['host'] and id(child) not in seen:
+            seen.add(id(child))
+            rows.append(child)
+    for row in unplaced:
+        if row['host'] and id(row) not in seen:
+            seen.add(id(row))
+            rows.append(row)
+    return parents, rows
+
+
+def write_header(tables, structures, out):
+    placed = set()
+    for s in structures:
+        for parent, child in s['pairs']:
+            placed.add(id(parent))
+            placed.add(id(child))
+    lines = ['/* Written by genmenutables.py from menutables.txt; edit that file instead.',
+             ' *',
+             ' * The host id of every menu command, toggle and entry, per window kind: the id',
+             ' * that the menu callback (QtRegisterMenuCB) receives when the user picks the entry',
+             ' * and that the host passes to address it. Each name is the window kind and the menu',
+             ' * text; the comment gives the menu path. */',
+             '#ifndef TESK_MENUIDS_H', '#define TESK_MENUIDS_H', '']
+    first_for_table = set()
+    for s in structures:
+        table = s['items']
+        unplaced = []
+        if table.name not in first_for_table:
+            first_for_table.add(table.name)
+            unplaced = [r for r in table.rows if id(r) not in placed]
+        parents, rows = window_rows(s, unplaced)
+        if not rows:
+            continue
+        prefix = 'TESK_MENU_%s_' % macro_word(s['name'])
+        lines.append('/* Window kind %d (%s) */' % (s['kind'], s['name']))
+        lines.append('#define %sKIND %d' % (prefix, s['kind']))
+        names, entries = {}, {}
+        for row in rows:
+            path = menu_path(parents, row) if id(row) in placed else []
+            parent = parents.get(id(row))
+            parent_word = macro_word(parent['text'] or '') if parent is not None else ''
+            word = macro_word(row['text'] or row['label'] or row['desc'] or '')
+            if not word:
+                # Entries of a list carry no text: they count up under their menu.
+                base = parent_word or 'ENTRY'
+                entries[base] = entries.get(base, 0) + 1
+                word = '%s_%d' % (base, entries[base])
+            if word in names or word == 'KIND':
+                # Entries sharing a text are told apart by their menu, then by their item id.
+                word = '_'.join(w for w in (parent_word, word) if w)
+                if word in names:
+                    word = '%s_%d' % (word, row['id'])
+            names[word] = row
+            where = ' > '.join(path) if path else 'in no menu of the window'
+            lines.append('#define %s%s %d /* %s */' % (prefix, word, row['host'],
+                                                       where.replace('*/', '* /')))
+        lines.append('')
+    lines.append('#endif')
+    out.write('\n'.join(lines) + '\n')
+
+
 def main(argv):
     try:
         tables, structures = read(argv[1])
@@ -237,6 +321,9 @@ def main(argv):
         return 1
     with open(argv[2], 'w', encoding='utf-8') as out:
         write(tables, structures, out)
+    if len(argv) > 3:
+        with open(argv[3], 'w', encoding='utf-8') as out:
+            write_header(tables, structures, out)
     return 0
 
 

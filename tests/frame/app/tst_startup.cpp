@@ -152,7 +152,7 @@ TEST(Loop, PumpCarriesOutDeferredDeletes)
 
 TEST(Idle, ObjectLifecycleAndTicks)
 {
-    EXPECT_EQ(CuiRegisterIdleFunc(&testhost::recordingIdle), 0); // nothing to store it in
+    EXPECT_EQ(CuiRegisterIdleFunc(&testhost::recordingIdle), -1) << "nothing to store it in";
     EXPECT_EQ(CuiDeleteIdleObject(), 0);
 
     EXPECT_EQ(CuiCreateIdleObject(), 1);
@@ -166,6 +166,14 @@ TEST(Idle, ObjectLifecycleAndTicks)
     const int after = testhost::idleTicks();
     testhost::pumpFor(250);
     EXPECT_EQ(testhost::idleTicks(), after);
+    EXPECT_EQ(CuiRegisterIdleFunc(&testhost::recordingIdle), -1) << "the object has gone";
+
+    // A function refused before the object existed is not picked up by a later object.
+    EXPECT_EQ(CuiCreateIdleObject(), 1);
+    testhost::pumpFor(250);
+    EXPECT_EQ(testhost::idleTicks(), after);
+    EXPECT_EQ(CuiRegisterIdleFunc(nullptr), 0);
+    EXPECT_EQ(CuiDeleteIdleObject(), 1);
 }
 
 TEST(Idle, RecreatedObjectStartsWithoutAFunction)

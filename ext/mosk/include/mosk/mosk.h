@@ -10,6 +10,28 @@
  *
  * Results: 0 is success, anything else is an error object that the caller owns one
  * reference of and releases.
+ *
+ * What an implementation of these tables must do (a host's components included):
+ * - AddRef and Release count references and answer the new count; the object lives while the
+ *   count is above 0 (an object of static lifetime may ignore the count).
+ * - QueryInterface(self, out, id, version): version is the lowest version the caller accepts.
+ *   For an interface the object implements at that version or a later one, it stores the
+ *   interface pointer in *out, adds one reference for the caller and answers 0; the caller
+ *   releases it. Otherwise it stores null in *out and answers MOSK_ERR_NO_INTERFACE (no such
+ *   interface) or MOSK_ERR_VERSION (only an older version); a null out answers an error too.
+ *   Every object answers MOSK_IID_BASE.
+ * - getInterfaceInfo reports the interface id and up to three version numbers of the table
+ *   it is called through; null pointers among them are skipped.
+ * - An error object answered from any operation carries one reference for the caller.
+ * - Pointers passed in (texts, objects) are the caller's for the duration of the call: an
+ *   operation that keeps an object past it adds its own reference, as registerComponent and
+ *   the dictionary's set do. The library's own observers handed to an event subject's attach
+ *   live until detach or until the library is unloaded, so a subject may keep the bare
+ *   pointer: it need not add a reference (and may, as the library's observers ignore the
+ *   count). It must not call them after detach.
+ * - The library calls a host's operations only on the thread of its event loop; while an
+ *   observer's Notify runs it may call the host's other components (the subject's current
+ *   target, memory reads), so these must not wait for the Notify to end.
  */
 #ifndef MOSK_MOSK_H
 #define MOSK_MOSK_H
@@ -162,7 +184,8 @@ struct MoskError
 typedef struct MoskRegistrarOps
 {
     MOSK_BASE_OPERATIONS
-    /* 4: the broker keeps one reference of the object from now on */
+    /* 4: the broker adds one reference of its own and keeps it until the component is
+       unregistered or the broker is cleared; the caller keeps its own. */
     MoskResult (*registerComponent)(void *self, const char *category, const char *componentId,
                                     void *object);
 } MoskRegistrarOps;
