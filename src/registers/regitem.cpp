@@ -91,6 +91,10 @@ RegItem::RegItem(QObject *parent, RegView *view, RegEntry *entry, const VisualSe
     m_geometry.setHeight(metrics.lineSpacing() + spacing() / 4);
     buildName();
     buildValue(engine);
+    // Shaping ten thousand names costs more than the whole page: a stale item's waits for
+    // its value.
+    if (!m_stale)
+        measureName();
     if (flags & (kChild | kGroup | kNewRow)) {
         m_icon = std::make_unique<RegIcon>();
         refreshIcon();
@@ -121,21 +125,39 @@ bool RegItem::isWritable() const
     return !(m_flags & kReadOnly);
 }
 
-void RegItem::buildName()
+QString RegItem::shownName() const
 {
     QString name = m_dataItem->name();
     name.replace(QLatin1Char('@'), QLatin1Char(' '))
         .replace(QLatin1Char('_'), QLatin1Char(' '))
         .replace(QLatin1Char('.'), QLatin1Char(' '));
-    name = name.trimmed();
+    return name.trimmed();
+}
+
+void RegItem::buildName()
+{
+    const QString name = shownName();
     m_fullName = m_fullName || m_dataItem->fullName().toLower() == QLatin1String("null");
-    m_toolTip = toolTipOf(name);
     m_nameText = (!m_fullName && name.size() > kMaxShownName)
                      ? name.left(kShortenedName) + QLatin1String("...")
                      : name;
+}
+
+void RegItem::measureName()
+{
+    if (m_nameMeasured)
+        return;
+    m_nameMeasured = true;
     m_naturalNameWidth =
         QFontMetrics(m_settings->font(kLabelFont)).horizontalAdvance(m_nameText) + spacing() + 3;
-    m_nameWidth = m_naturalNameWidth;
+    // Until the view gives the widest of its names.
+    if (m_nameWidth == 0)
+        setNameWidth(m_naturalNameWidth);
+}
+
+QString RegItem::nameToolTip() const
+{
+    return toolTipOf(shownName());
 }
 
 void RegItem::buildValue(KMediator_Format *engine)
@@ -157,8 +179,11 @@ void RegItem::buildValue(KMediator_Format *engine)
         m_listenedTo = m_dataItem;
         // The value as it stands: only the host's next update counts as a change.
         m_lastText = m_dataItem->valueText();
-        m_valueText = displayText(m_lastText);
-        setValueWidth(qMax(valueTextWidth(m_valueText), shared().minValueWidth));
+        setValueWidth(shared().minValueWidth);
+        // A view formats what it shows: most of a large view's items are never looked at.
+        m_stale = true;
+        if (!m_view)
+            settle();
         return;
     }
     m_normalValueBg = m_settings->colour(kBackground);
@@ -419,6 +444,7 @@ void RegItem::settle()
     if (!m_stale)
         return;
     m_stale = false;
+    measureName();
     const int width = m_valueWidth;
     setDisplayText(displayText(m_lastText));
     // The view keeps every value's width: only a new one is news.

@@ -106,7 +106,7 @@ public:
     bool open() const { return m_open; }
 
     QString nameText() const { return m_nameText; }
-    QString nameToolTip() const { return m_toolTip; }
+    QString nameToolTip() const;
     QString valueText() const;
     // Whether the host's last value waits to be formatted, and formatting it.
     bool stale() const { return m_stale; }
@@ -117,6 +117,7 @@ public:
     QColor valueBackground() const { return m_currentValueBg; }
     QColor nameTextColour() const { return m_nameTextColour; }
 
+    // 0 until the name is measured, with the value, when the item is first settled.
     int naturalNameWidth() const { return m_naturalNameWidth; }
     int nameWidth() const { return m_nameWidth; }
     int valueWidth() const { return m_valueWidth; }
@@ -174,6 +175,8 @@ signals:
 
 private:
     void buildName();
+    void measureName();
+    QString shownName() const;
     void buildValue(KMediator_Format *engine);
     void relayout();
     void repaintOnScreen(const QRect &area);
@@ -225,6 +228,7 @@ private:
     QString m_lastText;
     bool m_changed = false;
     bool m_stale = false;
+    bool m_nameMeasured = false;
     QColor m_normalValueBg;
     QColor m_normalValueText;
     QColor m_changeColour; // invalid: no change to show
@@ -236,6 +240,5 @@ private:
     int m_radix = 0;
     bool m_fullName = false;
     QString m_nameText;
-    QString m_toolTip;
     QString m_valueText;
 };
