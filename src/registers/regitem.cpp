@@ -171,10 +171,9 @@ void RegItem::buildValue(KMediator_Format *engine)
     if (!enumerated || !isWritable()) {
         m_hasValueLabel = true;
         m_normalValueBg = m_settings->colour(isWritable() ? kBackground : kReadOnlyBackground);
-        if (makesFormat(m_dataItem->type())) {
-            m_format = std::make_unique<RegFormat>(
-                *m_dataItem, engine, m_settings->font(kLabelFont), m_settings->font(kValueFont));
-        }
+        // Made with the first formatting, as most of a large view's items wait for it.
+        m_formatPending = makesFormat(m_dataItem->type());
+        m_formatEngine = engine;
         m_dataItem->addListener(this);
         m_listenedTo = m_dataItem;
         // The value as it stands: only the host's next update counts as a change.
@@ -211,6 +210,7 @@ QSize RegItem::sizeHint() const
 
 void RegItem::place(int x, int y)
 {
+    m_placed = true;
     if (m_geometry.topLeft() == QPoint(x, y)) {
         placeCombo();
         return;
@@ -258,7 +258,9 @@ void RegItem::relayout()
 // An item off screen only keeps its text and colours; scrolling paints it when it comes.
 void RegItem::repaintOnScreen(const QRect &area)
 {
-    if (m_shown && m_view)
+    // Until the view places it the item is nowhere: a view of many items would otherwise
+    // mark its corner dirty once for each of them.
+    if (m_shown && m_view && m_placed)
         m_view->updateContents(area);
 }
 
@@ -444,6 +446,12 @@ void RegItem::settle()
     if (!m_stale)
         return;
     m_stale = false;
+    if (m_formatPending) {
+        m_formatPending = false;
+        m_format =
+            std::make_unique<RegFormat>(*m_dataItem, m_formatEngine, m_settings->font(kLabelFont),
+                                        m_settings->font(kValueFont));
+    }
     measureName();
     const int width = m_valueWidth;
     setDisplayText(displayText(m_lastText));

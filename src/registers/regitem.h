@@ -90,7 +90,11 @@ public:
     RegEntry *entry() const { return m_entry; }
     // The value's format, brought up to the host's last value.
     RegFormat *format() const;
-    KMediator_Format *formatEngine() const { return m_format ? m_format->formatEngine() : nullptr; }
+    KMediator_Format *formatEngine() const
+    {
+        const RegFormat *made = format();
+        return made ? made->formatEngine() : nullptr;
+    }
     KComboBoxNoWheelEvent *combo() const { return m_combo; }
     const RegIcon *icon() const { return m_icon.get(); }
     bool isTitle() const;
@@ -229,6 +233,9 @@ private:
     bool m_changed = false;
     bool m_stale = false;
     bool m_nameMeasured = false;
+    bool m_formatPending = false;
+    KMediator_Format *m_formatEngine = nullptr;
+    bool m_placed = false;
     QColor m_normalValueBg;
     QColor m_normalValueText;
     QColor m_changeColour; // invalid: no change to show
