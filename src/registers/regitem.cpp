@@ -91,6 +91,10 @@ RegItem::RegItem(QObject *parent, RegView *view, RegEntry *entry, const VisualSe
     m_geometry.setHeight(metrics.lineSpacing() + spacing() / 4);
     buildName();
     buildValue(engine);
+    // Shaping ten thousand names costs more than the whole page: a stale item's waits for
+    // its value.
+    if (!m_stale)
+        measureName();
     if (flags & (kChild | kGroup | kNewRow)) {
         m_icon = std::make_unique<RegIcon>();
         refreshIcon();
@@ -121,21 +125,39 @@ bool RegItem::isWritable() const
     return !(m_flags & kReadOnly);
 }
 
-void RegItem::buildName()
+QString RegItem::shownName() const
 {
     QString name = m_dataItem->name();
     name.replace(QLatin1Char('@'), QLatin1Char(' '))
         .replace(QLatin1Char('_'), QLatin1Char(' '))
         .replace(QLatin1Char('.'), QLatin1Char(' '));
-    name = name.trimmed();
+    return name.trimmed();
+}
+
+void RegItem::buildName()
+{
+    const QString name = shownName();
     m_fullName = m_fullName || m_dataItem->fullName().toLower() == QLatin1String("null");
-    m_toolTip = toolTipOf(name);
     m_nameText = (!m_fullName && name.size() > kMaxShownName)
                      ? name.left(kShortenedName) + QLatin1String("...")
                      : name;
+}
+
+void RegItem::measureName()
+{
+    if (m_nameMeasured)
+        return;
+    m_nameMeasured = true;
     m_naturalNameWidth =
         QFontMetrics(m_settings->font(kLabelFont)).horizontalAdvance(m_nameText) + spacing() + 3;
-    m_nameWidth = m_naturalNameWidth;
+    // Until the view gives the widest of its names.
+    if (m_nameWidth == 0)
+        setNameWidth(m_naturalNameWidth);
+}
+
+QString RegItem::nameToolTip() const
+{
+    return toolTipOf(shownName());
 }
 
 void RegItem::buildValue(KMediator_Format *engine)
@@ -149,16 +171,18 @@ void RegItem::buildValue(KMediator_Format *engine)
     if (!enumerated || !isWritable()) {
         m_hasValueLabel = true;
         m_normalValueBg = m_settings->colour(isWritable() ? kBackground : kReadOnlyBackground);
-        if (makesFormat(m_dataItem->type())) {
-            m_format = std::make_unique<RegFormat>(
-                *m_dataItem, engine, m_settings->font(kLabelFont), m_settings->font(kValueFont));
-        }
+        // Made with the first formatting, as most of a large view's items wait for it.
+        m_formatPending = makesFormat(m_dataItem->type());
+        m_formatEngine = engine;
         m_dataItem->addListener(this);
         m_listenedTo = m_dataItem;
         // The value as it stands: only the host's next update counts as a change.
         m_lastText = m_dataItem->valueText();
-        m_valueText = displayText(m_lastText);
-        setValueWidth(qMax(valueTextWidth(m_valueText), shared().minValueWidth));
+        setValueWidth(shared().minValueWidth);
+        // A view formats what it shows: most of a large view's items are never looked at.
+        m_stale = true;
+        if (!m_view)
+            settle();
         return;
     }
     m_normalValueBg = m_settings->colour(kBackground);
@@ -186,6 +210,7 @@ QSize RegItem::sizeHint() const
 
 void RegItem::place(int x, int y)
 {
+    m_placed = true;
     if (m_geometry.topLeft() == QPoint(x, y)) {
         placeCombo();
         return;
@@ -233,7 +258,9 @@ void RegItem::relayout()
 // An item off screen only keeps its text and colours; scrolling paints it when it comes.
 void RegItem::repaintOnScreen(const QRect &area)
 {
-    if (m_shown && m_view)
+    // Until the view places it the item is nowhere: a view of many items would otherwise
+    // mark its corner dirty once for each of them.
+    if (m_shown && m_view && m_placed)
         m_view->updateContents(area);
 }
 
@@ -419,6 +446,13 @@ void RegItem::settle()
     if (!m_stale)
         return;
     m_stale = false;
+    if (m_formatPending) {
+        m_formatPending = false;
+        m_format =
+            std::make_unique<RegFormat>(*m_dataItem, m_formatEngine, m_settings->font(kLabelFont),
+                                        m_settings->font(kValueFont));
+    }
+    measureName();
     const int width = m_valueWidth;
     setDisplayText(displayText(m_lastText));
     // The view keeps every value's width: only a new one is news.

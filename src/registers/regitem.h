@@ -90,7 +90,11 @@ public:
     RegEntry *entry() const { return m_entry; }
     // The value's format, brought up to the host's last value.
     RegFormat *format() const;
-    KMediator_Format *formatEngine() const { return m_format ? m_format->formatEngine() : nullptr; }
+    KMediator_Format *formatEngine() const
+    {
+        const RegFormat *made = format();
+        return made ? made->formatEngine() : nullptr;
+    }
     KComboBoxNoWheelEvent *combo() const { return m_combo; }
     const RegIcon *icon() const { return m_icon.get(); }
     bool isTitle() const;
@@ -106,7 +110,7 @@ public:
     bool open() const { return m_open; }
 
     QString nameText() const { return m_nameText; }
-    QString nameToolTip() const { return m_toolTip; }
+    QString nameToolTip() const;
     QString valueText() const;
     // Whether the host's last value waits to be formatted, and formatting it.
     bool stale() const { return m_stale; }
@@ -117,6 +121,7 @@ public:
     QColor valueBackground() const { return m_currentValueBg; }
     QColor nameTextColour() const { return m_nameTextColour; }
 
+    // 0 until the name is measured, with the value, when the item is first settled.
     int naturalNameWidth() const { return m_naturalNameWidth; }
     int nameWidth() const { return m_nameWidth; }
     int valueWidth() const { return m_valueWidth; }
@@ -174,6 +179,8 @@ signals:
 
 private:
     void buildName();
+    void measureName();
+    QString shownName() const;
     void buildValue(KMediator_Format *engine);
     void relayout();
     void repaintOnScreen(const QRect &area);
@@ -225,6 +232,10 @@ private:
     QString m_lastText;
     bool m_changed = false;
     bool m_stale = false;
+    bool m_nameMeasured = false;
+    bool m_formatPending = false;
+    KMediator_Format *m_formatEngine = nullptr;
+    bool m_placed = false;
     QColor m_normalValueBg;
     QColor m_normalValueText;
     QColor m_changeColour; // invalid: no change to show
@@ -236,6 +247,5 @@ private:
     int m_radix = 0;
     bool m_fullName = false;
     QString m_nameText;
-    QString m_toolTip;
     QString m_valueText;
 };

@@ -36,7 +36,8 @@ struct RegView::Private
     QHash<QString, RegEntry *> byName;
     RegItem *currentGroup = nullptr;
     QString name;
-    QHash<QString, int> widths;
+    // The value widths as last formatted; a stale item's no longer counts.
+    QHash<const RegItem *, int> widths;
     // The shown items as last laid out: in reading order, so from top to bottom.
     std::vector<RegItem *> laidOut;
 
@@ -180,10 +181,22 @@ void RegView::build()
     emit sigDataUpdateReq();
     if (m_needsUpdate)
         applyValueWidths();
-    else if (m_cellWidth == 0)
+    else if (m_cellWidth == 0) {
+        // Unformatted values stand at the least width: a guess the first page corrects.
+        for (int width : std::as_const(d->widths))
+            m_widestValue = qMax(m_widestValue, width);
         m_cellWidth = m_widestValue + m_widestName + 11 + 2 * RegItem::spacing();
+    }
     m_userViewChanged = false;
     setColumnsFor(viewport()->width(), true);
+    // The items were made unformatted: the first page sets the cells before it is painted,
+    // and the cells it sets may bring other items onto the page.
+    for (int pass = 0; pass < 3; ++pass) {
+        const int cellWidth = m_cellWidth;
+        slotDataUpdated();
+        if (m_cellWidth == cellWidth)
+            break;
+    }
 }
 
 RegItem *RegView::makeItem(RegEntry *entry)
@@ -192,7 +205,7 @@ RegItem *RegView::makeItem(RegEntry *entry)
     entry->item = item;
     connectItem(item);
     if (item->hasValueLabel())
-        d->widths.insert(fullNameOf(entry), item->valueWidth());
+        d->widths.insert(item, item->valueWidth());
     if (entry->flags & kGroup) {
         d->currentGroup = item;
     } else if ((entry->flags & kChild) && d->currentGroup) {
@@ -232,10 +245,13 @@ void RegView::slotCreateChildren(RegItem *group)
 
 void RegView::slotHandleDataChanged(const QString &fullName, int width)
 {
+    const RegEntry *entry = d->byName.value(fullName);
+    if (!entry || !entry->item)
+        return;
     if (width == 0)
-        d->widths.remove(fullName);
+        d->widths.remove(entry->item);
     else
-        d->widths.insert(fullName, width);
+        d->widths.insert(entry->item, width);
 }
 
 void RegView::itemWentStale()
@@ -243,7 +259,17 @@ void RegView::itemWentStale()
     if (m_settleQueued)
         return;
     m_settleQueued = true;
-    QMetaObject::invokeMethod(this, &RegView::settleAll, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &RegView::settleNearby, Qt::QueuedConnection);
+}
+
+int RegView::formattedWidest() const
+{
+    int widest = 0;
+    for (auto it = d->widths.cbegin(); it != d->widths.cend(); ++it) {
+        if (!it.key()->stale())
+            widest = qMax(widest, it.value());
+    }
+    return widest;
 }
 
 QRect RegView::visibleContents() const
@@ -262,16 +288,43 @@ void RegView::settleOnScreen()
     }
 }
 
-// What the last update left unformatted, once the page is painted; a wider value lays the
-// view out again.
-void RegView::settleAll()
+// Once the page is painted: the pages a scroll shows next, above and below. Formatting all
+// that an update left would cost more than the update itself; the rest waits until shown.
+// The cells only grow here, so that a value scrolled in never narrows those on show.
+void RegView::settleNearby()
 {
     m_settleQueued = false;
-    for (const auto &entry : d->entries) {
-        if (entry->item)
-            entry->item->settle();
+    if (!isVisible())
+        return;
+    const QRect area = visibleContents();
+    const int page = qMax(1, area.height());
+    const auto [first, last] = d->rows(area.top() - page, area.bottom() + page);
+    for (auto it = first; it != last; ++it)
+        (*it)->settle();
+    const bool names = growNameWidth();
+    const int widest = formattedWidest();
+    if (widest > m_widestValue || names) {
+        m_widestValue = qMax(m_widestValue, widest);
+        applyValueWidths();
     }
-    slotDataUpdated();
+}
+
+bool RegView::growNameWidth()
+{
+    int widest = 0;
+    for (const auto &entry : d->entries) {
+        const RegItem *item = entry->item;
+        if (item && item->shown() && !item->isTitle())
+            widest = qMax(widest, item->naturalNameWidth());
+    }
+    if (widest <= m_widestName)
+        return false;
+    m_widestName = widest;
+    for (const auto &entry : d->entries) {
+        if (entry->item && !entry->item->isTitle())
+            entry->item->setNameWidth(m_widestName);
+    }
+    return true;
 }
 
 void RegView::slotDataUpdated()
@@ -281,13 +334,12 @@ void RegView::slotDataUpdated()
         return;
     }
     settleOnScreen();
-    if (d->widths.isEmpty())
-        return;
-    int widest = 0;
-    for (int width : std::as_const(d->widths))
-        widest = qMax(widest, width);
-    if (widest != m_widestValue) {
-        m_widestValue = widest;
+    const bool names = growNameWidth();
+    // The values of this update formatted so far: the cells may narrow here, and only here.
+    const int widest = formattedWidest();
+    if ((widest > 0 && widest != m_widestValue) || names) {
+        if (widest > 0)
+            m_widestValue = widest;
         applyValueWidths();
     }
 }
@@ -680,7 +732,7 @@ RegDataItemInstance *RegView::dropEntry(RegEntry *entry)
     if (d->currentGroup == item)
         d->currentGroup = nullptr;
     d->byName.remove(fullNameOf(entry));
-    d->widths.remove(fullNameOf(entry));
+    d->widths.remove(item);
     RegDataItemInstance *instance = entry->instance;
     const auto it = std::find_if(d->entries.begin(), d->entries.end(),
                                  [entry](const auto &owned) { return owned.get() == entry; });
@@ -1075,7 +1127,7 @@ void RegView::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
         RegItem *item = *it;
         if (!item->shown() || !item->geometry().intersects(exposed))
             continue;
-        // Scrolled in before the view was idle: its width settles with the others.
+        // Scrolled in since the update: the cells grow to it once the page is painted.
         if (item->stale()) {
             item->settle();
             itemWentStale();

@@ -74,7 +74,7 @@ public:
     // The shown item at a point of the contents.
     RegItem *itemAt(const QPoint &contentsPos) const;
 
-    // An item's value waits to be formatted: the view formats it when shown or idle.
+    // An item's value waits to be formatted: the view formats it when shown or about to be.
     void itemWentStale();
 
     // Used by the items when a group opens or closes.
@@ -142,7 +142,10 @@ private:
     bool engineBusy() const;
     QRect visibleContents() const;
     void settleOnScreen();
-    void settleAll();
+    void settleNearby();
+    int formattedWidest() const;
+    // Names are measured as their items are first formatted: the widest so far.
+    bool growNameWidth();
 
     std::unique_ptr<Private> d;
     bool m_needsUpdate = false;

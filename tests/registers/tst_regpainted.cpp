@@ -130,12 +130,22 @@ TEST_F(RegViewTest, ValuesOffScreenShowWhenScrolledInAndAWiderOneLaysTheViewOut)
     update(values);
     values.assign(60, "00000002");
     values.push_back("1234567890abcdef");
-    const int cell = view->cellWidth();
     update(values);
-    // Off screen and not yet idle: the register still has its value, as copied or shown.
+    // Far off screen, the wide value is not formatted when idle: only once scrolled in.
     QApplication::processEvents();
-    EXPECT_GT(view->cellWidth(), cell) << "the wider value widened the cells";
+    EXPECT_TRUE(item("Core.WIDE")->stale());
+    const int cell = view->cellWidth();
     click(item("Core.R0"));
+    pressEnd(view);
+    QApplication::processEvents();
+    EXPECT_FALSE(item("Core.WIDE")->stale());
+    const int widened = view->cellWidth();
+    EXPECT_GT(widened, cell) << "the wider value widened the cells";
+    EXPECT_GE(item("Core.R0")->valueFieldWidth(), item("Core.WIDE")->valueWidth());
+    // Until the next update the cells keep the widest value formatted, also scrolled away.
+    QTest::keyClick(view, Qt::Key_Home);
+    QApplication::processEvents();
+    EXPECT_EQ(view->cellWidth(), widened);
     pressEnd(view);
     EXPECT_EQ(item("Core.R59")->valueText(), QStringLiteral("0x00000002"));
     const QImage shot = view->viewport()->grab().toImage();

@@ -130,6 +130,33 @@ TEST_F(RegViewTest, ShiftArrowsSelectTheRectangleFromTheAnchor)
             << i->objectName().toStdString();
 }
 
+// An enumeration's list is as wide as its longest name, which the cells do not count: the
+// item reaches far into the next column, and the rectangle still goes by the cells.
+TEST_F(RegViewTest, ShiftArrowsTakeNoColumnAWideItemReachesInto)
+{
+    const char *const tables[] = {"A\tA MODE OF A RATHER LONG NAME INDEED"};
+    RegDataRecord t = tesk::host::enumTablesRecord(tables, 1);
+    CuiRegPaneDataAdd(id, &t);
+    add("R0");
+    add("MODE", 0, REG_TYPE_ENUMERATED);
+    for (int i = 2; i < 9; ++i)
+        add(("R" + std::to_string(i)).c_str());
+    makeView();
+    setViewportWidth(view, view->cellWidth() * 3 + 10);
+    ASSERT_EQ(view->columns(), 3);
+    RegItem *mode = item("Core.MODE");
+    const QRect third = item("Core.R2")->geometry();
+    ASSERT_EQ(mode->geometry().y(), third.y());
+    ASSERT_GT(mode->geometry().right(), third.left() + view->cellWidth() / 3);
+    click(item("Core.R0"));
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(selectedNames(), QStringList({"Core.R0", "Core.MODE"}));
+    QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    QStringList names = selectedNames();
+    names.sort();
+    EXPECT_EQ(names, QStringList({"Core.MODE", "Core.R0", "Core.R3", "Core.R4"}));
+}
+
 TEST_F(RegViewTest, ControlClickAddsAndRemoves)
 {
     addPlain(3);
