@@ -193,6 +193,24 @@ SymbolPattern::SymbolPattern(const QString &pattern)
     m_anchored = !pattern.startsWith(QLatin1Char('*'));
     for (const QString &part : pattern.split(QLatin1Char('*')))
         m_segments.push_back(part.toLower().toLatin1());
+    // An anchored pattern is quickly refused name by name; a key starting with '?' would find
+    // every byte.
+    qsizetype longest = 0;
+    for (size_t i = 0; i < m_segments.size() && !m_anchored; ++i) {
+        const QByteArray &segment = m_segments[i];
+        if (segment.size() > longest && !segment.startsWith('?')) {
+            longest = segment.size();
+            m_keySegment = int(i);
+        }
+    }
+    // "*task" and "*task*": the key found is the match.
+    m_keyDecides = m_keySegment == 1 &&
+                   (m_segments.size() == 2 || (m_segments.size() == 3 && m_segments[2].isEmpty()));
+}
+
+qsizetype SymbolPattern::findKeySegment(QByteArrayView buffer, qsizetype from) const
+{
+    return findSegment(buffer, from, m_segments[size_t(m_keySegment)]);
 }
 
 bool SymbolPattern::hasLineBreakBytes(QByteArrayView name)

@@ -40,6 +40,16 @@ public:
     // The same, for a name the caller knows to hold no line-break or control byte.
     bool matchesPlainName(QByteArrayView name) const;
 
+    // A run of characters every matching name holds (the longest of a plain pattern's parts),
+    // so that a search can look for it through many names packed together and test only the
+    // names it turns up in. False when the pattern has none worth looking for.
+    bool hasKeySegment() const { return m_keySegment >= 0; }
+    // The first position at or after `from` where the key segment is found, or -1.
+    qsizetype findKeySegment(QByteArrayView buffer, qsizetype from) const;
+    // Whether the key segment found inside a name (of no line-break byte) is the whole match.
+    bool keySegmentDecides() const { return m_keyDecides; }
+    qsizetype keySegmentSize() const { return m_segments[size_t(m_keySegment)].size(); }
+
     // Whether a name holds a byte that a regular expression's "." does not match.
     static bool hasLineBreakBytes(QByteArrayView name);
 
@@ -50,6 +60,8 @@ private:
     Kind m_kind = Kind::Everything;
     bool m_anchored = false;
     std::vector<QByteArray> m_segments; // lower case, '?' for any one character
+    int m_keySegment = -1;
+    bool m_keyDecides = false;
     QRegularExpression m_regex;
     QString m_error;
 };

@@ -1,5 +1,6 @@
 #include "symbols/symtabstorage.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -8,8 +9,12 @@ namespace tesk::symbols {
 uint32_t TextArena::add(QByteArrayView text)
 {
     const size_t length = size_t(text.size());
-    if (!length)
-        return 0;
+    if (!length) {
+        // Where the next text would start (past the last block when none has room).
+        const size_t next = m_used == kBlockSize ? m_blocks.size() << kOffsetBits
+                                                 : m_sharedBlock << kOffsetBits | m_used;
+        return uint32_t(std::min<size_t>(next, UINT32_MAX));
+    }
     if (length > UINT32_MAX)
         throw std::length_error("a symbol text is too long");
     // A text of its own block when it would waste much of a shared one.
@@ -18,6 +23,7 @@ uint32_t TextArena::add(QByteArrayView text)
         if (m_blocks.size() >= kMaxBlocks)
             throw std::length_error("the symbol text storage is full");
         m_blocks.push_back(std::make_unique<char[]>(own ? length : kBlockSize));
+        m_sizes.push_back(uint32_t(own ? length : 0));
         if (own) {
             std::memcpy(m_blocks.back().get(), text.data(), length);
             // The next shared text starts a new block too.
@@ -30,6 +36,7 @@ uint32_t TextArena::add(QByteArrayView text)
     std::memcpy(m_blocks[m_sharedBlock].get() + m_used, text.data(), length);
     const uint32_t ref = uint32_t((m_sharedBlock << kOffsetBits) | m_used);
     m_used += length;
+    m_sizes[m_sharedBlock] = uint32_t(m_used);
     return ref;
 }
 
@@ -44,6 +51,7 @@ QByteArrayView TextArena::text(uint32_t ref, uint32_t length) const
 void TextArena::clear()
 {
     m_blocks.clear();
+    m_sizes.clear();
     m_used = kBlockSize;
     m_sharedBlock = 0;
 }

@@ -1,0 +1,129 @@
+// The name search that reads the packed text store for a pattern's longest part must list
+// exactly what testing every name one by one lists, in the same order, whatever the store's
+// layout: empty names, names in blocks of their own, address texts between names, and symbols
+// left behind by a module that a later record replaced.
+#include "symbols/symbolpattern.h"
+#include "symbols/symtabdatasource.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+using tesk::symbols::SymbolPattern;
+
+namespace {
+
+std::string randomName(std::mt19937 &rng)
+{
+    static const char kAlphabet[] = "abtaxyzTAB_:\\0123456789";
+    const auto pick = [&rng](size_t n) { return size_t(rng() % n); };
+    switch (pick(12)) {
+    case 0:
+        return {};
+    case 1: // a run of one letter, then a tail: the key's first letters everywhere
+        return std::string(1 + pick(40), "atx"[pick(3)]) + (pick(2) ? "b" : "z");
+    case 2: { // long enough to fill or spill a shared block, rarely one of its own
+        const size_t length = pick(6)   ? 100 + pick(2000)
+                              : pick(8) ? 20000 + pick(120000)
+                                        : 300000 + pick(20000);
+        std::string s(length, 'a');
+        for (size_t i = 0; i < length; i += 1 + pick(500))
+            s[i] = kAlphabet[pick(sizeof kAlphabet - 1)];
+        return s;
+    }
+    case 3: // a byte a regular expression's "." passes over differently
+        return std::string("ta") + char(1 + pick(3)) + "xyz";
+    default: {
+        std::string s(1 + pick(24), ' ');
+        for (char &c : s)
+            c = kAlphabet[pick(sizeof kAlphabet - 1)];
+        return s;
+    }
+    }
+}
+
+std::string randomAddress(std::mt19937 &rng)
+{
+    static const char *kTexts[] = {"0x0ta", "tat", "a+b", "xyz", "0x00", "taTA"};
+    return rng() % 2 ? "0x" + std::to_string(1 + rng() % 9000) : kTexts[rng() % 6];
+}
+
+QByteArrayView lastComponent(QByteArrayView name)
+{
+    const qsizetype slash = name.lastIndexOf('\\');
+    return slash < 0 ? name : name.sliced(slash + 1);
+}
+
+// Every listed module's symbols one by one, in the order the search walks them.
+std::vector<SymbolIndex> bruteForce(const SymtabDataSource &source, const SymbolQuery &query,
+                                    bool variables)
+{
+    const SymbolPattern pattern(query.namePattern);
+    std::vector<SymModule *> modules;
+    source.searchModules({}, {}, modules);
+    std::vector<SymbolIndex> out;
+    for (const SymModule *module : modules) {
+        for (SymbolIndex index : variables ? module->variables : module->functions) {
+            const QByteArrayView name = source.nameBytes(source.symbol(index));
+            if (!query.showLibrarySymbols && name.startsWith('_'))
+                continue;
+            if (pattern.matches(variables ? lastComponent(name) : name))
+                out.push_back(index);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(SymbolScan, ListsWhatANameByNameWalkLists)
+{
+    std::mt19937 rng(20261207);
+    SymtabDataSource source;
+    source.addImage("img");
+    source.addImage("lib");
+    const char *images[] = {"img", "lib"};
+    for (const char *image : images) {
+        for (int m = 0; m < 12; ++m)
+            source.addModule(QByteArray(image) + " m" + QByteArray::number(m) + " f.c");
+    }
+    for (int i = 0; i < 4000; ++i) {
+        const std::string image = images[rng() % 2];
+        const std::string module = "m" + std::to_string(rng() % 12);
+        // Modules come and go: a record for a module seen before replaces it, leaving the
+        // symbols already stored for it in the store but in no list.
+        if (i % 97 == 0)
+            source.addModule(QByteArray::fromStdString(image + ' ' + module + " f.c"));
+        const std::string record = image + ' ' + module + ' ' + randomName(rng) + ' ' +
+                                   randomAddress(rng) + (rng() % 3 ? " Public" : " Static");
+        if (rng() % 4)
+            source.addFunction(QByteArray::fromStdString(record));
+        else
+            source.addVariable(QByteArray::fromStdString(record));
+    }
+    const char *patterns[] = {
+        "*t",      "*ta*",      "*a*b",   "a*",       "*x?z*",   "*a*xyz",     "*b*taxt",
+        "*?a*tt*", "*aaaa",     "*aaaa*", "*T*a",     "*tat*",   "*0x",        "*:\\*",
+        "ta*",     "*a?",       "*z?",    "*y",       "*9*8*7",  "*ta??",      "*_*a*",
+        "*abta*",  "*aaaaab",   "*ab*ab", "**xyz",    "*x*y*z*", "*atatatat*", "a*b*c",
+        "*?",      "*??b",      "*1",     "tatx*",    "*taxyz",  "*zb",        "*0123"};
+    for (const char *text : patterns) {
+        for (const bool library : {false, true}) {
+            SymbolQuery query;
+            query.namePattern = QString::fromLatin1(text);
+            query.showLibrarySymbols = library;
+            for (const bool variables : {false, true}) {
+                std::vector<SymbolIndex> found;
+                if (variables)
+                    source.searchVariables(query, found);
+                else
+                    source.searchFunctions(query, found);
+                EXPECT_EQ(found, bruteForce(source, query, variables))
+                    << text << (variables ? " variables" : " functions")
+                    << (library ? " with library symbols" : "");
+            }
+        }
+    }
+}
