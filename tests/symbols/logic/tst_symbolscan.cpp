@@ -103,12 +103,12 @@ TEST(SymbolScan, ListsWhatANameByNameWalkLists)
         else
             source.addVariable(QByteArray::fromStdString(record));
     }
-    const char *patterns[] = {
-        "*t",      "*ta*",      "*a*b",   "a*",       "*x?z*",   "*a*xyz",     "*b*taxt",
-        "*?a*tt*", "*aaaa",     "*aaaa*", "*T*a",     "*tat*",   "*0x",        "*:\\*",
-        "ta*",     "*a?",       "*z?",    "*y",       "*9*8*7",  "*ta??",      "*_*a*",
-        "*abta*",  "*aaaaab",   "*ab*ab", "**xyz",    "*x*y*z*", "*atatatat*", "a*b*c",
-        "*?",      "*??b",      "*1",     "tatx*",    "*taxyz",  "*zb",        "*0123"};
+    const char *patterns[] = {"*t",      "*ta*",    "*a*b",       "a*",     "*x?z*",   "*a*xyz",
+                              "*b*taxt", "*?a*tt*", "*aaaa",      "*aaaa*", "*T*a",    "*tat*",
+                              "*0x",     "*:\\*",   "ta*",        "*a?",    "*z?",     "*y",
+                              "*9*8*7",  "*ta??",   "*_*a*",      "*abta*", "*aaaaab", "*ab*ab",
+                              "**xyz",   "*x*y*z*", "*atatatat*", "a*b*c",  "*?",      "*??b",
+                              "*1",      "tatx*",   "*taxyz",     "*zb",    "*0123"};
     for (const char *text : patterns) {
         for (const bool library : {false, true}) {
             SymbolQuery query;
