@@ -11,12 +11,12 @@
 
 /* Opens one file, several existing files (multiple 1) or asks for a name to save to (save 1,
  * when multiple is not 1); a null parent means the current main window, a null start directory
- * the one remembered for this host program. On 0 *result points to the library's copy of the
- * answer, valid for the life of the library (later calls leave it alone): one name followed by
- * two NULs, or the directory (with its final separator), a NUL, each base name with a NUL, and
- * one more NUL. 1 when cancelled, when the parent window was closed meanwhile, when prompts are
- * suppressed or the answer does not fit 4096 bytes; *result is then unchanged.
- * The help id is not used. */
+ * the one remembered for this host program. On 0 *result points to the library's result buffer
+ * (4096 bytes), which is never freed and which the next answer of this export overwrites in
+ * place: one name followed by two NULs, or the directory (with its final separator), a NUL, each
+ * base name with a NUL, and one more NUL. 1 when cancelled, when the parent window was closed
+ * meanwhile, when prompts are suppressed or the answer does not fit 4096 bytes; *result is then
+ * unchanged. The help id is not used. */
 TESK_EXPORT int CuiSimpleFileExtraMultipleEx(TeskHandle parent, const char *caption,
                                              const char **result, const char *filter,
                                              const char *startDirectory, int32_t multiple,

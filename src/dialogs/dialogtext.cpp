@@ -3,27 +3,17 @@
 #include "frame/core/cuitextutils.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace tesk::dialogs {
 
 const char *const kCutMark = "\n[...]";
-
-namespace {
-
-bool isLong(const char *text)
-{
-    return strnlen(text, size_t(kMaxDialogTextBytes) + 1) > size_t(kMaxDialogTextBytes);
-}
-
-} // namespace
 
 QString dialogTextLatin1(const char *latin1, bool translate)
 {
     if (!latin1)
         return QString();
     // Only a text short enough can have a translation worth looking up.
-    if (!isLong(latin1))
+    if (!core::hostTextIsCut(latin1))
         return translate ? cuiTranslateLatin1(latin1) : QString::fromLatin1(latin1);
     return QString::fromLatin1(latin1, kMaxDialogTextBytes) + QLatin1String(kCutMark);
 }
@@ -32,7 +22,7 @@ QString dialogTextUtf8(const char *utf8)
 {
     if (!utf8)
         return QString();
-    if (!isLong(utf8))
+    if (!core::hostTextIsCut(utf8))
         return QString::fromUtf8(utf8);
     return QString::fromUtf8(utf8, kMaxDialogTextBytes) + QLatin1String(kCutMark);
 }
@@ -41,7 +31,7 @@ QString dialogListLatin1(const char *latin1)
 {
     if (!latin1)
         return QString();
-    if (!isLong(latin1))
+    if (!core::hostTextIsCut(latin1))
         return QString::fromLatin1(latin1);
     QString text = QString::fromLatin1(latin1, kMaxDialogTextBytes);
     if (latin1[kMaxDialogTextBytes] != '\n')

@@ -2,12 +2,14 @@
 // Host text shown in a modal dialog. A text of a megabyte would keep the dialog laying out for
 // many seconds before the user sees it, so it is cut, and the cut is shown.
 
+#include "frame/core/hosttextlimit.h"
+
 #include <QString>
 
 namespace tesk::dialogs {
 
-// Past this many bytes a host text is cut (as the status bar's).
-constexpr qsizetype kMaxDialogTextBytes = 64 * 1024;
+// Past this many bytes a host text is cut, as all host text is.
+constexpr qsizetype kMaxDialogTextBytes = core::kMaxHostTextBytes;
 // What follows a cut text, on a line of its own.
 extern const char *const kCutMark;
 

@@ -11,7 +11,6 @@
 #include "frame/core/cuitextutils.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/framelink.h"
-#include "frame/core/hosttexts.h"
 #include "system/lifetime.h"
 #include "system/modalseam.h"
 
@@ -41,17 +40,6 @@ CuiHostEntryFn loadCommandFunction(QWidget *parent, const char *name)
     return nullptr;
 }
 
-// The answer's bytes up to its closing double NUL: a name, or a directory and base names, each
-// with its NUL (the first piece may be empty, the others are not).
-QByteArray answerBytes(const char (&answer)[sizeof g_Filename])
-{
-    for (size_t i = 1; i < sizeof answer; ++i) {
-        if (answer[i - 1] == '\0' && answer[i] == '\0')
-            return QByteArray(answer, qsizetype(i + 1));
-    }
-    return QByteArray();
-}
-
 } // namespace
 
 int CuiSimpleFileExtraMultipleEx(TeskHandle parent, const char *caption, const char **result,
@@ -69,14 +57,13 @@ int CuiSimpleFileExtraMultipleEx(TeskHandle parent, const char *caption, const c
         if (!runFileDialog(dialogParent(parent), cuiTranslateLatin1(caption), latin1OrNull(filter),
                            latin1OrNull(startDirectory), mode, helpId, name, names))
             return 1;
-        char answer[sizeof g_Filename] = {};
-        const int stored = mode == tesk::core::OpenFiles ? joinSelectedFiles(names, answer)
-                                                         : storeSelectedFile(name, answer);
+        // The answer goes to the one result buffer hosts know: a later answer replaces it in
+        // place, and it is never freed, so a pointer the host kept stays readable.
+        const int stored = mode == tesk::core::OpenFiles ? joinSelectedFiles(names, g_Filename)
+                                                         : storeSelectedFile(name, g_Filename);
         if (stored != 0)
             return 1;
-        // Kept by its bytes: every answer handed out stays readable, whatever is asked later.
-        const QByteArray bytes = answerBytes(answer);
-        *result = tesk::texts::hold(nullptr, QByteArrayLiteral("file answer ") + bytes, bytes);
+        *result = g_Filename;
         return 0;
     });
 }

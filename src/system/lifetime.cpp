@@ -5,7 +5,6 @@
 #include <QSet>
 #include <QWidget>
 
-#include <memory>
 #include <utility>
 
 namespace tesk::lifetime {
@@ -15,7 +14,7 @@ namespace {
 struct Watcher
 {
     quint64 id;
-    std::shared_ptr<std::function<void()>> function;
+    std::function<void()> function;
 };
 
 struct State
@@ -34,20 +33,12 @@ State &state()
     return s;
 }
 
-// Each watcher runs at most once: the function is moved out before it is called.
-void fire(const Watcher &watcher)
-{
-    if (!*watcher.function)
-        return;
-    const std::function<void()> function = std::exchange(*watcher.function, nullptr);
-    function();
-}
-
+// Each watcher runs at most once: the object's watchers leave the table before they run.
 void fireWatchers(const QObject *object)
 {
     const QList<Watcher> watchers = state().watchers.take(object);
     for (const Watcher &watcher : watchers)
-        fire(watcher);
+        watcher.function();
 }
 
 // Forgets the object's marks once it is gone, whoever deleted it.
@@ -124,8 +115,7 @@ EndWatch::EndWatch(const QObject *object, std::function<void()> function)
     if (!object)
         return;
     track(object);
-    state().watchers[object].append(
-        {m_id, std::make_shared<std::function<void()>>(std::move(function))});
+    state().watchers[object].append({m_id, std::move(function)});
 }
 
 EndWatch::~EndWatch()

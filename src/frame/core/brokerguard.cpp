@@ -60,10 +60,6 @@ void reportFailure(const char *operation, const char *what)
     tesk::system::debugOutput(std::string(operation) + ": " + what + "\n");
 }
 
-} // namespace tesk::broker
-
-namespace tesk::broker {
-
 MoskResult describeFailure(MoskResult error, const std::string &what)
 {
     if (!error)

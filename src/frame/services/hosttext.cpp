@@ -2,23 +2,7 @@
 
 #include <QTextDocument>
 
-#include <cstring>
-
 namespace tesk::frame {
-
-QString hostText(const char *latin1)
-{
-    if (!latin1)
-        return QString();
-    return QString::fromLatin1(latin1, qsizetype(strnlen(latin1, size_t(kMaxHostTextBytes))));
-}
-
-QString hostTextUtf8(const char *utf8)
-{
-    if (!utf8)
-        return QString();
-    return QString::fromUtf8(utf8, qsizetype(strnlen(utf8, size_t(kMaxHostTextBytes))));
-}
 
 QString hostLine(const char *latin1)
 {

@@ -3,6 +3,7 @@
 #include "frame/core/cuihandles.h"
 #include "frame/core/framelink.h"
 #include "frame/core/helphook.h"
+#include "frame/core/hosttextlimit.h"
 #include "frame/core/paneseams.h"
 #include "frame/core/softcheck.h"
 #include "frame/core/tablemenu.h"
@@ -47,18 +48,6 @@ int nextStackNumber()
 {
     static int counter = 0;
     return counter++;
-}
-
-// Past this many bytes a name from the host is cut, as all host text is: strnlen never reads
-// further, however long the host's text runs.
-constexpr size_t kMaxHostTextBytes = 64 * 1024;
-
-// Latin-1 host text, null for null.
-QString hostName(const char *latin1)
-{
-    if (!latin1)
-        return QString();
-    return QString::fromLatin1(latin1, qsizetype(strnlen(latin1, kMaxHostTextBytes)));
 }
 
 int silentOutput(void *, int, const char *, ...)
@@ -129,9 +118,9 @@ bool RegPane::showDataSet(quint32 id, const char *architecture, const char *proc
     if (!data)
         return false;
     // Host texts are cut where all host text is: a name is no reason to copy megabytes.
-    const QString architectureName = hostName(architecture);
-    const QString processorName = hostName(processor);
-    data->setDisplayName(hostName(displayName ? displayName : ""));
+    const QString architectureName = tesk::core::hostText(architecture);
+    const QString processorName = tesk::core::hostText(processor);
+    data->setDisplayName(tesk::core::hostText(displayName ? displayName : ""));
     if (data == m_currentData)
         return false;
     m_currentData = data;
