@@ -82,14 +82,8 @@ void CGcds_Dialog::close()
 {
     if (SyncDlg *window = m_window) {
         m_window = nullptr;
-        // Closed by the host from inside one of the window's own calls, the window is only
-        // marked (its callers check it) and goes once that call has returned; else it goes
-        // from the event loop, as it may be closing itself (done()).
-        if (tesk::lifetime::insideScope()) {
-            tesk::lifetime::destroy(window);
-        } else {
-            window->hide();
-            window->deleteLater();
-        }
+        // Closed from inside one of the window's own calls, it is only marked (its callers
+        // check it); otherwise it goes from the event loop, as it may be closing itself.
+        tesk::lifetime::destroyLater(window);
     }
 }

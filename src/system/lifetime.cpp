@@ -99,6 +99,19 @@ void destroy(QObject *object)
     }
 }
 
+void destroyLater(QObject *object)
+{
+    if (!object)
+        return;
+    if (state().depth > 0) {
+        destroy(object);
+        return;
+    }
+    if (auto *widget = qobject_cast<QWidget *>(object))
+        widget->hide();
+    object->deleteLater();
+}
+
 bool doomed(const QObject *object)
 {
     for (const QObject *o = object; o; o = o->parent()) {
@@ -126,11 +139,6 @@ EndWatch::~EndWatch()
     found->removeIf([this](const Watcher &watcher) { return watcher.id == m_id; });
     if (found->isEmpty())
         state().watchers.erase(found);
-}
-
-bool insideScope()
-{
-    return state().depth > 0;
 }
 
 Scope::Scope(const QObject *object)

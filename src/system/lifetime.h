@@ -22,6 +22,10 @@ namespace tesk::lifetime {
 // modal loop it runs. Null and already ended objects are ignored.
 void destroy(QObject *object);
 
+// The same for a window the toolkit may still be delivering to (closing itself, a press on it):
+// outside every scope it is hidden and goes from the event loop instead of at once.
+void destroyLater(QObject *object);
+
 // Whether the object, or an object it belongs to (a parent), was ended by destroy() and waits
 // for its deletion.
 bool doomed(const QObject *object);
@@ -40,9 +44,6 @@ private:
     const QObject *m_object;
     quint64 m_id;
 };
-
-// Whether any scope is open.
-bool insideScope();
 
 class Scope
 {

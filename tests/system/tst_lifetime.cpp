@@ -62,7 +62,6 @@ TEST(Lifetime, AnObjectEndedInsideNestedScopesGoesAfterTheOutermostWithItsHandle
     QPointer<QObject> otherGuard(other);
     lifetime::destroy(other);
     EXPECT_TRUE(otherGuard.isNull());
-    EXPECT_FALSE(lifetime::insideScope());
 }
 
 TEST(Lifetime, AModalRunEndsWhenItsOwnerIsEndedOrItsParentDiesInsideTheLoop)

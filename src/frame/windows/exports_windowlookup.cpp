@@ -57,14 +57,8 @@ void QtCloseCode(TeskHandle handle)
         window->closeAllDockWindows();
         // Closed from inside a call the library made to the host (a command of the window's
         // own menu, a timer inside a modal loop), the window is only marked and goes once that
-        // call has returned; otherwise it goes from the event loop, as the toolkit may still be
-        // delivering to it.
-        if (tesk::lifetime::insideScope()) {
-            tesk::lifetime::destroy(window);
-        } else {
-            window->hide();
-            window->deleteLater();
-        }
+        // call has returned; otherwise from the event loop.
+        tesk::lifetime::destroyLater(window);
         // The closing window stays listed until it is deleted; it must not stay current.
         MainWindow *next = nullptr;
         for (MainWindow *listed : Store::instance()->mainWindows())
