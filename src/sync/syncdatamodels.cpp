@@ -6,9 +6,17 @@
 
 namespace {
 
-std::string text(const char *source, const char *disambiguation = nullptr)
+// The texts are marked where they stand (QT_TRANSLATE_NOOP3 for the coupling words, which are
+// told apart from the execution table's own words) so that lupdate collects them.
+struct MarkedText
 {
-    return QCoreApplication::translate("SyncTableGeneric", source, disambiguation)
+    const char *source;
+    const char *disambiguation;
+};
+
+std::string text(MarkedText marked)
+{
+    return QCoreApplication::translate("SyncTableGeneric", marked.source, marked.disambiguation)
         .toUtf8()
         .toStdString();
 }
@@ -140,8 +148,9 @@ std::string SyncDataModelXTrig::getComment(int row)
     const bool in = flags & SyncDataConnection::HwTriggerIn;
     const bool out = flags & SyncDataConnection::HwTriggerOut;
     if (!in && !out)
-        return text("Software Trigger (on host)");
-    return in && out ? text("Hardware Trigger") : text("Mixed Trigger");
+        return text({QT_TRANSLATE_NOOP("SyncTableGeneric", "Software Trigger (on host)"), nullptr});
+    return in && out ? text({QT_TRANSLATE_NOOP("SyncTableGeneric", "Hardware Trigger"), nullptr})
+                     : text({QT_TRANSLATE_NOOP("SyncTableGeneric", "Mixed Trigger"), nullptr});
 }
 
 void SyncDataModelXTrig::setChecked(int row, int col, bool on)
@@ -199,19 +208,21 @@ std::string SyncDataModelActionsSet::getComment(int row)
 {
     switch (rowBit(row)) {
     case SyncDataEventSet::LoadImage:
-        return text("Load a target application file");
+        return text(
+            {QT_TRANSLATE_NOOP("SyncTableGeneric", "Load a target application file"), nullptr});
     case SyncDataEventSet::UnloadImage:
-        return text("Unload an image");
+        return text({QT_TRANSLATE_NOOP("SyncTableGeneric", "Unload an image"), nullptr});
     case SyncDataEventSet::ReloadImage:
-        return text("Reload the current image file");
+        return text(
+            {QT_TRANSLATE_NOOP("SyncTableGeneric", "Reload the current image file"), nullptr});
     case SyncDataEventSet::Restart:
-        return text("Reset program counter");
+        return text({QT_TRANSLATE_NOOP("SyncTableGeneric", "Reset program counter"), nullptr});
     case SyncDataEventSet::Reset:
-        return text("Reset target processor");
+        return text({QT_TRANSLATE_NOOP("SyncTableGeneric", "Reset target processor"), nullptr});
     case SyncDataEventSet::SetPC:
-        return text("Set program counter");
+        return text({QT_TRANSLATE_NOOP("SyncTableGeneric", "Set program counter"), nullptr});
     case SyncDataEventSet::LoadBinary:
-        return text("Load binary file");
+        return text({QT_TRANSLATE_NOOP("SyncTableGeneric", "Load binary file"), nullptr});
     default:
         return {};
     }
@@ -244,14 +255,16 @@ std::string SyncDataModelExecutionSet::getComment(int row)
         const int k = events.test(SyncDataEventSet::LooselyCoupled) ? Loose : Tight;
         kind = kind == None ? k : (kind == k ? kind : Mixed);
     }
-    const char *const context = "SyncDataModelExecutionSet::getComment";
     switch (kind) {
     case Tight:
-        return text("Tightly coupled", context);
+        return text(QT_TRANSLATE_NOOP3("SyncTableGeneric", "Tightly coupled",
+                                       "SyncDataModelExecutionSet::getComment"));
     case Loose:
-        return text("Loosely coupled", context);
+        return text(QT_TRANSLATE_NOOP3("SyncTableGeneric", "Loosely coupled",
+                                       "SyncDataModelExecutionSet::getComment"));
     case Mixed:
-        return text("Mixed coupling", context);
+        return text(QT_TRANSLATE_NOOP3("SyncTableGeneric", "Mixed coupling",
+                                       "SyncDataModelExecutionSet::getComment"));
     default:
         return {};
     }

@@ -176,6 +176,12 @@ void SyncTableGeneric::followContentsSize(const QSize &before)
         refreshFont();
 }
 
+// The placeholder is looked up under the concrete table's class name; these are the tables that
+// can stand empty.
+[[maybe_unused]] constexpr const char *placeholderTexts[] = {
+    QT_TRANSLATE_NOOP("SyncTableCores", " *** No Connected Items *** "),
+    QT_TRANSLATE_NOOP("SyncTrigTable", " *** No Connected Items *** ")};
+
 bool SyncTableGeneric::showPlaceholderWhenEmpty(int modelRows)
 {
     if (modelRows > 0)

@@ -2,6 +2,1524 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AViewMemoryTable</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Warnung</translation>
+    </message>
+    <message>
+        <source>The formatted data is too long to be displayed correctly.
+The number of columns has been set to auto.
+ The maximum number of columns for this formatted data is %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>&lt;h2&gt;Third Party Copyright Messages&lt;/h2&gt;&lt;p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AboutDialogBase</name>
+    <message>
+        <source>About</source>
+        <translation type="unfinished">Info</translation>
+    </message>
+    <message>
+        <source>Kestrova Debugger, version 1.0, build 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright the Kestrova Debugger authors.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Additional Information:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parts of this program are the work of other makers; their notices are listed above.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BreakpointActionsDlg</name>
+    <message>
+        <source>Critical Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entry point for the &apos;gui&apos; interface could not be found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BreakpointActionsDlgBase</name>
+    <message>
+        <source>Add Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the Action you wish to add to the current breakpoint.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Window</source>
+        <translation type="unfinished">Fenster aktualisieren</translation>
+    </message>
+    <message>
+        <source>Output Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select which window you want updated when the breakpoint is triggered,
+or select &apos;All&apos; to update all windows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the message to display when the program stops at the breakpoint.
+Entering a number, in the format $num$, at the start of the message will
+specify a window to display the message on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>BreakpointConditionsDlg</name>
+    <message>
+        <source>Enter expression to evaluate on break</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software Pass Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a Pass Count value.&lt;br&gt;(0 equals no pass count)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When Expression True</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When Expression False</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the name of a macro (with arguments) to execute on break</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C++ Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a C++ object (this) to test for on break</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must enter a value or expression before pressing the OK button</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BreakpointConditionsDlgBase</name>
+    <message>
+        <source>Add Condition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the condition you wish to add to the current breakpoint.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>BreakpointDlg</name>
+    <message>
+        <source>Software Instruction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware Instruction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware Access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware DataValue Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware DataValue Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware DataValue Access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard Breakpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HSD Breakpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Breakpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tracepoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Process Breakpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thread Breakpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Breakpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Breakpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Breakpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The breakpoint dialog has no breakpoint to show.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This breakpoint cannot be edited, or copied, as it is chained to another breakpoint.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Fehler</translation>
+    </message>
+    <message>
+        <source>Cannot convert HardwarePassCount value to an integer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Hardware Pass Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter the new value for the HardwarePassCount.&lt;br&gt;Entering 0 turns the HardwarePassCount off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select value to&lt;br&gt;&apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Critical Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address Range by Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NOT Address Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Autocomplete Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value Range by Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NOT Value Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registers</source>
+        <translation type="unfinished">Register</translation>
+    </message>
+    <message>
+        <source>There are no memory mapped registers available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You cannot use Autocomplete on a field which contains a $MASK$.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text is too long to be completed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entry point for the &apos;eeaccess&apos; interface could not be found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must select an item in the list before pressing Edit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condition value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter the new value for &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The $NOT$ text must appear before the address, the address range and the mask value&lt;p&gt;Please put the $NOT$ field at the beginning of the location field.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The $NOT$ text must only be entered once into the location field.&lt;p&gt;Please enter the $NOT$ text only once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value %1 is not a recognized option.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have entered more than one $MASK$ value&lt;p&gt;Please must enter only one $MASK$ value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You cannot enter $MASK$ and range values in the same expression&lt;p&gt;Please correct the expression that you have entered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The format of the mask option is $MASK$=FFFFFFFF&lt;p&gt;Please correct the expression you have entered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must enter a valid mask value. The format of the mask option is&lt;p&gt;$MASK$=FFFFFFFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must only enter one address range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You cannot add a range to a location which has a $MASK$</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You cannot add a range to a value match which has a $MASK$</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You cannot add a $MASK$ to a location which has a range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You cannot add a $MASK$ to a value match which has a range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Breakpoint Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entry point for the &apos;gui&apos; interface could not be found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of the breakpoint being edited could not be obtained from the debugger.&lt;p&gt;The breakpoint has not been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The breakpoint being edited has been cleared, but the debugger refused the new breakpoint.&lt;p&gt;Correct the breakpoint and press OK to set it, or press Cancel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The expression &apos;%1&apos; cannot be evaluated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macro expression &apos;%1&apos; cannot be evaluated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The breakpoint type %1 is not known.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have checked the box to force the breakpoint size however you have not entered a size for the breakpoint.&lt;p&gt;Please enter a size for the breakpoint, or uncheck the box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must supply a Location: for the breakpoint.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Location expression %1 cannot be evaluated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>$NOT$ address is not allowed for this type of breakpoint&lt;p&gt;Please remove the $NOT$ from the location field.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address Masks are not allowed for this type of breakpoint&lt;p&gt;Please remove the $MASK$ expression from the location field.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Mask expression %1 cannot be evaluated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address ranges are not allowed for this type of breakpoint&lt;p&gt;Please remove the address range from the location field.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Location End expression %1 cannot be evaluated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data matching is not allowed for this breakpoint type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Data value expression %1 cannot be evaluated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>$NOT$ data is not allowed for this type of breakpoint&lt;p&gt;Please remove the $NOT$ from the value field.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data value masks are not allowed for this breakpoint type.&lt;p&gt;Please remove the $MASK$ expression from the data value field.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Data Value Mask expression %1 cannot be evaluated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data value ranges are not allowed for this breakpoint type.&lt;p&gt;Please remove the range expression from the data value field.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A data value range cannot be given by its length.&lt;p&gt;Please enter the end of the range instead of its length.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Data End Address expression %1 cannot be evaluated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match Value&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Breakpoint Type&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The following breakpoint items have been changed&lt;p&gt;%1&lt;p&gt;Do you want to replace the current breakpoint?&lt;p&gt;If you select No the current breakpoint will be left unchanged and a new breakpoint will be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BreakpointDlgBase</name>
+    <message>
+        <source>Create Breakpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Value Match:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Location:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Force Breakpoint Size (bits)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Breakpoint Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished">Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;More...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation type="unfinished">Aktionen</translation>
+    </message>
+    <message>
+        <source>Then</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation type="unfinished">&amp;Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Hardware Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished">&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished">Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished">Löschen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished">Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CorvasimConfigDlgBase</name>
+    <message>
+        <source>Corvasim Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Floating Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No FPU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QMXv2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QMXv2 (Fast-mode)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZDU (limited support)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMU/MPU Initialization:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default Page-Tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emulated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Real-time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debug Endian:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Little</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Big</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Endian:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debug Endian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware Endian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished">Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>CuiFileDlg</name>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished">Hilfe</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Fehler</translation>
+    </message>
+    <message>
+        <source>A file name cannot contain any of the following characters:&lt;p&gt;\ / : * ? &quot; &lt; &gt; |</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CuiLoadMemoryDlg</name>
+    <message>
+        <source>Load Binary</source>
+        <translation type="unfinished">Binärdatei laden</translation>
+    </message>
+    <message>
+        <source>Location is optional signed offset for adding to address in file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specify the start address for loading to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Warnung</translation>
+    </message>
+    <message>
+        <source>Please select the type of the file from the list before pressing Open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CuiMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished">&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished">&amp;Nein</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation type="unfinished">&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation type="unfinished">&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation type="unfinished">&amp;Ignorieren</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataNav</name>
+    <message>
+        <source>Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Functions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variables</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DockLocationBox</name>
+    <message>
+        <source>Select Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a location around the code area for this window:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Docking Areas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not ask me again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>FindToolBar</name>
+    <message>
+        <source>File </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Locale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Locked Read-Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GotoLineDlg</name>
+    <message>
+        <source>Line number (1 - %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GotoLineDlgBase</name>
+    <message>
+        <source>Go To Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line number (1 - 99999):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>KPaneTabBar</name>
+    <message>
+        <source>Duplicate View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete View</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KViewMemory</name>
+    <message>
+        <source>Start address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data sizes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished">Standard</translation>
+    </message>
+    <message>
+        <source>1 byte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished">Format</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation type="unfinished">Speicher</translation>
+    </message>
+    <message>
+        <source>No Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User format...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disassembly</source>
+        <translation type="unfinished">Disassemblierung</translation>
+    </message>
+    <message>
+        <source>Number of columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size of fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format of fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[BE] </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Byte Order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Little Endian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Big Endian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill Memory...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Breakpoint At...</source>
+        <translation type="unfinished">Haltepunkt erstellen bei...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished">Kopieren</translation>
+    </message>
+    <message>
+        <source>Show ASCII</source>
+        <translation type="unfinished">ASCII anzeigen</translation>
+    </message>
+    <message>
+        <source>Coloring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disassembly Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timed Update When Running</source>
+        <translation type="unfinished">Zeitgesteuert aktualisieren während der Ausführung</translation>
+    </message>
+    <message>
+        <source>Timed Update Period...</source>
+        <translation type="unfinished">Aktualisierungsintervall...</translation>
+    </message>
+    <message>
+        <source>Update View</source>
+        <translation type="unfinished">Ansicht aktualisieren</translation>
+    </message>
+    <message>
+        <source>Automatic Update</source>
+        <translation type="unfinished">Automatisch aktualisieren</translation>
+    </message>
+    <message>
+        <source>Set Start Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toolbar Labels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timed Update Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Interval in seconds (from completion of previous update):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished">Setzen</translation>
+    </message>
+</context>
+<context>
+    <name>KViewMemoryData</name>
+    <message>
+        <source>No Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Warnung</translation>
+    </message>
+    <message>
+        <source>The memory shown changed while the value was edited.
+The value was not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KViewMemoryDialog_Fill</name>
+    <message>
+        <source>Fill Memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished">Standard</translation>
+    </message>
+    <message>
+        <source>8 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expression:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished">Hilfe</translation>
+    </message>
+    <message>
+        <source>The start address is not valid.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end address should be greater than the start address.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The length is not valid.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The length cannot be null.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must give an expression.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Fehler</translation>
+    </message>
+    <message>
+        <source>Error on fill memory.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KViewMemoryDialog_updatePeriod</name>
+    <message>
+        <source>Timed Update Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval in seconds: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>KViewMemoryDsm</name>
+    <message>
+        <source>No Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KWSyncCtrl</name>
+    <message>
+        <source>&amp;Actions</source>
+        <translation>&amp;Aktionen</translation>
+    </message>
+    <message>
+        <source>&amp;Execution</source>
+        <translation>Aus&amp;führung</translation>
+    </message>
+    <message>
+        <source>&amp;Cross Triggering</source>
+        <translation>&amp;Kreuz-Trigger</translation>
+    </message>
+    <message>
+        <source>Command Pending Mode</source>
+        <translation>Modus für wartende Befehle</translation>
+    </message>
+    <message>
+        <source>Current core running</source>
+        <translation>Aktueller Kern läuft</translation>
+    </message>
+    <message>
+        <source>Any synchronized core running</source>
+        <translation>Ein beliebiger synchronisierter Kern läuft</translation>
+    </message>
+</context>
+<context>
+    <name>ListSelectionDlg</name>
+    <message>
+        <source>&lt;Empty&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Items from List:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select an Item from List:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListSelectionDlgBase</name>
+    <message>
+        <source>List Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descriptive Text Line 1
+Descriptive Text Line 2
+Descriptive Text Line 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished">Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>LoadMemoryPanel</name>
+    <message>
+        <source>LoadMemoryPanel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type of File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&amp;ocation:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Secure World</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal World</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For more information, select Help from Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kestrova Debugger</source>
+        <translation type="unfinished">Kestrova Debugger</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Problem Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KSO Menu Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toolbars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Big Icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Toolbar Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished">Suchen</translation>
+    </message>
+    <message>
+        <source>Scripts</source>
+        <translation type="unfinished">Skripte</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryOperationsDlg</name>
+    <message>
+        <source>Location is range to read: addr..addr or addr..+len</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location is optional signed offset for adding to address in file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location is start address for write/verify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Warnung</translation>
+    </message>
+    <message>
+        <source>Please select a type of file before pressing Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MemoryOperationsDlgBase</name>
+    <message>
+        <source>Upload/Download Memory File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Load File into Memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Memory into File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Verify Memory from File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Filename:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type of File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&amp;ocation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished">Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>MessagePromptDlg</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished">&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished">&amp;Nein</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation type="unfinished">&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation type="unfinished">&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation type="unfinished">&amp;Ignorieren</translation>
+    </message>
+</context>
+<context>
+    <name>MessagePromptDlgBase</name>
+    <message>
+        <source>Dialog Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PaneNameDlgBase</name>
+    <message>
+        <source>Enter New Window Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Window Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolPacket</name>
+    <message>
+        <source>Waiting for response...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiving data...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished">Öffnen</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>OK</source>
@@ -3966,62 +5484,442 @@ Ihrer Hilfedateien.</translation>
         <source>Unload Image</source>
         <translation>Abbild entladen</translation>
     </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;qt&gt;Another copy of Kestrova Debugger is already running, which is using the same home area as this instance. The home area is&lt;p&gt;&lt;nobr&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/nobr&gt;&lt;p&gt;Multiple copies of Kestrova Debugger sharing the same home area can lead to file corruption!&lt;p&gt;If you wish to start this copy press Yes, otherwise press No.&lt;/qt&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dock/Float</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a memory mapped register from the list below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Goto Variables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function Breakpoint Selector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Critical Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished">Beschreibung</translation>
+    </message>
+    <message>
+        <source>Event Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable &amp;Capturing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Warning:&lt;/b&gt; Without enabled filtering all symbol files will be loaded!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include/Exclude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Process name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RegEx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creates a new event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edits the selected event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deletes the selected event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Filter name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Include</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;RegEx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pr&amp;ocess name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fi&amp;lename:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Process Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Module Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Disassembly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Type Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Full Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Publics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Statics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Labels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Library Symbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A C++ runtime exception has occured.&lt;p&gt;The following error message was returned&lt;p&gt;&lt;pre&gt;&apos;%1&apos;&lt;/pre&gt;&lt;p&gt;It is recommended that you restart the application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runtime Exception</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Hex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Decimal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Locals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variable Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Binary</source>
+        <translation type="unfinished">Binärdatei laden</translation>
+    </message>
 </context>
 <context>
-    <name>SyncDlg</name>
+    <name>ScriptToolBar</name>
     <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
+        <source>Add Script</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
+        <source>Run Script</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Synchronization Control</source>
-        <translation>Synchronisationssteuerung</translation>
-    </message>
-</context>
-<context>
-    <name>KWSyncCtrl</name>
-    <message>
-        <source>&amp;Actions</source>
-        <translation>&amp;Aktionen</translation>
-    </message>
-    <message>
-        <source>&amp;Execution</source>
-        <translation>Aus&amp;führung</translation>
-    </message>
-    <message>
-        <source>&amp;Cross Triggering</source>
-        <translation>&amp;Kreuz-Trigger</translation>
-    </message>
-    <message>
-        <source>Command Pending Mode</source>
-        <translation>Modus für wartende Befehle</translation>
-    </message>
-    <message>
-        <source>Current core running</source>
-        <translation>Aktueller Kern läuft</translation>
-    </message>
-    <message>
-        <source>Any synchronized core running</source>
-        <translation>Ein beliebiger synchronisierter Kern läuft</translation>
+        <source>Remove Script</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>SyncTableCores</name>
+    <name>SimpleEntryDlgBase</name>
     <message>
-        <source>Core</source>
-        <translation>Kern</translation>
+        <source>Enter Value</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sync</source>
-        <translation>Sync</translation>
+        <source>textLabel1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> *** No Connected Items *** </source>
-        <translation> *** Keine verbundenen Elemente *** </translation>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished">Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleEntryPDDlgBase</name>
+    <message>
+        <source>Prompt</source>
+        <translation type="unfinished">Eingabe</translation>
+    </message>
+    <message>
+        <source>textLabel1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished">Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>SourceLocationDlg</name>
+    <message>
+        <source>Source File not found.
+
+Enter a corrected filename and press Retry
+or press Cancel to ignore the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source Files (*.c *.ac *.tc *.cpp *.cxx *.c++ *.ac++ *.cp *.acpp *.acp *.tc++ *.tcpp *.tcp *.h *.S *.asm);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SourceLocationDlgBase</name>
+    <message>
+        <source>Source File Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>textLabel1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SourceSearchPathDlgBase</name>
+    <message>
+        <source>Source Search and Mappings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source Search Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object Search Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source Mapping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object Mapping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished">Neu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished">Löschen</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mapped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished">Hilfe</translation>
     </message>
 </context>
 <context>
@@ -4068,6 +5966,21 @@ Ihrer Hilfedateien.</translation>
     </message>
 </context>
 <context>
+    <name>SyncDlg</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Synchronization Control</source>
+        <translation>Synchronisationssteuerung</translation>
+    </message>
+</context>
+<context>
     <name>SyncExecTableSmall</name>
     <message>
         <source>Step</source>
@@ -4095,30 +6008,14 @@ Ihrer Hilfedateien.</translation>
     </message>
 </context>
 <context>
-    <name>SyncTrigTable</name>
+    <name>SyncTableCores</name>
     <message>
         <source>Core</source>
         <translation>Kern</translation>
     </message>
     <message>
-        <source>In</source>
-        <translation>Ein</translation>
-    </message>
-    <message>
-        <source>Out</source>
-        <translation>Aus</translation>
-    </message>
-    <message>
-        <source>HW In</source>
-        <translation>HW Ein</translation>
-    </message>
-    <message>
-        <source>HW Out</source>
-        <translation>HW Aus</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
+        <source>Sync</source>
+        <translation>Sync</translation>
     </message>
     <message>
         <source> *** No Connected Items *** </source>
@@ -4181,6 +6078,204 @@ Ihrer Hilfedateien.</translation>
         <source>Mixed coupling</source>
         <comment>SyncDataModelExecutionSet::getComment</comment>
         <translation>Gemischte Kopplung</translation>
+    </message>
+</context>
+<context>
+    <name>SyncTrigTable</name>
+    <message>
+        <source>Core</source>
+        <translation>Kern</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>HW In</source>
+        <translation>HW Ein</translation>
+    </message>
+    <message>
+        <source>HW Out</source>
+        <translation>HW Aus</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source> *** No Connected Items *** </source>
+        <translation> *** Keine verbundenen Elemente *** </translation>
+    </message>
+</context>
+<context>
+    <name>TopLevelWindow</name>
+    <message>
+        <source>Connect/Synch Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display Help on using the Connections Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send a Problem Report...</source>
+        <translation type="unfinished">Problembericht senden...</translation>
+    </message>
+    <message>
+        <source>Opens a window to prepare and send a problem report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished">Info</translation>
+    </message>
+    <message>
+        <source>Shows information on product and licenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoDlg</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Fehler</translation>
+    </message>
+    <message>
+        <source>Cannot find the input template file &lt;p&gt;&apos;%1&apos;&lt;p&gt;This means the user information cannot be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the input file&lt;p&gt;&apos;%1&apos;&lt;p&gt;This means the user information cannot be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user information file&lt;p&gt;&apos;%1&apos;&lt;p&gt;cannot be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user information file&lt;p&gt;&apos;%1&apos;&lt;p&gt;cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoDlgBase</name>
+    <message>
+        <source>User Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter your contact information below. This information will be inserted into the SPR form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Company:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Phone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;E-Mail:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Address 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;ddress 2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ci&amp;ty/Province:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;State/Country:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;ZIP/Postal Code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>loadimagepanel</name>
+    <message>
+        <source>Load Image Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Auto-Set PC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set &amp;PC to Entry point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Symbols Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replace Existing Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;rguments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ections:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>mappingEntryDlgBase</name>
+    <message>
+        <source>New Mapping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mapped Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -19,7 +19,8 @@ constexpr uint32_t kClassThread = 5;
 constexpr int kLocationHistory = 0;
 constexpr int kValueHistory = 1;
 
-QString tr(const char *text)
+// The messages belong to the breakpoint dialog that shows them.
+QString translated(const char *text)
 {
     return QCoreApplication::translate("BreakpointDlg", text);
 }
@@ -32,24 +33,29 @@ QString plain(const QString &text)
 
 QString missingEeaccess()
 {
-    return tr("The entry point for the 'eeaccess' interface could not be found.");
+    return translated(QT_TRANSLATE_NOOP(
+        "BreakpointDlg", "The entry point for the 'eeaccess' interface could not be found."));
 }
 
 QString missingGui()
 {
-    return tr("The entry point for the 'gui' interface could not be found.");
+    return translated(QT_TRANSLATE_NOOP(
+        "BreakpointDlg", "The entry point for the 'gui' interface could not be found."));
 }
 
 QString noBreakpointNumber()
 {
-    return tr("The number of the breakpoint being edited could not be obtained from the "
-              "debugger.<p>The breakpoint has not been changed.");
+    return translated(QT_TRANSLATE_NOOP(
+        "BreakpointDlg", "The number of the breakpoint being edited could not be obtained from the "
+                         "debugger.<p>The breakpoint has not been changed."));
 }
 
 QString oldClearedNewRefused()
 {
-    return tr("The breakpoint being edited has been cleared, but the debugger refused the new "
-              "breakpoint.<p>Correct the breakpoint and press OK to set it, or press Cancel.");
+    return translated(QT_TRANSLATE_NOOP(
+        "BreakpointDlg",
+        "The breakpoint being edited has been cleared, but the debugger refused the new "
+        "breakpoint.<p>Correct the breakpoint and press OK to set it, or press Cancel."));
 }
 
 QString typeKeyword(uint32_t type)
@@ -106,13 +112,18 @@ QString checkKeywordValue(const KeywordRow &row, const QString &value, Breakpoin
     case KeywordRow::Expression:
         return host.checkExpression(value)
                    ? QString()
-                   : tr("The expression '%1' cannot be evaluated.").arg(plain(value));
+                   : translated(QT_TRANSLATE_NOOP("BreakpointDlg",
+                                                  "The expression '%1' cannot be evaluated."))
+                         .arg(plain(value));
     case KeywordRow::Condition:
     case KeywordRow::Macro:
         if (host.checkCondition(value, QLatin1String(row.name)))
             return QString();
-        return (row.kind == KeywordRow::Macro ? tr("The macro expression '%1' cannot be evaluated.")
-                                              : tr("The expression '%1' cannot be evaluated."))
+        return (row.kind == KeywordRow::Macro
+                    ? translated(QT_TRANSLATE_NOOP(
+                          "BreakpointDlg", "The macro expression '%1' cannot be evaluated."))
+                    : translated(QT_TRANSLATE_NOOP("BreakpointDlg",
+                                                   "The expression '%1' cannot be evaluated.")))
             .arg(plain(withoutBraces(value)));
     case KeywordRow::Unchecked:
         break;
@@ -178,7 +189,9 @@ private:
     bool addKeyword()
     {
         if (m_in.type > kLastType)
-            return fail(tr("The breakpoint type %1 is not known.").arg(m_in.type));
+            return fail(translated(QT_TRANSLATE_NOOP("BreakpointDlg",
+                                                     "The breakpoint type %1 is not known."))
+                            .arg(m_in.type));
         m_text = typeKeyword(m_in.type);
         return true;
     }
@@ -200,9 +213,11 @@ private:
             return true;
         m_field = CommandField::ForcedSize;
         if (m_in.forcedSize.isEmpty())
-            return fail(tr("You have checked the box to force the breakpoint size however you "
-                           "have not entered a size for the breakpoint.<p>Please enter a size "
-                           "for the breakpoint, or uncheck the box"));
+            return fail(translated(QT_TRANSLATE_NOOP(
+                "BreakpointDlg",
+                "You have checked the box to force the breakpoint size however you "
+                "have not entered a size for the breakpoint.<p>Please enter a size "
+                "for the breakpoint, or uncheck the box")));
         m_text += QStringLiteral(",size:") + m_in.forcedSize;
         m_field = CommandField::None;
         return true;
@@ -231,21 +246,26 @@ private:
         const QString text = m_in.location.simplified();
         m_result.locationText = text;
         if (text.isEmpty())
-            return fail(tr("You must supply a Location: for the breakpoint."));
+            return fail(translated(QT_TRANSLATE_NOOP(
+                "BreakpointDlg", "You must supply a Location: for the breakpoint.")));
         BreakpointExpression parts;
         QString error;
         if (!parseBreakpointExpression(text, parts, error))
             return fail(error);
         if (!m_host.checkExpression(parts.start))
             return fail(
-                tr("The Location expression %1 cannot be evaluated.").arg(plain(parts.start)));
+                translated(QT_TRANSLATE_NOOP("BreakpointDlg",
+                                             "The Location expression %1 cannot be evaluated."))
+                    .arg(plain(parts.start)));
         m_location = parts.start;
         if (!addLocationMask(parts) || !addLocationRange(parts))
             return false;
         if (parts.isNot) {
             if (!capabilities().notAddressAllowed())
-                return fail(tr("$NOT$ address is not allowed for this type of breakpoint<p>Please "
-                               "remove the $NOT$ from the location field."));
+                return fail(translated(QT_TRANSLATE_NOOP(
+                    "BreakpointDlg",
+                    "$NOT$ address is not allowed for this type of breakpoint<p>Please "
+                    "remove the $NOT$ from the location field.")));
             m_text += QStringLiteral(",hw_not:addr");
         }
         m_field = CommandField::None;
@@ -257,10 +277,14 @@ private:
         if (parts.mask.isEmpty())
             return true;
         if (!capabilities().addressMaskAllowed())
-            return fail(tr("Address Masks are not allowed for this type of breakpoint<p>Please "
-                           "remove the $MASK$ expression from the location field."));
+            return fail(translated(QT_TRANSLATE_NOOP(
+                "BreakpointDlg",
+                "Address Masks are not allowed for this type of breakpoint<p>Please "
+                "remove the $MASK$ expression from the location field.")));
         if (!m_host.checkExpression(parts.mask))
-            return fail(tr("The Mask expression %1 cannot be evaluated.").arg(plain(parts.mask)));
+            return fail(translated(QT_TRANSLATE_NOOP("BreakpointDlg",
+                                                     "The Mask expression %1 cannot be evaluated."))
+                            .arg(plain(parts.mask)));
         m_text += QStringLiteral(",hw_amask:(") + parts.mask + u')';
         return true;
     }
@@ -270,11 +294,16 @@ private:
         if (!parts.hasRange)
             return true;
         if (!capabilities().addressRangeAllowed())
-            return fail(tr("Address ranges are not allowed for this type of breakpoint<p>Please "
-                           "remove the address range from the location field."));
+            return fail(translated(QT_TRANSLATE_NOOP(
+                "BreakpointDlg",
+                "Address ranges are not allowed for this type of breakpoint<p>Please "
+                "remove the address range from the location field.")));
         const QString end = parts.isLength ? u'+' + parts.end : parts.end;
         if (!m_host.checkExpression(parts.end))
-            return fail(tr("The Location End expression %1 cannot be evaluated.").arg(plain(end)));
+            return fail(
+                translated(QT_TRANSLATE_NOOP("BreakpointDlg",
+                                             "The Location End expression %1 cannot be evaluated."))
+                    .arg(plain(end)));
         m_location += QStringLiteral("..") + end;
         return true;
     }
@@ -294,14 +323,17 @@ private:
             return true;
         }
         if (!capabilities().dataMatchAllowed())
-            return fail(tr("Data matching is not allowed for this breakpoint type."));
+            return fail(translated(QT_TRANSLATE_NOOP(
+                "BreakpointDlg", "Data matching is not allowed for this breakpoint type.")));
         BreakpointExpression parts;
         QString error;
         if (!parseBreakpointExpression(m_in.value, parts, error))
             return fail(error);
         if (!m_host.checkExpression(parts.start))
             return fail(
-                tr("The Data value expression %1 cannot be evaluated.").arg(plain(parts.start)));
+                translated(QT_TRANSLATE_NOOP("BreakpointDlg",
+                                             "The Data value expression %1 cannot be evaluated."))
+                    .arg(plain(parts.start)));
         m_text += QStringLiteral(",hw_dvalue:") + parts.start;
         if (!addValueMask(parts) || !addValueRange(parts))
             return false;
@@ -309,8 +341,10 @@ private:
             // As for the address: the target said it cannot match the opposite, so the
             // command would only be refused further on, without the reason.
             if (!capabilities().notDataAllowed())
-                return fail(tr("$NOT$ data is not allowed for this type of breakpoint<p>Please "
-                               "remove the $NOT$ from the value field."));
+                return fail(translated(QT_TRANSLATE_NOOP(
+                    "BreakpointDlg",
+                    "$NOT$ data is not allowed for this type of breakpoint<p>Please "
+                    "remove the $NOT$ from the value field.")));
             m_text += QStringLiteral(",hw_not:data");
         }
         m_valueStart = parts.start;
@@ -323,10 +357,14 @@ private:
         if (parts.mask.isEmpty())
             return true;
         if (!capabilities().dataMaskAllowed())
-            return fail(tr("Data value masks are not allowed for this breakpoint type.<p>Please "
-                           "remove the $MASK$ expression from the data value field."));
+            return fail(translated(QT_TRANSLATE_NOOP(
+                "BreakpointDlg",
+                "Data value masks are not allowed for this breakpoint type.<p>Please "
+                "remove the $MASK$ expression from the data value field.")));
         if (!m_host.checkExpression(parts.mask))
-            return fail(tr("The Data Value Mask expression %1 cannot be evaluated.")
+            return fail(translated(QT_TRANSLATE_NOOP(
+                                       "BreakpointDlg",
+                                       "The Data Value Mask expression %1 cannot be evaluated."))
                             .arg(plain(parts.mask)));
         m_text += QStringLiteral(",hw_dmask:") + parts.mask;
         return true;
@@ -337,14 +375,19 @@ private:
         if (!parts.hasRange)
             return true;
         if (!capabilities().dataRangeAllowed())
-            return fail(tr("Data value ranges are not allowed for this breakpoint type.<p>Please "
-                           "remove the range expression from the data value field."));
+            return fail(translated(QT_TRANSLATE_NOOP(
+                "BreakpointDlg",
+                "Data value ranges are not allowed for this breakpoint type.<p>Please "
+                "remove the range expression from the data value field.")));
         // The command has no way to say that the high word is a length.
         if (parts.isLength)
-            return fail(tr("A data value range cannot be given by its length.<p>Please enter "
-                           "the end of the range instead of its length."));
+            return fail(translated(QT_TRANSLATE_NOOP(
+                "BreakpointDlg", "A data value range cannot be given by its length.<p>Please enter "
+                                 "the end of the range instead of its length.")));
         if (!m_host.checkExpression(parts.end))
-            return fail(tr("The Data End Address expression %1 cannot be evaluated.")
+            return fail(translated(QT_TRANSLATE_NOOP(
+                                       "BreakpointDlg",
+                                       "The Data End Address expression %1 cannot be evaluated."))
                             .arg(plain(parts.end)));
         m_text += QStringLiteral(",hw_dhigh:") + parts.end;
         return true;
@@ -405,15 +448,18 @@ private:
     {
         QString changes;
         if (m_proxy.locationDiffers(*m_unchanged))
-            changes += tr("Location<br>");
+            changes += translated(QT_TRANSLATE_NOOP("BreakpointDlg", "Location<br>"));
         if (m_proxy.valueDiffers(*m_unchanged))
-            changes += tr("Match Value<br>");
+            changes += translated(QT_TRANSLATE_NOOP("BreakpointDlg", "Match Value<br>"));
         if (m_proxy.typeDiffers(*m_unchanged))
-            changes += tr("Breakpoint Type<br>");
+            changes += translated(QT_TRANSLATE_NOOP("BreakpointDlg", "Breakpoint Type<br>"));
         const QString question =
-            tr("The following breakpoint items have been changed<p>%1<p>Do you want to replace "
-               "the current breakpoint?<p>If you select No the current breakpoint will be left "
-               "unchanged and a new breakpoint will be created.")
+            translated(QT_TRANSLATE_NOOP("BreakpointDlg",
+                                         "The following breakpoint items have been "
+                                         "changed<p>%1<p>Do you want to replace "
+                                         "the current breakpoint?<p>If you select No the current "
+                                         "breakpoint will be left "
+                                         "unchanged and a new breakpoint will be created."))
                 .arg(changes);
         switch (m_host.askReplace(question)) {
         case BreakpointHostFace::Answer::Yes:

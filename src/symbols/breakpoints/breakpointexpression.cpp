@@ -9,7 +9,8 @@ const QString notWord = QStringLiteral("$NOT$");
 const QString maskWord = QStringLiteral("$MASK$");
 const QString rangeMark = QStringLiteral("..");
 
-QString tr(const char *text)
+// The messages belong to the breakpoint dialog that shows them.
+QString translated(const char *text)
 {
     return QCoreApplication::translate("BreakpointDlg", text);
 }
@@ -19,43 +20,55 @@ bool takeOption(const QString &word, BreakpointExpression &parts, bool hasStart,
 {
     if (word == notWord) {
         if (hasStart || parts.hasRange || !parts.mask.isEmpty()) {
-            error = tr("The $NOT$ text must appear before the address, the address range and the "
-                       "mask value<p>Please put the $NOT$ field at the beginning of the location "
-                       "field.");
+            error = translated(QT_TRANSLATE_NOOP(
+                "BreakpointDlg",
+                "The $NOT$ text must appear before the address, the address range and the "
+                "mask value<p>Please put the $NOT$ field at the beginning of the location "
+                "field."));
             return false;
         }
         if (parts.isNot) {
-            error = tr("The $NOT$ text must only be entered once into the location field.<p>Please "
-                       "enter the $NOT$ text only once.");
+            error = translated(QT_TRANSLATE_NOOP(
+                "BreakpointDlg",
+                "The $NOT$ text must only be entered once into the location field.<p>Please "
+                "enter the $NOT$ text only once."));
             return false;
         }
         parts.isNot = true;
         return true;
     }
     if (!word.startsWith(maskWord)) {
-        error = tr("The value %1 is not a recognized option.").arg(word.toHtmlEscaped());
+        error = translated(
+                    QT_TRANSLATE_NOOP("BreakpointDlg", "The value %1 is not a recognized option."))
+                    .arg(word.toHtmlEscaped());
         return false;
     }
     if (!parts.mask.isEmpty()) {
-        error =
-            tr("You have entered more than one $MASK$ value<p>Please must enter only one $MASK$ "
-               "value");
+        error = translated(QT_TRANSLATE_NOOP(
+            "BreakpointDlg",
+            "You have entered more than one $MASK$ value<p>Please must enter only one $MASK$ "
+            "value"));
         return false;
     }
     if (parts.hasRange) {
-        error = tr("You cannot enter $MASK$ and range values in the same expression<p>Please "
-                   "correct the expression that you have entered.");
+        error = translated(QT_TRANSLATE_NOOP(
+            "BreakpointDlg",
+            "You cannot enter $MASK$ and range values in the same expression<p>Please "
+            "correct the expression that you have entered."));
         return false;
     }
     if (word.size() <= maskWord.size() || word.at(maskWord.size()) != u'=') {
-        error = tr("The format of the mask option is $MASK$=FFFFFFFF<p>Please correct the "
-                   "expression you have entered");
+        error = translated(QT_TRANSLATE_NOOP(
+            "BreakpointDlg",
+            "The format of the mask option is $MASK$=FFFFFFFF<p>Please correct the "
+            "expression you have entered"));
         return false;
     }
     parts.mask = word.mid(maskWord.size() + 1);
     if (parts.mask.isEmpty()) {
-        error = tr("You must enter a valid mask value. The format of the mask option "
-                   "is<p>$MASK$=FFFFFFFF");
+        error = translated(QT_TRANSLATE_NOOP(
+            "BreakpointDlg", "You must enter a valid mask value. The format of the mask option "
+                             "is<p>$MASK$=FFFFFFFF"));
         return false;
     }
     return true;
@@ -65,12 +78,15 @@ bool takeOption(const QString &word, BreakpointExpression &parts, bool hasStart,
 bool takeRange(const QString &word, qsizetype mark, BreakpointExpression &parts, QString &error)
 {
     if (parts.hasRange) {
-        error = tr("You must only enter one address range");
+        error =
+            translated(QT_TRANSLATE_NOOP("BreakpointDlg", "You must only enter one address range"));
         return false;
     }
     if (!parts.mask.isEmpty()) {
-        error = tr("You cannot enter $MASK$ and range values in the same expression<p>Please "
-                   "correct the expression that you have entered.");
+        error = translated(QT_TRANSLATE_NOOP(
+            "BreakpointDlg",
+            "You cannot enter $MASK$ and range values in the same expression<p>Please "
+            "correct the expression that you have entered."));
         return false;
     }
     parts.hasRange = true;
@@ -113,7 +129,7 @@ namespace {
 
 QString refusal(ExpressionField field, const char *location, const char *value)
 {
-    return tr(field == ExpressionField::Location ? location : value);
+    return translated(field == ExpressionField::Location ? location : value);
 }
 
 } // namespace
@@ -125,8 +141,14 @@ ExpressionEdit addRangeToExpression(const QString &text, const QString &endWord,
     if (input.isEmpty())
         return {QStringLiteral("start..") + endWord, {}};
     if (input.contains(maskWord))
-        return {input, refusal(field, "You cannot add a range to a location which has a $MASK$",
-                               "You cannot add a range to a value match which has a $MASK$")};
+        return {
+            input,
+            refusal(
+                field,
+                QT_TRANSLATE_NOOP("BreakpointDlg",
+                                  "You cannot add a range to a location which has a $MASK$"),
+                QT_TRANSLATE_NOOP("BreakpointDlg",
+                                  "You cannot add a range to a value match which has a $MASK$"))};
     if (input.contains(rangeMark))
         return {input, {}};
     if (input == notWord)
@@ -138,8 +160,14 @@ ExpressionEdit addMaskToExpression(const QString &text, ExpressionField field)
 {
     const QString input = text.trimmed();
     if (input.contains(rangeMark))
-        return {input, refusal(field, "You cannot add a $MASK$ to a location which has a range.",
-                               "You cannot add a $MASK$ to a value match which has a range.")};
+        return {
+            input,
+            refusal(
+                field,
+                QT_TRANSLATE_NOOP("BreakpointDlg",
+                                  "You cannot add a $MASK$ to a location which has a range."),
+                QT_TRANSLATE_NOOP("BreakpointDlg",
+                                  "You cannot add a $MASK$ to a value match which has a range."))};
     if (input.contains(maskWord))
         return {input, {}};
     return {input + QStringLiteral(" $MASK$=0xFFFFFFFF"), {}};
