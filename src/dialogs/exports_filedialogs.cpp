@@ -1,4 +1,5 @@
 // File and directory questions, Load Image and Load Binary.
+#include <QCoreApplication>
 #include <tesk/tesk_filedialogs.h>
 #include <tesk/tesk_registry.h>
 
@@ -33,8 +34,9 @@ CuiHostEntryFn loadCommandFunction(QWidget *parent, const char *name)
             CuiFunctionRegistry::instance()->function<CuiHostEntryFn>(QString::fromLatin1(name)))
         return fn;
     tesk::system::ModalSeam::messageBox(
-        parent, QMessageBox::Critical, QStringLiteral("Critical Error"),
-        QStringLiteral("The entry point for the '%1' interface could not be found.")
+        parent, QMessageBox::Critical, QCoreApplication::translate("CuiFileDlg", "Critical Error"),
+        QCoreApplication::translate("CuiFileDlg",
+                                    "The entry point for the '%1' interface could not be found.")
             .arg(QLatin1String(name)),
         QMessageBox::Ok, QMessageBox::Ok);
     return nullptr;

@@ -4,6 +4,7 @@
 #include "dialogs/ksodialogs_common.h"
 #include "frame/core/buttonfit.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,7 +15,7 @@ QString askSearchDirectory(QWidget *parent)
 {
     const QString chosen = chooseExistingDirectory(
         QStringLiteral("/home"), parent, QStringLiteral("get existing directory"),
-        QStringLiteral("Choose a directory"), true, true);
+        QCoreApplication::translate("mappingEntryDlgBase", "Choose a directory"), true, true);
     return chosen.isEmpty() ? QString() : QDir::toNativeSeparators(chosen);
 }
 

@@ -209,23 +209,28 @@ void command(DialogItems &items, NativeLoadBinaryState &state, int id)
 bool open(DialogItems &items, NativeLoadBinaryState &state)
 {
     // Without a type there is no command to make; the user learns why Open does nothing.
-    const QString error = QStringLiteral("Error");
+    const QString error = QCoreApplication::translate("loadimagepanel", "Error");
     const int row = items.currentRow(kTypeList);
     if (row < 0 || row >= state.choices.size() || size_t(row) >= state.flags.size()) {
-        items.showError(error, QStringLiteral("Please select the type of the file from the list "
-                                              "before pressing Open."));
+        items.showError(
+            error, QCoreApplication::translate("loadimagepanel",
+                                               "Please select the type of the file from the list "
+                                               "before pressing Open."));
         return false;
     }
     if (items.text(kLocationEdit).isEmpty() && state.flags[size_t(row)] == 0) {
-        items.showError(error, QStringLiteral("You must supply a valid location"));
+        items.showError(error, QCoreApplication::translate("loadimagepanel",
+                                                           "You must supply a valid location"));
         return false;
     }
     state.location = items.text(kLocationEdit).trimmed();
     state.locationGiven = false;
     if (!state.location.isEmpty()) {
         if (words(state.location).size() > 1) {
-            items.showError(error, QStringLiteral("Please enter a valid value in the Location "
-                                                  "field."));
+            items.showError(
+                error, QCoreApplication::translate("loadimagepanel",
+                                                   "Please enter a valid value in the Location "
+                                                   "field."));
             return false;
         }
         state.locationGiven = true;

@@ -1,4 +1,5 @@
 // Context help: help maps and help descriptions.
+#include <QCoreApplication>
 #include <tesk/tesk_help.h>
 
 #include "frame/core/exportguard.h"
@@ -28,8 +29,10 @@ CuiHelpSystem *helpSystem()
     CuiHelpSystem *help = CuiHelpSystem::instance();
     if (!help) {
         warn(QString::fromLatin1(kLoadCaption),
-             QStringLiteral("Internal Error (help object could not be created)\n\nPlease report "
-                            "this information to your\nhelp file vendor."));
+             QCoreApplication::translate(
+                 "CuiHelpSystem",
+                 "Internal Error (help object could not be created)\n\nPlease report "
+                 "this information to your\nhelp file vendor."));
     }
     return help;
 }
@@ -45,10 +48,12 @@ int describe(int32_t *contextId, char **text, uint32_t bufferSize)
     const QString description =
         buffer ? QString::fromLatin1(buffer, qsizetype(strnlen(buffer, bufferSize))) : QString();
     if (!help->parseDescription(description)) {
-        ModalSeam::messageBox(parent, QMessageBox::Information,
-                              QStringLiteral("Detailed Description"),
-                              QStringLiteral("No detailed description is available for this item."),
-                              QMessageBox::Ok, QMessageBox::Ok);
+        ModalSeam::messageBox(
+            parent, QMessageBox::Information,
+            QCoreApplication::translate("CuiHelpSystem", "Detailed Description"),
+            QCoreApplication::translate("CuiHelpSystem",
+                                        "No detailed description is available for this item."),
+            QMessageBox::Ok, QMessageBox::Ok);
         return TESK_HELPDESC_NOTHING;
     }
     if (!help->topicIsText())
@@ -60,8 +65,10 @@ int describe(int32_t *contextId, char **text, uint32_t bufferSize)
     const QByteArray path = help->topicText().toLatin1();
     if (!buffer || uint64_t(path.size()) + 1 > bufferSize) {
         warn(QString::fromLatin1(kLoadCaption),
-             QStringLiteral("Internal Error (caught filename buffer overrun)\n\nPlease report "
-                            "this information to your\nhelp file vendor."));
+             QCoreApplication::translate(
+                 "CuiHelpSystem",
+                 "Internal Error (caught filename buffer overrun)\n\nPlease report "
+                 "this information to your\nhelp file vendor."));
         return TESK_HELPDESC_NOTHING;
     }
     std::memcpy(*text, path.constData(), size_t(path.size()) + 1);
@@ -86,8 +93,10 @@ int QtDeregisterHelp(int32_t mapId)
     return TESK_GUARDED(0, [&] {
         CuiHelpSystem *help = CuiHelpSystem::instance();
         if (!help) {
-            warn(QStringLiteral("Unable to Unload the Help System"),
-                 QStringLiteral("\n\nPlease report this information to your\nhelp file vendor."));
+            warn(QCoreApplication::translate("CuiHelpSystem", "Unable to Unload the Help System"),
+                 QCoreApplication::translate(
+                     "CuiHelpSystem",
+                     "\n\nPlease report this information to your\nhelp file vendor."));
             return 0;
         }
         return help->removeMap(mapId) ? 1 : 0;

@@ -234,7 +234,7 @@ void MainWindow::setStatusText(int field, const char *text, const char *tip)
 void MainWindow::setStatusPosition(int line, int column)
 {
     if (d->position)
-        d->position->setText(QStringLiteral("Ln %1, Col %2").arg(line).arg(column));
+        d->position->setText(tr("Ln %1, Col %2").arg(line).arg(column));
 }
 
 void MainWindow::setLogIndicator(bool on)

@@ -32,7 +32,7 @@ ScriptToolBar::ScriptToolBar(QWidget *parent, const QString &label, TeskHandle c
     : KSOToolBar(label, parent)
     , m_context(context)
 {
-    m_label = new QLabel(QStringLiteral("Scripts "), this);
+    m_label = new QLabel(tr("Scripts "), this);
     // On the toolbar's background, not a button's (white on pale metal otherwise).
     m_label->setForegroundRole(QPalette::WindowText);
     addWidget(m_label);
@@ -43,7 +43,7 @@ ScriptToolBar::ScriptToolBar(QWidget *parent, const QString &label, TeskHandle c
     m_addButton = addButton("addscript.png", &ScriptToolBar::addScript);
     m_runButton = addButton("runscript.png", &ScriptToolBar::runScript);
     m_removeButton = addButton("deletescript.png", &ScriptToolBar::delScript);
-    m_removeButton->setText(QStringLiteral("Del"));
+    m_removeButton->setText(tr("Del"));
     connect(ScriptData::instance(), &ScriptData::mapUpdated, this, &ScriptToolBar::updateList);
     languageChange();
 }
@@ -91,9 +91,9 @@ void ScriptToolBar::addScript()
 {
     QString unused;
     QStringList files;
-    if (!tesk::core::runFileDialog(this, QStringLiteral("Choose Include File"),
-                                   QStringLiteral("Include Files (*.inc *.log);;All Files (*)"),
-                                   QString(), tesk::core::OpenFiles, unused, files))
+    if (!tesk::core::runFileDialog(this, tr("Choose Include File"),
+                                   tr("Include Files (*.inc *.log);;All Files (*)"), QString(),
+                                   tesk::core::OpenFiles, unused, files))
         return;
     if (showsNone())
         m_scripts->clear();
