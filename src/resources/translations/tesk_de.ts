@@ -5,1204 +5,1269 @@
     <name>AViewMemoryTable</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warnung</translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>The formatted data is too long to be displayed correctly.
 The number of columns has been set to auto.
  The maximum number of columns for this formatted data is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die formatierten Daten sind zu lang, um richtig angezeigt zu werden.
+Die Spaltenanzahl wurde auf automatisch gesetzt.
+ Die höchste Spaltenanzahl für diese formatierten Daten ist %1</translation>
     </message>
 </context>
 <context>
     <name>AboutDialog</name>
     <message>
         <source>&lt;h2&gt;Third Party Copyright Messages&lt;/h2&gt;&lt;p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Urheberrechtshinweise Dritter&lt;/h2&gt;&lt;p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;</translation>
     </message>
 </context>
 <context>
     <name>AboutDialogBase</name>
     <message>
         <source>About</source>
-        <translation type="unfinished">Info</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Kestrova Debugger, version 1.0, build 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova Debugger, Version 1.0, Build 1</translation>
     </message>
     <message>
         <source>Copyright the Kestrova Debugger authors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright der Autoren des Kestrova Debugger.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Additional Information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen:</translation>
     </message>
     <message>
         <source>Parts of this program are the work of other makers; their notices are listed above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teile dieses Programms sind das Werk anderer Hersteller; ihre Hinweise stehen oben.</translation>
     </message>
 </context>
 <context>
     <name>BreakpointActionsDlg</name>
     <message>
         <source>Critical Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritischer Fehler</translation>
     </message>
     <message>
         <source>The entry point for the &apos;gui&apos; interface could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einstiegspunkt für die Schnittstelle &apos;gui&apos; wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
 </context>
 <context>
     <name>BreakpointActionsDlgBase</name>
     <message>
         <source>Add Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion hinzufügen</translation>
     </message>
     <message>
         <source>Select the Action you wish to add to the current breakpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Aktion, die dem aktuellen Haltepunkt hinzugefügt werden soll.</translation>
     </message>
     <message>
         <source>Update Window</source>
-        <translation type="unfinished">Fenster aktualisieren</translation>
+        <translation>Fenster aktualisieren</translation>
     </message>
     <message>
         <source>Output Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung ausgeben</translation>
     </message>
     <message>
         <source>Select which window you want updated when the breakpoint is triggered,
 or select &apos;All&apos; to update all windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das Fenster, das beim Auslösen des Haltepunkts aktualisiert werden soll,
+oder wählen Sie &apos;Alle&apos;, um alle Fenster zu aktualisieren.</translation>
     </message>
     <message>
         <source>Enter the message to display when the program stops at the breakpoint.
 Entering a number, in the format $num$, at the start of the message will
 specify a window to display the message on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Meldung ein, die beim Anhalten am Haltepunkt angezeigt werden soll.
+Eine Zahl im Format $num$ am Anfang der Meldung bestimmt
+das Fenster, in dem die Meldung angezeigt wird.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>BreakpointConditionsDlg</name>
     <message>
         <source>Enter expression to evaluate on break</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausdruck eingeben, der beim Anhalten ausgewertet wird</translation>
     </message>
     <message>
         <source>Software Pass Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Software-Durchlaufzähler</translation>
     </message>
     <message>
         <source>Enter a Pass Count value.&lt;br&gt;(0 equals no pass count)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Durchlaufzähler ein.&lt;br&gt;(0 bedeutet kein Durchlaufzähler)</translation>
     </message>
     <message>
         <source>When Expression True</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Ausdruck wahr</translation>
     </message>
     <message>
         <source>When Expression False</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Ausdruck falsch</translation>
     </message>
     <message>
         <source>User Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzermakro</translation>
     </message>
     <message>
         <source>Enter the name of a macro (with arguments) to execute on break</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen eines Makros (mit Argumenten) eingeben, das beim Anhalten ausgeführt wird</translation>
     </message>
     <message>
         <source>C++ Object</source>
-        <translation type="unfinished"></translation>
+        <translation>C++-Objekt</translation>
     </message>
     <message>
         <source>Enter a C++ object (this) to test for on break</source>
-        <translation type="unfinished"></translation>
+        <translation>C++-Objekt (this) eingeben, auf das beim Anhalten geprüft wird</translation>
     </message>
     <message>
         <source>Missing Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlende Angabe</translation>
     </message>
     <message>
         <source>You must enter a value or expression before pressing the OK button</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen einen Wert oder Ausdruck eingeben, bevor Sie OK drücken</translation>
     </message>
 </context>
 <context>
     <name>BreakpointConditionsDlgBase</name>
     <message>
         <source>Add Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingung hinzufügen</translation>
     </message>
     <message>
         <source>Select the condition you wish to add to the current breakpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Bedingung, die dem aktuellen Haltepunkt hinzugefügt werden soll.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>BreakpointDlg</name>
     <message>
         <source>Software Instruction</source>
-        <translation type="unfinished"></translation>
+        <translation>Software-Befehlshaltepunkt</translation>
     </message>
     <message>
         <source>Hardware Instruction</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Befehlshaltepunkt</translation>
     </message>
     <message>
         <source>Hardware Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Lesezugriff</translation>
     </message>
     <message>
         <source>Hardware Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Schreibzugriff</translation>
     </message>
     <message>
         <source>Hardware Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Zugriff</translation>
     </message>
     <message>
         <source>Hardware DataValue Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Datenwert lesen</translation>
     </message>
     <message>
         <source>Hardware DataValue Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Datenwert schreiben</translation>
     </message>
     <message>
         <source>Hardware DataValue Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Datenwertzugriff</translation>
     </message>
     <message>
         <source>Standard Breakpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Haltepunkt</translation>
     </message>
     <message>
         <source>HSD Breakpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>HSD-Haltepunkt</translation>
     </message>
     <message>
         <source>System Breakpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>System-Haltepunkt</translation>
     </message>
     <message>
         <source>Tracepoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracepoint</translation>
     </message>
     <message>
         <source>Process Breakpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozess-Haltepunkt</translation>
     </message>
     <message>
         <source>Thread Breakpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Thread-Haltepunkt</translation>
     </message>
     <message>
         <source>Create Breakpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltepunkt erstellen</translation>
     </message>
     <message>
         <source>Edit Breakpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltepunkt bearbeiten</translation>
     </message>
     <message>
         <source>Copy Breakpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltepunkt kopieren</translation>
     </message>
     <message>
         <source>The breakpoint dialog has no breakpoint to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Haltepunktdialog hat keinen Haltepunkt zum Anzeigen.</translation>
     </message>
     <message>
         <source>This breakpoint cannot be edited, or copied, as it is chained to another breakpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Haltepunkt kann nicht bearbeitet oder kopiert werden, da er mit einem anderen Haltepunkt verkettet ist.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Cannot convert HardwarePassCount value to an integer</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert für HardwarePassCount kann nicht in eine Ganzzahl umgewandelt werden</translation>
     </message>
     <message>
         <source>Edit Hardware Pass Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Durchlaufzähler bearbeiten</translation>
     </message>
     <message>
         <source>Please enter the new value for the HardwarePassCount.&lt;br&gt;Entering 0 turns the HardwarePassCount off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den neuen Wert für HardwarePassCount ein.&lt;br&gt;Die Eingabe 0 schaltet HardwarePassCount aus.</translation>
     </message>
     <message>
         <source>Select value to&lt;br&gt;&apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert auswählen für&lt;br&gt;&apos;%1&apos;</translation>
     </message>
     <message>
         <source>Critical Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritischer Fehler</translation>
     </message>
     <message>
         <source>Symbol...</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol...</translation>
     </message>
     <message>
         <source>Address Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressbereich</translation>
     </message>
     <message>
         <source>Address Range by Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressbereich nach Länge</translation>
     </message>
     <message>
         <source>Address Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressmaske</translation>
     </message>
     <message>
         <source>NOT Address Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>NICHT-Adressvergleich</translation>
     </message>
     <message>
         <source>Autocomplete Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich automatisch vervollständigen</translation>
     </message>
     <message>
         <source>Value Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertebereich</translation>
     </message>
     <message>
         <source>Value Range by Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertebereich nach Länge</translation>
     </message>
     <message>
         <source>Value Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertmaske</translation>
     </message>
     <message>
         <source>NOT Value Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>NICHT-Wertvergleich</translation>
     </message>
     <message>
         <source>Select Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol auswählen</translation>
     </message>
     <message>
         <source>Registers</source>
-        <translation type="unfinished">Register</translation>
+        <translation>Register</translation>
     </message>
     <message>
         <source>There are no memory mapped registers available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine speicherabgebildeten Register verfügbar.</translation>
     </message>
     <message>
         <source>You cannot use Autocomplete on a field which contains a $MASK$.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können die automatische Vervollständigung nicht auf ein Feld anwenden, das $MASK$ enthält.</translation>
     </message>
     <message>
         <source>The text is too long to be completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text ist zu lang, um vervollständigt zu werden.</translation>
     </message>
     <message>
         <source>The entry point for the &apos;eeaccess&apos; interface could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einstiegspunkt für die Schnittstelle &apos;eeaccess&apos; wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>You must select an item in the list before pressing Edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen ein Element in der Liste auswählen, bevor Sie Bearbeiten drücken.</translation>
     </message>
     <message>
         <source>Condition value</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingungswert</translation>
     </message>
     <message>
         <source>Please enter the new value for &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den neuen Wert für &apos;%1&apos; ein</translation>
     </message>
     <message>
         <source>Edit Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion bearbeiten</translation>
     </message>
     <message>
         <source>The $NOT$ text must appear before the address, the address range and the mask value&lt;p&gt;Please put the $NOT$ field at the beginning of the location field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text $NOT$ muss vor der Adresse, dem Adressbereich und dem Maskenwert stehen&lt;p&gt;Bitte setzen Sie das Feld $NOT$ an den Anfang des Adressfelds.</translation>
     </message>
     <message>
         <source>The $NOT$ text must only be entered once into the location field.&lt;p&gt;Please enter the $NOT$ text only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text $NOT$ darf nur einmal in das Adressfeld eingegeben werden.&lt;p&gt;Bitte geben Sie den Text $NOT$ nur einmal ein.</translation>
     </message>
     <message>
         <source>The value %1 is not a recognized option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert %1 ist keine bekannte Option.</translation>
     </message>
     <message>
         <source>You have entered more than one $MASK$ value&lt;p&gt;Please must enter only one $MASK$ value</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben mehr als einen $MASK$-Wert eingegeben&lt;p&gt;Bitte geben Sie nur einen $MASK$-Wert ein</translation>
     </message>
     <message>
         <source>You cannot enter $MASK$ and range values in the same expression&lt;p&gt;Please correct the expression that you have entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>$MASK$ und Bereichswerte können nicht im selben Ausdruck stehen&lt;p&gt;Bitte korrigieren Sie den eingegebenen Ausdruck.</translation>
     </message>
     <message>
         <source>The format of the mask option is $MASK$=FFFFFFFF&lt;p&gt;Please correct the expression you have entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Format der Maskenoption ist $MASK$=FFFFFFFF&lt;p&gt;Bitte korrigieren Sie den eingegebenen Ausdruck</translation>
     </message>
     <message>
         <source>You must enter a valid mask value. The format of the mask option is&lt;p&gt;$MASK$=FFFFFFFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen einen gültigen Maskenwert eingeben. Das Format der Maskenoption ist&lt;p&gt;$MASK$=FFFFFFFF</translation>
     </message>
     <message>
         <source>You must only enter one address range</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie dürfen nur einen Adressbereich eingeben</translation>
     </message>
     <message>
         <source>You cannot add a range to a location which has a $MASK$</source>
-        <translation type="unfinished"></translation>
+        <translation>Einer Adresse mit $MASK$ kann kein Bereich hinzugefügt werden</translation>
     </message>
     <message>
         <source>You cannot add a range to a value match which has a $MASK$</source>
-        <translation type="unfinished"></translation>
+        <translation>Einem Wertvergleich mit $MASK$ kann kein Bereich hinzugefügt werden</translation>
     </message>
     <message>
         <source>You cannot add a $MASK$ to a location which has a range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einer Adresse mit Bereich kann kein $MASK$ hinzugefügt werden.</translation>
     </message>
     <message>
         <source>You cannot add a $MASK$ to a value match which has a range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einem Wertvergleich mit Bereich kann kein $MASK$ hinzugefügt werden.</translation>
     </message>
     <message>
         <source>Breakpoint Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltepunktänderungen</translation>
     </message>
     <message>
         <source>The entry point for the &apos;gui&apos; interface could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einstiegspunkt für die Schnittstelle &apos;gui&apos; wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>The number of the breakpoint being edited could not be obtained from the debugger.&lt;p&gt;The breakpoint has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer des bearbeiteten Haltepunkts konnte nicht vom Debugger ermittelt werden.&lt;p&gt;Der Haltepunkt wurde nicht geändert.</translation>
     </message>
     <message>
         <source>The breakpoint being edited has been cleared, but the debugger refused the new breakpoint.&lt;p&gt;Correct the breakpoint and press OK to set it, or press Cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der bearbeitete Haltepunkt wurde gelöscht, aber der Debugger hat den neuen Haltepunkt abgelehnt.&lt;p&gt;Korrigieren Sie den Haltepunkt und drücken Sie OK, um ihn zu setzen, oder drücken Sie Abbrechen.</translation>
     </message>
     <message>
         <source>The expression &apos;%1&apos; cannot be evaluated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausdruck &apos;%1&apos; kann nicht ausgewertet werden.</translation>
     </message>
     <message>
         <source>The macro expression &apos;%1&apos; cannot be evaluated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Makroausdruck &apos;%1&apos; kann nicht ausgewertet werden.</translation>
     </message>
     <message>
         <source>The breakpoint type %1 is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Haltepunkttyp %1 ist unbekannt.</translation>
     </message>
     <message>
         <source>You have checked the box to force the breakpoint size however you have not entered a size for the breakpoint.&lt;p&gt;Please enter a size for the breakpoint, or uncheck the box</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben das Feld zum Erzwingen der Haltepunktgröße markiert, aber keine Größe für den Haltepunkt eingegeben.&lt;p&gt;Bitte geben Sie eine Größe für den Haltepunkt ein oder entfernen Sie die Markierung</translation>
     </message>
     <message>
         <source>You must supply a Location: for the breakpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen für den Haltepunkt eine Adresse angeben.</translation>
     </message>
     <message>
         <source>The Location expression %1 cannot be evaluated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Adressausdruck %1 kann nicht ausgewertet werden.</translation>
     </message>
     <message>
         <source>$NOT$ address is not allowed for this type of breakpoint&lt;p&gt;Please remove the $NOT$ from the location field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine $NOT$-Adresse ist für diesen Haltepunkttyp nicht erlaubt&lt;p&gt;Bitte entfernen Sie $NOT$ aus dem Adressfeld.</translation>
     </message>
     <message>
         <source>Address Masks are not allowed for this type of breakpoint&lt;p&gt;Please remove the $MASK$ expression from the location field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressmasken sind für diesen Haltepunkttyp nicht erlaubt&lt;p&gt;Bitte entfernen Sie den $MASK$-Ausdruck aus dem Adressfeld.</translation>
     </message>
     <message>
         <source>The Mask expression %1 cannot be evaluated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Maskenausdruck %1 kann nicht ausgewertet werden.</translation>
     </message>
     <message>
         <source>Address ranges are not allowed for this type of breakpoint&lt;p&gt;Please remove the address range from the location field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressbereiche sind für diesen Haltepunkttyp nicht erlaubt&lt;p&gt;Bitte entfernen Sie den Adressbereich aus dem Adressfeld.</translation>
     </message>
     <message>
         <source>The Location End expression %1 cannot be evaluated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausdruck für das Adressende %1 kann nicht ausgewertet werden.</translation>
     </message>
     <message>
         <source>Data matching is not allowed for this breakpoint type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenvergleich ist für diesen Haltepunkttyp nicht erlaubt.</translation>
     </message>
     <message>
         <source>The Data value expression %1 cannot be evaluated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenwertausdruck %1 kann nicht ausgewertet werden.</translation>
     </message>
     <message>
         <source>$NOT$ data is not allowed for this type of breakpoint&lt;p&gt;Please remove the $NOT$ from the value field.</source>
-        <translation type="unfinished"></translation>
+        <translation>$NOT$-Daten sind für diesen Haltepunkttyp nicht erlaubt&lt;p&gt;Bitte entfernen Sie $NOT$ aus dem Wertfeld.</translation>
     </message>
     <message>
         <source>Data value masks are not allowed for this breakpoint type.&lt;p&gt;Please remove the $MASK$ expression from the data value field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenwertmasken sind für diesen Haltepunkttyp nicht erlaubt.&lt;p&gt;Bitte entfernen Sie den $MASK$-Ausdruck aus dem Datenwertfeld.</translation>
     </message>
     <message>
         <source>The Data Value Mask expression %1 cannot be evaluated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausdruck für die Datenwertmaske %1 kann nicht ausgewertet werden.</translation>
     </message>
     <message>
         <source>Data value ranges are not allowed for this breakpoint type.&lt;p&gt;Please remove the range expression from the data value field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenwertbereiche sind für diesen Haltepunkttyp nicht erlaubt.&lt;p&gt;Bitte entfernen Sie den Bereichsausdruck aus dem Datenwertfeld.</translation>
     </message>
     <message>
         <source>A data value range cannot be given by its length.&lt;p&gt;Please enter the end of the range instead of its length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Datenwertbereich kann nicht durch seine Länge angegeben werden.&lt;p&gt;Bitte geben Sie statt der Länge das Ende des Bereichs ein.</translation>
     </message>
     <message>
         <source>The Data End Address expression %1 cannot be evaluated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausdruck für die Datenendadresse %1 kann nicht ausgewertet werden.</translation>
     </message>
     <message>
         <source>Location&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse&lt;br&gt;</translation>
     </message>
     <message>
         <source>Match Value&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichswert&lt;br&gt;</translation>
     </message>
     <message>
         <source>Breakpoint Type&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltepunkttyp&lt;br&gt;</translation>
     </message>
     <message>
         <source>The following breakpoint items have been changed&lt;p&gt;%1&lt;p&gt;Do you want to replace the current breakpoint?&lt;p&gt;If you select No the current breakpoint will be left unchanged and a new breakpoint will be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die folgenden Haltepunktangaben wurden geändert&lt;p&gt;%1&lt;p&gt;Möchten Sie den aktuellen Haltepunkt ersetzen?&lt;p&gt;Wenn Sie Nein wählen, bleibt der aktuelle Haltepunkt unverändert und ein neuer Haltepunkt wird erstellt.</translation>
     </message>
 </context>
 <context>
     <name>BreakpointDlgBase</name>
     <message>
         <source>Create Breakpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltepunkt erstellen</translation>
     </message>
     <message>
         <source>&amp;Value Match:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergleichswert:</translation>
     </message>
     <message>
         <source>&amp;Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse:</translation>
     </message>
     <message>
         <source>&amp;Force Breakpoint Size (bits)</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltepunktgröße &amp;erzwingen (Bits)</translation>
     </message>
     <message>
         <source>Breakpoint Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltepunkttyp</translation>
     </message>
     <message>
         <source>Class:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Hilfe</translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>&amp;More...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mehr...</translation>
     </message>
     <message>
         <source>Actions</source>
-        <translation type="unfinished">Aktionen</translation>
+        <translation>Aktionen</translation>
     </message>
     <message>
         <source>Then</source>
-        <translation type="unfinished"></translation>
+        <translation>Dann</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anhalten</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished">&amp;Fortsetzen</translation>
+        <translation>&amp;Fortsetzen</translation>
     </message>
     <message>
         <source>Hardware Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Unterstützung</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Bearbeiten</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingungen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Hinzufügen</translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Löschen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished">Bearbeiten</translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
 </context>
 <context>
     <name>CorvasimConfigDlgBase</name>
     <message>
         <source>Corvasim Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvasim-Konfiguration</translation>
     </message>
     <message>
         <source>Processor</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozessor</translation>
     </message>
     <message>
         <source>Floating Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleitkomma</translation>
     </message>
     <message>
         <source>No FPU</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine FPU</translation>
     </message>
     <message>
         <source>QMXv2</source>
-        <translation type="unfinished"></translation>
+        <translation>QMXv2</translation>
     </message>
     <message>
         <source>QMXv2 (Fast-mode)</source>
-        <translation type="unfinished"></translation>
+        <translation>QMXv2 (schneller Modus)</translation>
     </message>
     <message>
         <source>ZDU (limited support)</source>
-        <translation type="unfinished"></translation>
+        <translation>ZDU (eingeschränkte Unterstützung)</translation>
     </message>
     <message>
         <source>MMU/MPU Initialization:</source>
-        <translation type="unfinished"></translation>
+        <translation>MMU/MPU-Initialisierung:</translation>
     </message>
     <message>
         <source>Default Page-Tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Seitentabellen</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Takt</translation>
     </message>
     <message>
         <source>Emulated</source>
-        <translation type="unfinished"></translation>
+        <translation>Emuliert</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit:</translation>
     </message>
     <message>
         <source>Real-time</source>
-        <translation type="unfinished"></translation>
+        <translation>Echtzeit</translation>
     </message>
     <message>
         <source>Debug Endian:</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug-Byte-Reihenfolge:</translation>
     </message>
     <message>
         <source>Little</source>
-        <translation type="unfinished"></translation>
+        <translation>Little</translation>
     </message>
     <message>
         <source>Big</source>
-        <translation type="unfinished"></translation>
+        <translation>Big</translation>
     </message>
     <message>
         <source>Start Endian:</source>
-        <translation type="unfinished"></translation>
+        <translation>Start-Byte-Reihenfolge:</translation>
     </message>
     <message>
         <source>Debug Endian</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug-Byte-Reihenfolge</translation>
     </message>
     <message>
         <source>Hardware Endian</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Byte-Reihenfolge</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Hilfe</translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
     <name>CuiFileDlg</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Hilfe</translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>A file name cannot contain any of the following characters:&lt;p&gt;\ / : * ? &quot; &lt; &gt; |</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Dateiname darf keines der folgenden Zeichen enthalten:&lt;p&gt;\ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>Critical Error</source>
+        <translation>Kritischer Fehler</translation>
+    </message>
+    <message>
+        <source>The entry point for the &apos;%1&apos; interface could not be found.</source>
+        <translation>Der Einstiegspunkt für die Schnittstelle &apos;%1&apos; wurde nicht gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>CuiHelpSystem</name>
+    <message>
+        <source>Internal Error (help object could not be created)
+
+Please report this information to your
+help file vendor.</source>
+        <translation>Interner Fehler (Hilfeobjekt konnte nicht erstellt werden)
+
+Bitte melden Sie diese Information dem
+Hersteller der Hilfedatei.</translation>
+    </message>
+    <message>
+        <source>Detailed Description</source>
+        <translation>Ausführliche Beschreibung</translation>
+    </message>
+    <message>
+        <source>No detailed description is available for this item.</source>
+        <translation>Für dieses Element ist keine ausführliche Beschreibung verfügbar.</translation>
+    </message>
+    <message>
+        <source>Internal Error (caught filename buffer overrun)
+
+Please report this information to your
+help file vendor.</source>
+        <translation>Interner Fehler (Überlauf des Dateinamenpuffers abgefangen)
+
+Bitte melden Sie diese Information dem
+Hersteller der Hilfedatei.</translation>
+    </message>
+    <message>
+        <source>Unable to Unload the Help System</source>
+        <translation>Das Hilfesystem kann nicht entladen werden</translation>
+    </message>
+    <message>
+        <source>
+
+Please report this information to your
+help file vendor.</source>
+        <translation>
+
+Bitte melden Sie diese Information dem
+Hersteller der Hilfedatei.</translation>
     </message>
 </context>
 <context>
     <name>CuiLoadMemoryDlg</name>
     <message>
         <source>Load Binary</source>
-        <translation type="unfinished">Binärdatei laden</translation>
+        <translation>Binärdatei laden</translation>
     </message>
     <message>
         <source>Location is optional signed offset for adding to address in file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse ist ein optionaler vorzeichenbehafteter Versatz, der zur Adresse in der Datei addiert wird.</translation>
     </message>
     <message>
         <source>Specify the start address for loading to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Startadresse zum Laden an.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warnung</translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Please select the type of the file from the list before pressing Open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den Dateityp aus der Liste, bevor Sie Öffnen drücken.</translation>
     </message>
 </context>
 <context>
     <name>CuiMessageBox</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished">&amp;Ja</translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished">&amp;Nein</translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
-        <translation type="unfinished">&amp;Abbrechen</translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
-        <translation type="unfinished">&amp;Wiederholen</translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Ignore</source>
-        <translation type="unfinished">&amp;Ignorieren</translation>
+        <translation>&amp;Ignorieren</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja für &amp;alle</translation>
     </message>
     <message>
         <source>N&amp;o to All</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;ein für alle</translation>
     </message>
 </context>
 <context>
     <name>DataNav</name>
     <message>
         <source>Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbilder</translation>
     </message>
     <message>
         <source>Modules</source>
-        <translation type="unfinished"></translation>
+        <translation>Module</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionen</translation>
     </message>
     <message>
         <source>Variables</source>
-        <translation type="unfinished"></translation>
+        <translation>Variablen</translation>
     </message>
 </context>
 <context>
     <name>DockLocationBox</name>
     <message>
         <source>Select Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Position auswählen</translation>
     </message>
     <message>
         <source>Select a location around the code area for this window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Position um den Codebereich für dieses Fenster:</translation>
     </message>
     <message>
         <source>Docking Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Andockbereiche</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <source>Do not ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr fragen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>FindToolBar</name>
     <message>
         <source>File </source>
-        <translation type="unfinished"></translation>
+        <translation>Datei </translation>
     </message>
     <message>
         <source>Find  </source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen </translation>
     </message>
     <message>
         <source>Line  </source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile </translation>
     </message>
     <message>
         <source>Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodierung</translation>
     </message>
     <message>
         <source>ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>ASCII</translation>
     </message>
     <message>
         <source>UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8</translation>
     </message>
     <message>
         <source>Locale</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebietsschema</translation>
     </message>
     <message>
         <source>Locked Read-Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibgeschützt gesperrt</translation>
     </message>
     <message>
         <source>Writable</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibbar</translation>
     </message>
     <message>
         <source>Read-Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibgeschützt</translation>
     </message>
 </context>
 <context>
     <name>GotoLineDlg</name>
     <message>
         <source>Line number (1 - %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilennummer (1 - %1)</translation>
     </message>
 </context>
 <context>
     <name>GotoLineDlgBase</name>
     <message>
         <source>Go To Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehe zu Zeile</translation>
     </message>
     <message>
         <source>Line number (1 - 99999):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilennummer (1 - 99999):</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>KPaneTabBar</name>
     <message>
         <source>Duplicate View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht duplizieren</translation>
     </message>
     <message>
         <source>Delete View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht löschen</translation>
     </message>
 </context>
 <context>
     <name>KViewMemory</name>
     <message>
         <source>Start address</source>
-        <translation type="unfinished"></translation>
+        <translation>Startadresse</translation>
     </message>
     <message>
         <source>Auto column</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Spalten</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten</translation>
     </message>
     <message>
         <source>Data sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Datengrößen</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished">Standard</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>1 byte</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Byte</translation>
     </message>
     <message>
         <source>2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Bytes</translation>
     </message>
     <message>
         <source>4 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Bytes</translation>
     </message>
     <message>
         <source>8 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>8 Bytes</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">Format</translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished">Speicher</translation>
+        <translation>Speicher</translation>
     </message>
     <message>
         <source>No Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Adresse</translation>
     </message>
     <message>
         <source>User format...</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerformat...</translation>
     </message>
     <message>
         <source>Disassembly</source>
-        <translation type="unfinished">Disassemblierung</translation>
+        <translation>Disassemblierung</translation>
     </message>
     <message>
         <source>Number of columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Spalten</translation>
     </message>
     <message>
         <source>Size of fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe der Felder</translation>
     </message>
     <message>
         <source>Format of fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Format der Felder</translation>
     </message>
     <message>
         <source>[BE] </source>
-        <translation type="unfinished"></translation>
+        <translation>[BE] </translation>
     </message>
     <message>
         <source>Byte Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte-Reihenfolge</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Little Endian</source>
-        <translation type="unfinished"></translation>
+        <translation>Little Endian</translation>
     </message>
     <message>
         <source>Big Endian</source>
-        <translation type="unfinished"></translation>
+        <translation>Big Endian</translation>
     </message>
     <message>
         <source>Fill Memory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher füllen...</translation>
     </message>
     <message>
         <source>Create Breakpoint At...</source>
-        <translation type="unfinished">Haltepunkt erstellen bei...</translation>
+        <translation>Haltepunkt erstellen bei...</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Kopieren</translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Show ASCII</source>
-        <translation type="unfinished">ASCII anzeigen</translation>
+        <translation>ASCII anzeigen</translation>
     </message>
     <message>
         <source>Coloring</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfärbung</translation>
     </message>
     <message>
         <source>Memory Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherabbild</translation>
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache</translation>
     </message>
     <message>
         <source>Disassembly Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Disassemblierungsformat</translation>
     </message>
     <message>
         <source>Timed Update When Running</source>
-        <translation type="unfinished">Zeitgesteuert aktualisieren während der Ausführung</translation>
+        <translation>Zeitgesteuert aktualisieren während der Ausführung</translation>
     </message>
     <message>
         <source>Timed Update Period...</source>
-        <translation type="unfinished">Aktualisierungsintervall...</translation>
+        <translation>Aktualisierungsintervall...</translation>
     </message>
     <message>
         <source>Update View</source>
-        <translation type="unfinished">Ansicht aktualisieren</translation>
+        <translation>Ansicht aktualisieren</translation>
     </message>
     <message>
         <source>Automatic Update</source>
-        <translation type="unfinished">Automatisch aktualisieren</translation>
+        <translation>Automatisch aktualisieren</translation>
     </message>
     <message>
         <source>Set Start Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Startadresse setzen</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolleiste</translation>
     </message>
     <message>
         <source>Toolbar Labels</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftungen der Symbolleiste</translation>
     </message>
     <message>
         <source>Timed Update Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierungsintervall</translation>
     </message>
     <message>
         <source>Enter Interval in seconds (from completion of previous update):</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall in Sekunden eingeben (ab Ende der vorigen Aktualisierung):</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished">Setzen</translation>
+        <translation>Setzen</translation>
     </message>
 </context>
 <context>
     <name>KViewMemoryData</name>
     <message>
         <source>No Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Adresse</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warnung</translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>The memory shown changed while the value was edited.
 The value was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angezeigte Speicher hat sich geändert, während der Wert bearbeitet wurde.
+Der Wert wurde nicht geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>KViewMemoryDialog_Fill</name>
     <message>
         <source>Fill Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher füllen</translation>
     </message>
     <message>
         <source>Start address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startadresse:</translation>
     </message>
     <message>
         <source>End Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Endadresse:</translation>
     </message>
     <message>
         <source>Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge:</translation>
     </message>
     <message>
         <source>Fill size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllgröße:</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished">Standard</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>8 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>8 Bit</translation>
     </message>
     <message>
         <source>16 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>16 Bit</translation>
     </message>
     <message>
         <source>32 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>32 Bit</translation>
     </message>
     <message>
         <source>Expression:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausdruck:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Hilfe</translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>The start address is not valid.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startadresse ist ungültig.
+</translation>
     </message>
     <message>
         <source>The end address should be greater than the start address.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Endadresse muss größer als die Startadresse sein.
+</translation>
     </message>
     <message>
         <source>The length is not valid.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länge ist ungültig.
+</translation>
     </message>
     <message>
         <source>The length cannot be null.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länge darf nicht null sein.
+</translation>
     </message>
     <message>
         <source>You must give an expression.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen einen Ausdruck angeben.
+</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Error on fill memory.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Füllen des Speichers.
+</translation>
     </message>
 </context>
 <context>
     <name>KViewMemoryDialog_updatePeriod</name>
     <message>
         <source>Timed Update Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierungsintervall</translation>
     </message>
     <message>
         <source>Interval in seconds: </source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall in Sekunden: </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>KViewMemoryDsm</name>
     <message>
         <source>No Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Adresse</translation>
     </message>
 </context>
 <context>
@@ -1236,287 +1301,293 @@ The value was not written.</source>
     <name>ListSelectionDlg</name>
     <message>
         <source>&lt;Empty&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Leer&gt;</translation>
     </message>
     <message>
         <source>Select Items from List:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente aus der Liste auswählen:</translation>
     </message>
     <message>
         <source>Select an Item from List:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Element aus der Liste auswählen:</translation>
     </message>
 </context>
 <context>
     <name>ListSelectionDlgBase</name>
     <message>
         <source>List Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Listenauswahl</translation>
     </message>
     <message>
         <source>Descriptive Text Line 1
 Descriptive Text Line 2
 Descriptive Text Line 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibende Textzeile 1
+Beschreibende Textzeile 2
+Beschreibende Textzeile 3</translation>
     </message>
     <message>
         <source>Column 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte 1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Hilfe</translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
     <name>LoadMemoryPanel</name>
     <message>
         <source>LoadMemoryPanel</source>
-        <translation type="unfinished"></translation>
+        <translation>LoadMemoryPanel</translation>
     </message>
     <message>
         <source>&amp;Type of File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dateityp:</translation>
     </message>
     <message>
         <source>L&amp;ocation:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Position:</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Secure World</source>
-        <translation type="unfinished"></translation>
+        <translation>Secure World</translation>
     </message>
     <message>
         <source>Normal World</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal World</translation>
     </message>
     <message>
         <source>For more information, select Help from Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen erhalten Sie über Hilfe im Menü</translation>
     </message>
     <message>
         <source>Kestrova Debugger</source>
-        <translation type="unfinished">Kestrova Debugger</translation>
+        <translation>Kestrova Debugger</translation>
     </message>
     <message>
         <source>Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Send Problem Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Problembericht senden</translation>
     </message>
     <message>
         <source>KSO Menu Error</source>
-        <translation type="unfinished"></translation>
+        <translation>KSO-Menüfehler</translation>
     </message>
     <message>
         <source>Views</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansichten</translation>
     </message>
     <message>
         <source>Toolbars</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolleisten</translation>
     </message>
     <message>
         <source>Show Big Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Symbole anzeigen</translation>
     </message>
     <message>
         <source>Show Toolbar Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text der Symbolleiste anzeigen</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished">Suchen</translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Scripts</source>
-        <translation type="unfinished">Skripte</translation>
+        <translation>Skripte</translation>
+    </message>
+    <message>
+        <source>Ln %1, Col %2</source>
+        <translation>Z. %1, Sp. %2</translation>
     </message>
 </context>
 <context>
     <name>MemoryOperationsDlg</name>
     <message>
         <source>Location is range to read: addr..addr or addr..+len</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Position ist der zu lesende Bereich: Adr..Adr oder Adr..+Länge</translation>
     </message>
     <message>
         <source>Location is optional signed offset for adding to address in file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Position ist ein optionaler vorzeichenbehafteter Versatz, der zur Adresse in der Datei addiert wird</translation>
     </message>
     <message>
         <source>Location is start address for write/verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Position ist die Startadresse zum Schreiben/Prüfen</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warnung</translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Please select a type of file before pressing Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Dateityp, bevor Sie Übernehmen drücken</translation>
     </message>
 </context>
 <context>
     <name>MemoryOperationsDlgBase</name>
     <message>
         <source>Upload/Download Memory File</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherdatei hoch-/herunterladen</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion</translation>
     </message>
     <message>
         <source>&amp;Load File into Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei in Speicher &amp;laden</translation>
     </message>
     <message>
         <source>&amp;Save Memory into File</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher in Datei &amp;sichern</translation>
     </message>
     <message>
         <source>&amp;Verify Memory from File</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher mit Datei &amp;prüfen</translation>
     </message>
     <message>
         <source>&amp;Filename:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dateiname:</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>&amp;Type of File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dateityp:</translation>
     </message>
     <message>
         <source>L&amp;ocation</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;osition</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;bernehmen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Schließen</translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Hilfe</translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
     <name>MessagePromptDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished">&amp;Ja</translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished">&amp;Nein</translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
-        <translation type="unfinished">&amp;Abbrechen</translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
-        <translation type="unfinished">&amp;Wiederholen</translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Ignore</source>
-        <translation type="unfinished">&amp;Ignorieren</translation>
+        <translation>&amp;Ignorieren</translation>
     </message>
 </context>
 <context>
     <name>MessagePromptDlgBase</name>
     <message>
         <source>Dialog Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialogtitel</translation>
     </message>
     <message>
         <source>One</source>
-        <translation type="unfinished"></translation>
+        <translation>Eins</translation>
     </message>
     <message>
         <source>Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei</translation>
     </message>
     <message>
         <source>Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei</translation>
     </message>
 </context>
 <context>
     <name>PaneNameDlgBase</name>
     <message>
         <source>Enter New Window Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Fensternamen eingeben</translation>
     </message>
     <message>
         <source>Window Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenstername:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>ProtocolPacket</name>
     <message>
         <source>Waiting for response...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf Antwort...</translation>
     </message>
     <message>
         <source>Receiving data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfange Daten...</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Öffnen</translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -5486,352 +5557,368 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>&lt;qt&gt;Another copy of Kestrova Debugger is already running, which is using the same home area as this instance. The home area is&lt;p&gt;&lt;nobr&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/nobr&gt;&lt;p&gt;Multiple copies of Kestrova Debugger sharing the same home area can lead to file corruption!&lt;p&gt;If you wish to start this copy press Yes, otherwise press No.&lt;/qt&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;qt&gt;Eine andere Kopie des Kestrova Debugger läuft bereits und verwendet denselben Home-Bereich wie diese Instanz. Der Home-Bereich ist&lt;p&gt;&lt;nobr&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/nobr&gt;&lt;p&gt;Mehrere Kopien des Kestrova Debugger, die denselben Home-Bereich verwenden, können zu beschädigten Dateien führen!&lt;p&gt;Wenn Sie diese Kopie starten möchten, drücken Sie Ja, andernfalls Nein.&lt;/qt&gt;</translation>
     </message>
     <message>
         <source>File </source>
-        <translation type="unfinished"></translation>
+        <translation>Datei </translation>
     </message>
     <message>
         <source>Dock/Float</source>
-        <translation type="unfinished"></translation>
+        <translation>Andocken/Abdocken</translation>
     </message>
     <message>
         <source>Register List</source>
-        <translation type="unfinished"></translation>
+        <translation>Registerliste</translation>
     </message>
     <message>
         <source>Please select a memory mapped register from the list below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie ein speicherabgebildetes Register aus der folgenden Liste.</translation>
     </message>
     <message>
         <source>&amp;Goto Variables</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu &amp;Variablen</translation>
     </message>
     <message>
         <source>&amp;Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filter</translation>
     </message>
     <message>
         <source>Symbol Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolstatistik</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültigkeitsbereich</translation>
     </message>
     <message>
         <source>Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auswählen</translation>
     </message>
     <message>
         <source>Function Breakpoint Selector</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionshaltepunkt-Auswahl</translation>
     </message>
     <message>
         <source>Critical Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritischer Fehler</translation>
     </message>
     <message>
         <source>Event Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisname</translation>
     </message>
     <message>
         <source>Event Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignistyp</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished">Beschreibung</translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Event Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereigniskonfiguration</translation>
     </message>
     <message>
         <source>Enable &amp;Capturing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erfassung aktivieren</translation>
     </message>
     <message>
         <source>&lt;b&gt;Warning:&lt;/b&gt; Without enabled filtering all symbol files will be loaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Warnung:&lt;/b&gt; Ohne aktivierte Filterung werden alle Symboldateien geladen!</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisse</translation>
     </message>
     <message>
         <source>Include/Exclude</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschließen/Ausschließen</translation>
     </message>
     <message>
         <source>Process name</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozessname</translation>
     </message>
     <message>
         <source>Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>RegEx</source>
-        <translation type="unfinished"></translation>
+        <translation>RegEx</translation>
     </message>
     <message>
         <source>&amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu...</translation>
     </message>
     <message>
         <source>Creates a new event</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt ein neues Ereignis</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten...</translation>
     </message>
     <message>
         <source>Edits the selected event</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitet das ausgewählte Ereignis</translation>
     </message>
     <message>
         <source>Deletes the selected event</source>
-        <translation type="unfinished"></translation>
+        <translation>Löscht das ausgewählte Ereignis</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Filter Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtereigenschaften</translation>
     </message>
     <message>
         <source>&amp;Filter name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtername:</translation>
     </message>
     <message>
         <source>&amp;Active</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktiv</translation>
     </message>
     <message>
         <source>&amp;Include</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einschließen</translation>
     </message>
     <message>
         <source>&amp;RegEx</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;RegEx</translation>
     </message>
     <message>
         <source>Pr&amp;ocess name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pr&amp;ozessname:</translation>
     </message>
     <message>
         <source>Any</source>
-        <translation type="unfinished"></translation>
+        <translation>Beliebig</translation>
     </message>
     <message>
         <source>Fi&amp;lename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei&amp;name:</translation>
     </message>
     <message>
         <source>New Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Ereignis</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Filter 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter 1</translation>
     </message>
     <message>
         <source>Event Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignistyp:</translation>
     </message>
     <message>
         <source>&amp;Process Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prozessname:</translation>
     </message>
     <message>
         <source>&amp;File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dateiname:</translation>
     </message>
     <message>
         <source>&amp;Module Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modulname:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>View Disassembly</source>
-        <translation type="unfinished"></translation>
+        <translation>Disassemblierung anzeigen</translation>
     </message>
     <message>
         <source>View Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelltext anzeigen</translation>
     </message>
     <message>
         <source>Print Type Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Typinformationen ausgeben</translation>
     </message>
     <message>
         <source>Print Full Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständige Informationen ausgeben</translation>
     </message>
     <message>
         <source>Show Publics</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffentliche Symbole anzeigen</translation>
     </message>
     <message>
         <source>Show Statics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statische Symbole anzeigen</translation>
     </message>
     <message>
         <source>Show Labels</source>
-        <translation type="unfinished"></translation>
+        <translation>Labels anzeigen</translation>
     </message>
     <message>
         <source>Show Library Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothekssymbole anzeigen</translation>
     </message>
     <message>
         <source>Function Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionsname</translation>
     </message>
     <message>
         <source>Module Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulname</translation>
     </message>
     <message>
         <source>A C++ runtime exception has occured.&lt;p&gt;The following error message was returned&lt;p&gt;&lt;pre&gt;&apos;%1&apos;&lt;/pre&gt;&lt;p&gt;It is recommended that you restart the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine C++-Laufzeitausnahme ist aufgetreten.&lt;p&gt;Die folgende Fehlermeldung wurde zurückgegeben&lt;p&gt;&lt;pre&gt;&apos;%1&apos;&lt;/pre&gt;&lt;p&gt;Es wird empfohlen, die Anwendung neu zu starten</translation>
     </message>
     <message>
         <source>Runtime Exception</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeitausnahme</translation>
     </message>
     <message>
         <source>Public</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffentlich</translation>
     </message>
     <message>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>Statisch</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Label</translation>
     </message>
     <message>
         <source>Local</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokal</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>Print Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexadezimal ausgeben</translation>
     </message>
     <message>
         <source>Print Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimal ausgeben</translation>
     </message>
     <message>
         <source>Show Locals</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Variablen anzeigen</translation>
     </message>
     <message>
         <source>Variable Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Variablenname</translation>
     </message>
     <message>
         <source>Load Binary</source>
-        <translation type="unfinished">Binärdatei laden</translation>
+        <translation>Binärdatei laden</translation>
     </message>
 </context>
 <context>
     <name>ScriptToolBar</name>
     <message>
         <source>Add Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript hinzufügen</translation>
     </message>
     <message>
         <source>Run Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript ausführen</translation>
     </message>
     <message>
         <source>Remove Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript entfernen</translation>
+    </message>
+    <message>
+        <source>Scripts </source>
+        <translation>Skripte </translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Choose Include File</source>
+        <translation>Include-Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Include Files (*.inc *.log);;All Files (*)</source>
+        <translation>Include-Dateien (*.inc *.log);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
     <name>SimpleEntryDlgBase</name>
     <message>
         <source>Enter Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert eingeben</translation>
     </message>
     <message>
         <source>textLabel1</source>
-        <translation type="unfinished"></translation>
+        <translation>textLabel1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Hilfe</translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
     <name>SimpleEntryPDDlgBase</name>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished">Eingabe</translation>
+        <translation>Eingabe</translation>
     </message>
     <message>
         <source>textLabel1</source>
-        <translation type="unfinished"></translation>
+        <translation>textLabel1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Hilfe</translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
@@ -5841,85 +5928,88 @@ Ihrer Hilfedateien.</translation>
 
 Enter a corrected filename and press Retry
 or press Cancel to ignore the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldatei nicht gefunden.
+
+Geben Sie einen korrigierten Dateinamen ein und drücken Sie Wiederholen
+oder drücken Sie Abbrechen, um die Datei zu übergehen.</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message>
         <source>Source Files (*.c *.ac *.tc *.cpp *.cxx *.c++ *.ac++ *.cp *.acpp *.acp *.tc++ *.tcpp *.tcp *.h *.S *.asm);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldateien (*.c *.ac *.tc *.cpp *.cxx *.c++ *.ac++ *.cp *.acpp *.acp *.tc++ *.tcpp *.tcp *.h *.S *.asm);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
     <name>SourceLocationDlgBase</name>
     <message>
         <source>Source File Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort der Quelldatei</translation>
     </message>
     <message>
         <source>textLabel1</source>
-        <translation type="unfinished"></translation>
+        <translation>textLabel1</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>SourceSearchPathDlgBase</name>
     <message>
         <source>Source Search and Mappings</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelltextsuche und Zuordnungen</translation>
     </message>
     <message>
         <source>Source Search Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelltext-Suchpfad</translation>
     </message>
     <message>
         <source>Object Search Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt-Suchpfad</translation>
     </message>
     <message>
         <source>Source Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelltextzuordnung</translation>
     </message>
     <message>
         <source>Object Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektzuordnung</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished">Neu</translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Löschen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Original</source>
-        <translation type="unfinished"></translation>
+        <translation>Original</translation>
     </message>
     <message>
         <source>Mapped</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugeordnet</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Hilfe</translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
@@ -6115,167 +6205,187 @@ or press Cancel to ignore the file.</source>
     <name>TopLevelWindow</name>
     <message>
         <source>Connect/Synch Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu Verbindung/Synchronisation</translation>
     </message>
     <message>
         <source>Display Help on using the Connections Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zur Verwendung der Verbindungssteuerung anzeigen</translation>
     </message>
     <message>
         <source>Send a Problem Report...</source>
-        <translation type="unfinished">Problembericht senden...</translation>
+        <translation>Problembericht senden...</translation>
     </message>
     <message>
         <source>Opens a window to prepare and send a problem report</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet ein Fenster zum Erstellen und Senden eines Problemberichts</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished">Info</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Shows information on product and licenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Informationen zum Produkt und zu Lizenzen</translation>
     </message>
 </context>
 <context>
     <name>UserInfoDlg</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Cannot find the input template file &lt;p&gt;&apos;%1&apos;&lt;p&gt;This means the user information cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingabevorlage &lt;p&gt;&apos;%1&apos;&lt;p&gt;wurde nicht gefunden. Die Benutzerinformationen können daher nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Cannot read the input file&lt;p&gt;&apos;%1&apos;&lt;p&gt;This means the user information cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingabedatei&lt;p&gt;&apos;%1&apos;&lt;p&gt;kann nicht gelesen werden. Die Benutzerinformationen können daher nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The user information file&lt;p&gt;&apos;%1&apos;&lt;p&gt;cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Benutzerinformationsdatei&lt;p&gt;&apos;%1&apos;&lt;p&gt;kann nicht erstellt werden.</translation>
     </message>
     <message>
         <source>The user information file&lt;p&gt;&apos;%1&apos;&lt;p&gt;cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Benutzerinformationsdatei&lt;p&gt;&apos;%1&apos;&lt;p&gt;kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>UserInfoDlgBase</name>
     <message>
         <source>User Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerinformationen</translation>
     </message>
     <message>
         <source>Enter your contact information below. This information will be inserted into the SPR form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie unten Ihre Kontaktdaten ein. Diese Angaben werden in das SPR-Formular eingefügt.</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Firma:</translation>
     </message>
     <message>
         <source>&amp;Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Telefon:</translation>
     </message>
     <message>
         <source>&amp;E-Mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-Mail:</translation>
     </message>
     <message>
         <source>&amp;Address 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse 1:</translation>
     </message>
     <message>
         <source>A&amp;ddress 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;dresse 2:</translation>
     </message>
     <message>
         <source>Ci&amp;ty/Province:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ort/Provinz:</translation>
     </message>
     <message>
         <source>&amp;State/Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bundesland/Staat:</translation>
     </message>
     <message>
         <source>&amp;ZIP/Postal Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PLZ:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>loadimagepanel</name>
     <message>
         <source>Load Image Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbild laden</translation>
     </message>
     <message>
         <source>PC</source>
-        <translation type="unfinished"></translation>
+        <translation>PC</translation>
     </message>
     <message>
         <source>&amp;Auto-Set PC</source>
-        <translation type="unfinished"></translation>
+        <translation>PC &amp;automatisch setzen</translation>
     </message>
     <message>
         <source>Set &amp;PC to Entry point</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PC auf Einstiegspunkt setzen</translation>
     </message>
     <message>
         <source>&amp;Symbols Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur &amp;Symbole</translation>
     </message>
     <message>
         <source>&amp;Replace Existing Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Dateien &amp;ersetzen</translation>
     </message>
     <message>
         <source>A&amp;rguments:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rgumente:</translation>
     </message>
     <message>
         <source>S&amp;ections:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;schnitte:</translation>
     </message>
     <message>
         <source>Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz:</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please select the type of the file from the list before pressing Open.</source>
+        <translation>Bitte wählen Sie den Dateityp aus der Liste, bevor Sie Öffnen drücken.</translation>
+    </message>
+    <message>
+        <source>You must supply a valid location</source>
+        <translation>Sie müssen eine gültige Position angeben</translation>
+    </message>
+    <message>
+        <source>Please enter a valid value in the Location field.</source>
+        <translation>Bitte geben Sie einen gültigen Wert in das Feld Position ein.</translation>
     </message>
 </context>
 <context>
     <name>mappingEntryDlgBase</name>
     <message>
         <source>New Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Zuordnung</translation>
     </message>
     <message>
         <source>Original Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalpfad</translation>
     </message>
     <message>
         <source>Mapped Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugeordneter Pfad</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Choose a directory</source>
+        <translation>Verzeichnis auswählen</translation>
     </message>
 </context>
 </TS>
