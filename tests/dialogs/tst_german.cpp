@@ -1,0 +1,137 @@
+// With the German catalogue chosen, the library's own dialogs and boxes speak German: their
+// captions, labels and buttons, while texts the host hands in stay as given.
+#include "../frame/services/scopedenv.h"
+#include "modalanswers.h"
+#include "testhost.h"
+
+#include "frame/services/cuii18n.h"
+
+#include <tesk/tesk_app.h>
+#include <tesk/tesk_dialogs.h>
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+using testhost::ModalAnswers;
+
+// What one dialog showed: its caption, its labels' and its buttons' texts (accelerators kept).
+struct Shown
+{
+    QString caption;
+    QStringList labels;
+    QStringList buttons;
+};
+
+class German : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { testhost::startLibrary(); }
+
+    void SetUp() override
+    {
+        setenv("KSODEBUG_LANG", "de", 1);
+        ASSERT_EQ(CuiUpdateSettings(), 0);
+        ASSERT_EQ(cuiInstalledCatalogues().size(), 1);
+        m_answers.setHandler([this](const ModalAnswers::Request &request) {
+            QWidget *widget = request.widget.data();
+            ASSERT_TRUE(widget);
+            m_shown.caption = widget->windowTitle();
+            for (const QLabel *label : widget->findChildren<QLabel *>())
+                m_shown.labels << label->text();
+            for (const QAbstractButton *button : widget->findChildren<QAbstractButton *>()) {
+                if (button->isVisibleTo(widget) && !button->text().isEmpty())
+                    m_shown.buttons << button->text();
+            }
+            if (auto *dialog = qobject_cast<QDialog *>(widget))
+                dialog->reject();
+        });
+    }
+
+    void TearDown() override
+    {
+        unsetenv("KSODEBUG_LANG");
+        CuiUpdateSettings(); // back to English for the tests that follow
+    }
+
+    ModalAnswers m_answers;
+    Shown m_shown;
+};
+
+} // namespace
+
+TEST_F(German, MessageBoxesTranslateTheirButtonsButNotTheHostsTexts)
+{
+    // The host's texts pass through the catalogue too; these have no German there.
+    CuiMessagePrompt(0, "Core 7", "Halted at 0x40", 0, CUI_MB_YES, CUI_MB_NO | CUI_MB_ESCAPE,
+                     CUI_MB_YES_TO_ALL);
+    EXPECT_EQ(m_shown.caption, QStringLiteral("Core 7"));
+    EXPECT_TRUE(m_shown.labels.contains(QStringLiteral("Halted at 0x40")))
+        << m_shown.labels.join('|').toStdString();
+    EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("&Ja")));
+    EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("&Nein")));
+    EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("Ja für &alle")))
+        << m_shown.buttons.join('|').toStdString();
+}
+
+TEST_F(German, GoToLineDialogIsGermanThroughout)
+{
+    int32_t line = 3;
+    EXPECT_EQ(CuiGotoLineDialog(0, &line, 250), 0);
+    EXPECT_EQ(m_shown.caption, QStringLiteral("Gehe zu Zeile"));
+    EXPECT_TRUE(m_shown.labels.contains(QStringLiteral("Zeilennummer (1 - 250)")))
+        << m_shown.labels.join('|').toStdString();
+    EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("OK")));
+    EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("Abbrechen")))
+        << m_shown.buttons.join('|').toStdString();
+}
+
+TEST_F(German, EntryListAndSourceDialogsKeepTheirGermanOwnTexts)
+{
+    char buffer[32] = {};
+    // A null caption keeps the dialog's own, which is then German.
+    EXPECT_EQ(CuiSimpleEntry(0, nullptr, "Wert:", "", buffer, sizeof buffer, nullptr, 7), 0);
+    EXPECT_EQ(m_shown.caption, QStringLiteral("Wert eingeben"));
+    EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("Abbrechen")));
+    EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("Hilfe")))
+        << m_shown.buttons.join('|').toStdString();
+
+    m_shown = {};
+    EXPECT_EQ(CuiGetSourceLocation(0, nullptr, nullptr, "main.c", buffer, sizeof buffer), 0);
+    EXPECT_EQ(m_shown.caption, QStringLiteral("Ort der Quelldatei"));
+    EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("Wiederholen")))
+        << m_shown.buttons.join('|').toStdString();
+
+    m_shown = {};
+    int32_t position = -1;
+    int32_t count = 0;
+    EXPECT_EQ(CuiSimpleList(0, "Cores", nullptr, "one\ntwo\n", &position, 1, &count, 0, 0), 0);
+    EXPECT_EQ(m_shown.caption, QStringLiteral("Cores"));
+    EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("Abbrechen")))
+        << m_shown.buttons.join('|').toStdString();
+}
+
+TEST_F(German, AboutBoxAndUserInformationAreGerman)
+{
+    EXPECT_EQ(CuiSimpleAbout("b", "c", nullptr, nullptr), 0);
+    EXPECT_EQ(m_shown.caption, QStringLiteral("Info"));
+    EXPECT_TRUE(m_shown.labels.contains(QStringLiteral("Weitere Informationen:")))
+        << m_shown.labels.join('|').toStdString();
+
+    m_shown = {};
+    const QByteArray missing = (testhost::homeDir() + QStringLiteral("/no-template")).toLocal8Bit();
+    const QByteArray output = (testhost::homeDir() + QStringLiteral("/userinfo.out")).toLocal8Bit();
+    CuiGetUserInformation(0, missing.constData(), output.constData());
+    ASSERT_FALSE(m_answers.seen().empty());
+    bool sawForm = false;
+    for (const ModalAnswers::Seen &seen : m_answers.seen())
+        sawForm = sawForm || seen.caption == QStringLiteral("Benutzerinformationen");
+    EXPECT_TRUE(sawForm || m_shown.caption == QStringLiteral("Benutzerinformationen"))
+        << m_shown.caption.toStdString();
+}
