@@ -656,7 +656,11 @@ void RegView::menuCommand(int id)
         addSelectedToUser();
         break;
     case CommandRemoveFromUser:
-        removeSelectedFromUser();
+        // Only the user view gives its registers up: another view handed the command (the
+        // pane's current view, the pane's own menu) would drop its own entries, and the
+        // registers would be gone from it until the pane is built again.
+        if (m_owner && m_owner->isUserView(this))
+            removeSelectedFromUser();
         break;
     default:
         break;
