@@ -72,6 +72,17 @@ bool startsLine(quint32 flags)
     return (flags & kStartsLine) || !(flags & kSameLine);
 }
 
+// Where the view starts along one axis so that [start, end) shows, moving as little as it
+// can; a span longer than the view shows its start.
+int scrolledToSpan(int start, int end, int current, int visible)
+{
+    if (end - start > visible || start < current)
+        return start;
+    if (end > current + visible)
+        return end - visible;
+    return current;
+}
+
 } // namespace
 
 RegView::RegView(RegViewOwner *owner, QWidget *parent, RegDataView *dataView,
@@ -197,6 +208,10 @@ void RegView::build()
         if (m_cellWidth == cellWidth)
             break;
     }
+    // The first page left no stale item to paint: the pages a scroll shows next would wait
+    // until scrolled in, and their wider names or values would then move the page under the
+    // user.
+    itemWentStale();
 }
 
 RegItem *RegView::makeItem(RegEntry *entry)
@@ -539,11 +554,13 @@ void RegView::slotSetActive(RegItem *item, Direction direction)
         item->toggleSelected();
 }
 
+// The whole item where it fits; an item wider than the view shows its start, where its name
+// is, not its middle.
 void RegView::scrollToItem(RegItem *item)
 {
     const QRect area = item->geometry();
-    ensureVisible(area.x() + area.width() / 2, area.y() + area.height() / 2, area.width() / 2,
-                  area.height() / 2);
+    setContentsPos(scrolledToSpan(area.left(), area.right() + 1, contentsX(), visibleWidth()),
+                   scrolledToSpan(area.top(), area.bottom() + 1, contentsY(), visibleHeight()));
 }
 
 RegItem *RegView::currentItem() const
@@ -639,7 +656,11 @@ void RegView::menuCommand(int id)
         addSelectedToUser();
         break;
     case CommandRemoveFromUser:
-        removeSelectedFromUser();
+        // Only the user view gives its registers up: another view handed the command (the
+        // pane's current view, the pane's own menu) would drop its own entries, and the
+        // registers would be gone from it until the pane is built again.
+        if (m_owner && m_owner->isUserView(this))
+            removeSelectedFromUser();
         break;
     default:
         break;

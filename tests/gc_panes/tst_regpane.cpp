@@ -333,6 +333,47 @@ TEST_F(RegPaneTest, DeleteTakesRegistersOutOfTheUserViewOnly)
     EXPECT_TRUE(data->userView()->instances().empty());
 }
 
+// With the user view on, the Core view is another view: Delete there is taken and takes
+// nothing out, neither of the Core view nor of the user view. A modal (an in-place editor
+// from clicking a selected register, a box) would wait for an answer nobody gives: it is
+// closed and fails the test instead.
+TEST_F(RegPaneTest, DeleteInTheCoreViewKeepsTheRegisterThere)
+{
+    add("R0", 0);
+    add("R1", 1);
+    show();
+    RegData *data = RegDataSets::instance().get(id);
+    testhost::ModalAnswers answers;
+    answers.setHandler([](const testhost::ModalAnswers::Request &request) {
+        ADD_FAILURE() << "a modal came up";
+        if (request.widget)
+            request.widget->close();
+    });
+    RegView *core = view();
+    clickItem(core, core->item(QStringLiteral("Core.R0")));
+    regPane()->menuCommand(RegView::CommandCopyToUser);
+    regPane()->menuCommand(RegPane::CommandToggleUserView);
+    RegView *user = regPane()->currentPage()->userView;
+    ASSERT_EQ(view(), user);
+    QApplication::processEvents();
+    clickItem(user, user->item(QStringLiteral("Core.R0")));
+
+    tabs()->setCurrentWidget(core);
+    QApplication::processEvents();
+    ASSERT_EQ(view(), core);
+    ASSERT_EQ(core->selection().size(), 1);
+    ASSERT_EQ(core->selection().front(), core->item(QStringLiteral("Core.R0")));
+    QTest::keyClick(core, Qt::Key_Delete);
+    // The command itself, handed to the Core view, leaves it alone as well.
+    core->menuCommand(RegView::CommandRemoveFromUser);
+    settle();
+    EXPECT_NE(core->item(QStringLiteral("Core.R0")), nullptr);
+    EXPECT_EQ(core->items().size(), 2);
+    ASSERT_EQ(data->userView()->instances().size(), 1u);
+    EXPECT_EQ(user->items().size(), 1);
+    EXPECT_TRUE(answers.seen().empty());
+}
+
 TEST_F(RegPaneTest, TwoPanesOnOneDataSetBothLetGoOfARemovedUserRegister)
 {
     add("R0", 0);

@@ -18,6 +18,7 @@
 #include <glyphon/glyphon.h>
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -57,6 +58,35 @@ public:
     std::vector<int> options;
 };
 
+// One fixed-pitch font for names and values, the same wherever the tests run: the clicks and
+// rectangles the tests compute then do not hang on the desktop's fonts. TESK_TEST_VIEW_FONT
+// ("family,points", or "default" for the application's fonts) tries the tests in another.
+inline QFont viewTestFont()
+{
+    const QByteArray chosen = qgetenv("TESK_TEST_VIEW_FONT");
+    if (chosen == "default")
+        return QApplication::font();
+    const QList<QByteArray> parts = chosen.split(',');
+    const QString family =
+        chosen.isEmpty() ? QStringLiteral("DejaVu Sans Mono") : QString::fromLatin1(parts[0]);
+    QFont font = QFontDatabase::hasFamily(family)
+                     ? QFont(family)
+                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(parts.size() > 1 ? qMax(1, parts[1].toInt()) : 9);
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+// The view's settings in the test font; the values' font is process-wide, the fixture's
+// TearDown puts it back.
+inline VisualSettings viewTestSettings()
+{
+    const QFont font = viewTestFont();
+    if (qgetenv("TESK_TEST_VIEW_FONT") != "default")
+        cuiSetFixedFont(font);
+    return VisualSettings(QApplication::palette(), font);
+}
+
 class RegViewTest : public ::testing::Test
 {
 protected:
@@ -77,6 +107,7 @@ protected:
     {
         delete view;
         QApplication::processEvents();
+        cuiResetFixedFont();
     }
 
     RegData &data() const { return *RegDataSets::instance().get(id); }
@@ -167,7 +198,7 @@ protected:
     uint32_t id = 0;
     int16_t line = 0;
     KMediator_Format engine;
-    VisualSettings settings{QApplication::palette(), QApplication::font()};
+    VisualSettings settings{viewTestSettings()};
     TestOwner owner;
     RegView *view = nullptr;
     std::vector<HandlerCall> calls;

@@ -77,6 +77,29 @@ TEST_F(RegViewTest, ASelectionIsPaintedWhereTheItemLies)
     EXPECT_EQ(shot.pixelColor(onScreen(item("Core.R57"), QPoint(2, middle))), background);
 }
 
+// A register wider than the view keeps its name in sight when it becomes current, whether
+// it is reached by a key or by a click on its far end.
+TEST_F(RegViewTest, ARegisterWiderThanTheViewShowsItsName)
+{
+    addPlain(30);
+    makeView(nullptr, 400, 150);
+    const int half = view->cellWidth() / 2;
+    view->resize(view->width() + half - view->viewport()->width(), view->height());
+    QApplication::processEvents();
+    ASSERT_EQ(view->columns(), 1);
+    ASSERT_GT(item("Core.R29")->width(), view->viewport()->width());
+    click(item("Core.R0"));
+    pressEnd(view);
+    EXPECT_EQ(selectedNames(), QStringList({"Core.R29"}));
+    EXPECT_EQ(view->contentsX(), item("Core.R29")->geometry().left());
+    EXPECT_GT(view->contentsY(), 0);
+    view->setContentsPos(item("Core.R28")->width() - half, view->contentsY());
+    const QPoint farEnd(item("Core.R28")->width() - 4, 4);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, onScreen(item("Core.R28"), farEnd));
+    EXPECT_EQ(selectedNames(), QStringList({"Core.R28"}));
+    EXPECT_EQ(view->contentsX(), 0);
+}
+
 TEST_F(RegViewTest, TheComboAndTheEditorSitOverTheirItemAfterAScroll)
 {
     const char *const tables[] = {"A\tB\tC"};
@@ -104,7 +127,9 @@ TEST_F(RegViewTest, TheComboAndTheEditorSitOverTheirItemAfterAScroll)
     EXPECT_TRUE(combo->view()->isVisible());
     combo->hidePopup();
 
+    // The first click scrolls the item wholly into view, the second edits it there.
     RegItem *r58 = item("Core.R58");
+    click(r58);
     const QPoint expected =
         view->viewport()->mapToGlobal(view->contentsToViewport(r58->valueRect().topLeft()));
     QPoint editorAt;
@@ -115,7 +140,6 @@ TEST_F(RegViewTest, TheComboAndTheEditorSitOverTheirItemAfterAScroll)
         editorAt = request.widget->geometry().topLeft();
         request.widget->close();
     });
-    click(r58);
     click(r58);
     EXPECT_EQ(editorAt, expected);
 }

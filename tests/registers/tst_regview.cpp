@@ -10,11 +10,15 @@
 
 namespace {
 
-// Resizes the view so that its viewport is the given width.
+// Resizes the view so that its viewport is the given width. In a large font the rows of the
+// layout before may call for a vertical scroll bar which the new one does without: a second
+// round then takes the bar's width back.
 void setViewportWidth(RegView *view, int width)
 {
-    view->resize(view->width() + width - view->viewport()->width(), view->height());
-    QApplication::processEvents();
+    for (int round = 0; round < 3 && view->viewport()->width() != width; ++round) {
+        view->resize(view->width() + width - view->viewport()->width(), view->height());
+        QApplication::processEvents();
+    }
 }
 
 } // namespace
@@ -23,6 +27,9 @@ TEST_F(RegViewTest, ColumnsAreHowManyCellsFitTheWidth)
 {
     addPlain(12);
     makeView();
+    // Names of registers below the first page are measured once the view is idle, and may
+    // widen the cells.
+    QApplication::processEvents();
     const int cell = view->cellWidth();
     ASSERT_GT(cell, 0);
     const struct
