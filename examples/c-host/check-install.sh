@@ -15,8 +15,11 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 export PKG_CONFIG_PATH="$prefix/lib/pkgconfig:$prefix/lib64/pkgconfig:$prefix/lib/x86_64-linux-gnu/pkgconfig"
 # shellcheck disable=SC2046,SC2086
 cc -std=c11 -pedantic -Werror=pedantic -Wall -Wextra $extra "$source/examples/c-host/host.c" \
-    -o "$work/c-host" $(pkg-config --cflags --libs tesk)
+    -o "$work/c-host" $(pkg-config --cflags --libs tesk) -ldl
 echo "pkg-config build: ok"
+
+# Every installed header alone, as strict C99 and C11.
+"$source/tests/c_headers.sh" cc "$prefix/include"
 
 cmake -S "$source/examples/c-host" -B "$work/cmake-build" -DCMAKE_PREFIX_PATH="$prefix" \
     -DCMAKE_C_FLAGS="$extra" -DCMAKE_EXE_LINKER_FLAGS="$extra" >/dev/null

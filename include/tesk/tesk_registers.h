@@ -53,12 +53,12 @@ enum {
 typedef struct RegDataRecord
 {
     uint32_t kind;
-    union {
+    TESK_ANONYMOUS union {
         const char *name;              /* kind 1: the name */
         const char *const *enumTables; /* kind 3: one enumeration table per string */
     };
     const char *fullName; /* kind 1: the qualified name, or null to have it composed */
-    union {
+    TESK_ANONYMOUS union {
         uint32_t flags; /* kind 1: REG_FLAG_* bits */
         uint32_t count; /* kind 3: number of strings */
     };

@@ -82,7 +82,56 @@ std::set<std::string> declaredExports()
     return names;
 }
 
+// The exports whose pointer type tesk_functions.h names.
+std::set<std::string> functionTypes()
+{
+    std::set<std::string> names;
+    std::ifstream in(std::string(TESK_HEADER_DIR) + "/tesk_functions.h");
+    const std::string text(std::istreambuf_iterator<char>(in), {});
+    const std::regex type(R"(\(\*PFN_(\w+)\))");
+    for (std::sregex_iterator it(text.begin(), text.end(), type), end; it != end; ++it)
+        names.insert((*it)[1]);
+    return names;
+}
+
+// Decorated names: a host resolving by name takes their C twins.
+std::set<std::string> decoratedExports()
+{
+    std::set<std::string> names;
+    std::ifstream in(TESK_EXPORTS_LIST);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::string symbol, plain;
+        if (fields >> symbol >> plain)
+            names.insert(symbol);
+    }
+    return names;
+}
+
 } // namespace
+
+// Whether each type matches its export's declaration is settled when this program compiles
+// (functiontypes.cpp); here the types are held against what the library really exports.
+TEST(Exports, EverySymbolHasExactlyOneFunctionType)
+{
+    const std::set<std::string> decorated = decoratedExports();
+    ASSERT_FALSE(decorated.empty());
+    std::set<std::string> resolvable;
+    for (const std::string &name : definedDynamicSymbols()) {
+        if (!decorated.count(name))
+            resolvable.insert(name);
+    }
+    ASSERT_FALSE(resolvable.empty());
+    const std::set<std::string> types = functionTypes();
+    for (const std::string &name : resolvable)
+        EXPECT_TRUE(types.count(name)) << name << " is exported but tesk_functions.h has no PFN_"
+                                       << name << " (run scripts/genfunctions.py)";
+    for (const std::string &name : types)
+        EXPECT_TRUE(resolvable.count(name)) << "PFN_" << name << " names no export";
+    EXPECT_TRUE(types.count("CuiFillMemoryDialogC"));
+    EXPECT_FALSE(types.count("CuiFillMemoryDialog"));
+}
 
 TEST(Exports, HeadersDeclareExactlyTheList)
 {

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -151,6 +152,9 @@ TEST(HostileTable, EveryCallbackTypeHasACallbacksLine)
         if (types.contains(match.captured(1)))
             types.insert(match.captured(2));
     }
+    // tesk_functions.h's PFN_ types point to the library's own exports, not to the host.
+    for (auto name = types.begin(); name != types.end();)
+        name = name->startsWith(QLatin1String("PFN_")) ? types.erase(name) : std::next(name);
     ASSERT_GE(types.size(), 10) << "the headers were not read";
     const QSet<QString> lines = modeLines(QStringLiteral("callbacks"));
     for (const QString &name : types)
