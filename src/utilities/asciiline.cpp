@@ -44,7 +44,9 @@ AsciiLine::AsciiLine(const QFont &font)
 std::shared_ptr<AsciiLine> AsciiLine::forFont(const QFont &font)
 {
     // A view paints with a few fonts; a font that comes back after eight others is learnt anew.
-    static std::vector<std::shared_ptr<AsciiLine>> kept;
+    // Never destroyed: the raw fonts would be let go after the application took the font
+    // engines down.
+    static auto &kept = *new std::vector<std::shared_ptr<AsciiLine>>;
     static constexpr size_t kMaxFonts = 8;
     // Fonts compare equal across devices of different resolution: the pixel size tells them
     // apart.
