@@ -58,8 +58,9 @@ void fill(QPainter *p, const QRect &r, const QBrush &brush)
 // direction of its own: a painter that leaves the direction to the text (as one on an image
 // does) puts it left to right.
 bool drawLineAtLeft(QPainter *p, const QRect &room, int flags, const QString &text,
-                    const tesk::utilities::TableTextCache::LineMetrics &metrics)
+                    tesk::utilities::TableTextCache &cache)
 {
+    const tesk::utilities::TableTextCache::LineMetrics &metrics = cache.lineMetrics();
     if (flags != int(Qt::AlignLeft | Qt::AlignVCenter) || p->layoutDirection() == Qt::RightToLeft ||
         metrics.height > room.height())
         return false;
@@ -67,7 +68,9 @@ bool drawLineAtLeft(QPainter *p, const QRect &room, int flags, const QString &te
     if (width < 0 || width > room.width())
         return false;
     const qreal top = room.top() + (room.height() - metrics.height) / 2;
-    p->drawText(QPointF(room.left(), top + metrics.ascent), text);
+    const QPointF baseline(room.left(), top + metrics.ascent);
+    if (!cache.asciiLine().draw(p, baseline, text))
+        p->drawText(baseline, text);
     return true;
 }
 
@@ -404,7 +407,7 @@ void UTableItem::drawText(QPainter *p, const QRect &room, int flags, const QStri
         cache.useFont(p->font());
     }
     if (!layout) {
-        if (!drawLineAtLeft(p, room, flags, text, cache.lineMetrics()))
+        if (!drawLineAtLeft(p, room, flags, text, cache))
             p->drawText(room, flags, text);
         return;
     }

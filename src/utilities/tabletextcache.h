@@ -1,5 +1,7 @@
 #pragma once
 
+#include "utilities/asciiline.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
@@ -7,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -72,6 +75,15 @@ public:
     };
     const LineMetrics &lineMetrics() const { return m_fonts[m_current].metrics; }
 
+    // Draws single lines of the font last used as glyph runs.
+    AsciiLine &asciiLine()
+    {
+        FontTexts &texts = m_fonts[m_current];
+        if (!texts.ascii)
+            texts.ascii = AsciiLine::forFont(texts.font);
+        return *texts.ascii;
+    }
+
     // The text's alignment, worked out by `measure` the first time it is asked for.
     template<typename Measure>
     int alignment(const QString &text, Measure measure)
@@ -103,6 +115,7 @@ private:
         QFont font;
         LineMetrics metrics;
         QHash<QString, Entry> entries;
+        std::shared_ptr<AsciiLine> ascii;
     };
 
     // Some pages of a large view; past that the layouts of the font start over.

@@ -1,9 +1,11 @@
 // Table items and rectangular selections on their own, and the item's life inside a table.
 #include "testhost.h"
 
+#include "utilities/asciiline.h"
 #include "utilities/table.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
@@ -150,6 +152,70 @@ TEST(TableItem, ATextLooksTheSameDrawnFirstAndFromItsKeptLayout)
         const QColor base = table.palette().color(QPalette::Base);
         EXPECT_EQ(right.pixelColor(5, right.height() / 2), base) << pass;
     }
+}
+
+// A line drawn from learnt glyphs stands pixel for pixel where the painter's own text layout
+// puts it: kerned pairs, every printable character, fractional baselines, and fonts that
+// decorate; what it cannot draw so it leaves untouched and says so.
+TEST(TableItem, AsciiLinesDrawAsThePainterDrawsThem)
+{
+    testhost::startLibrary();
+    QString everyChar;
+    for (char16_t u = 0x20; u <= 0x7e; ++u)
+        everyChar += QChar(u);
+    const QStringList texts = {QStringLiteral("0a1b2c3d"),         QStringLiteral("AVATAR To Wa"),
+                               QStringLiteral("fi fl ffi office"), QStringLiteral("x"),
+                               QStringLiteral("  spaced  out "),   everyChar};
+    QFont serif(QStringLiteral("Serif"));
+    serif.setPointSize(13);
+    QFont underlined;
+    underlined.setUnderline(true);
+    QFont spaced;
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
+    for (const QFont &font : {QFont(), serif, underlined, spaced}) {
+        const auto image = [](const auto &draw) {
+            QImage out(900, 40, QImage::Format_ARGB32_Premultiplied);
+            out.fill(Qt::white);
+            QPainter p(&out);
+            draw(p);
+            return out;
+        };
+        tesk::utilities::AsciiLine line(font);
+        for (const QString &text : texts) {
+            for (const QPointF origin : {QPointF(2, 20), QPointF(3.25, 21.6)}) {
+                bool drawn = false;
+                const QImage ours = image([&](QPainter &p) {
+                    p.setFont(font);
+                    drawn = line.draw(&p, origin, text);
+                });
+                const QImage painters = image([&](QPainter &p) {
+                    p.setFont(font);
+                    p.drawText(origin, text);
+                });
+                // Plain hexadecimal digits, what the memory views show, never need the layout.
+                if (text.startsWith(QLatin1String("0a")) && !font.underline()) {
+                    EXPECT_TRUE(drawn) << font.toString().toStdString();
+                }
+                const QImage expected = drawn ? painters : image([](QPainter &) {});
+                EXPECT_EQ(ours, expected)
+                    << text.toStdString() << " " << font.toString().toStdString();
+            }
+        }
+    }
+    // Not drawn so: decorated fonts, and characters outside printable ASCII.
+    QImage out(50, 20, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&out);
+    EXPECT_FALSE(
+        tesk::utilities::AsciiLine(underlined).draw(&p, QPointF(0, 10), QStringLiteral("ab")));
+    EXPECT_FALSE(
+        tesk::utilities::AsciiLine(QFont()).draw(&p, QPointF(0, 10), QStringLiteral("a\u00e9")));
+    EXPECT_FALSE(
+        tesk::utilities::AsciiLine(QFont()).draw(&p, QPointF(0, 10), QStringLiteral("a\tb")));
+    // One learning serves every table painting in the font.
+    EXPECT_EQ(tesk::utilities::AsciiLine::forFont(serif),
+              tesk::utilities::AsciiLine::forFont(serif));
+    EXPECT_NE(tesk::utilities::AsciiLine::forFont(serif),
+              tesk::utilities::AsciiLine::forFont(QFont()));
 }
 
 namespace {

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QFont>
+#include <QGlyphRun>
+#include <QRawFont>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QPointF;
+class QString;
+
+namespace tesk::utilities {
+
+// Draws single lines of printable ASCII in one font where the painter's drawText(QPointF,
+// QString) would put them, without laying each text out anew: the glyph of each character and
+// the step from one character to the next are learnt once per pair from the toolkit's own text
+// layout, and a text is then drawn as a run of those glyphs. A text that changes on every
+// update (a memory view's bytes) costs about half as much drawn so.
+class AsciiLine
+{
+public:
+    explicit AsciiLine(const QFont &font);
+
+    // The one of the font, shared by every table: learning the pairs costs a few layouts each,
+    // which a view's tables would otherwise all pay. Painting happens on the GUI thread only.
+    static std::shared_ptr<AsciiLine> forFont(const QFont &font);
+
+    // Draws the text from the baseline point; false, drawing nothing, where it could not put the
+    // text exactly where the painter's own layout would (a character outside printable ASCII or
+    // the font, a pair the font joins into one glyph).
+    bool draw(QPainter *p, const QPointF &origin, const QString &text);
+
+    const QFont &font() const { return m_font; }
+
+private:
+    static constexpr int kChars = 95; // printable ASCII, 0x20 to 0x7e
+
+    bool learnGlyph(int ch);
+    float learnStep(int first, int second);
+
+    QFont m_font;
+    QGlyphRun m_run;
+    bool m_haveRawFont = false;
+    // Per character: 0 not tried yet, 1 known, -1 not drawable so.
+    std::array<qint8, kChars> m_known{};
+    std::array<quint32, kChars> m_glyphs{};
+    // From a character's glyph to the next one's, per pair; kUnknown until learnt.
+    std::vector<float> m_steps;
+    std::vector<quint32> m_glyphScratch;
+    std::vector<QPointF> m_positionScratch;
+};
+
+} // namespace tesk::utilities
