@@ -1,4 +1,5 @@
-/* The whole host-facing C interface of libtesk. */
+/* The host-facing C interface of libtesk: every export family. The broker components' faces
+   (tesk_facade.h, tesk_events.h) and the function-pointer types (tesk_functions.h) stand apart. */
 #ifndef TESK_H
 #define TESK_H
 

@@ -57,7 +57,7 @@ typedef struct CuiHardwareCapabilityFlags
 #ifdef __cplusplus
 static_assert(sizeof(CuiHardwareCapabilityFlags) == 17 * 4, "seventeen 32-bit words");
 #else
-_Static_assert(sizeof(CuiHardwareCapabilityFlags) == 17 * 4, "seventeen 32-bit words");
+TESK_STATIC_ASSERT(sizeof(CuiHardwareCapabilityFlags) == 17 * 4, "seventeen 32-bit words");
 #endif
 
 /* Proxies. Texts are UTF-8; a null text or a handle the library did not make is ignored.

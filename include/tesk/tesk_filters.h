@@ -22,20 +22,15 @@ typedef struct ModuleFilterRecord
     uint32_t is_regex;
 } ModuleFilterRecord;
 
-#ifdef __cplusplus
-#define TESK_FILTERS_ASSERT(cond, text) static_assert(cond, text)
-#else
-#define TESK_FILTERS_ASSERT(cond, text) _Static_assert(cond, text)
-#endif
-TESK_FILTERS_ASSERT(sizeof(ModuleFilterRecord) == 1044, "ModuleFilterRecord is 1044 bytes");
-TESK_FILTERS_ASSERT(offsetof(ModuleFilterRecord, name) == 4, "name at 4");
-TESK_FILTERS_ASSERT(offsetof(ModuleFilterRecord, process_name) == 260, "process_name at 260");
-TESK_FILTERS_ASSERT(offsetof(ModuleFilterRecord, module_name) == 516, "module_name at 516");
-TESK_FILTERS_ASSERT(offsetof(ModuleFilterRecord, event_type) == 772, "event_type at 772");
-TESK_FILTERS_ASSERT(offsetof(ModuleFilterRecord, all_processes) == 1028, "all_processes at 1028");
-TESK_FILTERS_ASSERT(offsetof(ModuleFilterRecord, all_modules) == 1032, "all_modules at 1032");
-TESK_FILTERS_ASSERT(offsetof(ModuleFilterRecord, is_include) == 1036, "is_include at 1036");
-TESK_FILTERS_ASSERT(offsetof(ModuleFilterRecord, is_regex) == 1040, "is_regex at 1040");
+TESK_STATIC_ASSERT(sizeof(ModuleFilterRecord) == 1044, "ModuleFilterRecord is 1044 bytes");
+TESK_STATIC_ASSERT(offsetof(ModuleFilterRecord, name) == 4, "name at 4");
+TESK_STATIC_ASSERT(offsetof(ModuleFilterRecord, process_name) == 260, "process_name at 260");
+TESK_STATIC_ASSERT(offsetof(ModuleFilterRecord, module_name) == 516, "module_name at 516");
+TESK_STATIC_ASSERT(offsetof(ModuleFilterRecord, event_type) == 772, "event_type at 772");
+TESK_STATIC_ASSERT(offsetof(ModuleFilterRecord, all_processes) == 1028, "all_processes at 1028");
+TESK_STATIC_ASSERT(offsetof(ModuleFilterRecord, all_modules) == 1032, "all_modules at 1032");
+TESK_STATIC_ASSERT(offsetof(ModuleFilterRecord, is_include) == 1036, "is_include at 1036");
+TESK_STATIC_ASSERT(offsetof(ModuleFilterRecord, is_regex) == 1040, "is_regex at 1040");
 #undef TESK_FILTERS_ASSERT
 
 /* Deletes every filter and switches capturing off; always 1. */

@@ -20,9 +20,9 @@ static_assert(sizeof(CuiFrameRecord) == 16, "CuiFrameRecord is four 32-bit words
 static_assert(offsetof(CuiFrameRecord, initialEncoding) == 8, "CuiFrameRecord word 2");
 static_assert(offsetof(CuiFrameRecord, result) == 12, "CuiFrameRecord word 3");
 #else
-_Static_assert(sizeof(CuiFrameRecord) == 16, "CuiFrameRecord is four 32-bit words");
-_Static_assert(offsetof(CuiFrameRecord, initialEncoding) == 8, "CuiFrameRecord word 2");
-_Static_assert(offsetof(CuiFrameRecord, result) == 12, "CuiFrameRecord word 3");
+TESK_STATIC_ASSERT(sizeof(CuiFrameRecord) == 16, "CuiFrameRecord is four 32-bit words");
+TESK_STATIC_ASSERT(offsetof(CuiFrameRecord, initialEncoding) == 8, "CuiFrameRecord word 2");
+TESK_STATIC_ASSERT(offsetof(CuiFrameRecord, result) == 12, "CuiFrameRecord word 3");
 #endif
 
 /* Whether the next QtFrameCreate builds a window, and of which kind. */

@@ -15,6 +15,9 @@
 /* Pins a record layout that hosts build against, in C and C++ alike. */
 #ifdef __cplusplus
 #define TESK_STATIC_ASSERT(cond, text) static_assert(cond, text)
+#elif defined(__GNUC__)
+/* C99 has no _Static_assert; gcc and clang take it there too after __extension__. */
+#define TESK_STATIC_ASSERT(cond, text) __extension__ _Static_assert(cond, text)
 #else
 #define TESK_STATIC_ASSERT(cond, text) _Static_assert(cond, text)
 #endif

@@ -78,8 +78,8 @@ typedef struct TeskDisassemblyLine
 static_assert(sizeof(TeskDisassemblyLine) == 48, "disassembly line record: 48 bytes");
 static_assert(offsetof(TeskDisassemblyLine, text) == 16, "line text at byte 16");
 #else
-_Static_assert(sizeof(TeskDisassemblyLine) == 48, "disassembly line record: 48 bytes");
-_Static_assert(offsetof(TeskDisassemblyLine, text) == 16, "line text at byte 16");
+TESK_STATIC_ASSERT(sizeof(TeskDisassemblyLine) == 48, "disassembly line record: 48 bytes");
+TESK_STATIC_ASSERT(offsetof(TeskDisassemblyLine, text) == 16, "line text at byte 16");
 #endif
 #endif
 

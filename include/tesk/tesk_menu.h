@@ -31,7 +31,7 @@ typedef struct _TeskAccelerator
 #ifdef __cplusplus
 static_assert(sizeof(TeskAccelerator) == 24, "TeskAccelerator is 24 bytes");
 #else
-_Static_assert(sizeof(TeskAccelerator) == 24, "TeskAccelerator is 24 bytes");
+TESK_STATIC_ASSERT(sizeof(TeskAccelerator) == 24, "TeskAccelerator is 24 bytes");
 #endif
 
 TESK_EXPORT int QtRegisterMenuCB(CuiMenuAboutToShowFn aboutToShow, CuiMenuActivateFn activate,
