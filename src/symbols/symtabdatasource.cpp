@@ -11,8 +11,8 @@
 #include <QPointer>
 
 #include <algorithm>
-#include <stdexcept>
 #include <exception>
+#include <stdexcept>
 #include <system_error>
 #include <thread>
 
@@ -265,9 +265,8 @@ bool SymtabDataSourcePrivate::listed(const SymSymbol &s, const SymbolQuery &quer
 // pattern's key segment: a million names are then read at memory speed rather than one by one.
 // A position found leads to the name holding it (references grow with the index), which is
 // tested whole; the search then goes on after that name.
-void SymtabDataSourcePrivate::scanBlocks(const SymbolQuery &query,
-                                         const SymbolPattern &namePattern, bool variables,
-                                         size_t firstBlock, size_t endBlock,
+void SymtabDataSourcePrivate::scanBlocks(const SymbolQuery &query, const SymbolPattern &namePattern,
+                                         bool variables, size_t firstBlock, size_t endBlock,
                                          std::vector<uint64_t> &bits) const
 {
     using tesk::symbols::TextArena;
@@ -335,9 +334,9 @@ std::vector<uint64_t> SymtabDataSourcePrivate::scanNames(const SymbolQuery &quer
         return bits;
     const size_t blocks = texts.blockCount();
     constexpr size_t kBlocksPerPart = 4;
-    const size_t parts = std::min<size_t>(
-        {size_t(std::max(1u, std::thread::hardware_concurrency())), 4,
-         (blocks + kBlocksPerPart - 1) / kBlocksPerPart});
+    const size_t parts =
+        std::min<size_t>({size_t(std::max(1u, std::thread::hardware_concurrency())), 4,
+                          (blocks + kBlocksPerPart - 1) / kBlocksPerPart});
     if (parts <= 1) {
         scanBlocks(query, namePattern, variables, 0, blocks, bits);
         return bits;
