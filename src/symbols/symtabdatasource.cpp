@@ -614,12 +614,17 @@ void SymtabDataSource::sortByName(std::vector<SymbolIndex> &rows, Qt::SortOrder 
     }
     // 1 marks a row, 2 a row that sorts first; the walk then reads nothing but the marks.
     std::vector<uint8_t> marked(count);
+    bool angles = false;
     for (SymbolIndex index : rows) {
         const SymSymbol &s = symbol(index);
-        marked[s.rank] = (s.flags & SymSymbol::kAngleName) ? 2 : 1;
+        const bool angle = s.flags & SymSymbol::kAngleName;
+        marked[s.rank] = angle ? 2 : 1;
+        angles = angles || angle;
     }
     size_t out = 0;
     for (const uint8_t mark : {uint8_t(2), uint8_t(1)}) {
+        if (mark == 2 && !angles)
+            continue;
         for (size_t i = 0; i < count; ++i) {
             const size_t r = descending ? count - 1 - i : i;
             if (marked[r] == mark)
