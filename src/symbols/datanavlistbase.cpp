@@ -18,18 +18,27 @@ const QString kGlobalModule = QStringLiteral("<Global>");
 } // namespace
 
 DataNavListBase::DataNavListBase(NavListModel *model, QWidget *parent)
-    : QTreeView(parent)
+    : QTableView(parent)
     , m_model(model)
 {
     m_model->setParent(this);
     setModel(m_model);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setTabKeyNavigation(false);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setContextMenuPolicy(Qt::CustomContextMenu);
-    QHeaderView *h = header();
+    QHeaderView *rows = verticalHeader();
+    rows->hide();
+    rows->setMinimumSectionSize(1);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(fontMetrics().height() + 4);
+    QHeaderView *h = horizontalHeader();
+    h->setHighlightSections(false);
+    h->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     h->setSectionsMovable(false);
     h->setSectionsClickable(true);
     h->setSortIndicatorShown(true);
@@ -112,7 +121,7 @@ void DataNavListBase::refreshContents()
     for (int column = 0; column < int(m_autoWidth.size()); ++column) {
         if (!m_autoWidth[size_t(column)])
             continue;
-        int width = header()->sectionSizeHint(column);
+        int width = horizontalHeader()->sectionSizeHint(column);
         for (int row = first; row <= last; ++row)
             width = qMax(width, sizeHintForIndex(m_model->index(row, column)).width());
         if (width > columnWidth(column))
@@ -133,7 +142,7 @@ DataNavListOwner *DataNavListBase::owner() const
 void DataNavListBase::disableSorting()
 {
     m_model->sort(-1);
-    header()->setSortIndicator(-1, Qt::AscendingOrder);
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
 }
 
 void DataNavListBase::restoreSorting()
@@ -261,22 +270,31 @@ void DataNavListBase::setSymbolHeaders(const QString &nameHeader)
 
 void DataNavListBase::changeEvent(QEvent *event)
 {
-    QTreeView::changeEvent(event);
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     if (event->type() == QEvent::LanguageChange)
         languageChange();
 }
 
 void DataNavListBase::resizeEvent(QResizeEvent *event)
 {
-    QTreeView::resizeEvent(event);
+    QTableView::resizeEvent(event);
     refreshContents();
+}
+
+QModelIndex DataNavListBase::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    if (cursorAction == MoveHome || cursorAction == MoveEnd)
+        modifiers |= Qt::ControlModifier;
+    return QTableView::moveCursor(cursorAction, modifiers);
 }
 
 void DataNavListBase::applySorting(int column, bool ascending)
 {
     const Qt::SortOrder order = ascending ? Qt::AscendingOrder : Qt::DescendingOrder;
     m_model->sort(column, order);
-    header()->setSortIndicator(column, order);
+    horizontalHeader()->setSortIndicator(column, order);
 }
 
 void DataNavListBase::onSectionClicked(int column)

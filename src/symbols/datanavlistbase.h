@@ -1,12 +1,13 @@
 #pragma once
-// The base of the data navigator's four lists: a flat tree view over a NavListModel that
+// The base of the data navigator's four lists: a flat list (a table view dressed as one, whose
+// rows of one fixed height cost nothing to lay out at a million) over a NavListModel that
 // remembers its sorting, saves and restores sort order and column widths as part of the pane's
 // state text, answers named actions given by script, builds the symbol path of its current row
 // and runs its context menu from the list's tables of toggles and commands.
 
 #include "symbols/navlistmodel.h"
 
-#include <QTreeView>
+#include <QTableView>
 
 #include <vector>
 
@@ -25,7 +26,7 @@ public:
     virtual void processPaneGenericOption(int id) = 0;
 };
 
-class DataNavListBase : public QTreeView
+class DataNavListBase : public QTableView
 {
     Q_OBJECT
 
@@ -104,6 +105,8 @@ protected:
     void setSymbolHeaders(const QString &nameHeader);
 
     void resizeEvent(QResizeEvent *event) override;
+    // Home and End go to the first and last row, as in any list.
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 signals:
     void doCommand(const QString &command);

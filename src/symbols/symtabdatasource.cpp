@@ -11,7 +11,11 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <cstring>
+#include <exception>
 #include <stdexcept>
+#include <system_error>
+#include <thread>
 
 using tesk::symbols::SymbolPattern;
 
@@ -52,10 +56,17 @@ bool parseCanonicalAddress(QByteArrayView text, uint64_t &value)
     return true;
 }
 
+// Called for every name when the collation order is made: the C library's backward search
+// reads many bytes at a time where the view's reads one.
 QByteArrayView lastComponent(QByteArrayView name)
 {
+#if defined(__GLIBC__)
+    const void *slash = name.isEmpty() ? nullptr : memrchr(name.data(), '\\', size_t(name.size()));
+    return slash ? name.sliced(static_cast<const char *>(slash) - name.data() + 1) : name;
+#else
     const qsizetype slash = name.lastIndexOf('\\');
     return slash < 0 ? name : name.sliced(slash + 1);
+#endif
 }
 
 bool scopeShown(const SymSymbol &s, const SymbolQuery &q)
@@ -114,6 +125,9 @@ public:
                        std::vector<SymbolIndex> &result) const;
     bool listed(const SymSymbol &s, const SymbolQuery &query,
                 const tesk::symbols::SymbolPattern &namePattern, bool variables) const;
+    void scanBlocks(const SymbolQuery &query, const tesk::symbols::SymbolPattern &namePattern,
+                    bool variables, size_t firstBlock, size_t endBlock,
+                    std::vector<uint64_t> &bits) const;
     std::vector<uint64_t> scanNames(const SymbolQuery &query,
                                     const tesk::symbols::SymbolPattern &namePattern,
                                     bool variables) const;
@@ -259,18 +273,26 @@ bool SymtabDataSourcePrivate::listed(const SymSymbol &s, const SymbolQuery &quer
 // pattern's key segment: a million names are then read at memory speed rather than one by one.
 // A position found leads to the name holding it (references grow with the index), which is
 // tested whole; the search then goes on after that name.
-std::vector<uint64_t> SymtabDataSourcePrivate::scanNames(const SymbolQuery &query,
-                                                         const SymbolPattern &namePattern,
-                                                         bool variables) const
+void SymtabDataSourcePrivate::scanBlocks(const SymbolQuery &query, const SymbolPattern &namePattern,
+                                         bool variables, size_t firstBlock, size_t endBlock,
+                                         std::vector<uint64_t> &bits) const
 {
     using tesk::symbols::TextArena;
     const size_t n = symbols.size();
-    std::vector<uint64_t> bits((n + 63) / 64);
-    if (!n)
-        return bits;
     const auto start = [this](size_t i) { return TextArena::position(symbols[i].nameRef); };
-    size_t cursor = 0; // its name starts at or before every position still to come
-    for (size_t b = 0; b < texts.blockCount(); ++b) {
+    // The last name starting at or before the first block (or the first name): every position
+    // still to come is then at or after the cursor's name.
+    size_t cursor = 0;
+    {
+        const uint64_t first = TextArena::position(firstBlock, 0);
+        size_t lo = 0, hi = n;
+        while (hi - lo > 1) {
+            const size_t mid = lo + (hi - lo) / 2;
+            (start(mid) <= first ? lo : hi) = mid;
+        }
+        cursor = lo;
+    }
+    for (size_t b = firstBlock; b < endBlock; ++b) {
         const QByteArrayView block = texts.block(b);
         qsizetype at = 0;
         while (at < block.size() && (at = namePattern.findKeySegment(block, at)) >= 0) {
@@ -290,7 +312,7 @@ std::vector<uint64_t> SymtabDataSourcePrivate::scanNames(const SymbolQuery &quer
             cursor = lo;
             const SymSymbol &s = symbols[cursor];
             const uint64_t end = start(cursor) + s.nameLength;
-            if (pos >= end) {
+            if (pos >= end || pos < start(cursor)) {
                 // In an address text, or in bytes of no text.
                 ++at;
                 continue;
@@ -305,6 +327,66 @@ std::vector<uint64_t> SymtabDataSourcePrivate::scanNames(const SymbolQuery &quer
                 bits[cursor / 64] |= uint64_t(1) << (cursor % 64);
             at = qsizetype(end - TextArena::position(b, 0));
         }
+    }
+}
+
+// A large arena is read in a few parts at once, each part's blocks by a thread of its own into
+// bits of its own (neighbouring parts share words at their edges), then joined.
+std::vector<uint64_t> SymtabDataSourcePrivate::scanNames(const SymbolQuery &query,
+                                                         const SymbolPattern &namePattern,
+                                                         bool variables) const
+{
+    const size_t n = symbols.size();
+    std::vector<uint64_t> bits((n + 63) / 64);
+    if (!n)
+        return bits;
+    const size_t blocks = texts.blockCount();
+    constexpr size_t kBlocksPerPart = 4;
+    const size_t parts =
+        std::min<size_t>({size_t(std::max(1u, std::thread::hardware_concurrency())), 4,
+                          (blocks + kBlocksPerPart - 1) / kBlocksPerPart});
+    if (parts <= 1) {
+        scanBlocks(query, namePattern, variables, 0, blocks, bits);
+        return bits;
+    }
+    std::vector<std::vector<uint64_t>> partBits(parts - 1);
+    std::vector<std::exception_ptr> failures(parts - 1);
+    std::vector<std::thread> threads;
+    const auto edge = [blocks, parts](size_t part) { return blocks * part / parts; };
+    try {
+        for (size_t part = 1; part < parts; ++part) {
+            threads.emplace_back([&, part] {
+                try {
+                    std::vector<uint64_t> &own = partBits[part - 1];
+                    own.assign(bits.size(), 0);
+                    scanBlocks(query, namePattern, variables, edge(part), edge(part + 1), own);
+                } catch (...) {
+                    // Out of memory in a name test: handed to the caller, as without threads.
+                    failures[part - 1] = std::current_exception();
+                }
+            });
+        }
+    } catch (const std::system_error &) {
+        // No more threads to be had: the parts not started are read here.
+        for (size_t part = threads.size() + 1; part < parts; ++part)
+            scanBlocks(query, namePattern, variables, edge(part), edge(part + 1), bits);
+    }
+    std::exception_ptr failure;
+    try {
+        scanBlocks(query, namePattern, variables, 0, edge(1), bits);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    for (const std::exception_ptr &f : failures)
+        failure = failure ? failure : f;
+    if (failure)
+        std::rethrow_exception(failure);
+    for (size_t part = 0; part < threads.size(); ++part) {
+        const std::vector<uint64_t> &own = partBits[part];
+        for (size_t w = 0; w < bits.size(); ++w)
+            bits[w] |= own[w];
     }
     return bits;
 }
@@ -540,12 +622,17 @@ void SymtabDataSource::sortByName(std::vector<SymbolIndex> &rows, Qt::SortOrder 
     }
     // 1 marks a row, 2 a row that sorts first; the walk then reads nothing but the marks.
     std::vector<uint8_t> marked(count);
+    bool angles = false;
     for (SymbolIndex index : rows) {
         const SymSymbol &s = symbol(index);
-        marked[s.rank] = (s.flags & SymSymbol::kAngleName) ? 2 : 1;
+        const bool angle = s.flags & SymSymbol::kAngleName;
+        marked[s.rank] = angle ? 2 : 1;
+        angles = angles || angle;
     }
     size_t out = 0;
     for (const uint8_t mark : {uint8_t(2), uint8_t(1)}) {
+        if (mark == 2 && !angles)
+            continue;
         for (size_t i = 0; i < count; ++i) {
             const size_t r = descending ? count - 1 - i : i;
             if (marked[r] == mark)

@@ -11,6 +11,7 @@
 #include "symbols/varlistview.h"
 
 #include <QAbstractItemModelTester>
+#include <QHeaderView>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -349,6 +350,58 @@ TEST_F(NavListTest, RowsSortByLastComponentWithAngleRowsFirst)
     EXPECT_EQ(column0(*functions), QStringList({"a\\b\\zeta", "start", "main"}));
     functions->setSorting(1, true);
     EXPECT_EQ(column0(*functions), QStringList({"main", "start", "a\\b\\zeta"}));
+}
+
+// The list as a user drives it: whole rows of one height, a header click sorts (again: the other
+// way), Home and End go to the first and last row and Tab leaves the list.
+TEST_F(NavListTest, MouseAndKeysDriveRowsAndHeader)
+{
+    auto functions = symbolList<FuncListView>(false);
+    FuncListView &view = *functions;
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const int rows = view.listModel()->rowCount();
+    ASSERT_EQ(rows, 4);
+    for (int row = 0; row < rows; ++row)
+        EXPECT_EQ(view.rowHeight(row), view.rowHeight(0));
+    EXPECT_GE(view.rowHeight(0), view.fontMetrics().height());
+
+    QHeaderView *header = view.horizontalHeader();
+    const auto clickHeader = [header](int column) {
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                   header->height() / 2));
+    };
+    clickHeader(1);
+    EXPECT_EQ(view.sortColumn(), 1);
+    EXPECT_TRUE(view.sortAscending());
+    EXPECT_EQ(column0(view), QStringList({"main", "start", "a\\b\\zeta", "c\\alpha"}));
+    clickHeader(1);
+    EXPECT_FALSE(view.sortAscending());
+    EXPECT_EQ(header->sortIndicatorSection(), 1);
+    EXPECT_EQ(column0(view), QStringList({"c\\alpha", "a\\b\\zeta", "start", "main"}));
+
+    // A click on any cell takes its whole row.
+    const QRect cell = view.visualRect(view.listModel()->index(3, 3));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(view.currentIndex().row(), 3);
+    EXPECT_TRUE(view.selectionModel()->isRowSelected(3, QModelIndex()));
+    QString path;
+    ASSERT_TRUE(view.symbolPath(path));
+    EXPECT_EQ(path, "img\\\\m\\main");
+
+    view.setFocus();
+    QTest::keyClick(&view, Qt::Key_End);
+    EXPECT_EQ(view.currentIndex().row(), rows - 1);
+    QTest::keyClick(&view, Qt::Key_Home);
+    EXPECT_EQ(view.currentIndex().row(), 0);
+    QTest::keyClick(&view, Qt::Key_Down);
+    EXPECT_EQ(view.currentIndex().row(), 1);
+    EXPECT_TRUE(view.selectionModel()->isRowSelected(1, QModelIndex()));
+    const QModelIndex before = view.currentIndex();
+    QTest::keyClick(&view, Qt::Key_Tab);
+    EXPECT_EQ(view.currentIndex(), before);
 }
 
 TEST_F(NavListTest, ModelsPassTheModelTester)
