@@ -6,7 +6,10 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -18,25 +21,21 @@ const QString kGlobalModule = QStringLiteral("<Global>");
 } // namespace
 
 DataNavListBase::DataNavListBase(NavListModel *model, QWidget *parent)
-    : QTableView(parent)
+    : QAbstractItemView(parent)
     , m_model(model)
+    , m_header(new QHeaderView(Qt::Horizontal, this))
 {
     m_model->setParent(this);
     setModel(m_model);
-    setShowGrid(false);
-    setWordWrap(false);
-    setCornerButtonEnabled(false);
+    m_header->setModel(m_model);
+    m_rowHeight = fontMetrics().height() + 4;
     setTabKeyNavigation(false);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setContextMenuPolicy(Qt::CustomContextMenu);
-    QHeaderView *rows = verticalHeader();
-    rows->hide();
-    rows->setMinimumSectionSize(1);
-    rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setDefaultSectionSize(fontMetrics().height() + 4);
-    QHeaderView *h = horizontalHeader();
+    QHeaderView *h = m_header;
     h->setHighlightSections(false);
     h->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     h->setSectionsMovable(false);
@@ -44,7 +43,17 @@ DataNavListBase::DataNavListBase(NavListModel *model, QWidget *parent)
     h->setSortIndicatorShown(true);
     h->setStretchLastSection(false);
     h->setSectionResizeMode(QHeaderView::Interactive);
+    connect(h, &QHeaderView::sectionResized, this, [this] {
+        updateGeometries();
+        viewport()->update();
+    });
+    connect(h, &QHeaderView::geometriesChanged, this, &DataNavListBase::updateGeometries);
+    connect(h, &QHeaderView::sectionCountChanged, this, &DataNavListBase::updateGeometries);
+    connect(h, &QHeaderView::sectionHandleDoubleClicked, this, &DataNavListBase::fitColumnToRows);
     connect(h, &QHeaderView::sectionClicked, this, &DataNavListBase::onSectionClicked);
+    // Removing rows has no virtual hook in the base view, and the scroll range follows the rows.
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this,
+            &DataNavListBase::scheduleDelayedItemsLayout);
     connect(this, &QAbstractItemView::clicked, this, &DataNavListBase::slotClicked);
     connect(this, &QWidget::customContextMenuRequested, this,
             &DataNavListBase::slotContextMenuRequested);
@@ -52,6 +61,81 @@ DataNavListBase::DataNavListBase(NavListModel *model, QWidget *parent)
     connect(m_model, &QAbstractItemModel::modelReset, this, &DataNavListBase::queueRefresh);
     connect(m_model, &QAbstractItemModel::layoutChanged, this, &DataNavListBase::queueRefresh);
     applySorting(m_sortColumn, m_sortAscending);
+}
+
+DataNavListBase::~DataNavListBase()
+{
+    // The header outlives this part of the view while the widget tears down and still reports.
+    m_header->disconnect(this);
+}
+
+int DataNavListBase::columnWidth(int column) const
+{
+    return m_header->sectionSize(column);
+}
+
+void DataNavListBase::setColumnWidth(int column, int width)
+{
+    m_header->resizeSection(column, width);
+}
+
+int DataNavListBase::rowHeight(int row) const
+{
+    return row >= 0 && row < m_model->rowCount() ? m_rowHeight : 0;
+}
+
+QRect DataNavListBase::visualRect(const QModelIndex &index) const
+{
+    if (!index.isValid() || index.model() != m_model || index.parent().isValid())
+        return {};
+    return QRect(m_header->sectionViewportPosition(index.column()),
+                 (index.row() - verticalScrollBar()->value()) * m_rowHeight,
+                 m_header->sectionSize(index.column()), m_rowHeight);
+}
+
+void DataNavListBase::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    if (!index.isValid() || index.model() != m_model)
+        return;
+    QScrollBar *bar = verticalScrollBar();
+    const int row = index.row();
+    const int page = pageRows();
+    const int top = bar->value();
+    switch (hint) {
+    case EnsureVisible:
+        if (row < top)
+            bar->setValue(row);
+        else if (row >= top + page)
+            bar->setValue(row - page + 1);
+        break;
+    case PositionAtTop:
+        bar->setValue(row);
+        break;
+    case PositionAtBottom:
+        bar->setValue(row - page + 1);
+        break;
+    case PositionAtCenter:
+        bar->setValue(row - page / 2);
+        break;
+    }
+    // Across, as a table does: the cell's column comes into view, its left edge first.
+    const int left = m_header->sectionPosition(index.column());
+    const int right = left + m_header->sectionSize(index.column());
+    QScrollBar *across = horizontalScrollBar();
+    const int width = viewport()->width();
+    if (left < across->value() || right - left > width)
+        across->setValue(left);
+    else if (right > across->value() + width)
+        across->setValue(right - width);
+}
+
+QModelIndex DataNavListBase::indexAt(const QPoint &point) const
+{
+    const int row = rowAtY(point.y());
+    const int column = m_header->logicalIndexAt(point.x());
+    if (row < 0 || column < 0)
+        return {};
+    return m_model->index(row, column);
 }
 
 void DataNavListBase::saveState(QString &state) const
@@ -121,7 +205,7 @@ void DataNavListBase::refreshContents()
     for (int column = 0; column < int(m_autoWidth.size()); ++column) {
         if (!m_autoWidth[size_t(column)])
             continue;
-        int width = horizontalHeader()->sectionSizeHint(column);
+        int width = m_header->sectionSizeHint(column);
         for (int row = first; row <= last; ++row)
             width = qMax(width, sizeHintForIndex(m_model->index(row, column)).width());
         if (width > columnWidth(column))
@@ -270,24 +354,219 @@ void DataNavListBase::setSymbolHeaders(const QString &nameHeader)
 
 void DataNavListBase::changeEvent(QEvent *event)
 {
-    QTableView::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
-        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    QAbstractItemView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        m_rowHeight = fontMetrics().height() + 4;
+        updateGeometries();
+        viewport()->update();
+    }
     if (event->type() == QEvent::LanguageChange)
         languageChange();
 }
 
 void DataNavListBase::resizeEvent(QResizeEvent *event)
 {
-    QTableView::resizeEvent(event);
+    QAbstractItemView::resizeEvent(event);
     refreshContents();
 }
 
-QModelIndex DataNavListBase::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+void DataNavListBase::paintEvent(QPaintEvent *event)
 {
-    if (cursorAction == MoveHome || cursorAction == MoveEnd)
-        modifiers |= Qt::ControlModifier;
-    return QTableView::moveCursor(cursorAction, modifiers);
+    const int rows = m_model->rowCount();
+    const int columns = m_header->count();
+    if (!rows || !columns)
+        return;
+    QPainter painter(viewport());
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QRect area = event->rect();
+    const int first = qMax(0, rowAtY(area.top()) < 0 ? verticalScrollBar()->value()
+                                                      : rowAtY(area.top()));
+    const int last = qMin(rows - 1, verticalScrollBar()->value() +
+                                        (area.bottom() + m_rowHeight - 1) / m_rowHeight);
+    int firstColumn = m_header->visualIndexAt(area.left());
+    int lastColumn = m_header->visualIndexAt(area.right());
+    if (firstColumn < 0)
+        firstColumn = 0;
+    if (lastColumn < 0)
+        lastColumn = columns - 1;
+    const QModelIndex current = currentIndex();
+    const bool focused = hasFocus() || viewport()->hasFocus();
+    const QStyle::State base = option.state;
+    QItemSelectionModel *selection = selectionModel();
+    for (int row = first; row <= last; ++row) {
+        const bool selected = selection && selection->isRowSelected(row, QModelIndex());
+        for (int visual = firstColumn; visual <= lastColumn; ++visual) {
+            const int column = m_header->logicalIndex(visual);
+            if (m_header->isSectionHidden(column))
+                continue;
+            const QModelIndex index = m_model->index(row, column);
+            option.rect = visualRect(index);
+            option.state = base;
+            if (selected)
+                option.state |= QStyle::State_Selected;
+            if (index == current && focused)
+                option.state |= QStyle::State_HasFocus;
+            if (!(m_model->flags(index) & Qt::ItemIsEnabled))
+                option.state &= ~QStyle::State_Enabled;
+            option.index = index;
+            style()->drawPrimitive(QStyle::PE_PanelItemViewRow, &option, &painter, this);
+            itemDelegateForIndex(index)->paint(&painter, option, index);
+        }
+    }
+}
+
+void DataNavListBase::scrollContentsBy(int dx, int dy)
+{
+    m_header->setOffset(horizontalScrollBar()->value());
+    const int pixels = dy * m_rowHeight;
+    if (qAbs(pixels) >= viewport()->height())
+        viewport()->update();
+    else
+        viewport()->scroll(dx, pixels);
+}
+
+void DataNavListBase::updateGeometries()
+{
+    const int headerHeight = m_header->isHidden() ? 0 : m_header->sizeHint().height();
+    setViewportMargins(0, headerHeight, 0, 0);
+    const QRect area = viewport()->geometry();
+    m_header->setGeometry(area.left(), area.top() - headerHeight, area.width(), headerHeight);
+
+    const int page = pageRows();
+    QScrollBar *down = verticalScrollBar();
+    down->setSingleStep(1);
+    down->setPageStep(page);
+    down->setRange(0, qMax(0, m_model->rowCount() - page));
+
+    QScrollBar *across = horizontalScrollBar();
+    across->setSingleStep(qMax(1, fontMetrics().averageCharWidth() * 2));
+    across->setPageStep(area.width());
+    across->setRange(0, qMax(0, m_header->length() - area.width()));
+    m_header->setOffset(across->value());
+    QAbstractItemView::updateGeometries();
+}
+
+void DataNavListBase::rowsInserted(const QModelIndex &parent, int start, int end)
+{
+    QAbstractItemView::rowsInserted(parent, start, end);
+    scheduleDelayedItemsLayout();
+}
+
+QModelIndex DataNavListBase::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers)
+{
+    const int rows = m_model->rowCount();
+    const int columns = m_model->columnCount();
+    if (!rows || !columns)
+        return {};
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return m_model->index(0, 0);
+    int row = current.row();
+    int column = current.column();
+    switch (cursorAction) {
+    case MoveUp:
+        --row;
+        break;
+    case MoveDown:
+        ++row;
+        break;
+    case MovePageUp:
+        row -= pageRows();
+        break;
+    case MovePageDown:
+        row += pageRows();
+        break;
+    case MoveHome:
+        row = 0;
+        break;
+    case MoveEnd:
+        row = rows - 1;
+        break;
+    case MoveLeft:
+        --column;
+        break;
+    case MoveRight:
+        ++column;
+        break;
+    case MoveNext:
+    case MovePrevious:
+        return current;
+    }
+    return m_model->index(qBound(0, row, rows - 1), qBound(0, column, columns - 1));
+}
+
+int DataNavListBase::horizontalOffset() const
+{
+    return horizontalScrollBar()->value();
+}
+
+int DataNavListBase::verticalOffset() const
+{
+    return verticalScrollBar()->value() * m_rowHeight;
+}
+
+bool DataNavListBase::isIndexHidden(const QModelIndex &index) const
+{
+    return m_header->isSectionHidden(index.column());
+}
+
+void DataNavListBase::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command)
+{
+    const QRect r = rect.normalized();
+    const int rows = m_model->rowCount();
+    const int columns = m_model->columnCount();
+    // Outside the rows (below the last one) a press selects nothing and keeps what was.
+    const int top = rowAtY(r.top());
+    const int bottom = rowAtY(r.bottom());
+    if (top < 0 || bottom < 0 || !columns || !selectionModel())
+        return;
+    const int first = qBound(0, top, rows - 1);
+    const int last = qBound(0, bottom, rows - 1);
+    selectionModel()->select(
+        QItemSelection(m_model->index(first, 0), m_model->index(last, columns - 1)), command);
+}
+
+QRegion DataNavListBase::visualRegionForSelection(const QItemSelection &selection) const
+{
+    QRegion region;
+    const int top = verticalScrollBar()->value();
+    const int shown = viewport()->height() / m_rowHeight + 1;
+    const int width = viewport()->width();
+    for (const QItemSelectionRange &range : selection) {
+        if (!range.isValid() || range.model() != m_model)
+            continue;
+        const int first = qMax(range.top(), top);
+        const int last = qMin(range.bottom(), top + shown);
+        if (first > last)
+            continue;
+        region += QRect(0, (first - top) * m_rowHeight, width, (last - first + 1) * m_rowHeight);
+    }
+    return region;
+}
+
+int DataNavListBase::pageRows() const
+{
+    return qMax(1, viewport()->height() / m_rowHeight);
+}
+
+int DataNavListBase::rowAtY(int y) const
+{
+    if (y < 0)
+        return -1;
+    const qint64 row = qint64(verticalScrollBar()->value()) + y / m_rowHeight;
+    return row < m_model->rowCount() ? int(row) : -1;
+}
+
+void DataNavListBase::fitColumnToRows(int column)
+{
+    const int rows = m_model->rowCount();
+    int width = m_header->sectionSizeHint(column);
+    const int first = verticalScrollBar()->value();
+    const int last = qMin(rows - 1, first + pageRows());
+    for (int row = first; row <= last; ++row)
+        width = qMax(width, sizeHintForIndex(m_model->index(row, column)).width());
+    setColumnWidth(column, width);
 }
 
 void DataNavListBase::applySorting(int column, bool ascending)

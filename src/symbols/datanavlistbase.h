@@ -1,16 +1,18 @@
 #pragma once
-// The base of the data navigator's four lists: a flat list (a table view dressed as one, whose
-// rows of one fixed height cost nothing to lay out at a million) over a NavListModel that
+// The base of the data navigator's four lists: a flat list of rows of one height under a header
+// of columns, which keeps nothing per row and touches only the rows on screen, so a million rows
+// cost what a page does; over a NavListModel that
 // remembers its sorting, saves and restores sort order and column widths as part of the pane's
 // state text, answers named actions given by script, builds the symbol path of its current row
 // and runs its context menu from the list's tables of toggles and commands.
 
 #include "symbols/navlistmodel.h"
 
-#include <QTableView>
+#include <QAbstractItemView>
 
 #include <vector>
 
+class QHeaderView;
 class QMenu;
 
 // What a list needs of the pane that holds it (the data navigator fills this face).
@@ -26,7 +28,7 @@ public:
     virtual void processPaneGenericOption(int id) = 0;
 };
 
-class DataNavListBase : public QTableView
+class DataNavListBase : public QAbstractItemView
 {
     Q_OBJECT
 
@@ -59,6 +61,7 @@ public:
     };
 
     explicit DataNavListBase(NavListModel *model, QWidget *parent = nullptr);
+    ~DataNavListBase() override;
 
     NavListModel *listModel() const { return m_model; }
 
@@ -79,6 +82,15 @@ public:
     void setSorting(int column, bool ascending = true);
     int sortColumn() const { return m_sortColumn; }
     bool sortAscending() const { return m_sortAscending; }
+
+    QHeaderView *horizontalHeader() const { return m_header; }
+    int columnWidth(int column) const;
+    void setColumnWidth(int column, int width);
+    int rowHeight(int row) const;
+
+    QRect visualRect(const QModelIndex &index) const override;
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+    QModelIndex indexAt(const QPoint &point) const override;
 
     // "%1\\%2\%3" (image, module, name); "%1\\%2" without a module or in "<Global>".
     static QString pathOf(const QString &image, const QString &module, const QString &name);
@@ -105,8 +117,17 @@ protected:
     void setSymbolHeaders(const QString &nameHeader);
 
     void resizeEvent(QResizeEvent *event) override;
-    // Home and End go to the first and last row, as in any list.
+    void paintEvent(QPaintEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
+    void rowsInserted(const QModelIndex &parent, int start, int end) override;
+    // Home and End go to the first and last row, as in any list; Tab leaves the list.
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    int horizontalOffset() const override;
+    int verticalOffset() const override;
+    bool isIndexHidden(const QModelIndex &index) const override;
+    void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
+    QRegion visualRegionForSelection(const QItemSelection &selection) const override;
 
 signals:
     void doCommand(const QString &command);
@@ -124,8 +145,14 @@ private:
     const Command *command(int id) const;
     const Toggle *toggleOf(int id) const;
     void queueRefresh();
+    // Rows wholly on screen, at least one.
+    int pageRows() const;
+    int rowAtY(int y) const;
+    void fitColumnToRows(int column);
 
     NavListModel *m_model;
+    QHeaderView *m_header;
+    int m_rowHeight = 1;
     bool m_sortAscending = true;
     int m_sortColumn = 0;
     DataNavListOwner *m_owner = nullptr;
