@@ -380,8 +380,8 @@ void DataNavListBase::paintEvent(QPaintEvent *event)
     QStyleOptionViewItem option;
     initViewItemOption(&option);
     const QRect area = event->rect();
-    const int first = qMax(0, rowAtY(area.top()) < 0 ? verticalScrollBar()->value()
-                                                      : rowAtY(area.top()));
+    const int first =
+        qMax(0, rowAtY(area.top()) < 0 ? verticalScrollBar()->value() : rowAtY(area.top()));
     const int last = qMin(rows - 1, verticalScrollBar()->value() +
                                         (area.bottom() + m_rowHeight - 1) / m_rowHeight);
     int firstColumn = m_header->visualIndexAt(area.left());

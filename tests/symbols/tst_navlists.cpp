@@ -13,6 +13,7 @@
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -402,6 +403,150 @@ TEST_F(NavListTest, MouseAndKeysDriveRowsAndHeader)
     const QModelIndex before = view.currentIndex();
     QTest::keyClick(&view, Qt::Key_Tab);
     EXPECT_EQ(view.currentIndex(), before);
+}
+
+// A list far longer than its page: the cursor stops at both ends, PageDown moves by the rows on
+// screen, and a far row brought into view is where the view says it is.
+TEST_F(NavListTest, KeysAndScrollingOverALongList)
+{
+    SymtabDataSource many;
+    many.addImage("i");
+    many.addModule("i m m.c");
+    for (int n = 0; n < 1000; ++n)
+        many.addFunction(QByteArray("i m f") + QByteArray::number(1000 + n) + " 0x1 Public");
+    FuncListView view;
+    std::vector<SymbolIndex> rows;
+    many.searchFunctions({}, rows);
+    view.symbols()->setSymbols(&many, rows);
+    view.resize(400, 200);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.setFocus();
+    const int count = view.listModel()->rowCount();
+    ASSERT_EQ(count, 1000);
+    const QRect page = view.viewport()->rect();
+    const int pageRows = page.height() / view.rowHeight(0);
+    ASSERT_GT(pageRows, 1);
+    const auto onScreen = [&view, &page] {
+        const QRect rect = view.visualRect(view.currentIndex());
+        return page.contains(rect.topLeft()) && rect.bottom() <= page.bottom() &&
+               view.indexAt(rect.center()).row() == view.currentIndex().row();
+    };
+
+    QTest::keyClick(&view, Qt::Key_Home);
+    QTest::keyClick(&view, Qt::Key_Up);
+    EXPECT_EQ(view.currentIndex().row(), 0);
+    QTest::keyClick(&view, Qt::Key_PageUp);
+    EXPECT_EQ(view.currentIndex().row(), 0);
+    QTest::keyClick(&view, Qt::Key_PageDown);
+    EXPECT_EQ(view.currentIndex().row(), pageRows);
+    EXPECT_TRUE(view.selectionModel()->isRowSelected(pageRows, QModelIndex()));
+    EXPECT_TRUE(onScreen());
+    QTest::keyClick(&view, Qt::Key_PageDown);
+    EXPECT_EQ(view.currentIndex().row(), 2 * pageRows);
+    QTest::keyClick(&view, Qt::Key_PageUp);
+    EXPECT_EQ(view.currentIndex().row(), pageRows);
+    QTest::keyClick(&view, Qt::Key_End);
+    EXPECT_EQ(view.currentIndex().row(), count - 1);
+    EXPECT_TRUE(onScreen());
+    QTest::keyClick(&view, Qt::Key_Down);
+    QTest::keyClick(&view, Qt::Key_PageDown);
+    EXPECT_EQ(view.currentIndex().row(), count - 1);
+    EXPECT_TRUE(onScreen());
+    // The last row sits at the bottom of the page, with nothing scrolled past it.
+    EXPECT_EQ(view.verticalScrollBar()->value(), count - pageRows);
+
+    view.setCurrentIndex(view.listModel()->index(700, 0));
+    EXPECT_TRUE(onScreen());
+    view.scrollTo(view.listModel()->index(300, 2), QAbstractItemView::PositionAtTop);
+    EXPECT_EQ(view.indexAt(QPoint(1, 1)).row(), 300);
+    EXPECT_EQ(view.visualRect(view.listModel()->index(300, 0)).top(), 0);
+    view.scrollTo(view.listModel()->index(700, 0), QAbstractItemView::PositionAtCenter);
+    EXPECT_TRUE(onScreen());
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      view.visualRect(view.listModel()->index(701, 1)).center());
+    EXPECT_EQ(view.currentIndex().row(), 701);
+    QTest::keyClick(&view, Qt::Key_Home);
+    EXPECT_EQ(view.currentIndex().row(), 0);
+    EXPECT_TRUE(onScreen());
+}
+
+// A click below the last row keeps the current row and selects no other (a table clears its
+// selection there too), and the selected row is painted as such.
+TEST_F(NavListTest, ClickBelowTheRowsAndTheSelectedRowPainted)
+{
+    auto functions = symbolList<FuncListView>(false);
+    FuncListView &view = *functions;
+    view.resize(400, 300);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const int rows = view.listModel()->rowCount();
+    const QRect last = view.visualRect(view.listModel()->index(rows - 1, 0));
+    ASSERT_LT(last.bottom() + 20, view.viewport()->height());
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      view.visualRect(view.listModel()->index(1, 0)).center());
+    ASSERT_EQ(view.currentIndex().row(), 1);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(20, last.bottom() + 10));
+    EXPECT_EQ(view.currentIndex().row(), 1);
+    for (int row = 0; row < rows; ++row)
+        EXPECT_EQ(view.selectionModel()->isRowSelected(row, QModelIndex()), false) << row;
+    EXPECT_FALSE(view.indexAt(QPoint(20, last.bottom() + 10)).isValid());
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      view.visualRect(view.listModel()->index(1, 2)).center());
+    EXPECT_TRUE(view.selectionModel()->isRowSelected(1, QModelIndex()));
+
+    const QImage image = view.viewport()->grab().toImage();
+    const auto colourOf = [&view, &image](int row) {
+        const QRect cell = view.visualRect(view.listModel()->index(row, 1));
+        return image.pixelColor(cell.right() - 2, cell.center().y());
+    };
+    const QPalette palette = view.palette();
+    const QColor selected = colourOf(1);
+    EXPECT_TRUE(selected == palette.color(QPalette::Active, QPalette::Highlight) ||
+                selected == palette.color(QPalette::Inactive, QPalette::Highlight))
+        << selected.name().toStdString();
+    EXPECT_NE(colourOf(0), selected);
+}
+
+// A column widened past the page: the header and the rows scroll across together.
+TEST_F(NavListTest, HeaderResizeAndHorizontalScrolling)
+{
+    auto functions = symbolList<FuncListView>(false);
+    FuncListView &view = *functions;
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QHeaderView *header = view.horizontalHeader();
+    EXPECT_EQ(header->geometry().bottom() + 1, view.viewport()->geometry().top());
+    EXPECT_EQ(view.horizontalScrollBar()->maximum(),
+              qMax(0, header->length() - view.viewport()->width()));
+    view.setColumnWidth(0, 2000);
+    EXPECT_EQ(view.columnWidth(0), 2000);
+    EXPECT_EQ(view.horizontalScrollBar()->maximum(), header->length() - view.viewport()->width());
+    view.horizontalScrollBar()->setValue(500);
+    EXPECT_EQ(header->offset(), 500);
+    const QModelIndex name = view.listModel()->index(2, 0);
+    const QModelIndex address = view.listModel()->index(2, 1);
+    EXPECT_EQ(view.visualRect(name).left(), -500);
+    EXPECT_EQ(view.visualRect(address).left(), 1500);
+    EXPECT_EQ(view.visualRect(address).left(), header->sectionViewportPosition(1));
+    EXPECT_EQ(view.indexAt(QPoint(1499, view.visualRect(name).center().y())), name);
+    // A cell of another column brought into view scrolls across to it.
+    view.scrollTo(view.listModel()->index(2, 2));
+    const QRect scope = view.visualRect(view.listModel()->index(2, 2));
+    EXPECT_GE(scope.left(), 0);
+    EXPECT_LE(scope.right(), view.viewport()->width());
+    view.scrollTo(name);
+    EXPECT_EQ(view.visualRect(name).left(), 0);
+    // Dragging a section edge in the header resizes the column.
+    const int edge = header->sectionViewportPosition(1) + header->sectionSize(1) - 1;
+    const int y = header->height() / 2;
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(edge, y));
+    QTest::mouseMove(header->viewport(), QPoint(edge + 40, y));
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(edge + 40, y));
+    const int widened = view.columnWidth(1);
+    view.setColumnWidth(0, 130);
+    EXPECT_EQ(view.visualRect(view.listModel()->index(0, 2)).left(),
+              130 + widened - view.horizontalScrollBar()->value());
 }
 
 TEST_F(NavListTest, ModelsPassTheModelTester)
