@@ -3,6 +3,7 @@
 #include "system/lifetime.h"
 #include "system/modalseam.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QMenu>
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 namespace {
@@ -17,6 +19,54 @@ namespace {
 // Widths a restored state may set; anything else is a damaged state text.
 constexpr int kMaxColumnWidth = 10000;
 const QString kGlobalModule = QStringLiteral("<Global>");
+
+// Plain text cells drawn with one shaping of their text: the style's general path measures,
+// elides and lays each cell out apart, and a page of cells is most of what a keystroke costs
+// once the rows themselves cost nothing. Cells with a check box or an icon take that path.
+class RowDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        if (cell.features &
+            (QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration |
+             QStyleOptionViewItem::WrapText)) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        const QWidget *widget = cell.widget;
+        const QStyle *style = widget ? widget->style() : QApplication::style();
+        painter->save();
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, widget);
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect text = cell.rect.adjusted(margin, 0, -margin, 0);
+        const bool enabled = cell.state & QStyle::State_Enabled;
+        const QPalette::ColorGroup group = !enabled                            ? QPalette::Disabled
+                                           : cell.state & QStyle::State_Active ? QPalette::Normal
+                                                                               : QPalette::Inactive;
+        const bool selected = cell.state & QStyle::State_Selected;
+        painter->setPen(
+            cell.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(cell.font);
+        painter->drawText(text, int(cell.displayAlignment) | Qt::TextSingleLine,
+                          cell.fontMetrics.elidedText(cell.text, cell.textElideMode, text.width()));
+        if (cell.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(cell);
+            focus.rect = style->subElementRect(QStyle::SE_ItemViewItemFocusRect, &cell, widget);
+            focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+            focus.backgroundColor =
+                cell.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
+            style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+        }
+        painter->restore();
+    }
+};
 
 } // namespace
 
@@ -27,6 +77,7 @@ DataNavListBase::DataNavListBase(NavListModel *model, QWidget *parent)
 {
     m_model->setParent(this);
     setModel(m_model);
+    setItemDelegate(new RowDelegate(this));
     m_header->setModel(m_model);
     m_rowHeight = fontMetrics().height() + 4;
     setTabKeyNavigation(false);

@@ -506,6 +506,22 @@ TEST_F(NavListTest, ClickBelowTheRowsAndTheSelectedRowPainted)
                 selected == palette.color(QPalette::Inactive, QPalette::Highlight))
         << selected.name().toStdString();
     EXPECT_NE(colourOf(0), selected);
+    // Every cell on screen shows its text, within the cell, selected or not.
+    const auto inked = [&image](const QRect &cell) {
+        const QColor background = image.pixelColor(cell.right() - 1, cell.top() + 1);
+        int count = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                count += image.pixelColor(x, y) != background;
+        }
+        return count;
+    };
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < 2; ++column)
+            EXPECT_GT(inked(view.visualRect(view.listModel()->index(row, column))), 10)
+                << row << "," << column;
+    }
+    EXPECT_EQ(inked(last.translated(0, 2 * last.height())), 0);
 }
 
 // A column widened past the page: the header and the rows scroll across together.
