@@ -589,6 +589,27 @@ void SymtabDataSourcePrivate::listByName(std::vector<uint64_t> &hits, Qt::SortOr
     if (!ranksValid)
         computeRanks();
     const bool descending = order == Qt::DescendingOrder;
+    // Few rows: their places compared cost less than a walk over every place.
+    size_t found = 0;
+    for (const uint64_t word : hits)
+        found += size_t(__builtin_popcountll(word));
+    if (found < rankOrder.size() / 64) {
+        const size_t first = result.size();
+        for (size_t w = 0; w < hits.size(); ++w) {
+            for (uint64_t word = hits[w]; word; word &= word - 1)
+                result.push_back(SymbolIndex(w * 64 + size_t(__builtin_ctzll(word))));
+        }
+        std::sort(result.begin() + qsizetype(first), result.end(),
+                  [this, descending](SymbolIndex a, SymbolIndex b) {
+                      const SymSymbol &sa = symbols[a], &sb = symbols[b];
+                      const bool angleA = sa.flags & SymSymbol::kAngleName;
+                      const bool angleB = sb.flags & SymSymbol::kAngleName;
+                      if (angleA != angleB)
+                          return angleA;
+                      return descending ? sa.rank > sb.rank : sa.rank < sb.rank;
+                  });
+        return;
+    }
     const auto take = [&hits](SymbolIndex index) {
         uint64_t &word = hits[index / 64];
         const uint64_t bit = uint64_t(1) << (index % 64);
