@@ -461,9 +461,14 @@ void SymtabDataSourcePrivate::scanBlocks(const SymbolQuery &query, const SymbolP
             cursor = lo;
             const SymSymbol &s = symbols[cursor];
             const uint64_t end = start(cursor) + s.nameLength;
-            if (pos >= end || pos < start(cursor) || (s.flags & SymSymbol::kDetached)) {
+            if (pos >= end || pos < start(cursor)) {
                 // In an address text, or in bytes of no text.
                 ++at;
+                continue;
+            }
+            if (s.flags & SymSymbol::kDetached) {
+                // Of a replaced module: listed nowhere, whatever else the name holds.
+                at = qsizetype(end - TextArena::position(b, 0));
                 continue;
             }
             const bool found = !variables && namePattern.keySegmentDecides() &&
