@@ -456,7 +456,12 @@ void DataNav::fill(DataNavListState &state)
         query.modulePattern = p.module;
         query.namePattern = p.symbol;
         std::vector<SymbolIndex> symbols;
-        SymbolListModel *model = nullptr;
+        SymbolListModel *model = state.kind == DataNavListState::Function
+                                     ? d->functionList->symbols()
+                                     : d->variableList->symbols();
+        // A list sorted by name takes the search's rows in that order, unsorted.
+        query.byName = model->nameOrderWanted();
+        query.nameOrder = model->sortOrder();
         if (state.kind == DataNavListState::Function) {
             query.showPublics = d->functionList->showPublics();
             query.showStatics = d->functionList->showStatics();
@@ -464,7 +469,6 @@ void DataNav::fill(DataNavListState &state)
             query.showLibrarySymbols = d->functionList->showLibSymbols();
             source->searchFunctions(query, symbols);
             d->functionCount = int(symbols.size());
-            model = d->functionList->symbols();
         } else {
             query.showPublics = d->variableList->showPublics();
             query.showStatics = d->variableList->showStatics();
@@ -473,9 +477,8 @@ void DataNav::fill(DataNavListState &state)
             query.showLibrarySymbols = d->variableList->showLibSymbols();
             source->searchVariables(query, symbols);
             d->variableCount = int(symbols.size());
-            model = d->variableList->symbols();
         }
-        model->setSymbols(source, std::move(symbols));
+        model->setSymbols(source, std::move(symbols), query.byName);
         break;
     }
     }

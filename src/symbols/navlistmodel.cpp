@@ -264,13 +264,15 @@ QString ModuleListModel::text(int row, int column) const
     return QString();
 }
 
-void SymbolListModel::setSymbols(SymtabDataSource *source, std::vector<SymbolIndex> symbols)
+void SymbolListModel::setSymbols(SymtabDataSource *source, std::vector<SymbolIndex> symbols,
+                                 bool inNameOrder)
 {
     beginResetModel();
     watchSource(source);
     m_symbols = source ? std::move(symbols) : std::vector<SymbolIndex>();
     if (sortColumn() == 0) {
-        sortByName(m_symbols, sortOrder());
+        if (!inNameOrder)
+            sortByName(m_symbols, sortOrder());
         resetChecks();
     } else {
         sortNewRows();

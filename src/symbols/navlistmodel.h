@@ -119,7 +119,11 @@ class SymbolListModel : public NavListModel
 
 public:
     using NavListModel::NavListModel;
-    void setSymbols(SymtabDataSource *source, std::vector<SymbolIndex> symbols);
+    // `inNameOrder`: the rows come as a search with SymbolQuery::byName gave them, in the order
+    // asked for by nameOrderWanted(), so a list sorted by name need not sort them again.
+    void setSymbols(SymtabDataSource *source, std::vector<SymbolIndex> symbols,
+                    bool inNameOrder = false);
+    bool nameOrderWanted() const { return sortColumn() == 0; }
     QString text(int row, int column) const override;
 
 protected:

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <exception>
 #include <stdexcept>
+#include <string>
 #include <system_error>
 #include <thread>
 
@@ -103,8 +104,11 @@ public:
     QHash<QByteArray, uint16_t> scopeWordIds;
     QHash<const SymSymbol *, QByteArray> overflowWords;
 
-    // Collation order of all symbols (rank to index), computed when first needed.
+    // Collation order of all symbols (rank to index), made when the host has sent its data
+    // (or when first needed, for data added outside an update).
     mutable std::vector<SymbolIndex> rankOrder;
+    // The places of the names that start with "<", in order: such rows are listed first.
+    mutable std::vector<uint32_t> angleRanks;
     mutable bool ranksValid = true;
     mutable QString patternError;
 
@@ -123,6 +127,8 @@ public:
     void computeRanks() const;
     void searchSymbols(const SymbolQuery &query, bool variables,
                        std::vector<SymbolIndex> &result) const;
+    void listByName(std::vector<uint64_t> &hits, Qt::SortOrder order,
+                    std::vector<SymbolIndex> &result) const;
     bool listed(const SymSymbol &s, const SymbolQuery &query,
                 const tesk::symbols::SymbolPattern &namePattern, bool variables) const;
     void scanBlocks(const SymbolQuery &query, const tesk::symbols::SymbolPattern &namePattern,
@@ -208,6 +214,125 @@ void SymtabDataSourcePrivate::addSymbol(QByteArrayView text, bool variable)
     ranksValid = false;
 }
 
+namespace {
+
+// A byte hash of a name, eight bytes a step: the distinct names of a million are found by it
+// when data arrives, so it must cost little more than reading the bytes.
+uint64_t hashBytes(QByteArrayView text)
+{
+    constexpr uint64_t kMul = 0x9e3779b97f4a7c15ull;
+    uint64_t h = uint64_t(text.size()) * kMul;
+    const char *p = text.data();
+    qsizetype left = text.size();
+    for (; left >= 8; left -= 8, p += 8) {
+        uint64_t word;
+        std::memcpy(&word, p, 8);
+        h = (h ^ word) * kMul;
+        h ^= h >> 29;
+    }
+    uint64_t tail = 0;
+    if (left) // an empty text has no bytes to point at
+        std::memcpy(&tail, p, size_t(left));
+    h = (h ^ tail) * kMul;
+    return h ^ (h >> 32);
+}
+
+// The distinct texts among many, each numbered by its first appearance: open addressing over
+// slots that hold a number and part of its hash, the distinct texts copied together so that
+// telling a repeat from a clash reads bytes in cache rather than the first one far back in the
+// arena.
+class DistinctTexts
+{
+public:
+    // The slot a hash is looked for first: fetched ahead of time, it is in cache when needed.
+    const uint64_t *slotOf(uint64_t hash) const
+    {
+        return m_slots.empty() ? nullptr : &m_slots[hash & m_mask];
+    }
+    // The bytes of the text a hash most likely stands for, once its slot is in cache.
+    void prefetchText(uint64_t hash) const
+    {
+        if (m_slots.empty())
+            return;
+        const uint64_t held = m_slots[hash & m_mask];
+        if (held != kEmpty && (held & ~uint64_t(UINT32_MAX)) == (hash & ~uint64_t(UINT32_MAX)))
+            __builtin_prefetch(m_bytes.data() + m_starts[uint32_t(held)]);
+    }
+    uint32_t number(QByteArrayView text, uint64_t hash)
+    {
+        if ((m_starts.size() + 1) * 2 > m_slots.size())
+            grow();
+        const uint64_t tag = hash & ~uint64_t(UINT32_MAX);
+        for (size_t slot = hash & m_mask;; slot = (slot + 1) & m_mask) {
+            const uint64_t held = m_slots[slot];
+            if (held == kEmpty) {
+                const uint32_t id = uint32_t(m_starts.size());
+                m_slots[slot] = tag | id;
+                m_starts.push_back(m_bytes.size());
+                if (!text.isEmpty())
+                    m_bytes.append(text.data(), size_t(text.size()));
+                return id;
+            }
+            const uint32_t id = uint32_t(held);
+            if ((held & ~uint64_t(UINT32_MAX)) == tag && this->text(id) == text)
+                return id;
+        }
+    }
+    size_t size() const { return m_starts.size(); }
+    QByteArrayView text(uint32_t id) const
+    {
+        const size_t end = id + 1 < m_starts.size() ? m_starts[id + 1] : m_bytes.size();
+        return QByteArrayView(m_bytes.data() + m_starts[id], qsizetype(end - m_starts[id]));
+    }
+
+private:
+    static constexpr uint64_t kEmpty = UINT64_MAX;
+
+    void grow()
+    {
+        const size_t size = std::max<size_t>(1024, m_slots.size() * 2);
+        m_slots.assign(size, kEmpty);
+        m_mask = size - 1;
+        for (uint32_t id = 0; id < m_starts.size(); ++id) {
+            const uint64_t hash = hashBytes(text(id));
+            size_t slot = hash & m_mask;
+            while (m_slots[slot] != kEmpty)
+                slot = (slot + 1) & m_mask;
+            m_slots[slot] = (hash & ~uint64_t(UINT32_MAX)) | id;
+        }
+    }
+
+    std::vector<uint64_t> m_slots;
+    size_t m_mask = 0;
+    std::string m_bytes;
+    std::vector<size_t> m_starts;
+};
+
+// Runs work(begin, end) over [0, count) in up to four parts at once when there is enough of it;
+// the parts must not throw. Without threads to be had, the parts left are run here.
+template<typename Work>
+void inParts(size_t count, const Work &work)
+{
+    constexpr size_t kMinPart = 1 << 16;
+    const size_t parts = std::min<size_t>(
+        {size_t(std::max(1u, std::thread::hardware_concurrency())), 4, count / kMinPart + 1});
+    const auto edge = [count, parts](size_t part) { return count * part / parts; };
+    std::vector<std::thread> threads;
+    size_t part = 1;
+    try {
+        for (; part < parts; ++part)
+            threads.emplace_back([&work, &edge, part] { work(edge(part), edge(part + 1)); });
+    } catch (const std::system_error &) {
+        for (; part < parts; ++part)
+            work(edge(part), edge(part + 1));
+    }
+    work(0, edge(1));
+    for (std::thread &thread : threads)
+        thread.join();
+}
+
+} // namespace
+
 // Every symbol's place in collation order of its name's last component, through sort keys
 // made once: a sorted list of any size is then a walk over these places. Names repeat (the same
 // static function in many files), so there is one key per distinct text, and the symbols are
@@ -215,35 +340,59 @@ void SymtabDataSourcePrivate::addSymbol(QByteArrayView text, bool variable)
 void SymtabDataSourcePrivate::computeRanks() const
 {
     const size_t count = symbols.size();
-    QHash<QByteArrayView, uint32_t> distinct;
-    std::vector<QString> distinctTexts;
-    std::vector<uint32_t> textOf(count);
-    for (size_t i = 0; i < count; ++i) {
-        const SymSymbol &s = symbols[i];
-        const QByteArrayView text = lastComponent(texts.text(s.nameRef, s.nameLength));
-        const auto it = distinct.constFind(text);
-        if (it != distinct.constEnd()) {
-            textOf[i] = it.value();
-            continue;
+    // The last components and their hashes are found in a few parts at once (reading every
+    // name), then numbered in one pass whose table look-ups are fetched ahead.
+    std::vector<uint64_t> hashes(count);
+    std::vector<uint32_t> componentStart(count);
+    const auto hashPart = [&](size_t begin, size_t end) {
+        for (size_t i = begin; i < end; ++i) {
+            const SymSymbol &s = symbols[i];
+            const QByteArrayView name = texts.text(s.nameRef, s.nameLength);
+            const QByteArrayView text = lastComponent(name);
+            componentStart[i] = uint32_t(name.size() - text.size());
+            hashes[i] = hashBytes(text);
         }
-        textOf[i] = uint32_t(distinctTexts.size());
-        distinct.insert(text, textOf[i]);
-        distinctTexts.push_back(QString::fromLatin1(text));
+    };
+    inParts(count, hashPart);
+    std::vector<uint32_t> textOf(count);
+    std::vector<uint32_t> textRank;
+    {
+        DistinctTexts distinct;
+        constexpr size_t kAhead = 16;
+        for (size_t i = 0; i < count; ++i) {
+            if (i + kAhead < count)
+                __builtin_prefetch(distinct.slotOf(hashes[i + kAhead]));
+            if (i + kAhead / 2 < count)
+                distinct.prefetchText(hashes[i + kAhead / 2]);
+            const SymSymbol &s = symbols[i];
+            const QByteArrayView text =
+                texts.text(s.nameRef, s.nameLength).sliced(componentStart[i]);
+            textOf[i] = distinct.number(text, hashes[i]);
+        }
+        hashes = {};
+        componentStart = {};
+        std::vector<QString> distinctTexts;
+        distinctTexts.reserve(distinct.size());
+        for (uint32_t id = 0; id < distinct.size(); ++id)
+            distinctTexts.push_back(QString::fromLatin1(distinct.text(id)));
+        textRank = NavListItem::collationRanks(distinctTexts);
     }
-    distinct.clear();
-    const std::vector<uint32_t> textRank = NavListItem::collationRanks(distinctTexts);
-    distinctTexts = {};
     std::vector<uint32_t> start(textRank.size() + 1);
     for (size_t i = 0; i < count; ++i)
         ++start[textRank[textOf[i]] + 1];
     for (size_t r = 1; r < start.size(); ++r)
         start[r] += start[r - 1];
     rankOrder.assign(count, 0);
+    angleRanks.clear();
     for (size_t i = 0; i < count; ++i) {
         const uint32_t place = start[textRank[textOf[i]]]++;
         rankOrder[place] = SymbolIndex(i);
-        const_cast<SymSymbol &>(symbols[i]).rank = place;
+        SymSymbol &s = const_cast<SymSymbol &>(symbols[i]);
+        s.rank = place;
+        if (s.flags & SymSymbol::kAngleName)
+            angleRanks.push_back(place);
     }
+    std::sort(angleRanks.begin(), angleRanks.end());
     ranksValid = true;
 }
 
@@ -315,6 +464,11 @@ void SymtabDataSourcePrivate::scanBlocks(const SymbolQuery &query, const SymbolP
             if (pos >= end || pos < start(cursor)) {
                 // In an address text, or in bytes of no text.
                 ++at;
+                continue;
+            }
+            if (s.flags & SymSymbol::kDetached) {
+                // Of a replaced module: listed nowhere, whatever else the name holds.
+                at = qsizetype(end - TextArena::position(b, 0));
                 continue;
             }
             const bool found = !variables && namePattern.keySegmentDecides() &&
@@ -402,8 +556,16 @@ void SymtabDataSourcePrivate::searchSymbols(const SymbolQuery &query, bool varia
     // Over every module the arena is read in one pass; a few modules are read name by name.
     const bool scan = namePattern.hasKeySegment() && imagePattern.matchesEverything() &&
                       modulePattern.matchesEverything();
-    const std::vector<uint64_t> hits =
+    std::vector<uint64_t> hits =
         scan ? scanNames(query, namePattern, variables) : std::vector<uint64_t>();
+    // The scan leaves out symbols of replaced modules itself: in name order the tree need
+    // not be walked at all.
+    if (scan && query.byName) {
+        listByName(hits, query.nameOrder, result);
+        return;
+    }
+    if (query.byName)
+        hits.assign((symbols.size() + 63) / 64, 0);
     for (const SymImage *image : images) {
         if (!imagePattern.matches(image->name.toLatin1()))
             continue;
@@ -413,9 +575,71 @@ void SymtabDataSourcePrivate::searchSymbols(const SymbolQuery &query, bool varia
             for (SymbolIndex index : variables ? module->variables : module->functions) {
                 const bool hit = scan ? (hits[index / 64] >> (index % 64)) & 1
                                       : listed(symbols[index], query, namePattern, variables);
-                if (hit)
+                if (hit && query.byName)
+                    hits[index / 64] |= uint64_t(1) << (index % 64);
+                else if (hit)
                     result.push_back(index);
             }
+        }
+    }
+    if (query.byName)
+        listByName(hits, query.nameOrder, result);
+}
+
+// The symbols of a bit set in name order by one walk over the collation order: the names that
+// start with "<" first (they are few), then the rest.
+void SymtabDataSourcePrivate::listByName(std::vector<uint64_t> &hits, Qt::SortOrder order,
+                                         std::vector<SymbolIndex> &result) const
+{
+    if (!ranksValid)
+        computeRanks();
+    const bool descending = order == Qt::DescendingOrder;
+    // Few rows: their places compared cost less than a walk over every place.
+    size_t found = 0;
+    for (const uint64_t word : hits)
+        found += size_t(__builtin_popcountll(word));
+    if (found < rankOrder.size() / 64) {
+        const size_t first = result.size();
+        for (size_t w = 0; w < hits.size(); ++w) {
+            for (uint64_t word = hits[w]; word; word &= word - 1)
+                result.push_back(SymbolIndex(w * 64 + size_t(__builtin_ctzll(word))));
+        }
+        std::sort(result.begin() + qsizetype(first), result.end(),
+                  [this, descending](SymbolIndex a, SymbolIndex b) {
+                      const SymSymbol &sa = symbols[a], &sb = symbols[b];
+                      const bool angleA = sa.flags & SymSymbol::kAngleName;
+                      const bool angleB = sb.flags & SymSymbol::kAngleName;
+                      if (angleA != angleB)
+                          return angleA;
+                      return descending ? sa.rank > sb.rank : sa.rank < sb.rank;
+                  });
+        return;
+    }
+    const auto take = [&hits](SymbolIndex index) {
+        uint64_t &word = hits[index / 64];
+        const uint64_t bit = uint64_t(1) << (index % 64);
+        const bool set = word & bit;
+        word &= ~bit;
+        return set;
+    };
+    const size_t angles = angleRanks.size();
+    for (size_t i = 0; i < angles; ++i) {
+        const SymbolIndex index = rankOrder[angleRanks[descending ? angles - 1 - i : i]];
+        if (take(index))
+            result.push_back(index);
+    }
+    const size_t count = rankOrder.size();
+    if (descending) {
+        for (size_t r = count; r-- > 0;) {
+            const SymbolIndex index = rankOrder[r];
+            if ((hits[index / 64] >> (index % 64)) & 1)
+                result.push_back(index);
+        }
+    } else {
+        for (size_t r = 0; r < count; ++r) {
+            const SymbolIndex index = rankOrder[r];
+            if ((hits[index / 64] >> (index % 64)) & 1)
+                result.push_back(index);
         }
     }
 }
@@ -429,6 +653,7 @@ void SymtabDataSourcePrivate::reset()
     texts.clear();
     overflowWords.clear();
     rankOrder = {};
+    angleRanks = {};
     ranksValid = true;
     lastModule = nullptr;
 }
@@ -477,6 +702,8 @@ void SymtabDataSource::update()
     if (!tesk::lifetime::callHost(this, [&] { handler(0, handle, vdata, nullptr, 0); }))
         return;
     d->updating = false;
+    if (!d->ranksValid)
+        d->computeRanks();
     // Vectors grown record by record give back what they reserved beyond their size.
     for (const auto &module : d->ownedModules) {
         module->functions.shrink_to_fit();
@@ -513,6 +740,13 @@ void SymtabDataSource::addModule(QByteArrayView text)
     module->image = image;
     module->name = QString::fromLatin1(f[1]);
     module->file = QString::fromLatin1(f[2]);
+    // The module replaced keeps its symbols in the store but out of every list.
+    if (SymModule *replaced = image->modules.value(module->name, nullptr)) {
+        for (const auto *list : {&replaced->functions, &replaced->variables}) {
+            for (SymbolIndex index : *list)
+                const_cast<SymSymbol &>(d->symbols[index]).flags |= SymSymbol::kDetached;
+        }
+    }
     image->modules.insert(module->name, module);
     d->lastModule = nullptr;
 }

@@ -42,6 +42,7 @@ struct SymSymbol
         kNumericAddress = 0x02, // address is "0x" and the hex digits of `address`
         kLineBreakBytes = 0x04, // the name holds bytes a pattern's wildcard does not cross
         kAngleName = 0x08,      // the name starts with "<": such rows sort first
+        kDetached = 0x10,       // of a module a later record replaced: in no list
     };
 
     SymModule *module = nullptr;
@@ -82,6 +83,9 @@ struct SymbolQuery
     bool showLabels = false;
     bool showLocals = false; // variables only
     bool showLibrarySymbols = false;
+    // Results in name order, as sortByName puts them, rather than in tree order.
+    bool byName = false;
+    Qt::SortOrder nameOrder = Qt::AscendingOrder;
 };
 
 class SymtabDataSource : public QObject

@@ -1,11 +1,14 @@
 // The name search that reads the packed text store for a pattern's longest part must list
 // exactly what testing every name one by one lists, in the same order, whatever the store's
 // layout: empty names, names in blocks of their own, address texts between names, and symbols
-// left behind by a module that a later record replaced.
+// left behind by a module that a later record replaced. Asked for name order, it must list the
+// same rows as the walk sorted by name, in either direction.
 #include "symbols/symbolpattern.h"
 #include "symbols/symtabdatasource.h"
 
 #include <gtest/gtest.h>
+
+#include <QCollator>
 
 #include <random>
 #include <string>
@@ -35,6 +38,8 @@ std::string randomName(std::mt19937 &rng)
     }
     case 3: // a byte a regular expression's "." passes over differently
         return std::string("ta") + char(1 + pick(3)) + "xyz";
+    case 4: // rows of such names come first in either direction
+        return std::string("<") + "tax"[pick(3)] + (pick(2) ? "\\b" : "a");
     default: {
         std::string s(1 + pick(24), ' ');
         for (char &c : s)
@@ -76,6 +81,22 @@ std::vector<SymbolIndex> bruteForce(const SymtabDataSource &source, const Symbol
     return out;
 }
 
+// The walk's rows in name order: names starting with "<" first, then by the place of the name's
+// last component (equal texts in storage order, reversed when descending).
+std::vector<SymbolIndex> inNameOrder(const SymtabDataSource &source, std::vector<SymbolIndex> rows,
+                                     Qt::SortOrder order)
+{
+    std::stable_sort(rows.begin(), rows.end(), [&](SymbolIndex a, SymbolIndex b) {
+        const SymSymbol &sa = source.symbol(a), &sb = source.symbol(b);
+        const bool angleA = sa.flags & SymSymbol::kAngleName;
+        const bool angleB = sb.flags & SymSymbol::kAngleName;
+        if (angleA != angleB)
+            return angleA;
+        return order == Qt::DescendingOrder ? sa.rank > sb.rank : sa.rank < sb.rank;
+    });
+    return rows;
+}
+
 // A store of `records` random records, searched with many patterns both ways.
 void checkAgainstTheWalk(unsigned seed, int records)
 {
@@ -102,12 +123,12 @@ void checkAgainstTheWalk(unsigned seed, int records)
         else
             source.addVariable(QByteArray::fromStdString(record));
     }
-    const char *patterns[] = {"*t",      "*ta*",    "*a*b",       "a*",     "*x?z*",   "*a*xyz",
-                              "*b*taxt", "*?a*tt*", "*aaaa",      "*aaaa*", "*T*a",    "*tat*",
-                              "*0x",     "*:\\*",   "ta*",        "*a?",    "*z?",     "*y",
-                              "*9*8*7",  "*ta??",   "*_*a*",      "*abta*", "*aaaaab", "*ab*ab",
-                              "**xyz",   "*x*y*z*", "*atatatat*", "a*b*c",  "*?",      "*??b",
-                              "*1",      "tatx*",   "*taxyz",     "*zb",    "*0123"};
+    const char *patterns[] = {
+        "*t",     "*ta*",    "*a*b",       "a*",    "*x?z*", "*a*xyz", "*b*taxt", "*?a*tt*",
+        "*aaaa",  "*aaaa*",  "*T*a",       "*tat*", "*0x",   "*:\\*",  "ta*",     "*a?",
+        "*z?",    "*y",      "*9*8*7",     "*ta??", "*_*a*", "*abta*", "*aaaaab", "*ab*ab",
+        "**xyz",  "*x*y*z*", "*atatatat*", "a*b*c", "*?",    "*??b",   "*1",      "tatx*",
+        "*taxyz", "*zb",     "*0123",      "<*",    "*<t",   "*",      ""};
     for (const char *text : patterns) {
         for (const bool library : {false, true}) {
             SymbolQuery query;
@@ -119,10 +140,46 @@ void checkAgainstTheWalk(unsigned seed, int records)
                     source.searchVariables(query, found);
                 else
                     source.searchFunctions(query, found);
-                EXPECT_EQ(found, bruteForce(source, query, variables))
-                    << text << (variables ? " variables" : " functions")
-                    << (library ? " with library symbols" : "");
+                const std::vector<SymbolIndex> walked = bruteForce(source, query, variables);
+                EXPECT_EQ(found, walked) << text << (variables ? " variables" : " functions")
+                                         << (library ? " with library symbols" : "");
+                // Name order once per pattern: every search reads the whole store.
+                for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+                    if (!library)
+                        break;
+                    SymbolQuery byName = query;
+                    byName.byName = true;
+                    byName.nameOrder = order;
+                    found.clear();
+                    if (variables)
+                        source.searchVariables(byName, found);
+                    else
+                        source.searchFunctions(byName, found);
+                    EXPECT_EQ(found, inNameOrder(source, walked, order))
+                        << text << " in name order" << (order ? " descending" : "")
+                        << (variables ? " variables" : " functions");
+                    // The model's own sort of the rows in tree order agrees.
+                    std::vector<SymbolIndex> sorted = walked;
+                    source.sortByName(sorted, order);
+                    EXPECT_EQ(found, sorted) << text;
+                }
             }
+        }
+    }
+    // Some modules only: the tree is walked, and its rows come out in name order the same.
+    for (const char *text : {"*t", "*a?", ""}) {
+        SymbolQuery query;
+        query.modulePattern = QStringLiteral("m1*");
+        query.namePattern = QString::fromLatin1(text);
+        std::vector<SymbolIndex> walked;
+        source.searchFunctions(query, walked);
+        for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            SymbolQuery byName = query;
+            byName.byName = true;
+            byName.nameOrder = order;
+            std::vector<SymbolIndex> found;
+            source.searchFunctions(byName, found);
+            EXPECT_EQ(found, inNameOrder(source, walked, order)) << text << " in modules m1*";
         }
     }
 }
@@ -139,4 +196,35 @@ TEST(SymbolScan, ListsWhatANameByNameWalkLists)
 TEST(SymbolScan, AStoreReadInPartsListsTheSame)
 {
     checkAgainstTheWalk(7, 16000);
+}
+
+// Enough symbols that their names are hashed in parts at once: the order made from them is the
+// collation order of the names' last components, equal texts in storage order.
+TEST(SymbolScan, ANameOrderMadeInPartsFollowsTheCollation)
+{
+    SymtabDataSource source;
+    source.addImage("img");
+    source.addModule("img m f.c");
+    const char *texts[] = {"beta", "Alpha", "a\\zeta", "gamma", "alpha", "", "x\\beta", "delta"};
+    const int count = 70000;
+    for (int i = 0; i < count; ++i) {
+        const QByteArray name = QByteArray(texts[i % 8]) + (i % 5 ? "" : "1");
+        source.addFunction("img m " + name + " 0x10 Public");
+    }
+    SymbolQuery query;
+    query.byName = true;
+    std::vector<SymbolIndex> rows;
+    source.searchFunctions(query, rows);
+    ASSERT_EQ(rows.size(), size_t(count));
+    QCollator collator;
+    const auto key = [&source](SymbolIndex index) {
+        return QString::fromLatin1(lastComponent(source.nameBytes(source.symbol(index))));
+    };
+    for (size_t i = 1; i < rows.size(); ++i) {
+        const int order = collator.compare(key(rows[i - 1]), key(rows[i]));
+        ASSERT_LE(order, 0) << i;
+        if (order == 0) {
+            ASSERT_LT(rows[i - 1], rows[i]) << i;
+        }
+    }
 }
