@@ -1,15 +1,11 @@
 #pragma once
 
+#include "ui_panenamedlgbase.h"
+
 #include <QDialog>
 
-class QHBoxLayout;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QVBoxLayout;
-
-// Form of the window-name entry: a label, the name, OK and Cancel.
-class PaneNameDlgBase : public QDialog
+// Form of the window-name entry (forms/panenamedlgbase.ui): a label, the name, OK and Cancel.
+class PaneNameDlgBase : public QDialog, public Ui::PaneNameDlgBase
 {
     Q_OBJECT
 
@@ -17,15 +13,6 @@ public:
     explicit PaneNameDlgBase(QWidget *parent = nullptr, const char *name = nullptr,
                              bool modal = false, Qt::WindowFlags flags = {});
 
-    QLabel *textLBL;
-    QLineEdit *nameEF;
-    QPushButton *buttonOk;
-    QPushButton *buttonCancel;
-
 protected slots:
     virtual void languageChange();
-
-protected:
-    QVBoxLayout *PaneNameDlgBaseLayout;
-    QHBoxLayout *Layout1;
 };

@@ -1,16 +1,12 @@
 #pragma once
 
+#include "ui_simpleentrydlgbase.h"
+
 #include <QDialog>
 
-class QHBoxLayout;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QVBoxLayout;
-
-// Form of the one-line text entry: an icon beside a message, the line edit, and OK, Cancel
-// and Help.
-class SimpleEntryDlgBase : public QDialog
+// Form of the one-line text entry (forms/simpleentrydlgbase.ui): an icon beside a message, the
+// line edit, and OK, Cancel and Help.
+class SimpleEntryDlgBase : public QDialog, public Ui::SimpleEntryDlgBase
 {
     Q_OBJECT
 
@@ -18,21 +14,9 @@ public:
     explicit SimpleEntryDlgBase(QWidget *parent = nullptr, const char *name = nullptr,
                                 bool modal = false, Qt::WindowFlags flags = {});
 
-    QLabel *msgICON;
-    QLabel *msgLBL;
-    QLineEdit *valueEF;
-    QPushButton *okPB;
-    QPushButton *cancelPB;
-    QPushButton *helpPB;
-
 public slots:
     virtual void helpSlot();
 
 protected slots:
     virtual void languageChange();
-
-protected:
-    QVBoxLayout *SimpleEntryDlgBaseLayout;
-    QHBoxLayout *layout1;
-    QHBoxLayout *layout2;
 };
