@@ -1,26 +1,18 @@
 #pragma once
 
+#include "ui_gotolinedlgbase.h"
+
 #include <QDialog>
 
-class QGridLayout;
-class QHBoxLayout;
-class QLabel;
-class QPushButton;
-class QSpinBox;
-
-// Form of the go-to-line dialog: a label, a line-number spin box, OK and Cancel.
-class GotoLineDlgBase : public QDialog
+// Form of the go-to-line dialog (forms/gotolinedlgbase.ui): a label, a line-number spin box,
+// OK and Cancel.
+class GotoLineDlgBase : public QDialog, public Ui::GotoLineDlgBase
 {
     Q_OBJECT
 
 public:
     explicit GotoLineDlgBase(QWidget *parent = nullptr, const char *name = nullptr,
                              bool modal = false, Qt::WindowFlags flags = {});
-
-    QLabel *lineLBL;
-    QSpinBox *lineEF;
-    QPushButton *okPB;
-    QPushButton *cancelPB;
 
 public slots:
     virtual void setValue(int value);
@@ -29,8 +21,4 @@ public slots:
 
 protected slots:
     virtual void languageChange();
-
-protected:
-    QGridLayout *GotoLineDlgBaseLayout;
-    QHBoxLayout *layout1;
 };

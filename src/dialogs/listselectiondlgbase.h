@@ -1,16 +1,12 @@
 #pragma once
 
+#include "ui_listselectiondlgbase.h"
+
 #include <QDialog>
 
-class QHBoxLayout;
-class QLabel;
-class QPushButton;
-class QTreeWidget;
-class QVBoxLayout;
-
-// Form of the list selection dialog: a descriptive text above a one-column list, and OK,
-// Cancel and Help below. A double click on an entry accepts.
-class ListSelectionDlgBase : public QDialog
+// Form of the list selection dialog (forms/listselectiondlgbase.ui): a descriptive text above a
+// one-column list, and OK, Cancel and Help below. A double click on an entry accepts.
+class ListSelectionDlgBase : public QDialog, public Ui::ListSelectionDlgBase
 {
     Q_OBJECT
 
@@ -18,18 +14,9 @@ public:
     explicit ListSelectionDlgBase(QWidget *parent = nullptr, const char *name = nullptr,
                                   bool modal = false, Qt::WindowFlags flags = {});
 
-    QLabel *textLBL;
-    QTreeWidget *itemsLV;
-    QPushButton *okPB;
-    QPushButton *CancelPB;
-    QPushButton *helpPB;
-
 public slots:
     virtual void helpSlot();
 
 protected:
     virtual void languageChange();
-
-    QVBoxLayout *ListSelectionDlgBaseLayout;
-    QHBoxLayout *layout2;
 };

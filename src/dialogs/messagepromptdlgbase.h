@@ -1,27 +1,18 @@
 #pragma once
 
+#include "ui_messagepromptdlgbase.h"
+
 #include <QDialog>
 
-class QGridLayout;
-class QHBoxLayout;
-class QLabel;
-class QPushButton;
-class QTextEdit;
-
-// Form of the three-button prompt: an icon beside a message, and three buttons below.
-class MessagePromptDlgBase : public QDialog
+// Form of the three-button prompt (forms/messagepromptdlgbase.ui): an icon beside a message,
+// and three buttons below.
+class MessagePromptDlgBase : public QDialog, public Ui::MessagePromptDlgBase
 {
     Q_OBJECT
 
 public:
     explicit MessagePromptDlgBase(QWidget *parent = nullptr, const char *name = nullptr,
                                   bool modal = false, Qt::WindowFlags flags = {});
-
-    QLabel *msgIcon;
-    QTextEdit *msgLBL;
-    QPushButton *firstPB;
-    QPushButton *secondPB;
-    QPushButton *thirdPB;
 
 public slots:
     virtual void button1Slot();
@@ -30,8 +21,4 @@ public slots:
 
 protected:
     virtual void languageChange();
-
-    QGridLayout *MessagePromptDlgBaseLayout;
-    QHBoxLayout *layout5;
-    QHBoxLayout *layout4;
 };

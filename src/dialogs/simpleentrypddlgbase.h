@@ -1,16 +1,12 @@
 #pragma once
 
+#include "ui_simpleentrypddlgbase.h"
+
 #include <QDialog>
 
-class QComboBox;
-class QHBoxLayout;
-class QLabel;
-class QPushButton;
-class QVBoxLayout;
-
-// Form of the text entry with a drop-down: a message, an editable combo box, and OK, Cancel
-// and Help.
-class SimpleEntryPDDlgBase : public QDialog
+// Form of the text entry with a drop-down (forms/simpleentrypddlgbase.ui): a message, an
+// editable combo box, and OK, Cancel and Help.
+class SimpleEntryPDDlgBase : public QDialog, public Ui::SimpleEntryPDDlgBase
 {
     Q_OBJECT
 
@@ -18,16 +14,6 @@ public:
     explicit SimpleEntryPDDlgBase(QWidget *parent = nullptr, const char *name = nullptr,
                                   bool modal = true, Qt::WindowFlags flags = {});
 
-    QLabel *msgLBL;
-    QComboBox *valueCB;
-    QPushButton *okPB;
-    QPushButton *cancelPB;
-    QPushButton *helpPB;
-
 protected slots:
     virtual void languageChange();
-
-protected:
-    QVBoxLayout *SimpleEntryPDDlgBaseLayout;
-    QHBoxLayout *layout2;
 };
