@@ -35,8 +35,9 @@ using tesk::breakpoints::CallerEnded;
 using tesk::system::Modal;
 using tesk::system::ModalSeam;
 
-struct BreakpointDlgPrivate
+class BreakpointDlgPrivate
 {
+public:
     CuiBreakpointDlgHandler handler = nullptr;
     // An OK cleared the edited breakpoint but its replacement was refused.
     bool oldCleared = false;
