@@ -100,8 +100,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     input.vdata = bit(28);
 
     BreakpointProxy proxy(1);
-    if (!bit(29))
-        proxy.setHandler(&proxyHandler);
+    if (!bit(29)) {
+        BreakpointProxySettings settings = proxy.settings();
+        settings.handler = &proxyHandler;
+        proxy.setSettings(settings);
+    }
     if (bit(30))
         proxy.setHardwarePassCount(lines.value(2));
     HardwareTrigger trigger(lines.value(0), QString(), g_steer[6] & 1);

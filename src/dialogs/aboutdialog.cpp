@@ -12,8 +12,9 @@
 #include <QTextEdit>
 #include <QTextStream>
 
-struct AboutDialogPrivate
+class AboutDialogPrivate
 {
+public:
     QString buildText;
     QString copyrightText;
     QString additionalText;

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-struct AboutDialogPrivate;
+class AboutDialogPrivate;
 
 // The about box: the host's build, copyright and additional texts, followed by the notices of
 // other makers' components that the installation keeps as etc/*.lic. Ctrl + double-click

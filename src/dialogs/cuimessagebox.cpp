@@ -37,8 +37,9 @@ int keyWithoutModifiers(const QKeySequence &sequence)
 
 } // namespace
 
-struct CuiMessageBoxPrivate
+class CuiMessageBoxPrivate
 {
+public:
     int numButtons = 0;
     int iconKind = CuiMessageBox::NoIcon;
     QLabel *iconLabel = nullptr;

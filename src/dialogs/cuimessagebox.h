@@ -20,7 +20,7 @@ public:
     }
 };
 
-struct CuiMessageBoxPrivate;
+class CuiMessageBoxPrivate;
 
 // The library's own modal message box: an optional standard icon, a rich-text message and up
 // to three buttons, each known by a button code (1 OK to 9 "No to All"). A button specifier

@@ -9,8 +9,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-struct ListSelectionDlgPrivate
+class ListSelectionDlgPrivate
 {
+public:
     bool helpIdGiven = false;
     int helpId = 0;
     CuiHelpFunction helpFunction = nullptr;

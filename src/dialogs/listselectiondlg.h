@@ -8,7 +8,7 @@
 
 #include <memory>
 
-struct ListSelectionDlgPrivate;
+class ListSelectionDlgPrivate;
 
 // Picks one entry of a list, or ticks several of a check list, under a descriptive text.
 // Entries may carry a leading marker: '=' selects (or ticks) the entry, '-' and '!' are only

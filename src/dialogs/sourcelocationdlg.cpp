@@ -11,8 +11,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-struct SourceLocationDlgPrivate
+class SourceLocationDlgPrivate
 {
+public:
     QPixmap warningIcon;
 };
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-struct SourceLocationDlgPrivate;
+class SourceLocationDlgPrivate;
 
 // Asks for the corrected name of a source file that was not found: Retry (or a file picked by
 // browsing) hands the name back, Cancel ignores the file.

@@ -70,23 +70,45 @@ public:
 
 } // namespace
 
+class DataNavListBasePrivate
+{
+public:
+    explicit DataNavListBasePrivate(NavListModel *model)
+        : model(model)
+    {
+    }
+
+    NavListModel *model;
+    QHeaderView *header = nullptr;
+    int rowHeight = 1;
+    bool sortAscending = true;
+    int sortColumn = 0;
+    DataNavListOwner *owner = nullptr;
+    const DataNavListBase::MenuTables *tables = nullptr;
+    // The toggles' states, in the order of the menu tables' toggles.
+    std::vector<bool> flags;
+    // Per column: grown from the rows on screen rather than kept at a fixed width.
+    std::vector<bool> autoWidth;
+    bool refreshQueued = false;
+};
+
 DataNavListBase::DataNavListBase(NavListModel *model, QWidget *parent)
     : QAbstractItemView(parent)
-    , m_model(model)
-    , m_header(new QHeaderView(Qt::Horizontal, this))
+    , d(std::make_unique<DataNavListBasePrivate>(model))
 {
-    m_model->setParent(this);
-    setModel(m_model);
+    d->header = new QHeaderView(Qt::Horizontal, this);
+    d->model->setParent(this);
+    setModel(d->model);
     setItemDelegate(new RowDelegate(this));
-    m_header->setModel(m_model);
-    m_rowHeight = fontMetrics().height() + 4;
+    d->header->setModel(d->model);
+    d->rowHeight = fontMetrics().height() + 4;
     setTabKeyNavigation(false);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setContextMenuPolicy(Qt::CustomContextMenu);
-    QHeaderView *h = m_header;
+    QHeaderView *h = d->header;
     h->setHighlightSections(false);
     h->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     h->setSectionsMovable(false);
@@ -103,50 +125,70 @@ DataNavListBase::DataNavListBase(NavListModel *model, QWidget *parent)
     connect(h, &QHeaderView::sectionHandleDoubleClicked, this, &DataNavListBase::fitColumnToRows);
     connect(h, &QHeaderView::sectionClicked, this, &DataNavListBase::onSectionClicked);
     // Removing rows has no virtual hook in the base view, and the scroll range follows the rows.
-    connect(m_model, &QAbstractItemModel::rowsRemoved, this,
+    connect(d->model, &QAbstractItemModel::rowsRemoved, this,
             &DataNavListBase::scheduleDelayedItemsLayout);
     connect(this, &QAbstractItemView::clicked, this, &DataNavListBase::slotClicked);
     connect(this, &QWidget::customContextMenuRequested, this,
             &DataNavListBase::slotContextMenuRequested);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &DataNavListBase::queueRefresh);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &DataNavListBase::queueRefresh);
-    connect(m_model, &QAbstractItemModel::layoutChanged, this, &DataNavListBase::queueRefresh);
-    applySorting(m_sortColumn, m_sortAscending);
+    connect(d->model, &QAbstractItemModel::modelReset, this, &DataNavListBase::queueRefresh);
+    connect(d->model, &QAbstractItemModel::layoutChanged, this, &DataNavListBase::queueRefresh);
+    applySorting(d->sortColumn, d->sortAscending);
 }
 
 DataNavListBase::~DataNavListBase()
 {
     // The header outlives this part of the view while the widget tears down and still reports.
-    m_header->disconnect(this);
+    d->header->disconnect(this);
+}
+
+NavListModel *DataNavListBase::listModel() const
+{
+    return d->model;
+}
+
+int DataNavListBase::sortColumn() const
+{
+    return d->sortColumn;
+}
+
+bool DataNavListBase::sortAscending() const
+{
+    return d->sortAscending;
+}
+
+QHeaderView *DataNavListBase::horizontalHeader() const
+{
+    return d->header;
 }
 
 int DataNavListBase::columnWidth(int column) const
 {
-    return m_header->sectionSize(column);
+    return d->header->sectionSize(column);
 }
 
 void DataNavListBase::setColumnWidth(int column, int width)
 {
-    m_header->resizeSection(column, width);
+    d->header->resizeSection(column, width);
 }
 
 int DataNavListBase::rowHeight(int row) const
 {
-    return row >= 0 && row < m_model->rowCount() ? m_rowHeight : 0;
+    return row >= 0 && row < d->model->rowCount() ? d->rowHeight : 0;
 }
 
 QRect DataNavListBase::visualRect(const QModelIndex &index) const
 {
-    if (!index.isValid() || index.model() != m_model || index.parent().isValid())
+    if (!index.isValid() || index.model() != d->model || index.parent().isValid())
         return {};
-    return QRect(m_header->sectionViewportPosition(index.column()),
-                 (index.row() - verticalScrollBar()->value()) * m_rowHeight,
-                 m_header->sectionSize(index.column()), m_rowHeight);
+    return QRect(d->header->sectionViewportPosition(index.column()),
+                 (index.row() - verticalScrollBar()->value()) * d->rowHeight,
+                 d->header->sectionSize(index.column()), d->rowHeight);
 }
 
 void DataNavListBase::scrollTo(const QModelIndex &index, ScrollHint hint)
 {
-    if (!index.isValid() || index.model() != m_model)
+    if (!index.isValid() || index.model() != d->model)
         return;
     QScrollBar *bar = verticalScrollBar();
     const int row = index.row();
@@ -170,8 +212,8 @@ void DataNavListBase::scrollTo(const QModelIndex &index, ScrollHint hint)
         break;
     }
     // Across, as a table does: the cell's column comes into view, its left edge first.
-    const int left = m_header->sectionPosition(index.column());
-    const int right = left + m_header->sectionSize(index.column());
+    const int left = d->header->sectionPosition(index.column());
+    const int right = left + d->header->sectionSize(index.column());
     QScrollBar *across = horizontalScrollBar();
     const int width = viewport()->width();
     if (left < across->value() || right - left > width)
@@ -183,20 +225,20 @@ void DataNavListBase::scrollTo(const QModelIndex &index, ScrollHint hint)
 QModelIndex DataNavListBase::indexAt(const QPoint &point) const
 {
     const int row = rowAtY(point.y());
-    const int column = m_header->logicalIndexAt(point.x());
+    const int column = d->header->logicalIndexAt(point.x());
     if (row < 0 || column < 0)
         return {};
-    return m_model->index(row, column);
+    return d->model->index(row, column);
 }
 
 void DataNavListBase::saveState(QString &state) const
 {
     const QString prefix = typeName();
     state += QLatin1Char(':') + prefix +
-             (m_sortAscending ? QLatin1String("_sort_asc=") : QLatin1String("_sort_desc=")) +
-             QString::number(m_sortColumn);
+             (d->sortAscending ? QLatin1String("_sort_asc=") : QLatin1String("_sort_desc=")) +
+             QString::number(d->sortColumn);
     state += QLatin1Char(':') + prefix + QLatin1String("_col_widths=");
-    for (int column = 0; column < m_model->columnCount(); ++column) {
+    for (int column = 0; column < d->model->columnCount(); ++column) {
         if (column)
             state += QLatin1Char(',');
         state += QString::number(columnWidth(column));
@@ -208,11 +250,11 @@ void DataNavListBase::restoreState(const QString &key, const QString &value)
     bool ok = false;
     if (key == QLatin1String("sort_asc") || key == QLatin1String("sort_desc")) {
         const int column = value.toInt(&ok);
-        if (ok && column >= -1 && column < m_model->columnCount())
+        if (ok && column >= -1 && column < d->model->columnCount())
             setSorting(column, key == QLatin1String("sort_asc"));
     } else if (key == QLatin1String("col_widths")) {
         const QStringList widths = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
-        for (int column = 0; column < widths.size() && column < m_model->columnCount(); ++column) {
+        for (int column = 0; column < widths.size() && column < d->model->columnCount(); ++column) {
             const int width = widths[column].toInt(&ok);
             if (ok && width >= 0 && width <= kMaxColumnWidth)
                 setColumnWidth(column, width);
@@ -222,20 +264,20 @@ void DataNavListBase::restoreState(const QString &key, const QString &value)
 
 void DataNavListBase::namedAction(const QString &action)
 {
-    if (!m_tables)
+    if (!d->tables)
         return;
-    if (action == QLatin1String("reset_toggle_state") && !m_tables->toggles.empty()) {
+    if (action == QLatin1String("reset_toggle_state") && !d->tables->toggles.empty()) {
         resetToggles();
         emit updateContents();
         return;
     }
-    for (const Toggle &t : m_tables->toggles) {
+    for (const Toggle &t : d->tables->toggles) {
         if (action == QLatin1String(t.action)) {
             toggle(t.id);
             return;
         }
     }
-    for (const Command &c : m_tables->commands) {
+    for (const Command &c : d->tables->commands) {
         if (action == QLatin1String(c.action)) {
             runCommand(c.id);
             return;
@@ -245,20 +287,20 @@ void DataNavListBase::namedAction(const QString &action)
 
 void DataNavListBase::refreshContents()
 {
-    m_refreshQueued = false;
-    const int rows = m_model->rowCount();
+    d->refreshQueued = false;
+    const int rows = d->model->rowCount();
     if (!rows)
         return;
     const QModelIndex top = indexAt(QPoint(0, 0));
     const QModelIndex bottom = indexAt(QPoint(0, viewport()->height() - 1));
     const int first = top.isValid() ? top.row() : 0;
     const int last = qMin(bottom.isValid() ? bottom.row() : rows - 1, first + 200);
-    for (int column = 0; column < int(m_autoWidth.size()); ++column) {
-        if (!m_autoWidth[size_t(column)])
+    for (int column = 0; column < int(d->autoWidth.size()); ++column) {
+        if (!d->autoWidth[size_t(column)])
             continue;
-        int width = m_header->sectionSizeHint(column);
+        int width = d->header->sectionSizeHint(column);
         for (int row = first; row <= last; ++row)
-            width = qMax(width, sizeHintForIndex(m_model->index(row, column)).width());
+            width = qMax(width, sizeHintForIndex(d->model->index(row, column)).width());
         if (width > columnWidth(column))
             setColumnWidth(column, width);
     }
@@ -266,29 +308,29 @@ void DataNavListBase::refreshContents()
 
 void DataNavListBase::setOwner(DataNavListOwner *owner)
 {
-    m_owner = owner;
+    d->owner = owner;
 }
 
 DataNavListOwner *DataNavListBase::owner() const
 {
-    return m_owner;
+    return d->owner;
 }
 
 void DataNavListBase::disableSorting()
 {
-    m_model->sort(-1);
+    d->model->sort(-1);
     horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
 }
 
 void DataNavListBase::restoreSorting()
 {
-    applySorting(m_sortColumn, m_sortAscending);
+    applySorting(d->sortColumn, d->sortAscending);
 }
 
 void DataNavListBase::setSorting(int column, bool ascending)
 {
-    m_sortColumn = column;
-    m_sortAscending = ascending;
+    d->sortColumn = column;
+    d->sortAscending = ascending;
     applySorting(column, ascending);
 }
 
@@ -307,7 +349,7 @@ void DataNavListBase::slotClicked(const QModelIndex &)
 void DataNavListBase::slotContextMenuRequested(const QPoint &pos)
 {
     // The pane that holds the list is the menu's owner: the host may destroy it meanwhile.
-    auto *paneObject = dynamic_cast<QObject *>(m_owner);
+    auto *paneObject = dynamic_cast<QObject *>(d->owner);
     const QObject *owner = paneObject ? paneObject : this;
     tesk::system::Modal<QMenu> menu(this);
     fillMenu(*menu);
@@ -324,23 +366,23 @@ void DataNavListBase::slotContextMenuRequested(const QPoint &pos)
         toggle(id);
     else if (command(id))
         runCommand(id);
-    if (scope.alive() && m_owner)
-        m_owner->processPaneGenericOption(id);
+    if (scope.alive() && d->owner)
+        d->owner->processPaneGenericOption(id);
 }
 
 void DataNavListBase::setMenuTables(const MenuTables *tables)
 {
-    m_tables = tables;
+    d->tables = tables;
     resetToggles();
 }
 
 bool DataNavListBase::flag(int toggleId) const
 {
-    if (!m_tables)
+    if (!d->tables)
         return false;
-    for (size_t i = 0; i < m_tables->toggles.size(); ++i) {
-        if (m_tables->toggles[i].id == toggleId)
-            return m_flags[i];
+    for (size_t i = 0; i < d->tables->toggles.size(); ++i) {
+        if (d->tables->toggles[i].id == toggleId)
+            return d->flags[i];
     }
     return false;
 }
@@ -366,20 +408,20 @@ void DataNavListBase::runCommand(int id)
 
 int DataNavListBase::ownerMode() const
 {
-    return m_owner ? m_owner->mode() : -1;
+    return d->owner ? d->owner->mode() : -1;
 }
 
 void DataNavListBase::setAutoWidth(int column, bool automatic)
 {
-    if (column >= int(m_autoWidth.size()))
-        m_autoWidth.resize(size_t(column) + 1);
-    m_autoWidth[size_t(column)] = automatic;
+    if (column >= int(d->autoWidth.size()))
+        d->autoWidth.resize(size_t(column) + 1);
+    d->autoWidth[size_t(column)] = automatic;
 }
 
 QString DataNavListBase::currentText(int column) const
 {
     const QModelIndex current = currentIndex();
-    return current.isValid() ? m_model->text(current.row(), column) : QString();
+    return current.isValid() ? d->model->text(current.row(), column) : QString();
 }
 
 bool DataNavListBase::symbolRowPath(QString &path) const
@@ -399,15 +441,15 @@ void DataNavListBase::setUpSymbolColumns()
 
 void DataNavListBase::setSymbolHeaders(const QString &nameHeader)
 {
-    m_model->setHeaders({nameHeader, QObject::tr("Address"), QObject::tr("Scope"),
-                         QObject::tr("Module"), QObject::tr("Image")});
+    d->model->setHeaders({nameHeader, QObject::tr("Address"), QObject::tr("Scope"),
+                          QObject::tr("Module"), QObject::tr("Image")});
 }
 
 void DataNavListBase::changeEvent(QEvent *event)
 {
     QAbstractItemView::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        m_rowHeight = fontMetrics().height() + 4;
+        d->rowHeight = fontMetrics().height() + 4;
         updateGeometries();
         viewport()->update();
     }
@@ -423,8 +465,8 @@ void DataNavListBase::resizeEvent(QResizeEvent *event)
 
 void DataNavListBase::paintEvent(QPaintEvent *event)
 {
-    const int rows = m_model->rowCount();
-    const int columns = m_header->count();
+    const int rows = d->model->rowCount();
+    const int columns = d->header->count();
     if (!rows || !columns)
         return;
     QPainter painter(viewport());
@@ -434,9 +476,9 @@ void DataNavListBase::paintEvent(QPaintEvent *event)
     const int first =
         qMax(0, rowAtY(area.top()) < 0 ? verticalScrollBar()->value() : rowAtY(area.top()));
     const int last = qMin(rows - 1, verticalScrollBar()->value() +
-                                        (area.bottom() + m_rowHeight - 1) / m_rowHeight);
-    int firstColumn = m_header->visualIndexAt(area.left());
-    int lastColumn = m_header->visualIndexAt(area.right());
+                                        (area.bottom() + d->rowHeight - 1) / d->rowHeight);
+    int firstColumn = d->header->visualIndexAt(area.left());
+    int lastColumn = d->header->visualIndexAt(area.right());
     if (firstColumn < 0)
         firstColumn = 0;
     if (lastColumn < 0)
@@ -448,17 +490,17 @@ void DataNavListBase::paintEvent(QPaintEvent *event)
     for (int row = first; row <= last; ++row) {
         const bool selected = selection && selection->isRowSelected(row, QModelIndex());
         for (int visual = firstColumn; visual <= lastColumn; ++visual) {
-            const int column = m_header->logicalIndex(visual);
-            if (m_header->isSectionHidden(column))
+            const int column = d->header->logicalIndex(visual);
+            if (d->header->isSectionHidden(column))
                 continue;
-            const QModelIndex index = m_model->index(row, column);
+            const QModelIndex index = d->model->index(row, column);
             option.rect = visualRect(index);
             option.state = base;
             if (selected)
                 option.state |= QStyle::State_Selected;
             if (index == current && focused)
                 option.state |= QStyle::State_HasFocus;
-            if (!(m_model->flags(index) & Qt::ItemIsEnabled))
+            if (!(d->model->flags(index) & Qt::ItemIsEnabled))
                 option.state &= ~QStyle::State_Enabled;
             option.index = index;
             style()->drawPrimitive(QStyle::PE_PanelItemViewRow, &option, &painter, this);
@@ -469,8 +511,8 @@ void DataNavListBase::paintEvent(QPaintEvent *event)
 
 void DataNavListBase::scrollContentsBy(int dx, int dy)
 {
-    m_header->setOffset(horizontalScrollBar()->value());
-    const int pixels = dy * m_rowHeight;
+    d->header->setOffset(horizontalScrollBar()->value());
+    const int pixels = dy * d->rowHeight;
     if (qAbs(pixels) >= viewport()->height())
         viewport()->update();
     else
@@ -479,22 +521,22 @@ void DataNavListBase::scrollContentsBy(int dx, int dy)
 
 void DataNavListBase::updateGeometries()
 {
-    const int headerHeight = m_header->isHidden() ? 0 : m_header->sizeHint().height();
+    const int headerHeight = d->header->isHidden() ? 0 : d->header->sizeHint().height();
     setViewportMargins(0, headerHeight, 0, 0);
     const QRect area = viewport()->geometry();
-    m_header->setGeometry(area.left(), area.top() - headerHeight, area.width(), headerHeight);
+    d->header->setGeometry(area.left(), area.top() - headerHeight, area.width(), headerHeight);
 
     const int page = pageRows();
     QScrollBar *down = verticalScrollBar();
     down->setSingleStep(1);
     down->setPageStep(page);
-    down->setRange(0, qMax(0, m_model->rowCount() - page));
+    down->setRange(0, qMax(0, d->model->rowCount() - page));
 
     QScrollBar *across = horizontalScrollBar();
     across->setSingleStep(qMax(1, fontMetrics().averageCharWidth() * 2));
     across->setPageStep(area.width());
-    across->setRange(0, qMax(0, m_header->length() - area.width()));
-    m_header->setOffset(across->value());
+    across->setRange(0, qMax(0, d->header->length() - area.width()));
+    d->header->setOffset(across->value());
     QAbstractItemView::updateGeometries();
 }
 
@@ -506,13 +548,13 @@ void DataNavListBase::rowsInserted(const QModelIndex &parent, int start, int end
 
 QModelIndex DataNavListBase::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers)
 {
-    const int rows = m_model->rowCount();
-    const int columns = m_model->columnCount();
+    const int rows = d->model->rowCount();
+    const int columns = d->model->columnCount();
     if (!rows || !columns)
         return {};
     const QModelIndex current = currentIndex();
     if (!current.isValid())
-        return m_model->index(0, 0);
+        return d->model->index(0, 0);
     int row = current.row();
     int column = current.column();
     switch (cursorAction) {
@@ -544,7 +586,7 @@ QModelIndex DataNavListBase::moveCursor(CursorAction cursorAction, Qt::KeyboardM
     case MovePrevious:
         return current;
     }
-    return m_model->index(qBound(0, row, rows - 1), qBound(0, column, columns - 1));
+    return d->model->index(qBound(0, row, rows - 1), qBound(0, column, columns - 1));
 }
 
 int DataNavListBase::horizontalOffset() const
@@ -554,19 +596,19 @@ int DataNavListBase::horizontalOffset() const
 
 int DataNavListBase::verticalOffset() const
 {
-    return verticalScrollBar()->value() * m_rowHeight;
+    return verticalScrollBar()->value() * d->rowHeight;
 }
 
 bool DataNavListBase::isIndexHidden(const QModelIndex &index) const
 {
-    return m_header->isSectionHidden(index.column());
+    return d->header->isSectionHidden(index.column());
 }
 
 void DataNavListBase::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command)
 {
     const QRect r = rect.normalized();
-    const int rows = m_model->rowCount();
-    const int columns = m_model->columnCount();
+    const int rows = d->model->rowCount();
+    const int columns = d->model->columnCount();
     // Outside the rows (below the last one) a press selects nothing and keeps what was.
     const int top = rowAtY(r.top());
     const int bottom = rowAtY(r.bottom());
@@ -575,61 +617,61 @@ void DataNavListBase::setSelection(const QRect &rect, QItemSelectionModel::Selec
     const int first = qBound(0, top, rows - 1);
     const int last = qBound(0, bottom, rows - 1);
     selectionModel()->select(
-        QItemSelection(m_model->index(first, 0), m_model->index(last, columns - 1)), command);
+        QItemSelection(d->model->index(first, 0), d->model->index(last, columns - 1)), command);
 }
 
 QRegion DataNavListBase::visualRegionForSelection(const QItemSelection &selection) const
 {
     QRegion region;
     const int top = verticalScrollBar()->value();
-    const int shown = viewport()->height() / m_rowHeight + 1;
+    const int shown = viewport()->height() / d->rowHeight + 1;
     const int width = viewport()->width();
     for (const QItemSelectionRange &range : selection) {
-        if (!range.isValid() || range.model() != m_model)
+        if (!range.isValid() || range.model() != d->model)
             continue;
         const int first = qMax(range.top(), top);
         const int last = qMin(range.bottom(), top + shown);
         if (first > last)
             continue;
-        region += QRect(0, (first - top) * m_rowHeight, width, (last - first + 1) * m_rowHeight);
+        region += QRect(0, (first - top) * d->rowHeight, width, (last - first + 1) * d->rowHeight);
     }
     return region;
 }
 
 int DataNavListBase::pageRows() const
 {
-    return qMax(1, viewport()->height() / m_rowHeight);
+    return qMax(1, viewport()->height() / d->rowHeight);
 }
 
 int DataNavListBase::rowAtY(int y) const
 {
     if (y < 0)
         return -1;
-    const qint64 row = qint64(verticalScrollBar()->value()) + y / m_rowHeight;
-    return row < m_model->rowCount() ? int(row) : -1;
+    const qint64 row = qint64(verticalScrollBar()->value()) + y / d->rowHeight;
+    return row < d->model->rowCount() ? int(row) : -1;
 }
 
 void DataNavListBase::fitColumnToRows(int column)
 {
-    const int rows = m_model->rowCount();
-    int width = m_header->sectionSizeHint(column);
+    const int rows = d->model->rowCount();
+    int width = d->header->sectionSizeHint(column);
     const int first = verticalScrollBar()->value();
     const int last = qMin(rows - 1, first + pageRows());
     for (int row = first; row <= last; ++row)
-        width = qMax(width, sizeHintForIndex(m_model->index(row, column)).width());
+        width = qMax(width, sizeHintForIndex(d->model->index(row, column)).width());
     setColumnWidth(column, width);
 }
 
 void DataNavListBase::applySorting(int column, bool ascending)
 {
     const Qt::SortOrder order = ascending ? Qt::AscendingOrder : Qt::DescendingOrder;
-    m_model->sort(column, order);
+    d->model->sort(column, order);
     horizontalHeader()->setSortIndicator(column, order);
 }
 
 void DataNavListBase::onSectionClicked(int column)
 {
-    setSorting(column, column == m_sortColumn ? !m_sortAscending : true);
+    setSorting(column, column == d->sortColumn ? !d->sortAscending : true);
 }
 
 void DataNavListBase::fillMenu(QMenu &menu) const
@@ -640,50 +682,50 @@ void DataNavListBase::fillMenu(QMenu &menu) const
         action->setData(id);
         return action;
     };
-    if (m_tables && paneMode) {
-        for (int id : m_tables->commandMenu) {
+    if (d->tables && paneMode) {
+        for (int id : d->tables->commandMenu) {
             if (!id)
                 menu.addSeparator();
             else
-                add(id, command(id)->label)->setEnabled(m_model->rowCount() > 0);
+                add(id, command(id)->label)->setEnabled(d->model->rowCount() > 0);
         }
     }
-    if (m_tables) {
-        for (size_t i = 0; i < m_tables->toggles.size(); ++i) {
+    if (d->tables) {
+        for (size_t i = 0; i < d->tables->toggles.size(); ++i) {
             // The library-symbols switch stands apart from the scope switches.
-            if (i + 1 == m_tables->toggles.size())
+            if (i + 1 == d->tables->toggles.size())
                 menu.addSeparator();
-            QAction *action = add(m_tables->toggles[i].id, m_tables->toggles[i].label);
+            QAction *action = add(d->tables->toggles[i].id, d->tables->toggles[i].label);
             action->setCheckable(true);
-            action->setChecked(m_flags[i]);
+            action->setChecked(d->flags[i]);
         }
     }
-    if (paneMode && m_owner)
-        m_owner->appendDockMenuItems(&menu, !menu.isEmpty());
+    if (paneMode && d->owner)
+        d->owner->appendDockMenuItems(&menu, !menu.isEmpty());
 }
 
 void DataNavListBase::toggle(int id)
 {
-    for (size_t i = 0; i < m_tables->toggles.size(); ++i) {
-        if (m_tables->toggles[i].id == id)
-            m_flags[i] = !m_flags[i];
+    for (size_t i = 0; i < d->tables->toggles.size(); ++i) {
+        if (d->tables->toggles[i].id == id)
+            d->flags[i] = !d->flags[i];
     }
     emit updateContents();
 }
 
 void DataNavListBase::resetToggles()
 {
-    m_flags.clear();
-    if (!m_tables)
+    d->flags.clear();
+    if (!d->tables)
         return;
-    for (const Toggle &t : m_tables->toggles)
-        m_flags.push_back(t.initial);
+    for (const Toggle &t : d->tables->toggles)
+        d->flags.push_back(t.initial);
 }
 
 const DataNavListBase::Command *DataNavListBase::command(int id) const
 {
-    if (m_tables) {
-        for (const Command &c : m_tables->commands) {
+    if (d->tables) {
+        for (const Command &c : d->tables->commands) {
             if (c.id == id)
                 return &c;
         }
@@ -693,8 +735,8 @@ const DataNavListBase::Command *DataNavListBase::command(int id) const
 
 const DataNavListBase::Toggle *DataNavListBase::toggleOf(int id) const
 {
-    if (m_tables) {
-        for (const Toggle &t : m_tables->toggles) {
+    if (d->tables) {
+        for (const Toggle &t : d->tables->toggles) {
             if (t.id == id)
                 return &t;
         }
@@ -704,8 +746,8 @@ const DataNavListBase::Toggle *DataNavListBase::toggleOf(int id) const
 
 void DataNavListBase::queueRefresh()
 {
-    if (m_refreshQueued)
+    if (d->refreshQueued)
         return;
-    m_refreshQueued = true;
+    d->refreshQueued = true;
     QTimer::singleShot(0, this, &DataNavListBase::refreshContents);
 }

@@ -10,8 +10,10 @@
 
 #include <QAbstractItemView>
 
+#include <memory>
 #include <vector>
 
+class DataNavListBasePrivate;
 class QHeaderView;
 class QMenu;
 
@@ -63,7 +65,7 @@ public:
     explicit DataNavListBase(NavListModel *model, QWidget *parent = nullptr);
     ~DataNavListBase() override;
 
-    NavListModel *listModel() const { return m_model; }
+    NavListModel *listModel() const;
 
     virtual void saveState(QString &state) const;
     virtual void restoreState(const QString &key, const QString &value);
@@ -80,10 +82,10 @@ public:
     virtual void restoreSorting();
 
     void setSorting(int column, bool ascending = true);
-    int sortColumn() const { return m_sortColumn; }
-    bool sortAscending() const { return m_sortAscending; }
+    int sortColumn() const;
+    bool sortAscending() const;
 
-    QHeaderView *horizontalHeader() const { return m_header; }
+    QHeaderView *horizontalHeader() const;
     int columnWidth(int column) const;
     void setColumnWidth(int column, int width);
     int rowHeight(int row) const;
@@ -150,14 +152,5 @@ private:
     int rowAtY(int y) const;
     void fitColumnToRows(int column);
 
-    NavListModel *m_model;
-    QHeaderView *m_header;
-    int m_rowHeight = 1;
-    bool m_sortAscending = true;
-    int m_sortColumn = 0;
-    DataNavListOwner *m_owner = nullptr;
-    const MenuTables *m_tables = nullptr;
-    std::vector<bool> m_flags;
-    std::vector<bool> m_autoWidth;
-    bool m_refreshQueued = false;
+    std::unique_ptr<DataNavListBasePrivate> d;
 };

@@ -10,7 +10,7 @@
 
 namespace tesk::symbols {
 
-class NavSelectorPrivate
+class NavSelectorDialogPrivate
 {
 public:
     DataNav *navigator = nullptr;
@@ -24,7 +24,7 @@ NavSelectorDialog::NavSelectorDialog(QWidget *parent, const char *name, bool mod
                                      Qt::WindowFlags flags, int navigatorMode, bool checkable)
     : QDialog(parent,
               flags | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint)
-    , d(std::make_unique<NavSelectorPrivate>())
+    , d(std::make_unique<NavSelectorDialogPrivate>())
 {
     if (name)
         setObjectName(QString::fromLatin1(name));

@@ -15,7 +15,7 @@ class SymtabDataSource;
 
 namespace tesk::symbols {
 
-class NavSelectorPrivate;
+class NavSelectorDialogPrivate;
 
 // What both selectors are: the navigator in a mode of its own, "&Select" and "Cancel".
 class NavSelectorDialog : public QDialog
@@ -51,7 +51,7 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    std::unique_ptr<NavSelectorPrivate> d;
+    std::unique_ptr<NavSelectorDialogPrivate> d;
 };
 
 } // namespace tesk::symbols

@@ -13,6 +13,8 @@
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
+#include <vector>
+
 namespace {
 
 enum PendingModeId { kCurrentCore = 0, kAnyCore = 1 };
@@ -39,6 +41,26 @@ void placeTable(UTable *table, QWidget *page)
 
 // --- KWSyncCtrlPrivate -------------------------------------------------------------------------
 
+class KWSyncCtrlPrivate
+{
+public:
+    KWSyncCtrlPrivate() = default;
+    KWSyncCtrlPrivate(const KWSyncCtrlPrivate &) = delete;
+    KWSyncCtrlPrivate &operator=(const KWSyncCtrlPrivate &) = delete;
+    // The controllers in creation order, then the add-ons page.
+    ~KWSyncCtrlPrivate();
+
+    SyncActionsTableSmall *actionsTable = nullptr;
+    SyncExecTableSmall *executionTable = nullptr;
+    SyncTrigTable *triggerTable = nullptr;
+    QGroupBox *pendingModeBox = nullptr;
+    QButtonGroup *pendingModeGroup = nullptr;
+    QRadioButton *currentCoreButton = nullptr;
+    QRadioButton *anyCoreButton = nullptr;
+    KViewExecPageAddOns *addOnsPage = nullptr;
+    std::vector<SyncCntrlCoresTable *> controllers;
+};
+
 KWSyncCtrlPrivate::~KWSyncCtrlPrivate()
 {
     for (SyncCntrlCoresTable *controller : controllers)
@@ -60,8 +82,12 @@ KWSyncCtrl::KWSyncCtrl(QWidget *parent, const char *name, Qt::WindowFlags flags)
 KWSyncCtrl::~KWSyncCtrl()
 {
     // The controllers and the add-ons page go before the tables and their models.
-    delete d;
-    d = nullptr;
+    d.reset();
+}
+
+KWSyncCtrlPrivate *KWSyncCtrl::privateData() const
+{
+    return d.get();
 }
 
 template<typename Model>
@@ -79,7 +105,7 @@ void KWSyncCtrl::bind(SyncTableGeneric *table)
 bool KWSyncCtrl::setup(SyncDataMediator *mediator)
 {
     m_mediator = mediator;
-    d = new KWSyncCtrlPrivate;
+    d = std::make_unique<KWSyncCtrlPrivate>();
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
 
     auto *actionCores = new SyncTableCores(nullptr, "tableActionsCores");

@@ -8,36 +8,11 @@
 #include <QObject>
 #include <QTabWidget>
 
-#include <vector>
+#include <memory>
 
-class QButtonGroup;
-class QGroupBox;
-class QRadioButton;
 class KViewExecPageAddOns;
-class SyncActionsTableSmall;
+class KWSyncCtrlPrivate;
 class SyncDataMediator;
-class SyncExecTableSmall;
-class SyncTrigTable;
-
-class KWSyncCtrlPrivate
-{
-public:
-    KWSyncCtrlPrivate() = default;
-    KWSyncCtrlPrivate(const KWSyncCtrlPrivate &) = delete;
-    KWSyncCtrlPrivate &operator=(const KWSyncCtrlPrivate &) = delete;
-    // The controllers in creation order, then the add-ons page.
-    ~KWSyncCtrlPrivate();
-
-    SyncActionsTableSmall *actionsTable = nullptr;
-    SyncExecTableSmall *executionTable = nullptr;
-    SyncTrigTable *triggerTable = nullptr;
-    QGroupBox *pendingModeBox = nullptr;
-    QButtonGroup *pendingModeGroup = nullptr;
-    QRadioButton *currentCoreButton = nullptr;
-    QRadioButton *anyCoreButton = nullptr;
-    KViewExecPageAddOns *addOnsPage = nullptr;
-    std::vector<SyncCntrlCoresTable *> controllers;
-};
 
 class KWSyncCtrl : public QTabWidget
 {
@@ -54,7 +29,8 @@ public:
     // The "Description" columns take the spare width.
     void setDescriptionStretch(bool on);
 
-    virtual KWSyncCtrlPrivate *privateData() const { return d; }
+    // Null until setup().
+    virtual KWSyncCtrlPrivate *privateData() const;
 
 public Q_SLOTS:
     virtual void languageChange();
@@ -69,7 +45,7 @@ private:
     void addPendingModeGroup(QWidget *page);
 
     SyncDataMediator *m_mediator = nullptr;
-    KWSyncCtrlPrivate *d = nullptr;
+    std::unique_ptr<KWSyncCtrlPrivate> d;
 };
 
 // The pending-mode radio group as a view on its model; the widget is the KWSyncCtrl.

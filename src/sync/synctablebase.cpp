@@ -135,18 +135,34 @@ void SyncTableHeader::setSectionStateToAll(SectionState) {}
 
 // --- SyncTableBase -----------------------------------------------------------------------------
 
+class SyncTableBasePrivate
+{
+public:
+    int cellChanges = 0;
+    // The cell a left press went down on: a release on the same cell toggles it.
+    bool pressed = false;
+    int pressRow = -1;
+    int pressCol = -1;
+};
+
 SyncTableBase::SyncTableBase(QWidget *parent, const char *name)
     : UTable(parent, name)
+    , d(std::make_unique<SyncTableBasePrivate>())
 {
 }
 
 SyncTableBase::~SyncTableBase() = default;
 
+int SyncTableBase::cellChanges() const
+{
+    return d->cellChanges;
+}
+
 void SyncTableBase::setText(int row, int col, const QString &text)
 {
     if (const UTableItem *cellItem = item(row, col); cellItem && cellItem->text() == text)
         return;
-    ++m_cellChanges;
+    ++d->cellChanges;
     UTable::setText(row, col, text);
 }
 
@@ -154,7 +170,7 @@ void SyncTableBase::setPixmap(int row, int col, const QPixmap &pixmap)
 {
     if (UTableItem *cellItem = item(row, col); cellItem && !cellItem->pixmapRef()->isNull())
         return;
-    ++m_cellChanges;
+    ++d->cellChanges;
     UTable::setPixmap(row, col, pixmap);
 }
 
@@ -228,21 +244,21 @@ void SyncTableBase::contentsMousePressEvent(QMouseEvent *e)
 {
     if (e->button() == Qt::LeftButton) {
         const QPoint pos = e->position().toPoint();
-        m_pressRow = rowAt(pos.y());
-        m_pressCol = columnAt(pos.x());
-        m_pressed = true;
+        d->pressRow = rowAt(pos.y());
+        d->pressCol = columnAt(pos.x());
+        d->pressed = true;
     }
     UTable::contentsMousePressEvent(e);
 }
 
 void SyncTableBase::contentsMouseReleaseEvent(QMouseEvent *e)
 {
-    if (e->button() == Qt::LeftButton && m_pressed) {
+    if (e->button() == Qt::LeftButton && d->pressed) {
         const QPoint pos = e->position().toPoint();
         const int row = rowAt(pos.y());
         const int col = columnAt(pos.x());
-        m_pressed = false;
-        if (row == m_pressRow && col == m_pressCol)
+        d->pressed = false;
+        if (row == d->pressRow && col == d->pressCol)
             setCellCheck(row, col, Toggle);
     }
     // The table still hears the release: a drag that left the table would otherwise keep

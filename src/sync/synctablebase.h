@@ -12,6 +12,9 @@
 #include <QObject>
 
 #include <cstdint>
+#include <memory>
+
+class SyncTableBasePrivate;
 
 class SyncTableItem : public UTableItem
 {
@@ -114,7 +117,7 @@ public:
 protected:
     // How many texts and pictures the table has really changed: a refill that changed none
     // need not fit its columns again (measuring every text is the dearest part of a refill).
-    int cellChanges() const { return m_cellChanges; }
+    int cellChanges() const;
 
     void keyPressEvent(QKeyEvent *e) override;
     void contentsMousePressEvent(QMouseEvent *e) override;
@@ -123,8 +126,5 @@ protected:
     bool createLeftHeader(UTableHeader **header, int rows) override;
 
 private:
-    int m_cellChanges = 0;
-    bool m_pressed = false;
-    int m_pressRow = -1;
-    int m_pressCol = -1;
+    std::unique_ptr<SyncTableBasePrivate> d;
 };

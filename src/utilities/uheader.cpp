@@ -113,7 +113,7 @@ public:
 
 UHeader::UHeader(QWidget *parent, const char *name)
     : QWidget(parent)
-    , d(new UHeaderPrivate)
+    , d(std::make_unique<UHeaderPrivate>())
 {
     if (name)
         setObjectName(QString::fromLatin1(name));
@@ -122,7 +122,7 @@ UHeader::UHeader(QWidget *parent, const char *name)
 
 UHeader::UHeader(int count, QWidget *parent, const char *name)
     : QWidget(parent)
-    , d(new UHeaderPrivate)
+    , d(std::make_unique<UHeaderPrivate>())
 {
     if (name)
         setObjectName(QString::fromLatin1(name));

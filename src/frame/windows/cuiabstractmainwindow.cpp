@@ -2,14 +2,15 @@
 
 #include "frame/windows/store.h"
 
-struct CUIAbstractMainWindow::Private
+class CUIAbstractMainWindowPrivate
 {
+public:
 };
 
 CUIAbstractMainWindow::CUIAbstractMainWindow(QWidget *parent, const char *name,
                                              Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
-    , d(std::make_unique<Private>())
+    , d(std::make_unique<CUIAbstractMainWindowPrivate>())
 {
     setObjectName(QString::fromLatin1(name ? name : ""));
     Store::appendMainWindow(this);

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class CUIAbstractMainWindowPrivate;
+
 // The base of every main window: while one exists it is listed in the window store, from the
 // start of its construction to the end of its destruction.
 class CUIAbstractMainWindow : public QMainWindow
@@ -17,6 +19,5 @@ public:
     virtual void createStatusBar();
 
 private:
-    struct Private;
-    std::unique_ptr<Private> d;
+    std::unique_ptr<CUIAbstractMainWindowPrivate> d;
 };

@@ -17,8 +17,9 @@ bool traced()
 }
 } // namespace
 
-struct CuiProgress::Private
+class CuiProgressPrivate
 {
+public:
     QString text;
     QPixmap picture;
     int position = 0;
@@ -35,7 +36,7 @@ struct CuiProgress::Private
 // painting; the picture is always drawn whole, so there is nothing to pass on.
 CuiProgress::CuiProgress(QWidget *parent, const char *name, Qt::WindowFlags flags)
     : QLabel(parent, flags)
-    , d(std::make_unique<Private>())
+    , d(std::make_unique<CuiProgressPrivate>())
 {
     if (name)
         setObjectName(QString::fromLatin1(name));

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class CuiProgressPrivate;
+
 // The busy indicator of a status bar: a ball that bounces along the label, one step each time
 // the host ticks it, behind an optional text.
 class CuiProgress : public QLabel
@@ -36,6 +38,5 @@ private:
     void drawHorizontal(QPainter *painter);
     void drawVertical(QPainter *painter);
 
-    struct Private;
-    std::unique_ptr<Private> d;
+    std::unique_ptr<CuiProgressPrivate> d;
 };

@@ -61,9 +61,10 @@ enum StatusField {
 
 } // namespace
 
-struct MainWindow::Private
+class MainWindowPrivate
 {
-    ContextMenuCallback contextMenuCallback = nullptr;
+public:
+    MainWindow::ContextMenuCallback contextMenuCallback = nullptr;
     CuiActivationFn activationCallback = nullptr;
     // The pane's code callback, for focus the pane frame itself never sees.
     CuiCodeCallbackFn codeCallback = nullptr;
@@ -88,7 +89,7 @@ struct MainWindow::Private
     bool bigIcons = false;
     bool textLabels = false;
     QString connectionName;
-    int windowKind = MainKind;
+    int windowKind = MainWindow::MainKind;
 
     QPointer<QStatusBar> statusBar;
     QPointer<CuiProgress> busy;
@@ -100,7 +101,7 @@ struct MainWindow::Private
 
 MainWindow::MainWindow(QWidget *parent, const char *name, Qt::WindowFlags flags)
     : CUIAbstractMainWindow(parent, name, flags)
-    , d(std::make_unique<Private>())
+    , d(std::make_unique<MainWindowPrivate>())
     , m_docks(std::make_unique<tesk::frame::MainDocks>(this))
 {
     d->pane = tesk::core::createPaneFrame(this);

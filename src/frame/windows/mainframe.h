@@ -26,6 +26,8 @@ class DockLayout;
 struct MainDocks;
 } // namespace tesk::frame
 
+class MainWindowPrivate;
+
 // The debugger's main frame: a central area the host draws into, a menu bar and toolbars
 // from its menu manager, a status bar with the debugger's indicators, the host's context
 // popups, a colour icon in the menu bar, and a close sequence that asks the host first.
@@ -197,7 +199,6 @@ private:
 
     DockWidget *finishDockCreation(DockWidget *dock, const QString &name);
 
-    struct Private;
-    std::unique_ptr<Private> d;
+    std::unique_ptr<MainWindowPrivate> d;
     std::unique_ptr<tesk::frame::MainDocks> m_docks;
 };

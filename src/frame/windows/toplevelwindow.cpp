@@ -29,8 +29,9 @@ QPixmap syncIcon()
 
 } // namespace
 
-struct TopLevelWindow::Private
+class TopLevelWindowPrivate
 {
+public:
     QWidget *central = nullptr;
     bool hasMenuBar = false;
     bool nextMenuOnBar = false;
@@ -39,19 +40,19 @@ struct TopLevelWindow::Private
     QString name;
     TeskHandle hostData = 0;
     QList<TeskPopupMenu *> popups;
-    QMap<int, MenuItemRecord> records;
-    MenuCallback menuCallback = nullptr;
+    QMap<int, TopLevelWindow::MenuItemRecord> records;
+    TopLevelWindow::MenuCallback menuCallback = nullptr;
     int menuWord = 0;
     TeskHandle menuContext = 0;
-    AboutToShowCallback aboutToShow = nullptr;
+    TopLevelWindow::AboutToShowCallback aboutToShow = nullptr;
     TeskHandle sizeContext = 0;
-    SizeCallback sizeCallback = nullptr;
+    TopLevelWindow::SizeCallback sizeCallback = nullptr;
 };
 
 TopLevelWindow::TopLevelWindow(TeskHandle hostData, TeskHandle, const QString &caption,
                                SizeCallback sizeCallback, TeskHandle sizeContext)
     : QMainWindow(nullptr)
-    , d(std::make_unique<Private>())
+    , d(std::make_unique<TopLevelWindowPrivate>())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     d->central = new QWidget(this);

@@ -10,6 +10,7 @@
 #include <memory>
 
 class TeskPopupMenu;
+class TopLevelWindowPrivate;
 
 // A window of its own beside the main windows: a menu bar the host fills through the window
 // exports, a central area the host draws into, and a size callback that hears of focus,
@@ -80,6 +81,5 @@ private:
     void notifySize(int code, bool sized);
     void popupAboutToShow(TeskPopupMenu *popup);
 
-    struct Private;
-    std::unique_ptr<Private> d;
+    std::unique_ptr<TopLevelWindowPrivate> d;
 };

@@ -5,7 +5,7 @@
 
 #include <new>
 
-class CuiEventPaneImpl
+class CuiEventPanePrivate
 {
 public:
     QListWidget *listBox = nullptr;
@@ -13,7 +13,7 @@ public:
 
 CuiEventPane::CuiEventPane(QWidget *parent, const char *name, Qt::WindowFlags flags)
     : AbstractPane(parent, name, flags)
-    , d(std::make_unique<CuiEventPaneImpl>())
+    , d(std::make_unique<CuiEventPanePrivate>())
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(3, 3, 3, 3);

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-class CuiEventPaneImpl;
+class CuiEventPanePrivate;
 class QListWidget;
 
 // A diagnostic pane: one line per debugger event that reaches it, so that the stream of host
@@ -44,7 +44,7 @@ public:
 private:
     void appendLine(const QString &line);
 
-    std::unique_ptr<CuiEventPaneImpl> d;
+    std::unique_ptr<CuiEventPanePrivate> d;
 };
 
 // A new event pane without a parent, or null.

@@ -46,8 +46,9 @@ QString unquoted(const QString &value)
 
 } // namespace
 
-struct BreakpointActionsDlgPrivate
+class BreakpointActionsDlgPrivate
 {
+public:
     std::vector<ActionKind> kinds;
     QString result;
     intptr_t vdata = 0;

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <memory>
 
-struct BreakpointActionsDlgPrivate;
+class BreakpointActionsDlgPrivate;
 
 class BreakpointActionsDlg : public BreakpointActionsDlgBase
 {

@@ -36,8 +36,9 @@ std::vector<ConditionKind> conditionKinds()
 
 } // namespace
 
-struct BreakpointConditionsDlgPrivate
+class BreakpointConditionsDlgPrivate
 {
+public:
     unsigned current = 0;
     std::vector<ConditionKind> kinds = conditionKinds();
     QString result;

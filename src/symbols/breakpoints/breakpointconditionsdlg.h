@@ -7,7 +7,7 @@
 
 #include <memory>
 
-struct BreakpointConditionsDlgPrivate;
+class BreakpointConditionsDlgPrivate;
 
 class BreakpointConditionsDlg : public BreakpointConditionsDlgBase
 {

@@ -35,8 +35,9 @@ using tesk::breakpoints::CallerEnded;
 using tesk::system::Modal;
 using tesk::system::ModalSeam;
 
-struct BreakpointDlgPrivate
+class BreakpointDlgPrivate
 {
+public:
     CuiBreakpointDlgHandler handler = nullptr;
     // An OK cleared the edited breakpoint but its replacement was refused.
     bool oldCleared = false;
@@ -351,7 +352,7 @@ void BreakpointDlg::fillFromProxy()
         if (d->classNames.contains(int(value)))
             classCOB->addItem(d->classNames.value(int(value)), value);
     }
-    classCOB->setCurrentIndex(classCOB->findData(proxy.classPos()));
+    classCOB->setCurrentIndex(classCOB->findData(proxy.settings().classPos));
 
     forcedCB->setChecked(proxy.forcedSize());
     if (proxy.forcedSize())
@@ -399,13 +400,13 @@ void BreakpointDlg::fillHistories()
 void BreakpointDlg::applyTypeEnables(uint32_t type)
 {
     const BreakpointProxy &proxy = *d->breakpoint;
-    locationCOB->setEnabled(proxy.allowLocation());
-    locationBuilderPB->setEnabled(proxy.allowLocation());
-    valueCOB->setEnabled(proxy.allowData());
-    valueBuilderPB->setEnabled(proxy.allowData());
+    locationCOB->setEnabled(proxy.settings().allowLocation);
+    locationBuilderPB->setEnabled(proxy.settings().allowLocation);
+    valueCOB->setEnabled(proxy.settings().allowData);
+    valueBuilderPB->setEnabled(proxy.settings().allowData);
     const bool software = type == 0;
     hardwareSupportGB->setEnabled(!software);
-    classCOB->setEnabled(software && proxy.allowClasses());
+    classCOB->setEnabled(software && proxy.settings().allowClasses);
     forcedCB->setEnabled(software);
     forcedSizeEF->setEnabled(software && forcedCB->isChecked());
 }

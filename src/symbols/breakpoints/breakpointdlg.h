@@ -11,7 +11,7 @@
 #include <memory>
 
 class BreakpointProxy;
-struct BreakpointDlgPrivate;
+class BreakpointDlgPrivate;
 
 namespace tesk::breakpoints {
 class RegistryHostFace;

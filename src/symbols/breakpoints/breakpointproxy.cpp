@@ -8,31 +8,22 @@
 #include <cstring>
 #include <stdexcept>
 
-struct BreakpointProxyPrivate
+class BreakpointProxyPrivate
 {
-    CuiBreakpointProxyHandler handler = nullptr;
-    uint32_t vpid = 0;
-    intptr_t vdata = 0;
+public:
+    BreakpointProxySettings settings;
     uint32_t creationWord = 0;
     TeskHandle handle = 0;
     QString location;
     QString value;
     QVector<uint32_t> classes;
-    uint32_t classPos = 0;
     bool forcedSize = false;
     uint32_t size = 0;
     QVector<uint32_t> breakpointTypes;
-    uint32_t breakpointTypePos = 0;
     uint32_t breakpointType = 0;
     QStringList qualifiers;
     QStringList actions;
     uint32_t actionState = 0;
-    bool allowLocation = false;
-    bool allowRange = false;
-    bool allowClasses = false;
-    bool allowData = false;
-    bool allowQualifiers = false;
-    bool allowActions = false;
     bool hasHardwarePassCount = false;
     QString hardwarePassCount;
     bool hasHardwareTriggers = false;
@@ -77,30 +68,15 @@ BreakpointProxy::~BreakpointProxy()
     tesk::breakpoints::forgetProxy(this);
 }
 
-CuiBreakpointProxyHandler BreakpointProxy::handler() const
+const BreakpointProxySettings &BreakpointProxy::settings() const
 {
-    return d->handler;
+    return d->settings;
 }
-void BreakpointProxy::setHandler(CuiBreakpointProxyHandler handler)
+void BreakpointProxy::setSettings(const BreakpointProxySettings &settings)
 {
-    d->handler = handler;
+    d->settings = settings;
 }
-uint32_t BreakpointProxy::vpid() const
-{
-    return d->vpid;
-}
-void BreakpointProxy::setVpid(uint32_t vpid)
-{
-    d->vpid = vpid;
-}
-intptr_t BreakpointProxy::vdata() const
-{
-    return d->vdata;
-}
-void BreakpointProxy::setVdata(intptr_t vdata)
-{
-    d->vdata = vdata;
-}
+
 uint32_t BreakpointProxy::creationWord() const
 {
     return d->creationWord;
@@ -143,14 +119,6 @@ void BreakpointProxy::clearClasses()
 {
     d->classes.clear();
 }
-uint32_t BreakpointProxy::classPos() const
-{
-    return d->classPos;
-}
-void BreakpointProxy::setClassPos(uint32_t classValue)
-{
-    d->classPos = classValue;
-}
 bool BreakpointProxy::forcedSize() const
 {
     return d->forcedSize;
@@ -182,14 +150,6 @@ void BreakpointProxy::addBreakpointType(uint32_t type)
 {
     d->breakpointTypes.append(type);
 }
-uint32_t BreakpointProxy::breakpointTypePos() const
-{
-    return d->breakpointTypePos;
-}
-void BreakpointProxy::setBreakpointTypePos(uint32_t position)
-{
-    d->breakpointTypePos = position;
-}
 uint32_t BreakpointProxy::breakpointType() const
 {
     return d->breakpointType;
@@ -200,11 +160,11 @@ int32_t BreakpointProxy::setBreakpointType(uint32_t type)
     d->breakpointType = type;
     const qsizetype position = d->breakpointTypes.indexOf(type);
     if (position >= 0)
-        d->breakpointTypePos = uint32_t(position);
-    if (!d->handler)
+        d->settings.breakpointTypePos = uint32_t(position);
+    if (!d->settings.handler)
         return -1;
-    return d->handler(CUI_BREAKPOINT_PROXY_TYPE_CHANGED, d->handle, d->vdata,
-                      intptr_t(d->breakpointTypePos), 0);
+    return d->settings.handler(CUI_BREAKPOINT_PROXY_TYPE_CHANGED, d->handle, d->settings.vdata,
+                               intptr_t(d->settings.breakpointTypePos), 0);
 }
 
 const QStringList &BreakpointProxy::qualifiers() const
@@ -238,55 +198,6 @@ uint32_t BreakpointProxy::actionState() const
 void BreakpointProxy::setActionState(bool continueAfter)
 {
     d->actionState = continueAfter ? 1 : 0;
-}
-
-bool BreakpointProxy::allowLocation() const
-{
-    return d->allowLocation;
-}
-void BreakpointProxy::setAllowLocation(bool allow)
-{
-    d->allowLocation = allow;
-}
-bool BreakpointProxy::allowRange() const
-{
-    return d->allowRange;
-}
-void BreakpointProxy::setAllowRange(bool allow)
-{
-    d->allowRange = allow;
-}
-bool BreakpointProxy::allowClasses() const
-{
-    return d->allowClasses;
-}
-void BreakpointProxy::setAllowClasses(bool allow)
-{
-    d->allowClasses = allow;
-}
-bool BreakpointProxy::allowData() const
-{
-    return d->allowData;
-}
-void BreakpointProxy::setAllowData(bool allow)
-{
-    d->allowData = allow;
-}
-bool BreakpointProxy::allowQualifiers() const
-{
-    return d->allowQualifiers;
-}
-void BreakpointProxy::setAllowQualifiers(bool allow)
-{
-    d->allowQualifiers = allow;
-}
-bool BreakpointProxy::allowActions() const
-{
-    return d->allowActions;
-}
-void BreakpointProxy::setAllowActions(bool allow)
-{
-    d->allowActions = allow;
 }
 
 bool BreakpointProxy::hasHardwarePassCount() const
@@ -361,15 +272,16 @@ void BreakpointProxy::setChained()
 
 CuiBreakpointProxyHandler BreakpointProxy::requireHandler(const char *message) const
 {
-    if (!d->handler)
+    if (!d->settings.handler)
         throw std::runtime_error(message);
-    return d->handler;
+    return d->settings.handler;
 }
 
 int32_t BreakpointProxy::update()
 {
     const auto handler = requireHandler("Set function handler before calling update");
-    return handler(CUI_BREAKPOINT_PROXY_UPDATE, d->handle, d->vdata, intptr_t(d->creationWord), 0);
+    return handler(CUI_BREAKPOINT_PROXY_UPDATE, d->handle, d->settings.vdata,
+                   intptr_t(d->creationWord), 0);
 }
 
 QString BreakpointProxy::contextText(intptr_t id) const

@@ -12,7 +12,25 @@
 #include <cstdint>
 #include <memory>
 
-struct BreakpointProxyPrivate;
+class BreakpointProxyPrivate;
+
+// What the host sets about a proxy as plain values: how to reach it, which class and type
+// entries are current, and what the user may change. A host setter changes one field and
+// leaves the others as they were.
+struct BreakpointProxySettings
+{
+    CuiBreakpointProxyHandler handler = nullptr;
+    uint32_t vpid = 0;
+    intptr_t vdata = 0;
+    uint32_t classPos = 0;
+    uint32_t breakpointTypePos = 0;
+    bool allowLocation = false;
+    bool allowRange = false;
+    bool allowClasses = false;
+    bool allowData = false;
+    bool allowQualifiers = false;
+    bool allowActions = false;
+};
 
 // The host's description of one breakpoint and of what the target lets the user do with it.
 // The host fills it through the CuiBreakpointProxy exports, mostly from inside update(); the
@@ -27,12 +45,8 @@ public:
     virtual ~BreakpointProxy();
 
     // Host side.
-    CuiBreakpointProxyHandler handler() const;
-    void setHandler(CuiBreakpointProxyHandler handler);
-    uint32_t vpid() const;
-    void setVpid(uint32_t vpid);
-    intptr_t vdata() const;
-    void setVdata(intptr_t vdata);
+    const BreakpointProxySettings &settings() const;
+    void setSettings(const BreakpointProxySettings &settings);
     uint32_t creationWord() const;
     // The handle the host knows the proxy by, passed to its handler (0 for a proxy the host
     // never got, such as a copy).
@@ -49,16 +63,12 @@ public:
     const QVector<uint32_t> &classes() const;
     void addClass(uint32_t classValue);
     void clearClasses();
-    uint32_t classPos() const;
-    void setClassPos(uint32_t classValue);
     bool forcedSize() const;
     uint32_t size() const;
     void setSize(uint32_t size);
     void setForcedSize(bool flag, uint32_t size);
     const QVector<uint32_t> &breakpointTypes() const;
     void addBreakpointType(uint32_t type);
-    uint32_t breakpointTypePos() const;
-    void setBreakpointTypePos(uint32_t position);
     uint32_t breakpointType() const;
     // Stores the type, moves the position to its first entry among the types offered, and
     // tells the handler; answers the handler's result, -1 when there is no handler.
@@ -73,20 +83,6 @@ public:
     void clearActions();
     uint32_t actionState() const;
     void setActionState(bool continueAfter);
-
-    // What the user may change.
-    bool allowLocation() const;
-    void setAllowLocation(bool allow);
-    bool allowRange() const;
-    void setAllowRange(bool allow);
-    bool allowClasses() const;
-    void setAllowClasses(bool allow);
-    bool allowData() const;
-    void setAllowData(bool allow);
-    bool allowQualifiers() const;
-    void setAllowQualifiers(bool allow);
-    bool allowActions() const;
-    void setAllowActions(bool allow);
 
     // Hardware support.
     bool hasHardwarePassCount() const;

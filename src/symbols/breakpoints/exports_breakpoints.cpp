@@ -9,6 +9,19 @@
 
 #include <QObject>
 
+namespace {
+
+// Each host setter changes one field of the record and keeps the others.
+template<typename Change>
+void changeSettings(BreakpointProxy &proxy, Change change)
+{
+    BreakpointProxySettings settings = proxy.settings();
+    change(settings);
+    proxy.setSettings(settings);
+}
+
+} // namespace
+
 TeskHandle CuiBreakpointProxyCreate(uint32_t creationWord)
 {
     return TESK_GUARDED(TeskHandle(0),
@@ -22,17 +35,23 @@ void CuiBreakpointProxyDestroy(TeskHandle proxy)
 
 void CuiBreakpointProxySetHandler(TeskHandle proxy, CuiBreakpointProxyHandler handler)
 {
-    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) { p.setHandler(handler); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) {
+        changeSettings(p, [=](BreakpointProxySettings &s) { s.handler = handler; });
+    });
 }
 
 void CuiBreakpointProxySetVpid(TeskHandle proxy, uint32_t vpid)
 {
-    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) { p.setVpid(vpid); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) {
+        changeSettings(p, [=](BreakpointProxySettings &s) { s.vpid = vpid; });
+    });
 }
 
 void CuiBreakpointProxySetVdata(TeskHandle proxy, intptr_t vdata)
 {
-    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) { p.setVdata(vdata); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) {
+        changeSettings(p, [=](BreakpointProxySettings &s) { s.vdata = vdata; });
+    });
 }
 
 void CuiBreakpointProxySetLocation(TeskHandle proxy, const char *location)
@@ -63,8 +82,9 @@ void CuiBreakpointProxyClearClasses(TeskHandle proxy)
 
 void CuiBreakpointProxySetClassPos(TeskHandle proxy, uint32_t classValue)
 {
-    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
-                      [=](BreakpointProxy &p) { p.setClassPos(classValue); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) {
+        changeSettings(p, [=](BreakpointProxySettings &s) { s.classPos = classValue; });
+    });
 }
 
 void CuiBreakpointProxySetBreakpointSize(TeskHandle proxy, uint32_t size)
@@ -86,8 +106,9 @@ void CuiBreakpointProxyAddBreakpointType(TeskHandle proxy, uint32_t type)
 
 void CuiBreakpointProxySetBreakpointTypePos(TeskHandle proxy, uint32_t position)
 {
-    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
-                      [=](BreakpointProxy &p) { p.setBreakpointTypePos(position); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) {
+        changeSettings(p, [=](BreakpointProxySettings &s) { s.breakpointTypePos = position; });
+    });
 }
 
 int32_t CuiBreakpointProxySetBreakpointType(TeskHandle proxy, uint32_t type)
@@ -140,38 +161,44 @@ void CuiBreakpointProxySetActionState(TeskHandle proxy, uint32_t flag)
 
 void CuiBreakpointProxyAllowLocation(TeskHandle proxy, uint32_t flag)
 {
-    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
-                      [=](BreakpointProxy &p) { p.setAllowLocation(flag != 0); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) {
+        changeSettings(p, [=](BreakpointProxySettings &s) { s.allowLocation = flag != 0; });
+    });
 }
 
 void CuiBreakpointProxyAllowRange(TeskHandle proxy, uint32_t flag)
 {
-    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
-                      [=](BreakpointProxy &p) { p.setAllowRange(flag != 0); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) {
+        changeSettings(p, [=](BreakpointProxySettings &s) { s.allowRange = flag != 0; });
+    });
 }
 
 void CuiBreakpointProxyAllowClasses(TeskHandle proxy, uint32_t flag)
 {
-    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
-                      [=](BreakpointProxy &p) { p.setAllowClasses(flag != 0); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) {
+        changeSettings(p, [=](BreakpointProxySettings &s) { s.allowClasses = flag != 0; });
+    });
 }
 
 void CuiBreakpointProxyAllowData(TeskHandle proxy, uint32_t flag)
 {
-    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
-                      [=](BreakpointProxy &p) { p.setAllowData(flag != 0); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) {
+        changeSettings(p, [=](BreakpointProxySettings &s) { s.allowData = flag != 0; });
+    });
 }
 
 void CuiBreakpointProxyAllowQualifiers(TeskHandle proxy, uint32_t flag)
 {
-    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
-                      [=](BreakpointProxy &p) { p.setAllowQualifiers(flag != 0); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) {
+        changeSettings(p, [=](BreakpointProxySettings &s) { s.allowQualifiers = flag != 0; });
+    });
 }
 
 void CuiBreakpointProxyAllowActions(TeskHandle proxy, uint32_t flag)
 {
-    TESK_ON_LIVE_VOID(BreakpointProxy, proxy,
-                      [=](BreakpointProxy &p) { p.setAllowActions(flag != 0); });
+    TESK_ON_LIVE_VOID(BreakpointProxy, proxy, [=](BreakpointProxy &p) {
+        changeSettings(p, [=](BreakpointProxySettings &s) { s.allowActions = flag != 0; });
+    });
 }
 
 void CuiBreakpointProxyAddHardwareSupportPassCount(TeskHandle proxy, const char *passCount)

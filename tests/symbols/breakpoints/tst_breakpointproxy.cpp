@@ -97,10 +97,10 @@ TEST_F(BreakpointProxyTest, ATypeOutsideTheListKeepsThePositionAndStillTellsTheH
     BreakpointHost::instance().typeChangedResult = 9;
 
     EXPECT_EQ(CuiBreakpointProxySetBreakpointType(handle, 2), 9);
-    EXPECT_EQ(proxy().breakpointTypePos(), 1u); // the first equal entry
+    EXPECT_EQ(proxy().settings().breakpointTypePos, 1u); // the first equal entry
     EXPECT_EQ(CuiBreakpointProxySetBreakpointType(handle, 7), 9);
     EXPECT_EQ(CuiBreakpointProxyGetBreakpointType(handle), 7u);
-    EXPECT_EQ(proxy().breakpointTypePos(), 1u);
+    EXPECT_EQ(proxy().settings().breakpointTypePos, 1u);
 
     const auto calls = BreakpointHost::instance().callsOf("proxy");
     ASSERT_EQ(calls.size(), 2u);
@@ -161,13 +161,43 @@ TEST_F(BreakpointProxyTest, UpdateLetsTheHostFillTheProxyThroughTheExports)
     EXPECT_EQ(proxy().update(), 4);
     EXPECT_EQ(proxy().breakpointTypes().size(), 1);
     EXPECT_EQ(proxy().classes().value(0), 4u);
-    EXPECT_TRUE(proxy().allowData());
+    EXPECT_TRUE(proxy().settings().allowData);
     EXPECT_EQ(proxy().actions(), QStringList{QStringLiteral("Message=\"hi\"")});
     EXPECT_EQ(proxy().actionState(), 1u);
     const auto calls = BreakpointHost::instance().callsOf("proxy");
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].argument, 5);
     EXPECT_EQ(calls[0].text, "77");
+}
+
+TEST_F(BreakpointProxyTest, EachHostSetterChangesItsOwnSettingAndKeepsTheOthers)
+{
+    CuiBreakpointProxySetVpid(handle, 9);
+    CuiBreakpointProxySetClassPos(handle, 3);
+    CuiBreakpointProxySetBreakpointTypePos(handle, 2);
+    CuiBreakpointProxyAllowLocation(handle, 1);
+    CuiBreakpointProxyAllowRange(handle, 7); // any non-zero word allows
+    CuiBreakpointProxyAllowQualifiers(handle, 1);
+    CuiBreakpointProxyAllowActions(handle, 1);
+    CuiBreakpointProxyAllowActions(handle, 0);
+    const BreakpointProxySettings &settings = proxy().settings();
+    EXPECT_EQ(settings.handler, testhost::breakpointProxyHandler());
+    EXPECT_EQ(settings.vdata, 5);
+    EXPECT_EQ(settings.vpid, 9u);
+    EXPECT_EQ(settings.classPos, 3u);
+    EXPECT_EQ(settings.breakpointTypePos, 2u);
+    EXPECT_TRUE(settings.allowLocation);
+    EXPECT_TRUE(settings.allowRange);
+    EXPECT_FALSE(settings.allowClasses);
+    EXPECT_FALSE(settings.allowData);
+    EXPECT_TRUE(settings.allowQualifiers);
+    EXPECT_FALSE(settings.allowActions);
+
+    // The type's own setter moves the position kept in the record.
+    CuiBreakpointProxyAddBreakpointType(handle, 4);
+    CuiBreakpointProxySetBreakpointType(handle, 4);
+    EXPECT_EQ(proxy().settings().breakpointTypePos, 0u);
+    EXPECT_EQ(proxy().settings().classPos, 3u);
 }
 
 TEST_F(BreakpointProxyTest, HostAnswersAreReadWithinTheirBuffers)
@@ -260,7 +290,7 @@ TEST_F(BreakpointProxyTest, ACopySharesNothingWithItsOriginal)
     EXPECT_EQ(copy.trigger(0).selection(), -1);
     EXPECT_EQ(copy.location(), QStringLiteral("main"));
     EXPECT_EQ(copy.qualifiers().size(), 1);
-    EXPECT_EQ(copy.handler(), testhost::breakpointProxyHandler());
+    EXPECT_EQ(copy.settings().handler, testhost::breakpointProxyHandler());
     EXPECT_EQ(copy.creationWord(), 77u);
 
     EXPECT_TRUE(proxy().locationDiffers(copy));

@@ -41,13 +41,14 @@ void trace(const char *format, const void *address)
 
 } // namespace
 
-struct DockWidget::Private
+class DockWidgetPrivate
 {
-    HostCallback callback = nullptr;
+public:
+    DockWidget::HostCallback callback = nullptr;
     TeskHandle windowBox = 0;
     bool hideOnly = false;
     bool closing = false;
-    Restored restored;
+    DockWidget::Restored restored;
     bool askLocation = false;
     bool dontClose = false;
     bool gotoWindow = false;
@@ -55,7 +56,7 @@ struct DockWidget::Private
     QPointer<QWidget> givenWidget;
     bool userHidden = false;
     QRect floatingGeometry;
-    int floated = Docked;
+    int floated = DockWidget::Docked;
     bool floatingGeometrySet = false;
     QColor colour;
     QWidget *colourPane = nullptr;
@@ -71,7 +72,7 @@ struct DockWidget::Private
 
 DockWidget::DockWidget(QWidget *parent, const char *name)
     : QDockWidget(parent)
-    , d(std::make_unique<Private>())
+    , d(std::make_unique<DockWidgetPrivate>())
 {
     setObjectName(QLatin1String(name));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -12,6 +12,7 @@
 class MainWindow;
 class QMenu;
 class QStatusBar;
+class DockWidgetPrivate;
 
 // The dock window that holds one host pane (the tabbed pane frame bound to a window box, or a
 // toolkit widget the creator gives), a colour strip and a status bar shown while it floats.
@@ -134,8 +135,7 @@ private:
     bool notifyHost(int width, int height, int code);
     void buildContent();
 
-    struct Private;
-    std::unique_ptr<Private> d;
+    std::unique_ptr<DockWidgetPrivate> d;
 };
 
 // Appends "Dock/Float", "Hide" and "Close" (ids 666, 667, 668), after a separator when asked.

@@ -123,9 +123,32 @@ void AViewMemoryHeader::paintSectionLabel(QPainter *p, int index, const QRect &r
 // ---------------------------------------------------------------------------------------------
 // AViewMemoryTable: construction
 
+class AViewMemoryTablePrivate
+{
+public:
+    explicit AViewMemoryTablePrivate(MemoryTableView *view)
+        : view(view)
+    {
+    }
+
+    MemoryTableView *view;
+    int rangeStartCol = AViewMemoryTable::kUnset;
+    int rangeStartRow = AViewMemoryTable::kUnset;
+    int rangeEndCol = AViewMemoryTable::kUnset;
+    int rangeEndRow = AViewMemoryTable::kUnset;
+    int currentRow = 0;
+    QTimer *autoScrollTimer = nullptr;
+    bool rangeShown = false;
+    // The cell the last drag step reached, this table's own; a press starts a new drag.
+    int dragCol = AViewMemoryTable::kUnset;
+    int dragRow = AViewMemoryTable::kUnset;
+    // Where the pointer was at the last drag step (global), for the auto-scroll steps.
+    QPoint dragGlobalPos;
+};
+
 AViewMemoryTable::AViewMemoryTable(MemoryTableView *view, QWidget *parent, const char *name)
     : UTable(parent, name)
-    , m_view(view)
+    , d(std::make_unique<AViewMemoryTablePrivate>(view))
 {
     init(0, 0);
     construct();
@@ -135,13 +158,43 @@ AViewMemoryTable::AViewMemoryTable(MemoryTableView *view, QWidget *parent, const
 AViewMemoryTable::AViewMemoryTable(int rows, int cols, MemoryTableView *view, QWidget *parent,
                                    const char *name)
     : UTable(parent, name)
-    , m_view(view)
+    , d(std::make_unique<AViewMemoryTablePrivate>(view))
 {
     init(rows, cols);
     construct();
 }
 
 AViewMemoryTable::~AViewMemoryTable() = default;
+
+MemoryTableView *AViewMemoryTable::view() const
+{
+    return d->view;
+}
+
+int AViewMemoryTable::rangeStartColumn() const
+{
+    return d->rangeStartCol;
+}
+
+int AViewMemoryTable::rangeEndColumn() const
+{
+    return d->rangeEndCol;
+}
+
+int AViewMemoryTable::rangeStartRow() const
+{
+    return d->rangeStartRow;
+}
+
+int AViewMemoryTable::rangeEndRow() const
+{
+    return d->rangeEndRow;
+}
+
+int AViewMemoryTable::memoryCurrentRow() const
+{
+    return d->currentRow;
+}
 
 void AViewMemoryTable::construct()
 {
@@ -152,9 +205,9 @@ void AViewMemoryTable::construct()
     // The table keeps a linear range of its own; UTable's rectangles stay unused.
     setSelectionMode(NoSelection);
     clearRange();
-    m_autoScrollTimer = new QTimer(this);
-    m_autoScrollTimer->setSingleShot(true);
-    connect(m_autoScrollTimer, &QTimer::timeout, this, &AViewMemoryTable::slotAutomaticScroll);
+    d->autoScrollTimer = new QTimer(this);
+    d->autoScrollTimer->setSingleShot(true);
+    connect(d->autoScrollTimer, &QTimer::timeout, this, &AViewMemoryTable::slotAutomaticScroll);
 }
 
 bool AViewMemoryTable::createTopHeader(UTableHeader **header, int cols)
@@ -209,7 +262,7 @@ bool AViewMemoryTable::headerLabel(const QString &, QString &)
 
 int AViewMemoryTable::bytesPerCell() const
 {
-    return m_view ? m_view->fieldSize() : 1;
+    return d->view ? d->view->fieldSize() : 1;
 }
 
 void AViewMemoryTable::offsetToCell(int64_t, int &, int &) const
@@ -267,17 +320,17 @@ void AViewMemoryTable::setCellBytes(int row, int col, const uint8_t *bytes, int 
 
 int AViewMemoryTable::rangeStartIndex() const
 {
-    return m_rangeStartRow * numCols() + m_rangeStartCol;
+    return d->rangeStartRow * numCols() + d->rangeStartCol;
 }
 
 int AViewMemoryTable::rangeEndIndex() const
 {
-    return m_rangeEndRow * numCols() + m_rangeEndCol;
+    return d->rangeEndRow * numCols() + d->rangeEndCol;
 }
 
 int AViewMemoryTable::currentIndex() const
 {
-    return m_currentRow * numCols() + currentColumn();
+    return d->currentRow * numCols() + currentColumn();
 }
 
 void AViewMemoryTable::setRangeByIndex(int start, int end, int current)
@@ -293,37 +346,37 @@ void AViewMemoryTable::setRangeByIndex(int start, int end, int current)
 // All four ends must be set: an unset row would turn the index arithmetic into an overflow.
 bool AViewMemoryTable::hasRange() const
 {
-    return m_rangeStartCol != kUnset && m_rangeStartRow != kUnset && m_rangeEndCol != kUnset &&
-           m_rangeEndRow != kUnset;
+    return d->rangeStartCol != kUnset && d->rangeStartRow != kUnset && d->rangeEndCol != kUnset &&
+           d->rangeEndRow != kUnset;
 }
 
 void AViewMemoryTable::clearRange()
 {
-    m_rangeStartCol = m_rangeStartRow = m_rangeEndCol = m_rangeEndRow = kUnset;
+    d->rangeStartCol = d->rangeStartRow = d->rangeEndCol = d->rangeEndRow = kUnset;
 }
 
 void AViewMemoryTable::setRangeStart(int col, int row)
 {
-    m_rangeStartCol = col;
-    m_rangeStartRow = row;
+    d->rangeStartCol = col;
+    d->rangeStartRow = row;
 }
 
 void AViewMemoryTable::rangeStart(int &col, int &row) const
 {
-    col = m_rangeStartCol;
-    row = m_rangeStartRow;
+    col = d->rangeStartCol;
+    row = d->rangeStartRow;
 }
 
 void AViewMemoryTable::setRangeEnd(int col, int row)
 {
-    m_rangeEndCol = col;
-    m_rangeEndRow = row;
+    d->rangeEndCol = col;
+    d->rangeEndRow = row;
 }
 
 void AViewMemoryTable::rangeEnd(int &col, int &row) const
 {
-    col = m_rangeEndCol;
-    row = m_rangeEndRow;
+    col = d->rangeEndCol;
+    row = d->rangeEndRow;
 }
 
 bool AViewMemoryTable::isInRange(int col, int row) const
@@ -332,18 +385,18 @@ bool AViewMemoryTable::isInRange(int col, int row) const
         return false;
     const int64_t cols = numCols();
     const int64_t index = row * cols + col;
-    const int64_t a = m_rangeStartRow * cols + m_rangeStartCol;
-    const int64_t b = m_rangeEndRow * cols + m_rangeEndCol;
+    const int64_t a = d->rangeStartRow * cols + d->rangeStartCol;
+    const int64_t b = d->rangeEndRow * cols + d->rangeEndCol;
     return std::min(a, b) <= index && index <= std::max(a, b);
 }
 
 void AViewMemoryTable::updateRangeDisplay()
 {
     const bool present = hasRange();
-    if (!present && !m_rangeShown)
+    if (!present && !d->rangeShown)
         return;
     updateContents();
-    m_rangeShown = present;
+    d->rangeShown = present;
 }
 
 bool AViewMemoryTable::isSelected(int row, int col, bool) const
@@ -405,22 +458,22 @@ void AViewMemoryTable::setSelectionCells(bool active, int64_t start, int64_t end
 
 UMemoryAddress AViewMemoryTable::cellAddress(int row, int col) const
 {
-    if (!m_view)
+    if (!d->view)
         return UMemoryAddress();
-    return m_view->startAddress() + (int64_t(row) * numCols() + col) * bytesPerCell();
+    return d->view->startAddress() + (int64_t(row) * numCols() + col) * bytesPerCell();
 }
 
 uint32_t AViewMemoryTable::cellAttribute(int row, int col) const
 {
-    if (!m_view)
+    if (!d->view)
         return TESK_MEMORY_NOT_READ;
     // A cell past the top of the space would wrap to the bottom and take its attribute: it
     // has no memory, so it shows as unavailable and cannot be edited.
-    const uint64_t lastByte = uint64_t(m_view->startAddress().offset()) +
+    const uint64_t lastByte = uint64_t(d->view->startAddress().offset()) +
                               (int64_t(row) * numCols() + col + 1) * bytesPerCell() - 1;
     if (row >= 0 && col >= 0 && lastByte > 0xFFFFFFFFull)
         return 0;
-    return m_view->memoryInfo().attributeAt(cellAddress(row, col));
+    return d->view->memoryInfo().attributeAt(cellAddress(row, col));
 }
 
 int AViewMemoryTable::attributeClass(int row, int col) const
@@ -463,8 +516,8 @@ void AViewMemoryTable::attributeTextColor(int row, int col, QColor &color)
         color = QColor(255, 0, 0);
         break;
     case 3:
-        switch (m_view->memoryInfo().changeGeneration(cellAddress(row, col),
-                                                      uint32_t(bytesPerCell()))) {
+        switch (d->view->memoryInfo().changeGeneration(cellAddress(row, col),
+                                                       uint32_t(bytesPerCell()))) {
         case 1:
             color = kChangedLast;
             break;
@@ -593,7 +646,7 @@ void AViewMemoryTable::adjustColumns()
     const int rowHeight = height + 4;
     // A view that fits its columns to its width counts them again from these widths; only a
     // count the user chose is too many.
-    const bool automatic = m_view && m_view->hasAutomaticColumns();
+    const bool automatic = d->view && d->view->hasAutomaticColumns();
     if (!automatic && int64_t(numCols()) * columnWidth > kMaximumTableWidth) {
         showWidthWarning(columnWidth);
         return;
@@ -610,7 +663,7 @@ void AViewMemoryTable::showWidthWarning(int columnWidth)
     s_widthWarningShown = true;
     // The view the warning is for may be deleted while it is up: the box goes with it and the
     // view is not touched afterwards.
-    auto *viewObject = dynamic_cast<QObject *>(m_view);
+    auto *viewObject = dynamic_cast<QObject *>(d->view);
     const QObject *owner = viewObject ? viewObject : this;
     tesk::system::Modal<QMessageBox> box(
         QMessageBox::Warning, tr("Warning"),
@@ -622,8 +675,8 @@ void AViewMemoryTable::showWidthWarning(int columnWidth)
     const tesk::system::ModalSeam::Result result =
         box.run(owner, tesk::system::ModalSeam::Kind::MessageBox);
     s_widthWarningShown = false;
-    if (result.alive && m_view)
-        m_view->selectColumns(0);
+    if (result.alive && d->view)
+        d->view->selectColumns(0);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -632,17 +685,17 @@ void AViewMemoryTable::showWidthWarning(int columnWidth)
 void AViewMemoryTable::setCurrentCell(int row, int col, bool updateSelections, bool ensureVisible)
 {
     col = std::min(col, numCols() - 1);
-    const int previous = m_currentRow;
-    m_currentRow = row;
+    const int previous = d->currentRow;
+    d->currentRow = row;
     const int last = lastVisibleRow();
     if (ensureVisible && (row > last || row < 0)) {
         const bool wasOutside = previous < 0 || previous > last;
-        KViewMemoryScrollbar *bar = m_view ? m_view->memoryScrollbar() : nullptr;
+        KViewMemoryScrollbar *bar = d->view ? d->view->memoryScrollbar() : nullptr;
         auto scrollLines = [&](int lines) {
             if (bar)
                 bar->scrollLines(lines);
-            else if (m_view)
-                m_view->scrollBy(MemoryTableView::ByLines, lines);
+            else if (d->view)
+                d->view->scrollBy(MemoryTableView::ByLines, lines);
         };
         if (wasOutside || previous == last) {
             scrollLines(row > last ? row - last : row);
@@ -651,7 +704,7 @@ void AViewMemoryTable::setCurrentCell(int row, int col, bool updateSelections, b
             scrollLines(row - UTable::currentRow());
             row = UTable::currentRow();
         }
-        m_currentRow = row;
+        d->currentRow = row;
     } else if (!ensureVisible && row > last) {
         row = -1;
     }
@@ -677,16 +730,16 @@ void AViewMemoryTable::ensureCellVisible(int row, int col)
     const int lines = overshoot / lineHeight;
     if (lines <= 0)
         return;
-    if (KViewMemoryScrollbar *bar = m_view ? m_view->memoryScrollbar() : nullptr)
+    if (KViewMemoryScrollbar *bar = d->view ? d->view->memoryScrollbar() : nullptr)
         bar->scrollLines(lines);
-    else if (m_view)
-        m_view->scrollBy(MemoryTableView::ByLines, lines);
+    else if (d->view)
+        d->view->scrollBy(MemoryTableView::ByLines, lines);
     setCurrentCell(row - lines, col, false, false);
 }
 
 void AViewMemoryTable::moveCursor(bool extend, int oldCol, int oldRow, int newCol, int newRow)
 {
-    if (!m_view)
+    if (!d->view)
         return;
     int64_t cursor = 0;
     cellToOffset(cursor, newCol, newRow);
@@ -702,43 +755,43 @@ void AViewMemoryTable::moveCursor(bool extend, int oldCol, int oldRow, int newCo
             anchor += bytesPerCell() - 1;
         else
             end += bytesPerCell() - 1;
-        if (!m_view->setSelectionOffsets(true, anchor, end, cursor))
+        if (!d->view->setSelectionOffsets(true, anchor, end, cursor))
             return;
         setRangeStart(anchorCol, anchorRow);
         setRangeEnd(newCol, newRow);
-        const bool wasSuspended = m_view->selectionSyncSuspended();
-        m_view->setSelectionSyncSuspended(true);
+        const bool wasSuspended = d->view->selectionSyncSuspended();
+        d->view->setSelectionSyncSuspended(true);
         setCurrentCell(newRow, newCol, false, true);
-        m_view->setSelectionSyncSuspended(wasSuspended);
+        d->view->setSelectionSyncSuspended(wasSuspended);
         // A scroll moved the cells under the range: the end follows the cursor.
-        setRangeEnd(currentColumn(), m_currentRow);
+        setRangeEnd(currentColumn(), d->currentRow);
         updateRangeDisplay();
     } else {
-        if (!m_view->setSelectionOffsets(false, cursor, cursor, cursor))
+        if (!d->view->setSelectionOffsets(false, cursor, cursor, cursor))
             return;
         setCurrentCell(newRow, newCol, false, true);
         clearRange();
         updateRangeDisplay();
     }
     emit updateSelectionReq();
-    setCurrentCell(m_currentRow, currentColumn(), false, false);
+    setCurrentCell(d->currentRow, currentColumn(), false, false);
 }
 
 void AViewMemoryTable::advanceCursor()
 {
     int col = currentColumn() + 1;
-    int row = m_currentRow;
+    int row = d->currentRow;
     if (col >= numCols()) {
         col = 0;
         ++row;
     }
-    moveCursor(false, currentColumn(), m_currentRow, col, row);
+    moveCursor(false, currentColumn(), d->currentRow, col, row);
 }
 
 // The cell a move key leads to; false for keys that move nothing.
 bool AViewMemoryTable::moveKey(QKeyEvent *e)
 {
-    const int oldRow = m_currentRow;
+    const int oldRow = d->currentRow;
     const int oldCol = currentColumn();
     const int cols = numCols();
     int row = oldRow;
@@ -807,7 +860,7 @@ void AViewMemoryTable::keyPressEvent(QKeyEvent *e)
         return;
     }
     if (!e->text().isEmpty() && e->text().at(0).isPrint()) {
-        beginEdit(m_currentRow, currentColumn(), false);
+        beginEdit(d->currentRow, currentColumn(), false);
         return;
     }
     UTable::keyPressEvent(e);
@@ -826,9 +879,9 @@ void AViewMemoryTable::cellAt(const QPoint &pos, int &row, int &col) const
 
 void AViewMemoryTable::contentsMousePressEventEx(QMouseEvent *e)
 {
-    m_dragCol = m_dragRow = kUnset;
+    d->dragCol = d->dragRow = kUnset;
     if (e->button() != Qt::LeftButton) {
-        if (hasRange() != m_rangeShown)
+        if (hasRange() != d->rangeShown)
             updateRangeDisplay();
         return;
     }
@@ -836,31 +889,31 @@ void AViewMemoryTable::contentsMousePressEventEx(QMouseEvent *e)
     int col = 0;
     cellAt(e->position().toPoint(), row, col);
     const bool extend = (e->modifiers() & Qt::ShiftModifier) && selectionMode() == NoSelection;
-    moveCursor(extend, currentColumn(), m_currentRow, col, row);
-    m_dragCol = col;
-    m_dragRow = row;
+    moveCursor(extend, currentColumn(), d->currentRow, col, row);
+    d->dragCol = col;
+    d->dragRow = row;
 }
 
 void AViewMemoryTable::contentsMouseMoveEvent(QMouseEvent *e)
 {
     if (e->buttons() == Qt::NoButton)
         return;
-    m_dragGlobalPos = e->globalPosition().toPoint();
+    d->dragGlobalPos = e->globalPosition().toPoint();
     int row = 0;
     int col = 0;
     cellAt(e->position().toPoint(), row, col);
-    if (col != m_dragCol || row != m_dragRow) {
-        if (m_dragCol == kUnset) {
-            m_dragCol = col;
-            m_dragRow = row;
+    if (col != d->dragCol || row != d->dragRow) {
+        if (d->dragCol == kUnset) {
+            d->dragCol = col;
+            d->dragRow = row;
         }
         if (!hasRange())
-            setRangeStart(m_dragCol, m_dragRow);
-        moveCursor(true, m_dragCol, m_dragRow, col, row);
-        m_dragCol = col;
-        m_dragRow = row;
+            setRangeStart(d->dragCol, d->dragRow);
+        moveCursor(true, d->dragCol, d->dragRow, col, row);
+        d->dragCol = col;
+        d->dragRow = row;
     }
-    m_autoScrollTimer->stop();
+    d->autoScrollTimer->stop();
     slotAutomaticScroll();
 }
 
@@ -869,7 +922,7 @@ void AViewMemoryTable::contentsMouseReleaseEvent(QMouseEvent *e)
     const bool hadRange = hasRange();
     UTable::contentsMouseReleaseEvent(e);
     if (e->button() == Qt::LeftButton) {
-        m_autoScrollTimer->stop();
+        d->autoScrollTimer->stop();
         int row = 0;
         int col = 0;
         cellAt(e->position().toPoint(), row, col);
@@ -883,18 +936,18 @@ void AViewMemoryTable::contentsMouseReleaseEvent(QMouseEvent *e)
 void AViewMemoryTable::slotAutomaticScroll()
 {
     // Between moves the pointer stays where the last one left it.
-    const QPoint pos = viewport()->mapFromGlobal(m_dragGlobalPos);
+    const QPoint pos = viewport()->mapFromGlobal(d->dragGlobalPos);
     if (pos.y() >= 0 && pos.y() < visibleHeight())
         return;
-    const int row = pos.y() < 0 ? m_currentRow - 1 : m_currentRow + 1;
-    moveCursor(true, currentColumn(), m_currentRow, currentColumn(), row);
-    m_autoScrollTimer->start(100);
+    const int row = pos.y() < 0 ? d->currentRow - 1 : d->currentRow + 1;
+    moveCursor(true, currentColumn(), d->currentRow, currentColumn(), row);
+    d->autoScrollTimer->start(100);
 }
 
 void AViewMemoryTable::contentsWheelEvent(QWheelEvent *e)
 {
     const int delta = e->angleDelta().y();
-    if (KViewMemoryScrollbar *bar = m_view ? m_view->memoryScrollbar() : nullptr) {
+    if (KViewMemoryScrollbar *bar = d->view ? d->view->memoryScrollbar() : nullptr) {
         if (delta > 0)
             emit bar->prevLine();
         else if (delta < 0)
@@ -920,7 +973,7 @@ bool AViewMemoryTable::eventFilter(QObject *o, QEvent *e)
 
 void AViewMemoryTable::windowActivationChange(bool oldActive)
 {
-    m_autoScrollTimer->stop();
+    d->autoScrollTimer->stop();
     UTable::windowActivationChange(oldActive);
 }
 

@@ -10,10 +10,11 @@
 
 #include <climits>
 #include <cstdint>
+#include <memory>
 
 class QMenu;
-class QTimer;
 class AViewMemoryTable;
+class AViewMemoryTablePrivate;
 
 namespace tesk::gc_panes {
 class MemoryTableView;
@@ -78,7 +79,7 @@ public:
                      const char *name);
     ~AViewMemoryTable() override;
 
-    tesk::gc_panes::MemoryTableView *view() const { return m_view; }
+    tesk::gc_panes::MemoryTableView *view() const;
 
     virtual void setData(const uint8_t *data, uint32_t length) = 0;
     // Shows the view's selection, given as byte offsets from the start address.
@@ -94,10 +95,10 @@ public:
     virtual void setCellText(int row, int col, const QString &text) = 0;
     virtual void writeCell(int row, int col, uint64_t value) = 0;
     virtual bool headerLabel(const QString &label, QString &text);
-    virtual int rangeStartColumn() const { return m_rangeStartCol; }
-    virtual int rangeEndColumn() const { return m_rangeEndCol; }
-    virtual int rangeStartRow() const { return m_rangeStartRow; }
-    virtual int rangeEndRow() const { return m_rangeEndRow; }
+    virtual int rangeStartColumn() const;
+    virtual int rangeEndColumn() const;
+    virtual int rangeStartRow() const;
+    virtual int rangeEndRow() const;
     virtual int bytesPerCell() const;
     virtual void setCellHex64(int row, int col, uint32_t low, uint32_t high);
     virtual void setCellHex32(int row, int col, uint32_t value);
@@ -134,7 +135,7 @@ public:
     bool eventFilter(QObject *o, QEvent *e) override;
 
     // The logical current row; it may lie outside the rows shown while the view scrolls.
-    int memoryCurrentRow() const { return m_currentRow; }
+    int memoryCurrentRow() const;
     UMemoryAddress cellAddress(int row, int col) const;
     uint32_t cellAttribute(int row, int col) const;
     // 2 for bytes not read, 1 for the codes that show no value, else 0.
@@ -189,19 +190,7 @@ private:
     void cellAt(const QPoint &pos, int &row, int &col) const;
     void showWidthWarning(int columnWidth);
 
-    tesk::gc_panes::MemoryTableView *m_view;
-    int m_rangeStartCol = kUnset;
-    int m_rangeStartRow = kUnset;
-    int m_rangeEndCol = kUnset;
-    int m_rangeEndRow = kUnset;
-    int m_currentRow = 0;
-    QTimer *m_autoScrollTimer = nullptr;
-    bool m_rangeShown = false;
-    // The cell the last drag step reached, this table's own; a press starts a new drag.
-    int m_dragCol = kUnset;
-    int m_dragRow = kUnset;
-    // Where the pointer was at the last drag step (global), for the auto-scroll steps.
-    QPoint m_dragGlobalPos;
+    std::unique_ptr<AViewMemoryTablePrivate> d;
 };
 
 // An empty section label: a null one would make the header show the section's number.
