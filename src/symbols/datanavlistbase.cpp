@@ -2,6 +2,7 @@
 
 #include "system/lifetime.h"
 #include "system/modalseam.h"
+#include "utilities/asciiline.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -53,8 +54,10 @@ public:
         painter->setPen(
             cell.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
         painter->setFont(cell.font);
-        painter->drawText(text, int(cell.displayAlignment) | Qt::TextSingleLine,
-                          cell.fontMetrics.elidedText(cell.text, cell.textElideMode, text.width()));
+        if (!drawPlain(painter, cell, text))
+            painter->drawText(
+                text, int(cell.displayAlignment) | Qt::TextSingleLine,
+                cell.fontMetrics.elidedText(cell.text, cell.textElideMode, text.width()));
         if (cell.state & QStyle::State_HasFocus) {
             QStyleOptionFocusRect focus;
             focus.QStyleOption::operator=(cell);
@@ -66,6 +69,46 @@ public:
         }
         painter->restore();
     }
+
+private:
+    // A name that fits its cell, as nearly all do, drawn as a run of learnt glyphs where the
+    // painter's layout would put it: laying out a text costs more than drawing it. False where
+    // the text or its placing needs that layout.
+    bool drawPlain(QPainter *painter, const QStyleOptionViewItem &cell, const QRect &rect) const
+    {
+        if (cell.text.isEmpty() || cell.direction != Qt::LeftToRight)
+            return false;
+        const Qt::Alignment align = cell.displayAlignment;
+        if (align & (Qt::AlignJustify | Qt::AlignAbsolute | Qt::AlignBaseline))
+            return false;
+        const int dpi = painter->device()->logicalDpiY();
+        if (!m_line || m_lineDpi != dpi || m_line->font() != cell.font) {
+            m_line = tesk::utilities::AsciiLine::forFont(cell.font);
+            m_lineDpi = dpi;
+        }
+        const qreal width = m_line->width(cell.text);
+        const QRectF r(rect);
+        const qreal height = m_line->lineHeight();
+        // Spaces at the end are laid out apart from the line's width.
+        if (width < 0 || width > r.width() || height > r.height() ||
+            cell.text.endsWith(QLatin1Char(' ')))
+            return false;
+        qreal x = 0;
+        if (align & Qt::AlignRight)
+            x = r.width() - width;
+        else if (align & Qt::AlignHCenter)
+            x = (r.width() - width) / 2;
+        qreal y = 0;
+        if (align & Qt::AlignBottom)
+            y = r.height() - height;
+        else if (align & Qt::AlignVCenter)
+            y = (r.height() - height) / 2;
+        return m_line->draw(painter, QPointF(r.x() + x, r.y() + y + m_line->lineAscent()),
+                            cell.text);
+    }
+
+    mutable std::shared_ptr<tesk::utilities::AsciiLine> m_line;
+    mutable int m_lineDpi = 0;
 };
 
 } // namespace

@@ -441,34 +441,52 @@ void SymtabDataSourcePrivate::scanBlocks(const SymbolQuery &query, const SymbolP
         }
         cursor = lo;
     }
+    constexpr size_t kChunk = tesk::symbols::ChunkedStore<SymSymbol>::kChunk;
     for (size_t b = firstBlock; b < endBlock; ++b) {
         const QByteArrayView block = texts.block(b);
+        const uint64_t blockStart = TextArena::position(b, 0);
         qsizetype at = 0;
         while (at < block.size() && (at = namePattern.findKeySegment(block, at)) >= 0) {
-            const uint64_t pos = TextArena::position(b, size_t(at));
-            // The last name starting at or before the position: a gallop from the cursor.
-            size_t lo = cursor, hi = cursor + 1, step = 1;
-            while (hi < n && start(hi) <= pos) {
-                lo = hi;
-                step *= 2;
-                hi = lo + step;
+            const uint64_t pos = blockStart + uint64_t(at);
+            // The last name starting at or before the position. A hit mostly lies a few names
+            // on, stepped over one by one in the cursor's chunk (whose symbols lie side by
+            // side); farther ones are galloped to.
+            size_t lo = cursor;
+            {
+                const SymSymbol *near = &symbols[lo];
+                const size_t room = std::min({kChunk - 1 - lo % kChunk, n - 1 - lo, size_t(8)});
+                size_t k = 0;
+                while (k < room && TextArena::position(near[k + 1].nameRef) <= pos)
+                    ++k;
+                lo += k;
             }
-            hi = std::min(hi, n);
-            while (hi - lo > 1) {
-                const size_t mid = lo + (hi - lo) / 2;
-                (start(mid) <= pos ? lo : hi) = mid;
+            if (lo + 1 < n && start(lo + 1) <= pos) {
+                size_t hi = lo + 1, step = 1;
+                while (hi < n && start(hi) <= pos) {
+                    lo = hi;
+                    step *= 2;
+                    hi = lo + step;
+                }
+                hi = std::min(hi, n);
+                while (hi - lo > 1) {
+                    const size_t mid = lo + (hi - lo) / 2;
+                    (start(mid) <= pos ? lo : hi) = mid;
+                }
             }
             cursor = lo;
             const SymSymbol &s = symbols[cursor];
-            const uint64_t end = start(cursor) + s.nameLength;
-            if (pos >= end || pos < start(cursor)) {
+            const uint64_t nameStart = TextArena::position(s.nameRef);
+            const uint64_t end = nameStart + s.nameLength;
+            if (pos >= end || pos < nameStart) {
                 // In an address text, or in bytes of no text.
                 ++at;
                 continue;
             }
+            // A text lies whole in one block: the name holding the position starts in this one.
+            const qsizetype next = qsizetype(end - blockStart);
             if (s.flags & SymSymbol::kDetached) {
                 // Of a replaced module: listed nowhere, whatever else the name holds.
-                at = qsizetype(end - TextArena::position(b, 0));
+                at = next;
                 continue;
             }
             const bool found = !variables && namePattern.keySegmentDecides() &&
@@ -476,10 +494,10 @@ void SymtabDataSourcePrivate::scanBlocks(const SymbolQuery &query, const SymbolP
                                pos + uint64_t(namePattern.keySegmentSize()) <= end;
             if (found ? !(s.flags & SymSymbol::kVariable) && scopeShown(s, query) &&
                             (query.showLibrarySymbols ||
-                             !texts.text(s.nameRef, s.nameLength).startsWith('_'))
+                             block[qsizetype(nameStart - blockStart)] != '_')
                       : listed(s, query, namePattern, variables))
                 bits[cursor / 64] |= uint64_t(1) << (cursor % 64);
-            at = qsizetype(end - TextArena::position(b, 0));
+            at = next;
         }
     }
 }

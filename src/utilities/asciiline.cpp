@@ -14,17 +14,28 @@ namespace {
 constexpr float kUnknown = std::numeric_limits<float>::quiet_NaN();
 constexpr float kUnusable = std::numeric_limits<float>::infinity();
 
-// The glyph runs the toolkit lays the text out in, in one line from the origin.
-QList<QGlyphRun> laidOut(const QString &text, const QFont &font, qreal *ascent)
+struct Line
+{
+    qreal ascent = 0;
+    qreal height = 0;
+    qreal width = 0;
+};
+
+// The glyph runs the toolkit lays the text out in, in one line from the origin. Trailing spaces
+// count in the width: a space's advance is learnt alone.
+QList<QGlyphRun> laidOut(const QString &text, const QFont &font, Line *measured)
 {
     QTextLayout layout(text, font);
     layout.setCacheEnabled(false);
+    QTextOption option = layout.textOption();
+    option.setFlags(option.flags() | QTextOption::IncludeTrailingSpaces);
+    layout.setTextOption(option);
     layout.beginLayout();
     const QTextLine line = layout.createLine();
     layout.endLayout();
     if (!line.isValid())
         return {};
-    *ascent = line.ascent();
+    *measured = {line.ascent(), line.height(), line.naturalTextWidth()};
     return layout.glyphRuns();
 }
 
@@ -63,22 +74,25 @@ std::shared_ptr<AsciiLine> AsciiLine::forFont(const QFont &font)
 
 bool AsciiLine::learnGlyph(int ch)
 {
-    qreal ascent = 0;
-    const QList<QGlyphRun> runs = laidOut(QString(QChar(char16_t(0x20 + ch))), m_font, &ascent);
+    Line line;
+    const QList<QGlyphRun> runs = laidOut(QString(QChar(char16_t(0x20 + ch))), m_font, &line);
     m_known[size_t(ch)] = -1;
     if (runs.size() != 1 || runs[0].glyphIndexes().size() != 1)
         return false;
     const QGlyphRun &run = runs[0];
-    if (run.positions()[0] != QPointF(0, ascent) || run.glyphIndexes()[0] == 0)
+    if (run.positions()[0] != QPointF(0, line.ascent) || run.glyphIndexes()[0] == 0)
         return false;
     // Every glyph comes from the one font: a character the font lacks is drawn from another.
     if (!m_haveRawFont) {
         m_run.setRawFont(run.rawFont());
         m_haveRawFont = true;
+        m_ascent = line.ascent;
+        m_lineHeight = line.height;
     } else if (run.rawFont() != m_run.rawFont()) {
         return false;
     }
     m_glyphs[size_t(ch)] = run.glyphIndexes()[0];
+    m_advances[size_t(ch)] = float(line.width);
     m_known[size_t(ch)] = 1;
     return true;
 }
@@ -87,10 +101,10 @@ float AsciiLine::learnStep(int first, int second)
 {
     float &step = m_steps[size_t(first * kChars + second)];
     step = kUnusable;
-    qreal ascent = 0;
+    Line line;
     const QChar chars[2] = {QChar(char16_t(0x20 + first)), QChar(char16_t(0x20 + second))};
     const QString pair(chars, 2);
-    const QList<QGlyphRun> runs = laidOut(pair, m_font, &ascent);
+    const QList<QGlyphRun> runs = laidOut(pair, m_font, &line);
     if (runs.size() != 1 || runs[0].rawFont() != m_run.rawFont())
         return step;
     const QList<quint32> glyphs = runs[0].glyphIndexes();
@@ -98,18 +112,18 @@ float AsciiLine::learnStep(int first, int second)
     // Kerning moves the second glyph along the line; anything else (a ligature, a glyph
     // chosen by its neighbour, a mark raised) is left to the text layout.
     if (glyphs.size() != 2 || glyphs[0] != m_glyphs[size_t(first)] ||
-        glyphs[1] != m_glyphs[size_t(second)] || positions[0] != QPointF(0, ascent) ||
-        positions[1].y() != ascent)
+        glyphs[1] != m_glyphs[size_t(second)] || positions[0] != QPointF(0, line.ascent) ||
+        positions[1].y() != line.ascent)
         return step;
     step = float(positions[1].x());
     return step;
 }
 
-bool AsciiLine::draw(QPainter *p, const QPointF &origin, const QString &text)
+qreal AsciiLine::place(const QString &text)
 {
     const qsizetype n = text.size();
     if (n == 0)
-        return true;
+        return 0;
     m_glyphScratch.resize(size_t(n));
     m_positionScratch.resize(size_t(n));
     qreal x = 0;
@@ -117,24 +131,39 @@ bool AsciiLine::draw(QPainter *p, const QPointF &origin, const QString &text)
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t u = text[i].unicode();
         if (u < 0x20 || u > 0x7e)
-            return false;
+            return -1;
         const int ch = u - 0x20;
         if (m_known[size_t(ch)] == 0)
             learnGlyph(ch);
         if (m_known[size_t(ch)] < 0)
-            return false;
+            return -1;
         if (previous >= 0) {
             float step = m_steps[size_t(previous * kChars + ch)];
             if (std::isnan(step))
                 step = learnStep(previous, ch);
             if (std::isinf(step))
-                return false;
+                return -1;
             x += qreal(step);
         }
         m_glyphScratch[size_t(i)] = m_glyphs[size_t(ch)];
         m_positionScratch[size_t(i)] = QPointF(x, 0);
         previous = ch;
     }
+    return x + qreal(m_advances[size_t(previous)]);
+}
+
+qreal AsciiLine::width(const QString &text)
+{
+    return place(text);
+}
+
+bool AsciiLine::draw(QPainter *p, const QPointF &origin, const QString &text)
+{
+    const qsizetype n = text.size();
+    if (n == 0)
+        return true;
+    if (place(text) < 0)
+        return false;
     m_run.setRawData(m_glyphScratch.data(), m_positionScratch.data(), int(n));
     p->drawGlyphRun(origin, m_run);
     return true;

@@ -33,6 +33,15 @@ public:
     // the font, a pair the font joins into one glyph).
     bool draw(QPainter *p, const QPointF &origin, const QString &text);
 
+    // How far the text drawn so reaches from its origin, the width the painter's layout gives
+    // it; negative where draw() would refuse it.
+    qreal width(const QString &text);
+
+    // The line the painter's layout puts a text of this font in: its height and the baseline's
+    // place in it. Known once a character has been drawn or measured; zero before.
+    qreal lineAscent() const { return m_ascent; }
+    qreal lineHeight() const { return m_lineHeight; }
+
     const QFont &font() const { return m_font; }
 
 private:
@@ -40,6 +49,8 @@ private:
 
     bool learnGlyph(int ch);
     float learnStep(int first, int second);
+    // Places the text's glyphs in the scratch arrays; the width, or negative where it can't.
+    qreal place(const QString &text);
 
     QFont m_font;
     QGlyphRun m_run;
@@ -47,6 +58,9 @@ private:
     // Per character: 0 not tried yet, 1 known, -1 not drawable so.
     std::array<qint8, kChars> m_known{};
     std::array<quint32, kChars> m_glyphs{};
+    std::array<float, kChars> m_advances{};
+    qreal m_ascent = 0;
+    qreal m_lineHeight = 0;
     // From a character's glyph to the next one's, per pair; kUnknown until learnt.
     std::vector<float> m_steps;
     std::vector<quint32> m_glyphScratch;

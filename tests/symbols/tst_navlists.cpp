@@ -13,8 +13,12 @@
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -658,3 +662,121 @@ TEST_F(NavListTest, AddressesSortAsNumbersAndModulesAndImagesByName)
 }
 
 } // namespace
+
+// A cell whose text fits is drawn from learnt glyphs; it must land pixel for pixel where the
+// painter's own layout of the cell would put it, for every alignment, odd cell heights (a
+// baseline between pixels), a selected row and another font. A text too long for its cell,
+// or one outside plain ASCII, is still laid out and elided.
+TEST_F(NavListTest, CellsPaintAsTheLaidOutTextWould)
+{
+    auto functions = symbolList<FuncListView>(false);
+    FuncListView &view = *functions;
+    QAbstractItemDelegate *delegate = view.itemDelegate();
+    QStandardItemModel model(1, 1);
+    QStandardItem *item = model.item(0, 0) ? model.item(0, 0) : new QStandardItem;
+    model.setItem(0, 0, item);
+    const QStyle *style = view.style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
+    QFont serif(QStringLiteral("Serif"));
+    serif.setPointSize(13);
+
+    const auto paint = [&](const QFont &font, const QRect &rect, bool selected, const QString &text,
+                           Qt::Alignment align, bool byLayout) {
+        QStyleOptionViewItem option;
+        option.initFrom(&view);
+        option.widget = &view;
+        option.rect = rect;
+        option.font = font;
+        option.fontMetrics = QFontMetrics(font);
+        option.textElideMode = Qt::ElideRight;
+        // Rows are selected whole; a panel around the text alone would follow the text's size.
+        option.showDecorationSelected = true;
+        option.state |= QStyle::State_Enabled | QStyle::State_Active;
+        if (selected)
+            option.state |= QStyle::State_Selected;
+        item->setData(int(align), Qt::TextAlignmentRole);
+        QImage out(rect.right() + 20, rect.bottom() + 20, QImage::Format_ARGB32_Premultiplied);
+        out.fill(Qt::white);
+        QPainter p(&out);
+        // The cell as the toolkit's layout would draw it: the delegate's panel alone, then the
+        // text laid out and elided into the text rectangle.
+        item->setText(byLayout ? QString() : text);
+        delegate->paint(&p, option, model.index(0, 0));
+        if (byLayout) {
+            const QRect textRect = rect.adjusted(margin, 0, -margin, 0);
+            p.setPen(option.palette.color(QPalette::Active,
+                                          selected ? QPalette::HighlightedText : QPalette::Text));
+            p.setFont(font);
+            p.drawText(textRect, int(align) | Qt::TextSingleLine,
+                       option.fontMetrics.elidedText(text, Qt::ElideRight, textRect.width()));
+        }
+        return out;
+    };
+
+    // Where two paintings differ, as the rectangle of the differing pixels.
+    const auto difference = [](const QImage &a, const QImage &b) {
+        QRect box;
+        for (int y = 0; y < a.height(); ++y) {
+            for (int x = 0; x < a.width(); ++x) {
+                if (a.pixel(x, y) != b.pixel(x, y))
+                    box |= QRect(x, y, 1, 1);
+            }
+        }
+        return box.isNull() ? QString()
+                            : QStringLiteral("%1,%2 %3x%4")
+                                  .arg(box.x())
+                                  .arg(box.y())
+                                  .arg(box.width())
+                                  .arg(box.height());
+    };
+    const QString longName = QStringLiteral("_ZN4tesk7symbols15DataNavListBase5paintEP8QPainter");
+    const QStringList texts = {QStringLiteral("main"),       longName,
+                               QStringLiteral("a\\b\\zeta"), QStringLiteral("AVATAR To Wa"),
+                               QStringLiteral("0x00401000"), QStringLiteral("na\u00efve"),
+                               QStringLiteral(" x")};
+    const Qt::Alignment aligns[] = {
+        Qt::AlignLeft | Qt::AlignVCenter,    Qt::AlignRight | Qt::AlignVCenter,
+        Qt::AlignHCenter | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignTop,
+        Qt::AlignRight | Qt::AlignBottom,    Qt::AlignCenter};
+    int cases = 0;
+    for (const QFont &font : {view.font(), serif}) {
+        const int height = QFontMetrics(font).height() + 4;
+        for (const QRect &rect :
+             {QRect(3, 7, 420, height), QRect(0, 2, 401, height + 1), QRect(5, 0, 90, height)}) {
+            for (const bool selected : {false, true}) {
+                for (const QString &text : texts) {
+                    for (const Qt::Alignment align : aligns) {
+                        EXPECT_EQ(difference(paint(font, rect, selected, text, align, false),
+                                             paint(font, rect, selected, text, align, true)),
+                                  QString())
+                            << text.toStdString() << " align " << int(align) << " in "
+                            << rect.width() << "x" << rect.height() << " "
+                            << font.toString().toStdString() << (selected ? " selected" : "");
+                        ++cases;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(cases, 2 * 3 * 2 * 7 * 6);
+
+    // The long name does not fit 90 pixels: what is drawn is its elided form, not its start.
+    const QRect narrow(5, 0, 90, QFontMetrics(view.font()).height() + 4);
+    const QImage elided = paint(view.font(), narrow, false, longName, Qt::AlignLeft, false);
+    QImage cut(elided.size(), QImage::Format_ARGB32_Premultiplied);
+    cut.fill(Qt::white);
+    {
+        QPainter p(&cut);
+        item->setText(QString());
+        QStyleOptionViewItem option;
+        option.initFrom(&view);
+        option.rect = narrow;
+        delegate->paint(&p, option, model.index(0, 0));
+        p.setClipRect(narrow.adjusted(margin, 0, -margin, 0));
+        p.setFont(view.font());
+        p.setPen(option.palette.color(QPalette::Active, QPalette::Text));
+        p.drawText(narrow.adjusted(margin, 0, -margin, 0), Qt::AlignLeft | Qt::TextSingleLine,
+                   longName);
+    }
+    EXPECT_NE(elided, cut);
+}

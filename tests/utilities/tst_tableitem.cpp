@@ -5,6 +5,7 @@
 #include "utilities/table.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
@@ -200,6 +201,19 @@ TEST(TableItem, AsciiLinesDrawAsThePainterDrawsThem)
                 EXPECT_EQ(ours, expected)
                     << text.toStdString() << " " << font.toString().toStdString();
             }
+            // Measured as the font's metrics measure it (what eliding a text compares), and
+            // refused exactly where drawing is.
+            const qreal width = line.width(text);
+            QImage scratch(10, 10, QImage::Format_ARGB32_Premultiplied);
+            QPainter p(&scratch);
+            p.setFont(font);
+            EXPECT_EQ(width >= 0, line.draw(&p, QPointF(0, 5), text)) << text.toStdString();
+            if (width >= 0) {
+                EXPECT_DOUBLE_EQ(width, QFontMetricsF(font).horizontalAdvance(text))
+                    << text.toStdString() << " " << font.toString().toStdString();
+                EXPECT_GT(line.lineHeight(), line.lineAscent());
+                EXPECT_GT(line.lineAscent(), 0);
+            }
         }
     }
     // Not drawn so: decorated fonts, and characters outside printable ASCII.
@@ -211,6 +225,9 @@ TEST(TableItem, AsciiLinesDrawAsThePainterDrawsThem)
         tesk::utilities::AsciiLine(QFont()).draw(&p, QPointF(0, 10), QStringLiteral("a\u00e9")));
     EXPECT_FALSE(
         tesk::utilities::AsciiLine(QFont()).draw(&p, QPointF(0, 10), QStringLiteral("a\tb")));
+    EXPECT_LT(tesk::utilities::AsciiLine(QFont()).width(QStringLiteral("a\u00e9")), 0);
+    EXPECT_LT(tesk::utilities::AsciiLine(underlined).width(QStringLiteral("ab")), 0);
+    EXPECT_EQ(tesk::utilities::AsciiLine(QFont()).width(QString()), 0);
     // One learning serves every table painting in the font.
     EXPECT_EQ(tesk::utilities::AsciiLine::forFont(serif),
               tesk::utilities::AsciiLine::forFont(serif));
