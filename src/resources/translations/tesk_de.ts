@@ -5572,14 +5572,6 @@ Ihrer Hilfedateien.</translation>
         <translation>Andocken/Abdocken</translation>
     </message>
     <message>
-        <source>Register List</source>
-        <translation>Registerliste</translation>
-    </message>
-    <message>
-        <source>Please select a memory mapped register from the list below.</source>
-        <translation>Bitte wählen Sie ein speicherabgebildetes Register aus der folgenden Liste.</translation>
-    </message>
-    <message>
         <source>&amp;Goto Variables</source>
         <translation>Zu &amp;Variablen</translation>
     </message>
@@ -5842,6 +5834,25 @@ Ihrer Hilfedateien.</translation>
     <message>
         <source>Load Binary</source>
         <translation>Binärdatei laden</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterListDlgBase</name>
+    <message>
+        <source>Register List</source>
+        <translation>Registerliste</translation>
+    </message>
+    <message>
+        <source>Please select a memory mapped register from the list below.</source>
+        <translation>Bitte wählen Sie ein speicherabgebildetes Register aus der folgenden Liste.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
