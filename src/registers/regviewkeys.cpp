@@ -113,15 +113,15 @@ bool RegView::arrowOnGroup(int key)
 QRect RegView::cellRect(const RegItem *item) const
 {
     QRect cell = item->geometry();
-    if (m_cellWidth > 0 && cell.width() > m_cellWidth)
-        cell.setWidth(m_cellWidth);
+    if (d->cellWidth > 0 && cell.width() > d->cellWidth)
+        cell.setWidth(d->cellWidth);
     return cell;
 }
 
 void RegView::extendSelection(Direction direction)
 {
-    RegItem *anchor = m_selection.first();
-    RegItem *target = nearestItem(m_selection.last(), direction, true);
+    RegItem *anchor = d->selection.first();
+    RegItem *target = nearestItem(d->selection.last(), direction, true);
     if (!target)
         return;
     const auto position = [this](RegItem *item) {
@@ -251,7 +251,7 @@ void RegView::keyPressEvent(QKeyEvent *e)
         return;
     }
     if (direction != DirectionNone && modifiers == Qt::ShiftModifier) {
-        if (!m_selection.isEmpty())
+        if (!d->selection.isEmpty())
             extendSelection(direction);
         return;
     }
@@ -290,9 +290,9 @@ void RegView::keyReleaseEvent(QKeyEvent *e)
 {
     const int key = e->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) &&
-        m_selection.size() == 1) {
+        d->selection.size() == 1) {
         setFocus();
-        m_selection.first()->editInPlace();
+        d->selection.first()->editInPlace();
         return;
     }
     UScrollView::keyReleaseEvent(e);

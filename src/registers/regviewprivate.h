@@ -6,6 +6,9 @@
 #include "registers/regview.h"
 
 #include <QHash>
+#include <QList>
+#include <QMenu>
+#include <QPointer>
 #include <QString>
 
 #include <algorithm>
@@ -13,8 +16,19 @@
 #include <utility>
 #include <vector>
 
-struct RegView::Private
+class RegViewPrivate
 {
+public:
+    RegViewPrivate(RegViewOwner *owner, RegDataView *dataView, const VisualSettings *settings,
+                   KMediator_Format *engine, QMenu *formatPopup)
+        : dataView(dataView)
+        , settings(settings)
+        , engine(engine)
+        , formatPopup(formatPopup)
+        , owner(owner)
+    {
+    }
+
     std::vector<std::unique_ptr<RegEntry>> entries;
     QHash<QString, RegEntry *> byName;
     RegItem *currentGroup = nullptr;
@@ -23,6 +37,21 @@ struct RegView::Private
     QHash<const RegItem *, int> widths;
     // The shown items as last laid out: in reading order, so from top to bottom.
     std::vector<RegItem *> laidOut;
+    // Data arrived while the view was hidden: it updates when next shown.
+    bool needsUpdate = false;
+    int columns = 1;
+    int cellWidth = 0;
+    int widestName = 0;
+    int widestValue = 0;
+    bool built = false;
+    bool userViewChanged = false;
+    bool settleQueued = false;
+    QList<RegItem *> selection;
+    RegDataView *dataView;
+    const VisualSettings *settings;
+    KMediator_Format *engine;
+    QPointer<QMenu> formatPopup;
+    RegViewOwner *owner;
 
     // The laid-out items that may meet the rows from top to bottom.
     std::pair<std::vector<RegItem *>::const_iterator, std::vector<RegItem *>::const_iterator>

@@ -461,7 +461,8 @@ void UTable::doAutoScroll()
         const UTableSelection before = *d->selections.current();
         bool useOld = true;
         if (d->selectionMode != SingleRow) {
-            d->selections.current()->expandTo(row, isRowSelection(d->selectionMode) ? numCols() - 1 : col);
+            d->selections.current()->expandTo(row, isRowSelection(d->selectionMode) ? numCols() - 1
+                                                                                    : col);
         } else if (row == d->curRow && isSelected(row, col)) {
             d->selections.current()->expandTo(row, numCols() - 1);
         } else {
