@@ -1,7 +1,8 @@
-#include "registers/regview.h"
+#include "registers/regviewprivate.h"
 
 #include "frame/core/tablemenu.h"
 #include "frame/core/visualsettings.h"
+#include "registers/regcolumns.h"
 #include "registers/regdataitem.h"
 #include "registers/regdataview.h"
 #include "registers/regicon.h"
@@ -29,32 +30,6 @@
 #include <limits>
 
 using namespace tesk::registers;
-
-struct RegView::Private
-{
-    std::vector<std::unique_ptr<RegEntry>> entries;
-    QHash<QString, RegEntry *> byName;
-    RegItem *currentGroup = nullptr;
-    QString name;
-    // The value widths as last formatted; a stale item's no longer counts.
-    QHash<const RegItem *, int> widths;
-    // The shown items as last laid out: in reading order, so from top to bottom.
-    std::vector<RegItem *> laidOut;
-
-    // The laid-out items that may meet the rows from top to bottom.
-    std::pair<std::vector<RegItem *>::const_iterator, std::vector<RegItem *>::const_iterator>
-    rows(int top, int bottom) const
-    {
-        const auto first =
-            std::lower_bound(laidOut.begin(), laidOut.end(), top, [](const RegItem *item, int y) {
-                return item->geometry().bottom() < y;
-            });
-        const auto last =
-            std::upper_bound(first, laidOut.end(), bottom,
-                             [](int y, const RegItem *item) { return y < item->geometry().top(); });
-        return {first, last};
-    }
-};
 
 namespace {
 
@@ -89,12 +64,7 @@ RegView::RegView(RegViewOwner *owner, QWidget *parent, RegDataView *dataView,
                  const VisualSettings *settings, KMediator_Format *engine, QMenu *formatPopup,
                  int /*lastWord*/)
     : UScrollView(parent)
-    , d(std::make_unique<Private>())
-    , m_dataView(dataView)
-    , m_settings(settings)
-    , m_engine(engine)
-    , m_formatPopup(formatPopup)
-    , m_owner(owner)
+    , d(std::make_unique<RegViewPrivate>(owner, dataView, settings, engine, formatPopup))
 {
     d->name = dataView->name();
     setObjectName(d->name);
@@ -112,7 +82,7 @@ RegView::RegView(RegViewOwner *owner, QWidget *parent, RegDataView *dataView,
 RegView::~RegView()
 {
     // The items go with the view; the entries only point at them.
-    m_selection.clear();
+    d->selection.clear();
     for (const auto &entry : d->entries)
         delete entry->item;
 }
@@ -120,6 +90,36 @@ RegView::~RegView()
 QString RegView::name() const
 {
     return d->name;
+}
+
+RegDataView *RegView::dataView() const
+{
+    return d->dataView;
+}
+
+KMediator_Format *RegView::formatEngine() const
+{
+    return d->engine;
+}
+
+const QList<RegItem *> &RegView::selection() const
+{
+    return d->selection;
+}
+
+int RegView::selectionCount() const
+{
+    return int(d->selection.size());
+}
+
+int RegView::columns() const
+{
+    return d->columns;
+}
+
+int RegView::cellWidth() const
+{
+    return d->cellWidth;
 }
 
 QList<RegItem *> RegView::items() const
@@ -148,7 +148,7 @@ RegEntry *RegView::entryOf(const RegItem *item) const
 void RegView::showEvent(QShowEvent *e)
 {
     UScrollView::showEvent(e);
-    if (m_built && !m_userViewChanged) {
+    if (d->built && !d->userViewChanged) {
         emit sigDataUpdateReq();
         return;
     }
@@ -159,9 +159,9 @@ void RegView::build()
 {
     RegEntry *lineStart = nullptr;
     bool groupOpen = false;
-    for (RegDataItemInstance *instance : m_dataView->instances()) {
+    for (RegDataItemInstance *instance : d->dataView->instances()) {
         const QString &fullName = instance->item->fullName();
-        if (m_userViewChanged && d->byName.contains(fullName))
+        if (d->userViewChanged && d->byName.contains(fullName))
             continue;
         auto owned = std::make_unique<RegEntry>(RegEntry{instance->flags, nullptr, instance, {}});
         RegEntry *entry = owned.get();
@@ -181,31 +181,31 @@ void RegView::build()
         if (startsLine(entry->flags))
             lineStart = entry;
         if (item->shown() && !item->isTitle())
-            m_widestName = qMax(m_widestName, item->naturalNameWidth());
+            d->widestName = qMax(d->widestName, item->naturalNameWidth());
     }
     for (const auto &entry : d->entries) {
         if (entry->item && !entry->item->isTitle())
-            entry->item->setNameWidth(m_widestName);
+            entry->item->setNameWidth(d->widestName);
     }
-    m_built = true;
+    d->built = true;
     slotDataUpdated();
     emit sigDataUpdateReq();
-    if (m_needsUpdate)
+    if (d->needsUpdate)
         applyValueWidths();
-    else if (m_cellWidth == 0) {
+    else if (d->cellWidth == 0) {
         // Unformatted values stand at the least width: a guess the first page corrects.
         for (int width : std::as_const(d->widths))
-            m_widestValue = qMax(m_widestValue, width);
-        m_cellWidth = m_widestValue + m_widestName + 11 + 2 * RegItem::spacing();
+            d->widestValue = qMax(d->widestValue, width);
+        d->cellWidth = d->widestValue + d->widestName + 11 + 2 * RegItem::spacing();
     }
-    m_userViewChanged = false;
+    d->userViewChanged = false;
     setColumnsFor(viewport()->width(), true);
     // The items were made unformatted: the first page sets the cells before it is painted,
     // and the cells it sets may bring other items onto the page.
     for (int pass = 0; pass < 3; ++pass) {
-        const int cellWidth = m_cellWidth;
+        const int cellWidth = d->cellWidth;
         slotDataUpdated();
-        if (m_cellWidth == cellWidth)
+        if (d->cellWidth == cellWidth)
             break;
     }
     // The first page left no stale item to paint: the pages a scroll shows next would wait
@@ -216,7 +216,8 @@ void RegView::build()
 
 RegItem *RegView::makeItem(RegEntry *entry)
 {
-    auto *item = new RegItem(this, this, entry, m_settings, m_engine, m_formatPopup, entry->flags);
+    auto *item =
+        new RegItem(this, this, entry, d->settings, d->engine, d->formatPopup, entry->flags);
     entry->item = item;
     connectItem(item);
     if (item->hasValueLabel())
@@ -271,9 +272,9 @@ void RegView::slotHandleDataChanged(const QString &fullName, int width)
 
 void RegView::itemWentStale()
 {
-    if (m_settleQueued)
+    if (d->settleQueued)
         return;
-    m_settleQueued = true;
+    d->settleQueued = true;
     QMetaObject::invokeMethod(this, &RegView::settleNearby, Qt::QueuedConnection);
 }
 
@@ -308,7 +309,7 @@ void RegView::settleOnScreen()
 // The cells only grow here, so that a value scrolled in never narrows those on show.
 void RegView::settleNearby()
 {
-    m_settleQueued = false;
+    d->settleQueued = false;
     if (!isVisible())
         return;
     const QRect area = visibleContents();
@@ -318,8 +319,8 @@ void RegView::settleNearby()
         (*it)->settle();
     const bool names = growNameWidth();
     const int widest = formattedWidest();
-    if (widest > m_widestValue || names) {
-        m_widestValue = qMax(m_widestValue, widest);
+    if (widest > d->widestValue || names) {
+        d->widestValue = qMax(d->widestValue, widest);
         applyValueWidths();
     }
 }
@@ -332,12 +333,12 @@ bool RegView::growNameWidth()
         if (item && item->shown() && !item->isTitle())
             widest = qMax(widest, item->naturalNameWidth());
     }
-    if (widest <= m_widestName)
+    if (widest <= d->widestName)
         return false;
-    m_widestName = widest;
+    d->widestName = widest;
     for (const auto &entry : d->entries) {
         if (entry->item && !entry->item->isTitle())
-            entry->item->setNameWidth(m_widestName);
+            entry->item->setNameWidth(d->widestName);
     }
     return true;
 }
@@ -345,49 +346,49 @@ bool RegView::growNameWidth()
 void RegView::slotDataUpdated()
 {
     if (!isVisible()) {
-        m_needsUpdate = true;
+        d->needsUpdate = true;
         return;
     }
     settleOnScreen();
     const bool names = growNameWidth();
     // The values of this update formatted so far: the cells may narrow here, and only here.
     const int widest = formattedWidest();
-    if ((widest > 0 && widest != m_widestValue) || names) {
+    if ((widest > 0 && widest != d->widestValue) || names) {
         if (widest > 0)
-            m_widestValue = widest;
+            d->widestValue = widest;
         applyValueWidths();
     }
 }
 
 void RegView::applyValueWidths()
 {
-    m_needsUpdate = false;
+    d->needsUpdate = false;
     for (const auto &entry : d->entries) {
         if (entry->item && !entry->item->isTitle())
-            entry->item->setValueFieldWidth(m_widestValue);
+            entry->item->setValueFieldWidth(d->widestValue);
     }
-    m_cellWidth = m_widestValue + m_widestName + 2 * RegItem::spacing() + 11;
+    d->cellWidth = tesk::registers::cellWidth({d->widestName, d->widestValue, RegItem::spacing()});
     setColumnsFor(viewport()->width(), true);
 }
 
 void RegView::recomputeNameWidths()
 {
-    m_widestName = 0;
+    d->widestName = 0;
     for (const auto &entry : d->entries) {
         RegItem *item = entry->item;
         if (item && item->shown() && !item->isTitle())
-            m_widestName = qMax(m_widestName, item->naturalNameWidth());
+            d->widestName = qMax(d->widestName, item->naturalNameWidth());
     }
     for (const auto &entry : d->entries) {
         if (entry->item && !entry->item->isTitle())
-            entry->item->setNameWidth(m_widestName);
+            entry->item->setNameWidth(d->widestName);
     }
 }
 
 void RegView::slotUpdateUserView(bool added)
 {
     if (added) {
-        m_userViewChanged = true;
+        d->userViewChanged = true;
         return;
     }
     recomputeNameWidths();
@@ -397,17 +398,17 @@ void RegView::slotUpdateUserView(bool added)
 
 void RegView::setColumnsFor(int width, bool force)
 {
-    const int columns = m_cellWidth > 0 ? qMax(1, width / m_cellWidth) : 1;
-    if (columns == m_columns && !force)
+    const int columns = columnsFor(d->cellWidth, width);
+    if (columns == d->columns && !force)
         return;
-    m_columns = columns;
+    d->columns = columns;
     slotShowRegisters();
 }
 
 void RegView::resizeEvent(QResizeEvent *e)
 {
     UScrollView::resizeEvent(e);
-    if (m_built)
+    if (d->built)
         setColumnsFor(viewport()->width(), false);
 }
 
@@ -418,7 +419,7 @@ void RegView::slotShowRegisters()
 {
     int row = -1;
     int rowCount = 0;
-    int column = m_columns;
+    int column = d->columns;
     int x = 0;
     int widestX = 0;
     int previousWidth = 0;
@@ -485,7 +486,7 @@ void RegView::slotShowRegisters()
                 newRow = false;
             } else {
                 const int before = column;
-                column = column % m_columns + 1;
+                column = column % d->columns + 1;
                 if (column <= before) {
                     ++row;
                     ++rowCount;
@@ -501,7 +502,7 @@ void RegView::slotShowRegisters()
                     item->setIconState(RegIcon::Blank);
                 }
             }
-            x = (column - 1) * m_cellWidth;
+            x = (column - 1) * d->cellWidth;
         }
         height = item->height();
         widestItem = qMax(widestItem, width);
@@ -515,9 +516,9 @@ void RegView::slotShowRegisters()
         resizeContents(0, 0);
         return;
     }
-    const int lineHeight = QFontMetrics(m_settings->font(kValueFont)).lineSpacing();
+    const int lineHeight = QFontMetrics(d->settings->font(kValueFont)).lineSpacing();
     const int contentsWidth =
-        grouped ? qMax(widestX, x) + previousWidth : qMax(m_cellWidth * m_columns, widestItem);
+        grouped ? qMax(widestX, x) + previousWidth : qMax(d->cellWidth * d->columns, widestItem);
     resizeContents(contentsWidth, height * rowCount + lineHeight);
 }
 
@@ -530,21 +531,21 @@ void RegView::slotSetActive(RegItem *item, ItemSelectionType type)
     switch (type) {
     case SelectRemove:
         item->setSelected(false);
-        m_selection.removeAll(item);
+        d->selection.removeAll(item);
         return;
     case SelectOnly:
-        for (RegItem *other : std::as_const(m_selection)) {
+        for (RegItem *other : std::as_const(d->selection)) {
             if (other != item)
                 other->setSelected(false);
         }
-        m_selection.clear();
+        d->selection.clear();
         break;
     case SelectAdd:
-        m_selection.removeAll(item);
+        d->selection.removeAll(item);
         break;
     }
     item->setSelected(true);
-    m_selection.append(item);
+    d->selection.append(item);
     scrollToItem(item);
 }
 
@@ -565,7 +566,7 @@ void RegView::scrollToItem(RegItem *item)
 
 RegItem *RegView::currentItem() const
 {
-    return m_selection.isEmpty() ? nullptr : m_selection.last();
+    return d->selection.isEmpty() ? nullptr : d->selection.last();
 }
 
 RegItem *RegView::firstShown() const
@@ -598,23 +599,23 @@ void RegView::selectAll()
 
 bool RegView::engineBusy() const
 {
-    return m_engine && m_engine->get_isBusy();
+    return d->engine && d->engine->get_isBusy();
 }
 
 // ---- commands ----------------------------------------------------------------------------
 
 void RegView::slotMenuActivated(int id)
 {
-    if (m_owner)
-        m_owner->handleCommand(id);
+    if (d->owner)
+        d->owner->handleCommand(id);
 }
 
 // A shortcut runs its command as the menu entry does: through the owner, which also keeps the
 // "User" view settings in step.
 void RegView::command(int id)
 {
-    if (m_owner)
-        m_owner->handleCommand(id);
+    if (d->owner)
+        d->owner->handleCommand(id);
     else
         menuCommand(id);
 }
@@ -629,15 +630,15 @@ void RegView::menuCommand(int id)
 {
     // Items may go while the host handles an operation: only the survivors go on.
     QList<QPointer<RegItem>> targets;
-    for (RegItem *item : std::as_const(m_selection))
+    for (RegItem *item : std::as_const(d->selection))
         targets.append(item);
     QPointer<RegView> alive(this);
     switch (id) {
     case CommandCopy:
-        RegItemMimeSource::copy(m_selection);
+        RegItemMimeSource::copy(d->selection);
         break;
     case CommandPaste:
-        RegItemMimeSource::paste(m_selection);
+        RegItemMimeSource::paste(d->selection);
         break;
     case CommandViewMemory:
     case CommandProperties:
@@ -659,7 +660,7 @@ void RegView::menuCommand(int id)
         // Only the user view gives its registers up: another view handed the command (the
         // pane's current view, the pane's own menu) would drop its own entries, and the
         // registers would be gone from it until the pane is built again.
-        if (m_owner && m_owner->isUserView(this))
+        if (d->owner && d->owner->isUserView(this))
             removeSelectedFromUser();
         break;
     default:
@@ -737,7 +738,7 @@ RegDataItemInstance *RegView::dropEntry(RegEntry *entry)
 {
     RegItem *item = entry->item;
     if (item) {
-        m_selection.removeAll(item);
+        d->selection.removeAll(item);
         d->laidOut.erase(std::remove(d->laidOut.begin(), d->laidOut.end(), item), d->laidOut.end());
         updateContents(item->geometry());
         item->setShown(false);
@@ -830,301 +831,9 @@ void RegView::slotFormatChanged(int option)
 {
     if (!isVisible())
         return;
-    for (RegItem *item : std::as_const(m_selection))
+    for (RegItem *item : std::as_const(d->selection))
         item->applyFormatOption(option);
     slotDataUpdated();
-}
-
-// ---- keys --------------------------------------------------------------------------------
-
-// The nearest shown item in a direction, by the items' places: in reading order, or strictly
-// to one side. Scores are 64-bit: a row's distance is weighted by the whole width.
-RegItem *RegView::nearestItem(RegItem *from, Direction direction, bool strict) const
-{
-    if (!from)
-        from = firstShown();
-    if (!from)
-        return nullptr;
-    const qint64 w = qMax(1, contentsWidth());
-    const QRect ra = from->geometry();
-    const QPoint a = ra.center();
-    RegItem *best = nullptr;
-    qint64 bestScore = std::numeric_limits<qint64>::max();
-    for (RegItem *candidate : d->laidOut) {
-        if (candidate == from || !candidate->shown())
-            continue;
-        const QRect rb = candidate->geometry();
-        QPoint b = rb.center();
-        const qint64 p = qint64(ra.right()) - rb.left();
-        const qint64 q = qint64(rb.right()) - ra.left();
-        const bool sameColumn = p * q > 0 && qMin(p, q) > (p + q) / 10;
-        if (sameColumn)
-            b.setX(a.x());
-        const qint64 dx = qint64(b.x()) - a.x();
-        const qint64 dy = qint64(b.y()) - a.y();
-        qint64 score = 0;
-        switch (direction) {
-        case DirectionUp:
-            if (dy >= 0 || !sameColumn)
-                continue;
-            score = std::llabs(dx) * w - dy;
-            break;
-        case DirectionDown:
-            if (dy <= 0 || !sameColumn)
-                continue;
-            score = std::llabs(dx) * w + dy;
-            break;
-        case DirectionLeft:
-            if (strict && dx >= 0)
-                continue;
-            score = strict ? std::llabs(dy) * w - dx : -dy * w - dx;
-            break;
-        case DirectionRight:
-            if (strict && dx <= 0)
-                continue;
-            score = strict ? std::llabs(dy) * w + dx : dy * w + dx;
-            break;
-        default:
-            return nullptr;
-        }
-        if (score > 0 && score < bestScore) {
-            bestScore = score;
-            best = candidate;
-        }
-    }
-    return best;
-}
-
-void RegView::moveTo(RegItem *target)
-{
-    if (!target)
-        return;
-    setFocus();
-    slotSetActive(target, SelectOnly);
-}
-
-bool RegView::openOrClose(RegItem *group, int how)
-{
-    // how: 1 open, -1 close, 0 toggle.
-    if (!group || !(group->flags() & kGroup))
-        return false;
-    if ((how > 0 && group->open()) || (how < 0 && !group->open()))
-        return false;
-    group->toggleOpenChildren();
-    return true;
-}
-
-void RegView::openOrCloseAll(bool open)
-{
-    QList<QPointer<RegItem>> groups;
-    for (RegItem *item : items()) {
-        if ((item->flags() & kGroup) && item->shown() && item->open() != open)
-            groups.append(item);
-    }
-    for (const QPointer<RegItem> &group : groups) {
-        if (group)
-            group->toggleOpenChildren();
-    }
-}
-
-bool RegView::arrowOnGroup(int key)
-{
-    RegItem *current = currentItem();
-    if (!current || !(current->flags() & kGroup))
-        return false;
-    if (key == Qt::Key_Right || key == Qt::Key_Plus)
-        return openOrClose(current, 1);
-    if (key == Qt::Key_Left || key == Qt::Key_Minus)
-        return openOrClose(current, -1);
-    return false;
-}
-
-QRect RegView::cellRect(const RegItem *item) const
-{
-    QRect cell = item->geometry();
-    if (m_cellWidth > 0 && cell.width() > m_cellWidth)
-        cell.setWidth(m_cellWidth);
-    return cell;
-}
-
-void RegView::extendSelection(Direction direction)
-{
-    RegItem *anchor = m_selection.first();
-    RegItem *target = nearestItem(m_selection.last(), direction, true);
-    if (!target)
-        return;
-    const auto position = [this](RegItem *item) {
-        for (size_t i = 0; i < d->entries.size(); ++i) {
-            if (d->entries[i]->item == item)
-                return i;
-        }
-        return d->entries.size();
-    };
-    if (position(target) < position(anchor))
-        return;
-    // By cells, not by the items' own extents: a value wider than its cell would otherwise
-    // reach into the next column and take it in.
-    const QRect ra = cellRect(anchor);
-    const QRect rt = cellRect(target);
-    if (rt.right() < ra.left() && rt.top() != ra.top())
-        return;
-    const QRect span = ra.united(rt);
-    for (RegItem *item : items()) {
-        if (!item->shown() || item == anchor)
-            continue;
-        const QRect cell = cellRect(item);
-        const QRect inside = cell.intersected(span);
-        const qint64 area = qint64(cell.width()) * cell.height();
-        const qint64 covered = qint64(inside.width()) * inside.height();
-        if (!inside.isEmpty() && covered > area / 10)
-            slotSetActive(item, SelectAdd);
-        else if (item->selected())
-            slotSetActive(item, SelectRemove);
-    }
-    // The target stays the current item.
-    slotSetActive(target, SelectAdd);
-}
-
-void RegView::pageStep(Direction direction)
-{
-    RegItem *current = currentItem() ? currentItem() : firstShown();
-    if (!current)
-        return;
-    const int start = current->geometry().center().y();
-    RegItem *reached = current;
-    for (RegItem *next = nearestItem(current, direction, false); next;
-         next = nearestItem(next, direction, false)) {
-        reached = next;
-        if (std::abs(next->geometry().center().y() - start) + next->height() > visibleHeight())
-            break;
-    }
-    if (reached != current)
-        moveTo(reached);
-}
-
-bool RegView::event(QEvent *e)
-{
-    if (e->type() == QEvent::ShortcutOverride) {
-        auto *key = static_cast<QKeyEvent *>(e);
-        if (key->modifiers() == Qt::ControlModifier ||
-            key->modifiers() == (Qt::ControlModifier | Qt::KeypadModifier)) {
-            switch (key->key()) {
-            case Qt::Key_A:
-            case Qt::Key_C:
-            case Qt::Key_M:
-            case Qt::Key_T:
-            case Qt::Key_V:
-            case Qt::Key_Plus:
-            case Qt::Key_Minus:
-                e->accept();
-                return true;
-            default:
-                break;
-            }
-        }
-    }
-    return UScrollView::event(e);
-}
-
-void RegView::keyPressEvent(QKeyEvent *e)
-{
-    const Qt::KeyboardModifiers modifiers = e->modifiers() & ~Qt::KeypadModifier;
-    const int key = e->key();
-    if (modifiers == Qt::ControlModifier) {
-        switch (key) {
-        case Qt::Key_A:
-            selectAll();
-            return;
-        case Qt::Key_C:
-            command(CommandCopy);
-            return;
-        case Qt::Key_M:
-            command(CommandViewMemory);
-            return;
-        case Qt::Key_T:
-            command(CommandCopyToUser);
-            return;
-        case Qt::Key_V:
-            command(CommandPaste);
-            return;
-        case Qt::Key_Plus:
-            openOrCloseAll(true);
-            return;
-        case Qt::Key_Minus:
-            openOrCloseAll(false);
-            return;
-        default:
-            break;
-        }
-    }
-    Direction direction = DirectionNone;
-    switch (key) {
-    case Qt::Key_Left:
-        direction = DirectionLeft;
-        break;
-    case Qt::Key_Up:
-        direction = DirectionUp;
-        break;
-    case Qt::Key_Right:
-        direction = DirectionRight;
-        break;
-    case Qt::Key_Down:
-        direction = DirectionDown;
-        break;
-    default:
-        break;
-    }
-    if (direction != DirectionNone && modifiers == Qt::NoModifier) {
-        if (!arrowOnGroup(key))
-            moveTo(nearestItem(currentItem(), direction, false));
-        return;
-    }
-    if (direction != DirectionNone && modifiers == Qt::ShiftModifier) {
-        if (!m_selection.isEmpty())
-            extendSelection(direction);
-        return;
-    }
-    switch (key) {
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        if (!engineBusy())
-            pageStep(key == Qt::Key_PageUp ? DirectionUp : DirectionDown);
-        return;
-    case Qt::Key_Home:
-        moveTo(firstShown());
-        return;
-    case Qt::Key_End:
-        moveTo(lastShown());
-        return;
-    case Qt::Key_Space:
-        if (currentItem() && !currentItem()->openCombo())
-            openOrClose(currentItem(), 0);
-        return;
-    case Qt::Key_Plus:
-    case Qt::Key_Minus:
-        arrowOnGroup(key);
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_F2:
-        // Edits start when the key is released.
-        return;
-    default:
-        break;
-    }
-    UScrollView::keyPressEvent(e);
-}
-
-void RegView::keyReleaseEvent(QKeyEvent *e)
-{
-    const int key = e->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) &&
-        m_selection.size() == 1) {
-        setFocus();
-        m_selection.first()->editInPlace();
-        return;
-    }
-    UScrollView::keyReleaseEvent(e);
 }
 
 // ---- painting and the mouse --------------------------------------------------------------
@@ -1156,10 +865,10 @@ void RegView::drawContents(QPainter *p, int cx, int cy, int cw, int ch)
         shown.push_back(item);
     }
     // Names, then values: one font at a time.
-    p->setFont(m_settings->font(kLabelFont));
+    p->setFont(d->settings->font(kLabelFont));
     for (RegItem *item : shown)
         item->paintName(*p);
-    p->setFont(m_settings->font(kValueFont));
+    p->setFont(d->settings->font(kValueFont));
     for (RegItem *item : shown)
         item->paintValue(*p);
 }
@@ -1207,7 +916,7 @@ void RegView::runContextMenu(RegItem *item, const QPoint &globalPos)
     const auto deleteMenu = qScopeGuard([&menu] { delete menu.data(); });
     emit sigShowContextMenu(this);
     const bool formatted = item && item->format();
-    const bool userView = m_owner && m_owner->isUserView(this);
+    const bool userView = d->owner && d->owner->isUserView(this);
     const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
     const bool clipboardText = clipboard && !clipboard->text().isEmpty();
     menu->setSensitivity(CommandFormat, formatted);
@@ -1219,8 +928,8 @@ void RegView::runContextMenu(RegItem *item, const QPoint &globalPos)
     menu->setSensitivity(CommandPaste, formatted && item->isWritable() && clipboardText);
     menu->setSensitivity(CommandCopyAllAsText, true);
     menu->setSensitivity(CommandUpdateView, true);
-    menu->setSensitivity(CommandShowUserView, m_owner && m_owner->hasUserView());
-    menu->setToggle(CommandShowUserView, m_owner && m_owner->userViewEnabled());
+    menu->setSensitivity(CommandShowUserView, d->owner && d->owner->hasUserView());
+    menu->setToggle(CommandShowUserView, d->owner && d->owner->userViewEnabled());
 
     KMediator_Format *engine = formatted ? item->formatEngine() : nullptr;
     KMediator_Display *display = engine ? engine->get_display() : nullptr;
@@ -1237,8 +946,8 @@ void RegView::runContextMenu(RegItem *item, const QPoint &globalPos)
     int chosenId = -1;
     connect(menu.data(), &tesk::core::TableMenu::activated, this,
             [&chosenId](int id) { chosenId = id; });
-    if (m_owner)
-        m_owner->appendDockMenuItems(menu->menu());
+    if (d->owner)
+        d->owner->appendDockMenuItems(menu->menu());
     const tesk::system::ModalSeam::Result result =
         tesk::system::ModalSeam::runMenu(menu->menu(), globalPos, this);
     // A view that went away takes no engine with it: the pane owns the engine.
@@ -1253,6 +962,6 @@ void RegView::runContextMenu(RegItem *item, const QPoint &globalPos)
     QAction *chosen = result.chosen;
     if (chosen && chosen->data().isValid())
         chosenId = chosen->data().toInt();
-    if (chosenId != -1 && m_owner)
-        m_owner->processGenericOption(chosenId);
+    if (chosenId != -1 && d->owner)
+        d->owner->processGenericOption(chosenId);
 }

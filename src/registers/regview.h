@@ -4,9 +4,7 @@
 #include "registers/regitem.h"
 #include "utilities/uscrollview.h"
 
-#include <QHash>
 #include <QList>
-#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -17,6 +15,7 @@ class QMenu;
 class RegDataItem;
 class RegDataView;
 class RegViewOwner;
+class RegViewPrivate;
 class VisualSettings;
 struct RegDataItemInstance;
 
@@ -49,8 +48,8 @@ public:
     ~RegView() override;
 
     QString name() const;
-    RegDataView *dataView() const { return m_dataView; }
-    KMediator_Format *formatEngine() const { return m_engine; }
+    RegDataView *dataView() const;
+    KMediator_Format *formatEngine() const;
 
     void menuCommand(int id);
     void copyAllAsText();
@@ -63,10 +62,10 @@ public:
     // The value lines of the registers on show, each with the count 1.
     void visibleRegisterIds(QList<QPair<quint16, quint32>> &list) const;
 
-    const QList<RegItem *> &selection() const { return m_selection; }
-    int selectionCount() const { return int(m_selection.size()); }
-    int columns() const { return m_columns; }
-    int cellWidth() const { return m_cellWidth; }
+    const QList<RegItem *> &selection() const;
+    int selectionCount() const;
+    int columns() const;
+    int cellWidth() const;
     // Items in entry order, shown or not.
     QList<RegItem *> items() const;
     RegItem *item(const QString &fullName) const;
@@ -116,7 +115,6 @@ protected:
     bool viewportEvent(QEvent *e) override;
 
 private:
-    struct Private;
     void build();
     RegItem *makeItem(RegEntry *entry);
     void connectItem(RegItem *item);
@@ -147,19 +145,5 @@ private:
     // Names are measured as their items are first formatted: the widest so far.
     bool growNameWidth();
 
-    std::unique_ptr<Private> d;
-    bool m_needsUpdate = false;
-    int m_columns = 1;
-    int m_cellWidth = 0;
-    int m_widestName = 0;
-    int m_widestValue = 0;
-    bool m_built = false;
-    bool m_userViewChanged = false;
-    bool m_settleQueued = false;
-    QList<RegItem *> m_selection;
-    RegDataView *m_dataView;
-    const VisualSettings *m_settings;
-    KMediator_Format *m_engine;
-    QPointer<QMenu> m_formatPopup;
-    RegViewOwner *m_owner;
+    std::unique_ptr<RegViewPrivate> d;
 };
