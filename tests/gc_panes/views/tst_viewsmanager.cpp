@@ -3,13 +3,13 @@
 // life through a Release to 0.
 #include "viewstest.h"
 
-#include "gui_components/gc_panes/cgcp_ksoeventobserver.h"
-#include "gui_components/gc_panes/kgc_style.h"
-#include "gui_components/gc_panes/kpanetabbar.h"
 #include "gui_components/gc_panes/memory/viewmemoryinfo.h"
 #include "gui_components/gc_panes/memoryview/viewmemoryascii.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydata.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydsm.h"
+#include "gui_components/gc_panes/views/cgcp_ksoeventobserver.h"
+#include "gui_components/gc_panes/views/kgc_style.h"
+#include "gui_components/gc_panes/views/kpanetabbar.h"
 
 #include "frame/core/usettings.h"
 

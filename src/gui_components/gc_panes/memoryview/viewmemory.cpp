@@ -1,8 +1,6 @@
 #include "gui_components/gc_panes/memoryview/viewmemory.h"
 
 #include "frame/core/usettings.h"
-#include "gui_components/gc_panes/cgcp_viewsmanager.h"
-#include "gui_components/gc_panes/kgc_style.h"
 #include "gui_components/gc_panes/memory/bridgekso.h"
 #include "gui_components/gc_panes/memory/viewactionmemory.h"
 #include "gui_components/gc_panes/memory/viewhistorymemory.h"
@@ -11,6 +9,8 @@
 #include "gui_components/gc_panes/memoryview/viewmemorydata.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydsm.h"
 #include "gui_components/gc_panes/memoryview/viewmemoryscrollbar.h"
+#include "gui_components/gc_panes/views/cgcp_viewsmanager.h"
+#include "gui_components/gc_panes/views/kgc_style.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 // panes. It makes the panes (docked through the library facade) and the views, keeps the
 // panes by id, and passes the host's target events on to them.
 
-#include "gui_components/gc_panes/cgc_components.h"
+#include "gui_components/gc_panes/views/cgc_components.h"
 
 #include <tesk/tesk_facade.h>
 #include <tesk/tesk_views.h>

@@ -1,8 +1,8 @@
-#include "gui_components/gc_panes/kpane.h"
+#include "gui_components/gc_panes/views/kpane.h"
 
-#include "gui_components/gc_panes/aview.h"
-#include "gui_components/gc_panes/cgcp_viewsmanager.h"
-#include "gui_components/gc_panes/kpanetabbar.h"
+#include "gui_components/gc_panes/views/aview.h"
+#include "gui_components/gc_panes/views/cgcp_viewsmanager.h"
+#include "gui_components/gc_panes/views/kpanetabbar.h"
 
 #include <QGridLayout>
 

@@ -1,10 +1,10 @@
-#include "gui_components/gc_panes/cgcp_viewsmanager.h"
+#include "gui_components/gc_panes/views/cgcp_viewsmanager.h"
 
-#include "gui_components/gc_panes/aview.h"
-#include "gui_components/gc_panes/cgcp_ksoeventobserver.h"
-#include "gui_components/gc_panes/kpane.h"
 #include "gui_components/gc_panes/memory/memoryaddress.h"
 #include "gui_components/gc_panes/memoryview/viewmemory.h"
+#include "gui_components/gc_panes/views/aview.h"
+#include "gui_components/gc_panes/views/cgcp_ksoeventobserver.h"
+#include "gui_components/gc_panes/views/kpane.h"
 
 #include "frame/core/plugincomponents.h"
 #include "system/debugoutput.h"

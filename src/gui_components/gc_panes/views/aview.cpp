@@ -1,6 +1,6 @@
-#include "gui_components/gc_panes/aview.h"
+#include "gui_components/gc_panes/views/aview.h"
 
-#include "gui_components/gc_panes/cgcp_viewsmanager.h"
+#include "gui_components/gc_panes/views/cgcp_viewsmanager.h"
 
 AView::AView(const char *name, Qt::WindowFlags flags)
     : QWidget(nullptr, flags)
