@@ -10,7 +10,7 @@
 
 #include <tesk/tesk_datanav.h>
 
-#include "gui_components/gc_panes/abstractpane.h"
+#include "gui_components/gc_panes/panes/abstractpane.h"
 #include "symbols/datanavlistbase.h"
 
 #include <QStringList>

@@ -4,7 +4,7 @@
 #include "testhost.h"
 
 #include "frame/core/hoststringlists.h"
-#include "gui_components/gc_panes/abstractpane.h"
+#include "gui_components/gc_panes/panes/abstractpane.h"
 
 #include <tesk/tesk_helpers.h>
 

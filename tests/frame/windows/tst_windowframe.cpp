@@ -6,9 +6,9 @@
 
 #include "frame/core/cuihandles.h"
 #include "frame/windows/docking/dockwidget.h"
-#include "gui_components/gc_panes/cuiksopane.h"
-#include "gui_components/gc_panes/ksowindbox.h"
-#include "gui_components/gc_panes/panetabbar.h"
+#include "gui_components/gc_panes/panes/cuiksopane.h"
+#include "gui_components/gc_panes/panes/ksowindbox.h"
+#include "gui_components/gc_panes/panes/panetabbar.h"
 #include "utilities/uheader.h"
 
 #include <QLabel>

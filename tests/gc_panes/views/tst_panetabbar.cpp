@@ -2,7 +2,7 @@
 // menu's duplicate and delete.
 #include "viewstest.h"
 
-#include "gui_components/gc_panes/kpanetabbar.h"
+#include "gui_components/gc_panes/views/kpanetabbar.h"
 
 #include "frame/core/inplaceedit.h"
 #include "frame/windows/docking/dockwidget.h"

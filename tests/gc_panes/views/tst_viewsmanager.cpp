@@ -3,13 +3,13 @@
 // life through a Release to 0.
 #include "viewstest.h"
 
-#include "gui_components/gc_panes/cgcp_ksoeventobserver.h"
-#include "gui_components/gc_panes/kgc_style.h"
-#include "gui_components/gc_panes/kpanetabbar.h"
 #include "gui_components/gc_panes/memory/viewmemoryinfo.h"
 #include "gui_components/gc_panes/memoryview/viewmemoryascii.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydata.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydsm.h"
+#include "gui_components/gc_panes/views/cgcp_ksoeventobserver.h"
+#include "gui_components/gc_panes/views/kgc_style.h"
+#include "gui_components/gc_panes/views/kpanetabbar.h"
 
 #include "frame/core/usettings.h"
 
@@ -18,7 +18,6 @@
 
 #include <QTabBar>
 
-#include <array>
 #include <cstring>
 
 using namespace viewstest;
@@ -415,27 +414,6 @@ TEST_F(ViewsTest, WithoutTheFacadeNoPaneAndAllOnesIdsAndReleaseToZeroKeepsThePan
     again->connect();
     EXPECT_TRUE(again->hasFacade());
     face = managerFace();
-}
-
-TEST(ByteReversingCopy, ReversesIntoOtherSameAndOverlappingBuffers)
-{
-    const std::array<unsigned char, 4> bytes = {1, 2, 3, 4};
-    std::array<unsigned char, 4> other = {};
-    CGcp_ViewsManager::byteReversingCopy(other.data(), bytes.data(), 4);
-    EXPECT_EQ(other, (std::array<unsigned char, 4>{4, 3, 2, 1}));
-
-    std::array<unsigned char, 4> same = bytes;
-    CGcp_ViewsManager::byteReversingCopy(same.data(), same.data(), 4);
-    EXPECT_EQ(same, (std::array<unsigned char, 4>{4, 3, 2, 1}));
-
-    std::array<unsigned char, 5> shifted = {1, 2, 3, 4, 0};
-    CGcp_ViewsManager::byteReversingCopy(shifted.data() + 1, shifted.data(), 4);
-    EXPECT_EQ(shifted, (std::array<unsigned char, 5>{1, 4, 3, 2, 1}));
-
-    std::array<unsigned char, 2> untouched = {7, 8};
-    CGcp_ViewsManager::byteReversingCopy(untouched.data(), bytes.data(), 0);
-    CGcp_ViewsManager::byteReversingCopy(untouched.data(), bytes.data(), -3);
-    EXPECT_EQ(untouched, (std::array<unsigned char, 2>{7, 8}));
 }
 
 TEST_F(ViewsTest, TheStyleHasTheApplicationFontThenAFixedPitchOne)

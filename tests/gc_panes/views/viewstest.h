@@ -7,9 +7,9 @@
 #include "simulatedtarget.h"
 #include "testhost.h"
 
-#include "gui_components/gc_panes/cgcp_viewsmanager.h"
-#include "gui_components/gc_panes/kpane.h"
 #include "gui_components/gc_panes/memoryview/viewmemory.h"
+#include "gui_components/gc_panes/views/cgcp_viewsmanager.h"
+#include "gui_components/gc_panes/views/kpane.h"
 
 #include <tesk/tesk_views.h>
 

@@ -1,8 +1,6 @@
 #include "gui_components/gc_panes/memoryview/viewmemory.h"
 
 #include "frame/core/usettings.h"
-#include "gui_components/gc_panes/cgcp_viewsmanager.h"
-#include "gui_components/gc_panes/kgc_style.h"
 #include "gui_components/gc_panes/memory/bridgekso.h"
 #include "gui_components/gc_panes/memory/viewactionmemory.h"
 #include "gui_components/gc_panes/memory/viewhistorymemory.h"
@@ -11,6 +9,8 @@
 #include "gui_components/gc_panes/memoryview/viewmemorydata.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydsm.h"
 #include "gui_components/gc_panes/memoryview/viewmemoryscrollbar.h"
+#include "gui_components/gc_panes/views/hostevents.h"
+#include "gui_components/gc_panes/views/kgc_style.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -519,7 +519,7 @@ void KViewMemory::targetUpdated(int target, int flag)
     if (target != 0 && current != 0 && target != current)
         return;
     if (flag) {
-        const auto stamp = int64_t(CGcp_ViewsManager::instance()->updateCount());
+        const auto stamp = int64_t(tesk::views::hostEvents().updateCount());
         if (stamp != m_lastHostStamp) {
             m_info->nextGeneration();
             m_lastHostStamp = stamp;
@@ -601,7 +601,7 @@ void KViewMemory::refreshDisassembly()
     // A burst of host events asks for the listing at most every three seconds.
     constexpr int kHostEventBurst = 20;
     constexpr qint64 kBurstSpacing = 3000;
-    const bool burst = CGcp_ViewsManager::instance()->currentEvent() == kHostEventBurst &&
+    const bool burst = tesk::views::hostEvents().currentEvent() == kHostEventBurst &&
                        m_lastDisassemblyFetch.isValid() &&
                        m_lastDisassemblyFetch.elapsed() <= kBurstSpacing;
     if (!burst) {

@@ -4,9 +4,9 @@
 // size and format. Its scroll bar moves the start address through the target's address range;
 // the tables only ever hold the rows on screen.
 
-#include "gui_components/gc_panes/aview.h"
 #include "gui_components/gc_panes/memory/memoryaddress.h"
 #include "gui_components/gc_panes/memoryview/memorytableview.h"
+#include "gui_components/gc_panes/views/aview.h"
 
 #include <QElapsedTimer>
 #include <QList>

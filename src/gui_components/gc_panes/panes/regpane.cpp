@@ -1,4 +1,4 @@
-#include "gui_components/gc_panes/regpane.h"
+#include "gui_components/gc_panes/panes/regpane.h"
 
 #include "frame/core/cuihandles.h"
 #include "frame/core/framelink.h"

@@ -1,4 +1,4 @@
-#include "gui_components/gc_panes/panetabbar.h"
+#include "gui_components/gc_panes/panes/panetabbar.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

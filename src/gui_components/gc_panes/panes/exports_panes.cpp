@@ -3,7 +3,7 @@
 #include <tesk/tesk_panes.h>
 
 #include "frame/core/exportguard.h"
-#include "gui_components/gc_panes/abstractpane.h"
+#include "gui_components/gc_panes/panes/abstractpane.h"
 #include "utilities/uheader.h"
 
 #include <QFontInfo>

@@ -1,4 +1,4 @@
-#include "gui_components/gc_panes/ksowindbox.h"
+#include "gui_components/gc_panes/panes/ksowindbox.h"
 
 #include "frame/core/cuidebuginfo.h"
 #include "frame/core/cuifunctionregistry.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui_components/gc_panes/abstractpane.h"
+#include "gui_components/gc_panes/panes/abstractpane.h"
 
 #include <memory>
 

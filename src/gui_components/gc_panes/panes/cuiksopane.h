@@ -1,7 +1,7 @@
 #pragma once
 
 #include "frame/core/paneseams.h"
-#include "gui_components/gc_panes/ksowindbox.h"
+#include "gui_components/gc_panes/panes/ksowindbox.h"
 #include "system/lifetime.h"
 
 #include <QWidget>

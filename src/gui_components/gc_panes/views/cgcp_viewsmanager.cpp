@@ -1,10 +1,11 @@
-#include "gui_components/gc_panes/cgcp_viewsmanager.h"
+#include "gui_components/gc_panes/views/cgcp_viewsmanager.h"
 
-#include "gui_components/gc_panes/aview.h"
-#include "gui_components/gc_panes/cgcp_ksoeventobserver.h"
-#include "gui_components/gc_panes/kpane.h"
 #include "gui_components/gc_panes/memory/memoryaddress.h"
 #include "gui_components/gc_panes/memoryview/viewmemory.h"
+#include "gui_components/gc_panes/views/aview.h"
+#include "gui_components/gc_panes/views/cgcp_ksoeventobserver.h"
+#include "gui_components/gc_panes/views/kpane.h"
+#include "gui_components/gc_panes/views/panehost.h"
 
 #include "frame/core/plugincomponents.h"
 #include "system/debugoutput.h"
@@ -12,7 +13,6 @@
 
 #include <QPointer>
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -50,7 +50,72 @@ KViewMemory *memoryView(KGc_View *view)
     return view ? qobject_cast<KViewMemory *>(view->getWidget()) : nullptr;
 }
 
+// The manager as the pane widgets see it; `connect` as instance() does, or not as existing().
+class ManagerPaneHost final : public tesk::views::PaneHost
+{
+public:
+    explicit ManagerPaneHost(bool connect)
+        : m_connect(connect)
+    {
+    }
+    void removeWindow(uint64_t paneId) override { manager()->removeWindow(paneId); }
+    void removePane(uint64_t paneId) override { manager()->removePane(paneId); }
+    void removeView(uint64_t paneId, uint64_t viewId) override
+    {
+        manager()->removeView(paneId, viewId);
+    }
+    void moveView(uint64_t viewId, uint64_t fromPaneId, uint64_t toPaneId) override
+    {
+        manager()->moveView(viewId, fromPaneId, toPaneId);
+    }
+    bool moveViewToNewPane(uint64_t fromPaneId, AView *view) override
+    {
+        return manager()->moveViewToNewPane(fromPaneId, view);
+    }
+    bool sameTarget(uint64_t paneId1, uint64_t paneId2) const override
+    {
+        return manager()->sameTarget(paneId1, paneId2);
+    }
+    void setViewTabLabel(AView *view, const QString &name) override
+    {
+        manager()->setViewTabLabel(view, name);
+    }
+    AView *duplicateView(uint64_t paneId, uint64_t viewId) override
+    {
+        return manager()->duplicateView(paneId, viewId);
+    }
+
+private:
+    CGcp_ViewsManager *manager() const
+    {
+        return m_connect ? CGcp_ViewsManager::instance() : CGcp_ViewsManager::existing();
+    }
+
+    const bool m_connect;
+};
+
 } // namespace
+
+namespace tesk::views {
+
+PaneHost &paneHost()
+{
+    static ManagerPaneHost host(true);
+    return host;
+}
+
+PaneHost &existingPaneHost()
+{
+    static ManagerPaneHost host(false);
+    return host;
+}
+
+const HostEvents &hostEvents()
+{
+    return CGcp_ViewsManager::instance()->events();
+}
+
+} // namespace tesk::views
 
 const IGcp_ViewsManagerOps CGcp_ViewsManager::s_ops = {
     MOSK_FACE_BASE(Face), &createMemoryPaneOp, &createViewInNewPaneOp,
@@ -224,7 +289,7 @@ void CGcp_ViewsManager::targetUpdated(bool flag)
     mosk::release(tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
         const int32_t target = observer->currentTarget();
         const uint64_t id = observer->currentId();
-        ++m_updateCount;
+        ++m_events.m_updateCount;
         for (KGc_Pane *entry : snapshot()) {
             if (id == 0 || id == entry->targetId())
                 entry->targetUpdated(target, flag);
@@ -364,21 +429,6 @@ KViewMemory *CGcp_ViewsManager::duplicateView(uint64_t paneId, uint64_t viewId)
     copy->updateDisassemblyMode();
     copy->setTarget(source->currentTargetId());
     return copy;
-}
-
-void CGcp_ViewsManager::byteReversingCopy(void *destination, const void *source, int n)
-{
-    if (n <= 0 || !destination || !source)
-        return;
-    const auto *from = static_cast<const unsigned char *>(source);
-    auto *to = static_cast<unsigned char *>(destination);
-    if (to + n <= from || from + n <= to) {
-        std::reverse_copy(from, from + n, to);
-        return;
-    }
-    // Overlapping (or the same) bytes: reversing while reading would read what was written.
-    std::vector<unsigned char> bytes(from, from + n);
-    std::reverse_copy(bytes.begin(), bytes.end(), to);
 }
 
 // ---- the interface ------------------------------------------------------------------------

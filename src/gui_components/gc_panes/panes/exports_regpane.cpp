@@ -3,7 +3,7 @@
 
 #include "frame/core/exportguard.h"
 #include "frame/core/framelink.h"
-#include "gui_components/gc_panes/regpane.h"
+#include "gui_components/gc_panes/panes/regpane.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 // The pane exports: event codes reaching the right operation, persistent state through short
 // buffers, window boxes, and handles that are not live panes.
-#include "gui_components/gc_panes/abstractpane.h"
+#include "gui_components/gc_panes/panes/abstractpane.h"
 
 #include "testhost.h"
 

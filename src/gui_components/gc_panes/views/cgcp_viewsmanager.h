@@ -3,7 +3,8 @@
 // panes. It makes the panes (docked through the library facade) and the views, keeps the
 // panes by id, and passes the host's target events on to them.
 
-#include "gui_components/gc_panes/cgc_components.h"
+#include "gui_components/gc_panes/views/cgc_components.h"
+#include "gui_components/gc_panes/views/hostevents.h"
 
 #include <tesk/tesk_facade.h>
 #include <tesk/tesk_views.h>
@@ -43,9 +44,11 @@ public:
 
     // The host event being handled (-1: none) and the count of update events so far, which
     // the views compare to see whether the target changed since they looked.
-    int currentEvent() const { return m_currentEvent; }
-    void setCurrentEvent(int event) { m_currentEvent = event; }
-    uint64_t updateCount() const { return m_updateCount; }
+    int currentEvent() const { return m_events.currentEvent(); }
+    void setCurrentEvent(int event) { m_events.m_currentEvent = event; }
+    uint64_t updateCount() const { return m_events.updateCount(); }
+    // The same, read-only, for the views.
+    const tesk::views::HostEvents &events() const { return m_events; }
 
     // GC_NO_ID without the facade.
     uint64_t createMemoryPane(uint64_t targetId);
@@ -62,7 +65,7 @@ public:
     // The view widget with that id in any pane.
     AView *viewWidget(uint64_t viewId) const;
 
-    // What the pane widgets ask for.
+    // What the pane widgets ask for (through tesk::views::PaneHost).
     // Forgets a pane whose widget is going.
     void removeWindow(uint64_t paneId);
     // Undocks the pane, forgets it and deletes its widget later.
@@ -76,9 +79,6 @@ public:
     void setViewTabLabel(AView *view, const QString &name);
     // A copy of the memory view in the same pane, or null.
     KViewMemory *duplicateView(uint64_t paneId, uint64_t viewId);
-
-    // The n bytes of source in reverse order; source and destination may overlap or be one.
-    static void byteReversingCopy(void *destination, const void *source, int n);
 
 protected:
     void lastReleased() override;
@@ -108,11 +108,10 @@ private:
     static const IGcp_ViewsManagerOps s_ops;
 
     Face m_face;
-    int m_currentEvent = -1;
+    tesk::views::HostEvents m_events;
     std::map<uint64_t, KGc_Pane *> m_panes; // one reference each
     tesk::broker::BrokerRef<ITesk_Facade> m_facade;
     tesk::broker::BrokerRef<MoskBase> m_memoryAccess;
-    uint64_t m_updateCount = 0;
     std::map<void *, uint64_t> m_reuse; // main window -> view id
 };
 

@@ -1,4 +1,4 @@
-#include "gui_components/gc_panes/kgc_style.h"
+#include "gui_components/gc_panes/views/kgc_style.h"
 
 #include "frame/core/framelink.h"
 

@@ -1,7 +1,7 @@
 // The tabbed pane frame: building from the window box, the scroll rule, tool-tip marks, the
 // tab menu, what the host hears of tab presses, resizes and focus.
-#include "gui_components/gc_panes/cuiksopane.h"
-#include "gui_components/gc_panes/panetabbar.h"
+#include "gui_components/gc_panes/panes/cuiksopane.h"
+#include "gui_components/gc_panes/panes/panetabbar.h"
 
 #include "frame/core/cuidebuginfo.h"
 #include "frame/core/paneseams.h"

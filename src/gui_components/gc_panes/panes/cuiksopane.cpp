@@ -1,6 +1,6 @@
-#include "gui_components/gc_panes/cuiksopane.h"
+#include "gui_components/gc_panes/panes/cuiksopane.h"
 
-#include "gui_components/gc_panes/panetabbar.h"
+#include "gui_components/gc_panes/panes/panetabbar.h"
 
 #include "frame/core/cuidebuginfo.h"
 #include "frame/core/paneseams.h"

@@ -1,4 +1,4 @@
-#include "gui_components/gc_panes/cuieventpane.h"
+#include "gui_components/gc_panes/panes/cuieventpane.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "gui_components/gc_panes/abstractpane.h"
+#include "gui_components/gc_panes/panes/abstractpane.h"
 
 #include "frame/core/cuihandles.h"
 

@@ -9,7 +9,7 @@
 #include "frame/core/helphook.h"
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
-#include "gui_components/gc_panes/regpane.h"
+#include "gui_components/gc_panes/panes/regpane.h"
 #include "registers/regdata.h"
 #include "registers/regdatasets.h"
 #include "registers/regdataview.h"

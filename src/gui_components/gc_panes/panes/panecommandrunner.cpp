@@ -1,6 +1,6 @@
 // Lets the frame's test command run a pane's text commands without knowing the pane classes.
 #include "frame/core/panecommands.h"
-#include "gui_components/gc_panes/abstractpane.h"
+#include "gui_components/gc_panes/panes/abstractpane.h"
 
 namespace {
 

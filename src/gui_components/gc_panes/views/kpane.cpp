@@ -1,8 +1,8 @@
-#include "gui_components/gc_panes/kpane.h"
+#include "gui_components/gc_panes/views/kpane.h"
 
-#include "gui_components/gc_panes/aview.h"
-#include "gui_components/gc_panes/cgcp_viewsmanager.h"
-#include "gui_components/gc_panes/kpanetabbar.h"
+#include "gui_components/gc_panes/views/aview.h"
+#include "gui_components/gc_panes/views/kpanetabbar.h"
+#include "gui_components/gc_panes/views/panehost.h"
 
 #include <QGridLayout>
 
@@ -25,7 +25,7 @@ KPane::KPane(QWidget *parent, const char *name, Qt::WindowFlags flags)
 
 KPane::~KPane()
 {
-    CGcp_ViewsManager::existing()->removeWindow(m_paneId);
+    tesk::views::existingPaneHost().removeWindow(m_paneId);
 }
 
 int KPane::addTab(QWidget *page, const QIcon &icon, const QString &label)

@@ -1,6 +1,6 @@
 // Window boxes: equality, the answer codes of the host's text getters, missing tables and
 // entries, and tables the host publishes after the first box.
-#include "gui_components/gc_panes/ksowindbox.h"
+#include "gui_components/gc_panes/panes/ksowindbox.h"
 
 #include "frame/core/cuidebuginfo.h"
 #include "testhost.h"

@@ -1,5 +1,5 @@
 // The event pane: one line per event that reaches it through the pane exports.
-#include "gui_components/gc_panes/cuieventpane.h"
+#include "gui_components/gc_panes/panes/cuieventpane.h"
 
 #include "testhost.h"
 

@@ -1,6 +1,6 @@
-#include "gui_components/gc_panes/cgcp_ksoeventobserver.h"
+#include "gui_components/gc_panes/views/cgcp_ksoeventobserver.h"
 
-#include "gui_components/gc_panes/cgcp_viewsmanager.h"
+#include "gui_components/gc_panes/views/cgcp_viewsmanager.h"
 
 const MoskObserverOps CGcp_KsoEventObserver::s_ops = {MOSK_FACE_BASE(Face), &notifyOp};
 

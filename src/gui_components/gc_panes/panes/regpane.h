@@ -2,7 +2,7 @@
 
 #include <tesk/tesk_registers.h>
 
-#include "gui_components/gc_panes/abstractpane.h"
+#include "gui_components/gc_panes/panes/abstractpane.h"
 #include "registers/cuiregop.h"
 #include "registers/regdataitem.h"
 #include "registers/regviewowner.h"

@@ -1,6 +1,6 @@
-#include "gui_components/gc_panes/aview.h"
+#include "gui_components/gc_panes/views/aview.h"
 
-#include "gui_components/gc_panes/cgcp_viewsmanager.h"
+#include "gui_components/gc_panes/views/panehost.h"
 
 AView::AView(const char *name, Qt::WindowFlags flags)
     : QWidget(nullptr, flags)
@@ -33,7 +33,7 @@ void AView::setName(const std::string &name)
 {
     const QString text = QString::fromStdString(name);
     setObjectName(text);
-    CGcp_ViewsManager::instance()->setViewTabLabel(this, text);
+    tesk::views::paneHost().setViewTabLabel(this, text);
 }
 
 void AView::saveSettings(std::string &) {}

@@ -1,9 +1,8 @@
-#include "gui_components/gc_panes/kpanetabbar.h"
+#include "gui_components/gc_panes/views/kpanetabbar.h"
 
-#include "gui_components/gc_panes/aview.h"
-#include "gui_components/gc_panes/cgcp_viewsmanager.h"
-#include "gui_components/gc_panes/kpane.h"
-#include "gui_components/gc_panes/memoryview/viewmemory.h"
+#include "gui_components/gc_panes/views/aview.h"
+#include "gui_components/gc_panes/views/kpane.h"
+#include "gui_components/gc_panes/views/panehost.h"
 
 #include "frame/core/inplaceedit.h"
 #include "system/lifetime.h"
@@ -40,9 +39,9 @@ bool rightOfCentre(const QTabBar *bar, int index, const QPoint &pos)
     return pos.x() > centreX(bar, index);
 }
 
-CGcp_ViewsManager *manager()
+tesk::views::PaneHost *manager()
 {
-    return CGcp_ViewsManager::instance();
+    return &tesk::views::paneHost();
 }
 
 } // namespace
@@ -245,7 +244,7 @@ void KPaneTabBar::removePaneIfEmpty()
     if (count() > 0)
         return;
     const uint64_t paneId = m_tabWidget->pane()->paneId();
-    QTimer::singleShot(0, qApp, [paneId] { CGcp_ViewsManager::instance()->removePane(paneId); });
+    QTimer::singleShot(0, qApp, [paneId] { tesk::views::paneHost().removePane(paneId); });
 }
 
 void KPaneTabBar::contextMenuEvent(QContextMenuEvent *event)
@@ -268,7 +267,7 @@ void KPaneTabBar::contextMenuEvent(QContextMenuEvent *event)
     if (!result.alive || !result.chosen || !chosenView || tesk::lifetime::doomed(this))
         return;
     if (result.chosen->data().toInt() == kDuplicateView) {
-        if (KViewMemory *copy = manager()->duplicateView(paneId, viewId)) {
+        if (AView *copy = manager()->duplicateView(paneId, viewId)) {
             m_tabWidget->pane()->showView(copy);
             copy->refresh(0);
         }
