@@ -269,7 +269,11 @@ bool SymbolPattern::matchExpression(QByteArrayView name) const
 {
     if (m_kind == Kind::Everything || m_kind == Kind::Invalid)
         return m_kind == Kind::Everything;
-    return m_regex.match(QString::fromLatin1(name)).hasMatch();
+    // The engine answers an invalid match, not "no match", when it runs out of its limits.
+    const QRegularExpressionMatch match = m_regex.match(QString::fromLatin1(name));
+    if (!match.isValid())
+        m_gaveUp.store(true, std::memory_order_relaxed);
+    return match.hasMatch();
 }
 
 } // namespace tesk::symbols

@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QString>
 
+#include <atomic>
 #include <vector>
 
 namespace tesk::symbols {
@@ -50,6 +51,10 @@ public:
     bool keySegmentDecides() const { return m_keyDecides; }
     qsizetype keySegmentSize() const { return m_segments[size_t(m_keySegment)].size(); }
 
+    // Whether the expression engine gave up on a name (too much backtracking) since the pattern
+    // was made: that name counted as not matching, so a list may lack names it should show.
+    bool engineGaveUp() const { return m_gaveUp.load(std::memory_order_relaxed); }
+
     // Whether a name holds a byte that a regular expression's "." does not match.
     static bool hasLineBreakBytes(QByteArrayView name);
 
@@ -64,6 +69,8 @@ private:
     bool m_keyDecides = false;
     QRegularExpression m_regex;
     QString m_error;
+    // Names are matched from several threads at once.
+    mutable std::atomic<bool> m_gaveUp{false};
 };
 
 } // namespace tesk::symbols

@@ -8,11 +8,13 @@
 #include "symbols/symtabstorage.h"
 #include "system/lifetime.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <algorithm>
 #include <cstring>
 #include <exception>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -138,6 +140,11 @@ public:
                                     const tesk::symbols::SymbolPattern &namePattern,
                                     bool variables) const;
     bool checkPattern(const SymbolPattern &pattern) const;
+    // Says so where the expression engine gave up on names: the list may lack some.
+    void noteGaveUp(std::initializer_list<const SymbolPattern *> patterns) const;
+    void searchWith(const SymbolQuery &query, bool variables, const SymbolPattern &imagePattern,
+                    const SymbolPattern &modulePattern, const SymbolPattern &namePattern,
+                    std::vector<SymbolIndex> &result) const;
     void reset();
 };
 
@@ -405,6 +412,17 @@ bool SymtabDataSourcePrivate::checkPattern(const SymbolPattern &pattern) const
     return false;
 }
 
+void SymtabDataSourcePrivate::noteGaveUp(
+    std::initializer_list<const SymbolPattern *> patterns) const
+{
+    for (const SymbolPattern *pattern : patterns) {
+        if (pattern->engineGaveUp() && patternError.isEmpty())
+            patternError = QCoreApplication::translate(
+                "SymtabDataSource", "The pattern is too complex to test against some names: "
+                                    "they may be missing from the list.");
+    }
+}
+
 bool SymtabDataSourcePrivate::listed(const SymSymbol &s, const SymbolQuery &query,
                                      const SymbolPattern &namePattern, bool variables) const
 {
@@ -571,6 +589,16 @@ void SymtabDataSourcePrivate::searchSymbols(const SymbolQuery &query, bool varia
     const SymbolPattern namePattern(query.namePattern);
     if (!checkPattern(imagePattern) || !checkPattern(modulePattern) || !checkPattern(namePattern))
         return;
+    searchWith(query, variables, imagePattern, modulePattern, namePattern, result);
+    noteGaveUp({&imagePattern, &modulePattern, &namePattern});
+}
+
+void SymtabDataSourcePrivate::searchWith(const SymbolQuery &query, bool variables,
+                                         const SymbolPattern &imagePattern,
+                                         const SymbolPattern &modulePattern,
+                                         const SymbolPattern &namePattern,
+                                         std::vector<SymbolIndex> &result) const
+{
     // Over every module the arena is read in one pass; a few modules are read name by name.
     const bool scan = namePattern.hasKeySegment() && imagePattern.matchesEverything() &&
                       modulePattern.matchesEverything();
@@ -811,6 +839,7 @@ bool SymtabDataSource::searchImages(const QString &imagePattern,
         if (pattern.matches(image->name.toLatin1()))
             result.push_back(image);
     }
+    d->noteGaveUp({&pattern});
     return true;
 }
 
@@ -830,6 +859,7 @@ bool SymtabDataSource::searchModules(const QString &imagePattern, const QString 
                 result.push_back(module);
         }
     }
+    d->noteGaveUp({&images, &modules});
     return true;
 }
 

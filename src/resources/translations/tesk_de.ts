@@ -6024,6 +6024,13 @@ oder drücken Sie Abbrechen, um die Datei zu übergehen.</translation>
     </message>
 </context>
 <context>
+    <name>SymtabDataSource</name>
+    <message>
+        <source>The pattern is too complex to test against some names: they may be missing from the list.</source>
+        <translation>Das Muster ist zu aufwendig, um es gegen einige Namen zu prüfen: Sie fehlen möglicherweise in der Liste.</translation>
+    </message>
+</context>
+<context>
     <name>SyncActionsTableSmall</name>
     <message>
         <source>Load Image</source>

@@ -228,3 +228,26 @@ TEST(SymbolScan, ANameOrderMadeInPartsFollowsTheCollation)
         }
     }
 }
+
+// An expression whose backtracking runs past the engine's limits on one name counts that name
+// as not matching: the search must say so rather than show a shorter list as if it were whole.
+TEST(SymbolScan, ANameTheExpressionEngineGivesUpOnIsReported)
+{
+    SymtabDataSource source;
+    source.addImage("img");
+    source.addModule("img m f.c");
+    source.addFunction("img m aab 0x10 Public");
+    source.addFunction("img m b" + QByteArray(40, 'a') + "x 0x20 Public");
+    SymbolQuery query;
+    query.namePattern = QStringLiteral("*(a+)+b");
+    std::vector<SymbolIndex> rows;
+    source.searchFunctions(query, rows);
+    EXPECT_EQ(rows.size(), 1u);
+    EXPECT_FALSE(source.patternError().isEmpty());
+    // The next search starts with a clean slate.
+    query.namePattern = QStringLiteral("aa*");
+    rows.clear();
+    source.searchFunctions(query, rows);
+    EXPECT_EQ(rows.size(), 1u);
+    EXPECT_TRUE(source.patternError().isEmpty());
+}
