@@ -2,7 +2,7 @@
 
 #include "dialogs/dialogframe.h"
 #include "frame/core/cuitextutils.h"
-#include "frame/core/framelink.h"
+#include "frame/core/services.h"
 
 #include <QDir>
 #include <QEvent>
@@ -130,7 +130,7 @@ void AboutDialog::mouseDoubleClickEvent(QMouseEvent *event)
         return;
     }
     const QString install = tesk::dialogs::installFolder();
-    d->splash.reset(tesk::frame::createSplash("kso", install));
+    d->splash.reset(tesk::core::frameServices().createSplash("kso", install));
     if (d->splash)
         d->splash->show();
 }

@@ -1,5 +1,5 @@
 #include "dialogs/entrydialogs.h"
-#include "frame/core/entryseams.h"
+#include "frame/core/services.h"
 
 #include "dialogs/aboutdialog.h"
 #include "dialogs/cuisimpledlgs.h"
@@ -12,7 +12,6 @@
 #include "dialogs/userinfodlg.h"
 #include "frame/core/cuidebuginfo.h"
 #include "frame/core/cuitextutils.h"
-#include "frame/core/framelink.h"
 #include "system/modalseam.h"
 
 #include <QCoreApplication>
@@ -44,7 +43,7 @@ bool runAndTake(Modal<Dialog> &dialog, Take take)
 // A hidden main window would take its dialog out of sight along with it.
 QWidget *visibleMainWindow()
 {
-    QWidget *window = frame::currentMainWindow();
+    QWidget *window = tesk::core::frameServices().currentMainWindow();
     return window && window->isVisible() ? window : nullptr;
 }
 
@@ -133,7 +132,7 @@ int simpleEntry(EntryKind kind, const char *caption, const char *message, const 
 {
     if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiSimpleEntry"))
         return 0;
-    QWidget *parent = frame::currentMainWindow();
+    QWidget *parent = tesk::core::frameServices().currentMainWindow();
     if (kind == EntryKind::DropDown) {
         Modal<SimpleEntryPDDlg> dialog(parent);
         return runEntry(dialog, caption, message, value, buffer, size, okText, helpId);
@@ -142,23 +141,12 @@ int simpleEntry(EntryKind kind, const char *caption, const char *message, const 
     return runEntry(dialog, caption, message, value, buffer, size, okText, helpId);
 }
 
-namespace {
-int lineEntryHook(const char *caption, const char *message, const char *value, char *buffer,
-                  int32_t size, const char *okText, int32_t helpId)
-{
-    return simpleEntry(EntryKind::LineEdit, caption, message, value, buffer, size, okText, helpId);
-}
-
-// The views below the dialogs ask for a line through the core's seam.
-const bool g_entryHookInstalled = (core::setSimpleEntryHook(&lineEntryHook), true);
-} // namespace
-
 bool entryInteger(const char *caption, const char *label, int32_t value, int32_t step,
                   int32_t minimum, int32_t maximum, int32_t *result)
 {
     if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiSimpleEntryInteger"))
         return false;
-    Modal<QInputDialog> dialog(frame::currentMainWindow());
+    Modal<QInputDialog> dialog(tesk::core::frameServices().currentMainWindow());
     nameInputDialog(dialog.get(), "CuiSimpleEntryInteger", caption, label);
     dialog->setInputMode(QInputDialog::IntInput);
     dialog->setIntRange(minimum, maximum);
@@ -172,7 +160,7 @@ bool entryDouble(const char *caption, const char *label, double value, int32_t d
 {
     if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiSimpleEntryDouble"))
         return false;
-    Modal<QInputDialog> dialog(frame::currentMainWindow());
+    Modal<QInputDialog> dialog(tesk::core::frameServices().currentMainWindow());
     nameInputDialog(dialog.get(), "CuiSimpleEntryDouble", caption, label);
     dialog->setInputMode(QInputDialog::DoubleInput);
     dialog->setDoubleRange(minimum, maximum);
@@ -185,7 +173,7 @@ bool gotoLine(int32_t *line, int32_t maximum)
 {
     if (!canShowWindows("CuiGotoLineDialog"))
         return false;
-    Modal<GotoLineDlg> dialog(frame::currentMainWindow());
+    Modal<GotoLineDlg> dialog(tesk::core::frameServices().currentMainWindow());
     dialog->setMaximum(maximum);
     dialog->setValue(*line);
     return runAndTake(dialog, [&](GotoLineDlg &d) { *line = d.getValue(); });
@@ -196,7 +184,7 @@ bool sourceLocation(const char *caption, const char *message, const char *fileNa
 {
     if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiGetSourceLocation"))
         return false;
-    Modal<SourceLocationDlg> dialog(frame::currentMainWindow());
+    Modal<SourceLocationDlg> dialog(tesk::core::frameServices().currentMainWindow());
     if (caption)
         dialog->setWindowTitle(cuiTranslateLatin1(caption));
     if (message)
@@ -223,7 +211,7 @@ void simpleAbout(const char *buildText, const char *copyrightText, const char *a
 {
     if (!canShowWindows("CuiSimpleAbout"))
         return;
-    Modal<AboutDialog> dialog(frame::currentMainWindow(), "about_box");
+    Modal<AboutDialog> dialog(tesk::core::frameServices().currentMainWindow(), "about_box");
     dialog->setBuildText(dialogTextLatin1(buildText, false));
     dialog->setCopyrightText(dialogTextLatin1(copyrightText, false));
     dialog->setAdditionalText(dialogTextLatin1(additionalText, false));

@@ -11,7 +11,7 @@
 #include "frame/core/cuihandles.h"
 #include "frame/core/cuitextutils.h"
 #include "frame/core/exportguard.h"
-#include "frame/core/framelink.h"
+#include "frame/core/services.h"
 #include "system/lifetime.h"
 #include "system/modalseam.h"
 
@@ -103,7 +103,7 @@ int CuiLoadImage(TeskHandle, const char *caption, uint32_t fileNameSize, char *f
         request.filter = makeDialogFilterFromText(filter);
         request.startDir =
             startDirectory ? QString::fromLatin1(startDirectory) : fileDialogLastDir();
-        request.parent = tesk::frame::currentMainWindow();
+        request.parent = tesk::core::frameServices().currentMainWindow();
         request.caption = cuiTranslateLatin1(caption);
         request.helpId = helpId;
         request.symbolsOnly = &flags[0];

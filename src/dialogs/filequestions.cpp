@@ -1,7 +1,7 @@
 #include "dialogs/filequestions.h"
 
 #include "frame/core/cuihandles.h"
-#include "frame/core/framelink.h"
+#include "frame/core/services.h"
 #include "frame/core/softcheck.h"
 
 #include <QDir>
@@ -68,7 +68,7 @@ QWidget *dialogParent(TeskHandle parent)
     if (auto *widget =
             qobject_cast<QWidget *>(handles::object(reinterpret_cast<const void *>(parent))))
         return widget;
-    return frame::currentMainWindow();
+    return tesk::core::frameServices().currentMainWindow();
 }
 
 bool copyIfFits(const QByteArray &text, char *buffer, uint32_t size)

@@ -1,5 +1,6 @@
 #include "registers/regview.h"
 
+#include "frame/core/services.h"
 #include "frame/core/tablemenu.h"
 #include "frame/core/visualsettings.h"
 #include "registers/regdataitem.h"
@@ -1200,7 +1201,8 @@ void RegView::runContextMenu(RegItem *item, const QPoint &globalPos)
 {
     // The menu belongs to the view while it runs: a view deleted inside the loop takes it along
     // and the guard then finds nothing to delete.
-    QPointer<tesk::core::TableMenu> menu(tesk::core::makeTableMenu(kMenuTableKind).release());
+    QPointer<tesk::core::TableMenu> menu(
+        tesk::core::frameServices().makeTableMenu(kMenuTableKind).release());
     if (!menu)
         return;
     menu->setParent(this);

@@ -822,7 +822,9 @@ private:
     std::unique_ptr<MT> m_manager;
 };
 
-std::unique_ptr<tesk::core::TableMenu> makeMTTableMenu(int tableKind)
+} // namespace
+
+std::unique_ptr<tesk::core::TableMenu> tesk::frame::makeTableMenu(int tableKind)
 {
     const MenuStructurePair *structure = MenuTables::structureTable(tableKind);
     const MenuItemRow *items = MenuTables::itemTable(tableKind);
@@ -832,7 +834,3 @@ std::unique_ptr<tesk::core::TableMenu> makeMTTableMenu(int tableKind)
         return nullptr;
     return std::make_unique<MTTableMenu>(std::move(manager));
 }
-
-const bool g_tableMenusInstalled = (tesk::core::setTableMenuFactory(&makeMTTableMenu), true);
-
-} // namespace

@@ -3,7 +3,6 @@
 #include <tesk/tesk_help.h>
 
 #include "frame/core/exportguard.h"
-#include "frame/core/helphook.h"
 #include "frame/services/cuihelpsystem.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
@@ -74,9 +73,6 @@ int describe(int32_t *contextId, char **text, uint32_t bufferSize)
     std::memcpy(*text, path.constData(), size_t(path.size()) + 1);
     return TESK_HELPDESC_FILE;
 }
-
-// The subsystems' Help buttons reach QtHelp through the hook in the frame's core.
-[[maybe_unused]] const bool helpInstalled = (tesk::help::setHelpFunction(&QtHelp), true);
 
 } // namespace
 

@@ -216,7 +216,8 @@ TeskHandle QtGetCodeHandle()
 {
     return TESK_GUARDED(TeskHandle(0), [] {
         MainWindow *window = Store::currentMainWindow();
-        return window ? TeskHandle(tesk::core::paneFrameAreaId(window->pane())) : TeskHandle(0);
+        return window ? TeskHandle(tesk::core::paneServices().frameAreaId(window->pane()))
+                      : TeskHandle(0);
     });
 }
 

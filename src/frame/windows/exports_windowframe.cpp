@@ -4,7 +4,7 @@
 
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
-#include "frame/core/paneseams.h"
+#include "frame/core/services.h"
 #include "frame/services/hosttext.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/mainframe.h"

@@ -5,7 +5,7 @@
 #include "frame/core/exportguard.h"
 #include "frame/core/hostgeometry.h"
 #include "frame/core/hosttexts.h"
-#include "frame/core/paneseams.h"
+#include "frame/core/services.h"
 #include "frame/services/hosttext.h"
 #include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/dockwidget.h"

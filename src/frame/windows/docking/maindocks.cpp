@@ -148,7 +148,7 @@ DockWidget *MainWindow::createDockedWindow(TeskHandle box, const char *name,
     }
     if (!m_docks->dockRequested && dock->windowTitle() != kConnectionControl && dock->isFloating())
         dock->resize(width() / 3, height() / 3);
-    m_docks->lastDockHandle = TeskHandle(tesk::core::paneFrameAreaId(dock->pane()));
+    m_docks->lastDockHandle = TeskHandle(tesk::core::paneServices().frameAreaId(dock->pane()));
     if (hostName == kMemoryName)
         dock->setGoto(true);
     return dock;
