@@ -12,6 +12,7 @@
 #include "dialogs/userinfodlg.h"
 #include "frame/core/cuidebuginfo.h"
 #include "frame/core/cuitextutils.h"
+#include "frame/core/hosttext.h"
 #include "system/modalseam.h"
 
 #include <QCoreApplication>
@@ -49,7 +50,7 @@ QWidget *visibleMainWindow()
 
 QString listCaption(const char *caption)
 {
-    return caption ? cuiTranslateLatin1(caption)
+    return caption ? tesk::core::translatedLatin1(caption)
                    : QCoreApplication::translate("QObject", "Kestrova Debugger");
 }
 
@@ -67,7 +68,7 @@ int runEntry(Modal<Dialog> &dialog, const char *caption, const char *message, co
              char *buffer, int32_t size, const char *okText, int32_t helpId)
 {
     if (caption)
-        dialog->setWindowTitle(cuiTranslateLatin1(caption));
+        dialog->setWindowTitle(tesk::core::translatedLatin1(caption));
     dialog->setMessage(dialogTextLatin1(message));
     dialog->setValue(QString::fromLatin1(value));
     if (helpId != 0) {
@@ -75,8 +76,12 @@ int runEntry(Modal<Dialog> &dialog, const char *caption, const char *message, co
         dialog->setHelpFunction(&showDialogHelp);
     }
     if (okText)
-        dialog->setOkText(cuiTranslateLatin1(okText));
-    return runAndTake(dialog, [&](Dialog &d) { cuiCopyUtf8Padded(d.getValue(), buffer, size); })
+        dialog->setOkText(tesk::core::translatedLatin1(okText));
+    return runAndTake(dialog,
+                      [&](Dialog &d) {
+                          core::writeCut(d.getValue().toUtf8(), buffer, size, core::Encoding::Utf8,
+                                         core::Padding::Zeros);
+                      })
                ? 1
                : 0;
 }
@@ -84,8 +89,8 @@ int runEntry(Modal<Dialog> &dialog, const char *caption, const char *message, co
 void nameInputDialog(QInputDialog *dialog, const char *name, const char *caption, const char *label)
 {
     dialog->setObjectName(QLatin1String(name));
-    dialog->setWindowTitle(cuiTranslateLatin1(caption));
-    dialog->setLabelText(cuiTranslateLatin1(label));
+    dialog->setWindowTitle(tesk::core::translatedLatin1(caption));
+    dialog->setLabelText(tesk::core::translatedLatin1(label));
     // The host's label is shown as written.
     for (QLabel *text : dialog->findChildren<QLabel *>())
         text->setTextFormat(Qt::PlainText);
@@ -101,7 +106,8 @@ int simpleList(const char *caption, const char *description, const char *items, 
     Modal<ListSelectionDlg> dialog(visibleMainWindow(), "CuiSimpleList", true);
     dialog->setCaption(listCaption(caption));
     // Markup in the host's description is shown as written.
-    dialog->setDescription(QLatin1String("<qt>") + cuiEscapeMarkup(dialogTextLatin1(description)) +
+    dialog->setDescription(QLatin1String("<qt>") +
+                           tesk::core::escapeMarkup(dialogTextLatin1(description)) +
                            QLatin1String("</qt>"));
     dialog->setMultiSelection(multiple);
     dialog->setItems(dialogListLatin1(items).split(u'\n', Qt::SkipEmptyParts));
@@ -186,14 +192,13 @@ bool sourceLocation(const char *caption, const char *message, const char *fileNa
         return false;
     Modal<SourceLocationDlg> dialog(tesk::core::frameServices().currentMainWindow());
     if (caption)
-        dialog->setWindowTitle(cuiTranslateLatin1(caption));
+        dialog->setWindowTitle(tesk::core::translatedLatin1(caption));
     if (message)
-        dialog->setMessage(cuiTranslateLatin1(message));
+        dialog->setMessage(tesk::core::translatedLatin1(message));
     if (fileName)
         dialog->setFileName(QString::fromLatin1(fileName));
     return runAndTake(dialog, [&](SourceLocationDlg &d) {
-        const QByteArray name = d.fileName().toUtf8();
-        std::strncpy(buffer, name.constData(), size_t(size));
+        core::writeFixed(d.fileName().toUtf8(), buffer, size);
     });
 }
 

@@ -1,6 +1,7 @@
 #include "dialogs/filequestions.h"
 
 #include "frame/core/cuihandles.h"
+#include "frame/core/hosttext.h"
 #include "frame/core/services.h"
 #include "frame/core/softcheck.h"
 
@@ -73,10 +74,7 @@ QWidget *dialogParent(TeskHandle parent)
 
 bool copyIfFits(const QByteArray &text, char *buffer, uint32_t size)
 {
-    if (!buffer || size_t(text.size()) >= size)
-        return false;
-    std::memcpy(buffer, text.constData(), size_t(text.size()) + 1);
-    return true;
+    return tesk::core::writeWhole(text, buffer, qsizetype(size));
 }
 
 } // namespace tesk::dialogs

@@ -1,6 +1,7 @@
 #include "frame/menus/mt.h"
 
 #include "frame/core/commandids.h"
+#include "frame/core/hosttext.h"
 #include "frame/core/inplaceedit.h"
 #include "frame/core/tablemenu.h"
 #include "frame/menus/iconcache.h"
@@ -286,7 +287,7 @@ bool MT::buildAction(BuildState &state, int parent, MTDef *def, int line)
             const QByteArray text =
                 action->shortcut().toString(QKeySequence::PortableText).toLatin1();
             // Longer texts are cut to fit the host's record.
-            std::strncpy(record.text, text.constData(), sizeof record.text - 1);
+            tesk::core::writeFixed(text, record.text, sizeof record.text - 1);
             m_accelerators.append(record);
         }
     }

@@ -2,13 +2,13 @@
 
 #include "frame/core/commandids.h"
 #include "frame/core/cuidebuginfo.h"
+#include "frame/core/hosttext.h"
 #include "frame/core/inplaceedit.h"
 #include "frame/core/services.h"
 #include "frame/core/softcheck.h"
 #include "frame/menus/popupdefinition.h"
 #include "frame/menus/teskpopupmenu.h"
 #include "frame/services/cuicontextmenumap.h"
-#include "frame/services/hosttext.h"
 #include "frame/services/richtextimages.h"
 #include "frame/windows/cuimenubar.h"
 #include "frame/windows/cuiprogress.h"
@@ -217,7 +217,7 @@ void MainWindow::setStatusText(int field, const char *text, const char *tip)
         return;
     // Host text is plain and one line: markup would let the toolkit load files, line breaks
     // and long texts would grow the window without bound.
-    const QString value = tesk::frame::hostLine(text);
+    const QString value = tesk::core::hostLine(text);
     if (field == BusyField) {
         d->busy->setText(value);
     } else if (field == MessageField) {
@@ -228,7 +228,7 @@ void MainWindow::setStatusText(int field, const char *text, const char *tip)
         label->setText(
             label->fontMetrics().elidedText(value, Qt::ElideRight, kMaxStatusFieldWidth));
     }
-    widget->setToolTip(tip ? tesk::frame::plainToolTip(tesk::frame::hostText(tip)) : QString());
+    widget->setToolTip(tip ? tesk::core::plainToolTip(tesk::core::hostText(tip)) : QString());
 }
 
 void MainWindow::setStatusPosition(int line, int column)

@@ -1,7 +1,7 @@
 #include "gui_components/gc_panes/regpane.h"
 
 #include "frame/core/cuihandles.h"
-#include "frame/core/hosttextlimit.h"
+#include "frame/core/hosttext.h"
 #include "frame/core/services.h"
 #include "frame/core/softcheck.h"
 #include "frame/core/tablemenu.h"

@@ -2,6 +2,7 @@
 #include <tesk/tesk_memorydialogs.h>
 
 #include "frame/core/exportguard.h"
+#include "frame/core/hosttext.h"
 #include "frame/core/services.h"
 #include "gui_components/gc_panes/memory/bridgekso.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydialogs.h"
@@ -42,10 +43,8 @@ int lengthValue(const QString &text)
 
 void copyExpression(const QString &text, char *buffer)
 {
-    if (!buffer)
-        return;
-    const QByteArray bytes = text.toLatin1().left(kExpressionBufferSize - 1);
-    std::memcpy(buffer, bytes.constData(), size_t(bytes.size()) + 1);
+    tesk::core::writeCut(text.toLatin1(), buffer, kExpressionBufferSize,
+                         tesk::core::Encoding::Latin1);
 }
 
 } // namespace
