@@ -10,7 +10,7 @@
 #include "testhost.h"
 
 #include "frame/core/cuihandles.h"
-#include "frame/core/panecommands.h"
+#include "frame/core/services.h"
 #include "symbols/datanav.h"
 #include "symbols/funclistview.h"
 
@@ -235,7 +235,7 @@ void BM_NavigatorPopulate(benchmark::State &state)
         QCoreApplication::processEvents();
         const auto run = [navigator](const QStringList &words) {
             QString result;
-            tesk::core::runPaneCommand(navigator, nullptr, nullptr, words, result);
+            tesk::core::paneServices().runCommand(navigator, nullptr, nullptr, words, result);
         };
         run({"setvarfuncfilter", "*"});
         run({"raisemoduletab"});

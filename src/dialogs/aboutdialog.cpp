@@ -2,7 +2,8 @@
 
 #include "dialogs/dialogframe.h"
 #include "frame/core/cuitextutils.h"
-#include "frame/core/framelink.h"
+#include "frame/core/hosttext.h"
+#include "frame/core/services.h"
 
 #include <QDir>
 #include <QEvent>
@@ -38,13 +39,13 @@ QString noticeOf(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return QString();
-    QString text = QLatin1String("<b>") + cuiEscapeMarkup(QDir::toNativeSeparators(path)) +
+    QString text = QLatin1String("<b>") + tesk::core::escapeMarkup(QDir::toNativeSeparators(path)) +
                    QLatin1String("</b><br>");
     QTextStream in(&file);
     QString line;
     while (in.readLineInto(&line)) {
         if (!line.startsWith(u'#'))
-            text += cuiEscapeMarkup(line) + QLatin1String("<br>");
+            text += tesk::core::escapeMarkup(line) + QLatin1String("<br>");
     }
     return text + QLatin1String("<br>");
 }
@@ -131,7 +132,7 @@ void AboutDialog::mouseDoubleClickEvent(QMouseEvent *event)
         return;
     }
     const QString install = tesk::dialogs::installFolder();
-    d->splash.reset(tesk::frame::createSplash("kso", install));
+    d->splash.reset(tesk::core::frameServices().createSplash("kso", install));
     if (d->splash)
         d->splash->show();
 }

@@ -7,7 +7,8 @@
 #include "frame/core/cuidebuginfo.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/cuitextutils.h"
-#include "frame/core/framelink.h"
+#include "frame/core/hosttext.h"
+#include "frame/core/services.h"
 #include "system/modalseam.h"
 
 #include <QApplication>
@@ -35,7 +36,7 @@ QMessageBox::StandardButton runToolkitBox(QMessageBox::Icon icon, const char *ca
         return escapeButton;
     const QString title = caption ? QString::fromUtf8(caption)
                                   : QCoreApplication::translate("QObject", "Kestrova Debugger");
-    QWidget *window = frame::currentMainWindow();
+    QWidget *window = tesk::core::frameServices().currentMainWindow();
     Modal<QMessageBox> box(icon, title, dialogTextUtf8(text), buttons, window);
     box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(defaultButton);
@@ -56,9 +57,9 @@ int messagePrompt(const char *caption, const char *text, int icon, int button0, 
     const int kind = icon >= CuiMessageBox::Information && icon <= CuiMessageBox::Critical
                          ? icon
                          : CuiMessageBox::NoIcon;
-    QWidget *window = frame::currentMainWindow();
-    Modal<CuiMessageBox> box(cuiTranslateLatin1(caption), dialogTextLatin1(text), kind, button0,
-                             button1, button2, window, "CuiMessageBox", false);
+    QWidget *window = tesk::core::frameServices().currentMainWindow();
+    Modal<CuiMessageBox> box(tesk::core::translatedLatin1(caption), dialogTextLatin1(text), kind,
+                             button0, button1, button2, window, "CuiMessageBox", false);
     box->setTextFormat(Qt::PlainText);
     const ModalSeam::Result result = box.run(window, ModalSeam::Kind::MessageBox);
     return result.alive ? result.code : 0;
@@ -69,8 +70,8 @@ namespace {
 // Lowers the main windows' modal mark however the run ends.
 struct ModalMark
 {
-    ModalMark() { frame::setModalDialogShown(true); }
-    ~ModalMark() { frame::setModalDialogShown(false); }
+    ModalMark() { tesk::core::frameServices().setModalDialogShown(true); }
+    ~ModalMark() { tesk::core::frameServices().setModalDialogShown(false); }
     ModalMark(const ModalMark &) = delete;
     ModalMark &operator=(const ModalMark &) = delete;
 };
@@ -84,11 +85,11 @@ int execDescription(const QSDIDescription &description)
     static bool translationsInstalled = false;
     if (!translationsInstalled) {
         translationsInstalled = true;
-        frame::installTranslations();
+        tesk::core::frameServices().installTranslations();
     }
     switch (description.mode) {
     case QSDI_MODE_MODAL: {
-        QWidget *window = frame::currentMainWindow();
+        QWidget *window = tesk::core::frameServices().currentMainWindow();
         Modal<SimpleDialog> dialog(description, dialogLabels(), window);
         ModalMark mark;
         const ModalSeam::Result result = dialog.run(window);
@@ -96,7 +97,8 @@ int execDescription(const QSDIDescription &description)
     }
     case QSDI_MODE_MODELESS:
     case QSDI_MODE_MODAL_NO_WAIT: {
-        auto *dialog = new SimpleDialog(description, dialogLabels(), frame::currentMainWindow());
+        auto *dialog = new SimpleDialog(description, dialogLabels(),
+                                        tesk::core::frameServices().currentMainWindow());
         dialog->show();
         return 0;
     }

@@ -1,6 +1,6 @@
 #include "dialogs/dialoghelp.h"
 
-#include "frame/core/helphook.h"
+#include "frame/core/services.h"
 
 namespace tesk::dialogs {
 
@@ -10,7 +10,7 @@ constexpr int kDialogHelpMap = 10;
 
 void showDialogHelp(int helpId)
 {
-    tesk::help::showHelp(helpId, kDialogHelpMap);
+    tesk::core::helpServices().showHelp(helpId, kDialogHelpMap);
 }
 
 } // namespace tesk::dialogs

@@ -1,6 +1,7 @@
 #include "dialogs/dialogtext.h"
 
 #include "frame/core/cuitextutils.h"
+#include "frame/core/hosttext.h"
 
 #include <algorithm>
 
@@ -14,7 +15,7 @@ QString dialogTextLatin1(const char *latin1, bool translate)
         return QString();
     // Only a text short enough can have a translation worth looking up.
     if (!core::hostTextIsCut(latin1))
-        return translate ? cuiTranslateLatin1(latin1) : QString::fromLatin1(latin1);
+        return translate ? tesk::core::translatedLatin1(latin1) : QString::fromLatin1(latin1);
     return QString::fromLatin1(latin1, kMaxDialogTextBytes) + QLatin1String(kCutMark);
 }
 

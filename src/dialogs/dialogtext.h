@@ -2,7 +2,7 @@
 // Host text shown in a modal dialog. A text of a megabyte would keep the dialog laying out for
 // many seconds before the user sees it, so it is cut, and the cut is shown.
 
-#include "frame/core/hosttextlimit.h"
+#include "frame/core/hosttext.h"
 
 #include <QString>
 

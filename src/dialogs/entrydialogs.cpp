@@ -1,5 +1,5 @@
 #include "dialogs/entrydialogs.h"
-#include "frame/core/entryseams.h"
+#include "frame/core/services.h"
 
 #include "dialogs/aboutdialog.h"
 #include "dialogs/cuisimpledlgs.h"
@@ -12,7 +12,7 @@
 #include "dialogs/userinfodlg.h"
 #include "frame/core/cuidebuginfo.h"
 #include "frame/core/cuitextutils.h"
-#include "frame/core/framelink.h"
+#include "frame/core/hosttext.h"
 #include "system/modalseam.h"
 
 #include <QCoreApplication>
@@ -44,13 +44,13 @@ bool runAndTake(Modal<Dialog> &dialog, Take take)
 // A hidden main window would take its dialog out of sight along with it.
 QWidget *visibleMainWindow()
 {
-    QWidget *window = frame::currentMainWindow();
+    QWidget *window = tesk::core::frameServices().currentMainWindow();
     return window && window->isVisible() ? window : nullptr;
 }
 
 QString listCaption(const char *caption)
 {
-    return caption ? cuiTranslateLatin1(caption)
+    return caption ? tesk::core::translatedLatin1(caption)
                    : QCoreApplication::translate("QObject", "Kestrova Debugger");
 }
 
@@ -68,7 +68,7 @@ int runEntry(Modal<Dialog> &dialog, const char *caption, const char *message, co
              char *buffer, int32_t size, const char *okText, int32_t helpId)
 {
     if (caption)
-        dialog->setWindowTitle(cuiTranslateLatin1(caption));
+        dialog->setWindowTitle(tesk::core::translatedLatin1(caption));
     dialog->setMessage(dialogTextLatin1(message));
     dialog->setValue(QString::fromLatin1(value));
     if (helpId != 0) {
@@ -76,8 +76,12 @@ int runEntry(Modal<Dialog> &dialog, const char *caption, const char *message, co
         dialog->setHelpFunction(&showDialogHelp);
     }
     if (okText)
-        dialog->setOkText(cuiTranslateLatin1(okText));
-    return runAndTake(dialog, [&](Dialog &d) { cuiCopyUtf8Padded(d.getValue(), buffer, size); })
+        dialog->setOkText(tesk::core::translatedLatin1(okText));
+    return runAndTake(dialog,
+                      [&](Dialog &d) {
+                          core::writeCut(d.getValue().toUtf8(), buffer, size, core::Encoding::Utf8,
+                                         core::Padding::Zeros);
+                      })
                ? 1
                : 0;
 }
@@ -85,8 +89,8 @@ int runEntry(Modal<Dialog> &dialog, const char *caption, const char *message, co
 void nameInputDialog(QInputDialog *dialog, const char *name, const char *caption, const char *label)
 {
     dialog->setObjectName(QLatin1String(name));
-    dialog->setWindowTitle(cuiTranslateLatin1(caption));
-    dialog->setLabelText(cuiTranslateLatin1(label));
+    dialog->setWindowTitle(tesk::core::translatedLatin1(caption));
+    dialog->setLabelText(tesk::core::translatedLatin1(label));
     // The host's label is shown as written.
     for (QLabel *text : dialog->findChildren<QLabel *>())
         text->setTextFormat(Qt::PlainText);
@@ -102,7 +106,8 @@ int simpleList(const char *caption, const char *description, const char *items, 
     Modal<ListSelectionDlg> dialog(visibleMainWindow(), "CuiSimpleList", true);
     dialog->setCaption(listCaption(caption));
     // Markup in the host's description is shown as written.
-    dialog->setDescription(QLatin1String("<qt>") + cuiEscapeMarkup(dialogTextLatin1(description)) +
+    dialog->setDescription(QLatin1String("<qt>") +
+                           tesk::core::escapeMarkup(dialogTextLatin1(description)) +
                            QLatin1String("</qt>"));
     dialog->setMultiSelection(multiple);
     dialog->setItems(dialogListLatin1(items).split(u'\n', Qt::SkipEmptyParts));
@@ -133,7 +138,7 @@ int simpleEntry(EntryKind kind, const char *caption, const char *message, const 
 {
     if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiSimpleEntry"))
         return 0;
-    QWidget *parent = frame::currentMainWindow();
+    QWidget *parent = tesk::core::frameServices().currentMainWindow();
     if (kind == EntryKind::DropDown) {
         Modal<SimpleEntryPDDlg> dialog(parent);
         return runEntry(dialog, caption, message, value, buffer, size, okText, helpId);
@@ -142,23 +147,12 @@ int simpleEntry(EntryKind kind, const char *caption, const char *message, const 
     return runEntry(dialog, caption, message, value, buffer, size, okText, helpId);
 }
 
-namespace {
-int lineEntryHook(const char *caption, const char *message, const char *value, char *buffer,
-                  int32_t size, const char *okText, int32_t helpId)
-{
-    return simpleEntry(EntryKind::LineEdit, caption, message, value, buffer, size, okText, helpId);
-}
-
-// The views below the dialogs ask for a line through the core's seam.
-const bool g_entryHookInstalled = (core::setSimpleEntryHook(&lineEntryHook), true);
-} // namespace
-
 bool entryInteger(const char *caption, const char *label, int32_t value, int32_t step,
                   int32_t minimum, int32_t maximum, int32_t *result)
 {
     if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiSimpleEntryInteger"))
         return false;
-    Modal<QInputDialog> dialog(frame::currentMainWindow());
+    Modal<QInputDialog> dialog(tesk::core::frameServices().currentMainWindow());
     nameInputDialog(dialog.get(), "CuiSimpleEntryInteger", caption, label);
     dialog->setInputMode(QInputDialog::IntInput);
     dialog->setIntRange(minimum, maximum);
@@ -172,7 +166,7 @@ bool entryDouble(const char *caption, const char *label, double value, int32_t d
 {
     if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiSimpleEntryDouble"))
         return false;
-    Modal<QInputDialog> dialog(frame::currentMainWindow());
+    Modal<QInputDialog> dialog(tesk::core::frameServices().currentMainWindow());
     nameInputDialog(dialog.get(), "CuiSimpleEntryDouble", caption, label);
     dialog->setInputMode(QInputDialog::DoubleInput);
     dialog->setDoubleRange(minimum, maximum);
@@ -185,7 +179,7 @@ bool gotoLine(int32_t *line, int32_t maximum)
 {
     if (!canShowWindows("CuiGotoLineDialog"))
         return false;
-    Modal<GotoLineDlg> dialog(frame::currentMainWindow());
+    Modal<GotoLineDlg> dialog(tesk::core::frameServices().currentMainWindow());
     dialog->setMaximum(maximum);
     dialog->setValue(*line);
     return runAndTake(dialog, [&](GotoLineDlg &d) { *line = d.getValue(); });
@@ -196,16 +190,15 @@ bool sourceLocation(const char *caption, const char *message, const char *fileNa
 {
     if (CuiDebugInfo::promptsSuppressed() || !canShowWindows("CuiGetSourceLocation"))
         return false;
-    Modal<SourceLocationDlg> dialog(frame::currentMainWindow());
+    Modal<SourceLocationDlg> dialog(tesk::core::frameServices().currentMainWindow());
     if (caption)
-        dialog->setWindowTitle(cuiTranslateLatin1(caption));
+        dialog->setWindowTitle(tesk::core::translatedLatin1(caption));
     if (message)
-        dialog->setMessage(cuiTranslateLatin1(message));
+        dialog->setMessage(tesk::core::translatedLatin1(message));
     if (fileName)
         dialog->setFileName(QString::fromLatin1(fileName));
     return runAndTake(dialog, [&](SourceLocationDlg &d) {
-        const QByteArray name = d.fileName().toUtf8();
-        std::strncpy(buffer, name.constData(), size_t(size));
+        core::writeFixed(d.fileName().toUtf8(), buffer, size);
     });
 }
 
@@ -223,7 +216,7 @@ void simpleAbout(const char *buildText, const char *copyrightText, const char *a
 {
     if (!canShowWindows("CuiSimpleAbout"))
         return;
-    Modal<AboutDialog> dialog(frame::currentMainWindow(), "about_box");
+    Modal<AboutDialog> dialog(tesk::core::frameServices().currentMainWindow(), "about_box");
     dialog->setBuildText(dialogTextLatin1(buildText, false));
     dialog->setCopyrightText(dialogTextLatin1(copyrightText, false));
     dialog->setAdditionalText(dialogTextLatin1(additionalText, false));

@@ -4,6 +4,7 @@
 #include "dialogs/corvasimconfigdlg.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
+#include "frame/core/hosttext.h"
 #include "system/lifetime.h"
 
 #include <QCheckBox>
@@ -16,15 +17,6 @@ namespace {
 constexpr unsigned kCorvasimHelpId = 782;
 
 using Dialog = CorvasimConfigDlg;
-
-// By the rule of strncpy: at most size bytes, the rest NUL, unterminated when the text has size
-// bytes or more. A null buffer or a size below 1 gets nothing.
-void copyPadded(const QByteArray &text, char *buffer, int32_t size)
-{
-    if (!buffer || size <= 0)
-        return;
-    std::strncpy(buffer, text.constData(), size_t(size));
-}
 
 void check(QAbstractButton *button)
 {
@@ -72,8 +64,9 @@ void CuiCorvasimConfigDlgSetProcessor(TeskHandle handle, const char *name)
 
 void CuiCorvasimConfigDlgGetProcessor(TeskHandle handle, char *buffer, int32_t size)
 {
-    TESK_ON_LIVE_VOID(Dialog, handle,
-                      [&](Dialog &d) { copyPadded(d.processor().toUtf8(), buffer, size); });
+    TESK_ON_LIVE_VOID(Dialog, handle, [&](Dialog &d) {
+        tesk::core::writeFixed(d.processor().toUtf8(), buffer, size);
+    });
 }
 
 void CuiCorvasimConfigDlgSetQMXState(TeskHandle handle, int32_t state)
@@ -124,7 +117,7 @@ char *CuiCorvasimConfigDlgGetClockSpeed(TeskHandle handle, char *buffer, int32_t
     // Like every getter of the family, an unknown handle leaves the buffer as it was; the
     // answer is still the buffer, as a host chaining the call expects.
     TESK_ON_LIVE_VOID(Dialog, handle, [&](Dialog &d) {
-        copyPadded(QByteArray::number(d.clockSpeed()), buffer, size);
+        tesk::core::writeFixed(QByteArray::number(d.clockSpeed()), buffer, size);
     });
     return buffer;
 }

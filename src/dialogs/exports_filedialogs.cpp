@@ -11,7 +11,8 @@
 #include "frame/core/cuihandles.h"
 #include "frame/core/cuitextutils.h"
 #include "frame/core/exportguard.h"
-#include "frame/core/framelink.h"
+#include "frame/core/hosttext.h"
+#include "frame/core/services.h"
 #include "system/lifetime.h"
 #include "system/modalseam.h"
 
@@ -56,8 +57,9 @@ int CuiSimpleFileExtraMultipleEx(TeskHandle parent, const char *caption, const c
                                        : tesk::core::OpenOneFile;
         QString name;
         QStringList names;
-        if (!runFileDialog(dialogParent(parent), cuiTranslateLatin1(caption), latin1OrNull(filter),
-                           latin1OrNull(startDirectory), mode, helpId, name, names))
+        if (!runFileDialog(dialogParent(parent), tesk::core::translatedLatin1(caption),
+                           latin1OrNull(filter), latin1OrNull(startDirectory), mode, helpId, name,
+                           names))
             return 1;
         // The answer goes to the one result buffer hosts know: a later answer replaces it in
         // place, and it is never freed, so a pointer the host kept stays readable.
@@ -80,7 +82,7 @@ int CuiSimpleDir(TeskHandle parent, const char *caption, const char *startDirect
             return -1;
         const QString chosen = chooseExistingDirectory(
             latin1OrNull(startDirectory), dialogParent(parent), QStringLiteral("CuiSimpleDir"),
-            cuiTranslateLatin1(caption), true, true);
+            tesk::core::translatedLatin1(caption), true, true);
         if (chosen.isEmpty())
             return 1;
         return copyIfFits(QDir::toNativeSeparators(chosen).toUtf8(), buffer, bufferSize) ? 0 : -1;
@@ -103,8 +105,8 @@ int CuiLoadImage(TeskHandle, const char *caption, uint32_t fileNameSize, char *f
         request.filter = makeDialogFilterFromText(filter);
         request.startDir =
             startDirectory ? QString::fromLatin1(startDirectory) : fileDialogLastDir();
-        request.parent = tesk::frame::currentMainWindow();
-        request.caption = cuiTranslateLatin1(caption);
+        request.parent = tesk::core::frameServices().currentMainWindow();
+        request.caption = tesk::core::translatedLatin1(caption);
         request.helpId = helpId;
         request.symbolsOnly = &flags[0];
         request.replaceExisting = &flags[1];

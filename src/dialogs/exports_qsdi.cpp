@@ -3,7 +3,7 @@
 #include "dialogs/cuisimpledlgs.h"
 #include "dialogs/qsdirecords.h"
 #include "frame/core/exportguard.h"
-#include "frame/core/framelink.h"
+#include "frame/core/services.h"
 
 #include <tesk/tesk_dialogs.h>
 
@@ -113,5 +113,5 @@ int CuiDialogExec(void *dialog)
 
 void QtSetModalDialogShown(int flag)
 {
-    TESK_GUARDED_VOID([&] { tesk::frame::setModalDialogShown(flag != 0); });
+    TESK_GUARDED_VOID([&] { tesk::core::frameServices().setModalDialogShown(flag != 0); });
 }

@@ -6,6 +6,7 @@
 #include "dialogs/sourcesearchpathdlg.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
+#include "frame/core/hosttext.h"
 
 using tesk::dialogs::copyIfFits;
 
@@ -13,9 +14,10 @@ namespace {
 
 using Dialog = SourceSearchPathDlg;
 
+// A null text is an empty path, as the dialog's entries never are null.
 QString hostText(const char *text)
 {
-    return QString::fromLatin1(text ? text : "");
+    return tesk::core::hostText(text ? text : "");
 }
 
 using Text = QString (Dialog::*)(int) const;

@@ -1,7 +1,8 @@
 #include "dialogs/filequestions.h"
 
 #include "frame/core/cuihandles.h"
-#include "frame/core/framelink.h"
+#include "frame/core/hosttext.h"
+#include "frame/core/services.h"
 #include "frame/core/softcheck.h"
 
 #include <QDir>
@@ -68,15 +69,12 @@ QWidget *dialogParent(TeskHandle parent)
     if (auto *widget =
             qobject_cast<QWidget *>(handles::object(reinterpret_cast<const void *>(parent))))
         return widget;
-    return frame::currentMainWindow();
+    return tesk::core::frameServices().currentMainWindow();
 }
 
 bool copyIfFits(const QByteArray &text, char *buffer, uint32_t size)
 {
-    if (!buffer || size_t(text.size()) >= size)
-        return false;
-    std::memcpy(buffer, text.constData(), size_t(text.size()) + 1);
-    return true;
+    return tesk::core::writeWhole(text, buffer, qsizetype(size));
 }
 
 } // namespace tesk::dialogs

@@ -177,11 +177,6 @@ bool runFileDialog(QWidget *parent, const QString &caption, const QString &filte
     return true;
 }
 
-namespace {
-// The frame (the script toolbar) reaches the chooser through the core.
-const bool g_chooserInstalled = (tesk::core::setFileChooser(&runFileDialog), true);
-} // namespace
-
 // ---- Filters and extensions ------------------------------------------------------------------
 
 QString makeDialogFilter(const QString &hostFilter)

@@ -7,7 +7,7 @@
 // toolkit's own widget dialog; without it, a dialog free to use the platform's native one. Both
 // run through the modal seam (kind FileDialog) under the object names given here.
 
-#include "frame/core/filechooser.h"
+#include "frame/core/services.h"
 
 #include <QList>
 #include <QPair>

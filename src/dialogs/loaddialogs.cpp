@@ -6,9 +6,8 @@
 #include "dialogs/loadimagepanel.h"
 #include "dialogs/loadmemorypanel.h"
 #include "frame/core/cuitextutils.h"
-#include "frame/core/framelink.h"
-#include "frame/core/helphook.h"
 #include "frame/core/hosttexts.h"
+#include "frame/core/services.h"
 #include "frame/core/softcheck.h"
 #include "system/modalseam.h"
 
@@ -29,7 +28,7 @@ constexpr int kDialogHelpMap = 10;
 
 void showDialogHelp(int helpId)
 {
-    help::showHelp(helpId, kDialogHelpMap);
+    tesk::core::helpServices().showHelp(helpId, kDialogHelpMap);
 }
 
 } // namespace
@@ -54,8 +53,9 @@ CuiFileDlg *embedFileDialog(QDialog *dialog, QWidget *panel)
 
 const system::NativeDialogServices &nativeDialogServices()
 {
-    static const system::NativeDialogServices services{&showDialogHelp,
-                                                       &frame::setModalDialogShown};
+    static const system::NativeDialogServices services{
+        &showDialogHelp,
+        [](bool shown) { tesk::core::frameServices().setModalDialogShown(shown); }};
     return services;
 }
 

@@ -1,6 +1,6 @@
 #include "dialogs/qsdirecords.h"
 
-#include "frame/core/framelink.h"
+#include "frame/core/services.h"
 
 #include <QHash>
 #include <QSet>
@@ -79,10 +79,10 @@ int storedButtonCode(const char *label, int code)
 
 QMap<int, QString> dialogLabels()
 {
-    QMap<int, QString> labels = tesk::frame::standardLabels();
+    QMap<int, QString> labels = tesk::core::frameServices().standardLabels();
     if (labels.isEmpty()) {
-        tesk::frame::installTranslations();
-        labels = tesk::frame::standardLabels();
+        tesk::core::frameServices().installTranslations();
+        labels = tesk::core::frameServices().standardLabels();
     }
     return labels;
 }

@@ -1,5 +1,6 @@
 #include "registers/regviewprivate.h"
 
+#include "frame/core/services.h"
 #include "frame/core/tablemenu.h"
 #include "frame/core/visualsettings.h"
 #include "registers/regcolumns.h"
@@ -909,7 +910,8 @@ void RegView::runContextMenu(RegItem *item, const QPoint &globalPos)
 {
     // The menu belongs to the view while it runs: a view deleted inside the loop takes it along
     // and the guard then finds nothing to delete.
-    QPointer<tesk::core::TableMenu> menu(tesk::core::makeTableMenu(kMenuTableKind).release());
+    QPointer<tesk::core::TableMenu> menu(
+        tesk::core::frameServices().makeTableMenu(kMenuTableKind).release());
     if (!menu)
         return;
     menu->setParent(this);

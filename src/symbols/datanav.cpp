@@ -3,7 +3,7 @@
 #include "frame/core/cuidebuginfo.h"
 #include "frame/core/cuifunctionregistry.h"
 #include "frame/core/cuitextutils.h"
-#include "frame/core/paneseams.h"
+#include "frame/core/services.h"
 #include "symbols/datanavstate.h"
 #include "symbols/funclistview.h"
 #include "symbols/imagelistview.h"
@@ -877,22 +877,22 @@ void DataNav::setBreak(const QString &text)
 
 void DataNav::appendDockMenuItems(QMenu *menu, bool withSeparator)
 {
-    tesk::core::appendDockMenuItems(menu, withSeparator);
+    tesk::core::frameServices().appendDockMenuItems(menu, withSeparator);
 }
 
 void DataNav::processPaneGenericOption(int id)
 {
-    tesk::core::processPaneGenericOption(d->paneHandle, id);
+    tesk::core::frameServices().paneGenericOption(d->paneHandle, id);
 }
 
 void DataNav::closeSlot()
 {
-    tesk::core::closePane(d->paneHandle);
+    tesk::core::frameServices().closePane(d->paneHandle);
 }
 
 void DataNav::hideSlot()
 {
-    tesk::core::hidePane(d->paneHandle);
+    tesk::core::frameServices().hidePane(d->paneHandle);
 }
 
 int DataNav::waitCursorCount()

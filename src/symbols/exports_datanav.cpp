@@ -4,8 +4,8 @@
 #include "dialogs/ksodialogs_common.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
-#include "frame/core/framelink.h"
 #include "frame/core/hostinterfaces.h"
+#include "frame/core/services.h"
 #include "symbols/datanav.h"
 #include "symbols/datanavselector.h"
 #include "symbols/symtabdatasource.h"
@@ -138,7 +138,8 @@ int CuiFunctionListBreakpointDialog(int, TeskHandle vdata, TeskHandle windowBox)
             return kAlways;
         // On the heap: the host may close the main window, and the selector with it, inside
         // the loop.
-        tesk::system::Modal<BreakpointSelector> selector(tesk::frame::currentMainWindow());
+        tesk::system::Modal<BreakpointSelector> selector(
+            tesk::core::frameServices().currentMainWindow());
         selector->setWindowTitle(QObject::tr("Function Breakpoint Selector"));
         selector->setVdata(vdata);
         selector->setInitialPage(tesk::symbols::NavSelectorDialog::kFunctionPage);
@@ -152,7 +153,7 @@ int CuiFunctionListBreakpointDialog(int, TeskHandle vdata, TeskHandle windowBox)
         } catch (const std::runtime_error &error) {
             // A missing 'gui' or 'eeaccess' entry ends the loop at its first command.
             tesk::system::ModalSeam::messageBox(
-                tesk::frame::currentMainWindow(), QMessageBox::Critical,
+                tesk::core::frameServices().currentMainWindow(), QMessageBox::Critical,
                 QObject::tr("Critical Error"), QString::fromUtf8(error.what()), QMessageBox::Ok,
                 QMessageBox::Ok);
         }

@@ -4,7 +4,7 @@
 #include "sync/kwsyncctrl.h"
 #include "sync/syncimages.h"
 
-#include "frame/core/helphook.h"
+#include "frame/core/services.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -67,7 +67,7 @@ bool SyncDlg::setup(SyncDataMediator *mediator, CGcds_Dialog *component)
 
 void SyncDlg::slotHelp()
 {
-    tesk::help::showHelp(kHelpTopic, kHelpMap);
+    tesk::core::helpServices().showHelp(kHelpTopic, kHelpMap);
 }
 
 bool SyncDlg::showDialog(bool on)

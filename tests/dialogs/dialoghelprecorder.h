@@ -2,7 +2,7 @@
 
 // Records what the dialogs ask of the help system while alive, and puts the real help back.
 
-#include "frame/core/helphook.h"
+#include "helpwatch.h"
 
 #include <tesk/tesk_help.h>
 
@@ -15,9 +15,9 @@ public:
     DialogHelpRecorder()
     {
         calls().clear();
-        tesk::help::setHelpFunction(&record);
+        testhost::setHelpFunction(&record);
     }
-    ~DialogHelpRecorder() { tesk::help::setHelpFunction(&QtHelp); }
+    ~DialogHelpRecorder() { testhost::setHelpFunction(&QtHelp); }
     DialogHelpRecorder(const DialogHelpRecorder &) = delete;
     DialogHelpRecorder &operator=(const DialogHelpRecorder &) = delete;
 

@@ -12,7 +12,7 @@
 #include "windboxhost.h"
 
 #include "eventsubjecthost.h"
-#include "frame/core/panecommands.h"
+#include "frame/core/services.h"
 #include "frame/menus/mt.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/toolbars/editortoolbars.h"
@@ -610,7 +610,8 @@ inline DataNav *dataNav(Host &h, CuiDataNavHostFn handler = nullptr)
     pane->show();
     Host::pump();
     QString result;
-    tesk::core::runPaneCommand(pane, &print, nullptr, {QStringLiteral("raisefunctiontab")}, result);
+    tesk::core::paneServices().runCommand(pane, &print, nullptr,
+                                          {QStringLiteral("raisefunctiontab")}, result);
     pane->selectViewItem(QStringLiteral("main"));
     return pane;
 }

@@ -8,7 +8,7 @@
 #include <tesk/tesk.h>
 
 #include "frame/core/cuihandles.h"
-#include "frame/core/panecommands.h"
+#include "frame/core/services.h"
 #include "symbols/datanav.h"
 #include "symbols/datanavstate.h"
 #include "symbols/funclistview.h"
@@ -167,7 +167,8 @@ protected:
     {
         std::vector<std::string> lines;
         QString result;
-        tesk::core::runPaneCommand(pane, &testhost::reportToLines, &lines, arguments, result);
+        tesk::core::paneServices().runCommand(pane, &testhost::reportToLines, &lines, arguments,
+                                              result);
         return lines;
     }
     std::string state(unsigned length = 1024)

@@ -8,7 +8,7 @@
 #include "sync/syncdlg.h"
 #include "sync/synctables.h"
 
-#include "frame/core/helphook.h"
+#include "helpwatch.h"
 
 #include <tesk/tesk_help.h>
 
@@ -247,10 +247,10 @@ TEST_F(SyncWindow, LanguageChangeAndHelp)
     QCoreApplication::removeTranslator(&translator);
 
     g_helpCalls.clear();
-    tesk::help::setHelpFunction(&recordHelp);
+    testhost::setHelpFunction(&recordHelp);
     QTest::mouseClick(window()->findChild<QPushButton *>(QStringLiteral("buttonHelp")),
                       Qt::LeftButton);
-    tesk::help::setHelpFunction(&QtHelp);
+    testhost::setHelpFunction(&QtHelp);
     const std::vector<std::pair<int, int>> expected = {{783, 10}};
     EXPECT_EQ(g_helpCalls, expected);
 }

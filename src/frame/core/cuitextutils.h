@@ -7,23 +7,6 @@ class QWidget;
 
 // Text helpers that the frame's windows and the dialogs share.
 
-// Plain text made safe for a rich-text label; a text that starts with "<" is rich text already
-// and is returned as it is.
-QString cuiEscapeRichText(const QString &text);
-// The text with every markup character written as its entity, whatever it starts with: for
-// texts that must be shown, never interpreted.
-QString cuiEscapeMarkup(const QString &text);
-
-// The longest prefix of the UTF-8 text that fits room bytes without cutting a character.
-qsizetype cuiUtf8FittingLength(const QByteArray &utf8, qsizetype room);
-// Copies the text as UTF-8 into the buffer of size bytes: cut at a character boundary so that a
-// terminating zero fits, and zeros after it up to size. Nothing for a null buffer or size < 1.
-void cuiCopyUtf8Padded(const QString &text, char *buffer, int size);
-
-// A host's 8-bit text translated in the context "QObject". The host's texts are Latin-1, which
-// the toolkit's translation would read as UTF-8: an untranslated text is its bytes as Latin-1.
-QString cuiTranslateLatin1(const char *text);
-
 // Expands the first "$NAME" reference of a user-typed file name that a non-word character
 // ends; an unset variable leaves the text as it is. Always true.
 bool expandEnvironmentReference(QString &text);

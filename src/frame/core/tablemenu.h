@@ -2,12 +2,10 @@
 
 #include <QObject>
 
-#include <memory>
-
 class QMenu;
 
-// Context menus built from the static menu tables, for the subsystems that may not include the
-// menu manager: the manager's side installs the factory when the library is loaded. Every
+// A context menu built from the static menu tables, for the subsystems that may not include the
+// menu manager: they have one made with tesk::core::frameServices().makeTableMenu(). Every
 // command of the tables comes back by its item id.
 namespace tesk::core {
 
@@ -27,11 +25,5 @@ public:
 signals:
     void activated(int itemId);
 };
-
-using TableMenuFactory = std::unique_ptr<TableMenu> (*)(int tableKind);
-
-void setTableMenuFactory(TableMenuFactory factory);
-// The menu of a table kind; null while no factory is installed or the tables do not build.
-std::unique_ptr<TableMenu> makeTableMenu(int tableKind);
 
 } // namespace tesk::core

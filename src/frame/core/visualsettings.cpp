@@ -1,7 +1,5 @@
 #include "frame/core/visualsettings.h"
 
-#include "frame/core/framelink.h"
-
 #include <QApplication>
 
 #include <memory>
@@ -13,9 +11,6 @@ std::unique_ptr<QFont> &chosenFixedFont()
     static std::unique_ptr<QFont> font;
     return font;
 }
-
-// The subsystems, which cannot include the frame's services, reach the font through the core.
-const bool g_fixedFontLinked = (tesk::frame::setFixedFontSource(&cuiFixedFont), true);
 
 QFont courierAt(int pointSize)
 {

@@ -1,6 +1,7 @@
 #include "frame/menus/mt.h"
 
 #include "frame/core/commandids.h"
+#include "frame/core/hosttext.h"
 #include "frame/core/inplaceedit.h"
 #include "frame/core/tablemenu.h"
 #include "frame/menus/iconcache.h"
@@ -286,7 +287,7 @@ bool MT::buildAction(BuildState &state, int parent, MTDef *def, int line)
             const QByteArray text =
                 action->shortcut().toString(QKeySequence::PortableText).toLatin1();
             // Longer texts are cut to fit the host's record.
-            std::strncpy(record.text, text.constData(), sizeof record.text - 1);
+            tesk::core::writeFixed(text, record.text, sizeof record.text - 1);
             m_accelerators.append(record);
         }
     }
@@ -822,7 +823,9 @@ private:
     std::unique_ptr<MT> m_manager;
 };
 
-std::unique_ptr<tesk::core::TableMenu> makeMTTableMenu(int tableKind)
+} // namespace
+
+std::unique_ptr<tesk::core::TableMenu> tesk::frame::makeTableMenu(int tableKind)
 {
     const MenuStructurePair *structure = MenuTables::structureTable(tableKind);
     const MenuItemRow *items = MenuTables::itemTable(tableKind);
@@ -832,7 +835,3 @@ std::unique_ptr<tesk::core::TableMenu> makeMTTableMenu(int tableKind)
         return nullptr;
     return std::make_unique<MTTableMenu>(std::move(manager));
 }
-
-const bool g_tableMenusInstalled = (tesk::core::setTableMenuFactory(&makeMTTableMenu), true);
-
-} // namespace

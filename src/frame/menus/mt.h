@@ -14,9 +14,13 @@
 #include <QVector>
 
 #include <functional>
+#include <memory>
 #include <utility>
 
 class MainWindow;
+namespace tesk::core {
+class TableMenu;
+}
 class QActionGroup;
 class QToolBar;
 class TeskAction;
@@ -155,3 +159,11 @@ private:
     CuiMenuCycleFn m_cycleFn = nullptr;
     QList<TeskAccelerator> m_accelerators;
 };
+
+namespace tesk::frame {
+
+// The subsystems' context menu of a table kind, built into a manager of its own; null when the
+// tables do not build.
+std::unique_ptr<tesk::core::TableMenu> makeTableMenu(int tableKind);
+
+} // namespace tesk::frame

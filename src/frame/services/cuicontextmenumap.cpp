@@ -1,7 +1,5 @@
 #include "frame/services/cuicontextmenumap.h"
 
-#include "frame/core/paneseams.h"
-
 #include <QCoreApplication>
 
 namespace {
@@ -495,11 +493,3 @@ void CuiContextMenuMap::refill()
 {
     fill(dictionary());
 }
-
-namespace {
-
-// The panes show "#n" tab tool tips through the dictionary without including the frame.
-const bool g_labelLookupInstalled =
-    (tesk::core::addFrameServiceHooks({&CuiContextMenuMap::lookup, nullptr, nullptr}), true);
-
-} // namespace

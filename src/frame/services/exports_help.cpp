@@ -3,7 +3,7 @@
 #include <tesk/tesk_help.h>
 
 #include "frame/core/exportguard.h"
-#include "frame/core/helphook.h"
+#include "frame/core/hosttext.h"
 #include "frame/services/cuihelpsystem.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
@@ -63,7 +63,7 @@ int describe(int32_t *contextId, char **text, uint32_t bufferSize)
     if (contextId)
         *contextId = help->contextId();
     const QByteArray path = help->topicText().toLatin1();
-    if (!buffer || uint64_t(path.size()) + 1 > bufferSize) {
+    if (!tesk::core::writeWhole(path, text ? *text : nullptr, qsizetype(bufferSize))) {
         warn(QString::fromLatin1(kLoadCaption),
              QCoreApplication::translate(
                  "CuiHelpSystem",
@@ -71,12 +71,8 @@ int describe(int32_t *contextId, char **text, uint32_t bufferSize)
                  "this information to your\nhelp file vendor."));
         return TESK_HELPDESC_NOTHING;
     }
-    std::memcpy(*text, path.constData(), size_t(path.size()) + 1);
     return TESK_HELPDESC_FILE;
 }
-
-// The subsystems' Help buttons reach QtHelp through the hook in the frame's core.
-[[maybe_unused]] const bool helpInstalled = (tesk::help::setHelpFunction(&QtHelp), true);
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "frame/core/cuitextutils.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/hoststringlists.h"
+#include "frame/core/hosttext.h"
 #include "frame/services/testcommand.h"
 
 #include <cstring>
@@ -33,10 +34,8 @@ int CuiHelperMarkupText(const char *text, int size, char *buffer)
     return TESK_GUARDED(-1, [&] {
         if (!text || !buffer || size < 1)
             return -1;
-        const QByteArray utf8 = cuiEscapeMarkup(QString::fromLatin1(text)).toUtf8();
-        const qsizetype length = cuiUtf8FittingLength(utf8, size - 1);
-        std::memcpy(buffer, utf8.constData(), size_t(length));
-        buffer[length] = '\0';
+        tesk::core::writeCut(tesk::core::escapeMarkup(QString::fromLatin1(text)).toUtf8(), buffer,
+                             size, tesk::core::Encoding::Utf8);
         return 0;
     });
 }

@@ -1,6 +1,6 @@
 #include "frame/services/testcommand.h"
 
-#include "frame/core/panecommands.h"
+#include "frame/core/services.h"
 #include "frame/menus/mt.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
@@ -75,7 +75,7 @@ void TestCommand::runNavigatorCommand(TeskHandle handle, const QStringList &argu
         print("Error: A function name must to specified to tesktest \"datanav\"\n");
         return;
     }
-    tesk::core::runPaneCommand(navigator, m_print, m_printContext, arguments, m_result);
+    tesk::core::paneServices().runCommand(navigator, m_print, m_printContext, arguments, m_result);
 }
 
 bool TestCommand::writeResult(const QString &fileName) const

@@ -1,6 +1,6 @@
 #include "frame/windows/cuitooltip.h"
 
-#include "frame/services/hosttext.h"
+#include "frame/core/hosttext.h"
 
 #include <QPointer>
 #include <QToolTip>
@@ -33,7 +33,7 @@ void CuiToolTip::showAt(QWidget *parent, const QString &text, int x, int y)
     hideTip();
     // The text is the host's: shown as it is, never read as markup.
     g_shown = new CuiToolTip(
-        parent, QStringLiteral("<qt><b>Qt</b><br>%1</qt>").arg(tesk::frame::escapedFragment(text)));
+        parent, QStringLiteral("<qt><b>Qt</b><br>%1</qt>").arg(tesk::core::escapedFragment(text)));
     g_shown->move(x, y);
     g_shown->show();
 }

@@ -4,8 +4,8 @@
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/hostgeometry.h"
+#include "frame/core/hosttext.h"
 #include "frame/core/hosttexts.h"
-#include "frame/services/hosttext.h"
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
@@ -125,7 +125,7 @@ int QtSetToolbarData(const char *name, const char *record)
         MainWindow *window = Store::currentMainWindow();
         if (!window || !name || !record)
             return 1;
-        const QString title = tesk::frame::hostText(name).mid(5);
+        const QString title = tesk::core::hostText(name).mid(5);
         return window->applyToolbarRecord(title, QByteArray(record)) ? 0 : 1;
     });
 }
@@ -211,7 +211,7 @@ void CuiWindowSetConnectionName(TeskHandle box, const char *name)
         if (!store || box == 0)
             return;
         if (MainWindow *window = store->findMainWindowByHandle(box))
-            window->setConnectionName(tesk::frame::hostText(name));
+            window->setConnectionName(tesk::core::hostText(name));
     });
 }
 

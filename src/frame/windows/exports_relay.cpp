@@ -2,7 +2,7 @@
 #include <tesk/tesk_relay.h>
 
 #include "frame/core/exportguard.h"
-#include "frame/services/hosttext.h"
+#include "frame/core/hosttext.h"
 #include "frame/windows/cuitooltip.h"
 #include "frame/windows/ksodraganddrop.h"
 
@@ -10,7 +10,7 @@ void CuiToolTipShowAt(const char *text, int x, int y)
 {
     TESK_GUARDED_VOID([&] {
         if (tesk::applicationExists())
-            CuiToolTip::showAt(nullptr, tesk::frame::hostText(text ? text : ""), x, y);
+            CuiToolTip::showAt(nullptr, tesk::core::hostText(text ? text : ""), x, y);
     });
 }
 

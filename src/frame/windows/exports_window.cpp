@@ -3,7 +3,7 @@
 
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
-#include "frame/services/hosttext.h"
+#include "frame/core/hosttext.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
@@ -97,7 +97,7 @@ void QtSetTopTitle(TeskHandle handle, const char *title)
     TESK_GUARDED_VOID([&] {
         writeAssertionLine(__LINE__);
         if (TopLevelWindow *window = Store::instance()->findTopLevelWindowByHandle(handle))
-            window->setCaption(tesk::frame::hostText(title));
+            window->setCaption(tesk::core::hostText(title));
     });
 }
 
@@ -106,7 +106,7 @@ int QtRaiseWindowByName(const char *name)
     return TESK_GUARDED(0, [&] {
         if (!name)
             return 0;
-        return Store::instance()->raiseTopLevelWindowsByName(tesk::frame::hostText(name)) ? 1 : 0;
+        return Store::instance()->raiseTopLevelWindowsByName(tesk::core::hostText(name)) ? 1 : 0;
     });
 }
 
@@ -216,7 +216,8 @@ TeskHandle QtGetCodeHandle()
 {
     return TESK_GUARDED(TeskHandle(0), [] {
         MainWindow *window = Store::currentMainWindow();
-        return window ? TeskHandle(tesk::core::paneFrameAreaId(window->pane())) : TeskHandle(0);
+        return window ? TeskHandle(tesk::core::paneServices().frameAreaId(window->pane()))
+                      : TeskHandle(0);
     });
 }
 
@@ -240,7 +241,7 @@ void QtSetCodeTitle(TeskHandle handle, const char *title)
 {
     TESK_GUARDED_VOID([&] {
         if (MainWindow *window = Store::routeByHandle(handle))
-            window->setWindowTitle(tesk::frame::hostText(title));
+            window->setWindowTitle(tesk::core::hostText(title));
     });
 }
 

@@ -4,8 +4,8 @@
 
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
-#include "frame/core/paneseams.h"
-#include "frame/services/hosttext.h"
+#include "frame/core/hosttext.h"
+#include "frame/core/services.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
@@ -61,8 +61,8 @@ void CuiWindowAddTab(TeskHandle box, int index, const char *text, const char *to
 {
     TESK_GUARDED_VOID([&] {
         if (TabbedFrame *frame = boxFrame(box))
-            frame->addTab(index, tesk::frame::hostTextUtf8(text ? text : ""),
-                          tesk::frame::hostTextUtf8(toolTip));
+            frame->addTab(index, tesk::core::hostTextUtf8(text ? text : ""),
+                          tesk::core::hostTextUtf8(toolTip));
     });
 }
 
@@ -80,7 +80,7 @@ void CuiWindowSetTabText(TeskHandle box, int index, const char *text)
 {
     TESK_GUARDED_VOID([&] {
         if (TabbedFrame *frame = boxFrame(box))
-            frame->setTabText(index, tesk::frame::hostTextUtf8(text ? text : ""));
+            frame->setTabText(index, tesk::core::hostTextUtf8(text ? text : ""));
     });
 }
 
@@ -88,7 +88,7 @@ void CuiWindowSetTabTooltip(TeskHandle box, int index, const char *toolTip)
 {
     TESK_GUARDED_VOID([&] {
         if (TabbedFrame *frame = boxFrame(box))
-            frame->setTabTooltip(index, tesk::frame::hostTextUtf8(toolTip));
+            frame->setTabTooltip(index, tesk::core::hostTextUtf8(toolTip));
     });
 }
 

@@ -4,9 +4,9 @@
 
 #include "frame/core/exportguard.h"
 #include "frame/core/hostgeometry.h"
+#include "frame/core/hosttext.h"
 #include "frame/core/hosttexts.h"
-#include "frame/core/paneseams.h"
-#include "frame/services/hosttext.h"
+#include "frame/core/services.h"
 #include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/mainframe.h"
@@ -123,7 +123,7 @@ TeskHandle QtFindWindowByKSOName(TeskHandle handle, const char *name)
     return TESK_GUARDED(TeskHandle(0), [&] {
         MainWindow *window = Store::routeByHandle(handle);
         DockWidget *dock =
-            window && name ? window->findDockWidgetByName(tesk::frame::hostText(name)) : nullptr;
+            window && name ? window->findDockWidgetByName(tesk::core::hostText(name)) : nullptr;
         return dock ? dock->windowBox() : TeskHandle(0);
     });
 }
@@ -144,7 +144,7 @@ TeskHandle QtFindGotoWindowToShowData(TeskHandle handle, const char *name)
         if (!name || !Store::instance()->selectMainWindowByHandle(handle))
             return TeskHandle(0);
         DockWidget *dock =
-            Store::currentMainWindow()->showGotoDockWidget(tesk::frame::hostText(name));
+            Store::currentMainWindow()->showGotoDockWidget(tesk::core::hostText(name));
         return dock ? dock->windowBox() : TeskHandle(0);
     });
 }

@@ -2,7 +2,7 @@
 
 #include "frame/core/cuifunctionregistry.h"
 #include "frame/core/exportguard.h"
-#include "frame/core/paneseams.h"
+#include "frame/core/services.h"
 #include "system/lifetime.h"
 
 #include <QApplication>
@@ -195,13 +195,3 @@ void startDrag(int mode, const QString &text)
 }
 
 } // namespace tesk::frame::dragdrop
-
-namespace {
-
-// The tabbed pane frame hands its drags to the relay without including the frame.
-const bool g_relayInstalled =
-    (tesk::core::addFrameServiceHooks(
-         {nullptr, &tesk::frame::dragdrop::dragMove, &tesk::frame::dragdrop::drop}),
-     true);
-
-} // namespace

@@ -2,8 +2,10 @@
 
 #include "frame/core/commandids.h"
 #include "frame/core/cuidebuginfo.h"
+#include "frame/core/hosttext.h"
 #include "frame/core/inplaceedit.h"
-#include "frame/core/paneseams.h"
+#include "frame/core/services.h"
+#include "frame/core/softcheck.h"
 #include "frame/menus/popupdefinition.h"
 #include "frame/menus/teskpopupmenu.h"
 #include "frame/services/cuicontextmenumap.h"
@@ -34,7 +36,7 @@ MainWindow::MainWindow(QWidget *parent, const char *name, Qt::WindowFlags flags)
     , d(std::make_unique<MainWindowPrivate>())
     , m_docks(std::make_unique<tesk::frame::MainDocks>(this))
 {
-    d->pane = tesk::core::createPaneFrame(this);
+    d->pane = tesk::core::paneServices().createFrame(this);
     setCentralWidget(d->pane);
     DockWidget::watchFrameFocus();
     // A layout record has no field for dock windows stacked as tabs, so the user cannot make
@@ -195,7 +197,7 @@ bool MainWindow::registerCodeCallback(CuiCodeCallbackFn callback, TeskHandle win
 {
     d->codeCallback = callback;
     d->codeBox = windowBox;
-    return tesk::core::bindPaneFrame(d->pane, callback, windowBox);
+    return tesk::core::paneServices().bindFrame(d->pane, callback, windowBox);
 }
 
 void MainWindow::notifyPaneFocus()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/core/paneseams.h"
+#include "frame/core/services.h"
 #include "frame/windows/cuiabstractmainwindow.h"
 
 #include <tesk/tesk_app.h>

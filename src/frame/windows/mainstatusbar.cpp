@@ -1,6 +1,6 @@
 #include "frame/windows/mainframeprivate.h"
 
-#include "frame/services/hosttext.h"
+#include "frame/core/hosttext.h"
 #include "frame/services/richtextimages.h"
 #include "frame/windows/cuiprogress.h"
 #include "frame/windows/frameimages.h"
@@ -118,7 +118,7 @@ void MainWindow::setStatusText(int field, const char *text, const char *tip)
         label->setText(
             label->fontMetrics().elidedText(value, Qt::ElideRight, kMaxStatusFieldWidth));
     }
-    widget->setToolTip(tip ? tesk::frame::plainToolTip(tesk::frame::hostText(tip)) : QString());
+    widget->setToolTip(tip ? tesk::core::plainToolTip(tesk::core::hostText(tip)) : QString());
 }
 
 void MainWindow::setStatusPosition(int line, int column)

@@ -5,6 +5,7 @@
 #include "frame/core/cuifunctionregistry.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/cuitextutils.h"
+#include "frame/core/hosttext.h"
 #include "symbols/breakpoints/breakpointcommand.h"
 #include "symbols/breakpoints/breakpointhostface.h"
 #include "symbols/breakpoints/breakpointproxy.h"
@@ -496,7 +497,8 @@ void BreakpointDlg::editHardwareSupportValueSlot()
         return;
     HardwareTrigger &trigger = proxy.trigger(index);
     Modal<ListSelectionDlg> choice(this);
-    choice->setDescription(tr("Select value to<br>'%1'").arg(cuiEscapeRichText(trigger.text())));
+    choice->setDescription(
+        tr("Select value to<br>'%1'").arg(tesk::core::escapeRichText(trigger.text())));
     // Added one by one: a label is shown as the host gave it, leading marks included.
     for (const QString &label : trigger.labels())
         choice->addItem(label);

@@ -4,6 +4,7 @@
 #include "frame/core/cuifunctionregistry.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/cuitextutils.h"
+#include "frame/core/hosttext.h"
 #include "symbols/breakpoints/breakpointexpression.h"
 #include "symbols/breakpoints/breakpointproxy.h"
 #include "symbols/breakpoints/hardwarecapabilities.h"
@@ -226,7 +227,7 @@ bool BreakpointDlg::completeRange(QString &text)
         text = QString::fromUtf8(buffer, qsizetype(strnlen(buffer, sizeof buffer - 1)));
         return true;
     }
-    showError(this, cuiEscapeRichText(QString::fromUtf8(
+    showError(this, tesk::core::escapeRichText(QString::fromUtf8(
                         message, qsizetype(strnlen(message, sizeof message - 1)))));
     return false;
 }

@@ -4,7 +4,7 @@
 
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
-#include "frame/core/framelink.h"
+#include "frame/core/services.h"
 #include "symbols/filters/filtering.h"
 #include "symbols/filters/modulefilterdlg.h"
 
@@ -77,7 +77,7 @@ TeskHandle CuiFilters_ModuleFilterDlgCreate(TeskHandle parent, const char *text)
         auto *owner =
             qobject_cast<QWidget *>(tesk::handles::object(reinterpret_cast<const void *>(parent)));
         if (!owner)
-            owner = tesk::frame::currentMainWindow();
+            owner = tesk::core::frameServices().currentMainWindow();
         auto *dialog = new ModuleFilterDlg(owner);
         dialog->Init(filters(), QString::fromLatin1(text ? text : ""));
         return reinterpret_cast<TeskHandle>(tesk::handles::add(dialog));

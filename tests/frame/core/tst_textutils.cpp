@@ -4,6 +4,7 @@
 #include "testhost.h"
 
 #include "frame/core/cuitextutils.h"
+#include "frame/core/hosttext.h"
 
 #include <gtest/gtest.h>
 
@@ -80,20 +81,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RichText, EscapesPlainTextOnly)
 {
-    EXPECT_EQ(cuiEscapeRichText(QStringLiteral("a<b && 'c' \"d\" > e")),
+    EXPECT_EQ(tesk::core::escapeRichText(QStringLiteral("a<b && 'c' \"d\" > e")),
               QStringLiteral("a&lt;b &amp;&amp; &apos;c&apos; &quot;d&quot; &gt; e"));
-    EXPECT_EQ(cuiEscapeRichText(QStringLiteral("<b>bold</b> & more")),
+    EXPECT_EQ(tesk::core::escapeRichText(QStringLiteral("<b>bold</b> & more")),
               QStringLiteral("<b>bold</b> & more"));
-    EXPECT_EQ(cuiEscapeRichText(QString()), QString());
-    EXPECT_EQ(cuiEscapeMarkup(QStringLiteral("<b>bold</b>")),
+    EXPECT_EQ(tesk::core::escapeRichText(QString()), QString());
+    EXPECT_EQ(tesk::core::escapeMarkup(QStringLiteral("<b>bold</b>")),
               QStringLiteral("&lt;b&gt;bold&lt;/b&gt;"));
 }
 
 TEST(HostText, UntranslatedLatin1StaysLatin1)
 {
-    EXPECT_EQ(cuiTranslateLatin1("Caf\xe9 \xb5s"), QStringLiteral("Café µs"));
-    EXPECT_EQ(cuiTranslateLatin1("plain"), QStringLiteral("plain"));
-    EXPECT_TRUE(cuiTranslateLatin1(nullptr).isNull());
+    EXPECT_EQ(tesk::core::translatedLatin1("Caf\xe9 \xb5s"), QStringLiteral("Café µs"));
+    EXPECT_EQ(tesk::core::translatedLatin1("plain"), QStringLiteral("plain"));
+    EXPECT_TRUE(tesk::core::translatedLatin1(nullptr).isNull());
 }
 
 } // namespace

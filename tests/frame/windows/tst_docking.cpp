@@ -3,8 +3,8 @@
 #include "frames.h"
 #include "modalanswers.h"
 
+#include "frame/core/hosttext.h"
 #include "frame/core/inplaceedit.h"
-#include "frame/services/hosttext.h"
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockbuttons.h"
 #include "frame/windows/docking/docklayout.h"
@@ -275,9 +275,9 @@ TEST_F(DockingTest, FocusTellsTheHostOnce)
 TEST_F(DockingTest, HostCaptionsAreReadOnlyUpToTheHostTextLimit)
 {
     // No terminator within the limit: reading on would run past what the host owns.
-    std::vector<char> caption(size_t(tesk::frame::kMaxHostTextBytes), 'c');
+    std::vector<char> caption(size_t(tesk::core::kMaxHostTextBytes), 'c');
     DockWidget *dock = window->createDockedWindow(63, caption.data(), &recordHostCall);
-    EXPECT_EQ(dock->windowTitle().size(), tesk::frame::kMaxHostTextBytes);
+    EXPECT_EQ(dock->windowTitle().size(), tesk::core::kMaxHostTextBytes);
 }
 
 namespace {

@@ -4,7 +4,7 @@
 #include "gui_components/gc_panes/panes/panetabbar.h"
 
 #include "frame/core/cuidebuginfo.h"
-#include "frame/core/paneseams.h"
+#include "frame/core/services.h"
 #include "frames.h"
 #include "modalanswers.h"
 #include "testhost.h"
@@ -234,7 +234,7 @@ TEST_F(KSOPaneTest, OnlyTheUsersMovesReachTheHostAsDeltas)
 
 TEST_F(KSOPaneTest, ToolTipMarks)
 {
-    const QString label = tesk::core::lookupContextMenuLabel(QStringLiteral("#101"));
+    const QString label = tesk::core::frameServices().contextMenuLabel(QStringLiteral("#101"));
     ASSERT_FALSE(label.isEmpty());
     host().box(kBox).toolTips = {"$hidden", "#101"};
     build({"a", "b"});

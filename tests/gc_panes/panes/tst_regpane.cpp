@@ -6,10 +6,10 @@
 #include "regpanehost.h"
 #include "testhost.h"
 
-#include "frame/core/helphook.h"
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "gui_components/gc_panes/panes/regpane.h"
+#include "helpwatch.h"
 #include "registers/regdata.h"
 #include "registers/regdatasets.h"
 #include "registers/regdataview.h"
@@ -729,10 +729,10 @@ TEST_F(RegPaneTest, HelpOpensOnceHoweverManyPagesThePaneHas)
     show();
     ASSERT_EQ(CuiRegPaneDataSet(0, pane, nullptr, nullptr, "none"), 1);
     ASSERT_EQ(CuiRegPaneDataSet(id, pane, nullptr, nullptr, "Board"), 1);
-    tesk::help::setHelpFunction(&countHelp);
+    testhost::setHelpFunction(&countHelp);
     helpCalls = 0;
     emit KMediator_Display::get_Instance()->help(GLYPHON_HELP_FORMATTING);
-    tesk::help::setHelpFunction(nullptr);
+    testhost::setHelpFunction(nullptr);
     EXPECT_EQ(helpCalls, 1);
 }
 
@@ -742,7 +742,7 @@ TEST_F(RegPaneTest, HelpOpensOnceHoweverManyPanesAreLive)
     show();
     const TeskHandle other = CuiRegPaneCreate(&testhost::RegPaneHost::handler);
     ASSERT_EQ(CuiRegPaneDataSet(id, other, nullptr, nullptr, "Board"), 1);
-    tesk::help::setHelpFunction(&countHelp);
+    testhost::setHelpFunction(&countHelp);
     helpCalls = 0;
     emit KMediator_Display::get_Instance()->help(GLYPHON_HELP_FORMATTING);
     EXPECT_EQ(helpCalls, 1);
@@ -751,7 +751,7 @@ TEST_F(RegPaneTest, HelpOpensOnceHoweverManyPanesAreLive)
     settle();
     helpCalls = 0;
     emit KMediator_Display::get_Instance()->help(GLYPHON_HELP_FORMATTING);
-    tesk::help::setHelpFunction(nullptr);
+    testhost::setHelpFunction(nullptr);
     EXPECT_EQ(helpCalls, 1);
     pane = other;
 }

@@ -133,8 +133,8 @@ void DockWidget::buildContent()
         paneLayout->addWidget(d->givenWidget);
         d->givenWidget->show();
     } else {
-        d->pane = tesk::core::createPaneFrame(d->colourPane);
-        tesk::core::bindPaneFrame(d->pane, d->callback, d->windowBox);
+        d->pane = tesk::core::paneServices().createFrame(d->colourPane);
+        tesk::core::paneServices().bindFrame(d->pane, d->callback, d->windowBox);
         paneLayout->addWidget(d->pane);
     }
     setWidget(content);
@@ -730,21 +730,3 @@ DockWidget *dockHolding(QObject *widget)
 }
 
 } // namespace tesk::frame
-
-namespace {
-
-void appendItemsHook(QMenu *menu, bool separatorFirst)
-{
-    appendDockMenuItems(menu, separatorFirst);
-}
-
-bool genericOptionHook(TeskHandle paneHandle, int option)
-{
-    return tesk::frame::processPaneGenericOption(quint32(paneHandle), option);
-}
-
-// The panes below the frame reach their dock windows through the core's seam.
-const bool g_dockHooksInstalled =
-    (tesk::core::setDockHooks({&appendItemsHook, &genericOptionHook}), true);
-
-} // namespace

@@ -1,4 +1,5 @@
 #include "frame/windows/docking/layoutrecords.h"
+#include "frame/core/hosttext.h"
 
 #include <QList>
 
@@ -68,11 +69,7 @@ ToolbarRecord readToolbarRecord(const QByteArray &text)
 
 void copyRecord(const QByteArray &record, char *buffer)
 {
-    if (!buffer)
-        return;
-    const int length = qMin(int(record.size()), kLayoutRecordSize - 1);
-    std::memcpy(buffer, record.constData(), size_t(length));
-    buffer[length] = '\0';
+    tesk::core::writeCut(record, buffer, kLayoutRecordSize, tesk::core::Encoding::Latin1);
 }
 
 } // namespace tesk::frame

@@ -1,7 +1,7 @@
 // The main window's dock windows: creation, placement, the unique captions, the even sharing
 // of dock areas and the operations the exports reach them through.
 #include "frame/windows/docking/maindocks.h"
-#include "frame/services/hosttext.h"
+#include "frame/core/hosttext.h"
 
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
@@ -137,7 +137,7 @@ QString MainWindow::uniqueDockCaption(const QString &name) const
 DockWidget *MainWindow::createDockedWindow(TeskHandle box, const char *name,
                                            tesk::core::PaneCodeCallback callback)
 {
-    const QString hostName = tesk::frame::hostText(name);
+    const QString hostName = tesk::core::hostText(name);
     auto *dock = new DockWidget(this, "DockWidget");
     dock->setHostCallback(callback);
     dock->setWindowBox(box);
@@ -148,7 +148,7 @@ DockWidget *MainWindow::createDockedWindow(TeskHandle box, const char *name,
     }
     if (!m_docks->dockRequested && dock->windowTitle() != kConnectionControl && dock->isFloating())
         dock->resize(width() / 3, height() / 3);
-    m_docks->lastDockHandle = TeskHandle(tesk::core::paneFrameAreaId(dock->pane()));
+    m_docks->lastDockHandle = TeskHandle(tesk::core::paneServices().frameAreaId(dock->pane()));
     if (hostName == kMemoryName)
         dock->setGoto(true);
     return dock;
@@ -161,7 +161,7 @@ DockWidget *MainWindow::createDockWidget(const char *name, QWidget *widget,
     dock->setHostCallback(callback);
     dock->setWindowBox(box);
     dock->setGivenWidget(widget);
-    finishDockCreation(dock, tesk::frame::hostText(name));
+    finishDockCreation(dock, tesk::core::hostText(name));
     m_docks->lastDockHandle = TeskHandle(dock->winId());
     return dock;
 }

@@ -1,7 +1,7 @@
 #include "frame/windows/toolbars/scripttoolbar.h"
 
 #include "frame/core/cuitexthelpers.h"
-#include "frame/core/filechooser.h"
+#include "frame/core/services.h"
 #include "frame/windows/toolbars/embeddedimages.h"
 #include "frame/windows/toolbars/scriptdata.h"
 #include "system/lifetime.h"
@@ -91,9 +91,9 @@ void ScriptToolBar::addScript()
 {
     QString unused;
     QStringList files;
-    if (!tesk::core::runFileDialog(this, tr("Choose Include File"),
-                                   tr("Include Files (*.inc *.log);;All Files (*)"), QString(),
-                                   tesk::core::OpenFiles, unused, files))
+    if (!tesk::core::dialogServices().chooseFile(this, tr("Choose Include File"),
+                                                 tr("Include Files (*.inc *.log);;All Files (*)"),
+                                                 QString(), tesk::core::OpenFiles, unused, files))
         return;
     if (showsNone())
         m_scripts->clear();

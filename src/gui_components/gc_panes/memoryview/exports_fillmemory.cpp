@@ -2,7 +2,8 @@
 #include <tesk/tesk_memorydialogs.h>
 
 #include "frame/core/exportguard.h"
-#include "frame/core/framelink.h"
+#include "frame/core/hosttext.h"
+#include "frame/core/services.h"
 #include "gui_components/gc_panes/memory/bridgekso.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydialogs.h"
 #include "system/modalseam.h"
@@ -42,10 +43,8 @@ int lengthValue(const QString &text)
 
 void copyExpression(const QString &text, char *buffer)
 {
-    if (!buffer)
-        return;
-    const QByteArray bytes = text.toLatin1().left(kExpressionBufferSize - 1);
-    std::memcpy(buffer, bytes.constData(), size_t(bytes.size()) + 1);
+    tesk::core::writeCut(text.toLatin1(), buffer, kExpressionBufferSize,
+                         tesk::core::Encoding::Latin1);
 }
 
 } // namespace
@@ -61,8 +60,8 @@ int CuiFillMemoryDialog(void *, uint32_t &start, uint32_t &end, int &length, cha
         const QString shownEnd = QString::fromStdString(addressText(target, end));
         // On the heap: the host may close the main window, and the dialog with it, inside the
         // loop.
-        tesk::system::Modal<KViewMemoryDialog_Fill> dialog(tesk::frame::currentMainWindow(),
-                                                           "Fill Memory", true);
+        tesk::system::Modal<KViewMemoryDialog_Fill> dialog(
+            tesk::core::frameServices().currentMainWindow(), "Fill Memory", true);
         if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("lineeditExpression_")))
             edit->setMaxLength(kExpressionBufferSize - 1);
         // The target first: presetting the end evaluates both addresses for the length.

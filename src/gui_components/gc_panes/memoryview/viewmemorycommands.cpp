@@ -1,7 +1,7 @@
 // The memory view's context menu and the commands behind it: byte order, colouring,
 // automatic and timed update, toolbar, copying and breakpoints. Everything that reaches
 // target memory goes to the host through the bridge, for the "memory" space.
-#include "frame/core/entryseams.h"
+#include "frame/core/services.h"
 #include "gui_components/gc_panes/memory/bridgekso.h"
 #include "gui_components/gc_panes/memory/viewmemoryinfo.h"
 #include "gui_components/gc_panes/memoryview/viewmemory.h"
@@ -329,8 +329,9 @@ void KViewMemory::editTimedUpdatePeriod()
     const QByteArray confirm = tr("Set").toLatin1();
     // The view may be ended while the entry is up: its answer is then dropped.
     tesk::lifetime::Scope scope(this);
-    if (!tesk::core::simpleEntry(caption.constData(), prompt.constData(), initial.constData(),
-                                 answer, int32_t(sizeof answer - 1), confirm.constData(), 0) ||
+    if (!tesk::core::dialogServices().simpleEntry(
+            caption.constData(), prompt.constData(), initial.constData(), answer,
+            int32_t(sizeof answer - 1), confirm.constData(), 0) ||
         !scope.alive())
         return;
     bool ok = false;

@@ -1,6 +1,6 @@
 #include "gui_components/gc_panes/memoryview/viewmemorydialogs.h"
 
-#include "frame/core/helphook.h"
+#include "frame/core/services.h"
 #include "gui_components/gc_panes/memory/bridgekso.h"
 #include "system/modalseam.h"
 
@@ -260,7 +260,7 @@ void KViewMemoryDialog_Fill::slotLengthChanged(const QString &)
 
 void KViewMemoryDialog_Fill::slotHelp()
 {
-    tesk::help::showHelp(738, 10);
+    tesk::core::helpServices().showHelp(738, 10);
 }
 
 QString KViewMemoryDialog_Fill::checkRange() const

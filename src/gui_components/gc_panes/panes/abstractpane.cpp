@@ -1,6 +1,7 @@
 #include "gui_components/gc_panes/panes/abstractpane.h"
 
 #include "frame/core/cuihandles.h"
+#include "frame/core/hosttext.h"
 
 #include <cstring>
 
@@ -72,12 +73,7 @@ void AbstractPane::destroy()
 
 int AbstractPane::copyToBuffer(const QByteArray &text, unsigned length, char *buffer)
 {
-    if (!buffer || length == 0)
-        return 0;
-    const auto count = static_cast<unsigned>(qMin<qsizetype>(text.size(), length - 1));
-    std::memcpy(buffer, text.constData(), count);
-    buffer[count] = '\0';
-    return static_cast<int>(count);
+    return int(tesk::core::writeCut(text, buffer, qsizetype(length), tesk::core::Encoding::Latin1));
 }
 
 void AbstractPane::eventGeneral(int) {}

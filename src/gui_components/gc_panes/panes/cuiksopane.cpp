@@ -3,7 +3,7 @@
 #include "gui_components/gc_panes/panes/panetabbar.h"
 
 #include "frame/core/cuidebuginfo.h"
-#include "frame/core/paneseams.h"
+#include "frame/core/services.h"
 #include "system/lifetime.h"
 #include "system/modalseam.h"
 #include "utilities/uheader.h"
@@ -382,7 +382,7 @@ void CuiKSOPane::applyToolTip(int index, const QString &toolTip)
     if (toolTip.startsWith(QLatin1Char('$')))
         return;
     if (toolTip.startsWith(QLatin1Char('#'))) {
-        d->tabBar->setTabToolTip(index, tesk::core::lookupContextMenuLabel(toolTip));
+        d->tabBar->setTabToolTip(index, tesk::core::frameServices().contextMenuLabel(toolTip));
         return;
     }
     // The host's tip is plain text: markup in it must not make the tool tip load anything.
@@ -564,32 +564,26 @@ bool CuiKSOPane::callHost(int width, int height, int reason)
 void CuiKSOPane::dragEnterEvent(QDragEnterEvent *event)
 {
     // Without an accepted enter the toolkit sends no moves; the host decides as for a move.
-    tesk::core::relayDragMove(this, d->box.handle(), event);
+    tesk::core::frameServices().relayDragMove(this, d->box.handle(), event);
     QWidget::dragEnterEvent(event);
 }
 
 void CuiKSOPane::dragMoveEvent(QDragMoveEvent *event)
 {
-    tesk::core::relayDragMove(this, d->box.handle(), event);
+    tesk::core::frameServices().relayDragMove(this, d->box.handle(), event);
     QWidget::dragMoveEvent(event);
 }
 
 void CuiKSOPane::dropEvent(QDropEvent *event)
 {
-    tesk::core::relayDrop(this, d->box.handle(), event);
+    tesk::core::frameServices().relayDrop(this, d->box.handle(), event);
     QWidget::dropEvent(event);
 }
 
 // ---- the frame's half of the pane seam ------------------------------------------------------
 
-namespace {
-
-QWidget *createFrame(QWidget *parent)
-{
-    return new CuiKSOPane(parent, "CuiKSOPane");
-}
-
-bool bindFrame(QWidget *frame, tesk::core::PaneCodeCallback callback, TeskHandle windowBox)
+bool CuiKSOPane::bindFrame(QWidget *frame, tesk::core::PaneCodeCallback callback,
+                           TeskHandle windowBox)
 {
     auto *pane = qobject_cast<CuiKSOPane *>(frame);
     if (!pane)
@@ -600,13 +594,8 @@ bool bindFrame(QWidget *frame, tesk::core::PaneCodeCallback callback, TeskHandle
     return true;
 }
 
-quintptr frameAreaId(QWidget *frame)
+quintptr CuiKSOPane::frameAreaId(QWidget *frame)
 {
     auto *pane = qobject_cast<CuiKSOPane *>(frame);
     return pane ? quintptr(pane->mainPaneWinId()) : 0;
 }
-
-const bool g_paneFrameInstalled =
-    (tesk::core::setPaneFrameHooks({&createFrame, &bindFrame, &frameAreaId}), true);
-
-} // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/core/paneseams.h"
+#include "frame/core/services.h"
 #include "gui_components/gc_panes/panes/ksowindbox.h"
 #include "system/lifetime.h"
 
@@ -51,6 +51,11 @@ public:
     virtual void build();
     // The native window of the main area, which the host paints (made on first request).
     virtual WId mainPaneWinId();
+
+    // The pane services' frame: binding builds it; both false or 0 for another widget.
+    static bool bindFrame(QWidget *frame, tesk::core::PaneCodeCallback callback,
+                          TeskHandle windowBox);
+    static quintptr frameAreaId(QWidget *frame);
 
     bool removeTab(int index) override;
     void addTab(int index, const QString &text, const QString &toolTip) override;

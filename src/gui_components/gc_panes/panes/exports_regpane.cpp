@@ -2,7 +2,7 @@
 #include <tesk/tesk_registers.h>
 
 #include "frame/core/exportguard.h"
-#include "frame/core/framelink.h"
+#include "frame/core/services.h"
 #include "gui_components/gc_panes/panes/regpane.h"
 
 #include <QApplication>
@@ -17,7 +17,8 @@ TeskHandle CuiRegPaneCreate(CuiRegPaneHandlerFn handler)
         // Widgets need the application: none before it starts or after it has ended.
         if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
             return TeskHandle(0);
-        auto *pane = new (std::nothrow) RegPane(handler, tesk::frame::currentMainWindow());
+        auto *pane =
+            new (std::nothrow) RegPane(handler, tesk::core::frameServices().currentMainWindow());
         return pane ? pane->handle() : TeskHandle(0);
     });
 }

@@ -1,10 +1,8 @@
 #include "gui_components/gc_panes/panes/regpane.h"
 
 #include "frame/core/cuihandles.h"
-#include "frame/core/framelink.h"
-#include "frame/core/helphook.h"
-#include "frame/core/hosttextlimit.h"
-#include "frame/core/paneseams.h"
+#include "frame/core/hosttext.h"
+#include "frame/core/services.h"
 #include "frame/core/softcheck.h"
 #include "frame/core/tablemenu.h"
 #include "frame/core/visualsettings.h"
@@ -60,7 +58,7 @@ int silentOutput(void *, int, const char *, ...)
 RegPane::RegPane(CuiRegPaneHandlerFn handler, QWidget *parent)
     : AbstractPane(parent, "RegPane")
     , m_settings(std::make_unique<VisualSettings>(palette(), QApplication::font()))
-    , m_menu(tesk::core::makeTableMenu(RegView::kMenuTableKind))
+    , m_menu(tesk::core::frameServices().makeTableMenu(RegView::kMenuTableKind))
     , m_handler(handler)
 {
     if (m_menu)
@@ -348,7 +346,8 @@ void RegPane::loadFormatDefinitions(quint32 id)
         if (name->second.contains(QLatin1Char('/')) || name->second.contains(QLatin1Char('\\')) ||
             name->second.contains(QLatin1String("..")))
             continue;
-        QFile file(tesk::frame::expandFileName(QLatin1String(kind.second) + name->second));
+        QFile file(
+            tesk::core::frameServices().expandFileName(QLatin1String(kind.second) + name->second));
         if (!file.open(QIODevice::ReadOnly) || file.atEnd())
             continue;
         const QString text = QString::fromLatin1(file.readAll());
@@ -480,7 +479,7 @@ void RegPane::appendDockMenuItems(QMenu *menu)
     if (!menu)
         return;
     const qsizetype before = menu->actions().size();
-    tesk::core::appendDockMenuItems(menu, true);
+    tesk::core::frameServices().appendDockMenuItems(menu, true);
     // The view learns the choice from the entry's data: the dock entries carry their options.
     int option = kDockFloat;
     const QList<QAction *> actions = menu->actions();
@@ -496,7 +495,7 @@ void RegPane::processGenericOption(int id)
 {
     // The register commands came through slotMenuActivated; the dock window takes its own.
     if (id != -1)
-        tesk::core::processPaneGenericOption(m_windBox, id);
+        tesk::core::frameServices().paneGenericOption(m_windBox, id);
 }
 
 void RegPane::slotSetCurrentView(QWidget *widget)
@@ -514,7 +513,7 @@ void RegPane::slotHelp(int helpId)
     if (first == panes.end() || *first != this)
         return;
     TESK_CHECK(helpId == IDH_HELP_FORMATTING);
-    tesk::help::showHelp(helpId, kHelpMap);
+    tesk::core::helpServices().showHelp(helpId, kHelpMap);
 }
 
 bool RegPane::isUserView(const RegView *view) const
@@ -637,7 +636,7 @@ bool RegPane::eventFilter(QObject *watched, QEvent *e)
 void RegPane::mouseReleaseEvent(QMouseEvent *e)
 {
     if (e->button() == Qt::RightButton) {
-        tesk::core::markPanePopupShown();
+        tesk::core::frameServices().markPanePopupShown();
         emit sigShowPaneMenu();
     }
     AbstractPane::mouseReleaseEvent(e);

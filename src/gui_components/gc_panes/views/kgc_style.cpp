@@ -1,12 +1,12 @@
 #include "gui_components/gc_panes/views/kgc_style.h"
 
-#include "frame/core/framelink.h"
+#include "frame/core/visualsettings.h"
 
 #include <QApplication>
 
 KGc_Style::KGc_Style()
 {
-    QFont fixed = tesk::frame::fixedFont();
+    QFont fixed = cuiFixedFont();
     fixed.setFixedPitch(true);
     m_fonts << QApplication::font() << fixed;
 }
