@@ -107,7 +107,7 @@ void MainWindow::setStatusText(int field, const char *text, const char *tip)
         return;
     // Host text is plain and one line: markup would let the toolkit load files, line breaks
     // and long texts would grow the window without bound.
-    const QString value = tesk::frame::hostLine(text);
+    const QString value = tesk::core::hostLine(text);
     if (field == BusyField) {
         d->busy->setText(value);
     } else if (field == MessageField) {
