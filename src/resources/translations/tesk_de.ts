@@ -1669,6 +1669,53 @@ Beschreibende Textzeile 3</translation>
     </message>
 </context>
 <context>
+    <name>NewEventDlgBase</name>
+    <message>
+        <source>New Event</source>
+        <translation>Neues Ereignis</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Filter 1</source>
+        <translation>Filter 1</translation>
+    </message>
+    <message>
+        <source>Event Type:</source>
+        <translation>Ereignistyp:</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>&amp;Process Name:</source>
+        <translation>&amp;Prozessname:</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Beliebig</translation>
+    </message>
+    <message>
+        <source>&amp;File Name:</source>
+        <translation>&amp;Dateiname:</translation>
+    </message>
+    <message>
+        <source>&amp;Module Name:</source>
+        <translation>&amp;Modulname:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>PaneNameDlgBase</name>
     <message>
         <source>Enter New Window Name</source>
@@ -5741,46 +5788,6 @@ Ihrer Hilfedateien.</translation>
     <message>
         <source>Filename</source>
         <translation>Dateiname</translation>
-    </message>
-    <message>
-        <source>Any</source>
-        <translation>Beliebig</translation>
-    </message>
-    <message>
-        <source>New Event</source>
-        <translation>Neues Ereignis</translation>
-    </message>
-    <message>
-        <source>&amp;Name:</source>
-        <translation>&amp;Name:</translation>
-    </message>
-    <message>
-        <source>Filter 1</source>
-        <translation>Filter 1</translation>
-    </message>
-    <message>
-        <source>Event Type:</source>
-        <translation>Ereignistyp:</translation>
-    </message>
-    <message>
-        <source>&amp;Process Name:</source>
-        <translation>&amp;Prozessname:</translation>
-    </message>
-    <message>
-        <source>&amp;File Name:</source>
-        <translation>&amp;Dateiname:</translation>
-    </message>
-    <message>
-        <source>&amp;Module Name:</source>
-        <translation>&amp;Modulname:</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>View Disassembly</source>
