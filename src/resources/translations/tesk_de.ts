@@ -1550,6 +1550,172 @@ Beschreibende Textzeile 3</translation>
     </message>
 </context>
 <context>
+    <name>ModuleFilterDlgBase</name>
+    <message>
+        <source>Event Configuration</source>
+        <translation>Ereigniskonfiguration</translation>
+    </message>
+    <message>
+        <source>Enable &amp;Capturing</source>
+        <translation>&amp;Erfassung aktivieren</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Warning:&lt;/b&gt; Without enabled filtering all symbol files will be loaded!</source>
+        <translation>&lt;b&gt;Warnung:&lt;/b&gt; Ohne aktivierte Filterung werden alle Symboldateien geladen!</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>Event Name</source>
+        <translation>Ereignisname</translation>
+    </message>
+    <message>
+        <source>Include/Exclude</source>
+        <translation>Einschließen/Ausschließen</translation>
+    </message>
+    <message>
+        <source>Event Type</source>
+        <translation>Ereignistyp</translation>
+    </message>
+    <message>
+        <source>Process name</source>
+        <translation>Prozessname</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>RegEx</source>
+        <translation>RegEx</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Neu...</translation>
+    </message>
+    <message>
+        <source>Creates a new event</source>
+        <translation>Erstellt ein neues Ereignis</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Edits the selected event</source>
+        <translation>Bearbeitet das ausgewählte Ereignis</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Deletes the selected event</source>
+        <translation>Löscht das ausgewählte Ereignis</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Filter Properties</source>
+        <translation>Filtereigenschaften</translation>
+    </message>
+    <message>
+        <source>&amp;Filter name:</source>
+        <translation>&amp;Filtername:</translation>
+    </message>
+    <message>
+        <source>&amp;Active</source>
+        <translation>&amp;Aktiv</translation>
+    </message>
+    <message>
+        <source>&amp;Include</source>
+        <translation>&amp;Einschließen</translation>
+    </message>
+    <message>
+        <source>&amp;RegEx</source>
+        <translation>&amp;RegEx</translation>
+    </message>
+    <message>
+        <source>Pr&amp;ocess name:</source>
+        <translation>Pr&amp;ozessname:</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Beliebig</translation>
+    </message>
+    <message>
+        <source>Fi&amp;lename:</source>
+        <translation>Datei&amp;name:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>NewEventDlgBase</name>
+    <message>
+        <source>New Event</source>
+        <translation>Neues Ereignis</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Filter 1</source>
+        <translation>Filter 1</translation>
+    </message>
+    <message>
+        <source>Event Type:</source>
+        <translation>Ereignistyp:</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>&amp;Process Name:</source>
+        <translation>&amp;Prozessname:</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Beliebig</translation>
+    </message>
+    <message>
+        <source>&amp;File Name:</source>
+        <translation>&amp;Dateiname:</translation>
+    </message>
+    <message>
+        <source>&amp;Module Name:</source>
+        <translation>&amp;Modulname:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>PaneNameDlgBase</name>
     <message>
         <source>Enter New Window Name</source>
@@ -5620,132 +5786,8 @@ Ihrer Hilfedateien.</translation>
         <translation>Beschreibung</translation>
     </message>
     <message>
-        <source>Event Configuration</source>
-        <translation>Ereigniskonfiguration</translation>
-    </message>
-    <message>
-        <source>Enable &amp;Capturing</source>
-        <translation>&amp;Erfassung aktivieren</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Warning:&lt;/b&gt; Without enabled filtering all symbol files will be loaded!</source>
-        <translation>&lt;b&gt;Warnung:&lt;/b&gt; Ohne aktivierte Filterung werden alle Symboldateien geladen!</translation>
-    </message>
-    <message>
-        <source>Events</source>
-        <translation>Ereignisse</translation>
-    </message>
-    <message>
-        <source>Include/Exclude</source>
-        <translation>Einschließen/Ausschließen</translation>
-    </message>
-    <message>
-        <source>Process name</source>
-        <translation>Prozessname</translation>
-    </message>
-    <message>
         <source>Filename</source>
         <translation>Dateiname</translation>
-    </message>
-    <message>
-        <source>RegEx</source>
-        <translation>RegEx</translation>
-    </message>
-    <message>
-        <source>&amp;New...</source>
-        <translation>&amp;Neu...</translation>
-    </message>
-    <message>
-        <source>Creates a new event</source>
-        <translation>Erstellt ein neues Ereignis</translation>
-    </message>
-    <message>
-        <source>&amp;Edit...</source>
-        <translation>&amp;Bearbeiten...</translation>
-    </message>
-    <message>
-        <source>Edits the selected event</source>
-        <translation>Bearbeitet das ausgewählte Ereignis</translation>
-    </message>
-    <message>
-        <source>Deletes the selected event</source>
-        <translation>Löscht das ausgewählte Ereignis</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Nach oben</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Nach unten</translation>
-    </message>
-    <message>
-        <source>Filter Properties</source>
-        <translation>Filtereigenschaften</translation>
-    </message>
-    <message>
-        <source>&amp;Filter name:</source>
-        <translation>&amp;Filtername:</translation>
-    </message>
-    <message>
-        <source>&amp;Active</source>
-        <translation>&amp;Aktiv</translation>
-    </message>
-    <message>
-        <source>&amp;Include</source>
-        <translation>&amp;Einschließen</translation>
-    </message>
-    <message>
-        <source>&amp;RegEx</source>
-        <translation>&amp;RegEx</translation>
-    </message>
-    <message>
-        <source>Pr&amp;ocess name:</source>
-        <translation>Pr&amp;ozessname:</translation>
-    </message>
-    <message>
-        <source>Any</source>
-        <translation>Beliebig</translation>
-    </message>
-    <message>
-        <source>Fi&amp;lename:</source>
-        <translation>Datei&amp;name:</translation>
-    </message>
-    <message>
-        <source>New Event</source>
-        <translation>Neues Ereignis</translation>
-    </message>
-    <message>
-        <source>&amp;Name:</source>
-        <translation>&amp;Name:</translation>
-    </message>
-    <message>
-        <source>Filter 1</source>
-        <translation>Filter 1</translation>
-    </message>
-    <message>
-        <source>Event Type:</source>
-        <translation>Ereignistyp:</translation>
-    </message>
-    <message>
-        <source>&amp;Process Name:</source>
-        <translation>&amp;Prozessname:</translation>
-    </message>
-    <message>
-        <source>&amp;File Name:</source>
-        <translation>&amp;Dateiname:</translation>
-    </message>
-    <message>
-        <source>&amp;Module Name:</source>
-        <translation>&amp;Modulname:</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>View Disassembly</source>

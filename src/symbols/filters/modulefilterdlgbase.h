@@ -3,48 +3,16 @@
 // The form of the "Event Configuration" dialog: its widgets, texts, connections and tab order.
 // ModuleFilterDlg gives the slots their work.
 
+#include "ui_modulefilterdlgbase.h"
+
 #include <QDialog>
 
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
-
-class ModuleFilterDlgBase : public QDialog
+class ModuleFilterDlgBase : public QDialog, public Ui::ModuleFilterDlgBase
 {
     Q_OBJECT
 public:
     explicit ModuleFilterDlgBase(QWidget *parent = nullptr, const char *name = nullptr,
                                  bool modal = false, Qt::WindowFlags flags = {});
-
-    QCheckBox *checkMaster;
-    QLabel *textInformation;
-    QFrame *line1;
-    QGroupBox *groupEvents;
-    QTreeWidget *listFilters;
-    QPushButton *pushNew;
-    QPushButton *pushEdit;
-    QPushButton *pushDelete;
-    QPushButton *pushUp;
-    QPushButton *pushDown;
-    QGroupBox *groupProperties;
-    QLabel *labelFilterName;
-    QLineEdit *editFilterName;
-    QCheckBox *checkActiveFilter;
-    QCheckBox *checkInclude;
-    QCheckBox *checkRegEx;
-    QLabel *labelFilterTextProcess;
-    QLineEdit *editFilterProcessName;
-    QCheckBox *checkAlwaysProcess;
-    QLabel *labelFilterTextModule;
-    QLineEdit *editFilterModuleName;
-    QCheckBox *checkAlwaysModule;
-    QPushButton *pushOK;
-    QPushButton *pushCancel;
 
 protected slots:
     virtual void languageChange();
@@ -62,8 +30,5 @@ protected slots:
     virtual void On_pushEdit_Click();
 
 private:
-    void createWidgets();
-    void layOut();
     void connectSignals();
-    void setTabOrder();
 };

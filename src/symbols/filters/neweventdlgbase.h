@@ -3,45 +3,16 @@
 // The form of the "New Event" / "Edit Event" dialog: a name, an event type and a page of
 // details for each type. NewEventDlg gives the slots their work.
 
+#include "ui_neweventdlgbase.h"
+
 #include <QDialog>
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QStackedWidget;
-
-class NewEventDlgBase : public QDialog
+class NewEventDlgBase : public QDialog, public Ui::NewEventDlgBase
 {
     Q_OBJECT
 public:
     explicit NewEventDlgBase(QWidget *parent = nullptr, const char *name = nullptr,
                              bool modal = false, Qt::WindowFlags flags = {});
-
-    QLabel *textLabel1;
-    QLineEdit *editName;
-    QLabel *textLabel2;
-    QComboBox *comboEventType;
-    QStackedWidget *widgetStack;
-    QWidget *WStackPage;
-    QGroupBox *buttonGroup1;
-    QWidget *WStackPage_2;
-    QGroupBox *groupBox1;
-    QLabel *textLabel3;
-    QLineEdit *editProcessName;
-    QCheckBox *checkIgnoreProcessName;
-    QLabel *textLabel4;
-    QLineEdit *editFileName;
-    QCheckBox *checkIgnoreFileName;
-    QWidget *WStackPage_3;
-    QGroupBox *buttonGroup1_2;
-    QLabel *textLabel3_2_2;
-    QLineEdit *editModuleName;
-    QCheckBox *checkIgnoreModuleName;
-    QPushButton *buttonOk;
-    QPushButton *buttonCancel;
 
 public slots:
     void accept() override;
@@ -55,7 +26,5 @@ protected slots:
     virtual void On_comboEventTypeActivated();
 
 private:
-    void createWidgets();
-    void layOut();
     void connectSignals();
 };

@@ -104,13 +104,15 @@ TEST_F(ConditionRowsTest, AnEmptyValueKeepsTheConditionDialogOpenAndCancelAddsNo
     ModalAnswers answers;
     answers.answerMessageBoxes(QMessageBox::Ok);
     bool stayedOpen = false;
-    QWidget *focused = nullptr;
+    // Taken while the dialog lives: the widget goes with the dialog once it is closed.
+    QString focused;
     answers.setHandler([&](const ModalAnswers::Request &request) {
         auto *conditions = qobject_cast<BreakpointConditionsDlg *>(request.widget.data());
         ASSERT_TRUE(conditions);
         QTest::mouseClick(conditions->okPB, Qt::LeftButton);
         stayedOpen = conditions->isVisible();
-        focused = conditions->focusWidget();
+        if (QWidget *widget = conditions->focusWidget())
+            focused = widget->objectName();
         QTest::mouseClick(conditions->cancelPB, Qt::LeftButton);
     });
     QTest::mouseClick(dlg.conditionsAddPB, Qt::LeftButton);
@@ -118,7 +120,7 @@ TEST_F(ConditionRowsTest, AnEmptyValueKeepsTheConditionDialogOpenAndCancelAddsNo
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, QStringLiteral("Missing Information"));
     EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(focused ? focused->objectName() : QString(), QStringLiteral("expressionEF"));
+    EXPECT_EQ(focused, QStringLiteral("expressionEF"));
     EXPECT_EQ(dlg.conditionsLB->count(), 0);
 }
 
