@@ -1,16 +1,10 @@
 #include "dialogs/aboutdialogbase.h"
 
-#include <QHBoxLayout>
 #include <QImage>
-#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
-#include <QSpacerItem>
 #include <QTextDocument>
-#include <QTextEdit>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -61,107 +55,43 @@ QPixmap noticeMark()
     return picture;
 }
 
-// A rich-text field that loads nothing its text names: the host's text may point at any file or
-// device, and reading one is not the host's to ask.
-class ClosedTextEdit : public QTextEdit
-{
-public:
-    using QTextEdit::QTextEdit;
-
-    QVariant loadResource(int type, const QUrl &) override
-    {
-        // Never null: given nothing, the document and its image handler go and read the file
-        // themselves. A picture is a blank dot.
-        if (type == QTextDocument::ImageResource) {
-            QImage dot(1, 1, QImage::Format_ARGB32);
-            dot.fill(Qt::transparent);
-            return dot;
-        }
-        return QByteArray();
-    }
-};
-
 } // namespace
+
+namespace tesk::dialogs {
+
+QVariant ClosedTextEdit::loadResource(int type, const QUrl &)
+{
+    // Never null: given nothing, the document and its image handler go and read the file
+    // themselves. A picture is a blank dot.
+    if (type == QTextDocument::ImageResource) {
+        QImage dot(1, 1, QImage::Format_ARGB32);
+        dot.fill(Qt::transparent);
+        return dot;
+    }
+    return QByteArray();
+}
+
+} // namespace tesk::dialogs
 
 AboutDialogBase::AboutDialogBase(QWidget *parent, const char *name, bool modal,
                                  Qt::WindowFlags flags)
     : QDialog(parent, flags)
 {
-    setObjectName(name ? QString::fromLatin1(name) : QStringLiteral("AboutDialogBase"));
+    if (name)
+        setObjectName(QString::fromLatin1(name));
+    setupUi(this);
     setModal(modal);
-    setSizeGripEnabled(true);
+    // The pictures are drawn, not stored, so the form leaves them to be set here.
     setWindowIcon(windowIconPicture());
-    AboutDialogBaseLayout = new QVBoxLayout(this);
-    AboutDialogBaseLayout->setObjectName(QStringLiteral("AboutDialogBaseLayout"));
-    AboutDialogBaseLayout->setContentsMargins(11, 11, 11, 11);
-    AboutDialogBaseLayout->setSpacing(6);
-
-    auto *bannerRow = new QHBoxLayout;
-    bannerRow->setSpacing(6);
-    bannerRow->addItem(new QSpacerItem(45, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    pixmapLabel3 = new QLabel(this);
-    pixmapLabel3->setObjectName(QStringLiteral("pixmapLabel3"));
     pixmapLabel3->setPixmap(banner());
-    pixmapLabel3->setScaledContents(true);
-    pixmapLabel3->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    bannerRow->addWidget(pixmapLabel3);
-    bannerRow->addItem(new QSpacerItem(44, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    AboutDialogBaseLayout->addLayout(bannerRow);
-
-    auto *textRow = new QHBoxLayout;
-    textRow->setSpacing(6);
-    auto *texts = new QVBoxLayout;
-    texts->setSpacing(6);
-    buildLabel = new QLabel(this);
-    buildLabel->setObjectName(QStringLiteral("buildLabel"));
-    buildLabel->setTextFormat(Qt::PlainText);
-    texts->addWidget(buildLabel);
-    copyrightLabel = new QLabel(this);
-    copyrightLabel->setObjectName(QStringLiteral("copyrightLabel"));
-    copyrightLabel->setTextFormat(Qt::PlainText);
-    texts->addWidget(copyrightLabel);
-    textRow->addLayout(texts, 1);
-    okButton = new QPushButton(this);
-    okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setDefault(true);
-    textRow->addWidget(okButton, 0, Qt::AlignTop);
-    AboutDialogBaseLayout->addLayout(textRow);
-
-    textLabel9 = new QLabel(this);
-    textLabel9->setObjectName(QStringLiteral("textLabel9"));
-    AboutDialogBaseLayout->addWidget(textLabel9);
-    additionalEdit = new ClosedTextEdit(this);
-    additionalEdit->setObjectName(QStringLiteral("additionalEdit"));
-    additionalEdit->setReadOnly(true);
-    AboutDialogBaseLayout->addWidget(additionalEdit);
-
-    auto *noticeRow = new QHBoxLayout;
-    noticeRow->setSpacing(6);
-    textLabel10 = new QLabel(this);
-    textLabel10->setObjectName(QStringLiteral("textLabel10"));
-    textLabel10->setWordWrap(true);
-    noticeRow->addWidget(textLabel10);
-    pixmapLabel4 = new QLabel(this);
-    pixmapLabel4->setObjectName(QStringLiteral("pixmapLabel4"));
     pixmapLabel4->setPixmap(noticeMark());
-    pixmapLabel4->setScaledContents(true);
-    pixmapLabel4->setFixedSize(80, 80);
-    noticeRow->addWidget(pixmapLabel4);
-    AboutDialogBaseLayout->addLayout(noticeRow);
-
-    languageChange();
-    resize(QSize(497, 539).expandedTo(minimumSizeHint()));
+    // The form's size is where it starts; a longer translation may need more.
+    resize(size().expandedTo(minimumSizeHint()));
 
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void AboutDialogBase::languageChange()
 {
-    setWindowTitle(tr("About"));
-    buildLabel->setText(tr("Kestrova Debugger, version 1.0, build 1"));
-    copyrightLabel->setText(tr("Copyright the Kestrova Debugger authors."));
-    okButton->setText(tr("OK"));
-    textLabel9->setText(tr("Additional Information:"));
-    textLabel10->setText(
-        tr("Parts of this program are the work of other makers; their notices are listed above."));
+    retranslateUi(this);
 }

@@ -1,17 +1,12 @@
 #pragma once
 
+#include "ui_aboutdialogbase.h"
+
 #include <QDialog>
 
-class QHBoxLayout;
-class QLabel;
-class QPushButton;
-class QSpacerItem;
-class QTextEdit;
-class QVBoxLayout;
-
-// Form of the about box: a banner, the build and copyright lines beside OK, the additional
-// information, and a notice line with its mark.
-class AboutDialogBase : public QDialog
+// Form of the about box (forms/aboutdialogbase.ui): a banner, the build and copyright lines
+// beside OK, the additional information, and a notice line with its mark.
+class AboutDialogBase : public QDialog, public Ui::AboutDialogBase
 {
     Q_OBJECT
 
@@ -19,18 +14,6 @@ public:
     explicit AboutDialogBase(QWidget *parent = nullptr, const char *name = nullptr,
                              bool modal = false, Qt::WindowFlags flags = {});
 
-    QLabel *pixmapLabel3;
-    QLabel *buildLabel;
-    QLabel *copyrightLabel;
-    QPushButton *okButton;
-    QLabel *textLabel9;
-    QTextEdit *additionalEdit;
-    QLabel *textLabel10;
-    QLabel *pixmapLabel4;
-
 protected slots:
     virtual void languageChange();
-
-protected:
-    QVBoxLayout *AboutDialogBaseLayout;
 };

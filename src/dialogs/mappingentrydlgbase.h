@@ -1,16 +1,12 @@
 #pragma once
 
+#include "ui_mappingentrydlgbase.h"
+
 #include <QDialog>
 
-class QGroupBox;
-class QHBoxLayout;
-class QLineEdit;
-class QPushButton;
-class QVBoxLayout;
-
-// Form of the directory-mapping question: the original path and the path it maps to, each with
-// a browse button, OK and Cancel.
-class mappingEntryDlgBase : public QDialog
+// Form of the directory-mapping question (forms/mappingentrydlgbase.ui): the original path and
+// the path it maps to, each with a browse button, OK and Cancel.
+class mappingEntryDlgBase : public QDialog, public Ui::mappingEntryDlgBase
 {
     Q_OBJECT
 
@@ -18,23 +14,10 @@ public:
     explicit mappingEntryDlgBase(QWidget *parent = nullptr, const char *name = nullptr,
                                  bool modal = false, Qt::WindowFlags flags = {});
 
-    QGroupBox *groupBox1;
-    QLineEdit *originalLE;
-    QPushButton *origBrowsePB;
-    QGroupBox *groupBox2;
-    QLineEdit *mappedLE;
-    QPushButton *mappBrowsePB;
-    QPushButton *buttonOK;
-    QPushButton *buttonCancel;
-
 protected slots:
     virtual void languageChange();
 
 public slots:
     virtual void origBrowseSlot();
     virtual void mappBrowseSlot();
-
-protected:
-    QVBoxLayout *mappingEntryDlgBaseLayout;
-    QHBoxLayout *layout1;
 };

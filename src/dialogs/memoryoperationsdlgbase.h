@@ -1,21 +1,15 @@
 #pragma once
 
+#include "ui_memoryoperationsdlgbase.h"
+
 #include <QDialog>
 
 class QButtonGroup;
-class QComboBox;
-class QGroupBox;
-class QHBoxLayout;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
-class QVBoxLayout;
 
-// Form of the memory file operations: the action, the file and its type, the location with a
-// line that says what the location means, and Apply, Close and Help.
-class MemoryOperationsDlgBase : public QDialog
+// Form of the memory file operations (forms/memoryoperationsdlgbase.ui): the action, the file
+// and its type, the location with a line that says what the location means, and Apply, Close
+// and Help.
+class MemoryOperationsDlgBase : public QDialog, public Ui::MemoryOperationsDlgBase
 {
     Q_OBJECT
 
@@ -23,22 +17,7 @@ public:
     explicit MemoryOperationsDlgBase(QWidget *parent = nullptr, const char *name = nullptr,
                                      bool modal = false, Qt::WindowFlags flags = {});
 
-    QGroupBox *actionGroupBox;
     QButtonGroup *actionGroup;
-    QRadioButton *loadFileRB;
-    QRadioButton *saveFileRB;
-    QRadioButton *verifyFileRB;
-    QLabel *textLabel1;
-    QLineEdit *filenameEdit;
-    QPushButton *browsePB;
-    QLabel *textLabel2;
-    QListWidget *filetypeLB;
-    QLabel *textLabel3;
-    QComboBox *locationCB;
-    QLineEdit *locationHelpEdit;
-    QPushButton *applyPB;
-    QPushButton *closePB;
-    QPushButton *helpPB;
 
 public slots:
     virtual void getFilename();
@@ -49,11 +28,4 @@ public slots:
 
 protected slots:
     virtual void languageChange();
-
-protected:
-    QVBoxLayout *MemoryOperationsDlgBaseLayout;
-    QVBoxLayout *actionGroupLayout;
-    QHBoxLayout *layout4;
-    QHBoxLayout *layout7;
-    QHBoxLayout *layout8;
 };

@@ -1,47 +1,23 @@
 #pragma once
 
+#include "ui_sourcesearchpathdlgbase.h"
+
 #include <QDialog>
 
-class QHBoxLayout;
-class QListWidget;
 class QListWidgetItem;
 class QPoint;
-class QPushButton;
-class QTabWidget;
-class QTreeWidget;
 class QTreeWidgetItem;
-class QVBoxLayout;
 
-// Form of the search-path dialog: four pages (source and object search paths, source and object
-// directory mappings), each a list over "New" and "Delete", and OK, Cancel and Help below.
-class SourceSearchPathDlgBase : public QDialog
+// Form of the search-path dialog (forms/sourcesearchpathdlgbase.ui): four pages (source and
+// object search paths, source and object directory mappings), each a list over "New" and
+// "Delete", and OK, Cancel and Help below.
+class SourceSearchPathDlgBase : public QDialog, public Ui::SourceSearchPathDlgBase
 {
     Q_OBJECT
 
 public:
     explicit SourceSearchPathDlgBase(QWidget *parent = nullptr, const char *name = nullptr,
                                      bool modal = false, Qt::WindowFlags flags = {});
-
-    QTabWidget *tabWidget;
-    QWidget *Widget8;
-    QListWidget *sourcesearchpathLB;
-    QPushButton *ssmodifyPB;
-    QPushButton *delSourceSerachPB;
-    QWidget *TabPage;
-    QListWidget *objectsearchpathLB;
-    QPushButton *osmodifyPB;
-    QPushButton *delObjectSerachPB;
-    QWidget *Widget9;
-    QTreeWidget *sourcemappingLV;
-    QPushButton *smmodifyPB;
-    QPushButton *sourceMappingDelPB;
-    QWidget *TabPage_2;
-    QTreeWidget *objectmappingLV;
-    QPushButton *ommodifyPB;
-    QPushButton *objectMappingDelPB;
-    QPushButton *buttonOk;
-    QPushButton *buttonCancel;
-    QPushButton *buttonHelp;
 
 protected slots:
     virtual void languageChange();
@@ -63,8 +39,4 @@ public slots:
     virtual void keyPressObjectMapp(QTreeWidgetItem *item, const QPoint &pos);
     virtual void deleteObjectSearch();
     virtual void modifyObjectSearch();
-
-protected:
-    QVBoxLayout *SourceSearchPathDlgBaseLayout;
-    QHBoxLayout *layout1;
 };
