@@ -4,63 +4,21 @@
 // buttons, class and forced size, and, behind "More...", the hardware support items, the
 // conditions and the actions. BreakpointDlg gives the slots their behaviour.
 
+#include "ui_breakpointdlgbase.h"
+
 #include <QDialog>
 
 class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
 
-class BreakpointDlgBase : public QDialog
+class BreakpointDlgBase : public QDialog, public Ui::BreakpointDlgBase
 {
     Q_OBJECT
 public:
     explicit BreakpointDlgBase(QWidget *parent = nullptr, const char *name = nullptr,
                                bool modal = false, Qt::WindowFlags flags = {});
 
-    QPushButton *valueBuilderPB;
-    QLabel *textLabel2;
-    QComboBox *valueCOB;
-    QComboBox *locationCOB;
-    QPushButton *locationBuilderPB;
-    QLabel *textLabel1;
-    QCheckBox *forcedCB;
-    QLineEdit *forcedSizeEF;
-    QComboBox *classCOB;
-    QGroupBox *groupBox1;
-    QListWidget *breakpointTypeLB;
-    QLabel *textLabel3;
-    QPushButton *OKPB;
-    QPushButton *cancelPB;
-    QPushButton *helpPB;
-    QPushButton *morePB;
-    QGroupBox *actionsGB;
-    QGroupBox *buttonGroup1;
+    // Stop (id 0) and Continue (id 1), owned by the "Then" box rather than the dialog.
     QButtonGroup *thenGroup;
-    QRadioButton *stopRB;
-    QRadioButton *continueRB;
-    QListWidget *actionsLB;
-    QPushButton *actionsAddPB;
-    QPushButton *actionsDeletePB;
-    QPushButton *actionsEditPB;
-    QPushButton *actionsMoveUpPB;
-    QPushButton *actionsMoveDownPB;
-    QGroupBox *hardwareSupportGB;
-    QListWidget *hardwareSupportLB;
-    QPushButton *hardwareSupportEditPB;
-    QPushButton *hardwareSupportResetPB;
-    QGroupBox *conditionsGB;
-    QListWidget *conditionsLB;
-    QPushButton *conditionsAddPB;
-    QPushButton *conditionsDeletePB;
-    QPushButton *conditionsEditPB;
-    QPushButton *conditionsMoveUpPB;
-    QPushButton *conditionsMoveDownPB;
 
 public slots:
     virtual void breakpointTypeChangedSlot(int row);
@@ -86,8 +44,6 @@ protected slots:
     virtual void languageChange();
 
 private:
-    void buildTopPart();
-    void buildLowerPart();
+    void restoreCreationOrder();
     void wire();
-    void setTabOrders();
 };
