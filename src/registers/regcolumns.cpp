@@ -4,13 +4,6 @@
 
 namespace tesk::registers {
 
-namespace {
-
-// The item's icon left of its name (as in RegItem::nameX()).
-constexpr int kIconWidth = 11;
-
-} // namespace
-
 int cellWidth(const CellWidths &widths)
 {
     return widths.widestValue + widths.widestName + 2 * widths.spacing + kIconWidth;

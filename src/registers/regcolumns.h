@@ -5,6 +5,9 @@
 
 namespace tesk::registers {
 
+// The pixels of an item's open/close icon, left of its name.
+constexpr int kIconWidth = 11;
+
 struct CellWidths
 {
     // The widest register name and value on show, in pixels.

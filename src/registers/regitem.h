@@ -1,6 +1,7 @@
 #pragma once
 
 #include "registers/cuiregop.h"
+#include "registers/regcolumns.h"
 #include "registers/regdataitem.h"
 #include "registers/regformat.h"
 #include "registers/regicon.h"
@@ -160,7 +161,7 @@ public:
     // Shared by every item: the value font's widest character + 3, set by the first item.
     static int spacing();
     // Pixels an item needs for the name at its left: the icon and the spacing.
-    static int nameX() { return 11 + spacing(); }
+    static int nameX() { return tesk::registers::kIconWidth + spacing(); }
 
 public slots:
     void toggleOpenChildren();

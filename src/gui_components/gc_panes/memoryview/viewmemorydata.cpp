@@ -1,6 +1,7 @@
 #include "gui_components/gc_panes/memoryview/viewmemorydata.h"
 
 #include "frame/core/inplaceedit.h"
+#include "gui_components/gc_panes/memory/bytereverse.h"
 #include "gui_components/gc_panes/memory/viewmemoryinfo.h"
 #include "gui_components/gc_panes/memoryview/memorytableview.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydataformatter.h"
@@ -101,8 +102,7 @@ bool KViewMemoryDataItem::editInPlace(int row, int col)
         dataTable->setCellText(row, col, text);
         uint64_t targetOrder = edited;
         if (dataTable->isBigEndian() && size >= 2)
-            copyBytesReversed(reinterpret_cast<uint8_t *>(&targetOrder),
-                              reinterpret_cast<const uint8_t *>(&edited), size);
+            byteReversingCopy(&targetOrder, &edited, size);
         // What memory holds now, which a refresh during the edit may have changed.
         const uint64_t old = m_value;
         m_value = edited;
@@ -151,7 +151,7 @@ QString KViewMemoryData::fieldText(int row, int col, const uint8_t *field, int s
     }
     uint8_t bytes[8] = {};
     if (swap)
-        copyBytesReversed(bytes, field, size);
+        byteReversingCopy(bytes, field, size);
     else
         std::memcpy(bytes, field, size_t(size));
     std::memcpy(&value, bytes, sizeof bytes);

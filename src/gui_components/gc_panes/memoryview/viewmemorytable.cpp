@@ -38,12 +38,6 @@ const QString &emptyMemoryLabel()
     return label;
 }
 
-void copyBytesReversed(uint8_t *destination, const uint8_t *source, int count)
-{
-    for (int i = 0; i < count; ++i)
-        destination[i] = source[count - 1 - i];
-}
-
 // ---------------------------------------------------------------------------------------------
 // AViewMemoryTableItem
 

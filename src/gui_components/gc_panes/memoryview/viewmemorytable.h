@@ -195,6 +195,3 @@ private:
 
 // An empty section label: a null one would make the header show the section's number.
 const QString &emptyMemoryLabel();
-
-// Copies `count` bytes into `destination` in reverse order.
-void copyBytesReversed(uint8_t *destination, const uint8_t *source, int count);
