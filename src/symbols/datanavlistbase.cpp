@@ -93,18 +93,10 @@ private:
         if (width < 0 || width > r.width() || height > r.height() ||
             cell.text.endsWith(QLatin1Char(' ')))
             return false;
-        qreal x = 0;
-        if (align & Qt::AlignRight)
-            x = r.width() - width;
-        else if (align & Qt::AlignHCenter)
-            x = (r.width() - width) / 2;
-        qreal y = 0;
-        if (align & Qt::AlignBottom)
-            y = r.height() - height;
-        else if (align & Qt::AlignVCenter)
-            y = (r.height() - height) / 2;
-        return m_line->draw(painter, QPointF(r.x() + x, r.y() + y + m_line->lineAscent()),
-                            cell.text);
+        return m_line->draw(
+            painter,
+            tesk::utilities::alignedBaseline(r, align, width, height, m_line->lineAscent()),
+            cell.text);
     }
 
     mutable std::shared_ptr<tesk::utilities::AsciiLine> m_line;

@@ -169,4 +169,20 @@ bool AsciiLine::draw(QPainter *p, const QPointF &origin, const QString &text)
     return true;
 }
 
+QPointF alignedBaseline(const QRectF &room, Qt::Alignment align, qreal width, qreal height,
+                        qreal ascent)
+{
+    qreal x = room.left();
+    if (align & Qt::AlignRight)
+        x = room.right() - width;
+    else if (align & Qt::AlignHCenter)
+        x = room.left() + (room.width() - width) / 2;
+    qreal top = room.top();
+    if (align & Qt::AlignBottom)
+        top = room.bottom() - height;
+    else if (align & Qt::AlignVCenter)
+        top = room.top() + (room.height() - height) / 2;
+    return QPointF(x, top + ascent);
+}
+
 } // namespace tesk::utilities

@@ -2,14 +2,15 @@
 
 #include <QFont>
 #include <QGlyphRun>
+#include <QPointF>
 #include <QRawFont>
+#include <QRectF>
 
 #include <array>
 #include <memory>
 #include <vector>
 
 class QPainter;
-class QPointF;
 class QString;
 
 namespace tesk::utilities {
@@ -66,5 +67,11 @@ private:
     std::vector<quint32> m_glyphScratch;
     std::vector<QPointF> m_positionScratch;
 };
+
+// Where QPainter::drawText(room, align | Qt::TextSingleLine, ...) puts the baseline origin of a
+// line of this width and height that fits the room (Justify, Absolute and Baseline aside): the
+// place to draw a measured line from without the layout that placing it would take.
+QPointF alignedBaseline(const QRectF &room, Qt::Alignment align, qreal width, qreal height,
+                        qreal ascent);
 
 } // namespace tesk::utilities

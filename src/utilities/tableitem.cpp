@@ -67,8 +67,8 @@ bool drawLineAtLeft(QPainter *p, const QRect &room, int flags, const QString &te
     const qreal width = metrics.widthBound(text);
     if (width < 0 || width > room.width())
         return false;
-    const qreal top = room.top() + (room.height() - metrics.height) / 2;
-    const QPointF baseline(room.left(), top + metrics.ascent);
+    const QPointF baseline = tesk::utilities::alignedBaseline(
+        room, Qt::AlignLeft | Qt::AlignVCenter, width, metrics.height, metrics.ascent);
     if (!cache.asciiLine().draw(p, baseline, text))
         p->drawText(baseline, text);
     return true;
