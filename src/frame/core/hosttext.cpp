@@ -96,6 +96,9 @@ QString plainToolTip(const QString &plain)
     return QLatin1String("<qt>") + escapedFragment(plain) + QLatin1String("</qt>");
 }
 
+namespace {
+
+// The longest prefix of the text that fits room bytes without cutting a character.
 qsizetype fittingLength(const QByteArray &text, qsizetype room, Encoding encoding)
 {
     qsizetype length = qBound<qsizetype>(0, room, text.size());
@@ -106,6 +109,8 @@ qsizetype fittingLength(const QByteArray &text, qsizetype room, Encoding encodin
     }
     return length;
 }
+
+} // namespace
 
 qsizetype writeCut(const QByteArray &text, char *buffer, qsizetype size, Encoding encoding,
                    Padding padding)

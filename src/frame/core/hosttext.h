@@ -52,9 +52,6 @@ enum class Encoding { Latin1, Utf8 };
 // What follows the text in the buffer: its terminator alone, or zeros up to the buffer's end.
 enum class Padding { Terminator, Zeros };
 
-// The longest prefix of the text that fits room bytes without cutting a character.
-qsizetype fittingLength(const QByteArray &text, qsizetype room, Encoding encoding);
-
 // Cut at a character: as much of the text as fits size bytes with its terminator, which is
 // always written. Answers the bytes written before the terminator; nothing is written, and 0
 // answered, for a null buffer or a size below 1.
