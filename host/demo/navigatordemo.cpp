@@ -7,6 +7,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QScrollBar>
 #include <QWidget>
 
 #include <cstdio>
@@ -62,7 +63,15 @@ void runNavigatorDemo(void *library, const std::string &screenshotDir)
     }
     std::printf("host: the navigator lists %d functions in window \"%s\"\n",
                 list->model()->rowCount(), qPrintable(list->window()->windowTitle()));
-    saveScreenshot(list->window(), screenshotDir, "navigator.png");
+    // Wide enough to show every column, the Image column's full path included.
+    QWidget *window = list->window();
+    for (int i = 0; i < 2 && list->horizontalScrollBar()->maximum() > 0; ++i) {
+        window->resize(qMin(window->width() + list->horizontalScrollBar()->maximum() + 8, 1600),
+                       window->height());
+        for (int n = 0; n < 5; ++n)
+            pump();
+    }
+    saveScreenshot(window, screenshotDir, "navigator.png");
 }
 
 } // namespace demo

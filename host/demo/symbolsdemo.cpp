@@ -10,6 +10,7 @@
 #include <QtGlobal>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -73,12 +74,17 @@ void runSymbolsDemo(void *library, const std::string &libraryPath,
                 DEMO_RESOLVE(library, CuiSymtabDataSourceAddModule),
                 DEMO_RESOLVE(library, CuiSymtabDataSourceAddFunction),
                 DEMO_RESOLVE(library, CuiSymtabDataSourceAddVariable)};
-    std::vector<std::string> files{"/proc/self/exe", libraryPath};
+    // The program by its real path, the name a debugger user knows it by.
+    std::error_code error;
+    std::string self = std::filesystem::canonical("/proc/self/exe", error).string();
+    if (error)
+        self = "/proc/self/exe";
+    std::vector<std::string> files{self, libraryPath};
     files.insert(files.end(), symbolFiles.begin(), symbolFiles.end());
     for (const std::string &file : files) {
-        std::string error;
-        if (!tesk::host::readElfSymbols(file, g_records, error))
-            std::printf("host: skipped %s\n", error.c_str());
+        std::string refusal;
+        if (!tesk::host::readElfSymbols(file, g_records, refusal))
+            std::printf("host: skipped %s\n", refusal.c_str());
     }
     DEMO_RESOLVE(library, CuiFunctionRegistryAddFunction)
     ("symtabdatasource", reinterpret_cast<CuiRegistryFn>(&publishSymbolTables));

@@ -6,10 +6,25 @@
 
 #include <tesk/tesk_global.h>
 
+/* Breakpoint types, as the type list of the dialog names them; a type the proxy offers
+   outside these gets no row. */
+enum {
+    CUI_BREAKPOINT_SOFTWARE_INSTRUCTION = 0, /* "Software Instruction" */
+    CUI_BREAKPOINT_HARDWARE_INSTRUCTION = 1, /* "Hardware Instruction" */
+    CUI_BREAKPOINT_HARDWARE_READ = 2,        /* "Hardware Read" */
+    CUI_BREAKPOINT_HARDWARE_WRITE = 3,       /* "Hardware Write" */
+    CUI_BREAKPOINT_HARDWARE_ACCESS = 4,      /* "Hardware Access" */
+    CUI_BREAKPOINT_DATAVALUE_READ = 5,       /* "Hardware DataValue Read" */
+    CUI_BREAKPOINT_DATAVALUE_WRITE = 6,      /* "Hardware DataValue Write" */
+    CUI_BREAKPOINT_DATAVALUE_ACCESS = 7      /* "Hardware DataValue Access" */
+};
+
 /* Codes of the proxy's handler. */
 enum {
-    /* a: vdata, b: creation word. Fill the proxy through the exports below; the result is
-       handed back to whoever asked for the update. */
+    /* a: vdata, b: creation word. Sent when the dialog is first shown: fill the proxy here,
+       through the exports below, and not before handing it over. The types, classes, rows and
+       triggers are appended to, so a proxy filled earlier as well lists everything twice. The
+       result is handed back to whoever asked for the update. */
     CUI_BREAKPOINT_PROXY_UPDATE = 0,
     /* a: vdata, b: position of the new type among the types offered. */
     CUI_BREAKPOINT_PROXY_TYPE_CHANGED = 1,
@@ -23,6 +38,23 @@ enum {
 
 typedef int32_t (*CuiBreakpointProxyHandler)(uint32_t code, TeskHandle proxy, intptr_t a,
                                              intptr_t b, intptr_t c);
+
+/* What the dialog asks of the host's "gui" and "eeaccess" entries (CuiHostEntryFn,
+   tesk_registry.h), besides its handler below; the object is the dialog, the argument vdata
+   unless said otherwise:
+   'gui' 3       when first shown, per field (argument 0 location, 1 value; text the context
+                 name): extra is a char[CUI_BREAKPOINT_DLG_HISTORY_SIZE] to fill with that
+                 field's history, entries separated by '\n'; answer 0 when it holds it;
+   'eeaccess' 3  "Autocomplete Range" on a field: text is a char[CUI_BREAKPOINT_DLG_RANGE_SIZE]
+                 holding the field's text, to be replaced by the completed range; extra is a
+                 char[CUI_BREAKPOINT_DLG_RANGE_SIZE] for the message when answering non-zero.
+   On OK, once the command is built: 'gui' 2 per field with an entry to remember (argument 0
+   location, 1 value; text the context name; extra the entry, a const char*); when an edited
+   breakpoint is replaced, "clear,h <number>" to 'gui' 0 (extra the window box) and then to
+   'eeaccess' 0; then the command prefixed "gui " to 'eeaccess' 0, which accepts it unless it
+   answers 1, and last the bare command to 'gui' 0 (extra the window box). */
+#define CUI_BREAKPOINT_DLG_HISTORY_SIZE 512
+#define CUI_BREAKPOINT_DLG_RANGE_SIZE 1024
 
 /* The breakpoint dialog's handler: (code, dialog, vdata, text, extra).
    0: text is a char[64] for the name of the context that keys the entry histories;
@@ -64,6 +96,8 @@ TESK_STATIC_ASSERT(sizeof(CuiHardwareCapabilityFlags) == 17 * 4, "seventeen 32-b
    A proxy handed to the breakpoint dialog belongs to the dialog: Destroy refuses it. */
 TESK_EXPORT TeskHandle CuiBreakpointProxyCreate(uint32_t creationWord);
 TESK_EXPORT void CuiBreakpointProxyDestroy(TeskHandle proxy);
+/* Required: without a handler the dialog cannot ask for its update, reports a critical error
+   and closes. */
 TESK_EXPORT void CuiBreakpointProxySetHandler(TeskHandle proxy, CuiBreakpointProxyHandler handler);
 TESK_EXPORT void CuiBreakpointProxySetVpid(TeskHandle proxy, uint32_t vpid);
 TESK_EXPORT void CuiBreakpointProxySetVdata(TeskHandle proxy, intptr_t vdata);
@@ -107,9 +141,9 @@ TESK_EXPORT void CuiBreakpointProxyClearHardwareSupport(TeskHandle proxy);
 TESK_EXPORT void CuiBreakpointProxySetChained(TeskHandle proxy);
 
 /* Hardware triggers. direction 0 is an input trigger, any other an output trigger; 0 for a
-   null text. A trigger belongs to the proxies it is appended to and is released with the last
-   of them (whoever destroys it, host or dialog): its handle is dead from then on. A trigger
-   never appended lives until the library is unloaded. */
+   null text. A trigger stays the host's: each proxy it is appended to keeps its own copy, so
+   one trigger may be appended to any number of proxies, one after the other. No export
+   releases a trigger; it lives until the library is unloaded. */
 TESK_EXPORT TeskHandle CuiHardwareTriggerCreate(const char *name, const char *description,
                                                 uint32_t direction);
 TESK_EXPORT void CuiHardwareTriggerAppendValue(TeskHandle trigger, const char *label,

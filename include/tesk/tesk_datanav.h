@@ -16,7 +16,10 @@ typedef int (*CuiDataNavHostFn)(int code, TeskHandle pane, char *text, TeskHandl
 
 /* A pane without parent (0 before start-up). The pane asks the host for the symbols when it
    is first shown. Its state text and text commands go through the pane exports
-   (tesk_panes.h); it docks with QtWindowCreate2. */
+   (tesk_panes.h). It docks with QtWindowCreate2(name, pane, box) (tesk_window.h), the pane's
+   handle passed as the widget, in the main window whose menu calls (else the current one).
+   That export answers nothing: QtFindWindowByKSOName(window, name) answers the dock window's
+   box, 0 when none was made. */
 TESK_EXPORT TeskHandle CuiDataNavCreate(void);
 /* Every export below answers 0, or -1 for an unknown pane. A null pane is allowed here. */
 TESK_EXPORT int CuiDataNavDestroy(TeskHandle pane);

@@ -109,7 +109,9 @@ typedef struct IGcds_DataAdaptor
 } IGcds_DataAdaptor;
 
 /* The host's synchronisation access ("gb_SyncAccess.component.1"), looked up anew for every
- * use and released after it. readSyncData fills the library's data through the adaptor; each
+ * use and released after it. The library calls the operations of the component the broker
+ * hands out as they stand, without asking it for an interface first: the component itself
+ * must carry these operations. readSyncData fills the library's data through the adaptor; each
  * apply reads it back through the adaptor's queries and answers whether the host took it over.
  */
 typedef struct IGb_SyncAccessOps

@@ -110,9 +110,17 @@ int execDescription(const QSDIDescription &description)
 
 int runDialogHandle(QDialog &dialog)
 {
-    // The host may destroy the dialog, or close its window, from inside the loop.
+    // A dialog that deletes itself when closed ends the run "not alive", yet the user's answer
+    // stands: it is taken as the dialog finishes. One the host destroys, or whose window it
+    // closes, from inside the loop is rejected first, and answers 0.
+    int finished = 0;
+    const QMetaObject::Connection answer =
+        QObject::connect(&dialog, &QDialog::finished, [&finished](int code) { finished = code; });
+    const QPointer<QDialog> guard(&dialog);
     const ModalSeam::Result result = ModalSeam::run(&dialog, dialog.parentWidget());
-    return result.alive ? result.code : 0;
+    if (guard)
+        QObject::disconnect(answer);
+    return result.alive ? result.code : finished;
 }
 
 } // namespace tesk::dialogs

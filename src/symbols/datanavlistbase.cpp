@@ -533,15 +533,49 @@ void DataNavListBase::paintEvent(QPaintEvent *event)
             option.state = base;
             if (selected)
                 option.state |= QStyle::State_Selected;
-            if (index == current && focused)
-                option.state |= QStyle::State_HasFocus;
             if (!(d->model->flags(index) & Qt::ItemIsEnabled))
                 option.state &= ~QStyle::State_Enabled;
             option.index = index;
             style()->drawPrimitive(QStyle::PE_PanelItemViewRow, &option, &painter, this);
             itemDelegateForIndex(index)->paint(&painter, option, index);
         }
+        if (focused && row == current.row())
+            drawRowFocus(painter, option, row, selected);
     }
+}
+
+QRect DataNavListBase::rowRect(int row) const
+{
+    if (row < 0)
+        return {};
+    return QRect(-horizontalScrollBar()->value(),
+                 (row - verticalScrollBar()->value()) * d->rowHeight,
+                 qMax(d->header->length(), viewport()->width()), d->rowHeight);
+}
+
+// The row is the item: one focus frame across all its columns.
+void DataNavListBase::drawRowFocus(QPainter &painter, const QStyleOptionViewItem &cell, int row,
+                                   bool selected)
+{
+    QStyleOptionFocusRect focus;
+    focus.QStyleOption::operator=(cell);
+    focus.rect = rowRect(row);
+    focus.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+    focus.backgroundColor = cell.palette.color(selected ? QPalette::Highlight : QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+}
+
+void DataNavListBase::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    viewport()->update(rowRect(previous.row()));
+    // A click on any column makes the row current at its name, which type-ahead searches.
+    if (current.isValid() && current.column() != 0) {
+        selectionModel()->setCurrentIndex(current.siblingAtColumn(0),
+                                          QItemSelectionModel::NoUpdate);
+        return;
+    }
+    QAbstractItemView::currentChanged(current, previous);
+    viewport()->update(rowRect(current.row()));
 }
 
 void DataNavListBase::scrollContentsBy(int dx, int dy)
@@ -591,7 +625,6 @@ QModelIndex DataNavListBase::moveCursor(CursorAction cursorAction, Qt::KeyboardM
     if (!current.isValid())
         return d->model->index(0, 0);
     int row = current.row();
-    int column = current.column();
     switch (cursorAction) {
     case MoveUp:
         --row;
@@ -612,16 +645,17 @@ QModelIndex DataNavListBase::moveCursor(CursorAction cursorAction, Qt::KeyboardM
         row = rows - 1;
         break;
     case MoveLeft:
-        --column;
-        break;
     case MoveRight:
-        ++column;
-        break;
+        // Across, the list scrolls: the current row stays at its name.
+        horizontalScrollBar()->triggerAction(cursorAction == MoveLeft
+                                                 ? QAbstractSlider::SliderSingleStepSub
+                                                 : QAbstractSlider::SliderSingleStepAdd);
+        return current;
     case MoveNext:
     case MovePrevious:
         return current;
     }
-    return d->model->index(qBound(0, row, rows - 1), qBound(0, column, columns - 1));
+    return d->model->index(qBound(0, row, rows - 1), 0);
 }
 
 int DataNavListBase::horizontalOffset() const

@@ -123,7 +123,9 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void updateGeometries() override;
     void rowsInserted(const QModelIndex &parent, int start, int end) override;
-    // Home and End go to the first and last row, as in any list; Tab leaves the list.
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    // Home and End go to the first and last row, as in any list; Tab leaves the list; Left and
+    // Right scroll across.
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     int horizontalOffset() const override;
     int verticalOffset() const override;
@@ -139,6 +141,8 @@ signals:
     void updateContents();
 
 private:
+    QRect rowRect(int row) const;
+    void drawRowFocus(QPainter &painter, const QStyleOptionViewItem &cell, int row, bool selected);
     void applySorting(int column, bool ascending);
     void onSectionClicked(int column);
     void fillMenu(QMenu &menu) const;

@@ -116,6 +116,15 @@ qsizetype findSegment(QByteArrayView name, qsizetype from, const QByteArray &seg
     return -1;
 }
 
+// A backslash separates the filter's parts, so it can be written neither escaped nor in
+// brackets. The class of every character a (Latin-1) name can hold but the backslash stands
+// for it instead: ']' to '~', ' ' to '[', the control characters and the upper half.
+QString backslashClass()
+{
+    return QStringLiteral("[^]-~ -[[:cntrl:]") + QChar(0x80) + QLatin1Char('-') + QChar(0xff) +
+           QLatin1Char(']');
+}
+
 } // namespace
 
 QString SymbolPattern::expression(const QString &pattern)
@@ -158,7 +167,9 @@ QString SymbolPattern::literal(const QString &name)
     QString text;
     text.reserve(name.size());
     for (QChar c : name) {
-        if (c == QLatin1Char(']'))
+        if (c == QLatin1Char('\\'))
+            text += backslashClass();
+        else if (c == QLatin1Char(']'))
             text += QLatin1String("[]]");
         else if (c == QLatin1Char('^'))
             // A caret cannot stand alone in brackets without a backslash, which separates the

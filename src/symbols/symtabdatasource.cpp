@@ -95,6 +95,8 @@ public:
     TeskHandle vdata = 0;
     CuiSymtabHostFn handler = nullptr;
     bool updating = false;
+    // A clear asked for from inside the host's answer, done when the answer is complete.
+    bool clearHeld = false;
     QMap<QString, SymImage *> images;
 
     std::vector<std::unique_ptr<SymImage>> ownedImages;
@@ -745,8 +747,20 @@ void SymtabDataSource::update()
     const CuiSymtabHostFn handler = d->handler;
     const auto handle = reinterpret_cast<TeskHandle>(tesk::handles::add(this));
     const TeskHandle vdata = d->vdata;
-    if (!tesk::lifetime::callHost(this, [&] { handler(0, handle, vdata, nullptr, 0); }))
+    const auto ask = [&] {
+        return tesk::lifetime::callHost(this, [&] { handler(0, handle, vdata, nullptr, 0); });
+    };
+    if (!ask())
         return;
+    // Emptying the tree halfway through the answer would lose what came before. The host
+    // asked for its tables afresh, so they are read once more; a clear asked for meanwhile is
+    // served by that reading.
+    if (d->clearHeld) {
+        clearNow();
+        if (!ask())
+            return;
+        d->clearHeld = false;
+    }
     d->updating = false;
     if (!d->ranksValid)
         d->computeRanks();
@@ -759,6 +773,15 @@ void SymtabDataSource::update()
 
 void SymtabDataSource::clear()
 {
+    if (d->updating)
+        d->clearHeld = true;
+    else
+        clearNow();
+}
+
+void SymtabDataSource::clearNow()
+{
+    d->clearHeld = false;
     emit aboutToClear();
     d->reset();
 }

@@ -103,6 +103,8 @@ public:
     // Asks the host to fill the source: the registered "symtabdatasource" function, once
     // looked up, is called with request code 0; it calls the Add exports meanwhile.
     void update();
+    // From inside the host's answer the tree is emptied when the answer is complete, and the
+    // host asked once more.
     void clear();
 
     void addImage(QByteArrayView text);
@@ -139,5 +141,7 @@ signals:
     void aboutToClear();
 
 private:
+    void clearNow();
+
     std::unique_ptr<SymtabDataSourcePrivate> d;
 };

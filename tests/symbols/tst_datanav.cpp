@@ -539,14 +539,61 @@ TEST_F(DataNavTest, ASourceDestroyedFromInsideItsOwnFillGoesAfterIt)
     EXPECT_TRUE(testhost::pumpUntil([&] { return gone.isNull(); }));
 }
 
+namespace {
+
+// A host that, halfway through its answer, tells the navigator its tables changed.
+struct RestartingFill
+{
+    static inline TeskHandle navigator = 0;
+    static inline int restartCode = 0; // 0: Populate, else that event
+    static inline int calls = 0;
+    static int fill(int, TeskHandle source, TeskHandle, const char *, TeskHandle)
+    {
+        ++calls;
+        CuiSymtabDataSourceAddImage(source, "img");
+        CuiSymtabDataSourceAddModule(source, "img m m.c");
+        CuiSymtabDataSourceAddFunction(source, "img m main 0x10 Public");
+        if (restartCode == 0)
+            CuiDataNavPopulate(navigator);
+        else
+            CuiDataNavEvent(navigator, restartCode, 0, 0);
+        CuiSymtabDataSourceAddFunction(source, "img m helper 0x20 Public");
+        return 0;
+    }
+};
+
+} // namespace
+
+TEST_F(DataNavTest, TablesChangedDuringTheHostsAnswerKeepEverySymbol)
+{
+    show();
+    tabs()->setCurrentWidget(list<FuncListView>());
+    ASSERT_EQ(
+        CuiSymtabDataSourceSetFuncHandler(CuiDataNavGetDataSource(handle), &RestartingFill::fill),
+        0);
+    RestartingFill::navigator = handle;
+    for (int code : {0, 13}) {
+        RestartingFill::restartCode = code;
+        RestartingFill::calls = 0;
+        EXPECT_EQ(CuiDataNavPopulate(handle), 0);
+        EXPECT_EQ(CuiDataNavUpdate(handle), 0);
+        EXPECT_EQ(names<FuncListView>(), QStringList({"helper", "main"})) << code;
+        // The tables are read once more after the answer, not without end.
+        EXPECT_EQ(RestartingFill::calls, 2) << code;
+    }
+}
+
 TEST_F(DataNavTest, NamesWithPatternCharactersDrillDownToThemselves)
 {
     SymbolRecords r;
-    r.images = {"libstdc++.so.6", "libstdcxx.so.6", "a^b]c"};
+    r.images = {"libstdc++.so.6", "libstdcxx.so.6", "a^b]c", "C:\\build\\fw.elf",
+                "C:[build[fw.elf"};
     r.modules = {"libstdc++.so.6 ios(base) ios.cc", "libstdc++.so.6 other other.cc",
-                 "libstdcxx.so.6 ios(base) x.cc", "a^b]c op*? op.cc"};
+                 "libstdcxx.so.6 ios(base) x.cc",   "a^b]c op*? op.cc",
+                 "C:\\build\\fw.elf boot boot.c",   "C:[build[fw.elf lookalike l.c"};
     r.functions = {"libstdc++.so.6 ios(base) init 0x10 Public",
-                   "libstdcxx.so.6 ios(base) wrong 0x20 Public", "a^b]c op*? star 0x30 Public"};
+                   "libstdcxx.so.6 ios(base) wrong 0x20 Public", "a^b]c op*? star 0x30 Public",
+                   "C:\\build\\fw.elf boot reset 0x40 Public"};
     SymtabHost::instance().publish(r);
     show();
     doubleClick<ImageListView>("libstdc++.so.6");
@@ -564,6 +611,16 @@ TEST_F(DataNavTest, NamesWithPatternCharactersDrillDownToThemselves)
     EXPECT_EQ(names<ModListView>(), QStringList({"op*?"}));
     doubleClick<ModListView>("op*?");
     EXPECT_EQ(names<FuncListView>(), QStringList({"star"}));
+
+    // The filter's part separator inside a name.
+    tabs()->setCurrentWidget(list<ImageListView>());
+    filter()->setText("*\\*\\*");
+    QTest::keyClick(filter(), Qt::Key_Return);
+    doubleClick<ImageListView>("C:\\build\\fw.elf");
+    EXPECT_EQ(names<ImageListView>(), QStringList({"C:\\build\\fw.elf"}));
+    EXPECT_EQ(names<ModListView>(), QStringList({"boot"}));
+    doubleClick<ModListView>("boot");
+    EXPECT_EQ(names<FuncListView>(), QStringList({"reset"}));
 }
 
 TEST_F(DataNavTest, PopulateAloneLeavesEveryListStaleAndEachShownPageFillsOnce)

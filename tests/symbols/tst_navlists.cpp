@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
@@ -409,6 +410,69 @@ TEST_F(NavListTest, MouseAndKeysDriveRowsAndHeader)
     EXPECT_EQ(view.currentIndex(), before);
 }
 
+// Records where the style is asked for focus frames.
+class FocusFrames : public QProxyStyle
+{
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element == PE_FrameFocusRect)
+            frames.push_back(option->rect);
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+    mutable std::vector<QRect> frames;
+};
+
+// The row, not a cell, is current: a click on its Scope sets it at its name, type-ahead then
+// searches the names, Left and Right scroll across, and one focus frame spans the row.
+TEST_F(NavListTest, TheCurrentRowIsOneItemAcrossItsColumns)
+{
+    auto functions = symbolList<FuncListView>(false);
+    FuncListView &view = *functions;
+    FocusFrames *style = new FocusFrames;
+    view.setStyle(style);
+    view.resize(180, 200);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const auto rowOf = [&view](const QString &name) {
+        for (int row = 0; row < view.listModel()->rowCount(); ++row) {
+            if (view.listModel()->text(row, 0) == name)
+                return row;
+        }
+        return -1;
+    };
+    view.activateWindow();
+    view.setFocus();
+    const QModelIndex scope = view.listModel()->index(rowOf("main"), 2);
+    view.horizontalScrollBar()->setValue(view.horizontalHeader()->sectionPosition(2));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(scope).center());
+    EXPECT_EQ(view.currentIndex(), view.listModel()->index(rowOf("main"), 0));
+
+    // "Static" is a scope, not a name: the first name beginning with s is start.
+    QTest::keyClicks(&view, "s");
+    EXPECT_EQ(view.currentIndex(), view.listModel()->index(rowOf("start"), 0));
+
+    QScrollBar *across = view.horizontalScrollBar();
+    ASSERT_GT(across->maximum(), 0);
+    across->setValue(0);
+    QTest::keyClick(&view, Qt::Key_Right);
+    EXPECT_EQ(view.currentIndex().column(), 0);
+    EXPECT_GT(across->value(), 0);
+    QTest::keyClick(&view, Qt::Key_Left);
+    EXPECT_EQ(across->value(), 0);
+    EXPECT_EQ(view.currentIndex().row(), rowOf("start"));
+
+    style->frames.clear();
+    view.viewport()->repaint();
+    ASSERT_EQ(style->frames.size(), 1u);
+    const QRect frame = style->frames.front();
+    EXPECT_EQ(frame.top(), view.visualRect(view.currentIndex()).top());
+    EXPECT_GE(frame.width(), view.horizontalHeader()->length());
+    view.setStyle(nullptr);
+    delete style;
+}
+
 // A list far longer than its page: the cursor stops at both ends, PageDown moves by the rows on
 // screen, and a far row brought into view is where the view says it is.
 TEST_F(NavListTest, KeysAndScrollingOverALongList)
@@ -499,6 +563,8 @@ TEST_F(NavListTest, ClickBelowTheRowsAndTheSelectedRowPainted)
                       view.visualRect(view.listModel()->index(1, 2)).center());
     EXPECT_TRUE(view.selectionModel()->isRowSelected(1, QModelIndex()));
 
+    // The focus frame across the current row tints it: the selection is read without focus.
+    view.clearFocus();
     const QImage image = view.viewport()->grab().toImage();
     const auto colourOf = [&view, &image](int row) {
         const QRect cell = view.visualRect(view.listModel()->index(row, 1));

@@ -6,6 +6,7 @@
 #include "frame/app/uiidle.h"
 #include "frame/services/richtextimages.h"
 #include "frame/windows/toolbars/embeddedimages.h"
+#include "objectinspector/inspectorstartup.h"
 #include "system/debugoutput.h"
 #include "system/modalseam.h"
 
@@ -241,8 +242,12 @@ int initialise(const char *programName, const char *commandLine)
     // One application per process: a second start-up keeps the first.
     if (frame().application)
         return 1;
-    if (QCoreApplication::instance())
-        return adoptHostApplication(commandLine);
+    if (QCoreApplication::instance()) {
+        const int started = adoptHostApplication(commandLine);
+        if (started)
+            tesk::inspector::startClientFromEnvironment();
+        return started;
+    }
 
     const QStringList words =
         splitCommandLine(QString::fromLocal8Bit(commandLine ? commandLine : ""));
@@ -269,6 +274,7 @@ int initialise(const char *programName, const char *commandLine)
     applyStyles(flags);
     // Widgets and rich text name the toolbar pictures by file name; none is installed.
     tesk::frame::setRichTextImageSource(&tesk::frame::embeddedImage);
+    tesk::inspector::startClientFromEnvironment();
     return 1;
 }
 

@@ -379,18 +379,23 @@ private:
                 "BreakpointDlg",
                 "Data value ranges are not allowed for this breakpoint type.<p>Please "
                 "remove the range expression from the data value field.")));
-        // The command has no way to say that the high word is a length.
-        if (parts.isLength)
-            return fail(translated(QT_TRANSLATE_NOOP(
-                "BreakpointDlg", "A data value range cannot be given by its length.<p>Please enter "
-                                 "the end of the range instead of its length.")));
-        if (!m_host.checkExpression(parts.end))
+        const QString high = valueRangeHigh(parts);
+        if (!m_host.checkExpression(high))
             return fail(translated(QT_TRANSLATE_NOOP(
                                        "BreakpointDlg",
                                        "The Data End Address expression %1 cannot be evaluated."))
-                            .arg(plain(parts.end)));
-        m_text += QStringLiteral(",hw_dhigh:") + parts.end;
+                            .arg(plain(high)));
+        m_text += QStringLiteral(",hw_dhigh:") + high;
         return true;
+    }
+
+    // The command knows only the highest value matched: a range given by its length ends
+    // where its last value lies, left for the host to evaluate as any other expression.
+    static QString valueRangeHigh(const BreakpointExpression &parts)
+    {
+        if (!parts.isLength)
+            return parts.end;
+        return QStringLiteral("(%1)+(%2)-1").arg(parts.start, parts.end);
     }
 
     bool addHardwareItems()

@@ -69,7 +69,7 @@ public:
 namespace {
 
 constexpr int kValueRole = Qt::UserRole;
-constexpr int kHistorySize = 512;
+constexpr int kHistorySize = CUI_BREAKPOINT_DLG_HISTORY_SIZE;
 // The hardware support row of the pass count; trigger rows hold their trigger's index.
 constexpr int kPassCountRow = -1;
 

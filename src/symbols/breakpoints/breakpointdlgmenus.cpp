@@ -32,7 +32,7 @@ using tesk::system::ModalSeam;
 namespace {
 
 // The host's completion buffers: the field text in, the completed range or a message out.
-constexpr int kCompletionSize = 1024;
+constexpr int kCompletionSize = CUI_BREAKPOINT_DLG_RANGE_SIZE;
 
 void showError(QWidget *parent, const QString &text)
 {

@@ -25,46 +25,12 @@ ProxySets &proxies()
     return *sets;
 }
 
-struct TriggerSets
-{
-    std::unordered_map<const void *, std::unique_ptr<HardwareTrigger>> live;
-    // The proxies each trigger was appended to, and the other way round.
-    std::unordered_map<const void *, std::unordered_set<const void *>> owners;
-    std::unordered_map<const void *, std::unordered_set<const void *>> owned;
-};
-
-// Never destroyed, as the proxies: a proxy deleted while the library unloads still lets go of
-// its triggers.
-TriggerSets &triggerSets()
-{
-    static auto *sets = new TriggerSets;
-    return *sets;
-}
-
+// The host's triggers: the proxies keep copies, so a trigger outlives every proxy it was appended
+// to and lives until the library unloads. Never destroyed, as the proxies.
 std::unordered_map<const void *, std::unique_ptr<HardwareTrigger>> &triggers()
 {
-    return triggerSets().live;
-}
-
-// The proxy lets go of its triggers; one that no proxy holds any more is released.
-void releaseTriggersOf(const BreakpointProxy *proxy)
-{
-    TriggerSets &sets = triggerSets();
-    const auto owned = sets.owned.find(proxy);
-    if (owned == sets.owned.end())
-        return;
-    for (const void *trigger : owned->second) {
-        const auto owners = sets.owners.find(trigger);
-        if (owners == sets.owners.end())
-            continue;
-        owners->second.erase(proxy);
-        if (!owners->second.empty())
-            continue;
-        sets.owners.erase(owners);
-        handles::dropPlain(trigger);
-        sets.live.erase(trigger);
-    }
-    sets.owned.erase(owned);
+    static auto *live = new std::unordered_map<const void *, std::unique_ptr<HardwareTrigger>>;
+    return *live;
 }
 
 const void *handleWord(TeskHandle handle)
@@ -111,7 +77,6 @@ void forgetProxy(const BreakpointProxy *proxy)
     handles::dropPlain(proxy);
     proxies().live.erase(proxy);
     proxies().adopted.erase(proxy);
-    releaseTriggersOf(proxy);
 }
 
 TeskHandle createTrigger(const QString &name, const QString &text, uint32_t direction)
@@ -134,11 +99,6 @@ bool appendTrigger(BreakpointProxy &proxy, TeskHandle handle)
     if (!trigger)
         return false;
     proxy.appendHardwareTrigger(*trigger);
-    // Only proxies the host made hold triggers; a copy never outlives its original here.
-    if (proxies().live.count(&proxy)) {
-        triggerSets().owners[trigger].insert(&proxy);
-        triggerSets().owned[&proxy].insert(trigger);
-    }
     return true;
 }
 

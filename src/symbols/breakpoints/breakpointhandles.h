@@ -31,12 +31,11 @@ BreakpointProxy *adoptProxy(TeskHandle handle);
 // A proxy being destroyed leaves the sets and its handle dies (the proxy's destructor calls it).
 void forgetProxy(const BreakpointProxy *proxy);
 
-// A trigger belongs to the proxies it is appended to (which keep copies) and is released, its
-// handle dead, with the last of them; one never appended lives until the library is unloaded.
+// A trigger stays the host's: the proxies it is appended to keep copies, and no export releases
+// it, so its handle lives until the library is unloaded.
 TeskHandle createTrigger(const QString &name, const QString &text, uint32_t direction);
 HardwareTrigger *liveTrigger(TeskHandle handle);
-// Appends a copy of the trigger to the proxy, which from then on owns the trigger too; false
-// for an unknown trigger.
+// Appends a copy of the trigger to the proxy; false for an unknown trigger.
 bool appendTrigger(BreakpointProxy &proxy, TeskHandle trigger);
 
 } // namespace tesk::breakpoints

@@ -179,6 +179,12 @@ TEST_F(BreakpointCommandTest, CommandTexts)
              in.value = QStringLiteral("1..9");
          },
          "bwrite,hw_dvalue:1,hw_dhigh:9 main"},
+        {"value range by length ends at its last value",
+         [](CommandInput &in, BreakpointProxy &) {
+             in.type = 3;
+             in.value = QStringLiteral("0x10..+4");
+         },
+         "bwrite,hw_dvalue:0x10,hw_dhigh:(0x10)+(4)-1 main"},
         {"value of a hardware instruction is ignored",
          [](CommandInput &in, BreakpointProxy &) {
              in.type = 1;
@@ -327,9 +333,8 @@ TEST_F(BreakpointCommandTest, FailuresAndTheirFocus)
          "The Data Value Mask expression bad&lt;1&gt; cannot be evaluated.", CommandField::Value},
         {"value end refused", hardware(2, "a", "1..bad<1>"),
          "The Data End Address expression bad&lt;1&gt; cannot be evaluated.", CommandField::Value},
-        {"value range by length", hardware(2, "a", "1..+4"),
-         "A data value range cannot be given by its length.<p>Please enter the end of the range "
-         "instead of its length.",
+        {"value length refused", hardware(2, "a", "1..+bad<1>"),
+         "The Data End Address expression (1)+(bad&lt;1&gt;)-1 cannot be evaluated.",
          CommandField::Value},
         {"expression condition refused",
          [](CommandInput &in) { in.conditions = QStringList{QStringLiteral("C++Object=bad<1>")}; },
@@ -347,7 +352,7 @@ TEST_F(BreakpointCommandTest, FailuresAndTheirFocus)
     };
     for (const Refused &c : cases) {
         SetUp();
-        BreakpointHost::instance().refusedExpressions = {"bad<1>"};
+        BreakpointHost::instance().refusedExpressions = {"bad<1>", "(1)+(bad<1>)-1"};
         BreakpointHost::instance().refusedConditions = {"{refused}"};
         c.set(input);
         const CommandResult result = build();

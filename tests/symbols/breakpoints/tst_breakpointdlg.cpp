@@ -1,6 +1,7 @@
 // The breakpoint dialog as the host drives it: created and fed through the exports, filled
 // from the proxy the host describes, and edited by simulated input.
 #include "breakpointdlgfixture.h"
+#include "testhost.h"
 
 #include "frame/core/cuihandles.h"
 #include "symbols/breakpoints/breakpointdlg.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -395,6 +397,34 @@ TEST_F(BreakpointDlgTest, AMissingHostEntryAtOkIsOneCriticalError)
         EXPECT_TRUE(dlg.isVisible()) << entry;
     }
     testhost::publishBreakpointHost();
+}
+
+// The dialog deletes itself as it closes; the host still hears which button ended it.
+TEST_F(BreakpointDlgTest, DialogExecAnswersWhatTheUserChose)
+{
+    fill = [](TeskHandle p) {
+        CuiBreakpointProxyAddBreakpointType(p, 0);
+        CuiBreakpointProxyAllowLocation(p, 1);
+    };
+    for (const char *button : {"OKPB", "cancelPB"}) {
+        CuiBreakpointDlgSetBreakpoint(handle, proxy);
+        CuiBreakpointDlgSetInitialLocation(handle, "main");
+        ModalAnswers answers;
+        answers.click(QString::fromLatin1(button));
+        const QPointer<BreakpointDlg> dlg(dialog());
+        EXPECT_EQ(CuiDialogExec(reinterpret_cast<void *>(handle)),
+                  button == std::string("OKPB") ? QDialog::Accepted : QDialog::Rejected)
+            << button;
+        EXPECT_TRUE(answers.allStepsTaken()) << button;
+        EXPECT_TRUE(testhost::pumpUntil([&] { return dlg.isNull(); }, 2000)) << button;
+        handle = CuiBreakpointDlgCreate(0);
+        CuiBreakpointDlgSetFuncHandler(handle, testhost::breakpointDialogHandler());
+        CuiBreakpointDlgSetVdata(handle, kVdata);
+        proxy = CuiBreakpointProxyCreate(3);
+        CuiBreakpointProxySetHandler(proxy, testhost::breakpointProxyHandler());
+        CuiBreakpointProxySetVdata(proxy, kVdata);
+    }
+    EXPECT_EQ(BreakpointHost::instance().callsOf("eeaccess").size(), 1u) << "OK sent once";
 }
 
 TEST_F(BreakpointDlgTest, CancelSendsNothing)

@@ -247,32 +247,32 @@ TEST_F(BreakpointProxyTest, TriggersAreCopiedAndLookedUpByTheirFirstName)
     EXPECT_EQ(copy.selectedValue().second, QStringLiteral("1"));
 }
 
-TEST_F(BreakpointProxyTest, TriggersGoWithTheLastProxyThatHoldsThem)
+TEST_F(BreakpointProxyTest, AHostsTriggerOutlivesEveryProxyItWasAppendedTo)
 {
     const TeskHandle shared = CuiHardwareTriggerCreate("S", "shared", 0);
-    const TeskHandle loose = CuiHardwareTriggerCreate("L", "never appended", 0);
+    CuiHardwareTriggerAppendValue(shared, "on", "1");
     const TeskHandle other = CuiBreakpointProxyCreate(78);
-    CuiBreakpointProxyAppendHardwareTrigger(handle, shared);
     CuiBreakpointProxyAppendHardwareTrigger(other, shared);
-
     CuiBreakpointProxyDestroy(other);
-    EXPECT_EQ(CuiHardwareTriggerSetSelection(shared, 0), 0) << "the first proxy still holds it";
 
-    // A proxy the dialog took: the dialog's end releases the trigger too.
+    // The first proxy goes with a dialog, as a host's first breakpoint dialog would take it.
     testhost::startLibrary();
+    CuiBreakpointProxyAppendHardwareTrigger(handle, shared);
     const TeskHandle dialog = CuiBreakpointDlgCreate(0);
     CuiBreakpointDlgSetBreakpoint(dialog, handle);
     CuiBreakpointDlgDestroy(dialog);
+    const TeskHandle first = handle;
     handle = 0;
-    testhost::pumpUntil([&] { return CuiHardwareTriggerSetSelection(shared, 0) == -1; }, 2000);
-    EXPECT_EQ(CuiHardwareTriggerSetSelection(shared, 0), -1) << "released with its last proxy";
-    EXPECT_EQ(tesk::breakpoints::liveTrigger(shared), nullptr);
-    EXPECT_EQ(CuiHardwareTriggerSetSelection(loose, 0), 0);
+    testhost::pumpUntil([&] { return !tesk::breakpoints::liveProxy(first); }, 2000);
+    ASSERT_EQ(tesk::breakpoints::liveProxy(first), nullptr);
 
-    // The dead handle is ignored where a live one would be copied.
+    EXPECT_EQ(CuiHardwareTriggerSetSelection(shared, 0), 0) << "still the host's";
+    ASSERT_NE(tesk::breakpoints::liveTrigger(shared), nullptr);
     handle = CuiBreakpointProxyCreate(79);
     CuiBreakpointProxyAppendHardwareTrigger(handle, shared);
-    EXPECT_EQ(proxy().triggerCount(), 0);
+    ASSERT_EQ(proxy().triggerCount(), 1) << "the next breakpoint carries it too";
+    EXPECT_EQ(proxy().trigger(0).labels(), QStringList{QStringLiteral("on")});
+    EXPECT_EQ(proxy().trigger(0).selection(), 0);
 }
 
 TEST_F(BreakpointProxyTest, ACopySharesNothingWithItsOriginal)

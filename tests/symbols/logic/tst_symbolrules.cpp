@@ -130,8 +130,9 @@ TEST(SymbolPattern, ANameMadeAPatternMatchesItself)
     EXPECT_EQ(SymbolPattern::literal("main"), "main");
     EXPECT_EQ(SymbolPattern::literal("libstdc++.so.6"), "libstdc[+][+][.]so[.]6");
     EXPECT_EQ(SymbolPattern::expression("op[*][?]*"), "^op[*][?].*");
-    for (const char *name : {"libstdc++.so.6", "operator*", "a?b", "f(int)", "x[3]", "a]b", "^up",
-                             "$d", "a|b", "{x}", "*lead", "caf\xe9", "tab\tx"}) {
+    for (const char *name :
+         {"libstdc++.so.6", "operator*", "a?b", "f(int)", "x[3]", "a]b", "^up", "$d", "a|b", "{x}",
+          "*lead", "caf\xe9", "tab\tx", "C:\\build\\fw.elf"}) {
         const QString text = QString::fromLatin1(name);
         const SymbolPattern pattern(SymbolPattern::literal(text));
         EXPECT_NE(pattern.kind(), SymbolPattern::Kind::Invalid) << name;
@@ -141,6 +142,14 @@ TEST(SymbolPattern, ANameMadeAPatternMatchesItself)
     EXPECT_FALSE(SymbolPattern(SymbolPattern::literal("libstdc++")).matches("libstdc"));
     EXPECT_FALSE(SymbolPattern(SymbolPattern::literal("a?b")).matches("axb"));
     EXPECT_FALSE(SymbolPattern(SymbolPattern::literal("*lead")).matches("xlead"));
+    // A backslash separates a filter's parts: the literal holds none, yet matches one alone.
+    const QString path = SymbolPattern::literal(QStringLiteral("C:\\build\\fw.elf"));
+    EXPECT_FALSE(path.contains(QLatin1Char('\\'))) << qPrintable(path);
+    const SymbolPattern backslash(SymbolPattern::literal(QStringLiteral("a\\b")));
+    for (int c = 1; c < 256; ++c) {
+        const char name[] = {'a', char(c), 'b'};
+        EXPECT_EQ(backslash.matches(QByteArrayView(name, 3)), c == '\\') << c;
+    }
 }
 
 TEST(SymbolPattern, DirectMatchingAgreesWithTheExpressionOnEveryPlace)

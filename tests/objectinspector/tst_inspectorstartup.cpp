@@ -1,0 +1,82 @@
+// The road from a host's start-up to the inspector tool: the library makes the client when
+// QT_INSPECTOR_PORT is set, in this process and in a host of its own.
+#include "inspectorpeer.h"
+#include "testhost.h"
+
+#include "objectinspector/inspectorstartup.h"
+#include "objectinspector/objecttree.h"
+#include "objectinspector/qtobjectinspector.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+using tesk::inspector::startClientFromEnvironment;
+using tesk::inspector::startUpClient;
+
+TEST(InspectorAtStartUp, OneClientAndOnlyWhenThePortIsNamed)
+{
+    if (!tesk::inspector::clientAtStartUp())
+        GTEST_SKIP() << "built without TESK_INSPECTOR";
+    qunsetenv("QT_INSPECTOR_PORT");
+    {
+        testhost::DebugCapture capture;
+        startClientFromEnvironment();
+        EXPECT_EQ(startUpClient(), nullptr);
+        EXPECT_EQ(capture.text(), "") << "nobody asked for the link";
+    }
+    InspectorPeer peer;
+    peer.exportPort();
+    startClientFromEnvironment();
+    QtObjectInspector *client = startUpClient();
+    ASSERT_NE(client, nullptr);
+    EXPECT_TRUE(client->isLive());
+    ASSERT_TRUE(peer.waitForCommands(1));
+    EXPECT_EQ(peer.commands()[0].type(), ProtocolCommand::Login);
+    startClientFromEnvironment();
+    EXPECT_EQ(startUpClient(), client) << "a second start-up keeps the first client";
+    delete client;
+    EXPECT_EQ(startUpClient(), nullptr);
+    qunsetenv("QT_INSPECTOR_PORT");
+}
+
+TEST(InspectorAtStartUp, AHostsStartUpLogsInAndAnswersTheTool)
+{
+    if (!tesk::inspector::clientAtStartUp())
+        GTEST_SKIP() << "built without TESK_INSPECTOR";
+    InspectorPeer peer;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_INSPECTOR_PORT"), QString::number(peer.port()));
+    env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QString());
+    child.setProcessEnvironment(env);
+    const QString program = QCoreApplication::applicationDirPath() + "/inspected_child";
+    child.start(program, {});
+    ASSERT_TRUE(child.waitForStarted());
+
+    ASSERT_TRUE(peer.waitForCommands(1, 30000)) << child.readAllStandardError().toStdString();
+    const ProtocolCommand login = peer.commands()[0];
+    ASSERT_EQ(login.type(), ProtocolCommand::Login);
+    LoginData data;
+    ASSERT_TRUE(login.getData(&data));
+    EXPECT_EQ(data.processId, qint32(child.processId()));
+    EXPECT_EQ(QFileInfo(data.applicationPath).canonicalFilePath(),
+              QFileInfo(program).canonicalFilePath());
+
+    peer.clear();
+    peer.send(ProtocolCommand::RequestObjectTree);
+    ASSERT_TRUE(peer.waitForCommands(1, 30000));
+    ASSERT_EQ(peer.commands()[0].type(), ProtocolCommand::ObjectTreeData);
+    ObjectTree tree;
+    ASSERT_TRUE(peer.commands()[0].getData(&tree));
+    EXPECT_EQ(tree.applicationPath(), data.applicationPath);
+
+    child.closeWriteChannel();
+    testhost::pumpUntil([&] { return child.state() == QProcess::NotRunning; }, 30000);
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+    EXPECT_EQ(child.readAllStandardOutput().toStdString(), "client=yes\n");
+}
