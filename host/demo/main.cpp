@@ -303,7 +303,9 @@ int runDemo(const Options &options)
 
     std::printf("host: loading %s\n", options.library);
     const Tesk tesk = load(options.library);
+    // The host's event subjects first: the plug-in entry subscribes to both.
     demo::installSimulatedCores();
+    registerViewsEventSubject();
     demo::showSyncWindow(options.screenshotDir);
     registerWithBroker(tesk);
     installSimulatedTarget();
