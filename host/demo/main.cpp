@@ -352,8 +352,8 @@ int runDemo(const Options &options)
     demo::runHostileDemo(tesk.library);
     demo::runDockDemo(tesk.library, options.screenshotDir);
     runRegisterPaneDemo(tesk.library, options.screenshotDir);
-    demo::runViewsDemo();
-    demo::runViewMemoryDemo(options.screenshotDir);
+    demo::runViewsDemo(tesk.library);
+    demo::runViewMemoryDemo(tesk.library, options.screenshotDir);
     demo::runNavigatorDemo(tesk.library, options.screenshotDir);
 
     signal(SIGINT, onInterrupt);

@@ -46,6 +46,8 @@ void runNavigatorDemo(void *library, const std::string &screenshotDir)
     // The state text an earlier run stored: the functions page, filtered to main.
     DEMO_RESOLVE(library, TeskPaneSetPersistData)
     (pane, ":1:global_var_toggle=false:global_ontop=functions:global_filter=\"*\\*\\main\"");
+    // On the right of the main window, not floating on its own.
+    DEMO_RESOLVE(library, QtCreateDocked)(0, 0);
     DEMO_RESOLVE(library, QtWindowCreate2)
     ("Symbols", reinterpret_cast<void *>(pane), kNavigatorBox);
     const auto pump = DEMO_RESOLVE(library, CuiPump);
@@ -60,9 +62,13 @@ void runNavigatorDemo(void *library, const std::string &screenshotDir)
         list->setCurrentIndex(list->model()->index(0, 0));
         QMetaObject::invokeMethod(list, "slotDisasm");
     }
+    // The dock window around the pane, not the main window it is docked in.
+    QWidget *dock = list;
+    while (dock->parentWidget() && !dock->inherits("QDockWidget"))
+        dock = dock->parentWidget();
     std::printf("host: the navigator lists %d functions in window \"%s\"\n",
-                list->model()->rowCount(), qPrintable(list->window()->windowTitle()));
-    saveScreenshot(list->window(), screenshotDir, "navigator.png");
+                list->model()->rowCount(), qPrintable(dock->windowTitle()));
+    saveScreenshot(dock, screenshotDir, "navigator.png");
 }
 
 } // namespace demo
