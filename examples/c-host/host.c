@@ -503,11 +503,11 @@ static int menuCycle(TeskHandle context, int hostId, int entry, const char **tex
     return 0;
 }
 
-/* A host that loads the library at run time finds every export this way; this one links it,
- * so dlopen answers the copy already loaded. */
+/* A host that loads the library at run time (dlopen("libtesk.so")) finds every export this
+ * way; this one links it, so dlopen of the soname answers the copy already loaded. */
 static void setStatusThroughDlsym(const char *text)
 {
-    void *library = dlopen("libtesk.so", RTLD_NOW);
+    void *library = dlopen(TESK_SONAME, RTLD_NOW);
     void *symbol = library ? dlsym(library, "CuiSetStatusText") : NULL;
     PFN_CuiSetStatusText setStatusText;
     if (!symbol) {

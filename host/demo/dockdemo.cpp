@@ -135,6 +135,11 @@ void runDockDemo(void *library, const std::string &screenshotDir)
         std::printf("host: second window shown at %d,%d in its natural size, %d by %d (the host "
                     "gave it no size of its own)\n",
                     x, y, width, height);
+        // Without a window manager nobody places it: the host does, away from the first one.
+        DEMO_RESOLVE(library, QtResizePosWindow)(kSecondWindow, 160, 140, 760, 480);
+        tesk.sizePos(kSecondWindow, &x, &y, &width, &height, &minimised);
+        std::printf("host: the host placed the second window at %d,%d, %d by %d\n", x, y, width,
+                    height);
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (widget->isVisible() && widget->windowTitle().contains(QLatin1String("restored"))) {
                 widget->resize(700, 420);

@@ -303,7 +303,9 @@ int runDemo(const Options &options)
 
     std::printf("host: loading %s\n", options.library);
     const Tesk tesk = load(options.library);
+    // The host's event subjects first: the plug-in entry subscribes to both.
     demo::installSimulatedCores();
+    registerViewsEventSubject();
     demo::showSyncWindow(options.screenshotDir);
     registerWithBroker(tesk);
     installSimulatedTarget();
@@ -350,8 +352,8 @@ int runDemo(const Options &options)
     demo::runHostileDemo(tesk.library);
     demo::runDockDemo(tesk.library, options.screenshotDir);
     runRegisterPaneDemo(tesk.library, options.screenshotDir);
-    demo::runViewsDemo();
-    demo::runViewMemoryDemo(options.screenshotDir);
+    demo::runViewsDemo(tesk.library);
+    demo::runViewMemoryDemo(tesk.library, options.screenshotDir);
     demo::runNavigatorDemo(tesk.library, options.screenshotDir);
 
     signal(SIGINT, onInterrupt);

@@ -1,6 +1,7 @@
 #include "memorydemo.h"
 
 #include "armprogram.h"
+#include "eventsubjecthost.h"
 #include "simulatedtarget.h"
 
 #include <cstdio>
@@ -32,6 +33,15 @@ void printDisassembly()
 
 } // namespace
 
+void registerViewsEventSubject()
+{
+    testhost::EventSubjectHost &subject = testhost::EventSubjectHost::instance();
+    subject.setCurrent(kCoreA, 0);
+    subject.registerWithBroker();
+    std::printf("host: broker component %s/%s registered (current target \"core A\")\n",
+                GB_EVENT_SUBJECT_CATEGORY, GB_KSO_EVENT_SUBJECT_COMPONENT);
+}
+
 void installSimulatedTarget()
 {
     SimulatedTarget::registerWithBroker();
@@ -56,6 +66,9 @@ void installSimulatedTarget()
 void advanceSimulatedTarget()
 {
     SimulatedTarget::installed().advance();
+    // Kind 13 makes the memory views read again (5, 15 and 16 only repaint): the counter the
+    // target moves shows up in them.
+    testhost::EventSubjectHost::instance().fire(GCP_EVENT_TARGET_UPDATED_0);
 }
 
 void reportSimulatedTarget()

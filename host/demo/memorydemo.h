@@ -2,6 +2,9 @@
 
 // The demo's simulated target behind the memory-access component.
 
+// The views' event subject: registered before the plug-in entry, which subscribes to it; the
+// current target is core A.
+void registerViewsEventSubject();
 // Registers it with the broker (before the library first looks for it) and fills it.
 void installSimulatedTarget();
 // A host event: memory that the target changes by itself moves on.

@@ -7,6 +7,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDockWidget>
+#include <QMainWindow>
 #include <QScrollBar>
 #include <QWidget>
 
@@ -47,6 +49,8 @@ void runNavigatorDemo(void *library, const std::string &screenshotDir)
     // The state text an earlier run stored: the functions page, filtered to main.
     DEMO_RESOLVE(library, TeskPaneSetPersistData)
     (pane, ":1:global_var_toggle=false:global_ontop=functions:global_filter=\"*\\*\\main\"");
+    // On the right of the main window, not floating on its own.
+    DEMO_RESOLVE(library, QtCreateDocked)(0, 0);
     DEMO_RESOLVE(library, QtWindowCreate2)
     ("Symbols", reinterpret_cast<void *>(pane), kNavigatorBox);
     const auto pump = DEMO_RESOLVE(library, CuiPump);
@@ -61,17 +65,25 @@ void runNavigatorDemo(void *library, const std::string &screenshotDir)
         list->setCurrentIndex(list->model()->index(0, 0));
         QMetaObject::invokeMethod(list, "slotDisasm");
     }
+    // The dock window around the pane, not the main window it is docked in.
+    QWidget *dock = list;
+    while (dock->parentWidget() && !dock->inherits("QDockWidget"))
+        dock = dock->parentWidget();
     std::printf("host: the navigator lists %d functions in window \"%s\"\n",
-                list->model()->rowCount(), qPrintable(list->window()->windowTitle()));
+                list->model()->rowCount(), qPrintable(dock->windowTitle()));
     // Wide enough to show every column, the Image column's full path included.
-    QWidget *window = list->window();
+    auto *mainWindow = qobject_cast<QMainWindow *>(dock->parentWidget());
+    auto *dockWidget = qobject_cast<QDockWidget *>(dock);
     for (int i = 0; i < 2 && list->horizontalScrollBar()->maximum() > 0; ++i) {
-        window->resize(qMin(window->width() + list->horizontalScrollBar()->maximum() + 8, 1600),
-                       window->height());
+        const int width = qMin(dock->width() + list->horizontalScrollBar()->maximum() + 8, 1600);
+        if (mainWindow && dockWidget)
+            mainWindow->resizeDocks({dockWidget}, {width}, Qt::Horizontal);
+        else
+            dock->resize(width, dock->height());
         for (int n = 0; n < 5; ++n)
             pump();
     }
-    saveScreenshot(window, screenshotDir, "navigator.png");
+    saveScreenshot(dock, screenshotDir, "navigator.png");
 }
 
 } // namespace demo

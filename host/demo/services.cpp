@@ -41,6 +41,8 @@ void demoServices(void *library, const char *home)
 {
     printList("languages", DEMO_RESOLVE(library, CuiI18NGetLanguageList)());
     printList("language codes", DEMO_RESOLVE(library, CuiI18NGetLocaleList)());
+    std::printf("host: (\"XXX\" and \"xx\" are the library's own fifth entry of both lists, a "
+                "placeholder language it lists as it stands)\n");
     printList("encodings", DEMO_RESOLVE(library, CuiI18NGetEncodingList)());
 
     // Installs the catalogues of the chosen language (KSODEBUG_LANG=de for German).

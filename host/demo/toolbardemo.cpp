@@ -65,6 +65,10 @@ void runTopLevelWindow(void *library, const std::string &screenshotDir)
         setDocking(1);
         return;
     }
+    // The library notes every top-level title it is given with a trace line of its own.
+    std::printf("host: QtSetTopTitle writes the library's own trace line "
+                "'ASSERT: \"0\" in mainframe (<line>)' to the debug output and then sets the "
+                "title: no fault\n");
     setTitle(kTopData, "Synchronization Control");
     // The main window registered first; this registration is the window's.
     registerMenus(&onTopMenuShow, &onTopMenu, nullptr, kTopContext);

@@ -189,11 +189,12 @@ void showDisassembly(QWidget *view)
 
 } // namespace
 
-void runViewMemoryDemo(const std::string &screenshotDir)
+void runViewMemoryDemo(void *library, const std::string &screenshotDir)
 {
     IGcp_ViewsManager *views = viewsManager();
     if (!views)
         return;
+    placeNextPaneAtBottom(library, true);
     QPointer<QWidget> view = newMemoryView(views);
     views->ops->Release(views);
     if (!view)

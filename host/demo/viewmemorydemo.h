@@ -6,6 +6,6 @@
 // typed, scrolled, a field and a character edited, then shown as disassembly.
 namespace demo {
 
-void runViewMemoryDemo(const std::string &screenshotDir);
+void runViewMemoryDemo(void *library, const std::string &screenshotDir);
 
 } // namespace demo

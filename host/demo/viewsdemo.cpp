@@ -1,5 +1,8 @@
 #include "viewsdemo.h"
 
+#include "demoexports.h"
+
+#include <tesk/tesk.h>
 #include <tesk/tesk_views.h>
 
 #include <mosk/mosk.hpp>
@@ -23,11 +26,17 @@ IGcp_ViewsManager *viewsManager()
     return static_cast<IGcp_ViewsManager *>(object);
 }
 
-void runViewsDemo()
+void placeNextPaneAtBottom(void *library, bool newLine)
+{
+    DEMO_RESOLVE(library, QtCreateDocked)(1, newLine ? 1 : 0);
+}
+
+void runViewsDemo(void *library)
 {
     IGcp_ViewsManager *views = viewsManager();
     if (!views)
         return;
+    placeNextPaneAtBottom(library, false);
 
     uint64_t viewId = 0;
     mosk::release(views->ops->createViewInNewPane(views, GCP_VIEW_TYPE_MEMORY, 0, &viewId));
@@ -40,8 +49,10 @@ void runViewsDemo()
     // Opened twice with reuse: the second time the same view shows the address (view ids
     // count on from the first view).
     const TeskMemoryAddress address{0x2000, 0};
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 2; ++i) {
+        placeNextPaneAtBottom(library, false);
         mosk::release(views->ops->openView(views, GCP_VIEW_TYPE_MEMORY, 0, &address, 1));
+    }
     IGc_Window *window = nullptr;
     mosk::release(views->ops->findWindow(views, viewId + 2, &window));
     std::printf("host: openView with reuse made %s view\n", window ? "a second" : "one");

@@ -9,6 +9,10 @@
 #define TESK_VERSION_MINOR 1
 #define TESK_VERSION_STRING "0.1"
 #define TESK_VERSION ((TESK_VERSION_MAJOR << 16) | TESK_VERSION_MINOR)
+/* The library's soname (and file name): hosts built against these headers load this one. A
+   host that loads the library at run time opens "libtesk.so", the link installed beside it;
+   one that links it reaches the copy already loaded through this name. */
+#define TESK_SONAME "libtesk.so." TESK_VERSION_STRING
 
 #include <tesk/tesk_app.h>
 #include <tesk/tesk_breakpoints.h>
