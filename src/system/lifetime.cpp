@@ -154,6 +154,11 @@ Scope::~Scope()
         deletePending();
 }
 
+bool inScope()
+{
+    return state().depth > 0;
+}
+
 bool Scope::alive() const
 {
     return !m_hasObject || (m_object && !doomed(m_object));
