@@ -31,6 +31,10 @@ T *object(const void *handle)
 void *plain(const void *handle, const std::type_info &type);
 void dropPlain(const void *object);
 
+// How many handles live now, of both kinds. A dead handle leaves no entry behind: handles are
+// never given out again because their numbers only ever grow.
+qsizetype liveCount();
+
 template<typename T>
 [[nodiscard]] void *addPlain(const T *object)
 {
