@@ -46,7 +46,9 @@ public:
     // Nothing but the four names in the folder (no temporary file left behind).
     bool nothingElse() const
     {
-        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size() == 4;
+        return QDir(m_dir.path())
+                   .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+                   .size() == 4;
     }
 
 private:

@@ -43,8 +43,8 @@ int openRegularDescriptor(const QString &path, int flags)
         return -1;
     }
     // Truncating is left until the file is known to be one: O_TRUNC would act on what it finds.
-    const int fd = ::open(name.constData(),
-                          (flags & ~O_TRUNC) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(name.constData(), (flags & ~O_TRUNC) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     if (fd < 0)
         return -1;
     struct stat status

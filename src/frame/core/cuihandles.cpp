@@ -103,7 +103,7 @@ void dropPlain(const void *object)
     }
 }
 
-qsizetype liveCount()
+qsizetype tableSize()
 {
     return registry().objects.size() + registry().plainObjects.size();
 }

@@ -8,9 +8,9 @@
 #include <tesk/tesk_breakpoints.h>
 #include <tesk/tesk_datanav.h>
 #include <tesk/tesk_dialogs.h>
-#include <tesk/tesk_symbols.h>
 #include <tesk/tesk_frame.h>
 #include <tesk/tesk_registry.h>
+#include <tesk/tesk_symbols.h>
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -83,14 +83,14 @@ protected:
     {
         cycle();
         pumpAsTheHost();
-        const qsizetype handles = tesk::handles::liveCount();
+        const qsizetype handles = tesk::handles::tableSize();
         const ObjectCount objects;
         for (int i = 0; i < 1000; ++i) {
             cycle();
             pumpAsTheHost();
         }
         EXPECT_EQ(ObjectCount::balance(), 0) << "objects left by 1,000 cycles";
-        EXPECT_EQ(tesk::handles::liveCount(), handles) << "handles left by 1,000 cycles";
+        EXPECT_EQ(tesk::handles::tableSize(), handles) << "handles left by 1,000 cycles";
     }
 
     testhost::ModalAnswers m_answers;
@@ -127,8 +127,8 @@ TEST_F(CreateDestroyCycles, BreakpointDialogWithItsProxy)
 
 TEST_F(CreateDestroyCycles, BreakpointDialogRun)
 {
-    const auto previous = tesk::system::ModalSeam::setResponder(
-        [](const tesk::system::ModalSeam::Request &request) {
+    const auto previous =
+        tesk::system::ModalSeam::setResponder([](const tesk::system::ModalSeam::Request &request) {
             if (auto *dialog = qobject_cast<QDialog *>(request.widget.data()))
                 dialog->reject();
         });
@@ -177,7 +177,8 @@ TEST_F(CreateDestroyCycles, DataNavigatorEndedInsideItsHostCall)
 TEST_F(CreateDestroyCycles, DataSourceReplaced)
 {
     const TeskHandle pane = CuiDataNavCreate();
-    expectCyclesLeaveNothing([pane] { CuiDataNavSetDataSource(pane, CuiSymtabDataSourceCreate()); });
+    expectCyclesLeaveNothing(
+        [pane] { CuiDataNavSetDataSource(pane, CuiSymtabDataSourceCreate()); });
     CuiDataNavDestroy(pane);
 }
 
