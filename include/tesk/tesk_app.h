@@ -17,8 +17,9 @@ TESK_EXPORT MoskResult moskInitialisePlugin(MoskRegistrar *registrar);
 TESK_EXPORT int CuiQtInit_Win(char *commandLine);
 TESK_EXPORT int CuiQtInit_WinEx(const char *programName, char *commandLine);
 
-/* Runs the event loop until QtShutdown; 1. Answers 0 when called from within the running
-   loop (a callback), which it leaves running. */
+/* Runs the event loop until QtShutdown; 1. Answers 0 when called from within a running loop
+   (a callback, a host timer inside one of the library's boxes or dialogs) or from a host
+   function the library called, and leaves that loop running. */
 TESK_EXPORT int CuiRun(void);
 TESK_EXPORT void CuiPump(void);
 TESK_EXPORT void *CuiGetQtApp(void);

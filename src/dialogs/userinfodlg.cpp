@@ -2,6 +2,7 @@
 
 #include "dialogs/dialogframe.h"
 #include "system/modalseam.h"
+#include "system/regularfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -59,7 +60,8 @@ bool UserInfoDlg::openFiles(QFile &templateFile, QSaveFile &outputFile)
     if (m_files->templateFile.isNull() || m_files->outputFile.isNull())
         return false;
     templateFile.setFileName(m_files->templateFile);
-    outputFile.setFileName(m_files->outputFile);
+    // A link is followed: its target is what gets replaced.
+    outputFile.setFileName(tesk::system::replacementTarget(m_files->outputFile));
     if (!templateFile.exists()) {
         showError(QT_TR_NOOP("Cannot find the input template file <p>'%1'<p>This means the user "
                              "information cannot be saved."),
@@ -70,6 +72,12 @@ bool UserInfoDlg::openFiles(QFile &templateFile, QSaveFile &outputFile)
         showError(QT_TR_NOOP("Cannot read the input file<p>'%1'<p>This means the user "
                              "information cannot be saved."),
                   m_files->templateFile);
+        return false;
+    }
+    if (!tesk::system::regularOrAbsent(outputFile.fileName())) {
+        templateFile.close();
+        showError(QT_TR_NOOP("The user information file<p>'%1'<p>cannot be written."),
+                  m_files->outputFile);
         return false;
     }
     // The output is written beside its place and only then put there: a write that fails half

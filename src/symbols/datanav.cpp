@@ -12,6 +12,7 @@
 #include "symbols/symtabdatasource.h"
 #include "symbols/varlistview.h"
 #include "system/modalseam.h"
+#include "system/regularfile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -678,8 +679,9 @@ void DataNav::dumpCurrentView(const QString &file, bool append)
         return;
     QString name = file;
     expandEnvironmentReference(name);
-    QFile out(name);
-    if (!out.open(QIODevice::WriteOnly | (append ? QIODevice::Append : QIODevice::Truncate)))
+    QFile out;
+    if (!tesk::system::openRegular(
+            out, name, QIODevice::WriteOnly | (append ? QIODevice::Append : QIODevice::Truncate)))
         return;
     QTextStream stream(&out);
     stream << "Start Of Dump \n";

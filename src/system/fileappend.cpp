@@ -1,5 +1,7 @@
 #include "system/fileappend.h"
 
+#include "system/regularfile.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -62,10 +64,9 @@ bool endsWithLineFeed(int fd, off_t size)
 
 bool appendWhole(const QString &fileName, const QByteArray &bytes, AppendStart start)
 {
-    const QByteArray path = QFile::encodeName(fileName);
-    Descriptor fd(::open(path.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
-    if (fd.get() < 0)
-        fd.reset(::open(path.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
+    Descriptor fd(openRegularDescriptor(fileName, O_RDWR | O_APPEND | O_CREAT));
+    if (fd.get() < 0 && errno == EACCES)
+        fd.reset(openRegularDescriptor(fileName, O_WRONLY | O_APPEND | O_CREAT));
     if (fd.get() < 0)
         return false;
     // Another writer of the same file waits here, so that two records never interleave. The
@@ -80,15 +81,12 @@ bool appendWhole(const QString &fileName, const QByteArray &bytes, AppendStart s
     if (::fstat(fd.get(), &before) != 0)
         return false;
     QByteArray record = bytes;
-    if (start == OnItsOwnLine && S_ISREG(before.st_mode) &&
-        !endsWithLineFeed(fd.get(), before.st_size))
+    if (start == OnItsOwnLine && !endsWithLineFeed(fd.get(), before.st_size))
         record.prepend('\n');
     if (writeAll(fd.get(), record.constData(), record.size()) && ::fsync(fd.get()) == 0)
         return true;
-    // A torn record would hide what follows it: take it back (only regular files have a
-    // length to go back to).
-    if (S_ISREG(before.st_mode))
-        (void)::ftruncate(fd.get(), before.st_size);
+    // A torn record would hide what follows it: take it back.
+    (void)::ftruncate(fd.get(), before.st_size);
     return false;
 }
 

@@ -1,8 +1,10 @@
 #include "system/lifetime.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QSet>
+#include <QThread>
 #include <QWidget>
 
 #include <utility>
@@ -64,13 +66,37 @@ bool descendsFrom(const QObject *object, const QObject *ancestor)
     return false;
 }
 
-void deletePending()
+// Deletes the objects from the event loop, once the frames that may still touch them have
+// returned: the toolkit's deleteLater. Outside every loop (a host that pumps with processEvents
+// of its own) that is never carried out, so the host's next pass deletes them as well, unless
+// a scope is open by then, whose end takes them.
+void deleteFromTheLoop(const QList<QPointer<QObject>> &objects)
 {
-    const QList<QPointer<QObject>> pending = std::exchange(state().pending, {});
-    for (const QPointer<QObject> &object : pending) {
+    if (objects.isEmpty())
+        return;
+    for (const QPointer<QObject> &object : objects) {
         if (object)
             object->deleteLater();
     }
+    QCoreApplication *application = QCoreApplication::instance();
+    if (!application || QThread::currentThread()->loopLevel() > 0)
+        return;
+    QMetaObject::invokeMethod(
+        application,
+        [objects] {
+            for (const QPointer<QObject> &object : objects) {
+                if (object && state().depth > 0)
+                    state().pending.append(object);
+                else
+                    delete object.data();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void deletePending()
+{
+    deleteFromTheLoop(std::exchange(state().pending, {}));
 }
 
 } // namespace
@@ -109,7 +135,7 @@ void destroyLater(QObject *object)
     }
     if (auto *widget = qobject_cast<QWidget *>(object))
         widget->hide();
-    object->deleteLater();
+    deleteFromTheLoop({object});
 }
 
 bool doomed(const QObject *object)
@@ -152,6 +178,11 @@ Scope::~Scope()
 {
     if (--state().depth == 0)
         deletePending();
+}
+
+bool inScope()
+{
+    return state().depth > 0;
 }
 
 bool Scope::alive() const

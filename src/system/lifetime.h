@@ -62,6 +62,9 @@ private:
     bool m_hasObject;
 };
 
+// Whether a scope is open: some frame below the caller may still use what it would end.
+bool inScope();
+
 // Calls the host on behalf of the caller inside a scope; whether the caller still lives
 // afterwards. Nothing of the caller may be touched when it answers false.
 template<typename Call>

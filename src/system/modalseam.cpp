@@ -29,6 +29,12 @@ QMessageBox::StandardButton escapeAnswer(QMessageBox::StandardButtons buttons)
     return buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::NoButton;
 }
 
+int &loopCount()
+{
+    static int count = 0;
+    return count;
+}
+
 } // namespace
 
 ModalSeam::Responder ModalSeam::setResponder(Responder r)
@@ -69,12 +75,19 @@ bool runGuarded(Widget *widget, const QObject *owner, End end, Loop &&loop)
     const QMetaObject::Connection ownerDeleted =
         owner ? QObject::connect(owner, &QObject::destroyed, widget, endLoop)
               : QMetaObject::Connection();
+    ++loopCount();
     loop();
+    --loopCount();
     QObject::disconnect(ownerDeleted);
     return scope.alive() && (!owner || (ownerGuard && !lifetime::doomed(owner)));
 }
 
 } // namespace
+
+int ModalSeam::runningLoops()
+{
+    return loopCount();
+}
 
 ModalSeam::Result ModalSeam::run(QDialog *dialog, const QObject *owner, Kind kind)
 {

@@ -55,6 +55,8 @@ public:
     // The same for a popup menu; the chosen item is null unless the menu and its owner live.
     static Result runMenu(QMenu *menu, const QPoint &pos, const QObject *owner = nullptr,
                           QAction *at = nullptr);
+    // How many of the runs above are on the stack now.
+    static int runningLoops();
     static QMessageBox::StandardButton messageBox(QWidget *parent, QMessageBox::Icon icon,
                                                   const QString &caption, const QString &text,
                                                   QMessageBox::StandardButtons buttons,

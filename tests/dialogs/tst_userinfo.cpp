@@ -1,6 +1,7 @@
 // CuiGetUserInformation: the contact details merged into the template's name line and the
 // eight after it, and each file the dialog cannot use reported with the dialog kept up.
 #include "modalanswers.h"
+#include "nonregularfiles.h"
 #include "testhost.h"
 
 #include "dialogs/userinfodlg.h"
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -133,6 +135,35 @@ TEST_F(UserInformation, FileThatCannotBeUsedIsReportedAndTheDialogStays)
             << qPrintable(answers.seen().back().text);
         EXPECT_FALSE(QFile::exists(path("out.txt"))) << qPrintable(c.message);
     }
+}
+
+// An output that names a device, a pipe or a folder is refused before anything is written; a
+// link is followed, its target written and the link kept.
+TEST_F(UserInformation, OutputThatIsNoRegularFileIsRefusedAndALinkIsFollowed)
+{
+    writeTemplate("Report\n  Name: \n");
+    const testfiles::NonRegularFiles names;
+    const QByteArray in = path("template.txt").toLatin1();
+    for (const QString &name : names.refused()) {
+        ModalAnswers answers;
+        answers.click(QStringLiteral("okPB"))
+            .click(QStringLiteral("OK"))
+            .click(QStringLiteral("cancelPB"));
+        const QByteArray out = name.toLatin1();
+        EXPECT_EQ(CuiGetUserInformation(0, in.constData(), out.constData()), 0) << qPrintable(name);
+        ASSERT_EQ(answers.seen().size(), 2u) << qPrintable(name);
+        EXPECT_TRUE(answers.seen().back().text.contains(QStringLiteral("cannot be written")))
+            << qPrintable(answers.seen().back().text);
+    }
+    EXPECT_TRUE(QFileInfo(names.pipe()).isFile() == false && QFileInfo(names.folder()).isDir());
+
+    m_answers.type(QStringLiteral("nameEF"), QStringLiteral("Ada"));
+    m_answers.click(QStringLiteral("okPB"));
+    const QByteArray link = names.link().toLatin1();
+    EXPECT_EQ(CuiGetUserInformation(0, in.constData(), link.constData()), 1);
+    EXPECT_TRUE(names.linkKept());
+    EXPECT_EQ(names.targetBytes(), QByteArray("Report\n  Name: Ada\n"));
+    EXPECT_TRUE(names.nothingElse());
 }
 
 TEST_F(UserInformation, TemplateMayBeItsOwnOutput)

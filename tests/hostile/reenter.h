@@ -4,9 +4,10 @@
 // handed and acts from its timers while the library's own loops and callbacks run.
 //   texts      an export answering a pointer is asked twice (about two objects where it takes
 //              one); its first answer, read afterwards, must be unchanged.
-//   loops      from inside each dialog, box, chooser and menu an export runs, the host closes
-//              the main window; where the loop runs for an owner (a pane, view, dialog), a
-//              second run destroys the owner instead.
+//   loops      from inside each dialog, box, chooser and menu an export runs, the host asks
+//              for the main loop (which must be refused) and shuts down, then closes the main
+//              window; where the loop runs for an owner (a pane, view, dialog), a second run
+//              destroys the owner instead.
 //   callbacks  inside each host function the library calls, the host destroys the object that
 //              called; a second run closes the main window instead.
 // Events are pumped after each run, and a main window is made again when it went.
@@ -104,6 +105,7 @@ public:
         m_actInLoops = actInLoops;
         m_armed = true;
         m_acted = m_hadOwner = false;
+        m_runTaken = false;
         body();
         m_armed = false;
         m_inLoop = nullptr;
@@ -116,7 +118,9 @@ public:
         pump();
         if (!m_acted)
             std::printf("reenter: %s never reached the host\n", name.c_str());
-        return m_acted;
+        if (m_runTaken)
+            std::printf("reenter: %s ran the main loop inside its own\n", name.c_str());
+        return m_acted && !m_runTaken;
     }
     bool hadOwner() const { return m_hadOwner; }
 
@@ -141,9 +145,20 @@ private:
         return context;
     }
 
+    // As a host timer would inside any loop: the main loop run there would end the
+    // application under the running one once it returned; the shutdown waits.
+    void runAndShutDown()
+    {
+        if (CuiRun() != 0)
+            m_runTaken = true;
+        QtShutdown();
+    }
+
     void respond(const Request &request)
     {
         const QPointer<QWidget> widget = request.widget;
+        if (m_armed && m_actInLoops)
+            runAndShutDown();
         // A step the user takes first leads to the loop the run acts in.
         if (m_inLoop)
             std::exchange(m_inLoop, nullptr)(widget);
@@ -178,6 +193,7 @@ private:
     bool m_armed = false;
     bool m_acted = false;
     bool m_hadOwner = false;
+    bool m_runTaken = false;
 };
 
 inline Host &host()

@@ -2,6 +2,7 @@
 // counted in host calls, drill-down, script commands and the words of its host calls.
 #include "datanavhost.h"
 #include "modalanswers.h"
+#include "nonregularfiles.h"
 #include "symtabhost.h"
 #include "testhost.h"
 
@@ -350,6 +351,19 @@ TEST_F(DataNavTest, DumpWritesTheListOnScreenAppendingOnlyWhenAsked)
     command({"dumptab", file, "appendix"});
     ASSERT_TRUE(read.open(QIODevice::ReadOnly));
     EXPECT_EQ(read.readAll(), one);
+}
+
+TEST_F(DataNavTest, DumpGoesToRegularFilesOnlyAndThroughLinks)
+{
+    show();
+    const testfiles::NonRegularFiles names;
+    command({"raisefunctiontab"});
+    for (const QString &name : names.refused())
+        command({"dumptab", name});
+    command({"dumptab", names.link(), "append"});
+    EXPECT_TRUE(names.linkKept());
+    EXPECT_TRUE(names.targetBytes().startsWith("before\nStart Of Dump \n"))
+        << names.targetBytes().left(40).data();
 }
 
 TEST_F(DataNavTest, CommandsWatchAndBreakReachTheHostWithEveryWord)

@@ -64,6 +64,31 @@ TEST(Lifetime, AnObjectEndedInsideNestedScopesGoesAfterTheOutermostWithItsHandle
     EXPECT_TRUE(otherGuard.isNull());
 }
 
+// A host that pumps with processEvents of its own and never runs a loop: what was ended inside
+// a scope goes with its next pass, and a window ended outside every scope as well; a scope
+// open at that pass keeps the object until the scope's end.
+TEST(Lifetime, AHostPumpingItsOwnEventsDeletesWhatWasEndedInsideAScope)
+{
+    testhost::startLibrary();
+    const QPointer<QWidget> firstGuard(new QWidget), secondGuard(new QWidget);
+    const QPointer<QWidget> windowGuard(new QWidget);
+    {
+        lifetime::Scope scope;
+        lifetime::destroy(firstGuard);
+        lifetime::destroy(secondGuard);
+    }
+    lifetime::destroyLater(windowGuard);
+    {
+        lifetime::Scope open;
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(firstGuard && secondGuard) << "deleted while a scope was open";
+    }
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(firstGuard.isNull());
+    EXPECT_TRUE(secondGuard.isNull());
+    EXPECT_TRUE(windowGuard.isNull());
+}
+
 TEST(Lifetime, AModalRunEndsWhenItsOwnerIsEndedOrItsParentDiesInsideTheLoop)
 {
     testhost::startLibrary();

@@ -8,6 +8,7 @@
 #include "frame/windows/toolbars/embeddedimages.h"
 #include "objectinspector/inspectorstartup.h"
 #include "system/debugoutput.h"
+#include "system/lifetime.h"
 #include "system/modalseam.h"
 
 #include <QDir>
@@ -301,8 +302,10 @@ int run()
     ProcessFrame &f = frame();
     if (!QCoreApplication::instance())
         return 1;
-    // A loop run from a callback of the running one would delete the application under it.
-    if (f.loopRunning)
+    // A loop run from inside another one (a callback of the running loop, a host timer inside
+    // a dialog or box, a host function the library called) would end the application under it
+    // once it returned.
+    if (f.loopRunning || QThread::currentThread()->loopLevel() > 0 || tesk::lifetime::inScope())
         return 0;
     if (!std::exchange(f.quitPending, false)) {
         f.loopRunning = true;
@@ -332,8 +335,11 @@ int shutdown()
     if (!f.frameCreated || !QCoreApplication::instance())
         return 1;
     // Asking a loop that does not run to quit would leave the request standing for the next
-    // one, which every popup and dialog of a pumping host would end at once.
-    if (!f.loopRunning && QThread::currentThread()->loopLevel() == 0) {
+    // one, which every popup and dialog of a pumping host would end at once. The library's own
+    // dialogs and menus are no loop the host can shut down: from inside them alone, the request
+    // waits for the next run as well.
+    if (!f.loopRunning &&
+        QThread::currentThread()->loopLevel() == tesk::system::ModalSeam::runningLoops()) {
         f.quitPending = true;
         return 0;
     }

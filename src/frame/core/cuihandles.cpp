@@ -19,7 +19,8 @@ struct Registry
     QHash<const QObject *, quintptr> handles;
     QHash<quintptr, std::pair<const void *, const std::type_info *>> plainObjects;
     QHash<const void *, quintptr> plainHandles;
-    // Odd and far from any address a host might hold by mistake; grows for ever.
+    // Odd and far from any address a host might hold by mistake; grows for ever, 2^62 handles
+    // before it could come round.
     quintptr next = 0x7e5c0001;
 };
 
@@ -100,6 +101,11 @@ void dropPlain(const void *object)
         r.plainObjects.remove(*found);
         r.plainHandles.erase(found);
     }
+}
+
+qsizetype tableSize()
+{
+    return registry().objects.size() + registry().plainObjects.size();
 }
 
 } // namespace tesk::handles

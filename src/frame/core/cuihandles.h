@@ -31,6 +31,11 @@ T *object(const void *handle)
 void *plain(const void *handle, const std::type_info &type);
 void dropPlain(const void *object);
 
+// The entries of the handle tables, of both kinds: live handles, and those of ended objects
+// that wait for their deletion. A deleted object leaves no entry behind: its handle stays dead
+// because handle numbers only ever grow, never because it is remembered.
+qsizetype tableSize();
+
 template<typename T>
 [[nodiscard]] void *addPlain(const T *object)
 {

@@ -1,6 +1,7 @@
 #include "frame/core/xmlserial.h"
 
 #include "system/fileappend.h"
+#include "system/regularfile.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -8,6 +9,10 @@
 namespace NXmlSerial {
 
 namespace {
+
+// A file of sections holds a few settings documents; a larger one is no such file, and
+// parsing it would hold the user interface for as long as it takes.
+constexpr qint64 kMaxSectionFileBytes = 4 << 20;
 
 // Characters an XML document cannot carry (NUL, most control characters, U+FFFE, a lone
 // surrogate) and a carriage return, which a parser turns into a line feed, are stored as this
@@ -352,12 +357,17 @@ int loadXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &r
 int loadXmlSection(const QString &fileName, const QString &tag,
                    const std::function<bool(const QString &document)> &attempt)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QFile file;
+    if (!tesk::system::openRegular(file, fileName, QIODevice::ReadOnly | QIODevice::Text))
         return 0;
-    QTextStream stream(&file);
-    const QString text = stream.readAll();
+    // A size the file states is not trusted (files of /proc state none): one byte more than
+    // allowed is asked for, to tell a file that fits from one that does not.
+    const QByteArray bytes = file.read(kMaxSectionFileBytes + 1);
+    if (bytes.size() > kMaxSectionFileBytes || file.error() != QFileDevice::NoError)
+        return 0;
     file.close();
+    QTextStream stream(bytes);
+    const QString text = stream.readAll();
     const QString header = QLatin1Char('[') + tag.toLower() + QLatin1Char(']');
     // A copy of the section that does not load (written by a program that was interrupted)
     // does not hide a later copy that does.

@@ -173,7 +173,8 @@ private:
 // so that any text, control characters included, loads back unchanged.
 int storeXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &root);
 // Loads the root object from the document behind the first "[tag]" line (tag compared without
-// regard to letter case) that holds a complete document; 1 when one was read, else 0.
+// regard to letter case) that holds a complete document; 1 when one was read, else 0 (also for
+// a name that is no regular file, and a file of more than 4 MiB).
 int loadXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &root);
 // The same walk for a caller that loads each copy of the section its own way (into a fresh
 // object, say): the attempt gets the text behind each "[tag]" line in turn until it answers

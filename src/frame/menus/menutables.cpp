@@ -1,5 +1,7 @@
 #include "frame/menus/menutables.h"
 
+#include "system/regularfile.h"
+
 #include <QFile>
 #include <QTextStream>
 
@@ -62,8 +64,8 @@ void dumpTable(QTextStream &out, const char *title, const MenuItemRow *row)
 
 bool MenuTables::dump(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    QFile file;
+    if (!tesk::system::openRegular(file, fileName, QIODevice::WriteOnly | QIODevice::Text))
         return false;
     QTextStream out(&file);
     dumpTable(out, "Main Table", itemTable(0));

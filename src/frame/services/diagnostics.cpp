@@ -1,5 +1,7 @@
 #include "frame/services/diagnostics.h"
 
+#include "system/regularfile.h"
+
 #include <QFile>
 #include <QMouseEvent>
 #include <QTextStream>
@@ -11,8 +13,9 @@ BlackHole::BlackHole(QObject *parent, const char *name)
     const QString folder = qEnvironmentVariable("TMP");
     if (folder.isEmpty())
         return;
-    m_file = std::make_unique<QFile>(folder + QStringLiteral("/events.txt"));
-    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Append)) {
+    m_file = std::make_unique<QFile>();
+    if (!tesk::system::openRegular(*m_file, folder + QStringLiteral("/events.txt"),
+                                   QIODevice::WriteOnly | QIODevice::Append)) {
         m_file.reset();
         throw std::runtime_error("Failed to open file");
     }
@@ -58,10 +61,10 @@ void listDescendants(const QObject *object, QTextStream &stream, int depth)
 
 bool dumpObjectTree(const QObject *root, const QString &fileName, int append)
 {
-    QFile file(fileName);
+    QFile file;
     const auto mode =
         QIODevice::WriteOnly | (append == 1 ? QIODevice::Append : QIODevice::Truncate);
-    if (!file.open(mode)) {
+    if (!tesk::system::openRegular(file, fileName, mode)) {
         const QByteArray message =
             QStringLiteral("Failed to open file %1 for output").arg(fileName).toLatin1();
         throw FileOpenError(message.constData());

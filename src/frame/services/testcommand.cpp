@@ -4,6 +4,7 @@
 #include "frame/menus/mt.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
+#include "system/regularfile.h"
 
 #include <QFile>
 
@@ -82,8 +83,8 @@ bool TestCommand::writeResult(const QString &fileName) const
 {
     if (fileName.isEmpty() || m_result.isEmpty())
         return false;
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    QFile file;
+    if (!tesk::system::openRegular(file, fileName, QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     return file.write(m_result.toUtf8()) >= 0;
 }

@@ -1,16 +1,21 @@
 // The loop exports in a process of their own, since CuiRun ends the application it ran.
-// First argument: "pending" (a shutdown asked for before the loop runs) or "hostapp" (a host
-// that made its own application). Prints what it saw.
+// First argument: "pending" (a shutdown asked for before the loop runs), "hostapp" (a host
+// that made its own application), "inbox" (a pumping host that runs the loop and shuts down
+// from a timer inside a box) or "runbox" (the same with the loop running around the box).
+// Prints what it saw.
+#include "modalanswers.h"
 #include "sanitizerdefaults.h"
 #include "testhost.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -72,14 +77,58 @@ int hostApplication()
     return 0;
 }
 
+// Inside the first box the library runs, as a host timer would: the loop asked for, then the
+// shutdown; the box is then answered Yes.
+void runAndShutDownInTheFirstBox()
+{
+    static const auto answer = tesk::system::ModalSeam::setResponder(nullptr);
+    static bool first = true;
+    tesk::system::ModalSeam::setResponder([](const tesk::system::ModalSeam::Request &request) {
+        if (std::exchange(first, false)) {
+            std::printf("nested=%d\n", CuiRun());
+            std::printf("shutdown=%d\n", QtShutdown());
+        }
+        answer(request);
+    });
+}
+
+int shutdownInsideABox(bool runningLoop)
+{
+    char commandLine[] = "";
+    if (!CuiQtInit_WinEx("loop_child", commandLine) || !createFrame())
+        return 1;
+    testhost::ModalAnswers answers;
+    answers.answerMessageBoxes(QMessageBox::Yes);
+    runAndShutDownInTheFirstBox();
+    endLoopAfter(5000);
+    if (runningLoop) {
+        QTimer::singleShot(0, [] { std::printf("box=%d\n", CuiSimplePrompt(0, "", "first")); });
+        std::printf("run=%d\n", CuiRun());
+    } else {
+        std::printf("box=%d\n", CuiSimplePrompt(0, "", "first"));
+        // The shutdown waits for the next run: a box meanwhile still waits for its answer.
+        std::printf("second=%d\n", CuiSimplePrompt(0, "", "second"));
+        std::printf("application=%s\n", CuiGetQtApp() ? "yes" : "no");
+        std::printf("run=%d\n", CuiRun());
+    }
+    std::printf("application=%s\n", CuiGetQtApp() ? "yes" : "no");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("KSODEBUG_ALLOW_MULTIPLE_INSTANCES", "1", 1);
-    const bool hostApp = argc > 1 && !std::strcmp(argv[1], "hostapp");
-    const int result = hostApp ? hostApplication() : shutdownBeforeTheLoop();
+    const char *mode = argc > 1 ? argv[1] : "";
+    int result = 0;
+    if (!std::strcmp(mode, "hostapp"))
+        result = hostApplication();
+    else if (!std::strcmp(mode, "inbox") || !std::strcmp(mode, "runbox"))
+        result = shutdownInsideABox(!std::strcmp(mode, "runbox"));
+    else
+        result = shutdownBeforeTheLoop();
     std::fflush(stdout);
     return result;
 }

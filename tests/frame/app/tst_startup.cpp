@@ -282,3 +282,25 @@ TEST(LoopInItsOwnProcess, AHostsOwnApplicationRunsAndStaysTheHosts)
     EXPECT_TRUE(output.contains(QStringLiteral("application=host's\n"))) << qPrintable(output);
     EXPECT_TRUE(output.contains(QStringLiteral("exit=0\n"))) << qPrintable(output);
 }
+
+// A host timer inside one of the library's boxes asks for the loop and then shuts down: the
+// loop is refused, and the application is never ended under the box that runs.
+TEST(LoopInItsOwnProcess, ALoopAskedForInsideABoxIsRefusedAndTheShutdownWaitsForTheNextRun)
+{
+    const QString output = runLoopChild("inbox");
+    EXPECT_TRUE(output.contains(QStringLiteral("nested=0\nshutdown=0\nbox=3\n")))
+        << qPrintable(output);
+    EXPECT_TRUE(output.contains(QStringLiteral("second=3\napplication=yes\nrun=1\n")))
+        << qPrintable(output);
+    EXPECT_TRUE(output.contains(QStringLiteral("application=no\nexit=0\n"))) << qPrintable(output);
+    EXPECT_FALSE(output.contains(QStringLiteral("loop held"))) << qPrintable(output);
+}
+
+TEST(LoopInItsOwnProcess, AShutdownInsideABoxEndsTheRunningLoopOnceTheBoxIsLeft)
+{
+    const QString output = runLoopChild("runbox");
+    EXPECT_TRUE(output.contains(QStringLiteral("nested=0\nshutdown=0\n"))) << qPrintable(output);
+    EXPECT_TRUE(output.contains(QStringLiteral("run=1\napplication=no\nexit=0\n")))
+        << qPrintable(output);
+    EXPECT_FALSE(output.contains(QStringLiteral("loop held"))) << qPrintable(output);
+}

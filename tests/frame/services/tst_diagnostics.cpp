@@ -1,4 +1,5 @@
 // The developer's aids: the click logger and the object-tree dump.
+#include "nonregularfiles.h"
 #include "testhost.h"
 
 #include "frame/services/diagnostics.h"
@@ -71,6 +72,45 @@ TEST(ObjectTreeDump, IndentsByDepthAndAppendsOnRequest)
     EXPECT_TRUE(readAll(file).endsWith("second - QObject\ninner - QObject\n"));
     EXPECT_THROW(tesk::frame::dumpObjectTree(&root, dir.filePath(QStringLiteral("no/dir/x")), 0),
                  FileOpenError);
+}
+
+TEST(ObjectTreeDump, GoesToRegularFilesOnlyAndThroughLinks)
+{
+    const testfiles::NonRegularFiles names;
+    QObject root;
+    (new QObject(&root))->setObjectName(QStringLiteral("child"));
+    for (const QString &name : names.refused()) {
+        EXPECT_THROW(tesk::frame::dumpObjectTree(&root, name, 0), FileOpenError)
+            << qPrintable(name);
+    }
+    ASSERT_TRUE(tesk::frame::dumpObjectTree(&root, names.link(), 1));
+    EXPECT_EQ(names.targetBytes(), QByteArray("before\nchild - QObject\n"));
+    EXPECT_TRUE(names.linkKept());
+}
+
+// The click log has a fixed name in the folder TMP names: what stands there under that name
+// must be a regular file, or a link to one.
+TEST(BlackHole, LogsToARegularFileOnly)
+{
+    testhost::startLibrary();
+    const QByteArray saved = qgetenv("TMP");
+    const testfiles::NonRegularFiles names;
+    for (const QString &name : names.refused()) {
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("events.txt"));
+        ASSERT_TRUE(QFile::link(name, log));
+        qputenv("TMP", dir.path().toUtf8());
+        EXPECT_THROW(BlackHole hole, std::runtime_error) << qPrintable(name);
+    }
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::link(names.linkTarget(), dir.filePath(QStringLiteral("events.txt"))));
+    qputenv("TMP", dir.path().toUtf8());
+    {
+        BlackHole hole;
+        EXPECT_TRUE(hole.isLogging());
+    }
+    EXPECT_TRUE(names.targetBytes().startsWith("before\nEvent stream\n"));
+    qputenv("TMP", saved);
 }
 
 } // namespace

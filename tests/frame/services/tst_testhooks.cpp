@@ -1,6 +1,7 @@
 // The host's helpers: string lists it fills, rich-text markup into its buffers, and the test
 // command's output through the host's printer.
 #include "frames.h"
+#include "nonregularfiles.h"
 #include "testhost.h"
 
 #include "frame/core/hoststringlists.h"
@@ -184,6 +185,25 @@ TEST_F(TestFunction, NavigatorCommandsReachTheSymbolsPane)
     QFile written(QString::fromStdString(file));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), QByteArray("navigator answer"));
+}
+
+// The result file goes to a regular file only, through a link to one.
+TEST_F(TestFunction, ResultFileIsARegularFileOrALinkToOne)
+{
+    testhost::startLibrary();
+    window = 7;
+    createFrame("Debugger", window);
+    const testfiles::NonRegularFiles names;
+    for (const QString &name : names.refused()) {
+        const std::string file = name.toStdString();
+        run("menu", "", file.c_str());
+        ASSERT_FALSE(printed.lines.empty()) << file;
+        EXPECT_EQ(printed.lines.front(), "Dumping Menu State...\n") << file;
+    }
+    const std::string link = names.link().toStdString();
+    run("menu", "", link.c_str());
+    EXPECT_TRUE(names.linkKept());
+    EXPECT_TRUE(names.targetBytes().startsWith("TeskId <")) << names.targetBytes().left(40).data();
 }
 
 } // namespace

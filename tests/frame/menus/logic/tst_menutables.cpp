@@ -1,5 +1,6 @@
 // The compiled-in menu tables: shape, ids and the rows the code and the host rely on.
 #include "frame/menus/menutables.h"
+#include "nonregularfiles.h"
 
 #include <QFile>
 #include <QSet>
@@ -174,4 +175,14 @@ TEST(MenuTables, DumpWritesTheMainAndAnalysisTables)
     ASSERT_EQ(analysis, 2 + 314);
     EXPECT_EQ(lines.value(analysis + 1), QStringLiteral("========"));
     EXPECT_FALSE(MenuTables::dump(dir.filePath(QStringLiteral("missing/menus.txt"))));
+}
+
+TEST(MenuTables, DumpGoesToRegularFilesOnlyAndThroughLinks)
+{
+    const testfiles::NonRegularFiles names;
+    for (const QString &name : names.refused())
+        EXPECT_FALSE(MenuTables::dump(name)) << qPrintable(name);
+    ASSERT_TRUE(MenuTables::dump(names.link()));
+    EXPECT_TRUE(names.linkKept());
+    EXPECT_TRUE(names.targetBytes().startsWith("Main Table\n")) << "replaced, not appended";
 }

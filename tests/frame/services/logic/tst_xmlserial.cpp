@@ -1,6 +1,8 @@
 // Objects stored as XML in tagged sections of a host file and loaded back.
 #include "frame/core/xmlserial.h"
 
+#include "nonregularfiles.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -342,4 +344,47 @@ TEST_F(XmlSectionTest, ConcurrentWritersLoseNoSection)
             EXPECT_EQ(loaded.text, QString(40 * 1024, QLatin1Char('a' + w)));
         }
     }
+}
+
+// A section goes to a regular file only; a link is followed and stays a link.
+TEST_F(XmlSectionTest, SectionsAreStoredInRegularFilesOnly)
+{
+    const testfiles::NonRegularFiles names;
+    Bulky value;
+    value.text = QStringLiteral("kept");
+    for (const QString &name : names.refused())
+        EXPECT_EQ(storeXmlSection(name, QStringLiteral("t"), value), 0) << qPrintable(name);
+    ASSERT_EQ(storeXmlSection(names.link(), QStringLiteral("t"), value), 1);
+    EXPECT_TRUE(names.linkKept());
+    EXPECT_TRUE(names.targetBytes().startsWith("before\n[t]\n")) << names.targetBytes().constData();
+    Bulky loaded;
+    EXPECT_EQ(loadXmlSection(names.link(), QStringLiteral("t"), loaded), 1);
+    EXPECT_EQ(loaded.text, QStringLiteral("kept"));
+    EXPECT_TRUE(names.nothingElse());
+}
+
+// Devices that never end, files of the system that state no size, folders, pipes and files far
+// larger than any file of sections all answer 0 at once.
+TEST_F(XmlSectionTest, SectionsLoadFromBoundedRegularFilesOnly)
+{
+    const testfiles::NonRegularFiles names;
+    Bulky loaded;
+    for (const QString &name :
+         names.refused() + QStringList{QStringLiteral("/dev/full"), QStringLiteral("/dev/zero"),
+                                       QStringLiteral("/proc/version")})
+        EXPECT_EQ(loadXmlSection(name, QStringLiteral("t"), loaded), 0) << qPrintable(name);
+
+    Bulky value;
+    value.text = QStringLiteral("small");
+    ASSERT_EQ(storeXmlSection(fileName(), QStringLiteral("t"), value), 1);
+    const QByteArray section = readFile();
+    // Just within the bound, then one byte beyond it.
+    const qsizetype bound = 4 << 20;
+    writeFile(section + QByteArray(bound - section.size() - 1, '\n') + '\n');
+    EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("t"), loaded), 1);
+    EXPECT_EQ(loaded.text, QStringLiteral("small"));
+    writeFile(section + QByteArray(bound - section.size(), '\n') + '\n');
+    loaded.text.clear();
+    EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("t"), loaded), 0);
+    EXPECT_TRUE(loaded.text.isEmpty());
 }
