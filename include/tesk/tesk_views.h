@@ -41,8 +41,8 @@
    a memory view with "Automatic Update" off ignores the first two groups.
    - Target updated (13, 14, 20, 26): the views read the target's memory again. Notify one of
      these when the target's memory may have changed (a step, a stop, a write by the host).
-   - Repaint (5, 15, 16): the views repaint from what they read last; nothing is read, so new
-     memory does not show.
+   - Repaint (5, 15, 16): the views repaint from what they read last; memory they hold is not
+     read again, so a change to it does not show.
    - Target changed (17): the panes of the current id switch to the subject's current target. */
 #define GCP_EVENT_REPAINT_0 5
 #define GCP_EVENT_REPAINT_1 15
