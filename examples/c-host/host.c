@@ -31,6 +31,9 @@
 static uint8_t g_memory[MEMORY_SIZE];
 static uint32_t g_registers[4] = {0x11111111u, 0x22222222u, MEMORY_BASE, 0x600000d3u};
 static int g_ticks;
+/* The tick of the last read of the target's memory: after the first tick, the view read the
+ * memory the "target" changed. */
+static int g_lastReadTick = -1;
 static int g_stopAfter = 30;
 static int g_shutdownAsked;
 
@@ -126,7 +129,8 @@ static MoskResult registryQuery(void *self, void **out, uint32_t id, uint32_t ve
     return NULL;
 }
 
-/* Tells every observer of that kind; the memory views refresh on GCP_EVENT_MEMORY_CHANGED_0. */
+/* Tells every observer of that kind. The memory views read the target's memory again on the
+ * GCP_EVENT_TARGET_UPDATED_* kinds; on GCP_EVENT_REPAINT_* they repaint what they read last. */
 static void fireEvent(int32_t kind)
 {
     int i;
@@ -211,6 +215,7 @@ static MoskResult readMemory(void *self, int32_t target, const TeskMemoryAddress
     if (inRange(address, length)) {
         *data = g_memory + (address->offset - MEMORY_BASE);
         runs[0].attribute = TESK_MEMORY_CHANGE_TRACKED;
+        g_lastReadTick = g_ticks;
     } else {
         /* Memory the target does not have: shown as stars, never edited. */
         *data = outside;
@@ -532,7 +537,7 @@ static void idle(void)
         ++g_memory[i];
     ++g_registers[0];
     sendRegisters();
-    fireEvent(GCP_EVENT_MEMORY_CHANGED_0);
+    fireEvent(GCP_EVENT_TARGET_UPDATED_0);
     if (g_stopAfter > 0 && g_ticks >= g_stopAfter && !g_shutdownAsked) {
         g_shutdownAsked = 1;
         QtShutdown();
@@ -604,6 +609,10 @@ int main(int argc, char **argv)
         printf("c-host: the idle function was not registered: FAILED\n");
     CuiRun();
     CuiDeleteIdleObject();
+    if (g_ticks > 1 && g_lastReadTick < 1)
+        printf("c-host: the memory view never read the memory the target changed: FAILED\n");
+    else if (g_ticks > 1)
+        printf("c-host: the memory view read the target's memory at tick %d\n", g_lastReadTick);
     printf("c-host: stopped after %d idle ticks\n", g_ticks);
     return g_ticks > 0 ? 0 : 1;
 }

@@ -174,8 +174,13 @@ void showInPane(const RegisterExports &e, uint32_t id)
     RegLineRange ranges[8] = {};
     uint32_t capacity = 8;
     const int count = e.paneRanges(0, pane, ranges, &capacity, 1);
-    // A pane that is not on screen yet shows no registers: it asks for no lines (-1).
-    std::printf("host: register pane on data set %u asks for %d line ranges\n", id, count);
+    // A pane that is not on screen yet shows no registers: it has no lines to ask for (-1).
+    if (count < 0)
+        std::printf("host: register pane on data set %u is not on screen yet: no value lines "
+                    "to send\n",
+                    id);
+    else
+        std::printf("host: register pane on data set %u asks for %d line ranges\n", id, count);
     for (int i = 0; i < count; ++i)
         std::printf("host: register pane shows lines %d to %d\n", ranges[i].firstLine,
                     ranges[i].firstLine + ranges[i].lineCount - 1);

@@ -22,14 +22,25 @@ enum {
     REG_RECORD_ENUM_TABLES = 3 /* enumeration tables */
 };
 
-/* Flag bits of an item record. */
+/* Flag bits of an item record. A group head is a register record (an item with its own value,
+   of a type that makes an item) whose name becomes the group of the records that follow: it
+   shows with an open/close box, its members (REG_FLAG_IN_GROUP) below it, their full names
+   "view.head.member". A record with neither a head nor a member bit ends the group. A member
+   whose group's head made no item (REG_TYPE_NO_ITEM, say) is refused (0): it could never be
+   shown. The pane reads the other bits for display. */
 enum {
-    REG_FLAG_VIEW = 0x01,       /* the record defines a view (a tab) */
-    REG_FLAG_IN_GROUP = 0x02,   /* belongs to the current group (also 0x40) */
-    REG_FLAG_GROUP_HEAD = 0x04, /* heads a group named after it (also 0x20) */
-    REG_FLAG_TITLE = 0x08,      /* title line */
-    REG_FLAG_GROUP_HEAD_2 = 0x20,
-    REG_FLAG_IN_GROUP_2 = 0x40
+    REG_FLAG_VIEW = 0x01,         /* the record defines a view (a tab) */
+    REG_FLAG_IN_GROUP = 0x02,     /* a member of the current group, shown once the group opens */
+    REG_FLAG_GROUP_HEAD = 0x04,   /* heads a group named after it */
+    REG_FLAG_TITLE = 0x08,        /* a title line: a name across the row, no value */
+    REG_FLAG_GROUP_OPEN = 0x10,   /* a group head that starts open */
+    REG_FLAG_GROUP_HEAD_2 = 0x20, /* names a group as 0x04 does; in the pane it starts a row */
+    REG_FLAG_IN_GROUP_2 = 0x40, /* in the current group as 0x02 is, but shown as a plain register */
+    REG_FLAG_READ_ONLY = 0x80,  /* the value cannot be edited */
+    REG_FLAG_UNAVAILABLE = 0x100, /* the value is shown as dashes */
+    REG_FLAG_HIGHLIGHT = 0x2000,  /* the name is highlighted */
+    REG_FLAG_SAME_LINE = 0x4000,  /* continues the previous register's line */
+    REG_FLAG_OWN_LINE = 0x8000    /* stands on a line of its own */
 };
 
 /* Type codes: 5 is enumerated; 0-4 and 7-10 are value text; 6 and above 10 make no item.

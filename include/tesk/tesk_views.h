@@ -36,10 +36,17 @@
 /* The only view type: any other type name creates nothing (compared without case). */
 #define GCP_VIEW_TYPE_MEMORY "Memory"
 
-/* The host events the views follow (the other kinds of 0 to 29 are subscribed, not used). */
-#define GCP_EVENT_MEMORY_CHANGED_0 5
-#define GCP_EVENT_MEMORY_CHANGED_1 15
-#define GCP_EVENT_MEMORY_CHANGED_2 16
+/* The host events the views follow (the other kinds of 0 to 29 are subscribed, not used). Each
+   reaches the panes whose target id is the subject's current id (every pane when that id is 0);
+   a memory view with "Automatic Update" off ignores the first two groups.
+   - Target updated (13, 14, 20, 26): the views read the target's memory again. Notify one of
+     these when the target's memory may have changed (a step, a stop, a write by the host).
+   - Repaint (5, 15, 16): the views repaint from what they read last; memory they hold is not
+     read again, so a change to it does not show.
+   - Target changed (17): the panes of the current id switch to the subject's current target. */
+#define GCP_EVENT_REPAINT_0 5
+#define GCP_EVENT_REPAINT_1 15
+#define GCP_EVENT_REPAINT_2 16
 #define GCP_EVENT_TARGET_UPDATED_0 13
 #define GCP_EVENT_TARGET_UPDATED_1 14
 #define GCP_EVENT_TARGET_UPDATED_2 20

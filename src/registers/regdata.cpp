@@ -139,7 +139,13 @@ int RegData::addItem(RegDataRecord &record)
 
     const RegEnumTable *override = nullptr;
     const RegEnumTable *table = enumTableFor(record, &override);
-    if (!table && !makesPlainItem(record.type))
+    const bool makesItem = table || makesPlainItem(record.type);
+    if (record.flags & kGroupHeadFlags)
+        m_groupHeadless = !makesItem;
+    else if (!(record.flags & kInGroupFlags))
+        m_groupHeadless = false;
+    // A view shows a member only below its head: without one it could never be shown.
+    if (!makesItem || (m_groupHeadless && (record.flags & REG_FLAG_IN_GROUP)))
         return 0;
     auto owned = std::make_unique<RegDataItem>(record, m_currentView, fullName, name, table);
     RegDataItem *item = owned.get();

@@ -102,6 +102,8 @@ private:
     int m_useCount = 0;
     QString m_viewName;
     QString m_group;
+    // The current group's head made no item: its members would have no group to open.
+    bool m_groupHeadless = false;
     QString m_displayName;
     bool m_builtIn;
 

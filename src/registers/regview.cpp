@@ -279,13 +279,13 @@ void RegView::itemWentStale()
     QMetaObject::invokeMethod(this, &RegView::settleNearby, Qt::QueuedConnection);
 }
 
-int RegView::formattedWidest() const
+// A stale item's last width counts until its new value is formatted: were it dropped, every
+// update would narrow the cells and the next scroll to the wide value widen them again.
+int RegView::knownWidest() const
 {
     int widest = 0;
-    for (auto it = d->widths.cbegin(); it != d->widths.cend(); ++it) {
-        if (!it.key()->stale())
-            widest = qMax(widest, it.value());
-    }
+    for (int width : std::as_const(d->widths))
+        widest = qMax(widest, width);
     return widest;
 }
 
@@ -319,7 +319,7 @@ void RegView::settleNearby()
     for (auto it = first; it != last; ++it)
         (*it)->settle();
     const bool names = growNameWidth();
-    const int widest = formattedWidest();
+    const int widest = knownWidest();
     if (widest > d->widestValue || names) {
         d->widestValue = qMax(d->widestValue, widest);
         applyValueWidths();
@@ -352,8 +352,8 @@ void RegView::slotDataUpdated()
     }
     settleOnScreen();
     const bool names = growNameWidth();
-    // The values of this update formatted so far: the cells may narrow here, and only here.
-    const int widest = formattedWidest();
+    // The values as last known: the cells may narrow here, and only here.
+    const int widest = knownWidest();
     if ((widest > 0 && widest != d->widestValue) || names) {
         if (widest > 0)
             d->widestValue = widest;

@@ -141,7 +141,7 @@ private:
     QRect visibleContents() const;
     void settleOnScreen();
     void settleNearby();
-    int formattedWidest() const;
+    int knownWidest() const;
     // Names are measured as their items are first formatted: the widest so far.
     bool growNameWidth();
 

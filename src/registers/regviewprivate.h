@@ -33,7 +33,7 @@ public:
     QHash<QString, RegEntry *> byName;
     RegItem *currentGroup = nullptr;
     QString name;
-    // The value widths as last formatted; a stale item's no longer counts.
+    // The value widths as last formatted; a stale item's counts until it is formatted again.
     QHash<const RegItem *, int> widths;
     // The shown items as last laid out: in reading order, so from top to bottom.
     std::vector<RegItem *> laidOut;

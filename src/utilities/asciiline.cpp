@@ -19,6 +19,7 @@ struct Line
     qreal ascent = 0;
     qreal height = 0;
     qreal width = 0;
+    qreal descent = 0;
 };
 
 // The glyph runs the toolkit lays the text out in, in one line from the origin. Trailing spaces
@@ -35,7 +36,7 @@ QList<QGlyphRun> laidOut(const QString &text, const QFont &font, Line *measured)
     layout.endLayout();
     if (!line.isValid())
         return {};
-    *measured = {line.ascent(), line.height(), line.naturalTextWidth()};
+    *measured = {line.ascent(), line.height(), line.naturalTextWidth(), line.descent()};
     return layout.glyphRuns();
 }
 
@@ -88,6 +89,9 @@ bool AsciiLine::learnGlyph(int ch)
         m_haveRawFont = true;
         m_ascent = line.ascent;
         m_lineHeight = line.height;
+        // The rectangle form centres by the line's ascent and descent, not by its height,
+        // which is rounded up to whole pixels.
+        m_exactHeight = line.ascent + line.descent;
     } else if (run.rawFont() != m_run.rawFont()) {
         return false;
     }
@@ -166,6 +170,22 @@ bool AsciiLine::draw(QPainter *p, const QPointF &origin, const QString &text)
         return false;
     m_run.setRawData(m_glyphScratch.data(), m_positionScratch.data(), int(n));
     p->drawGlyphRun(origin, m_run);
+    return true;
+}
+
+bool AsciiLine::drawAligned(QPainter *p, const QRectF &room, Qt::Alignment align,
+                            const QString &text)
+{
+    const qsizetype n = text.size();
+    if (n == 0)
+        return true;
+    if ((align & (Qt::AlignRight | Qt::AlignHCenter)) && text.back() == QLatin1Char(' '))
+        return false;
+    const qreal width = place(text);
+    if (width < 0 || width > room.width() || m_exactHeight > room.height())
+        return false;
+    m_run.setRawData(m_glyphScratch.data(), m_positionScratch.data(), int(n));
+    p->drawGlyphRun(alignedBaseline(room, align, width, m_exactHeight, m_ascent), m_run);
     return true;
 }
 

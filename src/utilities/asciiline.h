@@ -34,6 +34,12 @@ public:
     // the font, a pair the font joins into one glyph).
     bool draw(QPainter *p, const QPointF &origin, const QString &text);
 
+    // Draws the text where drawText(room, align | Qt::TextSingleLine, text) would put it, when it
+    // fits the room; false, drawing nothing, where it does not fit or draw() would refuse it. A
+    // right-aligned or centred text must not end in a blank: the painter's layout leaves trailing
+    // blanks out of the width it aligns by.
+    bool drawAligned(QPainter *p, const QRectF &room, Qt::Alignment align, const QString &text);
+
     // How far the text drawn so reaches from its origin, the width the painter's layout gives
     // it; negative where draw() would refuse it.
     qreal width(const QString &text);
@@ -62,6 +68,7 @@ private:
     std::array<float, kChars> m_advances{};
     qreal m_ascent = 0;
     qreal m_lineHeight = 0;
+    qreal m_exactHeight = 0;
     // From a character's glyph to the next one's, per pair; kUnknown until learnt.
     std::vector<float> m_steps;
     std::vector<quint32> m_glyphScratch;

@@ -57,12 +57,18 @@ void fill(QPainter *p, const QRect &r, const QBrush &brush)
 // would put it. Answers whether it drew. Only printable ASCII is drawn so, which takes no
 // direction of its own: a painter that leaves the direction to the text (as one on an image
 // does) puts it left to right.
-bool drawLineAtLeft(QPainter *p, const QRect &room, int flags, const QString &text,
-                    tesk::utilities::TableTextCache &cache)
+bool drawFirstLine(QPainter *p, const QRect &room, int flags, const QString &text,
+                   tesk::utilities::TableTextCache &cache)
 {
     const tesk::utilities::TableTextCache::LineMetrics &metrics = cache.lineMetrics();
-    if (flags != int(Qt::AlignLeft | Qt::AlignVCenter) || p->layoutDirection() == Qt::RightToLeft ||
-        metrics.height > room.height())
+    if (p->layoutDirection() == Qt::RightToLeft || metrics.height > room.height())
+        return false;
+    // Numbers, and so every cell of a memory view, stand at the right: placed by their exact
+    // width, which the glyph run knows.
+    if (flags == int(Qt::AlignRight | Qt::AlignVCenter) ||
+        flags == int(Qt::AlignHCenter | Qt::AlignVCenter))
+        return cache.asciiLine().drawAligned(p, room, Qt::Alignment(flags), text);
+    if (flags != int(Qt::AlignLeft | Qt::AlignVCenter))
         return false;
     const qreal width = metrics.widthBound(text);
     if (width < 0 || width > room.width())
@@ -407,7 +413,7 @@ void UTableItem::drawText(QPainter *p, const QRect &room, int flags, const QStri
         cache.useFont(p->font());
     }
     if (!layout) {
-        if (!drawLineAtLeft(p, room, flags, text, cache))
+        if (!drawFirstLine(p, room, flags, text, cache))
             p->drawText(room, flags, text);
         return;
     }

@@ -27,6 +27,7 @@
 #include "gui_components/gc_panes/views/cgcp_viewsmanager.h"
 #include "gui_components/gc_panes/views/kpane.h"
 #include "gui_components/gc_panes/views/kpanetabbar.h"
+#include "registers/regitem.h"
 #include "registers/regview.h"
 #include "simulatedcores.h"
 #include "simulatedtarget.h"
@@ -1472,6 +1473,89 @@ inline void registersMenu(Host &h)
                 contextMenuAt(view->viewport(), {5, 5});
 }
 
+// The register's value edited in place: a click selects it, F2 opens the editor.
+inline void registerEditor(Host &h)
+{
+    RegPane *pane = regPane(h);
+    if (!pane)
+        return;
+    pane->resize(400, 200);
+    pane->show();
+    Host::pump();
+    RegView *view = pane->currentView();
+    const QList<RegItem *> items = view ? view->items() : QList<RegItem *>();
+    if (items.isEmpty())
+        return;
+    const QPoint name = items.first()->geometry().topLeft() + QPoint(RegItem::nameX() + 2, 4);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->contentsToViewport(name));
+    QTest::keyClick(view, Qt::Key_F2);
+}
+
+// The first byte of the data edited in place: a click on it, then Return.
+inline void openMemoryEditor(KViewMemory *view)
+{
+    if (QWidget *cells = dataCells(view)) {
+        QTest::mouseClick(cells, Qt::LeftButton, {}, {5, 5});
+        if (view->dataTable())
+            QTest::keyClick(view->dataTable(), Qt::Key_Return);
+    }
+}
+
+inline void memoryEditor(Host &h)
+{
+    openMemoryEditor(memoryView(h));
+}
+
+// A new value typed while the view moves on to other memory: the edit is dropped with a
+// warning, which the run acts in.
+inline void memoryDroppedEdit(Host &h)
+{
+    KViewMemory *view = memoryView(h);
+    if (!view)
+        return;
+    h.inLoop([view = QPointer<KViewMemory>(view)](QWidget *editor) {
+        auto *edit = editor ? editor->findChild<QLineEdit *>() : nullptr;
+        if (!edit || !view)
+            return;
+        const uint8_t shown = SimulatedTarget::patternByte(1, 0x100);
+        edit->setText(QStringLiteral("0x%1").arg(uint8_t(shown ^ 0xff), 2, 16, QLatin1Char('0')));
+        view->setStartAddress(QStringLiteral("0x200"), false);
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    openMemoryEditor(view);
+}
+
+// The fill dialog from the view's menu, told to fill without an expression: its error box is
+// the loop the run acts in.
+inline void memoryFillError(Host &h)
+{
+    QWidget *cells = dataCells(memoryView(h));
+    if (!cells)
+        return;
+    h.inLoop([&h](QWidget *widget) {
+        auto *menu = qobject_cast<QMenu *>(widget);
+        for (QAction *action : menu ? menu->actions() : QList<QAction *>()) {
+            if (action->text() != QLatin1String("Fill Memory...") || !action->isEnabled())
+                continue;
+            h.inLoop([](QWidget *dialog) {
+                auto *expression =
+                    dialog ? dialog->findChild<QLineEdit *>(QStringLiteral("lineeditExpression_"))
+                           : nullptr;
+                auto *ok = dialog ? dialog->findChild<QPushButton *>(QStringLiteral("buttonOk_"))
+                                  : nullptr;
+                if (!expression || !ok)
+                    return;
+                expression->clear();
+                QTest::mouseClick(ok, Qt::LeftButton);
+            });
+            menu->setActiveAction(action);
+            QTest::keyClick(menu, Qt::Key_Return);
+            return;
+        }
+    });
+    contextMenuAt(cells, {5, 5});
+}
+
 // Why a loops line has no driver of its own.
 inline constexpr const char *kRunsDoModal = "its plain-sweep line runs CuiDoModal";
 
@@ -1527,6 +1611,12 @@ inline const std::vector<Line> &loopsTable()
         {"KViewMemory", &memoryFillFromMenu, nullptr, "Fill Memory... in its menu"},
         {"KViewMemory", &memoryWideBinary, nullptr, "binary eight-byte data in sixteen columns"},
         {"RegView", &registersMenu, nullptr, "a right click on the registers"},
+        {"RegView", &registerEditor, nullptr, "F2 on a register: its in-place editor"},
+        {"KViewMemory", &memoryEditor, nullptr, "Return on a byte: its in-place editor"},
+        {"KViewMemory", &memoryDroppedEdit, nullptr,
+         "a value typed while the view moved on: the dropped-edit warning"},
+        {"KViewMemory", &memoryFillError, nullptr,
+         "Fill Memory... without an expression: the fill dialog's error box"},
     };
     return table;
 }

@@ -2,6 +2,7 @@
 
 // A register view over a data set of its own, with an owner and a handler that record what
 // the view hands up, as a register pane and its host would.
+#include "modalanswers.h"
 #include "registerrecords.h"
 #include "testhost.h"
 
@@ -204,4 +205,7 @@ protected:
     std::vector<HandlerCall> calls;
     bool refuse = false;
     std::function<void(CuiRegOp)> onCall;
+    // A click or key that opens an editor or menu the test did not expect fails by name instead
+    // of waiting for the test's timeout; a test that answers one installs answers of its own.
+    testhost::ModalAnswers unexpectedModals;
 };

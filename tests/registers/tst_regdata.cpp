@@ -137,6 +137,23 @@ TEST_F(RegDataTest, RecordsThatMakeNothing)
     EXPECT_EQ(data().items().size(), 1u);
 }
 
+TEST_F(RegDataTest, MembersOfAGroupWhoseHeadMadeNoItemAreRefused)
+{
+    add(viewRecord("Core"));
+    EXPECT_EQ(add(registerRecord("G", REG_FLAG_GROUP_HEAD, 0, REG_TYPE_NO_ITEM)), 0);
+    EXPECT_EQ(add(registerRecord("A", REG_FLAG_IN_GROUP)), 0);
+    EXPECT_EQ(add(registerRecord("B", REG_FLAG_IN_GROUP)), 0);
+    // The next plain register ends the group; a head that makes an item takes members again.
+    EXPECT_EQ(add(registerRecord("R")), 1);
+    EXPECT_EQ(add(registerRecord("H", REG_FLAG_GROUP_HEAD)), 1);
+    EXPECT_EQ(add(registerRecord("C", REG_FLAG_IN_GROUP)), 1);
+    QStringList names;
+    for (const auto &instance : data().views()[0]->instances())
+        names << instance->item->fullName();
+    // R still takes the group into its name, as any record that ends a group does.
+    EXPECT_EQ(names, QStringList({"Core.G.R", "Core.H", "Core.H.C"}));
+}
+
 TEST_F(RegDataTest, EnumerationTablesAreParsed)
 {
     const std::vector<const char *> strings = {"A\tB=5\tC",        "X=1=2", "\x01:12", "\x04", "",

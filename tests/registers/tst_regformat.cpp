@@ -81,6 +81,8 @@ protected:
 
     uint32_t id = 0;
     KMediator_Format engine;
+    // An in-place editor the test did not answer fails by name instead of hanging.
+    testhost::ModalAnswers unexpectedModals;
 };
 
 quint64 low64(const RegFormat &f)

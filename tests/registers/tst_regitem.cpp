@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QWheelEvent>
+#include <QWindow>
 
 TEST_F(RegViewTest, LongNamesAreShortenedAndTheTooltipIsCutIntoLines)
 {
@@ -125,6 +126,30 @@ void answerEditor(testhost::ModalAnswers &answers, const QString &text, Qt::Key 
 }
 
 } // namespace
+
+TEST_F(RegViewTest, TheInPlaceEditorTakesTheKeysTypedWhenItOpens)
+{
+    add("R0");
+    makeView();
+    RegItem *r0 = item("Core.R0");
+    click(r0);
+    {
+        testhost::ModalAnswers answers;
+        answers.setHandler([](const testhost::ModalAnswers::Request &request) {
+            QWindow *window = request.widget ? request.widget->windowHandle() : nullptr;
+            if (!window)
+                return;
+            // As the keyboard sends them: to the window, not to a widget the test picks.
+            QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+            for (const char c : {'0', 'x', '2', 'b'})
+                QTest::keyClick(window, c);
+            QTest::keyClick(window, Qt::Key_Return);
+        });
+        click(r0);
+    }
+    ASSERT_EQ(count(RegOpSetValue), 1);
+    EXPECT_EQ(calls.back().text, QStringLiteral("0x0000002b"));
+}
 
 TEST_F(RegViewTest, AnInPlaceEditSendsTheRawTextAndACancelSendsNothing)
 {

@@ -181,3 +181,54 @@ TEST_F(RegViewTest, ValuesOffScreenShowWhenScrolledInAndAWiderOneLaysTheViewOut)
     view = nullptr;
     update(values);
 }
+
+TEST_F(RegViewTest, AWideValueScrolledAwayKeepsTheCellsAcrossUpdates)
+{
+    addPlain(60);
+    add("WIDE", 0, 4, 16);
+    makeView(nullptr, 260, 150);
+    std::vector<std::string> values(60, "00000001");
+    values.push_back("1234567890abcdef");
+    update(values);
+    QApplication::processEvents();
+    click(item("Core.R0"));
+    pressEnd(view);
+    QApplication::processEvents();
+    ASSERT_FALSE(item("Core.WIDE")->stale());
+    const int cell = view->cellWidth();
+    const int columns = view->columns();
+    QTest::keyClick(view, Qt::Key_Home);
+    QApplication::processEvents();
+    // Two pages away the wide value waits unformatted; its last width still holds the cells.
+    for (const char *step : {"00000002", "00000003"}) {
+        values.assign(60, step);
+        values.push_back("1234567890abcdef");
+        update(values);
+        QApplication::processEvents();
+        ASSERT_TRUE(item("Core.WIDE")->stale());
+        EXPECT_EQ(view->cellWidth(), cell) << step;
+        EXPECT_EQ(view->columns(), columns) << step;
+    }
+}
+
+TEST_F(RegViewTest, AnUpdateFormatsThePageBelowTheScreenWithoutAScroll)
+{
+    addPlain(80);
+    makeView(nullptr, 200, 150);
+    update(std::vector<std::string>(80, "00000001"));
+    QApplication::processEvents();
+    const int page = view->viewport()->height();
+    std::vector<RegItem *> below;
+    for (RegItem *i : view->items()) {
+        const int top = i->geometry().top() - view->contentsY();
+        if (top > page && top < 2 * page - i->height())
+            below.push_back(i);
+    }
+    ASSERT_FALSE(below.empty());
+    update(std::vector<std::string>(80, "00000002"));
+    QApplication::processEvents();
+    for (RegItem *i : below) {
+        EXPECT_FALSE(i->stale()) << qPrintable(i->dataItem()->fullName());
+        EXPECT_EQ(i->valueText(), QStringLiteral("0x00000002"));
+    }
+}

@@ -235,6 +235,51 @@ TEST(TableItem, AsciiLinesDrawAsThePainterDrawsThem)
               tesk::utilities::AsciiLine::forFont(QFont()));
 }
 
+// Right-aligned and centred lines, as memory cells are, stand where the painter's rectangle form
+// puts them; what does not fit, and a trailing blank, are left to that form.
+TEST(TableItem, AlignedAsciiLinesDrawAsThePainterPlacesThem)
+{
+    testhost::startLibrary();
+    QFont serif(QStringLiteral("Serif"));
+    serif.setPointSize(11);
+    const QStringList texts = {QStringLiteral("0a1b2c3d"), QStringLiteral("AVATAR To Wa"),
+                               QStringLiteral("  lead"), QStringLiteral("7")};
+    const QRectF rooms[] = {QRectF(QRect(2, 3, 161, 21)), QRectF(3.25, 4.6, 140.3, 25.5)};
+    for (const QFont &font : {QFont(), serif}) {
+        const auto image = [&font](const auto &draw) {
+            QImage out(200, 40, QImage::Format_ARGB32_Premultiplied);
+            out.fill(Qt::white);
+            QPainter p(&out);
+            p.setFont(font);
+            draw(p);
+            return out;
+        };
+        tesk::utilities::AsciiLine line(font);
+        for (const Qt::Alignment align :
+             {Qt::AlignRight | Qt::AlignVCenter, Qt::AlignHCenter | Qt::AlignVCenter,
+              Qt::AlignRight | Qt::AlignBottom}) {
+            for (const QRectF &room : rooms) {
+                for (const QString &text : texts) {
+                    bool drawn = false;
+                    const QImage ours = image(
+                        [&](QPainter &p) { drawn = line.drawAligned(&p, room, align, text); });
+                    EXPECT_TRUE(drawn) << text.toStdString();
+                    const QImage painters =
+                        image([&](QPainter &p) { p.drawText(room, int(align), text); });
+                    EXPECT_EQ(ours, painters) << text.toStdString() << " "
+                                              << font.toString().toStdString() << " " << int(align);
+                }
+            }
+        }
+        QImage out(50, 20, QImage::Format_ARGB32_Premultiplied);
+        QPainter p(&out);
+        const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+        EXPECT_FALSE(line.drawAligned(&p, rooms[0], right, QStringLiteral("12 ")));
+        EXPECT_FALSE(line.drawAligned(&p, QRectF(0, 0, 10, 20), right, QString(40, u'W')));
+        EXPECT_FALSE(line.drawAligned(&p, QRectF(0, 0, 100, 3), right, QStringLiteral("1")));
+    }
+}
+
 namespace {
 
 // Leaves the painter in a state of its own, as a subclass's paint may.

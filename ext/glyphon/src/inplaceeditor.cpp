@@ -21,6 +21,9 @@ InPlaceEditor::InPlaceEditor(QWidget *parent, const QString &text, bool selected
         m_edit->end(false);
     connect(m_edit, &QLineEdit::returnPressed, this, &QDialog::accept);
     setFocusProxy(m_edit);
+    // A popup hands the keyboard to its focus child when it opens: without one, the keys the
+    // user types would reach the frame and be lost until a click.
+    m_edit->setFocus(Qt::PopupFocusReason);
 }
 
 QString InPlaceEditor::text() const

@@ -47,6 +47,11 @@ QString hostLine(const char *latin1)
     return line;
 }
 
+QString escapeMnemonics(const QString &text)
+{
+    return QString(text).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 QString escapeMarkup(const QString &text)
 {
     QString escaped;

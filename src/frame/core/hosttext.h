@@ -40,6 +40,9 @@ QString escapeRichText(const QString &text);
 // A rich-text fragment (the toolkit's escape, which leaves the apostrophe) that shows the plain
 // text as it is, line breaks kept.
 QString escapedFragment(const QString &plain);
+// A label for a tab, button or menu entry that shows the text as it is: an "&" would mark a
+// shortcut letter and vanish.
+QString escapeMnemonics(const QString &text);
 // A tool tip that shows the plain text as it is: the text itself unless the toolkit would read
 // it as markup, else the text escaped.
 QString plainToolTip(const QString &plain);

@@ -78,6 +78,11 @@ bool FrameServices::paneGenericOption(TeskHandle, int)
     return false;
 }
 
+bool FrameServices::enclosingDockOption(QWidget *, int)
+{
+    return false;
+}
+
 std::unique_ptr<TableMenu> FrameServices::makeTableMenu(int)
 {
     return nullptr;

@@ -61,6 +61,9 @@ public:
     // Runs one of those options on the dock window of the host's pane handle (the window box
     // the dock window was made for); false when none holds it.
     virtual bool paneGenericOption(TeskHandle paneHandle, int option);
+    // The same on the dock window that holds the widget: for a pane the host docked without
+    // telling it its window box.
+    virtual bool enclosingDockOption(QWidget *widget, int option);
     // The context menu built from the static menu tables of a table kind; null when the tables
     // do not build. Every command of the tables comes back by its item id.
     virtual std::unique_ptr<TableMenu> makeTableMenu(int tableKind);

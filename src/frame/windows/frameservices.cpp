@@ -53,6 +53,14 @@ public:
     {
         return tesk::frame::processPaneGenericOption(quint32(paneHandle), option);
     }
+    bool enclosingDockOption(QWidget *widget, int option) override
+    {
+        for (QWidget *w = widget; w; w = w->parentWidget()) {
+            if (auto *dock = qobject_cast<DockWidget *>(w))
+                return dock->processGenericOption(option);
+        }
+        return false;
+    }
     std::unique_ptr<tesk::core::TableMenu> makeTableMenu(int tableKind) override
     {
         return tesk::frame::makeTableMenu(tableKind);

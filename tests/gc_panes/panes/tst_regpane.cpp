@@ -6,6 +6,7 @@
 #include "regpanehost.h"
 #include "testhost.h"
 
+#include "frame/core/cuihandles.h"
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "gui_components/gc_panes/panes/regpane.h"
@@ -102,6 +103,8 @@ protected:
     uint32_t id = 0;
     TeskHandle pane = 0;
     testhost::RegPaneHost host;
+    // An editor, box or menu the test did not expect fails by name within seconds.
+    testhost::ModalAnswers unexpectedModals;
 };
 
 TEST_F(RegPaneTest, LinesCloseTogetherAreAskedForAsOneRange)
@@ -817,6 +820,37 @@ TEST_F(RegPaneTest, PropertiesUpdatesAndQuestionsHandTheHostAnEmptyText)
     EXPECT_TRUE(host.calls[3].nullText) << "operation 8 has no text";
 }
 
+namespace {
+
+// Opens the register view's context menu over the item and chooses the entry as the user
+// chooses it, so that the menu answers with the entry; the menu's texts ("-" a separator).
+QStringList chooseFromViewMenu(RegView *view, const RegItem *item, const QString &entry)
+{
+    const QPoint at = view->contentsToViewport(item->geometry().center());
+    QStringList texts;
+    testhost::ModalAnswers answers;
+    answers.setHandler([&](const testhost::ModalAnswers::Request &request) {
+        auto *menu = qobject_cast<QMenu *>(request.widget.data());
+        if (!menu)
+            return;
+        for (QAction *action : menu->actions())
+            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        for (QAction *action : menu->actions()) {
+            if (action->text() == entry) {
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        }
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(view->viewport(), &event);
+    return texts;
+}
+
+} // namespace
+
 TEST_F(RegPaneTest, TheContextMenuEndsWithTheDockEntriesOfThePanesWindow)
 {
     add("R0", 0);
@@ -828,31 +862,7 @@ TEST_F(RegPaneTest, TheContextMenuEndsWithTheDockEntriesOfThePanesWindow)
     CuiPaneRegistry::instance()->add(box, dock);
     regPane()->setWindBox(TeskHandle(box));
     RegItem *r0 = view()->item(QStringLiteral("Core.R0"));
-    const QPoint at = view()->contentsToViewport(r0->geometry().center());
-    auto runMenu = [&](const QString &entry) {
-        QStringList texts;
-        testhost::ModalAnswers answers;
-        answers.setHandler([&](const testhost::ModalAnswers::Request &request) {
-            auto *menu = qobject_cast<QMenu *>(request.widget.data());
-            if (!menu)
-                return;
-            for (QAction *action : menu->actions())
-                texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-            // Chosen as the user chooses, so that the menu answers with the entry.
-            for (QAction *action : menu->actions()) {
-                if (action->text() == entry) {
-                    menu->setActiveAction(action);
-                    QTest::keyClick(menu, Qt::Key_Return);
-                    return;
-                }
-            }
-            menu->close();
-        });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, view()->viewport()->mapToGlobal(at));
-        QApplication::sendEvent(view()->viewport(), &event);
-        return texts;
-    };
-    const QStringList texts = runMenu(QStringLiteral("Hide"));
+    const QStringList texts = chooseFromViewMenu(view(), r0, QStringLiteral("Hide"));
     ASSERT_GE(texts.size(), 4);
     EXPECT_EQ(texts.mid(texts.size() - 4), QStringList({"-", "Dock/Float", "Hide", "Close"}));
     EXPECT_TRUE(dock->isHidden());
@@ -860,15 +870,48 @@ TEST_F(RegPaneTest, TheContextMenuEndsWithTheDockEntriesOfThePanesWindow)
     // A register command still reaches the host, and leaves the dock window alone.
     dock->show();
     host.calls.clear();
-    runMenu(QStringLiteral("Update View"));
+    chooseFromViewMenu(view(), r0, QStringLiteral("Update View"));
     EXPECT_EQ(host.count(REG_OP_UPDATE_VIEW), 1);
     EXPECT_FALSE(dock->isHidden());
 
-    runMenu(QStringLiteral("Close"));
+    chooseFromViewMenu(view(), r0, QStringLiteral("Close"));
     settle();
     EXPECT_TRUE(guard.isNull());
     CuiPaneRegistry::instance()->remove(box);
     delete guard.data();
+}
+
+TEST_F(RegPaneTest, TheDockEntriesActOnTheWindowTheHostDockedThePaneIn)
+{
+    QtCreateNewCode(1);
+    CuiFrameRecord record{1, 0, 3, 77};
+    QtFrameCreate("Debugger", 0x7203, &record);
+    std::unique_ptr<MainWindow> window(Store::currentMainWindow());
+    ASSERT_NE(window, nullptr);
+    add("R0", 0);
+    ASSERT_EQ(CuiRegPaneDataSet(id, pane, nullptr, nullptr, "Board"), 1);
+    // Docked as most hosts dock it: the pane is never told the window box.
+    void *dockHandle =
+        CuiWindowCreateQtPane("Registers", reinterpret_cast<void *>(pane), nullptr, 0x7204);
+    QPointer<DockWidget> dock = qobject_cast<DockWidget *>(tesk::handles::object(dockHandle));
+    ASSERT_NE(dock, nullptr);
+    QtFrameShow();
+    dock->show();
+    settle();
+    ASSERT_TRUE(view()->isVisible());
+    RegItem *r0 = view()->item(QStringLiteral("Core.R0"));
+    ASSERT_NE(r0, nullptr);
+
+    chooseFromViewMenu(view(), r0, QStringLiteral("Hide"));
+    EXPECT_TRUE(dock->isHidden());
+    dock->show();
+    settle();
+    chooseFromViewMenu(view(), r0, QStringLiteral("Close"));
+    settle();
+    EXPECT_TRUE(dock.isNull());
+    EXPECT_EQ(RegPane::fromHandle(pane), nullptr) << "the pane went with its window";
+    window.reset();
+    QtCreateNewCode(0);
 }
 
 TEST_F(RegPaneTest, TwoPanesOnOneDataSetTellItOnceOfARemovedUserRegister)
@@ -893,6 +936,16 @@ TEST_F(RegPaneTest, TwoPanesOnOneDataSetTellItOnceOfARemovedUserRegister)
     EXPECT_TRUE(data->userView()->instances().empty());
     EXPECT_EQ(told.count(), 1);
     EXPECT_EQ(CuiRegPaneDelete(other), 1);
+}
+
+TEST_F(RegPaneTest, AnAmpersandInAViewNameShowsAsItself)
+{
+    addView("R&D");
+    add("S0", 0);
+    show();
+    ASSERT_EQ(tabs()->count(), 2);
+    // Doubled, the toolkit shows it as one "&" instead of underlining the next letter.
+    EXPECT_EQ(tabs()->tabText(1), QStringLiteral("R&&D"));
 }
 
 TEST_F(RegPaneTest, OverlongHostNamesAreCutAtTheHostTextLimit)

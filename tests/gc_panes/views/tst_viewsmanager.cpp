@@ -43,6 +43,9 @@ TEST_F(ViewsTest, MemoryInAnyCaseMakesADockedViewOtherTypesNothing)
     ASSERT_NE(pane, nullptr);
     // The view names its tab after its start address.
     EXPECT_EQ(pane->tabWidget()->tabText(pane->tabWidget()->indexOf(view)), "No Address");
+    // A name with an "&" shows it, not a shortcut underline.
+    view->setName("R&D");
+    EXPECT_EQ(pane->tabWidget()->tabText(pane->tabWidget()->indexOf(view)), "R&&D");
     DockWidget *dock = tesk::frame::dockHolding(pane);
     ASSERT_NE(dock, nullptr);
     EXPECT_EQ(dock->mainWindow(), window);
@@ -149,6 +152,26 @@ TEST_F(ViewsTest, EventsReachThePanesOfTheSubjectsIdOrAllForIdZero)
         EXPECT_EQ(manager()->updateCount(), updates + (counts ? 1 : 0));
         EXPECT_EQ(manager()->currentEvent(), -1);
     }
+}
+
+// What the views header tells hosts: a repaint shows what was read, an update reads again.
+TEST_F(ViewsTest, AHostThatTellsOfAnUpdateSeesTheNewBytes)
+{
+    subject().setCurrent(1, 0);
+    KViewMemory *view = memoryView(newView(0));
+    ASSERT_NE(view, nullptr);
+    view->setTarget(1);
+    view->setStartAddress(QStringLiteral("0x700"), false);
+    testhost::pumpFor(20);
+    const QString before = view->dataTable()->cellText(0, 0);
+    ASSERT_FALSE(before.isEmpty());
+    sim().poke(1, 0x700, {uint8_t(~sim().peek(1, 0x700))});
+    EXPECT_EQ(subject().fire(GCP_EVENT_REPAINT_0), 0u);
+    testhost::pumpFor(20);
+    EXPECT_EQ(view->dataTable()->cellText(0, 0), before) << "a repaint reads nothing";
+    EXPECT_EQ(subject().fire(GCP_EVENT_TARGET_UPDATED_0), 0u);
+    testhost::pumpFor(20);
+    EXPECT_NE(view->dataTable()->cellText(0, 0), before);
 }
 
 TEST_F(ViewsTest, ObserverIsSubscribedOnceToEveryKind)
@@ -304,6 +327,86 @@ TEST_F(ViewsTest, OpenViewReusesOneViewPerMainWindow)
     open(window, 0);
     EXPECT_EQ(views().size(), before + 3);
     EXPECT_EQ(codeOf(face->ops->openView(face, "Memory", 0, nullptr, 1)), MOSK_ERR_BAD_ARGUMENT);
+}
+
+namespace {
+
+// The library's facade, but one that cannot name the current main window.
+ITesk_FacadeOps g_blindOps;
+ITesk_Facade g_blindFacade{&g_blindOps};
+
+ITesk_Facade *realFacade()
+{
+    return CTesk_Facade::instance()->face();
+}
+
+ITesk_Facade *blindFacade()
+{
+    g_blindOps = *realFacade()->ops;
+    // The library's operations find their object by the face they are called on.
+    g_blindOps.dockForMultipleView = [](void *, uint64_t id, void *widget, void *window) {
+        return realFacade()->ops->dockForMultipleView(realFacade(), id, widget, window);
+    };
+    g_blindOps.undockView = [](void *, void *widget) {
+        return realFacade()->ops->undockView(realFacade(), widget);
+    };
+    g_blindOps.windowHandle = [](void *, void *widget, TeskHandle *out) {
+        return realFacade()->ops->windowHandle(realFacade(), widget, out);
+    };
+    g_blindOps.mainWindowOf = [](void *, void *widget, void **out) {
+        return realFacade()->ops->mainWindowOf(realFacade(), widget, out);
+    };
+    g_blindOps.addDockMenuItems = [](void *, void *menu) {
+        return realFacade()->ops->addDockMenuItems(realFacade(), menu);
+    };
+    g_blindOps.activateDockMenuItem = [](void *, void *widget, int item) {
+        return realFacade()->ops->activateDockMenuItem(realFacade(), widget, item);
+    };
+    g_blindOps.AddRef = [](void *) { return 1u; };
+    g_blindOps.Release = [](void *) { return 1u; };
+    g_blindOps.QueryInterface = [](void *self, void **out, uint32_t, uint32_t) -> MoskResult {
+        *out = self;
+        return nullptr;
+    };
+    g_blindOps.currentMainWindow = [](void *, void **) -> MoskResult {
+        return moskErrorCreateStandardError(1, 0x10100);
+    };
+    return &g_blindFacade;
+}
+
+void swapFacade(ITesk_Facade *facade)
+{
+    MoskBroker *broker = moskGetObjectBroker();
+    ASSERT_EQ(broker->ops->unregisterComponent(broker, "tesk", "tesk_Facade.component.1"), nullptr);
+    ASSERT_EQ(broker->ops->registerComponent(broker, "tesk", "tesk_Facade.component.1", facade),
+              nullptr);
+    manager()->connect();
+}
+
+} // namespace
+
+TEST_F(ViewsTest, OpenViewOpensWhenTheMainWindowCannotBeNamed)
+{
+    swapFacade(blindFacade());
+    subject().setCurrent(3, 0);
+    const TeskMemoryAddress address{0x180, 0};
+    auto views = [] {
+        QList<KViewMemory *> all;
+        for (MainWindow *w : Store::instance()->mainWindows())
+            all += w->findChildren<KViewMemory *>();
+        return all;
+    };
+    const QList<KViewMemory *> before = views();
+    EXPECT_EQ(face->ops->openView(face, "Memory", 0, &address, 1), nullptr);
+    QList<KViewMemory *> once = views();
+    EXPECT_EQ(face->ops->openView(face, "Memory", 0, &address, 1), nullptr);
+    const qsizetype after = views().size();
+    swapFacade(realFacade());
+    for (KViewMemory *old : before)
+        once.removeAll(old);
+    ASSERT_EQ(once.size(), 1);
+    EXPECT_EQ(once[0]->startAddressText(), "0x00000180");
+    EXPECT_EQ(after, before.size() + 2) << "each opens a view of its own: none to reuse by";
 }
 
 TEST_F(ViewsTest, DuplicateCopiesTheViewState)

@@ -195,7 +195,7 @@ RegPage *RegPane::buildPage(quint32 id, RegData *data)
     m_pages[id] = std::move(owned);
     for (RegDataView *dataView : data->views()) {
         RegView *view = makeView(page, page->tabs, dataView, engine);
-        page->tabs->addTab(view, dataView->name());
+        page->tabs->addTab(view, tesk::core::escapeMnemonics(dataView->name()));
         page->views.push_back(view);
     }
     connect(page->tabs, &QTabWidget::currentChanged, this,
@@ -218,7 +218,7 @@ void RegPane::applyUserView(RegPage *page)
         user->show();
         if (at < 0) {
             page->rememberedTab = tabs->currentIndex();
-            tabs->insertTab(0, user, user->name());
+            tabs->insertTab(0, user, tesk::core::escapeMnemonics(user->name()));
         }
         tabs->setCurrentIndex(0);
     } else if (at >= 0) {
@@ -494,8 +494,13 @@ void RegPane::appendDockMenuItems(QMenu *menu)
 void RegPane::processGenericOption(int id)
 {
     // The register commands came through slotMenuActivated; the dock window takes its own.
-    if (id != -1)
-        tesk::core::frameServices().paneGenericOption(m_windBox, id);
+    // Most hosts dock the pane without telling it its window box: the window that holds it
+    // is meant then.
+    if (id == -1)
+        return;
+    tesk::core::FrameServices &frame = tesk::core::frameServices();
+    if (m_windBox == 0 || !frame.paneGenericOption(m_windBox, id))
+        frame.enclosingDockOption(this, id);
 }
 
 void RegPane::slotSetCurrentView(QWidget *widget)

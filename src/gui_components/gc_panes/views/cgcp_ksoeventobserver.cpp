@@ -73,9 +73,9 @@ void CGcp_KsoEventObserver::notify(int kind)
         int outer;
     } mark(manager, kind);
     switch (kind) {
-    case GCP_EVENT_MEMORY_CHANGED_0:
-    case GCP_EVENT_MEMORY_CHANGED_1:
-    case GCP_EVENT_MEMORY_CHANGED_2:
+    case GCP_EVENT_REPAINT_0:
+    case GCP_EVENT_REPAINT_1:
+    case GCP_EVENT_REPAINT_2:
         manager->targetUpdated(false);
         break;
     case GCP_EVENT_TARGET_UPDATED_0:

@@ -7,6 +7,7 @@
 #include "gui_components/gc_panes/views/kpane.h"
 #include "gui_components/gc_panes/views/panehost.h"
 
+#include "frame/core/hosttext.h"
 #include "frame/core/plugincomponents.h"
 #include "system/debugoutput.h"
 #include "system/lifetime.h"
@@ -252,7 +253,11 @@ void CGcp_ViewsManager::openView(const char *typeName, uint64_t targetId,
 {
     void *key = nullptr;
     if (reuse && m_facade) {
-        mosk::ThrowError{m_facade->ops->currentMainWindow(m_facade.get(), &key)};
+        // Without the main window there is nothing to reuse by: the view opens all the same.
+        if (MoskResult failed = m_facade->ops->currentMainWindow(m_facade.get(), &key)) {
+            mosk::release(failed);
+            key = nullptr;
+        }
         const auto it = m_reuse.find(key);
         if (key && it != m_reuse.end()) {
             if (AView *existing = viewWidget(it->second)) {
@@ -406,7 +411,7 @@ void CGcp_ViewsManager::setViewTabLabel(AView *view, const QString &name)
         return;
     const int index = widget->tabWidget()->indexOf(view);
     if (index >= 0)
-        widget->tabWidget()->setTabText(index, name);
+        widget->tabWidget()->setTabText(index, tesk::core::escapeMnemonics(name));
 }
 
 KViewMemory *CGcp_ViewsManager::duplicateView(uint64_t paneId, uint64_t viewId)
