@@ -1,4 +1,5 @@
-// Message prompt and a host-described find and replace panel.
+// Message prompt, a plain message and a question described by the host in records, and a
+// host-described find and replace panel.
 #include "dialogdemo.h"
 #include "demoexports.h"
 #include "framedemo.h"
@@ -6,12 +7,15 @@
 #include <tesk/tesk.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <string>
 
 namespace demo {
@@ -25,6 +29,7 @@ struct DialogExports
     decltype(&QtQSDIAddButton) addButton;
     decltype(&QtQSDIAddEvent) addEvent;
     decltype(&QtQSDIAddCallback) addCallback;
+    decltype(&QtQSDIAddToggle) addToggle;
     decltype(&QtQSDIInitFindCallback) initFind;
     decltype(&QtQSDIDeleteFindCallback) deleteFind;
     decltype(&QtQSDIExecDialog) execDialog;
@@ -43,6 +48,7 @@ void load(void *library)
     t.addButton = DEMO_RESOLVE(library, QtQSDIAddButton);
     t.addEvent = DEMO_RESOLVE(library, QtQSDIAddEvent);
     t.addCallback = DEMO_RESOLVE(library, QtQSDIAddCallback);
+    t.addToggle = DEMO_RESOLVE(library, QtQSDIAddToggle);
     t.initFind = DEMO_RESOLVE(library, QtQSDIInitFindCallback);
     t.deleteFind = DEMO_RESOLVE(library, QtQSDIDeleteFindCallback);
     t.execDialog = DEMO_RESOLVE(library, QtQSDIExecDialog);
@@ -88,6 +94,73 @@ void askPrompt(const std::string &screenshotDir, bool interactive)
     std::printf("host: the prompt answered %d\n", answer);
 }
 
+// Nobody is there to answer: once the dialog is up, the demo does what a user would, takes its
+// picture and presses the button.
+void pressLater(const std::string &screenshotDir, const char *picture, const QString &button,
+                std::function<void(QWidget *)> answer = nullptr)
+{
+    QTimer::singleShot(200, [=] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        if (answer)
+            answer(dialog);
+        saveScreenshot(dialog, screenshotDir, picture);
+        if (QPushButton *end = buttonNamed(dialog, button))
+            end->click();
+    });
+}
+
+void showHostMessage(const std::string &screenshotDir, bool interactive)
+{
+    QSDIDescription *description = nullptr;
+    if (g_tesk.initDialog(&description, QSDI_KIND_PLAIN, 1, QSDI_MODE_MODAL, 0, 0)) {
+        std::printf("host: no message (out of memory)\n");
+        return;
+    }
+    description->texts->caption = "Target Reset";
+    description->texts->message = "Core A was reset by its watchdog.\n"
+                                  "Its program counter is back at the reset vector.";
+    g_tesk.addButton(description, nullptr, 11, QSDI_ROLE_ACCEPT);
+    if (!interactive)
+        pressLater(screenshotDir, "hostmessage.png", QStringLiteral("OK"));
+    const int answer = g_tesk.execDialog(description);
+    g_tesk.deleteDialog(description);
+    std::printf("host: the host-described message answered %d\n", answer);
+}
+
+void askHostQuestion(const std::string &screenshotDir, bool interactive)
+{
+    QSDIDescription *description = nullptr;
+    if (g_tesk.initDialog(&description, QSDI_KIND_QUESTION, 2, QSDI_MODE_MODAL, 0, 0) ||
+        g_tesk.addToggle(description, "Always use software breakpoints here", 0, 0)) {
+        std::printf("host: no question (out of memory)\n");
+        return;
+    }
+    description->texts->caption = "Hardware Breakpoints";
+    description->texts->message = "All four hardware breakpoints of core A are in use.\n"
+                                  "Set a software breakpoint instead?";
+    // Yes and No end the dialog with their own codes.
+    g_tesk.addButton(description, nullptr, 13, QSDI_ROLE_END);
+    g_tesk.addButton(description, nullptr, 14, QSDI_ROLE_END);
+    auto *toggle = static_cast<QSDIToggle *>(description->control);
+    if (!interactive)
+        pressLater(screenshotDir, "hostquestion.png", QStringLiteral("&Yes"), [](QWidget *dialog) {
+            if (auto *always = dialog->findChild<QCheckBox *>())
+                always->click();
+        });
+    const int answer = g_tesk.execDialog(description);
+    g_tesk.deleteDialog(description);
+    std::printf("host: the host-described question answered %d (%s), always: %d\n", answer,
+                answer == 13   ? "Yes"
+                : answer == 14 ? "No"
+                               : "closed",
+                toggle->state);
+    // The toggle record is the host's once no dialog uses it.
+    std::free(toggle->text);
+    std::free(toggle);
+}
+
 void leaveFindPanelUp(const std::string &screenshotDir, bool interactive)
 {
     QSDIDescription *description = nullptr;
@@ -126,6 +199,8 @@ void runDialogDemo(void *library, const std::string &screenshotDir, bool interac
 {
     load(library);
     askPrompt(screenshotDir, interactive);
+    showHostMessage(screenshotDir, interactive);
+    askHostQuestion(screenshotDir, interactive);
     leaveFindPanelUp(screenshotDir, interactive);
 }
 

@@ -1,5 +1,6 @@
-// A check list, a text entry, a line to go to, a source file that was not found, the user's
-// contact details and the about box, each answered by the user or by the demo.
+// A check list, a text entry, a number, a directory, a line to go to, a source file that was not
+// found, the user's contact details and the about box, each answered by the user or by the
+// demo.
 #include "entrydemo.h"
 #include "demoexports.h"
 #include "framedemo.h"
@@ -7,10 +8,13 @@
 #include <tesk/tesk.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -25,6 +29,8 @@ struct EntryExports
 {
     decltype(&CuiSimpleList) simpleList;
     decltype(&CuiSimpleEntry) simpleEntry;
+    decltype(&CuiSimpleEntryInteger) entryInteger;
+    decltype(&CuiSimpleDir) simpleDir;
     decltype(&CuiSimpleAbout) simpleAbout;
     decltype(&CuiGotoLineDialog) gotoLine;
     decltype(&CuiGetSourceLocation) sourceLocation;
@@ -40,6 +46,45 @@ void answerLater(bool interactive, const std::string &screenshotDir, const char 
 {
     if (!interactive)
         answerModalLater(screenshotDir, screenshot, {"okPB", "okButton"}, std::move(answer));
+}
+
+// The same for a dialog of the toolkit's own, which the demo accepts itself.
+void acceptLater(bool interactive, std::function<void(QDialog *)> answer)
+{
+    if (interactive)
+        return;
+    QTimer::singleShot(200, [answer] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        answer(dialog);
+        dialog->accept();
+    });
+}
+
+void askCoreCount(bool interactive)
+{
+    acceptLater(interactive, [](QDialog *dialog) {
+        if (auto *spin = dialog->findChild<QSpinBox *>())
+            spin->setValue(3);
+    });
+    int32_t cores = 2;
+    const int answer = g_tesk.entryInteger(0, "Start Cores", "How many cores start with core A?", 2,
+                                           1, 1, 4, &cores);
+    std::printf("host: the number entry answered %d with %d cores\n", answer, cores);
+}
+
+void askDirectory(bool interactive)
+{
+    const QString chosen = QDir::tempPath();
+    acceptLater(interactive, [chosen](QDialog *dialog) {
+        if (auto *files = qobject_cast<QFileDialog *>(dialog))
+            files->setDirectory(chosen);
+    });
+    char buffer[1024] = {};
+    const int answer = g_tesk.simpleDir(0, "Trace Output Folder", nullptr, sizeof buffer, buffer);
+    std::printf("host: the directory question answered %d with \"%s\"\n", answer,
+                answer == 0 ? buffer : "");
 }
 
 void askCores(const std::string &screenshotDir, bool interactive)
@@ -141,12 +186,16 @@ void runEntryDemo(void *library, const std::string &screenshotDir, bool interact
 {
     g_tesk.simpleList = DEMO_RESOLVE(library, CuiSimpleList);
     g_tesk.simpleEntry = DEMO_RESOLVE(library, CuiSimpleEntry);
+    g_tesk.entryInteger = DEMO_RESOLVE(library, CuiSimpleEntryInteger);
+    g_tesk.simpleDir = DEMO_RESOLVE(library, CuiSimpleDir);
     g_tesk.simpleAbout = DEMO_RESOLVE(library, CuiSimpleAbout);
     g_tesk.gotoLine = DEMO_RESOLVE(library, CuiGotoLineDialog);
     g_tesk.sourceLocation = DEMO_RESOLVE(library, CuiGetSourceLocation);
     g_tesk.userInformation = DEMO_RESOLVE(library, CuiGetUserInformation);
     askCores(screenshotDir, interactive);
     askPeriod(screenshotDir, interactive);
+    askCoreCount(interactive);
+    askDirectory(interactive);
     askLine(screenshotDir, interactive);
     askSourceLocation(screenshotDir, interactive);
     askUserInformation(screenshotDir, interactive);

@@ -1,4 +1,10 @@
-/* Message boxes, simple prompts and host-described dialogs. */
+/* Message boxes, simple prompts and host-described dialogs.
+ *
+ * The host's texts (captions, messages, labels, button texts, values, list entries) are plain
+ * text: markup in them is shown as written. Each is read no further than 64 KiB and one byte
+ * (which says whether it goes on); a longer one is cut at 64 KiB, before any character a UTF-8
+ * text would have split, and ends with a visible "[...]" (on a line of its own under a
+ * message). */
 #ifndef TESK_DIALOGS_H
 #define TESK_DIALOGS_H
 
@@ -43,12 +49,15 @@ TESK_EXPORT int CuiMessagePrompt(int32_t reserved, const char *caption, const ch
 /* ---- Lists, entries, go-to-line, user information, about --------------------------------
  * The first word is not read. Texts are Latin-1 and pass through the translation. */
 
-/* The entries of items, one per line (empty lines dropped), for one pick or, with multiple
+/* The entries of items, one per line (empty lines dropped; past 64 KiB the entry the cut splits
+ * and the rest are dropped), for one pick or, with multiple
  * non-zero, a check list. A leading '=' selects (ticks) the entry; '-' and '!' are dropped.
  * OK answers 1 and writes into positions: one pick writes positions[0] (-1 for none) and a
  * count of 1 whatever bound says; a check list writes the ticked positions in list order, as
  * many as bound holds, and count receives how many were written. With several '=' entries in
- * one pick the last is selected. Cancel answers 0 and writes nothing; so do suppressed prompts. */
+ * one pick the last is selected. A null description shows "Select an Item from List:" (or
+ * "Select Items from List:" for a check list). Cancel answers 0 and writes nothing; so do
+ * suppressed prompts. */
 TESK_EXPORT int CuiSimpleList(int32_t reserved, const char *caption, const char *description,
                               const char *items, int32_t *positions, int32_t bound, int32_t *count,
                               int32_t multiple, int32_t helpId);
@@ -92,7 +101,9 @@ TESK_EXPORT int CuiGetSourceLocation(int32_t reserved, const char *caption, cons
  * and the eight lines after it. Answers 1 once the output is written; a file that cannot be
  * read or written is reported and the dialog stays up. The output replaces the old file only
  * once written whole, so a failed write keeps the old one, and the template may be the output
- * itself. Cancel and a null name answer 0. */
+ * itself. In a folder where no new file can be made beside it, a writable output is written in
+ * place: a failed write there is still reported, but leaves what was written. Cancel and a null
+ * name answer 0. */
 TESK_EXPORT int CuiGetUserInformation(int32_t reserved, const char *templateFile,
                                       const char *outputFile);
 
@@ -102,7 +113,11 @@ TESK_EXPORT int CuiSimpleAbout(const char *buildText, const char *copyrightText,
                                const char *reservedText, const char *additionalText);
 
 /* ---- Host-described dialogs -------------------------------------------------------------
- * Records are allocated with malloc and freed with free; the host may read and write them. */
+ * Records are allocated with malloc and freed with free; the host may read and write them.
+ * The entry and toggle records (and the toggle's text) are the host's to free, once no dialog
+ * uses them any more: after a modal run, or once a dialog left up has gone. A record made
+ * again at the address of a freed one is a new record: a dialog still up on the old one
+ * neither reads nor writes it. */
 
 enum {
     QSDI_KIND_PLAIN = 0,
@@ -135,9 +150,10 @@ typedef struct QSDITexts
     int32_t messageCode; /* standard label 3011..3910, else ignored */
 } QSDITexts;
 
-/* When a dialog left up (modes 1 and 2) is rejected or closed, the library writes 0 into the
- * first 32-bit word of the data: it must point to at least 4 writable bytes while the dialog
- * is up (for kind 6 it is the find record, whose open flag falls). */
+/* When a dialog left up (modes 1 and 2) goes (ended by any button, closed, or deleted with its
+ * window) the library writes 0 into the first 32-bit word of the data, once: it must point to
+ * at least 4 writable bytes while the dialog is up (for kind 6 it is the find record, whose
+ * open flag falls; a find record freed meanwhile is not written). */
 typedef struct QSDICallback
 {
     QSDICallbackFn function;
@@ -227,8 +243,9 @@ TESK_EXPORT int QtQSDIDeleteFindCallback(QSDIFind *find);
  * the dialog staying up. Other modes and a null description: 0, nothing shown. */
 TESK_EXPORT int QtQSDIExecDialog(QSDIDescription *description);
 
-/* Run a dialog handle of the dialog families modally: its result, or 0 for anything else and
- * when the dialog, or the window it belongs to, is destroyed while it runs. */
+/* Run a dialog handle of the dialog families modally: its result, or 0 for anything else, when
+ * the dialog, or the window it belongs to, is destroyed while it runs, and at once for a dialog
+ * that is running already (which goes on running). */
 TESK_EXPORT int CuiDoModal(void *dialog);
 TESK_EXPORT int CuiDialogExec(void *dialog);
 /* Raises (non-zero) or lowers the modal-dialog-shown mark of every main window. */

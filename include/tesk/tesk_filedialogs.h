@@ -7,7 +7,9 @@
 /* Filters in the host's notation: entries one after the other, each a description, a blank and
  * the patterns in square brackets ("C files [*.c]Headers [*.h]"); text holding ";;" is taken as
  * "Description (patterns)" entries separated by ";;". Texts are Latin-1 unless said otherwise;
- * names handed back are UTF-8 with native separators. */
+ * names handed back are UTF-8 with native separators. Captions and choices are read up to
+ * 64 KiB: a longer caption ends with a visible "[...]", and of longer choices the line the cut
+ * splits and the rest are dropped. */
 
 /* Opens one file, several existing files (multiple 1) or asks for a name to save to (save 1,
  * when multiple is not 1); a null parent means the current main window, a null start directory

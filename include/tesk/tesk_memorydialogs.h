@@ -28,7 +28,8 @@ TESK_EXPORT TeskHandle CuiMemoryOperationsDlgCreate(TeskHandle parent);
 TESK_EXPORT int CuiMemoryOperationsDlgDestroy(TeskHandle dialog);
 /* One line per file type, "<flag><separator><type word> <description>", split at line feeds;
  * flag 0: Load and Verify need a start address, any other digit: the location is an optional
- * offset. A second call appends. */
+ * offset. A second call appends. A list is read up to 64 KiB: the line the cut splits and the
+ * rest are dropped. */
 TESK_EXPORT void CuiMemoryOperationsDlgSetFileTypeList(TeskHandle dialog, const char *list);
 TESK_EXPORT void CuiMemoryOperationsDlgSetFuncHandler(TeskHandle dialog,
                                                       CuiMemoryOperationsHandlerFn handler);
@@ -38,7 +39,8 @@ TESK_EXPORT void CuiMemoryOperationsDlgSetHelpId(TeskHandle dialog, uint32_t hel
 /* The simulator target's configuration. Create makes it with help id 782; the host adds the
  * processors, sets the values, runs it with CuiDoModal (1 for OK), reads the values (they stay
  * readable after it closed) and destroys it. Calls with a null, unknown or dead handle do
- * nothing, and getters answer 0. Names are Latin-1 in, UTF-8 out. */
+ * nothing, and getters answer 0. Names are Latin-1 in, UTF-8 out; a name is read up to 64 KiB
+ * and a longer one ends with a visible "[...]". */
 TESK_EXPORT TeskHandle CuiCorvasimConfigDlgCreate(void);
 TESK_EXPORT void CuiCorvasimConfigDlgDestroy(TeskHandle dialog);
 TESK_EXPORT void CuiCorvasimConfigDlgSetHelpId(TeskHandle dialog, uint32_t helpId);

@@ -7,7 +7,6 @@
 #include "frame/core/cuidebuginfo.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/cuitextutils.h"
-#include "frame/core/hosttext.h"
 #include "frame/core/services.h"
 #include "system/modalseam.h"
 
@@ -34,7 +33,7 @@ QMessageBox::StandardButton runToolkitBox(QMessageBox::Icon icon, const char *ca
 {
     if (!canShowWindows("message box"))
         return escapeButton;
-    const QString title = caption ? QString::fromUtf8(caption)
+    const QString title = caption ? dialogLineUtf8(caption)
                                   : QCoreApplication::translate("QObject", "Kestrova Debugger");
     QWidget *window = tesk::core::frameServices().currentMainWindow();
     Modal<QMessageBox> box(icon, title, dialogTextUtf8(text), buttons, window);
@@ -58,8 +57,8 @@ int messagePrompt(const char *caption, const char *text, int icon, int button0, 
                          ? icon
                          : CuiMessageBox::NoIcon;
     QWidget *window = tesk::core::frameServices().currentMainWindow();
-    Modal<CuiMessageBox> box(tesk::core::translatedLatin1(caption), dialogTextLatin1(text), kind,
-                             button0, button1, button2, window, "CuiMessageBox", false);
+    Modal<CuiMessageBox> box(dialogLineLatin1(caption), dialogTextLatin1(text), kind, button0,
+                             button1, button2, window, "CuiMessageBox", false);
     box->setTextFormat(Qt::PlainText);
     const ModalSeam::Result result = box.run(window, ModalSeam::Kind::MessageBox);
     return result.alive ? result.code : 0;

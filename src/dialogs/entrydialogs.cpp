@@ -50,7 +50,7 @@ QWidget *visibleMainWindow()
 
 QString listCaption(const char *caption)
 {
-    return caption ? tesk::core::translatedLatin1(caption)
+    return caption ? dialogLineLatin1(caption)
                    : QCoreApplication::translate("QObject", "Kestrova Debugger");
 }
 
@@ -68,15 +68,15 @@ int runEntry(Modal<Dialog> &dialog, const char *caption, const char *message, co
              char *buffer, int32_t size, const char *okText, int32_t helpId)
 {
     if (caption)
-        dialog->setWindowTitle(tesk::core::translatedLatin1(caption));
+        dialog->setWindowTitle(dialogLineLatin1(caption));
     dialog->setMessage(dialogTextLatin1(message));
-    dialog->setValue(QString::fromLatin1(value));
+    dialog->setValue(dialogLineLatin1(value, false));
     if (helpId != 0) {
         dialog->setHelpId(helpId);
         dialog->setHelpFunction(&showDialogHelp);
     }
     if (okText)
-        dialog->setOkText(tesk::core::translatedLatin1(okText));
+        dialog->setOkText(dialogLineLatin1(okText));
     return runAndTake(dialog,
                       [&](Dialog &d) {
                           core::writeCut(d.getValue().toUtf8(), buffer, size, core::Encoding::Utf8,
@@ -89,8 +89,8 @@ int runEntry(Modal<Dialog> &dialog, const char *caption, const char *message, co
 void nameInputDialog(QInputDialog *dialog, const char *name, const char *caption, const char *label)
 {
     dialog->setObjectName(QLatin1String(name));
-    dialog->setWindowTitle(tesk::core::translatedLatin1(caption));
-    dialog->setLabelText(tesk::core::translatedLatin1(label));
+    dialog->setWindowTitle(dialogLineLatin1(caption));
+    dialog->setLabelText(dialogLineLatin1(label));
     // The host's label is shown as written.
     for (QLabel *text : dialog->findChildren<QLabel *>())
         text->setTextFormat(Qt::PlainText);
@@ -105,10 +105,12 @@ int simpleList(const char *caption, const char *description, const char *items, 
         return 0;
     Modal<ListSelectionDlg> dialog(visibleMainWindow(), "CuiSimpleList", true);
     dialog->setCaption(listCaption(caption));
-    // Markup in the host's description is shown as written.
-    dialog->setDescription(QLatin1String("<qt>") +
-                           tesk::core::escapeMarkup(dialogTextLatin1(description)) +
-                           QLatin1String("</qt>"));
+    // Markup in the host's description is shown as written. Without one the dialog says
+    // what to do itself.
+    if (description)
+        dialog->setDescription(QLatin1String("<qt>") +
+                               tesk::core::escapeMarkup(dialogTextLatin1(description)) +
+                               QLatin1String("</qt>"));
     dialog->setMultiSelection(multiple);
     dialog->setItems(dialogListLatin1(items).split(u'\n', Qt::SkipEmptyParts));
     if (helpId != 0)
@@ -192,11 +194,11 @@ bool sourceLocation(const char *caption, const char *message, const char *fileNa
         return false;
     Modal<SourceLocationDlg> dialog(tesk::core::frameServices().currentMainWindow());
     if (caption)
-        dialog->setWindowTitle(tesk::core::translatedLatin1(caption));
+        dialog->setWindowTitle(dialogLineLatin1(caption));
     if (message)
-        dialog->setMessage(tesk::core::translatedLatin1(message));
+        dialog->setMessage(dialogTextLatin1(message));
     if (fileName)
-        dialog->setFileName(QString::fromLatin1(fileName));
+        dialog->setFileName(dialogLineLatin1(fileName, false));
     return runAndTake(dialog, [&](SourceLocationDlg &d) {
         core::writeFixed(d.fileName().toUtf8(), buffer, size);
     });
@@ -207,8 +209,9 @@ bool userInformation(const char *templateFile, const char *outputFile)
     if (!canShowWindows("CuiGetUserInformation"))
         return false;
     Modal<UserInfoDlg> dialog;
-    dialog->setTemplateFile(QString::fromLatin1(templateFile));
-    dialog->setOutputFile(QString::fromLatin1(outputFile));
+    // A name past the host-text limit names no file the system could open anyway.
+    dialog->setTemplateFile(tesk::core::hostText(templateFile));
+    dialog->setOutputFile(tesk::core::hostText(outputFile));
     return runAndTake(dialog, [](UserInfoDlg &) {});
 }
 

@@ -2,6 +2,7 @@
 #include <tesk/tesk_memorydialogs.h>
 
 #include "dialogs/corvasimconfigdlg.h"
+#include "dialogs/dialogtext.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/hosttext.h"
@@ -50,16 +51,18 @@ void CuiCorvasimConfigDlgAddProcessor(TeskHandle handle, const char *name)
 {
     if (!name)
         return;
-    TESK_ON_LIVE_VOID(Dialog, handle,
-                      [&](Dialog &d) { d.addProcessor(QString::fromLatin1(name)); });
+    TESK_ON_LIVE_VOID(Dialog, handle, [&](Dialog &d) {
+        d.addProcessor(tesk::dialogs::dialogLineLatin1(name, false));
+    });
 }
 
 void CuiCorvasimConfigDlgSetProcessor(TeskHandle handle, const char *name)
 {
     if (!name)
         return;
-    TESK_ON_LIVE_VOID(Dialog, handle,
-                      [&](Dialog &d) { d.setProcessor(QString::fromLatin1(name)); });
+    TESK_ON_LIVE_VOID(Dialog, handle, [&](Dialog &d) {
+        d.setProcessor(tesk::dialogs::dialogLineLatin1(name, false));
+    });
 }
 
 void CuiCorvasimConfigDlgGetProcessor(TeskHandle handle, char *buffer, int32_t size)

@@ -3,6 +3,7 @@
 #include <tesk/tesk_filedialogs.h>
 #include <tesk/tesk_registry.h>
 
+#include "dialogs/dialogtext.h"
 #include "dialogs/filequestions.h"
 #include "dialogs/ksodialogs_common.h"
 #include "dialogs/loaddialogs.h"
@@ -22,9 +23,10 @@ using namespace tesk::dialogs;
 
 namespace {
 
+// Null for null; a name or filter is read no further than any host text.
 QString latin1OrNull(const char *text)
 {
-    return text ? QString::fromLatin1(text) : QString();
+    return tesk::core::hostText(text);
 }
 
 // A host function of the load command, found before any dialog opens: a missing one is said in
@@ -57,9 +59,8 @@ int CuiSimpleFileExtraMultipleEx(TeskHandle parent, const char *caption, const c
                                        : tesk::core::OpenOneFile;
         QString name;
         QStringList names;
-        if (!runFileDialog(dialogParent(parent), tesk::core::translatedLatin1(caption),
-                           latin1OrNull(filter), latin1OrNull(startDirectory), mode, helpId, name,
-                           names))
+        if (!runFileDialog(dialogParent(parent), dialogLineLatin1(caption), latin1OrNull(filter),
+                           latin1OrNull(startDirectory), mode, helpId, name, names))
             return 1;
         // The answer goes to the one result buffer hosts know: a later answer replaces it in
         // place, and it is never freed, so a pointer the host kept stays readable.
@@ -82,7 +83,7 @@ int CuiSimpleDir(TeskHandle parent, const char *caption, const char *startDirect
             return -1;
         const QString chosen = chooseExistingDirectory(
             latin1OrNull(startDirectory), dialogParent(parent), QStringLiteral("CuiSimpleDir"),
-            tesk::core::translatedLatin1(caption), true, true);
+            dialogLineLatin1(caption), true, true);
         if (chosen.isEmpty())
             return 1;
         return copyIfFits(QDir::toNativeSeparators(chosen).toUtf8(), buffer, bufferSize) ? 0 : -1;
@@ -103,10 +104,9 @@ int CuiLoadImage(TeskHandle, const char *caption, uint32_t fileNameSize, char *f
         QString texts[3]; // sections, arguments, offset
         tesk::system::NativeLoadImageRequest request;
         request.filter = makeDialogFilterFromText(filter);
-        request.startDir =
-            startDirectory ? QString::fromLatin1(startDirectory) : fileDialogLastDir();
+        request.startDir = startDirectory ? latin1OrNull(startDirectory) : fileDialogLastDir();
         request.parent = tesk::core::frameServices().currentMainWindow();
-        request.caption = tesk::core::translatedLatin1(caption);
+        request.caption = dialogLineLatin1(caption);
         request.helpId = helpId;
         request.symbolsOnly = &flags[0];
         request.replaceExisting = &flags[1];
@@ -154,8 +154,9 @@ int CuiLoadBinary(TeskHandle parent, intptr_t context, const char *startDirector
         if (!addToMru)
             return 1;
         const QString startDir =
-            startDirectory ? QString::fromLatin1(startDirectory) : fileDialogLastDir();
-        const QString command = runLoadBinaryDialog(owner, startDir, helpId, latin1OrNull(choices));
+            startDirectory ? latin1OrNull(startDirectory) : fileDialogLastDir();
+        const QString command =
+            runLoadBinaryDialog(owner, startDir, helpId, dialogListLatin1(choices));
         if (command.isEmpty())
             return 1;
         const QByteArray text = command.toUtf8();
@@ -174,7 +175,7 @@ TeskHandle CuiLoadMemoryDlgCreate(TeskHandle parent, const char *choices)
         if (!tesk::applicationExists())
             return TeskHandle(0);
         auto *dialog = new CuiLoadMemoryDlg(dialogParent(parent), "CuiLoadMemoryDlg");
-        dialog->setChoices(latin1OrNull(choices));
+        dialog->setChoices(dialogListLatin1(choices));
         return reinterpret_cast<TeskHandle>(tesk::handles::add(dialog));
     });
 }

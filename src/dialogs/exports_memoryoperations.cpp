@@ -1,6 +1,7 @@
 // The memory file operations dialog.
 #include <tesk/tesk_memorydialogs.h>
 
+#include "dialogs/dialogtext.h"
 #include "dialogs/filequestions.h"
 #include "dialogs/memoryoperationsdlg.h"
 #include "frame/core/cuihandles.h"
@@ -29,7 +30,7 @@ int CuiMemoryOperationsDlgDestroy(TeskHandle handle)
 void CuiMemoryOperationsDlgSetFileTypeList(TeskHandle handle, const char *list)
 {
     TESK_ON_LIVE_VOID(Dialog, handle,
-                      [&](Dialog &d) { d.addFileTypes(QString::fromLatin1(list ? list : "")); });
+                      [&](Dialog &d) { d.addFileTypes(tesk::dialogs::dialogListLatin1(list)); });
 }
 
 void CuiMemoryOperationsDlgSetFuncHandler(TeskHandle handle, CuiMemoryOperationsHandlerFn handler)

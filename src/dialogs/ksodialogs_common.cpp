@@ -1,5 +1,6 @@
 #include "dialogs/ksodialogs_common.h"
 
+#include "frame/core/hosttext.h"
 #include "system/debugoutput.h"
 #include "system/modalseam.h"
 #include "system/nativeloaddialogs.h"
@@ -202,7 +203,7 @@ QString makeDialogFilterFromText(const char *hostFilter)
 {
     if (!hostFilter || !*hostFilter || qstrcmp(hostFilter, "*") == 0)
         return allFiles();
-    return makeDialogFilter(QString::fromLatin1(hostFilter));
+    return makeDialogFilter(tesk::core::hostText(hostFilter));
 }
 
 QString appendDefaultExtension(const QString &fileName, const QString &selectedFilter)

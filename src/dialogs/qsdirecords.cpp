@@ -1,5 +1,6 @@
 #include "dialogs/qsdirecords.h"
 
+#include "frame/core/hosttext.h"
 #include "frame/core/services.h"
 
 #include <QHash>
@@ -38,9 +39,16 @@ void freeList(Node *node)
     }
 }
 
-QSet<const void *> &liveFindRecords()
+// The identities of the records made here; 0 is none.
+quint64 newIdentity()
 {
-    static QSet<const void *> records;
+    static quint64 last = 0;
+    return ++last;
+}
+
+QHash<const void *, quint64> &liveFindRecords()
+{
+    static QHash<const void *, quint64> records;
     return records;
 }
 
@@ -50,13 +58,19 @@ QSet<const void *> &liveDescriptions()
     return descriptions;
 }
 
+struct ControlRecord
+{
+    int kind;
+    quint64 identity;
+};
+
 // The control records made here, by the dialog kind that reads each. They outlive their
 // description (a dialog left up uses them) and are freed by the host, so a record's address is
-// entered again whenever a new record is made there.
-QHash<const void *, int> &controlKinds()
+// entered again, under a new identity, whenever a new record is made there.
+QHash<const void *, ControlRecord> &controlRecords()
 {
-    static QHash<const void *, int> kinds;
-    return kinds;
+    static QHash<const void *, ControlRecord> records;
+    return records;
 }
 
 constexpr int kFindBufferBytes = QSDI_FIND_BUFFER_UNITS * sizeof(uint32_t);
@@ -65,7 +79,7 @@ int storedButtonCode(const char *label, int code)
 {
     if (!label)
         return code;
-    const QString text = QString::fromLatin1(label);
+    const QString text = tesk::core::hostText(label);
     const QMap<int, QString> labels = dialogLabels();
     for (auto it = labels.cbegin(); it != labels.cend(); ++it) {
         if (it.value() == text)
@@ -149,7 +163,7 @@ int addEntry(QSDIDescription *description, char *buffer, int maximum)
         return 1;
     entry->buffer = buffer;
     entry->maximum = maximum;
-    controlKinds().insert(entry, QSDI_KIND_ENTRY);
+    controlRecords().insert(entry, {QSDI_KIND_ENTRY, newIdentity()});
     description->control = entry;
     return 0;
 }
@@ -165,7 +179,7 @@ int addToggle(QSDIDescription *description, const char *text, int code, int stat
     }
     toggle->code = code;
     toggle->state = state;
-    controlKinds().insert(toggle, QSDI_KIND_QUESTION);
+    controlRecords().insert(toggle, {QSDI_KIND_QUESTION, newIdentity()});
     description->control = toggle;
     return 0;
 }
@@ -196,7 +210,7 @@ int initFindRecord(QSDIFind **out, intptr_t hostWord, int options)
     find->options = options;
     find->findBuffer = findBuffer;
     find->replaceBuffer = replaceBuffer;
-    liveFindRecords().insert(find);
+    liveFindRecords().insert(find, newIdentity());
     *out = find;
     return 0;
 }
@@ -219,18 +233,49 @@ bool isLiveFindRecord(const void *data)
     return data && liveFindRecords().contains(data);
 }
 
-QSDIEntry *entryControl(void *control)
+RecordRef findRecordRef(void *data)
 {
-    return control && controlKinds().value(control, -1) == QSDI_KIND_ENTRY
-               ? static_cast<QSDIEntry *>(control)
+    const quint64 identity = data ? liveFindRecords().value(data, 0) : 0;
+    return identity ? RecordRef{data, identity} : RecordRef();
+}
+
+RecordRef controlRef(void *control)
+{
+    const quint64 identity =
+        control ? controlRecords().value(control, ControlRecord{-1, 0}).identity : 0;
+    return identity ? RecordRef{control, identity} : RecordRef();
+}
+
+QSDIFind *liveFindRecord(const RecordRef &ref)
+{
+    return ref.identity && findRecordRef(ref.address).identity == ref.identity
+               ? static_cast<QSDIFind *>(ref.address)
                : nullptr;
 }
 
-QSDIToggle *toggleControl(void *control)
+namespace {
+
+template<typename Record>
+Record *liveControl(const RecordRef &ref, int kind)
 {
-    return control && controlKinds().value(control, -1) == QSDI_KIND_QUESTION
-               ? static_cast<QSDIToggle *>(control)
+    if (!ref.identity)
+        return nullptr;
+    const ControlRecord record = controlRecords().value(ref.address, ControlRecord{-1, 0});
+    return record.identity == ref.identity && record.kind == kind
+               ? static_cast<Record *>(ref.address)
                : nullptr;
+}
+
+} // namespace
+
+QSDIEntry *entryControl(const RecordRef &ref)
+{
+    return liveControl<QSDIEntry>(ref, QSDI_KIND_ENTRY);
+}
+
+QSDIToggle *toggleControl(const RecordRef &ref)
+{
+    return liveControl<QSDIToggle>(ref, QSDI_KIND_QUESTION);
 }
 
 } // namespace tesk::dialogs

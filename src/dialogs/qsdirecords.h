@@ -22,14 +22,29 @@ void deleteFindRecord(QSDIFind *find);
 // True for a description made by initDescription and not freed since: only those are extended
 // or freed, whatever else the host passes.
 bool isLiveDescription(const void *data);
-// True for a find record made by initFindRecord and not freed since: the dialog writes its
-// 512-byte buffers only through such a record.
+// True for a find record made by initFindRecord and not freed since.
 bool isLiveFindRecord(const void *data);
-// The control record as the type the dialog kind reads, when it is one made by the matching Add
-// export; else null. An entry record is read as a toggle (or the reverse) never: the two differ
-// in size and the entry's buffer is written to.
-QSDIEntry *entryControl(void *control);
-QSDIToggle *toggleControl(void *control);
+
+// A record as a dialog holds it while it is up: its address and the identity it was made
+// under. Identities are never given twice, so a record the host freed and a new one made at its
+// address are never taken for one another.
+struct RecordRef
+{
+    void *address = nullptr;
+    quint64 identity = 0;
+};
+// The find record at data, or the control record, as it is now; an empty ref for anything
+// this file did not make (or freed).
+RecordRef findRecordRef(void *data);
+RecordRef controlRef(void *control);
+// The record a ref names while it is still the one made under its identity: the dialog writes
+// the find record's 512-byte buffers only through it. A control record is read only as the
+// type the dialog kind reads when the matching Add export made it (an entry record is never
+// read as a toggle, or the reverse: the two differ in size and the entry's buffer is written
+// to); else null.
+QSDIFind *liveFindRecord(const RecordRef &ref);
+QSDIEntry *entryControl(const RecordRef &ref);
+QSDIToggle *toggleControl(const RecordRef &ref);
 
 // The standard labels the dialogs show, installed on first need.
 QMap<int, QString> dialogLabels();

@@ -88,7 +88,7 @@ SimpleDialog::SimpleDialog(const QSDIDescription &description, const QMap<int, Q
     , m_kind(description.kind)
     , m_icon(description.icon)
     , m_mode(description.mode)
-    , m_control(description.control)
+    , m_control(tesk::dialogs::controlRef(description.control))
     , m_buttonGroup(new QButtonGroup(this))
     , m_labels(labels)
     , m_mainLayout(new QGridLayout(this))
@@ -104,6 +104,7 @@ SimpleDialog::SimpleDialog(const QSDIDescription &description, const QMap<int, Q
     if (description.callback) {
         m_callback = description.callback->function;
         m_callbackData = description.callback->data;
+        m_find = tesk::dialogs::findRecordRef(m_callbackData);
     }
     addButtons(description.buttons);
     for (const QSDIEventNode *node = description.events; node; node = node->next)
@@ -133,6 +134,13 @@ SimpleDialog::SimpleDialog(const QSDIDescription &description, const QMap<int, Q
     });
 }
 
+SimpleDialog::~SimpleDialog()
+{
+    // A dialog left up also goes with its window, without ending.
+    if (m_mode != QSDI_MODE_MODAL)
+        lowerHostFlag();
+}
+
 QString SimpleDialog::label(int code, const QString &fallback) const
 {
     return m_labels.value(code, fallback);
@@ -146,7 +154,7 @@ void SimpleDialog::takeTexts(const QSDITexts *texts)
     if (inRange(texts->captionCode, 2011, 2910))
         m_caption = label(texts->captionCode, m_caption);
     else if (texts->caption)
-        m_caption = QString::fromLatin1(texts->caption);
+        m_caption = tesk::dialogs::dialogLineLatin1(texts->caption, false);
     if (inRange(texts->messageCode, 3011, 3910))
         m_message = label(texts->messageCode, m_message);
     else if (texts->message)
@@ -241,7 +249,7 @@ void SimpleDialog::buildEntry()
     if (entry->maximum > 0)
         m_entryEdit->setMaxLength(entry->maximum);
     if (entry->buffer)
-        m_entryEdit->setText(QString::fromLatin1(entry->buffer));
+        m_entryEdit->setText(tesk::dialogs::dialogLineLatin1(entry->buffer, false));
     m_clientLayout->addWidget(m_entryEdit, 1, 0);
     m_mainLayout->addLayout(m_clientLayout, 0, 1);
     m_entryEdit->setFocus();
@@ -258,7 +266,8 @@ void SimpleDialog::buildQuestion()
     m_clientLayout->setObjectName(QStringLiteral("ClientLayout"));
     m_clientLayout->setSpacing(0);
     m_clientLayout->addWidget(messageView(), 0, 0);
-    auto *check = new QCheckBox(label(toggle->code, QString::fromLatin1(toggle->text)), this);
+    auto *check = new QCheckBox(
+        label(toggle->code, tesk::dialogs::dialogLineLatin1(toggle->text, false)), this);
     check->setObjectName(QStringLiteral("QuestionCheckBox"));
     check->setChecked(toggle->state == 1);
     connect(check, &QCheckBox::toggled, this, &SimpleDialog::slotQuestionChecked);
@@ -268,8 +277,7 @@ void SimpleDialog::buildQuestion()
 
 QSDIFind *SimpleDialog::findRecord() const
 {
-    return tesk::dialogs::isLiveFindRecord(m_callbackData) ? static_cast<QSDIFind *>(m_callbackData)
-                                                           : nullptr;
+    return tesk::dialogs::liveFindRecord(m_find);
 }
 
 void SimpleDialog::buildFindReplace()
@@ -439,10 +447,12 @@ void SimpleDialog::slotHandleEvent(int code)
     }
 }
 
-void SimpleDialog::clearHostFlag()
+void SimpleDialog::lowerHostFlag()
 {
-    if (!m_callbackData)
+    // Once: the host may reuse its data for the next dialog as soon as the flag falls.
+    if (m_hostFlagLowered || !m_callbackData)
         return;
+    m_hostFlagLowered = true;
     if (m_kind == QSDI_KIND_FIND_REPLACE) {
         if (QSDIFind *find = findRecord())
             find->open = 0;
@@ -452,20 +462,13 @@ void SimpleDialog::clearHostFlag()
     std::memcpy(m_callbackData, &zero, sizeof zero);
 }
 
-void SimpleDialog::reject()
-{
-    m_rejecting = true;
-    QDialog::reject();
-    m_rejecting = false;
-}
-
 void SimpleDialog::done(int result)
 {
     const bool staysUp = m_mode != QSDI_MODE_MODAL;
-    // The find panel's open flag must fall however the panel ends, or the host would wait
-    // for a panel that is gone.
-    if (staysUp && (m_rejecting || m_kind == QSDI_KIND_FIND_REPLACE))
-        clearHostFlag();
+    // The flag must fall however the dialog ends, or the host would wait for a dialog (a find
+    // panel) that is gone.
+    if (staysUp)
+        lowerHostFlag();
     QDialog::done(result);
     // Nobody holds a handle to a dialog left up: once ended it goes, instead of piling up.
     if (staysUp)

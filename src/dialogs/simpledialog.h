@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/qsdirecords.h"
+
 #include <tesk/tesk_dialogs.h>
 
 #include <QDialog>
@@ -29,7 +31,9 @@ struct QSDIEvent
 // The window of a host-described dialog: caption, optional standard icon, message, one control
 // of the description's kind (a line entry, a question check box or a find and replace panel)
 // and a row of buttons. The description is read only while the dialog is built; the entry,
-// toggle and find records and the callback data are used in place while it lives.
+// toggle and find records and the callback data are used in place while it lives. A dialog left
+// up (modes 1 and 2) writes 0 into the first word of its callback data once, when it goes:
+// ended, closed, or deleted with its window.
 class SimpleDialog : public QDialog
 {
     Q_OBJECT
@@ -37,6 +41,7 @@ class SimpleDialog : public QDialog
 public:
     SimpleDialog(const QSDIDescription &description, const QMap<int, QString> &labels,
                  QWidget *parent);
+    ~SimpleDialog() override;
 
     int mode() const { return m_mode; }
 
@@ -48,7 +53,6 @@ public slots:
     void slotInsensChecked(bool on);
     void slotQuestionChecked(bool on);
 
-    void reject() override;
     void done(int result) override;
 
 protected:
@@ -70,7 +74,7 @@ private:
     void setFindOption(int bit, bool on);
     void writeEntry();
     void writeFindTexts();
-    void clearHostFlag();
+    void lowerHostFlag();
 
     int m_kind;
     int m_icon;
@@ -79,7 +83,8 @@ private:
     QString m_message;
     QSDICallbackFn m_callback = nullptr;
     void *m_callbackData = nullptr;
-    void *m_control;
+    tesk::dialogs::RecordRef m_control;
+    tesk::dialogs::RecordRef m_find;
     QButtonGroup *m_buttonGroup;
     QList<QSDIButton> m_buttons;
     QList<QSDIEvent> m_events;
@@ -89,5 +94,5 @@ private:
     QLineEdit *m_findEdit = nullptr;
     QLineEdit *m_replaceEdit = nullptr;
     QLineEdit *m_entryEdit = nullptr;
-    bool m_rejecting = false;
+    bool m_hostFlagLowered = false;
 };

@@ -4,6 +4,7 @@
 #include "system/modalseam.h"
 #include "system/regularfile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -25,6 +26,48 @@ bool isTemplateReadable(QFile &file)
     const QFileInfo info(file);
     return info.isFile() && info.size() <= kMaxTemplateSize &&
            file.open(QIODevice::ReadOnly | QIODevice::Text);
+}
+
+// A writable output in a folder where no file may be created takes no temporary file beside
+// it; it is written in place instead. Only a plain file (a pipe would wait for a reader), and
+// checked without changing it.
+bool isWritableInPlace(const QString &name)
+{
+    QFile file(name);
+    return QFileInfo(name).isFile() &&
+           file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly);
+}
+
+// The merge in the system's 8-bit encoding; whether all of it was written.
+bool merge(QIODevice &from, QIODevice &to, const QStringList &values)
+{
+    QTextStream in(&from);
+    QTextStream out(&to);
+    in.setEncoding(QStringConverter::System);
+    out.setEncoding(QStringConverter::System);
+    tesk::dialogs::mergeUserInformation(in, out, values);
+    out.flush();
+    return out.status() == QTextStream::Ok;
+}
+
+bool writeThrough(QFile &templateFile, QSaveFile &output, const QStringList &values)
+{
+    const bool merged = merge(templateFile, output, values);
+    templateFile.close();
+    return merged && output.commit();
+}
+
+// The output is emptied before it is written, so the template, which may be the output
+// itself, is read first. A write that fails half way leaves what was written.
+bool writeInPlace(QFile &templateFile, const QString &outputName, const QStringList &values)
+{
+    QByteArray text = templateFile.readAll();
+    templateFile.close();
+    QBuffer templateCopy(&text);
+    QFile output(outputName);
+    return templateCopy.open(QIODevice::ReadOnly) &&
+           output.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text) &&
+           merge(templateCopy, output, values) && output.flush();
 }
 
 } // namespace
@@ -82,8 +125,9 @@ bool UserInfoDlg::openFiles(QFile &templateFile, QSaveFile &outputFile)
     }
     // The output is written beside its place and only then put there: a write that fails half
     // way (a full disk) leaves the previous file, and a template that is also the output is
-    // read whole before it is replaced.
-    if (!outputFile.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    // read whole before it is replaced. Left closed, it is written in place.
+    if (!outputFile.open(QIODevice::WriteOnly | QIODevice::Text) &&
+        !isWritableInPlace(m_files->outputFile)) {
         templateFile.close();
         showError(QT_TR_NOOP("The user information file<p>'%1'<p>cannot be created."),
                   m_files->outputFile);
@@ -110,14 +154,10 @@ bool UserInfoDlg::writeUserInformation()
     const QStringList values = {nameEF->text(),     companyEF->text(),  phoneEF->text(),
                                 address1EF->text(), address2EF->text(), cityEF->text(),
                                 stateEF->text(),    ZIPEF->text(),      emailEF->text()};
-    QTextStream in(&templateFile);
-    QTextStream out(&outputFile);
-    in.setEncoding(QStringConverter::System);
-    out.setEncoding(QStringConverter::System);
-    tesk::dialogs::mergeUserInformation(in, out, values);
-    out.flush();
-    templateFile.close();
-    if (out.status() != QTextStream::Ok || !outputFile.commit()) {
+    const bool written = outputFile.isOpen()
+                             ? writeThrough(templateFile, outputFile, values)
+                             : writeInPlace(templateFile, m_files->outputFile, values);
+    if (!written) {
         showError(QT_TR_NOOP("The user information file<p>'%1'<p>cannot be written."),
                   m_files->outputFile);
         return false;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
+#include <QSet>
 #include <QTimer>
 
 #include <utility>
@@ -89,9 +90,41 @@ int ModalSeam::runningLoops()
     return loopCount();
 }
 
+namespace {
+
+// The dialogs waiting in a loop of run(). The toolkit answers a second loop on one of them
+// with -1 and a warning, and ends neither.
+QSet<const QDialog *> &runningDialogs()
+{
+    static QSet<const QDialog *> dialogs;
+    return dialogs;
+}
+
+struct RunningMark
+{
+    explicit RunningMark(const QDialog *dialog)
+        : dialog(dialog)
+    {
+        runningDialogs().insert(dialog);
+    }
+    ~RunningMark() { runningDialogs().remove(dialog); }
+    RunningMark(const RunningMark &) = delete;
+    RunningMark &operator=(const RunningMark &) = delete;
+    const QDialog *dialog;
+};
+
+} // namespace
+
 ModalSeam::Result ModalSeam::run(QDialog *dialog, const QObject *owner, Kind kind)
 {
     Result result;
+    // A dialog that waits already is not run again: the second run answers as if rejected,
+    // leaving the first to its user.
+    if (dialog && runningDialogs().contains(dialog)) {
+        result.alive = true;
+        return result;
+    }
+    const RunningMark running(dialog);
     result.alive = runGuarded(
         dialog, owner, [](QDialog *d) { d->reject(); },
         [&] {

@@ -50,7 +50,8 @@ public:
     // the host destroys meanwhile waits until the loop is left. The owner (may be null) is the
     // object the dialog runs for (a view, a pane, a dialog): when it ends, the dialog is
     // rejected. The dialog may be deleted inside the loop (its parent window closed): the
-    // result says so.
+    // result says so. A dialog that is running already is not run again: the call answers
+    // code 0 (rejected) at once.
     static Result run(QDialog *dialog, const QObject *owner = nullptr, Kind kind = Kind::Dialog);
     // The same for a popup menu; the chosen item is null unless the menu and its owner live.
     static Result runMenu(QMenu *menu, const QPoint &pos, const QObject *owner = nullptr,

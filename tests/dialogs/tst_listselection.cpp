@@ -197,6 +197,13 @@ TEST_F(ListSelection, DescriptionIsShownAsWrittenUnderTheCaption)
     CuiSimpleList(0, nullptr, "<b>caf\xe9</b> & 'x'", "a", m_positions.data(), 4, &m_count, 0, 0);
     EXPECT_EQ(label, QString::fromUtf8("<qt>&lt;b&gt;café&lt;/b&gt; &amp; &apos;x&apos;</qt>"));
     EXPECT_EQ(caption, QStringLiteral("Kestrova Debugger"));
+
+    // Without a description the dialog says what to do, for one pick or for a check list.
+    for (const int multiple : {0, 1}) {
+        CuiSimpleList(0, "c", nullptr, "a", m_positions.data(), 4, &m_count, multiple, 0);
+        EXPECT_EQ(label, multiple ? QStringLiteral("Select Items from List:")
+                                  : QStringLiteral("Select an Item from List:"));
+    }
 }
 
 TEST_F(ListSelection, HelpOnlyWithAnId)

@@ -123,6 +123,16 @@ TEST_F(MessageExports, AMegabyteOfTextIsCutWhereTheCutShows)
     CuiMessagePrompt(0, "c", huge.constData(), 1, CUI_MB_OK, 0, 0);
     EXPECT_TRUE(cut(text)) << text.size();
 
+    // UTF-8 is cut before the character the limit would split.
+    QByteArray accents("a");
+    while (accents.size() < 1024 * 1024)
+        accents += "\xc3\xa9";
+    m_answers.setHandler(nullptr);
+    CuiSimpleWarning(0, "c", accents.constData());
+    const QString accented = m_answers.seen().back().text;
+    EXPECT_TRUE(cut(accented)) << accented.size();
+    EXPECT_FALSE(accented.contains(QChar::ReplacementCharacter));
+
     // A text just at the limit is whole.
     const QByteArray whole(64 * 1024, 'w');
     m_answers.setHandler(nullptr);

@@ -8,12 +8,15 @@
 #include "frame/core/cuihandles.h"
 
 #include <tesk/tesk_dialogs.h>
+#include <tesk/tesk_window.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -549,12 +552,57 @@ TEST_F(QsdiTest, ModeTwoIsModalWithoutWaiting)
     EXPECT_EQ(word, 0) << "rejecting a dialog left up clears the first word of its data";
 }
 
+TEST(QsdiRecords, ARecordMadeWhereAFreedOneWasIsNoneOfTheOldDialogs)
+{
+    QProcess child;
+    // The child shares this process's home area, whose instance is running.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QStringLiteral("1"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/recordreuse_child"),
+                QStringList());
+    ASSERT_TRUE(child.waitForFinished(60000));
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+    const QByteArray out = child.readAllStandardOutput().trimmed();
+    EXPECT_FALSE(out.contains("written")) << out.toStdString();
+    if (!out.contains("kept"))
+        GTEST_SKIP() << "the allocator put no new record where a freed one was: "
+                     << out.toStdString();
+}
+
 class QsdiFrameTest : public FrameTest
 {
 protected:
     static void SetUpTestSuite() { testhost::startLibrary(); }
     ModalAnswers m_answers;
 };
+
+TEST_F(QsdiFrameTest, DialogsLeftUpThatGoWithTheirWindowLowerTheFlag)
+{
+    constexpr TeskHandle kWindow = 7;
+    for (const int kind : {QSDI_KIND_FIND_REPLACE, QSDI_KIND_PLAIN}) {
+        QPointer<MainWindow> window = createFrame("Debugger", kWindow);
+        ASSERT_TRUE(window);
+        QSDIFind *find = nullptr;
+        ASSERT_EQ(QtQSDIInitFindCallback(&find, 0, 0), 0);
+        int32_t word = 1;
+        int32_t *const flag = kind == QSDI_KIND_FIND_REPLACE ? &find->open : &word;
+        QSDIDescription *d = nullptr;
+        QtQSDIInitDialog(&d, kind, 0, QSDI_MODE_MODELESS, 0, 0);
+        QtQSDIAddCallback(d, &countingCallback, flag == &word ? static_cast<void *>(&word) : find);
+        QtQSDIExecDialog(d);
+        QtQSDIDeleteDialog(d);
+        ASSERT_EQ(liveDialogs().size(), 1);
+        EXPECT_EQ(liveDialogs().front()->parentWidget(), window.data());
+        EXPECT_EQ(*flag, 1);
+        QtCloseCode(kWindow);
+        EXPECT_TRUE(testhost::pumpUntil([&] { return !window; }));
+        EXPECT_TRUE(liveDialogs().isEmpty());
+        EXPECT_EQ(*flag, 0) << "kind " << kind;
+        QtQSDIDeleteFindCallback(find);
+    }
+}
 
 TEST_F(QsdiFrameTest, ModalRunMarksTheMainWindows)
 {
@@ -578,6 +626,24 @@ TEST_F(QsdiFrameTest, ModalRunMarksTheMainWindows)
     EXPECT_TRUE(window->modalDialogShown());
     QtSetModalDialogShown(0);
     EXPECT_FALSE(window->modalDialogShown());
+}
+
+TEST_F(QsdiTest, ADialogThatRunsAlreadyIsNotRunAgain)
+{
+    auto *dialog = new QDialog;
+    void *handle = tesk::handles::add(dialog);
+    int inner = -7;
+    bool upAfterInner = false;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        inner = CuiDoModal(handle);
+        upAfterInner = request.widget->isVisible();
+        qobject_cast<QDialog *>(request.widget.data())->done(42);
+    });
+    EXPECT_EQ(CuiDialogExec(handle), 42);
+    EXPECT_EQ(inner, 0);
+    EXPECT_TRUE(upAfterInner);
+    EXPECT_EQ(m_answers.seen().size(), 1u);
+    delete dialog;
 }
 
 TEST_F(QsdiTest, DescriptionsNotMadeHereAreNeitherExtendedNorFreed)

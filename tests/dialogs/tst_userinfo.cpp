@@ -1,5 +1,6 @@
 // CuiGetUserInformation: the contact details merged into the template's name line and the
-// eight after it, and each file the dialog cannot use reported with the dialog kept up.
+// eight after it, each file the dialog cannot use reported with the dialog kept up, and an
+// output in a folder that takes no new file written where it is.
 #include "modalanswers.h"
 #include "nonregularfiles.h"
 #include "testhost.h"
@@ -12,12 +13,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -28,6 +32,60 @@ const char *const kFields[] = {"nameEF", "companyEF", "phoneEF", "address1EF", "
                                "cityEF", "stateEF",   "ZIPEF",   "emailEF"};
 const char *const kValues[] = {"Ada",    "Works", "555", "Street 1",       "Floor 2",
                                "Oxford", "UK",    "OX1", "ada@example.org"};
+
+// Permission bits stop root from nothing: while this lives, files are opened with the rights of
+// an ordinary user (the file-system ids of this thread only). Other users keep their own.
+class WithoutRootsFileRights
+{
+public:
+    WithoutRootsFileRights()
+        : m_root(geteuid() == 0)
+    {
+        if (m_root) {
+            setfsgid(kNobody);
+            setfsuid(kNobody);
+        }
+    }
+    ~WithoutRootsFileRights()
+    {
+        if (m_root) {
+            setfsuid(0);
+            setfsgid(0);
+        }
+    }
+    WithoutRootsFileRights(const WithoutRootsFileRights &) = delete;
+    WithoutRootsFileRights &operator=(const WithoutRootsFileRights &) = delete;
+
+private:
+    static constexpr uid_t kNobody = 65534;
+    bool m_root;
+};
+
+// Runs the dialog to the end of a write that fails half way, as on a full disk (the process
+// may write no file larger than 16 KiB meanwhile): OK, the error box's OK, then Cancel.
+void expectWriteFailure(const QByteArray &in, const QByteArray &out)
+{
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 16 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    ModalAnswers answers;
+    answers.click(QStringLiteral("okPB"))
+        .click(QStringLiteral("OK"))
+        .click(QStringLiteral("cancelPB"));
+    const int result = CuiGetUserInformation(0, in.constData(), out.constData());
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(answers.allStepsTaken());
+    ASSERT_EQ(answers.seen().size(), 2u);
+    EXPECT_EQ(answers.seen().back().caption, QStringLiteral("Error"));
+    EXPECT_TRUE(answers.seen().back().text.contains(QStringLiteral("cannot be written")))
+        << qPrintable(answers.seen().back().text);
+}
 
 class UserInformation : public ::testing::Test
 {
@@ -189,31 +247,50 @@ TEST_F(UserInformation, WriteThatFailsHalfWayKeepsTheOldOutputAndSaysSo)
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("previous report\n");
     }
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 16 * 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-
-    ModalAnswers answers;
-    answers.click(QStringLiteral("okPB"))
-        .click(QStringLiteral("OK"))
-        .click(QStringLiteral("cancelPB"));
-    const QByteArray in = path("template.txt").toLatin1();
-    const QByteArray out = path("out.txt").toLatin1();
-    const int result = CuiGetUserInformation(0, in.constData(), out.constData());
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_EQ(result, 0);
-    EXPECT_TRUE(answers.allStepsTaken());
-    ASSERT_EQ(answers.seen().size(), 2u);
-    EXPECT_EQ(answers.seen().back().caption, QStringLiteral("Error"));
-    EXPECT_TRUE(answers.seen().back().text.contains(QStringLiteral("cannot be written")))
-        << qPrintable(answers.seen().back().text);
+    expectWriteFailure(path("template.txt").toLatin1(), path("out.txt").toLatin1());
     EXPECT_EQ(output(), QByteArray("previous report\n"));
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file left";
+}
+
+TEST_F(UserInformation, WritableOutputInAFolderThatTakesNoNewFileIsWrittenInPlace)
+{
+    writeTemplate("Report\n  Name: \n");
+    {
+        QFile old(path("out.txt"));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("previous report\n");
+    }
+    const QFile::Permissions readWrite = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                         QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    ASSERT_TRUE(QFile::setPermissions(path("out.txt"), readWrite));
+    ASSERT_TRUE(QFile::setPermissions(path("template.txt"), readWrite));
+    const QFile::Permissions readOnlyFolder = QFile::ReadOwner | QFile::ExeOwner |
+                                              QFile::ReadGroup | QFile::ExeGroup |
+                                              QFile::ReadOther | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(m_dir.path(), readOnlyFolder));
+    const auto writableAgain = qScopeGuard(
+        [&] { QFile::setPermissions(m_dir.path(), readOnlyFolder | QFile::WriteOwner); });
+    const QByteArray in = path("template.txt").toLatin1();
+    const QByteArray out = path("out.txt").toLatin1();
+    const WithoutRootsFileRights rights;
+    if (QFile probe(path("probe")); probe.open(QIODevice::WriteOnly))
+        GTEST_SKIP() << "permission bits do not keep this user from creating files";
+
+    m_answers.type(QStringLiteral("nameEF"), QStringLiteral("Ada")).click(QStringLiteral("okPB"));
+    EXPECT_EQ(CuiGetUserInformation(0, in.constData(), out.constData()), 1);
+    EXPECT_EQ(output(), QByteArray("Report\n  Name: Ada\n"));
+
+    // The template may be the output here too: it is read before the output is emptied.
+    m_answers.type(QStringLiteral("nameEF"), QStringLiteral("Bo")).click(QStringLiteral("okPB"));
+    EXPECT_EQ(CuiGetUserInformation(0, out.constData(), out.constData()), 1);
+    EXPECT_EQ(output(), QByteArray("Report\n  Name: AdaBo\n"));
+
+    // A write in place that fails half way cannot keep the old file, but it is said.
+    QByteArray big(" Name\n");
+    big += QByteArray(200 * 1024, 'x') + '\n';
+    writeTemplate(big);
+    expectWriteFailure(in, out);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 2) << "nothing made beside";
 }
 
 TEST_F(UserInformation, CancelAndNullNamesTouchNothing)

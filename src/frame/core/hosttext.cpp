@@ -14,11 +14,28 @@ QString hostText(const char *latin1)
     return QString::fromLatin1(latin1, qsizetype(strnlen(latin1, size_t(kMaxHostTextBytes))));
 }
 
+namespace {
+
+// Continuation bytes are 10xxxxxx: steps back from length to the start of the character it
+// falls in, so that a cut there splits none.
+qsizetype utf8CharacterStart(const char *text, qsizetype length)
+{
+    while (length > 0 && (uchar(text[length]) & 0xc0) == 0x80)
+        --length;
+    return length;
+}
+
+} // namespace
+
 QString hostTextUtf8(const char *utf8)
 {
     if (!utf8)
         return QString();
-    return QString::fromUtf8(utf8, qsizetype(strnlen(utf8, size_t(kMaxHostTextBytes))));
+    qsizetype length = qsizetype(strnlen(utf8, size_t(kMaxHostTextBytes)));
+    // The byte at the cap exists when the text runs on past it.
+    if (length == kMaxHostTextBytes && hostTextIsCut(utf8))
+        length = utf8CharacterStart(utf8, length);
+    return QString::fromUtf8(utf8, length);
 }
 
 QString translatedLatin1(const char *text)
@@ -106,12 +123,9 @@ namespace {
 // The longest prefix of the text that fits room bytes without cutting a character.
 qsizetype fittingLength(const QByteArray &text, qsizetype room, Encoding encoding)
 {
-    qsizetype length = qBound<qsizetype>(0, room, text.size());
-    if (encoding == Encoding::Utf8 && length < text.size()) {
-        // Continuation bytes are 10xxxxxx: step back to the start of the cut character.
-        while (length > 0 && (uchar(text.at(length)) & 0xc0) == 0x80)
-            --length;
-    }
+    const qsizetype length = qBound<qsizetype>(0, room, text.size());
+    if (encoding == Encoding::Utf8 && length < text.size())
+        return utf8CharacterStart(text.constData(), length);
     return length;
 }
 

@@ -18,7 +18,7 @@ constexpr qsizetype kMaxHostTextBytes = 64 * 1024;
 
 // Latin-1 host text, cut at kMaxHostTextBytes (never reads past that many bytes); null for null.
 QString hostText(const char *latin1);
-// The same for UTF-8 host text (a sequence cut at the limit becomes a replacement character).
+// The same for UTF-8 host text, cut before the character that the limit would split.
 QString hostTextUtf8(const char *utf8);
 // Whether the text runs past the limit (reads at most one byte past it).
 bool hostTextIsCut(const char *text);

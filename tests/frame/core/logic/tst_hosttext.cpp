@@ -54,6 +54,24 @@ TEST(HostTextRead, CapNullAndOneLine)
     EXPECT_EQ(hostLine("one\ntwo\tthree\x7f"), QStringLiteral("one two three "));
 }
 
+TEST(HostTextRead, Utf8CutAtTheLimitSplitsNoCharacter)
+{
+    // The limit falls after the first byte of a two-byte character, then inside a three-byte
+    // one: the cut goes before it.
+    for (const QByteArray &character : {QByteArray("\xc3\xa9"), QByteArray("\xe2\x82\xac")}) {
+        std::string text(size_t(kMaxHostTextBytes) - 1, 'a');
+        while (text.size() < size_t(kMaxHostTextBytes) + 8)
+            text += character.toStdString();
+        const QString read = hostTextUtf8(text.c_str());
+        EXPECT_FALSE(read.contains(QChar::ReplacementCharacter)) << character.size();
+        EXPECT_EQ(read, QString(kMaxHostTextBytes - 1, u'a')) << character.size();
+    }
+    // A character that ends just at the limit stays.
+    std::string text(size_t(kMaxHostTextBytes) - 2, 'a');
+    text += "\xc3\xa9zz";
+    EXPECT_TRUE(hostTextUtf8(text.c_str()).endsWith(QString::fromUtf8("a\xc3\xa9")));
+}
+
 TEST(HostTextShow, MarkupStaysPlain)
 {
     EXPECT_EQ(escapedFragment(QStringLiteral("<b>a & b</b>\nnext")),
