@@ -2,6 +2,7 @@
 // captions, labels and buttons, while texts the host hands in stay as given.
 #include "../frame/services/scopedenv.h"
 #include "modalanswers.h"
+#include "system/modalseam.h"
 #include "testhost.h"
 
 #include "frame/services/cuii18n.h"
@@ -38,7 +39,8 @@ protected:
     {
         setenv("KSODEBUG_LANG", "de", 1);
         ASSERT_EQ(CuiUpdateSettings(), 0);
-        ASSERT_EQ(cuiInstalledCatalogues().size(), 1);
+        // The library's own catalogue and the toolkit's beside it.
+        ASSERT_EQ(cuiInstalledCatalogues().size(), 2);
         m_answers.setHandler([this](const ModalAnswers::Request &request) {
             QWidget *widget = request.widget.data();
             ASSERT_TRUE(widget);
@@ -134,4 +136,30 @@ TEST_F(German, AboutBoxAndUserInformationAreGerman)
         sawForm = sawForm || seen.caption == QStringLiteral("Benutzerinformationen");
     EXPECT_TRUE(sawForm || m_shown.caption == QStringLiteral("Benutzerinformationen"))
         << m_shown.caption.toStdString();
+}
+
+// The toolkit's own boxes and dialogs speak German too: their buttons come from the toolkit's
+// catalogue, installed beside the library's.
+TEST_F(German, ToolkitTextsInTheLibrarysDialogsAreGerman)
+{
+    // The toolkit's boxes are answered before the handler sees them: look at them first.
+    using tesk::system::ModalSeam;
+    ModalSeam::Responder answer = ModalSeam::setResponder(nullptr);
+    ModalSeam::setResponder([&](const ModalSeam::Request &request) {
+        if (request.widget)
+            for (const QAbstractButton *button : request.widget->findChildren<QAbstractButton *>())
+                m_shown.buttons << button->text();
+        answer(request);
+    });
+    CuiSimplePrompt(0, "Kern 7", "Weiter?");
+    EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("&Ja")))
+        << m_shown.buttons.join('|').toStdString();
+    EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("&Nein")));
+
+    m_shown = {};
+    int32_t value = 0;
+    CuiSimpleEntryInteger(0, "Kern 7", "Wert:", 5, 1, 0, 10, &value);
+    EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("Abbrechen")))
+        << m_shown.buttons.join('|').toStdString();
+    ModalSeam::setResponder(answer);
 }
