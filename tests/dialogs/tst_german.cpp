@@ -5,14 +5,19 @@
 #include "system/modalseam.h"
 #include "testhost.h"
 
+#include "frame/core/cuihandles.h"
 #include "frame/services/cuii18n.h"
 
 #include <tesk/tesk_app.h>
+#include <tesk/tesk_datanav.h>
 #include <tesk/tesk_dialogs.h>
+#include <tesk/tesk_filedialogs.h>
 
 #include <QAbstractButton>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
@@ -162,4 +167,52 @@ TEST_F(German, ToolkitTextsInTheLibrarysDialogsAreGerman)
     EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("Abbrechen")))
         << m_shown.buttons.join('|').toStdString();
     ModalSeam::setResponder(answer);
+}
+
+// The platform's Load Image panel in German: its texts translated, each control whole inside
+// the panel (grown for the longer texts), its fields as tall as their font needs.
+TEST_F(German, LoadImagePanelFitsItsGermanTexts)
+{
+    QStringList faults;
+    QStringList labels;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        QWidget *panel = request.widget->findChild<QWidget *>(QStringLiteral("template 133"));
+        ASSERT_TRUE(panel);
+        for (const QWidget *control : panel->findChildren<QWidget *>()) {
+            if (control->parentWidget() != panel)
+                continue;
+            if (!panel->rect().contains(control->geometry()))
+                faults << control->objectName() + QStringLiteral(" reaches past the panel");
+            if (qobject_cast<const QLineEdit *>(control) &&
+                control->height() < control->minimumSizeHint().height())
+                faults << control->objectName() + QStringLiteral(" is too low");
+            if (const auto *label = qobject_cast<const QLabel *>(control))
+                labels << label->text();
+        }
+        qobject_cast<QDialog *>(request.widget.data())->reject();
+    });
+    char name[256] = "", sections[64] = "", arguments[64] = "", offset[64] = "";
+    int32_t symbols = 0, replace = 0, pc = 0;
+    CuiLoadImage(0, "Laden", sizeof name, name, "Abbilder [*.elf]", nullptr, 0, &symbols, &replace,
+                 &pc, sizeof sections, sections, sizeof arguments, arguments, sizeof offset,
+                 offset);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join('|').toStdString();
+    EXPECT_TRUE(labels.contains(QStringLiteral("Argumente:")) &&
+                labels.contains(QStringLiteral("Versatz:")))
+        << labels.join('|').toStdString();
+}
+
+// The data navigator names its lists in German.
+TEST_F(German, NavigatorTabsAreGerman)
+{
+    const TeskHandle navigator = CuiDataNavCreate();
+    auto *pane = tesk::handles::object<QWidget>(reinterpret_cast<void *>(navigator));
+    ASSERT_TRUE(pane);
+    auto *tabs = pane->findChild<QTabWidget *>();
+    ASSERT_TRUE(tabs);
+    QStringList texts;
+    for (int i = 0; i < tabs->count(); ++i)
+        texts << tabs->tabText(i);
+    EXPECT_EQ(texts.join(QLatin1Char('|')).toStdString(), "Abbilder|Module|Funktionen|Variablen");
+    CuiDataNavDestroy(navigator);
 }

@@ -5877,6 +5877,46 @@ Ihrer Hilfedateien.</translation>
         <source>Load Binary</source>
         <translation>Binärdatei laden</translation>
     </message>
+    <message>
+        <source>Symbols Only</source>
+        <translation>Nur Symbole</translation>
+    </message>
+    <message>
+        <source>Replace Existing File(s)</source>
+        <translation>Vorhandene Datei(en) ersetzen</translation>
+    </message>
+    <message>
+        <source>Sections:</source>
+        <translation>Abschnitte:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumente:</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <translation>Versatz:</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Auto-Set PC</source>
+        <translation>PC automatisch setzen</translation>
+    </message>
+    <message>
+        <source>Set PC to Entry point</source>
+        <translation>PC auf Einsprungpunkt setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Type of File:</source>
+        <translation>&amp;Dateityp:</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation:</source>
+        <translation>&amp;Position:</translation>
+    </message>
 </context>
 <context>
     <name>RegisterListDlgBase</name>
