@@ -64,8 +64,8 @@ bool isPart(const QWidget *widget)
             break;
     }
     const QWidget *parent = widget->parentWidget();
-    const auto *area = parent ? qobject_cast<const QAbstractScrollArea *>(parent->parentWidget())
-                              : nullptr;
+    const auto *area =
+        parent ? qobject_cast<const QAbstractScrollArea *>(parent->parentWidget()) : nullptr;
     // A scroll area's bars live in containers of its own, not in its viewport.
     return area && parent != area->viewport();
 }
@@ -129,7 +129,8 @@ int lineTextRoom(const QLineEdit *edit)
     option.lineWidth = edit->hasFrame()
                            ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
                            : 0;
-    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
     const QMargins margins = edit->textMargins();
     return contents.width() - margins.left() - margins.right() - 2 * kLineEditMargin;
 }
@@ -356,8 +357,8 @@ void Inspector::english(const QWidget *widget, const QString &name)
                header && header->model()) {
         for (int i = 0; i < header->count(); ++i)
             if (!header->isSectionHidden(i))
-                englishText(header->model()->headerData(i, header->orientation()).toString(),
-                            name, item);
+                englishText(header->model()->headerData(i, header->orientation()).toString(), name,
+                            item);
     } else if (const auto *edit = qobject_cast<const QLineEdit *>(widget)) {
         englishText(edit->placeholderText(), name, item);
         if (edit->isReadOnly())
@@ -413,7 +414,8 @@ void Inspector::menu(const QWidget *menu, const QString &name)
     }
     for (auto it = letters.cbegin(); it != letters.cend(); ++it) {
         if (it->size() > 1 && !leftOut(name, menu, kAltClash))
-            m_faults.add(name, QStringLiteral("items \"%1\"").arg(it->join(QStringLiteral("\", \""))),
+            m_faults.add(name,
+                         QStringLiteral("items \"%1\"").arg(it->join(QStringLiteral("\", \""))),
                          QStringLiteral("share the Alt letter %1").arg(it.key()));
     }
 }
@@ -449,13 +451,14 @@ void Inspector::focus(const QWidget *window, const QWidget *field, const QString
         focused = window->focusWidget();
     const bool on = field && focused && (focused == field || field->isAncestorOf(focused));
     if (!on || !field->isVisible())
-        m_faults.add(name, field ? describe(field) : QStringLiteral("the field"),
-                     QStringLiteral("does not hold the focus after %1 (%2)")
-                         .arg(QLatin1String(afterExport),
-                              !field || !field->isVisible()
-                                  ? QStringLiteral("not shown")
-                                  : QStringLiteral("focus on %1").arg(
-                                        focused ? describe(focused) : QStringLiteral("nothing"))));
+        m_faults.add(
+            name, field ? describe(field) : QStringLiteral("the field"),
+            QStringLiteral("does not hold the focus after %1 (%2)")
+                .arg(QLatin1String(afterExport),
+                     !field || !field->isVisible()
+                         ? QStringLiteral("not shown")
+                         : QStringLiteral("focus on %1")
+                               .arg(focused ? describe(focused) : QStringLiteral("nothing"))));
 }
 
 } // namespace looks

@@ -179,8 +179,8 @@ protected:
 std::string settingName(const ::testing::TestParamInfo<std::tuple<bool, QSize>> &info)
 {
     const QSize size = std::get<1>(info.param);
-    return (std::get<0>(info.param) ? "German_" : "English_") + std::to_string(size.width()) +
-           "x" + std::to_string(size.height());
+    return (std::get<0>(info.param) ? "German_" : "English_") + std::to_string(size.width()) + "x" +
+           std::to_string(size.height());
 }
 
 } // namespace
@@ -210,9 +210,12 @@ TEST_P(Looks, MainWindows)
     m_inspector.focus(window, find->lineField(), name + QStringLiteral(" > find toolbar"),
                       "QtSetEditorBarFocusLine");
 
-    // The other kinds of main window, for their menus.
-    const std::pair<void (*)(int), const char *> kinds[] = {
-        {&QtCreateNewSpr, "peripheral window"}, {&QtCreateNewEditor, "editor window"}};
+    // The other kinds of main window (the analysis and settings windows go by their names), for
+    // their menus.
+    const std::pair<void (*)(int), const char *> kinds[] = {{&QtCreateNewSpr, "peripheral window"},
+                                                            {&QtCreateNewEditor, "editor window"},
+                                                            {&QtCreateNewCode, "Analysis"},
+                                                            {&QtCreateNewCode, "Settings Window"}};
     TeskHandle next = 0x7a00;
     for (const auto &[kind, kindName] : kinds) {
         kind(1);
@@ -236,8 +239,7 @@ TEST_P(Looks, ModalWindows)
     mainWindow();
     for (const reenter::Line &line : reenter::loopsTable()) {
         if (line.run)
-            scene(QString::fromLatin1(line.name),
-                  [&line] { line.run(reenter::host()); });
+            scene(QString::fromLatin1(line.name), [&line] { line.run(reenter::host()); });
     }
 }
 
@@ -331,7 +333,8 @@ TEST_P(Looks, HostDescribedDialogs)
             if (kind == QSDI_KIND_QUESTION)
                 QtQSDIAddToggle(d, "again", 3013, 1);
             void *control = d->control;
-            m_scene = QStringLiteral("host-described dialog of kind %1, icon %2").arg(kind).arg(icon);
+            m_scene =
+                QStringLiteral("host-described dialog of kind %1, icon %2").arg(kind).arg(icon);
             QtQSDIExecDialog(d);
             QtQSDIDeleteDialog(d);
             if (kind == QSDI_KIND_QUESTION)

@@ -70,10 +70,17 @@ TEST(MenuLetters, OneItemPerAltLetterInEveryMenuInBothLanguages)
         if (german)
             setenv("KSODEBUG_LANG", "de", 1);
         CuiUpdateSettings();
-        for (void (*kind)(int) : {&QtCreateNewCode, &QtCreateNewSpr, &QtCreateNewEditor}) {
+        // The analysis and settings windows are main windows made under their names.
+        const std::pair<void (*)(int), const char *> kinds[] = {
+            {&QtCreateNewCode, "letters"},
+            {&QtCreateNewSpr, "letters"},
+            {&QtCreateNewEditor, "letters"},
+            {&QtCreateNewCode, "Analysis"},
+            {&QtCreateNewCode, "Settings Window"}};
+        for (const auto &[kind, name] : kinds) {
             kind(1);
             CuiFrameRecord record{1, 0, 3, 77};
-            QtFrameCreate("letters", ++context, &record);
+            QtFrameCreate(name, ++context, &record);
             MainWindow *window = Store::instance()->findMainWindowByHandle(context);
             ASSERT_TRUE(window);
             for (const QString &clash : clashes(window->menuBar(), QString())) {
