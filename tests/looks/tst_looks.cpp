@@ -23,9 +23,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
 #include <QStatusBar>
 
 #include <gtest/gtest.h>
@@ -137,9 +140,41 @@ protected:
                 m_inspector.menu(widget, name);
             else
                 m_inspector.window(widget, name);
+            if (m_exploring && m_depth == 0 && qobject_cast<QDialog *>(widget))
+                openSubDialogs(widget, name);
         }
         if (m_previous)
             m_previous(request);
+    }
+
+    // The dialogs a dialog opens from its buttons (those marked "..." and the named ones that
+    // open a dialog for a new entry), each looked at in its turn; a part it shows on demand is
+    // shown first and looked at again.
+    void openSubDialogs(QWidget *dialog, const QString &name)
+    {
+        static const QStringList kOpeners = {
+            QStringLiteral("conditionsAddPB"), QStringLiteral("actionsAddPB"),
+            QStringLiteral("smmodifyPB"), QStringLiteral("ommodifyPB"), QStringLiteral("pushNew")};
+        const QString scene = std::exchange(m_scene, name);
+        ++m_depth;
+        const QPointer<QWidget> alive = dialog;
+        if (auto *more = dialog->findChild<QPushButton *>(QStringLiteral("morePB"))) {
+            more->click();
+            testhost::settle();
+            if (alive)
+                m_inspector.window(dialog, name + QStringLiteral(" (opened out)"));
+        }
+        for (const QPointer<QPushButton> button : dialog->findChildren<QPushButton *>()) {
+            if (!alive)
+                break;
+            if (button && button->isVisible() && button->isEnabled() &&
+                (button->text().endsWith(QLatin1String("...")) ||
+                 kOpeners.contains(button->objectName())) &&
+                button->objectName() != QLatin1String("morePB"))
+                button->click();
+        }
+        --m_depth;
+        m_scene = scene;
     }
 
     static QString title(const QWidget *widget)
@@ -172,6 +207,9 @@ protected:
     Inspector m_inspector{m_setting, german(), m_faults};
     tesk::system::ModalSeam::Responder m_previous;
     QString m_scene;
+    // Whether dialogs shown are searched for the dialogs they open, and how deep in that we are.
+    bool m_exploring = false;
+    int m_depth = 0;
     // What the user does in the next modal window before it is looked at.
     std::function<void(QWidget *)> m_prepare;
 };
@@ -233,10 +271,12 @@ TEST_P(Looks, MainWindows)
     }
 }
 
-// Every dialog, box, chooser and menu an export or a user's input on a pane runs modally.
+// Every dialog, box, chooser and menu an export or a user's input on a pane runs modally, and the
+// dialogs those open from their "..." buttons.
 TEST_P(Looks, ModalWindows)
 {
     mainWindow();
+    m_exploring = true;
     for (const reenter::Line &line : reenter::loopsTable()) {
         if (line.run)
             scene(QString::fromLatin1(line.name), [&line] { line.run(reenter::host()); });
@@ -378,6 +418,7 @@ TEST_P(Looks, OtherWindows)
         m_inspector.docks(window, QStringLiteral("memory view"));
         m_inspector.window(window, QStringLiteral("memory view"));
     });
+    m_exploring = true;
     scene(QStringLiteral("breakpoint dialog"), [&] {
         const TeskHandle dialog = reenter::drive::breakpointDialog(reenter::host());
         CuiDoModal(reinterpret_cast<void *>(dialog));
