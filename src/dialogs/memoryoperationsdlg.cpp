@@ -58,6 +58,10 @@ void MemoryOperationsDlg::languageChange()
 {
     MemoryOperationsDlgBase::languageChange();
     fitButtonToText(browsePB, u'W');
+    // The help line changes with the action and the type: the dialog is as wide as its longest.
+    fitLineToTexts(locationHelpEdit,
+                   {locationHelp(LocationHelp::Range), locationHelp(LocationHelp::Offset),
+                    locationHelp(LocationHelp::Start)});
     updateLocationHelp();
 }
 
@@ -86,18 +90,30 @@ const int *MemoryOperationsDlg::currentTypeFlag() const
     return &m_typeHasAddresses[size_t(row)];
 }
 
+QString MemoryOperationsDlg::locationHelp(LocationHelp which)
+{
+    switch (which) {
+    case LocationHelp::Range:
+        return tr("Location is range to read: addr..addr or addr..+len");
+    case LocationHelp::Offset:
+        return tr("Location is optional signed offset for adding to address in file");
+    case LocationHelp::Start:
+        return tr("Location is start address for write/verify");
+    }
+    return QString();
+}
+
 void MemoryOperationsDlg::updateLocationHelp()
 {
     switch (actionGroup->checkedId()) {
     case Save:
-        locationHelpEdit->setText(tr("Location is range to read: addr..addr or addr..+len"));
+        locationHelpEdit->setText(locationHelp(LocationHelp::Range));
         break;
     case Load:
     case Verify: {
         const int *flag = currentTypeFlag();
         locationHelpEdit->setText(
-            flag && *flag ? tr("Location is optional signed offset for adding to address in file")
-                          : tr("Location is start address for write/verify"));
+            locationHelp(flag && *flag ? LocationHelp::Offset : LocationHelp::Start));
         break;
     }
     default:

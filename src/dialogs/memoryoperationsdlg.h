@@ -57,6 +57,8 @@ private:
     // The current file type's flag: non-zero when its files carry their own addresses. Null
     // without a current file type.
     const int *currentTypeFlag() const;
+    enum class LocationHelp { Range, Offset, Start };
+    static QString locationHelp(LocationHelp which);
     void updateLocationHelp();
     void rememberLocation(const QString &location);
 

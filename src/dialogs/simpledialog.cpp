@@ -129,6 +129,10 @@ SimpleDialog::SimpleDialog(const QSDIDescription &description, const QMap<int, Q
     default:
         break;
     }
+    // The button row spans both columns: its width must go to the message's column, or the
+    // icon's column takes its share and pushes the message (whose width is fixed) out of the
+    // dialog.
+    m_mainLayout->setColumnStretch(1, 1);
     connect(m_buttonGroup, &QButtonGroup::buttonClicked, this, [this](QAbstractButton *button) {
         slotHandleEvent(button->property(kCodeProperty).toInt());
     });

@@ -285,7 +285,7 @@ void DataNav::languageChange()
     for (const auto &[list, label] : labels) {
         const int index = list ? d->tabWidget->indexOf(list) : -1;
         if (index >= 0)
-            d->tabWidget->setTabText(index, QObject::tr(label));
+            d->tabWidget->setTabText(index, tr(label));
     }
 }
 

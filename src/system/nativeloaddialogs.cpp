@@ -18,10 +18,14 @@
 #include <QPushButton>
 
 #include <functional>
+#include <vector>
 
 namespace tesk::system {
 
 namespace {
+
+// Room, in dialog units, between a control and the right edge of the frame or panel around it.
+constexpr int kFrameMargin = 6;
 
 QString controlName(int id)
 {
@@ -221,6 +225,9 @@ QWidget *buildTemplatePanel(const DialogTemplate &dialogTemplate, QWidget *paren
         return QRect(qRound(x * unitX), qRound(y * unitY), qRound(w * unitX), qRound(h * unitY));
     };
     QLabel *pendingBuddy = nullptr;
+    // The frames drawn around boxes, by the area the template gives them.
+    std::vector<std::pair<QRect, QWidget *>> frames;
+    QRect used;
     for (const DialogControl &control : dialogTemplate.controls) {
         QWidget *widget = makeControl(control, panel);
         if (control.id != -1)
@@ -229,7 +236,19 @@ QWidget *buildTemplatePanel(const DialogTemplate &dialogTemplate, QWidget *paren
         // The template's sizes fit its own font; a label or box of ours may need more room.
         if (control.kind == DialogControl::Label || control.kind == DialogControl::CheckBox)
             geometry.setWidth(qMax(geometry.width(), widget->sizeHint().width()));
+        // A field shorter than its font needs cuts its text: it grows about its middle.
+        if (const int short_ = widget->minimumSizeHint().height() - geometry.height();
+            control.kind == DialogControl::Edit && short_ > 0)
+            geometry.adjust(0, -short_ / 2, 0, short_ - short_ / 2);
+        // A box grown for its text takes the frame around it along.
+        for (auto &[area, frame] : frames)
+            if (area.contains(scaled(control.x, control.y, control.width, control.height)))
+                frame->setGeometry(frame->geometry().united(
+                    geometry.adjusted(0, 0, qRound(kFrameMargin * unitX), 0)));
+        if (control.kind == DialogControl::GroupBox)
+            frames.emplace_back(geometry, widget);
         widget->setGeometry(geometry);
+        used |= geometry;
         // A label's accelerator moves to the control that follows it.
         if (pendingBuddy)
             pendingBuddy->setBuddy(widget);
@@ -241,7 +260,13 @@ QWidget *buildTemplatePanel(const DialogTemplate &dialogTemplate, QWidget *paren
         if (control.kind == DialogControl::GroupBox)
             widget->lower(); // a frame drawn behind the boxes it surrounds
     }
-    panel->setFixedSize(scaled(0, 0, dialogTemplate.width, dialogTemplate.height).size());
+    for (const auto &frame : frames)
+        used |= frame.second->geometry();
+    // The template's size, or more where its texts need more room in our font or language.
+    panel->setFixedSize(
+        scaled(0, 0, dialogTemplate.width, dialogTemplate.height)
+            .size()
+            .expandedTo(QSize(used.right() + qRound(kFrameMargin * unitX), used.bottom() + 1)));
     return panel;
 }
 

@@ -23,6 +23,7 @@ QStringList words(const QString &text)
 
 } // namespace
 
+// The controls' texts are translated where the panel is built.
 const DialogTemplate &loadImageTemplate()
 {
     static const DialogTemplate t{
@@ -30,33 +31,37 @@ const DialogTemplate &loadImageTemplate()
         310,
         71,
         {
-            {1005, C::CheckBox, "Symbols Only", 7, 1, 58, 10, false},
-            {1004, C::CheckBox, "Replace Existing File(s)", 78, 1, 89, 10, false},
-            {1000, C::Label, "Sections:", 9, 20, 30, 8, false},
+            {1005, C::CheckBox, QT_TRANSLATE_NOOP("QObject", "Symbols Only"), 7, 1, 58, 10, false},
+            {1004, C::CheckBox, QT_TRANSLATE_NOOP("QObject", "Replace Existing File(s)"), 78, 1, 89,
+             10, false},
+            {1000, C::Label, QT_TRANSLATE_NOOP("QObject", "Sections:"), 9, 20, 30, 8, false},
             {1001, C::Edit, "", 54, 18, 143, 12, false},
-            {1002, C::Label, "Arguments:", 9, 36, 36, 8, false},
+            {1002, C::Label, QT_TRANSLATE_NOOP("QObject", "Arguments:"), 9, 36, 36, 8, false},
             {1003, C::Edit, "", 54, 34, 143, 12, false},
-            {-1, C::Label, "Offset:", 9, 52, 22, 8, false},
+            {-1, C::Label, QT_TRANSLATE_NOOP("QObject", "Offset:"), 9, 52, 22, 8, false},
             {1016, C::Edit, "", 54, 50, 143, 12, false},
-            {-1, C::GroupBox, "PC", 209, 4, 94, 47, false},
-            {1021, C::CheckBox, "Auto-Set PC", 215, 18, 55, 10, false},
-            {1012, C::CheckBox, "Set PC to Entry point", 215, 35, 81, 10, true},
+            {-1, C::GroupBox, QT_TRANSLATE_NOOP("QObject", "PC"), 209, 4, 94, 47, false},
+            {1021, C::CheckBox, QT_TRANSLATE_NOOP("QObject", "Auto-Set PC"), 215, 18, 55, 10,
+             false},
+            {1012, C::CheckBox, QT_TRANSLATE_NOOP("QObject", "Set PC to Entry point"), 215, 35, 81,
+             10, true},
         }};
     return t;
 }
 
 const DialogTemplate &loadBinaryTemplate()
 {
-    static const DialogTemplate t{198,
-                                  287,
-                                  113,
-                                  {
-                                      {1013, C::Label, "&Type of File:", 7, 7, 108, 8, false},
-                                      {1014, C::ListBox, "", 7, 18, 273, 52, false},
-                                      {1015, C::Label, "L&ocation:", 7, 77, 31, 8, false},
-                                      {1016, C::Edit, "", 37, 75, 243, 14, false},
-                                      {1017, C::HelpLabel, "", 37, 91, 243, 15, false},
-                                  }};
+    static const DialogTemplate t{
+        198,
+        287,
+        113,
+        {
+            {1013, C::Label, QT_TRANSLATE_NOOP("QObject", "&Type of File:"), 7, 7, 108, 8, false},
+            {1014, C::ListBox, "", 7, 18, 273, 52, false},
+            {1015, C::Label, QT_TRANSLATE_NOOP("QObject", "L&ocation:"), 7, 77, 31, 8, false},
+            {1016, C::Edit, "", 37, 75, 243, 14, false},
+            {1017, C::HelpLabel, "", 37, 91, 243, 15, false},
+        }};
     return t;
 }
 

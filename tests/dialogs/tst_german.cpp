@@ -2,16 +2,22 @@
 // captions, labels and buttons, while texts the host hands in stay as given.
 #include "../frame/services/scopedenv.h"
 #include "modalanswers.h"
+#include "system/modalseam.h"
 #include "testhost.h"
 
+#include "frame/core/cuihandles.h"
 #include "frame/services/cuii18n.h"
 
 #include <tesk/tesk_app.h>
+#include <tesk/tesk_datanav.h>
 #include <tesk/tesk_dialogs.h>
+#include <tesk/tesk_filedialogs.h>
 
 #include <QAbstractButton>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
@@ -38,7 +44,8 @@ protected:
     {
         setenv("KSODEBUG_LANG", "de", 1);
         ASSERT_EQ(CuiUpdateSettings(), 0);
-        ASSERT_EQ(cuiInstalledCatalogues().size(), 1);
+        // The library's own catalogue and the toolkit's beside it.
+        ASSERT_EQ(cuiInstalledCatalogues().size(), 2);
         m_answers.setHandler([this](const ModalAnswers::Request &request) {
             QWidget *widget = request.widget.data();
             ASSERT_TRUE(widget);
@@ -134,4 +141,78 @@ TEST_F(German, AboutBoxAndUserInformationAreGerman)
         sawForm = sawForm || seen.caption == QStringLiteral("Benutzerinformationen");
     EXPECT_TRUE(sawForm || m_shown.caption == QStringLiteral("Benutzerinformationen"))
         << m_shown.caption.toStdString();
+}
+
+// The toolkit's own boxes and dialogs speak German too: their buttons come from the toolkit's
+// catalogue, installed beside the library's.
+TEST_F(German, ToolkitTextsInTheLibrarysDialogsAreGerman)
+{
+    // The toolkit's boxes are answered before the handler sees them: look at them first.
+    using tesk::system::ModalSeam;
+    ModalSeam::Responder answer = ModalSeam::setResponder(nullptr);
+    ModalSeam::setResponder([&](const ModalSeam::Request &request) {
+        if (request.widget)
+            for (const QAbstractButton *button : request.widget->findChildren<QAbstractButton *>())
+                m_shown.buttons << button->text();
+        answer(request);
+    });
+    CuiSimplePrompt(0, "Kern 7", "Weiter?");
+    EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("&Ja")))
+        << m_shown.buttons.join('|').toStdString();
+    EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("&Nein")));
+
+    m_shown = {};
+    int32_t value = 0;
+    CuiSimpleEntryInteger(0, "Kern 7", "Wert:", 5, 1, 0, 10, &value);
+    EXPECT_TRUE(m_shown.buttons.contains(QStringLiteral("Abbrechen")))
+        << m_shown.buttons.join('|').toStdString();
+    ModalSeam::setResponder(answer);
+}
+
+// The platform's Load Image panel in German: its texts translated, each control whole inside
+// the panel (grown for the longer texts), its fields as tall as their font needs.
+TEST_F(German, LoadImagePanelFitsItsGermanTexts)
+{
+    QStringList faults;
+    QStringList labels;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        QWidget *panel = request.widget->findChild<QWidget *>(QStringLiteral("template 133"));
+        ASSERT_TRUE(panel);
+        for (const QWidget *control : panel->findChildren<QWidget *>()) {
+            if (control->parentWidget() != panel)
+                continue;
+            if (!panel->rect().contains(control->geometry()))
+                faults << control->objectName() + QStringLiteral(" reaches past the panel");
+            if (qobject_cast<const QLineEdit *>(control) &&
+                control->height() < control->minimumSizeHint().height())
+                faults << control->objectName() + QStringLiteral(" is too low");
+            if (const auto *label = qobject_cast<const QLabel *>(control))
+                labels << label->text();
+        }
+        qobject_cast<QDialog *>(request.widget.data())->reject();
+    });
+    char name[256] = "", sections[64] = "", arguments[64] = "", offset[64] = "";
+    int32_t symbols = 0, replace = 0, pc = 0;
+    CuiLoadImage(0, "Laden", sizeof name, name, "Abbilder [*.elf]", nullptr, 0, &symbols, &replace,
+                 &pc, sizeof sections, sections, sizeof arguments, arguments, sizeof offset,
+                 offset);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join('|').toStdString();
+    EXPECT_TRUE(labels.contains(QStringLiteral("Argumente:")) &&
+                labels.contains(QStringLiteral("Versatz:")))
+        << labels.join('|').toStdString();
+}
+
+// The data navigator names its lists in German.
+TEST_F(German, NavigatorTabsAreGerman)
+{
+    const TeskHandle navigator = CuiDataNavCreate();
+    auto *pane = tesk::handles::object<QWidget>(reinterpret_cast<void *>(navigator));
+    ASSERT_TRUE(pane);
+    auto *tabs = pane->findChild<QTabWidget *>();
+    ASSERT_TRUE(tabs);
+    QStringList texts;
+    for (int i = 0; i < tabs->count(); ++i)
+        texts << tabs->tabText(i);
+    EXPECT_EQ(texts.join(QLatin1Char('|')).toStdString(), "Abbilder|Module|Funktionen|Variablen");
+    CuiDataNavDestroy(navigator);
 }

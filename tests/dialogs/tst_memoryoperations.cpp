@@ -209,6 +209,34 @@ TEST_F(MemoryOperations, TypeListAndHelpLineFollowTheChoices)
     EXPECT_EQ(received()[0].command, "readfile,bin\r,gui \"x\"=0");
 }
 
+// Whichever help the line shows, in English or German, the line is wide enough for all of it.
+TEST_F(MemoryOperations, HelpLineShowsItsWholeTextInBothLanguages)
+{
+    for (const bool german : {false, true}) {
+        if (german)
+            setenv("KSODEBUG_LANG", "de", 1);
+        CuiUpdateSettings();
+        create();
+        m_dialog->show();
+        auto *line = child<QLineEdit>("locationHelpEdit");
+        for (const char *action : {"saveFileRB", "loadFileRB", "verifyFileRB"}) {
+            child<QRadioButton>(action)->click();
+            for (const int row : {0, 1}) {
+                child<QListWidget>("filetypeLB")->setCurrentRow(row);
+                testhost::settle();
+                const int text = line->fontMetrics().horizontalAdvance(line->text());
+                EXPECT_LE(text + 4, line->contentsRect().width())
+                    << (german ? "German " : "English ") << action << ": \""
+                    << qPrintable(line->text()) << "\"";
+            }
+        }
+        CuiMemoryOperationsDlgDestroy(m_handle);
+        m_handle = 0;
+        unsetenv("KSODEBUG_LANG");
+        CuiUpdateSettings();
+    }
+}
+
 TEST_F(MemoryOperations, HistoryKeepsEachLocationOnceNewestFirst)
 {
     create();

@@ -258,6 +258,43 @@ TEST_F(QsdiTest, HostMessagesArePlainBoundedAndKeepTheButtonsOnScreen)
     plain->texts->message = nullptr;
 }
 
+// The message sits whole inside the dialog, whatever kind holds it and with or without an icon:
+// the button row below must not push it out.
+TEST_F(QsdiTest, MessageShowsWholeInEveryKind)
+{
+    char entry[16] = "x";
+    for (const int icon : {0, 1}) {
+        for (const int kind : {QSDI_KIND_PLAIN, QSDI_KIND_ENTRY, QSDI_KIND_QUESTION}) {
+            QSDIDescription *d = nullptr;
+            ASSERT_EQ(QtQSDIInitDialog(&d, kind, icon, QSDI_MODE_MODAL, 0, 0), 0);
+            m_descriptions.push_back(d);
+            d->texts->message = "The target stopped at breakpoint 3 in main; go on?";
+            QtQSDIAddButton(d, nullptr, 11, QSDI_ROLE_ACCEPT);
+            QtQSDIAddButton(d, nullptr, 12, QSDI_ROLE_REJECT);
+            if (kind == QSDI_KIND_ENTRY)
+                QtQSDIAddEntry(d, entry, 8);
+            if (kind == QSDI_KIND_QUESTION)
+                QtQSDIAddToggle(d, "again", 0, 0);
+            if (d->control)
+                keepControl(d, kind == QSDI_KIND_QUESTION);
+            QRect view, dialog;
+            m_answers.setHandler([&](const ModalAnswers::Request &request) {
+                auto *message =
+                    request.widget->findChild<QTextEdit *>(QStringLiteral("MessageView"));
+                ASSERT_TRUE(message);
+                view = QRect(message->mapTo(request.widget, QPoint(0, 0)), message->size());
+                dialog = request.widget->rect();
+                qobject_cast<QDialog *>(request.widget.data())->reject();
+            });
+            QtQSDIExecDialog(d);
+            EXPECT_TRUE(dialog.contains(view))
+                << "kind " << kind << ", icon " << icon << ": the message at " << view.x() << ","
+                << view.y() << " " << view.width() << "x" << view.height() << " in a "
+                << dialog.width() << "x" << dialog.height() << " dialog";
+        }
+    }
+}
+
 TEST_F(QsdiTest, CaptionsFromCodesOrTexts)
 {
     struct Case

@@ -108,14 +108,7 @@ public:
         m_runTaken = false;
         body();
         m_armed = false;
-        m_inLoop = nullptr;
-        if (m_owner)
-            std::exchange(m_owner, nullptr)();
-        for (const auto &later : std::exchange(m_later, {}))
-            later();
-        for (const TeskHandle other : std::exchange(m_others, {}))
-            QtCloseCode(other);
-        pump();
+        endRun();
         if (!m_acted)
             std::printf("reenter: %s never reached the host\n", name.c_str());
         if (m_runTaken)
@@ -123,6 +116,16 @@ public:
         return m_acted && !m_runTaken;
     }
     bool hadOwner() const { return m_hadOwner; }
+
+    // A line's body run as a host uses the library, acting nowhere; what it made is ended
+    // afterwards as after a run.
+    void drive(const std::function<void()> &body)
+    {
+        window();
+        m_armed = false;
+        body();
+        endRun();
+    }
 
     static void pump()
     {
@@ -134,6 +137,18 @@ public:
 
 private:
     using Request = tesk::system::ModalSeam::Request;
+
+    void endRun()
+    {
+        m_inLoop = nullptr;
+        if (m_owner)
+            std::exchange(m_owner, nullptr)();
+        for (const auto &later : std::exchange(m_later, {}))
+            later();
+        for (const TeskHandle other : std::exchange(m_others, {}))
+            QtCloseCode(other);
+        pump();
+    }
 
     TeskHandle makeWindow()
     {

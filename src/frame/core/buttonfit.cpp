@@ -1,6 +1,7 @@
 #include "frame/core/buttonfit.h"
 
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <algorithm>
@@ -16,4 +17,17 @@ void fitButtonToText(QPushButton *button, QChar extra)
                           : std::max(height, metrics.horizontalAdvance(button->text()) +
                                                  metrics.horizontalAdvance(extra));
     button->setFixedSize(width, height);
+}
+
+void fitLineToTexts(QLineEdit *line, const QStringList &texts)
+{
+    if (!line)
+        return;
+    const QFontMetrics metrics(line->font());
+    // The line's own size hint is seventeen x wide plus its frame and margins.
+    const int room = line->sizeHint().width() - metrics.horizontalAdvance(QLatin1Char('x')) * 17;
+    int widest = 0;
+    for (const QString &text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    line->setMinimumWidth(widest + room);
 }

@@ -3411,11 +3411,11 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Break/Tracepoints</source>
-        <translation>&amp;Halte-/Tracepunkte</translation>
+        <translation>Halte-/Tracep&amp;unkte</translation>
     </message>
     <message>
         <source>&amp;Breakpoints</source>
-        <translation>&amp;Haltepunkte</translation>
+        <translation>Ha&amp;ltepunkte</translation>
     </message>
     <message>
         <source>&amp;Buffer Full Mode</source>
@@ -3435,7 +3435,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Call Stack</source>
-        <translation>&amp;Aufrufstapel</translation>
+        <translation>Au&amp;frufstapel</translation>
     </message>
     <message>
         <source>&amp;Clear All Breakpoints/Tracepoints</source>
@@ -3463,7 +3463,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Close Workspace</source>
-        <translation>Arbeitsbereich &amp;schließen</translation>
+        <translation>Arbeitsbereich s&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Compile</source>
@@ -3507,7 +3507,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Debug</source>
-        <translation>&amp;Debuggen</translation>
+        <translation>Debu&amp;ggen</translation>
     </message>
     <message>
         <source>&amp;Define Processor Speed for Scaling...</source>
@@ -3575,7 +3575,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Home Page</source>
-        <translation>&amp;Startseite</translation>
+        <translation>Startse&amp;ite</translation>
     </message>
     <message>
         <source>&amp;Include Commands from File...</source>
@@ -3679,7 +3679,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Output</source>
-        <translation>&amp;Ausgabe</translation>
+        <translation>Aus&amp;gabe</translation>
     </message>
     <message>
         <source>&amp;Pair Matching...</source>
@@ -3739,7 +3739,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Wiederherstellen</translation>
+        <translation>Wieder&amp;herstellen</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
@@ -3755,7 +3755,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Reload Image to Target</source>
-        <translation>Abbild erneut auf das Ziel &amp;laden</translation>
+        <translation>Abbild &amp;erneut auf das Ziel laden</translation>
     </message>
     <message>
         <source>&amp;Reverse Sort</source>
@@ -3807,11 +3807,11 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
-        <translation>&amp;Sortieren</translation>
+        <translation>S&amp;ortieren</translation>
     </message>
     <message>
         <source>&amp;Stack</source>
-        <translation>&amp;Stapel</translation>
+        <translation>S&amp;tapel</translation>
     </message>
     <message>
         <source>&amp;Step Into</source>
@@ -3927,7 +3927,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Ad&amp;vanced</source>
-        <translation>&amp;Erweitert</translation>
+        <translation>Erweiter&amp;t</translation>
     </message>
     <message>
         <source>Add File&amp;s to Project...</source>
@@ -3987,7 +3987,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Auto &amp;Indent</source>
-        <translation>Automatisch &amp;einrücken</translation>
+        <translation>Automatisch e&amp;inrücken</translation>
     </message>
     <message>
         <source>Auto Indent</source>
@@ -4035,7 +4035,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Break/Tracepoint F&amp;avorites...</source>
-        <translation>&amp;Favoriten der Halte-/Tracepunkte...</translation>
+        <translation>F&amp;avoriten der Halte-/Tracepunkte...</translation>
     </message>
     <message>
         <source>Break/Tracepoints</source>
@@ -4155,7 +4155,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>C&amp;onnections</source>
-        <translation>&amp;Verbindungen</translation>
+        <translation>Verbindu&amp;ngen</translation>
     </message>
     <message>
         <source>C&amp;ustom Windows</source>
@@ -4203,7 +4203,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Clos&amp;e Logs/Journals...</source>
-        <translation>Protokolle/Journale &amp;schließen...</translation>
+        <translation>Protokolle/Journale s&amp;chließen...</translation>
     </message>
     <message>
         <source>Close Loaded File</source>
@@ -4579,7 +4579,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Flash Memory &amp;Control...</source>
-        <translation>&amp;Flash-Speicher-Steuerung...</translation>
+        <translation>Flash-Spei&amp;cher-Steuerung...</translation>
     </message>
     <message>
         <source>Flash Memory Control...</source>
@@ -4863,7 +4863,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Memory &amp;Map Tab</source>
-        <translation>Reiter &amp;Speicherkarte</translation>
+        <translation>Reiter Spei&amp;cherkarte</translation>
     </message>
     <message>
         <source>Memory Map Tab</source>
@@ -5083,7 +5083,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>R&amp;eplace...</source>
-        <translation>&amp;Ersetzen...</translation>
+        <translation>Erset&amp;zen...</translation>
     </message>
     <message>
         <source>R&amp;eset Original Line Numbers</source>
@@ -5111,7 +5111,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Recent &amp;Binaries</source>
-        <translation>Zuletzt geladene &amp;Binärdateien</translation>
+        <translation>Zuletzt geladene B&amp;inärdateien</translation>
     </message>
     <message>
         <source>Recent &amp;Images</source>
@@ -5187,11 +5187,11 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Reset Tar&amp;get Processor</source>
-        <translation>&amp;Zielprozessor zurücksetzen</translation>
+        <translation>Zielprozessor zu&amp;rücksetzen</translation>
     </message>
     <message>
         <source>Resource &amp;Viewer</source>
-        <translation>&amp;Ressourcenanzeige</translation>
+        <translation>Ress&amp;ourcenanzeige</translation>
     </message>
     <message>
         <source>Resource Viewer</source>
@@ -5291,7 +5291,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>&amp;Alles auswählen</translation>
+        <translation>Alles a&amp;uswählen</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -5307,7 +5307,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Set Break/Tracepoint from &amp;List</source>
-        <translation>Halte-/Tracepunkt aus &amp;Liste setzen</translation>
+        <translation>Halte-/Tracepunkt aus Liste &amp;setzen</translation>
     </message>
     <message>
         <source>Set Break/Tracepoint from List</source>
@@ -5331,7 +5331,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Set Source Searc&amp;h Path...</source>
-        <translation>&amp;Suchpfad für Quelltexte festlegen...</translation>
+        <translation>Suchpfad für &amp;Quelltexte festlegen...</translation>
     </message>
     <message>
         <source>Set Source Search Path...</source>
@@ -5455,7 +5455,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Step O&amp;ut</source>
-        <translation>&amp;Herausspringen</translation>
+        <translation>He&amp;rausspringen</translation>
     </message>
     <message>
         <source>Step Out</source>
@@ -5483,7 +5483,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Stop &amp;Execution</source>
-        <translation>Ausführung &amp;anhalten</translation>
+        <translation>Aus&amp;führung anhalten</translation>
     </message>
     <message>
         <source>Stop &amp;Processor on Buffer Full</source>
@@ -5703,7 +5703,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
+        <translation>Schl&amp;ießen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -5876,6 +5876,46 @@ Ihrer Hilfedateien.</translation>
     <message>
         <source>Load Binary</source>
         <translation>Binärdatei laden</translation>
+    </message>
+    <message>
+        <source>Symbols Only</source>
+        <translation>Nur Symbole</translation>
+    </message>
+    <message>
+        <source>Replace Existing File(s)</source>
+        <translation>Vorhandene Datei(en) ersetzen</translation>
+    </message>
+    <message>
+        <source>Sections:</source>
+        <translation>Abschnitte:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumente:</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <translation>Versatz:</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Auto-Set PC</source>
+        <translation>PC automatisch setzen</translation>
+    </message>
+    <message>
+        <source>Set PC to Entry point</source>
+        <translation>PC auf Einsprungpunkt setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Type of File:</source>
+        <translation>&amp;Dateityp:</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation:</source>
+        <translation>&amp;Position:</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,17 @@ TEST_F(ConditionRowsTest, EditWithoutACurrentRowAsksForOne)
     EXPECT_EQ(answers.seen().size(), 2u) << "no sub-dialog was opened";
 }
 
+// Opened out, with its hardware, conditions and actions, the dialog still fits a screen 600
+// pixels high with room for its title bar.
+TEST_F(ConditionRowsTest, OpenedOutTheDialogFitsASmallScreen)
+{
+    BreakpointDlg &dlg = shown();
+    dlg.show();
+    QTest::mouseClick(dlg.morePB, Qt::LeftButton);
+    EXPECT_TRUE(dlg.conditionsGB->isVisible() && dlg.actionsGB->isVisible());
+    EXPECT_LE(dlg.minimumSizeHint().height(), 560);
+}
+
 class ActionsDlgTest : public ::testing::Test
 {
 protected:

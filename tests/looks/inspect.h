@@ -1,0 +1,108 @@
+#pragma once
+
+// What the looks check sees wrong on a window, dock, dialog, box or menu as a user would see it:
+// content cut off or squeezed below its minimum, texts that do not fit, docks shrunk to their
+// title bars, two items of one menu on one Alt letter, and English texts under German.
+
+#include "catalogue.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+class QMainWindow;
+class QWidget;
+
+namespace looks {
+
+// The language and the main window's size a run looks in.
+struct Setting
+{
+    bool german = false;
+    QSize size;
+    QString name() const;
+};
+
+// What one run found, each line naming the window, the widget and the setting.
+class Faults
+{
+public:
+    explicit Faults(const Setting &setting)
+        : m_setting(setting)
+    {
+    }
+    void add(const QString &window, const QString &item, const QString &what);
+    const QStringList &lines() const { return m_lines; }
+
+private:
+    Setting m_setting;
+    QStringList m_lines;
+};
+
+// A case left out of the check: a widget of that class (and object name, when given) in a window
+// whose name starts with the given text, for one condition, with the reason.
+struct LeftOut
+{
+    const char *window;
+    const char *widgetClass;
+    const char *objectName;
+    const char *condition;
+    const char *reason;
+};
+
+// Names of the conditions, as the faults and the left-out cases name them.
+inline constexpr const char *kCutOff = "reaches past the visible area";
+inline constexpr const char *kSqueezed = "is smaller than its minimum size";
+inline constexpr const char *kTextCut = "does not show its whole text";
+inline constexpr const char *kOffScreen = "is larger than the screen";
+inline constexpr const char *kEnglish = "shows an English text under German";
+inline constexpr const char *kAltClash = "shares its Alt letter";
+inline constexpr const char *kBehindArrow = "sits behind the toolbar's overflow arrow";
+
+class Inspector
+{
+public:
+    // The catalogues: the toolkit's and the library's German texts (used under German only).
+    Inspector(const Setting &setting, const Catalogue &german, Faults &faults);
+
+    void setLeftOut(const LeftOut *cases, int count);
+    // Texts the host handed in: shown as given, whatever their language.
+    void setHostTexts(const QStringList &texts) { m_hostTexts = texts; }
+
+    // A top-level window, dialog or box: every visible child with content.
+    void window(const QWidget *window, const QString &name);
+    // A menu bar or menu with its submenus: Alt letters, and texts under German.
+    void menu(const QWidget *menu, const QString &name);
+    // The docked windows of a main window: each pane at least its minimum size.
+    void docks(const QMainWindow *window, const QString &name);
+    // After the named export the field (or a child of it) must hold the window's focus.
+    void focus(const QWidget *window, const QWidget *field, const QString &name,
+               const char *afterExport);
+
+private:
+    void child(const QWidget *window, const QWidget *widget, const QString &name);
+    void geometry(const QWidget *window, const QWidget *widget, const QString &name);
+    void textFits(const QWidget *widget, const QString &name);
+    void english(const QWidget *widget, const QString &name);
+    void englishText(const QString &text, const QString &window, const QString &item);
+    void toolbars(const QWidget *window, const QString &name);
+    void report(const QString &window, const QWidget *widget, const char *condition,
+                const QString &detail = QString());
+    bool leftOut(const QString &window, const QWidget *widget, const char *condition) const;
+
+    Setting m_setting;
+    const Catalogue &m_german;
+    Faults &m_faults;
+    const LeftOut *m_leftOut = nullptr;
+    int m_leftOutCount = 0;
+    QStringList m_hostTexts;
+};
+
+// The widget as a fault names it: its class, its text and its object name.
+QString describe(const QWidget *widget);
+// The text without its Alt marks ("&&" stays one "&").
+QString withoutMnemonics(const QString &text);
+// The Alt letter of a text, upper case; a null char when it has none.
+QChar altLetter(const QString &text);
+
+} // namespace looks
