@@ -335,14 +335,17 @@ int shutdown()
     if (!f.frameCreated || !QCoreApplication::instance())
         return 1;
     // Asking a loop that does not run to quit would leave the request standing for the next
-    // one, which every popup and dialog of a pumping host would end at once. The library's own
-    // dialogs and menus are no loop the host can shut down: from inside them alone, the request
-    // waits for the next run as well.
-    if (!f.loopRunning &&
-        QThread::currentThread()->loopLevel() == tesk::system::ModalSeam::runningLoops()) {
+    // one, which every popup and dialog of a pumping host would end at once.
+    const int loops = QThread::currentThread()->loopLevel();
+    if (!f.loopRunning && loops == 0) {
         f.quitPending = true;
         return 0;
     }
+    // From inside the library's own boxes and menus in a pumping host, the boxes end as the
+    // application is ending, and the request is kept as well: the toolkit forgets it when the
+    // next run starts its loop, which would then never return.
+    if (!f.loopRunning && loops == tesk::system::ModalSeam::runningLoops())
+        f.quitPending = true;
     // Leave the loop as the host asked. quit() would first offer every window a close event,
     // which runs the windows' close sequence with the host and lets a window veto the shutdown.
     QCoreApplication::exit(0);

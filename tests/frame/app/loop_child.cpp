@@ -106,7 +106,8 @@ int shutdownInsideABox(bool runningLoop)
         std::printf("run=%d\n", CuiRun());
     } else {
         std::printf("box=%d\n", CuiSimplePrompt(0, "", "first"));
-        // The shutdown waits for the next run: a box meanwhile still waits for its answer.
+        // The application is ending: a box asked meanwhile answers at once, and the next run
+        // returns at once.
         std::printf("second=%d\n", CuiSimplePrompt(0, "", "second"));
         std::printf("application=%s\n", CuiGetQtApp() ? "yes" : "no");
         std::printf("run=%d\n", CuiRun());

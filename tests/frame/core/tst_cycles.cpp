@@ -98,15 +98,17 @@ protected:
 
 TEST_F(CreateDestroyCycles, BreakpointProxy)
 {
-    expectCyclesLeaveNothing([] {
+    // A host makes its target's triggers once and appends them to every breakpoint; they stay
+    // the host's, so only the proxies' copies must go with the cycles.
+    const TeskHandle trigger = CuiHardwareTriggerCreate("in", "input", 0);
+    CuiHardwareTriggerAppendValue(trigger, "one", "1");
+    expectCyclesLeaveNothing([trigger] {
         const TeskHandle proxy = CuiBreakpointProxyCreate(0);
         CuiBreakpointProxySetLocation(proxy, "main");
         CuiBreakpointProxyAddQualifier(proxy, "count=1");
         CuiBreakpointProxyAddAction(proxy, "stop");
         CuiBreakpointProxyAddClass(proxy, 1);
         CuiBreakpointProxyAddBreakpointType(proxy, 1);
-        const TeskHandle trigger = CuiHardwareTriggerCreate("in", "input", 0);
-        CuiHardwareTriggerAppendValue(trigger, "one", "1");
         CuiBreakpointProxyAppendHardwareTrigger(proxy, trigger);
         CuiBreakpointProxyDestroy(proxy);
     });
