@@ -9,7 +9,10 @@
 //              second run destroys the owner instead.
 //   callbacks  inside each host function the library calls, the host destroys the object that
 //              called; a second run closes the main window instead.
-// Events are pumped after each run, and a main window is made again when it went.
+// Each run holds the rules of the lifetime road, not only survival: an ended owner's handle is
+// refused from that moment, the loop the host acted in ends by itself, and nothing calls the
+// host again for an owner it ended. Events are pumped after each run, and a main window is made
+// again when it went.
 
 #include "modalanswers.h"
 #include "testhost.h"
@@ -68,8 +71,13 @@ public:
         return context;
     }
 
-    // The object the run's call works for, and how the host ends it.
-    void owner(std::function<void()> destroy) { m_owner = std::move(destroy); }
+    // The object the run's call works for, how the host ends it, and its handle where the host
+    // holds one, which must be refused from the moment the owner is ended.
+    void owner(std::function<void()> destroy, TeskHandle handle = 0)
+    {
+        m_owner = std::move(destroy);
+        m_ownerHandle = handle;
+    }
     // What the host does in the next loop instead of acting in it (choosing a menu item,
     // pressing a button), so that the library calls back.
     void inLoop(std::function<void(QWidget *)> step) { m_inLoop = std::move(step); }
@@ -78,16 +86,29 @@ public:
     void later(std::function<void()> function) { m_later.push_back(std::move(function)); }
     bool acted() const { return m_acted; }
 
+    // A rule of the lifetime road the run broke; the run does not hold.
+    void broken(const std::string &rule) { m_broken.push_back(rule); }
+
     // The run's act, taken once: the owner destroyed (the main window closed when the run has
     // no owner), or the main window closed.
     void act()
     {
-        if (!m_armed || m_acted)
+        if (!m_armed)
             return;
+        if (m_acted) {
+            // The host's own function, called again after the owner that made the call ended.
+            if (m_hadOwner)
+                broken("the host was called again for the owner it ended");
+            return;
+        }
         m_acted = true;
         if (m_act == Act::DestroyOwner && m_owner) {
             m_hadOwner = true;
+            const void *handle = reinterpret_cast<const void *>(m_ownerHandle);
+            const bool hadHandle = handle && tesk::handles::object(handle);
             std::exchange(m_owner, nullptr)();
+            if (hadHandle && tesk::handles::object(handle))
+                broken("the ended owner's handle still answers");
         } else {
             QtCloseCode(m_context);
         }
@@ -104,11 +125,13 @@ public:
         m_actInLoops = actInLoops;
         m_armed = true;
         m_acted = m_hadOwner = false;
+        m_broken.clear();
         body();
         m_armed = false;
         m_inLoop = nullptr;
         if (m_owner)
             std::exchange(m_owner, nullptr)();
+        m_ownerHandle = 0;
         for (const auto &later : std::exchange(m_later, {}))
             later();
         for (const TeskHandle other : std::exchange(m_others, {}))
@@ -116,7 +139,9 @@ public:
         pump();
         if (!m_acted)
             std::printf("reenter: %s never reached the host\n", name.c_str());
-        return m_acted;
+        for (const std::string &rule : m_broken)
+            std::printf("reenter: %s: %s\n", name.c_str(), rule.c_str());
+        return m_acted && m_broken.empty();
     }
     bool hadOwner() const { return m_hadOwner; }
 
@@ -144,6 +169,7 @@ private:
     void respond(const Request &request)
     {
         const QPointer<QWidget> widget = request.widget;
+        const bool actedBefore = m_acted;
         // A step the user takes first leads to the loop the run acts in.
         if (m_inLoop)
             std::exchange(m_inLoop, nullptr)(widget);
@@ -157,7 +183,12 @@ private:
             return answer(request);
         // As a host timer would, the act returns to the running loop, which must end by itself
         // when its window or owner went; whatever still waits then gets the default answer.
-        QTimer::singleShot(300, widget.data(), [this, request] { answer(request); });
+        const bool actedHere = m_acted && !actedBefore;
+        QTimer::singleShot(300, widget.data(), [this, request, actedHere] {
+            if (actedHere && request.widget && request.widget->isVisible())
+                broken("the loop the host acted in went on");
+            answer(request);
+        });
     }
 
     void answer(const Request &request)
@@ -171,6 +202,8 @@ private:
     std::function<void(QWidget *)> m_inLoop;
     std::vector<std::function<void()>> m_later;
     std::vector<TeskHandle> m_others;
+    std::vector<std::string> m_broken;
+    TeskHandle m_ownerHandle = 0;
     TeskHandle m_context = 0;
     TeskHandle m_lastContext = 0x7e00;
     Act m_act = Act::CloseWindow;

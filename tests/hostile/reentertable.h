@@ -162,7 +162,7 @@ inline void contextItem(int) {}
 template<typename Destroy>
 void runDialog(Host &h, TeskHandle dialog, Destroy destroy, int (*run)(void *) = &CuiDoModal)
 {
-    h.owner([dialog, destroy] { destroy(dialog); });
+    h.owner([dialog, destroy] { destroy(dialog); }, dialog);
     run(asObject(dialog));
 }
 
@@ -460,7 +460,7 @@ inline TeskHandle breakpointDialog(Host &h, CuiBreakpointProxyHandler proxyHandl
     CuiBreakpointDlgSetFuncHandler(dialog, dialogHandler ? dialogHandler
                                                          : testhost::breakpointDialogHandler());
     CuiBreakpointDlgSetVdata(dialog, 0x51);
-    h.owner([dialog] { CuiBreakpointDlgDestroy(dialog); });
+    h.owner([dialog] { CuiBreakpointDlgDestroy(dialog); }, dialog);
     CuiBreakpointDlgSetBreakpoint(dialog, proxy);
     h.later([proxy] {
         CuiBreakpointProxyDestroy(proxy);
@@ -583,7 +583,7 @@ inline RegPane *regPane(Host &h, bool acting = false)
     if (acting)
         regs.inside = [](uint32_t) { host().act(); };
     const TeskHandle pane = CuiRegPaneCreate(&testhost::RegPaneHost::handler);
-    h.owner([pane] { CuiRegPaneDelete(pane); });
+    h.owner([pane] { CuiRegPaneDelete(pane); }, pane);
     h.later([] {
         regs.inside = nullptr;
         CuiRegPaneDataDelete(78, 0);
@@ -600,7 +600,7 @@ inline DataNav *dataNav(Host &h, CuiDataNavHostFn handler = nullptr)
 {
     publish(h, "symtabdatasource", &fillSymbols);
     const TeskHandle nav = CuiDataNavCreate();
-    h.owner([nav] { CuiDataNavDestroy(nav); });
+    h.owner([nav] { CuiDataNavDestroy(nav); }, nav);
     if (handler)
         CuiDataNavSetFuncCB(nav, handler);
     DataNav *pane = object<DataNav>(nav);
@@ -928,7 +928,7 @@ inline void dataNavHandler(Host &h)
 inline void findToolBarState(Host &h)
 {
     const TeskHandle bar = QtCreateEditorToolBar(h.window(), acting<CuiFindToolBarFn>());
-    h.owner([bar] { CuiDeleteObject(asObject(bar)); });
+    h.owner([bar] { CuiDeleteObject(asObject(bar)); }, bar);
     if (FindToolBar *find = object<FindToolBar>(bar))
         emit find->stateMenu()->aboutToShow();
 }
@@ -1068,7 +1068,7 @@ inline void symtabHandler(Host &h)
 {
     const TeskHandle s = CuiSymtabDataSourceCreate();
     CuiSymtabDataSourceSetFuncHandler(s, acting<CuiSymtabHostFn>());
-    h.owner([s] { CuiSymtabDataSourceDestroy(s); });
+    h.owner([s] { CuiSymtabDataSourceDestroy(s); }, s);
     CuiSymtabDataSourceUpdate(s);
 }
 
