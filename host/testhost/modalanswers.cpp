@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace testhost {
 
 using tesk::system::ModalSeam;
@@ -20,6 +22,8 @@ namespace {
 
 constexpr int kWatchdogMs = 5000;
 constexpr int kWatchIntervalMs = 250;
+
+ModalAnswers *g_innermost = nullptr;
 // An animated click (the escape button of the library's own box) ends its box a moment later.
 constexpr int kSettleMs = 1000;
 
@@ -69,6 +73,7 @@ void typeText(QWidget *widget, const QString &text)
 ModalAnswers::ModalAnswers()
 {
     m_previous = ModalSeam::setResponder([this](const Request &request) { respond(request); });
+    m_outer = std::exchange(g_innermost, this);
     m_lastRequest.start();
     m_watchdog.setInterval(kWatchIntervalMs);
     QObject::connect(&m_watchdog, &QTimer::timeout, [this] { watch(); });
@@ -77,6 +82,7 @@ ModalAnswers::ModalAnswers()
 
 ModalAnswers::~ModalAnswers()
 {
+    g_innermost = m_outer;
     ModalSeam::setResponder(m_previous);
 }
 
@@ -189,6 +195,8 @@ void ModalAnswers::watch()
     QWidget *widget = QApplication::activePopupWidget();
     if (!widget)
         widget = QApplication::activeModalWidget();
+    if (g_innermost != this)
+        widget = nullptr;
     if (widget != m_waiting) {
         m_waiting = widget;
         m_waitingSince.restart();

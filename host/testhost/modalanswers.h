@@ -89,6 +89,8 @@ private:
     QPointer<QWidget> m_waiting;
     QElapsedTimer m_waitingSince;
     QElapsedTimer m_lastRequest;
+    // Only the innermost answers watch: one failure for one window left waiting.
+    ModalAnswers *m_outer = nullptr;
     tesk::system::ModalSeam::Responder m_previous;
 };
 

@@ -10,9 +10,10 @@
 //   callbacks  inside each host function the library calls, the host destroys the object that
 //              called; a second run closes the main window instead.
 // Each run holds the rules of the lifetime road, not only survival: an ended owner's handle is
-// refused from that moment, the loop the host acted in ends by itself, and nothing calls the
-// host again for an owner it ended. Events are pumped after each run, and a main window is made
-// again when it went.
+// refused from that moment, the loop the host acted in ends by itself when its owner ended or
+// its window closed, and a caller whose owner the host ended calls the host no more (unless
+// the line says why it may). Events are pumped after each run, and a main window is made again
+// when it went.
 
 #include "modalanswers.h"
 #include "testhost.h"
@@ -72,11 +73,13 @@ public:
     }
 
     // The object the run's call works for, how the host ends it, and its handle where the host
-    // holds one, which must be refused from the moment the owner is ended.
-    void owner(std::function<void()> destroy, TeskHandle handle = 0)
+    // holds one, which must be refused from the moment the owner is ended. An owner that is only
+    // a recipe (a dialog's description) leaves the loops made from it running.
+    void owner(std::function<void()> destroy, TeskHandle handle = 0, bool endsItsLoops = true)
     {
         m_owner = std::move(destroy);
         m_ownerHandle = handle;
+        m_ownerEndsLoops = endsItsLoops;
     }
     // What the host does in the next loop instead of acting in it (choosing a menu item,
     // pressing a button), so that the library calls back.
@@ -85,6 +88,8 @@ public:
     // Run once the run has ended (host functions withdrawn, objects of the run's own deleted).
     void later(std::function<void()> function) { m_later.push_back(std::move(function)); }
     bool acted() const { return m_acted; }
+    // The library may call the host's function again after the host ended the owner, and why.
+    void mayCallAgain(const char *why) { m_callAgainWhy = why; }
 
     // A rule of the lifetime road the run broke; the run does not hold.
     void broken(const std::string &rule) { m_broken.push_back(rule); }
@@ -96,9 +101,9 @@ public:
         if (!m_armed)
             return;
         if (m_acted) {
-            // The host's own function, called again after the owner that made the call ended.
-            if (m_hadOwner)
-                broken("the host was called again for the owner it ended");
+            // A caller told its ended owner still lives goes on and asks the host again.
+            if (m_hadOwner && !m_callAgainWhy)
+                broken("the host was called again after it ended the owner");
             return;
         }
         m_acted = true;
@@ -128,6 +133,7 @@ public:
         m_broken.clear();
         body();
         m_armed = false;
+        m_callAgainWhy = nullptr;
         m_inLoop = nullptr;
         if (m_owner)
             std::exchange(m_owner, nullptr)();
@@ -170,6 +176,10 @@ private:
     {
         const QPointer<QWidget> widget = request.widget;
         const bool actedBefore = m_acted;
+        // The loop must end when its owner ends, or when it belongs to the window closed; a
+        // dialog of no window may stay for the user to answer.
+        const bool endsWithAct =
+            m_act == Act::DestroyOwner && m_owner ? m_ownerEndsLoops : inWindow(widget);
         // A step the user takes first leads to the loop the run acts in.
         if (m_inLoop)
             std::exchange(m_inLoop, nullptr)(widget);
@@ -183,12 +193,24 @@ private:
             return answer(request);
         // As a host timer would, the act returns to the running loop, which must end by itself
         // when its window or owner went; whatever still waits then gets the default answer.
-        const bool actedHere = m_acted && !actedBefore;
+        const bool actedHere = m_acted && !actedBefore && endsWithAct;
         QTimer::singleShot(300, widget.data(), [this, request, actedHere] {
             if (actedHere && request.widget && request.widget->isVisible())
                 broken("the loop the host acted in went on");
             answer(request);
         });
+    }
+
+    // Whether the widget belongs to the run's main window.
+    bool inWindow(const QObject *widget) const
+    {
+        const QObject *window =
+            Store::existing() ? Store::instance()->findMainWindowByHandle(m_context) : nullptr;
+        for (const QObject *o = widget; o && window; o = o->parent()) {
+            if (o == window)
+                return true;
+        }
+        return false;
     }
 
     void answer(const Request &request)
@@ -204,6 +226,8 @@ private:
     std::vector<TeskHandle> m_others;
     std::vector<std::string> m_broken;
     TeskHandle m_ownerHandle = 0;
+    bool m_ownerEndsLoops = true;
+    const char *m_callAgainWhy = nullptr;
     TeskHandle m_context = 0;
     TeskHandle m_lastContext = 0x7e00;
     Act m_act = Act::CloseWindow;

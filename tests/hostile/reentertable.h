@@ -805,9 +805,11 @@ inline void memoryViewEvent(Host &h, bool inSubject)
         return;
     testhost::EventSubjectHost &subject = testhost::EventSubjectHost::instance();
     SimulatedTarget &target = SimulatedTarget::installed();
-    if (inSubject)
+    if (inSubject) {
         subject.inside = [] { host().act(); };
-    else
+        h.mayCallAgain("the views manager, not the pane the host removed, asks the subject "
+                       "again for its other views");
+    } else
         target.inside = [](SimulatedTarget::Kind kind) {
             if (kind == SimulatedTarget::Kind::Read)
                 host().act();
@@ -841,7 +843,7 @@ inline const std::vector<HostComponent> &hostComponents()
 inline TeskHandle qsdiDialog(Host &h)
 {
     QSDIDescription *description = qsdi(QSDI_MODE_MODAL, acting<QSDICallbackFn>(), nullptr);
-    h.owner([description] { QtQSDIDeleteDialog(description); });
+    h.owner([description] { QtQSDIDeleteDialog(description); }, 0, false);
     return reinterpret_cast<TeskHandle>(description);
 }
 

@@ -1,6 +1,7 @@
 #include "symbols/breakpoints/hardwarecapabilities.h"
 
 #include "frame/core/cuifunctionregistry.h"
+#include "system/lifetime.h"
 
 #include <QString>
 
@@ -25,6 +26,17 @@ HardwareCapabilities::HardwareCapabilities(intptr_t vdata, uint32_t breakpointTy
 }
 
 HardwareCapabilities::HardwareCapabilities(intptr_t vdata, uint32_t breakpointType,
+                                           const QObject &asker)
+    : m_vdata(vdata)
+    , m_breakpointType(breakpointType)
+{
+    const CuiHardwareCapabilitiesFn query = registeredQuery();
+    if (!query)
+        throw std::runtime_error("Function 'hardwareCapabilites' not found in function registry");
+    ask(query, &asker);
+}
+
+HardwareCapabilities::HardwareCapabilities(intptr_t vdata, uint32_t breakpointType,
                                            CuiHardwareCapabilitiesFn query)
     : m_vdata(vdata)
     , m_breakpointType(breakpointType)
@@ -34,13 +46,15 @@ HardwareCapabilities::HardwareCapabilities(intptr_t vdata, uint32_t breakpointTy
     ask(query);
 }
 
-void HardwareCapabilities::ask(CuiHardwareCapabilitiesFn query)
+void HardwareCapabilities::ask(CuiHardwareCapabilitiesFn query, const QObject *asker)
 {
     const auto self = reinterpret_cast<TeskHandle>(this);
     uint32_t supported = 0;
     query(CUI_HARDWARE_CAPABILITIES_SUPPORTED, self, m_vdata, intptr_t(m_breakpointType),
           reinterpret_cast<intptr_t>(&supported));
     m_hardwareSupported = supported;
+    if (asker && tesk::lifetime::doomed(asker))
+        return;
     // The host fills a block of its own: what it writes cannot reach past the flags.
     CuiHardwareCapabilityFlags flags = {};
     query(CUI_HARDWARE_CAPABILITIES_FLAGS, self, intptr_t(m_hardwareSupported),

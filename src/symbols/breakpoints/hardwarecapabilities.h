@@ -8,12 +8,17 @@
 // What the target's hardware can compare for one breakpoint type, as the host's
 // "hardware_capabilities" function answers it. Built for the question at hand, read, dropped:
 // nothing is cached, since the answer depends on the target of the moment.
+class QObject;
+
 class HardwareCapabilities
 {
 public:
     // Asks the function registered as "hardware_capabilities"; std::runtime_error when the
     // host has registered none.
     HardwareCapabilities(intptr_t vdata, uint32_t breakpointType);
+    // The same for the object that asks: its second question is not put once the host ended
+    // the asker while answering the first (the answer then reads as no hardware).
+    HardwareCapabilities(intptr_t vdata, uint32_t breakpointType, const QObject &asker);
     // Asks the given function (null: the same error).
     HardwareCapabilities(intptr_t vdata, uint32_t breakpointType, CuiHardwareCapabilitiesFn query);
 
@@ -34,7 +39,7 @@ public:
     bool flag(int index) const;
 
 private:
-    void ask(CuiHardwareCapabilitiesFn query);
+    void ask(CuiHardwareCapabilitiesFn query, const QObject *asker = nullptr);
 
     intptr_t m_vdata;
     uint32_t m_breakpointType;
