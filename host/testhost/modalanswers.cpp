@@ -22,7 +22,8 @@ namespace {
 
 constexpr int kWatchdogMs = 5000;
 constexpr int kWatchIntervalMs = 250;
-
+// The answers made last that still live: only they watch, so that one window left waiting is
+// one failure.
 ModalAnswers *g_innermost = nullptr;
 // An animated click (the escape button of the library's own box) ends its box a moment later.
 constexpr int kSettleMs = 1000;

@@ -21,29 +21,30 @@ CuiHardwareCapabilitiesFn registeredQuery()
 } // namespace
 
 HardwareCapabilities::HardwareCapabilities(intptr_t vdata, uint32_t breakpointType)
-    : HardwareCapabilities(vdata, breakpointType, registeredQuery())
+    : HardwareCapabilities(vdata, breakpointType, registeredQuery(), nullptr)
 {
 }
 
 HardwareCapabilities::HardwareCapabilities(intptr_t vdata, uint32_t breakpointType,
                                            const QObject &asker)
-    : m_vdata(vdata)
-    , m_breakpointType(breakpointType)
+    : HardwareCapabilities(vdata, breakpointType, registeredQuery(), &asker)
 {
-    const CuiHardwareCapabilitiesFn query = registeredQuery();
-    if (!query)
-        throw std::runtime_error("Function 'hardwareCapabilites' not found in function registry");
-    ask(query, &asker);
 }
 
 HardwareCapabilities::HardwareCapabilities(intptr_t vdata, uint32_t breakpointType,
                                            CuiHardwareCapabilitiesFn query)
+    : HardwareCapabilities(vdata, breakpointType, query, nullptr)
+{
+}
+
+HardwareCapabilities::HardwareCapabilities(intptr_t vdata, uint32_t breakpointType,
+                                           CuiHardwareCapabilitiesFn query, const QObject *asker)
     : m_vdata(vdata)
     , m_breakpointType(breakpointType)
 {
     if (!query)
         throw std::runtime_error("Function 'hardwareCapabilites' not found in function registry");
-    ask(query);
+    ask(query, asker);
 }
 
 void HardwareCapabilities::ask(CuiHardwareCapabilitiesFn query, const QObject *asker)
