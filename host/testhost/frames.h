@@ -4,6 +4,7 @@
 // stands in for the real one: it marks its window as calling while it runs a command and
 // hands the command to a test function.
 
+#include "modalanswers.h"
 #include "testhost.h"
 
 #include "frame/windows/mainframe.h"
@@ -65,4 +66,7 @@ protected:
 
     // QtCreateNewCode(1), then QtFrameCreate with the name and handle; the new window.
     MainWindow *createFrame(const char *name, TeskHandle handle);
+
+    // A main window's menus, boxes and dock dialogs can open in any test of the frame.
+    testhost::ModalAnswers m_modalAnswers;
 };

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace testhost {
 
 using tesk::system::ModalSeam;
@@ -19,6 +21,10 @@ using tesk::system::ModalSeam;
 namespace {
 
 constexpr int kWatchdogMs = 5000;
+constexpr int kWatchIntervalMs = 250;
+// The answers made last that still live: only they watch, so that one window left waiting is
+// one failure.
+ModalAnswers *g_innermost = nullptr;
 // An animated click (the escape button of the library's own box) ends its box a moment later.
 constexpr int kSettleMs = 1000;
 
@@ -68,14 +74,16 @@ void typeText(QWidget *widget, const QString &text)
 ModalAnswers::ModalAnswers()
 {
     m_previous = ModalSeam::setResponder([this](const Request &request) { respond(request); });
-    m_watchdog.setSingleShot(true);
-    m_watchdog.setInterval(kWatchdogMs);
-    QObject::connect(&m_watchdog, &QTimer::timeout, [this] { watchdogExpired(); });
+    m_outer = std::exchange(g_innermost, this);
+    m_lastRequest.start();
+    m_watchdog.setInterval(kWatchIntervalMs);
+    QObject::connect(&m_watchdog, &QTimer::timeout, [this] { watch(); });
     m_watchdog.start();
 }
 
 ModalAnswers::~ModalAnswers()
 {
+    g_innermost = m_outer;
     ModalSeam::setResponder(m_previous);
 }
 
@@ -105,7 +113,7 @@ ModalAnswers &ModalAnswers::close()
 
 void ModalAnswers::respond(const Request &request)
 {
-    m_watchdog.start();
+    m_lastRequest.restart();
     m_seen.push_back({request.kind, request.caption, request.text});
     if (request.kind == ModalSeam::Kind::Menu) {
         respondByDefault(request);
@@ -182,6 +190,23 @@ void ModalAnswers::respondByDefault(const Request &request)
         menu->close();
 }
 
+// The timer runs inside every modal loop, whoever answers it.
+void ModalAnswers::watch()
+{
+    QWidget *widget = QApplication::activePopupWidget();
+    if (!widget)
+        widget = QApplication::activeModalWidget();
+    if (g_innermost != this)
+        widget = nullptr;
+    if (widget != m_waiting) {
+        m_waiting = widget;
+        m_waitingSince.restart();
+        return;
+    }
+    if (widget && m_waitingSince.elapsed() >= kWatchdogMs && m_lastRequest.elapsed() >= kWatchdogMs)
+        watchdogExpired();
+}
+
 void ModalAnswers::watchdogExpired()
 {
     // Innermost first, so that each one's loop can end; a widget that will not end is left
@@ -198,6 +223,8 @@ void ModalAnswers::watchdogExpired()
         endWidget(widget);
         QCoreApplication::processEvents();
     }
+    // A window that would not end is reported again after another spell.
+    m_waiting = nullptr;
 }
 
 } // namespace testhost

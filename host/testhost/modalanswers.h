@@ -7,11 +7,15 @@
 // that waits when its turn comes; a step that opens another modal (an error box) lets that
 // one take the next steps, and the first widget goes on once it is back. A widget left waiting
 // when the queue has run dry gets the default answer below. A watchdog rejects every modal
-// still up 5 s after the last request and fails the test.
+// still up 5 s after the last request and fails the test; it watches the modal windows
+// themselves, so it also ends one that a fixture's own responder, laid over these answers,
+// leaves waiting.
 
 #include "system/modalseam.h"
 
+#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -72,13 +76,21 @@ private:
     void respond(const Request &request);
     void respondByDefault(const Request &request);
     bool take(const Step &step, QWidget *widget);
+    void watch();
     void watchdogExpired();
 
     QMessageBox::StandardButton m_button = QMessageBox::NoButton;
     std::function<void(const Request &)> m_handler;
     std::vector<Seen> m_seen;
     std::deque<Step> m_steps;
+    // Looks at the waiting modal window now and then; a window waiting longer than the
+    // watchdog's time since it was first seen or since the last request is ended.
     QTimer m_watchdog;
+    QPointer<QWidget> m_waiting;
+    QElapsedTimer m_waitingSince;
+    QElapsedTimer m_lastRequest;
+    // Only the innermost answers watch: one failure for one window left waiting.
+    ModalAnswers *m_outer = nullptr;
     tesk::system::ModalSeam::Responder m_previous;
 };
 

@@ -9,7 +9,9 @@
 #include <QSet>
 #include <QTimer>
 
+#include <functional>
 #include <utility>
+#include <vector>
 
 namespace tesk::system {
 
@@ -34,6 +36,13 @@ int &loopCount()
 {
     static int count = 0;
     return count;
+}
+
+// How each run on the stack is ended, innermost last.
+std::vector<std::function<void()>> &loopEnds()
+{
+    static std::vector<std::function<void()>> ends;
+    return ends;
 }
 
 } // namespace
@@ -77,7 +86,9 @@ bool runGuarded(Widget *widget, const QObject *owner, End end, Loop &&loop)
         owner ? QObject::connect(owner, &QObject::destroyed, widget, endLoop)
               : QMetaObject::Connection();
     ++loopCount();
+    loopEnds().push_back(endLoop);
     loop();
+    loopEnds().pop_back();
     --loopCount();
     QObject::disconnect(ownerDeleted);
     return scope.alive() && (!owner || (ownerGuard && !lifetime::doomed(owner)));
@@ -88,6 +99,14 @@ bool runGuarded(Widget *widget, const QObject *owner, End end, Loop &&loop)
 int ModalSeam::runningLoops()
 {
     return loopCount();
+}
+
+void ModalSeam::endRunningLoops()
+{
+    // A copy: ending one may run code that leaves or starts another.
+    const std::vector<std::function<void()>> ends = loopEnds();
+    for (auto it = ends.rbegin(); it != ends.rend(); ++it)
+        (*it)();
 }
 
 namespace {

@@ -58,6 +58,8 @@ public:
                           QAction *at = nullptr);
     // How many of the runs above are on the stack now.
     static int runningLoops();
+    // Ends every run above that is on the stack, as if its widget were dismissed.
+    static void endRunningLoops();
     static QMessageBox::StandardButton messageBox(QWidget *parent, QMessageBox::Icon icon,
                                                   const QString &caption, const QString &text,
                                                   QMessageBox::StandardButtons buttons,

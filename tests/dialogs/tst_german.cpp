@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -215,4 +216,54 @@ TEST_F(German, NavigatorTabsAreGerman)
         texts << tabs->tabText(i);
     EXPECT_EQ(texts.join(QLatin1Char('|')).toStdString(), "Abbilder|Module|Funktionen|Variablen");
     CuiDataNavDestroy(navigator);
+}
+
+namespace {
+
+// Every text a dialog shows in its labels and text views, one a line.
+QString textsOf(const QWidget *widget)
+{
+    QStringList texts;
+    for (const QLabel *label : widget->findChildren<QLabel *>())
+        texts << label->text();
+    for (const QTextEdit *view : widget->findChildren<QTextEdit *>())
+        texts << view->toPlainText();
+    return texts.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+// The about box's lines and a host-described dialog's message are the host's own: shown as
+// given even where they read like an entry of the catalogue.
+TEST_F(German, HostTextsShownAsGivenStayUntranslated)
+{
+    QString shown;
+    QString caption;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        shown = textsOf(request.widget);
+        caption = request.widget->windowTitle();
+        qobject_cast<QDialog *>(request.widget.data())->reject();
+    });
+    // Each of these is a key of the catalogue with a German entry.
+    EXPECT_EQ(CuiSimpleAbout("Warning", "Cancel", nullptr, "Error"), 0);
+    const QStringList lines = shown.split(QLatin1Char('\n'));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Warning"))) << shown.toStdString();
+    EXPECT_TRUE(lines.contains(QStringLiteral("Cancel"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Error"))) << shown.toStdString();
+    for (const char *german : {"Warnung", "Abbrechen", "Fehler"})
+        EXPECT_FALSE(shown.contains(QLatin1String(german))) << shown.toStdString();
+
+    shown.clear();
+    QSDIDescription *description = nullptr;
+    ASSERT_EQ(QtQSDIInitDialog(&description, QSDI_KIND_PLAIN, 1, QSDI_MODE_MODAL, 0, 0), 0);
+    description->texts->caption = "Error";
+    description->texts->message = "Warning";
+    QtQSDIExecDialog(description);
+    EXPECT_EQ(caption, QStringLiteral("Error"));
+    EXPECT_TRUE(shown.split(QLatin1Char('\n')).contains(QStringLiteral("Warning")))
+        << shown.toStdString();
+    EXPECT_FALSE(shown.contains(QStringLiteral("Warnung"))) << shown.toStdString();
+    description->texts->caption = nullptr;
+    description->texts->message = nullptr;
+    QtQSDIDeleteDialog(description);
 }

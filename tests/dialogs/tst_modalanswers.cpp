@@ -87,6 +87,25 @@ TEST_F(ModalAnswersTest, WatchdogEndsAModalLeftWaitingAndFails)
     g_answers = nullptr;
 }
 
+void runDialogAnotherResponderLeavesUp()
+{
+    // A fixture's own answers, laid over the modal answers, that forget this dialog.
+    const ModalSeam::Responder previous =
+        ModalSeam::setResponder([](const ModalSeam::Request &) {});
+    QDialog dialog;
+    g_result = ModalSeam::run(&dialog).code;
+    ModalSeam::setResponder(previous);
+}
+
+// Long after the answers were made and whoever answers, a dialog left waiting fails the test.
+TEST_F(ModalAnswersTest, WatchdogEndsAModalThatAnotherResponderLeftWaiting)
+{
+    ModalAnswers answers;
+    testhost::pumpFor(5500);
+    EXPECT_NONFATAL_FAILURE(runDialogAnotherResponderLeavesUp(), "was still waiting 5 s");
+    EXPECT_EQ(g_result, QDialog::Rejected);
+}
+
 } // namespace
 
 namespace {

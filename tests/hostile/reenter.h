@@ -10,7 +10,11 @@
 //              destroys the owner instead.
 //   callbacks  inside each host function the library calls, the host destroys the object that
 //              called; a second run closes the main window instead.
-// Events are pumped after each run, and a main window is made again when it went.
+// Each run holds the rules of the lifetime road, not only survival: an ended owner's handle is
+// refused from that moment, the loop the host acted in ends by itself when its owner ended or
+// its window closed, and a caller whose owner the host ended calls the host no more (unless
+// the line says why it may). Events are pumped after each run, and a main window is made again
+// when it went.
 
 #include "modalanswers.h"
 #include "testhost.h"
@@ -69,8 +73,15 @@ public:
         return context;
     }
 
-    // The object the run's call works for, and how the host ends it.
-    void owner(std::function<void()> destroy) { m_owner = std::move(destroy); }
+    // The object the run's call works for, how the host ends it, and its handle where the host
+    // holds one, which must be refused from the moment the owner is ended. An owner that is only
+    // a recipe (a dialog's description) leaves the loops made from it running.
+    void owner(std::function<void()> destroy, TeskHandle handle = 0, bool endsItsLoops = true)
+    {
+        m_owner = std::move(destroy);
+        m_ownerHandle = handle;
+        m_ownerEndsLoops = endsItsLoops;
+    }
     // What the host does in the next loop instead of acting in it (choosing a menu item,
     // pressing a button), so that the library calls back.
     void inLoop(std::function<void(QWidget *)> step) { m_inLoop = std::move(step); }
@@ -78,17 +89,32 @@ public:
     // Run once the run has ended (host functions withdrawn, objects of the run's own deleted).
     void later(std::function<void()> function) { m_later.push_back(std::move(function)); }
     bool acted() const { return m_acted; }
+    // The library may call the host's function again after the host ended the owner, and why.
+    void mayCallAgain(const char *why) { m_callAgainWhy = why; }
+
+    // A rule of the lifetime road the run broke; the run does not hold.
+    void broken(const std::string &rule) { m_broken.push_back(rule); }
 
     // The run's act, taken once: the owner destroyed (the main window closed when the run has
     // no owner), or the main window closed.
     void act()
     {
-        if (!m_armed || m_acted)
+        if (!m_armed)
             return;
+        if (m_acted) {
+            // A caller told its ended owner still lives goes on and asks the host again.
+            if (m_hadOwner && !m_callAgainWhy)
+                broken("the host was called again after it ended the owner");
+            return;
+        }
         m_acted = true;
         if (m_act == Act::DestroyOwner && m_owner) {
             m_hadOwner = true;
+            const void *handle = reinterpret_cast<const void *>(m_ownerHandle);
+            const bool hadHandle = handle && tesk::handles::object(handle);
             std::exchange(m_owner, nullptr)();
+            if (hadHandle && tesk::handles::object(handle))
+                broken("the ended owner's handle still answers");
         } else {
             QtCloseCode(m_context);
         }
@@ -106,6 +132,7 @@ public:
         m_armed = true;
         m_acted = m_hadOwner = false;
         m_runTaken = false;
+        m_broken.clear();
         body();
         m_armed = false;
         endRun();
@@ -113,7 +140,9 @@ public:
             std::printf("reenter: %s never reached the host\n", name.c_str());
         if (m_runTaken)
             std::printf("reenter: %s ran the main loop inside its own\n", name.c_str());
-        return m_acted && !m_runTaken;
+        for (const std::string &rule : m_broken)
+            std::printf("reenter: %s: %s\n", name.c_str(), rule.c_str());
+        return m_acted && !m_runTaken && m_broken.empty();
     }
     bool hadOwner() const { return m_hadOwner; }
 
@@ -140,9 +169,11 @@ private:
 
     void endRun()
     {
+        m_callAgainWhy = nullptr;
         m_inLoop = nullptr;
         if (m_owner)
             std::exchange(m_owner, nullptr)();
+        m_ownerHandle = 0;
         for (const auto &later : std::exchange(m_later, {}))
             later();
         for (const TeskHandle other : std::exchange(m_others, {}))
@@ -160,8 +191,9 @@ private:
         return context;
     }
 
-    // As a host timer would inside any loop: the main loop run there would end the
-    // application under the running one once it returned; the shutdown waits.
+    // As a host timer would inside the loop it acts in: the main loop run there would end the
+    // application under the running one once it returned; the shutdown ends the library's
+    // loops and waits for the next run.
     void runAndShutDown()
     {
         if (CuiRun() != 0)
@@ -172,8 +204,11 @@ private:
     void respond(const Request &request)
     {
         const QPointer<QWidget> widget = request.widget;
-        if (m_armed && m_actInLoops)
-            runAndShutDown();
+        const bool actedBefore = m_acted;
+        // The loop must end when its owner ends, or when it belongs to the window closed; a
+        // dialog of no window may stay for the user to answer.
+        const bool endsWithAct =
+            m_act == Act::DestroyOwner && m_owner ? m_ownerEndsLoops : inWindow(widget);
         // A step the user takes first leads to the loop the run acts in.
         if (m_inLoop)
             std::exchange(m_inLoop, nullptr)(widget);
@@ -182,12 +217,30 @@ private:
             std::printf("reenter:   in %s %s\n", widget ? widget->metaObject()->className() : "-",
                         widget ? qPrintable(widget->objectName()) : "");
             std::fflush(stdout);
+            runAndShutDown();
             act();
         } else
             return answer(request);
         // As a host timer would, the act returns to the running loop, which must end by itself
         // when its window or owner went; whatever still waits then gets the default answer.
-        QTimer::singleShot(300, widget.data(), [this, request] { answer(request); });
+        const bool actedHere = m_acted && !actedBefore && endsWithAct;
+        QTimer::singleShot(300, widget.data(), [this, request, actedHere] {
+            if (actedHere && request.widget && request.widget->isVisible())
+                broken("the loop the host acted in went on");
+            answer(request);
+        });
+    }
+
+    // Whether the widget belongs to the run's main window.
+    bool inWindow(const QObject *widget) const
+    {
+        const QObject *window =
+            Store::existing() ? Store::instance()->findMainWindowByHandle(m_context) : nullptr;
+        for (const QObject *o = widget; o && window; o = o->parent()) {
+            if (o == window)
+                return true;
+        }
+        return false;
     }
 
     void answer(const Request &request)
@@ -201,6 +254,10 @@ private:
     std::function<void(QWidget *)> m_inLoop;
     std::vector<std::function<void()>> m_later;
     std::vector<TeskHandle> m_others;
+    std::vector<std::string> m_broken;
+    TeskHandle m_ownerHandle = 0;
+    bool m_ownerEndsLoops = true;
+    const char *m_callAgainWhy = nullptr;
     TeskHandle m_context = 0;
     TeskHandle m_lastContext = 0x7e00;
     Act m_act = Act::CloseWindow;

@@ -163,7 +163,7 @@ inline void contextItem(int) {}
 template<typename Destroy>
 void runDialog(Host &h, TeskHandle dialog, Destroy destroy, int (*run)(void *) = &CuiDoModal)
 {
-    h.owner([dialog, destroy] { destroy(dialog); });
+    h.owner([dialog, destroy] { destroy(dialog); }, dialog);
     run(asObject(dialog));
 }
 
@@ -461,7 +461,7 @@ inline TeskHandle breakpointDialog(Host &h, CuiBreakpointProxyHandler proxyHandl
     CuiBreakpointDlgSetFuncHandler(dialog, dialogHandler ? dialogHandler
                                                          : testhost::breakpointDialogHandler());
     CuiBreakpointDlgSetVdata(dialog, 0x51);
-    h.owner([dialog] { CuiBreakpointDlgDestroy(dialog); });
+    h.owner([dialog] { CuiBreakpointDlgDestroy(dialog); }, dialog);
     CuiBreakpointDlgSetBreakpoint(dialog, proxy);
     h.later([proxy] {
         CuiBreakpointProxyDestroy(proxy);
@@ -584,7 +584,7 @@ inline RegPane *regPane(Host &h, bool acting = false)
     if (acting)
         regs.inside = [](uint32_t) { host().act(); };
     const TeskHandle pane = CuiRegPaneCreate(&testhost::RegPaneHost::handler);
-    h.owner([pane] { CuiRegPaneDelete(pane); });
+    h.owner([pane] { CuiRegPaneDelete(pane); }, pane);
     h.later([] {
         regs.inside = nullptr;
         CuiRegPaneDataDelete(78, 0);
@@ -601,7 +601,7 @@ inline DataNav *dataNav(Host &h, CuiDataNavHostFn handler = nullptr)
 {
     publish(h, "symtabdatasource", &fillSymbols);
     const TeskHandle nav = CuiDataNavCreate();
-    h.owner([nav] { CuiDataNavDestroy(nav); });
+    h.owner([nav] { CuiDataNavDestroy(nav); }, nav);
     if (handler)
         CuiDataNavSetFuncCB(nav, handler);
     DataNav *pane = object<DataNav>(nav);
@@ -806,9 +806,11 @@ inline void memoryViewEvent(Host &h, bool inSubject)
         return;
     testhost::EventSubjectHost &subject = testhost::EventSubjectHost::instance();
     SimulatedTarget &target = SimulatedTarget::installed();
-    if (inSubject)
+    if (inSubject) {
         subject.inside = [] { host().act(); };
-    else
+        h.mayCallAgain("the views manager, not the pane the host removed, asks the subject "
+                       "again for its other views");
+    } else
         target.inside = [](SimulatedTarget::Kind kind) {
             if (kind == SimulatedTarget::Kind::Read)
                 host().act();
@@ -842,7 +844,7 @@ inline const std::vector<HostComponent> &hostComponents()
 inline TeskHandle qsdiDialog(Host &h)
 {
     QSDIDescription *description = qsdi(QSDI_MODE_MODAL, acting<QSDICallbackFn>(), nullptr);
-    h.owner([description] { QtQSDIDeleteDialog(description); });
+    h.owner([description] { QtQSDIDeleteDialog(description); }, 0, false);
     return reinterpret_cast<TeskHandle>(description);
 }
 
@@ -929,7 +931,7 @@ inline void dataNavHandler(Host &h)
 inline void findToolBarState(Host &h)
 {
     const TeskHandle bar = QtCreateEditorToolBar(h.window(), acting<CuiFindToolBarFn>());
-    h.owner([bar] { CuiDeleteObject(asObject(bar)); });
+    h.owner([bar] { CuiDeleteObject(asObject(bar)); }, bar);
     if (FindToolBar *find = object<FindToolBar>(bar))
         emit find->stateMenu()->aboutToShow();
 }
@@ -1069,7 +1071,7 @@ inline void symtabHandler(Host &h)
 {
     const TeskHandle s = CuiSymtabDataSourceCreate();
     CuiSymtabDataSourceSetFuncHandler(s, acting<CuiSymtabHostFn>());
-    h.owner([s] { CuiSymtabDataSourceDestroy(s); });
+    h.owner([s] { CuiSymtabDataSourceDestroy(s); }, s);
     CuiSymtabDataSourceUpdate(s);
 }
 

@@ -1,6 +1,7 @@
 // The inspector client against a peer of our own: start-up, login, tree requests, tracing
 // with filters and nesting, the real activation hooks, and reconnection.
 #include "inspectorpeer.h"
+#include "modalanswers.h"
 #include "printers.h"
 #include "testhost.h"
 
@@ -83,6 +84,8 @@ protected:
     }
 
     InspectorPeer peer;
+    // The tests press buttons and run the application's events, which may open any window.
+    testhost::ModalAnswers modalAnswers;
 };
 
 } // namespace

@@ -280,6 +280,61 @@ TEST(TableItem, AlignedAsciiLinesDrawAsThePainterPlacesThem)
     }
 }
 
+// A font on a device of twice the resolution (a second screen, a printout) has glyphs twice the
+// size though it compares equal to the font on the screen: it gets a learning of its own, and
+// its lines stand pixel for pixel where the painter's layout puts them there too.
+TEST(TableItem, AsciiLinesOfEachResolutionAreLearntApart)
+{
+    testhost::startLibrary();
+    QFont font(QStringLiteral("Serif"));
+    font.setPointSize(11);
+    const auto device = [](int scale) {
+        QImage out(700, 60, QImage::Format_ARGB32_Premultiplied);
+        out.setDotsPerMeterX(out.dotsPerMeterX() * scale);
+        out.setDotsPerMeterY(out.dotsPerMeterY() * scale);
+        out.fill(Qt::white);
+        return out;
+    };
+    // The font as a table's painter holds it on each device.
+    const auto fontOn = [&](int scale) {
+        QImage out = device(scale);
+        QPainter p(&out);
+        p.setFont(font);
+        return p.font();
+    };
+    const QFont screen = fontOn(1);
+    const QFont twice = fontOn(2);
+    ASSERT_EQ(screen, twice) << "the fonts of the two devices no longer compare equal";
+    const std::shared_ptr<tesk::utilities::AsciiLine> screenLine =
+        tesk::utilities::AsciiLine::forFont(screen);
+    const std::shared_ptr<tesk::utilities::AsciiLine> twiceLine =
+        tesk::utilities::AsciiLine::forFont(twice);
+    EXPECT_NE(screenLine, twiceLine);
+    EXPECT_EQ(tesk::utilities::AsciiLine::forFont(twice), twiceLine);
+    EXPECT_EQ(tesk::utilities::AsciiLine::forFont(screen), screenLine);
+    for (const int scale : {1, 2}) {
+        const std::shared_ptr<tesk::utilities::AsciiLine> line =
+            tesk::utilities::AsciiLine::forFont(fontOn(scale));
+        for (const QString &text : {QStringLiteral("0a1b2c3d"), QStringLiteral("9e 42 7c 0d")}) {
+            QImage ours = device(scale);
+            QImage painters = device(scale);
+            bool drawn = false;
+            {
+                QPainter p(&ours);
+                p.setFont(font);
+                drawn = line->draw(&p, QPointF(3, 30), text);
+            }
+            {
+                QPainter p(&painters);
+                p.setFont(font);
+                p.drawText(QPointF(3, 30), text);
+            }
+            EXPECT_TRUE(drawn) << text.toStdString();
+            EXPECT_EQ(ours, painters) << text.toStdString() << " at scale " << scale;
+        }
+    }
+}
+
 namespace {
 
 // Leaves the painter in a state of its own, as a subclass's paint may.

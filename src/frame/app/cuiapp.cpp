@@ -341,11 +341,14 @@ int shutdown()
         f.quitPending = true;
         return 0;
     }
-    // From inside the library's own boxes and menus in a pumping host, the boxes end as the
-    // application is ending, and the request is kept as well: the toolkit forgets it when the
-    // next run starts its loop, which would then never return.
-    if (!f.loopRunning && loops == tesk::system::ModalSeam::runningLoops())
+    // From inside the library's own boxes and menus in a pumping host, those end as if
+    // dismissed and the request waits for the next run: the toolkit's own quit would stand
+    // for every later box, and be forgotten by the next run, which would then never return.
+    if (!f.loopRunning && loops == tesk::system::ModalSeam::runningLoops()) {
         f.quitPending = true;
+        tesk::system::ModalSeam::endRunningLoops();
+        return 0;
+    }
     // Leave the loop as the host asked. quit() would first offer every window a close event,
     // which runs the windows' close sequence with the host and lets a window veto the shutdown.
     QCoreApplication::exit(0);

@@ -86,7 +86,7 @@ void BreakpointDlg::runBuilderMenu(ExpressionField field)
         const intptr_t data = vdata();
         const bool alive = tesk::lifetime::callHost(this, [&] {
             try {
-                can.emplace(data, type);
+                can.emplace(data, type, *this);
             } catch (const std::exception &) {
                 // Without "hardware_capabilities" the menu offers the symbol only.
             }

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+class QObject;
+
 // What the target's hardware can compare for one breakpoint type, as the host's
 // "hardware_capabilities" function answers it. Built for the question at hand, read, dropped:
 // nothing is cached, since the answer depends on the target of the moment.
@@ -14,6 +16,9 @@ public:
     // Asks the function registered as "hardware_capabilities"; std::runtime_error when the
     // host has registered none.
     HardwareCapabilities(intptr_t vdata, uint32_t breakpointType);
+    // The same for the object that asks: its second question is not put once the host ended
+    // the asker while answering the first (its flags then read as none).
+    HardwareCapabilities(intptr_t vdata, uint32_t breakpointType, const QObject &asker);
     // Asks the given function (null: the same error).
     HardwareCapabilities(intptr_t vdata, uint32_t breakpointType, CuiHardwareCapabilitiesFn query);
 
@@ -34,7 +39,9 @@ public:
     bool flag(int index) const;
 
 private:
-    void ask(CuiHardwareCapabilitiesFn query);
+    HardwareCapabilities(intptr_t vdata, uint32_t breakpointType, CuiHardwareCapabilitiesFn query,
+                         const QObject *asker);
+    void ask(CuiHardwareCapabilitiesFn query, const QObject *asker);
 
     intptr_t m_vdata;
     uint32_t m_breakpointType;

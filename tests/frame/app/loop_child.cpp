@@ -106,8 +106,7 @@ int shutdownInsideABox(bool runningLoop)
         std::printf("run=%d\n", CuiRun());
     } else {
         std::printf("box=%d\n", CuiSimplePrompt(0, "", "first"));
-        // The application is ending: a box asked meanwhile answers at once, and the next run
-        // returns at once.
+        // The shutdown waits for the next run: a box asked meanwhile waits for its answer.
         std::printf("second=%d\n", CuiSimplePrompt(0, "", "second"));
         std::printf("application=%s\n", CuiGetQtApp() ? "yes" : "no");
         std::printf("run=%d\n", CuiRun());

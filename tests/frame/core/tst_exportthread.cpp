@@ -1,5 +1,6 @@
 // Calls from a thread other than the library's: refused with the failure value and one debug
-// line naming the export, while the same calls on the library's thread keep working.
+// line naming the export, while the same calls on the library's thread keep working; which
+// thread is the library's.
 #include "testhost.h"
 
 #include "system/debugoutput.h"
@@ -7,6 +8,8 @@
 #include <tesk/tesk_debug.h>
 #include <tesk/tesk_registry.h>
 
+#include <QCoreApplication>
+#include <QProcess>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
@@ -99,6 +102,37 @@ TEST_F(ExportThreadTest, LibraryThreadKeepsWorkingAroundRefusedCalls)
     EXPECT_EQ(lines.size(), 1u);
     ASSERT_EQ(qtMessages.size(), 1u);
     EXPECT_NE(qtMessages.front().find("on the library's thread"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+// What guardthread_child answered its calls in that mode (a process of its own, since the
+// library's thread is chosen once per process).
+std::string guardChild(const char *mode)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/guardthread_child"),
+                {QString::fromLatin1(mode)});
+    EXPECT_TRUE(child.waitForFinished(30000)) << mode;
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << mode;
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+    return child.readAllStandardOutput().trimmed().toStdString();
+}
+
+// A host that made its own application owns the library on that application's thread, even
+// when a worker of it calls first.
+TEST(ExportThreadOwner, AHostsOwnApplicationThreadOwnsTheLibraryWhoeverCallsFirst)
+{
+    EXPECT_EQ(guardChild("application"), "refused accepted refused");
+}
+
+// The broker loading the plug-in on a thread of its own claims nothing: the host's first call
+// does.
+TEST(ExportThreadOwner, TheHostsFirstCallClaimsTheLibraryNotThePluginLoad)
+{
+    EXPECT_EQ(guardChild("broker"), "accepted accepted refused");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <vector>
 
 TEST(HostTexts, APointerStaysValidWhileItsObjectAndTextAreUnchanged)
 {
@@ -29,4 +30,32 @@ TEST(HostTexts, APointerStaysValidWhileItsObjectAndTextAreUnchanged)
     EXPECT_STREQ(tesk::texts::hold(next, 1, ""), "");
     delete next;
     EXPECT_STREQ(other, "Memory");
+}
+
+// Asked again for an unchanged text, the host gets the very copy it holds, not a new one that
+// the allocator happened to place in the block just freed. Blocks of the text's size, freed
+// right before a call, are first in line for the next allocation: a text copied again lands in
+// one of them, and the host's pointer leads to freed memory.
+TEST(HostTexts, AnUnchangedTextIsTheCopyTheHostHolds)
+{
+    QObject owner;
+    const QByteArray text("Registers");
+    // A named slot: a slot number's own key would take one of the freed blocks.
+    const QByteArray slot("title");
+    const char *first = tesk::texts::hold(&owner, slot, text);
+    // A second text of the same size lives between the calls.
+    const char *other = tesk::texts::hold(&owner, 1, "Memories!");
+    std::vector<QByteArray> blocks;
+    blocks.reserve(32);
+    for (int freed = 0; freed < 24; ++freed) {
+        const QByteArray again(text.constData(), text.size());
+        for (int i = 0; i < freed; ++i) {
+            blocks.push_back(text);
+            blocks.back().detach();
+        }
+        blocks.clear();
+        EXPECT_EQ(tesk::texts::hold(&owner, slot, again), first) << freed << " blocks freed";
+    }
+    EXPECT_STREQ(first, "Registers");
+    EXPECT_STREQ(other, "Memories!");
 }

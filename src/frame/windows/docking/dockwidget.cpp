@@ -386,6 +386,10 @@ bool DockWidget::modalDialogShown() const
 
 bool DockWidget::notifyHost(int width, int height, int code)
 {
+    // Ended by the host inside an earlier call (focus given to the pane first, say), the dock
+    // tells it nothing more.
+    if (tesk::lifetime::doomed(this))
+        return false;
     if (!d->callback)
         return true;
     int rect[4] = {0, 0, width, height};
@@ -731,7 +735,9 @@ int paneHide(quint32 handle)
 
 int paneClose(quint32 handle)
 {
-    return onPaneDock(handle, [](DockWidget *dock) { dock->deleteLater(); });
+    // Closed from inside a call the pane made to the host, the pane is ended at once and asks
+    // the host nothing more; it goes once that call has returned.
+    return onPaneDock(handle, [](DockWidget *dock) { tesk::lifetime::destroyLater(dock); });
 }
 
 DockWidget *dockHolding(QObject *widget)

@@ -322,7 +322,8 @@ bool CuiKSOPane::buildTabBar()
     QStringList toolTips;
     if (!ask([&] {
             const int count = d->box.tabCount();
-            for (int i = 0; i < count; ++i) {
+            // The host may close the box while it answers; the pane then asks no more.
+            for (int i = 0; i < count && !tesk::lifetime::doomed(this); ++i) {
                 toolTips << d->box.tabToolTip(i);
                 texts << d->box.tabText(i);
             }

@@ -96,6 +96,9 @@ private:
     template<typename Call>
     bool ask(Call &&call)
     {
+        // A pane the host ended calls it no more, whatever the toolkit still delivers to it.
+        if (tesk::lifetime::doomed(this))
+            return false;
         return tesk::lifetime::callHost(this, std::forward<Call>(call));
     }
 
