@@ -115,7 +115,7 @@ void showFrame()
     MainWindow *current = Store::currentMainWindow();
     if (current && store->isDockingWindow()) {
         current->show();
-        current->restoreDockLayout();
+        current->layOutDocks();
         return;
     }
     if (!store->isDockingWindow()) {

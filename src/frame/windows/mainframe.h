@@ -136,8 +136,10 @@ public:
     QByteArray dockRecord(int sortedIndex) const;
     // Keeps a record for the next dock window: its caption, place, size and visibility.
     void takeDockRecord(const QByteArray &record);
-    // After the first show: gives restored dock windows their sizes, places and visibility.
-    void restoreDockLayout();
+    // After the window is shown: the dock windows standing in areas take a third of the
+    // window's width and a quarter of its height (250 in a side area), then the restored
+    // ones their sizes, places and visibility.
+    void layOutDocks();
     // The toolbars of the top area, then the floating ones.
     QList<QToolBar *> numberedToolbars() const;
     QByteArray toolbarRecord(int index) const;
@@ -197,7 +199,10 @@ private:
     void addViewsSection(QMenu *menu);
     void addToolbarsSection(QMenu *menu);
 
-    DockWidget *finishDockCreation(DockWidget *dock, const QString &name);
+    enum FloatingSize { FloatAsUndocked, FloatAtAThird };
+    DockWidget *finishDockCreation(DockWidget *dock, const QString &name,
+                                   FloatingSize floatingSize);
+    void restoreDock(DockWidget *dock);
 
     std::unique_ptr<MainWindowPrivate> d;
     std::unique_ptr<tesk::frame::MainDocks> m_docks;

@@ -1,6 +1,7 @@
 #include "frame/windows/docking/docklayout.h"
 
 #include <QDockWidget>
+#include <QLayout>
 #include <QMainWindow>
 #include <QScopedValueRollback>
 
@@ -54,6 +55,13 @@ Qt::Orientation along(DockArea area)
 Qt::Orientation across(DockArea area)
 {
     return area == DockArea::Bottom ? Qt::Vertical : Qt::Horizontal;
+}
+
+// The least size the toolkit lets the dock window have, or the one it asks for when larger.
+QSize leastSize(const QDockWidget *dock)
+{
+    const QSize toolkit = dock->layout() ? dock->layout()->minimumSize() : QSize();
+    return dock->minimumSizeHint().expandedTo(toolkit);
 }
 
 } // namespace
@@ -173,8 +181,17 @@ bool DockLayout::shownIn(const QDockWidget *dock, DockArea area) const
            fromToolkit(m_window->dockWidgetArea(const_cast<QDockWidget *>(dock))) == area;
 }
 
+void DockLayout::settle() const
+{
+    // Sizes given to the toolkit reach the dock windows when it lays the window out, which it
+    // does on its next turn of the event loop; what is read or given next must see them now.
+    if (QLayout *layout = m_window->layout())
+        layout->activate();
+}
+
 QSize DockLayout::extent(const QDockWidget *dock) const
 {
+    settle();
     const DockArea area = areaOf(dock);
     if (isPlacedArea(area) && shownIn(dock, area))
         return dock->size();
@@ -183,6 +200,7 @@ QSize DockLayout::extent(const QDockWidget *dock) const
 
 void DockLayout::keepShownSizes(DockArea area)
 {
+    settle();
     for (const auto &l : m_lines[int(area) - 1])
         for (QDockWidget *dock : l)
             if (shownIn(dock, area))
@@ -191,6 +209,7 @@ void DockLayout::keepShownSizes(DockArea area)
 
 void DockLayout::followToolkit()
 {
+    settle();
     for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom}) {
         auto &lines = m_lines[int(area) - 1];
         keepShownSizes(area);
@@ -234,13 +253,25 @@ void DockLayout::followToolkit()
 
 void DockLayout::setExtent(QDockWidget *dock, QSize extent)
 {
+    const Position p = find(dock);
+    if (p.area < 0) {
+        m_extents.insert(dock, extent);
+        return;
+    }
+    const DockArea area = DockArea(p.area + 1);
     // The others keep the sizes the user gave them, not those they were once given.
-    if (isPlacedArea(areaOf(dock)))
-        keepShownSizes(areaOf(dock));
+    keepShownSizes(area);
     m_extents.insert(dock, extent);
-    const DockArea area = areaOf(dock);
-    if (isPlacedArea(area))
-        applyExtents(area);
+    // The windows of a line stand equally far across the area: the line takes the new size.
+    for (QDockWidget *other : m_lines[p.area][p.line]) {
+        QSize size = m_extents.value(other, other->size());
+        if (across(area) == Qt::Horizontal)
+            size.setWidth(extent.width());
+        else
+            size.setHeight(extent.height());
+        m_extents.insert(other, size);
+    }
+    applyExtents(area);
 }
 
 void DockLayout::shareEvenly(DockArea area)
@@ -250,25 +281,21 @@ void DockLayout::shareEvenly(DockArea area)
     const auto &lines = m_lines[int(area) - 1];
     if (lines.isEmpty())
         return;
-    // An area as wide as the first dock window, or a fifth of the window before it is shown.
-    QSize size;
-    for (const auto &l : lines) {
-        QSize lineSize;
+    settle();
+    QRect shown;
+    QSize least;
+    for (const auto &l : lines)
         for (QDockWidget *dock : l) {
-            if (along(area) == Qt::Vertical)
-                lineSize = QSize(qMax(lineSize.width(), dock->width()),
-                                 lineSize.height() + dock->height());
-            else
-                lineSize = QSize(lineSize.width() + dock->width(),
-                                 qMax(lineSize.height(), dock->height()));
+            if (shownIn(dock, area))
+                shown |= dock->geometry();
+            least = least.expandedTo(leastSize(dock));
         }
-        size = along(area) == Qt::Vertical
-                   ? QSize(size.width() + lineSize.width(), qMax(size.height(), lineSize.height()))
-                   : QSize(qMax(size.width(), lineSize.width()), size.height() + lineSize.height());
-    }
-    if (size.width() <= 1)
+    // The toolkit gives an area that has just been opened the least size of its dock window:
+    // such an area, like one not shown yet, takes a fifth of the main window.
+    QSize size = shown.size();
+    if (size.width() <= least.width())
         size.setWidth(m_window->width() / 5);
-    if (size.height() <= 1)
+    if (size.height() <= least.height())
         size.setHeight(m_window->height() / 5);
     const int lineCount = int(lines.size());
     for (const auto &l : lines)
@@ -298,6 +325,7 @@ void DockLayout::applyExtents(DockArea area)
         acrossSizes.append(across(area) == Qt::Horizontal ? first.width() : first.height());
     }
     m_window->resizeDocks(firsts, acrossSizes, across(area));
+    settle();
 }
 
 } // namespace tesk::frame

@@ -48,7 +48,8 @@ public:
     // the extent it was given, else its size.
     QSize extent(const QDockWidget *dock) const;
     void setExtent(QDockWidget *dock, QSize extent);
-    // Shares the area evenly: across lines, and within a line among its windows.
+    // Shares the area evenly: across lines, and within a line among its windows. An area no
+    // larger than the least size of its dock windows shares a fifth of the main window.
     void shareEvenly(DockArea area);
 
 private:
@@ -60,6 +61,7 @@ private:
     };
     Position find(const QDockWidget *dock) const;
     bool shownIn(const QDockWidget *dock, DockArea area) const;
+    void settle() const;
     void keepShownSizes(DockArea area);
     void applyExtents(DockArea area);
 

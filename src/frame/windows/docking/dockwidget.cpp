@@ -27,6 +27,20 @@ constexpr QSize kFirstUndockSize(500, 400);
 constexpr QSize kFirstDragFloatSize(400, 300);
 constexpr int kStatusBarHeight = 22;
 constexpr int kSwatchSize = 16;
+constexpr QSize kLeastSize(100, 100);
+
+// The toolkit sizes a dock window by the least size of its content, not by the window's own
+// hint: the content asks for the window's least size, so that no dock window shrinks to its
+// title bar and no layout record keeps one that did.
+class DockContent : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    QSize minimumSizeHint() const override
+    {
+        return QWidget::minimumSizeHint().expandedTo(kLeastSize);
+    }
+};
 
 // One flag for every dock window: focusing a dock window tells the host, whose answer may
 // focus it again.
@@ -102,7 +116,7 @@ void DockWidget::setUp()
 
 void DockWidget::buildContent()
 {
-    auto *content = new QWidget(this);
+    auto *content = new DockContent(this);
     auto *layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -635,7 +649,7 @@ QSize DockWidget::minimumSizeHint() const
                                                     own.width(), own.height(), '\n')
                                       .toStdString());
     }
-    return QSize(100, 100);
+    return kLeastSize;
 }
 
 void DockWidget::viewButtonClicked() {}

@@ -21,6 +21,8 @@ namespace {
 const QString kOutputName = QStringLiteral("Output");
 const QString kMemoryName = QStringLiteral("Memory");
 const QString kConnectionControl = QStringLiteral("Connection Control");
+// The height a dock window standing in a side area starts with.
+constexpr int kSideDockHeight = 250;
 
 DockArea areaOfPlacement(int placement)
 {
@@ -141,13 +143,11 @@ DockWidget *MainWindow::createDockedWindow(TeskHandle box, const char *name,
     auto *dock = new DockWidget(this, "DockWidget");
     dock->setHostCallback(callback);
     dock->setWindowBox(box);
-    finishDockCreation(dock, hostName);
+    finishDockCreation(dock, hostName, FloatAtAThird);
     if (hostName == kOutputName) {
         m_docks->output = dock;
         setOutputWindow(dock);
     }
-    if (!m_docks->dockRequested && dock->windowTitle() != kConnectionControl && dock->isFloating())
-        dock->resize(width() / 3, height() / 3);
     m_docks->lastDockHandle = TeskHandle(tesk::core::paneServices().frameAreaId(dock->pane()));
     if (hostName == kMemoryName)
         dock->setGoto(true);
@@ -161,12 +161,13 @@ DockWidget *MainWindow::createDockWidget(const char *name, QWidget *widget,
     dock->setHostCallback(callback);
     dock->setWindowBox(box);
     dock->setGivenWidget(widget);
-    finishDockCreation(dock, tesk::core::hostText(name));
+    finishDockCreation(dock, tesk::core::hostText(name), FloatAsUndocked);
     m_docks->lastDockHandle = TeskHandle(dock->winId());
     return dock;
 }
 
-DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name)
+DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name,
+                                           FloatingSize floatingSize)
 {
     MainDocks &docks = *m_docks;
     const QString caption = docks.record.pending && !docks.record.name.isEmpty()
@@ -191,6 +192,8 @@ DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name
             dock->setAskLocation(true);
         docks.layout.place(dock, DockArea::None, false);
         dock->undock();
+        if (floatingSize == FloatAtAThird && caption != kConnectionControl)
+            dock->resize(width() / 3, height() / 3);
     }
     connect(dock, &DockWidget::RemovemefromWindList, this, &MainWindow::RemoveFromWindList);
     connect(dock, &QDockWidget::dockLocationChanged, this,
@@ -198,6 +201,8 @@ DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name
     docks.dockRequested = false;
     docks.newLine = false;
     dock->show();
+    if (!dock->isFloating())
+        docks.layout.shareEvenly(docks.layout.areaOf(dock));
 
     if (docks.record.pending) {
         DockWidget::Restored &restored = dock->restored();
@@ -209,6 +214,8 @@ DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name
         restored.floating = docks.record.floating;
         restored.visible = docks.record.visible != 0;
         dock->setGoto(docks.record.gotoFlag != 0);
+        if (docks.laidOut)
+            restoreDock(dock);
     }
     docks.record = MainDocks::PendingRecord();
     return dock;
@@ -248,6 +255,7 @@ void MainWindow::moveDockWindow(DockWidget *dock, int area)
     if (!dock || area < 0 || area > 2)
         return;
     m_docks->layout.place(dock, areas[area], false);
+    m_docks->layout.shareEvenly(areas[area]);
 }
 
 bool MainWindow::doNotAskAgain() const
@@ -399,24 +407,41 @@ void MainWindow::takeDockRecord(const QByteArray &text)
     pending.gotoFlag = record.gotoFlag;
 }
 
-void MainWindow::restoreDockLayout()
+void MainWindow::layOutDocks()
 {
+    tesk::frame::DockLayout &layout = m_docks->layout;
     for (DockWidget *dock : m_docks->docks) {
-        DockWidget::Restored &restored = dock->restored();
-        if (!restored.extentSet)
+        const DockArea area = layout.areaOf(dock);
+        if (dock->isFloating() || area == DockArea::None)
             continue;
-        const QSize size = restored.extent;
-        if (!restored.floating && !dock->isFloating()) {
-            m_docks->layout.setExtent(dock, size);
-        } else {
-            dock->move(restored.x, restored.y);
-            dock->show();
-        }
-        if (size.isValid() && !size.isEmpty())
-            dock->resize(size);
-        if (!restored.visible)
-            dock->hideOnly();
+        const int extentHeight = area == DockArea::Bottom ? height() / 4 : kSideDockHeight;
+        layout.setExtent(dock, QSize(width() / 3, extentHeight));
     }
+    m_docks->laidOut = true;
+    for (DockWidget *dock : m_docks->docks)
+        restoreDock(dock);
+}
+
+void MainWindow::restoreDock(DockWidget *dock)
+{
+    const DockWidget::Restored &restored = dock->restored();
+    if (!restored.extentSet)
+        return;
+    const QSize size = restored.extent;
+    const bool sized = size.isValid() && !size.isEmpty();
+    if (!restored.floating && !dock->isFloating()) {
+        // Docked, the area's layout owns the size: a size given to the window itself would
+        // stand only until the next layout, and be read back meanwhile.
+        if (sized)
+            m_docks->layout.setExtent(dock, size);
+    } else {
+        dock->move(restored.x, restored.y);
+        dock->show();
+        if (sized)
+            dock->resize(size);
+    }
+    if (!restored.visible)
+        dock->hideOnly();
 }
 
 QList<QToolBar *> MainWindow::numberedToolbars() const

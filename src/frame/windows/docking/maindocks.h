@@ -53,6 +53,9 @@ struct MainDocks
     QPointer<DockWidget> output;
     // The caption the facade gives every dock window of a multiple view.
     QString multipleViewCaption;
+    // The window was shown and its dock windows laid out: a record waiting for a dock window
+    // made from now on is applied as the window is made.
+    bool laidOut = false;
 };
 
 } // namespace tesk::frame

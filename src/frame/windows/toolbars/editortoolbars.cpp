@@ -16,9 +16,34 @@ ToolBar *toolBarOf(const QMainWindow *window)
     return window ? window->findChild<ToolBar *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
+bool isEditorToolBar(const QToolBar *toolBar)
+{
+    return qobject_cast<const FindToolBar *>(toolBar) ||
+           qobject_cast<const ScriptToolBar *>(toolBar);
+}
+
 void placeAtTop(QMainWindow *window, KSOToolBar *toolBar)
 {
     toolBar->setAllowedAreas(Qt::TopToolBarArea);
+    // The menu toolbars fill most of a usual window's width, and a toolbar squeezed beside
+    // them hides its fields behind its overflow arrow: the fields the user types into stand
+    // on a line of their own, which the editor toolbars share while the window is wide enough
+    // for all of them.
+    bool menuToolBars = false;
+    int editorWidth = 0;
+    for (const QToolBar *placed :
+         window->findChildren<QToolBar *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (placed == toolBar || window->toolBarArea(placed) != Qt::TopToolBarArea)
+            continue;
+        if (isEditorToolBar(placed))
+            editorWidth += placed->sizeHint().width();
+        else
+            menuToolBars = true;
+    }
+    const bool beside = editorWidth > 0;
+    if ((menuToolBars && !beside) ||
+        (beside && editorWidth + toolBar->sizeHint().width() > window->width()))
+        window->addToolBarBreak(Qt::TopToolBarArea);
     window->addToolBar(Qt::TopToolBarArea, toolBar);
 }
 

@@ -1,0 +1,72 @@
+// The editor toolbars in main windows of a usual width: their fields stand in the window, not
+// behind an overflow arrow, and the host's focus calls put the keyboard on them.
+#include "frames.h"
+
+#include "frame/core/combobox.h"
+#include "frame/windows/toolbars/findtoolbar.h"
+#include "frame/windows/toolbars/scripttoolbar.h"
+
+#include <tesk/tesk_toolbars.h>
+#include <tesk/tesk_window.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+constexpr TeskHandle kWindow = 1;
+
+void onFind(TeskHandle, const void *, int, int) {}
+void onScript(TeskHandle, const char *) {}
+
+class FindSizes : public FrameTest, public ::testing::WithParamInterface<int>
+{
+protected:
+    // A field the user can reach: shown, wholly inside the window.
+    static void expectReachable(QWidget *field, const char *what)
+    {
+        ASSERT_TRUE(field) << what;
+        EXPECT_TRUE(field->isVisible()) << what;
+        const QRect inWindow(field->mapTo(field->window(), QPoint()), field->size());
+        EXPECT_TRUE(field->window()->rect().contains(inWindow)) << what;
+    }
+
+    static bool focusIn(QWidget *field)
+    {
+        QWidget *focus = QApplication::focusWidget();
+        return focus && focus->isVisible() && (focus == field || field->isAncestorOf(focus));
+    }
+};
+
+} // namespace
+
+TEST_P(FindSizes, FieldsStandInTheWindowAndTakeTheFocus)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, GetParam(), 800);
+    QtFrameShow();
+    ASSERT_TRUE(QtCreateEditorToolBar(kWindow, &onFind));
+    // The longest file state the host shows.
+    QtSetEditorBarIcon(kWindow, 3, "locked");
+    ASSERT_TRUE(CuiScriptToolBarCreate(kWindow, &onScript));
+    testhost::settle();
+    auto *find = window->findChild<FindToolBar *>();
+    auto *scripts = window->findChild<ScriptToolBar *>();
+    ASSERT_TRUE(find && scripts);
+    expectReachable(find->findField(), "find field");
+    expectReachable(find->lineField(), "line field");
+    expectReachable(find->encodingField(), "encoding");
+    expectReachable(find->stateButton(), "file state");
+    expectReachable(scripts->findChild<QComboBox *>(), "script list");
+
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    QtSetEditorBarFocusText(int(kWindow));
+    EXPECT_TRUE(focusIn(find->findField()));
+    QtSetEditorBarFocusLine(int(kWindow));
+    EXPECT_TRUE(focusIn(find->lineField()));
+}
+
+INSTANTIATE_TEST_SUITE_P(UsualWidths, FindSizes, ::testing::Values(1280, 1024));
