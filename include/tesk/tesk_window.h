@@ -191,7 +191,11 @@ TESK_EXPORT void CuiWindowSetColorIndex(TeskHandle box, int index);
    Records are Latin-1 text the host keeps as it is. Buffers the library writes a record into
    must hold 256 bytes; a longer caption is cut. An index outside the lists writes an empty
    record and answers 0. The handle selects the main window (the current one stays when no
-   window has it). */
+   window has it). A dock record is the caption, then ':' and nine numbers separated by ':'.
+   The numbers are read from the end, so a caption holding ':' is kept whole in a record with
+   all nine (as the library writes them); a record may lack the last two numbers, but then
+   its caption must hold no ':' (the part after it would be read as a number). Floating docks and
+   toolbars a record places are kept on a screen that is there, within its free area. */
 /* Orders the dock windows by their place within their areas; the records are indexed so. */
 TESK_EXPORT void QtSortWindowList(TeskHandle handle);
 TESK_EXPORT int QtDockWindowCount(TeskHandle handle);

@@ -21,6 +21,13 @@ QString hostTextUtf8(const char *utf8)
     return QString::fromUtf8(utf8, qsizetype(strnlen(utf8, size_t(kMaxHostTextBytes))));
 }
 
+QByteArray hostBytes(const char *text)
+{
+    if (!text)
+        return QByteArray();
+    return QByteArray(text, qsizetype(strnlen(text, size_t(kMaxHostTextBytes))));
+}
+
 QString translatedLatin1(const char *text)
 {
     if (!text)

@@ -1,10 +1,16 @@
 // The loop exports in a process of their own, since CuiRun ends the application it ran.
-// First argument: "pending" (a shutdown asked for before the loop runs) or "hostapp" (a host
-// that made its own application). Prints what it saw.
+// First argument: "pending" (a shutdown asked for before the loop runs), "hostapp" (a host
+// that made its own application) or "restart" (the library ended and started again). Prints
+// what it saw.
 #include "sanitizerdefaults.h"
 #include "testhost.h"
 
+#include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/mainframe.h"
+#include "frame/windows/store.h"
+
 #include <QApplication>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -72,12 +78,54 @@ int hostApplication()
     return 0;
 }
 
+int g_focusCalls = 0;
+
+void countFocus(TeskHandle, int *, int code)
+{
+    g_focusCalls += code == 3;
+}
+
+// One round of a host's life with the library: a frame with a dock window, a click into the
+// dock's pane while the loop runs, and the end of the loop, which ends the application.
+void dockRound()
+{
+    char commandLine[] = "";
+    if (!CuiQtInit_WinEx("loop_child", commandLine) || !createFrame())
+        return;
+    MainWindow *window = Store::currentMainWindow();
+    window->show();
+    QtCreateDocked(1, 0);
+    DockWidget *dock = window->createDockedWindow(77, "Registers", &countFocus);
+    auto *field = new QLineEdit(dock->pane());
+    field->show();
+    auto *outside = new QLineEdit(window->pane());
+    outside->show();
+    QTimer::singleShot(0, [window, field, outside] {
+        QApplication::setActiveWindow(window);
+        outside->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::processEvents();
+        g_focusCalls = 0;
+        field->setFocus(Qt::MouseFocusReason);
+        QtShutdown();
+    });
+    endLoopAfter(3000);
+    CuiRun();
+    std::printf("focus calls=%d\n", g_focusCalls);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("KSODEBUG_ALLOW_MULTIPLE_INSTANCES", "1", 1);
+    if (argc > 1 && !std::strcmp(argv[1], "restart")) {
+        // Ended and started again, the library still hears the user's focus changes.
+        dockRound();
+        dockRound();
+        std::fflush(stdout);
+        return 0;
+    }
     const bool hostApp = argc > 1 && !std::strcmp(argv[1], "hostapp");
     const int result = hostApp ? hostApplication() : shutdownBeforeTheLoop();
     std::fflush(stdout);

@@ -282,3 +282,10 @@ TEST(LoopInItsOwnProcess, AHostsOwnApplicationRunsAndStaysTheHosts)
     EXPECT_TRUE(output.contains(QStringLiteral("application=host's\n"))) << qPrintable(output);
     EXPECT_TRUE(output.contains(QStringLiteral("exit=0\n"))) << qPrintable(output);
 }
+
+TEST(LoopInItsOwnProcess, AfterARestartClicksIntoDockPanesReachTheHost)
+{
+    const QString output = runLoopChild("restart");
+    EXPECT_EQ(output.count(QStringLiteral("focus calls=1\n")), 2) << qPrintable(output);
+    EXPECT_FALSE(output.contains(QStringLiteral("loop held"))) << qPrintable(output);
+}
