@@ -31,6 +31,7 @@ struct FrameExports
     decltype(&QtCreateNewCode) createNewCode;
     decltype(&QtFrameCreate) frameCreate;
     decltype(&QtFrameShow) frameShow;
+    decltype(&QtResizePosWindow) resizePos;
     decltype(&QtShowSplash) showSplash;
     decltype(&CuiSetSplashMessage) splashMessage;
     decltype(&CuiSetStatusText) statusText;
@@ -65,6 +66,7 @@ void loadFrameExports(void *library)
     t.createNewCode = DEMO_RESOLVE(library, QtCreateNewCode);
     t.frameCreate = DEMO_RESOLVE(library, QtFrameCreate);
     t.frameShow = DEMO_RESOLVE(library, QtFrameShow);
+    t.resizePos = DEMO_RESOLVE(library, QtResizePosWindow);
     t.showSplash = DEMO_RESOLVE(library, QtShowSplash);
     t.splashMessage = DEMO_RESOLVE(library, CuiSetSplashMessage);
     t.statusText = DEMO_RESOLVE(library, CuiSetStatusText);
@@ -98,6 +100,7 @@ void createMainWindow(const FrameDemoOptions &options)
         return;
     g_tesk.activationCallback(kFrameContext, &onActivation);
     buildMainWindowFrame();
+    g_tesk.resizePos(kFrameContext, 0, 0, kMainWindowWidth, kMainWindowHeight);
     g_tesk.frameShow();
     g_tesk.showSplash(0, nullptr, nullptr);
 
@@ -114,7 +117,6 @@ void createMainWindow(const FrameDemoOptions &options)
     std::printf("host: status bar filled, target running\n");
 
     if (QWidget *main = topLevelWidget(nullptr, "KSO MainWindow")) {
-        main->resize(900, 560);
         pumpFor(20);
         g_tesk.progress(kFrameContext, 60, 0);
         pumpFor(5);

@@ -12,6 +12,10 @@ class QWidget;
 // whose run state and progress move with the host's idle ticks.
 namespace demo {
 
+// The main window's size: a usual desktop's.
+constexpr int kMainWindowWidth = 1280;
+constexpr int kMainWindowHeight = 800;
+
 struct FrameDemoOptions
 {
     // Where to write screenshots of the main window and the splash; empty for none.

@@ -319,13 +319,32 @@ void registerWithBroker(const Tesk &tesk)
     }
 }
 
+// Without a display the toolkit draws on a screen of its own, 800 by 800 unless told: the demo
+// tells it a usual desktop's size, so that its main window is as large as a user's.
+void useOffscreenScreen(const std::string &home)
+{
+    if (std::getenv("QT_QPA_PLATFORM"))
+        return;
+    const std::string path = home + "/offscreen-screen.json";
+    if (FILE *file = std::fopen(path.c_str(), "w")) {
+        std::fprintf(file,
+                     "{\"screens\": [{\"name\": \"demo\", \"x\": 0, \"y\": 0, "
+                     "\"width\": %d, \"height\": %d, \"logicalDpi\": 96}]}\n",
+                     demo::kMainWindowWidth, demo::kMainWindowHeight);
+        std::fclose(file);
+        setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).c_str(), 1);
+    } else {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+}
+
 int runDemo(const Options &options)
 {
-    if (!haveDisplay())
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("KSODEBUG_INSTALL", TESK_STAGE_DIR, 0);
     const std::string home = demoHome();
     setenv("KSODEBUG_HOME", home.c_str(), 1);
+    if (!haveDisplay())
+        useOffscreenScreen(home);
     const long quitAfterMs =
         options.quitAfterMs >= 0 ? options.quitAfterMs : (haveDisplay() ? 0 : 3000);
 

@@ -9,8 +9,6 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
-#include <QDockWidget>
-#include <QMainWindow>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -285,15 +283,8 @@ void runRegisterPaneDemo(void *library, const std::string &screenshotDir)
     pump(5);
     for (const auto &entry : store.records[key])
         std::printf("host: stored %s = \"%s\"\n", entry.first.c_str(), entry.second.c_str());
+    // The main window as the library laid its dock windows out.
     QWidget *window = widget->window();
-    window->resize(900, 420);
-    // Wide enough for names and values side by side.
-    auto *mainWindow = qobject_cast<QMainWindow *>(window);
-    QWidget *dockWidget = widget;
-    while (dockWidget && !qobject_cast<QDockWidget *>(dockWidget))
-        dockWidget = dockWidget->parentWidget();
-    if (mainWindow && dockWidget)
-        mainWindow->resizeDocks({qobject_cast<QDockWidget *>(dockWidget)}, {420}, Qt::Horizontal);
     pump(3);
     demo::saveScreenshot(window, screenshotDir, "registers.png");
 }

@@ -150,7 +150,6 @@ void runToolbarDemo(void *library, const char *homeDir, const std::string &scree
     std::printf("host: test command printed %d characters of menu state\n", printed);
     // The main window as the user sees it, with both toolbars.
     if (QWidget *main = topLevelWidget(nullptr, "KSO MainWindow")) {
-        main->resize(1700, 560);
         for (int i = 0; i < 5; ++i)
             QApplication::processEvents();
         saveScreenshot(main, screenshotDir, "mainwindow.png");
