@@ -120,12 +120,15 @@ TESK_EXPORT int CuiGetDesktopSize(int screen, int *width, int *height);
 
 /* ---- top-level windows ---- */
 /* Size callback of a top-level window: (context, {left, top, width, height}, code), code 0
-   closed, 1 resized, 2 focused. */
+   closed, 1 resized, 2 focused or activated (the user turned to the window). */
 typedef void (*CuiTopLevelSizeFn)(TeskHandle context, int *rect, int code);
 /* A separate window with a menu bar and an area the host draws into; its handle is hostData
    or the returned native id of that area. The window becomes the current top-level window. */
 TESK_EXPORT TeskHandle QtTopLevelCreate(TeskHandle hostData, CuiTopLevelSizeFn sizeCallback,
                                         TeskHandle sizeContext);
+/* The caption (Latin-1) is also the name the window is raised by. The caption
+   "Synchronization Control", given here or at creation, brings that window's icon and the
+   records of its menu items (see QtAppendMenu in tesk_menu.h). */
 TESK_EXPORT void QtSetTopTitle(TeskHandle handle, const char *title);
 /* Shows and raises every top-level window of that caption; 1 when there was one. */
 TESK_EXPORT int QtRaiseWindowByName(const char *name);
