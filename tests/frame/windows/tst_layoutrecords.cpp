@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QToolBar>
 
@@ -289,4 +290,17 @@ TEST_F(LayoutRecordTest, AToolbarFloatedByARecordDocksAgainByTheNext)
     EXPECT_FALSE(toolbar->isFloating());
     EXPECT_EQ(window->toolBarArea(toolbar), Qt::TopToolBarArea);
     EXPECT_TRUE(toolbar->isVisible());
+}
+
+TEST_F(LayoutRecordTest, TopLevelGeometryFromAnotherScreenStaysWithinReach)
+{
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    QtSetIsDockingWindow(0);
+    ASSERT_NE(QtTopLevelCreate(720, nullptr, 0), 0);
+    QPointer<QMainWindow> topLevel = Store::currentTopLevelWindow();
+    QtSetTopPersistanceData(90000, 90000, 300, 200);
+    QtFrameShow();
+    EXPECT_EQ(topLevel->size(), QSize(300, 200));
+    EXPECT_TRUE(free.contains(topLevel->geometry()));
+    topLevel->close();
 }
