@@ -8,7 +8,8 @@
 //
 // It shows the splash, then a main window with its menus, toolbars and status bar;
 // --missing-help-topic then asks for a help topic that does not exist, which the library answers
-// with a warning box. --quit-after ends the demo whatever is open, boxes included. Without a
+// with a warning box. --quit-after ends the demo whatever is open, boxes included; its time
+// runs from the library's start, and before the loop a box nobody answers is closed. Without a
 // display it runs on the offscreen platform and stops after 3 seconds unless told otherwise;
 // --screenshots writes pictures of the main window, the main window with a menu open and the splash
 // into DIR (named "-wood" or "-metal" when the library shows that look: "-- -style wood").
