@@ -56,6 +56,16 @@ void load(void *library)
     t.pump = DEMO_RESOLVE(library, CuiPump);
 }
 
+// The button Enter would press: found whatever language the box speaks.
+QPushButton *defaultButton(QWidget *window)
+{
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        if (button->isDefault())
+            return button;
+    }
+    return nullptr;
+}
+
 QPushButton *buttonNamed(QWidget *window, const QString &text)
 {
     for (QPushButton *button : window->findChildren<QPushButton *>()) {
@@ -84,7 +94,8 @@ void askPrompt(const std::string &screenshotDir, bool interactive)
             if (!box)
                 return;
             saveScreenshot(box, screenshotDir, "messagebox.png");
-            if (QPushButton *retry = buttonNamed(box, QStringLiteral("&Retry")))
+            // Retry is the prompt's default answer.
+            if (QPushButton *retry = defaultButton(box))
                 retry->click();
         });
     }

@@ -8,7 +8,8 @@
 //
 // It shows the splash, then a main window with its menus, toolbars and status bar;
 // --missing-help-topic then asks for a help topic that does not exist, which the library answers
-// with a warning box. --quit-after ends the demo whatever is open, boxes included. Without a
+// with a warning box. --quit-after ends the demo whatever is open, boxes included; its time
+// runs from the library's start, and before the loop a box nobody answers is closed. Without a
 // display it runs on the offscreen platform and stops after 3 seconds unless told otherwise;
 // --screenshots writes pictures of the main window, the main window with a menu open and the splash
 // into DIR (named "-wood" or "-metal" when the library shows that look: "-- -style wood").
@@ -43,8 +44,11 @@
 #include "viewmemorydemo.h"
 #include "viewsdemo.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTimer>
+#include <QWidget>
 
 #include <dlfcn.h>
 #include <signal.h>
@@ -238,12 +242,33 @@ struct StopRule
     bool asked = false;
     // Asked for on an early tick, once the main window is up.
     void *helpTopicLibrary = nullptr;
+    // Whether the library's loop runs: before it, a due stop answers the box that is up.
+    bool looping = false;
 };
 StopRule g_stop;
 
 void onInterrupt(int)
 {
     g_interrupted = 1;
+}
+
+// Before the loop the steps answer their own boxes; one that stays up longer than any step
+// takes to answer waits for nobody: it is closed as Escape would, and the steps run on to the
+// loop, which then ends.
+void closeStuckBox()
+{
+    static QPointer<QWidget> seen;
+    static Clock::time_point since;
+    QWidget *box = QApplication::activeModalWidget();
+    if (box != seen) {
+        seen = box;
+        since = Clock::now();
+        return;
+    }
+    if (box && Clock::now() - since > std::chrono::seconds(5)) {
+        std::printf("host: nobody answered a box of the steps; it is closed\n");
+        box->close();
+    }
 }
 
 void stopWhenDue()
@@ -254,6 +279,10 @@ void stopWhenDue()
         std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - g_stop.start).count();
     if (!g_interrupted && (g_stop.quitAfterMs <= 0 || elapsed < g_stop.quitAfterMs))
         return;
+    if (!g_stop.looping) {
+        closeStuckBox();
+        return;
+    }
     g_stop.asked = true;
     demo::finishFrameDemo();
     // A frame exists, so the library's loop ends and CuiRun returns.
@@ -335,6 +364,17 @@ int runDemo(const Options &options)
         return 0;
     }
     std::printf("host: library started, home area %s\n", home.c_str());
+    // The time runs from here and the stop rule has a timer of its own besides the idle
+    // function: whatever box or menu is open, in the steps before the loop too, the demo ends.
+    g_stop = {Clock::now(),
+              quitAfterMs,
+              tesk.shutdown,
+              false,
+              options.missingHelpTopic ? tesk.library : nullptr,
+              false};
+    auto *stopTimer = new QTimer(QCoreApplication::instance());
+    QObject::connect(stopTimer, &QTimer::timeout, &stopWhenDue);
+    stopTimer->start(100);
 
     tesk.addFunction("gui", reinterpret_cast<CuiRegistryFn>(&hostGui));
     tesk.addFunction("eeaccess", reinterpret_cast<CuiRegistryFn>(&hostEeaccess));
@@ -377,13 +417,9 @@ int runDemo(const Options &options)
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);
-    g_stop = {Clock::now(), quitAfterMs, tesk.shutdown, false,
-              options.missingHelpTopic ? tesk.library : nullptr};
-    // The stop rule has a timer of its own besides the idle function: whatever box or menu is
-    // open, the library's shutdown ends its loop and then CuiRun's (the application owns it).
-    auto *stopTimer = new QTimer(QCoreApplication::instance());
-    QObject::connect(stopTimer, &QTimer::timeout, &stopWhenDue);
-    stopTimer->start(100);
+    // Once the loop runs, the library's shutdown ends it and then CuiRun's (the application
+    // owns it).
+    g_stop.looping = true;
     // The library runs the loop; the idle function asks it to stop. CuiRun then deletes the
     // windows, the idle object and the application.
     tesk.run();

@@ -4,6 +4,8 @@
 #include "framedemo.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QWidget>
 
 #include <tesk/tesk.h>
@@ -57,7 +59,10 @@ void runTopLevelWindow(void *library, const std::string &screenshotDir)
     const auto mainEntry = DEMO_RESOLVE(library, QtAddMainMenuEntry);
     const auto popup = DEMO_RESOLVE(library, QtAddPopupMenu);
     const auto separator = DEMO_RESOLVE(library, QtAddSeparator);
+    const auto append = DEMO_RESOLVE(library, QtAppendMenu);
     const auto createFind = DEMO_RESOLVE(library, QtCreateEditorToolBar);
+    const auto setFileName = DEMO_RESOLVE(library, CuiFindToolbarSetFilename);
+    const auto setIcon = DEMO_RESOLVE(library, QtSetEditorBarIcon);
     const auto pump = DEMO_RESOLVE(library, CuiPump);
 
     setDocking(0);
@@ -79,7 +84,14 @@ void runTopLevelWindow(void *library, const std::string &screenshotDir)
     const TeskHandle recent = popup("&Recent Targets", 0, nullptr);
     mainEntry();
     popup("&Help", 0, nullptr);
+    // The window knows these three ids: they become its actions, with icons and F1.
+    append(49853, "Connect/Synch Help", nullptr, 0);
+    append(49863, "Send a Problem Report...", nullptr, 0);
+    append(49864, "About", nullptr, 0);
     const TeskHandle find = createFind(kTopData, &onFindAction);
+    // The window's own find toolbar, reached through the window's handle.
+    setFileName(kTopData, "targets/connections.cfg");
+    setIcon(kTopData, 3, "readonly");
     std::printf("host: connection window menus: registered %d, main entry %d, popups %s, "
                 "separator %d, find toolbar %s\n",
                 registered, entry, connection && recent ? "made" : "MISSING", separated,
@@ -90,6 +102,12 @@ void runTopLevelWindow(void *library, const std::string &screenshotDir)
             continue;
         // The host shows the window it draws into; raising by name finds it again.
         widget->show();
+        // Help is the last menu on the window's bar.
+        int helpItems = 0;
+        if (auto *bar = widget->findChild<QMenuBar *>(); bar && !bar->actions().isEmpty())
+            if (QMenu *help = bar->actions().constLast()->menu())
+                helpItems = int(help->actions().size());
+        std::printf("host: the connection window's Help menu has %d items\n", helpItems);
         std::printf("host: connection window raised by name: %d\n",
                     raise("Synchronization Control"));
         for (int i = 0; i < 5; ++i)

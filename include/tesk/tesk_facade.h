@@ -7,6 +7,13 @@
 
 #define TESK_IID_FACADE 0x42100u
 
+/* Every operation answers null for success. dockForMultipleView answers a standard error of
+   code MOSK_ERR_BAD_ARGUMENT (the host releases it) when mainWindow is not null and names no
+   main window the library has, and docks nothing; with a null mainWindow it docks into the
+   main window whose menu is calling, else the current one, and does nothing, answering null,
+   when there is none. The other operations answer null whatever they are given: an unknown
+   widget leaves the outputs 0 (windowHandle) or the calling or current main window
+   (mainWindowOf), and changes nothing. */
 typedef struct ITesk_FacadeOps
 {
     MOSK_BASE_OPERATIONS

@@ -34,13 +34,26 @@ static_assert(sizeof(TeskAccelerator) == 24, "TeskAccelerator is 24 bytes");
 TESK_STATIC_ASSERT(sizeof(TeskAccelerator) == 24, "TeskAccelerator is 24 bytes");
 #endif
 
+/* Separate top-level windows (QtTopLevelCreate): with the docking flag clear
+   (QtSetIsDockingWindow(0)) a registration after the main window's is the current top-level
+   window's (the cycle function is not used there); from then on QtAddMainMenuEntry,
+   QtAddPopupMenu, QtAddSeparator and QtAppendMenu fill that window's menus. QtAddMainMenuEntry puts
+   the next popup on the window's menu bar; later popups hang below it. QtAppendMenu puts an item
+   into the last popup: an id the window has a record of (the window "Synchronization Control":
+   49853 help, 49863 problem report, 49864 about) becomes an action with the record's text, icon,
+   tip and key, the host's text being ignored; any other id is a plain item of that text. The
+   activate function gets (context, id, the value given to QtAppendMenu) for a recorded item
+   and (context, id, the popup's value) for a plain one. Without a top-level window
+   QtAppendMenu only warns. Texts of the menu exports are read up to 64 KiB. */
 TESK_EXPORT int QtRegisterMenuCB(CuiMenuAboutToShowFn aboutToShow, CuiMenuActivateFn activate,
                                  CuiMenuCycleFn cycle, TeskHandle context);
 /* mode 1 only places and names a list entry; otherwise the value becomes its data word. */
 TESK_EXPORT void QtAppendMenu(int hostId, const char *text, void *value, int mode);
-/* Names a host-filled popup; the native window id of the popup, or 0. */
+/* Names a host-filled popup (Latin-1 name); the native window id of the popup, or 0. */
 TESK_EXPORT TeskHandle QtAddPopupMenu(const char *name, int hostId, void *value);
+/* 1 while docking; else 1 when the top-level window has a popup to take the separator. */
 TESK_EXPORT int QtAddSeparator(void);
+/* 1 while docking; else 1 when there is a top-level window. */
 TESK_EXPORT int QtAddMainMenuEntry(void);
 TESK_EXPORT int QtDeleteMenu(int hostId);
 TESK_EXPORT int QtDeleteMenuItemAt(int index);
@@ -74,7 +87,9 @@ TESK_EXPORT void QtCreateScriptToolBar(void);
 
 /* Named context menus, built item by item. Naming an unknown menu creates it. A returned
    string stays valid while the text it reports (that item's text or command, that menu's
-   definition) is unchanged, whatever else is asked meanwhile. */
+   definition) is unchanged and its menu is not cleared, whatever else is asked meanwhile:
+   CuiContextMenu_clearMenu drops the menu's texts with it. Names and texts are read up to
+   64 KiB. */
 TESK_EXPORT void CuiContextMenu_addItem(const char *menu, int id);
 TESK_EXPORT void CuiContextMenu_addSeparator(const char *menu);
 TESK_EXPORT void CuiContextMenu_clearMenu(const char *menu);

@@ -17,7 +17,11 @@ typedef void (*CuiFindToolBarFn)(TeskHandle context, const void *text, int value
 typedef void (*CuiScriptToolBarFn)(TeskHandle context, const char *command);
 
 /* Creates the find toolbar of the main window with that handle (a second call returns the
-   same toolbar); 0 when no main window has the handle. */
+   same toolbar); else of the top-level window with that handle (QtTopLevelCreate), which
+   reports with the window's size context and always offers the encodings; 0 when no window
+   has the handle. The setters below act on the find toolbar of the top-level window with the
+   handle, else of the main window with the handle, else (an unknown handle) of the current
+   main window; nothing when that window has no find toolbar. */
 TESK_EXPORT TeskHandle QtCreateEditorToolBar(TeskHandle window, CuiFindToolBarFn callback);
 TESK_EXPORT void CuiFindToolbarSetFilename(TeskHandle window, const char *name);
 TESK_EXPORT void QtSetEditorBarText(TeskHandle window, int ignored, const char *name);

@@ -120,12 +120,15 @@ TESK_EXPORT int CuiGetDesktopSize(int screen, int *width, int *height);
 
 /* ---- top-level windows ---- */
 /* Size callback of a top-level window: (context, {left, top, width, height}, code), code 0
-   closed, 1 resized, 2 focused. */
+   closed, 1 resized, 2 focused or activated (the user turned to the window). */
 typedef void (*CuiTopLevelSizeFn)(TeskHandle context, int *rect, int code);
 /* A separate window with a menu bar and an area the host draws into; its handle is hostData
    or the returned native id of that area. The window becomes the current top-level window. */
 TESK_EXPORT TeskHandle QtTopLevelCreate(TeskHandle hostData, CuiTopLevelSizeFn sizeCallback,
                                         TeskHandle sizeContext);
+/* The caption (Latin-1) is also the name the window is raised by. The caption
+   "Synchronization Control", given here or at creation, brings that window's icon and the
+   records of its menu items (see QtAppendMenu in tesk_menu.h). */
 TESK_EXPORT void QtSetTopTitle(TeskHandle handle, const char *title);
 /* Shows and raises every top-level window of that caption; 1 when there was one. */
 TESK_EXPORT int QtRaiseWindowByName(const char *name);
@@ -191,7 +194,11 @@ TESK_EXPORT void CuiWindowSetColorIndex(TeskHandle box, int index);
    Records are Latin-1 text the host keeps as it is. Buffers the library writes a record into
    must hold 256 bytes; a longer caption is cut. An index outside the lists writes an empty
    record and answers 0. The handle selects the main window (the current one stays when no
-   window has it). */
+   window has it). A dock record is the caption, then ':' and nine numbers separated by ':'.
+   The numbers are read from the end, so a caption holding ':' is kept whole in a record with
+   all nine (as the library writes them); a record may lack the last two numbers, but then
+   its caption must hold no ':' (the part after it would be read as a number). Floating docks and
+   toolbars a record places are kept on a screen that is there, within its free area. */
 /* Orders the dock windows by their place within their areas; the records are indexed so. */
 TESK_EXPORT void QtSortWindowList(TeskHandle handle);
 TESK_EXPORT int QtDockWindowCount(TeskHandle handle);

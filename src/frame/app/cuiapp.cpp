@@ -312,9 +312,11 @@ int run()
         QCoreApplication::exec();
         f.loopRunning = false;
     }
-    // The host's own application and windows stay the host's.
+    // The host's own application and windows stay the host's; its rich text stops asking us.
     if (f.application)
         endOwnApplication();
+    else
+        tesk::frame::setRichTextImageSource(nullptr);
     return 1;
 }
 

@@ -23,4 +23,25 @@ QSize hostWindowSize(int width, int height)
     return size;
 }
 
+QRect onAvailableScreen(const QRect &wanted)
+{
+    QScreen *best = QGuiApplication::primaryScreen();
+    qint64 bestArea = 0;
+    for (QScreen *screen : QGuiApplication::screens()) {
+        const QRect shared = screen->availableGeometry().intersected(wanted);
+        const qint64 area = qint64(shared.width()) * shared.height();
+        if (area > bestArea) {
+            best = screen;
+            bestArea = area;
+        }
+    }
+    if (!best)
+        return wanted;
+    const QRect free = best->availableGeometry();
+    QRect placed(wanted.topLeft(), wanted.size().boundedTo(free.size()));
+    placed.moveLeft(qBound(free.left(), placed.left(), free.right() - placed.width() + 1));
+    placed.moveTop(qBound(free.top(), placed.top(), free.bottom() - placed.height() + 1));
+    return placed;
+}
+
 } // namespace tesk::frame

@@ -13,4 +13,9 @@ QRect hostRect(int x, int y, int width, int height);
 // shows nothing more, but its pixels would still be allocated.
 QSize hostWindowSize(int width, int height);
 
+// A remembered floating geometry brought onto the screen that shows most of it (the primary
+// screen when none does): no larger than that screen's free area and wholly inside it, so a
+// window saved on a screen that is gone, or with a size no screen has, stays within reach.
+QRect onAvailableScreen(const QRect &wanted);
+
 } // namespace tesk::frame

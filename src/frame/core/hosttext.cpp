@@ -38,6 +38,13 @@ QString hostTextUtf8(const char *utf8)
     return QString::fromUtf8(utf8, length);
 }
 
+QByteArray hostBytes(const char *text)
+{
+    if (!text)
+        return QByteArray();
+    return QByteArray(text, qsizetype(strnlen(text, size_t(kMaxHostTextBytes))));
+}
+
 QString translatedLatin1(const char *text)
 {
     if (!text)

@@ -20,6 +20,8 @@ constexpr qsizetype kMaxHostTextBytes = 64 * 1024;
 QString hostText(const char *latin1);
 // The same for UTF-8 host text, cut before the character that the limit would split.
 QString hostTextUtf8(const char *utf8);
+// The host's bytes as they stand (no decoding), cut at kMaxHostTextBytes; empty for null.
+QByteArray hostBytes(const char *text);
 // Whether the text runs past the limit (reads at most one byte past it).
 bool hostTextIsCut(const char *text);
 // A host's 8-bit text translated in the context "QObject". The host's texts are Latin-1, which

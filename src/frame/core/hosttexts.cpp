@@ -3,16 +3,20 @@
 #include <QHash>
 #include <QObject>
 
+#include <utility>
+
 namespace tesk::texts {
 
 namespace {
 
 using Slots = QHash<QByteArray, QByteArray>;
 
+// Never destroyed: owners that are statics of their own (the context-menu store) end after
+// this file's statics and still drop their texts then.
 QHash<const QObject *, Slots> &held()
 {
-    static QHash<const QObject *, Slots> texts;
-    return texts;
+    static auto *texts = new QHash<const QObject *, Slots>;
+    return *texts;
 }
 
 } // namespace
@@ -35,6 +39,14 @@ const char *hold(const QObject *owner, const QByteArray &slot, const QByteArray 
         kept.detach();
     }
     return kept.constData();
+}
+
+int heldCount()
+{
+    int count = 0;
+    for (const Slots &texts : std::as_const(held()))
+        count += int(texts.size());
+    return count;
 }
 
 } // namespace tesk::texts

@@ -16,5 +16,7 @@ namespace tesk::texts {
 const char *hold(const QObject *owner, int slot, const QByteArray &text);
 // The same with a named slot (a menu item's text kept by menu name and item id, say).
 const char *hold(const QObject *owner, const QByteArray &slot, const QByteArray &text);
+// How many texts are held now: what a host's use leaves behind.
+int heldCount();
 
 } // namespace tesk::texts

@@ -115,6 +115,8 @@ bool PaneServices::bindFrame(QWidget *, PaneCodeCallback, TeskHandle)
     return false;
 }
 
+void PaneServices::notifyFrameFocus(QWidget *) {}
+
 quintptr PaneServices::frameAreaId(QWidget *)
 {
     return 0;

@@ -93,6 +93,9 @@ public:
     virtual QWidget *createFrame(QWidget *parent);
     // Hands the frame its callback and window box and builds it; false for another widget.
     virtual bool bindFrame(QWidget *frame, PaneCodeCallback callback, TeskHandle windowBox);
+    // The user gave the frame itself the focus: the host hears it as a focus request would
+    // tell it. Nothing for another widget.
+    virtual void notifyFrameFocus(QWidget *frame);
     // The native id of the area the host paints in; 0 for another widget.
     virtual quintptr frameAreaId(QWidget *frame);
     // Runs the host's test command in the pane; false when the object is no pane.

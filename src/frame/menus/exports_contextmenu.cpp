@@ -2,6 +2,7 @@
 #include <tesk/tesk_menu.h>
 
 #include "frame/core/exportguard.h"
+#include "frame/core/hosttext.h"
 #include "frame/core/hosttexts.h"
 #include "frame/menus/kcmmenudata.h"
 
@@ -9,7 +10,7 @@ namespace {
 
 QByteArray nameOf(const char *menu)
 {
-    return QByteArray(menu ? menu : "");
+    return tesk::core::hostBytes(menu);
 }
 
 // A null menu name is refused: nothing is created or found.
@@ -28,16 +29,15 @@ Result withItem(const char *exportName, const char *menu, int id, Result fallbac
     });
 }
 
-// Strings handed to the host stay valid while the text they report is unchanged: one slot per
-// menu and item (and kind of text), so only names and ids the host defined take room.
-const char *keep(const char *kind, const QByteArray &menu, int id, const QByteArray &text)
+// Strings handed to the host stay valid while the text they report is unchanged and their menu
+// lives: one slot per item (and kind of text) of the menu, dropped with the menu, so a host
+// that names its menus per use does not make them pile up.
+const char *keep(const char *kind, const KcmMenuData *menu, int id, const QByteArray &text)
 {
     QByteArray slot(kind);
     slot += '\0';
     slot += QByteArray::number(id);
-    slot += '\0';
-    slot += menu;
-    return tesk::texts::hold(nullptr, slot, text);
+    return tesk::texts::hold(menu->textOwner(), slot, text);
 }
 
 void setFlag(KcmMenuDataItem &item, unsigned flag, bool on)
@@ -121,7 +121,7 @@ int CuiContextMenu_getItemVisibleAlias(const char *menu, int id)
 void CuiContextMenu_setItemGuiText(const char *menu, int id, const char *text)
 {
     withItem(__func__, menu, id, 0, [&](KcmMenuDataItem &item) {
-        item.guiText = QByteArray(text ? text : "");
+        item.guiText = tesk::core::hostBytes(text);
         return 1;
     });
 }
@@ -130,14 +130,16 @@ const char *CuiContextMenu_getItemGuiText(const char *menu, int id)
 {
     return TESK_GUARDED("", [&] {
         KcmMenuDataItem *item = itemOf(menu, id);
-        return item ? keep("text", nameOf(menu), id, item->guiText) : "";
+        return item
+                   ? keep("text", KcmMenuStorage::instance()->menu(nameOf(menu)), id, item->guiText)
+                   : "";
     });
 }
 
 void CuiContextMenu_setItemCommand(const char *menu, int id, const char *command, int commandClass)
 {
     withItem(__func__, menu, id, 0, [&](KcmMenuDataItem &item) {
-        item.command = QByteArray(command ? command : "");
+        item.command = tesk::core::hostBytes(command);
         item.commandClass = commandClass;
         return 1;
     });
@@ -147,7 +149,9 @@ const char *CuiContextMenu_getItemCommand(const char *menu, int id)
 {
     return TESK_GUARDED("", [&] {
         KcmMenuDataItem *item = itemOf(menu, id);
-        return item ? keep("command", nameOf(menu), id, item->command) : "";
+        return item ? keep("command", KcmMenuStorage::instance()->menu(nameOf(menu)), id,
+                           item->command)
+                    : "";
     });
 }
 
@@ -194,8 +198,8 @@ const char *CuiContextMenu_getMenuDefinion(const char *menu)
     return TESK_GUARDED("", [&] {
         if (!menu)
             return "";
-        return keep("definition", nameOf(menu), 0,
-                    KcmMenuStorage::instance()->menu(nameOf(menu))->definition());
+        const KcmMenuData *data = KcmMenuStorage::instance()->menu(nameOf(menu));
+        return keep("definition", data, 0, data->definition());
     });
 }
 

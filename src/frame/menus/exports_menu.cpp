@@ -3,6 +3,7 @@
 #include <tesk/tesk_menu.h>
 
 #include "frame/core/exportguard.h"
+#include "frame/core/hosttext.h"
 #include "frame/core/softcheck.h"
 #include "frame/menus/mt.h"
 #include "frame/windows/mainframe.h"
@@ -117,10 +118,17 @@ int QtRegisterMenuCB(CuiMenuAboutToShowFn aboutToShow, CuiMenuActivateFn activat
 void QtAppendMenu(int hostId, const char *text, void *value, int mode)
 {
     TESK_GUARDED_VOID([&] {
-        if (!TESK_CHECK(Store::instance()->isDockingWindow()))
+        const QString itemText = tesk::core::hostTextUtf8(text ? text : "");
+        if (!Store::instance()->isDockingWindow()) {
+            // The separate top-level windows take their items here: an id the window has a
+            // record for becomes its action, any other a plain item.
+            TopLevelWindow *window = currentTopLevel();
+            if (TESK_CHECK(window))
+                window->addMenuItem(hostId, itemText, value);
             return;
+        }
         if (MT *manager = currentManager())
-            manager->appendMenu(hostId, value, QString::fromUtf8(text ? text : ""), mode == 1);
+            manager->appendMenu(hostId, value, itemText, mode == 1);
     });
 }
 
@@ -131,13 +139,12 @@ TeskHandle QtAddPopupMenu(const char *name, int hostId, void *value)
             TopLevelWindow *window = currentTopLevel();
             if (Store::instance()->isDockingWindow() || !window)
                 return 0;
-            return static_cast<TeskHandle>(
-                window->addMenu(QString::fromLatin1(name ? name : ""), value));
+            return static_cast<TeskHandle>(window->addMenu(tesk::core::hostText(name), value));
         }
         MT *manager = currentManager();
         if (!manager)
             return 0;
-        manager->appendMenu(hostId, value, QString::fromLatin1(name ? name : ""), false);
+        manager->appendMenu(hostId, value, tesk::core::hostText(name), false);
         return static_cast<TeskHandle>(manager->popupWinId(hostId));
     });
 }
@@ -209,7 +216,7 @@ void QtModifyMenuHelpText(int hostId, const char *text)
     TESK_GUARDED_VOID([&] {
         MT *manager = callingManager();
         if (manager && text)
-            manager->setHelpText(hostId, QString::fromUtf8(text));
+            manager->setHelpText(hostId, tesk::core::hostTextUtf8(text));
     });
 }
 
@@ -287,7 +294,7 @@ void QtBuildROMenu(const char *name)
     TESK_GUARDED_VOID([&] {
         FindToolBar *toolBar = tesk::frame::findToolBarOf(Store::currentMainWindow());
         if (toolBar && name)
-            toolBar->fillStateMenu(QByteArray(name));
+            toolBar->fillStateMenu(tesk::core::hostBytes(name));
     });
 }
 

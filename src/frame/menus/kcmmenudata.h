@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QObject>
 
 #include <map>
 #include <memory>
@@ -40,8 +41,11 @@ public:
     // The last item with the id, or null.
     KcmMenuDataItem *findItem(int id) const;
     const QList<KcmMenuDataItem *> &items() const { return m_items; }
+    // The texts handed to the host about this menu live as long as it does.
+    const QObject *textOwner() const { return &m_textOwner; }
 
 private:
+    QObject m_textOwner;
     QList<KcmMenuDataItem *> m_items;
     // Menus of tens of thousands of items are looked up item by item.
     QHash<int, KcmMenuDataItem *> m_lastWithId;

@@ -5,6 +5,8 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <utility>
+
 namespace tesk::frame {
 
 namespace {
@@ -58,6 +60,14 @@ void installProvider()
     }
 }
 
+// The provider that stood before ours stands again: once the library ends, rich text of the
+// host's must no longer reach into it (it may be unloaded next).
+void removeProvider()
+{
+    if (ours(QTextDocument::defaultResourceProvider()))
+        QTextDocument::setDefaultResourceProvider(std::exchange(previous(), {}));
+}
+
 } // namespace
 
 void addRichTextImage(const QString &name, const QImage &image)
@@ -70,6 +80,8 @@ void setRichTextImageSource(RichTextImageSource lookup)
 {
     if (lookup)
         installProvider();
+    else
+        removeProvider();
     source() = lookup;
 }
 

@@ -1,6 +1,7 @@
 #include "frame/windows/framecreation.h"
 
 #include "frame/app/cuiapp.h"
+#include "frame/core/hostgeometry.h"
 #include "frame/core/softcheck.h"
 #include "frame/services/cuii18n.h"
 #include "frame/windows/frameimages.h"
@@ -122,7 +123,8 @@ void showFrame()
         TESK_CHECK(store->isDockingWindow());
         if (QMainWindow *topLevel = Store::currentTopLevelWindow()) {
             if (store->isTopGeometryPending()) {
-                topLevel->setGeometry(store->topGeometry());
+                // Remembered on a screen that may be gone: kept within reach.
+                topLevel->setGeometry(onAvailableScreen(store->topGeometry()));
                 store->clearTopGeometryPending();
             } else {
                 topLevel->resize(500, 250);

@@ -195,7 +195,8 @@ void MainWindow::showRunState(int state, const char *text)
 {
     if (!d->statusBar || !d->busy)
         return;
-    d->busy->setText(QString::fromLatin1(text ? text : ""));
+    // One line of the host's text, however long or broken it is.
+    d->busy->setText(tesk::core::hostLine(text));
     if (state > 0)
         d->busy->tick();
     else if (state == 0)

@@ -27,6 +27,15 @@ QPixmap syncIcon()
     return QPixmap(kSyncIcon);
 }
 
+// The host's menu titles are Latin-1, which the toolkit's translation would read as UTF-8: an
+// untranslated title stays as the host gave it.
+QString translatedTitle(const QString &text)
+{
+    const QByteArray key = text.toLatin1();
+    const QString translated = TopLevelWindow::tr(key.constData());
+    return translated == QString::fromUtf8(key) ? text : translated;
+}
+
 } // namespace
 
 class TopLevelWindowPrivate
@@ -60,24 +69,8 @@ TopLevelWindow::TopLevelWindow(TeskHandle hostData, TeskHandle, const QString &c
     d->hostData = hostData;
     d->sizeContext = sizeContext;
     d->sizeCallback = sizeCallback;
-    setWindowTitle(caption);
-    setObjectName(caption);
-    d->name = caption;
     d->hasMenuBar = menuBar() != nullptr;
-    if (caption == kSyncCaption) {
-        setWindowIcon(syncIcon());
-        d->records.insert(49853, {tr("Connect/Synch Help"),
-                                  tr("Display Help on using the Connections Control"),
-                                  QKeySequence(Qt::Key_F1), IconCache::iconSet(49853)});
-        d->records.insert(49863, {tr("Send a Problem Report..."),
-                                  tr("Opens a window to prepare and send a problem report"),
-                                  {},
-                                  IconCache::iconSet(49863)});
-        d->records.insert(49864, {tr("About"),
-                                  tr("Shows information on product and licenses"),
-                                  {},
-                                  IconCache::iconSet(49864)});
-    }
+    setCaption(caption);
     resize(kInitialSize);
 }
 
@@ -87,7 +80,7 @@ WId TopLevelWindow::addMenu(const QString &text, void *data)
 {
     auto *popup = new TeskPopupMenu(this);
     d->popups.append(popup);
-    popup->setTitle(tr(text.toLatin1().constData()));
+    popup->setTitle(translatedTitle(text));
     if (d->nextMenuOnBar || !d->currentTopPopup) {
         // Without a menu on the bar yet there is nothing to hang a submenu from.
         d->currentTopPopup = popup;
@@ -203,6 +196,15 @@ void TopLevelWindow::focusInEvent(QFocusEvent *event)
     QMainWindow::focusInEvent(event);
 }
 
+void TopLevelWindow::changeEvent(QEvent *event)
+{
+    // The central area is the host's, so the window itself rarely takes the focus: its
+    // activation is what tells the host the user turned to it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        notifySize(2, true);
+    QMainWindow::changeEvent(event);
+}
+
 void TopLevelWindow::resizeEvent(QResizeEvent *event)
 {
     notifySize(1, true);
@@ -219,7 +221,27 @@ void TopLevelWindow::closeEvent(QCloseEvent *event)
 void TopLevelWindow::setCaption(const QString &caption)
 {
     setWindowTitle(caption);
+    setObjectName(caption);
     d->name = caption;
+    // Hosts name the window at creation or only afterwards: either way it is the same window.
+    if (caption == kSyncCaption && d->records.isEmpty())
+        enterSyncRecords();
+}
+
+void TopLevelWindow::enterSyncRecords()
+{
+    setWindowIcon(syncIcon());
+    d->records.insert(49853, {tr("Connect/Synch Help"),
+                              tr("Display Help on using the Connections Control"),
+                              QKeySequence(Qt::Key_F1), IconCache::iconSet(49853)});
+    d->records.insert(49863, {tr("Send a Problem Report..."),
+                              tr("Opens a window to prepare and send a problem report"),
+                              {},
+                              IconCache::iconSet(49863)});
+    d->records.insert(49864, {tr("About"),
+                              tr("Shows information on product and licenses"),
+                              {},
+                              IconCache::iconSet(49864)});
 }
 
 WId TopLevelWindow::nativeHandle() const

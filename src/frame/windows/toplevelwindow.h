@@ -54,7 +54,9 @@ public:
     // The width, or the height without the menu bar.
     int extent(bool width) const;
 
-    // The caption is also the name the window is raised by.
+    // The caption is also the name the window is raised by; the caption "Synchronization
+    // Control" also brings that window's icon and menu-item records, when given at creation or
+    // later.
     void setCaption(const QString &caption);
     WId nativeHandle() const;
     TeskHandle hostData() const;
@@ -74,11 +76,13 @@ signals:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void notifySize(int code, bool sized);
+    void enterSyncRecords();
     void popupAboutToShow(TeskPopupMenu *popup);
 
     std::unique_ptr<TopLevelWindowPrivate> d;

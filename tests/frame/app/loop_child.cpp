@@ -1,13 +1,18 @@
 // The loop exports in a process of their own, since CuiRun ends the application it ran.
 // First argument: "pending" (a shutdown asked for before the loop runs), "hostapp" (a host
 // that made its own application), "inbox" (a pumping host that runs the loop and shuts down
-// from a timer inside a box) or "runbox" (the same with the loop running around the box).
-// Prints what it saw.
+// from a timer inside a box), "runbox" (the same with the loop running around the box) or
+// "restart" (the library ended and started again). Prints what it saw.
 #include "modalanswers.h"
 #include "sanitizerdefaults.h"
 #include "testhost.h"
 
+#include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/mainframe.h"
+#include "frame/windows/store.h"
+
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -115,6 +120,41 @@ int shutdownInsideABox(bool runningLoop)
     return 0;
 }
 
+int g_focusCalls = 0;
+
+void countFocus(TeskHandle, int *, int code)
+{
+    g_focusCalls += code == 3;
+}
+
+// One round of a host's life with the library: a frame with a dock window, a click into the
+// dock's pane while the loop runs, and the end of the loop, which ends the application.
+void dockRound()
+{
+    char commandLine[] = "";
+    if (!CuiQtInit_WinEx("loop_child", commandLine) || !createFrame())
+        return;
+    MainWindow *window = Store::currentMainWindow();
+    window->show();
+    QtCreateDocked(1, 0);
+    DockWidget *dock = window->createDockedWindow(77, "Registers", &countFocus);
+    auto *field = new QLineEdit(dock->pane());
+    field->show();
+    auto *outside = new QLineEdit(window->pane());
+    outside->show();
+    QTimer::singleShot(0, [window, field, outside] {
+        QApplication::setActiveWindow(window);
+        outside->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::processEvents();
+        g_focusCalls = 0;
+        field->setFocus(Qt::MouseFocusReason);
+        QtShutdown();
+    });
+    endLoopAfter(3000);
+    CuiRun();
+    std::printf("focus calls=%d\n", g_focusCalls);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -127,7 +167,11 @@ int main(int argc, char **argv)
         result = hostApplication();
     else if (!std::strcmp(mode, "inbox") || !std::strcmp(mode, "runbox"))
         result = shutdownInsideABox(!std::strcmp(mode, "runbox"));
-    else
+    else if (!std::strcmp(mode, "restart")) {
+        // Ended and started again, the library still hears the user's focus changes.
+        dockRound();
+        dockRound();
+    } else
         result = shutdownBeforeTheLoop();
     std::fflush(stdout);
     return result;

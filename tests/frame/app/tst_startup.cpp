@@ -305,3 +305,10 @@ TEST(LoopInItsOwnProcess, AShutdownInsideABoxEndsTheRunningLoopOnceTheBoxIsLeft)
         << qPrintable(output);
     EXPECT_FALSE(output.contains(QStringLiteral("loop held"))) << qPrintable(output);
 }
+
+TEST(LoopInItsOwnProcess, AfterARestartClicksIntoDockPanesReachTheHost)
+{
+    const QString output = runLoopChild("restart");
+    EXPECT_EQ(output.count(QStringLiteral("focus calls=1\n")), 2) << qPrintable(output);
+    EXPECT_FALSE(output.contains(QStringLiteral("loop held"))) << qPrintable(output);
+}

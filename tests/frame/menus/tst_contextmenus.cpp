@@ -3,10 +3,16 @@
 
 #include "modalanswers.h"
 
+#include "frame/core/hosttext.h"
+#include "frame/core/hosttexts.h"
+
 #include <QMenu>
 #include <QTest>
 
+#include <cstring>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 using testhost::ModalAnswers;
 
@@ -200,4 +206,35 @@ TEST_F(ContextMenus, RenderedMenuPopsUpAndReportsTheChoice)
     chooseText = QStringLiteral("Create Breakpoint At...");
     QtPopContextMenuEx(12345, &recordChoice, CuiContextMenu_getMenuDefinion("test"));
     EXPECT_EQ(g_chosen, std::vector<int>({14, 12}));
+}
+
+TEST_F(ContextMenus, TextsHandedOutGoWithTheirMenu)
+{
+    const int before = tesk::texts::heldCount();
+    // A host that names its menus per use: each menu's texts go when it is cleared.
+    for (int use = 0; use < 50; ++use) {
+        const std::string name = "per-use-" + std::to_string(use);
+        CuiContextMenu_addItem(name.c_str(), 1);
+        CuiContextMenu_setItemGuiText(name.c_str(), 1, "Run to here");
+        CuiContextMenu_setItemCommand(name.c_str(), 1, "go here", 0);
+        EXPECT_STREQ(CuiContextMenu_getItemGuiText(name.c_str(), 1), "Run to here");
+        EXPECT_STREQ(CuiContextMenu_getItemCommand(name.c_str(), 1), "go here");
+        EXPECT_STREQ(CuiContextMenu_getMenuDefinion(name.c_str()), "Run to here:1");
+        CuiContextMenu_clearMenu(name.c_str());
+    }
+    EXPECT_EQ(tesk::texts::heldCount(), before);
+}
+
+TEST_F(ContextMenus, HostTextsAreReadUpToTheLimit)
+{
+    // No terminator within the limit: reading on would run past what the host owns.
+    std::vector<char> text(size_t(tesk::core::kMaxHostTextBytes), 'x');
+    CuiContextMenu_addItem("long", 1);
+    CuiContextMenu_setItemGuiText("long", 1, text.data());
+    CuiContextMenu_setItemCommand("long", 1, text.data(), 0);
+    EXPECT_EQ(qsizetype(strlen(CuiContextMenu_getItemGuiText("long", 1))),
+              tesk::core::kMaxHostTextBytes);
+    EXPECT_EQ(qsizetype(strlen(CuiContextMenu_getItemCommand("long", 1))),
+              tesk::core::kMaxHostTextBytes);
+    CuiContextMenu_clearMenu("long");
 }

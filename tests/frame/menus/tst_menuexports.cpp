@@ -2,10 +2,12 @@
 // accelerators and the main window's marks.
 #include "frames.h"
 
+#include "frame/core/hosttext.h"
 #include "frame/menus/mt.h"
 #include "frame/menus/teskaction.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -135,13 +137,26 @@ TEST_F(MenuExports, AppendWithoutDockingOnlyWarns)
     Store::instance()->setDockingWindow(false);
     testhost::DebugCapture capture;
     QtAppendMenu(32881, "blinky.c", nullptr, 0);
-    EXPECT_TRUE(capture.contains(
-        "ASSERT: \"Store::instance()->isDockingWindow()\" in file frame/menus/exports_menu.cpp"));
+    EXPECT_TRUE(capture.contains("ASSERT: \"window\" in file frame/menus/exports_menu.cpp"));
     EXPECT_TRUE(qobject_cast<MT *>(window->menuManager())->popupMenu(40604)->actions().isEmpty());
     EXPECT_EQ(QtAddSeparator(), 0);
     Store::instance()->setDockingWindow(true);
     EXPECT_EQ(QtAddSeparator(), 1);
     EXPECT_EQ(QtAddMainMenuEntry(), 1);
+}
+
+TEST_F(MenuExports, HostTextsAreReadUpToTheLimit)
+{
+    MainWindow *window = createFrame("Debugger", 4);
+    // A megabyte without a terminator within the limit: read no further than the limit.
+    std::vector<char> text(size_t(tesk::core::kMaxHostTextBytes), 'r');
+    QtAppendMenu(32881, text.data(), nullptr, 0);
+    QtModifyMenuHelpText(32881, text.data());
+    const QList<QAction *> recent =
+        qobject_cast<MT *>(window->menuManager())->popupMenu(40604)->actions();
+    ASSERT_FALSE(recent.isEmpty());
+    EXPECT_LE(recent.last()->text().size(), tesk::core::kMaxHostTextBytes);
+    EXPECT_GT(recent.last()->text().size(), 1000);
 }
 
 TEST_F(MenuExports, WindowMarksSetAndReadBack)

@@ -30,3 +30,26 @@ TEST(RichTextImages, AHostsOwnProviderKeepsServingItsNames)
 
     QTextDocument::setDefaultResourceProvider(before);
 }
+
+TEST(RichTextImages, TheHostsProviderStandsAgainOnceTheLibraryEnds)
+{
+    const QTextDocument::ResourceProvider before = QTextDocument::defaultResourceProvider();
+    int asked = 0;
+    QTextDocument::setDefaultResourceProvider([&asked](const QUrl &) {
+        ++asked;
+        return QVariant();
+    });
+    tesk::frame::addRichTextImage(QStringLiteral("ended-padlock"),
+                                  QImage(2, 2, QImage::Format_RGB32));
+    tesk::frame::setRichTextImageSource([](const QString &) { return QImage(); });
+    EXPECT_TRUE(
+        QTextDocument::defaultResourceProvider()(QUrl(QStringLiteral("ended-padlock"))).isValid());
+    EXPECT_EQ(asked, 0);
+
+    // Ended: the library's provider, which may be unloaded next, is no longer asked.
+    tesk::frame::setRichTextImageSource(nullptr);
+    EXPECT_FALSE(
+        QTextDocument::defaultResourceProvider()(QUrl(QStringLiteral("ended-padlock"))).isValid());
+    EXPECT_EQ(asked, 1);
+    QTextDocument::setDefaultResourceProvider(before);
+}

@@ -13,12 +13,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <vector>
@@ -428,4 +430,110 @@ TEST_F(DockingTest, CreateDockedPlacesTheNextWindow)
     EXPECT_FALSE(window->dockLayout().startsLine(bottom));
     EXPECT_FALSE(window->dockLayout().startsLine(beside));
     EXPECT_TRUE(window->dockLayout().startsLine(below));
+}
+
+namespace {
+
+int g_resourceLoads = 0;
+
+QVariant countResourceLoad(const QUrl &)
+{
+    ++g_resourceLoads;
+    return {};
+}
+
+} // namespace
+
+TEST_F(DockingTest, ConnectionNameIsShownAsPlainTextAndLoadsNothing)
+{
+    DockWidget *dock = docked("Registers", 110);
+    CuiPopupProcessGenericOption(110, DockWidget::OptionDockFloat);
+    ASSERT_TRUE(dock->isFloating());
+    const auto before = QTextDocument::defaultResourceProvider();
+    QTextDocument::setDefaultResourceProvider(&countResourceLoad);
+    g_resourceLoads = 0;
+
+    const char *name = "<img src=\"/dev/zero\">target";
+    CuiWindowSetConnectionName(1, name);
+    dock->grab();
+    QTextDocument::setDefaultResourceProvider(before);
+    EXPECT_EQ(g_resourceLoads, 0);
+    EXPECT_EQ(dock->connectionText(), QLatin1String(name));
+    QLabel *label = nullptr;
+    for (QLabel *shown : dock->dockStatusBar()->findChildren<QLabel *>())
+        if (shown->text() == QLatin1String(name))
+            label = shown;
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+}
+
+TEST_F(DockingTest, MainPaneClickedFromAFocusedDockTellsTheHostOnce)
+{
+    DockWidget *dock = docked("Registers", 111);
+    auto *inDock = new QLineEdit(dock->pane());
+    inDock->show();
+    QtRegisterCodeCB(&recordPaneCall, 112);
+    QApplication::setActiveWindow(window);
+    testhost::settle();
+    inDock->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(inDock->hasFocus());
+    g_paneCalls.clear();
+
+    // The pane's own drawing area, not a field inside it.
+    QWidget *area = window->pane()->findChild<QWidget *>(QStringLiteral("CuiKSOPane::mainPane"));
+    ASSERT_TRUE(area);
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(QApplication::focusWidget(), window->pane());
+    ASSERT_EQ(g_paneCalls.size(), 1u);
+    EXPECT_EQ(g_paneCalls[0], std::make_pair(TeskHandle(112), 3));
+
+    // The host's own focus request is told once too, not again by the watcher.
+    inDock->setFocus(Qt::TabFocusReason);
+    g_paneCalls.clear();
+    CuiNotifyQtWidgetAboutSetFocusInBox(window->windowBoxHandle());
+    ASSERT_EQ(QApplication::focusWidget(), window->pane());
+    EXPECT_EQ(g_paneCalls.size(), 1u);
+}
+
+TEST_F(DockingTest, LocationQuestionOutlivesItsMainWindow)
+{
+    DockWidget *dock = window->createDockedWindow(113, "Memory", &recordHostCall);
+    ASSERT_TRUE(dock->askLocation());
+    QPointer<MainWindow> main(window);
+    ModalAnswers answers;
+    int asked = 0;
+    answers.setHandler([&](const ModalAnswers::Request &request) {
+        ++asked;
+        QtCloseCode(1);
+        testhost::settle();
+        if (request.widget)
+            qobject_cast<QDialog *>(request.widget.data())->accept();
+    });
+    CuiPopupProcessGenericOption(113, DockWidget::OptionDockFloat);
+    testhost::settle();
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(main);
+    window = nullptr;
+}
+
+TEST_F(DockingTest, LocationQuestionOutlivesItsDock)
+{
+    DockWidget *dock = window->createDockedWindow(114, "Memory", &recordHostCall);
+    QPointer<DockWidget> guard(dock);
+    ModalAnswers answers;
+    int asked = 0;
+    answers.setHandler([&](const ModalAnswers::Request &request) {
+        ++asked;
+        CuiPopupProcessGenericOption(114, DockWidget::OptionClose);
+        testhost::settle();
+        if (request.widget)
+            qobject_cast<QDialog *>(request.widget.data())->accept();
+    });
+    CuiPopupProcessGenericOption(114, DockWidget::OptionDockFloat);
+    testhost::settle();
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(guard);
+    // The window goes on without it.
+    EXPECT_TRUE(window->dockList().isEmpty());
+    EXPECT_FALSE(window->doNotAskAgain());
 }

@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -136,6 +137,50 @@ TEST_F(EditorToolBars, ATopLevelWindowHasAFindToolBarOfItsOwn)
     EXPECT_EQ(g_findCalls[0].context, 55);
     topLevel->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(EditorToolBars, ATopLevelWindowsOwnToolbarIsSetThroughItsHandle)
+{
+    FindToolBar *mainBar = createFind();
+    ASSERT_TRUE(mainBar);
+    ASSERT_NE(QtTopLevelCreate(703, nullptr, 56), 0);
+    QPointer<QMainWindow> topLevel = Store::currentTopLevelWindow();
+    auto *ownBar = qobject_cast<FindToolBar *>(
+        tesk::handles::object(reinterpret_cast<void *>(QtCreateEditorToolBar(703, &recordFind))));
+    ASSERT_TRUE(ownBar);
+    // Wide enough that no field moves into the toolbar's overflow menu.
+    topLevel->resize(1600, 400);
+    topLevel->show();
+    testhost::pumpFor(10);
+
+    QtSetEditorBarText(703, 0, "targets/board.cfg");
+    QtSetEditorBarIcon(703, 3, "readonly");
+    QtSetFindToolBarEncoding(703, 2);
+    EXPECT_EQ(ownBar->fileField()->text(), QStringLiteral("targets/board.cfg"));
+    EXPECT_EQ(ownBar->stateButton()->text(), QStringLiteral("Read-Only"));
+    EXPECT_EQ(ownBar->encodingField()->currentIndex(), 2);
+    QtSetEditorBarFocusLine(703);
+    EXPECT_EQ(topLevel->focusWidget(), ownBar->lineField());
+    // The main window's toolbar is left as it was; an unknown handle still reaches it.
+    EXPECT_TRUE(mainBar->fileField()->text().isEmpty());
+    CuiFindToolbarSetFilename(999, "src/main.c");
+    EXPECT_EQ(mainBar->fileField()->text(), QStringLiteral("src/main.c"));
+    EXPECT_EQ(ownBar->fileField()->text(), QStringLiteral("targets/board.cfg"));
+    topLevel->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(EditorToolBars, ToolbarPicturesAreResourcesByName)
+{
+    for (const char *name : {"addscript.png", "runscript.png", "deletescript.png"}) {
+        const QImage resource(QStringLiteral(":/") + QLatin1String(name));
+        ASSERT_FALSE(resource.isNull()) << name;
+        EXPECT_EQ(
+            resource.convertToFormat(QImage::Format_ARGB32),
+            tesk::frame::embeddedImage(QLatin1String(name)).convertToFormat(QImage::Format_ARGB32))
+            << name;
+    }
+    EXPECT_FALSE(QIcon(QStringLiteral(":/runscript.png")).isNull());
 }
 
 TEST_F(EditorToolBars, EveryActionReachesTheHost)

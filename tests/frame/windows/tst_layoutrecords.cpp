@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QToolBar>
 
@@ -248,4 +249,58 @@ TEST_F(LayoutRecordTest, HiddenRecordsLongCaptionsAndTitlesHeldTogether)
     ASSERT_TRUE(one && two);
     EXPECT_STREQ(one, "First");
     EXPECT_STREQ(two, "Second");
+}
+
+TEST_F(LayoutRecordTest, FloatingRecordsStayOnAScreenThatIsThere)
+{
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    createFrame("Debugger", 8);
+    // A corrupt size, and a position on a screen that is gone.
+    CuiSetDockWindowPersistanceData(8, "Output:4:0:-1:0:0:2147483647:2147483647:1:0");
+    DockWidget *huge = Store::currentMainWindow()->createDockedWindow(80, "Output", nullptr);
+    CuiSetDockWindowPersistanceData(8, "Trace:4:0:-1:90000:-90000:300:200:1:0");
+    DockWidget *away = Store::currentMainWindow()->createDockedWindow(81, "Trace", nullptr);
+    QtFrameShow();
+    // Within the free area: the whole window, up to the frame the window system adds.
+    const auto withinReach = [&free](const QWidget *widget) {
+        return free.contains(widget->frameGeometry().topLeft()) &&
+               widget->width() <= free.width() && widget->height() <= free.height();
+    };
+    EXPECT_TRUE(withinReach(huge)) << huge->frameGeometry().x() << "," << huge->frameGeometry().y()
+                                   << " " << huge->width() << "x" << huge->height();
+    EXPECT_EQ(away->size(), QSize(300, 200));
+    EXPECT_TRUE(withinReach(away)) << away->frameGeometry().x() << "," << away->frameGeometry().y();
+
+    auto *toolbar = new QToolBar(QStringLiteral("Probe"), Store::currentMainWindow());
+    Store::currentMainWindow()->addToolBar(Qt::TopToolBarArea, toolbar);
+    EXPECT_EQ(QtSetToolbarData("tb_x_Probe", "0:-1:-70000:70000:0:0:2147483647:40:"), 0);
+    EXPECT_TRUE(toolbar->isFloating());
+    EXPECT_TRUE(withinReach(toolbar));
+}
+
+TEST_F(LayoutRecordTest, AToolbarFloatedByARecordDocksAgainByTheNext)
+{
+    MainWindow *window = createFrame("Debugger", 9);
+    auto *toolbar = new QToolBar(QStringLiteral("Probe"), window);
+    window->addToolBar(Qt::TopToolBarArea, toolbar);
+    window->show();
+    ASSERT_EQ(QtSetToolbarData("tb_x_Probe", "0:-1:10:10:0:0:100:30:"), 0);
+    ASSERT_TRUE(toolbar->isFloating());
+    EXPECT_EQ(QtSetToolbarData("tb_x_Probe", "0:0:0:0:0:0:0:0:"), 0);
+    EXPECT_FALSE(toolbar->isFloating());
+    EXPECT_EQ(window->toolBarArea(toolbar), Qt::TopToolBarArea);
+    EXPECT_TRUE(toolbar->isVisible());
+}
+
+TEST_F(LayoutRecordTest, TopLevelGeometryFromAnotherScreenStaysWithinReach)
+{
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    QtSetIsDockingWindow(0);
+    ASSERT_NE(QtTopLevelCreate(720, nullptr, 0), 0);
+    QPointer<QMainWindow> topLevel = Store::currentTopLevelWindow();
+    QtSetTopPersistanceData(90000, 90000, 300, 200);
+    QtFrameShow();
+    EXPECT_EQ(topLevel->size(), QSize(300, 200));
+    EXPECT_TRUE(free.contains(topLevel->geometry()));
+    topLevel->close();
 }

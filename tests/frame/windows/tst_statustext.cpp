@@ -1,6 +1,8 @@
 // Host texts in the status bar: plain, one line, of bounded size, whatever the host sends.
 #include "frames.h"
 
+#include "frame/windows/cuiprogress.h"
+
 #include <QLabel>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -41,4 +43,17 @@ TEST_F(StatusText, ManyLinesOrAMegabyteDoNotGrowTheWindow)
     EXPECT_LT(window->statusBar()->sizeHint().height(), 200);
     EXPECT_LT(window->minimumSizeHint().width(), 4000);
     EXPECT_LE(window->positionLabel()->toolTip().size(), 2 * 64 * 1024);
+}
+
+TEST_F(StatusText, RunStateIsOneLineOfBoundedSize)
+{
+    MainWindow *window = createFrame("Debugger", 1);
+    std::string text(size_t(2 << 20), 'r');
+    text[10] = '\n';
+    CuiShowRunState(1, 0, text.c_str());
+    const QString shown = window->busyIndicator()->text();
+    EXPECT_FALSE(shown.contains(QLatin1Char('\n')));
+    EXPECT_EQ(shown.size(), 64 * 1024);
+    CuiShowRunState(1, -1, nullptr);
+    EXPECT_TRUE(window->busyIndicator()->text().isEmpty());
 }

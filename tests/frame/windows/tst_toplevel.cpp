@@ -8,6 +8,7 @@
 #include "frame/menus/teskpopupmenu.h"
 #include "frame/windows/toplevelwindow.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMenuBar>
@@ -217,4 +218,93 @@ TEST(TopLevelIcon, TheConnectionWindowShowsItsPicture)
     TopLevelWindow window(1, 0, QStringLiteral("Synchronization Control"), nullptr, 0);
     const QSize size = window.windowIcon().availableSizes().value(0);
     EXPECT_EQ(size, QSize(12, 13));
+}
+
+namespace {
+
+// A top-level window run by the host through the menu exports, as a host without docking
+// does; closed and gone at the end.
+class HostRunTopLevelTest : public TopLevelTest
+{
+protected:
+    void SetUp() override
+    {
+        TopLevelTest::SetUp();
+        g_activated.clear();
+        Store::instance()->setDockingWindow(false);
+        Store::setMenuCallbackStage(Store::MenuCallbacksRegistered);
+    }
+    void TearDown() override
+    {
+        Store::instance()->setDockingWindow(true);
+        Store::setMenuCallbackStage(Store::MenuCallbacksOpen);
+        if (window)
+            window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        TopLevelTest::TearDown();
+    }
+    TopLevelWindow *create(TeskHandle handle)
+    {
+        EXPECT_NE(QtTopLevelCreate(handle, &recordSize, 0), 0);
+        window = qobject_cast<TopLevelWindow *>(Store::currentTopLevelWindow());
+        EXPECT_NE(QtRegisterMenuCB(&recordShown, &recordActivated, nullptr, 77), 0);
+        return window.data();
+    }
+
+    QPointer<TopLevelWindow> window;
+};
+
+} // namespace
+
+TEST_F(HostRunTopLevelTest, ItemsAppendedByIdBecomeTheNamedWindowsActions)
+{
+    ASSERT_TRUE(create(710));
+    // Named only after it was made, it is still the connection window.
+    EXPECT_TRUE(window->menuItemRecords().isEmpty());
+    QtSetTopTitle(710, "Synchronization Control");
+    EXPECT_EQ(window->menuItemRecords().size(), 3);
+    EXPECT_EQ(window->windowIcon().availableSizes().value(0), QSize(12, 13));
+
+    QtAddMainMenuEntry();
+    int helpData = 0;
+    ASSERT_NE(QtAddPopupMenu("&Help", 0, &helpData), 0);
+    int aboutData = 0;
+    QtAppendMenu(49864, "About", &aboutData, 0);
+    QtAppendMenu(4712, "Reconnect", nullptr, 0);
+    const QList<QAction *> items = window->currentPopup()->actions();
+    ASSERT_EQ(items.size(), 2);
+    auto *about = qobject_cast<TeskAction *>(items[0]);
+    ASSERT_TRUE(about);
+    EXPECT_EQ(about->text(), QStringLiteral("About"));
+    EXPECT_EQ(about->statusTip(), QStringLiteral("Shows information on product and licenses"));
+    EXPECT_FALSE(qobject_cast<TeskAction *>(items[1]));
+    EXPECT_EQ(items[1]->text(), QStringLiteral("Reconnect"));
+
+    about->trigger();
+    ASSERT_EQ(g_activated.size(), 1u);
+    EXPECT_EQ(g_activated[0], std::make_pair(49864, static_cast<void *>(&aboutData)));
+}
+
+TEST_F(HostRunTopLevelTest, Latin1MenuTitlesAreShownAsGiven)
+{
+    ASSERT_TRUE(create(711));
+    QtAddMainMenuEntry();
+    ASSERT_NE(QtAddPopupMenu("\xDC"
+                             "bersicht",
+                             0, nullptr),
+              0);
+    EXPECT_EQ(window->currentTopPopup()->title(), QString::fromUtf8("\xC3\x9C"
+                                                                    "bersicht"));
+}
+
+TEST_F(HostRunTopLevelTest, ActivationTellsTheHostCode2)
+{
+    ASSERT_TRUE(create(712));
+    window->show();
+    g_sizeCalls.clear();
+    QApplication::setActiveWindow(window);
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(g_sizeCalls.empty());
+    EXPECT_EQ(g_sizeCalls.back().code, 2);
+    EXPECT_EQ(g_sizeCalls.back().height, window->extent(false));
 }

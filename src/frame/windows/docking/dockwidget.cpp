@@ -136,6 +136,8 @@ void DockWidget::buildContent()
     d->indicator->setFixedSize(kSwatchSize, kSwatchSize);
     d->indicator->setPixmap(d->swatch);
     d->textLabel = new QLabel(d->statusBar);
+    // The connection name is the host's text: markup in it is shown, never followed.
+    d->textLabel->setTextFormat(Qt::PlainText);
     d->statusBar->addWidget(d->indicator);
     d->statusBar->addWidget(d->textLabel, 1);
     layout->addWidget(d->statusBar);
@@ -537,11 +539,18 @@ QWidget *frameHolding(QWidget *widget)
 void frameFocusChanged(QWidget *old, QWidget *now)
 {
     QWidget *frame = frameHolding(now);
-    // Moving within a frame is no news; the dock window's own focus handler speaks for it.
-    if (!frame || frame == now || g_inSetFocus)
+    // Moving within a frame is no news.
+    if (!frame || g_inSetFocus)
         return;
     if (old && (old == frame || frame->isAncestorOf(old)))
         return;
+    if (frame == now) {
+        // The dock window's own focus handler speaks for it; the main window's pane tells the
+        // host under the guard its own focus requests use, so the host hears of it once.
+        if (!qobject_cast<DockWidget *>(frame))
+            tesk::core::paneServices().notifyFrameFocus(frame);
+        return;
+    }
     g_inSetFocus = true;
     if (auto *dock = qobject_cast<DockWidget *>(frame)) {
         dock->notifyFocus();
@@ -559,11 +568,12 @@ void frameFocusChanged(QWidget *old, QWidget *now)
 
 void DockWidget::watchFrameFocus()
 {
-    static bool watching = false;
+    // The application the library runs in: a library ended and started again runs in another.
+    static QPointer<QApplication> watched;
     auto *application = qobject_cast<QApplication *>(QCoreApplication::instance());
-    if (watching || !application)
+    if (!application || watched == application)
         return;
-    watching = true;
+    watched = application;
     QObject::connect(application, &QApplication::focusChanged, application, &frameFocusChanged);
 }
 

@@ -1,6 +1,7 @@
 // The main window's dock windows: creation, placement, the unique captions, the even sharing
 // of dock areas and the operations the exports reach them through.
 #include "frame/windows/docking/maindocks.h"
+#include "frame/core/hostgeometry.h"
 #include "frame/core/hosttext.h"
 
 #include "frame/windows/docking/cuipaneregistry.h"
@@ -435,10 +436,13 @@ void MainWindow::restoreDock(DockWidget *dock)
         if (sized)
             m_docks->layout.setExtent(dock, size);
     } else {
-        dock->move(restored.x, restored.y);
+        const QRect placed = tesk::frame::onAvailableScreen(
+            tesk::frame::hostRect(restored.x, restored.y, sized ? size.width() : dock->width(),
+                                  sized ? size.height() : dock->height()));
+        dock->move(placed.topLeft());
         dock->show();
         if (sized)
-            dock->resize(size);
+            dock->resize(placed.size());
     }
     if (!restored.visible)
         dock->hideOnly();
@@ -489,20 +493,33 @@ bool MainWindow::applyToolbarRecord(const QString &title, const QByteArray &text
     if (!toolbar)
         return false;
     const tesk::frame::ToolbarRecord record = tesk::frame::readToolbarRecord(text);
-    if (record.newLine == 1)
-        insertToolBarBreak(toolbar);
-    if (record.index == -1) {
+    const bool floating = record.index == -1;
+    if (floating) {
         toolbar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
         toolbar->show();
     } else {
+        if (toolbar->isWindow()) {
+            // Floated by an earlier record: back into the window before it takes its place.
+            toolbar->setWindowFlags(Qt::Widget);
+            addToolBar(Qt::TopToolBarArea, toolbar);
+            toolbar->show();
+        }
         const QList<QToolBar *> toolbars = numberedToolbars();
         if (record.index < toolbars.size() && toolbars.at(record.index) != toolbar)
             insertToolBar(toolbars.at(record.index), toolbar);
     }
-    toolbar->move(record.x, record.y);
+    if (record.newLine == 1)
+        insertToolBarBreak(toolbar);
+    const bool sized = record.width > 0 && record.height > 0;
+    QRect wanted =
+        tesk::frame::hostRect(record.x, record.y, sized ? record.width : toolbar->width(),
+                              sized ? record.height : toolbar->height());
+    if (floating)
+        wanted = tesk::frame::onAvailableScreen(wanted);
+    toolbar->move(wanted.topLeft());
     if (record.hidden)
         toolbar->hide();
-    if (record.width > 0 && record.height > 0)
-        toolbar->resize(record.width, record.height);
+    if (sized)
+        toolbar->resize(wanted.size());
     return true;
 }

@@ -96,6 +96,10 @@ ScriptToolBar *createScriptToolBar(MainWindow *window, CuiScriptToolBarFn callba
 
 FindToolBar *routeFindToolBar(TeskHandle handle)
 {
+    // A window of its own has its own find toolbar; the main windows' routing would answer
+    // the current main window's instead.
+    if (TopLevelWindow *window = Store::instance()->findTopLevelWindowByHandle(handle))
+        return findToolBarOf(window);
     return findToolBarOf(Store::routeByHandle(handle));
 }
 

@@ -18,8 +18,9 @@ FindToolBar *createFindToolBar(TopLevelWindow *window, CuiFindToolBarFn callback
 ScriptToolBar *scriptToolBarOf(const QMainWindow *window);
 ScriptToolBar *createScriptToolBar(MainWindow *window, CuiScriptToolBarFn callback);
 
-// Makes the main window with the handle current (an unknown handle leaves the current one)
-// and answers the current main window's find toolbar, or null.
+// The find toolbar of the top-level window with the handle; otherwise makes the main window
+// with the handle current (an unknown handle leaves the current one) and answers the current
+// main window's find toolbar. Null when the chosen window has none.
 FindToolBar *routeFindToolBar(TeskHandle handle);
 
 } // namespace tesk::frame

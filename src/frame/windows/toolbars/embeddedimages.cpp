@@ -2,9 +2,20 @@
 
 #include <QByteArray>
 
+// The same pictures as files of the resource tree (":/addscript.png"), for widgets that load
+// an icon by name. A static library's resources are registered by name, here as the library
+// loads, before any widget can ask.
+static bool registerToolbarImages()
+{
+    Q_INIT_RESOURCE(toolbarimages);
+    return true;
+}
+
 namespace tesk::frame {
 
 namespace {
+
+[[maybe_unused]] const bool g_registered = registerToolbarImages();
 
 QImage::Format formatOf(const EmbeddedImage &record)
 {

@@ -6,7 +6,9 @@
 #include <cstdint>
 
 // The toolbar pictures compiled into the library, found by file name ("addscript.png",
-// "runscript.png", "deletescript.png"), so that no picture file has to be installed.
+// "runscript.png", "deletescript.png"), so that no picture file has to be installed. Rich text
+// names them by that word; widgets load them from the resource tree as ":/addscript.png" and
+// so on.
 namespace tesk::frame {
 
 struct EmbeddedImage

@@ -3,6 +3,7 @@
 
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
+#include "frame/core/hosttext.h"
 #include "frame/core/softcheck.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
@@ -34,10 +35,11 @@ TeskHandle QtCreateEditorToolBar(TeskHandle window, CuiFindToolBarFn callback)
 void CuiFindToolbarSetFilename(TeskHandle window, const char *name)
 {
     TESK_GUARDED_VOID([&] {
-        const bool boxFound = Store::instance()->findMainWindowByHandle(window) != nullptr;
+        const bool boxFound = Store::instance()->findMainWindowByHandle(window) ||
+                              Store::instance()->findTopLevelWindowByHandle(window);
         TESK_CHECK(boxFound);
         if (FindToolBar *toolBar = routeFindToolBar(window))
-            toolBar->setFileName(QString::fromUtf8(name ? name : ""));
+            toolBar->setFileName(tesk::core::hostTextUtf8(name ? name : ""));
     });
 }
 
@@ -50,7 +52,7 @@ void QtSetEditorBarIcon(TeskHandle window, int kind, const char *text)
 {
     TESK_GUARDED_VOID([&] {
         if (FindToolBar *toolBar = routeFindToolBar(window))
-            toolBar->setFileState(kind, QString::fromUtf8(text ? text : ""));
+            toolBar->setFileState(kind, tesk::core::hostTextUtf8(text ? text : ""));
     });
 }
 

@@ -554,6 +554,15 @@ void CuiKSOPane::setFocus()
     g_inSetFocus = false;
 }
 
+void CuiKSOPane::notifyFocusTaken()
+{
+    if (g_inSetFocus || !d->callback)
+        return;
+    g_inSetFocus = true;
+    callHost(width(), height(), kFocusTaken);
+    g_inSetFocus = false;
+}
+
 bool CuiKSOPane::callHost(int width, int height, int reason)
 {
     int rect[4] = {0, 0, width, height};

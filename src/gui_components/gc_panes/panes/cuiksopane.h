@@ -70,6 +70,9 @@ public:
     // Gives the frame the focus and tells the host (reason 3). A request made while the host
     // is being told does nothing.
     void setFocus() override;
+    // The user put the focus on the frame itself: the host hears it as from setFocus, under
+    // the same guard, so a focus request of the host's own is told once.
+    void notifyFocusTaken();
 
 public slots:
     virtual void tabSelected(int index);

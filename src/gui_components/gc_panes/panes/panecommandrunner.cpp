@@ -17,6 +17,11 @@ public:
     {
         return frame && CuiKSOPane::bindFrame(frame, callback, windowBox);
     }
+    void notifyFrameFocus(QWidget *frame) override
+    {
+        if (auto *pane = qobject_cast<CuiKSOPane *>(frame))
+            pane->notifyFocusTaken();
+    }
     quintptr frameAreaId(QWidget *frame) override
     {
         return frame ? CuiKSOPane::frameAreaId(frame) : 0;
