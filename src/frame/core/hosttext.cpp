@@ -25,6 +25,22 @@ qsizetype utf8CharacterStart(const char *text, qsizetype length)
     return length;
 }
 
+// The length without the last character when the cap cut
+// its bytes short; found from the bytes before the cap alone, which is all a host promised.
+qsizetype completeUtf8Length(const char *text, qsizetype length)
+{
+    int continuation = 0;
+    while (continuation < 3 && continuation < length &&
+           (uchar(text[length - 1 - continuation]) & 0xc0) == 0x80)
+        ++continuation;
+    const qsizetype leadAt = length - 1 - continuation;
+    if (leadAt < 0)
+        return length;
+    const uchar lead = uchar(text[leadAt]);
+    const int bytes = lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : lead >= 0xc0 ? 2 : 1;
+    return bytes > continuation + 1 ? leadAt : length;
+}
+
 } // namespace
 
 QString hostTextUtf8(const char *utf8)
@@ -32,9 +48,8 @@ QString hostTextUtf8(const char *utf8)
     if (!utf8)
         return QString();
     qsizetype length = qsizetype(strnlen(utf8, size_t(kMaxHostTextBytes)));
-    // The byte at the cap exists when the text runs on past it.
-    if (length == kMaxHostTextBytes && hostTextIsCut(utf8))
-        length = utf8CharacterStart(utf8, length);
+    if (length == kMaxHostTextBytes)
+        length = completeUtf8Length(utf8, length);
     return QString::fromUtf8(utf8, length);
 }
 
