@@ -25,10 +25,12 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -912,6 +914,151 @@ TEST_F(RegPaneTest, TheDockEntriesActOnTheWindowTheHostDockedThePaneIn)
     EXPECT_EQ(RegPane::fromHandle(pane), nullptr) << "the pane went with its window";
     window.reset();
     QtCreateNewCode(0);
+}
+
+// The register pane docked in a shown main window, as a host does it, and widened.
+class DockedRegPaneTest : public RegPaneTest
+{
+protected:
+    static constexpr TeskHandle kFrame = 0x7205;
+    static constexpr TeskHandle kBox = 0x7206;
+
+    void SetUp() override
+    {
+        RegPaneTest::SetUp();
+        QtCreateNewCode(1);
+        CuiFrameRecord record{1, 0, 3, 77};
+        QtFrameCreate("Debugger", kFrame, &record);
+        window.reset(Store::currentMainWindow());
+        ASSERT_NE(window, nullptr);
+        QtResizePosWindow(kFrame, 0, 0, 800, 600);
+        for (int n = 0; n < 40; ++n)
+            add(QStringLiteral("R%1").arg(n).toLatin1().constData(), int16_t(n));
+        ASSERT_EQ(CuiRegPaneDataSet(id, pane, nullptr, nullptr, "Board"), 1);
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        settle();
+        QtCreateNewCode(0);
+    }
+
+    // On the right unless a layout record waits for it.
+    DockWidget *dockPane()
+    {
+        QtCreateDocked(0, 0);
+        void *handle =
+            CuiWindowCreateQtPane("Registers", reinterpret_cast<void *>(pane), nullptr, kBox);
+        return qobject_cast<DockWidget *>(tesk::handles::object(handle));
+    }
+
+    // What the window shows there, not a fresh rendering of the widget.
+    static QImage onScreen(QWidget *widget)
+    {
+        QWidget *top = widget->window();
+        const QPoint at = widget->mapTo(top, QPoint(0, 0));
+        const QImage whole = top->windowHandle()->screen()->grabWindow(top->winId()).toImage();
+        return whole.copy(QRect(at, widget->size()));
+    }
+
+    // As many cells in a line as the viewport now holds, none past it, and the selection bar
+    // of the rightmost shown on screen where that cell now is.
+    void expectLaidOutAcross(const char *road)
+    {
+        SCOPED_TRACE(road);
+        settle();
+        RegView *regs = view();
+        ASSERT_TRUE(regs && regs->isVisible());
+        const int width = regs->viewport()->width();
+        EXPECT_EQ(regs->columns(), std::max(1, width / regs->cellWidth()));
+        RegItem *rightmost = nullptr;
+        for (int n = 0; n < 40; ++n) {
+            RegItem *item = regs->item(QStringLiteral("Core.R%1").arg(n));
+            ASSERT_NE(item, nullptr);
+            if (!rightmost || item->geometry().right() > rightmost->geometry().right())
+                rightmost = item;
+        }
+        // Cells are laid out by their pitch; an item's bar may reach a little past it.
+        const int right = rightmost->geometry().x() + regs->cellWidth();
+        if (regs->columns() > 1)
+            EXPECT_LE(right, width);
+        EXPECT_GT(right + regs->cellWidth(), width);
+        const QPoint at =
+            regs->contentsToViewport(rightmost->geometry().topLeft() + QPoint(RegItem::nameX(), 1));
+        RegItem *other = regs->item(QStringLiteral("Core.R39"));
+        clickItem(regs, other == rightmost ? regs->item(QStringLiteral("Core.R0")) : other);
+        settle();
+        const QImage before = onScreen(regs->viewport());
+        ASSERT_TRUE(before.rect().contains(at)) << at.x() << " of " << width;
+        clickItem(regs, rightmost);
+        settle();
+        ASSERT_TRUE(rightmost->selected());
+        const QImage after = onScreen(regs->viewport());
+        EXPECT_NE(after.pixelColor(at), before.pixelColor(at)) << "at x " << at.x();
+        // The bar reaches the cell's right end, not the width it had before.
+        QPoint end = regs->contentsToViewport(rightmost->nameRect().topRight());
+        end.setX(std::min(end.x(), width - 1));
+        EXPECT_EQ(after.pixelColor(end), after.pixelColor(at));
+    }
+
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(DockedRegPaneTest, AWidenedDockLaysTheRegistersOutAcrossItsNewWidth)
+{
+    DockWidget *dock = dockPane();
+    ASSERT_NE(dock, nullptr);
+    QtFrameShow();
+    settle();
+    expectLaidOutAcross("shown");
+    const int before = view()->viewport()->width();
+
+    // The user drags the separator left of the dock.
+    const QPoint from(dock->geometry().left() - 2, dock->geometry().center().y());
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, from);
+    for (int step = 1; step <= 10; ++step) {
+        QTest::mouseMove(window.get(), from - QPoint(30 * step, 0));
+        settle();
+    }
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, from - QPoint(300, 0));
+    ASSERT_GT(view()->viewport()->width(), before + 200);
+    expectLaidOutAcross("dragged");
+
+    dock->setFloating(true);
+    dock->resize(900, 500);
+    expectLaidOutAcross("floating");
+    dock->setFloating(false);
+    expectLaidOutAcross("docked again");
+}
+
+TEST_F(DockedRegPaneTest, ARecordWaitingBeforeTheShowWidensTheRegisters)
+{
+    // Kept on the left by an earlier session, wider than a fresh dock.
+    CuiSetDockWindowPersistanceData(kFrame, "Registers:1:0:0:0:0:700:500:1:0");
+    DockWidget *dock = dockPane();
+    ASSERT_NE(dock, nullptr);
+    QtFrameShow();
+    settle();
+    EXPECT_EQ(window->dockWidgetArea(dock), Qt::LeftDockWidgetArea);
+    EXPECT_EQ(dock->width(), 700);
+    expectLaidOutAcross("restored");
+}
+
+TEST_F(DockedRegPaneTest, ARecordWaitingForADockMadeAfterTheShowWidensTheRegisters)
+{
+    QtFrameShow();
+    settle();
+    CuiSetDockWindowPersistanceData(kFrame, "Registers:2:0:0:0:0:700:500:1:0");
+    DockWidget *dock = dockPane();
+    ASSERT_NE(dock, nullptr);
+    EXPECT_EQ(dock->width(), 700);
+    expectLaidOutAcross("made after the show");
+    // Narrowed and widened again the way the host sizes a dock window: by its box.
+    QtResizePosWindow(kBox, 0, 0, 300, 500);
+    expectLaidOutAcross("narrowed by its box");
+    QtResizePosWindow(kBox, 0, 0, 760, 500);
+    expectLaidOutAcross("widened by its box");
 }
 
 TEST_F(RegPaneTest, TwoPanesOnOneDataSetTellItOnceOfARemovedUserRegister)
