@@ -20,6 +20,7 @@
 #include "filtersdemo.h"
 #include "memorydemo.h"
 #include "navigatordemo.h"
+#include "offscreenscreen.h"
 #include "registers.h"
 #include "services.h"
 #include "symbolsdemo.h"
@@ -326,17 +327,8 @@ void useOffscreenScreen(const std::string &home)
 {
     if (std::getenv("QT_QPA_PLATFORM"))
         return;
-    const std::string path = home + "/offscreen-screen.json";
-    if (FILE *file = std::fopen(path.c_str(), "w")) {
-        std::fprintf(file,
-                     "{\"screens\": [{\"name\": \"demo\", \"x\": 0, \"y\": 0, "
-                     "\"width\": %d, \"height\": %d, \"logicalDpi\": 96}]}\n",
-                     demo::kMainWindowWidth, demo::kMainWindowHeight);
-        std::fclose(file);
-        setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).c_str(), 1);
-    } else {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    hostcommon::useOffscreenScreen(home + "/offscreen-screen.json", demo::kMainWindowWidth,
+                                   demo::kMainWindowHeight);
 }
 
 int runDemo(const Options &options)

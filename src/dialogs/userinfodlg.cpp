@@ -33,9 +33,9 @@ bool isTemplateReadable(QFile &file)
 // checked without changing it.
 bool isWritableInPlace(const QString &name)
 {
-    QFile file(name);
-    return QFileInfo(name).isFile() &&
-           file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly);
+    QFile file;
+    return QFileInfo::exists(name) &&
+           tesk::system::openRegular(file, name, QIODevice::WriteOnly | QIODevice::Append);
 }
 
 // The merge in the system's 8-bit encoding; whether all of it was written.
@@ -64,9 +64,10 @@ bool writeInPlace(QFile &templateFile, const QString &outputName, const QStringL
     QByteArray text = templateFile.readAll();
     templateFile.close();
     QBuffer templateCopy(&text);
-    QFile output(outputName);
+    QFile output;
     return templateCopy.open(QIODevice::ReadOnly) &&
-           output.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text) &&
+           tesk::system::openRegular(
+               output, outputName, QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text) &&
            merge(templateCopy, output, values) && output.flush();
 }
 

@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
-#include <QSet>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -32,17 +32,17 @@ QMessageBox::StandardButton escapeAnswer(QMessageBox::StandardButtons buttons)
     return buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::NoButton;
 }
 
-int &loopCount()
+// The runs on the stack, innermost last: what each waits on and how it is ended.
+struct RunningLoop
 {
-    static int count = 0;
-    return count;
-}
+    const QObject *widget;
+    std::function<void()> end;
+};
 
-// How each run on the stack is ended, innermost last.
-std::vector<std::function<void()>> &loopEnds()
+std::vector<RunningLoop> &runningLoopStack()
 {
-    static std::vector<std::function<void()>> ends;
-    return ends;
+    static std::vector<RunningLoop> loops;
+    return loops;
 }
 
 } // namespace
@@ -85,11 +85,9 @@ bool runGuarded(Widget *widget, const QObject *owner, End end, Loop &&loop)
     const QMetaObject::Connection ownerDeleted =
         owner ? QObject::connect(owner, &QObject::destroyed, widget, endLoop)
               : QMetaObject::Connection();
-    ++loopCount();
-    loopEnds().push_back(endLoop);
+    runningLoopStack().push_back({widget, endLoop});
     loop();
-    loopEnds().pop_back();
-    --loopCount();
+    runningLoopStack().pop_back();
     QObject::disconnect(ownerDeleted);
     return scope.alive() && (!owner || (ownerGuard && !lifetime::doomed(owner)));
 }
@@ -98,39 +96,27 @@ bool runGuarded(Widget *widget, const QObject *owner, End end, Loop &&loop)
 
 int ModalSeam::runningLoops()
 {
-    return loopCount();
+    return int(runningLoopStack().size());
 }
 
 void ModalSeam::endRunningLoops()
 {
     // A copy: ending one may run code that leaves or starts another.
-    const std::vector<std::function<void()>> ends = loopEnds();
-    for (auto it = ends.rbegin(); it != ends.rend(); ++it)
-        (*it)();
+    const std::vector<RunningLoop> loops = runningLoopStack();
+    for (auto it = loops.rbegin(); it != loops.rend(); ++it)
+        it->end();
 }
 
 namespace {
 
-// The dialogs waiting in a loop of run(). The toolkit answers a second loop on one of them
-// with -1 and a warning, and ends neither.
-QSet<const QDialog *> &runningDialogs()
+// The toolkit answers a second loop on a dialog that waits already with -1 and a warning, and
+// ends neither.
+bool running(const QDialog *dialog)
 {
-    static QSet<const QDialog *> dialogs;
-    return dialogs;
+    const std::vector<RunningLoop> &loops = runningLoopStack();
+    return std::any_of(loops.begin(), loops.end(),
+                       [dialog](const RunningLoop &loop) { return loop.widget == dialog; });
 }
-
-struct RunningMark
-{
-    explicit RunningMark(const QDialog *dialog)
-        : dialog(dialog)
-    {
-        runningDialogs().insert(dialog);
-    }
-    ~RunningMark() { runningDialogs().remove(dialog); }
-    RunningMark(const RunningMark &) = delete;
-    RunningMark &operator=(const RunningMark &) = delete;
-    const QDialog *dialog;
-};
 
 } // namespace
 
@@ -139,11 +125,10 @@ ModalSeam::Result ModalSeam::run(QDialog *dialog, const QObject *owner, Kind kin
     Result result;
     // A dialog that waits already is not run again: the second run answers as if rejected,
     // leaving the first to its user.
-    if (dialog && runningDialogs().contains(dialog)) {
+    if (dialog && running(dialog)) {
         result.alive = true;
         return result;
     }
-    const RunningMark running(dialog);
     result.alive = runGuarded(
         dialog, owner, [](QDialog *d) { d->reject(); },
         [&] {

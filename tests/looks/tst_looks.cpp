@@ -7,6 +7,7 @@
 #include "hostile/reentertable.h"
 #include "inspect.h"
 #include "modalanswers.h"
+#include "offscreenscreen.h"
 #include "simulatedtarget.h"
 #include "testhost.h"
 #include "windboxhost.h"
@@ -56,11 +57,8 @@ struct Screen
         const bool small = arguments.find("1024x600") != std::string::npos &&
                            arguments.find("1280x800") == std::string::npos;
         const std::string size = small ? "1024x600" : "1280x800";
-        const std::string path = "/tmp/tesk-looks-screen-" + size + ".json";
-        std::ofstream(path) << R"({"screens": [{"name": "looks", "x": 0, "y": 0, "width": )"
-                            << (small ? 1024 : 1280) << R"(, "height": )" << (small ? 600 : 800)
-                            << R"(, "logicalDpi": 96}]})";
-        setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).c_str(), 1);
+        hostcommon::useOffscreenScreen("/tmp/tesk-looks-screen-" + size + ".json",
+                                       small ? 1024 : 1280, small ? 600 : 800);
     }
 } screen;
 

@@ -16,17 +16,8 @@ QString hostText(const char *latin1)
 
 namespace {
 
-// Continuation bytes are 10xxxxxx: steps back from length to the start of the character it
-// falls in, so that a cut there splits none.
-qsizetype utf8CharacterStart(const char *text, qsizetype length)
-{
-    while (length > 0 && (uchar(text[length]) & 0xc0) == 0x80)
-        --length;
-    return length;
-}
-
-// The length without the last character when the cap cut
-// its bytes short; found from the bytes before the cap alone, which is all a host promised.
+// Continuation bytes are 10xxxxxx. The length without the last character when a cut at
+// length splits it; found from the bytes before the cut alone, which is all a host promised.
 qsizetype completeUtf8Length(const char *text, qsizetype length)
 {
     int continuation = 0;
@@ -147,7 +138,7 @@ qsizetype fittingLength(const QByteArray &text, qsizetype room, Encoding encodin
 {
     const qsizetype length = qBound<qsizetype>(0, room, text.size());
     if (encoding == Encoding::Utf8 && length < text.size())
-        return utf8CharacterStart(text.constData(), length);
+        return completeUtf8Length(text.constData(), length);
     return length;
 }
 
