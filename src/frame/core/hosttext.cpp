@@ -51,11 +51,11 @@ QByteArray hostBytes(const char *text)
     return QByteArray(text, qsizetype(strnlen(text, size_t(kMaxHostTextBytes))));
 }
 
-QString translatedLatin1(const char *text)
+QString translatedLatin1(const char *text, const char *context)
 {
     if (!text)
         return QString();
-    const QString translated = QCoreApplication::translate("QObject", text);
+    const QString translated = QCoreApplication::translate(context, text);
     // translate() hands an untranslated text back decoded as UTF-8.
     if (translated == QString::fromUtf8(text))
         return QString::fromLatin1(text);

@@ -24,10 +24,10 @@ QString hostTextUtf8(const char *utf8);
 QByteArray hostBytes(const char *text);
 // Whether the text runs past the limit (reads at most one byte past it).
 bool hostTextIsCut(const char *text);
-// A host's 8-bit text translated in the context "QObject". The host's texts are Latin-1, which
-// the toolkit's translation would read as UTF-8: an untranslated text is its bytes as Latin-1.
+// A host's 8-bit text translated in the given context. The host's texts are Latin-1, which the
+// toolkit's translation would read as UTF-8: an untranslated text is its bytes as Latin-1.
 // Not cut: the texts translated are the host's short labels and captions.
-QString translatedLatin1(const char *latin1);
+QString translatedLatin1(const char *latin1, const char *context = "QObject");
 // Latin-1 host text on one line: line breaks and other control characters become blanks.
 QString hostLine(const char *latin1);
 

@@ -1,5 +1,6 @@
 #include "frame/windows/toplevelwindow.h"
 
+#include "frame/core/hosttext.h"
 #include "frame/menus/iconcache.h"
 #include "frame/menus/teskaction.h"
 #include "frame/menus/teskpopupmenu.h"
@@ -25,15 +26,6 @@ const char *const kSyncIcon[] = {
 QPixmap syncIcon()
 {
     return QPixmap(kSyncIcon);
-}
-
-// The host's menu titles are Latin-1, which the toolkit's translation would read as UTF-8: an
-// untranslated title stays as the host gave it.
-QString translatedTitle(const QString &text)
-{
-    const QByteArray key = text.toLatin1();
-    const QString translated = TopLevelWindow::tr(key.constData());
-    return translated == QString::fromUtf8(key) ? text : translated;
 }
 
 } // namespace
@@ -80,7 +72,9 @@ WId TopLevelWindow::addMenu(const QString &text, void *data)
 {
     auto *popup = new TeskPopupMenu(this);
     d->popups.append(popup);
-    popup->setTitle(translatedTitle(text));
+    // The host's Latin-1 title: an untranslated one stays as the host gave it.
+    popup->setTitle(tesk::core::translatedLatin1(text.toLatin1().constData(),
+                                                 TopLevelWindow::staticMetaObject.className()));
     if (d->nextMenuOnBar || !d->currentTopPopup) {
         // Without a menu on the bar yet there is nothing to hang a submenu from.
         d->currentTopPopup = popup;
