@@ -258,6 +258,11 @@ void RegView::keyPressEvent(QKeyEvent *e)
     switch (key) {
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
+        // With Control held the page keys change the pane's tab: the pane has them.
+        if (modifiers & Qt::ControlModifier) {
+            e->ignore();
+            return;
+        }
         if (!engineBusy())
             pageStep(key == Qt::Key_PageUp ? DirectionUp : DirectionDown);
         return;

@@ -310,6 +310,16 @@ TEST_F(RegPaneTest, PageKeysStepThroughTheTabs)
     EXPECT_EQ(tabs()->currentIndex(), 2);
     QTest::keyClick(regPane(), Qt::Key_PageUp, Qt::ControlModifier);
     EXPECT_EQ(tabs()->currentIndex(), 1);
+
+    // From the view, where the focus is, Control turns the page keys into tab keys; without
+    // it they page through the registers.
+    view()->setFocus();
+    QTest::keyClick(view(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+    QTest::keyClick(view(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), 1);
+    QTest::keyClick(view(), Qt::Key_PageDown);
+    EXPECT_EQ(tabs()->currentIndex(), 1);
 }
 
 TEST_F(RegPaneTest, DeleteTakesRegistersOutOfTheUserViewOnly)
