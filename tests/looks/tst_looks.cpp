@@ -8,6 +8,7 @@
 #include "inspect.h"
 #include "modalanswers.h"
 #include "offscreenscreen.h"
+#include "returnkey.h"
 #include "simulatedtarget.h"
 #include "testhost.h"
 #include "windboxhost.h"
@@ -24,6 +25,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLibraryInfo>
 #include <QMenu>
@@ -31,6 +33,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -138,7 +142,12 @@ protected:
     void inModal(const tesk::system::ModalSeam::Request &request)
     {
         QWidget *widget = request.widget.data();
-        if (widget) {
+        if (widget && m_return.pressing()) {
+            if (request.kind != tesk::system::ModalSeam::Kind::MessageBox)
+                m_return.opened(widget);
+        } else if (widget) {
+            const bool dialog = request.kind == tesk::system::ModalSeam::Kind::Dialog;
+            const QPointer<QWidget> firstFocus = dialog ? ReturnKey::firstFocus(widget) : nullptr;
             if (m_prepare)
                 std::exchange(m_prepare, nullptr)(widget);
             testhost::settle();
@@ -149,6 +158,8 @@ protected:
                 m_inspector.window(widget, name);
             if (m_exploring && m_depth == 0 && qobject_cast<QDialog *>(widget))
                 openSubDialogs(widget, name);
+            if (dialog && request.widget && widget->isVisible())
+                m_return.press(static_cast<QDialog *>(widget), firstFocus, name);
         }
         if (m_previous)
             m_previous(request);
@@ -174,7 +185,7 @@ protected:
         for (const QPointer<QPushButton> button : dialog->findChildren<QPushButton *>()) {
             if (!alive)
                 break;
-            if (button && button->isVisible() && button->isEnabled() &&
+            if (button && onShownPage(button, dialog) && button->isEnabled() &&
                 (button->text().endsWith(QLatin1String("...")) ||
                  kOpeners.contains(button->objectName())) &&
                 button->objectName() != QLatin1String("morePB"))
@@ -182,6 +193,17 @@ protected:
         }
         --m_depth;
         m_scene = scene;
+    }
+
+    // Whether the widget shows, its page of a tab widget made current first (and so left).
+    static bool onShownPage(QWidget *widget, const QWidget *dialog)
+    {
+        for (QWidget *page = widget; page && page != dialog; page = page->parentWidget()) {
+            QWidget *stack = page->parentWidget();
+            if (auto *tabs = qobject_cast<QTabWidget *>(stack ? stack->parentWidget() : nullptr))
+                tabs->setCurrentWidget(page);
+        }
+        return widget->isVisible();
     }
 
     static QString title(const QWidget *widget)
@@ -212,6 +234,7 @@ protected:
     Setting m_setting{std::get<0>(GetParam()), std::get<1>(GetParam())};
     Faults m_faults{m_setting};
     Inspector m_inspector{m_setting, german(), m_faults};
+    ReturnKey m_return{m_faults};
     tesk::system::ModalSeam::Responder m_previous;
     QString m_scene;
     // Whether dialogs shown are searched for the dialogs they open, and how deep in that we are.
@@ -454,6 +477,15 @@ TEST_P(Looks, DialogStates)
         CuiDoModal(reinterpret_cast<void *>(operations));
     }
     CuiMemoryOperationsDlgDestroy(operations);
+    // Capturing switched on with Space, where the event configuration's focus starts: its list
+    // buttons come alive.
+    m_prepare = [](QWidget *dialog) {
+        if (auto *master = dialog->findChild<QCheckBox *>(QStringLiteral("checkMaster")))
+            QTest::keyClick(master, Qt::Key_Space);
+    };
+    m_exploring = true;
+    scene(QStringLiteral("event configuration, capturing on"),
+          [] { reenter::drive::moduleFilterModal(reenter::host()); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, Looks,
