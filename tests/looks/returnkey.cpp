@@ -2,35 +2,13 @@
 
 #include "inspect.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QPushButton>
-#include <QSet>
 #include <QTest>
 
 #include <utility>
 
 namespace looks {
-
-namespace {
-
-QString windowName(const QWidget *window)
-{
-    return window->windowTitle().isEmpty() ? QString::fromLatin1(window->metaObject()->className())
-                                           : window->windowTitle();
-}
-
-QSet<QWidget *> shownDialogs()
-{
-    QSet<QWidget *> shown;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<QDialog *>(widget) && widget->isVisible())
-            shown.insert(widget);
-    }
-    return shown;
-}
-
-} // namespace
 
 QWidget *ReturnKey::firstFocus(QWidget *window)
 {
@@ -43,7 +21,9 @@ QWidget *ReturnKey::firstFocus(QWidget *window)
 
 void ReturnKey::opened(const QWidget *window)
 {
-    m_opened << windowName(window);
+    m_opened << (window->windowTitle().isEmpty()
+                     ? QString::fromLatin1(window->metaObject()->className())
+                     : window->windowTitle());
 }
 
 void ReturnKey::press(QDialog *dialog, QWidget *firstFocus, const QString &name)
@@ -56,7 +36,6 @@ void ReturnKey::press(QDialog *dialog, QWidget *firstFocus, const QString &name)
     for (QPushButton *button : dialog->findChildren<QPushButton *>())
         watches << QObject::connect(button, &QPushButton::pressed,
                                     [this, button] { m_pressed = button; });
-    const QSet<QWidget *> before = shownDialogs();
     const QPointer<QWidget> alive = target;
     const QString focusName = describe(target);
     m_pressed.clear();
@@ -68,11 +47,6 @@ void ReturnKey::press(QDialog *dialog, QWidget *firstFocus, const QString &name)
     m_pressing = false;
     for (const QMetaObject::Connection &watch : std::as_const(watches))
         QObject::disconnect(watch);
-    // A window shown without a loop of its own counts as well.
-    for (QWidget *window : shownDialogs() - before) {
-        opened(window);
-        window->close();
-    }
     if (m_opened.isEmpty())
         return;
     const QString what = QStringLiteral("(%1): \"%2\"").arg(kReturnOpens, m_opened.join("\", \""));
