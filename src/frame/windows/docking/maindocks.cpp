@@ -112,6 +112,8 @@ void MainWindow::setCurrentDockHeight()
 
 TeskHandle MainWindow::lastDockHandle() const
 {
+    if (m_docks->lastWidgetDock)
+        return TeskHandle(m_docks->lastWidgetDock->winId());
     return m_docks->lastDockHandle;
 }
 
@@ -150,6 +152,7 @@ DockWidget *MainWindow::createDockedWindow(TeskHandle box, const char *name,
         setOutputWindow(dock);
     }
     m_docks->lastDockHandle = TeskHandle(tesk::core::paneServices().frameAreaId(dock->pane()));
+    m_docks->lastWidgetDock = nullptr;
     if (hostName == kMemoryName)
         dock->setGoto(true);
     return dock;
@@ -158,12 +161,19 @@ DockWidget *MainWindow::createDockedWindow(TeskHandle box, const char *name,
 DockWidget *MainWindow::createDockWidget(const char *name, QWidget *widget,
                                          tesk::core::PaneCodeCallback callback, TeskHandle box)
 {
+    // A window is no pane: a dock window taken in would nest in another, a main window in its
+    // own dock.
+    if (!widget || qobject_cast<DockWidget *>(widget) || qobject_cast<QMainWindow *>(widget))
+        return nullptr;
     auto *dock = new DockWidget(this, "DockWidget");
     dock->setHostCallback(callback);
     dock->setWindowBox(box);
     dock->setGivenWidget(widget);
     finishDockCreation(dock, tesk::core::hostText(name), FloatAsUndocked);
-    m_docks->lastDockHandle = TeskHandle(dock->winId());
+    // Its native id is made only when the host asks for it: a native window on every dock
+    // window is what the toolkit's offscreen platform cannot close while it floats.
+    m_docks->lastDockHandle = 0;
+    m_docks->lastWidgetDock = dock;
     return dock;
 }
 

@@ -44,6 +44,8 @@ struct MainDocks
     QList<DockWidget *> sorted;
     DockLayout layout;
     TeskHandle lastDockHandle = 0;
+    // The newest dock window when it holds a toolkit widget: its native id is made when asked.
+    QPointer<DockWidget> lastWidgetDock;
     bool dockRequested = false;
     bool newLine = false;
     int placement = PlaceRight;
