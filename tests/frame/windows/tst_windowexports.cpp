@@ -176,9 +176,12 @@ TEST_F(WindowExportsTest, AWindowClosesWhileADockFloats)
 {
     QPointer<MainWindow> window = createFrame("Debugger", 7);
     window->show();
-    QtWindowCreate2("Floating", tesk::handles::add(new QLabel(QStringLiteral("pane"))), 70);
-    ASSERT_EQ(window->dockList().size(), 1);
-    EXPECT_TRUE(window->dockList().at(0)->isFloating());
+    QtCreateDocked(0, 0);
+    QtWindowCreate("Drawn", nullptr, 70);
+    QtWindowCreate2("Given", tesk::handles::add(new QLabel(QStringLiteral("pane"))), 71);
+    testhost::pumpFor(50);
+    CuiPaneUndock(70);
+    CuiPaneUndock(71);
     testhost::pumpFor(50);
     QtCloseCode(7);
     EXPECT_TRUE(testhost::pumpUntil([&] { return !window; }));

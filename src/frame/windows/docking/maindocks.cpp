@@ -112,9 +112,14 @@ void MainWindow::setCurrentDockHeight()
 
 TeskHandle MainWindow::lastDockHandle() const
 {
-    if (m_docks->lastWidgetDock)
-        return TeskHandle(m_docks->lastWidgetDock->winId());
-    return m_docks->lastDockHandle;
+    // Native ids are made only when the host asks for one: a native window on every dock
+    // window is what the toolkit's offscreen platform cannot close while one floats.
+    const DockWidget *dock = m_docks->lastDock;
+    if (!dock)
+        return 0;
+    if (dock->pane())
+        return TeskHandle(tesk::core::paneServices().frameAreaId(dock->pane()));
+    return TeskHandle(dock->winId());
 }
 
 QString MainWindow::uniqueDockCaption(const QString &name) const
@@ -151,8 +156,7 @@ DockWidget *MainWindow::createDockedWindow(TeskHandle box, const char *name,
         m_docks->output = dock;
         setOutputWindow(dock);
     }
-    m_docks->lastDockHandle = TeskHandle(tesk::core::paneServices().frameAreaId(dock->pane()));
-    m_docks->lastWidgetDock = nullptr;
+    m_docks->lastDock = dock;
     if (hostName == kMemoryName)
         dock->setGoto(true);
     return dock;
@@ -170,10 +174,7 @@ DockWidget *MainWindow::createDockWidget(const char *name, QWidget *widget,
     dock->setWindowBox(box);
     dock->setGivenWidget(widget);
     finishDockCreation(dock, tesk::core::hostText(name), FloatAsUndocked);
-    // Its native id is made only when the host asks for it: a native window on every dock
-    // window is what the toolkit's offscreen platform cannot close while it floats.
-    m_docks->lastDockHandle = 0;
-    m_docks->lastWidgetDock = dock;
+    m_docks->lastDock = dock;
     return dock;
 }
 
