@@ -153,7 +153,8 @@ typedef struct QSDITexts
 /* When a dialog left up (modes 1 and 2) goes (ended by any button, closed, or deleted with its
  * window) the library writes 0 into the first 32-bit word of the data, once: it must point to
  * at least 4 writable bytes while the dialog is up (for kind 6 it is the find record, whose
- * open flag falls; a find record freed meanwhile is not written). */
+ * open flag falls; a find record freed meanwhile is not written, and the dialog's events no
+ * longer call the function). */
 typedef struct QSDICallback
 {
     QSDICallbackFn function;

@@ -66,8 +66,9 @@ TESK_EXPORT void QtWindowCreate(const char *name, CuiCodeCallbackFn callback, Te
 /* A dock window holding a toolkit widget. */
 TESK_EXPORT void QtWindowCreate2(const char *name, void *widget, TeskHandle box);
 /* Closes the dock windows of the main window with that handle and the window itself, once
-   control is back in the event loop; another main window becomes current. A handle no main
-   window has closes nothing. */
+   control is back in the event loop; another main window becomes current. Otherwise a
+   top-level window with that handle (QtTopLevelCreate) is closed the same way, without its
+   size callback being told. A handle no window has closes nothing. */
 TESK_EXPORT void QtCloseCode(TeskHandle handle);
 /* The current main window's newest dock window takes a quarter of the window's height. */
 TESK_EXPORT void QtSetCurrentWindowHeight(void);

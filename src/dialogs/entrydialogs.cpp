@@ -208,7 +208,7 @@ bool userInformation(const char *templateFile, const char *outputFile)
 {
     if (!canShowWindows("CuiGetUserInformation"))
         return false;
-    Modal<UserInfoDlg> dialog;
+    Modal<UserInfoDlg> dialog(tesk::core::frameServices().currentMainWindow());
     // A name past the host-text limit names no file the system could open anyway.
     dialog->setTemplateFile(tesk::core::hostText(templateFile));
     dialog->setOutputFile(tesk::core::hostText(outputFile));

@@ -6,6 +6,7 @@
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/hosttext.h"
+#include "frame/core/services.h"
 #include "system/lifetime.h"
 
 #include <QCheckBox>
@@ -31,7 +32,8 @@ TeskHandle CuiCorvasimConfigDlgCreate(void)
     return TESK_GUARDED(TeskHandle(0), [&] {
         if (!tesk::applicationExists())
             return TeskHandle(0);
-        auto *dialog = new CorvasimConfigDlg;
+        // Over the current main window, so that it goes with it.
+        auto *dialog = new CorvasimConfigDlg(tesk::core::frameServices().currentMainWindow());
         dialog->setHelpId(kCorvasimHelpId);
         return reinterpret_cast<TeskHandle>(tesk::handles::add(dialog));
     });

@@ -435,8 +435,11 @@ void SimpleDialog::slotHandleEvent(int code)
         if (!hasEvent)
             return;
         if (m_kind == QSDI_KIND_FIND_REPLACE) {
-            if (QSDIFind *find = findRecord())
-                find->lastEvent = code;
+            QSDIFind *find = findRecord();
+            // The host's data is the find record: once freed, the host is not handed it.
+            if (!find)
+                return;
+            find->lastEvent = code;
             writeFindTexts();
         }
         // The host may do anything here, even end this dialog: nothing follows the call.

@@ -251,6 +251,24 @@ TEST_F(WindowClosedInLoop, EveryQuestionAnswersItsCancelValue)
         }
 }
 
+TEST_F(WindowClosedInLoop, UserInformationAndSimulatorDialogsGoWithTheirWindow)
+{
+    QPointer<MainWindow> window = createFrame("Debugger", kWindow);
+    QWidget *parent = nullptr;
+    const ModalSeam::Responder previous =
+        ModalSeam::setResponder([&](const ModalSeam::Request &request) {
+            parent = request.widget->parentWidget();
+            qobject_cast<QDialog *>(request.widget.data())->reject();
+        });
+    EXPECT_EQ(CuiGetUserInformation(0, "template.txt", "out.txt"), 0);
+    ModalSeam::setResponder(previous);
+    EXPECT_EQ(parent, window.data());
+    const TeskHandle simulator = CuiCorvasimConfigDlgCreate();
+    QtCloseCode(kWindow);
+    EXPECT_TRUE(testhost::pumpUntil([&] { return !window; }));
+    EXPECT_EQ(tesk::handles::object(reinterpret_cast<void *>(simulator)), nullptr);
+}
+
 struct Family
 {
     const char *name;

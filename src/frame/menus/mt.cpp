@@ -662,7 +662,7 @@ void MT::slotCycleMenuShow(int hostId)
     popup->clear();
     popup->setFont(QFont(QStringLiteral("Courier New")));
     // Host text is Latin-1 unless stated otherwise.
-    fillFromText(QString::fromLatin1(text), popup, hostId);
+    fillFromText(tesk::core::hostText(text), popup, hostId);
 }
 
 void MT::slotCycleMenuNext(int hostId)

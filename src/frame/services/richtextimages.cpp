@@ -11,24 +11,41 @@ namespace tesk::frame {
 
 namespace {
 
-QHash<QString, QImage> &images()
+QVariant provide(const QUrl &name);
+void removeProvider();
+
+struct ProviderState
 {
-    static QHash<QString, QImage> table;
-    return table;
+    // However the library ends (a host that never runs the loop unloads it), the host's rich
+    // text must not go on reaching into code that is gone.
+    ~ProviderState() { removeProvider(); }
+
+    QHash<QString, QImage> images;
+    // The provider that stood before ours: a host's own, which keeps serving the names we do
+    // not know.
+    QTextDocument::ResourceProvider previous;
+    RichTextImageSource source = nullptr;
+};
+
+ProviderState &state()
+{
+    static ProviderState s;
+    return s;
 }
 
-// The provider that stood before ours: a host's own, which keeps serving the names we do not
-// know.
+QHash<QString, QImage> &images()
+{
+    return state().images;
+}
+
 QTextDocument::ResourceProvider &previous()
 {
-    static QTextDocument::ResourceProvider provider;
-    return provider;
+    return state().previous;
 }
 
 RichTextImageSource &source()
 {
-    static RichTextImageSource lookup = nullptr;
-    return lookup;
+    return state().source;
 }
 
 QVariant provide(const QUrl &name)

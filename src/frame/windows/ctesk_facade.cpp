@@ -138,6 +138,8 @@ MoskResult CTesk_Facade::dockForMultipleView(void *face, uint64_t viewId, void *
             caption = multipleViewCaption(window, view->objectName());
         DockWidget *dock =
             window->createDockWidget(caption.toLatin1().constData(), view, nullptr, 0);
+        if (!dock)
+            return moskErrorCreateStandardError(1, MOSK_ERR_BAD_ARGUMENT);
         dock->setObjectName(QStringLiteral("DockForMultipleView"));
         if (DockWidget *holder = tesk::frame::dockHolding(view)) {
             self(face)->record(holder, viewId);

@@ -75,7 +75,7 @@ void CuiSetDockWindowPersistanceData(TeskHandle handle, const char *record)
     TESK_GUARDED_VOID([&] {
         MainWindow *window = Store::routeByHandle(handle);
         if (window && record)
-            window->takeDockRecord(QByteArray(record));
+            window->takeDockRecord(tesk::core::hostBytes(record));
     });
 }
 

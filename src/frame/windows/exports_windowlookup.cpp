@@ -11,6 +11,7 @@
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
+#include "frame/windows/toplevelwindow.h"
 #include "system/lifetime.h"
 
 #include <QGuiApplication>
@@ -45,6 +46,17 @@ int currentDockExtent(Qt::Orientation orientation)
     return orientation == Qt::Horizontal ? extent.width() : extent.height();
 }
 
+// The host ends a window of its own as it ends a main window: the window leaves the list at
+// once, so its handle names nothing from now on, and goes on the lifetime road. The host asked
+// for the end and hears nothing of it.
+void closeTopLevelWindow(TopLevelWindow *window)
+{
+    if (!window)
+        return;
+    Store::instance()->RemoveTopWindow(window);
+    tesk::lifetime::destroyLater(window);
+}
+
 } // namespace
 
 void QtCloseCode(TeskHandle handle)
@@ -52,8 +64,10 @@ void QtCloseCode(TeskHandle handle)
     TESK_GUARDED_VOID([&] {
         // A handle the host no longer has right must not close whichever window is current.
         MainWindow *window = Store::instance()->findMainWindowByHandle(handle);
-        if (!window)
+        if (!window) {
+            closeTopLevelWindow(Store::instance()->findTopLevelWindowByHandle(handle));
             return;
+        }
         window->closeAllDockWindows();
         // Closed from inside a call the library made to the host (a command of the window's
         // own menu, a timer inside a modal loop), the window is only marked and goes once that

@@ -256,7 +256,7 @@ void MainWindow::popContextMenu(const char *definition)
         return;
     tesk::frame::MenuBuilder *builder = tesk::frame::menuBuilder();
     const QList<PopupDefinition::Item> items = PopupDefinition::parse(
-        QString::fromLatin1(definition), &CuiContextMenuMap::lookup,
+        tesk::core::hostText(definition), &CuiContextMenuMap::lookup,
         [builder](int hostId) { return builder ? builder->itemText(0, hostId) : QString(); });
 
     tesk::system::Modal<TeskPopupMenu> popup(this, "DisplayPopup");

@@ -237,4 +237,10 @@ TEST_F(ContextMenus, HostTextsAreReadUpToTheLimit)
     EXPECT_EQ(qsizetype(strlen(CuiContextMenu_getItemCommand("long", 1))),
               tesk::core::kMaxHostTextBytes);
     CuiContextMenu_clearMenu("long");
+
+    // A definition the host hands over to show.
+    createFrame("Debugger", 1);
+    ModalAnswers answers;
+    QtPopContextMenu(&recordChoice, text.data());
+    EXPECT_EQ(answers.seen().size(), 1u);
 }

@@ -2,6 +2,7 @@
 // groups, cycle buttons, accelerators and the dump.
 #include "frames.h"
 
+#include "frame/core/hosttext.h"
 #include "frame/core/inplaceedit.h"
 #include "frame/menus/menutables.h"
 #include "frame/menus/mt.h"
@@ -17,6 +18,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -393,6 +395,12 @@ TEST_F(MenuManagerTest, CycleButtonAsksForItsListAndReportsChoices)
     emit popup->aboutToShow();
     ASSERT_EQ(popup->actions().size(), 1);
     EXPECT_EQ(popup->actions().at(0)->text(), QStringLiteral("Schl\u00fcssel"));
+    // No terminator within the limit: reading on would run past what the host owns.
+    std::vector<char> unterminated(size_t(tesk::core::kMaxHostTextBytes), 'w');
+    g_cycleText = unterminated.data();
+    emit popup->aboutToShow();
+    EXPECT_EQ(popup->actions().at(0)->text().size(), tesk::core::kMaxHostTextBytes);
+    g_cycleText = nullptr;
 
     // A click on the button itself means "next".
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));

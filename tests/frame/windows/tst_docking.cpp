@@ -247,6 +247,9 @@ TEST_F(DockingTest, RegistryKeepsTheFirstAndForgetsTheDestroyed)
     QPointer<DockWidget> guard(second);
     CuiPaneRegistry::instance()->add(81, second);
     CuiPopupProcessGenericOption(81, DockWidget::OptionClose);
+    // Its box and its place in the window are given up at once, not when it is deleted.
+    EXPECT_EQ(CuiPaneRegistry::instance()->find(81), nullptr);
+    EXPECT_FALSE(window->dockList().contains(second));
     testhost::settle();
     EXPECT_FALSE(guard);
 }

@@ -170,6 +170,18 @@ TEST_F(EditorToolBars, ATopLevelWindowsOwnToolbarIsSetThroughItsHandle)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+TEST_F(EditorToolBars, AMainWindowSharingATopLevelWindowsHandleComesFirst)
+{
+    ASSERT_NE(QtTopLevelCreate(kHandle, nullptr, 57), 0);
+    QPointer<QMainWindow> topLevel = Store::currentTopLevelWindow();
+    FindToolBar *mainBar = createFind();
+    ASSERT_TRUE(mainBar);
+    CuiFindToolbarSetFilename(kHandle, "src/main.c");
+    EXPECT_EQ(mainBar->fileField()->text(), QStringLiteral("src/main.c"));
+    topLevel->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 TEST_F(EditorToolBars, ToolbarPicturesAreResourcesByName)
 {
     for (const char *name : {"addscript.png", "runscript.png", "deletescript.png"}) {

@@ -2,6 +2,7 @@
 // window, the reader's edge cases and the bounds of the host's buffer.
 #include "frames.h"
 
+#include "frame/core/hosttext.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
 
@@ -14,6 +15,7 @@
 #include <climits>
 #include <cstring>
 #include <string>
+#include <vector>
 
 using tesk::frame::DockRecord;
 using tesk::frame::readDockRecord;
@@ -94,6 +96,16 @@ TEST_F(LayoutRecordTest, DockedLeftSecondRoundTripsIntoASecondWindow)
     EXPECT_EQ(second->dockWidgetArea(restored), Qt::LeftDockWidgetArea);
     QtSortWindowList(2);
     EXPECT_EQ(record(2, 1).substr(0, 13), "Memory:1:0:1:");
+}
+
+TEST_F(LayoutRecordTest, RecordsAreReadOnlyUpToTheHostTextLimit)
+{
+    createFrame("Debugger", 4);
+    // No terminator within the limit: reading on would run past what the host owns.
+    std::vector<char> record(size_t(tesk::core::kMaxHostTextBytes), 'r');
+    CuiSetDockWindowPersistanceData(4, record.data());
+    QtWindowCreate("Registers", nullptr, 41);
+    EXPECT_EQ(Store::currentMainWindow()->dockList().size(), 1);
 }
 
 TEST_F(LayoutRecordTest, FloatingRecordIsRestoredAfterShow)

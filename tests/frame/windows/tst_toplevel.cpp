@@ -82,6 +82,20 @@ TEST_F(TopLevelTest, CreatedListedTitledAndGoneWhenClosed)
     EXPECT_FALSE(guard);
 }
 
+TEST_F(TopLevelTest, TheHostEndsItsWindowByItsHandle)
+{
+    QtTopLevelCreate(702, &recordSize, 0);
+    QPointer<QMainWindow> window = Store::currentTopLevelWindow();
+    ASSERT_TRUE(window);
+    window->show();
+    g_sizeCalls.clear();
+    QtCloseCode(702);
+    EXPECT_EQ(Store::instance()->findTopLevelWindowByHandle(702), nullptr);
+    EXPECT_TRUE(g_sizeCalls.empty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(window);
+}
+
 TEST_F(TopLevelTest, FirstMenuAfterTheMarkGoesOnTheBarLaterOnesBelowIt)
 {
     TopLevelWindow window(1, 0, QStringLiteral("Other"), &recordSize, 0);

@@ -2,10 +2,12 @@
 // created for the calling window, and the window-size sanity check on several desktops.
 #include "frames.h"
 
+#include "frame/core/cuihandles.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/windowsanity.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QPointer>
 
 #include <limits>
@@ -168,4 +170,35 @@ TEST_F(WindowExportsTest, PaneHandlesAndColourIndexes)
     EXPECT_TRUE(guard);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(guard);
+}
+
+TEST_F(WindowExportsTest, AWindowClosesWhileADockFloats)
+{
+    QPointer<MainWindow> window = createFrame("Debugger", 7);
+    window->show();
+    QtCreateDocked(0, 0);
+    QtWindowCreate("Drawn", nullptr, 70);
+    QtWindowCreate2("Given", tesk::handles::add(new QLabel(QStringLiteral("pane"))), 71);
+    testhost::pumpFor(50);
+    CuiPaneUndock(70);
+    CuiPaneUndock(71);
+    testhost::pumpFor(50);
+    QtCloseCode(7);
+    EXPECT_TRUE(testhost::pumpUntil([&] { return !window; }));
+}
+
+TEST_F(WindowExportsTest, ABoxReusedBeforeTheLoopNamesItsNewPane)
+{
+    MainWindow *window = createFrame("Debugger", 6);
+    QtCreateDocked(0, 0);
+    QtWindowCreate("Registers", nullptr, 60);
+    CuiPaneClose(60);
+    QtWindowCreate("Registers", nullptr, 60);
+    ASSERT_EQ(window->dockList().size(), 1);
+    QPointer<DockWidget> fresh(window->dockList().at(0));
+    CuiPaneHide(60);
+    EXPECT_TRUE(fresh->isHidden());
+    CuiPaneClose(60);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(fresh);
 }

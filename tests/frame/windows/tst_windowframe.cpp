@@ -181,6 +181,17 @@ TEST_F(WindowFrameTest, ToolkitPanesGoToTheCallingWindow)
     // The box reaches the dock window, but a toolkit pane has no tabs to drive.
     EXPECT_EQ(CuiWindowRemoveTab(0x7800, 0), 0);
     CuiWindowAddTab(0x7800, 0, "none", nullptr);
+
+    // A dock window is no pane to nest in another one.
+    void *nested = &nested;
+    FakeMenuManager::onCommand = [&](int) {
+        nested = CuiWindowCreateQtPane("Nested", dockHandle, &noCode, 0x7802);
+        QtWindowCreate2("Nested", dockHandle, 0x7803);
+    };
+    static_cast<FakeMenuManager *>(first->menuManager())->run(1);
+    EXPECT_EQ(nested, nullptr);
+    EXPECT_EQ(first->dockList().size(), 1);
+    EXPECT_EQ(dock->mainWindow(), first);
 }
 
 TEST(HeaderFont, FamilyIsCopiedWithinTheBuffer)

@@ -500,11 +500,21 @@ bool DockWidget::processGenericOption(int option)
         hideOnly();
         return true;
     case OptionClose:
-        deleteLater();
+        end();
         return true;
     default:
         return false;
     }
+}
+
+void DockWidget::end()
+{
+    emit RemovemefromWindList(this);
+    // A dock window of no main window is in no list that would let go of it.
+    CuiPaneRegistry::instance()->remove(this);
+    // The hide on the way is no close for the host to hear of: the window is ended already.
+    d->closing = true;
+    tesk::lifetime::destroyLater(this);
 }
 
 // ---- focus, colour, sizes, small slots ---------------------------------------------------
@@ -747,7 +757,7 @@ int paneClose(quint32 handle)
 {
     // Closed from inside a call the pane made to the host, the pane is ended at once and asks
     // the host nothing more; it goes once that call has returned.
-    return onPaneDock(handle, [](DockWidget *dock) { tesk::lifetime::destroyLater(dock); });
+    return onPaneDock(handle, [](DockWidget *dock) { dock->end(); });
 }
 
 DockWidget *dockHolding(QObject *widget)

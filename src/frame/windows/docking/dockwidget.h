@@ -81,6 +81,10 @@ public:
 
     // 666 docks a floating window and floats a docked one, 667 hides, 668 closes.
     bool processGenericOption(int option);
+    // Ends the window without asking the host: it leaves its main window's lists and the pane
+    // registry at once (so its box may name a new pane straight away) and goes on the lifetime
+    // road.
+    void end();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -112,7 +112,14 @@ void MainWindow::setCurrentDockHeight()
 
 TeskHandle MainWindow::lastDockHandle() const
 {
-    return m_docks->lastDockHandle;
+    // Native ids are made only when the host asks for one: a native window on every dock
+    // window is what the toolkit's offscreen platform cannot close while one floats.
+    const DockWidget *dock = m_docks->lastDock;
+    if (!dock)
+        return 0;
+    if (dock->pane())
+        return TeskHandle(tesk::core::paneServices().frameAreaId(dock->pane()));
+    return TeskHandle(dock->winId());
 }
 
 QString MainWindow::uniqueDockCaption(const QString &name) const
@@ -149,7 +156,7 @@ DockWidget *MainWindow::createDockedWindow(TeskHandle box, const char *name,
         m_docks->output = dock;
         setOutputWindow(dock);
     }
-    m_docks->lastDockHandle = TeskHandle(tesk::core::paneServices().frameAreaId(dock->pane()));
+    m_docks->lastDock = dock;
     if (hostName == kMemoryName)
         dock->setGoto(true);
     return dock;
@@ -158,12 +165,16 @@ DockWidget *MainWindow::createDockedWindow(TeskHandle box, const char *name,
 DockWidget *MainWindow::createDockWidget(const char *name, QWidget *widget,
                                          tesk::core::PaneCodeCallback callback, TeskHandle box)
 {
+    // A window is no pane: a dock window taken in would nest in another, a main window in its
+    // own dock.
+    if (!widget || qobject_cast<DockWidget *>(widget) || qobject_cast<QMainWindow *>(widget))
+        return nullptr;
     auto *dock = new DockWidget(this, "DockWidget");
     dock->setHostCallback(callback);
     dock->setWindowBox(box);
     dock->setGivenWidget(widget);
     finishDockCreation(dock, tesk::core::hostText(name), FloatAsUndocked);
-    m_docks->lastDockHandle = TeskHandle(dock->winId());
+    m_docks->lastDock = dock;
     return dock;
 }
 

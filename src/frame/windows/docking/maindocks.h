@@ -43,7 +43,8 @@ struct MainDocks
     QList<DockWidget *> docks;
     QList<DockWidget *> sorted;
     DockLayout layout;
-    TeskHandle lastDockHandle = 0;
+    // The newest dock window, whose drawing area's native id the host may ask for.
+    QPointer<DockWidget> lastDock;
     bool dockRequested = false;
     bool newLine = false;
     int placement = PlaceRight;

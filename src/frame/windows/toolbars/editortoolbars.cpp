@@ -97,9 +97,11 @@ ScriptToolBar *createScriptToolBar(MainWindow *window, CuiScriptToolBarFn callba
 FindToolBar *routeFindToolBar(TeskHandle handle)
 {
     // A window of its own has its own find toolbar; the main windows' routing would answer
-    // the current main window's instead.
-    if (TopLevelWindow *window = Store::instance()->findTopLevelWindowByHandle(handle))
-        return findToolBarOf(window);
+    // the current main window's instead. A main window sharing the handle comes first, as
+    // when the toolbar is made.
+    if (!Store::instance()->findMainWindowByHandle(handle))
+        if (TopLevelWindow *window = Store::instance()->findTopLevelWindowByHandle(handle))
+            return findToolBarOf(window);
     return findToolBarOf(Store::routeByHandle(handle));
 }
 
