@@ -117,9 +117,9 @@ qsizetype findSegment(QByteArrayView name, qsizetype from, const QByteArray &seg
 }
 
 // A backslash separates the filter's parts, so it can be written neither escaped nor in
-// brackets. The class of every character but those that are not the backslash: ']' to '~',
-// ' ' to '[', the control characters and everything beyond ASCII. It is written in printable
-// ASCII, since it lands in the filter line and in the pane's state text.
+// brackets: it is matched as the one character outside ']' to '~', ' ' to '[', the control
+// characters and everything beyond ASCII. The class is printable ASCII itself, since it lands
+// in the filter line and in the pane's state text.
 QString backslashClass()
 {
     return QStringLiteral("[^]-~ -[[:cntrl:][:^ascii:]]");
