@@ -5,6 +5,7 @@
 #include "symbols/breakpoints/breakpointcommand.h"
 #include "symbols/breakpoints/breakpointhostface.h"
 #include "symbols/breakpoints/breakpointproxy.h"
+#include "symbols/breakpoints/hardwarecapabilities.h"
 
 #include <QStringList>
 
@@ -25,7 +26,7 @@ bool bit(int index)
     return (g_steer[index / 8] >> (index % 8)) & 1;
 }
 
-int capabilities(int code, TeskHandle, intptr_t, intptr_t b, intptr_t c)
+int capabilityAnswer(int code, TeskHandle, intptr_t, intptr_t b, intptr_t c)
 {
     if (code == CUI_HARDWARE_CAPABILITIES_SUPPORTED)
         *reinterpret_cast<uint32_t *>(c) = bit(0);
@@ -66,9 +67,9 @@ public:
         return 0;
     }
     void recordHistory(int, const QString &, const QString &) override {}
-    CuiHardwareCapabilitiesFn capabilityQuery() override
+    HardwareCapabilities capabilities(intptr_t vdata, uint32_t type) override
     {
-        return bit(24) ? nullptr : &capabilities;
+        return HardwareCapabilities(vdata, type, bit(24) ? nullptr : &capabilityAnswer);
     }
     Answer askReplace(const QString &) override { return Answer(g_steer[6] % 3); }
 

@@ -2,6 +2,7 @@
 // command options: the first byte steers which checks the host refuses.
 #include "symbols/breakpoints/breakpointcommand.h"
 #include "symbols/breakpoints/breakpointhostface.h"
+#include "symbols/breakpoints/hardwarecapabilities.h"
 
 #include <QStringList>
 
@@ -31,7 +32,10 @@ public:
     int eeaccessCommand(const QString &) override { return 0; }
     int guiCommand(const QString &) override { return 0; }
     void recordHistory(int, const QString &, const QString &) override {}
-    CuiHardwareCapabilitiesFn capabilityQuery() override { return nullptr; }
+    HardwareCapabilities capabilities(intptr_t vdata, uint32_t type) override
+    {
+        return HardwareCapabilities(vdata, type, nullptr);
+    }
     Answer askReplace(const QString &) override { return Answer::Cancel; }
 
 private:

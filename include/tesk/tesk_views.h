@@ -53,6 +53,12 @@
 #define GCP_EVENT_TARGET_UPDATED_3 26
 #define GCP_EVENT_TARGET_CHANGED 17
 #define GCP_EVENT_KINDS 30
+/* Deprecated: the earlier names of the repaint events, kept so that hosts written against them
+   still build. The events repaint only; a host that means the memory changed notifies a target
+   update. */
+#define GCP_EVENT_MEMORY_CHANGED_0 GCP_EVENT_REPAINT_0
+#define GCP_EVENT_MEMORY_CHANGED_1 GCP_EVENT_REPAINT_1
+#define GCP_EVENT_MEMORY_CHANGED_2 GCP_EVENT_REPAINT_2
 
 /* What panes and views have in common. getName fills a text value (moskValueCreate). */
 #define GC_WINDOW_OPERATIONS                                                                       \

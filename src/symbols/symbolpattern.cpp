@@ -117,12 +117,12 @@ qsizetype findSegment(QByteArrayView name, qsizetype from, const QByteArray &seg
 }
 
 // A backslash separates the filter's parts, so it can be written neither escaped nor in
-// brackets. The class of every character a (Latin-1) name can hold but the backslash stands
-// for it instead: ']' to '~', ' ' to '[', the control characters and the upper half.
+// brackets: it is matched as the one character outside ']' to '~', ' ' to '[', the control
+// characters and everything beyond ASCII. The class is printable ASCII itself, since it lands
+// in the filter line and in the pane's state text.
 QString backslashClass()
 {
-    return QStringLiteral("[^]-~ -[[:cntrl:]") + QChar(0x80) + QLatin1Char('-') + QChar(0xff) +
-           QLatin1Char(']');
+    return QStringLiteral("[^]-~ -[[:cntrl:][:^ascii:]]");
 }
 
 } // namespace

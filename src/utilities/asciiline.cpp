@@ -22,8 +22,10 @@ struct Line
     qreal descent = 0;
 };
 
-// The glyph runs the toolkit lays the text out in, in one line from the origin. Trailing spaces
-// count in the width: a space's advance is learnt alone.
+// The glyph runs the toolkit lays the text out in, in one line from the origin. The width is the
+// line's advance, by which the painter aligns, not its natural width, which takes in the part of
+// a last glyph that overhangs ("f"). Trailing spaces count in it: a space's advance is learnt
+// alone.
 QList<QGlyphRun> laidOut(const QString &text, const QFont &font, Line *measured)
 {
     QTextLayout layout(text, font);
@@ -36,7 +38,7 @@ QList<QGlyphRun> laidOut(const QString &text, const QFont &font, Line *measured)
     layout.endLayout();
     if (!line.isValid())
         return {};
-    *measured = {line.ascent(), line.height(), line.naturalTextWidth(), line.descent()};
+    *measured = {line.ascent(), line.height(), line.horizontalAdvance(), line.descent()};
     return layout.glyphRuns();
 }
 

@@ -70,9 +70,10 @@ const char *toggleCase()
     QtQSDIAddToggle(description, "first", 0, 0);
     auto *first = static_cast<QSDIToggle *>(description->control);
     QDialog *question = showLeftUp(description);
+    // The next description first, so that the new toggle is the next record made.
+    QtQSDIInitDialog(&description, QSDI_KIND_QUESTION, 0, QSDI_MODE_MODELESS, 0, 0);
     free(first->text);
     free(first);
-    QtQSDIInitDialog(&description, QSDI_KIND_QUESTION, 0, QSDI_MODE_MODELESS, 0, 0);
     QtQSDIAddToggle(description, "second", 0, 0);
     auto *second = static_cast<QSDIToggle *>(description->control);
     QtQSDIDeleteDialog(description);

@@ -648,6 +648,11 @@ TEST_F(NavListTest, ModelsPassTheModelTester)
     functions->setSorting(0, true);
     for (int row = 0; row < model->rowCount(); ++row)
         EXPECT_EQ(model->isChecked(row), model->text(row, 0) == checked);
+    // The ticked function moves to another row; its tick goes with it.
+    functions->setSorting(0, false);
+    ASSERT_NE(model->text(1, 0), checked);
+    for (int row = 0; row < model->rowCount(); ++row)
+        EXPECT_EQ(model->isChecked(row), model->text(row, 0) == checked);
     source->clear();
     EXPECT_EQ(model->rowCount(), 0);
 }

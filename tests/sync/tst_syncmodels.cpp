@@ -159,6 +159,8 @@ TEST_F(Models, CrossTriggerColumnsFollowTheCapabilities)
         {16 | 4, false, true, false, "Software Trigger (on host)"},
         {1 | 2 | 4 | 8 | 16 | 32, true, true, true, "Hardware Trigger"},
         {8 | 16 | 32, false, false, true, "Mixed Trigger"},
+        // Capable of both, but without the software triggers the hardware ones are not used.
+        {2 | 4 | 16 | 32, false, true, false, "Software Trigger (on host)"},
     };
     for (const Case &c : cases) {
         fill({{4, 0, c.flags}});

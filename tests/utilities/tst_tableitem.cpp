@@ -242,8 +242,10 @@ TEST(TableItem, AlignedAsciiLinesDrawAsThePainterPlacesThem)
     testhost::startLibrary();
     QFont serif(QStringLiteral("Serif"));
     serif.setPointSize(11);
+    // "f" reaches past its advance in proportional fonts.
     const QStringList texts = {QStringLiteral("0a1b2c3d"), QStringLiteral("AVATAR To Wa"),
-                               QStringLiteral("  lead"), QStringLiteral("7")};
+                               QStringLiteral("  lead"), QStringLiteral("7"),
+                               QStringLiteral("0x3f")};
     const QRectF rooms[] = {QRectF(QRect(2, 3, 161, 21)), QRectF(3.25, 4.6, 140.3, 25.5)};
     for (const QFont &font : {QFont(), serif}) {
         const auto image = [&font](const auto &draw) {
@@ -315,19 +317,24 @@ TEST(TableItem, AsciiLinesOfEachResolutionAreLearntApart)
     for (const int scale : {1, 2}) {
         const std::shared_ptr<tesk::utilities::AsciiLine> line =
             tesk::utilities::AsciiLine::forFont(fontOn(scale));
-        for (const QString &text : {QStringLiteral("0a1b2c3d"), QStringLiteral("9e 42 7c 0d")}) {
+        for (const QString &text :
+             {QStringLiteral("0a1b2c3d"), QStringLiteral("9e 42 7c 0d"), QStringLiteral("0x3f")}) {
             QImage ours = device(scale);
             QImage painters = device(scale);
             bool drawn = false;
+            const QRectF room(2, 3, 400, 50);
+            const int right = int(Qt::AlignRight | Qt::AlignVCenter);
             {
                 QPainter p(&ours);
                 p.setFont(font);
-                drawn = line->draw(&p, QPointF(3, 30), text);
+                drawn = line->draw(&p, QPointF(3, 30), text) &&
+                        line->drawAligned(&p, room, Qt::Alignment(right), text);
             }
             {
                 QPainter p(&painters);
                 p.setFont(font);
                 p.drawText(QPointF(3, 30), text);
+                p.drawText(room, right, text);
             }
             EXPECT_TRUE(drawn) << text.toStdString();
             EXPECT_EQ(ours, painters) << text.toStdString() << " at scale " << scale;

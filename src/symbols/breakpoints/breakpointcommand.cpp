@@ -182,7 +182,7 @@ private:
     const HardwareCapabilities &capabilities()
     {
         if (!m_capabilities)
-            m_capabilities.emplace(m_in.vdata, m_in.type, m_host.capabilityQuery());
+            m_capabilities.emplace(m_host.capabilities(m_in.vdata, m_in.type));
         return *m_capabilities;
     }
 
@@ -379,13 +379,13 @@ private:
                 "BreakpointDlg",
                 "Data value ranges are not allowed for this breakpoint type.<p>Please "
                 "remove the range expression from the data value field.")));
-        const QString high = valueRangeHigh(parts);
-        if (!m_host.checkExpression(high))
+        // The host checks the end or length as the user wrote it, and is named so.
+        if (!m_host.checkExpression(parts.end))
             return fail(translated(QT_TRANSLATE_NOOP(
                                        "BreakpointDlg",
                                        "The Data End Address expression %1 cannot be evaluated."))
-                            .arg(plain(high)));
-        m_text += QStringLiteral(",hw_dhigh:") + high;
+                            .arg(plain(parts.isLength ? u'+' + parts.end : parts.end)));
+        m_text += QStringLiteral(",hw_dhigh:") + valueRangeHigh(parts);
         return true;
     }
 

@@ -1,5 +1,7 @@
 #include "symbols/breakpoints/breakpointhostface.h"
 
+#include "symbols/breakpoints/hardwarecapabilities.h"
+
 #include "frame/core/cuifunctionregistry.h"
 #include "system/lifetime.h"
 #include "system/modalseam.h"
@@ -10,6 +12,7 @@
 #include <QApplication>
 
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <type_traits>
 
@@ -140,10 +143,17 @@ void RegistryHostFace::recordHistory(int field, const QString &context, const QS
     });
 }
 
-CuiHardwareCapabilitiesFn RegistryHostFace::capabilityQuery()
+HardwareCapabilities RegistryHostFace::capabilities(intptr_t vdata, uint32_t type)
 {
-    return CuiFunctionRegistry::instance()->function<CuiHardwareCapabilitiesFn>(
-        QStringLiteral("hardware_capabilities"));
+    // Two questions: the second is not put once the host ended the dialog during the first.
+    std::optional<HardwareCapabilities> answer;
+    call([&] {
+        if (m_questionParent)
+            answer.emplace(vdata, type, *m_questionParent);
+        else
+            answer.emplace(vdata, type);
+    });
+    return *answer;
 }
 
 RegistryHostFace::Answer RegistryHostFace::askReplace(const QString &question)

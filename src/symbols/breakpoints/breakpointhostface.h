@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class HardwareCapabilities;
 class QObject;
 class QWidget;
 
@@ -44,8 +45,9 @@ public:
     // 'gui' code 2: records an entry in the history of field 0 (location) or 1 (value).
     virtual void recordHistory(int field, const QString &context, const QString &text) = 0;
 
-    // The function the capabilities are asked of (null: none registered).
-    virtual CuiHardwareCapabilitiesFn capabilityQuery() = 0;
+    // The target's capabilities for the breakpoint type (std::runtime_error when the host
+    // answers no such question).
+    virtual HardwareCapabilities capabilities(intptr_t vdata, uint32_t type) = 0;
 
     // The question whether an edited breakpoint is to be replaced (rich text).
     virtual Answer askReplace(const QString &question) = 0;
@@ -69,7 +71,7 @@ public:
     int eeaccessCommand(const QString &command) override;
     int guiCommand(const QString &command) override;
     void recordHistory(int field, const QString &context, const QString &text) override;
-    CuiHardwareCapabilitiesFn capabilityQuery() override;
+    HardwareCapabilities capabilities(intptr_t vdata, uint32_t type) override;
     Answer askReplace(const QString &question) override;
 
 private:

@@ -334,8 +334,7 @@ TEST_F(BreakpointCommandTest, FailuresAndTheirFocus)
         {"value end refused", hardware(2, "a", "1..bad<1>"),
          "The Data End Address expression bad&lt;1&gt; cannot be evaluated.", CommandField::Value},
         {"value length refused", hardware(2, "a", "1..+bad<1>"),
-         "The Data End Address expression (1)+(bad&lt;1&gt;)-1 cannot be evaluated.",
-         CommandField::Value},
+         "The Data End Address expression +bad&lt;1&gt; cannot be evaluated.", CommandField::Value},
         {"expression condition refused",
          [](CommandInput &in) { in.conditions = QStringList{QStringLiteral("C++Object=bad<1>")}; },
          "The expression 'bad&lt;1&gt;' cannot be evaluated.", CommandField::Conditions},
@@ -508,6 +507,21 @@ TEST_F(BreakpointCommandTest, EditingTheLocationAsksWhetherToReplace)
                                                              "0:81:bread other:119"}));
         }
     }
+}
+
+TEST_F(BreakpointCommandTest, ChangingOnlyTheTypeAsksWhetherToReplace)
+{
+    input.mode = 1;
+    takeUnchangedCopy();
+    input.type = 2;
+    proxy->setBreakpointType(2);
+    testhost::ModalAnswers answers;
+    answers.answerMessageBoxes(QMessageBox::Cancel);
+    EXPECT_EQ(accept().code, CommandResult::Cancelled);
+    ASSERT_EQ(answers.seen().size(), 1u);
+    EXPECT_TRUE(answers.seen()[0].text.contains(QStringLiteral("changed<p>Breakpoint Type<br><p>")))
+        << answers.seen()[0].text.toStdString();
+    EXPECT_TRUE(sent("eeaccess").empty());
 }
 
 TEST_F(BreakpointCommandTest, AFailedClearSendsNoNewBreakpoint)

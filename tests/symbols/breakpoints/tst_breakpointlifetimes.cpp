@@ -46,15 +46,16 @@ protected:
         return calls.size();
     }
 
-    // A dialog whose OK gets as far as sending "main".
-    BreakpointDlg &sendable()
+    // A dialog of the breakpoint type whose OK gets as far as sending "main".
+    BreakpointDlg &sendable(uint32_t type)
     {
-        fill = [](TeskHandle p) {
-            CuiBreakpointProxyAddBreakpointType(p, 0);
+        fill = [type](TeskHandle p) {
+            CuiBreakpointProxyAddBreakpointType(p, type);
+            CuiBreakpointProxySetBreakpointType(p, type);
             CuiBreakpointProxyAllowLocation(p, 1);
         };
-        BreakpointHost::instance().capabilities[0] =
-            testhost::capabilitiesOf(false, false, false, false, false, false, false, false);
+        BreakpointHost::instance().capabilities[type] =
+            testhost::capabilitiesOf(type != 0, false, false, false, false, false, false, false);
         BreakpointDlg &dlg = shown();
         dlg.show();
         dlg.locationCOB->setEditText(QStringLiteral("main"));
@@ -106,9 +107,10 @@ TEST_F(DestroyedInsideTest, WhileOkSendsTheCommand)
     {
         const char *entry;
         int code;
-    } cases[] = {{"dialog", 0}, {"eeaccess", 0}, {"gui", 0}};
+        uint32_t type;
+    } cases[] = {{"dialog", 0, 0}, {"eeaccess", 0, 0}, {"gui", 0, 0}, {"capabilities", 0, 2}};
     for (const auto &c : cases) {
-        BreakpointDlg &dlg = sendable();
+        BreakpointDlg &dlg = sendable(c.type);
         QPointer<BreakpointDlg> watch(&dlg);
         BreakpointHost::instance().calls.clear();
         destroyOn(c.entry, c.code);

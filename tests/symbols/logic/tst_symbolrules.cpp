@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,8 @@ TEST(SymbolPattern, ANameMadeAPatternMatchesItself)
     // A backslash separates a filter's parts: the literal holds none, yet matches one alone.
     const QString path = SymbolPattern::literal(QStringLiteral("C:\\build\\fw.elf"));
     EXPECT_FALSE(path.contains(QLatin1Char('\\'))) << qPrintable(path);
+    EXPECT_TRUE(std::all_of(path.begin(), path.end(), [](QChar c) { return c >= ' ' && c <= '~'; }))
+        << qPrintable(path);
     const SymbolPattern backslash(SymbolPattern::literal(QStringLiteral("a\\b")));
     for (int c = 1; c < 256; ++c) {
         const char name[] = {'a', char(c), 'b'};
