@@ -93,6 +93,7 @@ static int handler(uint32_t operation, uintptr_t hostWord, const char *text, uin
         ++g_updatesAsked;
         sendLines();
     } else if (operation == REG_OP_SET_VALUE && text) {
+        /* The user's value as raw hexadecimal, whatever the format: "0x000000a5" for MASK. */
         printf("registers: %s set to %s\n", kRegisters[hostWord % COUNT].name, text);
     }
     return 0;
