@@ -1,8 +1,9 @@
 /*
  * A box and a chooser. Each runs a loop of its own until answered; the idle object keeps
  * ticking meanwhile. Given a number of ticks, the example ends the question after that many:
- * QtShutdown ends the loop of an open box, which then answers as if cancelled, and every
- * question asked after it answers at once, so an unattended run asks one.
+ * QtShutdown ends the loop of an open box, which then answers as if cancelled. The loop
+ * runs only from exampleRun on: until then the shutdown waits for CuiRun, and a question asked
+ * meanwhile would show and wait for its user, so an unattended run asks one.
  *
  *   boxes                  asks both; the user answers
  *   boxes box|list ticks   asks one and ends it after that many ticks

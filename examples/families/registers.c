@@ -3,6 +3,9 @@
  * flag bits are a group under it; view "System" holds the group CONTROL. A group head is an
  * ordinary register record (a type that makes an item) with REG_FLAG_GROUP_HEAD; the records
  * after it with REG_FLAG_IN_GROUP are its members, until a record without either flag.
+ * Every value text is hexadecimal, whatever the type's radix: the pane's format reads it as a
+ * raw hexadecimal number and shows it in the register's format. MASK, of the binary type and 8
+ * characters wide, gets "A5" and shows the bit pattern 10100101.
  *
  *   registers [ticks]
  */
@@ -12,7 +15,7 @@
 #include <string.h>
 
 #define DATA_SET 7u
-#define COUNT 11
+#define COUNT 12
 
 static const struct
 {
@@ -29,6 +32,7 @@ static const struct
     {"Z", REG_FLAG_IN_GROUP, REG_TYPE_RADIX_2, 1},
     {"C", REG_FLAG_IN_GROUP, REG_TYPE_RADIX_2, 1},
     {"SP", 0, REG_TYPE_RADIX_16, 8}, /* no group flag: the CPSR group ended */
+    {"MASK", 0, REG_TYPE_BINARY, 8}, /* 8 bits, shown as 8 binary digits */
     {"System", REG_FLAG_VIEW, 0, 0},
     {"CONTROL", REG_FLAG_GROUP_HEAD, REG_TYPE_RADIX_16, 8},
     {"PRIV", REG_FLAG_IN_GROUP, REG_TYPE_RADIX_2, 1},
@@ -45,11 +49,11 @@ static void sendLines(void)
     RegDataRecord update;
     snprintf(g_lines, sizeof g_lines,
              "R0      %08X\nR1      00000001\nCPSR    %08X\nN       %u\nZ       %u\n"
-             "C       %u\nSP      20001000\nCONTROL 00000001\nPRIV    1",
+             "C       %u\nSP      20001000\nMASK    A5\nCONTROL 00000001\nPRIV    1",
              (unsigned)g_r0, (unsigned)g_cpsr, (unsigned)(g_cpsr >> 31),
              (unsigned)(g_cpsr >> 30) & 1u, (unsigned)(g_cpsr >> 29) & 1u);
     block.firstLine = 0;
-    block.lineCount = 9;
+    block.lineCount = 10;
     block.text = g_lines;
     memset(&update, 0, sizeof update);
     update.lineBlocks = &block;
@@ -89,6 +93,7 @@ static int handler(uint32_t operation, uintptr_t hostWord, const char *text, uin
         ++g_updatesAsked;
         sendLines();
     } else if (operation == REG_OP_SET_VALUE && text) {
+        /* The user's value as raw hexadecimal, whatever the format: "0x000000a5" for MASK. */
         printf("registers: %s set to %s\n", kRegisters[hostWord % COUNT].name, text);
     }
     return 0;

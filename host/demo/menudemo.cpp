@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -145,16 +146,23 @@ void screenshotWithMenu(const std::string &dir)
     QMainWindow *window = mainWindow();
     if (!window || dir.empty())
         return;
+    // The Debug menu is the one that holds Run (F5): its title is in the user's language.
     QMenu *menu = nullptr;
     QAction *entry = nullptr;
     for (QAction *action : window->menuBar()->actions()) {
-        if (action->menu() && action->text() == QLatin1String("&Debug")) {
-            menu = action->menu();
-            entry = action;
+        if (!action->menu())
+            continue;
+        for (const QAction *item : action->menu()->actions()) {
+            if (item->shortcut() == QKeySequence(Qt::Key_F5)) {
+                menu = action->menu();
+                entry = action;
+            }
         }
     }
-    if (!menu)
+    if (!menu) {
+        std::printf("host: no menu holds Run (F5); menu.png FAILED\n");
         return;
+    }
     const QRect at = window->menuBar()->actionGeometry(entry);
     window->menuBar()->setActiveAction(entry);
     for (int i = 0; i < 20; ++i)

@@ -21,8 +21,24 @@ TESK_EXPORT int CuiQtInit_WinEx(const char *programName, char *commandLine);
    (a callback, a host timer inside one of the library's boxes or dialogs) or from a host
    function the library called, and leaves that loop running. */
 TESK_EXPORT int CuiRun(void);
+/* For a host that runs a loop of its own instead of CuiRun: processes the events waiting now
+   (input, painting, due timers, the idle object's ticks, posted events) once, without
+   waiting, and returns. Outside any running loop it also carries out the deferred deletes
+   (the dialogs, panes and windows ended since, which only a running loop would delete
+   otherwise). Call it from the host's loop every few tens of milliseconds, and after exports
+   that close or destroy something when the host needs them gone. Called from inside a running
+   loop (a callback) it processes events and leaves the deletes to that loop. */
 TESK_EXPORT void CuiPump(void);
 TESK_EXPORT void *CuiGetQtApp(void);
+/* Ends the library's loop: 0. Before any main window exists it does nothing and answers 1.
+   A host that runs CuiRun: the loop ends, with the loops of the library's open boxes, dialogs
+   and menus, which answer as if cancelled; a box asked after that, before CuiRun has
+   returned, answers at once as cancelled. CuiRun then deletes the windows, the idle object
+   and the application and returns 1; to go on, start the library again (CuiQtInit_WinEx, a
+   frame), and the next CuiRun runs until the next QtShutdown.
+   A host that pumps its own loop (CuiPump): the request waits for the next CuiRun, which
+   returns at once, deleting as above. Boxes, dialogs and menus of the library open at the
+   call end as if cancelled; a box asked after it shows and waits for its answer as usual. */
 TESK_EXPORT int QtShutdown(void);
 
 TESK_EXPORT int CuiCreateIdleObject(void);

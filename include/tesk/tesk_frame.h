@@ -35,6 +35,11 @@ TESK_EXPORT void QtCreateNewEditor(int flag);
    window handle of the current main window, 0 when there is none. record may be null. */
 TESK_EXPORT TeskHandle QtFrameCreate(const char *name, TeskHandle frameContext,
                                      CuiFrameRecord *record);
+/* Shows the current main window, lays out the dock windows made so far by its size (give it
+   with QtResizePosWindow first), then applies the layout records that waited for them. A
+   second call lays them out again as the first did, undoing what the user changed since:
+   docked windows take those sizes again, and a floating one made from a record goes back to
+   the record's place. Call it once per window, after its dock windows are made. */
 TESK_EXPORT void QtFrameShow(void);
 
 /* show non-zero: shows the splash (installDir/bin/splash.png, else the built-in picture named

@@ -25,7 +25,8 @@ enum {
 typedef int (*CuiPaneOutputFn)(void *context, int zero, const char *format, ...);
 
 /* The code callback of a tabbed pane frame: the window box, the area left to the host as
-   {left, top, right, bottom}, and the reason: 1 the size changed, 3 the frame took the focus. */
+   {left, top, right, bottom}, and the reason: 1 the size changed, 3 the frame took the focus,
+   also when its window is activated again with the focus in the frame. */
 typedef void (*CuiCodeCallbackFn)(TeskHandle windowBox, int *rect, int reason);
 
 /* Host table "windBoxFuncs": 13 entries, each taking the window-box handle first.

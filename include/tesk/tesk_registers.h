@@ -44,7 +44,17 @@ enum {
 };
 
 /* Type codes: 5 is enumerated; 0-4 and 7-10 are value text; 6 and above 10 make no item.
-   The radix codes name the base the value text is read in. */
+   Every value-text type but 4 gets a format, chosen by the register's name (CPSR and SPSR
+   "psr", XPSR "xpsr", ...) or else by its type, and the format reads the value text as a raw
+   hexadecimal number ("0x" optional, up to 128 bits), whatever the radix code: a
+   REG_TYPE_RADIX_10 register whose text is "10" holds 16. Only the floating-point types 7 and
+   8 read their text as a number. A text that does not read shows as "!" characters. The
+   format shows the value: REG_TYPE_BINARY as a bit pattern of as many bits as the register is
+   characters wide (width 8, text "A5": 10100101), REG_TYPE_HEX_8 as 8 bits, the others in
+   hexadecimal, 4 bits per character of width (64 bits for 9 to 16 characters, 128 above). A
+   value the user enters comes back in REG_OP_SET_VALUE as raw hexadecimal too: "0x" and 8
+   digits up to 32 bits ("0x000000a5" for that binary register), 16 or 32 digits above; a
+   floating-point value as a number. Type 4 has no format: its text is shown as sent. */
 enum {
     REG_TYPE_RADIX_16 = 0,
     REG_TYPE_RADIX_10 = 1,

@@ -32,10 +32,11 @@ typedef int (*CuiHostStringListFn)(TeskHandle handle, char **text);
         where any answer but 0 keeps the dialog open.
         From the selector (CuiFunctionListBreakpointDialog): "binstr <path>" per function,
         after "gui" had it; ignored.
-     3  completing the range in the breakpoint dialog's location field. object: the dialog;
-        argument: vdata; text: a char[1024] holding the field's text, to be replaced by the
-        completed text; extra: a char[1024] for a message. 0: the text buffer holds the
-        completed range; otherwise the message is shown to the user.
+     3  completing the range in the breakpoint dialog's location field or its value field
+        (the field's "Autocomplete Range"; the call does not say which field). object: the
+        dialog; argument: vdata; text: a char[1024] holding the field's text, to be replaced
+        by the completed text; extra: a char[1024] for a message. 0: the text buffer holds
+        the completed range; otherwise the message is shown to the user.
 
    "gui" (CuiHostEntryFn): the engine's user-interface side.
      0  a command the engine accepted, to record and show. object: the breakpoint dialog's

@@ -113,7 +113,12 @@ TESK_EXPORT int QtResizeWindowByBox(TeskHandle handle, int width, int height);
 /* Shows the window; 1 for a main window, 0 for a top-level window or none. */
 TESK_EXPORT int QtRaiseWindowByBox(TeskHandle handle);
 /* A main window is resized and moved; a top-level window stays; otherwise the dock window
-   with that box takes the size (x and y are not used). */
+   with that box takes the size (x and y are not used). Width and height are kept within the
+   screen. A dock window takes both, whatever its area: a height of 0 shrinks it to the least
+   its area lets it have (its smallest height when other dock windows share the area). To
+   change one of them, pass the other as the dock has it now: the width and height of its
+   record (QtSortWindowList, then CuiGetDockWindowPersistanceData at its index; the two
+   numbers before "visible"). */
 TESK_EXPORT void QtResizePosWindow(TeskHandle handle, int x, int y, int width, int height);
 /* The available size (without task bars) of a screen, 99 the primary one. 0, or 1 and
    nothing written for a screen that does not exist or a null out pointer. */
