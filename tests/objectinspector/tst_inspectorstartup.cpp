@@ -80,3 +80,30 @@ TEST(InspectorAtStartUp, AHostsStartUpLogsInAndAnswersTheTool)
     EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
     EXPECT_EQ(child.readAllStandardOutput().toStdString(), "client=yes\n");
 }
+
+// A host that owns its application, unloads the library and then deletes the application: the
+// client and its hooks went with the library, and nothing of it is called afterwards.
+TEST(InspectorAtStartUp, AHostThatUnloadsTheLibraryEndsCleanly)
+{
+    if (!tesk::inspector::clientAtStartUp())
+        GTEST_SKIP() << "built without TESK_INSPECTOR";
+    InspectorPeer peer;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_INSPECTOR_PORT"), QString::number(peer.port()));
+    env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QString());
+    // What an unloaded library leaves behind by design is not this test's business.
+    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationDirPath() + "/dlopen_host_child", {});
+    ASSERT_TRUE(child.waitForStarted());
+    ASSERT_TRUE(peer.waitForCommands(1, 30000)) << child.readAllStandardError().toStdString();
+    EXPECT_EQ(peer.commands()[0].type(), ProtocolCommand::Login);
+    // Tracing: the signal hooks are in use.
+    const SignalFilterList noFilter;
+    peer.send(ProtocolCommand::SetSignalFilter, &noFilter);
+    child.closeWriteChannel();
+    testhost::pumpUntil([&] { return child.state() == QProcess::NotRunning; }, 30000);
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+}

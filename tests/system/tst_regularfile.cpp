@@ -18,8 +18,8 @@ using tesk::system::readRegular;
 TEST(RegularFile, AppendingToADeviceOrAPipeWithAReaderIsRefused)
 {
     QFile file;
-    EXPECT_FALSE(openRegular(file, QStringLiteral("/dev/null"),
-                             QIODevice::WriteOnly | QIODevice::Append));
+    EXPECT_FALSE(
+        openRegular(file, QStringLiteral("/dev/null"), QIODevice::WriteOnly | QIODevice::Append));
     EXPECT_FALSE(file.isOpen());
     EXPECT_LT(openRegularDescriptor(QStringLiteral("/dev/null"), O_WRONLY | O_APPEND | O_CREAT), 0);
 
