@@ -107,3 +107,43 @@ TEST(InspectorAtStartUp, AHostThatUnloadsTheLibraryEndsCleanly)
     EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
 }
+
+// A traced host that does nothing sends nothing: the event loop's wake-ups that the client's
+// own writes cause are not reported (each report would cause the next).
+TEST(InspectorAtStartUp, ATracedIdleHostSendsNothingBeyondItsLogin)
+{
+    if (!tesk::inspector::clientAtStartUp())
+        GTEST_SKIP() << "built without TESK_INSPECTOR";
+    InspectorPeer peer;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_INSPECTOR_PORT"), QString::number(peer.port()));
+    env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QString());
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationDirPath() + "/inspected_child", {});
+    ASSERT_TRUE(child.waitForStarted());
+    ASSERT_TRUE(peer.waitForCommands(1, 30000)) << child.readAllStandardError().toStdString();
+    // Once its start-up output is out, the child waits for its input and nothing else.
+    testhost::pumpUntil([&] { return child.canReadLine(); }, 30000);
+    testhost::pumpUntil([] { return false; }, 500);
+    peer.clear();
+    const SignalFilterList noFilter;
+    peer.send(ProtocolCommand::SetSignalFilter, &noFilter);
+    testhost::pumpUntil([] { return false; }, 1500);
+    const QList<MemberData> records = peer.records();
+    EXPECT_TRUE(records.isEmpty()) << records.size() << " records, the first of "
+                                   << (records.isEmpty() ? "" : qPrintable(records[0].textB));
+    // What wakes the host up from outside is reported, with its wake-up.
+    child.write("x");
+    ASSERT_TRUE(peer.waitForCommands(4, 30000));
+    QStringList members;
+    for (const MemberData &record : peer.records())
+        members << record.textB;
+    EXPECT_TRUE(members.contains(QStringLiteral("awake()"))) << qPrintable(members.join(' '));
+    EXPECT_TRUE(
+        members.contains(QStringLiteral("activated(QSocketDescriptor,QSocketNotifier::Type)")))
+        << qPrintable(members.join(' '));
+    child.closeWriteChannel();
+    testhost::pumpUntil([&] { return child.state() == QProcess::NotRunning; }, 30000);
+    EXPECT_EQ(child.exitCode(), 0);
+}
