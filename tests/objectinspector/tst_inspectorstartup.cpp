@@ -139,10 +139,11 @@ TEST(InspectorAtStartUp, ATracedIdleHostSendsNothingBeyondItsLogin)
     QStringList members;
     for (const MemberData &record : peer.records())
         members << record.textB;
-    EXPECT_TRUE(members.contains(QStringLiteral("awake()"))) << qPrintable(members.join(' '));
+    const QString shown = members.mid(0, 20).join(QLatin1Char(' '));
+    EXPECT_TRUE(members.contains(QStringLiteral("awake()"))) << qPrintable(shown);
     EXPECT_TRUE(
         members.contains(QStringLiteral("activated(QSocketDescriptor,QSocketNotifier::Type)")))
-        << qPrintable(members.join(' '));
+        << qPrintable(shown);
     child.closeWriteChannel();
     testhost::pumpUntil([&] { return child.state() == QProcess::NotRunning; }, 30000);
     EXPECT_EQ(child.exitCode(), 0);
