@@ -84,10 +84,13 @@ void makeReadersFilesHostile()
         ::mkfifo(QFile::encodeName(path).constData(), 0600);
     };
     const auto device = [](const QString &path) { QFile::link(QStringLiteral("/dev/zero"), path); };
-    pipe(install.filePath(QStringLiteral("etc/a.lic")));
+    // A folder's listing of notices leaves out a pipe itself, not a link to one.
+    pipe(install.filePath(QStringLiteral("etc/pipe")));
+    QFile::link(install.filePath(QStringLiteral("etc/pipe")),
+                install.filePath(QStringLiteral("etc/a.lic")));
     device(install.filePath(QStringLiteral("etc/z.lic")));
     pipe(install.filePath(QStringLiteral("etc/sdm/arch/plain")));
-    device(install.filePath(QStringLiteral("etc/sdm/proc/plain")));
+    pipe(install.filePath(QStringLiteral("etc/sdm/proc/plain")));
     pipe(install.filePath(QStringLiteral("etc/tesk_de.qm")));
     device(install.filePath(QStringLiteral("etc/qt_de.qm")));
     pipe(install.filePath(QStringLiteral("bin/splash.png")));
