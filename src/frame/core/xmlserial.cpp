@@ -310,6 +310,9 @@ bool XmlContentHandler::characters(const QString &text)
 
 int storeXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &root)
 {
+    // A tag that breaks its line could never be found again.
+    if (tag.contains(QLatin1Char('\n')) || tag.contains(QLatin1Char('\r')))
+        return 0;
     XmlContext context(XmlContext::StoreMode);
     QDomDocument document;
     document.insertBefore(

@@ -169,9 +169,9 @@ private:
 };
 
 // Appends "[tag]" and the root object's document to the file in one locked write; 1, or 0 when
-// the section could not be written whole or its document is larger than a section is read
-// (4 MiB; the file is then as it was). Text values are encoded so that any text, control
-// characters included, loads back unchanged.
+// the section could not be written whole, its tag breaks the line or its document is larger
+// than a section is read (4 MiB; the file is then as it was). Text values are encoded so that any
+// text, control characters included, loads back unchanged.
 int storeXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &root);
 // Loads the root object from the document behind the first "[tag]" line (tag compared without
 // regard to letter case) that holds a complete document; 1 when one was read, else 0 (also for

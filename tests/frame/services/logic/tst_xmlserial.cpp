@@ -400,6 +400,8 @@ TEST_F(XmlSectionTest, SectionsLoadFromFilesOfAnySizeAndOnlyBoundedOnesAreStored
     }
 
     const QByteArray before = readFile();
+    EXPECT_EQ(storeXmlSection(fileName(), QStringLiteral("line\nbreak"), value), 0);
+    EXPECT_EQ(storeXmlSection(fileName(), QStringLiteral("line\rbreak"), value), 0);
     Bulky big;
     big.text = QString(4 << 20, QLatin1Char('b'));
     EXPECT_EQ(storeXmlSection(fileName(), QStringLiteral("big"), big), 0);
