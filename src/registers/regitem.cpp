@@ -10,7 +10,6 @@
 #include <tesk/tesk_registers.h>
 
 #include <QFontInfo>
-#include <QHash>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -43,8 +42,6 @@ struct Shared
 {
     int spacing = 0;
     int minValueWidth = 0;
-    // The width of n digits, by n: a value's estimate before it is first formatted.
-    QHash<int, int> digitsWidth;
 };
 
 Shared &shared()
@@ -181,15 +178,7 @@ void RegItem::buildValue(KMediator_Format *engine)
         m_listenedTo = m_dataItem;
         // The value as it stands: only the host's next update counts as a change.
         m_lastText = m_dataItem->valueText();
-        // Until its first formatting the value counts as wide as its record says (and "0x"
-        // for a formatted one): a wide value far down would otherwise widen the cells under
-        // the user the first time a scroll brings it near.
-        const int digits = m_dataItem->width() + (m_formatPending ? 2 : 0);
-        auto known = shared().digitsWidth.find(digits);
-        if (known == shared().digitsWidth.end())
-            known = shared().digitsWidth.insert(
-                digits, metrics().horizontalAdvance(QString(digits, QLatin1Char('0'))));
-        setValueWidth(qMax(shared().minValueWidth, *known));
+        setValueWidth(shared().minValueWidth);
         // A view formats what it shows: most of a large view's items are never looked at.
         m_stale = true;
         if (!m_view)
