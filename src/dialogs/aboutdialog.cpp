@@ -4,10 +4,10 @@
 #include "frame/core/cuitextutils.h"
 #include "frame/core/hosttext.h"
 #include "frame/core/services.h"
+#include "system/regularfile.h"
 
 #include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTextEdit>
@@ -33,15 +33,18 @@ QString installFolder()
                                                          : QString();
 }
 
-// One file's part of the notices; empty when it does not open.
+// A notice is a page or two of licence text; a larger file is no notice.
+constexpr qint64 kMaxNoticeBytes = 1 << 20;
+
+// One file's part of the notices; empty when it is no regular file of notice size.
 QString noticeOf(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QByteArray bytes;
+    if (!tesk::system::readRegular(path, kMaxNoticeBytes, bytes))
         return QString();
     QString text = QLatin1String("<b>") + tesk::core::escapeMarkup(QDir::toNativeSeparators(path)) +
                    QLatin1String("</b><br>");
-    QTextStream in(&file);
+    QTextStream in(bytes);
     QString line;
     while (in.readLineInto(&line)) {
         if (!line.startsWith(u'#'))

@@ -23,9 +23,12 @@ constexpr qint64 kMaxTemplateSize = 1 << 20;
 
 bool isTemplateReadable(QFile &file)
 {
-    const QFileInfo info(file);
-    return info.isFile() && info.size() <= kMaxTemplateSize &&
-           file.open(QIODevice::ReadOnly | QIODevice::Text);
+    if (!tesk::system::openRegular(file, file.fileName(), QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    if (file.size() <= kMaxTemplateSize)
+        return true;
+    file.close();
+    return false;
 }
 
 // A writable output in a folder where no file may be created takes no temporary file beside

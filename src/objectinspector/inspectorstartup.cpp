@@ -4,24 +4,58 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QTcpSocket>
+
+#include <dlfcn.h>
 
 namespace tesk::inspector {
 
 namespace {
 
+QPointer<QtObjectInspector> g_client;
+
 QPointer<QtObjectInspector> &client()
 {
-    static QPointer<QtObjectInspector> made;
-    return made;
+    return g_client;
 }
 
 // Runs as the application object begins to go, while the socket can still be closed.
-void endClient()
+void endClientWithTheApplication()
 {
-    delete client().data();
+    delete g_client.data();
+}
+
+// A host that unloads the library and only then deletes its application would call a post
+// routine and signal hooks that are gone: they are taken off as the library goes.
+struct EndAtUnload
+{
+    ~EndAtUnload()
+    {
+        if (QCoreApplication::instance())
+            endClient();
+    }
+} g_endAtUnload;
+
+// The toolkit's network module, loaded with the library in a host without it, keeps its name
+// look-ups' thread pool tied to the application object: it has to stay loaded for as long as
+// the application lives, after the library is gone.
+void keepNetworkModule()
+{
+    Dl_info module{};
+    if (dladdr(reinterpret_cast<const void *>(&QTcpSocket::staticMetaObject), &module) &&
+        module.dli_fname)
+        dlopen(module.dli_fname, RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
 }
 
 } // namespace
+
+void endClient()
+{
+    if (!g_client)
+        return;
+    qRemovePostRoutine(&endClientWithTheApplication);
+    delete g_client.data();
+}
 
 bool clientAtStartUp()
 {
@@ -38,8 +72,9 @@ void startClientFromEnvironment()
     if (!clientAtStartUp() || client() || !QCoreApplication::instance() ||
         !qEnvironmentVariableIsSet("QT_INSPECTOR_PORT"))
         return;
+    keepNetworkModule();
     client() = new QtObjectInspector;
-    qAddPostRoutine(&endClient);
+    qAddPostRoutine(&endClientWithTheApplication);
 }
 
 QtObjectInspector *startUpClient()

@@ -3,10 +3,13 @@
 #include "objectinspector/objecttree.h"
 #include "objectinspector/signalhooks.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QTcpSocket>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -34,6 +37,8 @@ QtObjectInspector::QtObjectInspector()
     }
     if (!readPort())
         return;
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(thread()))
+        dispatcherId = objectId(dispatcher);
     socket = new QTcpSocket(this);
     socket->setObjectName(QStringLiteral("qtobjectinspector socket"));
     socketId = objectId(socket);
@@ -134,7 +139,7 @@ void QtObjectInspector::connected()
     writeNotifierId = write ? objectId(write) : tesk::inspector::kNoObject;
     const LoginData login(1, qint32(QCoreApplication::applicationPid()),
                           QCoreApplication::applicationFilePath());
-    ProtocolPacket::send(socket, ProtocolCommand(ProtocolCommand::Login, &login).buffer());
+    send(ProtocolCommand(ProtocolCommand::Login, &login).buffer());
 }
 
 void QtObjectInspector::handlePacket(QByteArray &body)
@@ -180,7 +185,7 @@ void QtObjectInspector::sendObjectTree()
     ObjectTree tree;
     tree.build();
     tree.link();
-    ProtocolPacket::send(socket, ProtocolCommand(ProtocolCommand::ObjectTreeData, &tree).buffer());
+    send(ProtocolCommand(ProtocolCommand::ObjectTreeData, &tree).buffer());
 }
 
 void QtObjectInspector::signalBegin(const MemberData &record)
@@ -202,8 +207,52 @@ bool QtObjectInspector::isLinkTraffic(ObjectId id) const
 
 void QtObjectInspector::report(ProtocolCommand::Type type, const MemberData &record)
 {
-    if (isLinkTraffic(record.objectId))
+    if (isLinkTraffic(record.objectId)) {
+        linkActive = true;
         return;
+    }
+    const bool wakeUp =
+        dispatcherId != tesk::inspector::kNoObject && record.objectId == dispatcherId;
+    if (wakeUp && tracing) {
+        // A wake-up begins: the one before it is settled.
+        if (record.opening && record.textB == QLatin1String("awake()"))
+            settleWakeUp();
+        if (!wakeUpReported) {
+            heldWakeUp.append({type, record});
+            return;
+        }
+    } else if (!wakeUp) {
+        // Something besides the link happened in this wake-up: it is reported whole.
+        wakeUpReported = true;
+        const QList<HeldRecord> held = std::exchange(heldWakeUp, {});
+        for (const HeldRecord &h : held)
+            deliver(h.type, h.record);
+    }
+    deliver(type, record);
+}
+
+void QtObjectInspector::settleWakeUp()
+{
+    // The link's writes wake the loop once more: to write, or to watch the socket again.
+    const bool own = linkActive || wroteInWakeUp || wroteInPreviousWakeUp;
+    wroteInPreviousWakeUp = std::exchange(wroteInWakeUp, false);
+    linkActive = false;
+    wakeUpReported = false;
+    const QList<HeldRecord> held = std::exchange(heldWakeUp, {});
+    if (!own) {
+        for (const HeldRecord &h : held)
+            deliver(h.type, h.record);
+    }
+}
+
+void QtObjectInspector::send(const QByteArray &frame)
+{
+    wroteInWakeUp = true;
+    ProtocolPacket::send(socket, frame);
+}
+
+void QtObjectInspector::deliver(ProtocolCommand::Type type, const MemberData &record)
+{
     if (record.opening)
         ++g_signal_nest;
     if (tracing) {
@@ -214,7 +263,7 @@ void QtObjectInspector::report(ProtocolCommand::Type type, const MemberData &rec
             TESK_CHECK(g_filter_nest == -1);
             g_filter_nest = g_signal_nest;
         } else if (socket && socket->state() == QAbstractSocket::ConnectedState) {
-            ProtocolPacket::send(socket, ProtocolCommand(type, &record).buffer());
+            send(ProtocolCommand(type, &record).buffer());
         }
     }
     if (!record.opening) {

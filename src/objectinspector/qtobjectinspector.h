@@ -25,6 +25,8 @@ public:
 
     void signalBegin(const MemberData &record);
     void signalEnd(const MemberData &record);
+    // One of the link's own objects was activated (its socket read or wrote).
+    void linkActivity() { linkActive = true; }
 
     bool isLive() const { return socket != nullptr; }
     bool isTracing() const { return tracing; }
@@ -47,6 +49,9 @@ private Q_SLOTS:
 private:
     bool readPort();
     void report(ProtocolCommand::Type type, const MemberData &record);
+    void deliver(ProtocolCommand::Type type, const MemberData &record);
+    void settleWakeUp();
+    void send(const QByteArray &frame);
     bool isLinkTraffic(ObjectId id) const;
     void setFilters(const ProtocolCommand &command);
 
@@ -59,6 +64,19 @@ private:
     bool treeRequested = false;
     SignalFilterList filters;
     int m_port = -1;
+    // The event loop's wake-ups are held until it is known what woke it: one in which only the
+    // link was active was caused by the link's own writes, and reporting it would cause the next.
+    struct HeldRecord
+    {
+        ProtocolCommand::Type type;
+        MemberData record;
+    };
+    ObjectId dispatcherId = tesk::inspector::kNoObject;
+    QList<HeldRecord> heldWakeUp;
+    bool linkActive = false;
+    bool wroteInWakeUp = false;
+    bool wroteInPreviousWakeUp = false;
+    bool wakeUpReported = false;
     ProtocolPacket packet;
     // The one retry: restarted, never stacked.
     QTimer *retryTimer = nullptr;

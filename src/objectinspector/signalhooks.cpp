@@ -57,7 +57,9 @@ void begin(QObject *caller, int index, bool slot)
         }
     }
     g_activations.push_back(activation);
-    if (!activation.own)
+    if (activation.own)
+        g_inspector->linkActivity();
+    else
         g_inspector->signalBegin(activation.record);
 }
 

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tesk::system {
 
@@ -70,6 +71,20 @@ bool openRegular(QFile &file, const QString &path, QIODevice::OpenMode mode)
         return true;
     ::close(fd);
     return false;
+}
+
+bool readRegular(const QString &path, qint64 maxBytes, QByteArray &bytes)
+{
+    bytes.clear();
+    QFile file;
+    if (!openRegular(file, path, QIODevice::ReadOnly))
+        return false;
+    // One byte more than allowed tells a file that fits from one that does not.
+    QByteArray read = file.read(maxBytes + 1);
+    if (read.size() > maxBytes || file.error() != QFileDevice::NoError)
+        return false;
+    bytes = std::move(read);
+    return true;
 }
 
 QString replacementTarget(const QString &path)

@@ -20,6 +20,11 @@ int openRegularDescriptor(const QString &path, int flags);
 // Truncate as for QFile::open, Text as it is. False when the path names no regular file.
 bool openRegular(QFile &file, const QString &path, QIODevice::OpenMode mode);
 
+// Reads the whole of a regular file of at most maxBytes into bytes. False, with bytes empty, when
+// the path names no regular file, cannot be read, or holds more: a size the file states is not
+// trusted (files of /proc state none).
+bool readRegular(const QString &path, qint64 maxBytes, QByteArray &bytes);
+
 // The name a write that replaces the file (written beside it, then renamed) has to use: a chain
 // of symbolic links followed to its end, so that the target is replaced and the link stays.
 QString replacementTarget(const QString &path);

@@ -2,6 +2,7 @@
 // splash toggle.
 #include "../frame/services/scopedenv.h"
 #include "modalanswers.h"
+#include "nonregularfiles.h"
 #include "testhost.h"
 
 #include "dialogs/aboutdialog.h"
@@ -87,6 +88,21 @@ TEST_F(About, NoticesByFileNameShownAsWritten)
     const QString shown = shownAdditional("host");
     EXPECT_TRUE(shown.startsWith(QStringLiteral("host"))) << qPrintable(shown);
     EXPECT_TRUE(shown.contains(QStringLiteral("B <one> & two"))) << qPrintable(shown);
+}
+
+// A notice named like one that is no regular file (a link to a pipe or a device) is not read:
+// the pipe would be waited on and a device read for ever.
+TEST_F(About, NoticesComeFromRegularFilesOnly)
+{
+    writeNotice("a.lic", "A line\n");
+    const QString etc = m_install.filePath(QStringLiteral("etc"));
+    const testfiles::FedPipe pipe(etc + QStringLiteral("/pipe"), "pipe notice\n");
+    ASSERT_TRUE(QFile::link(etc + QStringLiteral("/pipe"), etc + QStringLiteral("/p.lic")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), etc + QStringLiteral("/n.lic")));
+    const QString notices = tesk::dialogs::collectNotices();
+    EXPECT_TRUE(notices.contains(QStringLiteral("A line"))) << qPrintable(notices);
+    EXPECT_FALSE(notices.contains(QStringLiteral("p.lic"))) << qPrintable(notices);
+    EXPECT_FALSE(notices.contains(QStringLiteral("n.lic"))) << qPrintable(notices);
 }
 
 TEST_F(About, HostTextsAndNoFileTheyName)

@@ -10,6 +10,7 @@
 #include "hostileargs.h"
 
 #include <cstring>
+#include <iterator>
 
 #include <tesk/tesk.h>
 #include <tesk/tesk_facade.h>
@@ -23,6 +24,8 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace hostile {
 
@@ -166,16 +169,27 @@ void onRegPane(Args &a, Call call)
 }
 
 // The files the filter exports store to and load from: none, unnamed, a file of the sweep's
-// own, a folder, a file in a folder that does not exist. Never host text, which would leave
-// files wherever the sweep runs.
+// own, a folder, a file in a folder that does not exist, a pipe nobody reads or writes, a
+// device that never ends. Never host text, which would leave files wherever the sweep runs.
 inline const char *filterFile(Args &a)
 {
     static QTemporaryDir dir;
     static const std::string file = dir.filePath(QStringLiteral("filters.ini")).toStdString();
     static const std::string folder = dir.path().toStdString();
-    const char *const pool[] = {nullptr, "", file.c_str(), folder.c_str(),
-                                "/nonexistent-sweep-folder/filters.ini"};
-    return pool[unsigned(a.i()) % 5];
+    static const std::string pipe = [] {
+        const std::string path = dir.filePath(QStringLiteral("pipe")).toStdString();
+        ::mkfifo(path.c_str(), 0600);
+        return path;
+    }();
+    const char *const pool[] = {nullptr,
+                                "",
+                                file.c_str(),
+                                folder.c_str(),
+                                "/nonexistent-sweep-folder/filters.ini",
+                                pipe.c_str(),
+                                "/dev/zero"};
+    // By the variant, so that every file is met, and the store and load of one call meet the same.
+    return pool[unsigned(a.variant()) % std::size(pool)];
 }
 
 // Closes the host-described dialogs left up, which keep the host's records they were built
@@ -610,7 +624,7 @@ inline const std::vector<Entry> &exportTable()
         {"QtSetTopPersistanceData", [](Args &a) { QtSetTopPersistanceData(a.i(), a.i(), a.i(), a.i()); }},
         {"QtSetTopTitle", [](Args &a) { QtSetTopTitle(a.h(), a.s()); }},
         {"QtShowOutputWindow", [](Args &a) { QtShowOutputWindow(a.h()); }},
-        {"QtShowSplash", [](Args &a) { QtShowSplash(a.i() & 1, a.s(), a.s()); QtShowSplash(0, nullptr, nullptr); }},
+        {"QtShowSplash", [](Args &a) { QtShowSplash(a.i() & 1, a.s(), a.i() & 2 ? a.s() : std::getenv("KSODEBUG_INSTALL")); QtShowSplash(0, nullptr, nullptr); }},
         {"QtShutdown", [](Args &) { QtShutdown(); }},
         {"QtSortWindowList", [](Args &a) { QtSortWindowList(a.h()); }},
         {"QtToolbarCount", [](Args &a) { QtToolbarCount(a.h()); }},

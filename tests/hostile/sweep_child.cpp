@@ -17,7 +17,10 @@
 #include "system/debugoutput.h"
 #include "system/documentopener.h"
 
+#include <QDir>
+#include <QFile>
 #include <QObject>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -34,6 +37,7 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <sys/stat.h>
 #include <thread>
 #include <vector>
 
@@ -62,6 +66,38 @@ bool runLoopOnce(hostile::World &world)
     world.liveWindow = 0;
     world.liveWidget = nullptr;
     return nested == 0;
+}
+
+// Every file the library reads by name is made no regular file: pipes nobody writes to (opening
+// one to read would wait for ever) and links to a device that never ends. The installation's
+// notices, register definitions (of the architecture and processor "plain", a name the sweep's
+// texts hold), catalogues (of the language asked for) and start-up picture, and the home area's
+// settings; the filter files are in exporttable.h.
+void makeReadersFilesHostile()
+{
+    static QTemporaryDir install;
+    static QTemporaryDir home;
+    QDir(install.path()).mkpath(QStringLiteral("etc/sdm/arch"));
+    QDir(install.path()).mkpath(QStringLiteral("etc/sdm/proc"));
+    QDir(install.path()).mkpath(QStringLiteral("bin"));
+    const auto pipe = [](const QString &path) {
+        ::mkfifo(QFile::encodeName(path).constData(), 0600);
+    };
+    const auto device = [](const QString &path) { QFile::link(QStringLiteral("/dev/zero"), path); };
+    // A folder's listing of notices leaves out a pipe itself, not a link to one.
+    pipe(install.filePath(QStringLiteral("etc/pipe")));
+    QFile::link(install.filePath(QStringLiteral("etc/pipe")),
+                install.filePath(QStringLiteral("etc/a.lic")));
+    device(install.filePath(QStringLiteral("etc/z.lic")));
+    pipe(install.filePath(QStringLiteral("etc/sdm/arch/plain")));
+    pipe(install.filePath(QStringLiteral("etc/sdm/proc/plain")));
+    pipe(install.filePath(QStringLiteral("etc/tesk_de.qm")));
+    device(install.filePath(QStringLiteral("etc/qt_de.qm")));
+    pipe(install.filePath(QStringLiteral("bin/splash.png")));
+    pipe(home.filePath(QStringLiteral("ksodebug.ini")));
+    setenv("KSODEBUG_INSTALL", QFile::encodeName(install.path()).constData(), 1);
+    setenv("KSODEBUG_HOME", QFile::encodeName(home.path()).constData(), 1);
+    setenv("KSODEBUG_LANG", "de", 1);
 }
 
 bool setUp(const std::string &state, hostile::World &world)
@@ -326,6 +362,7 @@ int main(int argc, char **argv)
         std::fflush(stdout);
         return held ? 0 : 1;
     }
+    makeReadersFilesHostile();
     hostile::World world;
     const std::string inState = threaded ? state.substr(std::strlen("thread-")) : state;
     if (!setUp(inState, world)) {

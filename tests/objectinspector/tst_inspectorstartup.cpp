@@ -80,3 +80,71 @@ TEST(InspectorAtStartUp, AHostsStartUpLogsInAndAnswersTheTool)
     EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
     EXPECT_EQ(child.readAllStandardOutput().toStdString(), "client=yes\n");
 }
+
+// A host that owns its application, unloads the library and then deletes the application: the
+// client and its hooks went with the library, and nothing of it is called afterwards.
+TEST(InspectorAtStartUp, AHostThatUnloadsTheLibraryEndsCleanly)
+{
+    if (!tesk::inspector::clientAtStartUp())
+        GTEST_SKIP() << "built without TESK_INSPECTOR";
+    InspectorPeer peer;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_INSPECTOR_PORT"), QString::number(peer.port()));
+    env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QString());
+    // What an unloaded library leaves behind by design is not this test's business.
+    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationDirPath() + "/dlopen_host_child", {});
+    ASSERT_TRUE(child.waitForStarted());
+    ASSERT_TRUE(peer.waitForCommands(1, 30000)) << child.readAllStandardError().toStdString();
+    EXPECT_EQ(peer.commands()[0].type(), ProtocolCommand::Login);
+    // Tracing: the signal hooks are in use.
+    const SignalFilterList noFilter;
+    peer.send(ProtocolCommand::SetSignalFilter, &noFilter);
+    child.closeWriteChannel();
+    testhost::pumpUntil([&] { return child.state() == QProcess::NotRunning; }, 30000);
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+}
+
+// A traced host that does nothing sends nothing: the event loop's wake-ups that the client's
+// own writes cause are not reported (each report would cause the next).
+TEST(InspectorAtStartUp, ATracedIdleHostSendsNothingBeyondItsLogin)
+{
+    if (!tesk::inspector::clientAtStartUp())
+        GTEST_SKIP() << "built without TESK_INSPECTOR";
+    InspectorPeer peer;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_INSPECTOR_PORT"), QString::number(peer.port()));
+    env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QString());
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationDirPath() + "/inspected_child", {});
+    ASSERT_TRUE(child.waitForStarted());
+    ASSERT_TRUE(peer.waitForCommands(1, 30000)) << child.readAllStandardError().toStdString();
+    // Once its start-up output is out, the child waits for its input and nothing else.
+    testhost::pumpUntil([&] { return child.canReadLine(); }, 30000);
+    testhost::pumpUntil([] { return false; }, 500);
+    peer.clear();
+    const SignalFilterList noFilter;
+    peer.send(ProtocolCommand::SetSignalFilter, &noFilter);
+    testhost::pumpUntil([] { return false; }, 1500);
+    const QList<MemberData> records = peer.records();
+    EXPECT_TRUE(records.isEmpty()) << records.size() << " records, the first of "
+                                   << (records.isEmpty() ? "" : qPrintable(records[0].textB));
+    // What wakes the host up from outside is reported, with its wake-up.
+    child.write("x");
+    ASSERT_TRUE(peer.waitForCommands(4, 30000));
+    QStringList members;
+    for (const MemberData &record : peer.records())
+        members << record.textB;
+    const QString shown = members.mid(0, 20).join(QLatin1Char(' '));
+    EXPECT_TRUE(members.contains(QStringLiteral("awake()"))) << qPrintable(shown);
+    EXPECT_TRUE(
+        members.contains(QStringLiteral("activated(QSocketDescriptor,QSocketNotifier::Type)")))
+        << qPrintable(shown);
+    child.closeWriteChannel();
+    testhost::pumpUntil([&] { return child.state() == QProcess::NotRunning; }, 30000);
+    EXPECT_EQ(child.exitCode(), 0);
+}

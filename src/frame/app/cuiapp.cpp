@@ -313,10 +313,12 @@ int run()
         f.loopRunning = false;
     }
     // The host's own application and windows stay the host's; its rich text stops asking us.
-    if (f.application)
+    if (f.application) {
         endOwnApplication();
-    else
+    } else {
         tesk::frame::setRichTextImageSource(nullptr);
+        tesk::inspector::endClient();
+    }
     return 1;
 }
 

@@ -1,6 +1,7 @@
 #include "frame/app/splashscreen.h"
 
-#include <QFileInfo>
+#include "system/regularfile.h"
+
 #include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
@@ -18,6 +19,8 @@ namespace {
 constexpr int kMinimumShowTime = 500;
 constexpr int kShowTime = 6000;
 constexpr int kPaintTime = 500;
+// A start-up picture of a few screens' worth; a larger file is no such picture.
+constexpr qint64 kMaxPictureBytes = 16 << 20;
 
 // Guarded: CuiRun deletes every window still open, the splash among them.
 QPointer<SplashScreen> g_splash;
@@ -95,10 +98,12 @@ SplashScreen::~SplashScreen()
 
 QPixmap SplashScreen::pictureFor(const char *imageName, const QString &installDir)
 {
-    const QString file = installDir + QStringLiteral("/bin/splash.png");
-    if (!installDir.isNull() && QFileInfo::exists(file)) {
-        QPixmap picture(file);
-        if (!picture.isNull())
+    QByteArray bytes;
+    if (!installDir.isNull() &&
+        tesk::system::readRegular(installDir + QStringLiteral("/bin/splash.png"), kMaxPictureBytes,
+                                  bytes)) {
+        QPixmap picture;
+        if (picture.loadFromData(bytes))
             return picture;
     }
     return QPixmap::fromImage(builtInImage(QString::fromLatin1(imageName ? imageName : "")));

@@ -6,13 +6,17 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <utility>
+#include <vector>
+
 namespace NXmlSerial {
 
 namespace {
 
-// A file of sections holds a few settings documents; a larger one is no such file, and
-// parsing it would hold the user interface for as long as it takes.
-constexpr qint64 kMaxSectionFileBytes = 4 << 20;
+// A section holds a few settings; a larger document is no such section, and parsing it would
+// hold the user interface for as long as it takes. The file around the sections is the host's
+// and may hold anything: it is walked a line at a time and never read whole.
+constexpr qint64 kMaxSectionBytes = 4 << 20;
 
 // Characters an XML document cannot carry (NUL, most control characters, U+FFFE, a lone
 // surrogate) and a carriage return, which a parser turns into a line feed, are stored as this
@@ -306,6 +310,9 @@ bool XmlContentHandler::characters(const QString &text)
 
 int storeXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &root)
 {
+    // A tag that breaks its line could never be found again.
+    if (tag.contains(QLatin1Char('\n')) || tag.contains(QLatin1Char('\r')))
+        return 0;
     XmlContext context(XmlContext::StoreMode);
     QDomDocument document;
     document.insertBefore(
@@ -322,8 +329,14 @@ int storeXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &
     QByteArray section;
     QTextStream stream(&section);
     stream << '[' << tag << "]\n";
+    stream.flush();
+    const qsizetype headerBytes = section.size();
     document.save(stream, 4);
     stream.flush();
+    // What the loader would not read back is not written: the store would answer 1 for a
+    // section that never loads.
+    if (section.size() - headerBytes > kMaxSectionBytes)
+        return 0;
     return tesk::system::appendWhole(fileName, section, tesk::system::OnItsOwnLine) ? 1 : 0;
 }
 
@@ -358,30 +371,41 @@ int loadXmlSection(const QString &fileName, const QString &tag,
                    const std::function<bool(const QString &document)> &attempt)
 {
     QFile file;
-    if (!tesk::system::openRegular(file, fileName, QIODevice::ReadOnly | QIODevice::Text))
+    if (!tesk::system::openRegular(file, fileName, QIODevice::ReadOnly))
         return 0;
-    // A size the file states is not trusted (files of /proc state none): one byte more than
-    // allowed is asked for, to tell a file that fits from one that does not.
-    const QByteArray bytes = file.read(kMaxSectionFileBytes + 1);
-    if (bytes.size() > kMaxSectionFileBytes || file.error() != QFileDevice::NoError)
-        return 0;
-    file.close();
-    QTextStream stream(bytes);
-    const QString text = stream.readAll();
     const QString header = QLatin1Char('[') + tag.toLower() + QLatin1Char(']');
-    // A copy of the section that does not load (written by a program that was interrupted)
-    // does not hide a later copy that does.
-    for (qsizetype start = 0; start < text.size();) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = text.size();
-        const QStringView line = QStringView(text).mid(start, end - start);
-        if (line.size() == header.size() && line.toString().toLower() == header &&
-            attempt(text.mid(end + 1)))
+    // A line longer than any spelling of the tag line is read in pieces, none of which is taken
+    // for a line of its own.
+    std::vector<char> piece(std::size_t(header.toUtf8().size()) * 3 + 8);
+    bool atLineStart = true;
+    bool firstLine = true;
+    for (;;) {
+        const qint64 length = file.readLine(piece.data(), qint64(piece.size()));
+        if (length <= 0)
+            return 0;
+        QByteArray line = QByteArray::fromRawData(piece.data(), qsizetype(length));
+        const bool fileStart = std::exchange(firstLine, false);
+        const bool candidate = atLineStart && (line.endsWith('\n') || file.atEnd());
+        atLineStart = line.endsWith('\n');
+        if (!candidate)
+            continue;
+        if (fileStart && line.startsWith("\xef\xbb\xbf"))
+            line = line.mid(3);
+        while (line.endsWith('\n') || line.endsWith('\r'))
+            line.chop(1);
+        if (QString::fromUtf8(line).toLower() != header)
+            continue;
+        // A copy of the section that does not load (written by a program that was
+        // interrupted) does not hide a later copy that does.
+        const qint64 after = file.pos();
+        const QByteArray document = file.read(kMaxSectionBytes);
+        if (file.error() != QFileDevice::NoError)
+            return 0;
+        if (attempt(QString::fromUtf8(document)))
             return 1;
-        start = end + 1;
+        if (!file.seek(after))
+            return 0;
     }
-    return 0;
 }
 
 } // namespace NXmlSerial

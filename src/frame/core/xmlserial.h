@@ -169,12 +169,14 @@ private:
 };
 
 // Appends "[tag]" and the root object's document to the file in one locked write; 1, or 0 when
-// the section could not be written whole (the file is then as it was). Text values are encoded
-// so that any text, control characters included, loads back unchanged.
+// the section could not be written whole, its tag breaks the line or its document is larger
+// than a section is read (4 MiB; the file is then as it was). Text values are encoded so that any
+// text, control characters included, loads back unchanged.
 int storeXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &root);
 // Loads the root object from the document behind the first "[tag]" line (tag compared without
 // regard to letter case) that holds a complete document; 1 when one was read, else 0 (also for
-// a name that is no regular file, and a file of more than 4 MiB).
+// a name that is no regular file). Of each copy no more than 4 MiB is read, however large the
+// file around it.
 int loadXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &root);
 // The same walk for a caller that loads each copy of the section its own way (into a fresh
 // object, say): the attempt gets the text behind each "[tag]" line in turn until it answers

@@ -2,7 +2,9 @@
 
 #include "frame/services/cuicontextmenumap.h"
 #include "frame/services/teskfile.h"
+#include "system/regularfile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QTextStream>
 #include <QTranslator>
@@ -76,11 +78,17 @@ const StandardLabel standardLabelTexts[] = {
 // library's.
 const char *const catalogueStems[] = {"/etc/tesk_", "/etc/qt_", "/etc/pennoct_", "/etc/glyphon_"};
 constexpr size_t catalogueCount = std::size(catalogueStems);
+// The toolkit's own catalogue, the largest, takes a few hundred kilobytes.
+constexpr qint64 kMaxCatalogueBytes = 16 << 20;
+// The settings file holds a few lines of settings.
+constexpr qint64 kMaxSettingsBytes = 1 << 20;
 
 struct Catalogues
 {
     std::array<QTranslator *, catalogueCount> translators{};
     std::array<bool, catalogueCount> installed{};
+    // A translator reads its catalogue where it was loaded from: the bytes live as long as it.
+    std::array<QByteArray, catalogueCount> bytes;
     QStringList installedFiles;
 };
 
@@ -99,9 +107,13 @@ QMap<int, QString> &standardLabels()
 
 QString languageFromSettings()
 {
-    TeskFile settings(TeskFile::homePrefix + QStringLiteral("/ksodebug.ini"));
-    if (!settings.open(QIODevice::ReadOnly | QIODevice::Text))
+    QByteArray bytes;
+    if (!tesk::system::readRegular(
+            TeskFile::expandName(TeskFile::homePrefix + QStringLiteral("/ksodebug.ini")),
+            kMaxSettingsBytes, bytes))
         return QString();
+    QBuffer settings(&bytes);
+    settings.open(QIODevice::ReadOnly | QIODevice::Text);
     return cuiLanguageFromSettings(settings);
 }
 
@@ -121,8 +133,12 @@ void installCatalogues(Catalogues &c, const QString &code)
         const QString name =
             TeskFile::expandName(TeskFile::installPrefix + QLatin1String(catalogueStems[i]) + code +
                                  QStringLiteral(".qm"));
-        if (!QFile::exists(name) || !c.translators[i]->load(name, QStringLiteral(".")))
+        QByteArray bytes;
+        if (!tesk::system::readRegular(name, kMaxCatalogueBytes, bytes) ||
+            !c.translators[i]->load(reinterpret_cast<const uchar *>(bytes.constData()),
+                                    int(bytes.size()), QStringLiteral(".")))
             continue;
+        c.bytes[i] = std::move(bytes);
         c.installed[i] = QCoreApplication::installTranslator(c.translators[i]);
         if (c.installed[i])
             c.installedFiles << name;

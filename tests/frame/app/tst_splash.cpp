@@ -1,8 +1,10 @@
 // The splash screen through its exports, and its picture.
+#include "nonregularfiles.h"
 #include "testhost.h"
 
 #include "frame/app/splashscreen.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
@@ -33,6 +35,23 @@ TEST_F(Splash, InstallationPictureOrBuiltIn)
 
     QTemporaryDir empty;
     QtShowSplash(1, "kso", empty.path().toLocal8Bit().constData());
+    EXPECT_EQ(SplashScreen::current()->size(), QSize(640, 480));
+}
+
+// A picture that is no regular file is not read: the pipe would be waited on.
+TEST_F(Splash, TheInstallationPictureIsARegularFile)
+{
+    QTemporaryDir install;
+    ASSERT_TRUE(QDir(install.path()).mkpath(QStringLiteral("bin")));
+    QImage picture(200, 120, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(picture.save(&buffer, "PNG"));
+    const testfiles::FedPipe pipe(install.path() + QStringLiteral("/bin/splash.png"), png);
+    QtShowSplash(1, "kso", install.path().toLocal8Bit().constData());
+    ASSERT_NE(SplashScreen::current(), nullptr);
     EXPECT_EQ(SplashScreen::current()->size(), QSize(640, 480));
 }
 

@@ -1,4 +1,5 @@
 // The language choice, the installed catalogues and the translated label tables.
+#include "nonregularfiles.h"
 #include "scopedenv.h"
 #include "testhost.h"
 
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -89,6 +91,37 @@ TEST_F(LanguageTest, GermanCatalogueRelabelsStandardLabelsAndDictionary)
     EXPECT_EQ(cuiStandardLabel(12), QStringLiteral("Cancel"));
     EXPECT_EQ(CuiContextMenuMap::lookup(QStringLiteral("#318")),
               QStringLiteral("Configure Corvasim..."));
+}
+
+// The settings file and the catalogues are read from regular files only: a pipe in their place
+// is not waited on and a device not read.
+TEST_F(LanguageTest, SettingsAndCataloguesComeFromRegularFilesOnly)
+{
+    ScopedEnv lang("KSODEBUG_LANG", nullptr);
+    {
+        const testfiles::FedPipe pipe(settingsFile(),
+                                      "text.internationalization.language=Japanese\n");
+        EXPECT_EQ(cuiCurrentLanguage(), QStringLiteral("en"));
+    }
+    QFile::remove(settingsFile());
+
+    QFile staged(TeskFile::expandName(TeskFile::installPrefix + QStringLiteral("/etc/tesk_de.qm")));
+    ASSERT_TRUE(staged.open(QIODevice::ReadOnly));
+    QTemporaryDir install;
+    ASSERT_TRUE(QDir(install.path()).mkpath(QStringLiteral("etc")));
+    const testfiles::FedPipe pipe(install.filePath(QStringLiteral("etc/tesk_de.qm")),
+                                  staged.readAll());
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), install.filePath("etc/qt_de.qm")));
+    {
+        ScopedEnv at("KSODEBUG_INSTALL", install.path().toLocal8Bit().constData());
+        ScopedEnv german("KSODEBUG_LANG", "de");
+        TeskFile::resetCache();
+        CuiUpdateSettings();
+        EXPECT_TRUE(cuiInstalledCatalogues().isEmpty())
+            << qPrintable(cuiInstalledCatalogues().join(' '));
+        EXPECT_EQ(cuiStandardLabel(12), QStringLiteral("Cancel"));
+    }
+    TeskFile::resetCache();
 }
 
 TEST_F(LanguageTest, StandardLabelTableHoldsItsIdsOnly)

@@ -1,12 +1,15 @@
 // The register pane as the host drives it: through the exports, its handler and the user's keys.
+#include "frame/services/scopedenv.h"
 #include "frames.h"
 #include "modalanswers.h"
+#include "nonregularfiles.h"
 #include "persistencehost.h"
 #include "registerrecords.h"
 #include "regpanehost.h"
 #include "testhost.h"
 
 #include "frame/core/cuihandles.h"
+#include "frame/services/teskfile.h"
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "gui_components/gc_panes/panes/regpane.h"
@@ -23,12 +26,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QMenu>
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -729,6 +734,23 @@ TEST_F(RegPaneTest, TheArchitectureFileBringsItsFormatTypes)
     // The built-in data sets have no format engine: nothing is read, and that is no failure.
     EXPECT_EQ(CuiUpdateFormatDefinition(0, pane), 1);
     EXPECT_EQ(CuiUpdateFormatDefinition(1, pane), 1);
+}
+
+// A definitions file that is no regular file is skipped: a pipe is not waited on.
+TEST_F(RegPaneTest, DefinitionsComeFromRegularFilesOnly)
+{
+    QTemporaryDir install;
+    ASSERT_TRUE(QDir(install.path()).mkpath(QStringLiteral("etc/sdm/arch")));
+    const testfiles::UnfedPipe pipe(install.filePath(QStringLiteral("etc/sdm/arch/piped")));
+    {
+        ScopedEnv at("KSODEBUG_INSTALL", install.path().toLocal8Bit().constData());
+        TeskFile::resetCache();
+        const uint32_t set = id + 2000;
+        ASSERT_EQ(CuiRegPaneDataCreate(set), 1);
+        ASSERT_EQ(CuiRegPaneDataSet(set, pane, "piped", nullptr, "Board"), 1);
+    }
+    TeskFile::resetCache();
+    EXPECT_FALSE(pipe.readerWaited());
 }
 
 int helpCalls = 0;

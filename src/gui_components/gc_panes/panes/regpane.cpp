@@ -11,6 +11,7 @@
 #include "registers/regdataview.h"
 #include "registers/regsettingsstore.h"
 #include "registers/regview.h"
+#include "system/regularfile.h"
 
 #include <glyphon/glyphon.h>
 
@@ -330,8 +331,13 @@ int RegPane::lineRanges(RegLineRange *buffer, quint32 *capacity, bool force) con
     return int(merged.size());
 }
 
+// A definition file describes the formats of one architecture or processor; a larger file is
+// no such file.
+constexpr qint64 kMaxDefinitionBytes = 4 << 20;
+
 // The definitions of the data set's architecture, then of its processor, read into its
-// format engine. A missing, unreadable or empty file is skipped.
+// format engine. A missing, unreadable, empty or oversized file, or one that is no regular
+// file, is skipped.
 void RegPane::loadFormatDefinitions(quint32 id)
 {
     const auto format = m_formats.find(id);
@@ -346,11 +352,13 @@ void RegPane::loadFormatDefinitions(quint32 id)
         if (name->second.contains(QLatin1Char('/')) || name->second.contains(QLatin1Char('\\')) ||
             name->second.contains(QLatin1String("..")))
             continue;
-        QFile file(
-            tesk::core::frameServices().expandFileName(QLatin1String(kind.second) + name->second));
-        if (!file.open(QIODevice::ReadOnly) || file.atEnd())
+        QByteArray bytes;
+        if (!tesk::system::readRegular(tesk::core::frameServices().expandFileName(
+                                           QLatin1String(kind.second) + name->second),
+                                       kMaxDefinitionBytes, bytes) ||
+            bytes.isEmpty())
             continue;
-        const QString text = QString::fromLatin1(file.readAll());
+        const QString text = QString::fromLatin1(bytes);
         if (format != m_formats.end())
             format->second->import_formatTypesDefinition_fromString(text, nullptr, 1);
     }

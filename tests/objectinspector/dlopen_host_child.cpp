@@ -1,0 +1,48 @@
+// A host that owns its application and loads the library itself: it starts the library (which
+// makes the inspector client when QT_INSPECTOR_PORT is set), runs the library's loop until its
+// standard input closes, unloads the library and only then deletes its application.
+#include "sanitizerdefaults.h"
+
+#include <QApplication>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <cstdio>
+#include <dlfcn.h>
+#include <unistd.h>
+
+int main(int argc, char **argv)
+{
+    auto *application = new QApplication(argc, argv);
+    void *library = dlopen(TESK_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        std::fprintf(stderr, "%s\n", dlerror());
+        return 2;
+    }
+    using Init = int (*)(const char *, char *);
+    auto init = reinterpret_cast<Init>(dlsym(library, "CuiQtInit_WinEx"));
+    auto run = reinterpret_cast<int (*)()>(dlsym(library, "CuiRun"));
+    char commandLine[] = "";
+    if (!init || !run || init("dlopen_host_child", commandLine) != 1)
+        return 3;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&input] {
+        char byte;
+        if (read(STDIN_FILENO, &byte, 1) <= 0) {
+            input.setEnabled(false);
+            QCoreApplication::exit(0);
+        }
+    });
+    // Whatever the test does, the child ends.
+    int result = 0;
+    QTimer::singleShot(60000, [&result] {
+        result = 1;
+        QCoreApplication::exit(1);
+    });
+    if (run() != 1)
+        return 5;
+    if (dlclose(library) != 0)
+        return 4;
+    delete application;
+    return result;
+}
