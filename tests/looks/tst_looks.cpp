@@ -64,11 +64,11 @@ struct Screen
 
 // Texts the scenes hand in as the host: shown as given.
 const QStringList kHostTexts = {
-    QStringLiteral("Caption"), QStringLiteral("Text"),  QStringLiteral("Message"),
-    QStringLiteral("Label"),   QStringLiteral("Pick"),  QStringLiteral("one"),
-    QStringLiteral("two"),     QStringLiteral("value"), QStringLiteral("Folder"),
-    QStringLiteral("Open"),    QStringLiteral("Load"),  QStringLiteral("more"),
-    QStringLiteral("Core"),
+    QStringLiteral("Caption"), QStringLiteral("Text"),           QStringLiteral("Message"),
+    QStringLiteral("Label"),   QStringLiteral("Pick"),           QStringLiteral("one"),
+    QStringLiteral("two"),     QStringLiteral("value"),          QStringLiteral("Folder"),
+    QStringLiteral("Open"),    QStringLiteral("Load"),           QStringLiteral("more"),
+    QStringLiteral("Core"),    QStringLiteral("Images (*.elf)"), QStringLiteral("All (*)"),
 };
 
 // Cases the check leaves out, each with the behaviour that makes it right.
@@ -79,6 +79,11 @@ const LeftOut kLeftOut[] = {
      "the English menu texts are the system's own, as the menu tables give them"},
     {"KViewMemory > QMenu > Format", nullptr, nullptr, kEnglish,
      "the memory view's format names stay untranslated, as its settings text names them"},
+    {"KViewMemory > QMenu > Format", nullptr, nullptr, kUntranslated,
+     "the memory view's format names stay untranslated, as its settings text names them"},
+    {"synchronisation window", "QPushButton", nullptr, kAltClash,
+     "the tab \"&Cross Triggering\" and the button \"&Close\" are the system's own texts, "
+     "given word for word"},
 };
 
 // The toolkit's German catalogue as the system has it, and the library's as it was built.
@@ -454,6 +459,9 @@ TEST_P(Looks, DialogStates)
         CuiDoModal(reinterpret_cast<void *>(operations));
     }
     CuiMemoryOperationsDlgDestroy(operations);
+    // A type loaded to a start address: the help line asks for one.
+    m_scene = QStringLiteral("Load Binary of a raw binary");
+    CuiLoadBinary(0, 0, nullptr, 0, "0 bin Raw binary\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, Looks,
