@@ -102,6 +102,18 @@ int SyncTableGeneric::heightCap() const
     return std::max(kMinimumCap, shownOn->availableGeometry().height() * 3 / 5);
 }
 
+void SyncTableGeneric::widenToTexts()
+{
+    for (int col = 0; col < numCols(); ++col) {
+        if (isColumnHidden(col))
+            continue;
+        const int given = columnWidth(col);
+        adjustColumn(col);
+        if (columnWidth(col) < given)
+            setColumnWidth(col, given);
+    }
+}
+
 void SyncTableGeneric::followScreenCap()
 {
     const QSize cells = tableSize();
@@ -171,6 +183,7 @@ SyncTableCheckItem *SyncTableGeneric::ensureCheckItem(int row, int col, bool cre
 
 void SyncTableGeneric::followContentsSize(const QSize &before)
 {
+    widenToTexts();
     followScreenCap();
     if (contentsSizeHint() != before)
         refreshFont();
@@ -252,6 +265,7 @@ void SyncTableGeneric::fillEventTable()
     ASyncModelMatrix *events = matrix();
     if (!events)
         return;
+    const QSize before = contentsSizeHint();
     const int last = numCols() - 1;
     for (int row = 0; row < numRows(); ++row) {
         for (int col = 1; col < last; ++col)
@@ -260,4 +274,5 @@ void SyncTableGeneric::fillEventTable()
     }
     setEnabled(events->isActive());
     clearSelection();
+    followContentsSize(before);
 }

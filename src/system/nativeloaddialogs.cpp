@@ -1,6 +1,8 @@
 // The native load dialogs' runners: the toolkit's file dialog with a template panel below it.
 #include "system/nativeloaddialogs.h"
 
+#include "system/filedialogroom.h"
+
 #include "system/modalseam.h"
 
 #include <QCheckBox>
@@ -143,6 +145,7 @@ public:
         setOption(QFileDialog::DontUseNativeDialog);
         setNameFilters(fileDialogFilters(filter));
         setFileMode(QFileDialog::ExistingFile);
+        giveFileDialogRoom(this);
     }
 
     std::function<bool()> openCheck;
