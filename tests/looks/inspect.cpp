@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
@@ -370,6 +371,17 @@ void Inspector::look(const QWidget *window, const QString &name)
     if (frame.width() > m_setting.size.width() || frame.height() > m_setting.size.height())
         report(name, window, kOffScreen,
                QStringLiteral("%1x%2").arg(frame.width()).arg(frame.height()));
+    // A dialog that grows as the user opens it out stays on its screen; main windows are
+    // placed by the host.
+    else if (const QScreen *screen = window->screen();
+             screen && !qobject_cast<const QMainWindow *>(window) &&
+             !screen->availableGeometry().contains(window->geometry()))
+        report(name, window, kPastScreen,
+               QStringLiteral("%1,%2 %3x%4")
+                   .arg(window->x())
+                   .arg(window->y())
+                   .arg(window->width())
+                   .arg(window->height()));
     for (const QWidget *widget : window->findChildren<QWidget *>()) {
         if (widget->window() == window && widget->isVisible())
             child(window, widget, name);

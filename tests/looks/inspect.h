@@ -59,6 +59,7 @@ inline constexpr const char *kCutOff = "reaches past the visible area";
 inline constexpr const char *kSqueezed = "is smaller than its minimum size";
 inline constexpr const char *kTextCut = "does not show its whole text";
 inline constexpr const char *kOffScreen = "is larger than the screen";
+inline constexpr const char *kPastScreen = "reaches past the edge of its screen";
 inline constexpr const char *kEnglish = "shows an English text under German";
 inline constexpr const char *kAltClash = "shares its Alt letter";
 inline constexpr const char *kBehindArrow = "sits behind the toolbar's overflow arrow";
