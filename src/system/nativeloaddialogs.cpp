@@ -374,6 +374,8 @@ QString runNativeLoadBinaryDialog(QWidget *parent, const QString &startDir, int 
                                  nativeStartDirectory(startDir, nullptr),
                                  QCoreApplication::translate("QFileDialog", "All Files (*)"));
     dialog->setObjectName(QStringLiteral("native load binary dialog"));
+    // The panel's "L&ocation:" holds the toolkit's letter of Open.
+    dialog->setLabelText(QFileDialog::Accept, QCoreApplication::translate("QObject", "O&pen"));
     QWidget *panel = buildTemplatePanel(loadBinaryTemplate(), dialog.get());
     dialog->addPanel(panel);
     PanelItems items(panel);

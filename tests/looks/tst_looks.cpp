@@ -6,6 +6,7 @@
 #include "hostile/exporttable.h"
 #include "hostile/reentertable.h"
 #include "inspect.h"
+#include "loadhost.h"
 #include "modalanswers.h"
 #include "offscreenscreen.h"
 #include "simulatedtarget.h"
@@ -460,6 +461,7 @@ TEST_P(Looks, DialogStates)
     }
     CuiMemoryOperationsDlgDestroy(operations);
     // A type loaded to a start address: the help line asks for one.
+    const testhost::LoadHost host;
     m_scene = QStringLiteral("Load Binary of a raw binary");
     CuiLoadBinary(0, 0, nullptr, 0, "0 bin Raw binary\n");
 }

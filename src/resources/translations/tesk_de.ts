@@ -5929,6 +5929,10 @@ Ihrer Hilfedateien.</translation>
         <source>Location is optional signed offset for adding to address in file.</source>
         <translation>Die Adresse ist ein optionaler vorzeichenbehafteter Versatz, der zur Adresse in der Datei addiert wird.</translation>
     </message>
+    <message>
+        <source>O&amp;pen</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
 </context>
 <context>
     <name>RegisterListDlgBase</name>
