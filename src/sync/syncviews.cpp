@@ -104,13 +104,17 @@ int SyncTableGeneric::heightCap() const
 
 void SyncTableGeneric::widenToTexts()
 {
+    // Measured, not fitted: a refill that changes nothing must not touch a column.
     for (int col = 0; col < numCols(); ++col) {
         if (isColumnHidden(col))
             continue;
-        const int given = columnWidth(col);
-        adjustColumn(col);
-        if (columnWidth(col) < given)
-            setColumnWidth(col, given);
+        int need = horizontalHeader()->sectionSizeHint(col, fontMetrics()).width();
+        for (int row = 0; row < numRows(); ++row) {
+            if (const UTableItem *cell = item(row, col))
+                need = std::max(need, cell->sizeHint().width());
+        }
+        if (need > columnWidth(col))
+            setColumnWidth(col, need);
     }
 }
 

@@ -68,7 +68,10 @@ private:
         // Grown about its middle, kept on its screen.
         const int top = std::clamp(window->y() - (height - window->height()) / 2,
                                    available.top() + frame, available.bottom() + 1 - height);
-        window->setGeometry(window->x(), top, window->width(), height);
+        const int left =
+            std::clamp(window->x(), available.left(),
+                       std::max(available.left(), available.right() + 1 - window->width()));
+        window->setGeometry(left, top, window->width(), height);
     }
 
     QPointer<QFileDialog> m_dialog;
