@@ -574,31 +574,32 @@ void Inspector::english(const QWidget *widget, const QString &name)
         return;
     const QString item = describe(widget);
     if (const auto *label = qobject_cast<const QLabel *>(widget))
-        englishText(plain(label), name, item);
+        englishText(plain(label), name, item, widget);
     else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
-        englishText(button->text(), name, item);
+        englishText(button->text(), name, item, widget);
     else if (const auto *group = qobject_cast<const QGroupBox *>(widget))
-        englishText(group->title(), name, item);
+        englishText(group->title(), name, item, widget);
     else if (const auto *tabs = qobject_cast<const QTabBar *>(widget)) {
         for (int i = 0; i < tabs->count(); ++i)
-            englishText(tabs->tabText(i), name, item);
+            englishText(tabs->tabText(i), name, item, widget);
     } else if (const auto *header = qobject_cast<const QHeaderView *>(widget);
                header && header->model()) {
         for (int i = 0; i < header->count(); ++i)
             if (!header->isSectionHidden(i))
                 englishText(header->model()->headerData(i, header->orientation()).toString(), name,
-                            item);
+                            item, widget);
     } else if (const auto *combo = qobject_cast<const QComboBox *>(widget)) {
         for (int i = 0; i < combo->count(); ++i)
-            englishText(combo->itemText(i), name, item);
+            englishText(combo->itemText(i), name, item, widget);
     } else if (const auto *edit = qobject_cast<const QLineEdit *>(widget)) {
-        englishText(edit->placeholderText(), name, item);
+        englishText(edit->placeholderText(), name, item, widget);
         if (edit->isReadOnly())
-            englishText(edit->text(), name, item);
+            englishText(edit->text(), name, item, widget);
     }
 }
 
-void Inspector::englishText(const QString &text, const QString &window, const QString &item)
+void Inspector::englishText(const QString &text, const QString &window, const QString &item,
+                            const QWidget *widget)
 {
     if (text.isEmpty() || m_hostTexts.contains(text))
         return;
@@ -614,7 +615,7 @@ void Inspector::englishText(const QString &text, const QString &window, const QS
         for (const QString &context : m_asked->contexts(text)) {
             if (m_german.has(context, text))
                 continue;
-            if (!leftOut(window, nullptr, kUntranslated))
+            if (!leftOut(window, widget, kUntranslated))
                 m_faults.add(
                     window, item,
                     QStringLiteral("%1: \"%2\" (context %3)").arg(kUntranslated, text, context));

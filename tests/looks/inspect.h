@@ -99,7 +99,8 @@ private:
     void geometry(const QWidget *window, const QWidget *widget, const QString &name);
     void textFits(const QWidget *widget, const QString &name);
     void english(const QWidget *widget, const QString &name);
-    void englishText(const QString &text, const QString &window, const QString &item);
+    void englishText(const QString &text, const QString &window, const QString &item,
+                     const QWidget *widget = nullptr);
     void altLetters(const QWidget *window, const QString &name);
     void cells(const QAbstractItemView *view, const QString &name);
     void cells(const UTable *table, const QString &name);
