@@ -1,6 +1,7 @@
 #include "dialogs/cuifiledlg.h"
 
 #include "dialogs/ksodialogs_common.h"
+#include "system/filedialogroom.h"
 #include "system/modalseam.h"
 
 #include <QDialogButtonBox>
@@ -20,6 +21,8 @@ CuiFileDlg::CuiFileDlg(QWidget *parent, const char *name, bool modal)
     setModal(modal);
     setOption(QFileDialog::DontUseNativeDialog);
     setSizeGripEnabled(true);
+    // The dialog embedding it has its parent by now: that window takes the room.
+    tesk::system::giveFileDialogRoom(this);
 }
 
 void CuiFileDlg::addHelpButton()

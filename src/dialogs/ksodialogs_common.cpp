@@ -2,6 +2,7 @@
 
 #include "frame/core/hosttext.h"
 #include "system/debugoutput.h"
+#include "system/filedialogroom.h"
 #include "system/modalseam.h"
 #include "system/nativeloaddialogs.h"
 
@@ -52,6 +53,7 @@ QStringList runChooser(QWidget *parent, const QString &objectName, const QString
         dialog->setOption(QFileDialog::DontResolveSymlinks);
     if (selectedFilter && !selectedFilter->isEmpty())
         dialog->selectNameFilter(*selectedFilter);
+    tesk::system::giveFileDialogRoom(dialog.get());
     if (!runForParent(dialog, parent))
         return {};
     if (selectedFilter)
@@ -132,6 +134,7 @@ QString chooseExistingDirectory(const QString &startDir, QWidget *parent, const 
         dialog->setObjectName(QStringLiteral("CuiSimpleDir"));
         dialog->setOption(QFileDialog::ShowDirsOnly);
     }
+    tesk::system::giveFileDialogRoom(dialog.get());
     if (!runForParent(dialog, parent))
         return QString();
     return dialog->selectedFiles().value(0);

@@ -242,6 +242,8 @@ CuiLoadMemoryDlg::CuiLoadMemoryDlg(QWidget *parent, const char *name, Qt::Window
     m_fileDialog = embedFileDialog(this, m_panel);
     // The toolkit of today opens for any name; a file to load must exist.
     m_fileDialog->setFileMode(QFileDialog::ExistingFile);
+    // The panel's "L&ocation:" holds the toolkit's letter of Open.
+    m_fileDialog->setLabelText(QFileDialog::Accept, tr("O&pen"));
     m_fileDialog->setAcceptCheck([this] { return validateLoad(); });
     connect(m_fileDialog, &CuiFileDlg::OkPressed, this, &CuiLoadMemoryDlg::fileOpenAccept);
     connect(m_fileDialog, &CuiFileDlg::CancelPressed, this, &CuiLoadMemoryDlg::fileOpenReject);

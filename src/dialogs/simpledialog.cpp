@@ -21,6 +21,9 @@
 #include <QTextEdit>
 
 #include <algorithm>
+#include <cmath>
+
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -222,12 +225,20 @@ QTextEdit *SimpleDialog::messageView()
     palette.setColor(QPalette::Base, this->palette().color(QPalette::Window));
     view->setPalette(palette);
     view->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    // As wide as the text wants, within what the primary screen can show.
-    int width = std::max(kMessageMinWidth, int(view->document()->idealWidth()));
+    // As wide as the text wants, within what the primary screen can show: measured line by line,
+    // since a view not yet shown has laid its text out at its first, small width.
+    int textWidth = 0;
+    for (const QString &line : m_message.split(QLatin1Char('\n')))
+        textWidth = std::max(textWidth, view->fontMetrics().horizontalAdvance(line));
+    int width = std::max(kMessageMinWidth,
+                         textWidth + int(std::ceil(2 * view->document()->documentMargin())) + 1);
     if (const QScreen *primary = QGuiApplication::primaryScreen())
         width = std::min(width, primary->availableGeometry().width());
     const int scrollRoom = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     view->setFixedWidth(width + scrollRoom);
+    // The text keeps the width it was measured at, so the height below is the one it shows.
+    view->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    view->setLineWrapColumnOrWidth(width);
     view->document()->setTextWidth(width);
     // A long message scrolls rather than push the buttons off the screen.
     int height = int(view->document()->size().height()) + 5;

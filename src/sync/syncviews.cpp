@@ -102,6 +102,22 @@ int SyncTableGeneric::heightCap() const
     return std::max(kMinimumCap, shownOn->availableGeometry().height() * 3 / 5);
 }
 
+void SyncTableGeneric::widenToTexts()
+{
+    // Measured, not fitted: a refill that changes nothing must not touch a column.
+    for (int col = 0; col < numCols(); ++col) {
+        if (isColumnHidden(col))
+            continue;
+        int need = horizontalHeader()->sectionSizeHint(col, fontMetrics()).width();
+        for (int row = 0; row < numRows(); ++row) {
+            if (const UTableItem *cell = item(row, col))
+                need = std::max(need, cell->sizeHint().width());
+        }
+        if (need > columnWidth(col))
+            setColumnWidth(col, need);
+    }
+}
+
 void SyncTableGeneric::followScreenCap()
 {
     const QSize cells = tableSize();
@@ -171,6 +187,7 @@ SyncTableCheckItem *SyncTableGeneric::ensureCheckItem(int row, int col, bool cre
 
 void SyncTableGeneric::followContentsSize(const QSize &before)
 {
+    widenToTexts();
     followScreenCap();
     if (contentsSizeHint() != before)
         refreshFont();
@@ -252,6 +269,7 @@ void SyncTableGeneric::fillEventTable()
     ASyncModelMatrix *events = matrix();
     if (!events)
         return;
+    const QSize before = contentsSizeHint();
     const int last = numCols() - 1;
     for (int row = 0; row < numRows(); ++row) {
         for (int col = 1; col < last; ++col)
@@ -260,4 +278,5 @@ void SyncTableGeneric::fillEventTable()
     }
     setEnabled(events->isActive());
     clearSelection();
+    followContentsSize(before);
 }

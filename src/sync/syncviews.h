@@ -89,6 +89,9 @@ protected:
     // The shared end of every refill: the table's size follows its contents, so the layout
     // is asked again only when the contents' size changed.
     void followContentsSize(const QSize &before);
+    // Every column at least as wide as its label and its texts need; the widths the kinds give
+    // are where the columns start.
+    void widenToTexts();
     // Places the placeholder row when the model has no rows; true when it did.
     bool showPlaceholderWhenEmpty(int modelRows);
     // The tallest the table may ask to be on its screen; beyond it the rows scroll.

@@ -1,6 +1,8 @@
 // The native load dialogs' runners: the toolkit's file dialog with a template panel below it.
 #include "system/nativeloaddialogs.h"
 
+#include "system/filedialogroom.h"
+
 #include "system/modalseam.h"
 
 #include <QCheckBox>
@@ -143,6 +145,7 @@ public:
         setOption(QFileDialog::DontUseNativeDialog);
         setNameFilters(fileDialogFilters(filter));
         setFileMode(QFileDialog::ExistingFile);
+        giveFileDialogRoom(this);
     }
 
     std::function<bool()> openCheck;
@@ -371,6 +374,8 @@ QString runNativeLoadBinaryDialog(QWidget *parent, const QString &startDir, int 
                                  nativeStartDirectory(startDir, nullptr),
                                  QCoreApplication::translate("QFileDialog", "All Files (*)"));
     dialog->setObjectName(QStringLiteral("native load binary dialog"));
+    // The panel's "L&ocation:" holds the toolkit's letter of Open.
+    dialog->setLabelText(QFileDialog::Accept, QCoreApplication::translate("QObject", "O&pen"));
     QWidget *panel = buildTemplatePanel(loadBinaryTemplate(), dialog.get());
     dialog->addPanel(panel);
     PanelItems items(panel);

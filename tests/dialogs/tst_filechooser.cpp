@@ -10,8 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -220,6 +222,26 @@ TEST_F(FileChooser, OpenSeveralAndSaveWithExtension)
     ASSERT_TRUE(run(tesk::core::SaveFile));
     EXPECT_EQ(objectName, QStringLiteral("CUI::save_file_dialog"));
     EXPECT_EQ(name, dir.filePath("report.c"));
+}
+
+TEST_F(FileChooser, OpensShowingAboutFifteenFilesWithinTheScreen)
+{
+    ModalAnswers answers;
+    int rowsShown = 0;
+    bool onScreen = false;
+    answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *dialog = qobject_cast<QFileDialog *>(request.widget.data());
+        ASSERT_NE(dialog, nullptr);
+        auto *files = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+        ASSERT_NE(files, nullptr);
+        const int row = std::max(files->fontMetrics().height(), 16) + 4;
+        rowsShown = files->viewport()->height() / row;
+        onScreen = dialog->screen()->availableGeometry().contains(dialog->geometry());
+        dialog->reject();
+    });
+    run(tesk::core::OpenOneFile, dir.path());
+    EXPECT_GE(rowsShown, 14);
+    EXPECT_TRUE(onScreen);
 }
 
 TEST_F(FileChooser, CancelAndUnknownModesChooseNothing)

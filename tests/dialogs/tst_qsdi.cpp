@@ -278,11 +278,17 @@ TEST_F(QsdiTest, MessageShowsWholeInEveryKind)
             if (d->control)
                 keepControl(d, kind == QSDI_KIND_QUESTION);
             QRect view, dialog;
+            int lines = 0, blank = 0;
             m_answers.setHandler([&](const ModalAnswers::Request &request) {
                 auto *message =
                     request.widget->findChild<QTextEdit *>(QStringLiteral("MessageView"));
                 ASSERT_TRUE(message);
                 view = QRect(message->mapTo(request.widget, QPoint(0, 0)), message->size());
+                // The short message takes one line, and the view no more height than it.
+                const int line = message->fontMetrics().lineSpacing();
+                const int text = int(message->document()->size().height());
+                lines = text / line;
+                blank = message->viewport()->height() - text;
                 dialog = request.widget->rect();
                 qobject_cast<QDialog *>(request.widget.data())->reject();
             });
@@ -291,6 +297,8 @@ TEST_F(QsdiTest, MessageShowsWholeInEveryKind)
                 << "kind " << kind << ", icon " << icon << ": the message at " << view.x() << ","
                 << view.y() << " " << view.width() << "x" << view.height() << " in a "
                 << dialog.width() << "x" << dialog.height() << " dialog";
+            EXPECT_EQ(lines, 1) << "kind " << kind << ", icon " << icon;
+            EXPECT_LT(blank, 8) << "kind " << kind << ", icon " << icon;
         }
     }
 }

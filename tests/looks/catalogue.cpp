@@ -56,7 +56,7 @@ bool Catalogue::read(const QString &fileName)
 
 void Catalogue::readMessages(const QByteArray &block)
 {
-    QString source, translation;
+    QString context, source, translation;
     qsizetype at = 0;
     while (at < block.size()) {
         const uchar tag = uchar(block.at(at++));
@@ -64,8 +64,14 @@ void Catalogue::readMessages(const QByteArray &block)
             // A text that reads the same in German is German where it is shown.
             if (!translation.isEmpty())
                 m_targets.insert(translation);
-            if (!source.isEmpty() && !translation.isEmpty() && translation != source)
-                m_translations.insert(source, translation);
+            if (!source.isEmpty() && !translation.isEmpty()) {
+                m_entries.insert(context + QLatin1Char('\x04') + source);
+                if (translation == source)
+                    m_same.insert(source);
+                else
+                    m_translations.insert(source, translation);
+            }
+            context.clear();
             source.clear();
             translation.clear();
             continue;
@@ -88,7 +94,9 @@ void Catalogue::readMessages(const QByteArray &block)
             translation = utf16BigEndian(field);
         else if (tag == kSourceText)
             source = QString::fromUtf8(field);
-        else if (tag != kContext && tag != kComment)
+        else if (tag == kContext)
+            context = QString::fromUtf8(field);
+        else if (tag != kComment)
             return;
     }
 }

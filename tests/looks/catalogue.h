@@ -19,12 +19,21 @@ public:
     QString other(const QString &source) const;
     // Whether the text is a translation the catalogue holds.
     bool isTranslation(const QString &text) const { return m_targets.contains(text); }
+    // Whether the catalogue holds a translation of the source text in that context.
+    bool has(const QString &context, const QString &source) const
+    {
+        return m_entries.contains(context + QLatin1Char('\x04') + source);
+    }
+    // Whether the catalogue gives the text in German as it reads in English.
+    bool readsTheSame(const QString &text) const { return m_same.contains(text); }
     int size() const { return int(m_translations.size()); }
 
 private:
     void readMessages(const QByteArray &block);
     QHash<QString, QString> m_translations;
     QSet<QString> m_targets;
+    QSet<QString> m_entries;
+    QSet<QString> m_same;
 };
 
 } // namespace looks

@@ -1,5 +1,9 @@
 #include "inspect.h"
 
+#include "utilities/table.h"
+#include "utilities/tableitem.h"
+#include "utilities/uheader.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -11,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMainWindow>
 #include <QMap>
 #include <QMenu>
@@ -18,19 +23,53 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
+#include <QTreeView>
 
 namespace looks {
 
 namespace {
+
+// Texts a catalogue may give in German as they read in English: names, abbreviations and words
+// both languages share.
+const QStringList kSameInBothLanguages = {
+    QStringLiteral("OK"),           QStringLiteral("Info"),
+    QStringLiteral("Information"),  QStringLiteral("Filter"),
+    QStringLiteral("Details"),      QStringLiteral("Format"),
+    QStringLiteral("Hardware"),     QStringLiteral("Opcode"),
+    QStringLiteral("Position"),     QStringLiteral("PC"),
+    QStringLiteral("Cache"),        QStringLiteral("Bytes"),
+    QStringLiteral("Label"),        QStringLiteral("Original"),
+    QStringLiteral("Sync"),         QStringLiteral("Reset"),
+    QStringLiteral("RegEx"),        QStringLiteral("ASCII"),
+    QStringLiteral("UTF-8"),        QStringLiteral("Symbol"),
+    QStringLiteral("Name"),         QStringLiteral("E-Mail"),
+    QStringLiteral("Tracepoint"),   QStringLiteral("QMXv2"),
+    QStringLiteral("Filter 1"),     QStringLiteral("Secure World"),
+    QStringLiteral("Normal World"), QStringLiteral("Kestrova Debugger"),
+};
+
+bool sameInBothLanguages(const QString &text)
+{
+    QString word = withoutMnemonics(text).trimmed();
+    while (word.endsWith(QLatin1Char('.')) || word.endsWith(QLatin1Char(':')))
+        word.chop(1);
+    // "..." on a browse button is no word at all.
+    return word.isEmpty() || kSameInBothLanguages.contains(word);
+}
 
 // The toolkit's line edit keeps this margin on each side of its text.
 constexpr int kLineEditMargin = 2;
@@ -159,6 +198,24 @@ bool textFitsLabel(const QLabel *label)
 
 } // namespace
 
+// Every text the program asks the installed catalogues for, with the contexts it asked in; it
+// answers nothing, so the catalogues installed beside it answer as before.
+class AskedTexts : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (context && source && *source)
+            m_contexts[QString::fromUtf8(source)].insert(QString::fromUtf8(context));
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+    QSet<QString> contexts(const QString &text) const { return m_contexts.value(text); }
+
+private:
+    mutable QHash<QString, QSet<QString>> m_contexts;
+};
+
 QString Setting::name() const
 {
     return QStringLiteral("%1 %2x%3")
@@ -224,6 +281,16 @@ Inspector::Inspector(const Setting &setting, const Catalogue &german, Faults &fa
     , m_german(german)
     , m_faults(faults)
 {
+    if (m_setting.german) {
+        m_asked = std::make_unique<AskedTexts>();
+        QCoreApplication::installTranslator(m_asked.get());
+    }
+}
+
+Inspector::~Inspector()
+{
+    if (m_asked)
+        QCoreApplication::removeTranslator(m_asked.get());
 }
 
 void Inspector::setLeftOut(const LeftOut *cases, int count)
@@ -263,16 +330,65 @@ void Inspector::window(const QWidget *window, const QString &name)
     // A window ended before it showed has nothing to look at.
     if (!window || !window->isVisible())
         return;
+    look(window, name);
+    pages(window, name);
+}
+
+void Inspector::pages(const QWidget *window, const QString &name)
+{
+    // A main window's tabs belong to its panes, whose pages the host may follow.
+    if (qobject_cast<const QMainWindow *>(window))
+        return;
+    const QSize first = window->size();
+    for (QTabWidget *tabs : window->findChildren<QTabWidget *>()) {
+        if (tabs->window() != window || !tabs->isVisible())
+            continue;
+        const int shown = tabs->currentIndex();
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (i == shown || !tabs->isTabEnabled(i) || !tabs->isTabVisible(i))
+                continue;
+            tabs->setCurrentIndex(i);
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+            const QString page =
+                name + QStringLiteral(" > page \"%1\"").arg(withoutMnemonics(tabs->tabText(i)));
+            if (window->size() != first)
+                report(page, window, kResized,
+                       QStringLiteral("%1x%2, %3x%4 on its first page")
+                           .arg(window->width())
+                           .arg(window->height())
+                           .arg(first.width())
+                           .arg(first.height()));
+            look(window, page);
+        }
+        tabs->setCurrentIndex(shown);
+    }
+}
+
+void Inspector::look(const QWidget *window, const QString &name)
+{
     const QSize frame = window->size();
     if (frame.width() > m_setting.size.width() || frame.height() > m_setting.size.height())
         report(name, window, kOffScreen,
                QStringLiteral("%1x%2").arg(frame.width()).arg(frame.height()));
+    // A dialog that grows as the user opens it out stays on its screen; main windows are
+    // placed by the host.
+    else if (const QScreen *screen = window->screen();
+             screen && !qobject_cast<const QMainWindow *>(window) &&
+             !screen->availableGeometry().contains(window->geometry()))
+        report(name, window, kPastScreen,
+               QStringLiteral("%1,%2 %3x%4")
+                   .arg(window->x())
+                   .arg(window->y())
+                   .arg(window->width())
+                   .arg(window->height()));
     for (const QWidget *widget : window->findChildren<QWidget *>()) {
         if (widget->window() == window && widget->isVisible())
             child(window, widget, name);
     }
     english(window, name);
     toolbars(window, name);
+    altLetters(window, name);
 }
 
 void Inspector::child(const QWidget *window, const QWidget *widget, const QString &name)
@@ -290,6 +406,119 @@ void Inspector::child(const QWidget *window, const QWidget *widget, const QStrin
         return;
     geometry(window, widget, name);
     textFits(widget, name);
+    if (const auto *view = qobject_cast<const QAbstractItemView *>(widget))
+        cells(view, name);
+    else if (const auto *table = qobject_cast<const UTable *>(widget))
+        cells(table, name);
+}
+
+void Inspector::cells(const UTable *table, const QString &name)
+{
+    const UHeader *header = table->horizontalHeader();
+    if (!header || !header->isVisible())
+        return;
+    const bool scrollBar = table->horizontalScrollBar()->isVisible();
+    // The rows a user sees first are enough to judge a column by.
+    constexpr int kRowsLooked = 200;
+    for (int col = 0; col < table->numCols(); ++col) {
+        if (table->isColumnHidden(col))
+            continue;
+        int need = header->sectionSizeHint(col, table->fontMetrics()).width();
+        for (int row = 0; row < std::min(table->numRows(), kRowsLooked); ++row) {
+            if (const UTableItem *item = table->item(row, col); item && !table->isRowHidden(row))
+                need = std::max(need, item->sizeHint().width());
+        }
+        const int given = table->columnWidth(col);
+        if (given < need)
+            report(name, table, kCellCut,
+                   QStringLiteral("\"%1\" is %2 px for %3 px%4")
+                       .arg(header->label(col))
+                       .arg(given)
+                       .arg(need)
+                       .arg(scrollBar ? QString() : QStringLiteral(", no scroll bar")));
+    }
+}
+
+void Inspector::cells(const QAbstractItemView *view, const QString &name)
+{
+    if (!view->model())
+        return;
+    const QHeaderView *header = nullptr;
+    if (const auto *tree = qobject_cast<const QTreeView *>(view))
+        header = tree->isHeaderHidden() ? nullptr : tree->header();
+    else if (const auto *table = qobject_cast<const QTableView *>(view))
+        header = table->horizontalHeader()->isHidden() ? nullptr : table->horizontalHeader();
+    const bool scrollBar = view->horizontalScrollBar()->isVisible();
+    if (!header) {
+        // A plain list cuts its entries unless a scroll bar brings them into view.
+        const auto *list = qobject_cast<const QListView *>(view);
+        if (!list || list->viewMode() != QListView::ListMode || list->isWrapping() || scrollBar ||
+            view->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
+            return;
+        const int need = view->sizeHintForColumn(0);
+        if (need > view->viewport()->width())
+            report(name, view, kCellCut,
+                   QStringLiteral("entries need %1 px, %2 px shown")
+                       .arg(need)
+                       .arg(view->viewport()->width()));
+        return;
+    }
+    for (int i = 0; i < header->count(); ++i) {
+        if (header->isSectionHidden(i))
+            continue;
+        const int need = std::max(header->sectionSizeHint(i), view->sizeHintForColumn(i));
+        const int given = header->sectionSize(i);
+        if (given < need)
+            report(name, view, kCellCut,
+                   QStringLiteral("\"%1\" is %2 px for %3 px%4")
+                       .arg(view->model()->headerData(i, Qt::Horizontal).toString())
+                       .arg(given)
+                       .arg(need)
+                       .arg(scrollBar ? QString() : QStringLiteral(", no scroll bar")));
+    }
+}
+
+void Inspector::altLetters(const QWidget *window, const QString &name)
+{
+    // A main window's Alt letters belong to its menu bar, which the menu check looks at.
+    if (qobject_cast<const QMainWindow *>(window))
+        return;
+    QMap<QChar, QList<std::pair<const QWidget *, QString>>> letters;
+    const auto note = [&letters](const QWidget *widget, const QString &text) {
+        const QChar letter = altLetter(text);
+        if (!letter.isNull())
+            letters[letter].append({widget, text});
+    };
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        if (widget->window() != window || !widget->isVisible())
+            continue;
+        if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+            if (label->buddy())
+                note(label, label->text());
+        } else if (qobject_cast<const QPushButton *>(widget) ||
+                   qobject_cast<const QCheckBox *>(widget) ||
+                   qobject_cast<const QRadioButton *>(widget)) {
+            note(widget, static_cast<const QAbstractButton *>(widget)->text());
+        } else if (const auto *tabs = qobject_cast<const QTabBar *>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->isTabVisible(i))
+                    note(tabs, tabs->tabText(i));
+        }
+    }
+    for (auto it = letters.cbegin(); it != letters.cend(); ++it) {
+        if (it->size() < 2)
+            continue;
+        QStringList texts;
+        bool kept = false;
+        for (const auto &[widget, text] : *it) {
+            texts << withoutMnemonics(text);
+            kept = kept || leftOut(name, widget, kAltClash);
+        }
+        if (!kept)
+            m_faults.add(name,
+                         QStringLiteral("items \"%1\"").arg(texts.join(QStringLiteral("\", \""))),
+                         QStringLiteral("share the Alt letter %1").arg(it.key()));
+    }
 }
 
 void Inspector::geometry(const QWidget *window, const QWidget *widget, const QString &name)
@@ -345,31 +574,54 @@ void Inspector::english(const QWidget *widget, const QString &name)
         return;
     const QString item = describe(widget);
     if (const auto *label = qobject_cast<const QLabel *>(widget))
-        englishText(plain(label), name, item);
+        englishText(plain(label), name, item, widget);
     else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
-        englishText(button->text(), name, item);
+        englishText(button->text(), name, item, widget);
     else if (const auto *group = qobject_cast<const QGroupBox *>(widget))
-        englishText(group->title(), name, item);
+        englishText(group->title(), name, item, widget);
     else if (const auto *tabs = qobject_cast<const QTabBar *>(widget)) {
         for (int i = 0; i < tabs->count(); ++i)
-            englishText(tabs->tabText(i), name, item);
+            englishText(tabs->tabText(i), name, item, widget);
     } else if (const auto *header = qobject_cast<const QHeaderView *>(widget);
                header && header->model()) {
         for (int i = 0; i < header->count(); ++i)
             if (!header->isSectionHidden(i))
                 englishText(header->model()->headerData(i, header->orientation()).toString(), name,
-                            item);
+                            item, widget);
+    } else if (const auto *combo = qobject_cast<const QComboBox *>(widget)) {
+        for (int i = 0; i < combo->count(); ++i)
+            englishText(combo->itemText(i), name, item, widget);
     } else if (const auto *edit = qobject_cast<const QLineEdit *>(widget)) {
-        englishText(edit->placeholderText(), name, item);
+        englishText(edit->placeholderText(), name, item, widget);
         if (edit->isReadOnly())
-            englishText(edit->text(), name, item);
+            englishText(edit->text(), name, item, widget);
     }
 }
 
-void Inspector::englishText(const QString &text, const QString &window, const QString &item)
+void Inspector::englishText(const QString &text, const QString &window, const QString &item,
+                            const QWidget *widget)
 {
     if (text.isEmpty() || m_hostTexts.contains(text))
         return;
+    if (m_german.readsTheSame(text) && !sameInBothLanguages(text)) {
+        if (!leftOut(window, nullptr, kEnglish))
+            m_faults.add(window, item,
+                         QStringLiteral("%1: \"%2\" (the catalogue gives it unchanged)")
+                             .arg(kEnglish, text));
+        return;
+    }
+    // A text asked for in a context the catalogues do not hold it in shows as written.
+    if (m_asked && !m_german.readsTheSame(text)) {
+        for (const QString &context : m_asked->contexts(text)) {
+            if (m_german.has(context, text))
+                continue;
+            if (!leftOut(window, widget, kUntranslated))
+                m_faults.add(
+                    window, item,
+                    QStringLiteral("%1: \"%2\" (context %3)").arg(kUntranslated, text, context));
+            return;
+        }
+    }
     const QString german = m_german.other(text);
     // A German text may read like an English source text ("Info").
     if (m_german.isTranslation(text))

@@ -10,7 +10,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class QAbstractItemView;
 class QMainWindow;
+class UTable;
 class QWidget;
 
 namespace looks {
@@ -55,21 +59,30 @@ inline constexpr const char *kCutOff = "reaches past the visible area";
 inline constexpr const char *kSqueezed = "is smaller than its minimum size";
 inline constexpr const char *kTextCut = "does not show its whole text";
 inline constexpr const char *kOffScreen = "is larger than the screen";
+inline constexpr const char *kPastScreen = "reaches past the edge of its screen";
 inline constexpr const char *kEnglish = "shows an English text under German";
 inline constexpr const char *kAltClash = "shares its Alt letter";
 inline constexpr const char *kBehindArrow = "sits behind the toolbar's overflow arrow";
+inline constexpr const char *kResized = "changes its size between its pages";
+inline constexpr const char *kCellCut = "does not give a column the room its texts need";
+inline constexpr const char *kUntranslated = "shows a text the German catalogue does not hold";
+
+class AskedTexts;
 
 class Inspector
 {
 public:
     // The catalogues: the toolkit's and the library's German texts (used under German only).
+    // Under German the texts the program asks the catalogues for are noted from here on.
     Inspector(const Setting &setting, const Catalogue &german, Faults &faults);
+    ~Inspector();
 
     void setLeftOut(const LeftOut *cases, int count);
     // Texts the host handed in: shown as given, whatever their language.
     void setHostTexts(const QStringList &texts) { m_hostTexts = texts; }
 
-    // A top-level window, dialog or box: every visible child with content.
+    // A top-level window, dialog or box: every visible child with content, a dialog on each
+    // page of its tabs.
     void window(const QWidget *window, const QString &name);
     // A menu bar or menu with its submenus: Alt letters, and texts under German.
     void menu(const QWidget *menu, const QString &name);
@@ -80,11 +93,17 @@ public:
                const char *afterExport);
 
 private:
+    void look(const QWidget *window, const QString &name);
+    void pages(const QWidget *window, const QString &name);
     void child(const QWidget *window, const QWidget *widget, const QString &name);
     void geometry(const QWidget *window, const QWidget *widget, const QString &name);
     void textFits(const QWidget *widget, const QString &name);
     void english(const QWidget *widget, const QString &name);
-    void englishText(const QString &text, const QString &window, const QString &item);
+    void englishText(const QString &text, const QString &window, const QString &item,
+                     const QWidget *widget = nullptr);
+    void altLetters(const QWidget *window, const QString &name);
+    void cells(const QAbstractItemView *view, const QString &name);
+    void cells(const UTable *table, const QString &name);
     void toolbars(const QWidget *window, const QString &name);
     void report(const QString &window, const QWidget *widget, const char *condition,
                 const QString &detail = QString());
@@ -96,6 +115,7 @@ private:
     const LeftOut *m_leftOut = nullptr;
     int m_leftOutCount = 0;
     QStringList m_hostTexts;
+    std::unique_ptr<AskedTexts> m_asked;
 };
 
 // The widget as a fault names it: its class, its text and its object name.

@@ -6,6 +6,7 @@
 #include "hostile/exporttable.h"
 #include "hostile/reentertable.h"
 #include "inspect.h"
+#include "loadhost.h"
 #include "modalanswers.h"
 #include "offscreenscreen.h"
 #include "returnkey.h"
@@ -83,6 +84,15 @@ const LeftOut kLeftOut[] = {
      "the English menu texts are the system's own, as the menu tables give them"},
     {"KViewMemory > QMenu > Format", nullptr, nullptr, kEnglish,
      "the memory view's format names stay untranslated, as its settings text names them"},
+    {"KViewMemory > QMenu > Format", nullptr, nullptr, kUntranslated,
+     "the memory view's format names stay untranslated, as its settings text names them"},
+    {"CuiLoadImage", "QComboBox", nullptr, kUntranslated,
+     "the host's filter names pass through the catalogue and show as given when it has none"},
+    {"CuiSimpleFileExtra", "QComboBox", nullptr, kUntranslated,
+     "the host's filter names pass through the catalogue and show as given when it has none"},
+    {"synchronisation window", "QPushButton", nullptr, kAltClash,
+     "the tab \"&Cross Triggering\" and the button \"&Close\" are the system's own texts, "
+     "given word for word"},
 };
 
 // The toolkit's German catalogue as the system has it, and the library's as it was built.
@@ -477,6 +487,10 @@ TEST_P(Looks, DialogStates)
         CuiDoModal(reinterpret_cast<void *>(operations));
     }
     CuiMemoryOperationsDlgDestroy(operations);
+    // A type loaded to a start address: the help line asks for one.
+    const testhost::LoadHost host;
+    m_scene = QStringLiteral("Load Binary of a raw binary");
+    CuiLoadBinary(0, 0, nullptr, 0, "0 bin Raw binary\n");
     // Capturing switched on with Space, where the event configuration's focus starts: its list
     // buttons come alive.
     m_prepare = [](QWidget *dialog) {

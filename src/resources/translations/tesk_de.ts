@@ -567,7 +567,7 @@ das Fenster, in dem die Meldung angezeigt wird.</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>&amp;Anhalten</translation>
+        <translation>An&amp;halten</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
@@ -670,11 +670,11 @@ das Fenster, in dem die Meldung angezeigt wird.</translation>
     </message>
     <message>
         <source>Little</source>
-        <translation>Little</translation>
+        <translation>Little-Endian</translation>
     </message>
     <message>
         <source>Big</source>
-        <translation>Big</translation>
+        <translation>Big-Endian</translation>
     </message>
     <message>
         <source>Start Endian:</source>
@@ -790,6 +790,10 @@ Hersteller der Hilfedatei.</translation>
     <message>
         <source>Please select the type of the file from the list before pressing Open.</source>
         <translation>Bitte wählen Sie den Dateityp aus der Liste, bevor Sie Öffnen drücken.</translation>
+    </message>
+    <message>
+        <source>O&amp;pen</source>
+        <translation>Ö&amp;ffnen</translation>
     </message>
 </context>
 <context>
@@ -1053,11 +1057,11 @@ Hersteller der Hilfedatei.</translation>
     </message>
     <message>
         <source>Little Endian</source>
-        <translation>Little Endian</translation>
+        <translation>Little-Endian</translation>
     </message>
     <message>
         <source>Big Endian</source>
-        <translation>Big Endian</translation>
+        <translation>Big-Endian</translation>
     </message>
     <message>
         <source>Fill Memory...</source>
@@ -1464,7 +1468,7 @@ Beschreibende Textzeile 3</translation>
     </message>
     <message>
         <source>&amp;Save Memory into File</source>
-        <translation>Speicher in Datei &amp;sichern</translation>
+        <translation>Speicher in Datei sic&amp;hern</translation>
     </message>
     <message>
         <source>&amp;Verify Memory from File</source>
@@ -1480,7 +1484,7 @@ Beschreibende Textzeile 3</translation>
     </message>
     <message>
         <source>&amp;Type of File:</source>
-        <translation>&amp;Dateityp:</translation>
+        <translation>Datei&amp;typ:</translation>
     </message>
     <message>
         <source>L&amp;ocation</source>
@@ -5917,6 +5921,18 @@ Ihrer Hilfedateien.</translation>
         <source>L&amp;ocation:</source>
         <translation>&amp;Position:</translation>
     </message>
+    <message>
+        <source>Specify the start address for loading to.</source>
+        <translation>Geben Sie die Startadresse zum Laden an.</translation>
+    </message>
+    <message>
+        <source>Location is optional signed offset for adding to address in file.</source>
+        <translation>Die Adresse ist ein optionaler vorzeichenbehafteter Versatz, der zur Adresse in der Datei addiert wird.</translation>
+    </message>
+    <message>
+        <source>O&amp;pen</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
 </context>
 <context>
     <name>RegisterListDlgBase</name>
@@ -5966,6 +5982,10 @@ Ihrer Hilfedateien.</translation>
     <message>
         <source>Include Files (*.inc *.log);;All Files (*)</source>
         <translation>Include-Dateien (*.inc *.log);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&lt;None&gt;</source>
+        <translation>&lt;Keine&gt;</translation>
     </message>
 </context>
 <context>

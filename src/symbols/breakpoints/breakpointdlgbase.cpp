@@ -1,5 +1,7 @@
 #include "symbols/breakpoints/breakpointdlgbase.h"
 
+#include "frame/core/hostgeometry.h"
+
 #include <QButtonGroup>
 #include <QStyle>
 
@@ -63,7 +65,12 @@ void BreakpointDlgBase::wire()
     connect(cancelPB, &PB::clicked, this, &QDialog::reject);
     for (QGroupBox *box : {hardwareSupportGB, conditionsGB, actionsGB})
         connect(morePB, &PB::toggled, box, &QWidget::setVisible);
-    connect(morePB, &PB::toggled, this, &QWidget::adjustSize);
+    connect(morePB, &PB::toggled, this, [this] {
+        adjustSize();
+        // Opened out, the dialog grows downward: it moves up as far as its screen needs.
+        if (isVisible())
+            move(tesk::frame::onAvailableScreen(frameGeometry()).topLeft());
+    });
     connect(breakpointTypeLB, &QListWidget::currentRowChanged, this,
             &BreakpointDlgBase::breakpointTypeChangedSlot);
     connect(hardwareSupportEditPB, &PB::clicked, this,

@@ -15,11 +15,9 @@
 namespace {
 
 constexpr int kListWidth = 225;
-
-QString noneEntry()
-{
-    return QStringLiteral("<None>");
-}
+// Marks the entry that stands for an empty list: its shown text is translated, so the toolbar
+// tells it by this mark, never by its text.
+constexpr int kNoneRole = Qt::UserRole + 1;
 
 QMap<QString, QString> &scriptMap()
 {
@@ -64,20 +62,26 @@ void ScriptToolBar::languageChange()
     m_removeButton->setToolTip(tr("Remove Script"));
     if (scriptMap().isEmpty()) {
         m_scripts->clear();
-        m_scripts->addItem(noneEntry());
+        addNoneEntry();
     }
+}
+
+void ScriptToolBar::addNoneEntry()
+{
+    m_scripts->addItem(tr("<None>"));
+    m_scripts->setItemData(0, true, kNoneRole);
 }
 
 bool ScriptToolBar::showsNone() const
 {
-    return m_scripts->count() == 1 && m_scripts->itemText(0) == noneEntry();
+    return m_scripts->count() == 1 && m_scripts->itemData(0, kNoneRole).toBool();
 }
 
 void ScriptToolBar::fillList()
 {
     m_scripts->clear();
     if (scriptMap().isEmpty())
-        m_scripts->addItem(noneEntry());
+        addNoneEntry();
     else
         m_scripts->addItems(scriptMap().keys());
 }
@@ -107,6 +111,8 @@ void ScriptToolBar::addScript()
 
 void ScriptToolBar::delScript()
 {
+    if (showsNone())
+        return;
     ScriptData::instance()->scripts().remove(m_scripts->currentText());
 }
 

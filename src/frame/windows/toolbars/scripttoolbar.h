@@ -37,6 +37,7 @@ private slots:
 
 private:
     bool showsNone() const;
+    void addNoneEntry();
     void fillList();
     QToolButton *addButton(const char *picture, void (ScriptToolBar::*slot)());
 
