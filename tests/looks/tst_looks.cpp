@@ -8,6 +8,7 @@
 #include "inspect.h"
 #include "modalanswers.h"
 #include "offscreenscreen.h"
+#include "screenscenes.h"
 #include "simulatedtarget.h"
 #include "testhost.h"
 #include "windboxhost.h"
@@ -454,6 +455,14 @@ TEST_P(Looks, DialogStates)
         CuiDoModal(reinterpret_cast<void *>(operations));
     }
     CuiMemoryOperationsDlgDestroy(operations);
+}
+
+// Whole windows as a user meets them: the usual docks, windows the host gives no size.
+TEST_P(Looks, AsTheyOpen)
+{
+    mainWindow();
+    usualDocks(m_inspector, m_faults, m_setting);
+    windowsAsTheyOpen(m_inspector, m_faults, m_setting);
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, Looks,

@@ -418,6 +418,8 @@ void MainWindow::layOutDocks()
         const int extentHeight = area == DockArea::Bottom ? height() / 4 : kSideDockHeight;
         layout.setExtent(dock, QSize(width() / 3, extentHeight));
     }
+    for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom})
+        layout.growToPanes(area);
     m_docks->laidOut = true;
     for (DockWidget *dock : m_docks->docks)
         restoreDock(dock);
