@@ -87,8 +87,8 @@ void usualDocks(Inspector &inspector, Faults &faults, const Setting &setting)
     QtCreateDocked(0, 0);
     CuiWindowCreateQtPane("Register Pane", reinterpret_cast<void *>(regPane),
                           &reenter::drive::codeCallback, 0x7c02);
-    IGcp_ViewsManager *manager = reenter::drive::component<IGcp_ViewsManager>(
-        GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT);
+    IGcp_ViewsManager *manager =
+        reenter::drive::component<IGcp_ViewsManager>(GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT);
     testhost::EventSubjectHost::instance().setCurrent(1, 1);
     uint64_t views[2] = {GC_NO_ID, GC_NO_ID};
     for (uint64_t &id : views) {
@@ -128,7 +128,8 @@ void usualDocks(Inspector &inspector, Faults &faults, const Setting &setting)
 
     for (const uint64_t id : views)
         if (id != GC_NO_ID)
-            if (auto *view = qobject_cast<KViewMemory *>(CGcp_ViewsManager::instance()->viewWidget(id)))
+            if (auto *view =
+                    qobject_cast<KViewMemory *>(CGcp_ViewsManager::instance()->viewWidget(id)))
                 CGcp_ViewsManager::instance()->removePane(view->paneId());
     if (manager)
         manager->ops->Release(manager);
@@ -169,6 +170,26 @@ void windowsAsTheyOpen(Inspector &inspector, Faults &faults, const Setting &sett
         QtCloseCode(context);
         testhost::settle();
     }
+
+    // The find and script toolbars made in a window of the screen's width, then the window
+    // narrowed: the toolbars' lines are chosen again, and no field goes behind an arrow.
+    QtCreateNewCode(1);
+    CuiFrameRecord wide{1, 1, 2, 77};
+    QtFrameCreate("Narrowed", ++context, &wide);
+    QtResizePosWindow(context, 0, 0, setting.size.width(), setting.size.height());
+    QtFrameShow();
+    QtCreateEditorToolBar(context, &reenter::drive::findToolBar);
+    CuiScriptToolBarCreate(context, &reenter::drive::scriptToolBar);
+    testhost::settle();
+    if (MainWindow *window = Store::instance()->findMainWindowByHandle(context)) {
+        for (const int width : {800, setting.size.width()}) {
+            QtResizePosWindow(context, 0, 0, width, setting.size.height());
+            testhost::settle();
+            inspector.window(window, QStringLiteral("main window narrowed to %1 px").arg(width));
+        }
+    }
+    QtCloseCode(context);
+    testhost::settle();
 
     // A top-level window with its find toolbar, a file name and a state, at its own size.
     const TeskHandle top = QtTopLevelCreate(0x7d10, &noSize, 0x7d10);
