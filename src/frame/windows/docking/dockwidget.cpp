@@ -117,6 +117,8 @@ public:
     QLabel *textLabel = nullptr;
     QPixmap swatch;
     QPointer<MainWindow> mainWindow;
+    // Until the pane first asks for more room than it has, the dock grows to it.
+    bool growOnce = true;
     int words[2] = {0, 0};
     bool initialised = false;
 };
@@ -200,6 +202,25 @@ void DockWidget::buildContent()
         paneLayout->addWidget(d->pane);
     }
     setWidget(content);
+    d->colourPane->installEventFilter(this);
+}
+
+bool DockWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == d->colourPane && event->type() == QEvent::LayoutRequest && d->growOnce) {
+        // Read once the pane's layout has taken in the change.
+        QTimer::singleShot(0, this, [this] {
+            if (!d->growOnce || isFloating() || !d->mainWindow || !d->colourPane)
+                return;
+            const QSize wanted = d->colourPane->sizeHint();
+            const QSize shown = d->colourPane->size();
+            if (wanted.width() <= shown.width() && wanted.height() <= shown.height())
+                return;
+            d->growOnce = false;
+            d->mainWindow->growDockArea(this);
+        });
+    }
+    return QDockWidget::eventFilter(watched, event);
 }
 
 bool DockWidget::isInitialised() const

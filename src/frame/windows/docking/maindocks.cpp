@@ -425,6 +425,12 @@ void MainWindow::layOutDocks()
         restoreDock(dock);
 }
 
+void MainWindow::growDockArea(DockWidget *dock)
+{
+    if (m_docks->docks.contains(dock))
+        m_docks->layout.growToPanes(m_docks->layout.areaOf(dock));
+}
+
 void MainWindow::restoreDock(DockWidget *dock)
 {
     const DockWidget::Restored &restored = dock->restored();
