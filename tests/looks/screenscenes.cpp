@@ -4,56 +4,50 @@
 #include "hostile/reentertable.h"
 #include "registerrecords.h"
 #include "regpanehost.h"
-#include "testhost.h"
 
 #include "frame/core/combobox.h"
-#include "frame/windows/mainframe.h"
-#include "frame/windows/store.h"
-#include "frame/windows/toolbars/findtoolbar.h"
-#include "gui_components/gc_panes/memoryview/viewmemory.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydata.h"
 #include "registers/regview.h"
 
-#include <tesk/tesk.h>
-
 #include <QScrollBar>
-
-#include <cstdio>
 
 namespace looks {
 
-namespace reenter = hostile::reenter;
-
 namespace {
 
-constexpr int kRegisters = 200;
-constexpr int kRegisterSet = 83;
-// Rows a docked memory view shows at least: eight where the window has room; on a 600 px
-// screen the toolbars take three lines and the code area keeps its share.
-constexpr int kMemoryRows = 8;
-constexpr int kMemoryRowsSmall = 5;
+namespace drive = hostile::reenter::drive;
 
 void noSize(TeskHandle, int *, int) {}
 
-// A register pane of 200 registers whose values are 32 bits wide, as a core's full set.
+// A main window made, sized (when a size is given) and shown as a host does.
+MainWindow *frame(const char *name, TeskHandle context, QSize size)
+{
+    QtCreateNewCode(1);
+    CuiFrameRecord record{1, 0, 3, 77};
+    QtFrameCreate(name, context, &record);
+    if (size.isValid())
+        QtResizePosWindow(context, 0, 0, size.width(), size.height());
+    QtFrameShow();
+    return Store::instance()->findMainWindowByHandle(context);
+}
+
+// A register pane of 200 registers with long names and 32-bit values, as a core's full set.
 TeskHandle registerPane(testhost::RegPaneHost &host)
 {
-    const TeskHandle pane = CuiRegPaneCreate(&testhost::RegPaneHost::handler);
-    CuiRegPaneAttach(pane, host.context());
-    host.dataSet = kRegisterSet;
-    CuiRegPaneDataCreate(kRegisterSet);
+    host.dataSet = 83;
+    CuiRegPaneDataCreate(83);
     RegDataRecord view = tesk::host::viewRecord("Core");
-    CuiRegPaneDataAdd(kRegisterSet, &view);
+    CuiRegPaneDataAdd(83, &view);
     host.lines.clear();
-    char name[24];
-    for (int i = 0; i < kRegisters; ++i) {
-        std::snprintf(name, sizeof name, "PMEVTYPER%d_EL0", i);
-        RegDataRecord r = tesk::host::registerRecord(name, 0, int16_t(i), 0, 8, 0);
-        r.hostWord = uintptr_t(i);
-        CuiRegPaneDataAdd(kRegisterSet, &r);
+    for (int i = 0; i < 200; ++i) {
+        const std::string name = "PMEVTYPER" + std::to_string(i) + "_EL0";
+        RegDataRecord r = tesk::host::registerRecord(name.c_str(), 0, int16_t(i), 0, 8, 0);
+        CuiRegPaneDataAdd(83, &r);
         host.lines.push_back("8000a5c" + std::to_string(i % 10));
     }
-    CuiRegPaneDataSet(kRegisterSet, pane, "arm", nullptr, "looks");
+    const TeskHandle pane = CuiRegPaneCreate(&testhost::RegPaneHost::handler);
+    CuiRegPaneAttach(pane, host.context());
+    CuiRegPaneDataSet(83, pane, "arm", nullptr, "looks");
     host.send();
     return pane;
 }
@@ -63,160 +57,100 @@ TeskHandle registerPane(testhost::RegPaneHost &host)
 void usualDocks(Inspector &inspector, Faults &faults, const Setting &setting)
 {
     static testhost::RegPaneHost registers;
-    testhost::WindBoxHost &boxes = testhost::WindBoxHost::instance();
-    boxes.clear();
-    boxes.publish();
-    KSOWindBox::resetTables();
-    const TeskHandle context = 0x7c00;
-    QtCreateNewCode(1);
-    CuiFrameRecord record{1, 0, 3, 77};
-    QtFrameCreate("Usual docks", context, &record);
-    QtResizePosWindow(context, 0, 0, setting.size.width(), setting.size.height());
-    QtFrameShow();
-    MainWindow *window = Store::instance()->findMainWindowByHandle(context);
-    if (!window) {
-        faults.add(QStringLiteral("usual docks"), QString(), QStringLiteral("has no window"));
-        return;
-    }
-    QtCreateEditorToolBar(context, &reenter::drive::findToolBar);
-    CuiScriptToolBarCreate(context, &reenter::drive::scriptToolBar);
-
+    testhost::WindBoxHost::instance().publish();
+    const QString name = QStringLiteral("usual docks");
+    MainWindow *window = frame("Usual docks", 0x7c00, setting.size);
+    QtCreateEditorToolBar(0x7c00, &drive::findToolBar);
+    CuiScriptToolBarCreate(0x7c00, &drive::scriptToolBar);
     QtCreateDocked(0, 0);
-    QtWindowCreate("Registers", &reenter::drive::codeCallback, 0x7c01);
+    QtWindowCreate("Registers", &drive::codeCallback, 0x7c01);
     const TeskHandle regPane = registerPane(registers);
     QtCreateDocked(0, 0);
-    CuiWindowCreateQtPane("Register Pane", reinterpret_cast<void *>(regPane),
-                          &reenter::drive::codeCallback, 0x7c02);
-    IGcp_ViewsManager *manager =
-        reenter::drive::component<IGcp_ViewsManager>(GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT);
-    testhost::EventSubjectHost::instance().setCurrent(1, 1);
-    uint64_t views[2] = {GC_NO_ID, GC_NO_ID};
-    for (uint64_t &id : views) {
+    CuiWindowCreateQtPane("Register Pane", reinterpret_cast<void *>(regPane), &drive::codeCallback,
+                          0x7c02);
+    auto *views = drive::component<IGcp_ViewsManager>(GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT);
+    uint64_t id = 0;
+    for (int i = 0; i < 2 && views; ++i) {
         QtCreateDocked(1, 0);
-        if (manager)
-            mosk::release(manager->ops->createViewInNewPane(manager, GCP_VIEW_TYPE_MEMORY, 1, &id));
+        mosk::release(views->ops->createViewInNewPane(views, GCP_VIEW_TYPE_MEMORY, 1, &id));
     }
     const TeskHandle navigator = CuiDataNavCreate();
     QtCreateDocked(1, 0);
-    CuiWindowCreateQtPane("Symbols", reinterpret_cast<void *>(navigator),
-                          &reenter::drive::codeCallback, 0x7c03);
+    CuiWindowCreateQtPane("Symbols", reinterpret_cast<void *>(navigator), &drive::codeCallback,
+                          0x7c03);
     QtCreateDocked(1, 0);
-    QtWindowCreate("Output", &reenter::drive::codeCallback, 0x7c04);
+    QtWindowCreate("Output", &drive::codeCallback, 0x7c04);
     testhost::settle();
 
-    const QString name = QStringLiteral("usual docks");
     inspector.window(window, name);
     inspector.docks(window, name);
-    for (const RegView *view : window->findChildren<RegView *>()) {
-        const QScrollBar *bar = view->horizontalScrollBar();
-        if (view->isVisible() && bar->isVisible() && bar->maximum() > 0)
-            faults.add(name, describe(view),
-                       QStringLiteral("cuts its register values (%1 px for a %2 px cell)")
-                           .arg(view->viewport()->width())
-                           .arg(view->cellWidth()));
-    }
-    for (const KViewMemory *view : window->findChildren<KViewMemory *>()) {
+    for (const RegView *view : window->findChildren<RegView *>())
+        if (view->isVisible() && view->horizontalScrollBar()->maximum() > 0)
+            faults.add(name, describe(view), QStringLiteral("cuts its register values"));
+    // Eight rows where the window has room; at 600 px the toolbars take three lines.
+    const int least = setting.size.height() >= 800 ? 8 : 5;
+    for (KViewMemory *view : window->findChildren<KViewMemory *>()) {
         const KViewMemoryData *table = view->dataTable();
-        if (!view->isVisible() || !table)
-            continue;
         const int rows = table->viewport()->height() / qMax(1, table->rowHeight(0));
-        const int least = setting.size.height() >= 800 ? kMemoryRows : kMemoryRowsSmall;
         if (rows < least)
-            faults.add(name, describe(view),
-                       QStringLiteral("shows %1 memory rows, fewer than %2").arg(rows).arg(least));
+            faults.add(name, describe(view), QStringLiteral("shows only %1 rows").arg(rows));
+        CGcp_ViewsManager::instance()->removePane(view->paneId());
     }
-
-    for (const uint64_t id : views)
-        if (id != GC_NO_ID)
-            if (auto *view =
-                    qobject_cast<KViewMemory *>(CGcp_ViewsManager::instance()->viewWidget(id)))
-                CGcp_ViewsManager::instance()->removePane(view->paneId());
-    if (manager)
-        manager->ops->Release(manager);
+    if (views)
+        views->ops->Release(views);
     CuiDataNavDestroy(navigator);
     CuiRegPaneDelete(regPane);
-    CuiRegPaneDataDelete(kRegisterSet, 0);
-    QtCloseCode(context);
+    CuiRegPaneDataDelete(83, 0);
+    QtCloseCode(0x7c00);
     testhost::settle();
-    boxes.withdraw();
-    KSOWindBox::resetTables();
+    testhost::WindBoxHost::instance().withdraw();
 }
 
 void windowsAsTheyOpen(Inspector &inspector, Faults &faults, const Setting &setting)
 {
-    (void)setting;
-    // The host gives these no size: they open at one of their own.
+    // The host gives these no size: they must open with room for a pane.
     TeskHandle context = 0x7d00;
     for (const char *kind : {"Analysis", "Settings Window"}) {
-        QtCreateNewCode(1);
-        CuiFrameRecord record{1, 0, 3, 77};
-        QtFrameCreate(kind, ++context, &record);
-        QtFrameShow();
-        testhost::settle();
-        MainWindow *window = Store::instance()->findMainWindowByHandle(context);
         const QString name = QString::fromLatin1(kind) + QStringLiteral(" as it opens");
-        if (window && window->centralWidget()) {
-            inspector.window(window, name);
-            // Room for a pane's tabs and a few lines of text at least.
-            const QWidget *central = window->centralWidget();
-            const int line = central->fontMetrics().height();
-            if (central->width() < 40 * central->fontMetrics().averageCharWidth() ||
-                central->height() < 10 * line)
-                faults.add(name, describe(central),
-                           QStringLiteral("has no room for its content (%1x%2)")
-                               .arg(central->width())
-                               .arg(central->height()));
-        }
-        QtCloseCode(context);
+        MainWindow *window = frame(kind, ++context, QSize());
         testhost::settle();
+        inspector.window(window, name);
+        const QWidget *central = window->centralWidget();
+        const QFontMetrics metrics = central->fontMetrics();
+        if (central->width() < 40 * metrics.averageCharWidth() ||
+            central->height() < 10 * metrics.height())
+            faults.add(name, describe(central), QStringLiteral("has no room for its content"));
+        QtCloseCode(context);
     }
 
-    // The find and script toolbars made in a window of the screen's width, then the window
-    // narrowed: the toolbars' lines are chosen again, and no field goes behind an arrow.
-    QtCreateNewCode(1);
-    CuiFrameRecord wide{1, 1, 2, 77};
-    QtFrameCreate("Narrowed", ++context, &wide);
-    QtResizePosWindow(context, 0, 0, setting.size.width(), setting.size.height());
-    QtFrameShow();
-    QtCreateEditorToolBar(context, &reenter::drive::findToolBar);
-    CuiScriptToolBarCreate(context, &reenter::drive::scriptToolBar);
-    testhost::settle();
-    if (MainWindow *window = Store::instance()->findMainWindowByHandle(context)) {
-        for (const int width : {800, setting.size.width()}) {
-            QtResizePosWindow(context, 0, 0, width, setting.size.height());
-            testhost::settle();
-            inspector.window(window, QStringLiteral("main window narrowed to %1 px").arg(width));
-        }
+    // Editor toolbars made in a window of the screen's width, then the window narrowed.
+    MainWindow *window = frame("Narrowed", ++context, setting.size);
+    QtCreateEditorToolBar(context, &drive::findToolBar);
+    CuiScriptToolBarCreate(context, &drive::scriptToolBar);
+    for (const int width : {800, setting.size.width()}) {
+        QtResizePosWindow(context, 0, 0, width, setting.size.height());
+        testhost::settle();
+        inspector.window(window, QStringLiteral("main window narrowed to %1 px").arg(width));
     }
     QtCloseCode(context);
-    testhost::settle();
 
-    // A top-level window with its find toolbar, a file name and a state, at its own size.
+    // A top-level window at its own size with its find toolbar, a file name and a state.
     const TeskHandle top = QtTopLevelCreate(0x7d10, &noSize, 0x7d10);
-    QMainWindow *window = Store::currentTopLevelWindow();
-    if (!top || !window) {
-        faults.add(QStringLiteral("top-level window"), QString(), QStringLiteral("has no window"));
-        return;
-    }
-    const TeskHandle handle = top;
-    QtCreateEditorToolBar(handle, &reenter::drive::findToolBar);
-    window->show();
-    CuiFindToolbarSetFilename(handle, "/home/user/projects/board/src/startup_sequence.c");
-    QtSetEditorBarIcon(handle, FindToolBar::FileStateKind, "readonly");
+    QMainWindow *topWindow = Store::currentTopLevelWindow();
+    QtCreateEditorToolBar(top, &drive::findToolBar);
+    topWindow->show();
+    CuiFindToolbarSetFilename(top, "/home/user/projects/board/src/startup_sequence.c");
+    QtSetEditorBarIcon(top, FindToolBar::FileStateKind, "readonly");
     testhost::settle();
     const QString name = QStringLiteral("top-level window with its find toolbar");
-    inspector.window(window, name);
-    auto *find = window->findChild<FindToolBar *>();
-    if (find) {
-        window->activateWindow();
-        QtSetEditorBarFocusText(handle);
-        testhost::settle();
-        inspector.focus(window, find->findField(), name, "QtSetEditorBarFocusText");
-        QtSetEditorBarFocusLine(handle);
-        testhost::settle();
-        inspector.focus(window, find->lineField(), name, "QtSetEditorBarFocusLine");
-    }
-    window->close();
+    inspector.window(topWindow, name);
+    auto *find = topWindow->findChild<FindToolBar *>();
+    topWindow->activateWindow();
+    QtSetEditorBarFocusText(top);
+    inspector.focus(topWindow, find->findField(), name, "QtSetEditorBarFocusText");
+    QtSetEditorBarFocusLine(top);
+    inspector.focus(topWindow, find->lineField(), name, "QtSetEditorBarFocusLine");
+    topWindow->close();
     testhost::settle();
 }
 

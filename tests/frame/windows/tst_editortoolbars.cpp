@@ -229,8 +229,7 @@ TEST_F(EditorToolBars, StateMenuIsFilledByTheHostWhenItShows)
     EXPECT_EQ(g_findCalls[1].value, 2);
 }
 
-// The host fills the state menu from inside its code-4 call: a top-level window's menu is
-// filled, not the current main window's.
+// The host fills the state menu from inside its code-4 call: a top-level window's own.
 void fillStateMenuInCall(TeskHandle, const void *, int, int code)
 {
     if (code == FindToolBar::StateMenuShowCode)
@@ -241,15 +240,12 @@ TEST_F(EditorToolBars, ATopLevelWindowsStateMenuIsFilledFromItsOwnCall)
 {
     FindToolBar *mainBar = createFind();
     ASSERT_NE(QtTopLevelCreate(704, nullptr, 57), 0);
-    QPointer<QMainWindow> topLevel = Store::currentTopLevelWindow();
     auto *ownBar = qobject_cast<FindToolBar *>(tesk::handles::object(
         reinterpret_cast<void *>(QtCreateEditorToolBar(704, &fillStateMenuInCall))));
-    ASSERT_TRUE(ownBar && mainBar);
     emit ownBar->stateMenu()->aboutToShow();
-    ASSERT_EQ(ownBar->stateMenu()->actions().size(), 1);
-    EXPECT_EQ(ownBar->stateMenu()->actions()[0]->text(), QStringLiteral("Check in"));
+    EXPECT_EQ(ownBar->stateMenu()->actions().size(), 1);
     EXPECT_TRUE(mainBar->stateMenu()->actions().isEmpty());
-    topLevel->close();
+    Store::currentTopLevelWindow()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
