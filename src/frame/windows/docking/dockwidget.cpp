@@ -41,6 +41,10 @@ class DockContent : public QWidget
 {
 public:
     using QWidget::QWidget;
+    // The pane's holder and the scroll area around it.
+    QWidget *pane = nullptr;
+    QWidget *paneArea = nullptr;
+
     // What the pane asks for now: the scroll area keeps the hint the pane had when it came.
     QSize sizeHint() const override
     {
@@ -73,10 +77,6 @@ private:
             height = qMax(height, button->sizeHint().height());
         return height;
     }
-
-public:
-    QWidget *pane = nullptr;
-    QWidget *paneArea = nullptr;
 };
 
 // One flag for every dock window: focusing a dock window tells the host, whose answer may
