@@ -23,6 +23,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QToolTip>
 #include <QtGlobal>
 
@@ -116,6 +117,17 @@ int RegView::selectionCount() const
 int RegView::columns() const
 {
     return d->columns;
+}
+
+QSize RegView::sizeHint() const
+{
+    QSize hint = UScrollView::sizeHint();
+    // In one column an item may reach past the cell (a long name under a group).
+    const int contents = d->columns <= 1 ? qMax(d->cellWidth, contentsWidth()) : d->cellWidth;
+    const int width = 2 * frameWidth() + leftMargin() + rightMargin() + contents +
+                      verticalScrollBar()->sizeHint().width();
+    hint.setWidth(qMax(hint.width(), width));
+    return hint;
 }
 
 int RegView::cellWidth() const
@@ -399,6 +411,9 @@ void RegView::slotUpdateUserView(bool added)
 
 void RegView::setColumnsFor(int width, bool force)
 {
+    // Forced after the cells changed: the width the view asks for changed with them.
+    if (force)
+        updateGeometry();
     const int columns = columnsFor(d->cellWidth, width);
     if (columns == d->columns && !force)
         return;

@@ -47,6 +47,9 @@ public:
             int lastWord = 0);
     ~RegView() override;
 
+    // Wide enough for one column of the widest name and value beside the scroll bar.
+    QSize sizeHint() const override;
+
     QString name() const;
     RegDataView *dataView() const;
     KMediator_Format *formatEngine() const;

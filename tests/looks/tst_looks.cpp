@@ -10,6 +10,7 @@
 #include "modalanswers.h"
 #include "offscreenscreen.h"
 #include "returnkey.h"
+#include "screenscenes.h"
 #include "simulatedtarget.h"
 #include "testhost.h"
 #include "windboxhost.h"
@@ -93,6 +94,8 @@ const LeftOut kLeftOut[] = {
     {"synchronisation window", "QPushButton", nullptr, kAltClash,
      "the tab \"&Cross Triggering\" and the button \"&Close\" are the system's own texts, "
      "given word for word"},
+    {"top-level window with its find toolbar", "QLineEdit", "file", kTextCut,
+     "in a narrow window the file field gives way first and shows the end of the name"},
 };
 
 // The toolkit's German catalogue as the system has it, and the library's as it was built.
@@ -500,6 +503,14 @@ TEST_P(Looks, DialogStates)
     m_exploring = true;
     scene(QStringLiteral("event configuration, capturing on"),
           [] { reenter::drive::moduleFilterModal(reenter::host()); });
+}
+
+// Whole windows as a user meets them: the usual docks, windows the host gives no size.
+TEST_P(Looks, AsTheyOpen)
+{
+    mainWindow();
+    usualDocks(m_inspector, m_faults, m_setting);
+    windowsAsTheyOpen(m_inspector, m_faults, m_setting);
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, Looks,

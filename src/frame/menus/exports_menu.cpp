@@ -292,7 +292,11 @@ void QtSetNextActionInGroup(int flag)
 void QtBuildROMenu(const char *name)
 {
     TESK_GUARDED_VOID([&] {
-        FindToolBar *toolBar = tesk::frame::findToolBarOf(Store::currentMainWindow());
+        // Asked from a state menu about to show, the host fills that menu: a top-level
+        // window's too, which is never the current main window.
+        FindToolBar *toolBar = FindToolBar::fillingStateMenu();
+        if (!toolBar)
+            toolBar = tesk::frame::findToolBarOf(Store::currentMainWindow());
         if (toolBar && name)
             toolBar->fillStateMenu(tesk::core::hostBytes(name));
     });

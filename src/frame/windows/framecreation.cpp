@@ -8,7 +8,9 @@
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
 
+#include <QGuiApplication>
 #include <QIcon>
+#include <QScreen>
 
 namespace tesk::frame {
 
@@ -72,6 +74,16 @@ MainWindow *buildFrame(const QString &name, TeskHandle frameContext, CuiFrameRec
     return window;
 }
 
+// Two thirds of the screen's free area each way, no less than the window asks for.
+QSize usableSize(const QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return window->sizeHint();
+    const QSize free = screen->availableGeometry().size();
+    return (free * 2 / 3).expandedTo(window->sizeHint()).boundedTo(free);
+}
+
 } // namespace
 
 const FrameKind &frameKindFor(const QString &name, bool sprWindow)
@@ -115,6 +127,10 @@ void showFrame()
         return;
     MainWindow *current = Store::currentMainWindow();
     if (current && store->isDockingWindow()) {
+        // A window the host gave no size would open at the least its menus and status bar
+        // need, with no room for a pane: it opens at a size a user works in, on its screen.
+        if (!current->testAttribute(Qt::WA_Resized))
+            current->setGeometry(onAvailableScreen(QRect(current->pos(), usableSize(current))));
         current->show();
         current->layOutDocks();
         return;

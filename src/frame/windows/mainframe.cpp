@@ -14,6 +14,7 @@
 #include "frame/windows/docking/maindocks.h"
 #include "frame/windows/frameimages.h"
 #include "frame/windows/menuseam.h"
+#include "frame/windows/toolbars/editortoolbars.h"
 #include "system/lifetime.h"
 #include "system/modalseam.h"
 
@@ -404,6 +405,8 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 {
     if (d->modalDialogShown)
         return;
+    if (event->size().width() != event->oldSize().width())
+        tesk::frame::chooseEditorLines(this);
     QMainWindow::resizeEvent(event);
 }
 

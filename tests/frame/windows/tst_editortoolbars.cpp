@@ -241,6 +241,26 @@ TEST_F(EditorToolBars, StateMenuIsFilledByTheHostWhenItShows)
     EXPECT_EQ(g_findCalls[1].value, 2);
 }
 
+// The host fills the state menu from inside its code-4 call: a top-level window's own.
+void fillStateMenuInCall(TeskHandle, const void *, int, int code)
+{
+    if (code == FindToolBar::StateMenuShowCode)
+        QtBuildROMenu("Check in\n");
+}
+
+TEST_F(EditorToolBars, ATopLevelWindowsStateMenuIsFilledFromItsOwnCall)
+{
+    FindToolBar *mainBar = createFind();
+    ASSERT_NE(QtTopLevelCreate(704, nullptr, 57), 0);
+    auto *ownBar = qobject_cast<FindToolBar *>(tesk::handles::object(
+        reinterpret_cast<void *>(QtCreateEditorToolBar(704, &fillStateMenuInCall))));
+    emit ownBar->stateMenu()->aboutToShow();
+    EXPECT_EQ(ownBar->stateMenu()->actions().size(), 1);
+    EXPECT_TRUE(mainBar->stateMenu()->actions().isEmpty());
+    Store::currentTopLevelWindow()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 TEST_F(EditorToolBars, HostSetsNameStateEncodingAndFocus)
 {
     FindToolBar *toolBar = createFind();

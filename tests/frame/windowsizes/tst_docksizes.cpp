@@ -2,6 +2,7 @@
 // and after it: the sizes they come up with, the sizes their layout records keep, and a
 // record waiting for a window made after the show.
 #include "frames.h"
+#include "testhost.h"
 
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
@@ -51,13 +52,16 @@ protected:
         return -1;
     }
 
-    // The pane shows, no smaller than it asks, and its record keeps what is shown.
+    // The pane shows, no smaller than it asks, in a dock window no smaller than its least size
+    // (title bar included), and its record keeps what is shown.
     static void expectShownAndKept(DockWidget *dock)
     {
         ASSERT_TRUE(dock);
         const QWidget *pane = dock->pane();
-        EXPECT_GE(pane->width(), qMax(pane->minimumSizeHint().width(), 100));
-        EXPECT_GE(pane->height(), qMax(pane->minimumSizeHint().height(), 100));
+        EXPECT_GE(pane->width(), pane->minimumSizeHint().width());
+        EXPECT_GE(pane->height(), pane->minimumSizeHint().height());
+        EXPECT_GE(dock->width(), 100);
+        EXPECT_GE(dock->height(), 100);
         const int index = indexOf(dock->windowBox());
         EXPECT_EQ(field(index, 7), dock->width());
         EXPECT_EQ(field(index, 8), dock->height());
@@ -136,4 +140,33 @@ TEST_F(DockSizes, ACollapsedRecordComesBackNoSmallerThanADockWindow)
     DockWidget *bottom = Store::currentMainWindow()->findDockWidgetByBox(30);
     expectShownAndKept(bottom);
     EXPECT_GT(field(0, 8), 100);
+}
+
+namespace {
+
+// A pane whose wish grows after it is docked, as a pane that a view is added to.
+class AskingPane : public QWidget
+{
+public:
+    QSize wish{60, 60};
+    QSize sizeHint() const override { return wish; }
+};
+
+} // namespace
+
+TEST_F(DockSizes, APaneThatAsksForMoreOnceDockedGetsIt)
+{
+    MainWindow *main = window();
+    QtFrameShow();
+    dock(1, "Output", 40);
+    auto *pane = new AskingPane;
+    QtCreateDocked(1, 0);
+    DockWidget *holder = main->createDockWidget("Memory", pane, &paneCallback, 41);
+    ASSERT_TRUE(holder);
+    testhost::settle();
+    ASSERT_LT(pane->height(), 250);
+    pane->wish = QSize(60, 250);
+    pane->updateGeometry();
+    testhost::settle();
+    EXPECT_GE(pane->height(), 250);
 }

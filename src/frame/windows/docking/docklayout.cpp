@@ -1,9 +1,11 @@
 #include "frame/windows/docking/docklayout.h"
 
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QLayout>
 #include <QMainWindow>
 #include <QScopedValueRollback>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -305,6 +307,55 @@ void DockLayout::shareEvenly(DockArea area)
                                        ? QSize(size.width() / lineCount, size.height() / inLine)
                                        : QSize(size.width() / inLine, size.height() / lineCount));
         }
+    growToPanes(area);
+}
+
+void DockLayout::growToPanes(DockArea area)
+{
+    if (!isPlacedArea(area))
+        return;
+    const auto &lines = m_lines[int(area) - 1];
+    if (lines.isEmpty())
+        return;
+    // A pane that has just shown knows its size once its layouts have taken in what it asks
+    // for, which the toolkit does on its next turn: what the panes ask for is read now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // The area's share of the window: a third of its width beside the code, two fifths of its
+    // height below it, split among the area's lines.
+    const int share =
+        (across(area) == Qt::Horizontal ? m_window->width() / 3 : m_window->height() * 2 / 5) /
+        int(lines.size());
+    const auto acrossOf = [&](QSize size) {
+        return across(area) == Qt::Horizontal ? size.width() : size.height();
+    };
+    for (const auto &l : lines) {
+        // A pane that asks for more room than the line has (a register pane for its widest
+        // value, a memory view for its rows) gets it, as far as the share reaches.
+        int wanted = 0;
+        for (QDockWidget *dock : l) {
+            const QWidget *content = dock->widget();
+            if (!content)
+                continue;
+            // The title bar stands across a bottom area, beside nothing in a side area.
+            const int title =
+                across(area) == Qt::Vertical ? qMax(0, dock->height() - content->height()) : 0;
+            // Room for the dock's scroll bar too: a pane with less room along the area than it
+            // needs scrolls within its dock, and that bar stands across it.
+            const int bar = dock->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, dock);
+            wanted = qMax(wanted, acrossOf(content->sizeHint()) + title + bar);
+        }
+        wanted = qMin(wanted, share);
+        for (QDockWidget *dock : l) {
+            QSize size = m_extents.value(dock, dock->size());
+            if (acrossOf(size) >= wanted)
+                continue;
+            if (across(area) == Qt::Horizontal)
+                size.setWidth(wanted);
+            else
+                size.setHeight(wanted);
+            m_extents.insert(dock, size);
+        }
+    }
     applyExtents(area);
 }
 

@@ -51,6 +51,9 @@ public:
     // Shares the area evenly: across lines, and within a line among its windows. An area no
     // larger than the least size of its dock windows shares a fifth of the main window.
     void shareEvenly(DockArea area);
+    // Widens (or heightens) each line of the area to what its panes ask for, within the area's
+    // share of the main window.
+    void growToPanes(DockArea area);
 
 private:
     struct Position

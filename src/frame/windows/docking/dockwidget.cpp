@@ -11,13 +11,16 @@
 #include "system/lifetime.h"
 #include "system/modalseam.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
+#include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -29,16 +32,50 @@ constexpr int kStatusBarHeight = 22;
 constexpr int kSwatchSize = 16;
 constexpr QSize kLeastSize(100, 100);
 
-// The toolkit sizes a dock window by the least size of its content, not by the window's own
-// hint: the content asks for the window's least size, so that no dock window shrinks to its
-// title bar and no layout record keeps one that did.
+// The toolkit sizes a docked window by the least size of its content plus its title bar, not by
+// the window's own hint. The content asks for what is left of the window's least size once the
+// title bar is taken, so that the whole window, title bar included, can go down to its least
+// size: a main window with many docks then still fits its screen. A pane that needs more than
+// its dock gets scrolls within it instead of being squeezed.
 class DockContent : public QWidget
 {
 public:
     using QWidget::QWidget;
+    // The pane's holder and the scroll area around it.
+    QWidget *pane = nullptr;
+    QWidget *paneArea = nullptr;
+
+    // What the pane asks for now: the scroll area keeps the hint the pane had when it came.
+    QSize sizeHint() const override
+    {
+        QSize hint = QWidget::sizeHint();
+        if (pane)
+            hint = hint.expandedTo(pane->sizeHint() +
+                                   QSize(0, hint.height() - paneArea->sizeHint().height()));
+        return hint;
+    }
     QSize minimumSizeHint() const override
     {
-        return QWidget::minimumSizeHint().expandedTo(kLeastSize);
+        return (kLeastSize - QSize(0, titleBarHeight())).expandedTo(QSize(0, 0));
+    }
+
+private:
+    // As the toolkit measures a dock window's own title bar: its text with the style's margins,
+    // or its buttons when they are taller.
+    int titleBarHeight() const
+    {
+        const auto *dock = qobject_cast<const QDockWidget *>(parentWidget());
+        if (!dock || dock->isFloating())
+            return 0;
+        if (const QWidget *bar = dock->titleBarWidget())
+            return bar->sizeHint().height();
+        const int margin =
+            dock->style()->pixelMetric(QStyle::PM_DockWidgetTitleMargin, nullptr, dock);
+        int height = dock->fontMetrics().height() + 2 * margin;
+        for (const QAbstractButton *button :
+             dock->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly))
+            height = qMax(height, button->sizeHint().height());
+        return height;
     }
 };
 
@@ -80,6 +117,8 @@ public:
     QLabel *textLabel = nullptr;
     QPixmap swatch;
     QPointer<MainWindow> mainWindow;
+    // Until the pane first asks for more room than it has, the dock grows to it.
+    bool growOnce = true;
     int words[2] = {0, 0};
     bool initialised = false;
 };
@@ -120,11 +159,20 @@ void DockWidget::buildContent()
     auto *layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    d->colourPane = new QWidget(content);
+    // Scroll bars show only while the pane has less room than it needs.
+    auto *scroller = new QScrollArea(content);
+    scroller->setObjectName(QStringLiteral("DockWidget::Scroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidgetResizable(true);
+    d->colourPane = new QWidget;
     d->colourPane->setObjectName(QStringLiteral("DockWidget::ColorPane"));
     auto *paneLayout = new QVBoxLayout(d->colourPane);
     paneLayout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(d->colourPane, 1);
+    scroller->setWidget(d->colourPane);
+    content->pane = d->colourPane;
+    content->paneArea = scroller;
+    layout->addWidget(scroller, 1);
 
     d->statusBar = new QStatusBar(content);
     d->statusBar->setObjectName(QStringLiteral("DockWidget::StatusBar"));
@@ -154,6 +202,25 @@ void DockWidget::buildContent()
         paneLayout->addWidget(d->pane);
     }
     setWidget(content);
+    d->colourPane->installEventFilter(this);
+}
+
+bool DockWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == d->colourPane && event->type() == QEvent::LayoutRequest && d->growOnce) {
+        // Read once the pane's layout has taken in the change.
+        QTimer::singleShot(0, this, [this] {
+            if (!d->growOnce || isFloating() || !d->mainWindow || !d->colourPane)
+                return;
+            const QSize wanted = d->colourPane->sizeHint();
+            const QSize shown = d->colourPane->size();
+            if (wanted.width() <= shown.width() && wanted.height() <= shown.height())
+                return;
+            d->growOnce = false;
+            d->mainWindow->growDockArea(this);
+        });
+    }
+    return QDockWidget::eventFilter(watched, event);
 }
 
 bool DockWidget::isInitialised() const

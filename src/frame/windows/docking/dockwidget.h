@@ -130,6 +130,9 @@ protected:
     void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    // A pane that comes to ask for more room than its new dock has (a view added to it, its
+    // values formatted) gets it once, within its area's share of the main window.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool modalDialogShown() const;

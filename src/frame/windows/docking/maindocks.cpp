@@ -429,9 +429,17 @@ void MainWindow::layOutDocks()
         const int extentHeight = area == DockArea::Bottom ? height() / 4 : kSideDockHeight;
         layout.setExtent(dock, QSize(width() / 3, extentHeight));
     }
+    for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom})
+        layout.growToPanes(area);
     m_docks->laidOut = true;
     for (DockWidget *dock : m_docks->docks)
         restoreDock(dock);
+}
+
+void MainWindow::growDockArea(DockWidget *dock)
+{
+    if (m_docks->docks.contains(dock))
+        m_docks->layout.growToPanes(m_docks->layout.areaOf(dock));
 }
 
 void MainWindow::restoreDock(DockWidget *dock)

@@ -22,6 +22,14 @@ bool isEditorToolBar(const QToolBar *toolBar)
            qobject_cast<const ScriptToolBar *>(toolBar);
 }
 
+// The width a toolbar takes with its fields at their full widths.
+int wantedWidth(const QToolBar *toolBar)
+{
+    if (const auto *find = qobject_cast<const FindToolBar *>(toolBar))
+        return find->naturalWidth();
+    return toolBar->sizeHint().width();
+}
+
 void placeAtTop(QMainWindow *window, KSOToolBar *toolBar)
 {
     toolBar->setAllowedAreas(Qt::TopToolBarArea);
@@ -36,18 +44,35 @@ void placeAtTop(QMainWindow *window, KSOToolBar *toolBar)
         if (placed == toolBar || window->toolBarArea(placed) != Qt::TopToolBarArea)
             continue;
         if (isEditorToolBar(placed))
-            editorWidth += placed->sizeHint().width();
+            editorWidth += wantedWidth(placed);
         else
             menuToolBars = true;
     }
     const bool beside = editorWidth > 0;
     if ((menuToolBars && !beside) ||
-        (beside && editorWidth + toolBar->sizeHint().width() > window->width()))
+        (beside && editorWidth + wantedWidth(toolBar) > window->width()))
         window->addToolBarBreak(Qt::TopToolBarArea);
     window->addToolBar(Qt::TopToolBarArea, toolBar);
 }
 
 } // namespace
+
+void chooseEditorLines(QMainWindow *window)
+{
+    QList<QToolBar *> editors;
+    for (QToolBar *placed : window->findChildren<QToolBar *>(QString(), Qt::FindDirectChildrenOnly))
+        if (isEditorToolBar(placed) && window->toolBarArea(placed) == Qt::TopToolBarArea)
+            editors.append(placed);
+    if (editors.size() != 2)
+        return;
+    // The one placed second (made later) starts a line of its own or stands beside the first.
+    QToolBar *second = editors[1];
+    const bool fit = wantedWidth(editors[0]) + wantedWidth(editors[1]) <= window->width();
+    if (fit && window->toolBarBreak(second))
+        window->removeToolBarBreak(second);
+    else if (!fit && !window->toolBarBreak(second))
+        window->insertToolBarBreak(second);
+}
 
 FindToolBar *findToolBarOf(const QMainWindow *window)
 {

@@ -18,6 +18,10 @@ FindToolBar *createFindToolBar(TopLevelWindow *window, CuiFindToolBarFn callback
 ScriptToolBar *scriptToolBarOf(const QMainWindow *window);
 ScriptToolBar *createScriptToolBar(MainWindow *window, CuiScriptToolBarFn callback);
 
+// Puts the find and script toolbars on one line while the window is wide enough for both,
+// else each on a line of its own; run again when the window's width changes.
+void chooseEditorLines(QMainWindow *window);
+
 // The find toolbar of the top-level window with the handle; otherwise makes the main window
 // with the handle current (an unknown handle leaves the current one) and answers the current
 // main window's find toolbar. Null when the chosen window has none.

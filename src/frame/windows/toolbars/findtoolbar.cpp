@@ -10,18 +10,28 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
+#include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
 #include <new>
+#include <utility>
 
 namespace {
 
 constexpr int kFieldMinimumWidth = 150;
 constexpr int kLineFieldMaximumWidth = 40;
 constexpr int kEncodingMinimumWidth = 50;
+// The least widths the file and find fields give way to, in average characters.
+constexpr int kFileFieldLeastChars = 6;
+constexpr int kFindFieldLeastChars = 10;
 
 const char kEmptyText[] = "";
+
+QPointer<FindToolBar> g_fillingStateMenu;
 
 // One buffer for the find texts of all find toolbars, grown to the longest text so far; the
 // host reads it during the call only.
@@ -73,6 +83,7 @@ void FindToolBar::addFileControls()
     m_fileLabel->setForegroundRole(QPalette::WindowText);
     addWidget(m_fileLabel);
     m_fileField = new QLineEdit(this);
+    m_fileField->setObjectName(QStringLiteral("file"));
     m_fileField->setReadOnly(true);
     m_fileField->setStyleSheet(QStringLiteral("QLineEdit { background: lightgrey; }"));
     m_fileField->setMinimumWidth(kFieldMinimumWidth);
@@ -180,7 +191,67 @@ void FindToolBar::ROActivated()
 void FindToolBar::MenuShow()
 {
     m_stateMenu->clear();
+    const QPointer<FindToolBar> previous = std::exchange(g_fillingStateMenu, this);
     call(kEmptyText, 0, StateMenuShowCode);
+    g_fillingStateMenu = previous;
+}
+
+FindToolBar *FindToolBar::fillingStateMenu()
+{
+    return g_fillingStateMenu;
+}
+
+int FindToolBar::naturalWidth() const
+{
+    return sizeHint().width() + m_givenWay;
+}
+
+void FindToolBar::resizeEvent(QResizeEvent *event)
+{
+    KSOToolBar::resizeEvent(event);
+    fitFields();
+}
+
+void FindToolBar::fitFields()
+{
+    if (m_fitting || !m_encodingField || !isVisible() || orientation() != Qt::Horizontal)
+        return;
+    const QScopedValueRollback<bool> fitting(m_fitting, true);
+    // Everything at its full width first, then give way step by step while too wide.
+    for (QWidget *field :
+         {static_cast<QWidget *>(m_fileField), static_cast<QWidget *>(m_findField)}) {
+        field->setMinimumWidth(kFieldMinimumWidth);
+        field->setMaximumWidth(QWIDGETSIZE_MAX);
+    }
+    m_stateButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_encodingLabelAction->setVisible(m_encodingFieldAction->isVisible());
+    m_encodingField->setToolTip(QString());
+    m_givenWay = 0;
+    const int average = fontMetrics().averageCharWidth();
+    const auto giveWay = [this](const std::function<void(int)> &step) {
+        const int missing = sizeHint().width() - width();
+        if (missing <= 0)
+            return;
+        const int before = sizeHint().width();
+        step(missing);
+        m_givenWay += before - sizeHint().width();
+    };
+    const auto narrow = [](QWidget *field, int least, int missing) {
+        const int width = qMax(least, kFieldMinimumWidth - missing);
+        field->setMinimumWidth(width);
+        field->setMaximumWidth(width);
+    };
+    // The file name is read, not typed: its field gives way first; then the find field.
+    giveWay([&](int missing) { narrow(m_fileField, kFileFieldLeastChars * average, missing); });
+    giveWay([&](int missing) { narrow(m_findField, kFindFieldLeastChars * average, missing); });
+    // Then the labels that the fields and icons can do without, kept as tool tips.
+    giveWay([&](int) { m_stateButton->setToolButtonStyle(Qt::ToolButtonIconOnly); });
+    giveWay([&](int) {
+        if (!m_encodingLabelAction->isVisible())
+            return;
+        m_encodingLabelAction->setVisible(false);
+        m_encodingField->setToolTip(m_encodingLabel->text());
+    });
 }
 
 void FindToolBar::MenuActivated(int id)
@@ -218,6 +289,9 @@ void FindToolBar::setFileState(int kind, const QString &text)
     }
     m_stateButton->setIcon(QPixmap(picture));
     m_stateButton->setText(label);
+    // Shown beside the icon while there is room, else as the button's tool tip.
+    m_stateButton->setToolTip(label);
+    fitFields();
 }
 
 void FindToolBar::fillStateMenu(const QByteArray &text)
@@ -254,6 +328,7 @@ void FindToolBar::showEncoding(bool show)
 {
     m_encodingLabelAction->setVisible(show);
     m_encodingFieldAction->setVisible(show);
+    fitFields();
 }
 
 bool FindToolBar::isEncodingShown() const

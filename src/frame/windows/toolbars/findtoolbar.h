@@ -50,6 +50,11 @@ public:
     QLineEdit *lineField() const { return m_lineField; }
     QComboBox *encodingField() const { return m_encodingField; }
     bool isEncodingShown() const;
+    // The width the toolbar takes with its file and find fields at their full widths.
+    int naturalWidth() const;
+    // The toolbar whose state menu asks the host for its items right now (code 4), if any:
+    // the host fills that menu, whichever window is current.
+    static FindToolBar *fillingStateMenu();
     QToolButton *stateButton() const { return m_stateButton; }
     QMenu *stateMenu() const { return m_stateMenu; }
 
@@ -63,6 +68,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     // The state button's label stands on the toolbar, not on a button face.
@@ -73,6 +79,10 @@ private:
     void addFindControls();
     void addLineControls();
     void addEncodingControls(bool separated);
+    // In a window narrower than the toolbar, the file field gives way first, then the find
+    // field, then the state and encoding labels, so that the fields stay on the toolbar
+    // instead of behind its overflow arrow.
+    void fitFields();
 
     TeskHandle m_context;
     int m_menuItemCounter = 0;
@@ -90,4 +100,7 @@ private:
     QAction *m_encodingLabelAction = nullptr;
     QAction *m_encodingFieldAction = nullptr;
     CuiFindToolBarFn m_callback = nullptr;
+    // How much narrower than its full width the toolbar was made to fit its window.
+    int m_givenWay = 0;
+    bool m_fitting = false;
 };

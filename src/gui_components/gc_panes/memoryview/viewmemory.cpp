@@ -20,6 +20,7 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -79,6 +80,22 @@ KViewMemory::~KViewMemory()
     delete m_dsmTable;
     delete m_asciiTable;
     delete m_scrollBar;
+}
+
+QSize KViewMemory::sizeHint() const
+{
+    QSize hint = AView::sizeHint();
+    if (!m_dataTable || !m_scrollArea || !layout())
+        return hint;
+    // Three rows tell little about the memory around an address: a view asks for eight.
+    constexpr int kLeastRows = 8;
+    const int rowHeight = m_dataTable->fontMetrics().height() + 4;
+    const int besideTables = layout()->sizeHint().height() - m_scrollArea->sizeHint().height();
+    const int tables = 2 * m_scrollArea->frameWidth() +
+                       m_scrollArea->horizontalScrollBar()->sizeHint().height() +
+                       m_dataTable->topMargin() + 2 + kLeastRows * rowHeight;
+    hint.setHeight(std::max(hint.height(), besideTables + tables));
+    return hint;
 }
 
 // Building

@@ -71,6 +71,9 @@ public:
     explicit KViewMemory(const char *name = nullptr, Qt::WindowFlags flags = {});
     ~KViewMemory() override;
 
+    // Room for the address bar and at least eight rows of memory below the column labels.
+    QSize sizeHint() const override;
+
     // Builds the widgets once; a settings text given is applied as restoreSettings does.
     virtual bool buildLayout(const std::string *settings = nullptr);
 

@@ -1,0 +1,15 @@
+#pragma once
+
+// Whole windows as a user meets them, looked at as they open, without a resize first.
+#include "inspect.h"
+
+namespace looks {
+
+// A main window of the screen's size with a debugger's usual docks: within the screen, the
+// register values whole, each memory view showing its rows.
+void usualDocks(Inspector &inspector, Faults &faults, const Setting &setting);
+// Windows the host gives no size, a narrowed main window's editor toolbars, and a top-level
+// window's find toolbar: usable as they are.
+void windowsAsTheyOpen(Inspector &inspector, Faults &faults, const Setting &setting);
+
+} // namespace looks
