@@ -604,7 +604,7 @@ void Inspector::englishText(const QString &text, const QString &window, const QS
     if (text.isEmpty() || m_hostTexts.contains(text))
         return;
     if (m_german.readsTheSame(text) && !sameInBothLanguages(text)) {
-        if (!leftOut(window, nullptr, kEnglish))
+        if (!leftOut(window, widget, kEnglish))
             m_faults.add(window, item,
                          QStringLiteral("%1: \"%2\" (the catalogue gives it unchanged)")
                              .arg(kEnglish, text));
@@ -626,7 +626,7 @@ void Inspector::englishText(const QString &text, const QString &window, const QS
     // A German text may read like an English source text ("Info").
     if (m_german.isTranslation(text))
         return;
-    if (german.isNull() || leftOut(window, nullptr, kEnglish))
+    if (german.isNull() || leftOut(window, widget, kEnglish))
         return;
     m_faults.add(window, item,
                  QStringLiteral("%1: \"%2\" (German: \"%3\")").arg(kEnglish, text, german));

@@ -1013,8 +1013,9 @@ protected:
         }
         // Cells are laid out by their pitch; an item's bar may reach a little past it.
         const int right = rightmost->geometry().x() + regs->cellWidth();
-        if (regs->columns() > 1)
+        if (regs->columns() > 1) {
             EXPECT_LE(right, width);
+        }
         EXPECT_GT(right + regs->cellWidth(), width);
         const QPoint at =
             regs->contentsToViewport(rightmost->geometry().topLeft() + QPoint(RegItem::nameX(), 1));
