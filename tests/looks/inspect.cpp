@@ -595,6 +595,8 @@ void Inspector::english(const QWidget *widget, const QString &name)
         englishText(edit->placeholderText(), name, item, widget);
         if (edit->isReadOnly())
             englishText(edit->text(), name, item, widget);
+    } else if (widget->isWindow()) {
+        englishText(widget->windowTitle(), name, item, widget);
     }
 }
 

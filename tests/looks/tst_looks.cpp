@@ -70,11 +70,22 @@ struct Screen
 
 // Texts the scenes hand in as the host: shown as given.
 const QStringList kHostTexts = {
-    QStringLiteral("Caption"), QStringLiteral("Text"),  QStringLiteral("Message"),
-    QStringLiteral("Label"),   QStringLiteral("Pick"),  QStringLiteral("one"),
-    QStringLiteral("two"),     QStringLiteral("value"), QStringLiteral("Folder"),
-    QStringLiteral("Open"),    QStringLiteral("Load"),  QStringLiteral("more"),
+    QStringLiteral("Caption"),
+    QStringLiteral("Text"),
+    QStringLiteral("Message"),
+    QStringLiteral("Label"),
+    QStringLiteral("Pick"),
+    QStringLiteral("one"),
+    QStringLiteral("two"),
+    QStringLiteral("value"),
+    QStringLiteral("Folder"),
+    QStringLiteral("Open"),
+    QStringLiteral("Load"),
+    QStringLiteral("more"),
     QStringLiteral("Core"),
+    // The names the host gives its main windows, which their captions show.
+    QStringLiteral("Analysis"),
+    QStringLiteral("Settings Window"),
 };
 
 // Cases the check leaves out, each with the behaviour that makes it right.

@@ -17,6 +17,23 @@
 using tesk::inspector::startClientFromEnvironment;
 using tesk::inspector::startUpClient;
 
+namespace {
+
+// Starts a child host that finds the peer through the port variable; extra variables go to the
+// child's environment as well.
+void startChild(QProcess &child, const InspectorPeer &peer, const char *program,
+                const QProcessEnvironment &extra = {})
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_INSPECTOR_PORT"), QString::number(peer.port()));
+    env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QString());
+    env.insert(extra);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationDirPath() + '/' + QLatin1String(program), {});
+}
+
+} // namespace
+
 TEST(InspectorAtStartUp, OneClientAndOnlyWhenThePortIsNamed)
 {
     if (!tesk::inspector::clientAtStartUp())
@@ -49,12 +66,7 @@ TEST(InspectorAtStartUp, AHostsStartUpLogsInAndAnswersTheTool)
         GTEST_SKIP() << "built without TESK_INSPECTOR";
     InspectorPeer peer;
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_INSPECTOR_PORT"), QString::number(peer.port()));
-    env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QString());
-    child.setProcessEnvironment(env);
-    const QString program = QCoreApplication::applicationDirPath() + "/inspected_child";
-    child.start(program, {});
+    startChild(child, peer, "inspected_child");
     ASSERT_TRUE(child.waitForStarted());
 
     ASSERT_TRUE(peer.waitForCommands(1, 30000)) << child.readAllStandardError().toStdString();
@@ -63,8 +75,9 @@ TEST(InspectorAtStartUp, AHostsStartUpLogsInAndAnswersTheTool)
     LoginData data;
     ASSERT_TRUE(login.getData(&data));
     EXPECT_EQ(data.processId, qint32(child.processId()));
-    EXPECT_EQ(QFileInfo(data.applicationPath).canonicalFilePath(),
-              QFileInfo(program).canonicalFilePath());
+    EXPECT_EQ(
+        QFileInfo(data.applicationPath).canonicalFilePath(),
+        QFileInfo(QCoreApplication::applicationDirPath() + "/inspected_child").canonicalFilePath());
 
     peer.clear();
     peer.send(ProtocolCommand::RequestObjectTree);
@@ -89,13 +102,10 @@ TEST(InspectorAtStartUp, AHostThatUnloadsTheLibraryEndsCleanly)
         GTEST_SKIP() << "built without TESK_INSPECTOR";
     InspectorPeer peer;
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_INSPECTOR_PORT"), QString::number(peer.port()));
-    env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QString());
     // What an unloaded library leaves behind by design is not this test's business.
-    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationDirPath() + "/dlopen_host_child", {});
+    QProcessEnvironment noLeakCheck;
+    noLeakCheck.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    startChild(child, peer, "dlopen_host_child", noLeakCheck);
     ASSERT_TRUE(child.waitForStarted());
     ASSERT_TRUE(peer.waitForCommands(1, 30000)) << child.readAllStandardError().toStdString();
     EXPECT_EQ(peer.commands()[0].type(), ProtocolCommand::Login);
@@ -116,11 +126,7 @@ TEST(InspectorAtStartUp, ATracedIdleHostSendsNothingBeyondItsLogin)
         GTEST_SKIP() << "built without TESK_INSPECTOR";
     InspectorPeer peer;
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_INSPECTOR_PORT"), QString::number(peer.port()));
-    env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QString());
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationDirPath() + "/inspected_child", {});
+    startChild(child, peer, "inspected_child");
     ASSERT_TRUE(child.waitForStarted());
     ASSERT_TRUE(peer.waitForCommands(1, 30000)) << child.readAllStandardError().toStdString();
     // Once its start-up output is out, the child waits for its input and nothing else.

@@ -1673,6 +1673,17 @@ Beschreibende Textzeile 3</translation>
     </message>
 </context>
 <context>
+    <name>NewEventDlg</name>
+    <message>
+        <source>New Event</source>
+        <translation>Neues Ereignis</translation>
+    </message>
+    <message>
+        <source>Edit Event</source>
+        <translation>Ereignis bearbeiten</translation>
+    </message>
+</context>
+<context>
     <name>NewEventDlgBase</name>
     <message>
         <source>New Event</source>

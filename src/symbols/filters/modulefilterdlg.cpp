@@ -367,7 +367,7 @@ void ModuleFilterDlg::On_pushNew_Click()
     filter->SetActive(true);
     filter->SetProcessName(QStringLiteral("Process Name"));
     filter->SetModuleName(QStringLiteral("Module Name"));
-    if (!runEventDialog("New Event", filter.get()).accepted())
+    if (!runEventDialog(QT_TRANSLATE_NOOP("NewEventDlg", "New Event"), filter.get()).accepted())
         return;
     QTreeWidgetItem *item = CreateItem(listFilters, nullptr, filter.get());
     m_working.ModuleFilters().Add(filter.release());
@@ -381,7 +381,7 @@ void ModuleFilterDlg::On_pushEdit_Click()
     if (!filter)
         return;
     // Closed with this dialog while the question was up: nothing of it is touched.
-    if (!runEventDialog("Edit Event", filter).alive)
+    if (!runEventDialog(QT_TRANSLATE_NOOP("NewEventDlg", "Edit Event"), filter).alive)
         return;
     showItem(current);
 }

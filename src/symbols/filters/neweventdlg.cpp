@@ -35,7 +35,9 @@ void showName(QLineEdit *edit, QCheckBox *any, const QString &name, bool all)
 NewEventDlg::NewEventDlg(QWidget *parent, const char *name, bool modal, Qt::WindowFlags flags)
     : NewEventDlgBase(parent, name, modal, flags)
 {
-    setWindowTitle(QString::fromLatin1(name ? name : ""));
+    // The caller names the dialog by what it does ("New Event", "Edit Event"); the user reads it
+    // in the user's language.
+    setWindowTitle(tr(name ? name : ""));
 }
 
 void NewEventDlg::SetEventTypes(const QString &types)
