@@ -1,5 +1,6 @@
 // A host that made its own application loads libtesk.so, starts it, never runs its loop and
-// unloads it; its own rich text must then draw without reaching into the unloaded library.
+// unloads it; its own rich text and warnings must then go on without reaching into the unloaded
+// library.
 // Prints "drawn" when it got there.
 #include <tesk/tesk_functions.h>
 
@@ -32,6 +33,7 @@ int main(int argc, char **argv)
     QPainter painter(&image);
     document.drawContents(&painter);
     painter.end();
+    qWarning("a warning after the unload");
     std::printf("drawn\n");
     std::fflush(stdout);
     // The application was styled by the library, whose code is gone: it is not ended here.

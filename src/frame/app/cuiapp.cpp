@@ -232,9 +232,33 @@ QString applicationId(const char *home)
     return QString::fromUtf8(instanceIdBuffer(home)).toLower();
 }
 
+// The handler the host had comes back when the library unloads: one left pointing into an
+// unloaded library would take the host down with its next warning.
+class MessageHandler
+{
+public:
+    void install()
+    {
+        const QtMessageHandler before = qInstallMessageHandler(cuiQtMessageHandler);
+        if (!std::exchange(m_installed, true))
+            m_hosts = before;
+    }
+    ~MessageHandler()
+    {
+        if (m_installed)
+            qInstallMessageHandler(m_hosts);
+    }
+
+private:
+    bool m_installed = false;
+    QtMessageHandler m_hosts = nullptr;
+};
+
+MessageHandler g_messageHandler;
+
 void installMessageHandler()
 {
-    qInstallMessageHandler(cuiQtMessageHandler);
+    g_messageHandler.install();
 }
 
 int initialise(const char *programName, const char *commandLine)
