@@ -194,7 +194,7 @@ void runViewMemoryDemo(void *library, const std::string &screenshotDir)
     IGcp_ViewsManager *views = viewsManager();
     if (!views)
         return;
-    placeNextPaneAtBottom(library, true);
+    placeNextPaneAtBottom(library, false);
     QPointer<QWidget> view = newMemoryView(views);
     views->ops->Release(views);
     if (!view)
