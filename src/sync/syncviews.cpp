@@ -81,7 +81,13 @@ void SyncTableGeneric::setNumRows(int rows)
 
 QSize SyncTableGeneric::tableSizeHint() const
 {
-    const QSize cells = tableSize();
+    QSize cells = tableSize();
+    // A stretched column is as wide as the table happens to be, which for a page not shown yet
+    // is the toolkit's default size: the table asks for what the column's texts need.
+    for (int col = 0; col < numCols(); ++col) {
+        if (isColumnStretchable(col) && !isColumnHidden(col))
+            cells.rwidth() += neededWidth(col) - columnWidth(col);
+    }
     const int frame = 2 * frameWidth();
     QSize hint(cells.width() + leftMargin() + frame, cells.height() + topMargin() + frame);
     // Taller than the screen allows, the table scrolls: the bar is put beside the columns.
@@ -102,17 +108,23 @@ int SyncTableGeneric::heightCap() const
     return std::max(kMinimumCap, shownOn->availableGeometry().height() * 3 / 5);
 }
 
+int SyncTableGeneric::neededWidth(int col) const
+{
+    int need = horizontalHeader()->sectionSizeHint(col, fontMetrics()).width();
+    for (int row = 0; row < numRows(); ++row) {
+        if (const UTableItem *cell = item(row, col))
+            need = std::max(need, cell->sizeHint().width());
+    }
+    return need;
+}
+
 void SyncTableGeneric::widenToTexts()
 {
     // Measured, not fitted: a refill that changes nothing must not touch a column.
     for (int col = 0; col < numCols(); ++col) {
         if (isColumnHidden(col))
             continue;
-        int need = horizontalHeader()->sectionSizeHint(col, fontMetrics()).width();
-        for (int row = 0; row < numRows(); ++row) {
-            if (const UTableItem *cell = item(row, col))
-                need = std::max(need, cell->sizeHint().width());
-        }
+        const int need = neededWidth(col);
         if (need > columnWidth(col))
             setColumnWidth(col, need);
     }

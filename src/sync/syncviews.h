@@ -92,6 +92,8 @@ protected:
     // Every column at least as wide as its label and its texts need; the widths the kinds give
     // are where the columns start.
     void widenToTexts();
+    // The width of the column's header and its widest cell.
+    int neededWidth(int col) const;
     // Places the placeholder row when the model has no rows; true when it did.
     bool showPlaceholderWhenEmpty(int modelRows);
     // The tallest the table may ask to be on its screen; beyond it the rows scroll.

@@ -2,6 +2,7 @@
 // simulated cores: open, show and close, the tables with the host's data, commits of clicks and
 // of the pending mode, host events, translations and Help.
 #include "synchost.h"
+#include "testhost.h"
 
 #include "sync/cgcds_dialog.h"
 #include "sync/kwsyncctrl.h"
@@ -166,6 +167,15 @@ TEST_F(SyncWindow, PagesShowTheHostsDataOnFirstShow)
     EXPECT_FALSE(dynamic_cast<SyncTableCheckItem *>(triggers->item(2, 3))->isChangeable());
     EXPECT_TRUE(child<SyncActionsTableSmall>("SyncActionsTableSmall")->isEnabled());
     EXPECT_TRUE(child<QRadioButton>("radioButtonCurrentCore")->isChecked());
+
+    // Not shown yet, a page asks for what it will ask for once shown: the window keeps its
+    // width as the user turns the pages.
+    const QSize hidden = triggers->sizeHint();
+    const QSize first = window()->size();
+    tabs->setCurrentIndex(2);
+    testhost::settle();
+    EXPECT_EQ(triggers->sizeHint(), hidden);
+    EXPECT_EQ(window()->size(), first);
 }
 
 TEST_F(SyncWindow, AClickIsCommittedAndTheHostsAnswerShown)
