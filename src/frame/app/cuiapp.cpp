@@ -91,6 +91,45 @@ bool userAcceptsSecondInstance()
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
+// What the library puts on a host's application goes back when the library unloads: a message
+// handler or a style left pointing into an unloaded library would take the host down with its
+// next warning or with its application's end.
+class HostsOwnAtUnload
+{
+public:
+    void installMessageHandler()
+    {
+        const QtMessageHandler before = qInstallMessageHandler(cuiQtMessageHandler);
+        if (!std::exchange(m_handlerInstalled, true))
+            m_handler = before;
+    }
+    void setStyle(QStyle *style)
+    {
+        if (m_style.isNull() && QApplication::style())
+            m_style = QApplication::style()->name();
+        QApplication::setStyle(style);
+    }
+    ~HostsOwnAtUnload()
+    {
+        if (m_handlerInstalled)
+            qInstallMessageHandler(m_handler);
+        // Only a host's application outlives the library; the library's own takes its style
+        // with it.
+        const bool hosts = qApp && !dynamic_cast<const CuiWinApp *>(qApp);
+        const QStyle *style = hosts ? QApplication::style() : nullptr;
+        if (!m_style.isNull() && (qobject_cast<const NorwegianWoodStyle *>(style) ||
+                                  qobject_cast<const MetalStyle *>(style)))
+            QApplication::setStyle(m_style);
+    }
+
+private:
+    bool m_handlerInstalled = false;
+    QtMessageHandler m_handler = nullptr;
+    QString m_style;
+};
+
+HostsOwnAtUnload g_hostsOwn;
+
 // The plain Windows look comes before the another-copy question, which it is to show.
 void applyPlainStyle()
 {
@@ -107,9 +146,9 @@ void applyStyles(const StyleFlags &flags)
     chosen.metal = flags.metal || qEnvironmentVariableIsSet("GIVE_ME_METAL");
     // Both may be asked for: the later one wins.
     if (chosen.wood)
-        QApplication::setStyle(new NorwegianWoodStyle);
+        g_hostsOwn.setStyle(new NorwegianWoodStyle);
     if (chosen.metal)
-        QApplication::setStyle(new MetalStyle);
+        g_hostsOwn.setStyle(new MetalStyle);
 }
 
 // The platform the command line asks for ("-platform name[:options]") is one whose plug-in is
@@ -232,33 +271,9 @@ QString applicationId(const char *home)
     return QString::fromUtf8(instanceIdBuffer(home)).toLower();
 }
 
-// The handler the host had comes back when the library unloads: one left pointing into an
-// unloaded library would take the host down with its next warning.
-class MessageHandler
-{
-public:
-    void install()
-    {
-        const QtMessageHandler before = qInstallMessageHandler(cuiQtMessageHandler);
-        if (!std::exchange(m_installed, true))
-            m_hosts = before;
-    }
-    ~MessageHandler()
-    {
-        if (m_installed)
-            qInstallMessageHandler(m_hosts);
-    }
-
-private:
-    bool m_installed = false;
-    QtMessageHandler m_hosts = nullptr;
-};
-
-MessageHandler g_messageHandler;
-
 void installMessageHandler()
 {
-    g_messageHandler.install();
+    g_hostsOwn.installMessageHandler();
 }
 
 int initialise(const char *programName, const char *commandLine)
