@@ -22,8 +22,6 @@
 
 #include <algorithm>
 #include <cmath>
-
-#include <algorithm>
 #include <cstring>
 
 namespace {

@@ -14,11 +14,6 @@ namespace {
 
 QPointer<QtObjectInspector> g_client;
 
-QPointer<QtObjectInspector> &client()
-{
-    return g_client;
-}
-
 // Runs as the application object begins to go, while the socket can still be closed.
 void endClientWithTheApplication()
 {
@@ -69,17 +64,17 @@ bool clientAtStartUp()
 void startClientFromEnvironment()
 {
     // Without the variable nobody asked for the link: no client, and no warning about it.
-    if (!clientAtStartUp() || client() || !QCoreApplication::instance() ||
+    if (!clientAtStartUp() || g_client || !QCoreApplication::instance() ||
         !qEnvironmentVariableIsSet("QT_INSPECTOR_PORT"))
         return;
     keepNetworkModule();
-    client() = new QtObjectInspector;
+    g_client = new QtObjectInspector;
     qAddPostRoutine(&endClientWithTheApplication);
 }
 
 QtObjectInspector *startUpClient()
 {
-    return client().data();
+    return g_client.data();
 }
 
 } // namespace tesk::inspector

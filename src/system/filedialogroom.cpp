@@ -56,13 +56,13 @@ private:
             return;
         const int iconSize = tree->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, tree);
         const int rowHeight = std::max(tree->fontMetrics().height(), iconSize) + 4;
-        const int short_ = kFileDialogRows * rowHeight - tree->viewport()->height();
-        if (short_ <= 0)
+        const int missing = kFileDialogRows * rowHeight - tree->viewport()->height();
+        if (missing <= 0)
             return;
         const QRect available = screen->availableGeometry();
         // The frame the window manager adds is not known before the window shows.
         const int frame = window->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
-        const int height = std::min(window->height() + short_, available.height() - frame);
+        const int height = std::min(window->height() + missing, available.height() - frame);
         if (height <= window->height())
             return;
         // Grown about its middle, kept on its screen.

@@ -2,7 +2,6 @@
 #include "system/nativeloaddialogs.h"
 
 #include "system/filedialogroom.h"
-
 #include "system/modalseam.h"
 
 #include <QCheckBox>

@@ -20,8 +20,8 @@ using tesk::inspector::startUpClient;
 namespace {
 
 // Starts a child host that finds the peer through the port variable; extra variables go to the
-// child's environment as well.
-void startChild(QProcess &child, const InspectorPeer &peer, const char *program,
+// child's environment as well. False when it did not start.
+bool startChild(QProcess &child, const InspectorPeer &peer, const char *program,
                 const QProcessEnvironment &extra = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -30,6 +30,7 @@ void startChild(QProcess &child, const InspectorPeer &peer, const char *program,
     env.insert(extra);
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationDirPath() + '/' + QLatin1String(program), {});
+    return child.waitForStarted();
 }
 
 } // namespace
@@ -66,8 +67,7 @@ TEST(InspectorAtStartUp, AHostsStartUpLogsInAndAnswersTheTool)
         GTEST_SKIP() << "built without TESK_INSPECTOR";
     InspectorPeer peer;
     QProcess child;
-    startChild(child, peer, "inspected_child");
-    ASSERT_TRUE(child.waitForStarted());
+    ASSERT_TRUE(startChild(child, peer, "inspected_child"));
 
     ASSERT_TRUE(peer.waitForCommands(1, 30000)) << child.readAllStandardError().toStdString();
     const ProtocolCommand login = peer.commands()[0];
@@ -105,8 +105,7 @@ TEST(InspectorAtStartUp, AHostThatUnloadsTheLibraryEndsCleanly)
     // What an unloaded library leaves behind by design is not this test's business.
     QProcessEnvironment noLeakCheck;
     noLeakCheck.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-    startChild(child, peer, "dlopen_host_child", noLeakCheck);
-    ASSERT_TRUE(child.waitForStarted());
+    ASSERT_TRUE(startChild(child, peer, "dlopen_host_child", noLeakCheck));
     ASSERT_TRUE(peer.waitForCommands(1, 30000)) << child.readAllStandardError().toStdString();
     EXPECT_EQ(peer.commands()[0].type(), ProtocolCommand::Login);
     // Tracing: the signal hooks are in use.
@@ -126,8 +125,7 @@ TEST(InspectorAtStartUp, ATracedIdleHostSendsNothingBeyondItsLogin)
         GTEST_SKIP() << "built without TESK_INSPECTOR";
     InspectorPeer peer;
     QProcess child;
-    startChild(child, peer, "inspected_child");
-    ASSERT_TRUE(child.waitForStarted());
+    ASSERT_TRUE(startChild(child, peer, "inspected_child"));
     ASSERT_TRUE(peer.waitForCommands(1, 30000)) << child.readAllStandardError().toStdString();
     // Once its start-up output is out, the child waits for its input and nothing else.
     testhost::pumpUntil([&] { return child.canReadLine(); }, 30000);

@@ -38,21 +38,20 @@ void placeAtTop(QMainWindow *window, KSOToolBar *toolBar)
     // on a line of their own, which the editor toolbars share while the window is wide enough
     // for all of them.
     bool menuToolBars = false;
-    int editorWidth = 0;
+    bool editorPlaced = false;
     for (const QToolBar *placed :
          window->findChildren<QToolBar *>(QString(), Qt::FindDirectChildrenOnly)) {
         if (placed == toolBar || window->toolBarArea(placed) != Qt::TopToolBarArea)
             continue;
         if (isEditorToolBar(placed))
-            editorWidth += wantedWidth(placed);
+            editorPlaced = true;
         else
             menuToolBars = true;
     }
-    const bool beside = editorWidth > 0;
-    if ((menuToolBars && !beside) ||
-        (beside && editorWidth + wantedWidth(toolBar) > window->width()))
+    if (menuToolBars && !editorPlaced)
         window->addToolBarBreak(Qt::TopToolBarArea);
     window->addToolBar(Qt::TopToolBarArea, toolBar);
+    chooseEditorLines(window);
 }
 
 } // namespace
