@@ -43,7 +43,8 @@ TESK_EXPORT int CuiFilters_IsActiveModuleFiltering(void);
    with the record untouched for a wrong size, a null record or an index out of range. */
 TESK_EXPORT int CuiFilters_GetModuleFilter(int index, void *record, int size);
 /* Appends a line "[tag]" and the list's XML document to the file (the switch is not stored):
-   1, or 0 when the file cannot be written or file or tag is null. */
+   1, or 0 when the file cannot be written or file or tag is null. A file another holds locked
+   (flock) is waited for at most 1.5 seconds; then 0, and the file is left as it was. */
 TESK_EXPORT int CuiFilters_Store(const char *file, const char *tag);
 /* Reads the list from the document behind the first line "[tag]" of the file (tag compared
    without regard to letter case) that reads whole: 1, or 0 with list and switch unchanged when

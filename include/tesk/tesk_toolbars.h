@@ -36,7 +36,8 @@ TESK_EXPORT void QtSetEditorBarFocusLine(TeskHandle window);
    the handle. The script list is shared by all script toolbars. */
 TESK_EXPORT int CuiScriptToolBarCreate(TeskHandle window, CuiScriptToolBarFn callback);
 /* Appends the script list to the file as the section "[tag]"; 1, or 0 when the file cannot
-   be opened. */
+   be opened. A file another holds locked (flock) is waited for at most 1.5 seconds; then 0,
+   and the file is left as it was. */
 TESK_EXPORT int CuiScriptFiles_Store(const char *file, const char *tag);
 /* Loads the script list from the first section "[tag]" of the file; 1 when it was read. */
 TESK_EXPORT int CuiScriptFiles_Load(const char *file, const char *tag);

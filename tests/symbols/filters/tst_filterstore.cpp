@@ -6,12 +6,18 @@
 
 #include <tesk/tesk_filters.h>
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 using Filtering::FModuleFilter;
@@ -262,6 +268,45 @@ TEST_F(FilterStore, StoreRefusesWhatItCannotWrite)
     EXPECT_EQ(CuiFilters_Store(nullptr, "f"), 0);
     EXPECT_EQ(CuiFilters_Store(path().c_str(), nullptr), 0);
     EXPECT_FALSE(QFile::exists(QFile::decodeName(path().c_str())));
+}
+
+// A host that holds its own file locked (flock), as a guard against a second copy of itself,
+// and stores into it: the store gives up within its bound instead of holding the user
+// interface until the lock goes. A second process keeps the lock for longer than any bound.
+TEST_F(FilterStore, AFileHeldLockedIsLeftAsItWas)
+{
+    const std::string file = path();
+    addFilter(kLoader);
+    ASSERT_EQ(CuiFilters_Store(file.c_str(), "f"), 1);
+    const QByteArray before = read(file);
+
+    const int fd = ::open(file.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        ::sleep(10);
+        ::_exit(0);
+    }
+    ::close(fd); // the lock stays with the holder's copy of the descriptor
+
+    CuiFilters_SetDefault();
+    addFilter(kThreads);
+    QElapsedTimer took;
+    took.start();
+    const int stored = CuiFilters_Store(file.c_str(), "f");
+    const qint64 elapsed = took.elapsed();
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+
+    EXPECT_EQ(stored, 0);
+    EXPECT_LT(elapsed, 5000) << "the store waited for the lock";
+    EXPECT_TRUE(read(file) == before) << "the file changed";
+    CuiFilters_SetDefault();
+    EXPECT_EQ(CuiFilters_Load(file.c_str(), "f"), 1);
+    ASSERT_EQ(count(), 1);
+    expectRecord(record(0), kLoader);
 }
 
 TEST_F(FilterStore, RecordFieldsSitAtTheirOffsetsAndRefusalsWriteNothing)

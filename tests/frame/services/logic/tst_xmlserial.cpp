@@ -412,3 +412,40 @@ TEST_F(XmlSectionTest, SectionsLoadFromFilesOfAnySizeAndOnlyBoundedOnesAreStored
     EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("big"), loaded), 1);
     EXPECT_EQ(loaded.text.size(), big.text.size());
 }
+
+// A host file written with CR LF line ends: the tag lines are found and their documents read.
+TEST_F(XmlSectionTest, SectionsLoadFromAFileWithCarriageReturns)
+{
+    writeFile("host=1\r\n"
+              "[t]\r\n"
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+              "<doc>\r\n"
+              "    <number>5</number>\r\n"
+              "    <items>\r\n"
+              "        <item>one</item>\r\n"
+              "    </items>\r\n"
+              "</doc>\r\n"
+              "[U]\r\n"
+              "<doc><number>6</number></doc>\r\n");
+    Probe first;
+    EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("t"), first), 1);
+    EXPECT_EQ(first.number, 5);
+    EXPECT_EQ(first.list.items, QStringList{QStringLiteral("one")});
+    Probe second;
+    EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("u"), second), 1);
+    EXPECT_EQ(second.number, 6);
+}
+
+// The loader reads a long line in pieces: a piece that ends the line and looks like the tag
+// line is still the end of the host's line, whatever length comes before it.
+TEST_F(XmlSectionTest, ATagAtTheEndOfALongerLineIsNoTagLine)
+{
+    for (int before = 1; before <= 80; ++before) {
+        writeFile(QByteArray(before, 'h') + "[t]\n<doc><number>9</number></doc>\n" +
+                  QByteArray(before, 'h') + "[t]\r\n<doc><number>8</number></doc>\n" +
+                  "[t]\n<doc><number>4</number></doc>\n");
+        Probe p;
+        EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("t"), p), 1) << before;
+        EXPECT_EQ(p.number, 4) << before;
+    }
+}
