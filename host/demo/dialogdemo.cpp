@@ -6,7 +6,9 @@
 
 #include <tesk/tesk.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
@@ -66,13 +68,12 @@ QPushButton *defaultButton(QWidget *window)
     return nullptr;
 }
 
-QPushButton *buttonNamed(QWidget *window, const QString &text)
+// A host-described dialog's button by the code the host gave it: its text is in the user's
+// language, the code is the same in all of them.
+QAbstractButton *buttonWithCode(QWidget *window, int code)
 {
-    for (QPushButton *button : window->findChildren<QPushButton *>()) {
-        if (button->text() == text)
-            return button;
-    }
-    return nullptr;
+    const auto *group = window->findChild<QButtonGroup *>();
+    return group ? group->button(code) : nullptr;
 }
 
 void onFind(void *data)
@@ -107,7 +108,7 @@ void askPrompt(const std::string &screenshotDir, bool interactive)
 
 // Nobody is there to answer: once the dialog is up, the demo does what a user would, takes its
 // picture and presses the button.
-void pressLater(const std::string &screenshotDir, const char *picture, const QString &button,
+void pressLater(const std::string &screenshotDir, const char *picture, int button,
                 std::function<void(QWidget *)> answer = nullptr)
 {
     QTimer::singleShot(200, [=] {
@@ -117,7 +118,7 @@ void pressLater(const std::string &screenshotDir, const char *picture, const QSt
         if (answer)
             answer(dialog);
         saveScreenshot(dialog, screenshotDir, picture);
-        if (QPushButton *end = buttonNamed(dialog, button))
+        if (QAbstractButton *end = buttonWithCode(dialog, button))
             end->click();
     });
 }
@@ -134,7 +135,7 @@ void showHostMessage(const std::string &screenshotDir, bool interactive)
                                   "Its program counter is back at the reset vector.";
     g_tesk.addButton(description, nullptr, 11, QSDI_ROLE_ACCEPT);
     if (!interactive)
-        pressLater(screenshotDir, "hostmessage.png", QStringLiteral("OK"));
+        pressLater(screenshotDir, "hostmessage.png", 11);
     const int answer = g_tesk.execDialog(description);
     g_tesk.deleteDialog(description);
     std::printf("host: the host-described message answered %d\n", answer);
@@ -156,7 +157,7 @@ void askHostQuestion(const std::string &screenshotDir, bool interactive)
     g_tesk.addButton(description, nullptr, 14, QSDI_ROLE_END);
     auto *toggle = static_cast<QSDIToggle *>(description->control);
     if (!interactive)
-        pressLater(screenshotDir, "hostquestion.png", QStringLiteral("&Yes"), [](QWidget *dialog) {
+        pressLater(screenshotDir, "hostquestion.png", 13, [](QWidget *dialog) {
             if (auto *always = dialog->findChild<QCheckBox *>())
                 always->click();
         });
@@ -197,7 +198,7 @@ void leaveFindPanelUp(const std::string &screenshotDir, bool interactive)
         if (!interactive) {
             if (auto *edit = widget->findChild<QLineEdit *>(QStringLiteral("FindEditBox")))
                 edit->setText(QStringLiteral("uart_init"));
-            if (QPushButton *find = buttonNamed(widget, QStringLiteral("&Find")))
+            if (QAbstractButton *find = buttonWithCode(widget, 19))
                 find->click();
         }
         saveScreenshot(widget, screenshotDir, "findreplace.png");

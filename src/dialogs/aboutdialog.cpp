@@ -121,6 +121,9 @@ void AboutDialog::fill()
     copyrightLabel->setText(d->copyrightText);
     if (!d->noticeText.isEmpty())
         d->additionalText = tr("<p>") + d->additionalText + QLatin1String("<p>") + d->noticeText;
+    // The line points at the notices in the field: without any it would point at nothing.
+    textLabel10->setVisible(!d->noticeText.isEmpty());
+    pixmapLabel4->setVisible(!d->noticeText.isEmpty());
     QString shown = d->additionalText;
     shown.replace(u'\n', QLatin1String("<br>"));
     additionalEdit->setHtml(shown);

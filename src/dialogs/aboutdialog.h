@@ -7,8 +7,8 @@
 class AboutDialogPrivate;
 
 // The about box: the host's build, copyright and additional texts, followed by the notices of
-// other makers' components that the installation keeps as etc/*.lic. Ctrl + double-click
-// toggles the splash picture.
+// other makers' components that the installation keeps as etc/*.lic, and a line pointing at
+// them when there are any. Ctrl + double-click toggles the splash picture.
 class AboutDialog : public AboutDialogBase
 {
     Q_OBJECT

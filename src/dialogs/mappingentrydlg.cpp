@@ -43,6 +43,13 @@ MappingEntryDlg::MappingEntryDlg(QWidget *parent, const QString &original, const
         originalLE->setText(original);
     if (!mapped.isEmpty())
         mappedLE->setText(mapped);
+    // A mapping of nothing to nothing maps no path: OK, and Return with it, wait for a text.
+    const auto refuseEmptyPair = [this] {
+        buttonOK->setEnabled(!originalLE->text().isEmpty() || !mappedLE->text().isEmpty());
+    };
+    connect(originalLE, &QLineEdit::textChanged, this, refuseEmptyPair);
+    connect(mappedLE, &QLineEdit::textChanged, this, refuseEmptyPair);
+    refuseEmptyPair();
 }
 
 QString MappingEntryDlg::original() const

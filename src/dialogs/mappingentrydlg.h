@@ -2,8 +2,8 @@
 
 #include "dialogs/mappingentrydlgbase.h"
 
-// One directory mapping, entered or edited by the user. The dialog checks nothing and keeps
-// nothing: the caller reads the two texts after an accepted run.
+// One directory mapping, entered or edited by the user. The dialog keeps nothing: the caller
+// reads the two texts after an accepted run. It checks only that they are not both empty.
 class MappingEntryDlg : public mappingEntryDlgBase
 {
     Q_OBJECT

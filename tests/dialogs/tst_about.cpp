@@ -46,6 +46,8 @@ protected:
             auto *dialog = qobject_cast<AboutDialog *>(request.widget.data());
             ASSERT_TRUE(dialog);
             shown = dialog->additionalEdit->toPlainText();
+            m_noticeLine =
+                dialog->textLabel10->isVisibleTo(dialog) && !dialog->textLabel10->text().isEmpty();
             dialog->accept();
         });
         EXPECT_EQ(CuiSimpleAbout("b", "c", "unused", additional), 0);
@@ -53,6 +55,8 @@ protected:
     }
 
     QTemporaryDir m_install;
+    // Whether the box said that other makers' notices are listed.
+    bool m_noticeLine = false;
     ScopedEnv m_env{"KSODEBUG_INSTALL", m_install.path().toLocal8Bit().constData()};
     ModalAnswers m_answers;
 };
@@ -61,6 +65,7 @@ TEST_F(About, WithoutNoticesOnlyTheHostsTextLineByLine)
 {
     EXPECT_EQ(tesk::dialogs::collectNotices(), QString());
     EXPECT_EQ(shownAdditional("first\nsecond <b>bold</b>"), QStringLiteral("first\nsecond bold"));
+    EXPECT_FALSE(m_noticeLine) << "a line about notices that are not there";
     ScopedEnv unset("KSODEBUG_INSTALL", nullptr);
     EXPECT_EQ(tesk::dialogs::collectNotices(), QString());
 }
@@ -88,6 +93,7 @@ TEST_F(About, NoticesByFileNameShownAsWritten)
     const QString shown = shownAdditional("host");
     EXPECT_TRUE(shown.startsWith(QStringLiteral("host"))) << qPrintable(shown);
     EXPECT_TRUE(shown.contains(QStringLiteral("B <one> & two"))) << qPrintable(shown);
+    EXPECT_TRUE(m_noticeLine);
 }
 
 // A notice named like one that is no regular file (a link to a pipe or a device) is not read:

@@ -278,6 +278,29 @@ TEST_F(SearchPaths, NewMappingIsAddedOnlyWhenAccepted)
     EXPECT_TRUE(dialog()->findChildren<MappingEntryDlg *>().isEmpty());
 }
 
+// Return in the empty question adds no mapping of nothing to nothing; one text is enough.
+TEST_F(SearchPaths, NewMappingRefusesAnEmptyPair)
+{
+    bool stayed = false;
+    onMapping = [&stayed](MappingEntryDlg *d) {
+        QTest::keyClick(d->originalLE, Qt::Key_Return);
+        stayed = d->isVisible();
+        if (stayed)
+            d->reject();
+    };
+    run([this] { dialog()->smmodifyPB->click(); });
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(CuiSourceSearchPathDlgGetSMapNum(m_handle), 0);
+
+    onMapping = [](MappingEntryDlg *d) {
+        testhost::typeText(d->originalLE, QStringLiteral("/src"));
+        QTest::keyClick(d->originalLE, Qt::Key_Return);
+    };
+    run([this] { dialog()->smmodifyPB->click(); });
+    ASSERT_EQ(CuiSourceSearchPathDlgGetSMapNum(m_handle), 1);
+    EXPECT_EQ(text(&CuiSourceSearchPathDlgGetSMapOrig, 0), "/src");
+}
+
 TEST_F(SearchPaths, DeleteTakesOnlyTheCurrentOrSelectedEntry)
 {
     for (const char *path : {"/one", "/two", "/two"})
