@@ -230,9 +230,19 @@ QTextEdit *SimpleDialog::messageView()
         textWidth = std::max(textWidth, view->fontMetrics().horizontalAdvance(line));
     int width = std::max(kMessageMinWidth,
                          textWidth + int(std::ceil(2 * view->document()->documentMargin())) + 1);
-    if (const QScreen *primary = QGuiApplication::primaryScreen())
-        width = std::min(width, primary->availableGeometry().width());
     const int scrollRoom = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (const QScreen *primary = QGuiApplication::primaryScreen()) {
+        // What stands beside the text in the dialog takes its share of the screen too: else the
+        // ends of the longest lines lie beyond the screen's edge.
+        // The icon's column is there, empty or not, since the button row spans it.
+        const QMargins margins = m_mainLayout->contentsMargins();
+        int beside =
+            margins.left() + margins.right() + m_mainLayout->horizontalSpacing() + scrollRoom;
+        if (const QLayoutItem *icon = m_mainLayout->itemAtPosition(0, 0))
+            beside += icon->sizeHint().width();
+        width = std::min(width,
+                         std::max(kMessageMinWidth, primary->availableGeometry().width() - beside));
+    }
     view->setFixedWidth(width + scrollRoom);
     // The text keeps the width it was measured at, so the height below is the one it shows.
     view->setLineWrapMode(QTextEdit::FixedPixelWidth);

@@ -19,11 +19,17 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <vector>
@@ -300,6 +306,96 @@ TEST_F(QsdiTest, MessageShowsWholeInEveryKind)
             EXPECT_EQ(lines, 1) << "kind " << kind << ", icon " << icon;
             EXPECT_LT(blank, 8) << "kind " << kind << ", icon " << icon;
         }
+    }
+}
+
+// What the message view shows of its text: how many lines each of the host's lines took, the
+// blank beside the longest and below the last, as laid out once the dialog is up.
+struct ShownMessage
+{
+    QList<int> linesPerHostLine;
+    int blankRight = 0;
+    int blankBelow = 0;
+    QRect view; // on the screen
+};
+
+ShownMessage shownMessage(const QWidget *dialog)
+{
+    ShownMessage shown;
+    const auto *view = dialog->findChild<QTextEdit *>(QStringLiteral("MessageView"));
+    if (!view)
+        return shown;
+    const QTextDocument *document = view->document();
+    qreal longest = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        shown.linesPerHostLine << layout->lineCount();
+        for (int i = 0; i < layout->lineCount(); ++i)
+            longest = std::max(longest, layout->lineAt(i).naturalTextWidth());
+    }
+    const int scrollRoom = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    shown.blankRight = view->viewport()->width() - scrollRoom -
+                       int(std::ceil(longest + 2 * document->documentMargin()));
+    shown.blankBelow = view->viewport()->height() - int(document->size().height());
+    shown.view = QRect(view->mapToGlobal(QPoint(0, 0)), view->size());
+    return shown;
+}
+
+// The view is as wide as the longest of the host's lines, wherever that line stands: no line is
+// broken, and no blank band is left beside the text or below it. A line wider than the screen
+// is broken within the screen, at the width the view shows.
+TEST_F(QsdiTest, MessageViewIsAsWideAsItsLongestLine)
+{
+    const QByteArray longest = "The program counter of core A is back at the reset vector 0x0000";
+    const QByteArray messages[] = {
+        "Core A was reset.\n" + longest + "\nGo on?",
+        longest + "\nReset.",
+        "Reset.\nGo on?\n" + longest,
+    };
+    for (const QByteArray &message : messages) {
+        QSDIDescription *d = describe(QSDI_KIND_PLAIN);
+        d->texts->message = message.constData();
+        QtQSDIAddButton(d, nullptr, 11, QSDI_ROLE_ACCEPT);
+        ShownMessage shown;
+        m_answers.setHandler([&](const ModalAnswers::Request &request) {
+            shown = shownMessage(request.widget);
+            qobject_cast<QDialog *>(request.widget.data())->accept();
+        });
+        QtQSDIExecDialog(d);
+        d->texts->message = nullptr;
+        EXPECT_EQ(shown.linesPerHostLine, QList<int>(int(message.count('\n')) + 1, 1))
+            << message.constData();
+        EXPECT_GE(shown.blankRight, 0) << message.constData();
+        EXPECT_LT(shown.blankRight, 4) << message.constData();
+        EXPECT_LT(shown.blankBelow, 8) << message.constData();
+    }
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    ASSERT_TRUE(screen);
+    const QRect room = screen->availableGeometry();
+    QByteArray paragraph;
+    while (QFontMetrics(QApplication::font()).horizontalAdvance(QString::fromLatin1(paragraph)) <
+           room.width() * 5)
+        paragraph += "wide words that break ";
+    for (const int icon : {0, 1}) {
+        QSDIDescription *d = nullptr;
+        ASSERT_EQ(QtQSDIInitDialog(&d, QSDI_KIND_PLAIN, icon, QSDI_MODE_MODAL, 0, 0), 0);
+        m_descriptions.push_back(d);
+        d->texts->message = paragraph.constData();
+        QtQSDIAddButton(d, nullptr, 11, QSDI_ROLE_ACCEPT);
+        ShownMessage shown;
+        m_answers.setHandler([&](const ModalAnswers::Request &request) {
+            shown = shownMessage(request.widget);
+            qobject_cast<QDialog *>(request.widget.data())->accept();
+        });
+        QtQSDIExecDialog(d);
+        d->texts->message = nullptr;
+        ASSERT_EQ(shown.linesPerHostLine.size(), 1) << "icon " << icon;
+        EXPECT_GT(shown.linesPerHostLine[0], 4) << "icon " << icon;
+        EXPECT_GE(shown.blankRight, 0) << "icon " << icon;
+        EXPECT_LT(shown.blankBelow, 8) << "icon " << icon;
+        EXPECT_GE(shown.view.left(), room.left()) << "icon " << icon;
+        EXPECT_LE(shown.view.right(), room.right()) << "icon " << icon;
     }
 }
 

@@ -416,6 +416,26 @@ TEST_F(MemoryView, ALaidOutViewPaintsAndFitsColumnsToItsMeasuredCells)
     EXPECT_EQ(data.numCols(), view->autoColumnCount());
 }
 
+// A view given the height it asks for (as a new dock gives it) shows its address bar and eight
+// whole rows of memory below the column labels.
+TEST_F(MemoryView, AViewAtItsAskedHeightShowsEightWholeRows)
+{
+    auto view = makeView();
+    view->setTarget(1);
+    type(*view, "0x3000");
+    view->resize(900, view->sizeHint().height());
+    testhost::pumpFor(30);
+    KViewMemoryData &data = *view->dataTable();
+    ASSERT_TRUE(data.isVisible());
+    int whole = 0;
+    for (int row = 0; row < data.numRows(); ++row) {
+        const QRect cell = data.cellGeometry(row, 0);
+        if (data.contentsToViewport(cell.bottomLeft()).y() < data.viewport()->height())
+            ++whole;
+    }
+    EXPECT_GE(whole, 8) << "the view is " << view->height() << " high";
+}
+
 TEST_F(MemoryView, ALayoutPaintsNothingUntilItsTablesAreFilled)
 {
     auto view = makeView();
