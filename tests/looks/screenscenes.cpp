@@ -134,13 +134,14 @@ void windowsAsTheyOpen(Inspector &inspector, Faults &faults, const Setting &sett
     }
     QtCloseCode(context);
 
-    // A top-level window at its own size with its find toolbar, a file name and a state.
+    // A top-level window at its own size with its find toolbar, a file name and a state, filled
+    // before the window shows, as a host does.
     const TeskHandle top = QtTopLevelCreate(0x7d10, &noSize, 0x7d10);
     QMainWindow *topWindow = Store::currentTopLevelWindow();
     QtCreateEditorToolBar(top, &drive::findToolBar);
-    topWindow->show();
     CuiFindToolbarSetFilename(top, "/home/user/projects/board/src/startup_sequence.c");
     QtSetEditorBarIcon(top, FindToolBar::FileStateKind, "readonly");
+    topWindow->show();
     testhost::settle();
     const QString name = QStringLiteral("top-level window with its find toolbar");
     inspector.window(topWindow, name);

@@ -3458,7 +3458,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Clear Filtering</source>
-        <translation>Filter &amp;aufheben</translation>
+        <translation>Filter auf&amp;heben</translation>
     </message>
     <message>
         <source>&amp;Clear Trace Buffer</source>
@@ -3466,7 +3466,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Close Loaded File</source>
-        <translation>Geladene Datei &amp;schließen</translation>
+        <translation>Geladene Datei s&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Close Project...</source>
@@ -3474,7 +3474,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Close Window</source>
-        <translation>Fenster &amp;schließen</translation>
+        <translation>&amp;Fenster schließen</translation>
     </message>
     <message>
         <source>&amp;Close Workspace</source>
@@ -3502,11 +3502,11 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Count of Calls</source>
-        <translation>&amp;Anzahl der Aufrufe</translation>
+        <translation>A&amp;nzahl der Aufrufe</translation>
     </message>
     <message>
         <source>&amp;Count of Hits</source>
-        <translation>&amp;Anzahl der Treffer</translation>
+        <translation>Anzahl der &amp;Treffer</translation>
     </message>
     <message>
         <source>&amp;Data</source>
@@ -3550,7 +3550,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Exec/B=&gt;E/B=&gt;E Average</source>
-        <translation>&amp;Ausf./B=&gt;E/B=&gt;E-Mittel</translation>
+        <translation>Ausf./B=&gt;E/B=&gt;E-&amp;Mittel</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -3606,11 +3606,11 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Interpretation of Data/Opcode</source>
-        <translation>&amp;Deutung von Daten/Opcode</translation>
+        <translation>&amp;Interpretation von Daten/Opcode</translation>
     </message>
     <message>
         <source>&amp;Invert Filtering (NOT)</source>
-        <translation>Filter &amp;umkehren (NICHT)</translation>
+        <translation>&amp;Filter umkehren (NICHT)</translation>
     </message>
     <message>
         <source>&amp;Journal File...</source>
@@ -3642,7 +3642,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Narrow Register View</source>
-        <translation>&amp;Schmale Registeransicht</translation>
+        <translation>Sch&amp;male Registeransicht</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -3702,7 +3702,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>&amp;Parents of Function</source>
-        <translation>&amp;Aufrufer der Funktion</translation>
+        <translation>A&amp;ufrufer der Funktion</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
@@ -3934,7 +3934,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Access T&amp;ype</source>
-        <translation>&amp;Zugriffsart</translation>
+        <translation>Z&amp;ugriffsart</translation>
     </message>
     <message>
         <source>Access Type</source>
@@ -4074,7 +4074,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>By &amp;Address</source>
-        <translation>Nach &amp;Adresse</translation>
+        <translation>Nach A&amp;dresse</translation>
     </message>
     <message>
         <source>By &amp;Count</source>
@@ -4102,7 +4102,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>By Access T&amp;ype</source>
-        <translation>Nach &amp;Zugriffsart</translation>
+        <translation>Nach Zu&amp;griffsart</translation>
     </message>
     <message>
         <source>By Access Type</source>
@@ -4186,7 +4186,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Chil&amp;dren of Function</source>
-        <translation>&amp;Aufgerufene der Funktion</translation>
+        <translation>Auf&amp;gerufene der Funktion</translation>
     </message>
     <message>
         <source>Children of Function</source>
@@ -4282,7 +4282,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Configure Analyzer &amp;Properties...</source>
-        <translation>Analysator-&amp;Eigenschaften konfigurieren...</translation>
+        <translation>Analysator-E&amp;igenschaften konfigurieren...</translation>
     </message>
     <message>
         <source>Configure Analyzer Properties...</source>
@@ -4366,7 +4366,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Da&amp;ta and Address</source>
-        <translation>&amp;Daten und Adresse</translation>
+        <translation>Daten &amp;und Adresse</translation>
     </message>
     <message>
         <source>Data</source>
@@ -4422,7 +4422,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>E&amp;xit Window</source>
-        <translation>Fenster &amp;verlassen</translation>
+        <translation>&amp;Fenster verlassen</translation>
     </message>
     <message>
         <source>E-mail SPR...</source>
@@ -4482,7 +4482,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Filter on Access T&amp;ype...</source>
-        <translation>Nach Z&amp;ugriffsart filtern...</translation>
+        <translation>Nach Zu&amp;griffsart filtern...</translation>
     </message>
     <message>
         <source>Filter on Access Type...</source>
@@ -4734,11 +4734,11 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>I&amp;gnore Holes in Trace</source>
-        <translation>&amp;Lücken im Trace übergehen</translation>
+        <translation>Lüc&amp;ken im Trace übergehen</translation>
     </message>
     <message>
         <source>I&amp;nstructions and Data</source>
-        <translation>&amp;Befehle und Daten</translation>
+        <translation>Befehle &amp;und Daten</translation>
     </message>
     <message>
         <source>Ignore Holes in Trace</source>
@@ -4754,7 +4754,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Inferred Re&amp;gisters</source>
-        <translation>Abgeleitete &amp;Register</translation>
+        <translation>Abge&amp;leitete Register</translation>
     </message>
     <message>
         <source>Inferred Registers</source>
@@ -4762,7 +4762,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Instruction B&amp;oundaries</source>
-        <translation>&amp;Befehlsgrenzen</translation>
+        <translation>B&amp;efehlsgrenzen</translation>
     </message>
     <message>
         <source>Instruction Boundaries</source>
@@ -4782,7 +4782,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Interleaved So&amp;urce</source>
-        <translation>&amp;Verschränkter Quelltext</translation>
+        <translation>Verschränkter &amp;Quelltext</translation>
     </message>
     <message>
         <source>Interleaved Source</source>
@@ -4790,7 +4790,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Interpretation of Data/Opcode</source>
-        <translation>Deutung von Daten/Opcode</translation>
+        <translation>Interpretation von Daten/Opcode</translation>
     </message>
     <message>
         <source>Invert Filtering (NOT)</source>
@@ -4950,7 +4950,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Only &amp;Known Registers</source>
-        <translation>Nur &amp;bekannte Register</translation>
+        <translation>Nur be&amp;kannte Register</translation>
     </message>
     <message>
         <source>Only Changing Registers</source>
@@ -5002,7 +5002,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Parent/Child %ages Relative to &amp;Whole Time</source>
-        <translation>Aufrufer/Aufgerufene in % relativ zur &amp;Gesamtzeit</translation>
+        <translation>Aufrufer/Aufgerufene in % relativ zur Gesamt&amp;dauer</translation>
     </message>
     <message>
         <source>Parent/Child %ages Relative to F&amp;unction B=&gt;E</source>
@@ -5018,7 +5018,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Parent/Child %ages Relative to Whole Time</source>
-        <translation>Aufrufer/Aufgerufene in % relativ zur Gesamtzeit</translation>
+        <translation>Aufrufer/Aufgerufene in % relativ zur Gesamtdauer</translation>
     </message>
     <message>
         <source>Parents of Function</source>
@@ -5034,7 +5034,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Physical to &amp;Logical Address Mapping...</source>
-        <translation>Zuordnung physischer zu &amp;logischen Adressen...</translation>
+        <translation>&amp;Zuordnung physischer zu logischen Adressen...</translation>
     </message>
     <message>
         <source>Physical to Logical Address Mapping...</source>
@@ -5234,7 +5234,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Sa&amp;ve and Close</source>
-        <translation>Speichern und &amp;schließen</translation>
+        <translation>Speichern und s&amp;chließen</translation>
     </message>
     <message>
         <source>Same Workspace on S&amp;tartup</source>
@@ -5370,7 +5370,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Set/Edit E&amp;vent Triggers...</source>
-        <translation>&amp;Ereignis-Trigger setzen/bearbeiten...</translation>
+        <translation>Ereignis-Trigger &amp;setzen/bearbeiten...</translation>
     </message>
     <message>
         <source>Set/Edit Event Triggers...</source>
@@ -5526,7 +5526,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Store Control-&amp;Flow Changes Only</source>
-        <translation>Nur Änderungen des &amp;Programmflusses speichern</translation>
+        <translation>Nur Änderungen des Programm&amp;flusses speichern</translation>
     </message>
     <message>
         <source>Store Control-Flow Changes Only</source>
@@ -5534,7 +5534,7 @@ Ihrer Hilfedateien.</translation>
     </message>
     <message>
         <source>Su&amp;m Profiling Data</source>
-        <translation>Profildaten s&amp;ummieren</translation>
+        <translation>&amp;Profildaten summieren</translation>
     </message>
     <message>
         <source>Sum Profiling Data</source>

@@ -170,6 +170,44 @@ TEST_F(EditorToolBars, ATopLevelWindowsOwnToolbarIsSetThroughItsHandle)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The host fills the window's toolbar before it shows the window, which keeps its own size.
+TEST_F(EditorToolBars, ATopLevelWindowFilledBeforeItShowsKeepsItsFieldsOnTheToolbar)
+{
+    constexpr TeskHandle kTop = 705;
+    ASSERT_NE(QtTopLevelCreate(kTop, nullptr, 58), 0);
+    QPointer<QMainWindow> topLevel = Store::currentTopLevelWindow();
+    auto *toolBar = qobject_cast<FindToolBar *>(
+        tesk::handles::object(reinterpret_cast<void *>(QtCreateEditorToolBar(kTop, &recordFind))));
+    ASSERT_TRUE(toolBar);
+    CuiFindToolbarSetFilename(kTop, "/home/user/projects/board/src/startup_sequence.c");
+    QtSetEditorBarIcon(kTop, FindToolBar::FileStateKind, "readonly");
+    topLevel->show();
+    testhost::settle();
+    ASSERT_LT(topLevel->width(), toolBar->naturalWidth());
+    const auto onToolbar = [&](const char *when) {
+        for (QWidget *field : {static_cast<QWidget *>(toolBar->findField()),
+                               static_cast<QWidget *>(toolBar->lineField()),
+                               static_cast<QWidget *>(toolBar->encodingField())})
+            EXPECT_TRUE(field->isVisible()) << field->metaObject()->className() << " " << when;
+    };
+    onToolbar("once shown");
+    QtSetEditorBarFocusText(kTop);
+    QWidget *focused = topLevel->focusWidget();
+    EXPECT_TRUE(focused == toolBar->findField() || focused == toolBar->findField()->lineEdit());
+    QtSetEditorBarFocusLine(kTop);
+    EXPECT_EQ(topLevel->focusWidget(), toolBar->lineField());
+    // Where the state keeps its label, a longer one while shown.
+    topLevel->resize(topLevel->width() - toolBar->width() + toolBar->naturalWidth() - 40,
+                     topLevel->height());
+    testhost::settle();
+    ASSERT_EQ(toolBar->stateButton()->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    QtSetEditorBarIcon(kTop, FindToolBar::FileStateKind, "locked readonly");
+    testhost::settle();
+    onToolbar("after a longer state");
+    topLevel->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 TEST_F(EditorToolBars, AMainWindowSharingATopLevelWindowsHandleComesFirst)
 {
     ASSERT_NE(QtTopLevelCreate(kHandle, nullptr, 57), 0);

@@ -212,6 +212,12 @@ void FindToolBar::resizeEvent(QResizeEvent *event)
     fitFields();
 }
 
+void FindToolBar::showEvent(QShowEvent *event)
+{
+    KSOToolBar::showEvent(event);
+    fitFields();
+}
+
 void FindToolBar::fitFields()
 {
     if (m_fitting || !m_encodingField || !isVisible() || orientation() != Qt::Horizontal)

@@ -69,6 +69,9 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // A toolbar laid out in a hidden window gets its size before it counts as shown: it fits
+    // once it shows.
+    void showEvent(QShowEvent *event) override;
 
 private:
     // The state button's label stands on the toolbar, not on a button face.
