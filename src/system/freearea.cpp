@@ -47,20 +47,36 @@ QScreen *screenShowing(const QRect &rect, QScreen *fallback)
     return best;
 }
 
+namespace {
+
+// The client area of the window with its frame at the position, kept within the free area.
+QRect freePlace(const QWidget *window, const QMargins &frame, QPoint framePosition,
+                QSize clientSize)
+{
+    const QRect client(framePosition + QPoint(frame.left(), frame.top()), clientSize);
+    const QScreen *screen = screenShowing(client.marginsAdded(frame), window->screen());
+    return screen ? withinFreeArea(client, frame, screen->availableGeometry()) : client;
+}
+
+} // namespace
+
 void placeInFreeArea(QWidget *window, QPoint framePosition, QSize clientSize)
 {
     const QMargins frame = frameMargins(window);
-    const QPoint topLeft(frame.left(), frame.top());
-    QRect client(framePosition + topLeft, clientSize);
-    if (const QScreen *screen = screenShowing(client.marginsAdded(frame), window->screen()))
-        client = withinFreeArea(client, frame, screen->availableGeometry());
+    const QRect client = freePlace(window, frame, framePosition, clientSize);
     window->resize(client.size());
-    window->move(client.topLeft() - topLeft);
+    window->move(client.topLeft() - QPoint(frame.left(), frame.top()));
 }
 
 void keepInFreeArea(QWidget *window)
 {
-    placeInFreeArea(window, window->pos(), window->size());
+    // A window that stands within is not placed again: where the window system has not told its
+    // frame yet, placing it would move it by the frame it reckons with.
+    const QMargins frame = frameMargins(window);
+    const QRect client = freePlace(window, frame, window->pos(), window->size());
+    if (client.size() != window->size() ||
+        client.topLeft() - QPoint(frame.left(), frame.top()) != window->pos())
+        placeInFreeArea(window, window->pos(), window->size());
 }
 
 } // namespace tesk::system

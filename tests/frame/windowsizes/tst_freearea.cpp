@@ -11,9 +11,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStatusBar>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <string>
-#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 
@@ -38,14 +38,15 @@ protected:
     // it when a panel comes.
     static void setScreen(const QRect &screen, const QRect &free)
     {
-        QWindowSystemInterface::handleScreenGeometryChange(QGuiApplication::primaryScreen(),
-                                                           screen, free);
+        QWindowSystemInterface::handleScreenGeometryChange(QGuiApplication::primaryScreen(), screen,
+                                                           free);
         QWindowSystemInterface::flushWindowSystemEvents();
     }
 
     static void expectWithin(const QWidget *window, const QRect &free)
     {
-        EXPECT_TRUE(free.contains(window->frameGeometry())) << "frame " << text(window->frameGeometry());
+        EXPECT_TRUE(free.contains(window->frameGeometry()))
+            << "frame " << text(window->frameGeometry());
         const QStatusBar *status = window->findChild<QStatusBar *>();
         ASSERT_TRUE(status);
         const QRect shown(status->mapToGlobal(QPoint()), status->size());
@@ -105,8 +106,8 @@ TEST_F(FreeArea, TheFirstShowTakesInTheFrame)
 TEST_F(FreeArea, ATitleBarNotYetReportedIsReckonedWith)
 {
     // A window manager's title bar of 30 px and borders of 4 over a 28 px panel at the foot.
-    const QRect placed = tesk::system::withinFreeArea(
-        QRect(0, 0, 1024, 600), QMargins(4, 30, 4, 4), QRect(0, 0, 1024, 572));
+    const QRect placed = tesk::system::withinFreeArea(QRect(0, 0, 1024, 600), QMargins(4, 30, 4, 4),
+                                                      QRect(0, 0, 1024, 572));
     EXPECT_EQ(placed, QRect(4, 30, 1016, 538));
     // A window that fits is only moved in, beside a panel at the left.
     EXPECT_EQ(tesk::system::withinFreeArea(QRect(10, 40, 400, 300), QMargins(2, 2, 2, 2),
