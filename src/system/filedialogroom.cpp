@@ -1,4 +1,5 @@
 #include "system/filedialogroom.h"
+#include "system/freearea.h"
 
 #include <QEvent>
 #include <QFileDialog>
@@ -59,19 +60,13 @@ private:
         const int missing = kFileDialogRows * rowHeight - tree->viewport()->height();
         if (missing <= 0)
             return;
-        const QRect available = screen->availableGeometry();
-        // The frame the window manager adds is not known before the window shows.
-        const int frame = window->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
-        const int height = std::min(window->height() + missing, available.height() - frame);
-        if (height <= window->height())
+        // Grown about its middle, its frame kept within the screen's free area.
+        const QRect grown =
+            withinFreeArea(window->geometry().adjusted(0, -missing / 2, 0, missing - missing / 2),
+                           frameMargins(window), screen->availableGeometry());
+        if (grown.height() <= window->height())
             return;
-        // Grown about its middle, kept on its screen.
-        const int top = std::clamp(window->y() - (height - window->height()) / 2,
-                                   available.top() + frame, available.bottom() + 1 - height);
-        const int left =
-            std::clamp(window->x(), available.left(),
-                       std::max(available.left(), available.right() + 1 - window->width()));
-        window->setGeometry(left, top, window->width(), height);
+        window->setGeometry(grown);
     }
 
     QPointer<QFileDialog> m_dialog;

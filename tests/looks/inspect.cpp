@@ -365,23 +365,39 @@ void Inspector::pages(const QWidget *window, const QString &name)
     }
 }
 
+namespace {
+
+// The debugger's main frame, as against a top-level window, whose place is the host's.
+bool isMainFrame(const QWidget *window)
+{
+    return window->inherits("MainWindow");
+}
+
+// Where the window stands on its screen: a main frame with its frame, a dialog without.
+QRect placed(const QWidget *window)
+{
+    return isMainFrame(window) ? window->frameGeometry() : window->geometry();
+}
+
+} // namespace
+
 void Inspector::look(const QWidget *window, const QString &name)
 {
     const QSize frame = window->size();
     if (frame.width() > m_setting.size.width() || frame.height() > m_setting.size.height())
         report(name, window, kOffScreen,
                QStringLiteral("%1x%2").arg(frame.width()).arg(frame.height()));
-    // A dialog that grows as the user opens it out stays on its screen; main windows are
-    // placed by the host.
+    // A dialog that grows as the user opens it out stays on its screen; a main window's frame,
+    // title bar included, stays within the screen's free area wherever the host puts it.
     else if (const QScreen *screen = window->screen();
-             screen && !qobject_cast<const QMainWindow *>(window) &&
-             !screen->availableGeometry().contains(window->geometry()))
+             screen && (!qobject_cast<const QMainWindow *>(window) || isMainFrame(window)) &&
+             !screen->availableGeometry().contains(placed(window)))
         report(name, window, kPastScreen,
                QStringLiteral("%1,%2 %3x%4")
-                   .arg(window->x())
-                   .arg(window->y())
-                   .arg(window->width())
-                   .arg(window->height()));
+                   .arg(placed(window).x())
+                   .arg(placed(window).y())
+                   .arg(placed(window).width())
+                   .arg(placed(window).height()));
     for (const QWidget *widget : window->findChildren<QWidget *>()) {
         if (widget->window() == window && widget->isVisible())
             child(window, widget, name);

@@ -9,7 +9,11 @@
 #include "gui_components/gc_panes/memoryview/viewmemorydata.h"
 #include "registers/regview.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace looks {
 
@@ -87,8 +91,9 @@ void usualDocks(Inspector &inspector, Faults &faults, const Setting &setting)
     for (const RegView *view : window->findChildren<RegView *>())
         if (view->isVisible() && view->horizontalScrollBar()->maximum() > 0)
             faults.add(name, describe(view), QStringLiteral("cuts its register values"));
-    // Eight rows where the window has room; at 600 px the toolbars take three lines.
-    const int least = setting.size.height() >= 800 ? 8 : 5;
+    // Eight rows where the window has room; on a 600 px screen the toolbars take three lines
+    // and the window's frame stands within the screen too.
+    const int least = setting.size.height() >= 800 ? 8 : 4;
     for (KViewMemory *view : window->findChildren<KViewMemory *>()) {
         const KViewMemoryData *table = view->dataTable();
         const int rows = table->viewport()->height() / qMax(1, table->rowHeight(0));
@@ -153,6 +158,41 @@ void windowsAsTheyOpen(Inspector &inspector, Faults &faults, const Setting &sett
     inspector.focus(topWindow, find->lineField(), name, "QtSetEditorBarFocusLine");
     topWindow->close();
     testhost::settle();
+}
+
+void freeArea(Inspector &inspector, Faults &faults, const Setting &setting)
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect whole = screen->geometry();
+    // The toolkit's own screen has no panel: the desktop's is told as a window system tells it.
+    const auto setFree = [screen, whole](const QRect &free) {
+        QWindowSystemInterface::handleScreenGeometryChange(screen, whole, free);
+        QWindowSystemInterface::flushWindowSystemEvents();
+    };
+    const struct
+    {
+        const char *name;
+        QRect free;
+        QSize asked;
+    } scenes[] = {
+        {"main window asked larger than the screen", whole, setting.size + QSize(256, 200)},
+        {"main window above a panel", whole.adjusted(0, 0, 0, -28), setting.size},
+        {"main window below a panel", whole.adjusted(0, 28, 0, 0), setting.size},
+    };
+    TeskHandle context = 0x7e00;
+    for (const auto &scene : scenes) {
+        const QString name = QString::fromLatin1(scene.name);
+        setFree(scene.free);
+        MainWindow *window = frame("Free area", ++context, scene.asked);
+        testhost::settle();
+        inspector.window(window, name);
+        const QStatusBar *status = window->statusBar();
+        if (!scene.free.contains(QRect(status->mapToGlobal(QPoint()), status->size())))
+            faults.add(name, describe(status), QStringLiteral("lies outside the free area"));
+        QtCloseCode(context);
+        testhost::settle();
+    }
+    setFree(whole);
 }
 
 } // namespace looks

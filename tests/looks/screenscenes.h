@@ -11,5 +11,8 @@ void usualDocks(Inspector &inspector, Faults &faults, const Setting &setting);
 // Windows the host gives no size, a narrowed main window's editor toolbars, and a top-level
 // window's find toolbar: usable as they are.
 void windowsAsTheyOpen(Inspector &inspector, Faults &faults, const Setting &setting);
+// A main window the host asks larger than the screen, and one on a desktop that keeps a panel:
+// the frame and the status bar within the screen's free area.
+void freeArea(Inspector &inspector, Faults &faults, const Setting &setting);
 
 } // namespace looks

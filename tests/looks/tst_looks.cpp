@@ -538,6 +538,13 @@ TEST_P(Looks, AsTheyOpen)
     windowsAsTheyOpen(m_inspector, m_faults, m_setting);
 }
 
+// The main window's frame and status bar within the part of the screen a desktop leaves free.
+TEST_P(Looks, FreeArea)
+{
+    mainWindow();
+    freeArea(m_inspector, m_faults, m_setting);
+}
+
 INSTANTIATE_TEST_SUITE_P(Settings, Looks,
                          ::testing::Combine(::testing::Bool(),
                                             ::testing::Values(QSize(1280, 800), QSize(1024, 600))),

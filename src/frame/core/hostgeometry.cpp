@@ -1,5 +1,7 @@
 #include "hostgeometry.h"
 
+#include "system/freearea.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -25,23 +27,14 @@ QSize hostWindowSize(int width, int height)
 
 QRect onAvailableScreen(const QRect &wanted)
 {
-    QScreen *best = QGuiApplication::primaryScreen();
-    qint64 bestArea = 0;
-    for (QScreen *screen : QGuiApplication::screens()) {
-        const QRect shared = screen->availableGeometry().intersected(wanted);
-        const qint64 area = qint64(shared.width()) * shared.height();
-        if (area > bestArea) {
-            best = screen;
-            bestArea = area;
-        }
-    }
-    if (!best)
-        return wanted;
-    const QRect free = best->availableGeometry();
-    QRect placed(wanted.topLeft(), wanted.size().boundedTo(free.size()));
-    placed.moveLeft(qBound(free.left(), placed.left(), free.right() - placed.width() + 1));
-    placed.moveTop(qBound(free.top(), placed.top(), free.bottom() - placed.height() + 1));
-    return placed;
+    const QScreen *screen = tesk::system::screenShowing(wanted);
+    return screen ? tesk::system::withinFreeArea(wanted, {}, screen->availableGeometry()) : wanted;
+}
+
+void placeHostWindow(QWidget *window, int x, int y, int width, int height)
+{
+    const QRect asked = hostRect(x, y, width, height);
+    tesk::system::placeInFreeArea(window, asked.topLeft(), asked.size());
 }
 
 } // namespace tesk::frame

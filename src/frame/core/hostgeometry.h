@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 namespace tesk::frame {
 
 // A rectangle the host asked for, cut to what a widget can take: sizes within 0 and Qt's
@@ -17,5 +19,9 @@ QSize hostWindowSize(int width, int height);
 // screen when none does): no larger than that screen's free area and wholly inside it, so a
 // window saved on a screen that is gone, or with a size no screen has, stays within reach.
 QRect onAvailableScreen(const QRect &wanted);
+
+// A main window placed where the host asks, its frame at (x, y) and its client area of the
+// size, the frame kept within the free area of the screen it stands on.
+void placeHostWindow(QWidget *window, int x, int y, int width, int height);
 
 } // namespace tesk::frame

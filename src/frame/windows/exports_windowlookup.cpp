@@ -224,14 +224,12 @@ int QtRaiseWindowByBox(TeskHandle handle)
 void QtResizePosWindow(TeskHandle handle, int x, int y, int width, int height)
 {
     TESK_GUARDED_VOID([&] {
-        const QSize size = tesk::frame::hostWindowSize(width, height);
         QMainWindow *window = Store::routeMainOrTopLevel(handle);
-        if (!window) {
-            Store::instance()->resizeDockWindowByHandle(handle, size);
-        } else if (qobject_cast<MainWindow *>(window)) {
-            window->resize(size);
-            window->move(tesk::frame::hostRect(x, y, width, height).topLeft());
-        }
+        if (!window)
+            Store::instance()->resizeDockWindowByHandle(handle,
+                                                        tesk::frame::hostWindowSize(width, height));
+        else if (qobject_cast<MainWindow *>(window))
+            tesk::frame::placeHostWindow(window, x, y, width, height);
     });
 }
 

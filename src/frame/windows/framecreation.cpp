@@ -7,6 +7,7 @@
 #include "frame/windows/frameimages.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
+#include "system/freearea.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -130,8 +131,13 @@ void showFrame()
         // A window the host gave no size would open at the least its menus and status bar
         // need, with no room for a pane: it opens at a size a user works in, on its screen.
         if (!current->testAttribute(Qt::WA_Resized))
-            current->setGeometry(onAvailableScreen(QRect(current->pos(), usableSize(current))));
+            tesk::system::placeInFreeArea(current, current->pos(), usableSize(current));
+        const bool showing = current->isHidden();
         current->show();
+        // Its frame is known for certain once shown: the frame, title bar included, keeps
+        // within the screen's free area, whatever size the window had.
+        if (showing)
+            tesk::system::keepInFreeArea(current);
         current->layOutDocks();
         return;
     }

@@ -2,12 +2,24 @@
 // and after it: the sizes they come up with, the sizes their layout records keep, and a
 // record waiting for a window made after the show.
 #include "frames.h"
+#include "registerrecords.h"
+#include "regpanehost.h"
+#include "simulatedtarget.h"
 #include "testhost.h"
 
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
+#include "gui_components/gc_panes/memoryview/viewmemory.h"
+#include "gui_components/gc_panes/views/cgcp_viewsmanager.h"
 
+#include <tesk/tesk_registers.h>
+#include <tesk/tesk_views.h>
 #include <tesk/tesk_window.h>
+
+#include <mosk/mosk.hpp>
+
+#include <QCoreApplication>
+#include <QMouseEvent>
 
 #include <string>
 
@@ -169,4 +181,162 @@ TEST_F(DockSizes, APaneThatAsksForMoreOnceDockedGetsIt)
     pane->updateGeometry();
     testhost::settle();
     EXPECT_GE(pane->height(), 250);
+}
+
+// A restored layout comes back as it was saved, in the order a host restores it: the records
+// set, the dock windows made, the window shown, then the panes filled.
+
+namespace {
+
+// A register pane of 200 long-named registers, as a core's full set; its values come later.
+struct FullRegisterPane
+{
+    static constexpr uint32_t kDataSet = 91;
+
+    FullRegisterPane()
+    {
+        host.dataSet = kDataSet;
+        CuiRegPaneDataCreate(kDataSet);
+        RegDataRecord view = tesk::host::viewRecord("Core");
+        CuiRegPaneDataAdd(kDataSet, &view);
+        for (int i = 0; i < 200; ++i) {
+            const std::string name = "PMEVTYPER" + std::to_string(i) + "_EL0";
+            RegDataRecord r = tesk::host::registerRecord(name.c_str(), 0, int16_t(i), 0, 8, 0);
+            CuiRegPaneDataAdd(kDataSet, &r);
+            host.lines.push_back("8000a5c" + std::to_string(i % 10));
+        }
+        pane = CuiRegPaneCreate(&testhost::RegPaneHost::handler);
+        CuiRegPaneAttach(pane, host.context());
+        CuiRegPaneDataSet(kDataSet, pane, "arm", nullptr, "Board");
+    }
+    ~FullRegisterPane()
+    {
+        CuiRegPaneDelete(pane);
+        CuiRegPaneDataDelete(kDataSet, 0);
+    }
+
+    testhost::RegPaneHost host;
+    TeskHandle pane = 0;
+};
+
+// The user drags the separator left of a dock window on the right by dx, as the main window
+// receives it.
+void dragSeparatorBefore(MainWindow *window, QWidget *dock, int dx)
+{
+    const QPoint from((window->centralWidget()->geometry().right() + dock->x()) / 2,
+                      dock->y() + 40);
+    const auto send = [window](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, window->mapToGlobal(at), Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &event);
+        testhost::settle();
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    send(QEvent::MouseMove, from + QPoint(dx / 2, 0), Qt::LeftButton);
+    send(QEvent::MouseMove, from + QPoint(dx, 0), Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, from + QPoint(dx, 0), Qt::NoButton);
+}
+
+void askFor(AskingPane *pane, QSize wish)
+{
+    pane->wish = wish;
+    pane->updateGeometry();
+    testhost::settle();
+}
+
+} // namespace
+
+TEST_F(DockSizes, ARestoredRegisterPaneKeepsItsWidthOnceFilled)
+{
+    window();
+    FullRegisterPane registers;
+    CuiSetDockWindowPersistanceData(kWindow, "Register Pane:2:0:0:0:0:180:400:1:0");
+    CuiWindowCreateQtPane("Register Pane", reinterpret_cast<void *>(registers.pane), &paneCallback,
+                          50);
+    QtFrameShow();
+    DockWidget *dock = Store::currentMainWindow()->findDockWidgetByBox(50);
+    ASSERT_TRUE(dock);
+    EXPECT_EQ(dock->width(), 180);
+    registers.host.send();
+    testhost::settle();
+    // Its values ask for more than the record gives: the record wins, and is kept.
+    ASSERT_GT(dock->widget()->sizeHint().width(), 180);
+    EXPECT_EQ(dock->width(), 180);
+    EXPECT_EQ(field(indexOf(50), 7), 180);
+}
+
+TEST_F(DockSizes, ARestoredMemoryViewKeepsItsHeight)
+{
+    SimulatedTarget::registerWithBroker();
+    MoskBroker *broker = moskGetObjectBroker();
+    void *object = nullptr;
+    mosk::release(
+        broker->ops->getComponent(broker, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT, &object));
+    auto *views = static_cast<IGcp_ViewsManager *>(object);
+    ASSERT_TRUE(views);
+    for (const int height : {150, 250}) {
+        window();
+        QtFrameShow();
+        testhost::settle();
+        const std::string record = "Memory:3:0:0:0:0:1200:" + std::to_string(height) + ":1:1";
+        CuiSetDockWindowPersistanceData(kWindow, record.c_str());
+        uint64_t id = 0;
+        mosk::release(views->ops->createViewInNewPane(views, GCP_VIEW_TYPE_MEMORY, 0, &id));
+        testhost::settle();
+        auto *view = qobject_cast<KViewMemory *>(CGcp_ViewsManager::instance()->viewWidget(id));
+        ASSERT_TRUE(view);
+        const DockWidget *dock = tesk::frame::dockHolding(view);
+        ASSERT_TRUE(dock);
+        EXPECT_EQ(dock->height(), height);
+        EXPECT_EQ(field(0, 8), height);
+        CGcp_ViewsManager::instance()->removePane(view->paneId());
+        FrameTest::TearDown();
+    }
+    views->ops->Release(views);
+}
+
+TEST_F(DockSizes, ADockTheUserWidenedIsNotGrownAfterwards)
+{
+    MainWindow *main = window();
+    QtFrameShow();
+    auto *pane = new AskingPane;
+    QtCreateDocked(0, 0);
+    DockWidget *holder = main->createDockWidget("Watch", pane, &paneCallback, 60);
+    ASSERT_TRUE(holder);
+    testhost::settle();
+    const int before = holder->width();
+    dragSeparatorBefore(main, holder, -80);
+    const int dragged = holder->width();
+    ASSERT_GE(dragged, before + 60);
+    askFor(pane, QSize(dragged + 40, 60));
+    EXPECT_EQ(holder->width(), dragged);
+}
+
+TEST_F(DockSizes, APaneGrowsItsDockOnceAndWithinItsShare)
+{
+    MainWindow *main = window();
+    QtFrameShow();
+    auto *pane = new AskingPane;
+    QtCreateDocked(0, 0);
+    DockWidget *holder = main->createDockWidget("Watch", pane, &paneCallback, 70);
+    ASSERT_TRUE(holder);
+    testhost::settle();
+    ASSERT_LT(holder->width(), 250);
+    askFor(pane, QSize(250, 60));
+    const int grown = holder->width();
+    EXPECT_GE(grown, 250);
+    // Once: a wish that comes later, within the share, leaves it as it is.
+    askFor(pane, QSize(330, 60));
+    EXPECT_EQ(holder->width(), grown);
+
+    // A pane asking for the height of a screen below the code gets no more than two fifths of
+    // the window.
+    auto *tall = new AskingPane;
+    QtCreateDocked(1, 0);
+    DockWidget *tallHolder = main->createDockWidget("Tall", tall, &paneCallback, 71);
+    ASSERT_TRUE(tallHolder);
+    testhost::settle();
+    askFor(tall, QSize(60, 2000));
+    EXPECT_GT(tallHolder->height(), 800 / 5);
+    EXPECT_LE(tallHolder->height(), 800 * 2 / 5);
 }

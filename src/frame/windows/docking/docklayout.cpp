@@ -4,6 +4,8 @@
 #include <QDockWidget>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QScopedValueRollback>
 #include <QStyle>
 
@@ -66,12 +68,59 @@ QSize leastSize(const QDockWidget *dock)
     return dock->minimumSizeHint().expandedTo(toolkit);
 }
 
+// The separators between the dock areas and between their windows are no widgets: the main
+// window takes the presses on them and sizes the windows while the button is down. A docked
+// window whose size changed between press and release was sized by the user.
+class SeparatorDrags : public QObject
+{
+public:
+    SeparatorDrags(QMainWindow *window, DockLayout *layout)
+        : m_window(window)
+        , m_layout(layout)
+    {
+        window->installEventFilter(this);
+    }
+    ~SeparatorDrags() override
+    {
+        if (m_window)
+            m_window->removeEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const bool press = event->type() == QEvent::MouseButtonPress;
+        if (watched != m_window || (!press && event->type() != QEvent::MouseButtonRelease) ||
+            static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+            return false;
+        if (press) {
+            m_pressed.clear();
+            for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
+                if (dock->isVisible() && !dock->isFloating())
+                    m_pressed.append({dock, dock->size()});
+            return false;
+        }
+        for (const auto &[dock, size] : std::as_const(m_pressed))
+            if (dock && !dock->isFloating() && dock->size() != size)
+                m_layout->hold(dock);
+        m_pressed.clear();
+        return false;
+    }
+
+private:
+    QPointer<QMainWindow> m_window;
+    DockLayout *m_layout;
+    QList<std::pair<QPointer<QDockWidget>, QSize>> m_pressed;
+};
+
 } // namespace
 
 DockLayout::DockLayout(QMainWindow *window)
     : m_window(window)
+    , m_separatorDrags(std::make_unique<SeparatorDrags>(window, this))
 {
 }
+
+DockLayout::~DockLayout() = default;
 
 DockLayout::Position DockLayout::find(const QDockWidget *dock) const
 {
@@ -99,6 +148,17 @@ void DockLayout::forget(const QDockWidget *dock)
 {
     take(const_cast<QDockWidget *>(dock));
     m_extents.remove(dock);
+    m_held.remove(dock);
+}
+
+void DockLayout::hold(const QDockWidget *dock)
+{
+    m_held.insert(dock);
+}
+
+bool DockLayout::held(const QDockWidget *dock) const
+{
+    return m_held.contains(dock);
 }
 
 void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
@@ -329,6 +389,9 @@ void DockLayout::growToPanes(DockArea area)
         return across(area) == Qt::Horizontal ? size.width() : size.height();
     };
     for (const auto &l : lines) {
+        // The user's layout, as a record brought it back or as dragged, is not undone.
+        if (std::any_of(l.begin(), l.end(), [this](const QDockWidget *d) { return held(d); }))
+            continue;
         // A pane that asks for more room than the line has (a register pane for its widest
         // value, a memory view for its rows) gets it, as far as the share reaches.
         int wanted = 0;

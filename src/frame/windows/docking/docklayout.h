@@ -2,10 +2,14 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QSize>
+
+#include <memory>
 
 class QDockWidget;
 class QMainWindow;
+class QObject;
 
 namespace tesk::frame {
 
@@ -20,6 +24,9 @@ class DockLayout
 {
 public:
     explicit DockLayout(QMainWindow *window);
+    ~DockLayout();
+    DockLayout(const DockLayout &) = delete;
+    DockLayout &operator=(const DockLayout &) = delete;
 
     // Puts the dock window at the end of the area, on a line of its own or at the end of the
     // last line. Top and None float it.
@@ -52,8 +59,12 @@ public:
     // larger than the least size of its dock windows shares a fifth of the main window.
     void shareEvenly(DockArea area);
     // Widens (or heightens) each line of the area to what its panes ask for, within the area's
-    // share of the main window.
+    // share of the main window. A line holding a window whose extent is held keeps its extent.
     void growToPanes(DockArea area);
+    // The window keeps the extent it was given (by its layout record, by the host) or that the
+    // user dragged it to: what its pane asks for no longer grows it.
+    void hold(const QDockWidget *dock);
+    bool held(const QDockWidget *dock) const;
 
 private:
     struct Position
@@ -74,6 +85,9 @@ private:
     // Lines of the left, right and bottom areas (index area - 1).
     QList<QList<QDockWidget *>> m_lines[3];
     QHash<const QDockWidget *, QSize> m_extents;
+    QSet<const QDockWidget *> m_held;
+    // Holds the windows the user sizes by dragging a separator of the dock areas.
+    std::unique_ptr<QObject> m_separatorDrags;
 };
 
 } // namespace tesk::frame

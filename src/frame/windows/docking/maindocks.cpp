@@ -91,10 +91,12 @@ bool MainWindow::resizeDockWidget(TeskHandle box, QSize size)
     DockWidget *dock = findDockWidgetByBox(box);
     if (!dock)
         return false;
-    if (dock->isFloating())
+    if (dock->isFloating()) {
         dock->resize(size);
-    else
+    } else {
+        m_docks->layout.hold(dock);
         m_docks->layout.setExtent(dock, size);
+    }
     return true;
 }
 
@@ -197,6 +199,10 @@ DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name
 
     if (docks.dockRequested) {
         docks.layout.place(dock, areaOfPlacement(docks.placement), docks.newLine);
+        // The extent a record brings back is the one the user left: the pane's wishes, however
+        // they change once the host fills it, do not grow it.
+        if (docks.record.pending && !docks.record.size.isEmpty())
+            docks.layout.hold(dock);
     } else {
         if (caption == kConnectionControl)
             dock->setAllowedAreas(Qt::NoDockWidgetArea);
@@ -438,8 +444,12 @@ void MainWindow::layOutDocks()
 
 void MainWindow::growDockArea(DockWidget *dock)
 {
-    if (m_docks->docks.contains(dock))
-        m_docks->layout.growToPanes(m_docks->layout.areaOf(dock));
+    if (!m_docks->docks.contains(dock))
+        return;
+    // The area grows from what it shows: the sizes the user dragged since it was last laid out
+    // stay.
+    m_docks->layout.followToolkit();
+    m_docks->layout.growToPanes(m_docks->layout.areaOf(dock));
 }
 
 void MainWindow::restoreDock(DockWidget *dock)

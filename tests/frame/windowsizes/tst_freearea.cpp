@@ -1,0 +1,116 @@
+// A main window's frame on a small screen and on one whose desktop keeps a panel: the host's
+// size and the first show keep the frame, title bar included, and the status bar within the
+// part of the screen the desktop leaves free.
+#include "frames.h"
+#include "testhost.h"
+
+#include "system/freearea.h"
+
+#include <tesk/tesk_window.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStatusBar>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <string>
+
+namespace {
+
+constexpr TeskHandle kWindow = 1;
+
+std::string text(const QRect &r)
+{
+    return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) +
+           "x" + std::to_string(r.height());
+}
+
+class FreeArea : public FrameTest
+{
+protected:
+    void TearDown() override
+    {
+        FrameTest::TearDown();
+        setScreen(m_screen, m_screen);
+    }
+
+    // The toolkit's own screen takes no panel: the desktop's is told as a window system tells
+    // it when a panel comes.
+    static void setScreen(const QRect &screen, const QRect &free)
+    {
+        QWindowSystemInterface::handleScreenGeometryChange(QGuiApplication::primaryScreen(), screen,
+                                                           free);
+        QWindowSystemInterface::flushWindowSystemEvents();
+    }
+
+    static void expectWithin(const QWidget *window, const QRect &free)
+    {
+        EXPECT_TRUE(free.contains(window->frameGeometry()))
+            << "frame " << text(window->frameGeometry());
+        const QStatusBar *status = window->findChild<QStatusBar *>();
+        ASSERT_TRUE(status);
+        const QRect shown(status->mapToGlobal(QPoint()), status->size());
+        EXPECT_TRUE(free.contains(shown)) << "status bar " << text(shown);
+    }
+
+    const QRect m_screen = QGuiApplication::primaryScreen()->geometry();
+};
+
+} // namespace
+
+TEST_F(FreeArea, AWindowLargerThanTheScreenKeepsItsFrameOnIt)
+{
+    const QRect screen(0, 0, 1024, 600);
+    setScreen(screen, screen);
+    ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), screen);
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1280, 800);
+    QtFrameShow();
+    testhost::settle();
+    expectWithin(window, screen);
+    // Only as much smaller as its frame needs.
+    EXPECT_EQ(window->frameGeometry(), screen);
+    // Asked again once shown, elsewhere.
+    QtResizePosWindow(kWindow, 200, 100, 1280, 800);
+    testhost::settle();
+    expectWithin(window, screen);
+    EXPECT_EQ(window->frameGeometry(), screen);
+}
+
+TEST_F(FreeArea, APanelKeepsTheStatusBarInTheFreeArea)
+{
+    // Panels at the foot and at the head of the screen.
+    for (const QRect &free : {QRect(0, 0, 1024, 572), QRect(0, 28, 1024, 572)}) {
+        setScreen(QRect(0, 0, 1024, 600), free);
+        createFrame("Debugger", kWindow);
+        QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+        QtFrameShow();
+        testhost::settle();
+        expectWithin(Store::currentMainWindow(), free);
+        FrameTest::TearDown();
+    }
+}
+
+TEST_F(FreeArea, TheFirstShowTakesInTheFrame)
+{
+    // Sized before its frame was known: the show corrects it.
+    const QRect free(0, 0, 1024, 572);
+    setScreen(QRect(0, 0, 1024, 600), free);
+    MainWindow *window = createFrame("Debugger", kWindow);
+    window->setGeometry(0, 0, 1024, 600);
+    QtFrameShow();
+    testhost::settle();
+    expectWithin(window, free);
+}
+
+TEST_F(FreeArea, ATitleBarNotYetReportedIsReckonedWith)
+{
+    // A window manager's title bar of 30 px and borders of 4 over a 28 px panel at the foot.
+    const QRect placed = tesk::system::withinFreeArea(QRect(0, 0, 1024, 600), QMargins(4, 30, 4, 4),
+                                                      QRect(0, 0, 1024, 572));
+    EXPECT_EQ(placed, QRect(4, 30, 1016, 538));
+    // A window that fits is only moved in, beside a panel at the left.
+    EXPECT_EQ(tesk::system::withinFreeArea(QRect(10, 40, 400, 300), QMargins(2, 2, 2, 2),
+                                           QRect(48, 0, 976, 600)),
+              QRect(50, 40, 400, 300));
+}
