@@ -101,8 +101,8 @@ public:
                init("unload_host", commandLine) == 1 && updateSettings() >= 0;
     }
 
-    // A main window with one dock window, shown; a text read back, a breakpoint proxy and a
-    // trigger the host never ends.
+    // A main window with one dock window, shown; the tool tip, a window of its own; a text
+    // read back, a breakpoint proxy and a trigger the host never ends.
     bool makeFrame()
     {
         const auto newCode = find<PFN_QtCreateNewCode>("QtCreateNewCode");
@@ -119,6 +119,9 @@ public:
         docked(0, 0);
         windowCreate("Output", &paneArea, 0x2001);
         frameShow();
+        const auto toolTip = find<PFN_CuiToolTipShowAt>("CuiToolTipShowAt");
+        if (toolTip)
+            toolTip("Output", 20, 20);
         const auto title = find<PFN_QtGetWindowTitle>("QtGetWindowTitle");
         const auto proxy = find<PFN_CuiBreakpointProxyCreate>("CuiBreakpointProxyCreate");
         const auto trigger = find<PFN_CuiHardwareTriggerCreate>("CuiHardwareTriggerCreate");

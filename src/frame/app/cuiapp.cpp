@@ -25,6 +25,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <dlfcn.h>
 #include <string>
 #include <utility>
 #include <vector>
@@ -233,20 +234,36 @@ void endOwnApplication()
     f.application = nullptr;
 }
 
+// A window of one of the library's own classes (a dialog, the synchronisation window, a tool
+// tip): the description of its class lies in the library.
+bool ofLibraryClass(const QWidget *window)
+{
+    Dl_info library{};
+    Dl_info its{};
+    return dladdr(&MainWindow::staticMetaObject, &library) && dladdr(window->metaObject(), &its) &&
+           its.dli_fbase == library.dli_fbase;
+}
+
 // Ends what the library made in a host's application, which goes on without it: the main
-// windows (with their dock windows and menus), the top-level windows, the idle object, the
-// inspector client, and the watches and providers it put on the application.
+// windows (with their dock windows and menus), the top-level windows, the other windows of its
+// classes, the idle object, the inspector client, and the watches and providers it put on the
+// application.
 void endInHostsApplication()
 {
     DockWidget::unwatchFrameFocus();
+    QList<QPointer<QWidget>> windows;
     if (const Store *store = Store::existing()) {
-        QList<QPointer<QWidget>> windows;
         for (MainWindow *window : store->mainWindows())
             windows << window;
         for (QMainWindow *window : store->topLevelWindows())
             windows << window;
-        deleteWindows(windows);
     }
+    const QWidgetList topLevels = QApplication::topLevelWidgets();
+    for (QWidget *window : topLevels) {
+        if (ofLibraryClass(window))
+            windows << window;
+    }
+    deleteWindows(windows);
     delete frame().idle.data();
     tesk::frame::setRichTextImageSource(nullptr);
     tesk::inspector::endClient();
