@@ -6,6 +6,7 @@
 #include "dialogs/ksodialogs_common.h"
 #include "frame/app/cuiapp.h"
 #include "frame/core/cuifunctionregistry.h"
+#include "frame/core/exportguard.h"
 #include "frame/core/hosttexts.h"
 #include "frame/menus/iconcache.h"
 #include "frame/menus/menutables.h"
@@ -16,8 +17,6 @@
 #include "symbols/breakpoints/breakpointhandles.h"
 #include "sync/syncregistration.h"
 #include "utilities/asciiline.h"
-
-#include <cstdlib>
 
 namespace {
 
@@ -44,21 +43,19 @@ void endPlainHolders()
     tesk::texts::end();
 }
 
-// Set once the process has begun to end: the library's objects then go with the process's,
-// and nothing of it needs to be handed back by this road.
-bool g_processEnding = false;
-
 const bool g_unloadPrepared = [] {
     tesk::app::setToolkitHoldersEnd(&endToolkitHolders);
-    return std::atexit([] { g_processEnding = true; }) == 0;
+    tesk::watchProcessEnd();
+    return true;
 }();
 
 // Unloading runs the library's destructor functions before any of its static objects is
 // destroyed, so everything ended here is still whole. At the process's end they run after
-// the statics instead, and are not needed.
+// statics of the library instead, and are not needed: the library's objects go with the
+// process's, and nothing of it needs to be handed back by this road.
 __attribute__((destructor)) void unloadLibrary()
 {
-    if (g_processEnding)
+    if (tesk::processEnding())
         return;
     tesk::app::endAtUnload();
     endPlainHolders();
