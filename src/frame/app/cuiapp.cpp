@@ -226,6 +226,7 @@ void endOwnApplication()
             windows << window;
     }
     deleteWindows(windows);
+    DockWidget::unwatchFrameFocus();
     delete f.idle.data();
     tesk::frame::setRichTextImageSource(nullptr);
     if (g_endToolkitHolders)
