@@ -13,6 +13,7 @@
 #include <QSettings>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -246,10 +247,22 @@ FileDialogMRU::FileDialogMRU()
     reload();
 }
 
+namespace {
+
+FileDialogMRU *g_mru = nullptr;
+
+} // namespace
+
 FileDialogMRU *FileDialogMRU::instance()
 {
-    static FileDialogMRU *mru = new FileDialogMRU;
-    return mru;
+    if (!g_mru)
+        g_mru = new FileDialogMRU;
+    return g_mru;
+}
+
+void FileDialogMRU::end()
+{
+    delete std::exchange(g_mru, nullptr);
 }
 
 void FileDialogMRU::reload()

@@ -67,7 +67,9 @@ public:
     using Entry = QPair<QString, QString>; // (key, directory)
     static constexpr int kMaxSaved = 27;
 
+    // Read on first use; ends when the library unloads.
     static FileDialogMRU *instance();
+    static void end();
 
     QString lastDir(const QString &key) const;
     // Puts the pair in front (dropping the key's older entry) and saves at once; false (the

@@ -20,17 +20,6 @@ void endClientWithTheApplication()
     delete g_client.data();
 }
 
-// A host that unloads the library and only then deletes its application would call a post
-// routine and signal hooks that are gone: they are taken off as the library goes.
-struct EndAtUnload
-{
-    ~EndAtUnload()
-    {
-        if (QCoreApplication::instance())
-            endClient();
-    }
-} g_endAtUnload;
-
 // The toolkit's network module, loaded with the library in a host without it, keeps its name
 // look-ups' thread pool tied to the application object: it has to stay loaded for as long as
 // the application lives, after the library is gone.

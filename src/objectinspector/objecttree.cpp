@@ -37,11 +37,15 @@ struct IdRegistry
     ObjectId next = 1;
 };
 
+// Not destroyed with the statics: activations may still be reported while the process winds
+// down. An unload forgets the ids once the client is gone.
+IdRegistry *g_idRegistry = nullptr;
+
 IdRegistry &idRegistry()
 {
-    // Never destroyed: activations may still be reported while the process winds down.
-    static IdRegistry *registry = new IdRegistry;
-    return *registry;
+    if (!g_idRegistry)
+        g_idRegistry = new IdRegistry;
+    return *g_idRegistry;
 }
 
 QString hex(ObjectId id)
@@ -69,6 +73,11 @@ ObjectId objectId(const QObject *object)
     registry.next = registry.next + 1 == kNoObject ? 1 : registry.next + 1;
     registry.ids.insert(object, id);
     return id;
+}
+
+void forgetObjectIds()
+{
+    delete std::exchange(g_idRegistry, nullptr);
 }
 
 ObjectId idFromString(const QString &text)

@@ -19,6 +19,8 @@ namespace tesk::inspector {
 // The id an object travels under: a process-wide 32-bit number given on first sight, never 0
 // (the root) or all ones (none). Null gives 0. An address that is reused gets the id again.
 ObjectId objectId(const QObject *object);
+// Forgets every id: the library unloads.
+void forgetObjectIds();
 
 // "0x" and hexadecimal digits, white space around them ignored.
 ObjectId idFromString(const QString &text);

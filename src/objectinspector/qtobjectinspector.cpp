@@ -6,6 +6,7 @@
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QHostAddress>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -123,7 +124,9 @@ void QtObjectInspector::connectToInspector()
     if (QCoreApplication::instance() && now - lastConnectAttempt >= kRetrySeconds) {
         lastConnectAttempt = now;
         retryTimer->stop();
-        socket->connectToHost(QStringLiteral("localhost"), quint16(m_port));
+        // The loopback address, not the name: the toolkit's host-name cache would keep our
+        // text, which goes when the library unloads while the host's look-ups still read it.
+        socket->connectToHost(QHostAddress(QHostAddress::LocalHost), quint16(m_port));
     } else {
         retryTimer->start(kRetryMs);
     }

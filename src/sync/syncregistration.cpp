@@ -8,10 +8,31 @@
 #include "frame/core/plugincomponents.h"
 
 #include <string>
+#include <utility>
+
+namespace {
+
+CGcds_Dialog *g_dialog = nullptr;
+
+} // namespace
+
+void endSyncWindow()
+{
+    if (g_dialog)
+        delete g_dialog->window();
+}
+
+void endSyncComponents()
+{
+    endSyncWindow();
+    delete std::exchange(g_dialog, nullptr);
+}
 
 MoskResult registerSyncComponents(MoskRegistrar *registrar)
 {
-    static CGcds_Dialog *dialog = new CGcds_Dialog;
+    if (!g_dialog)
+        g_dialog = new CGcds_Dialog;
+    CGcds_Dialog *dialog = g_dialog;
     // Subscribed once per process: a second plug-in registration must not make every host
     // event reach the mediator twice.
     static bool subscribed = false;

@@ -7,3 +7,7 @@
 // broker, then subscribes the mediator to the host's events (once per process); answers the
 // first failing registration, or 0. A missing event subject throws the broker's error.
 MoskResult registerSyncComponents(MoskRegistrar *registrar);
+// The synchronisation window goes; the component stays for the broker.
+void endSyncWindow();
+// The library unloads: the window component goes, after the broker let it go.
+void endSyncComponents();

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace tesk::utilities {
 
@@ -55,12 +56,25 @@ AsciiLine::AsciiLine(const QFont &font)
         m_known.fill(-1);
 }
 
+namespace {
+
+// Never destroyed with the statics: the raw fonts would be let go after the application took
+// the font engines down. forgetFonts lets them go while it is there.
+std::vector<std::shared_ptr<AsciiLine>> *g_kept = nullptr;
+
+} // namespace
+
+void AsciiLine::forgetFonts()
+{
+    delete std::exchange(g_kept, nullptr);
+}
+
 std::shared_ptr<AsciiLine> AsciiLine::forFont(const QFont &font)
 {
     // A view paints with a few fonts; a font that comes back after eight others is learnt anew.
-    // Never destroyed: the raw fonts would be let go after the application took the font
-    // engines down.
-    static auto &kept = *new std::vector<std::shared_ptr<AsciiLine>>;
+    if (!g_kept)
+        g_kept = new std::vector<std::shared_ptr<AsciiLine>>;
+    auto &kept = *g_kept;
     static constexpr size_t kMaxFonts = 8;
     // Fonts compare equal across devices of different resolution: the pixel size tells them
     // apart.

@@ -28,6 +28,8 @@ public:
     // The one of the font, shared by every table: learning the pairs costs a few layouts each,
     // which a view's tables would otherwise all pay. Painting happens on the GUI thread only.
     static std::shared_ptr<AsciiLine> forFont(const QFont &font);
+    // Forgets every font learnt; the raw fonts need the application that made them.
+    static void forgetFonts();
 
     // Draws the text from the baseline point; false, drawing nothing, where it could not put the
     // text exactly where the painter's own layout would (a character outside printable ASCII or

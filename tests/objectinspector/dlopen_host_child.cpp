@@ -1,6 +1,7 @@
 // A host that owns its application and loads the library itself: it starts the library (which
 // makes the inspector client when QT_INSPECTOR_PORT is set), runs the library's loop until its
-// standard input closes, unloads the library and only then deletes its application.
+// standard input closes, unloads the library and only then deletes its application. With the
+// argument "ownloop" it runs its own loop instead and never the library's.
 #include "sanitizerdefaults.h"
 
 #include <QApplication>
@@ -39,7 +40,10 @@ int main(int argc, char **argv)
         result = 1;
         QCoreApplication::exit(1);
     });
-    if (run() != 1)
+    const bool ownLoop = argc > 1 && qstrcmp(argv[1], "ownloop") == 0;
+    if (ownLoop)
+        QApplication::exec();
+    else if (run() != 1)
         return 5;
     if (dlclose(library) != 0)
         return 4;

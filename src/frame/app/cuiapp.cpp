@@ -4,7 +4,11 @@
 #include "frame/app/metalstyle.h"
 #include "frame/app/norwegianwoodstyle.h"
 #include "frame/app/uiidle.h"
+#include "frame/services/cuii18n.h"
 #include "frame/services/richtextimages.h"
+#include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/mainframe.h"
+#include "frame/windows/store.h"
 #include "frame/windows/toolbars/embeddedimages.h"
 #include "objectinspector/inspectorstartup.h"
 #include "system/debugoutput.h"
@@ -21,6 +25,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <dlfcn.h>
 #include <string>
 #include <utility>
 #include <vector>
@@ -93,8 +98,8 @@ bool userAcceptsSecondInstance()
 
 // What the library puts on a host's application goes back when the library unloads: a message
 // handler or a style left pointing into an unloaded library would take the host down with its
-// next warning or with its application's end.
-class HostsOwnAtUnload
+// next warning or with its application's end. The process's end hands them back as well.
+class HostsOwn
 {
 public:
     void installMessageHandler()
@@ -109,10 +114,14 @@ public:
             m_style = QApplication::style()->name();
         QApplication::setStyle(style);
     }
-    ~HostsOwnAtUnload()
+    void handBack()
     {
-        if (m_handlerInstalled)
-            qInstallMessageHandler(m_handler);
+        // A handler the host installed after ours is the host's to keep.
+        if (std::exchange(m_handlerInstalled, false)) {
+            const QtMessageHandler current = qInstallMessageHandler(m_handler);
+            if (current != cuiQtMessageHandler)
+                qInstallMessageHandler(current);
+        }
         // Only a host's application outlives the library; the library's own takes its style
         // with it.
         const bool hosts = qApp && !dynamic_cast<const CuiWinApp *>(qApp);
@@ -120,7 +129,9 @@ public:
         if (!m_style.isNull() && (qobject_cast<const NorwegianWoodStyle *>(style) ||
                                   qobject_cast<const MetalStyle *>(style)))
             QApplication::setStyle(m_style);
+        m_style.clear();
     }
+    ~HostsOwn() { handBack(); }
 
 private:
     bool m_handlerInstalled = false;
@@ -128,7 +139,9 @@ private:
     QString m_style;
 };
 
-HostsOwnAtUnload g_hostsOwn;
+HostsOwn g_hostsOwn;
+
+void (*g_endToolkitHolders)() = nullptr;
 
 // The plain Windows look comes before the another-copy question, which it is to show.
 void applyPlainStyle()
@@ -193,22 +206,68 @@ int adoptHostApplication(const char *commandLine)
     return 1;
 }
 
-// Deletes what the library's application leaves: its windows, then the application itself.
+void deleteWindows(const QList<QPointer<QWidget>> &windows)
+{
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
+}
+
+// Deletes what the library's application leaves: its windows, what else holds toolkit objects,
+// then the application itself.
 void endOwnApplication()
 {
     ProcessFrame &f = frame();
     // The application object does not delete the windows still open; they go first, while
     // the toolkit they need is still there.
     const QWidgetList topLevels = QApplication::topLevelWidgets();
-    QList<QPointer<QWidget>> windows(topLevels.begin(), topLevels.end());
-    for (const QPointer<QWidget> &window : windows) {
-        if (window && !window->parent())
-            delete window.data();
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *window : topLevels) {
+        if (!window->parent())
+            windows << window;
     }
+    deleteWindows(windows);
+    DockWidget::unwatchFrameFocus();
     delete f.idle.data();
     tesk::frame::setRichTextImageSource(nullptr);
+    if (g_endToolkitHolders)
+        g_endToolkitHolders();
     delete f.application;
     f.application = nullptr;
+}
+
+// A window of one of the library's own classes (a dialog, the synchronisation window, a tool
+// tip): the description of its class lies in the library.
+bool ofLibraryClass(const QWidget *window)
+{
+    Dl_info library{};
+    Dl_info its{};
+    return dladdr(&MainWindow::staticMetaObject, &library) && dladdr(window->metaObject(), &its) &&
+           its.dli_fbase == library.dli_fbase;
+}
+
+// Ends what the library made in a host's application, which goes on without it: the main
+// windows (with their dock windows and menus), the top-level windows, the other windows of its
+// classes, the idle object, the inspector client, and the watches and providers it put on the
+// application.
+void endInHostsApplication()
+{
+    DockWidget::unwatchFrameFocus();
+    QList<QPointer<QWidget>> windows;
+    if (const Store *store = Store::existing()) {
+        for (MainWindow *window : store->mainWindows())
+            windows << window;
+        for (QMainWindow *window : store->topLevelWindows())
+            windows << window;
+    }
+    const QWidgetList topLevels = QApplication::topLevelWidgets();
+    for (QWidget *window : topLevels) {
+        if (ofLibraryClass(window))
+            windows << window;
+    }
+    deleteWindows(windows);
+    delete frame().idle.data();
+    tesk::frame::setRichTextImageSource(nullptr);
+    tesk::inspector::endClient();
 }
 
 } // namespace
@@ -352,13 +411,29 @@ int run()
         f.loopRunning = false;
     }
     // The host's own application and windows stay the host's; its rich text stops asking us.
-    if (f.application) {
+    if (f.application)
         endOwnApplication();
-    } else {
-        tesk::frame::setRichTextImageSource(nullptr);
-        tesk::inspector::endClient();
-    }
+    else
+        endInHostsApplication();
     return 1;
+}
+
+void setToolkitHoldersEnd(void (*end)())
+{
+    g_endToolkitHolders = end;
+}
+
+void endAtUnload()
+{
+    if (frame().application) {
+        endOwnApplication();
+    } else if (QCoreApplication::instance()) {
+        endInHostsApplication();
+        if (g_endToolkitHolders)
+            g_endToolkitHolders();
+    }
+    cuiRemoveTranslations();
+    g_hostsOwn.handBack();
 }
 
 void pump()

@@ -40,6 +40,8 @@ StyleFlags chosenStyles();
 // The arguments the application was created with, program name first.
 QStringList arguments();
 
+// Runs the loop; once it ends, deletes the windows the library made and the idle object, and
+// its own application when it made one.
 int run();
 void pump();
 int shutdown();
@@ -52,5 +54,14 @@ bool createIdleObject();
 bool deleteIdleObject();
 
 void installMessageHandler();
+
+// The process-wide objects that hold toolkit objects (fonts, icons, pictures, menus) go with
+// this function: before the library's own application ends, and at unload while a host's
+// application is there.
+void setToolkitHoldersEnd(void (*end)());
+// The library is unloaded from a process that goes on: ends everything the library made in
+// the application (the application too when it is the library's), takes its translations off
+// and hands the host's message handler and style back.
+void endAtUnload();
 
 } // namespace tesk::app

@@ -1,5 +1,7 @@
 #include "frame/core/cuifunctionregistry.h"
 
+#include <utility>
+
 namespace {
 
 template<typename Map, typename Value>
@@ -13,10 +15,22 @@ bool addOnce(Map &map, const QString &name, Value value)
 
 } // namespace
 
+namespace {
+
+CuiFunctionRegistry *g_registry = nullptr;
+
+} // namespace
+
 CuiFunctionRegistry *CuiFunctionRegistry::instance()
 {
-    static CuiFunctionRegistry *registry = new CuiFunctionRegistry;
-    return registry;
+    if (!g_registry)
+        g_registry = new CuiFunctionRegistry;
+    return g_registry;
+}
+
+void CuiFunctionRegistry::end()
+{
+    delete std::exchange(g_registry, nullptr);
 }
 
 bool CuiFunctionRegistry::addFunction(const QString &name, Function fn)

@@ -10,7 +10,9 @@ class CuiFunctionRegistry
 public:
     using Function = void (*)();
 
+    // Made on first use; ends when the library unloads.
     static CuiFunctionRegistry *instance();
+    static void end();
 
     bool addFunction(const QString &name, Function fn);
     bool addVoidStar(const QString &name, void *data);

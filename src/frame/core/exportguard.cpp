@@ -7,9 +7,31 @@
 #include <QtGlobal>
 
 #include <atomic>
+#include <cstdlib>
 #include <string>
 
 namespace tesk {
+
+namespace {
+
+std::atomic<bool> g_processEnding{false};
+
+void markProcessEnding()
+{
+    g_processEnding = true;
+}
+
+} // namespace
+
+void watchProcessEnd()
+{
+    std::atexit(&markProcessEnding);
+}
+
+bool processEnding()
+{
+    return g_processEnding;
+}
 
 void reportEscapedException(const char *exportName, const char *what)
 {
@@ -18,6 +40,8 @@ void reportEscapedException(const char *exportName, const char *what)
 
 bool onLibraryThread(const char *exportName, bool claims)
 {
+    static const bool watched = (watchProcessEnd(), true);
+    (void)watched;
     static std::atomic<QThread *> starter{nullptr};
     QThread *const current = QThread::currentThread();
     QThread *expected = nullptr;

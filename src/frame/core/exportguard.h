@@ -17,6 +17,13 @@ void reportEscapedException(const char *exportName, const char *what);
 // library) is refused only once the library's thread is known.
 bool onLibraryThread(const char *exportName, bool claims = true);
 
+// Whether the process has begun to end (its exit handlers run), as opposed to the library
+// being unloaded from a process that goes on. Watched from the library's load and again from
+// the first export call: a library linked to the program is loaded before the program's own
+// exit handling is set up, and only a watch made later sees the exit in time.
+void watchProcessEnd();
+bool processEnding();
+
 // Runs the body of an export; an exception never crosses into the host: it is reported
 // and the export answers its failure value, as it does for a call from another thread.
 template<typename Result, typename Body>

@@ -11,12 +11,15 @@ namespace {
 
 using Slots = QHash<QByteArray, QByteArray>;
 
-// Never destroyed: owners that are statics of their own (the context-menu store) end after
-// this file's statics and still drop their texts then.
+// Not destroyed with the statics: owners that are statics of their own (the context-menu
+// store) end after this file's statics and still drop their texts then. end lets it go.
+QHash<const QObject *, Slots> *g_held = nullptr;
+
 QHash<const QObject *, Slots> &held()
 {
-    static auto *texts = new QHash<const QObject *, Slots>;
-    return *texts;
+    if (!g_held)
+        g_held = new QHash<const QObject *, Slots>;
+    return *g_held;
 }
 
 } // namespace
@@ -30,7 +33,10 @@ const char *hold(const QObject *owner, const QByteArray &slot, const QByteArray 
 {
     auto &texts = held();
     if (owner && !texts.contains(owner))
-        QObject::connect(owner, &QObject::destroyed, [owner] { held().remove(owner); });
+        QObject::connect(owner, &QObject::destroyed, [owner] {
+            if (g_held)
+                g_held->remove(owner);
+        });
     QByteArray &kept = texts[owner][slot];
     // Compared first, so that an unchanged text keeps its address; detached, so that no other
     // copy of the bytes can change or free them.
@@ -39,6 +45,11 @@ const char *hold(const QObject *owner, const QByteArray &slot, const QByteArray 
         kept.detach();
     }
     return kept.constData();
+}
+
+void end()
+{
+    delete std::exchange(g_held, nullptr);
 }
 
 int heldCount()

@@ -18,5 +18,7 @@ const char *hold(const QObject *owner, int slot, const QByteArray &text);
 const char *hold(const QObject *owner, const QByteArray &slot, const QByteArray &text);
 // How many texts are held now: what a host's use leaves behind.
 int heldCount();
+// Lets every held text go: the library unloads.
+void end();
 
 } // namespace tesk::texts

@@ -3,6 +3,8 @@
 #include <QMap>
 #include <QPixmap>
 
+#include <utility>
+
 namespace {
 
 struct Image
@@ -76,16 +78,29 @@ QString IconCache::imagePath(int itemId)
     return {};
 }
 
+static QMap<int, QIcon *> *g_cache = nullptr;
+
 // Resources of a static library must be registered by name before first use.
-static QMap<int, QIcon *> *createCache()
+static QMap<int, QIcon *> *cache()
 {
-    Q_INIT_RESOURCE(menuicons);
-    return new QMap<int, QIcon *>;
+    if (!g_cache) {
+        Q_INIT_RESOURCE(menuicons);
+        g_cache = new QMap<int, QIcon *>;
+    }
+    return g_cache;
+}
+
+void IconCache::end()
+{
+    if (!g_cache)
+        return;
+    qDeleteAll(*g_cache);
+    delete std::exchange(g_cache, nullptr);
 }
 
 const QIcon &IconCache::iconSet(int itemId)
 {
-    static QMap<int, QIcon *> *cache = createCache();
+    QMap<int, QIcon *> *cache = ::cache();
     auto found = cache->constFind(itemId);
     if (found != cache->constEnd())
         return *found.value();

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <utility>
+
 MenuTables::MenuTables()
 {
     for (const auto *t = tesk::menus::generated::kTables; t->kind >= 0; ++t) {
@@ -13,10 +15,22 @@ MenuTables::MenuTables()
     }
 }
 
+namespace {
+
+MenuTables *g_tables = nullptr;
+
+} // namespace
+
 MenuTables *MenuTables::instance()
 {
-    static MenuTables *tables = new MenuTables;
-    return tables;
+    if (!g_tables)
+        g_tables = new MenuTables;
+    return g_tables;
+}
+
+void MenuTables::end()
+{
+    delete std::exchange(g_tables, nullptr);
 }
 
 const MenuItemRow *MenuTables::itemTable(int kind)

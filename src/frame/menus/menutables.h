@@ -54,7 +54,9 @@ class MenuTables
 public:
     static constexpr int KindCount = 14;
 
+    // Made on first use; ends when the library unloads.
     static MenuTables *instance();
+    static void end();
     static const MenuItemRow *itemTable(int kind);
     static const MenuStructurePair *structureTable(int kind);
     // The first row of the kind's table with the host id; null when there is none.

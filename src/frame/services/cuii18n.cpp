@@ -10,6 +10,7 @@
 #include <QTranslator>
 
 #include <array>
+#include <utility>
 
 const char *const cuiLanguageNames[] = {"English", "Japanese", "Korean", "Chinese", "XXX", nullptr};
 const char *const cuiLanguageCodes[] = {"en", "ja", "ko", "cn", "xx", nullptr};
@@ -92,7 +93,7 @@ struct Catalogues
     QStringList installedFiles;
 };
 
-// Kept for the life of the process: the application holds pointers to installed translators.
+// Kept until the library unloads: the application holds pointers to installed translators.
 Catalogues &catalogues()
 {
     static Catalogues c;
@@ -194,6 +195,15 @@ void cuiInstallTranslations()
     installCatalogues(c, code);
     CuiContextMenuMap::refill();
     rebuildStandardLabels();
+}
+
+void cuiRemoveTranslations()
+{
+    Catalogues &c = catalogues();
+    // A translator takes itself off the application as it goes.
+    for (QTranslator *&translator : c.translators)
+        delete std::exchange(translator, nullptr);
+    c = Catalogues();
 }
 
 QStringList cuiInstalledCatalogues()

@@ -22,6 +22,9 @@ QString cuiCurrentLanguage();
 // (Re)installs the catalogues of the current language and rebuilds the standard labels and the
 // context-menu label dictionary.
 void cuiInstallTranslations();
+// Takes the library's catalogues off the application and deletes them with their bytes: a host's
+// application that outlives the library must not translate through them.
+void cuiRemoveTranslations();
 // The catalogue files that the last installation installed, in order (diagnostics and tests).
 QStringList cuiInstalledCatalogues();
 

@@ -10,6 +10,8 @@
 
 #include <QMainWindow>
 
+#include <utility>
+
 namespace {
 
 Store *gpStore = nullptr;
@@ -36,6 +38,11 @@ Store *Store::instance()
 Store *Store::existing()
 {
     return gpStore;
+}
+
+void Store::end()
+{
+    delete std::exchange(gpStore, nullptr);
 }
 
 Store::MenuCallbackStage Store::menuCallbackStage()

@@ -28,6 +28,8 @@ public:
     static Store *instance();
     // The store when it was created already, else null (does not create it).
     static Store *existing();
+    // The library unloads: the store goes after the windows it lists.
+    static void end();
 
     static MainWindow *currentMainWindow();
     static void setCurrentMainWindow(MainWindow *window);

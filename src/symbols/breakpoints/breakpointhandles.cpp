@@ -7,6 +7,7 @@
 #include <memory>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 namespace tesk::breakpoints {
 
@@ -18,19 +19,27 @@ struct ProxySets
     std::unordered_set<const void *> adopted;
 };
 
-// Never destroyed: a dialog may delete its proxy while the library unloads.
+using Triggers = std::unordered_map<const void *, std::unique_ptr<HardwareTrigger>>;
+
+// Not destroyed with the statics: a dialog may delete its proxy while the library unloads.
+// endAll lets them go once the dialogs have.
+ProxySets *g_proxies = nullptr;
+// The host's triggers: the proxies keep copies, so a trigger outlives every proxy it was appended
+// to and lives until the library unloads.
+Triggers *g_triggers = nullptr;
+
 ProxySets &proxies()
 {
-    static auto *sets = new ProxySets;
-    return *sets;
+    if (!g_proxies)
+        g_proxies = new ProxySets;
+    return *g_proxies;
 }
 
-// The host's triggers: the proxies keep copies, so a trigger outlives every proxy it was appended
-// to and lives until the library unloads. Never destroyed, as the proxies.
-std::unordered_map<const void *, std::unique_ptr<HardwareTrigger>> &triggers()
+Triggers &triggers()
 {
-    static auto *live = new std::unordered_map<const void *, std::unique_ptr<HardwareTrigger>>;
-    return *live;
+    if (!g_triggers)
+        g_triggers = new Triggers;
+    return *g_triggers;
 }
 
 const void *handleWord(TeskHandle handle)
@@ -100,6 +109,22 @@ bool appendTrigger(BreakpointProxy &proxy, TeskHandle handle)
         return false;
     proxy.appendHardwareTrigger(*trigger);
     return true;
+}
+
+void endAll()
+{
+    if (g_proxies) {
+        // Each proxy leaves the sets as it goes.
+        const std::unordered_set<const void *> live = g_proxies->live;
+        for (const void *proxy : live)
+            delete static_cast<const BreakpointProxy *>(proxy);
+    }
+    delete std::exchange(g_proxies, nullptr);
+    if (g_triggers) {
+        for (const auto &trigger : *g_triggers)
+            handles::dropPlain(trigger.first);
+    }
+    delete std::exchange(g_triggers, nullptr);
 }
 
 } // namespace tesk::breakpoints

@@ -38,4 +38,8 @@ HardwareTrigger *liveTrigger(TeskHandle handle);
 // Appends a copy of the trigger to the proxy; false for an unknown trigger.
 bool appendTrigger(BreakpointProxy &proxy, TeskHandle trigger);
 
+// The library unloads: the proxies the host still owns and its triggers go, and every handle
+// dies. Proxies a dialog took went with the dialog.
+void endAll();
+
 } // namespace tesk::breakpoints

@@ -2,10 +2,24 @@
 
 #include "frame/windows/docking/dockwidget.h"
 
+#include <utility>
+
+namespace {
+
+CuiPaneRegistry *g_registry = nullptr;
+
+} // namespace
+
 CuiPaneRegistry *CuiPaneRegistry::instance()
 {
-    static CuiPaneRegistry *registry = new CuiPaneRegistry;
-    return registry;
+    if (!g_registry)
+        g_registry = new CuiPaneRegistry;
+    return g_registry;
+}
+
+void CuiPaneRegistry::end()
+{
+    delete std::exchange(g_registry, nullptr);
 }
 
 void CuiPaneRegistry::add(quint32 handle, DockWidget *dock)

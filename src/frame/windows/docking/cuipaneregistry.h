@@ -12,7 +12,9 @@ class DockWidget;
 class CuiPaneRegistry
 {
 public:
+    // Made on first use; ends when the library unloads.
     static CuiPaneRegistry *instance();
+    static void end();
 
     // Keeps the first dock window registered for a handle; 0 (no window box) is never kept.
     void add(quint32 handle, DockWidget *dock);

@@ -24,6 +24,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 constexpr QSize kFirstUndockSize(500, 400);
@@ -643,15 +645,26 @@ void frameFocusChanged(QWidget *old, QWidget *now)
 
 } // namespace
 
+namespace {
+
+// The watch on the application the library runs in. It goes with the library's own application;
+// a host's application outlives the library's windows and the library itself.
+QMetaObject::Connection g_frameFocusWatch;
+
+} // namespace
+
 void DockWidget::watchFrameFocus()
 {
-    // The application the library runs in: a library ended and started again runs in another.
-    static QPointer<QApplication> watched;
     auto *application = qobject_cast<QApplication *>(QCoreApplication::instance());
-    if (!application || watched == application)
+    if (!application || g_frameFocusWatch)
         return;
-    watched = application;
-    QObject::connect(application, &QApplication::focusChanged, application, &frameFocusChanged);
+    g_frameFocusWatch =
+        QObject::connect(application, &QApplication::focusChanged, application, &frameFocusChanged);
+}
+
+void DockWidget::unwatchFrameFocus()
+{
+    QObject::disconnect(std::exchange(g_frameFocusWatch, {}));
 }
 
 void DockWidget::notifyFocus()

@@ -95,6 +95,8 @@ public:
     // the pane of a main window. Focus taken by a child of a frame never reaches the frame's
     // own focus handler. Runs under the one re-entry flag of every focus notification.
     static void watchFrameFocus();
+    // Takes the watch off the application: the library's windows end, the application goes on.
+    static void unwatchFrameFocus();
     void notifyFocus();
 
 public slots:

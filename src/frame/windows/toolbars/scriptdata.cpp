@@ -1,5 +1,7 @@
 #include "frame/windows/toolbars/scriptdata.h"
 
+#include <utility>
+
 using NXmlSerial::XmlContext;
 
 namespace {
@@ -49,10 +51,22 @@ void ScriptMap::remove(const QString &name)
     emit ScriptData::instance()->mapUpdated();
 }
 
+namespace {
+
+ScriptData *g_data = nullptr;
+
+} // namespace
+
 ScriptData *ScriptData::instance()
 {
-    static ScriptData *data = new ScriptData;
-    return data;
+    if (!g_data)
+        g_data = new ScriptData;
+    return g_data;
+}
+
+void ScriptData::end()
+{
+    delete std::exchange(g_data, nullptr);
 }
 
 void ScriptData::Serialize(XmlContext &c)

@@ -32,8 +32,9 @@ class ScriptData : public QObject, public NXmlSerial::IXmlSerialize
     Q_OBJECT
 
 public:
-    // Created on first use; lives as long as the library.
+    // Created on first use; lives as long as the library (end).
     static ScriptData *instance();
+    static void end();
 
     void Serialize(NXmlSerial::XmlContext &c) override;
     ScriptMap &scripts() { return m_scripts; }

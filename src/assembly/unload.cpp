@@ -1,0 +1,64 @@
+// The one place where the library learns that it is unloaded, and ends what it made in the
+// order a process that goes on needs: what lives in the application and holds toolkit objects
+// while an application is still there, the library's own application, then the process-wide
+// objects of plain memory. Nothing of the library may stay reachable from the host's
+// application, nor be left behind as memory nobody can reach.
+#include "dialogs/ksodialogs_common.h"
+#include "frame/app/cuiapp.h"
+#include "frame/core/cuifunctionregistry.h"
+#include "frame/core/exportguard.h"
+#include "frame/core/hosttexts.h"
+#include "frame/menus/iconcache.h"
+#include "frame/menus/menutables.h"
+#include "frame/windows/docking/cuipaneregistry.h"
+#include "frame/windows/store.h"
+#include "frame/windows/toolbars/scriptdata.h"
+#include "objectinspector/objecttree.h"
+#include "symbols/breakpoints/breakpointhandles.h"
+#include "sync/syncregistration.h"
+#include "utilities/asciiline.h"
+
+namespace {
+
+// Process-wide objects that hold fonts, icons, pictures or widgets.
+void endToolkitHolders()
+{
+    endSyncWindow();
+    IconCache::end();
+    tesk::utilities::AsciiLine::forgetFonts();
+}
+
+// Process-wide objects of plain memory, once nothing that uses them is left.
+void endPlainHolders()
+{
+    tesk::breakpoints::endAll();
+    endSyncComponents();
+    ScriptData::end();
+    Store::end();
+    CuiPaneRegistry::end();
+    MenuTables::end();
+    CuiFunctionRegistry::end();
+    FileDialogMRU::end();
+    tesk::inspector::forgetObjectIds();
+    tesk::texts::end();
+}
+
+const bool g_unloadPrepared = [] {
+    tesk::app::setToolkitHoldersEnd(&endToolkitHolders);
+    tesk::watchProcessEnd();
+    return true;
+}();
+
+// Unloading runs the library's destructor functions before any of its static objects is
+// destroyed, so everything ended here is still whole. At the process's end they run after
+// statics of the library instead, and are not needed: the library's objects go with the
+// process's, and nothing of it needs to be handed back by this road.
+__attribute__((destructor)) void unloadLibrary()
+{
+    if (tesk::processEnding())
+        return;
+    tesk::app::endAtUnload();
+    endPlainHolders();
+}
+
+} // namespace
