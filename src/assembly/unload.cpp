@@ -14,8 +14,10 @@
 #include "frame/windows/store.h"
 #include "frame/windows/toolbars/scriptdata.h"
 #include "objectinspector/objecttree.h"
+#include "registers/regdatasets.h"
 #include "symbols/breakpoints/breakpointhandles.h"
 #include "sync/syncregistration.h"
+#include "system/lifetime.h"
 #include "utilities/asciiline.h"
 
 namespace {
@@ -34,6 +36,7 @@ void endPlainHolders()
     tesk::breakpoints::endAll();
     endSyncComponents();
     ScriptData::end();
+    RegDataSets::end();
     Store::end();
     CuiPaneRegistry::end();
     MenuTables::end();
@@ -57,6 +60,8 @@ __attribute__((destructor)) void unloadLibrary()
 {
     if (tesk::processEnding())
         return;
+    // What the library queued for later runs now, while its code is there.
+    tesk::lifetime::endQueuedCalls();
     tesk::app::endAtUnload();
     endPlainHolders();
 }

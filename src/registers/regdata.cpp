@@ -42,7 +42,7 @@ RegData::RegData(quint32 id, bool builtIn)
 
 RegData::~RegData()
 {
-    RegDataSets::instance().forget(this);
+    RegDataSets::forgetDeleted(this);
     // Views hold pointers to the items: they go first.
     m_userView.reset();
     qDeleteAll(m_viewsByName);

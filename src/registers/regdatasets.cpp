@@ -4,11 +4,35 @@
 
 #include <tesk/tesk_registers.h>
 
+#include <memory>
+#include <utility>
+
+namespace {
+// Lives until the library unloads: panes and hosts may hold data sets to the very last.
+RegDataSets *g_sets = nullptr;
+} // namespace
+
 RegDataSets &RegDataSets::instance()
 {
-    // Lives until the process ends: panes and hosts may hold data sets to the very last.
-    static RegDataSets *sets = new RegDataSets;
-    return *sets;
+    if (!g_sets)
+        g_sets = new RegDataSets;
+    return *g_sets;
+}
+
+void RegDataSets::end()
+{
+    const std::unique_ptr<RegDataSets> sets(std::exchange(g_sets, nullptr));
+    if (!sets)
+        return;
+    for (const auto &[id, data] : std::exchange(sets->m_sets, {}))
+        delete data;
+}
+
+void RegDataSets::forgetDeleted(RegData *data)
+{
+    // A data set deleted by end() finds no registry to leave, and makes none.
+    if (g_sets)
+        g_sets->forget(data);
 }
 
 RegDataSets::RegDataSets()

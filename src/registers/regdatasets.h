@@ -13,6 +13,9 @@ class RegDataSets
 {
 public:
     static RegDataSets &instance();
+    // Deletes every data set, the built-in ones too, once no pane shows any: the library
+    // unloads.
+    static void end();
 
     // False when a data set with the id exists already.
     bool create(quint32 id);
@@ -40,6 +43,7 @@ private:
     void makeBuiltIn(quint32 id, const char *placeholder);
     // A data set being deleted leaves the registry.
     void forget(RegData *data);
+    static void forgetDeleted(RegData *data);
 
     std::map<quint32, RegData *> m_sets;
 };

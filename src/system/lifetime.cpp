@@ -78,11 +78,10 @@ void deleteFromTheLoop(const QList<QPointer<QObject>> &objects)
         if (object)
             object->deleteLater();
     }
-    QCoreApplication *application = QCoreApplication::instance();
-    if (!application || QThread::currentThread()->loopLevel() > 0)
+    if (!QCoreApplication::instance() || QThread::currentThread()->loopLevel() > 0)
         return;
     QMetaObject::invokeMethod(
-        application,
+        queuedCallContext(),
         [objects] {
             for (const QPointer<QObject> &object : objects) {
                 if (object && state().depth > 0)
@@ -93,6 +92,28 @@ void deleteFromTheLoop(const QList<QPointer<QObject>> &objects)
         },
         Qt::QueuedConnection);
 }
+
+QObject *g_queuedCallContext = nullptr;
+
+} // namespace
+
+QObject *queuedCallContext()
+{
+    if (!g_queuedCallContext)
+        g_queuedCallContext = new QObject;
+    return g_queuedCallContext;
+}
+
+void endQueuedCalls()
+{
+    if (!g_queuedCallContext)
+        return;
+    if (QCoreApplication::instance())
+        QCoreApplication::sendPostedEvents(g_queuedCallContext, QEvent::MetaCall);
+    delete std::exchange(g_queuedCallContext, nullptr);
+}
+
+namespace {
 
 void deletePending()
 {

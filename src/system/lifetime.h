@@ -62,6 +62,12 @@ private:
     bool m_hasObject;
 };
 
+// The object the library's own queued calls run on (never the host's application): the calls
+// still queued on it when the library unloads are carried out then, while their code is there,
+// and the object goes with them.
+QObject *queuedCallContext();
+void endQueuedCalls();
+
 // Whether a scope is open: some frame below the caller may still use what it would end.
 bool inScope();
 

@@ -102,7 +102,7 @@ public:
     }
 
     // A main window with one dock window, shown; the tool tip, a window of its own; a text
-    // read back, a breakpoint proxy and a trigger the host never ends.
+    // read back, a breakpoint proxy, a trigger and a register data set the host never ends.
     bool makeFrame()
     {
         const auto newCode = find<PFN_QtCreateNewCode>("QtCreateNewCode");
@@ -125,8 +125,9 @@ public:
         const auto title = find<PFN_QtGetWindowTitle>("QtGetWindowTitle");
         const auto proxy = find<PFN_CuiBreakpointProxyCreate>("CuiBreakpointProxyCreate");
         const auto trigger = find<PFN_CuiHardwareTriggerCreate>("CuiHardwareTriggerCreate");
-        return made && title && proxy && trigger && title(0x1001, 0) && proxy(1) &&
-               trigger("Access", "Data access", 0);
+        const auto registers = find<PFN_CuiRegPaneDataCreate>("CuiRegPaneDataCreate");
+        return made && title && proxy && trigger && registers && title(0x1001, 0) && proxy(1) &&
+               trigger("Access", "Data access", 0) && registers(7) == 1;
     }
 
     // QtShutdown from a timer ends CuiRun, which answers 1; then the broker lets the library's

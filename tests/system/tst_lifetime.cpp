@@ -89,6 +89,21 @@ TEST(Lifetime, AHostPumpingItsOwnEventsDeletesWhatWasEndedInsideAScope)
     EXPECT_TRUE(windowGuard.isNull());
 }
 
+// The library unloads with a deletion still queued: it is carried out then, while the code
+// that deletes is there, instead of waiting for a pass of the host's that would run code gone.
+TEST(Lifetime, DeletionsStillQueuedAreCarriedOutWhenTheLibraryUnloads)
+{
+    testhost::startLibrary();
+    const QPointer<QObject> guard(new QObject);
+    {
+        lifetime::Scope scope;
+        lifetime::destroy(guard);
+    }
+    ASSERT_TRUE(guard) << "deleted before the event loop ran";
+    lifetime::endQueuedCalls();
+    EXPECT_TRUE(guard.isNull());
+}
+
 TEST(Lifetime, AModalRunEndsWhenItsOwnerIsEndedOrItsParentDiesInsideTheLoop)
 {
     testhost::startLibrary();

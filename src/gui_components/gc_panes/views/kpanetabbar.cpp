@@ -244,7 +244,8 @@ void KPaneTabBar::removePaneIfEmpty()
     if (count() > 0)
         return;
     const uint64_t paneId = m_tabWidget->pane()->paneId();
-    QTimer::singleShot(0, qApp, [paneId] { tesk::views::paneHost().removePane(paneId); });
+    QTimer::singleShot(0, tesk::lifetime::queuedCallContext(),
+                       [paneId] { tesk::views::paneHost().removePane(paneId); });
 }
 
 void KPaneTabBar::contextMenuEvent(QContextMenuEvent *event)
