@@ -295,6 +295,22 @@ TEST_F(DockSizes, ARestoredMemoryViewKeepsItsHeight)
     views->ops->Release(views);
 }
 
+// A layout restored after the show, one window after the other: the next window made in the
+// area shares out what the records left, not the windows they brought back.
+TEST_F(DockSizes, DocksRestoredOneAfterTheOtherAfterTheShowKeepTheirExtents)
+{
+    window();
+    QtFrameShow();
+    testhost::settle();
+    CuiSetDockWindowPersistanceData(kWindow, "Watch:2:0:0:0:0:180:400:1:0");
+    QtWindowCreate("Watch", &paneCallback, 60);
+    CuiSetDockWindowPersistanceData(kWindow, "Log:2:1:1:0:0:260:400:1:0");
+    QtWindowCreate("Log", &paneCallback, 61);
+    testhost::settle();
+    EXPECT_EQ(field(indexOf(60), 7), 180);
+    EXPECT_EQ(field(indexOf(61), 7), 260);
+}
+
 TEST_F(DockSizes, ADockTheUserWidenedIsNotGrownAfterwards)
 {
     MainWindow *main = window();

@@ -362,6 +362,9 @@ void DockLayout::shareEvenly(DockArea area)
     const int lineCount = int(lines.size());
     for (const auto &l : lines)
         for (QDockWidget *dock : l) {
+            // A window the user's layout sized keeps that size when another joins the area.
+            if (held(dock))
+                continue;
             const int inLine = int(l.size());
             m_extents.insert(dock, along(area) == Qt::Vertical
                                        ? QSize(size.width() / lineCount, size.height() / inLine)

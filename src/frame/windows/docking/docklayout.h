@@ -56,7 +56,8 @@ public:
     QSize extent(const QDockWidget *dock) const;
     void setExtent(QDockWidget *dock, QSize extent);
     // Shares the area evenly: across lines, and within a line among its windows. An area no
-    // larger than the least size of its dock windows shares a fifth of the main window.
+    // larger than the least size of its dock windows shares a fifth of the main window. A
+    // window whose extent is held keeps it.
     void shareEvenly(DockArea area);
     // Widens (or heightens) each line of the area to what its panes ask for, within the area's
     // share of the main window. A line holding a window whose extent is held keeps its extent.
