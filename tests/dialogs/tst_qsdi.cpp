@@ -346,14 +346,8 @@ ShownMessage shownMessage(const QWidget *dialog)
 // is broken within the screen, at the width the view shows.
 TEST_F(QsdiTest, MessageViewIsAsWideAsItsLongestLine)
 {
-    const QByteArray longest = "The program counter of core A is back at the reset vector 0x0000";
-    const QByteArray messages[] = {
-        "Core A was reset.\n" + longest + "\nGo on?",
-        longest + "\nReset.",
-        "Reset.\nGo on?\n" + longest,
-    };
-    for (const QByteArray &message : messages) {
-        QSDIDescription *d = describe(QSDI_KIND_PLAIN);
+    // The message shown with an OK button, as the user sees it before pressing it.
+    const auto showMessage = [this](QSDIDescription *d, const QByteArray &message) {
         d->texts->message = message.constData();
         QtQSDIAddButton(d, nullptr, 11, QSDI_ROLE_ACCEPT);
         ShownMessage shown;
@@ -363,6 +357,16 @@ TEST_F(QsdiTest, MessageViewIsAsWideAsItsLongestLine)
         });
         QtQSDIExecDialog(d);
         d->texts->message = nullptr;
+        return shown;
+    };
+    const QByteArray longest = "The program counter of core A is back at the reset vector 0x0000";
+    const QByteArray messages[] = {
+        "Core A was reset.\n" + longest + "\nGo on?",
+        longest + "\nReset.",
+        "Reset.\nGo on?\n" + longest,
+    };
+    for (const QByteArray &message : messages) {
+        const ShownMessage shown = showMessage(describe(QSDI_KIND_PLAIN), message);
         EXPECT_EQ(shown.linesPerHostLine, QList<int>(int(message.count('\n')) + 1, 1))
             << message.constData();
         EXPECT_GE(shown.blankRight, 0) << message.constData();
@@ -381,15 +385,7 @@ TEST_F(QsdiTest, MessageViewIsAsWideAsItsLongestLine)
         QSDIDescription *d = nullptr;
         ASSERT_EQ(QtQSDIInitDialog(&d, QSDI_KIND_PLAIN, icon, QSDI_MODE_MODAL, 0, 0), 0);
         m_descriptions.push_back(d);
-        d->texts->message = paragraph.constData();
-        QtQSDIAddButton(d, nullptr, 11, QSDI_ROLE_ACCEPT);
-        ShownMessage shown;
-        m_answers.setHandler([&](const ModalAnswers::Request &request) {
-            shown = shownMessage(request.widget);
-            qobject_cast<QDialog *>(request.widget.data())->accept();
-        });
-        QtQSDIExecDialog(d);
-        d->texts->message = nullptr;
+        const ShownMessage shown = showMessage(d, paragraph);
         ASSERT_EQ(shown.linesPerHostLine.size(), 1) << "icon " << icon;
         EXPECT_GT(shown.linesPerHostLine[0], 4) << "icon " << icon;
         EXPECT_GE(shown.blankRight, 0) << "icon " << icon;

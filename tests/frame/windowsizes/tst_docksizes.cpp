@@ -164,6 +164,16 @@ public:
     QSize sizeHint() const override { return wish; }
 };
 
+// The pane docked in the area (0 right, 1 bottom) of the main window, laid out.
+DockWidget *dockAsking(MainWindow *main, int area, const char *name, AskingPane *pane,
+                       TeskHandle box)
+{
+    QtCreateDocked(area, 0);
+    DockWidget *holder = main->createDockWidget(name, pane, &paneCallback, box);
+    testhost::settle();
+    return holder;
+}
+
 } // namespace
 
 TEST_F(DockSizes, APaneThatAsksForMoreOnceDockedGetsIt)
@@ -172,10 +182,7 @@ TEST_F(DockSizes, APaneThatAsksForMoreOnceDockedGetsIt)
     QtFrameShow();
     dock(1, "Output", 40);
     auto *pane = new AskingPane;
-    QtCreateDocked(1, 0);
-    DockWidget *holder = main->createDockWidget("Memory", pane, &paneCallback, 41);
-    ASSERT_TRUE(holder);
-    testhost::settle();
+    ASSERT_TRUE(dockAsking(main, 1, "Memory", pane, 41));
     ASSERT_LT(pane->height(), 250);
     pane->wish = QSize(60, 250);
     pane->updateGeometry();
@@ -316,10 +323,8 @@ TEST_F(DockSizes, ADockTheUserWidenedIsNotGrownAfterwards)
     MainWindow *main = window();
     QtFrameShow();
     auto *pane = new AskingPane;
-    QtCreateDocked(0, 0);
-    DockWidget *holder = main->createDockWidget("Watch", pane, &paneCallback, 60);
+    DockWidget *holder = dockAsking(main, 0, "Watch", pane, 60);
     ASSERT_TRUE(holder);
-    testhost::settle();
     const int before = holder->width();
     dragSeparatorBefore(main, holder, -80);
     const int dragged = holder->width();
@@ -333,10 +338,8 @@ TEST_F(DockSizes, APaneGrowsItsDockOnceAndWithinItsShare)
     MainWindow *main = window();
     QtFrameShow();
     auto *pane = new AskingPane;
-    QtCreateDocked(0, 0);
-    DockWidget *holder = main->createDockWidget("Watch", pane, &paneCallback, 70);
+    DockWidget *holder = dockAsking(main, 0, "Watch", pane, 70);
     ASSERT_TRUE(holder);
-    testhost::settle();
     ASSERT_LT(holder->width(), 250);
     askFor(pane, QSize(250, 60));
     const int grown = holder->width();
@@ -348,10 +351,8 @@ TEST_F(DockSizes, APaneGrowsItsDockOnceAndWithinItsShare)
     // A pane asking for the height of a screen below the code gets no more than two fifths of
     // the window.
     auto *tall = new AskingPane;
-    QtCreateDocked(1, 0);
-    DockWidget *tallHolder = main->createDockWidget("Tall", tall, &paneCallback, 71);
+    DockWidget *tallHolder = dockAsking(main, 1, "Tall", tall, 71);
     ASSERT_TRUE(tallHolder);
-    testhost::settle();
     askFor(tall, QSize(60, 2000));
     EXPECT_GT(tallHolder->height(), 800 / 5);
     EXPECT_LE(tallHolder->height(), 800 * 2 / 5);
