@@ -33,6 +33,15 @@ bool startChild(QProcess &child, const InspectorPeer &peer, const char *program,
     return child.waitForStarted();
 }
 
+// Closes the child's input, its sign to end, and expects it to end normally with 0.
+void expectEndsCleanly(QProcess &child)
+{
+    child.closeWriteChannel();
+    testhost::pumpUntil([&] { return child.state() == QProcess::NotRunning; }, 30000);
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+}
+
 } // namespace
 
 TEST(InspectorAtStartUp, OneClientAndOnlyWhenThePortIsNamed)
@@ -87,10 +96,7 @@ TEST(InspectorAtStartUp, AHostsStartUpLogsInAndAnswersTheTool)
     ASSERT_TRUE(peer.commands()[0].getData(&tree));
     EXPECT_EQ(tree.applicationPath(), data.applicationPath);
 
-    child.closeWriteChannel();
-    testhost::pumpUntil([&] { return child.state() == QProcess::NotRunning; }, 30000);
-    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+    expectEndsCleanly(child);
     EXPECT_EQ(child.readAllStandardOutput().toStdString(), "client=yes\n");
 }
 
@@ -115,10 +121,7 @@ TEST(InspectorAtStartUp, AHostThatUnloadsTheLibraryEndsCleanly)
         // Tracing: the signal hooks are in use.
         const SignalFilterList noFilter;
         peer.send(ProtocolCommand::SetSignalFilter, &noFilter);
-        child.closeWriteChannel();
-        testhost::pumpUntil([&] { return child.state() == QProcess::NotRunning; }, 30000);
-        EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+        expectEndsCleanly(child);
     }
 }
 
@@ -153,7 +156,5 @@ TEST(InspectorAtStartUp, ATracedIdleHostSendsNothingBeyondItsLogin)
     EXPECT_TRUE(
         members.contains(QStringLiteral("activated(QSocketDescriptor,QSocketNotifier::Type)")))
         << qPrintable(shown);
-    child.closeWriteChannel();
-    testhost::pumpUntil([&] { return child.state() == QProcess::NotRunning; }, 30000);
-    EXPECT_EQ(child.exitCode(), 0);
+    expectEndsCleanly(child);
 }
