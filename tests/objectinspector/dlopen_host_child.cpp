@@ -2,15 +2,13 @@
 // makes the inspector client when QT_INSPECTOR_PORT is set), runs the library's loop until its
 // standard input closes, unloads the library and only then deletes its application. With the
 // argument "ownloop" it runs its own loop instead and never the library's.
+#include "childloopend.h"
 #include "sanitizerdefaults.h"
 
 #include <QApplication>
-#include <QSocketNotifier>
-#include <QTimer>
 
 #include <cstdio>
 #include <dlfcn.h>
-#include <unistd.h>
 
 int main(int argc, char **argv)
 {
@@ -26,20 +24,7 @@ int main(int argc, char **argv)
     char commandLine[] = "";
     if (!init || !run || init("dlopen_host_child", commandLine) != 1)
         return 3;
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(&input, &QSocketNotifier::activated, [&input] {
-        char byte;
-        if (read(STDIN_FILENO, &byte, 1) <= 0) {
-            input.setEnabled(false);
-            QCoreApplication::exit(0);
-        }
-    });
-    // Whatever the test does, the child ends.
-    int result = 0;
-    QTimer::singleShot(60000, [&result] {
-        result = 1;
-        QCoreApplication::exit(1);
-    });
+    endLoopWhenInputCloses();
     const bool ownLoop = argc > 1 && qstrcmp(argv[1], "ownloop") == 0;
     if (ownLoop)
         QApplication::exec();
@@ -48,5 +33,5 @@ int main(int argc, char **argv)
     if (dlclose(library) != 0)
         return 4;
     delete application;
-    return result;
+    return childTimedOut() ? 1 : 0;
 }
