@@ -84,6 +84,63 @@ TEST_F(ViewsTest, ANewViewTakesTheSettingsThenTheSubjectsTarget)
     EXPECT_EQ(manager()->pane(view->paneId())->targetId(), 3u);
 }
 
+// The settings text a host stores of the view, read through the view's face.
+std::string storedSettings(IGcp_ViewsManager *face, uint64_t viewId)
+{
+    IGc_Window *window = nullptr;
+    mosk::release(face->ops->findWindow(face, viewId, &window));
+    if (!window)
+        return std::string();
+    auto *view = reinterpret_cast<IGc_View *>(window);
+    MoskValue *value = moskValueCreate("");
+    std::string text;
+    if (MoskResult failed = view->ops->saveSettings(view, value))
+        mosk::release(failed);
+    else if (const char *chars = nullptr; value->ops->getText(value, &chars) == nullptr && chars)
+        text = chars;
+    mosk::release(value);
+    mosk::release(window);
+    return text;
+}
+
+TEST_F(ViewsTest, AddressesOfTargetsASessionNeverShowedAreStoredAgain)
+{
+    sim().setTargetName(43, "Other target");
+    usettings::KUniversalSettings group;
+    group.setString("TargetName_0", "target 42");
+    group.setString("TargetAddress_0", "0x40");
+    group.setString("TargetName_1", "Other target");
+    group.setString("TargetAddress_1", "0x80");
+    std::string stored;
+    usettings::settingsToString(group, stored);
+
+    // This session looks at target 42 alone and moves on there.
+    subject().setCurrent(42, 0);
+    uint64_t first = 0;
+    ASSERT_EQ(face->ops->createView(face, GC_NO_ID, "Memory", stored.c_str(), 3, &first), nullptr);
+    ASSERT_NE(memoryView(first), nullptr);
+    memoryView(first)->setStartAddress(QStringLiteral("0x60"), false);
+    const std::string saved = storedSettings(face, first);
+    usettings::KUniversalSettings back;
+    ASSERT_TRUE(usettings::settingsFromString(back, saved)) << saved;
+    EXPECT_EQ(back.getString("TargetName_0"), "target 42");
+    EXPECT_EQ(back.getString("TargetAddress_0"), "0x00000060");
+    EXPECT_EQ(back.getString("TargetName_1"), "Other target") << saved;
+    EXPECT_EQ(back.getString("TargetAddress_1"), "0x80") << "in the form it was stored";
+    EXPECT_EQ(back.getString("TargetName_2"), "");
+
+    // The next session shows the other target first: it starts where the first one left it,
+    // and target 42 where this session moved it.
+    subject().setCurrent(43, 0);
+    uint64_t second = 0;
+    ASSERT_EQ(face->ops->createView(face, GC_NO_ID, "Memory", saved.c_str(), 3, &second), nullptr);
+    KViewMemory *view = memoryView(second);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->startAddressText(), "0x00000080");
+    view->setTarget(42);
+    EXPECT_EQ(view->startAddressText(), "0x00000060");
+}
+
 TEST_F(ViewsTest, EventsReachThePanesOfTheSubjectsIdOrAllForIdZero)
 {
     const uint64_t five = viewIn(newPane(5));

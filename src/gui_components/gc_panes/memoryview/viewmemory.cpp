@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <set>
 #include <utility>
 
 namespace {
@@ -958,14 +959,29 @@ bool KViewMemory::eventFilter(QObject *o, QEvent *e)
 void KViewMemory::saveSettings(std::string &settings)
 {
     usettings::KUniversalSettings group;
+    std::set<std::string> written;
+    int pair = 0;
     for (int i = 0;; ++i) {
         const uint32_t id = m_info->targetIdAt(i);
         if (id == 0)
             break;
         const UMemoryAddress address = m_info->startAddressOf(id);
-        group.setString(keyOf("TargetName_", i), m_bridge->targetName(int(id)));
-        group.setString(keyOf("TargetAddress_", i),
+        const std::string name = m_bridge->targetName(int(id));
+        group.setString(keyOf("TargetName_", pair), name);
+        group.setString(keyOf("TargetAddress_", pair),
                         address.isValid() ? m_bridge->addressToText(int(id), address) : "");
+        written.insert(name);
+        ++pair;
+    }
+    // The addresses of targets this run never showed go back as they came: looking at one core
+    // must not lose another core's place for the next session. A target shown meanwhile wrote
+    // its own pair above, which a later pair of the same name would override when read back.
+    for (const auto &[name, address] : m_pendingAddresses) {
+        if (written.count(name) != 0)
+            continue;
+        group.setString(keyOf("TargetName_", pair), name);
+        group.setString(keyOf("TargetAddress_", pair), address);
+        ++pair;
     }
     group.setInt("Columns", columnsId());
     group.setInt("DataSizeId", dataSizeId());

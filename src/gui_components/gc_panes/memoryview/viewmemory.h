@@ -303,5 +303,7 @@ private:
     bool m_selectionSyncSuspended = false;
     // Whether the current target is on screen (after setTarget(0) it is not, though kept).
     bool m_targetShown = false;
+    // Stored start addresses (by target name) whose target has not been shown yet; written
+    // back with the view's own so that they outlive a session that never showed them.
     std::map<std::string, std::string> m_pendingAddresses;
 };
