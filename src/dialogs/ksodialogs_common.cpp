@@ -3,15 +3,18 @@
 #include "frame/core/hosttext.h"
 #include "system/debugoutput.h"
 #include "system/filedialogroom.h"
+#include "system/filelock.h"
 #include "system/modalseam.h"
 #include "system/nativeloaddialogs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -23,6 +26,8 @@ using tesk::system::ModalSeam;
 const char kOrderKey[] = "cuifiledlg/MRU/Order";
 const char kEntryKey[] = "cuifiledlg/MRU/%1";
 const char kSeparator[] = "::";
+// Beside the settings file; QSettings itself takes the name with ".lock" for a lock of its own.
+const char kLockSuffix[] = ".folders-lock";
 
 QString allFiles()
 {
@@ -267,14 +272,19 @@ void FileDialogMRU::end()
 
 void FileDialogMRU::reload()
 {
-    m_entries.clear();
-    const auto settings = openSettings();
-    const QString order = settings->value(QLatin1String(kOrderKey)).toString();
+    m_entries = readEntries(*openSettings());
+}
+
+QList<FileDialogMRU::Entry> FileDialogMRU::readEntries(const QSettings &settings)
+{
+    QList<Entry> entries;
+    const QString order = settings.value(QLatin1String(kOrderKey)).toString();
     for (const QChar letter : order) {
-        const QString text = settings->value(QString::fromLatin1(kEntryKey).arg(letter)).toString();
+        const QString text = settings.value(QString::fromLatin1(kEntryKey).arg(letter)).toString();
         const QString separator = QLatin1String(kSeparator);
-        m_entries.append({text.section(separator, 0, 0), text.section(separator, 1, 1)});
+        entries.append({text.section(separator, 0, 0), text.section(separator, 1, 1)});
     }
+    return entries;
 }
 
 QString FileDialogMRU::programKey() const
@@ -293,6 +303,16 @@ QString FileDialogMRU::lastDir(const QString &key) const
 
 bool FileDialogMRU::setLastDir(const QString &key, const QString &dir)
 {
+    const QString fileName = openSettings()->fileName();
+    // Other host programs save the list too, each its own entry: the list is read again and
+    // written back under the lock, so that none of them writes over another's entry with what
+    // it read at its start. The settings file itself is replaced at every write and cannot
+    // carry the lock.
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
+    const tesk::system::HeldFileLock lock(fileName + QLatin1String(kLockSuffix));
+    const auto settings = openSettings();
+    if (lock.isHeld())
+        m_entries = withEntriesOnlyHeld(readEntries(*settings), m_entries);
     for (qsizetype i = 0; i < m_entries.size(); ++i) {
         if (m_entries.at(i).first == key) {
             m_entries.removeAt(i);
@@ -300,26 +320,44 @@ bool FileDialogMRU::setLastDir(const QString &key, const QString &dir)
         }
     }
     m_entries.prepend({key, dir});
-    return save();
+    if (lock.isHeld())
+        return save(*settings);
+    tesk::system::debugOutput("The remembered directories were not saved: another program held " +
+                              (fileName + QLatin1String(kLockSuffix)).toStdString() +
+                              " for too long\n");
+    return false;
 }
 
-bool FileDialogMRU::save() const
+// The list as stored, then the entries only this run still holds (those beyond the stored
+// ones).
+QList<FileDialogMRU::Entry> FileDialogMRU::withEntriesOnlyHeld(QList<Entry> stored,
+                                                               const QList<Entry> &held)
 {
-    const auto settings = openSettings();
+    const qsizetype storedCount = stored.size();
+    for (const Entry &entry : held) {
+        const auto sameKey = [&entry](const Entry &other) { return other.first == entry.first; };
+        if (std::none_of(stored.cbegin(), stored.cbegin() + storedCount, sameKey))
+            stored.append(entry);
+    }
+    return stored;
+}
+
+bool FileDialogMRU::save(QSettings &settings) const
+{
     QString order;
     for (int i = 0; i < m_entries.size() && i < kMaxSaved; ++i) {
         const QChar letter(char16_t(u'a' + i));
         const Entry &entry = m_entries.at(i);
-        settings->setValue(QString::fromLatin1(kEntryKey).arg(letter),
-                           entry.first + QLatin1String(kSeparator) + entry.second);
+        settings.setValue(QString::fromLatin1(kEntryKey).arg(letter),
+                          entry.first + QLatin1String(kSeparator) + entry.second);
         order += letter;
     }
-    settings->setValue(QLatin1String(kOrderKey), order);
-    settings->sync();
-    if (settings->status() == QSettings::NoError)
+    settings.setValue(QLatin1String(kOrderKey), order);
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
         return true;
     tesk::system::debugOutput("The remembered directories could not be written to " +
-                              settings->fileName().toStdString() + '\n');
+                              settings.fileName().toStdString() + '\n');
     return false;
 }
 

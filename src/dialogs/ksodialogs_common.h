@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+class QSettings;
 class QWidget;
 
 // Modes of runFileDialog: tesk::core::OpenOneFile (0), OpenFiles (1), SaveFile (2).
@@ -72,9 +73,11 @@ public:
     static void end();
 
     QString lastDir(const QString &key) const;
-    // Puts the pair in front (dropping the key's older entry) and saves at once; false (the
-    // list still holds the pair for this run, and the debug output says why) when the settings
-    // could not be written.
+    // Puts the pair in front (dropping the key's older entry) and saves at once. The saved list
+    // is read again first, under a lock that other host programs saving theirs take too, so
+    // that their entries stay as they saved them. False (the list still holds the pair for
+    // this run, and the debug output says why) when the settings could not be written or
+    // another held the lock for longer than 1.5 seconds.
     bool setLastDir(const QString &key, const QString &dir);
     const QList<Entry> &entries() const { return m_entries; }
 
@@ -86,7 +89,9 @@ public:
 
 private:
     FileDialogMRU();
-    bool save() const;
+    static QList<Entry> readEntries(const QSettings &settings);
+    static QList<Entry> withEntriesOnlyHeld(QList<Entry> stored, const QList<Entry> &held);
+    bool save(QSettings &settings) const;
 
     QList<Entry> m_entries;
     QString m_programKey;

@@ -1,15 +1,13 @@
 #include "system/fileappend.h"
 
+#include "system/filelock.h"
 #include "system/regularfile.h"
 
 #include <QFile>
 
 #include <cerrno>
-#include <chrono>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 namespace tesk::system {
@@ -62,27 +60,6 @@ bool endsWithLineFeed(int fd, off_t size)
     return size == 0 || ::pread(fd, &last, 1, size - 1) != 1 || last == '\n';
 }
 
-// Another writer of the same file is done within this; a holder of the lock that keeps it
-// longer (a program guarding its own file against a second copy of itself) is not waited for.
-constexpr std::chrono::milliseconds kLockWait(1500);
-
-// Another writer of the same file waits here, so that two records never interleave; the lock
-// goes with the descriptor. Never for longer than the wait given: the caller is the user
-// interface.
-bool lockWithin(int fd, std::chrono::milliseconds wait)
-{
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            return true;
-        if (errno == EINTR)
-            continue;
-        if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
-
 } // namespace
 
 bool appendWhole(const QString &fileName, const QByteArray &bytes, AppendStart start)
@@ -92,7 +69,7 @@ bool appendWhole(const QString &fileName, const QByteArray &bytes, AppendStart s
         fd.reset(openRegularDescriptor(fileName, O_WRONLY | O_APPEND | O_CREAT));
     if (fd.get() < 0)
         return false;
-    if (!lockWithin(fd.get(), kLockWait))
+    if (!lockWithin(fd.get()))
         return false;
     struct stat before
     {

@@ -5,17 +5,24 @@
 #include "testhost.h"
 
 #include "dialogs/ksodialogs_common.h"
+#include "system/filelock.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -153,6 +160,104 @@ TEST_F(RememberedDirectories, DoubleColonCutsTheEntryWhenReadBack)
     mru()->reload();
     EXPECT_EQ(mru()->entries().first(),
               FileDialogMRU::Entry(QStringLiteral("/bin/a"), QStringLiteral("b")));
+}
+
+// Another host program using the same home area: it remembers its folder `count` times. With
+// a file to wait for, it says "ready" and saves once the file is there.
+class OtherProgram
+{
+public:
+    OtherProgram(const QString &key, const QString &folder, int count, const QString &go = {})
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("KSODEBUG_HOME"), testhost::homeDir());
+        env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QStringLiteral("1"));
+        m_process.setProcessEnvironment(env);
+        QStringList arguments{key, folder, QString::number(count)};
+        if (!go.isEmpty())
+            arguments << go;
+        m_process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/folders_child"),
+                        arguments);
+    }
+    bool ready()
+    {
+        m_output += m_process.readAllStandardOutput();
+        return m_output.contains("ready\n");
+    }
+    // What it saved: how many of its saves succeeded, or -1 when it did not end well.
+    int finish()
+    {
+        if (!m_process.waitForFinished(60000) || m_process.exitStatus() != QProcess::NormalExit ||
+            m_process.exitCode() != 0)
+            return -1;
+        m_output += m_process.readAllStandardOutput();
+        const qsizetype at = m_output.indexOf("saved=");
+        return at < 0 ? -1 : m_output.mid(at + 6).trimmed().toInt();
+    }
+
+private:
+    QProcess m_process;
+    QByteArray m_output;
+};
+
+TEST_F(RememberedDirectories, AnotherProgramsFolderSavedMeanwhileStays)
+{
+    setFileDialogLastDir(QStringLiteral("/mine/1"));
+    // The other program starts after this one read the list, and saves its own folder.
+    OtherProgram other(QStringLiteral("/bin/other"), QStringLiteral("/other"), 1);
+    ASSERT_EQ(other.finish(), 1);
+    setFileDialogLastDir(QStringLiteral("/mine/2"));
+
+    mru()->reload();
+    EXPECT_EQ(mru()->lastDir(QStringLiteral("/bin/other")), QStringLiteral("/other/0"));
+    EXPECT_EQ(fileDialogLastDir(), QStringLiteral("/mine/2"));
+    EXPECT_EQ(settings().value("cuifiledlg/MRU/Order").toString(), QStringLiteral("ab"));
+}
+
+TEST_F(RememberedDirectories, ProgramsSavingAtOnceKeepEachOthersFolders)
+{
+    const QString go = testhost::homeDir() + QStringLiteral("/folders-go");
+    QFile::remove(go);
+    constexpr int kPrograms = 4;
+    constexpr int kSaves = 40;
+    std::vector<std::unique_ptr<OtherProgram>> programs;
+    for (int i = 0; i < kPrograms; ++i)
+        programs.push_back(std::make_unique<OtherProgram>(
+            QStringLiteral("/bin/host%1").arg(i), QStringLiteral("/host%1").arg(i), kSaves, go));
+    ASSERT_TRUE(testhost::pumpUntil(
+        [&] {
+            return std::all_of(programs.begin(), programs.end(),
+                               [](const auto &program) { return program->ready(); });
+        },
+        60000));
+    QFile(go).open(QIODevice::WriteOnly);
+    for (auto &program : programs)
+        EXPECT_EQ(program->finish(), kSaves);
+    QFile::remove(go);
+
+    mru()->reload();
+    EXPECT_EQ(mru()->entries().size(), kPrograms);
+    for (int i = 0; i < kPrograms; ++i)
+        EXPECT_EQ(mru()->lastDir(QStringLiteral("/bin/host%1").arg(i)),
+                  QStringLiteral("/host%1/%2").arg(i).arg(kSaves - 1));
+}
+
+TEST_F(RememberedDirectories, ALockHeldTooLongSavesNothingButKeepsTheFolderForThisRun)
+{
+    setFileDialogLastDir(QStringLiteral("/mine/1"));
+    const QString lockFile = settings().fileName() + QStringLiteral(".folders-lock");
+    {
+        // Another program stopped while saving.
+        const tesk::system::HeldFileLock held(lockFile);
+        ASSERT_TRUE(held.isHeld());
+        testhost::DebugCapture output;
+        EXPECT_FALSE(mru()->setLastDir(mru()->programKey(), QStringLiteral("/mine/2")));
+        EXPECT_TRUE(output.contains("folders-lock")) << output.text();
+    }
+    EXPECT_EQ(fileDialogLastDir(), QStringLiteral("/mine/2"));
+    EXPECT_EQ(settings().value("cuifiledlg/MRU/a").toString(),
+              QCoreApplication::applicationFilePath() + QStringLiteral("::/mine/1"));
+    EXPECT_TRUE(mru()->setLastDir(mru()->programKey(), QStringLiteral("/mine/3")));
 }
 
 class FileChooser : public RememberedDirectories
