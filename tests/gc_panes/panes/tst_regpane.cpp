@@ -671,16 +671,16 @@ TEST_F(RegPaneStoreTest, ChangesToTheUserViewAreSaved)
     EXPECT_EQ(store.records["Connection/Board"].at("RegUserViewEnabled"), "1");
 }
 
-TEST_F(RegPaneStoreTest, AnUnnamedDataSetLoadsNothingButStillSaves)
+TEST_F(RegPaneStoreTest, AnUnnamedDataSetLoadsItsUserViewFromWhereItSavesIt)
 {
     store.records["Connection/"] = {{"RegUserViewEnabled", "1"},
                                     {"RegUserViewConfig", "Core.R0^^0"}};
     show("");
-    EXPECT_FALSE(regPane()->currentPage()->userViewEnabled);
-    EXPECT_TRUE(userEntries(id).isEmpty());
+    EXPECT_TRUE(regPane()->currentPage()->userViewEnabled);
+    EXPECT_EQ(userEntries(id), QStringList({"Core.R0/0"}));
     regPane()->menuCommand(RegPane::CommandToggleUserView);
-    EXPECT_EQ(store.records["Connection/"].at("RegUserViewEnabled"), "1");
-    EXPECT_EQ(store.records["Connection/"].at("RegUserViewConfig"), "");
+    EXPECT_EQ(store.records["Connection/"].at("RegUserViewEnabled"), "0");
+    EXPECT_EQ(store.records["Connection/"].at("RegUserViewConfig"), "Core.R0^^0");
 }
 
 TEST_F(RegPaneStoreTest, AStoreErrorSkipsTheStepAndStaysInside)

@@ -380,7 +380,8 @@ QString settingsKey(const RegData *data)
 
 void RegPane::loadUserView()
 {
-    if (!m_currentData || m_currentData->displayName().isEmpty() || !m_currentPage)
+    // A data set without a display name saves under "Connection/" and loads from there too.
+    if (!m_currentData || !m_currentPage)
         return;
     const QMap<QString, QString> stored =
         tesk::registers::readSettings(settingsKey(m_currentData), {kEnabledName, kConfigName});
