@@ -136,6 +136,7 @@ void runToolbarDemo(void *library, const char *homeDir, const std::string &scree
     const auto setIcon = DEMO_RESOLVE(library, QtSetEditorBarIcon);
     const auto createScripts = DEMO_RESOLVE(library, CuiScriptToolBarCreate);
     const auto storeScripts = DEMO_RESOLVE(library, CuiScriptFiles_Store);
+    const auto loadScripts = DEMO_RESOLVE(library, CuiScriptFiles_Load);
     const auto testFunction = DEMO_RESOLVE(library, CuiTestFunction);
 
     if (!createFind(kFrameContext, &onFindAction)) {
@@ -144,9 +145,11 @@ void runToolbarDemo(void *library, const char *homeDir, const std::string &scree
     }
     setFileName(kFrameContext, "src/main.c");
     setIcon(kFrameContext, 3, "readwrite");
-    createScripts(kFrameContext, &onScript);
+    // The list of the last run first: a toolbar shows the list as it is when made.
     const std::string file = std::string(homeDir ? homeDir : ".") + "/scripts.ini";
-    std::printf("host: find and script toolbars up; script list stored: %d\n",
+    const int loaded = loadScripts(file.c_str(), "scripts");
+    createScripts(kFrameContext, &onScript);
+    std::printf("host: find and script toolbars up; script list loaded: %d, stored: %d\n", loaded,
                 storeScripts(file.c_str(), "scripts"));
     int printed = 0;
     testFunction(kFrameContext, &countingPrint, &printed, "menu", nullptr, nullptr, nullptr,

@@ -33,13 +33,16 @@ TESK_EXPORT void QtSetEditorBarFocusText(TeskHandle window);
 TESK_EXPORT void QtSetEditorBarFocusLine(TeskHandle window);
 
 /* Creates the script toolbar of the main window with that handle; 0 when no main window has
-   the handle. The script list is shared by all script toolbars. */
+   the handle. The script list is shared by all script toolbars; a toolbar shows the list as it
+   is when the toolbar is made, so load a stored list (CuiScriptFiles_Load) before this call. */
 TESK_EXPORT int CuiScriptToolBarCreate(TeskHandle window, CuiScriptToolBarFn callback);
 /* Appends the script list to the file as the section "[tag]"; 1, or 0 when the file cannot
    be opened. A file another holds locked (flock) is waited for at most 1.5 seconds; then 0,
    and the file is left as it was. */
 TESK_EXPORT int CuiScriptFiles_Store(const char *file, const char *tag);
-/* Loads the script list from the first section "[tag]" of the file; 1 when it was read. */
+/* Loads the script list from the first section "[tag]" of the file; 1 when it was read. A
+   script toolbar that already exists is not told: it shows its earlier list until the user
+   next adds or removes a script. Load the list before making the toolbars. */
 TESK_EXPORT int CuiScriptFiles_Load(const char *file, const char *tag);
 
 #endif
