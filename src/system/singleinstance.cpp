@@ -1,5 +1,7 @@
 #include "system/singleinstance.h"
 
+#include "system/filelock.h"
+
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDeadlineTimer>
@@ -29,6 +31,11 @@ constexpr int kMaxConnections = 8;
 // Instances allowed to share an id each listen under a name of their own: the first free one
 // of these. A later one stays findable when an earlier one ends.
 constexpr int kNameSlots = 16;
+
+// A starting instance holds the turn to check and claim for its check: about a greeting's
+// deadline for each instance that is still starting and does not greet yet. One that holds it
+// longer is another copy that hangs while starting.
+constexpr std::chrono::milliseconds kClaimWait(10000);
 
 // Greeting: the id in UTF-8 and a newline. Message: a 32-bit byte count, then the text as
 // UTF-16 with its terminating zero (2n + 2 bytes for n characters).
@@ -170,6 +177,22 @@ bool SingleInstance::isRunning() const
 {
     QLocalSocket socket;
     return connectToOther(socket, kConnectTimeoutMs);
+}
+
+bool SingleInstance::claim()
+{
+    // Checked and then claimed by each in turn, or every one of several started at the same
+    // moment would check before any listens, and none would find another.
+    const QString name = serverName(m_id);
+    if (name.isEmpty()) {
+        const bool running = isRunning();
+        listen();
+        return running;
+    }
+    const HeldFileLock turn(name + QStringLiteral(".claim"), kClaimWait);
+    const bool running = !turn.isHeld() || isRunning();
+    listen();
+    return running;
 }
 
 bool SingleInstance::listen()

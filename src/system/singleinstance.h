@@ -37,6 +37,10 @@ public:
 
     // True when another instance with this id is listening, under any of its names.
     bool isRunning() const;
+    // Checks for another instance and starts listening as one step: instances started at the
+    // same moment take turns, so each finds the ones before it. True when another was found
+    // (or is starting and holds the turn for too long).
+    bool claim();
     // Starts listening under the first free name so that other instances find this one; a
     // second call does nothing.
     bool listen();

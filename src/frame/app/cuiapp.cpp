@@ -362,8 +362,9 @@ int initialise(const char *programName, const char *commandLine)
     f.application = new CuiWinApp(id, f.argc, f.argv.data());
     applyPlainStyle();
 
-    if (!qEnvironmentVariableIsSet("KSODEBUG_ALLOW_MULTIPLE_INSTANCES") &&
-        f.application->isRunning() && !userAcceptsSecondInstance()) {
+    // The check also claims the home area: of several started at once only one goes unasked.
+    if (!qEnvironmentVariableIsSet("KSODEBUG_ALLOW_MULTIPLE_INSTANCES") && f.application->claim() &&
+        !userAcceptsSecondInstance()) {
         f.application->quit();
         delete f.application;
         f.application = nullptr;

@@ -22,6 +22,11 @@ bool QtSingleApplication::isRunning() const
     return m_instance->isRunning();
 }
 
+bool QtSingleApplication::claim()
+{
+    return m_instance->claim();
+}
+
 void QtSingleApplication::initialize(bool activate)
 {
     if (m_initialized)

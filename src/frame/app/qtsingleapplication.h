@@ -19,6 +19,9 @@ public:
 
     QString id() const;
     bool isRunning() const;
+    // Whether another instance is running, found and this one made findable in one step (see
+    // SingleInstance::claim); initialize then only connects the messages.
+    bool claim();
     // Makes this instance findable; a second call does nothing.
     void initialize(bool activate = true);
     bool isInitialized() const;

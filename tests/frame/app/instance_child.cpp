@@ -1,11 +1,18 @@
 // A second instance of the library, started by the single-instance tests: it answers the
 // another-copy question as told by its first argument ("yes" or "no"), starts with the command
-// line of its second argument, if any, and prints what it saw.
+// line of its second argument, if any, and prints what it saw. Given a third argument, a file,
+// it says "waiting", starts once the file is there (so that several start at the same moment)
+// and, started, stays findable until its input closes.
 #include "modalanswers.h"
+#include "objectinspector/childloopend.h"
 #include "sanitizerdefaults.h"
 #include "testhost.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QStyle>
+#include <QThread>
 #include <QWidget>
 
 #include <cstdio>
@@ -28,6 +35,15 @@ int main(int argc, char **argv)
         answer(request);
     });
     std::string commandLine = argc > 2 ? argv[2] : "";
+    const bool together = argc > 3;
+    if (together) {
+        std::printf("waiting\n");
+        std::fflush(stdout);
+        const QString go = QString::fromLocal8Bit(argv[3]);
+        QDeadlineTimer deadline(60000);
+        while (!QFile::exists(go) && !deadline.hasExpired())
+            QThread::usleep(100);
+    }
     const int result = CuiQtInit_WinEx("instance_child", commandLine.data());
     std::printf("result=%d\n", result);
     std::printf("questions=%zu\n", answers.seen().size());
@@ -35,5 +51,11 @@ int main(int argc, char **argv)
         std::printf("caption=%s\ntext=%s\n", qPrintable(seen.caption), qPrintable(seen.text));
     std::printf("application=%s\n", CuiGetQtApp() ? "yes" : "no");
     std::printf("questionstyle=%s\n", qPrintable(questionStyle));
+    std::fflush(stdout);
+    if (together && result == 1) {
+        // The others started at the same moment may still be checking: greet them.
+        endLoopWhenInputCloses();
+        QCoreApplication::exec();
+    }
     return 0;
 }

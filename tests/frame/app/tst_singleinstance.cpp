@@ -3,10 +3,14 @@
 #include "testhost.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -96,4 +100,49 @@ TEST(SecondInstance, TheQuestionWearsThePlainLookWhenAskedFor)
                                            QStringLiteral("KSODEBUG_ENABLE_ZEBSTYLE"));
     EXPECT_TRUE(run.has("questions=1")) << qPrintable(run.output);
     EXPECT_TRUE(run.has("questionstyle=windows")) << qPrintable(run.output);
+}
+
+TEST(SecondInstance, OfSeveralStartedAtOnceOneGoesUnaskedAndTheOthersAreAsked)
+{
+    // A home area nobody uses yet, and a file whose appearance starts them all.
+    const QString home = testhost::homeDir() + QStringLiteral("-together");
+    const QString go = testhost::homeDir() + QStringLiteral("/instances-go");
+    QFile::remove(go);
+    constexpr int kInstances = 4;
+    std::vector<std::unique_ptr<QProcess>> children;
+    for (int i = 0; i < kInstances; ++i) {
+        auto child = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("KSODEBUG_HOME"), home);
+        env.remove(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"));
+        child->setProcessEnvironment(env);
+        child->start(QCoreApplication::applicationDirPath() + QStringLiteral("/instance_child"),
+                     {QStringLiteral("yes"), QString(), go});
+        children.push_back(std::move(child));
+    }
+    std::vector<QByteArray> outputs(kInstances);
+    const auto allSaid = [&](const char *word) {
+        bool all = true;
+        for (int i = 0; i < kInstances; ++i) {
+            outputs[i] += children[i]->readAllStandardOutput();
+            all = all && outputs[i].contains(word);
+        }
+        return all;
+    };
+    ASSERT_TRUE(testhost::pumpUntil([&] { return allSaid("waiting"); }, 60000));
+    QFile(go).open(QIODevice::WriteOnly);
+    const bool started = testhost::pumpUntil([&] { return allSaid("questionstyle="); }, 60000);
+    for (auto &child : children) {
+        child->closeWriteChannel();
+        child->waitForFinished(30000);
+    }
+    QFile::remove(go);
+    ASSERT_TRUE(started);
+
+    int unasked = 0;
+    for (const QByteArray &output : outputs) {
+        EXPECT_TRUE(output.contains("result=1")) << output.toStdString();
+        unasked += output.contains("questions=0") ? 1 : 0;
+    }
+    EXPECT_EQ(unasked, 1);
 }
