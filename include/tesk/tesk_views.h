@@ -80,7 +80,9 @@ typedef struct IGc_Window
 typedef struct IGc_ViewOps
 {
     GC_WINDOW_OPERATIONS
-    MoskResult (*saveSettings)(void *self, MoskValue *settings);           /* 7 */
+    /* 7: a text for createView's settings; it keeps the stored start addresses of targets the
+     * view was given and never showed */
+    MoskResult (*saveSettings)(void *self, MoskValue *settings);
     MoskResult (*setTarget)(void *self, int32_t target);                   /* 8 */
     MoskResult (*targetUpdated)(void *self, int32_t target, int32_t flag); /* 9 */
 } IGc_ViewOps;
