@@ -322,9 +322,9 @@ bool FileDialogMRU::setLastDir(const QString &key, const QString &dir)
     m_entries.prepend({key, dir});
     if (lock.isHeld())
         return save(*settings);
-    tesk::system::debugOutput("The remembered directories were not saved: another program held " +
+    tesk::system::debugOutput("The remembered directories were not saved: the lock " +
                               (fileName + QLatin1String(kLockSuffix)).toStdString() +
-                              " for too long\n");
+                              " was not had within 1.5 seconds\n");
     return false;
 }
 

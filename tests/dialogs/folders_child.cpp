@@ -33,8 +33,8 @@ int main(int argc, char **argv)
     }
     int saved = 0;
     for (int i = 0; i < count; ++i)
-        saved += folders->setLastDir(folders->programKey(), folder + QLatin1Char('/') +
-                                                                QString::number(i))
+        saved += folders->setLastDir(folders->programKey(),
+                                     folder + QLatin1Char('/') + QString::number(i))
                      ? 1
                      : 0;
     std::printf("saved=%d\n", saved);
