@@ -21,6 +21,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -356,4 +357,119 @@ TEST_F(DockSizes, APaneGrowsItsDockOnceAndWithinItsShare)
     askFor(tall, QSize(60, 2000));
     EXPECT_GT(tallHolder->height(), 800 / 5);
     EXPECT_LE(tallHolder->height(), 800 * 2 / 5);
+}
+
+TEST_F(DockSizes, ADockTheHostSizedKeepsItsSizeWhenFilledAndJoined)
+{
+    MainWindow *main = window();
+    QtFrameShow();
+    testhost::settle();
+    auto *pane = new AskingPane;
+    DockWidget *watch = dockAsking(main, 0, "Watch", pane, 80);
+    ASSERT_TRUE(watch);
+    DockWidget *log = dock(0, "Log", 81);
+    testhost::settle();
+    // Through its box, as a host sizes the window of one of its panes.
+    QtResizePosWindow(80, 0, 0, 310, 200);
+    testhost::settle();
+    EXPECT_EQ(watch->width(), 310);
+    EXPECT_LE(qAbs(watch->height() - 200), 2);
+    askFor(pane, QSize(500, 600));
+    EXPECT_EQ(watch->width(), 310);
+    EXPECT_LE(qAbs(watch->height() - 200), 2);
+    dock(0, "Stack", 82);
+    testhost::settle();
+    EXPECT_EQ(watch->width(), 310);
+    EXPECT_EQ(log->width(), 310);
+    EXPECT_EQ(field(indexOf(80), 7), 310);
+}
+
+TEST_F(DockSizes, TwoLinesInASideAreaComeBackAtTheirWidths)
+{
+    window();
+    CuiSetDockWindowPersistanceData(kWindow, "Watch:2:0:0:0:0:210:300:1:0");
+    QtWindowCreate("Watch", &paneCallback, 90);
+    CuiSetDockWindowPersistanceData(kWindow, "Log:2:0:1:0:0:210:420:1:0");
+    QtWindowCreate("Log", &paneCallback, 91);
+    CuiSetDockWindowPersistanceData(kWindow, "Stack:2:1:2:0:0:170:700:1:0");
+    QtWindowCreate("Stack", &paneCallback, 92);
+    QtFrameShow();
+    testhost::settle();
+    const auto shown = [](TeskHandle box) {
+        return Store::currentMainWindow()->findDockWidgetByBox(box)->size();
+    };
+    EXPECT_LE(qAbs(shown(90).width() - 210), 2);
+    EXPECT_LE(qAbs(shown(91).width() - 210), 2);
+    EXPECT_LE(qAbs(shown(92).width() - 170), 2);
+    // The second line is a line of its own in the records too.
+    EXPECT_EQ(field(indexOf(92), 3), 1);
+    EXPECT_EQ(field(indexOf(92), 4), 2);
+}
+
+namespace {
+
+// The user drags the separator above the bottom area by dy, as the main window receives it;
+// the step runs while the button is still down.
+void dragAboveBottom(MainWindow *window, QWidget *dock, int dy,
+                     const std::function<void()> &whileHeld = {})
+{
+    const QPoint from(dock->x() + 40,
+                      (window->centralWidget()->geometry().bottom() + dock->y()) / 2);
+    const auto send = [window](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, window->mapToGlobal(at), Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &event);
+        testhost::settle();
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    send(QEvent::MouseMove, from + QPoint(0, dy / 2), Qt::LeftButton);
+    if (whileHeld)
+        whileHeld();
+    send(QEvent::MouseMove, from + QPoint(0, dy), Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, from + QPoint(0, dy), Qt::NoButton);
+}
+
+} // namespace
+
+TEST_F(DockSizes, ADraggedAreaKeepsItsExtentWhenDocksJoinOrLeave)
+{
+    MainWindow *main = window();
+    QtFrameShow();
+    testhost::settle();
+    DockWidget *output = dock(1, "Output", 100);
+    testhost::settle();
+    const int before = output->height();
+    dragAboveBottom(main, output, -90);
+    const int dragged = output->height();
+    ASSERT_GE(dragged, before + 60);
+    DockWidget *trace = dock(1, "Trace", 101);
+    testhost::settle();
+    EXPECT_LE(qAbs(output->height() - dragged), 2);
+    EXPECT_LE(qAbs(trace->height() - dragged), 2);
+    trace->end();
+    testhost::settle();
+    dock(1, "Disasm", 102);
+    testhost::settle();
+    EXPECT_LE(qAbs(output->height() - dragged), 2);
+    EXPECT_LE(qAbs(field(indexOf(100), 8) - dragged), 2);
+}
+
+TEST_F(DockSizes, ADockOpenedWhileTheUserHoldsASeparatorIsPlacedWhenTheDragEnds)
+{
+    MainWindow *main = window();
+    QtFrameShow();
+    testhost::settle();
+    DockWidget *output = dock(1, "Output", 110);
+    testhost::settle();
+    DockWidget *opened = nullptr;
+    dragAboveBottom(main, output, -60, [&] { opened = dock(1, "Trace", 111); });
+    testhost::settle();
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(opened->isVisible());
+    EXPECT_FALSE(opened->isFloating());
+    EXPECT_EQ(main->dockWidgetArea(opened), Qt::BottomDockWidgetArea);
+    // Beside the output window, not over the menu bar.
+    EXPECT_EQ(opened->y(), output->y());
+    EXPECT_GT(opened->x(), output->x());
+    EXPECT_EQ(field(indexOf(111), 2), 3);
 }

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QPointer>
+
+class QMainWindow;
+class QToolBar;
+
+namespace tesk::frame {
+
+// The toolkit keeps the toolbars of a main window's top area in lines, but tells nobody their
+// order, and a break between lines belongs to the line: a toolbar moved away leaves it to the
+// next one. So the order is read from what the toolkit shows, a toolbar it does not show (a
+// hidden one) keeps the place it had, and a restored layout is laid out whole, every line
+// anew, each time a toolbar's record comes back.
+class ToolbarLines
+{
+public:
+    explicit ToolbarLines(QMainWindow *window);
+
+    // The docked toolbars of the top area, line by line.
+    QList<QList<QToolBar *>> lines();
+    // Puts the toolbar at that place among the docked toolbars counted over all lines, first
+    // on a line of its own when asked. Toolbars whose records came back before keep their
+    // places; the others fill the places left, in their order.
+    void restore(QToolBar *toolbar, int index, bool newLine);
+    // The toolbar floats: its record no longer places it in a line.
+    void floated(QToolBar *toolbar);
+
+private:
+    struct Place
+    {
+        int index = 0;
+        bool newLine = false;
+    };
+
+    QMainWindow *m_window;
+    QList<QList<QPointer<QToolBar>>> m_lines;
+    QHash<QToolBar *, Place> m_restored;
+};
+
+} // namespace tesk::frame
