@@ -55,7 +55,7 @@ struct Pane
 };
 
 // Two lines on the right, four windows along the bottom; the second of them fills later.
-const Pane kPanes[] = {{"Watch", 10, 0, 0},  {"Log", 11, 0, 0},     {"Stack", 12, 0, 1},
+const Pane kPanes[] = {{"Watch", 10, 0, 0},  {"Log", 11, 0, 0},       {"Stack", 12, 0, 1},
                        {"Output", 20, 1, 0}, {"Registers", 21, 1, 0}, {"Trace", 22, 1, 0},
                        {"Disasm", 23, 1, 0}};
 
@@ -70,8 +70,7 @@ void open(const Pane &pane)
 {
     if (pane.box == 21) {
         g_asking = new AskingPane;
-        Store::currentMainWindow()->createDockWidget(pane.name, g_asking, &paneCallback,
-                                                     pane.box);
+        Store::currentMainWindow()->createDockWidget(pane.name, g_asking, &paneCallback, pane.box);
     } else {
         QtWindowCreate(pane.name, &paneCallback, pane.box);
     }
@@ -116,8 +115,8 @@ QList<QByteArray> fields(const QByteArray &record)
 // The main window receives a press, moves and a release on the point, as from the user's mouse.
 void mouse(MainWindow *window, QEvent::Type type, QPoint at)
 {
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton
-                                                                        : Qt::LeftButton;
+    const Qt::MouseButtons buttons =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent event(type, at, window->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &event);
     testhost::settle();
@@ -304,8 +303,8 @@ TEST_F(LayoutAcrossRuns, DocksAndToolbarsComeBackAsTheUserLeftThem)
         const QList<QByteArray> then = fields(toolbars[size_t(i)].record);
         // new line, index, hidden
         for (const int n : {0, 1, 5})
-            EXPECT_EQ(now[n], then[n]) << toolbars[size_t(i)].name.toStdString() << " field "
-                                       << n + 1 << ": " << record;
+            EXPECT_EQ(now[n], then[n])
+                << toolbars[size_t(i)].name.toStdString() << " field " << n + 1 << ": " << record;
     }
     const QToolBar *scripts = toolbar(window, QStringLiteral("Scripts"));
     const QToolBar *image = toolbar(window, QStringLiteral("Image"));

@@ -98,8 +98,11 @@ public:
     {
         if (watched != m_window)
             return false;
-        // A window hidden while the button is down gets no release.
-        if (event->type() == QEvent::Hide && m_down) {
+        // A window hidden, or blocked by a modal window, while the button is down gets no
+        // release.
+        const bool lost = event->type() == QEvent::Hide || event->type() == QEvent::WindowBlocked ||
+                          event->type() == QEvent::WindowDeactivate;
+        if (lost && m_down) {
             release();
             return false;
         }
