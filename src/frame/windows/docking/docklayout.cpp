@@ -198,8 +198,6 @@ void DockLayout::afterDrag(std::function<void()> step)
 
 void DockLayout::dragEnded(const QList<QDockWidget *> &changed)
 {
-    if (m_placing)
-        return;
     // The extents kept are the ones dragged: a window joining or leaving the area later shares
     // out the rest, and the records carry them.
     for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom})
@@ -232,8 +230,9 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     auto &lines = m_lines[int(area) - 1];
     dock->setFloating(false);
     QDockWidget *last = lines.isEmpty() ? nullptr : lines.last().last();
-    // A full area stays full: the window joins the tabs at its end at once.
-    if (last && tabbed(last)) {
+    // A full area stays full: the window joins the tabs at its end at once. A new line may
+    // still find room across the area.
+    if (last && !newLine && tabbed(last)) {
         lines.last().append(dock);
         m_window->tabifyDockWidget(last, dock);
         settle();
@@ -258,11 +257,10 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         dock->show();
     if (fitsFreeArea())
         return;
-    if (lines.last().size() == 1)
+    if (newLine) {
         lines.removeLast();
-    else
-        lines.last().removeLast();
-    lines.last().append(dock);
+        lines.last().append(dock);
+    }
     m_window->tabifyDockWidget(last, dock);
     settle();
     // The window grew to the least size the window had for a moment.

@@ -15,75 +15,30 @@ ToolbarLines::ToolbarLines(QMainWindow *window)
 {
 }
 
-QList<QList<QToolBar *>> ToolbarLines::lines()
+QList<QList<QToolBar *>> ToolbarLines::lines() const
 {
-    // Places given to the toolkit reach the toolbars when it lays the window out.
-    if (QLayout *layout = m_window->layout())
-        layout->activate();
-    QList<QToolBar *> shown;
-    QList<QToolBar *> hidden;
-    for (QToolBar *toolbar : m_window->findChildren<QToolBar *>(Qt::FindDirectChildrenOnly)) {
-        if (toolbar->isFloating() || m_window->toolBarArea(toolbar) != Qt::TopToolBarArea)
+    // The main window's layout hands out its toolbars line by line, hidden ones and the places
+    // of torn-off ones included; a line but the first starts with a break.
+    QList<QList<QToolBar *>> lines;
+    QLayout *layout = m_window->layout();
+    bool breakPending = false;
+    for (int i = 0; layout && i < layout->count(); ++i) {
+        auto *toolbar = qobject_cast<QToolBar *>(layout->itemAt(i)->widget());
+        if (!toolbar || m_window->toolBarArea(toolbar) != Qt::TopToolBarArea)
             continue;
-        (toolbar->isHidden() ? hidden : shown).append(toolbar);
+        const bool breaks = m_window->toolBarBreak(toolbar) || breakPending;
+        // A torn-off toolbar keeps its place in its line: the one after it starts the line
+        // in its stead.
+        if (toolbar->isFloating()) {
+            breakPending = breaks;
+            continue;
+        }
+        breakPending = false;
+        if (lines.isEmpty() || breaks)
+            lines.append(QList<QToolBar *>());
+        lines.last().append(toolbar);
     }
-    std::stable_sort(shown.begin(), shown.end(), [](const QToolBar *a, const QToolBar *b) {
-        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
-    });
-    QList<QList<QToolBar *>> rebuilt;
-    for (QToolBar *toolbar : shown) {
-        if (rebuilt.isEmpty() || rebuilt.last().first()->y() != toolbar->y())
-            rebuilt.append(QList<QToolBar *>());
-        rebuilt.last().append(toolbar);
-    }
-    // A hidden toolbar goes back behind the one it stood behind, else to the place it had.
-    for (QToolBar *toolbar : hidden) {
-        int line = -1;
-        int slot = -1;
-        for (int l = 0; l < m_lines.size() && line < 0; ++l) {
-            slot = int(m_lines[l].indexOf(toolbar));
-            if (slot >= 0)
-                line = l;
-        }
-        if (line < 0) {
-            // Hidden before its place was read: the toolkit left it where it last stood.
-            auto at = std::find_if(rebuilt.begin(), rebuilt.end(), [toolbar](const auto &l) {
-                return l.first()->y() == toolbar->y();
-            });
-            if (at == rebuilt.end()) {
-                if (rebuilt.isEmpty())
-                    rebuilt.append(QList<QToolBar *>());
-                rebuilt.last().append(toolbar);
-                continue;
-            }
-            const auto after = std::find_if(at->begin(), at->end(), [toolbar](const QToolBar *t) {
-                return t->x() > toolbar->x();
-            });
-            at->insert(after - at->begin(), toolbar);
-            continue;
-        }
-        QToolBar *before = slot > 0 ? m_lines[line][slot - 1].data() : nullptr;
-        bool placed = false;
-        for (auto &l : rebuilt) {
-            const qsizetype at = before ? l.indexOf(before) : -1;
-            if (at >= 0) {
-                l.insert(at + 1, toolbar);
-                placed = true;
-                break;
-            }
-        }
-        if (placed)
-            continue;
-        if (line >= rebuilt.size()) {
-            rebuilt.append({toolbar});
-            continue;
-        }
-        rebuilt[line].insert(qMin(slot, int(rebuilt[line].size())), toolbar);
-    }
-    m_lines.clear();
-    for (const auto &l : rebuilt)
-        m_lines.append(QList<QPointer<QToolBar>>(l.begin(), l.end()));
-    return rebuilt;
+    return lines;
 }
 
 void ToolbarLines::restore(QToolBar *toolbar, int index, bool newLine)
@@ -133,8 +88,7 @@ void ToolbarLines::restore(QToolBar *toolbar, int index, bool newLine)
         places[next] = candidate;
     }
     // Every toolbar is taken out and put back at the end, in order: the lines and their
-    // breaks are made anew. Hidden ones are placed too, and kept where they now stand.
-    m_lines.clear();
+    // breaks are made anew.
     for (int i = 0; i < count; ++i) {
         QToolBar *placed = places[i];
         const auto found = m_restored.constFind(placed);
@@ -143,9 +97,6 @@ void ToolbarLines::restore(QToolBar *toolbar, int index, bool newLine)
         if (i > 0 && breaks)
             m_window->addToolBarBreak(Qt::TopToolBarArea);
         m_window->addToolBar(Qt::TopToolBarArea, placed);
-        if (m_lines.isEmpty() || (i > 0 && breaks))
-            m_lines.append(QList<QPointer<QToolBar>>());
-        m_lines.last().append(placed);
     }
 }
 

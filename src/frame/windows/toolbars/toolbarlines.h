@@ -2,25 +2,23 @@
 
 #include <QHash>
 #include <QList>
-#include <QPointer>
 
 class QMainWindow;
 class QToolBar;
 
 namespace tesk::frame {
 
-// The toolkit keeps the toolbars of a main window's top area in lines, but tells nobody their
-// order, and a break between lines belongs to the line: a toolbar moved away leaves it to the
-// next one. So the order is read from what the toolkit shows, a toolbar it does not show (a
-// hidden one) keeps the place it had, and a restored layout is laid out whole, every line
-// anew, each time a toolbar's record comes back.
+// The toolkit keeps the toolbars of a main window's top area in lines, and a break between
+// lines belongs to the line: a toolbar moved away leaves it to the next one, and no toolbar
+// can be moved to a place among others still to come. So a restored layout is laid out whole,
+// every line anew, each time a toolbar's record comes back.
 class ToolbarLines
 {
 public:
     explicit ToolbarLines(QMainWindow *window);
 
-    // The docked toolbars of the top area, line by line.
-    QList<QList<QToolBar *>> lines();
+    // The docked toolbars of the top area, line by line, hidden ones where they stand.
+    QList<QList<QToolBar *>> lines() const;
     // Puts the toolbar at that place among the docked toolbars counted over all lines, first
     // on a line of its own when asked. Toolbars whose records came back before keep their
     // places; the others fill the places left, in their order.
@@ -36,7 +34,6 @@ private:
     };
 
     QMainWindow *m_window;
-    QList<QList<QPointer<QToolBar>>> m_lines;
     QHash<QToolBar *, Place> m_restored;
 };
 
