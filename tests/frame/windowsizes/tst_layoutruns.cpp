@@ -183,13 +183,16 @@ TEST_F(LayoutAcrossRuns, DISABLED_FirstRun)
     QtResizePosWindow(21, 0, 0, 290, 230);
     QtResizePosWindow(10, 0, 0, 300, 154);
     drag(window, separatorBefore(window, dockOf(10)), QPoint(-50, 0));
-    // Edit goes to a row of its own, Debug is torn off, Connect hidden.
+    // Edit goes to a row of its own, Find (which starts a row of its own) into the first row,
+    // Debug is torn off, Connect hidden.
     QToolBar *edit = toolbar(window, QStringLiteral("Edit"));
     QToolBar *debug = toolbar(window, QStringLiteral("Debug"));
     QToolBar *connect = toolbar(window, QStringLiteral("Connect"));
-    ASSERT_TRUE(edit && debug && connect);
+    QToolBar *find = toolbar(window, QStringLiteral("Find"));
+    ASSERT_TRUE(edit && debug && connect && find);
     window->addToolBarBreak(Qt::TopToolBarArea);
     window->addToolBar(Qt::TopToolBarArea, edit);
+    window->insertToolBar(connect, find);
     debug->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     debug->show();
     connect->hide();
@@ -262,10 +265,11 @@ TEST_F(LayoutAcrossRuns, DocksAndToolbarsComeBackAsTheUserLeftThem)
             if (stored.box == pane.box)
                 open(pane);
     }
-    for (const Stored &stored : toolbars)
-        EXPECT_EQ(QtSetToolbarData(("tb_x_" + stored.name).constData(), stored.record.constData()),
-                  0)
-            << stored.name.toStdString();
+    // In an order of the host's own: the last first.
+    for (auto stored = toolbars.rbegin(); stored != toolbars.rend(); ++stored)
+        EXPECT_EQ(
+            QtSetToolbarData(("tb_x_" + stored->name).constData(), stored->record.constData()), 0)
+            << stored->name.toStdString();
     QtFrameShow();
     IGcp_ViewsManager *views = viewsManager();
     ASSERT_TRUE(views);

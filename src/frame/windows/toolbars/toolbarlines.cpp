@@ -17,16 +17,21 @@ ToolbarLines::ToolbarLines(QMainWindow *window)
 
 QList<QList<QToolBar *>> ToolbarLines::lines() const
 {
+    return topToolbarLines(m_window);
+}
+
+QList<QList<QToolBar *>> topToolbarLines(const QMainWindow *window)
+{
     // The main window's layout hands out its toolbars line by line, hidden ones and the places
     // of torn-off ones included; a line but the first starts with a break.
     QList<QList<QToolBar *>> lines;
-    QLayout *layout = m_window->layout();
+    QLayout *layout = window->layout();
     bool breakPending = false;
     for (int i = 0; layout && i < layout->count(); ++i) {
         auto *toolbar = qobject_cast<QToolBar *>(layout->itemAt(i)->widget());
-        if (!toolbar || m_window->toolBarArea(toolbar) != Qt::TopToolBarArea)
+        if (!toolbar || window->toolBarArea(toolbar) != Qt::TopToolBarArea)
             continue;
-        const bool breaks = m_window->toolBarBreak(toolbar) || breakPending;
+        const bool breaks = window->toolBarBreak(toolbar) || breakPending;
         // A torn-off toolbar keeps its place in its line: the one after it starts the line
         // in its stead.
         if (toolbar->isFloating()) {

@@ -37,4 +37,8 @@ private:
     QHash<QToolBar *, Place> m_restored;
 };
 
+// The docked toolbars of the window's top area, line by line, hidden ones where they stand, as
+// the window's layout keeps them.
+QList<QList<QToolBar *>> topToolbarLines(const QMainWindow *window);
+
 } // namespace tesk::frame
