@@ -1,5 +1,7 @@
 #include "screenscenes.h"
 
+#include "frames.h"
+
 #include "hostile/exporttable.h"
 #include "hostile/reentertable.h"
 #include "registerrecords.h"
@@ -11,9 +13,7 @@
 #include "gui_components/gc_panes/memoryview/viewmemorydata.h"
 #include "registers/regview.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -201,22 +201,6 @@ void freeArea(Inspector &inspector, Faults &faults, const Setting &setting)
 
 namespace {
 
-// The user drags the separator above the bottom area by dy.
-void dragAboveBottom(MainWindow *window, const QWidget *dock, int dy)
-{
-    const QPoint from(dock->x() + 40,
-                      (window->centralWidget()->geometry().bottom() + dock->y()) / 2);
-    const auto send = [window](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, at, window->mapToGlobal(at), Qt::LeftButton, buttons,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(window, &event);
-        testhost::settle();
-    };
-    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
-    send(QEvent::MouseMove, from + QPoint(0, dy), Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, from + QPoint(0, dy), Qt::NoButton);
-}
-
 QString sizeText(QSize size)
 {
     return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
@@ -252,7 +236,7 @@ void layoutAgain(Inspector &inspector, Faults &faults, const Setting &setting)
         // then one more window joins it.
         QtResizePosWindow(context + 5, 0, 0, setting.size.width() / 3, 150);
         DockWidget *output = window->findDockWidgetByBox(context + 4);
-        dragAboveBottom(window, output, -60);
+        testhost::dragOnWindow(window, testhost::separatorBefore(window, output), QPoint(0, -60));
         const int dragged = output->height();
         QtCreateDocked(1, 0);
         QtWindowCreate("Joined", &drive::codeCallback, context + 7);

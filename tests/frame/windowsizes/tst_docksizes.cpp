@@ -19,9 +19,7 @@
 #include <mosk/mosk.hpp>
 
 #include <QCoreApplication>
-#include <QMouseEvent>
 
-#include <functional>
 #include <string>
 
 namespace {
@@ -227,24 +225,6 @@ struct FullRegisterPane
     TeskHandle pane = 0;
 };
 
-// The user drags the separator left of a dock window on the right by dx, as the main window
-// receives it.
-void dragSeparatorBefore(MainWindow *window, QWidget *dock, int dx)
-{
-    const QPoint from((window->centralWidget()->geometry().right() + dock->x()) / 2,
-                      dock->y() + 40);
-    const auto send = [window](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, at, window->mapToGlobal(at), Qt::LeftButton, buttons,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(window, &event);
-        testhost::settle();
-    };
-    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
-    send(QEvent::MouseMove, from + QPoint(dx / 2, 0), Qt::LeftButton);
-    send(QEvent::MouseMove, from + QPoint(dx, 0), Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, from + QPoint(dx, 0), Qt::NoButton);
-}
-
 void askFor(AskingPane *pane, QSize wish)
 {
     pane->wish = wish;
@@ -327,7 +307,7 @@ TEST_F(DockSizes, ADockTheUserWidenedIsNotGrownAfterwards)
     DockWidget *holder = dockAsking(main, 0, "Watch", pane, 60);
     ASSERT_TRUE(holder);
     const int before = holder->width();
-    dragSeparatorBefore(main, holder, -80);
+    testhost::dragOnWindow(main, testhost::separatorBefore(main, holder), QPoint(-80, 0));
     const int dragged = holder->width();
     ASSERT_GE(dragged, before + 60);
     askFor(pane, QSize(dragged + 40, 60));
@@ -406,31 +386,6 @@ TEST_F(DockSizes, TwoLinesInASideAreaComeBackAtTheirWidths)
     EXPECT_EQ(field(indexOf(92), 4), 2);
 }
 
-namespace {
-
-// The user drags the separator above the bottom area by dy, as the main window receives it;
-// the step runs while the button is still down.
-void dragAboveBottom(MainWindow *window, QWidget *dock, int dy,
-                     const std::function<void()> &whileHeld = {})
-{
-    const QPoint from(dock->x() + 40,
-                      (window->centralWidget()->geometry().bottom() + dock->y()) / 2);
-    const auto send = [window](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, at, window->mapToGlobal(at), Qt::LeftButton, buttons,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(window, &event);
-        testhost::settle();
-    };
-    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
-    send(QEvent::MouseMove, from + QPoint(0, dy / 2), Qt::LeftButton);
-    if (whileHeld)
-        whileHeld();
-    send(QEvent::MouseMove, from + QPoint(0, dy), Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, from + QPoint(0, dy), Qt::NoButton);
-}
-
-} // namespace
-
 TEST_F(DockSizes, ADraggedAreaKeepsItsExtentWhenDocksJoinOrLeave)
 {
     MainWindow *main = window();
@@ -439,7 +394,7 @@ TEST_F(DockSizes, ADraggedAreaKeepsItsExtentWhenDocksJoinOrLeave)
     DockWidget *output = dock(1, "Output", 100);
     testhost::settle();
     const int before = output->height();
-    dragAboveBottom(main, output, -90);
+    testhost::dragOnWindow(main, testhost::separatorBefore(main, output), QPoint(0, -90));
     const int dragged = output->height();
     ASSERT_GE(dragged, before + 60);
     DockWidget *trace = dock(1, "Trace", 101);
@@ -462,7 +417,8 @@ TEST_F(DockSizes, ADockOpenedWhileTheUserHoldsASeparatorIsPlacedWhenTheDragEnds)
     DockWidget *output = dock(1, "Output", 110);
     testhost::settle();
     DockWidget *opened = nullptr;
-    dragAboveBottom(main, output, -60, [&] { opened = dock(1, "Trace", 111); });
+    testhost::dragOnWindow(main, testhost::separatorBefore(main, output), QPoint(0, -60),
+                           [&] { opened = dock(1, "Trace", 111); });
     testhost::settle();
     ASSERT_TRUE(opened);
     EXPECT_TRUE(opened->isVisible());

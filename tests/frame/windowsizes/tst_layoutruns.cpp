@@ -19,7 +19,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QMouseEvent>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -76,7 +75,7 @@ void open(const Pane &pane)
     }
 }
 
-MainWindow *mainWindow(FrameTest *)
+MainWindow *mainWindow()
 {
     QtCreateNewCode(1);
     CuiFrameRecord record{1, 0, 3, 77};
@@ -112,33 +111,6 @@ QList<QByteArray> fields(const QByteArray &record)
     return record.split(':');
 }
 
-// The main window receives a press, moves and a release on the point, as from the user's mouse.
-void mouse(MainWindow *window, QEvent::Type type, QPoint at)
-{
-    const Qt::MouseButtons buttons =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, at, window->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &event);
-    testhost::settle();
-}
-
-// Where the separator between the code and a dock window of the area stands.
-QPoint separatorBefore(MainWindow *window, QDockWidget *dock)
-{
-    const QRect code = window->centralWidget()->geometry();
-    if (window->dockWidgetArea(dock) == Qt::BottomDockWidgetArea)
-        return {dock->x() + 40, (code.bottom() + dock->y()) / 2};
-    return {(code.right() + dock->x()) / 2, dock->y() + 40};
-}
-
-void drag(MainWindow *window, QPoint from, QPoint by)
-{
-    mouse(window, QEvent::MouseButtonPress, from);
-    mouse(window, QEvent::MouseMove, from + by / 2);
-    mouse(window, QEvent::MouseMove, from + by);
-    mouse(window, QEvent::MouseButtonRelease, from + by);
-}
-
 QToolBar *toolbar(MainWindow *window, const QString &title)
 {
     for (QToolBar *bar : window->findChildren<QToolBar *>())
@@ -166,7 +138,7 @@ TEST_F(LayoutAcrossRuns, DISABLED_FirstRun)
 {
     const QString path = qEnvironmentVariable(kRunFile);
     ASSERT_FALSE(path.isEmpty());
-    MainWindow *window = mainWindow(this);
+    MainWindow *window = mainWindow();
     for (const Pane &pane : kPanes) {
         QtCreateDocked(pane.area, pane.newLine);
         open(pane);
@@ -182,7 +154,7 @@ TEST_F(LayoutAcrossRuns, DISABLED_FirstRun)
     // The host gives two dock boxes their sizes, the user drags the right area wider.
     QtResizePosWindow(21, 0, 0, 290, 230);
     QtResizePosWindow(10, 0, 0, 300, 154);
-    drag(window, separatorBefore(window, dockOf(10)), QPoint(-50, 0));
+    testhost::dragOnWindow(window, testhost::separatorBefore(window, dockOf(10)), QPoint(-50, 0));
     // Edit goes to a row of its own, Find (which starts a row of its own) into the first row,
     // Debug is torn off, Connect hidden.
     QToolBar *edit = toolbar(window, QStringLiteral("Edit"));
@@ -253,7 +225,7 @@ TEST_F(LayoutAcrossRuns, DocksAndToolbarsComeBackAsTheUserLeftThem)
 
     // The second run: the records before the dock windows, the toolbars' before the show, the
     // memory view's just before the view is asked for.
-    MainWindow *window = mainWindow(this);
+    MainWindow *window = mainWindow();
     QByteArray memoryRecord;
     for (const Stored &stored : docks) {
         if (stored.name == "Memory") {
@@ -320,7 +292,7 @@ TEST_F(LayoutAcrossRuns, DocksAndToolbarsComeBackAsTheUserLeftThem)
     // A drag kept when a dock joins: the bottom area as high as the user dragged it.
     DockWidget *output = dockOf(20);
     const int before = output->height();
-    drag(window, separatorBefore(window, output), QPoint(0, -90));
+    testhost::dragOnWindow(window, testhost::separatorBefore(window, output), QPoint(0, -90));
     const int dragged = output->height();
     ASSERT_GE(dragged, before + 60);
     QtCreateDocked(1, 0);
