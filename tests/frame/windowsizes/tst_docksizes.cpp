@@ -428,4 +428,12 @@ TEST_F(DockSizes, ADockOpenedWhileTheUserHoldsASeparatorIsPlacedWhenTheDragEnds)
     EXPECT_EQ(opened->y(), output->y());
     EXPECT_GT(opened->x(), output->x());
     EXPECT_EQ(field(indexOf(111), 2), 3);
+
+    // One the host ends before the drag does is not placed at all.
+    testhost::dragOnWindow(main, testhost::separatorBefore(main, output), QPoint(0, 30), [&] {
+        dock(1, "Gone", 112)->end();
+        testhost::settle();
+    });
+    EXPECT_FALSE(main->findDockWidgetByBox(112));
+    EXPECT_EQ(QtDockWindowCount(kWindow), 2);
 }
