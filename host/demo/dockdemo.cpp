@@ -8,9 +8,13 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QMainWindow>
+#include <QToolBar>
 #include <QWidget>
 
 #include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace demo {
 
@@ -86,6 +90,38 @@ QDockWidget *dockTitled(QWidget *window, const char *title)
     return nullptr;
 }
 
+using Toolbars = std::vector<std::pair<std::string, std::string>>;
+
+// The toolbars' titles and records, in the order the library numbers them.
+Toolbars toolbarRecords(void *library, TeskHandle window)
+{
+    const auto count = DEMO_RESOLVE(library, QtToolbarCount);
+    const auto title = DEMO_RESOLVE(library, QtReturnToolbarTitle);
+    const auto data = DEMO_RESOLVE(library, QtToolbarData);
+    Toolbars toolbars;
+    char record[kRecordSize];
+    for (int index = 0; index < count(window); ++index) {
+        data(window, index, record);
+        toolbars.emplace_back(title(window, index), record);
+    }
+    return toolbars;
+}
+
+// The toolbars the restored window has, in the stored order, each starting a row where it did
+// (the window lacks the first one's editor toolbars).
+bool sameRowsAndOrder(const Toolbars &stored, const Toolbars &restored)
+{
+    size_t next = 0;
+    for (const auto &[title, record] : stored) {
+        if (next < restored.size() && restored[next].first == title) {
+            if (restored[next].second[0] != record[0])
+                return false;
+            ++next;
+        }
+    }
+    return next == restored.size() && next > 0;
+}
+
 } // namespace
 
 void runDockDemo(void *library, const std::string &screenshotDir)
@@ -114,6 +150,28 @@ void runDockDemo(void *library, const std::string &screenshotDir)
                 static_cast<long>(tesk.findByName(kFirstWindow, "Registers")));
     char saved[kRecordSize];
     tesk.getRecord(kFirstWindow, 0, saved);
+    // The user moves the Edit toolbar to a row of its own; its record keeps the row. The first
+    // window then takes back its own records, as they were before the move.
+    Toolbars toolbars;
+    const Toolbars before = toolbarRecords(library, kFirstWindow);
+    const auto setToolbar = DEMO_RESOLVE(library, QtSetToolbarData);
+    if (QDockWidget *dock = dockTitled(nullptr, "Registers")) {
+        auto *main = qobject_cast<QMainWindow *>(dock->parentWidget());
+        for (QToolBar *bar : main ? main->findChildren<QToolBar *>() : QList<QToolBar *>())
+            if (bar->windowTitle() == QLatin1String("Edit")) {
+                main->addToolBarBreak(Qt::TopToolBarArea);
+                main->addToolBar(Qt::TopToolBarArea, bar);
+            }
+        toolbars = toolbarRecords(library, kFirstWindow);
+        for (const auto &[title, record] : toolbars)
+            if (title == "Edit")
+                std::printf("host: toolbar \"Edit\" moved to a row of its own: \"%s\"\n",
+                            record.c_str());
+        for (const auto &[title, record] : before)
+            setToolbar(("tb_x_" + title).c_str(), record.c_str());
+        std::printf("host: the first window's toolbars back as they were: %s\n",
+                    sameRowsAndOrder(before, toolbarRecords(library, kFirstWindow)) ? "yes" : "no");
+    }
 
     tesk.createNewCode(1);
     CuiFrameRecord frame{1, 0, 0, -1};
@@ -122,10 +180,16 @@ void runDockDemo(void *library, const std::string &screenshotDir)
     if (second) {
         tesk.setRecord(kSecondWindow, saved);
         tesk.windowCreate("Registers", &registersArea, kSecondRegistersBox);
+        // The toolbar records go back to the window being made, in the host's order.
+        for (const auto &[title, record] : toolbars)
+            setToolbar(("tb_x_" + title).c_str(), record.c_str());
         tesk.frameShow();
         for (int i = 0; i < 5; ++i)
             tesk.pump();
         printRecords(tesk, kSecondWindow, "second");
+        std::printf("host: the second window's toolbars came back in their rows and order: %s\n",
+                    sameRowsAndOrder(toolbars, toolbarRecords(library, kSecondWindow)) ? "yes"
+                                                                                       : "no");
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (!widget->windowTitle().contains(QLatin1String("restored")))
                 continue;

@@ -3,6 +3,8 @@
 #include "frame/core/commandids.h"
 
 #include <QApplication>
+#include <QDockWidget>
+#include <QMouseEvent>
 
 FakeMenuManager::Command FakeMenuManager::onCommand;
 QString FakeMenuManager::buildError;
@@ -68,3 +70,32 @@ MainWindow *FrameTest::createFrame(const char *name, TeskHandle handle)
     EXPECT_EQ(record.result, 0);
     return Store::currentMainWindow();
 }
+
+namespace testhost {
+
+QPoint separatorBefore(const QMainWindow *window, QDockWidget *dock)
+{
+    const QRect code = window->centralWidget()->geometry();
+    if (window->dockWidgetArea(dock) == Qt::BottomDockWidgetArea)
+        return {dock->x() + 40, (code.bottom() + dock->y()) / 2};
+    return {(code.right() + dock->x()) / 2, dock->y() + 40};
+}
+
+void dragOnWindow(QMainWindow *window, QPoint from, QPoint by,
+                  const std::function<void()> &whileHeld)
+{
+    const auto send = [window](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, window->mapToGlobal(at), Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &event);
+        settle();
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    send(QEvent::MouseMove, from + by / 2, Qt::LeftButton);
+    if (whileHeld)
+        whileHeld();
+    send(QEvent::MouseMove, from + by, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, from + by, Qt::NoButton);
+}
+
+} // namespace testhost

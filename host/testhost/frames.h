@@ -70,3 +70,15 @@ protected:
     // A main window's menus, boxes and dock dialogs can open in any test of the frame.
     testhost::ModalAnswers m_modalAnswers;
 };
+
+namespace testhost {
+
+// Where the separator between the code and the dock window's area stands (beside a side area,
+// above the bottom one).
+QPoint separatorBefore(const QMainWindow *window, QDockWidget *dock);
+// The user presses the left button on the point of the main window (a separator between dock
+// areas), drags by the offset and lets go; the step runs while the button is still down.
+void dragOnWindow(QMainWindow *window, QPoint from, QPoint by,
+                  const std::function<void()> &whileHeld = {});
+
+} // namespace testhost

@@ -1,11 +1,15 @@
 #include "screenscenes.h"
 
+#include "frames.h"
+
 #include "hostile/exporttable.h"
 #include "hostile/reentertable.h"
 #include "registerrecords.h"
 #include "regpanehost.h"
 
 #include "frame/core/combobox.h"
+#include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/docking/layoutrecords.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydata.h"
 #include "registers/regview.h"
 
@@ -193,6 +197,96 @@ void freeArea(Inspector &inspector, Faults &faults, const Setting &setting)
         testhost::settle();
     }
     setFree(whole);
+}
+
+namespace {
+
+QString sizeText(QSize size)
+{
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
+
+} // namespace
+
+void layoutAgain(Inspector &inspector, Faults &faults, const Setting &setting)
+{
+    struct Kept
+    {
+        QByteArray name;
+        QByteArray record;
+    };
+    const struct
+    {
+        const char *name;
+        int area;
+        int newLine;
+    } panes[] = {{"Watch", 0, 0},  {"Log", 0, 0},   {"Stack", 0, 1},
+                 {"Output", 1, 0}, {"Trace", 1, 0}, {"Disasm", 1, 0}};
+    QList<Kept> kept;
+    {
+        const TeskHandle context = 0x7f00;
+        MainWindow *window = frame("Layout", context, setting.size);
+        TeskHandle box = context;
+        for (const auto &pane : panes) {
+            QtCreateDocked(pane.area, pane.newLine);
+            QtWindowCreate(pane.name, &drive::codeCallback, ++box);
+        }
+        testhost::settle();
+        // The host sizes one window through its box, the user drags the bottom area higher,
+        // then one more window joins it.
+        QtResizePosWindow(context + 5, 0, 0, setting.size.width() / 3, 150);
+        DockWidget *output = window->findDockWidgetByBox(context + 4);
+        testhost::dragOnWindow(window, testhost::separatorBefore(window, output), QPoint(0, -60));
+        const int dragged = output->height();
+        QtCreateDocked(1, 0);
+        QtWindowCreate("Joined", &drive::codeCallback, context + 7);
+        testhost::settle();
+        const QString name = QStringLiteral("dock joining a dragged area");
+        inspector.window(window, name);
+        inspector.docks(window, name);
+        if (qAbs(output->height() - dragged) > 2)
+            faults.add(
+                name, describe(output),
+                QStringLiteral("is %1 px high, dragged to %2").arg(output->height()).arg(dragged));
+        QtSortWindowList(context);
+        char record[tesk::frame::kLayoutRecordSize];
+        for (int i = 0; i < QtDockWindowCount(context); ++i) {
+            CuiGetDockWindowPersistanceData(context, i, record);
+            kept.append({QtReturnKSOTitle(context, i), record});
+        }
+        QtCloseCode(context);
+        testhost::settle();
+    }
+    // The next run: the records given back before the windows are made, then the show.
+    const TeskHandle context = 0x7f10;
+    QtCreateNewCode(1);
+    CuiFrameRecord frameRecord{1, 0, 3, 77};
+    QtFrameCreate("Layout again", context, &frameRecord);
+    QtResizePosWindow(context, 0, 0, setting.size.width(), setting.size.height());
+    TeskHandle box = context;
+    for (const Kept &k : kept) {
+        CuiSetDockWindowPersistanceData(context, k.record.constData());
+        QtWindowCreate(k.name.constData(), &drive::codeCallback, ++box);
+    }
+    QtFrameShow();
+    testhost::settle();
+    MainWindow *window = Store::instance()->findMainWindowByHandle(context);
+    const QString name = QStringLiteral("layout restored from its records");
+    inspector.window(window, name);
+    inspector.docks(window, name);
+    box = context;
+    for (const Kept &k : kept) {
+        const DockWidget *dock = window->findDockWidgetByBox(++box);
+        const QList<QByteArray> fields = k.record.split(':');
+        const QSize left(fields.value(6).toInt(), fields.value(7).toInt());
+        if (dock &&
+            (qAbs(dock->width() - left.width()) > 4 || qAbs(dock->height() - left.height()) > 4))
+            faults.add(name, describe(dock),
+                       QStringLiteral("came back at %1, left at %2")
+                           .arg(sizeText(dock->size()), sizeText(left)));
+    }
+    QtCloseCode(context);
+    testhost::settle();
 }
 
 } // namespace looks

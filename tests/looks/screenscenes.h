@@ -15,4 +15,8 @@ void windowsAsTheyOpen(Inspector &inspector, Faults &faults, const Setting &sett
 // the frame and the status bar within the screen's free area.
 void freeArea(Inspector &inspector, Faults &faults, const Setting &setting);
 
+// A layout the user changed (a dock sized by the host, the bottom area dragged higher, a dock
+// joining it), stored and restored in a new window: the drag kept, each dock back as it was.
+void layoutAgain(Inspector &inspector, Faults &faults, const Setting &setting);
+
 } // namespace looks

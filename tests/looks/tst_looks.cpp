@@ -538,6 +538,13 @@ TEST_P(Looks, AsTheyOpen)
     windowsAsTheyOpen(m_inspector, m_faults, m_setting);
 }
 
+// A layout the user changed, and the same layout restored from its records.
+TEST_P(Looks, LayoutAgain)
+{
+    mainWindow();
+    layoutAgain(m_inspector, m_faults, m_setting);
+}
+
 // The main window's frame and status bar within the part of the screen a desktop leaves free.
 TEST_P(Looks, FreeArea)
 {

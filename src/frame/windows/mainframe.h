@@ -24,6 +24,7 @@ namespace tesk::frame {
 class MenuManagerBase;
 class DockLayout;
 struct MainDocks;
+enum class DockArea;
 } // namespace tesk::frame
 
 class MainWindowPrivate;
@@ -204,7 +205,11 @@ private:
     enum FloatingSize { FloatAsUndocked, FloatAtAThird };
     DockWidget *finishDockCreation(DockWidget *dock, const QString &name,
                                    FloatingSize floatingSize);
-    void restoreDock(DockWidget *dock);
+    // A new dock window takes its place in its area (the user holds no separator now).
+    void placeNewDock(DockWidget *dock, tesk::frame::DockArea area, bool newLine, bool held);
+    // What its record restored; the extent of a docked one only when it was not laid out with
+    // the others of its area.
+    void restoreDock(DockWidget *dock, bool laidOutTogether);
 
     std::unique_ptr<MainWindowPrivate> d;
     std::unique_ptr<tesk::frame::MainDocks> m_docks;

@@ -19,7 +19,6 @@
 #include <mosk/mosk.hpp>
 
 #include <QCoreApplication>
-#include <QMouseEvent>
 
 #include <string>
 
@@ -226,24 +225,6 @@ struct FullRegisterPane
     TeskHandle pane = 0;
 };
 
-// The user drags the separator left of a dock window on the right by dx, as the main window
-// receives it.
-void dragSeparatorBefore(MainWindow *window, QWidget *dock, int dx)
-{
-    const QPoint from((window->centralWidget()->geometry().right() + dock->x()) / 2,
-                      dock->y() + 40);
-    const auto send = [window](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, at, window->mapToGlobal(at), Qt::LeftButton, buttons,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(window, &event);
-        testhost::settle();
-    };
-    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
-    send(QEvent::MouseMove, from + QPoint(dx / 2, 0), Qt::LeftButton);
-    send(QEvent::MouseMove, from + QPoint(dx, 0), Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, from + QPoint(dx, 0), Qt::NoButton);
-}
-
 void askFor(AskingPane *pane, QSize wish)
 {
     pane->wish = wish;
@@ -326,7 +307,7 @@ TEST_F(DockSizes, ADockTheUserWidenedIsNotGrownAfterwards)
     DockWidget *holder = dockAsking(main, 0, "Watch", pane, 60);
     ASSERT_TRUE(holder);
     const int before = holder->width();
-    dragSeparatorBefore(main, holder, -80);
+    testhost::dragOnWindow(main, testhost::separatorBefore(main, holder), QPoint(-80, 0));
     const int dragged = holder->width();
     ASSERT_GE(dragged, before + 60);
     askFor(pane, QSize(dragged + 40, 60));
@@ -356,4 +337,103 @@ TEST_F(DockSizes, APaneGrowsItsDockOnceAndWithinItsShare)
     askFor(tall, QSize(60, 2000));
     EXPECT_GT(tallHolder->height(), 800 / 5);
     EXPECT_LE(tallHolder->height(), 800 * 2 / 5);
+}
+
+TEST_F(DockSizes, ADockTheHostSizedKeepsItsSizeWhenFilledAndJoined)
+{
+    MainWindow *main = window();
+    QtFrameShow();
+    testhost::settle();
+    auto *pane = new AskingPane;
+    DockWidget *watch = dockAsking(main, 0, "Watch", pane, 80);
+    ASSERT_TRUE(watch);
+    DockWidget *log = dock(0, "Log", 81);
+    testhost::settle();
+    // Through its box, as a host sizes the window of one of its panes.
+    QtResizePosWindow(80, 0, 0, 310, 200);
+    testhost::settle();
+    EXPECT_EQ(watch->width(), 310);
+    EXPECT_LE(qAbs(watch->height() - 200), 2);
+    askFor(pane, QSize(500, 600));
+    EXPECT_EQ(watch->width(), 310);
+    EXPECT_LE(qAbs(watch->height() - 200), 2);
+    dock(0, "Stack", 82);
+    testhost::settle();
+    EXPECT_EQ(watch->width(), 310);
+    EXPECT_EQ(log->width(), 310);
+    EXPECT_EQ(field(indexOf(80), 7), 310);
+}
+
+TEST_F(DockSizes, TwoLinesInASideAreaComeBackAtTheirWidths)
+{
+    window();
+    CuiSetDockWindowPersistanceData(kWindow, "Watch:2:0:0:0:0:210:300:1:0");
+    QtWindowCreate("Watch", &paneCallback, 90);
+    CuiSetDockWindowPersistanceData(kWindow, "Log:2:0:1:0:0:210:420:1:0");
+    QtWindowCreate("Log", &paneCallback, 91);
+    CuiSetDockWindowPersistanceData(kWindow, "Stack:2:1:2:0:0:170:700:1:0");
+    QtWindowCreate("Stack", &paneCallback, 92);
+    QtFrameShow();
+    testhost::settle();
+    const auto shown = [](TeskHandle box) {
+        return Store::currentMainWindow()->findDockWidgetByBox(box)->size();
+    };
+    EXPECT_LE(qAbs(shown(90).width() - 210), 2);
+    EXPECT_LE(qAbs(shown(91).width() - 210), 2);
+    EXPECT_LE(qAbs(shown(92).width() - 170), 2);
+    // The second line is a line of its own in the records too.
+    EXPECT_EQ(field(indexOf(92), 3), 1);
+    EXPECT_EQ(field(indexOf(92), 4), 2);
+}
+
+TEST_F(DockSizes, ADraggedAreaKeepsItsExtentWhenDocksJoinOrLeave)
+{
+    MainWindow *main = window();
+    QtFrameShow();
+    testhost::settle();
+    DockWidget *output = dock(1, "Output", 100);
+    testhost::settle();
+    const int before = output->height();
+    testhost::dragOnWindow(main, testhost::separatorBefore(main, output), QPoint(0, -90));
+    const int dragged = output->height();
+    ASSERT_GE(dragged, before + 60);
+    DockWidget *trace = dock(1, "Trace", 101);
+    testhost::settle();
+    EXPECT_LE(qAbs(output->height() - dragged), 2);
+    EXPECT_LE(qAbs(trace->height() - dragged), 2);
+    trace->end();
+    testhost::settle();
+    dock(1, "Disasm", 102);
+    testhost::settle();
+    EXPECT_LE(qAbs(output->height() - dragged), 2);
+    EXPECT_LE(qAbs(field(indexOf(100), 8) - dragged), 2);
+}
+
+TEST_F(DockSizes, ADockOpenedWhileTheUserHoldsASeparatorIsPlacedWhenTheDragEnds)
+{
+    MainWindow *main = window();
+    QtFrameShow();
+    testhost::settle();
+    DockWidget *output = dock(1, "Output", 110);
+    testhost::settle();
+    DockWidget *opened = nullptr;
+    testhost::dragOnWindow(main, testhost::separatorBefore(main, output), QPoint(0, -60),
+                           [&] { opened = dock(1, "Trace", 111); });
+    testhost::settle();
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(opened->isVisible());
+    EXPECT_FALSE(opened->isFloating());
+    EXPECT_EQ(main->dockWidgetArea(opened), Qt::BottomDockWidgetArea);
+    // Beside the output window, not over the menu bar.
+    EXPECT_EQ(opened->y(), output->y());
+    EXPECT_GT(opened->x(), output->x());
+    EXPECT_EQ(field(indexOf(111), 2), 3);
+
+    // One the host ends before the drag does is not placed at all.
+    testhost::dragOnWindow(main, testhost::separatorBefore(main, output), QPoint(0, 30), [&] {
+        dock(1, "Gone", 112)->end();
+        testhost::settle();
+    });
+    EXPECT_FALSE(main->findDockWidgetByBox(112));
+    EXPECT_EQ(QtDockWindowCount(kWindow), 2);
 }

@@ -1,5 +1,7 @@
 #include "frame/windows/docking/docklayout.h"
 
+#include "system/freearea.h"
+
 #include <QCoreApplication>
 #include <QDockWidget>
 #include <QLayout>
@@ -7,9 +9,12 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace tesk::frame {
 
@@ -86,30 +91,61 @@ public:
             m_window->removeEventFilter(this);
     }
 
+    bool dragging() const { return m_down; }
+    void afterDrag(std::function<void()> step) { m_waiting.append(std::move(step)); }
+
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (watched != m_window)
+            return false;
+        // A window hidden, or blocked by a modal window, while the button is down gets no
+        // release.
+        const bool lost = event->type() == QEvent::Hide || event->type() == QEvent::WindowBlocked ||
+                          event->type() == QEvent::WindowDeactivate;
+        if (lost && m_down) {
+            release();
+            return false;
+        }
         const bool press = event->type() == QEvent::MouseButtonPress;
-        if (watched != m_window || (!press && event->type() != QEvent::MouseButtonRelease) ||
+        if ((!press && event->type() != QEvent::MouseButtonRelease) ||
             static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
             return false;
         if (press) {
+            m_down = true;
             m_pressed.clear();
             for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
                 if (dock->isVisible() && !dock->isFloating())
                     m_pressed.append({dock, dock->size()});
             return false;
         }
-        for (const auto &[dock, size] : std::as_const(m_pressed))
-            if (dock && !dock->isFloating() && dock->size() != size)
-                m_layout->hold(dock);
-        m_pressed.clear();
+        // The toolkit ends its drag on this release after the filter: the waiting steps run
+        // once it has.
+        QTimer::singleShot(0, this, [this] { release(); });
         return false;
     }
 
 private:
+    void release()
+    {
+        if (!m_down)
+            return;
+        m_down = false;
+        QList<QDockWidget *> changed;
+        for (const auto &[dock, size] : std::as_const(m_pressed))
+            if (dock && !dock->isFloating() && dock->size() != size)
+                changed.append(dock);
+        m_pressed.clear();
+        m_layout->dragEnded(changed);
+        const QList<std::function<void()>> waiting = std::exchange(m_waiting, {});
+        for (const auto &step : waiting)
+            step();
+    }
+
     QPointer<QMainWindow> m_window;
     DockLayout *m_layout;
+    bool m_down = false;
     QList<std::pair<QPointer<QDockWidget>, QSize>> m_pressed;
+    QList<std::function<void()>> m_waiting;
 };
 
 } // namespace
@@ -151,6 +187,25 @@ void DockLayout::forget(const QDockWidget *dock)
     m_held.remove(dock);
 }
 
+void DockLayout::afterDrag(std::function<void()> step)
+{
+    auto *drags = static_cast<SeparatorDrags *>(m_separatorDrags.get());
+    if (drags->dragging())
+        drags->afterDrag(std::move(step));
+    else
+        step();
+}
+
+void DockLayout::dragEnded(const QList<QDockWidget *> &changed)
+{
+    // The extents kept are the ones dragged: a window joining or leaving the area later shares
+    // out the rest, and the records carry them.
+    for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom})
+        keepShownSizes(area);
+    for (const QDockWidget *dock : changed)
+        hold(dock);
+}
+
 void DockLayout::hold(const QDockWidget *dock)
 {
     m_held.insert(dock);
@@ -174,13 +229,78 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     }
     auto &lines = m_lines[int(area) - 1];
     dock->setFloating(false);
-    if (lines.isEmpty() || newLine) {
+    QDockWidget *last = lines.isEmpty() ? nullptr : lines.last().last();
+    // A full area stays full: the window joins the tabs at its end at once. A new line may
+    // still find room across the area.
+    if (last && !newLine && tabbed(last)) {
+        lines.last().append(dock);
+        m_window->tabifyDockWidget(last, dock);
+        settle();
+        dock->raise();
+        return;
+    }
+    const QSize before = m_window->size();
+    if (!last || newLine) {
         m_window->addDockWidget(toolkitArea(area), dock, across(area));
         lines.append({dock});
     } else {
-        m_window->splitDockWidget(lines.last().last(), dock, along(area));
+        m_window->splitDockWidget(last, dock, along(area));
         lines.last().append(dock);
     }
+    // Every window's least size counts, along and across: a full area would push the main
+    // window's frame off its screen. The later windows stand as tabs on the last one instead,
+    // each reachable by its tab. The toolkit counts only windows shown: a new one is shown
+    // here, not after.
+    if (!last)
+        return;
+    if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
+        dock->show();
+    if (fitsFreeArea())
+        return;
+    if (newLine) {
+        lines.removeLast();
+        lines.last().append(dock);
+    }
+    m_window->tabifyDockWidget(last, dock);
+    settle();
+    // The window grew to the least size the window had for a moment.
+    if (m_window->size() != before)
+        m_window->resize(before);
+    dock->raise();
+}
+
+bool DockLayout::fitsFreeArea() const
+{
+    settle();
+    const QSize least = m_window->minimumSizeHint();
+    const QScreen *screen = tesk::system::screenShowing(m_window->geometry(), m_window->screen());
+    if (!screen)
+        return true;
+    const QRect free = screen->availableGeometry() - tesk::system::frameMargins(m_window);
+    return least.width() <= free.width() && least.height() <= free.height();
+}
+
+bool DockLayout::tabbed(const QDockWidget *dock) const
+{
+    const Position p = find(dock);
+    if (p.area < 0)
+        return false;
+    const QList<QDockWidget *> tabs =
+        m_window->tabifiedDockWidgets(const_cast<QDockWidget *>(dock));
+    const auto &l = m_lines[p.area][p.line];
+    for (int slot = 0; slot < p.slot; ++slot)
+        if (tabs.contains(l[slot]))
+            return true;
+    return false;
+}
+
+QList<QDockWidget *> DockLayout::standing(const QList<QDockWidget *> &line) const
+{
+    QList<QDockWidget *> standing;
+    for (QDockWidget *dock : line)
+        if (!tabbed(dock))
+            standing.append(dock);
+    return standing;
 }
 
 void DockLayout::follow(QDockWidget *dock)
@@ -239,7 +359,9 @@ QList<QDockWidget *> DockLayout::line(DockArea area, int line) const
 
 bool DockLayout::shownIn(const QDockWidget *dock, DockArea area) const
 {
-    return dock->isVisible() && !dock->isFloating() &&
+    // The toolkit moves a tab that is not the current one out of sight instead of hiding it.
+    const QRect shown = dock->geometry();
+    return dock->isVisible() && !dock->isFloating() && shown.right() >= 0 && shown.bottom() >= 0 &&
            fromToolkit(m_window->dockWidgetArea(const_cast<QDockWidget *>(dock))) == area;
 }
 
@@ -313,6 +435,11 @@ void DockLayout::followToolkit()
     }
 }
 
+void DockLayout::assignExtent(const QDockWidget *dock, QSize extent)
+{
+    m_extents.insert(dock, extent);
+}
+
 void DockLayout::setExtent(QDockWidget *dock, QSize extent)
 {
     const Position p = find(dock);
@@ -323,10 +450,33 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
     const DockArea area = DockArea(p.area + 1);
     // The others keep the sizes the user gave them, not those they were once given.
     keepShownSizes(area);
+    const auto alongOf = [area](QSize size) {
+        return along(area) == Qt::Vertical ? size.height() : size.width();
+    };
+    const QList<QDockWidget *> line = standing(m_lines[p.area][p.line]);
+    int length = 0;
+    int others = 0;
+    for (QDockWidget *other : line) {
+        const int size = alongOf(m_extents.value(other, other->size()));
+        length += size;
+        if (other != dock)
+            others += size;
+    }
     m_extents.insert(dock, extent);
-    // The windows of a line stand equally far across the area: the line takes the new size.
+    // The line is as long as it was: the window takes its length, the others share the rest
+    // as they shared the line. Were they all given the lengths they had, the toolkit would
+    // take the excess evenly from every window, this one too.
+    const int rest = length - alongOf(extent);
     for (QDockWidget *other : m_lines[p.area][p.line]) {
         QSize size = m_extents.value(other, other->size());
+        if (other != dock && others > 0 && rest > 0 && line.contains(other)) {
+            const int shared = int(qint64(alongOf(size)) * rest / others);
+            if (along(area) == Qt::Vertical)
+                size.setHeight(shared);
+            else
+                size.setWidth(shared);
+        }
+        // The windows of a line stand equally far across the area: the line takes the size.
         if (across(area) == Qt::Horizontal)
             size.setWidth(extent.width());
         else
@@ -365,7 +515,7 @@ void DockLayout::shareEvenly(DockArea area)
             // A window the user's layout sized keeps that size when another joins the area.
             if (held(dock))
                 continue;
-            const int inLine = int(l.size());
+            const int inLine = int(standing(l).size());
             m_extents.insert(dock, along(area) == Qt::Vertical
                                        ? QSize(size.width() / lineCount, size.height() / inLine)
                                        : QSize(size.width() / inLine, size.height() / lineCount));
@@ -427,10 +577,14 @@ void DockLayout::growToPanes(DockArea area)
 
 void DockLayout::applyExtents(DockArea area)
 {
+    if (!isPlacedArea(area))
+        return;
     const auto &lines = m_lines[int(area) - 1];
     QList<QDockWidget *> firsts;
     QList<int> acrossSizes;
-    for (const auto &l : lines) {
+    for (const auto &all : lines) {
+        // A group of tabs has one size: its first window's.
+        const QList<QDockWidget *> l = standing(all);
         QList<int> alongSizes;
         for (QDockWidget *dock : l) {
             const QSize e = m_extents.value(dock, dock->size());

@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QSize>
 
+#include <functional>
 #include <memory>
 
 class QDockWidget;
@@ -29,8 +30,11 @@ public:
     DockLayout &operator=(const DockLayout &) = delete;
 
     // Puts the dock window at the end of the area, on a line of its own or at the end of the
-    // last line. Top and None float it.
+    // last line. Top and None float it. A window that would make the main window's least size
+    // larger than the free area of its screen goes onto the area's last window as a tab.
     void place(QDockWidget *dock, DockArea area, bool newLine);
+    // The window stands as a tab on another window of its area (the area was full).
+    bool tabbed(const QDockWidget *dock) const;
     // Takes it out of its line (it floats or goes away).
     void take(QDockWidget *dock);
     // Forgets everything about a dock window that goes away.
@@ -54,7 +58,13 @@ public:
     // The extent the records carry: the size shown while the window is shown in an area, else
     // the extent it was given, else its size.
     QSize extent(const QDockWidget *dock) const;
+    // The window takes the extent and its line the extent across; the other windows of the
+    // line share what is left along it, in the proportions they had.
     void setExtent(QDockWidget *dock, QSize extent);
+    // Gives the window an extent that only the next sharing, growing or applying shows: all
+    // the windows of an area sized first, then laid out together, come out as given.
+    void assignExtent(const QDockWidget *dock, QSize extent);
+    void applyExtents(DockArea area);
     // Shares the area evenly: across lines, and within a line among its windows. An area no
     // larger than the least size of its dock windows shares a fifth of the main window. A
     // window whose extent is held keeps it.
@@ -66,6 +76,13 @@ public:
     // user dragged it to: what its pane asks for no longer grows it.
     void hold(const QDockWidget *dock);
     bool held(const QDockWidget *dock) const;
+    // While the user holds a separator the toolkit lays the areas out from what they held
+    // when the drag began, so a window placed meanwhile would stand in no area: such steps
+    // wait for the release. Run at once when no drag is under way.
+    void afterDrag(std::function<void()> step);
+    // The user released a separator: the windows keep the sizes shown, and those that changed
+    // are held.
+    void dragEnded(const QList<QDockWidget *> &changed);
 
 private:
     struct Position
@@ -78,7 +95,9 @@ private:
     bool shownIn(const QDockWidget *dock, DockArea area) const;
     void settle() const;
     void keepShownSizes(DockArea area);
-    void applyExtents(DockArea area);
+    bool fitsFreeArea() const;
+    // The line without the windows that stand as tabs on an earlier one of it.
+    QList<QDockWidget *> standing(const QList<QDockWidget *> &line) const;
 
     QMainWindow *m_window;
     // The toolkit reports our own placing as moves; those are not the user's.
@@ -87,6 +106,7 @@ private:
     QList<QList<QDockWidget *>> m_lines[3];
     QHash<const QDockWidget *, QSize> m_extents;
     QSet<const QDockWidget *> m_held;
+    QSet<const QDockWidget *> m_tabbed;
     // Holds the windows the user sizes by dragging a separator of the dock areas.
     std::unique_ptr<QObject> m_separatorDrags;
 };

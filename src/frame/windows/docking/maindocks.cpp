@@ -13,6 +13,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <utility>
 
 using tesk::frame::DockArea;
 using tesk::frame::MainDocks;
@@ -197,46 +198,62 @@ DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name
     dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea |
                           Qt::BottomDockWidgetArea);
 
-    if (docks.dockRequested) {
-        docks.layout.place(dock, areaOfPlacement(docks.placement), docks.newLine);
-        // The extent a record brings back is the one the user left: the pane's wishes, however
-        // they change once the host fills it, do not grow it.
-        if (docks.record.pending && !docks.record.size.isEmpty())
-            docks.layout.hold(dock);
-    } else {
-        if (caption == kConnectionControl)
-            dock->setAllowedAreas(Qt::NoDockWidgetArea);
-        else
-            dock->setAskLocation(true);
-        docks.layout.place(dock, DockArea::None, false);
-        dock->undock();
-        if (floatingSize == FloatAtAThird && caption != kConnectionControl)
-            dock->resize(width() / 3, height() / 3);
-    }
+    const bool requested = docks.dockRequested;
+    const DockArea area = areaOfPlacement(docks.placement);
+    const bool newLine = docks.newLine;
+    const MainDocks::PendingRecord record = std::exchange(docks.record, MainDocks::PendingRecord());
+    docks.dockRequested = false;
+    docks.newLine = false;
     connect(dock, &DockWidget::RemovemefromWindList, this, &MainWindow::RemoveFromWindList);
     connect(dock, &QDockWidget::dockLocationChanged, this,
             [this, dock] { DockWindowPosChanged(dock); });
-    docks.dockRequested = false;
-    docks.newLine = false;
-    dock->show();
-    if (!dock->isFloating())
-        docks.layout.shareEvenly(docks.layout.areaOf(dock));
-
-    if (docks.record.pending) {
+    if (record.pending) {
         DockWidget::Restored &restored = dock->restored();
         restored.extentSet = true;
-        restored.extent = docks.record.size;
-        restored.sortKey = docks.record.index;
-        restored.x = docks.record.x;
-        restored.y = docks.record.y;
-        restored.floating = docks.record.floating;
-        restored.visible = docks.record.visible != 0;
-        dock->setGoto(docks.record.gotoFlag != 0);
-        if (docks.laidOut)
-            restoreDock(dock);
+        restored.extent = record.size;
+        restored.sortKey = record.index;
+        restored.x = record.x;
+        restored.y = record.y;
+        restored.floating = record.floating;
+        restored.visible = record.visible != 0;
+        dock->setGoto(record.gotoFlag != 0);
     }
-    docks.record = MainDocks::PendingRecord();
+    if (requested) {
+        // The extent a record brings back is the one the user left: the pane's wishes, however
+        // they change once the host fills it, do not grow it.
+        const bool held = record.pending && !record.size.isEmpty();
+        QPointer<DockWidget> made(dock);
+        docks.layout.afterDrag([this, made, area, newLine, held] {
+            if (made && m_docks->docks.contains(made))
+                placeNewDock(made, area, newLine, held);
+        });
+        return dock;
+    }
+    if (caption == kConnectionControl)
+        dock->setAllowedAreas(Qt::NoDockWidgetArea);
+    else
+        dock->setAskLocation(true);
+    docks.layout.place(dock, DockArea::None, false);
+    dock->undock();
+    if (floatingSize == FloatAtAThird && caption != kConnectionControl)
+        dock->resize(width() / 3, height() / 3);
+    dock->show();
+    if (docks.laidOut)
+        restoreDock(dock, false);
     return dock;
+}
+
+void MainWindow::placeNewDock(DockWidget *dock, DockArea area, bool newLine, bool held)
+{
+    tesk::frame::DockLayout &layout = m_docks->layout;
+    layout.place(dock, area, newLine);
+    if (held)
+        layout.hold(dock);
+    dock->show();
+    if (!dock->isFloating())
+        layout.shareEvenly(layout.areaOf(dock));
+    if (m_docks->laidOut)
+        restoreDock(dock, false);
 }
 
 void MainWindow::DockWindowPosChanged(QDockWidget *dock)
@@ -428,18 +445,26 @@ void MainWindow::takeDockRecord(const QByteArray &text)
 void MainWindow::layOutDocks()
 {
     tesk::frame::DockLayout &layout = m_docks->layout;
+    // Every window of an area takes its extent before any is laid out: given one after the
+    // other, each would share out the area anew from what the ones before left, and a row
+    // restored from its records would come back moved.
     for (DockWidget *dock : m_docks->docks) {
         const DockArea area = layout.areaOf(dock);
         if (dock->isFloating() || area == DockArea::None)
             continue;
-        const int extentHeight = area == DockArea::Bottom ? height() / 4 : kSideDockHeight;
-        layout.setExtent(dock, QSize(width() / 3, extentHeight));
+        const DockWidget::Restored &restored = dock->restored();
+        if (restored.extentSet && !restored.floating && !restored.extent.isEmpty()) {
+            layout.assignExtent(dock, restored.extent);
+        } else {
+            const int extentHeight = area == DockArea::Bottom ? height() / 4 : kSideDockHeight;
+            layout.assignExtent(dock, QSize(width() / 3, extentHeight));
+        }
     }
     for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom})
         layout.growToPanes(area);
     m_docks->laidOut = true;
     for (DockWidget *dock : m_docks->docks)
-        restoreDock(dock);
+        restoreDock(dock, true);
 }
 
 void MainWindow::growDockArea(DockWidget *dock)
@@ -452,7 +477,7 @@ void MainWindow::growDockArea(DockWidget *dock)
     m_docks->layout.growToPanes(m_docks->layout.areaOf(dock));
 }
 
-void MainWindow::restoreDock(DockWidget *dock)
+void MainWindow::restoreDock(DockWidget *dock, bool laidOutTogether)
 {
     const DockWidget::Restored &restored = dock->restored();
     if (!restored.extentSet)
@@ -461,8 +486,9 @@ void MainWindow::restoreDock(DockWidget *dock)
     const bool sized = size.isValid() && !size.isEmpty();
     if (!restored.floating && !dock->isFloating()) {
         // Docked, the area's layout owns the size: a size given to the window itself would
-        // stand only until the next layout, and be read back meanwhile.
-        if (sized)
+        // stand only until the next layout, and be read back meanwhile. A window joining a
+        // laid-out area takes its extent there now.
+        if (sized && !laidOutTogether)
             m_docks->layout.setExtent(dock, size);
     } else {
         const QRect placed = tesk::frame::onAvailableScreen(
@@ -479,19 +505,13 @@ void MainWindow::restoreDock(DockWidget *dock)
 
 QList<QToolBar *> MainWindow::numberedToolbars() const
 {
-    QList<QToolBar *> top;
-    QList<QToolBar *> floating;
-    for (QToolBar *toolbar : findChildren<QToolBar *>()) {
+    QList<QToolBar *> numbered;
+    for (const QList<QToolBar *> &line : m_docks->toolbars.lines())
+        numbered += line;
+    for (QToolBar *toolbar : findChildren<QToolBar *>())
         if (toolbar->isFloating())
-            floating.append(toolbar);
-        else if (toolBarArea(toolbar) == Qt::TopToolBarArea)
-            top.append(toolbar);
-    }
-    // The toolkit lists children in creation order; the top area reads left to right.
-    std::stable_sort(top.begin(), top.end(), [](const QToolBar *a, const QToolBar *b) {
-        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
-    });
-    return top + floating;
+            numbered.append(toolbar);
+    return numbered;
 }
 
 QByteArray MainWindow::toolbarRecord(int index) const
@@ -501,7 +521,11 @@ QByteArray MainWindow::toolbarRecord(int index) const
         return {};
     QToolBar *toolbar = toolbars.at(index);
     tesk::frame::ToolbarRecord record;
-    record.newLine = toolBarBreak(toolbar) ? 1 : 0;
+    // A new line is where a line starts, the first excepted.
+    const QList<QList<QToolBar *>> lines = m_docks->toolbars.lines();
+    for (int l = 1; l < lines.size(); ++l)
+        if (lines[l].first() == toolbar)
+            record.newLine = 1;
     record.index = toolbar->isFloating() ? -1 : index;
     record.x = toolbar->x();
     record.y = toolbar->y();
@@ -524,6 +548,7 @@ bool MainWindow::applyToolbarRecord(const QString &title, const QByteArray &text
     const tesk::frame::ToolbarRecord record = tesk::frame::readToolbarRecord(text);
     const bool floating = record.index == -1;
     if (floating) {
+        m_docks->toolbars.floated(toolbar);
         toolbar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
         toolbar->show();
     } else {
@@ -533,21 +558,18 @@ bool MainWindow::applyToolbarRecord(const QString &title, const QByteArray &text
             addToolBar(Qt::TopToolBarArea, toolbar);
             toolbar->show();
         }
-        const QList<QToolBar *> toolbars = numberedToolbars();
-        if (record.index < toolbars.size() && toolbars.at(record.index) != toolbar)
-            insertToolBar(toolbars.at(record.index), toolbar);
+        m_docks->toolbars.restore(toolbar, record.index, record.newLine == 1);
     }
-    if (record.newLine == 1)
-        insertToolBarBreak(toolbar);
-    const bool sized = record.width > 0 && record.height > 0;
-    QRect wanted =
-        tesk::frame::hostRect(record.x, record.y, sized ? record.width : toolbar->width(),
-                              sized ? record.height : toolbar->height());
-    if (floating)
-        wanted = tesk::frame::onAvailableScreen(wanted);
-    toolbar->move(wanted.topLeft());
     if (record.hidden)
         toolbar->hide();
+    if (!floating)
+        return true;
+    // A docked toolbar stands where its line puts it; a floating one where it was left.
+    const bool sized = record.width > 0 && record.height > 0;
+    const QRect wanted = tesk::frame::onAvailableScreen(
+        tesk::frame::hostRect(record.x, record.y, sized ? record.width : toolbar->width(),
+                              sized ? record.height : toolbar->height()));
+    toolbar->move(wanted.topLeft());
     if (sized)
         toolbar->resize(wanted.size());
     return true;

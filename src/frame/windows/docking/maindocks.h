@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frame/windows/docking/docklayout.h"
+#include "frame/windows/toolbars/toolbarlines.h"
 
 #include <tesk/tesk_global.h>
 
@@ -21,6 +22,7 @@ struct MainDocks
 {
     explicit MainDocks(QMainWindow *window)
         : layout(window)
+        , toolbars(window)
     {
     }
 
@@ -43,6 +45,8 @@ struct MainDocks
     QList<DockWidget *> docks;
     QList<DockWidget *> sorted;
     DockLayout layout;
+    // The order and lines of the toolbars, which the toolbar records write and restore.
+    ToolbarLines toolbars;
     // The newest dock window, whose drawing area's native id the host may ask for.
     QPointer<DockWidget> lastDock;
     bool dockRequested = false;

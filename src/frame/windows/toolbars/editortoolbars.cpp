@@ -4,6 +4,7 @@
 #include "frame/windows/store.h"
 #include "frame/windows/toolbars/findtoolbar.h"
 #include "frame/windows/toolbars/scripttoolbar.h"
+#include "frame/windows/toolbars/toolbarlines.h"
 #include "frame/windows/toplevelwindow.h"
 
 namespace tesk::frame {
@@ -63,6 +64,22 @@ void chooseEditorLines(QMainWindow *window)
         if (isEditorToolBar(placed) && window->toolBarArea(placed) == Qt::TopToolBarArea)
             editors.append(placed);
     if (editors.size() != 2)
+        return;
+    // Only where they were placed: the first at the start of a line, the second just after it
+    // or at the start of the next. Toolbars the user (or a layout record) moved stay.
+    const QList<QList<QToolBar *>> lines = topToolbarLines(window);
+    const auto at = [&lines](const QToolBar *toolBar) {
+        for (int l = 0; l < lines.size(); ++l)
+            if (const qsizetype slot = lines[l].indexOf(toolBar); slot >= 0)
+                return std::pair<int, int>(l, int(slot));
+        return std::pair<int, int>(-1, -1);
+    };
+    const auto [firstLine, firstSlot] = at(editors[0]);
+    const auto [secondLine, secondSlot] = at(editors[1]);
+    const bool placed = firstLine >= 0 && firstSlot == 0 &&
+                        ((secondLine == firstLine && secondSlot == 1) ||
+                         (secondLine == firstLine + 1 && secondSlot == 0));
+    if (!placed)
         return;
     // The one placed second (made later) starts a line of its own or stands beside the first.
     QToolBar *second = editors[1];
