@@ -7,6 +7,7 @@
 #include "frame/app/cuiapp.h"
 #include "frame/core/cuifunctionregistry.h"
 #include "frame/core/exportguard.h"
+#include "frame/core/hostsubscriptions.h"
 #include "frame/core/hosttexts.h"
 #include "frame/menus/iconcache.h"
 #include "frame/menus/menutables.h"
@@ -60,6 +61,8 @@ __attribute__((destructor)) void unloadLibrary()
 {
     if (tesk::processEnding())
         return;
+    // The host's subjects stay the host's: no event of theirs may reach the going library.
+    tesk::broker::detachAllObservers();
     // What the library queued for later runs now, while its code is there.
     tesk::lifetime::endQueuedCalls();
     tesk::app::endAtUnload();
