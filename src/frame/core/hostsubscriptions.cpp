@@ -28,8 +28,9 @@ MoskResult attachObserver(MoskEventSubject *subject, int32_t kind, MoskObserver 
         return result;
     if (!g_subscriptions)
         g_subscriptions = new std::vector<Subscription>;
-    const bool held = std::any_of(g_subscriptions->begin(), g_subscriptions->end(),
-                                  [subject](const Subscription &s) { return s.subject == subject; });
+    const bool held =
+        std::any_of(g_subscriptions->begin(), g_subscriptions->end(),
+                    [subject](const Subscription &s) { return s.subject == subject; });
     if (!held)
         subject->ops->AddRef(subject);
     g_subscriptions->push_back({subject, kind, observer});
