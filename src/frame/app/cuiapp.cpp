@@ -281,6 +281,7 @@ void hostsApplicationEnds()
     endInHostsApplication();
     if (g_endToolkitHolders)
         g_endToolkitHolders();
+    cuiRemoveTranslations();
 }
 
 void watchHostsApplication()

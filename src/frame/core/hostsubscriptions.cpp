@@ -3,6 +3,7 @@
 #include <mosk/mosk.hpp>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace tesk::broker {
@@ -52,6 +53,11 @@ void detachAllObservers()
     delete subscriptions;
     for (MoskEventSubject *subject : subjects)
         subject->ops->Release(subject);
+}
+
+void forgetObservers()
+{
+    delete std::exchange(g_subscriptions, nullptr);
 }
 
 } // namespace tesk::broker

@@ -21,4 +21,8 @@ MoskResult attachObserver(MoskEventSubject *subject, int32_t kind, MoskObserver 
 // cleared its broker already.
 void detachAllObservers();
 
+// Lets go of the list without calling the host: at the process's end the host's subjects may
+// have gone before the library.
+void forgetObservers();
+
 } // namespace tesk::broker
