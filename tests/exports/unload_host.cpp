@@ -381,8 +381,9 @@ bool hostGoesOn()
     // library's fonts.
     QImage text(200, 40, QImage::Format_ARGB32);
     QPainter painter(&text);
-    QFont fixed(QStringLiteral("Monospace"), QApplication::font().pointSize());
+    QFont fixed(QString::fromLatin1("Courier New"), QApplication::font().pointSize());
     fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setFixedPitch(true);
     QFont menu = QApplication::font("QMenu");
     menu.setFamilies({QStringLiteral("Serif")});
     for (const QFont &font : {fixed, menu}) {
