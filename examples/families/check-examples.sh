@@ -29,6 +29,15 @@ for name in $examples; do
     cc -std=c11 -pedantic -Werror=pedantic -Wall -Wextra $extra "$here/$name.c" "$here/example.c" \
         -I"$here" -o "$work/$name" $(pkg-config --cflags --libs tesk) -ldl
 done
+# A host that loads the library itself links the broker alone (tesk-broker), so that its
+# dlclose unloads the library.
+# shellcheck disable=SC2046,SC2086
+cc -std=c11 -pedantic -Werror=pedantic -Wall -Wextra $extra "$source/examples/dlopen/unload.c" \
+    -o "$work/dlopen-unload" $(pkg-config --cflags --libs tesk-broker)
+if readelf -d "$work/dlopen-unload" | grep -q 'libtesk'; then
+    echo "dlopen-unload links libtesk: FAILED"
+    exit 1
+fi
 echo "pkg-config builds: ok"
 
 cmake -S "$here" -B "$work/cmake-build" -DCMAKE_PREFIX_PATH="$prefix" \
@@ -53,6 +62,7 @@ run layout save "$work/layout.txt" 10
 run layout restore "$work/layout.txt" 10
 run boxes box 3
 run boxes list 3
+run dlopen-unload "$(pkg-config --variable=library tesk-broker)"
 # On a real X server the platform libraries open D-Bus, whose allocation the suppressions cover.
 if command -v xvfb-run >/dev/null 2>&1; then
     echo "== boxes box 3 (X server)"

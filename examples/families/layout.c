@@ -1,14 +1,19 @@
 /*
  * The dock layout saved and restored across two runs. The first run docks "Watch" on the
- * right and "Log" at the bottom, resizes both and stores one line per dock window: the
- * host's name for it and the library's record. The second run hands each record over just
- * before it makes that dock window, and does so before QtFrameShow; it then reads the records
- * back and compares them with the stored ones.
+ * right, "Log" at the bottom and two memory views on the right, resizes Watch and Log and
+ * stores one line per dock window: the host's name for it and the library's record. Both
+ * memory views answer the name "Memory": the lines are a list in the sorted order, not a
+ * table by name, and their records' captions ("Memory", "Memory_1") tell them apart. The
+ * second run hands each record over just before it makes that dock window (for a memory view,
+ * just before it asks the views manager for the view), and does so before QtFrameShow; it
+ * then reads the records back and compares them with the stored ones.
  *
  *   layout save FILE [ticks]
  *   layout restore FILE [ticks]
  */
 #include "example.h"
+
+#include <tesk/tesk_views.h>
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -47,12 +52,40 @@ static Place placeOf(const char *record)
     return p;
 }
 
+/* The caption's length: what stands before the nine numbers. */
+static size_t captionLength(const char *record)
+{
+    int colons = 0;
+    const char *at = record + strlen(record);
+    while (at > record && colons < 9)
+        colons += *--at == ':';
+    return (size_t)(at - record);
+}
+
 /* Within a few pixels: the toolkit rounds extents to its splitters. */
 static int samePlace(Place a, Place b)
 {
     int extent = a.area == 3 ? a.height - b.height : a.width - b.width;
     return a.area == b.area && a.newLine == b.newLine && a.index == b.index &&
            a.visible == b.visible && extent >= -4 && extent <= 4;
+}
+
+/* A memory view in a dock window of its own, made by the library. */
+static void openMemoryView(void)
+{
+    MoskBroker *broker = moskGetObjectBroker();
+    IGcp_ViewsManager *views = NULL;
+    uint64_t view = 0;
+    MoskResult result = broker->ops->getComponent(broker, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT,
+                                                  (void **)&views);
+    if (!result && views)
+        result = views->ops->createViewInNewPane(views, GCP_VIEW_TYPE_MEMORY, 0, &view);
+    if (result) {
+        fprintf(stderr, "layout: no memory view (code %#x)\n", (unsigned)moskErrorCode(result));
+        result->ops->Release(result);
+    }
+    if (views)
+        views->ops->Release(views);
 }
 
 static void save(void)
@@ -84,6 +117,10 @@ static void compare(void)
         /* A docked window's x and y are the toolkit's; area, line, index and extent count. */
         if (!samePlace(placeOf(record), placeOf(g_saved[i])))
             ++g_mismatches;
+        /* Each memory view has its own record again: "Memory" and "Memory_1". */
+        if (captionLength(record) != captionLength(g_saved[i]) ||
+            strncmp(record, g_saved[i], captionLength(record)) != 0)
+            ++g_mismatches;
     }
 }
 
@@ -113,7 +150,10 @@ static int restore(void)
         snprintf(g_saved[g_savedCount], RECORD, "%s", tab + 1);
         /* The record waits for the next dock window this main window makes. */
         CuiSetDockWindowPersistanceData(EXAMPLE_FRAME, g_saved[g_savedCount]);
-        QtWindowCreate(line, &paneArea, strcmp(line, "Watch") == 0 ? 0x2001 : 0x2002);
+        if (strcmp(line, GCP_VIEW_TYPE_MEMORY) == 0)
+            openMemoryView();
+        else
+            QtWindowCreate(line, &paneArea, strcmp(line, "Watch") == 0 ? 0x2001 : 0x2002);
         ++g_savedCount;
     }
     fclose(in);
@@ -142,6 +182,10 @@ int main(int argc, char **argv)
         QtWindowCreate("Watch", &paneArea, 0x2001);
         QtCreateDocked(1, 0); /* bottom */
         QtWindowCreate("Log", &paneArea, 0x2002);
+        QtCreateDocked(0, 0);
+        openMemoryView();
+        QtCreateDocked(0, 0);
+        openMemoryView();
     }
     QtFrameShow(); /* applies the records of the dock windows made so far */
     exampleIdle(argc > 3 ? atoi(argv[3]) : 0, &tick);

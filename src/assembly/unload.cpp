@@ -6,7 +6,9 @@
 #include "dialogs/ksodialogs_common.h"
 #include "frame/app/cuiapp.h"
 #include "frame/core/cuifunctionregistry.h"
+#include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
+#include "frame/core/hostsubscriptions.h"
 #include "frame/core/hosttexts.h"
 #include "frame/menus/iconcache.h"
 #include "frame/menus/menutables.h"
@@ -44,6 +46,7 @@ void endPlainHolders()
     FileDialogMRU::end();
     tesk::inspector::forgetObjectIds();
     tesk::texts::end();
+    tesk::handles::end();
 }
 
 const bool g_unloadPrepared = [] {
@@ -54,12 +57,19 @@ const bool g_unloadPrepared = [] {
 
 // Unloading runs the library's destructor functions before any of its static objects is
 // destroyed, so everything ended here is still whole. At the process's end they run after
-// statics of the library instead, and are not needed: the library's objects go with the
-// process's, and nothing of it needs to be handed back by this road.
+// statics of the library instead (also when a host's static destructor calls dlclose): nothing
+// is handed back to the host then, whose own objects may have gone, and nothing that holds
+// toolkit objects is touched; only the plain memory is freed, which a dlclose would otherwise
+// leave unreachable. Those holders need no static of the library to end.
 __attribute__((destructor)) void unloadLibrary()
 {
-    if (tesk::processEnding())
+    if (tesk::processEnding()) {
+        tesk::broker::forgetObservers();
+        endPlainHolders();
         return;
+    }
+    // The host's subjects stay the host's: no event of theirs may reach the going library.
+    tesk::broker::detachAllObservers();
     // What the library queued for later runs now, while its code is there.
     tesk::lifetime::endQueuedCalls();
     tesk::app::endAtUnload();

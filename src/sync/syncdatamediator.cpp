@@ -1,6 +1,7 @@
 #include "sync/syncdatamediator.h"
 
 #include "frame/core/brokerguard.h"
+#include "frame/core/hostsubscriptions.h"
 #include "sync/brokerref.h"
 #include "sync/syncdata.h"
 #include "sync/syncdataadaptor.h"
@@ -129,7 +130,7 @@ bool SyncDataMediator::readFromHost()
     return callSyncAccess(data(), &IGb_SyncAccessOps::readSyncData);
 }
 
-void SyncDataMediator::subscribeEvents(bool attach)
+void SyncDataMediator::subscribeEvents()
 {
     MoskBroker *broker = moskGetObjectBroker();
     tesk::sync::BrokerRef<MoskBase> subject;
@@ -141,8 +142,6 @@ void SyncDataMediator::subscribeEvents(bool attach)
     mosk::ThrowError{
         subject->ops->QueryInterface(subject.get(), events.out(), MOSK_IID_EVENT_SUBJECT, 1)};
     for (int id : kHostEvents) {
-        MoskResult result = attach ? events->ops->attach(events.get(), id, observerFace())
-                                   : events->ops->detach(events.get(), id, observerFace());
-        tesk::sync::dropError(result);
+        tesk::sync::dropError(tesk::broker::attachObserver(events.get(), id, observerFace()));
     }
 }

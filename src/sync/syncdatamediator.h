@@ -48,9 +48,9 @@ public:
     virtual void refresh();
     // Has the host refill the data; false when any step fails or the host refuses.
     virtual bool syncWithHost();
-    // Attaches to (or detaches from) the host's global events; throws the broker's error when
-    // the event subject is missing or lacks the interface.
-    virtual void subscribeEvents(bool attach);
+    // Attaches to the host's global events (the unload routine detaches it); throws the
+    // broker's error when the event subject is missing or lacks the interface.
+    virtual void subscribeEvents();
 
     void onHostEvent(int id);
 

@@ -33,8 +33,8 @@ MoskResult registerSyncComponents(MoskRegistrar *registrar)
     if (!g_dialog)
         g_dialog = new CGcds_Dialog;
     CGcds_Dialog *dialog = g_dialog;
-    // Subscribed once per process: a second plug-in registration must not make every host
-    // event reach the mediator twice.
+    // Subscribed once per load of the library (the unload detaches it): a second plug-in
+    // registration must not make every host event reach the mediator twice.
     static bool subscribed = false;
     // The window's registration answers nothing the host needs: its error object is let go.
     // The adaptor's answer is the registration's, and once it is in, host events may come.
@@ -48,7 +48,7 @@ MoskResult registerSyncComponents(MoskRegistrar *registrar)
         // Without the host's event subject the entry fails: its error says which one it is,
         // as the host can mend that only by registering it first.
         try {
-            SyncDataMediator::instance()->subscribeEvents(true);
+            SyncDataMediator::instance()->subscribeEvents();
         } catch (mosk::ThrowError::Exception &e) {
             MoskResult error = e.takeError();
             const bool missing = moskErrorCode(error) == MOSK_ERR_FAILED;

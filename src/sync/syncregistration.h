@@ -4,8 +4,9 @@
 #include <mosk/mosk.h>
 
 // Registers the synchronisation window component and the process-wide data adaptor with the
-// broker, then subscribes the mediator to the host's events (once per process); answers the
-// first failing registration, or 0. A missing event subject throws the broker's error.
+// broker, then subscribes the mediator to the host's events (once per load of the library; the
+// unload detaches it); answers the first failing registration, or 0. A missing event subject throws
+// the broker's error.
 MoskResult registerSyncComponents(MoskRegistrar *registrar);
 // The synchronisation window goes; the component stays for the broker.
 void endSyncWindow();

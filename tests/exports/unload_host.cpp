@@ -2,57 +2,145 @@
 // afterwards may reach into the unloaded library.
 //   unload_host        its own application in the library's wood look; the library's loop never
 //                      runs. Then its own rich text and a warning; prints "drawn".
-//   unload_host road   its own application (the test sets German and the inspector's port): a
-//                      frame with a dock, ended by QtShutdown and CuiRun, the broker cleared,
-//                      the library unloaded; then its own widgets, focus moves, a translation and
-//                      a look-up of localhost; the library loaded, started and ended once more;
-//                      the application deleted.
+//   unload_host road [noloop] [appfirst]
+//                      its own application in the Fusion look (the test sets German, the
+//                      inspector's port and the look the library is asked for), both event
+//                      subjects keeping observer lists: a frame with a dock, an idle object and
+//                      function, a context menu's texts, a memory pane whose last view is dragged
+//                      out. Ended by QtShutdown and CuiRun, or (noloop) not at all and with no
+//                      event pass after the drag; the broker cleared; with appfirst the
+//                      application deleted; the library unloaded. Then the subjects notified,
+//                      the host's loop run, its look checked, its own widgets, focus moves, a
+//                      translation and a look-up of localhost; the library loaded (twice, one
+//                      handle let go again), started and ended once more; the application
+//                      deleted.
 //   unload_host owned  the library makes the application: a frame with a dock, pumped, unloaded
 //                      without CuiRun; then loaded, started and ended with CuiRun.
-// Either of the last two answers 0 when it got to the end.
-#include <mosk/mosk.h>
+//   unload_host atexit its own application; the library unloaded by a static destructor at the
+//                      process's end.
+// Any but the first answers 0 when it got to the end.
+#include <mosk/mosk.hpp>
 #include <tesk/tesk_functions.h>
 #include <tesk/tesk_sync.h>
+#include <tesk/tesk_views.h>
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QHostInfo>
 #include <QImage>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTabBar>
 #include <QTextDocument>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
-// The event subject the library's plug-in entry needs: it keeps no observers.
-uint32_t count(void *)
+// The host's two event subjects, which keep the observers attached to them as a host does, and
+// notify each one of an event kind. They are the host's: they outlive every load of the library.
+class Subject
 {
-    return 1;
-}
+public:
+    explicit Subject(Subject *registry = nullptr)
+        : m_registry(registry)
+    {
+    }
+    MoskEventSubject *registry() { return reinterpret_cast<MoskEventSubject *>(&m_face); }
+    IGb_KsoEventSubject *subject() { return reinterpret_cast<IGb_KsoEventSubject *>(&m_ksoFace); }
+    int observers() const { return int(m_observers.size()); }
+    // Whether an observer is in the list twice for one kind.
+    bool twice() const
+    {
+        for (size_t i = 0; i < m_observers.size(); ++i) {
+            for (size_t j = i + 1; j < m_observers.size(); ++j) {
+                if (m_observers[i] == m_observers[j])
+                    return true;
+            }
+        }
+        return false;
+    }
+    void notifyAll()
+    {
+        for (int kind = 0; kind < GCP_EVENT_KINDS; ++kind) {
+            const auto observers = m_observers;
+            for (const auto &[observedKind, observer] : observers) {
+                if (observedKind == kind)
+                    mosk::release(observer->ops->Notify(observer, kind, 0));
+            }
+        }
+    }
 
-MoskResult answerNothing(void *, uint32_t *, uint32_t *, uint32_t *, uint32_t *)
-{
-    return nullptr;
-}
+private:
+    // A face is the operations' table and, behind it, the subject it belongs to.
+    struct Holder
+    {
+        const void *ops;
+        Subject *owner;
+    };
+    static Subject *of(void *face) { return static_cast<Holder *>(face)->owner; }
+    static uint32_t count(void *) { return 1; }
+    static MoskResult info(void *, uint32_t *, uint32_t *, uint32_t *, uint32_t *)
+    {
+        return nullptr;
+    }
+    static MoskResult query(void *self, void **out, uint32_t, uint32_t)
+    {
+        *out = self;
+        return nullptr;
+    }
+    static MoskResult attach(void *self, int32_t kind, MoskObserver *observer)
+    {
+        of(self)->m_observers.emplace_back(kind, observer);
+        return nullptr;
+    }
+    static MoskResult detach(void *self, int32_t kind, MoskObserver *observer)
+    {
+        auto &observers = of(self)->m_observers;
+        const auto at = std::find(observers.begin(), observers.end(), std::pair(kind, observer));
+        if (at != observers.end())
+            observers.erase(at);
+        return nullptr;
+    }
+    static MoskResult unused(void *) { return nullptr; }
+    static MoskResult eventRegistry(void *self, MoskEventSubject **registry)
+    {
+        *registry = of(self)->m_registry->registry();
+        return nullptr;
+    }
+    static MoskResult currentTarget(void *, int32_t *target)
+    {
+        *target = 1;
+        return nullptr;
+    }
+    static MoskResult currentId(void *, uint64_t *id)
+    {
+        *id = 0;
+        return nullptr;
+    }
+    static constexpr MoskEventSubjectOps s_ops = {info, count, count, query, attach, detach};
+    static constexpr IGb_KsoEventSubjectOps s_ksoOps = {
+        info,          count,  count,         query,  unused,   unused,
+        eventRegistry, unused, currentTarget, unused, currentId};
 
-MoskResult query(void *self, void **out, uint32_t, uint32_t)
-{
-    *out = self;
-    return nullptr;
-}
+    Holder m_face{&s_ops, this};
+    Holder m_ksoFace{&s_ksoOps, this};
+    Subject *m_registry;
+    std::vector<std::pair<int32_t, MoskObserver *>> m_observers;
+};
 
-MoskResult observe(void *, int32_t, MoskObserver *)
-{
-    return nullptr;
-}
-
-const MoskEventSubjectOps subjectOps = {answerNothing, count, count, query, observe, observe};
-MoskEventSubject globalSubject = {&subjectOps};
+Subject g_globalSubject;
+Subject g_viewsRegistry;
+Subject g_viewsSubject(&g_viewsRegistry);
 
 void paneArea(TeskHandle, int *, int) {}
 
@@ -61,6 +149,39 @@ int g_hostsMessages = 0;
 void hostsHandler(QtMsgType, const QMessageLogContext &, const QString &)
 {
     ++g_hostsMessages;
+}
+
+int g_idleCalls = 0;
+
+void idle()
+{
+    ++g_idleCalls;
+}
+
+// Every observer the library attached, each once.
+bool subscribedOnce()
+{
+    const int views = g_viewsRegistry.observers();
+    const int global = g_globalSubject.observers();
+    if (views == GCP_EVENT_KINDS && global == GCDS_HOST_EVENT_COUNT && !g_viewsRegistry.twice() &&
+        !g_globalSubject.twice())
+        return true;
+    std::printf("observers: %d on the views' subject, %d on the global one\n", views, global);
+    return false;
+}
+
+void notifySubjects()
+{
+    g_viewsRegistry.notifyAll();
+    g_globalSubject.notifyAll();
+}
+
+// The host's own loop, running while nothing of the library may wake.
+void runHostsLoop(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 class Library
@@ -73,7 +194,7 @@ public:
             std::printf("not loaded: %s\n", dlerror());
         return m_handle;
     }
-    bool unload() { return dlclose(m_handle) == 0; }
+    bool unload() { return dlclose(std::exchange(m_handle, nullptr)) == 0; }
 
     template<typename Function>
     Function find(const char *name)
@@ -86,23 +207,32 @@ public:
         return function;
     }
 
-    // The host's part of the start: its component, the plug-in entry, the library's start.
+    // The host's part of the start: its components, the plug-in entry, the library's start.
     bool start()
     {
         MoskBroker *broker = moskGetObjectBroker();
-        const auto plugIn = find<PFN_moskInitialisePlugin>("moskInitialisePlugin");
         const auto init = find<PFN_CuiQtInit_WinEx>("CuiQtInit_WinEx");
         const auto updateSettings = find<PFN_CuiUpdateSettings>("CuiUpdateSettings");
         char commandLine[] = "";
-        return plugIn && init && updateSettings &&
-               !broker->ops->registerComponent(broker, GCDS_CATEGORY, GCDS_EVENT_SUBJECT_COMPONENT,
-                                               &globalSubject) &&
-               !plugIn(reinterpret_cast<MoskRegistrar *>(broker)) &&
-               init("unload_host", commandLine) == 1 && updateSettings() >= 0;
+        return !broker->ops->registerComponent(broker, GCDS_CATEGORY, GCDS_EVENT_SUBJECT_COMPONENT,
+                                               g_globalSubject.registry()) &&
+               !broker->ops->registerComponent(broker, GB_EVENT_SUBJECT_CATEGORY,
+                                               GB_KSO_EVENT_SUBJECT_COMPONENT,
+                                               g_viewsSubject.subject()) &&
+               plugIn() && init && updateSettings && init("unload_host", commandLine) == 1 &&
+               updateSettings() >= 0;
+    }
+
+    bool plugIn()
+    {
+        const auto entry = find<PFN_moskInitialisePlugin>("moskInitialisePlugin");
+        return entry && !entry(reinterpret_cast<MoskRegistrar *>(moskGetObjectBroker()));
     }
 
     // A main window with one dock window, shown; the tool tip, a window of its own; a text
-    // read back, a breakpoint proxy, a trigger and a register data set the host never ends.
+    // read back, a breakpoint proxy, a trigger and a register data set the host never ends;
+    // the idle object with the host's function; a context menu whose texts were read back; a
+    // memory pane.
     bool makeFrame()
     {
         const auto newCode = find<PFN_QtCreateNewCode>("QtCreateNewCode");
@@ -126,20 +256,94 @@ public:
         const auto proxy = find<PFN_CuiBreakpointProxyCreate>("CuiBreakpointProxyCreate");
         const auto trigger = find<PFN_CuiHardwareTriggerCreate>("CuiHardwareTriggerCreate");
         const auto registers = find<PFN_CuiRegPaneDataCreate>("CuiRegPaneDataCreate");
-        return made && title && proxy && trigger && registers && title(0x1001, 0) && proxy(1) &&
-               trigger("Access", "Data access", 0) && registers(7) == 1;
+        const auto idleObject = find<PFN_CuiCreateIdleObject>("CuiCreateIdleObject");
+        const auto idleFunction = find<PFN_CuiRegisterIdleFunc>("CuiRegisterIdleFunc");
+        const auto addItem = find<PFN_CuiContextMenu_addItem>("CuiContextMenu_addItem");
+        const auto setText =
+            find<PFN_CuiContextMenu_setItemGuiText>("CuiContextMenu_setItemGuiText");
+        const auto getText =
+            find<PFN_CuiContextMenu_getItemGuiText>("CuiContextMenu_getItemGuiText");
+        if (!title || !proxy || !trigger || !registers || !idleObject || !idleFunction ||
+            !addItem || !setText || !getText)
+            return false;
+        addItem("Source", 7);
+        setText("Source", 7, "Run to Cursor");
+        const char *text = getText("Source", 7);
+        return made && title(0x1001, 0) && proxy(1) && trigger("Access", "Data access", 0) &&
+               registers(7) == 1 && idleObject() == 1 && idleFunction(&idle) == 0 && text &&
+               std::strcmp(text, "Run to Cursor") == 0 && makeMemoryPane();
     }
 
-    // QtShutdown from a timer ends CuiRun, which answers 1; then the broker lets the library's
-    // components go while their code is still there.
-    bool runAndEnd()
+    // A memory pane with one view, drawn in the fixed font.
+    bool makeMemoryPane()
     {
-        const auto run = find<PFN_CuiRun>("CuiRun");
+        MoskBroker *broker = moskGetObjectBroker();
+        void *object = nullptr;
+        mosk::release(
+            broker->ops->getComponent(broker, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT, &object));
+        broker->ops->Release(broker);
+        auto *manager = static_cast<IGcp_ViewsManager *>(object);
+        if (!manager)
+            return false;
+        uint64_t pane = 0;
+        uint64_t view = 0;
+        const bool made = !manager->ops->createMemoryPane(manager, &pane, 0) &&
+                          !manager->ops->createView(manager, pane, "Memory", nullptr, 0, &view) &&
+                          view != 0;
+        manager->ops->Release(manager);
+        if (!made)
+            std::printf("no memory view\n");
+        return made;
+    }
+
+    // The memory pane's tab is dragged out where no pane is: the view gets a pane of its own,
+    // and the emptied pane's removal waits for the next event pass.
+    bool dragLastViewOut()
+    {
+        QTabBar *bar = nullptr;
+        const QWidgetList widgets = QApplication::allWidgets();
+        for (QWidget *widget : widgets) {
+            if (std::strcmp(widget->metaObject()->className(), "KPaneTabBar") == 0)
+                bar = static_cast<QTabBar *>(widget);
+        }
+        if (!bar || bar->count() != 1) {
+            std::printf("no memory pane with one view\n");
+            return false;
+        }
+        bar->window()->show();
+        const QPoint from = bar->tabRect(0).center();
+        const QPoint to = from + QPoint(0, 4000);
+        auto mouse = [bar](QEvent::Type type, const QPoint &at, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, at, bar->mapToGlobal(at), Qt::LeftButton, buttons, {});
+            QCoreApplication::sendEvent(bar, &event);
+        };
+        mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+        mouse(QEvent::MouseMove, from + QPoint(QApplication::startDragDistance() + 1, 0),
+              Qt::LeftButton);
+        mouse(QEvent::MouseMove, to, Qt::LeftButton);
+        mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
+        if (bar->count() != 0) {
+            std::printf("the view was not dragged out\n");
+            return false;
+        }
+        return true;
+    }
+
+    // QtShutdown from a timer ends CuiRun, which answers 1.
+    bool run()
+    {
+        const auto runLoop = find<PFN_CuiRun>("CuiRun");
         const auto shutdown = find<PFN_QtShutdown>("QtShutdown");
-        if (!run || !shutdown)
+        if (!runLoop || !shutdown)
             return false;
         QTimer::singleShot(200, [shutdown] { shutdown(); });
-        const bool ran = run() == 1;
+        return runLoop() == 1;
+    }
+
+    // Then the broker lets the library's components go while their code is still there.
+    bool runAndEnd()
+    {
+        const bool ran = run();
         moskBrokerClear();
         return ran;
     }
@@ -173,6 +377,20 @@ bool hostGoesOn()
     second.activateWindow();
     second.setFocus();
     QCoreApplication::processEvents();
+    // Its own fixed-pitch and menu text, looked up in the toolkit's font caches beside the
+    // library's fonts.
+    QImage text(200, 40, QImage::Format_ARGB32);
+    QPainter painter(&text);
+    QFont fixed(QString::fromLatin1("Courier New"), QApplication::font().pointSize());
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setFixedPitch(true);
+    QFont menu = QApplication::font("QMenu");
+    menu.setFamilies({QStringLiteral("Serif")});
+    for (const QFont &font : {fixed, menu}) {
+        painter.setFont(font);
+        painter.drawText(2, 30, QStringLiteral("0x20000000"));
+    }
+    painter.end();
     const QString cancel = QCoreApplication::translate("QObject", "Cancel");
     bool answered = false;
     QEventLoop loop;
@@ -187,24 +405,73 @@ bool hostGoesOn()
     return answered && !cancel.isEmpty();
 }
 
-int road(int argc, char **argv)
+QApplication *hostsApplication(int &argc, char **argv)
 {
     auto *application = new QApplication(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    return application;
+}
+
+bool hostsLook()
+{
+    const QString look = QApplication::style()->name();
+    if (look == QLatin1String("fusion"))
+        return true;
+    std::printf("the host's look is %s\n", qPrintable(look));
+    return false;
+}
+
+int road(int argc, char **argv)
+{
+    const QList<QByteArray> words(argv + 2, argv + argc);
+    const bool loop = !words.contains("noloop");
+    const bool applicationFirst = words.contains("appfirst");
+    int hostsArgc = 1;
+    QApplication *application = hostsApplication(hostsArgc, argv);
     Library library;
-    if (!startWithFrame(library))
+    if (!startWithFrame(library) || !subscribedOnce())
         return 2;
     // Installed after the library's own: it stays the host's.
     qInstallMessageHandler(&hostsHandler);
-    if (!library.runAndEnd() || !library.unload())
+    if (loop ? !library.run() : !library.dragLastViewOut())
         return 2;
+    moskBrokerClear();
+    if (applicationFirst)
+        delete std::exchange(application, nullptr);
+    if (!library.unload())
+        return 2;
+    if (g_viewsRegistry.observers() || g_globalSubject.observers()) {
+        std::printf("observers left after the unload\n");
+        return 6;
+    }
+    notifySubjects();
     qWarning("a warning after the unload");
     if (g_hostsMessages == 0)
         return 5;
     qInstallMessageHandler(nullptr);
+    if (!application)
+        application = hostsApplication(hostsArgc, argv);
+    else if (!hostsLook())
+        return 7;
+    const int idleCalls = g_idleCalls;
+    runHostsLoop(300);
+    if (g_idleCalls != idleCalls)
+        return 8;
     if (!hostGoesOn())
         return 3;
-    if (!startWithFrame(library) || !library.runAndEnd() || !library.unload())
+
+    // Loaded again, it subscribes as the first time; a load that only counts up changes
+    // nothing.
+    if (!startWithFrame(library) || !subscribedOnce())
         return 4;
+    Library again;
+    moskBrokerClear();
+    if (!again.load() || !again.plugIn() || !again.unload() || !subscribedOnce())
+        return 4;
+    notifySubjects();
+    if (!library.runAndEnd() || !library.unload())
+        return 4;
+    notifySubjects();
     delete application;
     return 0;
 }
@@ -218,8 +485,30 @@ int owned()
     moskBrokerClear();
     if (!library.unload())
         return 3;
+    notifySubjects();
     if (!startWithFrame(library) || !library.runAndEnd() || !library.unload())
         return 4;
+    return 0;
+}
+
+// A host that lets go of the library from a static object's destructor, once main returned.
+struct UnloadsAtExit
+{
+    Library library;
+    ~UnloadsAtExit()
+    {
+        if (library.unload())
+            std::printf("unloaded at the end\n");
+        std::fflush(stdout);
+    }
+};
+
+int atExit(int argc, char **argv)
+{
+    static UnloadsAtExit holder;
+    QApplication application(argc, argv);
+    if (!startWithFrame(holder.library) || !holder.library.runAndEnd())
+        return 2;
     return 0;
 }
 
@@ -257,5 +546,7 @@ int main(int argc, char **argv)
         return road(argc, argv);
     if (mode == "owned")
         return owned();
+    if (mode == "atexit")
+        return atExit(argc, argv);
     return woodWithoutLoop(argc, argv);
 }

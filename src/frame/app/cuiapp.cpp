@@ -4,6 +4,7 @@
 #include "frame/app/metalstyle.h"
 #include "frame/app/norwegianwoodstyle.h"
 #include "frame/app/uiidle.h"
+#include "frame/core/toolkittext.h"
 #include "frame/services/cuii18n.h"
 #include "frame/services/richtextimages.h"
 #include "frame/windows/docking/dockwidget.h"
@@ -113,6 +114,7 @@ public:
         if (m_style.isNull() && QApplication::style())
             m_style = QApplication::style()->name();
         QApplication::setStyle(style);
+        m_set = style;
     }
     void handBack()
     {
@@ -123,13 +125,13 @@ public:
                 qInstallMessageHandler(current);
         }
         // Only a host's application outlives the library; the library's own takes its style
-        // with it.
+        // with it. A style the host set after ours is the host's to keep.
         const bool hosts = qApp && !dynamic_cast<const CuiWinApp *>(qApp);
         const QStyle *style = hosts ? QApplication::style() : nullptr;
-        if (!m_style.isNull() && (qobject_cast<const NorwegianWoodStyle *>(style) ||
-                                  qobject_cast<const MetalStyle *>(style)))
+        if (!m_style.isNull() && style && style == m_set)
             QApplication::setStyle(m_style);
         m_style.clear();
+        m_set = nullptr;
     }
     ~HostsOwn() { handBack(); }
 
@@ -137,6 +139,7 @@ private:
     bool m_handlerInstalled = false;
     QtMessageHandler m_handler = nullptr;
     QString m_style;
+    QPointer<QStyle> m_set;
 };
 
 HostsOwn g_hostsOwn;
@@ -147,8 +150,8 @@ void (*g_endToolkitHolders)() = nullptr;
 void applyPlainStyle()
 {
     if (qEnvironmentVariableIsSet("KSODEBUG_ENABLE_ZEBSTYLE")) {
-        if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
-            QApplication::setStyle(style);
+        if (QStyle *style = QStyleFactory::create(tesk::core::keptByToolkit("Windows")))
+            g_hostsOwn.setStyle(style);
     }
 }
 
@@ -270,6 +273,23 @@ void endInHostsApplication()
     tesk::inspector::endClient();
 }
 
+// A host may delete its application before it unloads the library (one on main's stack): what
+// the library made in it ends first, while the toolkit is whole, as at the end of CuiRun. The
+// application's destructor calls this before it takes its widgets down.
+void hostsApplicationEnds()
+{
+    endInHostsApplication();
+    if (g_endToolkitHolders)
+        g_endToolkitHolders();
+    cuiRemoveTranslations();
+}
+
+void watchHostsApplication()
+{
+    qRemovePostRoutine(&hostsApplicationEnds);
+    qAddPostRoutine(&hostsApplicationEnds);
+}
+
 } // namespace
 
 QStringList splitCommandLine(const QString &commandLine)
@@ -343,8 +363,10 @@ int initialise(const char *programName, const char *commandLine)
         return 1;
     if (QCoreApplication::instance()) {
         const int started = adoptHostApplication(commandLine);
-        if (started)
+        if (started) {
+            watchHostsApplication();
             tesk::inspector::startClientFromEnvironment();
+        }
         return started;
     }
 
@@ -426,6 +448,7 @@ void setToolkitHoldersEnd(void (*end)())
 
 void endAtUnload()
 {
+    qRemovePostRoutine(&hostsApplicationEnds);
     if (frame().application) {
         endOwnApplication();
     } else if (QCoreApplication::instance()) {

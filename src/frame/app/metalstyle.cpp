@@ -1,6 +1,7 @@
 #include "frame/app/metalstyle.h"
 
 #include "frame/app/stylecommon.h"
+#include "frame/core/toolkittext.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -140,7 +141,7 @@ void drawMetalButton(QPainter *p, const QRect &r, const MetalButton &button)
 } // namespace
 
 MetalStyle::MetalStyle()
-    : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows")))
+    : QProxyStyle(QStyleFactory::create(tesk::core::keptByToolkit("Windows")))
 {
 }
 
@@ -152,7 +153,7 @@ void MetalStyle::polish(QApplication *application)
     m_keptPalette = QApplication::palette();
 
     QFont menuFont = QApplication::font();
-    menuFont.setFamilies({QStringLiteral("times")});
+    menuFont.setFamilies({tesk::core::keptByToolkit("times")});
     menuFont.setBold(true);
     menuFont.setItalic(true);
     for (const char *menuClass : kMenuClasses) {

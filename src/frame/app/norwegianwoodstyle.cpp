@@ -1,6 +1,7 @@
 #include "frame/app/norwegianwoodstyle.h"
 
 #include "frame/app/stylecommon.h"
+#include "frame/core/toolkittext.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -200,8 +201,8 @@ void applyMask(QWidget *widget)
 } // namespace
 
 NorwegianWoodStyle::NorwegianWoodStyle()
-    : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows")))
-    , m_arrowStyle(QStyleFactory::create(QStringLiteral("Motif")))
+    : QProxyStyle(QStyleFactory::create(tesk::core::keptByToolkit("Windows")))
+    , m_arrowStyle(QStyleFactory::create(tesk::core::keptByToolkit("Motif")))
 {
 }
 

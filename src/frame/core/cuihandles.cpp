@@ -24,10 +24,15 @@ struct Registry
     quintptr next = 0x7e5c0001;
 };
 
+// Held through a pointer: the unload routine ends it, also at the process's end, when the
+// library's statics are gone already and the other holders still drop their handles.
+Registry *g_registry = nullptr;
+
 Registry &registry()
 {
-    static Registry r;
-    return r;
+    if (!g_registry)
+        g_registry = new Registry;
+    return *g_registry;
 }
 
 quintptr nextHandle()
@@ -50,8 +55,10 @@ void *add(QObject *object)
     r.objects.insert(handle, object);
     r.handles.insert(object, handle);
     QObject::connect(object, &QObject::destroyed, [object, handle] {
-        registry().objects.remove(handle);
-        registry().handles.remove(object);
+        if (!g_registry)
+            return;
+        g_registry->objects.remove(handle);
+        g_registry->handles.remove(object);
     });
     return reinterpret_cast<void *>(handle);
 }
@@ -63,7 +70,7 @@ bool contains(const void *handle)
 
 QObject *object(const void *handle)
 {
-    if (!handle)
+    if (!handle || !g_registry)
         return nullptr;
     const auto found = registry().objects.constFind(reinterpret_cast<quintptr>(handle));
     if (found == registry().objects.constEnd() || lifetime::doomed(found->data()))
@@ -86,7 +93,7 @@ void *addPlain(const void *object, const std::type_info &type)
 
 void *plain(const void *handle, const std::type_info &type)
 {
-    if (!handle)
+    if (!handle || !g_registry)
         return nullptr;
     const auto found = registry().plainObjects.constFind(reinterpret_cast<quintptr>(handle));
     if (found == registry().plainObjects.constEnd() || *found->second != type)
@@ -96,7 +103,9 @@ void *plain(const void *handle, const std::type_info &type)
 
 void dropPlain(const void *object)
 {
-    Registry &r = registry();
+    if (!g_registry)
+        return;
+    Registry &r = *g_registry;
     if (const auto found = r.plainHandles.constFind(object); found != r.plainHandles.constEnd()) {
         r.plainObjects.remove(*found);
         r.plainHandles.erase(found);
@@ -105,7 +114,12 @@ void dropPlain(const void *object)
 
 qsizetype tableSize()
 {
-    return registry().objects.size() + registry().plainObjects.size();
+    return g_registry ? g_registry->objects.size() + g_registry->plainObjects.size() : 0;
+}
+
+void end()
+{
+    delete std::exchange(g_registry, nullptr);
 }
 
 } // namespace tesk::handles

@@ -36,6 +36,9 @@ void dropPlain(const void *object);
 // because handle numbers only ever grow, never because it is remembered.
 qsizetype tableSize();
 
+// The library unloads: the tables go, after every other holder dropped its handles.
+void end();
+
 template<typename T>
 [[nodiscard]] void *addPlain(const T *object)
 {

@@ -1,5 +1,7 @@
 #include "frame/core/visualsettings.h"
 
+#include "frame/core/toolkittext.h"
+
 #include <QApplication>
 
 #include <memory>
@@ -14,7 +16,7 @@ std::unique_ptr<QFont> &chosenFixedFont()
 
 QFont courierAt(int pointSize)
 {
-    QFont font(QStringLiteral("Courier New"), pointSize);
+    QFont font(tesk::core::keptByToolkit("Courier New"), pointSize);
     // Machines without that family still get a fixed-pitch one.
     font.setStyleHint(QFont::TypeWriter);
     return font;

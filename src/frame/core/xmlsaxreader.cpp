@@ -46,6 +46,18 @@ bool XmlSaxReader::deliver(QXmlStreamReader &reader, bool &rootClosed)
 
 bool XmlSaxReader::parse(const QString &text)
 {
+    QXmlStreamReader reader(text);
+    return run(reader);
+}
+
+bool XmlSaxReader::parse(QIODevice *device)
+{
+    QXmlStreamReader reader(device);
+    return run(reader);
+}
+
+bool XmlSaxReader::run(QXmlStreamReader &reader)
+{
     m_pendingText.clear();
     m_depth = 0;
     m_error.clear();
@@ -53,7 +65,6 @@ bool XmlSaxReader::parse(const QString &text)
         m_error = QStringLiteral("no handler");
         return false;
     }
-    QXmlStreamReader reader(text);
     bool rootClosed = false;
     while (!rootClosed && !reader.atEnd()) {
         reader.readNext();

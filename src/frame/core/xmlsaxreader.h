@@ -3,6 +3,8 @@
 #include <QString>
 #include <QXmlStreamAttributes>
 
+class QIODevice;
+
 class QXmlStreamReader;
 
 namespace NXmlSerial {
@@ -32,9 +34,12 @@ public:
     explicit XmlSaxReader(XmlSaxHandler *handler);
 
     bool parse(const QString &text);
+    // Reads the device only as far as the parse goes.
+    bool parse(QIODevice *device);
     QString errorString() const { return m_error; }
 
 private:
+    bool run(QXmlStreamReader &reader);
     bool deliver(QXmlStreamReader &reader, bool &rootClosed);
     bool flushText();
 

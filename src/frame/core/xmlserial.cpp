@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -22,6 +23,47 @@ constexpr qint64 kMaxSectionBytes = 4 << 20;
 // surrogate) and a carriage return, which a parser turns into a line feed, are stored as this
 // private-use character and four hex digits; the character itself is escaped the same way.
 constexpr char16_t kEscape = 0xE000;
+
+// The text behind a tag line as the parser asks for it, up to the most a section is read. A
+// broken copy fails where its text breaks off, so the first pieces are small: a file of many
+// broken copies costs what was read of each, not the rest of the file for every one of them.
+class SectionText : public QIODevice
+{
+public:
+    SectionText(QFile &file, qint64 limit)
+        : m_file(file)
+        , m_left(limit)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+    bool failed() const { return m_failed; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 wanted = std::min({maxSize, m_left, m_piece});
+        if (wanted <= 0)
+            return m_left > 0 ? 0 : -1;
+        m_piece = std::min(m_piece * 2, kLargestPiece);
+        const qint64 read = m_file.read(data, wanted);
+        if (read < 0) {
+            m_failed = true;
+            return -1;
+        }
+        m_left -= read;
+        return read == 0 ? -1 : read;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    static constexpr qint64 kLargestPiece = 64 * 1024;
+
+    QFile &m_file;
+    qint64 m_left;
+    qint64 m_piece = 256;
+    bool m_failed = false;
+};
 
 bool storedAsIs(char16_t c)
 {
@@ -351,24 +393,23 @@ bool readToSectionHeader(QTextStream &stream, const QString &tag)
     return false;
 }
 
-bool loadXmlDocument(const QString &text, IXmlSerialize &root)
+bool loadXmlDocument(QIODevice &document, IXmlSerialize &root)
 {
     XmlBodyLoader body(&root);
     XmlContext context(XmlContext::LoadMode);
     context.PushReader(&body);
     XmlSaxReader reader(context.ContentHandler());
-    return reader.parse(text);
+    return reader.parse(&document);
 }
 
 int loadXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &root)
 {
-    return loadXmlSection(fileName, tag, [&root](const QString &document) {
-        return loadXmlDocument(document, root);
-    });
+    return loadXmlSection(fileName, tag,
+                          [&root](QIODevice &document) { return loadXmlDocument(document, root); });
 }
 
 int loadXmlSection(const QString &fileName, const QString &tag,
-                   const std::function<bool(const QString &document)> &attempt)
+                   const std::function<bool(QIODevice &document)> &attempt)
 {
     QFile file;
     if (!tesk::system::openRegular(file, fileName, QIODevice::ReadOnly))
@@ -398,12 +439,10 @@ int loadXmlSection(const QString &fileName, const QString &tag,
         // A copy of the section that does not load (written by a program that was
         // interrupted) does not hide a later copy that does.
         const qint64 after = file.pos();
-        const QByteArray document = file.read(kMaxSectionBytes);
-        if (file.error() != QFileDevice::NoError)
-            return 0;
-        if (attempt(QString::fromUtf8(document)))
+        SectionText document(file, kMaxSectionBytes);
+        if (attempt(document))
             return 1;
-        if (!file.seek(after))
+        if (document.failed() || !file.seek(after))
             return 0;
     }
 }

@@ -12,6 +12,7 @@
 #include <deque>
 #include <string>
 
+class QIODevice;
 class QTextStream;
 
 // Objects that store themselves as XML and load themselves back, through one operation that
@@ -179,12 +180,14 @@ int storeXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &
 // file around it.
 int loadXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &root);
 // The same walk for a caller that loads each copy of the section its own way (into a fresh
-// object, say): the attempt gets the text behind each "[tag]" line in turn until it answers
-// true; 1 then, else 0.
+// object, say): the attempt reads the text behind each "[tag]" line in turn until it answers
+// true; 1 then, else 0. The file is read once however many broken copies it holds: an attempt
+// costs what it reads of its copy, and the text handed to it is read as it asks for it.
 int loadXmlSection(const QString &fileName, const QString &tag,
-                   const std::function<bool(const QString &document)> &attempt);
-// Loads the root object from one document; whether it was read whole.
-bool loadXmlDocument(const QString &text, IXmlSerialize &root);
+                   const std::function<bool(QIODevice &document)> &attempt);
+// Loads the root object from one document, reading the device only as far as the document
+// goes; whether it was read whole.
+bool loadXmlDocument(QIODevice &document, IXmlSerialize &root);
 bool readToSectionHeader(QTextStream &stream, const QString &tag);
 
 } // namespace NXmlSerial

@@ -4,6 +4,7 @@
 #include "frame/core/hosttext.h"
 #include "frame/core/inplaceedit.h"
 #include "frame/core/tablemenu.h"
+#include "frame/core/toolkittext.h"
 #include "frame/menus/iconcache.h"
 #include "frame/menus/ksotoolbar.h"
 #include "frame/menus/teskaction.h"
@@ -660,7 +661,7 @@ void MT::slotCycleMenuShow(int hostId)
     if (!callHost([&] { cycle(context, hostId, -1, &text); }) || !text)
         return;
     popup->clear();
-    popup->setFont(QFont(QStringLiteral("Courier New")));
+    popup->setFont(QFont(tesk::core::keptByToolkit("Courier New")));
     // Host text is Latin-1 unless stated otherwise.
     fillFromText(tesk::core::hostText(text), popup, hostId);
 }

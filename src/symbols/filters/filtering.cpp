@@ -193,7 +193,7 @@ int loadFilterSection(SymbolFileFilterData &set, const QString &fileName, const 
     // the section may still be whole: each attempt starts from a fresh copy of the host's
     // list, so that neither a failure nor a broken section's filters reach the result. A
     // document without "file_filter_data" keeps the list, as loading in place would.
-    return NXmlSerial::loadXmlSection(fileName, tag, [&set](const QString &document) {
+    return NXmlSerial::loadXmlSection(fileName, tag, [&set](QIODevice &document) {
         SymbolFileFilterData loaded;
         loaded.ModuleFilters().Assign(set.ModuleFilters());
         if (!NXmlSerial::loadXmlDocument(document, loaded))

@@ -202,3 +202,37 @@ TEST_F(WindowExportsTest, ABoxReusedBeforeTheLoopNamesItsNewPane)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(fresh);
 }
+
+namespace {
+
+int g_reopened = 0;
+
+// The host's box callback that names a new pane on its box as it hears the pane close.
+void reopenOnClose(TeskHandle box, int *, int reason)
+{
+    if (reason != 0 || g_reopened++ > 0)
+        return;
+    QtCreateDocked(0, 0);
+    QtWindowCreate("Registers", &reopenOnClose, box);
+}
+
+} // namespace
+
+TEST_F(WindowExportsTest, APaneReopenedInItsOwnCloseNoticeIsTheBoxsPane)
+{
+    MainWindow *window = createFrame("Debugger", 8);
+    g_reopened = 0;
+    QtCreateDocked(0, 0);
+    QtWindowCreate("Registers", &reopenOnClose, 62);
+    ASSERT_EQ(window->dockList().size(), 1);
+    QPointer<DockWidget> old(window->dockList().at(0));
+    old->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(old);
+    ASSERT_EQ(g_reopened, 1);
+    ASSERT_EQ(window->dockList().size(), 1);
+    QPointer<DockWidget> fresh(window->dockList().at(0));
+    CuiPaneClose(62);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(fresh);
+}

@@ -26,9 +26,10 @@
  * - Pointers passed in (texts, objects) are the caller's for the duration of the call: an
  *   operation that keeps an object past it adds its own reference, as registerComponent and
  *   the dictionary's set do. The library's own observers handed to an event subject's attach
- *   live until detach or until the library is unloaded, so a subject may keep the bare
- *   pointer: it need not add a reference (and may, as the library's observers ignore the
- *   count). It must not call them after detach.
+ *   live until detach; the library detaches each one from its subject when it is unloaded,
+ *   so a subject may keep the bare pointer: it need not add a reference (and may, as the
+ *   library's observers ignore the count). It must not call them after detach. The library
+ *   keeps one reference of each subject it attached to until then.
  * - The library calls a host's operations only on the thread of its event loop; while an
  *   observer's Notify runs it may call the host's other components (the subject's current
  *   target, memory reads), so these must not wait for the Notify to end.

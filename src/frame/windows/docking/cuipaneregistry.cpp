@@ -26,7 +26,12 @@ void CuiPaneRegistry::add(quint32 handle, DockWidget *dock)
 {
     // 0 is no window box: the facade makes its docks with it, and an entry for it would hand
     // the first such dock to every export the host calls without a pane.
-    if (!dock || handle == 0 || m_docks.contains(handle))
+    if (!dock || handle == 0)
+        return;
+    // The host may name a new pane on the box while it hears that the old one closes: the new
+    // one is the box's from then on, and the old one's end takes only its own entry.
+    const DockWidget *kept = m_docks.value(handle, nullptr);
+    if (kept && !kept->isClosing())
         return;
     m_docks.insert(handle, dock);
     QObject::connect(dock, &QObject::destroyed, [this, dock] { remove(dock); });

@@ -16,7 +16,8 @@ public:
     static CuiPaneRegistry *instance();
     static void end();
 
-    // Keeps the first dock window registered for a handle; 0 (no window box) is never kept.
+    // Keeps the first dock window registered for a handle, unless that one is closing; 0 (no
+    // window box) is never kept.
     void add(quint32 handle, DockWidget *dock);
     DockWidget *find(quint32 handle) const;
     bool contains(const DockWidget *dock) const;

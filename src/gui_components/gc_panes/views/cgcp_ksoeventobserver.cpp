@@ -1,5 +1,6 @@
 #include "gui_components/gc_panes/views/cgcp_ksoeventobserver.h"
 
+#include "frame/core/hostsubscriptions.h"
 #include "gui_components/gc_panes/views/cgcp_viewsmanager.h"
 
 const MoskObserverOps CGcp_KsoEventObserver::s_ops = {MOSK_FACE_BASE(Face), &notifyOp};
@@ -36,7 +37,7 @@ bool CGcp_KsoEventObserver::subscribe()
     mosk::ThrowError{m_subject->ops->eventRegistry(m_subject.get(), registry.slot())};
     moskThrowIfFalse(registry.get() != nullptr);
     for (int kind = 0; kind < GCP_EVENT_KINDS; ++kind)
-        mosk::ThrowError{registry->ops->attach(registry.get(), kind, face())};
+        mosk::ThrowError{tesk::broker::attachObserver(registry.get(), kind, face())};
     return true;
 }
 

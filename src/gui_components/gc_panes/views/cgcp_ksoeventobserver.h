@@ -19,8 +19,9 @@ public:
     static CGcp_KsoEventObserver *instance();
     MoskObserver *face() { return &m_face; }
 
-    // Finds the host's subject and subscribes to event kinds 0 to 29; without a subject it
-    // does nothing. Answers whether it subscribed.
+    // Finds the host's subject and subscribes to event kinds 0 to 29 of its registry, which is
+    // kept for the unload's detach; without a subject it does nothing. Answers whether it
+    // subscribed.
     bool subscribe();
     // What the host's events do to the views.
     void notify(int kind);

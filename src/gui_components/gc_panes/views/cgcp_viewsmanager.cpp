@@ -539,7 +539,8 @@ MoskResult gcpRegisterComponents(MoskRegistrar *registry)
 {
     const MoskResult result = tesk::broker::registerComponent(
         registry, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT, CGcp_ViewsManager::instance()->face());
-    // Subscribed once per process: a second registration must not double every event.
+    // Subscribed once per load of the library (the unload detaches it): a second registration
+    // must not double every event.
     static bool subscribed = false;
     if (!subscribed) {
         mosk::release(tesk::broker::guardedCall(__func__, [&]() -> MoskResult {

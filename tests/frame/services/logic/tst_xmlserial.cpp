@@ -4,6 +4,7 @@
 #include "nonregularfiles.h"
 
 #include <QFile>
+#include <QIODevice>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -181,6 +182,33 @@ TEST_F(XmlSectionTest, EachOfTwoSectionsLoadsWithTagCaseIgnored)
     EXPECT_EQ(loadedSecond.number, 2);
     EXPECT_FALSE(loadedSecond.flag);
     EXPECT_EQ(loadedSecond.list.items, QStringList{QStringLiteral("three")});
+}
+
+// Broken copies are each read only as far as they go: 100,000 of them before a whole copy load
+// in a blink, where reading the rest of the file for each took minutes. A line like the tag
+// line inside a whole copy's text is the copy's own.
+TEST_F(XmlSectionTest, AWholeCopyBehindManyBrokenOnesLoads)
+{
+    Probe stored = sample(4);
+    stored.name = QStringLiteral("before\n[t]\nafter");
+    QByteArray content;
+    for (int i = 0; i < 100000; ++i)
+        content += i % 2 ? "[t]\n<doc><number>5</numb\n" : "[T]\n";
+    writeFile(content);
+    ASSERT_EQ(storeXmlSection(fileName(), QStringLiteral("t"), stored), 1);
+    Probe loaded;
+    EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("t"), loaded), 1);
+    EXPECT_EQ(loaded.number, 4);
+    EXPECT_EQ(loaded.name, stored.name);
+
+    int attempts = 0;
+    EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("t"),
+                             [&attempts](QIODevice &document) {
+                                 ++attempts;
+                                 return document.read(8) == "<?xml ve";
+                             }),
+              1);
+    EXPECT_EQ(attempts, 100001);
 }
 
 TEST_F(XmlSectionTest, TagLineMustMatchExactly)
