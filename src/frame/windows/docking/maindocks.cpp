@@ -6,6 +6,7 @@
 
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/docking/floatingplace.h"
 #include "frame/windows/docking/layoutrecords.h"
 #include "frame/windows/mainframe.h"
 
@@ -216,9 +217,12 @@ DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name
     connect(dock, &DockWidget::RemovemefromWindList, this, &MainWindow::RemoveFromWindList);
     connect(dock, &QDockWidget::dockLocationChanged, this,
             [this, dock] { DockWindowPosChanged(dock); });
+    const bool floatsWithoutPlace = !docks.dockRequested && !docks.record.pending;
     docks.dockRequested = false;
     docks.newLine = false;
     dock->show();
+    if (floatsWithoutPlace && dock->isFloating())
+        tesk::frame::placeFloatingClearOfMenus(this, dock);
     if (!dock->isFloating())
         docks.layout.shareEvenly(docks.layout.areaOf(dock));
 

@@ -1,0 +1,173 @@
+// Windows on a user's desktop: a window manager frames them, title bar and border, and keeps a
+// panel free at the top. Each window is looked at once the window manager has framed it: its
+// frame, title bar included, within the free area and where the host asked.
+#include "desktop.h"
+#include "frames.h"
+#include "testhost.h"
+
+#include "system/freearea.h"
+
+#include <tesk/tesk_dialogs.h>
+#include <tesk/tesk_window.h>
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
+
+#include <string>
+
+namespace {
+
+constexpr TeskHandle kWindow = 1;
+
+std::string text(const QRect &r)
+{
+    return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) +
+           "x" + std::to_string(r.height());
+}
+
+// Once the window manager has framed the window and nothing moves any more.
+bool waitFramed(QWidget *window)
+{
+    if (!testhost::pumpUntil([&] { return !tesk::system::frameMargins(window).isNull(); }, 5000))
+        return false;
+    QRect last = window->frameGeometry();
+    int still = 0;
+    testhost::pumpUntil(
+        [&] {
+            const QRect now = window->frameGeometry();
+            still = now == last ? still + 1 : 0;
+            last = now;
+            return still >= 15;
+        },
+        3000);
+    return true;
+}
+
+void unused(TeskHandle, int *, int) {}
+
+class Desktop : public FrameTest
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(desktop::fault().isEmpty()) << qPrintable(desktop::fault());
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        // The panel's margin reaches the toolkit as the desktop's work area.
+        ASSERT_TRUE(testhost::pumpUntil(
+            [] { return QGuiApplication::primaryScreen()->availableGeometry() == desktop::kFree; },
+            5000))
+            << "free area " << text(QGuiApplication::primaryScreen()->availableGeometry());
+        FrameTest::SetUp();
+    }
+
+    static void expectWithin(QWidget *window)
+    {
+        ASSERT_TRUE(waitFramed(window)) << "the window manager framed no window";
+        EXPECT_TRUE(desktop::kFree.contains(window->frameGeometry()))
+            << "frame " << text(window->frameGeometry()) << " client " << text(window->geometry());
+    }
+};
+
+} // namespace
+
+TEST_F(Desktop, AMainWindowKeepsItsFrameWithinTheFreeArea)
+{
+    // Larger than the screen.
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1280, 800);
+    QtFrameShow();
+    expectWithin(window);
+    // No smaller than its frame needs.
+    EXPECT_EQ(window->frameGeometry(), desktop::kFree);
+    // Made larger again once shown.
+    EXPECT_EQ(QtResizeWindowByBox(kWindow, 2000, 2000), 1);
+    expectWithin(window);
+    EXPECT_EQ(window->frameGeometry(), desktop::kFree);
+    FrameTest::TearDown();
+
+    // Given no size.
+    window = createFrame("Debugger", kWindow);
+    QtFrameShow();
+    expectWithin(window);
+}
+
+TEST_F(Desktop, TheFrameStandsWhereTheHostAsks)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 100, 100, 800, 400);
+    QtFrameShow();
+    ASSERT_TRUE(waitFramed(window));
+    EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(100, 100));
+    EXPECT_EQ(window->size(), QSize(800, 400));
+    // Once shown, and as the host reads it back.
+    QtResizePosWindow(kWindow, 150, 60, 600, 300);
+    ASSERT_TRUE(waitFramed(window));
+    EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(150, 60));
+    int x = 0, y = 0, width = 0, height = 0, minimised = 0;
+    QtGetSizePos(kWindow, &x, &y, &width, &height, &minimised);
+    EXPECT_EQ(QRect(x, y, width, height), QRect(150, 60, 600, 300));
+    // Below the panel, the frame comes down to the free area.
+    QtResizePosWindow(kWindow, 150, 0, 600, 300);
+    ASSERT_TRUE(waitFramed(window));
+    EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(150, desktop::kPanel));
+}
+
+TEST_F(Desktop, ADockSizedLargeKeepsTheMainWindowsFrameWithin)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+    QtCreateDocked(3, 0);
+    QtWindowCreate("Memory", &unused, 0x4410);
+    QtFrameShow();
+    ASSERT_TRUE(waitFramed(window));
+    QtResizePosWindow(0x4410, 0, 0, 2000, 2000);
+    expectWithin(window);
+}
+
+TEST_F(Desktop, ATopLevelWindowComesBackWhereItWas)
+{
+    // Stored by one run, given back by the next: the same place each time, not walking.
+    QRect stored(300, 200, 500, 300);
+    for (int run = 0; run < 2; ++run) {
+        QtSetTopPersistanceData(stored.x(), stored.y(), stored.width(), stored.height());
+        QtSetIsDockingWindow(0);
+        const TeskHandle handle = 0x7100 + run;
+        ASSERT_NE(QtTopLevelCreate(handle, nullptr, 0), 0);
+        QMainWindow *top = Store::currentTopLevelWindow();
+        QtFrameShow();
+        EXPECT_EQ(QtRaiseWindowByBox(handle), 0);
+        ASSERT_TRUE(waitFramed(top));
+        EXPECT_EQ(top->frameGeometry().topLeft(), QPoint(300, 200)) << "run " << run;
+        int x = 0, y = 0, width = 0, height = 0, minimised = 0;
+        QtGetSizePos(handle, &x, &y, &width, &height, &minimised);
+        stored = QRect(x, y, width, height);
+        EXPECT_EQ(stored, QRect(300, 200, 500, 300)) << "run " << run;
+        QtCloseCode(handle);
+        testhost::settle();
+    }
+}
+
+TEST_F(Desktop, ADialogKeepsItsFrameWithinTheFreeArea)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+    QtFrameShow();
+    ASSERT_TRUE(waitFramed(window));
+    QRect frame;
+    m_modalAnswers.setHandler([&](const testhost::ModalAnswers::Request &request) {
+        QWidget *box = request.widget.data();
+        if (!box)
+            return;
+        if (waitFramed(box))
+            frame = box->frameGeometry();
+        if (auto *dialog = qobject_cast<QDialog *>(box))
+            dialog->reject();
+    });
+    // The about box with a copyright line of 64 KiB without a break.
+    const std::string copyright(64 * 1024, 'c');
+    CuiSimpleAbout("Build 1", copyright.c_str(), nullptr, "More");
+    ASSERT_FALSE(frame.isNull()) << "the box was not framed";
+    EXPECT_TRUE(desktop::kFree.contains(frame)) << "frame " << text(frame);
+}
