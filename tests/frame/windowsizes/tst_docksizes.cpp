@@ -20,6 +20,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QTabBar>
 
 #include <string>
 
@@ -356,4 +357,26 @@ TEST_F(DockSizes, APaneGrowsItsDockOnceAndWithinItsShare)
     askFor(tall, QSize(60, 2000));
     EXPECT_GT(tallHolder->height(), 800 / 5);
     EXPECT_LE(tallHolder->height(), 800 * 2 / 5);
+}
+
+TEST_F(DockSizes, ARegisterPaneInAShortDockShowsItsWholeTabRow)
+{
+    window();
+    FullRegisterPane registers;
+    // Restored at the least height a dock window has.
+    CuiSetDockWindowPersistanceData(kWindow, "Register Pane:3:0:0:0:0:600:100:1:0");
+    CuiWindowCreateQtPane("Register Pane", reinterpret_cast<void *>(registers.pane), &paneCallback,
+                          50);
+    QtFrameShow();
+    registers.host.send();
+    testhost::settle();
+    DockWidget *dock = Store::currentMainWindow()->findDockWidgetByBox(50);
+    ASSERT_TRUE(dock);
+    const auto *bar = dock->findChild<QTabBar *>();
+    ASSERT_TRUE(bar && bar->isVisible());
+    const auto *shown = dock->findChild<QWidget *>(QStringLiteral("qt_scrollarea_viewport"));
+    ASSERT_TRUE(shown);
+    const QRect row(bar->mapTo(shown, QPoint()), bar->size());
+    EXPECT_TRUE(shown->rect().contains(row)) << "tab row at " << row.y() << " to " << row.bottom()
+                                             << ", dock shows to " << shown->rect().bottom();
 }
