@@ -106,21 +106,6 @@ TEST_F(FreeArea, TheFirstShowTakesInTheFrame)
     expectWithin(window, free);
 }
 
-TEST_F(FreeArea, TheFrameReportedCountsAndNoOtherIsGuessed)
-{
-    // The platform reports a frame of its own: the window takes the screen less that frame
-    // only, not less a title bar reckoned on top of it.
-    const QRect screen(0, 0, 1024, 600);
-    setScreen(screen, screen);
-    MainWindow *window = createFrame("Debugger", kWindow);
-    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
-    QtFrameShow();
-    testhost::settle();
-    const QMargins frame = tesk::system::frameMargins(window);
-    EXPECT_EQ(window->geometry(), screen.marginsRemoved(frame));
-    EXPECT_EQ(window->frameGeometry(), screen);
-}
-
 TEST_F(FreeArea, ASizeBelowTheLeastIsPlacedAsTheWindowTakesIt)
 {
     const QRect screen(0, 0, 1024, 600);
