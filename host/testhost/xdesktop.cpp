@@ -80,9 +80,11 @@ QString bringUp(XDesktop kind)
         const char *program;
         const char *package;
         bool needed;
-    } programs[] = {{"Xvfb", "xvfb", true}, {"openbox", "openbox", kind == XDesktop::WithWindowManager}};
+    } programs[] = {{"Xvfb", "xvfb", true},
+                    {"openbox", "openbox", kind == XDesktop::WithWindowManager}};
     for (const auto &need : programs)
-        if (need.needed && QStandardPaths::findExecutable(QString::fromLatin1(need.program)).isEmpty())
+        if (need.needed &&
+            QStandardPaths::findExecutable(QString::fromLatin1(need.program)).isEmpty())
             return QStringLiteral("%1 is missing: install the Debian package %2 "
                                   "(scripts/setup.sh does)")
                 .arg(QLatin1String(need.program), QLatin1String(need.package));
@@ -113,10 +115,9 @@ QString bringUp(XDesktop kind)
     const std::string ready = std::string(pattern) + "/ready";
     std::ofstream(settings) << kOpenboxSettings;
     // Ended at once, before the server it would otherwise complain about losing.
-    const pid_t manager = start("openbox",
-                                {"--config-file", settings, "--sm-disable", "--startup",
-                                 "touch " + ready},
-                                -1, SIGKILL);
+    const pid_t manager =
+        start("openbox", {"--config-file", settings, "--sm-disable", "--startup", "touch " + ready},
+              -1, SIGKILL);
     const QDeadlineTimer deadline(kStartMs);
     while (manager > 0 && !QFile::exists(QString::fromStdString(ready)) && !deadline.hasExpired())
         QThread::msleep(10);

@@ -13,9 +13,8 @@
 
 namespace {
 
-const QString g_fault = testhost::listingTests()
-                            ? QString()
-                            : testhost::startXDesktop(testhost::XDesktop::Bare);
+const QString g_fault =
+    testhost::listingTests() ? QString() : testhost::startXDesktop(testhost::XDesktop::Bare);
 
 class BareDisplay : public FrameTest
 {

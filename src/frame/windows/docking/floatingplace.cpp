@@ -72,8 +72,8 @@ private:
                 it = m_placed.erase(it);
                 continue;
             }
-            const QPoint at = m_window->geometry().topLeft() + inside +
-                              QPoint(kIndent, kIndent) * (1 + step++);
+            const QPoint at =
+                m_window->geometry().topLeft() + inside + QPoint(kIndent, kIndent) * (1 + step++);
             tesk::system::placeInFreeArea(dock, at, dock->size());
             it->at = tesk::system::framePosition(dock);
             ++it;
