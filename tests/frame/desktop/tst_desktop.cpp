@@ -5,14 +5,19 @@
 #include "frames.h"
 #include "testhost.h"
 
+#include "frame/windows/docking/dockwidget.h"
 #include "system/freearea.h"
 
 #include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_window.h>
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QMenuBar>
+#include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QWindow>
 
 #include <string>
@@ -126,27 +131,53 @@ TEST_F(Desktop, ADockSizedLargeKeepsTheMainWindowsFrameWithin)
     expectWithin(window);
 }
 
-TEST_F(Desktop, ATopLevelWindowComesBackWhereItWas)
+TEST_F(Desktop, ATopLevelWindowComesBackWhereItWasInTheNextRun)
 {
-    // Stored by one run, given back by the next: the same place each time, not walking.
-    QRect stored(300, 200, 500, 300);
+    // Each run a process of its own on this desktop, with a home of its own: what one run
+    // reads the next gives back.
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    QStringList stored = {QStringLiteral("300"), QStringLiteral("200"), QStringLiteral("500"),
+                          QStringLiteral("300")};
     for (int run = 0; run < 2; ++run) {
-        QtSetTopPersistanceData(stored.x(), stored.y(), stored.width(), stored.height());
-        QtSetIsDockingWindow(0);
-        const TeskHandle handle = 0x7100 + run;
-        ASSERT_NE(QtTopLevelCreate(handle, nullptr, 0), 0);
-        QMainWindow *top = Store::currentTopLevelWindow();
-        QtFrameShow();
-        EXPECT_EQ(QtRaiseWindowByBox(handle), 0);
-        ASSERT_TRUE(waitFramed(top));
-        EXPECT_EQ(top->frameGeometry().topLeft(), QPoint(300, 200)) << "run " << run;
-        int x = 0, y = 0, width = 0, height = 0, minimised = 0;
-        QtGetSizePos(handle, &x, &y, &width, &height, &minimised);
-        stored = QRect(x, y, width, height);
-        EXPECT_EQ(stored, QRect(300, 200, 500, 300)) << "run " << run;
-        QtCloseCode(handle);
-        testhost::settle();
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("KSODEBUG_HOME"), home.path());
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/toplevel_child"),
+                    stored);
+        ASSERT_TRUE(child.waitForFinished(60000));
+        ASSERT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+        const QStringList read =
+            QString::fromLatin1(child.readAllStandardOutput()).simplified().split(u' ');
+        ASSERT_EQ(read.size(), 6);
+        EXPECT_EQ(read.mid(0, 4), (QStringList{QStringLiteral("300"), QStringLiteral("200"),
+                                               QStringLiteral("500"), QStringLiteral("300")}))
+            << "run " << run << ": " << qPrintable(read.join(u' '));
+        // The frame, title bar included, where the host's numbers put it.
+        EXPECT_EQ(read.mid(4), (QStringList{QStringLiteral("300"), QStringLiteral("200")}))
+            << "run " << run;
+        stored = read.mid(0, 4);
     }
+}
+
+TEST_F(Desktop, ADockFloatingWithoutAPlaceHidesNoMenu)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 900, 500);
+    // Made before the main window is framed, which moves it by its title bar.
+    QtWindowCreate("Floating", &unused, 0x4420);
+    QtFrameShow();
+    ASSERT_TRUE(waitFramed(window));
+    QWidget *dock = window->findDockWidgetByBox(0x4420);
+    ASSERT_TRUE(dock && dock->isWindow() && dock->isVisible());
+    // A floating dock draws its own title bar: nothing of the window manager's to wait for.
+    testhost::pumpFor(300);
+    const QMenuBar *menus = window->menuBar();
+    const QRect menuBar(menus->mapToGlobal(QPoint()), menus->size());
+    EXPECT_FALSE(dock->frameGeometry().intersects(menuBar))
+        << "dock " << text(dock->frameGeometry()) << " menu bar " << text(menuBar);
+    EXPECT_TRUE(desktop::kFree.contains(dock->frameGeometry()));
 }
 
 TEST_F(Desktop, ADialogKeepsItsFrameWithinTheFreeArea)
