@@ -108,6 +108,8 @@ public:
 
     void end()
     {
+        // Found no more, though deleted only later: a placement meanwhile starts a new wait.
+        setObjectName(QString());
         m_done = true;
         m_look.stop();
         if (m_window)
