@@ -73,8 +73,12 @@ QRect freePlace(const QWidget *window, const QMargins &frame, QPoint framePositi
     return withinFreeArea(QRect(asked.topLeft(), size), frame, free);
 }
 
+QList<QRect> keptOnTop(const QWidget *dialog);
+QRect clearOf(const QRect &frame, const QList<QRect> &kept, const QRect &free);
+
 // A window placed before its window manager framed it, with what the host asked: placed again
-// by the same rule once the frame is known after the show.
+// by the same rule once the frame is known after the show (a dialog clear of the windows kept
+// on top again too, now that its own frame counts).
 class PendingFrame : public QObject
 {
 public:
@@ -105,6 +109,7 @@ public:
 
     QPoint position() const { return m_position; }
     QSize size() const { return m_size; }
+    void keepClearOfKeptWindows() { m_keepClear = true; }
 
     void end()
     {
@@ -158,7 +163,13 @@ private:
         if (m_window->windowState() &
             (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
             return;
-        m_window->setGeometry(freePlace(m_window, frame, m_position, m_size));
+        QRect client = freePlace(m_window, frame, m_position, m_size);
+        const QScreen *screen = screenShowing(client.marginsAdded(frame), m_window->screen());
+        if (m_keepClear && screen)
+            client = clearOf(client.marginsAdded(frame), keptOnTop(m_window),
+                             screen->availableGeometry())
+                         .marginsRemoved(frame);
+        m_window->setGeometry(client);
     }
 
     QPointer<QWidget> m_window;
@@ -167,6 +178,7 @@ private:
     QPoint m_position;
     QSize m_size;
     bool m_done = false;
+    bool m_keepClear = false;
 };
 
 // A window placed by the rule that later grows to a larger least size (its menus, toolbars or
@@ -288,13 +300,29 @@ public:
         dialog->removeEventFilter(this);
         deleteLater();
         const QMargins frame = frameMargins(dialog);
-        const QRect asked = QRect(framePosition(dialog), dialog->size()).marginsAdded(frame);
+        QRect asked = QRect(framePosition(dialog), dialog->size()).marginsAdded(frame);
+        // This runs before the toolkit's own placement, which it takes the place of: a dialog
+        // its code did not place opens centred over the window it belongs to (its parent's,
+        // else the active one), else on its screen.
+        if (!dialog->testAttribute(Qt::WA_Moved)) {
+            const QWidget *over = dialog->parentWidget() ? dialog->parentWidget()->window()
+                                                         : QApplication::activeWindow();
+            QRect around;
+            if (over && over != dialog && over->isVisible())
+                around = over->frameGeometry();
+            else if (const QScreen *own = dialog->screen())
+                around = own->availableGeometry();
+            if (!around.isNull())
+                asked.moveCenter(around.center());
+        }
         const QScreen *screen = screenShowing(asked, dialog->screen());
         const QRect free = screen ? screen->availableGeometry() : asked;
         const QRect within =
             withinFreeArea(asked.marginsRemoved(frame), frame, free).marginsAdded(frame);
         const QRect placed = clearOf(within, keptOnTop(dialog), free);
         placeInFreeArea(dialog, placed.topLeft(), dialog->size());
+        if (PendingFrame *pending = PendingFrame::of(dialog))
+            pending->keepClearOfKeptWindows();
         return false;
     }
 };

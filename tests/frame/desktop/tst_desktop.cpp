@@ -11,10 +11,12 @@
 #include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_window.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -201,4 +203,51 @@ TEST_F(Desktop, ADialogKeepsItsFrameWithinTheFreeArea)
     CuiSimpleAbout("Build 1", copyright.c_str(), nullptr, "More");
     ASSERT_FALSE(frame.isNull()) << "the box was not framed";
     EXPECT_TRUE(desktop::kFree.contains(frame)) << "frame " << text(frame);
+}
+
+namespace {
+
+void ignoreFind(void *) {}
+
+} // namespace
+
+TEST_F(Desktop, ADialogStaysClearOfTheFindAndReplacePanelOnceFramed)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+    QtFrameShow();
+    ASSERT_TRUE(waitFramed(window));
+    QSDIFind *find = nullptr;
+    ASSERT_EQ(QtQSDIInitFindCallback(&find, 0, 0), 0);
+    QSDIDescription *d = nullptr;
+    QtQSDIInitDialog(&d, QSDI_KIND_FIND_REPLACE, 0, QSDI_MODE_MODELESS, 0, 0);
+    QtQSDIAddCallback(d, &ignoreFind, find);
+    QtQSDIExecDialog(d);
+    QtQSDIDeleteDialog(d);
+    QPointer<QWidget> panel;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            panel = widget;
+    ASSERT_TRUE(panel);
+    // Across the lower part of the screen: a dialog over the window's middle has room only
+    // above it, where its own frame, once it comes, must not reach into the panel.
+    panel->setGeometry(10, 300, 990, 260);
+    ASSERT_TRUE(waitFramed(panel));
+    QRect frame;
+    m_modalAnswers.setHandler([&](const testhost::ModalAnswers::Request &request) {
+        QWidget *box = request.widget.data();
+        if (box && waitFramed(box))
+            frame = box->frameGeometry();
+        if (auto *dialog = qobject_cast<QDialog *>(box))
+            dialog->reject();
+    });
+    int32_t line = 12;
+    CuiGotoLineDialog(0, &line, 400);
+    ASSERT_FALSE(frame.isNull());
+    EXPECT_FALSE(frame.intersects(panel->frameGeometry()))
+        << "dialog " << text(frame) << " panel " << text(panel->frameGeometry());
+    EXPECT_TRUE(desktop::kFree.contains(frame)) << "dialog " << text(frame);
+    panel->close();
+    testhost::settle();
+    QtQSDIDeleteFindCallback(find);
 }

@@ -9,6 +9,7 @@
 
 #include <tesk/tesk_window.h>
 
+#include <QDialog>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -179,4 +180,31 @@ TEST_F(FreeArea, ADockFloatingWithoutAPlaceHidesNoMenu)
         }
         EXPECT_TRUE(free.contains(dock->frameGeometry()));
     }
+}
+
+TEST_F(FreeArea, ADialogOpensCentredOverItsWindowWithinTheFreeArea)
+{
+    const QRect free(0, 28, 1024, 572);
+    setScreen(QRect(0, 0, 1024, 600), free);
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 100, 100, 700, 400);
+    QtFrameShow();
+    testhost::settle();
+    QRect frame;
+    m_modalAnswers.setHandler([&](const testhost::ModalAnswers::Request &request) {
+        frame = request.widget->frameGeometry();
+        qobject_cast<QDialog *>(request.widget.data())->reject();
+    });
+    int32_t line = 12;
+    CuiGotoLineDialog(0, &line, 400);
+    ASSERT_FALSE(frame.isNull());
+    EXPECT_LE((frame.center() - window->frameGeometry().center()).manhattanLength(), 2)
+        << text(frame) << " over " << text(window->frameGeometry());
+    EXPECT_TRUE(free.contains(frame));
+    // Over a window reaching past the screen's foot it stands within the free area.
+    QtResizePosWindow(kWindow, 100, 400, 700, 400);
+    testhost::settle();
+    frame = QRect();
+    CuiGotoLineDialog(0, &line, 400);
+    EXPECT_TRUE(free.contains(frame)) << text(frame);
 }
