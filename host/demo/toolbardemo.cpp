@@ -55,6 +55,7 @@ void runTopLevelWindow(void *library, const std::string &screenshotDir)
     const auto createTop = DEMO_RESOLVE(library, QtTopLevelCreate);
     const auto setTitle = DEMO_RESOLVE(library, QtSetTopTitle);
     const auto raise = DEMO_RESOLVE(library, QtRaiseWindowByName);
+    const auto show = DEMO_RESOLVE(library, QtRaiseWindowByBox);
     const auto registerMenus = DEMO_RESOLVE(library, QtRegisterMenuCB);
     const auto mainEntry = DEMO_RESOLVE(library, QtAddMainMenuEntry);
     const auto popup = DEMO_RESOLVE(library, QtAddPopupMenu);
@@ -97,11 +98,12 @@ void runTopLevelWindow(void *library, const std::string &screenshotDir)
                 registered, entry, connection && recent ? "made" : "MISSING", separated,
                 find ? "made" : "MISSING");
     setDocking(1);
+    // The host shows the window it draws into through its handle; raising by name finds it
+    // again.
+    show(kTopData);
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (!widget->inherits("TopLevelWindow"))
             continue;
-        // The host shows the window it draws into; raising by name finds it again.
-        widget->show();
         // Help is the last menu on the window's bar.
         int helpItems = 0;
         if (auto *bar = widget->findChild<QMenuBar *>(); bar && !bar->actions().isEmpty())

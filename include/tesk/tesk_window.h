@@ -103,16 +103,21 @@ TESK_EXPORT TeskHandle QtFindCodeWinFromPane(TeskHandle box);
 TESK_EXPORT void CuiNotifyQtWidgetAboutSetFocusInBox(TeskHandle box);
 
 /* ---- main or top-level windows by handle ---- */
-/* Position and size (a top-level window's position as its drawing area's), and whether the
-   window is minimised, which is also the result. 0 and nothing written when no window has the
-   handle or an out pointer is null. */
+/* Where the window's frame (title bar included) stands and the size of its inside, as
+   QtResizePosWindow and QtSetTopPersistanceData take them, so that what the host stores comes
+   back where it was; and whether the window is minimised, which is also the result. 0 and
+   nothing written when no window has the handle or an out pointer is null. */
 TESK_EXPORT int QtGetSizePos(TeskHandle handle, int *x, int *y, int *width, int *height,
                              int *minimised);
-/* 0 when no window has the handle, else 1. */
+/* The window's inside takes the size, its frame kept within the free area of its screen.
+   0 when no window has the handle, else 1. */
 TESK_EXPORT int QtResizeWindowByBox(TeskHandle handle, int width, int height);
-/* Shows the window; 1 for a main window, 0 for a top-level window or none. */
+/* Shows the window (the way a host shows a top-level window it made); 1 for a main window,
+   0 for a top-level window or none. */
 TESK_EXPORT int QtRaiseWindowByBox(TeskHandle handle);
-/* A main window is resized and moved; a top-level window stays; otherwise the dock window
+/* A main window's frame goes to x, y and its inside takes the size (no smaller than the
+   window's least size), all kept within the free area of its screen: a window manager's frame
+   counts once it has framed the window. A top-level window stays; otherwise the dock window
    with that box takes the size (x and y are not used). Width and height are kept within the
    screen. A dock window takes both, whatever its area: a height of 0 shrinks it to the least
    its area lets it have (its smallest height when other dock windows share the area). To
@@ -136,7 +141,8 @@ TESK_EXPORT TeskHandle QtTopLevelCreate(TeskHandle hostData, CuiTopLevelSizeFn s
    "Synchronization Control", given here or at creation, brings that window's icon and the
    records of its menu items (see QtAppendMenu in tesk_menu.h). */
 TESK_EXPORT void QtSetTopTitle(TeskHandle handle, const char *title);
-/* Shows and raises every top-level window of that caption; 1 when there was one. */
+/* Every top-level window of that caption is shown normal when it is minimised, and raised;
+   1 when there was one. A window not shown yet stays hidden: QtRaiseWindowByBox shows it. */
 TESK_EXPORT int QtRaiseWindowByName(const char *name);
 /* Lays the current top-level window out again. */
 TESK_EXPORT void QtResizeTopLevelWindow(void);
@@ -218,7 +224,8 @@ TESK_EXPORT const char *QtReturnToolbarTitle(TeskHandle handle, int index);
 TESK_EXPORT void QtToolbarData(TeskHandle handle, int index, char *buffer);
 /* The name carries five characters before the toolbar's title. 0 applied, 1 no such toolbar. */
 TESK_EXPORT int QtSetToolbarData(const char *name, const char *record);
-/* The geometry of the next top-level frame; a negative x or y becomes 2. */
+/* The geometry of the next top-level window, used by QtFrameShow: its frame at x, y (a
+   negative x or y becomes 2), its inside of the size, as QtGetSizePos reads them back. */
 TESK_EXPORT void QtSetTopPersistanceData(int x, int y, int width, int height);
 
 /* The next dock window of the current main window goes to area 0 right, any other area

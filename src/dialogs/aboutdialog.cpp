@@ -10,8 +10,10 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QTextEdit>
 #include <QTextStream>
+#include <QVBoxLayout>
 
 class AboutDialogPrivate
 {
@@ -53,7 +55,26 @@ QString noticeOf(const QString &path)
     return text + QLatin1String("<br>");
 }
 
+// A word longer than this many characters may break anywhere.
+constexpr int kLongestWord = 40;
+
 } // namespace
+
+QString breakableAnywhere(const QString &text)
+{
+    QString broken;
+    broken.reserve(text.size() + text.size() / kLongestWord);
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kLongestWord) {
+            broken += QChar(0x200B);
+            run = 1;
+        }
+        broken += c;
+    }
+    return broken;
+}
 
 QString collectNotices()
 {
@@ -82,6 +103,28 @@ AboutDialog::AboutDialog(QWidget *parent, const char *name, bool modal, Qt::Wind
     : AboutDialogBase(parent, name, modal, flags | tesk::dialogs::kDialogFrameFlags)
     , d(std::make_unique<AboutDialogPrivate>())
 {
+    // The host's texts may be of any length: wrapped, and scrolled once they are longer than
+    // the box shows, so the box stays on the screen.
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("textsScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *holder = new QWidget(scroll);
+    auto *column = new QVBoxLayout(holder);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(texts->spacing());
+    for (QLabel *label : {buildLabel, copyrightLabel}) {
+        texts->removeWidget(label);
+        label->setWordWrap(true);
+        column->addWidget(label);
+    }
+    column->addStretch();
+    scroll->setWidget(holder);
+    textRow->removeItem(texts);
+    delete texts;
+    texts = nullptr;
+    textRow->insertWidget(0, scroll, 1);
 }
 
 AboutDialog::~AboutDialog() = default;
@@ -117,8 +160,8 @@ bool AboutDialog::event(QEvent *event)
 void AboutDialog::fill()
 {
     d->noticeText = tesk::dialogs::collectNotices();
-    buildLabel->setText(d->buildText);
-    copyrightLabel->setText(d->copyrightText);
+    buildLabel->setText(tesk::dialogs::breakableAnywhere(d->buildText));
+    copyrightLabel->setText(tesk::dialogs::breakableAnywhere(d->copyrightText));
     if (!d->noticeText.isEmpty())
         d->additionalText = tr("<p>") + d->additionalText + QLatin1String("<p>") + d->noticeText;
     // The line points at the notices in the field: without any it would point at nothing.

@@ -44,4 +44,8 @@ namespace tesk::dialogs {
 // a readable notice file.
 QString collectNotices();
 
+// The text with a break allowed within every word too long for a line (a zero-width space),
+// so that wrapping keeps it within a box.
+QString breakableAnywhere(const QString &text);
+
 } // namespace tesk::dialogs

@@ -130,6 +130,15 @@ QSize RegView::sizeHint() const
     return hint;
 }
 
+QSize RegView::minimumSizeHint() const
+{
+    QSize least = UScrollView::minimumSizeHint();
+    const int line = fontMetrics().height() + topMargin() + bottomMargin();
+    least.setHeight(
+        qMin(least.height(), 2 * frameWidth() + line + horizontalScrollBar()->sizeHint().height()));
+    return least;
+}
+
 int RegView::cellWidth() const
 {
     return d->cellWidth;

@@ -49,6 +49,9 @@ public:
 
     // Wide enough for one column of the widest name and value beside the scroll bar.
     QSize sizeHint() const override;
+    // A line of registers and the horizontal scroll bar: in a short dock the view scrolls and
+    // its pane's tab row stays whole.
+    QSize minimumSizeHint() const override;
 
     QString name() const;
     RegDataView *dataView() const;

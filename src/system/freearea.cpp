@@ -1,10 +1,19 @@
 #include "system/freearea.h"
 
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
+#include <QPointer>
+#include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QScreen>
-#include <QStyle>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace tesk::system {
 
@@ -21,15 +30,8 @@ QMargins frameMargins(const QWidget *window)
 {
     if (!window || window->windowFlags().testFlag(Qt::FramelessWindowHint))
         return {};
-    if (const QWindow *handle = window->windowHandle()) {
-        const QMargins reported = handle->frameMargins();
-        if (!reported.isNull())
-            return reported;
-    }
-    // A window manager decorates a window only once it is shown, and reports the frame later.
-    constexpr int kBorder = 4;
-    const int titleBar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
-    return {kBorder, titleBar + kBorder, kBorder, kBorder};
+    const QWindow *handle = window->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
 }
 
 QScreen *screenShowing(const QRect &rect, QScreen *fallback)
@@ -49,34 +51,329 @@ QScreen *screenShowing(const QRect &rect, QScreen *fallback)
 
 namespace {
 
-// The client area of the window with its frame at the position, kept within the free area.
+// How long after its show a window manager may take to frame a window. A window not framed
+// by then has no frame, and keeps the place it has.
+constexpr int kFrameWaitMs = 3000;
+constexpr int kFrameLookMs = 20;
+
+// The client area of the window with its frame at the position, kept within the free area, of
+// the size the window takes when it fits.
 QRect freePlace(const QWidget *window, const QMargins &frame, QPoint framePosition,
                 QSize clientSize)
 {
-    const QRect client(framePosition + QPoint(frame.left(), frame.top()), clientSize);
-    const QScreen *screen = screenShowing(client.marginsAdded(frame), window->screen());
-    return screen ? withinFreeArea(client, frame, screen->availableGeometry()) : client;
+    const QRect asked(framePosition + QPoint(frame.left(), frame.top()), clientSize);
+    const QScreen *screen = screenShowing(asked.marginsAdded(frame), window->screen());
+    if (!screen)
+        return QRect(asked.topLeft(), QLayout::closestAcceptableSize(window, clientSize));
+    const QRect free = screen->availableGeometry();
+    const QSize room = free.marginsRemoved(frame).size();
+    // A size below the window's least is placed as the size the window then takes; one it
+    // cannot take within the free area keeps its frame's top left corner within.
+    const QSize size = QLayout::closestAcceptableSize(window, clientSize.boundedTo(room));
+    return withinFreeArea(QRect(asked.topLeft(), size), frame, free);
 }
+
+QList<QRect> keptOnTop(const QWidget *dialog);
+QRect clearOf(const QRect &frame, const QList<QRect> &kept, const QRect &free);
+
+// A window placed before its window manager framed it, with what the host asked: placed again
+// by the same rule once the frame is known after the show (a dialog clear of the windows kept
+// on top again too, now that its own frame counts).
+class PendingFrame : public QObject
+{
+public:
+    explicit PendingFrame(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        setObjectName(QStringLiteral("tesk_pending_frame"));
+        m_look.setInterval(kFrameLookMs);
+        connect(&m_look, &QTimer::timeout, this, &PendingFrame::look);
+        window->installEventFilter(this);
+        if (window->isVisible())
+            startWaiting();
+    }
+
+    static PendingFrame *of(const QWidget *window)
+    {
+        auto *pending = window->findChild<PendingFrame *>(QStringLiteral("tesk_pending_frame"),
+                                                          Qt::FindDirectChildrenOnly);
+        return pending && !pending->m_done ? pending : nullptr;
+    }
+
+    void ask(QPoint framePosition, QSize clientSize)
+    {
+        m_position = framePosition;
+        m_size = clientSize;
+    }
+
+    QPoint position() const { return m_position; }
+    QSize size() const { return m_size; }
+    void keepClearOfKeptWindows() { m_keepClear = true; }
+
+    void end()
+    {
+        // Found no more, though deleted only later: a placement meanwhile starts a new wait.
+        setObjectName(QString());
+        m_done = true;
+        m_look.stop();
+        if (m_window)
+            m_window->removeEventFilter(this);
+        deleteLater();
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_window || m_done)
+            return false;
+        switch (event->type()) {
+        case QEvent::Show:
+            startWaiting();
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::ActivationChange:
+            look();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void startWaiting()
+    {
+        m_deadline = QDeadlineTimer(kFrameWaitMs);
+        m_look.start();
+    }
+
+    void look()
+    {
+        if (m_done || !m_window || !m_window->isVisible() || !m_look.isActive())
+            return;
+        const QMargins frame = frameMargins(m_window);
+        if (frame.isNull()) {
+            if (m_deadline.hasExpired())
+                end();
+            return;
+        }
+        end();
+        // A window the user or the host made large or small keeps that state.
+        if (m_window->windowState() &
+            (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
+            return;
+        QRect client = freePlace(m_window, frame, m_position, m_size);
+        const QScreen *screen = screenShowing(client.marginsAdded(frame), m_window->screen());
+        if (m_keepClear && screen)
+            client = clearOf(client.marginsAdded(frame), keptOnTop(m_window),
+                             screen->availableGeometry())
+                         .marginsRemoved(frame);
+        m_window->setGeometry(client);
+    }
+
+    QPointer<QWidget> m_window;
+    QTimer m_look;
+    QDeadlineTimer m_deadline;
+    QPoint m_position;
+    QSize m_size;
+    bool m_done = false;
+    bool m_keepClear = false;
+};
+
+// A window placed by the rule that later grows to a larger least size (its menus, toolbars or
+// docks laid out once shown) is moved back within the free area; a size the user gives it is
+// the user's.
+class GrowthWatch : public QObject
+{
+public:
+    explicit GrowthWatch(QWidget *window)
+        : QObject(window)
+    {
+        setObjectName(QStringLiteral("tesk_growth_watch"));
+        window->installEventFilter(this);
+    }
+
+    static void watch(QWidget *window)
+    {
+        if (!window->findChild<GrowthWatch *>(QStringLiteral("tesk_growth_watch"),
+                                              Qt::FindDirectChildrenOnly))
+            new GrowthWatch(window);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = qobject_cast<QWidget *>(watched);
+        if (event->type() != QEvent::Resize || window != parent() || m_moving)
+            return false;
+        const auto *resize = static_cast<QResizeEvent *>(event);
+        const QSize least = window->minimumSize();
+        const bool grown = (resize->size().width() > resize->oldSize().width() &&
+                            resize->size().width() == least.width()) ||
+                           (resize->size().height() > resize->oldSize().height() &&
+                            resize->size().height() == least.height());
+        if (!grown || window->windowState() != Qt::WindowNoState)
+            return false;
+        const QMargins frame = frameMargins(window);
+        const QRect client = window->geometry();
+        const QScreen *screen = screenShowing(client.marginsAdded(frame), window->screen());
+        if (!screen)
+            return false;
+        const QRect within = withinFreeArea(client, frame, screen->availableGeometry());
+        if (within.topLeft() != client.topLeft()) {
+            const QScopedValueRollback<bool> moving(m_moving, true);
+            window->setGeometry(QRect(within.topLeft(), client.size()));
+        }
+        return false;
+    }
+
+private:
+    bool m_moving = false;
+};
+
+// Whether the window manager may still frame the window: it has none reported, and it is one
+// a window manager decorates.
+bool frameToCome(const QWidget *window)
+{
+    return frameMargins(window).isNull() && window->isWindow() &&
+           !window->windowFlags().testFlag(Qt::FramelessWindowHint) &&
+           window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip;
+}
+
+// The windows shown above all others, the dialog aside.
+QList<QRect> keptOnTop(const QWidget *dialog)
+{
+    QList<QRect> frames;
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        if (window != dialog && window->isVisible() &&
+            window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
+            window->windowType() != Qt::ToolTip && window->windowType() != Qt::Popup)
+            frames.append(window->frameGeometry());
+    return frames;
+}
+
+// The frame moved as little as it can be to cover none of the kept windows and stand within
+// the free area: below or beside one first, where a frame that the window manager has yet
+// to add grows away from it.
+QRect clearOf(const QRect &frame, const QList<QRect> &kept, const QRect &free)
+{
+    const auto clear = [&](const QRect &r) {
+        return std::none_of(kept.begin(), kept.end(),
+                            [&](const QRect &k) { return k.intersects(r); });
+    };
+    if (clear(frame))
+        return frame;
+    QList<QRect> candidates;
+    for (const QRect &k : kept) {
+        if (!k.intersects(frame))
+            continue;
+        candidates << frame.translated(0, k.bottom() + 1 - frame.top())
+                   << frame.translated(k.right() + 1 - frame.left(), 0)
+                   << frame.translated(k.left() - 1 - frame.right(), 0)
+                   << frame.translated(0, k.top() - 1 - frame.bottom());
+    }
+    const QRect *best = nullptr;
+    for (const QRect &candidate : candidates) {
+        if (!free.contains(candidate) || !clear(candidate))
+            continue;
+        const int distance = (candidate.topLeft() - frame.topLeft()).manhattanLength();
+        if (!best || distance < (best->topLeft() - frame.topLeft()).manhattanLength())
+            best = &candidate;
+    }
+    return best ? *best : frame;
+}
+
+class DialogPlacement : public QObject
+{
+public:
+    explicit DialogPlacement(QWidget *dialog)
+        : QObject(dialog)
+    {
+        dialog->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = qobject_cast<QWidget *>(watched);
+        if (event->type() != QEvent::Show || !dialog || dialog != parent())
+            return false;
+        dialog->removeEventFilter(this);
+        deleteLater();
+        const QMargins frame = frameMargins(dialog);
+        QRect asked = QRect(framePosition(dialog), dialog->size()).marginsAdded(frame);
+        // This runs before the toolkit's own placement, which it takes the place of: a dialog
+        // its code did not place opens centred over the window it belongs to (its parent's,
+        // else the active one), else on its screen.
+        if (!dialog->testAttribute(Qt::WA_Moved)) {
+            const QWidget *over = dialog->parentWidget() ? dialog->parentWidget()->window()
+                                                         : QApplication::activeWindow();
+            QRect around;
+            if (over && over != dialog && over->isVisible())
+                around = over->frameGeometry();
+            else if (const QScreen *own = dialog->screen())
+                around = own->availableGeometry();
+            if (!around.isNull())
+                asked.moveCenter(around.center());
+        }
+        const QScreen *screen = screenShowing(asked, dialog->screen());
+        const QRect free = screen ? screen->availableGeometry() : asked;
+        const QRect within =
+            withinFreeArea(asked.marginsRemoved(frame), frame, free).marginsAdded(frame);
+        const QRect placed = clearOf(within, keptOnTop(dialog), free);
+        placeInFreeArea(dialog, placed.topLeft(), dialog->size());
+        if (PendingFrame *pending = PendingFrame::of(dialog))
+            pending->keepClearOfKeptWindows();
+        return false;
+    }
+};
 
 } // namespace
 
+void placeDialogOnShow(QWidget *dialog)
+{
+    if (dialog)
+        new DialogPlacement(dialog);
+}
+
+QPoint framePosition(const QWidget *window)
+{
+    if (const PendingFrame *pending = PendingFrame::of(window))
+        return pending->position();
+    return window->pos();
+}
+
 void placeInFreeArea(QWidget *window, QPoint framePosition, QSize clientSize)
 {
+    if (!window)
+        return;
+    // The least size the window takes is known once its layout has taken in its contents.
+    if (QLayout *layout = window->layout())
+        layout->activate();
     const QMargins frame = frameMargins(window);
-    const QRect client = freePlace(window, frame, framePosition, clientSize);
-    window->resize(client.size());
-    window->move(client.topLeft() - QPoint(frame.left(), frame.top()));
+    PendingFrame *pending = PendingFrame::of(window);
+    if (frameToCome(window)) {
+        if (!pending)
+            pending = new PendingFrame(window);
+        pending->ask(framePosition, clientSize);
+    } else if (pending) {
+        pending->end();
+    }
+    window->setGeometry(freePlace(window, frame, framePosition, clientSize));
+    GrowthWatch::watch(window);
 }
 
 void keepInFreeArea(QWidget *window)
 {
-    // A window that stands within is not placed again: where the window system has not told its
-    // frame yet, placing it would move it by the frame it reckons with.
-    const QMargins frame = frameMargins(window);
-    const QRect client = freePlace(window, frame, window->pos(), window->size());
-    if (client.size() != window->size() ||
-        client.topLeft() - QPoint(frame.left(), frame.top()) != window->pos())
-        placeInFreeArea(window, window->pos(), window->size());
+    if (!window)
+        return;
+    const PendingFrame *pending = PendingFrame::of(window);
+    placeInFreeArea(window, framePosition(window), pending ? pending->size() : window->size());
+}
+
+void resizeInFreeArea(QWidget *window, QSize clientSize)
+{
+    if (window)
+        placeInFreeArea(window, framePosition(window), clientSize);
 }
 
 } // namespace tesk::system

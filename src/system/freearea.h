@@ -17,19 +17,32 @@ namespace tesk::system {
 // free area: no larger than the free area, and moved into it as little as it can be.
 QRect withinFreeArea(const QRect &client, const QMargins &frame, const QRect &free);
 
-// The margins of a top-level window's frame as the window system reports them; while it has
-// reported none (before the window first shows on a desktop), those of a usual title bar and
-// border. None for a window without a frame.
+// The margins of a top-level window's frame as the window system has reported them: none
+// before a window manager has framed the window, and none where no window manager frames it.
 QMargins frameMargins(const QWidget *window);
 
 // The screen that shows most of the rectangle; the fallback, else the primary screen, when none
 // shows any of it.
 QScreen *screenShowing(const QRect &rect, QScreen *fallback = nullptr);
 
-// Sizes and places a top-level window: its frame at the position, its client area of the size,
-// both kept by the rule above within the free area of the screen it then stands on.
+// Sizes and places a top-level window: its frame at the position, its client area of the size
+// (no smaller than the window takes), both kept by the rule above within the free area of the
+// screen it then stands on. A window whose frame is not known yet is placed as having none and
+// placed again by the same rule once the window manager has framed it after the show.
 void placeInFreeArea(QWidget *window, QPoint framePosition, QSize clientSize);
-// The same for where the window stands now.
+// The same for where the window stands now (or was last asked to stand, while its frame is
+// not known), at its size.
 void keepInFreeArea(QWidget *window);
+// The same at another size, its frame where it stands.
+void resizeInFreeArea(QWidget *window, QSize clientSize);
+
+// Places a dialog as it shows: its frame within the free area, and clear of the windows kept on
+// top of the others (a find and replace panel), beside one where the free area has room, so
+// that none covers its buttons.
+void placeDialogOnShow(QWidget *dialog);
+
+// Where a top-level window's frame stands, or was last asked to stand while the window manager
+// has not told its frame yet.
+QPoint framePosition(const QWidget *window);
 
 } // namespace tesk::system

@@ -1,4 +1,5 @@
 #include "system/modalseam.h"
+#include "system/freearea.h"
 
 #include "system/debugoutput.h"
 #include "system/lifetime.h"
@@ -136,6 +137,7 @@ ModalSeam::Result ModalSeam::run(QDialog *dialog, const QObject *owner, Kind kin
             if (auto *box = qobject_cast<QMessageBox *>(dialog))
                 text = box->text();
             scheduleResponse({kind, dialog, dialog->windowTitle(), text});
+            placeDialogOnShow(dialog);
             result.code = dialog->exec();
         });
     return result;

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -160,3 +161,28 @@ TEST_F(About, ControlDoubleClickTogglesTheSplash)
 }
 
 } // namespace
+
+TEST_F(About, AnUnbrokenCopyrightLineWrapsWithinTheScreen)
+{
+    // 64 KiB without a space: the labels wrap anywhere in it, and the box keeps its frame
+    // within the free area of its screen.
+    const QByteArray line(64 * 1024, 'c');
+    QRect frame;
+    QRect free;
+    bool wraps = false;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *dialog = qobject_cast<AboutDialog *>(request.widget.data());
+        ASSERT_TRUE(dialog);
+        frame = dialog->frameGeometry();
+        free = dialog->screen()->availableGeometry();
+        wraps = dialog->copyrightLabel->wordWrap();
+        dialog->accept();
+    });
+    EXPECT_EQ(CuiSimpleAbout(line.constData(), line.constData(), "unused", "more"), 0);
+    EXPECT_TRUE(wraps);
+    EXPECT_TRUE(free.contains(frame)) << frame.width() << "x" << frame.height();
+    // Every character is still there, a break allowed between some of them.
+    QString broken = tesk::dialogs::breakableAnywhere(QString::fromLatin1(line));
+    EXPECT_GT(broken.size(), line.size());
+    EXPECT_EQ(broken.remove(QChar(0x200B)), QString::fromLatin1(line));
+}

@@ -846,3 +846,42 @@ TEST_F(QsdiTest, DialogHandlesRunOnlyWhenLive)
 }
 
 } // namespace
+
+TEST_F(QsdiFrameTest, AModalBoxOpensClearOfTheFindAndReplacePanel)
+{
+    constexpr TeskHandle kWindow = 8;
+    createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1000, 700);
+    QtFrameShow();
+    QSDIFind *find = nullptr;
+    ASSERT_EQ(QtQSDIInitFindCallback(&find, 0, 0), 0);
+    QSDIDescription *d = nullptr;
+    QtQSDIInitDialog(&d, QSDI_KIND_FIND_REPLACE, 0, QSDI_MODE_MODELESS, 0, 0);
+    QtQSDIAddCallback(d, &countingCallback, find);
+    QtQSDIExecDialog(d);
+    QtQSDIDeleteDialog(d);
+    testhost::settle();
+    ASSERT_EQ(liveDialogs().size(), 1);
+    QPointer<QWidget> panel = liveDialogs().front();
+    ASSERT_TRUE(panel->isVisible());
+    ASSERT_TRUE(panel->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    // The panel kept on top covers none of the buttons of a dialog opened after it: it covers
+    // none of the dialog.
+    QRect box;
+    m_answers.setHandler([&](const ModalAnswers::Request &request) {
+        box = request.widget->frameGeometry();
+        qobject_cast<QDialog *>(request.widget.data())->reject();
+    });
+    QSDIDescription *question = nullptr;
+    QtQSDIInitDialog(&question, QSDI_KIND_PLAIN, 2, QSDI_MODE_MODAL, 0, 0);
+    QtQSDIExecDialog(question);
+    QtQSDIDeleteDialog(question);
+    ASSERT_FALSE(box.isNull());
+    EXPECT_FALSE(box.intersects(panel->frameGeometry()))
+        << box.x() << "," << box.y() << " " << box.width() << "x" << box.height() << " panel "
+        << panel->frameGeometry().x() << "," << panel->frameGeometry().y() << " "
+        << panel->frameGeometry().width() << "x" << panel->frameGeometry().height();
+    panel->close();
+    testhost::settle();
+    QtQSDIDeleteFindCallback(find);
+}

@@ -299,12 +299,18 @@ void Inspector::setLeftOut(const LeftOut *cases, int count)
     m_leftOutCount = count;
 }
 
+bool withinPath(const QString &window, const char *path)
+{
+    // Whole names: "menu bar > Debug" is not "menu bar > Debuggen".
+    const QLatin1String prefix(path);
+    return prefix.isEmpty() || window == prefix || window.startsWith(prefix + QLatin1String(" > "));
+}
+
 bool Inspector::leftOut(const QString &window, const QWidget *widget, const char *condition) const
 {
     for (int i = 0; i < m_leftOutCount; ++i) {
         const LeftOut &left = m_leftOut[i];
-        if (qstrcmp(left.condition, condition) != 0 ||
-            !window.startsWith(QLatin1String(left.window)))
+        if (qstrcmp(left.condition, condition) != 0 || !withinPath(window, left.window))
             continue;
         if (left.widgetClass && (!widget || !widget->inherits(left.widgetClass)))
             continue;

@@ -44,7 +44,8 @@ private:
 };
 
 // A case left out of the check: a widget of that class (and object name, when given) in a window
-// whose name starts with the given text, for one condition, with the reason.
+// at the given path (whole names from the start: the path and what lies below it), for one
+// condition, with the reason.
 struct LeftOut
 {
     const char *window;
@@ -53,6 +54,9 @@ struct LeftOut
     const char *condition;
     const char *reason;
 };
+
+// Whether the window's path is the path or lies below it.
+bool withinPath(const QString &window, const char *path);
 
 // Names of the conditions, as the faults and the left-out cases name them.
 inline constexpr const char *kCutOff = "reaches past the visible area";

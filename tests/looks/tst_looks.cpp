@@ -112,6 +112,8 @@ const LeftOut kLeftOut[] = {
      "the host's filter names pass through the catalogue and show as given when it has none"},
     {"CuiSimpleFileExtra", "QComboBox", nullptr, kUntranslated,
      "the host's filter names pass through the catalogue and show as given when it has none"},
+    {"CuiSimpleFileExtraMultipleEx", "QComboBox", nullptr, kUntranslated,
+     "the host's filter names pass through the catalogue and show as given when it has none"},
     {"synchronisation window", "QPushButton", nullptr, kAltClash,
      "the tab \"&Cross Triggering\" and the button \"&Close\" are the system's own texts, "
      "given word for word"},
@@ -556,3 +558,15 @@ INSTANTIATE_TEST_SUITE_P(Settings, Looks,
                          ::testing::Combine(::testing::Bool(),
                                             ::testing::Values(QSize(1280, 800), QSize(1024, 600))),
                          settingName);
+
+TEST(LeftOutCases, CoverTheirPathByWholeNames)
+{
+    // The English menu "Debug" is left out; the German "Debuggen" is looked at.
+    EXPECT_TRUE(withinPath(QStringLiteral("main window > menu bar > Debug"),
+                           "main window > menu bar > Debug"));
+    EXPECT_TRUE(withinPath(QStringLiteral("main window > menu bar > Debug > Run"),
+                           "main window > menu bar > Debug"));
+    EXPECT_FALSE(withinPath(QStringLiteral("main window > menu bar > Debuggen"),
+                            "main window > menu bar > Debug"));
+    EXPECT_TRUE(withinPath(QStringLiteral("any window"), ""));
+}

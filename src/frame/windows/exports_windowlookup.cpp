@@ -12,16 +12,13 @@
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
 #include "frame/windows/toplevelwindow.h"
+#include "system/freearea.h"
 #include "system/lifetime.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace {
-
-// The drawing area of a top-level window lies this far inside its frame.
-constexpr int kTopLevelAreaX = 4;
-constexpr int kTopLevelAreaY = 17;
 
 DockWidget *dockAt(const QList<DockWidget *> &docks, int index)
 {
@@ -189,9 +186,11 @@ int QtGetSizePos(TeskHandle handle, int *x, int *y, int *width, int *height, int
         QMainWindow *window = Store::routeMainOrTopLevel(handle);
         if (!window)
             return 0;
-        const bool topLevel = !qobject_cast<MainWindow *>(window);
-        *x = window->x() + (topLevel ? kTopLevelAreaX : 0);
-        *y = window->y() + (topLevel ? kTopLevelAreaY : 0);
+        // Where its frame stands, as QtResizePosWindow and QtSetTopPersistanceData take it:
+        // stored and given back, the window comes back where it was.
+        const QPoint position = tesk::system::framePosition(window);
+        *x = position.x();
+        *y = position.y();
         *width = window->width();
         *height = window->height();
         *minimised = window->isMinimized() ? 1 : 0;
@@ -205,7 +204,7 @@ int QtResizeWindowByBox(TeskHandle handle, int width, int height)
         QMainWindow *window = Store::routeMainOrTopLevel(handle);
         if (!window)
             return 0;
-        window->resize(tesk::frame::hostWindowSize(width, height));
+        tesk::system::resizeInFreeArea(window, tesk::frame::hostWindowSize(width, height));
         return 1;
     });
 }
@@ -225,10 +224,13 @@ void QtResizePosWindow(TeskHandle handle, int x, int y, int width, int height)
 {
     TESK_GUARDED_VOID([&] {
         QMainWindow *window = Store::routeMainOrTopLevel(handle);
-        if (!window)
-            Store::instance()->resizeDockWindowByHandle(handle,
-                                                        tesk::frame::hostWindowSize(width, height));
-        else if (qobject_cast<MainWindow *>(window))
+        if (!window) {
+            // A dock the host makes larger may make its main window larger: the window's frame
+            // stays within the free area all the same.
+            if (Store::instance()->resizeDockWindowByHandle(
+                    handle, tesk::frame::hostWindowSize(width, height)))
+                tesk::system::keepInFreeArea(Store::currentMainWindow());
+        } else if (qobject_cast<MainWindow *>(window))
             tesk::frame::placeHostWindow(window, x, y, width, height);
     });
 }

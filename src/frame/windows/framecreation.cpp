@@ -134,8 +134,8 @@ void showFrame()
             tesk::system::placeInFreeArea(current, current->pos(), usableSize(current));
         const bool showing = current->isHidden();
         current->show();
-        // Its frame is known for certain once shown: the frame, title bar included, keeps
-        // within the screen's free area, whatever size the window had.
+        // The frame, title bar included, keeps within the screen's free area, whatever size the
+        // window had; a window manager's frame counts once it has framed the window.
         if (showing)
             tesk::system::keepInFreeArea(current);
         current->layOutDocks();
@@ -145,8 +145,10 @@ void showFrame()
         TESK_CHECK(store->isDockingWindow());
         if (QMainWindow *topLevel = Store::currentTopLevelWindow()) {
             if (store->isTopGeometryPending()) {
-                // Remembered on a screen that may be gone: kept within reach.
-                topLevel->setGeometry(onAvailableScreen(store->topGeometry()));
+                // Its frame where it stood when the host read it (QtGetSizePos), kept within the
+                // free area of a screen that may be gone.
+                const QRect stored = store->topGeometry();
+                tesk::system::placeInFreeArea(topLevel, stored.topLeft(), stored.size());
                 store->clearTopGeometryPending();
             } else {
                 topLevel->resize(500, 250);

@@ -316,3 +316,27 @@ TEST_F(LayoutRecordTest, TopLevelGeometryFromAnotherScreenStaysWithinReach)
     EXPECT_TRUE(free.contains(topLevel->geometry()));
     topLevel->close();
 }
+
+TEST_F(LayoutRecordTest, ATopLevelWindowComesBackWhereTheHostReadIt)
+{
+    // Read by one run, given to the next, read again: the same each time, not walking.
+    QRect stored(300, 200, 400, 250);
+    for (int run = 0; run < 3; ++run) {
+        QtSetTopPersistanceData(stored.x(), stored.y(), stored.width(), stored.height());
+        QtSetIsDockingWindow(0);
+        const TeskHandle handle = 730 + run;
+        ASSERT_NE(QtTopLevelCreate(handle, nullptr, 0), 0);
+        QPointer<QMainWindow> topLevel = Store::currentTopLevelWindow();
+        QtFrameShow();
+        QtRaiseWindowByBox(handle);
+        testhost::settle();
+        int x = 0, y = 0, width = 0, height = 0, minimised = 0;
+        QtGetSizePos(handle, &x, &y, &width, &height, &minimised);
+        stored = QRect(x, y, width, height);
+        EXPECT_EQ(stored, QRect(300, 200, 400, 250)) << "run " << run;
+        EXPECT_EQ(topLevel->frameGeometry().topLeft(), QPoint(300, 200)) << "run " << run;
+        EXPECT_EQ(topLevel->size(), QSize(400, 250)) << "run " << run;
+        topLevel->close();
+        testhost::settle();
+    }
+}

@@ -64,6 +64,15 @@ TEST_F(TopLevelTest, CreatedListedTitledAndGoneWhenClosed)
     EXPECT_EQ(QtRaiseWindowByName("Trace Viewer"), 1);
     EXPECT_EQ(QtRaiseWindowByName("Nothing"), 0);
     EXPECT_EQ(QtRaiseWindowByName(nullptr), 0);
+    // Raising by name shows no window never shown: the host shows it by its handle. A
+    // minimised one comes back normal.
+    EXPECT_FALSE(window->isVisible());
+    QtRaiseWindowByBox(700);
+    window->showMinimized();
+    ASSERT_TRUE(window->isMinimized());
+    EXPECT_EQ(QtRaiseWindowByName("Trace Viewer"), 1);
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(window->isVisible());
 
     window->show();
     g_sizeCalls.clear();

@@ -19,6 +19,7 @@
 #include <mosk/mosk.hpp>
 
 #include <QCoreApplication>
+#include <QTabBar>
 
 #include <string>
 
@@ -436,4 +437,26 @@ TEST_F(DockSizes, ADockOpenedWhileTheUserHoldsASeparatorIsPlacedWhenTheDragEnds)
     });
     EXPECT_FALSE(main->findDockWidgetByBox(112));
     EXPECT_EQ(QtDockWindowCount(kWindow), 2);
+}
+
+TEST_F(DockSizes, ARegisterPaneInAShortDockShowsItsWholeTabRow)
+{
+    window();
+    FullRegisterPane registers;
+    // Restored at the least height a dock window has.
+    CuiSetDockWindowPersistanceData(kWindow, "Register Pane:3:0:0:0:0:600:100:1:0");
+    CuiWindowCreateQtPane("Register Pane", reinterpret_cast<void *>(registers.pane), &paneCallback,
+                          50);
+    QtFrameShow();
+    registers.host.send();
+    testhost::settle();
+    DockWidget *dock = Store::currentMainWindow()->findDockWidgetByBox(50);
+    ASSERT_TRUE(dock);
+    const auto *bar = dock->findChild<QTabBar *>();
+    ASSERT_TRUE(bar && bar->isVisible());
+    const auto *shown = dock->findChild<QWidget *>(QStringLiteral("qt_scrollarea_viewport"));
+    ASSERT_TRUE(shown);
+    const QRect row(bar->mapTo(shown, QPoint()), bar->size());
+    EXPECT_TRUE(shown->rect().contains(row)) << "tab row at " << row.y() << " to " << row.bottom()
+                                             << ", dock shows to " << shown->rect().bottom();
 }

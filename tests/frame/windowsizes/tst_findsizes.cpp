@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QToolButton>
 
 namespace {
@@ -70,3 +71,32 @@ TEST_P(FindSizes, FieldsStandInTheWindowAndTakeTheFocus)
 }
 
 INSTANTIATE_TEST_SUITE_P(UsualWidths, FindSizes, ::testing::Values(1280, 1024));
+
+TEST(FindSizesInATopLevelWindow, TheEncodingBoxGivesWayBeforeTheFileName)
+{
+    // German, where the encoding's longest choice is long, in a top-level window at its own
+    // width.
+    setenv("KSODEBUG_LANG", "de", 1);
+    ASSERT_EQ(CuiUpdateSettings(), 0);
+    constexpr TeskHandle kTop = 0x7300;
+    QtSetIsDockingWindow(0);
+    ASSERT_NE(QtTopLevelCreate(kTop, nullptr, 0), 0);
+    QPointer<QMainWindow> top = Store::currentTopLevelWindow();
+    ASSERT_TRUE(QtCreateEditorToolBar(kTop, &onFind));
+    CuiFindToolbarSetFilename(kTop, "targets/connections.cfg");
+    QtFrameShow();
+    QtSetIsDockingWindow(1);
+    QtRaiseWindowByBox(kTop);
+    testhost::settle();
+    auto *find = top->findChild<FindToolBar *>();
+    ASSERT_TRUE(find);
+    const QComboBox *encoding = find->encodingField();
+    EXPECT_TRUE(encoding->isVisible());
+    // The file field keeps more than the encoding box, which shows its choices in its list.
+    EXPECT_GE(find->fileField()->width(), encoding->width())
+        << "file " << find->fileField()->width() << " encoding " << encoding->width();
+    top->close();
+    testhost::settle();
+    unsetenv("KSODEBUG_LANG");
+    CuiUpdateSettings();
+}

@@ -4,13 +4,17 @@
 #include "frames.h"
 #include "testhost.h"
 
+#include "frame/windows/docking/dockwidget.h"
 #include "system/freearea.h"
 
 #include <tesk/tesk_window.h>
 
+#include <QDialog>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QToolBar>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <string>
@@ -103,7 +107,42 @@ TEST_F(FreeArea, TheFirstShowTakesInTheFrame)
     expectWithin(window, free);
 }
 
-TEST_F(FreeArea, ATitleBarNotYetReportedIsReckonedWith)
+TEST_F(FreeArea, ASizeBelowTheLeastIsPlacedAsTheWindowTakesIt)
+{
+    const QRect screen(0, 0, 1024, 600);
+    setScreen(screen, screen);
+    MainWindow *window = createFrame("Debugger", kWindow);
+    // Far to the right and of no size: the window takes its least size, wholly on the screen.
+    QtResizePosWindow(kWindow, 1500, 0, 0, 0);
+    QtFrameShow();
+    testhost::settle();
+    EXPECT_GT(window->width(), 0);
+    EXPECT_TRUE(screen.contains(window->frameGeometry())) << text(window->frameGeometry());
+    QtResizePosWindow(kWindow, 1500, 700, 0, 0);
+    testhost::settle();
+    EXPECT_TRUE(screen.contains(window->frameGeometry())) << text(window->frameGeometry());
+}
+
+TEST_F(FreeArea, SizedByItsBoxOrByADockTheFrameStaysWithin)
+{
+    const QRect free(0, 28, 1024, 572);
+    setScreen(QRect(0, 0, 1024, 600), free);
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 800, 400);
+    QtCreateDocked(3, 0);
+    QtWindowCreate("Memory", nullptr, 0x4410);
+    QtFrameShow();
+    testhost::settle();
+    EXPECT_EQ(QtResizeWindowByBox(kWindow, 2000, 2000), 1);
+    testhost::settle();
+    expectWithin(window, free);
+    QtResizeWindowByBox(kWindow, 800, 400);
+    QtResizePosWindow(0x4410, 0, 0, 2000, 2000);
+    testhost::settle();
+    expectWithin(window, free);
+}
+
+TEST_F(FreeArea, ATitleBarReportedIsReckonedWith)
 {
     // A window manager's title bar of 30 px and borders of 4 over a 28 px panel at the foot.
     const QRect placed = tesk::system::withinFreeArea(QRect(0, 0, 1024, 600), QMargins(4, 30, 4, 4),
@@ -113,4 +152,59 @@ TEST_F(FreeArea, ATitleBarNotYetReportedIsReckonedWith)
     EXPECT_EQ(tesk::system::withinFreeArea(QRect(10, 40, 400, 300), QMargins(2, 2, 2, 2),
                                            QRect(48, 0, 976, 600)),
               QRect(50, 40, 400, 300));
+}
+
+TEST_F(FreeArea, ADockFloatingWithoutAPlaceHidesNoMenu)
+{
+    const QRect free(0, 28, 1024, 572);
+    setScreen(QRect(0, 0, 1024, 600), free);
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 900, 500);
+    // Made without a dock area or a record, before the show and after it.
+    QtWindowCreate("Before", nullptr, 0x4420);
+    QtFrameShow();
+    QtWindowCreate("After", nullptr, 0x4421);
+    testhost::settle();
+    const QMenuBar *menus = window->menuBar();
+    const QRect menuBar(menus->mapToGlobal(QPoint()), menus->size());
+    for (TeskHandle box : {0x4420, 0x4421}) {
+        const DockWidget *dock = window->findDockWidgetByBox(box);
+        ASSERT_TRUE(dock);
+        ASSERT_TRUE(dock->isWindow());
+        EXPECT_FALSE(dock->frameGeometry().intersects(menuBar))
+            << "dock " << text(dock->frameGeometry()) << " menu bar " << text(menuBar);
+        for (const QToolBar *toolbar : window->findChildren<QToolBar *>()) {
+            const QRect shown(toolbar->mapToGlobal(QPoint()), toolbar->size());
+            EXPECT_FALSE(toolbar->isVisible() && dock->frameGeometry().intersects(shown))
+                << qPrintable(toolbar->windowTitle());
+        }
+        EXPECT_TRUE(free.contains(dock->frameGeometry()));
+    }
+}
+
+TEST_F(FreeArea, ADialogOpensCentredOverItsWindowWithinTheFreeArea)
+{
+    const QRect free(0, 28, 1024, 572);
+    setScreen(QRect(0, 0, 1024, 600), free);
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 100, 100, 700, 400);
+    QtFrameShow();
+    testhost::settle();
+    QRect frame;
+    m_modalAnswers.setHandler([&](const testhost::ModalAnswers::Request &request) {
+        frame = request.widget->frameGeometry();
+        qobject_cast<QDialog *>(request.widget.data())->reject();
+    });
+    int32_t line = 12;
+    CuiGotoLineDialog(0, &line, 400);
+    ASSERT_FALSE(frame.isNull());
+    EXPECT_LE((frame.center() - window->frameGeometry().center()).manhattanLength(), 2)
+        << text(frame) << " over " << text(window->frameGeometry());
+    EXPECT_TRUE(free.contains(frame));
+    // Over a window reaching past the screen's foot it stands within the free area.
+    QtResizePosWindow(kWindow, 100, 400, 700, 400);
+    testhost::settle();
+    frame = QRect();
+    CuiGotoLineDialog(0, &line, 400);
+    EXPECT_TRUE(free.contains(frame)) << text(frame);
 }

@@ -6,6 +6,7 @@
 
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/docking/floatingplace.h"
 #include "frame/windows/docking/layoutrecords.h"
 #include "frame/windows/mainframe.h"
 
@@ -238,6 +239,8 @@ DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name
     if (floatingSize == FloatAtAThird && caption != kConnectionControl)
         dock->resize(width() / 3, height() / 3);
     dock->show();
+    if (!record.pending && dock->isFloating())
+        tesk::frame::placeFloatingClearOfMenus(this, dock);
     if (docks.laidOut)
         restoreDock(dock, false);
     return dock;

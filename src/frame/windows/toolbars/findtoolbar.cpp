@@ -27,7 +27,11 @@ constexpr int kLineFieldMaximumWidth = 40;
 constexpr int kEncodingMinimumWidth = 50;
 // The least widths the file and find fields give way to, in average characters.
 constexpr int kFileFieldLeastChars = 6;
+// The file field gives way to this many before the find field gives way at all.
+constexpr int kFileFieldRoomyChars = 16;
 constexpr int kFindFieldLeastChars = 10;
+// The encoding box keeps room for its shortest choice ("UTF-8"); the others show in its list.
+constexpr int kEncodingLeastChars = 5;
 
 const char kEmptyText[] = "";
 
@@ -229,8 +233,13 @@ void FindToolBar::fitFields()
         field->setMinimumWidth(kFieldMinimumWidth);
         field->setMaximumWidth(QWIDGETSIZE_MAX);
     }
+    m_encodingField->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_encodingField->setMaximumWidth(QWIDGETSIZE_MAX);
     m_stateButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // The label itself too: the toolbar shows or hides it only when it next lays out, and
+    // until then measures it as it was.
     m_encodingLabelAction->setVisible(m_encodingFieldAction->isVisible());
+    m_encodingLabel->setVisible(m_encodingFieldAction->isVisible());
     m_encodingField->setToolTip(QString());
     m_givenWay = 0;
     const int average = fontMetrics().averageCharWidth();
@@ -243,21 +252,40 @@ void FindToolBar::fitFields()
         m_givenWay += before - sizeHint().width();
     };
     const auto narrow = [](QWidget *field, int least, int missing) {
-        const int width = qMax(least, kFieldMinimumWidth - missing);
+        const int now = qMin(kFieldMinimumWidth, field->maximumWidth());
+        const int width = qMin(now, qMax(least, now - missing));
         field->setMinimumWidth(width);
         field->setMaximumWidth(width);
     };
-    // The file name is read, not typed: its field gives way first; then the find field.
-    giveWay([&](int missing) { narrow(m_fileField, kFileFieldLeastChars * average, missing); });
-    giveWay([&](int missing) { narrow(m_findField, kFindFieldLeastChars * average, missing); });
-    // Then the labels that the fields and icons can do without, kept as tool tips.
-    giveWay([&](int) { m_stateButton->setToolButtonStyle(Qt::ToolButtonIconOnly); });
+    // The encoding is chosen once in a while, from a list: its box gives way first, then its
+    // label, kept as a tool tip. The file name is read, not typed: its field next, to a name's
+    // worth of characters; then the find field; then the file field to its least.
+    giveWay([&](int) {
+        m_encodingField->setMinimumContentsLength(kEncodingLeastChars);
+        m_encodingField->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        m_encodingField->setMaximumWidth(m_encodingField->sizeHint().width());
+    });
     giveWay([&](int) {
         if (!m_encodingLabelAction->isVisible())
             return;
         m_encodingLabelAction->setVisible(false);
+        m_encodingLabel->setVisible(false);
         m_encodingField->setToolTip(m_encodingLabel->text());
     });
+    giveWay([&](int missing) { narrow(m_fileField, kFileFieldRoomyChars * average, missing); });
+    giveWay([&](int missing) { narrow(m_findField, kFindFieldLeastChars * average, missing); });
+    giveWay([&](int missing) { narrow(m_fileField, kFileFieldLeastChars * average, missing); });
+    // Then the label that the file state's icon can do without.
+    giveWay([&](int) { m_stateButton->setToolButtonStyle(Qt::ToolButtonIconOnly); });
+    // Room the later steps freed goes back to the file name.
+    const int slack = width() - sizeHint().width();
+    const int fileWidth = m_fileField->maximumWidth();
+    if (slack > 0 && fileWidth < kFieldMinimumWidth) {
+        const int widened = qMin(kFieldMinimumWidth, fileWidth + slack);
+        m_fileField->setMinimumWidth(widened);
+        m_fileField->setMaximumWidth(widened);
+        m_givenWay -= widened - fileWidth;
+    }
 }
 
 void FindToolBar::MenuActivated(int id)

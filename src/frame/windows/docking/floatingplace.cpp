@@ -1,0 +1,95 @@
+#include "frame/windows/docking/floatingplace.h"
+
+#include "system/freearea.h"
+
+#include <QDockWidget>
+#include <QEvent>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <vector>
+
+namespace tesk::frame {
+
+namespace {
+
+// How far into the central area a floating dock opens, and how much further each next one.
+constexpr int kIndent = 24;
+
+class FloatingPlaces : public QObject
+{
+public:
+    explicit FloatingPlaces(QMainWindow *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        setObjectName(QStringLiteral("tesk_floating_places"));
+        window->installEventFilter(this);
+    }
+
+    static FloatingPlaces *of(QMainWindow *window)
+    {
+        auto *places = window->findChild<FloatingPlaces *>(QStringLiteral("tesk_floating_places"),
+                                                           Qt::FindDirectChildrenOnly);
+        return places ? places : new FloatingPlaces(window);
+    }
+
+    void place(QWidget *dock)
+    {
+        for (const Placed &placed : m_placed)
+            if (placed.dock == dock)
+                return;
+        m_placed.push_back({dock, QPoint()});
+        placeAll();
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window &&
+            (event->type() == QEvent::Move || event->type() == QEvent::Show ||
+             event->type() == QEvent::Resize))
+            placeAll();
+        return false;
+    }
+
+private:
+    struct Placed
+    {
+        QPointer<QWidget> dock;
+        QPoint at;
+    };
+
+    void placeAll()
+    {
+        const QWidget *central = m_window->centralWidget();
+        const QPoint inside = central ? central->mapTo(m_window, QPoint()) : QPoint();
+        int step = 0;
+        for (auto it = m_placed.begin(); it != m_placed.end();) {
+            auto *dock = qobject_cast<QDockWidget *>(it->dock.data());
+            // Moved by the user, or docked since: the dock is its own.
+            if (!dock || !dock->isFloating() ||
+                (!it->at.isNull() && tesk::system::framePosition(dock) != it->at)) {
+                it = m_placed.erase(it);
+                continue;
+            }
+            const QPoint at =
+                m_window->geometry().topLeft() + inside + QPoint(kIndent, kIndent) * (1 + step++);
+            tesk::system::placeInFreeArea(dock, at, dock->size());
+            it->at = tesk::system::framePosition(dock);
+            ++it;
+        }
+    }
+
+    QMainWindow *m_window;
+    std::vector<Placed> m_placed;
+};
+
+} // namespace
+
+void placeFloatingClearOfMenus(QMainWindow *window, QWidget *dock)
+{
+    if (window && dock)
+        FloatingPlaces::of(window)->place(dock);
+}
+
+} // namespace tesk::frame
