@@ -1,11 +1,11 @@
 // A layout the user leaves in one run and gets back in the next. A first process makes a
 // debugger's docks and toolbars, takes the user's changes (a drag, sizes the host gives dock
-// boxes, a toolbar moved to a new row, one torn off, one hidden) and writes the records as a
-// host keeps them when it ends; this process restores them as a host does when it starts.
-#include "frames.h"
-#include "simulatedtarget.h"
-#include "testhost.h"
+// boxes, a toolbar moved to a new row, one torn off, one hidden, a memory view left at an
+// address on each of two targets) and writes the records as a host keeps them when it ends;
+// this process restores them as a host does when it starts.
+#include "gc_panes/views/viewstest.h"
 
+#include "frame/core/usettings.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
 #include "gui_components/gc_panes/memoryview/viewmemory.h"
@@ -36,6 +36,7 @@ void onScript(TeskHandle, const char *) {}
 constexpr TeskHandle kWindow = 1;
 constexpr int kSlack = 4;
 const char kRunFile[] = "TESK_LAYOUT_RUN_FILE";
+const char kOtherTarget[] = "Other target";
 
 // A pane whose wish grows once the host fills it.
 class AskingPane : public QWidget
@@ -96,14 +97,31 @@ IGcp_ViewsManager *viewsManager()
     return static_cast<IGcp_ViewsManager *>(object);
 }
 
-// A memory view the views manager docks at the end of the bottom line; its dock window.
-DockWidget *openMemoryView(IGcp_ViewsManager *views)
+// A memory view the views manager docks at the end of the bottom line, from the settings a
+// host stored of it.
+KViewMemory *openMemoryView(IGcp_ViewsManager *views, const char *settings = nullptr)
 {
     uint64_t id = 0;
-    mosk::release(views->ops->createViewInNewPane(views, GCP_VIEW_TYPE_MEMORY, 0, &id));
+    mosk::release(views->ops->createView(views, GC_NO_ID, GCP_VIEW_TYPE_MEMORY, settings, 0, &id));
     testhost::settle();
-    QWidget *view = CGcp_ViewsManager::instance()->viewWidget(id);
-    return view ? tesk::frame::dockHolding(view) : nullptr;
+    return viewstest::memoryView(id);
+}
+
+DockWidget *dockOf(const KViewMemory *view)
+{
+    return view ? tesk::frame::dockHolding(const_cast<KViewMemory *>(view)) : nullptr;
+}
+
+// The start address a memory view's settings keep for the target of that name.
+std::string storedAddress(const std::string &settings, const std::string &target)
+{
+    usettings::KUniversalSettings group;
+    if (!usettings::settingsFromString(group, settings))
+        return "unreadable";
+    for (int i = 0; !group.getString("TargetName_" + std::to_string(i)).empty(); ++i)
+        if (group.getString("TargetName_" + std::to_string(i)) == target)
+            return group.getString("TargetAddress_" + std::to_string(i));
+    return "none";
 }
 
 QList<QByteArray> fields(const QByteArray &record)
@@ -148,7 +166,15 @@ void firstRun(const QString &path)
     IGcp_ViewsManager *views = viewsManager();
     ASSERT_TRUE(views);
     QtCreateDocked(1, 0);
-    ASSERT_TRUE(openMemoryView(views));
+    KViewMemory *view = openMemoryView(views);
+    ASSERT_TRUE(view);
+    // The user looks at both cores, each at an address of its own, and ends on the first.
+    SimulatedTarget::installed().setTargetName(43, kOtherTarget);
+    view->setTarget(43);
+    view->setStartAddress(QStringLiteral("0x80"), false);
+    view->setTarget(42);
+    view->setStartAddress(QStringLiteral("0x60"), false);
+    const std::string settings = viewstest::storedSettings(views, view->id());
     views->ops->Release(views);
 
     // The host gives two dock boxes their sizes, the user drags the right area wider.
@@ -184,6 +210,7 @@ void firstRun(const QString &path)
         file.write(QByteArray("toolbar\t") + QtReturnToolbarTitle(kWindow, i) + "\t0\t" + record +
                    '\n');
     }
+    file.write("view\tMemory\t0\t" + QByteArray::fromStdString(settings).toHex() + '\n');
 }
 
 } // namespace
@@ -215,16 +242,19 @@ TEST_F(LayoutAcrossRuns, DocksAndToolbarsComeBackAsTheUserLeftThem)
         TeskHandle box;
         QByteArray record;
     };
-    std::vector<Stored> docks;
-    std::vector<Stored> toolbars;
+    std::map<QByteArray, std::vector<Stored>> stored;
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     for (const QByteArray &line : file.readAll().split('\n')) {
         const QList<QByteArray> parts = line.split('\t');
         if (parts.size() == 4)
-            (parts[0] == "dock" ? docks : toolbars)
-                .push_back({parts[1], TeskHandle(parts[2].toULongLong()), parts[3]});
+            stored[parts[0]].push_back({parts[1], TeskHandle(parts[2].toULongLong()), parts[3]});
     }
+    const std::vector<Stored> &docks = stored["dock"];
+    const std::vector<Stored> &toolbars = stored["toolbar"];
+    ASSERT_EQ(stored["view"].size(), 1u);
+    const std::string firstSettings = QByteArray::fromHex(stored["view"][0].record).toStdString();
+    ASSERT_EQ(storedAddress(firstSettings, kOtherTarget), "0x00000080") << firstSettings;
     ASSERT_EQ(docks.size(), std::size(kPanes) + 1);
     ASSERT_EQ(toolbars.size(), 7u);
 
@@ -251,8 +281,16 @@ TEST_F(LayoutAcrossRuns, DocksAndToolbarsComeBackAsTheUserLeftThem)
     IGcp_ViewsManager *views = viewsManager();
     ASSERT_TRUE(views);
     CuiSetDockWindowPersistanceData(kWindow, memoryRecord.constData());
-    DockWidget *memory = openMemoryView(views);
+    // This run looks at the first core only; the other core's address is kept for the next.
+    testhost::EventSubjectHost::instance().setCurrent(42, 0);
+    KViewMemory *view = openMemoryView(views, firstSettings.c_str());
+    DockWidget *memory = dockOf(view);
     ASSERT_TRUE(memory);
+    EXPECT_EQ(view->startAddressText(), "0x00000060");
+    view->setStartAddress(QStringLiteral("0x70"), false);
+    const std::string settings = viewstest::storedSettings(views, view->id());
+    EXPECT_EQ(storedAddress(settings, "target 42"), "0x00000070") << settings;
+    EXPECT_EQ(storedAddress(settings, kOtherTarget), "0x00000080") << settings;
     views->ops->Release(views);
     testhost::settle();
 
@@ -305,6 +343,5 @@ TEST_F(LayoutAcrossRuns, DocksAndToolbarsComeBackAsTheUserLeftThem)
     testhost::settle();
     EXPECT_LE(qAbs(output->height() - dragged), 2);
     EXPECT_LE(qAbs(dockOf(30)->height() - dragged), 2);
-    CGcp_ViewsManager::instance()->removePane(
-        qobject_cast<KViewMemory *>(memory->findChild<KViewMemory *>())->paneId());
+    CGcp_ViewsManager::instance()->removePane(view->paneId());
 }

@@ -84,25 +84,6 @@ TEST_F(ViewsTest, ANewViewTakesTheSettingsThenTheSubjectsTarget)
     EXPECT_EQ(manager()->pane(view->paneId())->targetId(), 3u);
 }
 
-// The settings text a host stores of the view, read through the view's face.
-std::string storedSettings(IGcp_ViewsManager *face, uint64_t viewId)
-{
-    IGc_Window *window = nullptr;
-    mosk::release(face->ops->findWindow(face, viewId, &window));
-    if (!window)
-        return std::string();
-    auto *view = reinterpret_cast<IGc_View *>(window);
-    MoskValue *value = moskValueCreate("");
-    std::string text;
-    if (MoskResult failed = view->ops->saveSettings(view, value))
-        mosk::release(failed);
-    else if (const char *chars = nullptr; value->ops->getText(value, &chars) == nullptr && chars)
-        text = chars;
-    mosk::release(value);
-    mosk::release(window);
-    return text;
-}
-
 TEST_F(ViewsTest, AddressesOfTargetsASessionNeverShowedAreStoredAgain)
 {
     sim().setTargetName(43, "Other target");

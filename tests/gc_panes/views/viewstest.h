@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace viewstest {
 
 // The code of an error result, which it releases.
@@ -51,6 +53,25 @@ inline KPane *paneWidget(uint64_t paneId)
 {
     KGc_Pane *pane = manager()->pane(paneId);
     return pane ? pane->getWidget() : nullptr;
+}
+
+// The settings text a host stores of the view, read through the view's face.
+inline std::string storedSettings(IGcp_ViewsManager *face, uint64_t viewId)
+{
+    IGc_Window *window = nullptr;
+    mosk::release(face->ops->findWindow(face, viewId, &window));
+    if (!window)
+        return std::string();
+    auto *view = reinterpret_cast<IGc_View *>(window);
+    MoskValue *value = moskValueCreate("");
+    std::string text;
+    if (MoskResult failed = view->ops->saveSettings(view, value))
+        mosk::release(failed);
+    else if (const char *chars = nullptr; value->ops->getText(value, &chars) == nullptr && chars)
+        text = chars;
+    mosk::release(value);
+    mosk::release(window);
+    return text;
 }
 
 class ViewsTest : public FrameTest
