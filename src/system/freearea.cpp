@@ -73,8 +73,48 @@ QRect freePlace(const QWidget *window, const QMargins &frame, QPoint framePositi
     return withinFreeArea(QRect(asked.topLeft(), size), frame, free);
 }
 
-QList<QRect> keptOnTop(const QWidget *dialog);
-QRect clearOf(const QRect &frame, const QList<QRect> &kept, const QRect &free);
+// The windows shown above all others, the dialog aside.
+QList<QRect> keptOnTop(const QWidget *dialog)
+{
+    QList<QRect> frames;
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        if (window != dialog && window->isVisible() &&
+            window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
+            window->windowType() != Qt::ToolTip && window->windowType() != Qt::Popup)
+            frames.append(window->frameGeometry());
+    return frames;
+}
+
+// The frame moved as little as it can be to cover none of the kept windows and stand within
+// the free area: below or beside one first, where a frame that the window manager has yet
+// to add grows away from it.
+QRect clearOf(const QRect &frame, const QList<QRect> &kept, const QRect &free)
+{
+    const auto clear = [&](const QRect &r) {
+        return std::none_of(kept.begin(), kept.end(),
+                            [&](const QRect &k) { return k.intersects(r); });
+    };
+    if (clear(frame))
+        return frame;
+    QList<QRect> candidates;
+    for (const QRect &k : kept) {
+        if (!k.intersects(frame))
+            continue;
+        candidates << frame.translated(0, k.bottom() + 1 - frame.top())
+                   << frame.translated(k.right() + 1 - frame.left(), 0)
+                   << frame.translated(k.left() - 1 - frame.right(), 0)
+                   << frame.translated(0, k.top() - 1 - frame.bottom());
+    }
+    const QRect *best = nullptr;
+    for (const QRect &candidate : candidates) {
+        if (!free.contains(candidate) || !clear(candidate))
+            continue;
+        const int distance = (candidate.topLeft() - frame.topLeft()).manhattanLength();
+        if (!best || distance < (best->topLeft() - frame.topLeft()).manhattanLength())
+            best = &candidate;
+    }
+    return best ? *best : frame;
+}
 
 // A window placed before its window manager framed it, with what the host asked: placed again
 // by the same rule once the frame is known after the show (a dialog clear of the windows kept
@@ -238,49 +278,6 @@ bool frameToCome(const QWidget *window)
     return frameMargins(window).isNull() && window->isWindow() &&
            !window->windowFlags().testFlag(Qt::FramelessWindowHint) &&
            window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip;
-}
-
-// The windows shown above all others, the dialog aside.
-QList<QRect> keptOnTop(const QWidget *dialog)
-{
-    QList<QRect> frames;
-    for (const QWidget *window : QApplication::topLevelWidgets())
-        if (window != dialog && window->isVisible() &&
-            window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
-            window->windowType() != Qt::ToolTip && window->windowType() != Qt::Popup)
-            frames.append(window->frameGeometry());
-    return frames;
-}
-
-// The frame moved as little as it can be to cover none of the kept windows and stand within
-// the free area: below or beside one first, where a frame that the window manager has yet
-// to add grows away from it.
-QRect clearOf(const QRect &frame, const QList<QRect> &kept, const QRect &free)
-{
-    const auto clear = [&](const QRect &r) {
-        return std::none_of(kept.begin(), kept.end(),
-                            [&](const QRect &k) { return k.intersects(r); });
-    };
-    if (clear(frame))
-        return frame;
-    QList<QRect> candidates;
-    for (const QRect &k : kept) {
-        if (!k.intersects(frame))
-            continue;
-        candidates << frame.translated(0, k.bottom() + 1 - frame.top())
-                   << frame.translated(k.right() + 1 - frame.left(), 0)
-                   << frame.translated(k.left() - 1 - frame.right(), 0)
-                   << frame.translated(0, k.top() - 1 - frame.bottom());
-    }
-    const QRect *best = nullptr;
-    for (const QRect &candidate : candidates) {
-        if (!free.contains(candidate) || !clear(candidate))
-            continue;
-        const int distance = (candidate.topLeft() - frame.topLeft()).manhattanLength();
-        if (!best || distance < (best->topLeft() - frame.topLeft()).manhattanLength())
-            best = &candidate;
-    }
-    return best ? *best : frame;
 }
 
 class DialogPlacement : public QObject

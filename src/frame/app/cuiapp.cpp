@@ -449,13 +449,10 @@ void setToolkitHoldersEnd(void (*end)())
 void endAtUnload()
 {
     qRemovePostRoutine(&hostsApplicationEnds);
-    if (frame().application) {
+    if (frame().application)
         endOwnApplication();
-    } else if (QCoreApplication::instance()) {
-        endInHostsApplication();
-        if (g_endToolkitHolders)
-            g_endToolkitHolders();
-    }
+    else if (QCoreApplication::instance())
+        hostsApplicationEnds();
     cuiRemoveTranslations();
     g_hostsOwn.handBack();
 }

@@ -6,9 +6,7 @@
 #include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/dockwidget.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
 
@@ -114,27 +112,6 @@ TEST_F(WindowLookupTest, ExtentsOfTheNewestDockWindow)
     EXPECT_EQ(window->size(), QSize(800, 600));
 }
 
-namespace {
-
-// The user drags the main window's separator at the point by the distance, as the mouse does.
-void dragSeparator(QWidget *window, QPoint grip, QPoint by)
-{
-    const auto send = [window](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, at, window->mapToGlobal(at), Qt::LeftButton, buttons, {});
-        QCoreApplication::sendEvent(window, &event);
-    };
-    send(QEvent::MouseButtonPress, grip, Qt::LeftButton);
-    // The window moves the separator from a timer of its own, as the mouse comes.
-    for (int step = 1; step <= 4; ++step) {
-        send(QEvent::MouseMove, grip + by * step / 4, Qt::LeftButton);
-        QCoreApplication::processEvents();
-    }
-    send(QEvent::MouseButtonRelease, grip + by, Qt::NoButton);
-    QCoreApplication::processEvents();
-}
-
-} // namespace
-
 // The size the user drags a dock window to is what the host is told at once, not after the next
 // sort of the window list; and setting the newest dock's height leaves the user's width.
 TEST_F(WindowLookupTest, ExtentsFollowTheUsersDragBeforeAnySort)
@@ -153,7 +130,7 @@ TEST_F(WindowLookupTest, ExtentsFollowTheUsersDragBeforeAnySort)
     const QWidget *centre = window->centralWidget();
     const int edge = centre ? (centre->geometry().right() + dock->geometry().left()) / 2
                             : dock->geometry().left() - 2;
-    dragSeparator(window, QPoint(edge, dock->geometry().center().y()), QPoint(-80, 0));
+    testhost::dragOnWindow(window, QPoint(edge, dock->geometry().center().y()), QPoint(-80, 0));
     const int dragged = dock->width();
     ASSERT_GT(dragged, before + 40) << "the drag did not reach the separator";
     EXPECT_EQ(QtGetWindWidth(), dragged);

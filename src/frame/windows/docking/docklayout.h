@@ -33,8 +33,6 @@ public:
     // last line. Top and None float it. A window that would make the main window's least size
     // larger than the free area of its screen goes onto the area's last window as a tab.
     void place(QDockWidget *dock, DockArea area, bool newLine);
-    // The window stands as a tab on another window of its area (the area was full).
-    bool tabbed(const QDockWidget *dock) const;
     // Takes it out of its line (it floats or goes away).
     void take(QDockWidget *dock);
     // Forgets everything about a dock window that goes away.
@@ -64,7 +62,6 @@ public:
     // Gives the window an extent that only the next sharing, growing or applying shows: all
     // the windows of an area sized first, then laid out together, come out as given.
     void assignExtent(const QDockWidget *dock, QSize extent);
-    void applyExtents(DockArea area);
     // Shares the area evenly: across lines, and within a line among its windows. An area no
     // larger than the least size of its dock windows shares a fifth of the main window. A
     // window whose extent is held keeps it.
@@ -95,7 +92,10 @@ private:
     bool shownIn(const QDockWidget *dock, DockArea area) const;
     void settle() const;
     void keepShownSizes(DockArea area);
+    void applyExtents(DockArea area);
     bool fitsFreeArea() const;
+    // The window stands as a tab on another window of its area (the area was full).
+    bool tabbed(const QDockWidget *dock) const;
     // The line without the windows that stand as tabs on an earlier one of it.
     QList<QDockWidget *> standing(const QList<QDockWidget *> &line) const;
 
@@ -106,7 +106,6 @@ private:
     QList<QList<QDockWidget *>> m_lines[3];
     QHash<const QDockWidget *, QSize> m_extents;
     QSet<const QDockWidget *> m_held;
-    QSet<const QDockWidget *> m_tabbed;
     // Holds the windows the user sizes by dragging a separator of the dock areas.
     std::unique_ptr<QObject> m_separatorDrags;
 };

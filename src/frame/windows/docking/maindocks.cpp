@@ -509,7 +509,7 @@ void MainWindow::restoreDock(DockWidget *dock, bool laidOutTogether)
 QList<QToolBar *> MainWindow::numberedToolbars() const
 {
     QList<QToolBar *> numbered;
-    for (const QList<QToolBar *> &line : m_docks->toolbars.lines())
+    for (const QList<QToolBar *> &line : tesk::frame::topToolbarLines(this))
         numbered += line;
     for (QToolBar *toolbar : findChildren<QToolBar *>())
         if (toolbar->isFloating())
@@ -525,7 +525,7 @@ QByteArray MainWindow::toolbarRecord(int index) const
     QToolBar *toolbar = toolbars.at(index);
     tesk::frame::ToolbarRecord record;
     // A new line is where a line starts, the first excepted.
-    const QList<QList<QToolBar *>> lines = m_docks->toolbars.lines();
+    const QList<QList<QToolBar *>> lines = tesk::frame::topToolbarLines(this);
     for (int l = 1; l < lines.size(); ++l)
         if (lines[l].first() == toolbar)
             record.newLine = 1;

@@ -15,11 +15,6 @@ ToolbarLines::ToolbarLines(QMainWindow *window)
 {
 }
 
-QList<QList<QToolBar *>> ToolbarLines::lines() const
-{
-    return topToolbarLines(m_window);
-}
-
 QList<QList<QToolBar *>> topToolbarLines(const QMainWindow *window)
 {
     // The main window's layout hands out its toolbars line by line, hidden ones and the places
@@ -48,7 +43,7 @@ QList<QList<QToolBar *>> topToolbarLines(const QMainWindow *window)
 
 void ToolbarLines::restore(QToolBar *toolbar, int index, bool newLine)
 {
-    const QList<QList<QToolBar *>> current = lines();
+    const QList<QList<QToolBar *>> current = topToolbarLines(m_window);
     QList<QToolBar *> order;
     QSet<QToolBar *> startsLine;
     for (int l = 0; l < current.size(); ++l) {

@@ -17,8 +17,6 @@ class ToolbarLines
 public:
     explicit ToolbarLines(QMainWindow *window);
 
-    // The docked toolbars of the top area, line by line, hidden ones where they stand.
-    QList<QList<QToolBar *>> lines() const;
     // Puts the toolbar at that place among the docked toolbars counted over all lines, first
     // on a line of its own when asked. Toolbars whose records came back before keep their
     // places; the others fill the places left, in their order.
