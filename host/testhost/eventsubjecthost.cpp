@@ -119,10 +119,11 @@ EventSubjectHost &EventSubjectHost::instance()
 
 void EventSubjectHost::registerWithBroker()
 {
-    if (m_registered)
-        return;
-    m_registered = true;
+    // Again after the host cleared the broker; once while it holds the subject.
     MoskBroker *broker = moskGetObjectBroker();
+    if (broker->ops->hasComponent(broker, GB_EVENT_SUBJECT_CATEGORY,
+                                  GB_KSO_EVENT_SUBJECT_COMPONENT))
+        return;
     mosk::release(broker->ops->registerComponent(broker, GB_EVENT_SUBJECT_CATEGORY,
                                                  GB_KSO_EVENT_SUBJECT_COMPONENT, &m_subject.face));
 }

@@ -19,7 +19,7 @@ class EventSubjectHost
 {
 public:
     static EventSubjectHost &instance();
-    // Registered before the plug-in entry, as hosts do.
+    // Registered before the plug-in entry, as hosts do (again after the broker was cleared).
     void registerWithBroker();
 
     void setCurrent(int32_t target, uint64_t id)
@@ -62,7 +62,6 @@ private:
 
     Subject m_subject;
     Registry m_registry;
-    bool m_registered = false;
 };
 
 } // namespace testhost

@@ -116,7 +116,8 @@ typedef struct IGc_Pane
     const IGc_PaneOps *ops;
 } IGc_Pane;
 
-/* The views manager. Without the library facade no pane is made and the ids are GC_NO_ID. */
+/* The views manager. Without the library facade no pane is made: the ids are GC_NO_ID (a view
+ * id 0) and the operation answers MOSK_ERR_NOT_FOUND. */
 typedef struct IGcp_ViewsManagerOps
 {
     MOSK_BASE_OPERATIONS

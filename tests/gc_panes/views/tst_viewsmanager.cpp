@@ -3,6 +3,8 @@
 // life through a Release to 0.
 #include "viewstest.h"
 
+#include "simulatedcores.h"
+
 #include "gui_components/gc_panes/memory/viewmemoryinfo.h"
 #include "gui_components/gc_panes/memoryview/viewmemoryascii.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydata.h"
@@ -541,10 +543,15 @@ TEST_F(ViewsTest, WithoutTheFacadeNoPaneAndAllOnesIdsAndReleaseToZeroKeepsThePan
     EXPECT_NE(again->pane(kept), nullptr);
     IGcp_ViewsManager *bare = again->face();
     uint64_t id = 0;
-    EXPECT_EQ(bare->ops->createMemoryPane(bare, &id, 0), nullptr);
+    // Nothing made is said so, never answered as done.
+    EXPECT_EQ(codeOf(bare->ops->createMemoryPane(bare, &id, 0)), MOSK_ERR_NOT_FOUND);
     EXPECT_EQ(id, GC_NO_ID);
-    EXPECT_EQ(bare->ops->createViewInNewPane(bare, "Memory", 0, &id), nullptr);
+    EXPECT_EQ(codeOf(bare->ops->createViewInNewPane(bare, "Memory", 0, &id)), MOSK_ERR_NOT_FOUND);
     EXPECT_EQ(id, 0u);
+    const TeskMemoryAddress address{};
+    EXPECT_EQ(codeOf(bare->ops->openView(bare, "Memory", 0, &address, 0)), MOSK_ERR_NOT_FOUND);
+    // A type no view is made of stays an answer by its id.
+    EXPECT_EQ(bare->ops->createViewInNewPane(bare, "Register", 0, &id), nullptr);
 
     ASSERT_EQ(broker->ops->registerComponent(broker, "tesk", "tesk_Facade.component.1",
                                              CTesk_Facade::instance()->face()),
@@ -554,6 +561,42 @@ TEST_F(ViewsTest, WithoutTheFacadeNoPaneAndAllOnesIdsAndReleaseToZeroKeepsThePan
         nullptr);
     again->connect();
     EXPECT_TRUE(again->hasFacade());
+    face = managerFace();
+}
+
+// A host that keeps the library loaded clears the broker after its run and hears of a step of
+// its target before it registers again: the next plug-in entry finds the library's facade, and
+// the views manager makes views through each of its calls.
+TEST_F(ViewsTest, AnEventWhileTheBrokerIsClearedLeavesTheViewsWorkingAfterTheNextEntry)
+{
+    mosk::release(face);
+    face = nullptr;
+    for (const int kind : {GCP_EVENT_TARGET_UPDATED_0, GCP_EVENT_TARGET_CHANGED,
+                           GCP_EVENT_REPAINT_0, GCP_EVENT_TARGET_UPDATED_3, 0}) {
+        SCOPED_TRACE(kind);
+        moskBrokerClear();
+        EXPECT_EQ(subject().fire(kind), 0u);
+        SimulatedCores::registerWithBroker();
+        subject().registerWithBroker();
+        SimulatedTarget::registerWithBroker();
+        MoskBroker *broker = moskGetObjectBroker();
+        ASSERT_EQ(moskInitialisePlugin(reinterpret_cast<MoskRegistrar *>(broker)), nullptr);
+        face = managerFace();
+        ASSERT_NE(face, nullptr);
+
+        uint64_t pane = GC_NO_ID;
+        EXPECT_EQ(face->ops->createMemoryPane(face, &pane, 0), nullptr);
+        EXPECT_NE(paneWidget(pane), nullptr);
+        uint64_t view = 0;
+        EXPECT_EQ(face->ops->createViewInNewPane(face, "Memory", 0, &view), nullptr);
+        EXPECT_NE(memoryView(view), nullptr);
+        const int docks = window->dockList().size();
+        const TeskMemoryAddress address{};
+        EXPECT_EQ(face->ops->openView(face, "Memory", 0, &address, 0), nullptr);
+        EXPECT_EQ(window->dockList().size(), docks + 1);
+        mosk::release(face);
+        face = nullptr;
+    }
     face = managerFace();
 }
 

@@ -190,6 +190,9 @@ AView *CGcp_ViewsManager::viewWidget(uint64_t viewId) const
 
 uint64_t CGcp_ViewsManager::createPane(const QString &name, uint64_t targetId, void *mainWindow)
 {
+    // A host that cleared the broker and registered again meanwhile has a facade to find.
+    if (!m_facade)
+        connect();
     if (!m_facade)
         return GC_NO_ID;
     auto *widget = new KPane(nullptr, name.toLatin1().constData());
@@ -248,7 +251,7 @@ uint64_t CGcp_ViewsManager::createView(uint64_t paneId, const char *typeName, co
     return viewId;
 }
 
-void CGcp_ViewsManager::openView(const char *typeName, uint64_t targetId,
+bool CGcp_ViewsManager::openView(const char *typeName, uint64_t targetId,
                                  const UMemoryAddress &address, bool reuse)
 {
     void *key = nullptr;
@@ -262,15 +265,17 @@ void CGcp_ViewsManager::openView(const char *typeName, uint64_t targetId,
         if (key && it != m_reuse.end()) {
             if (AView *existing = viewWidget(it->second)) {
                 existing->showAddress(address);
-                return;
+                return true;
             }
         }
     }
     const uint64_t viewId = createView(GC_NO_ID, typeName, nullptr, targetId);
     if (key && viewId)
         m_reuse[key] = viewId;
-    if (AView *created = viewWidget(viewId))
+    AView *created = viewWidget(viewId);
+    if (created)
         created->showAddress(address);
+    return created != nullptr;
 }
 
 void CGcp_ViewsManager::targetChanged()
@@ -443,6 +448,13 @@ CGcp_ViewsManager *self(void *face)
 {
     return CGcp_ViewsManager::Face::outerOf(face);
 }
+
+// What a view or pane asked for could not be made (no facade to dock it): the host must not
+// take the call for done.
+MoskResult nothingMade()
+{
+    return moskErrorCreateStandardError(1, MOSK_ERR_NOT_FOUND);
+}
 } // namespace
 
 MoskResult CGcp_ViewsManager::createMemoryPaneOp(void *face, uint64_t *paneId, uint64_t targetId)
@@ -451,7 +463,7 @@ MoskResult CGcp_ViewsManager::createMemoryPaneOp(void *face, uint64_t *paneId, u
         return tesk::panes::badArgument();
     return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
         *paneId = self(face)->createMemoryPane(targetId);
-        return nullptr;
+        return *paneId == GC_NO_ID ? nothingMade() : nullptr;
     });
 }
 
@@ -472,7 +484,8 @@ MoskResult CGcp_ViewsManager::createViewOp(void *face, uint64_t paneId, const ch
         return tesk::panes::badArgument();
     return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
         *viewId = self(face)->createView(paneId, typeName, settings, targetId);
-        return nullptr;
+        // Only a memory view can be made; another type makes nothing and says so by its id.
+        return *viewId == 0 && isMemoryType(typeName) ? nothingMade() : nullptr;
     });
 }
 
@@ -482,8 +495,9 @@ MoskResult CGcp_ViewsManager::openViewOp(void *face, const char *typeName, uint6
     if (!typeName || !address)
         return tesk::panes::badArgument();
     return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
-        self(face)->openView(typeName, targetId, UMemoryAddress(*address), reuse != 0);
-        return nullptr;
+        const bool shown =
+            self(face)->openView(typeName, targetId, UMemoryAddress(*address), reuse != 0);
+        return !shown && isMemoryType(typeName) ? nothingMade() : nullptr;
     });
 }
 
@@ -537,8 +551,12 @@ MoskResult CGcp_ViewsManager::targetUpdatedOp(void *face, int32_t flag)
 
 MoskResult gcpRegisterComponents(MoskRegistrar *registry)
 {
+    CGcp_ViewsManager *manager = CGcp_ViewsManager::instance();
     const MoskResult result = tesk::broker::registerComponent(
-        registry, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT, CGcp_ViewsManager::instance()->face());
+        registry, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT, manager->face());
+    // Each entry finds the facade and memory access registered now: an event heard while the
+    // broker was cleared may have connected the manager to nothing.
+    manager->connect();
     // Subscribed once per load of the library (the unload detaches it): a second registration
     // must not double every event.
     static bool subscribed = false;

@@ -55,7 +55,8 @@ public:
     // The new view's id; 0 when nothing was made. Null type names are refused by the face.
     uint64_t createView(uint64_t paneId, const char *typeName, const char *settings,
                         uint64_t targetId);
-    void openView(const char *typeName, uint64_t targetId, const UMemoryAddress &address,
+    // Whether a view shows the address.
+    bool openView(const char *typeName, uint64_t targetId, const UMemoryAddress &address,
                   bool reuse);
     void targetChanged();
     void targetUpdated(bool flag);
