@@ -81,11 +81,7 @@ int execDescription(const QSDIDescription &description)
 {
     if (!canShowWindows("QtQSDIExecDialog"))
         return 0;
-    static bool translationsInstalled = false;
-    if (!translationsInstalled) {
-        translationsInstalled = true;
-        tesk::core::frameServices().installTranslations();
-    }
+    tesk::core::frameServices().installTranslations();
     switch (description.mode) {
     case QSDI_MODE_MODAL: {
         QWidget *window = tesk::core::frameServices().currentMainWindow();

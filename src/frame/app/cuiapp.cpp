@@ -8,6 +8,7 @@
 #include "frame/services/cuii18n.h"
 #include "frame/services/richtextimages.h"
 #include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/framecreation.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
 #include "frame/windows/toolbars/embeddedimages.h"
@@ -234,6 +235,8 @@ void endOwnApplication()
     tesk::frame::setRichTextImageSource(nullptr);
     if (g_endToolkitHolders)
         g_endToolkitHolders();
+    // The next start installs its own; kept, these would outlive every application.
+    cuiRemoveTranslations();
     delete f.application;
     f.application = nullptr;
 }
@@ -306,6 +309,13 @@ QStringList toolkitWords(const QStringList &words)
     QStringList kept;
     for (qsizetype at = 0; at < words.size(); ++at) {
         const QString &word = words.at(at);
+        // The library sets these looks itself; the toolkit knows none of them and would warn.
+        if (word == QLatin1String("-style") && at + 1 < words.size() &&
+            (words.at(at + 1) == QLatin1String("wood") ||
+             words.at(at + 1) == QLatin1String("metal"))) {
+            ++at;
+            continue;
+        }
         QStringView option(word);
         if (!option.startsWith(u'-')) {
             kept << word;
@@ -364,6 +374,7 @@ int initialise(const char *programName, const char *commandLine)
     if (QCoreApplication::instance()) {
         const int started = adoptHostApplication(commandLine);
         if (started) {
+            tesk::frame::translationsForNewStart();
             watchHostsApplication();
             tesk::inspector::startClientFromEnvironment();
         }
@@ -393,6 +404,7 @@ int initialise(const char *programName, const char *commandLine)
         return 0;
     }
     f.application->initialize(true);
+    tesk::frame::translationsForNewStart();
     applyStyles(flags);
     // Widgets and rich text name the toolbar pictures by file name; none is installed.
     tesk::frame::setRichTextImageSource(&tesk::frame::embeddedImage);

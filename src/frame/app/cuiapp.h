@@ -24,8 +24,9 @@ StyleFlags styleFlags(const QStringList &words);
 // code named on the command line ("-stylesheet", "-qwindowicon", "-platformpluginpath",
 // "-plugin", each with its value whether it follows as a word or after '=', and
 // "-testability"), in their one- and two-dash forms. A style sheet such as /dev/zero would
-// otherwise be read before the first frame ever shows. The rest ("-style", "-platform",
-// "-reverse", "-qwindowgeometry", ...) pass unchanged.
+// otherwise be read before the first frame ever shows. "-style wood" and "-style metal" are
+// the library's own looks, which it sets itself, and go too. The rest ("-style" with another
+// look, "-platform", "-reverse", "-qwindowgeometry", ...) pass unchanged.
 QStringList toolkitWords(const QStringList &words);
 // "A " and at most 257 bytes of the home area, or of "<Unknown>" when there is none.
 QByteArray instanceIdBuffer(const char *home);

@@ -41,7 +41,8 @@ public:
     virtual QWidget *currentMainWindow();
     // Raises or lowers the modal-dialog-shown mark of every main window.
     virtual void setModalDialogShown(bool shown);
-    // Installs the catalogues of the current language and rebuilds the standard labels.
+    // Installs the catalogues of the current language and rebuilds the standard labels, once
+    // per start of the library.
     virtual void installTranslations();
     // The translated standard labels (button texts, captions, messages) by code.
     virtual QMap<int, QString> standardLabels();

@@ -29,15 +29,6 @@ const FrameKind kSettingsKind{"KSO Settings Window",   false, 11, Bar::Bare, fal
 void (*g_translationInstaller)() = &cuiInstallTranslations;
 bool g_translationsPending = true;
 
-void installTranslationsOnce()
-{
-    if (!g_translationsPending)
-        return;
-    g_translationsPending = false;
-    if (g_translationInstaller)
-        g_translationInstaller();
-}
-
 void furnish(MainWindow *window, const FrameKind &kind)
 {
     if (kind.colourIcon)
@@ -98,6 +89,20 @@ const FrameKind &frameKindFor(const QString &name, bool sprWindow)
     return kMainKind;
 }
 
+void translationsForNewStart()
+{
+    g_translationsPending = true;
+}
+
+void installTranslationsForStart()
+{
+    if (!g_translationsPending)
+        return;
+    g_translationsPending = false;
+    if (g_translationInstaller)
+        g_translationInstaller();
+}
+
 void setTranslationInstallerForTest(void (*installer)())
 {
     g_translationInstaller = installer;
@@ -106,7 +111,7 @@ void setTranslationInstallerForTest(void (*installer)())
 
 TeskHandle createFrame(const char *name, TeskHandle frameContext, CuiFrameRecord *record)
 {
-    installTranslationsOnce();
+    installTranslationsForStart();
     Store *store = Store::instance();
     if (store->isNewCodeWindow())
         buildFrame(QString::fromLatin1(name ? name : ""), frameContext, record);

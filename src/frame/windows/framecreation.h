@@ -28,6 +28,11 @@ const FrameKind &frameKindFor(const QString &name, bool sprWindow);
 TeskHandle createFrame(const char *name, TeskHandle frameContext, CuiFrameRecord *record);
 void showFrame();
 
+// Each start of the library installs the catalogues of its language once, with its first frame
+// or box: a restart in the same load may come with another language, on a new application.
+void translationsForNewStart();
+void installTranslationsForStart();
+
 // Tests put their own installer in place and re-arm the once-only installation.
 void setTranslationInstallerForTest(void (*installer)());
 

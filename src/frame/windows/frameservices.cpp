@@ -10,6 +10,7 @@
 #include "frame/services/cuii18n.h"
 #include "frame/services/teskfile.h"
 #include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/framecreation.h"
 #include "frame/windows/ksodraganddrop.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
@@ -23,7 +24,7 @@ class Frame final : public tesk::core::FrameServices
 public:
     QWidget *currentMainWindow() override { return Store::currentMainWindow(); }
     void setModalDialogShown(bool shown) override { Store::instance()->setModalDialogShown(shown); }
-    void installTranslations() override { cuiInstallTranslations(); }
+    void installTranslations() override { tesk::frame::installTranslationsForStart(); }
     QMap<int, QString> standardLabels() override { return cuiStandardLabels(); }
     QWidget *createSplash(const char *imageName, const QString &installDir) override
     {

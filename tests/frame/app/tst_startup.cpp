@@ -47,7 +47,10 @@ TEST(StartupWords, FileReadingToolkitOptionsNeverReachTheToolkit)
     auto kept = [](const char *line) {
         return toolkitWords(splitCommandLine(QString::fromLatin1(line))).join(QLatin1Char(' '));
     };
-    EXPECT_EQ(kept("-stylesheet /dev/zero -style wood"), QStringLiteral("-style wood"));
+    EXPECT_EQ(kept("-stylesheet /dev/zero -style fusion"), QStringLiteral("-style fusion"));
+    // The library's own looks are its to set: the toolkit, which has none of them, never hears.
+    EXPECT_EQ(kept("-style wood -reverse -style metal -style windows"),
+              QStringLiteral("-reverse -style windows"));
     EXPECT_EQ(kept("--stylesheet=/dev/zero a -qwindowicon /x.png b"), QStringLiteral("a b"));
     EXPECT_EQ(kept("-platformpluginpath /p -plugin evil -testability -reverse"),
               QStringLiteral("-reverse"));

@@ -1,0 +1,738 @@
+// A host that plays the library's life in an order drawn from a seed, as a host author might
+// take it from the guide: its components registered (and kept), the plug-in entry, starts in
+// English or German in each look, on its own application or the library's, frames, windows of
+// every family, events of any kind at any moment, CuiRun or a shutdown without a loop, the
+// broker cleared, the application made or deleted before or after, unloads with a second
+// handle kept or not, loads again. Every step is checked against what the library promises:
+//   - while a load has had its plug-in entry, the library's 35 observers are attached, each
+//     once (30 on the views' subject, 5 on the global one); none after a real unload;
+//   - after each start, the first frame and every family of window (a register pane, memory
+//     views through each of the views manager's calls, the navigator, a box answered) can be
+//     made, shows, and speaks the language asked;
+//   - no export or broker call answers success for work it did not do.
+// Sanitizer reports and leaks at the end are the driver's to see.
+//
+//   lifecycle_host play SEED      plays the lifecycle of SEED; 0 when every promise held
+//   lifecycle_host road NAME      plays a fixed road: "brokercleared" (the views after the
+//                                 broker was cleared, an event heard and the plug-in entered
+//                                 again), "restartgerman" (a second start in one load)
+//   lifecycle_host drive FIRST COUNT
+//                                 plays COUNT seeds from FIRST, each in a child process, and
+//                                 fails with the seed and its steps on the first that fails.
+//                                 TESK_LIFECYCLE_SEED replays one seed, TESK_LIFECYCLE_COUNT
+//                                 plays that many instead of COUNT.
+#include "eventsubjecthost.h"
+#include "registerrecords.h"
+#include "simulatedcores.h"
+#include "simulatedtarget.h"
+
+#include <tesk/tesk_functions.h>
+#include <tesk/tesk_sync.h>
+#include <tesk/tesk_views.h>
+
+#include <mosk/mosk.hpp>
+
+#include <QApplication>
+#include <QDockWidget>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <functional>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// ---- the library, as a host that loads it itself sees it -----------------------------------
+
+class Library
+{
+public:
+    bool loaded() const { return !m_handles.empty(); }
+    int handles() const { return int(m_handles.size()); }
+    bool load()
+    {
+        void *handle = dlopen(TESK_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            std::printf("not loaded: %s\n", dlerror());
+        else
+            m_handles.push_back(handle);
+        return handle;
+    }
+    bool unload()
+    {
+        void *handle = m_handles.back();
+        m_handles.pop_back();
+        return dlclose(handle) == 0;
+    }
+    template<typename Function>
+    Function find(const char *name) const
+    {
+        void *symbol = m_handles.empty() ? nullptr : dlsym(m_handles.front(), name);
+        Function function = nullptr;
+        std::memcpy(&function, &symbol, sizeof function);
+        if (!function)
+            std::printf("no %s\n", name);
+        return function;
+    }
+
+private:
+    std::vector<void *> m_handles;
+};
+
+Library g_library;
+
+// The export of that name, resolved through the open handle.
+#define TESK(name) g_library.find<PFN_##name>(#name)
+
+// ---- the host's side -----------------------------------------------------------------------
+
+testhost::EventSubjectHost &viewsSubject()
+{
+    return testhost::EventSubjectHost::instance();
+}
+
+SimulatedCores &cores()
+{
+    return SimulatedCores::installed();
+}
+
+void registerHostsComponents()
+{
+    SimulatedCores::registerWithBroker();
+    viewsSubject().registerWithBroker();
+    SimulatedTarget::registerWithBroker();
+}
+
+int registerHandler(uint32_t, uintptr_t, const char *, uintptr_t, uint32_t)
+{
+    return 0;
+}
+
+constexpr int kGlobalKinds[] = {13, 17, 26, 27, 28};
+
+// One reference for the caller, or null.
+IGcp_ViewsManager *viewsManager()
+{
+    MoskBroker *broker = moskGetObjectBroker();
+    void *object = nullptr;
+    mosk::release(
+        broker->ops->getComponent(broker, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT, &object));
+    return static_cast<IGcp_ViewsManager *>(object);
+}
+
+QMainWindow *mainWindow()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (std::strcmp(window->metaObject()->className(), "MainWindow") == 0 &&
+            window->isVisible())
+            return static_cast<QMainWindow *>(window);
+    }
+    return nullptr;
+}
+
+int visibleDocks(QMainWindow *window)
+{
+    int count = 0;
+    const QList<QDockWidget *> docks = window->findChildren<QDockWidget *>();
+    for (const QDockWidget *dock : docks)
+        count += dock->isVisible();
+    return count;
+}
+
+QString plain(QString text)
+{
+    return text.remove(QLatin1Char('&'));
+}
+
+// ---- the steps -----------------------------------------------------------------------------
+
+enum class Step {
+    Register,
+    Load,
+    PlugIn,
+    HostsApplication,
+    Start,
+    Frame,
+    Windows,
+    Notify,
+    Run,
+    ShutdownThenRun,
+    Clear,
+    Unload,
+    DeleteApplication,
+};
+
+const char *const kStepNames[] = {
+    "register", "load",   "plug-in", "host's application", "start",  "frame",
+    "windows",  "notify", "run",     "shutdown then run",  "clear",  "unload",
+    "delete the application",
+};
+
+const char *const kLooks[] = {"plain", "wood", "metal", "windows"};
+
+class Lifecycle
+{
+public:
+    explicit Lifecycle(uint64_t seed)
+        : m_random(seed)
+    {
+    }
+
+    // Plays random valid steps, then ends as a host may end; false at the first broken promise.
+    bool playRandom(int steps)
+    {
+        for (int i = 0; i < steps; ++i) {
+            if (!take(weighted(validSteps())))
+                return false;
+        }
+        return end();
+    }
+
+    bool take(Step step)
+    {
+        m_trace += std::string(m_trace.empty() ? "" : ", ") + kStepNames[int(step)];
+        const bool kept = act(step) && promisesHold();
+        if (!kept)
+            std::printf("lifecycle broke its promise at step %d (%s); steps: %s\n", m_steps,
+                        kStepNames[int(step)], m_trace.c_str());
+        ++m_steps;
+        return kept;
+    }
+
+    // The road of a host that ran the library, cleared the broker, heard a step of its target
+    // and entered the plug-in again: the views work as at the first start.
+    bool brokerClearedRoad()
+    {
+        m_language = "en";
+        for (Step step : {Step::Register, Step::Load, Step::PlugIn, Step::Start, Step::Frame,
+                          Step::Windows, Step::Run, Step::Clear}) {
+            if (!take(step))
+                return false;
+        }
+        for (int kind : {13, 17, 5, 26, 0})
+            viewsSubject().fire(kind);
+        for (Step step : {Step::Register, Step::PlugIn, Step::Start, Step::Frame, Step::Windows,
+                          Step::Run, Step::Clear, Step::Unload}) {
+            if (!take(step))
+                return false;
+        }
+        return true;
+    }
+
+    // The second start of one load with the library's own application speaks German too.
+    bool restartRoad()
+    {
+        m_fixedLanguage = "de";
+        for (Step step : {Step::Register, Step::Load, Step::PlugIn, Step::Start, Step::Frame,
+                          Step::Windows, Step::Run, Step::Start, Step::Frame, Step::Windows,
+                          Step::Run, Step::Clear, Step::Unload}) {
+            if (!take(step))
+                return false;
+        }
+        return true;
+    }
+
+    const std::string &trace() const { return m_trace; }
+
+private:
+    int pick(int count) { return int(m_random() % uint64_t(count)); }
+
+    // The steps that carry a start forward come more often than those that end it, so that
+    // most lifecycles reach windows, and many a second start.
+    Step weighted(const std::vector<Step> &valid)
+    {
+        auto weight = [](Step step) {
+            switch (step) {
+            case Step::Register:
+            case Step::Load:
+            case Step::PlugIn:
+            case Step::Start:
+            case Step::Frame:
+            case Step::Windows:
+                return 6;
+            case Step::Notify:
+                return 3;
+            default:
+                return 1;
+            }
+        };
+        int total = 0;
+        for (Step step : valid)
+            total += weight(step);
+        int at = pick(total);
+        for (Step step : valid) {
+            at -= weight(step);
+            if (at < 0)
+                return step;
+        }
+        return valid.back();
+    }
+
+    std::vector<Step> validSteps() const
+    {
+        std::vector<Step> valid{Step::Notify};
+        if (!m_registered)
+            valid.push_back(Step::Register);
+        if (g_library.handles() < 2)
+            valid.push_back(Step::Load);
+        if (g_library.loaded() && m_registered && !m_pluggedIn)
+            valid.push_back(Step::PlugIn);
+        if (!QCoreApplication::instance())
+            valid.push_back(Step::HostsApplication);
+        if (g_library.loaded() && m_pluggedIn && !m_started)
+            valid.push_back(Step::Start);
+        if (m_started && !m_framed)
+            valid.push_back(Step::Frame);
+        if (m_framed && m_pluggedIn && m_windowRounds < 2)
+            valid.push_back(Step::Windows);
+        if (m_framed) {
+            valid.push_back(Step::Run);
+            valid.push_back(Step::ShutdownThenRun);
+        }
+        if (m_registered || m_pluggedIn)
+            valid.push_back(Step::Clear);
+        // The guide's order: the broker cleared before the library goes.
+        if (g_library.loaded() && !m_pluggedIn)
+            valid.push_back(Step::Unload);
+        if (m_hostsApplication)
+            valid.push_back(Step::DeleteApplication);
+        return valid;
+    }
+
+    // What ends a lifecycle: the loop ended, then, unless the library stays to the process's
+    // end, the broker cleared, every handle closed and the host's application deleted.
+    bool end()
+    {
+        if (m_framed && !take(pick(2) ? Step::Run : Step::ShutdownThenRun))
+            return false;
+        if (pick(4) == 0)
+            return true;
+        if ((m_registered || m_pluggedIn) && !take(Step::Clear))
+            return false;
+        while (g_library.loaded()) {
+            if (!take(Step::Unload))
+                return false;
+        }
+        return !m_hostsApplication || take(Step::DeleteApplication);
+    }
+
+    bool act(Step step)
+    {
+        switch (step) {
+        case Step::Register:
+            registerHostsComponents();
+            m_registered = true;
+            return true;
+        case Step::Load:
+            return load();
+        case Step::PlugIn:
+            return plugIn();
+        case Step::HostsApplication:
+            m_hostsApplication = new QApplication(m_argc, m_argv);
+            return true;
+        case Step::Start:
+            return start();
+        case Step::Frame:
+            return frame();
+        case Step::Windows:
+            return windows();
+        case Step::Notify:
+            notify();
+            return true;
+        case Step::Run:
+            return run(true);
+        case Step::ShutdownThenRun:
+            return run(false);
+        case Step::Clear:
+            moskBrokerClear();
+            m_registered = false;
+            m_pluggedIn = false;
+            return true;
+        case Step::Unload:
+            return unload();
+        case Step::DeleteApplication:
+            delete std::exchange(m_hostsApplication, nullptr);
+            m_started = false;
+            m_framed = false;
+            return true;
+        }
+        return false;
+    }
+
+    bool load()
+    {
+        const bool first = !g_library.loaded();
+        if (!g_library.load())
+            return false;
+        if (first)
+            m_attached = false;
+        return true;
+    }
+
+    bool unload()
+    {
+        if (!g_library.unload()) {
+            std::printf("dlclose failed\n");
+            return false;
+        }
+        if (g_library.loaded())
+            return true;
+        // The library's own application went with it; a host's stays.
+        m_attached = false;
+        m_started = false;
+        m_framed = false;
+        return true;
+    }
+
+    bool plugIn()
+    {
+        const auto entry = TESK(moskInitialisePlugin);
+        MoskResult result = entry(reinterpret_cast<MoskRegistrar *>(moskGetObjectBroker()));
+        if (result) {
+            std::printf("the plug-in entry answered %#x\n", moskErrorCode(result));
+            mosk::release(result);
+            return false;
+        }
+        m_pluggedIn = true;
+        m_attached = true;
+        return true;
+    }
+
+    bool start()
+    {
+        m_language = m_fixedLanguage ? m_fixedLanguage : (pick(2) ? "de" : "en");
+        const char *look = kLooks[pick(int(std::size(kLooks)))];
+        setenv("KSODEBUG_LANG", m_language, 1);
+        unsetenv("KSODEBUG_ENABLE_ZEBSTYLE");
+        if (!std::strcmp(look, "windows"))
+            setenv("KSODEBUG_ENABLE_ZEBSTYLE", "1", 1);
+        std::string line;
+        if (!std::strcmp(look, "wood") || !std::strcmp(look, "metal"))
+            line = std::string("-style ") + look;
+        m_trace += std::string(" (") + m_language + ", " + look + ")";
+        std::vector<char> commandLine(line.begin(), line.end());
+        commandLine.push_back('\0');
+        if (TESK(CuiQtInit_WinEx)("lifecycle_host", commandLine.data()) != 1) {
+            std::printf("the start was declined\n");
+            return false;
+        }
+        m_started = true;
+        m_windowRounds = 0;
+        return true;
+    }
+
+    bool frame()
+    {
+        CuiFrameRecord record = {1, 0, 0, 0};
+        TESK(QtCreateNewCode)(1);
+        const TeskHandle made = TESK(QtFrameCreate)("Debugger", ++m_frameContext, &record);
+        TESK(QtCreateNewCode)(0);
+        TESK(QtResizePosWindow)(m_frameContext, 0, 0, 760, 560);
+        TESK(QtFrameShow)();
+        QMainWindow *window = mainWindow();
+        if (!made || !window) {
+            std::printf("no main window\n");
+            return false;
+        }
+        m_framed = true;
+        return speaks(window);
+    }
+
+    // The main window's first menu in the language the start asked for.
+    bool speaks(QMainWindow *window) const
+    {
+        const QList<QAction *> menus = window->menuBar()->actions();
+        const QString first = menus.isEmpty() ? QString() : plain(menus.first()->text());
+        const QString expected = QLatin1String(std::strcmp(m_language, "de") ? "File" : "Datei");
+        if (first == expected)
+            return true;
+        std::printf("the first menu reads \"%s\", not \"%s\"\n", qPrintable(first),
+                    qPrintable(expected));
+        return false;
+    }
+
+    // Every family: a register pane, memory views through each of the views manager's calls,
+    // the navigator, each in a dock window of its own, and a box answered.
+    bool windows()
+    {
+        QMainWindow *window = mainWindow();
+        if (!window)
+            return false;
+        const int before = visibleDocks(window);
+        const bool made = registerPane() && memoryViews() && navigator();
+        QCoreApplication::processEvents();
+        const int shown = visibleDocks(window) - before;
+        ++m_windowRounds;
+        if (made && shown == 5)
+            return box();
+        std::printf("%d dock windows of 5 show\n", shown);
+        return false;
+    }
+
+    bool registerPane()
+    {
+        const uint32_t set = ++m_dataSet;
+        RegDataRecord view = tesk::host::viewRecord("Core");
+        RegDataRecord r0 = tesk::host::registerRecord("R0", 0, 0, 0, 8, 4);
+        TESK(CuiRegPaneDataCreate)(set);
+        TESK(CuiRegPaneDataAdd)(set, &view);
+        TESK(CuiRegPaneDataAdd)(set, &r0);
+        const TeskHandle pane = TESK(CuiRegPaneCreate)(&registerHandler);
+        TESK(CuiRegPaneDataSet)(set, pane, nullptr, nullptr, "core");
+        TESK(QtCreateDocked)(0, 0);
+        if (pane && TESK(CuiWindowCreateQtPane)("Registers", reinterpret_cast<void *>(pane),
+                                                nullptr, 0x2000 + set))
+            return true;
+        std::printf("no register pane\n");
+        return false;
+    }
+
+    bool memoryViews()
+    {
+        IGcp_ViewsManager *manager = viewsManager();
+        if (!manager) {
+            std::printf("no views manager\n");
+            return false;
+        }
+        uint64_t pane = GC_NO_ID;
+        uint64_t inPane = 0;
+        uint64_t inNewPane = 0;
+        const TeskMemoryAddress address{};
+        auto answered = [](MoskResult result) {
+            const bool ok = result == nullptr;
+            mosk::release(result);
+            return ok;
+        };
+        TESK(QtCreateDocked)(0, 0);
+        bool made = answered(manager->ops->createMemoryPane(manager, &pane, 0)) &&
+                    answered(manager->ops->createView(manager, pane, "Memory", nullptr, 0,
+                                                      &inPane)) &&
+                    pane != GC_NO_ID && inPane != 0;
+        TESK(QtCreateDocked)(0, 0);
+        made = made && answered(manager->ops->createViewInNewPane(manager, "Memory", 0,
+                                                                    &inNewPane)) &&
+               inNewPane != 0;
+        TESK(QtCreateDocked)(0, 0);
+        made = made && answered(manager->ops->openView(manager, "Memory", 0, &address, 0));
+        manager->ops->Release(manager);
+        if (!made)
+            std::printf("the views manager made no view (pane %llx, views %llu and %llu)\n",
+                        static_cast<unsigned long long>(pane),
+                        static_cast<unsigned long long>(inPane),
+                        static_cast<unsigned long long>(inNewPane));
+        return made;
+    }
+
+    bool navigator()
+    {
+        const TeskHandle pane = TESK(CuiDataNavCreate)();
+        const TeskHandle box = 0x3000 + ++m_dataSet;
+        if (!pane || TESK(CuiAbstractPaneSetWindBox)(pane, box) != 0) {
+            std::printf("no navigator\n");
+            return false;
+        }
+        TESK(QtCreateDocked)(0, 0);
+        TESK(QtWindowCreate2)("Symbols", reinterpret_cast<void *>(pane), box);
+        if (TESK(QtFindWindowByKSOName)(m_frameContext, "Symbols"))
+            return true;
+        std::printf("the navigator has no dock window\n");
+        return false;
+    }
+
+    // A box answered by the user's click on OK; its buttons in the language asked.
+    bool box()
+    {
+        QString buttons;
+        QTimer answer;
+        QElapsedTimer waited;
+        waited.start();
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal) {
+                // The watchdog: a box nobody can answer fails the step by name.
+                if (waited.elapsed() > 5000) {
+                    std::printf("watchdog: no box came up in step %d\n", m_steps);
+                    TESK(QtShutdown)();
+                }
+                return;
+            }
+            QPushButton *ok = nullptr;
+            for (QPushButton *button : modal->findChildren<QPushButton *>()) {
+                buttons += plain(button->text()) + QLatin1Char(' ');
+                if (plain(button->text()) == QLatin1String("OK"))
+                    ok = button;
+            }
+            answer.stop();
+            if (ok)
+                QTest::mouseClick(ok, Qt::LeftButton);
+            else
+                modal->close();
+        });
+        answer.start(20);
+        const int code = TESK(CuiMessagePrompt)(0, "Lifecycle", "Go on?", 1,
+                                                CUI_MB_OK | CUI_MB_DEFAULT,
+                                                CUI_MB_CANCEL | CUI_MB_ESCAPE, 0);
+        const QString cancel = QLatin1String(std::strcmp(m_language, "de") ? "Cancel" : "Abbrechen");
+        if (code == CUI_MB_OK && buttons.contains(cancel))
+            return true;
+        std::printf("the box answered %d with the buttons %s\n", code, qPrintable(buttons));
+        return false;
+    }
+
+    void notify()
+    {
+        if (pick(2)) {
+            const int kind = pick(GCP_EVENT_KINDS);
+            m_trace += " (views " + std::to_string(kind) + ")";
+            viewsSubject().fire(kind);
+        } else {
+            const int kind = kGlobalKinds[pick(int(std::size(kGlobalKinds)))];
+            m_trace += " (global " + std::to_string(kind) + ")";
+            cores().fire(kind);
+        }
+    }
+
+    // CuiRun until a host timer shuts down, an event heard meanwhile; or (without a loop) a
+    // shutdown first, which ends the next run at once.
+    bool run(bool loop)
+    {
+        const auto shutdown = TESK(QtShutdown);
+        if (loop) {
+            const int kind = pick(GCP_EVENT_KINDS);
+            QTimer::singleShot(10 + pick(40), [kind, shutdown] {
+                viewsSubject().fire(kind);
+                shutdown();
+            });
+        } else {
+            shutdown();
+        }
+        const int ran = TESK(CuiRun)();
+        m_started = false;
+        m_framed = false;
+        if (ran == 1)
+            return true;
+        std::printf("CuiRun answered %d\n", ran);
+        return false;
+    }
+
+    bool promisesHold() const
+    {
+        const int views = int(viewsSubject().m_observers.size());
+        const int global = cores().observerCount();
+        const bool attached = g_library.loaded() && m_attached;
+        const int expectedViews = attached ? GCP_EVENT_KINDS : 0;
+        const int expectedGlobal = attached ? GCDS_HOST_EVENT_COUNT : 0;
+        if (views == expectedViews && global == expectedGlobal)
+            return true;
+        std::printf("observers: %d on the views' subject, %d on the global one; %d and %d "
+                    "expected\n",
+                    views, global, expectedViews, expectedGlobal);
+        return false;
+    }
+
+    std::mt19937_64 m_random;
+    std::string m_trace;
+    int m_steps = 0;
+    bool m_registered = false;
+    bool m_pluggedIn = false;
+    bool m_attached = false;
+    bool m_started = false;
+    bool m_framed = false;
+    int m_windowRounds = 0;
+    const char *m_language = "en";
+    const char *m_fixedLanguage = nullptr;
+    QApplication *m_hostsApplication = nullptr;
+    TeskHandle m_frameContext = 0x1000;
+    uint32_t m_dataSet = 0;
+    int m_argc = 1;
+    char m_programName[16] = "lifecycle_host";
+    char *m_argv[2] = {m_programName, nullptr};
+};
+
+// ---- the driver ----------------------------------------------------------------------------
+
+// A child's output tells of a broken promise or a sanitizer's report.
+bool childFailed(const QByteArray &output, int exitCode)
+{
+    return exitCode != 0 || output.contains("Sanitizer") || output.contains("runtime error:") ||
+           output.contains("invalid style override");
+}
+
+int drive(const char *program, uint64_t first, uint64_t count)
+{
+    if (const char *seed = std::getenv("TESK_LIFECYCLE_SEED")) {
+        first = std::strtoull(seed, nullptr, 0);
+        count = 1;
+    } else if (const char *more = std::getenv("TESK_LIFECYCLE_COUNT")) {
+        count = std::strtoull(more, nullptr, 0);
+    }
+    for (uint64_t seed = first; seed < first + count; ++seed) {
+        QTemporaryDir home;
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("KSODEBUG_HOME"), home.path());
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QString::fromLocal8Bit(program),
+                    {QStringLiteral("play"), QString::number(seed)});
+        const bool ended = child.waitForFinished(120000);
+        const QByteArray output = child.readAll();
+        if (!ended || childFailed(output, child.exitCode())) {
+            std::printf("%s\nlifecycle seed %llu failed%s; replay it with "
+                        "TESK_LIFECYCLE_SEED=%llu\n",
+                        output.constData(), static_cast<unsigned long long>(seed),
+                        ended ? "" : " (it did not end)", static_cast<unsigned long long>(seed));
+            return 1;
+        }
+    }
+    std::printf("%llu lifecycles kept every promise\n", static_cast<unsigned long long>(count));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    setvbuf(stdout, nullptr, _IOLBF, 0);
+    const std::string mode = argc > 2 ? argv[1] : "";
+    if (mode == "drive" && argc > 3) {
+        // The driver needs an application for its child processes only.
+        QCoreApplication application(argc, argv);
+        return drive(argv[0], std::strtoull(argv[2], nullptr, 0),
+                     std::strtoull(argv[3], nullptr, 0));
+    }
+    if (mode == "play") {
+        const uint64_t seed = std::strtoull(argv[2], nullptr, 0);
+        Lifecycle lifecycle(seed);
+        // Between 8 and 31 steps before the end.
+        const int steps = 8 + int(seed % 24);
+        const bool kept = lifecycle.playRandom(steps);
+        std::printf("seed %llu: %s\n", static_cast<unsigned long long>(seed),
+                    lifecycle.trace().c_str());
+        return kept ? 0 : 1;
+    }
+    if (mode == "road") {
+        Lifecycle lifecycle(0);
+        const std::string road = argv[2];
+        const bool kept = road == "brokercleared" ? lifecycle.brokerClearedRoad()
+                          : road == "restartgerman" ? lifecycle.restartRoad()
+                                                    : false;
+        return kept ? 0 : 1;
+    }
+    std::printf("usage: lifecycle_host play SEED | road NAME | drive FIRST COUNT\n");
+    return 2;
+}
