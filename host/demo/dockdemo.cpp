@@ -217,7 +217,7 @@ void runDockDemo(void *library, const std::string &screenshotDir)
     // record's round trip; the host draws nothing in it, and the register pane that follows
     // is the real one: the host closes it, so that nobody takes the empty one for it.
     tesk.setCurrentCode(firstWindow);
-    tesk.paneClose(int(kRegistersBox));
+    tesk.paneClose(kRegistersBox);
     for (int i = 0; i < 3; ++i)
         tesk.pump();
     std::printf("host: the first window's \"Registers\" window closed: %s\n",

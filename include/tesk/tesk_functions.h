@@ -483,12 +483,12 @@ typedef TeskHandle (*PFN_QtTopLevelCreate)(TeskHandle hostData, CuiTopLevelSizeF
 typedef void (*PFN_QtSetTopTitle)(TeskHandle handle, const char *title);
 typedef int (*PFN_QtRaiseWindowByName)(const char *name);
 typedef void (*PFN_QtResizeTopLevelWindow)(void);
-typedef int (*PFN_CuiPopupProcessGenericOption)(int handle, int option);
+typedef int (*PFN_CuiPopupProcessGenericOption)(TeskHandle windowBox, int option);
 typedef int (*PFN_CuiPopupIsGenericOption)(int ignored, int option);
-typedef void (*PFN_CuiPaneDock)(int paneHandle);
-typedef void (*PFN_CuiPaneUndock)(int paneHandle);
-typedef void (*PFN_CuiPaneHide)(int paneHandle);
-typedef void (*PFN_CuiPaneClose)(int paneHandle);
+typedef void (*PFN_CuiPaneDock)(TeskHandle windowBox);
+typedef void (*PFN_CuiPaneUndock)(TeskHandle windowBox);
+typedef void (*PFN_CuiPaneHide)(TeskHandle windowBox);
+typedef void (*PFN_CuiPaneClose)(TeskHandle windowBox);
 typedef void (*PFN_QtSetDontClosePane)(void);
 typedef void (*PFN_QtResizePane)(void);
 typedef void (*PFN_CuiWindowAddTab)(TeskHandle box, int index, const char *text,

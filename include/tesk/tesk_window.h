@@ -148,18 +148,19 @@ TESK_EXPORT int QtRaiseWindowByName(const char *name);
 TESK_EXPORT void QtResizeTopLevelWindow(void);
 
 /* ---- dock windows ---- */
-/* Options 666 dock or float, 667 hide, 668 close the dock window of the pane handle. Always
-   returns 0. */
-TESK_EXPORT int CuiPopupProcessGenericOption(int handle, int option);
+/* Options 666 dock or float, 667 hide, 668 close the dock window that shows the pane of the
+   window box (the box it was made with, all of its bits). Always returns 0. */
+TESK_EXPORT int CuiPopupProcessGenericOption(TeskHandle windowBox, int option);
 /* 1 for 666, 667 and 668, else 0; the first argument is not read. */
 TESK_EXPORT int CuiPopupIsGenericOption(int ignored, int option);
 /* ---- panes in dock windows ---- */
-/* On the dock window registered for the pane handle; nothing for an unknown handle. */
-TESK_EXPORT void CuiPaneDock(int paneHandle);
-TESK_EXPORT void CuiPaneUndock(int paneHandle);
-TESK_EXPORT void CuiPaneHide(int paneHandle);
+/* On the dock window that shows the pane of the window box (the box it was made with, all of
+   its bits); nothing for a box no dock window shows. */
+TESK_EXPORT void CuiPaneDock(TeskHandle windowBox);
+TESK_EXPORT void CuiPaneUndock(TeskHandle windowBox);
+TESK_EXPORT void CuiPaneHide(TeskHandle windowBox);
 /* Closed once control is back in the event loop. */
-TESK_EXPORT void CuiPaneClose(int paneHandle);
+TESK_EXPORT void CuiPaneClose(TeskHandle windowBox);
 /* The dock window of the current main window that is closing only hides. */
 TESK_EXPORT void QtSetDontClosePane(void);
 TESK_EXPORT void QtResizePane(void);

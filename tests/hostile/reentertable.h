@@ -518,7 +518,7 @@ inline DockWidget *windBox(Host &h, void **table = nullptr, int entry = 0, void 
     if (table)
         table[entry] = function;
     KSOWindBox::resetTables();
-    h.owner([] { CuiPaneClose(int(kBox)); });
+    h.owner([] { CuiPaneClose(kBox); });
     h.later([] {
         testhost::WindBoxHost::instance().restoreEntries();
         testhost::WindBoxHost::instance().withdraw();
@@ -888,7 +888,7 @@ inline void breakpointProxyAlone(Host &h)
 inline void codeInDock(Host &h)
 {
     constexpr TeskHandle box = 0x7500;
-    h.owner([] { CuiPaneClose(int(box)); });
+    h.owner([] { CuiPaneClose(box); });
     QtWindowCreate("reenter code", acting<CuiCodeCallbackFn>(), box);
     CuiNotifyQtWidgetAboutSetFocusInBox(box);
 }

@@ -17,7 +17,7 @@
 
 #include <QString>
 
-int CuiPopupProcessGenericOption(int handle, int option)
+int CuiPopupProcessGenericOption(TeskHandle windowBox, int option)
 {
     return TESK_GUARDED(0, [&] {
         if (!CuiPopupIsGenericOption(0, option)) {
@@ -26,7 +26,7 @@ int CuiPopupProcessGenericOption(int handle, int option)
                                           .toStdString());
             return 0;
         }
-        tesk::frame::processPaneGenericOption(quint32(handle), option);
+        tesk::frame::processPaneGenericOption(windowBox, option);
         return 0;
     });
 }
@@ -141,24 +141,24 @@ void QtSetTopPersistanceData(int x, int y, int width, int height)
 
 // ---- panes in dock windows ---------------------------------------------------------------
 
-void CuiPaneDock(int paneHandle)
+void CuiPaneDock(TeskHandle windowBox)
 {
-    TESK_GUARDED_VOID([&] { tesk::frame::paneDock(quint32(paneHandle)); });
+    TESK_GUARDED_VOID([&] { tesk::frame::paneDock(windowBox); });
 }
 
-void CuiPaneUndock(int paneHandle)
+void CuiPaneUndock(TeskHandle windowBox)
 {
-    TESK_GUARDED_VOID([&] { tesk::frame::paneUndock(quint32(paneHandle)); });
+    TESK_GUARDED_VOID([&] { tesk::frame::paneUndock(windowBox); });
 }
 
-void CuiPaneHide(int paneHandle)
+void CuiPaneHide(TeskHandle windowBox)
 {
-    TESK_GUARDED_VOID([&] { tesk::frame::paneHide(quint32(paneHandle)); });
+    TESK_GUARDED_VOID([&] { tesk::frame::paneHide(windowBox); });
 }
 
-void CuiPaneClose(int paneHandle)
+void CuiPaneClose(TeskHandle windowBox)
 {
-    TESK_GUARDED_VOID([&] { tesk::frame::paneClose(quint32(paneHandle)); });
+    TESK_GUARDED_VOID([&] { tesk::frame::paneClose(windowBox); });
 }
 
 void QtSetDontClosePane()

@@ -52,7 +52,7 @@ public:
     }
     bool paneGenericOption(TeskHandle paneHandle, int option) override
     {
-        return tesk::frame::processPaneGenericOption(quint32(paneHandle), option);
+        return tesk::frame::processPaneGenericOption(paneHandle, option);
     }
     bool enclosingDockOption(QWidget *widget, int option) override
     {

@@ -172,6 +172,36 @@ TEST_F(WindowExportsTest, PaneHandlesAndColourIndexes)
     EXPECT_FALSE(guard);
 }
 
+// A host's boxes are pointer-sized: two whose low 32 bits agree name two panes, through the pane
+// exports and the popup's generic options alike.
+TEST_F(WindowExportsTest, BoxesThatDifferAbove32BitsReachTheirOwnDocks)
+{
+    MainWindow *window = createFrame("Debugger", 8);
+    window->show();
+    constexpr TeskHandle kLow = 0x5280;
+    constexpr TeskHandle kHigh = kLow + (TeskHandle(1) << 32);
+    QtCreateDocked(0, 0);
+    QtWindowCreate("Low", nullptr, kLow);
+    QtCreateDocked(0, 0);
+    QtWindowCreate("High", nullptr, kHigh);
+    ASSERT_EQ(window->dockList().size(), 2);
+    QPointer<DockWidget> low(window->dockList().at(0));
+    QPointer<DockWidget> high(window->dockList().at(1));
+
+    CuiPaneUndock(kHigh);
+    EXPECT_TRUE(high->isFloating());
+    EXPECT_FALSE(low->isFloating());
+    EXPECT_EQ(CuiPopupProcessGenericOption(kHigh, DockWidget::OptionDockFloat), 0);
+    EXPECT_FALSE(high->isFloating());
+    CuiPaneHide(kLow);
+    EXPECT_TRUE(low->isHidden());
+    EXPECT_FALSE(high->isHidden());
+    CuiPaneClose(kHigh);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(high);
+    EXPECT_TRUE(low);
+}
+
 TEST_F(WindowExportsTest, AWindowClosesWhileADockFloats)
 {
     QPointer<MainWindow> window = createFrame("Debugger", 7);

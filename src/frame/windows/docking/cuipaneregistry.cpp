@@ -22,24 +22,24 @@ void CuiPaneRegistry::end()
     delete std::exchange(g_registry, nullptr);
 }
 
-void CuiPaneRegistry::add(quint32 handle, DockWidget *dock)
+void CuiPaneRegistry::add(TeskHandle windowBox, DockWidget *dock)
 {
     // 0 is no window box: the facade makes its docks with it, and an entry for it would hand
     // the first such dock to every export the host calls without a pane.
-    if (!dock || handle == 0)
+    if (!dock || windowBox == 0)
         return;
     // The host may name a new pane on the box while it hears that the old one closes: the new
     // one is the box's from then on, and the old one's end takes only its own entry.
-    const DockWidget *kept = m_docks.value(handle, nullptr);
+    const DockWidget *kept = m_docks.value(windowBox, nullptr);
     if (kept && !kept->isClosing())
         return;
-    m_docks.insert(handle, dock);
+    m_docks.insert(windowBox, dock);
     QObject::connect(dock, &QObject::destroyed, [this, dock] { remove(dock); });
 }
 
-DockWidget *CuiPaneRegistry::find(quint32 handle) const
+DockWidget *CuiPaneRegistry::find(TeskHandle windowBox) const
 {
-    return handle == 0 ? nullptr : m_docks.value(handle, nullptr);
+    return windowBox == 0 ? nullptr : m_docks.value(windowBox, nullptr);
 }
 
 bool CuiPaneRegistry::contains(const DockWidget *dock) const
@@ -50,9 +50,9 @@ bool CuiPaneRegistry::contains(const DockWidget *dock) const
     return false;
 }
 
-void CuiPaneRegistry::remove(quint32 handle)
+void CuiPaneRegistry::remove(TeskHandle windowBox)
 {
-    m_docks.remove(handle);
+    m_docks.remove(windowBox);
 }
 
 void CuiPaneRegistry::remove(const DockWidget *dock)

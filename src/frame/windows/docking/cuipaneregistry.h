@@ -6,7 +6,8 @@
 
 class DockWidget;
 
-// The process-wide map from a host pane handle (window box) to the dock window that shows it;
+// The process-wide map from a window box (pointer-sized, as the host chose it) to the dock
+// window that shows its pane;
 // the pane exports and the popup's generic options reach a dock window through it. An entry
 // leaves when its dock window is destroyed, so a reused address never finds a stale one.
 class CuiPaneRegistry
@@ -18,14 +19,14 @@ public:
 
     // Keeps the first dock window registered for a handle, unless that one is closing; 0 (no
     // window box) is never kept.
-    void add(quint32 handle, DockWidget *dock);
-    DockWidget *find(quint32 handle) const;
+    void add(TeskHandle windowBox, DockWidget *dock);
+    DockWidget *find(TeskHandle windowBox) const;
     bool contains(const DockWidget *dock) const;
-    void remove(quint32 handle);
+    void remove(TeskHandle windowBox);
     void remove(const DockWidget *dock);
 
 private:
     CuiPaneRegistry() = default;
 
-    QHash<quint32, DockWidget *> m_docks;
+    QHash<TeskHandle, DockWidget *> m_docks;
 };

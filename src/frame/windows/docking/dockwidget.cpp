@@ -146,7 +146,7 @@ void DockWidget::setUp()
     d->floated = Docked;
     d->floatingGeometrySet = false;
     setAcceptDrops(true);
-    CuiPaneRegistry::instance()->add(quint32(d->windowBox), this);
+    CuiPaneRegistry::instance()->add(d->windowBox, this);
     connect(this, &QDockWidget::topLevelChanged, this,
             [this](bool floating) { MyPlaceChange(floating ? Floating : Docked); });
     setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
@@ -797,9 +797,9 @@ int appendDockMenuItems(QMenu *popup, bool separatorFirst)
 
 namespace tesk::frame {
 
-bool processPaneGenericOption(quint32 handle, int option)
+bool processPaneGenericOption(TeskHandle windowBox, int option)
 {
-    DockWidget *dock = CuiPaneRegistry::instance()->find(handle);
+    DockWidget *dock = CuiPaneRegistry::instance()->find(windowBox);
     return dock && dock->processGenericOption(option);
 }
 
@@ -807,9 +807,9 @@ namespace {
 
 // Runs the step on the pane's dock window: 1, or 0 when no dock window holds the pane.
 template<typename Step>
-int onPaneDock(quint32 handle, Step step)
+int onPaneDock(TeskHandle windowBox, Step step)
 {
-    DockWidget *dock = CuiPaneRegistry::instance()->find(handle);
+    DockWidget *dock = CuiPaneRegistry::instance()->find(windowBox);
     if (!dock)
         return 0;
     step(dock);
@@ -818,26 +818,26 @@ int onPaneDock(quint32 handle, Step step)
 
 } // namespace
 
-int paneDock(quint32 handle)
+int paneDock(TeskHandle windowBox)
 {
-    return onPaneDock(handle, [](DockWidget *dock) { dock->dock(); });
+    return onPaneDock(windowBox, [](DockWidget *dock) { dock->dock(); });
 }
 
-int paneUndock(quint32 handle)
+int paneUndock(TeskHandle windowBox)
 {
-    return onPaneDock(handle, [](DockWidget *dock) { dock->undock(); });
+    return onPaneDock(windowBox, [](DockWidget *dock) { dock->undock(); });
 }
 
-int paneHide(quint32 handle)
+int paneHide(TeskHandle windowBox)
 {
-    return onPaneDock(handle, [](DockWidget *dock) { dock->hideOnly(); });
+    return onPaneDock(windowBox, [](DockWidget *dock) { dock->hideOnly(); });
 }
 
-int paneClose(quint32 handle)
+int paneClose(TeskHandle windowBox)
 {
     // Closed from inside a call the pane made to the host, the pane is ended at once and asks
     // the host nothing more; it goes once that call has returned.
-    return onPaneDock(handle, [](DockWidget *dock) { dock->end(); });
+    return onPaneDock(windowBox, [](DockWidget *dock) { dock->end(); });
 }
 
 DockWidget *dockHolding(QObject *widget)

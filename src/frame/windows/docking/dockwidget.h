@@ -151,12 +151,12 @@ private:
 int appendDockMenuItems(QMenu *popup, bool separatorFirst);
 
 namespace tesk::frame {
-// The generic options on the dock window registered for a pane handle; false when none is.
-bool processPaneGenericOption(quint32 handle, int option);
-int paneDock(quint32 handle);
-int paneUndock(quint32 handle);
-int paneHide(quint32 handle);
-int paneClose(quint32 handle);
+// The generic options on the dock window registered for a window box; false when none is.
+bool processPaneGenericOption(TeskHandle windowBox, int option);
+int paneDock(TeskHandle windowBox);
+int paneUndock(TeskHandle windowBox);
+int paneHide(TeskHandle windowBox);
+int paneClose(TeskHandle windowBox);
 // The dock window among the widget and its parents, or null.
 DockWidget *dockHolding(QObject *widget);
 } // namespace tesk::frame
