@@ -100,7 +100,8 @@ bool userAcceptsSecondInstance()
 
 // What the library puts on a host's application goes back when the library unloads: a message
 // handler or a style left pointing into an unloaded library would take the host down with its
-// next warning or with its application's end. The process's end hands them back as well.
+// next warning or with its application's end. The process's end hands back the handler only:
+// by then the toolkit's own statics may have gone, and setting a look would read them.
 class HostsOwn
 {
 public:
@@ -119,12 +120,7 @@ public:
     }
     void handBack()
     {
-        // A handler the host installed after ours is the host's to keep.
-        if (std::exchange(m_handlerInstalled, false)) {
-            const QtMessageHandler current = qInstallMessageHandler(m_handler);
-            if (current != cuiQtMessageHandler)
-                qInstallMessageHandler(current);
-        }
+        handBackHandler();
         // Only a host's application outlives the library; the library's own takes its style
         // with it. A style the host set after ours is the host's to keep.
         const bool hosts = qApp && !dynamic_cast<const CuiWinApp *>(qApp);
@@ -134,9 +130,19 @@ public:
         m_style.clear();
         m_set = nullptr;
     }
-    ~HostsOwn() { handBack(); }
+    ~HostsOwn() { handBackHandler(); }
 
 private:
+    void handBackHandler()
+    {
+        // A handler the host installed after ours is the host's to keep.
+        if (std::exchange(m_handlerInstalled, false)) {
+            const QtMessageHandler current = qInstallMessageHandler(m_handler);
+            if (current != cuiQtMessageHandler)
+                qInstallMessageHandler(current);
+        }
+    }
+
     bool m_handlerInstalled = false;
     QtMessageHandler m_handler = nullptr;
     QString m_style;
