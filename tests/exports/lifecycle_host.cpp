@@ -177,8 +177,18 @@ enum class Step {
 };
 
 const char *const kStepNames[] = {
-    "register", "load",   "plug-in", "host's application", "start",  "frame",
-    "windows",  "notify", "run",     "shutdown then run",  "clear",  "unload",
+    "register",
+    "load",
+    "plug-in",
+    "host's application",
+    "start",
+    "frame",
+    "windows",
+    "notify",
+    "run",
+    "shutdown then run",
+    "clear",
+    "unload",
     "delete the application",
 };
 
@@ -518,13 +528,13 @@ private:
             return ok;
         };
         TESK(QtCreateDocked)(0, 0);
-        bool made = answered(manager->ops->createMemoryPane(manager, &pane, 0)) &&
-                    answered(manager->ops->createView(manager, pane, "Memory", nullptr, 0,
-                                                      &inPane)) &&
-                    pane != GC_NO_ID && inPane != 0;
+        bool made =
+            answered(manager->ops->createMemoryPane(manager, &pane, 0)) &&
+            answered(manager->ops->createView(manager, pane, "Memory", nullptr, 0, &inPane)) &&
+            pane != GC_NO_ID && inPane != 0;
         TESK(QtCreateDocked)(0, 0);
-        made = made && answered(manager->ops->createViewInNewPane(manager, "Memory", 0,
-                                                                    &inNewPane)) &&
+        made = made &&
+               answered(manager->ops->createViewInNewPane(manager, "Memory", 0, &inNewPane)) &&
                inNewPane != 0;
         TESK(QtCreateDocked)(0, 0);
         made = made && answered(manager->ops->openView(manager, "Memory", 0, &address, 0));
@@ -583,10 +593,11 @@ private:
                 modal->close();
         });
         answer.start(20);
-        const int code = TESK(CuiMessagePrompt)(0, "Lifecycle", "Go on?", 1,
-                                                CUI_MB_OK | CUI_MB_DEFAULT,
-                                                CUI_MB_CANCEL | CUI_MB_ESCAPE, 0);
-        const QString cancel = QLatin1String(std::strcmp(m_language, "de") ? "Cancel" : "Abbrechen");
+        const int code =
+            TESK(CuiMessagePrompt)(0, "Lifecycle", "Go on?", 1, CUI_MB_OK | CUI_MB_DEFAULT,
+                                   CUI_MB_CANCEL | CUI_MB_ESCAPE, 0);
+        const QString cancel =
+            QLatin1String(std::strcmp(m_language, "de") ? "Cancel" : "Abbrechen");
         if (code == CUI_MB_OK && buttons.contains(cancel))
             return true;
         std::printf("the box answered %d with the buttons %s\n", code, qPrintable(buttons));
@@ -728,7 +739,7 @@ int main(int argc, char **argv)
     if (mode == "road") {
         Lifecycle lifecycle(0);
         const std::string road = argv[2];
-        const bool kept = road == "brokercleared" ? lifecycle.brokerClearedRoad()
+        const bool kept = road == "brokercleared"   ? lifecycle.brokerClearedRoad()
                           : road == "restartgerman" ? lifecycle.restartRoad()
                                                     : false;
         return kept ? 0 : 1;

@@ -16,8 +16,10 @@
 //                      deleted.
 //   unload_host owned  the library makes the application: a frame with a dock, pumped, unloaded
 //                      without CuiRun; then loaded, started and ended with CuiRun.
-//   unload_host atexit its own application; the library unloaded by a static destructor at the
-//                      process's end.
+//   unload_host atexit [owned] [noloop]
+//                      its own application (owned: the library's); the library unloaded by a
+//                      static destructor at the process's end, after CuiRun (noloop: never run,
+//                      its windows still up).
 // Any but the first answers 0 when it got to the end.
 #include <mosk/mosk.hpp>
 #include <tesk/tesk_functions.h>
@@ -41,6 +43,7 @@
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -503,13 +506,23 @@ struct UnloadsAtExit
     }
 };
 
+// With "owned" the library makes the application; with "noloop" CuiRun never runs, so the
+// library's application and windows are still there when the process ends.
 int atExit(int argc, char **argv)
 {
     static UnloadsAtExit holder;
-    QApplication application(argc, argv);
-    if (!startWithFrame(holder.library) || !holder.library.runAndEnd())
+    const QList<QByteArray> words(argv + 2, argv + argc);
+    std::unique_ptr<QApplication> application;
+    if (!words.contains("owned"))
+        application = std::make_unique<QApplication>(argc, argv);
+    if (!startWithFrame(holder.library))
         return 2;
-    return 0;
+    if (words.contains("noloop")) {
+        holder.library.pump(5);
+        moskBrokerClear();
+        return 0;
+    }
+    return holder.library.runAndEnd() ? 0 : 2;
 }
 
 int woodWithoutLoop(int argc, char **argv)

@@ -1,5 +1,6 @@
 #include "frame/menus/iconcache.h"
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QPixmap>
 
@@ -78,24 +79,37 @@ QString IconCache::imagePath(int itemId)
     return {};
 }
 
-static QMap<int, QIcon *> *g_cache = nullptr;
+namespace {
+
+// The icons belong to the application that shows them. A library the process's end unloads
+// while its application still stands cannot delete them (the toolkit may be half gone): they
+// stay the application's, not memory nobody holds.
+class IconStore final : public QObject
+{
+public:
+    using QObject::QObject;
+    ~IconStore() override { qDeleteAll(icons); }
+    QMap<int, QIcon *> icons;
+};
+
+IconStore *g_store = nullptr;
+
+} // namespace
 
 // Resources of a static library must be registered by name before first use.
 static QMap<int, QIcon *> *cache()
 {
-    if (!g_cache) {
+    if (!g_store) {
         Q_INIT_RESOURCE(menuicons);
-        g_cache = new QMap<int, QIcon *>;
+        g_store = new IconStore(QCoreApplication::instance());
+        QObject::connect(g_store, &QObject::destroyed, [] { g_store = nullptr; });
     }
-    return g_cache;
+    return &g_store->icons;
 }
 
 void IconCache::end()
 {
-    if (!g_cache)
-        return;
-    qDeleteAll(*g_cache);
-    delete std::exchange(g_cache, nullptr);
+    delete std::exchange(g_store, nullptr);
 }
 
 const QIcon &IconCache::iconSet(int itemId)

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTextStream>
 #include <QTranslator>
 
@@ -84,12 +85,20 @@ constexpr qint64 kMaxCatalogueBytes = 16 << 20;
 // The settings file holds a few lines of settings.
 constexpr qint64 kMaxSettingsBytes = 1 << 20;
 
+// A translator reads its catalogue where it was loaded from: the bytes live as long as it. It
+// belongs to the application it translates, so that a library the process's end unloads
+// before the application has gone leaves it held.
+class CatalogueTranslator final : public QTranslator
+{
+public:
+    using QTranslator::QTranslator;
+    QByteArray bytes;
+};
+
 struct Catalogues
 {
-    std::array<QTranslator *, catalogueCount> translators{};
+    std::array<QPointer<CatalogueTranslator>, catalogueCount> translators{};
     std::array<bool, catalogueCount> installed{};
-    // A translator reads its catalogue where it was loaded from: the bytes live as long as it.
-    std::array<QByteArray, catalogueCount> bytes;
     QStringList installedFiles;
 };
 
@@ -134,12 +143,13 @@ void installCatalogues(Catalogues &c, const QString &code)
         const QString name =
             TeskFile::expandName(TeskFile::installPrefix + QLatin1String(catalogueStems[i]) + code +
                                  QStringLiteral(".qm"));
+        CatalogueTranslator *translator = c.translators[i];
         QByteArray bytes;
         if (!tesk::system::readRegular(name, kMaxCatalogueBytes, bytes) ||
-            !c.translators[i]->load(reinterpret_cast<const uchar *>(bytes.constData()),
-                                    int(bytes.size()), QStringLiteral(".")))
+            !translator->load(reinterpret_cast<const uchar *>(bytes.constData()), int(bytes.size()),
+                              QStringLiteral(".")))
             continue;
-        c.bytes[i] = std::move(bytes);
+        translator->bytes = std::move(bytes);
         c.installed[i] = QCoreApplication::installTranslator(c.translators[i]);
         if (c.installed[i])
             c.installedFiles << name;
@@ -186,9 +196,9 @@ QString cuiCurrentLanguage()
 void cuiInstallTranslations()
 {
     Catalogues &c = catalogues();
-    for (QTranslator *&translator : c.translators) {
+    for (QPointer<CatalogueTranslator> &translator : c.translators) {
         if (!translator)
-            translator = new QTranslator;
+            translator = new CatalogueTranslator(QCoreApplication::instance());
     }
     const QString code = cuiCurrentLanguage();
     removeInstalled(c);
@@ -201,8 +211,8 @@ void cuiRemoveTranslations()
 {
     Catalogues &c = catalogues();
     // A translator takes itself off the application as it goes.
-    for (QTranslator *&translator : c.translators)
-        delete std::exchange(translator, nullptr);
+    for (QPointer<CatalogueTranslator> &translator : c.translators)
+        delete translator.data();
     c = Catalogues();
 }
 

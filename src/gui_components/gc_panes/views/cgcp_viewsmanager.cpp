@@ -15,6 +15,7 @@
 #include <QPointer>
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -128,6 +129,12 @@ CGcp_ViewsManager::CGcp_ViewsManager()
     : m_face(this, &s_ops)
 {
     enterInterface(MOSK_IID_BASE, 1, face());
+}
+
+CGcp_ViewsManager::~CGcp_ViewsManager()
+{
+    for (const auto &entry : std::exchange(m_panes, {}))
+        entry.second->Release();
 }
 
 CGcp_ViewsManager *CGcp_ViewsManager::existing()

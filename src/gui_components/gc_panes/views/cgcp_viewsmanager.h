@@ -86,6 +86,8 @@ protected:
 
 private:
     CGcp_ViewsManager();
+    // The panes' wrappers go with the manager: at the process's end nothing else holds them.
+    ~CGcp_ViewsManager() override;
 
     uint64_t createPane(const QString &name, uint64_t targetId, void *mainWindow);
     // A memory view added to the pane as its tab "Memory"; its wrapper carries the name.
