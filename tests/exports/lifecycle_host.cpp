@@ -7,8 +7,8 @@
 //   - while a load has had its plug-in entry, the library's 35 observers are attached, each
 //     once (30 on the views' subject, 5 on the global one); none after a real unload;
 //   - after each start, the first frame and every family of window (a register pane, memory
-//     views through each of the views manager's calls, the navigator, a box answered) can be
-//     made, shows, and speaks the language asked;
+//     views through each of the views manager's calls, the navigator, a pane the host draws,
+//     a box answered) can be made, shows, and speaks the language asked;
 //   - no export or broker call answers success for work it did not do.
 // Sanitizer reports and leaks at the end are the driver's to see.
 //
@@ -120,6 +120,8 @@ int registerHandler(uint32_t, uintptr_t, const char *, uintptr_t, uint32_t)
 {
     return 0;
 }
+
+void paneArea(TeskHandle, int *, int) {}
 
 constexpr int kGlobalKinds[] = {13, 17, 26, 27, 28};
 
@@ -476,20 +478,21 @@ private:
     }
 
     // Every family: a register pane, memory views through each of the views manager's calls,
-    // the navigator, each in a dock window of its own, and a box answered.
+    // the navigator, a pane the host draws, each in a dock window of its own, and a box
+    // answered.
     bool windows()
     {
         QMainWindow *window = mainWindow();
         if (!window)
             return false;
         const int before = visibleDocks(window);
-        const bool made = registerPane() && memoryViews() && navigator();
+        const bool made = registerPane() && memoryViews() && navigator() && drawnPane();
         QCoreApplication::processEvents();
         const int shown = visibleDocks(window) - before;
         ++m_windowRounds;
-        if (made && shown == 5)
+        if (made && shown == 6)
             return box();
-        std::printf("%d dock windows of 5 show\n", shown);
+        std::printf("%d dock windows of 6 show\n", shown);
         return false;
     }
 
@@ -560,6 +563,17 @@ private:
         if (TESK(QtFindWindowByKSOName)(m_frameContext, "Symbols"))
             return true;
         std::printf("the navigator has no dock window\n");
+        return false;
+    }
+
+    bool drawnPane()
+    {
+        const TeskHandle box = 0x4000 + ++m_dataSet;
+        TESK(QtCreateDocked)(1, 0);
+        TESK(QtWindowCreate)("Output", &paneArea, box);
+        if (TESK(QtFindWindowByKSOName)(m_frameContext, "Output"))
+            return true;
+        std::printf("the host's pane has no dock window\n");
         return false;
     }
 
