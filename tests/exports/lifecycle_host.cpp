@@ -716,7 +716,10 @@ int drive(const char *program, uint64_t first, uint64_t count)
                     {QStringLiteral("play"), QString::number(seed)});
         const bool ended = child.waitForFinished(120000);
         const QByteArray output = child.readAll();
-        if (!ended || childFailed(output, child.exitCode())) {
+        // A child that never started, or died before it said how its lifecycle went, failed.
+        const bool told = output.contains("seed " + QByteArray::number(seed) + ": ");
+        if (!ended || child.exitStatus() != QProcess::NormalExit || !told ||
+            childFailed(output, child.exitCode())) {
             std::printf("%s\nlifecycle seed %llu failed%s; replay it with "
                         "TESK_LIFECYCLE_SEED=%llu\n",
                         output.constData(), static_cast<unsigned long long>(seed),
