@@ -47,7 +47,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
-#include <functional>
+#include <initializer_list>
 #include <random>
 #include <string>
 #include <utility>
@@ -214,6 +214,15 @@ public:
         return end();
     }
 
+    bool takeAll(std::initializer_list<Step> steps)
+    {
+        for (Step step : steps) {
+            if (!take(step))
+                return false;
+        }
+        return true;
+    }
+
     bool take(Step step)
     {
         m_trace += std::string(m_trace.empty() ? "" : ", ") + kStepNames[int(step)];
@@ -229,33 +238,23 @@ public:
     // and entered the plug-in again: the views work as at the first start.
     bool brokerClearedRoad()
     {
-        m_language = "en";
-        for (Step step : {Step::Register, Step::Load, Step::PlugIn, Step::Start, Step::Frame,
-                          Step::Windows, Step::Run, Step::Clear}) {
-            if (!take(step))
-                return false;
-        }
+        m_fixedLanguage = "en";
+        if (!takeAll({Step::Register, Step::Load, Step::PlugIn, Step::Start, Step::Frame,
+                      Step::Windows, Step::Run, Step::Clear}))
+            return false;
         for (int kind : {13, 17, 5, 26, 0})
             viewsSubject().fire(kind);
-        for (Step step : {Step::Register, Step::PlugIn, Step::Start, Step::Frame, Step::Windows,
-                          Step::Run, Step::Clear, Step::Unload}) {
-            if (!take(step))
-                return false;
-        }
-        return true;
+        return takeAll({Step::Register, Step::PlugIn, Step::Start, Step::Frame, Step::Windows,
+                        Step::Run, Step::Clear, Step::Unload});
     }
 
     // The second start of one load with the library's own application speaks German too.
     bool restartRoad()
     {
         m_fixedLanguage = "de";
-        for (Step step : {Step::Register, Step::Load, Step::PlugIn, Step::Start, Step::Frame,
-                          Step::Windows, Step::Run, Step::Start, Step::Frame, Step::Windows,
-                          Step::Run, Step::Clear, Step::Unload}) {
-            if (!take(step))
-                return false;
-        }
-        return true;
+        return takeAll({Step::Register, Step::Load, Step::PlugIn, Step::Start, Step::Frame,
+                        Step::Windows, Step::Run, Step::Start, Step::Frame, Step::Windows,
+                        Step::Run, Step::Clear, Step::Unload});
     }
 
     const std::string &trace() const { return m_trace; }
