@@ -580,26 +580,30 @@ private:
     bool box()
     {
         QString buttons;
+        bool clicked = false;
         QTimer answer;
         QElapsedTimer waited;
         waited.start();
         QObject::connect(&answer, &QTimer::timeout, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (!modal) {
-                // The watchdog: a box nobody can answer fails the step by name.
-                if (waited.elapsed() > 5000) {
-                    std::printf("watchdog: no box came up in step %d\n", m_steps);
-                    TESK(QtShutdown)();
-                }
+            // The watchdog: a box that does not come up, or does not go, fails the step by
+            // name; the shutdown ends it as cancelled.
+            if (waited.elapsed() > 5000) {
+                std::printf("watchdog: the box of step %d %s\n", m_steps,
+                            clicked ? "stayed up after its click" : "never came up");
+                answer.stop();
+                TESK(QtShutdown)();
                 return;
             }
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal || clicked)
+                return;
             QPushButton *ok = nullptr;
             for (QPushButton *button : modal->findChildren<QPushButton *>()) {
                 buttons += plain(button->text()) + QLatin1Char(' ');
                 if (plain(button->text()) == QLatin1String("OK"))
                     ok = button;
             }
-            answer.stop();
+            clicked = true;
             if (ok)
                 QTest::mouseClick(ok, Qt::LeftButton);
             else
