@@ -174,6 +174,16 @@ TEST_F(MemoryView, TheAddressListKeepsNinetyNineNewestFirstWithoutDuplicates)
     EXPECT_EQ(shown(*view), "0x00001077");
 }
 
+TEST_F(MemoryView, AnAddressThatBeginsAnOlderOneGoesWhereItSays)
+{
+    auto view = makeView();
+    view->setTarget(1);
+    type(*view, "0x20000000");
+    type(*view, "0x2000");
+    EXPECT_EQ(shown(*view), "0x00002000");
+    EXPECT_EQ(view->addressCombo()->itemText(0), "0x2000");
+}
+
 TEST_F(MemoryView, FocusSelectsTheFieldAndLeavingItApplies)
 {
     auto view = makeView();

@@ -1,5 +1,6 @@
 #include "gui_components/gc_panes/memoryview/viewmemory.h"
 
+#include "frame/core/combobox.h"
 #include "frame/core/usettings.h"
 #include "gui_components/gc_panes/memory/bridgekso.h"
 #include "gui_components/gc_panes/memory/viewactionmemory.h"
@@ -168,6 +169,7 @@ void KViewMemory::buildToolbar(QBoxLayout *top)
     top->addLayout(row);
     m_addressCombo = addCombo(row, "listAddress", tr("Start address"), {}, -1);
     m_addressCombo->setEditable(true);
+    tesk::core::takeTypedTextAsItStands(m_addressCombo);
     m_addressCombo->setAcceptDrops(true);
     m_addressCombo->setMaxVisibleItems(9);
     m_addressCombo->setMaxCount(kMaxAddresses);
