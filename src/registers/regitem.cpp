@@ -47,7 +47,12 @@ public:
     {
         qApp->installEventFilter(this);
     }
-    ~PressOutsideEditor() override { qApp->removeEventFilter(this); }
+    ~PressOutsideEditor() override
+    {
+        // The host may have ended the application inside the editor's loop.
+        if (QCoreApplication *application = QCoreApplication::instance())
+            application->removeEventFilter(this);
+    }
     PressOutsideEditor(const PressOutsideEditor &) = delete;
     PressOutsideEditor &operator=(const PressOutsideEditor &) = delete;
 
