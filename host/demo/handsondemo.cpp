@@ -80,7 +80,8 @@ void eventConfiguration(void *library)
     const TeskHandle dialog = DEMO_RESOLVE(library, CuiFilters_ModuleFilterDlgCreate)(0, "");
     std::printf("host: event configuration %s\n",
                 DEMO_RESOLVE(library, CuiDialogExec)(reinterpret_cast<void *>(dialog))
-                    ? "accepted" : "cancelled");
+                    ? "accepted"
+                    : "cancelled");
     DEMO_RESOLVE(library, CuiDeleteObject)(reinterpret_cast<void *>(dialog));
 }
 
@@ -126,8 +127,7 @@ const std::vector<HandsOnEntry> &handsOnEntries()
          "details and the about box",
          &questions},
         {kCustomWindows + 2, "Message Boxes and Find Panel...",
-         "a three-button prompt, boxes the host describes and the find and replace panel",
-         &boxes},
+         "a three-button prompt, boxes the host describes and the find and replace panel", &boxes},
     };
     return entries;
 }
