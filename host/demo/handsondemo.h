@@ -9,8 +9,11 @@
 
 namespace demo {
 
+enum class HandsOnKind { Step, Window };
+
 struct HandsOnEntry
 {
+    HandsOnKind kind;
     // The host id the menu command reaches the host with.
     int hostId;
     // The text of a host entry in View > Custom Windows; null for a command of the menus.

@@ -32,6 +32,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDockWidget>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -209,6 +210,7 @@ protected:
             if (request.kind != tesk::system::ModalSeam::Kind::MessageBox)
                 m_return.opened(widget);
         } else if (widget) {
+            ++m_modalsShown;
             const bool dialog = request.kind == tesk::system::ModalSeam::Kind::Dialog;
             const QPointer<QWidget> firstFocus = dialog ? ReturnKey::firstFocus(widget) : nullptr;
             if (m_prepare)
@@ -305,6 +307,7 @@ protected:
     int m_depth = 0;
     // What the user does in the next modal window before it is looked at.
     std::function<void(QWidget *)> m_prepare;
+    int m_modalsShown = 0;
 };
 
 std::string settingName(const ::testing::TestParamInfo<std::tuple<bool, QSize>> &info)
@@ -539,21 +542,38 @@ TEST_P(Looks, DemoMenus)
     ASSERT_TRUE(self);
     m_inspector.setHostTexts(kHostTexts + kDemoTexts);
     demo::addHandsOnMenus(self);
+    const auto memory = [] {
+        std::vector<uint8_t> bytes;
+        for (uint32_t offset = 0x20000000; offset < 0x20000110; ++offset)
+            bytes.push_back(SimulatedTarget::installed().peek(1, offset));
+        return bytes;
+    };
     for (const demo::HandsOnEntry &entry : demo::handsOnEntries()) {
         const QString name = QStringLiteral("demo menu > ") +
                              QString::fromLatin1(entry.customText ? entry.customText : entry.opens);
         const QWidgetList before = QApplication::topLevelWidgets();
+        const int docksBefore = int(window->findChildren<QDockWidget *>().size());
+        const int modalsBefore = m_modalsShown;
+        const std::vector<uint8_t> memoryBefore = memory();
         m_scene = name;
         entry.open(self);
         testhost::settle();
         m_inspector.window(window, name);
         m_inspector.docks(window, name);
+        int windowsOpened = 0;
         for (QWidget *opened : QApplication::topLevelWidgets()) {
             if (before.contains(opened) || !opened->isVisible() || qobject_cast<QMenu *>(opened))
                 continue;
+            ++windowsOpened;
             m_inspector.window(opened, name + QStringLiteral(" > ") + title(opened));
             opened->close();
         }
+        if (entry.kind == demo::HandsOnKind::Step)
+            EXPECT_NE(memory(), memoryBefore) << qPrintable(name);
+        else
+            EXPECT_TRUE(m_modalsShown > modalsBefore || windowsOpened > 0 ||
+                        int(window->findChildren<QDockWidget *>().size()) > docksBefore)
+                << qPrintable(name) << " opened nothing";
         testhost::settle();
         m_scene.clear();
     }
