@@ -225,8 +225,8 @@ TEST_F(RememberedDirectories, ProgramsSavingAtOnceKeepEachOthersFolders)
 {
     const QString go = testhost::homeDir() + QStringLiteral("/folders-go");
     QFile::remove(go);
-    constexpr int kPrograms = 4;
-    constexpr int kSaves = 40;
+    constexpr int kPrograms = 8;
+    constexpr int kSaves = 100;
     std::vector<std::unique_ptr<OtherProgram>> programs;
     for (int i = 0; i < kPrograms; ++i)
         programs.push_back(std::make_unique<OtherProgram>(
