@@ -33,6 +33,19 @@ void exampleNotify(int32_t kind);
 /* A failure of a broker call as the library expects it: an error object it releases. */
 MoskResult exampleFail(uint32_t code);
 
+/* The host's memory: 4 KiB at EXAMPLE_MEMORY_BASE with an unreadable hole at +0x40..+0x7F,
+   behind the memory-access component the views read through. The target is named
+   "Example target" and its addresses are written as 0x%08X. */
+#define EXAMPLE_MEMORY_BASE 0x20000000u
+#define EXAMPLE_MEMORY_SIZE 4096u
+/* Registers the component (before or after start-up: the views ask for it when they first
+   need memory) and fills the memory; 0 when the broker refused it. */
+int exampleRegisterMemory(void);
+uint8_t *exampleMemory(void);
+/* Called for every read a view makes, with its offset from the base and its length. */
+typedef void (*ExampleReadFn)(uint32_t offset, uint32_t length);
+void exampleWatchReads(ExampleReadFn watch);
+
 /* The first number argument, or the fallback. */
 int exampleTicks(int argc, char **argv, int fallback);
 

@@ -5,6 +5,7 @@
 #include "framedemo.h"
 
 #include <tesk/tesk_breakpoints.h>
+#include <tesk/tesk_dialogs.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -35,9 +36,8 @@ QWidget *breakpointDialogWindow()
     return nullptr;
 }
 
-} // namespace
-
-void runBreakpointDialogDemo(void *library, const std::string &screenshotDir)
+// The dialog over the simulated target's breakpoint, with a condition and two actions on it.
+TeskHandle createBreakpointDialog(void *library)
 {
     const TeskHandle proxy = describeBreakpoint(library);
     DEMO_RESOLVE(library, CuiBreakpointProxyAddQualifier)(proxy, "When={count > 3}");
@@ -50,6 +50,23 @@ void runBreakpointDialogDemo(void *library, const std::string &screenshotDir)
     DEMO_RESOLVE(library, CuiBreakpointDlgSetMode)(dialog, 0);
     DEMO_RESOLVE(library, CuiBreakpointDlgSetBreakpoint)(dialog, proxy);
     std::printf("host: breakpoint dialog %s\n", dialog ? "created" : "MISSING");
+    return dialog;
+}
+
+} // namespace
+
+void runBreakpointDialogByHand(void *library)
+{
+    const TeskHandle dialog = createBreakpointDialog(library);
+    // The user works in it: OK sends its command, Cancel nothing; either ends it.
+    const int accepted = DEMO_RESOLVE(library, CuiDoModal)(reinterpret_cast<void *>(dialog));
+    std::printf("host: the breakpoint dialog was %s\n", accepted ? "accepted" : "cancelled");
+    DEMO_RESOLVE(library, CuiBreakpointDlgDestroy)(dialog);
+}
+
+void runBreakpointDialogDemo(void *library, const std::string &screenshotDir)
+{
+    const TeskHandle dialog = createBreakpointDialog(library);
 
     // Shown without waiting for the user, its lower part open, for the picture only.
     if (QWidget *window = breakpointDialogWindow()) {

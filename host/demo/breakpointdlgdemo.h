@@ -7,5 +7,7 @@
 namespace demo {
 
 void runBreakpointDialogDemo(void *library, const std::string &screenshotDir);
+// The same dialog for the user to work in, until OK or Cancel.
+void runBreakpointDialogByHand(void *library);
 
 } // namespace demo

@@ -176,7 +176,8 @@ void askHostQuestion(const std::string &screenshotDir, bool interactive)
 void leaveFindPanelUp(const std::string &screenshotDir, bool interactive)
 {
     QSDIDescription *description = nullptr;
-    if (g_tesk.initFind(&g_find, 0, QSDI_FIND_STOP_AT_END) ||
+    // One find record for the run: a panel opened again from the menu shares it.
+    if ((!g_find && g_tesk.initFind(&g_find, 0, QSDI_FIND_STOP_AT_END)) ||
         g_tesk.initDialog(&description, QSDI_KIND_FIND_REPLACE, 0, QSDI_MODE_MODELESS, 2020, 0)) {
         std::printf("host: no find panel (out of memory)\n");
         return;

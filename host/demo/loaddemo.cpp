@@ -70,34 +70,42 @@ void fillBinaryOptions(QWidget *dialog)
 
 } // namespace
 
-void runLoadDemo(void *library, const std::string &libraryPath, const std::string &screenshotDir,
-                 bool interactive)
+void askLoadImage(void *library)
 {
-    const auto loadImage = DEMO_RESOLVE(library, CuiLoadImage);
-    const auto loadBinary = DEMO_RESOLVE(library, CuiLoadBinary);
-    const auto addFunction = DEMO_RESOLVE(library, CuiFunctionRegistryAddFunction);
-    addFunction("addToLoadBinaryMRU", reinterpret_cast<CuiRegistryFn>(&addToLoadBinaryMru));
-    const QFileInfo file(QString::fromStdString(libraryPath));
-
-    if (!interactive)
-        answerLoadDialog(file, screenshotDir, "loadimage.png", &fillImageOptions);
     char name[1024], sections[256] = "", arguments[256] = "", offset[64] = "";
     int32_t symbolsOnly = 0, replace = 0, pcMode = 0;
-    const int image = loadImage(0, "Load Image", sizeof name, name, "Images [*.elf *.so]All [*.*]",
-                                nullptr, 0, &symbolsOnly, &replace, &pcMode, sizeof sections,
-                                sections, sizeof arguments, arguments, sizeof offset, offset);
+    const int image = DEMO_RESOLVE(library, CuiLoadImage)(
+        0, "Load Image", sizeof name, name, "Images [*.elf *.so]All [*.*]", nullptr, 0,
+        &symbolsOnly, &replace, &pcMode, sizeof sections, sections, sizeof arguments, arguments,
+        sizeof offset, offset);
     if (image == 0)
         std::printf("host: load image \"%s\": symbols only %d, replace %d, PC %d, arguments "
                     "\"%s\"\n",
                     name, symbolsOnly, replace, pcMode, arguments);
     else
         std::printf("host: load image cancelled\n");
+}
+
+void askLoadBinary(void *library)
+{
+    DEMO_RESOLVE(library, CuiFunctionRegistryAddFunction)
+    ("addToLoadBinaryMRU", reinterpret_cast<CuiRegistryFn>(&addToLoadBinaryMru));
+    const int binary = DEMO_RESOLVE(library, CuiLoadBinary)(
+        0, 0x10, nullptr, 0, "1 elf ELF image\n0 bin Raw binary\n2 hex Intel hex\n");
+    std::printf("host: load binary %s\n", binary == 0 ? "handed its command over" : "cancelled");
+}
+
+void runLoadDemo(void *library, const std::string &libraryPath, const std::string &screenshotDir,
+                 bool interactive)
+{
+    const QFileInfo file(QString::fromStdString(libraryPath));
 
     if (!interactive)
+        answerLoadDialog(file, screenshotDir, "loadimage.png", &fillImageOptions);
+    askLoadImage(library);
+    if (!interactive)
         answerLoadDialog(file, screenshotDir, "loadbinary.png", &fillBinaryOptions);
-    const int binary =
-        loadBinary(0, 0x10, nullptr, 0, "1 elf ELF image\n0 bin Raw binary\n2 hex Intel hex\n");
-    std::printf("host: load binary %s\n", binary == 0 ? "handed its command over" : "cancelled");
+    askLoadBinary(library);
 }
 
 } // namespace demo

@@ -7,6 +7,9 @@
 // "addToLoadBinaryMRU".
 namespace demo {
 
+// Each dialog alone, for the user to answer.
+void askLoadImage(void *library);
+void askLoadBinary(void *library);
 void runLoadDemo(void *library, const std::string &libraryPath, const std::string &screenshotDir,
                  bool interactive);
 

@@ -13,6 +13,8 @@
 // display it runs on the offscreen platform and stops after 3 seconds unless told otherwise;
 // --screenshots writes pictures of the main window, the main window with a menu open and the splash
 // into DIR (named "-wood" or "-metal" when the library shows that look: "-- -style wood").
+// On a display, without --quit-after and --screenshots, the dialogs of the steps wait in the
+// menus instead (handsondemo.h).
 
 #include "breakpointdemo.h"
 #include "breakpointdlgdemo.h"
@@ -35,6 +37,7 @@
 #include "dockdemo.h"
 #include "entrydemo.h"
 #include "framedemo.h"
+#include "handsondemo.h"
 #include "hostiledemo.h"
 #include "loaddemo.h"
 #include "memorydialogsdemo.h"
@@ -133,7 +136,11 @@ const char kUsage[] =
     "  --verbose              print the whole symbol dump, not only its counts and first lines\n"
     "  --help                 print this text and exit\n"
     "\n"
-    "Words after -- go to the library as its command line, e.g. \"-- -style wood\".\n";
+    "Words after -- go to the library as its command line, e.g. \"-- -style wood\".\n"
+    "\n"
+    "On a display, without --quit-after and --screenshots, the main window's menus open each\n"
+    "window and dialog for you, and Debug > Step Into steps the simulated target; the demo\n"
+    "prints the entries when it starts.\n";
 
 Options parse(int argc, char **argv)
 {
@@ -346,7 +353,11 @@ int runDemo(const Options &options)
     // The host's event subjects first: the plug-in entry subscribes to both.
     demo::installSimulatedCores();
     registerViewsEventSubject();
-    demo::showSyncWindow(options.screenshotDir);
+    // On a display, unless asked to end or to take pictures, the user opens the windows and
+    // dialogs from the menus: the scripted show is for unattended runs.
+    const bool byHand = haveDisplay() && quitAfterMs <= 0 && options.screenshotDir.empty();
+    if (!byHand)
+        demo::showSyncWindow(options.screenshotDir);
     registerWithBroker(tesk);
     installSimulatedTarget();
 
@@ -389,17 +400,20 @@ int runDemo(const Options &options)
     demo::publishWindowBoxTables(tesk.library);
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
+    demo::addHandsOnMenus(tesk.library);
     demo::runToolbarDemo(tesk.library, home.c_str(), options.screenshotDir);
-    // The user answers the demo's boxes only when nobody asked it to end by itself.
-    demo::runDialogDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
-    demo::runLoadDemo(tesk.library, options.library, options.screenshotDir,
-                      haveDisplay() && quitAfterMs <= 0);
-    demo::runEntryDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
-    demo::runSearchPathDemo(tesk.library, options.screenshotDir, haveDisplay() && quitAfterMs <= 0);
-    demo::runMemoryDialogsDemo(tesk.library, options.screenshotDir,
-                               haveDisplay() && quitAfterMs <= 0);
+    if (!byHand) {
+        // The user answers the demo's boxes only when nobody asked it to end by itself.
+        const bool interactive = haveDisplay() && quitAfterMs <= 0;
+        demo::runDialogDemo(tesk.library, options.screenshotDir, interactive);
+        demo::runLoadDemo(tesk.library, options.library, options.screenshotDir, interactive);
+        demo::runEntryDemo(tesk.library, options.screenshotDir, interactive);
+        demo::runSearchPathDemo(tesk.library, options.screenshotDir, interactive);
+        demo::runMemoryDialogsDemo(tesk.library, options.screenshotDir, interactive);
+    }
     demo::runFiltersDemo(tesk.library, home, options.screenshotDir);
-    demo::runBreakpointDialogDemo(tesk.library, options.screenshotDir);
+    if (!byHand)
+        demo::runBreakpointDialogDemo(tesk.library, options.screenshotDir);
     demo::runHostileDemo(tesk.library);
     demo::runDockDemo(tesk.library, options.screenshotDir);
     runRegisterPaneDemo(tesk.library, options.screenshotDir);

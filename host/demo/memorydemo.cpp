@@ -71,6 +71,21 @@ void advanceSimulatedTarget()
     testhost::EventSubjectHost::instance().fire(GCP_EVENT_TARGET_UPDATED_0);
 }
 
+void stepSimulatedMemory()
+{
+    SimulatedTarget &sim = SimulatedTarget::installed();
+    static uint32_t steps = 0;
+    ++steps;
+    // A push onto the stack at the greeting's end, and the step count beside the counter.
+    const uint32_t stackTop = kGreeting + 0x40;
+    std::vector<uint8_t> pushed(4);
+    for (int i = 0; i < 4; ++i)
+        pushed[size_t(i)] = uint8_t((steps * 0x9e3779b9u) >> (8 * i));
+    sim.poke(kCoreA, stackTop - 4 * (steps % 8) - 4, pushed);
+    sim.poke(kCoreA, kCounter + 4, {uint8_t(steps), uint8_t(steps >> 8), 0, 0});
+    testhost::EventSubjectHost::instance().fire(GCP_EVENT_TARGET_UPDATED_0);
+}
+
 void reportSimulatedTarget()
 {
     using Kind = SimulatedTarget::Kind;

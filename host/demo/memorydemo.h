@@ -9,5 +9,8 @@ void registerViewsEventSubject();
 void installSimulatedTarget();
 // A host event: memory that the target changes by itself moves on.
 void advanceSimulatedTarget();
+// A step of core A: its stack and a counter change, and the memory views read again, showing
+// the changed values in their change colour.
+void stepSimulatedMemory();
 // What the library asked of the target.
 void reportSimulatedTarget();

@@ -2,6 +2,7 @@
 #include "menudemo.h"
 #include "demoexports.h"
 #include "framedemo.h"
+#include "handsondemo.h"
 
 #include <tesk/tesk.h>
 
@@ -78,6 +79,7 @@ void onAboutToShow(TeskHandle, TeskHandle windowId, void *data)
 void onActivate(TeskHandle, int hostId, void *data)
 {
     std::printf("host: menu command %d (data %p)\n", hostId, data);
+    runHandsOnCommand(hostId);
 }
 
 // The connection list carries entry numbers; the thread list marks the current thread.

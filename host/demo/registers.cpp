@@ -252,16 +252,10 @@ void pasteIntoR0(QWidget *pane)
 
 } // namespace
 
-void runRegisterPaneDemo(void *library, const std::string &screenshotDir)
+QWidget *openRegisterPane(void *library)
 {
     if (!g_exports.paneCreate)
         g_exports = exportsOf(library);
-    // The host's store, as an earlier session left it: the user view on, with three registers.
-    static tesk::host::MemoryStore store;
-    const std::string key = std::string("Connection/") + kDisplayName;
-    store.records[key] = {{"RegUserViewEnabled", "1"},
-                          {"RegUserViewConfig", "Core.R0^^0\\\\Core.PC^^0\\\\Status.CPSR^^0"}};
-
     // The first pane released the data set when it went: the engine describes it again.
     if (!g_exports.exists(kDataSet)) {
         g_exports.create(kDataSet);
@@ -270,7 +264,7 @@ void runRegisterPaneDemo(void *library, const std::string &screenshotDir)
     }
     const TeskHandle pane = g_exports.paneCreate(&paneHandler);
     if (!pane)
-        return;
+        return nullptr;
     g_exports.paneDataSet(kDataSet, pane, "arm", nullptr, kDisplayName);
     constexpr int kRightArea = 0;
     g_exports.createDocked(kRightArea, 0);
@@ -278,7 +272,25 @@ void runRegisterPaneDemo(void *library, const std::string &screenshotDir)
                                     kPaneBox);
     std::printf("host: register pane %s\n", dock ? "docked" : "not docked");
     pump(5);
-    QWidget *widget = visibleWidget("RegPane");
+    return visibleWidget("RegPane");
+}
+
+void stepSimulatedCore()
+{
+    if (!g_exports.update)
+        return;
+    g_core.step();
+    sendValues();
+}
+
+void runRegisterPaneDemo(void *library, const std::string &screenshotDir)
+{
+    // The host's store, as an earlier session left it: the user view on, with three registers.
+    static tesk::host::MemoryStore store;
+    const std::string key = std::string("Connection/") + kDisplayName;
+    store.records[key] = {{"RegUserViewEnabled", "1"},
+                          {"RegUserViewConfig", "Core.R0^^0\\\\Core.PC^^0\\\\Status.CPSR^^0"}};
+    QWidget *widget = openRegisterPane(library);
     if (!widget)
         return;
     pasteIntoR0(widget);

@@ -89,7 +89,8 @@ IGcds_Dialog *dialogComponent()
 
 void openSyncWindow()
 {
-    g_window.dialog = dialogComponent();
+    if (!g_window.dialog)
+        g_window.dialog = dialogComponent();
     if (!g_window.dialog)
         return;
     const int opened = g_window.dialog->ops->open(g_window.dialog, 0);
@@ -122,6 +123,11 @@ void saveSyncWindow(const char *when)
 }
 
 } // namespace
+
+void openSynchronisationWindow()
+{
+    openSyncWindow();
+}
 
 void showSyncWindow(const std::string &screenshotDir)
 {

@@ -15,6 +15,8 @@ void syncTick(int tick);
 // Has the synchronisation window opened over the simulated cores while they run, stop and
 // step, writes syncwindow.png into the directory (empty: no picture) and closes it again.
 void showSyncWindow(const std::string &screenshotDir);
+// Opens the synchronisation window for the user, who closes it.
+void openSynchronisationWindow();
 // What the library asked of the target.
 void reportSimulatedCores();
 

@@ -32,8 +32,10 @@ typedef struct ITesk_Facade
     const ITesk_FacadeOps *ops;
 } ITesk_Facade;
 
-/* The view id the facade recorded for the dock window at dockIndex of the main window with
-   that handle (the current main window when none has it); all ones when there is none. */
+/* The id the facade recorded for the dock window at dockIndex of the main window with that
+   handle (the current main window when none has it), in the order of QtSortWindowList, as the
+   dock records are read; all ones when there is none. For a memory view's dock window made by
+   the views manager it is the id of the view's pane (IGcp_ViewsManager getWindow). */
 TESK_EXPORT uint64_t CuiGetDockForMultipleViewId(TeskHandle handle, int dockIndex);
 
 #endif

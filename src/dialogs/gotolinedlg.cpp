@@ -37,6 +37,11 @@ bool GotoLineDlg::event(QEvent *event)
     // The first show repeats the range, so that setValue and setMaximum may come in any order.
     if (event->type() == QEvent::Polish)
         updateRange();
+    // The preset line is selected, as in the other number boxes: typing replaces it.
+    if (event->type() == QEvent::Show) {
+        lineEF->setFocus();
+        lineEF->selectAll();
+    }
     return handled;
 }
 

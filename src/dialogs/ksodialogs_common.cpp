@@ -272,7 +272,9 @@ void FileDialogMRU::end()
 
 void FileDialogMRU::reload()
 {
-    m_entries = readEntries(*openSettings());
+    const auto settings = openSettings();
+    m_fileName = settings->fileName();
+    m_entries = readEntries(*settings);
 }
 
 QList<FileDialogMRU::Entry> FileDialogMRU::readEntries(const QSettings &settings)
@@ -281,8 +283,12 @@ QList<FileDialogMRU::Entry> FileDialogMRU::readEntries(const QSettings &settings
     const QString order = settings.value(QLatin1String(kOrderKey)).toString();
     for (const QChar letter : order) {
         const QString text = settings.value(QString::fromLatin1(kEntryKey).arg(letter)).toString();
-        const QString separator = QLatin1String(kSeparator);
-        entries.append({text.section(separator, 0, 0), text.section(separator, 1, 1)});
+        // The key (a program's path) ends at the first separator; the folder is all the rest,
+        // since a folder's name may hold the separator too.
+        const qsizetype at = text.indexOf(QLatin1String(kSeparator));
+        entries.append(at < 0
+                           ? Entry{text, QString()}
+                           : Entry{text.left(at), text.mid(at + qsizetype(qstrlen(kSeparator)))});
     }
     return entries;
 }
@@ -303,15 +309,21 @@ QString FileDialogMRU::lastDir(const QString &key) const
 
 bool FileDialogMRU::setLastDir(const QString &key, const QString &dir)
 {
-    const QString fileName = openSettings()->fileName();
+    using tesk::system::LockState;
     // Other host programs save the list too, each its own entry: the list is read again and
     // written back under the lock, so that none of them writes over another's entry with what
     // it read at its start. The settings file itself is replaced at every write and cannot
-    // carry the lock.
-    QDir().mkpath(QFileInfo(fileName).absolutePath());
-    const tesk::system::HeldFileLock lock(fileName + QLatin1String(kLockSuffix));
+    // carry the lock. The settings are opened once the lock is taken: opening reads them.
+    QDir().mkpath(QFileInfo(m_fileName).absolutePath());
+    const tesk::system::HeldFileLock lock(m_fileName + QLatin1String(kLockSuffix));
+    // A lock that cannot be had at all keeps nobody out: saving without it is what a user
+    // expects of a settings file that can be written.
+    const bool mayWrite = lock.state() != LockState::HeldByAnother;
+    if (lock.state() == LockState::Unusable)
+        tesk::system::debugOutput(
+            "The remembered directories are saved without their lock: " + lock.whyNotHeld() + '\n');
     const auto settings = openSettings();
-    if (lock.isHeld())
+    if (mayWrite)
         m_entries = withEntriesOnlyHeld(readEntries(*settings), m_entries);
     for (qsizetype i = 0; i < m_entries.size(); ++i) {
         if (m_entries.at(i).first == key) {
@@ -320,11 +332,10 @@ bool FileDialogMRU::setLastDir(const QString &key, const QString &dir)
         }
     }
     m_entries.prepend({key, dir});
-    if (lock.isHeld())
+    if (mayWrite)
         return save(*settings);
     tesk::system::debugOutput("The remembered directories were not saved: the lock " +
-                              (fileName + QLatin1String(kLockSuffix)).toStdString() +
-                              " was not had within 1.5 seconds\n");
+                              lock.whyNotHeld() + '\n');
     return false;
 }
 

@@ -77,7 +77,8 @@ public:
     // is read again first, under a lock that other host programs saving theirs take too, so
     // that their entries stay as they saved them. False (the list still holds the pair for
     // this run, and the debug output says why) when the settings could not be written or
-    // another held the lock for longer than 1.5 seconds.
+    // another held the lock for longer than it is waited for. A lock that cannot be had at all
+    // (its file a folder, say) does not stop the save.
     bool setLastDir(const QString &key, const QString &dir);
     const QList<Entry> &entries() const { return m_entries; }
 
@@ -95,6 +96,7 @@ private:
 
     QList<Entry> m_entries;
     QString m_programKey;
+    QString m_fileName;
 };
 
 // The remembered directory of this host program, or a null string.

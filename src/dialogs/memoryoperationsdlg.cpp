@@ -3,6 +3,7 @@
 #include "dialogs/dialogframe.h"
 #include "dialogs/ksodialogs_common.h"
 #include "frame/core/buttonfit.h"
+#include "frame/core/combobox.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/cuitextutils.h"
 #include "system/lifetime.h"
@@ -51,6 +52,7 @@ MemoryOperationsDlg::MemoryOperationsDlg(QWidget *parent, const char *name, bool
                                          Qt::WindowFlags flags)
     : MemoryOperationsDlgBase(parent, name, modal, flags | tesk::dialogs::kDialogFrameFlags)
 {
+    tesk::core::takeTypedTextAsItStands(locationCB);
     languageChange();
 }
 

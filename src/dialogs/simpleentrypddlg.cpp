@@ -1,6 +1,7 @@
 #include "dialogs/simpleentrypddlg.h"
 
 #include "dialogs/dialogframe.h"
+#include "frame/core/combobox.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -15,6 +16,7 @@ SimpleEntryPDDlg::SimpleEntryPDDlg(QWidget *parent, const char *name, bool modal
     // The host's message is shown as written.
     msgLBL->setTextFormat(Qt::PlainText);
     valueCB->setInsertPolicy(QComboBox::NoInsert);
+    tesk::core::takeTypedTextAsItStands(valueCB);
     // A visible Help button that did nothing would only puzzle the user.
     connect(helpPB, &QPushButton::clicked, this, &SimpleEntryPDDlg::helpSlot);
 }

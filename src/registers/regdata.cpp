@@ -277,15 +277,27 @@ void RegData::serializeUserView(QString &text, bool read)
                                ((entry->flags & REG_FLAG_GROUP_HEAD) ? 2 : 0);
             entries << entry->item->fullName() + kFlagsSeparator + QString::number(number);
         }
+        // The registers of another connection, or of a target this run does not describe, go
+        // back as they came: looking at one board must not empty another's user view.
+        for (const QString &entry : m_absentUserEntries) {
+            if (!item(entry.section(kFlagsSeparator, 0, 0)))
+                entries << entry;
+        }
         text = entries.join(kEntrySeparator);
         return;
     }
     const QString firstLine = text.section(QLatin1Char('\n'), 0, 0);
+    m_absentUserEntries.clear();
     bool added = false;
     for (const QString &part : firstLine.split(kEntrySeparator, Qt::SkipEmptyParts)) {
         const QStringList pieces = part.split(kFlagsSeparator);
         RegDataItem *found = item(pieces.first());
-        if (!found || m_userView->holdsFullName(found->fullName()))
+        if (!found) {
+            if (!pieces.first().isEmpty())
+                m_absentUserEntries << part;
+            continue;
+        }
+        if (m_userView->holdsFullName(found->fullName()))
             continue;
         const uint number = pieces.size() > 1 ? pieces.at(1).toUInt() : 0;
         const quint32 flags = (found->flags() & ~kGroupFlags) |

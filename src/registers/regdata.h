@@ -65,7 +65,8 @@ public:
 
     // The "User" view's entries as the settings keep them: each entry the register's full name,
     // "^^" and its group flags as a number (1 for 0x02, 2 for 0x04), entries joined by two
-    // backslashes. Reading adds the registers named to the user view.
+    // backslashes. Reading adds the registers named to the user view; the entries of registers
+    // the data set lacks are kept as they were read and written back after the view's own.
     void serializeUserView(QString &text, bool read);
 
 public slots:
@@ -89,6 +90,7 @@ private:
 
     RegDataView *m_currentView = nullptr;
     std::unique_ptr<RegDataView> m_userView;
+    QStringList m_absentUserEntries;
     QMap<QString, RegDataView *> m_viewsByName; // owning
     std::vector<std::unique_ptr<RegDataItem>> m_items;
     std::vector<RegDataView *> m_views;

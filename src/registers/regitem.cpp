@@ -9,6 +9,7 @@
 
 #include <tesk/tesk_registers.h>
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QHash>
 #include <QLineEdit>
@@ -33,6 +34,60 @@ enum ColourIndex {
     kChangedBefore = 7
 };
 enum FontIndex { kLabelFont = 0, kValueFont = 1 };
+
+// A press outside the in-place editor closes it, and on most desktops the toolkit passes that
+// press on to nothing: the register clicked would take a second click. This notes a left press
+// that falls on the view and keeps the toolkit from passing it on where it would, so that the
+// view takes it once, after the edit has ended.
+class PressOutsideEditor final : public QObject
+{
+public:
+    explicit PressOutsideEditor(QWidget *viewport)
+        : m_viewport(viewport)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~PressOutsideEditor() override
+    {
+        // The host may have ended the application inside the editor's loop.
+        if (QCoreApplication *application = QCoreApplication::instance())
+            application->removeEventFilter(this);
+    }
+    PressOutsideEditor(const PressOutsideEditor &) = delete;
+    PressOutsideEditor &operator=(const PressOutsideEditor &) = delete;
+
+    bool pressed() const { return m_pressed; }
+    QPoint position() const { return m_position; }
+    QPoint globalPosition() const { return m_global; }
+    Qt::KeyboardModifiers modifiers() const { return m_modifiers; }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        QWidget *popup = QApplication::activePopupWidget();
+        if (event->type() != QEvent::MouseButtonPress || !popup || watched != popup || !m_viewport)
+            return false;
+        const auto *press = static_cast<QMouseEvent *>(event);
+        const QPoint global = press->globalPosition().toPoint();
+        const QPoint onView = m_viewport->mapFromGlobal(global);
+        if (press->button() != Qt::LeftButton ||
+            popup->rect().contains(popup->mapFromGlobal(global)) ||
+            !m_viewport->rect().contains(onView))
+            return false;
+        popup->setAttribute(Qt::WA_NoMouseReplay);
+        m_pressed = true;
+        m_position = onView;
+        m_global = global;
+        m_modifiers = press->modifiers();
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_viewport;
+    bool m_pressed = false;
+    QPoint m_position;
+    QPoint m_global;
+    Qt::KeyboardModifiers m_modifiers;
+};
 
 constexpr int kMaxShownName = 23;
 constexpr int kShortenedName = 20;
@@ -595,14 +650,17 @@ bool RegItem::editInPlace()
     const auto dropArea = qScopeGuard([&area] { delete area.data(); });
     area->setGeometry(QRect(m_view->contentsToViewport(valueRect().topLeft()), valueRect().size()));
     area->show();
+    QPointer<RegView> view(m_view);
+    PressOutsideEditor pressOutside(m_view->viewport());
     const bool accepted = m_format->editInPlace(area);
-    if (!alive)
-        return false;
-    if (!accepted)
-        return false;
-    setDisplayText(m_format->text());
-    emitSetValue();
-    return alive;
+    if (alive && accepted) {
+        setDisplayText(m_format->text());
+        emitSetValue();
+    }
+    if (view && pressOutside.pressed())
+        view->pressAfterEdit(pressOutside.position(), pressOutside.globalPosition(),
+                             pressOutside.modifiers(), alive.data());
+    return alive && accepted;
 }
 
 bool RegItem::paste(const QString &text, RegFormat::TextSource source)

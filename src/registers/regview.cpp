@@ -904,6 +904,18 @@ void RegView::contentsMousePressEvent(QMouseEvent *e)
         item->mousePress(e);
 }
 
+void RegView::pressAfterEdit(const QPoint &viewportPos, const QPoint &globalPos,
+                             Qt::KeyboardModifiers modifiers, const RegItem *edited)
+{
+    const QPoint at = viewportToContents(viewportPos);
+    RegItem *item = itemAt(at);
+    if (!item || item == edited)
+        return;
+    QMouseEvent press(QEvent::MouseButtonPress, at, globalPos, Qt::LeftButton, Qt::LeftButton,
+                      modifiers);
+    item->mousePress(&press);
+}
+
 // The name's tooltip, asked of the viewport where the items are painted.
 bool RegView::viewportEvent(QEvent *e)
 {

@@ -79,6 +79,11 @@ public:
     // The shown item at a point of the contents.
     RegItem *itemAt(const QPoint &contentsPos) const;
 
+    // A left press that ended the in-place edit of an item, at a point of the viewport: it
+    // reaches another register as a click would; on the edited one it starts nothing again.
+    void pressAfterEdit(const QPoint &viewportPos, const QPoint &globalPos,
+                        Qt::KeyboardModifiers modifiers, const RegItem *edited);
+
     // An item's value waits to be formatted: the view formats it when shown or about to be.
     void itemWentStale();
 

@@ -284,6 +284,8 @@ void RegView::keyPressEvent(QKeyEvent *e)
     case Qt::Key_Enter:
     case Qt::Key_F2:
         // Edits start when the key is released.
+        if (!e->isAutoRepeat())
+            d->editKeyPressed = key;
         return;
     default:
         break;
@@ -294,7 +296,12 @@ void RegView::keyPressEvent(QKeyEvent *e)
 void RegView::keyReleaseEvent(QKeyEvent *e)
 {
     const int key = e->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) &&
+    const bool pressedHere = !e->isAutoRepeat() && key == d->editKeyPressed;
+    if (!e->isAutoRepeat())
+        d->editKeyPressed = 0;
+    // The Return that ended an edit was pressed in the editor: its release must not start the
+    // next one, which a further Return would write again.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) && pressedHere &&
         d->selection.size() == 1) {
         setFocus();
         d->selection.first()->editInPlace();

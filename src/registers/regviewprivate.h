@@ -46,6 +46,9 @@ public:
     bool built = false;
     bool userViewChanged = false;
     bool settleQueued = false;
+    // The edit key whose press the view took (0 for none): only its release starts an edit,
+    // not the release of a key pressed in an editor that has closed since.
+    int editKeyPressed = 0;
     QList<RegItem *> selection;
     RegDataView *dataView;
     const VisualSettings *settings;

@@ -69,7 +69,7 @@ bool appendWhole(const QString &fileName, const QByteArray &bytes, AppendStart s
         fd.reset(openRegularDescriptor(fileName, O_WRONLY | O_APPEND | O_CREAT));
     if (fd.get() < 0)
         return false;
-    if (!lockWithin(fd.get()))
+    if (lockWithin(fd.get()) != LockState::Held)
         return false;
     struct stat before
     {

@@ -90,10 +90,12 @@ public:
     }
     void setText(int id, const QString &text) override
     {
-        if (auto *label = find<QLabel>(id))
+        if (auto *label = find<QLabel>(id)) {
             label->setText(text);
-        else if (auto *edit = find<QLineEdit>(id))
+            fitWrappedText(label);
+        } else if (auto *edit = find<QLineEdit>(id)) {
             edit->setText(text);
+        }
     }
     void setListItems(int id, const QStringList &items) override
     {
@@ -127,6 +129,21 @@ private:
     W *find(int id) const
     {
         return m_panel->findChild<W *>(controlName(id));
+    }
+
+    // A help text longer than the template's lines (a German one) takes the lines it needs, the
+    // panel growing below it; it never shrinks, so that the panel does not jump between types.
+    void fitWrappedText(QLabel *label)
+    {
+        if (!label->wordWrap())
+            return;
+        const int more = label->heightForWidth(label->width()) - label->height();
+        if (more <= 0)
+            return;
+        label->resize(label->width(), label->height() + more);
+        const int below = label->geometry().bottom() + 1 - m_panel->height();
+        if (below > 0)
+            m_panel->setFixedHeight(m_panel->height() + below);
     }
 
     QWidget *m_panel;

@@ -1,5 +1,6 @@
 #include "system/singleinstance.h"
 
+#include "system/debugoutput.h"
 #include "system/filelock.h"
 
 #include <QCryptographicHash>
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <cerrno>
+#include <optional>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -182,15 +184,23 @@ bool SingleInstance::isRunning() const
 bool SingleInstance::claim()
 {
     // Checked and then claimed by each in turn, or every one of several started at the same
-    // moment would check before any listens, and none would find another.
+    // moment would check before any listens, and none would find another. Each listens before
+    // it lets go of its turn: the next checks the moment it has the turn, and would miss one
+    // that listened only afterwards.
+    bool running = false;
     const QString name = serverName(m_id);
-    if (name.isEmpty()) {
-        const bool running = isRunning();
-        listen();
-        return running;
+    std::optional<HeldFileLock> turn;
+    if (!name.isEmpty())
+        turn.emplace(name + QStringLiteral(".claim"), kClaimWait);
+    if (turn && turn->state() == LockState::HeldByAnother) {
+        // Another copy that keeps the turn this long is running, though hanging in its start.
+        running = true;
+    } else {
+        if (turn && turn->state() == LockState::Unusable)
+            debugOutput("single instance: the claim lock " + turn->whyNotHeld() +
+                        "; instances started at the same moment may not find each other\n");
+        running = isRunning();
     }
-    const HeldFileLock turn(name + QStringLiteral(".claim"), kClaimWait);
-    const bool running = !turn.isHeld() || isRunning();
     listen();
     return running;
 }

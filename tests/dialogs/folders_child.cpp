@@ -1,7 +1,9 @@
 // Another host program that remembers a folder of its file dialogs in the same home area, started
 // by the remembered-folder tests. Arguments: the program's key, a folder, how many times to save
 // it (as folder/0, folder/1 ...) and, optionally, a file to wait for before the first save, so
-// that several of them save at once. Prints "ready" once started, then "saved=<count>".
+// that several of them save at once. Prints "ready" once started, then "saved=<count>". It meets
+// read-only files as a user does, also as root.
+#include "asplainuser.h"
 #include "sanitizerdefaults.h"
 #include "testhost.h"
 
@@ -16,7 +18,7 @@
 
 int main(int argc, char **argv)
 {
-    if (argc < 4)
+    if (argc < 4 || !testfiles::dropPermissionOverrideWhenAsked())
         return 2;
     testhost::startLibrary();
     FileDialogMRU *folders = FileDialogMRU::instance();

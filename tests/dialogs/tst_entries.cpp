@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -291,6 +292,20 @@ TEST_F(Entries, GoToLineKeepsWithinItsRangeEvenWhenSuppressed)
     EXPECT_EQ(line, 250);
     EXPECT_EQ(CuiGotoLineDialog(0, nullptr, 250), 0);
     CuiDebugInfo::reset();
+}
+
+TEST_F(Entries, GoToLineTakesTheLineTypedOverItsPreset)
+{
+    int32_t line = 1;
+    inspect<GotoLineDlg>([](GotoLineDlg *d) {
+        // To the window, as the keyboard sends them.
+        QWindow *window = d->windowHandle();
+        for (const char c : {'4', '1'})
+            QTest::keyClick(window, c);
+        QTest::keyClick(window, Qt::Key_Return);
+    });
+    EXPECT_EQ(CuiGotoLineDialog(0, &line, 250), 1);
+    EXPECT_EQ(line, 41);
 }
 
 TEST_F(Entries, GoToLineRangeFollowsTheLastCallsInAnyOrder)

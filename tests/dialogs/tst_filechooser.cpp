@@ -1,7 +1,9 @@
 // The common file chooser: the host's filter notation, the default extension of a saved name,
 // the directories remembered per host program and the chooser's three modes.
+#include "asplainuser.h"
 #include "filedialoganswers.h"
 #include "modalanswers.h"
+#include "nonregularfiles.h"
 #include "testhost.h"
 
 #include "dialogs/ksodialogs_common.h"
@@ -21,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -149,17 +152,17 @@ TEST_F(RememberedDirectories, EachProgramHasItsOwnAndTheNewestLeads)
     EXPECT_EQ(settings().value("cuifiledlg/MRU/Order").toString(), QStringLiteral("ab"));
 }
 
-TEST_F(RememberedDirectories, DoubleColonCutsTheEntryWhenReadBack)
+// A folder's name may hold the separator of the stored entry: it comes back whole, and the next
+// file dialog opens there. Entries stored before read as they did.
+TEST_F(RememberedDirectories, AFolderNamedWithDoubleColonsComesBackWhole)
 {
     mru()->setProgramKey(QStringLiteral("/bin/host"));
     setFileDialogLastDir(QStringLiteral("/odd::name::more"));
+    settings().setValue("cuifiledlg/MRU/b", QStringLiteral("/bin/old::/plain"));
+    settings().setValue("cuifiledlg/MRU/Order", QStringLiteral("ab"));
     mru()->reload();
-    EXPECT_EQ(mru()->lastDir(QStringLiteral("/bin/host")), QStringLiteral("/odd"));
-    mru()->setProgramKey(QStringLiteral("/bin/a::b"));
-    setFileDialogLastDir(QStringLiteral("/x"));
-    mru()->reload();
-    EXPECT_EQ(mru()->entries().first(),
-              FileDialogMRU::Entry(QStringLiteral("/bin/a"), QStringLiteral("b")));
+    EXPECT_EQ(fileDialogLastDir(), QStringLiteral("/odd::name::more"));
+    EXPECT_EQ(mru()->lastDir(QStringLiteral("/bin/old")), QStringLiteral("/plain"));
 }
 
 // Another host program using the same home area: it remembers its folder `count` times. With
@@ -172,7 +175,9 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("KSODEBUG_HOME"), testhost::homeDir());
         env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QStringLiteral("1"));
+        env.insert(QString::fromLatin1(testfiles::kAsPlainUser), QStringLiteral("1"));
         m_process.setProcessEnvironment(env);
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
         QStringList arguments{key, folder, QString::number(count)};
         if (!go.isEmpty())
             arguments << go;
@@ -184,6 +189,8 @@ public:
         m_output += m_process.readAllStandardOutput();
         return m_output.contains("ready\n");
     }
+    // Its output and debug output so far.
+    const QByteArray &output() const { return m_output; }
     // What it saved: how many of its saves succeeded, or -1 when it did not end well.
     int finish()
     {
@@ -218,8 +225,8 @@ TEST_F(RememberedDirectories, ProgramsSavingAtOnceKeepEachOthersFolders)
 {
     const QString go = testhost::homeDir() + QStringLiteral("/folders-go");
     QFile::remove(go);
-    constexpr int kPrograms = 4;
-    constexpr int kSaves = 40;
+    constexpr int kPrograms = 8;
+    constexpr int kSaves = 100;
     std::vector<std::unique_ptr<OtherProgram>> programs;
     for (int i = 0; i < kPrograms; ++i)
         programs.push_back(std::make_unique<OtherProgram>(
@@ -240,6 +247,42 @@ TEST_F(RememberedDirectories, ProgramsSavingAtOnceKeepEachOthersFolders)
     for (int i = 0; i < kPrograms; ++i)
         EXPECT_EQ(mru()->lastDir(QStringLiteral("/bin/host%1").arg(i)),
                   QStringLiteral("/host%1/%2").arg(i).arg(kSaves - 1));
+}
+
+// A lock file nobody can lock keeps nobody out: the other program's save still reads the list
+// again and writes it, and its debug output says why the lock was of no use. A lock file the
+// user may only read still locks.
+TEST_F(RememberedDirectories, AnOddLockFileStillSavesAndSaysWhy)
+{
+    setFileDialogLastDir(QStringLiteral("/mine"));
+    const QString lockFile = settings().fileName() + QStringLiteral(".folders-lock");
+    testfiles::NonRegularFiles odd;
+    int round = 0;
+    const auto saveWith = [&](const std::function<bool()> &make, const char *why) {
+        QFile::remove(lockFile);
+        QDir(lockFile).removeRecursively();
+        ASSERT_TRUE(make()) << why;
+        const QString key = QStringLiteral("/bin/other%1").arg(++round);
+        OtherProgram other(key, QStringLiteral("/other"), 1);
+        EXPECT_EQ(other.finish(), 1) << other.output().toStdString();
+        EXPECT_TRUE(other.output().contains(why)) << other.output().toStdString();
+        mru()->reload();
+        EXPECT_EQ(mru()->lastDir(key), QStringLiteral("/other/0")) << why;
+        EXPECT_EQ(fileDialogLastDir(), QStringLiteral("/mine")) << why;
+    };
+    saveWith([&] { return QDir().mkdir(lockFile); }, "is a folder");
+    saveWith([&] { return ::mkfifo(QFile::encodeName(lockFile).constData(), 0600) == 0; },
+             "is no regular file");
+    saveWith([&] { return QFile::link(QStringLiteral("/dev/full"), lockFile); },
+             "is no regular file");
+    saveWith(
+        [&] {
+            QFile file(lockFile);
+            return file.open(QIODevice::WriteOnly) &&
+                   file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        },
+        "saved=1");
+    QFile::remove(lockFile);
 }
 
 TEST_F(RememberedDirectories, ALockHeldTooLongSavesNothingButKeepsTheFolderForThisRun)

@@ -12,6 +12,7 @@
 #include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_memorydialogs.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -247,6 +248,29 @@ TEST_F(MemoryOperations, HistoryKeepsEachLocationOnceNewestFirst)
     ASSERT_EQ(combo->count(), 2);
     EXPECT_EQ(combo->itemText(0), QLatin1String("8..+2"));
     EXPECT_EQ(combo->itemText(1), QLatin1String("0..4"));
+}
+
+TEST_F(MemoryOperations, ALocationThatBeginsAnOlderOneIsTakenAsTyped)
+{
+    create();
+    child<QRadioButton>("loadFileRB")->click();
+    child<QLineEdit>("filenameEdit")->setText(QStringLiteral("f"));
+    child<QListWidget>("filetypeLB")->setCurrentRow(1);
+    answers().setHandler([this](const ModalAnswers::Request &) {
+        auto *combo = child<QComboBox>("locationCB");
+        combo->setEditText(QStringLiteral("0x20000000"));
+        child<QPushButton>("applyPB")->click();
+        combo->clearEditText();
+        // To the box, as the keyboard sends them: the box hands them to its field.
+        QApplication::setActiveWindow(m_dialog);
+        combo->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(combo, QStringLiteral("0x2000"));
+        child<QPushButton>("applyPB")->click();
+        child<QPushButton>("closePB")->click();
+    });
+    EXPECT_EQ(CuiDoModal(reinterpret_cast<void *>(m_handle)), 1);
+    ASSERT_EQ(received().size(), 2u);
+    EXPECT_EQ(received().back().command, "readfile,bin,gui \"f\"=0x2000");
 }
 
 TEST_F(MemoryOperations, WithoutAHandlerTheLocationIsStillRemembered)

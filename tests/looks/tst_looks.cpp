@@ -23,12 +23,16 @@
 
 #include "frame/core/combobox.h"
 
+#include "dialogdemo.h"
+#include "handsondemo.h"
+
 #include <tesk/tesk.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDockWidget>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -39,6 +43,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <dlfcn.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -117,8 +123,29 @@ const LeftOut kLeftOut[] = {
     {"synchronisation window", "QPushButton", nullptr, kAltClash,
      "the tab \"&Cross Triggering\" and the button \"&Close\" are the system's own texts, "
      "given word for word"},
+    {"demo menu > Target > Load Image...", "QComboBox", nullptr, kUntranslated,
+     "the host's filter names pass through the catalogue and show as given when it has none"},
+    {"demo menu > Target > Load Binary...", "QComboBox", nullptr, kUntranslated,
+     "the host's filter names pass through the catalogue and show as given when it has none"},
+    {"demo menu > Target > Synchronization Control...: the synchronisation window", "QPushButton",
+     nullptr, kAltClash,
+     "the tab \"&Cross Triggering\" and the button \"&Close\" are the system's own texts, "
+     "given word for word"},
     {"top-level window with its find toolbar", "QLineEdit", "file", kTextCut,
      "in a narrow window the file field gives way first and shows the end of the name"},
+};
+
+// What the demo, a host that speaks English, writes into the boxes it asks.
+const QStringList kDemoTexts = {
+    QStringLiteral("Synchronise Cores"),
+    QStringLiteral("Tick the cores that run & stop together:"),
+    QStringLiteral("Timed Update"),
+    QStringLiteral("Update the memory view every:"),
+    QStringLiteral("Start Cores"),
+    QStringLiteral("How many cores start with core A?"),
+    QStringLiteral("Trace Output Folder"),
+    QStringLiteral("Download"),
+    QStringLiteral("The target did not answer while loading the image.\nTry again?"),
 };
 
 // The toolkit's German catalogue as the system has it, and the library's as it was built.
@@ -183,6 +210,7 @@ protected:
             if (request.kind != tesk::system::ModalSeam::Kind::MessageBox)
                 m_return.opened(widget);
         } else if (widget) {
+            ++m_modalsShown;
             const bool dialog = request.kind == tesk::system::ModalSeam::Kind::Dialog;
             const QPointer<QWidget> firstFocus = dialog ? ReturnKey::firstFocus(widget) : nullptr;
             if (m_prepare)
@@ -279,6 +307,7 @@ protected:
     int m_depth = 0;
     // What the user does in the next modal window before it is looked at.
     std::function<void(QWidget *)> m_prepare;
+    int m_modalsShown = 0;
 };
 
 std::string settingName(const ::testing::TestParamInfo<std::tuple<bool, QSize>> &info)
@@ -500,6 +529,60 @@ TEST_P(Looks, OtherWindows)
         m_inspector.menu(top->menuBar(), QStringLiteral("top-level window > menu bar"));
         top->close();
     }
+}
+
+// What the demo's menu entries open for its user, opened as the demo opens them: the dialogs as
+// they show, the windows and docks once they are up.
+TEST_P(Looks, DemoMenus)
+{
+    MainWindow *window = mainWindow();
+    ASSERT_TRUE(window);
+    // The demo's parts find the exports by name, here in the test program itself.
+    void *self = dlopen(nullptr, RTLD_NOW);
+    ASSERT_TRUE(self);
+    m_inspector.setHostTexts(kHostTexts + kDemoTexts);
+    demo::addHandsOnMenus(self);
+    const auto memory = [] {
+        std::vector<uint8_t> bytes;
+        for (uint32_t offset = 0x20000000; offset < 0x20000110; ++offset)
+            bytes.push_back(SimulatedTarget::installed().peek(1, offset));
+        return bytes;
+    };
+    for (const demo::HandsOnEntry &entry : demo::handsOnEntries()) {
+        const QString name = QStringLiteral("demo menu > ") +
+                             QString::fromLatin1(entry.customText ? entry.customText : entry.opens);
+        const QWidgetList before = QApplication::topLevelWidgets();
+        const int docksBefore = int(window->findChildren<QDockWidget *>().size());
+        const int modalsBefore = m_modalsShown;
+        const std::vector<uint8_t> memoryBefore = memory();
+        m_scene = name;
+        entry.open(self);
+        testhost::settle();
+        m_inspector.window(window, name);
+        m_inspector.docks(window, name);
+        int windowsOpened = 0;
+        for (QWidget *opened : QApplication::topLevelWidgets()) {
+            if (before.contains(opened) || !opened->isVisible() || qobject_cast<QMenu *>(opened))
+                continue;
+            ++windowsOpened;
+            m_inspector.window(opened, name + QStringLiteral(" > ") + title(opened));
+            opened->close();
+        }
+        if (entry.kind == demo::HandsOnKind::Step)
+            EXPECT_NE(memory(), memoryBefore) << qPrintable(name);
+        else
+            EXPECT_TRUE(m_modalsShown > modalsBefore || windowsOpened > 0 ||
+                        int(window->findChildren<QDockWidget *>().size()) > docksBefore)
+                << qPrintable(name) << " opened nothing";
+        testhost::settle();
+        m_scene.clear();
+    }
+    // A menu command of the demo's reaches its entry from the loop; any other is not the demo's.
+    EXPECT_TRUE(demo::runHandsOnCommand(40071));
+    EXPECT_FALSE(demo::runHandsOnCommand(40000));
+    testhost::settle();
+    demo::finishDialogDemo();
+    dlclose(self);
 }
 
 // Dialogs in the states a user brings them to, where their texts change.

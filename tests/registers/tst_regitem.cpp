@@ -183,3 +183,63 @@ TEST_F(RegViewTest, AnInPlaceEditSendsTheRawTextAndACancelSendsNothing)
     EXPECT_TRUE(none.seen().empty());
     EXPECT_EQ(count(RegOpSetValue), 1);
 }
+
+TEST_F(RegViewTest, TheReturnThatEndsAnEditWritesOnceAndOpensNoOtherEdit)
+{
+    add("R0");
+    makeView();
+    RegItem *r0 = item("Core.R0");
+    click(r0);
+    view->setFocus();
+    // As the toolkit delivers a Return that ends the edit: its press to the editor, its
+    // release, once the editor has closed, to the view.
+    QString typed;
+    testhost::ModalAnswers answers;
+    answers.setHandler([&typed](const testhost::ModalAnswers::Request &request) {
+        auto *edit = request.widget ? request.widget->findChild<QLineEdit *>() : nullptr;
+        if (!edit)
+            return;
+        edit->setText(typed);
+        QTest::keyPress(request.widget->windowHandle(), Qt::Key_Return);
+    });
+    const auto editWith = [&](const char *text, Qt::Key startKey) {
+        typed = QString::fromLatin1(text);
+        QTest::keyClick(view, startKey);
+        QTest::keyRelease(view, Qt::Key_Return);
+    };
+    editWith("0x2a", Qt::Key_F2);
+    EXPECT_EQ(answers.seen().size(), 1u);
+    ASSERT_EQ(count(RegOpSetValue), 1);
+    EXPECT_EQ(calls.back().text, QStringLiteral("0x0000002a"));
+    // A value the format refuses writes nothing, and its Return opens nothing either.
+    editWith("zz", Qt::Key_Return);
+    EXPECT_EQ(answers.seen().size(), 2u);
+    EXPECT_EQ(count(RegOpSetValue), 1);
+    // A release whose press went elsewhere starts nothing.
+    QTest::keyRelease(view, Qt::Key_F2);
+    EXPECT_EQ(answers.seen().size(), 2u);
+    editWith("0x7", Qt::Key_Enter);
+    EXPECT_EQ(answers.seen().size(), 3u);
+    EXPECT_EQ(count(RegOpSetValue), 2);
+}
+
+TEST_F(RegViewTest, AClickOnAnotherRegisterEndsTheEditAndSelectsIt)
+{
+    add("R0");
+    add("R1");
+    makeView();
+    RegItem *r0 = item("Core.R0");
+    RegItem *r1 = item("Core.R1");
+    click(r0);
+    testhost::ModalAnswers answers;
+    answers.setHandler([this, r1](const testhost::ModalAnswers::Request &) {
+        // Through the view's window, as a mouse would: the open editor sees the press first.
+        QWindow *window = view->window()->windowHandle();
+        const QPoint at = view->viewport()->mapTo(view->window(), onScreen(r1));
+        QTest::mouseClick(window, Qt::LeftButton, {}, at);
+    });
+    click(r0);
+    EXPECT_EQ(answers.seen().size(), 1u);
+    EXPECT_EQ(count(RegOpSetValue), 0);
+    EXPECT_EQ(selectedNames(), QStringList{QStringLiteral("Core.R1")});
+}

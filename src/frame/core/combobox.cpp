@@ -10,6 +10,15 @@ constexpr int kTypeAheadMs = 400;
 
 } // namespace
 
+namespace tesk::core {
+
+void takeTypedTextAsItStands(QComboBox *combo)
+{
+    combo->setCompleter(nullptr);
+}
+
+} // namespace tesk::core
+
 ComboBox::ComboBox(QWidget *parent, const char *name)
     : QComboBox(parent)
 {

@@ -3,6 +3,15 @@
 #include <QComboBox>
 #include <QTimer>
 
+namespace tesk::core {
+
+// An editable history of addresses or expressions takes what is typed as it stands: the
+// toolkit's completer would turn a typed address that begins an older one into that one.
+// Call it again after every change to editable, which brings a new completer.
+void takeTypedTextAsItStands(QComboBox *combo);
+
+} // namespace tesk::core
+
 // The editable combo box of the find toolbar and the dialogs: typing completes the text inline
 // from the list, case-sensitively, with the completed rest selected so that typing on replaces
 // it. Made non-editable, it selects entries by typed prefixes within a short type-ahead window.

@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -24,50 +25,118 @@ constexpr qint64 kMaxSectionBytes = 4 << 20;
 // private-use character and four hex digits; the character itself is escaped the same way.
 constexpr char16_t kEscape = 0xE000;
 
-// The text behind a tag line as the parser asks for it, up to the most a section is read. A
-// broken copy fails where its text breaks off, so the first pieces are small: a file of many
-// broken copies costs what was read of each, not the rest of the file for every one of them.
+// A host's file read a line at a time, in pieces: a line longer than any spelling of the tag
+// line is read in several, none of which is taken for a line of its own.
+class SectionLines
+{
+public:
+    SectionLines(QFile &file, const QString &tag)
+        : m_file(file)
+        , m_header(QLatin1Char('[') + tag.toLower() + QLatin1Char(']'))
+        , m_piece(std::max<std::size_t>(std::size_t(m_header.toUtf8().size()) * 3 + 8, 64 * 1024))
+    {
+    }
+
+    // The next piece of the file, and whether it is a tag line of the section; false at the end
+    // of the file or when it cannot be read.
+    bool next(QByteArray &piece, bool &tagLine)
+    {
+        const qint64 length = m_file.readLine(m_piece.data(), qint64(m_piece.size()));
+        if (length <= 0)
+            return false;
+        piece = QByteArray::fromRawData(m_piece.data(), qsizetype(length));
+        const bool fileStart = m_file.pos() == length;
+        tagLine =
+            m_atLineStart && (piece.endsWith('\n') || m_file.atEnd()) && isHeader(piece, fileStart);
+        m_atLineStart = piece.endsWith('\n');
+        return true;
+    }
+    // After a seek to the start of a line.
+    void restartLine() { m_atLineStart = true; }
+
+private:
+    bool isHeader(QByteArray line, bool fileStart) const
+    {
+        if (fileStart && line.startsWith("\xef\xbb\xbf"))
+            line = line.mid(3);
+        while (line.endsWith('\n') || line.endsWith('\r'))
+            line.chop(1);
+        return line.startsWith('[') && QString::fromUtf8(line).toLower() == m_header;
+    }
+
+    QFile &m_file;
+    const QString m_header;
+    std::vector<char> m_piece;
+    bool m_atLineStart = true;
+};
+
+// The text behind a tag line as the parser asks for it, up to the next tag line of the section
+// and no more than a section is read. A copy left unfinished (its root element, a CDATA section
+// or a processing instruction never closed) ends where the next copy begins: a file of many
+// broken copies is read a bounded number of times, not once for every copy before each.
 class SectionText : public QIODevice
 {
 public:
-    SectionText(QFile &file, qint64 limit)
+    SectionText(QFile &file, SectionLines &lines, qint64 limit)
         : m_file(file)
+        , m_lines(lines)
         , m_left(limit)
     {
         open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }
     bool isSequential() const override { return true; }
-    bool failed() const { return m_failed; }
+    bool failed() const { return m_file.error() != QFileDevice::NoError; }
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override
     {
-        const qint64 wanted = std::min({maxSize, m_left, m_piece});
-        if (wanted <= 0)
-            return m_left > 0 ? 0 : -1;
-        m_piece = std::min(m_piece * 2, kLargestPiece);
-        const qint64 read = m_file.read(data, wanted);
-        if (read < 0) {
-            m_failed = true;
-            return -1;
+        qint64 given = 0;
+        while (given < maxSize && m_left > 0) {
+            if (m_taken == m_pending.size() && !nextPiece())
+                break;
+            const qint64 count =
+                std::min({maxSize - given, qint64(m_pending.size() - m_taken), m_left});
+            std::memcpy(data + given, m_pending.constData() + m_taken, std::size_t(count));
+            m_taken += qsizetype(count);
+            given += count;
+            m_left -= count;
         }
-        m_left -= read;
-        return read == 0 ? -1 : read;
+        return given > 0 ? given : -1;
     }
     qint64 writeData(const char *, qint64) override { return -1; }
 
 private:
-    static constexpr qint64 kLargestPiece = 64 * 1024;
+    bool nextPiece()
+    {
+        bool tagLine = false;
+        QByteArray piece;
+        if (m_ended || !m_lines.next(piece, tagLine) || tagLine) {
+            m_ended = true;
+            return false;
+        }
+        m_pending = QByteArray(piece.constData(), piece.size());
+        m_taken = 0;
+        return true;
+    }
 
     QFile &m_file;
+    SectionLines &m_lines;
     qint64 m_left;
-    qint64 m_piece = 256;
-    bool m_failed = false;
+    QByteArray m_pending;
+    qsizetype m_taken = 0;
+    bool m_ended = false;
 };
 
 bool storedAsIs(char16_t c)
 {
     return c == 0x9 || c == 0xA || (c >= 0x20 && c < 0xD800) || (c > kEscape && c <= 0xFFFD);
+}
+
+// A value's line that begins with '[' could read as the tag line of a section, which ends the
+// text the loader reads for the one before it.
+bool startsTagLikeLine(const QString &value, qsizetype i)
+{
+    return value.at(i) == QLatin1Char('[') && i > 0 && value.at(i - 1) == QLatin1Char('\n');
 }
 
 QString encodeValue(const QString &value)
@@ -79,7 +148,7 @@ QString encodeValue(const QString &value)
         if (c.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
             encoded += c;
             encoded += value.at(++i);
-        } else if (storedAsIs(c.unicode())) {
+        } else if (storedAsIs(c.unicode()) && !startsTagLikeLine(value, i)) {
             encoded += c;
         } else {
             encoded += QChar(kEscape);
@@ -414,37 +483,23 @@ int loadXmlSection(const QString &fileName, const QString &tag,
     QFile file;
     if (!tesk::system::openRegular(file, fileName, QIODevice::ReadOnly))
         return 0;
-    const QString header = QLatin1Char('[') + tag.toLower() + QLatin1Char(']');
-    // A line longer than any spelling of the tag line is read in pieces, none of which is taken
-    // for a line of its own.
-    std::vector<char> piece(std::size_t(header.toUtf8().size()) * 3 + 8);
-    bool atLineStart = true;
-    bool firstLine = true;
-    for (;;) {
-        const qint64 length = file.readLine(piece.data(), qint64(piece.size()));
-        if (length <= 0)
-            return 0;
-        QByteArray line = QByteArray::fromRawData(piece.data(), qsizetype(length));
-        const bool fileStart = std::exchange(firstLine, false);
-        const bool candidate = atLineStart && (line.endsWith('\n') || file.atEnd());
-        atLineStart = line.endsWith('\n');
-        if (!candidate)
-            continue;
-        if (fileStart && line.startsWith("\xef\xbb\xbf"))
-            line = line.mid(3);
-        while (line.endsWith('\n') || line.endsWith('\r'))
-            line.chop(1);
-        if (QString::fromUtf8(line).toLower() != header)
+    SectionLines lines(file, tag);
+    QByteArray piece;
+    bool tagLine = false;
+    while (lines.next(piece, tagLine)) {
+        if (!tagLine)
             continue;
         // A copy of the section that does not load (written by a program that was
         // interrupted) does not hide a later copy that does.
         const qint64 after = file.pos();
-        SectionText document(file, kMaxSectionBytes);
+        SectionText document(file, lines, kMaxSectionBytes);
         if (attempt(document))
             return 1;
         if (document.failed() || !file.seek(after))
             return 0;
+        lines.restartLine();
     }
+    return 0;
 }
 
 } // namespace NXmlSerial

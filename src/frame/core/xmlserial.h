@@ -180,9 +180,9 @@ int storeXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &
 // file around it.
 int loadXmlSection(const QString &fileName, const QString &tag, IXmlSerialize &root);
 // The same walk for a caller that loads each copy of the section its own way (into a fresh
-// object, say): the attempt reads the text behind each "[tag]" line in turn until it answers
-// true; 1 then, else 0. The file is read once however many broken copies it holds: an attempt
-// costs what it reads of its copy, and the text handed to it is read as it asks for it.
+// object, say): the attempt reads the text behind each "[tag]" line in turn, up to the next such
+// line, until it answers true; 1 then, else 0. However many broken copies the file holds, it is
+// read no more than twice: an attempt reads no further than its own copy.
 int loadXmlSection(const QString &fileName, const QString &tag,
                    const std::function<bool(QIODevice &document)> &attempt);
 // Loads the root object from one document, reading the device only as far as the document

@@ -218,8 +218,12 @@ uint64_t CuiGetDockForMultipleViewId(TeskHandle handle, int dockIndex)
     return TESK_GUARDED(~uint64_t(0), [&] {
         MainWindow *window = Store::routeByHandle(handle);
         CTesk_Facade *facade = CTesk_Facade::current();
-        if (!window || !facade || dockIndex < 0 || dockIndex >= window->dockList().size())
+        // The index counts in the sorted order, as every other export that reads a dock
+        // window by index: a host pairs each record with its view by the same index.
+        const QList<DockWidget *> &sorted =
+            window ? window->sortedDockList() : QList<DockWidget *>();
+        if (!facade || dockIndex < 0 || dockIndex >= sorted.size())
             return ~uint64_t(0);
-        return facade->viewIdOfDock(window->dockList().at(dockIndex));
+        return facade->viewIdOfDock(sorted.at(dockIndex));
     });
 }

@@ -2,6 +2,7 @@
 
 #include "dialogs/listselectiondlg.h"
 #include "frame/core/buttonfit.h"
+#include "frame/core/combobox.h"
 #include "frame/core/cuifunctionregistry.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/cuitextutils.h"
@@ -179,6 +180,8 @@ BreakpointDlg::BreakpointDlg(QWidget *parent, const char *name, bool modal, Qt::
     : BreakpointDlgBase(parent, name, modal, flags)
     , d(std::make_unique<BreakpointDlgPrivate>())
 {
+    for (QComboBox *combo : {locationCOB, valueCOB})
+        tesk::core::takeTypedTextAsItStands(combo);
     fitButtonToText(locationBuilderPB, QLatin1Char('W'));
     fitButtonToText(valueBuilderPB, QLatin1Char('W'));
     for (QGroupBox *box : {hardwareSupportGB, conditionsGB, actionsGB})

@@ -2,7 +2,9 @@
 // another-copy question as told by its first argument ("yes" or "no"), starts with the command
 // line of its second argument, if any, and prints what it saw. Given a third argument, a file,
 // it says "waiting", starts once the file is there (so that several start at the same moment)
-// and, started, stays findable until its input closes.
+// and, started, stays findable until its input closes. With TESK_TEST_AS_PLAIN_USER set it meets
+// read-only files as a user does, also as root.
+#include "asplainuser.h"
 #include "modalanswers.h"
 #include "objectinspector/childloopend.h"
 #include "sanitizerdefaults.h"
@@ -22,6 +24,10 @@
 int main(int argc, char **argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!testfiles::dropPermissionOverrideWhenAsked()) {
+        std::printf("plainuser=no\n");
+        return 0;
+    }
     const bool yes = argc > 1 && !std::strcmp(argv[1], "yes");
     testhost::ModalAnswers answers;
     answers.answerMessageBoxes(yes ? QMessageBox::Yes : QMessageBox::No);

@@ -1,15 +1,23 @@
 // Another start-up under the same home area is found and asked about; run as a second process
 // because one process holds one application.
+#include "asplainuser.h"
 #include "testhost.h"
 
+#include "frame/app/cuiapp.h"
+#include "system/singleinstance.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -21,9 +29,12 @@ struct ChildRun
     bool has(const QString &line) const { return output.contains(line); }
 };
 
+using Variables = std::map<QString, QString>;
+
+// The child's output and debug output (stderr) together.
 ChildRun runSecondInstance(const QString &home, const char *answer, bool allowMultiple = false,
                            const QString &commandLine = QString(),
-                           const QString &extraVariable = QString())
+                           const Variables &variables = Variables())
 {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -31,9 +42,10 @@ ChildRun runSecondInstance(const QString &home, const char *answer, bool allowMu
     env.remove(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"));
     if (allowMultiple)
         env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QString());
-    if (!extraVariable.isEmpty())
-        env.insert(extraVariable, QStringLiteral("1"));
+    for (const auto &[name, value] : variables)
+        env.insert(name, value);
     child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/instance_child"),
                 {QString::fromLatin1(answer), commandLine});
     ChildRun run;
@@ -97,7 +109,7 @@ TEST(SecondInstance, AnUnknownPlatformIsRefusedNotFatal)
 TEST(SecondInstance, TheQuestionWearsThePlainLookWhenAskedFor)
 {
     const ChildRun run = runSecondInstance(testhost::homeDir(), "no", false, QString(),
-                                           QStringLiteral("KSODEBUG_ENABLE_ZEBSTYLE"));
+                                           {{QStringLiteral("KSODEBUG_ENABLE_ZEBSTYLE"), "1"}});
     EXPECT_TRUE(run.has("questions=1")) << qPrintable(run.output);
     EXPECT_TRUE(run.has("questionstyle=windows")) << qPrintable(run.output);
 }
@@ -145,4 +157,70 @@ TEST(SecondInstance, OfSeveralStartedAtOnceOneGoesUnaskedAndTheOthersAreAsked)
         unasked += output.contains("questions=0") ? 1 : 0;
     }
     EXPECT_EQ(unasked, 1);
+}
+
+// A claim lock nobody can take is no other copy: where no other copy runs, the program starts
+// unasked and the debug output says why the lock was of no use. Each start is a process of its
+// own, with a runtime folder of its own that holds the odd lock file.
+class OddClaimLock : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_runtime.isValid()); }
+    void TearDown() override { ::chmod(QFile::encodeName(m_runtime.path()).constData(), 0700); }
+
+    QString claimFile() const
+    {
+        const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+        const QByteArray homeBytes = QFile::encodeName(home());
+        const QString name = tesk::system::SingleInstance::serverName(
+            tesk::app::applicationId(homeBytes.constData()));
+        qputenv("XDG_RUNTIME_DIR", before);
+        return name + QStringLiteral(".claim");
+    }
+    QString home() const { return testhost::homeDir() + QStringLiteral("-odd-claim"); }
+    ChildRun start()
+    {
+        return runSecondInstance(home(), "no", false, QString(),
+                                 {{QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path()},
+                                  {QString::fromLatin1(testfiles::kAsPlainUser), "1"}});
+    }
+    static void expectUnasked(const ChildRun &run)
+    {
+        EXPECT_TRUE(run.has("result=1")) << qPrintable(run.output);
+        EXPECT_TRUE(run.has("questions=0")) << qPrintable(run.output);
+    }
+
+    QTemporaryDir m_runtime;
+};
+
+TEST_F(OddClaimLock, AFolderOrAPipeStartsUnaskedAndSaysWhy)
+{
+    ASSERT_TRUE(QDir().mkdir(claimFile()));
+    ChildRun run = start();
+    expectUnasked(run);
+    EXPECT_TRUE(run.has("is a folder")) << qPrintable(run.output);
+
+    ASSERT_TRUE(QDir().rmdir(claimFile()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(claimFile()).constData(), 0600), 0);
+    run = start();
+    expectUnasked(run);
+    EXPECT_TRUE(run.has("is no regular file")) << qPrintable(run.output);
+}
+
+TEST_F(OddClaimLock, AReadOnlyLockFileStillServesAndAReadOnlyFolderStartsUnasked)
+{
+    QFile file(claimFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    ASSERT_TRUE(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    ChildRun run = start();
+    expectUnasked(run);
+    EXPECT_FALSE(run.has("claim lock")) << qPrintable(run.output);
+
+    ASSERT_TRUE(file.remove());
+    ASSERT_EQ(::chmod(QFile::encodeName(m_runtime.path()).constData(), 0500), 0);
+    run = start();
+    expectUnasked(run);
+    EXPECT_TRUE(run.has("claim lock")) << qPrintable(run.output);
 }

@@ -52,6 +52,10 @@ TEST_F(FacadeDocksTest, ViewsShareOneCaptionAndKeepTheirIds)
     ASSERT_EQ(window->dockList().size(), 3);
     EXPECT_EQ(window->dockList().at(1)->windowTitle(), QStringLiteral("Memory_1"));
     EXPECT_EQ(window->dockList().at(2)->windowTitle().left(8), QStringLiteral("Memory_1"));
+    // Counted in the sorted order, as the records are.
+    EXPECT_EQ(CuiGetDockForMultipleViewId(7, 1), ~uint64_t(0)) << "not sorted yet";
+    QtSortWindowList(7);
+    ASSERT_EQ(window->sortedDockList(), window->dockList());
     EXPECT_EQ(CuiGetDockForMultipleViewId(7, 1), 0x1122334455667788ull);
     EXPECT_EQ(CuiGetDockForMultipleViewId(7, 2), 42u);
     EXPECT_EQ(CuiGetDockForMultipleViewId(7, 0), ~uint64_t(0));

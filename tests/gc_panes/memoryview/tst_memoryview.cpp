@@ -174,6 +174,16 @@ TEST_F(MemoryView, TheAddressListKeepsNinetyNineNewestFirstWithoutDuplicates)
     EXPECT_EQ(shown(*view), "0x00001077");
 }
 
+TEST_F(MemoryView, AnAddressThatBeginsAnOlderOneGoesWhereItSays)
+{
+    auto view = makeView();
+    view->setTarget(1);
+    type(*view, "0x20000000");
+    type(*view, "0x2000");
+    EXPECT_EQ(shown(*view), "0x00002000");
+    EXPECT_EQ(view->addressCombo()->itemText(0), "0x2000");
+}
+
 TEST_F(MemoryView, FocusSelectsTheFieldAndLeavingItApplies)
 {
     auto view = makeView();
@@ -253,6 +263,40 @@ TEST_F(MemoryView, AStoredAddressIsUsedTheFirstTimeItsTargetIsShown)
     EXPECT_EQ(values.at("TargetAddress_0"), "0x00000400");
     EXPECT_EQ(values.at("TargetName_1"), "target 4");
     EXPECT_EQ(values.at("TargetAddress_1"), "");
+}
+
+// A target without a name keeps no pair of its own and costs no other target its place: not in
+// what this run writes, nor where earlier settings hold a pair with an empty name first.
+TEST_F(MemoryView, ATargetWithoutANameCostsNoOtherTargetItsPlace)
+{
+    sim().setTargetName(5, "");
+    sim().setTargetName(6, "core B");
+    usettings::KUniversalSettings group;
+    group.setString("TargetName_0", "");
+    group.setString("TargetAddress_0", "0x10");
+    group.setString("TargetName_1", "core C");
+    group.setString("TargetAddress_1", "0x700");
+    std::string stored;
+    usettings::settingsToString(group, stored);
+    auto view = makeView(&stored);
+    view->setTarget(5);
+    type(*view, "0x500");
+    view->setTarget(6);
+    type(*view, "0x600");
+
+    std::string saved;
+    view->saveSettings(saved);
+    const Settings values = parse(saved);
+    EXPECT_EQ(values.at("TargetName_0"), "core B");
+    EXPECT_EQ(values.at("TargetName_1"), "core C");
+    EXPECT_EQ(values.count("TargetName_2"), 0u);
+
+    sim().setTargetName(7, "core C");
+    auto next = makeView(&saved);
+    next->setTarget(6);
+    EXPECT_EQ(shown(*next), "0x00000600");
+    next->setTarget(7);
+    EXPECT_EQ(shown(*next), "0x00000700");
 }
 
 TEST_F(MemoryView, HostEventsAreIgnoredWithAutomaticUpdateOff)

@@ -4,11 +4,16 @@
 #include "viewstest.h"
 
 #include "frame/windows/docking/dockwidget.h"
+#include "gui_components/gc_panes/memoryview/viewmemorydata.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QMenu>
 #include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace viewstest;
@@ -67,6 +72,40 @@ TEST_F(MemoryViewDock, TheDockEntriesReachTheViewsDockWindow)
     choose(*view, "Close");
     testhost::pumpFor(30);
     EXPECT_TRUE(dock.isNull());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MemoryViewDock, TabbingThroughTheToolbarLeavesTheTableShownFromItsLeftEdge)
+{
+    KViewMemory *view = memoryView(newView(1));
+    ASSERT_NE(view, nullptr);
+    QPointer<DockWidget> dock = tesk::frame::dockHolding(paneWidget(view->paneId()));
+    ASSERT_NE(dock, nullptr);
+    auto *scroller = dock->findChild<QScrollArea *>("DockWidget::Scroller");
+    ASSERT_NE(scroller, nullptr);
+    // Narrower than the view's toolbar: the dock scrolls.
+    dock->setFloating(true);
+    dock->resize(260, 300);
+    testhost::pumpFor(50);
+    ASSERT_GT(scroller->horizontalScrollBar()->maximum(), 0);
+    QApplication::setActiveWindow(dock);
+    view->addressCombo()->setFocus(Qt::TabFocusReason);
+    QScrollBar *sideways = scroller->horizontalScrollBar();
+    int furthest = 0;
+    QWidget *table = view->dataTable();
+    while (QApplication::focusWidget() != table) {
+        QWidget *before = QApplication::focusWidget();
+        ASSERT_NE(before, nullptr);
+        QTest::keyClick(before, Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), before) << "the focus stays in the toolbar";
+        furthest = qMax(furthest, sideways->value());
+    }
+    EXPECT_GT(furthest, 0) << "the toolbar's last fields were never scrolled to";
+    const int left = table->mapTo(scroller->widget(), QPoint()).x();
+    EXPECT_EQ(sideways->value(), qMin(left, sideways->maximum()));
 }
 
 } // namespace

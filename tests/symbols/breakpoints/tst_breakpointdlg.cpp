@@ -8,6 +8,7 @@
 #include "symbols/breakpoints/breakpointhandles.h"
 #include "symbols/breakpoints/breakpointproxy.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -272,6 +273,25 @@ TEST_F(BreakpointDlgTest, HistoriesAreKeyedByContextAndUKNWithoutHandler)
     ASSERT_EQ(gui.size(), 2u);
     EXPECT_EQ(gui[0].text, "UKN");
     CuiBreakpointDlgDestroy(second);
+}
+
+TEST_F(BreakpointDlgTest, ATypedTextThatBeginsAnOlderOneStaysAsTyped)
+{
+    BreakpointHost::instance().histories = {{0, "main_loop"}, {1, "0x20000000"}};
+    BreakpointDlg &dlg = shown();
+    dlg.show();
+    QApplication::setActiveWindow(&dlg);
+    // To the boxes, as the keyboard sends them: each hands them to its field.
+    for (QComboBox *combo : {dlg.locationCOB, dlg.valueCOB}) {
+        combo->setEnabled(true);
+        combo->clearEditText();
+    }
+    dlg.locationCOB->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(dlg.locationCOB, QStringLiteral("main"));
+    dlg.valueCOB->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(dlg.valueCOB, QStringLiteral("0x2000"));
+    EXPECT_EQ(dlg.locationCOB->currentText(), QStringLiteral("main"));
+    EXPECT_EQ(dlg.valueCOB->currentText(), QStringLiteral("0x2000"));
 }
 
 TEST_F(BreakpointDlgTest, AChainedBreakpointClosesTheDialogSendingNothing)

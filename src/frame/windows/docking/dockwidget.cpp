@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -33,6 +34,33 @@ constexpr QSize kFirstDragFloatSize(400, 300);
 constexpr int kStatusBarHeight = 22;
 constexpr int kSwatchSize = 16;
 constexpr QSize kLeastSize(100, 100);
+
+// The scroll area around a pane that needs more room than its dock. Tabbing shows the field that
+// takes the focus: whole where it fits, else from its left edge, where its rows begin. The
+// toolkit's own margins centre a field nearly as wide as the view (a memory view's table),
+// which left the dock scrolled sideways with the start of every row out of view.
+class DockScroller final : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    bool focusNextPrevChild(bool next) override
+    {
+        const bool moved = QScrollArea::focusNextPrevChild(next);
+        QWidget *focus = QApplication::focusWidget();
+        if (!moved || !focus || !widget() || !widget()->isAncestorOf(focus))
+            return moved;
+        QScrollBar *sideways = horizontalScrollBar();
+        const int left = focus->mapTo(widget(), QPoint()).x();
+        const int shown = viewport()->width();
+        if (focus->width() > shown || left < sideways->value())
+            sideways->setValue(left);
+        else if (left + focus->width() > sideways->value() + shown)
+            sideways->setValue(left + focus->width() - shown);
+        return moved;
+    }
+};
 
 // The toolkit sizes a docked window by the least size of its content plus its title bar, not by
 // the window's own hint. The content asks for what is left of the window's least size once the
@@ -162,7 +190,7 @@ void DockWidget::buildContent()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     // Scroll bars show only while the pane has less room than it needs.
-    auto *scroller = new QScrollArea(content);
+    auto *scroller = new DockScroller(content);
     scroller->setObjectName(QStringLiteral("DockWidget::Scroller"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setFocusPolicy(Qt::NoFocus);

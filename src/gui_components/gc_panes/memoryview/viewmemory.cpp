@@ -1,5 +1,6 @@
 #include "gui_components/gc_panes/memoryview/viewmemory.h"
 
+#include "frame/core/combobox.h"
 #include "frame/core/usettings.h"
 #include "gui_components/gc_panes/memory/bridgekso.h"
 #include "gui_components/gc_panes/memory/viewactionmemory.h"
@@ -168,6 +169,7 @@ void KViewMemory::buildToolbar(QBoxLayout *top)
     top->addLayout(row);
     m_addressCombo = addCombo(row, "listAddress", tr("Start address"), {}, -1);
     m_addressCombo->setEditable(true);
+    tesk::core::takeTypedTextAsItStands(m_addressCombo);
     m_addressCombo->setAcceptDrops(true);
     m_addressCombo->setMaxVisibleItems(9);
     m_addressCombo->setMaxCount(kMaxAddresses);
@@ -967,6 +969,9 @@ void KViewMemory::saveSettings(std::string &settings)
             break;
         const UMemoryAddress address = m_info->startAddressOf(id);
         const std::string name = m_bridge->targetName(int(id));
+        // A target without a name could never be told apart when read back.
+        if (name.empty())
+            continue;
         group.setString(keyOf("TargetName_", pair), name);
         group.setString(keyOf("TargetAddress_", pair),
                         address.isValid() ? m_bridge->addressToText(int(id), address) : "");
@@ -1006,11 +1011,15 @@ void KViewMemory::restoreSettings(const std::string &settings)
     usettings::KUniversalSettings group;
     if (settings.empty() || !usettings::settingsFromString(group, settings))
         return;
+    // A pair with an empty name (written by earlier versions for a target without one) is
+    // passed over, not taken for the end: the pairs after it are other targets' places.
     for (int i = 0; i < 100; ++i) {
-        const std::string name = group.getString(keyOf("TargetName_", i));
-        if (name.empty())
+        const std::string key = keyOf("TargetName_", i);
+        if (!group.findChild(key))
             break;
-        m_pendingAddresses[name] = group.getString(keyOf("TargetAddress_", i));
+        const std::string name = group.getString(key);
+        if (!name.empty())
+            m_pendingAddresses[name] = group.getString(keyOf("TargetAddress_", i));
     }
     const int columns = group.getInt("Columns");
     if (selectItem(m_columnsCombo, columns))

@@ -211,6 +211,50 @@ TEST_F(XmlSectionTest, AWholeCopyBehindManyBrokenOnesLoads)
     EXPECT_EQ(attempts, 100001);
 }
 
+// A copy whose root element, CDATA section or processing instruction is left open reads on no
+// further than the next copy: all the attempts together read no more than the file holds.
+TEST_F(XmlSectionTest, EachAttemptEndsWhereTheNextCopyBegins)
+{
+    const QByteArray kinds[] = {"<doc><number>5</number>\n", "<doc><raw><![CDATA[open\n",
+                                "<doc><?note open\n", "<doc><number>5</numb\n"};
+    for (const QByteArray &broken : kinds) {
+        QByteArray content;
+        for (int i = 0; i < 2000; ++i)
+            content += "[t]\n" + broken;
+        writeFile(content);
+        Probe stored = sample(4);
+        ASSERT_EQ(storeXmlSection(fileName(), QStringLiteral("t"), stored), 1);
+        Probe loaded;
+        EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("t"), loaded), 1) << broken.data();
+        EXPECT_EQ(loaded.number, 4) << broken.data();
+
+        qint64 read = 0;
+        EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("t"),
+                                 [&read](QIODevice &document) {
+                                     read += document.readAll().size();
+                                     return false;
+                                 }),
+                  0);
+        EXPECT_LE(read, readFile().size()) << broken.data();
+    }
+}
+
+// However far a copy's document runs, no more than 4 MiB of it is read: a whole document larger
+// than that is no section.
+TEST_F(XmlSectionTest, NoCopyIsReadPastFourMebibytes)
+{
+    constexpr qsizetype kMost = 4 << 20;
+    writeFile("[t]\n<doc><number>3</number><raw>" + QByteArray(kMost, 'x') + "</raw></doc>\n");
+    Probe loaded;
+    EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("t"), loaded), 0);
+    qint64 read = 0;
+    loadXmlSection(fileName(), QStringLiteral("t"), [&read](QIODevice &document) {
+        read = document.readAll().size();
+        return false;
+    });
+    EXPECT_EQ(read, kMost);
+}
+
 TEST_F(XmlSectionTest, TagLineMustMatchExactly)
 {
     Probe p = sample(3);
