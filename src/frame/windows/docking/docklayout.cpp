@@ -66,6 +66,22 @@ Qt::Orientation across(DockArea area)
     return area == DockArea::Bottom ? Qt::Vertical : Qt::Horizontal;
 }
 
+// Hidden by the user or the host, not only out of sight because its main window is.
+bool hiddenByRequest(const QDockWidget *dock)
+{
+    return dock->isHidden() && dock->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
+// The window of the line a new one may stand behind as a tab: a tab on a hidden window would
+// show no tab bar that leads to it.
+QDockWidget *tabHost(const QList<QDockWidget *> &line, const QDockWidget *dock)
+{
+    for (auto it = line.crbegin(); it != line.crend(); ++it)
+        if (*it != dock && !hiddenByRequest(*it))
+            return *it;
+    return nullptr;
+}
+
 // The least size the toolkit lets the dock window have, or the one it asks for when larger.
 QSize leastSize(const QDockWidget *dock)
 {
@@ -233,11 +249,13 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     // A full area stays full: the window joins the tabs at its end at once. A new line may
     // still find room across the area.
     if (last && !newLine && tabbed(last)) {
-        lines.last().append(dock);
-        m_window->tabifyDockWidget(last, dock);
-        settle();
-        dock->raise();
-        return;
+        if (QDockWidget *host = tabHost(lines.last(), dock)) {
+            lines.last().append(dock);
+            m_window->tabifyDockWidget(host, dock);
+            settle();
+            dock->raise();
+            return;
+        }
     }
     const QSize before = m_window->size();
     if (!last || newLine) {
@@ -257,11 +275,14 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         dock->show();
     if (fitsFreeArea())
         return;
+    QDockWidget *host = tabHost(newLine ? lines[lines.size() - 2] : lines.last(), dock);
+    if (!host)
+        return;
     if (newLine) {
         lines.removeLast();
         lines.last().append(dock);
     }
-    m_window->tabifyDockWidget(last, dock);
+    m_window->tabifyDockWidget(host, dock);
     settle();
     // The window grew to the least size the window had for a moment.
     if (m_window->size() != before)

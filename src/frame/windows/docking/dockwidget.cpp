@@ -487,10 +487,12 @@ void DockWidget::setVisible(bool visible)
 
 void DockWidget::togglePaneVisibility()
 {
-    if (isVisible())
+    if (isVisible()) {
         hideOnly();
-    else
+    } else {
         show();
+        raise();
+    }
 }
 
 void DockWidget::hideOnly()

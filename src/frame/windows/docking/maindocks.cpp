@@ -82,6 +82,8 @@ DockWidget *MainWindow::showGotoDockWidget(const QString &name)
     for (DockWidget *dock : m_docks->docks) {
         if (dock->isGoto() && dock->name() == name) {
             dock->show();
+            // Standing as a tab, it comes to the front of its group.
+            dock->raise();
             return dock;
         }
     }
