@@ -5,15 +5,18 @@
 #include "frames.h"
 #include "testhost.h"
 
+#include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "system/freearea.h"
 
 #include <tesk/tesk_toolbars.h>
 #include <tesk/tesk_window.h>
 
+#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTabBar>
+#include <QTest>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <string>
@@ -142,14 +145,18 @@ protected:
                     tabs.append(bar->tabText(t));
         }
         for (const DockWidget *dock : window->dockList()) {
+            const std::string name = dock->windowTitle().toStdString();
+            EXPECT_TRUE(dock->isVisible()) << what << ": " << name;
+            if (dock->isFloating()) {
+                EXPECT_TRUE(free.contains(dock->frameGeometry()))
+                    << what << ": " << name << " floats at " << text(dock->frameGeometry());
+                continue;
+            }
             const QRect inWindow(dock->mapTo(window, QPoint()), dock->size());
-            const bool standing = window->rect().contains(inWindow) && dock->width() >= 100 &&
-                                  dock->height() >= 100;
-            EXPECT_TRUE(dock->isVisible() && !dock->isFloating())
-                << what << ": " << dock->windowTitle().toStdString();
+            const bool standing =
+                window->rect().contains(inWindow) && dock->width() >= 100 && dock->height() >= 100;
             EXPECT_TRUE(standing || tabs.contains(dock->windowTitle()))
-                << what << ": " << dock->windowTitle().toStdString() << " at "
-                << text(inWindow);
+                << what << ": " << name << " at " << text(inWindow);
         }
     }
 
@@ -223,4 +230,61 @@ TEST_F(DockFit, TabsShowTheirWholeTitles)
                 << bar->tabText(t).toStdString();
     }
     EXPECT_GT(tabs, 1);
+}
+
+namespace {
+
+// The record's place (fields 5 and 6) of the dock with the box.
+QPoint recordedPlace(TeskHandle box)
+{
+    QtSortWindowList(kWindow);
+    for (int i = 0; i < QtDockWindowCount(kWindow); ++i)
+        if (QtGetPersistWindowBox(kWindow, i) == box) {
+            char record[512];
+            CuiGetDockWindowPersistanceData(kWindow, i, record);
+            const QList<QByteArray> fields = QByteArray(record).split(':');
+            return {fields.value(4).toInt(), fields.value(5).toInt()};
+        }
+    return {-99999, -99999};
+}
+
+} // namespace
+
+TEST_F(DockFit, ATabFloatedByTheHostLandsWithinTheFreeArea)
+{
+    // Twelve along the bottom: the later ones stand as tabs.
+    MainWindow *window = open({0, 12, QSize(1024, 600), true, false, true});
+    std::vector<DockWidget *> tabs;
+    for (DockWidget *dock : window->dockList())
+        if (window->dockLayout().tabbed(dock))
+            tabs.push_back(dock);
+    ASSERT_GE(tabs.size(), 2u);
+    const intptr_t first = intptr_t(tabs[0]->windowBox());
+    const intptr_t second = intptr_t(tabs[1]->windowBox());
+    CuiPaneUndock(first);
+    CuiPopupProcessGenericOption(second, DockWidget::OptionDockFloat);
+    testhost::settle();
+    for (const DockWidget *dock : {tabs[0], tabs[1]}) {
+        const std::string name = dock->windowTitle().toStdString();
+        ASSERT_TRUE(dock->isFloating()) << name;
+        EXPECT_TRUE(freeArea().contains(dock->frameGeometry()))
+            << name << " at " << text(dock->frameGeometry());
+        EXPECT_TRUE(freeArea().contains(recordedPlace(dock->windowBox()))) << name;
+    }
+    expectFitsAndReachable(window, "after floating");
+}
+
+TEST_F(DockFit, TheFloatButtonFloatsADockWithinTheFreeArea)
+{
+    // One dock on the right, at the screen's right edge.
+    MainWindow *window = open({1, 0, QSize(1024, 600), true, false, true});
+    DockWidget *dock = window->dockList().first();
+    auto *floatButton =
+        dock->findChild<QAbstractButton *>(QStringLiteral("qt_dockwidget_floatbutton"));
+    ASSERT_TRUE(floatButton && floatButton->isVisible());
+    QTest::mouseClick(floatButton, Qt::LeftButton);
+    testhost::settle();
+    ASSERT_TRUE(dock->isFloating());
+    EXPECT_TRUE(freeArea().contains(dock->frameGeometry())) << text(dock->frameGeometry());
+    EXPECT_TRUE(freeArea().contains(recordedPlace(dock->windowBox())));
 }

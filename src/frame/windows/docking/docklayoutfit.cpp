@@ -66,7 +66,8 @@ void DockLayout::fit(QDockWidget *came)
     if ((came && !tabbedSome) || !m_window->isVisible() ||
         m_window->windowState() != Qt::WindowNoState)
         return;
-    const QScreen *screen = tesk::system::screenShowing(m_window->frameGeometry(), m_window->screen());
+    const QScreen *screen =
+        tesk::system::screenShowing(m_window->frameGeometry(), m_window->screen());
     if (screen && !screen->availableGeometry().contains(m_window->frameGeometry()))
         tesk::system::keepInFreeArea(m_window);
 }
@@ -127,12 +128,12 @@ bool DockLayout::tabLastOfLongestLine(DockArea area, Qt::Orientation direction,
         // What else sets the window's least size in this direction: the code beside the side
         // areas, or the side areas and the code above the bottom one.
         const QWidget *code = m_window->centralWidget();
-        const QSize codeLeast = code ? code->minimumSizeHint().expandedTo(code->minimumSize())
-                                     : QSize(0, 0);
-        const int rival = direction == Qt::Vertical
-                              ? codeLeast.height()
-                              : codeLeast.width() + leastAcross(DockArea::Left) +
-                                    leastAcross(DockArea::Right);
+        const QSize codeLeast =
+            code ? code->minimumSizeHint().expandedTo(code->minimumSize()) : QSize(0, 0);
+        const int rival =
+            direction == Qt::Vertical
+                ? codeLeast.height()
+                : codeLeast.width() + leastAcross(DockArea::Left) + leastAcross(DockArea::Right);
         if (longestLength <= rival)
             return false;
     }
