@@ -37,14 +37,19 @@ const PromiseInfo kPromises[] = {
     {Promise::DockedReachable, "docked-reachable",
      "issue 82 items 6 and 11: a dock tabbed onto a hidden one, a drag whose release was lost"},
     {Promise::FloatingWithinFreeArea, "floating-within-free-area",
+     "a floating dock's place is kept within the free area by its inside, not its frame"},
+    {Promise::FloatedWithinFreeArea, "floated-within-free-area",
      "issue 82 items 5 and 11: a floated tab and the float button place off the screen"},
-    {Promise::NothingClosedUnasked, "nothing-closed-unasked",
+    {Promise::NothingClosedUnasked, "nothing-closed-unasked", ""},
+    {Promise::HiddenKept, "hidden-kept",
      "issue 82 items 3 and 4: a dock hidden before the show is closed"},
     {Promise::SizesKept, "sizes-kept",
      "issue 82 items 2 and 11: a floating pane or a second host size undoes a size"},
     {Promise::ToolbarsAsSet, "toolbars-as-set",
      "issue 82 items 7 and 11: a toolbar record does not show a hidden toolbar"},
     {Promise::RoundTrip, "round-trip",
+     "a torn-off toolbar and a floating dock come back elsewhere than they stood"},
+    {Promise::RoundTripOfHiddenAndTabs, "round-trip-of-hidden-and-tabs",
      "issue 82 items 3, 8 and 9: hidden docks and tabs do not come back as they stood"},
 };
 
@@ -55,8 +60,7 @@ QString qtext(const QRect &r)
 
 QRect freeArea(const QWidget *window)
 {
-    const QScreen *screen =
-        tesk::system::screenShowing(window->frameGeometry(), window->screen());
+    const QScreen *screen = tesk::system::screenShowing(window->frameGeometry(), window->screen());
     return screen ? screen->availableGeometry() : QRect();
 }
 
@@ -69,9 +73,9 @@ std::optional<Broken> frameWithinFreeArea(const MainWindow *window)
 {
     const QRect free = freeArea(window);
     if (!free.contains(window->frameGeometry()))
-        return Broken{Promise::FrameWithinFreeArea, QStringLiteral("frame %1 on free area %2")
-                                                        .arg(qtext(window->frameGeometry()),
-                                                             qtext(free))};
+        return Broken{Promise::FrameWithinFreeArea,
+                      QStringLiteral("frame %1 on free area %2")
+                          .arg(qtext(window->frameGeometry()), qtext(free))};
     const QMargins frame = tesk::system::frameMargins(window);
     const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize()) +
                         QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
@@ -98,14 +102,15 @@ bool shownAsTab(const MainWindow *window, const QString &title)
 }
 
 std::optional<Broken> reachable(const MainWindow *window, const DockWidget *dock,
-                                const QString &name)
+                                const QString &name, bool floatedOut)
 {
-    const QString where = QStringLiteral("%1 (%2) at %3")
-                              .arg(name, dock->windowTitle(), qtext(dock->geometry()));
+    const QString where =
+        QStringLiteral("%1 (%2) at %3").arg(name, dock->windowTitle(), qtext(dock->geometry()));
     if (dock->isFloating()) {
         const QRect free = freeArea(dock);
         if (!dock->isVisible() || !free.contains(dock->frameGeometry()))
-            return Broken{Promise::FloatingWithinFreeArea,
+            return Broken{floatedOut ? Promise::FloatedWithinFreeArea
+                                     : Promise::FloatingWithinFreeArea,
                           QStringLiteral("floating %1%2 on free area %3")
                               .arg(where, dock->isVisible() ? QString() : QStringLiteral(" hidden"),
                                    qtext(free))};
@@ -131,19 +136,20 @@ std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
         if (dock.closedByHost)
             continue;
         const DockWidget *shown = window->findDockWidgetByBox(it.key());
-        if (switches.on(Promise::NothingClosedUnasked)) {
+        const Promise kept = dock.everHidden ? Promise::HiddenKept : Promise::NothingClosedUnasked;
+        if (switches.on(kept)) {
             if (!shown || asked.closesTold.count(it.key()))
-                return Broken{Promise::NothingClosedUnasked,
+                return Broken{kept,
                               QStringLiteral("%1 closed%2")
-                                  .arg(dock.name, shown ? QStringLiteral(" (the host was told)")
-                                                        : QString())};
+                                  .arg(dock.name,
+                                       shown ? QStringLiteral(" (the host was told)") : QString())};
             if (dock.hiddenByHost && asked.shown && shown->isVisible())
-                return Broken{Promise::NothingClosedUnasked,
+                return Broken{kept,
                               QStringLiteral("%1 shown though the host hid it").arg(dock.name)};
         }
         if (!shown || !asked.shown || dock.hiddenByHost)
             continue;
-        if (const auto broken = reachable(window, shown, dock.name);
+        if (const auto broken = reachable(window, shown, dock.name, dock.floatedOut);
             broken && switches.on(broken->promise))
             return broken;
         if (switches.on(Promise::SizesKept) && dock.keptArea >= 0 &&
@@ -170,17 +176,16 @@ QToolBar *toolbarTitled(const MainWindow *window, const QString &title)
 std::optional<Broken> toolbarsAsSet(const MainWindow *window, const Asked &asked)
 {
     if (!asked.toolbarRefused.isEmpty())
-        return Broken{Promise::ToolbarsAsSet,
-                      QStringLiteral("the record of %1 answered as not applied")
-                          .arg(asked.toolbarRefused)};
+        return Broken{
+            Promise::ToolbarsAsSet,
+            QStringLiteral("the record of %1 answered as not applied").arg(asked.toolbarRefused)};
     for (auto it = asked.toolbarHidden.cbegin(); it != asked.toolbarHidden.cend(); ++it) {
         const QToolBar *bar = toolbarTitled(window, it.key());
         if (bar && asked.shown && bar->isHidden() != it.value())
             return Broken{Promise::ToolbarsAsSet,
-                          QStringLiteral("toolbar %1 %2").arg(it.key(), it.value()
-                                                                            ? QStringLiteral("shown")
-                                                                            : QStringLiteral(
-                                                                                  "hidden"))};
+                          QStringLiteral("toolbar %1 %2")
+                              .arg(it.key(), it.value() ? QStringLiteral("shown")
+                                                        : QStringLiteral("hidden"))};
     }
     return std::nullopt;
 }
@@ -312,9 +317,10 @@ QString differenceBetween(const Picture &stored, const Picture &restored)
         const QList<QByteArray> b = fields(restored.toolbars.value(j));
         // New line, index, then x and y (the toolkit's while docked), hidden.
         const bool floating = a.value(1) == "-1";
-        const bool same = j >= 0 && a.value(0) == b.value(0) && a.value(1) == b.value(1) &&
-                          a.value(5) == b.value(5) &&
-                          (!floating || (near(a.value(2), b.value(2)) && near(a.value(3), b.value(3))));
+        const bool same =
+            j >= 0 && a.value(0) == b.value(0) && a.value(1) == b.value(1) &&
+            a.value(5) == b.value(5) &&
+            (!floating || (near(a.value(2), b.value(2)) && near(a.value(3), b.value(3))));
         if (!same)
             return QStringLiteral("toolbar %1 stored \"%2\", restored \"%3\"")
                 .arg(QString::fromLatin1(stored.toolbarTitles[i]),

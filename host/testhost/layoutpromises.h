@@ -12,15 +12,17 @@
 // - DockedReachable: every dock window the host neither hid nor closed is shown, and one that
 //   stands in an area is either wholly in the main window or a tab whose bar is shown on the
 //   screen: none hides behind an absent tab or outside the window.
-// - FloatingWithinFreeArea: a floating one stands wholly within the free area.
+// - FloatingWithinFreeArea: a floating one stands wholly within the free area;
+//   FloatedWithinFreeArea: also one that the host or the user floated out of an area.
 // - NothingClosedUnasked: no dock window goes away, nor is the host told it closed, that the
-//   host did not close; one the host hid stays, hidden, until the host shows it.
+//   host did not close; HiddenKept: one the host hid (by its record too) stays, hidden, until
+//   the host shows it.
 // - SizesKept: the extent across its area that the host or the user gave a dock window stays
 //   while nothing needs that room.
 // - ToolbarsAsSet: a toolbar shows or hides as the host's record or the user last said, and
 //   the host's record is answered as applied.
 // - RoundTrip: the records stored and restored in a fresh main window give the same layout,
-//   and again a third time.
+//   and again a third time; RoundTripOfHiddenAndTabs: also when docks are hidden or tabs.
 
 #include <tesk/tesk_global.h>
 
@@ -41,12 +43,15 @@ enum class Promise {
     FrameWithinFreeArea,
     DockedReachable,
     FloatingWithinFreeArea,
+    FloatedWithinFreeArea,
     NothingClosedUnasked,
+    HiddenKept,
     SizesKept,
     ToolbarsAsSet,
     RoundTrip,
+    RoundTripOfHiddenAndTabs,
 };
-constexpr int kPromiseCount = int(Promise::RoundTrip) + 1;
+constexpr int kPromiseCount = int(Promise::RoundTripOfHiddenAndTabs) + 1;
 
 const char *promiseName(Promise promise);
 
@@ -73,6 +78,10 @@ struct DockAsked
     QString name;
     bool hiddenByHost = false;
     bool closedByHost = false;
+    // The host hid it once, by its record too.
+    bool everHidden = false;
+    // Floated out of an area by the host or the user (not made floating).
+    bool floatedOut = false;
     // The extent across its area that the host or the user gave it, and in which area.
     int keptAcross = 0;
     int keptArea = -1;

@@ -53,12 +53,14 @@ QRect freeOf(const QRect &screen)
 
 const char *kindName(StepKind kind)
 {
-    static const char *const names[] = {
-        "start",      "show",          "dock right",     "dock bottom",   "floating",
-        "restore",    "size box",      "hide",           "show again",    "close",
-        "undock",     "dock",          "find toolbar",   "script toolbar", "toolbar record",
-        "shrink screen", "round trip", "drag",           "float button",  "move toolbar",
-        "tear off toolbar", "hide toolbar"};
+    static const char *const names[] = {"start",         "show",           "dock right",
+                                        "dock bottom",   "floating",       "restore",
+                                        "size box",      "hide",           "show again",
+                                        "close",         "undock",         "dock",
+                                        "find toolbar",  "script toolbar", "toolbar record",
+                                        "shrink screen", "round trip",     "drag",
+                                        "float button",  "move toolbar",   "tear off toolbar",
+                                        "hide toolbar"};
     return names[int(kind)];
 }
 
@@ -171,7 +173,8 @@ private:
             showAgain(step);
             break;
         case StepKind::Dock:
-            if (const TeskHandle box = pick(step.a, [](DockWidget *d) { return d->isFloating(); })) {
+            if (const TeskHandle box =
+                    pick(step.a, [](DockWidget *d) { return d->isFloating(); })) {
                 CuiPaneDock(int(box));
                 exemptAll();
             }
@@ -254,6 +257,7 @@ private:
         const int visible = recordVisible(step);
         const TeskHandle box = makeDock(recordOf(step));
         m_asked.docks[box].hiddenByHost = visible == 0;
+        m_asked.docks[box].everHidden = visible == 0;
         if (area >= 1 && area <= 3)
             m_exempt.insert(area);
     }
@@ -294,13 +298,15 @@ private:
             return std::nullopt;
         DockAsked &asked = m_asked.docks[box];
         m_exempt.insert(areaOf(m_window, box));
-        const int option = hide ? DockWidget::OptionHide
-                                : step.kind == StepKind::Close ? DockWidget::OptionClose
-                                                               : DockWidget::OptionDockFloat;
-        if (step.kind == StepKind::Undock)
+        const int option = hide                           ? DockWidget::OptionHide
+                           : step.kind == StepKind::Close ? DockWidget::OptionClose
+                                                          : DockWidget::OptionDockFloat;
+        if (step.kind == StepKind::Undock) {
             asked.keptArea = -1;
+            asked.floatedOut = true;
+        }
         if (hide)
-            asked.hiddenByHost = true;
+            asked.hiddenByHost = asked.everHidden = true;
         else if (step.kind == StepKind::Close)
             asked.closedByHost = true;
         if (step.b % 2)
@@ -353,8 +359,7 @@ private:
     void drag(const Step &step)
     {
         const TeskHandle box = pick(step.a, [this](DockWidget *d) {
-            return d->isVisible() && !d->isFloating() &&
-                   m_window->tabifiedDockWidgets(d).isEmpty();
+            return d->isVisible() && !d->isFloating() && m_window->tabifiedDockWidgets(d).isEmpty();
         });
         if (!box || !m_window->isVisible())
             return;
@@ -426,17 +431,18 @@ private:
 
     void floatButton(const Step &step)
     {
-        const TeskHandle box = pick(step.a, [](DockWidget *d) {
-            return d->isVisible() && !d->isFloating();
-        });
+        const TeskHandle box =
+            pick(step.a, [](DockWidget *d) { return d->isVisible() && !d->isFloating(); });
         if (!box)
             return;
         DockWidget *dock = m_window->findDockWidgetByBox(box);
-        auto *button = dock->findChild<QAbstractButton *>(QStringLiteral("qt_dockwidget_floatbutton"));
+        auto *button =
+            dock->findChild<QAbstractButton *>(QStringLiteral("qt_dockwidget_floatbutton"));
         if (!button || !button->isVisible())
             return;
         m_exempt.insert(areaOf(m_window, box));
         m_asked.docks[box].keptArea = -1;
+        m_asked.docks[box].floatedOut = true;
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
@@ -474,6 +480,8 @@ private:
     {
         if (!m_asked.shown)
             return std::nullopt;
+        const Promise promise =
+            holdsHiddenOrTabs() ? Promise::RoundTripOfHiddenAndTabs : Promise::RoundTrip;
         const Picture stored = takePicture(kWindow);
         const Picture second = restoreInto(kSecondWindow, kWindow, stored);
         const Picture third = restoreInto(kThirdWindow, kSecondWindow, second);
@@ -481,18 +489,25 @@ private:
             delete Store::instance()->findMainWindowByHandle(handle);
         settle();
         QtSetCurrentCodeFromBox(kWindow);
-        if (!m_switches.on(Promise::RoundTrip))
+        if (!m_switches.on(promise))
             return std::nullopt;
         for (const Picture *restored : {&second, &third}) {
             const QString difference = differenceBetween(stored, *restored);
             if (!difference.isEmpty())
-                return Broken{Promise::RoundTrip,
-                              QStringLiteral("%1 run: %2")
-                                  .arg(restored == &second ? QStringLiteral("second")
-                                                           : QStringLiteral("third"),
-                                       difference)};
+                return Broken{promise, QStringLiteral("%1 run: %2")
+                                           .arg(restored == &second ? QStringLiteral("second")
+                                                                    : QStringLiteral("third"),
+                                                difference)};
         }
         return std::nullopt;
+    }
+
+    bool holdsHiddenOrTabs() const
+    {
+        for (DockWidget *dock : m_window->dockList())
+            if (dock->isHidden() || !m_window->tabifiedDockWidgets(dock).isEmpty())
+                return true;
+        return false;
     }
 
     // As a host starts again: the window at the size it had, its toolbars, the records, the
@@ -526,10 +541,7 @@ private:
     }
 
     // ---- sizes the host and the user gave ----
-    void exemptAll()
-    {
-        m_exempt.insert({1, 2, 3});
-    }
+    void exemptAll() { m_exempt.insert({1, 2, 3}); }
 
     // A step that needed room in an area, or gave sizes there, starts the kept sizes of its
     // docks afresh from what they show.
@@ -570,12 +582,12 @@ struct Weighted
 };
 
 const Weighted kWeights[] = {
-    {StepKind::DockRight, 10},   {StepKind::DockBottom, 10},   {StepKind::Floating, 4},
-    {StepKind::Restore, 10},     {StepKind::ResizeBox, 6},     {StepKind::Hide, 5},
-    {StepKind::ShowAgain, 4},    {StepKind::Close, 4},         {StepKind::Undock, 4},
-    {StepKind::Dock, 2},         {StepKind::FindToolbar, 2},   {StepKind::ScriptToolbar, 2},
-    {StepKind::ToolbarRecord, 4}, {StepKind::ShrinkScreen, 2}, {StepKind::RoundTrip, 1},
-    {StepKind::Drag, 8},         {StepKind::FloatButton, 3},   {StepKind::ToolbarMove, 3},
+    {StepKind::DockRight, 10},     {StepKind::DockBottom, 10},  {StepKind::Floating, 4},
+    {StepKind::Restore, 10},       {StepKind::ResizeBox, 6},    {StepKind::Hide, 5},
+    {StepKind::ShowAgain, 4},      {StepKind::Close, 4},        {StepKind::Undock, 4},
+    {StepKind::Dock, 2},           {StepKind::FindToolbar, 2},  {StepKind::ScriptToolbar, 2},
+    {StepKind::ToolbarRecord, 4},  {StepKind::ShrinkScreen, 2}, {StepKind::RoundTrip, 1},
+    {StepKind::Drag, 8},           {StepKind::FloatButton, 3},  {StepKind::ToolbarMove, 3},
     {StepKind::ToolbarTearOff, 2}, {StepKind::ToolbarHide, 3},
 };
 
