@@ -36,10 +36,11 @@ const PromiseInfo kPromises[] = {
      "issue 82 item 1: side and bottom docks together push the frame past the screen"},
     {Promise::DockedReachable, "docked-reachable",
      "issue 82 items 6 and 11: a dock tabbed onto a hidden one, a drag whose release was lost"},
-    {Promise::FloatingWithinFreeArea, "floating-within-free-area",
-     "a floating dock's place is kept within the free area by its inside, not its frame"},
+    {Promise::FloatingWithinFreeArea, "floating-within-free-area", ""},
     {Promise::FloatedWithinFreeArea, "floated-within-free-area",
      "issue 82 items 5 and 11: a floated tab and the float button place off the screen"},
+    {Promise::FloatingOnSmallerScreen, "floating-on-smaller-screen",
+     "issue 82 item 1: nothing follows a screen made smaller, floating docks included"},
     {Promise::NothingClosedUnasked, "nothing-closed-unasked", ""},
     {Promise::HiddenKept, "hidden-kept",
      "issue 82 items 3 and 4: a dock hidden before the show is closed"},
@@ -102,15 +103,14 @@ bool shownAsTab(const MainWindow *window, const QString &title)
 }
 
 std::optional<Broken> reachable(const MainWindow *window, const DockWidget *dock,
-                                const QString &name, bool floatedOut)
+                                const QString &name, Promise floatingPromise)
 {
     const QString where =
         QStringLiteral("%1 (%2) at %3").arg(name, dock->windowTitle(), qtext(dock->geometry()));
     if (dock->isFloating()) {
         const QRect free = freeArea(dock);
         if (!dock->isVisible() || !free.contains(dock->frameGeometry()))
-            return Broken{floatedOut ? Promise::FloatedWithinFreeArea
-                                     : Promise::FloatingWithinFreeArea,
+            return Broken{floatingPromise,
                           QStringLiteral("floating %1%2 on free area %3")
                               .arg(where, dock->isVisible() ? QString() : QStringLiteral(" hidden"),
                                    qtext(free))};
@@ -149,9 +149,16 @@ std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
         }
         if (!shown || !asked.shown || dock.hiddenByHost)
             continue;
-        if (const auto broken = reachable(window, shown, dock.name, dock.floatedOut);
-            broken && switches.on(broken->promise))
-            return broken;
+        const Promise floating = asked.screenShrank ? Promise::FloatingOnSmallerScreen
+                                 : dock.floatedOut  ? Promise::FloatedWithinFreeArea
+                                                    : Promise::FloatingWithinFreeArea;
+        // One the host hid and showed again is its own promise: shown when the host says.
+        if (auto broken = reachable(window, shown, dock.name, floating)) {
+            if (dock.everHidden)
+                broken->promise = Promise::HiddenKept;
+            if (switches.on(broken->promise))
+                return broken;
+        }
         if (switches.on(Promise::SizesKept) && dock.keptArea >= 0 &&
             areaOf(window, it.key()) == dock.keptArea) {
             const int across = acrossExtent(window, it.key());

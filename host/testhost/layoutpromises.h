@@ -13,10 +13,11 @@
 //   stands in an area is either wholly in the main window or a tab whose bar is shown on the
 //   screen: none hides behind an absent tab or outside the window.
 // - FloatingWithinFreeArea: a floating one stands wholly within the free area;
-//   FloatedWithinFreeArea: also one that the host or the user floated out of an area.
+//   FloatedWithinFreeArea: also one that the host or the user floated out of an area;
+//   FloatingOnSmallerScreen: also once the screen was made smaller.
 // - NothingClosedUnasked: no dock window goes away, nor is the host told it closed, that the
 //   host did not close; HiddenKept: one the host hid (by its record too) stays, hidden, until
-//   the host shows it.
+//   the host shows it, and is then reachable.
 // - SizesKept: the extent across its area that the host or the user gave a dock window stays
 //   while nothing needs that room.
 // - ToolbarsAsSet: a toolbar shows or hides as the host's record or the user last said, and
@@ -44,6 +45,7 @@ enum class Promise {
     DockedReachable,
     FloatingWithinFreeArea,
     FloatedWithinFreeArea,
+    FloatingOnSmallerScreen,
     NothingClosedUnasked,
     HiddenKept,
     SizesKept,
@@ -98,6 +100,8 @@ struct Asked
     // The host's last toolbar record was answered as not applied.
     QString toolbarRefused;
     bool shown = false;
+    // The screen was made smaller meanwhile.
+    bool screenShrank = false;
 };
 
 struct Broken

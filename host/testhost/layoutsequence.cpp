@@ -196,6 +196,7 @@ private:
             if (m_screen.set && m_screenRect != kSmall) {
                 m_screenRect = kSmall;
                 m_screen.set(kSmall, freeOf(kSmall));
+                m_asked.screenShrank = true;
                 exemptAll();
             }
             break;

@@ -56,8 +56,8 @@ protected:
 
     static void setScreen(const QRect &screen)
     {
-        QWindowSystemInterface::handleScreenGeometryChange(QGuiApplication::primaryScreen(),
-                                                           screen, screen);
+        QWindowSystemInterface::handleScreenGeometryChange(QGuiApplication::primaryScreen(), screen,
+                                                           screen);
         QWindowSystemInterface::flushWindowSystemEvents();
     }
 
