@@ -21,6 +21,13 @@ enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 // each main window keeps its own picture of its dock areas - areas of lines of ordered dock
 // windows with their extents - and drives the toolkit from it. The layout records are written
 // from this picture and restored into it.
+//
+// Whatever the host and the user do, in any order, the layout keeps the promises written out
+// as one checker in host/testhost/layoutpromises.h: the main window's frame and least size
+// within the free area, every dock the host did not hide or close reachable, nothing closed
+// that the host did not close, the sizes the host or the user gave kept while nothing needs
+// the room, and records that restore the same layout run after run. The sequence test
+// (tests/frame/layoutsequences) plays random host and user steps against them.
 class DockLayout
 {
 public:
