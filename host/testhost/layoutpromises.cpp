@@ -149,9 +149,9 @@ std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
         }
         if (!shown || !asked.shown || dock.hiddenByHost)
             continue;
-        const Promise floating = asked.screenShrank ? Promise::FloatingOnSmallerScreen
-                                 : dock.floatedOut  ? Promise::FloatedWithinFreeArea
-                                                    : Promise::FloatingWithinFreeArea;
+        const Promise floating = dock.floatedOnLargerScreen ? Promise::FloatingOnSmallerScreen
+                                 : dock.floatedOut          ? Promise::FloatedWithinFreeArea
+                                                            : Promise::FloatingWithinFreeArea;
         // One the host hid and showed again is its own promise: shown when the host says.
         if (auto broken = reachable(window, shown, dock.name, floating)) {
             if (dock.everHidden)

@@ -84,6 +84,8 @@ struct DockAsked
     bool everHidden = false;
     // Floated out of an area by the host or the user (not made floating).
     bool floatedOut = false;
+    // It floated when the screen was made smaller.
+    bool floatedOnLargerScreen = false;
     // The extent across its area that the host or the user gave it, and in which area.
     int keptAcross = 0;
     int keptArea = -1;
@@ -100,8 +102,6 @@ struct Asked
     // The host's last toolbar record was answered as not applied.
     QString toolbarRefused;
     bool shown = false;
-    // The screen was made smaller meanwhile.
-    bool screenShrank = false;
 };
 
 struct Broken

@@ -196,7 +196,10 @@ private:
             if (m_screen.set && m_screenRect != kSmall) {
                 m_screenRect = kSmall;
                 m_screen.set(kSmall, freeOf(kSmall));
-                m_asked.screenShrank = true;
+                for (auto it = m_asked.docks.begin(); it != m_asked.docks.end(); ++it) {
+                    const DockWidget *dock = m_window->findDockWidgetByBox(it.key());
+                    it->floatedOnLargerScreen = dock && dock->isFloating();
+                }
                 exemptAll();
             }
             break;
@@ -462,9 +465,13 @@ private:
             bar->toggleViewAction()->trigger();
             m_asked.toolbarHidden[bar->windowTitle()] = hide;
         } else if (step.kind == StepKind::ToolbarTearOff) {
-            // As the toolkit floats a toolbar dragged out of its area.
+            // As the toolkit floats a toolbar dragged out of its area, onto the free area.
             bar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-            bar->move(m_window->mapToGlobal(QPoint(int(step.b % 500), int(step.c % 300))));
+            bar->adjustSize();
+            const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+            const QSize room = (free.size() - bar->size()).expandedTo(QSize(1, 1));
+            bar->move(free.topLeft() + QPoint(int(step.b % uint32_t(room.width())),
+                                              int(step.c % uint32_t(room.height()))));
             bar->show();
         } else if (step.b % 2) {
             m_window->addToolBarBreak(Qt::TopToolBarArea);
@@ -650,19 +657,23 @@ std::vector<Step> reduce(std::vector<Step> steps, const Failure &failure, const 
                          const PromiseSwitches &switches)
 {
     steps.resize(size_t(failure.step) + 1);
-    // Parts ever smaller are left out while the promise still breaks; the start stays.
-    for (size_t chunk = steps.size() / 2; chunk >= 1; chunk /= 2) {
-        for (size_t at = 1; at < steps.size();) {
-            std::vector<Step> shorter = steps;
-            const size_t end = std::min(steps.size(), at + chunk);
-            shorter.erase(shorter.begin() + long(at), shorter.begin() + long(end));
-            if (sameFailure(play(shorter, screen, switches), failure))
-                steps = std::move(shorter);
-            else
-                at += chunk;
+    // Parts ever smaller are left out while the promise still breaks; the start stays. A step
+    // left out changes what later steps pick, so the rounds go on while one shortens.
+    for (size_t before = 0; before != steps.size();) {
+        before = steps.size();
+        for (size_t chunk = std::max<size_t>(1, steps.size() / 2);; chunk /= 2) {
+            for (size_t at = 1; at < steps.size();) {
+                std::vector<Step> shorter = steps;
+                const size_t end = std::min(steps.size(), at + chunk);
+                shorter.erase(shorter.begin() + long(at), shorter.begin() + long(end));
+                if (sameFailure(play(shorter, screen, switches), failure))
+                    steps = std::move(shorter);
+                else
+                    at += chunk;
+            }
+            if (chunk == 1)
+                break;
         }
-        if (chunk == 1)
-            break;
     }
     return steps;
 }
