@@ -8,6 +8,7 @@
 #include "frame/windows/ksodraganddrop.h"
 #include "frame/windows/mainframe.h"
 #include "system/debugoutput.h"
+#include "system/freearea.h"
 #include "system/lifetime.h"
 #include "system/modalseam.h"
 
@@ -378,20 +379,37 @@ void DockWidget::enterFloating(QSize size)
 {
     if (d->statusBar)
         d->statusBar->show();
-    resize(size);
+    // Floated at its docked place near the screen's edge, or where it was left on a screen
+    // since made smaller, the whole window, title bar included, stays within the free area.
+    tesk::system::placeInFreeArea(this, tesk::system::framePosition(this), size);
     d->floatingGeometry = geometry();
     d->floatingGeometrySet = true;
+}
+
+QPoint DockWidget::placeShown() const
+{
+    // A tab behind another is kept out of sight by the toolkit: it stands where the tab shown
+    // of its group does.
+    const auto onScreen = [](const QWidget *dock) {
+        return dock->isVisible() && dock->x() >= 0 && dock->y() >= 0;
+    };
+    if (!onScreen(this) && d->mainWindow)
+        for (const QDockWidget *tab :
+             d->mainWindow->tabifiedDockWidgets(const_cast<DockWidget *>(this)))
+            if (onScreen(tab))
+                return tab->mapToGlobal(QPoint());
+    return mapToGlobal(QPoint());
 }
 
 void DockWidget::undock()
 {
     const QRect remembered = d->floatingGeometry;
     const bool wasSet = d->floatingGeometrySet;
+    const QPoint shown = isFloating() ? pos() : placeShown();
     // Marked first so that the place change the toolkit reports is no change of ours.
     d->floated = Floating;
     setFloating(true);
-    if (wasSet)
-        move(remembered.topLeft());
+    move(wasSet ? remembered.topLeft() : shown);
     enterFloating(remembered.size());
 }
 

@@ -141,6 +141,8 @@ private:
     bool modalDialogShown() const;
     bool runLocationDialog();
     void enterFloating(QSize size);
+    // Where the window stands on the screen while docked, for it to float there.
+    QPoint placeShown() const;
     // Tells the host; false when the host destroyed this window meanwhile.
     bool notifyHost(int width, int height, int code);
     void buildContent();

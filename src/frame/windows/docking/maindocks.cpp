@@ -470,6 +470,9 @@ void MainWindow::layOutDocks()
     m_docks->laidOut = true;
     for (DockWidget *dock : m_docks->docks)
         restoreDock(dock, true);
+    // The docks as restored, with the toolbars that stand by now, on the screen the window
+    // shows on: a layout kept on a larger screen comes back within this one.
+    layout.fit();
 }
 
 void MainWindow::growDockArea(DockWidget *dock)
