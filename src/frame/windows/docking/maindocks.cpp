@@ -536,7 +536,8 @@ QByteArray MainWindow::toolbarRecord(int index) const
     record.index = toolbar->isFloating() ? -1 : index;
     record.x = toolbar->x();
     record.y = toolbar->y();
-    record.hidden = toolbar->isVisible() ? 0 : 1;
+    // Hidden as the user or the host left it: before the window shows, none is.
+    record.hidden = toolbar->isVisibleTo(this) ? 0 : 1;
     record.width = toolbar->width();
     record.height = toolbar->height();
     return tesk::frame::writeToolbarRecord(record);
@@ -550,9 +551,11 @@ bool MainWindow::applyToolbarRecord(const QString &title, const QByteArray &text
             toolbar = candidate;
             break;
         }
-    if (!toolbar)
+    const std::optional<tesk::frame::ToolbarRecord> read = tesk::frame::readToolbarRecord(text);
+    // A record this library cannot have written leaves the toolbar where it is.
+    if (!toolbar || !read)
         return false;
-    const tesk::frame::ToolbarRecord record = tesk::frame::readToolbarRecord(text);
+    const tesk::frame::ToolbarRecord &record = *read;
     const bool floating = record.index == -1;
     if (floating) {
         m_docks->toolbars.floated(toolbar);
@@ -567,8 +570,7 @@ bool MainWindow::applyToolbarRecord(const QString &title, const QByteArray &text
         }
         m_docks->toolbars.restore(toolbar, record.index, record.newLine == 1);
     }
-    if (record.hidden)
-        toolbar->hide();
+    toolbar->setVisible(!record.hidden);
     if (!floating)
         return true;
     // A docked toolbar stands where its line puts it; a floating one where it was left.
