@@ -292,6 +292,31 @@ TEST_F(LayoutRecordTest, FloatingRecordsStayOnAScreenThatIsThere)
     EXPECT_TRUE(withinReach(toolbar));
 }
 
+TEST_F(LayoutRecordTest, AFloatingDockKeepsItsWholeFrameWithinTheFreeArea)
+{
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    createFrame("Debugger", 10);
+    QtFrameShow();
+    // Its record places it in the free area's corner at less than its least size; the host
+    // then sizes its box larger than the corner leaves.
+    const std::string corner = "Watch:4:0:-1:" + std::to_string(free.right() - 70) + ":" +
+                               std::to_string(free.bottom() - 70) + ":60:60:1:0";
+    CuiSetDockWindowPersistanceData(10, corner.c_str());
+    QtWindowCreate(
+        "Watch", [](TeskHandle, int *, int) {}, 100);
+    DockWidget *dock = Store::currentMainWindow()->findDockWidgetByBox(100);
+    ASSERT_TRUE(dock && dock->isFloating());
+    const auto where = [dock] {
+        const QRect frame = dock->frameGeometry();
+        return std::to_string(frame.x()) + "," + std::to_string(frame.y()) + " " +
+               std::to_string(frame.width()) + "x" + std::to_string(frame.height());
+    };
+    EXPECT_TRUE(free.contains(dock->frameGeometry())) << where();
+    QtResizePosWindow(100, 0, 0, 400, 300);
+    EXPECT_EQ(dock->size(), QSize(400, 300));
+    EXPECT_TRUE(free.contains(dock->frameGeometry())) << where();
+}
+
 TEST_F(LayoutRecordTest, AToolbarFloatedByARecordDocksAgainByTheNext)
 {
     MainWindow *window = createFrame("Debugger", 9);

@@ -37,6 +37,10 @@ enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 //   leave them, unless the fit needs the room.
 // - Placing a dock costs about linearly in the docks already there: tabs are known from this
 //   picture, not asked of the toolkit, and only the windows that stand are sized.
+// The whole contract, these promises with the rest (no dock closed or shown that the host did
+// not close or show, records that restore the same layout run after run), is one checker in
+// host/testhost/layoutpromises.h that the sequence test (tests/frame/layoutsequences) plays
+// random host and user steps against.
 class DockLayout
 {
 public:

@@ -9,6 +9,7 @@
 #include "frame/windows/docking/floatingplace.h"
 #include "frame/windows/docking/layoutrecords.h"
 #include "frame/windows/mainframe.h"
+#include "system/freearea.h"
 
 #include <QRegularExpression>
 #include <QToolBar>
@@ -96,7 +97,8 @@ bool MainWindow::resizeDockWidget(TeskHandle box, QSize size)
     if (!dock)
         return false;
     if (dock->isFloating()) {
-        dock->resize(size);
+        // Its frame stays where it stands, within the free area.
+        tesk::system::resizeInFreeArea(dock, size);
     } else {
         m_docks->layout.hold(dock);
         m_docks->layout.setExtent(dock, size);
@@ -499,13 +501,12 @@ void MainWindow::restoreDock(DockWidget *dock, bool laidOutTogether)
         if (sized && !laidOutTogether)
             m_docks->layout.setExtent(dock, size);
     } else {
-        const QRect placed = tesk::frame::onAvailableScreen(
-            tesk::frame::hostRect(restored.x, restored.y, sized ? size.width() : dock->width(),
-                                  sized ? size.height() : dock->height()));
-        dock->move(placed.topLeft());
+        // By the rule of every top-level window: the frame, not only the inside, within the
+        // free area, at the size the window ends up with (no less than its least size).
         dock->show();
-        if (sized)
-            dock->resize(placed.size());
+        tesk::system::placeInFreeArea(
+            dock, tesk::frame::hostRect(restored.x, restored.y, 0, 0).topLeft(),
+            sized ? tesk::frame::hostRect(0, 0, size.width(), size.height()).size() : dock->size());
     }
     if (!restored.visible)
         dock->hideOnly();
