@@ -118,6 +118,9 @@ public:
     DockWidget *findDockWidgetByBox(TeskHandle box) const;
     // The first dock window of that name whose goto flag is set, shown; null when none.
     DockWidget *showGotoDockWidget(const QString &name);
+    // Shows a hidden dock window where the user can reach it: in front of its tabs, the layout
+    // fitted to it.
+    void showDockWidget(DockWidget *dock);
     // Docked, the size becomes its extent in its area; floating, its size. False when no dock
     // window has the box.
     bool resizeDockWidget(TeskHandle box, QSize size);

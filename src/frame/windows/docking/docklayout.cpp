@@ -2,6 +2,7 @@
 #include "frame/windows/docking/docklayoutprivate.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDockWidget>
 #include <QGuiApplication>
 #include <QLayout>
@@ -53,20 +54,63 @@ DockArea fromToolkit(Qt::DockWidgetArea area)
     }
 }
 
+// While a separator is held, the release may go elsewhere: to a popup the host opens (which
+// takes the mouse), or to another window. Watches the whole application for that.
+class LostReleaseWatch : public QObject
+{
+public:
+    LostReleaseWatch(const QMainWindow *window, std::function<void()> lost)
+        : m_window(window)
+        , m_lost(std::move(lost))
+    {
+    }
+
+    void start() { QCoreApplication::instance()->installEventFilter(this); }
+    void stop() { QCoreApplication::instance()->removeEventFilter(this); }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window)
+            return false;
+        const auto *widget = qobject_cast<const QWidget *>(watched);
+        const bool window = widget && widget->isWindow();
+        const bool popup =
+            event->type() == QEvent::Show && window && widget->windowType() == Qt::Popup;
+        // Another window, or another program, took the mouse.
+        const bool elsewhere =
+            (event->type() == QEvent::WindowActivate && window) ||
+            event->type() == QEvent::ApplicationDeactivate ||
+            (event->type() == QEvent::ApplicationStateChange &&
+             static_cast<QApplicationStateChangeEvent *>(event)->applicationState() !=
+                 Qt::ApplicationActive);
+        // Seen after the release is handled, or once the other window has the mouse.
+        if (popup || elsewhere || event->type() == QEvent::MouseButtonRelease)
+            QTimer::singleShot(0, this, m_lost);
+        return false;
+    }
+
+private:
+    const QMainWindow *m_window;
+    std::function<void()> m_lost;
+};
+
 // The separators between the dock areas and between their windows are no widgets: the main
 // window takes the presses on them and sizes the windows while the button is down. A docked
-// window whose size changed between press and release was sized by the user.
+// window whose size changed between press and release was sized by the user. A drag whose
+// release goes elsewhere ends where the mouse left it.
 class SeparatorDrags : public QObject
 {
 public:
     SeparatorDrags(QMainWindow *window, DockLayout *layout)
         : m_window(window)
         , m_layout(layout)
+        , m_lostRelease(window, [this] { lose(); })
     {
         window->installEventFilter(this);
     }
     ~SeparatorDrags() override
     {
+        m_lostRelease.stop();
         if (m_window)
             m_window->removeEventFilter(this);
     }
@@ -83,7 +127,7 @@ public:
         const bool lost = event->type() == QEvent::Hide || event->type() == QEvent::WindowBlocked ||
                           event->type() == QEvent::WindowDeactivate;
         if (lost && m_down) {
-            release();
+            lose();
             return false;
         }
         const bool press = event->type() == QEvent::MouseButtonPress;
@@ -96,6 +140,7 @@ public:
             for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
                 if (dock->isVisible() && !dock->isFloating())
                     m_pressed.append({dock, dock->size()});
+            m_lostRelease.start();
             return false;
         }
         // The toolkit ends its drag on this release after the filter: the waiting steps run
@@ -105,11 +150,27 @@ public:
     }
 
 private:
+    // The release went elsewhere: the toolkit is told the button is up, where the mouse is, so
+    // that it lays the window out from what it shows again and ends its own drag too.
+    void lose()
+    {
+        if (!m_down)
+            return;
+        if (m_window) {
+            const QPoint at = m_window->mapFromGlobal(QCursor::pos());
+            QMouseEvent up(QEvent::MouseButtonRelease, at, m_window->mapToGlobal(at),
+                           Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_window, &up);
+        }
+        release();
+    }
+
     void release()
     {
         if (!m_down)
             return;
         m_down = false;
+        m_lostRelease.stop();
         QList<QDockWidget *> changed;
         for (const auto &[dock, size] : std::as_const(m_pressed))
             if (dock && !dock->isFloating() && dock->size() != size)
@@ -123,6 +184,7 @@ private:
 
     QPointer<QMainWindow> m_window;
     DockLayout *m_layout;
+    LostReleaseWatch m_lostRelease;
     bool m_down = false;
     QList<std::pair<QPointer<QDockWidget>, QSize>> m_pressed;
     QList<std::function<void()>> m_waiting;
@@ -174,6 +236,11 @@ private:
 };
 
 } // namespace
+
+bool hiddenByRequest(const QDockWidget *dock)
+{
+    return dock->isHidden() && dock->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
 
 DockLayout::DockLayout(QMainWindow *window)
     : m_window(window)

@@ -14,6 +14,9 @@ class QObject;
 
 namespace tesk::frame {
 
+// Hidden by the user or the host, not only out of sight because its main window is.
+bool hiddenByRequest(const QDockWidget *dock);
+
 // The areas in the numbering of the layout records.
 enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 

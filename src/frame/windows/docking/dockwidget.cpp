@@ -507,9 +507,10 @@ void DockWidget::togglePaneVisibility()
 {
     if (isVisible()) {
         hideOnly();
+    } else if (d->mainWindow) {
+        d->mainWindow->showDockWidget(this);
     } else {
         show();
-        raise();
     }
 }
 

@@ -82,13 +82,21 @@ DockWidget *MainWindow::showGotoDockWidget(const QString &name)
 {
     for (DockWidget *dock : m_docks->docks) {
         if (dock->isGoto() && dock->name() == name) {
-            dock->show();
-            // Standing as a tab, it comes to the front of its group.
-            dock->raise();
+            showDockWidget(dock);
             return dock;
         }
     }
     return nullptr;
+}
+
+void MainWindow::showDockWidget(DockWidget *dock)
+{
+    dock->show();
+    // The room it takes may make tabs of others, but not hide it behind one: it is the window
+    // asked for.
+    if (!dock->isFloating())
+        m_docks->layout.fit(dock);
+    dock->raise();
 }
 
 bool MainWindow::resizeDockWidget(TeskHandle box, QSize size)
@@ -256,7 +264,9 @@ void MainWindow::placeNewDock(DockWidget *dock, DockArea area, bool newLine, boo
     layout.place(dock, area, newLine);
     if (held)
         layout.hold(dock);
-    dock->show();
+    // Placed once a drag ended, it may have been hidden meanwhile.
+    if (!tesk::frame::hiddenByRequest(dock))
+        dock->show();
     if (!dock->isFloating())
         layout.shareEvenly(layout.areaOf(dock));
     if (m_docks->laidOut)
@@ -502,8 +512,10 @@ void MainWindow::restoreDock(DockWidget *dock, bool laidOutTogether)
             m_docks->layout.setExtent(dock, size);
     } else {
         // By the rule of every top-level window: the frame, not only the inside, within the
-        // free area, at the size the window ends up with (no less than its least size).
-        dock->show();
+        // free area, at the size the window ends up with (no less than its least size). One the
+        // host hid stays hidden until the host shows it.
+        if (!tesk::frame::hiddenByRequest(dock))
+            dock->show();
         tesk::system::placeInFreeArea(
             dock, tesk::frame::hostRect(restored.x, restored.y, 0, 0).topLeft(),
             sized ? tesk::frame::hostRect(0, 0, size.width(), size.height()).size() : dock->size());
