@@ -19,6 +19,7 @@
 #include <QTest>
 #include <qpa/qwindowsysteminterface.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -287,4 +288,74 @@ TEST_F(DockFit, TheFloatButtonFloatsADockWithinTheFreeArea)
     ASSERT_TRUE(dock->isFloating());
     EXPECT_TRUE(freeArea().contains(dock->frameGeometry())) << text(dock->frameGeometry());
     EXPECT_TRUE(freeArea().contains(recordedPlace(dock->windowBox())));
+}
+
+namespace {
+
+struct Stood
+{
+    TeskHandle box;
+    std::string record;
+    // The box of the window its group stands on; itself when it stands.
+    TeskHandle standing;
+    // Its group's size.
+    QSize size;
+};
+
+std::vector<Stood> howTheyStand(MainWindow *window)
+{
+    std::vector<Stood> stood;
+    QtSortWindowList(kWindow);
+    for (int i = 0; i < QtDockWindowCount(kWindow); ++i) {
+        char record[512];
+        CuiGetDockWindowPersistanceData(kWindow, i, record);
+        const TeskHandle box = QtGetPersistWindowBox(kWindow, i);
+        const DockWidget *dock = window->findDockWidgetByBox(box);
+        const auto *standing =
+            static_cast<const DockWidget *>(window->dockLayout().standingOf(dock));
+        // The group's size is the size of its tab shown.
+        QSize size = dock->size();
+        for (const QDockWidget *member : window->findChildren<QDockWidget *>())
+            if (window->dockLayout().standingOf(member) == standing && member->x() >= 0 &&
+                member->y() >= 0)
+                size = member->size();
+        stood.push_back({box, record, standing->windowBox(), size});
+    }
+    return stood;
+}
+
+} // namespace
+
+TEST_F(DockFit, TabsComeBackAsTheyStood)
+{
+    // Side and bottom docks on a small screen: tabs in both.
+    MainWindow *window = open({8, 12, QSize(1024, 600), true, false, true});
+    std::vector<Stood> before = howTheyStand(window);
+    ASSERT_TRUE(std::any_of(before.begin(), before.end(),
+                            [](const Stood &s) { return s.standing != s.box; }));
+    for (const char *run : {"second run", "third run"}) {
+        FrameTest::TearDown();
+        testhost::settle();
+        window = createFrame("Debugger", kWindow);
+        QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+        toolbars();
+        for (const Stood &stood : before) {
+            CuiSetDockWindowPersistanceData(kWindow, stood.record.c_str());
+            QtWindowCreate("Restored", &paneCallback, stood.box);
+        }
+        QtFrameShow();
+        testhost::settle();
+        expectFitsAndReachable(window, run);
+        const std::vector<Stood> after = howTheyStand(window);
+        ASSERT_EQ(after.size(), before.size());
+        for (size_t i = 0; i < before.size(); ++i) {
+            EXPECT_EQ(after[i].box, before[i].box) << run << " " << i;
+            EXPECT_EQ(after[i].standing, before[i].standing) << run << " " << before[i].record;
+            EXPECT_LE(qAbs(after[i].size.width() - before[i].size.width()), 2)
+                << run << " " << before[i].record;
+            EXPECT_LE(qAbs(after[i].size.height() - before[i].size.height()), 2)
+                << run << " " << before[i].record;
+        }
+        before = after;
+    }
 }

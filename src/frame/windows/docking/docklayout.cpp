@@ -326,6 +326,18 @@ QDockWidget *DockLayout::standingOf(const QDockWidget *dock) const
     return m_tabOf.value(dock, const_cast<QDockWidget *>(dock));
 }
 
+QPoint DockLayout::placeOf(const QDockWidget *dock) const
+{
+    QDockWidget *standing = standingOf(dock);
+    const Position p = find(standing);
+    if (p.area < 0)
+        return dock->pos();
+    for (const QDockWidget *member : groupAt(m_lines[p.area][p.line], p.slot))
+        if (shownIn(member, DockArea(p.area + 1)))
+            return member->pos();
+    return standing->pos();
+}
+
 QList<QDockWidget *> DockLayout::groupAt(const QList<QDockWidget *> &line, int slot) const
 {
     QList<QDockWidget *> group{line[slot]};
@@ -700,23 +712,47 @@ void DockLayout::applyExtents(DockArea area)
     if (!isPlacedArea(area))
         return;
     const auto &lines = m_lines[int(area) - 1];
+    // The extents are the windows' own sizes; the toolkit sizes a group of tabs with its tab
+    // row, which stands beneath the tab shown.
+    const int row = tabRow();
+    const auto withRow = [&](QDockWidget *dock, QSize size) {
+        if (hasTabs(dock))
+            size.rheight() += row;
+        return size;
+    };
     QList<QDockWidget *> firsts;
     QList<int> acrossSizes;
     for (const auto &all : lines) {
         // A group of tabs has one size: its first window's.
         const QList<QDockWidget *> l = standing(all);
         QList<int> alongSizes;
-        for (QDockWidget *dock : l) {
-            const QSize e = m_extents.value(dock, dock->size());
-            alongSizes.append(along(area) == Qt::Vertical ? e.height() : e.width());
-        }
+        for (QDockWidget *dock : l)
+            alongSizes.append(
+                lengthIn(along(area), withRow(dock, m_extents.value(dock, dock->size()))));
         m_window->resizeDocks(l, alongSizes, along(area));
-        const QSize first = m_extents.value(l.first(), l.first()->size());
-        firsts.append(l.first());
-        acrossSizes.append(across(area) == Qt::Horizontal ? first.width() : first.height());
+        QDockWidget *first = l.first();
+        firsts.append(first);
+        acrossSizes.append(
+            lengthIn(across(area), withRow(first, m_extents.value(first, first->size()))));
     }
     m_window->resizeDocks(firsts, acrossSizes, across(area));
     settle();
+}
+
+bool DockLayout::hasTabs(const QDockWidget *dock) const
+{
+    const Position p = find(dock);
+    return p.area >= 0 && !tabbed(dock) && p.slot + 1 < m_lines[p.area][p.line].size() &&
+           m_tabOf.value(m_lines[p.area][p.line][p.slot + 1]) == dock;
+}
+
+int DockLayout::tabRow() const
+{
+    // The toolkit's tab rows are the window's own children, all of one height.
+    for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+        if (bar->isVisible())
+            return bar->height();
+    return m_window->fontMetrics().height() + 8;
 }
 
 } // namespace tesk::frame

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QPoint>
 #include <QSet>
 #include <QSize>
 
@@ -75,6 +76,10 @@ public:
     bool tabbed(const QDockWidget *dock) const;
     // The window of its group that stands in the line: itself unless it is a tab.
     QDockWidget *standingOf(const QDockWidget *dock) const;
+    // Where the window stands in the main window: a group of tabs stands where its tab shown
+    // does, so that every window of the group records one place, and a restore finds the
+    // group again by it.
+    QPoint placeOf(const QDockWidget *dock) const;
     // Position within its area counted over all lines; -1 in no area.
     int indexOf(const QDockWidget *dock) const;
     bool startsLine(const QDockWidget *dock) const;
@@ -128,6 +133,10 @@ private:
     // Makes the window and its tabs tabs of the standing window; the line order is the
     // caller's.
     void tabGroupOnto(QDockWidget *standing, const QList<QDockWidget *> &group);
+    // The window stands in its line with tabs behind it.
+    bool hasTabs(const QDockWidget *dock) const;
+    // The height of the toolkit's tab row beneath a group.
+    int tabRow() const;
     // The toolkit's tab rows scroll and show whole titles.
     void keepTabsReadable() const;
 

@@ -160,7 +160,7 @@ bool DockLayout::tabLastLine(DockArea area)
 int DockLayout::leastAlong(DockArea area, const QList<QDockWidget *> &line) const
 {
     // A group of tabs adds its tab row beneath it.
-    const int tabRow = m_window->fontMetrics().height() + 8;
+    const int row = tabRow();
     int length = 0;
     int groups = 0;
     for (int slot = 0; slot < line.size(); ++slot) {
@@ -168,7 +168,7 @@ int DockLayout::leastAlong(DockArea area, const QList<QDockWidget *> &line) cons
             continue;
         length += lengthIn(along(area), leastSize(line[slot]));
         if (along(area) == Qt::Vertical && groupAt(line, slot).size() > 1)
-            length += tabRow;
+            length += row;
         ++groups;
     }
     return length + separator() * qMax(0, groups - 1);
