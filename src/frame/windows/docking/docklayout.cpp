@@ -273,7 +273,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     QDockWidget *last = lines.isEmpty() ? nullptr : lines.last().last();
     // A full area stays full: the window joins the tabs at its end at once. A new line may
     // still find room across the area.
-    if (last && !newLine && tabbed(last)) {
+    if (last && !newLine && tabbed(last) && groupShown(standingOf(last))) {
         QDockWidget *standing = standingOf(last);
         lines.last().append(dock);
         tabGroupOnto(standing, {dock});
@@ -367,6 +367,25 @@ void DockLayout::keepTabsReadable() const
         bar->setElideMode(Qt::ElideNone);
         bar->setUsesScrollButtons(true);
     }
+}
+
+QList<QDockWidget *> DockLayout::shownStanding(const QList<QDockWidget *> &line) const
+{
+    QList<QDockWidget *> shown;
+    for (QDockWidget *dock : line)
+        if (!tabbed(dock) && groupShown(dock))
+            shown.append(dock);
+    return shown;
+}
+
+bool DockLayout::groupShown(const QDockWidget *standing) const
+{
+    if (!hiddenByRequest(standing))
+        return true;
+    for (auto it = m_tabOf.cbegin(); it != m_tabOf.cend(); ++it)
+        if (it.value() == standing && !hiddenByRequest(it.key()))
+            return true;
+    return false;
 }
 
 QList<QDockWidget *> DockLayout::standing(const QList<QDockWidget *> &line) const

@@ -38,6 +38,10 @@ enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 //   leave them, unless the fit needs the room.
 // - Placing a dock costs about linearly in the docks already there: tabs are known from this
 //   picture, not asked of the toolkit, and only the windows that stand are sized.
+// The whole contract, these promises with the rest (no dock closed or shown that the host did
+// not close or show, records that restore the same layout run after run), is one checker in
+// host/testhost/layoutpromises.h that the sequence test (tests/frame/layoutsequences) plays
+// random host and user steps against.
 class DockLayout
 {
 public:
@@ -128,6 +132,10 @@ private:
     void applyExtents(DockArea area);
     // The line without the windows that stand as tabs on an earlier one of it.
     QList<QDockWidget *> standing(const QList<QDockWidget *> &line) const;
+    // Of those, the ones whose group shows a window: a group hidden whole takes no room, and a
+    // window put behind it as a tab would have no tab row leading to it.
+    QList<QDockWidget *> shownStanding(const QList<QDockWidget *> &line) const;
+    bool groupShown(const QDockWidget *standing) const;
     // The window and its tabs, from its slot in the line.
     QList<QDockWidget *> groupAt(const QList<QDockWidget *> &line, int slot) const;
     // Makes the window and its tabs tabs of the standing window; the line order is the

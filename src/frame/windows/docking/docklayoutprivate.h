@@ -31,6 +31,12 @@ inline int lengthIn(Qt::Orientation direction, QSize size)
     return direction == Qt::Vertical ? size.height() : size.width();
 }
 
+// Hidden by the user or the host, not only out of sight because its main window is.
+inline bool hiddenByRequest(const QDockWidget *dock)
+{
+    return dock->isHidden() && dock->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
 // The least size the toolkit lets the dock window have, or the one it asks for when larger.
 inline QSize leastSize(const QDockWidget *dock)
 {

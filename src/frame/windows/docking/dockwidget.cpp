@@ -109,6 +109,9 @@ public:
     QString name;
     QPointer<QWidget> givenWidget;
     bool userHidden = false;
+    // Counts the shows and the user's hides: a close the hide event planned is given up when
+    // either came between.
+    int hideTicket = 0;
     QRect floatingGeometry;
     int floated = DockWidget::Docked;
     bool floatingGeometrySet = false;
@@ -503,18 +506,27 @@ void DockWidget::setVisible(bool visible)
 void DockWidget::togglePaneVisibility()
 {
     if (isVisible()) {
-        d->userHidden = true;
-        hide();
+        hideOnly();
     } else {
         show();
+        raise();
     }
 }
 
 void DockWidget::hideOnly()
 {
-    // A window already hidden gets no hide event to clear the mark.
-    d->userHidden = isVisible();
+    // Also before its main window shows: the toolkit then sends a hide event all the same, or
+    // none, so the mark is taken off here either way.
+    ++d->hideTicket;
+    d->userHidden = true;
     hide();
+    d->userHidden = false;
+}
+
+void DockWidget::showEvent(QShowEvent *event)
+{
+    ++d->hideTicket;
+    QDockWidget::showEvent(event);
 }
 
 void DockWidget::hideEvent(QHideEvent *event)
@@ -526,10 +538,12 @@ void DockWidget::hideEvent(QHideEvent *event)
     if (!closes)
         return;
     // The toolkit hides a dock window for a moment while it floats or docks it; only a window
-    // still hidden once control is back in the loop was hidden for good.
+    // still hidden once control is back in the loop, neither shown nor hidden by the user or
+    // the host meanwhile, was hidden for good.
     QPointer<DockWidget> self(this);
-    QTimer::singleShot(0, this, [self] {
-        if (self && self->isHidden() && !isInPlaceEditActive()) {
+    const int ticket = d->hideTicket;
+    QTimer::singleShot(0, this, [self, ticket] {
+        if (self && self->d->hideTicket == ticket && self->isHidden() && !isInPlaceEditActive()) {
             self->close();
             self->deleteLater();
         }

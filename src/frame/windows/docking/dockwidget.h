@@ -130,6 +130,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     // A pane that comes to ask for more room than its new dock has (a view added to it, its

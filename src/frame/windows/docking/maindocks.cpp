@@ -9,6 +9,7 @@
 #include "frame/windows/docking/floatingplace.h"
 #include "frame/windows/docking/layoutrecords.h"
 #include "frame/windows/mainframe.h"
+#include "system/freearea.h"
 
 #include <QRegularExpression>
 #include <QToolBar>
@@ -82,6 +83,8 @@ DockWidget *MainWindow::showGotoDockWidget(const QString &name)
     for (DockWidget *dock : m_docks->docks) {
         if (dock->isGoto() && dock->name() == name) {
             dock->show();
+            // Standing as a tab, it comes to the front of its group.
+            dock->raise();
             return dock;
         }
     }
@@ -94,7 +97,8 @@ bool MainWindow::resizeDockWidget(TeskHandle box, QSize size)
     if (!dock)
         return false;
     if (dock->isFloating()) {
-        dock->resize(size);
+        // Its frame stays where it stands, within the free area.
+        tesk::system::resizeInFreeArea(dock, size);
     } else {
         m_docks->layout.hold(dock);
         m_docks->layout.setExtent(dock, size);
@@ -525,13 +529,12 @@ void MainWindow::restoreDock(DockWidget *dock, bool laidOutTogether)
         if (sized && !laidOutTogether)
             m_docks->layout.setExtent(dock, size);
     } else {
-        const QRect placed = tesk::frame::onAvailableScreen(
-            tesk::frame::hostRect(restored.x, restored.y, sized ? size.width() : dock->width(),
-                                  sized ? size.height() : dock->height()));
-        dock->move(placed.topLeft());
+        // By the rule of every top-level window: the frame, not only the inside, within the
+        // free area, at the size the window ends up with (no less than its least size).
         dock->show();
-        if (sized)
-            dock->resize(placed.size());
+        tesk::system::placeInFreeArea(
+            dock, tesk::frame::hostRect(restored.x, restored.y, 0, 0).topLeft(),
+            sized ? tesk::frame::hostRect(0, 0, size.width(), size.height()).size() : dock->size());
     }
     if (!restored.visible)
         dock->hideOnly();
@@ -563,7 +566,8 @@ QByteArray MainWindow::toolbarRecord(int index) const
     record.index = toolbar->isFloating() ? -1 : index;
     record.x = toolbar->x();
     record.y = toolbar->y();
-    record.hidden = toolbar->isVisible() ? 0 : 1;
+    // Hidden as the user or the host left it: before the window shows, none is.
+    record.hidden = toolbar->isVisibleTo(this) ? 0 : 1;
     record.width = toolbar->width();
     record.height = toolbar->height();
     return tesk::frame::writeToolbarRecord(record);
@@ -577,9 +581,11 @@ bool MainWindow::applyToolbarRecord(const QString &title, const QByteArray &text
             toolbar = candidate;
             break;
         }
-    if (!toolbar)
+    const std::optional<tesk::frame::ToolbarRecord> read = tesk::frame::readToolbarRecord(text);
+    // A record this library cannot have written leaves the toolbar where it is.
+    if (!toolbar || !read)
         return false;
-    const tesk::frame::ToolbarRecord record = tesk::frame::readToolbarRecord(text);
+    const tesk::frame::ToolbarRecord &record = *read;
     const bool floating = record.index == -1;
     if (floating) {
         m_docks->toolbars.floated(toolbar);
@@ -594,8 +600,7 @@ bool MainWindow::applyToolbarRecord(const QString &title, const QByteArray &text
         }
         m_docks->toolbars.restore(toolbar, record.index, record.newLine == 1);
     }
-    if (record.hidden)
-        toolbar->hide();
+    toolbar->setVisible(!record.hidden);
     if (!floating)
         return true;
     // A docked toolbar stands where its line puts it; a floating one where it was left.
