@@ -212,6 +212,11 @@ TEST_F(DockFit, ALayoutStoredOnALargerScreenFitsASmallerOne)
 TEST_F(DockFit, AScreenMadeSmallerKeepsTheWindowOnIt)
 {
     MainWindow *window = open({3, 2, QSize(1280, 800), true, false, true});
+    // One floats at the large screen's far corner.
+    DockWidget *floating = window->findDockWidgetByBox(101);
+    CuiPaneUndock(intptr_t(floating->windowBox()));
+    floating->move(1280 - floating->width() - 10, 800 - 28 - floating->height() - 10);
+    testhost::settle();
     expectFitsAndReachable(window, "large");
     setScreenWithPanel(QSize(1024, 600));
     testhost::settle();
@@ -235,18 +240,31 @@ TEST_F(DockFit, TabsShowTheirWholeTitles)
 
 namespace {
 
-// The record's place (fields 5 and 6) of the dock with the box.
-QPoint recordedPlace(TeskHandle box)
+QList<QByteArray> recordOf(TeskHandle box)
 {
     QtSortWindowList(kWindow);
     for (int i = 0; i < QtDockWindowCount(kWindow); ++i)
         if (QtGetPersistWindowBox(kWindow, i) == box) {
             char record[512];
             CuiGetDockWindowPersistanceData(kWindow, i, record);
-            const QList<QByteArray> fields = QByteArray(record).split(':');
-            return {fields.value(4).toInt(), fields.value(5).toInt()};
+            return QByteArray(record).split(':');
         }
-    return {-99999, -99999};
+    return {};
+}
+
+// The record's place (fields 5 and 6) of the dock with the box.
+QPoint recordedPlace(TeskHandle box)
+{
+    const QList<QByteArray> fields = recordOf(box);
+    return fields.size() < 8 ? QPoint(-99999, -99999)
+                             : QPoint(fields[4].toInt(), fields[5].toInt());
+}
+
+// Fields 7 and 8.
+QSize recordedSize(TeskHandle box)
+{
+    const QList<QByteArray> fields = recordOf(box);
+    return fields.size() < 8 ? QSize() : QSize(fields[6].toInt(), fields[7].toInt());
 }
 
 } // namespace
@@ -358,4 +376,40 @@ TEST_F(DockFit, TabsComeBackAsTheyStood)
         }
         before = after;
     }
+}
+
+TEST_F(DockFit, ASizeTheHostGaveStaysWhenItSizesAnother)
+{
+    MainWindow *window = open({2, 2, QSize(1280, 800), true, false, true});
+    DockWidget *right = window->findDockWidgetByBox(100);
+    DockWidget *bottom = window->findDockWidgetByBox(200);
+    QtResizePosWindow(100, 0, 0, 120, 300);
+    testhost::settle();
+    ASSERT_EQ(right->width(), 120);
+    QtResizePosWindow(200, 0, 0, 300, 150);
+    testhost::settle();
+    EXPECT_EQ(right->width(), 120);
+    EXPECT_EQ(bottom->height(), 150);
+    EXPECT_EQ(recordedSize(100).width(), 120);
+}
+
+TEST_F(DockFit, TheHostSizesADockStandingAsATab)
+{
+    MainWindow *window = open({8, 0, QSize(1024, 600), true, false, true});
+    DockWidget *tab = nullptr;
+    for (DockWidget *dock : window->dockList())
+        if (window->dockLayout().tabbed(dock))
+            tab = dock;
+    ASSERT_TRUE(tab);
+    QtResizePosWindow(tab->windowBox(), 0, 0, 200, 160);
+    testhost::settle();
+    // The group takes the size: the tab shown is as large.
+    const QDockWidget *standing = window->dockLayout().standingOf(tab);
+    QSize shown;
+    for (const QDockWidget *member : window->findChildren<QDockWidget *>())
+        if (window->dockLayout().standingOf(member) == standing && member->x() >= 0 &&
+            member->y() >= 0)
+            shown = member->size();
+    EXPECT_EQ(shown, QSize(200, 160));
+    EXPECT_EQ(recordedSize(tab->windowBox()), QSize(200, 160));
 }

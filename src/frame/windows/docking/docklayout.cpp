@@ -1,6 +1,8 @@
 #include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/docklayoutprivate.h"
 
+#include "system/freearea.h"
+
 #include <QCoreApplication>
 #include <QDockWidget>
 #include <QGuiApplication>
@@ -154,7 +156,10 @@ public:
 private:
     void watch(QScreen *screen)
     {
-        connect(screen, &QScreen::availableGeometryChanged, this, &FitWatch::schedule);
+        connect(screen, &QScreen::availableGeometryChanged, this, [this] {
+            m_screenChanged = true;
+            schedule();
+        });
     }
 
     void schedule()
@@ -164,13 +169,29 @@ private:
         m_scheduled = true;
         QTimer::singleShot(0, this, [this] {
             m_scheduled = false;
-            m_layout->afterDrag([layout = m_layout] { layout->fit(); });
+            const bool screenChanged = std::exchange(m_screenChanged, false);
+            m_layout->afterDrag([window = QPointer<QMainWindow>(m_window), this, screenChanged] {
+                if (!window)
+                    return;
+                m_layout->fit();
+                if (screenChanged)
+                    keepFloatingOnScreen();
+            });
         });
+    }
+
+    // The window's floating docks stay within the free area of a screen made smaller.
+    void keepFloatingOnScreen()
+    {
+        for (QDockWidget *dock : m_window->findChildren<QDockWidget *>(Qt::FindDirectChildrenOnly))
+            if (dock->isFloating() && dock->isVisible())
+                tesk::system::keepInFreeArea(dock);
     }
 
     QMainWindow *m_window;
     DockLayout *m_layout;
     bool m_scheduled = false;
+    bool m_screenChanged = false;
 };
 
 } // namespace
