@@ -169,13 +169,12 @@ private:
         m_scheduled = true;
         QTimer::singleShot(0, this, [this] {
             m_scheduled = false;
-            const bool screenChanged = std::exchange(m_screenChanged, false);
-            m_layout->afterDrag([window = QPointer<QMainWindow>(m_window), this, screenChanged] {
-                if (!window)
-                    return;
-                m_layout->fit();
-                if (screenChanged)
-                    keepFloatingOnScreen();
+            // Floating docks stand apart from the areas a separator drag lays out.
+            if (std::exchange(m_screenChanged, false))
+                keepFloatingOnScreen();
+            m_layout->afterDrag([window = QPointer<QMainWindow>(m_window), layout = m_layout] {
+                if (window)
+                    layout->fit();
             });
         });
     }

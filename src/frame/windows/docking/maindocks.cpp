@@ -229,7 +229,8 @@ DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name
         const bool held = record.pending && !record.size.isEmpty();
         QPointer<DockWidget> made(dock);
         docks.layout.afterDrag([this, made, area, newLine, held] {
-            if (made && m_docks->docks.contains(made))
+            // Floated by the host while it waited, it stays floating.
+            if (made && m_docks->docks.contains(made) && !made->isFloating())
                 placeNewDock(made, area, newLine, held);
         });
         return dock;
