@@ -1,8 +1,6 @@
 #include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/docklayoutprivate.h"
 
-#include "system/freearea.h"
-
 #include <QCoreApplication>
 #include <QDockWidget>
 #include <QGuiApplication>
@@ -156,10 +154,7 @@ public:
 private:
     void watch(QScreen *screen)
     {
-        connect(screen, &QScreen::availableGeometryChanged, this, [this] {
-            m_screenChanged = true;
-            schedule();
-        });
+        connect(screen, &QScreen::availableGeometryChanged, this, &FitWatch::schedule);
     }
 
     void schedule()
@@ -169,9 +164,6 @@ private:
         m_scheduled = true;
         QTimer::singleShot(0, this, [this] {
             m_scheduled = false;
-            // Floating docks stand apart from the areas a separator drag lays out.
-            if (std::exchange(m_screenChanged, false))
-                keepFloatingOnScreen();
             m_layout->afterDrag([window = QPointer<QMainWindow>(m_window), layout = m_layout] {
                 if (window)
                     layout->fit();
@@ -179,18 +171,9 @@ private:
         });
     }
 
-    // The window's floating docks stay within the free area of a screen made smaller.
-    void keepFloatingOnScreen()
-    {
-        for (QDockWidget *dock : m_window->findChildren<QDockWidget *>(Qt::FindDirectChildrenOnly))
-            if (dock->isFloating() && dock->isVisible())
-                tesk::system::keepInFreeArea(dock);
-    }
-
     QMainWindow *m_window;
     DockLayout *m_layout;
     bool m_scheduled = false;
-    bool m_screenChanged = false;
 };
 
 } // namespace
