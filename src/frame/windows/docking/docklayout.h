@@ -36,6 +36,10 @@ enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 //   main window, so every tab is on the screen.
 // - Sizes the user dragged or the host gave are held: sharing, growing and joining windows
 //   leave them, unless the fit needs the room.
+// - A dock floated out of an area, a tab too, lands where it stood on the screen, its frame
+//   within the free area.
+// - The records say where each group of tabs stands, so that a restore brings the tabs back
+//   as they stood; records that cannot say it are fitted as a new layout would be.
 // - Placing a dock costs about linearly in the docks already there: tabs are known from this
 //   picture, not asked of the toolkit, and only the windows that stand are sized.
 // The whole contract, these promises with the rest (no dock closed or shown that the host did
