@@ -346,35 +346,49 @@ std::vector<Stood> howTheyStand(MainWindow *window)
 
 TEST_F(DockFit, TabsComeBackAsTheyStood)
 {
-    // Side and bottom docks on a small screen: tabs in both.
-    MainWindow *window = open({8, 12, QSize(1024, 600), true, false, true});
-    std::vector<Stood> before = howTheyStand(window);
-    ASSERT_TRUE(std::any_of(before.begin(), before.end(),
-                            [](const Stood &s) { return s.standing != s.box; }));
-    for (const char *run : {"second run", "third run"}) {
+    // Tabs the fit made on a small screen, and tabs the user made on a large one by dropping a
+    // dock onto another: a new layout would make none of the latter.
+    for (const Mix &mix : {Mix{8, 12, QSize(1024, 600), true, false, true},
+                           Mix{3, 3, QSize(1280, 800), true, false, true}}) {
+        MainWindow *window = open(mix);
+        if (mix.screen.width() == 1280) {
+            window->tabifyDockWidget(window->findDockWidgetByBox(101),
+                                     window->findDockWidgetByBox(102));
+            window->tabifyDockWidget(window->findDockWidgetByBox(200),
+                                     window->findDockWidgetByBox(201));
+            testhost::settle();
+        }
+        std::vector<Stood> before = howTheyStand(window);
+        ASSERT_TRUE(std::any_of(before.begin(), before.end(),
+                                [](const Stood &s) { return s.standing != s.box; }));
+        for (const char *run : {"second run", "third run"}) {
+            const std::string what = describe(mix) + ", " + run;
+            FrameTest::TearDown();
+            testhost::settle();
+            window = createFrame("Debugger", kWindow);
+            QtResizePosWindow(kWindow, 0, 0, mix.screen.width(), mix.screen.height());
+            toolbars();
+            for (const Stood &stood : before) {
+                CuiSetDockWindowPersistanceData(kWindow, stood.record.c_str());
+                QtWindowCreate("Restored", &paneCallback, stood.box);
+            }
+            QtFrameShow();
+            testhost::settle();
+            expectFitsAndReachable(window, what);
+            const std::vector<Stood> after = howTheyStand(window);
+            ASSERT_EQ(after.size(), before.size());
+            for (size_t i = 0; i < before.size(); ++i) {
+                EXPECT_EQ(after[i].box, before[i].box) << what << " " << i;
+                EXPECT_EQ(after[i].standing, before[i].standing) << what << " " << before[i].record;
+                EXPECT_LE(qAbs(after[i].size.width() - before[i].size.width()), 2)
+                    << what << " " << before[i].record;
+                EXPECT_LE(qAbs(after[i].size.height() - before[i].size.height()), 2)
+                    << what << " " << before[i].record;
+            }
+            before = after;
+        }
         FrameTest::TearDown();
         testhost::settle();
-        window = createFrame("Debugger", kWindow);
-        QtResizePosWindow(kWindow, 0, 0, 1024, 600);
-        toolbars();
-        for (const Stood &stood : before) {
-            CuiSetDockWindowPersistanceData(kWindow, stood.record.c_str());
-            QtWindowCreate("Restored", &paneCallback, stood.box);
-        }
-        QtFrameShow();
-        testhost::settle();
-        expectFitsAndReachable(window, run);
-        const std::vector<Stood> after = howTheyStand(window);
-        ASSERT_EQ(after.size(), before.size());
-        for (size_t i = 0; i < before.size(); ++i) {
-            EXPECT_EQ(after[i].box, before[i].box) << run << " " << i;
-            EXPECT_EQ(after[i].standing, before[i].standing) << run << " " << before[i].record;
-            EXPECT_LE(qAbs(after[i].size.width() - before[i].size.width()), 2)
-                << run << " " << before[i].record;
-            EXPECT_LE(qAbs(after[i].size.height() - before[i].size.height()), 2)
-                << run << " " << before[i].record;
-        }
-        before = after;
     }
 }
 

@@ -225,6 +225,7 @@ void DockLayout::take(QDockWidget *dock)
 void DockLayout::forget(const QDockWidget *dock)
 {
     take(const_cast<QDockWidget *>(dock));
+    m_fitTabs.remove(dock);
     m_extents.remove(dock);
     m_held.remove(dock);
 }
@@ -274,12 +275,13 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     auto &lines = m_lines[int(area) - 1];
     dock->setFloating(false);
     QDockWidget *last = lines.isEmpty() ? nullptr : lines.last().last();
-    // A full area stays full: the window joins the tabs at its end at once. A new line may
-    // still find room across the area.
-    if (last && !newLine && tabbed(last) && groupShown(standingOf(last))) {
+    // A line the fit filled stays full: the window joins the tabs at its end at once. A new
+    // line may still find room across the area; tabs the user made say nothing of room.
+    if (last && !newLine && m_fitTabs.contains(last) && groupShown(standingOf(last))) {
         QDockWidget *standing = standingOf(last);
         lines.last().append(dock);
         tabGroupOnto(standing, {dock});
+        m_fitTabs.insert(dock);
         keepTabsReadable();
         settle();
         dock->raise();
@@ -288,9 +290,19 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     if (!last || newLine) {
         m_window->addDockWidget(toolkitArea(area), dock, across(area));
         lines.append({dock});
-    } else {
+    } else if (!tabbed(last) && !hasTabs(last)) {
         m_window->splitDockWidget(last, dock, along(area));
         lines.last().append(dock);
+    } else if (lines.size() == 1) {
+        // The toolkit splits a tab's place within its group, as one more tab: a window after
+        // a group goes to the end of the area's only line instead.
+        m_window->addDockWidget(toolkitArea(area), dock, along(area));
+        lines.last().append(dock);
+    } else {
+        // After a group at the end of a later line the toolkit has no place but the group.
+        lines.last().append(dock);
+        tabGroupOnto(standingOf(last), {dock});
+        keepTabsReadable();
     }
     // The toolkit counts only windows shown: a new one is shown here, not after.
     if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
@@ -526,6 +538,8 @@ void DockLayout::followToolkit()
         QHash<const QDockWidget *, QDockWidget *> tabOf;
         QList<QList<QDockWidget *>> rebuilt;
         QSet<const QDockWidget *> placed;
+        // Where the last line stands across: where its windows shown start.
+        int lineAcross = 0;
         for (QDockWidget *dock : shown) {
             if (placed.contains(dock))
                 continue;
@@ -540,8 +554,10 @@ void DockLayout::followToolkit()
                 tabOf.insert(tab, group.first());
             for (QDockWidget *member : group)
                 placed.insert(member);
-            if (rebuilt.isEmpty() || acrossOf(rebuilt.last().first()) != acrossOf(dock))
+            if (rebuilt.isEmpty() || lineAcross != acrossOf(dock)) {
                 rebuilt.append(QList<QDockWidget *>());
+                lineAcross = acrossOf(dock);
+            }
             rebuilt.last() += group;
         }
         // Hidden windows go back to the line and place they had, as near as the new lines

@@ -171,6 +171,8 @@ private:
     QSet<const QDockWidget *> m_held;
     // A window standing as a tab, and the window of its group that stands in the line.
     QHash<const QDockWidget *, QDockWidget *> m_tabOf;
+    // The windows the fit made tabs for want of room.
+    QSet<const QDockWidget *> m_fitTabs;
     bool m_fitting = false;
     // Holds the windows the user sizes by dragging a separator of the dock areas.
     std::unique_ptr<QObject> m_separatorDrags;

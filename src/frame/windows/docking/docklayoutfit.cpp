@@ -141,7 +141,10 @@ bool DockLayout::tabLastOfLongestLine(DockArea area, Qt::Orientation direction,
     const QList<QDockWidget *> standingOnes = shownStanding(line);
     QDockWidget *last = standingOnes.last();
     QDockWidget *onto = standingOnes[standingOnes.size() - 2];
-    tabGroupOnto(onto, groupAt(line, int(line.indexOf(last))));
+    const QList<QDockWidget *> group = groupAt(line, int(line.indexOf(last)));
+    tabGroupOnto(onto, group);
+    for (const QDockWidget *dock : group)
+        m_fitTabs.insert(dock);
     return true;
 }
 
@@ -154,6 +157,8 @@ bool DockLayout::tabLastLine(DockArea area)
     QDockWidget *onto = shownStanding(lines.last()).last();
     lines.last() += moving;
     tabGroupOnto(onto, moving);
+    for (const QDockWidget *dock : moving)
+        m_fitTabs.insert(dock);
     return true;
 }
 
