@@ -50,6 +50,8 @@ const PromiseInfo kPromises[] = {
      "issue 82 items 7 and 11: a toolbar record does not show a hidden toolbar"},
     {Promise::RoundTrip, "round-trip",
      "a torn-off toolbar and a floating dock come back elsewhere than they stood"},
+    {Promise::AllAfterALostRelease, "all-after-a-lost-release",
+     "issue 82 item 11: a drag whose release went elsewhere holds back what the host does"},
     {Promise::RoundTripOfHiddenAndTabs, "round-trip-of-hidden-and-tabs",
      "issue 82 items 3, 8 and 9: hidden docks and tabs do not come back as they stood"},
 };
@@ -206,7 +208,10 @@ bool near(const QByteArray &a, const QByteArray &b)
 
 const char *promiseName(Promise promise)
 {
-    return kPromises[int(promise)].name;
+    for (const PromiseInfo &info : kPromises)
+        if (info.promise == promise)
+            return info.name;
+    return "";
 }
 
 PromiseSwitches PromiseSwitches::all()
@@ -265,8 +270,10 @@ int acrossExtent(const MainWindow *window, TeskHandle box)
     return area == 3 ? dock->height() : dock->width();
 }
 
-std::optional<Broken> check(const MainWindow *window, const Asked &asked,
-                            const PromiseSwitches &switches)
+namespace {
+
+std::optional<Broken> checkAll(const MainWindow *window, const Asked &asked,
+                               const PromiseSwitches &switches)
 {
     if (asked.shown && window->isVisible() && switches.on(Promise::FrameWithinFreeArea))
         if (auto broken = frameWithinFreeArea(window))
@@ -276,6 +283,22 @@ std::optional<Broken> check(const MainWindow *window, const Asked &asked,
     if (switches.on(Promise::ToolbarsAsSet))
         return toolbarsAsSet(window, asked);
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Broken> check(const MainWindow *window, const Asked &asked,
+                            const PromiseSwitches &switches)
+{
+    // Once a drag lost its release, whatever breaks is put down to that.
+    if (!asked.releaseLost)
+        return checkAll(window, asked, switches);
+    if (!switches.on(Promise::AllAfterALostRelease))
+        return std::nullopt;
+    auto broken = checkAll(window, asked, PromiseSwitches::all());
+    if (broken)
+        broken->promise = Promise::AllAfterALostRelease;
+    return broken;
 }
 
 Picture takePicture(TeskHandle window)

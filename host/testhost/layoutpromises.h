@@ -24,6 +24,8 @@
 //   the host's record is answered as applied.
 // - RoundTrip: the records stored and restored in a fresh main window give the same layout,
 //   and again a third time; RoundTripOfHiddenAndTabs: also when docks are hidden or tabs.
+// - AllAfterALostRelease: every promise above also once a separator drag lost its release to
+//   a popup, a modal box, a hide or a deactivation.
 
 #include <tesk/tesk_global.h>
 
@@ -52,8 +54,9 @@ enum class Promise {
     ToolbarsAsSet,
     RoundTrip,
     RoundTripOfHiddenAndTabs,
+    AllAfterALostRelease,
 };
-constexpr int kPromiseCount = int(Promise::RoundTripOfHiddenAndTabs) + 1;
+constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;
 
 const char *promiseName(Promise promise);
 
@@ -102,6 +105,8 @@ struct Asked
     // The host's last toolbar record was answered as not applied.
     QString toolbarRefused;
     bool shown = false;
+    // A separator drag lost its release.
+    bool releaseLost = false;
 };
 
 struct Broken

@@ -377,6 +377,7 @@ private:
             testhost::dragOnWindow(m_window, from, offset);
         else
             dragLosingRelease(from, offset, lost);
+        m_asked.releaseLost = m_asked.releaseLost || lost != Lost::No;
         exemptAll();
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
             m_newlyKept.insert(it.key());
@@ -454,7 +455,9 @@ private:
     {
         QList<QToolBar *> bars;
         for (QToolBar *bar : m_window->findChildren<QToolBar *>())
-            if (bar->parentWidget() == m_window && !bar->windowTitle().isEmpty())
+            // The user moves and tears off only toolbars shown.
+            if (bar->parentWidget() == m_window && !bar->windowTitle().isEmpty() &&
+                (step.kind == StepKind::ToolbarHide || bar->isVisible()))
                 bars.append(bar);
         if (bars.isEmpty() || !m_window->isVisible())
             return;

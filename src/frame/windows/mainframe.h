@@ -210,6 +210,9 @@ private:
                                    FloatingSize floatingSize);
     // A new dock window takes its place in its area (the user holds no separator now).
     void placeNewDock(DockWidget *dock, tesk::frame::DockArea area, bool newLine, bool held);
+    // The window a restored dock stood as a tab on, or null.
+    DockWidget *restoredGroup(const DockWidget *dock, tesk::frame::DockArea area,
+                              bool newLine) const;
     // What its record restored; the extent of a docked one only when it was not laid out with
     // the others of its area.
     void restoreDock(DockWidget *dock, bool laidOutTogether);

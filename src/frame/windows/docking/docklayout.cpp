@@ -226,7 +226,10 @@ private:
         m_scheduled = true;
         QTimer::singleShot(0, this, [this] {
             m_scheduled = false;
-            m_layout->afterDrag([layout = m_layout] { layout->fit(); });
+            m_layout->afterDrag([window = QPointer<QMainWindow>(m_window), layout = m_layout] {
+                if (window)
+                    layout->fit();
+            });
         });
     }
 
@@ -289,6 +292,7 @@ void DockLayout::take(QDockWidget *dock)
 void DockLayout::forget(const QDockWidget *dock)
 {
     take(const_cast<QDockWidget *>(dock));
+    m_fitTabs.remove(dock);
     m_extents.remove(dock);
     m_held.remove(dock);
 }
@@ -338,12 +342,13 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     auto &lines = m_lines[int(area) - 1];
     dock->setFloating(false);
     QDockWidget *last = lines.isEmpty() ? nullptr : lines.last().last();
-    // A full area stays full: the window joins the tabs at its end at once. A new line may
-    // still find room across the area.
-    if (last && !newLine && tabbed(last) && groupShown(standingOf(last))) {
+    // A line the fit filled stays full: the window joins the tabs at its end at once. A new
+    // line may still find room across the area; tabs the user made say nothing of room.
+    if (last && !newLine && m_fitTabs.contains(last) && groupShown(standingOf(last))) {
         QDockWidget *standing = standingOf(last);
         lines.last().append(dock);
         tabGroupOnto(standing, {dock});
+        m_fitTabs.insert(dock);
         keepTabsReadable();
         settle();
         dock->raise();
@@ -352,9 +357,19 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     if (!last || newLine) {
         m_window->addDockWidget(toolkitArea(area), dock, across(area));
         lines.append({dock});
-    } else {
+    } else if (!tabbed(last) && !hasTabs(last)) {
         m_window->splitDockWidget(last, dock, along(area));
         lines.last().append(dock);
+    } else if (lines.size() == 1) {
+        // The toolkit splits a tab's place within its group, as one more tab: a window after
+        // a group goes to the end of the area's only line instead.
+        m_window->addDockWidget(toolkitArea(area), dock, along(area));
+        lines.last().append(dock);
+    } else {
+        // After a group at the end of a later line the toolkit has no place but the group.
+        lines.last().append(dock);
+        tabGroupOnto(standingOf(last), {dock});
+        keepTabsReadable();
     }
     // The toolkit counts only windows shown: a new one is shown here, not after.
     if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
@@ -391,6 +406,18 @@ bool DockLayout::tabbed(const QDockWidget *dock) const
 QDockWidget *DockLayout::standingOf(const QDockWidget *dock) const
 {
     return m_tabOf.value(dock, const_cast<QDockWidget *>(dock));
+}
+
+QPoint DockLayout::placeOf(const QDockWidget *dock) const
+{
+    QDockWidget *standing = standingOf(dock);
+    const Position p = find(standing);
+    if (p.area < 0)
+        return dock->pos();
+    for (const QDockWidget *member : groupAt(m_lines[p.area][p.line], p.slot))
+        if (shownIn(member, DockArea(p.area + 1)))
+            return member->pos();
+    return standing->pos();
 }
 
 QList<QDockWidget *> DockLayout::groupAt(const QList<QDockWidget *> &line, int slot) const
@@ -578,6 +605,8 @@ void DockLayout::followToolkit()
         QHash<const QDockWidget *, QDockWidget *> tabOf;
         QList<QList<QDockWidget *>> rebuilt;
         QSet<const QDockWidget *> placed;
+        // Where the last line stands across: where its windows shown start.
+        int lineAcross = 0;
         for (QDockWidget *dock : shown) {
             if (placed.contains(dock))
                 continue;
@@ -592,8 +621,10 @@ void DockLayout::followToolkit()
                 tabOf.insert(tab, group.first());
             for (QDockWidget *member : group)
                 placed.insert(member);
-            if (rebuilt.isEmpty() || acrossOf(rebuilt.last().first()) != acrossOf(dock))
+            if (rebuilt.isEmpty() || lineAcross != acrossOf(dock)) {
                 rebuilt.append(QList<QDockWidget *>());
+                lineAcross = acrossOf(dock);
+            }
             rebuilt.last() += group;
         }
         // Hidden windows go back to the line and place they had, as near as the new lines
@@ -786,23 +817,47 @@ void DockLayout::applyExtents(DockArea area)
     if (!isPlacedArea(area))
         return;
     const auto &lines = m_lines[int(area) - 1];
+    // The extents are the windows' own sizes; the toolkit sizes a group of tabs with its tab
+    // row, which stands beneath the tab shown.
+    const int row = tabRow();
+    const auto withRow = [&](QDockWidget *dock, QSize size) {
+        if (hasTabs(dock))
+            size.rheight() += row;
+        return size;
+    };
     QList<QDockWidget *> firsts;
     QList<int> acrossSizes;
     for (const auto &all : lines) {
         // A group of tabs has one size: its first window's.
         const QList<QDockWidget *> l = standing(all);
         QList<int> alongSizes;
-        for (QDockWidget *dock : l) {
-            const QSize e = m_extents.value(dock, dock->size());
-            alongSizes.append(along(area) == Qt::Vertical ? e.height() : e.width());
-        }
+        for (QDockWidget *dock : l)
+            alongSizes.append(
+                lengthIn(along(area), withRow(dock, m_extents.value(dock, dock->size()))));
         m_window->resizeDocks(l, alongSizes, along(area));
-        const QSize first = m_extents.value(l.first(), l.first()->size());
-        firsts.append(l.first());
-        acrossSizes.append(across(area) == Qt::Horizontal ? first.width() : first.height());
+        QDockWidget *first = l.first();
+        firsts.append(first);
+        acrossSizes.append(
+            lengthIn(across(area), withRow(first, m_extents.value(first, first->size()))));
     }
     m_window->resizeDocks(firsts, acrossSizes, across(area));
     settle();
+}
+
+bool DockLayout::hasTabs(const QDockWidget *dock) const
+{
+    const Position p = find(dock);
+    return p.area >= 0 && !tabbed(dock) && p.slot + 1 < m_lines[p.area][p.line].size() &&
+           m_tabOf.value(m_lines[p.area][p.line][p.slot + 1]) == dock;
+}
+
+int DockLayout::tabRow() const
+{
+    // The toolkit's tab rows are the window's own children, all of one height.
+    for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+        if (bar->isVisible())
+            return bar->height();
+    return m_window->fontMetrics().height() + 8;
 }
 
 } // namespace tesk::frame

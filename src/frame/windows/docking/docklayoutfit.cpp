@@ -141,7 +141,10 @@ bool DockLayout::tabLastOfLongestLine(DockArea area, Qt::Orientation direction,
     const QList<QDockWidget *> standingOnes = shownStanding(line);
     QDockWidget *last = standingOnes.last();
     QDockWidget *onto = standingOnes[standingOnes.size() - 2];
-    tabGroupOnto(onto, groupAt(line, int(line.indexOf(last))));
+    const QList<QDockWidget *> group = groupAt(line, int(line.indexOf(last)));
+    tabGroupOnto(onto, group);
+    for (const QDockWidget *dock : group)
+        m_fitTabs.insert(dock);
     return true;
 }
 
@@ -154,13 +157,15 @@ bool DockLayout::tabLastLine(DockArea area)
     QDockWidget *onto = shownStanding(lines.last()).last();
     lines.last() += moving;
     tabGroupOnto(onto, moving);
+    for (const QDockWidget *dock : moving)
+        m_fitTabs.insert(dock);
     return true;
 }
 
 int DockLayout::leastAlong(DockArea area, const QList<QDockWidget *> &line) const
 {
     // A group of tabs adds its tab row beneath it.
-    const int tabRow = m_window->fontMetrics().height() + 8;
+    const int row = tabRow();
     int length = 0;
     int groups = 0;
     for (int slot = 0; slot < line.size(); ++slot) {
@@ -168,7 +173,7 @@ int DockLayout::leastAlong(DockArea area, const QList<QDockWidget *> &line) cons
             continue;
         length += lengthIn(along(area), leastSize(line[slot]));
         if (along(area) == Qt::Vertical && groupAt(line, slot).size() > 1)
-            length += tabRow;
+            length += row;
         ++groups;
     }
     return length + separator() * qMax(0, groups - 1);

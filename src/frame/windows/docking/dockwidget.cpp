@@ -411,6 +411,11 @@ void DockWidget::undock()
     setFloating(true);
     move(wasSet ? remembered.topLeft() : shown);
     enterFloating(remembered.size());
+    // Floated before its area took it in (while the user held a separator), it shows now;
+    // one the host or the user hid stays hidden.
+    if (isHidden() && !testAttribute(Qt::WA_WState_ExplicitShowHide) && d->mainWindow &&
+        d->mainWindow->isVisible())
+        show();
 }
 
 void DockWidget::dock()
