@@ -491,8 +491,9 @@ private:
     {
         if (!m_asked.shown)
             return std::nullopt;
-        const Promise promise =
-            holdsHiddenOrTabs() ? Promise::RoundTripOfHiddenAndTabs : Promise::RoundTrip;
+        const Promise promise = m_asked.releaseLost   ? Promise::AllAfterALostRelease
+                                : holdsHiddenOrTabs() ? Promise::RoundTripOfHiddenAndTabs
+                                                      : Promise::RoundTrip;
         const Picture stored = takePicture(kWindow);
         const Picture second = restoreInto(kSecondWindow, kWindow, stored);
         const Picture third = restoreInto(kThirdWindow, kSecondWindow, second);
