@@ -54,12 +54,7 @@ void FrameTest::SetUp()
 
 void FrameTest::TearDown()
 {
-    for (MainWindow *window : Store::instance()->mainWindows())
-        delete window;
-    QtCreateNewSpr(0);
-    QtCreateNewEditor(0);
-    QtCreateNewCode(0);
-    Store::instance()->setDockingWindow(true);
+    testhost::endMainWindows();
 }
 
 MainWindow *FrameTest::createFrame(const char *name, TeskHandle handle)
@@ -72,6 +67,16 @@ MainWindow *FrameTest::createFrame(const char *name, TeskHandle handle)
 }
 
 namespace testhost {
+
+void endMainWindows()
+{
+    for (MainWindow *window : Store::instance()->mainWindows())
+        delete window;
+    QtCreateNewSpr(0);
+    QtCreateNewEditor(0);
+    QtCreateNewCode(0);
+    Store::instance()->setDockingWindow(true);
+}
 
 QPoint separatorBefore(const QMainWindow *window, QDockWidget *dock)
 {

@@ -73,6 +73,9 @@ protected:
 
 namespace testhost {
 
+// Deletes every main window and resets the store's requests for the next window.
+void endMainWindows();
+
 // Where the separator between the code and the dock window's area stands (beside a side area,
 // above the bottom one).
 QPoint separatorBefore(const QMainWindow *window, QDockWidget *dock);

@@ -223,7 +223,10 @@ TESK_EXPORT int QtToolbarCount(TeskHandle handle);
 /* Latin-1; stays valid while the toolbar lives and its title is unchanged. */
 TESK_EXPORT const char *QtReturnToolbarTitle(TeskHandle handle, int index);
 TESK_EXPORT void QtToolbarData(TeskHandle handle, int index, char *buffer);
-/* The name carries five characters before the toolbar's title. 0 applied, 1 no such toolbar. */
+/* The name carries five characters before the toolbar's title. 0 applied (the toolbar shown
+   or hidden as the record says), 1 when no toolbar has that title or the record is not one
+   QtToolbarData writes (eight numbers; empty, unreadable, longer than a record buffer, or a
+   width or height above 32767): the toolbar then stays where and as it is. */
 TESK_EXPORT int QtSetToolbarData(const char *name, const char *record);
 /* The geometry of the next top-level window, used by QtFrameShow: its frame at x, y (a
    negative x or y becomes 2), its inside of the size, as QtGetSizePos reads them back. */

@@ -11,6 +11,7 @@
 #include "frame/services/cuicontextmenumap.h"
 #include "frame/windows/cuimenubar.h"
 #include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/docking/floatingplace.h"
 #include "frame/windows/docking/maindocks.h"
 #include "frame/windows/frameimages.h"
 #include "frame/windows/menuseam.h"
@@ -40,6 +41,7 @@ MainWindow::MainWindow(QWidget *parent, const char *name, Qt::WindowFlags flags)
     d->pane = tesk::core::paneServices().createFrame(this);
     setCentralWidget(d->pane);
     DockWidget::watchFrameFocus();
+    tesk::frame::keepFloatingDocksOnScreens(this);
     // A layout record has no field for dock windows stacked as tabs, so the user cannot make
     // any: what they arrange must come back as they left it.
     setDockOptions(dockOptions() & ~QMainWindow::AllowTabbedDocks);

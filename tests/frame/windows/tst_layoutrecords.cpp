@@ -6,6 +6,8 @@
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
 
+#include <tesk/tesk_toolbars.h>
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPointer>
@@ -285,9 +287,34 @@ TEST_F(LayoutRecordTest, FloatingRecordsStayOnAScreenThatIsThere)
 
     auto *toolbar = new QToolBar(QStringLiteral("Probe"), Store::currentMainWindow());
     Store::currentMainWindow()->addToolBar(Qt::TopToolBarArea, toolbar);
-    EXPECT_EQ(QtSetToolbarData("tb_x_Probe", "0:-1:-70000:70000:0:0:2147483647:40:"), 0);
+    EXPECT_EQ(QtSetToolbarData("tb_x_Probe", "0:-1:-70000:70000:0:0:3000:40:"), 0);
     EXPECT_TRUE(toolbar->isFloating());
     EXPECT_TRUE(withinReach(toolbar));
+}
+
+TEST_F(LayoutRecordTest, AFloatingDockKeepsItsWholeFrameWithinTheFreeArea)
+{
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    createFrame("Debugger", 10);
+    QtFrameShow();
+    // Its record places it in the free area's corner at less than its least size; the host
+    // then sizes its box larger than the corner leaves.
+    const std::string corner = "Watch:4:0:-1:" + std::to_string(free.right() - 70) + ":" +
+                               std::to_string(free.bottom() - 70) + ":60:60:1:0";
+    CuiSetDockWindowPersistanceData(10, corner.c_str());
+    QtWindowCreate(
+        "Watch", [](TeskHandle, int *, int) {}, 100);
+    DockWidget *dock = Store::currentMainWindow()->findDockWidgetByBox(100);
+    ASSERT_TRUE(dock && dock->isFloating());
+    const auto where = [dock] {
+        const QRect frame = dock->frameGeometry();
+        return std::to_string(frame.x()) + "," + std::to_string(frame.y()) + " " +
+               std::to_string(frame.width()) + "x" + std::to_string(frame.height());
+    };
+    EXPECT_TRUE(free.contains(dock->frameGeometry())) << where();
+    QtResizePosWindow(100, 0, 0, 400, 300);
+    EXPECT_EQ(dock->size(), QSize(400, 300));
+    EXPECT_TRUE(free.contains(dock->frameGeometry())) << where();
 }
 
 TEST_F(LayoutRecordTest, AToolbarFloatedByARecordDocksAgainByTheNext)
@@ -339,4 +366,75 @@ TEST_F(LayoutRecordTest, ATopLevelWindowComesBackWhereTheHostReadIt)
         topLevel->close();
         testhost::settle();
     }
+}
+
+namespace {
+
+void onFind(TeskHandle, const void *, int, int) {}
+
+int toolbarField(TeskHandle handle, const QString &title, int n)
+{
+    for (int i = 0; i < QtToolbarCount(handle); ++i)
+        if (title == QLatin1String(QtReturnToolbarTitle(handle, i))) {
+            char buffer[tesk::frame::kLayoutRecordSize];
+            QtToolbarData(handle, i, buffer);
+            return field(buffer, n);
+        }
+    return -1;
+}
+
+} // namespace
+
+TEST_F(LayoutRecordTest, AToolbarRecordHidesAndShowsAgain)
+{
+    MainWindow *window = createFrame("Debugger", 10);
+    QtCreateEditorToolBar(10, &onFind);
+    QToolBar *find = nullptr;
+    for (QToolBar *toolbar : window->findChildren<QToolBar *>())
+        if (toolbar->windowTitle() == QLatin1String("Find"))
+            find = toolbar;
+    ASSERT_TRUE(find && find->windowTitle() == QLatin1String("Find"));
+    // Before the show no toolbar is hidden: a layout stored then comes back with them all.
+    ASSERT_GT(QtToolbarCount(10), 1);
+    for (int i = 0; i < QtToolbarCount(10); ++i)
+        EXPECT_EQ(toolbarField(10, QString::fromLatin1(QtReturnToolbarTitle(10, i)), 6), 0)
+            << QtReturnToolbarTitle(10, i);
+    QtFrameShow();
+    testhost::settle();
+    const int index = [&] {
+        for (int i = 0; i < QtToolbarCount(10); ++i)
+            if (!std::strcmp(QtReturnToolbarTitle(10, i), "Find"))
+                return i;
+        return -1;
+    }();
+    const std::string hidden = "0:" + std::to_string(index) + ":0:0:0:1:0:0:";
+    EXPECT_EQ(QtSetToolbarData("tb_x_Find", hidden.c_str()), 0);
+    EXPECT_TRUE(find->isHidden());
+    EXPECT_EQ(toolbarField(10, QStringLiteral("Find"), 6), 1);
+    const std::string shown = "0:" + std::to_string(index) + ":0:0:0:0:0:0:";
+    EXPECT_EQ(QtSetToolbarData("tb_x_Find", shown.c_str()), 0);
+    EXPECT_TRUE(find->isVisible());
+    EXPECT_EQ(toolbarField(10, QStringLiteral("Find"), 6), 0);
+}
+
+TEST_F(LayoutRecordTest, AToolbarRecordNotWrittenByTheLibraryChangesNothing)
+{
+    MainWindow *window = createFrame("Debugger", 11);
+    auto *toolbar = new QToolBar(QStringLiteral("Probe"), window);
+    window->addToolBar(Qt::TopToolBarArea, toolbar);
+    QtFrameShow();
+    testhost::settle();
+    const QRect before = toolbar->geometry();
+    const std::string longRecord = "0:-1:10:10:0:0:100:" + std::string(300, '3') + ":";
+    for (const char *record :
+         {"", "garbage", "1:2:3", "0:-1:a:b:c:d:e:f:", "0:-1:0:0:0:0:2147483647:40:",
+          "0:-1:0:0:0:0:100:-5:", "0:-1:0:0:0:0:100:30:7:8:", longRecord.c_str()}) {
+        EXPECT_EQ(QtSetToolbarData("tb_x_Probe", record), 1) << record;
+        EXPECT_FALSE(toolbar->isFloating()) << record;
+        EXPECT_TRUE(toolbar->isVisible()) << record;
+        EXPECT_EQ(toolbar->geometry(), before) << record;
+    }
+    // The record the library writes, without its last ':', is taken.
+    EXPECT_EQ(QtSetToolbarData("tb_x_Probe", "0:-1:10:10:0:0:100:30"), 0);
+    EXPECT_TRUE(toolbar->isFloating());
 }

@@ -182,6 +182,24 @@ TEST_F(FreeArea, ADockFloatingWithoutAPlaceHidesNoMenu)
     }
 }
 
+TEST_F(FreeArea, AFloatingDockFollowsTheScreenMadeSmaller)
+{
+    setScreen(QRect(0, 0, 1280, 800), QRect(0, 28, 1280, 772));
+    createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 900, 500);
+    QtFrameShow();
+    CuiSetDockWindowPersistanceData(kWindow, "Watch:4:0:-1:700:350:500:400:1:0");
+    QtWindowCreate("Watch", nullptr, 0x4430);
+    testhost::settle();
+    const DockWidget *dock = Store::currentMainWindow()->findDockWidgetByBox(0x4430);
+    ASSERT_TRUE(dock && dock->isFloating());
+    const QRect smaller(0, 28, 1024, 572);
+    setScreen(QRect(0, 0, 1024, 600), smaller);
+    testhost::settle();
+    EXPECT_TRUE(smaller.contains(dock->frameGeometry())) << "dock " << text(dock->frameGeometry());
+    EXPECT_EQ(dock->size(), QSize(500, 400));
+}
+
 TEST_F(FreeArea, ADialogOpensCentredOverItsWindowWithinTheFreeArea)
 {
     const QRect free(0, 28, 1024, 572);

@@ -1,9 +1,10 @@
 #include "frame/windows/docking/docklayout.h"
-
-#include "system/freearea.h"
+#include "frame/windows/docking/docklayoutprivate.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDockWidget>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
+#include <QTabBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -20,10 +22,7 @@ namespace tesk::frame {
 
 namespace {
 
-bool isPlacedArea(DockArea area)
-{
-    return area == DockArea::Left || area == DockArea::Right || area == DockArea::Bottom;
-}
+using namespace tesk::frame::docklayout;
 
 Qt::DockWidgetArea toolkitArea(DockArea area)
 {
@@ -55,38 +54,63 @@ DockArea fromToolkit(Qt::DockWidgetArea area)
     }
 }
 
-// Windows of one line stand along the area; lines stand side by side across it.
-Qt::Orientation along(DockArea area)
+// While a separator is held, the release may go elsewhere: to a popup the host opens (which
+// takes the mouse), or to another window. Watches the whole application for that.
+class LostReleaseWatch : public QObject
 {
-    return area == DockArea::Bottom ? Qt::Horizontal : Qt::Vertical;
-}
+public:
+    LostReleaseWatch(const QMainWindow *window, std::function<void()> lost)
+        : m_window(window)
+        , m_lost(std::move(lost))
+    {
+    }
 
-Qt::Orientation across(DockArea area)
-{
-    return area == DockArea::Bottom ? Qt::Vertical : Qt::Horizontal;
-}
+    void start() { QCoreApplication::instance()->installEventFilter(this); }
+    void stop() { QCoreApplication::instance()->removeEventFilter(this); }
 
-// The least size the toolkit lets the dock window have, or the one it asks for when larger.
-QSize leastSize(const QDockWidget *dock)
-{
-    const QSize toolkit = dock->layout() ? dock->layout()->minimumSize() : QSize();
-    return dock->minimumSizeHint().expandedTo(toolkit);
-}
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window)
+            return false;
+        const auto *widget = qobject_cast<const QWidget *>(watched);
+        const bool window = widget && widget->isWindow();
+        const bool popup =
+            event->type() == QEvent::Show && window && widget->windowType() == Qt::Popup;
+        // Another window, or another program, took the mouse.
+        const bool elsewhere =
+            (event->type() == QEvent::WindowActivate && window) ||
+            event->type() == QEvent::ApplicationDeactivate ||
+            (event->type() == QEvent::ApplicationStateChange &&
+             static_cast<QApplicationStateChangeEvent *>(event)->applicationState() !=
+                 Qt::ApplicationActive);
+        // Seen after the release is handled, or once the other window has the mouse.
+        if (popup || elsewhere || event->type() == QEvent::MouseButtonRelease)
+            QTimer::singleShot(0, this, m_lost);
+        return false;
+    }
+
+private:
+    const QMainWindow *m_window;
+    std::function<void()> m_lost;
+};
 
 // The separators between the dock areas and between their windows are no widgets: the main
 // window takes the presses on them and sizes the windows while the button is down. A docked
-// window whose size changed between press and release was sized by the user.
+// window whose size changed between press and release was sized by the user. A drag whose
+// release goes elsewhere ends where the mouse left it.
 class SeparatorDrags : public QObject
 {
 public:
     SeparatorDrags(QMainWindow *window, DockLayout *layout)
         : m_window(window)
         , m_layout(layout)
+        , m_lostRelease(window, [this] { lose(); })
     {
         window->installEventFilter(this);
     }
     ~SeparatorDrags() override
     {
+        m_lostRelease.stop();
         if (m_window)
             m_window->removeEventFilter(this);
     }
@@ -103,7 +127,7 @@ public:
         const bool lost = event->type() == QEvent::Hide || event->type() == QEvent::WindowBlocked ||
                           event->type() == QEvent::WindowDeactivate;
         if (lost && m_down) {
-            release();
+            lose();
             return false;
         }
         const bool press = event->type() == QEvent::MouseButtonPress;
@@ -116,6 +140,7 @@ public:
             for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
                 if (dock->isVisible() && !dock->isFloating())
                     m_pressed.append({dock, dock->size()});
+            m_lostRelease.start();
             return false;
         }
         // The toolkit ends its drag on this release after the filter: the waiting steps run
@@ -125,11 +150,27 @@ public:
     }
 
 private:
+    // The release went elsewhere: the toolkit is told the button is up, where the mouse is, so
+    // that it lays the window out from what it shows again and ends its own drag too.
+    void lose()
+    {
+        if (!m_down)
+            return;
+        if (m_window) {
+            const QPoint at = m_window->mapFromGlobal(QCursor::pos());
+            QMouseEvent up(QEvent::MouseButtonRelease, at, m_window->mapToGlobal(at),
+                           Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_window, &up);
+        }
+        release();
+    }
+
     void release()
     {
         if (!m_down)
             return;
         m_down = false;
+        m_lostRelease.stop();
         QList<QDockWidget *> changed;
         for (const auto &[dock, size] : std::as_const(m_pressed))
             if (dock && !dock->isFloating() && dock->size() != size)
@@ -143,16 +184,71 @@ private:
 
     QPointer<QMainWindow> m_window;
     DockLayout *m_layout;
+    LostReleaseWatch m_lostRelease;
     bool m_down = false;
     QList<std::pair<QPointer<QDockWidget>, QSize>> m_pressed;
     QList<std::function<void()>> m_waiting;
 };
 
+// Toolbars added, shown or moved to a line of their own, and a screen whose free area changed,
+// change what the main window needs and has: the fit runs again once the window has been
+// laid out, and once a drag of the user has ended.
+class FitWatch : public QObject
+{
+public:
+    FitWatch(QMainWindow *window, DockLayout *layout)
+        : m_window(window)
+        , m_layout(layout)
+    {
+        window->installEventFilter(this);
+        for (QScreen *screen : QGuiApplication::screens())
+            watch(screen);
+        connect(qApp, &QGuiApplication::screenAdded, this, &FitWatch::watch);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::LayoutRequest)
+            schedule();
+        return false;
+    }
+
+private:
+    void watch(QScreen *screen)
+    {
+        connect(screen, &QScreen::availableGeometryChanged, this, &FitWatch::schedule);
+    }
+
+    void schedule()
+    {
+        if (m_scheduled)
+            return;
+        m_scheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_scheduled = false;
+            m_layout->afterDrag([window = QPointer<QMainWindow>(m_window), layout = m_layout] {
+                if (window)
+                    layout->fit();
+            });
+        });
+    }
+
+    QMainWindow *m_window;
+    DockLayout *m_layout;
+    bool m_scheduled = false;
+};
+
 } // namespace
+
+bool hiddenByRequest(const QDockWidget *dock)
+{
+    return dock->isHidden() && dock->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
 
 DockLayout::DockLayout(QMainWindow *window)
     : m_window(window)
     , m_separatorDrags(std::make_unique<SeparatorDrags>(window, this))
+    , m_fitWatch(std::make_unique<FitWatch>(window, this))
 {
 }
 
@@ -172,11 +268,25 @@ DockLayout::Position DockLayout::find(const QDockWidget *dock) const
 void DockLayout::take(QDockWidget *dock)
 {
     const Position p = find(dock);
+    const QDockWidget *standing = m_tabOf.take(dock);
+    m_fitTabs.remove(dock);
     if (p.area < 0)
         return;
     auto &lines = m_lines[p.area];
-    lines[p.line].removeAt(p.slot);
-    if (lines[p.line].isEmpty())
+    auto &line = lines[p.line];
+    // A group that loses its standing window stands on its next tab, as the toolkit shows it.
+    if (!standing) {
+        QDockWidget *next = nullptr;
+        for (int slot = p.slot + 1; slot < line.size() && m_tabOf.value(line[slot]) == dock;
+             ++slot) {
+            if (next)
+                m_tabOf.insert(line[slot], next);
+            else
+                m_tabOf.remove(next = line[slot]);
+        }
+    }
+    line.removeAt(p.slot);
+    if (line.isEmpty())
         lines.removeAt(p.line);
 }
 
@@ -208,7 +318,9 @@ void DockLayout::dragEnded(const QList<QDockWidget *> &changed)
 
 void DockLayout::hold(const QDockWidget *dock)
 {
+    // A tab's size is its group's.
     m_held.insert(dock);
+    m_held.insert(standingOf(dock));
 }
 
 bool DockLayout::held(const QDockWidget *dock) const
@@ -230,66 +342,130 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     auto &lines = m_lines[int(area) - 1];
     dock->setFloating(false);
     QDockWidget *last = lines.isEmpty() ? nullptr : lines.last().last();
-    // A full area stays full: the window joins the tabs at its end at once. A new line may
-    // still find room across the area.
-    if (last && !newLine && tabbed(last)) {
+    // A line the fit filled stays full: the window joins the tabs at its end at once. A new
+    // line may still find room across the area; tabs the user made say nothing of room.
+    if (last && !newLine && m_fitTabs.contains(last) && groupShown(standingOf(last))) {
+        QDockWidget *standing = standingOf(last);
         lines.last().append(dock);
-        m_window->tabifyDockWidget(last, dock);
+        tabGroupOnto(standing, {dock});
+        m_fitTabs.insert(dock);
+        keepTabsReadable();
         settle();
         dock->raise();
         return;
     }
-    const QSize before = m_window->size();
     if (!last || newLine) {
         m_window->addDockWidget(toolkitArea(area), dock, across(area));
         lines.append({dock});
-    } else {
+    } else if (!tabbed(last) && !hasTabs(last)) {
         m_window->splitDockWidget(last, dock, along(area));
         lines.last().append(dock);
+    } else if (lines.size() == 1) {
+        // The toolkit splits a tab's place within its group, as one more tab: a window after
+        // a group goes to the end of the area's only line instead.
+        m_window->addDockWidget(toolkitArea(area), dock, along(area));
+        lines.last().append(dock);
+    } else {
+        // After a group at the end of a later line the toolkit has no place but the group.
+        lines.last().append(dock);
+        tabGroupOnto(standingOf(last), {dock});
+        keepTabsReadable();
     }
-    // Every window's least size counts, along and across: a full area would push the main
-    // window's frame off its screen. The later windows stand as tabs on the last one instead,
-    // each reachable by its tab. The toolkit counts only windows shown: a new one is shown
-    // here, not after.
-    if (!last)
-        return;
+    // The toolkit counts only windows shown: a new one is shown here, not after.
     if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
         dock->show();
-    if (fitsFreeArea())
-        return;
-    if (newLine) {
-        lines.removeLast();
-        lines.last().append(dock);
-    }
-    m_window->tabifyDockWidget(last, dock);
-    settle();
-    // The window grew to the least size the window had for a moment.
-    if (m_window->size() != before)
-        m_window->resize(before);
-    dock->raise();
+    fit(dock);
 }
 
-bool DockLayout::fitsFreeArea() const
+bool DockLayout::placeAsTab(QDockWidget *dock, QDockWidget *onto)
 {
+    const Position p = find(onto);
+    if (p.area < 0 || dock == onto)
+        return false;
+    const QScopedValueRollback<bool> placing(m_placing, true);
+    take(dock);
+    QDockWidget *standing = standingOf(onto);
+    auto &line = m_lines[p.area][find(standing).line];
+    // After the group's last tab, so that the group stays together.
+    int slot = int(line.indexOf(standing)) + 1;
+    while (slot < line.size() && m_tabOf.value(line[slot]) == standing)
+        ++slot;
+    dock->setFloating(false);
+    line.insert(slot, dock);
+    tabGroupOnto(standing, {dock});
+    keepTabsReadable();
     settle();
-    const QSize least = m_window->minimumSizeHint();
-    const QScreen *screen = tesk::system::screenShowing(m_window->geometry(), m_window->screen());
-    if (!screen)
-        return true;
-    const QRect free = screen->availableGeometry() - tesk::system::frameMargins(m_window);
-    return least.width() <= free.width() && least.height() <= free.height();
+    return true;
 }
 
 bool DockLayout::tabbed(const QDockWidget *dock) const
 {
-    const Position p = find(dock);
+    return m_tabOf.contains(dock);
+}
+
+QDockWidget *DockLayout::standingOf(const QDockWidget *dock) const
+{
+    return m_tabOf.value(dock, const_cast<QDockWidget *>(dock));
+}
+
+QPoint DockLayout::placeOf(const QDockWidget *dock) const
+{
+    QDockWidget *standing = standingOf(dock);
+    const Position p = find(standing);
     if (p.area < 0)
-        return false;
-    const QList<QDockWidget *> tabs =
-        m_window->tabifiedDockWidgets(const_cast<QDockWidget *>(dock));
-    const auto &l = m_lines[p.area][p.line];
-    for (int slot = 0; slot < p.slot; ++slot)
-        if (tabs.contains(l[slot]))
+        return dock->pos();
+    for (const QDockWidget *member : groupAt(m_lines[p.area][p.line], p.slot))
+        if (shownIn(member, DockArea(p.area + 1)))
+            return member->pos();
+    return standing->pos();
+}
+
+QList<QDockWidget *> DockLayout::groupAt(const QList<QDockWidget *> &line, int slot) const
+{
+    QList<QDockWidget *> group{line[slot]};
+    for (int next = slot + 1; next < line.size() && m_tabOf.value(line[next]) == line[slot]; ++next)
+        group.append(line[next]);
+    return group;
+}
+
+void DockLayout::tabGroupOnto(QDockWidget *standing, const QList<QDockWidget *> &group)
+{
+    for (QDockWidget *dock : group) {
+        m_window->tabifyDockWidget(standing, dock);
+        m_tabOf.insert(dock, standing);
+    }
+    // The group is as large as its standing window.
+    if (m_extents.contains(standing))
+        for (QDockWidget *dock : group)
+            m_extents.insert(dock, m_extents.value(standing));
+}
+
+void DockLayout::keepTabsReadable() const
+{
+    // The toolkit cuts tab titles to a few letters where the row is short; a user must tell
+    // the windows apart, so the row scrolls instead. Its tab rows are the window's own
+    // children.
+    for (QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+        bar->setElideMode(Qt::ElideNone);
+        bar->setUsesScrollButtons(true);
+    }
+}
+
+QList<QDockWidget *> DockLayout::shownStanding(const QList<QDockWidget *> &line) const
+{
+    QList<QDockWidget *> shown;
+    for (QDockWidget *dock : line)
+        if (!tabbed(dock) && groupShown(dock))
+            shown.append(dock);
+    return shown;
+}
+
+bool DockLayout::groupShown(const QDockWidget *standing) const
+{
+    if (!hiddenByRequest(standing))
+        return true;
+    for (auto it = m_tabOf.cbegin(); it != m_tabOf.cend(); ++it)
+        if (it.value() == standing && !hiddenByRequest(it.key()))
             return true;
     return false;
 }
@@ -387,24 +563,35 @@ void DockLayout::keepShownSizes(DockArea area)
     settle();
     for (const auto &l : m_lines[int(area) - 1])
         for (QDockWidget *dock : l)
-            if (shownIn(dock, area))
-                m_extents.insert(dock, dock->size());
+            if (shownIn(dock, area)) {
+                // The tab shown has the size of its whole group.
+                const QSize size = dock->size();
+                QDockWidget *standing = standingOf(dock);
+                m_extents.insert(dock, size);
+                for (QDockWidget *tab : groupAt(l, int(l.indexOf(standing))))
+                    m_extents.insert(tab, size);
+            }
 }
 
 void DockLayout::followToolkit()
 {
     settle();
+    keepTabsReadable();
     for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom}) {
         auto &lines = m_lines[int(area) - 1];
         keepShownSizes(area);
-        // Lines stand side by side across the area; a window's line is where it starts
-        // across, its place in the line where it starts along.
+        // Lines stand side by side across the area; a group's line is where the tab shown
+        // starts across, its place in the line where it starts along.
         const auto acrossOf = [&](const QDockWidget *dock) {
             return across(area) == Qt::Horizontal ? dock->x() : dock->y();
         };
         const auto alongOf = [&](const QDockWidget *dock) {
             return along(area) == Qt::Vertical ? dock->y() : dock->x();
         };
+        QHash<const QDockWidget *, int> order;
+        for (const auto &l : lines)
+            for (QDockWidget *dock : l)
+                order.insert(dock, int(order.size()));
         QList<QDockWidget *> shown;
         for (const auto &l : lines)
             for (QDockWidget *dock : l)
@@ -413,24 +600,75 @@ void DockLayout::followToolkit()
         std::stable_sort(shown.begin(), shown.end(), [&](QDockWidget *a, QDockWidget *b) {
             return acrossOf(a) != acrossOf(b) ? acrossOf(a) < acrossOf(b) : alongOf(a) < alongOf(b);
         });
+        // Each window shown stands for its group as the toolkit holds it (the user may have
+        // dropped windows onto others as tabs, or dragged tabs out), in the order they had.
+        QHash<const QDockWidget *, QDockWidget *> tabOf;
         QList<QList<QDockWidget *>> rebuilt;
+        QSet<const QDockWidget *> placed;
+        // Where the last line stands across: where its windows shown start.
+        int lineAcross = 0;
         for (QDockWidget *dock : shown) {
-            if (rebuilt.isEmpty() || acrossOf(rebuilt.last().first()) != acrossOf(dock))
+            if (placed.contains(dock))
+                continue;
+            QList<QDockWidget *> group{dock};
+            for (QDockWidget *tab : m_window->tabifiedDockWidgets(dock))
+                if (order.contains(tab) && !placed.contains(tab))
+                    group.append(tab);
+            std::sort(group.begin(), group.end(), [&](QDockWidget *a, QDockWidget *b) {
+                return order.value(a) < order.value(b);
+            });
+            for (QDockWidget *tab : group.mid(1))
+                tabOf.insert(tab, group.first());
+            for (QDockWidget *member : group)
+                placed.insert(member);
+            if (rebuilt.isEmpty() || lineAcross != acrossOf(dock)) {
                 rebuilt.append(QList<QDockWidget *>());
-            rebuilt.last().append(dock);
+                lineAcross = acrossOf(dock);
+            }
+            rebuilt.last() += group;
         }
         // Hidden windows go back to the line and place they had, as near as the new lines
-        // allow, so that showing them again puts them where the user last saw them.
+        // allow, so that showing them again puts them where the user last saw them; a hidden
+        // tab goes back to its group.
         for (int l = 0; l < lines.size(); ++l)
             for (int slot = 0; slot < lines[l].size(); ++slot) {
                 QDockWidget *dock = lines[l][slot];
-                if (shown.contains(dock))
+                if (placed.contains(dock))
                     continue;
+                placed.insert(dock);
+                QDockWidget *standing = m_tabOf.value(dock);
+                if (standing && tabOf.value(standing, standing) == standing &&
+                    placed.contains(standing)) {
+                    for (auto &target : rebuilt) {
+                        const int at = int(target.indexOf(standing));
+                        if (at < 0)
+                            continue;
+                        int end = at + 1;
+                        while (end < target.size() && tabOf.value(target[end]) == standing)
+                            ++end;
+                        target.insert(end, dock);
+                        tabOf.insert(dock, standing);
+                        break;
+                    }
+                    continue;
+                }
                 if (l >= rebuilt.size())
                     rebuilt.append(QList<QDockWidget *>());
                 auto &target = rebuilt[qMin(l, int(rebuilt.size()) - 1)];
-                target.insert(qMin(slot, int(target.size())), dock);
+                // Never inside a group.
+                int at = qMin(slot, int(target.size()));
+                while (at < target.size() && tabOf.contains(target[at]))
+                    ++at;
+                target.insert(at, dock);
             }
+        for (const auto &l : lines)
+            for (const QDockWidget *dock : l) {
+                m_tabOf.remove(dock);
+                // The user took it out of its tabs: it no longer says the line is full.
+                if (!tabOf.contains(dock))
+                    m_fitTabs.remove(dock);
+            }
+        m_tabOf.insert(tabOf);
         lines = rebuilt;
     }
 }
@@ -448,6 +686,8 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
         return;
     }
     const DockArea area = DockArea(p.area + 1);
+    // A tab is sized with its group: the window standing for the group takes the size.
+    dock = standingOf(dock);
     // The others keep the sizes the user gave them, not those they were once given.
     keepShownSizes(area);
     const auto alongOf = [area](QSize size) {
@@ -469,7 +709,7 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
     const int rest = length - alongOf(extent);
     for (QDockWidget *other : m_lines[p.area][p.line]) {
         QSize size = m_extents.value(other, other->size());
-        if (other != dock && others > 0 && rest > 0 && line.contains(other)) {
+        if (other != dock && others > 0 && rest > 0 && !tabbed(other)) {
             const int shared = int(qint64(alongOf(size)) * rest / others);
             if (along(area) == Qt::Vertical)
                 size.setHeight(shared);
@@ -481,7 +721,7 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
             size.setWidth(extent.width());
         else
             size.setHeight(extent.height());
-        m_extents.insert(other, size);
+        m_extents.insert(other, tabbed(other) ? m_extents.value(standingOf(other), size) : size);
     }
     applyExtents(area);
 }
@@ -510,16 +750,17 @@ void DockLayout::shareEvenly(DockArea area)
     if (size.height() <= least.height())
         size.setHeight(m_window->height() / 5);
     const int lineCount = int(lines.size());
-    for (const auto &l : lines)
+    for (const auto &l : lines) {
+        const int inLine = int(standing(l).size());
+        const QSize shared = along(area) == Qt::Vertical
+                                 ? QSize(size.width() / lineCount, size.height() / inLine)
+                                 : QSize(size.width() / inLine, size.height() / lineCount);
         for (QDockWidget *dock : l) {
             // A window the user's layout sized keeps that size when another joins the area.
-            if (held(dock))
-                continue;
-            const int inLine = int(standing(l).size());
-            m_extents.insert(dock, along(area) == Qt::Vertical
-                                       ? QSize(size.width() / lineCount, size.height() / inLine)
-                                       : QSize(size.width() / inLine, size.height() / lineCount));
+            if (!held(standingOf(dock)))
+                m_extents.insert(dock, shared);
         }
+    }
     growToPanes(area);
 }
 
@@ -580,23 +821,47 @@ void DockLayout::applyExtents(DockArea area)
     if (!isPlacedArea(area))
         return;
     const auto &lines = m_lines[int(area) - 1];
+    // The extents are the windows' own sizes; the toolkit sizes a group of tabs with its tab
+    // row, which stands beneath the tab shown.
+    const int row = tabRow();
+    const auto withRow = [&](QDockWidget *dock, QSize size) {
+        if (hasTabs(dock))
+            size.rheight() += row;
+        return size;
+    };
     QList<QDockWidget *> firsts;
     QList<int> acrossSizes;
     for (const auto &all : lines) {
         // A group of tabs has one size: its first window's.
         const QList<QDockWidget *> l = standing(all);
         QList<int> alongSizes;
-        for (QDockWidget *dock : l) {
-            const QSize e = m_extents.value(dock, dock->size());
-            alongSizes.append(along(area) == Qt::Vertical ? e.height() : e.width());
-        }
+        for (QDockWidget *dock : l)
+            alongSizes.append(
+                lengthIn(along(area), withRow(dock, m_extents.value(dock, dock->size()))));
         m_window->resizeDocks(l, alongSizes, along(area));
-        const QSize first = m_extents.value(l.first(), l.first()->size());
-        firsts.append(l.first());
-        acrossSizes.append(across(area) == Qt::Horizontal ? first.width() : first.height());
+        QDockWidget *first = l.first();
+        firsts.append(first);
+        acrossSizes.append(
+            lengthIn(across(area), withRow(first, m_extents.value(first, first->size()))));
     }
     m_window->resizeDocks(firsts, acrossSizes, across(area));
     settle();
+}
+
+bool DockLayout::hasTabs(const QDockWidget *dock) const
+{
+    const Position p = find(dock);
+    return p.area >= 0 && !tabbed(dock) && p.slot + 1 < m_lines[p.area][p.line].size() &&
+           m_tabOf.value(m_lines[p.area][p.line][p.slot + 1]) == dock;
+}
+
+int DockLayout::tabRow() const
+{
+    // The toolkit's tab rows are the window's own children, all of one height.
+    for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+        if (bar->isVisible())
+            return bar->height();
+    return m_window->fontMetrics().height() + 8;
 }
 
 } // namespace tesk::frame

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QPoint>
 #include <QSet>
 #include <QSize>
 
@@ -14,6 +15,9 @@ class QObject;
 
 namespace tesk::frame {
 
+// Hidden by the user or the host, not only out of sight because its main window is.
+bool hiddenByRequest(const QDockWidget *dock);
+
 // The areas in the numbering of the layout records.
 enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 
@@ -21,6 +25,30 @@ enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 // each main window keeps its own picture of its dock areas - areas of lines of ordered dock
 // windows with their extents - and drives the toolkit from it. The layout records are written
 // from this picture and restored into it.
+//
+// What the layout promises, after every step a host or the user takes:
+// - The fit: the main window's least size, toolbar rows, menu and status bar included, and so
+//   its frame, stay within the free area of its screen, for every mix and order of docks, on a
+//   screen made smaller and for a layout restored from a larger one. Each dock asks for a small
+//   least size and scrolls its pane within it; where the docks' least sizes still do not fit,
+//   docks stand as tabs: first in the area of the dock that came, else where a tab frees the
+//   direction that overflows (a window of a line onto its neighbour, or the area's last line
+//   onto the line before).
+// - Tabs: a group of tabs stands in one place of a line, its first window first; the others
+//   follow it in the line's order. Tab rows scroll rather than cut titles, and lie within the
+//   main window, so every tab is on the screen.
+// - Sizes the user dragged or the host gave are held: sharing, growing and joining windows
+//   leave them, unless the fit needs the room.
+// - A dock floated out of an area, a tab too, lands where it stood on the screen, its frame
+//   within the free area.
+// - The records say where each group of tabs stands, so that a restore brings the tabs back
+//   as they stood; records that cannot say it are fitted as a new layout would be.
+// - Placing a dock costs about linearly in the docks already there: tabs are known from this
+//   picture, not asked of the toolkit, and only the windows that stand are sized.
+// The whole contract, these promises with the rest (no dock closed or shown that the host did
+// not close or show, records that restore the same layout run after run), is one checker in
+// host/testhost/layoutpromises.h that the sequence test (tests/frame/layoutsequences) plays
+// random host and user steps against.
 class DockLayout
 {
 public:
@@ -30,9 +58,17 @@ public:
     DockLayout &operator=(const DockLayout &) = delete;
 
     // Puts the dock window at the end of the area, on a line of its own or at the end of the
-    // last line. Top and None float it. A window that would make the main window's least size
-    // larger than the free area of its screen goes onto the area's last window as a tab.
+    // last line, then fits the window (above). Top and None float it. An area whose last
+    // window is a tab is full: the window joins those tabs at once.
     void place(QDockWidget *dock, DockArea area, bool newLine);
+    // Puts the dock window as a tab onto the standing window of the group it joins, at the end
+    // of that window's line; false (and nothing changed) when the other is in no area.
+    bool placeAsTab(QDockWidget *dock, QDockWidget *onto);
+    // Makes the main window fit the free area of its screen again (above), and keeps its frame
+    // there once shown; the area of the window that came is the first to give room (a window
+    // that came and needs no tab leaves the frame where the host put it). Runs by
+    // itself once the window was laid out anew (toolbars added or moved) or its screen changed.
+    void fit(QDockWidget *came = nullptr);
     // Takes it out of its line (it floats or goes away).
     void take(QDockWidget *dock);
     // Forgets everything about a dock window that goes away.
@@ -47,6 +83,14 @@ public:
     void followToolkit();
 
     DockArea areaOf(const QDockWidget *dock) const;
+    // The window stands as a tab behind the first window of its group.
+    bool tabbed(const QDockWidget *dock) const;
+    // The window of its group that stands in the line: itself unless it is a tab.
+    QDockWidget *standingOf(const QDockWidget *dock) const;
+    // Where the window stands in the main window: a group of tabs stands where its tab shown
+    // does, so that every window of the group records one place, and a restore finds the
+    // group again by it.
+    QPoint placeOf(const QDockWidget *dock) const;
     // Position within its area counted over all lines; -1 in no area.
     int indexOf(const QDockWidget *dock) const;
     bool startsLine(const QDockWidget *dock) const;
@@ -93,11 +137,33 @@ private:
     void settle() const;
     void keepShownSizes(DockArea area);
     void applyExtents(DockArea area);
-    bool fitsFreeArea() const;
-    // The window stands as a tab on another window of its area (the area was full).
-    bool tabbed(const QDockWidget *dock) const;
     // The line without the windows that stand as tabs on an earlier one of it.
     QList<QDockWidget *> standing(const QList<QDockWidget *> &line) const;
+    // Of those, the ones whose group shows a window: a group hidden whole takes no room, and a
+    // window put behind it as a tab would have no tab row leading to it.
+    QList<QDockWidget *> shownStanding(const QList<QDockWidget *> &line) const;
+    bool groupShown(const QDockWidget *standing) const;
+    // The window and its tabs, from its slot in the line.
+    QList<QDockWidget *> groupAt(const QList<QDockWidget *> &line, int slot) const;
+    // Makes the window and its tabs tabs of the standing window; the line order is the
+    // caller's.
+    void tabGroupOnto(QDockWidget *standing, const QList<QDockWidget *> &group);
+    // The window stands in its line with tabs behind it.
+    bool hasTabs(const QDockWidget *dock) const;
+    // The height of the toolkit's tab row beneath a group.
+    int tabRow() const;
+    // The toolkit's tab rows scroll and show whole titles.
+    void keepTabsReadable() const;
+
+    // The fit (docklayoutfit.cpp).
+    // How much the main window's least size exceeds the free area, per direction.
+    QSize overflow() const;
+    bool freeRoom(Qt::Orientation direction, DockArea first);
+    bool tabLastOfLongestLine(DockArea area, Qt::Orientation direction, bool onlyWhereItCounts);
+    bool tabLastLine(DockArea area);
+    int leastAlong(DockArea area, const QList<QDockWidget *> &line) const;
+    int leastAcross(DockArea area) const;
+    int separator() const;
 
     QMainWindow *m_window;
     // The toolkit reports our own placing as moves; those are not the user's.
@@ -106,8 +172,15 @@ private:
     QList<QList<QDockWidget *>> m_lines[3];
     QHash<const QDockWidget *, QSize> m_extents;
     QSet<const QDockWidget *> m_held;
+    // A window standing as a tab, and the window of its group that stands in the line.
+    QHash<const QDockWidget *, QDockWidget *> m_tabOf;
+    // The windows the fit made tabs for want of room.
+    QSet<const QDockWidget *> m_fitTabs;
+    bool m_fitting = false;
     // Holds the windows the user sizes by dragging a separator of the dock areas.
     std::unique_ptr<QObject> m_separatorDrags;
+    // Runs the fit when the window was laid out anew or its screen changed.
+    std::unique_ptr<QObject> m_fitWatch;
 };
 
 } // namespace tesk::frame

@@ -8,6 +8,7 @@
 #include "frame/windows/ksodraganddrop.h"
 #include "frame/windows/mainframe.h"
 #include "system/debugoutput.h"
+#include "system/freearea.h"
 #include "system/lifetime.h"
 #include "system/modalseam.h"
 
@@ -136,6 +137,9 @@ public:
     QString name;
     QPointer<QWidget> givenWidget;
     bool userHidden = false;
+    // Counts the shows and the user's hides: a close the hide event planned is given up when
+    // either came between.
+    int hideTicket = 0;
     QRect floatingGeometry;
     int floated = DockWidget::Docked;
     bool floatingGeometrySet = false;
@@ -403,21 +407,43 @@ void DockWidget::enterFloating(QSize size)
 {
     if (d->statusBar)
         d->statusBar->show();
-    resize(size);
+    // Floated at its docked place near the screen's edge, or where it was left on a screen
+    // since made smaller, the whole window, title bar included, stays within the free area.
+    tesk::system::placeInFreeArea(this, tesk::system::framePosition(this), size);
     d->floatingGeometry = geometry();
     d->floatingGeometrySet = true;
+}
+
+QPoint DockWidget::placeShown() const
+{
+    // A tab behind another is kept out of sight by the toolkit: it stands where the tab shown
+    // of its group does.
+    const auto onScreen = [](const QWidget *dock) {
+        return dock->isVisible() && dock->x() >= 0 && dock->y() >= 0;
+    };
+    if (!onScreen(this) && d->mainWindow)
+        for (const QDockWidget *tab :
+             d->mainWindow->tabifiedDockWidgets(const_cast<DockWidget *>(this)))
+            if (onScreen(tab))
+                return tab->mapToGlobal(QPoint());
+    return mapToGlobal(QPoint());
 }
 
 void DockWidget::undock()
 {
     const QRect remembered = d->floatingGeometry;
     const bool wasSet = d->floatingGeometrySet;
+    const QPoint shown = isFloating() ? pos() : placeShown();
     // Marked first so that the place change the toolkit reports is no change of ours.
     d->floated = Floating;
     setFloating(true);
-    if (wasSet)
-        move(remembered.topLeft());
+    move(wasSet ? remembered.topLeft() : shown);
     enterFloating(remembered.size());
+    // Floated before its area took it in (while the user held a separator), it shows now;
+    // one the host or the user hid stays hidden.
+    if (isHidden() && !testAttribute(Qt::WA_WState_ExplicitShowHide) && d->mainWindow &&
+        d->mainWindow->isVisible())
+        show();
 }
 
 void DockWidget::dock()
@@ -513,8 +539,9 @@ void DockWidget::setVisible(bool visible)
 void DockWidget::togglePaneVisibility()
 {
     if (isVisible()) {
-        d->userHidden = true;
-        hide();
+        hideOnly();
+    } else if (d->mainWindow) {
+        d->mainWindow->showDockWidget(this);
     } else {
         show();
     }
@@ -522,9 +549,18 @@ void DockWidget::togglePaneVisibility()
 
 void DockWidget::hideOnly()
 {
-    // A window already hidden gets no hide event to clear the mark.
-    d->userHidden = isVisible();
+    // Also before its main window shows: the toolkit then sends a hide event all the same, or
+    // none, so the mark is taken off here either way.
+    ++d->hideTicket;
+    d->userHidden = true;
     hide();
+    d->userHidden = false;
+}
+
+void DockWidget::showEvent(QShowEvent *event)
+{
+    ++d->hideTicket;
+    QDockWidget::showEvent(event);
 }
 
 void DockWidget::hideEvent(QHideEvent *event)
@@ -536,10 +572,12 @@ void DockWidget::hideEvent(QHideEvent *event)
     if (!closes)
         return;
     // The toolkit hides a dock window for a moment while it floats or docks it; only a window
-    // still hidden once control is back in the loop was hidden for good.
+    // still hidden once control is back in the loop, neither shown nor hidden by the user or
+    // the host meanwhile, was hidden for good.
     QPointer<DockWidget> self(this);
-    QTimer::singleShot(0, this, [self] {
-        if (self && self->isHidden() && !isInPlaceEditActive()) {
+    const int ticket = d->hideTicket;
+    QTimer::singleShot(0, this, [self, ticket] {
+        if (self && self->d->hideTicket == ticket && self->isHidden() && !isInPlaceEditActive()) {
             self->close();
             self->deleteLater();
         }

@@ -130,6 +130,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     // A pane that comes to ask for more room than its new dock has (a view added to it, its
@@ -140,6 +141,8 @@ private:
     bool modalDialogShown() const;
     bool runLocationDialog();
     void enterFloating(QSize size);
+    // Where the window stands on the screen while docked, for it to float there.
+    QPoint placeShown() const;
     // Tells the host; false when the host destroyed this window meanwhile.
     bool notifyHost(int width, int height, int code);
     void buildContent();

@@ -4,8 +4,10 @@
 
 #include <QDockWidget>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QPointer>
+#include <QScreen>
 
 #include <vector>
 
@@ -84,7 +86,41 @@ private:
     std::vector<Placed> m_placed;
 };
 
+class FloatingOnScreens : public QObject
+{
+public:
+    explicit FloatingOnScreens(QMainWindow *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        for (QScreen *screen : QGuiApplication::screens())
+            watch(screen);
+        connect(qApp, &QGuiApplication::screenAdded, this, &FloatingOnScreens::watch);
+    }
+
+private:
+    void watch(QScreen *screen)
+    {
+        connect(screen, &QScreen::availableGeometryChanged, this, &FloatingOnScreens::keep);
+    }
+
+    void keep()
+    {
+        for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
+            if (dock->isFloating() && dock->isVisible())
+                tesk::system::keepInFreeArea(dock);
+    }
+
+    QMainWindow *m_window;
+};
+
 } // namespace
+
+void keepFloatingDocksOnScreens(QMainWindow *window)
+{
+    if (window)
+        new FloatingOnScreens(window);
+}
 
 void placeFloatingClearOfMenus(QMainWindow *window, QWidget *dock)
 {

@@ -10,6 +10,9 @@ namespace tesk::frame {
 namespace {
 
 constexpr int kDockNumberFields = 9;
+constexpr int kToolbarFields = 8;
+// Window systems address a window's extent in 16 bits.
+constexpr int kLargestWindowExtent = 32767;
 
 int number(const QByteArray &field)
 {
@@ -57,13 +60,26 @@ QByteArray writeToolbarRecord(const ToolbarRecord &r)
         .toLatin1();
 }
 
-ToolbarRecord readToolbarRecord(const QByteArray &text)
+std::optional<ToolbarRecord> readToolbarRecord(const QByteArray &text)
 {
+    if (text.size() >= kLayoutRecordSize)
+        return std::nullopt;
+    QList<QByteArray> fields = text.split(':');
+    if (fields.size() == kToolbarFields + 1 && fields.last().isEmpty())
+        fields.removeLast();
+    if (fields.size() != kToolbarFields)
+        return std::nullopt;
     ToolbarRecord r;
-    const QList<QByteArray> fields = text.split(':');
     int *all[] = {&r.newLine, &r.index, &r.x, &r.y, &r.offset, &r.hidden, &r.width, &r.height};
-    for (int i = 0; i < 8 && i < fields.size(); ++i)
-        *all[i] = number(fields[i]);
+    for (int i = 0; i < kToolbarFields; ++i) {
+        bool ok = false;
+        *all[i] = fields[i].trimmed().toInt(&ok);
+        if (!ok)
+            return std::nullopt;
+    }
+    const auto fits = [](int extent) { return extent >= 0 && extent <= kLargestWindowExtent; };
+    if (!fits(r.width) || !fits(r.height))
+        return std::nullopt;
     return r;
 }
 

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace tesk::frame {
 
 // The host keeps these records as opaque strings between runs; the writer and the reader
@@ -49,7 +51,9 @@ QByteArray writeDockRecord(const DockRecord &record);
 // left; missing trailing fields keep their defaults; a field that is no number reads as 0.
 DockRecord readDockRecord(const QByteArray &text);
 QByteArray writeToolbarRecord(const ToolbarRecord &record);
-ToolbarRecord readToolbarRecord(const QByteArray &text);
+// Nothing for a record the writer cannot have made: not eight numbers (the last ':' may be
+// missing), longer than a record buffer, or a size no window system can give a window.
+std::optional<ToolbarRecord> readToolbarRecord(const QByteArray &text);
 
 // Copies the record into a host buffer of kLayoutRecordSize bytes, always terminated.
 void copyRecord(const QByteArray &record, char *buffer);

@@ -1,0 +1,76 @@
+// Placing one more dock in a main window's side area that holds many already, as a host opens
+// pane after pane: the cost grows about linearly with the docks there (most of them stand as
+// tabs once the area is full).
+#include "testhost.h"
+
+#include "frame/windows/mainframe.h"
+#include "frame/windows/store.h"
+
+#include <tesk/tesk_window.h>
+
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+constexpr TeskHandle kWindow = 1;
+
+void paneCallback(TeskHandle, int *, int) {}
+
+void openWindow()
+{
+    QtCreateNewCode(1);
+    CuiFrameRecord record{1, 0, 3, 77};
+    QtFrameCreate("Debugger", kWindow, &record);
+    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+    QtFrameShow();
+    QCoreApplication::processEvents();
+}
+
+void openDock(int i)
+{
+    QtCreateDocked(0, 0);
+    const std::string name = "Pane " + std::to_string(i);
+    QtWindowCreate(name.c_str(), &paneCallback, TeskHandle(1000 + i));
+}
+
+void closeWindows()
+{
+    for (MainWindow *window : Store::instance()->mainWindows())
+        delete window;
+    QtCreateNewCode(0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void BM_PlaceOneMoreDock(benchmark::State &state)
+{
+    const int there = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        openWindow();
+        for (int i = 0; i < there; ++i)
+            openDock(i);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        openDock(there);
+        state.PauseTiming();
+        closeWindows();
+        state.ResumeTiming();
+    }
+    state.SetComplexityN(there);
+}
+
+} // namespace
+
+BENCHMARK(BM_PlaceOneMoreDock)
+    ->Arg(10)
+    ->Arg(30)
+    ->Arg(60)
+    ->Arg(120)
+    ->Arg(240)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);

@@ -1,0 +1,358 @@
+#include "layoutpromises.h"
+
+#include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/docking/layoutrecords.h"
+#include "frame/windows/mainframe.h"
+#include "system/freearea.h"
+
+#include <tesk/tesk_window.h>
+
+#include <QScreen>
+#include <QTabBar>
+#include <QToolBar>
+
+#include <cstdlib>
+
+namespace testhost::layout {
+
+namespace {
+
+// What a window manager's frame or the toolkit's rounding may move a size or a place by.
+constexpr int kSlack = 2;
+// Smaller than this, a dock window shows its title bar at most.
+constexpr int kLeastShown = 60;
+
+struct PromiseInfo
+{
+    Promise promise;
+    const char *name;
+    // Empty when the promise holds on this branch; else the mend it waits for, and the
+    // promise is off unless switched on.
+    const char *waitsFor;
+};
+
+const PromiseInfo kPromises[] = {
+    {Promise::FrameWithinFreeArea, "frame-within-free-area", ""},
+    {Promise::DockedReachable, "docked-reachable",
+     "issue 82 item 6: a dock made beside a hidden one stands behind no tab"},
+    {Promise::FloatingWithinFreeArea, "floating-within-free-area", ""},
+    {Promise::FloatedWithinFreeArea, "floated-within-free-area", ""},
+    {Promise::FloatingOnSmallerScreen, "floating-on-smaller-screen", ""},
+    {Promise::NothingClosedUnasked, "nothing-closed-unasked", ""},
+    {Promise::HiddenKept, "hidden-kept",
+     "issue 82 items 3 and 4: a dock the host hides before the show is shown by the show"},
+    {Promise::SizesKept, "sizes-kept",
+     "issue 82 items 2 and 11: a floating pane or a second host size undoes a size"},
+    {Promise::ToolbarsAsSet, "toolbars-as-set", ""},
+    {Promise::RoundTrip, "round-trip", ""},
+    {Promise::RoundTripOfHiddenAndTabs, "round-trip-of-hidden-and-tabs",
+     "issue 82 items 8 and 9: an area holding a hidden dock, and tabs, come back otherwise"},
+    {Promise::AllAfterALostRelease, "all-after-a-lost-release",
+     "issue 82 item 11: a drag whose release went elsewhere holds back what the host does"},
+};
+
+QString qtext(const QRect &r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+QRect freeArea(const QWidget *window)
+{
+    const QScreen *screen = tesk::system::screenShowing(window->frameGeometry(), window->screen());
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QList<QByteArray> fields(const QByteArray &record)
+{
+    return record.split(':');
+}
+
+std::optional<Broken> frameWithinFreeArea(const MainWindow *window)
+{
+    const QRect free = freeArea(window);
+    if (!free.contains(window->frameGeometry()))
+        return Broken{Promise::FrameWithinFreeArea,
+                      QStringLiteral("frame %1 on free area %2")
+                          .arg(qtext(window->frameGeometry()), qtext(free))};
+    const QMargins frame = tesk::system::frameMargins(window);
+    const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize()) +
+                        QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    if (least.width() > free.width() || least.height() > free.height())
+        return Broken{Promise::FrameWithinFreeArea,
+                      QStringLiteral("least size %1x%2 with the frame on free area %3")
+                          .arg(least.width())
+                          .arg(least.height())
+                          .arg(qtext(free))};
+    return std::nullopt;
+}
+
+// A tab of that title on a bar shown within the main window.
+bool shownAsTab(const MainWindow *window, const QString &title)
+{
+    for (const QTabBar *bar : window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+        if (!bar->isVisible() || !window->rect().contains(bar->geometry()))
+            continue;
+        for (int t = 0; t < bar->count(); ++t)
+            if (bar->tabText(t) == title && bar->rect().intersects(bar->tabRect(t)))
+                return true;
+    }
+    return false;
+}
+
+std::optional<Broken> reachable(const MainWindow *window, const DockWidget *dock,
+                                const QString &name, Promise floatingPromise)
+{
+    const QString where =
+        QStringLiteral("%1 (%2) at %3").arg(name, dock->windowTitle(), qtext(dock->geometry()));
+    if (dock->isFloating()) {
+        const QRect free = freeArea(dock);
+        if (!dock->isVisible() || !free.contains(dock->frameGeometry()))
+            return Broken{floatingPromise,
+                          QStringLiteral("floating %1%2 on free area %3")
+                              .arg(where, dock->isVisible() ? QString() : QStringLiteral(" hidden"),
+                                   qtext(free))};
+        return std::nullopt;
+    }
+    if (!dock->isVisible())
+        return Broken{Promise::DockedReachable, QStringLiteral("%1 not shown").arg(where)};
+    const bool inWindow = window->rect().contains(dock->geometry()) &&
+                          dock->width() >= kLeastShown && dock->height() >= kLeastShown;
+    if (window->dockWidgetArea(const_cast<DockWidget *>(dock)) == Qt::NoDockWidgetArea ||
+        (!inWindow && !shownAsTab(window, dock->windowTitle())))
+        return Broken{Promise::DockedReachable,
+                      QStringLiteral("%1 neither in the window %2 nor a tab shown")
+                          .arg(where, qtext(window->rect()))};
+    return std::nullopt;
+}
+
+std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
+                                   const PromiseSwitches &switches)
+{
+    for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
+        const DockAsked &dock = it.value();
+        if (dock.closedByHost)
+            continue;
+        const DockWidget *shown = window->findDockWidgetByBox(it.key());
+        const Promise kept = dock.everHidden ? Promise::HiddenKept : Promise::NothingClosedUnasked;
+        if (switches.on(kept)) {
+            if (!shown || asked.closesTold.count(it.key()))
+                return Broken{kept,
+                              QStringLiteral("%1 closed%2")
+                                  .arg(dock.name,
+                                       shown ? QStringLiteral(" (the host was told)") : QString())};
+            if (dock.hiddenByHost && asked.shown && shown->isVisible())
+                return Broken{kept,
+                              QStringLiteral("%1 shown though the host hid it").arg(dock.name)};
+        }
+        if (!shown || !asked.shown || dock.hiddenByHost)
+            continue;
+        const Promise floating = dock.floatedOnLargerScreen ? Promise::FloatingOnSmallerScreen
+                                 : dock.floatedOut          ? Promise::FloatedWithinFreeArea
+                                                            : Promise::FloatingWithinFreeArea;
+        // One the host hid and showed again is its own promise: shown when the host says.
+        if (auto broken = reachable(window, shown, dock.name, floating)) {
+            if (dock.everHidden)
+                broken->promise = Promise::HiddenKept;
+            if (switches.on(broken->promise))
+                return broken;
+        }
+        if (switches.on(Promise::SizesKept) && dock.keptArea >= 0 &&
+            areaOf(window, it.key()) == dock.keptArea) {
+            const int across = acrossExtent(window, it.key());
+            if (across > 0 && std::abs(across - dock.keptAcross) > kSlack)
+                return Broken{Promise::SizesKept, QStringLiteral("%1 is %2 px across, was given %3")
+                                                      .arg(dock.name)
+                                                      .arg(across)
+                                                      .arg(dock.keptAcross)};
+        }
+    }
+    return std::nullopt;
+}
+
+QToolBar *toolbarTitled(const MainWindow *window, const QString &title)
+{
+    for (QToolBar *bar : window->findChildren<QToolBar *>())
+        if (bar->windowTitle() == title)
+            return bar;
+    return nullptr;
+}
+
+std::optional<Broken> toolbarsAsSet(const MainWindow *window, const Asked &asked)
+{
+    if (!asked.toolbarRefused.isEmpty())
+        return Broken{
+            Promise::ToolbarsAsSet,
+            QStringLiteral("the record of %1 answered as not applied").arg(asked.toolbarRefused)};
+    for (auto it = asked.toolbarHidden.cbegin(); it != asked.toolbarHidden.cend(); ++it) {
+        const QToolBar *bar = toolbarTitled(window, it.key());
+        if (bar && asked.shown && bar->isHidden() != it.value())
+            return Broken{Promise::ToolbarsAsSet,
+                          QStringLiteral("toolbar %1 %2")
+                              .arg(it.key(), it.value() ? QStringLiteral("shown")
+                                                        : QStringLiteral("hidden"))};
+    }
+    return std::nullopt;
+}
+
+bool near(const QByteArray &a, const QByteArray &b)
+{
+    return std::abs(a.toInt() - b.toInt()) <= kSlack;
+}
+
+} // namespace
+
+const char *promiseName(Promise promise)
+{
+    for (const PromiseInfo &info : kPromises)
+        if (info.promise == promise)
+            return info.name;
+    return "";
+}
+
+PromiseSwitches PromiseSwitches::all()
+{
+    PromiseSwitches switches;
+    for (bool &on : switches.m_on)
+        on = true;
+    return switches;
+}
+
+PromiseSwitches PromiseSwitches::fromEnvironment()
+{
+    const QByteArray asked = qgetenv("TESK_LAYOUT_PROMISES");
+    if (asked == "all")
+        return all();
+    const QList<QByteArray> names = asked.split(',');
+    PromiseSwitches switches;
+    for (const PromiseInfo &info : kPromises)
+        switches.set(info.promise, !*info.waitsFor || names.contains(info.name));
+    return switches;
+}
+
+QString PromiseSwitches::describeOff() const
+{
+    QString off;
+    for (const PromiseInfo &info : kPromises)
+        if (!on(info.promise))
+            off += QStringLiteral("  %1 (%2)\n")
+                       .arg(QLatin1String(info.name), QLatin1String(info.waitsFor));
+    return off;
+}
+
+int areaOf(const MainWindow *window, TeskHandle box)
+{
+    DockWidget *dock = window->findDockWidgetByBox(box);
+    if (!dock || dock->isFloating() || !dock->isVisible())
+        return -1;
+    switch (window->dockWidgetArea(dock)) {
+    case Qt::LeftDockWidgetArea:
+        return 1;
+    case Qt::RightDockWidgetArea:
+        return 2;
+    case Qt::BottomDockWidgetArea:
+        return 3;
+    default:
+        return -1;
+    }
+}
+
+int acrossExtent(const MainWindow *window, TeskHandle box)
+{
+    DockWidget *dock = window->findDockWidgetByBox(box);
+    const int area = areaOf(window, box);
+    if (area < 0 || !window->tabifiedDockWidgets(dock).isEmpty())
+        return 0;
+    return area == 3 ? dock->height() : dock->width();
+}
+
+namespace {
+
+std::optional<Broken> checkAll(const MainWindow *window, const Asked &asked,
+                               const PromiseSwitches &switches)
+{
+    if (asked.shown && window->isVisible() && switches.on(Promise::FrameWithinFreeArea))
+        if (auto broken = frameWithinFreeArea(window))
+            return broken;
+    if (auto broken = dockPromises(window, asked, switches))
+        return broken;
+    if (switches.on(Promise::ToolbarsAsSet))
+        return toolbarsAsSet(window, asked);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Broken> check(const MainWindow *window, const Asked &asked,
+                            const PromiseSwitches &switches)
+{
+    // Once a drag lost its release, whatever breaks is put down to that.
+    if (!asked.releaseLost)
+        return checkAll(window, asked, switches);
+    if (!switches.on(Promise::AllAfterALostRelease))
+        return std::nullopt;
+    auto broken = checkAll(window, asked, PromiseSwitches::all());
+    if (broken)
+        broken->promise = Promise::AllAfterALostRelease;
+    return broken;
+}
+
+Picture takePicture(TeskHandle window)
+{
+    Picture picture;
+    char buffer[tesk::frame::kLayoutRecordSize];
+    QtSortWindowList(window);
+    for (int i = 0; i < QtDockWindowCount(window); ++i) {
+        CuiGetDockWindowPersistanceData(window, i, buffer);
+        picture.docks.append(buffer);
+    }
+    for (int i = 0; i < QtToolbarCount(window); ++i) {
+        picture.toolbarTitles.append(QtReturnToolbarTitle(window, i));
+        QtToolbarData(window, i, buffer);
+        picture.toolbars.append(buffer);
+    }
+    return picture;
+}
+
+QString differenceBetween(const Picture &stored, const Picture &restored)
+{
+    if (stored.docks.size() != restored.docks.size())
+        return QStringLiteral("%1 dock records, %2 restored")
+            .arg(stored.docks.size())
+            .arg(restored.docks.size());
+    // Caption, area, new line and index, then x, y, width and height, visible and goto.
+    const bool exact[] = {true, true, true, true, false, false, false, false, true, true};
+    for (int i = 0; i < stored.docks.size(); ++i) {
+        const QList<QByteArray> a = fields(stored.docks[i]);
+        const QList<QByteArray> b = fields(restored.docks[i]);
+        // A docked window's place is the toolkit's; only a floating one's is the layout's.
+        const bool floating = a.value(1) == "4";
+        for (int f = 0; f < 10; ++f) {
+            const bool same = exact[f] ? a.value(f) == b.value(f)
+                                       : ((f < 6 && !floating) || near(a.value(f), b.value(f)));
+            if (!same)
+                return QStringLiteral("dock record %1 stored \"%2\", restored \"%3\"")
+                    .arg(i)
+                    .arg(QString::fromLatin1(stored.docks[i]),
+                         QString::fromLatin1(restored.docks[i]));
+        }
+    }
+    for (int i = 0; i < stored.toolbars.size(); ++i) {
+        const int j = restored.toolbarTitles.indexOf(stored.toolbarTitles[i]);
+        const QList<QByteArray> a = fields(stored.toolbars[i]);
+        const QList<QByteArray> b = fields(restored.toolbars.value(j));
+        // New line, index, then x and y (the toolkit's while docked), hidden.
+        const bool floating = a.value(1) == "-1";
+        const bool same =
+            j >= 0 && a.value(0) == b.value(0) && a.value(1) == b.value(1) &&
+            a.value(5) == b.value(5) &&
+            (!floating || (near(a.value(2), b.value(2)) && near(a.value(3), b.value(3))));
+        if (!same)
+            return QStringLiteral("toolbar %1 stored \"%2\", restored \"%3\"")
+                .arg(QString::fromLatin1(stored.toolbarTitles[i]),
+                     QString::fromLatin1(stored.toolbars[i]),
+                     QString::fromLatin1(restored.toolbars.value(j)));
+    }
+    return {};
+}
+
+} // namespace testhost::layout

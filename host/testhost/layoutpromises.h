@@ -1,0 +1,141 @@
+#pragma once
+
+// The dock layout's contract, as one checker: what must hold of a main window after any step a
+// host or a user takes, whatever came before. The sequence driver (layoutsequence.h) keeps
+// what the host and the user did and calls the checker after every step; a test of a single
+// case may call it too.
+//
+// The promises:
+// - FrameWithinFreeArea: once shown, the main window's frame, and its least size with the
+//   frame, stay within the free area of its screen (the status bar is never under a panel,
+//   the user and the window manager can always shrink the window).
+// - DockedReachable: every dock window the host neither hid nor closed is shown, and one that
+//   stands in an area is either wholly in the main window or a tab whose bar is shown on the
+//   screen: none hides behind an absent tab or outside the window.
+// - FloatingWithinFreeArea: a floating one stands wholly within the free area;
+//   FloatedWithinFreeArea: also one that the host or the user floated out of an area;
+//   FloatingOnSmallerScreen: also once the screen was made smaller.
+// - NothingClosedUnasked: no dock window goes away, nor is the host told it closed, that the
+//   host did not close; HiddenKept: one the host hid (by its record too) stays, hidden, until
+//   the host shows it, and is then reachable.
+// - SizesKept: the extent across its area that the host or the user gave a dock window stays
+//   while nothing needs that room.
+// - ToolbarsAsSet: a toolbar shows or hides as the host's record or the user last said, and
+//   the host's record is answered as applied.
+// - RoundTrip: the records stored and restored in a fresh main window give the same layout,
+//   and again a third time; RoundTripOfHiddenAndTabs: also when docks are hidden or tabs.
+// - AllAfterALostRelease: every promise above also once a separator drag lost its release to
+//   a popup, a modal box, a hide or a deactivation.
+
+#include <tesk/tesk_global.h>
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QRect>
+#include <QString>
+
+#include <optional>
+#include <set>
+
+class MainWindow;
+
+namespace testhost::layout {
+
+enum class Promise {
+    FrameWithinFreeArea,
+    DockedReachable,
+    FloatingWithinFreeArea,
+    FloatedWithinFreeArea,
+    FloatingOnSmallerScreen,
+    NothingClosedUnasked,
+    HiddenKept,
+    SizesKept,
+    ToolbarsAsSet,
+    RoundTrip,
+    RoundTripOfHiddenAndTabs,
+    AllAfterALostRelease,
+};
+constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;
+
+const char *promiseName(Promise promise);
+
+// Which promises are checked. A promise known to fail until its mend lands is switched off
+// by default (the table in layoutpromises.cpp says which and why); the environment variable
+// TESK_LAYOUT_PROMISES switches them on: "all", or names separated by commas.
+class PromiseSwitches
+{
+public:
+    static PromiseSwitches fromEnvironment();
+    static PromiseSwitches all();
+    bool on(Promise promise) const { return m_on[int(promise)]; }
+    void set(Promise promise, bool on) { m_on[int(promise)] = on; }
+    // The promises switched off, each with the mend it waits for.
+    QString describeOff() const;
+
+private:
+    bool m_on[kPromiseCount] = {};
+};
+
+// What the host and the user asked of one dock window.
+struct DockAsked
+{
+    QString name;
+    bool hiddenByHost = false;
+    bool closedByHost = false;
+    // The host hid it once, by its record too.
+    bool everHidden = false;
+    // Floated out of an area by the host or the user (not made floating).
+    bool floatedOut = false;
+    // It floated when the screen was made smaller.
+    bool floatedOnLargerScreen = false;
+    // The extent across its area that the host or the user gave it, and in which area.
+    int keptAcross = 0;
+    int keptArea = -1;
+};
+
+// What the host and the user did so far, as the checker needs it.
+struct Asked
+{
+    QMap<TeskHandle, DockAsked> docks;
+    // The boxes whose dock windows told the host they closed.
+    std::set<TeskHandle> closesTold;
+    // Toolbar title: hidden as the host's record or the user last said.
+    QMap<QString, bool> toolbarHidden;
+    // The host's last toolbar record was answered as not applied.
+    QString toolbarRefused;
+    bool shown = false;
+    // A separator drag lost its release.
+    bool releaseLost = false;
+};
+
+struct Broken
+{
+    Promise promise;
+    QString text;
+};
+
+// The first promise broken, of those switched on.
+std::optional<Broken> check(const MainWindow *window, const Asked &asked,
+                            const PromiseSwitches &switches);
+
+// The extent across its area of a dock window standing in an area, neither floating nor a
+// tab; 0 otherwise.
+int acrossExtent(const MainWindow *window, TeskHandle box);
+// The layout area (1 left, 2 right, 3 bottom) of the dock window; -1 floating or none.
+int areaOf(const MainWindow *window, TeskHandle box);
+
+// The layout as its records say it: the dock records in their sorted order and the toolbar
+// records, as a host stores them.
+struct Picture
+{
+    QList<QByteArray> docks;
+    QList<QByteArray> toolbarTitles;
+    QList<QByteArray> toolbars;
+};
+Picture takePicture(TeskHandle window);
+// Empty when the two pictures show the same layout within a pixel or two; else the first
+// difference.
+QString differenceBetween(const Picture &stored, const Picture &restored);
+
+} // namespace testhost::layout

@@ -1,0 +1,96 @@
+#pragma once
+
+// Random sequences of what a host and a user do to a main window's dock layout, played against
+// the layout's promises (layoutpromises.h) after every step. A sequence is made from a seed, so
+// a failing one is played again from its seed alone, and shrunk to the shortest sequence that
+// still breaks the same promise.
+//
+// Host steps go through the C exports as a host calls them (docks made on new or same lines,
+// floating panes, layout records restored before and after the show, dock boxes sized, docks
+// hidden, shown again, closed, floated and docked, the editor toolbars, toolbar records, the
+// records stored and restored in fresh main windows); the user's steps are simulated input
+// (separator drags, also with their release lost to a popup, a modal box, a hide or a
+// deactivation; the float button; toolbars moved, torn off and hidden) and the screen made
+// smaller.
+
+#include "layoutpromises.h"
+
+#include <QRect>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace testhost::layout {
+
+enum class StepKind {
+    Start, // the main window made on a screen of 1280x800 or 1024x600
+    Show,
+    DockRight,
+    DockBottom,
+    Floating,
+    Restore,
+    ResizeBox,
+    Hide,
+    ShowAgain,
+    Close,
+    Undock,
+    Dock,
+    FindToolbar,
+    ScriptToolbar,
+    ToolbarRecord,
+    ShrinkScreen,
+    RoundTrip,
+    Drag,
+    FloatButton,
+    ToolbarMove,
+    ToolbarTearOff,
+    ToolbarHide,
+};
+
+// What a step does is fixed by its kind and numbers: a number that picks a dock or a toolbar
+// picks among those there are when the step runs, so any part of a sequence still runs.
+struct Step
+{
+    StepKind kind;
+    uint32_t a = 0;
+    uint32_t b = 0;
+    uint32_t c = 0;
+    uint32_t d = 0;
+};
+
+// The screen the sequences run on.
+struct Screen
+{
+    // Gives the toolkit's screen that size and free area; null where the display's screen is
+    // fixed (the screen-made-smaller step then does nothing).
+    std::function<void(const QRect &screen, const QRect &free)> set;
+    // Waits until a window manager has framed the windows and nothing moves; null without one.
+    std::function<void()> settleFrames;
+};
+
+struct Failure
+{
+    int step = -1; // the step after which the promise was broken
+    Broken broken;
+};
+
+std::vector<Step> generate(uint32_t seed, int shortest, int longest);
+// Plays the sequence in a main window of its own, which it ends afterwards; the first promise
+// broken, of those switched on.
+std::optional<Failure> play(const std::vector<Step> &steps, const Screen &screen,
+                            const PromiseSwitches &switches);
+// The shortest part of the sequence found that still breaks the same promise.
+std::vector<Step> reduce(std::vector<Step> steps, const Failure &failure, const Screen &screen,
+                         const PromiseSwitches &switches);
+std::string describe(const std::vector<Step> &steps);
+
+// Plays `count` sequences from the seed on (TESK_LAYOUT_SEED replays one seed alone,
+// TESK_LAYOUT_SEQUENCES sets the count) and answers an empty text when every promise switched
+// on held; else the seed, the promise and the shortest sequence found, and how to replay it.
+std::string playSeeds(uint32_t firstSeed, int count, int shortest, int longest,
+                      const Screen &screen);
+
+} // namespace testhost::layout

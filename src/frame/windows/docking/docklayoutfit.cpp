@@ -1,0 +1,204 @@
+// The fit of the dock layout: the main window's least size within the free area of its
+// screen, by tabs where the docks' own least sizes do not fit.
+#include "frame/windows/docking/docklayout.h"
+#include "frame/windows/docking/docklayoutprivate.h"
+
+#include "system/freearea.h"
+
+#include <QMainWindow>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QStyle>
+
+namespace tesk::frame {
+
+using namespace docklayout;
+
+namespace {
+
+const DockArea kAreas[] = {DockArea::Left, DockArea::Right, DockArea::Bottom};
+
+// The areas that may give room, the one a window came to first.
+QList<DockArea> areasFrom(DockArea first)
+{
+    QList<DockArea> areas;
+    if (isPlacedArea(first))
+        areas.append(first);
+    for (const DockArea area : kAreas)
+        if (area != first)
+            areas.append(area);
+    return areas;
+}
+
+} // namespace
+
+void DockLayout::fit(QDockWidget *came)
+{
+    if (m_fitting)
+        return;
+    const QScopedValueRollback<bool> fitting(m_fitting, true);
+    const QSize before = m_window->size();
+    const DockArea first = came ? areaOf(came) : DockArea::None;
+    bool tabbedSome = false;
+    // Each step makes a window a tab: there are no more steps than windows.
+    for (qsizetype steps = m_extents.size() + m_tabOf.size() + 64; steps > 0; --steps) {
+        const QSize over = overflow();
+        if (over.height() > 0 && freeRoom(Qt::Vertical, first)) {
+            tabbedSome = true;
+            continue;
+        }
+        if (over.width() > 0 && freeRoom(Qt::Horizontal, first)) {
+            tabbedSome = true;
+            continue;
+        }
+        break;
+    }
+    if (tabbedSome) {
+        keepTabsReadable();
+        settle();
+        if (came && tabbed(came))
+            came->raise();
+        // The window grew to the least size it had for a moment.
+        if (m_window->size() != before)
+            m_window->resize(before);
+    }
+    // A dock placed without a tab leaves the frame as the host had it.
+    if ((came && !tabbedSome) || !m_window->isVisible() ||
+        m_window->windowState() != Qt::WindowNoState)
+        return;
+    const QScreen *screen =
+        tesk::system::screenShowing(m_window->frameGeometry(), m_window->screen());
+    if (screen && !screen->availableGeometry().contains(m_window->frameGeometry()))
+        tesk::system::keepInFreeArea(m_window);
+}
+
+QSize DockLayout::overflow() const
+{
+    settle();
+    const QScreen *screen = tesk::system::screenShowing(m_window->geometry(), m_window->screen());
+    if (!screen)
+        return {};
+    const QRect free = screen->availableGeometry() - tesk::system::frameMargins(m_window);
+    const QSize least = m_window->minimumSizeHint();
+    return {least.width() - free.width(), least.height() - free.height()};
+}
+
+bool DockLayout::freeRoom(Qt::Orientation direction, DockArea first)
+{
+    const QList<DockArea> areas = areasFrom(first);
+    // The area the window came to gives room first, where that frees the direction.
+    if (isPlacedArea(first)) {
+        if (along(first) == direction && tabLastOfLongestLine(first, direction, true))
+            return true;
+        if (across(first) == direction && tabLastLine(first))
+            return true;
+    }
+    // Then a line that sets the window's least size in that direction, then a last line of
+    // lines stacked in it, and last any line along it.
+    for (const DockArea area : areas)
+        if (along(area) == direction && tabLastOfLongestLine(area, direction, true))
+            return true;
+    for (const DockArea area : areas)
+        if (across(area) == direction && tabLastLine(area))
+            return true;
+    for (const DockArea area : areas)
+        if (along(area) == direction && tabLastOfLongestLine(area, direction, false))
+            return true;
+    return false;
+}
+
+bool DockLayout::tabLastOfLongestLine(DockArea area, Qt::Orientation direction,
+                                      bool onlyWhereItCounts)
+{
+    auto &lines = m_lines[int(area) - 1];
+    int longest = -1;
+    int longestLength = 0;
+    for (int l = 0; l < lines.size(); ++l) {
+        if (shownStanding(lines[l]).size() < 2)
+            continue;
+        const int length = leastAlong(area, lines[l]);
+        if (longest < 0 || length > longestLength) {
+            longest = l;
+            longestLength = length;
+        }
+    }
+    if (longest < 0)
+        return false;
+    if (onlyWhereItCounts) {
+        // What else sets the window's least size in this direction: the code beside the side
+        // areas, or the side areas and the code above the bottom one.
+        const QWidget *code = m_window->centralWidget();
+        const QSize codeLeast =
+            code ? code->minimumSizeHint().expandedTo(code->minimumSize()) : QSize(0, 0);
+        const int rival =
+            direction == Qt::Vertical
+                ? codeLeast.height()
+                : codeLeast.width() + leastAcross(DockArea::Left) + leastAcross(DockArea::Right);
+        if (longestLength <= rival)
+            return false;
+    }
+    auto &line = lines[longest];
+    const QList<QDockWidget *> standingOnes = shownStanding(line);
+    QDockWidget *last = standingOnes.last();
+    QDockWidget *onto = standingOnes[standingOnes.size() - 2];
+    const QList<QDockWidget *> group = groupAt(line, int(line.indexOf(last)));
+    tabGroupOnto(onto, group);
+    for (const QDockWidget *dock : group)
+        m_fitTabs.insert(dock);
+    return true;
+}
+
+bool DockLayout::tabLastLine(DockArea area)
+{
+    auto &lines = m_lines[int(area) - 1];
+    if (lines.size() < 2 || shownStanding(lines[lines.size() - 2]).isEmpty())
+        return false;
+    const QList<QDockWidget *> moving = lines.takeLast();
+    QDockWidget *onto = shownStanding(lines.last()).last();
+    lines.last() += moving;
+    tabGroupOnto(onto, moving);
+    for (const QDockWidget *dock : moving)
+        m_fitTabs.insert(dock);
+    return true;
+}
+
+int DockLayout::leastAlong(DockArea area, const QList<QDockWidget *> &line) const
+{
+    // A group of tabs adds its tab row beneath it.
+    const int row = tabRow();
+    int length = 0;
+    int groups = 0;
+    for (int slot = 0; slot < line.size(); ++slot) {
+        if (tabbed(line[slot]) || !groupShown(line[slot]))
+            continue;
+        length += lengthIn(along(area), leastSize(line[slot]));
+        if (along(area) == Qt::Vertical && groupAt(line, slot).size() > 1)
+            length += row;
+        ++groups;
+    }
+    return length + separator() * qMax(0, groups - 1);
+}
+
+int DockLayout::leastAcross(DockArea area) const
+{
+    const auto &lines = m_lines[int(area) - 1];
+    if (lines.isEmpty())
+        return 0;
+    int length = 0;
+    for (const auto &l : lines) {
+        int widest = 0;
+        for (const QDockWidget *dock : l)
+            if (!tabbed(dock) && groupShown(dock))
+                widest = qMax(widest, lengthIn(across(area), leastSize(dock)));
+        length += widest;
+    }
+    // Between the lines, and between the area and the code.
+    return length + separator() * int(lines.size());
+}
+
+int DockLayout::separator() const
+{
+    return m_window->style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, m_window);
+}
+
+} // namespace tesk::frame

@@ -1,0 +1,117 @@
+// The dock layout under random mixes of what hosts and users do, on screens of 1280x800 and
+// 1024x600 with a panel, one made smaller midway in some: every promise of layoutpromises.h
+// after every step. TESK_LAYOUT_SEED replays one sequence, TESK_LAYOUT_SEQUENCES plays more,
+// TESK_LAYOUT_PROMISES=all checks the promises still waiting for their mends.
+#include "frames.h"
+#include "layoutsequence.h"
+#include "testhost.h"
+
+#include "frame/windows/docking/dockwidget.h"
+
+#include <tesk/tesk_window.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <qpa/qwindowsysteminterface.h>
+
+namespace {
+
+using namespace testhost::layout;
+
+void setScreen(const QRect &screen, const QRect &free)
+{
+    QWindowSystemInterface::handleScreenGeometryChange(QGuiApplication::primaryScreen(), screen,
+                                                       free);
+    QWindowSystemInterface::flushWindowSystemEvents();
+}
+
+class LayoutSequences : public FrameTest
+{
+protected:
+    void TearDown() override
+    {
+        FrameTest::TearDown();
+        setScreen(m_screen, m_screen);
+    }
+
+    const QRect m_screen = QGuiApplication::primaryScreen()->geometry();
+    const Screen m_sequenceScreen{&setScreen, nullptr};
+};
+
+} // namespace
+
+TEST_F(LayoutSequences, EveryPromiseHoldsAfterEveryStep)
+{
+    const std::string failure = playSeeds(1, 200, 10, 40, m_sequenceScreen);
+    EXPECT_TRUE(failure.empty()) << failure;
+}
+
+namespace {
+
+void noPane(TeskHandle, int *, int) {}
+
+} // namespace
+
+// The checker is the test's eyes: a dock pushed outside the window behind no tab, and a frame
+// beyond the free area, are seen; a dock the host closed is not looked for.
+TEST_F(LayoutSequences, TheCheckerSeesADockOutOfReachAndAFrameOffTheScreen)
+{
+    setScreen(QRect(0, 0, 1024, 600), QRect(0, 28, 1024, 572));
+    MainWindow *window = createFrame("Debugger", 1);
+    QtResizePosWindow(1, 0, 0, 900, 500);
+    QtFrameShow();
+    QtCreateDocked(0, 0);
+    QtWindowCreate("Watch", &noPane, 100);
+    QtCreateDocked(1, 0);
+    QtWindowCreate("Trace", &noPane, 101);
+    testhost::settle();
+    Asked asked;
+    asked.shown = true;
+    asked.docks[100].name = QStringLiteral("Watch");
+    asked.docks[101].name = QStringLiteral("Trace");
+    const PromiseSwitches all = PromiseSwitches::all();
+    const auto broken = [&] { return check(window, asked, all); };
+    ASSERT_FALSE(broken()) << broken()->text.toStdString();
+
+    window->findDockWidgetByBox(100)->move(-600, -602);
+    ASSERT_TRUE(broken());
+    EXPECT_EQ(broken()->promise, Promise::DockedReachable);
+    window->findDockWidgetByBox(100)->end();
+    testhost::settle();
+    asked.docks[100].closedByHost = true;
+    EXPECT_FALSE(broken());
+
+    asked.docks[101].keptArea = areaOf(window, 101);
+    asked.docks[101].keptAcross = acrossExtent(window, 101) + 40;
+    ASSERT_TRUE(broken());
+    EXPECT_EQ(broken()->promise, Promise::SizesKept);
+    asked.docks[101].keptArea = -1;
+
+    window->setMinimumHeight(700);
+    ASSERT_TRUE(broken());
+    EXPECT_EQ(broken()->promise, Promise::FrameWithinFreeArea);
+}
+
+// Records compared as the layout they describe: what the toolkit places stays out, a pixel or
+// two of rounding is the same layout.
+TEST(LayoutPictures, DifferOnlyWhereTheLayoutDiffers)
+{
+    Picture stored;
+    stored.docks = {"Watch:2:0:0:700:30:300:400:1:1", "Log:4:0:-1:100:120:300:200:1:0"};
+    stored.toolbarTitles = {"Edit"};
+    stored.toolbars = {"0:0:0:0:0:0:300:30:"};
+    Picture restored = stored;
+    restored.docks[0] = "Watch:2:0:0:-1140:-602:301:398:1:1";
+    EXPECT_EQ(differenceBetween(stored, restored), QString());
+    restored.docks[0] = "Watch:2:0:0:700:30:260:400:1:1";
+    EXPECT_NE(differenceBetween(stored, restored), QString());
+    restored = stored;
+    restored.docks[1] = "Log:4:0:-1:60:120:300:200:1:0";
+    EXPECT_NE(differenceBetween(stored, restored), QString());
+    restored = stored;
+    restored.docks.removeLast();
+    EXPECT_NE(differenceBetween(stored, restored), QString());
+    restored = stored;
+    restored.toolbars[0] = "0:0:0:0:0:1:300:30:";
+    EXPECT_NE(differenceBetween(stored, restored), QString());
+}

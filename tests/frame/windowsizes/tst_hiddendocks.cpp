@@ -1,0 +1,219 @@
+// Dock windows the host or its records hide: they stay until the host closes them, come back
+// hidden in the next run, and show again where they can be reached when the host asks.
+#include "frames.h"
+#include "testhost.h"
+
+#include "frame/windows/docking/dockwidget.h"
+
+#include <tesk/tesk_window.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTabBar>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr TeskHandle kWindow = 1;
+
+std::vector<std::pair<TeskHandle, int>> g_paneCalls;
+
+void paneCallback(TeskHandle box, int *, int code)
+{
+    g_paneCalls.emplace_back(box, code);
+}
+
+bool toldClosed(TeskHandle box)
+{
+    for (const auto &[called, code] : g_paneCalls)
+        if (called == box && code == 0)
+            return true;
+    return false;
+}
+
+int field(const std::string &record, int n)
+{
+    return QByteArray::fromStdString(record).split(':').value(n - 1).toInt();
+}
+
+class HiddenDocks : public FrameTest
+{
+protected:
+    void SetUp() override
+    {
+        FrameTest::SetUp();
+        g_paneCalls.clear();
+        setScreen(QRect(0, 0, 1280, 800));
+    }
+    void TearDown() override
+    {
+        FrameTest::TearDown();
+        testhost::settle();
+        setScreen(m_screen);
+    }
+
+    static void setScreen(const QRect &screen)
+    {
+        QWindowSystemInterface::handleScreenGeometryChange(QGuiApplication::primaryScreen(), screen,
+                                                           screen);
+        QWindowSystemInterface::flushWindowSystemEvents();
+    }
+
+    MainWindow *frame()
+    {
+        MainWindow *window = createFrame("Debugger", kWindow);
+        QtResizePosWindow(kWindow, 0, 0, 1272, 760);
+        return window;
+    }
+
+    static void show()
+    {
+        QtFrameShow();
+        testhost::settle();
+    }
+
+    // The record the host would store now for the dock window with that box.
+    static std::string recordOf(TeskHandle box)
+    {
+        QtSortWindowList(kWindow);
+        for (int i = 0; i < QtDockWindowCount(kWindow); ++i)
+            if (QtGetPersistWindowBox(kWindow, i) == box) {
+                char buffer[256];
+                CuiGetDockWindowPersistanceData(kWindow, i, buffer);
+                return buffer;
+            }
+        return "none";
+    }
+
+    // Shown where the user can get at it: whole within the main window, or behind a tab of a
+    // tab bar that is.
+    static ::testing::AssertionResult reachable(MainWindow *window, TeskHandle box)
+    {
+        const DockWidget *dock = window->findDockWidgetByBox(box);
+        if (!dock || !dock->isVisible())
+            return ::testing::AssertionFailure() << "box " << box << " not shown";
+        if (dock->isFloating())
+            return ::testing::AssertionSuccess();
+        if (window->rect().contains(dock->geometry()) && dock->width() >= 60 &&
+            dock->height() >= 60)
+            return ::testing::AssertionSuccess();
+        for (const QTabBar *bar : window->findChildren<QTabBar *>()) {
+            const QRect onWindow(bar->mapTo(window, QPoint()), bar->size());
+            if (!bar->isVisible() || !window->rect().contains(onWindow))
+                continue;
+            for (int t = 0; t < bar->count(); ++t)
+                if (bar->tabText(t) == dock->windowTitle())
+                    return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure()
+               << dock->windowTitle().toStdString() << " at " << dock->x() << "," << dock->y()
+               << " " << dock->width() << "x" << dock->height() << " and on no tab bar";
+    }
+
+    const QRect m_screen = QGuiApplication::primaryScreen()->geometry();
+};
+
+} // namespace
+
+TEST_F(HiddenDocks, ADockTheHostHidesBeforeTheShowStaysHidden)
+{
+    const std::pair<const char *, std::function<void(TeskHandle)>> ways[] = {
+        {"CuiPaneHide", [](TeskHandle box) { CuiPaneHide(int(box)); }},
+        {"option 667", [](TeskHandle box) { CuiPopupProcessGenericOption(int(box), 667); }}};
+    for (const auto &[way, hide] : ways) {
+        SCOPED_TRACE(way);
+        g_paneCalls.clear();
+        MainWindow *window = frame();
+        QtCreateDocked(1, 0);
+        QtWindowCreate("Watch", &paneCallback, 10);
+        QtCreateDocked(1, 0);
+        QtWindowCreate("Log", &paneCallback, 11);
+        hide(10);
+        show();
+        EXPECT_FALSE(toldClosed(10));
+        EXPECT_EQ(QtFindWindowByKSOName(kWindow, "Watch"), 10);
+        DockWidget *watch = window->findDockWidgetByBox(10);
+        ASSERT_TRUE(watch);
+        EXPECT_TRUE(watch->isHidden());
+        EXPECT_EQ(field(recordOf(10), 9), 0);
+        EXPECT_EQ(field(recordOf(11), 9), 1);
+        window->close();
+        testhost::settle();
+    }
+}
+
+TEST_F(HiddenDocks, AHiddenFloatingRecordComesBackHidden)
+{
+    const char *records[] = {"Out:4:0:-1:100:100:300:200:0:1", "Out:0:0:0:100:100:300:200:0:1"};
+    for (const char *record : records) {
+        SCOPED_TRACE(record);
+        g_paneCalls.clear();
+        MainWindow *window = frame();
+        CuiSetDockWindowPersistanceData(kWindow, record);
+        QtWindowCreate("Out", &paneCallback, 20);
+        show();
+        EXPECT_FALSE(toldClosed(20));
+        DockWidget *out = window->findDockWidgetByBox(20);
+        ASSERT_TRUE(out);
+        EXPECT_TRUE(out->isHidden());
+        const std::string stored = recordOf(20);
+        EXPECT_EQ(stored.substr(0, 14), "Out:4:0:-1:100");
+        EXPECT_EQ(field(stored, 9), 0);
+        // The host shows it where it was left.
+        EXPECT_EQ(QtFindGotoWindowToShowData(kWindow, "Out"), 20);
+        testhost::settle();
+        EXPECT_TRUE(out->isVisible());
+        EXPECT_TRUE(out->isFloating());
+        EXPECT_EQ(out->size(), QSize(300, 200));
+        window->close();
+        testhost::settle();
+    }
+}
+
+TEST_F(HiddenDocks, NoDockJoinsAHiddenOneAsItsTab)
+{
+    // Along the bottom of a small screen the last ones stand as tabs for want of room.
+    setScreen(QRect(0, 0, 1024, 600));
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+    show();
+    constexpr TeskHandle kFirst = 30;
+    constexpr TeskHandle kLast = 39;
+    for (TeskHandle box = kFirst; box <= kLast; ++box) {
+        QtCreateDocked(1, 0);
+        QtWindowCreate(("Pane " + std::to_string(box)).c_str(), &paneCallback, box);
+        QtSetGoto(1, kWindow);
+    }
+    testhost::settle();
+    ASSERT_FALSE(window->tabifiedDockWidgets(window->findDockWidgetByBox(kLast)).isEmpty());
+    // The last tab hidden, then the one it stands on.
+    const std::vector<TeskHandle> hidden = {kLast, kLast - 1};
+    TeskHandle late = kLast;
+    for (const TeskHandle box : hidden) {
+        CuiPaneHide(int(box));
+        testhost::settle();
+        ++late;
+        QtCreateDocked(1, 0);
+        QtWindowCreate(("Late " + std::to_string(late)).c_str(), &paneCallback, late);
+        testhost::settle();
+        for (TeskHandle other = kFirst; other <= late; ++other) {
+            if (window->findDockWidgetByBox(other)->isVisible()) {
+                EXPECT_TRUE(reachable(window, other));
+            }
+        }
+        EXPECT_TRUE(reachable(window, late));
+    }
+    // The host shows the hidden ones again: each comes to the front of its tabs.
+    for (const TeskHandle box : hidden) {
+        const std::string name = "Pane " + std::to_string(box);
+        EXPECT_EQ(QtFindGotoWindowToShowData(kWindow, name.c_str()), box);
+        testhost::settle();
+        const DockWidget *dock = window->findDockWidgetByBox(box);
+        EXPECT_TRUE(window->rect().contains(dock->geometry())) << name;
+    }
+    for (TeskHandle box = kFirst; box <= late; ++box)
+        EXPECT_TRUE(reachable(window, box));
+}
