@@ -105,6 +105,7 @@ public:
         , m_switches(switches)
     {
         g_closesTold = &m_asked.closesTold;
+        m_asked.windowManager = bool(screen.settleFrames);
     }
     ~Play()
     {
@@ -504,7 +505,8 @@ private:
         if (!m_switches.on(promise))
             return std::nullopt;
         for (const Picture *restored : {&second, &third}) {
-            const QString difference = differenceBetween(stored, *restored);
+            const QString difference = differenceBetween(
+                stored, *restored, QGuiApplication::primaryScreen()->availableGeometry());
             if (!difference.isEmpty())
                 return Broken{promise, QStringLiteral("%1 run: %2")
                                            .arg(restored == &second ? QStringLiteral("second")
