@@ -118,6 +118,9 @@ public:
     DockWidget *findDockWidgetByBox(TeskHandle box) const;
     // The first dock window of that name whose goto flag is set, shown; null when none.
     DockWidget *showGotoDockWidget(const QString &name);
+    // Shows a hidden dock window where the user can reach it: in front of its tabs, the layout
+    // fitted to it.
+    void showDockWidget(DockWidget *dock);
     // Docked, the size becomes its extent in its area; floating, its size. False when no dock
     // window has the box.
     bool resizeDockWidget(TeskHandle box, QSize size);
@@ -207,6 +210,9 @@ private:
                                    FloatingSize floatingSize);
     // A new dock window takes its place in its area (the user holds no separator now).
     void placeNewDock(DockWidget *dock, tesk::frame::DockArea area, bool newLine, bool held);
+    // The window a restored dock stood as a tab on, or null.
+    DockWidget *restoredGroup(const DockWidget *dock, tesk::frame::DockArea area,
+                              bool newLine) const;
     // What its record restored; the extent of a docked one only when it was not laid out with
     // the others of its area.
     void restoreDock(DockWidget *dock, bool laidOutTogether);

@@ -196,8 +196,10 @@ TEST_F(WindowLookupTest, AnyOtherHandleSizesTheDockWindowOfThatBox)
     EXPECT_EQ(floating->size(), QSize(320, 240));
     QtResizePosWindow(41, 0, 0, 210, 150);
     EXPECT_EQ(window->dockLayout().extent(window->dockList().at(1)), QSize(210, 150));
+    // Cut to the screen, its frame included.
     QtResizePosWindow(40, 0, 0, INT_MAX, INT_MAX);
-    EXPECT_EQ(floating->size(), QGuiApplication::primaryScreen()->virtualGeometry().size());
+    EXPECT_EQ(floating->frameGeometry().size(),
+              QGuiApplication::primaryScreen()->availableGeometry().size());
 }
 
 TEST_F(WindowLookupTest, ClosingAWindowTakesItsDockWindowsAndHandsOnTheCurrentOne)

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <qpa/qwindowsysteminterface.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -211,6 +212,11 @@ TEST_F(DockFit, ALayoutStoredOnALargerScreenFitsASmallerOne)
 TEST_F(DockFit, AScreenMadeSmallerKeepsTheWindowOnIt)
 {
     MainWindow *window = open({3, 2, QSize(1280, 800), true, false, true});
+    // One floats at the large screen's far corner.
+    DockWidget *floating = window->findDockWidgetByBox(101);
+    CuiPaneUndock(intptr_t(floating->windowBox()));
+    floating->move(1280 - floating->width() - 10, 800 - 28 - floating->height() - 10);
+    testhost::settle();
     expectFitsAndReachable(window, "large");
     setScreenWithPanel(QSize(1024, 600));
     testhost::settle();
@@ -234,18 +240,31 @@ TEST_F(DockFit, TabsShowTheirWholeTitles)
 
 namespace {
 
-// The record's place (fields 5 and 6) of the dock with the box.
-QPoint recordedPlace(TeskHandle box)
+QList<QByteArray> recordOf(TeskHandle box)
 {
     QtSortWindowList(kWindow);
     for (int i = 0; i < QtDockWindowCount(kWindow); ++i)
         if (QtGetPersistWindowBox(kWindow, i) == box) {
             char record[512];
             CuiGetDockWindowPersistanceData(kWindow, i, record);
-            const QList<QByteArray> fields = QByteArray(record).split(':');
-            return {fields.value(4).toInt(), fields.value(5).toInt()};
+            return QByteArray(record).split(':');
         }
-    return {-99999, -99999};
+    return {};
+}
+
+// The record's place (fields 5 and 6) of the dock with the box.
+QPoint recordedPlace(TeskHandle box)
+{
+    const QList<QByteArray> fields = recordOf(box);
+    return fields.size() < 8 ? QPoint(-99999, -99999)
+                             : QPoint(fields[4].toInt(), fields[5].toInt());
+}
+
+// Fields 7 and 8.
+QSize recordedSize(TeskHandle box)
+{
+    const QList<QByteArray> fields = recordOf(box);
+    return fields.size() < 8 ? QSize() : QSize(fields[6].toInt(), fields[7].toInt());
 }
 
 } // namespace
@@ -287,4 +306,124 @@ TEST_F(DockFit, TheFloatButtonFloatsADockWithinTheFreeArea)
     ASSERT_TRUE(dock->isFloating());
     EXPECT_TRUE(freeArea().contains(dock->frameGeometry())) << text(dock->frameGeometry());
     EXPECT_TRUE(freeArea().contains(recordedPlace(dock->windowBox())));
+}
+
+namespace {
+
+struct Stood
+{
+    TeskHandle box;
+    std::string record;
+    // The box of the window its group stands on; itself when it stands.
+    TeskHandle standing;
+    // Its group's size.
+    QSize size;
+};
+
+std::vector<Stood> howTheyStand(MainWindow *window)
+{
+    std::vector<Stood> stood;
+    QtSortWindowList(kWindow);
+    for (int i = 0; i < QtDockWindowCount(kWindow); ++i) {
+        char record[512];
+        CuiGetDockWindowPersistanceData(kWindow, i, record);
+        const TeskHandle box = QtGetPersistWindowBox(kWindow, i);
+        const DockWidget *dock = window->findDockWidgetByBox(box);
+        const auto *standing =
+            static_cast<const DockWidget *>(window->dockLayout().standingOf(dock));
+        // The group's size is the size of its tab shown.
+        QSize size = dock->size();
+        for (const QDockWidget *member : window->findChildren<QDockWidget *>())
+            if (window->dockLayout().standingOf(member) == standing && member->x() >= 0 &&
+                member->y() >= 0)
+                size = member->size();
+        stood.push_back({box, record, standing->windowBox(), size});
+    }
+    return stood;
+}
+
+} // namespace
+
+TEST_F(DockFit, TabsComeBackAsTheyStood)
+{
+    // Tabs the fit made on a small screen, and tabs the user made on a large one by dropping a
+    // dock onto another: a new layout would make none of the latter.
+    for (const Mix &mix : {Mix{8, 12, QSize(1024, 600), true, false, true},
+                           Mix{3, 3, QSize(1280, 800), true, false, true}}) {
+        MainWindow *window = open(mix);
+        if (mix.screen.width() == 1280) {
+            window->tabifyDockWidget(window->findDockWidgetByBox(101),
+                                     window->findDockWidgetByBox(102));
+            window->tabifyDockWidget(window->findDockWidgetByBox(200),
+                                     window->findDockWidgetByBox(201));
+            testhost::settle();
+        }
+        std::vector<Stood> before = howTheyStand(window);
+        ASSERT_TRUE(std::any_of(before.begin(), before.end(),
+                                [](const Stood &s) { return s.standing != s.box; }));
+        for (const char *run : {"second run", "third run"}) {
+            const std::string what = describe(mix) + ", " + run;
+            FrameTest::TearDown();
+            testhost::settle();
+            window = createFrame("Debugger", kWindow);
+            QtResizePosWindow(kWindow, 0, 0, mix.screen.width(), mix.screen.height());
+            toolbars();
+            for (const Stood &stood : before) {
+                CuiSetDockWindowPersistanceData(kWindow, stood.record.c_str());
+                QtWindowCreate("Restored", &paneCallback, stood.box);
+            }
+            QtFrameShow();
+            testhost::settle();
+            expectFitsAndReachable(window, what);
+            const std::vector<Stood> after = howTheyStand(window);
+            ASSERT_EQ(after.size(), before.size());
+            for (size_t i = 0; i < before.size(); ++i) {
+                EXPECT_EQ(after[i].box, before[i].box) << what << " " << i;
+                EXPECT_EQ(after[i].standing, before[i].standing) << what << " " << before[i].record;
+                EXPECT_LE(qAbs(after[i].size.width() - before[i].size.width()), 2)
+                    << what << " " << before[i].record;
+                EXPECT_LE(qAbs(after[i].size.height() - before[i].size.height()), 2)
+                    << what << " " << before[i].record;
+            }
+            before = after;
+        }
+        FrameTest::TearDown();
+        testhost::settle();
+    }
+}
+
+TEST_F(DockFit, ASizeTheHostGaveStaysWhenItSizesAnother)
+{
+    MainWindow *window = open({2, 2, QSize(1280, 800), true, false, true});
+    DockWidget *right = window->findDockWidgetByBox(100);
+    DockWidget *bottom = window->findDockWidgetByBox(200);
+    QtResizePosWindow(100, 0, 0, 120, 300);
+    testhost::settle();
+    ASSERT_EQ(right->width(), 120);
+    QtResizePosWindow(200, 0, 0, 300, 150);
+    testhost::settle();
+    EXPECT_EQ(right->width(), 120);
+    EXPECT_EQ(bottom->height(), 150);
+    EXPECT_EQ(recordedSize(100).width(), 120);
+}
+
+TEST_F(DockFit, TheHostSizesADockStandingAsATab)
+{
+    MainWindow *window = open({8, 0, QSize(1024, 600), true, false, true});
+    DockWidget *tab = nullptr;
+    for (DockWidget *dock : window->dockList())
+        if (window->dockLayout().tabbed(dock))
+            tab = dock;
+    ASSERT_TRUE(tab);
+    QtResizePosWindow(tab->windowBox(), 0, 0, 200, 160);
+    testhost::settle();
+    // The group takes the size: the tab shown is as large.
+    const QDockWidget *standing = window->dockLayout().standingOf(tab);
+    QSize shown;
+    for (const QDockWidget *member : window->findChildren<QDockWidget *>())
+        if (window->dockLayout().standingOf(member) == standing && member->x() >= 0 &&
+            member->y() >= 0)
+            shown = member->size();
+    EXPECT_EQ(shown, QSize(200, 160));
+    EXPECT_EQ(recordedSize(tab->windowBox()), QSize(200, 160));
 }

@@ -9,6 +9,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTabBar>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <string>
@@ -87,6 +88,31 @@ protected:
         return "none";
     }
 
+    // Shown where the user can get at it: whole within the main window, or behind a tab of a
+    // tab bar that is.
+    static ::testing::AssertionResult reachable(MainWindow *window, TeskHandle box)
+    {
+        const DockWidget *dock = window->findDockWidgetByBox(box);
+        if (!dock || !dock->isVisible())
+            return ::testing::AssertionFailure() << "box " << box << " not shown";
+        if (dock->isFloating())
+            return ::testing::AssertionSuccess();
+        if (window->rect().contains(dock->geometry()) && dock->width() >= 60 &&
+            dock->height() >= 60)
+            return ::testing::AssertionSuccess();
+        for (const QTabBar *bar : window->findChildren<QTabBar *>()) {
+            const QRect onWindow(bar->mapTo(window, QPoint()), bar->size());
+            if (!bar->isVisible() || !window->rect().contains(onWindow))
+                continue;
+            for (int t = 0; t < bar->count(); ++t)
+                if (bar->tabText(t) == dock->windowTitle())
+                    return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure()
+               << dock->windowTitle().toStdString() << " at " << dock->x() << "," << dock->y()
+               << " " << dock->width() << "x" << dock->height() << " and on no tab bar";
+    }
+
     const QRect m_screen = QGuiApplication::primaryScreen()->geometry();
 };
 
@@ -145,4 +171,49 @@ TEST_F(HiddenDocks, AHiddenFloatingRecordComesBackHidden)
         window->close();
         testhost::settle();
     }
+}
+
+TEST_F(HiddenDocks, NoDockJoinsAHiddenOneAsItsTab)
+{
+    // Along the bottom of a small screen the last ones stand as tabs for want of room.
+    setScreen(QRect(0, 0, 1024, 600));
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+    show();
+    constexpr TeskHandle kFirst = 30;
+    constexpr TeskHandle kLast = 39;
+    for (TeskHandle box = kFirst; box <= kLast; ++box) {
+        QtCreateDocked(1, 0);
+        QtWindowCreate(("Pane " + std::to_string(box)).c_str(), &paneCallback, box);
+        QtSetGoto(1, kWindow);
+    }
+    testhost::settle();
+    ASSERT_FALSE(window->tabifiedDockWidgets(window->findDockWidgetByBox(kLast)).isEmpty());
+    // The last tab hidden, then the one it stands on.
+    const std::vector<TeskHandle> hidden = {kLast, kLast - 1};
+    TeskHandle late = kLast;
+    for (const TeskHandle box : hidden) {
+        CuiPaneHide(int(box));
+        testhost::settle();
+        ++late;
+        QtCreateDocked(1, 0);
+        QtWindowCreate(("Late " + std::to_string(late)).c_str(), &paneCallback, late);
+        testhost::settle();
+        for (TeskHandle other = kFirst; other <= late; ++other) {
+            if (window->findDockWidgetByBox(other)->isVisible()) {
+                EXPECT_TRUE(reachable(window, other));
+            }
+        }
+        EXPECT_TRUE(reachable(window, late));
+    }
+    // The host shows the hidden ones again: each comes to the front of its tabs.
+    for (const TeskHandle box : hidden) {
+        const std::string name = "Pane " + std::to_string(box);
+        EXPECT_EQ(QtFindGotoWindowToShowData(kWindow, name.c_str()), box);
+        testhost::settle();
+        const DockWidget *dock = window->findDockWidgetByBox(box);
+        EXPECT_TRUE(window->rect().contains(dock->geometry())) << name;
+    }
+    for (TeskHandle box = kFirst; box <= late; ++box)
+        EXPECT_TRUE(reachable(window, box));
 }

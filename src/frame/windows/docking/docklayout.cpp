@@ -2,6 +2,7 @@
 #include "frame/windows/docking/docklayoutprivate.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDockWidget>
 #include <QGuiApplication>
 #include <QLayout>
@@ -53,20 +54,63 @@ DockArea fromToolkit(Qt::DockWidgetArea area)
     }
 }
 
+// While a separator is held, the release may go elsewhere: to a popup the host opens (which
+// takes the mouse), or to another window. Watches the whole application for that.
+class LostReleaseWatch : public QObject
+{
+public:
+    LostReleaseWatch(const QMainWindow *window, std::function<void()> lost)
+        : m_window(window)
+        , m_lost(std::move(lost))
+    {
+    }
+
+    void start() { QCoreApplication::instance()->installEventFilter(this); }
+    void stop() { QCoreApplication::instance()->removeEventFilter(this); }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window)
+            return false;
+        const auto *widget = qobject_cast<const QWidget *>(watched);
+        const bool window = widget && widget->isWindow();
+        const bool popup =
+            event->type() == QEvent::Show && window && widget->windowType() == Qt::Popup;
+        // Another window, or another program, took the mouse.
+        const bool elsewhere =
+            (event->type() == QEvent::WindowActivate && window) ||
+            event->type() == QEvent::ApplicationDeactivate ||
+            (event->type() == QEvent::ApplicationStateChange &&
+             static_cast<QApplicationStateChangeEvent *>(event)->applicationState() !=
+                 Qt::ApplicationActive);
+        // Seen after the release is handled, or once the other window has the mouse.
+        if (popup || elsewhere || event->type() == QEvent::MouseButtonRelease)
+            QTimer::singleShot(0, this, m_lost);
+        return false;
+    }
+
+private:
+    const QMainWindow *m_window;
+    std::function<void()> m_lost;
+};
+
 // The separators between the dock areas and between their windows are no widgets: the main
 // window takes the presses on them and sizes the windows while the button is down. A docked
-// window whose size changed between press and release was sized by the user.
+// window whose size changed between press and release was sized by the user. A drag whose
+// release goes elsewhere ends where the mouse left it.
 class SeparatorDrags : public QObject
 {
 public:
     SeparatorDrags(QMainWindow *window, DockLayout *layout)
         : m_window(window)
         , m_layout(layout)
+        , m_lostRelease(window, [this] { lose(); })
     {
         window->installEventFilter(this);
     }
     ~SeparatorDrags() override
     {
+        m_lostRelease.stop();
         if (m_window)
             m_window->removeEventFilter(this);
     }
@@ -83,7 +127,7 @@ public:
         const bool lost = event->type() == QEvent::Hide || event->type() == QEvent::WindowBlocked ||
                           event->type() == QEvent::WindowDeactivate;
         if (lost && m_down) {
-            release();
+            lose();
             return false;
         }
         const bool press = event->type() == QEvent::MouseButtonPress;
@@ -96,6 +140,7 @@ public:
             for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
                 if (dock->isVisible() && !dock->isFloating())
                     m_pressed.append({dock, dock->size()});
+            m_lostRelease.start();
             return false;
         }
         // The toolkit ends its drag on this release after the filter: the waiting steps run
@@ -105,11 +150,27 @@ public:
     }
 
 private:
+    // The release went elsewhere: the toolkit is told the button is up, where the mouse is, so
+    // that it lays the window out from what it shows again and ends its own drag too.
+    void lose()
+    {
+        if (!m_down)
+            return;
+        if (m_window) {
+            const QPoint at = m_window->mapFromGlobal(QCursor::pos());
+            QMouseEvent up(QEvent::MouseButtonRelease, at, m_window->mapToGlobal(at),
+                           Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_window, &up);
+        }
+        release();
+    }
+
     void release()
     {
         if (!m_down)
             return;
         m_down = false;
+        m_lostRelease.stop();
         QList<QDockWidget *> changed;
         for (const auto &[dock, size] : std::as_const(m_pressed))
             if (dock && !dock->isFloating() && dock->size() != size)
@@ -123,6 +184,7 @@ private:
 
     QPointer<QMainWindow> m_window;
     DockLayout *m_layout;
+    LostReleaseWatch m_lostRelease;
     bool m_down = false;
     QList<std::pair<QPointer<QDockWidget>, QSize>> m_pressed;
     QList<std::function<void()>> m_waiting;
@@ -164,7 +226,10 @@ private:
         m_scheduled = true;
         QTimer::singleShot(0, this, [this] {
             m_scheduled = false;
-            m_layout->afterDrag([layout = m_layout] { layout->fit(); });
+            m_layout->afterDrag([window = QPointer<QMainWindow>(m_window), layout = m_layout] {
+                if (window)
+                    layout->fit();
+            });
         });
     }
 
@@ -174,6 +239,11 @@ private:
 };
 
 } // namespace
+
+bool hiddenByRequest(const QDockWidget *dock)
+{
+    return dock->isHidden() && dock->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
 
 DockLayout::DockLayout(QMainWindow *window)
     : m_window(window)
@@ -222,6 +292,7 @@ void DockLayout::take(QDockWidget *dock)
 void DockLayout::forget(const QDockWidget *dock)
 {
     take(const_cast<QDockWidget *>(dock));
+    m_fitTabs.remove(dock);
     m_extents.remove(dock);
     m_held.remove(dock);
 }
@@ -271,12 +342,13 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     auto &lines = m_lines[int(area) - 1];
     dock->setFloating(false);
     QDockWidget *last = lines.isEmpty() ? nullptr : lines.last().last();
-    // A full area stays full: the window joins the tabs at its end at once. A new line may
-    // still find room across the area.
-    if (last && !newLine && tabbed(last)) {
+    // A line the fit filled stays full: the window joins the tabs at its end at once. A new
+    // line may still find room across the area; tabs the user made say nothing of room.
+    if (last && !newLine && m_fitTabs.contains(last) && groupShown(standingOf(last))) {
         QDockWidget *standing = standingOf(last);
         lines.last().append(dock);
         tabGroupOnto(standing, {dock});
+        m_fitTabs.insert(dock);
         keepTabsReadable();
         settle();
         dock->raise();
@@ -285,9 +357,19 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     if (!last || newLine) {
         m_window->addDockWidget(toolkitArea(area), dock, across(area));
         lines.append({dock});
-    } else {
+    } else if (!tabbed(last) && !hasTabs(last)) {
         m_window->splitDockWidget(last, dock, along(area));
         lines.last().append(dock);
+    } else if (lines.size() == 1) {
+        // The toolkit splits a tab's place within its group, as one more tab: a window after
+        // a group goes to the end of the area's only line instead.
+        m_window->addDockWidget(toolkitArea(area), dock, along(area));
+        lines.last().append(dock);
+    } else {
+        // After a group at the end of a later line the toolkit has no place but the group.
+        lines.last().append(dock);
+        tabGroupOnto(standingOf(last), {dock});
+        keepTabsReadable();
     }
     // The toolkit counts only windows shown: a new one is shown here, not after.
     if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
@@ -326,6 +408,18 @@ QDockWidget *DockLayout::standingOf(const QDockWidget *dock) const
     return m_tabOf.value(dock, const_cast<QDockWidget *>(dock));
 }
 
+QPoint DockLayout::placeOf(const QDockWidget *dock) const
+{
+    QDockWidget *standing = standingOf(dock);
+    const Position p = find(standing);
+    if (p.area < 0)
+        return dock->pos();
+    for (const QDockWidget *member : groupAt(m_lines[p.area][p.line], p.slot))
+        if (shownIn(member, DockArea(p.area + 1)))
+            return member->pos();
+    return standing->pos();
+}
+
 QList<QDockWidget *> DockLayout::groupAt(const QList<QDockWidget *> &line, int slot) const
 {
     QList<QDockWidget *> group{line[slot]};
@@ -355,6 +449,25 @@ void DockLayout::keepTabsReadable() const
         bar->setElideMode(Qt::ElideNone);
         bar->setUsesScrollButtons(true);
     }
+}
+
+QList<QDockWidget *> DockLayout::shownStanding(const QList<QDockWidget *> &line) const
+{
+    QList<QDockWidget *> shown;
+    for (QDockWidget *dock : line)
+        if (!tabbed(dock) && groupShown(dock))
+            shown.append(dock);
+    return shown;
+}
+
+bool DockLayout::groupShown(const QDockWidget *standing) const
+{
+    if (!hiddenByRequest(standing))
+        return true;
+    for (auto it = m_tabOf.cbegin(); it != m_tabOf.cend(); ++it)
+        if (it.value() == standing && !hiddenByRequest(it.key()))
+            return true;
+    return false;
 }
 
 QList<QDockWidget *> DockLayout::standing(const QList<QDockWidget *> &line) const
@@ -492,6 +605,8 @@ void DockLayout::followToolkit()
         QHash<const QDockWidget *, QDockWidget *> tabOf;
         QList<QList<QDockWidget *>> rebuilt;
         QSet<const QDockWidget *> placed;
+        // Where the last line stands across: where its windows shown start.
+        int lineAcross = 0;
         for (QDockWidget *dock : shown) {
             if (placed.contains(dock))
                 continue;
@@ -506,8 +621,10 @@ void DockLayout::followToolkit()
                 tabOf.insert(tab, group.first());
             for (QDockWidget *member : group)
                 placed.insert(member);
-            if (rebuilt.isEmpty() || acrossOf(rebuilt.last().first()) != acrossOf(dock))
+            if (rebuilt.isEmpty() || lineAcross != acrossOf(dock)) {
                 rebuilt.append(QList<QDockWidget *>());
+                lineAcross = acrossOf(dock);
+            }
             rebuilt.last() += group;
         }
         // Hidden windows go back to the line and place they had, as near as the new lines
@@ -700,23 +817,47 @@ void DockLayout::applyExtents(DockArea area)
     if (!isPlacedArea(area))
         return;
     const auto &lines = m_lines[int(area) - 1];
+    // The extents are the windows' own sizes; the toolkit sizes a group of tabs with its tab
+    // row, which stands beneath the tab shown.
+    const int row = tabRow();
+    const auto withRow = [&](QDockWidget *dock, QSize size) {
+        if (hasTabs(dock))
+            size.rheight() += row;
+        return size;
+    };
     QList<QDockWidget *> firsts;
     QList<int> acrossSizes;
     for (const auto &all : lines) {
         // A group of tabs has one size: its first window's.
         const QList<QDockWidget *> l = standing(all);
         QList<int> alongSizes;
-        for (QDockWidget *dock : l) {
-            const QSize e = m_extents.value(dock, dock->size());
-            alongSizes.append(along(area) == Qt::Vertical ? e.height() : e.width());
-        }
+        for (QDockWidget *dock : l)
+            alongSizes.append(
+                lengthIn(along(area), withRow(dock, m_extents.value(dock, dock->size()))));
         m_window->resizeDocks(l, alongSizes, along(area));
-        const QSize first = m_extents.value(l.first(), l.first()->size());
-        firsts.append(l.first());
-        acrossSizes.append(across(area) == Qt::Horizontal ? first.width() : first.height());
+        QDockWidget *first = l.first();
+        firsts.append(first);
+        acrossSizes.append(
+            lengthIn(across(area), withRow(first, m_extents.value(first, first->size()))));
     }
     m_window->resizeDocks(firsts, acrossSizes, across(area));
     settle();
+}
+
+bool DockLayout::hasTabs(const QDockWidget *dock) const
+{
+    const Position p = find(dock);
+    return p.area >= 0 && !tabbed(dock) && p.slot + 1 < m_lines[p.area][p.line].size() &&
+           m_tabOf.value(m_lines[p.area][p.line][p.slot + 1]) == dock;
+}
+
+int DockLayout::tabRow() const
+{
+    // The toolkit's tab rows are the window's own children, all of one height.
+    for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+        if (bar->isVisible())
+            return bar->height();
+    return m_window->fontMetrics().height() + 8;
 }
 
 } // namespace tesk::frame

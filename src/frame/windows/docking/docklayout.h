@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QPoint>
 #include <QSet>
 #include <QSize>
 
@@ -13,6 +14,9 @@ class QMainWindow;
 class QObject;
 
 namespace tesk::frame {
+
+// Hidden by the user or the host, not only out of sight because its main window is.
+bool hiddenByRequest(const QDockWidget *dock);
 
 // The areas in the numbering of the layout records.
 enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
@@ -35,6 +39,10 @@ enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 //   main window, so every tab is on the screen.
 // - Sizes the user dragged or the host gave are held: sharing, growing and joining windows
 //   leave them, unless the fit needs the room.
+// - A dock floated out of an area, a tab too, lands where it stood on the screen, its frame
+//   within the free area.
+// - The records say where each group of tabs stands, so that a restore brings the tabs back
+//   as they stood; records that cannot say it are fitted as a new layout would be.
 // - Placing a dock costs about linearly in the docks already there: tabs are known from this
 //   picture, not asked of the toolkit, and only the windows that stand are sized.
 // The whole contract, these promises with the rest (no dock closed or shown that the host did
@@ -79,6 +87,10 @@ public:
     bool tabbed(const QDockWidget *dock) const;
     // The window of its group that stands in the line: itself unless it is a tab.
     QDockWidget *standingOf(const QDockWidget *dock) const;
+    // Where the window stands in the main window: a group of tabs stands where its tab shown
+    // does, so that every window of the group records one place, and a restore finds the
+    // group again by it.
+    QPoint placeOf(const QDockWidget *dock) const;
     // Position within its area counted over all lines; -1 in no area.
     int indexOf(const QDockWidget *dock) const;
     bool startsLine(const QDockWidget *dock) const;
@@ -127,11 +139,19 @@ private:
     void applyExtents(DockArea area);
     // The line without the windows that stand as tabs on an earlier one of it.
     QList<QDockWidget *> standing(const QList<QDockWidget *> &line) const;
+    // Of those, the ones whose group shows a window: a group hidden whole takes no room, and a
+    // window put behind it as a tab would have no tab row leading to it.
+    QList<QDockWidget *> shownStanding(const QList<QDockWidget *> &line) const;
+    bool groupShown(const QDockWidget *standing) const;
     // The window and its tabs, from its slot in the line.
     QList<QDockWidget *> groupAt(const QList<QDockWidget *> &line, int slot) const;
     // Makes the window and its tabs tabs of the standing window; the line order is the
     // caller's.
     void tabGroupOnto(QDockWidget *standing, const QList<QDockWidget *> &group);
+    // The window stands in its line with tabs behind it.
+    bool hasTabs(const QDockWidget *dock) const;
+    // The height of the toolkit's tab row beneath a group.
+    int tabRow() const;
     // The toolkit's tab rows scroll and show whole titles.
     void keepTabsReadable() const;
 
@@ -154,6 +174,8 @@ private:
     QSet<const QDockWidget *> m_held;
     // A window standing as a tab, and the window of its group that stands in the line.
     QHash<const QDockWidget *, QDockWidget *> m_tabOf;
+    // The windows the fit made tabs for want of room.
+    QSet<const QDockWidget *> m_fitTabs;
     bool m_fitting = false;
     // Holds the windows the user sizes by dragging a separator of the dock areas.
     std::unique_ptr<QObject> m_separatorDrags;

@@ -114,7 +114,7 @@ bool DockLayout::tabLastOfLongestLine(DockArea area, Qt::Orientation direction,
     int longest = -1;
     int longestLength = 0;
     for (int l = 0; l < lines.size(); ++l) {
-        if (standing(lines[l]).size() < 2)
+        if (shownStanding(lines[l]).size() < 2)
             continue;
         const int length = leastAlong(area, lines[l]);
         if (longest < 0 || length > longestLength) {
@@ -138,37 +138,42 @@ bool DockLayout::tabLastOfLongestLine(DockArea area, Qt::Orientation direction,
             return false;
     }
     auto &line = lines[longest];
-    const QList<QDockWidget *> standingOnes = standing(line);
+    const QList<QDockWidget *> standingOnes = shownStanding(line);
     QDockWidget *last = standingOnes.last();
     QDockWidget *onto = standingOnes[standingOnes.size() - 2];
-    tabGroupOnto(onto, groupAt(line, int(line.indexOf(last))));
+    const QList<QDockWidget *> group = groupAt(line, int(line.indexOf(last)));
+    tabGroupOnto(onto, group);
+    for (const QDockWidget *dock : group)
+        m_fitTabs.insert(dock);
     return true;
 }
 
 bool DockLayout::tabLastLine(DockArea area)
 {
     auto &lines = m_lines[int(area) - 1];
-    if (lines.size() < 2)
+    if (lines.size() < 2 || shownStanding(lines[lines.size() - 2]).isEmpty())
         return false;
     const QList<QDockWidget *> moving = lines.takeLast();
-    QDockWidget *onto = standing(lines.last()).last();
+    QDockWidget *onto = shownStanding(lines.last()).last();
     lines.last() += moving;
     tabGroupOnto(onto, moving);
+    for (const QDockWidget *dock : moving)
+        m_fitTabs.insert(dock);
     return true;
 }
 
 int DockLayout::leastAlong(DockArea area, const QList<QDockWidget *> &line) const
 {
     // A group of tabs adds its tab row beneath it.
-    const int tabRow = m_window->fontMetrics().height() + 8;
+    const int row = tabRow();
     int length = 0;
     int groups = 0;
     for (int slot = 0; slot < line.size(); ++slot) {
-        if (tabbed(line[slot]))
+        if (tabbed(line[slot]) || !groupShown(line[slot]))
             continue;
         length += lengthIn(along(area), leastSize(line[slot]));
         if (along(area) == Qt::Vertical && groupAt(line, slot).size() > 1)
-            length += tabRow;
+            length += row;
         ++groups;
     }
     return length + separator() * qMax(0, groups - 1);
@@ -183,7 +188,7 @@ int DockLayout::leastAcross(DockArea area) const
     for (const auto &l : lines) {
         int widest = 0;
         for (const QDockWidget *dock : l)
-            if (!tabbed(dock))
+            if (!tabbed(dock) && groupShown(dock))
                 widest = qMax(widest, lengthIn(across(area), leastSize(dock)));
         length += widest;
     }

@@ -411,6 +411,11 @@ void DockWidget::undock()
     setFloating(true);
     move(wasSet ? remembered.topLeft() : shown);
     enterFloating(remembered.size());
+    // Floated before its area took it in (while the user held a separator), it shows now;
+    // one the host or the user hid stays hidden.
+    if (isHidden() && !testAttribute(Qt::WA_WState_ExplicitShowHide) && d->mainWindow &&
+        d->mainWindow->isVisible())
+        show();
 }
 
 void DockWidget::dock()
@@ -505,10 +510,13 @@ void DockWidget::setVisible(bool visible)
 
 void DockWidget::togglePaneVisibility()
 {
-    if (isVisible())
+    if (isVisible()) {
         hideOnly();
-    else
+    } else if (d->mainWindow) {
+        d->mainWindow->showDockWidget(this);
+    } else {
         show();
+    }
 }
 
 void DockWidget::hideOnly()

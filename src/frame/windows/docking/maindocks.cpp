@@ -82,11 +82,21 @@ DockWidget *MainWindow::showGotoDockWidget(const QString &name)
 {
     for (DockWidget *dock : m_docks->docks) {
         if (dock->isGoto() && dock->name() == name) {
-            dock->show();
+            showDockWidget(dock);
             return dock;
         }
     }
     return nullptr;
+}
+
+void MainWindow::showDockWidget(DockWidget *dock)
+{
+    dock->show();
+    // The room it takes may make tabs of others, but not hide it behind one: it is the window
+    // asked for.
+    if (!dock->isFloating())
+        m_docks->layout.fit(dock);
+    dock->raise();
 }
 
 bool MainWindow::resizeDockWidget(TeskHandle box, QSize size)
@@ -227,7 +237,8 @@ DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name
         const bool held = record.pending && !record.size.isEmpty();
         QPointer<DockWidget> made(dock);
         docks.layout.afterDrag([this, made, area, newLine, held] {
-            if (made && m_docks->docks.contains(made))
+            // Floated by the host while it waited, it stays floating.
+            if (made && m_docks->docks.contains(made) && !made->isFloating())
                 placeNewDock(made, area, newLine, held);
         });
         return dock;
@@ -251,14 +262,43 @@ DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name
 void MainWindow::placeNewDock(DockWidget *dock, DockArea area, bool newLine, bool held)
 {
     tesk::frame::DockLayout &layout = m_docks->layout;
-    layout.place(dock, area, newLine);
+    if (DockWidget *group = restoredGroup(dock, area, newLine))
+        layout.placeAsTab(dock, group);
+    else
+        layout.place(dock, area, newLine);
     if (held)
         layout.hold(dock);
-    dock->show();
+    // Placed once a drag ended, it may have been hidden meanwhile.
+    if (!tesk::frame::hiddenByRequest(dock))
+        dock->show();
     if (!dock->isFloating())
         layout.shareEvenly(layout.areaOf(dock));
     if (m_docks->laidOut)
         restoreDock(dock, false);
+}
+
+DockWidget *MainWindow::restoredGroup(const DockWidget *dock, DockArea area, bool newLine) const
+{
+    // Windows of one group of tabs recorded one place and size; a window recorded where a
+    // window shown before it in the same line was recorded, at its size, stood there as its
+    // tab. Records that name no place (the origin, where the menu bar stands) say nothing of
+    // tabs: the fit makes what tabs the window needs.
+    const DockWidget::Restored &restored = dock->restored();
+    if (!restored.extentSet || restored.floating || !restored.visible || newLine ||
+        (restored.x == 0 && restored.y == 0))
+        return nullptr;
+    const tesk::frame::DockLayout &layout = m_docks->layout;
+    const int lines = layout.lineCount(area);
+    if (lines == 0)
+        return nullptr;
+    for (QDockWidget *other : layout.line(area, lines - 1)) {
+        auto *earlier = qobject_cast<DockWidget *>(other);
+        const DockWidget::Restored &was = earlier ? earlier->restored() : restored;
+        if (earlier && was.extentSet && !was.floating && was.visible && was.x == restored.x &&
+            was.y == restored.y && was.extent == restored.extent)
+            return earlier;
+    }
+    return nullptr;
 }
 
 void MainWindow::DockWindowPosChanged(QDockWidget *dock)
@@ -402,8 +442,9 @@ QByteArray MainWindow::dockRecord(int sortedIndex) const
     record.area = int(area);
     record.newLine = layout.startsLine(dock) ? 1 : 0;
     record.index = area == DockArea::None ? -1 : layout.indexOf(dock);
-    record.x = dock->x();
-    record.y = dock->y();
+    const QPoint place = area == DockArea::None ? dock->pos() : layout.placeOf(dock);
+    record.x = place.x();
+    record.y = place.y();
     const QSize size = area == DockArea::None ? dock->size() : layout.extent(dock);
     record.width = size.width();
     record.height = size.height();
@@ -500,8 +541,10 @@ void MainWindow::restoreDock(DockWidget *dock, bool laidOutTogether)
             m_docks->layout.setExtent(dock, size);
     } else {
         // By the rule of every top-level window: the frame, not only the inside, within the
-        // free area, at the size the window ends up with (no less than its least size).
-        dock->show();
+        // free area, at the size the window ends up with (no less than its least size). One the
+        // host hid stays hidden until the host shows it.
+        if (!tesk::frame::hiddenByRequest(dock))
+            dock->show();
         tesk::system::placeInFreeArea(
             dock, tesk::frame::hostRect(restored.x, restored.y, 0, 0).topLeft(),
             sized ? tesk::frame::hostRect(0, 0, size.width(), size.height()).size() : dock->size());
