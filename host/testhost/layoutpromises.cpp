@@ -37,13 +37,15 @@ const PromiseInfo kPromises[] = {
      "issue 82 item 1: now and then the main window ends a title bar below the free area once "
      "the window manager framed it after the show"},
     {Promise::DockedReachable, "docked-reachable",
-     "issue 82 item 6: a dock made beside a hidden one stands behind no tab"},
+     "issue 82 item 6: a dock stands behind no tab shown once the fit made tabs beside a "
+     "hidden floating one (seed 103)"},
     {Promise::FloatingWithinFreeArea, "floating-within-free-area", ""},
     {Promise::FloatedWithinFreeArea, "floated-within-free-area", ""},
     {Promise::FloatingOnSmallerScreen, "floating-on-smaller-screen", ""},
     {Promise::NothingClosedUnasked, "nothing-closed-unasked", ""},
     {Promise::HiddenKept, "hidden-kept",
-     "issue 82 items 3 and 4: a dock the host hides before the show is shown by the show"},
+     "issue 82 item 3: a dock restored hidden that the host shows before the show is hidden "
+     "again by the show (seed 150)"},
     {Promise::SizesKept, "sizes-kept",
      "issue 82 items 2 and 11: a floating pane or a second host size undoes a size"},
     {Promise::ToolbarsAsSet, "toolbars-as-set", ""},

@@ -155,6 +155,9 @@ private:
             QtCreateDocked(step.kind == StepKind::DockRight ? 0 : 1, int(step.a % 2));
             if (step.a % 2)
                 m_exempt.insert(step.kind == StepKind::DockRight ? 2 : 3);
+            // The side areas share the window's width: the fit may take it from the other.
+            if (step.kind == StepKind::DockRight)
+                m_exempt.insert(1);
             makeDock();
             break;
         case StepKind::Floating:
@@ -265,6 +268,8 @@ private:
         m_asked.docks[box].everHidden = visible == 0;
         if (area >= 1 && area <= 3)
             m_exempt.insert(area);
+        if (area == 1 || area == 2)
+            m_exempt.insert(3 - area);
     }
 
     // A dock of the sequence's own that the predicate takes, picked by the number.
