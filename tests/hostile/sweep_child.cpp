@@ -227,6 +227,10 @@ bool threadSweep(const hostile::World &world)
         const std::lock_guard<std::mutex> lock(heard().mutex);
         heard().debugLines.push_back(text);
     });
+    // What the set-up left queued (the new window's layout passes, each of which may ask for one
+    // more) runs before the sweep, so that none of it is put down to the first exports called.
+    for (int pass = 0; pass < 3; ++pass)
+        CuiPump();
     const QtMessageHandler previous = qInstallMessageHandler(&hearQtMessage);
     for (const hostile::Entry &entry : hostile::exportTable()) {
         std::printf("sweep: %s\n", entry.name);
