@@ -91,14 +91,16 @@ std::optional<Broken> frameWithinFreeArea(const MainWindow *window)
     return std::nullopt;
 }
 
-// A tab of that title on a bar shown within the main window.
+// A tab of that title on a bar shown within the main window: in sight, or reached by the
+// bar's scroll arrows.
 bool shownAsTab(const MainWindow *window, const QString &title)
 {
     for (const QTabBar *bar : window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
         if (!bar->isVisible() || !window->rect().contains(bar->geometry()))
             continue;
         for (int t = 0; t < bar->count(); ++t)
-            if (bar->tabText(t) == title && bar->rect().intersects(bar->tabRect(t)))
+            if (bar->tabText(t) == title &&
+                (bar->rect().intersects(bar->tabRect(t)) || bar->usesScrollButtons()))
                 return true;
     }
     return false;
