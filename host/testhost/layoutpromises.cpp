@@ -36,9 +36,7 @@ const PromiseInfo kPromises[] = {
     {Promise::FrameUnderAWindowManager, "frame-under-a-window-manager",
      "issue 82 item 1: now and then the main window ends a title bar below the free area once "
      "the window manager framed it after the show"},
-    {Promise::DockedReachable, "docked-reachable",
-     "issue 82 item 6: a dock stands behind no tab shown once the fit made tabs beside a "
-     "hidden floating one (seed 103)"},
+    {Promise::DockedReachable, "docked-reachable", ""},
     {Promise::FloatingWithinFreeArea, "floating-within-free-area", ""},
     {Promise::FloatedWithinFreeArea, "floated-within-free-area", ""},
     {Promise::FloatingOnSmallerScreen, "floating-on-smaller-screen", ""},
