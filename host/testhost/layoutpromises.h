@@ -8,7 +8,8 @@
 // The promises:
 // - FrameWithinFreeArea: once shown, the main window's frame, and its least size with the
 //   frame, stay within the free area of its screen (the status bar is never under a panel,
-//   the user and the window manager can always shrink the window).
+//   the user and the window manager can always shrink the window); FrameUnderAWindowManager:
+//   also once a window manager has framed it.
 // - DockedReachable: every dock window the host neither hid nor closed is shown, and one that
 //   stands in an area is either wholly in the main window or a tab whose bar is shown on the
 //   screen: none hides behind an absent tab or outside the window.
@@ -44,6 +45,7 @@ namespace testhost::layout {
 
 enum class Promise {
     FrameWithinFreeArea,
+    FrameUnderAWindowManager,
     DockedReachable,
     FloatingWithinFreeArea,
     FloatedWithinFreeArea,
@@ -107,6 +109,8 @@ struct Asked
     bool shown = false;
     // A separator drag lost its release.
     bool releaseLost = false;
+    // A window manager frames the windows.
+    bool windowManager = false;
 };
 
 struct Broken
@@ -135,7 +139,7 @@ struct Picture
 };
 Picture takePicture(TeskHandle window);
 // Empty when the two pictures show the same layout within a pixel or two; else the first
-// difference.
-QString differenceBetween(const Picture &stored, const Picture &restored);
+// difference. A floating place stored partly outside the free area comes back within it.
+QString differenceBetween(const Picture &stored, const Picture &restored, const QRect &free);
 
 } // namespace testhost::layout

@@ -105,6 +105,7 @@ public:
         , m_switches(switches)
     {
         g_closesTold = &m_asked.closesTold;
+        m_asked.windowManager = bool(screen.settleFrames);
     }
     ~Play()
     {
@@ -154,6 +155,9 @@ private:
             QtCreateDocked(step.kind == StepKind::DockRight ? 0 : 1, int(step.a % 2));
             if (step.a % 2)
                 m_exempt.insert(step.kind == StepKind::DockRight ? 2 : 3);
+            // The side areas share the window's width: the fit may take it from the other.
+            if (step.kind == StepKind::DockRight)
+                m_exempt.insert(1);
             makeDock();
             break;
         case StepKind::Floating:
@@ -175,7 +179,7 @@ private:
         case StepKind::Dock:
             if (const TeskHandle box =
                     pick(step.a, [](DockWidget *d) { return d->isFloating(); })) {
-                CuiPaneDock(int(box));
+                CuiPaneDock(box);
                 exemptAll();
             }
             break;
@@ -264,6 +268,8 @@ private:
         m_asked.docks[box].everHidden = visible == 0;
         if (area >= 1 && area <= 3)
             m_exempt.insert(area);
+        if (area == 1 || area == 2)
+            m_exempt.insert(3 - area);
     }
 
     // A dock of the sequence's own that the predicate takes, picked by the number.
@@ -314,13 +320,13 @@ private:
         else if (step.kind == StepKind::Close)
             asked.closedByHost = true;
         if (step.b % 2)
-            CuiPopupProcessGenericOption(int(box), option);
+            CuiPopupProcessGenericOption(box, option);
         else if (hide)
-            CuiPaneHide(int(box));
+            CuiPaneHide(box);
         else if (step.kind == StepKind::Close)
-            CuiPaneClose(int(box));
+            CuiPaneClose(box);
         else
-            CuiPaneUndock(int(box));
+            CuiPaneUndock(box);
         return std::nullopt;
     }
 
@@ -504,7 +510,8 @@ private:
         if (!m_switches.on(promise))
             return std::nullopt;
         for (const Picture *restored : {&second, &third}) {
-            const QString difference = differenceBetween(stored, *restored);
+            const QString difference = differenceBetween(
+                stored, *restored, QGuiApplication::primaryScreen()->availableGeometry());
             if (!difference.isEmpty())
                 return Broken{promise, QStringLiteral("%1 run: %2")
                                            .arg(restored == &second ? QStringLiteral("second")

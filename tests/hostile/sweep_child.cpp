@@ -218,6 +218,9 @@ bool threadSweep(const hostile::World &world)
         ": called from a thread other than the one that started the library; refused\n";
     bool held = true;
     bool looped = false;
+    // What the state's own set-up left posted (the window's first layout and what follows it)
+    // runs before the sweep listens: only the calls from the other thread are heard.
+    testhost::settle();
     const auto answer = tesk::system::ModalSeam::setResponder(nullptr);
     tesk::system::ModalSeam::setResponder([&](const tesk::system::ModalSeam::Request &request) {
         looped = true;

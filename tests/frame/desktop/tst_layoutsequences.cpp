@@ -6,6 +6,8 @@
 #include "layoutsequence.h"
 #include "testhost.h"
 
+#include "system/freearea.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -15,9 +17,19 @@ namespace {
 
 using namespace testhost::layout;
 
-// Until no shown window has moved or changed its frame for a while.
+// Until the window manager has framed every shown window that takes a frame, and no shown
+// window has moved or changed its frame for a while.
 void settleFrames()
 {
+    const auto framed = [] {
+        for (const QWidget *window : QApplication::topLevelWidgets())
+            if (window->isVisible() && !window->windowFlags().testFlag(Qt::FramelessWindowHint) &&
+                window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip &&
+                tesk::system::frameMargins(window).isNull())
+                return false;
+        return true;
+    };
+    testhost::pumpUntil(framed, 3000);
     QList<QRect> last;
     int still = 0;
     testhost::pumpUntil(
@@ -28,9 +40,9 @@ void settleFrames()
                     now.append(window->frameGeometry());
             still = now == last ? still + 1 : 0;
             last = now;
-            return still >= 5;
+            return still >= 15;
         },
-        1500);
+        3000);
 }
 
 class LayoutSequencesOnADesktop : public FrameTest

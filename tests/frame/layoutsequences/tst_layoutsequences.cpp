@@ -96,22 +96,27 @@ TEST_F(LayoutSequences, TheCheckerSeesADockOutOfReachAndAFrameOffTheScreen)
 // two of rounding is the same layout.
 TEST(LayoutPictures, DifferOnlyWhereTheLayoutDiffers)
 {
+    const QRect kFree(0, 28, 1280, 772);
     Picture stored;
     stored.docks = {"Watch:2:0:0:700:30:300:400:1:1", "Log:4:0:-1:100:120:300:200:1:0"};
     stored.toolbarTitles = {"Edit"};
     stored.toolbars = {"0:0:0:0:0:0:300:30:"};
     Picture restored = stored;
     restored.docks[0] = "Watch:2:0:0:-1140:-602:301:398:1:1";
-    EXPECT_EQ(differenceBetween(stored, restored), QString());
+    EXPECT_EQ(differenceBetween(stored, restored, kFree), QString());
     restored.docks[0] = "Watch:2:0:0:700:30:260:400:1:1";
-    EXPECT_NE(differenceBetween(stored, restored), QString());
+    EXPECT_NE(differenceBetween(stored, restored, kFree), QString());
     restored = stored;
     restored.docks[1] = "Log:4:0:-1:60:120:300:200:1:0";
-    EXPECT_NE(differenceBetween(stored, restored), QString());
+    EXPECT_NE(differenceBetween(stored, restored, kFree), QString());
+    // Stored partly beyond the free area, it comes back within it.
+    Picture beyond = stored;
+    beyond.docks[1] = "Log:4:0:-1:1100:120:300:200:1:0";
+    EXPECT_EQ(differenceBetween(beyond, restored, kFree), QString());
     restored = stored;
     restored.docks.removeLast();
-    EXPECT_NE(differenceBetween(stored, restored), QString());
+    EXPECT_NE(differenceBetween(stored, restored, kFree), QString());
     restored = stored;
     restored.toolbars[0] = "0:0:0:0:0:1:300:30:";
-    EXPECT_NE(differenceBetween(stored, restored), QString());
+    EXPECT_NE(differenceBetween(stored, restored, kFree), QString());
 }

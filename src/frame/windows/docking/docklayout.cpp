@@ -269,6 +269,7 @@ void DockLayout::take(QDockWidget *dock)
 {
     const Position p = find(dock);
     const QDockWidget *standing = m_tabOf.take(dock);
+    m_fitTabs.remove(dock);
     if (p.area < 0)
         return;
     auto &lines = m_lines[p.area];
@@ -292,7 +293,6 @@ void DockLayout::take(QDockWidget *dock)
 void DockLayout::forget(const QDockWidget *dock)
 {
     take(const_cast<QDockWidget *>(dock));
-    m_fitTabs.remove(dock);
     m_extents.remove(dock);
     m_held.remove(dock);
 }
@@ -666,8 +666,12 @@ void DockLayout::followToolkit()
                 target.insert(at, dock);
             }
         for (const auto &l : lines)
-            for (const QDockWidget *dock : l)
+            for (const QDockWidget *dock : l) {
                 m_tabOf.remove(dock);
+                // The user took it out of its tabs: it no longer says the line is full.
+                if (!tabOf.contains(dock))
+                    m_fitTabs.remove(dock);
+            }
         m_tabOf.insert(tabOf);
         lines = rebuilt;
     }
