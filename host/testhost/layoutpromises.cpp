@@ -41,9 +41,7 @@ const PromiseInfo kPromises[] = {
     {Promise::FloatedWithinFreeArea, "floated-within-free-area", ""},
     {Promise::FloatingOnSmallerScreen, "floating-on-smaller-screen", ""},
     {Promise::NothingClosedUnasked, "nothing-closed-unasked", ""},
-    {Promise::HiddenKept, "hidden-kept",
-     "issue 82 item 3: a dock restored hidden that the host shows before the show is hidden "
-     "again by the show (seed 150)"},
+    {Promise::HiddenKept, "hidden-kept", ""},
     {Promise::SizesKept, "sizes-kept",
      "issue 82 items 2 and 11: a floating pane or a second host size undoes a size"},
     {Promise::ToolbarsAsSet, "toolbars-as-set", ""},
