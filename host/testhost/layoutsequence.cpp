@@ -179,7 +179,7 @@ private:
         case StepKind::Dock:
             if (const TeskHandle box =
                     pick(step.a, [](DockWidget *d) { return d->isFloating(); })) {
-                CuiPaneDock(int(box));
+                CuiPaneDock(box);
                 exemptAll();
             }
             break;
@@ -320,13 +320,13 @@ private:
         else if (step.kind == StepKind::Close)
             asked.closedByHost = true;
         if (step.b % 2)
-            CuiPopupProcessGenericOption(int(box), option);
+            CuiPopupProcessGenericOption(box, option);
         else if (hide)
-            CuiPaneHide(int(box));
+            CuiPaneHide(box);
         else if (step.kind == StepKind::Close)
-            CuiPaneClose(int(box));
+            CuiPaneClose(box);
         else
-            CuiPaneUndock(int(box));
+            CuiPaneUndock(box);
         return std::nullopt;
     }
 

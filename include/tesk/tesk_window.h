@@ -149,13 +149,23 @@ TESK_EXPORT void QtResizeTopLevelWindow(void);
 
 /* ---- dock windows ---- */
 /* Options 666 dock or float, 667 hide, 668 close the dock window that shows the pane of the
-   window box (the box it was made with, all of its bits). Always returns 0. */
+   window box (the box it was made with, all of its bits). Always returns 0. Docking a window
+   that floated from the start (made without QtCreateDocked or a record) asks the user where it
+   goes in a modal "Select Location" box, inside this call, until the user ticked "Do not ask
+   me again": see CuiPaneDock. */
 TESK_EXPORT int CuiPopupProcessGenericOption(TeskHandle windowBox, int option);
 /* 1 for 666, 667 and 668, else 0; the first argument is not read. */
 TESK_EXPORT int CuiPopupIsGenericOption(int ignored, int option);
 /* ---- panes in dock windows ---- */
 /* On the dock window that shows the pane of the window box (the box it was made with, all of
-   its bits); nothing for a box no dock window shows. */
+   its bits); nothing for a box no dock window shows.
+   CuiPaneDock on a window that floated from the start asks the user where it goes: the call
+   runs the modal "Select Location" box (Left, Right, Bottom) and returns once it is answered,
+   the window staying where it floats when it is cancelled. Like the library's other boxes it
+   is answered unattended: with KSODEBUG_SUPPRESS_PROMPTS it is cancelled at once without
+   showing; QtShutdown cancels it; closing the pane (CuiPaneClose) from a timer cancels it and
+   the call returns. A window docked once, and any window after the user ticked "Do not ask me
+   again", docks without asking. */
 TESK_EXPORT void CuiPaneDock(TeskHandle windowBox);
 TESK_EXPORT void CuiPaneUndock(TeskHandle windowBox);
 TESK_EXPORT void CuiPaneHide(TeskHandle windowBox);

@@ -218,6 +218,9 @@ bool threadSweep(const hostile::World &world)
         ": called from a thread other than the one that started the library; refused\n";
     bool held = true;
     bool looped = false;
+    // What the state's own set-up left posted (the window's first layout and what follows it)
+    // runs before the sweep listens: only the calls from the other thread are heard.
+    testhost::settle();
     const auto answer = tesk::system::ModalSeam::setResponder(nullptr);
     tesk::system::ModalSeam::setResponder([&](const tesk::system::ModalSeam::Request &request) {
         looped = true;
@@ -227,10 +230,6 @@ bool threadSweep(const hostile::World &world)
         const std::lock_guard<std::mutex> lock(heard().mutex);
         heard().debugLines.push_back(text);
     });
-    // What the set-up left queued (the new window's layout passes, each of which may ask for one
-    // more) runs before the sweep, so that none of it is put down to the first exports called.
-    for (int pass = 0; pass < 3; ++pass)
-        CuiPump();
     const QtMessageHandler previous = qInstallMessageHandler(&hearQtMessage);
     for (const hostile::Entry &entry : hostile::exportTable()) {
         std::printf("sweep: %s\n", entry.name);

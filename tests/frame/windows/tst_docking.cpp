@@ -3,6 +3,7 @@
 #include "frames.h"
 #include "modalanswers.h"
 
+#include "frame/core/cuidebuginfo.h"
 #include "frame/core/hosttext.h"
 #include "frame/core/inplaceedit.h"
 #include "frame/windows/docking/cuipaneregistry.h"
@@ -539,4 +540,27 @@ TEST_F(DockingTest, LocationQuestionOutlivesItsDock)
     // The window goes on without it.
     EXPECT_TRUE(window->dockList().isEmpty());
     EXPECT_FALSE(window->doNotAskAgain());
+}
+
+TEST_F(DockingTest, TheLocationQuestionIsAnsweredUnattended)
+{
+    // Prompts suppressed, it is cancelled without showing: the pane goes on floating.
+    window->createDockedWindow(62, "Memory", &recordHostCall);
+    setenv("KSODEBUG_SUPPRESS_PROMPTS", "1", 1);
+    CuiDebugInfo::reset();
+    CuiPaneDock(62);
+    unsetenv("KSODEBUG_SUPPRESS_PROMPTS");
+    CuiDebugInfo::reset();
+    EXPECT_TRUE(m_modalAnswers.seen().empty());
+    EXPECT_TRUE(window->findDockWidgetByBox(62)->isFloating());
+
+    // A host that closes the pane from its timer while the box waits ends the call.
+    ModalAnswers answers;
+    answers.setHandler([](const ModalAnswers::Request &request) {
+        ASSERT_TRUE(qobject_cast<DockLocationBox *>(request.widget.data()));
+        CuiPaneClose(62);
+    });
+    CuiPopupProcessGenericOption(62, DockWidget::OptionDockFloat);
+    testhost::settle();
+    EXPECT_EQ(window->findDockWidgetByBox(62), nullptr);
 }

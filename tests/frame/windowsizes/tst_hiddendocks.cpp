@@ -193,7 +193,7 @@ TEST_F(HiddenDocks, NoDockJoinsAHiddenOneAsItsTab)
     const std::vector<TeskHandle> hidden = {kLast, kLast - 1};
     TeskHandle late = kLast;
     for (const TeskHandle box : hidden) {
-        CuiPaneHide(int(box));
+        CuiPaneHide(box);
         testhost::settle();
         ++late;
         QtCreateDocked(1, 0);

@@ -334,8 +334,12 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     take(dock);
     if (!isPlacedArea(area)) {
         if (!dock->isFloating()) {
+            // The toolkit floats only a window it holds in an area. The right area, which the
+            // window passes through for a moment, keeps the sizes it showed.
+            keepShownSizes(DockArea::Right);
             m_window->addDockWidget(Qt::RightDockWidgetArea, dock);
             dock->setFloating(true);
+            applyExtents(DockArea::Right);
         }
         return;
     }

@@ -470,6 +470,10 @@ void DockWidget::dock()
 
 bool DockWidget::runLocationDialog()
 {
+    // Asked inside the host's call (CuiPaneDock, option 666): an unattended host has it
+    // answered as its other boxes, cancelled at once when prompts are suppressed.
+    if (CuiDebugInfo::promptsSuppressed())
+        return false;
     tesk::system::Modal<DockLocationBox> box(this, "locationbox", true);
     if (!box.run(this).accepted())
         return false;

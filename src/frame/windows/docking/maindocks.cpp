@@ -91,6 +91,8 @@ DockWidget *MainWindow::showGotoDockWidget(const QString &name)
 
 void MainWindow::showDockWidget(DockWidget *dock)
 {
+    // Asked for before the show, it is not hidden again by its record there.
+    dock->restored().visible = true;
     dock->show();
     // The room it takes may make tabs of others, but not hide it behind one: it is the window
     // asked for.
@@ -537,8 +539,11 @@ void MainWindow::restoreDock(DockWidget *dock, bool laidOutTogether)
         // Docked, the area's layout owns the size: a size given to the window itself would
         // stand only until the next layout, and be read back meanwhile. A window joining a
         // laid-out area takes its extent there now.
-        if (sized && !laidOutTogether)
+        // One that comes back hidden keeps its extent for when it shows, and sizes no line now.
+        if (sized && !laidOutTogether && restored.visible)
             m_docks->layout.setExtent(dock, size);
+        else if (sized && !laidOutTogether)
+            m_docks->layout.assignExtent(dock, size);
     } else {
         // By the rule of every top-level window: the frame, not only the inside, within the
         // free area, at the size the window ends up with (no less than its least size). One the
