@@ -19,10 +19,12 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QToolBar>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -137,6 +139,68 @@ QToolBar *toolbar(MainWindow *window, const QString &title)
     return nullptr;
 }
 
+// The docked toolbars the window shows, row by row from the top and each row from the left,
+// then the torn-off ones: what the user sees, not what the records say.
+QList<QList<QToolBar *>> shownRows(MainWindow *window, QList<QToolBar *> *tornOff = nullptr)
+{
+    QMap<int, QMap<int, QToolBar *>> rows;
+    for (QToolBar *bar : window->findChildren<QToolBar *>()) {
+        if (!bar->isVisible() || bar->windowTitle().isEmpty())
+            continue;
+        if (bar->isFloating()) {
+            if (tornOff)
+                tornOff->append(bar);
+        } else {
+            rows[bar->y()].insert(bar->x(), bar);
+        }
+    }
+    QList<QList<QToolBar *>> shown;
+    for (const QMap<int, QToolBar *> &row : std::as_const(rows))
+        shown.append(row.values());
+    return shown;
+}
+
+QByteArray shownText(MainWindow *window)
+{
+    QList<QToolBar *> tornOff;
+    QByteArray text;
+    for (const QList<QToolBar *> &row : shownRows(window, &tornOff)) {
+        for (const QToolBar *bar : row)
+            text += bar->windowTitle().toLatin1() + ' ';
+        text += "| ";
+    }
+    QByteArrayList floating;
+    for (const QToolBar *bar : tornOff)
+        floating.append(bar->windowTitle().toLatin1());
+    std::sort(floating.begin(), floating.end());
+    return text + "torn off: " + floating.join(' ');
+}
+
+// A toolbar's record starts a new line where the toolbar starts a row the window shows, the
+// first row excepted. One after a hidden toolbar is left out: the hidden one may start it.
+void expectNewLinesAsShown(MainWindow *window, const char *when)
+{
+    const QList<QList<QToolBar *>> rows = shownRows(window);
+    char record[tesk::frame::kLayoutRecordSize];
+    bool afterHidden = false;
+    for (int i = 0; i < QtToolbarCount(kWindow); ++i) {
+        QtToolbarData(kWindow, i, record);
+        const QList<QByteArray> f = fields(record);
+        QToolBar *bar = toolbar(window, QString::fromLatin1(QtReturnToolbarTitle(kWindow, i)));
+        const bool hidden = f.value(5) == "1";
+        if (bar && !hidden && !bar->isFloating() && !afterHidden) {
+            int row = 0;
+            while (row < rows.size() && !rows[row].contains(bar))
+                ++row;
+            ASSERT_LT(row, rows.size()) << when << ": " << qPrintable(bar->windowTitle());
+            const bool startsRow = row > 0 && rows[row].first() == bar;
+            EXPECT_EQ(f.value(0).toStdString(), startsRow ? "1" : "0")
+                << when << ": " << qPrintable(bar->windowTitle()) << " " << record;
+        }
+        afterHidden = hidden;
+    }
+}
+
 class LayoutAcrossRuns : public FrameTest
 {
 protected:
@@ -181,8 +245,8 @@ void firstRun(const QString &path)
     QtResizePosWindow(21, 0, 0, 290, 230);
     QtResizePosWindow(10, 0, 0, 300, 154);
     testhost::dragOnWindow(window, testhost::separatorBefore(window, dockOf(10)), QPoint(-50, 0));
-    // Edit goes to a row of its own, Find (which starts a row of its own) into the first row,
-    // Debug is torn off, Connect hidden.
+    // Edit goes to a row of its own with Debug after it, Find (which starts a row of its own)
+    // into the first row; Edit, first in its row, is torn off, Connect hidden.
     QToolBar *edit = toolbar(window, QStringLiteral("Edit"));
     QToolBar *debug = toolbar(window, QStringLiteral("Debug"));
     QToolBar *connect = toolbar(window, QStringLiteral("Connect"));
@@ -190,11 +254,14 @@ void firstRun(const QString &path)
     ASSERT_TRUE(edit && debug && connect && find);
     window->addToolBarBreak(Qt::TopToolBarArea);
     window->addToolBar(Qt::TopToolBarArea, edit);
+    window->addToolBar(Qt::TopToolBarArea, debug);
     window->insertToolBar(connect, find);
-    debug->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-    debug->show();
+    edit->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    edit->show();
     connect->hide();
     testhost::settle();
+    ASSERT_EQ(shownText(window), "File Image Find | Scripts | Debug | torn off: Edit");
+    expectNewLinesAsShown(window, "left");
 
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -210,6 +277,7 @@ void firstRun(const QString &path)
         file.write(QByteArray("toolbar\t") + QtReturnToolbarTitle(kWindow, i) + "\t0\t" + record +
                    '\n');
     }
+    file.write("shown\trows\t0\t" + shownText(window) + '\n');
     file.write("view\tMemory\t0\t" + QByteArray::fromStdString(settings).toHex() + '\n');
 }
 
@@ -325,6 +393,10 @@ TEST_F(LayoutAcrossRuns, DocksAndToolbarsComeBackAsTheUserLeftThem)
             EXPECT_EQ(now[n], then[n])
                 << toolbars[size_t(i)].name.toStdString() << " field " << n + 1 << ": " << record;
     }
+    // In the rows the user left them, which the records of the first run may not say.
+    ASSERT_EQ(stored["shown"].size(), 1u);
+    EXPECT_EQ(shownText(window), stored["shown"][0].record);
+    expectNewLinesAsShown(window, "restored");
     const QToolBar *scripts = toolbar(window, QStringLiteral("Scripts"));
     const QToolBar *image = toolbar(window, QStringLiteral("Image"));
     ASSERT_TRUE(scripts && image);
