@@ -100,6 +100,21 @@ TEST_F(Desktop, AMainWindowKeepsItsFrameWithinTheFreeArea)
     expectWithin(window);
 }
 
+TEST_F(Desktop, AMainWindowAskedAtTheFootOfTheFreeAreaRisesByItsFrameOnceFramed)
+{
+    // Its client area ends at the foot of the free area: placed before the window manager
+    // framed it, only the frame that comes after the show takes it past the foot, title bar
+    // and border.
+    MainWindow *window = createFrame("Debugger", kWindow);
+    const QSize asked(800, 300);
+    QtResizePosWindow(kWindow, 100, desktop::kFree.bottom() + 1 - asked.height(), asked.width(),
+                      asked.height());
+    QtFrameShow();
+    expectWithin(window);
+    EXPECT_EQ(window->size(), asked);
+    EXPECT_EQ(window->frameGeometry().bottom(), desktop::kFree.bottom());
+}
+
 TEST_F(Desktop, TheFrameStandsWhereTheHostAsks)
 {
     MainWindow *window = createFrame("Debugger", kWindow);
