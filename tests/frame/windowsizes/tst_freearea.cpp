@@ -6,7 +6,9 @@
 
 #include "frame/windows/docking/dockwidget.h"
 #include "system/freearea.h"
+#include "system/modalseam.h"
 
+#include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_window.h>
 
 #include <QDialog>
@@ -17,6 +19,7 @@
 #include <QToolBar>
 #include <qpa/qwindowsysteminterface.h>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -225,4 +228,47 @@ TEST_F(FreeArea, ADialogOpensCentredOverItsWindowWithinTheFreeArea)
     frame = QRect();
     CuiGotoLineDialog(0, &line, 400);
     EXPECT_TRUE(free.contains(frame)) << text(frame);
+}
+
+// Boxes that take their size only as they show (the library's three-button prompt and the
+// toolkit's message box lay out their text then; the entry dialog its message) open centred at
+// the size they show with.
+TEST_F(FreeArea, ABoxSizedAsItShowsOpensCentredOverItsWindow)
+{
+    setScreen(QRect(0, 0, 1024, 600), QRect(0, 28, 1024, 572));
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 100, 100, 700, 400);
+    QtFrameShow();
+    testhost::settle();
+    QRect frame;
+    // Laid over the fixture's answers, which then end the box.
+    tesk::system::ModalSeam::Responder answers;
+    answers =
+        tesk::system::ModalSeam::setResponder([&](const tesk::system::ModalSeam::Request &request) {
+            if (request.widget)
+                frame = request.widget->frameGeometry();
+            answers(request);
+        });
+    const std::pair<const char *, std::function<void()>> boxes[] = {
+        {"three-button prompt",
+         [] {
+             CuiMessagePrompt(0, "Download", "The target did not answer.\nTry again?", 2,
+                              CUI_MB_YES, CUI_MB_NO, CUI_MB_CANCEL | CUI_MB_ESCAPE);
+         }},
+        {"error box", [] { CuiSimpleError(0, "Download", "The target did not answer."); }},
+        {"entry dialog",
+         [] {
+             char buffer[32] = {};
+             CuiSimpleEntry(0, "Start Address", "The address the image starts at:", "0x2000",
+                            buffer, sizeof buffer, nullptr, 0);
+         }},
+    };
+    for (const auto &[name, open] : boxes) {
+        frame = QRect();
+        open();
+        ASSERT_FALSE(frame.isNull()) << name << " did not show";
+        EXPECT_LE((frame.center() - window->frameGeometry().center()).manhattanLength(), 2)
+            << name << " " << text(frame) << " over " << text(window->frameGeometry());
+    }
+    tesk::system::ModalSeam::setResponder(answers);
 }
