@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <optional>
 #include <utility>
 
 namespace tesk::system {
@@ -109,6 +110,8 @@ public:
     QPoint position() const { return m_position; }
     QSize size() const { return m_size; }
     void keepClearOfKeptWindows() { m_keepClear = true; }
+    // A dialog centred before its frame was known stays centred with its frame.
+    void centreOn(QPoint centre) { m_centre = centre; }
 
     void end()
     {
@@ -162,6 +165,11 @@ private:
         if (m_window->windowState() &
             (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
             return;
+        if (m_centre) {
+            QRect framed(QPoint(), m_size.grownBy(frame));
+            framed.moveCenter(*m_centre);
+            m_position = framed.topLeft();
+        }
         QRect client = freePlace(m_window, frame, m_position, m_size);
         const QScreen *screen = screenShowing(client.marginsAdded(frame), m_window->screen());
         if (m_keepClear && screen)
@@ -176,6 +184,7 @@ private:
     QDeadlineTimer m_deadline;
     QPoint m_position;
     QSize m_size;
+    std::optional<QPoint> m_centre;
     bool m_done = false;
     bool m_keepClear = false;
 };
@@ -312,8 +321,11 @@ private:
             withinFreeArea(asked.marginsRemoved(frame), frame, free).marginsAdded(frame);
         const QRect placed = clearOfKeptWindows(dialog, within, free);
         placeInFreeArea(dialog, placed.topLeft(), size);
-        if (PendingFrame *pending = PendingFrame::of(dialog))
+        if (PendingFrame *pending = PendingFrame::of(dialog)) {
             pending->keepClearOfKeptWindows();
+            if (!around.isNull())
+                pending->centreOn(around.center());
+        }
     }
 
     QPoint m_position;

@@ -45,8 +45,7 @@ int distance(const QRect &from, const QRect &to)
 // The frame moved as little as it can be to cover none of the kept windows and stand within
 // the free area: below or beside one first, where a frame that the window manager has yet to
 // add grows away from it. Nothing when there is no such place.
-std::optional<QRect> clearPlace(const QRect &frame, const QList<QWidget *> &kept,
-                                const QRect &free)
+std::optional<QRect> clearPlace(const QRect &frame, const QList<QWidget *> &kept, const QRect &free)
 {
     if (clearOfAll(frame, kept))
         return frame;
@@ -159,7 +158,8 @@ public:
         window->installEventFilter(standing);
         // A window the host ends while hidden stays ended.
         if (auto *kept = qobject_cast<QDialog *>(window))
-            connect(kept, &QDialog::finished, standing, [standing, window] { standing->ended(window); });
+            connect(kept, &QDialog::finished, standing,
+                    [standing, window] { standing->ended(window); });
         window->hide();
     }
 
@@ -197,7 +197,6 @@ public:
     ~StandingAside() override { restore(); }
 
 private:
-
     static StandingAside *of(QWidget *dialog)
     {
         auto *standing = dialog->findChild<StandingAside *>(QStringLiteral("tesk_standing_aside"),

@@ -2,13 +2,13 @@
 // size and the first show keep the frame, title bar included, and the status bar within the
 // part of the screen the desktop leaves free.
 #include "frames.h"
+#include "sizingboxes.h"
 #include "testhost.h"
 
 #include "frame/windows/docking/dockwidget.h"
 #include "system/freearea.h"
 #include "system/modalseam.h"
 
-#include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_window.h>
 
 #include <QDialog>
@@ -19,7 +19,6 @@
 #include <QToolBar>
 #include <qpa/qwindowsysteminterface.h>
 
-#include <functional>
 #include <string>
 
 namespace {
@@ -230,9 +229,7 @@ TEST_F(FreeArea, ADialogOpensCentredOverItsWindowWithinTheFreeArea)
     EXPECT_TRUE(free.contains(frame)) << text(frame);
 }
 
-// Boxes that take their size only as they show (the library's three-button prompt and the
-// toolkit's message box lay out their text then; the entry dialog its message) open centred at
-// the size they show with.
+// Boxes that take their size only as they show open centred at the size they show with.
 TEST_F(FreeArea, ABoxSizedAsItShowsOpensCentredOverItsWindow)
 {
     setScreen(QRect(0, 0, 1024, 600), QRect(0, 28, 1024, 572));
@@ -249,21 +246,7 @@ TEST_F(FreeArea, ABoxSizedAsItShowsOpensCentredOverItsWindow)
                 frame = request.widget->frameGeometry();
             answers(request);
         });
-    const std::pair<const char *, std::function<void()>> boxes[] = {
-        {"three-button prompt",
-         [] {
-             CuiMessagePrompt(0, "Download", "The target did not answer.\nTry again?", 2,
-                              CUI_MB_YES, CUI_MB_NO, CUI_MB_CANCEL | CUI_MB_ESCAPE);
-         }},
-        {"error box", [] { CuiSimpleError(0, "Download", "The target did not answer."); }},
-        {"entry dialog",
-         [] {
-             char buffer[32] = {};
-             CuiSimpleEntry(0, "Start Address", "The address the image starts at:", "0x2000",
-                            buffer, sizeof buffer, nullptr, 0);
-         }},
-    };
-    for (const auto &[name, open] : boxes) {
+    for (const auto &[name, open] : testhost::boxesSizedAsTheyShow()) {
         frame = QRect();
         open();
         ASSERT_FALSE(frame.isNull()) << name << " did not show";
