@@ -18,13 +18,15 @@ namespace tesk::system {
 
 namespace {
 
-// The windows shown above all others, the dialog aside.
+// The windows shown above all others, the dialog aside: those a user places, not the passing
+// frameless ones (a tip), which would only show again stale once moved back.
 QList<QWidget *> keptOnTop(const QWidget *dialog)
 {
     QList<QWidget *> windows;
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window != dialog && window->isVisible() &&
             window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
+            !window->windowFlags().testFlag(Qt::FramelessWindowHint) &&
             window->windowType() != Qt::ToolTip && window->windowType() != Qt::Popup)
             windows.append(window);
     return windows;

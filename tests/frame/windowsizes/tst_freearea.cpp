@@ -9,6 +9,7 @@
 #include "system/freearea.h"
 #include "system/modalseam.h"
 
+#include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_window.h>
 
 #include <QDialog>
@@ -254,4 +255,34 @@ TEST_F(FreeArea, ABoxSizedAsItShowsOpensCentredOverItsWindow)
             << name << " " << text(frame) << " over " << text(window->frameGeometry());
     }
     tesk::system::ModalSeam::setResponder(answers);
+}
+
+// A window kept on top too large to stand beside a dialog hides while the dialog shows; one
+// ended meanwhile stays ended (the find and replace panel goes whole when ended; a window that
+// only hides must not come back either), one left alone comes back.
+TEST_F(FreeArea, AKeptWindowHiddenForADialogComesBackUnlessEnded)
+{
+    const QRect free(0, 28, 1024, 572);
+    setScreen(QRect(0, 0, 1024, 600), free);
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+    QtFrameShow();
+    auto *kept = new QDialog(window, Qt::Dialog | Qt::WindowStaysOnTopHint);
+    kept->setGeometry(free.adjusted(20, 20, -20, -20));
+    kept->show();
+    testhost::settle();
+    for (const bool endedMeanwhile : {false, true}) {
+        bool hiddenMeanwhile = false;
+        m_modalAnswers.setHandler([&](const testhost::ModalAnswers::Request &request) {
+            hiddenMeanwhile = !kept->isVisible();
+            if (endedMeanwhile)
+                kept->reject();
+            qobject_cast<QDialog *>(request.widget.data())->reject();
+        });
+        int32_t line = 12;
+        CuiGotoLineDialog(0, &line, 400);
+        testhost::settle();
+        EXPECT_TRUE(hiddenMeanwhile);
+        EXPECT_EQ(kept->isVisible(), !endedMeanwhile) << "ended meanwhile " << endedMeanwhile;
+    }
 }
