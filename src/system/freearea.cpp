@@ -1,5 +1,7 @@
 #include "system/freearea.h"
 
+#include "system/keptontop.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QEvent>
@@ -13,7 +15,8 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace tesk::system {
 
@@ -73,49 +76,6 @@ QRect freePlace(const QWidget *window, const QMargins &frame, QPoint framePositi
     return withinFreeArea(QRect(asked.topLeft(), size), frame, free);
 }
 
-// The windows shown above all others, the dialog aside.
-QList<QRect> keptOnTop(const QWidget *dialog)
-{
-    QList<QRect> frames;
-    for (const QWidget *window : QApplication::topLevelWidgets())
-        if (window != dialog && window->isVisible() &&
-            window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
-            window->windowType() != Qt::ToolTip && window->windowType() != Qt::Popup)
-            frames.append(window->frameGeometry());
-    return frames;
-}
-
-// The frame moved as little as it can be to cover none of the kept windows and stand within
-// the free area: below or beside one first, where a frame that the window manager has yet
-// to add grows away from it.
-QRect clearOf(const QRect &frame, const QList<QRect> &kept, const QRect &free)
-{
-    const auto clear = [&](const QRect &r) {
-        return std::none_of(kept.begin(), kept.end(),
-                            [&](const QRect &k) { return k.intersects(r); });
-    };
-    if (clear(frame))
-        return frame;
-    QList<QRect> candidates;
-    for (const QRect &k : kept) {
-        if (!k.intersects(frame))
-            continue;
-        candidates << frame.translated(0, k.bottom() + 1 - frame.top())
-                   << frame.translated(k.right() + 1 - frame.left(), 0)
-                   << frame.translated(k.left() - 1 - frame.right(), 0)
-                   << frame.translated(0, k.top() - 1 - frame.bottom());
-    }
-    const QRect *best = nullptr;
-    for (const QRect &candidate : candidates) {
-        if (!free.contains(candidate) || !clear(candidate))
-            continue;
-        const int distance = (candidate.topLeft() - frame.topLeft()).manhattanLength();
-        if (!best || distance < (best->topLeft() - frame.topLeft()).manhattanLength())
-            best = &candidate;
-    }
-    return best ? *best : frame;
-}
-
 // A window placed before its window manager framed it, with what the host asked: placed again
 // by the same rule once the frame is known after the show (a dialog clear of the windows kept
 // on top again too, now that its own frame counts).
@@ -150,6 +110,8 @@ public:
     QPoint position() const { return m_position; }
     QSize size() const { return m_size; }
     void keepClearOfKeptWindows() { m_keepClear = true; }
+    // A dialog centred before its frame was known stays centred with its frame.
+    void centreOn(QPoint centre) { m_centre = centre; }
 
     void end()
     {
@@ -203,11 +165,16 @@ private:
         if (m_window->windowState() &
             (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
             return;
+        if (m_centre) {
+            QRect framed(QPoint(), m_size.grownBy(frame));
+            framed.moveCenter(*m_centre);
+            m_position = framed.topLeft();
+        }
         QRect client = freePlace(m_window, frame, m_position, m_size);
         const QScreen *screen = screenShowing(client.marginsAdded(frame), m_window->screen());
         if (m_keepClear && screen)
-            client = clearOf(client.marginsAdded(frame), keptOnTop(m_window),
-                             screen->availableGeometry())
+            client = clearOfKeptWindows(m_window, client.marginsAdded(frame),
+                                        screen->availableGeometry())
                          .marginsRemoved(frame);
         m_window->setGeometry(client);
     }
@@ -217,6 +184,7 @@ private:
     QDeadlineTimer m_deadline;
     QPoint m_position;
     QSize m_size;
+    std::optional<QPoint> m_centre;
     bool m_done = false;
     bool m_keepClear = false;
 };
@@ -280,6 +248,10 @@ bool frameToCome(const QWidget *window)
            window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip;
 }
 
+// Places a dialog as it shows, centred over the window it belongs to unless its code placed
+// it, at the size it shows with: a box that lays itself out in its own show handling (a message
+// box its text and buttons) is placed again as it grows there, before the window system shows
+// it anywhere.
 class DialogPlacement : public QObject
 {
 public:
@@ -292,36 +264,74 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         auto *dialog = qobject_cast<QWidget *>(watched);
-        if (event->type() != QEvent::Show || !dialog || dialog != parent())
+        if (!dialog || dialog != parent())
             return false;
-        dialog->removeEventFilter(this);
-        deleteLater();
-        const QMargins frame = frameMargins(dialog);
-        QRect asked = QRect(framePosition(dialog), dialog->size()).marginsAdded(frame);
-        // This runs before the toolkit's own placement, which it takes the place of: a dialog
-        // its code did not place opens centred over the window it belongs to (its parent's,
-        // else the active one), else on its screen.
-        if (!dialog->testAttribute(Qt::WA_Moved)) {
-            const QWidget *over = dialog->parentWidget() ? dialog->parentWidget()->window()
-                                                         : QApplication::activeWindow();
-            QRect around;
-            if (over && over != dialog && over->isVisible())
-                around = over->frameGeometry();
-            else if (const QScreen *own = dialog->screen())
-                around = own->availableGeometry();
-            if (!around.isNull())
-                asked.moveCenter(around.center());
+        switch (event->type()) {
+        case QEvent::Show:
+            // This runs before the toolkit's own placement, which it takes the place of. The
+            // window system's word that the window shows comes as a second show.
+            if (!std::exchange(m_showing, true)) {
+                m_centred = !dialog->testAttribute(Qt::WA_Moved);
+                m_position = framePosition(dialog);
+                place(dialog);
+            }
+            break;
+        case QEvent::Resize:
+            if (m_showing && !m_placing)
+                place(dialog);
+            break;
+        case QEvent::ShowToParent:
+            dialog->removeEventFilter(this);
+            deleteLater();
+            break;
+        default:
+            break;
         }
+        return false;
+    }
+
+private:
+    // Where the dialog centres: over the window it belongs to (its parent's, else the active
+    // one), else on its screen.
+    static QRect centredOver(const QWidget *dialog)
+    {
+        const QWidget *over = dialog->parentWidget() ? dialog->parentWidget()->window()
+                                                     : QApplication::activeWindow();
+        if (over && over != dialog && over->isVisible())
+            return over->frameGeometry();
+        if (const QScreen *own = dialog->screen())
+            return own->availableGeometry();
+        return {};
+    }
+
+    void place(QWidget *dialog)
+    {
+        const QScopedValueRollback<bool> placing(m_placing, true);
+        if (QLayout *layout = dialog->layout())
+            layout->activate();
+        const QSize size = QLayout::closestAcceptableSize(dialog, dialog->size());
+        const QMargins frame = frameMargins(dialog);
+        QRect asked(m_position, size.grownBy(frame));
+        const QRect around = m_centred ? centredOver(dialog) : QRect();
+        if (!around.isNull())
+            asked.moveCenter(around.center());
         const QScreen *screen = screenShowing(asked, dialog->screen());
         const QRect free = screen ? screen->availableGeometry() : asked;
         const QRect within =
             withinFreeArea(asked.marginsRemoved(frame), frame, free).marginsAdded(frame);
-        const QRect placed = clearOf(within, keptOnTop(dialog), free);
-        placeInFreeArea(dialog, placed.topLeft(), dialog->size());
-        if (PendingFrame *pending = PendingFrame::of(dialog))
+        const QRect placed = clearOfKeptWindows(dialog, within, free);
+        placeInFreeArea(dialog, placed.topLeft(), size);
+        if (PendingFrame *pending = PendingFrame::of(dialog)) {
             pending->keepClearOfKeptWindows();
-        return false;
+            if (!around.isNull())
+                pending->centreOn(around.center());
+        }
     }
+
+    QPoint m_position;
+    bool m_centred = false;
+    bool m_showing = false;
+    bool m_placing = false;
 };
 
 } // namespace

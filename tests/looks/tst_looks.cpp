@@ -310,6 +310,11 @@ protected:
     int m_modalsShown = 0;
 };
 
+QString shown(const QRect &r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 std::string settingName(const ::testing::TestParamInfo<std::tuple<bool, QSize>> &info)
 {
     const QSize size = std::get<1>(info.param);
@@ -613,6 +618,57 @@ TEST_P(Looks, DialogStates)
     m_exploring = true;
     scene(QStringLiteral("event configuration, capturing on"),
           [] { reenter::drive::moduleFilterModal(reenter::host()); });
+}
+
+// The find and replace panel stays above every window, yet covers no dialog that opens while it
+// is up: where the dialog has no place clear of it, the panel stands aside (or, where the screen
+// has no room for both, hides), and comes back once the dialog closes. Load Binary, the largest of
+// them, over a panel the user left in the middle.
+TEST_P(Looks, TheFindPanelCoversNoDialog)
+{
+    mainWindow();
+    QSDIFind *find = nullptr;
+    ASSERT_EQ(QtQSDIInitFindCallback(&find, 0, 0), 0);
+    QSDIDescription *d = nullptr;
+    QtQSDIInitDialog(&d, QSDI_KIND_FIND_REPLACE, 0, QSDI_MODE_MODELESS, 2020, 0);
+    QtQSDIAddButton(d, "Close", 21, QSDI_ROLE_REJECT);
+    QtQSDIAddCallback(d, &reenter::drive::qsdiCallback, find);
+    QtQSDIExecDialog(d);
+    QtQSDIDeleteDialog(d);
+    testhost::settle();
+    QPointer<QWidget> panel;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            panel = widget;
+    ASSERT_TRUE(panel);
+    const QRect free = panel->screen()->availableGeometry();
+    QRect left = panel->frameGeometry();
+    left.moveCenter(free.center());
+    panel->move(left.topLeft());
+    testhost::settle();
+    QRect dialog;
+    QRect panelThen;
+    m_prepare = [&](QWidget *widget) {
+        testhost::settle();
+        dialog = widget->frameGeometry();
+        panelThen = panel && panel->isVisible() ? panel->frameGeometry() : QRect();
+    };
+    const testhost::LoadHost host;
+    m_scene = QStringLiteral("Load Binary under the find and replace panel");
+    CuiLoadBinary(0, 0, nullptr, 0, "0 bin Raw binary\n");
+    ASSERT_FALSE(dialog.isNull()) << "Load Binary did not show";
+    EXPECT_FALSE(dialog.intersects(panelThen)) << "panel " << qPrintable(shown(panelThen))
+                                               << " over the dialog " << qPrintable(shown(dialog));
+    EXPECT_TRUE(free.contains(dialog));
+    EXPECT_TRUE(panelThen.isNull() || free.contains(panelThen));
+    testhost::settle();
+    ASSERT_TRUE(panel);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->frameGeometry(), left)
+        << "the panel stands at " << qPrintable(shown(panel->frameGeometry()));
+    panel->close();
+    testhost::settle();
+    QtQSDIDeleteFindCallback(find);
 }
 
 // Whole windows as a user meets them: the usual docks, windows the host gives no size.

@@ -3,10 +3,12 @@
 // frame, title bar included, within the free area and where the host asked.
 #include "desktop.h"
 #include "frames.h"
+#include "sizingboxes.h"
 #include "testhost.h"
 
 #include "frame/windows/docking/dockwidget.h"
 #include "system/freearea.h"
+#include "system/modalseam.h"
 
 #include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_window.h>
@@ -218,6 +220,32 @@ TEST_F(Desktop, ADialogKeepsItsFrameWithinTheFreeArea)
     CuiSimpleAbout("Build 1", copyright.c_str(), nullptr, "More");
     ASSERT_FALSE(frame.isNull()) << "the box was not framed";
     EXPECT_TRUE(desktop::kFree.contains(frame)) << "frame " << text(frame);
+}
+
+// Boxes that take their size only as they show stand centred over their window with the frame
+// the window manager gives them.
+TEST_F(Desktop, ABoxSizedAsItShowsStandsCentredOnceFramed)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 100, 100, 700, 400);
+    QtFrameShow();
+    ASSERT_TRUE(waitFramed(window));
+    QRect frame;
+    tesk::system::ModalSeam::Responder answers;
+    answers =
+        tesk::system::ModalSeam::setResponder([&](const tesk::system::ModalSeam::Request &request) {
+            if (request.widget && waitFramed(request.widget))
+                frame = request.widget->frameGeometry();
+            answers(request);
+        });
+    for (const auto &[name, open] : testhost::boxesSizedAsTheyShow()) {
+        frame = QRect();
+        open();
+        ASSERT_FALSE(frame.isNull()) << name << " was not framed";
+        EXPECT_LE((frame.center() - window->frameGeometry().center()).manhattanLength(), 2)
+            << name << " " << text(frame) << " over " << text(window->frameGeometry());
+    }
+    tesk::system::ModalSeam::setResponder(answers);
 }
 
 namespace {

@@ -2,11 +2,14 @@
 // size and the first show keep the frame, title bar included, and the status bar within the
 // part of the screen the desktop leaves free.
 #include "frames.h"
+#include "sizingboxes.h"
 #include "testhost.h"
 
 #include "frame/windows/docking/dockwidget.h"
 #include "system/freearea.h"
+#include "system/modalseam.h"
 
+#include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_window.h>
 
 #include <QDialog>
@@ -225,4 +228,61 @@ TEST_F(FreeArea, ADialogOpensCentredOverItsWindowWithinTheFreeArea)
     frame = QRect();
     CuiGotoLineDialog(0, &line, 400);
     EXPECT_TRUE(free.contains(frame)) << text(frame);
+}
+
+// Boxes that take their size only as they show open centred at the size they show with.
+TEST_F(FreeArea, ABoxSizedAsItShowsOpensCentredOverItsWindow)
+{
+    setScreen(QRect(0, 0, 1024, 600), QRect(0, 28, 1024, 572));
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 100, 100, 700, 400);
+    QtFrameShow();
+    testhost::settle();
+    QRect frame;
+    // Laid over the fixture's answers, which then end the box.
+    tesk::system::ModalSeam::Responder answers;
+    answers =
+        tesk::system::ModalSeam::setResponder([&](const tesk::system::ModalSeam::Request &request) {
+            if (request.widget)
+                frame = request.widget->frameGeometry();
+            answers(request);
+        });
+    for (const auto &[name, open] : testhost::boxesSizedAsTheyShow()) {
+        frame = QRect();
+        open();
+        ASSERT_FALSE(frame.isNull()) << name << " did not show";
+        EXPECT_LE((frame.center() - window->frameGeometry().center()).manhattanLength(), 2)
+            << name << " " << text(frame) << " over " << text(window->frameGeometry());
+    }
+    tesk::system::ModalSeam::setResponder(answers);
+}
+
+// A window kept on top too large to stand beside a dialog hides while the dialog shows; one
+// ended meanwhile stays ended (the find and replace panel goes whole when ended; a window that
+// only hides must not come back either), one left alone comes back.
+TEST_F(FreeArea, AKeptWindowHiddenForADialogComesBackUnlessEnded)
+{
+    const QRect free(0, 28, 1024, 572);
+    setScreen(QRect(0, 0, 1024, 600), free);
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+    QtFrameShow();
+    auto *kept = new QDialog(window, Qt::Dialog | Qt::WindowStaysOnTopHint);
+    kept->setGeometry(free.adjusted(20, 20, -20, -20));
+    kept->show();
+    testhost::settle();
+    for (const bool endedMeanwhile : {false, true}) {
+        bool hiddenMeanwhile = false;
+        m_modalAnswers.setHandler([&](const testhost::ModalAnswers::Request &request) {
+            hiddenMeanwhile = !kept->isVisible();
+            if (endedMeanwhile)
+                kept->reject();
+            qobject_cast<QDialog *>(request.widget.data())->reject();
+        });
+        int32_t line = 12;
+        CuiGotoLineDialog(0, &line, 400);
+        testhost::settle();
+        EXPECT_TRUE(hiddenMeanwhile);
+        EXPECT_EQ(kept->isVisible(), !endedMeanwhile) << "ended meanwhile " << endedMeanwhile;
+    }
 }
