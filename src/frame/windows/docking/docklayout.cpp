@@ -843,7 +843,10 @@ void DockLayout::applyExtents(DockArea area)
             alongSizes.append(
                 lengthIn(along(area), withRow(dock, m_extents.value(dock, dock->size()))));
         m_window->resizeDocks(l, alongSizes, along(area));
-        QDockWidget *first = l.first();
+        // The line stands as far across as its windows shown: a hidden one may keep another
+        // extent for when it shows.
+        const QList<QDockWidget *> shown = shownStanding(all);
+        QDockWidget *first = shown.isEmpty() ? l.first() : shown.first();
         firsts.append(first);
         acrossSizes.append(
             lengthIn(across(area), withRow(first, m_extents.value(first, first->size()))));

@@ -501,6 +501,10 @@ void MainWindow::layOutDocks()
         if (dock->isFloating() || area == DockArea::None)
             continue;
         const DockWidget::Restored &restored = dock->restored();
+        // One that comes back hidden takes no room: laid out shown and hidden after, its
+        // extent would stay with the area and go to its neighbours.
+        if (restored.extentSet && !restored.floating && !restored.visible)
+            dock->hideOnly();
         if (restored.extentSet && !restored.floating && !restored.extent.isEmpty()) {
             layout.assignExtent(dock, restored.extent);
         } else {
