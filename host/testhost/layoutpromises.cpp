@@ -128,6 +128,19 @@ std::optional<Broken> reachable(const MainWindow *window, const DockWidget *dock
     return std::nullopt;
 }
 
+// What the dock may keep across its area: the size it was given, unless the rest of the main
+// window would then have less than its least size; the fit takes that room, and no more.
+int keepable(const MainWindow *window, const DockWidget *dock, int kept)
+{
+    const bool bottom =
+        window->dockWidgetArea(const_cast<DockWidget *>(dock)) == Qt::BottomDockWidgetArea;
+    const QSize least = window->minimumSizeHint();
+    const QSize dockLeast = dock->minimumSizeHint().expandedTo(dock->minimumSize());
+    const int room = bottom ? window->height() - (least.height() - dockLeast.height())
+                            : window->width() - (least.width() - dockLeast.width());
+    return qMin(kept, room);
+}
+
 std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
                                    const PromiseSwitches &switches)
 {
@@ -162,11 +175,14 @@ std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
         if (switches.on(Promise::SizesKept) && dock.keptArea >= 0 &&
             areaOf(window, it.key()) == dock.keptArea) {
             const int across = acrossExtent(window, it.key());
-            if (across > 0 && std::abs(across - dock.keptAcross) > kSlack)
-                return Broken{Promise::SizesKept, QStringLiteral("%1 is %2 px across, was given %3")
-                                                      .arg(dock.name)
-                                                      .arg(across)
-                                                      .arg(dock.keptAcross)};
+            const int keep = keepable(window, shown, dock.keptAcross);
+            if (across > 0 && (across < keep - kSlack || across > dock.keptAcross + kSlack))
+                return Broken{Promise::SizesKept,
+                              QStringLiteral("%1 is %2 px across, was given %3 (%4 fit)")
+                                  .arg(dock.name)
+                                  .arg(across)
+                                  .arg(dock.keptAcross)
+                                  .arg(keep)};
         }
     }
     return std::nullopt;
