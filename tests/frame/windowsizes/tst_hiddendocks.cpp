@@ -288,3 +288,29 @@ TEST_F(HiddenDocks, AnAreaHoldingAHiddenDockComesBackAsItStood)
         testhost::settle();
     }
 }
+
+TEST_F(HiddenDocks, AHiddenDockKeepsItsLineAndItsNeighboursTheirs)
+{
+    MainWindow *window = frame();
+    const char *names[] = {"Watch", "Log", "Trace"};
+    for (int i = 0; i < 3; ++i) {
+        const std::string record = std::string(names[i]) + ":1:" + (i ? "1" : "0") + ":" +
+                                   std::to_string(i) + ":0:0:200:700:1:1";
+        CuiSetDockWindowPersistanceData(kWindow, record.c_str());
+        QtWindowCreate(names[i], &paneCallback, 10 + i);
+    }
+    show();
+    CuiPaneHide(11);
+    testhost::settle();
+    // Each still starts its own line, at its place.
+    for (const TeskHandle box : {11, 12}) {
+        EXPECT_EQ(field(recordOf(box), 3), 1) << recordOf(box);
+        EXPECT_EQ(field(recordOf(box), 4), box - 10) << recordOf(box);
+    }
+    EXPECT_EQ(QtFindGotoWindowToShowData(kWindow, "Log"), 11);
+    testhost::settle();
+    const int x[] = {window->findDockWidgetByBox(10)->x(), window->findDockWidgetByBox(11)->x(),
+                     window->findDockWidgetByBox(12)->x()};
+    EXPECT_LT(x[0], x[1]);
+    EXPECT_LT(x[1], x[2]);
+}

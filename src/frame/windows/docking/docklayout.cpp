@@ -633,7 +633,30 @@ void DockLayout::followToolkit()
         }
         // Hidden windows go back to the line and place they had, as near as the new lines
         // allow, so that showing them again puts them where the user last saw them; a hidden
-        // tab goes back to its group.
+        // tab goes back to its group. A line hidden whole stays a line of its own where it
+        // was: joined to its neighbour, it would take that line's break away.
+        QHash<int, int> rebuiltOf;
+        for (int l = 0; l < lines.size(); ++l)
+            for (QDockWidget *dock : lines[l])
+                for (int r = 0; r < rebuilt.size() && !rebuiltOf.contains(l); ++r)
+                    if (rebuilt[r].contains(dock))
+                        rebuiltOf.insert(l, r);
+        const auto lineFor = [&](int l) {
+            if (rebuiltOf.contains(l))
+                return rebuiltOf.value(l);
+            int at = 0;
+            for (int earlier = l - 1; earlier >= 0; --earlier)
+                if (rebuiltOf.contains(earlier)) {
+                    at = rebuiltOf.value(earlier) + 1;
+                    break;
+                }
+            rebuilt.insert(at, QList<QDockWidget *>());
+            for (auto it = rebuiltOf.begin(); it != rebuiltOf.end(); ++it)
+                if (it.value() >= at)
+                    ++it.value();
+            rebuiltOf.insert(l, at);
+            return at;
+        };
         for (int l = 0; l < lines.size(); ++l)
             for (int slot = 0; slot < lines[l].size(); ++slot) {
                 QDockWidget *dock = lines[l][slot];
@@ -656,9 +679,7 @@ void DockLayout::followToolkit()
                     }
                     continue;
                 }
-                if (l >= rebuilt.size())
-                    rebuilt.append(QList<QDockWidget *>());
-                auto &target = rebuilt[qMin(l, int(rebuilt.size()) - 1)];
+                auto &target = rebuilt[lineFor(l)];
                 // Never inside a group.
                 int at = qMin(slot, int(target.size()));
                 while (at < target.size() && tabOf.contains(target[at]))
