@@ -184,3 +184,19 @@ TEST_F(DockHolds, ALineTheUserSizedKeepsItsSizeWhenADockComesOnAnotherLine)
     ASSERT_TRUE(window->findDockWidgetByBox(43)->isVisible());
     EXPECT_EQ(output->height(), dragged);
 }
+
+TEST_F(DockHolds, AHiddenDockTheHostSizesLeavesItsLineAsItStands)
+{
+    MainWindow *window = shown();
+    DockWidget *watch = dockRight(window, "Watch", 50);
+    dockRight(window, "Log", 51);
+    CuiPaneHide(51);
+    testhost::settle();
+    QtResizePosWindow(50, 0, 0, 380, 200);
+    testhost::settle();
+    ASSERT_EQ(watch->width(), 380);
+    QtResizePosWindow(51, 0, 0, 150, 200);
+    testhost::settle();
+    EXPECT_EQ(watch->width(), 380);
+    EXPECT_EQ(recordWidth(51), 150);
+}

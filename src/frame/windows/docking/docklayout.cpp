@@ -706,7 +706,9 @@ void DockLayout::assignExtent(const QDockWidget *dock, QSize extent)
 void DockLayout::setExtent(QDockWidget *dock, QSize extent)
 {
     const Position p = find(dock);
-    if (p.area < 0) {
+    // A hidden window takes the extent for when it shows: its line stands as far across as
+    // the windows shown there, whatever sizes they were given.
+    if (p.area < 0 || hiddenByRequest(dock)) {
         m_extents.insert(dock, extent);
         return;
     }
