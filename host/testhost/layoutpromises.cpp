@@ -43,11 +43,16 @@ const PromiseInfo kPromises[] = {
     {Promise::NothingClosedUnasked, "nothing-closed-unasked", ""},
     {Promise::HiddenKept, "hidden-kept", ""},
     {Promise::SizesKept, "sizes-kept",
-     "issue 82 items 2 and 11: a floating pane or a second host size undoes a size"},
+     "issue 82 item 11: seeds 64, 72, 143, 170, 186 - a dock grows past the size given once "
+     "one in its area floats, or a group of tabs or a line the toolkit shares takes more than "
+     "the fit needs"},
     {Promise::ToolbarsAsSet, "toolbars-as-set", ""},
     {Promise::RoundTrip, "round-trip", ""},
     {Promise::RoundTripOfHiddenAndTabs, "round-trip-of-hidden-and-tabs",
-     "issue 82 items 8 and 9: an area holding a hidden dock, and tabs, come back otherwise"},
+     "issue 82 items 8 and 9: seeds 43, 50, 92, 111, 165, 170 - windows of a right area holding "
+     "tabs "
+     "come back at another length along it; a hidden floating dock stored beyond "
+     "the free area comes back within it"},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release",
      "issue 82 item 11: a drag whose release went elsewhere holds back what the host does"},
 };
