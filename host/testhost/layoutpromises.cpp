@@ -43,7 +43,7 @@ const PromiseInfo kPromises[] = {
     {Promise::NothingClosedUnasked, "nothing-closed-unasked", ""},
     {Promise::HiddenKept, "hidden-kept", ""},
     {Promise::SizesKept, "sizes-kept",
-     "issue 82 item 11: seeds 64, 72, 143, 170, 186 - a dock grows past the size given once "
+     "issue 82 item 11: seeds 9, 64, 72, 143, 170, 186 - a dock grows past the size given once "
      "one in its area floats, or a group of tabs or a line the toolkit shares takes more than "
      "the fit needs"},
     {Promise::ToolbarsAsSet, "toolbars-as-set", ""},

@@ -776,38 +776,12 @@ void DockLayout::shareEvenly(DockArea area)
         size.setWidth(m_window->width() / 5);
     if (size.height() <= least.height())
         size.setHeight(m_window->height() / 5);
-    // Lines holding a window the user or the host sized keep their extent across; the others
-    // share what they leave, so that the toolkit need not take the excess from every line.
-    const auto heldIn = [this](const QList<QDockWidget *> &l) -> const QDockWidget * {
-        for (const QDockWidget *dock : l)
-            if (held(standingOf(dock)))
-                return dock;
-        return nullptr;
-    };
-    int acrossLeft = lengthIn(across(area), size);
-    int sharingLines = 0;
-    for (const auto &l : lines) {
-        // A line hidden whole takes no room.
-        if (shownStanding(l).isEmpty())
-            continue;
-        if (const QDockWidget *kept = heldIn(l))
-            acrossLeft -= lengthIn(across(area), m_extents.value(kept, kept->size())) + separator();
-        else
-            ++sharingLines;
-    }
-    const int acrossEach = sharingLines == 0 ? 0 : acrossLeft / sharingLines;
-    const int acrossLeast = lengthIn(across(area), least);
-    // Where the held lines leave too little, the others take their least: the toolkit then
-    // takes what is still missing from every line, the held ones too, but no more.
-    const int acrossShare = sharingLines < int(lines.size()) ? qMax(acrossEach, acrossLeast)
-                            : acrossEach > acrossLeast
-                                ? acrossEach
-                                : lengthIn(across(area), size) / int(lines.size());
+    const int lineCount = int(lines.size());
     for (const auto &l : lines) {
         const int inLine = int(standing(l).size());
         const QSize shared = along(area) == Qt::Vertical
-                                 ? QSize(acrossShare, size.height() / inLine)
-                                 : QSize(size.width() / inLine, acrossShare);
+                                 ? QSize(size.width() / lineCount, size.height() / inLine)
+                                 : QSize(size.width() / inLine, size.height() / lineCount);
         for (QDockWidget *dock : l) {
             // A window the user's layout sized keeps that size when another joins the area.
             if (!held(standingOf(dock)))
