@@ -140,3 +140,63 @@ TEST_F(DockHolds, AFloatingPaneChangesNoDockedSize)
     testhost::settle();
     EXPECT_EQ(right->width(), dragged);
 }
+
+TEST_F(DockHolds, ASizeTheHostGaveStaysWhenItSizesAnotherDock)
+{
+    MainWindow *window = shown();
+    DockWidget *right = dockRight(window, "Registers", 30);
+    QtCreateDocked(1, 0);
+    QtWindowCreate("Output", &paneCallback, 31);
+    testhost::settle();
+    QtResizePosWindow(30, 0, 0, 120, 200);
+    testhost::settle();
+    ASSERT_EQ(right->width(), 120);
+    QtResizePosWindow(31, 0, 0, 600, 180);
+    testhost::settle();
+    EXPECT_EQ(window->findDockWidgetByBox(31)->height(), 180);
+    EXPECT_EQ(right->width(), 120);
+    EXPECT_EQ(recordWidth(30), 120);
+}
+
+TEST_F(DockHolds, ALineTheUserSizedKeepsItsSizeWhenADockComesOnAnotherLine)
+{
+    MainWindow *window = shown();
+    QtCreateDocked(1, 0);
+    QtWindowCreate("Output", &paneCallback, 40);
+    testhost::settle();
+    DockWidget *output = window->findDockWidgetByBox(40);
+    testhost::dragOnWindow(window, testhost::separatorBefore(window, output), QPoint(0, -100));
+    testhost::settle();
+    const int dragged = output->height();
+    // One that comes hidden by its record takes no room either.
+    CuiSetDockWindowPersistanceData(kWindow, "Log:3:1:1:0:0:900:300:0:0");
+    QtWindowCreate("Log", &paneCallback, 41);
+    testhost::settle();
+    EXPECT_NEAR(output->height(), dragged, 2);
+    // Docks on a line of their own, and one more joining them there.
+    QtCreateDocked(4, 1);
+    QtWindowCreate("Trace", &paneCallback, 42);
+    testhost::settle();
+    EXPECT_NEAR(output->height(), dragged, 2);
+    QtCreateDocked(1, 0);
+    QtWindowCreate("Memory", &paneCallback, 43);
+    testhost::settle();
+    ASSERT_TRUE(window->findDockWidgetByBox(43)->isVisible());
+    EXPECT_NEAR(output->height(), dragged, 2);
+}
+
+TEST_F(DockHolds, AHiddenDockTheHostSizesLeavesItsLineAsItStands)
+{
+    MainWindow *window = shown();
+    DockWidget *watch = dockRight(window, "Watch", 50);
+    dockRight(window, "Log", 51);
+    CuiPaneHide(51);
+    testhost::settle();
+    QtResizePosWindow(50, 0, 0, 380, 200);
+    testhost::settle();
+    ASSERT_EQ(watch->width(), 380);
+    QtResizePosWindow(51, 0, 0, 150, 200);
+    testhost::settle();
+    EXPECT_EQ(watch->width(), 380);
+    EXPECT_EQ(recordWidth(51), 150);
+}

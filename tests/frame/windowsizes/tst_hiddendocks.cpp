@@ -18,6 +18,7 @@
 namespace {
 
 constexpr TeskHandle kWindow = 1;
+constexpr TeskHandle kNextRun = 2;
 
 std::vector<std::pair<TeskHandle, int>> g_paneCalls;
 
@@ -86,6 +87,45 @@ protected:
                 return buffer;
             }
         return "none";
+    }
+
+    // As a host starts again: a main window of the last one's size, the records stored from
+    // it, their panes (boxes from 100 on in the records' order), the show.
+    MainWindow *nextRun(const std::vector<std::string> &records)
+    {
+        MainWindow *window = createFrame("Debugger", kNextRun);
+        QtResizePosWindow(kNextRun, 0, 0, 1272, 760);
+        for (size_t i = 0; i < records.size(); ++i) {
+            CuiSetDockWindowPersistanceData(kNextRun, records[i].c_str());
+            const std::string caption = records[i].substr(0, records[i].find(':'));
+            QtWindowCreate(caption.c_str(), &paneCallback, TeskHandle(100 + i));
+        }
+        show();
+        return window;
+    }
+
+    // A docked window's place is the toolkit's, and a hidden one's is where it last stood.
+    static std::vector<std::string> withoutPlaces(std::vector<std::string> records)
+    {
+        for (std::string &record : records) {
+            QList<QByteArray> fields = QByteArray::fromStdString(record).split(':');
+            if (fields.value(1) != "4" && fields.size() > 5)
+                fields[4] = fields[5] = "-";
+            record = fields.join(':').toStdString();
+        }
+        return records;
+    }
+
+    static std::vector<std::string> recordsOf(TeskHandle window)
+    {
+        std::vector<std::string> records;
+        QtSortWindowList(window);
+        for (int i = 0; i < QtDockWindowCount(window); ++i) {
+            char buffer[256];
+            CuiGetDockWindowPersistanceData(window, i, buffer);
+            records.emplace_back(buffer);
+        }
+        return records;
     }
 
     // Shown where the user can get at it: whole within the main window, or behind a tab of a
@@ -216,4 +256,61 @@ TEST_F(HiddenDocks, NoDockJoinsAHiddenOneAsItsTab)
     }
     for (TeskHandle box = kFirst; box <= late; ++box)
         EXPECT_TRUE(reachable(window, box));
+}
+
+TEST_F(HiddenDocks, AnAreaHoldingAHiddenDockComesBackAsItStood)
+{
+    MainWindow *window = frame();
+    CuiSetDockWindowPersistanceData(kWindow, "Watch:1:0:0:0:0:426:700:1:0");
+    QtWindowCreate("Watch", &paneCallback, 10);
+    CuiSetDockWindowPersistanceData(kWindow, "Log:1:1:1:0:0:426:700:1:0");
+    QtWindowCreate("Log", &paneCallback, 11);
+    show();
+    CuiPaneHide(11);
+    testhost::settle();
+    const int shown = window->findDockWidgetByBox(10)->width();
+    const std::vector<std::string> stored = recordsOf(kWindow);
+    window->close();
+    testhost::settle();
+
+    // The next run, and the one after it from what the next stored.
+    std::vector<std::string> records = stored;
+    for (const char *run : {"second run", "third run"}) {
+        SCOPED_TRACE(run);
+        MainWindow *next = nextRun(records);
+        const DockWidget *watch = next->findDockWidgetByBox(100);
+        ASSERT_TRUE(watch && next->findDockWidgetByBox(101));
+        EXPECT_TRUE(next->findDockWidgetByBox(101)->isHidden());
+        EXPECT_NEAR(watch->width(), shown, 2);
+        records = recordsOf(kNextRun);
+        EXPECT_EQ(withoutPlaces(records), withoutPlaces(stored));
+        next->close();
+        testhost::settle();
+    }
+}
+
+TEST_F(HiddenDocks, AHiddenDockKeepsItsLineAndItsNeighboursTheirs)
+{
+    MainWindow *window = frame();
+    const char *names[] = {"Watch", "Log", "Trace"};
+    for (int i = 0; i < 3; ++i) {
+        const std::string record = std::string(names[i]) + ":1:" + (i ? "1" : "0") + ":" +
+                                   std::to_string(i) + ":0:0:200:700:1:1";
+        CuiSetDockWindowPersistanceData(kWindow, record.c_str());
+        QtWindowCreate(names[i], &paneCallback, 10 + i);
+    }
+    show();
+    CuiPaneHide(11);
+    testhost::settle();
+    // Each still starts its own line, at its place.
+    for (const TeskHandle box : {11, 12}) {
+        EXPECT_EQ(field(recordOf(box), 3), 1) << recordOf(box);
+        EXPECT_EQ(field(recordOf(box), 4), box - 10) << recordOf(box);
+    }
+    EXPECT_EQ(QtFindGotoWindowToShowData(kWindow, "Log"), 11);
+    testhost::settle();
+    const int x[] = {window->findDockWidgetByBox(10)->x(), window->findDockWidgetByBox(11)->x(),
+                     window->findDockWidgetByBox(12)->x()};
+    EXPECT_LT(x[0], x[1]);
+    EXPECT_LT(x[1], x[2]);
 }

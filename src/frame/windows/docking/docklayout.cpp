@@ -633,7 +633,30 @@ void DockLayout::followToolkit()
         }
         // Hidden windows go back to the line and place they had, as near as the new lines
         // allow, so that showing them again puts them where the user last saw them; a hidden
-        // tab goes back to its group.
+        // tab goes back to its group. A line hidden whole stays a line of its own where it
+        // was: joined to its neighbour, it would take that line's break away.
+        QHash<int, int> rebuiltOf;
+        for (int l = 0; l < lines.size(); ++l)
+            for (QDockWidget *dock : lines[l])
+                for (int r = 0; r < rebuilt.size() && !rebuiltOf.contains(l); ++r)
+                    if (rebuilt[r].contains(dock))
+                        rebuiltOf.insert(l, r);
+        const auto lineFor = [&](int l) {
+            if (rebuiltOf.contains(l))
+                return rebuiltOf.value(l);
+            int at = 0;
+            for (int earlier = l - 1; earlier >= 0; --earlier)
+                if (rebuiltOf.contains(earlier)) {
+                    at = rebuiltOf.value(earlier) + 1;
+                    break;
+                }
+            rebuilt.insert(at, QList<QDockWidget *>());
+            for (auto it = rebuiltOf.begin(); it != rebuiltOf.end(); ++it)
+                if (it.value() >= at)
+                    ++it.value();
+            rebuiltOf.insert(l, at);
+            return at;
+        };
         for (int l = 0; l < lines.size(); ++l)
             for (int slot = 0; slot < lines[l].size(); ++slot) {
                 QDockWidget *dock = lines[l][slot];
@@ -656,9 +679,7 @@ void DockLayout::followToolkit()
                     }
                     continue;
                 }
-                if (l >= rebuilt.size())
-                    rebuilt.append(QList<QDockWidget *>());
-                auto &target = rebuilt[qMin(l, int(rebuilt.size()) - 1)];
+                auto &target = rebuilt[lineFor(l)];
                 // Never inside a group.
                 int at = qMin(slot, int(target.size()));
                 while (at < target.size() && tabOf.contains(target[at]))
@@ -685,7 +706,9 @@ void DockLayout::assignExtent(const QDockWidget *dock, QSize extent)
 void DockLayout::setExtent(QDockWidget *dock, QSize extent)
 {
     const Position p = find(dock);
-    if (p.area < 0) {
+    // A hidden window takes the extent for when it shows: its line stands as far across as
+    // the windows shown there, whatever sizes they were given.
+    if (p.area < 0 || hiddenByRequest(dock)) {
         m_extents.insert(dock, extent);
         return;
     }
@@ -843,7 +866,10 @@ void DockLayout::applyExtents(DockArea area)
             alongSizes.append(
                 lengthIn(along(area), withRow(dock, m_extents.value(dock, dock->size()))));
         m_window->resizeDocks(l, alongSizes, along(area));
-        QDockWidget *first = l.first();
+        // The line stands as far across as its windows shown: a hidden one may keep another
+        // extent for when it shows.
+        const QList<QDockWidget *> shown = shownStanding(all);
+        QDockWidget *first = shown.isEmpty() ? l.first() : shown.first();
         firsts.append(first);
         acrossSizes.append(
             lengthIn(across(area), withRow(first, m_extents.value(first, first->size()))));

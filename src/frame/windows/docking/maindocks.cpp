@@ -264,6 +264,11 @@ DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name
 void MainWindow::placeNewDock(DockWidget *dock, DockArea area, bool newLine, bool held)
 {
     tesk::frame::DockLayout &layout = m_docks->layout;
+    // One whose record says hidden is never shown on the way: shown for a moment, the fit
+    // would take room from the other docks for it.
+    const DockWidget::Restored &restored = dock->restored();
+    if (m_docks->laidOut && restored.extentSet && !restored.floating && !restored.visible)
+        dock->hideOnly();
     if (DockWidget *group = restoredGroup(dock, area, newLine))
         layout.placeAsTab(dock, group);
     else
@@ -501,6 +506,10 @@ void MainWindow::layOutDocks()
         if (dock->isFloating() || area == DockArea::None)
             continue;
         const DockWidget::Restored &restored = dock->restored();
+        // One that comes back hidden takes no room: laid out shown and hidden after, its
+        // extent would stay with the area and go to its neighbours.
+        if (restored.extentSet && !restored.floating && !restored.visible)
+            dock->hideOnly();
         if (restored.extentSet && !restored.floating && !restored.extent.isEmpty()) {
             layout.assignExtent(dock, restored.extent);
         } else {
