@@ -457,6 +457,19 @@ TEST_P(Looks, Docks)
     KSOWindBox::resetTables();
 }
 
+// The host's modeless find and replace panel, as the host opens it; the caller deletes *find.
+static void openFindPanel(QSDIFind **find)
+{
+    ASSERT_EQ(QtQSDIInitFindCallback(find, 0, 0), 0);
+    QSDIDescription *d = nullptr;
+    QtQSDIInitDialog(&d, QSDI_KIND_FIND_REPLACE, 0, QSDI_MODE_MODELESS, 2020, 0);
+    QtQSDIAddButton(d, "Close", 21, QSDI_ROLE_REJECT);
+    QtQSDIAddCallback(d, &reenter::drive::qsdiCallback, *find);
+    QtQSDIExecDialog(d);
+    QtQSDIDeleteDialog(d);
+    testhost::settle();
+}
+
 // Host-described dialogs of every kind, with and without an icon, the find panel left up.
 TEST_P(Looks, HostDescribedDialogs)
 {
@@ -486,14 +499,7 @@ TEST_P(Looks, HostDescribedDialogs)
         }
     }
     QSDIFind *find = nullptr;
-    ASSERT_EQ(QtQSDIInitFindCallback(&find, 0, 0), 0);
-    QSDIDescription *d = nullptr;
-    QtQSDIInitDialog(&d, QSDI_KIND_FIND_REPLACE, 0, QSDI_MODE_MODELESS, 2020, 0);
-    QtQSDIAddButton(d, "Close", 21, QSDI_ROLE_REJECT);
-    QtQSDIAddCallback(d, &reenter::drive::qsdiCallback, find);
-    QtQSDIExecDialog(d);
-    QtQSDIDeleteDialog(d);
-    testhost::settle();
+    ASSERT_NO_FATAL_FAILURE(openFindPanel(&find));
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (widget->objectName() == QLatin1String("SimpleDialog") && widget->isVisible()) {
             m_inspector.window(widget, QStringLiteral("find and replace panel"));
@@ -628,14 +634,7 @@ TEST_P(Looks, TheFindPanelCoversNoDialog)
 {
     mainWindow();
     QSDIFind *find = nullptr;
-    ASSERT_EQ(QtQSDIInitFindCallback(&find, 0, 0), 0);
-    QSDIDescription *d = nullptr;
-    QtQSDIInitDialog(&d, QSDI_KIND_FIND_REPLACE, 0, QSDI_MODE_MODELESS, 2020, 0);
-    QtQSDIAddButton(d, "Close", 21, QSDI_ROLE_REJECT);
-    QtQSDIAddCallback(d, &reenter::drive::qsdiCallback, find);
-    QtQSDIExecDialog(d);
-    QtQSDIDeleteDialog(d);
-    testhost::settle();
+    ASSERT_NO_FATAL_FAILURE(openFindPanel(&find));
     QPointer<QWidget> panel;
     for (QWidget *widget : QApplication::topLevelWidgets())
         if (widget->isVisible() && widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint))

@@ -65,8 +65,15 @@ public:
     {
     }
 
+    // The filter sits on the application, which may be a host's and outlive the window.
+    ~LostReleaseWatch() override { stop(); }
+
     void start() { QCoreApplication::instance()->installEventFilter(this); }
-    void stop() { QCoreApplication::instance()->removeEventFilter(this); }
+    void stop()
+    {
+        if (QCoreApplication *application = QCoreApplication::instance())
+            application->removeEventFilter(this);
+    }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
