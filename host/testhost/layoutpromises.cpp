@@ -33,9 +33,7 @@ struct PromiseInfo
 
 const PromiseInfo kPromises[] = {
     {Promise::FrameWithinFreeArea, "frame-within-free-area", ""},
-    {Promise::FrameUnderAWindowManager, "frame-under-a-window-manager",
-     "issue 82 item 1: now and then the main window ends a title bar below the free area once "
-     "the window manager framed it after the show"},
+    {Promise::FrameUnderAWindowManager, "frame-under-a-window-manager", ""},
     {Promise::DockedReachable, "docked-reachable", ""},
     {Promise::FloatingWithinFreeArea, "floating-within-free-area", ""},
     {Promise::FloatedWithinFreeArea, "floated-within-free-area", ""},

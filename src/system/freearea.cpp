@@ -76,6 +76,95 @@ QRect freePlace(const QWidget *window, const QMargins &frame, QPoint framePositi
     return withinFreeArea(QRect(asked.topLeft(), size), frame, free);
 }
 
+// A place asked of a framed window that its window manager may answer with the geometry it had
+// before: one busy framing a window it has just mapped leaves such a request undone and tells
+// the old geometry. While no answer with the geometry asked has come, an answer with another is
+// met by asking again, a few times at most, so a window manager that keeps its own answer is not
+// fought; a place asked by anyone else meanwhile ends the watch, as does the end of the wait.
+class AnswerWatch : public QObject
+{
+public:
+    static void ask(QWidget *window, const QRect &client)
+    {
+        auto *watch = window->findChild<AnswerWatch *>(QStringLiteral("tesk_answer_watch"),
+                                                       Qt::FindDirectChildrenOnly);
+        // Nothing asked of the window system: an answer it gave stands.
+        if (window->geometry() == client) {
+            if (watch)
+                watch->m_asked = client;
+            return;
+        }
+        if (!watch)
+            watch = new AnswerWatch(window);
+        watch->m_asked = client;
+        watch->m_tries = 0;
+        watch->m_end.start();
+        const QScopedValueRollback<bool> asking(watch->m_asking, true);
+        window->setGeometry(client);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = qobject_cast<QWidget *>(watched);
+        if (window != parent() || m_asking ||
+            (event->type() != QEvent::Resize && event->type() != QEvent::Move))
+            return false;
+        // A place someone else asked: theirs stands.
+        if (!event->spontaneous()) {
+            end();
+            return false;
+        }
+        const QRect answered = window->geometry();
+        if (answered == m_asked)
+            end();
+        else if (++m_tries <= kAskAgainAtMost &&
+                 (event->type() == QEvent::Resize ? answered.size() != m_asked.size()
+                                                  : answered.topLeft() != m_asked.topLeft()))
+            // Asked from the event loop: the window system is still handing its answer in.
+            QTimer::singleShot(0, this, &AnswerWatch::askAgain);
+        return false;
+    }
+
+private:
+    static constexpr int kAskAgainAtMost = 3;
+
+    explicit AnswerWatch(QWidget *window)
+        : QObject(window)
+    {
+        setObjectName(QStringLiteral("tesk_answer_watch"));
+        m_end.setSingleShot(true);
+        m_end.setInterval(kFrameWaitMs);
+        connect(&m_end, &QTimer::timeout, this, &AnswerWatch::end);
+        window->installEventFilter(this);
+    }
+
+    void askAgain()
+    {
+        auto *window = qobject_cast<QWidget *>(parent());
+        if (m_done || !window || !window->isVisible() || window->geometry() == m_asked ||
+            window->windowState() != Qt::WindowNoState)
+            return;
+        const QScopedValueRollback<bool> asking(m_asking, true);
+        window->setGeometry(m_asked);
+    }
+
+    void end()
+    {
+        // Found no more, though deleted only later: a place asked meanwhile starts a new watch.
+        setObjectName(QString());
+        m_done = true;
+        m_end.stop();
+        parent()->removeEventFilter(this);
+        deleteLater();
+    }
+
+    QRect m_asked;
+    QTimer m_end;
+    int m_tries = 0;
+    bool m_asking = false;
+    bool m_done = false;
+};
+
 // A window placed before its window manager framed it, with what the host asked: placed again
 // by the same rule once the frame is known after the show (a dialog clear of the windows kept
 // on top again too, now that its own frame counts).
@@ -176,7 +265,7 @@ private:
             client = clearOfKeptWindows(m_window, client.marginsAdded(frame),
                                         screen->availableGeometry())
                          .marginsRemoved(frame);
-        m_window->setGeometry(client);
+        AnswerWatch::ask(m_window, client);
     }
 
     QPointer<QWidget> m_window;
@@ -365,7 +454,11 @@ void placeInFreeArea(QWidget *window, QPoint framePosition, QSize clientSize)
     } else if (pending) {
         pending->end();
     }
-    window->setGeometry(freePlace(window, frame, framePosition, clientSize));
+    const QRect client = freePlace(window, frame, framePosition, clientSize);
+    if (frame.isNull() || !window->isVisible())
+        window->setGeometry(client);
+    else
+        AnswerWatch::ask(window, client);
     GrowthWatch::watch(window);
 }
 
