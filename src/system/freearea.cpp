@@ -76,29 +76,36 @@ QRect freePlace(const QWidget *window, const QMargins &frame, QPoint framePositi
     return withinFreeArea(QRect(asked.topLeft(), size), frame, free);
 }
 
-// A place asked of a framed window that its window manager may answer with the geometry it had
-// before: one busy framing a window it has just mapped leaves such a request undone and tells
-// the old geometry. While no answer with the geometry asked has come, an answer with another is
-// met by asking again, a few times at most, so a window manager that keeps its own answer is not
-// fought; a place asked by anyone else meanwhile ends the watch, as does the end of the wait.
+// A place asked of a framed window that its window manager may not take: one busy framing a
+// window it has just mapped leaves such a request undone and tells the geometry the window had,
+// and the frame first reported may be one the window does not stand in yet (all of it below and
+// right of the window). Until the window manager answers with the geometry asked, an answer with
+// another is met by asking again; until the wait ends, a frame other than the one reckoned with
+// by placing the frame where it was asked, by the same rule. A few times at most, so a window
+// manager that keeps its own answer is not fought; a place asked by anyone else ends the watch.
 class AnswerWatch : public QObject
 {
 public:
-    static void ask(QWidget *window, const QRect &client)
+    static void ask(QWidget *window, const QRect &client, const QMargins &frame)
     {
         auto *watch = window->findChild<AnswerWatch *>(QStringLiteral("tesk_answer_watch"),
                                                        Qt::FindDirectChildrenOnly);
         // Nothing asked of the window system: an answer it gave stands.
         if (window->geometry() == client) {
-            if (watch)
+            if (watch) {
                 watch->m_asked = client;
+                watch->m_frame = frame;
+            }
             return;
         }
         if (!watch)
             watch = new AnswerWatch(window);
         watch->m_asked = client;
+        watch->m_frame = frame;
         watch->m_tries = 0;
+        watch->m_answered = false;
         watch->m_end.start();
+        watch->m_look.start();
         const QScopedValueRollback<bool> asking(watch->m_asking, true);
         window->setGeometry(client);
     }
@@ -114,9 +121,11 @@ public:
             end();
             return false;
         }
+        if (lookAtFrame() || m_answered)
+            return false;
         const QRect answered = window->geometry();
         if (answered == m_asked)
-            end();
+            m_answered = true;
         else if (++m_tries <= kAskAgainAtMost &&
                  (event->type() == QEvent::Resize ? answered.size() != m_asked.size()
                                                   : answered.topLeft() != m_asked.topLeft()))
@@ -135,7 +144,27 @@ private:
         m_end.setSingleShot(true);
         m_end.setInterval(kFrameWaitMs);
         connect(&m_end, &QTimer::timeout, this, &AnswerWatch::end);
+        // The window system tells of no frame that changes without the window moving.
+        m_look.setInterval(kFrameLookMs);
+        connect(&m_look, &QTimer::timeout, this, &AnswerWatch::lookAtFrame);
         window->installEventFilter(this);
+    }
+
+    // Another frame than the one reckoned with: the frame placed where it was asked, by the
+    // same rule.
+    bool lookAtFrame()
+    {
+        auto *window = qobject_cast<QWidget *>(parent());
+        const QMargins frame = frameMargins(window);
+        if (m_done || frame.isNull() || frame == m_frame)
+            return false;
+        const QPoint frameAt = m_asked.topLeft() - QPoint(m_frame.left(), m_frame.top());
+        m_asked = freePlace(window, frame, frameAt, m_asked.size());
+        m_frame = frame;
+        m_answered = false;
+        if (++m_tries <= kAskAgainAtMost)
+            QTimer::singleShot(0, this, &AnswerWatch::askAgain);
+        return true;
     }
 
     void askAgain()
@@ -154,14 +183,18 @@ private:
         setObjectName(QString());
         m_done = true;
         m_end.stop();
+        m_look.stop();
         parent()->removeEventFilter(this);
         deleteLater();
     }
 
     QRect m_asked;
+    QMargins m_frame;
     QTimer m_end;
+    QTimer m_look;
     int m_tries = 0;
     bool m_asking = false;
+    bool m_answered = false;
     bool m_done = false;
 };
 
@@ -265,7 +298,7 @@ private:
             client = clearOfKeptWindows(m_window, client.marginsAdded(frame),
                                         screen->availableGeometry())
                          .marginsRemoved(frame);
-        AnswerWatch::ask(m_window, client);
+        AnswerWatch::ask(m_window, client, frame);
     }
 
     QPointer<QWidget> m_window;
@@ -458,7 +491,7 @@ void placeInFreeArea(QWidget *window, QPoint framePosition, QSize clientSize)
     if (frame.isNull() || !window->isVisible())
         window->setGeometry(client);
     else
-        AnswerWatch::ask(window, client);
+        AnswerWatch::ask(window, client, frame);
     GrowthWatch::watch(window);
 }
 

@@ -29,8 +29,9 @@ QScreen *screenShowing(const QRect &rect, QScreen *fallback = nullptr);
 // (no smaller than the window takes), both kept by the rule above within the free area of the
 // screen it then stands on. A window whose frame is not known yet is placed as having none and
 // placed again by the same rule once the window manager has framed it after the show. A framed
-// window whose window manager answers with another geometry than asked, as one still framing a
-// window it has just mapped may, is asked again, a few times at most.
+// window whose window manager answers with another geometry than asked, or reports another
+// frame, as one still framing a window it has just mapped may, is placed again, a few times at
+// most.
 void placeInFreeArea(QWidget *window, QPoint framePosition, QSize clientSize);
 // The same for where the window stands now (or was last asked to stand, while its frame is
 // not known), at its size.
