@@ -1,6 +1,14 @@
 #include "desktop.h"
 
+#include "testhost.h"
 #include "xdesktop.h"
+
+#include "system/freearea.h"
+
+#include <QApplication>
+#include <QList>
+#include <QRect>
+#include <QWidget>
 
 namespace desktop {
 
@@ -15,6 +23,32 @@ const QString g_fault = testhost::listingTests()
 QString fault()
 {
     return g_fault;
+}
+
+void settleFrames()
+{
+    const auto framed = [] {
+        for (const QWidget *window : QApplication::topLevelWidgets())
+            if (window->isVisible() && !window->windowFlags().testFlag(Qt::FramelessWindowHint) &&
+                window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip &&
+                tesk::system::frameMargins(window).isNull())
+                return false;
+        return true;
+    };
+    testhost::pumpUntil(framed, 3000);
+    QList<QRect> last;
+    int still = 0;
+    testhost::pumpUntil(
+        [&] {
+            QList<QRect> now;
+            for (const QWidget *window : QApplication::topLevelWidgets())
+                if (window->isVisible())
+                    now.append(window->frameGeometry());
+            still = now == last ? still + 1 : 0;
+            last = now;
+            return still >= 15;
+        },
+        3000);
 }
 
 } // namespace desktop

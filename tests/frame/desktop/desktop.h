@@ -15,4 +15,8 @@ const QRect kFree(0, kPanel, 1024, 600 - kPanel);
 // Empty when the desktop is up; otherwise what is missing or failed.
 QString fault();
 
+// Until the window manager has framed every shown window that takes a frame, and no shown
+// window has moved or changed its frame for a while.
+void settleFrames();
+
 } // namespace desktop

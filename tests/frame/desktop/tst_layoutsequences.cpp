@@ -6,44 +6,12 @@
 #include "layoutsequence.h"
 #include "testhost.h"
 
-#include "system/freearea.h"
-
-#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QWidget>
 
 namespace {
 
 using namespace testhost::layout;
-
-// Until the window manager has framed every shown window that takes a frame, and no shown
-// window has moved or changed its frame for a while.
-void settleFrames()
-{
-    const auto framed = [] {
-        for (const QWidget *window : QApplication::topLevelWidgets())
-            if (window->isVisible() && !window->windowFlags().testFlag(Qt::FramelessWindowHint) &&
-                window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip &&
-                tesk::system::frameMargins(window).isNull())
-                return false;
-        return true;
-    };
-    testhost::pumpUntil(framed, 3000);
-    QList<QRect> last;
-    int still = 0;
-    testhost::pumpUntil(
-        [&] {
-            QList<QRect> now;
-            for (const QWidget *window : QApplication::topLevelWidgets())
-                if (window->isVisible())
-                    now.append(window->frameGeometry());
-            still = now == last ? still + 1 : 0;
-            last = now;
-            return still >= 15;
-        },
-        3000);
-}
 
 class LayoutSequencesOnADesktop : public FrameTest
 {
@@ -63,7 +31,7 @@ protected:
 TEST_F(LayoutSequencesOnADesktop, EveryPromiseHoldsAfterEveryStep)
 {
     // The display's screen is fixed: the screen is made smaller by the offscreen sequences only.
-    const Screen screen{nullptr, &settleFrames};
+    const Screen screen{nullptr, &desktop::settleFrames};
     const std::string failure = playSeeds(5001, 24, 8, 20, screen);
     EXPECT_TRUE(failure.empty()) << failure;
 }

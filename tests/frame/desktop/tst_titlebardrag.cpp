@@ -1,0 +1,178 @@
+// A user docks a window by dragging its title bar into an area of the main window, as the
+// toolkit's dock drag expects it on a desktop (the pointer grabbed by the window dragged). Where
+// the user dropped it stays: in the records, after the next fit, and in a fresh main window that
+// restores the records.
+#include "desktop.h"
+#include "frames.h"
+#include "layoutpromises.h"
+#include "testhost.h"
+
+#include "frame/windows/docking/dockwidget.h"
+
+#include <tesk/tesk_window.h>
+
+#include <QTest>
+
+#include <utility>
+
+namespace {
+
+constexpr TeskHandle kWindow = 1;
+constexpr TeskHandle kFirst = 0x10;
+constexpr TeskHandle kSecond = 0x20;
+constexpr TeskHandle kThird = 0x30;
+
+void unused(TeskHandle, int *, int) {}
+
+// Presses the dock's title bar, moves the pointer there with the button held, a step at a time
+// as a hand does, and lets go.
+void dragTitleBar(QWidget *dock, QPoint to)
+{
+    const QPoint grip(30, 6);
+    const QPoint from = dock->mapToGlobal(grip);
+    QTest::mousePress(dock, Qt::LeftButton, {}, grip);
+    constexpr int kSteps = 12;
+    for (int i = 1; i <= kSteps; ++i) {
+        QTest::mouseMove(dock, dock->mapFromGlobal(from + (to - from) * i / kSteps));
+        testhost::pumpFor(30);
+    }
+    QTest::mouseRelease(dock, Qt::LeftButton, {}, dock->mapFromGlobal(to));
+    // The toolkit slides the window into its place before it docks it.
+    testhost::pumpUntil([dock] { return !dock->isWindow(); }, 2000);
+    testhost::pumpFor(100);
+}
+
+QByteArray recordOf(const testhost::layout::Picture &picture, const QByteArray &caption)
+{
+    for (const QByteArray &record : picture.docks)
+        if (record.startsWith(caption + ':'))
+            return record;
+    return {};
+}
+
+// Area, new-line and index fields of the window's record, by caption ("" when there is none).
+QByteArray placeOf(const testhost::layout::Picture &picture, const QByteArray &caption)
+{
+    const QList<QByteArray> fields = recordOf(picture, caption).split(':');
+    return fields.size() < 4 ? QByteArray()
+                             : fields.value(1) + ':' + fields.value(2) + ':' + fields.value(3);
+}
+
+class TitleBarDrag : public FrameTest
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(desktop::fault().isEmpty()) << qPrintable(desktop::fault());
+        FrameTest::SetUp();
+    }
+
+    // The main window, its first window docked right, the second made as the place says
+    // (QtCreateDocked's area and new line; area -1 floats it), shown.
+    MainWindow *open(int secondArea, int secondNewLine)
+    {
+        MainWindow *window = createFrame("Debugger", kWindow);
+        QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+        QtCreateDocked(0, 0);
+        QtWindowCreate("First", &unused, kFirst);
+        if (secondArea >= 0)
+            QtCreateDocked(secondArea, secondNewLine);
+        QtWindowCreate("Second", &unused, kSecond);
+        QtFrameShow();
+        desktop::settleFrames();
+        return window;
+    }
+
+    // The layout's promises, for every window the host made.
+    static void expectPromisesHold()
+    {
+        const MainWindow *window = Store::currentMainWindow();
+        testhost::layout::Asked asked;
+        asked.shown = true;
+        asked.windowManager = true;
+        for (const TeskHandle box : {kFirst, kSecond, kThird})
+            if (const DockWidget *dock = window->findDockWidgetByBox(box))
+                asked.docks[box].name = dock->windowTitle();
+        const auto broken = testhost::layout::check(
+            window, asked, testhost::layout::PromiseSwitches::fromEnvironment());
+        EXPECT_FALSE(broken) << qPrintable(broken->text);
+    }
+
+    // The records read, the next fit (a dock the host adds at the bottom), the records again,
+    // and the records restored in a fresh main window: the places of both windows each time.
+    QList<QByteArray> placesHeld()
+    {
+        QList<QByteArray> places;
+        const auto read = [&] {
+            expectPromisesHold();
+            const testhost::layout::Picture picture = testhost::layout::takePicture(kWindow);
+            places << placeOf(picture, "First") + ' ' + placeOf(picture, "Second");
+            return picture;
+        };
+        read();
+        QtCreateDocked(1, 0);
+        QtWindowCreate("Third", &unused, kThird);
+        desktop::settleFrames();
+        const testhost::layout::Picture stored = read();
+        FrameTest::TearDown();
+        createFrame("Debugger", kWindow);
+        QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+        // Each window made right after its record, as a host restores them.
+        for (const auto &[caption, box] : {std::pair<QByteArray, TeskHandle>{"First", kFirst},
+                                           {"Second", kSecond},
+                                           {"Third", kThird}}) {
+            CuiSetDockWindowPersistanceData(kWindow, recordOf(stored, caption).constData());
+            QtWindowCreate(caption.constData(), &unused, box);
+        }
+        QtFrameShow();
+        desktop::settleFrames();
+        read();
+        return places;
+    }
+};
+
+} // namespace
+
+TEST_F(TitleBarDrag, OntoTheLowerHalfOfADockedWindowItSharesItsLine)
+{
+    MainWindow *window = open(-1, 0);
+    DockWidget *first = window->findDockWidgetByBox(kFirst);
+    DockWidget *second = window->findDockWidgetByBox(kSecond);
+    ASSERT_TRUE(second->isFloating());
+    dragTitleBar(second, first->mapToGlobal(QPoint(first->width() / 2, first->height() * 3 / 4)));
+    ASSERT_FALSE(second->isFloating());
+    EXPECT_EQ(window->dockWidgetArea(second), Qt::RightDockWidgetArea);
+    EXPECT_EQ(second->x(), first->x());
+    EXPECT_GT(second->y(), first->y());
+    // Right, the first line of the area, for both.
+    for (const QByteArray &places : placesHeld())
+        EXPECT_EQ(places, "2:0:0 2:0:1") << qPrintable(places);
+}
+
+TEST_F(TitleBarDrag, IntoAnEmptyAreaItStartsItsLine)
+{
+    MainWindow *window = open(-1, 0);
+    DockWidget *second = window->findDockWidgetByBox(kSecond);
+    QWidget *code = window->centralWidget();
+    dragTitleBar(second, code->mapToGlobal(QPoint(10, code->height() / 2)));
+    ASSERT_FALSE(second->isFloating());
+    EXPECT_EQ(window->dockWidgetArea(second), Qt::LeftDockWidgetArea);
+    for (const QByteArray &places : placesHeld())
+        EXPECT_EQ(places, "2:0:0 1:0:0") << qPrintable(places);
+}
+
+TEST_F(TitleBarDrag, OutOfALineOfItsOwnItLeavesTheLineEmptied)
+{
+    // The second on a line of its own beside the first, dragged into the bottom area.
+    MainWindow *window = open(0, 1);
+    DockWidget *first = window->findDockWidgetByBox(kFirst);
+    DockWidget *second = window->findDockWidgetByBox(kSecond);
+    ASSERT_EQ(window->dockWidgetArea(second), Qt::RightDockWidgetArea);
+    ASSERT_NE(second->x(), first->x());
+    QWidget *code = window->centralWidget();
+    dragTitleBar(second, code->mapToGlobal(QPoint(code->width() / 2, code->height() - 10)));
+    ASSERT_FALSE(second->isFloating());
+    EXPECT_EQ(window->dockWidgetArea(second), Qt::BottomDockWidgetArea);
+    for (const QByteArray &places : placesHeld())
+        EXPECT_EQ(places, "2:0:0 3:0:0") << qPrintable(places);
+}
