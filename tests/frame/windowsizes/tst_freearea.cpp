@@ -203,6 +203,28 @@ TEST_F(FreeArea, AFloatingDockFollowsTheScreenMadeSmaller)
     EXPECT_EQ(dock->size(), QSize(500, 400));
 }
 
+TEST_F(FreeArea, AFloatingDockHiddenWhileTheScreenShrankFollowsItWhenShownAgain)
+{
+    setScreen(QRect(0, 0, 1280, 800), QRect(0, 28, 1280, 772));
+    createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1175, 780);
+    CuiSetDockWindowPersistanceData(kWindow, "Watch:4:0:-1:161:503:1115:293:1:1");
+    QtWindowCreate("Watch", nullptr, 0x4430);
+    QtFrameShow();
+    testhost::settle();
+    const DockWidget *dock = Store::currentMainWindow()->findDockWidgetByBox(0x4430);
+    ASSERT_TRUE(dock && dock->isFloating());
+    CuiPaneHide(0x4430);
+    testhost::settle();
+    const QRect smaller(0, 28, 1024, 572);
+    setScreen(QRect(0, 0, 1024, 600), smaller);
+    testhost::settle();
+    QtFindGotoWindowToShowData(kWindow, "Watch");
+    testhost::settle();
+    ASSERT_TRUE(dock->isVisible());
+    EXPECT_TRUE(smaller.contains(dock->frameGeometry())) << "dock " << text(dock->frameGeometry());
+}
+
 TEST_F(FreeArea, ADialogOpensCentredOverItsWindowWithinTheFreeArea)
 {
     const QRect free(0, 28, 1024, 572);

@@ -104,11 +104,28 @@ private:
         connect(screen, &QScreen::availableGeometryChanged, this, &FloatingOnScreens::keep);
     }
 
+    // One hidden meanwhile follows when it shows again.
     void keep()
     {
-        for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
-            if (dock->isFloating() && dock->isVisible())
+        for (QDockWidget *dock : m_window->findChildren<QDockWidget *>()) {
+            if (!dock->isFloating())
+                continue;
+            if (dock->isVisible())
                 tesk::system::keepInFreeArea(dock);
+            else
+                dock->installEventFilter(this);
+        }
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Show)
+            return false;
+        watched->removeEventFilter(this);
+        auto *dock = qobject_cast<QDockWidget *>(watched);
+        if (dock && dock->isFloating())
+            tesk::system::keepInFreeArea(dock);
+        return false;
     }
 
     QMainWindow *m_window;

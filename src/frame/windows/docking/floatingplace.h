@@ -13,7 +13,8 @@ namespace tesk::frame {
 void placeFloatingClearOfMenus(QMainWindow *window, QWidget *dock);
 
 // The main window's floating dock windows follow a screen whose free area changes (a panel
-// comes, the resolution falls): each keeps its frame within the free area it stands on.
+// comes, the resolution falls): each keeps its frame within the free area it stands on, one
+// hidden meanwhile once it shows again.
 void keepFloatingDocksOnScreens(QMainWindow *window);
 
 } // namespace tesk::frame
