@@ -3,6 +3,8 @@
 #include "frames.h"
 #include "testhost.h"
 
+#include "frame/app/metalstyle.h"
+#include "frame/app/norwegianwoodstyle.h"
 #include "frame/windows/docking/dockwidget.h"
 
 #include <tesk/tesk_window.h>
@@ -10,8 +12,10 @@
 #include <QAbstractAnimation>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QImage>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTest>
 #include <qpa/qwindowsysteminterface.h>
@@ -138,4 +142,29 @@ TEST_F(ManyDocks, DocksOpenedInOneGoLeaveNothingPilingUpForTheLoop)
     QTest::mouseRelease(window, Qt::LeftButton, {}, separator);
     EXPECT_EQ(held, QApplication::style()->styleHint(QStyle::SH_Widget_Animation_Duration));
     EXPECT_EQ(duration(dock), 0);
+}
+
+// The docks' look passes every call on to the application's look: a dock draws the same in it,
+// in the toolkit's look and in the library's own looks.
+TEST_F(ManyDocks, ADockDrawsAsTheApplicationsLookDrawsIt)
+{
+    const QString before = QApplication::style()->name();
+    for (QStyle *look :
+         std::initializer_list<QStyle *>{nullptr, new NorwegianWoodStyle, new MetalStyle}) {
+        if (look)
+            QApplication::setStyle(look);
+        MainWindow *window = shown();
+        QtCreateDocked(0, 0);
+        QtWindowCreate("Registers", &paneCallback, TeskHandle(100));
+        testhost::settle();
+        DockWidget *dock = window->findDockWidgetByBox(TeskHandle(100));
+        ASSERT_TRUE(dock);
+        ASSERT_NE(dock->style(), QApplication::style());
+        const QImage worn = dock->grab().toImage();
+        dock->setStyle(nullptr);
+        testhost::settle();
+        EXPECT_EQ(worn, dock->grab().toImage()) << QApplication::style()->name().toStdString();
+        testhost::endMainWindows();
+    }
+    QApplication::setStyle(QStyleFactory::create(before));
 }
