@@ -3,13 +3,21 @@
 #include "frames.h"
 #include "testhost.h"
 
+#include "frame/app/metalstyle.h"
+#include "frame/app/norwegianwoodstyle.h"
 #include "frame/windows/docking/dockwidget.h"
 
 #include <tesk/tesk_window.h>
 
+#include <QAbstractAnimation>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QImage>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTabBar>
+#include <QTest>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <string>
@@ -100,4 +108,63 @@ TEST_F(ManyDocks, AHundredAndTwentyInBothAreas)
 {
     MainWindow *window = shown();
     openAndLook(window, 120, [](int i) { return i % 2; });
+}
+
+// A host opening dock after dock in one go gives the event loop no turn between them: what each
+// layout pass leaves for the loop to clear up piles up, and every later pass walks it. The
+// toolkit moves the docks at once instead, except while the user drags with the mouse held.
+TEST_F(ManyDocks, DocksOpenedInOneGoLeaveNothingPilingUpForTheLoop)
+{
+    MainWindow *window = shown();
+    constexpr int count = 40;
+    for (int i = 0; i < count; ++i) {
+        QtCreateDocked(0, 0);
+        const std::string name = "Pane " + std::to_string(i);
+        QtWindowCreate(name.c_str(), &paneCallback, TeskHandle(100 + i));
+    }
+    qsizetype leftOnDocks = 0;
+    for (const QDockWidget *dock : window->findChildren<QDockWidget *>())
+        leftOnDocks += dock->findChildren<QAbstractAnimation *>(Qt::FindDirectChildrenOnly).size();
+    EXPECT_EQ(leftOnDocks, 0);
+
+    testhost::settle();
+    DockWidget *dock = window->findDockWidgetByBox(TeskHandle(100));
+    ASSERT_TRUE(dock);
+    const auto duration = [](const QWidget *widget) {
+        return widget->style()->styleHint(QStyle::SH_Widget_Animation_Duration, nullptr, widget);
+    };
+    // The look is the application's in all else.
+    EXPECT_EQ(dock->style()->pixelMetric(QStyle::PM_DockWidgetTitleMargin, nullptr, dock),
+              QApplication::style()->pixelMetric(QStyle::PM_DockWidgetTitleMargin, nullptr, dock));
+    const QPoint separator = testhost::separatorBefore(window, dock);
+    QTest::mousePress(window, Qt::LeftButton, {}, separator);
+    const int held = duration(dock);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, separator);
+    EXPECT_EQ(held, QApplication::style()->styleHint(QStyle::SH_Widget_Animation_Duration));
+    EXPECT_EQ(duration(dock), 0);
+}
+
+// The docks' look passes every call on to the application's look: a dock draws the same in it,
+// in the toolkit's look and in the library's own looks.
+TEST_F(ManyDocks, ADockDrawsAsTheApplicationsLookDrawsIt)
+{
+    const QString before = QApplication::style()->name();
+    for (QStyle *look :
+         std::initializer_list<QStyle *>{nullptr, new NorwegianWoodStyle, new MetalStyle}) {
+        if (look)
+            QApplication::setStyle(look);
+        MainWindow *window = shown();
+        QtCreateDocked(0, 0);
+        QtWindowCreate("Registers", &paneCallback, TeskHandle(100));
+        testhost::settle();
+        DockWidget *dock = window->findDockWidgetByBox(TeskHandle(100));
+        ASSERT_TRUE(dock);
+        ASSERT_NE(dock->style(), QApplication::style());
+        const QImage worn = dock->grab().toImage();
+        dock->setStyle(nullptr);
+        testhost::settle();
+        EXPECT_EQ(worn, dock->grab().toImage()) << QApplication::style()->name().toStdString();
+        testhost::endMainWindows();
+    }
+    QApplication::setStyle(QStyleFactory::create(before));
 }

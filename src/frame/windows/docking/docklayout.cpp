@@ -1,5 +1,6 @@
 #include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/docklayoutprivate.h"
+#include "frame/windows/docking/dockstyle.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -256,6 +257,7 @@ DockLayout::DockLayout(QMainWindow *window)
     : m_window(window)
     , m_separatorDrags(std::make_unique<SeparatorDrags>(window, this))
     , m_fitWatch(std::make_unique<FitWatch>(window, this))
+    , m_style(std::make_unique<DockStyle>())
 {
 }
 
@@ -338,6 +340,7 @@ bool DockLayout::held(const QDockWidget *dock) const
 void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
 {
     const QScopedValueRollback<bool> placing(m_placing, true);
+    m_style->adopt(dock);
     take(dock);
     if (!isPlacedArea(area)) {
         if (!dock->isFloating()) {
@@ -394,6 +397,7 @@ bool DockLayout::placeAsTab(QDockWidget *dock, QDockWidget *onto)
     if (p.area < 0 || dock == onto)
         return false;
     const QScopedValueRollback<bool> placing(m_placing, true);
+    m_style->adopt(dock);
     take(dock);
     QDockWidget *standing = standingOf(onto);
     auto &line = m_lines[p.area][find(standing).line];
@@ -455,10 +459,11 @@ void DockLayout::keepTabsReadable() const
 {
     // The toolkit cuts tab titles to a few letters where the row is short; a user must tell
     // the windows apart, so the row scrolls instead. Its tab rows are the window's own
-    // children.
+    // children; they move at once, as the docks do.
     for (QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
         bar->setElideMode(Qt::ElideNone);
         bar->setUsesScrollButtons(true);
+        m_style->adopt(bar);
     }
 }
 

@@ -15,6 +15,8 @@ class QObject;
 
 namespace tesk::frame {
 
+class DockStyle;
+
 // Hidden by the user or the host, not only out of sight because its main window is.
 bool hiddenByRequest(const QDockWidget *dock);
 
@@ -44,7 +46,8 @@ enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 // - The records say where each group of tabs stands, so that a restore brings the tabs back
 //   as they stood; records that cannot say it are fitted as a new layout would be.
 // - Placing a dock costs about linearly in the docks already there: tabs are known from this
-//   picture, not asked of the toolkit, and only the windows that stand are sized.
+//   picture, not asked of the toolkit, only the windows that stand are sized, and the toolkit
+//   moves the windows at once (dockstyle.h), leaving nothing per window for the event loop.
 // The whole contract, these promises with the rest (no dock closed or shown that the host did
 // not close or show, records that restore the same layout run after run), is one checker in
 // host/testhost/layoutpromises.h that the sequence test (tests/frame/layoutsequences) plays
@@ -181,6 +184,8 @@ private:
     std::unique_ptr<QObject> m_separatorDrags;
     // Runs the fit when the window was laid out anew or its screen changed.
     std::unique_ptr<QObject> m_fitWatch;
+    // The look of the windows placed: the toolkit moves them at once.
+    std::unique_ptr<DockStyle> m_style;
 };
 
 } // namespace tesk::frame
