@@ -314,3 +314,71 @@ TEST_F(HiddenDocks, AHiddenDockKeepsItsLineAndItsNeighboursTheirs)
     EXPECT_LT(x[0], x[1]);
     EXPECT_LT(x[1], x[2]);
 }
+
+namespace {
+
+void onFind(TeskHandle, const void *, int, int) {}
+void onScript(TeskHandle, const char *) {}
+
+} // namespace
+
+// Restored before the show, a dock whose record says hidden takes no room on the way: counted
+// while the others were placed, it made a tab of a bottom line that had room, and the right
+// area came back at another length.
+TEST_F(HiddenDocks, ARecordHiddenBeforeTheShowTakesNoRoomFromTheOthers)
+{
+    setScreen(QRect(0, 0, 1024, 572));
+    const std::vector<std::string> stored = {
+        "Pane 100:2:0:0:680:138:340:186:1:1", "Pane 101:3:0:0:0:330:1020:105:1:1",
+        "Pane 102:2:0:1:680:271:340:250:0:1", "Pane 103:3:1:1:0:441:1020:105:1:1"};
+    std::vector<std::string> records = stored;
+    for (const char *run : {"second run", "third run"}) {
+        SCOPED_TRACE(run);
+        MainWindow *window = createFrame("Debugger", kNextRun);
+        QtResizePosWindow(kNextRun, 0, 0, 1020, 568);
+        QtCreateEditorToolBar(kNextRun, &onFind);
+        CuiScriptToolBarCreate(kNextRun, &onScript);
+        for (size_t i = 0; i < records.size(); ++i) {
+            CuiSetDockWindowPersistanceData(kNextRun, records[i].c_str());
+            QtWindowCreate(records[i].substr(0, 8).c_str(), &paneCallback, TeskHandle(100 + i));
+        }
+        show();
+        EXPECT_TRUE(window->findDockWidgetByBox(102)->isHidden());
+        EXPECT_TRUE(window->tabifiedDockWidgets(window->findDockWidgetByBox(103)).isEmpty());
+        records = recordsOf(kNextRun);
+        EXPECT_EQ(withoutPlaces(records), withoutPlaces(stored));
+        window->close();
+        testhost::settle();
+    }
+}
+
+// A floating dock hidden while the screen is made smaller, or restored hidden from a larger
+// screen's record, shows within the free area; until it shows its record keeps what it was
+// stored with, so a round trip on the smaller screen keeps the larger screen's place and size.
+TEST_F(HiddenDocks, AHiddenFloatingDockShowsWithinTheScreenAndKeepsItsStoredPlaceTillThen)
+{
+    MainWindow *window = frame();
+    show();
+    CuiSetDockWindowPersistanceData(kWindow, "Log:4:0:-1:900:500:300:200:1:1");
+    QtWindowCreate("Log", &paneCallback, 20);
+    testhost::settle();
+    CuiPaneHide(20);
+    const QRect small(0, 0, 1024, 600);
+    setScreen(small);
+    QtResizePosWindow(kWindow, 0, 0, 1000, 560);
+    const char *record = "Out:4:0:-1:842:0:1200:84:0:1";
+    CuiSetDockWindowPersistanceData(kWindow, record);
+    QtWindowCreate("Out", &paneCallback, 21);
+    testhost::settle();
+    EXPECT_EQ(recordOf(21), record);
+    for (const char *name : {"Log", "Out"}) {
+        SCOPED_TRACE(name);
+        const TeskHandle box = QtFindGotoWindowToShowData(kWindow, name);
+        testhost::settle();
+        const DockWidget *dock = window->findDockWidgetByBox(box);
+        ASSERT_TRUE(dock && dock->isVisible() && dock->isFloating());
+        EXPECT_TRUE(small.contains(dock->frameGeometry()))
+            << dock->x() << "," << dock->y() << " " << dock->width() << "x" << dock->height();
+    }
+    EXPECT_EQ(window->findDockWidgetByBox(20)->size(), QSize(300, 200));
+}

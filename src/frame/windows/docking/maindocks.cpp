@@ -108,6 +108,7 @@ bool MainWindow::resizeDockWidget(TeskHandle box, QSize size)
         return false;
     if (dock->isFloating()) {
         // Its frame stays where it stands, within the free area.
+        dock->restored().placeAsStored = false;
         tesk::system::resizeInFreeArea(dock, size);
     } else {
         m_docks->layout.hold(dock);
@@ -267,7 +268,7 @@ void MainWindow::placeNewDock(DockWidget *dock, DockArea area, bool newLine, boo
     // One whose record says hidden is never shown on the way: shown for a moment, the fit
     // would take room from the other docks for it.
     const DockWidget::Restored &restored = dock->restored();
-    if (m_docks->laidOut && restored.extentSet && !restored.floating && !restored.visible)
+    if (restored.extentSet && !restored.floating && !restored.visible)
         dock->hideOnly();
     if (DockWidget *group = restoredGroup(dock, area, newLine))
         layout.placeAsTab(dock, group);
@@ -449,10 +450,16 @@ QByteArray MainWindow::dockRecord(int sortedIndex) const
     record.area = int(area);
     record.newLine = layout.startsLine(dock) ? 1 : 0;
     record.index = area == DockArea::None ? -1 : layout.indexOf(dock);
-    const QPoint place = area == DockArea::None ? dock->pos() : layout.placeOf(dock);
+    const DockWidget::Restored &restored = dock->restored();
+    const bool asStored = area == DockArea::None && restored.placeAsStored && dock->isHidden();
+    const QPoint place = asStored                 ? QPoint(restored.x, restored.y)
+                         : area == DockArea::None ? dock->pos()
+                                                  : layout.placeOf(dock);
     record.x = place.x();
     record.y = place.y();
-    const QSize size = area == DockArea::None ? dock->size() : layout.extent(dock);
+    const QSize size = asStored                 ? restored.extent
+                       : area == DockArea::None ? dock->size()
+                                                : layout.extent(dock);
     record.width = size.width();
     record.height = size.height();
     record.visible = dock->isVisible() ? 1 : 0;
@@ -565,6 +572,10 @@ void MainWindow::restoreDock(DockWidget *dock, bool laidOutTogether)
     }
     if (!restored.visible)
         dock->hideOnly();
+    // Hidden, it is placed within this screen for when it shows; until then the next run gets
+    // back the place and size it was stored with, a larger screen's too.
+    dock->restored().placeAsStored =
+        !restored.visible && restored.floating && dock->isFloating() && sized;
 }
 
 QList<QToolBar *> MainWindow::numberedToolbars() const
