@@ -96,8 +96,14 @@ void MainWindow::showDockWidget(DockWidget *dock)
     dock->show();
     // The room it takes may make tabs of others, but not hide it behind one: it is the window
     // asked for.
-    if (!dock->isFloating())
-        m_docks->layout.fit(dock);
+    if (!dock->isFloating()) {
+        // The toolkit brings it back at the size it had, whatever its neighbours took
+        // meanwhile: the line takes that size from them.
+        tesk::frame::DockLayout &layout = m_docks->layout;
+        if (!layout.tabbed(dock))
+            layout.setExtent(dock, layout.extent(dock));
+        layout.fit(dock);
+    }
     dock->raise();
 }
 
@@ -289,11 +295,11 @@ DockWidget *MainWindow::restoredGroup(const DockWidget *dock, DockArea area, boo
 {
     // Windows of one group of tabs recorded one place and size; a window recorded where a
     // window shown before it in the same line was recorded, at its size, stood there as its
-    // tab. Records that name no place (the origin, where the menu bar stands) say nothing of
-    // tabs: the fit makes what tabs the window needs.
+    // tab; one recorded hidden there too, as a tab behind the group shown. Records that name
+    // no place (the origin, where the menu bar stands) say nothing of tabs: the fit makes what
+    // tabs the window needs.
     const DockWidget::Restored &restored = dock->restored();
-    if (!restored.extentSet || restored.floating || !restored.visible || newLine ||
-        (restored.x == 0 && restored.y == 0))
+    if (!restored.extentSet || restored.floating || newLine || (restored.x == 0 && restored.y == 0))
         return nullptr;
     const tesk::frame::DockLayout &layout = m_docks->layout;
     const int lines = layout.lineCount(area);
