@@ -9,6 +9,7 @@
 #include "frame/windows/docking/floatingplace.h"
 #include "frame/windows/docking/layoutrecords.h"
 #include "frame/windows/mainframe.h"
+#include "frame/windows/toolbars/editortoolbars.h"
 #include "system/freearea.h"
 
 #include <QRegularExpression>
@@ -643,6 +644,7 @@ bool MainWindow::applyToolbarRecord(const QString &title, const QByteArray &text
             toolbar->show();
         }
         m_docks->toolbars.restore(toolbar, record.index, record.newLine == 1);
+        tesk::frame::keepRecordedLine(toolbar);
     }
     toolbar->setVisible(!record.hidden);
     if (!floating)
