@@ -46,11 +46,7 @@ const PromiseInfo kPromises[] = {
      "the fit needs"},
     {Promise::ToolbarsAsSet, "toolbars-as-set", ""},
     {Promise::RoundTrip, "round-trip", ""},
-    {Promise::RoundTripOfHiddenAndTabs, "round-trip-of-hidden-and-tabs",
-     "issue 82 items 8 and 9: seeds 43, 50, 92, 111, 165, 170 - windows of a right area holding "
-     "tabs "
-     "come back at another length along it; a hidden floating dock stored beyond "
-     "the free area comes back within it"},
+    {Promise::RoundTripOfHiddenAndTabs, "round-trip-of-hidden-and-tabs", ""},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release",
      "issue 82 item 11: a drag whose release went elsewhere holds back what the host does"},
 };

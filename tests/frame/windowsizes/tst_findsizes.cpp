@@ -15,6 +15,8 @@
 #include <QPointer>
 #include <QToolButton>
 
+#include <string>
+
 namespace {
 
 constexpr TeskHandle kWindow = 1;
@@ -99,4 +101,45 @@ TEST(FindSizesInATopLevelWindow, TheEncodingBoxGivesWayBeforeTheFileName)
     testhost::settle();
     unsetenv("KSODEBUG_LANG");
     CuiUpdateSettings();
+}
+
+namespace {
+
+// The new-line field of the toolbar's record.
+int newLineOf(const char *title)
+{
+    char buffer[256];
+    for (int i = 0; i < QtToolbarCount(kWindow); ++i)
+        if (QByteArray(QtReturnToolbarTitle(kWindow, i)) == title) {
+            QtToolbarData(kWindow, i, buffer);
+            return QByteArray(buffer).split(':').value(0).toInt();
+        }
+    return -1;
+}
+
+class EditorToolbarLines : public FrameTest
+{
+};
+
+} // namespace
+
+// The editor toolbars share a line while the window is wide enough, unless records put them
+// on lines of their own: a window widened later leaves the records' lines.
+TEST_F(EditorToolbarLines, StayWhereTheirRecordsPutThem)
+{
+    createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 600, 500);
+    QtCreateEditorToolBar(kWindow, &onFind);
+    CuiScriptToolBarCreate(kWindow, &onScript);
+    const int count = QtToolbarCount(kWindow);
+    ASSERT_GT(count, 2);
+    const std::string find = "1:" + std::to_string(count - 2) + ":0:0:0:0:0:0:";
+    const std::string scripts = "1:" + std::to_string(count - 1) + ":0:0:0:0:0:0:";
+    EXPECT_EQ(QtSetToolbarData("tb_x_Find", find.c_str()), 0);
+    EXPECT_EQ(QtSetToolbarData("tb_x_Scripts", scripts.c_str()), 0);
+    QtFrameShow();
+    QtResizePosWindow(kWindow, 0, 0, 1280, 800);
+    testhost::settle();
+    EXPECT_EQ(newLineOf("Find"), 1);
+    EXPECT_EQ(newLineOf("Scripts"), 1);
 }

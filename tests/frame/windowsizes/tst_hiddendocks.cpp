@@ -3,6 +3,7 @@
 #include "frames.h"
 #include "testhost.h"
 
+#include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/dockwidget.h"
 
 #include <tesk/tesk_window.h>
@@ -313,4 +314,153 @@ TEST_F(HiddenDocks, AHiddenDockKeepsItsLineAndItsNeighboursTheirs)
                      window->findDockWidgetByBox(12)->x()};
     EXPECT_LT(x[0], x[1]);
     EXPECT_LT(x[1], x[2]);
+}
+
+namespace {
+
+void onFind(TeskHandle, const void *, int, int) {}
+void onScript(TeskHandle, const char *) {}
+
+} // namespace
+
+// Restored before the show, a dock whose record says hidden takes no room on the way: counted
+// while the others were placed, it made a tab of a bottom line that had room, and the right
+// area came back at another length.
+TEST_F(HiddenDocks, ARecordHiddenBeforeTheShowTakesNoRoomFromTheOthers)
+{
+    setScreen(QRect(0, 0, 1024, 572));
+    const std::vector<std::string> stored = {
+        "Pane 100:2:0:0:680:138:340:186:1:1", "Pane 101:3:0:0:0:330:1020:105:1:1",
+        "Pane 102:2:0:1:680:271:340:250:0:1", "Pane 103:3:1:1:0:441:1020:105:1:1"};
+    std::vector<std::string> records = stored;
+    for (const char *run : {"second run", "third run"}) {
+        SCOPED_TRACE(run);
+        MainWindow *window = createFrame("Debugger", kNextRun);
+        QtResizePosWindow(kNextRun, 0, 0, 1020, 568);
+        QtCreateEditorToolBar(kNextRun, &onFind);
+        CuiScriptToolBarCreate(kNextRun, &onScript);
+        for (size_t i = 0; i < records.size(); ++i) {
+            CuiSetDockWindowPersistanceData(kNextRun, records[i].c_str());
+            QtWindowCreate(records[i].substr(0, 8).c_str(), &paneCallback, TeskHandle(100 + i));
+        }
+        show();
+        EXPECT_TRUE(window->findDockWidgetByBox(102)->isHidden());
+        EXPECT_TRUE(window->tabifiedDockWidgets(window->findDockWidgetByBox(103)).isEmpty());
+        records = recordsOf(kNextRun);
+        EXPECT_EQ(withoutPlaces(records), withoutPlaces(stored));
+        window->close();
+        testhost::settle();
+    }
+}
+
+// A floating dock hidden while the screen is made smaller, or restored hidden from a larger
+// screen's record, shows within the free area; until it shows its record keeps what it was
+// stored with, so a round trip on the smaller screen keeps the larger screen's place and size.
+TEST_F(HiddenDocks, AHiddenFloatingDockShowsWithinTheScreenAndKeepsItsStoredPlaceTillThen)
+{
+    MainWindow *window = frame();
+    show();
+    CuiSetDockWindowPersistanceData(kWindow, "Log:4:0:-1:900:500:300:200:1:1");
+    QtWindowCreate("Log", &paneCallback, 20);
+    testhost::settle();
+    CuiPaneHide(20);
+    const QRect small(0, 0, 1024, 600);
+    setScreen(small);
+    QtResizePosWindow(kWindow, 0, 0, 1000, 560);
+    const char *record = "Out:4:0:-1:842:0:1200:84:0:1";
+    CuiSetDockWindowPersistanceData(kWindow, record);
+    QtWindowCreate("Out", &paneCallback, 21);
+    testhost::settle();
+    EXPECT_EQ(recordOf(21), record);
+    for (const char *name : {"Log", "Out"}) {
+        SCOPED_TRACE(name);
+        const TeskHandle box = QtFindGotoWindowToShowData(kWindow, name);
+        testhost::settle();
+        const DockWidget *dock = window->findDockWidgetByBox(box);
+        ASSERT_TRUE(dock && dock->isVisible() && dock->isFloating());
+        EXPECT_TRUE(small.contains(dock->frameGeometry()))
+            << dock->x() << "," << dock->y() << " " << dock->width() << "x" << dock->height();
+    }
+    EXPECT_EQ(window->findDockWidgetByBox(20)->size(), QSize(300, 200));
+}
+
+// Lines of hidden docks on either side and along the bottom, stored at 1280x800: the next run
+// opens the main window at the size the host stored, however the hidden docks' lines break.
+TEST_F(HiddenDocks, AMainWindowRestoredWithHiddenDocksKeepsItsSize)
+{
+    const std::vector<std::string> layouts[] = {
+        {"P0:2:0:0:0:0:105:403:0:0", "P2:3:0:0:0:246:886:148:0:0", "P1:2:1:1:0:0:169:329:0:0",
+         "P3:3:1:1:0:354:886:228:0:0", "P4:3:1:2:0:246:484:342:1:0", "P6:2:0:2:786:138:100:102:1:0",
+         "P5:3:0:3:490:246:396:342:1:0"},
+        {"P0:2:0:0:688:99:523:318:1:0", "P1:3:0:0:0:423:1211:102:0:0", "P5:1:0:0:0:99:351:318:1:0",
+         "P2:2:0:1:688:207:523:149:0:0", "P4:3:1:1:0:0:452:329:0:0", "P3:2:0:2:688:315:523:149:0:0",
+         "P6:3:1:2:0:423:1211:272:1:0"}};
+    const QSize sizes[] = {{886, 610}, {1211, 717}};
+    for (int n = 0; n < 2; ++n) {
+        SCOPED_TRACE(n);
+        std::vector<std::string> records = layouts[n];
+        for (const char *run : {"second run", "third run"}) {
+            SCOPED_TRACE(run);
+            MainWindow *window = createFrame("Debugger", kNextRun);
+            QtResizePosWindow(kNextRun, 0, 0, sizes[n].width(), sizes[n].height());
+            QtCreateEditorToolBar(kNextRun, &onFind);
+            CuiScriptToolBarCreate(kNextRun, &onScript);
+            for (size_t i = 0; i < records.size(); ++i) {
+                CuiSetDockWindowPersistanceData(kNextRun, records[i].c_str());
+                QtWindowCreate(records[i].substr(0, 2).c_str(), &paneCallback, TeskHandle(100 + i));
+            }
+            show();
+            int x = 0, y = 0, width = 0, height = 0, minimised = 0;
+            QtGetSizePos(kNextRun, &x, &y, &width, &height, &minimised);
+            EXPECT_EQ(width, sizes[n].width());
+            EXPECT_EQ(height, sizes[n].height());
+            records = recordsOf(kNextRun);
+            window->close();
+            testhost::settle();
+        }
+    }
+}
+
+// A tab the host hid comes back behind its group, in its place among the group's tabs.
+TEST_F(HiddenDocks, AHiddenTabComesBackBehindItsGroup)
+{
+    setScreen(QRect(0, 0, 1024, 572));
+    const std::vector<std::string> stored = {
+        "Pane 100:3:0:0:0:276:1020:102:1:1", "Pane 101:3:1:1:0:384:1020:136:1:1",
+        "Pane 102:3:0:2:0:384:1020:136:0:1", "Pane 103:3:0:3:0:384:1020:136:1:1"};
+    MainWindow *window = createFrame("Debugger", kNextRun);
+    QtResizePosWindow(kNextRun, 0, 0, 1020, 568);
+    for (size_t i = 0; i < stored.size(); ++i) {
+        CuiSetDockWindowPersistanceData(kNextRun, stored[i].c_str());
+        QtWindowCreate(stored[i].substr(0, 8).c_str(), &paneCallback, TeskHandle(100 + i));
+    }
+    show();
+    EXPECT_TRUE(window->dockLayout().tabbed(window->findDockWidgetByBox(102)));
+    EXPECT_EQ(withoutPlaces(recordsOf(kNextRun)), withoutPlaces(stored));
+}
+
+// Shown again after a window on a line of its own took the whole area across (floating docks
+// passing through the area on the way), a docked window gets its room back rather than
+// standing out of sight.
+TEST_F(HiddenDocks, ADockShownAgainAfterItsAreaFilledGetsRoom)
+{
+    setScreen(QRect(0, 0, 1024, 572));
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 870, 568);
+    CuiSetDockWindowPersistanceData(kWindow, "Out:4:1:-1:489:396:430:777:0:1");
+    QtWindowCreate("Out", &paneCallback, 12);
+    QtCreateDocked(0, 0);
+    QtWindowCreate("Watch", &paneCallback, 10);
+    QtSetGoto(1, kWindow);
+    CuiPaneHide(10);
+    show();
+    CuiSetDockWindowPersistanceData(kWindow, "Float:4:1:-1:790:45:672:625:1:1");
+    QtWindowCreate("Float", &paneCallback, 13);
+    CuiSetDockWindowPersistanceData(kWindow, "Wide:2:1:2:1212:630:1279:494:1:1");
+    QtWindowCreate("Wide", &paneCallback, 11);
+    testhost::settle();
+    EXPECT_EQ(QtFindGotoWindowToShowData(kWindow, "Watch"), 10);
+    testhost::settle();
+    EXPECT_TRUE(reachable(window, 10));
+    EXPECT_TRUE(reachable(window, 11));
 }

@@ -137,6 +137,9 @@ public:
     QString name;
     QPointer<QWidget> givenWidget;
     bool userHidden = false;
+    // Hidden by the user or the host: the screen may have become smaller, or the window been
+    // placed by a record of a larger one, before it shows again.
+    bool placeOnShow = false;
     // Counts the shows and the user's hides: a close the hide event planned is given up when
     // either came between.
     int hideTicket = 0;
@@ -557,6 +560,7 @@ void DockWidget::hideOnly()
     // none, so the mark is taken off here either way.
     ++d->hideTicket;
     d->userHidden = true;
+    d->placeOnShow = true;
     hide();
     d->userHidden = false;
 }
@@ -564,6 +568,10 @@ void DockWidget::hideOnly()
 void DockWidget::showEvent(QShowEvent *event)
 {
     ++d->hideTicket;
+    d->restored.placeAsStored = false;
+    // Floating, it lands within the free area as it shows, title bar included.
+    if (std::exchange(d->placeOnShow, false) && isFloating())
+        tesk::system::keepInFreeArea(this);
     QDockWidget::showEvent(event);
 }
 

@@ -66,6 +66,9 @@ public:
         int y = 0;
         bool floating = false;
         bool visible = true;
+        // Restored floating and hidden: until it shows or is sized, its records write back the
+        // place and size its record brought, which this screen may not hold.
+        bool placeAsStored = false;
     };
     Restored &restored();
     const Restored &restored() const;

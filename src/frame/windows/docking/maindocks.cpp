@@ -9,6 +9,7 @@
 #include "frame/windows/docking/floatingplace.h"
 #include "frame/windows/docking/layoutrecords.h"
 #include "frame/windows/mainframe.h"
+#include "frame/windows/toolbars/editortoolbars.h"
 #include "system/freearea.h"
 
 #include <QRegularExpression>
@@ -96,8 +97,14 @@ void MainWindow::showDockWidget(DockWidget *dock)
     dock->show();
     // The room it takes may make tabs of others, but not hide it behind one: it is the window
     // asked for.
-    if (!dock->isFloating())
-        m_docks->layout.fit(dock);
+    if (!dock->isFloating()) {
+        // The toolkit brings it back at the size it had, whatever its neighbours took
+        // meanwhile: the line takes that size from them.
+        tesk::frame::DockLayout &layout = m_docks->layout;
+        if (!layout.tabbed(dock))
+            layout.setExtent(dock, layout.extent(dock));
+        layout.fit(dock);
+    }
     dock->raise();
 }
 
@@ -108,6 +115,7 @@ bool MainWindow::resizeDockWidget(TeskHandle box, QSize size)
         return false;
     if (dock->isFloating()) {
         // Its frame stays where it stands, within the free area.
+        dock->restored().placeAsStored = false;
         tesk::system::resizeInFreeArea(dock, size);
     } else {
         m_docks->layout.hold(dock);
@@ -267,7 +275,7 @@ void MainWindow::placeNewDock(DockWidget *dock, DockArea area, bool newLine, boo
     // One whose record says hidden is never shown on the way: shown for a moment, the fit
     // would take room from the other docks for it.
     const DockWidget::Restored &restored = dock->restored();
-    if (m_docks->laidOut && restored.extentSet && !restored.floating && !restored.visible)
+    if (restored.extentSet && !restored.floating && !restored.visible)
         dock->hideOnly();
     if (DockWidget *group = restoredGroup(dock, area, newLine))
         layout.placeAsTab(dock, group);
@@ -288,11 +296,11 @@ DockWidget *MainWindow::restoredGroup(const DockWidget *dock, DockArea area, boo
 {
     // Windows of one group of tabs recorded one place and size; a window recorded where a
     // window shown before it in the same line was recorded, at its size, stood there as its
-    // tab. Records that name no place (the origin, where the menu bar stands) say nothing of
-    // tabs: the fit makes what tabs the window needs.
+    // tab; one recorded hidden there too, as a tab behind the group shown. Records that name
+    // no place (the origin, where the menu bar stands) say nothing of tabs: the fit makes what
+    // tabs the window needs.
     const DockWidget::Restored &restored = dock->restored();
-    if (!restored.extentSet || restored.floating || !restored.visible || newLine ||
-        (restored.x == 0 && restored.y == 0))
+    if (!restored.extentSet || restored.floating || newLine || (restored.x == 0 && restored.y == 0))
         return nullptr;
     const tesk::frame::DockLayout &layout = m_docks->layout;
     const int lines = layout.lineCount(area);
@@ -449,10 +457,16 @@ QByteArray MainWindow::dockRecord(int sortedIndex) const
     record.area = int(area);
     record.newLine = layout.startsLine(dock) ? 1 : 0;
     record.index = area == DockArea::None ? -1 : layout.indexOf(dock);
-    const QPoint place = area == DockArea::None ? dock->pos() : layout.placeOf(dock);
+    const DockWidget::Restored &restored = dock->restored();
+    const bool asStored = area == DockArea::None && restored.placeAsStored && dock->isHidden();
+    const QPoint place = asStored                 ? QPoint(restored.x, restored.y)
+                         : area == DockArea::None ? dock->pos()
+                                                  : layout.placeOf(dock);
     record.x = place.x();
     record.y = place.y();
-    const QSize size = area == DockArea::None ? dock->size() : layout.extent(dock);
+    const QSize size = asStored                 ? restored.extent
+                       : area == DockArea::None ? dock->size()
+                                                : layout.extent(dock);
     record.width = size.width();
     record.height = size.height();
     record.visible = dock->isVisible() ? 1 : 0;
@@ -565,6 +579,10 @@ void MainWindow::restoreDock(DockWidget *dock, bool laidOutTogether)
     }
     if (!restored.visible)
         dock->hideOnly();
+    // Hidden, it is placed within this screen for when it shows; until then the next run gets
+    // back the place and size it was stored with, a larger screen's too.
+    dock->restored().placeAsStored =
+        !restored.visible && restored.floating && dock->isFloating() && sized;
 }
 
 QList<QToolBar *> MainWindow::numberedToolbars() const
@@ -626,6 +644,7 @@ bool MainWindow::applyToolbarRecord(const QString &title, const QByteArray &text
             toolbar->show();
         }
         m_docks->toolbars.restore(toolbar, record.index, record.newLine == 1);
+        tesk::frame::keepRecordedLine(toolbar);
     }
     toolbar->setVisible(!record.hidden);
     if (!floating)

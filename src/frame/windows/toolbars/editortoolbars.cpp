@@ -11,6 +11,9 @@ namespace tesk::frame {
 
 namespace {
 
+// Set on a toolbar a layout record placed in its line.
+const char kRecordedLine[] = "teskRecordedLine";
+
 template<typename ToolBar>
 ToolBar *toolBarOf(const QMainWindow *window)
 {
@@ -57,13 +60,19 @@ void placeAtTop(QMainWindow *window, KSOToolBar *toolBar)
 
 } // namespace
 
+void keepRecordedLine(QToolBar *toolBar)
+{
+    toolBar->setProperty(kRecordedLine, true);
+}
+
 void chooseEditorLines(QMainWindow *window)
 {
     QList<QToolBar *> editors;
     for (QToolBar *placed : window->findChildren<QToolBar *>(QString(), Qt::FindDirectChildrenOnly))
         if (isEditorToolBar(placed) && window->toolBarArea(placed) == Qt::TopToolBarArea)
             editors.append(placed);
-    if (editors.size() != 2)
+    if (editors.size() != 2 || editors[0]->property(kRecordedLine).toBool() ||
+        editors[1]->property(kRecordedLine).toBool())
         return;
     // Only where they were placed: the first at the start of a line, the second just after it
     // or at the start of the next. Toolbars the user (or a layout record) moved stay.

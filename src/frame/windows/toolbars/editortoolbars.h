@@ -5,6 +5,7 @@
 class FindToolBar;
 class MainWindow;
 class QMainWindow;
+class QToolBar;
 class ScriptToolBar;
 class TopLevelWindow;
 
@@ -19,8 +20,10 @@ ScriptToolBar *scriptToolBarOf(const QMainWindow *window);
 ScriptToolBar *createScriptToolBar(MainWindow *window, CuiScriptToolBarFn callback);
 
 // Puts the find and script toolbars on one line while the window is wide enough for both,
-// else each on a line of its own; run again when the window's width changes.
+// else each on a line of its own; run again when the window's width changes. Once a layout
+// record has placed either, their lines are the record's.
 void chooseEditorLines(QMainWindow *window);
+void keepRecordedLine(QToolBar *toolBar);
 
 // The find toolbar of the top-level window with the handle; otherwise makes the main window
 // with the handle current (an unknown handle leaves the current one) and answers the current
