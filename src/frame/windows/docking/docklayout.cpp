@@ -297,6 +297,45 @@ void DockLayout::take(QDockWidget *dock)
         lines.removeAt(p.line);
 }
 
+DockLayout::LineSizes DockLayout::linesShown(DockArea area, const QDockWidget *leaving) const
+{
+    LineSizes lines;
+    for (const auto &l : m_lines[int(area) - 1])
+        for (QDockWidget *member : l)
+            if (member != leaving && shownIn(member, area)) {
+                lines.docks.append(member);
+                lines.sizes.append(lengthIn(across(area), member->size()));
+                break;
+            }
+    return lines;
+}
+
+void DockLayout::keepLines(DockArea area, LineSizes lines)
+{
+    // A line whose only window shown went is no longer shown.
+    for (qsizetype i = lines.docks.size() - 1; i >= 0; --i)
+        if (!lines.docks[i] || !shownIn(lines.docks[i], area)) {
+            lines.docks.removeAt(i);
+            lines.sizes.removeAt(i);
+        }
+    if (!lines.docks.isEmpty())
+        m_window->resizeDocks(lines.docks, lines.sizes, across(area));
+    settle();
+}
+
+void DockLayout::hideKeepingLines(QDockWidget *dock, const std::function<void()> &hide)
+{
+    const DockArea area = areaOf(dock);
+    if (!m_window->isVisible() || !isPlacedArea(area) || dock->isFloating() || dragging()) {
+        hide();
+        return;
+    }
+    settle();
+    const LineSizes lines = linesShown(area, dock);
+    hide();
+    keepLines(area, lines);
+}
+
 void DockLayout::forget(const QDockWidget *dock)
 {
     take(const_cast<QDockWidget *>(dock));
@@ -306,11 +345,15 @@ void DockLayout::forget(const QDockWidget *dock)
 
 void DockLayout::afterDrag(std::function<void()> step)
 {
-    auto *drags = static_cast<SeparatorDrags *>(m_separatorDrags.get());
-    if (drags->dragging())
-        drags->afterDrag(std::move(step));
+    if (dragging())
+        static_cast<SeparatorDrags *>(m_separatorDrags.get())->afterDrag(std::move(step));
     else
         step();
+}
+
+bool DockLayout::dragging() const
+{
+    return static_cast<const SeparatorDrags *>(m_separatorDrags.get())->dragging();
 }
 
 void DockLayout::dragEnded(const QList<QDockWidget *> &changed)
@@ -351,6 +394,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         return;
     }
     auto &lines = m_lines[int(area) - 1];
+    const QSize before = m_window->size();
     dock->setFloating(false);
     QDockWidget *last = lines.isEmpty() ? nullptr : lines.last().last();
     // A line the fit filled stays full: the window joins the tabs at its end at once. A new
@@ -385,6 +429,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     // The toolkit counts only windows shown: a new one is shown here, not after.
     if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
         dock->show();
+    m_sizeBeforePlacing = before;
     fit(dock);
 }
 
@@ -498,7 +543,14 @@ void DockLayout::follow(QDockWidget *dock)
         dock->isFloating() ? DockArea::None : fromToolkit(m_window->dockWidgetArea(dock));
     if (shown == areaOf(dock))
         return;
+    // Floated by the user, it leaves its line's room to the code, not to its neighbours: the
+    // toolkit has not laid the area out anew yet, so the lines still show what they had.
+    const DockArea left = areaOf(dock);
+    const bool keep = isPlacedArea(left) && m_window->isVisible() && !dragging();
+    const LineSizes lines = keep ? linesShown(left, dock) : LineSizes();
     take(dock);
+    if (keep)
+        keepLines(left, lines);
     if (isPlacedArea(shown)) {
         auto &lines = m_lines[int(shown) - 1];
         if (lines.isEmpty())
@@ -569,15 +621,22 @@ QSize DockLayout::extent(const QDockWidget *dock) const
     return m_extents.value(dock, dock->size());
 }
 
-void DockLayout::keepShownSizes(DockArea area)
+void DockLayout::keepShownSizes(DockArea area, bool heldAcrossToo)
 {
     settle();
     for (const auto &l : m_lines[int(area) - 1])
         for (QDockWidget *dock : l)
             if (shownIn(dock, area)) {
                 // The tab shown has the size of its whole group.
-                const QSize size = dock->size();
+                QSize size = dock->size();
                 QDockWidget *standing = standingOf(dock);
+                if (!heldAcrossToo && held(standing) && m_extents.contains(standing)) {
+                    const QSize kept = m_extents.value(standing);
+                    if (across(area) == Qt::Horizontal)
+                        size.setWidth(kept.width());
+                    else
+                        size.setHeight(kept.height());
+                }
                 m_extents.insert(dock, size);
                 for (QDockWidget *tab : groupAt(l, int(l.indexOf(standing))))
                     m_extents.insert(tab, size);
@@ -590,7 +649,9 @@ void DockLayout::followToolkit()
     keepTabsReadable();
     for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom}) {
         auto &lines = m_lines[int(area) - 1];
-        keepShownSizes(area);
+        // What the user sized is known from the drag itself; a held extent the fit or the
+        // toolkit cut for a moment is not the user's.
+        keepShownSizes(area, false);
         // Lines stand side by side across the area; a group's line is where the tab shown
         // starts across, its place in the line where it starts along.
         const auto acrossOf = [&](const QDockWidget *dock) {
@@ -784,11 +845,14 @@ void DockLayout::shareEvenly(DockArea area)
     if (size.height() <= least.height())
         size.setHeight(m_window->height() / 5);
     const int lineCount = int(lines.size());
+    // The separators between the lines are no line's: shared out, they would grow the area.
+    const int acrossShared =
+        (lengthIn(across(area), size) - separator() * (lineCount - 1)) / lineCount;
     for (const auto &l : lines) {
         const int inLine = int(standing(l).size());
         const QSize shared = along(area) == Qt::Vertical
-                                 ? QSize(size.width() / lineCount, size.height() / inLine)
-                                 : QSize(size.width() / inLine, size.height() / lineCount);
+                                 ? QSize(acrossShared, size.height() / inLine)
+                                 : QSize(size.width() / inLine, acrossShared);
         for (QDockWidget *dock : l) {
             // A window the user's layout sized keeps that size when another joins the area.
             if (!held(standingOf(dock)))
@@ -883,6 +947,89 @@ void DockLayout::applyExtents(DockArea area)
     }
     m_window->resizeDocks(firsts, acrossSizes, across(area));
     settle();
+    keepHeldLines(area);
+}
+
+void DockLayout::keepHeldLines(DockArea area)
+{
+    // While the user holds a separator, the sizes are the user's.
+    if (!isPlacedArea(area) || dragging())
+        return;
+    settle();
+    const int row = tabRow();
+    const auto acrossOf = [&](QDockWidget *dock, QSize size) {
+        if (hasTabs(dock))
+            size.rheight() += row;
+        return lengthIn(across(area), size);
+    };
+    QList<QDockWidget *> firsts;
+    QList<int> shown;
+    QList<int> give;
+    int deficit = 0;
+    int spare = 0;
+    for (const auto &l : m_lines[int(area) - 1]) {
+        const QList<QDockWidget *> standingShown = shownStanding(l);
+        // A line hidden whole takes no room; a group's size is that of its tab shown.
+        QDockWidget *first = standingShown.isEmpty() ? nullptr : standingShown.first();
+        const QDockWidget *showing = nullptr;
+        for (const QDockWidget *member :
+             first ? groupAt(l, int(l.indexOf(first))) : QList<QDockWidget *>())
+            if (!showing && shownIn(member, area))
+                showing = member;
+        if (!showing)
+            continue;
+        const int size = acrossOf(first, showing->size());
+        const QDockWidget *kept = nullptr;
+        int least = 0;
+        for (QDockWidget *dock : standingShown) {
+            least = qMax(least, acrossOf(dock, leastSize(dock)));
+            if (!kept && held(dock))
+                kept = dock;
+        }
+        firsts.append(first);
+        shown.append(size);
+        // Positive: the room the line lacks of its held size; negative: what it can spare.
+        const int lacks = kept
+                              ? qMax(0, acrossOf(first, m_extents.value(kept, kept->size())) - size)
+                              : -qMax(0, size - least);
+        give.append(lacks);
+        (lacks > 0 ? deficit : spare) += qAbs(lacks);
+    }
+    // Below the code, the room the code's row has beyond its least comes back to the lines too.
+    const int room = area == DockArea::Bottom ? roomAboveBottom() : 0;
+    const int moving = qMin(deficit, spare + room);
+    const int fromLines = qMin(moving, spare);
+    if (moving < 2) {
+        m_heldLinesFrom[int(area) - 1].clear();
+        return;
+    }
+    if (shown == m_heldLinesFrom[int(area) - 1])
+        return;
+    m_heldLinesFrom[int(area) - 1] = shown;
+    // Taken from each spare line and given to each lacking one in proportion.
+    QList<int> sizes = shown;
+    for (int i = 0; i < sizes.size(); ++i) {
+        if (give[i] > 0)
+            sizes[i] += int(qint64(give[i]) * moving / deficit);
+        else if (give[i] < 0)
+            sizes[i] += int(qint64(give[i]) * fromLines / spare);
+    }
+    m_window->resizeDocks(firsts, sizes, across(area));
+    settle();
+}
+
+int DockLayout::roomAboveBottom() const
+{
+    // The code and the side areas share one row above the bottom area: it gives room down to
+    // the least of the code and of the side areas' longest line.
+    const QWidget *code = m_window->centralWidget();
+    if (!code || !code->isVisible())
+        return 0;
+    int least = code->minimumSizeHint().expandedTo(code->minimumSize()).height();
+    for (const DockArea side : {DockArea::Left, DockArea::Right})
+        for (const auto &l : m_lines[int(side) - 1])
+            least = qMax(least, leastAlong(side, l));
+    return qMax(0, code->height() - least);
 }
 
 bool DockLayout::hasTabs(const QDockWidget *dock) const

@@ -69,6 +69,9 @@ public:
     // that came and needs no tab leaves the frame where the host put it). Runs by
     // itself once the window was laid out anew (toolbars added or moved) or its screen changed.
     void fit(QDockWidget *came = nullptr);
+    // Hides a window by request: the lines that stay shown keep what they showed, and the
+    // room of a line hidden whole goes to the code, not to its neighbours.
+    void hideKeepingLines(QDockWidget *dock, const std::function<void()> &hide);
     // Takes it out of its line (it floats or goes away).
     void take(QDockWidget *dock);
     // Forgets everything about a dock window that goes away.
@@ -135,8 +138,28 @@ private:
     Position find(const QDockWidget *dock) const;
     bool shownIn(const QDockWidget *dock, DockArea area) const;
     void settle() const;
-    void keepShownSizes(DockArea area);
+    // The windows shown take the sizes they show as their extents; but for heldAcrossToo, a
+    // held window keeps the extent across that it holds.
+    void keepShownSizes(DockArea area, bool heldAcrossToo = true);
+    // The user holds a separator.
+    bool dragging() const;
+    // The lines of an area as they show across, by a window shown in each.
+    struct LineSizes
+    {
+        QList<QDockWidget *> docks;
+        QList<int> sizes;
+    };
+    LineSizes linesShown(DockArea area, const QDockWidget *leaving) const;
+    // The lines still shown stand as far across as they did.
+    void keepLines(DockArea area, LineSizes lines);
     void applyExtents(DockArea area);
+    // Where the area has less room across than its lines were given, the toolkit takes it
+    // from every line alike: the lines holding a size the user or the host gave take theirs
+    // back from the lines that hold none, down to those lines' least.
+    void keepHeldLines(DockArea area);
+    // How far the bottom area may grow before the row of the code and the side areas above it
+    // would have less than its least height.
+    int roomAboveBottom() const;
     // The line without the windows that stand as tabs on an earlier one of it.
     QList<QDockWidget *> standing(const QList<QDockWidget *> &line) const;
     // Of those, the ones whose group shows a window: a group hidden whole takes no room, and a
@@ -177,6 +200,12 @@ private:
     // The windows the fit made tabs for want of room.
     QSet<const QDockWidget *> m_fitTabs;
     bool m_fitting = false;
+    // The main window's size before the window placed came: the toolkit grows the window to
+    // its least size as it takes the window in, before the fit has made any tabs.
+    QSize m_sizeBeforePlacing;
+    // What each area's lines showed when they were last given back their held sizes: a
+    // toolkit that keeps them as they were is not asked again.
+    QList<int> m_heldLinesFrom[3];
     // Holds the windows the user sizes by dragging a separator of the dock areas.
     std::unique_ptr<QObject> m_separatorDrags;
     // Runs the fit when the window was laid out anew or its screen changed.

@@ -37,7 +37,8 @@ void DockLayout::fit(QDockWidget *came)
     if (m_fitting)
         return;
     const QScopedValueRollback<bool> fitting(m_fitting, true);
-    const QSize before = m_window->size();
+    const QSize before = m_sizeBeforePlacing.isValid() ? m_sizeBeforePlacing : m_window->size();
+    m_sizeBeforePlacing = QSize();
     const DockArea first = came ? areaOf(came) : DockArea::None;
     bool tabbedSome = false;
     // Each step makes a window a tab: there are no more steps than windows.
@@ -58,10 +59,13 @@ void DockLayout::fit(QDockWidget *came)
         settle();
         if (came && tabbed(came))
             came->raise();
-        // The window grew to the least size it had for a moment.
-        if (m_window->size() != before)
-            m_window->resize(before);
     }
+    // The window grew to the least size it had for a moment; the room it grew by would go to
+    // no window the user sized. It stays as the host had it, unless its least size needs more.
+    if (m_window->size() != before)
+        m_window->resize(before.expandedTo(m_window->minimumSizeHint()));
+    for (const DockArea area : kAreas)
+        keepHeldLines(area);
     // A dock placed without a tab leaves the frame as the host had it.
     if ((came && !tabbedSome) || !m_window->isVisible() ||
         m_window->windowState() != Qt::WindowNoState)

@@ -4,6 +4,7 @@
 #include "frame/core/inplaceedit.h"
 #include "frame/menus/teskpopupmenu.h"
 #include "frame/windows/docking/cuipaneregistry.h"
+#include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/docklocationbox.h"
 #include "frame/windows/ksodraganddrop.h"
 #include "frame/windows/mainframe.h"
@@ -557,7 +558,10 @@ void DockWidget::hideOnly()
     // none, so the mark is taken off here either way.
     ++d->hideTicket;
     d->userHidden = true;
-    hide();
+    if (d->mainWindow)
+        d->mainWindow->dockLayout().hideKeepingLines(this, [this] { hide(); });
+    else
+        hide();
     d->userHidden = false;
 }
 

@@ -95,9 +95,12 @@ void MainWindow::showDockWidget(DockWidget *dock)
     dock->restored().visible = true;
     dock->show();
     // The room it takes may make tabs of others, but not hide it behind one: it is the window
-    // asked for.
+    // asked for. Floating, it comes back within the free area, which may have become smaller
+    // while it was hidden.
     if (!dock->isFloating())
         m_docks->layout.fit(dock);
+    else
+        tesk::system::keepInFreeArea(dock);
     dock->raise();
 }
 
