@@ -26,8 +26,8 @@
 //   the host's record is answered as applied.
 // - RoundTrip: the records stored and restored in a fresh main window give the same layout,
 //   and again a third time; RoundTripOfHiddenAndTabs: also when docks are hidden or tabs.
-// - AllAfterALostRelease: every promise above also once a separator drag lost its release to
-//   a popup, a modal box, a hide or a deactivation.
+// - AllAfterALostRelease: every promise above (of those switched on) also once a separator
+//   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
 #include <tesk/tesk_global.h>
 

@@ -528,9 +528,9 @@ private:
     {
         if (!m_asked.shown)
             return std::nullopt;
-        const Promise promise = m_asked.releaseLost   ? Promise::AllAfterALostRelease
-                                : holdsHiddenOrTabs() ? Promise::RoundTripOfHiddenAndTabs
-                                                      : Promise::RoundTrip;
+        const Promise kind =
+            holdsHiddenOrTabs() ? Promise::RoundTripOfHiddenAndTabs : Promise::RoundTrip;
+        const Promise promise = m_asked.releaseLost ? Promise::AllAfterALostRelease : kind;
         const Picture stored = takePicture(kWindow);
         const Picture second = restoreInto(kSecondWindow, kWindow, stored);
         const Picture third = restoreInto(kThirdWindow, kSecondWindow, second);
@@ -538,7 +538,7 @@ private:
             delete Store::instance()->findMainWindowByHandle(handle);
         settle();
         QtSetCurrentCodeFromBox(kWindow);
-        if (!m_switches.on(promise))
+        if (!m_switches.on(promise) || !m_switches.on(kind))
             return std::nullopt;
         for (const Picture *restored : {&second, &third}) {
             const QString difference = differenceBetween(

@@ -279,6 +279,7 @@ void DockLayout::take(QDockWidget *dock)
     m_fitTabs.remove(dock);
     if (p.area < 0)
         return;
+    m_formerPlace.insert(dock, {p.area, p.line, m_lines[p.area][p.line].size() == 1 ? -1 : p.slot});
     auto &lines = m_lines[p.area];
     auto &line = lines[p.line];
     // A group that loses its standing window stands on its next tab, as the toolkit shows it.
@@ -314,7 +315,8 @@ void DockLayout::keepLines(DockArea area, LineSizes lines)
 {
     // A line whose only window shown went is no longer shown.
     for (qsizetype i = lines.docks.size() - 1; i >= 0; --i)
-        if (!lines.docks[i] || !shownIn(lines.docks[i], area)) {
+        if (!lines.docks[i] || !lines.docks[i]->isVisible() || lines.docks[i]->isFloating() ||
+            areaOf(lines.docks[i]) != area) {
             lines.docks.removeAt(i);
             lines.sizes.removeAt(i);
         }
@@ -336,9 +338,35 @@ void DockLayout::hideKeepingLines(QDockWidget *dock, const std::function<void()>
     keepLines(area, lines);
 }
 
+void DockLayout::showKeepingLines(QDockWidget *dock, const std::function<void()> &show)
+{
+    const DockArea area = areaOf(dock);
+    if (!m_window->isVisible() || !isPlacedArea(area) || dock->isFloating() || dragging()) {
+        show();
+        return;
+    }
+    settle();
+    LineSizes lines = linesShown(area, dock);
+    const QList<QDockWidget *> &line = m_lines[int(area) - 1][find(dock).line];
+    const bool lineShown = std::any_of(line.begin(), line.end(), [&](QDockWidget *member) {
+        return lines.docks.contains(member);
+    });
+    show();
+    settle();
+    // A line shown again stands as far across as its extent. Given all at once, the toolkit
+    // also takes the area's room anew: it would otherwise keep the room the area had without
+    // the line, and push the line beyond the window.
+    if (!lineShown && dock->isVisible() && !dock->isFloating()) {
+        lines.docks.append(dock);
+        lines.sizes.append(lengthIn(across(area), m_extents.value(standingOf(dock), dock->size())));
+    }
+    keepLines(area, lines);
+}
+
 void DockLayout::forget(const QDockWidget *dock)
 {
     take(const_cast<QDockWidget *>(dock));
+    m_formerPlace.remove(dock);
     m_extents.remove(dock);
     m_held.remove(dock);
 }
@@ -547,17 +575,33 @@ void DockLayout::follow(QDockWidget *dock)
     // toolkit has not laid the area out anew yet, so the lines still show what they had.
     const DockArea left = areaOf(dock);
     const bool keep = isPlacedArea(left) && m_window->isVisible() && !dragging();
-    const LineSizes lines = keep ? linesShown(left, dock) : LineSizes();
+    const LineSizes leftLines = keep ? linesShown(left, dock) : LineSizes();
     take(dock);
     if (keep)
-        keepLines(left, lines);
-    if (isPlacedArea(shown)) {
-        auto &lines = m_lines[int(shown) - 1];
-        if (lines.isEmpty())
-            lines.append({dock});
+        keepLines(left, leftLines);
+    if (!isPlacedArea(shown))
+        return;
+    auto &lines = m_lines[int(shown) - 1];
+    const Position former = m_formerPlace.value(dock);
+    if (dock == m_returning && former.area == int(shown) - 1) {
+        // Back where it stood: the toolkit keeps the place of a floating window in its line,
+        // or its line, for when it docks again.
+        const int line = qMin(former.line, int(lines.size()));
+        if (former.slot < 0 || line == lines.size())
+            lines.insert(line, {dock});
         else
-            lines.last().append(dock);
+            lines[line].insert(qMin(former.slot, int(lines[line].size())), dock);
+    } else if (lines.isEmpty()) {
+        lines.append({dock});
+    } else {
+        lines.last().append(dock);
     }
+}
+
+void DockLayout::dockBack(QDockWidget *dock)
+{
+    const QScopedValueRollback<QDockWidget *> returning(m_returning, dock);
+    dock->setFloating(false);
 }
 
 DockArea DockLayout::areaOf(const QDockWidget *dock) const
@@ -956,42 +1000,51 @@ void DockLayout::keepHeldLines(DockArea area)
     if (!isPlacedArea(area) || dragging())
         return;
     settle();
-    const int row = tabRow();
-    const auto acrossOf = [&](QDockWidget *dock, QSize size) {
-        if (hasTabs(dock))
-            size.rheight() += row;
-        return lengthIn(across(area), size);
-    };
     QList<QDockWidget *> firsts;
     QList<int> shown;
     QList<int> give;
+    QList<const QDockWidget *> showings;
+    QList<int> showingBefore;
     int deficit = 0;
     int spare = 0;
     for (const auto &l : m_lines[int(area) - 1]) {
         const QList<QDockWidget *> standingShown = shownStanding(l);
-        // A line hidden whole takes no room; a group's size is that of its tab shown.
-        QDockWidget *first = standingShown.isEmpty() ? nullptr : standingShown.first();
-        const QDockWidget *showing = nullptr;
-        for (const QDockWidget *member :
-             first ? groupAt(l, int(l.indexOf(first))) : QList<QDockWidget *>())
-            if (!showing && shownIn(member, area))
-                showing = member;
+        if (standingShown.isEmpty())
+            continue;
+        // A group's size is that of its tab shown, with its tab row beneath it where that
+        // stands across the area; a line hidden whole takes no room.
+        const auto shownOf = [&](QDockWidget *standing) -> const QDockWidget * {
+            for (const QDockWidget *member : groupAt(l, int(l.indexOf(standing))))
+                if (shownIn(member, area))
+                    return member;
+            return nullptr;
+        };
+        const auto rowOf = [&](QDockWidget *standing, const QDockWidget *showing) {
+            return across(area) == Qt::Vertical && hasTabs(standing) ? tabRowBeneath(showing) : 0;
+        };
+        QDockWidget *first = standingShown.first();
+        const QDockWidget *showing = shownOf(first);
         if (!showing)
             continue;
-        const int size = acrossOf(first, showing->size());
+        const int row = rowOf(first, showing);
+        const int size = lengthIn(across(area), showing->size()) + row;
         const QDockWidget *kept = nullptr;
         int least = 0;
         for (QDockWidget *dock : standingShown) {
-            least = qMax(least, acrossOf(dock, leastSize(dock)));
+            const QDockWidget *member = shownOf(dock);
+            least = qMax(least, lengthIn(across(area), leastSize(dock)) +
+                                    (member ? rowOf(dock, member) : 0));
             if (!kept && held(dock))
                 kept = dock;
         }
         firsts.append(first);
         shown.append(size);
+        showings.append(showing);
+        showingBefore.append(lengthIn(across(area), showing->size()));
         // Positive: the room the line lacks of its held size; negative: what it can spare.
-        const int lacks = kept
-                              ? qMax(0, acrossOf(first, m_extents.value(kept, kept->size())) - size)
-                              : -qMax(0, size - least);
+        const int lacks =
+            kept ? qMax(0, lengthIn(across(area), m_extents.value(kept, kept->size())) + row - size)
+                 : -qMax(0, size - least);
         give.append(lacks);
         (lacks > 0 ? deficit : spare) += qAbs(lacks);
     }
@@ -1016,6 +1069,22 @@ void DockLayout::keepHeldLines(DockArea area)
     }
     m_window->resizeDocks(firsts, sizes, across(area));
     settle();
+    // Taken in, the same sizes may be asked for again once something else took them away.
+    for (int i = 0; i < showings.size(); ++i)
+        if (give[i] > 0 && lengthIn(across(area), showings[i]->size()) > showingBefore[i])
+            m_heldLinesFrom[int(area) - 1].clear();
+}
+
+int DockLayout::tabRowBeneath(const QDockWidget *shown) const
+{
+    const QRect dock = shown->geometry();
+    for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+        const QRect row = bar->geometry();
+        if (bar->isVisible() && row.top() > dock.bottom() && row.top() <= dock.bottom() + 8 &&
+            row.left() < dock.right() && row.right() > dock.left())
+            return row.bottom() - dock.bottom();
+    }
+    return tabRow();
 }
 
 int DockLayout::roomAboveBottom() const

@@ -72,6 +72,9 @@ public:
     // Hides a window by request: the lines that stay shown keep what they showed, and the
     // room of a line hidden whole goes to the code, not to its neighbours.
     void hideKeepingLines(QDockWidget *dock, const std::function<void()> &hide);
+    // Shows a hidden window again: the lines shown keep what they showed, and its line, if it
+    // was hidden whole, comes back at its extent.
+    void showKeepingLines(QDockWidget *dock, const std::function<void()> &show);
     // Takes it out of its line (it floats or goes away).
     void take(QDockWidget *dock);
     // Forgets everything about a dock window that goes away.
@@ -79,6 +82,9 @@ public:
     // After the user dragged a dock window: it joins the end of the area the toolkit shows it
     // in, or floats.
     void follow(QDockWidget *dock);
+    // Docks a floating window back where it stood before it floated, as the toolkit does, and
+    // puts it back into that line.
+    void dockBack(QDockWidget *dock);
 
     // Takes the order and the lines of every area, and the sizes of the dock windows, from
     // what the toolkit shows: the user drags windows within an area and resizes them.
@@ -160,6 +166,8 @@ private:
     // How far the bottom area may grow before the row of the code and the side areas above it
     // would have less than its least height.
     int roomAboveBottom() const;
+    // How far the tab row of the group whose tab is shown reaches beneath it.
+    int tabRowBeneath(const QDockWidget *shown) const;
     // The line without the windows that stand as tabs on an earlier one of it.
     QList<QDockWidget *> standing(const QList<QDockWidget *> &line) const;
     // Of those, the ones whose group shows a window: a group hidden whole takes no room, and a
@@ -191,6 +199,10 @@ private:
     QMainWindow *m_window;
     // The toolkit reports our own placing as moves; those are not the user's.
     bool m_placing = false;
+    // Where each window stood before it last left its line (slot -1: alone in it), and the
+    // window docked back there now.
+    QHash<const QDockWidget *, Position> m_formerPlace;
+    QDockWidget *m_returning = nullptr;
     // Lines of the left, right and bottom areas (index area - 1).
     QList<QList<QDockWidget *>> m_lines[3];
     QHash<const QDockWidget *, QSize> m_extents;

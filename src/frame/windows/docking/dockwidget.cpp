@@ -462,7 +462,10 @@ void DockWidget::dock()
         return;
     }
     if (!d->askLocation || !main) {
-        setFloating(false);
+        if (main)
+            main->dockLayout().dockBack(this);
+        else
+            setFloating(false);
         return;
     }
     main->moveDockWindow(this, main->rememberedArea());

@@ -93,7 +93,7 @@ void MainWindow::showDockWidget(DockWidget *dock)
 {
     // Asked for before the show, it is not hidden again by its record there.
     dock->restored().visible = true;
-    dock->show();
+    m_docks->layout.showKeepingLines(dock, [dock] { dock->show(); });
     // The room it takes may make tabs of others, but not hide it behind one: it is the window
     // asked for. Floating, it comes back within the free area, which may have become smaller
     // while it was hidden.
