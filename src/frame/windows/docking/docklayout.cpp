@@ -282,9 +282,10 @@ void DockLayout::take(QDockWidget *dock)
     m_formerPlace.insert(dock, {p.area, p.line, m_lines[p.area][p.line].size() == 1 ? -1 : p.slot});
     auto &lines = m_lines[p.area];
     auto &line = lines[p.line];
+    m_leftInGroup.remove(dock);
     // A group that loses its standing window stands on its next tab, as the toolkit shows it.
+    QDockWidget *next = nullptr;
     if (!standing) {
-        QDockWidget *next = nullptr;
         for (int slot = p.slot + 1; slot < line.size() && m_tabOf.value(line[slot]) == dock;
              ++slot) {
             if (next)
@@ -294,6 +295,10 @@ void DockLayout::take(QDockWidget *dock)
         }
     }
     line.removeAt(p.slot);
+    // Left alone, it still stands in the toolkit's group, which keeps the place of the window
+    // gone: a window placed after it joins that group.
+    if (next && !hasTabs(next))
+        m_leftInGroup.insert(next);
     if (line.isEmpty())
         lines.removeAt(p.line);
 }
@@ -367,6 +372,7 @@ void DockLayout::forget(const QDockWidget *dock)
 {
     take(const_cast<QDockWidget *>(dock));
     m_formerPlace.remove(dock);
+    m_leftInGroup.remove(dock);
     m_extents.remove(dock);
     m_held.remove(dock);
 }
@@ -440,7 +446,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     if (!last || newLine) {
         m_window->addDockWidget(toolkitArea(area), dock, across(area));
         lines.append({dock});
-    } else if (!tabbed(last) && !hasTabs(last)) {
+    } else if (!tabbed(last) && !hasTabs(last) && !m_leftInGroup.contains(last)) {
         m_window->splitDockWidget(last, dock, along(area));
         lines.last().append(dock);
     } else if (lines.size() == 1) {
@@ -453,6 +459,8 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         lines.last().append(dock);
         tabGroupOnto(standingOf(last), {dock});
         keepTabsReadable();
+        settle();
+        dock->raise();
     }
     // The toolkit counts only windows shown: a new one is shown here, not after.
     if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))

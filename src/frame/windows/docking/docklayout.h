@@ -33,12 +33,13 @@ enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 //   least size and scrolls its pane within it; where the docks' least sizes still do not fit,
 //   docks stand as tabs: first in the area of the dock that came, else where a tab frees the
 //   direction that overflows (a window of a line onto its neighbour, or the area's last line
-//   onto the line before).
+//   onto the nearest line before it that shows a window).
 // - Tabs: a group of tabs stands in one place of a line, its first window first; the others
 //   follow it in the line's order. Tab rows scroll rather than cut titles, and lie within the
 //   main window, so every tab is on the screen.
-// - Sizes the user dragged or the host gave are held: sharing, growing and joining windows
-//   leave them, unless the fit needs the room.
+// - Sizes the user dragged or the host gave are held: sharing, growing, joining, hiding and
+//   floating windows leave them, unless the fit needs the room; lines that hold none give
+//   room first.
 // - A dock floated out of an area, a tab too, lands where it stood on the screen, its frame
 //   within the free area.
 // - The records say where each group of tabs stands, so that a restore brings the tabs back
@@ -203,6 +204,8 @@ private:
     // window docked back there now.
     QHash<const QDockWidget *, Position> m_formerPlace;
     QDockWidget *m_returning = nullptr;
+    // Windows left alone in a group of tabs whose standing window went.
+    QSet<const QDockWidget *> m_leftInGroup;
     // Lines of the left, right and bottom areas (index area - 1).
     QList<QList<QDockWidget *>> m_lines[3];
     QHash<const QDockWidget *, QSize> m_extents;

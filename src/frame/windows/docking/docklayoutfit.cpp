@@ -155,11 +155,20 @@ bool DockLayout::tabLastOfLongestLine(DockArea area, Qt::Orientation direction,
 bool DockLayout::tabLastLine(DockArea area)
 {
     auto &lines = m_lines[int(area) - 1];
-    if (lines.size() < 2 || shownStanding(lines[lines.size() - 2]).isEmpty())
+    // Onto the nearest line before it that shows a window: a line hidden whole between them
+    // has no tab row to lead to the window.
+    int target = int(lines.size()) - 2;
+    while (target >= 0 && shownStanding(lines[target]).isEmpty())
+        --target;
+    if (target < 0)
         return false;
     const QList<QDockWidget *> moving = lines.takeLast();
-    QDockWidget *onto = shownStanding(lines.last()).last();
-    lines.last() += moving;
+    QDockWidget *onto = shownStanding(lines[target]).last();
+    // Behind the group's last tab, so that the group stays together.
+    auto &line = lines[target];
+    const int at = int(line.indexOf(onto) + groupAt(line, int(line.indexOf(onto))).size());
+    for (int i = 0; i < moving.size(); ++i)
+        line.insert(at + i, moving[i]);
     tabGroupOnto(onto, moving);
     for (const QDockWidget *dock : moving)
         m_fitTabs.insert(dock);
