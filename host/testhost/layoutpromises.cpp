@@ -41,14 +41,14 @@ const PromiseInfo kPromises[] = {
     {Promise::NothingClosedUnasked, "nothing-closed-unasked", ""},
     {Promise::HiddenKept, "hidden-kept", ""},
     {Promise::SizesKept, "sizes-kept",
-     "issue 82 item 11: seeds 9, 64, 72, 143, 170, 186 - a dock grows past the size given once "
-     "one in its area floats, or a group of tabs or a line the toolkit shares takes more than "
-     "the fit needs"},
+     "issue 82 item 11: seed 426 - a dock joining a group of tabs the host sized grows that "
+     "line and takes the room from another line the host sized"},
     {Promise::ToolbarsAsSet, "toolbars-as-set", ""},
     {Promise::RoundTrip, "round-trip", ""},
     {Promise::RoundTripOfHiddenAndTabs, "round-trip-of-hidden-and-tabs", ""},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release",
-     "issue 82 item 11: a drag whose release went elsewhere holds back what the host does"},
+     "issue 82 item 11: seeds 195, 252, 417 - after a release lost to a popup, a line beside "
+     "the code or holding tabs comes back at another length"},
 };
 
 QString qtext(const QRect &r)
@@ -127,17 +127,63 @@ std::optional<Broken> reachable(const MainWindow *window, const DockWidget *dock
     return std::nullopt;
 }
 
-// What the dock may keep across its area: the size it was given, unless the rest of the main
-// window would then have less than its least size; the fit takes that room, and no more.
-int keepable(const MainWindow *window, const DockWidget *dock, int kept)
+bool acrossIsHeight(int area)
 {
-    const bool bottom =
-        window->dockWidgetArea(const_cast<DockWidget *>(dock)) == Qt::BottomDockWidgetArea;
-    const QSize least = window->minimumSizeHint();
-    const QSize dockLeast = dock->minimumSizeHint().expandedTo(dock->minimumSize());
-    const int room = bottom ? window->height() - (least.height() - dockLeast.height())
-                            : window->width() - (least.width() - dockLeast.width());
-    return qMin(kept, room);
+    return area == 3;
+}
+
+int leastAcross(const DockWidget *dock, int area)
+{
+    const QSize least = dock->minimumSizeHint().expandedTo(dock->minimumSize());
+    return acrossIsHeight(area) ? least.height() : least.width();
+}
+
+// The most a kept size may show: what the host or the user set, when the fit showed less.
+int mostKept(const DockAsked &asked)
+{
+    return qMax(asked.keptAcross, asked.setAcross);
+}
+
+// The size a dock's line claims across its area: the one kept there, or the one its record
+// or the host set, up to what it shows; 0 when it claims none.
+int claimed(const MainWindow *window, TeskHandle box, const DockAsked &asked)
+{
+    const int across = acrossExtent(window, box);
+    const int area = areaOf(window, box);
+    if (across <= 0)
+        return 0;
+    if (asked.keptArea >= 0 && area == asked.keptArea)
+        return qMin(mostKept(asked), across);
+    return asked.setAcross > 0 ? qMin(asked.setAcross, across) : 0;
+}
+
+// The least a kept dock must show: the size it was given, unless the rest of the main window
+// would then have less than its least size. The room in one direction is shared by every line
+// there (the bottom area's lines; the side areas' lines and the code between them), so the
+// other lines holding a size the user or the host set keep what they show, up to that size,
+// and only the lines that hold none give all but their least. The fit takes that room, and no
+// more.
+int keepable(const MainWindow *window, const Asked &asked, TeskHandle box)
+{
+    const DockAsked &kept = asked.docks[box];
+    const DockWidget *dock = window->findDockWidgetByBox(box);
+    const bool height = acrossIsHeight(kept.keptArea);
+    const QSize windowLeast = window->minimumSizeHint();
+    int room =
+        height ? window->height() - windowLeast.height() : window->width() - windowLeast.width();
+    room += leastAcross(dock, kept.keptArea);
+    // A line is counted once: by the place where its docks start across.
+    std::set<std::pair<int, int>> lines{{kept.keptArea, height ? dock->y() : dock->x()}};
+    for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
+        const DockWidget *other = window->findDockWidgetByBox(it.key());
+        const int area = areaOf(window, it.key());
+        const int claim = other && !it->closedByHost ? claimed(window, it.key(), *it) : 0;
+        if (claim <= 0 || acrossIsHeight(area) != height ||
+            !lines.insert({area, height ? other->y() : other->x()}).second)
+            continue;
+        room -= qMax(0, claim - leastAcross(other, area));
+    }
+    return qMin(kept.keptAcross, room);
 }
 
 std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
@@ -174,8 +220,8 @@ std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
         if (switches.on(Promise::SizesKept) && dock.keptArea >= 0 &&
             areaOf(window, it.key()) == dock.keptArea) {
             const int across = acrossExtent(window, it.key());
-            const int keep = keepable(window, shown, dock.keptAcross);
-            if (across > 0 && (across < keep - kSlack || across > dock.keptAcross + kSlack))
+            const int keep = across > 0 ? keepable(window, asked, it.key()) : 0;
+            if (across > 0 && (across < keep - kSlack || across > mostKept(dock) + kSlack))
                 return Broken{Promise::SizesKept,
                               QStringLiteral("%1 is %2 px across, was given %3 (%4 fit)")
                                   .arg(dock.name)
@@ -307,15 +353,29 @@ std::optional<Broken> checkAll(const MainWindow *window, const Asked &asked,
 std::optional<Broken> check(const MainWindow *window, const Asked &asked,
                             const PromiseSwitches &switches)
 {
-    // Once a drag lost its release, whatever breaks is put down to that.
+    // Once a drag lost its release, whatever breaks is put down to that; a promise still
+    // waiting for its own mend stays off.
     if (!asked.releaseLost)
         return checkAll(window, asked, switches);
     if (!switches.on(Promise::AllAfterALostRelease))
         return std::nullopt;
-    auto broken = checkAll(window, asked, PromiseSwitches::all());
+    auto broken = checkAll(window, asked, switches);
     if (broken)
         broken->promise = Promise::AllAfterALostRelease;
     return broken;
+}
+
+void keepWhatTheFitLeft(const MainWindow *window, Asked &asked)
+{
+    QMap<TeskHandle, int> left;
+    for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
+        const int across = acrossExtent(window, it.key());
+        if (it->keptArea >= 0 && across > 0 && areaOf(window, it.key()) == it->keptArea &&
+            keepable(window, asked, it.key()) < it->keptAcross)
+            left.insert(it.key(), across);
+    }
+    for (auto it = left.cbegin(); it != left.cend(); ++it)
+        asked.docks[it.key()].keptAcross = it.value();
 }
 
 Picture takePicture(TeskHandle window)

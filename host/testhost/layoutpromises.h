@@ -20,13 +20,14 @@
 //   host did not close; HiddenKept: one the host hid (by its record too) stays, hidden, until
 //   the host shows it, and is then reachable.
 // - SizesKept: the extent across its area that the host or the user gave a dock window stays
-//   while nothing needs that room.
+//   while nothing needs that room: the fit takes from the sizes kept in one direction no more
+//   than the rest of the main window's least size needs of them together.
 // - ToolbarsAsSet: a toolbar shows or hides as the host's record or the user last said, and
 //   the host's record is answered as applied.
 // - RoundTrip: the records stored and restored in a fresh main window give the same layout,
 //   and again a third time; RoundTripOfHiddenAndTabs: also when docks are hidden or tabs.
-// - AllAfterALostRelease: every promise above also once a separator drag lost its release to
-//   a popup, a modal box, a hide or a deactivation.
+// - AllAfterALostRelease: every promise above (of those switched on) also once a separator
+//   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
 #include <tesk/tesk_global.h>
 
@@ -94,6 +95,9 @@ struct DockAsked
     // The extent across its area that the host or the user gave it, and in which area.
     int keptAcross = 0;
     int keptArea = -1;
+    // The extent across that the host or the user last set: the fit may have shown less of it
+    // since, and the dock may take it again once the room is free.
+    int setAcross = 0;
 };
 
 // What the host and the user did so far, as the checker needs it.
@@ -122,6 +126,11 @@ struct Broken
 // The first promise broken, of those switched on.
 std::optional<Broken> check(const MainWindow *window, const Asked &asked,
                             const PromiseSwitches &switches);
+
+// After a step the promises held: a kept size whose room the fit needed is kept from what it
+// shows now. No later step must give that room back by itself; the dock may still take it
+// back, up to the size set.
+void keepWhatTheFitLeft(const MainWindow *window, Asked &asked);
 
 // The extent across its area of a dock window standing in an area, neither floating nor a
 // tab; 0 otherwise.

@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <map>
 #include <random>
 #include <set>
 
@@ -128,6 +129,7 @@ public:
                 continue;
             if (auto broken = check(m_window, m_asked, m_switches))
                 return Failure{int(i), *broken};
+            keepWhatTheFitLeft(m_window, m_asked);
         }
         return std::nullopt;
     }
@@ -266,6 +268,10 @@ private:
         const TeskHandle box = makeDock(recordOf(step));
         m_asked.docks[box].hiddenByHost = visible == 0;
         m_asked.docks[box].everHidden = visible == 0;
+        // The record's extent across is the size the user left in an earlier run.
+        const QList<QByteArray> fields = recordOf(step).split(':');
+        if (area >= 1 && area <= 3)
+            m_asked.docks[box].setAcross = fields.value(area == 3 ? 7 : 6).toInt();
         if (area >= 1 && area <= 3)
             m_exempt.insert(area);
         if (area == 1 || area == 2)
@@ -290,12 +296,27 @@ private:
         if (!box)
             return;
         const int area = areaOf(m_window, box);
-        QtResizePosWindow(box, 0, 0, 80 + int(step.b % 500), 80 + int(step.c % 400));
+        const QSize given(80 + int(step.b % 500), 80 + int(step.c % 400));
+        QtResizePosWindow(box, 0, 0, given.width(), given.height());
         settle();
         m_exempt.insert(area);
         m_exempt.insert(areaOf(m_window, box));
-        // What it shows is what the host gave it, or as much as the fit left it.
+        // What it shows is what the host gave it, or as much as the fit left it; its line
+        // stands as far across as the host asked, once the room is there.
         m_newlyKept.insert(box);
+        const int now = areaOf(m_window, box);
+        for (auto it = m_asked.docks.begin(); it != m_asked.docks.end(); ++it)
+            if (it.key() == box || (now >= 0 && sameLine(box, it.key())))
+                it->setAcross = now == 3 ? given.height() : given.width();
+    }
+
+    bool sameLine(TeskHandle one, TeskHandle other) const
+    {
+        const DockWidget *a = m_window->findDockWidgetByBox(one);
+        const DockWidget *b = m_window->findDockWidgetByBox(other);
+        const int area = areaOf(m_window, one);
+        return a && b && area == areaOf(m_window, other) &&
+               (area == 3 ? a->y() == b->y() : a->x() == b->x());
     }
 
     std::optional<Broken> onDock(const Step &step)
@@ -313,6 +334,7 @@ private:
                                                           : DockWidget::OptionDockFloat;
         if (step.kind == StepKind::Undock) {
             asked.keptArea = -1;
+            asked.setAcross = 0;
             asked.floatedOut = true;
         }
         if (hide)
@@ -379,14 +401,22 @@ private:
         const QPoint offset = area == 3 ? QPoint(0, by) : QPoint(by, 0);
         const QPoint from = testhost::separatorBefore(m_window, dock);
         const auto lost = Lost(step.c % int(Lost::Count));
+        std::map<TeskHandle, int> before;
+        for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
+            before[it.key()] = acrossExtent(m_window, it.key());
         if (lost == Lost::No)
             testhost::dragOnWindow(m_window, from, offset);
         else
             dragLosingRelease(from, offset, lost);
+        settle();
         m_asked.releaseLost = m_asked.releaseLost || lost != Lost::No;
         exemptAll();
+        // The sizes the user leaves are the ones set, whatever the host asked before; a dock
+        // the drag did not size keeps what it had.
+        m_userSized = true;
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
-            m_newlyKept.insert(it.key());
+            if (acrossExtent(m_window, it.key()) != before[it.key()])
+                m_newlyKept.insert(it.key());
     }
 
     void send(QWidget *to, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
@@ -453,6 +483,7 @@ private:
             return;
         m_exempt.insert(areaOf(m_window, box));
         m_asked.docks[box].keptArea = -1;
+        m_asked.docks[box].setAcross = 0;
         m_asked.docks[box].floatedOut = true;
         QTest::mouseClick(button, Qt::LeftButton);
     }
@@ -497,9 +528,9 @@ private:
     {
         if (!m_asked.shown)
             return std::nullopt;
-        const Promise promise = m_asked.releaseLost   ? Promise::AllAfterALostRelease
-                                : holdsHiddenOrTabs() ? Promise::RoundTripOfHiddenAndTabs
-                                                      : Promise::RoundTrip;
+        const Promise kind =
+            holdsHiddenOrTabs() ? Promise::RoundTripOfHiddenAndTabs : Promise::RoundTrip;
+        const Promise promise = m_asked.releaseLost ? Promise::AllAfterALostRelease : kind;
         const Picture stored = takePicture(kWindow);
         const Picture second = restoreInto(kSecondWindow, kWindow, stored);
         const Picture third = restoreInto(kThirdWindow, kSecondWindow, second);
@@ -507,7 +538,7 @@ private:
             delete Store::instance()->findMainWindowByHandle(handle);
         settle();
         QtSetCurrentCodeFromBox(kWindow);
-        if (!m_switches.on(promise))
+        if (!m_switches.on(promise) || !m_switches.on(kind))
             return std::nullopt;
         for (const Picture *restored : {&second, &third}) {
             const QString difference = differenceBetween(
@@ -573,10 +604,17 @@ private:
             if (!m_newlyKept.count(it.key()) && !(it->keptArea >= 0 && again))
                 continue;
             const int across = acrossExtent(m_window, it.key());
-            it->keptArea = across > 0 ? areaOf(m_window, it.key()) : -1;
+            const int area = across > 0 ? areaOf(m_window, it.key()) : -1;
+            // What the host asked for across one area says nothing of another.
+            if (it->keptArea >= 0 && area != it->keptArea)
+                it->setAcross = 0;
+            it->keptArea = area;
             it->keptAcross = across;
+            if (m_userSized)
+                it->setAcross = across;
         }
         m_newlyKept.clear();
+        m_userSized = false;
     }
 
     const Screen &m_screen;
@@ -590,6 +628,8 @@ private:
     // Areas whose kept sizes the step may change, and the docks that took a size.
     std::set<int> m_exempt;
     std::set<TeskHandle> m_newlyKept;
+    // The step was the user's drag: the sizes it leaves are the ones set.
+    bool m_userSized = false;
     // The window a deactivation goes to.
     QWidget *m_other = nullptr;
 };
@@ -711,7 +751,10 @@ std::string playSeeds(uint32_t firstSeed, int count, int shortest, int longest,
     const PromiseSwitches switches = PromiseSwitches::fromEnvironment();
     const bool replay = qEnvironmentVariableIsSet("TESK_LAYOUT_SEED");
     firstSeed = environmentNumber("TESK_LAYOUT_SEED", firstSeed);
-    count = replay ? 1 : int(environmentNumber("TESK_LAYOUT_SEQUENCES", uint32_t(count)));
+    // A seed with a count plays that many from the seed on: a wide run split among processes.
+    count = replay && !qEnvironmentVariableIsSet("TESK_LAYOUT_SEQUENCES")
+                ? 1
+                : int(environmentNumber("TESK_LAYOUT_SEQUENCES", uint32_t(count)));
     for (int n = 0; n < count; ++n) {
         const uint32_t seed = firstSeed + uint32_t(n);
         const std::vector<Step> steps = generate(seed, shortest, longest);

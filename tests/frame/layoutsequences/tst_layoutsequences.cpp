@@ -92,6 +92,30 @@ TEST_F(LayoutSequences, TheCheckerSeesADockOutOfReachAndAFrameOffTheScreen)
     EXPECT_EQ(broken()->promise, Promise::FrameWithinFreeArea);
 }
 
+// A floating dock hidden while the screen became smaller comes back on it when shown.
+TEST_F(LayoutSequences, AHiddenFloatingDockShownAfterTheScreenShrankComesBackOnIt)
+{
+    setScreen(QRect(0, 0, 1280, 800), QRect(0, 28, 1280, 772));
+    MainWindow *window = createFrame("Debugger", 1);
+    QtResizePosWindow(1, 0, 0, 1000, 700);
+    QtFrameShow();
+    CuiSetDockWindowPersistanceData(1, "Watch:4:0:-1:150:400:1100:300:1:1");
+    QtWindowCreate("Watch", &noPane, 100);
+    testhost::settle();
+    DockWidget *watch = window->findDockWidgetByBox(100);
+    ASSERT_TRUE(watch->isFloating());
+    CuiPaneHide(100);
+    testhost::settle();
+    const QRect smaller(0, 28, 1024, 572);
+    setScreen(QRect(0, 0, 1024, 600), smaller);
+    testhost::settle();
+    QtFindGotoWindowToShowData(1, "Watch");
+    testhost::settle();
+    ASSERT_TRUE(watch->isVisible());
+    EXPECT_TRUE(smaller.contains(watch->frameGeometry()))
+        << watch->frameGeometry().x() << "," << watch->frameGeometry().y();
+}
+
 // Records compared as the layout they describe: what the toolkit places stays out, a pixel or
 // two of rounding is the same layout.
 TEST(LayoutPictures, DifferOnlyWhereTheLayoutDiffers)

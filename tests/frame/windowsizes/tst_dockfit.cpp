@@ -427,3 +427,21 @@ TEST_F(DockFit, TheHostSizesADockStandingAsATab)
     EXPECT_EQ(shown, QSize(200, 160));
     EXPECT_EQ(recordedSize(tab->windowBox()), QSize(200, 160));
 }
+
+// A group's windows record the size of the tab shown, as they record its place: a tab behind
+// another kept the size it had alone, and the restore then found no group and set it beside.
+TEST_F(DockFit, EveryWindowOfAGroupRecordsTheSizeShown)
+{
+    MainWindow *window = open({2, 3, QSize(1280, 800), true, false, true});
+    QtResizePosWindow(201, 0, 0, 400, 150);
+    testhost::settle();
+    window->tabifyDockWidget(window->findDockWidgetByBox(200), window->findDockWidgetByBox(201));
+    testhost::settle();
+    window->findDockWidgetByBox(200)->raise();
+    QtResizePosWindow(200, 0, 0, 600, 260);
+    testhost::settle();
+    EXPECT_EQ(recordedPlace(201), recordedPlace(200));
+    EXPECT_EQ(recordedSize(201), recordedSize(200));
+    EXPECT_EQ(window->dockLayout().standingOf(window->findDockWidgetByBox(201)),
+              window->findDockWidgetByBox(200));
+}

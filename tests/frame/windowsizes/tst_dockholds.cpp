@@ -1,5 +1,6 @@
 // What the dock layout holds while the user drags and the host goes on: a separator whose
-// release goes elsewhere ends the drag, and a floating pane leaves the docked sizes alone.
+// release goes elsewhere ends the drag, a floating pane leaves the docked sizes alone, and a
+// size the host gave stays while other lines come, hide and float.
 #include "frames.h"
 #include "testhost.h"
 
@@ -8,7 +9,9 @@
 #include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_window.h>
 
+#include <QAbstractButton>
 #include <QMenu>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -199,4 +202,81 @@ TEST_F(DockHolds, AHiddenDockTheHostSizesLeavesItsLineAsItStands)
     testhost::settle();
     EXPECT_EQ(watch->width(), 380);
     EXPECT_EQ(recordWidth(51), 150);
+}
+
+// The toolkit gives the room of a line that goes to its neighbours; a line holding a size
+// keeps it, and the room goes to the code.
+TEST_F(DockHolds, ALineHiddenOrFloatedLeavesItsNeighboursTheirSizes)
+{
+    MainWindow *window = shown();
+    DockWidget *watch = dockRight(window, "Watch", 60);
+    QtCreateDocked(0, 1);
+    QtWindowCreate("Log", &paneCallback, 61);
+    QtSetGoto(1, kWindow);
+    testhost::settle();
+    DockWidget *log = window->findDockWidgetByBox(61);
+    QtResizePosWindow(60, 0, 0, 220, 200);
+    QtResizePosWindow(61, 0, 0, 160, 200);
+    testhost::settle();
+    ASSERT_EQ(watch->width(), 220);
+    CuiPaneHide(61);
+    testhost::settle();
+    EXPECT_EQ(watch->width(), 220);
+    // Shown again, its line comes back beside the other at its own size.
+    QtFindGotoWindowToShowData(kWindow, "Log");
+    testhost::settle();
+    EXPECT_EQ(watch->width(), 220);
+    EXPECT_EQ(log->width(), 160);
+    QTest::mouseClick(
+        log->findChild<QAbstractButton *>(QStringLiteral("qt_dockwidget_floatbutton")),
+        Qt::LeftButton);
+    testhost::settle();
+    ASSERT_TRUE(log->isFloating());
+    EXPECT_EQ(watch->width(), 220);
+}
+
+// Where the window needs room below the code, a line that holds no size gives it before the
+// line the host sized.
+TEST_F(DockHolds, ALineTheHostSizedGivesRoomAfterTheLinesThatHoldNone)
+{
+    MainWindow *window = shown();
+    QtResizePosWindow(kWindow, 0, 0, 946, 649);
+    QtCreateDocked(1, 0);
+    QtWindowCreate("Output", &paneCallback, 70);
+    testhost::settle();
+    DockWidget *output = window->findDockWidgetByBox(70);
+    QtResizePosWindow(70, 0, 0, 600, 350);
+    QtCreateDocked(1, 1);
+    QtWindowCreate("Trace", &paneCallback, 71);
+    testhost::settle();
+    ASSERT_NEAR(output->height(), 350, 2);
+    // A dock on the right needs height of the row above the bottom area.
+    dockRight(window, "Registers", 72);
+    EXPECT_NEAR(output->height(), 350, 2);
+}
+
+// Docked again where it stood, the records say the line the window shows it in.
+TEST_F(DockHolds, ADockTheHostFloatedComesBackIntoItsOwnLine)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1272, 760);
+    QtCreateDocked(1, 0);
+    QtWindowCreate("Output", &paneCallback, 80);
+    CuiPaneUndock(80);
+    QtCreateDocked(1, 0);
+    QtWindowCreate("Trace", &paneCallback, 81);
+    CuiPaneDock(80);
+    QtFrameShow();
+    testhost::settle();
+    const DockWidget *output = window->findDockWidgetByBox(80);
+    const DockWidget *trace = window->findDockWidgetByBox(81);
+    ASSERT_FALSE(output->isFloating());
+    // The toolkit docks it back on a line of its own, above the other: sized by the host, it
+    // sizes no window of another line.
+    ASSERT_LT(output->y(), trace->y());
+    const int traceHeight = trace->height();
+    QtResizePosWindow(80, 0, 0, 600, 150);
+    testhost::settle();
+    EXPECT_EQ(output->height(), 150);
+    EXPECT_NEAR(trace->height(), traceHeight, 2);
 }

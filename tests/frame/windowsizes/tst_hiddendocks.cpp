@@ -464,3 +464,58 @@ TEST_F(HiddenDocks, ADockShownAgainAfterItsAreaFilledGetsRoom)
     EXPECT_TRUE(reachable(window, 10));
     EXPECT_TRUE(reachable(window, 11));
 }
+
+// Lines along the bottom of a small screen: the line that no longer fits goes as tabs onto the
+// line before it that shows a window, past a line hidden whole.
+TEST_F(HiddenDocks, ALineThatNoLongerFitsGoesAsTabsPastAHiddenLine)
+{
+    setScreen(QRect(0, 0, 1024, 600));
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+    show();
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    TeskHandle box = 50;
+    const auto dockBottom = [&] {
+        QtCreateDocked(1, 1);
+        QtWindowCreate(("Pane " + std::to_string(box)).c_str(), &paneCallback, box);
+        testhost::settle();
+        return box++;
+    };
+    // Lines until one more would not fit, then one that comes back hidden by its record.
+    QList<TeskHandle> shown{dockBottom()};
+    while (window->frameGeometry().height() - window->height() +
+               window->minimumSizeHint().height() + 106 <=
+           free.height())
+        shown.append(dockBottom());
+    CuiSetDockWindowPersistanceData(kWindow, "Hidden:3:1:9:0:0:900:120:0:1");
+    QtWindowCreate("Hidden", &paneCallback, 90);
+    testhost::settle();
+    ASSERT_TRUE(window->findChildren<QTabBar *>().isEmpty() ||
+                !window->findChildren<QTabBar *>().first()->isVisible());
+    shown.append(dockBottom());
+    EXPECT_TRUE(free.contains(window->frameGeometry()));
+    for (const TeskHandle each : shown)
+        EXPECT_TRUE(reachable(window, each));
+}
+
+// A window left alone in a group whose shown window the host floated still stands in the
+// toolkit's group: the next dock placed after it is a tab that can be reached.
+TEST_F(HiddenDocks, ADockPlacedAfterATabLeftAloneCanBeReached)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1200, 760);
+    show();
+    CuiSetDockWindowPersistanceData(kWindow, "Output:3:1:0:0:500:1000:150:1:1");
+    QtWindowCreate("Output", &paneCallback, 95);
+    CuiSetDockWindowPersistanceData(kWindow, "Trace:3:0:1:0:500:1000:150:1:1");
+    QtWindowCreate("Trace", &paneCallback, 96);
+    testhost::settle();
+    ASSERT_FALSE(window->tabifiedDockWidgets(window->findDockWidgetByBox(95)).isEmpty());
+    CuiPaneUndock(95);
+    testhost::settle();
+    QtCreateDocked(1, 0);
+    QtWindowCreate("Memory", &paneCallback, 97);
+    testhost::settle();
+    EXPECT_TRUE(reachable(window, 96));
+    EXPECT_TRUE(reachable(window, 97));
+}

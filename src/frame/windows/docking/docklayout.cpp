@@ -281,11 +281,13 @@ void DockLayout::take(QDockWidget *dock)
     m_fitTabs.remove(dock);
     if (p.area < 0)
         return;
+    m_formerPlace.insert(dock, {p.area, p.line, m_lines[p.area][p.line].size() == 1 ? -1 : p.slot});
     auto &lines = m_lines[p.area];
     auto &line = lines[p.line];
+    m_leftInGroup.remove(dock);
     // A group that loses its standing window stands on its next tab, as the toolkit shows it.
+    QDockWidget *next = nullptr;
     if (!standing) {
-        QDockWidget *next = nullptr;
         for (int slot = p.slot + 1; slot < line.size() && m_tabOf.value(line[slot]) == dock;
              ++slot) {
             if (next)
@@ -295,24 +297,99 @@ void DockLayout::take(QDockWidget *dock)
         }
     }
     line.removeAt(p.slot);
+    // Left alone, it still stands in the toolkit's group, which keeps the place of the window
+    // gone: a window placed after it joins that group.
+    if (next && !hasTabs(next))
+        m_leftInGroup.insert(next);
     if (line.isEmpty())
         lines.removeAt(p.line);
+}
+
+DockLayout::LineSizes DockLayout::linesShown(DockArea area, const QDockWidget *leaving) const
+{
+    LineSizes lines;
+    for (const auto &l : m_lines[int(area) - 1])
+        for (QDockWidget *member : l)
+            if (member != leaving && shownIn(member, area)) {
+                lines.docks.append(member);
+                lines.sizes.append(lengthIn(across(area), member->size()));
+                break;
+            }
+    return lines;
+}
+
+void DockLayout::keepLines(DockArea area, LineSizes lines)
+{
+    // A line whose only window shown went is no longer shown.
+    for (qsizetype i = lines.docks.size() - 1; i >= 0; --i)
+        if (!lines.docks[i] || !lines.docks[i]->isVisible() || lines.docks[i]->isFloating() ||
+            areaOf(lines.docks[i]) != area) {
+            lines.docks.removeAt(i);
+            lines.sizes.removeAt(i);
+        }
+    if (!lines.docks.isEmpty())
+        m_window->resizeDocks(lines.docks, lines.sizes, across(area));
+    settle();
+}
+
+void DockLayout::hideKeepingLines(QDockWidget *dock, const std::function<void()> &hide)
+{
+    const DockArea area = areaOf(dock);
+    if (!m_window->isVisible() || !isPlacedArea(area) || dock->isFloating() || dragging()) {
+        hide();
+        return;
+    }
+    settle();
+    const LineSizes lines = linesShown(area, dock);
+    hide();
+    keepLines(area, lines);
+}
+
+void DockLayout::showKeepingLines(QDockWidget *dock, const std::function<void()> &show)
+{
+    const DockArea area = areaOf(dock);
+    if (!m_window->isVisible() || !isPlacedArea(area) || dock->isFloating() || dragging()) {
+        show();
+        return;
+    }
+    settle();
+    LineSizes lines = linesShown(area, dock);
+    const QList<QDockWidget *> &line = m_lines[int(area) - 1][find(dock).line];
+    const bool lineShown = std::any_of(line.begin(), line.end(), [&](QDockWidget *member) {
+        return lines.docks.contains(member);
+    });
+    show();
+    settle();
+    // A line shown again stands as far across as its extent. Given all at once, the toolkit
+    // also takes the area's room anew: it would otherwise keep the room the area had without
+    // the line, and push the line beyond the window.
+    if (!lineShown && dock->isVisible() && !dock->isFloating()) {
+        lines.docks.append(dock);
+        lines.sizes.append(lengthIn(across(area), m_extents.value(standingOf(dock), dock->size())));
+    }
+    keepLines(area, lines);
 }
 
 void DockLayout::forget(const QDockWidget *dock)
 {
     take(const_cast<QDockWidget *>(dock));
+    m_formerPlace.remove(dock);
+    m_leftInGroup.remove(dock);
     m_extents.remove(dock);
     m_held.remove(dock);
 }
 
 void DockLayout::afterDrag(std::function<void()> step)
 {
-    auto *drags = static_cast<SeparatorDrags *>(m_separatorDrags.get());
-    if (drags->dragging())
-        drags->afterDrag(std::move(step));
+    if (dragging())
+        static_cast<SeparatorDrags *>(m_separatorDrags.get())->afterDrag(std::move(step));
     else
         step();
+}
+
+bool DockLayout::dragging() const
+{
+    return static_cast<const SeparatorDrags *>(m_separatorDrags.get())->dragging();
 }
 
 void DockLayout::dragEnded(const QList<QDockWidget *> &changed)
@@ -354,6 +431,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         return;
     }
     auto &lines = m_lines[int(area) - 1];
+    const QSize before = m_window->size();
     dock->setFloating(false);
     QDockWidget *last = lines.isEmpty() ? nullptr : lines.last().last();
     // A line the fit filled stays full: the window joins the tabs at its end at once. A new
@@ -371,7 +449,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     if (!last || newLine) {
         m_window->addDockWidget(toolkitArea(area), dock, across(area));
         lines.append({dock});
-    } else if (!tabbed(last) && !hasTabs(last)) {
+    } else if (!tabbed(last) && !hasTabs(last) && !m_leftInGroup.contains(last)) {
         m_window->splitDockWidget(last, dock, along(area));
         lines.last().append(dock);
     } else if (lines.size() == 1) {
@@ -384,10 +462,13 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         lines.last().append(dock);
         tabGroupOnto(standingOf(last), {dock});
         keepTabsReadable();
+        settle();
+        dock->raise();
     }
     // The toolkit counts only windows shown: a new one is shown here, not after.
     if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
         dock->show();
+    m_sizeBeforePlacing = before;
     fit(dock);
 }
 
@@ -425,14 +506,21 @@ QDockWidget *DockLayout::standingOf(const QDockWidget *dock) const
 
 QPoint DockLayout::placeOf(const QDockWidget *dock) const
 {
-    QDockWidget *standing = standingOf(dock);
-    const Position p = find(standing);
-    if (p.area < 0)
+    if (find(dock).area < 0)
         return dock->pos();
+    const QDockWidget *shown = shownOfGroup(dock);
+    return (shown ? shown : standingOf(dock))->pos();
+}
+
+const QDockWidget *DockLayout::shownOfGroup(const QDockWidget *dock) const
+{
+    const Position p = find(standingOf(dock));
+    if (p.area < 0)
+        return nullptr;
     for (const QDockWidget *member : groupAt(m_lines[p.area][p.line], p.slot))
         if (shownIn(member, DockArea(p.area + 1)))
-            return member->pos();
-    return standing->pos();
+            return member;
+    return nullptr;
 }
 
 QList<QDockWidget *> DockLayout::groupAt(const QList<QDockWidget *> &line, int slot) const
@@ -503,14 +591,37 @@ void DockLayout::follow(QDockWidget *dock)
         dock->isFloating() ? DockArea::None : fromToolkit(m_window->dockWidgetArea(dock));
     if (shown == areaOf(dock))
         return;
+    // Floated by the user, it leaves its line's room to the code, not to its neighbours: the
+    // toolkit has not laid the area out anew yet, so the lines still show what they had.
+    const DockArea left = areaOf(dock);
+    const bool keep = isPlacedArea(left) && m_window->isVisible() && !dragging();
+    const LineSizes leftLines = keep ? linesShown(left, dock) : LineSizes();
     take(dock);
-    if (isPlacedArea(shown)) {
-        auto &lines = m_lines[int(shown) - 1];
-        if (lines.isEmpty())
-            lines.append({dock});
+    if (keep)
+        keepLines(left, leftLines);
+    if (!isPlacedArea(shown))
+        return;
+    auto &lines = m_lines[int(shown) - 1];
+    const Position former = m_formerPlace.value(dock);
+    if (dock == m_returning && former.area == int(shown) - 1) {
+        // Back where it stood: the toolkit keeps the place of a floating window in its line,
+        // or its line, for when it docks again.
+        const int line = qMin(former.line, int(lines.size()));
+        if (former.slot < 0 || line == lines.size())
+            lines.insert(line, {dock});
         else
-            lines.last().append(dock);
+            lines[line].insert(qMin(former.slot, int(lines[line].size())), dock);
+    } else if (lines.isEmpty()) {
+        lines.append({dock});
+    } else {
+        lines.last().append(dock);
     }
+}
+
+void DockLayout::dockBack(QDockWidget *dock)
+{
+    const QScopedValueRollback<QDockWidget *> returning(m_returning, dock);
+    dock->setFloating(false);
 }
 
 DockArea DockLayout::areaOf(const QDockWidget *dock) const
@@ -571,18 +682,29 @@ QSize DockLayout::extent(const QDockWidget *dock) const
     const DockArea area = areaOf(dock);
     if (isPlacedArea(area) && shownIn(dock, area))
         return dock->size();
+    // A group's windows record one size, as they record one place: a tab behind others kept
+    // the size it had alone, and came back at it beside its group instead of as its tab.
+    if (const QDockWidget *shown = isPlacedArea(area) ? shownOfGroup(dock) : nullptr)
+        return shown->size();
     return m_extents.value(dock, dock->size());
 }
 
-void DockLayout::keepShownSizes(DockArea area)
+void DockLayout::keepShownSizes(DockArea area, bool heldAcrossToo)
 {
     settle();
     for (const auto &l : m_lines[int(area) - 1])
         for (QDockWidget *dock : l)
             if (shownIn(dock, area)) {
                 // The tab shown has the size of its whole group.
-                const QSize size = dock->size();
+                QSize size = dock->size();
                 QDockWidget *standing = standingOf(dock);
+                if (!heldAcrossToo && held(standing) && m_extents.contains(standing)) {
+                    const QSize kept = m_extents.value(standing);
+                    if (across(area) == Qt::Horizontal)
+                        size.setWidth(kept.width());
+                    else
+                        size.setHeight(kept.height());
+                }
                 m_extents.insert(dock, size);
                 for (QDockWidget *tab : groupAt(l, int(l.indexOf(standing))))
                     m_extents.insert(tab, size);
@@ -595,7 +717,9 @@ void DockLayout::followToolkit()
     keepTabsReadable();
     for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom}) {
         auto &lines = m_lines[int(area) - 1];
-        keepShownSizes(area);
+        // What the user sized is known from the drag itself; a held extent the fit or the
+        // toolkit cut for a moment is not the user's.
+        keepShownSizes(area, false);
         // Lines stand side by side across the area; a group's line is where the tab shown
         // starts across, its place in the line where it starts along.
         const auto acrossOf = [&](const QDockWidget *dock) {
@@ -789,11 +913,14 @@ void DockLayout::shareEvenly(DockArea area)
     if (size.height() <= least.height())
         size.setHeight(m_window->height() / 5);
     const int lineCount = int(lines.size());
+    // The separators between the lines are no line's: shared out, they would grow the area.
+    const int acrossShared =
+        (lengthIn(across(area), size) - separator() * (lineCount - 1)) / lineCount;
     for (const auto &l : lines) {
         const int inLine = int(standing(l).size());
         const QSize shared = along(area) == Qt::Vertical
-                                 ? QSize(size.width() / lineCount, size.height() / inLine)
-                                 : QSize(size.width() / inLine, size.height() / lineCount);
+                                 ? QSize(acrossShared, size.height() / inLine)
+                                 : QSize(size.width() / inLine, acrossShared);
         for (QDockWidget *dock : l) {
             // A window the user's layout sized keeps that size when another joins the area.
             if (!held(standingOf(dock)))
@@ -888,6 +1015,114 @@ void DockLayout::applyExtents(DockArea area)
     }
     m_window->resizeDocks(firsts, acrossSizes, across(area));
     settle();
+    keepHeldLines(area);
+}
+
+void DockLayout::keepHeldLines(DockArea area)
+{
+    // While the user holds a separator, the sizes are the user's.
+    if (!isPlacedArea(area) || dragging())
+        return;
+    settle();
+    QList<QDockWidget *> firsts;
+    QList<int> shown;
+    QList<int> give;
+    QList<const QDockWidget *> showings;
+    QList<int> showingBefore;
+    int deficit = 0;
+    int spare = 0;
+    for (const auto &l : m_lines[int(area) - 1]) {
+        const QList<QDockWidget *> standingShown = shownStanding(l);
+        if (standingShown.isEmpty())
+            continue;
+        // A group's size is that of its tab shown, with its tab row beneath it where that
+        // stands across the area; a line hidden whole takes no room.
+        const auto shownOf = [&](QDockWidget *standing) -> const QDockWidget * {
+            for (const QDockWidget *member : groupAt(l, int(l.indexOf(standing))))
+                if (shownIn(member, area))
+                    return member;
+            return nullptr;
+        };
+        const auto rowOf = [&](QDockWidget *standing, const QDockWidget *showing) {
+            return across(area) == Qt::Vertical && hasTabs(standing) ? tabRowBeneath(showing) : 0;
+        };
+        QDockWidget *first = standingShown.first();
+        const QDockWidget *showing = shownOf(first);
+        if (!showing)
+            continue;
+        const int row = rowOf(first, showing);
+        const int size = lengthIn(across(area), showing->size()) + row;
+        const QDockWidget *kept = nullptr;
+        int least = 0;
+        for (QDockWidget *dock : standingShown) {
+            const QDockWidget *member = shownOf(dock);
+            least = qMax(least, lengthIn(across(area), leastSize(dock)) +
+                                    (member ? rowOf(dock, member) : 0));
+            if (!kept && held(dock))
+                kept = dock;
+        }
+        firsts.append(first);
+        shown.append(size);
+        showings.append(showing);
+        showingBefore.append(lengthIn(across(area), showing->size()));
+        // Positive: the room the line lacks of its held size; negative: what it can spare.
+        const int lacks =
+            kept ? qMax(0, lengthIn(across(area), m_extents.value(kept, kept->size())) + row - size)
+                 : -qMax(0, size - least);
+        give.append(lacks);
+        (lacks > 0 ? deficit : spare) += qAbs(lacks);
+    }
+    // Below the code, the room the code's row has beyond its least comes back to the lines too.
+    const int room = area == DockArea::Bottom ? roomAboveBottom() : 0;
+    const int moving = qMin(deficit, spare + room);
+    const int fromLines = qMin(moving, spare);
+    if (moving < 2) {
+        m_heldLinesFrom[int(area) - 1].clear();
+        return;
+    }
+    if (shown == m_heldLinesFrom[int(area) - 1])
+        return;
+    m_heldLinesFrom[int(area) - 1] = shown;
+    // Taken from each spare line and given to each lacking one in proportion.
+    QList<int> sizes = shown;
+    for (int i = 0; i < sizes.size(); ++i) {
+        if (give[i] > 0)
+            sizes[i] += int(qint64(give[i]) * moving / deficit);
+        else if (give[i] < 0)
+            sizes[i] += int(qint64(give[i]) * fromLines / spare);
+    }
+    m_window->resizeDocks(firsts, sizes, across(area));
+    settle();
+    // Taken in, the same sizes may be asked for again once something else took them away.
+    for (int i = 0; i < showings.size(); ++i)
+        if (give[i] > 0 && lengthIn(across(area), showings[i]->size()) > showingBefore[i])
+            m_heldLinesFrom[int(area) - 1].clear();
+}
+
+int DockLayout::tabRowBeneath(const QDockWidget *shown) const
+{
+    const QRect dock = shown->geometry();
+    for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+        const QRect row = bar->geometry();
+        if (bar->isVisible() && row.top() > dock.bottom() && row.top() <= dock.bottom() + 8 &&
+            row.left() < dock.right() && row.right() > dock.left())
+            return row.bottom() - dock.bottom();
+    }
+    return tabRow();
+}
+
+int DockLayout::roomAboveBottom() const
+{
+    // The code and the side areas share one row above the bottom area: it gives room down to
+    // the least of the code and of the side areas' longest line.
+    const QWidget *code = m_window->centralWidget();
+    if (!code || !code->isVisible())
+        return 0;
+    int least = code->minimumSizeHint().expandedTo(code->minimumSize()).height();
+    for (const DockArea side : {DockArea::Left, DockArea::Right})
+        for (const auto &l : m_lines[int(side) - 1])
+            least = qMax(least, leastAlong(side, l));
+    return qMax(0, code->height() - least);
 }
 
 bool DockLayout::hasTabs(const QDockWidget *dock) const

@@ -35,12 +35,13 @@ enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 //   least size and scrolls its pane within it; where the docks' least sizes still do not fit,
 //   docks stand as tabs: first in the area of the dock that came, else where a tab frees the
 //   direction that overflows (a window of a line onto its neighbour, or the area's last line
-//   onto the line before).
+//   onto the nearest line before it that shows a window).
 // - Tabs: a group of tabs stands in one place of a line, its first window first; the others
 //   follow it in the line's order. Tab rows scroll rather than cut titles, and lie within the
 //   main window, so every tab is on the screen.
-// - Sizes the user dragged or the host gave are held: sharing, growing and joining windows
-//   leave them, unless the fit needs the room.
+// - Sizes the user dragged or the host gave are held: sharing, growing, joining, hiding and
+//   floating windows leave them, unless the fit needs the room; lines that hold none give
+//   room first.
 // - A dock floated out of an area, a tab too, lands where it stood on the screen, its frame
 //   within the free area.
 // - The records say where each group of tabs stands, so that a restore brings the tabs back
@@ -72,6 +73,12 @@ public:
     // that came and needs no tab leaves the frame where the host put it). Runs by
     // itself once the window was laid out anew (toolbars added or moved) or its screen changed.
     void fit(QDockWidget *came = nullptr);
+    // Hides a window by request: the lines that stay shown keep what they showed, and the
+    // room of a line hidden whole goes to the code, not to its neighbours.
+    void hideKeepingLines(QDockWidget *dock, const std::function<void()> &hide);
+    // Shows a hidden window again: the lines shown keep what they showed, and its line, if it
+    // was hidden whole, comes back at its extent.
+    void showKeepingLines(QDockWidget *dock, const std::function<void()> &show);
     // Takes it out of its line (it floats or goes away).
     void take(QDockWidget *dock);
     // Forgets everything about a dock window that goes away.
@@ -79,6 +86,9 @@ public:
     // After the user dragged a dock window: it joins the end of the area the toolkit shows it
     // in, or floats.
     void follow(QDockWidget *dock);
+    // Docks a floating window back where it stood before it floated, as the toolkit does, and
+    // puts it back into that line.
+    void dockBack(QDockWidget *dock);
 
     // Takes the order and the lines of every area, and the sizes of the dock windows, from
     // what the toolkit shows: the user drags windows within an area and resizes them.
@@ -100,8 +110,9 @@ public:
     int lineCount(DockArea area) const;
     QList<QDockWidget *> line(DockArea area, int line) const;
 
-    // The extent the records carry: the size shown while the window is shown in an area, else
-    // the extent it was given, else its size.
+    // The extent the records carry: the size shown while the window is shown in an area (a tab
+    // behind others, the size of its group's tab shown), else the extent it was given, else
+    // its size.
     QSize extent(const QDockWidget *dock) const;
     // The window takes the extent and its line the extent across; the other windows of the
     // line share what is left along it, in the proportions they had.
@@ -138,8 +149,30 @@ private:
     Position find(const QDockWidget *dock) const;
     bool shownIn(const QDockWidget *dock, DockArea area) const;
     void settle() const;
-    void keepShownSizes(DockArea area);
+    // The windows shown take the sizes they show as their extents; but for heldAcrossToo, a
+    // held window keeps the extent across that it holds.
+    void keepShownSizes(DockArea area, bool heldAcrossToo = true);
+    // The user holds a separator.
+    bool dragging() const;
+    // The lines of an area as they show across, by a window shown in each.
+    struct LineSizes
+    {
+        QList<QDockWidget *> docks;
+        QList<int> sizes;
+    };
+    LineSizes linesShown(DockArea area, const QDockWidget *leaving) const;
+    // The lines still shown stand as far across as they did.
+    void keepLines(DockArea area, LineSizes lines);
     void applyExtents(DockArea area);
+    // Where the area has less room across than its lines were given, the toolkit takes it
+    // from every line alike: the lines holding a size the user or the host gave take theirs
+    // back from the lines that hold none, down to those lines' least.
+    void keepHeldLines(DockArea area);
+    // How far the bottom area may grow before the row of the code and the side areas above it
+    // would have less than its least height.
+    int roomAboveBottom() const;
+    // How far the tab row of the group whose tab is shown reaches beneath it.
+    int tabRowBeneath(const QDockWidget *shown) const;
     // The line without the windows that stand as tabs on an earlier one of it.
     QList<QDockWidget *> standing(const QList<QDockWidget *> &line) const;
     // Of those, the ones whose group shows a window: a group hidden whole takes no room, and a
@@ -148,6 +181,8 @@ private:
     bool groupShown(const QDockWidget *standing) const;
     // The window and its tabs, from its slot in the line.
     QList<QDockWidget *> groupAt(const QList<QDockWidget *> &line, int slot) const;
+    // The window of the dock's group of tabs shown in its area, if any.
+    const QDockWidget *shownOfGroup(const QDockWidget *dock) const;
     // Makes the window and its tabs tabs of the standing window; the line order is the
     // caller's.
     void tabGroupOnto(QDockWidget *standing, const QList<QDockWidget *> &group);
@@ -171,6 +206,12 @@ private:
     QMainWindow *m_window;
     // The toolkit reports our own placing as moves; those are not the user's.
     bool m_placing = false;
+    // Where each window stood before it last left its line (slot -1: alone in it), and the
+    // window docked back there now.
+    QHash<const QDockWidget *, Position> m_formerPlace;
+    QDockWidget *m_returning = nullptr;
+    // Windows left alone in a group of tabs whose standing window went.
+    QSet<const QDockWidget *> m_leftInGroup;
     // Lines of the left, right and bottom areas (index area - 1).
     QList<QList<QDockWidget *>> m_lines[3];
     QHash<const QDockWidget *, QSize> m_extents;
@@ -180,6 +221,12 @@ private:
     // The windows the fit made tabs for want of room.
     QSet<const QDockWidget *> m_fitTabs;
     bool m_fitting = false;
+    // The main window's size before the window placed came: the toolkit grows the window to
+    // its least size as it takes the window in, before the fit has made any tabs.
+    QSize m_sizeBeforePlacing;
+    // What each area's lines showed when they were last given back their held sizes: a
+    // toolkit that keeps them as they were is not asked again.
+    QList<int> m_heldLinesFrom[3];
     // Holds the windows the user sizes by dragging a separator of the dock areas.
     std::unique_ptr<QObject> m_separatorDrags;
     // Runs the fit when the window was laid out anew or its screen changed.

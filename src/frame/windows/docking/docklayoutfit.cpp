@@ -37,7 +37,8 @@ void DockLayout::fit(QDockWidget *came)
     if (m_fitting)
         return;
     const QScopedValueRollback<bool> fitting(m_fitting, true);
-    const QSize before = m_window->size();
+    const QSize before = m_sizeBeforePlacing.isValid() ? m_sizeBeforePlacing : m_window->size();
+    m_sizeBeforePlacing = QSize();
     const DockArea first = came ? areaOf(came) : DockArea::None;
     bool tabbedSome = false;
     // Each step makes a window a tab: there are no more steps than windows.
@@ -58,10 +59,13 @@ void DockLayout::fit(QDockWidget *came)
         settle();
         if (came && tabbed(came))
             came->raise();
-        // The window grew to the least size it had for a moment.
-        if (m_window->size() != before)
-            m_window->resize(before);
     }
+    // The window grew to the least size it had for a moment; the room it grew by would go to
+    // no window the user sized. It stays as the host had it, unless its least size needs more.
+    if (m_window->size() != before)
+        m_window->resize(before.expandedTo(m_window->minimumSizeHint()));
+    for (const DockArea area : kAreas)
+        keepHeldLines(area);
     // A dock placed without a tab leaves the frame as the host had it.
     if ((came && !tabbedSome) || !m_window->isVisible() ||
         m_window->windowState() != Qt::WindowNoState)
@@ -151,11 +155,20 @@ bool DockLayout::tabLastOfLongestLine(DockArea area, Qt::Orientation direction,
 bool DockLayout::tabLastLine(DockArea area)
 {
     auto &lines = m_lines[int(area) - 1];
-    if (lines.size() < 2 || shownStanding(lines[lines.size() - 2]).isEmpty())
+    // Onto the nearest line before it that shows a window: a line hidden whole between them
+    // has no tab row to lead to the window.
+    int target = int(lines.size()) - 2;
+    while (target >= 0 && shownStanding(lines[target]).isEmpty())
+        --target;
+    if (target < 0)
         return false;
     const QList<QDockWidget *> moving = lines.takeLast();
-    QDockWidget *onto = shownStanding(lines.last()).last();
-    lines.last() += moving;
+    QDockWidget *onto = shownStanding(lines[target]).last();
+    // Behind the group's last tab, so that the group stays together.
+    auto &line = lines[target];
+    const int at = int(line.indexOf(onto) + groupAt(line, int(line.indexOf(onto))).size());
+    for (int i = 0; i < moving.size(); ++i)
+        line.insert(at + i, moving[i]);
     tabGroupOnto(onto, moving);
     for (const QDockWidget *dock : moving)
         m_fitTabs.insert(dock);

@@ -4,6 +4,7 @@
 #include "frame/core/inplaceedit.h"
 #include "frame/menus/teskpopupmenu.h"
 #include "frame/windows/docking/cuipaneregistry.h"
+#include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/docklocationbox.h"
 #include "frame/windows/ksodraganddrop.h"
 #include "frame/windows/mainframe.h"
@@ -464,7 +465,10 @@ void DockWidget::dock()
         return;
     }
     if (!d->askLocation || !main) {
-        setFloating(false);
+        if (main)
+            main->dockLayout().dockBack(this);
+        else
+            setFloating(false);
         return;
     }
     main->moveDockWindow(this, main->rememberedArea());
@@ -561,7 +565,10 @@ void DockWidget::hideOnly()
     ++d->hideTicket;
     d->userHidden = true;
     d->placeOnShow = true;
-    hide();
+    if (d->mainWindow)
+        d->mainWindow->dockLayout().hideKeepingLines(this, [this] { hide(); });
+    else
+        hide();
     d->userHidden = false;
 }
 

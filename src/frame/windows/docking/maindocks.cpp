@@ -94,9 +94,10 @@ void MainWindow::showDockWidget(DockWidget *dock)
 {
     // Asked for before the show, it is not hidden again by its record there.
     dock->restored().visible = true;
-    dock->show();
+    m_docks->layout.showKeepingLines(dock, [dock] { dock->show(); });
     // The room it takes may make tabs of others, but not hide it behind one: it is the window
-    // asked for.
+    // asked for. Floating, it comes back within the free area, which may have become smaller
+    // while it was hidden.
     if (!dock->isFloating()) {
         // The toolkit brings it back at the size it had, whatever its neighbours took
         // meanwhile: the line takes that size from them.
@@ -104,6 +105,8 @@ void MainWindow::showDockWidget(DockWidget *dock)
         if (!layout.tabbed(dock))
             layout.setExtent(dock, layout.extent(dock));
         layout.fit(dock);
+    } else {
+        tesk::system::keepInFreeArea(dock);
     }
     dock->raise();
 }
