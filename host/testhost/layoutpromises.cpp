@@ -47,8 +47,8 @@ const PromiseInfo kPromises[] = {
     {Promise::RoundTrip, "round-trip", ""},
     {Promise::RoundTripOfHiddenAndTabs, "round-trip-of-hidden-and-tabs", ""},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release",
-     "issue 82 item 11: seeds 195, 252, 417 - after a release lost to a popup, a line beside "
-     "the code or holding tabs comes back at another length"},
+     "issue 82 item 11: seeds 195, 252 - after a release lost to a popup, a side line beside "
+     "the code comes back at another length"},
 };
 
 QString qtext(const QRect &r)

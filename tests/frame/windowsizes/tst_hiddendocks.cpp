@@ -439,6 +439,63 @@ TEST_F(HiddenDocks, AHiddenTabComesBackBehindItsGroup)
     EXPECT_EQ(withoutPlaces(recordsOf(kNextRun)), withoutPlaces(stored));
 }
 
+// A group whose other windows are hidden shows no tab row, and is not sized as if it did: the
+// line grew by a row at each restore.
+TEST_F(HiddenDocks, AGroupWithItsOtherTabsHiddenKeepsItsSizeRunAfterRun)
+{
+    setScreen(QRect(0, 0, 1024, 572));
+    std::vector<std::string> stored = {"Pane 100:3:0:0:0:276:1020:102:1:1",
+                                       "Pane 101:3:1:1:0:384:1020:136:1:1",
+                                       "Pane 102:3:0:2:0:384:1020:136:0:1"};
+    for (const TeskHandle run : {kNextRun, kNextRun + 1}) {
+        MainWindow *window = createFrame("Debugger", run);
+        QtResizePosWindow(run, 0, 0, 1020, 568);
+        for (size_t i = 0; i < stored.size(); ++i) {
+            CuiSetDockWindowPersistanceData(run, stored[i].c_str());
+            QtWindowCreate(stored[i].substr(0, 8).c_str(), &paneCallback,
+                           TeskHandle(100 + 10 * run + i));
+        }
+        show();
+        EXPECT_TRUE(window->dockLayout().tabbed(window->findDockWidgetByBox(102 + 10 * run)));
+        const std::vector<std::string> restored = recordsOf(run);
+        EXPECT_EQ(withoutPlaces(restored), withoutPlaces(stored)) << "run " << run;
+        stored = restored;
+    }
+}
+
+// On a later line of an area, a window recorded beside a group of tabs comes back beside it:
+// the toolkit would make it one more tab of the group.
+TEST_F(HiddenDocks, AWindowBesideAGroupOnALaterLineComesBackBesideIt)
+{
+    setScreen(QRect(0, 0, 1024, 572));
+    for (const char *tabShown : {"0", "1"}) {
+        const TeskHandle run = kNextRun + (*tabShown - '0');
+        const std::vector<std::string> stored = {
+            "Pane 100:3:0:0:0:276:1020:102:1:1", "Pane 101:3:1:1:0:384:500:136:1:1",
+            std::string("Pane 102:3:0:2:0:384:500:136:") + tabShown + ":1",
+            // Beside a group that shows its tab row, the window stands as tall as both.
+            std::string("Pane 103:3:0:3:506:384:514:") + (*tabShown == '1' ? "162" : "136") +
+                ":1:1"};
+        MainWindow *window = createFrame("Debugger", run);
+        QtResizePosWindow(run, 0, 0, 1020, 568);
+        for (size_t i = 0; i < stored.size(); ++i) {
+            CuiSetDockWindowPersistanceData(run, stored[i].c_str());
+            QtWindowCreate(stored[i].substr(0, 8).c_str(), &paneCallback,
+                           TeskHandle(100 + 10 * run + i));
+        }
+        show();
+        const tesk::frame::DockLayout &layout = window->dockLayout();
+        EXPECT_TRUE(layout.tabbed(window->findDockWidgetByBox(102 + 10 * run))) << tabShown;
+        EXPECT_FALSE(layout.tabbed(window->findDockWidgetByBox(103 + 10 * run))) << tabShown;
+        EXPECT_TRUE(reachable(window, 101 + 10 * run)) << tabShown;
+        EXPECT_TRUE(reachable(window, 103 + 10 * run)) << tabShown;
+        EXPECT_GT(window->findDockWidgetByBox(103 + 10 * run)->x(),
+                  window->findDockWidgetByBox(101 + 10 * run)->x())
+            << tabShown;
+        EXPECT_EQ(withoutPlaces(recordsOf(run)), withoutPlaces(stored)) << tabShown;
+    }
+}
+
 // Shown again after a window on a line of its own took the whole area across (floating docks
 // passing through the area on the way), a docked window gets its room back rather than
 // standing out of sight.

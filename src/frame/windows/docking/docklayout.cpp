@@ -457,6 +457,12 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         // a group goes to the end of the area's only line instead.
         m_window->addDockWidget(toolkitArea(area), dock, along(area));
         lines.last().append(dock);
+    } else if (!m_leftInGroup.contains(last)) {
+        // The toolkit splits a window of a group as one more tab of it: the group's tabs step
+        // out for the split and come back onto their window, so that a restore can set a
+        // window beside a group as it stood.
+        splitBesideGroup(standingOf(last), dock);
+        lines.last().append(dock);
     } else {
         // After a group at the end of a later line the toolkit has no place but the group.
         lines.last().append(dock);
@@ -531,6 +537,22 @@ QList<QDockWidget *> DockLayout::groupAt(const QList<QDockWidget *> &line, int s
     return group;
 }
 
+void DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
+{
+    const Position p = find(standing);
+    QList<QDockWidget *> tabs = groupAt(m_lines[p.area][p.line], p.slot);
+    tabs.removeFirst();
+    const QDockWidget *front = shownOfGroup(standing);
+    for (QDockWidget *tab : tabs)
+        m_window->addDockWidget(toolkitArea(DockArea(p.area + 1)), tab,
+                                across(DockArea(p.area + 1)));
+    m_window->splitDockWidget(standing, dock, along(DockArea(p.area + 1)));
+    for (QDockWidget *tab : tabs)
+        m_window->tabifyDockWidget(standing, tab);
+    if (front)
+        const_cast<QDockWidget *>(front)->raise();
+}
+
 void DockLayout::tabGroupOnto(QDockWidget *standing, const QList<QDockWidget *> &group)
 {
     for (QDockWidget *dock : group) {
@@ -562,6 +584,20 @@ QList<QDockWidget *> DockLayout::shownStanding(const QList<QDockWidget *> &line)
         if (!tabbed(dock) && groupShown(dock))
             shown.append(dock);
     return shown;
+}
+
+bool DockLayout::showsTabRow(const QDockWidget *standing) const
+{
+    // The toolkit shows a group's tab row only while two of its windows show: a group whose
+    // other tabs are hidden grew by a row at each restore.
+    const Position p = find(standing);
+    if (p.area < 0)
+        return false;
+    int shown = 0;
+    for (const QDockWidget *member : groupAt(m_lines[p.area][p.line], p.slot))
+        if (!hiddenByRequest(member) && ++shown > 1)
+            return true;
+    return false;
 }
 
 bool DockLayout::groupShown(const QDockWidget *standing) const
@@ -991,7 +1027,7 @@ void DockLayout::applyExtents(DockArea area)
     // row, which stands beneath the tab shown.
     const int row = tabRow();
     const auto withRow = [&](QDockWidget *dock, QSize size) {
-        if (hasTabs(dock))
+        if (showsTabRow(dock))
             size.rheight() += row;
         return size;
     };
@@ -1044,7 +1080,8 @@ void DockLayout::keepHeldLines(DockArea area)
             return nullptr;
         };
         const auto rowOf = [&](QDockWidget *standing, const QDockWidget *showing) {
-            return across(area) == Qt::Vertical && hasTabs(standing) ? tabRowBeneath(showing) : 0;
+            return across(area) == Qt::Vertical && showsTabRow(standing) ? tabRowBeneath(showing)
+                                                                         : 0;
         };
         QDockWidget *first = standingShown.first();
         const QDockWidget *showing = shownOf(first);

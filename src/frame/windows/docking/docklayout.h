@@ -178,6 +178,10 @@ private:
     // Of those, the ones whose group shows a window: a group hidden whole takes no room, and a
     // window put behind it as a tab would have no tab row leading to it.
     QList<QDockWidget *> shownStanding(const QList<QDockWidget *> &line) const;
+    // Whether the group standing there shows its tab row: two of its windows show.
+    // Sets the dock beside the group standing there, in its line, not as one more tab.
+    void splitBesideGroup(QDockWidget *standing, QDockWidget *dock);
+    bool showsTabRow(const QDockWidget *standing) const;
     bool groupShown(const QDockWidget *standing) const;
     // The window and its tabs, from its slot in the line.
     QList<QDockWidget *> groupAt(const QList<QDockWidget *> &line, int slot) const;
