@@ -105,6 +105,21 @@ protected:
         return window;
     }
 
+    // The same on the small screen with its records as given, boxes from the first on.
+    MainWindow *smallRun(TeskHandle run, const std::vector<std::string> &records,
+                         TeskHandle firstBox)
+    {
+        MainWindow *window = createFrame("Debugger", run);
+        QtResizePosWindow(run, 0, 0, 1020, 568);
+        for (size_t i = 0; i < records.size(); ++i) {
+            CuiSetDockWindowPersistanceData(run, records[i].c_str());
+            QtWindowCreate(records[i].substr(0, 8).c_str(), &paneCallback,
+                           firstBox + TeskHandle(i));
+        }
+        show();
+        return window;
+    }
+
     // A docked window's place is the toolkit's, and a hidden one's is where it last stood.
     static std::vector<std::string> withoutPlaces(std::vector<std::string> records)
     {
@@ -428,13 +443,7 @@ TEST_F(HiddenDocks, AHiddenTabComesBackBehindItsGroup)
     const std::vector<std::string> stored = {
         "Pane 100:3:0:0:0:276:1020:102:1:1", "Pane 101:3:1:1:0:384:1020:136:1:1",
         "Pane 102:3:0:2:0:384:1020:136:0:1", "Pane 103:3:0:3:0:384:1020:136:1:1"};
-    MainWindow *window = createFrame("Debugger", kNextRun);
-    QtResizePosWindow(kNextRun, 0, 0, 1020, 568);
-    for (size_t i = 0; i < stored.size(); ++i) {
-        CuiSetDockWindowPersistanceData(kNextRun, stored[i].c_str());
-        QtWindowCreate(stored[i].substr(0, 8).c_str(), &paneCallback, TeskHandle(100 + i));
-    }
-    show();
+    MainWindow *window = smallRun(kNextRun, stored, 100);
     EXPECT_TRUE(window->dockLayout().tabbed(window->findDockWidgetByBox(102)));
     EXPECT_EQ(withoutPlaces(recordsOf(kNextRun)), withoutPlaces(stored));
 }
@@ -448,14 +457,7 @@ TEST_F(HiddenDocks, AGroupWithItsOtherTabsHiddenKeepsItsSizeRunAfterRun)
                                        "Pane 101:3:1:1:0:384:1020:136:1:1",
                                        "Pane 102:3:0:2:0:384:1020:136:0:1"};
     for (const TeskHandle run : {kNextRun, kNextRun + 1}) {
-        MainWindow *window = createFrame("Debugger", run);
-        QtResizePosWindow(run, 0, 0, 1020, 568);
-        for (size_t i = 0; i < stored.size(); ++i) {
-            CuiSetDockWindowPersistanceData(run, stored[i].c_str());
-            QtWindowCreate(stored[i].substr(0, 8).c_str(), &paneCallback,
-                           TeskHandle(100 + 10 * run + i));
-        }
-        show();
+        MainWindow *window = smallRun(run, stored, 100 + 10 * run);
         EXPECT_TRUE(window->dockLayout().tabbed(window->findDockWidgetByBox(102 + 10 * run)));
         const std::vector<std::string> restored = recordsOf(run);
         EXPECT_EQ(withoutPlaces(restored), withoutPlaces(stored)) << "run " << run;
@@ -476,14 +478,7 @@ TEST_F(HiddenDocks, AWindowBesideAGroupOnALaterLineComesBackBesideIt)
             // Beside a group that shows its tab row, the window stands as tall as both.
             std::string("Pane 103:3:0:3:506:384:514:") + (*tabShown == '1' ? "162" : "136") +
                 ":1:1"};
-        MainWindow *window = createFrame("Debugger", run);
-        QtResizePosWindow(run, 0, 0, 1020, 568);
-        for (size_t i = 0; i < stored.size(); ++i) {
-            CuiSetDockWindowPersistanceData(run, stored[i].c_str());
-            QtWindowCreate(stored[i].substr(0, 8).c_str(), &paneCallback,
-                           TeskHandle(100 + 10 * run + i));
-        }
-        show();
+        MainWindow *window = smallRun(run, stored, 100 + 10 * run);
         const tesk::frame::DockLayout &layout = window->dockLayout();
         EXPECT_TRUE(layout.tabbed(window->findDockWidgetByBox(102 + 10 * run))) << tabShown;
         EXPECT_FALSE(layout.tabbed(window->findDockWidgetByBox(103 + 10 * run))) << tabShown;
