@@ -96,8 +96,7 @@ void MainWindow::showDockWidget(DockWidget *dock)
     dock->restored().visible = true;
     m_docks->layout.showKeepingLines(dock, [dock] { dock->show(); });
     // The room it takes may make tabs of others, but not hide it behind one: it is the window
-    // asked for. Floating, it comes back within the free area, which may have become smaller
-    // while it was hidden.
+    // asked for. Floating, it lands within the free area as it shows (DockWidget::showEvent).
     if (!dock->isFloating()) {
         // The toolkit brings it back at the size it had, whatever its neighbours took
         // meanwhile: the line takes that size from them.
@@ -105,8 +104,6 @@ void MainWindow::showDockWidget(DockWidget *dock)
         if (!layout.tabbed(dock))
             layout.setExtent(dock, layout.extent(dock));
         layout.fit(dock);
-    } else {
-        tesk::system::keepInFreeArea(dock);
     }
     dock->raise();
 }
