@@ -755,12 +755,22 @@ std::string playSeeds(uint32_t firstSeed, int count, int shortest, int longest,
     count = replay && !qEnvironmentVariableIsSet("TESK_LAYOUT_SEQUENCES")
                 ? 1
                 : int(environmentNumber("TESK_LAYOUT_SEQUENCES", uint32_t(count)));
+    // A wide survey wants every seed that breaks, not the first one shortened.
+    const bool survey = qEnvironmentVariableIsSet("TESK_LAYOUT_SURVEY");
+    std::string broken;
     for (int n = 0; n < count; ++n) {
         const uint32_t seed = firstSeed + uint32_t(n);
         const std::vector<Step> steps = generate(seed, shortest, longest);
         const std::optional<Failure> failure = play(steps, screen, switches);
         if (!failure)
             continue;
+        if (survey) {
+            broken += "seed " + std::to_string(seed) + " broke " +
+                      promiseName(failure->broken.promise) + " after step " +
+                      std::to_string(failure->step) + ": " + failure->broken.text.toStdString() +
+                      "\n";
+            continue;
+        }
         const std::vector<Step> shortestFound = reduce(steps, *failure, screen, switches);
         const std::optional<Failure> again = play(shortestFound, screen, switches);
         return "seed " + std::to_string(seed) + " broke " + promiseName(failure->broken.promise) +
@@ -770,7 +780,7 @@ std::string playSeeds(uint32_t firstSeed, int count, int shortest, int longest,
                "\nreplay with TESK_LAYOUT_SEED=" + std::to_string(seed) +
                "\npromises switched off:\n" + switches.describeOff().toStdString();
     }
-    return {};
+    return broken;
 }
 
 } // namespace testhost::layout

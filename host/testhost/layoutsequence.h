@@ -90,6 +90,7 @@ std::string describe(const std::vector<Step> &steps);
 // Plays `count` sequences from the seed on (TESK_LAYOUT_SEED replays one seed alone,
 // TESK_LAYOUT_SEQUENCES sets the count) and answers an empty text when every promise switched
 // on held; else the seed, the promise and the shortest sequence found, and how to replay it.
+// TESK_LAYOUT_SURVEY lists every seed that breaks instead, unshortened.
 std::string playSeeds(uint32_t firstSeed, int count, int shortest, int longest,
                       const Screen &screen);
 
