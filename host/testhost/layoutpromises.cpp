@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include <cstdlib>
+#include <map>
 
 namespace testhost::layout {
 
@@ -144,6 +145,19 @@ int mostKept(const DockAsked &asked)
     return qMax(asked.keptAcross, asked.setAcross);
 }
 
+// A line beside the code is never narrower than a tab row in it: the toolkit gives the row
+// room for its scroll arrows and a part of a tab.
+int tabRowLeast(const MainWindow *window, const DockWidget *dock, int area)
+{
+    if (acrossIsHeight(area))
+        return 0;
+    int least = 0;
+    for (const QTabBar *bar : window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+        if (bar->isVisible() && std::abs(bar->x() - dock->x()) <= kSlack)
+            least = qMax(least, bar->minimumSizeHint().width());
+    return least;
+}
+
 // The size a dock's line claims across its area: the one kept there, or the one its record
 // or the host set, up to what it shows; 0 when it claims none.
 int claimed(const MainWindow *window, TeskHandle box, const DockAsked &asked)
@@ -172,17 +186,23 @@ int keepable(const MainWindow *window, const Asked &asked, TeskHandle box)
     int room =
         height ? window->height() - windowLeast.height() : window->width() - windowLeast.width();
     room += leastAcross(dock, kept.keptArea);
-    // A line is counted once: by the place where its docks start across.
-    std::set<std::pair<int, int>> lines{{kept.keptArea, height ? dock->y() : dock->x()}};
+    // A line is counted once, by the place where its docks start across, with the most any of
+    // its docks claims: the line shows one size, which the last one set may have given.
+    const std::pair<int, int> own{kept.keptArea, height ? dock->y() : dock->x()};
+    std::map<std::pair<int, int>, int> lines;
     for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
         const DockWidget *other = window->findDockWidgetByBox(it.key());
         const int area = areaOf(window, it.key());
         const int claim = other && !it->closedByHost ? claimed(window, it.key(), *it) : 0;
-        if (claim <= 0 || acrossIsHeight(area) != height ||
-            !lines.insert({area, height ? other->y() : other->x()}).second)
+        if (claim <= 0 || acrossIsHeight(area) != height)
             continue;
-        room -= qMax(0, claim - leastAcross(other, area));
+        const std::pair<int, int> line{area, height ? other->y() : other->x()};
+        if (line == own)
+            continue;
+        lines[line] = qMax(lines[line], claim - leastAcross(other, area));
     }
+    for (const auto &[line, beyondLeast] : lines)
+        room -= beyondLeast;
     return qMin(kept.keptAcross, room);
 }
 
@@ -221,7 +241,8 @@ std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
             areaOf(window, it.key()) == dock.keptArea) {
             const int across = acrossExtent(window, it.key());
             const int keep = across > 0 ? keepable(window, asked, it.key()) : 0;
-            if (across > 0 && (across < keep - kSlack || across > mostKept(dock) + kSlack))
+            const int most = qMax(mostKept(dock), tabRowLeast(window, shown, dock.keptArea));
+            if (across > 0 && (across < keep - kSlack || across > most + kSlack))
                 return Broken{Promise::SizesKept,
                               QStringLiteral("%1 is %2 px across, was given %3 (%4 fit)")
                                   .arg(dock.name)
@@ -324,7 +345,10 @@ int acrossExtent(const MainWindow *window, TeskHandle box)
 {
     DockWidget *dock = window->findDockWidgetByBox(box);
     const int area = areaOf(window, box);
-    if (area < 0 || !window->tabifiedDockWidgets(dock).isEmpty())
+    // A group of tabs stands as far across as its tab shown; the toolkit moves the others
+    // out of sight.
+    if (area < 0 || (!window->tabifiedDockWidgets(dock).isEmpty() &&
+                     !window->rect().intersects(dock->geometry())))
         return 0;
     return area == 3 ? dock->height() : dock->width();
 }

@@ -133,7 +133,7 @@ std::optional<Broken> check(const MainWindow *window, const Asked &asked,
 void keepWhatTheFitLeft(const MainWindow *window, Asked &asked);
 
 // The extent across its area of a dock window standing in an area, neither floating nor a
-// tab; 0 otherwise.
+// tab out of sight; 0 otherwise.
 int acrossExtent(const MainWindow *window, TeskHandle box);
 // The layout area (1 left, 2 right, 3 bottom) of the dock window; -1 floating or none.
 int areaOf(const MainWindow *window, TeskHandle box);

@@ -92,6 +92,38 @@ TEST_F(LayoutSequences, TheCheckerSeesADockOutOfReachAndAFrameOffTheScreen)
     EXPECT_EQ(broken()->promise, Promise::FrameWithinFreeArea);
 }
 
+// A group of tabs is sized by its tab shown, and its line may stand as wide as the tab row
+// needs, whatever size was kept.
+TEST_F(LayoutSequences, TheCheckerSizesAGroupOfTabsByItsTabShownAndItsRow)
+{
+    setScreen(QRect(0, 0, 1280, 800), QRect(0, 28, 1280, 772));
+    MainWindow *window = createFrame("Debugger", 1);
+    QtResizePosWindow(1, 0, 0, 1000, 700);
+    QtFrameShow();
+    for (TeskHandle box = 100; box < 102; ++box) {
+        QtCreateDocked(0, 0);
+        QtWindowCreate(("Pane " + std::to_string(box)).c_str(), &noPane, box);
+    }
+    testhost::settle();
+    DockWidget *first = window->findDockWidgetByBox(100);
+    DockWidget *second = window->findDockWidgetByBox(101);
+    window->tabifyDockWidget(first, second);
+    second->raise();
+    window->resizeDocks({second}, {40}, Qt::Horizontal);
+    testhost::settle();
+    EXPECT_EQ(acrossExtent(window, 100), 0);
+    ASSERT_EQ(acrossExtent(window, 101), second->width());
+    Asked asked;
+    asked.shown = true;
+    asked.docks[100].name = QStringLiteral("Pane 100");
+    asked.docks[101].name = QStringLiteral("Pane 101");
+    asked.docks[101].keptArea = areaOf(window, 101);
+    asked.docks[101].keptAcross = asked.docks[101].setAcross = 60;
+    ASSERT_GT(second->width(), 60 + 2);
+    const auto broken = check(window, asked, PromiseSwitches::all());
+    EXPECT_FALSE(broken) << broken->text.toStdString();
+}
+
 // A floating dock hidden while the screen became smaller comes back on it when shown.
 TEST_F(LayoutSequences, AHiddenFloatingDockShownAfterTheScreenShrankComesBackOnIt)
 {

@@ -280,3 +280,28 @@ TEST_F(DockHolds, ADockTheHostFloatedComesBackIntoItsOwnLine)
     EXPECT_EQ(output->height(), 150);
     EXPECT_NEAR(trace->height(), traceHeight, 2);
 }
+
+// A line's size is the one the window holding it was given, not the share its first window
+// took when the area was shared out.
+TEST_F(DockHolds, ALineKeepsTheSizeTheHostGaveItsSecondWindowWhenADockJoinsAnother)
+{
+    MainWindow *window = shown();
+    for (TeskHandle box = 90; box < 93; ++box) {
+        QtCreateDocked(1, box == 92 ? 1 : 0);
+        QtWindowCreate(("Pane " + std::to_string(box)).c_str(), &paneCallback, box);
+        testhost::settle();
+    }
+    QtResizePosWindow(91, 0, 0, 400, 200);
+    testhost::settle();
+    QtResizePosWindow(92, 0, 0, 400, 250);
+    testhost::settle();
+    const DockWidget *second = window->findDockWidgetByBox(91);
+    const DockWidget *below = window->findDockWidgetByBox(92);
+    ASSERT_EQ(second->height(), 200);
+    ASSERT_EQ(below->height(), 250);
+    QtCreateDocked(1, 0);
+    QtWindowCreate("Joins", &paneCallback, 93);
+    testhost::settle();
+    EXPECT_NEAR(second->height(), 200, 2);
+    EXPECT_NEAR(below->height(), 250, 2);
+}

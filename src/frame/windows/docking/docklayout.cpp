@@ -1046,8 +1046,13 @@ void DockLayout::applyExtents(DockArea area)
         const QList<QDockWidget *> shown = shownStanding(all);
         QDockWidget *first = shown.isEmpty() ? l.first() : shown.first();
         firsts.append(first);
+        // A window that holds its size sets the line's: the others' extents across may be
+        // an even share of the area or what a passing cut of the line left them.
+        const auto heldOne = std::find_if(shown.begin(), shown.end(),
+                                          [this](const QDockWidget *d) { return held(d); });
+        QDockWidget *setter = heldOne != shown.end() ? *heldOne : first;
         acrossSizes.append(
-            lengthIn(across(area), withRow(first, m_extents.value(first, first->size()))));
+            lengthIn(across(area), withRow(setter, m_extents.value(setter, setter->size()))));
     }
     m_window->resizeDocks(firsts, acrossSizes, across(area));
     settle();
