@@ -239,7 +239,11 @@ std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
         }
         if (switches.on(Promise::SizesKept) && dock.keptArea >= 0 &&
             areaOf(window, it.key()) == dock.keptArea) {
-            const int across = acrossExtent(window, it.key());
+            // A tab holds its group's size, which may be another line's the fit put it on: it
+            // claims room for its group, but keeps no size of its own.
+            const bool tab =
+                !window->tabifiedDockWidgets(const_cast<DockWidget *>(shown)).isEmpty();
+            const int across = tab ? 0 : acrossExtent(window, it.key());
             const int keep = across > 0 ? keepable(window, asked, it.key()) : 0;
             const int most = qMax(mostKept(dock), tabRowLeast(window, shown, dock.keptArea));
             if (across > 0 && (across < keep - kSlack || across > most + kSlack))

@@ -92,34 +92,34 @@ TEST_F(LayoutSequences, TheCheckerSeesADockOutOfReachAndAFrameOffTheScreen)
     EXPECT_EQ(broken()->promise, Promise::FrameWithinFreeArea);
 }
 
-// A group of tabs is sized by its tab shown, and its line may stand as wide as the tab row
-// needs, whatever size was kept.
-TEST_F(LayoutSequences, TheCheckerSizesAGroupOfTabsByItsTabShownAndItsRow)
+// A group of tabs claims the size of its tab shown, and a line may stand as wide as a tab row
+// in it needs, whatever size was kept there.
+TEST_F(LayoutSequences, TheCheckerSizesAGroupOfTabsByItsTabShownAndALineByItsTabRow)
 {
     setScreen(QRect(0, 0, 1280, 800), QRect(0, 28, 1280, 772));
     MainWindow *window = createFrame("Debugger", 1);
     QtResizePosWindow(1, 0, 0, 1000, 700);
     QtFrameShow();
-    for (TeskHandle box = 100; box < 102; ++box) {
+    for (TeskHandle box = 100; box < 103; ++box) {
         QtCreateDocked(0, 0);
         QtWindowCreate(("Pane " + std::to_string(box)).c_str(), &noPane, box);
     }
     testhost::settle();
-    DockWidget *first = window->findDockWidgetByBox(100);
-    DockWidget *second = window->findDockWidgetByBox(101);
-    window->tabifyDockWidget(first, second);
-    second->raise();
-    window->resizeDocks({second}, {40}, Qt::Horizontal);
+    DockWidget *alone = window->findDockWidgetByBox(100);
+    DockWidget *tab = window->findDockWidgetByBox(102);
+    window->tabifyDockWidget(window->findDockWidgetByBox(101), tab);
+    tab->raise();
+    window->resizeDocks({alone}, {40}, Qt::Horizontal);
     testhost::settle();
-    EXPECT_EQ(acrossExtent(window, 100), 0);
-    ASSERT_EQ(acrossExtent(window, 101), second->width());
+    EXPECT_EQ(acrossExtent(window, 101), 0);
+    ASSERT_EQ(acrossExtent(window, 102), tab->width());
     Asked asked;
     asked.shown = true;
-    asked.docks[100].name = QStringLiteral("Pane 100");
-    asked.docks[101].name = QStringLiteral("Pane 101");
-    asked.docks[101].keptArea = areaOf(window, 101);
-    asked.docks[101].keptAcross = asked.docks[101].setAcross = 60;
-    ASSERT_GT(second->width(), 60 + 2);
+    for (TeskHandle box = 100; box < 103; ++box)
+        asked.docks[box].name = QStringLiteral("Pane %1").arg(box);
+    asked.docks[100].keptArea = areaOf(window, 100);
+    asked.docks[100].keptAcross = asked.docks[100].setAcross = 60;
+    ASSERT_GT(alone->width(), 60 + 2);
     const auto broken = check(window, asked, PromiseSwitches::all());
     EXPECT_FALSE(broken) << broken->text.toStdString();
 }

@@ -571,3 +571,31 @@ TEST_F(HiddenDocks, ADockPlacedAfterATabLeftAloneCanBeReached)
     EXPECT_TRUE(reachable(window, 96));
     EXPECT_TRUE(reachable(window, 97));
 }
+
+// The fit makes tabs of a line that holds a hidden window between those it tabs: the windows
+// of a group stand together in the line, so that the group's window going leaves its tabs
+// with the group, not with a window gone.
+TEST_F(HiddenDocks, AWindowTabbedPastAHiddenOneStaysWithItsGroupWhenTheGroupsWindowGoes)
+{
+    MainWindow *window = frame();
+    show();
+    for (TeskHandle box = 60; box < 64; ++box) {
+        QtCreateDocked(0, 0);
+        QtWindowCreate(("Pane " + std::to_string(box)).c_str(), &paneCallback, box);
+        testhost::settle();
+    }
+    CuiPaneHide(62);
+    testhost::settle();
+    // The screen made so small that the last window goes as a tab onto the one shown before it.
+    setScreen(QRect(0, 0, 1024, 380));
+    testhost::settle();
+    tesk::frame::DockLayout &layout = window->dockLayout();
+    DockWidget *last = window->findDockWidgetByBox(63);
+    ASSERT_EQ(layout.standingOf(last), window->findDockWidgetByBox(61));
+    CuiPaneUndock(61);
+    testhost::settle();
+    EXPECT_TRUE(layout.line(tesk::frame::DockArea::Right, 0).contains(layout.standingOf(last)));
+    QtResizePosWindow(60, 0, 0, 200, 200);
+    testhost::settle();
+    EXPECT_TRUE(reachable(window, 63));
+}
