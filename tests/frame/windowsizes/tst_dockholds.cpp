@@ -305,3 +305,28 @@ TEST_F(DockHolds, ALineKeepsTheSizeTheHostGaveItsSecondWindowWhenADockJoinsAnoth
     EXPECT_NEAR(second->height(), 200, 2);
     EXPECT_NEAR(below->height(), 250, 2);
 }
+
+// An area shared out among its lines shares the room shown among the lines shown: a line
+// hidden whole, counted in, left the others less than their least, and the toolkit took what
+// they lacked from the line the host sized.
+TEST_F(DockHolds, ASideLineTheHostSizedKeepsItsSizeBesideAHiddenLine)
+{
+    MainWindow *window = shown();
+    QtResizePosWindow(kWindow, 0, 0, 834, 568);
+    CuiSetDockWindowPersistanceData(kWindow, "Hidden:2:1:2:436:46:72:555:1:1");
+    QtWindowCreate("Hidden", &paneCallback, 100);
+    testhost::settle();
+    CuiPaneHide(100);
+    for (TeskHandle box = 101; box < 103; ++box) {
+        QtCreateDocked(0, 1);
+        QtWindowCreate(("Pane " + std::to_string(box)).c_str(), &paneCallback, box);
+        testhost::settle();
+    }
+    const DockWidget *sized = window->findDockWidgetByBox(101);
+    QtResizePosWindow(101, 0, 0, 133, 200);
+    testhost::settle();
+    ASSERT_EQ(sized->width(), 133);
+    // One more joins the last line.
+    dockRight(window, "Joins", 103);
+    EXPECT_EQ(sized->width(), 133);
+}

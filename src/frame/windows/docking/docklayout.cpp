@@ -948,7 +948,12 @@ void DockLayout::shareEvenly(DockArea area)
         size.setWidth(m_window->width() / 5);
     if (size.height() <= least.height())
         size.setHeight(m_window->height() / 5);
-    const int lineCount = int(lines.size());
+    // The room shown is the lines' shown: a line hidden whole, given a share of it, would leave
+    // the others less than their least, and the toolkit would take that from a line held.
+    const int lineCount = qMax<int>(
+        1, int(std::count_if(lines.begin(), lines.end(), [this](const QList<QDockWidget *> &l) {
+            return !shownStanding(l).isEmpty();
+        })));
     // The separators between the lines are no line's: shared out, they would grow the area.
     const int acrossShared =
         (lengthIn(across(area), size) - separator() * (lineCount - 1)) / lineCount;
