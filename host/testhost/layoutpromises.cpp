@@ -41,9 +41,7 @@ const PromiseInfo kPromises[] = {
     {Promise::FloatingOnSmallerScreen, "floating-on-smaller-screen", ""},
     {Promise::NothingClosedUnasked, "nothing-closed-unasked", ""},
     {Promise::HiddenKept, "hidden-kept", ""},
-    {Promise::SizesKept, "sizes-kept",
-     "issue 82 item 11: seed 426 - a dock joining a group of tabs the host sized grows that "
-     "line and takes the room from another line the host sized"},
+    {Promise::SizesKept, "sizes-kept", ""},
     {Promise::ToolbarsAsSet, "toolbars-as-set", ""},
     {Promise::RoundTrip, "round-trip", ""},
     {Promise::RoundTripOfHiddenAndTabs, "round-trip-of-hidden-and-tabs", ""},
