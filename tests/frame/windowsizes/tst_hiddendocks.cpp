@@ -13,7 +13,9 @@
 #include <QTabBar>
 #include <qpa/qwindowsysteminterface.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -570,4 +572,39 @@ TEST_F(HiddenDocks, ADockPlacedAfterATabLeftAloneCanBeReached)
     testhost::settle();
     EXPECT_TRUE(reachable(window, 96));
     EXPECT_TRUE(reachable(window, 97));
+}
+
+// The toolkit keeps the place of a tab that floated or closed in its group, so the window it
+// stood behind is still a group of one: a window split beside that one became a tab with no
+// tab row, out of sight, and took the lone window with it.
+TEST_F(HiddenDocks, ADockPlacedBesideAWindowWhoseLastTabWentCanBeReached)
+{
+    const std::pair<const char *, std::function<void()>> ways[] = {
+        {"CuiPaneUndock", [] { CuiPaneUndock(96); }},
+        {"the float option", [] { CuiPopupProcessGenericOption(96, DockWidget::OptionDockFloat); }},
+        {"CuiPaneClose", [] { CuiPaneClose(96); }},
+    };
+    for (const auto &[name, tabGoes] : ways) {
+        SCOPED_TRACE(name);
+        MainWindow *window = createFrame("Debugger", kWindow);
+        QtResizePosWindow(kWindow, 0, 0, 1200, 760);
+        show();
+        CuiSetDockWindowPersistanceData(kWindow, "Registers:3:1:0:0:500:1000:150:1:1");
+        QtWindowCreate("Registers", &paneCallback, 94);
+        CuiSetDockWindowPersistanceData(kWindow, "Output:3:1:1:0:500:1000:150:1:1");
+        QtWindowCreate("Output", &paneCallback, 95);
+        CuiSetDockWindowPersistanceData(kWindow, "Trace:3:0:2:0:500:1000:150:1:1");
+        QtWindowCreate("Trace", &paneCallback, 96);
+        testhost::settle();
+        ASSERT_FALSE(window->tabifiedDockWidgets(window->findDockWidgetByBox(95)).isEmpty());
+        tabGoes();
+        testhost::settle();
+        QtCreateDocked(1, 0);
+        QtWindowCreate("Memory", &paneCallback, 97);
+        testhost::settle();
+        EXPECT_TRUE(reachable(window, 94));
+        EXPECT_TRUE(reachable(window, 95));
+        EXPECT_TRUE(reachable(window, 97));
+        testhost::endMainWindows();
+    }
 }

@@ -298,9 +298,11 @@ void DockLayout::take(QDockWidget *dock)
     }
     line.removeAt(p.slot);
     // Left alone, it still stands in the toolkit's group, which keeps the place of the window
-    // gone: a window placed after it joins that group.
+    // gone: a window placed after it joins that group. So does the window a last tab left.
     if (next && !hasTabs(next))
         m_leftInGroup.insert(next);
+    if (standing && !hasTabs(standing))
+        m_leftInGroup.insert(standing);
     if (line.isEmpty())
         lines.removeAt(p.line);
 }
