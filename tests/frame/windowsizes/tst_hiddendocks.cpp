@@ -608,3 +608,34 @@ TEST_F(HiddenDocks, ADockPlacedBesideAWindowWhoseLastTabWentCanBeReached)
         testhost::endMainWindows();
     }
 }
+
+// The toolkit docks a window the host floated back into the group of tabs it left: the
+// layout took it for a window of the line, and a window split beside it joined the group
+// unseen, taking the tab row's last tab with it.
+TEST_F(HiddenDocks, AWindowDockedBackIntoItsGroupLeavesEveryWindowReachable)
+{
+    for (const TeskHandle floated : {96, 95}) {
+        SCOPED_TRACE(floated == 96 ? "the tab docked back" : "the standing window docked back");
+        MainWindow *window = createFrame("Debugger", kWindow);
+        QtResizePosWindow(kWindow, 0, 0, 1200, 760);
+        show();
+        CuiSetDockWindowPersistanceData(kWindow, "Registers:3:1:0:0:500:1000:150:1:1");
+        QtWindowCreate("Registers", &paneCallback, 94);
+        CuiSetDockWindowPersistanceData(kWindow, "Output:3:1:1:0:500:1000:150:1:1");
+        QtWindowCreate("Output", &paneCallback, 95);
+        CuiSetDockWindowPersistanceData(kWindow, "Trace:3:0:2:0:500:1000:150:1:1");
+        QtWindowCreate("Trace", &paneCallback, 96);
+        testhost::settle();
+        CuiPaneUndock(floated);
+        testhost::settle();
+        CuiPaneDock(floated);
+        testhost::settle();
+        ASSERT_FALSE(window->tabifiedDockWidgets(window->findDockWidgetByBox(95)).isEmpty());
+        QtCreateDocked(1, 0);
+        QtWindowCreate("Memory", &paneCallback, 97);
+        testhost::settle();
+        for (const TeskHandle box : {94, 95, 96, 97})
+            EXPECT_TRUE(reachable(window, box)) << box;
+        testhost::endMainWindows();
+    }
+}

@@ -297,6 +297,10 @@ void DockLayout::take(QDockWidget *dock)
         }
     }
     line.removeAt(p.slot);
+    if (const QDockWidget *mate = standing ? standing : next)
+        m_formerGroupmate.insert(dock, mate);
+    else
+        m_formerGroupmate.remove(dock);
     // Left alone, it still stands in the toolkit's group, which keeps the place of the window
     // gone: a window placed after it joins that group. So does the window a last tab left.
     if (next && !hasTabs(next))
@@ -376,6 +380,8 @@ void DockLayout::forget(const QDockWidget *dock)
 {
     take(const_cast<QDockWidget *>(dock));
     m_formerPlace.remove(dock);
+    m_formerGroupmate.remove(dock);
+    m_formerGroupmate.removeIf([dock](auto it) { return it.value() == dock; });
     m_leftInGroup.remove(dock);
     m_extents.remove(dock);
     m_held.remove(dock);
@@ -490,12 +496,8 @@ bool DockLayout::placeAsTab(QDockWidget *dock, QDockWidget *onto)
     take(dock);
     QDockWidget *standing = standingOf(onto);
     auto &line = m_lines[p.area][find(standing).line];
-    // After the group's last tab, so that the group stays together.
-    int slot = int(line.indexOf(standing)) + 1;
-    while (slot < line.size() && m_tabOf.value(line[slot]) == standing)
-        ++slot;
     dock->setFloating(false);
-    line.insert(slot, dock);
+    line.insert(afterGroup(line, standing), dock);
     tabGroupOnto(standing, {dock});
     keepTabsReadable();
     settle();
@@ -649,11 +651,40 @@ void DockLayout::follow(QDockWidget *dock)
             lines.insert(line, {dock});
         else
             lines[line].insert(qMin(former.slot, int(lines[line].size())), dock);
+        rejoinGroup(dock);
     } else if (lines.isEmpty()) {
         lines.append({dock});
     } else {
         lines.last().append(dock);
     }
+}
+
+void DockLayout::rejoinGroup(QDockWidget *dock)
+{
+    // The toolkit kept the window's place in its group of tabs, and puts it back there: the
+    // layout must know it as a tab, or a window split beside it joins the group unseen.
+    const QDockWidget *mate = m_formerGroupmate.value(dock);
+    const Position p = find(dock);
+    const Position at = mate ? find(mate) : Position();
+    if (at.area != p.area || at.line != p.line)
+        return;
+    QDockWidget *standing = standingOf(mate);
+    if (!hasTabs(standing) && !m_leftInGroup.contains(standing))
+        return;
+    auto &line = m_lines[p.area][p.line];
+    line.removeAt(p.slot);
+    line.insert(afterGroup(line, standing), dock);
+    m_tabOf.insert(dock, standing);
+    if (m_extents.contains(standing))
+        m_extents.insert(dock, m_extents.value(standing));
+}
+
+int DockLayout::afterGroup(const QList<QDockWidget *> &line, const QDockWidget *standing) const
+{
+    int slot = int(line.indexOf(const_cast<QDockWidget *>(standing))) + 1;
+    while (slot < line.size() && m_tabOf.value(line[slot]) == standing)
+        ++slot;
+    return slot;
 }
 
 void DockLayout::dockBack(QDockWidget *dock)

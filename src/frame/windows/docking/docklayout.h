@@ -190,6 +190,11 @@ private:
     // Makes the window and its tabs tabs of the standing window; the line order is the
     // caller's.
     void tabGroupOnto(QDockWidget *standing, const QList<QDockWidget *> &group);
+    // A window the host docked back where it stood as a tab, or as a group's standing window,
+    // is in that group again.
+    void rejoinGroup(QDockWidget *dock);
+    // The slot after the group's last tab: the group stays together.
+    int afterGroup(const QList<QDockWidget *> &line, const QDockWidget *standing) const;
     // The window stands in its line with tabs behind it.
     bool hasTabs(const QDockWidget *dock) const;
     // The height of the toolkit's tab row beneath a group.
@@ -214,6 +219,8 @@ private:
     // window docked back there now.
     QHash<const QDockWidget *, Position> m_formerPlace;
     QDockWidget *m_returning = nullptr;
+    // A window that stayed in the group of tabs each window left.
+    QHash<const QDockWidget *, const QDockWidget *> m_formerGroupmate;
     // Windows left alone in a group of tabs whose standing window went.
     QSet<const QDockWidget *> m_leftInGroup;
     // Lines of the left, right and bottom areas (index area - 1).
