@@ -122,6 +122,23 @@ protected:
         return window;
     }
 
+    // Registers (box 94) on the bottom's first line, Output (95) with Trace (96) as its tab on
+    // the second, as records restored after the show put them.
+    MainWindow *groupOnASecondLine()
+    {
+        MainWindow *window = createFrame("Debugger", kWindow);
+        QtResizePosWindow(kWindow, 0, 0, 1200, 760);
+        show();
+        CuiSetDockWindowPersistanceData(kWindow, "Registers:3:1:0:0:500:1000:150:1:1");
+        QtWindowCreate("Registers", &paneCallback, 94);
+        CuiSetDockWindowPersistanceData(kWindow, "Output:3:1:1:0:500:1000:150:1:1");
+        QtWindowCreate("Output", &paneCallback, 95);
+        CuiSetDockWindowPersistanceData(kWindow, "Trace:3:0:2:0:500:1000:150:1:1");
+        QtWindowCreate("Trace", &paneCallback, 96);
+        testhost::settle();
+        return window;
+    }
+
     // A docked window's place is the toolkit's, and a hidden one's is where it last stood.
     static std::vector<std::string> withoutPlaces(std::vector<std::string> records)
     {
@@ -586,16 +603,7 @@ TEST_F(HiddenDocks, ADockPlacedBesideAWindowWhoseLastTabWentCanBeReached)
     };
     for (const auto &[name, tabGoes] : ways) {
         SCOPED_TRACE(name);
-        MainWindow *window = createFrame("Debugger", kWindow);
-        QtResizePosWindow(kWindow, 0, 0, 1200, 760);
-        show();
-        CuiSetDockWindowPersistanceData(kWindow, "Registers:3:1:0:0:500:1000:150:1:1");
-        QtWindowCreate("Registers", &paneCallback, 94);
-        CuiSetDockWindowPersistanceData(kWindow, "Output:3:1:1:0:500:1000:150:1:1");
-        QtWindowCreate("Output", &paneCallback, 95);
-        CuiSetDockWindowPersistanceData(kWindow, "Trace:3:0:2:0:500:1000:150:1:1");
-        QtWindowCreate("Trace", &paneCallback, 96);
-        testhost::settle();
+        MainWindow *window = groupOnASecondLine();
         ASSERT_FALSE(window->tabifiedDockWidgets(window->findDockWidgetByBox(95)).isEmpty());
         tabGoes();
         testhost::settle();
@@ -616,16 +624,7 @@ TEST_F(HiddenDocks, AWindowDockedBackIntoItsGroupLeavesEveryWindowReachable)
 {
     for (const TeskHandle floated : {96, 95}) {
         SCOPED_TRACE(floated == 96 ? "the tab docked back" : "the standing window docked back");
-        MainWindow *window = createFrame("Debugger", kWindow);
-        QtResizePosWindow(kWindow, 0, 0, 1200, 760);
-        show();
-        CuiSetDockWindowPersistanceData(kWindow, "Registers:3:1:0:0:500:1000:150:1:1");
-        QtWindowCreate("Registers", &paneCallback, 94);
-        CuiSetDockWindowPersistanceData(kWindow, "Output:3:1:1:0:500:1000:150:1:1");
-        QtWindowCreate("Output", &paneCallback, 95);
-        CuiSetDockWindowPersistanceData(kWindow, "Trace:3:0:2:0:500:1000:150:1:1");
-        QtWindowCreate("Trace", &paneCallback, 96);
-        testhost::settle();
+        MainWindow *window = groupOnASecondLine();
         CuiPaneUndock(floated);
         testhost::settle();
         CuiPaneDock(floated);
