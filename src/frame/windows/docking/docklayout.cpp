@@ -531,10 +531,24 @@ const QDockWidget *DockLayout::shownOfGroup(const QDockWidget *dock) const
 
 QList<QDockWidget *> DockLayout::groupAt(const QList<QDockWidget *> &line, int slot) const
 {
+    // A group split in the line is a fault of the layout's own; a user's session outlives it.
+    Q_ASSERT(slot >= 0 && slot < line.size());
+    if (slot < 0 || slot >= line.size())
+        return {};
     QList<QDockWidget *> group{line[slot]};
     for (int next = slot + 1; next < line.size() && m_tabOf.value(line[next]) == line[slot]; ++next)
         group.append(line[next]);
     return group;
+}
+
+void DockLayout::insertBehindGroup(QList<QDockWidget *> &line, const QDockWidget *onto,
+                                   const QList<QDockWidget *> &docks) const
+{
+    // Behind the group's last tab, so that the group stays together.
+    const int slot = int(line.indexOf(const_cast<QDockWidget *>(onto)));
+    const int at = slot + int(groupAt(line, slot).size());
+    for (int i = 0; i < docks.size(); ++i)
+        line.insert(at + i, docks[i]);
 }
 
 void DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)

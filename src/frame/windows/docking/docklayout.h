@@ -185,6 +185,8 @@ private:
     bool groupShown(const QDockWidget *standing) const;
     // The window and its tabs, from its slot in the line.
     QList<QDockWidget *> groupAt(const QList<QDockWidget *> &line, int slot) const;
+    void insertBehindGroup(QList<QDockWidget *> &line, const QDockWidget *onto,
+                           const QList<QDockWidget *> &docks) const;
     // The window of the dock's group of tabs shown in its area, if any.
     const QDockWidget *shownOfGroup(const QDockWidget *dock) const;
     // Makes the window and its tabs tabs of the standing window; the line order is the
