@@ -569,10 +569,12 @@ void DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
 
 void DockLayout::tabGroupOnto(QDockWidget *standing, const QList<QDockWidget *> &group)
 {
-    for (QDockWidget *dock : group) {
-        m_window->tabifyDockWidget(standing, dock);
+    // Recorded first: the toolkit tells of each tab as it is made, while the group's others
+    // still stand on the window they stood on.
+    for (QDockWidget *dock : group)
         m_tabOf.insert(dock, standing);
-    }
+    for (QDockWidget *dock : group)
+        m_window->tabifyDockWidget(standing, dock);
     // The group is as large as its standing window.
     if (m_extents.contains(standing))
         for (QDockWidget *dock : group)
@@ -657,10 +659,15 @@ void DockLayout::follow(QDockWidget *dock)
         // Back where it stood: the toolkit keeps the place of a floating window in its line,
         // or its line, for when it docks again.
         const int line = qMin(former.line, int(lines.size()));
-        if (former.slot < 0 || line == lines.size())
+        if (former.slot < 0 || line == lines.size()) {
             lines.insert(line, {dock});
-        else
-            lines[line].insert(qMin(former.slot, int(lines[line].size())), dock);
+        } else {
+            // Never inside a group: its tabs follow the window they stand on.
+            int slot = qMin(former.slot, int(lines[line].size()));
+            while (slot < lines[line].size() && tabbed(lines[line][slot]))
+                ++slot;
+            lines[line].insert(slot, dock);
+        }
     } else if (lines.isEmpty()) {
         lines.append({dock});
     } else {
