@@ -638,3 +638,64 @@ TEST_F(HiddenDocks, AWindowDockedBackIntoItsGroupLeavesEveryWindowReachable)
         testhost::endMainWindows();
     }
 }
+
+// A line that no longer fits makes its last window a tab of the shown one before it, past a
+// hidden window between them: the group must stay whole in the line, or once the window it
+// stands on floats, the next drag of a separator works on a group split in two.
+TEST_F(HiddenDocks, ALineMadeTabsPastAHiddenWindowStaysOneGroup)
+{
+    TeskHandle box = 60;
+    MainWindow *small = nullptr;
+    const auto dockRight = [&](MainWindow *window) {
+        QtCreateDocked(0, 0);
+        QtWindowCreate(("Pane " + std::to_string(box)).c_str(), &paneCallback, box);
+        QtSetGoto(1, window == small ? kWindow : kNextRun);
+        testhost::settle();
+        return box++;
+    };
+    const auto tabsShown = [](MainWindow *window) {
+        for (const QTabBar *bar : window->findChildren<QTabBar *>())
+            if (bar->isVisible())
+                return true;
+        return false;
+    };
+    // How many windows one right line holds on the small screen.
+    setScreen(QRect(0, 0, 1024, 600));
+    small = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+    show();
+    int fitting = 0;
+    for (; !tabsShown(small) && fitting < 20; ++fitting)
+        dockRight(small);
+    ASSERT_TRUE(tabsShown(small));
+    // One more than that on a larger screen, the last hidden, the screen made small again:
+    // the next window makes the line too long.
+    setScreen(QRect(0, 0, 1280, 800));
+    MainWindow *window = nextRun({});
+    QList<TeskHandle> shown;
+    for (int i = 0; i < fitting; ++i)
+        shown.append(dockRight(window));
+    const TeskHandle hidden = shown.takeLast();
+    CuiPaneHide(hidden);
+    testhost::settle();
+    ASSERT_FALSE(tabsShown(window));
+    setScreen(QRect(0, 0, 1024, 600));
+    testhost::settle();
+    shown.append(dockRight(window));
+    ASSERT_TRUE(tabsShown(window));
+    // The window the tabs stand on floats: its group stands on its next tab.
+    for (const TeskHandle each : shown)
+        if (!window->tabifiedDockWidgets(window->findDockWidgetByBox(each)).isEmpty()) {
+            CuiPaneUndock(each);
+            break;
+        }
+    testhost::settle();
+    DockWidget *first = window->findDockWidgetByBox(shown.first());
+    testhost::dragOnWindow(window, testhost::separatorBefore(window, first), QPoint(-30, 0));
+    testhost::settle();
+    QtFindGotoWindowToShowData(kNextRun, ("Pane " + std::to_string(hidden)).c_str());
+    testhost::settle();
+    shown.append(hidden);
+    for (const TeskHandle each : shown)
+        EXPECT_TRUE(reachable(window, each));
+}

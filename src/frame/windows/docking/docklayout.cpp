@@ -497,7 +497,7 @@ bool DockLayout::placeAsTab(QDockWidget *dock, QDockWidget *onto)
     QDockWidget *standing = standingOf(onto);
     auto &line = m_lines[p.area][find(standing).line];
     dock->setFloating(false);
-    line.insert(afterGroup(line, standing), dock);
+    insertBehindGroup(line, standing, {dock});
     tabGroupOnto(standing, {dock});
     keepTabsReadable();
     settle();
@@ -535,10 +535,24 @@ const QDockWidget *DockLayout::shownOfGroup(const QDockWidget *dock) const
 
 QList<QDockWidget *> DockLayout::groupAt(const QList<QDockWidget *> &line, int slot) const
 {
+    // A group split in the line is a fault of the layout's own; a user's session outlives it.
+    Q_ASSERT(slot >= 0 && slot < line.size());
+    if (slot < 0 || slot >= line.size())
+        return {};
     QList<QDockWidget *> group{line[slot]};
     for (int next = slot + 1; next < line.size() && m_tabOf.value(line[next]) == line[slot]; ++next)
         group.append(line[next]);
     return group;
+}
+
+void DockLayout::insertBehindGroup(QList<QDockWidget *> &line, const QDockWidget *onto,
+                                   const QList<QDockWidget *> &docks) const
+{
+    // Behind the group's last tab, so that the group stays together.
+    const int slot = int(line.indexOf(const_cast<QDockWidget *>(onto)));
+    const int at = slot + int(groupAt(line, slot).size());
+    for (int i = 0; i < docks.size(); ++i)
+        line.insert(at + i, docks[i]);
 }
 
 void DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
@@ -559,10 +573,12 @@ void DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
 
 void DockLayout::tabGroupOnto(QDockWidget *standing, const QList<QDockWidget *> &group)
 {
-    for (QDockWidget *dock : group) {
-        m_window->tabifyDockWidget(standing, dock);
+    // Recorded first: the toolkit tells of each tab as it is made, while the group's others
+    // still stand on the window they stood on.
+    for (QDockWidget *dock : group)
         m_tabOf.insert(dock, standing);
-    }
+    for (QDockWidget *dock : group)
+        m_window->tabifyDockWidget(standing, dock);
     // The group is as large as its standing window.
     if (m_extents.contains(standing))
         for (QDockWidget *dock : group)
@@ -647,10 +663,15 @@ void DockLayout::follow(QDockWidget *dock)
         // Back where it stood: the toolkit keeps the place of a floating window in its line,
         // or its line, for when it docks again.
         const int line = qMin(former.line, int(lines.size()));
-        if (former.slot < 0 || line == lines.size())
+        if (former.slot < 0 || line == lines.size()) {
             lines.insert(line, {dock});
-        else
-            lines[line].insert(qMin(former.slot, int(lines[line].size())), dock);
+        } else {
+            // Never inside a group: its tabs follow the window they stand on.
+            int slot = qMin(former.slot, int(lines[line].size()));
+            while (slot < lines[line].size() && tabbed(lines[line][slot]))
+                ++slot;
+            lines[line].insert(slot, dock);
+        }
         rejoinGroup(dock);
     } else if (lines.isEmpty()) {
         lines.append({dock});
@@ -673,18 +694,10 @@ void DockLayout::rejoinGroup(QDockWidget *dock)
         return;
     auto &line = m_lines[p.area][p.line];
     line.removeAt(p.slot);
-    line.insert(afterGroup(line, standing), dock);
+    insertBehindGroup(line, standing, {dock});
     m_tabOf.insert(dock, standing);
     if (m_extents.contains(standing))
         m_extents.insert(dock, m_extents.value(standing));
-}
-
-int DockLayout::afterGroup(const QList<QDockWidget *> &line, const QDockWidget *standing) const
-{
-    int slot = int(line.indexOf(const_cast<QDockWidget *>(standing))) + 1;
-    while (slot < line.size() && m_tabOf.value(line[slot]) == standing)
-        ++slot;
-    return slot;
 }
 
 void DockLayout::dockBack(QDockWidget *dock)

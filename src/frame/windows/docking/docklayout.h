@@ -185,6 +185,8 @@ private:
     bool groupShown(const QDockWidget *standing) const;
     // The window and its tabs, from its slot in the line.
     QList<QDockWidget *> groupAt(const QList<QDockWidget *> &line, int slot) const;
+    void insertBehindGroup(QList<QDockWidget *> &line, const QDockWidget *onto,
+                           const QList<QDockWidget *> &docks) const;
     // The window of the dock's group of tabs shown in its area, if any.
     const QDockWidget *shownOfGroup(const QDockWidget *dock) const;
     // Makes the window and its tabs tabs of the standing window; the line order is the
@@ -193,8 +195,6 @@ private:
     // A window the host docked back where it stood as a tab, or as a group's standing window,
     // is in that group again.
     void rejoinGroup(QDockWidget *dock);
-    // The slot after the group's last tab: the group stays together.
-    int afterGroup(const QList<QDockWidget *> &line, const QDockWidget *standing) const;
     // The window stands in its line with tabs behind it.
     bool hasTabs(const QDockWidget *dock) const;
     // The height of the toolkit's tab row beneath a group.
