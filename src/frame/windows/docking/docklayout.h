@@ -221,7 +221,8 @@ private:
     QDockWidget *m_returning = nullptr;
     // A window that stayed in the group of tabs each window left.
     QHash<const QDockWidget *, const QDockWidget *> m_formerGroupmate;
-    // Windows left alone in a group of tabs whose standing window went.
+    // Windows left alone in a group of tabs whose standing window or last tab went: the
+    // toolkit still holds them in that group.
     QSet<const QDockWidget *> m_leftInGroup;
     // Lines of the left, right and bottom areas (index area - 1).
     QList<QList<QDockWidget *>> m_lines[3];
