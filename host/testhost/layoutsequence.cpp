@@ -270,8 +270,11 @@ private:
         m_asked.docks[box].everHidden = visible == 0;
         // The record's extent across is the size the user left in an earlier run.
         const QList<QByteArray> fields = recordOf(step).split(':');
+        // The record sizes the line it joins, as the host sizing a box does.
         if (area >= 1 && area <= 3)
-            m_asked.docks[box].setAcross = fields.value(area == 3 ? 7 : 6).toInt();
+            for (auto it = m_asked.docks.begin(); it != m_asked.docks.end(); ++it)
+                if (it.key() == box || (areaOf(m_window, box) == area && sameLine(box, it.key())))
+                    it->setAcross = fields.value(area == 3 ? 7 : 6).toInt();
         if (area >= 1 && area <= 3)
             m_exempt.insert(area);
         if (area == 1 || area == 2)
@@ -610,7 +613,8 @@ private:
                 it->setAcross = 0;
             it->keptArea = area;
             it->keptAcross = across;
-            if (m_userSized)
+            // Only the docks the drag sized were set by the user.
+            if (m_userSized && m_newlyKept.count(it.key()))
                 it->setAcross = across;
         }
         m_newlyKept.clear();

@@ -1159,7 +1159,27 @@ int DockLayout::roomAboveBottom() const
     for (const DockArea side : {DockArea::Left, DockArea::Right})
         for (const auto &l : m_lines[int(side) - 1])
             least = qMax(least, leastAlong(side, l));
-    return qMax(0, code->height() - least);
+    return qMax(0, rowAboveBottom() - least);
+}
+
+int DockLayout::rowAboveBottom() const
+{
+    // Where the side areas leave the code no width, the toolkit puts the code out of sight
+    // with a height of its own: the side areas' lines then tell the row's height.
+    const QWidget *code = m_window->centralWidget();
+    if (m_window->rect().contains(code->geometry()))
+        return code->height();
+    int top = m_window->height();
+    int bottom = 0;
+    for (const DockArea side : {DockArea::Left, DockArea::Right})
+        for (const auto &l : m_lines[int(side) - 1])
+            for (QDockWidget *dock : shownStanding(l))
+                if (const QDockWidget *shown = shownOfGroup(dock)) {
+                    top = qMin(top, shown->y());
+                    bottom = qMax(bottom, shown->y() + shown->height() +
+                                              (showsTabRow(dock) ? tabRowBeneath(shown) : 0));
+                }
+    return qMax(0, bottom - top);
 }
 
 bool DockLayout::hasTabs(const QDockWidget *dock) const

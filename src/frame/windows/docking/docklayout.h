@@ -171,6 +171,8 @@ private:
     // How far the bottom area may grow before the row of the code and the side areas above it
     // would have less than its least height.
     int roomAboveBottom() const;
+    // The height of that row.
+    int rowAboveBottom() const;
     // How far the tab row of the group whose tab is shown reaches beneath it.
     int tabRowBeneath(const QDockWidget *shown) const;
     // The line without the windows that stand as tabs on an earlier one of it.
