@@ -604,7 +604,8 @@ private:
             return;
         for (auto it = m_asked.docks.begin(); it != m_asked.docks.end(); ++it) {
             const bool again = m_exempt.count(it->keptArea) > 0;
-            if (!m_newlyKept.count(it.key()) && !(it->keptArea >= 0 && again))
+            // Hidden, a dock keeps the size set for when it shows again.
+            if (it->hiddenByHost || (!m_newlyKept.count(it.key()) && !(it->keptArea >= 0 && again)))
                 continue;
             const int across = acrossExtent(m_window, it.key());
             const int area = across > 0 ? areaOf(m_window, it.key()) : -1;

@@ -93,6 +93,31 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::ResizeBox, 1372051473u, 3682031539u, 2834542293u, 2167751228u},
           {StepKind::Restore, 1944948809u, 1074930355u, 4155342258u, 1828816200u},
           {StepKind::DockBottom, 2424078856u, 3084081105u, 3354291491u, 3625431963u}}},
+        // A dock the user sized, hidden and shown again, holds its size: the checker forgot
+        // it while the dock was hidden.
+        {"a hidden dock keeps the size set",
+         {{StepKind::Start, 936145386u, 2174631942u, 2266146740u, 86436592u},
+          {StepKind::DockBottom, 2695939561u, 4279970687u, 1466992494u, 2486474045u},
+          {StepKind::Show, 71261460u, 4287210172u, 2782230556u, 788703583u},
+          {StepKind::ResizeBox, 648103303u, 1578717648u, 837842968u, 1344389127u},
+          {StepKind::DockBottom, 156720769u, 844500001u, 3559918654u, 1832803754u},
+          {StepKind::Drag, 2962915650u, 2135961959u, 1275124729u, 830685548u},
+          {StepKind::Hide, 4102508406u, 2895260203u, 1436745938u, 3504520631u},
+          {StepKind::ResizeBox, 3663371823u, 4073745516u, 859639080u, 991819858u},
+          {StepKind::ShowAgain, 3637477468u, 4024524841u, 2717286901u, 4062584523u},
+          {StepKind::Restore, 417924364u, 1753739124u, 1100089421u, 752989522u}}},
+        // A right line the host sized keeps its width when the next line becomes a group of
+        // tabs: that group is as wide as its tab row at least, so the room comes from the code.
+        {"a group's tab row takes no room from a sized line",
+         {{StepKind::Start, 3204510563u, 3034732195u, 316695300u, 802305500u},
+          {StepKind::DockBottom, 2506375858u, 2471335319u, 1024289445u, 2956063935u},
+          {StepKind::DockRight, 1944593270u, 847824435u, 1256693331u, 3677814436u},
+          {StepKind::DockBottom, 1089306447u, 3279811285u, 2498045176u, 1420633452u},
+          {StepKind::Show, 966567800u, 146079741u, 3876972698u, 2078866035u},
+          {StepKind::Restore, 1330762592u, 2656704777u, 1909682103u, 3332391214u},
+          {StepKind::DockRight, 4199111379u, 4216481035u, 433194694u, 4096234527u},
+          {StepKind::ResizeBox, 369668071u, 3151402023u, 954791664u, 526093863u},
+          {StepKind::DockRight, 2546976978u, 1278995325u, 2966613189u, 987343056u}}},
     };
     for (const auto &[what, steps] : sequences) {
         const std::optional<Failure> failure =

@@ -1095,6 +1095,9 @@ void DockLayout::keepHeldLines(DockArea area)
             const QDockWidget *member = shownOf(dock);
             least = qMax(least, lengthIn(across(area), leastSize(dock)) +
                                     (member ? rowOf(dock, member) : 0));
+            // Across a side area a group is at least as wide as its tab row's least.
+            if (member && across(area) == Qt::Horizontal && showsTabRow(dock))
+                least = qMax(least, tabRowLeastWidth(member));
             if (!kept && held(dock))
                 kept = dock;
         }
@@ -1110,7 +1113,7 @@ void DockLayout::keepHeldLines(DockArea area)
         (lacks > 0 ? deficit : spare) += qAbs(lacks);
     }
     // Below the code, the room the code's row has beyond its least comes back to the lines too.
-    const int room = area == DockArea::Bottom ? roomAboveBottom() : 0;
+    const int room = area == DockArea::Bottom ? roomAboveBottom() : roomBesideCode();
     const int moving = qMin(deficit, spare + room);
     const int fromLines = qMin(moving, spare);
     if (moving < 2) {
@@ -1136,16 +1139,36 @@ void DockLayout::keepHeldLines(DockArea area)
             m_heldLinesFrom[int(area) - 1].clear();
 }
 
-int DockLayout::tabRowBeneath(const QDockWidget *shown) const
+const QTabBar *DockLayout::tabBarBeneath(const QDockWidget *shown) const
 {
     const QRect dock = shown->geometry();
     for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
         const QRect row = bar->geometry();
         if (bar->isVisible() && row.top() > dock.bottom() && row.top() <= dock.bottom() + 8 &&
             row.left() < dock.right() && row.right() > dock.left())
-            return row.bottom() - dock.bottom();
+            return bar;
     }
-    return tabRow();
+    return nullptr;
+}
+
+int DockLayout::tabRowBeneath(const QDockWidget *shown) const
+{
+    const QTabBar *bar = tabBarBeneath(shown);
+    return bar ? bar->geometry().bottom() - shown->geometry().bottom() : tabRow();
+}
+
+int DockLayout::roomBesideCode() const
+{
+    const QWidget *code = m_window->centralWidget();
+    if (!code || !code->isVisible() || !m_window->rect().contains(code->geometry()))
+        return 0;
+    return qMax(0, code->width() - code->minimumSizeHint().expandedTo(code->minimumSize()).width());
+}
+
+int DockLayout::tabRowLeastWidth(const QDockWidget *shown) const
+{
+    const QTabBar *bar = tabBarBeneath(shown);
+    return bar ? bar->minimumSizeHint().width() : 0;
 }
 
 int DockLayout::roomAboveBottom() const

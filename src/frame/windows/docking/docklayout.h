@@ -11,6 +11,7 @@
 
 class QDockWidget;
 class QMainWindow;
+class QTabBar;
 class QObject;
 
 namespace tesk::frame {
@@ -173,8 +174,14 @@ private:
     int roomAboveBottom() const;
     // The height of that row.
     int rowAboveBottom() const;
+    // How far a side area may grow before the code would have less than its least width.
+    int roomBesideCode() const;
+    // The tab row of the group whose tab is shown, beneath it; null for none.
+    const QTabBar *tabBarBeneath(const QDockWidget *shown) const;
     // How far the tab row of the group whose tab is shown reaches beneath it.
     int tabRowBeneath(const QDockWidget *shown) const;
+    // The least width of that tab row: its scroll buttons and its widest title.
+    int tabRowLeastWidth(const QDockWidget *shown) const;
     // The line without the windows that stand as tabs on an earlier one of it.
     QList<QDockWidget *> standing(const QList<QDockWidget *> &line) const;
     // Of those, the ones whose group shows a window: a group hidden whole takes no room, and a
