@@ -118,6 +118,20 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::DockRight, 4199111379u, 4216481035u, 433194694u, 4096234527u},
           {StepKind::ResizeBox, 369668071u, 3151402023u, 954791664u, 526093863u},
           {StepKind::DockRight, 2546976978u, 1278995325u, 2966613189u, 987343056u}}},
+        // A left line the user dragged keeps its width when the right area's lines make tabs
+        // and the code has no width left: the room comes from the right line that holds none.
+        {"the side areas share their room",
+         {{StepKind::Start, 421718381u, 776888557u, 3448942238u, 4146519906u},
+          {StepKind::Restore, 1435734670u, 1441225143u, 3224189068u, 3284524795u},
+          {StepKind::FindToolbar, 1411514005u, 1789631687u, 613518229u, 1104248682u},
+          {StepKind::DockRight, 1005630654u, 2868398566u, 3740742645u, 2456056186u},
+          {StepKind::Show, 602162002u, 3977227471u, 2178729708u, 1897129156u},
+          {StepKind::DockRight, 1708571774u, 1232470801u, 764868875u, 2938858719u},
+          {StepKind::DockBottom, 2451898750u, 3166318909u, 1014106056u, 627088315u},
+          {StepKind::Drag, 769508077u, 1582592325u, 2730128488u, 618703553u},
+          {StepKind::DockRight, 1756454317u, 1567714707u, 4123690023u, 3040345119u},
+          {StepKind::DockBottom, 3075305369u, 2518667901u, 682166996u, 662604449u},
+          {StepKind::ScriptToolbar, 1017802463u, 2367236256u, 3022678537u, 2213973469u}}},
     };
     for (const auto &[what, steps] : sequences) {
         const std::optional<Failure> failure =

@@ -1067,7 +1067,19 @@ void DockLayout::keepHeldLines(DockArea area)
     QList<int> showingBefore;
     int deficit = 0;
     int spare = 0;
-    for (const auto &l : m_lines[int(area) - 1]) {
+    // The side areas share the window's width, with the code between them: a line of one may
+    // take room from a line of the other.
+    const QList<DockArea> sharing = area == DockArea::Bottom
+                                        ? QList<DockArea>{DockArea::Bottom}
+                                        : QList<DockArea>{DockArea::Left, DockArea::Right};
+    const int heldFrom = int(sharing.first()) - 1;
+    QList<std::pair<DockArea, const QList<QDockWidget *> *>> sharedLines;
+    for (const DockArea a : sharing)
+        for (const auto &l : m_lines[int(a) - 1])
+            sharedLines.append({a, &l});
+    for (const auto &shared : sharedLines) {
+        const DockArea a = shared.first;
+        const QList<QDockWidget *> &l = *shared.second;
         const QList<QDockWidget *> standingShown = shownStanding(l);
         if (standingShown.isEmpty())
             continue;
@@ -1075,7 +1087,7 @@ void DockLayout::keepHeldLines(DockArea area)
         // stands across the area; a line hidden whole takes no room.
         const auto shownOf = [&](QDockWidget *standing) -> const QDockWidget * {
             for (const QDockWidget *member : groupAt(l, int(l.indexOf(standing))))
-                if (shownIn(member, area))
+                if (shownIn(member, a))
                     return member;
             return nullptr;
         };
@@ -1117,12 +1129,12 @@ void DockLayout::keepHeldLines(DockArea area)
     const int moving = qMin(deficit, spare + room);
     const int fromLines = qMin(moving, spare);
     if (moving < 2) {
-        m_heldLinesFrom[int(area) - 1].clear();
+        m_heldLinesFrom[heldFrom].clear();
         return;
     }
-    if (shown == m_heldLinesFrom[int(area) - 1])
+    if (shown == m_heldLinesFrom[heldFrom])
         return;
-    m_heldLinesFrom[int(area) - 1] = shown;
+    m_heldLinesFrom[heldFrom] = shown;
     // Taken from each spare line and given to each lacking one in proportion.
     QList<int> sizes = shown;
     for (int i = 0; i < sizes.size(); ++i) {
@@ -1136,7 +1148,7 @@ void DockLayout::keepHeldLines(DockArea area)
     // Taken in, the same sizes may be asked for again once something else took them away.
     for (int i = 0; i < showings.size(); ++i)
         if (give[i] > 0 && lengthIn(across(area), showings[i]->size()) > showingBefore[i])
-            m_heldLinesFrom[int(area) - 1].clear();
+            m_heldLinesFrom[heldFrom].clear();
 }
 
 const QTabBar *DockLayout::tabBarBeneath(const QDockWidget *shown) const

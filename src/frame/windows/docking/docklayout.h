@@ -167,7 +167,8 @@ private:
     void applyExtents(DockArea area);
     // Where the area has less room across than its lines were given, the toolkit takes it
     // from every line alike: the lines holding a size the user or the host gave take theirs
-    // back from the lines that hold none, down to those lines' least.
+    // back from the lines that hold none, down to those lines' least. The side areas, which
+    // share the window's width, are taken together.
     void keepHeldLines(DockArea area);
     // How far the bottom area may grow before the row of the code and the side areas above it
     // would have less than its least height.
