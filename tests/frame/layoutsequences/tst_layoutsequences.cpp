@@ -132,6 +132,52 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::DockRight, 1756454317u, 1567714707u, 4123690023u, 3040345119u},
           {StepKind::DockBottom, 3075305369u, 2518667901u, 682166996u, 662604449u},
           {StepKind::ScriptToolbar, 1017802463u, 2367236256u, 3022678537u, 2213973469u}}},
+        // A right line the user dragged narrow grows to the least of a group of tabs the fit
+        // made in it: the group is as wide as its tab row.
+        {"a line is never less than its tab row's least",
+         {{StepKind::Start, 3036145873u, 3514025368u, 2613086512u, 2000239917u},
+          {StepKind::DockRight, 4065490705u, 3339072262u, 2964030281u, 1780995121u},
+          {StepKind::Show, 2009643754u, 2788025739u, 3025149088u, 1486385722u},
+          {StepKind::Drag, 2228090725u, 2240761723u, 1137381483u, 2798985755u},
+          {StepKind::DockRight, 1218478490u, 966484194u, 2395509329u, 948296379u},
+          {StepKind::Restore, 2770918458u, 2788948510u, 3271298420u, 2814230707u},
+          {StepKind::Restore, 3729191018u, 1190337598u, 1351083348u, 983586279u},
+          {StepKind::Undock, 1135894706u, 705628683u, 1739699371u, 558194988u},
+          {StepKind::Restore, 3414586141u, 2720902894u, 1823107408u, 3763220575u},
+          {StepKind::DockBottom, 4158103517u, 2813393072u, 3570552022u, 1075973001u}}},
+        // A line given its size back once the tab row beside it showed its least: the toolkit
+        // had refused the sizes asked while the row was not yet laid out.
+        {"sizes refused once are asked again once they differ",
+         {{StepKind::Start, 1976458227u, 669852321u, 3247712446u, 1714146302u},
+          {StepKind::DockBottom, 2601986008u, 2035813495u, 442786823u, 1498545398u},
+          {StepKind::Show, 612036595u, 2885717197u, 1993240025u, 4181176407u},
+          {StepKind::Floating, 3943013589u, 2451743265u, 2817010111u, 49757860u},
+          {StepKind::FindToolbar, 1311906520u, 1984242901u, 3494979870u, 816393830u},
+          {StepKind::DockRight, 3574672743u, 3334648866u, 2339771101u, 1301635398u},
+          {StepKind::DockRight, 1230610781u, 2749608266u, 1059780055u, 4243623793u},
+          {StepKind::ResizeBox, 2706565614u, 3240364534u, 196229977u, 731626645u},
+          {StepKind::DockRight, 771908932u, 1988239942u, 4189680438u, 2486503593u},
+          {StepKind::Restore, 3977458998u, 3639213411u, 1219173651u, 1682042550u},
+          {StepKind::DockRight, 1732511650u, 2059764310u, 4193061208u, 513222009u},
+          {StepKind::Drag, 79138660u, 4033280355u, 3647241679u, 1815527949u},
+          {StepKind::DockBottom, 2611203082u, 1960503255u, 404824827u, 3119060358u}}},
+        // Two bottom lines the user dragged, one a group of tabs: the fit cuts both alike, and
+        // the group's line counts as set.
+        {"a group's line keeps the size set",
+         {{StepKind::Start, 2662207155u, 770061403u, 1738751130u, 751644795u},
+          {StepKind::DockBottom, 694998926u, 527282697u, 2388478353u, 4165456899u},
+          {StepKind::DockBottom, 1475500366u, 3079948431u, 2835937822u, 198877848u},
+          {StepKind::Show, 2552075984u, 2682984212u, 1668019500u, 1575705779u},
+          {StepKind::DockRight, 2654910407u, 764511571u, 2268750293u, 1991902502u},
+          {StepKind::DockBottom, 3849751083u, 2976329937u, 1126060300u, 2378677650u},
+          {StepKind::ToolbarMove, 3768394940u, 1238621941u, 993971722u, 2099805947u},
+          {StepKind::DockRight, 3159236199u, 3953599467u, 2114543068u, 1895589985u},
+          {StepKind::Restore, 34680800u, 3835130265u, 4045799995u, 388003189u},
+          {StepKind::DockRight, 381686616u, 1625592905u, 2371148009u, 3079616834u},
+          {StepKind::Drag, 2147943868u, 505322107u, 1752144182u, 337623179u},
+          {StepKind::Undock, 442875670u, 4012413483u, 1238535603u, 3416604328u},
+          {StepKind::ToolbarMove, 1207013447u, 3087052923u, 2258166459u, 1395753020u},
+          {StepKind::DockRight, 655549618u, 3310224500u, 3170457901u, 2335368858u}}},
     };
     for (const auto &[what, steps] : sequences) {
         const std::optional<Failure> failure =

@@ -1132,9 +1132,6 @@ void DockLayout::keepHeldLines(DockArea area)
         m_heldLinesFrom[heldFrom].clear();
         return;
     }
-    if (shown == m_heldLinesFrom[heldFrom])
-        return;
-    m_heldLinesFrom[heldFrom] = shown;
     // Taken from each spare line and given to each lacking one in proportion.
     QList<int> sizes = shown;
     for (int i = 0; i < sizes.size(); ++i) {
@@ -1143,6 +1140,12 @@ void DockLayout::keepHeldLines(DockArea area)
         else if (give[i] < 0)
             sizes[i] += int(qint64(give[i]) * fromLines / spare);
     }
+    // The toolkit refused these sizes from these once; other sizes, asked when a tab row
+    // showed its least, may be taken.
+    const QList<int> asked = shown + sizes;
+    if (asked == m_heldLinesFrom[heldFrom])
+        return;
+    m_heldLinesFrom[heldFrom] = asked;
     m_window->resizeDocks(firsts, sizes, across(area));
     settle();
     // Taken in, the same sizes may be asked for again once something else took them away.
