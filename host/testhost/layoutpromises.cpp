@@ -46,9 +46,7 @@ const PromiseInfo kPromises[] = {
     {Promise::ToolbarsAsSet, "toolbars-as-set", ""},
     {Promise::RoundTrip, "round-trip", ""},
     {Promise::RoundTripOfHiddenAndTabs, "round-trip-of-hidden-and-tabs", ""},
-    {Promise::AllAfterALostRelease, "all-after-a-lost-release",
-     "issue 82 item 11: seeds 195, 252 - after a release lost to a popup, a side line beside "
-     "the code comes back at another length"},
+    {Promise::AllAfterALostRelease, "all-after-a-lost-release", ""},
 };
 
 QString qtext(const QRect &r)

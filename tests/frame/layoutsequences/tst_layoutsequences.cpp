@@ -178,6 +178,23 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::Undock, 442875670u, 4012413483u, 1238535603u, 3416604328u},
           {StepKind::ToolbarMove, 1207013447u, 3087052923u, 2258166459u, 1395753020u},
           {StepKind::DockRight, 655549618u, 3310224500u, 3170457901u, 2335368858u}}},
+        // A record joining a group of tabs sizes the group's line.
+        {"a record sizes the group it joins",
+         {{StepKind::Start, 3465509495u, 686248957u, 42282629u, 3156453359u},
+          {StepKind::DockBottom, 3438091879u, 219110968u, 3039117948u, 3687083866u},
+          {StepKind::DockBottom, 3811647283u, 6880495u, 4039574354u, 1737996357u},
+          {StepKind::DockBottom, 860160974u, 643900977u, 1019093367u, 1428134680u},
+          {StepKind::Show, 2542936385u, 2196077961u, 1808339675u, 3539786227u},
+          {StepKind::DockRight, 1884015936u, 2239530270u, 393843250u, 3779714167u},
+          {StepKind::Restore, 2373864925u, 3675589014u, 1994445754u, 3585229801u},
+          {StepKind::ResizeBox, 707862918u, 1494445497u, 984622192u, 3153814012u},
+          {StepKind::DockBottom, 2325024743u, 1287270914u, 2177438968u, 3024794780u},
+          {StepKind::DockBottom, 2326020484u, 2830712190u, 86202402u, 3392602921u},
+          {StepKind::DockBottom, 3363665502u, 3265911686u, 517822921u, 2026182117u},
+          {StepKind::DockRight, 992211688u, 2240815977u, 3712161743u, 390480988u},
+          {StepKind::Close, 3786151193u, 1043020929u, 3207071870u, 3713203419u},
+          {StepKind::Restore, 2682268534u, 2782836886u, 1346728063u, 1994862866u},
+          {StepKind::DockRight, 331912656u, 4053529021u, 3189400385u, 3025468086u}}},
     };
     for (const auto &[what, steps] : sequences) {
         const std::optional<Failure> failure =
