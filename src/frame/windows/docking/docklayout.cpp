@@ -1113,7 +1113,19 @@ void DockLayout::keepHeldLines(DockArea area)
     QList<int> showingBefore;
     int deficit = 0;
     int spare = 0;
-    for (const auto &l : m_lines[int(area) - 1]) {
+    // The side areas share the window's width, with the code between them: a line of one may
+    // take room from a line of the other.
+    const QList<DockArea> sharing = area == DockArea::Bottom
+                                        ? QList<DockArea>{DockArea::Bottom}
+                                        : QList<DockArea>{DockArea::Left, DockArea::Right};
+    const int heldFrom = int(sharing.first()) - 1;
+    QList<std::pair<DockArea, const QList<QDockWidget *> *>> sharedLines;
+    for (const DockArea a : sharing)
+        for (const auto &l : m_lines[int(a) - 1])
+            sharedLines.append({a, &l});
+    for (const auto &shared : sharedLines) {
+        const DockArea a = shared.first;
+        const QList<QDockWidget *> &l = *shared.second;
         const QList<QDockWidget *> standingShown = shownStanding(l);
         if (standingShown.isEmpty())
             continue;
@@ -1121,7 +1133,7 @@ void DockLayout::keepHeldLines(DockArea area)
         // stands across the area; a line hidden whole takes no room.
         const auto shownOf = [&](QDockWidget *standing) -> const QDockWidget * {
             for (const QDockWidget *member : groupAt(l, int(l.indexOf(standing))))
-                if (shownIn(member, area))
+                if (shownIn(member, a))
                     return member;
             return nullptr;
         };
@@ -1141,6 +1153,9 @@ void DockLayout::keepHeldLines(DockArea area)
             const QDockWidget *member = shownOf(dock);
             least = qMax(least, lengthIn(across(area), leastSize(dock)) +
                                     (member ? rowOf(dock, member) : 0));
+            // Across a side area a group is at least as wide as its tab row's least.
+            if (member && across(area) == Qt::Horizontal && showsTabRow(dock))
+                least = qMax(least, tabRowLeastWidth(member));
             if (!kept && held(dock))
                 kept = dock;
         }
@@ -1156,16 +1171,13 @@ void DockLayout::keepHeldLines(DockArea area)
         (lacks > 0 ? deficit : spare) += qAbs(lacks);
     }
     // Below the code, the room the code's row has beyond its least comes back to the lines too.
-    const int room = area == DockArea::Bottom ? roomAboveBottom() : 0;
+    const int room = area == DockArea::Bottom ? roomAboveBottom() : roomBesideCode();
     const int moving = qMin(deficit, spare + room);
     const int fromLines = qMin(moving, spare);
     if (moving < 2) {
-        m_heldLinesFrom[int(area) - 1].clear();
+        m_heldLinesFrom[heldFrom].clear();
         return;
     }
-    if (shown == m_heldLinesFrom[int(area) - 1])
-        return;
-    m_heldLinesFrom[int(area) - 1] = shown;
     // Taken from each spare line and given to each lacking one in proportion.
     QList<int> sizes = shown;
     for (int i = 0; i < sizes.size(); ++i) {
@@ -1174,24 +1186,50 @@ void DockLayout::keepHeldLines(DockArea area)
         else if (give[i] < 0)
             sizes[i] += int(qint64(give[i]) * fromLines / spare);
     }
+    // The toolkit refused these sizes from these once; other sizes, asked when a tab row
+    // showed its least, may be taken.
+    const QList<int> asked = shown + sizes;
+    if (asked == m_heldLinesFrom[heldFrom])
+        return;
+    m_heldLinesFrom[heldFrom] = asked;
     m_window->resizeDocks(firsts, sizes, across(area));
     settle();
     // Taken in, the same sizes may be asked for again once something else took them away.
     for (int i = 0; i < showings.size(); ++i)
         if (give[i] > 0 && lengthIn(across(area), showings[i]->size()) > showingBefore[i])
-            m_heldLinesFrom[int(area) - 1].clear();
+            m_heldLinesFrom[heldFrom].clear();
 }
 
-int DockLayout::tabRowBeneath(const QDockWidget *shown) const
+const QTabBar *DockLayout::tabBarBeneath(const QDockWidget *shown) const
 {
     const QRect dock = shown->geometry();
     for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
         const QRect row = bar->geometry();
         if (bar->isVisible() && row.top() > dock.bottom() && row.top() <= dock.bottom() + 8 &&
             row.left() < dock.right() && row.right() > dock.left())
-            return row.bottom() - dock.bottom();
+            return bar;
     }
-    return tabRow();
+    return nullptr;
+}
+
+int DockLayout::tabRowBeneath(const QDockWidget *shown) const
+{
+    const QTabBar *bar = tabBarBeneath(shown);
+    return bar ? bar->geometry().bottom() - shown->geometry().bottom() : tabRow();
+}
+
+int DockLayout::roomBesideCode() const
+{
+    const QWidget *code = m_window->centralWidget();
+    if (!code || !code->isVisible() || !m_window->rect().contains(code->geometry()))
+        return 0;
+    return qMax(0, code->width() - code->minimumSizeHint().expandedTo(code->minimumSize()).width());
+}
+
+int DockLayout::tabRowLeastWidth(const QDockWidget *shown) const
+{
+    const QTabBar *bar = tabBarBeneath(shown);
+    return bar ? bar->minimumSizeHint().width() : 0;
 }
 
 int DockLayout::roomAboveBottom() const
@@ -1205,7 +1243,27 @@ int DockLayout::roomAboveBottom() const
     for (const DockArea side : {DockArea::Left, DockArea::Right})
         for (const auto &l : m_lines[int(side) - 1])
             least = qMax(least, leastAlong(side, l));
-    return qMax(0, code->height() - least);
+    return qMax(0, rowAboveBottom() - least);
+}
+
+int DockLayout::rowAboveBottom() const
+{
+    // Where the side areas leave the code no width, the toolkit puts the code out of sight
+    // with a height of its own: the side areas' lines then tell the row's height.
+    const QWidget *code = m_window->centralWidget();
+    if (m_window->rect().contains(code->geometry()))
+        return code->height();
+    int top = m_window->height();
+    int bottom = 0;
+    for (const DockArea side : {DockArea::Left, DockArea::Right})
+        for (const auto &l : m_lines[int(side) - 1])
+            for (QDockWidget *dock : shownStanding(l))
+                if (const QDockWidget *shown = shownOfGroup(dock)) {
+                    top = qMin(top, shown->y());
+                    bottom = qMax(bottom, shown->y() + shown->height() +
+                                              (showsTabRow(dock) ? tabRowBeneath(shown) : 0));
+                }
+    return qMax(0, bottom - top);
 }
 
 bool DockLayout::hasTabs(const QDockWidget *dock) const

@@ -11,6 +11,7 @@
 
 class QDockWidget;
 class QMainWindow;
+class QTabBar;
 class QObject;
 
 namespace tesk::frame {
@@ -166,13 +167,22 @@ private:
     void applyExtents(DockArea area);
     // Where the area has less room across than its lines were given, the toolkit takes it
     // from every line alike: the lines holding a size the user or the host gave take theirs
-    // back from the lines that hold none, down to those lines' least.
+    // back from the lines that hold none, down to those lines' least. The side areas, which
+    // share the window's width, are taken together.
     void keepHeldLines(DockArea area);
     // How far the bottom area may grow before the row of the code and the side areas above it
     // would have less than its least height.
     int roomAboveBottom() const;
+    // The height of that row.
+    int rowAboveBottom() const;
+    // How far a side area may grow before the code would have less than its least width.
+    int roomBesideCode() const;
+    // The tab row of the group whose tab is shown, beneath it; null for none.
+    const QTabBar *tabBarBeneath(const QDockWidget *shown) const;
     // How far the tab row of the group whose tab is shown reaches beneath it.
     int tabRowBeneath(const QDockWidget *shown) const;
+    // The least width of that tab row: its scroll buttons and its widest title.
+    int tabRowLeastWidth(const QDockWidget *shown) const;
     // The line without the windows that stand as tabs on an earlier one of it.
     QList<QDockWidget *> standing(const QList<QDockWidget *> &line) const;
     // Of those, the ones whose group shows a window: a group hidden whole takes no room, and a
