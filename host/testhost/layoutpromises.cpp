@@ -45,9 +45,7 @@ const PromiseInfo kPromises[] = {
     {Promise::ToolbarsAsSet, "toolbars-as-set", ""},
     {Promise::RoundTrip, "round-trip", ""},
     {Promise::RoundTripOfHiddenAndTabs, "round-trip-of-hidden-and-tabs", ""},
-    {Promise::AllAfterALostRelease, "all-after-a-lost-release",
-     "issue 82 item 11: seeds 195, 252 - after a release lost to a popup, a side line beside "
-     "the code comes back at another length"},
+    {Promise::AllAfterALostRelease, "all-after-a-lost-release", ""},
 };
 
 QString qtext(const QRect &r)
@@ -143,16 +141,31 @@ int mostKept(const DockAsked &asked)
     return qMax(asked.keptAcross, asked.setAcross);
 }
 
-// A line beside the code is never narrower than a tab row in it: the toolkit gives the row
-// room for its scroll arrows and a part of a tab.
-int tabRowLeast(const MainWindow *window, const DockWidget *dock, int area)
+// The least extent across of the line the dock stands in: its windows' least, and the tab row
+// of a group standing there, which across a side area is as wide as its least and across the
+// bottom one stands beneath the group.
+int lineLeast(const MainWindow *window, const DockWidget *dock, int area)
 {
-    if (acrossIsHeight(area))
-        return 0;
+    const bool height = acrossIsHeight(area);
+    const auto startAcross = [height](const QWidget *w) { return height ? w->y() : w->x(); };
+    const QList<QTabBar *> bars = window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly);
     int least = 0;
-    for (const QTabBar *bar : window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
-        if (bar->isVisible() && std::abs(bar->x() - dock->x()) <= kSlack)
-            least = qMax(least, bar->minimumSizeHint().width());
+    for (const DockWidget *member : window->findChildren<DockWidget *>()) {
+        if (!member->isVisible() || member->isFloating() ||
+            window->dockWidgetArea(const_cast<DockWidget *>(member)) !=
+                window->dockWidgetArea(const_cast<DockWidget *>(dock)) ||
+            startAcross(member) != startAcross(dock))
+            continue;
+        least = qMax(least, leastAcross(member, area));
+        const QRect shown = member->geometry();
+        for (const QTabBar *bar : bars) {
+            const QRect row = bar->geometry();
+            if (bar->isVisible() && row.top() > shown.bottom() && row.top() <= shown.bottom() + 8 &&
+                row.left() < shown.right() && row.right() > shown.left())
+                least = qMax(least, height ? leastAcross(member, area) + row.height()
+                                           : bar->minimumSizeHint().width());
+        }
+    }
     return least;
 }
 
@@ -237,13 +250,9 @@ std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
         }
         if (switches.on(Promise::SizesKept) && dock.keptArea >= 0 &&
             areaOf(window, it.key()) == dock.keptArea) {
-            // A tab holds its group's size, which may be another line's the fit put it on: it
-            // claims room for its group, but keeps no size of its own.
-            const bool tab =
-                !window->tabifiedDockWidgets(const_cast<DockWidget *>(shown)).isEmpty();
-            const int across = tab ? 0 : acrossExtent(window, it.key());
+            const int across = acrossExtent(window, it.key());
             const int keep = across > 0 ? keepable(window, asked, it.key()) : 0;
-            const int most = qMax(mostKept(dock), tabRowLeast(window, shown, dock.keptArea));
+            const int most = qMax(mostKept(dock), lineLeast(window, shown, dock.keptArea));
             if (across > 0 && (across < keep - kSlack || across > most + kSlack))
                 return Broken{Promise::SizesKept,
                               QStringLiteral("%1 is %2 px across, was given %3 (%4 fit)")
@@ -347,10 +356,10 @@ int acrossExtent(const MainWindow *window, TeskHandle box)
 {
     DockWidget *dock = window->findDockWidgetByBox(box);
     const int area = areaOf(window, box);
-    // A group of tabs stands as far across as its tab shown; the toolkit moves the others
-    // out of sight.
+    // The tab shown of a group stands for the group's line; the toolkit keeps the others out
+    // of sight.
     if (area < 0 || (!window->tabifiedDockWidgets(dock).isEmpty() &&
-                     !window->rect().intersects(dock->geometry())))
+                     !window->rect().contains(dock->geometry())))
         return 0;
     return area == 3 ? dock->height() : dock->width();
 }
