@@ -533,6 +533,9 @@ void MainWindow::layOutDocks()
     }
     for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom})
         layout.growToPanes(area);
+    // The toolkit took what the left side asked beyond the room left beside the right side as
+    // it then stood; with the right side at its own size, the left takes its size again.
+    layout.growToPanes(DockArea::Left);
     m_docks->laidOut = true;
     for (DockWidget *dock : m_docks->docks)
         restoreDock(dock, true);
