@@ -595,6 +595,57 @@ TEST_F(HiddenDocks, ALineThatNoLongerFitsGoesAsTabsPastAHiddenLine)
         EXPECT_TRUE(reachable(window, each));
 }
 
+namespace {
+
+// Every tab stands behind the window of its group, in its line, the group together.
+::testing::AssertionResult groupsTogether(MainWindow *window)
+{
+    const tesk::frame::DockLayout &layout = window->dockLayout();
+    for (const auto area :
+         {tesk::frame::DockArea::Left, tesk::frame::DockArea::Right, tesk::frame::DockArea::Bottom})
+        for (int l = 0; l < layout.lineCount(area); ++l) {
+            const QList<QDockWidget *> line = layout.line(area, l);
+            const QDockWidget *standing = nullptr;
+            for (const QDockWidget *dock : line) {
+                if (!layout.tabbed(dock))
+                    standing = dock;
+                else if (layout.standingOf(dock) != standing)
+                    return ::testing::AssertionFailure()
+                           << dock->windowTitle().toStdString() << " is a tab apart from its group";
+            }
+        }
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+// Two windows the fit makes tabs on a line that holds a hidden window between them: the
+// second took the first's tab as its own, a tab of a tab, and once the host floated the
+// second, the next drag of a separator read outside the line.
+TEST_F(HiddenDocks, TabsTheFitMakesPastAHiddenWindowStayWithTheirGroup)
+{
+    setScreen(QRect(0, 0, 1024, 600));
+    MainWindow *window = frame();
+    QtResizePosWindow(kWindow, 0, 0, 1020, 568);
+    for (TeskHandle box = 10; box < 14; ++box) {
+        QtCreateDocked(0, 0);
+        QtWindowCreate(("Pane " + std::to_string(box)).c_str(), &paneCallback, box);
+        testhost::settle();
+    }
+    CuiPaneHide(12);
+    testhost::settle();
+    setScreen(QRect(0, 0, 1024, 250));
+    testhost::settle();
+    const tesk::frame::DockLayout &layout = window->dockLayout();
+    ASSERT_TRUE(layout.tabbed(window->findDockWidgetByBox(11)));
+    ASSERT_TRUE(layout.tabbed(window->findDockWidgetByBox(13)));
+    EXPECT_TRUE(groupsTogether(window));
+    CuiPaneUndock(11);
+    show();
+    EXPECT_TRUE(groupsTogether(window));
+    EXPECT_TRUE(reachable(window, 13));
+}
+
 // A window left alone in a group whose shown window the host floated still stands in the
 // toolkit's group: the next dock placed after it is a tab that can be reached.
 TEST_F(HiddenDocks, ADockPlacedAfterATabLeftAloneCanBeReached)

@@ -146,6 +146,13 @@ bool DockLayout::tabLastOfLongestLine(DockArea area, Qt::Orientation direction,
     QDockWidget *last = standingOnes.last();
     QDockWidget *onto = standingOnes[standingOnes.size() - 2];
     const QList<QDockWidget *> group = groupAt(line, int(line.indexOf(last)));
+    // Behind the last tab of the group it joins: a hidden window between the two kept the
+    // group apart, and a window made a tab later took the group's tabs as its own.
+    for (QDockWidget *dock : group)
+        line.removeOne(dock);
+    const int at = int(line.indexOf(onto) + groupAt(line, int(line.indexOf(onto))).size());
+    for (int i = 0; i < group.size(); ++i)
+        line.insert(at + i, group[i]);
     tabGroupOnto(onto, group);
     for (const QDockWidget *dock : group)
         m_fitTabs.insert(dock);
