@@ -531,6 +531,9 @@ const QDockWidget *DockLayout::shownOfGroup(const QDockWidget *dock) const
 
 QList<QDockWidget *> DockLayout::groupAt(const QList<QDockWidget *> &line, int slot) const
 {
+    // A window standing in no place of the line has no group there.
+    if (slot < 0 || slot >= line.size())
+        return {};
     QList<QDockWidget *> group{line[slot]};
     for (int next = slot + 1; next < line.size() && m_tabOf.value(line[next]) == line[slot]; ++next)
         group.append(line[next]);
