@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <algorithm>
 #include <map>
 #include <random>
 #include <set>
@@ -270,8 +271,16 @@ private:
         m_asked.docks[box].everHidden = visible == 0;
         // The record's extent across is the size the user left in an earlier run.
         const QList<QByteArray> fields = recordOf(step).split(':');
-        if (area >= 1 && area <= 3)
-            m_asked.docks[box].setAcross = fields.value(area == 3 ? 7 : 6).toInt();
+        // The record sizes the line it joins, as the host sizing a box does, or its group's.
+        if (area >= 1 && area <= 3) {
+            const std::set<TeskHandle> joined = groupOf(box);
+            for (auto it = m_asked.docks.begin(); it != m_asked.docks.end(); ++it)
+                if (std::any_of(joined.begin(), joined.end(), [&](TeskHandle member) {
+                        return member == it.key() ||
+                               (areaOf(m_window, member) == area && sameLine(member, it.key()));
+                    }))
+                    it->setAcross = fields.value(area == 3 ? 7 : 6).toInt();
+        }
         if (area >= 1 && area <= 3)
             m_exempt.insert(area);
         if (area == 1 || area == 2)
@@ -308,6 +317,19 @@ private:
         for (auto it = m_asked.docks.begin(); it != m_asked.docks.end(); ++it)
             if (it.key() == box || (now >= 0 && sameLine(box, it.key())))
                 it->setAcross = now == 3 ? given.height() : given.width();
+    }
+
+    // The box and those of the tabs it stands with.
+    std::set<TeskHandle> groupOf(TeskHandle box) const
+    {
+        std::set<TeskHandle> group{box};
+        DockWidget *dock = m_window->findDockWidgetByBox(box);
+        const QList<QDockWidget *> tabs =
+            dock ? m_window->tabifiedDockWidgets(dock) : QList<QDockWidget *>();
+        for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
+            if (tabs.contains(m_window->findDockWidgetByBox(it.key())))
+                group.insert(it.key());
+        return group;
     }
 
     bool sameLine(TeskHandle one, TeskHandle other) const
@@ -601,7 +623,8 @@ private:
             return;
         for (auto it = m_asked.docks.begin(); it != m_asked.docks.end(); ++it) {
             const bool again = m_exempt.count(it->keptArea) > 0;
-            if (!m_newlyKept.count(it.key()) && !(it->keptArea >= 0 && again))
+            // Hidden, a dock keeps the size set for when it shows again.
+            if (it->hiddenByHost || (!m_newlyKept.count(it.key()) && !(it->keptArea >= 0 && again)))
                 continue;
             const int across = acrossExtent(m_window, it.key());
             const int area = across > 0 ? areaOf(m_window, it.key()) : -1;
@@ -610,7 +633,8 @@ private:
                 it->setAcross = 0;
             it->keptArea = area;
             it->keptAcross = across;
-            if (m_userSized)
+            // Only the docks the drag sized were set by the user.
+            if (m_userSized && m_newlyKept.count(it.key()))
                 it->setAcross = across;
         }
         m_newlyKept.clear();

@@ -46,6 +46,164 @@ TEST_F(LayoutSequences, EveryPromiseHoldsAfterEveryStep)
     EXPECT_TRUE(failure.empty()) << failure;
 }
 
+// Sequences found breaking the sizes kept, shortened, each with what broke: every promise holds
+// after every step of each.
+TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
+{
+    const std::pair<const char *, std::vector<Step>> sequences[] = {
+        // A restored record joining a line the user dragged sizes that line: the line took
+        // the record's extent once a hidden dock gave the room, and the checker held the
+        // drag's size against it.
+        {"a record sizes the line it joins",
+         {{StepKind::Start, 2823990660u, 3752080536u, 1319590095u, 955719265u},
+          {StepKind::Show, 1766325464u, 1788211721u, 3803623223u, 3629332222u},
+          {StepKind::Restore, 625549169u, 795270642u, 316410158u, 293238287u},
+          {StepKind::FloatButton, 2236841804u, 226111887u, 3596124018u, 2444113649u},
+          {StepKind::DockRight, 2812624258u, 747980307u, 863505934u, 2013430934u},
+          {StepKind::DockBottom, 2401001053u, 629386975u, 3695409317u, 3890013858u},
+          {StepKind::Drag, 3875365513u, 1953142816u, 16191692u, 2000215677u},
+          {StepKind::Restore, 3981878327u, 3975744082u, 547834669u, 542117935u},
+          {StepKind::Hide, 3937493261u, 2009119077u, 500795935u, 4065545259u}}},
+        // A drag sets the sizes of the docks it moved only: a bottom line the fit had cut to
+        // its least before the drag may grow for a tab row after it.
+        {"a drag sets only what it moved",
+         {{StepKind::Start, 1976458227u, 669852321u, 3247712446u, 1714146302u},
+          {StepKind::DockBottom, 2601986008u, 2035813495u, 442786823u, 1498545398u},
+          {StepKind::Show, 612036595u, 2885717197u, 1993240025u, 4181176407u},
+          {StepKind::FindToolbar, 1311906520u, 1984242901u, 3494979870u, 816393830u},
+          {StepKind::DockRight, 1230610781u, 2749608266u, 1059780055u, 4243623793u},
+          {StepKind::ResizeBox, 2706565614u, 3240364534u, 196229977u, 731626645u},
+          {StepKind::DockBottom, 248204706u, 234486388u, 2443425084u, 1080296301u},
+          {StepKind::DockRight, 771908932u, 1988239942u, 4189680438u, 2486503593u},
+          {StepKind::Restore, 3977458998u, 3639213411u, 1219173651u, 1682042550u},
+          {StepKind::DockRight, 1732511650u, 2059764310u, 4193061208u, 513222009u},
+          {StepKind::Drag, 79138660u, 4033280355u, 3647241679u, 1815527949u},
+          {StepKind::DockBottom, 2611203082u, 1960503255u, 404824827u, 3119060358u}}},
+        // Side areas wide enough to leave the code no width: a bottom line the host sized,
+        // cut by a new line, takes its room back from the row above it.
+        {"the row beside a code out of sight gives room",
+         {{StepKind::Start, 2420147442u, 878474117u, 4177063951u, 710494235u},
+          {StepKind::DockBottom, 463145106u, 2441785347u, 2456740162u, 3779020886u},
+          {StepKind::DockRight, 1479829533u, 2575790137u, 4162188969u, 2942016142u},
+          {StepKind::Floating, 2445648200u, 2882379982u, 770235074u, 1647661056u},
+          {StepKind::Restore, 2169739275u, 2675501840u, 1103056666u, 3478329031u},
+          {StepKind::Show, 1138203340u, 2387497021u, 24214317u, 1365955086u},
+          {StepKind::Restore, 265003303u, 1641151709u, 3271030281u, 2982239519u},
+          {StepKind::Drag, 3845615347u, 3289003962u, 2538162836u, 1016276642u},
+          {StepKind::ResizeBox, 1372051473u, 3682031539u, 2834542293u, 2167751228u},
+          {StepKind::Restore, 1944948809u, 1074930355u, 4155342258u, 1828816200u},
+          {StepKind::DockBottom, 2424078856u, 3084081105u, 3354291491u, 3625431963u}}},
+        // A dock the user sized, hidden and shown again, holds its size: the checker forgot
+        // it while the dock was hidden.
+        {"a hidden dock keeps the size set",
+         {{StepKind::Start, 936145386u, 2174631942u, 2266146740u, 86436592u},
+          {StepKind::DockBottom, 2695939561u, 4279970687u, 1466992494u, 2486474045u},
+          {StepKind::Show, 71261460u, 4287210172u, 2782230556u, 788703583u},
+          {StepKind::ResizeBox, 648103303u, 1578717648u, 837842968u, 1344389127u},
+          {StepKind::DockBottom, 156720769u, 844500001u, 3559918654u, 1832803754u},
+          {StepKind::Drag, 2962915650u, 2135961959u, 1275124729u, 830685548u},
+          {StepKind::Hide, 4102508406u, 2895260203u, 1436745938u, 3504520631u},
+          {StepKind::ResizeBox, 3663371823u, 4073745516u, 859639080u, 991819858u},
+          {StepKind::ShowAgain, 3637477468u, 4024524841u, 2717286901u, 4062584523u},
+          {StepKind::Restore, 417924364u, 1753739124u, 1100089421u, 752989522u}}},
+        // A right line the host sized keeps its width when the next line becomes a group of
+        // tabs: that group is as wide as its tab row at least, so the room comes from the code.
+        {"a group's tab row takes no room from a sized line",
+         {{StepKind::Start, 3204510563u, 3034732195u, 316695300u, 802305500u},
+          {StepKind::DockBottom, 2506375858u, 2471335319u, 1024289445u, 2956063935u},
+          {StepKind::DockRight, 1944593270u, 847824435u, 1256693331u, 3677814436u},
+          {StepKind::DockBottom, 1089306447u, 3279811285u, 2498045176u, 1420633452u},
+          {StepKind::Show, 966567800u, 146079741u, 3876972698u, 2078866035u},
+          {StepKind::Restore, 1330762592u, 2656704777u, 1909682103u, 3332391214u},
+          {StepKind::DockRight, 4199111379u, 4216481035u, 433194694u, 4096234527u},
+          {StepKind::ResizeBox, 369668071u, 3151402023u, 954791664u, 526093863u},
+          {StepKind::DockRight, 2546976978u, 1278995325u, 2966613189u, 987343056u}}},
+        // A left line the user dragged keeps its width when the right area's lines make tabs
+        // and the code has no width left: the room comes from the right line that holds none.
+        {"the side areas share their room",
+         {{StepKind::Start, 421718381u, 776888557u, 3448942238u, 4146519906u},
+          {StepKind::Restore, 1435734670u, 1441225143u, 3224189068u, 3284524795u},
+          {StepKind::FindToolbar, 1411514005u, 1789631687u, 613518229u, 1104248682u},
+          {StepKind::DockRight, 1005630654u, 2868398566u, 3740742645u, 2456056186u},
+          {StepKind::Show, 602162002u, 3977227471u, 2178729708u, 1897129156u},
+          {StepKind::DockRight, 1708571774u, 1232470801u, 764868875u, 2938858719u},
+          {StepKind::DockBottom, 2451898750u, 3166318909u, 1014106056u, 627088315u},
+          {StepKind::Drag, 769508077u, 1582592325u, 2730128488u, 618703553u},
+          {StepKind::DockRight, 1756454317u, 1567714707u, 4123690023u, 3040345119u},
+          {StepKind::DockBottom, 3075305369u, 2518667901u, 682166996u, 662604449u},
+          {StepKind::ScriptToolbar, 1017802463u, 2367236256u, 3022678537u, 2213973469u}}},
+        // A right line the user dragged narrow grows to the least of a group of tabs the fit
+        // made in it: the group is as wide as its tab row.
+        {"a line is never less than its tab row's least",
+         {{StepKind::Start, 3036145873u, 3514025368u, 2613086512u, 2000239917u},
+          {StepKind::DockRight, 4065490705u, 3339072262u, 2964030281u, 1780995121u},
+          {StepKind::Show, 2009643754u, 2788025739u, 3025149088u, 1486385722u},
+          {StepKind::Drag, 2228090725u, 2240761723u, 1137381483u, 2798985755u},
+          {StepKind::DockRight, 1218478490u, 966484194u, 2395509329u, 948296379u},
+          {StepKind::Restore, 2770918458u, 2788948510u, 3271298420u, 2814230707u},
+          {StepKind::Restore, 3729191018u, 1190337598u, 1351083348u, 983586279u},
+          {StepKind::Undock, 1135894706u, 705628683u, 1739699371u, 558194988u},
+          {StepKind::Restore, 3414586141u, 2720902894u, 1823107408u, 3763220575u},
+          {StepKind::DockBottom, 4158103517u, 2813393072u, 3570552022u, 1075973001u}}},
+        // A line given its size back once the tab row beside it showed its least: the toolkit
+        // had refused the sizes asked while the row was not yet laid out.
+        {"sizes refused once are asked again once they differ",
+         {{StepKind::Start, 1976458227u, 669852321u, 3247712446u, 1714146302u},
+          {StepKind::DockBottom, 2601986008u, 2035813495u, 442786823u, 1498545398u},
+          {StepKind::Show, 612036595u, 2885717197u, 1993240025u, 4181176407u},
+          {StepKind::Floating, 3943013589u, 2451743265u, 2817010111u, 49757860u},
+          {StepKind::FindToolbar, 1311906520u, 1984242901u, 3494979870u, 816393830u},
+          {StepKind::DockRight, 3574672743u, 3334648866u, 2339771101u, 1301635398u},
+          {StepKind::DockRight, 1230610781u, 2749608266u, 1059780055u, 4243623793u},
+          {StepKind::ResizeBox, 2706565614u, 3240364534u, 196229977u, 731626645u},
+          {StepKind::DockRight, 771908932u, 1988239942u, 4189680438u, 2486503593u},
+          {StepKind::Restore, 3977458998u, 3639213411u, 1219173651u, 1682042550u},
+          {StepKind::DockRight, 1732511650u, 2059764310u, 4193061208u, 513222009u},
+          {StepKind::Drag, 79138660u, 4033280355u, 3647241679u, 1815527949u},
+          {StepKind::DockBottom, 2611203082u, 1960503255u, 404824827u, 3119060358u}}},
+        // Two bottom lines the user dragged, one a group of tabs: the fit cuts both alike, and
+        // the group's line counts as set.
+        {"a group's line keeps the size set",
+         {{StepKind::Start, 2662207155u, 770061403u, 1738751130u, 751644795u},
+          {StepKind::DockBottom, 694998926u, 527282697u, 2388478353u, 4165456899u},
+          {StepKind::DockBottom, 1475500366u, 3079948431u, 2835937822u, 198877848u},
+          {StepKind::Show, 2552075984u, 2682984212u, 1668019500u, 1575705779u},
+          {StepKind::DockRight, 2654910407u, 764511571u, 2268750293u, 1991902502u},
+          {StepKind::DockBottom, 3849751083u, 2976329937u, 1126060300u, 2378677650u},
+          {StepKind::ToolbarMove, 3768394940u, 1238621941u, 993971722u, 2099805947u},
+          {StepKind::DockRight, 3159236199u, 3953599467u, 2114543068u, 1895589985u},
+          {StepKind::Restore, 34680800u, 3835130265u, 4045799995u, 388003189u},
+          {StepKind::DockRight, 381686616u, 1625592905u, 2371148009u, 3079616834u},
+          {StepKind::Drag, 2147943868u, 505322107u, 1752144182u, 337623179u},
+          {StepKind::Undock, 442875670u, 4012413483u, 1238535603u, 3416604328u},
+          {StepKind::ToolbarMove, 1207013447u, 3087052923u, 2258166459u, 1395753020u},
+          {StepKind::DockRight, 655549618u, 3310224500u, 3170457901u, 2335368858u}}},
+        // A record joining a group of tabs sizes the group's line.
+        {"a record sizes the group it joins",
+         {{StepKind::Start, 3465509495u, 686248957u, 42282629u, 3156453359u},
+          {StepKind::DockBottom, 3438091879u, 219110968u, 3039117948u, 3687083866u},
+          {StepKind::DockBottom, 3811647283u, 6880495u, 4039574354u, 1737996357u},
+          {StepKind::DockBottom, 860160974u, 643900977u, 1019093367u, 1428134680u},
+          {StepKind::Show, 2542936385u, 2196077961u, 1808339675u, 3539786227u},
+          {StepKind::DockRight, 1884015936u, 2239530270u, 393843250u, 3779714167u},
+          {StepKind::Restore, 2373864925u, 3675589014u, 1994445754u, 3585229801u},
+          {StepKind::ResizeBox, 707862918u, 1494445497u, 984622192u, 3153814012u},
+          {StepKind::DockBottom, 2325024743u, 1287270914u, 2177438968u, 3024794780u},
+          {StepKind::DockBottom, 2326020484u, 2830712190u, 86202402u, 3392602921u},
+          {StepKind::DockBottom, 3363665502u, 3265911686u, 517822921u, 2026182117u},
+          {StepKind::DockRight, 992211688u, 2240815977u, 3712161743u, 390480988u},
+          {StepKind::Close, 3786151193u, 1043020929u, 3207071870u, 3713203419u},
+          {StepKind::Restore, 2682268534u, 2782836886u, 1346728063u, 1994862866u},
+          {StepKind::DockRight, 331912656u, 4053529021u, 3189400385u, 3025468086u}}},
+    };
+    for (const auto &[what, steps] : sequences) {
+        const std::optional<Failure> failure =
+            play(steps, m_sequenceScreen, PromiseSwitches::all());
+        EXPECT_FALSE(failure) << what << ": after step " << failure->step << ", "
+                              << failure->broken.text.toStdString();
+    }
+}
+
 namespace {
 
 void noPane(TeskHandle, int *, int) {}

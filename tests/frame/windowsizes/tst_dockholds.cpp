@@ -235,6 +235,30 @@ TEST_F(DockHolds, ALineHiddenOrFloatedLeavesItsNeighboursTheirSizes)
     EXPECT_EQ(watch->width(), 220);
 }
 
+// A line the host closes leaves its room to the code too: the toolkit gave it to the line
+// beside it, which a dock joining that line later took back to the size the user left.
+TEST_F(DockHolds, ALineClosedLeavesItsNeighbourItsSize)
+{
+    MainWindow *window = shown();
+    QtCreateDocked(1, 0);
+    QtWindowCreate("Output", &paneCallback, 65);
+    QtCreateDocked(1, 1);
+    QtWindowCreate("Trace", &paneCallback, 66);
+    testhost::settle();
+    DockWidget *output = window->findDockWidgetByBox(65);
+    QtResizePosWindow(65, 0, 0, 600, 140);
+    QtResizePosWindow(66, 0, 0, 600, 120);
+    testhost::settle();
+    ASSERT_EQ(output->height(), 140);
+    CuiPaneClose(66);
+    testhost::settle();
+    EXPECT_EQ(output->height(), 140);
+    QtCreateDocked(1, 0);
+    QtWindowCreate("Log", &paneCallback, 67);
+    testhost::settle();
+    EXPECT_EQ(output->height(), 140);
+}
+
 // Where the window needs room below the code, a line that holds no size gives it before the
 // line the host sized.
 TEST_F(DockHolds, ALineTheHostSizedGivesRoomAfterTheLinesThatHoldNone)

@@ -13,7 +13,9 @@
 #include <QTabBar>
 #include <qpa/qwindowsysteminterface.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -117,6 +119,23 @@ protected:
                            firstBox + TeskHandle(i));
         }
         show();
+        return window;
+    }
+
+    // Registers (box 94) on the bottom's first line, Output (95) with Trace (96) as its tab on
+    // the second, as records restored after the show put them.
+    MainWindow *groupOnASecondLine()
+    {
+        MainWindow *window = createFrame("Debugger", kWindow);
+        QtResizePosWindow(kWindow, 0, 0, 1200, 760);
+        show();
+        CuiSetDockWindowPersistanceData(kWindow, "Registers:3:1:0:0:500:1000:150:1:1");
+        QtWindowCreate("Registers", &paneCallback, 94);
+        CuiSetDockWindowPersistanceData(kWindow, "Output:3:1:1:0:500:1000:150:1:1");
+        QtWindowCreate("Output", &paneCallback, 95);
+        CuiSetDockWindowPersistanceData(kWindow, "Trace:3:0:2:0:500:1000:150:1:1");
+        QtWindowCreate("Trace", &paneCallback, 96);
+        testhost::settle();
         return window;
     }
 
@@ -595,57 +614,6 @@ TEST_F(HiddenDocks, ALineThatNoLongerFitsGoesAsTabsPastAHiddenLine)
         EXPECT_TRUE(reachable(window, each));
 }
 
-namespace {
-
-// Every tab stands behind the window of its group, in its line, the group together.
-::testing::AssertionResult groupsTogether(MainWindow *window)
-{
-    const tesk::frame::DockLayout &layout = window->dockLayout();
-    for (const auto area :
-         {tesk::frame::DockArea::Left, tesk::frame::DockArea::Right, tesk::frame::DockArea::Bottom})
-        for (int l = 0; l < layout.lineCount(area); ++l) {
-            const QList<QDockWidget *> line = layout.line(area, l);
-            const QDockWidget *standing = nullptr;
-            for (const QDockWidget *dock : line) {
-                if (!layout.tabbed(dock))
-                    standing = dock;
-                else if (layout.standingOf(dock) != standing)
-                    return ::testing::AssertionFailure()
-                           << dock->windowTitle().toStdString() << " is a tab apart from its group";
-            }
-        }
-    return ::testing::AssertionSuccess();
-}
-
-} // namespace
-
-// Two windows the fit makes tabs on a line that holds a hidden window between them: the
-// second took the first's tab as its own, a tab of a tab, and once the host floated the
-// second, the next drag of a separator read outside the line.
-TEST_F(HiddenDocks, TabsTheFitMakesPastAHiddenWindowStayWithTheirGroup)
-{
-    setScreen(QRect(0, 0, 1024, 600));
-    MainWindow *window = frame();
-    QtResizePosWindow(kWindow, 0, 0, 1020, 568);
-    for (TeskHandle box = 10; box < 14; ++box) {
-        QtCreateDocked(0, 0);
-        QtWindowCreate(("Pane " + std::to_string(box)).c_str(), &paneCallback, box);
-        testhost::settle();
-    }
-    CuiPaneHide(12);
-    testhost::settle();
-    setScreen(QRect(0, 0, 1024, 250));
-    testhost::settle();
-    const tesk::frame::DockLayout &layout = window->dockLayout();
-    ASSERT_TRUE(layout.tabbed(window->findDockWidgetByBox(11)));
-    ASSERT_TRUE(layout.tabbed(window->findDockWidgetByBox(13)));
-    EXPECT_TRUE(groupsTogether(window));
-    CuiPaneUndock(11);
-    show();
-    EXPECT_TRUE(groupsTogether(window));
-    EXPECT_TRUE(reachable(window, 13));
-}
-
 // A window left alone in a group whose shown window the host floated still stands in the
 // toolkit's group: the next dock placed after it is a tab that can be reached.
 TEST_F(HiddenDocks, ADockPlacedAfterATabLeftAloneCanBeReached)
@@ -666,4 +634,113 @@ TEST_F(HiddenDocks, ADockPlacedAfterATabLeftAloneCanBeReached)
     testhost::settle();
     EXPECT_TRUE(reachable(window, 96));
     EXPECT_TRUE(reachable(window, 97));
+}
+
+// The toolkit keeps the place of a tab that floated or closed in its group, so the window it
+// stood behind is still a group of one: a window split beside that one became a tab with no
+// tab row, out of sight, and took the lone window with it.
+TEST_F(HiddenDocks, ADockPlacedBesideAWindowWhoseLastTabWentCanBeReached)
+{
+    const std::pair<const char *, std::function<void()>> ways[] = {
+        {"CuiPaneUndock", [] { CuiPaneUndock(96); }},
+        {"the float option", [] { CuiPopupProcessGenericOption(96, DockWidget::OptionDockFloat); }},
+        {"CuiPaneClose", [] { CuiPaneClose(96); }},
+    };
+    for (const auto &[name, tabGoes] : ways) {
+        SCOPED_TRACE(name);
+        MainWindow *window = groupOnASecondLine();
+        ASSERT_FALSE(window->tabifiedDockWidgets(window->findDockWidgetByBox(95)).isEmpty());
+        tabGoes();
+        testhost::settle();
+        QtCreateDocked(1, 0);
+        QtWindowCreate("Memory", &paneCallback, 97);
+        testhost::settle();
+        EXPECT_TRUE(reachable(window, 94));
+        EXPECT_TRUE(reachable(window, 95));
+        EXPECT_TRUE(reachable(window, 97));
+        testhost::endMainWindows();
+    }
+}
+
+// The toolkit docks a window the host floated back into the group of tabs it left: the
+// layout took it for a window of the line, and a window split beside it joined the group
+// unseen, taking the tab row's last tab with it.
+TEST_F(HiddenDocks, AWindowDockedBackIntoItsGroupLeavesEveryWindowReachable)
+{
+    for (const TeskHandle floated : {96, 95}) {
+        SCOPED_TRACE(floated == 96 ? "the tab docked back" : "the standing window docked back");
+        MainWindow *window = groupOnASecondLine();
+        CuiPaneUndock(floated);
+        testhost::settle();
+        CuiPaneDock(floated);
+        testhost::settle();
+        ASSERT_FALSE(window->tabifiedDockWidgets(window->findDockWidgetByBox(95)).isEmpty());
+        QtCreateDocked(1, 0);
+        QtWindowCreate("Memory", &paneCallback, 97);
+        testhost::settle();
+        for (const TeskHandle box : {94, 95, 96, 97})
+            EXPECT_TRUE(reachable(window, box)) << box;
+        testhost::endMainWindows();
+    }
+}
+
+// A line that no longer fits makes its last window a tab of the shown one before it, past a
+// hidden window between them: the group must stay whole in the line, or once the window it
+// stands on floats, the next drag of a separator works on a group split in two.
+TEST_F(HiddenDocks, ALineMadeTabsPastAHiddenWindowStaysOneGroup)
+{
+    TeskHandle box = 60;
+    MainWindow *small = nullptr;
+    const auto dockRight = [&](MainWindow *window) {
+        QtCreateDocked(0, 0);
+        QtWindowCreate(("Pane " + std::to_string(box)).c_str(), &paneCallback, box);
+        QtSetGoto(1, window == small ? kWindow : kNextRun);
+        testhost::settle();
+        return box++;
+    };
+    const auto tabsShown = [](MainWindow *window) {
+        for (const QTabBar *bar : window->findChildren<QTabBar *>())
+            if (bar->isVisible())
+                return true;
+        return false;
+    };
+    // How many windows one right line holds on the small screen.
+    setScreen(QRect(0, 0, 1024, 600));
+    small = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+    show();
+    int fitting = 0;
+    for (; !tabsShown(small) && fitting < 20; ++fitting)
+        dockRight(small);
+    ASSERT_TRUE(tabsShown(small));
+    // One more than that on a larger screen, the last hidden, the screen made small again:
+    // the next window makes the line too long.
+    setScreen(QRect(0, 0, 1280, 800));
+    MainWindow *window = nextRun({});
+    QList<TeskHandle> shown;
+    for (int i = 0; i < fitting; ++i)
+        shown.append(dockRight(window));
+    const TeskHandle hidden = shown.takeLast();
+    CuiPaneHide(hidden);
+    testhost::settle();
+    ASSERT_FALSE(tabsShown(window));
+    setScreen(QRect(0, 0, 1024, 600));
+    testhost::settle();
+    shown.append(dockRight(window));
+    ASSERT_TRUE(tabsShown(window));
+    // The window the tabs stand on floats: its group stands on its next tab.
+    for (const TeskHandle each : shown)
+        if (!window->tabifiedDockWidgets(window->findDockWidgetByBox(each)).isEmpty()) {
+            CuiPaneUndock(each);
+            break;
+        }
+    testhost::settle();
+    DockWidget *first = window->findDockWidgetByBox(shown.first());
+    testhost::dragOnWindow(window, testhost::separatorBefore(window, first), QPoint(-30, 0));
+    testhost::settle();
+    QtFindGotoWindowToShowData(kNextRun, ("Pane " + std::to_string(hidden)).c_str());
+    testhost::settle();
+    shown.append(hidden);
+    for (const TeskHandle each : shown)
+        EXPECT_TRUE(reachable(window, each));
 }

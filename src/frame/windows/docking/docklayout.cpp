@@ -297,10 +297,16 @@ void DockLayout::take(QDockWidget *dock)
         }
     }
     line.removeAt(p.slot);
+    if (const QDockWidget *mate = standing ? standing : next)
+        m_formerGroupmate.insert(dock, mate);
+    else
+        m_formerGroupmate.remove(dock);
     // Left alone, it still stands in the toolkit's group, which keeps the place of the window
-    // gone: a window placed after it joins that group.
+    // gone: a window placed after it joins that group. So does the window a last tab left.
     if (next && !hasTabs(next))
         m_leftInGroup.insert(next);
+    if (standing && !hasTabs(standing))
+        m_leftInGroup.insert(standing);
     if (line.isEmpty())
         lines.removeAt(p.line);
 }
@@ -374,6 +380,8 @@ void DockLayout::forget(const QDockWidget *dock)
 {
     take(const_cast<QDockWidget *>(dock));
     m_formerPlace.remove(dock);
+    m_formerGroupmate.remove(dock);
+    m_formerGroupmate.removeIf([dock](auto it) { return it.value() == dock; });
     m_leftInGroup.remove(dock);
     m_extents.remove(dock);
     m_held.remove(dock);
@@ -488,12 +496,8 @@ bool DockLayout::placeAsTab(QDockWidget *dock, QDockWidget *onto)
     take(dock);
     QDockWidget *standing = standingOf(onto);
     auto &line = m_lines[p.area][find(standing).line];
-    // After the group's last tab, so that the group stays together.
-    int slot = int(line.indexOf(standing)) + 1;
-    while (slot < line.size() && m_tabOf.value(line[slot]) == standing)
-        ++slot;
     dock->setFloating(false);
-    line.insert(slot, dock);
+    insertBehindGroup(line, standing, {dock});
     tabGroupOnto(standing, {dock});
     keepTabsReadable();
     settle();
@@ -531,13 +535,24 @@ const QDockWidget *DockLayout::shownOfGroup(const QDockWidget *dock) const
 
 QList<QDockWidget *> DockLayout::groupAt(const QList<QDockWidget *> &line, int slot) const
 {
-    // A window standing in no place of the line has no group there.
+    // A group split in the line is a fault of the layout's own; a user's session outlives it.
+    Q_ASSERT(slot >= 0 && slot < line.size());
     if (slot < 0 || slot >= line.size())
         return {};
     QList<QDockWidget *> group{line[slot]};
     for (int next = slot + 1; next < line.size() && m_tabOf.value(line[next]) == line[slot]; ++next)
         group.append(line[next]);
     return group;
+}
+
+void DockLayout::insertBehindGroup(QList<QDockWidget *> &line, const QDockWidget *onto,
+                                   const QList<QDockWidget *> &docks) const
+{
+    // Behind the group's last tab, so that the group stays together.
+    const int slot = int(line.indexOf(const_cast<QDockWidget *>(onto)));
+    const int at = slot + int(groupAt(line, slot).size());
+    for (int i = 0; i < docks.size(); ++i)
+        line.insert(at + i, docks[i]);
 }
 
 void DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
@@ -558,10 +573,12 @@ void DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
 
 void DockLayout::tabGroupOnto(QDockWidget *standing, const QList<QDockWidget *> &group)
 {
-    for (QDockWidget *dock : group) {
-        m_window->tabifyDockWidget(standing, dock);
+    // Recorded first: the toolkit tells of each tab as it is made, while the group's others
+    // still stand on the window they stood on.
+    for (QDockWidget *dock : group)
         m_tabOf.insert(dock, standing);
-    }
+    for (QDockWidget *dock : group)
+        m_window->tabifyDockWidget(standing, dock);
     // The group is as large as its standing window.
     if (m_extents.contains(standing))
         for (QDockWidget *dock : group)
@@ -646,15 +663,41 @@ void DockLayout::follow(QDockWidget *dock)
         // Back where it stood: the toolkit keeps the place of a floating window in its line,
         // or its line, for when it docks again.
         const int line = qMin(former.line, int(lines.size()));
-        if (former.slot < 0 || line == lines.size())
+        if (former.slot < 0 || line == lines.size()) {
             lines.insert(line, {dock});
-        else
-            lines[line].insert(qMin(former.slot, int(lines[line].size())), dock);
+        } else {
+            // Never inside a group: its tabs follow the window they stand on.
+            int slot = qMin(former.slot, int(lines[line].size()));
+            while (slot < lines[line].size() && tabbed(lines[line][slot]))
+                ++slot;
+            lines[line].insert(slot, dock);
+        }
+        rejoinGroup(dock);
     } else if (lines.isEmpty()) {
         lines.append({dock});
     } else {
         lines.last().append(dock);
     }
+}
+
+void DockLayout::rejoinGroup(QDockWidget *dock)
+{
+    // The toolkit kept the window's place in its group of tabs, and puts it back there: the
+    // layout must know it as a tab, or a window split beside it joins the group unseen.
+    const QDockWidget *mate = m_formerGroupmate.value(dock);
+    const Position p = find(dock);
+    const Position at = mate ? find(mate) : Position();
+    if (at.area != p.area || at.line != p.line)
+        return;
+    QDockWidget *standing = standingOf(mate);
+    if (!hasTabs(standing) && !m_leftInGroup.contains(standing))
+        return;
+    auto &line = m_lines[p.area][p.line];
+    line.removeAt(p.slot);
+    insertBehindGroup(line, standing, {dock});
+    m_tabOf.insert(dock, standing);
+    if (m_extents.contains(standing))
+        m_extents.insert(dock, m_extents.value(standing));
 }
 
 void DockLayout::dockBack(QDockWidget *dock)
@@ -1070,7 +1113,19 @@ void DockLayout::keepHeldLines(DockArea area)
     QList<int> showingBefore;
     int deficit = 0;
     int spare = 0;
-    for (const auto &l : m_lines[int(area) - 1]) {
+    // The side areas share the window's width, with the code between them: a line of one may
+    // take room from a line of the other.
+    const QList<DockArea> sharing = area == DockArea::Bottom
+                                        ? QList<DockArea>{DockArea::Bottom}
+                                        : QList<DockArea>{DockArea::Left, DockArea::Right};
+    const int heldFrom = int(sharing.first()) - 1;
+    QList<std::pair<DockArea, const QList<QDockWidget *> *>> sharedLines;
+    for (const DockArea a : sharing)
+        for (const auto &l : m_lines[int(a) - 1])
+            sharedLines.append({a, &l});
+    for (const auto &shared : sharedLines) {
+        const DockArea a = shared.first;
+        const QList<QDockWidget *> &l = *shared.second;
         const QList<QDockWidget *> standingShown = shownStanding(l);
         if (standingShown.isEmpty())
             continue;
@@ -1078,7 +1133,7 @@ void DockLayout::keepHeldLines(DockArea area)
         // stands across the area; a line hidden whole takes no room.
         const auto shownOf = [&](QDockWidget *standing) -> const QDockWidget * {
             for (const QDockWidget *member : groupAt(l, int(l.indexOf(standing))))
-                if (shownIn(member, area))
+                if (shownIn(member, a))
                     return member;
             return nullptr;
         };
@@ -1098,6 +1153,9 @@ void DockLayout::keepHeldLines(DockArea area)
             const QDockWidget *member = shownOf(dock);
             least = qMax(least, lengthIn(across(area), leastSize(dock)) +
                                     (member ? rowOf(dock, member) : 0));
+            // Across a side area a group is at least as wide as its tab row's least.
+            if (member && across(area) == Qt::Horizontal && showsTabRow(dock))
+                least = qMax(least, tabRowLeastWidth(member));
             if (!kept && held(dock))
                 kept = dock;
         }
@@ -1113,16 +1171,13 @@ void DockLayout::keepHeldLines(DockArea area)
         (lacks > 0 ? deficit : spare) += qAbs(lacks);
     }
     // Below the code, the room the code's row has beyond its least comes back to the lines too.
-    const int room = area == DockArea::Bottom ? roomAboveBottom() : 0;
+    const int room = area == DockArea::Bottom ? roomAboveBottom() : roomBesideCode();
     const int moving = qMin(deficit, spare + room);
     const int fromLines = qMin(moving, spare);
     if (moving < 2) {
-        m_heldLinesFrom[int(area) - 1].clear();
+        m_heldLinesFrom[heldFrom].clear();
         return;
     }
-    if (shown == m_heldLinesFrom[int(area) - 1])
-        return;
-    m_heldLinesFrom[int(area) - 1] = shown;
     // Taken from each spare line and given to each lacking one in proportion.
     QList<int> sizes = shown;
     for (int i = 0; i < sizes.size(); ++i) {
@@ -1131,24 +1186,50 @@ void DockLayout::keepHeldLines(DockArea area)
         else if (give[i] < 0)
             sizes[i] += int(qint64(give[i]) * fromLines / spare);
     }
+    // The toolkit refused these sizes from these once; other sizes, asked when a tab row
+    // showed its least, may be taken.
+    const QList<int> asked = shown + sizes;
+    if (asked == m_heldLinesFrom[heldFrom])
+        return;
+    m_heldLinesFrom[heldFrom] = asked;
     m_window->resizeDocks(firsts, sizes, across(area));
     settle();
     // Taken in, the same sizes may be asked for again once something else took them away.
     for (int i = 0; i < showings.size(); ++i)
         if (give[i] > 0 && lengthIn(across(area), showings[i]->size()) > showingBefore[i])
-            m_heldLinesFrom[int(area) - 1].clear();
+            m_heldLinesFrom[heldFrom].clear();
 }
 
-int DockLayout::tabRowBeneath(const QDockWidget *shown) const
+const QTabBar *DockLayout::tabBarBeneath(const QDockWidget *shown) const
 {
     const QRect dock = shown->geometry();
     for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
         const QRect row = bar->geometry();
         if (bar->isVisible() && row.top() > dock.bottom() && row.top() <= dock.bottom() + 8 &&
             row.left() < dock.right() && row.right() > dock.left())
-            return row.bottom() - dock.bottom();
+            return bar;
     }
-    return tabRow();
+    return nullptr;
+}
+
+int DockLayout::tabRowBeneath(const QDockWidget *shown) const
+{
+    const QTabBar *bar = tabBarBeneath(shown);
+    return bar ? bar->geometry().bottom() - shown->geometry().bottom() : tabRow();
+}
+
+int DockLayout::roomBesideCode() const
+{
+    const QWidget *code = m_window->centralWidget();
+    if (!code || !code->isVisible() || !m_window->rect().contains(code->geometry()))
+        return 0;
+    return qMax(0, code->width() - code->minimumSizeHint().expandedTo(code->minimumSize()).width());
+}
+
+int DockLayout::tabRowLeastWidth(const QDockWidget *shown) const
+{
+    const QTabBar *bar = tabBarBeneath(shown);
+    return bar ? bar->minimumSizeHint().width() : 0;
 }
 
 int DockLayout::roomAboveBottom() const
@@ -1162,7 +1243,27 @@ int DockLayout::roomAboveBottom() const
     for (const DockArea side : {DockArea::Left, DockArea::Right})
         for (const auto &l : m_lines[int(side) - 1])
             least = qMax(least, leastAlong(side, l));
-    return qMax(0, code->height() - least);
+    return qMax(0, rowAboveBottom() - least);
+}
+
+int DockLayout::rowAboveBottom() const
+{
+    // Where the side areas leave the code no width, the toolkit puts the code out of sight
+    // with a height of its own: the side areas' lines then tell the row's height.
+    const QWidget *code = m_window->centralWidget();
+    if (m_window->rect().contains(code->geometry()))
+        return code->height();
+    int top = m_window->height();
+    int bottom = 0;
+    for (const DockArea side : {DockArea::Left, DockArea::Right})
+        for (const auto &l : m_lines[int(side) - 1])
+            for (QDockWidget *dock : shownStanding(l))
+                if (const QDockWidget *shown = shownOfGroup(dock)) {
+                    top = qMin(top, shown->y());
+                    bottom = qMax(bottom, shown->y() + shown->height() +
+                                              (showsTabRow(dock) ? tabRowBeneath(shown) : 0));
+                }
+    return qMax(0, bottom - top);
 }
 
 bool DockLayout::hasTabs(const QDockWidget *dock) const

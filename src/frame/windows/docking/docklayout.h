@@ -11,6 +11,7 @@
 
 class QDockWidget;
 class QMainWindow;
+class QTabBar;
 class QObject;
 
 namespace tesk::frame {
@@ -166,13 +167,22 @@ private:
     void applyExtents(DockArea area);
     // Where the area has less room across than its lines were given, the toolkit takes it
     // from every line alike: the lines holding a size the user or the host gave take theirs
-    // back from the lines that hold none, down to those lines' least.
+    // back from the lines that hold none, down to those lines' least. The side areas, which
+    // share the window's width, are taken together.
     void keepHeldLines(DockArea area);
     // How far the bottom area may grow before the row of the code and the side areas above it
     // would have less than its least height.
     int roomAboveBottom() const;
+    // The height of that row.
+    int rowAboveBottom() const;
+    // How far a side area may grow before the code would have less than its least width.
+    int roomBesideCode() const;
+    // The tab row of the group whose tab is shown, beneath it; null for none.
+    const QTabBar *tabBarBeneath(const QDockWidget *shown) const;
     // How far the tab row of the group whose tab is shown reaches beneath it.
     int tabRowBeneath(const QDockWidget *shown) const;
+    // The least width of that tab row: its scroll buttons and its widest title.
+    int tabRowLeastWidth(const QDockWidget *shown) const;
     // The line without the windows that stand as tabs on an earlier one of it.
     QList<QDockWidget *> standing(const QList<QDockWidget *> &line) const;
     // Of those, the ones whose group shows a window: a group hidden whole takes no room, and a
@@ -185,11 +195,16 @@ private:
     bool groupShown(const QDockWidget *standing) const;
     // The window and its tabs, from its slot in the line.
     QList<QDockWidget *> groupAt(const QList<QDockWidget *> &line, int slot) const;
+    void insertBehindGroup(QList<QDockWidget *> &line, const QDockWidget *onto,
+                           const QList<QDockWidget *> &docks) const;
     // The window of the dock's group of tabs shown in its area, if any.
     const QDockWidget *shownOfGroup(const QDockWidget *dock) const;
     // Makes the window and its tabs tabs of the standing window; the line order is the
     // caller's.
     void tabGroupOnto(QDockWidget *standing, const QList<QDockWidget *> &group);
+    // A window the host docked back where it stood as a tab, or as a group's standing window,
+    // is in that group again.
+    void rejoinGroup(QDockWidget *dock);
     // The window stands in its line with tabs behind it.
     bool hasTabs(const QDockWidget *dock) const;
     // The height of the toolkit's tab row beneath a group.
@@ -214,7 +229,10 @@ private:
     // window docked back there now.
     QHash<const QDockWidget *, Position> m_formerPlace;
     QDockWidget *m_returning = nullptr;
-    // Windows left alone in a group of tabs whose standing window went.
+    // A window that stayed in the group of tabs each window left.
+    QHash<const QDockWidget *, const QDockWidget *> m_formerGroupmate;
+    // Windows left alone in a group of tabs whose standing window or last tab went: the
+    // toolkit still holds them in that group.
     QSet<const QDockWidget *> m_leftInGroup;
     // Lines of the left, right and bottom areas (index area - 1).
     QList<QList<QDockWidget *>> m_lines[3];

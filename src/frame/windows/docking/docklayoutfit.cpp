@@ -146,13 +146,10 @@ bool DockLayout::tabLastOfLongestLine(DockArea area, Qt::Orientation direction,
     QDockWidget *last = standingOnes.last();
     QDockWidget *onto = standingOnes[standingOnes.size() - 2];
     const QList<QDockWidget *> group = groupAt(line, int(line.indexOf(last)));
-    // Behind the last tab of the group it joins: a hidden window between the two kept the
-    // group apart, and a window made a tab later took the group's tabs as its own.
-    for (QDockWidget *dock : group)
-        line.removeOne(dock);
-    const int at = int(line.indexOf(onto) + groupAt(line, int(line.indexOf(onto))).size());
-    for (int i = 0; i < group.size(); ++i)
-        line.insert(at + i, group[i]);
+    // A hidden window between them would split the group in the line.
+    for (const QDockWidget *dock : group)
+        line.removeOne(const_cast<QDockWidget *>(dock));
+    insertBehindGroup(line, onto, group);
     tabGroupOnto(onto, group);
     for (const QDockWidget *dock : group)
         m_fitTabs.insert(dock);
@@ -171,11 +168,7 @@ bool DockLayout::tabLastLine(DockArea area)
         return false;
     const QList<QDockWidget *> moving = lines.takeLast();
     QDockWidget *onto = shownStanding(lines[target]).last();
-    // Behind the group's last tab, so that the group stays together.
-    auto &line = lines[target];
-    const int at = int(line.indexOf(onto) + groupAt(line, int(line.indexOf(onto))).size());
-    for (int i = 0; i < moving.size(); ++i)
-        line.insert(at + i, moving[i]);
+    insertBehindGroup(lines[target], onto, moving);
     tabGroupOnto(onto, moving);
     for (const QDockWidget *dock : moving)
         m_fitTabs.insert(dock);

@@ -333,10 +333,14 @@ void MainWindow::RemoveFromWindList(DockWidget *dock)
     CuiPaneRegistry::instance()->remove(dock);
     removeFromDockList(dock);
     m_docks->sorted.removeAll(dock);
-    m_docks->layout.forget(dock);
-    // The dock window may be half destroyed here: only the toolkit's part is touched.
-    if (QDockWidget *toolkitDock = dock; toolkitDock->parent() == this)
-        removeDockWidget(toolkitDock);
+    // The dock window may be half destroyed here: only the toolkit's part is touched. Its
+    // line's room goes to the code, as a hidden one's does, not to the lines beside it.
+    QDockWidget *toolkitDock = dock;
+    m_docks->layout.hideKeepingLines(toolkitDock, [this, toolkitDock] {
+        m_docks->layout.forget(toolkitDock);
+        if (toolkitDock->parent() == this)
+            removeDockWidget(toolkitDock);
+    });
 }
 
 void MainWindow::removeFromDockList(DockWidget *dock)
@@ -533,9 +537,6 @@ void MainWindow::layOutDocks()
     }
     for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom})
         layout.growToPanes(area);
-    // The toolkit took what the left side asked beyond the room left beside the right side as
-    // it then stood; with the right side at its own size, the left takes its size again.
-    layout.growToPanes(DockArea::Left);
     m_docks->laidOut = true;
     for (DockWidget *dock : m_docks->docks)
         restoreDock(dock, true);
