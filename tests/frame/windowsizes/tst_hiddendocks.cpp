@@ -484,6 +484,51 @@ TEST_F(HiddenDocks, AGroupWithItsOtherTabsHiddenKeepsItsSizeRunAfterRun)
     }
 }
 
+// The tab row a group below shows is as high before the show as after it, whatever row the
+// toolkit keeps out of sight for a group beside the code whose other window is hidden: the
+// lines above the row came back a few pixels shorter at each restore.
+TEST_F(HiddenDocks, AGroupOfTabsBelowASideGroupWithAHiddenTabKeepsItsSizeRunAfterRun)
+{
+    setScreen(QRect(0, 0, 1024, 572));
+    std::vector<std::string> stored = {
+        "Pane 100:1:0:0:0:60:760:150:1:1",   "Pane 101:1:0:1:0:60:760:150:0:1",
+        "Pane 102:2:0:0:772:60:206:150:1:1", "Pane 103:3:0:0:0:216:1020:102:1:1",
+        "Pane 104:3:1:1:0:324:1020:179:1:1", "Pane 105:3:0:2:0:324:1020:179:1:1",
+        "Pane 106:3:0:3:0:324:1020:179:1:1"};
+    for (const TeskHandle run : {kNextRun, kNextRun + 1, kNextRun + 2}) {
+        smallRun(run, stored, 100 + 10 * run);
+        const std::vector<std::string> restored = recordsOf(run);
+        if (run > kNextRun)
+            EXPECT_EQ(withoutPlaces(restored), withoutPlaces(stored)) << "run " << run;
+        stored = restored;
+    }
+}
+
+// Side lines stored so wide that the code between them had only a sliver left come back as
+// wide: the toolkit, given one side before the other, took some of it from the side given
+// first.
+TEST_F(HiddenDocks, SideLinesThatLeftTheCodeASliverComeBackAsWide)
+{
+    setScreen(QRect(0, 0, 1024, 572));
+    std::vector<std::string> stored = {
+        "Pane 100:3:0:0:0:169:575:377:0:1",    "Pane 101:4:0:-1:285:28:694:568:0:1",
+        "Pane 102:4:0:-1:562:153:400:300:1:1", "Pane 103:2:0:0:545:99:226:107:1:1",
+        "Pane 105:1:0:0:0:99:516:248:1:1",     "Pane 107:4:0:-1:586:177:400:300:1:1",
+        "Pane 104:3:1:1:0:353:101:193:1:1",    "Pane 106:2:0:1:545:212:226:109:1:1",
+        "Pane 108:2:0:2:545:212:226:109:1:1",  "Pane 110:3:0:2:107:353:913:193:1:1",
+        "Pane 109:2:0:3:545:212:226:109:1:1",  "Pane 111:2:0:4:545:212:226:109:1:1",
+        "Pane 112:2:0:5:545:212:226:109:1:1",  "Pane 113:2:1:6:777:99:243:248:1:1",
+    };
+    for (const TeskHandle run : {kNextRun, kNextRun + 1, kNextRun + 2}) {
+        smallRun(run, stored, 100 + 10 * run);
+        const std::vector<std::string> restored = recordsOf(run);
+        // The first run fits the records to this screen's rows.
+        if (run > kNextRun)
+            EXPECT_EQ(withoutPlaces(restored), withoutPlaces(stored)) << "run " << run;
+        stored = restored;
+    }
+}
+
 // On a later line of an area, a window recorded beside a group of tabs comes back beside it:
 // the toolkit would make it one more tab of the group.
 TEST_F(HiddenDocks, AWindowBesideAGroupOnALaterLineComesBackBesideIt)

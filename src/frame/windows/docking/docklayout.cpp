@@ -1285,10 +1285,17 @@ bool DockLayout::hasTabs(const QDockWidget *dock) const
 
 int DockLayout::tabRow() const
 {
-    // The toolkit's tab rows are the window's own children, all of one height.
-    for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
-        if (bar->isVisible())
+    // The toolkit's tab rows are the window's own children, all of one height: a row it shows
+    // in the window has it. A row it keeps out of sight (a group whose other windows are
+    // hidden) keeps the height it once had, and before the show none stands, but the rows
+    // built for groups ask for the height a row takes.
+    const QList<QTabBar *> bars = m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly);
+    for (const QTabBar *bar : bars)
+        if (bar->isVisible() && bar->count() > 1 && m_window->rect().contains(bar->geometry()))
             return bar->height();
+    for (const QTabBar *bar : bars)
+        if (bar->isVisibleTo(m_window) && bar->count() > 0)
+            return bar->sizeHint().height();
     return m_window->fontMetrics().height() + 8;
 }
 
