@@ -498,8 +498,9 @@ TEST_F(HiddenDocks, AGroupOfTabsBelowASideGroupWithAHiddenTabKeepsItsSizeRunAfte
     for (const TeskHandle run : {kNextRun, kNextRun + 1, kNextRun + 2}) {
         smallRun(run, stored, 100 + 10 * run);
         const std::vector<std::string> restored = recordsOf(run);
-        if (run > kNextRun)
+        if (run > kNextRun) {
             EXPECT_EQ(withoutPlaces(restored), withoutPlaces(stored)) << "run " << run;
+        }
         stored = restored;
     }
 }
@@ -523,8 +524,9 @@ TEST_F(HiddenDocks, SideLinesThatLeftTheCodeASliverComeBackAsWide)
         smallRun(run, stored, 100 + 10 * run);
         const std::vector<std::string> restored = recordsOf(run);
         // The first run fits the records to this screen's rows.
-        if (run > kNextRun)
+        if (run > kNextRun) {
             EXPECT_EQ(withoutPlaces(restored), withoutPlaces(stored)) << "run " << run;
+        }
         stored = restored;
     }
 }
