@@ -139,6 +139,20 @@ protected:
         return window;
     }
 
+    // Three runs on the small screen from the records each run before stored: the first fits
+    // the records to this screen's rows, the later ones give back what they were given.
+    void comesBackRunAfterRun(std::vector<std::string> stored)
+    {
+        for (const TeskHandle run : {kNextRun, kNextRun + 1, kNextRun + 2}) {
+            smallRun(run, stored, 100 + 10 * run);
+            const std::vector<std::string> restored = recordsOf(run);
+            if (run > kNextRun) {
+                EXPECT_EQ(withoutPlaces(restored), withoutPlaces(stored)) << "run " << run;
+            }
+            stored = restored;
+        }
+    }
+
     // A docked window's place is the toolkit's, and a hidden one's is where it last stood.
     static std::vector<std::string> withoutPlaces(std::vector<std::string> records)
     {
@@ -490,19 +504,12 @@ TEST_F(HiddenDocks, AGroupWithItsOtherTabsHiddenKeepsItsSizeRunAfterRun)
 TEST_F(HiddenDocks, AGroupOfTabsBelowASideGroupWithAHiddenTabKeepsItsSizeRunAfterRun)
 {
     setScreen(QRect(0, 0, 1024, 572));
-    std::vector<std::string> stored = {
+    const std::vector<std::string> stored = {
         "Pane 100:1:0:0:0:60:760:150:1:1",   "Pane 101:1:0:1:0:60:760:150:0:1",
         "Pane 102:2:0:0:772:60:206:150:1:1", "Pane 103:3:0:0:0:216:1020:102:1:1",
         "Pane 104:3:1:1:0:324:1020:179:1:1", "Pane 105:3:0:2:0:324:1020:179:1:1",
         "Pane 106:3:0:3:0:324:1020:179:1:1"};
-    for (const TeskHandle run : {kNextRun, kNextRun + 1, kNextRun + 2}) {
-        smallRun(run, stored, 100 + 10 * run);
-        const std::vector<std::string> restored = recordsOf(run);
-        if (run > kNextRun) {
-            EXPECT_EQ(withoutPlaces(restored), withoutPlaces(stored)) << "run " << run;
-        }
-        stored = restored;
-    }
+    comesBackRunAfterRun(stored);
 }
 
 // Side lines stored so wide that the code between them had only a sliver left come back as
@@ -511,7 +518,7 @@ TEST_F(HiddenDocks, AGroupOfTabsBelowASideGroupWithAHiddenTabKeepsItsSizeRunAfte
 TEST_F(HiddenDocks, SideLinesThatLeftTheCodeASliverComeBackAsWide)
 {
     setScreen(QRect(0, 0, 1024, 572));
-    std::vector<std::string> stored = {
+    const std::vector<std::string> stored = {
         "Pane 100:3:0:0:0:169:575:377:0:1",    "Pane 101:4:0:-1:285:28:694:568:0:1",
         "Pane 102:4:0:-1:562:153:400:300:1:1", "Pane 103:2:0:0:545:99:226:107:1:1",
         "Pane 105:1:0:0:0:99:516:248:1:1",     "Pane 107:4:0:-1:586:177:400:300:1:1",
@@ -520,15 +527,7 @@ TEST_F(HiddenDocks, SideLinesThatLeftTheCodeASliverComeBackAsWide)
         "Pane 109:2:0:3:545:212:226:109:1:1",  "Pane 111:2:0:4:545:212:226:109:1:1",
         "Pane 112:2:0:5:545:212:226:109:1:1",  "Pane 113:2:1:6:777:99:243:248:1:1",
     };
-    for (const TeskHandle run : {kNextRun, kNextRun + 1, kNextRun + 2}) {
-        smallRun(run, stored, 100 + 10 * run);
-        const std::vector<std::string> restored = recordsOf(run);
-        // The first run fits the records to this screen's rows.
-        if (run > kNextRun) {
-            EXPECT_EQ(withoutPlaces(restored), withoutPlaces(stored)) << "run " << run;
-        }
-        stored = restored;
-    }
+    comesBackRunAfterRun(stored);
 }
 
 // On a later line of an area, a window recorded beside a group of tabs comes back beside it:
