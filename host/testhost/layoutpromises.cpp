@@ -141,6 +141,18 @@ int mostKept(const DockAsked &asked)
     return qMax(asked.keptAcross, asked.setAcross);
 }
 
+// The tab row the toolkit shows beneath a group's tab shown, or none.
+const QTabBar *tabRowBeneath(const MainWindow *window, const QRect &shown)
+{
+    for (const QTabBar *bar : window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+        const QRect row = bar->geometry();
+        if (bar->isVisible() && row.top() > shown.bottom() && row.top() <= shown.bottom() + 8 &&
+            row.left() < shown.right() && row.right() > shown.left())
+            return bar;
+    }
+    return nullptr;
+}
+
 // The least extent across of the line the dock stands in: its windows' least, and the tab row
 // of a group standing there, which across a side area is as wide as its least and across the
 // bottom one stands beneath the group.
@@ -148,7 +160,6 @@ int lineLeast(const MainWindow *window, const DockWidget *dock, int area)
 {
     const bool height = acrossIsHeight(area);
     const auto startAcross = [height](const QWidget *w) { return height ? w->y() : w->x(); };
-    const QList<QTabBar *> bars = window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly);
     int least = 0;
     for (const DockWidget *member : window->findChildren<DockWidget *>()) {
         if (!member->isVisible() || member->isFloating() ||
@@ -157,14 +168,9 @@ int lineLeast(const MainWindow *window, const DockWidget *dock, int area)
             startAcross(member) != startAcross(dock))
             continue;
         least = qMax(least, leastAcross(member, area));
-        const QRect shown = member->geometry();
-        for (const QTabBar *bar : bars) {
-            const QRect row = bar->geometry();
-            if (bar->isVisible() && row.top() > shown.bottom() && row.top() <= shown.bottom() + 8 &&
-                row.left() < shown.right() && row.right() > shown.left())
-                least = qMax(least, height ? leastAcross(member, area) + row.height()
-                                           : bar->minimumSizeHint().width());
-        }
+        if (const QTabBar *row = tabRowBeneath(window, member->geometry()))
+            least = qMax(least, height ? leastAcross(member, area) + row->height()
+                                       : row->minimumSizeHint().width());
     }
     return least;
 }
@@ -253,7 +259,12 @@ std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
             const int across = acrossExtent(window, it.key());
             const int keep = across > 0 ? keepable(window, asked, it.key()) : 0;
             const int most = qMax(mostKept(dock), lineLeast(window, shown, dock.keptArea));
-            if (across > 0 && (across < keep - kSlack || across > most + kSlack))
+            // Along the bottom a group's tab row stands beneath its tab shown, within its line:
+            // a window joining the group shows the row and leaves the line as high as it was.
+            const QTabBar *row =
+                dock.keptArea == 3 ? tabRowBeneath(window, shown->geometry()) : nullptr;
+            const int line = row ? row->geometry().bottom() - shown->y() + 1 : across;
+            if (across > 0 && (line < keep - kSlack || across > most + kSlack))
                 return Broken{Promise::SizesKept,
                               QStringLiteral("%1 is %2 px across, was given %3 (%4 fit)")
                                   .arg(dock.name)
