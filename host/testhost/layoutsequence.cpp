@@ -788,19 +788,18 @@ std::string playSeeds(uint32_t firstSeed, int count, int shortest, int longest,
         const std::optional<Failure> failure = play(steps, screen, switches);
         if (!failure)
             continue;
+        const std::string headline = "seed " + std::to_string(seed) + " broke " +
+                                     promiseName(failure->broken.promise) + " after step " +
+                                     std::to_string(failure->step) + ": " +
+                                     failure->broken.text.toStdString() + "\n";
         if (survey) {
-            broken += "seed " + std::to_string(seed) + " broke " +
-                      promiseName(failure->broken.promise) + " after step " +
-                      std::to_string(failure->step) + ": " + failure->broken.text.toStdString() +
-                      "\n";
+            broken += headline;
             continue;
         }
         const std::vector<Step> shortestFound = reduce(steps, *failure, screen, switches);
         const std::optional<Failure> again = play(shortestFound, screen, switches);
-        return "seed " + std::to_string(seed) + " broke " + promiseName(failure->broken.promise) +
-               " after step " + std::to_string(failure->step) + ": " +
-               failure->broken.text.toStdString() + "\nshortest sequence found:\n" +
-               describe(shortestFound) + (again ? "  -> " + again->broken.text.toStdString() : "") +
+        return headline + "shortest sequence found:\n" + describe(shortestFound) +
+               (again ? "  -> " + again->broken.text.toStdString() : "") +
                "\nreplay with TESK_LAYOUT_SEED=" + std::to_string(seed) +
                "\npromises switched off:\n" + switches.describeOff().toStdString();
     }

@@ -548,9 +548,10 @@ QList<QDockWidget *> DockLayout::groupAt(const QList<QDockWidget *> &line, int s
 void DockLayout::insertBehindGroup(QList<QDockWidget *> &line, const QDockWidget *onto,
                                    const QList<QDockWidget *> &docks) const
 {
-    // Behind the group's last tab, so that the group stays together.
+    // Behind the group's last tab, so that the group stays together; at the line's end where
+    // the window is not in the line, rather than before its start.
     const int slot = int(line.indexOf(const_cast<QDockWidget *>(onto)));
-    const int at = slot + int(groupAt(line, slot).size());
+    const int at = slot < 0 ? int(line.size()) : slot + int(groupAt(line, slot).size());
     for (int i = 0; i < docks.size(); ++i)
         line.insert(at + i, docks[i]);
 }
