@@ -18,6 +18,7 @@
 #include "objectinspector/objecttree.h"
 #include "registers/regdatasets.h"
 #include "symbols/breakpoints/breakpointhandles.h"
+#include "symbols/symtabdatasource.h"
 #include "sync/syncregistration.h"
 #include "system/lifetime.h"
 #include "utilities/asciiline.h"
@@ -36,6 +37,7 @@ void endToolkitHolders()
 void endPlainHolders()
 {
     tesk::breakpoints::endAll();
+    SymtabDataSource::endUnowned();
     endSyncComponents();
     ScriptData::end();
     RegDataSets::end();

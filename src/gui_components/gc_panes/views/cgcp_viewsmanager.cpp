@@ -7,6 +7,7 @@
 #include "gui_components/gc_panes/views/kpane.h"
 #include "gui_components/gc_panes/views/panehost.h"
 
+#include "frame/core/exportguard.h"
 #include "frame/core/hosttext.h"
 #include "frame/core/plugincomponents.h"
 #include "system/debugoutput.h"
@@ -197,9 +198,13 @@ AView *CGcp_ViewsManager::viewWidget(uint64_t viewId) const
 
 uint64_t CGcp_ViewsManager::createPane(const QString &name, uint64_t targetId, void *mainWindow)
 {
-    // A host that cleared the broker and registered again meanwhile has a facade to find.
-    if (!m_facade)
-        connect();
+    // A host may keep the manager from a start and call it between starts.
+    if (!tesk::started())
+        return GC_NO_ID;
+    // Found afresh for every pane: a host that cleared the broker has no facade until its next
+    // plug-in entry (a manager it kept answers without one), and one that registered again
+    // meanwhile has one to find.
+    connect();
     if (!m_facade)
         return GC_NO_ID;
     auto *widget = new KPane(nullptr, name.toLatin1().constData());
@@ -239,7 +244,7 @@ uint64_t CGcp_ViewsManager::createView(uint64_t paneId, const char *typeName, co
                                        uint64_t targetId)
 {
     // An unknown type makes no pane either: an empty pane would be left docked.
-    if (!typeName || !isMemoryType(typeName))
+    if (!typeName || !isMemoryType(typeName) || !tesk::started())
         return 0;
     KGc_Pane *target = pane(paneId);
     if (!target)
