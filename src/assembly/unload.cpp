@@ -9,6 +9,7 @@
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/hostsubscriptions.h"
+#include "frame/core/plugincomponents.h"
 #include "frame/core/hosttexts.h"
 #include "frame/menus/iconcache.h"
 #include "frame/menus/menutables.h"
@@ -39,6 +40,7 @@ void endPlainHolders()
     tesk::breakpoints::endAll();
     SymtabDataSource::endUnowned();
     endSyncComponents();
+    tesk::broker::endPluginComponents();
     ScriptData::end();
     RegDataSets::end();
     Store::end();

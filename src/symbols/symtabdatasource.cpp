@@ -735,8 +735,12 @@ void SymtabDataSource::endUnowned()
         return;
     const std::unordered_set<SymtabDataSource *> live = *g_sources;
     for (SymtabDataSource *source : live) {
-        if (!source->parent())
-            delete source;
+        if (source->parent())
+            continue;
+        // Nobody listens any more, and at the process's end the statics a signal would pass
+        // through (the inspector's hooks) have gone: the source goes without a word.
+        source->blockSignals(true);
+        delete source;
     }
     // A source a pane still owns goes with its pane, which may outlive the library at the
     // process's end.

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QRegularExpression>
+#include <utility>
 
 namespace {
 
@@ -19,7 +20,8 @@ MoskResult registerFacade(MoskRegistrar *registrar)
                                            CTesk_Facade::instance()->face());
 }
 
-const tesk::broker::PluginComponents facadeComponents(tesk::broker::kFacadeOrder, &registerFacade);
+const tesk::broker::PluginComponents facadeComponents(tesk::broker::kFacadeOrder, &registerFacade,
+                                                      &CTesk_Facade::end);
 
 CTesk_Facade *&processPointer()
 {
@@ -39,12 +41,23 @@ CTesk_Facade::CTesk_Facade()
     enterInterface(MOSK_IID_BASE, 1, face());
 }
 
+namespace {
+CTesk_Facade *g_facade = nullptr;
+} // namespace
+
 CTesk_Facade *CTesk_Facade::instance()
 {
-    static CTesk_Facade facade;
+    if (!g_facade)
+        g_facade = new CTesk_Facade;
     if (!processPointer())
-        processPointer() = &facade;
-    return &facade;
+        processPointer() = g_facade;
+    return g_facade;
+}
+
+void CTesk_Facade::end()
+{
+    processPointer() = nullptr;
+    delete std::exchange(g_facade, nullptr);
 }
 
 CTesk_Facade *CTesk_Facade::current()

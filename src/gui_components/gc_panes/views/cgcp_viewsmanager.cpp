@@ -1,5 +1,6 @@
 #include "gui_components/gc_panes/views/cgcp_viewsmanager.h"
 
+#include "gui_components/gc_panes/memory/bridgekso.h"
 #include "gui_components/gc_panes/memory/memoryaddress.h"
 #include "gui_components/gc_panes/memoryview/viewmemory.h"
 #include "gui_components/gc_panes/views/aview.h"
@@ -138,10 +139,27 @@ CGcp_ViewsManager::~CGcp_ViewsManager()
         entry.second->Release();
 }
 
+namespace {
+CGcp_ViewsManager *g_manager = nullptr;
+} // namespace
+
 CGcp_ViewsManager *CGcp_ViewsManager::existing()
 {
-    static CGcp_ViewsManager manager;
-    return &manager;
+    if (!g_manager)
+        g_manager = new CGcp_ViewsManager;
+    return g_manager;
+}
+
+void CGcp_ViewsManager::end()
+{
+    processPointer() = nullptr;
+    KGcp_Bridge_KSO::end();
+    if (!g_manager)
+        return;
+    // At the process's end nothing is handed back to the host, whose objects may have gone.
+    if (tesk::processEnding())
+        g_manager->m_memoryAccess.forget();
+    delete std::exchange(g_manager, nullptr);
 }
 
 CGcp_ViewsManager *CGcp_ViewsManager::instance()
@@ -590,6 +608,6 @@ MoskResult gcpRegisterComponents(MoskRegistrar *registry)
 }
 
 namespace {
-const tesk::broker::PluginComponents viewsComponents(tesk::broker::kViewsOrder,
-                                                     &gcpRegisterComponents);
+const tesk::broker::PluginComponents
+    viewsComponents(tesk::broker::kViewsOrder, &gcpRegisterComponents, &CGcp_ViewsManager::end);
 } // namespace
