@@ -58,6 +58,18 @@ inline void keep(Kept &kept)
     kept.adaptor = take<IGcds_DataAdaptor>(GCDS_CATEGORY, GCDS_DATA_ADAPTOR_COMPONENT);
 }
 
+// The host lets go of what it kept.
+inline void release(Kept &kept)
+{
+    for (void *object : {static_cast<void *>(kept.view), static_cast<void *>(kept.pane),
+                         static_cast<void *>(kept.adaptor), static_cast<void *>(kept.dialog),
+                         static_cast<void *>(kept.facade), static_cast<void *>(kept.manager)}) {
+        if (object)
+            static_cast<MoskBase *>(object)->ops->Release(object);
+    }
+    kept = Kept();
+}
+
 // A memory pane and view made through the kept manager, kept too.
 inline bool keepPaneAndView(Kept &kept)
 {

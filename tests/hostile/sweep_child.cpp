@@ -194,7 +194,9 @@ bool componentSweep(const hostile::World &world, hostile::components::Kept &kept
     }
     for (const std::string &name : kept.broken)
         std::printf("sweep: %s made something between starts\n", name.c_str());
-    return kept.broken.empty();
+    const bool held = kept.broken.empty();
+    release(kept);
+    return held;
 }
 
 // Every line's name of the loops table.
