@@ -16,6 +16,7 @@
 #include "system/debugoutput.h"
 #include "system/lifetime.h"
 #include "system/modalseam.h"
+#include "system/singleinstance.h"
 
 #include <QDir>
 #include <QLibraryInfo>
@@ -452,9 +453,10 @@ int run()
         f.loopRunning = false;
     }
     // The host's own application and windows stay the host's; its rich text stops asking us.
-    if (f.application)
+    if (f.application) {
+        f.application->keepClaimForNextStart();
         endOwnApplication();
-    else
+    } else
         endInHostsApplication();
     return 1;
 }
@@ -472,6 +474,7 @@ void endAtUnload()
     else if (QCoreApplication::instance())
         hostsApplicationEnds();
     cuiRemoveTranslations();
+    tesk::system::SingleInstance::dropKeptClaim();
     g_hostsOwn.handBack();
 }
 
