@@ -17,6 +17,7 @@
 #include "system/debugoutput.h"
 #include "system/lifetime.h"
 #include "system/modalseam.h"
+#include "system/singleinstance.h"
 
 #include <QDir>
 #include <QLibraryInfo>
@@ -474,6 +475,10 @@ int run()
         QCoreApplication::exec();
         f.loopRunning = false;
     }
+    // The claim outlives the start: a restart in this load must not ask about a copy that is
+    // itself only asking.
+    if (frame().application)
+        frame().application->keepClaimForNextStart();
     endStart();
     return 1;
 }
@@ -491,6 +496,7 @@ void endAtUnload()
     else if (QCoreApplication::instance())
         hostsApplicationEnds();
     cuiRemoveTranslations();
+    tesk::system::SingleInstance::dropKeptClaim();
     g_hostsOwn.handBack();
 }
 

@@ -1,7 +1,9 @@
 #include "frame/windows/ctesk_facade.h"
 
+#include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/plugincomponents.h"
+#include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/maindocks.h"
 #include "frame/windows/mainframe.h"
@@ -171,6 +173,11 @@ MoskResult CTesk_Facade::dockForMultipleView(void *face, uint64_t viewId, void *
         if (!dock)
             return moskErrorCreateStandardError(1, MOSK_ERR_BAD_ARGUMENT);
         dock->setObjectName(QStringLiteral("DockForMultipleView"));
+        // The host made no window box for it, yet hides, closes, floats and sizes it by one as
+        // it does every other dock: the dock's own handle serves, never one the host made.
+        const auto box = reinterpret_cast<TeskHandle>(tesk::handles::add(dock));
+        dock->setWindowBox(box);
+        CuiPaneRegistry::instance()->add(box, dock);
         if (DockWidget *holder = tesk::frame::dockHolding(view)) {
             self(face)->record(holder, viewId);
             holder->setColour(window->colour());
