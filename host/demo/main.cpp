@@ -145,8 +145,8 @@ const char kUsage[] =
     "prints the entries when it starts. Closing the main window ends the demo: it stores the\n"
     "window's place and size, its dock windows and their sizes, each memory view's address and\n"
     "format and the toolbars in demo-layout.txt of its home area ($KSODEBUG_HOME, else\n"
-    "~/.tesk-demo), and the next start on a display comes back as you left it (delete the\n"
-    "file for the fixed layout).\n";
+    "~/.tesk-demo), and the next start by hand comes back as you left it (delete the file\n"
+    "for the fixed layout).\n";
 
 Options parse(int argc, char **argv)
 {
