@@ -544,6 +544,11 @@ void DockWidget::setVisible(bool visible)
     // A value being edited in place must not lose its window.
     if (!visible && isInPlaceEditActive())
         return;
+    // Floating before its main window first shows, it shows with it (MainWindow::layOutDocks):
+    // mapped ahead of the main window, a window manager stacks it beneath it, and loses it for
+    // good to the hide and show the toolkit does while it floats the window on the way.
+    if (visible && isWindow() && d->mainWindow && !d->mainWindow->docksLaidOut())
+        return;
     QDockWidget::setVisible(visible);
 }
 
@@ -574,6 +579,7 @@ void DockWidget::hideOnly()
 
 void DockWidget::showEvent(QShowEvent *event)
 {
+
     ++d->hideTicket;
     d->restored.placeAsStored = false;
     // Floating, it lands within the free area as it shows, title bar included.

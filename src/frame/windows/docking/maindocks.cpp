@@ -513,6 +513,11 @@ void MainWindow::takeDockRecord(const QByteArray &text)
     pending.gotoFlag = record.gotoFlag;
 }
 
+bool MainWindow::docksLaidOut() const
+{
+    return m_docks->laidOut;
+}
+
 void MainWindow::layOutDocks()
 {
     tesk::frame::DockLayout &layout = m_docks->layout;
@@ -540,6 +545,11 @@ void MainWindow::layOutDocks()
     m_docks->laidOut = true;
     for (DockWidget *dock : m_docks->docks)
         restoreDock(dock, true);
+    // The floating ones the host showed meanwhile (DockWidget::setVisible) map now, after the
+    // main window; one the host or the user hid stays hidden.
+    for (DockWidget *dock : m_docks->docks)
+        if (dock->isFloating() && dock->isHidden() && !tesk::frame::hiddenByRequest(dock))
+            dock->show();
     // The docks as restored, with the toolbars that stand by now, on the screen the window
     // shows on: a layout kept on a larger screen comes back within this one.
     layout.fit();
