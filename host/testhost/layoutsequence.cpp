@@ -271,20 +271,22 @@ private:
         dock->activateWindow();
         settle();
         const QPoint grip = dock->mapToGlobal(QPoint(std::min(40, dock->width() / 3), 6));
+        const int area = step.kind == StepKind::TitleBarDrag ? 1 + int(step.b % 3) : -1;
+        const std::optional<QPoint> drop = area > 0 ? dropPoint(area, box) : grip;
+        if (!drop)
+            return std::nullopt;
         exemptAll();
         m_asked.docks[box].keptArea = -1;
         m_asked.docks[box].setAcross = 0;
         std::map<TeskHandle, int> before;
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
             before[it.key()] = acrossExtent(m_window, it.key());
-        int area = -1;
-        if (step.kind == StepKind::TitleBarDoubleClick) {
+        if (step.kind == StepKind::TitleBarDoubleClick)
             xview::doubleClick(grip);
-        } else {
-            area = 1 + int(step.b % 3);
-            xview::drag(grip, dropPoint(area, box));
-        }
-        testhost::pumpUntil([dock] { return !dock->isWindow(); }, 2000);
+        else
+            xview::drag(grip, *drop);
+        QPointer<DockWidget> held(dock);
+        testhost::pumpUntil([held] { return !held || !held->isWindow(); }, 2000);
         settle();
         if (m_screen.settleFrames)
             m_screen.settleFrames();
@@ -311,7 +313,7 @@ private:
     }
 
     // On the last dock shown in the area, low in it, else at the code's edge next to the area.
-    QPoint dropPoint(int area, TeskHandle dragged) const
+    std::optional<QPoint> dropPoint(int area, TeskHandle dragged) const
     {
         const QList<TeskHandle> boxes = m_asked.docks.keys();
         for (auto it = boxes.crbegin(); it != boxes.crend(); ++it) {
@@ -321,7 +323,12 @@ private:
                 continue;
             return there->mapToGlobal(QPoint(there->width() / 2, there->height() * 3 / 4));
         }
+        // The code's edge is no place to drop on once the docks have taken all its room (the
+        // toolkit keeps it out of sight then).
         const QWidget *code = m_window->centralWidget();
+        if (!code || !code->isVisible() || code->width() < 40 || code->height() < 40 ||
+            !m_window->rect().contains(QRect(code->mapTo(m_window, QPoint()), code->size())))
+            return std::nullopt;
         const QPoint at = area == 1   ? QPoint(10, code->height() / 2)
                           : area == 2 ? QPoint(code->width() - 10, code->height() / 2)
                                       : QPoint(code->width() / 2, code->height() - 10);

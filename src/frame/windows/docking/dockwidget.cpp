@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
@@ -111,6 +112,39 @@ private:
     }
 };
 
+// How long the toolkit takes to slide a dropped window into its place.
+constexpr int kToolkitDockMs = 400;
+// How far into the code from its edge a drop counts as one on the area beside it.
+constexpr int kEdgeDrop = 40;
+
+// The area of the main window a drop at the point lands on: that of a docked window under it,
+// else that beside the code's edge it is near; none over the code's middle or outside.
+Qt::DockWidgetArea dropArea(QMainWindow *main, QPoint global)
+{
+    for (QDockWidget *docked : main->findChildren<QDockWidget *>()) {
+        if (docked->isFloating() || !docked->isVisible() ||
+            !QRect(docked->mapToGlobal(QPoint()), docked->size()).contains(global))
+            continue;
+        const Qt::DockWidgetArea area = main->dockWidgetArea(docked);
+        if (area != Qt::NoDockWidgetArea && area != Qt::TopDockWidgetArea)
+            return area;
+    }
+    const QWidget *code = main->centralWidget();
+    if (!code || !code->isVisible())
+        return Qt::NoDockWidgetArea;
+    const QPoint at = code->mapFromGlobal(global);
+    if (!code->rect().contains(at))
+        return Qt::NoDockWidgetArea;
+    const int edge = qMin(kEdgeDrop, qMin(code->width(), code->height()) / 3);
+    if (at.y() >= code->height() - edge)
+        return Qt::BottomDockWidgetArea;
+    if (at.x() < edge)
+        return Qt::LeftDockWidgetArea;
+    if (at.x() >= code->width() - edge)
+        return Qt::RightDockWidgetArea;
+    return Qt::NoDockWidgetArea;
+}
+
 // One flag for every dock window: focusing a dock window tells the host, whose answer may
 // focus it again.
 bool g_inSetFocus = false;
@@ -159,6 +193,12 @@ public:
     bool growOnce = true;
     int words[2] = {0, 0};
     bool initialised = false;
+    // A title-bar drag of the user's while floating: where it was pressed, and whether it
+    // moved far enough to be a drag.
+    std::optional<QPoint> titlePressed;
+    bool titleDragged = false;
+    // Shown while floating before its main window first showed.
+    bool showWithMainWindow = false;
 };
 
 DockWidget::DockWidget(QWidget *parent, const char *name)
@@ -513,6 +553,98 @@ void DockWidget::MyPlaceChange(int place)
     d->floated = place;
 }
 
+bool DockWidget::showsWithMainWindow() const
+{
+    return isWindow() && d->mainWindow && !d->mainWindow->docksLaidOut();
+}
+
+bool DockWidget::takeShowWithMainWindow()
+{
+    return std::exchange(d->showWithMainWindow, false);
+}
+
+bool DockWidget::onTitleBar(QPoint position) const
+{
+    return widget() && position.y() >= 0 && position.y() < widget()->y();
+}
+
+bool DockWidget::event(QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
+        return QDockWidget::event(event);
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    const QPoint at = mouse->position().toPoint();
+    const QPoint global = mouse->globalPosition().toPoint();
+    if (!isFloating() || !d->mainWindow) {
+        d->titlePressed.reset();
+        return QDockWidget::event(event);
+    }
+    if (type == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton &&
+        onTitleBar(at)) {
+        // The toolkit would put it back where it holds a place for it, which a window made
+        // floating never had in the layout's lines.
+        d->titlePressed.reset();
+        dockWhereDropped(std::nullopt);
+        return true;
+    }
+    if (type == QEvent::MouseButtonPress) {
+        d->titleDragged = false;
+        if (mouse->button() == Qt::LeftButton && onTitleBar(at))
+            d->titlePressed = global;
+        else
+            d->titlePressed.reset();
+    } else if (type == QEvent::MouseMove && d->titlePressed &&
+               (global - *d->titlePressed).manhattanLength() > QApplication::startDragDistance()) {
+        d->titleDragged = true;
+    }
+    const bool dropped = type == QEvent::MouseButtonRelease && d->titlePressed && d->titleDragged;
+    if (type == QEvent::MouseButtonRelease)
+        d->titlePressed.reset();
+    const bool taken = QDockWidget::event(event);
+    if (!dropped)
+        return taken;
+    // The toolkit docks a window dropped where it finds a gap, sliding it into place; it finds
+    // none in an area without room, nor for a window it never held. Once it has had its time,
+    // the window still floating docks by the layout, whose fit makes the room.
+    QPointer<DockWidget> self(this);
+    QTimer::singleShot(kToolkitDockMs, this, [self, global] {
+        if (self && self->isFloating() && self->isVisible())
+            self->dockWhereDropped(global);
+    });
+    return taken;
+}
+
+void DockWidget::dockWhereDropped(std::optional<QPoint> globalPoint)
+{
+    MainWindow *main = d->mainWindow;
+    if (!main || allowedAreas() == Qt::NoDockWidgetArea)
+        return;
+    Qt::DockWidgetArea area = Qt::NoDockWidgetArea;
+    if (globalPoint) {
+        area = dropArea(main, *globalPoint);
+        if (area == Qt::NoDockWidgetArea)
+            return;
+    } else if (!d->askLocation) {
+        // Docked before: back to its place, as the host's dock does.
+        d->floatingGeometry = geometry();
+        d->floatingGeometrySet = true;
+        main->dockLayout().dockBack(this);
+        return;
+    } else {
+        area = main->dockWidgetArea(this);
+    }
+    d->floatingGeometry = geometry();
+    d->floatingGeometrySet = true;
+    const int index = area == Qt::LeftDockWidgetArea    ? 0
+                      : area == Qt::BottomDockWidgetArea ? 2
+                      : area == Qt::RightDockWidgetArea  ? 1
+                                                         : main->rememberedArea();
+    main->moveDockWindow(this, index);
+    MyPlaceChange(isFloating() ? Floating : Docked);
+}
+
 // ---- hiding and closing ------------------------------------------------------------------
 
 bool DockWidget::modalDialogShown() const
@@ -547,7 +679,8 @@ void DockWidget::setVisible(bool visible)
     // Floating before its main window first shows, it shows with it (MainWindow::layOutDocks):
     // mapped ahead of the main window, a window manager stacks it beneath it, and loses it for
     // good to the hide and show the toolkit does while it floats the window on the way.
-    if (visible && isWindow() && d->mainWindow && !d->mainWindow->docksLaidOut())
+    d->showWithMainWindow = visible && showsWithMainWindow();
+    if (d->showWithMainWindow)
         return;
     QDockWidget::setVisible(visible);
 }
@@ -602,7 +735,8 @@ void DockWidget::hideEvent(QHideEvent *event)
     QPointer<DockWidget> self(this);
     const int ticket = d->hideTicket;
     QTimer::singleShot(0, this, [self, ticket] {
-        if (self && self->d->hideTicket == ticket && self->isHidden() && !isInPlaceEditActive()) {
+        if (self && self->d->hideTicket == ticket && self->isHidden() && !isInPlaceEditActive() &&
+            !self->showsWithMainWindow()) {
             self->close();
             self->deleteLater();
         }

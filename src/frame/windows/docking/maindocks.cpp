@@ -545,10 +545,10 @@ void MainWindow::layOutDocks()
     m_docks->laidOut = true;
     for (DockWidget *dock : m_docks->docks)
         restoreDock(dock, true);
-    // The floating ones the host showed meanwhile (DockWidget::setVisible) map now, after the
-    // main window; one the host or the user hid stays hidden.
+    // The floating ones shown meanwhile (DockWidget::setVisible) map now, after the main
+    // window; one the host or the user hid since stays hidden.
     for (DockWidget *dock : m_docks->docks)
-        if (dock->isFloating() && dock->isHidden() && !tesk::frame::hiddenByRequest(dock))
+        if (dock->takeShowWithMainWindow() && dock->isFloating() && !dock->isVisible())
             dock->show();
     // The docks as restored, with the toolbars that stand by now, on the screen the window
     // shows on: a layout kept on a larger screen comes back within this one.
