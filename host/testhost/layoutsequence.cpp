@@ -56,14 +56,15 @@ QRect freeOf(const QRect &screen)
 
 const char *kindName(StepKind kind)
 {
-    static const char *const names[] = {"start",         "show",           "dock right",
-                                        "dock bottom",   "floating",       "restore",
-                                        "size box",      "hide",           "show again",
-                                        "close",         "undock",         "dock",
-                                        "find toolbar",  "script toolbar", "toolbar record",
-                                        "shrink screen", "round trip",     "drag",
-                                        "float button",  "move toolbar",   "tear off toolbar",
-                                        "hide toolbar",  "drag title bar", "double-click title bar"};
+    static const char *const names[] = {
+        "start",         "show",           "dock right",
+        "dock bottom",   "floating",       "restore",
+        "size box",      "hide",           "show again",
+        "close",         "undock",         "dock",
+        "find toolbar",  "script toolbar", "toolbar record",
+        "shrink screen", "round trip",     "drag",
+        "float button",  "move toolbar",   "tear off toolbar",
+        "hide toolbar",  "drag title bar", "double-click title bar"};
     return names[int(kind)];
 }
 
@@ -301,13 +302,13 @@ private:
         if (dock->isFloating() || (area > 0 && areaOf(m_window, box) != area))
             return Broken{Promise::DocksWhereDropped,
                           QStringLiteral("%1 %2 at %3, area %4%5")
-                              .arg(m_asked.docks[box].name,
-                                   dock->isFloating() ? QStringLiteral("still floating")
-                                                      : QStringLiteral("docked"),
-                                   QStringLiteral("%1,%2").arg(dock->x()).arg(dock->y()))
-                              .arg(areaOf(m_window, box))
-                              .arg(area > 0 ? QStringLiteral(" (dropped on area %1)").arg(area)
-                                            : QString()) +
+                                  .arg(m_asked.docks[box].name,
+                                       dock->isFloating() ? QStringLiteral("still floating")
+                                                          : QStringLiteral("docked"),
+                                       QStringLiteral("%1,%2").arg(dock->x()).arg(dock->y()))
+                                  .arg(areaOf(m_window, box))
+                                  .arg(area > 0 ? QStringLiteral(" (dropped on area %1)").arg(area)
+                                                : QString()) +
                               bothViews()};
         return std::nullopt;
     }

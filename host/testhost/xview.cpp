@@ -115,7 +115,8 @@ QRect workArea()
     caughtUp();
     const std::vector<unsigned long> area =
         cardinals(DefaultRootWindow(x), "_NET_WORKAREA", XA_CARDINAL);
-    return area.size() < 4 ? QRect() : QRect(int(area[0]), int(area[1]), int(area[2]), int(area[3]));
+    return area.size() < 4 ? QRect()
+                           : QRect(int(area[0]), int(area[1]), int(area[2]), int(area[3]));
 }
 
 int stackingIndex(const QWidget *window)
@@ -141,13 +142,25 @@ QString describe(const QWidget *window)
                  text(window->geometry()), text(window->frameGeometry()));
     if (!seen.exists)
         return QStringLiteral("%1: %2; X server: no window").arg(window->windowTitle(), toolkit);
-    return QStringLiteral("%1: %2; X server %3 %4 frame %5 stacked %6")
+    // The window manager's state of it (maximized, say), which the toolkit may not know yet.
+    QString states;
+    Display *x = display();
+    for (unsigned long atom :
+         cardinals(Window(window->internalWinId()), "_NET_WM_STATE", XA_ATOM)) {
+        char *name = XGetAtomName(x, Atom(atom));
+        states +=
+            QLatin1Char(' ') + QString::fromLatin1(name).remove(QStringLiteral("_NET_WM_STATE_"));
+        XFree(name);
+    }
+    return QStringLiteral("%1: %2 state %8; X server %3 %4 frame %5 stacked %6 state%7")
         .arg(window->windowTitle(), toolkit,
-             seen.viewable ? QStringLiteral("viewable")
-                           : (seen.mapped ? QStringLiteral("unviewable")
-                                          : QStringLiteral("unmapped")),
+             seen.viewable
+                 ? QStringLiteral("viewable")
+                 : (seen.mapped ? QStringLiteral("unviewable") : QStringLiteral("unmapped")),
              text(seen.client), seen.frameKnown ? text(seen.framed()) : QStringLiteral("unknown"))
-        .arg(stackingIndex(window));
+        .arg(stackingIndex(window))
+        .arg(states.isEmpty() ? QStringLiteral(" none") : states)
+        .arg(int(window->windowState()));
 }
 
 QString mismatch(const QWidget *mainWindow)

@@ -108,6 +108,7 @@ public:
         watch->m_look.start();
         const QScopedValueRollback<bool> asking(watch->m_asking, true);
         window->setGeometry(client);
+        watch->confirmLater();
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -136,6 +137,7 @@ public:
 
 private:
     static constexpr int kAskAgainAtMost = 3;
+    static constexpr int kConfirmMs = 150;
 
     explicit AnswerWatch(QWidget *window)
         : QObject(window)
@@ -175,6 +177,22 @@ private:
             return;
         const QScopedValueRollback<bool> asking(m_asking, true);
         window->setGeometry(m_asked);
+        confirmLater();
+    }
+
+    // A window manager still taking in the window it has just framed may drop a request
+    // without an answer, and the toolkit goes on believing it was done: asked once more when
+    // it has had its time, through the window itself, which asks whatever it holds.
+    void confirmLater()
+    {
+        QTimer::singleShot(kConfirmMs, this, [this] {
+            auto *shown = qobject_cast<QWidget *>(parent());
+            if (m_done || !shown || !shown->isVisible() || shown->geometry() != m_asked ||
+                !shown->windowHandle())
+                return;
+            const QScopedValueRollback<bool> confirming(m_asking, true);
+            shown->windowHandle()->setGeometry(m_asked);
+        });
     }
 
     void end()

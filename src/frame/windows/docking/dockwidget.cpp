@@ -17,8 +17,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QMouseEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScrollArea>
@@ -117,6 +117,15 @@ constexpr int kToolkitDockMs = 400;
 // How far into the code from its edge a drop counts as one on the area beside it.
 constexpr int kEdgeDrop = 40;
 
+// The main window's index of the area (as moveDockWindow takes it), else the fallback.
+int areaIndex(Qt::DockWidgetArea area, int fallback)
+{
+    return area == Qt::LeftDockWidgetArea     ? 0
+           : area == Qt::RightDockWidgetArea  ? 1
+           : area == Qt::BottomDockWidgetArea ? 2
+                                              : fallback;
+}
+
 // The area of the main window a drop at the point lands on: that of a docked window under it,
 // else that beside the code's edge it is near; none over the code's middle or outside.
 Qt::DockWidgetArea dropArea(QMainWindow *main, QPoint global)
@@ -199,6 +208,8 @@ public:
     bool titleDragged = false;
     // Shown while floating before its main window first showed.
     bool showWithMainWindow = false;
+    // Dropped by the user, the toolkit may be sliding it into a place.
+    bool dropPending = false;
 };
 
 DockWidget::DockWidget(QWidget *parent, const char *name)
@@ -545,7 +556,18 @@ void DockWidget::MyPlaceChange(int place)
                 d->floatingGeometry.setSize(kFirstDragFloatSize);
             enterFloating(d->floatingGeometry.size());
         } else {
+            // The toolkit docked it where the user dropped it, in a place of its own choosing
+            // (a line of its own, or one the window never had): the layout takes it into the
+            // area's lines, as it takes a window the host docks there.
             d->askLocation = false;
+            if (d->dropPending && d->mainWindow) {
+                QPointer<DockWidget> self(this);
+                QTimer::singleShot(0, this, [self] {
+                    if (self && !self->isFloating() && self->d->mainWindow)
+                        self->d->mainWindow->moveDockWindow(
+                            self, areaIndex(self->d->mainWindow->dockWidgetArea(self), -1));
+                });
+            }
             if (d->statusBar)
                 d->statusBar->hide();
         }
@@ -602,15 +624,21 @@ bool DockWidget::event(QEvent *event)
     const bool dropped = type == QEvent::MouseButtonRelease && d->titlePressed && d->titleDragged;
     if (type == QEvent::MouseButtonRelease)
         d->titlePressed.reset();
+    // The toolkit may dock it while it takes the release.
+    if (dropped)
+        d->dropPending = true;
     const bool taken = QDockWidget::event(event);
     if (!dropped)
         return taken;
     // The toolkit docks a window dropped where it finds a gap, sliding it into place; it finds
-    // none in an area without room, nor for a window it never held. Once it has had its time,
-    // the window still floating docks by the layout, whose fit makes the room.
+    // none in an area without room. Once it has had its time, the window still floating docks
+    // by the layout, whose fit makes the room.
     QPointer<DockWidget> self(this);
     QTimer::singleShot(kToolkitDockMs, this, [self, global] {
-        if (self && self->isFloating() && self->isVisible())
+        if (!self)
+            return;
+        self->d->dropPending = false;
+        if (self->isFloating() && self->isVisible())
             self->dockWhereDropped(global);
     });
     return taken;
@@ -637,11 +665,7 @@ void DockWidget::dockWhereDropped(std::optional<QPoint> globalPoint)
     }
     d->floatingGeometry = geometry();
     d->floatingGeometrySet = true;
-    const int index = area == Qt::LeftDockWidgetArea    ? 0
-                      : area == Qt::BottomDockWidgetArea ? 2
-                      : area == Qt::RightDockWidgetArea  ? 1
-                                                         : main->rememberedArea();
-    main->moveDockWindow(this, index);
+    main->moveDockWindow(this, areaIndex(area, main->rememberedArea()));
     MyPlaceChange(isFloating() ? Floating : Docked);
 }
 
@@ -680,8 +704,11 @@ void DockWidget::setVisible(bool visible)
     // mapped ahead of the main window, a window manager stacks it beneath it, and loses it for
     // good to the hide and show the toolkit does while it floats the window on the way.
     d->showWithMainWindow = visible && showsWithMainWindow();
-    if (d->showWithMainWindow)
+    if (d->showWithMainWindow) {
+        // Placed meanwhile without its frame: it is kept within the free area as it shows.
+        d->placeOnShow = true;
         return;
+    }
     QDockWidget::setVisible(visible);
 }
 
