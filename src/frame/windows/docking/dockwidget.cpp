@@ -112,6 +112,10 @@ private:
     }
 };
 
+// How far a floated window steps from another standing where it would, and how often at most.
+constexpr int kStep = 24;
+constexpr int kStepsClear = 8;
+
 // How long the toolkit takes to slide a dropped window into its place.
 constexpr int kToolkitDockMs = 400;
 // How far into the code from its edge a drop counts as one on the area beside it.
@@ -494,11 +498,42 @@ void DockWidget::undock()
     setFloating(true);
     move(wasSet ? remembered.topLeft() : shown);
     enterFloating(remembered.size());
+    stepClearOfOthers();
     // Floated before its area took it in (while the user held a separator), it shows now;
     // one the host or the user hid stays hidden.
     if (isHidden() && !testAttribute(Qt::WA_WState_ExplicitShowHide) && d->mainWindow &&
         d->mainWindow->isVisible())
         show();
+}
+
+void DockWidget::stepClearOfOthers()
+{
+    if (!d->mainWindow)
+        return;
+    // Tabs of one group stand in one place: floated one after another, each would cover the
+    // one before exactly, and the user would see one window.
+    const auto taken = [this](QPoint at) {
+        for (const DockWidget *other : d->mainWindow->findChildren<DockWidget *>())
+            if (other != this && other->isFloating() && !tesk::frame::hiddenByRequest(other) &&
+                tesk::system::framePosition(other) == at)
+                return true;
+        return false;
+    };
+    const QPoint first = tesk::system::framePosition(this);
+    if (!taken(first))
+        return;
+    // Down and right as far as the free area lets it, else up and left.
+    for (const int direction : {1, -1})
+        for (int step = 1; step <= kStepsClear; ++step) {
+            tesk::system::placeInFreeArea(this, first + QPoint(kStep, kStep) * step * direction,
+                                          size());
+            const QPoint at = tesk::system::framePosition(this);
+            if (!taken(at) && at != first) {
+                d->floatingGeometry = geometry();
+                return;
+            }
+        }
+    tesk::system::placeInFreeArea(this, first, size());
 }
 
 void DockWidget::dock()

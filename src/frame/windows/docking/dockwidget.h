@@ -150,6 +150,8 @@ private:
     bool modalDialogShown() const;
     bool runLocationDialog();
     void enterFloating(QSize size);
+    // Floated where another floating window of its main window stands, it steps aside.
+    void stepClearOfOthers();
     // Docks the floating window onto the area of its main window under the point, if any;
     // without a point, where the main window would take it back.
     void dockWhereDropped(std::optional<QPoint> globalPoint);

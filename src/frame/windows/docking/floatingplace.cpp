@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 
 #include <vector>
 
@@ -96,6 +97,7 @@ public:
         for (QScreen *screen : QGuiApplication::screens())
             watch(screen);
         connect(qApp, &QGuiApplication::screenAdded, this, &FloatingOnScreens::watch);
+        window->installEventFilter(this);
     }
 
 private:
@@ -121,6 +123,16 @@ private:
     {
         if (event->type() != QEvent::Show)
             return false;
+        if (watched == m_window) {
+            // Shown again (after the host hid it), the main window is mapped after its floating
+            // docks: a window manager stacks it above them, and the user sees none.
+            QTimer::singleShot(0, this, [this] {
+                for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
+                    if (dock->isFloating() && dock->isVisible())
+                        dock->raise();
+            });
+            return false;
+        }
         watched->removeEventFilter(this);
         auto *dock = qobject_cast<QDockWidget *>(watched);
         if (dock && dock->isFloating())

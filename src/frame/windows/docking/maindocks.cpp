@@ -14,6 +14,7 @@
 
 #include <QRegularExpression>
 #include <QToolBar>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -548,8 +549,14 @@ void MainWindow::layOutDocks()
     // The floating ones shown meanwhile (DockWidget::setVisible) map now, after the main
     // window; one the host or the user hid since stays hidden.
     for (DockWidget *dock : m_docks->docks)
-        if (dock->takeShowWithMainWindow() && dock->isFloating() && !dock->isVisible())
+        if (dock->takeShowWithMainWindow() && dock->isFloating() && !dock->isVisible()) {
+            // Placed while hidden: the window manager is told the place rather than left to
+            // choose one (the screen's corner, under the panel).
+            dock->setAttribute(Qt::WA_Moved);
+            if (QWindow *handle = dock->windowHandle())
+                handle->setPosition(dock->geometry().topLeft());
             dock->show();
+        }
     // The docks as restored, with the toolbars that stand by now, on the screen the window
     // shows on: a layout kept on a larger screen comes back within this one.
     layout.fit();
