@@ -181,17 +181,21 @@ private:
     }
 
     // A window manager still taking in the window it has just framed may drop a request
-    // without an answer, and the toolkit goes on believing it was done: asked once more when
-    // it has had its time, through the window itself, which asks whatever it holds.
+    // without an answer, and the toolkit goes on believing it was done (a main window shown
+    // at the whole free area before its frame was known kept that size on the server, and
+    // came back at it, beyond the free area, once shown again). Asked once more when it has
+    // had its time; the toolkit asks nothing of a geometry it believes it has, so the place
+    // is asked a pixel smaller first.
     void confirmLater()
     {
         QTimer::singleShot(kConfirmMs, this, [this] {
             auto *shown = qobject_cast<QWidget *>(parent());
             if (m_done || !shown || !shown->isVisible() || shown->geometry() != m_asked ||
-                !shown->windowHandle())
+                shown->windowState() != Qt::WindowNoState)
                 return;
             const QScopedValueRollback<bool> confirming(m_asking, true);
-            shown->windowHandle()->setGeometry(m_asked);
+            shown->setGeometry(m_asked.adjusted(0, 0, 0, -1));
+            shown->setGeometry(m_asked);
         });
     }
 
