@@ -121,18 +121,20 @@ private:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::Show)
-            return false;
         if (watched == m_window) {
             // Shown again (after the host hid it), the main window is mapped after its floating
-            // docks: a window manager stacks it above them, and the user sees none.
-            QTimer::singleShot(0, this, [this] {
-                for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
-                    if (dock->isFloating() && dock->isVisible())
-                        dock->raise();
-            });
+            // docks, and activated it is raised: a window manager stacks it above them, and the
+            // user sees none of them.
+            if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+                QTimer::singleShot(0, this, [this] {
+                    for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
+                        if (dock->isFloating() && dock->isVisible())
+                            dock->raise();
+                });
             return false;
         }
+        if (event->type() != QEvent::Show)
+            return false;
         watched->removeEventFilter(this);
         auto *dock = qobject_cast<QDockWidget *>(watched);
         if (dock && dock->isFloating())
