@@ -606,6 +606,9 @@ private:
             }
             m_other->show();
             m_other->activateWindow();
+            // Under a window manager the other window is active once the manager says so, as
+            // when the user turns to it.
+            testhost::pumpUntil([this] { return m_other->isActiveWindow(); }, 2000);
             settle();
             m_other->hide();
             m_window->activateWindow();

@@ -125,11 +125,17 @@ private:
             // Shown again (after the host hid it), the main window is mapped after its floating
             // docks, and activated it is raised: a window manager stacks it above them, and the
             // user sees none of them.
-            if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
-                QTimer::singleShot(0, this, [this] {
+            // Mapped again with it, a window manager may place them anew: they keep within the
+            // free area.
+            const bool shown = event->type() == QEvent::Show;
+            if (shown || event->type() == QEvent::WindowActivate)
+                QTimer::singleShot(0, this, [this, shown] {
                     for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
-                        if (dock->isFloating() && dock->isVisible())
+                        if (dock->isFloating() && dock->isVisible()) {
+                            if (shown)
+                                tesk::system::keepInFreeArea(dock);
                             dock->raise();
+                        }
                 });
             return false;
         }
