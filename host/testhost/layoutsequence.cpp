@@ -478,24 +478,6 @@ private:
             CuiPaneClose(box);
         else
             CuiPaneUndock(box);
-        return floatedApart(box);
-    }
-
-    // A window floated steps aside from one floating where it would stand: tabs of one group,
-    // floated one after another, would each cover the one before exactly.
-    std::optional<Broken> floatedApart(TeskHandle box) const
-    {
-        const DockWidget *floated = m_window->findDockWidgetByBox(box);
-        if (!floated || !floated->isFloating() || !m_switches.on(Promise::FloatedWithinFreeArea))
-            return std::nullopt;
-        for (const DockWidget *other : m_window->findChildren<DockWidget *>())
-            if (other != floated && other->isFloating() && other->isVisible() &&
-                other->frameGeometry().topLeft() == floated->frameGeometry().topLeft())
-                return Broken{Promise::FloatedWithinFreeArea,
-                              QStringLiteral("%1 floated onto %2 at %3,%4")
-                                  .arg(m_asked.docks[box].name, other->windowTitle())
-                                  .arg(floated->x())
-                                  .arg(floated->y())};
         return std::nullopt;
     }
 

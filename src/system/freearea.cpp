@@ -58,6 +58,8 @@ namespace {
 // by then has no frame, and keeps the place it has.
 constexpr int kFrameWaitMs = 3000;
 constexpr int kFrameLookMs = 20;
+// When a window shown again has most likely been framed anew.
+constexpr int kFramedAgainMs = 250;
 
 // The client area of the window with its frame at the position, kept within the free area, of
 // the size the window takes when it fits.
@@ -523,6 +525,19 @@ void keepInFreeArea(QWidget *window)
         return;
     const PendingFrame *pending = PendingFrame::of(window);
     placeInFreeArea(window, framePosition(window), pending ? pending->size() : window->size());
+}
+
+void keepInFreeAreaAsFramed(QWidget *window)
+{
+    keepInFreeArea(window);
+    // A window manager that let go of the window as it was hidden put it back where its frame
+    // stood; that answer comes after the show, with no request of ours to watch it against.
+    QPointer<QWidget> shown(window);
+    for (const int after : {kFramedAgainMs, kFrameWaitMs / 3})
+        QTimer::singleShot(after, window, [shown] {
+            if (shown && shown->isVisible() && shown->windowState() == Qt::WindowNoState)
+                keepInFreeArea(shown);
+        });
 }
 
 void resizeInFreeArea(QWidget *window, QSize clientSize)

@@ -197,7 +197,7 @@ void CuiWindowShowFromBox(TeskHandle box)
                 // Hidden, it left its window manager's frame, which put it back at the frame's
                 // place: framed anew there, it would stand partly under a panel at the top.
                 if (showing)
-                    tesk::system::keepInFreeArea(window);
+                    tesk::system::keepInFreeAreaAsFramed(window);
             }
     });
 }

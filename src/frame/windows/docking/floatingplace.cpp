@@ -133,7 +133,7 @@ private:
                     for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
                         if (dock->isFloating() && dock->isVisible()) {
                             if (shown)
-                                tesk::system::keepInFreeArea(dock);
+                                tesk::system::keepInFreeAreaAsFramed(dock);
                             dock->raise();
                         }
                 });
