@@ -590,6 +590,10 @@ void DockWidget::MyPlaceChange(int place)
             if (!d->floatingGeometrySet)
                 d->floatingGeometry.setSize(kFirstDragFloatSize);
             enterFloating(d->floatingGeometry.size());
+            // Made a window anew by the toolkit, it is mapped and framed later: kept within
+            // the free area by where the window manager then says it stands.
+            if (isVisible())
+                tesk::system::keepInFreeAreaAsFramed(this);
         } else {
             // The toolkit docked it where the user dropped it, in a place of its own choosing
             // (a line of its own, or one the window never had): the layout takes it into the
