@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-l10n-tools qt6-translations-l10n
     libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev libcapstone-dev clang-format libelf-dev
-    xvfb xauth openbox
+    xvfb xauth openbox libx11-dev libxtst-dev
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "layoutpromises.h"
 
+#include "xview.h"
+
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
 #include "frame/windows/mainframe.h"
@@ -45,6 +47,8 @@ const PromiseInfo kPromises[] = {
     {Promise::ToolbarsAsSet, "toolbars-as-set", ""},
     {Promise::RoundTrip, "round-trip", ""},
     {Promise::RoundTripOfHiddenAndTabs, "round-trip-of-hidden-and-tabs", ""},
+    {Promise::SeenOnTheDisplay, "seen-on-the-display", ""},
+    {Promise::DocksWhereDropped, "docks-where-dropped", ""},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release", ""},
 };
 
@@ -389,6 +393,11 @@ std::optional<Broken> checkAll(const MainWindow *window, const Asked &asked,
         }
     if (auto broken = dockPromises(window, asked, switches))
         return broken;
+    if (asked.shown && asked.windowManager && switches.on(Promise::SeenOnTheDisplay)) {
+        const QString seen = xview::mismatch(window);
+        if (!seen.isEmpty())
+            return Broken{Promise::SeenOnTheDisplay, seen};
+    }
     if (switches.on(Promise::ToolbarsAsSet))
         return toolbarsAsSet(window, asked);
     return std::nullopt;

@@ -26,6 +26,11 @@
 //   the host's record is answered as applied.
 // - RoundTrip: the records stored and restored in a fresh main window give the same layout,
 //   and again a third time; RoundTripOfHiddenAndTabs: also when docks are hidden or tabs.
+// - SeenOnTheDisplay: under a window manager, the X server shows what the toolkit says it
+//   shows: every window shown mapped and viewable, a floating dock above its main window, the
+//   frames within the window manager's work area.
+// - DocksWhereDropped: a floating dock the user drags by its title bar onto a dock area docks
+//   there, however it came to float and however full the area; one double-clicked docks.
 // - AllAfterALostRelease: every promise above (of those switched on) also once a separator
 //   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
@@ -57,6 +62,8 @@ enum class Promise {
     ToolbarsAsSet,
     RoundTrip,
     RoundTripOfHiddenAndTabs,
+    SeenOnTheDisplay,
+    DocksWhereDropped,
     AllAfterALostRelease,
 };
 constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;

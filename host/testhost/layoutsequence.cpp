@@ -2,6 +2,7 @@
 
 #include "frames.h"
 #include "testhost.h"
+#include "xview.h"
 
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
@@ -55,14 +56,15 @@ QRect freeOf(const QRect &screen)
 
 const char *kindName(StepKind kind)
 {
-    static const char *const names[] = {"start",         "show",           "dock right",
-                                        "dock bottom",   "floating",       "restore",
-                                        "size box",      "hide",           "show again",
-                                        "close",         "undock",         "dock",
-                                        "find toolbar",  "script toolbar", "toolbar record",
-                                        "shrink screen", "round trip",     "drag",
-                                        "float button",  "move toolbar",   "tear off toolbar",
-                                        "hide toolbar"};
+    static const char *const names[] = {
+        "start",         "show",           "dock right",
+        "dock bottom",   "floating",       "restore",
+        "size box",      "hide",           "show again",
+        "close",         "undock",         "dock",
+        "find toolbar",  "script toolbar", "toolbar record",
+        "shrink screen", "round trip",     "drag",
+        "float button",  "move toolbar",   "tear off toolbar",
+        "hide toolbar",  "drag title bar", "double-click title bar"};
     return names[int(kind)];
 }
 
@@ -128,8 +130,10 @@ public:
             remeasure();
             if (!m_window)
                 continue;
-            if (auto broken = check(m_window, m_asked, m_switches))
+            if (auto broken = check(m_window, m_asked, m_switches)) {
+                broken->text += bothViews();
                 return Failure{int(i), *broken};
+            }
             keepWhatTheFitLeft(m_window, m_asked);
         }
         return std::nullopt;
@@ -223,10 +227,113 @@ private:
         case StepKind::ToolbarHide:
             userToolbar(step);
             break;
+        case StepKind::TitleBarDrag:
+        case StepKind::TitleBarDoubleClick:
+            return titleBar(step);
         case StepKind::Start:
             break;
         }
         return std::nullopt;
+    }
+
+    // What the X server shows of the windows next to what the toolkit says, to tell a frame
+    // come late from one placed wrong.
+    QString bothViews() const
+    {
+        if (!m_window || !xview::available())
+            return {};
+        QString views = QStringLiteral("\n    work area %1,%2 %3x%4")
+                            .arg(xview::workArea().x())
+                            .arg(xview::workArea().y())
+                            .arg(xview::workArea().width())
+                            .arg(xview::workArea().height());
+        views += QStringLiteral("\n    ") + xview::describe(m_window);
+        for (const QWidget *dock : m_window->findChildren<DockWidget *>())
+            if (dock->isWindow())
+                views += QStringLiteral("\n    ") + xview::describe(dock);
+        return views;
+    }
+
+    // The user takes a floating dock by its title bar with the real pointer and drops it on a
+    // dock area (over a dock there, else at the code's edge), or double-clicks the title bar:
+    // either way it docks, where it was dropped.
+    std::optional<Broken> titleBar(const Step &step)
+    {
+        const TeskHandle box = pick(step.a, [](DockWidget *d) {
+            return d->isFloating() && d->isVisible() && d->isEnabled();
+        });
+        if (!box || !m_window->isVisible() || !xview::available())
+            return std::nullopt;
+        DockWidget *dock = m_window->findDockWidgetByBox(box);
+        if (dock->allowedAreas() == Qt::NoDockWidgetArea)
+            return std::nullopt;
+        // As a user brings it to the front first.
+        dock->raise();
+        dock->activateWindow();
+        settle();
+        const QPoint grip = dock->mapToGlobal(QPoint(std::min(40, dock->width() / 3), 6));
+        const int area = step.kind == StepKind::TitleBarDrag ? 1 + int(step.b % 3) : -1;
+        const std::optional<QPoint> drop = area > 0 ? dropPoint(area, box) : grip;
+        if (!drop)
+            return std::nullopt;
+        exemptAll();
+        m_asked.docks[box].keptArea = -1;
+        m_asked.docks[box].setAcross = 0;
+        std::map<TeskHandle, int> before;
+        for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
+            before[it.key()] = acrossExtent(m_window, it.key());
+        if (step.kind == StepKind::TitleBarDoubleClick)
+            xview::doubleClick(grip);
+        else
+            xview::drag(grip, *drop);
+        QPointer<DockWidget> held(dock);
+        testhost::pumpUntil([held] { return !held || !held->isWindow(); }, 2000);
+        settle();
+        if (m_screen.settleFrames)
+            m_screen.settleFrames();
+        // As after a separator drag, the sizes the drop leaves are the user's.
+        m_userSized = true;
+        for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
+            if (acrossExtent(m_window, it.key()) != before[it.key()])
+                m_newlyKept.insert(it.key());
+        dock = m_window->findDockWidgetByBox(box);
+        if (!dock || !m_switches.on(Promise::DocksWhereDropped))
+            return std::nullopt;
+        if (dock->isFloating() || (area > 0 && areaOf(m_window, box) != area))
+            return Broken{Promise::DocksWhereDropped,
+                          QStringLiteral("%1 %2 at %3, area %4%5")
+                                  .arg(m_asked.docks[box].name,
+                                       dock->isFloating() ? QStringLiteral("still floating")
+                                                          : QStringLiteral("docked"),
+                                       QStringLiteral("%1,%2").arg(dock->x()).arg(dock->y()))
+                                  .arg(areaOf(m_window, box))
+                                  .arg(area > 0 ? QStringLiteral(" (dropped on area %1)").arg(area)
+                                                : QString()) +
+                              bothViews()};
+        return std::nullopt;
+    }
+
+    // On the last dock shown in the area, low in it, else at the code's edge next to the area.
+    std::optional<QPoint> dropPoint(int area, TeskHandle dragged) const
+    {
+        const QList<TeskHandle> boxes = m_asked.docks.keys();
+        for (auto it = boxes.crbegin(); it != boxes.crend(); ++it) {
+            const DockWidget *there = m_window->findDockWidgetByBox(*it);
+            if (*it == dragged || !there || areaOf(m_window, *it) != area ||
+                !m_window->rect().contains(there->geometry()))
+                continue;
+            return there->mapToGlobal(QPoint(there->width() / 2, there->height() * 3 / 4));
+        }
+        // The code's edge is no place to drop on once the docks have taken all its room (the
+        // toolkit keeps it out of sight then).
+        const QWidget *code = m_window->centralWidget();
+        if (!code || !code->isVisible() || code->width() < 40 || code->height() < 40 ||
+            !m_window->rect().contains(QRect(code->mapTo(m_window, QPoint()), code->size())))
+            return std::nullopt;
+        const QPoint at = area == 1   ? QPoint(10, code->height() / 2)
+                          : area == 2 ? QPoint(code->width() - 10, code->height() / 2)
+                                      : QPoint(code->width() / 2, code->height() - 10);
+        return code->mapToGlobal(at);
     }
 
     void start(const Step &step)
@@ -481,6 +588,9 @@ private:
             }
             m_other->show();
             m_other->activateWindow();
+            // Under a window manager the other window is active once the manager says so, as
+            // when the user turns to it.
+            testhost::pumpUntil([this] { return m_other->isActiveWindow(); }, 2000);
             settle();
             m_other->hide();
             m_window->activateWindow();
@@ -709,7 +819,7 @@ uint32_t environmentNumber(const char *name, uint32_t fallback)
 
 } // namespace
 
-std::vector<Step> generate(uint32_t seed, int shortest, int longest)
+std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointer)
 {
     std::mt19937 random(seed);
     const int length = shortest + int(random() % uint32_t(longest - shortest + 1));
@@ -718,6 +828,16 @@ std::vector<Step> generate(uint32_t seed, int shortest, int longest)
     for (int i = 1; i < length; ++i)
         steps.push_back(randomStep(random, i == showAt ? StepKind::Show : randomKind(random)));
     steps.push_back(randomStep(random, StepKind::RoundTrip));
+    if (!pointer)
+        return steps;
+    // A stream of its own, so that a seed plays the same other steps with the pointer or not.
+    std::mt19937 hand(seed ^ 0x9e3779b9u);
+    for (size_t at = size_t(showAt) + 1; at + 1 < steps.size(); ++at)
+        if (hand() % 4 == 0) {
+            const StepKind kind =
+                hand() % 3 == 0 ? StepKind::TitleBarDoubleClick : StepKind::TitleBarDrag;
+            steps.insert(steps.begin() + long(++at), randomStep(hand, kind));
+        }
     return steps;
 }
 
@@ -764,6 +884,8 @@ std::string describe(const std::vector<Step> &steps)
             text += " record \"Pane N" + recordOf(step).toStdString() + "\"";
         if (step.kind == StepKind::Drag)
             text += std::string(" ") + kLostNames[step.c % int(Lost::Count)];
+        if (step.kind == StepKind::TitleBarDrag)
+            text += " onto area " + std::to_string(1 + step.b % 3);
         text += "\n";
     }
     return text;
@@ -784,7 +906,8 @@ std::string playSeeds(uint32_t firstSeed, int count, int shortest, int longest,
     std::string broken;
     for (int n = 0; n < count; ++n) {
         const uint32_t seed = firstSeed + uint32_t(n);
-        const std::vector<Step> steps = generate(seed, shortest, longest);
+        const std::vector<Step> steps =
+            generate(seed, shortest, longest, screen.settleFrames && xview::available());
         const std::optional<Failure> failure = play(steps, screen, switches);
         if (!failure)
             continue;

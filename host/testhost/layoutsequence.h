@@ -48,6 +48,10 @@ enum class StepKind {
     ToolbarMove,
     ToolbarTearOff,
     ToolbarHide,
+    // The real pointer, on a display only: a floating dock's title bar dragged onto a dock
+    // area, or double-clicked.
+    TitleBarDrag,
+    TitleBarDoubleClick,
 };
 
 // What a step does is fixed by its kind and numbers: a number that picks a dock or a toolbar
@@ -77,7 +81,8 @@ struct Failure
     Broken broken;
 };
 
-std::vector<Step> generate(uint32_t seed, int shortest, int longest);
+// With the pointer, steps of the real pointer come between the same steps as without.
+std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointer = false);
 // Plays the sequence in a main window of its own, which it ends afterwards; the first promise
 // broken, of those switched on.
 std::optional<Failure> play(const std::vector<Step> &steps, const Screen &screen,

@@ -58,6 +58,8 @@ namespace {
 // by then has no frame, and keeps the place it has.
 constexpr int kFrameWaitMs = 3000;
 constexpr int kFrameLookMs = 20;
+// When a window shown again has most likely been framed anew.
+constexpr int kFramedAgainMs = 250;
 
 // The client area of the window with its frame at the position, kept within the free area, of
 // the size the window takes when it fits.
@@ -108,6 +110,7 @@ public:
         watch->m_look.start();
         const QScopedValueRollback<bool> asking(watch->m_asking, true);
         window->setGeometry(client);
+        watch->confirmLater();
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -136,6 +139,7 @@ public:
 
 private:
     static constexpr int kAskAgainAtMost = 3;
+    static constexpr int kConfirmMs = 150;
 
     explicit AnswerWatch(QWidget *window)
         : QObject(window)
@@ -175,6 +179,26 @@ private:
             return;
         const QScopedValueRollback<bool> asking(m_asking, true);
         window->setGeometry(m_asked);
+        confirmLater();
+    }
+
+    // A window manager still taking in the window it has just framed may drop a request
+    // without an answer, and the toolkit goes on believing it was done (a main window shown
+    // at the whole free area before its frame was known kept that size on the server, and
+    // came back at it, beyond the free area, once shown again). Asked once more when it has
+    // had its time; the toolkit asks nothing of a geometry it believes it has, so the place
+    // is asked a pixel smaller first.
+    void confirmLater()
+    {
+        QTimer::singleShot(kConfirmMs, this, [this] {
+            auto *shown = qobject_cast<QWidget *>(parent());
+            if (m_done || !shown || !shown->isVisible() || shown->geometry() != m_asked ||
+                shown->windowState() != Qt::WindowNoState)
+                return;
+            const QScopedValueRollback<bool> confirming(m_asking, true);
+            shown->setGeometry(m_asked.adjusted(0, 0, 0, -1));
+            shown->setGeometry(m_asked);
+        });
     }
 
     void end()
@@ -501,6 +525,19 @@ void keepInFreeArea(QWidget *window)
         return;
     const PendingFrame *pending = PendingFrame::of(window);
     placeInFreeArea(window, framePosition(window), pending ? pending->size() : window->size());
+}
+
+void keepInFreeAreaAsFramed(QWidget *window)
+{
+    keepInFreeArea(window);
+    // A window manager that let go of the window as it was hidden put it back where its frame
+    // stood; that answer comes after the show, with no request of ours to watch it against.
+    QPointer<QWidget> shown(window);
+    for (const int after : {kFramedAgainMs, kFrameWaitMs / 3})
+        QTimer::singleShot(after, window, [shown] {
+            if (shown && shown->isVisible() && shown->windowState() == Qt::WindowNoState)
+                keepInFreeArea(shown);
+        });
 }
 
 void resizeInFreeArea(QWidget *window, QSize clientSize)

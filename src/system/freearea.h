@@ -36,6 +36,9 @@ void placeInFreeArea(QWidget *window, QPoint framePosition, QSize clientSize);
 // The same for where the window stands now (or was last asked to stand, while its frame is
 // not known), at its size.
 void keepInFreeArea(QWidget *window);
+// The same for a window shown again: now, and again once its window manager has framed it
+// anew and told where it put it, which the toolkit may hear of only after the show.
+void keepInFreeAreaAsFramed(QWidget *window);
 // The same at another size, its frame where it stands.
 void resizeInFreeArea(QWidget *window, QSize clientSize);
 

@@ -12,6 +12,7 @@
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
 #include "system/debugoutput.h"
+#include "system/freearea.h"
 
 #include <QToolBar>
 
@@ -190,8 +191,14 @@ void CuiWindowShowFromBox(TeskHandle box)
 {
     TESK_GUARDED_VOID([&] {
         if (Store *store = Store::existing())
-            if (MainWindow *window = store->findMainWindowByHandle(box))
+            if (MainWindow *window = store->findMainWindowByHandle(box)) {
+                const bool showing = window->isHidden();
                 window->show();
+                // Hidden, it left its window manager's frame, which put it back at the frame's
+                // place: framed anew there, it would stand partly under a panel at the top.
+                if (showing)
+                    tesk::system::keepInFreeAreaAsFramed(window);
+            }
     });
 }
 

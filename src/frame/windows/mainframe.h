@@ -144,6 +144,8 @@ public:
     // window's width and a quarter of its height (250 in a side area), then the restored
     // ones their sizes, places and visibility.
     void layOutDocks();
+    // The docks were laid out as the window first showed.
+    bool docksLaidOut() const;
     // The line of the dock window grows to what its pane asks for, within the area's share.
     void growDockArea(DockWidget *dock);
     // The toolbars of the top area, then the floating ones.

@@ -2,6 +2,7 @@
 
 #include "testhost.h"
 #include "xdesktop.h"
+#include "xview.h"
 
 #include "system/freearea.h"
 
@@ -47,6 +48,16 @@ void settleFrames()
             still = now == last ? still + 1 : 0;
             last = now;
             return still >= 15;
+        },
+        3000);
+    // The window manager answers the toolkit's last requests in its own time: what the server
+    // shows is read once it has caught up, or once it plainly will not.
+    testhost::pumpUntil(
+        [] {
+            for (const QWidget *window : QApplication::topLevelWidgets())
+                if (window->isVisible() && !testhost::xview::agrees(window))
+                    return false;
+            return true;
         },
         3000);
 }

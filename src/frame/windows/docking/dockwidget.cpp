@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScrollArea>
@@ -111,6 +112,52 @@ private:
     }
 };
 
+// How far a floated window steps from another standing where it would, and how often at most.
+constexpr int kStep = 24;
+constexpr int kStepsClear = 8;
+
+// How long the toolkit takes to slide a dropped window into its place.
+constexpr int kToolkitDockMs = 400;
+// How far into the code from its edge a drop counts as one on the area beside it.
+constexpr int kEdgeDrop = 40;
+
+// The main window's index of the area (as moveDockWindow takes it), else the fallback.
+int areaIndex(Qt::DockWidgetArea area, int fallback)
+{
+    return area == Qt::LeftDockWidgetArea     ? 0
+           : area == Qt::RightDockWidgetArea  ? 1
+           : area == Qt::BottomDockWidgetArea ? 2
+                                              : fallback;
+}
+
+// The area of the main window a drop at the point lands on: that of a docked window under it,
+// else that beside the code's edge it is near; none over the code's middle or outside.
+Qt::DockWidgetArea dropArea(QMainWindow *main, QPoint global)
+{
+    for (QDockWidget *docked : main->findChildren<QDockWidget *>()) {
+        if (docked->isFloating() || !docked->isVisible() ||
+            !QRect(docked->mapToGlobal(QPoint()), docked->size()).contains(global))
+            continue;
+        const Qt::DockWidgetArea area = main->dockWidgetArea(docked);
+        if (area != Qt::NoDockWidgetArea && area != Qt::TopDockWidgetArea)
+            return area;
+    }
+    const QWidget *code = main->centralWidget();
+    if (!code || !code->isVisible())
+        return Qt::NoDockWidgetArea;
+    const QPoint at = code->mapFromGlobal(global);
+    if (!code->rect().contains(at))
+        return Qt::NoDockWidgetArea;
+    const int edge = qMin(kEdgeDrop, qMin(code->width(), code->height()) / 3);
+    if (at.y() >= code->height() - edge)
+        return Qt::BottomDockWidgetArea;
+    if (at.x() < edge)
+        return Qt::LeftDockWidgetArea;
+    if (at.x() >= code->width() - edge)
+        return Qt::RightDockWidgetArea;
+    return Qt::NoDockWidgetArea;
+}
+
 // One flag for every dock window: focusing a dock window tells the host, whose answer may
 // focus it again.
 bool g_inSetFocus = false;
@@ -159,6 +206,14 @@ public:
     bool growOnce = true;
     int words[2] = {0, 0};
     bool initialised = false;
+    // A title-bar drag of the user's while floating: where it was pressed, and whether it
+    // moved far enough to be a drag.
+    std::optional<QPoint> titlePressed;
+    bool titleDragged = false;
+    // Shown while floating before its main window first showed.
+    bool showWithMainWindow = false;
+    // Dropped by the user, the toolkit may be sliding it into a place.
+    bool dropPending = false;
 };
 
 DockWidget::DockWidget(QWidget *parent, const char *name)
@@ -443,11 +498,42 @@ void DockWidget::undock()
     setFloating(true);
     move(wasSet ? remembered.topLeft() : shown);
     enterFloating(remembered.size());
+    stepClearOfOthers();
     // Floated before its area took it in (while the user held a separator), it shows now;
     // one the host or the user hid stays hidden.
     if (isHidden() && !testAttribute(Qt::WA_WState_ExplicitShowHide) && d->mainWindow &&
         d->mainWindow->isVisible())
         show();
+}
+
+void DockWidget::stepClearOfOthers()
+{
+    if (!d->mainWindow)
+        return;
+    // Tabs of one group stand in one place: floated one after another, each would cover the
+    // one before exactly, and the user would see one window.
+    const auto taken = [this](QPoint at) {
+        for (const DockWidget *other : d->mainWindow->findChildren<DockWidget *>())
+            if (other != this && other->isFloating() && !tesk::frame::hiddenByRequest(other) &&
+                tesk::system::framePosition(other) == at)
+                return true;
+        return false;
+    };
+    const QPoint first = tesk::system::framePosition(this);
+    if (!taken(first))
+        return;
+    // Down and right as far as the free area lets it, else up and left.
+    for (const int direction : {1, -1})
+        for (int step = 1; step <= kStepsClear; ++step) {
+            tesk::system::placeInFreeArea(this, first + QPoint(kStep, kStep) * step * direction,
+                                          size());
+            const QPoint at = tesk::system::framePosition(this);
+            if (!taken(at) && at != first) {
+                d->floatingGeometry = geometry();
+                return;
+            }
+        }
+    tesk::system::placeInFreeArea(this, first, size());
 }
 
 void DockWidget::dock()
@@ -504,13 +590,122 @@ void DockWidget::MyPlaceChange(int place)
             if (!d->floatingGeometrySet)
                 d->floatingGeometry.setSize(kFirstDragFloatSize);
             enterFloating(d->floatingGeometry.size());
+            // Made a window anew by the toolkit, it is mapped and framed later: kept within
+            // the free area by where the window manager then says it stands.
+            if (isVisible())
+                tesk::system::keepInFreeAreaAsFramed(this);
         } else {
+            // The toolkit docked it where the user dropped it, in a place of its own choosing
+            // (a line of its own, or one the window never had): the layout takes it into the
+            // area's lines, as it takes a window the host docks there.
             d->askLocation = false;
+            if (d->dropPending && d->mainWindow) {
+                QPointer<DockWidget> self(this);
+                QTimer::singleShot(0, this, [self] {
+                    if (self && !self->isFloating() && self->d->mainWindow)
+                        self->d->mainWindow->moveDockWindow(
+                            self, areaIndex(self->d->mainWindow->dockWidgetArea(self), -1));
+                });
+            }
             if (d->statusBar)
                 d->statusBar->hide();
         }
     }
     d->floated = place;
+}
+
+bool DockWidget::showsWithMainWindow() const
+{
+    return isWindow() && d->mainWindow && !d->mainWindow->docksLaidOut();
+}
+
+bool DockWidget::takeShowWithMainWindow()
+{
+    return std::exchange(d->showWithMainWindow, false);
+}
+
+bool DockWidget::onTitleBar(QPoint position) const
+{
+    return widget() && position.y() >= 0 && position.y() < widget()->y();
+}
+
+bool DockWidget::event(QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
+        return QDockWidget::event(event);
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    const QPoint at = mouse->position().toPoint();
+    const QPoint global = mouse->globalPosition().toPoint();
+    if (!isFloating() || !d->mainWindow) {
+        d->titlePressed.reset();
+        return QDockWidget::event(event);
+    }
+    if (type == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton &&
+        onTitleBar(at)) {
+        // The toolkit would put it back where it holds a place for it, which a window made
+        // floating never had in the layout's lines.
+        d->titlePressed.reset();
+        dockWhereDropped(std::nullopt);
+        return true;
+    }
+    if (type == QEvent::MouseButtonPress) {
+        d->titleDragged = false;
+        if (mouse->button() == Qt::LeftButton && onTitleBar(at))
+            d->titlePressed = global;
+        else
+            d->titlePressed.reset();
+    } else if (type == QEvent::MouseMove && d->titlePressed &&
+               (global - *d->titlePressed).manhattanLength() > QApplication::startDragDistance()) {
+        d->titleDragged = true;
+    }
+    const bool dropped = type == QEvent::MouseButtonRelease && d->titlePressed && d->titleDragged;
+    if (type == QEvent::MouseButtonRelease)
+        d->titlePressed.reset();
+    // The toolkit may dock it while it takes the release.
+    if (dropped)
+        d->dropPending = true;
+    const bool taken = QDockWidget::event(event);
+    if (!dropped)
+        return taken;
+    // The toolkit docks a window dropped where it finds a gap, sliding it into place; it finds
+    // none in an area without room. Once it has had its time, the window still floating docks
+    // by the layout, whose fit makes the room.
+    QPointer<DockWidget> self(this);
+    QTimer::singleShot(kToolkitDockMs, this, [self, global] {
+        if (!self)
+            return;
+        self->d->dropPending = false;
+        if (self->isFloating() && self->isVisible())
+            self->dockWhereDropped(global);
+    });
+    return taken;
+}
+
+void DockWidget::dockWhereDropped(std::optional<QPoint> globalPoint)
+{
+    MainWindow *main = d->mainWindow;
+    if (!main || allowedAreas() == Qt::NoDockWidgetArea)
+        return;
+    Qt::DockWidgetArea area = Qt::NoDockWidgetArea;
+    if (globalPoint) {
+        area = dropArea(main, *globalPoint);
+        if (area == Qt::NoDockWidgetArea)
+            return;
+    } else if (!d->askLocation) {
+        // Docked before: back to its place, as the host's dock does.
+        d->floatingGeometry = geometry();
+        d->floatingGeometrySet = true;
+        main->dockLayout().dockBack(this);
+        return;
+    } else {
+        area = main->dockWidgetArea(this);
+    }
+    d->floatingGeometry = geometry();
+    d->floatingGeometrySet = true;
+    main->moveDockWindow(this, areaIndex(area, main->rememberedArea()));
+    MyPlaceChange(isFloating() ? Floating : Docked);
 }
 
 // ---- hiding and closing ------------------------------------------------------------------
@@ -544,6 +739,15 @@ void DockWidget::setVisible(bool visible)
     // A value being edited in place must not lose its window.
     if (!visible && isInPlaceEditActive())
         return;
+    // Floating before its main window first shows, it shows with it (MainWindow::layOutDocks):
+    // mapped ahead of the main window, a window manager stacks it beneath it, and loses it for
+    // good to the hide and show the toolkit does while it floats the window on the way.
+    d->showWithMainWindow = visible && showsWithMainWindow();
+    if (d->showWithMainWindow) {
+        // Placed meanwhile without its frame: it is kept within the free area as it shows.
+        d->placeOnShow = true;
+        return;
+    }
     QDockWidget::setVisible(visible);
 }
 
@@ -574,6 +778,7 @@ void DockWidget::hideOnly()
 
 void DockWidget::showEvent(QShowEvent *event)
 {
+
     ++d->hideTicket;
     d->restored.placeAsStored = false;
     // Floating, it lands within the free area as it shows, title bar included.
@@ -596,7 +801,8 @@ void DockWidget::hideEvent(QHideEvent *event)
     QPointer<DockWidget> self(this);
     const int ticket = d->hideTicket;
     QTimer::singleShot(0, this, [self, ticket] {
-        if (self && self->d->hideTicket == ticket && self->isHidden() && !isInPlaceEditActive()) {
+        if (self && self->d->hideTicket == ticket && self->isHidden() && !isInPlaceEditActive() &&
+            !self->showsWithMainWindow()) {
             self->close();
             self->deleteLater();
         }

@@ -8,6 +8,7 @@
 #include <QRgb>
 
 #include <memory>
+#include <optional>
 
 class MainWindow;
 class QMenu;
@@ -92,6 +93,9 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     void setVisible(bool visible) override;
+    // Whether it was shown floating before its main window first showed, and is to show now;
+    // asked once.
+    bool takeShowWithMainWindow();
 
     void setFocus();
     // Tells the host (code 3) that the user clicked or tabbed into a frame: a dock window or
@@ -136,6 +140,8 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    // The user's title-bar drags and double-clicks while it floats (dockWhereDropped).
+    bool event(QEvent *event) override;
     // A pane that comes to ask for more room than its new dock has (a view added to it, its
     // values formatted) gets it once, within its area's share of the main window.
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -144,6 +150,15 @@ private:
     bool modalDialogShown() const;
     bool runLocationDialog();
     void enterFloating(QSize size);
+    // Floated where another floating window of its main window stands, it steps aside.
+    void stepClearOfOthers();
+    // Docks the floating window onto the area of its main window under the point, if any;
+    // without a point, where the main window would take it back.
+    void dockWhereDropped(std::optional<QPoint> globalPoint);
+    bool onTitleBar(QPoint position) const;
+    // Floating before its main window first shows: it is shown with it, and hidden meanwhile
+    // it is not closed.
+    bool showsWithMainWindow() const;
     // Where the window stands on the screen while docked, for it to float there.
     QPoint placeShown() const;
     // Tells the host; false when the host destroyed this window meanwhile.

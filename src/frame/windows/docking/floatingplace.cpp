@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 
 #include <vector>
 
@@ -96,6 +97,7 @@ public:
         for (QScreen *screen : QGuiApplication::screens())
             watch(screen);
         connect(qApp, &QGuiApplication::screenAdded, this, &FloatingOnScreens::watch);
+        window->installEventFilter(this);
     }
 
 private:
@@ -119,6 +121,24 @@ private:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (watched == m_window) {
+            // Shown again (after the host hid it), the main window is mapped after its floating
+            // docks, and activated it is raised: a window manager stacks it above them, and the
+            // user sees none of them.
+            // Mapped again with it, a window manager may place them anew: they keep within the
+            // free area.
+            const bool shown = event->type() == QEvent::Show;
+            if (shown || event->type() == QEvent::WindowActivate)
+                QTimer::singleShot(0, this, [this, shown] {
+                    for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
+                        if (dock->isFloating() && dock->isVisible()) {
+                            if (shown)
+                                tesk::system::keepInFreeAreaAsFramed(dock);
+                            dock->raise();
+                        }
+                });
+            return false;
+        }
         if (event->type() != QEvent::Show)
             return false;
         watched->removeEventFilter(this);

@@ -14,6 +14,7 @@
 
 #include <QRegularExpression>
 #include <QToolBar>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -513,6 +514,11 @@ void MainWindow::takeDockRecord(const QByteArray &text)
     pending.gotoFlag = record.gotoFlag;
 }
 
+bool MainWindow::docksLaidOut() const
+{
+    return m_docks->laidOut;
+}
+
 void MainWindow::layOutDocks()
 {
     tesk::frame::DockLayout &layout = m_docks->layout;
@@ -540,6 +546,17 @@ void MainWindow::layOutDocks()
     m_docks->laidOut = true;
     for (DockWidget *dock : m_docks->docks)
         restoreDock(dock, true);
+    // The floating ones shown meanwhile (DockWidget::setVisible) map now, after the main
+    // window; one the host or the user hid since stays hidden.
+    for (DockWidget *dock : m_docks->docks)
+        if (dock->takeShowWithMainWindow() && dock->isFloating() && !dock->isVisible()) {
+            // Placed while hidden: the window manager is told the place rather than left to
+            // choose one (the screen's corner, under the panel).
+            dock->setAttribute(Qt::WA_Moved);
+            if (QWindow *handle = dock->windowHandle())
+                handle->setPosition(dock->geometry().topLeft());
+            dock->show();
+        }
     // The docks as restored, with the toolbars that stand by now, on the screen the window
     // shows on: a layout kept on a larger screen comes back within this one.
     layout.fit();
