@@ -14,7 +14,8 @@
 //   stands in an area is either wholly in the main window or a tab whose bar is shown on the
 //   screen: none hides behind an absent tab or outside the window.
 // - FloatingWithinFreeArea: a floating one stands wholly within the free area;
-//   FloatedWithinFreeArea: also one that the host or the user floated out of an area;
+//   FloatedWithinFreeArea: also one that the host or the user floated out of an area, which
+//   lands where it (or, a tab, its group) stood, unless it floated before;
 //   FloatingOnSmallerScreen: also once the screen was made smaller.
 // - NothingClosedUnasked: no dock window goes away, nor is the host told it closed, that the
 //   host did not close; HiddenKept: one the host hid (by its record too) stays, hidden, until
@@ -26,6 +27,8 @@
 //   the host's record is answered as applied.
 // - RoundTrip: the records stored and restored in a fresh main window give the same layout,
 //   and again a third time; RoundTripOfHiddenAndTabs: also when docks are hidden or tabs.
+// - RestoredAsLeft: records read at any moment (before the show too) and restored in a fresh
+//   main window or a new start show every dock the host had not hidden, and hide the others.
 // - AllAfterALostRelease: every promise above (of those switched on) also once a separator
 //   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
@@ -57,6 +60,7 @@ enum class Promise {
     ToolbarsAsSet,
     RoundTrip,
     RoundTripOfHiddenAndTabs,
+    RestoredAsLeft,
     AllAfterALostRelease,
 };
 constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;
@@ -92,6 +96,8 @@ struct DockAsked
     bool floatedOut = false;
     // It floated when the screen was made smaller.
     bool floatedOnLargerScreen = false;
+    // It floated once, and floats again where it was left rather than where it stood.
+    bool everFloated = false;
     // The extent across its area that the host or the user gave it, and in which area.
     int keptAcross = 0;
     int keptArea = -1;

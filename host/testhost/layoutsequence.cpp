@@ -1,11 +1,14 @@
 #include "layoutsequence.h"
 
+#include "eventsubjecthost.h"
 #include "frames.h"
+#include "simulatedcores.h"
 #include "testhost.h"
 
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
 
+#include <tesk/tesk_app.h>
 #include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_frame.h>
 #include <tesk/tesk_toolbars.h>
@@ -21,6 +24,8 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <random>
 #include <set>
@@ -30,6 +35,8 @@ namespace testhost::layout {
 namespace {
 
 constexpr TeskHandle kWindow = 1;
+// A fresh main window made while the last one is still closing has a handle of its own.
+constexpr TeskHandle kFreshWindow = 4;
 constexpr int kPanel = 28;
 const QRect kLarge(0, 0, 1280, 800);
 const QRect kSmall(0, 0, 1024, 600);
@@ -62,7 +69,8 @@ const char *kindName(StepKind kind)
                                         "find toolbar",  "script toolbar", "toolbar record",
                                         "shrink screen", "round trip",     "drag",
                                         "float button",  "move toolbar",   "tear off toolbar",
-                                        "hide toolbar"};
+                                        "hide toolbar",  "store records",  "fresh window",
+                                        "restart"};
     return names[int(kind)];
 }
 
@@ -98,6 +106,8 @@ enum class Lost { No, Popup, ModalBox, Hide, Deactivation, Count };
 const char *const kLostNames[] = {"released", "release to a popup", "release lost to a modal box",
                                   "release lost to a hide", "release lost to a deactivation"};
 
+const char *const kLooks[] = {"plain", "wood", "metal", "windows"};
+
 // One play of a sequence: the main window, what the host and the user asked of it.
 class Play
 {
@@ -114,6 +124,9 @@ public:
         g_closesTold = nullptr;
         delete m_other;
         endMainWindows();
+        // The next sequence starts as every sequence does, so that a seed plays alike alone.
+        if (m_restarted)
+            startAgain(false, "en", kLooks[0]);
     }
 
     std::optional<Failure> run(const std::vector<Step> &steps)
@@ -164,7 +177,7 @@ private:
             makeDock();
             break;
         case StepKind::Floating:
-            makeDock();
+            m_asked.docks[makeDock()].everFloated = true;
             break;
         case StepKind::Restore:
             restore(step);
@@ -188,12 +201,12 @@ private:
             break;
         case StepKind::FindToolbar:
             m_find = true;
-            QtCreateEditorToolBar(kWindow, &onFind);
+            QtCreateEditorToolBar(m_handle, &onFind);
             m_exempt.insert(3);
             break;
         case StepKind::ScriptToolbar:
             m_script = true;
-            CuiScriptToolBarCreate(kWindow, &onScript);
+            CuiScriptToolBarCreate(m_handle, &onScript);
             m_exempt.insert(3);
             break;
         case StepKind::ToolbarRecord:
@@ -216,13 +229,18 @@ private:
             drag(step);
             break;
         case StepKind::FloatButton:
-            floatButton(step);
-            break;
+            return floatButton(step);
         case StepKind::ToolbarMove:
         case StepKind::ToolbarTearOff:
         case StepKind::ToolbarHide:
             userToolbar(step);
             break;
+        case StepKind::StoreRecords:
+            m_stored = stored();
+            break;
+        case StepKind::FreshWindow:
+        case StepKind::Restart:
+            return lifeGoesOn(step);
         case StepKind::Start:
             break;
         }
@@ -235,10 +253,10 @@ private:
         m_screenRect = step.a % 2 ? kSmall : kLarge;
         if (m_screen.set)
             m_screen.set(m_screenRect, freeOf(m_screenRect));
-        m_window = createMainWindow(kWindow);
+        m_window = createMainWindow(m_handle);
         // Some hosts keep a size from a larger screen.
-        QtResizePosWindow(kWindow, 0, 0, 800 + int(step.b % 600), 500 + int(step.c % 400));
-        QtSetCurrentCodeFromBox(kWindow);
+        QtResizePosWindow(m_handle, 0, 0, 800 + int(step.b % 600), 500 + int(step.c % 400));
+        QtSetCurrentCodeFromBox(m_handle);
     }
 
     MainWindow *createMainWindow(TeskHandle handle)
@@ -254,10 +272,10 @@ private:
         const TeskHandle box = m_nextBox++;
         const QString name = QStringLiteral("Pane %1").arg(box);
         if (!record.isEmpty())
-            CuiSetDockWindowPersistanceData(kWindow, (name.toLatin1() + record).constData());
+            CuiSetDockWindowPersistanceData(m_handle, (name.toLatin1() + record).constData());
         QtWindowCreate(name.toLatin1().constData(), &paneCallback, box);
         // The host may look for it to show its data, and so show it again once hidden.
-        QtSetGoto(1, kWindow);
+        QtSetGoto(1, m_handle);
         m_asked.docks[box].name = name;
         return box;
     }
@@ -269,6 +287,7 @@ private:
         const TeskHandle box = makeDock(recordOf(step));
         m_asked.docks[box].hiddenByHost = visible == 0;
         m_asked.docks[box].everHidden = visible == 0;
+        m_asked.docks[box].everFloated = area == 0 || area == 4;
         // The record's extent across is the size the user left in an earlier run.
         const QList<QByteArray> fields = recordOf(step).split(':');
         // The record sizes the line it joins, as the host sizing a box does, or its group's.
@@ -363,6 +382,8 @@ private:
             asked.hiddenByHost = asked.everHidden = true;
         else if (step.kind == StepKind::Close)
             asked.closedByHost = true;
+        const std::optional<QPoint> stood =
+            step.kind == StepKind::Undock ? whereItStands(box, true) : std::nullopt;
         if (step.b % 2)
             CuiPopupProcessGenericOption(box, option);
         else if (hide)
@@ -371,7 +392,51 @@ private:
             CuiPaneClose(box);
         else
             CuiPaneUndock(box);
+        return landedWhereItStood(box, stood);
+    }
+
+    // Where a dock shown in an area stands on the screen: a tab out of sight where its group's
+    // tab shown does (the user reaches only the tab shown). Nothing for one that floats again
+    // where it was left.
+    std::optional<QPoint> whereItStands(TeskHandle box, bool outOfSightToo)
+    {
+        DockWidget *dock = m_window->findDockWidgetByBox(box);
+        DockAsked &asked = m_asked.docks[box];
+        const bool before = std::exchange(asked.everFloated, true);
+        if (before || !dock->isVisible() || dock->isFloating() || m_screen.settleFrames)
+            return std::nullopt;
+        settle();
+        if (m_window->rect().contains(dock->geometry()))
+            return dock->mapToGlobal(QPoint());
+        if (!outOfSightToo)
+            return std::nullopt;
+        for (QDockWidget *tab : m_window->tabifiedDockWidgets(dock))
+            if (tab->isVisible() && m_window->rect().contains(tab->geometry()))
+                return tab->mapToGlobal(QPoint());
         return std::nullopt;
+    }
+
+    std::optional<Broken> landedWhereItStood(TeskHandle box, const std::optional<QPoint> &stood)
+    {
+        if (!stood || !m_switches.on(Promise::FloatedWithinFreeArea))
+            return std::nullopt;
+        settle();
+        const DockWidget *dock = m_window->findDockWidgetByBox(box);
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        // Where it stood would put it partly beyond the free area, it is moved within.
+        if (!dock || !dock->isFloating() ||
+            !free.contains(QRect(*stood, dock->frameGeometry().size())))
+            return std::nullopt;
+        const QPoint landed = dock->frameGeometry().topLeft();
+        if ((landed - *stood).manhattanLength() <= 2 * 2)
+            return std::nullopt;
+        return Broken{Promise::FloatedWithinFreeArea,
+                      QStringLiteral("%1 floated to %2,%3, stood at %4,%5")
+                          .arg(m_asked.docks[box].name)
+                          .arg(landed.x())
+                          .arg(landed.y())
+                          .arg(stood->x())
+                          .arg(stood->y())};
     }
 
     void showAgain(const Step &step)
@@ -384,20 +449,20 @@ private:
             return;
         const TeskHandle box = hidden[int(step.a % uint32_t(hidden.size()))];
         m_asked.docks[box].hiddenByHost = false;
-        QtFindGotoWindowToShowData(kWindow, m_asked.docks[box].name.toLatin1().constData());
+        QtFindGotoWindowToShowData(m_handle, m_asked.docks[box].name.toLatin1().constData());
         settle();
         m_exempt.insert(areaOf(m_window, box));
     }
 
     void toolbarRecord(const Step &step)
     {
-        const int count = QtToolbarCount(kWindow);
+        const int count = QtToolbarCount(m_handle);
         if (count == 0)
             return;
         const int index = int(step.a % uint32_t(count));
-        const QByteArray title = QtReturnToolbarTitle(kWindow, index);
+        const QByteArray title = QtReturnToolbarTitle(m_handle, index);
         char buffer[tesk::frame::kLayoutRecordSize];
-        QtToolbarData(kWindow, index, buffer);
+        QtToolbarData(m_handle, index, buffer);
         QList<QByteArray> fields = QByteArray(buffer).split(':');
         if (fields.size() < 8 || title.isEmpty())
             return;
@@ -470,9 +535,9 @@ private:
             CuiSimpleInfo(0, "Note", "The target stopped.");
             break;
         case Lost::Hide:
-            CuiWindowHideFromBox(kWindow);
+            CuiWindowHideFromBox(m_handle);
             settle();
-            CuiWindowShowFromBox(kWindow);
+            CuiWindowShowFromBox(m_handle);
             break;
         case Lost::Deactivation:
             if (!m_other) {
@@ -492,22 +557,24 @@ private:
         settle();
     }
 
-    void floatButton(const Step &step)
+    std::optional<Broken> floatButton(const Step &step)
     {
         const TeskHandle box =
             pick(step.a, [](DockWidget *d) { return d->isVisible() && !d->isFloating(); });
         if (!box)
-            return;
+            return std::nullopt;
         DockWidget *dock = m_window->findDockWidgetByBox(box);
         auto *button =
             dock->findChild<QAbstractButton *>(QStringLiteral("qt_dockwidget_floatbutton"));
         if (!button || !button->isVisible())
-            return;
+            return std::nullopt;
         m_exempt.insert(areaOf(m_window, box));
         m_asked.docks[box].keptArea = -1;
         m_asked.docks[box].setAcross = 0;
         m_asked.docks[box].floatedOut = true;
+        const std::optional<QPoint> stood = whereItStands(box, false);
         QTest::mouseClick(button, Qt::LeftButton);
+        return landedWhereItStood(box, stood);
     }
 
     void userToolbar(const Step &step)
@@ -553,13 +620,13 @@ private:
         const Promise kind =
             holdsHiddenOrTabs() ? Promise::RoundTripOfHiddenAndTabs : Promise::RoundTrip;
         const Promise promise = m_asked.releaseLost ? Promise::AllAfterALostRelease : kind;
-        const Picture stored = takePicture(kWindow);
-        const Picture second = restoreInto(kSecondWindow, kWindow, stored);
+        const Picture stored = takePicture(m_handle);
+        const Picture second = restoreInto(kSecondWindow, m_handle, stored);
         const Picture third = restoreInto(kThirdWindow, kSecondWindow, second);
         for (TeskHandle handle : {kSecondWindow, kThirdWindow})
             delete Store::instance()->findMainWindowByHandle(handle);
         settle();
-        QtSetCurrentCodeFromBox(kWindow);
+        QtSetCurrentCodeFromBox(m_handle);
         if (!m_switches.on(promise) || !m_switches.on(kind))
             return std::nullopt;
         for (const Picture *restored : {&second, &third}) {
@@ -612,6 +679,164 @@ private:
         return takePicture(handle);
     }
 
+    // ---- the host's life: records read at any moment, a fresh window or a new start ----
+    struct Stored
+    {
+        Picture picture;
+        std::vector<std::string> names;
+        QRect place;
+        // What the host had done to each dock when it read the records, and its box, by name.
+        QMap<QString, DockAsked> asked;
+        QMap<QString, TeskHandle> boxes;
+        bool find = false;
+        bool script = false;
+    };
+
+    Stored stored() const
+    {
+        Stored s;
+        s.picture = takePicture(m_handle);
+        for (int i = 0; i < s.picture.docks.size(); ++i)
+            s.names.emplace_back(QtReturnKSOTitle(m_handle, i));
+        int x = 0, y = 0, width = 0, height = 0, minimised = 0;
+        QtGetSizePos(m_handle, &x, &y, &width, &height, &minimised);
+        s.place = QRect(x, y, width, height);
+        for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
+            if (!it->closedByHost) {
+                s.asked.insert(it->name, *it);
+                s.boxes.insert(it->name, it.key());
+            }
+        s.find = m_find;
+        s.script = m_script;
+        return s;
+    }
+
+    // The records read now or at an earlier step, brought back in a fresh main window of this
+    // run or of a new start of the library, on a screen of either size.
+    std::optional<Broken> lifeGoesOn(const Step &step)
+    {
+        const Stored records = step.b % 2 && m_stored ? *m_stored : stored();
+        m_stored.reset();
+        if (step.kind == StepKind::Restart && m_screen.set) {
+            // A desktop's window manager knows the windows of one start: there the run goes
+            // on in a fresh window.
+            delete std::exchange(m_other, nullptr);
+            startAgain(step.c % 2, step.d % 2 ? "de" : "en",
+                       kLooks[step.d / 2 % std::size(kLooks)]);
+            m_restarted = true;
+        } else {
+            // As a host closes its window: the panes it makes again on the same boxes while
+            // the old docks are still going are the boxes' from then on.
+            QtCloseCode(m_handle);
+            m_handle = m_handle == kWindow ? kFreshWindow : kWindow;
+        }
+        m_window = nullptr;
+        if (m_screen.set) {
+            m_screenRect =
+                step.a % 3 == 0 ? (m_screenRect == kSmall ? kLarge : kSmall) : m_screenRect;
+            m_screen.set(m_screenRect, freeOf(m_screenRect));
+        }
+        return restoreFrom(records);
+    }
+
+    // As a host ends its run and starts the library again within the same load.
+    void startAgain(bool clearBroker, const char *language, const char *look)
+    {
+        endMainWindows();
+        m_handle = kWindow;
+        QtShutdown();
+        CuiRun();
+        if (clearBroker) {
+            moskBrokerClear();
+            SimulatedCores::registerWithBroker();
+            EventSubjectHost::instance().registerWithBroker();
+            if (MoskResult result =
+                    moskInitialisePlugin(reinterpret_cast<MoskRegistrar *>(moskGetObjectBroker())))
+                result->ops->Release(result);
+        }
+        setenv("KSODEBUG_LANG", language, 1);
+        unsetenv("KSODEBUG_ENABLE_ZEBSTYLE");
+        if (!std::strcmp(look, "windows"))
+            setenv("KSODEBUG_ENABLE_ZEBSTYLE", "1", 1);
+        QByteArray line;
+        if (!std::strcmp(look, "wood") || !std::strcmp(look, "metal"))
+            line = QByteArray("-style ") + look;
+        CuiQtInit_WinEx("tesk-tests", line.data());
+        if (m_screen.set)
+            m_screen.set(m_screenRect, freeOf(m_screenRect));
+    }
+
+    std::optional<Broken> restoreFrom(const Stored &records)
+    {
+        m_window = createMainWindow(m_handle);
+        const QRect &place = records.place;
+        QtResizePosWindow(m_handle, place.x(), place.y(), place.width(), place.height());
+        QtSetCurrentCodeFromBox(m_handle);
+        if ((m_find = records.find))
+            QtCreateEditorToolBar(m_handle, &onFind);
+        if ((m_script = records.script))
+            CuiScriptToolBarCreate(m_handle, &onScript);
+        // The docks going with the last window tell their boxes closed, which the new ones
+        // take.
+        std::set<TeskHandle> closesTold = m_asked.closesTold;
+        g_closesTold = nullptr;
+        m_asked = Asked();
+        m_asked.windowManager = bool(m_screen.settleFrames);
+        const Picture &picture = records.picture;
+        for (int i = 0; i < picture.toolbars.size(); ++i) {
+            QtSetToolbarData(("tb_x_" + picture.toolbarTitles[i]).constData(),
+                             picture.toolbars[i].constData());
+            // Kept by translated titles, a record of the other language finds no toolbar.
+            const QString title = QString::fromLatin1(picture.toolbarTitles[i]);
+            for (QToolBar *bar : m_window->findChildren<QToolBar *>())
+                if (bar->windowTitle() == title)
+                    m_asked.toolbarHidden[title] = picture.toolbars[i].split(':').value(5) == "1";
+        }
+        for (int i = 0; i < picture.docks.size(); ++i) {
+            const QString name = QString::fromStdString(records.names[size_t(i)]);
+            const TeskHandle box =
+                records.boxes.value(name, 0) ? records.boxes.value(name) : m_nextBox++;
+            closesTold.erase(box);
+            CuiSetDockWindowPersistanceData(m_handle, picture.docks[i].constData());
+            QtWindowCreate(records.names[size_t(i)].c_str(), &paneCallback, box);
+            QtSetGoto(1, m_handle);
+            DockAsked &asked = m_asked.docks[box];
+            asked.name = name;
+            asked.hiddenByHost = records.asked.value(asked.name).hiddenByHost;
+            asked.everHidden = asked.hiddenByHost;
+            asked.everFloated = records.asked.value(asked.name).everFloated;
+            // Its record sizes its line, as the host sizing a box does.
+            const QList<QByteArray> fields = picture.docks[i].split(':');
+            const int area = fields.value(1).toInt();
+            if (area >= 1 && area <= 3)
+                asked.setAcross = fields.value(area == 3 ? 7 : 6).toInt();
+            m_newlyKept.insert(box);
+        }
+        QtFrameShow();
+        m_asked.shown = true;
+        exemptAll();
+        settle();
+        m_asked.closesTold = closesTold;
+        g_closesTold = &m_asked.closesTold;
+        if (m_screen.settleFrames)
+            m_screen.settleFrames();
+        if (!m_switches.on(Promise::RestoredAsLeft))
+            return std::nullopt;
+        for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it) {
+            const DockWidget *dock = m_window->findDockWidgetByBox(it.key());
+            if (!dock || dock->isVisible() == it->hiddenByHost)
+                return Broken{Promise::RestoredAsLeft,
+                              QStringLiteral("%1 restored %2, the host %3 it")
+                                  .arg(it->name,
+                                       !dock              ? QStringLiteral("closed")
+                                       : it->hiddenByHost ? QStringLiteral("shown")
+                                                          : QStringLiteral("hidden"),
+                                       it->hiddenByHost ? QStringLiteral("hid")
+                                                        : QStringLiteral("did not hide"))};
+        }
+        return std::nullopt;
+    }
+
     // ---- sizes the host and the user gave ----
     void exemptAll() { m_exempt.insert({1, 2, 3}); }
 
@@ -656,6 +881,11 @@ private:
     bool m_userSized = false;
     // The window a deactivation goes to.
     QWidget *m_other = nullptr;
+    TeskHandle m_handle = kWindow;
+    // The records the host read at an earlier step.
+    std::optional<Stored> m_stored;
+    // The library was started again: in another language or look, perhaps.
+    bool m_restarted = false;
 };
 
 struct Weighted
@@ -671,7 +901,8 @@ const Weighted kWeights[] = {
     {StepKind::Dock, 2},           {StepKind::FindToolbar, 2},  {StepKind::ScriptToolbar, 2},
     {StepKind::ToolbarRecord, 4},  {StepKind::ShrinkScreen, 2}, {StepKind::RoundTrip, 1},
     {StepKind::Drag, 8},           {StepKind::FloatButton, 3},  {StepKind::ToolbarMove, 3},
-    {StepKind::ToolbarTearOff, 2}, {StepKind::ToolbarHide, 3},
+    {StepKind::ToolbarTearOff, 2}, {StepKind::ToolbarHide, 3},  {StepKind::StoreRecords, 2},
+    {StepKind::FreshWindow, 2},    {StepKind::Restart, 2},
 };
 
 Step randomStep(std::mt19937 &random, StepKind kind)
@@ -764,6 +995,9 @@ std::string describe(const std::vector<Step> &steps)
             text += " record \"Pane N" + recordOf(step).toStdString() + "\"";
         if (step.kind == StepKind::Drag)
             text += std::string(" ") + kLostNames[step.c % int(Lost::Count)];
+        if (step.kind == StepKind::Restart)
+            text += std::string(step.c % 2 ? " broker cleared, " : " ") +
+                    (step.d % 2 ? "de " : "en ") + kLooks[step.d / 2 % std::size(kLooks)];
         text += "\n";
     }
     return text;
