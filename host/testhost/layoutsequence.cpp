@@ -901,9 +901,13 @@ const Weighted kWeights[] = {
     {StepKind::Dock, 2},           {StepKind::FindToolbar, 2},  {StepKind::ScriptToolbar, 2},
     {StepKind::ToolbarRecord, 4},  {StepKind::ShrinkScreen, 2}, {StepKind::RoundTrip, 1},
     {StepKind::Drag, 8},           {StepKind::FloatButton, 3},  {StepKind::ToolbarMove, 3},
-    {StepKind::ToolbarTearOff, 2}, {StepKind::ToolbarHide, 3},  {StepKind::StoreRecords, 2},
-    {StepKind::FreshWindow, 2},    {StepKind::Restart, 2},
+    {StepKind::ToolbarTearOff, 2}, {StepKind::ToolbarHide, 3},
 };
+
+// The host's life goes on between the layout's steps, from a draw of its own: a seed plays the
+// layout's steps it played before the host's life was part of the sequences.
+const StepKind kLifeSteps[] = {StepKind::StoreRecords, StepKind::FreshWindow, StepKind::Restart};
+constexpr int kMostLifeSteps = 3;
 
 Step randomStep(std::mt19937 &random, StepKind kind)
 {
@@ -949,6 +953,12 @@ std::vector<Step> generate(uint32_t seed, int shortest, int longest)
     for (int i = 1; i < length; ++i)
         steps.push_back(randomStep(random, i == showAt ? StepKind::Show : randomKind(random)));
     steps.push_back(randomStep(random, StepKind::RoundTrip));
+    std::mt19937 life(seed ^ 0x5bd1e995u);
+    for (int n = int(life() % uint32_t(kMostLifeSteps + 1)); n > 0; --n) {
+        const size_t at = 1 + life() % uint32_t(steps.size() - 1);
+        const StepKind kind = kLifeSteps[life() % std::size(kLifeSteps)];
+        steps.insert(steps.begin() + long(at), randomStep(life, kind));
+    }
     return steps;
 }
 
