@@ -70,7 +70,7 @@ const char *kindName(StepKind kind)
                                         "shrink screen", "round trip",     "drag",
                                         "float button",  "move toolbar",   "tear off toolbar",
                                         "hide toolbar",  "store records",  "fresh window",
-                                        "restart"};
+                                        "restart",       "restore tab"};
     return names[int(kind)];
 }
 
@@ -99,6 +99,20 @@ QByteArray recordOf(const Step &step)
         .arg(60 + int(step.d / 1220 % 740))
         .arg(recordVisible(step))
         .toLatin1();
+}
+
+// The record of a group's tab, as the host keeps it: the place and size of the record restored
+// before it, in its line.
+QByteArray tabRecordOf(const Step &step, const QByteArray &before)
+{
+    QList<QByteArray> fields = before.split(':');
+    if (fields.size() < 10)
+        return recordOf(step);
+    fields[2] = "0";
+    if (fields[3] != "-1")
+        fields[3] = QByteArray::number(fields[3].toInt() + 1);
+    fields[8] = QByteArray::number(recordVisible(step));
+    return fields.join(':');
 }
 
 // How the release of a separator drag is lost.
@@ -180,6 +194,7 @@ private:
             m_asked.docks[makeDock()].everFloated = true;
             break;
         case StepKind::Restore:
+        case StepKind::RestoreTab:
             restore(step);
             break;
         case StepKind::ResizeBox:
@@ -282,14 +297,17 @@ private:
 
     void restore(const Step &step)
     {
-        const int area = recordArea(step);
-        const int visible = recordVisible(step);
-        const TeskHandle box = makeDock(recordOf(step));
+        const QByteArray record =
+            step.kind == StepKind::RestoreTab ? tabRecordOf(step, m_lastRecord) : recordOf(step);
+        m_lastRecord = record;
+        // The record's extent across is the size the user left in an earlier run.
+        const QList<QByteArray> fields = record.split(':');
+        const int area = fields.value(1).toInt();
+        const int visible = fields.value(8).toInt();
+        const TeskHandle box = makeDock(record);
         m_asked.docks[box].hiddenByHost = visible == 0;
         m_asked.docks[box].everHidden = visible == 0;
         m_asked.docks[box].everFloated = area == 0 || area == 4;
-        // The record's extent across is the size the user left in an earlier run.
-        const QList<QByteArray> fields = recordOf(step).split(':');
         // The record sizes the line it joins, as the host sizing a box does, or its group's.
         if (area >= 1 && area <= 3) {
             const std::set<TeskHandle> joined = groupOf(box);
@@ -882,6 +900,8 @@ private:
     // The window a deactivation goes to.
     QWidget *m_other = nullptr;
     TeskHandle m_handle = kWindow;
+    // The record restored last.
+    QByteArray m_lastRecord;
     // The records the host read at an earlier step.
     std::optional<Stored> m_stored;
     // The library was started again: in another language or look, perhaps.
@@ -904,10 +924,12 @@ const Weighted kWeights[] = {
     {StepKind::ToolbarTearOff, 2}, {StepKind::ToolbarHide, 3},
 };
 
-// The host's life goes on between the layout's steps, from a draw of its own: a seed plays the
-// layout's steps it played before the host's life was part of the sequences.
-const StepKind kLifeSteps[] = {StepKind::StoreRecords, StepKind::FreshWindow, StepKind::Restart};
-constexpr int kMostLifeSteps = 3;
+// The host's life goes on between the layout's steps, and restores groups of tabs, from a draw
+// of its own: a seed plays the layout's steps it played before these were part of the
+// sequences.
+const StepKind kLifeSteps[] = {StepKind::StoreRecords, StepKind::FreshWindow, StepKind::Restart,
+                               StepKind::RestoreTab};
+constexpr int kMostLifeSteps = 4;
 
 Step randomStep(std::mt19937 &random, StepKind kind)
 {
@@ -997,12 +1019,16 @@ std::vector<Step> reduce(std::vector<Step> steps, const Failure &failure, const 
 std::string describe(const std::vector<Step> &steps)
 {
     std::string text;
+    QByteArray lastRecord;
     for (const Step &step : steps) {
         text += "  " + std::string(kindName(step.kind)) + " {" + std::to_string(step.a) + ", " +
                 std::to_string(step.b) + ", " + std::to_string(step.c) + ", " +
                 std::to_string(step.d) + "}";
-        if (step.kind == StepKind::Restore)
-            text += " record \"Pane N" + recordOf(step).toStdString() + "\"";
+        if (step.kind == StepKind::Restore || step.kind == StepKind::RestoreTab) {
+            lastRecord =
+                step.kind == StepKind::Restore ? recordOf(step) : tabRecordOf(step, lastRecord);
+            text += " record \"Pane N" + lastRecord.toStdString() + "\"";
+        }
         if (step.kind == StepKind::Drag)
             text += std::string(" ") + kLostNames[step.c % int(Lost::Count)];
         if (step.kind == StepKind::Restart)
