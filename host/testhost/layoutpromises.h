@@ -22,7 +22,9 @@
 //   the host shows it, and is then reachable.
 // - SizesKept: the extent across its area that the host or the user gave a dock window stays
 //   while nothing needs that room: the fit takes from the sizes kept in one direction no more
-//   than the rest of the main window's least size needs of them together.
+//   than the rest of the main window's least size needs of them together;
+//   SizesKeptInEveryLook: also once the library started again in a look other than the plain
+//   one.
 // - ToolbarsAsSet: a toolbar shows or hides as the host's record or the user last said, and
 //   the host's record is answered as applied.
 // - RoundTrip: the records stored and restored in a fresh main window give the same layout,
@@ -57,6 +59,7 @@ enum class Promise {
     NothingClosedUnasked,
     HiddenKept,
     SizesKept,
+    SizesKeptInEveryLook,
     ToolbarsAsSet,
     RoundTrip,
     RoundTripOfHiddenAndTabs,
@@ -121,6 +124,8 @@ struct Asked
     bool releaseLost = false;
     // A window manager frames the windows.
     bool windowManager = false;
+    // The library started again in a look other than the plain one.
+    bool otherLook = false;
 };
 
 struct Broken

@@ -739,9 +739,10 @@ private:
             // A desktop's window manager knows the windows of one start: there the run goes
             // on in a fresh window.
             delete std::exchange(m_other, nullptr);
-            startAgain(step.c % 2, step.d % 2 ? "de" : "en",
-                       kLooks[step.d / 2 % std::size(kLooks)]);
+            const char *look = kLooks[step.d / 2 % std::size(kLooks)];
+            startAgain(step.c % 2, step.d % 2 ? "de" : "en", look);
             m_restarted = true;
+            m_otherLook = look != kLooks[0];
         } else {
             // As a host closes its window: the panes it makes again on the same boxes while
             // the old docks are still going are the boxes' from then on.
@@ -800,6 +801,7 @@ private:
         g_closesTold = nullptr;
         m_asked = Asked();
         m_asked.windowManager = bool(m_screen.settleFrames);
+        m_asked.otherLook = m_otherLook;
         const Picture &picture = records.picture;
         for (int i = 0; i < picture.toolbars.size(); ++i) {
             QtSetToolbarData(("tb_x_" + picture.toolbarTitles[i]).constData(),
@@ -906,6 +908,7 @@ private:
     std::optional<Stored> m_stored;
     // The library was started again: in another language or look, perhaps.
     bool m_restarted = false;
+    bool m_otherLook = false;
 };
 
 struct Weighted
