@@ -352,7 +352,7 @@ public:
         if (record)
             CuiSetDockWindowPersistanceData(1, record);
         else
-            QtCreateDocked(area, 0);
+            QtCreateDocked(area, box == 132);
         QtWindowCreate(name, &noPane, box);
         m_asked.docks[box].name = QString::fromLatin1(name);
     }
@@ -437,4 +437,30 @@ TEST_F(LayoutSequences, GroupsOfTabsStayReachableWhenDocksFloatHideAndCome)
         EXPECT_EQ(host.broken("one more"), "");
         testhost::endMainWindows();
     }
+    // A group whose window standing the host hid, its tab shown, is a line shown: it holds the
+    // height the host gave it, and a line more shares the area with it, taking no more than
+    // beside the group shown whole.
+    int below[2] = {};
+    for (const bool hidden : {false, true}) {
+        SCOPED_TRACE(hidden);
+        setScreen(QRect(0, 0, 1280, 800), QRect(0, 0, 1280, 772));
+        MainWindow *window = createFrame("Debugger", 1);
+        Host host(window);
+        QtResizePosWindow(1, 0, 0, 1200, 740);
+        host.dock(3, "Standing", 130, "Standing:3:0:0:0:500:1200:150:1:1");
+        host.dock(3, "Tab", 131, "Tab:3:0:1:0:500:1200:150:1:1");
+        host.show();
+        ASSERT_TRUE(window->dockLayout().tabbed(window->findDockWidgetByBox(131)));
+        QtResizePosWindow(131, 0, 0, 600, 220);
+        if (hidden)
+            host.hide(130);
+        EXPECT_EQ(host.broken("the group sized"), "");
+        host.dock(1, "Below", 132);
+        EXPECT_EQ(host.broken("a line more"), "");
+        EXPECT_NEAR(window->findDockWidgetByBox(131)->height(), 220, 2);
+        below[hidden] = window->findDockWidgetByBox(132)->height();
+        testhost::endMainWindows();
+    }
+    // Beside the group shown whole it shares the group's tab row too.
+    EXPECT_LE(below[1], below[0] + 2);
 }
