@@ -347,12 +347,14 @@ public:
     {
     }
 
-    void dock(int area, const char *name, TeskHandle box, const char *record = nullptr)
+    // Made on a line of its own with newLine, else at the end of the area; or from a record.
+    void dock(int area, const char *name, TeskHandle box, const char *record = nullptr,
+              bool newLine = false)
     {
         if (record)
             CuiSetDockWindowPersistanceData(1, record);
         else
-            QtCreateDocked(area, box == 132);
+            QtCreateDocked(area, newLine ? 1 : 0);
         QtWindowCreate(name, &noPane, box);
         m_asked.docks[box].name = QString::fromLatin1(name);
     }
@@ -455,7 +457,7 @@ TEST_F(LayoutSequences, GroupsOfTabsStayReachableWhenDocksFloatHideAndCome)
         if (hidden)
             host.hide(130);
         EXPECT_EQ(host.broken("the group sized"), "");
-        host.dock(1, "Below", 132);
+        host.dock(1, "Below", 132, nullptr, true);
         EXPECT_EQ(host.broken("a line more"), "");
         EXPECT_NEAR(window->findDockWidgetByBox(131)->height(), 220, 2);
         below[hidden] = window->findDockWidgetByBox(132)->height();
