@@ -14,14 +14,17 @@
 //   stands in an area is either wholly in the main window or a tab whose bar is shown on the
 //   screen: none hides behind an absent tab or outside the window.
 // - FloatingWithinFreeArea: a floating one stands wholly within the free area;
-//   FloatedWithinFreeArea: also one that the host or the user floated out of an area;
+//   FloatedWithinFreeArea: also one that the host or the user floated out of an area, which
+//   lands where it (or, a tab, its group) stood, unless it floated before;
 //   FloatingOnSmallerScreen: also once the screen was made smaller.
 // - NothingClosedUnasked: no dock window goes away, nor is the host told it closed, that the
 //   host did not close; HiddenKept: one the host hid (by its record too) stays, hidden, until
 //   the host shows it, and is then reachable.
 // - SizesKept: the extent across its area that the host or the user gave a dock window stays
 //   while nothing needs that room: the fit takes from the sizes kept in one direction no more
-//   than the rest of the main window's least size needs of them together.
+//   than the rest of the main window's least size needs of them together;
+//   SizesKeptInEveryLook: also once the library started again in a look other than the plain
+//   one.
 // - ToolbarsAsSet: a toolbar shows or hides as the host's record or the user last said, and
 //   the host's record is answered as applied.
 // - RoundTrip: the records stored and restored in a fresh main window give the same layout,
@@ -31,6 +34,8 @@
 //   frames within the window manager's work area.
 // - DocksWhereDropped: a floating dock the user drags by its title bar onto a dock area docks
 //   there, however it came to float and however full the area; one double-clicked docks.
+// - RestoredAsLeft: records read at any moment (before the show too) and restored in a fresh
+//   main window or a new start show every dock the host had not hidden, and hide the others.
 // - AllAfterALostRelease: every promise above (of those switched on) also once a separator
 //   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
@@ -59,11 +64,13 @@ enum class Promise {
     NothingClosedUnasked,
     HiddenKept,
     SizesKept,
+    SizesKeptInEveryLook,
     ToolbarsAsSet,
     RoundTrip,
     RoundTripOfHiddenAndTabs,
     SeenOnTheDisplay,
     DocksWhereDropped,
+    RestoredAsLeft,
     AllAfterALostRelease,
 };
 constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;
@@ -99,6 +106,8 @@ struct DockAsked
     bool floatedOut = false;
     // It floated when the screen was made smaller.
     bool floatedOnLargerScreen = false;
+    // It floated once, and floats again where it was left rather than where it stood.
+    bool everFloated = false;
     // The extent across its area that the host or the user gave it, and in which area.
     int keptAcross = 0;
     int keptArea = -1;
@@ -122,6 +131,8 @@ struct Asked
     bool releaseLost = false;
     // A window manager frames the windows.
     bool windowManager = false;
+    // The library started again in a look other than the plain one.
+    bool otherLook = false;
 };
 
 struct Broken

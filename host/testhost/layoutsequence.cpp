@@ -1,12 +1,15 @@
 #include "layoutsequence.h"
 
+#include "eventsubjecthost.h"
 #include "frames.h"
+#include "simulatedcores.h"
 #include "testhost.h"
 #include "xview.h"
 
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
 
+#include <tesk/tesk_app.h>
 #include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_frame.h>
 #include <tesk/tesk_toolbars.h>
@@ -22,6 +25,8 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <random>
 #include <set>
@@ -31,6 +36,8 @@ namespace testhost::layout {
 namespace {
 
 constexpr TeskHandle kWindow = 1;
+// A fresh main window made while the last one is still closing has a handle of its own.
+constexpr TeskHandle kFreshWindow = 4;
 constexpr int kPanel = 28;
 const QRect kLarge(0, 0, 1280, 800);
 const QRect kSmall(0, 0, 1024, 600);
@@ -56,15 +63,16 @@ QRect freeOf(const QRect &screen)
 
 const char *kindName(StepKind kind)
 {
-    static const char *const names[] = {
-        "start",         "show",           "dock right",
-        "dock bottom",   "floating",       "restore",
-        "size box",      "hide",           "show again",
-        "close",         "undock",         "dock",
-        "find toolbar",  "script toolbar", "toolbar record",
-        "shrink screen", "round trip",     "drag",
-        "float button",  "move toolbar",   "tear off toolbar",
-        "hide toolbar",  "drag title bar", "double-click title bar"};
+    static const char *const names[] = {"start",         "show",           "dock right",
+                                        "dock bottom",   "floating",       "restore",
+                                        "size box",      "hide",           "show again",
+                                        "close",         "undock",         "dock",
+                                        "find toolbar",  "script toolbar", "toolbar record",
+                                        "shrink screen", "round trip",     "drag",
+                                        "float button",  "move toolbar",   "tear off toolbar",
+                                        "hide toolbar",  "drag title bar", "double-click title bar",
+                                        "store records", "fresh window",   "restart",
+                                        "restore tab"};
     return names[int(kind)];
 }
 
@@ -95,10 +103,26 @@ QByteArray recordOf(const Step &step)
         .toLatin1();
 }
 
+// The record of a group's tab, as the host keeps it: the place and size of the record restored
+// before it, in its line.
+QByteArray tabRecordOf(const Step &step, const QByteArray &before)
+{
+    QList<QByteArray> fields = before.split(':');
+    if (fields.size() < 10)
+        return recordOf(step);
+    fields[2] = "0";
+    if (fields[3] != "-1")
+        fields[3] = QByteArray::number(fields[3].toInt() + 1);
+    fields[8] = QByteArray::number(recordVisible(step));
+    return fields.join(':');
+}
+
 // How the release of a separator drag is lost.
 enum class Lost { No, Popup, ModalBox, Hide, Deactivation, Count };
 const char *const kLostNames[] = {"released", "release to a popup", "release lost to a modal box",
                                   "release lost to a hide", "release lost to a deactivation"};
+
+const char *const kLooks[] = {"plain", "wood", "metal", "windows"};
 
 // One play of a sequence: the main window, what the host and the user asked of it.
 class Play
@@ -116,6 +140,9 @@ public:
         g_closesTold = nullptr;
         delete m_other;
         endMainWindows();
+        // The next sequence starts as every sequence does, so that a seed plays alike alone.
+        if (m_restarted)
+            startAgain(false, "en", kLooks[0]);
     }
 
     std::optional<Failure> run(const std::vector<Step> &steps)
@@ -168,9 +195,10 @@ private:
             makeDock();
             break;
         case StepKind::Floating:
-            makeDock();
+            m_asked.docks[makeDock()].everFloated = true;
             break;
         case StepKind::Restore:
+        case StepKind::RestoreTab:
             restore(step);
             break;
         case StepKind::ResizeBox:
@@ -192,12 +220,12 @@ private:
             break;
         case StepKind::FindToolbar:
             m_find = true;
-            QtCreateEditorToolBar(kWindow, &onFind);
+            QtCreateEditorToolBar(m_handle, &onFind);
             m_exempt.insert(3);
             break;
         case StepKind::ScriptToolbar:
             m_script = true;
-            CuiScriptToolBarCreate(kWindow, &onScript);
+            CuiScriptToolBarCreate(m_handle, &onScript);
             m_exempt.insert(3);
             break;
         case StepKind::ToolbarRecord:
@@ -220,8 +248,7 @@ private:
             drag(step);
             break;
         case StepKind::FloatButton:
-            floatButton(step);
-            break;
+            return floatButton(step);
         case StepKind::ToolbarMove:
         case StepKind::ToolbarTearOff:
         case StepKind::ToolbarHide:
@@ -230,6 +257,12 @@ private:
         case StepKind::TitleBarDrag:
         case StepKind::TitleBarDoubleClick:
             return titleBar(step);
+        case StepKind::StoreRecords:
+            m_stored = stored();
+            break;
+        case StepKind::FreshWindow:
+        case StepKind::Restart:
+            return lifeGoesOn(step);
         case StepKind::Start:
             break;
         }
@@ -342,10 +375,10 @@ private:
         m_screenRect = step.a % 2 ? kSmall : kLarge;
         if (m_screen.set)
             m_screen.set(m_screenRect, freeOf(m_screenRect));
-        m_window = createMainWindow(kWindow);
+        m_window = createMainWindow(m_handle);
         // Some hosts keep a size from a larger screen.
-        QtResizePosWindow(kWindow, 0, 0, 800 + int(step.b % 600), 500 + int(step.c % 400));
-        QtSetCurrentCodeFromBox(kWindow);
+        QtResizePosWindow(m_handle, 0, 0, 800 + int(step.b % 600), 500 + int(step.c % 400));
+        QtSetCurrentCodeFromBox(m_handle);
     }
 
     MainWindow *createMainWindow(TeskHandle handle)
@@ -361,23 +394,27 @@ private:
         const TeskHandle box = m_nextBox++;
         const QString name = QStringLiteral("Pane %1").arg(box);
         if (!record.isEmpty())
-            CuiSetDockWindowPersistanceData(kWindow, (name.toLatin1() + record).constData());
+            CuiSetDockWindowPersistanceData(m_handle, (name.toLatin1() + record).constData());
         QtWindowCreate(name.toLatin1().constData(), &paneCallback, box);
         // The host may look for it to show its data, and so show it again once hidden.
-        QtSetGoto(1, kWindow);
+        QtSetGoto(1, m_handle);
         m_asked.docks[box].name = name;
         return box;
     }
 
     void restore(const Step &step)
     {
-        const int area = recordArea(step);
-        const int visible = recordVisible(step);
-        const TeskHandle box = makeDock(recordOf(step));
+        const QByteArray record =
+            step.kind == StepKind::RestoreTab ? tabRecordOf(step, m_lastRecord) : recordOf(step);
+        m_lastRecord = record;
+        // The record's extent across is the size the user left in an earlier run.
+        const QList<QByteArray> fields = record.split(':');
+        const int area = fields.value(1).toInt();
+        const int visible = fields.value(8).toInt();
+        const TeskHandle box = makeDock(record);
         m_asked.docks[box].hiddenByHost = visible == 0;
         m_asked.docks[box].everHidden = visible == 0;
-        // The record's extent across is the size the user left in an earlier run.
-        const QList<QByteArray> fields = recordOf(step).split(':');
+        m_asked.docks[box].everFloated = area == 0 || area == 4;
         // The record sizes the line it joins, as the host sizing a box does, or its group's.
         if (area >= 1 && area <= 3) {
             const std::set<TeskHandle> joined = groupOf(box);
@@ -470,6 +507,8 @@ private:
             asked.hiddenByHost = asked.everHidden = true;
         else if (step.kind == StepKind::Close)
             asked.closedByHost = true;
+        const std::optional<QPoint> stood =
+            step.kind == StepKind::Undock ? whereItStands(box, true) : std::nullopt;
         if (step.b % 2)
             CuiPopupProcessGenericOption(box, option);
         else if (hide)
@@ -478,7 +517,51 @@ private:
             CuiPaneClose(box);
         else
             CuiPaneUndock(box);
+        return landedWhereItStood(box, stood);
+    }
+
+    // Where a dock shown in an area stands on the screen: a tab out of sight where its group's
+    // tab shown does (the user reaches only the tab shown). Nothing for one that floats again
+    // where it was left.
+    std::optional<QPoint> whereItStands(TeskHandle box, bool outOfSightToo)
+    {
+        DockWidget *dock = m_window->findDockWidgetByBox(box);
+        DockAsked &asked = m_asked.docks[box];
+        const bool before = std::exchange(asked.everFloated, true);
+        if (before || !dock->isVisible() || dock->isFloating() || m_screen.settleFrames)
+            return std::nullopt;
+        settle();
+        if (m_window->rect().contains(dock->geometry()))
+            return dock->mapToGlobal(QPoint());
+        if (!outOfSightToo)
+            return std::nullopt;
+        for (QDockWidget *tab : m_window->tabifiedDockWidgets(dock))
+            if (tab->isVisible() && m_window->rect().contains(tab->geometry()))
+                return tab->mapToGlobal(QPoint());
         return std::nullopt;
+    }
+
+    std::optional<Broken> landedWhereItStood(TeskHandle box, const std::optional<QPoint> &stood)
+    {
+        if (!stood || !m_switches.on(Promise::FloatedWithinFreeArea))
+            return std::nullopt;
+        settle();
+        const DockWidget *dock = m_window->findDockWidgetByBox(box);
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        // Where it stood would put it partly beyond the free area, it is moved within.
+        if (!dock || !dock->isFloating() ||
+            !free.contains(QRect(*stood, dock->frameGeometry().size())))
+            return std::nullopt;
+        const QPoint landed = dock->frameGeometry().topLeft();
+        if ((landed - *stood).manhattanLength() <= 2 * 2)
+            return std::nullopt;
+        return Broken{Promise::FloatedWithinFreeArea,
+                      QStringLiteral("%1 floated to %2,%3, stood at %4,%5")
+                          .arg(m_asked.docks[box].name)
+                          .arg(landed.x())
+                          .arg(landed.y())
+                          .arg(stood->x())
+                          .arg(stood->y())};
     }
 
     void showAgain(const Step &step)
@@ -491,20 +574,20 @@ private:
             return;
         const TeskHandle box = hidden[int(step.a % uint32_t(hidden.size()))];
         m_asked.docks[box].hiddenByHost = false;
-        QtFindGotoWindowToShowData(kWindow, m_asked.docks[box].name.toLatin1().constData());
+        QtFindGotoWindowToShowData(m_handle, m_asked.docks[box].name.toLatin1().constData());
         settle();
         m_exempt.insert(areaOf(m_window, box));
     }
 
     void toolbarRecord(const Step &step)
     {
-        const int count = QtToolbarCount(kWindow);
+        const int count = QtToolbarCount(m_handle);
         if (count == 0)
             return;
         const int index = int(step.a % uint32_t(count));
-        const QByteArray title = QtReturnToolbarTitle(kWindow, index);
+        const QByteArray title = QtReturnToolbarTitle(m_handle, index);
         char buffer[tesk::frame::kLayoutRecordSize];
-        QtToolbarData(kWindow, index, buffer);
+        QtToolbarData(m_handle, index, buffer);
         QList<QByteArray> fields = QByteArray(buffer).split(':');
         if (fields.size() < 8 || title.isEmpty())
             return;
@@ -577,9 +660,9 @@ private:
             CuiSimpleInfo(0, "Note", "The target stopped.");
             break;
         case Lost::Hide:
-            CuiWindowHideFromBox(kWindow);
+            CuiWindowHideFromBox(m_handle);
             settle();
-            CuiWindowShowFromBox(kWindow);
+            CuiWindowShowFromBox(m_handle);
             break;
         case Lost::Deactivation:
             if (!m_other) {
@@ -602,22 +685,24 @@ private:
         settle();
     }
 
-    void floatButton(const Step &step)
+    std::optional<Broken> floatButton(const Step &step)
     {
         const TeskHandle box =
             pick(step.a, [](DockWidget *d) { return d->isVisible() && !d->isFloating(); });
         if (!box)
-            return;
+            return std::nullopt;
         DockWidget *dock = m_window->findDockWidgetByBox(box);
         auto *button =
             dock->findChild<QAbstractButton *>(QStringLiteral("qt_dockwidget_floatbutton"));
         if (!button || !button->isVisible())
-            return;
+            return std::nullopt;
         m_exempt.insert(areaOf(m_window, box));
         m_asked.docks[box].keptArea = -1;
         m_asked.docks[box].setAcross = 0;
         m_asked.docks[box].floatedOut = true;
+        const std::optional<QPoint> stood = whereItStands(box, false);
         QTest::mouseClick(button, Qt::LeftButton);
+        return landedWhereItStood(box, stood);
     }
 
     void userToolbar(const Step &step)
@@ -663,13 +748,13 @@ private:
         const Promise kind =
             holdsHiddenOrTabs() ? Promise::RoundTripOfHiddenAndTabs : Promise::RoundTrip;
         const Promise promise = m_asked.releaseLost ? Promise::AllAfterALostRelease : kind;
-        const Picture stored = takePicture(kWindow);
-        const Picture second = restoreInto(kSecondWindow, kWindow, stored);
+        const Picture stored = takePicture(m_handle);
+        const Picture second = restoreInto(kSecondWindow, m_handle, stored);
         const Picture third = restoreInto(kThirdWindow, kSecondWindow, second);
         for (TeskHandle handle : {kSecondWindow, kThirdWindow})
             delete Store::instance()->findMainWindowByHandle(handle);
         settle();
-        QtSetCurrentCodeFromBox(kWindow);
+        QtSetCurrentCodeFromBox(m_handle);
         if (!m_switches.on(promise) || !m_switches.on(kind))
             return std::nullopt;
         for (const Picture *restored : {&second, &third}) {
@@ -722,6 +807,166 @@ private:
         return takePicture(handle);
     }
 
+    // ---- the host's life: records read at any moment, a fresh window or a new start ----
+    struct Stored
+    {
+        Picture picture;
+        std::vector<std::string> names;
+        QRect place;
+        // What the host had done to each dock when it read the records, and its box, by name.
+        QMap<QString, DockAsked> asked;
+        QMap<QString, TeskHandle> boxes;
+        bool find = false;
+        bool script = false;
+    };
+
+    Stored stored() const
+    {
+        Stored s;
+        s.picture = takePicture(m_handle);
+        for (int i = 0; i < s.picture.docks.size(); ++i)
+            s.names.emplace_back(QtReturnKSOTitle(m_handle, i));
+        int x = 0, y = 0, width = 0, height = 0, minimised = 0;
+        QtGetSizePos(m_handle, &x, &y, &width, &height, &minimised);
+        s.place = QRect(x, y, width, height);
+        for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
+            if (!it->closedByHost) {
+                s.asked.insert(it->name, *it);
+                s.boxes.insert(it->name, it.key());
+            }
+        s.find = m_find;
+        s.script = m_script;
+        return s;
+    }
+
+    // The records read now or at an earlier step, brought back in a fresh main window of this
+    // run or of a new start of the library, on a screen of either size.
+    std::optional<Broken> lifeGoesOn(const Step &step)
+    {
+        const Stored records = step.b % 2 && m_stored ? *m_stored : stored();
+        m_stored.reset();
+        if (step.kind == StepKind::Restart && m_screen.set) {
+            // A desktop's window manager knows the windows of one start: there the run goes
+            // on in a fresh window.
+            delete std::exchange(m_other, nullptr);
+            const char *look = kLooks[step.d / 2 % std::size(kLooks)];
+            startAgain(step.c % 2, step.d % 2 ? "de" : "en", look);
+            m_restarted = true;
+            m_otherLook = look != kLooks[0];
+        } else {
+            // As a host closes its window: the panes it makes again on the same boxes while
+            // the old docks are still going are the boxes' from then on.
+            QtCloseCode(m_handle);
+            m_handle = m_handle == kWindow ? kFreshWindow : kWindow;
+        }
+        m_window = nullptr;
+        if (m_screen.set) {
+            m_screenRect =
+                step.a % 3 == 0 ? (m_screenRect == kSmall ? kLarge : kSmall) : m_screenRect;
+            m_screen.set(m_screenRect, freeOf(m_screenRect));
+        }
+        return restoreFrom(records);
+    }
+
+    // As a host ends its run and starts the library again within the same load.
+    void startAgain(bool clearBroker, const char *language, const char *look)
+    {
+        endMainWindows();
+        m_handle = kWindow;
+        QtShutdown();
+        CuiRun();
+        if (clearBroker) {
+            moskBrokerClear();
+            SimulatedCores::registerWithBroker();
+            EventSubjectHost::instance().registerWithBroker();
+            if (MoskResult result =
+                    moskInitialisePlugin(reinterpret_cast<MoskRegistrar *>(moskGetObjectBroker())))
+                result->ops->Release(result);
+        }
+        setenv("KSODEBUG_LANG", language, 1);
+        unsetenv("KSODEBUG_ENABLE_ZEBSTYLE");
+        if (!std::strcmp(look, "windows"))
+            setenv("KSODEBUG_ENABLE_ZEBSTYLE", "1", 1);
+        QByteArray line;
+        if (!std::strcmp(look, "wood") || !std::strcmp(look, "metal"))
+            line = QByteArray("-style ") + look;
+        CuiQtInit_WinEx("tesk-tests", line.data());
+        if (m_screen.set)
+            m_screen.set(m_screenRect, freeOf(m_screenRect));
+    }
+
+    std::optional<Broken> restoreFrom(const Stored &records)
+    {
+        m_window = createMainWindow(m_handle);
+        const QRect &place = records.place;
+        QtResizePosWindow(m_handle, place.x(), place.y(), place.width(), place.height());
+        QtSetCurrentCodeFromBox(m_handle);
+        if ((m_find = records.find))
+            QtCreateEditorToolBar(m_handle, &onFind);
+        if ((m_script = records.script))
+            CuiScriptToolBarCreate(m_handle, &onScript);
+        // The docks going with the last window tell their boxes closed, which the new ones
+        // take.
+        std::set<TeskHandle> closesTold = m_asked.closesTold;
+        g_closesTold = nullptr;
+        m_asked = Asked();
+        m_asked.windowManager = bool(m_screen.settleFrames);
+        m_asked.otherLook = m_otherLook;
+        const Picture &picture = records.picture;
+        for (int i = 0; i < picture.toolbars.size(); ++i) {
+            QtSetToolbarData(("tb_x_" + picture.toolbarTitles[i]).constData(),
+                             picture.toolbars[i].constData());
+            // Kept by translated titles, a record of the other language finds no toolbar.
+            const QString title = QString::fromLatin1(picture.toolbarTitles[i]);
+            for (QToolBar *bar : m_window->findChildren<QToolBar *>())
+                if (bar->windowTitle() == title)
+                    m_asked.toolbarHidden[title] = picture.toolbars[i].split(':').value(5) == "1";
+        }
+        for (int i = 0; i < picture.docks.size(); ++i) {
+            const QString name = QString::fromStdString(records.names[size_t(i)]);
+            const TeskHandle box =
+                records.boxes.value(name, 0) ? records.boxes.value(name) : m_nextBox++;
+            closesTold.erase(box);
+            CuiSetDockWindowPersistanceData(m_handle, picture.docks[i].constData());
+            QtWindowCreate(records.names[size_t(i)].c_str(), &paneCallback, box);
+            QtSetGoto(1, m_handle);
+            DockAsked &asked = m_asked.docks[box];
+            asked.name = name;
+            asked.hiddenByHost = records.asked.value(asked.name).hiddenByHost;
+            asked.everHidden = asked.hiddenByHost;
+            asked.everFloated = records.asked.value(asked.name).everFloated;
+            // Its record sizes its line, as the host sizing a box does.
+            const QList<QByteArray> fields = picture.docks[i].split(':');
+            const int area = fields.value(1).toInt();
+            if (area >= 1 && area <= 3)
+                asked.setAcross = fields.value(area == 3 ? 7 : 6).toInt();
+            m_newlyKept.insert(box);
+        }
+        QtFrameShow();
+        m_asked.shown = true;
+        exemptAll();
+        settle();
+        m_asked.closesTold = closesTold;
+        g_closesTold = &m_asked.closesTold;
+        if (m_screen.settleFrames)
+            m_screen.settleFrames();
+        if (!m_switches.on(Promise::RestoredAsLeft))
+            return std::nullopt;
+        for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it) {
+            const DockWidget *dock = m_window->findDockWidgetByBox(it.key());
+            if (!dock || dock->isVisible() == it->hiddenByHost)
+                return Broken{Promise::RestoredAsLeft,
+                              QStringLiteral("%1 restored %2, the host %3 it")
+                                  .arg(it->name,
+                                       !dock              ? QStringLiteral("closed")
+                                       : it->hiddenByHost ? QStringLiteral("shown")
+                                                          : QStringLiteral("hidden"),
+                                       it->hiddenByHost ? QStringLiteral("hid")
+                                                        : QStringLiteral("did not hide"))};
+        }
+        return std::nullopt;
+    }
+
     // ---- sizes the host and the user gave ----
     void exemptAll() { m_exempt.insert({1, 2, 3}); }
 
@@ -766,6 +1011,14 @@ private:
     bool m_userSized = false;
     // The window a deactivation goes to.
     QWidget *m_other = nullptr;
+    TeskHandle m_handle = kWindow;
+    // The record restored last.
+    QByteArray m_lastRecord;
+    // The records the host read at an earlier step.
+    std::optional<Stored> m_stored;
+    // The library was started again: in another language or look, perhaps.
+    bool m_restarted = false;
+    bool m_otherLook = false;
 };
 
 struct Weighted
@@ -783,6 +1036,13 @@ const Weighted kWeights[] = {
     {StepKind::Drag, 8},           {StepKind::FloatButton, 3},  {StepKind::ToolbarMove, 3},
     {StepKind::ToolbarTearOff, 2}, {StepKind::ToolbarHide, 3},
 };
+
+// The host's life goes on between the layout's steps, and restores groups of tabs, from a draw
+// of its own: a seed plays the layout's steps it played before these were part of the
+// sequences.
+const StepKind kLifeSteps[] = {StepKind::StoreRecords, StepKind::FreshWindow, StepKind::Restart,
+                               StepKind::RestoreTab};
+constexpr int kMostLifeSteps = 4;
 
 Step randomStep(std::mt19937 &random, StepKind kind)
 {
@@ -828,16 +1088,22 @@ std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointe
     for (int i = 1; i < length; ++i)
         steps.push_back(randomStep(random, i == showAt ? StepKind::Show : randomKind(random)));
     steps.push_back(randomStep(random, StepKind::RoundTrip));
-    if (!pointer)
-        return steps;
-    // A stream of its own, so that a seed plays the same other steps with the pointer or not.
-    std::mt19937 hand(seed ^ 0x9e3779b9u);
-    for (size_t at = size_t(showAt) + 1; at + 1 < steps.size(); ++at)
-        if (hand() % 4 == 0) {
-            const StepKind kind =
-                hand() % 3 == 0 ? StepKind::TitleBarDoubleClick : StepKind::TitleBarDrag;
-            steps.insert(steps.begin() + long(++at), randomStep(hand, kind));
-        }
+    if (pointer) {
+        // A stream of its own, so that a seed plays the same other steps with the pointer or not.
+        std::mt19937 hand(seed ^ 0x9e3779b9u);
+        for (size_t at = size_t(showAt) + 1; at + 1 < steps.size(); ++at)
+            if (hand() % 4 == 0) {
+                const StepKind kind =
+                    hand() % 3 == 0 ? StepKind::TitleBarDoubleClick : StepKind::TitleBarDrag;
+                steps.insert(steps.begin() + long(++at), randomStep(hand, kind));
+            }
+    }
+    std::mt19937 life(seed ^ 0x5bd1e995u);
+    for (int n = int(life() % uint32_t(kMostLifeSteps + 1)); n > 0; --n) {
+        const size_t at = 1 + life() % uint32_t(steps.size() - 1);
+        const StepKind kind = kLifeSteps[life() % std::size(kLifeSteps)];
+        steps.insert(steps.begin() + long(at), randomStep(life, kind));
+    }
     return steps;
 }
 
@@ -876,16 +1142,23 @@ std::vector<Step> reduce(std::vector<Step> steps, const Failure &failure, const 
 std::string describe(const std::vector<Step> &steps)
 {
     std::string text;
+    QByteArray lastRecord;
     for (const Step &step : steps) {
         text += "  " + std::string(kindName(step.kind)) + " {" + std::to_string(step.a) + ", " +
                 std::to_string(step.b) + ", " + std::to_string(step.c) + ", " +
                 std::to_string(step.d) + "}";
-        if (step.kind == StepKind::Restore)
-            text += " record \"Pane N" + recordOf(step).toStdString() + "\"";
+        if (step.kind == StepKind::Restore || step.kind == StepKind::RestoreTab) {
+            lastRecord =
+                step.kind == StepKind::Restore ? recordOf(step) : tabRecordOf(step, lastRecord);
+            text += " record \"Pane N" + lastRecord.toStdString() + "\"";
+        }
         if (step.kind == StepKind::Drag)
             text += std::string(" ") + kLostNames[step.c % int(Lost::Count)];
         if (step.kind == StepKind::TitleBarDrag)
             text += " onto area " + std::to_string(1 + step.b % 3);
+        if (step.kind == StepKind::Restart)
+            text += std::string(step.c % 2 ? " broker cleared, " : " ") +
+                    (step.d % 2 ? "de " : "en ") + kLooks[step.d / 2 % std::size(kLooks)];
         text += "\n";
     }
     return text;

@@ -6,12 +6,15 @@
 // still breaks the same promise.
 //
 // Host steps go through the C exports as a host calls them (docks made on new or same lines,
-// floating panes, layout records restored before and after the show, dock boxes sized, docks
-// hidden, shown again, closed, floated and docked, the editor toolbars, toolbar records, the
-// records stored and restored in fresh main windows); the user's steps are simulated input
-// (separator drags, also with their release lost to a popup, a modal box, a hide or a
+// floating panes, layout records restored before and after the show, a group of tabs' too, dock
+// boxes sized, docks hidden, shown again, closed, floated and docked, the editor toolbars, toolbar
+// records, the records stored and restored in fresh main windows); the user's steps are simulated
+// input (separator drags, also with their release lost to a popup, a modal box, a hide or a
 // deactivation; the float button; toolbars moved, torn off and hidden) and the screen made
-// smaller.
+// smaller. Between them the host's life goes on: it reads its records at any moment (before
+// the show too) and brings them back in a fresh main window, or after its run ended and the
+// library started again in the same load (its broker cleared or not, in the other language,
+// in any look), at the main window's stored place and on a screen of either size.
 
 #include "layoutpromises.h"
 
@@ -52,6 +55,10 @@ enum class StepKind {
     // area, or double-clicked.
     TitleBarDrag,
     TitleBarDoubleClick,
+    StoreRecords,
+    FreshWindow,
+    Restart,
+    RestoreTab,
 };
 
 // What a step does is fixed by its kind and numbers: a number that picks a dock or a toolbar

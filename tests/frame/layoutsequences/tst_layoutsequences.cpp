@@ -6,6 +6,7 @@
 #include "layoutsequence.h"
 #include "testhost.h"
 
+#include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/dockwidget.h"
 
 #include <tesk/tesk_window.h>
@@ -333,4 +334,135 @@ TEST(LayoutPictures, DifferOnlyWhereTheLayoutDiffers)
     restored = stored;
     restored.toolbars[0] = "0:0:0:0:0:1:300:30:";
     EXPECT_NE(differenceBetween(stored, restored, kFree), QString());
+}
+
+namespace {
+
+// Plays host steps on one main window, every promise checked after each.
+class Host
+{
+public:
+    explicit Host(MainWindow *window)
+        : m_window(window)
+    {
+    }
+
+    // Made on a line of its own with newLine, else at the end of the area; or from a record.
+    void dock(int area, const char *name, TeskHandle box, const char *record = nullptr,
+              bool newLine = false)
+    {
+        if (record)
+            CuiSetDockWindowPersistanceData(1, record);
+        else
+            QtCreateDocked(area, newLine ? 1 : 0);
+        QtWindowCreate(name, &noPane, box);
+        m_asked.docks[box].name = QString::fromLatin1(name);
+    }
+    void show()
+    {
+        QtFrameShow();
+        m_asked.shown = true;
+    }
+    void hide(TeskHandle box)
+    {
+        CuiPaneHide(box);
+        m_asked.docks[box].hiddenByHost = m_asked.docks[box].everHidden = true;
+    }
+    void floatOut(TeskHandle box)
+    {
+        CuiPopupProcessGenericOption(box, DockWidget::OptionDockFloat);
+        m_asked.docks[box].floatedOut = true;
+    }
+    // The first promise broken, with what came before.
+    std::string broken(const std::string &after) const
+    {
+        testhost::settle();
+        const auto broken = check(m_window, m_asked, PromiseSwitches::all());
+        return broken ? after + ": " + broken->text.toStdString() : std::string();
+    }
+
+private:
+    MainWindow *m_window;
+    Asked m_asked;
+};
+
+} // namespace
+
+// Groups of tabs stay reachable: one that came back from records whose front dock or a tab
+// floated, before one more dock comes; a line the fit filled whose group the host hid whole,
+// or hid but for a tab, when one more dock comes.
+TEST_F(LayoutSequences, GroupsOfTabsStayReachableWhenDocksFloatHideAndCome)
+{
+    const char *const records[] = {"D1:3:0:0:0:168:818:102:1:1", "D2:3:1:1:0:276:818:102:1:1",
+                                   "D8:3:1:2:0:384:818:102:1:1", "D9:3:0:3:0:384:818:102:1:1",
+                                   "D10:3:0:4:0:384:818:102:1:1"};
+    for (TeskHandle floated : {102, 103, 104}) {
+        SCOPED_TRACE(floated);
+        setScreen(QRect(0, 0, 1024, 600), QRect(0, 0, 1024, 600));
+        Host host(createFrame("Debugger", 1));
+        QtResizePosWindow(1, 0, 0, 818, 400);
+        TeskHandle box = 100;
+        for (const char *record : records)
+            host.dock(3, QByteArray(record).split(':').first().constData(), box++, record);
+        host.show();
+        EXPECT_EQ(host.broken("shown"), "");
+        host.floatOut(floated);
+        EXPECT_EQ(host.broken("floated"), "");
+        host.dock(1, "New", 110);
+        EXPECT_EQ(host.broken("one more"), "");
+        testhost::endMainWindows();
+    }
+    // Twelve along the bottom of a small screen: the last ones stand as tabs the fit made.
+    for (const bool tabShown : {false, true}) {
+        SCOPED_TRACE(tabShown);
+        setScreen(QRect(0, 0, 1024, 600), QRect(0, 0, 1024, 572));
+        MainWindow *window = createFrame("Debugger", 1);
+        Host host(window);
+        QtResizePosWindow(1, 0, 0, 1024, 560);
+        host.show();
+        for (TeskHandle box = 100; box < 112; ++box)
+            host.dock(1, ("Pane " + std::to_string(box)).c_str(), box);
+        EXPECT_EQ(host.broken("twelve"), "");
+        DockWidget *last = window->findDockWidgetByBox(111);
+        ASSERT_TRUE(window->dockLayout().tabbed(last));
+        QDockWidget *standing = window->dockLayout().standingOf(last);
+        QList<QDockWidget *> group = window->tabifiedDockWidgets(standing);
+        if (!tabShown)
+            group.append(standing);
+        else
+            group = {standing};
+        for (QDockWidget *member : group)
+            host.hide(static_cast<DockWidget *>(member)->windowBox());
+        EXPECT_EQ(host.broken(tabShown ? "a group hidden but for a tab" : "a group hidden whole"),
+                  "");
+        host.dock(1, "New", 120);
+        EXPECT_EQ(host.broken("one more"), "");
+        testhost::endMainWindows();
+    }
+    // A group whose window standing the host hid, its tab shown, is a line shown: it holds the
+    // height the host gave it, and a line more shares the area with it, taking no more than
+    // beside the group shown whole.
+    int below[2] = {};
+    for (const bool hidden : {false, true}) {
+        SCOPED_TRACE(hidden);
+        setScreen(QRect(0, 0, 1280, 800), QRect(0, 0, 1280, 772));
+        MainWindow *window = createFrame("Debugger", 1);
+        Host host(window);
+        QtResizePosWindow(1, 0, 0, 1200, 740);
+        host.dock(3, "Standing", 130, "Standing:3:0:0:0:500:1200:150:1:1");
+        host.dock(3, "Tab", 131, "Tab:3:0:1:0:500:1200:150:1:1");
+        host.show();
+        ASSERT_TRUE(window->dockLayout().tabbed(window->findDockWidgetByBox(131)));
+        QtResizePosWindow(131, 0, 0, 600, 220);
+        if (hidden)
+            host.hide(130);
+        EXPECT_EQ(host.broken("the group sized"), "");
+        host.dock(1, "Below", 132, nullptr, true);
+        EXPECT_EQ(host.broken("a line more"), "");
+        EXPECT_NEAR(window->findDockWidgetByBox(131)->height(), 220, 2);
+        below[hidden] = window->findDockWidgetByBox(132)->height();
+        testhost::endMainWindows();
+    }
+    // Beside the group shown whole it shares the group's tab row too.
+    EXPECT_LE(below[1], below[0] + 2);
 }

@@ -218,10 +218,18 @@ TEST_F(WindowLookupTest, ClosingAWindowTakesItsDockWindowsAndHandsOnTheCurrentOn
     QtCloseCode(1);
     EXPECT_EQ(Store::currentMainWindow(), second);
     EXPECT_TRUE(window->dockList().isEmpty());
+    // The host makes the pane again on the same box at once: the pane exports reach the new
+    // dock, not the one going.
+    QtWindowCreate("Registers", nullptr, 50);
+    ASSERT_EQ(second->dockList().size(), 1);
+    QPointer<DockWidget> again(second->dockList().at(0));
     testhost::settle();
     EXPECT_FALSE(closing);
     EXPECT_FALSE(dock);
     EXPECT_EQ(Store::instance()->mainWindows(), QList<MainWindow *>{second});
+    CuiPaneHide(50);
+    ASSERT_TRUE(again);
+    EXPECT_TRUE(again->isHidden());
 }
 
 TEST_F(WindowLookupTest, FocusInABoxGoesToItsDockWindowOrFrame)

@@ -426,6 +426,11 @@ TEST_F(DockFit, TheHostSizesADockStandingAsATab)
             shown = member->size();
     EXPECT_EQ(shown, QSize(200, 160));
     EXPECT_EQ(recordedSize(tab->windowBox()), QSize(200, 160));
+    // The group holds the width: a line more in the area shares out the rest.
+    QtCreateDocked(0, 1);
+    QtWindowCreate("Side 8", &paneCallback, 108);
+    testhost::settle();
+    EXPECT_EQ(recordedSize(tab->windowBox()).width(), 200);
 }
 
 // A group's windows record the size of the tab shown, as they record its place: a tab behind

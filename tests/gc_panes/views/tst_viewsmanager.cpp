@@ -600,6 +600,29 @@ TEST_F(ViewsTest, AnEventWhileTheBrokerIsClearedLeavesTheViewsWorkingAfterTheNex
     face = managerFace();
 }
 
+// The views manager was made again while the broker was cleared, and found no facade then:
+// the next plug-in entry finds it at once, so the first view opened by address is the one the
+// next such call reuses.
+TEST_F(ViewsTest, TheNextPlugInEntryFindsTheFacadeForAManagerMadeWhileCleared)
+{
+    mosk::release(face);
+    face = nullptr;
+    moskBrokerClear();
+    ASSERT_FALSE(CGcp_ViewsManager::instance()->hasFacade());
+    SimulatedCores::registerWithBroker();
+    subject().registerWithBroker();
+    SimulatedTarget::registerWithBroker();
+    ASSERT_EQ(moskInitialisePlugin(reinterpret_cast<MoskRegistrar *>(moskGetObjectBroker())),
+              nullptr);
+    face = managerFace();
+    ASSERT_NE(face, nullptr);
+    const int docks = int(window->dockList().size());
+    const TeskMemoryAddress address{0x180, 0};
+    EXPECT_EQ(face->ops->openView(face, "Memory", 0, &address, 1), nullptr);
+    EXPECT_EQ(face->ops->openView(face, "Memory", 0, &address, 1), nullptr);
+    EXPECT_EQ(window->dockList().size(), docks + 1);
+}
+
 TEST_F(ViewsTest, TheStyleHasTheApplicationFontThenAFixedPitchOne)
 {
     const QList<QFont> &fonts = KGc_Style::instance()->fonts();

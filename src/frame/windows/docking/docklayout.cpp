@@ -465,14 +465,15 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         // a group goes to the end of the area's only line instead.
         m_window->addDockWidget(toolkitArea(area), dock, along(area));
         lines.last().append(dock);
-    } else if (!m_leftInGroup.contains(last)) {
+    } else if (!m_leftInGroup.contains(last) && !holdsFloatedPlace(standingOf(last))) {
         // The toolkit splits a window of a group as one more tab of it: the group's tabs step
         // out for the split and come back onto their window, so that a restore can set a
         // window beside a group as it stood.
         splitBesideGroup(standingOf(last), dock);
         lines.last().append(dock);
     } else {
-        // After a group at the end of a later line the toolkit has no place but the group.
+        // After a group at the end of a later line the toolkit has no place but the group, nor
+        // beside a group that keeps the place of a window floated out of it.
         lines.last().append(dock);
         tabGroupOnto(standingOf(last), {dock});
         keepTabsReadable();
@@ -619,6 +620,16 @@ bool DockLayout::showsTabRow(const QDockWidget *standing) const
         if (!hiddenByRequest(member) && ++shown > 1)
             return true;
     return false;
+}
+
+bool DockLayout::holdsFloatedPlace(QDockWidget *standing) const
+{
+    // The toolkit keeps the place of a window floated out of a group among its tabs, for when
+    // it docks again: with its tabs stepped out, the group's window is still no window alone,
+    // and a split of it would be one more tab of a group that shows none.
+    const QList<QDockWidget *> tabs = m_window->tabifiedDockWidgets(standing);
+    return std::any_of(tabs.begin(), tabs.end(),
+                       [](const QDockWidget *tab) { return tab->isFloating(); });
 }
 
 bool DockLayout::groupShown(const QDockWidget *standing) const

@@ -192,6 +192,9 @@ private:
     // Sets the dock beside the group standing there, in its line, not as one more tab.
     void splitBesideGroup(QDockWidget *standing, QDockWidget *dock);
     bool showsTabRow(const QDockWidget *standing) const;
+    // The toolkit's group of the window standing there keeps the place of a window floated
+    // out of it.
+    bool holdsFloatedPlace(QDockWidget *standing) const;
     bool groupShown(const QDockWidget *standing) const;
     // The window and its tabs, from its slot in the line.
     QList<QDockWidget *> groupAt(const QList<QDockWidget *> &line, int slot) const;

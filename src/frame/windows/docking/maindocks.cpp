@@ -474,7 +474,11 @@ QByteArray MainWindow::dockRecord(int sortedIndex) const
                                                 : layout.extent(dock);
     record.width = size.width();
     record.height = size.height();
-    record.visible = dock->isVisible() ? 1 : 0;
+    // Hidden as the host or the user left it: before the window shows, none is shown, and a
+    // record read then (a host storing its layout on an early exit) would hide every dock. A
+    // record that came back hidden hides its dock at the show.
+    const bool hiddenByRecord = !m_docks->laidOut && restored.extentSet && !restored.visible;
+    record.visible = dock->isVisibleTo(this) && !hiddenByRecord ? 1 : 0;
     record.gotoFlag = dock->isGoto() ? 1 : 0;
     return tesk::frame::writeDockRecord(record);
 }
