@@ -739,7 +739,10 @@ void SymtabDataSource::endUnowned()
             continue;
         // Nobody listens any more, and at the process's end the statics a signal would pass
         // through (the inspector's hooks) have gone: the source goes without a word.
+        // One the host destroyed from inside its update waits for the event loop, watched by
+        // the lifetime's state, which the process's end may have taken already.
         source->blockSignals(true);
+        source->disconnect();
         delete source;
     }
     // A source a pane still owns goes with its pane, which may outlive the library at the
