@@ -296,7 +296,7 @@ TEST_F(RememberedDirectories, ProgramsSavingAtOnceKeepEachOthersFolders)
         60000));
     QFile(go).open(QIODevice::WriteOnly);
     for (auto &program : programs)
-        EXPECT_EQ(program->finish(), kSaves) << program->output().constData();
+        EXPECT_EQ(program->finish(), kSaves) << program->output().toStdString();
     QFile::remove(go);
 
     mru()->reload();

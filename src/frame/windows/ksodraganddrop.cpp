@@ -1,6 +1,7 @@
 #include "frame/windows/ksodraganddrop.h"
 
 #include "frame/core/cuifunctionregistry.h"
+#include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/services.h"
 #include "system/lifetime.h"
@@ -101,10 +102,12 @@ bool carriesPlainText(const QMimeData *data)
     });
 }
 
-// The plain text a drag carries; a null string when it carries none.
+// The plain text a drag carries; a null string when it carries none. A box the library made
+// (a memory view's dock) is no host's: a host may take its boxes for its own objects' addresses.
 QString plainText(const QWidget *widget, TeskHandle box, const QDropEvent *event)
 {
-    if (!box || !event || !liveWidget(widget) || !carriesPlainText(event->mimeData()))
+    if (!box || tesk::handles::contains(reinterpret_cast<const void *>(box)) || !event ||
+        !liveWidget(widget) || !carriesPlainText(event->mimeData()))
         return QString();
     return event->mimeData()->text();
 }

@@ -2,6 +2,7 @@
 #include "frames.h"
 #include "testhost.h"
 
+#include "frame/core/cuihandles.h"
 #include "frame/windows/cuitooltip.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/ksodraganddrop.h"
@@ -168,6 +169,8 @@ TEST_F(DragRelay, NoTextNoBoxNoWidgetNoQuestion)
     EXPECT_TRUE(g_drops.empty());
     EXPECT_FALSE(urls.isAccepted());
     relayMove(&widget, 0, &first);
+    // A box the library made for a dock of its own is no host's to be asked about.
+    relayMove(&widget, reinterpret_cast<TeskHandle>(tesk::handles::add(&widget)), &first);
     relayMove(nullptr, 9, &first);
     relayMove(&widget, 9, nullptr);
     EXPECT_EQ(g_dragOver.size(), 1u);
