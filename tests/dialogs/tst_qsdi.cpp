@@ -570,6 +570,45 @@ TEST_F(QsdiTest, FindPanelOptionsBuffersAndCallback)
     EXPECT_EQ(find->open, 1) << "a modal run leaves the flag up";
 }
 
+// The panel opens for typing: the find text holds the focus, selected, so that keys replace
+// it; Return then searches for what was typed, and with no find text sends nothing.
+TEST_F(QsdiTest, ThePanelTakesTypingAndSendsNoEmptySearch)
+{
+    QSDIFind *find = findRecord(0);
+    const char16_t initial[] = u"old";
+    for (int i = 0; i < 3; ++i)
+        find->findBuffer[i] = initial[i];
+    find->findLength = 3;
+    QSDIDescription *d = describe(QSDI_KIND_FIND_REPLACE, QSDI_MODE_MODELESS);
+    QtQSDIAddCallback(d, &countingCallback, find);
+    QtQSDIAddEvent(d, 19);
+    QtQSDIExecDialog(d);
+    ASSERT_EQ(liveDialogs().size(), 1);
+    SimpleDialog *panel = liveDialogs().front();
+    panel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(panel));
+    auto *edit = panel->findChild<QLineEdit *>(QStringLiteral("FindEditBox"));
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("old"));
+    const auto typed = [](const QString &keys) {
+        QTest::keyClicks(QApplication::focusWidget(), keys);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+    typed(QStringLiteral("new"));
+    EXPECT_EQ(callbackCalls, 1);
+    EXPECT_EQ(find->lastEvent, 19);
+    ASSERT_EQ(find->findLength, 3);
+    EXPECT_EQ(find->findBuffer[0], uint32_t('n'));
+    find->lastEvent = 0;
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    typed(QString());
+    EXPECT_EQ(callbackCalls, 1) << "an empty search was sent";
+    EXPECT_EQ(find->lastEvent, 0);
+    EXPECT_EQ(find->findLength, 3);
+    panel->close();
+}
+
 TEST_F(QsdiTest, HostLengthsBeyondTheBuffersAreClamped)
 {
     QSDIFind *find = findRecord(0);
