@@ -645,6 +645,8 @@ TEST_F(QsdiTest, PanelLeftUpCallsBackAndGoesWhenClosed)
                  {"Set", QSDI_ROLE_END}};
     for (const Case &c : cases) {
         QSDIFind *find = findRecord(0);
+        find->findBuffer[0] = 'x';
+        find->findLength = 1;
         QSDIDescription *d = describe(QSDI_KIND_FIND_REPLACE, QSDI_MODE_MODELESS);
         QtQSDIAddCallback(d, &countingCallback, find);
         QtQSDIAddEvent(d, 23);
