@@ -155,6 +155,9 @@ void *g_library = nullptr;
 // A value that is no address (a floating-point one) opens nothing.
 void viewMemoryAt(const char *text)
 {
+    // Only a pane of the user's, which the library opened, asks.
+    if (!g_library)
+        return;
     char *end = nullptr;
     const unsigned long long value = std::strtoull(text, &end, 16);
     while (end && std::isspace(static_cast<unsigned char>(*end)))
