@@ -101,6 +101,8 @@ void createMainWindow(const FrameDemoOptions &options)
     g_tesk.activationCallback(kFrameContext, &onActivation);
     buildMainWindowFrame();
     g_tesk.resizePos(kFrameContext, 0, 0, kMainWindowWidth, kMainWindowHeight);
+    if (options.beforeShow)
+        options.beforeShow();
     g_tesk.frameShow();
     g_tesk.showSplash(0, nullptr, nullptr);
 

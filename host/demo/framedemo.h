@@ -21,6 +21,8 @@ struct FrameDemoOptions
     // Where to write screenshots of the main window and the splash; empty for none.
     std::string screenshotDir;
     std::string installDir;
+    // Makes dock windows the show lays out at their records' places and extents.
+    std::function<void()> beforeShow;
 };
 
 // Resolves the frame exports from the loaded library; throws when one is missing.

@@ -14,7 +14,8 @@
 // --screenshots writes pictures of the main window, the main window with a menu open and the splash
 // into DIR (named "-wood" or "-metal" when the library shows that look: "-- -style wood").
 // On a display, without --quit-after and --screenshots, the dialogs of the steps wait in the
-// menus instead (handsondemo.h).
+// menus instead (handsondemo.h), and closing the main window ends the demo, its arrangement kept
+// for the next start (layoutdemo.h).
 
 #include "breakpointdemo.h"
 #include "breakpointdlgdemo.h"
@@ -39,6 +40,7 @@
 #include "framedemo.h"
 #include "handsondemo.h"
 #include "hostiledemo.h"
+#include "layoutdemo.h"
 #include "loaddemo.h"
 #include "memorydialogsdemo.h"
 #include "menudemo.h"
@@ -140,7 +142,11 @@ const char kUsage[] =
     "\n"
     "On a display, without --quit-after and --screenshots, the main window's menus open each\n"
     "window and dialog for you, and Debug > Step Into steps the simulated target; the demo\n"
-    "prints the entries when it starts.\n";
+    "prints the entries when it starts. Closing the main window ends the demo: it stores the\n"
+    "window's place and size, its dock windows and their sizes, each memory view's address and\n"
+    "format and the toolbars in demo-layout.txt of its home area ($KSODEBUG_HOME, else\n"
+    "~/.tesk-demo), and the next start by hand comes back as you left it (delete the file\n"
+    "for the fixed layout).\n";
 
 Options parse(int argc, char **argv)
 {
@@ -256,6 +262,12 @@ struct StopRule
 StopRule g_stop;
 
 void onInterrupt(int)
+{
+    g_interrupted = 1;
+}
+
+// The user closed the main window: the demo ends as at Ctrl-C, once the close is done.
+void onMainWindowClosed()
 {
     g_interrupted = 1;
 }
@@ -395,13 +407,21 @@ int runDemo(const Options &options)
     std::printf("host: QtShutdown before any frame answers %d\n", tesk.shutdown());
 
     demo::loadFrameExports(tesk.library);
-    demo::FrameDemoOptions frameOptions{options.screenshotDir, std::getenv("KSODEBUG_INSTALL")};
+    // By hand the main window comes back as the user left it at the last close; the scripted
+    // show always starts from the fixed layout.
+    const std::string layout = byHand ? demo::layoutFile(home) : std::string();
+    int restored = -1;
+    demo::FrameDemoOptions frameOptions{options.screenshotDir, std::getenv("KSODEBUG_INSTALL"), {}};
+    if (byHand)
+        frameOptions.beforeShow = [&] { restored = demo::restoreLayout(tesk.library, layout); };
     demo::showSplash(frameOptions);
     demo::publishWindowBoxTables(tesk.library);
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
     demo::addHandsOnMenus(tesk.library);
     demo::runToolbarDemo(tesk.library, home.c_str(), options.screenshotDir);
+    if (restored >= 0)
+        demo::restoreToolbars(tesk.library, layout);
     if (!byHand) {
         // The user answers the demo's boxes only when nobody asked it to end by itself.
         const bool interactive = haveDisplay() && quitAfterMs <= 0;
@@ -416,10 +436,14 @@ int runDemo(const Options &options)
         demo::runBreakpointDialogDemo(tesk.library, options.screenshotDir);
     demo::runHostileDemo(tesk.library);
     demo::runDockDemo(tesk.library, options.screenshotDir);
-    runRegisterPaneDemo(tesk.library, options.screenshotDir);
-    demo::runViewsDemo(tesk.library);
-    demo::runViewMemoryDemo(tesk.library, options.screenshotDir);
-    demo::runNavigatorDemo(tesk.library, options.screenshotDir);
+    if (restored < 0) {
+        runRegisterPaneDemo(tesk.library, options.screenshotDir);
+        demo::runViewsDemo(tesk.library);
+        demo::runViewMemoryDemo(tesk.library, options.screenshotDir);
+        demo::runNavigatorDemo(tesk.library, options.screenshotDir);
+    }
+    if (byHand)
+        demo::whenMainWindowCloses(tesk.library, layout, &onMainWindowClosed);
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);

@@ -53,6 +53,10 @@ void installSimulatedTarget()
     const std::string greeting = "Hello from the simulated target";
     sim.poke(kCoreA, kGreeting, std::vector<uint8_t>(greeting.begin(), greeting.end()));
     sim.setVolatile(kCoreA, kCounter, 4);
+    // Memory a step may change: the views show what a step or a stop changed in their change
+    // colours, which they keep for memory of this code only.
+    for (const int core : {kCoreA, kCoreB})
+        sim.setAttribute(core, 0x00000000, 0xFFFFFFFF, TESK_MEMORY_CHANGE_TRACKED);
     // Peripheral space nobody may read, and a read-only flash image.
     sim.setUnreadable(kCoreA, 0x40000000, 0x4FFFFFFF);
     sim.setAttribute(kCoreA, 0x00000000, 0x000FFFFF, 1);
@@ -66,8 +70,14 @@ void installSimulatedTarget()
 void advanceSimulatedTarget()
 {
     SimulatedTarget::installed().advance();
-    // Kind 13 makes the memory views read again (5, 15 and 16 only repaint): the counter the
-    // target moves shows up in them.
+    // Only a repaint: every read a target update asks for starts a generation of the views'
+    // change colours, so updates on every tick would age a step's colours to plain within a
+    // second. The running counter shows its new value at the next step or stop.
+    testhost::EventSubjectHost::instance().fire(GCP_EVENT_REPAINT_0);
+}
+
+void simulatedTargetStopped()
+{
     testhost::EventSubjectHost::instance().fire(GCP_EVENT_TARGET_UPDATED_0);
 }
 
@@ -83,7 +93,7 @@ void stepSimulatedMemory()
         pushed[size_t(i)] = uint8_t((steps * 0x9e3779b9u) >> (8 * i));
     sim.poke(kCoreA, stackTop - 4 * (steps % 8) - 4, pushed);
     sim.poke(kCoreA, kCounter + 4, {uint8_t(steps), uint8_t(steps >> 8), 0, 0});
-    testhost::EventSubjectHost::instance().fire(GCP_EVENT_TARGET_UPDATED_0);
+    simulatedTargetStopped();
 }
 
 void reportSimulatedTarget()

@@ -7,8 +7,12 @@
 void registerViewsEventSubject();
 // Registers it with the broker (before the library first looks for it) and fills it.
 void installSimulatedTarget();
-// A host event: memory that the target changes by itself moves on.
+// A host event while the target runs: memory that the target changes by itself moves on; the
+// views repaint and read it at the next stop.
 void advanceSimulatedTarget();
+// The target stopped: the memory views read again and show what changed in their change
+// colour.
+void simulatedTargetStopped();
 // A step of core A: its stack and a counter change, and the memory views read again, showing
 // the changed values in their change colour.
 void stepSimulatedMemory();

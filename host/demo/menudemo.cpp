@@ -3,6 +3,7 @@
 #include "demoexports.h"
 #include "framedemo.h"
 #include "handsondemo.h"
+#include "layoutdemo.h"
 
 #include <tesk/tesk.h>
 
@@ -79,7 +80,8 @@ void onAboutToShow(TeskHandle, TeskHandle windowId, void *data)
 void onActivate(TeskHandle, int hostId, void *data)
 {
     std::printf("host: menu command %d (data %p)\n", hostId, data);
-    runHandsOnCommand(hostId);
+    if (!mainWindowCloses(hostId))
+        runHandsOnCommand(hostId);
 }
 
 // The connection list carries entry numbers; the thread list marks the current thread.

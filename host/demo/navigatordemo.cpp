@@ -39,11 +39,11 @@ QAbstractItemView *functionList()
 
 } // namespace
 
-void runNavigatorDemo(void *library, const std::string &screenshotDir)
+bool openNavigator(void *library)
 {
     const TeskHandle pane = DEMO_RESOLVE(library, CuiDataNavCreate)();
     if (!pane)
-        return;
+        return false;
     DEMO_RESOLVE(library, CuiDataNavSetFuncCB)(pane, &datanav);
     DEMO_RESOLVE(library, CuiAbstractPaneSetWindBox)(pane, kNavigatorBox);
     // The state text an earlier run stored: the functions page, filtered to main.
@@ -56,6 +56,14 @@ void runNavigatorDemo(void *library, const std::string &screenshotDir)
     const auto pump = DEMO_RESOLVE(library, CuiPump);
     for (int i = 0; i < 5; ++i)
         pump();
+    return true;
+}
+
+void runNavigatorDemo(void *library, const std::string &screenshotDir)
+{
+    if (!openNavigator(library))
+        return;
+    const auto pump = DEMO_RESOLVE(library, CuiPump);
 
     // What a double-click on the first function would ask.
     QAbstractItemView *list = functionList();

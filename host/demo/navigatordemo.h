@@ -8,6 +8,9 @@
 
 namespace demo {
 
+// The navigator in its dock window on the right, without the rest of the show; false when no
+// pane was made.
+bool openNavigator(void *library);
 void runNavigatorDemo(void *library, const std::string &screenshotDir);
 
 } // namespace demo

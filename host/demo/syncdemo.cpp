@@ -1,6 +1,7 @@
 #include "syncdemo.h"
 
 #include "framedemo.h"
+#include "memorydemo.h"
 #include "simulatedcores.h"
 
 #include <tesk/tesk_sync.h>
@@ -160,10 +161,12 @@ void syncTick(int tick)
     case 6:
         std::printf("host: stop core A (B stops with it; A's trigger out stops C)\n");
         cores.stop(1);
+        simulatedTargetStopped();
         break;
     case 9:
         std::printf("host: step core A (only A couples Step)\n");
         cores.step(1);
+        simulatedTargetStopped();
         break;
     case 11:
         saveSyncWindow("stopped");

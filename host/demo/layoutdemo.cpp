@@ -1,0 +1,298 @@
+#include "layoutdemo.h"
+
+#include "demoexports.h"
+#include "navigatordemo.h"
+#include "registers.h"
+#include "viewsdemo.h"
+
+#include <tesk/tesk.h>
+#include <tesk/tesk_facade.h>
+#include <tesk/tesk_views.h>
+
+#include <mosk/mosk.hpp>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace demo {
+
+namespace {
+
+// The main window's frame context (framedemo.cpp).
+constexpr TeskHandle kMainWindow = 0x1001;
+// What the library writes into a record buffer, the terminator included.
+constexpr int kRecordSize = 256;
+// The menu command a main window's close sends before it closes.
+constexpr int kAskHostToClose = 66666;
+constexpr int kCoreA = 1;
+
+struct Stored
+{
+    bool haveWindow = false;
+    int x = 0, y = 0, width = 0, height = 0;
+    struct Dock
+    {
+        std::string name, record, settings;
+    };
+    std::vector<Dock> docks;
+    std::vector<std::pair<std::string, std::string>> toolbars;
+};
+
+std::vector<std::string> fields(const std::string &line)
+{
+    std::vector<std::string> out;
+    std::istringstream in(line);
+    std::string field;
+    while (std::getline(in, field, '\t'))
+        out.push_back(field);
+    if (!line.empty() && line.back() == '\t')
+        out.emplace_back();
+    return out;
+}
+
+// A field holding a tab or a line break would split its line when read back.
+bool storable(const std::string &text)
+{
+    return text.find_first_of("\t\r\n") == std::string::npos;
+}
+
+bool number(const std::string &text, int &value)
+{
+    char *end = nullptr;
+    const long n = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end || n < -100000 || n > 100000)
+        return false;
+    value = int(n);
+    return true;
+}
+
+Stored read(const std::string &file)
+{
+    Stored stored;
+    std::ifstream in(file);
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::vector<std::string> f = fields(line);
+        if (f.size() == 5 && f[0] == "window") {
+            stored.haveWindow = number(f[1], stored.x) && number(f[2], stored.y) &&
+                                number(f[3], stored.width) && number(f[4], stored.height);
+        } else if (f.size() == 4 && f[0] == "dock" && f[2].size() < size_t(kRecordSize)) {
+            stored.docks.push_back({f[1], f[2], f[3]});
+        } else if (f.size() == 3 && f[0] == "toolbar" && f[2].size() < size_t(kRecordSize)) {
+            stored.toolbars.emplace_back(f[1], f[2]);
+        }
+    }
+    return stored;
+}
+
+// The settings of the memory view in the dock window at index i of the sorted list; empty for
+// a dock window of the host's own. The dock window holds a pane, the pane the view.
+std::string settingsOfDock(void *library, int index)
+{
+    const uint64_t pane = DEMO_RESOLVE(library, CuiGetDockForMultipleViewId)(kMainWindow, index);
+    IGcp_ViewsManager *views = pane == GC_NO_ID ? nullptr : viewsManager();
+    if (!views)
+        return {};
+    std::string settings;
+    IGc_Pane *holder = nullptr;
+    uint64_t view = GC_NO_ID;
+    mosk::release(views->ops->getWindow(views, pane, &holder));
+    if (holder) {
+        mosk::release(holder->ops->firstView(holder, &view));
+        holder->ops->Release(holder);
+    }
+    IGc_Window *window = nullptr;
+    if (view != GC_NO_ID)
+        mosk::release(views->ops->findWindow(views, view, &window));
+    void *face = nullptr;
+    if (window) {
+        mosk::release(window->ops->QueryInterface(window, &face, GC_IID_VIEW, 0));
+        window->ops->Release(window);
+    }
+    if (auto *memoryView = static_cast<IGc_View *>(face)) {
+        MoskValue *text = moskValueCreate(nullptr);
+        const char *value = nullptr;
+        mosk::release(memoryView->ops->saveSettings(memoryView, text));
+        mosk::release(text->ops->getText(text, &value));
+        settings = value ? value : "";
+        text->ops->Release(text);
+        memoryView->ops->Release(memoryView);
+    }
+    views->ops->Release(views);
+    return settings;
+}
+
+// A memory view made again from its settings, in the dock window its record places; the demo
+// has no engine to say which target is current, so the view is told, as when it was first made.
+bool restoreMemoryView(const std::string &settings)
+{
+    IGcp_ViewsManager *views = viewsManager();
+    if (!views)
+        return false;
+    uint64_t viewId = 0;
+    mosk::release(views->ops->createView(views, GC_NO_ID, GCP_VIEW_TYPE_MEMORY, settings.c_str(),
+                                         kCoreA, &viewId));
+    IGc_Window *window = nullptr;
+    if (viewId)
+        mosk::release(views->ops->findWindow(views, viewId, &window));
+    void *face = nullptr;
+    if (window) {
+        mosk::release(window->ops->QueryInterface(window, &face, GC_IID_VIEW, 0));
+        window->ops->Release(window);
+    }
+    if (auto *view = static_cast<IGc_View *>(face)) {
+        mosk::release(view->ops->setTarget(view, kCoreA));
+        view->ops->Release(view);
+    }
+    views->ops->Release(views);
+    return viewId != 0;
+}
+
+// The dock windows the demo knows how to make again, by the name it made them with.
+enum class Maker { None, RegisterPane, Memory, Symbols };
+
+Maker makerOf(const std::string &name)
+{
+    if (name == "Register pane")
+        return Maker::RegisterPane;
+    if (name == GCP_VIEW_TYPE_MEMORY)
+        return Maker::Memory;
+    if (name == "Symbols")
+        return Maker::Symbols;
+    return Maker::None;
+}
+
+void *g_library = nullptr;
+std::string g_file;
+void (*g_closed)() = nullptr;
+
+} // namespace
+
+std::string layoutFile(const std::string &home)
+{
+    return home + "/demo-layout.txt";
+}
+
+bool storeLayout(void *library, const std::string &file)
+{
+    const auto title = DEMO_RESOLVE(library, QtReturnKSOTitle);
+    const auto getRecord = DEMO_RESOLVE(library, CuiGetDockWindowPersistanceData);
+    const auto toolbarTitle = DEMO_RESOLVE(library, QtReturnToolbarTitle);
+    const auto toolbarData = DEMO_RESOLVE(library, QtToolbarData);
+    std::ostringstream out;
+    int x = 0, y = 0, width = 0, height = 0, minimised = 0;
+    DEMO_RESOLVE(library, QtGetSizePos)(kMainWindow, &x, &y, &width, &height, &minimised);
+    // A minimised window's size is no size to come back at.
+    if (width > 0 && height > 0 && !minimised)
+        out << "window\t" << x << '\t' << y << '\t' << width << '\t' << height << '\n';
+    // Records are indexed in the sorted order.
+    DEMO_RESOLVE(library, QtSortWindowList)(kMainWindow);
+    const int docks = DEMO_RESOLVE(library, QtDockWindowCount)(kMainWindow);
+    int stored = 0;
+    for (int i = 0; i < docks; ++i) {
+        char record[kRecordSize] = {};
+        getRecord(kMainWindow, i, record);
+        const char *name = title(kMainWindow, i);
+        const std::string settings = settingsOfDock(library, i);
+        if (!name || makerOf(name) == Maker::None || !storable(record) || !storable(settings))
+            continue;
+        out << "dock\t" << name << '\t' << record << '\t' << settings << '\n';
+        ++stored;
+    }
+    const int toolbars = DEMO_RESOLVE(library, QtToolbarCount)(kMainWindow);
+    for (int i = 0; i < toolbars; ++i) {
+        char record[kRecordSize] = {};
+        toolbarData(kMainWindow, i, record);
+        const char *name = toolbarTitle(kMainWindow, i);
+        if (name && *name && storable(name) && storable(record))
+            out << "toolbar\t" << name << '\t' << record << '\n';
+    }
+    // Written whole or not at all: a demo stopped while writing keeps the arrangement before.
+    const std::string partial = file + ".new";
+    {
+        std::ofstream to(partial, std::ios::trunc);
+        to << out.str();
+        to.flush();
+        if (!to) {
+            std::remove(partial.c_str());
+            std::printf("host: the layout could not be stored in %s\n", file.c_str());
+            return false;
+        }
+    }
+    if (std::rename(partial.c_str(), file.c_str()) != 0) {
+        std::remove(partial.c_str());
+        std::printf("host: the layout could not be stored in %s\n", file.c_str());
+        return false;
+    }
+    std::printf("host: stored the main window, %d dock windows and %d toolbars in %s\n", stored,
+                toolbars, file.c_str());
+    return true;
+}
+
+int restoreLayout(void *library, const std::string &file)
+{
+    const Stored stored = read(file);
+    if (!stored.haveWindow && stored.docks.empty())
+        return -1;
+    if (stored.haveWindow)
+        DEMO_RESOLVE(library, QtResizePosWindow)
+    (kMainWindow, stored.x, stored.y, stored.width, stored.height);
+    const auto setRecord = DEMO_RESOLVE(library, CuiSetDockWindowPersistanceData);
+    int made = 0;
+    for (const Stored::Dock &dock : stored.docks) {
+        const Maker maker = makerOf(dock.name);
+        if (maker == Maker::None)
+            continue;
+        // The record waits for the next dock window this main window makes.
+        setRecord(kMainWindow, dock.record.c_str());
+        switch (maker) {
+        case Maker::RegisterPane:
+            // Not shown yet: the pane answers no widget until the window shows.
+            openRegisterPane(library);
+            ++made;
+            break;
+        case Maker::Memory:
+            made += restoreMemoryView(dock.settings);
+            break;
+        case Maker::Symbols:
+            made += openNavigator(library);
+            break;
+        case Maker::None:
+            break;
+        }
+    }
+    std::printf("host: restored the main window and %d dock windows as the user left them (%s)\n",
+                made, file.c_str());
+    return made;
+}
+
+void restoreToolbars(void *library, const std::string &file)
+{
+    // A record stored in another language names no toolbar of this run: that toolbar stays.
+    const auto setToolbar = DEMO_RESOLVE(library, QtSetToolbarData);
+    for (const auto &[title, record] : read(file).toolbars)
+        setToolbar(("tb_x_" + title).c_str(), record.c_str());
+}
+
+void whenMainWindowCloses(void *library, const std::string &file, void (*closed)())
+{
+    g_library = library;
+    g_file = file;
+    g_closed = closed;
+}
+
+bool mainWindowCloses(int hostId)
+{
+    if (hostId != kAskHostToClose || !g_closed)
+        return false;
+    // Stored before the window goes: its dock windows and views end with it.
+    storeLayout(g_library, g_file);
+    g_closed();
+    return true;
+}
+
+} // namespace demo

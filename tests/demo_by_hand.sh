@@ -1,0 +1,71 @@
+#!/bin/sh
+# demo_by_hand.sh <tesk-demo> <closewindow.py>: the demo by hand, started twice under a real X
+# server (Xvfb). Closing its main window as a window manager does ends it and stores the window's
+# arrangement; the test changes the stored records as a user would have (window place, dock
+# extents, a memory view's format, a hidden toolbar), and the second start, closed again, must
+# store what it was given. Without xvfb-run it is skipped.
+demo="$1"
+closer="$2"
+command -v xvfb-run >/dev/null 2>&1 || { echo "xvfb-run is missing: skipped"; exit 77; }
+home="$(mktemp -d /tmp/tesk-demo-byhand-XXXXXX)"
+trap 'rm -rf "$home"' EXIT
+layout="$home/demo-layout.txt"
+
+# One start: once the loop runs (20 idle ticks), the main window is closed; the demo must end
+# within 30 seconds.
+run() {
+    KSODEBUG_HOME="$home" QT_QPA_PLATFORM=xcb timeout --kill-after=10 150 \
+        xvfb-run -a -s "-screen 0 1280x900x24" sh -c '
+            "$1" >"$2" 2>&1 & pid=$!; n=0
+            until grep -q "host: idle tick 20" "$2"; do
+                n=$((n + 1)); sleep 0.1
+                [ "$n" -lt 600 ] && kill -0 "$pid" 2>/dev/null || { echo "no loop"; exit 3; }
+            done
+            python3 "$3" Debugger || exit 3
+            n=0
+            while kill -0 "$pid" 2>/dev/null; do
+                n=$((n + 1)); sleep 0.1
+                [ "$n" -lt 300 ] || { echo "closing the main window did not end the demo"; exit 4; }
+            done
+            wait "$pid"' sh "$demo" "$home/run$1.log" "$closer"
+    status=$?
+    cat "$home/run$1.log"
+    [ "$status" -eq 0 ] || { echo "start $1 failed with status $status"; exit 1; }
+}
+
+run 1
+grep -q "^dock	Memory	" "$layout" || { echo "the first start stored no memory view"; exit 1; }
+# Field f of the record (counted from the record's end for a dock: its caption may hold ':').
+awk -F '\t' 'BEGIN { OFS = "\t" }
+    function add(f, by,   n, p, i, r) { n = split($3, p, ":"); p[f < 0 ? n + f : f] += by
+        r = p[1]; for (i = 2; i <= n; ++i) r = r ":" p[i]; $3 = r }
+    $1 == "window" { $3 += 60 }
+    $2 == "Register pane" { add(-2, 60) }
+    $2 == "Symbols" { add(-2, -60) }
+    $2 == "Memory" && !m++ { sub(/:FormatId=0/, ":FormatId=1", $4); sub(/DataSizeId=3/, "DataSizeId=2", $4) }
+    $2 == "Image" { add(6, 1) }
+    { print }' "$layout" >"$home/expected.txt"
+cp "$home/expected.txt" "$layout"
+run 2
+# A docked window's x and y are the toolkit's, and so are the x and width of toolbars after a
+# hidden one; extents come back within a few pixels.
+python3 - "$home/expected.txt" "$layout" <<'PY'
+import sys
+want, got = ([l.rstrip("\n").split("\t") for l in open(p)] for p in sys.argv[1:])
+def same(w, g):
+    if w[:2] != g[:2] or len(w) != len(g):
+        return False
+    if w[0] == "dock":
+        (a, *m), (b, *n) = (r.rsplit(":", 9) for r in (w[2], g[2]))
+        m, n = [int(v) for v in m], [int(v) for v in n]
+        return a == b and m[:3] == n[:3] and m[7:] == n[7:] and w[3] == g[3] and \
+            all(abs(m[i] - n[i]) <= 4 for i in (5, 6))
+    if w[0] == "toolbar":
+        return [w[2].split(":")[i] for i in (0, 1, 5)] == [g[2].split(":")[i] for i in (0, 1, 5)]
+    return w == g
+faults = ["%s came back as %s" % (" ".join(w), " ".join(g)) for w, g in zip(want, got)
+          if not same(w, g)] + (["%d lines, %d stored" % (len(got), len(want))]
+                                if len(want) != len(got) else [])
+print("\n".join("NOT restored: " + f for f in faults) or "came back as the first start left it")
+sys.exit(1 if faults else 0)
+PY
