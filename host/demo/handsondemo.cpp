@@ -46,13 +46,7 @@ void registers(void *library)
 
 void memoryView(void *library)
 {
-    IGcp_ViewsManager *views = viewsManager();
-    if (!views)
-        return;
-    placeNextPaneAtBottom(library, false);
-    const TeskMemoryAddress address{kGreeting, 0};
-    mosk::release(views->ops->openView(views, GCP_VIEW_TYPE_MEMORY, kCoreA, &address, 0));
-    views->ops->Release(views);
+    openMemoryView(library, kGreeting);
 }
 
 void symbols(void *library)
@@ -68,6 +62,11 @@ void synchronisation(void *)
 void memoryOperations(void *library)
 {
     runMemoryDialogsDemo(library, std::string(), true);
+}
+
+void fillMemory(void *library)
+{
+    runFillMemoryDialog(library);
 }
 
 void searchPaths(void *library)
@@ -125,6 +124,9 @@ const std::vector<HandsOnEntry> &handsOnEntries()
          "Debug > Memory/Register Operations > Upload/Download Memory file...: memory file "
          "operations, a fill and the simulator's configuration",
          &memoryOperations},
+        {HandsOnKind::Window, 40107, nullptr,
+         "Debug > Memory/Register Operations > Fill Memory with Pattern...: the fill dialog",
+         &fillMemory},
         {HandsOnKind::Window, 40110, nullptr, "Debug > Set Source Search Path...", &searchPaths},
         {HandsOnKind::Window, kCustomWindows, "Event Configuration...", "the event filters",
          &eventConfiguration},
@@ -136,6 +138,17 @@ const std::vector<HandsOnEntry> &handsOnEntries()
          "a three-button prompt, boxes the host describes and the find and replace panel", &boxes},
     };
     return entries;
+}
+
+void openMemoryView(void *library, uint32_t address)
+{
+    IGcp_ViewsManager *views = viewsManager();
+    if (!views)
+        return;
+    placeNextPaneAtBottom(library, false);
+    const TeskMemoryAddress at{address, 0};
+    mosk::release(views->ops->openView(views, GCP_VIEW_TYPE_MEMORY, kCoreA, &at, 0));
+    views->ops->Release(views);
 }
 
 void addHandsOnMenus(void *library)

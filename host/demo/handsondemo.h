@@ -5,6 +5,7 @@
 // have no command for. Debug > Step Into (Over, Out) steps the simulated target: registers and
 // memory change and show in their change colour.
 
+#include <cstdint>
 #include <vector>
 
 namespace demo {
@@ -24,6 +25,8 @@ struct HandsOnEntry
 };
 
 const std::vector<HandsOnEntry> &handsOnEntries();
+// A memory view on core A at the address, in the bottom area.
+void openMemoryView(void *library, uint32_t address);
 // Keeps the library to open the windows with and adds the host's entries to the main window's
 // View > Custom Windows.
 void addHandsOnMenus(void *library);

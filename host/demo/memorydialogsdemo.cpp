@@ -167,4 +167,10 @@ void runMemoryDialogsDemo(void *library, const std::string &screenshotDir, bool 
     runSimulatorConfiguration(screenshotDir, interactive);
 }
 
+void runFillMemoryDialog(void *library)
+{
+    load(library);
+    askFill(std::string(), true);
+}
+
 } // namespace demo

@@ -9,5 +9,7 @@ namespace demo {
 
 // Unattended (no display), the demo fills the dialogs itself and takes their pictures.
 void runMemoryDialogsDemo(void *library, const std::string &screenshotDir, bool interactive);
+// The fill dialog alone, for the user to answer.
+void runFillMemoryDialog(void *library);
 
 } // namespace demo

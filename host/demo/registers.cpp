@@ -1,6 +1,7 @@
 #include "registers.h"
 #include "demoexports.h"
 #include "framedemo.h"
+#include "handsondemo.h"
 #include "persistencehost.h"
 #include "registerrecords.h"
 
@@ -10,10 +11,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include <dlfcn.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
@@ -146,8 +149,30 @@ int sendValues()
     return g_exports.update(kDataSet, &update);
 }
 
+void *g_library = nullptr;
+
+// A register's value as shown, hexadecimal: the memory at that address in a view of its own.
+// A value that is no address (a floating-point one) opens nothing.
+void viewMemoryAt(const char *text)
+{
+    // Only a pane of the user's, which the library opened, asks.
+    if (!g_library)
+        return;
+    char *end = nullptr;
+    const unsigned long long value = std::strtoull(text, &end, 16);
+    while (end && std::isspace(static_cast<unsigned char>(*end)))
+        ++end;
+    if (end == text || (end && *end) || value > 0xffffffffull) {
+        std::printf("host: \"%s\" is no address to view memory at\n", text);
+        return;
+    }
+    // From the loop, not from inside the pane's menu: the view is made as a window of its own.
+    QTimer::singleShot(
+        0, [address = static_cast<uint32_t>(value)] { demo::openMemoryView(g_library, address); });
+}
+
 // The engine's side of the register pane: a new value goes into the core and comes back as
-// fresh lines; the other operations it only reports.
+// fresh lines, a view of memory at a value opens; the other operations it only reports.
 int paneHandler(uint32_t op, uintptr_t pointer, const char *text, uintptr_t, uint32_t)
 {
     if (op == REG_OP_DATA_UPDATE)
@@ -159,6 +184,8 @@ int paneHandler(uint32_t op, uintptr_t pointer, const char *text, uintptr_t, uin
         g_core.r[line] = static_cast<unsigned>(std::strtoul(text, nullptr, 16));
         sendValues();
     }
+    if (op == REG_OP_VIEW_MEMORY && text)
+        viewMemoryAt(text);
     return 0;
 }
 
@@ -254,6 +281,7 @@ void pasteIntoR0(QWidget *pane)
 
 QWidget *openRegisterPane(void *library)
 {
+    g_library = library;
     if (!g_exports.paneCreate)
         g_exports = exportsOf(library);
     // The first pane released the data set when it went: the engine describes it again.

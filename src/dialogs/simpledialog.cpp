@@ -46,6 +46,12 @@ constexpr int kStopAtEndCode = 27;
 constexpr int kRegExpCode = 28;
 constexpr int kInsensitiveCode = 29;
 
+bool isSearch(int code)
+{
+    return code == kFindCode || code == kReplaceCode || code == kFindReplaceCode ||
+           code == kReplaceFindCode || code == kReplaceAllCode;
+}
+
 bool inRange(int code, int first, int last)
 {
     return code >= first && code <= last;
@@ -369,6 +375,10 @@ void SimpleDialog::buildFindReplace()
     addButton(buttons, 0, 2, kReplaceAllCode);
     m_clientLayout->addLayout(buttons, row, 0);
     m_mainLayout->addLayout(m_clientLayout, 0, 1);
+    // Typing goes into the find text at once, replacing the last one; without this the Find
+    // button, first in the Tab order, took the keys.
+    m_findEdit->setFocus();
+    m_findEdit->selectAll();
 }
 
 void SimpleDialog::setFindOption(int bit, bool on)
@@ -457,6 +467,10 @@ void SimpleDialog::slotHandleEvent(int code)
             QSDIFind *find = findRecord();
             // The host's data is the find record: once freed, the host is not handed it.
             if (!find)
+                return;
+            // Every search of the panel looks for the find text: an empty one finds nothing
+            // and, with Return on the default button, would be sent by a mere keystroke.
+            if (isSearch(code) && m_findEdit && m_findEdit->text().isEmpty())
                 return;
             find->lastEvent = code;
             writeFindTexts();

@@ -397,7 +397,9 @@ bool frameToCome(const QWidget *window)
 // Places a dialog as it shows, centred over the window it belongs to unless its code placed
 // it, at the size it shows with: a box that lays itself out in its own show handling (a message
 // box its text and buttons) is placed again as it grows there, before the window system shows
-// it anywhere.
+// it anywhere. While it shows, a dialog that its own code grows or moves (a section opened out)
+// is kept within the free area and clear of the windows kept on top as at its show; where the
+// user drags it is the user's.
 class DialogPlacement : public QObject
 {
 public:
@@ -423,10 +425,21 @@ public:
             }
             break;
         case QEvent::Resize:
-            if (m_showing && !m_placing)
+        case QEvent::Move:
+            if (m_placing)
+                break;
+            if (m_shown) {
+                if (!event->spontaneous())
+                    keepClear(dialog);
+            } else if (m_showing && event->type() == QEvent::Resize) {
                 place(dialog);
+            }
             break;
         case QEvent::ShowToParent:
+            m_shown = m_showing;
+            break;
+        case QEvent::Hide:
+            // The next show is placed anew.
             dialog->removeEventFilter(this);
             deleteLater();
             break;
@@ -474,9 +487,25 @@ private:
         }
     }
 
+    void keepClear(QWidget *dialog)
+    {
+        const QScopedValueRollback<bool> placing(m_placing, true);
+        const QMargins frame = frameMargins(dialog);
+        const QRect client = dialog->geometry();
+        const QScreen *screen = screenShowing(client.marginsAdded(frame), dialog->screen());
+        if (!screen || dialog->windowState() != Qt::WindowNoState)
+            return;
+        const QRect free = screen->availableGeometry();
+        const QRect within = withinFreeArea(client, frame, free).marginsAdded(frame);
+        const QRect placed = clearOfKeptWindows(dialog, within, free);
+        if (placed.marginsRemoved(frame).topLeft() != client.topLeft())
+            placeInFreeArea(dialog, placed.topLeft(), client.size());
+    }
+
     QPoint m_position;
     bool m_centred = false;
     bool m_showing = false;
+    bool m_shown = false;
     bool m_placing = false;
 };
 

@@ -1139,6 +1139,9 @@ void UTable::paintFocus(QPainter *p, const QRect &focusRect)
     QStyleOptionFocusRect opt;
     opt.initFrom(this);
     opt.rect = QRect(0, 0, w, h);
+    // The current cell is where keys act, however the focus came: styles that draw a focus
+    // frame only after a keyboard focus change would leave it unseen after a click.
+    opt.state |= QStyle::State_KeyboardFocusChange;
     if (isSelected(d->curRow, d->curCol, false)) {
         opt.backgroundColor = palette().color(QPalette::Highlight);
         opt.state |= QStyle::State_FocusAtBorder;

@@ -570,6 +570,36 @@ TEST_F(QsdiTest, FindPanelOptionsBuffersAndCallback)
     EXPECT_EQ(find->open, 1) << "a modal run leaves the flag up";
 }
 
+// The panel opens for typing: the find text holds the focus, selected, so that keys replace
+// it; Return then searches for what was typed, and with no find text sends nothing.
+TEST_F(QsdiTest, ThePanelTakesTypingAndSendsNoEmptySearch)
+{
+    QSDIFind *find = findRecord(0);
+    find->findBuffer[0] = 'o';
+    find->findLength = 1;
+    QSDIDescription *d = describe(QSDI_KIND_FIND_REPLACE, QSDI_MODE_MODELESS);
+    QtQSDIAddCallback(d, &countingCallback, find);
+    QtQSDIAddEvent(d, 19);
+    QtQSDIExecDialog(d);
+    ASSERT_EQ(liveDialogs().size(), 1);
+    SimpleDialog *panel = liveDialogs().front();
+    panel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(panel));
+    auto *edit = panel->findChild<QLineEdit *>(QStringLiteral("FindEditBox"));
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("o"));
+    for (const QString &keys : {QStringLiteral("new"), QString()}) {
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(QApplication::focusWidget(), keys);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    EXPECT_EQ(callbackCalls, 1) << "the typed search once, the empty one never";
+    ASSERT_EQ(find->findLength, 3);
+    EXPECT_EQ(find->findBuffer[0], uint32_t('n'));
+    panel->close();
+}
+
 TEST_F(QsdiTest, HostLengthsBeyondTheBuffersAreClamped)
 {
     QSDIFind *find = findRecord(0);
@@ -606,6 +636,8 @@ TEST_F(QsdiTest, PanelLeftUpCallsBackAndGoesWhenClosed)
                  {"Set", QSDI_ROLE_END}};
     for (const Case &c : cases) {
         QSDIFind *find = findRecord(0);
+        find->findBuffer[0] = 'x';
+        find->findLength = 1;
         QSDIDescription *d = describe(QSDI_KIND_FIND_REPLACE, QSDI_MODE_MODELESS);
         QtQSDIAddCallback(d, &countingCallback, find);
         QtQSDIAddEvent(d, 23);

@@ -18,6 +18,7 @@
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
 #include "frame/windows/toolbars/findtoolbar.h"
+#include "registers/regview.h"
 #include "system/documentopener.h"
 #include "system/modalseam.h"
 
@@ -34,6 +35,7 @@
 #include <QDialog>
 #include <QDockWidget>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -46,6 +48,7 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -503,6 +506,8 @@ TEST_P(Looks, HostDescribedDialogs)
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (widget->objectName() == QLatin1String("SimpleDialog") && widget->isVisible()) {
             m_inspector.window(widget, QStringLiteral("find and replace panel"));
+            m_inspector.focus(widget, widget->findChild<QLineEdit *>(QStringLiteral("FindEditBox")),
+                              QStringLiteral("find and replace panel"), "QtQSDIExecDialog");
             widget->close();
         }
     }
@@ -588,6 +593,25 @@ TEST_P(Looks, DemoMenus)
         testhost::settle();
         m_scene.clear();
     }
+    // The register pane's View Memory At Value (Ctrl+M) on the register clicked opens a memory
+    // view at its value.
+    RegView *registers = nullptr;
+    for (RegView *view : window->findChildren<RegView *>())
+        if (view->isVisible())
+            registers = view;
+    ASSERT_TRUE(registers) << "the demo's register pane is not open";
+    const int docksBefore = int(window->findChildren<QDockWidget *>().size());
+    QTest::mouseClick(registers->viewport(), Qt::LeftButton, {}, QPoint(40, 8));
+    QTest::keyClick(registers, Qt::Key_M, Qt::ControlModifier);
+    testhost::settle();
+    EXPECT_GT(int(window->findChildren<QDockWidget *>().size()), docksBefore)
+        << "View Memory At Value opened nothing";
+    // The dialogs of Debug > Memory/Register Operations are the demo's to open.
+    for (const int command : {40106, 40107})
+        EXPECT_TRUE(std::any_of(
+            demo::handsOnEntries().begin(), demo::handsOnEntries().end(),
+            [command](const demo::HandsOnEntry &entry) { return entry.hostId == command; }))
+            << command << " opens nothing";
     // A menu command of the demo's reaches its entry from the loop; any other is not the demo's.
     EXPECT_TRUE(demo::runHandsOnCommand(40071));
     EXPECT_FALSE(demo::runHandsOnCommand(40000));

@@ -42,8 +42,9 @@ MainWindow::MainWindow(QWidget *parent, const char *name, Qt::WindowFlags flags)
     setCentralWidget(d->pane);
     DockWidget::watchFrameFocus();
     tesk::frame::keepFloatingDocksOnScreens(this);
-    // A layout record has no field for dock windows stacked as tabs, so the user cannot make
-    // any: what they arrange must come back as they left it.
+    // Dock windows stand side by side in their lines; the layout stacks some as tabs only where
+    // the free area has no room for them all. A window the user drops onto another goes beside
+    // it, so every window the user arranged stays in sight.
     setDockOptions(dockOptions() & ~QMainWindow::AllowTabbedDocks);
     auto *bar = new CuiMenuBar(this);
     setMenuBar(bar);

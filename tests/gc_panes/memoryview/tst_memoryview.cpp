@@ -13,6 +13,9 @@
 #include "gui_components/gc_panes/memoryview/viewmemorydata.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydsm.h"
 
+#include <tesk/tesk_app.h>
+
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -363,26 +366,33 @@ TEST_F(MemoryView, SettingsRoundTripKeepsAUserFormatAndIgnoresNonsense)
     EXPECT_FALSE(third->findChild<QComboBox *>("listFormats")->isEditable());
 }
 
+// In every language: the list's items stay as the formatting library names them.
 TEST_F(MemoryView, DisassemblyModeShowsTheListingAloneAndLocksColumnsAndSizes)
 {
-    auto view = makeView();
-    view->setTarget(1);
-    type(*view, "0x2000");
-    QComboBox *formats = view->findChild<QComboBox *>("listFormats");
-    choose(formats, 5);
-    EXPECT_FALSE(view->dsmTable()->isHidden());
-    EXPECT_TRUE(view->dataTable()->isHidden());
-    EXPECT_TRUE(view->asciiTable()->isHidden());
-    EXPECT_FALSE(view->findChild<QComboBox *>("listColumns")->isEnabled());
-    EXPECT_FALSE(view->findChild<QComboBox *>("listSizes")->isEnabled());
-    EXPECT_EQ(view->bytesPerRow(), 4);
-    EXPECT_GT(sim().count(SimulatedTarget::Kind::DisassemblyLines), 0);
+    for (const char *language : {"en", "de"}) {
+        setenv("KSODEBUG_LANG", language, 1);
+        CuiUpdateSettings();
+        auto view = makeView();
+        view->setTarget(1);
+        type(*view, "0x2000");
+        QComboBox *formats = view->findChild<QComboBox *>("listFormats");
+        choose(formats, 5);
+        EXPECT_FALSE(view->dsmTable()->isHidden()) << language;
+        EXPECT_TRUE(view->dataTable()->isHidden()) << language;
+        EXPECT_TRUE(view->asciiTable()->isHidden());
+        EXPECT_FALSE(view->findChild<QComboBox *>("listColumns")->isEnabled());
+        EXPECT_FALSE(view->findChild<QComboBox *>("listSizes")->isEnabled());
+        EXPECT_EQ(view->bytesPerRow(), 4);
+        EXPECT_GT(sim().count(SimulatedTarget::Kind::DisassemblyLines), 0);
 
-    choose(formats, 1);
-    EXPECT_TRUE(view->dsmTable()->isHidden());
-    EXPECT_FALSE(view->asciiTable()->isHidden());
-    EXPECT_TRUE(view->findChild<QComboBox *>("listSizes")->isEnabled());
-    EXPECT_EQ(view->formatCode(), "dec");
+        choose(formats, 1);
+        EXPECT_TRUE(view->dsmTable()->isHidden());
+        EXPECT_FALSE(view->asciiTable()->isHidden());
+        EXPECT_TRUE(view->findChild<QComboBox *>("listSizes")->isEnabled());
+        EXPECT_EQ(view->formatCode(), "dec");
+    }
+    unsetenv("KSODEBUG_LANG");
+    CuiUpdateSettings();
 }
 
 TEST_F(MemoryView, ScrollingMovesTheStartAddressWithinTheRange)
@@ -436,6 +446,34 @@ TEST_F(MemoryView, ASelectionInOneTableIsMirroredInTheOther)
     EXPECT_FALSE(data.isInRange(1, 0));
     EXPECT_EQ(view->memoryInfo().selectionStart().offset(), 0x103u);
     EXPECT_EQ(view->memoryInfo().selectionEnd().offset(), 0x104u);
+}
+
+// The cursor cell is drawn while the table has the focus, however it came: a click shows it
+// where clicked, and Right, then Down move it visibly.
+TEST_F(MemoryView, TheCurrentCellIsDrawnWhereTheKeysMoveIt)
+{
+    auto view = makeView();
+    view->setTarget(1);
+    type(*view, "0x100");
+    KViewMemoryData &data = *view->dataTable();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    const auto cell = [&](int row, int col) {
+        const QRect shown(data.contentsToViewport(data.cellGeometry(row, col).topLeft()),
+                          data.cellGeometry(row, col).size());
+        return data.viewport()->grab(shown).toImage();
+    };
+    view->setFocus();
+    const QImage plain[3] = {cell(1, 1), cell(1, 2), cell(2, 2)};
+    QTest::mouseClick(data.viewport(), Qt::LeftButton, {}, cellCentre(data, 1, 1));
+    ASSERT_TRUE(data.hasFocus());
+    ASSERT_EQ(data.currentRow(), 1);
+    EXPECT_NE(cell(1, 1), plain[0]) << "no cursor where clicked";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(cell(1, 1), plain[0]);
+    EXPECT_NE(cell(1, 2), plain[1]) << "no cursor after Right";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(cell(1, 2), plain[1]);
+    EXPECT_NE(cell(2, 2), plain[2]) << "no cursor after Down";
 }
 
 TEST_F(MemoryView, ALaidOutViewPaintsAndFitsColumnsToItsMeasuredCells)

@@ -8,6 +8,8 @@
 #include "symbols/breakpoints/breakpointhandles.h"
 #include "symbols/breakpoints/breakpointproxy.h"
 
+#include <tesk/tesk_dialogs.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTest>
 #include <QTreeWidget>
@@ -457,6 +460,49 @@ TEST_F(BreakpointDlgTest, CancelSendsNothing)
         for (const auto &call : BreakpointHost::instance().callsOf(entry))
             EXPECT_NE(call.code, 0) << entry;
     }
+}
+
+void ignoreFind(void *) {}
+
+// Opened out by More..., the dialog grows past the foot of the free area and is moved up: it
+// stays clear of the find and replace panel kept on top, as it was when it showed.
+TEST_F(BreakpointDlgTest, OpenedOutTheDialogStaysClearOfTheFindPanel)
+{
+    QSDIFind *find = nullptr;
+    ASSERT_EQ(QtQSDIInitFindCallback(&find, 0, 0), 0);
+    QSDIDescription *d = nullptr;
+    QtQSDIInitDialog(&d, QSDI_KIND_FIND_REPLACE, 0, QSDI_MODE_MODELESS, 0, 0);
+    QtQSDIAddCallback(d, &ignoreFind, find);
+    QtQSDIExecDialog(d);
+    QtQSDIDeleteDialog(d);
+    QPointer<QWidget> panel;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            panel = widget;
+    ASSERT_TRUE(panel);
+    const QRect free = panel->screen()->availableGeometry();
+    CuiBreakpointDlgSetBreakpoint(handle, proxy);
+    ModalAnswers answers;
+    answers.setHandler([&](const ModalAnswers::Request &request) {
+        auto *dlg = qobject_cast<BreakpointDlg *>(request.widget.data());
+        ASSERT_TRUE(dlg);
+        testhost::settle();
+        // At the free area's foot, the panel right above it.
+        dlg->move(free.left(), free.bottom() - dlg->frameGeometry().height() + 1);
+        panel->move(free.left(), dlg->frameGeometry().top() - panel->frameGeometry().height());
+        testhost::settle();
+        ASSERT_FALSE(dlg->frameGeometry().intersects(panel->frameGeometry()));
+        QTest::mouseClick(dlg->morePB, Qt::LeftButton);
+        testhost::settle();
+        EXPECT_TRUE(dlg->conditionsGB->isVisible() && free.contains(dlg->frameGeometry()));
+        EXPECT_TRUE(!panel->isVisible() || !dlg->frameGeometry().intersects(panel->frameGeometry()))
+            << "the panel covers the dialog opened out";
+        dlg->reject();
+    });
+    CuiDialogExec(reinterpret_cast<void *>(handle));
+    panel->close();
+    testhost::settle();
+    QtQSDIDeleteFindCallback(find);
 }
 
 } // namespace

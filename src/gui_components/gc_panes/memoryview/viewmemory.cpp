@@ -35,13 +35,17 @@ namespace {
 constexpr int kMaxAddresses = 99;
 constexpr const char *kMemorySpace = "memory";
 
-// The format texts are the formatting library's names and stay untranslated.
+// The format texts are the formatting library's names and stay untranslated; what they stand
+// for is told by their place, whatever the list shows.
 const QStringList &formatItems()
 {
     static const QStringList items = {"Hexadecimal", "Decimal",        "Octal",
                                       "Binary",      "Floating point", "Disassembly"};
     return items;
 }
+constexpr int kDisassemblyItem = 5;
+// The formatting library's codes of the items before it.
+constexpr const char *kFormatCodes[kDisassemblyItem] = {"hex", "dec", "oct", "bin", "fp"};
 
 std::string keyOf(const char *stem, int index)
 {
@@ -278,7 +282,6 @@ void KViewMemory::languageChange()
     setWindowTitle(tr("Memory"));
     m_noAddressLabel = tr("No Address");
     m_userFormatLabel = tr("User format...");
-    m_disassemblyLabel = tr("Disassembly");
     if (!m_addressCombo)
         return;
     if (!isStartAddressValid())
@@ -692,7 +695,15 @@ bool KViewMemory::isDisassemblyShown() const
 
 bool KViewMemory::isDisassemblyFormat() const
 {
-    return m_formatsCombo && m_formatsCombo->currentText() == m_disassemblyLabel;
+    return m_formatsCombo && !showsUserFormat() &&
+           m_formatsCombo->currentIndex() == kDisassemblyItem;
+}
+
+bool KViewMemory::showsUserFormat() const
+{
+    // Choosing an item puts its text back into the field, in any language.
+    const QLineEdit *edit = m_formatsCombo ? m_formatsCombo->lineEdit() : nullptr;
+    return edit && edit->text() != m_formatsCombo->itemText(m_formatsCombo->currentIndex());
 }
 
 void KViewMemory::slotEnableCustomFormat()
@@ -858,20 +869,16 @@ bool KViewMemory::isBigEndian() const
 
 QString KViewMemory::formatCode() const
 {
-    static const std::map<QString, QString> codes = {{"hexadecimal", "hex"},
-                                                     {"decimal", "dec"},
-                                                     {"octal", "oct"},
-                                                     {"binary", "bin"},
-                                                     {"floating point", "fp"}};
-    if (!m_formatsCombo)
+    if (!m_formatsCombo || showsUserFormat())
         return QString();
-    const auto code = codes.find(m_formatsCombo->currentText().toLower());
-    return code == codes.end() ? QString() : code->second;
+    const int item = m_formatsCombo->currentIndex();
+    return item >= 0 && item < kDisassemblyItem ? QString::fromLatin1(kFormatCodes[item])
+                                                : QString();
 }
 
 bool KViewMemory::isStandardFormat() const
 {
-    return !m_formatsCombo || m_formatsCombo->currentText() != m_userFormatLabel;
+    return !showsUserFormat();
 }
 
 bool KViewMemory::recordWrite(const UMemoryAddress &address, uint64_t oldValue, uint64_t newValue)

@@ -151,6 +151,8 @@ public:
     void updateDisassemblyMode();
 
     bool isDisassemblyFormat() const;
+    // "User format..." stands in the format field instead of one of its items.
+    bool showsUserFormat() const;
     // The text of the fields from (r1, c1) to (r2, c2), a line of columnCount() fields each.
     QString copyText(int r1, int c1, int r2, int c2);
     bool isToolbarShown() const { return m_toolbarShown; }
@@ -286,7 +288,6 @@ private:
     QElapsedTimer m_lastDisassemblyFetch;
     QString m_userFormatLabel;
     QString m_noAddressLabel;
-    QString m_disassemblyLabel;
     bool m_resizeHandlingEnabled = true;
     int m_byteOrder = AutoOrder;
     bool m_toolbarShown = true;
