@@ -22,6 +22,12 @@ version="$(pkg-config --modversion tesk)"
 [ "$soname" = "libtesk.so.$version" ] || { echo "soname $soname is not libtesk.so.$version: FAILED"; exit 1; }
 [ -L "$libdir/libtesk.so" ] && [ -f "$libdir/$soname" ] || { echo "libtesk.so link: FAILED"; exit 1; }
 echo "library: $soname, libtesk.so links to it"
+# The broker and the formatting library are versioned alike.
+for library in mosk glyphon; do
+    its="$(readelf -d "$libdir/lib$library.so" | sed -n 's/.*(SONAME).*\[\(.*\)\]/\1/p')"
+    [ "$its" = "lib$library.so.$version" ] && [ -L "$libdir/lib$library.so" ] && [ -f "$libdir/$its" ] ||
+        { echo "lib$library soname $its is not lib$library.so.$version: FAILED"; exit 1; }
+done
 
 examples="registers memory navigator breakpoint layout boxes"
 for name in $examples; do
@@ -43,6 +49,9 @@ echo "pkg-config builds: ok"
 cmake -S "$here" -B "$work/cmake-build" -DCMAKE_PREFIX_PATH="$prefix" \
     -DCMAKE_C_FLAGS="$extra" -DCMAKE_EXE_LINKER_FLAGS="$extra" >/dev/null
 cmake --build "$work/cmake-build" >/dev/null
+[ "$(realpath "$(cat "$work/cmake-build/library-file.txt")")" = \
+  "$(realpath "$(pkg-config --variable=library tesk-broker)")" ] ||
+    { echo "tesk_LIBRARY_FILE is not the file a dlopen host opens: FAILED"; exit 1; }
 echo "find_package builds: ok"
 
 export KSODEBUG_INSTALL="$(pkg-config --variable=installdir tesk)"
@@ -63,6 +72,8 @@ run layout restore "$work/layout.txt" 10
 run boxes box 3
 run boxes list 3
 run dlopen-unload "$(pkg-config --variable=library tesk-broker)"
+echo "== dlopen-unload (find_package)"
+"$work/cmake-build/dlopen-unload" "$(cat "$work/cmake-build/library-file.txt")"
 # On a real X server the platform libraries open D-Bus, whose allocation the suppressions cover.
 if command -v xvfb-run >/dev/null 2>&1; then
     echo "== boxes box 3 (X server)"

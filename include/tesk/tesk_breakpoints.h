@@ -55,9 +55,14 @@ typedef int32_t (*CuiBreakpointProxyHandler)(uint32_t code, TeskHandle proxy, in
    answers 1, and last the bare command to 'gui' 0 (extra the window box). */
 #define CUI_BREAKPOINT_DLG_HISTORY_SIZE 512
 #define CUI_BREAKPOINT_DLG_RANGE_SIZE 1024
+#define CUI_BREAKPOINT_DLG_CONTEXT_SIZE 64
 
 /* The breakpoint dialog's handler: (code, dialog, vdata, text, extra).
-   0: text is a char[64] for the name of the context that keys the entry histories;
+   0: text points to a writable, zeroed char[CUI_BREAKPOINT_DLG_CONTEXT_SIZE] that the handler
+      fills with the name of the context that keys the entry histories (at most 63 bytes and
+      the terminator; a longer name is cut there). The parameter keeps its const so that every
+      handler written for this type still builds: for code 0 the handler casts it to char * and
+      writes, the buffer being its own for the call;
    2: text is an expression, answer 0 when it can be evaluated;
    3: text is a condition value, extra its name (const char*), answer 0 when acceptable. */
 typedef int (*CuiBreakpointDlgHandler)(int code, TeskHandle dialog, intptr_t vdata,

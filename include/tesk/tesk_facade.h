@@ -13,7 +13,13 @@
    main window whose menu is calling, else the current one, and does nothing, answering null,
    when there is none. The other operations answer null whatever they are given: an unknown
    widget leaves the outputs 0 (windowHandle) or the calling or current main window
-   (mainWindowOf), and changes nothing. */
+   (mainWindowOf), and changes nothing. Widgets are found by comparing the pointer with the
+   application's widgets, never by following it. A window is not docked into itself
+   (MOSK_ERR_BAD_ARGUMENT).
+   Kept between starts (before the first CuiQtInit_WinEx, once CuiRun has ended one): there is
+   no main window then, so dockForMultipleView docks nothing (a mainWindow given answers
+   MOSK_ERR_BAD_ARGUMENT), mainWindowOf and currentMainWindow answer null in *out; the next start
+   works as the first. */
 typedef struct ITesk_FacadeOps
 {
     MOSK_BASE_OPERATIONS

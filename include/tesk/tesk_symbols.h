@@ -23,6 +23,9 @@ typedef int (*CuiSymtabHostFn)(int code, TeskHandle source, TeskHandle vdata, co
    AddFunction and AddVariable also answer 1 after reporting a record whose module the image
    does not have. */
 
+/* A source stays until the host destroys it or the pane that owns it goes; one the host never
+   destroyed and no pane owns is freed when the library unloads. It needs no start: between
+   starts it is filled and searched as during one. */
 TESK_EXPORT TeskHandle CuiSymtabDataSourceCreate(void);
 /* A null handle is allowed (answers 0). */
 TESK_EXPORT int CuiSymtabDataSourceDestroy(TeskHandle source);

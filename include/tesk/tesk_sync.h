@@ -61,9 +61,10 @@
 
 /* The synchronisation window component ("Gcds_Dialog.component.1"). open makes the window,
  * hidden, on freshly read data (1 also when it exists already; 0 when the data cannot be read
- * or the application has not started); show shows and raises it (on) or hides it, and does
- * nothing without a window; close deletes it. Closing the window in any way deletes it too:
- * the next open reads the data again. */
+ * or no start is up: before the first CuiQtInit_WinEx and between starts, when a host kept the
+ * component from an earlier one); show shows and raises it (on) or hides it, and does nothing
+ * without a window; close deletes it. Closing the window in any way deletes it too: the next
+ * open reads the data again, and CuiRun's end deletes it with the other windows. */
 typedef struct IGcds_DialogOps
 {
     MOSK_BASE_OPERATIONS

@@ -117,7 +117,17 @@ typedef struct IGc_Pane
 } IGc_Pane;
 
 /* The views manager. Without the library facade no pane is made: the ids are GC_NO_ID (a view
- * id 0) and the operation answers MOSK_ERR_NOT_FOUND. */
+ * id 0) and the operation answers MOSK_ERR_NOT_FOUND.
+ *
+ * Kept between starts: a host may keep the manager, and the panes and views it handed out, from
+ * one start into the next (also across moskBrokerClear) while the library stays loaded. Outside
+ * a start (before the first CuiQtInit_WinEx, once CuiRun has ended one, once the application
+ * went) and while the broker is cleared (until the next plug-in entry), createMemoryPane,
+ * createViewInNewPane, createView and openView make nothing and answer MOSK_ERR_NOT_FOUND as
+ * above; the other operations answer over what is left (the panes and views of an ended start
+ * have gone: getWindow answers null, findWindow leaves *out, a kept pane or view changes
+ * nothing). The next start works as the first. A kept interface is released before the library
+ * is unloaded. */
 typedef struct IGcp_ViewsManagerOps
 {
     MOSK_BASE_OPERATIONS

@@ -10,6 +10,7 @@
 #include "frame/core/exportguard.h"
 #include "frame/core/hostsubscriptions.h"
 #include "frame/core/hosttexts.h"
+#include "frame/core/plugincomponents.h"
 #include "frame/menus/iconcache.h"
 #include "frame/menus/menutables.h"
 #include "frame/windows/docking/cuipaneregistry.h"
@@ -18,6 +19,7 @@
 #include "objectinspector/objecttree.h"
 #include "registers/regdatasets.h"
 #include "symbols/breakpoints/breakpointhandles.h"
+#include "symbols/symtabdatasource.h"
 #include "sync/syncregistration.h"
 #include "system/lifetime.h"
 #include "utilities/asciiline.h"
@@ -36,7 +38,9 @@ void endToolkitHolders()
 void endPlainHolders()
 {
     tesk::breakpoints::endAll();
+    SymtabDataSource::endUnowned();
     endSyncComponents();
+    tesk::broker::endPluginComponents();
     ScriptData::end();
     RegDataSets::end();
     Store::end();

@@ -6,6 +6,7 @@
 #include "system/filelock.h"
 #include "system/modalseam.h"
 #include "system/nativeloaddialogs.h"
+#include "system/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -240,11 +241,29 @@ QString appendDefaultExtension(const QString &fileName, const QString &selectedF
 // ---- Remembered directories ------------------------------------------------------------------
 
 namespace {
-std::unique_ptr<QSettings> openSettings()
+
+// The file the remembered directories live in, named without reading it: the toolkit's
+// settings class reads its files as it is made, and a pipe there would hold it for ever. A
+// class made for a name nobody uses shows the folder the user's settings files are in.
+QString settingsFile()
 {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("ZEB Limited"), QStringLiteral("zebqt33x"));
+    const QSettings probe(QSettings::NativeFormat, QSettings::UserScope,
+                          QStringLiteral("tesk-settings-folder"));
+    return QFileInfo(probe.fileName()).path() + QStringLiteral("/ZEB Limited/zebqt33x.conf");
 }
+
+// The settings of that file alone, or null (the debug output says why) when it is there but
+// no regular file.
+std::unique_ptr<QSettings> openSettings(const QString &file)
+{
+    if (!tesk::system::regularOrAbsent(file)) {
+        tesk::system::debugOutput("The remembered directories are left alone: " +
+                                  file.toStdString() + " is no regular file\n");
+        return nullptr;
+    }
+    return std::make_unique<QSettings>(file, QSettings::NativeFormat);
+}
+
 } // namespace
 
 FileDialogMRU::FileDialogMRU()
@@ -272,17 +291,30 @@ void FileDialogMRU::end()
 
 void FileDialogMRU::reload()
 {
-    const auto settings = openSettings();
-    m_fileName = settings->fileName();
-    m_entries = readEntries(*settings);
+    m_fileName = settingsFile();
+    const auto settings = openSettings(m_fileName);
+    m_entries = settings ? readEntries(*settings) : QList<Entry>();
 }
 
 QList<FileDialogMRU::Entry> FileDialogMRU::readEntries(const QSettings &settings)
 {
     QList<Entry> entries;
-    const QString order = settings.value(QLatin1String(kOrderKey)).toString();
+    const auto entryKey = [](QChar letter) { return QString::fromLatin1(kEntryKey).arg(letter); };
+    QString order = settings.value(QLatin1String(kOrderKey)).toString();
+    // Without an order the entries there are still the user's: in letter order, each kept
+    // where the next save writes.
+    if (!settings.contains(QLatin1String(kOrderKey))) {
+        for (int i = 0; i < kMaxSaved; ++i) {
+            const QChar letter(char16_t(u'a' + i));
+            if (settings.contains(entryKey(letter)))
+                order += letter;
+        }
+    }
     for (const QChar letter : order) {
-        const QString text = settings.value(QString::fromLatin1(kEntryKey).arg(letter)).toString();
+        const QString text = settings.value(entryKey(letter)).toString();
+        // A letter without its entry names nothing: written back, it would become one.
+        if (text.isEmpty())
+            continue;
         // The key (a program's path) ends at the first separator; the folder is all the rest,
         // since a folder's name may hold the separator too.
         const qsizetype at = text.indexOf(QLatin1String(kSeparator));
@@ -322,8 +354,8 @@ bool FileDialogMRU::setLastDir(const QString &key, const QString &dir)
     if (lock.state() == LockState::Unusable)
         tesk::system::debugOutput(
             "The remembered directories are saved without their lock: " + lock.whyNotHeld() + '\n');
-    const auto settings = openSettings();
-    if (mayWrite)
+    const auto settings = mayWrite ? openSettings(m_fileName) : nullptr;
+    if (settings)
         m_entries = withEntriesOnlyHeld(readEntries(*settings), m_entries);
     for (qsizetype i = 0; i < m_entries.size(); ++i) {
         if (m_entries.at(i).first == key) {
@@ -332,10 +364,11 @@ bool FileDialogMRU::setLastDir(const QString &key, const QString &dir)
         }
     }
     m_entries.prepend({key, dir});
-    if (mayWrite)
+    if (settings)
         return save(*settings);
-    tesk::system::debugOutput("The remembered directories were not saved: the lock " +
-                              lock.whyNotHeld() + '\n');
+    if (!mayWrite)
+        tesk::system::debugOutput("The remembered directories were not saved: the lock " +
+                                  lock.whyNotHeld() + '\n');
     return false;
 }
 

@@ -112,6 +112,19 @@ void slotEndCallback(QObject *caller, int methodIndex)
 QSignalSpyCallbackSet g_callbacks = {signalBeginCallback, slotBeginCallback, signalEndCallback,
                                      slotEndCallback};
 
+// At the process's end this file's statics go while the host's later exit handlers have still to
+// run (a static destructor that unloads the library, deletes its objects): a signal sent then
+// must not reach hooks whose state has gone. Defined after that state, so ended before it.
+struct DetachedAtExit
+{
+    ~DetachedAtExit()
+    {
+        if (qt_signal_spy_callback_set.loadRelaxed() == &g_callbacks)
+            qt_register_signal_spy_callbacks(nullptr);
+        g_inspector = nullptr;
+    }
+} g_detachedAtExit;
+
 } // namespace
 
 bool SignalHooks::attach(QtObjectInspector *inspector)

@@ -271,32 +271,50 @@ constexpr quint32 kGroupFlags = REG_FLAG_IN_GROUP | REG_FLAG_GROUP_HEAD;
 void RegData::serializeUserView(QString &text, bool read)
 {
     if (!read) {
+        // The registers of another connection, or of a target this run does not describe, go
+        // back as they came and where they stood: looking at one board must not empty or
+        // reorder another's user view.
+        QList<QPair<QString, QString>> absent;
+        for (const auto &entry : m_absentUserEntries) {
+            if (!item(entry.second.section(kFlagsSeparator, 0, 0)))
+                absent << entry;
+        }
         QStringList entries;
+        const auto takeAbsentAfter = [&](const QString &anchor) {
+            for (auto it = absent.begin(); it != absent.end();) {
+                if (it->first == anchor) {
+                    entries << it->second;
+                    it = absent.erase(it);
+                } else {
+                    ++it;
+                }
+            }
+        };
+        takeAbsentAfter(QString());
         for (const RegDataItemInstance *entry : m_userView->instances()) {
             const int number = ((entry->flags & REG_FLAG_IN_GROUP) ? 1 : 0) |
                                ((entry->flags & REG_FLAG_GROUP_HEAD) ? 2 : 0);
             entries << entry->item->fullName() + kFlagsSeparator + QString::number(number);
+            takeAbsentAfter(entry->item->fullName());
         }
-        // The registers of another connection, or of a target this run does not describe, go
-        // back as they came: looking at one board must not empty another's user view.
-        for (const QString &entry : m_absentUserEntries) {
-            if (!item(entry.section(kFlagsSeparator, 0, 0)))
-                entries << entry;
-        }
+        for (const auto &entry : absent)
+            entries << entry.second;
         text = entries.join(kEntrySeparator);
         return;
     }
     const QString firstLine = text.section(QLatin1Char('\n'), 0, 0);
     m_absentUserEntries.clear();
     bool added = false;
+    QString anchor;
     for (const QString &part : firstLine.split(kEntrySeparator, Qt::SkipEmptyParts)) {
         const QStringList pieces = part.split(kFlagsSeparator);
         RegDataItem *found = item(pieces.first());
         if (!found) {
             if (!pieces.first().isEmpty())
-                m_absentUserEntries << part;
+                m_absentUserEntries.append({anchor, part});
             continue;
         }
+        anchor = found->fullName();
         if (m_userView->holdsFullName(found->fullName()))
             continue;
         const uint number = pieces.size() > 1 ? pieces.at(1).toUInt() : 0;

@@ -66,7 +66,8 @@ public:
     // The "User" view's entries as the settings keep them: each entry the register's full name,
     // "^^" and its group flags as a number (1 for 0x02, 2 for 0x04), entries joined by two
     // backslashes. Reading adds the registers named to the user view; the entries of registers
-    // the data set lacks are kept as they were read and written back after the view's own.
+    // the data set lacks are kept as they were read and written back where they stood: after the
+    // entry they followed (at the end when that one left the view meanwhile).
     void serializeUserView(QString &text, bool read);
 
 public slots:
@@ -90,7 +91,8 @@ private:
 
     RegDataView *m_currentView = nullptr;
     std::unique_ptr<RegDataView> m_userView;
-    QStringList m_absentUserEntries;
+    // Each with the full name of the view's entry it followed (empty at the start).
+    QList<QPair<QString, QString>> m_absentUserEntries;
     QMap<QString, RegDataView *> m_viewsByName; // owning
     std::vector<std::unique_ptr<RegDataItem>> m_items;
     std::vector<RegDataView *> m_views;

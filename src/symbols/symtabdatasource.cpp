@@ -19,6 +19,8 @@
 #include <string>
 #include <system_error>
 #include <thread>
+#include <unordered_set>
+#include <utility>
 
 using tesk::symbols::SymbolPattern;
 
@@ -706,15 +708,44 @@ void SymtabDataSourcePrivate::reset()
     lastModule = nullptr;
 }
 
+namespace {
+// Every source alive, in plain memory: those no pane owns are the library's to free at the unload.
+std::unordered_set<SymtabDataSource *> *g_sources = nullptr;
+} // namespace
+
 SymtabDataSource::SymtabDataSource(QObject *parent)
     : QObject(parent)
     , d(std::make_unique<SymtabDataSourcePrivate>())
 {
+    if (!g_sources)
+        g_sources = new std::unordered_set<SymtabDataSource *>;
+    g_sources->insert(this);
 }
 
 SymtabDataSource::~SymtabDataSource()
 {
+    if (g_sources)
+        g_sources->erase(this);
     emit aboutToClear();
+}
+
+void SymtabDataSource::endUnowned()
+{
+    if (!g_sources)
+        return;
+    const std::unordered_set<SymtabDataSource *> live = *g_sources;
+    for (SymtabDataSource *source : live) {
+        if (source->parent())
+            continue;
+        // Nobody listens any more, and at the process's end the statics a signal would pass
+        // through (the inspector's hooks) have gone: the source goes without a word.
+        source->blockSignals(true);
+        delete source;
+    }
+    // A source a pane still owns goes with its pane, which may outlive the library at the
+    // process's end.
+    if (g_sources->empty())
+        delete std::exchange(g_sources, nullptr);
 }
 
 void SymtabDataSource::setVdata(TeskHandle vdata)

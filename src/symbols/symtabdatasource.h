@@ -96,6 +96,9 @@ public:
     explicit SymtabDataSource(QObject *parent = nullptr);
     ~SymtabDataSource() override;
 
+    // At the unload: deletes every source no pane owns (one the host never destroyed).
+    static void endUnowned();
+
     void setVdata(TeskHandle vdata);
     TeskHandle vdata() const;
     void setHandler(CuiSymtabHostFn handler);

@@ -59,8 +59,9 @@ bool CGcds_Dialog::open()
 {
     if (m_window)
         return true;
-    // Widgets need the application: a host that asks before start-up gets no window.
-    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+    // Widgets need the application, and a window needs a start: a host that asks before one or
+    // between two gets no window.
+    if (!tesk::started() || !qobject_cast<QApplication *>(QCoreApplication::instance()))
         return false;
     SyncDataMediator *mediator = SyncDataMediator::instance();
     if (!mediator->syncWithHost())

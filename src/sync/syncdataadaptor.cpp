@@ -4,6 +4,8 @@
 
 #include "frame/core/exportguard.h"
 
+#include <utility>
+
 namespace {
 
 using Face = SyncDataAdaptor::IGcds_DataAdaptorImpl;
@@ -119,10 +121,20 @@ SyncDataAdaptor::SyncDataAdaptor(SyncData *data)
 {
 }
 
+namespace {
+SyncDataAdaptor *g_adaptor = nullptr;
+} // namespace
+
 SyncDataAdaptor *SyncDataAdaptor::instance()
 {
-    static SyncDataAdaptor adaptor(SyncData::instance());
-    return &adaptor;
+    if (!g_adaptor)
+        g_adaptor = new SyncDataAdaptor(SyncData::instance());
+    return g_adaptor;
+}
+
+void SyncDataAdaptor::end()
+{
+    delete std::exchange(g_adaptor, nullptr);
 }
 
 uint32_t SyncDataAdaptor::eventMask(int32_t code, Codes codes)

@@ -24,7 +24,9 @@ public:
 
     explicit SyncDataAdaptor(SyncData *data);
 
+    // On the heap (see CGcp_ViewsManager); end() frees it at the unload.
     static SyncDataAdaptor *instance();
+    static void end();
 
     IGcds_DataAdaptor *face() { return &m_face; }
     SyncData *data() const { return m_data; }

@@ -26,6 +26,7 @@ void endSyncComponents()
 {
     endSyncWindow();
     delete std::exchange(g_dialog, nullptr);
+    SyncDataAdaptor::end();
 }
 
 MoskResult registerSyncComponents(MoskRegistrar *registrar)

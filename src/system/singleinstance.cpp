@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <optional>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -142,6 +143,35 @@ bool greetedBySameId(QLocalSocket &socket, const QString &id)
     return received.left(received.indexOf('\n')) == id.toUtf8();
 }
 
+// The listening socket of a start that ended, for the next start of the load.
+struct KeptClaim
+{
+    int descriptor = -1;
+    QString id;
+    QByteArray path;
+    int slot = -1;
+    // The name's file as it was kept: a socket's descriptor does not tell which file names it.
+    dev_t device = 0;
+    ino_t inode = 0;
+};
+
+KeptClaim &keptClaim()
+{
+    static KeptClaim kept;
+    return kept;
+}
+
+// Whether the kept name still names the kept socket, not one another instance put there after
+// finding it dead.
+bool stillNamed(const KeptClaim &kept)
+{
+    struct stat named
+    {
+    };
+    return ::lstat(kept.path.constData(), &named) == 0 && named.st_dev == kept.device &&
+           named.st_ino == kept.inode;
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &id, QObject *parent)
@@ -181,8 +211,69 @@ bool SingleInstance::isRunning() const
     return connectToOther(socket, kConnectTimeoutMs);
 }
 
+void SingleInstance::keepForNextStart()
+{
+    dropKeptClaim();
+    if (!isListening())
+        return;
+    const QByteArray path = QFile::encodeName(m_server->fullServerName());
+    const QByteArray spare = path + ".kept";
+    const int descriptor = ::fcntl(int(m_server->socketDescriptor()), F_DUPFD_CLOEXEC, 0);
+    if (descriptor < 0)
+        return;
+    // Closing the server removes its name: a second name of the same socket puts it back.
+    ::unlink(spare.constData());
+    if (::link(path.constData(), spare.constData()) != 0) {
+        ::close(descriptor);
+        return;
+    }
+    m_server->close();
+    if (::rename(spare.constData(), path.constData()) != 0) {
+        ::unlink(spare.constData());
+        ::close(descriptor);
+        return;
+    }
+    struct stat named
+    {
+    };
+    if (::lstat(path.constData(), &named) != 0) {
+        ::close(descriptor);
+        return;
+    }
+    keptClaim() = {descriptor, m_id, path, m_slot, named.st_dev, named.st_ino};
+}
+
+void SingleInstance::dropKeptClaim()
+{
+    KeptClaim &kept = keptClaim();
+    if (kept.descriptor < 0)
+        return;
+    if (stillNamed(kept))
+        ::unlink(kept.path.constData());
+    ::close(kept.descriptor);
+    kept = KeptClaim();
+}
+
+bool SingleInstance::takeUpKeptClaim()
+{
+    KeptClaim &kept = keptClaim();
+    if (kept.descriptor < 0 || kept.id != m_id || !stillNamed(kept))
+        return false;
+    if (!m_server->listen(kept.descriptor))
+        return false;
+    m_slot = kept.slot;
+    m_tookUpKeptClaim = true;
+    kept = KeptClaim();
+    return true;
+}
+
 bool SingleInstance::claim()
 {
+    // A restart within the load holds the claim its start had: a copy started meanwhile found
+    // this one, and may be waiting on its own question.
+    const KeptClaim &kept = keptClaim();
+    if (kept.descriptor >= 0 && kept.id == m_id && listen() && m_tookUpKeptClaim)
+        return false;
     // Checked and then claimed by each in turn, or every one of several started at the same
     // moment would check before any listens, and none would find another. Each listens before
     // it lets go of its turn: the next checks the moment it has the turn, and would miss one
@@ -211,6 +302,9 @@ bool SingleInstance::listen()
         return m_server->isListening();
     m_server = new QLocalServer(this);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
+    if (takeUpKeptClaim())
+        return true;
+    dropKeptClaim();
     for (int slot = 0; slot < kNameSlots; ++slot) {
         if (listenAs(serverName(m_id, slot))) {
             m_slot = slot;

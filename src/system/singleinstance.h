@@ -45,6 +45,12 @@ public:
     // second call does nothing.
     bool listen();
     bool isListening() const;
+    // The start ends while the load goes on: the socket keeps its name and goes on taking
+    // connections, unanswered, so that another copy started meanwhile still finds this one. The
+    // next start of the same id takes it up (claim, listen) without asking anyone; one of
+    // another id, or the library's unload (dropKeptClaim), lets it go.
+    void keepForNextStart();
+    static void dropKeptClaim();
     // Passes text to the running instance; false when none answers within the time-out.
     bool sendMessage(const QString &message, int timeoutMs = 5000) const;
 
@@ -53,6 +59,7 @@ Q_SIGNALS:
 
 private:
     bool listenAs(const QString &name);
+    bool takeUpKeptClaim();
     // Connects to another instance of this id that greets as one; false when none does.
     bool connectToOther(QLocalSocket &socket, int timeoutMs) const;
     void onNewConnection();
@@ -62,6 +69,7 @@ private:
     QLocalServer *m_server = nullptr;
     int m_slot = -1;
     int m_connections = 0;
+    bool m_tookUpKeptClaim = false;
 };
 
 } // namespace tesk::system

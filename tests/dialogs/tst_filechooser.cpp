@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QScreen>
@@ -163,6 +164,62 @@ TEST_F(RememberedDirectories, AFolderNamedWithDoubleColonsComesBackWhole)
     mru()->reload();
     EXPECT_EQ(fileDialogLastDir(), QStringLiteral("/odd::name::more"));
     EXPECT_EQ(mru()->lastDir(QStringLiteral("/bin/old")), QStringLiteral("/plain"));
+}
+
+// A settings file that is there but no regular file is neither read nor replaced, and the debug
+// output says why: a pipe nobody writes to would hold the first file chooser for ever.
+TEST_F(RememberedDirectories, AnOddSettingsFileIsLeftAloneAndSaysWhy)
+{
+    mru()->setProgramKey(QStringLiteral("/bin/host"));
+    setFileDialogLastDir(QStringLiteral("/before"));
+    const QString file = settings().fileName();
+    const auto meet = [&](const char *what, bool made, const std::function<bool()> &unread) {
+        ASSERT_TRUE(made) << what;
+        testhost::DebugCapture output;
+        mru()->reload();
+        EXPECT_TRUE(mru()->entries().isEmpty()) << what;
+        EXPECT_FALSE(mru()->setLastDir(mru()->programKey(), QStringLiteral("/during"))) << what;
+        EXPECT_EQ(fileDialogLastDir(), QStringLiteral("/during")) << what << ": kept for this run";
+        EXPECT_TRUE(output.contains(file.toStdString() + " is no regular file")) << output.text();
+        EXPECT_TRUE(unread()) << what;
+        QFile::remove(file);
+    };
+    QFile::remove(file);
+    {
+        testfiles::UnfedPipe pipe(file);
+        meet("pipe", QFileInfo(file).exists(), [&] { return !pipe.readerWaited(); });
+    }
+    // A link to a folder, not to a device: a fault here would replace what the link names.
+    const testfiles::NonRegularFiles odd;
+    meet("link to a folder", QFile::link(odd.folder(), file),
+         [&] { return QFileInfo(file).isSymLink() && QFileInfo(odd.folder()).isDir(); });
+    mru()->reload();
+    EXPECT_TRUE(mru()->setLastDir(mru()->programKey(), QStringLiteral("/after")));
+}
+
+// Letters of the order without their entry name nothing and are not written back as entries;
+// the entries of a file without an order stay through the next save.
+TEST_F(RememberedDirectories, AnOrderAndItsEntriesDisagreeingLoseNothing)
+{
+    settings().setValue("cuifiledlg/MRU/a", QStringLiteral("/bin/a::/fa"));
+    settings().setValue("cuifiledlg/MRU/c", QStringLiteral("/bin/c::/fc"));
+    mru()->reload();
+    mru()->setProgramKey(QStringLiteral("/bin/new"));
+    setFileDialogLastDir(QStringLiteral("/new"));
+    mru()->reload();
+    EXPECT_EQ(mru()->lastDir(QStringLiteral("/bin/a")), QStringLiteral("/fa"));
+    EXPECT_EQ(mru()->lastDir(QStringLiteral("/bin/c")), QStringLiteral("/fc"));
+    EXPECT_EQ(fileDialogLastDir(), QStringLiteral("/new"));
+    EXPECT_EQ(settings().value("cuifiledlg/MRU/Order").toString(), QStringLiteral("abc"));
+
+    settings().clear();
+    settings().setValue("cuifiledlg/MRU/b", QStringLiteral("/bin/b::/fb"));
+    settings().setValue("cuifiledlg/MRU/Order", QStringLiteral("zab"));
+    mru()->reload();
+    EXPECT_EQ(mru()->entries().size(), 1);
+    setFileDialogLastDir(QStringLiteral("/new2"));
+    EXPECT_EQ(settings().value("cuifiledlg/MRU/Order").toString(), QStringLiteral("ab"));
+    EXPECT_EQ(settings().value("cuifiledlg/MRU/b").toString(), QStringLiteral("/bin/b::/fb"));
 }
 
 // Another host program using the same home area: it remembers its folder `count` times. With

@@ -9,13 +9,17 @@
 //   - after each start, the first frame and every family of window (a register pane, memory
 //     views through each of the views manager's calls, the navigator, a pane the host draws,
 //     a box answered) can be made, shows, and speaks the language asked;
-//   - no export or broker call answers success for work it did not do.
+//   - no export or broker call answers success for work it did not do;
+//   - the views manager the host kept from a plug-in entry answers between starts and while
+//     the broker is cleared: its calls that would make a window fail and make nothing.
 // Sanitizer reports and leaks at the end are the driver's to see.
 //
 //   lifecycle_host play SEED      plays the lifecycle of SEED; 0 when every promise held
 //   lifecycle_host road NAME      plays a fixed road: "brokercleared" (the views after the
 //                                 broker was cleared, an event heard and the plug-in entered
-//                                 again), "restartgerman" (a second start in one load)
+//                                 again), "restartgerman" (a second start in one load),
+//                                 "shutdownrestart" (a start shut down without its loop and
+//                                 started again in the other language)
 //   lifecycle_host drive FIRST COUNT
 //                                 plays COUNT seeds from FIRST, each in a child process, and
 //                                 fails with the seed and its steps on the first that fails.
@@ -176,6 +180,8 @@ enum class Step {
     Clear,
     Unload,
     DeleteApplication,
+    KeptViews,
+    ShutdownThenStart,
 };
 
 const char *const kStepNames[] = {
@@ -192,6 +198,8 @@ const char *const kStepNames[] = {
     "clear",
     "unload",
     "delete the application",
+    "kept views manager",
+    "shutdown then start",
 };
 
 const char *const kLooks[] = {"plain", "wood", "metal", "windows"};
@@ -244,16 +252,26 @@ public:
             return false;
         for (int kind : {13, 17, 5, 26, 0})
             viewsSubject().fire(kind);
-        return takeAll({Step::Register, Step::PlugIn, Step::Start, Step::Frame, Step::Windows,
-                        Step::Run, Step::Clear, Step::Unload});
+        return takeAll({Step::KeptViews, Step::Register, Step::PlugIn, Step::Start, Step::Frame,
+                        Step::Windows, Step::Run, Step::KeptViews, Step::Clear, Step::Unload});
     }
 
     // The second start of one load with the library's own application speaks German too.
     bool restartRoad()
     {
         m_fixedLanguage = "de";
+        return takeAll({Step::Register, Step::Load, Step::PlugIn, Step::KeptViews, Step::Start,
+                        Step::Frame, Step::Windows, Step::Run, Step::KeptViews, Step::Start,
+                        Step::Frame, Step::Windows, Step::Run, Step::Clear, Step::Unload});
+    }
+
+    // A start shut down without its loop and started again in German: the second start is
+    // made as asked, and its loop runs until its own shutdown.
+    bool shutdownRestartRoad()
+    {
+        m_fixedLanguage = "en";
         return takeAll({Step::Register, Step::Load, Step::PlugIn, Step::Start, Step::Frame,
-                        Step::Windows, Step::Run, Step::Start, Step::Frame, Step::Windows,
+                        Step::Windows, Step::ShutdownThenStart, Step::Frame, Step::Windows,
                         Step::Run, Step::Clear, Step::Unload});
     }
 
@@ -313,6 +331,7 @@ private:
         if (m_framed) {
             valid.push_back(Step::Run);
             valid.push_back(Step::ShutdownThenRun);
+            valid.push_back(Step::ShutdownThenStart);
         }
         if (m_registered || m_pluggedIn)
             valid.push_back(Step::Clear);
@@ -321,6 +340,8 @@ private:
             valid.push_back(Step::Unload);
         if (m_hostsApplication)
             valid.push_back(Step::DeleteApplication);
+        if (m_kept)
+            valid.push_back(Step::KeptViews);
         return valid;
     }
 
@@ -380,6 +401,10 @@ private:
             m_started = false;
             m_framed = false;
             return true;
+        case Step::KeptViews:
+            return keptViews();
+        case Step::ShutdownThenStart:
+            return shutdownThenStart();
         }
         return false;
     }
@@ -396,6 +421,11 @@ private:
 
     bool unload()
     {
+        // What the host kept of the library goes before its code does.
+        if (g_library.handles() == 1 && m_kept) {
+            IGcp_ViewsManager *kept = std::exchange(m_kept, nullptr);
+            kept->ops->Release(kept);
+        }
         if (!g_library.unload()) {
             std::printf("dlclose failed\n");
             return false;
@@ -420,7 +450,55 @@ private:
         }
         m_pluggedIn = true;
         m_attached = true;
+        if (!m_kept)
+            m_kept = viewsManager();
         return true;
+    }
+
+    // A start shut down and, without CuiRun, a new one: it starts as asked (a fixed road's other
+    // language), the first start's windows gone.
+    bool shutdownThenStart()
+    {
+        TESK(QtShutdown)();
+        m_started = false;
+        m_framed = false;
+        if (m_fixedLanguage)
+            m_fixedLanguage = std::strcmp(m_fixedLanguage, "de") ? "de" : "en";
+        if (!start())
+            return false;
+        if (!mainWindow())
+            return true;
+        std::printf("the first start's main window stayed\n");
+        return false;
+    }
+
+    // The manager kept since a plug-in entry, called as an engine does when its target stops:
+    // outside a start, or while the broker is cleared, each call that would make a window
+    // answers MOSK_ERR_NOT_FOUND and makes nothing. Within a start the windows step calls it.
+    bool keptViews()
+    {
+        if (m_started && m_pluggedIn)
+            return true;
+        const int windows =
+            QCoreApplication::instance() ? int(QApplication::allWidgets().size()) : 0;
+        auto notFound = [](MoskResult result) {
+            const bool answered = result && moskErrorCode(result) == MOSK_ERR_NOT_FOUND;
+            mosk::release(result);
+            return answered;
+        };
+        uint64_t pane = 0;
+        uint64_t view = 1;
+        const TeskMemoryAddress address{};
+        const bool refused =
+            notFound(m_kept->ops->createMemoryPane(m_kept, &pane, 0)) && pane == GC_NO_ID &&
+            notFound(m_kept->ops->createViewInNewPane(m_kept, "Memory", 0, &view)) && view == 0 &&
+            notFound(m_kept->ops->openView(m_kept, "Memory", 0, &address, 1));
+        const int after = QCoreApplication::instance() ? int(QApplication::allWidgets().size()) : 0;
+        if (refused && after == windows)
+            return true;
+        std::printf("the kept views manager %s between starts (%d widgets, then %d)\n",
+                    refused ? "made widgets" : "did not refuse", windows, after);
+        return false;
     }
 
     bool start()
@@ -684,6 +762,7 @@ private:
     const char *m_language = "en";
     const char *m_fixedLanguage = nullptr;
     QApplication *m_hostsApplication = nullptr;
+    IGcp_ViewsManager *m_kept = nullptr;
     TeskHandle m_frameContext = 0x1000;
     uint32_t m_dataSet = 0;
     int m_argc = 1;
@@ -759,9 +838,10 @@ int main(int argc, char **argv)
     if (mode == "road") {
         Lifecycle lifecycle(0);
         const std::string road = argv[2];
-        const bool kept = road == "brokercleared"   ? lifecycle.brokerClearedRoad()
-                          : road == "restartgerman" ? lifecycle.restartRoad()
-                                                    : false;
+        const bool kept = road == "brokercleared"     ? lifecycle.brokerClearedRoad()
+                          : road == "restartgerman"   ? lifecycle.restartRoad()
+                          : road == "shutdownrestart" ? lifecycle.shutdownRestartRoad()
+                                                      : false;
         return kept ? 0 : 1;
     }
     std::printf("usage: lifecycle_host play SEED | road NAME | drive FIRST COUNT\n");

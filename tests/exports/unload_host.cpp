@@ -16,10 +16,12 @@
 //                      deleted.
 //   unload_host owned  the library makes the application: a frame with a dock, pumped, unloaded
 //                      without CuiRun; then loaded, started and ended with CuiRun.
-//   unload_host atexit [owned] [noloop]
+//   unload_host atexit [owned] [noloop] [clear]
 //                      its own application (owned: the library's); the library unloaded by a
 //                      static destructor at the process's end, after CuiRun (noloop: never run,
-//                      its windows still up).
+//                      its windows still up); with clear, the broker is cleared only at the end,
+//                      by an exit handler and by that destructor, both set up before the first
+//                      broker call.
 // Any but the first answers 0 when it got to the end.
 #include <mosk/mosk.hpp>
 #include <tesk/tesk_functions.h>
@@ -41,6 +43,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
 #include <memory>
@@ -233,7 +236,8 @@ public:
     }
 
     // A main window with one dock window, shown; the tool tip, a window of its own; a text
-    // read back, a breakpoint proxy, a trigger and a register data set the host never ends;
+    // read back, a breakpoint proxy, a trigger, a register data set and a symbol data source the
+    // host never ends;
     // the idle object with the host's function; a context menu whose texts were read back; a
     // memory pane.
     bool makeFrame()
@@ -259,6 +263,7 @@ public:
         const auto proxy = find<PFN_CuiBreakpointProxyCreate>("CuiBreakpointProxyCreate");
         const auto trigger = find<PFN_CuiHardwareTriggerCreate>("CuiHardwareTriggerCreate");
         const auto registers = find<PFN_CuiRegPaneDataCreate>("CuiRegPaneDataCreate");
+        const auto source = find<PFN_CuiSymtabDataSourceCreate>("CuiSymtabDataSourceCreate");
         const auto idleObject = find<PFN_CuiCreateIdleObject>("CuiCreateIdleObject");
         const auto idleFunction = find<PFN_CuiRegisterIdleFunc>("CuiRegisterIdleFunc");
         const auto addItem = find<PFN_CuiContextMenu_addItem>("CuiContextMenu_addItem");
@@ -266,15 +271,16 @@ public:
             find<PFN_CuiContextMenu_setItemGuiText>("CuiContextMenu_setItemGuiText");
         const auto getText =
             find<PFN_CuiContextMenu_getItemGuiText>("CuiContextMenu_getItemGuiText");
-        if (!title || !proxy || !trigger || !registers || !idleObject || !idleFunction ||
+        if (!title || !proxy || !trigger || !registers || !source || !idleObject || !idleFunction ||
             !addItem || !setText || !getText)
             return false;
+        m_source = source();
         addItem("Source", 7);
         setText("Source", 7, "Run to Cursor");
         const char *text = getText("Source", 7);
         return made && title(0x1001, 0) && proxy(1) && trigger("Access", "Data access", 0) &&
-               registers(7) == 1 && idleObject() == 1 && idleFunction(&idle) == 0 && text &&
-               std::strcmp(text, "Run to Cursor") == 0 && makeMemoryPane();
+               registers(7) == 1 && m_source && idleObject() == 1 && idleFunction(&idle) == 0 &&
+               text && std::strcmp(text, "Run to Cursor") == 0 && makeMemoryPane();
     }
 
     // A memory pane with one view, drawn in the fixed font.
@@ -351,6 +357,18 @@ public:
         return ran;
     }
 
+    TeskHandle source() const { return m_source; }
+
+    // A handle of an earlier load names nothing in this one, whose own is alive.
+    bool refusesEarlier(TeskHandle earlier)
+    {
+        const auto destroy = find<PFN_CuiSymtabDataSourceDestroy>("CuiSymtabDataSourceDestroy");
+        if (destroy && earlier != m_source && destroy(earlier) == 1 && destroy(m_source) == 0)
+            return true;
+        std::printf("a handle of the earlier load names an object of this one\n");
+        return false;
+    }
+
     void pump(int times)
     {
         const auto pumpOnce = find<PFN_CuiPump>("CuiPump");
@@ -360,6 +378,7 @@ public:
 
 private:
     void *m_handle = nullptr;
+    TeskHandle m_source = 0;
 };
 
 bool startWithFrame(Library &library)
@@ -465,7 +484,8 @@ int road(int argc, char **argv)
 
     // Loaded again, it subscribes as the first time; a load that only counts up changes
     // nothing.
-    if (!startWithFrame(library) || !subscribedOnce())
+    const TeskHandle earlierSource = library.source();
+    if (!startWithFrame(library) || !subscribedOnce() || !library.refusesEarlier(earlierSource))
         return 4;
     Library again;
     moskBrokerClear();
@@ -494,12 +514,21 @@ int owned()
     return 0;
 }
 
+bool g_clearAtExit = false;
+
+void clearBrokerAtExit()
+{
+    moskBrokerClear();
+}
+
 // A host that lets go of the library from a static object's destructor, once main returned.
 struct UnloadsAtExit
 {
     Library library;
     ~UnloadsAtExit()
     {
+        if (g_clearAtExit)
+            moskBrokerClear();
         if (library.unload())
             std::printf("unloaded at the end\n");
         std::fflush(stdout);
@@ -512,6 +541,9 @@ int atExit(int argc, char **argv)
 {
     static UnloadsAtExit holder;
     const QList<QByteArray> words(argv + 2, argv + argc);
+    g_clearAtExit = words.contains("clear");
+    if (g_clearAtExit)
+        std::atexit(&clearBrokerAtExit);
     std::unique_ptr<QApplication> application;
     if (!words.contains("owned"))
         application = std::make_unique<QApplication>(argc, argv);
@@ -519,10 +551,11 @@ int atExit(int argc, char **argv)
         return 2;
     if (words.contains("noloop")) {
         holder.library.pump(5);
-        moskBrokerClear();
+        if (!g_clearAtExit)
+            moskBrokerClear();
         return 0;
     }
-    return holder.library.runAndEnd() ? 0 : 2;
+    return (g_clearAtExit ? holder.library.run() : holder.library.runAndEnd()) ? 0 : 2;
 }
 
 int woodWithoutLoop(int argc, char **argv)

@@ -6,11 +6,17 @@
 // (reenter.h), all lines, those of one name or one of them ("name#2"); sweep_child --list-modes
 // prints their lines and the host components the library calls. sweep_child thread-started|
 // thread-window calls every export of the table from a second thread in that state: each must
-// refuse with its debug line and reach neither the toolkit nor the modal loop.
+// refuse with its debug line and reach neither the toolkit nor the modal loop. sweep_child
+// components <state> calls every line of the component table (componenttable.h) on interfaces
+// kept from the plug-in entry or the first window, in one of the states before|started|window|
+// afterrun|restarted|cleared; sweep_child --list-components prints its lines.
+#include "componenttable.h"
+#include "eventsubjecthost.h"
 #include "exporttable.h"
 #include "modalanswers.h"
 #include "reentertable.h"
 #include "sanitizerdefaults.h"
+#include "simulatedcores.h"
 #include "testhost.h"
 
 #include "frame/windows/store.h"
@@ -122,6 +128,75 @@ bool setUp(const std::string &state, hostile::World &world)
         return true;
     char commandLine[] = "";
     return state == "restarted" && CuiQtInit_WinEx("sweep_child", commandLine) == 1;
+}
+
+const char *const kComponentStates[] = {"before",   "started",   "window",
+                                        "afterrun", "restarted", "cleared"};
+
+// The interfaces a host keeps: from its plug-in entry (before), from its first start, and the
+// pane and view of its first window; the state they are then called in.
+bool setUpComponents(const std::string &state, hostile::World &world,
+                     hostile::components::Kept &kept)
+{
+    auto *object = new QObject;
+    world.staleObject = object;
+    world.staleHandle = reinterpret_cast<TeskHandle>(object);
+    delete object;
+    if (state == "before") {
+        SimulatedCores::registerWithBroker();
+        testhost::EventSubjectHost::instance().registerWithBroker();
+        MoskResult result =
+            moskInitialisePlugin(reinterpret_cast<MoskRegistrar *>(moskGetObjectBroker()));
+        mosk::release(result);
+        hostile::components::keep(kept);
+        return !result && kept.manager;
+    }
+    testhost::startLibrary();
+    hostile::components::keep(kept);
+    kept.startUp = true;
+    if (state == "started")
+        return kept.manager != nullptr;
+    createWindow(world);
+    if (!hostile::components::keepPaneAndView(kept))
+        return false;
+    if (state == "window")
+        return true;
+    if (!runLoopOnce(world))
+        return false;
+    kept.startUp = false;
+    if (state == "afterrun")
+        return true;
+    if (state == "restarted") {
+        char commandLine[] = "";
+        kept.startUp = true;
+        return CuiQtInit_WinEx("sweep_child", commandLine) == 1;
+    }
+    // The host clears the broker, and its target steps meanwhile.
+    moskBrokerClear();
+    for (int kind : {13, 17, 5, 26, 0})
+        testhost::EventSubjectHost::instance().fire(kind);
+    return state == "cleared";
+}
+
+// False when a line made something between starts.
+bool componentSweep(const hostile::World &world, hostile::components::Kept &kept)
+{
+    using namespace hostile::components;
+    for (const Line &line : table()) {
+        std::printf("sweep: %s\n", line.name);
+        std::fflush(stdout);
+        for (int variant = 0; variant < hostile::Args::kVariants; ++variant) {
+            hostile::Args args(variant, world);
+            Call call(args, kept, line.name);
+            line.call(call);
+        }
+        CuiPump();
+    }
+    for (const std::string &name : kept.broken)
+        std::printf("sweep: %s made something between starts\n", name.c_str());
+    const bool held = kept.broken.empty();
+    release(kept);
+    return held;
 }
 
 // Every line's name of the loops table.
@@ -341,10 +416,23 @@ int main(int argc, char **argv)
         listModes();
         return 0;
     }
+    if (state == "--list-components") {
+        for (const hostile::components::Line &line : hostile::components::table())
+            std::printf("%s\n", line.name);
+        return 0;
+    }
     const bool reentering =
         state == "reenter-texts" || state == "reenter-loops" || state == "reenter-callbacks";
     const bool threaded = state == "thread-started" || state == "thread-window";
-    if (!reentering && !threaded &&
+    const bool components = state == "components";
+    const std::string componentState = components && argc > 2 ? argv[2] : "";
+    if (components && std::find(std::begin(kComponentStates), std::end(kComponentStates),
+                                componentState) == std::end(kComponentStates)) {
+        std::fprintf(stderr, "usage: sweep_child components "
+                             "before|started|window|afterrun|restarted|cleared\n");
+        return 2;
+    }
+    if (!reentering && !threaded && !components &&
         std::find(std::begin(kStates), std::end(kStates), state) == std::end(kStates)) {
         std::fprintf(stderr, "usage: sweep_child --list | --list-modes | "
                              "before|started|window|afterrun|restarted | "
@@ -367,6 +455,18 @@ int main(int argc, char **argv)
     }
     makeReadersFilesHostile();
     hostile::World world;
+    if (components) {
+        hostile::components::Kept kept;
+        if (!setUpComponents(componentState, world, kept)) {
+            std::printf("sweep: state %s not reached\n", componentState.c_str());
+            return 1;
+        }
+        if (!componentSweep(world, kept))
+            return 1;
+        std::printf("sweep: done\n");
+        std::fflush(stdout);
+        return 0;
+    }
     const std::string inState = threaded ? state.substr(std::strlen("thread-")) : state;
     if (!setUp(inState, world)) {
         std::printf("sweep: state %s not reached\n", inState.c_str());

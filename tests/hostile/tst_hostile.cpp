@@ -188,6 +188,39 @@ TEST(HostileTable, EveryHostComponentHasACallbacksLine)
     }
 }
 
+// Every operation of every interface the library serves through the broker (those it registers
+// and the panes and views they hand out) has a line in the component table.
+TEST(HostileTable, EveryServedOperationHasAComponentLine)
+{
+    const QString text = headers();
+    int exitCode = 0;
+    const QSet<QString> table =
+        namesIn(runChild(QStringLiteral("--list-components"), &exitCode, 60000));
+    ASSERT_EQ(exitCode, 0);
+    const QString windowOps =
+        QRegularExpression(QStringLiteral("#define GC_WINDOW_OPERATIONS((?:[^\\n]*\\\\\\n)*)"))
+            .match(text)
+            .captured(1);
+    ASSERT_FALSE(windowOps.isEmpty()) << "GC_WINDOW_OPERATIONS was not read";
+    for (const char *face : {"IGcp_ViewsManager", "IGc_Pane", "IGc_View", "ITesk_Facade",
+                             "IGcds_Dialog", "IGcds_DataAdaptor"}) {
+        const QString name = QString::fromLatin1(face);
+        QString body = QRegularExpression(QStringLiteral("typedef\\s+struct\\s+") + name +
+                                          QStringLiteral("Ops\\s*\\{([^}]*)\\}"))
+                           .match(text)
+                           .captured(1);
+        ASSERT_FALSE(body.isEmpty()) << face << "Ops was not read";
+        if (body.contains(QStringLiteral("GC_WINDOW_OPERATIONS")))
+            body += windowOps;
+        const QSet<QString> operations = matches(body, QStringLiteral("\\(\\*(\\w+)\\)"));
+        EXPECT_GE(operations.size(), 1) << face;
+        for (const QString &operation : operations)
+            EXPECT_TRUE(table.contains(name + QLatin1Char('.') + operation))
+                << face << "." << qPrintable(operation) << " has no component line";
+        EXPECT_TRUE(table.contains(name + QStringLiteral(".base"))) << face;
+    }
+}
+
 class HostileSweep : public ::testing::TestWithParam<const char *>
 {
 };
@@ -213,6 +246,32 @@ INSTANTIATE_TEST_SUITE_P(OtherThread, HostileSweep,
                          [](const ::testing::TestParamInfo<const char *> &info) {
                              return std::string(info.param + std::strlen("thread-"));
                          });
+
+// Every operation of the interfaces the library serves, on interfaces a host kept, in each state
+// of the library: before the first start, during one, between starts and after a clear.
+class HostileComponents : public ::testing::TestWithParam<const char *>
+{
+};
+
+TEST_P(HostileComponents, EveryOperationHolds)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"), QStringLiteral("1"));
+    child.setProcessEnvironment(env);
+    child.start(childPath(), {QStringLiteral("components"), QString::fromLatin1(GetParam())});
+    ASSERT_TRUE(child.waitForStarted(10000));
+    EXPECT_TRUE(child.waitForFinished(300000)) << "components " << GetParam() << " hung";
+    const QString output = QString::fromUtf8(child.readAllStandardOutput()).right(6000);
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << qPrintable(output);
+    EXPECT_EQ(child.exitCode(), 0) << qPrintable(output);
+    EXPECT_TRUE(output.contains(QStringLiteral("sweep: done"))) << qPrintable(output);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, HostileComponents,
+                         ::testing::Values("before", "started", "window", "afterrun", "restarted",
+                                           "cleared"));
 
 // The re-entering modes; each takes a minute or two on a loaded machine.
 class HostileReenter : public ::testing::TestWithParam<const char *>

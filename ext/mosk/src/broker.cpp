@@ -1,19 +1,50 @@
 #include "mosk_p.h"
 
+#include <atomic>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <utility>
 
 namespace {
 
-// The broker lives as long as the process; it is never released to zero.
+class Broker;
+
+// A host clears the broker from its exit handlers and static destructors, which may run after
+// any static object made at the first broker call has been destroyed: the broker is made on the
+// heap and lives until the process has ended, or until this library is unloaded from a process
+// that goes on.
+Broker *g_broker = nullptr;
+std::atomic<bool> g_processEnding{false};
+
+void markProcessEnding()
+{
+    g_processEnding = true;
+}
+
+// The broker is never released to zero.
 class Broker final
 {
 public:
     static Broker &instance()
     {
-        static Broker broker;
-        return broker;
+        static Broker *const broker = [] {
+            // Registered after the handlers of a host that set them up before its first broker
+            // call, so it runs before them: by the time this library's destructor runs, an
+            // exit is told apart from an unload.
+            std::atexit(&markProcessEnding);
+            return g_broker = new Broker;
+        }();
+        return *broker;
+    }
+
+    // Unloaded from a process that goes on: what the broker holds is let go with it.
+    static void end()
+    {
+        if (g_processEnding)
+            return;
+        delete std::exchange(g_broker, nullptr);
+        mosk::endFactories();
     }
 
     MoskBroker *face() { return &m_face; }
@@ -140,4 +171,11 @@ MoskBroker *moskGetObjectBroker()
 void moskBrokerClear()
 {
     Broker::instance().clear();
+}
+
+// Runs at dlclose before the exit handlers this library registered, and at the process's end
+// after every exit handler.
+__attribute__((destructor)) static void endBrokerAtUnload()
+{
+    Broker::end();
 }

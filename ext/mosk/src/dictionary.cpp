@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -139,16 +140,30 @@ MoskDictionary *moskDictionaryCreate()
 
 namespace mosk {
 
+namespace {
+// On the heap for the broker's sake: it holds them until the process has ended.
+ValueFactory *g_valueFactory = nullptr;
+DictionaryFactory *g_dictionaryFactory = nullptr;
+} // namespace
+
 void *valueFactory()
 {
-    static ValueFactory factory;
-    return factory.face();
+    if (!g_valueFactory)
+        g_valueFactory = new ValueFactory;
+    return g_valueFactory->face();
 }
 
 void *dictionaryFactory()
 {
-    static DictionaryFactory factory;
-    return factory.face();
+    if (!g_dictionaryFactory)
+        g_dictionaryFactory = new DictionaryFactory;
+    return g_dictionaryFactory->face();
+}
+
+void endFactories()
+{
+    delete std::exchange(g_valueFactory, nullptr);
+    delete std::exchange(g_dictionaryFactory, nullptr);
 }
 
 } // namespace mosk

@@ -4,8 +4,9 @@
 
 namespace mosk {
 
-// The broker's own factories: static objects that live as long as the process.
+// The broker's own factories, which live as long as the broker.
 void *valueFactory();
 void *dictionaryFactory();
+void endFactories();
 
 } // namespace mosk

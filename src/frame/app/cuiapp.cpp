@@ -4,6 +4,7 @@
 #include "frame/app/metalstyle.h"
 #include "frame/app/norwegianwoodstyle.h"
 #include "frame/app/uiidle.h"
+#include "frame/core/exportguard.h"
 #include "frame/core/toolkittext.h"
 #include "frame/services/cuii18n.h"
 #include "frame/services/richtextimages.h"
@@ -16,6 +17,7 @@
 #include "system/debugoutput.h"
 #include "system/lifetime.h"
 #include "system/modalseam.h"
+#include "system/singleinstance.h"
 
 #include <QDir>
 #include <QLibraryInfo>
@@ -227,6 +229,7 @@ void deleteWindows(const QList<QPointer<QWidget>> &windows)
 void endOwnApplication()
 {
     ProcessFrame &f = frame();
+    tesk::setStarted(false);
     // The application object does not delete the windows still open; they go first, while
     // the toolkit they need is still there.
     const QWidgetList topLevels = QApplication::topLevelWidgets();
@@ -263,6 +266,7 @@ bool ofLibraryClass(const QWidget *window)
 // application.
 void endInHostsApplication()
 {
+    tesk::setStarted(false);
     DockWidget::unwatchFrameFocus();
     QList<QPointer<QWidget>> windows;
     if (const Store *store = Store::existing()) {
@@ -291,6 +295,16 @@ void hostsApplicationEnds()
     if (g_endToolkitHolders)
         g_endToolkitHolders();
     cuiRemoveTranslations();
+}
+
+// What CuiRun does once its loop has ended: the host's own application and windows stay the
+// host's; its rich text stops asking us.
+void endStart()
+{
+    if (frame().application)
+        endOwnApplication();
+    else
+        endInHostsApplication();
 }
 
 void watchHostsApplication()
@@ -374,7 +388,15 @@ void installMessageHandler()
 int initialise(const char *programName, const char *commandLine)
 {
     installMessageHandler();
-    // One application per process: a second start-up keeps the first.
+    // A host that shut the start down and starts again without CuiRun asks for a new start (its
+    // language, its look): the first ends here as CuiRun would have ended it. Only outside
+    // every loop and host call, where nothing of the first start is on the stack.
+    if (frame().quitPending && !frame().loopRunning && QThread::currentThread()->loopLevel() == 0 &&
+        !tesk::lifetime::inScope()) {
+        frame().quitPending = false;
+        endStart();
+    }
+    // One application per process: a start-up while one is up keeps it.
     if (frame().application)
         return 1;
     if (QCoreApplication::instance()) {
@@ -383,6 +405,7 @@ int initialise(const char *programName, const char *commandLine)
             tesk::frame::translationsForNewStart();
             watchHostsApplication();
             tesk::inspector::startClientFromEnvironment();
+            tesk::setStarted(true);
         }
         return started;
     }
@@ -415,6 +438,7 @@ int initialise(const char *programName, const char *commandLine)
     // Widgets and rich text name the toolbar pictures by file name; none is installed.
     tesk::frame::setRichTextImageSource(&tesk::frame::embeddedImage);
     tesk::inspector::startClientFromEnvironment();
+    tesk::setStarted(true);
     return 1;
 }
 
@@ -451,11 +475,11 @@ int run()
         QCoreApplication::exec();
         f.loopRunning = false;
     }
-    // The host's own application and windows stay the host's; its rich text stops asking us.
-    if (f.application)
-        endOwnApplication();
-    else
-        endInHostsApplication();
+    // The claim outlives the start: a restart in this load must not ask about a copy that is
+    // itself only asking.
+    if (frame().application)
+        frame().application->keepClaimForNextStart();
+    endStart();
     return 1;
 }
 
@@ -472,6 +496,7 @@ void endAtUnload()
     else if (QCoreApplication::instance())
         hostsApplicationEnds();
     cuiRemoveTranslations();
+    tesk::system::SingleInstance::dropKeptClaim();
     g_hostsOwn.handBack();
 }
 

@@ -27,6 +27,11 @@ bool QtSingleApplication::claim()
     return m_instance->claim();
 }
 
+void QtSingleApplication::keepClaimForNextStart()
+{
+    m_instance->keepForNextStart();
+}
+
 void QtSingleApplication::initialize(bool activate)
 {
     if (m_initialized)

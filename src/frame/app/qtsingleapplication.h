@@ -22,6 +22,9 @@ public:
     // Whether another instance is running, found and this one made findable in one step (see
     // SingleInstance::claim); initialize then only connects the messages.
     bool claim();
+    // The start ends within the load: the next start takes up this one's claim (see
+    // SingleInstance::keepForNextStart).
+    void keepClaimForNextStart();
     // Makes this instance findable; a second call does nothing.
     void initialize(bool activate = true);
     bool isInitialized() const;

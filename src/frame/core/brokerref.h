@@ -27,6 +27,8 @@ public:
         mosk::release(m_interface);
         m_interface = nullptr;
     }
+    // Drops the interface unreleased: at the process's end the host's object may have gone.
+    void forget() { m_interface = nullptr; }
 
 private:
     Interface *m_interface = nullptr;

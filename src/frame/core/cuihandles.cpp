@@ -6,7 +6,9 @@
 #include <QObject>
 #include <QPointer>
 
+#include <cstddef>
 #include <cstdint>
+#include <link.h>
 #include <utility>
 
 namespace tesk::handles {
@@ -19,9 +21,29 @@ struct Registry
     QHash<const QObject *, quintptr> handles;
     QHash<quintptr, std::pair<const void *, const std::type_info *>> plainObjects;
     QHash<const void *, quintptr> plainHandles;
-    // Odd and far from any address a host might hold by mistake; grows for ever, 2^62 handles
-    // before it could come round.
-    quintptr next = 0x7e5c0001;
+    // Odd and far from any address a host might hold by mistake; grows for ever.
+    quintptr next = firstHandle();
+
+    // A host may keep a handle from one load of the library into the next, where it must name
+    // nothing: each load counts from a number of its own, above every earlier load's. The
+    // dynamic loader's count of the objects it has mapped into the process only grows, and the
+    // library's own mapping adds to it, so this load's count exceeds any seen by an earlier one;
+    // 2^39 handles per load before its numbers would reach the next load's.
+    static quintptr firstHandle()
+    {
+        constexpr quintptr kFirst = 0x7e5c0001;
+        if constexpr (sizeof(quintptr) < 8)
+            return kFirst;
+        unsigned long long loads = 0;
+        dl_iterate_phdr(
+            [](dl_phdr_info *info, size_t size, void *into) {
+                if (size >= offsetof(dl_phdr_info, dlpi_adds) + sizeof(info->dlpi_adds))
+                    *static_cast<unsigned long long *>(into) = info->dlpi_adds;
+                return 1;
+            },
+            &loads);
+        return kFirst + (quintptr(loads & 0xffffff) << 40);
+    }
 };
 
 // Held through a pointer: the unload routine ends it, also at the process's end, when the

@@ -15,6 +15,7 @@ namespace tesk {
 namespace {
 
 std::atomic<bool> g_processEnding{false};
+bool g_started = false;
 
 void markProcessEnding()
 {
@@ -64,6 +65,16 @@ bool onLibraryThread(const char *exportName, bool claims)
 bool applicationExists()
 {
     return QCoreApplication::instance() != nullptr;
+}
+
+bool started()
+{
+    return g_started && applicationExists();
+}
+
+void setStarted(bool running)
+{
+    g_started = running;
 }
 
 } // namespace tesk

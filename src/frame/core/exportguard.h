@@ -92,6 +92,14 @@ void onLive(const char *exportName, const void *handle, Body &&body) noexcept
 // letting the toolkit end the host.
 bool applicationExists();
 
+// Whether a start is up: the application exists and the start-up that took it has not been
+// ended since (by CuiRun, the unload, or the end of the host's application). A host may keep a
+// broker interface from one start and call it between starts; whatever would make a window then
+// answers failure, as an export does without an application, so that no window is made without
+// its main window, and none at all without an application, which would end the host.
+bool started();
+void setStarted(bool running);
+
 } // namespace tesk
 
 // The guard for the body of the enclosing export, reported under that export's own name. Use it

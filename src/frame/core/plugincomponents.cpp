@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tesk::broker {
@@ -23,11 +24,31 @@ std::vector<Announced> &announced()
     return list;
 }
 
+// Held through a pointer: the unload runs them after the statics have gone.
+std::vector<std::pair<int, void (*)()>> *g_ends = nullptr;
+
 } // namespace
 
-PluginComponents::PluginComponents(int order, ComponentRegistration registration)
+PluginComponents::PluginComponents(int order, ComponentRegistration registration, void (*end)())
 {
     announced().push_back({order, registration});
+    if (end) {
+        if (!g_ends)
+            g_ends = new std::vector<std::pair<int, void (*)()>>;
+        g_ends->emplace_back(order, end);
+    }
+}
+
+void endPluginComponents()
+{
+    if (!g_ends)
+        return;
+    // In the reverse of the registrations' order: the views hold the facade.
+    std::stable_sort(g_ends->begin(), g_ends->end(),
+                     [](const auto &a, const auto &b) { return a.first > b.first; });
+    for (const auto &entry : *g_ends)
+        entry.second();
+    delete std::exchange(g_ends, nullptr);
 }
 
 MoskResult registerComponent(MoskRegistrar *registrar, const char *category, const char *id,

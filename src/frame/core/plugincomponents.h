@@ -13,8 +13,13 @@ using ComponentRegistration = MoskResult (*)(MoskRegistrar *registrar);
 class PluginComponents
 {
 public:
-    PluginComponents(int order, ComponentRegistration registration);
+    // end, when given, frees the area's components at the unload.
+    PluginComponents(int order, ComponentRegistration registration, void (*end)() = nullptr);
 };
+
+// At the unload, once the broker has let the components go: frees every area's components,
+// also at the process's end, when the library's statics are gone.
+void endPluginComponents();
 
 // Order values of the areas' registrations: the facade first, then the synchronisation
 // components, then the views manager (whose registry result the plug-in entry answers last).

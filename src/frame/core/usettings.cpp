@@ -33,6 +33,38 @@ QString unescaped(QString value)
     return value;
 }
 
+// The escaping above writes ":#" and "#:" alike, and "::" as "#": such a value would come back
+// changed (a target's name, and with it its place). Text holding one is written with every ":"
+// as "#c" instead, after this item, which readers of the first form pass over (its name is too
+// short to be one). Every other text stays as it always was.
+const QString kExactMark = QStringLiteral("#=2");
+
+QString escapedExactly(QString value)
+{
+    value.replace(QLatin1String("#"), QLatin1String("##"));
+    value.replace(QLatin1Char(':'), QLatin1String("#c"));
+    return value;
+}
+
+QString unescapedExactly(const QString &value)
+{
+    QString plain;
+    plain.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] != QLatin1Char('#')) {
+            plain += value[i];
+        } else if (i + 1 < value.size() && value[i + 1] == QLatin1Char('#')) {
+            plain += QLatin1Char('#');
+            ++i;
+        } else {
+            plain += QLatin1Char(':');
+            if (i + 1 < value.size() && value[i + 1] == QLatin1Char('c'))
+                ++i;
+        }
+    }
+    return plain;
+}
+
 } // namespace
 
 KUniversalSettingsEntry::~KUniversalSettingsEntry()
@@ -193,10 +225,18 @@ KUniversalSettings::~KUniversalSettings() = default;
 
 void settingsToString(const KUniversalSettingsGroup &group, std::string &text)
 {
+    bool exact = false;
+    for (auto child = group.begin(); child != group.end() && !exact; ++child) {
+        const QString value = fromEightBit(child->second->valueText());
+        exact = unescaped(escaped(value)) != value;
+    }
     QString form = QStringLiteral("1:");
+    if (exact)
+        form += kExactMark + QLatin1Char(':');
     for (auto child = group.begin(); child != group.end(); ++child) {
+        const QString value = fromEightBit(child->second->valueText());
         form += fromEightBit(child->first) + QLatin1Char('=') +
-                escaped(fromEightBit(child->second->valueText())) + QLatin1Char(':');
+                (exact ? escapedExactly(value) : escaped(value)) + QLatin1Char(':');
     }
     text = toEightBit(form);
 }
@@ -209,11 +249,14 @@ bool settingsFromString(KUniversalSettingsGroup &group, const std::string &text)
     }
     const QStringList items =
         fromEightBit(text.substr(2)).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    const bool exact = items.value(0) == kExactMark;
     for (const QString &item : items) {
         const qsizetype equals = item.indexOf(QLatin1Char('='));
         if (equals <= 1)
             continue;
-        group.setString(toEightBit(item.left(equals)), toEightBit(unescaped(item.mid(equals + 1))));
+        const QString value = item.mid(equals + 1);
+        group.setString(toEightBit(item.left(equals)),
+                        toEightBit(exact ? unescapedExactly(value) : unescaped(value)));
     }
     return true;
 }

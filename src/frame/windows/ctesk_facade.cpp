@@ -1,14 +1,18 @@
 #include "frame/windows/ctesk_facade.h"
 
+#include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/plugincomponents.h"
+#include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/maindocks.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QRegularExpression>
+#include <utility>
 
 namespace {
 
@@ -18,7 +22,8 @@ MoskResult registerFacade(MoskRegistrar *registrar)
                                            CTesk_Facade::instance()->face());
 }
 
-const tesk::broker::PluginComponents facadeComponents(tesk::broker::kFacadeOrder, &registerFacade);
+const tesk::broker::PluginComponents facadeComponents(tesk::broker::kFacadeOrder, &registerFacade,
+                                                      &CTesk_Facade::end);
 
 CTesk_Facade *&processPointer()
 {
@@ -38,12 +43,23 @@ CTesk_Facade::CTesk_Facade()
     enterInterface(MOSK_IID_BASE, 1, face());
 }
 
+namespace {
+CTesk_Facade *g_facade = nullptr;
+} // namespace
+
 CTesk_Facade *CTesk_Facade::instance()
 {
-    static CTesk_Facade facade;
+    if (!g_facade)
+        g_facade = new CTesk_Facade;
     if (!processPointer())
-        processPointer() = &facade;
-    return &facade;
+        processPointer() = g_facade;
+    return g_facade;
+}
+
+void CTesk_Facade::end()
+{
+    processPointer() = nullptr;
+    delete std::exchange(g_facade, nullptr);
 }
 
 CTesk_Facade *CTesk_Facade::current()
@@ -68,24 +84,37 @@ CTesk_Facade *self(void *face)
     return CTesk_Facade::Face::outerOf(face);
 }
 
+// A widget of the application, found by comparing the caller's pointer, never following it: a
+// host holds the facade too and may hand it a pointer long gone, or no widget at all.
 QWidget *asWidget(void *widget)
 {
-    return static_cast<QWidget *>(widget);
+    if (!widget || !tesk::applicationExists())
+        return nullptr;
+    const QWidgetList widgets = QApplication::allWidgets();
+    for (QWidget *known : widgets) {
+        if (static_cast<void *>(known) == widget)
+            return known;
+    }
+    return nullptr;
 }
 
+// None between starts: a host may keep the facade from one start, and nothing is docked into a
+// window of a start that has ended.
 MainWindow *callingOrCurrent()
 {
+    if (!tesk::started())
+        return nullptr;
     if (Store *store = Store::existing())
         store->selectCallingMainWindow();
     return Store::currentMainWindow();
 }
 
-// Only a main window the store holds is used: the caller's pointer may name one long gone or
-// something else altogether, and is compared, never followed.
+// Only a main window the store holds is used, and none between starts: the caller's pointer may
+// name one long gone or something else altogether, and is compared, never followed.
 MainWindow *knownMainWindow(void *pointer)
 {
     Store *store = Store::existing();
-    if (!store)
+    if (!store || !tesk::started())
         return nullptr;
     for (MainWindow *window : store->mainWindows()) {
         if (static_cast<void *>(window) == pointer)
@@ -133,6 +162,9 @@ MoskResult CTesk_Facade::dockForMultipleView(void *face, uint64_t viewId, void *
             return moskErrorCreateStandardError(1, MOSK_ERR_BAD_ARGUMENT);
         if (!view || !window)
             return nullptr;
+        // A window cannot be docked into itself or into a window it holds.
+        if (view == window || view->isAncestorOf(window))
+            return moskErrorCreateStandardError(1, MOSK_ERR_BAD_ARGUMENT);
         QString &caption = window->docks().multipleViewCaption;
         if (caption.isEmpty())
             caption = multipleViewCaption(window, view->objectName());
@@ -141,6 +173,11 @@ MoskResult CTesk_Facade::dockForMultipleView(void *face, uint64_t viewId, void *
         if (!dock)
             return moskErrorCreateStandardError(1, MOSK_ERR_BAD_ARGUMENT);
         dock->setObjectName(QStringLiteral("DockForMultipleView"));
+        // The host made no window box for it, yet hides, closes, floats and sizes it by one as
+        // it does every other dock: the dock's own handle serves, never one the host made.
+        const auto box = reinterpret_cast<TeskHandle>(tesk::handles::add(dock));
+        dock->setWindowBox(box);
+        CuiPaneRegistry::instance()->add(box, dock);
         if (DockWidget *holder = tesk::frame::dockHolding(view)) {
             self(face)->record(holder, viewId);
             holder->setColour(window->colour());
@@ -166,10 +203,12 @@ MoskResult CTesk_Facade::windowHandle(void *, void *widget, TeskHandle *out)
 {
     if (out)
         *out = 0;
-    auto *window = qobject_cast<MainWindow *>(asWidget(widget));
-    if (window && out)
-        *out = window->windowBoxHandle();
-    return nullptr;
+    return tesk::guarded(__func__, MoskResult(nullptr), [&]() -> MoskResult {
+        auto *window = qobject_cast<MainWindow *>(asWidget(widget));
+        if (window && out)
+            *out = window->windowBoxHandle();
+        return nullptr;
+    });
 }
 
 MoskResult CTesk_Facade::mainWindowOf(void *, void *widget, void **out)
@@ -199,7 +238,8 @@ MoskResult CTesk_Facade::currentMainWindow(void *, void **out)
 MoskResult CTesk_Facade::addDockMenuItems(void *, void *popupMenu)
 {
     return tesk::guarded(__func__, MoskResult(nullptr), [&]() -> MoskResult {
-        appendDockMenuItems(qobject_cast<QMenu *>(asWidget(popupMenu)), true);
+        if (auto *menu = qobject_cast<QMenu *>(asWidget(popupMenu)))
+            appendDockMenuItems(menu, true);
         return nullptr;
     });
 }

@@ -11,8 +11,8 @@
 class QObject;
 
 // The library's facade component, through which views reach main windows and dock windows.
-// One static instance; Release never deletes it, a count of 0 only clears the process-wide
-// pointer, and instance() sets it again.
+// One instance; Release never deletes it, a count of 0 only clears the process-wide pointer,
+// and instance() sets it again. On the heap, freed at the unload (see CGcp_ViewsManager).
 class CTesk_Facade : public mosk::Object<mosk::EmptyMutex, mosk::Static>
 {
 public:
@@ -21,6 +21,7 @@ public:
     static CTesk_Facade *instance();
     // The process-wide pointer: null after the count dropped to 0 until instance() runs.
     static CTesk_Facade *current();
+    static void end();
 
     ITesk_Facade *face() { return &m_face; }
 

@@ -20,7 +20,7 @@ namespace tesk::breakpoints {
 
 namespace {
 
-constexpr int kContextNameSize = 64;
+constexpr int kContextNameSize = CUI_BREAKPOINT_DLG_CONTEXT_SIZE;
 
 CuiHostEntryFn entry(const char *name)
 {

@@ -2,7 +2,9 @@
 // another-copy question as told by its first argument ("yes" or "no"), starts with the command
 // line of its second argument, if any, and prints what it saw. Given a third argument, a file,
 // it says "waiting", starts once the file is there (so that several start at the same moment)
-// and, started, stays findable until its input closes. With TESK_TEST_AS_PLAIN_USER set it meets
+// and, started, stays findable until its input closes. Given a fourth argument, a file, the start
+// ends (as a host's run does), it says "between", and once the file is there it starts again
+// within the same load and prints what that start saw. With TESK_TEST_AS_PLAIN_USER set it meets
 // read-only files as a user does, also as root.
 #include "asplainuser.h"
 #include "modalanswers.h"
@@ -15,6 +17,7 @@
 #include <QFile>
 #include <QStyle>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -58,6 +61,22 @@ int main(int argc, char **argv)
     std::printf("application=%s\n", CuiGetQtApp() ? "yes" : "no");
     std::printf("questionstyle=%s\n", qPrintable(questionStyle));
     std::fflush(stdout);
+    if (argc > 4 && result == 1) {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        CuiRun();
+        std::printf("between\n");
+        std::fflush(stdout);
+        const QString again = QString::fromLocal8Bit(argv[4]);
+        QDeadlineTimer deadline(60000);
+        while (!QFile::exists(again) && !deadline.hasExpired())
+            QThread::usleep(100);
+        const size_t asked = answers.seen().size();
+        const int restarted = CuiQtInit_WinEx("instance_child", commandLine.data());
+        std::printf("restart=%d\nrestartquestions=%zu\n", restarted, answers.seen().size() - asked);
+        std::fflush(stdout);
+        if (restarted != 1)
+            return 0;
+    }
     if (together && result == 1) {
         // The others started at the same moment may still be checking: greet them.
         endLoopWhenInputCloses();

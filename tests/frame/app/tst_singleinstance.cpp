@@ -159,6 +159,55 @@ TEST(SecondInstance, OfSeveralStartedAtOnceOneGoesUnaskedAndTheOthersAreAsked)
     EXPECT_EQ(unasked, 1);
 }
 
+// A start that ends within its load keeps its claim: a copy started meanwhile is asked, and the
+// load's next start is not, though that copy runs (or still waits on its question).
+TEST(SecondInstance, ARestartWithinTheLoadKeepsItsClaim)
+{
+    const QString home = testhost::homeDir() + QStringLiteral("-restart");
+    const QString go = testhost::homeDir() + QStringLiteral("/restart-go");
+    const QString again = testhost::homeDir() + QStringLiteral("/restart-again");
+    QFile(go).open(QIODevice::WriteOnly);
+    QFile::remove(again);
+    QProcess first;
+    QProcess second;
+    QByteArray firstOutput;
+    QByteArray secondOutput;
+    const auto start = [&](QProcess &child, const QStringList &arguments) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("KSODEBUG_HOME"), home);
+        env.remove(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/instance_child"),
+                    arguments);
+    };
+    const auto said = [](QProcess &child, QByteArray &output, const char *word) {
+        output += child.readAllStandardOutput();
+        return output.contains(word);
+    };
+    start(first, {QStringLiteral("no"), QString(), go, again});
+    const bool between =
+        testhost::pumpUntil([&] { return said(first, firstOutput, "between"); }, 60000);
+    start(second, {QStringLiteral("yes"), QString(), go});
+    const bool secondStarted =
+        between &&
+        testhost::pumpUntil([&] { return said(second, secondOutput, "questionstyle="); }, 60000);
+    QFile(again).open(QIODevice::WriteOnly);
+    const bool restarted =
+        secondStarted &&
+        testhost::pumpUntil([&] { return said(first, firstOutput, "restartquestions="); }, 60000);
+    for (QProcess *child : {&first, &second}) {
+        child->closeWriteChannel();
+        child->waitForFinished(30000);
+    }
+    QFile::remove(go);
+    QFile::remove(again);
+    ASSERT_TRUE(restarted) << firstOutput.toStdString() << secondOutput.toStdString();
+    EXPECT_TRUE(firstOutput.contains("questions=0")) << firstOutput.toStdString();
+    EXPECT_TRUE(secondOutput.contains("questions=1")) << secondOutput.toStdString();
+    EXPECT_TRUE(firstOutput.contains("restart=1")) << firstOutput.toStdString();
+    EXPECT_TRUE(firstOutput.contains("restartquestions=0")) << firstOutput.toStdString();
+}
+
 // A claim lock nobody can take is no other copy: where no other copy runs, the program starts
 // unasked and the debug output says why the lock was of no use. Each start is a process of its
 // own, with a runtime folder of its own that holds the odd lock file.

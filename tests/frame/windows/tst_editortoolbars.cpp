@@ -7,6 +7,7 @@
 #include "frame/app/metalstyle.h"
 #include "frame/core/combobox.h"
 #include "frame/core/cuihandles.h"
+#include "frame/core/cuitexthelpers.h"
 #include "frame/windows/toolbars/editortoolbars.h"
 #include "frame/windows/toolbars/embeddedimages.h"
 #include "frame/windows/toolbars/findtoolbar.h"
@@ -20,8 +21,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -412,6 +415,47 @@ TEST_F(ScriptToolBars, AddRunAndRemoveScripts)
     EXPECT_EQ(toolBar->scriptList()->count(), 1);
     toolBar->removeButton()->click();
     EXPECT_EQ(toolBar->scriptList()->currentText(), QStringLiteral("<None>"));
+}
+
+// Two projects' scripts whose shortened names agree are two entries, told apart in the list;
+// each runs its own file, and both come back from the stored section.
+TEST_F(ScriptToolBars, ScriptsWhoseShortNamesAgreeStayTwo)
+{
+    ScriptToolBar *toolBar = createScripts();
+    ASSERT_NE(toolBar, nullptr);
+    QTemporaryDir dir;
+    QStringList paths;
+    for (const char *project : {"first-project-of-the-user", "second-project-of-the-user"}) {
+        const QString folder = dir.filePath(QString::fromLatin1(project) + "/debug/scripts");
+        ASSERT_TRUE(QDir().mkpath(folder));
+        QFile file(folder + QStringLiteral("/init.inc"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        paths << file.fileName();
+        addThroughDialog(toolBar, folder, {QStringLiteral("init.inc")});
+    }
+    addThroughDialog(toolBar, QFileInfo(paths[0]).path(), {QStringLiteral("init.inc")});
+    ASSERT_EQ(tesk::core::abbreviatedPath(paths[0].toUtf8(), ScriptToolBar::kNameLength, true),
+              tesk::core::abbreviatedPath(paths[1].toUtf8(), ScriptToolBar::kNameLength, true));
+    QComboBox *list = toolBar->scriptList();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_NE(list->itemText(0), list->itemText(1));
+    for (int i = 0; i < 2; ++i) {
+        list->setCurrentIndex(i);
+        toolBar->runButton()->click();
+    }
+    ASSERT_EQ(g_scriptCalls.size(), 2u);
+    EXPECT_NE(g_scriptCalls[0].second, g_scriptCalls[1].second);
+    for (const auto &call : g_scriptCalls)
+        EXPECT_TRUE(call.second == "include '" + paths[0].toStdString() + "'" ||
+                    call.second == "include '" + paths[1].toStdString() + "'")
+            << call.second;
+
+    const QByteArray file = dir.filePath(QStringLiteral("project.ini")).toUtf8();
+    const QMap<QString, QString> stored = ScriptData::instance()->scripts().map();
+    EXPECT_EQ(CuiScriptFiles_Store(file.constData(), "scripts"), 1);
+    ScriptData::instance()->scripts().map().clear();
+    EXPECT_EQ(CuiScriptFiles_Load(file.constData(), "scripts"), 1);
+    EXPECT_EQ(ScriptData::instance()->scripts().map(), stored);
 }
 
 TEST_F(ScriptToolBars, ListIsStoredAndLoadedAsASection)

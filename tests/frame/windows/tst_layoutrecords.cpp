@@ -57,6 +57,11 @@ TEST(LayoutRecordText, ReaderTakesTheCaptionFromTheRight)
     EXPECT_EQ(shortRecord.index, 0);
     EXPECT_EQ(shortRecord.height, 7);
     EXPECT_EQ(shortRecord.visible, 1);
+    // A record cut within its visible field, or one spoilt there, shows the dock.
+    for (const char *text :
+         {"Memory:3:1:0:4:5:6:7:", "Memory:3:1:0:4:5:6:7:x:0", "Memory:3:1:0:4:5:6:7: :0"})
+        EXPECT_EQ(readDockRecord(text).visible, 1) << text;
+    EXPECT_EQ(readDockRecord("Memory:3:1:0:4:5:6:7:0:0").visible, 0);
     EXPECT_EQ(readDockRecord("").caption, QString());
 }
 

@@ -653,26 +653,26 @@ TEST_F(RegPaneStoreTest, TheUserViewIsLoadedFromTheStoredRecord)
     EXPECT_EQ(userEntries(id), QStringList({"Core.R1/6", "Core.R0/0"}));
 
     // Saved back in the same order, with no stray separators; the register this run lacks
-    // goes back as it came.
+    // goes back as it came, where it stood.
     regPane()->menuCommand(RegPane::CommandToggleUserView);
     const auto &saved = store.records["Connection/Board"];
     EXPECT_EQ(saved.at("RegUserViewEnabled"), "0");
-    EXPECT_EQ(saved.at("RegUserViewConfig"), "Core.R1^^3\\\\Core.R0^^0\\\\Nope^^1");
+    EXPECT_EQ(saved.at("RegUserViewConfig"), "Core.R1^^3\\\\Nope^^1\\\\Core.R0^^0");
 }
 
 // The user view of a board whose other registers this run does not describe loses none of them
-// when the user changes it: they are stored again after the registers shown.
+// when the user changes it: each is stored again where it stood, after the entry it followed.
 TEST_F(RegPaneStoreTest, EntriesOfRegistersThisRunLacksAreKept)
 {
-    store.records["Connection/Board"] = {{"RegUserViewEnabled", "0"},
-                                         {"RegUserViewConfig", "FPU.S0^^2\\\\Core.R0^^0"}};
+    store.records["Connection/Board"] = {
+        {"RegUserViewEnabled", "0"}, {"RegUserViewConfig", "FPU.S0^^2\\\\Core.R0^^0\\\\FPU.S1^^0"}};
     show("Board");
     EXPECT_EQ(userEntries(id), QStringList({"Core.R0/0"}));
     RegItem *r1 = view()->item(QStringLiteral("Core.R1"));
     clickItem(view(), r1);
     regPane()->menuCommand(RegView::CommandCopyToUser);
     EXPECT_EQ(store.records["Connection/Board"].at("RegUserViewConfig"),
-              "Core.R0^^0\\\\Core.R1^^0\\\\FPU.S0^^2");
+              "FPU.S0^^2\\\\Core.R0^^0\\\\FPU.S1^^0\\\\Core.R1^^0");
 }
 
 TEST_F(RegPaneStoreTest, ChangesToTheUserViewAreSaved)

@@ -6,6 +6,8 @@
 #include "frame/windows/docking/dockwidget.h"
 #include "gui_components/gc_panes/memoryview/viewmemorydata.h"
 
+#include <tesk/tesk_window.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -77,6 +79,53 @@ TEST_F(MemoryViewDock, TheDockEntriesReachTheViewsDockWindow)
 } // namespace
 
 namespace {
+
+// A memory view's dock has a window box as every other dock: the host finds it by name and in
+// both lists, and hides, floats and closes it by it. The host taking a pane's last view closes
+// the dock, which would otherwise be stored as a "Memory" dock with nothing to show.
+TEST_F(MemoryViewDock, AMemoryDockHasAWindowBoxAndGoesWithItsLastView)
+{
+    constexpr TeskHandle kWindow = 0x5100;
+    KViewMemory *view = memoryView(newView(1));
+    ASSERT_NE(view, nullptr);
+    QPointer<DockWidget> dock = tesk::frame::dockHolding(paneWidget(view->paneId()));
+    ASSERT_NE(dock, nullptr);
+    const TeskHandle box = QtFindWindowByKSOName(kWindow, dock->name().toLatin1().constData());
+    EXPECT_NE(box, 0);
+    QtSortWindowList(kWindow);
+    bool inPersistList = false;
+    bool inList = false;
+    for (int i = 0; i < 8; ++i) {
+        inPersistList = inPersistList || QtGetPersistWindowBox(kWindow, i) == box;
+        inList = inList || QtGetWindowBox(kWindow, i) == box;
+    }
+    EXPECT_TRUE(inPersistList);
+    EXPECT_TRUE(inList);
+    CuiPaneUndock(box);
+    EXPECT_TRUE(dock->isFloating());
+    CuiPaneHide(box);
+    EXPECT_TRUE(dock->isHidden());
+    CuiPaneClose(box);
+    testhost::pumpFor(30);
+    EXPECT_TRUE(dock.isNull());
+
+    const uint64_t paneId = newPane(1);
+    const uint64_t first = viewIn(paneId);
+    const uint64_t second = viewIn(paneId);
+    dock = tesk::frame::dockHolding(paneWidget(paneId));
+    ASSERT_NE(dock, nullptr);
+    IGc_Pane *pane = nullptr;
+    mosk::release(face->ops->getWindow(face, paneId, &pane));
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(pane->ops->removeView(pane, first), nullptr);
+    testhost::pumpFor(30);
+    EXPECT_FALSE(dock.isNull()) << "a view is left";
+    EXPECT_EQ(pane->ops->removeView(pane, second), nullptr);
+    testhost::pumpFor(30);
+    EXPECT_TRUE(dock.isNull());
+    EXPECT_EQ(manager()->pane(paneId), nullptr);
+    mosk::release(pane);
+}
 
 TEST_F(MemoryViewDock, TabbingThroughTheToolbarLeavesTheTableShownFromItsLeftEdge)
 {

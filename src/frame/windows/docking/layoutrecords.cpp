@@ -10,15 +10,16 @@ namespace tesk::frame {
 namespace {
 
 constexpr int kDockNumberFields = 9;
+constexpr int kDockVisibleField = 7;
 constexpr int kToolbarFields = 8;
 // Window systems address a window's extent in 16 bits.
 constexpr int kLargestWindowExtent = 32767;
 
-int number(const QByteArray &field)
+int number(const QByteArray &field, int byDefault = 0)
 {
     bool ok = false;
     const int value = field.trimmed().toInt(&ok);
-    return ok ? value : 0;
+    return ok ? value : byDefault;
 }
 
 } // namespace
@@ -50,6 +51,10 @@ DockRecord readDockRecord(const QByteArray &text)
                       &r.width, &r.height,  &r.visible, &r.gotoFlag};
     for (int i = 0; i < tail.size(); ++i)
         *targets[i] = number(tail[i]);
+    // A record cut within its visible field says nothing about it: the dock shows, as a new
+    // one would, instead of coming back hidden.
+    if (tail.size() > kDockVisibleField)
+        r.visible = number(tail[kDockVisibleField], DockRecord().visible);
     return r;
 }
 

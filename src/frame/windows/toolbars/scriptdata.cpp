@@ -1,5 +1,6 @@
 #include "frame/windows/toolbars/scriptdata.h"
 
+#include <algorithm>
 #include <utility>
 
 using NXmlSerial::XmlContext;
@@ -43,6 +44,18 @@ void ScriptMap::load(XmlContext &c)
         if (!m_map.contains(m_currentKey))
             m_map.insert(m_currentKey, m_currentValue);
     }
+}
+
+void ScriptMap::add(const QString &shownName, const QString &path)
+{
+    if (std::find(m_map.cbegin(), m_map.cend(), path) != m_map.cend())
+        return;
+    // Shortened names of two projects' files agree easily (".../debug/scripts/init.inc"); each
+    // file keeps an entry of its own.
+    QString name = shownName;
+    for (int number = 2; m_map.contains(name); ++number)
+        name = QStringLiteral("%1 (%2)").arg(shownName).arg(number);
+    m_map.insert(name, path);
 }
 
 void ScriptMap::remove(const QString &name)

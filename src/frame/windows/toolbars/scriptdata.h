@@ -15,6 +15,9 @@ public:
 
     QMap<QString, QString> &map() { return m_map; }
     const QMap<QString, QString> &map() const { return m_map; }
+    // Enters the file under its shown name, told apart by a number where another file has the
+    // same one; a file already listed is not entered twice. Tells no toolbar.
+    void add(const QString &shownName, const QString &path);
     // Erases the entry and tells the toolbars.
     void remove(const QString &name);
 

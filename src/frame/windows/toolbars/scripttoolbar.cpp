@@ -104,7 +104,7 @@ void ScriptToolBar::addScript()
     for (const QString &path : files) {
         const QByteArray name =
             tesk::core::abbreviatedPath(QDir::toNativeSeparators(path).toUtf8(), kNameLength, true);
-        scriptMap().insert(QString::fromUtf8(name), path);
+        ScriptData::instance()->scripts().add(QString::fromUtf8(name), path);
     }
     emit ScriptData::instance()->mapUpdated();
 }

@@ -1,6 +1,8 @@
 #include "gui_components/gc_panes/memory/bridgekso.h"
 
 #include "gui_components/gc_panes/memory/moskostream.h"
+
+#include "frame/core/exportguard.h"
 #include "system/lifetime.h"
 
 #include <mosk/mosk.hpp>
@@ -10,6 +12,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -96,10 +99,26 @@ void appendRunAttributes(std::vector<uint32_t> &attributes, uint32_t bytes,
 
 } // namespace
 
+namespace {
+// On the heap: as a static it would release the facade after the unload freed it.
+KGcp_Bridge_KSO *g_bridge = nullptr;
+} // namespace
+
 KGcp_Bridge_KSO *KGcp_Bridge_KSO::instance()
 {
-    static KGcp_Bridge_KSO bridge;
-    return &bridge;
+    if (!g_bridge)
+        g_bridge = new KGcp_Bridge_KSO;
+    return g_bridge;
+}
+
+void KGcp_Bridge_KSO::end()
+{
+    if (!g_bridge)
+        return;
+    // At the process's end nothing is handed back to the host, whose objects may have gone.
+    if (tesk::processEnding())
+        g_bridge->m_memoryAccess = nullptr;
+    delete std::exchange(g_bridge, nullptr);
 }
 
 KGcp_Bridge_KSO::KGcp_Bridge_KSO()

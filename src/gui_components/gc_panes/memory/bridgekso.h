@@ -21,6 +21,8 @@ class KGcp_Bridge_KSO
 public:
     // The process-wide bridge, created on first use.
     static KGcp_Bridge_KSO *instance();
+    // At the unload, after the broker let its components go (see CGcp_ViewsManager).
+    static void end();
 
     // Takes the components from the broker now. The views use instance(); a bridge of one's
     // own sees the broker as it is at construction.

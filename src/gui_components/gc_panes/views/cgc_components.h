@@ -5,6 +5,7 @@
 
 #include "frame/core/brokerguard.h"
 #include "frame/core/brokerref.h"
+#include "gui_components/gc_panes/views/panehost.h"
 
 #include <tesk/tesk_views.h>
 
@@ -277,8 +278,19 @@ private:
     }
     static MoskResult removeViewOp(void *face, uint64_t id)
     {
-        self(face)->removeView(id);
-        return nullptr;
+        return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
+            CGc_Pane *pane = self(face);
+            const bool held = pane->view(id) != nullptr;
+            pane->removeView(id);
+            // A dock left without a view would be stored as one and come back showing nothing:
+            // the last view taken closes it, as deleting its last tab does.
+            if (held && pane->m_views.empty() && pane->m_widget) {
+                pane->AddRef();
+                tesk::views::existingPaneHost().removePane(pane->m_id);
+                pane->Release();
+            }
+            return nullptr;
+        });
     }
     static MoskResult setTargetOp(void *face, int32_t target)
     {

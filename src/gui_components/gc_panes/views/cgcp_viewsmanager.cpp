@@ -1,5 +1,6 @@
 #include "gui_components/gc_panes/views/cgcp_viewsmanager.h"
 
+#include "gui_components/gc_panes/memory/bridgekso.h"
 #include "gui_components/gc_panes/memory/memoryaddress.h"
 #include "gui_components/gc_panes/memoryview/viewmemory.h"
 #include "gui_components/gc_panes/views/aview.h"
@@ -7,6 +8,7 @@
 #include "gui_components/gc_panes/views/kpane.h"
 #include "gui_components/gc_panes/views/panehost.h"
 
+#include "frame/core/exportguard.h"
 #include "frame/core/hosttext.h"
 #include "frame/core/plugincomponents.h"
 #include "system/debugoutput.h"
@@ -137,10 +139,27 @@ CGcp_ViewsManager::~CGcp_ViewsManager()
         entry.second->Release();
 }
 
+namespace {
+CGcp_ViewsManager *g_manager = nullptr;
+} // namespace
+
 CGcp_ViewsManager *CGcp_ViewsManager::existing()
 {
-    static CGcp_ViewsManager manager;
-    return &manager;
+    if (!g_manager)
+        g_manager = new CGcp_ViewsManager;
+    return g_manager;
+}
+
+void CGcp_ViewsManager::end()
+{
+    processPointer() = nullptr;
+    KGcp_Bridge_KSO::end();
+    if (!g_manager)
+        return;
+    // At the process's end nothing is handed back to the host, whose objects may have gone.
+    if (tesk::processEnding())
+        g_manager->m_memoryAccess.forget();
+    delete std::exchange(g_manager, nullptr);
 }
 
 CGcp_ViewsManager *CGcp_ViewsManager::instance()
@@ -197,9 +216,13 @@ AView *CGcp_ViewsManager::viewWidget(uint64_t viewId) const
 
 uint64_t CGcp_ViewsManager::createPane(const QString &name, uint64_t targetId, void *mainWindow)
 {
-    // A host that cleared the broker and registered again meanwhile has a facade to find.
-    if (!m_facade)
-        connect();
+    // A host may keep the manager from a start and call it between starts.
+    if (!tesk::started())
+        return GC_NO_ID;
+    // Found afresh for every pane: a host that cleared the broker has no facade until its next
+    // plug-in entry (a manager it kept answers without one), and one that registered again
+    // meanwhile has one to find.
+    connect();
     if (!m_facade)
         return GC_NO_ID;
     auto *widget = new KPane(nullptr, name.toLatin1().constData());
@@ -239,7 +262,7 @@ uint64_t CGcp_ViewsManager::createView(uint64_t paneId, const char *typeName, co
                                        uint64_t targetId)
 {
     // An unknown type makes no pane either: an empty pane would be left docked.
-    if (!typeName || !isMemoryType(typeName))
+    if (!typeName || !isMemoryType(typeName) || !tesk::started())
         return 0;
     KGc_Pane *target = pane(paneId);
     if (!target)
@@ -585,6 +608,6 @@ MoskResult gcpRegisterComponents(MoskRegistrar *registry)
 }
 
 namespace {
-const tesk::broker::PluginComponents viewsComponents(tesk::broker::kViewsOrder,
-                                                     &gcpRegisterComponents);
+const tesk::broker::PluginComponents
+    viewsComponents(tesk::broker::kViewsOrder, &gcpRegisterComponents, &CGcp_ViewsManager::end);
 } // namespace

@@ -26,7 +26,9 @@ using KGc_Pane = CGc_Pane<KPane>;
 using KGc_View = CGc_View<AView>;
 
 // One object for the process: a Release to 0 only clears the process-wide pointer (the panes
-// stay where they are), and the next instance() connects to the facade again.
+// stay where they are), and the next instance() connects to the facade again. Made on the heap:
+// a host may clear the broker, which releases it, from an exit handler that runs after the
+// library's statics have gone; the unload frees it.
 class CGcp_ViewsManager : public mosk::Object<mosk::EmptyMutex, mosk::Static>
 {
 public:
@@ -36,6 +38,7 @@ public:
     static CGcp_ViewsManager *instance();
     // The same object without connecting: for widgets that go while the process ends.
     static CGcp_ViewsManager *existing();
+    static void end();
     IGcp_ViewsManager *face() { return &m_face; }
 
     // Looks the facade and the memory access up again; what is missing stays null.
