@@ -169,6 +169,7 @@ Maker makerOf(const std::string &name)
 void *g_library = nullptr;
 std::string g_file;
 void (*g_closed)() = nullptr;
+bool g_handedOver = false;
 
 } // namespace
 
@@ -285,12 +286,23 @@ void whenMainWindowCloses(void *library, const std::string &file, void (*closed)
     g_closed = closed;
 }
 
+void handOverToUser()
+{
+    g_handedOver = true;
+}
+
 bool mainWindowCloses(int hostId)
 {
     if (hostId != kAskHostToClose || !g_closed)
         return false;
-    // Stored before the window goes: its dock windows and views end with it.
-    storeLayout(g_library, g_file);
+    if (g_handedOver) {
+        // Stored before the window goes: its dock windows and views end with it.
+        storeLayout(g_library, g_file);
+    } else {
+        // The steps still work in the window and its views: it stays until they are done, and
+        // what they had built so far is no arrangement of the user's.
+        DEMO_RESOLVE(g_library, QtSetDontClose)(0, 1);
+    }
     g_closed();
     return true;
 }

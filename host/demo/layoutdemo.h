@@ -22,8 +22,11 @@ int restoreLayout(void *library, const std::string &file);
 void restoreToolbars(void *library, const std::string &file);
 
 // Called once the user closes the main window, after its arrangement was stored into the file:
-// the demo then ends.
+// the demo then ends. Before the demo hands the window over, the window stays open and nothing is
+// stored: the demo ends once its steps are done.
 void whenMainWindowCloses(void *library, const std::string &file, void (*closed)());
+// The demo's steps are done: the window is the user's.
+void handOverToUser();
 // The menu command a main window sends its host as it closes; false for any other.
 bool mainWindowCloses(int hostId);
 

@@ -418,6 +418,10 @@ int runDemo(const Options &options)
     demo::publishWindowBoxTables(tesk.library);
     demo::createMainWindow(frameOptions);
     demo::runMenuDemo(tesk.library, options.screenshotDir);
+    // From here a user may close the window, while the steps still build it too: the demo then
+    // ends once they are done.
+    if (byHand)
+        demo::whenMainWindowCloses(tesk.library, layout, &onMainWindowClosed);
     demo::addHandsOnMenus(tesk.library);
     demo::runToolbarDemo(tesk.library, home.c_str(), options.screenshotDir);
     if (restored >= 0)
@@ -442,14 +446,16 @@ int runDemo(const Options &options)
         demo::runViewMemoryDemo(tesk.library, options.screenshotDir);
         demo::runNavigatorDemo(tesk.library, options.screenshotDir);
     }
-    if (byHand)
-        demo::whenMainWindowCloses(tesk.library, layout, &onMainWindowClosed);
 
     signal(SIGINT, onInterrupt);
     signal(SIGTERM, onInterrupt);
     // Once the loop runs, the library's shutdown ends it and then CuiRun's (the application
     // owns it).
     g_stop.looping = true;
+    if (byHand) {
+        demo::handOverToUser();
+        std::printf("host: the demo is yours: closing the main window ends it\n");
+    }
     // The library runs the loop; the idle function asks it to stop. CuiRun then deletes the
     // windows, the idle object and the application.
     tesk.run();
