@@ -45,6 +45,7 @@ const PromiseInfo kPromises[] = {
     {Promise::ToolbarsAsSet, "toolbars-as-set", ""},
     {Promise::RoundTrip, "round-trip", ""},
     {Promise::RoundTripOfHiddenAndTabs, "round-trip-of-hidden-and-tabs", ""},
+    {Promise::SharesComeBack, "shares-come-back", ""},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release", ""},
 };
 

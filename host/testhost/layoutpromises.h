@@ -26,6 +26,8 @@
 //   the host's record is answered as applied.
 // - RoundTrip: the records stored and restored in a fresh main window give the same layout,
 //   and again a third time; RoundTripOfHiddenAndTabs: also when docks are hidden or tabs.
+// - SharesComeBack: the main window made smaller by the user and as large again shows its
+//   docks as far across their areas as before.
 // - AllAfterALostRelease: every promise above (of those switched on) also once a separator
 //   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
@@ -57,6 +59,7 @@ enum class Promise {
     ToolbarsAsSet,
     RoundTrip,
     RoundTripOfHiddenAndTabs,
+    SharesComeBack,
     AllAfterALostRelease,
 };
 constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;

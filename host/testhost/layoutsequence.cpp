@@ -21,6 +21,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <random>
 #include <set>
@@ -62,7 +63,7 @@ const char *kindName(StepKind kind)
                                         "find toolbar",  "script toolbar", "toolbar record",
                                         "shrink screen", "round trip",     "drag",
                                         "float button",  "move toolbar",   "tear off toolbar",
-                                        "hide toolbar"};
+                                        "hide toolbar",  "resize window"};
     return names[int(kind)];
 }
 
@@ -223,6 +224,8 @@ private:
         case StepKind::ToolbarHide:
             userToolbar(step);
             break;
+        case StepKind::ResizeWindow:
+            return resizeWindow(step);
         case StepKind::Start:
             break;
         }
@@ -545,6 +548,48 @@ private:
         }
     }
 
+    // Narrower, lower or both, as far as its least size lets it, then as large as it was: the
+    // docks stand as far across their areas as before.
+    std::optional<Broken> resizeWindow(const Step &step)
+    {
+        if (!m_asked.shown || !m_window->isVisible() ||
+            m_window->windowState() != Qt::WindowNoState)
+            return std::nullopt;
+        const QSize size = m_window->size();
+        const QSize room = (size - m_window->minimumSizeHint().expandedTo(m_window->minimumSize()))
+                               .expandedTo(QSize(0, 0));
+        const int how = int(step.a % 3);
+        const QSize smaller(
+            how == 1 ? size.width() : size.width() - int(step.b % uint32_t(room.width() + 1)),
+            how == 0 ? size.height() : size.height() - int(step.c % uint32_t(room.height() + 1)));
+        std::map<TeskHandle, int> before;
+        for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
+            before[it.key()] = acrossExtent(m_window, it.key());
+        for (const QSize to : {smaller, size}) {
+            m_window->resize(to);
+            settle();
+            if (m_screen.settleFrames)
+                m_screen.settleFrames();
+        }
+        const Promise promise =
+            m_asked.releaseLost ? Promise::AllAfterALostRelease : Promise::SharesComeBack;
+        if (m_window->size() != size || !m_switches.on(promise) ||
+            !m_switches.on(Promise::SharesComeBack))
+            return std::nullopt;
+        for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it) {
+            const int now = acrossExtent(m_window, it.key());
+            if (std::abs(now - before[it.key()]) > 2)
+                return Broken{promise, QStringLiteral("%1 is %2 px across after the window was "
+                                                      "%3x%4 for a while, was %5")
+                                           .arg(it->name)
+                                           .arg(now)
+                                           .arg(smaller.width())
+                                           .arg(smaller.height())
+                                           .arg(before[it.key()])};
+        }
+        return std::nullopt;
+    }
+
     // ---- a fresh main window from the records ----
     std::optional<Broken> roundTrip()
     {
@@ -671,7 +716,7 @@ const Weighted kWeights[] = {
     {StepKind::Dock, 2},           {StepKind::FindToolbar, 2},  {StepKind::ScriptToolbar, 2},
     {StepKind::ToolbarRecord, 4},  {StepKind::ShrinkScreen, 2}, {StepKind::RoundTrip, 1},
     {StepKind::Drag, 8},           {StepKind::FloatButton, 3},  {StepKind::ToolbarMove, 3},
-    {StepKind::ToolbarTearOff, 2}, {StepKind::ToolbarHide, 3},
+    {StepKind::ToolbarTearOff, 2}, {StepKind::ToolbarHide, 3},  {StepKind::ResizeWindow, 3},
 };
 
 Step randomStep(std::mt19937 &random, StepKind kind)

@@ -10,8 +10,8 @@
 // hidden, shown again, closed, floated and docked, the editor toolbars, toolbar records, the
 // records stored and restored in fresh main windows); the user's steps are simulated input
 // (separator drags, also with their release lost to a popup, a modal box, a hide or a
-// deactivation; the float button; toolbars moved, torn off and hidden) and the screen made
-// smaller.
+// deactivation; the float button; toolbars moved, torn off and hidden; the main window made
+// smaller and larger again) and the screen made smaller.
 
 #include "layoutpromises.h"
 
@@ -48,6 +48,7 @@ enum class StepKind {
     ToolbarMove,
     ToolbarTearOff,
     ToolbarHide,
+    ResizeWindow, // the user makes the main window smaller, then as large as it was again
 };
 
 // What a step does is fixed by its kind and numbers: a number that picks a dock or a toolbar

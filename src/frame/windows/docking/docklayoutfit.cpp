@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <utility>
+
 namespace tesk::frame {
 
 using namespace docklayout;
@@ -39,6 +41,7 @@ void DockLayout::fit(QDockWidget *came)
     const QScopedValueRollback<bool> fitting(m_fitting, true);
     const QSize before = m_sizeBeforePlacing.isValid() ? m_sizeBeforePlacing : m_window->size();
     m_sizeBeforePlacing = QSize();
+    const LinesAcross linesBefore = std::exchange(m_linesBeforePlacing, LinesAcross());
     const DockArea first = came ? areaOf(came) : DockArea::None;
     bool tabbedSome = false;
     // Each step makes a window a tab: there are no more steps than windows.
@@ -62,10 +65,19 @@ void DockLayout::fit(QDockWidget *came)
     }
     // The window grew to the least size it had for a moment; the room it grew by would go to
     // no window the user sized. It stays as the host had it, unless its least size needs more.
-    if (m_window->size() != before)
+    const bool grew = m_window->size() != before;
+    if (grew)
         m_window->resize(before.expandedTo(m_window->minimumSizeHint()));
+    // The lines the toolkit cut while it took the window in take back what they showed before,
+    // before the held ones take what they lack: else the room would go in proportion to what
+    // each holds, whatever it showed. The area of the window that came shares its room anew.
+    if (grew && m_window->isVisible() && !dragging()) {
+        giveLinesBack(Qt::Horizontal, linesBefore, first);
+        giveLinesBack(Qt::Vertical, linesBefore, first);
+    }
     for (const DockArea area : kAreas)
         keepHeldLines(area);
+    rememberLines(Remember::ShownKeepingCuts);
     // A dock placed without a tab leaves the frame as the host had it.
     if ((came && !tabbedSome) || !m_window->isVisible() ||
         m_window->windowState() != Qt::WindowNoState)
