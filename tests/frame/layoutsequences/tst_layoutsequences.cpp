@@ -234,6 +234,19 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::DockRight, 1052480555u, 2019269762u, 1717350648u, 3861550198u},
           {StepKind::DockBottom, 4178197738u, 1629587294u, 280957952u, 3585740286u},
           {StepKind::DockRight, 3449844552u, 4039104379u, 536467487u, 728297749u}}},
+        // Tabs the fit made in an area take their room where the toolkit finds it, a line the
+        // user dragged too: the area stands at the extents its windows were given again.
+        {"a line dragged keeps its size when the fit makes tabs beside it",
+         {{StepKind::Start, 1631441991u, 429972121u, 3287569039u, 4094355488u},
+          {StepKind::DockBottom, 149870136u, 3788972027u, 1241218156u, 1604656150u},
+          {StepKind::Show, 3132106157u, 3663316735u, 493726292u, 2728577845u},
+          {StepKind::Drag, 2290521966u, 3483723932u, 1795894951u, 3973464462u},
+          {StepKind::DockBottom, 2232688557u, 2970854590u, 2373529583u, 322645247u},
+          {StepKind::DockBottom, 3159422891u, 2228716362u, 1899065636u, 449546543u},
+          {StepKind::Restore, 4253846663u, 2915378539u, 2280187718u, 3325234625u},
+          {StepKind::DockRight, 1238227816u, 2601629862u, 1094538988u, 3024918912u},
+          {StepKind::ToolbarMove, 1122744954u, 2875166603u, 2904890344u, 3776951440u},
+          {StepKind::DockBottom, 2111904268u, 2791578681u, 244221110u, 3695622335u}}},
     };
     for (const auto &[what, steps] : sequences) {
         const std::optional<Failure> failure =

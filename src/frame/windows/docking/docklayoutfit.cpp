@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
 #include <utility>
 
 namespace tesk::frame {
@@ -44,6 +45,7 @@ void DockLayout::fit(QDockWidget *came)
     const LinesAcross linesBefore = std::exchange(m_linesBeforePlacing, LinesAcross());
     const DockArea first = came ? areaOf(came) : DockArea::None;
     bool tabbedSome = false;
+    const QSet<const QDockWidget *> fitTabsBefore = m_fitTabs;
     // Each step makes a window a tab: there are no more steps than windows.
     for (qsizetype steps = m_extents.size() + m_tabOf.size() + 64; steps > 0; --steps) {
         const QSize over = overflow();
@@ -59,6 +61,16 @@ void DockLayout::fit(QDockWidget *came)
     }
     if (tabbedSome) {
         keepTabsReadable();
+        // The areas the tabs were made in stand at the extents their windows were given again:
+        // the toolkit took the tabs' room where it could, held lines too.
+        for (const DockArea area : kAreas)
+            if (std::any_of(m_lines[int(area) - 1].begin(), m_lines[int(area) - 1].end(),
+                            [&](const QList<QDockWidget *> &l) {
+                                return std::any_of(l.begin(), l.end(), [&](QDockWidget *d) {
+                                    return m_fitTabs.contains(d) && !fitTabsBefore.contains(d);
+                                });
+                            }))
+                applyExtents(area);
         settle();
         if (came && tabbed(came))
             came->raise();
