@@ -45,6 +45,7 @@ enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 // - Sizes the user dragged or the host gave are held: sharing, growing, joining, hiding and
 //   floating windows leave them, unless the fit needs the room; lines that hold none give
 //   room first.
+// - A main window made smaller and as large again shows its lines as far across as before.
 // - A dock floated out of an area, a tab too, lands where it stood on the screen, its frame
 //   within the free area.
 // - The records say where each group of tabs stands, so that a restore brings the tabs back
