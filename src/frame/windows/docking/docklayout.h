@@ -227,6 +227,9 @@ private:
     // What the lines show across is what they take back later. A line a smaller window cut
     // keeps what it showed before until it took that back, or the layout or the user gave its
     // area sizes anew.
+    // Shown: after a step that set sizes (those of `setting` even where cut); ShownKeepingCuts:
+    // after the fit, which sets none; KeepingCuts: after a resize, marking the lines it cut;
+    // All: after the user's drag, which sets every size.
     enum class Remember { Shown, ShownKeepingCuts, KeepingCuts, All };
     void rememberLines(Remember how, DockArea setting = DockArea::None);
     // What each area's lines show across, by the window each is sized by.
