@@ -227,7 +227,8 @@ private:
     // What the lines show across is what they take back later. A line a smaller window cut
     // keeps what it showed before until it took that back, or the layout or the user gave its
     // area sizes anew.
-    // Shown: after a step that set sizes (those of `setting` even where cut); ShownKeepingCuts:
+    // Shown: after a step that set sizes (while a resize waits for its answer, only those of
+    // `setting` count as set where the resize cut them); ShownKeepingCuts:
     // after the fit, which sets none; KeepingCuts: after a resize, marking the lines it cut;
     // All: after the user's drag, which sets every size.
     enum class Remember { Shown, ShownKeepingCuts, KeepingCuts, All };
