@@ -235,7 +235,7 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::DockBottom, 4178197738u, 1629587294u, 280957952u, 3585740286u},
           {StepKind::DockRight, 3449844552u, 4039104379u, 536467487u, 728297749u}}},
         // Tabs the fit made in an area take their room where the toolkit finds it, a line the
-        // user dragged too: the area stands at the extents its windows were given again.
+        // user dragged too: the area's lines stand as far across as before.
         {"a line dragged keeps its size when the fit makes tabs beside it",
          {{StepKind::Start, 1631441991u, 429972121u, 3287569039u, 4094355488u},
           {StepKind::DockBottom, 149870136u, 3788972027u, 1241218156u, 1604656150u},
@@ -247,6 +247,26 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::DockRight, 1238227816u, 2601629862u, 1094538988u, 3024918912u},
           {StepKind::ToolbarMove, 1122744954u, 2875166603u, 2904890344u, 3776951440u},
           {StepKind::DockBottom, 2111904268u, 2791578681u, 244221110u, 3695622335u}}},
+        // The fit's tabs in an area leave its lines as far across as they stood, but what
+        // the area's windows were once given.
+        {"the fit's tabs leave the lines as they stood",
+         {{StepKind::Start, 3922016160u, 113791740u, 299108819u, 4230189658u},
+          {StepKind::DockBottom, 2397816234u, 3124883851u, 977711803u, 4249120471u},
+          {StepKind::Restore, 1907533210u, 3841161682u, 337815144u, 3563319452u},
+          {StepKind::Restore, 2285989550u, 284573205u, 912542628u, 4123448018u},
+          {StepKind::DockBottom, 1229355531u, 644653925u, 1236392861u, 2801634883u},
+          {StepKind::DockBottom, 3969062158u, 1688803455u, 217969635u, 34409759u},
+          {StepKind::Floating, 3476898083u, 1271033480u, 1709884151u, 726840235u},
+          {StepKind::DockBottom, 4137174859u, 3857377982u, 3660387776u, 3483705717u},
+          {StepKind::ScriptToolbar, 4209631513u, 3185767240u, 1595904464u, 2826104809u},
+          {StepKind::DockBottom, 2932557599u, 1052645574u, 431879519u, 3458197355u},
+          {StepKind::Show, 1682676386u, 2803694616u, 1067019064u, 1960298841u},
+          {StepKind::ResizeBox, 2158337513u, 2340760699u, 876238999u, 3636018161u},
+          {StepKind::DockRight, 2004162171u, 506278244u, 2340774754u, 2550315452u},
+          {StepKind::DockRight, 3577542576u, 1884883761u, 3091457003u, 404676205u},
+          {StepKind::Restore, 2949320291u, 1706830153u, 2133456727u, 3592719195u},
+          {StepKind::DockRight, 2135767284u, 2119395957u, 987891714u, 3223231998u},
+          {StepKind::ToolbarMove, 4226169646u, 3069678189u, 2557286541u, 1399814925u}}},
     };
     for (const auto &[what, steps] : sequences) {
         const std::optional<Failure> failure =

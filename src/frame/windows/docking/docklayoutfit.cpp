@@ -46,6 +46,7 @@ void DockLayout::fit(QDockWidget *came)
     const DockArea first = came ? areaOf(came) : DockArea::None;
     bool tabbedSome = false;
     const QSet<const QDockWidget *> fitTabsBefore = m_fitTabs;
+    const LinesAcross atStart = m_window->isVisible() ? linesAcross() : LinesAcross();
     // Each step makes a window a tab: there are no more steps than windows.
     for (qsizetype steps = m_extents.size() + m_tabOf.size() + 64; steps > 0; --steps) {
         const QSize over = overflow();
@@ -61,16 +62,26 @@ void DockLayout::fit(QDockWidget *came)
     }
     if (tabbedSome) {
         keepTabsReadable();
-        // The areas the tabs were made in stand at the extents their windows were given again:
-        // the toolkit took the tabs' room where it could, held lines too.
+        // The lines of the areas the tabs were made in stand as far across as before: the
+        // toolkit took the tabs' room where it could, held lines too.
         for (const DockArea area : kAreas)
             if (std::any_of(m_lines[int(area) - 1].begin(), m_lines[int(area) - 1].end(),
                             [&](const QList<QDockWidget *> &l) {
                                 return std::any_of(l.begin(), l.end(), [&](QDockWidget *d) {
                                     return m_fitTabs.contains(d) && !fitTabsBefore.contains(d);
                                 });
-                            }))
-                applyExtents(area);
+                            })) {
+                settle();
+                QList<QDockWidget *> firsts;
+                QList<int> sizes;
+                for (const auto &l : m_lines[int(area) - 1])
+                    if (const auto [standing, size] = lineShownAcross(area, l); standing) {
+                        firsts.append(standing);
+                        sizes.append(atStart[int(area) - 1].value(standing, size));
+                    }
+                if (!firsts.isEmpty())
+                    m_window->resizeDocks(firsts, sizes, across(area));
+            }
         settle();
         if (came && tabbed(came))
             came->raise();
