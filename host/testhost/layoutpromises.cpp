@@ -53,6 +53,7 @@ const PromiseInfo kPromises[] = {
     {Promise::SeenOnTheDisplay, "seen-on-the-display", ""},
     {Promise::DocksWhereDropped, "docks-where-dropped", ""},
     {Promise::RestoredAsLeft, "restored-as-left", ""},
+    {Promise::SharesComeBack, "shares-come-back", ""},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release", ""},
 };
 

@@ -36,6 +36,8 @@
 //   there, however it came to float and however full the area; one double-clicked docks.
 // - RestoredAsLeft: records read at any moment (before the show too) and restored in a fresh
 //   main window or a new start show every dock the host had not hidden, and hide the others.
+// - SharesComeBack: the main window made smaller by the user and as large again shows its
+//   docks as far across their areas as before.
 // - AllAfterALostRelease: every promise above (of those switched on) also once a separator
 //   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
@@ -71,6 +73,7 @@ enum class Promise {
     SeenOnTheDisplay,
     DocksWhereDropped,
     RestoredAsLeft,
+    SharesComeBack,
     AllAfterALostRelease,
 };
 constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;

@@ -72,7 +72,7 @@ const char *kindName(StepKind kind)
                                         "float button",  "move toolbar",   "tear off toolbar",
                                         "hide toolbar",  "drag title bar", "double-click title bar",
                                         "store records", "fresh window",   "restart",
-                                        "restore tab"};
+                                        "restore tab",   "resize window"};
     return names[int(kind)];
 }
 
@@ -263,6 +263,8 @@ private:
         case StepKind::FreshWindow:
         case StepKind::Restart:
             return lifeGoesOn(step);
+        case StepKind::ResizeWindow:
+            return resizeWindow(step);
         case StepKind::Start:
             break;
         }
@@ -740,6 +742,48 @@ private:
         }
     }
 
+    // Narrower, lower or both, as far as its least size lets it, then as large as it was: the
+    // docks stand as far across their areas as before.
+    std::optional<Broken> resizeWindow(const Step &step)
+    {
+        if (!m_asked.shown || !m_window->isVisible() ||
+            m_window->windowState() != Qt::WindowNoState)
+            return std::nullopt;
+        const QSize size = m_window->size();
+        const QSize room = (size - m_window->minimumSizeHint().expandedTo(m_window->minimumSize()))
+                               .expandedTo(QSize(0, 0));
+        const int how = int(step.a % 3);
+        const QSize smaller(
+            how == 1 ? size.width() : size.width() - int(step.b % uint32_t(room.width() + 1)),
+            how == 0 ? size.height() : size.height() - int(step.c % uint32_t(room.height() + 1)));
+        std::map<TeskHandle, int> before;
+        for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
+            before[it.key()] = acrossExtent(m_window, it.key());
+        for (const QSize to : {smaller, size}) {
+            m_window->resize(to);
+            settle();
+            if (m_screen.settleFrames)
+                m_screen.settleFrames();
+        }
+        const Promise promise =
+            m_asked.releaseLost ? Promise::AllAfterALostRelease : Promise::SharesComeBack;
+        if (m_window->size() != size || !m_switches.on(promise) ||
+            !m_switches.on(Promise::SharesComeBack))
+            return std::nullopt;
+        for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it) {
+            const int now = acrossExtent(m_window, it.key());
+            if (std::abs(now - before[it.key()]) > 2)
+                return Broken{promise, QStringLiteral("%1 is %2 px across after the window was "
+                                                      "%3x%4 for a while, was %5")
+                                           .arg(it->name)
+                                           .arg(now)
+                                           .arg(smaller.width())
+                                           .arg(smaller.height())
+                                           .arg(before[it.key()])};
+        }
+        return std::nullopt;
+    }
+
     // ---- a fresh main window from the records ----
     std::optional<Broken> roundTrip()
     {
@@ -1085,8 +1129,13 @@ std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointe
     const int length = shortest + int(random() % uint32_t(longest - shortest + 1));
     const int showAt = 1 + int(random() % uint32_t(length / 2 + 1));
     std::vector<Step> steps{randomStep(random, StepKind::Start)};
-    for (int i = 1; i < length; ++i)
+    for (int i = 1; i < length; ++i) {
         steps.push_back(randomStep(random, i == showAt ? StepKind::Show : randomKind(random)));
+        // The window resized stands in for one hide-toolbar step in three, drawing no number
+        // of its own: the sequences of the seeds played and surveyed before stay as they were.
+        if (steps.back().kind == StepKind::ToolbarHide && steps.back().d % 3 == 0)
+            steps.back().kind = StepKind::ResizeWindow;
+    }
     steps.push_back(randomStep(random, StepKind::RoundTrip));
     if (pointer) {
         // A stream of its own, so that a seed plays the same other steps with the pointer or not.

@@ -10,11 +10,12 @@
 // boxes sized, docks hidden, shown again, closed, floated and docked, the editor toolbars, toolbar
 // records, the records stored and restored in fresh main windows); the user's steps are simulated
 // input (separator drags, also with their release lost to a popup, a modal box, a hide or a
-// deactivation; the float button; toolbars moved, torn off and hidden) and the screen made
-// smaller. Between them the host's life goes on: it reads its records at any moment (before
-// the show too) and brings them back in a fresh main window, or after its run ended and the
-// library started again in the same load (its broker cleared or not, in the other language,
-// in any look), at the main window's stored place and on a screen of either size.
+// deactivation; the float button; toolbars moved, torn off and hidden; the main window made
+// smaller and larger again) and the screen made smaller. Between them the host's life goes on: it
+// reads its records at any moment (before the show too) and brings them back in a fresh main
+// window, or after its run ended and the library started again in the same load (its broker cleared
+// or not, in the other language, in any look), at the main window's stored place and on a screen of
+// either size.
 
 #include "layoutpromises.h"
 
@@ -59,6 +60,7 @@ enum class StepKind {
     FreshWindow,
     Restart,
     RestoreTab,
+    ResizeWindow, // the user makes the main window smaller, then as large as it was again
 };
 
 // What a step does is fixed by its kind and numbers: a number that picks a dock or a toolbar

@@ -218,6 +218,8 @@ public:
     {
         if (watched == m_window && event->type() == QEvent::LayoutRequest)
             schedule();
+        if (watched == m_window && event->type() == QEvent::Resize)
+            m_layout->windowResized();
         return false;
     }
 
@@ -336,6 +338,7 @@ void DockLayout::keepLines(DockArea area, LineSizes lines)
     if (!lines.docks.isEmpty())
         m_window->resizeDocks(lines.docks, lines.sizes, across(area));
     settle();
+    rememberLines(Remember::Shown);
 }
 
 void DockLayout::hideKeepingLines(QDockWidget *dock, const std::function<void()> &hide)
@@ -385,6 +388,9 @@ void DockLayout::forget(const QDockWidget *dock)
     m_leftInGroup.remove(dock);
     m_extents.remove(dock);
     m_held.remove(dock);
+    for (auto &left : m_linesLeft)
+        left.remove(dock);
+    m_cut.remove(dock);
 }
 
 void DockLayout::afterDrag(std::function<void()> step)
@@ -408,6 +414,124 @@ void DockLayout::dragEnded(const QList<QDockWidget *> &changed)
         keepShownSizes(area);
     for (const QDockWidget *dock : changed)
         hold(dock);
+    rememberLines(Remember::All);
+}
+
+void DockLayout::windowResized()
+{
+    // The fit's and the placing's own resizes cut nothing the user left.
+    if (m_fitting || m_placing || m_givingBack || !m_window->isVisible())
+        return;
+    m_givingBack = true;
+    // The toolkit has laid the areas out for the new size once the event is handled.
+    QTimer::singleShot(0, m_fitWatch.get(), [this] {
+        m_givingBack = false;
+        afterDrag([this] {
+            if (!m_window->isVisible())
+                return;
+            // A window grown to no more than its least size was made larger by no one: its
+            // toolbars or docks asked for that room.
+            const QSize size = m_window->size();
+            const QSize least = m_window->minimumSizeHint().expandedTo(m_window->minimumSize());
+            for (const Qt::Orientation direction : {Qt::Horizontal, Qt::Vertical})
+                if (m_sizeAnswered.isValid() &&
+                    lengthIn(direction, size) > lengthIn(direction, m_sizeAnswered) &&
+                    lengthIn(direction, size) > lengthIn(direction, least))
+                    giveLinesBack(direction, m_linesLeft);
+            m_sizeAnswered = size;
+            rememberLines(Remember::KeepingCuts);
+        });
+    });
+}
+
+std::pair<QDockWidget *, int> DockLayout::lineShownAcross(DockArea area,
+                                                          const QList<QDockWidget *> &line) const
+{
+    const QList<QDockWidget *> standingShown = shownStanding(line);
+    if (standingShown.isEmpty())
+        return {nullptr, 0};
+    QDockWidget *first = standingShown.first();
+    for (const QDockWidget *member : groupAt(line, int(line.indexOf(first))))
+        if (shownIn(member, area)) {
+            const int row =
+                across(area) == Qt::Vertical && showsTabRow(first) ? tabRowBeneath(member) : 0;
+            return {first, lengthIn(across(area), member->size()) + row};
+        }
+    return {nullptr, 0};
+}
+
+void DockLayout::rememberLines(Remember how, DockArea setting)
+{
+    if (!m_window->isVisible() || dragging())
+        return;
+    settle();
+    for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom}) {
+        auto &left = m_linesLeft[int(area) - 1];
+        QHash<const QDockWidget *, int> now;
+        for (const auto &l : m_lines[int(area) - 1]) {
+            const auto [first, size] = lineShownAcross(area, l);
+            if (!first)
+                continue;
+            const int was = left.value(first, 0);
+            // A resize not yet answered may have cut it.
+            if ((how == Remember::KeepingCuts || m_givingBack) && was > size)
+                m_cut.insert(first);
+            // The fit makes tabs, and sets no sizes; the other steps of the layout's do.
+            const bool set = how == Remember::All || area == setting ||
+                             (how == Remember::Shown && !m_givingBack);
+            if (m_cut.contains(first) && !set) {
+                now.insert(first, was);
+                continue;
+            }
+            m_cut.remove(first);
+            now.insert(first, size);
+        }
+        left = now;
+    }
+}
+
+DockLayout::LinesAcross DockLayout::linesAcross() const
+{
+    settle();
+    LinesAcross lines;
+    for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom})
+        for (const auto &l : m_lines[int(area) - 1])
+            if (const auto [first, size] = lineShownAcross(area, l); first)
+                lines[int(area) - 1].insert(first, size);
+    return lines;
+}
+
+void DockLayout::giveLinesBack(Qt::Orientation direction, const LinesAcross &wanted,
+                               DockArea sharing)
+{
+    settle();
+    QList<QDockWidget *> firsts;
+    QList<int> sizes;
+    QList<int> lacks;
+    int deficit = 0;
+    for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom}) {
+        if (across(area) != direction)
+            continue;
+        for (const auto &l : m_lines[int(area) - 1]) {
+            const auto [first, size] = lineShownAcross(area, l);
+            if (!first)
+                continue;
+            firsts.append(first);
+            sizes.append(size);
+            lacks.append(area == sharing ? 0
+                                         : qMax(0, wanted[int(area) - 1].value(first, 0) - size));
+            deficit += lacks.last();
+        }
+    }
+    // Only the code's room: what other lines show, the user left them too.
+    const int moving =
+        qMin(deficit, direction == Qt::Vertical ? roomAboveBottom() : roomBesideCode());
+    if (moving < 2)
+        return;
+    for (int i = 0; i < sizes.size(); ++i)
+        sizes[i] += int(qint64(lacks[i]) * moving / deficit);
+    m_window->resizeDocks(firsts, sizes, direction);
+    settle();
 }
 
 void DockLayout::hold(const QDockWidget *dock)
@@ -440,6 +564,9 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     }
     auto &lines = m_lines[int(area) - 1];
     const QSize before = m_window->size();
+    LinesAcross linesBefore;
+    if (m_window->isVisible() && !dragging())
+        linesBefore = linesAcross();
     dock->setFloating(false);
     QDockWidget *last = lines.isEmpty() ? nullptr : lines.last().last();
     // A line the fit filled stays full: the window joins the tabs at its end at once. A new
@@ -484,6 +611,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
         dock->show();
     m_sizeBeforePlacing = before;
+    m_linesBeforePlacing = linesBefore;
     fit(dock);
 }
 
@@ -651,14 +779,18 @@ QList<QDockWidget *> DockLayout::standing(const QList<QDockWidget *> &line) cons
     return standing;
 }
 
-void DockLayout::follow(QDockWidget *dock)
+bool DockLayout::follow(QDockWidget *dock)
 {
+    // The toolkit tells of the tabs the fit makes as moves: they share no area out anew. What
+    // is placed shares its area out once in place.
     if (m_placing)
-        return;
+        return true;
+    if (m_fitting)
+        return false;
     const DockArea shown =
         dock->isFloating() ? DockArea::None : fromToolkit(m_window->dockWidgetArea(dock));
     if (shown == areaOf(dock))
-        return;
+        return true;
     // Floated by the user, it leaves its line's room to the code, not to its neighbours: the
     // toolkit has not laid the area out anew yet, so the lines still show what they had.
     const DockArea left = areaOf(dock);
@@ -668,7 +800,7 @@ void DockLayout::follow(QDockWidget *dock)
     if (keep)
         keepLines(left, leftLines);
     if (!isPlacedArea(shown))
-        return;
+        return true;
     auto &lines = m_lines[int(shown) - 1];
     const Position former = m_formerPlace.value(dock);
     if (dock == m_returning && former.area == int(shown) - 1) {
@@ -690,6 +822,7 @@ void DockLayout::follow(QDockWidget *dock)
     } else {
         lines.last().append(dock);
     }
+    return true;
 }
 
 void DockLayout::rejoinGroup(QDockWidget *dock)
@@ -1120,6 +1253,7 @@ void DockLayout::applyExtents(DockArea area)
     m_window->resizeDocks(firsts, acrossSizes, across(area));
     settle();
     keepHeldLines(area);
+    rememberLines(Remember::Shown, area);
 }
 
 void DockLayout::keepHeldLines(DockArea area)

@@ -6,8 +6,10 @@
 #include <QSet>
 #include <QSize>
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class QDockWidget;
 class QMainWindow;
@@ -43,6 +45,7 @@ enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 // - Sizes the user dragged or the host gave are held: sharing, growing, joining, hiding and
 //   floating windows leave them, unless the fit needs the room; lines that hold none give
 //   room first.
+// - A main window made smaller and as large again shows its lines as far across as before.
 // - A dock floated out of an area, a tab too, lands where it stood on the screen, its frame
 //   within the free area.
 // - The records say where each group of tabs stands, so that a restore brings the tabs back
@@ -85,8 +88,8 @@ public:
     // Forgets everything about a dock window that goes away.
     void forget(const QDockWidget *dock);
     // After the user dragged a dock window: it joins the end of the area the toolkit shows it
-    // in, or floats.
-    void follow(QDockWidget *dock);
+    // in, or floats. False where the move was the fit's own.
+    bool follow(QDockWidget *dock);
     // Docks a floating window back where it stood before it floated, as the toolkit does, and
     // puts it back into that line.
     void dockBack(QDockWidget *dock);
@@ -139,6 +142,11 @@ public:
     // The user released a separator: the windows keep the sizes shown, and those that changed
     // are held.
     void dragEnded(const QList<QDockWidget *> &changed);
+    // The user or the host resized the main window. A smaller window cuts the lines once the
+    // code has no more room to give, and a larger one gives all it gains to the code: once the
+    // window has grown, the lines take back what they showed before the cut, as far as the
+    // code's room beyond its least reaches.
+    void windowResized();
 
 private:
     struct Position
@@ -214,6 +222,27 @@ private:
     int tabRow() const;
     // The toolkit's tab rows scroll and show whole titles.
     void keepTabsReadable() const;
+    // The window a line is sized by (the first standing one shown) and what the line shows
+    // across, its tab row included where that stands across the area; null for a line hidden
+    // whole.
+    std::pair<QDockWidget *, int> lineShownAcross(DockArea area,
+                                                  const QList<QDockWidget *> &line) const;
+    // What the lines show across is what they take back later. A line a smaller window cut
+    // keeps what it showed before until it took that back, or the layout or the user gave its
+    // area sizes anew.
+    // Shown: after a step that set sizes (while a resize waits for its answer, only those of
+    // `setting` count as set where the resize cut them); ShownKeepingCuts:
+    // after the fit, which sets none; KeepingCuts: after a resize, marking the lines it cut;
+    // All: after the user's drag, which sets every size.
+    enum class Remember { Shown, ShownKeepingCuts, KeepingCuts, All };
+    void rememberLines(Remember how, DockArea setting = DockArea::None);
+    // What each area's lines show across, by the window each is sized by.
+    using LinesAcross = std::array<QHash<const QDockWidget *, int>, 3>;
+    LinesAcross linesAcross() const;
+    // The lines across the direction take back what they showed, from the code's room; but
+    // those of the area sharing out its room anew.
+    void giveLinesBack(Qt::Orientation direction, const LinesAcross &wanted,
+                       DockArea sharing = DockArea::None);
 
     // The fit (docklayoutfit.cpp).
     // How much the main window's least size exceeds the free area, per direction.
@@ -249,9 +278,19 @@ private:
     // The main window's size before the window placed came: the toolkit grows the window to
     // its least size as it takes the window in, before the fit has made any tabs.
     QSize m_sizeBeforePlacing;
+    // What the lines showed across before it came.
+    LinesAcross m_linesBeforePlacing;
     // What each area's lines showed when they were last given back their held sizes: a
     // toolkit that keeps them as they were is not asked again.
     QList<int> m_heldLinesFrom[3];
+    // What each area's lines showed across as the user left them, by the window each is sized
+    // by.
+    LinesAcross m_linesLeft;
+    // The lines a smaller window cut, by the window each is sized by, and the window's size at
+    // the last resize answered.
+    QSet<const QDockWidget *> m_cut;
+    QSize m_sizeAnswered;
+    bool m_givingBack = false;
     // Holds the windows the user sizes by dragging a separator of the dock areas.
     std::unique_ptr<QObject> m_separatorDrags;
     // Runs the fit when the window was laid out anew or its screen changed.

@@ -10,6 +10,9 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
+#include <utility>
+
 namespace tesk::frame {
 
 using namespace docklayout;
@@ -39,8 +42,11 @@ void DockLayout::fit(QDockWidget *came)
     const QScopedValueRollback<bool> fitting(m_fitting, true);
     const QSize before = m_sizeBeforePlacing.isValid() ? m_sizeBeforePlacing : m_window->size();
     m_sizeBeforePlacing = QSize();
+    const LinesAcross linesBefore = std::exchange(m_linesBeforePlacing, LinesAcross());
     const DockArea first = came ? areaOf(came) : DockArea::None;
     bool tabbedSome = false;
+    const QSet<const QDockWidget *> fitTabsBefore = m_fitTabs;
+    const LinesAcross atStart = m_window->isVisible() ? linesAcross() : LinesAcross();
     // Each step makes a window a tab: there are no more steps than windows.
     for (qsizetype steps = m_extents.size() + m_tabOf.size() + 64; steps > 0; --steps) {
         const QSize over = overflow();
@@ -56,16 +62,45 @@ void DockLayout::fit(QDockWidget *came)
     }
     if (tabbedSome) {
         keepTabsReadable();
+        // The lines of the areas the tabs were made in stand as far across as before: the
+        // toolkit took the tabs' room where it could, held lines too.
+        for (const DockArea area : kAreas)
+            if (std::any_of(m_lines[int(area) - 1].begin(), m_lines[int(area) - 1].end(),
+                            [&](const QList<QDockWidget *> &l) {
+                                return std::any_of(l.begin(), l.end(), [&](QDockWidget *d) {
+                                    return m_fitTabs.contains(d) && !fitTabsBefore.contains(d);
+                                });
+                            })) {
+                settle();
+                QList<QDockWidget *> firsts;
+                QList<int> sizes;
+                for (const auto &l : m_lines[int(area) - 1])
+                    if (const auto [standing, size] = lineShownAcross(area, l); standing) {
+                        firsts.append(standing);
+                        sizes.append(atStart[int(area) - 1].value(standing, size));
+                    }
+                if (!firsts.isEmpty())
+                    m_window->resizeDocks(firsts, sizes, across(area));
+            }
         settle();
         if (came && tabbed(came))
             came->raise();
     }
     // The window grew to the least size it had for a moment; the room it grew by would go to
     // no window the user sized. It stays as the host had it, unless its least size needs more.
-    if (m_window->size() != before)
+    const bool grew = m_window->size() != before;
+    if (grew)
         m_window->resize(before.expandedTo(m_window->minimumSizeHint()));
+    // The lines the toolkit cut while it took the window in take back what they showed before,
+    // before the held ones take what they lack: else the room would go in proportion to what
+    // each holds, whatever it showed. The area of the window that came shares its room anew.
+    if (grew && m_window->isVisible() && !dragging()) {
+        giveLinesBack(Qt::Horizontal, linesBefore, first);
+        giveLinesBack(Qt::Vertical, linesBefore, first);
+    }
     for (const DockArea area : kAreas)
         keepHeldLines(area);
+    rememberLines(Remember::ShownKeepingCuts);
     // A dock placed without a tab leaves the frame as the host had it.
     if ((came && !tabbedSome) || !m_window->isVisible() ||
         m_window->windowState() != Qt::WindowNoState)

@@ -51,6 +51,12 @@ DockRecord readDockRecord(const QByteArray &text)
                       &r.width, &r.height,  &r.visible, &r.gotoFlag};
     for (int i = 0; i < tail.size(); ++i)
         *targets[i] = number(tail[i]);
+    // A settings file edited by hand or spoilt may hold any number: the layout adds extents and
+    // places up, which no window system's would overflow.
+    r.x = qBound(-kLargestWindowExtent, r.x, kLargestWindowExtent);
+    r.y = qBound(-kLargestWindowExtent, r.y, kLargestWindowExtent);
+    r.width = qBound(0, r.width, kLargestWindowExtent);
+    r.height = qBound(0, r.height, kLargestWindowExtent);
     // A record cut within its visible field says nothing about it: the dock shows, as a new
     // one would, instead of coming back hidden.
     if (tail.size() > kDockVisibleField)

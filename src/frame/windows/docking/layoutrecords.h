@@ -49,6 +49,7 @@ QByteArray writeDockRecord(const DockRecord &record);
 // A record without fields 9 and 10 whose caption holds ':' is read from the right too, and
 // so takes part of its caption as numbers. A record of ten fields or fewer is read from the
 // left; missing trailing fields keep their defaults; a field that is no number reads as 0.
+// Places and extents are bounded to what a window system can give a window.
 DockRecord readDockRecord(const QByteArray &text);
 QByteArray writeToolbarRecord(const ToolbarRecord &record);
 // Nothing for a record the writer cannot have made: not eight numbers (the last ':' may be

@@ -320,7 +320,8 @@ DockWidget *MainWindow::restoredGroup(const DockWidget *dock, DockArea area, boo
 void MainWindow::DockWindowPosChanged(QDockWidget *dock)
 {
     tesk::frame::DockLayout &layout = m_docks->layout;
-    layout.follow(dock);
+    if (!layout.follow(dock))
+        return;
     const DockArea area = layout.areaOf(dock);
     if (dock->isFloating() || area == DockArea::None || area == DockArea::Top)
         return;
