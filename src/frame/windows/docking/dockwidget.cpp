@@ -238,8 +238,13 @@ void DockWidget::setUp()
     d->floatingGeometrySet = false;
     setAcceptDrops(true);
     CuiPaneRegistry::instance()->add(d->windowBox, this);
-    connect(this, &QDockWidget::topLevelChanged, this,
-            [this](bool floating) { MyPlaceChange(floating ? Floating : Docked); });
+    connect(this, &QDockWidget::topLevelChanged, this, [this](bool floating) {
+        // Docked again while it waited to float up with its main window: docked, it shows as
+        // the main window does, instead of staying hidden and being taken for closed.
+        if (!floating && takeShowWithMainWindow())
+            QDockWidget::setVisible(true);
+        MyPlaceChange(floating ? Floating : Docked);
+    });
     setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
     setFocusPolicy(Qt::StrongFocus);
     buildContent();
@@ -617,6 +622,11 @@ void DockWidget::MyPlaceChange(int place)
 bool DockWidget::showsWithMainWindow() const
 {
     return isWindow() && d->mainWindow && !d->mainWindow->docksLaidOut();
+}
+
+bool DockWidget::waitsForMainWindow() const
+{
+    return d->showWithMainWindow;
 }
 
 bool DockWidget::takeShowWithMainWindow()

@@ -53,6 +53,8 @@ public:
     bool askLocation() const;
     void setGoto(bool on);
     bool isGoto() const;
+    // Shown by the host or a record before its main window first showed, and waiting for it.
+    bool waitsForMainWindow() const;
     bool isClosing() const;
     void setTwoWords(int first, int second);
     bool isUserHidden() const;

@@ -477,9 +477,11 @@ QByteArray MainWindow::dockRecord(int sortedIndex) const
     record.height = size.height();
     // Hidden as the host or the user left it: before the window shows, none is shown, and a
     // record read then (a host storing its layout on an early exit) would hide every dock. A
-    // record that came back hidden hides its dock at the show.
+    // record that came back hidden hides its dock at the show. A floating dock shown before the
+    // window waits, hidden, to show with it.
     const bool hiddenByRecord = !m_docks->laidOut && restored.extentSet && !restored.visible;
-    record.visible = dock->isVisibleTo(this) && !hiddenByRecord ? 1 : 0;
+    const bool shown = dock->isVisibleTo(this) || dock->waitsForMainWindow();
+    record.visible = shown && !hiddenByRecord ? 1 : 0;
     record.gotoFlag = dock->isGoto() ? 1 : 0;
     return tesk::frame::writeDockRecord(record);
 }
