@@ -1,4 +1,5 @@
 #include "system/freearea.h"
+#include "system/lifetime.h"
 
 #include "system/keptontop.h"
 
@@ -190,7 +191,7 @@ private:
     // is asked a pixel smaller first.
     void confirmLater()
     {
-        QTimer::singleShot(kConfirmMs, this, [this] {
+        tesk::lifetime::later(this, kConfirmMs, [this] {
             auto *shown = qobject_cast<QWidget *>(parent());
             if (m_done || !shown || !shown->isVisible() || shown->geometry() != m_asked ||
                 shown->windowState() != Qt::WindowNoState)
@@ -563,7 +564,7 @@ void keepInFreeAreaAsFramed(QWidget *window)
     // stood; that answer comes after the show, with no request of ours to watch it against.
     QPointer<QWidget> shown(window);
     for (const int after : {kFramedAgainMs, kFrameWaitMs / 3})
-        QTimer::singleShot(after, window, [shown] {
+        tesk::lifetime::later(window, after, [shown] {
             if (shown && shown->isVisible() && shown->windowState() == Qt::WindowNoState)
                 keepInFreeArea(shown);
         });

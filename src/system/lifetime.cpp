@@ -5,6 +5,7 @@
 #include <QList>
 #include <QSet>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 
 #include <utility>
@@ -209,6 +210,19 @@ bool inScope()
 bool Scope::alive() const
 {
     return !m_hasObject || (m_object && !doomed(m_object));
+}
+
+void later(QObject *owner, int milliseconds, std::function<void()> function)
+{
+    if (!owner)
+        return;
+    auto *timer = new QTimer(owner);
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, owner, [timer, function = std::move(function)] {
+        timer->deleteLater();
+        function();
+    });
+    timer->start(milliseconds);
 }
 
 } // namespace tesk::lifetime

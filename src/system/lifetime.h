@@ -81,4 +81,9 @@ bool callHost(const QObject *caller, Call &&call)
     return scope.alive();
 }
 
+// Calls the function once after the delay unless the owner is gone by then. The timer is the
+// owner's: a pending single-shot of the toolkit's own outlives its receiver, and at the unload
+// it would call into code no longer loaded.
+void later(QObject *owner, int milliseconds, std::function<void()> function);
+
 } // namespace tesk::lifetime

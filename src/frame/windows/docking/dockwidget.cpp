@@ -621,7 +621,13 @@ void DockWidget::MyPlaceChange(int place)
 
 bool DockWidget::showsWithMainWindow() const
 {
-    return isWindow() && d->mainWindow && !d->mainWindow->docksLaidOut();
+    // Only a window manager stacks and maps in its own time; where windows only draw (no
+    // window system), a floating window shown before its main window, or without one ever
+    // shown, shows at once.
+    static const bool windowManaged =
+        QGuiApplication::platformName() != QLatin1String("offscreen") &&
+        QGuiApplication::platformName() != QLatin1String("minimal");
+    return windowManaged && isWindow() && d->mainWindow && !d->mainWindow->docksLaidOut();
 }
 
 bool DockWidget::waitsForMainWindow() const
@@ -683,7 +689,7 @@ bool DockWidget::event(QEvent *event)
     // none in an area without room. Once it has had its time, the window still floating docks
     // by the layout, whose fit makes the room.
     QPointer<DockWidget> self(this);
-    QTimer::singleShot(kToolkitDockMs, this, [self, global] {
+    tesk::lifetime::later(this, kToolkitDockMs, [self, global] {
         if (!self)
             return;
         self->d->dropPending = false;
