@@ -216,6 +216,13 @@ private:
                     pick(step.a, [](DockWidget *d) { return d->isFloating(); })) {
                 CuiPaneDock(box);
                 exemptAll();
+                settle();
+                // Back in the line it left, it holds the size it had there again.
+                DockAsked &asked = m_asked.docks[box];
+                if (asked.floatedFromArea >= 0 && areaOf(m_window, box) == asked.floatedFromArea) {
+                    m_newlyKept.insert(box);
+                    asked.setAcross = asked.setBeforeFloating;
+                }
             }
             break;
         case StepKind::FindToolbar:
@@ -500,11 +507,8 @@ private:
         const int option = hide                           ? DockWidget::OptionHide
                            : step.kind == StepKind::Close ? DockWidget::OptionClose
                                                           : DockWidget::OptionDockFloat;
-        if (step.kind == StepKind::Undock) {
-            asked.keptArea = -1;
-            asked.setAcross = 0;
-            asked.floatedOut = true;
-        }
+        if (step.kind == StepKind::Undock)
+            floatedOut(asked);
         if (hide)
             asked.hiddenByHost = asked.everHidden = true;
         else if (step.kind == StepKind::Close)
@@ -520,6 +524,15 @@ private:
         else
             CuiPaneUndock(box);
         return landedWhereItStood(box, stood);
+    }
+
+    static void floatedOut(DockAsked &asked)
+    {
+        asked.floatedFromArea = asked.keptArea;
+        asked.setBeforeFloating = asked.setAcross;
+        asked.keptArea = -1;
+        asked.setAcross = 0;
+        asked.floatedOut = true;
     }
 
     // Where a dock shown in an area stands on the screen: a tab out of sight where its group's
@@ -699,9 +712,7 @@ private:
         if (!button || !button->isVisible())
             return std::nullopt;
         m_exempt.insert(areaOf(m_window, box));
-        m_asked.docks[box].keptArea = -1;
-        m_asked.docks[box].setAcross = 0;
-        m_asked.docks[box].floatedOut = true;
+        floatedOut(m_asked.docks[box]);
         const std::optional<QPoint> stood = whereItStands(box, false);
         QTest::mouseClick(button, Qt::LeftButton);
         return landedWhereItStood(box, stood);
