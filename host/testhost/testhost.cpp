@@ -8,12 +8,12 @@
 #include <tesk/tesk_dialogs.h>
 
 #include <QApplication>
-#include <QWidget>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QSettings>
 #include <QThread>
+#include <QWidget>
 
 #include <cstdlib>
 #include <stdexcept>
@@ -190,7 +190,8 @@ QWidget *openFindPanel(QSDIFind **find)
         return nullptr;
     QSDIDescription *d = nullptr;
     QtQSDIInitDialog(&d, QSDI_KIND_FIND_REPLACE, 0, QSDI_MODE_MODELESS, 0, 0);
-    QtQSDIAddCallback(d, [](void *) {}, *find);
+    QtQSDIAddCallback(
+        d, [](void *) {}, *find);
     QtQSDIExecDialog(d);
     QtQSDIDeleteDialog(d);
     return windowKeptOnTop();
