@@ -561,6 +561,11 @@ private:
         const QPoint landed = dock->frameGeometry().topLeft();
         if ((landed - *stood).manhattanLength() <= 2 * 2)
             return std::nullopt;
+        // Where another floating window stands already, it steps aside so as not to hide it.
+        for (const DockWidget *other : m_window->findChildren<DockWidget *>())
+            if (other != dock && other->isFloating() && other->isVisible() &&
+                (other->frameGeometry().topLeft() - *stood).manhattanLength() <= 2 * 2)
+                return std::nullopt;
         return Broken{Promise::FloatedWithinFreeArea,
                       QStringLiteral("%1 floated to %2,%3, stood at %4,%5")
                           .arg(m_asked.docks[box].name)
