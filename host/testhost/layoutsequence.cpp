@@ -6,6 +6,7 @@
 #include "testhost.h"
 #include "xview.h"
 
+#include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
 
@@ -72,7 +73,7 @@ const char *kindName(StepKind kind)
                                         "float button",  "move toolbar",   "tear off toolbar",
                                         "hide toolbar",  "drag title bar", "double-click title bar",
                                         "store records", "fresh window",   "restart",
-                                        "restore tab",   "resize window"};
+                                        "restore tab",   "resize window",  "hide tabs"};
     return names[int(kind)];
 }
 
@@ -272,6 +273,9 @@ private:
             return lifeGoesOn(step);
         case StepKind::ResizeWindow:
             return resizeWindow(step);
+        case StepKind::HideTabs:
+            hideTabs(step);
+            break;
         case StepKind::Start:
             break;
         }
@@ -597,6 +601,42 @@ private:
         QtFindGotoWindowToShowData(m_handle, m_asked.docks[box].name.toLatin1().constData());
         settle();
         m_exempt.insert(areaOf(m_window, box));
+    }
+
+    void hideTabs(const Step &step)
+    {
+        const bool right = step.a % 2 == 0;
+        const tesk::frame::DockLayout &layout = m_window->dockLayout();
+        const tesk::frame::DockArea area =
+            right ? tesk::frame::DockArea::Right : tesk::frame::DockArea::Bottom;
+        const int lines = layout.lineCount(area);
+        QDockWidget *standing =
+            lines > 0 ? layout.standingOf(layout.line(area, lines - 1).last()) : nullptr;
+        QList<QDockWidget *> group;
+        if (standing)
+            group = m_window->tabifiedDockWidgets(standing) << standing;
+        // Hidden whole, but for its tab shown, or its window standing hidden or closed.
+        const int how = int(step.b % 4);
+        for (QDockWidget *member : std::as_const(group)) {
+            const auto *dock = qobject_cast<DockWidget *>(member);
+            const bool front = m_window->rect().contains(member->geometry());
+            if (group.size() < 2 || !dock || member->isHidden() || member->isFloating() ||
+                (how == 1 && front) || (how >= 2 && member != standing))
+                continue;
+            DockAsked &asked = m_asked.docks[dock->windowBox()];
+            if (how == 3) {
+                asked.closedByHost = true;
+                CuiPaneClose(dock->windowBox());
+            } else {
+                asked.hiddenByHost = asked.everHidden = true;
+                CuiPaneHide(dock->windowBox());
+            }
+        }
+        m_exempt.insert(right ? 2 : 3);
+        if (right)
+            m_exempt.insert(1);
+        QtCreateDocked(right ? 0 : 1, 0);
+        makeDock();
     }
 
     void toolbarRecord(const Step &step)
@@ -1168,6 +1208,12 @@ std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointe
         const size_t at = 1 + life() % uint32_t(steps.size() - 1);
         const StepKind kind = kLifeSteps[life() % std::size(kLifeSteps)];
         steps.insert(steps.begin() + long(at), randomStep(life, kind));
+    }
+    // And from one more: groups of tabs hidden before one more pane comes.
+    std::mt19937 tabs(seed ^ 0x27d4eb2fu);
+    for (int n = int(tabs() % 3); n > 0; --n) {
+        const size_t at = 1 + tabs() % uint32_t(steps.size() - 1);
+        steps.insert(steps.begin() + long(at), randomStep(tabs, StepKind::HideTabs));
     }
     return steps;
 }

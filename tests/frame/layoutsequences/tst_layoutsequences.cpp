@@ -476,6 +476,11 @@ public:
         CuiPopupProcessGenericOption(box, DockWidget::OptionDockFloat);
         m_asked.docks[box].floatedOut = true;
     }
+    void close(TeskHandle box)
+    {
+        CuiPaneClose(box);
+        m_asked.docks[box].closedByHost = true;
+    }
     // The first promise broken, with what came before.
     std::string broken(const std::string &after) const
     {
@@ -568,4 +573,35 @@ TEST_F(LayoutSequences, GroupsOfTabsStayReachableWhenDocksFloatHideAndCome)
     }
     // Beside the group shown whole it shares the group's tab row too.
     EXPECT_LE(below[1], below[0] + 2);
+}
+
+// The toolkit keeps the place of a window gone from a group of tabs: a dock set beside such a
+// group went in as one more tab of a group that shows none. A window docked back into a group
+// whose other window closed stands in it alone; so does one left alone on a later line, also
+// once a dock joined it as its tab; a group on a later line whose window standing closed keeps
+// its place among its tabs.
+TEST_F(LayoutSequences, ADockComingAfterAGroupThatLostAWindowStaysReachable)
+{
+    for (const int road : {0, 1, 2}) {
+        SCOPED_TRACE(road);
+        setScreen(QRect(0, 0, 1280, 800), QRect(0, 0, 1280, 772));
+        Host host(createFrame("Debugger", 1));
+        QtResizePosWindow(1, 0, 0, 1200, 740);
+        if (road > 0)
+            host.dock(3, "One", 140, "One:3:0:0:0:400:1200:120:1:1");
+        host.dock(3, "Two", 141, "Two:3:1:1:0:530:1200:120:1:1");
+        host.dock(3, "Three", 142, "Three:3:0:2:0:530:1200:120:1:1");
+        if (road == 2)
+            host.dock(3, "Four", 145, "Four:3:0:3:0:530:1200:120:1:1");
+        host.show();
+        if (road < 2)
+            host.floatOut(141);
+        host.close(road == 0 ? 142 : 141);
+        if (road == 0)
+            CuiPaneDock(141);
+        host.dock(1, "New", 143);
+        host.dock(1, "Newer", 144);
+        EXPECT_EQ(host.broken("two more"), "");
+        testhost::endMainWindows();
+    }
 }

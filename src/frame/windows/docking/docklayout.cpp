@@ -387,6 +387,9 @@ void DockLayout::showKeepingLines(QDockWidget *dock, const std::function<void()>
 void DockLayout::forget(const QDockWidget *dock)
 {
     take(const_cast<QDockWidget *>(dock));
+    // The toolkit's group keeps the place of a window gone for good too, with tabs left or not.
+    if (const QDockWidget *mate = m_formerGroupmate.value(dock))
+        m_leftInGroup.insert(standingOf(mate));
     m_formerPlace.remove(dock);
     m_formerGroupmate.remove(dock);
     m_formerGroupmate.removeIf([dock](auto it) { return it.value() == dock; });
@@ -597,7 +600,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         // a group goes to the end of the area's only line instead.
         m_window->addDockWidget(toolkitArea(area), dock, along(area));
         lines.last().append(dock);
-    } else if (!m_leftInGroup.contains(last) && !holdsFloatedPlace(standingOf(last))) {
+    } else if (!m_leftInGroup.contains(standingOf(last)) && !holdsFloatedPlace(standingOf(last))) {
         // The toolkit splits a window of a group as one more tab of it: the group's tabs step
         // out for the split and come back onto their window, so that a restore can set a
         // window beside a group as it stood.
@@ -605,7 +608,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         lines.last().append(dock);
     } else {
         // After a group at the end of a later line the toolkit has no place but the group, nor
-        // beside a group that keeps the place of a window floated out of it.
+        // beside a group that keeps the place of a window gone from it.
         lines.last().append(dock);
         tabGroupOnto(standingOf(last), {dock});
         keepTabsReadable();
@@ -765,6 +768,18 @@ bool DockLayout::holdsFloatedPlace(QDockWidget *standing) const
                        [](const QDockWidget *tab) { return tab->isFloating(); });
 }
 
+bool DockLayout::inToolkitGroup(const QDockWidget *dock) const
+{
+    // The toolkit's tab rows name their windows in their tabs' data, and it hides a row it no
+    // longer uses.
+    settle();
+    for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+        for (int tab = 0; bar->isVisibleTo(m_window) && tab < bar->count(); ++tab)
+            if (bar->tabData(tab).value<quintptr>() == reinterpret_cast<quintptr>(dock))
+                return true;
+    return false;
+}
+
 bool DockLayout::groupShown(const QDockWidget *standing) const
 {
     if (!hiddenByRequest(standing))
@@ -822,6 +837,9 @@ bool DockLayout::follow(QDockWidget *dock)
             lines[line].insert(slot, dock);
         }
         rejoinGroup(dock);
+        // The others of its group gone, the toolkit still puts it back in that group, alone.
+        if (!tabbed(dock) && !hasTabs(dock) && inToolkitGroup(dock))
+            m_leftInGroup.insert(dock);
     } else if (lines.isEmpty()) {
         lines.append({dock});
     } else {

@@ -206,6 +206,8 @@ private:
     // The toolkit's group of the window standing there keeps the place of a window floated
     // out of it.
     bool holdsFloatedPlace(QDockWidget *standing) const;
+    // The toolkit holds the window in a group of tabs, of its own or with others.
+    bool inToolkitGroup(const QDockWidget *dock) const;
     bool groupShown(const QDockWidget *standing) const;
     // The window and its tabs, from its slot in the line.
     QList<QDockWidget *> groupAt(const QList<QDockWidget *> &line, int slot) const;
@@ -266,8 +268,9 @@ private:
     QDockWidget *m_returning = nullptr;
     // A window that stayed in the group of tabs each window left.
     QHash<const QDockWidget *, const QDockWidget *> m_formerGroupmate;
-    // Windows left alone in a group of tabs whose standing window or last tab went: the
-    // toolkit still holds them in that group.
+    // Windows left alone in a group of tabs whose standing window or last tab went, and the
+    // windows standing for a group a window closed out of: the toolkit still holds them in a
+    // group that keeps the place of the window gone.
     QSet<const QDockWidget *> m_leftInGroup;
     // Lines of the left, right and bottom areas (index area - 1).
     QList<QList<QDockWidget *>> m_lines[3];
