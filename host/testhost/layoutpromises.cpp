@@ -150,6 +150,25 @@ int mostKept(const DockAsked &asked)
     return qMax(asked.keptAcross, asked.setAcross);
 }
 
+// The most a kept dock's line may show: a line shows one size, and any dock standing in it may
+// take back the size set for it (a dock dropped into a line the host sized larger grows with it).
+int lineMost(const MainWindow *window, const Asked &asked, TeskHandle box, int area)
+{
+    const DockWidget *dock = window->findDockWidgetByBox(box);
+    int most = mostKept(asked.docks[box]);
+    for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
+        const DockWidget *other = window->findDockWidgetByBox(it.key());
+        if (it->closedByHost || !other || other == dock || areaOf(window, it.key()) != area ||
+            (acrossIsHeight(area) ? other->y() != dock->y() : other->x() != dock->x()))
+            continue;
+        if (it->keptArea == area)
+            most = qMax(most, mostKept(*it));
+        else if (it->keptArea < 0)
+            most = qMax(most, it->setAcross);
+    }
+    return most;
+}
+
 // The tab row the toolkit shows beneath a group's tab shown, or none.
 const QTabBar *tabRowBeneath(const MainWindow *window, const QRect &shown)
 {
@@ -267,7 +286,8 @@ std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
         if (switches.on(sizes) && dock.keptArea >= 0 && areaOf(window, it.key()) == dock.keptArea) {
             const int across = acrossExtent(window, it.key());
             const int keep = across > 0 ? keepable(window, asked, it.key()) : 0;
-            const int most = qMax(mostKept(dock), lineLeast(window, shown, dock.keptArea));
+            const int most = qMax(lineMost(window, asked, it.key(), dock.keptArea),
+                                  lineLeast(window, shown, dock.keptArea));
             // Along the bottom a group's tab row stands beneath its tab shown, within its line:
             // a window joining the group shows the row and leaves the line as high as it was.
             const QTabBar *row =
