@@ -114,7 +114,12 @@ std::optional<Broken> reachable(const MainWindow *window, const DockWidget *dock
         QStringLiteral("%1 (%2) at %3").arg(name, dock->windowTitle(), qtext(dock->geometry()));
     if (dock->isFloating()) {
         const QRect free = freeArea(dock);
-        if (!dock->isVisible() || !free.contains(dock->frameGeometry()))
+        // Where the server can be asked, its frame is the one the user sees: the toolkit may
+        // believe for good the place a window manager's first, unsized frame gave it.
+        QRect frame = dock->frameGeometry();
+        if (const xview::Shown seen = xview::shown(dock); seen.viewable)
+            frame = seen.frameKnown ? seen.framed() : seen.client;
+        if (!dock->isVisible() || !free.contains(frame))
             return Broken{floatingPromise,
                           QStringLiteral("floating %1%2 on free area %3")
                               .arg(where, dock->isVisible() ? QString() : QStringLiteral(" hidden"),

@@ -340,8 +340,9 @@ private:
         settle();
         if (m_screen.settleFrames)
             m_screen.settleFrames();
-        // As after a separator drag, the sizes the drop leaves are the user's.
-        m_userSized = true;
+        // Unlike a separator drag, a drop sizes nothing: the lines it cut to make room for the
+        // dock keep what they showed, and may take back what was set for them once the room
+        // is free again.
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
             if (acrossExtent(m_window, it.key()) != before[it.key()])
                 m_newlyKept.insert(it.key());
