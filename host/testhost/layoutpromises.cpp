@@ -112,7 +112,12 @@ std::optional<Broken> reachable(const MainWindow *window, const DockWidget *dock
         QStringLiteral("%1 (%2) at %3").arg(name, dock->windowTitle(), qtext(dock->geometry()));
     if (dock->isFloating()) {
         const QRect free = freeArea(dock);
-        if (!dock->isVisible() || !free.contains(dock->frameGeometry()))
+        // Where the server can be asked, its frame is the one the user sees: the toolkit may
+        // believe for good the place a window manager's first, unsized frame gave it.
+        QRect frame = dock->frameGeometry();
+        if (const xview::Shown seen = xview::shown(dock); seen.viewable)
+            frame = seen.frameKnown ? seen.framed() : seen.client;
+        if (!dock->isVisible() || !free.contains(frame))
             return Broken{floatingPromise,
                           QStringLiteral("floating %1%2 on free area %3")
                               .arg(where, dock->isVisible() ? QString() : QStringLiteral(" hidden"),
@@ -159,6 +164,25 @@ int mostKeptInGroup(const MainWindow *window, const Asked &asked, const DockWidg
         if (member && (member == dock || tabs.contains(const_cast<DockWidget *>(member))) &&
             !it->closedByHost && it->keptArea == area)
             most = qMax(most, mostKept(*it));
+    }
+    return most;
+}
+
+// The most a kept dock's line may show: a line shows one size, and any dock standing in it may
+// take back the size set for it (a dock dropped into a line the host sized larger grows with it).
+int lineMost(const MainWindow *window, const Asked &asked, TeskHandle box, int area)
+{
+    const DockWidget *dock = window->findDockWidgetByBox(box);
+    int most = mostKept(asked.docks[box]);
+    for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
+        const DockWidget *other = window->findDockWidgetByBox(it.key());
+        if (it->closedByHost || !other || other == dock || areaOf(window, it.key()) != area ||
+            (acrossIsHeight(area) ? other->y() != dock->y() : other->x() != dock->x()))
+            continue;
+        if (it->keptArea == area)
+            most = qMax(most, mostKept(*it));
+        else if (it->keptArea < 0)
+            most = qMax(most, it->setAcross);
     }
     return most;
 }
@@ -296,7 +320,8 @@ std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
         if (switches.on(sizes) && dock.keptArea >= 0 && areaOf(window, it.key()) == dock.keptArea) {
             const int across = acrossExtent(window, it.key());
             const int keep = across > 0 ? keepable(window, asked, it.key()) : 0;
-            const int most = qMax(mostKeptInGroup(window, asked, shown, dock.keptArea),
+            const int most = qMax(qMax(mostKeptInGroup(window, asked, shown, dock.keptArea),
+                                       lineMost(window, asked, it.key(), dock.keptArea)),
                                   lineLeast(window, shown, dock.keptArea));
             // Along the bottom a group's tab row stands beneath its tab shown, within its line:
             // a window joining the group shows the row and leaves the line as high as it was.

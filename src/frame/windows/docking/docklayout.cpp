@@ -870,8 +870,14 @@ void DockLayout::rejoinGroup(QDockWidget *dock)
 
 void DockLayout::dockBack(QDockWidget *dock)
 {
-    const QScopedValueRollback<QDockWidget *> returning(m_returning, dock);
-    dock->setFloating(false);
+    {
+        const QScopedValueRollback<QDockWidget *> returning(m_returning, dock);
+        dock->setFloating(false);
+    }
+    // As a window placed there: the lines no one sized share the area anew, so that the next
+    // window placed does not do it for this one.
+    if (!dock->isFloating())
+        shareEvenly(areaOf(dock));
 }
 
 DockArea DockLayout::areaOf(const QDockWidget *dock) const
@@ -1168,9 +1174,24 @@ void DockLayout::shareEvenly(DockArea area)
         1, int(std::count_if(lines.begin(), lines.end(), [this](const QList<QDockWidget *> &l) {
             return !shownStanding(l).isEmpty();
         })));
+    // A line the user's layout sized keeps its room: the others share what it leaves, else
+    // each window joining the area would grow them by a share of the held line's room too.
+    int heldRoom = 0;
+    int heldLines = 0;
+    for (const auto &l : lines) {
+        const QList<QDockWidget *> shownHere = shownStanding(l);
+        const auto heldOne = std::find_if(shownHere.begin(), shownHere.end(),
+                                          [this](const QDockWidget *d) { return held(d); });
+        if (heldOne == shownHere.end())
+            continue;
+        heldRoom += lengthIn(across(area), (*heldOne)->size());
+        ++heldLines;
+    }
     // The separators between the lines are no line's: shared out, they would grow the area.
-    const int acrossShared =
-        (lengthIn(across(area), size) - separator() * (lineCount - 1)) / lineCount;
+    const int sharing = lineCount > heldLines ? lineCount - heldLines : lineCount;
+    const int acrossShared = (lengthIn(across(area), size) - separator() * (lineCount - 1) -
+                              (lineCount > heldLines ? heldRoom : 0)) /
+                             sharing;
     for (const auto &l : lines) {
         const int inLine = int(standing(l).size());
         const QSize shared = along(area) == Qt::Vertical
