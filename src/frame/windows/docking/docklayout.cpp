@@ -1155,18 +1155,22 @@ void DockLayout::shareEvenly(DockArea area)
     settle();
     QRect shown;
     QSize least;
+    int windowsShown = 0;
     for (const auto &l : lines)
         for (QDockWidget *dock : l) {
-            if (shownIn(dock, area))
+            if (shownIn(dock, area)) {
                 shown |= dock->geometry();
+                ++windowsShown;
+            }
             least = least.expandedTo(leastSize(dock));
         }
     // The toolkit gives an area that has just been opened the least size of its dock window:
-    // such an area, like one not shown yet, takes a fifth of the main window.
+    // such an area, like one not shown yet, takes a fifth of the main window. One that showed
+    // a window at its least before this one came keeps that room.
     QSize size = shown.size();
-    if (size.width() <= least.width())
+    if (windowsShown <= 1 && size.width() <= least.width())
         size.setWidth(m_window->width() / 5);
-    if (size.height() <= least.height())
+    if (windowsShown <= 1 && size.height() <= least.height())
         size.setHeight(m_window->height() / 5);
     // The room shown is the lines' shown: a line hidden whole, given a share of it, would leave
     // the others less than their least, and the toolkit would take that from a line held.
