@@ -98,9 +98,10 @@ struct Failure
 // With the pointer, steps of the real pointer come between the same steps as without.
 std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointer = false);
 // Plays the sequence in a main window of its own, which it ends afterwards; the first promise
-// broken, of those switched on.
+// broken, of those switched on. Looking again, a failure on a display also tells what both
+// views show once a window manager has had all its time: what changed by then came late.
 std::optional<Failure> play(const std::vector<Step> &steps, const Screen &screen,
-                            const PromiseSwitches &switches);
+                            const PromiseSwitches &switches, bool lookAgain = false);
 // The shortest part of the sequence found that still breaks the same promise.
 std::vector<Step> reduce(std::vector<Step> steps, const Failure &failure, const Screen &screen,
                          const PromiseSwitches &switches);

@@ -268,6 +268,37 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::Restore, 2949320291u, 1706830153u, 2133456727u, 3592719195u},
           {StepKind::DockRight, 2135767284u, 2119395957u, 987891714u, 3223231998u},
           {StepKind::ToolbarMove, 4226169646u, 3069678189u, 2557286541u, 1399814925u}}},
+        // A line the host's record hid comes back wider than the window: the lines shown kept
+        // what they showed, and it takes the code's room.
+        {"a line shown again takes the code's room, not the lines'",
+         {{StepKind::Start, 3661068147u, 456220396u, 978327746u, 3343438537u},
+          {StepKind::DockRight, 1382747585u, 2204686619u, 3141942923u, 3337859964u},
+          {StepKind::DockRight, 1230529157u, 937565809u, 3016262122u, 2782526494u},
+          {StepKind::Show, 3427673620u, 339063573u, 470792576u, 386716546u},
+          {StepKind::DockRight, 3509363093u, 1768573055u, 2560959663u, 3038573463u},
+          {StepKind::DockRight, 80006334u, 3887167996u, 3859498242u, 572982908u},
+          {StepKind::DockBottom, 511992594u, 3394121711u, 3351798934u, 1031363611u},
+          {StepKind::Restore, 2331575230u, 2630376432u, 3563633748u, 1582290900u},
+          {StepKind::DockBottom, 3726822443u, 643866067u, 235631654u, 671620075u},
+          {StepKind::FreshWindow, 3520734974u, 176633424u, 3276622725u, 4012567965u},
+          {StepKind::ScriptToolbar, 3147744218u, 2851440057u, 2324905577u, 3389893986u},
+          {StepKind::DockRight, 3983865706u, 2378415936u, 42243851u, 3657289025u},
+          {StepKind::ResizeBox, 1664167498u, 2324512785u, 1664413465u, 529701442u},
+          {StepKind::ShowAgain, 3704428274u, 2531500280u, 2979313014u, 2244200126u}}},
+        // Records restored in a fresh window: the side areas' windows come back as long as
+        // stored, though the bottom area is laid out after them.
+        {"a restore brings the side areas' windows back as long as stored",
+         {{StepKind::Start, 4038822082u, 3449243702u, 285614797u, 3146578697u},
+          {StepKind::RestoreTab, 3543599219u, 2446555754u, 1314683114u, 2904341118u},
+          {StepKind::DockBottom, 2254987197u, 510035242u, 4080567813u, 3626991849u},
+          {StepKind::ShowAgain, 1291880780u, 3716469750u, 660066552u, 2866227974u},
+          {StepKind::DockRight, 1214019402u, 633221850u, 819987246u, 2490494707u},
+          {StepKind::Restore, 1236456965u, 3824841477u, 2194166599u, 3561596453u},
+          {StepKind::RestoreTab, 1803129243u, 1974969879u, 3008717190u, 11916753u},
+          {StepKind::FreshWindow, 3220194412u, 3611641155u, 670972612u, 958383713u},
+          {StepKind::DockBottom, 2399916706u, 1892267632u, 239092598u, 7315302u},
+          {StepKind::DockRight, 1286625539u, 980712268u, 2804064526u, 2588693997u},
+          {StepKind::RoundTrip, 2084521790u, 1752668946u, 1413039375u, 2783957885u}}},
     };
     for (const auto &[what, steps] : sequences) {
         const std::optional<Failure> failure =

@@ -367,14 +367,19 @@ void DockLayout::showKeepingLines(QDockWidget *dock, const std::function<void()>
     const bool lineShown = std::any_of(line.begin(), line.end(), [&](QDockWidget *member) {
         return lines.docks.contains(member);
     });
+    // The room the code can give without a line shown having to: the lines shown keep theirs.
+    const int room = across(area) == Qt::Vertical ? roomAboveBottom() : roomBesideCode();
     show();
     settle();
-    // A line shown again stands as far across as its extent. Given all at once, the toolkit
-    // also takes the area's room anew: it would otherwise keep the room the area had without
-    // the line, and push the line beyond the window.
+    // A line shown again stands as far across as its extent, as far as that room reaches (and
+    // at least at its least, which the fit then makes room for). Given all at once, the
+    // toolkit also takes the area's room anew: it would otherwise keep the room the area had
+    // without the line, and push the line beyond the window.
     if (!lineShown && dock->isVisible() && !dock->isFloating()) {
+        const int extent = lengthIn(across(area), m_extents.value(standingOf(dock), dock->size()));
         lines.docks.append(dock);
-        lines.sizes.append(lengthIn(across(area), m_extents.value(standingOf(dock), dock->size())));
+        lines.sizes.append(
+            qMin(extent, qMax(room - separator(), lengthIn(across(area), leastSize(dock)))));
     }
     keepLines(area, lines);
 }
@@ -865,8 +870,14 @@ void DockLayout::rejoinGroup(QDockWidget *dock)
 
 void DockLayout::dockBack(QDockWidget *dock)
 {
-    const QScopedValueRollback<QDockWidget *> returning(m_returning, dock);
-    dock->setFloating(false);
+    {
+        const QScopedValueRollback<QDockWidget *> returning(m_returning, dock);
+        dock->setFloating(false);
+    }
+    // As a window placed there: the lines no one sized share the area anew, so that the next
+    // window placed does not do it for this one.
+    if (!dock->isFloating())
+        shareEvenly(areaOf(dock));
 }
 
 DockArea DockLayout::areaOf(const QDockWidget *dock) const
@@ -1131,7 +1142,7 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
             size.setHeight(extent.height());
         m_extents.insert(other, tabbed(other) ? m_extents.value(standingOf(other), size) : size);
     }
-    applyExtents(area);
+    applyExtents(area, dock);
 }
 
 void DockLayout::shareEvenly(DockArea area)
@@ -1163,9 +1174,24 @@ void DockLayout::shareEvenly(DockArea area)
         1, int(std::count_if(lines.begin(), lines.end(), [this](const QList<QDockWidget *> &l) {
             return !shownStanding(l).isEmpty();
         })));
+    // A line the user's layout sized keeps its room: the others share what it leaves, else
+    // each window joining the area would grow them by a share of the held line's room too.
+    int heldRoom = 0;
+    int heldLines = 0;
+    for (const auto &l : lines) {
+        const QList<QDockWidget *> shownHere = shownStanding(l);
+        const auto heldOne = std::find_if(shownHere.begin(), shownHere.end(),
+                                          [this](const QDockWidget *d) { return held(d); });
+        if (heldOne == shownHere.end())
+            continue;
+        heldRoom += lengthIn(across(area), (*heldOne)->size());
+        ++heldLines;
+    }
     // The separators between the lines are no line's: shared out, they would grow the area.
-    const int acrossShared =
-        (lengthIn(across(area), size) - separator() * (lineCount - 1)) / lineCount;
+    const int sharing = lineCount > heldLines ? lineCount - heldLines : lineCount;
+    const int acrossShared = (lengthIn(across(area), size) - separator() * (lineCount - 1) -
+                              (lineCount > heldLines ? heldRoom : 0)) /
+                             sharing;
     for (const auto &l : lines) {
         const int inLine = int(standing(l).size());
         const QSize shared = along(area) == Qt::Vertical
@@ -1232,7 +1258,7 @@ void DockLayout::growToPanes(DockArea area)
     applyExtents(area);
 }
 
-void DockLayout::applyExtents(DockArea area)
+void DockLayout::applyExtents(DockArea area, const QDockWidget *setting)
 {
     if (!isPlacedArea(area))
         return;
@@ -1247,6 +1273,9 @@ void DockLayout::applyExtents(DockArea area)
     };
     QList<QDockWidget *> firsts;
     QList<int> acrossSizes;
+    const QHash<const QDockWidget *, int> shownBefore = m_window->isVisible() && !dragging()
+                                                            ? linesAcross()[int(area) - 1]
+                                                            : QHash<const QDockWidget *, int>();
     for (const auto &all : lines) {
         // A group of tabs has one size: its first window's.
         const QList<QDockWidget *> l = standing(all);
@@ -1265,8 +1294,12 @@ void DockLayout::applyExtents(DockArea area)
         const auto heldOne = std::find_if(shown.begin(), shown.end(),
                                           [this](const QDockWidget *d) { return held(d); });
         QDockWidget *setter = heldOne != shown.end() ? *heldOne : first;
-        acrossSizes.append(
-            lengthIn(across(area), withRow(setter, m_extents.value(setter, setter->size()))));
+        int asked =
+            lengthIn(across(area), withRow(setter, m_extents.value(setter, setter->size())));
+        const bool sets = setting && all.contains(standingOf(setting));
+        if (heldOne != shown.end() && !sets && shownBefore.contains(first))
+            asked = qMin(asked, shownBefore.value(first));
+        acrossSizes.append(asked);
     }
     m_window->resizeDocks(firsts, acrossSizes, across(area));
     settle();

@@ -172,7 +172,10 @@ private:
     LineSizes linesShown(DockArea area, const QDockWidget *leaving) const;
     // The lines still shown stand as far across as they did.
     void keepLines(DockArea area, LineSizes lines);
-    void applyExtents(DockArea area);
+    // A line holding a size that shows less of it asks no more than it shows, but the line of
+    // the window being set: between lines that hold sizes the toolkit would share the room in
+    // proportion to what each asks. What they lack, keepHeldLines gives from the room free.
+    void applyExtents(DockArea area, const QDockWidget *setting = nullptr);
     // Where the area has less room across than its lines were given, the toolkit takes it
     // from every line alike: the lines holding a size the user or the host gave take theirs
     // back from the lines that hold none, down to those lines' least. The side areas, which
