@@ -336,7 +336,7 @@ void DockLayout::keepLines(DockArea area, LineSizes lines)
             lines.sizes.removeAt(i);
         }
     if (!lines.docks.isEmpty())
-        m_window->resizeDocks(lines.docks, lines.sizes, across(area));
+        resizeDocks(lines.docks, lines.sizes, across(area));
     settle();
     rememberLines(Remember::Shown);
 }
@@ -530,7 +530,7 @@ void DockLayout::giveLinesBack(Qt::Orientation direction, const LinesAcross &wan
         return;
     for (int i = 0; i < sizes.size(); ++i)
         sizes[i] += int(qint64(lacks[i]) * moving / deficit);
-    m_window->resizeDocks(firsts, sizes, direction);
+    resizeDocks(firsts, sizes, direction);
     settle();
 }
 
@@ -577,8 +577,10 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         tabGroupOnto(standing, {dock});
         m_fitTabs.insert(dock);
         keepTabsReadable();
+        // Shown with its tab made, the toolkit lays the window out once for both.
+        if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            dock->show();
         settle();
-        dock->raise();
         return;
     }
     if (!last || newLine) {
@@ -720,9 +722,17 @@ void DockLayout::keepTabsReadable() const
     // The toolkit cuts tab titles to a few letters where the row is short; a user must tell
     // the windows apart, so the row scrolls instead. Its tab rows are the window's own
     // children; they move at once, as the docks do.
+    // Set again, the mode lays every tab of the row out anew, and the row asks the window for
+    // one more layout pass: a row is set once, as the user's choice, which a change of look
+    // leaves alone.
+    static const char *const kSet = "teskTabsReadable";
     for (QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
-        bar->setElideMode(Qt::ElideNone);
-        bar->setUsesScrollButtons(true);
+        if (!bar->property(kSet).toBool() || bar->elideMode() != Qt::ElideNone ||
+            !bar->usesScrollButtons()) {
+            bar->setElideMode(Qt::ElideNone);
+            bar->setUsesScrollButtons(true);
+            bar->setProperty(kSet, true);
+        }
         m_style->adopt(bar);
     }
 }
@@ -781,11 +791,10 @@ QList<QDockWidget *> DockLayout::standing(const QList<QDockWidget *> &line) cons
 
 bool DockLayout::follow(QDockWidget *dock)
 {
-    // The toolkit tells of the tabs the fit makes as moves: they share no area out anew. What
-    // is placed shares its area out once in place.
-    if (m_placing)
-        return true;
-    if (m_fitting)
+    // The toolkit tells of the tabs the fit makes, and of each step of a placing, as moves:
+    // they share no area out anew. What is placed shares its area out once in place (the
+    // placer does), not once more at each step.
+    if (m_placing || m_fitting)
         return false;
     const DockArea shown =
         dock->isFloating() ? DockArea::None : fromToolkit(m_window->dockWidgetArea(dock));
@@ -1211,10 +1220,10 @@ void DockLayout::growToPanes(DockArea area)
             m_extents.insert(dock, size);
         }
     }
-    applyExtents(area);
+    applyExtents(area, true);
 }
 
-void DockLayout::applyExtents(DockArea area)
+void DockLayout::applyExtents(DockArea area, bool laidOut)
 {
     if (!isPlacedArea(area))
         return;
@@ -1229,14 +1238,17 @@ void DockLayout::applyExtents(DockArea area)
     };
     QList<QDockWidget *> firsts;
     QList<int> acrossSizes;
+    Asked asked;
     for (const auto &all : lines) {
         // A group of tabs has one size: its first window's.
         const QList<QDockWidget *> l = standing(all);
-        QList<int> alongSizes;
-        for (QDockWidget *dock : l)
-            alongSizes.append(
+        for (QDockWidget *dock : l) {
+            asked.docks.append(dock);
+            asked.sizes.append(
                 lengthIn(along(area), withRow(dock, m_extents.value(dock, dock->size()))));
-        m_window->resizeDocks(l, alongSizes, along(area));
+        }
+        asked.docks.append(nullptr);
+        asked.sizes.append(0);
         // The line stands as far across as its windows shown: a hidden one may keep another
         // extent for when it shows.
         const QList<QDockWidget *> shown = shownStanding(all);
@@ -1250,10 +1262,63 @@ void DockLayout::applyExtents(DockArea area)
         acrossSizes.append(
             lengthIn(across(area), withRow(setter, m_extents.value(setter, setter->size()))));
     }
-    m_window->resizeDocks(firsts, acrossSizes, across(area));
-    settle();
+    asked.docks += firsts;
+    asked.sizes += acrossSizes;
+    asked.window = m_window->size();
+    Asked &last = m_asked[int(area) - 1];
+    // A hidden window's size is the toolkit's own until it shows: not known from what shows.
+    const bool allShown = std::all_of(asked.docks.begin(), asked.docks.end(),
+                                      [](const QDockWidget *d) { return !d || d->isVisible(); });
+    // Asked the same from the same, the toolkit would come out the same, after a layout pass
+    // over every dock window of the main window: a window joining a group of tabs in a full
+    // area, say, leaves the lines as they were. Only what it has laid out is the same.
+    bool same = laidOut && allShown && asked.docks == last.docks && asked.sizes == last.sizes &&
+                asked.window == last.window;
+    if (same) {
+        settle();
+        same = dockGeometries() == last.shown;
+    }
+    if (!same) {
+        qsizetype from = 0;
+        for (qsizetype i = 0; i < asked.docks.size() - firsts.size(); ++i)
+            if (!asked.docks[i]) {
+                m_window->resizeDocks(asked.docks.mid(from, i - from),
+                                      asked.sizes.mid(from, i - from), along(area));
+                from = i + 1;
+            }
+        m_window->resizeDocks(firsts, acrossSizes, across(area));
+        settle();
+        for (Asked &other : m_asked)
+            other = Asked();
+        if (allShown) {
+            asked.shown = dockGeometries();
+            last = asked;
+        }
+    }
     keepHeldLines(area);
     rememberLines(Remember::Shown, area);
+}
+
+QList<QRect> DockLayout::dockGeometries() const
+{
+    // A group of tabs stands where its standing window does.
+    QList<QRect> geometries;
+    for (const auto &lines : m_lines)
+        for (const auto &l : lines)
+            for (const QDockWidget *dock : l)
+                if (!tabbed(dock))
+                    geometries.append(dock->isVisible() ? dock->geometry() : QRect());
+    return geometries;
+}
+
+void DockLayout::resizeDocks(const QList<QDockWidget *> &docks, const QList<int> &sizes,
+                             Qt::Orientation direction)
+{
+    // Sizes asked elsewhere are the toolkit's to keep: the same asked of it again is no
+    // longer the same.
+    for (Asked &asked : m_asked)
+        asked = Asked();
+    m_window->resizeDocks(docks, sizes, direction);
 }
 
 void DockLayout::keepHeldLines(DockArea area)
@@ -1348,7 +1413,7 @@ void DockLayout::keepHeldLines(DockArea area)
     if (asked == m_heldLinesFrom[heldFrom])
         return;
     m_heldLinesFrom[heldFrom] = asked;
-    m_window->resizeDocks(firsts, sizes, across(area));
+    resizeDocks(firsts, sizes, across(area));
     settle();
     // Taken in, the same sizes may be asked for again once something else took them away.
     for (int i = 0; i < showings.size(); ++i)
