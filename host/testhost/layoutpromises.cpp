@@ -44,9 +44,7 @@ const PromiseInfo kPromises[] = {
     {Promise::NothingClosedUnasked, "nothing-closed-unasked", ""},
     {Promise::HiddenKept, "hidden-kept", ""},
     {Promise::SizesKept, "sizes-kept", ""},
-    {Promise::SizesKeptInEveryLook, "sizes-kept-in-every-look",
-     "in the wood, metal and windows looks a window joining a bottom line the fit cut takes a "
-     "few pixels of it for the line above (seed 115 of the sequences)"},
+    {Promise::SizesKeptInEveryLook, "sizes-kept-in-every-look", ""},
     {Promise::ToolbarsAsSet, "toolbars-as-set", ""},
     {Promise::RoundTrip, "round-trip", ""},
     {Promise::RoundTripOfHiddenAndTabs, "round-trip-of-hidden-and-tabs", ""},
@@ -114,7 +112,12 @@ std::optional<Broken> reachable(const MainWindow *window, const DockWidget *dock
         QStringLiteral("%1 (%2) at %3").arg(name, dock->windowTitle(), qtext(dock->geometry()));
     if (dock->isFloating()) {
         const QRect free = freeArea(dock);
-        if (!dock->isVisible() || !free.contains(dock->frameGeometry()))
+        // Where the server can be asked, its frame is the one the user sees: the toolkit may
+        // believe for good the place a window manager's first, unsized frame gave it.
+        QRect frame = dock->frameGeometry();
+        if (const xview::Shown seen = xview::shown(dock); seen.viewable)
+            frame = seen.frameKnown ? seen.framed() : seen.client;
+        if (!dock->isVisible() || !free.contains(frame))
             return Broken{floatingPromise,
                           QStringLiteral("floating %1%2 on free area %3")
                               .arg(where, dock->isVisible() ? QString() : QStringLiteral(" hidden"),
@@ -148,6 +151,40 @@ int leastAcross(const DockWidget *dock, int area)
 int mostKept(const DockAsked &asked)
 {
     return qMax(asked.keptAcross, asked.setAcross);
+}
+
+// A group of tabs shows one size, its window standing's: the most any of its docks kept in
+// that area may show, also where the fit made one a tab of another line's group.
+int mostKeptInGroup(const MainWindow *window, const Asked &asked, const DockWidget *dock, int area)
+{
+    const QList<QDockWidget *> tabs = window->tabifiedDockWidgets(const_cast<DockWidget *>(dock));
+    int most = 0;
+    for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
+        const DockWidget *member = window->findDockWidgetByBox(it.key());
+        if (member && (member == dock || tabs.contains(const_cast<DockWidget *>(member))) &&
+            !it->closedByHost && it->keptArea == area)
+            most = qMax(most, mostKept(*it));
+    }
+    return most;
+}
+
+// The most a kept dock's line may show: a line shows one size, and any dock standing in it may
+// take back the size set for it (a dock dropped into a line the host sized larger grows with it).
+int lineMost(const MainWindow *window, const Asked &asked, TeskHandle box, int area)
+{
+    const DockWidget *dock = window->findDockWidgetByBox(box);
+    int most = mostKept(asked.docks[box]);
+    for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
+        const DockWidget *other = window->findDockWidgetByBox(it.key());
+        if (it->closedByHost || !other || other == dock || areaOf(window, it.key()) != area ||
+            (acrossIsHeight(area) ? other->y() != dock->y() : other->x() != dock->x()))
+            continue;
+        if (it->keptArea == area)
+            most = qMax(most, mostKept(*it));
+        else if (it->keptArea < 0)
+            most = qMax(most, it->setAcross);
+    }
+    return most;
 }
 
 // The tab row the toolkit shows beneath a group's tab shown, or none.
@@ -184,12 +221,28 @@ int lineLeast(const MainWindow *window, const DockWidget *dock, int area)
     return least;
 }
 
+// The dock, or the tab shown of its group where the toolkit keeps it out of sight: a group's
+// line shows one size, which each of its docks claims.
+const DockWidget *shownForGroup(const MainWindow *window, TeskHandle box)
+{
+    const DockWidget *dock = window->findDockWidgetByBox(box);
+    if (!dock || acrossExtent(window, box) > 0 || areaOf(window, box) < 0)
+        return dock;
+    for (const QDockWidget *tab : window->tabifiedDockWidgets(const_cast<DockWidget *>(dock)))
+        if (tab->isVisible() && !tab->isFloating() && window->rect().contains(tab->geometry()))
+            return static_cast<const DockWidget *>(tab);
+    return dock;
+}
+
 // The size a dock's line claims across its area: the one kept there, or the one its record
 // or the host set, up to what it shows; 0 when it claims none.
 int claimed(const MainWindow *window, TeskHandle box, const DockAsked &asked)
 {
-    const int across = acrossExtent(window, box);
+    const DockWidget *shown = shownForGroup(window, box);
     const int area = areaOf(window, box);
+    const int across = shown == window->findDockWidgetByBox(box) ? acrossExtent(window, box)
+                       : acrossIsHeight(area)                    ? shown->height()
+                                                                 : shown->width();
     if (across <= 0)
         return 0;
     if (asked.keptArea >= 0 && area == asked.keptArea)
@@ -217,7 +270,7 @@ int keepable(const MainWindow *window, const Asked &asked, TeskHandle box)
     const std::pair<int, int> own{kept.keptArea, height ? dock->y() : dock->x()};
     std::map<std::pair<int, int>, int> lines;
     for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
-        const DockWidget *other = window->findDockWidgetByBox(it.key());
+        const DockWidget *other = shownForGroup(window, it.key());
         const int area = areaOf(window, it.key());
         const int claim = other && !it->closedByHost ? claimed(window, it.key(), *it) : 0;
         if (claim <= 0 || acrossIsHeight(area) != height)
@@ -267,7 +320,9 @@ std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
         if (switches.on(sizes) && dock.keptArea >= 0 && areaOf(window, it.key()) == dock.keptArea) {
             const int across = acrossExtent(window, it.key());
             const int keep = across > 0 ? keepable(window, asked, it.key()) : 0;
-            const int most = qMax(mostKept(dock), lineLeast(window, shown, dock.keptArea));
+            const int most = qMax(qMax(mostKeptInGroup(window, asked, shown, dock.keptArea),
+                                       lineMost(window, asked, it.key(), dock.keptArea)),
+                                  lineLeast(window, shown, dock.keptArea));
             // Along the bottom a group's tab row stands beneath its tab shown, within its line:
             // a window joining the group shows the row and leaves the line as high as it was.
             const QTabBar *row =

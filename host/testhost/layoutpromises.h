@@ -117,6 +117,10 @@ struct DockAsked
     // The extent across that the host or the user last set: the fit may have shown less of it
     // since, and the dock may take it again once the room is free.
     int setAcross = 0;
+    // Floated out of the area it kept a size in, with the size set there: docked back by the
+    // host, it holds that size again.
+    int floatedFromArea = -1;
+    int setBeforeFloating = 0;
 };
 
 // What the host and the user did so far, as the checker needs it.

@@ -8,7 +8,8 @@
 // Host steps go through the C exports as a host calls them (docks made on new or same lines,
 // floating panes, layout records restored before and after the show, a group of tabs' too, dock
 // boxes sized, docks hidden, shown again, closed, floated and docked, the editor toolbars, toolbar
-// records, the records stored and restored in fresh main windows); the user's steps are simulated
+// records, the records stored and restored in fresh main windows, a group of tabs hidden or its
+// window closed before one more pane comes); the user's steps are simulated
 // input (separator drags, also with their release lost to a popup, a modal box, a hide or a
 // deactivation; the float button; toolbars moved, torn off and hidden; the main window made
 // smaller and larger again) and the screen made smaller. Between them the host's life goes on: it
@@ -61,6 +62,10 @@ enum class StepKind {
     Restart,
     RestoreTab,
     ResizeWindow, // the user makes the main window smaller, then as large as it was again
+    // The host hides the group of tabs at the end of the right or the bottom area (whole, but
+    // for its tab shown, or its window standing), or closes its window standing, and makes one
+    // more pane there.
+    HideTabs,
 };
 
 // What a step does is fixed by its kind and numbers: a number that picks a dock or a toolbar
@@ -93,9 +98,10 @@ struct Failure
 // With the pointer, steps of the real pointer come between the same steps as without.
 std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointer = false);
 // Plays the sequence in a main window of its own, which it ends afterwards; the first promise
-// broken, of those switched on.
+// broken, of those switched on. Looking again, a failure on a display also tells what both
+// views show once a window manager has had all its time: what changed by then came late.
 std::optional<Failure> play(const std::vector<Step> &steps, const Screen &screen,
-                            const PromiseSwitches &switches);
+                            const PromiseSwitches &switches, bool lookAgain = false);
 // The shortest part of the sequence found that still breaks the same promise.
 std::vector<Step> reduce(std::vector<Step> steps, const Failure &failure, const Screen &screen,
                          const PromiseSwitches &switches);

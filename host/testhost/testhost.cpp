@@ -5,11 +5,15 @@
 
 #include "system/debugoutput.h"
 
+#include <tesk/tesk_dialogs.h>
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QSettings>
 #include <QThread>
+#include <QWidget>
 
 #include <cstdlib>
 #include <stdexcept>
@@ -178,6 +182,28 @@ void recordingIdle()
 int idleTicks()
 {
     return ticks();
+}
+
+QWidget *openFindPanel(QSDIFind **find)
+{
+    if (QtQSDIInitFindCallback(find, 0, 0) != 0)
+        return nullptr;
+    QSDIDescription *d = nullptr;
+    QtQSDIInitDialog(&d, QSDI_KIND_FIND_REPLACE, 0, QSDI_MODE_MODELESS, 0, 0);
+    QtQSDIAddCallback(
+        d, [](void *) {}, *find);
+    QtQSDIExecDialog(d);
+    QtQSDIDeleteDialog(d);
+    return windowKeptOnTop();
+}
+
+QWidget *windowKeptOnTop()
+{
+    QWidget *kept = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            kept = widget;
+    return kept;
 }
 
 } // namespace testhost

@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+struct QSDIFind;
+class QWidget;
+
 namespace testhost {
 
 // Plug-in registration, then CuiQtInit_WinEx, under the offscreen platform with a temporary
@@ -83,5 +86,12 @@ void withdrawEeaccessFuncs();
 // The idle function the tests register: counts its ticks.
 void recordingIdle();
 int idleTicks();
+
+// Opens the modeless find and replace panel as a host does, its searches going nowhere, and
+// gives the window kept on top that shows it (null when none shows). The find callback is the
+// caller's to delete.
+QWidget *openFindPanel(QSDIFind **find);
+// The shown window kept on top of the others, as the find and replace panel is; null if none.
+QWidget *windowKeptOnTop();
 
 } // namespace testhost

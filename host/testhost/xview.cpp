@@ -10,6 +10,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
 #include <cstdlib>
@@ -151,6 +152,14 @@ QString describe(const QWidget *window)
         states +=
             QLatin1Char(' ') + QString::fromLatin1(name).remove(QStringLiteral("_NET_WM_STATE_"));
         XFree(name);
+    }
+    // A window manager keeps a window above the one it is transient for, if it took that in.
+    Window over = None;
+    if (XGetTransientForHint(x, Window(window->internalWinId()), &over)) {
+        const QWidget *owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+        states += owner && over == owner->internalWinId()
+                      ? QStringLiteral(", transient for its main window")
+                      : QStringLiteral(", transient for 0x%1").arg(qulonglong(over), 0, 16);
     }
     return QStringLiteral("%1: %2 state %8; X server %3 %4 frame %5 stacked %6 state%7")
         .arg(window->windowTitle(), toolkit,

@@ -35,7 +35,13 @@ QMargins frameMargins(const QWidget *window)
     if (!window || window->windowFlags().testFlag(Qt::FramelessWindowHint))
         return {};
     const QWindow *handle = window->windowHandle();
-    return handle ? handle->frameMargins() : QMargins();
+    const QMargins margins = handle ? handle->frameMargins() : QMargins();
+    // A window manager taking the window into a frame it has not sized yet: the toolkit reckons
+    // margins from that frame (less than nothing on the right and below) and keeps them until
+    // the frame is sized. That is no frame the window stands in yet.
+    if (margins.left() < 0 || margins.top() < 0 || margins.right() < 0 || margins.bottom() < 0)
+        return {};
+    return margins;
 }
 
 QScreen *screenShowing(const QRect &rect, QScreen *fallback)
@@ -89,12 +95,15 @@ QRect freePlace(const QWidget *window, const QMargins &frame, QPoint framePositi
 class AnswerWatch : public QObject
 {
 public:
-    static void ask(QWidget *window, const QRect &client, const QMargins &frame)
+    // A window its window manager has only just framed may be told a geometry the server no
+    // longer holds: the toolkit's word is then watched against the answers to come, as if asked.
+    static void ask(QWidget *window, const QRect &client, const QMargins &frame,
+                    bool justFramed = false)
     {
         auto *watch = window->findChild<AnswerWatch *>(QStringLiteral("tesk_answer_watch"),
                                                        Qt::FindDirectChildrenOnly);
         // Nothing asked of the window system: an answer it gave stands.
-        if (window->geometry() == client) {
+        if (window->geometry() == client && (watch || !justFramed)) {
             if (watch) {
                 watch->m_asked = client;
                 watch->m_frame = frame;
@@ -110,7 +119,8 @@ public:
         watch->m_end.start();
         watch->m_look.start();
         const QScopedValueRollback<bool> asking(watch->m_asking, true);
-        window->setGeometry(client);
+        if (window->geometry() != client)
+            window->setGeometry(client);
         watch->confirmLater();
     }
 
@@ -323,7 +333,9 @@ private:
             client = clearOfKeptWindows(m_window, client.marginsAdded(frame),
                                         screen->availableGeometry())
                          .marginsRemoved(frame);
-        AnswerWatch::ask(m_window, client, frame);
+        // A place asked of the window while the window manager took it in may reach the
+        // server after the manager's own answer, which the toolkit then believes.
+        AnswerWatch::ask(m_window, client, frame, true);
     }
 
     QPointer<QWidget> m_window;

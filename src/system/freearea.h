@@ -18,7 +18,8 @@ namespace tesk::system {
 QRect withinFreeArea(const QRect &client, const QMargins &frame, const QRect &free);
 
 // The margins of a top-level window's frame as the window system has reported them: none
-// before a window manager has framed the window, and none where no window manager frames it.
+// before a window manager has framed the window (or while it is still sizing the frame it took
+// the window into), and none where no window manager frames it.
 QMargins frameMargins(const QWidget *window);
 
 // The screen that shows most of the rectangle; the fallback, else the primary screen, when none

@@ -659,10 +659,7 @@ TEST_P(Looks, TheFindPanelCoversNoDialog)
     mainWindow();
     QSDIFind *find = nullptr;
     ASSERT_NO_FATAL_FAILURE(openFindPanel(&find));
-    QPointer<QWidget> panel;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
-            panel = widget;
+    QPointer<QWidget> panel = testhost::windowKeptOnTop();
     ASSERT_TRUE(panel);
     const QRect free = panel->screen()->availableGeometry();
     QRect left = panel->frameGeometry();

@@ -263,12 +263,6 @@ TEST_F(Desktop, ABoxSizedAsItShowsStandsCentredOnceFramed)
     tesk::system::ModalSeam::setResponder(answers);
 }
 
-namespace {
-
-void ignoreFind(void *) {}
-
-} // namespace
-
 TEST_F(Desktop, ADialogStaysClearOfTheFindAndReplacePanelOnceFramed)
 {
     MainWindow *window = createFrame("Debugger", kWindow);
@@ -276,16 +270,7 @@ TEST_F(Desktop, ADialogStaysClearOfTheFindAndReplacePanelOnceFramed)
     QtFrameShow();
     ASSERT_TRUE(waitFramed(window));
     QSDIFind *find = nullptr;
-    ASSERT_EQ(QtQSDIInitFindCallback(&find, 0, 0), 0);
-    QSDIDescription *d = nullptr;
-    QtQSDIInitDialog(&d, QSDI_KIND_FIND_REPLACE, 0, QSDI_MODE_MODELESS, 0, 0);
-    QtQSDIAddCallback(d, &ignoreFind, find);
-    QtQSDIExecDialog(d);
-    QtQSDIDeleteDialog(d);
-    QPointer<QWidget> panel;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
-            panel = widget;
+    QPointer<QWidget> panel = testhost::openFindPanel(&find);
     ASSERT_TRUE(panel);
     // Across the lower part of the screen: a dialog over the window's middle has room only
     // above it, where its own frame, once it comes, must not reach into the panel.

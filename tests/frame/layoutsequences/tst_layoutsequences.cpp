@@ -268,6 +268,37 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::Restore, 2949320291u, 1706830153u, 2133456727u, 3592719195u},
           {StepKind::DockRight, 2135767284u, 2119395957u, 987891714u, 3223231998u},
           {StepKind::ToolbarMove, 4226169646u, 3069678189u, 2557286541u, 1399814925u}}},
+        // A line the host's record hid comes back wider than the window: the lines shown kept
+        // what they showed, and it takes the code's room.
+        {"a line shown again takes the code's room, not the lines'",
+         {{StepKind::Start, 3661068147u, 456220396u, 978327746u, 3343438537u},
+          {StepKind::DockRight, 1382747585u, 2204686619u, 3141942923u, 3337859964u},
+          {StepKind::DockRight, 1230529157u, 937565809u, 3016262122u, 2782526494u},
+          {StepKind::Show, 3427673620u, 339063573u, 470792576u, 386716546u},
+          {StepKind::DockRight, 3509363093u, 1768573055u, 2560959663u, 3038573463u},
+          {StepKind::DockRight, 80006334u, 3887167996u, 3859498242u, 572982908u},
+          {StepKind::DockBottom, 511992594u, 3394121711u, 3351798934u, 1031363611u},
+          {StepKind::Restore, 2331575230u, 2630376432u, 3563633748u, 1582290900u},
+          {StepKind::DockBottom, 3726822443u, 643866067u, 235631654u, 671620075u},
+          {StepKind::FreshWindow, 3520734974u, 176633424u, 3276622725u, 4012567965u},
+          {StepKind::ScriptToolbar, 3147744218u, 2851440057u, 2324905577u, 3389893986u},
+          {StepKind::DockRight, 3983865706u, 2378415936u, 42243851u, 3657289025u},
+          {StepKind::ResizeBox, 1664167498u, 2324512785u, 1664413465u, 529701442u},
+          {StepKind::ShowAgain, 3704428274u, 2531500280u, 2979313014u, 2244200126u}}},
+        // Records restored in a fresh window: the side areas' windows come back as long as
+        // stored, though the bottom area is laid out after them.
+        {"a restore brings the side areas' windows back as long as stored",
+         {{StepKind::Start, 4038822082u, 3449243702u, 285614797u, 3146578697u},
+          {StepKind::RestoreTab, 3543599219u, 2446555754u, 1314683114u, 2904341118u},
+          {StepKind::DockBottom, 2254987197u, 510035242u, 4080567813u, 3626991849u},
+          {StepKind::ShowAgain, 1291880780u, 3716469750u, 660066552u, 2866227974u},
+          {StepKind::DockRight, 1214019402u, 633221850u, 819987246u, 2490494707u},
+          {StepKind::Restore, 1236456965u, 3824841477u, 2194166599u, 3561596453u},
+          {StepKind::RestoreTab, 1803129243u, 1974969879u, 3008717190u, 11916753u},
+          {StepKind::FreshWindow, 3220194412u, 3611641155u, 670972612u, 958383713u},
+          {StepKind::DockBottom, 2399916706u, 1892267632u, 239092598u, 7315302u},
+          {StepKind::DockRight, 1286625539u, 980712268u, 2804064526u, 2588693997u},
+          {StepKind::RoundTrip, 2084521790u, 1752668946u, 1413039375u, 2783957885u}}},
     };
     for (const auto &[what, steps] : sequences) {
         const std::optional<Failure> failure =
@@ -445,6 +476,11 @@ public:
         CuiPopupProcessGenericOption(box, DockWidget::OptionDockFloat);
         m_asked.docks[box].floatedOut = true;
     }
+    void close(TeskHandle box)
+    {
+        CuiPaneClose(box);
+        m_asked.docks[box].closedByHost = true;
+    }
     // The first promise broken, with what came before.
     std::string broken(const std::string &after) const
     {
@@ -537,4 +573,35 @@ TEST_F(LayoutSequences, GroupsOfTabsStayReachableWhenDocksFloatHideAndCome)
     }
     // Beside the group shown whole it shares the group's tab row too.
     EXPECT_LE(below[1], below[0] + 2);
+}
+
+// The toolkit keeps the place of a window gone from a group of tabs: a dock set beside such a
+// group went in as one more tab of a group that shows none. A window docked back into a group
+// whose other window closed stands in it alone; so does one left alone on a later line, also
+// once a dock joined it as its tab; a group on a later line whose window standing closed keeps
+// its place among its tabs.
+TEST_F(LayoutSequences, ADockComingAfterAGroupThatLostAWindowStaysReachable)
+{
+    for (const int road : {0, 1, 2}) {
+        SCOPED_TRACE(road);
+        setScreen(QRect(0, 0, 1280, 800), QRect(0, 0, 1280, 772));
+        Host host(createFrame("Debugger", 1));
+        QtResizePosWindow(1, 0, 0, 1200, 740);
+        if (road > 0)
+            host.dock(3, "One", 140, "One:3:0:0:0:400:1200:120:1:1");
+        host.dock(3, "Two", 141, "Two:3:1:1:0:530:1200:120:1:1");
+        host.dock(3, "Three", 142, "Three:3:0:2:0:530:1200:120:1:1");
+        if (road == 2)
+            host.dock(3, "Four", 145, "Four:3:0:3:0:530:1200:120:1:1");
+        host.show();
+        if (road < 2)
+            host.floatOut(141);
+        host.close(road == 0 ? 142 : 141);
+        if (road == 0)
+            CuiPaneDock(141);
+        host.dock(1, "New", 143);
+        host.dock(1, "Newer", 144);
+        EXPECT_EQ(host.broken("two more"), "");
+        testhost::endMainWindows();
+    }
 }

@@ -462,23 +462,12 @@ TEST_F(BreakpointDlgTest, CancelSendsNothing)
     }
 }
 
-void ignoreFind(void *) {}
-
 // Opened out by More..., the dialog grows past the foot of the free area and is moved up: it
 // stays clear of the find and replace panel kept on top, as it was when it showed.
 TEST_F(BreakpointDlgTest, OpenedOutTheDialogStaysClearOfTheFindPanel)
 {
     QSDIFind *find = nullptr;
-    ASSERT_EQ(QtQSDIInitFindCallback(&find, 0, 0), 0);
-    QSDIDescription *d = nullptr;
-    QtQSDIInitDialog(&d, QSDI_KIND_FIND_REPLACE, 0, QSDI_MODE_MODELESS, 0, 0);
-    QtQSDIAddCallback(d, &ignoreFind, find);
-    QtQSDIExecDialog(d);
-    QtQSDIDeleteDialog(d);
-    QPointer<QWidget> panel;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
-            panel = widget;
+    QPointer<QWidget> panel = testhost::openFindPanel(&find);
     ASSERT_TRUE(panel);
     const QRect free = panel->screen()->availableGeometry();
     CuiBreakpointDlgSetBreakpoint(handle, proxy);

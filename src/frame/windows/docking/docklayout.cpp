@@ -367,14 +367,19 @@ void DockLayout::showKeepingLines(QDockWidget *dock, const std::function<void()>
     const bool lineShown = std::any_of(line.begin(), line.end(), [&](QDockWidget *member) {
         return lines.docks.contains(member);
     });
+    // The room the code can give without a line shown having to: the lines shown keep theirs.
+    const int room = across(area) == Qt::Vertical ? roomAboveBottom() : roomBesideCode();
     show();
     settle();
-    // A line shown again stands as far across as its extent. Given all at once, the toolkit
-    // also takes the area's room anew: it would otherwise keep the room the area had without
-    // the line, and push the line beyond the window.
+    // A line shown again stands as far across as its extent, as far as that room reaches (and
+    // at least at its least, which the fit then makes room for). Given all at once, the
+    // toolkit also takes the area's room anew: it would otherwise keep the room the area had
+    // without the line, and push the line beyond the window.
     if (!lineShown && dock->isVisible() && !dock->isFloating()) {
+        const int extent = lengthIn(across(area), m_extents.value(standingOf(dock), dock->size()));
         lines.docks.append(dock);
-        lines.sizes.append(lengthIn(across(area), m_extents.value(standingOf(dock), dock->size())));
+        lines.sizes.append(
+            qMin(extent, qMax(room - separator(), lengthIn(across(area), leastSize(dock)))));
     }
     keepLines(area, lines);
 }
@@ -382,6 +387,9 @@ void DockLayout::showKeepingLines(QDockWidget *dock, const std::function<void()>
 void DockLayout::forget(const QDockWidget *dock)
 {
     take(const_cast<QDockWidget *>(dock));
+    // The toolkit's group keeps the place of a window gone for good too, with tabs left or not.
+    if (const QDockWidget *mate = m_formerGroupmate.value(dock))
+        m_leftInGroup.insert(standingOf(mate));
     m_formerPlace.remove(dock);
     m_formerGroupmate.remove(dock);
     m_formerGroupmate.removeIf([dock](auto it) { return it.value() == dock; });
@@ -594,7 +602,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         // a group goes to the end of the area's only line instead.
         m_window->addDockWidget(toolkitArea(area), dock, along(area));
         lines.last().append(dock);
-    } else if (!m_leftInGroup.contains(last) && !holdsFloatedPlace(standingOf(last))) {
+    } else if (!m_leftInGroup.contains(standingOf(last)) && !holdsFloatedPlace(standingOf(last))) {
         // The toolkit splits a window of a group as one more tab of it: the group's tabs step
         // out for the split and come back onto their window, so that a restore can set a
         // window beside a group as it stood.
@@ -602,7 +610,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         lines.last().append(dock);
     } else {
         // After a group at the end of a later line the toolkit has no place but the group, nor
-        // beside a group that keeps the place of a window floated out of it.
+        // beside a group that keeps the place of a window gone from it.
         lines.last().append(dock);
         tabGroupOnto(standingOf(last), {dock});
         keepTabsReadable();
@@ -770,6 +778,18 @@ bool DockLayout::holdsFloatedPlace(QDockWidget *standing) const
                        [](const QDockWidget *tab) { return tab->isFloating(); });
 }
 
+bool DockLayout::inToolkitGroup(const QDockWidget *dock) const
+{
+    // The toolkit's tab rows name their windows in their tabs' data, and it hides a row it no
+    // longer uses.
+    settle();
+    for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+        for (int tab = 0; bar->isVisibleTo(m_window) && tab < bar->count(); ++tab)
+            if (bar->tabData(tab).value<quintptr>() == reinterpret_cast<quintptr>(dock))
+                return true;
+    return false;
+}
+
 bool DockLayout::groupShown(const QDockWidget *standing) const
 {
     if (!hiddenByRequest(standing))
@@ -826,6 +846,9 @@ bool DockLayout::follow(QDockWidget *dock)
             lines[line].insert(slot, dock);
         }
         rejoinGroup(dock);
+        // The others of its group gone, the toolkit still puts it back in that group, alone.
+        if (!tabbed(dock) && !hasTabs(dock) && inToolkitGroup(dock))
+            m_leftInGroup.insert(dock);
     } else if (lines.isEmpty()) {
         lines.append({dock});
     } else {
@@ -856,8 +879,14 @@ void DockLayout::rejoinGroup(QDockWidget *dock)
 
 void DockLayout::dockBack(QDockWidget *dock)
 {
-    const QScopedValueRollback<QDockWidget *> returning(m_returning, dock);
-    dock->setFloating(false);
+    {
+        const QScopedValueRollback<QDockWidget *> returning(m_returning, dock);
+        dock->setFloating(false);
+    }
+    // As a window placed there: the lines no one sized share the area anew, so that the next
+    // window placed does not do it for this one.
+    if (!dock->isFloating())
+        shareEvenly(areaOf(dock));
 }
 
 DockArea DockLayout::areaOf(const QDockWidget *dock) const
@@ -1122,7 +1151,7 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
             size.setHeight(extent.height());
         m_extents.insert(other, tabbed(other) ? m_extents.value(standingOf(other), size) : size);
     }
-    applyExtents(area);
+    applyExtents(area, dock);
 }
 
 void DockLayout::shareEvenly(DockArea area)
@@ -1154,9 +1183,24 @@ void DockLayout::shareEvenly(DockArea area)
         1, int(std::count_if(lines.begin(), lines.end(), [this](const QList<QDockWidget *> &l) {
             return !shownStanding(l).isEmpty();
         })));
+    // A line the user's layout sized keeps its room: the others share what it leaves, else
+    // each window joining the area would grow them by a share of the held line's room too.
+    int heldRoom = 0;
+    int heldLines = 0;
+    for (const auto &l : lines) {
+        const QList<QDockWidget *> shownHere = shownStanding(l);
+        const auto heldOne = std::find_if(shownHere.begin(), shownHere.end(),
+                                          [this](const QDockWidget *d) { return held(d); });
+        if (heldOne == shownHere.end())
+            continue;
+        heldRoom += lengthIn(across(area), (*heldOne)->size());
+        ++heldLines;
+    }
     // The separators between the lines are no line's: shared out, they would grow the area.
-    const int acrossShared =
-        (lengthIn(across(area), size) - separator() * (lineCount - 1)) / lineCount;
+    const int sharing = lineCount > heldLines ? lineCount - heldLines : lineCount;
+    const int acrossShared = (lengthIn(across(area), size) - separator() * (lineCount - 1) -
+                              (lineCount > heldLines ? heldRoom : 0)) /
+                             sharing;
     for (const auto &l : lines) {
         const int inLine = int(standing(l).size());
         const QSize shared = along(area) == Qt::Vertical
@@ -1220,10 +1264,10 @@ void DockLayout::growToPanes(DockArea area)
             m_extents.insert(dock, size);
         }
     }
-    applyExtents(area, true);
+    applyExtents(area, nullptr, true);
 }
 
-void DockLayout::applyExtents(DockArea area, bool laidOut)
+void DockLayout::applyExtents(DockArea area, const QDockWidget *setting, bool laidOut)
 {
     if (!isPlacedArea(area))
         return;
@@ -1238,17 +1282,20 @@ void DockLayout::applyExtents(DockArea area, bool laidOut)
     };
     QList<QDockWidget *> firsts;
     QList<int> acrossSizes;
-    Asked asked;
+    Asked request;
+    const QHash<const QDockWidget *, int> shownBefore = m_window->isVisible() && !dragging()
+                                                            ? linesAcross()[int(area) - 1]
+                                                            : QHash<const QDockWidget *, int>();
     for (const auto &all : lines) {
         // A group of tabs has one size: its first window's.
         const QList<QDockWidget *> l = standing(all);
         for (QDockWidget *dock : l) {
-            asked.docks.append(dock);
-            asked.sizes.append(
+            request.docks.append(dock);
+            request.sizes.append(
                 lengthIn(along(area), withRow(dock, m_extents.value(dock, dock->size()))));
         }
-        asked.docks.append(nullptr);
-        asked.sizes.append(0);
+        request.docks.append(nullptr);
+        request.sizes.append(0);
         // The line stands as far across as its windows shown: a hidden one may keep another
         // extent for when it shows.
         const QList<QDockWidget *> shown = shownStanding(all);
@@ -1259,31 +1306,35 @@ void DockLayout::applyExtents(DockArea area, bool laidOut)
         const auto heldOne = std::find_if(shown.begin(), shown.end(),
                                           [this](const QDockWidget *d) { return held(d); });
         QDockWidget *setter = heldOne != shown.end() ? *heldOne : first;
-        acrossSizes.append(
-            lengthIn(across(area), withRow(setter, m_extents.value(setter, setter->size()))));
+        int asked =
+            lengthIn(across(area), withRow(setter, m_extents.value(setter, setter->size())));
+        const bool sets = setting && all.contains(standingOf(setting));
+        if (heldOne != shown.end() && !sets && shownBefore.contains(first))
+            asked = qMin(asked, shownBefore.value(first));
+        acrossSizes.append(asked);
     }
-    asked.docks += firsts;
-    asked.sizes += acrossSizes;
-    asked.window = m_window->size();
+    request.docks += firsts;
+    request.sizes += acrossSizes;
+    request.window = m_window->size();
     Asked &last = m_asked[int(area) - 1];
     // A hidden window's size is the toolkit's own until it shows: not known from what shows.
-    const bool allShown = std::all_of(asked.docks.begin(), asked.docks.end(),
+    const bool allShown = std::all_of(request.docks.begin(), request.docks.end(),
                                       [](const QDockWidget *d) { return !d || d->isVisible(); });
     // Asked the same from the same, the toolkit would come out the same, after a layout pass
     // over every dock window of the main window: a window joining a group of tabs in a full
     // area, say, leaves the lines as they were. Only what it has laid out is the same.
-    bool same = laidOut && allShown && asked.docks == last.docks && asked.sizes == last.sizes &&
-                asked.window == last.window;
+    bool same = laidOut && allShown && request.docks == last.docks && request.sizes == last.sizes &&
+                request.window == last.window;
     if (same) {
         settle();
         same = dockGeometries() == last.shown;
     }
     if (!same) {
         qsizetype from = 0;
-        for (qsizetype i = 0; i < asked.docks.size() - firsts.size(); ++i)
-            if (!asked.docks[i]) {
-                m_window->resizeDocks(asked.docks.mid(from, i - from),
-                                      asked.sizes.mid(from, i - from), along(area));
+        for (qsizetype i = 0; i < request.docks.size() - firsts.size(); ++i)
+            if (!request.docks[i]) {
+                m_window->resizeDocks(request.docks.mid(from, i - from),
+                                      request.sizes.mid(from, i - from), along(area));
                 from = i + 1;
             }
         m_window->resizeDocks(firsts, acrossSizes, across(area));
@@ -1291,8 +1342,8 @@ void DockLayout::applyExtents(DockArea area, bool laidOut)
         for (Asked &other : m_asked)
             other = Asked();
         if (allShown) {
-            asked.shown = dockGeometries();
-            last = asked;
+            request.shown = dockGeometries();
+            last = request;
         }
     }
     keepHeldLines(area);

@@ -177,9 +177,12 @@ private:
     LineSizes linesShown(DockArea area, const QDockWidget *leaving) const;
     // The lines still shown stand as far across as they did.
     void keepLines(DockArea area, LineSizes lines);
+    // A line holding a size that shows less of it asks no more than it shows, but the line of
+    // the window being set: between lines that hold sizes the toolkit would share the room in
+    // proportion to what each asks. What they lack, keepHeldLines gives from the room free.
     // laidOut: the toolkit was just given its turn to lay the window out, so that what shows is
     // what it made of the sizes last asked.
-    void applyExtents(DockArea area, bool laidOut = false);
+    void applyExtents(DockArea area, const QDockWidget *setting = nullptr, bool laidOut = false);
     // What applyExtents last asked of the toolkit for an area, the main window's size, and where
     // the windows standing in the areas stood once the toolkit had laid them out.
     struct Asked
@@ -223,6 +226,8 @@ private:
     // The toolkit's group of the window standing there keeps the place of a window floated
     // out of it.
     bool holdsFloatedPlace(QDockWidget *standing) const;
+    // The toolkit holds the window in a group of tabs, of its own or with others.
+    bool inToolkitGroup(const QDockWidget *dock) const;
     bool groupShown(const QDockWidget *standing) const;
     // The window and its tabs, from its slot in the line.
     QList<QDockWidget *> groupAt(const QList<QDockWidget *> &line, int slot) const;
@@ -283,8 +288,9 @@ private:
     QDockWidget *m_returning = nullptr;
     // A window that stayed in the group of tabs each window left.
     QHash<const QDockWidget *, const QDockWidget *> m_formerGroupmate;
-    // Windows left alone in a group of tabs whose standing window or last tab went: the
-    // toolkit still holds them in that group.
+    // Windows left alone in a group of tabs whose standing window or last tab went, and the
+    // windows standing for a group a window closed out of: the toolkit still holds them in a
+    // group that keeps the place of the window gone.
     QSet<const QDockWidget *> m_leftInGroup;
     // Lines of the left, right and bottom areas (index area - 1).
     QList<QList<QDockWidget *>> m_lines[3];

@@ -9,7 +9,9 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
+#include <utility>
 #include <vector>
 
 namespace tesk::frame {
@@ -128,10 +130,16 @@ private:
             // Mapped again with it, a window manager may place them anew: they keep within the
             // free area.
             const bool shown = event->type() == QEvent::Show;
+            if (event->type() == QEvent::Hide && !event->spontaneous())
+                m_hiddenByHost = true;
+            const bool again =
+                shown && !event->spontaneous() && std::exchange(m_hiddenByHost, false);
             if (shown || event->type() == QEvent::WindowActivate)
-                QTimer::singleShot(0, this, [this, shown] {
+                QTimer::singleShot(0, this, [this, shown, again] {
                     for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
                         if (dock->isFloating() && dock->isVisible()) {
+                            if (again)
+                                mapAgain(dock);
                             if (shown)
                                 tesk::system::keepInFreeAreaAsFramed(dock);
                             dock->raise();
@@ -148,7 +156,27 @@ private:
         return false;
     }
 
+    // A window manager lets go of what ties a floating dock to its main window when the main
+    // window is hidden, and does not take it up again when it is mapped again: the dock then
+    // stays beneath the main window once that is raised with a box of its own (a modal box).
+    // Mapped again after it, at the place it stood, the dock is taken in as its own again.
+    static void mapAgain(QDockWidget *dock)
+    {
+        static const bool windowManaged =
+            QGuiApplication::platformName() != QLatin1String("offscreen") &&
+            QGuiApplication::platformName() != QLatin1String("minimal");
+        if (!windowManaged)
+            return;
+        const QPoint at = dock->geometry().topLeft();
+        dock->hide();
+        dock->setAttribute(Qt::WA_Moved);
+        if (QWindow *handle = dock->windowHandle())
+            handle->setPosition(at);
+        dock->show();
+    }
+
     QMainWindow *m_window;
+    bool m_hiddenByHost = false;
 };
 
 } // namespace

@@ -548,7 +548,9 @@ void MainWindow::layOutDocks()
             layout.assignExtent(dock, QSize(width() / 3, extentHeight));
         }
     }
-    for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom})
+    // The bottom area first: the side areas stand above it, and along them the toolkit shares
+    // out what a bottom area laid out after them gives or takes, in its own proportions.
+    for (const DockArea area : {DockArea::Bottom, DockArea::Left, DockArea::Right})
         layout.growToPanes(area);
     m_docks->laidOut = true;
     for (DockWidget *dock : m_docks->docks)
