@@ -585,10 +585,12 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         tabGroupOnto(standing, {dock});
         m_fitTabs.insert(dock);
         keepTabsReadable();
-        // Shown with its tab made, the toolkit lays the window out once for both.
-        if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
-            dock->show();
-        settle();
+        // The toolkit gives a hidden window no tab to raise: a new one is laid out as it shows,
+        // in one pass with its tab made.
+        if (!dock->isHidden()) {
+            settle();
+            dock->raise();
+        }
         return;
     }
     if (!last || newLine) {
