@@ -336,7 +336,7 @@ void DockLayout::keepLines(DockArea area, LineSizes lines)
             lines.sizes.removeAt(i);
         }
     if (!lines.docks.isEmpty())
-        m_window->resizeDocks(lines.docks, lines.sizes, across(area));
+        resizeDocks(lines.docks, lines.sizes, across(area));
     settle();
     rememberLines(Remember::Shown);
 }
@@ -538,7 +538,7 @@ void DockLayout::giveLinesBack(Qt::Orientation direction, const LinesAcross &wan
         return;
     for (int i = 0; i < sizes.size(); ++i)
         sizes[i] += int(qint64(lacks[i]) * moving / deficit);
-    m_window->resizeDocks(firsts, sizes, direction);
+    resizeDocks(firsts, sizes, direction);
     settle();
 }
 
@@ -585,8 +585,12 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         tabGroupOnto(standing, {dock});
         m_fitTabs.insert(dock);
         keepTabsReadable();
-        settle();
-        dock->raise();
+        // The toolkit gives a hidden window no tab to raise: a new one is laid out as it shows,
+        // in one pass with its tab made.
+        if (!dock->isHidden()) {
+            settle();
+            dock->raise();
+        }
         return;
     }
     if (!last || newLine) {
@@ -728,9 +732,17 @@ void DockLayout::keepTabsReadable() const
     // The toolkit cuts tab titles to a few letters where the row is short; a user must tell
     // the windows apart, so the row scrolls instead. Its tab rows are the window's own
     // children; they move at once, as the docks do.
+    // Set again, the mode lays every tab of the row out anew, and the row asks the window for
+    // one more layout pass: a row is set once, as the user's choice, which a change of look
+    // leaves alone.
+    static const char *const kSet = "teskTabsReadable";
     for (QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
-        bar->setElideMode(Qt::ElideNone);
-        bar->setUsesScrollButtons(true);
+        if (!bar->property(kSet).toBool() || bar->elideMode() != Qt::ElideNone ||
+            !bar->usesScrollButtons()) {
+            bar->setElideMode(Qt::ElideNone);
+            bar->setUsesScrollButtons(true);
+            bar->setProperty(kSet, true);
+        }
         m_style->adopt(bar);
     }
 }
@@ -801,11 +813,10 @@ QList<QDockWidget *> DockLayout::standing(const QList<QDockWidget *> &line) cons
 
 bool DockLayout::follow(QDockWidget *dock)
 {
-    // The toolkit tells of the tabs the fit makes as moves: they share no area out anew. What
-    // is placed shares its area out once in place.
-    if (m_placing)
-        return true;
-    if (m_fitting)
+    // The toolkit tells of the tabs the fit makes, and of each step of a placing, as moves:
+    // they share no area out anew. What is placed shares its area out once in place (the
+    // placer does), not once more at each step.
+    if (m_placing || m_fitting)
         return false;
     const DockArea shown =
         dock->isFloating() ? DockArea::None : fromToolkit(m_window->dockWidgetArea(dock));
@@ -1259,10 +1270,10 @@ void DockLayout::growToPanes(DockArea area)
             m_extents.insert(dock, size);
         }
     }
-    applyExtents(area);
+    applyExtents(area, nullptr, true);
 }
 
-void DockLayout::applyExtents(DockArea area, const QDockWidget *setting)
+void DockLayout::applyExtents(DockArea area, const QDockWidget *setting, bool laidOut)
 {
     if (!isPlacedArea(area))
         return;
@@ -1277,17 +1288,20 @@ void DockLayout::applyExtents(DockArea area, const QDockWidget *setting)
     };
     QList<QDockWidget *> firsts;
     QList<int> acrossSizes;
+    Asked request;
     const QHash<const QDockWidget *, int> shownBefore = m_window->isVisible() && !dragging()
                                                             ? linesAcross()[int(area) - 1]
                                                             : QHash<const QDockWidget *, int>();
     for (const auto &all : lines) {
         // A group of tabs has one size: its first window's.
         const QList<QDockWidget *> l = standing(all);
-        QList<int> alongSizes;
-        for (QDockWidget *dock : l)
-            alongSizes.append(
+        for (QDockWidget *dock : l) {
+            request.docks.append(dock);
+            request.sizes.append(
                 lengthIn(along(area), withRow(dock, m_extents.value(dock, dock->size()))));
-        m_window->resizeDocks(l, alongSizes, along(area));
+        }
+        request.docks.append(nullptr);
+        request.sizes.append(0);
         // The line stands as far across as its windows shown: a hidden one may keep another
         // extent for when it shows.
         const QList<QDockWidget *> shown = shownStanding(all);
@@ -1305,10 +1319,63 @@ void DockLayout::applyExtents(DockArea area, const QDockWidget *setting)
             asked = qMin(asked, shownBefore.value(first));
         acrossSizes.append(asked);
     }
-    m_window->resizeDocks(firsts, acrossSizes, across(area));
-    settle();
+    request.docks += firsts;
+    request.sizes += acrossSizes;
+    request.window = m_window->size();
+    Asked &last = m_asked[int(area) - 1];
+    // A hidden window's size is the toolkit's own until it shows: not known from what shows.
+    const bool allShown = std::all_of(request.docks.begin(), request.docks.end(),
+                                      [](const QDockWidget *d) { return !d || d->isVisible(); });
+    // Asked the same from the same, the toolkit would come out the same, after a layout pass
+    // over every dock window of the main window: a window joining a group of tabs in a full
+    // area, say, leaves the lines as they were. Only what it has laid out is the same.
+    bool same = laidOut && allShown && request.docks == last.docks && request.sizes == last.sizes &&
+                request.window == last.window;
+    if (same) {
+        settle();
+        same = dockGeometries() == last.shown;
+    }
+    if (!same) {
+        qsizetype from = 0;
+        for (qsizetype i = 0; i < request.docks.size() - firsts.size(); ++i)
+            if (!request.docks[i]) {
+                m_window->resizeDocks(request.docks.mid(from, i - from),
+                                      request.sizes.mid(from, i - from), along(area));
+                from = i + 1;
+            }
+        m_window->resizeDocks(firsts, acrossSizes, across(area));
+        settle();
+        for (Asked &other : m_asked)
+            other = Asked();
+        if (allShown) {
+            request.shown = dockGeometries();
+            last = request;
+        }
+    }
     keepHeldLines(area);
     rememberLines(Remember::Shown, area);
+}
+
+QList<QRect> DockLayout::dockGeometries() const
+{
+    // A group of tabs stands where its standing window does.
+    QList<QRect> geometries;
+    for (const auto &lines : m_lines)
+        for (const auto &l : lines)
+            for (const QDockWidget *dock : l)
+                if (!tabbed(dock))
+                    geometries.append(dock->isVisible() ? dock->geometry() : QRect());
+    return geometries;
+}
+
+void DockLayout::resizeDocks(const QList<QDockWidget *> &docks, const QList<int> &sizes,
+                             Qt::Orientation direction)
+{
+    // Sizes asked elsewhere are the toolkit's to keep: the same asked of it again is no
+    // longer the same.
+    for (Asked &asked : m_asked)
+        asked = Asked();
+    m_window->resizeDocks(docks, sizes, direction);
 }
 
 void DockLayout::keepHeldLines(DockArea area)
@@ -1403,7 +1470,7 @@ void DockLayout::keepHeldLines(DockArea area)
     if (asked == m_heldLinesFrom[heldFrom])
         return;
     m_heldLinesFrom[heldFrom] = asked;
-    m_window->resizeDocks(firsts, sizes, across(area));
+    resizeDocks(firsts, sizes, across(area));
     settle();
     // Taken in, the same sizes may be asked for again once something else took them away.
     for (int i = 0; i < showings.size(); ++i)

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QSet>
 #include <QSize>
 
@@ -53,6 +54,10 @@ enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 // - Placing a dock costs about linearly in the docks already there: tabs are known from this
 //   picture, not asked of the toolkit, only the windows that stand are sized, and the toolkit
 //   moves the windows at once (dockstyle.h), leaving nothing per window for the event loop.
+//   Each layout pass of the toolkit goes over every dock window, tabs included, so a step
+//   asks for as few passes as it can: the moves of a placing share no area out before the
+//   placer does, a window joins its tabs and shows in one pass, sizes are not asked again of
+//   areas that still show what they made, and a tab row is set to scroll only once.
 // The whole contract, these promises with the rest (no dock closed or shown that the host did
 // not close or show, records that restore the same layout run after run), is one checker in
 // host/testhost/layoutpromises.h that the sequence test (tests/frame/layoutsequences) plays
@@ -175,7 +180,22 @@ private:
     // A line holding a size that shows less of it asks no more than it shows, but the line of
     // the window being set: between lines that hold sizes the toolkit would share the room in
     // proportion to what each asks. What they lack, keepHeldLines gives from the room free.
-    void applyExtents(DockArea area, const QDockWidget *setting = nullptr);
+    // laidOut: the toolkit was just given its turn to lay the window out, so that what shows is
+    // what it made of the sizes last asked.
+    void applyExtents(DockArea area, const QDockWidget *setting = nullptr, bool laidOut = false);
+    // What applyExtents last asked of the toolkit for an area, the main window's size, and where
+    // the windows standing in the areas stood once the toolkit had laid them out.
+    struct Asked
+    {
+        QList<QDockWidget *> docks;
+        QList<int> sizes;
+        QSize window;
+        QList<QRect> shown;
+    };
+    QList<QRect> dockGeometries() const;
+    // Asks the toolkit for sizes, as QMainWindow::resizeDocks.
+    void resizeDocks(const QList<QDockWidget *> &docks, const QList<int> &sizes,
+                     Qt::Orientation direction);
     // Where the area has less room across than its lines were given, the toolkit takes it
     // from every line alike: the lines holding a size the user or the host gave take theirs
     // back from the lines that hold none, down to those lines' least. The side areas, which
@@ -289,6 +309,7 @@ private:
     // What each area's lines showed when they were last given back their held sizes: a
     // toolkit that keeps them as they were is not asked again.
     QList<int> m_heldLinesFrom[3];
+    Asked m_asked[3];
     // What each area's lines showed across as the user left them, by the window each is sized
     // by.
     LinesAcross m_linesLeft;

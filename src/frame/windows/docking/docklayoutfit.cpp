@@ -80,7 +80,7 @@ void DockLayout::fit(QDockWidget *came)
                         sizes.append(atStart[int(area) - 1].value(standing, size));
                     }
                 if (!firsts.isEmpty())
-                    m_window->resizeDocks(firsts, sizes, across(area));
+                    resizeDocks(firsts, sizes, across(area));
             }
         settle();
         if (came && tabbed(came))
