@@ -450,3 +450,23 @@ TEST_F(DockFit, EveryWindowOfAGroupRecordsTheSizeShown)
     EXPECT_EQ(window->dockLayout().standingOf(window->findDockWidgetByBox(201)),
               window->findDockWidgetByBox(200));
 }
+
+// A floating window passes through the right area as it is made: the toolkit cuts every line
+// there for it, and a held line took its room back from a line holding none.
+TEST_F(DockFit, AFloatingWindowMadeLeavesTheRightAreaAsItStood)
+{
+    MainWindow *window = open({1, 0, QSize(1280, 800), true, false, true});
+    QtCreateDocked(0, 1);
+    QtWindowCreate("Side 1", &paneCallback, 101);
+    QtResizePosWindow(101, 0, 0, 300, 300);
+    testhost::settle();
+    DockWidget *held = window->findDockWidgetByBox(101);
+    DockWidget *other = window->findDockWidgetByBox(100);
+    const int heldWidth = held->width();
+    const int otherWidth = other->width();
+    ASSERT_GT(otherWidth, 110);
+    QtWindowCreate("Floating", &paneCallback, 300);
+    testhost::settle();
+    EXPECT_EQ(held->width(), heldWidth);
+    EXPECT_EQ(other->width(), otherWidth);
+}

@@ -562,11 +562,18 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     if (!isPlacedArea(area)) {
         if (!dock->isFloating()) {
             // The toolkit floats only a window it holds in an area. The right area, which the
-            // window passes through for a moment, keeps the sizes it showed.
+            // window passes through for a moment, keeps the sizes it showed: its lines stand
+            // as far across as before, though the toolkit cut them all for the passing window
+            // and the extents give a held line its room from the lines that hold none.
+            const bool shown = m_window->isVisible() && !dragging();
+            settle();
+            const LineSizes lines = shown ? linesShown(DockArea::Right, nullptr) : LineSizes();
             keepShownSizes(DockArea::Right);
             m_window->addDockWidget(Qt::RightDockWidgetArea, dock);
             dock->setFloating(true);
             applyExtents(DockArea::Right);
+            if (shown)
+                keepLines(DockArea::Right, lines);
         }
         return;
     }
