@@ -26,6 +26,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -1309,6 +1310,8 @@ std::string playSeeds(uint32_t firstSeed, int count, int shortest, int longest,
         const std::vector<Step> steps =
             generate(seed, shortest, longest, screen.settleFrames && xview::available());
         const std::optional<Failure> failure = play(steps, screen, switches, true);
+        if (survey && (n + 1) % 50 == 0)
+            std::fprintf(stderr, "surveyed seeds %u to %u\n", firstSeed, seed);
         if (!failure)
             continue;
         const std::string headline = "seed " + std::to_string(seed) + " broke " +
@@ -1316,6 +1319,9 @@ std::string playSeeds(uint32_t firstSeed, int count, int shortest, int longest,
                                      std::to_string(failure->step) + ": " +
                                      failure->broken.text.toStdString() + "\n";
         if (survey) {
+            // Told at once too: a survey stopped before its end still leaves what it found.
+            std::fputs(headline.c_str(), stderr);
+            std::fflush(stderr);
             broken += headline;
             continue;
         }
