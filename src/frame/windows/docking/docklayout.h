@@ -193,7 +193,8 @@ private:
         QList<QRect> shown;
     };
     QList<QRect> dockGeometries() const;
-    // Asks the toolkit for sizes, as QMainWindow::resizeDocks.
+    // Asks the toolkit for sizes, as QMainWindow::resizeDocks, and forgets the sizes last asked
+    // by applyExtents: every ask of the library goes through here, or that memory goes stale.
     void resizeDocks(const QList<QDockWidget *> &docks, const QList<int> &sizes,
                      Qt::Orientation direction);
     // Where the area has less room across than its lines were given, the toolkit takes it
