@@ -299,6 +299,19 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::DockBottom, 2399916706u, 1892267632u, 239092598u, 7315302u},
           {StepKind::DockRight, 1286625539u, 980712268u, 2804064526u, 2588693997u},
           {StepKind::RoundTrip, 2084521790u, 1752668946u, 1413039375u, 2783957885u}}},
+        // A right line whose group's other window the host hid shows no tab row: counted with
+        // one, the row above the bottom area stood a row higher, at a held bottom line's cost,
+        // once a tab row came to the right area.
+        {"a group showing no tab row is counted without one",
+         {{StepKind::Start, 4266912037u, 2690263041u, 3604823090u, 243031837u},
+          {StepKind::Show, 3829097223u, 2448389544u, 884052886u, 3672879827u},
+          {StepKind::Restore, 513803026u, 4050991233u, 2301451155u, 3484237629u},
+          {StepKind::HideTabs, 673749419u, 2230553503u, 120623784u, 1161850458u},
+          {StepKind::Drag, 1176293255u, 2349788197u, 3008137701u, 335447567u},
+          {StepKind::RestoreTab, 2643446293u, 2824774341u, 68301122u, 4216885187u},
+          {StepKind::HideTabs, 1063069632u, 249050569u, 3681774660u, 2702620486u},
+          {StepKind::DockBottom, 2576717743u, 818124661u, 2807689940u, 1666125287u},
+          {StepKind::DockRight, 3701499126u, 706030408u, 3086291695u, 1089303505u}}},
     };
     for (const auto &[what, steps] : sequences) {
         const std::optional<Failure> failure =

@@ -212,7 +212,9 @@ bool DockLayout::tabLastLine(DockArea area)
 
 int DockLayout::leastAlong(DockArea area, const QList<QDockWidget *> &line) const
 {
-    // A group of tabs adds its tab row beneath it.
+    // A group of tabs adds its tab row beneath it, while the toolkit shows one: a group whose
+    // other windows are hidden has none, and counted with one it held the row above the bottom
+    // area a row higher than it needs, at a held bottom line's cost.
     const int row = tabRow();
     int length = 0;
     int groups = 0;
@@ -220,7 +222,7 @@ int DockLayout::leastAlong(DockArea area, const QList<QDockWidget *> &line) cons
         if (tabbed(line[slot]) || !groupShown(line[slot]))
             continue;
         length += lengthIn(along(area), leastSize(line[slot]));
-        if (along(area) == Qt::Vertical && groupAt(line, slot).size() > 1)
+        if (along(area) == Qt::Vertical && showsTabRow(line[slot]))
             length += row;
         ++groups;
     }
