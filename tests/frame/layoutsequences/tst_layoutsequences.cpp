@@ -312,6 +312,25 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::HideTabs, 1063069632u, 249050569u, 3681774660u, 2702620486u},
           {StepKind::DockBottom, 2576717743u, 818124661u, 2807689940u, 1666125287u},
           {StepKind::DockRight, 3701499126u, 706030408u, 3086291695u, 1089303505u}}},
+        // The window standing of a group held in the right area, out of sight behind its tab
+        // shown, kept the width it had before the screen shrank: counted as the room the
+        // group holds, it left the other lines less than none, and a hidden pane's record
+        // carried that width.
+        {"a held group counts the room its tab shown takes",
+         {{StepKind::Start, 3843439766u, 2973639546u, 1196766219u, 1232222837u},
+          {StepKind::RestoreTab, 3381973912u, 1584455123u, 3033060216u, 1529325508u},
+          {StepKind::DockRight, 1534537321u, 236527357u, 3389494178u, 3048928746u},
+          {StepKind::Show, 2784822929u, 2418937194u, 1287447747u, 145931699u},
+          {StepKind::RestoreTab, 29730620u, 88383455u, 3618239083u, 1006897073u},
+          {StepKind::DockBottom, 1267222371u, 2722729481u, 3898132778u, 3432604087u},
+          {StepKind::DockRight, 455845814u, 1955681653u, 1851254503u, 1561393312u},
+          {StepKind::DockRight, 1790423300u, 3971612701u, 3675534520u, 1558256470u},
+          {StepKind::DockRight, 855634771u, 3722708495u, 1036619909u, 1970520561u},
+          {StepKind::Hide, 3915500558u, 2203016633u, 3809017483u, 3748912861u},
+          {StepKind::DockBottom, 3722262263u, 3875130903u, 1528650496u, 2143638269u},
+          {StepKind::ShrinkScreen, 424526401u, 2633751028u, 645397389u, 1590642990u},
+          {StepKind::DockRight, 3178076264u, 3909574363u, 2525798762u, 2443536425u},
+          {StepKind::RoundTrip, 1893757049u, 1688800612u, 3482796423u, 2838905094u}}},
     };
     for (const auto &[what, steps] : sequences) {
         const std::optional<Failure> failure =

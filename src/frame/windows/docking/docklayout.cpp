@@ -1206,14 +1206,21 @@ void DockLayout::shareEvenly(DockArea area)
                                           [this](const QDockWidget *d) { return held(d); });
         if (heldOne == shownHere.end())
             continue;
-        heldRoom += lengthIn(across(area), (*heldOne)->size());
+        // A group shows the size of its tab shown: the window standing, out of sight, keeps
+        // the size it last showed, which may be more than the whole area now has.
+        const QDockWidget *shownOne = shownOfGroup(*heldOne);
+        heldRoom += lengthIn(across(area), (shownOne ? shownOne : *heldOne)->size());
         ++heldLines;
     }
     // The separators between the lines are no line's: shared out, they would grow the area.
     const int sharing = lineCount > heldLines ? lineCount - heldLines : lineCount;
-    const int acrossShared = (lengthIn(across(area), size) - separator() * (lineCount - 1) -
-                              (lineCount > heldLines ? heldRoom : 0)) /
-                             sharing;
+    // Where the held lines leave less than a line's least, the toolkit gives the least: an
+    // extent below it (none, or less than none) would be written into the records as it is.
+    const int acrossShared =
+        qMax(lengthIn(across(area), least),
+             (lengthIn(across(area), size) - separator() * (lineCount - 1) -
+              (lineCount > heldLines ? heldRoom : 0)) /
+                 sharing);
     for (const auto &l : lines) {
         const int inLine = int(standing(l).size());
         const QSize shared = along(area) == Qt::Vertical
