@@ -212,9 +212,8 @@ bool DockLayout::tabLastLine(DockArea area)
 
 int DockLayout::leastAlong(DockArea area, const QList<QDockWidget *> &line) const
 {
-    // A group of tabs adds its tab row beneath it, while the toolkit shows one: a group whose
-    // other windows are hidden has none, and counted with one it held the row above the bottom
-    // area a row higher than it needs, at a held bottom line's cost.
+    // A group of tabs adds its tab row beneath it, where it shows one: a group whose other
+    // tabs are hidden shows none, and counted, it kept the bottom area off a row's least.
     const int row = tabRow();
     int length = 0;
     int groups = 0;
