@@ -505,19 +505,6 @@ private:
         return group;
     }
 
-    // The tab shown of the group a dock out of sight is a tab of, if any.
-    const DockWidget *tabShownOf(TeskHandle box) const
-    {
-        DockWidget *dock = m_window->findDockWidgetByBox(box);
-        if (!dock || areaOf(m_window, box) < 0)
-            return nullptr;
-        for (QDockWidget *tab : m_window->tabifiedDockWidgets(dock))
-            if (const auto *front = qobject_cast<const DockWidget *>(tab))
-                if (acrossExtent(m_window, front->windowBox()) > 0)
-                    return front;
-        return nullptr;
-    }
-
     bool sameLine(TeskHandle one, TeskHandle other) const
     {
         const DockWidget *a = m_window->findDockWidgetByBox(one);
@@ -1110,18 +1097,11 @@ private:
             // Hidden, a dock keeps the size set for when it shows again.
             if (it->hiddenByHost || (!m_newlyKept.count(it.key()) && !(it->keptArea >= 0 && again)))
                 continue;
-            int across = acrossExtent(m_window, it.key());
-            int area = across > 0 ? areaOf(m_window, it.key()) : -1;
-            // A tab out of sight stands in its group's line, which shows the size of the tab
-            // shown: what was set for it there is still set (the fit made it a tab of a line
-            // it did not size, say).
-            if (across == 0)
-                if (const DockWidget *front = tabShownOf(it.key())) {
-                    area = areaOf(m_window, front->windowBox());
-                    across = acrossExtent(m_window, front->windowBox());
-                }
-            // What the host asked for across one area says nothing of another.
-            if (it->keptArea >= 0 && area != it->keptArea)
+            const int across = acrossExtent(m_window, it.key());
+            const int area = across > 0 ? areaOf(m_window, it.key()) : -1;
+            // What the host asked for across one area says nothing of another; a tab the fit
+            // put out of sight stands in its area still, and its group holds that size.
+            if (it->keptArea >= 0 && areaOf(m_window, it.key()) != it->keptArea)
                 it->setAcross = 0;
             it->keptArea = area;
             it->keptAcross = across;
