@@ -299,6 +299,15 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::DockBottom, 2399916706u, 1892267632u, 239092598u, 7315302u},
           {StepKind::DockRight, 1286625539u, 980712268u, 2804064526u, 2588693997u},
           {StepKind::RoundTrip, 2084521790u, 1752668946u, 1413039375u, 2783957885u}}},
+        // A side line whose group's other tab came back hidden shows no tab row: counted in its
+        // least, it took 26 px from a restored bottom area.
+        {"a group showing one tab adds no tab row to its least",
+         {{StepKind::Start, 384373069u, 4236205892u, 2447685119u, 170450397u},
+          {StepKind::Show, 1253919774u, 1725881186u, 3181117466u, 3026035263u},
+          {StepKind::Restore, 3371170720u, 2216867384u, 440932359u, 1498550768u},
+          {StepKind::RestoreTab, 3256264732u, 2995937282u, 3479559410u, 2096607150u},
+          {StepKind::Restore, 758503469u, 90843497u, 1311322023u, 3121450369u},
+          {StepKind::RoundTrip, 1702039628u, 1650675818u, 1064665817u, 3790353033u}}},
     };
     for (const auto &[what, steps] : sequences) {
         const std::optional<Failure> failure =
