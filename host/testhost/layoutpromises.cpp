@@ -154,16 +154,21 @@ int mostKept(const DockAsked &asked)
 }
 
 // A group of tabs shows one size, its window standing's: the most any of its docks kept in
-// that area may show, also where the fit made one a tab of another line's group.
+// that area may show, also where the fit made one a tab of another line's group. A tab kept
+// out of sight since it came kept no size, but the one its record or the host set.
 int mostKeptInGroup(const MainWindow *window, const Asked &asked, const DockWidget *dock, int area)
 {
     const QList<QDockWidget *> tabs = window->tabifiedDockWidgets(const_cast<DockWidget *>(dock));
     int most = 0;
     for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
         const DockWidget *member = window->findDockWidgetByBox(it.key());
-        if (member && (member == dock || tabs.contains(const_cast<DockWidget *>(member))) &&
-            !it->closedByHost && it->keptArea == area)
+        if (!member || (member != dock && !tabs.contains(const_cast<DockWidget *>(member))) ||
+            it->closedByHost)
+            continue;
+        if (it->keptArea == area)
             most = qMax(most, mostKept(*it));
+        else if (it->keptArea < 0 && areaOf(window, it.key()) == area)
+            most = qMax(most, it->setAcross);
     }
     return most;
 }
