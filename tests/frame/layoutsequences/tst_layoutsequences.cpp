@@ -104,21 +104,6 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::Drag, 1463471157u, 4145848854u, 2485162231u, 3332398683u},
           {StepKind::ToolbarMove, 1043717627u, 1689581642u, 2200987815u, 18123870u},
           {StepKind::ResizeWindow, 2395208999u, 696137995u, 3882723027u, 3019893165u}}},
-        // A toolbar made grows the window to its least size for a moment, and the fit cuts a
-        // bottom line for the toolbar's row: taken for the cut of a resize, that line took the
-        // code's room back once the user made the window smaller and as large again.
-        {"the fit's cuts for a toolbar are not a resize's",
-         {{StepKind::Start, 1108548188u, 782495391u, 4190013714u, 3051830767u},
-          {StepKind::Restore, 2915478928u, 3080333768u, 2490790330u, 1641404295u},
-          {StepKind::FindToolbar, 876774858u, 986192203u, 1080770703u, 741660462u},
-          {StepKind::Show, 2216305936u, 50575278u, 3035918245u, 2101113839u},
-          {StepKind::ShrinkScreen, 878134204u, 3747269063u, 200813336u, 3535915591u},
-          {StepKind::DockRight, 2085341984u, 166856015u, 3319018915u, 3293261698u},
-          {StepKind::Drag, 2999438957u, 1853354213u, 1456344922u, 889290323u},
-          {StepKind::DockRight, 831779796u, 4197850619u, 2385336466u, 3221455800u},
-          {StepKind::DockBottom, 3476606147u, 1919276695u, 1185817056u, 86239088u},
-          {StepKind::ScriptToolbar, 3832692454u, 17348966u, 2074521709u, 1406120136u},
-          {StepKind::ResizeWindow, 913864258u, 3583840446u, 1964606881u, 2900025882u}}},
         // A drag sets the sizes of the docks it moved only: a bottom line the fit had cut to
         // its least before the drag may grow for a tab row after it.
         {"a drag sets only what it moved",

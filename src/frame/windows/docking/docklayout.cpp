@@ -10,7 +10,6 @@
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
@@ -220,7 +219,7 @@ public:
         if (watched == m_window && event->type() == QEvent::LayoutRequest)
             schedule();
         if (watched == m_window && event->type() == QEvent::Resize)
-            m_layout->windowResized(static_cast<QResizeEvent *>(event)->oldSize());
+            m_layout->windowResized();
         return false;
     }
 
@@ -426,23 +425,10 @@ void DockLayout::dragEnded(const QList<QDockWidget *> &changed)
     rememberLines(Remember::All);
 }
 
-void DockLayout::windowResized(QSize before)
+void DockLayout::windowResized()
 {
     // The fit's and the placing's own resizes cut nothing the user left.
     if (m_fitting || m_placing || m_givingBack || !m_window->isVisible())
-        return;
-    // Nor does the toolkit's growing the window to no more than its least size for a toolbar
-    // or a dock that came: the lines the fit then cuts for it are the fit's, and taken for a
-    // resize's cuts, they took the code's room back once the user made the window larger.
-    const QSize size = m_window->size();
-    const QSize least = m_window->minimumSizeHint().expandedTo(m_window->minimumSize());
-    bool grewToLeast = before.isValid() && size != before;
-    for (const Qt::Orientation direction : {Qt::Horizontal, Qt::Vertical})
-        if (lengthIn(direction, size) != lengthIn(direction, before) &&
-            (lengthIn(direction, size) < lengthIn(direction, before) ||
-             lengthIn(direction, size) > lengthIn(direction, least)))
-            grewToLeast = false;
-    if (grewToLeast)
         return;
     m_givingBack = true;
     // The toolkit has laid the areas out for the new size once the event is handled.

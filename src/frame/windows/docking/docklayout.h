@@ -150,9 +150,8 @@ public:
     // The user or the host resized the main window. A smaller window cuts the lines once the
     // code has no more room to give, and a larger one gives all it gains to the code: once the
     // window has grown, the lines take back what they showed before the cut, as far as the
-    // code's room beyond its least reaches. One the toolkit grew from `before` to no more than
-    // its least size, for a toolbar or a dock that came, was resized by no one.
-    void windowResized(QSize before);
+    // code's room beyond its least reaches.
+    void windowResized();
 
 private:
     struct Position
