@@ -571,7 +571,8 @@ private:
         if (!outOfSightToo)
             return std::nullopt;
         for (QDockWidget *tab : m_window->tabifiedDockWidgets(dock))
-            if (tab->isVisible() && m_window->rect().contains(tab->geometry()))
+            if (tab->isVisible() && !tab->isFloating() &&
+                m_window->rect().contains(tab->geometry()))
                 return tab->mapToGlobal(QPoint());
         return std::nullopt;
     }

@@ -364,6 +364,26 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::FloatButton, 170016489u, 3936858425u, 635463227u, 1062106185u},
           {StepKind::Dock, 1764068015u, 4068714755u, 4239409770u, 1148387874u},
           {StepKind::Floating, 1394621217u, 3653194299u, 4088108369u, 101988179u}}},
+        // A tab floated by the host out of a group whose other tab floats already landed
+        // where that floating tab stood, not where its group showed it.
+        {"a tab floats where its group shows, not where a tab floated out stands",
+         {{StepKind::Start, 751997003u, 2987254382u, 2927348347u, 1081772867u},
+          {StepKind::DockBottom, 1945022835u, 520137147u, 2568503788u, 2030841003u},
+          {StepKind::DockRight, 225133311u, 1204347805u, 898244000u, 3952724118u},
+          {StepKind::DockRight, 1183545748u, 1446628462u, 916878953u, 4114937255u},
+          {StepKind::DockBottom, 1419362269u, 220702082u, 1988595848u, 669139126u},
+          {StepKind::Show, 1358906226u, 1316321164u, 2632195727u, 1209013397u},
+          {StepKind::HideTabs, 3946474504u, 3542430807u, 3954612432u, 1928910509u},
+          {StepKind::DockRight, 601918367u, 4051066423u, 556701534u, 1639550634u},
+          {StepKind::HideTabs, 4040787019u, 3624941499u, 2602593781u, 388174108u},
+          {StepKind::DockBottom, 505759888u, 2280174480u, 1907097680u, 2529695179u},
+          {StepKind::ScriptToolbar, 1577766000u, 1632514348u, 4253691531u, 478546167u},
+          {StepKind::Undock, 3476142467u, 2908392311u, 4266186604u, 2474840028u},
+          {StepKind::Undock, 3594768291u, 339696105u, 2376445113u, 613666016u},
+          {StepKind::Restore, 2703483253u, 1112240326u, 2578964869u, 2156445367u},
+          {StepKind::DockRight, 1562760205u, 2431341701u, 297818298u, 3967400533u},
+          {StepKind::FloatButton, 4145634982u, 487000162u, 638595199u, 4212289526u},
+          {StepKind::Undock, 3311943244u, 1315196894u, 476726578u, 2743801578u}}},
     };
     for (const auto &[what, steps] : sequences) {
         const std::optional<Failure> failure =

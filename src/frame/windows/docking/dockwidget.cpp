@@ -481,9 +481,10 @@ void DockWidget::enterFloating(QSize size)
 QPoint DockWidget::placeShown() const
 {
     // A tab behind another is kept out of sight by the toolkit: it stands where the tab shown
-    // of its group does.
-    const auto onScreen = [](const QWidget *dock) {
-        return dock->isVisible() && dock->x() >= 0 && dock->y() >= 0;
+    // of its group does. The toolkit still counts a tab floated out as one of the group; where
+    // it floats is no place of the group's.
+    const auto onScreen = [](const QDockWidget *dock) {
+        return dock->isVisible() && !dock->isFloating() && dock->x() >= 0 && dock->y() >= 0;
     };
     if (!onScreen(this) && d->mainWindow)
         for (const QDockWidget *tab :
