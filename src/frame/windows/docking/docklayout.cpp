@@ -516,7 +516,9 @@ void DockLayout::giveLinesBack(Qt::Orientation direction, const LinesAcross &wan
     QList<QDockWidget *> firsts;
     QList<int> sizes;
     QList<int> lacks;
+    QList<int> over;
     int deficit = 0;
+    int surplus = 0;
     for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom}) {
         if (across(area) != direction)
             continue;
@@ -524,20 +526,29 @@ void DockLayout::giveLinesBack(Qt::Orientation direction, const LinesAcross &wan
             const auto [first, size] = lineShownAcross(area, l);
             if (!first)
                 continue;
+            const int was = wanted[int(area) - 1].value(first, 0);
             firsts.append(first);
             sizes.append(size);
-            lacks.append(area == sharing ? 0
-                                         : qMax(0, wanted[int(area) - 1].value(first, 0) - size));
+            lacks.append(area == sharing ? 0 : qMax(0, was - size));
             deficit += lacks.last();
+            // The toolkit shares the room a window grows by out as it likes: a line it cut
+            // may take more than it showed before, and another less.
+            over.append(area != sharing && m_cut.contains(first) && was > 0 ? qMax(0, size - was)
+                                                                            : 0);
+            surplus += over.last();
         }
     }
-    // Only the code's room: what other lines show, the user left them too.
+    // The code's room and what a cut line took over what it showed: what other lines show,
+    // the user left them too.
+    const int fromLines = qMin(deficit, surplus);
     const int moving =
-        qMin(deficit, direction == Qt::Vertical ? roomAboveBottom() : roomBesideCode());
+        fromLines +
+        qMin(deficit - fromLines, direction == Qt::Vertical ? roomAboveBottom() : roomBesideCode());
     if (moving < 2)
         return;
     for (int i = 0; i < sizes.size(); ++i)
-        sizes[i] += int(qint64(lacks[i]) * moving / deficit);
+        sizes[i] += int(qint64(lacks[i]) * moving / deficit) -
+                    (fromLines ? int(qint64(over[i]) * fromLines / surplus) : 0);
     resizeDocks(firsts, sizes, direction);
     settle();
 }
