@@ -573,6 +573,27 @@ TEST_F(LayoutSequences, GroupsOfTabsStayReachableWhenDocksFloatHideAndCome)
     }
     // Beside the group shown whole it shares the group's tab row too.
     EXPECT_LE(below[1], below[0] + 2);
+    // A line the fit filled whose window standing floated, the rest of its group then hidden,
+    // before one more dock comes: the toolkit keeps the floated window's place in a group it
+    // no longer names, and the dock went in as a tab of it, out of sight.
+    const std::vector<Step> floatedThenHidden = {
+        {StepKind::Start, 64963546u, 2158911553u, 4187065171u, 1578702272u},
+        {StepKind::Show, 297717291u, 1352702156u, 1581580265u, 285278221u},
+        {StepKind::DockBottom, 2721153296u, 2841782921u, 3159804221u, 1869065569u},
+        {StepKind::ShrinkScreen, 1927997974u, 1599698501u, 1191295636u, 3601069941u},
+        {StepKind::HideTabs, 2067308825u, 2008416185u, 1207854990u, 2074957966u},
+        {StepKind::Restore, 2547925942u, 2215717946u, 2686529076u, 466111349u},
+        {StepKind::DockBottom, 1051392713u, 358271315u, 4050150157u, 2728699660u},
+        {StepKind::FindToolbar, 3893585843u, 2216248856u, 3059650574u, 317654469u},
+        {StepKind::DockBottom, 2839434859u, 3889907033u, 1109053457u, 1069401514u},
+        {StepKind::DockBottom, 3006150230u, 2767715382u, 2328740038u, 2878423527u},
+        {StepKind::ScriptToolbar, 1346541871u, 473084752u, 3853810067u, 1212104060u},
+        {StepKind::FloatButton, 325323051u, 1269616308u, 4004854971u, 550627905u},
+        {StepKind::HideTabs, 2904957077u, 3214847648u, 2660747108u, 3314159801u}};
+    const std::optional<Failure> failure =
+        play(floatedThenHidden, m_sequenceScreen, PromiseSwitches::all());
+    EXPECT_FALSE(failure) << "after step " << failure->step << ", "
+                          << failure->broken.text.toStdString();
 }
 
 // The toolkit keeps the place of a window gone from a group of tabs: a dock set beside such a

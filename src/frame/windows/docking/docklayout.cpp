@@ -781,10 +781,16 @@ bool DockLayout::holdsFloatedPlace(QDockWidget *standing) const
 {
     // The toolkit keeps the place of a window floated out of a group among its tabs, for when
     // it docks again: with its tabs stepped out, the group's window is still no window alone,
-    // and a split of it would be one more tab of a group that shows none.
+    // and a split of it would be one more tab of a group that shows none. It names the group's
+    // windows only while the group shows one: of a group hidden whole, the window floated is
+    // known by the group it left.
     const QList<QDockWidget *> tabs = m_window->tabifiedDockWidgets(standing);
-    return std::any_of(tabs.begin(), tabs.end(),
-                       [](const QDockWidget *tab) { return tab->isFloating(); });
+    for (const QDockWidget *dock : m_window->findChildren<QDockWidget *>()) {
+        const QDockWidget *left = m_formerGroupmate.value(dock);
+        if (dock->isFloating() && (tabs.contains(dock) || (left && standingOf(left) == standing)))
+            return true;
+    }
+    return false;
 }
 
 bool DockLayout::inToolkitGroup(const QDockWidget *dock) const
