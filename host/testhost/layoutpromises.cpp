@@ -438,6 +438,12 @@ int acrossExtent(const MainWindow *window, TeskHandle box)
     return area == 3 ? dock->height() : dock->width();
 }
 
+int lineAcrossExtent(const MainWindow *window, TeskHandle box)
+{
+    const DockWidget *shown = shownForGroup(window, box);
+    return shown ? acrossExtent(window, shown->windowBox()) : 0;
+}
+
 namespace {
 
 std::optional<Broken> checkAll(const MainWindow *window, const Asked &asked,
