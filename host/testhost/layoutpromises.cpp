@@ -14,6 +14,7 @@
 #include <QToolBar>
 
 #include <cstdlib>
+#include <functional>
 #include <map>
 
 namespace testhost::layout {
@@ -153,19 +154,37 @@ int mostKept(const DockAsked &asked)
     return qMax(asked.keptAcross, asked.setAcross);
 }
 
+// The most a kept dock may show where docks share its size across the area: the most any
+// dock that `sharesTheSize` takes kept there, and with `setToo` the size set for one kept
+// nowhere.
+int mostShared(const MainWindow *window, const Asked &asked, int area,
+               const std::function<bool(TeskHandle, const DockWidget *)> &sharesTheSize,
+               bool setToo)
+{
+    int most = 0;
+    for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
+        const DockWidget *other = window->findDockWidgetByBox(it.key());
+        if (it->closedByHost || !other || !sharesTheSize(it.key(), other))
+            continue;
+        if (it->keptArea == area)
+            most = qMax(most, mostKept(*it));
+        else if (setToo && it->keptArea < 0)
+            most = qMax(most, it->setAcross);
+    }
+    return most;
+}
+
 // A group of tabs shows one size, its window standing's: the most any of its docks kept in
 // that area may show, also where the fit made one a tab of another line's group.
 int mostKeptInGroup(const MainWindow *window, const Asked &asked, const DockWidget *dock, int area)
 {
     const QList<QDockWidget *> tabs = window->tabifiedDockWidgets(const_cast<DockWidget *>(dock));
-    int most = 0;
-    for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
-        const DockWidget *member = window->findDockWidgetByBox(it.key());
-        if (member && (member == dock || tabs.contains(const_cast<DockWidget *>(member))) &&
-            !it->closedByHost && it->keptArea == area)
-            most = qMax(most, mostKept(*it));
-    }
-    return most;
+    return mostShared(
+        window, asked, area,
+        [&](TeskHandle, const DockWidget *member) {
+            return member == dock || tabs.contains(const_cast<DockWidget *>(member));
+        },
+        false);
 }
 
 // The most a kept dock's line may show: a line shows one size, and any dock standing in it may
@@ -173,18 +192,14 @@ int mostKeptInGroup(const MainWindow *window, const Asked &asked, const DockWidg
 int lineMost(const MainWindow *window, const Asked &asked, TeskHandle box, int area)
 {
     const DockWidget *dock = window->findDockWidgetByBox(box);
-    int most = mostKept(asked.docks[box]);
-    for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
-        const DockWidget *other = window->findDockWidgetByBox(it.key());
-        if (it->closedByHost || !other || other == dock || areaOf(window, it.key()) != area ||
-            (acrossIsHeight(area) ? other->y() != dock->y() : other->x() != dock->x()))
-            continue;
-        if (it->keptArea == area)
-            most = qMax(most, mostKept(*it));
-        else if (it->keptArea < 0)
-            most = qMax(most, it->setAcross);
-    }
-    return most;
+    return mostShared(
+        window, asked, area,
+        [&](TeskHandle other, const DockWidget *member) {
+            return member == dock ||
+                   (areaOf(window, other) == area &&
+                    (acrossIsHeight(area) ? member->y() == dock->y() : member->x() == dock->x()));
+        },
+        true);
 }
 
 // The tab row the toolkit shows beneath a group's tab shown, or none.
