@@ -249,6 +249,22 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::ToolbarRecord, 3486894020u, 3044972903u, 584049948u, 3402498300u},
           {StepKind::RestoreTab, 3145963370u, 1868247928u, 1162014947u, 4278479043u},
           {StepKind::ResizeWindow, 544025918u, 321104929u, 3154365341u, 4201571574u}}},
+        // A held bottom line given the code's room while the toolkit grew the window to its
+        // least (a box sized): what it shows then is what a smaller window later cuts.
+        {"lines a resize cut take back what they showed once held lines took room",
+         {{StepKind::Start, 849569233u, 2286992702u, 4203030010u, 588409913u},
+          {StepKind::DockBottom, 2678784919u, 1666674837u, 1952766949u, 1943665013u},
+          {StepKind::DockRight, 3956368393u, 2021020938u, 2617144943u, 2250652522u},
+          {StepKind::DockRight, 1207827220u, 3005798662u, 2500571779u, 2867026599u},
+          {StepKind::Show, 1903721182u, 1281306870u, 1640788806u, 2567629710u},
+          {StepKind::Hide, 3902820498u, 708463438u, 1166223336u, 3172962685u},
+          {StepKind::DockRight, 275580816u, 1118469285u, 4272899316u, 634180271u},
+          {StepKind::DockRight, 1048007900u, 476622704u, 2084512613u, 221638557u},
+          {StepKind::ShowAgain, 2083964527u, 3231908415u, 349197046u, 687715296u},
+          {StepKind::DockBottom, 3380936106u, 343527883u, 1800719214u, 864524000u},
+          {StepKind::ResizeBox, 1270272977u, 637680458u, 2963948937u, 3800125777u},
+          {StepKind::FindToolbar, 186664897u, 1882176990u, 2024936612u, 3112297947u},
+          {StepKind::ResizeWindow, 984233923u, 2820875194u, 2284970940u, 3671018703u}}},
         // Tabs the fit made in an area take their room where the toolkit finds it, a line the
         // user dragged too: the area's lines stand as far across as before.
         {"a line dragged keeps its size when the fit makes tabs beside it",
