@@ -265,6 +265,21 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::ResizeBox, 1270272977u, 637680458u, 2963948937u, 3800125777u},
           {StepKind::FindToolbar, 186664897u, 1882176990u, 2024936612u, 3112297947u},
           {StepKind::ResizeWindow, 984233923u, 2820875194u, 2284970940u, 3671018703u}}},
+        // A toolbar row the toolkit took in by growing the window to its least, for the fit to
+        // give its size back, cut a bottom line: no resize did, and a window made smaller and as
+        // large again gave the line room back.
+        {"a toolbar row cuts a line that a resize gives nothing back",
+         {{StepKind::Start, 1108548188u, 782495391u, 4190013714u, 3051830767u},
+          {StepKind::Restore, 2915478928u, 3080333768u, 2490790330u, 1641404295u},
+          {StepKind::FindToolbar, 876774858u, 986192203u, 1080770703u, 741660462u},
+          {StepKind::Show, 2216305936u, 50575278u, 3035918245u, 2101113839u},
+          {StepKind::ShrinkScreen, 878134204u, 3747269063u, 200813336u, 3535915591u},
+          {StepKind::DockRight, 2085341984u, 166856015u, 3319018915u, 3293261698u},
+          {StepKind::Drag, 2999438957u, 1853354213u, 1456344922u, 889290323u},
+          {StepKind::DockRight, 831779796u, 4197850619u, 2385336466u, 3221455800u},
+          {StepKind::DockBottom, 3476606147u, 1919276695u, 1185817056u, 86239088u},
+          {StepKind::ScriptToolbar, 3832692454u, 17348966u, 2074521709u, 1406120136u},
+          {StepKind::ResizeWindow, 913864258u, 3583840446u, 1964606881u, 2900025882u}}},
         // Tabs the fit made in an area take their room where the toolkit finds it, a line the
         // user dragged too: the area's lines stand as far across as before.
         {"a line dragged keeps its size when the fit makes tabs beside it",
