@@ -155,11 +155,10 @@ int mostKept(const DockAsked &asked)
 }
 
 // The most a kept dock may show where docks share its size across the area: the most any
-// dock that `sharesTheSize` takes kept there, and with `setToo` the size set for one kept
-// nowhere.
+// dock that `sharesTheSize` takes kept there, or the size set for one kept nowhere that stands
+// there.
 int mostShared(const MainWindow *window, const Asked &asked, int area,
-               const std::function<bool(TeskHandle, const DockWidget *)> &sharesTheSize,
-               bool setToo)
+               const std::function<bool(TeskHandle, const DockWidget *)> &sharesTheSize)
 {
     int most = 0;
     for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
@@ -168,23 +167,21 @@ int mostShared(const MainWindow *window, const Asked &asked, int area,
             continue;
         if (it->keptArea == area)
             most = qMax(most, mostKept(*it));
-        else if (setToo && it->keptArea < 0)
+        else if (it->keptArea < 0 && areaOf(window, it.key()) == area)
             most = qMax(most, it->setAcross);
     }
     return most;
 }
 
 // A group of tabs shows one size, its window standing's: the most any of its docks kept in
-// that area may show, also where the fit made one a tab of another line's group.
+// that area may show, also where the fit made one a tab of another line's group. A tab kept
+// out of sight since it came kept no size, but the one its record or the host set.
 int mostKeptInGroup(const MainWindow *window, const Asked &asked, const DockWidget *dock, int area)
 {
     const QList<QDockWidget *> tabs = window->tabifiedDockWidgets(const_cast<DockWidget *>(dock));
-    return mostShared(
-        window, asked, area,
-        [&](TeskHandle, const DockWidget *member) {
-            return member == dock || tabs.contains(const_cast<DockWidget *>(member));
-        },
-        false);
+    return mostShared(window, asked, area, [&](TeskHandle, const DockWidget *member) {
+        return member == dock || tabs.contains(const_cast<DockWidget *>(member));
+    });
 }
 
 // The most a kept dock's line may show: a line shows one size, and any dock standing in it may
@@ -192,14 +189,11 @@ int mostKeptInGroup(const MainWindow *window, const Asked &asked, const DockWidg
 int lineMost(const MainWindow *window, const Asked &asked, TeskHandle box, int area)
 {
     const DockWidget *dock = window->findDockWidgetByBox(box);
-    return mostShared(
-        window, asked, area,
-        [&](TeskHandle other, const DockWidget *member) {
-            return member == dock ||
-                   (areaOf(window, other) == area &&
-                    (acrossIsHeight(area) ? member->y() == dock->y() : member->x() == dock->x()));
-        },
-        true);
+    return mostShared(window, asked, area, [&](TeskHandle other, const DockWidget *member) {
+        return member == dock ||
+               (areaOf(window, other) == area &&
+                (acrossIsHeight(area) ? member->y() == dock->y() : member->x() == dock->x()));
+    });
 }
 
 // The tab row the toolkit shows beneath a group's tab shown, or none.

@@ -1100,8 +1100,9 @@ private:
                 continue;
             const int across = acrossExtent(m_window, it.key());
             const int area = across > 0 ? areaOf(m_window, it.key()) : -1;
-            // What the host asked for across one area says nothing of another.
-            if (it->keptArea >= 0 && area != it->keptArea)
+            // What the host asked for across one area says nothing of another; a tab the fit
+            // put out of sight stands in its area still, and its group holds that size.
+            if (it->keptArea >= 0 && areaOf(m_window, it.key()) != it->keptArea)
                 it->setAcross = 0;
             it->keptArea = area;
             it->keptAcross = across;

@@ -344,6 +344,32 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::DockBottom, 2399916706u, 1892267632u, 239092598u, 7315302u},
           {StepKind::DockRight, 1286625539u, 980712268u, 2804064526u, 2588693997u},
           {StepKind::RoundTrip, 2084521790u, 1752668946u, 1413039375u, 2783957885u}}},
+        // A side line whose group's other tab came back hidden shows no tab row: counted in its
+        // least, it took 26 px from a restored bottom area.
+        {"a group showing one tab adds no tab row to its least",
+         {{StepKind::Start, 384373069u, 4236205892u, 2447685119u, 170450397u},
+          {StepKind::Show, 1253919774u, 1725881186u, 3181117466u, 3026035263u},
+          {StepKind::Restore, 3371170720u, 2216867384u, 440932359u, 1498550768u},
+          {StepKind::RestoreTab, 3256264732u, 2995937282u, 3479559410u, 2096607150u},
+          {StepKind::Restore, 758503469u, 90843497u, 1311322023u, 3121450369u},
+          {StepKind::RoundTrip, 1702039628u, 1650675818u, 1064665817u, 3790353033u}}},
+        // Side areas leaving the code no width: a new floating pane passing through the right
+        // area gave the left one the room the right lines had, 63 px of a line the host sized.
+        {"a floating pane leaves the left area as it stood too",
+         {{StepKind::Start, 1087612215u, 761088647u, 1433832254u, 2863404779u},
+          {StepKind::Restore, 964445837u, 1796729575u, 882145293u, 3986855574u},
+          {StepKind::Show, 1881131247u, 3458891496u, 399791999u, 3367572610u},
+          {StepKind::Restore, 1468061753u, 945877548u, 2382860203u, 2434779988u},
+          {StepKind::DockBottom, 2211428592u, 4263585925u, 2776889521u, 1603748576u},
+          {StepKind::ShowAgain, 1753726935u, 1722541362u, 1303003986u, 1070067711u},
+          {StepKind::Restore, 1321854135u, 3650443303u, 2758888156u, 1362327860u},
+          {StepKind::DockRight, 2454486513u, 763015841u, 3213386389u, 3781154034u},
+          {StepKind::Restart, 1983735439u, 1765708287u, 3642996956u, 4052405828u},
+          {StepKind::Hide, 3314377758u, 1283362328u, 2528082864u, 2546520116u},
+          {StepKind::Restore, 2367794088u, 287554761u, 1362518451u, 2007434134u},
+          {StepKind::FloatButton, 170016489u, 3936858425u, 635463227u, 1062106185u},
+          {StepKind::Dock, 1764068015u, 4068714755u, 4239409770u, 1148387874u},
+          {StepKind::Floating, 1394621217u, 3653194299u, 4088108369u, 101988179u}}},
     };
     for (const auto &[what, steps] : sequences) {
         const std::optional<Failure> failure =

@@ -585,16 +585,21 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
             // The toolkit floats only a window it holds in an area. The right area, which the
             // window passes through for a moment, keeps the sizes it showed: its lines stand
             // as far across as before, though the toolkit cut them all for the passing window
-            // and the extents give a held line its room from the lines that hold none.
+            // and the extents give a held line its room from the lines that hold none. So does
+            // the left one, which shares the window's width: with the code out of sight, what
+            // the right area gave back for the passing window stays with the left's lines.
             const bool shown = m_window->isVisible() && !dragging();
             settle();
-            const LineSizes lines = shown ? linesShown(DockArea::Right, nullptr) : LineSizes();
+            const LineSizes left = shown ? linesShown(DockArea::Left, nullptr) : LineSizes();
+            const LineSizes right = shown ? linesShown(DockArea::Right, nullptr) : LineSizes();
             keepShownSizes(DockArea::Right);
             m_window->addDockWidget(Qt::RightDockWidgetArea, dock);
             dock->setFloating(true);
             applyExtents(DockArea::Right);
-            if (shown)
-                keepLines(DockArea::Right, lines);
+            if (shown) {
+                keepLines(DockArea::Left, left);
+                keepLines(DockArea::Right, right);
+            }
         }
         return;
     }

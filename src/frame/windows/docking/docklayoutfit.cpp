@@ -220,7 +220,8 @@ bool DockLayout::tabLastLine(DockArea area)
 
 int DockLayout::leastAlong(DockArea area, const QList<QDockWidget *> &line) const
 {
-    // A group of tabs adds its tab row beneath it.
+    // A group of tabs adds its tab row beneath it, where it shows one: a group whose other
+    // tabs are hidden shows none, and counted, it kept the bottom area off a row's least.
     const int row = tabRow();
     int length = 0;
     int groups = 0;
@@ -228,7 +229,7 @@ int DockLayout::leastAlong(DockArea area, const QList<QDockWidget *> &line) cons
         if (tabbed(line[slot]) || !groupShown(line[slot]))
             continue;
         length += lengthIn(along(area), leastSize(line[slot]));
-        if (along(area) == Qt::Vertical && groupAt(line, slot).size() > 1)
+        if (along(area) == Qt::Vertical && showsTabRow(line[slot]))
             length += row;
         ++groups;
     }
