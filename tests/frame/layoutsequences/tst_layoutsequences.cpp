@@ -65,6 +65,45 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::Drag, 3875365513u, 1953142816u, 16191692u, 2000215677u},
           {StepKind::Restore, 3981878327u, 3975744082u, 547834669u, 542117935u},
           {StepKind::Hide, 3937493261u, 2009119077u, 500795935u, 4065545259u}}},
+        // The window standing of a group held in the right area, out of sight behind its tab
+        // shown, kept the width it had before the screen shrank: counted as the room the
+        // group holds, it left the other lines less than none, and a hidden pane's record
+        // carried that width.
+        {"a held group counts the room its tab shown takes",
+         {{StepKind::Start, 3843439766u, 2973639546u, 1196766219u, 1232222837u},
+          {StepKind::RestoreTab, 3381973912u, 1584455123u, 3033060216u, 1529325508u},
+          {StepKind::DockRight, 1534537321u, 236527357u, 3389494178u, 3048928746u},
+          {StepKind::Show, 2784822929u, 2418937194u, 1287447747u, 145931699u},
+          {StepKind::RestoreTab, 29730620u, 88383455u, 3618239083u, 1006897073u},
+          {StepKind::DockBottom, 1267222371u, 2722729481u, 3898132778u, 3432604087u},
+          {StepKind::DockRight, 455845814u, 1955681653u, 1851254503u, 1561393312u},
+          {StepKind::DockRight, 1790423300u, 3971612701u, 3675534520u, 1558256470u},
+          {StepKind::DockRight, 855634771u, 3722708495u, 1036619909u, 1970520561u},
+          {StepKind::Hide, 3915500558u, 2203016633u, 3809017483u, 3748912861u},
+          {StepKind::DockBottom, 3722262263u, 3875130903u, 1528650496u, 2143638269u},
+          {StepKind::ShrinkScreen, 424526401u, 2633751028u, 645397389u, 1590642990u},
+          {StepKind::DockRight, 3178076264u, 3909574363u, 2525798762u, 2443536425u},
+          {StepKind::RoundTrip, 1893757049u, 1688800612u, 3482796423u, 2838905094u}}},
+        // A group's tab row read from a row the toolkit no longer used, left shown and empty a
+        // few pixels below it: the group's line grew by those pixels once the window, made
+        // smaller, was as large again.
+        {"a group's tab row is the one in use",
+         {{StepKind::Start, 128454730u, 1430910977u, 3845245783u, 2119069392u},
+          {StepKind::HideTabs, 1666801566u, 4178861841u, 3832262382u, 112698273u},
+          {StepKind::DockRight, 2062254991u, 1023894251u, 919774515u, 2443927426u},
+          {StepKind::DockBottom, 1698251790u, 662124260u, 2817348100u, 1595835094u},
+          {StepKind::DockRight, 2255669592u, 1617752380u, 1376946599u, 3946940902u},
+          {StepKind::ScriptToolbar, 2409309468u, 1369212736u, 1797042968u, 2234829869u},
+          {StepKind::Restore, 2061370316u, 465210633u, 2080005598u, 3468897069u},
+          {StepKind::Floating, 1956476532u, 1940401231u, 3271381401u, 3756249131u},
+          {StepKind::DockRight, 3199473910u, 73030778u, 1434563932u, 4034691646u},
+          {StepKind::ShrinkScreen, 2614772929u, 3921917563u, 3540739721u, 2140934678u},
+          {StepKind::Show, 3731703046u, 1444315625u, 3830114203u, 776585292u},
+          {StepKind::Hide, 1249099236u, 3465906878u, 1590311283u, 1139686354u},
+          {StepKind::DockBottom, 2735202533u, 2149538608u, 1632899254u, 1818562020u},
+          {StepKind::Drag, 1463471157u, 4145848854u, 2485162231u, 3332398683u},
+          {StepKind::ToolbarMove, 1043717627u, 1689581642u, 2200987815u, 18123870u},
+          {StepKind::ResizeWindow, 2395208999u, 696137995u, 3882723027u, 3019893165u}}},
         // A drag sets the sizes of the docks it moved only: a bottom line the fit had cut to
         // its least before the drag may grow for a tab row after it.
         {"a drag sets only what it moved",

@@ -1238,14 +1238,20 @@ void DockLayout::shareEvenly(DockArea area)
                                           [this](const QDockWidget *d) { return held(d); });
         if (heldOne == shownHere.end())
             continue;
-        heldRoom += lengthIn(across(area), (*heldOne)->size());
+        // A group shows the size of its tab shown: the window standing, out of sight, keeps
+        // the size it last showed, which may be more than the whole area now has.
+        const QDockWidget *shownOne = shownOfGroup(*heldOne);
+        heldRoom += lengthIn(across(area), (shownOne ? shownOne : *heldOne)->size());
         ++heldLines;
     }
     // The separators between the lines are no line's: shared out, they would grow the area.
     const int sharing = lineCount > heldLines ? lineCount - heldLines : lineCount;
-    const int acrossShared = (lengthIn(across(area), size) - separator() * (lineCount - 1) -
-                              (lineCount > heldLines ? heldRoom : 0)) /
-                             sharing;
+    // Where the held lines leave less than a line's least, the toolkit gives the least: an
+    // extent below it (none, or less than none) would be written into the records as it is.
+    const int acrossShared = qMax(lengthIn(across(area), least),
+                                  (lengthIn(across(area), size) - separator() * (lineCount - 1) -
+                                   (lineCount > heldLines ? heldRoom : 0)) /
+                                      sharing);
     for (const auto &l : lines) {
         const int inLine = int(standing(l).size());
         const QSize shared = along(area) == Qt::Vertical
@@ -1519,11 +1525,14 @@ void DockLayout::keepHeldLines(DockArea area)
 
 const QTabBar *DockLayout::tabBarBeneath(const QDockWidget *shown) const
 {
+    // The toolkit may leave a row it no longer uses shown, empty, a few pixels off the row in
+    // use: read from it, a group's line grew by those pixels each time it was shared out.
     const QRect dock = shown->geometry();
     for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
         const QRect row = bar->geometry();
-        if (bar->isVisible() && row.top() > dock.bottom() && row.top() <= dock.bottom() + 8 &&
-            row.left() < dock.right() && row.right() > dock.left())
+        if (bar->isVisible() && bar->count() > 1 && row.top() > dock.bottom() &&
+            row.top() <= dock.bottom() + 8 && row.left() < dock.right() &&
+            row.right() > dock.left())
             return bar;
     }
     return nullptr;
