@@ -14,6 +14,7 @@
 #include <QToolBar>
 
 #include <cstdlib>
+#include <functional>
 #include <map>
 
 namespace testhost::layout {
@@ -153,17 +154,16 @@ int mostKept(const DockAsked &asked)
     return qMax(asked.keptAcross, asked.setAcross);
 }
 
-// A group of tabs shows one size, its window standing's: the most any of its docks kept in
-// that area may show, also where the fit made one a tab of another line's group. A tab kept
-// out of sight since it came kept no size, but the one its record or the host set.
-int mostKeptInGroup(const MainWindow *window, const Asked &asked, const DockWidget *dock, int area)
+// The most a kept dock may show where docks share its size across the area: the most any
+// dock that `sharesTheSize` takes kept there, or the size set for one kept nowhere that stands
+// there.
+int mostShared(const MainWindow *window, const Asked &asked, int area,
+               const std::function<bool(TeskHandle, const DockWidget *)> &sharesTheSize)
 {
-    const QList<QDockWidget *> tabs = window->tabifiedDockWidgets(const_cast<DockWidget *>(dock));
     int most = 0;
     for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
-        const DockWidget *member = window->findDockWidgetByBox(it.key());
-        if (!member || (member != dock && !tabs.contains(const_cast<DockWidget *>(member))) ||
-            it->closedByHost)
+        const DockWidget *other = window->findDockWidgetByBox(it.key());
+        if (it->closedByHost || !other || !sharesTheSize(it.key(), other))
             continue;
         if (it->keptArea == area)
             most = qMax(most, mostKept(*it));
@@ -173,23 +173,27 @@ int mostKeptInGroup(const MainWindow *window, const Asked &asked, const DockWidg
     return most;
 }
 
+// A group of tabs shows one size, its window standing's: the most any of its docks kept in
+// that area may show, also where the fit made one a tab of another line's group. A tab kept
+// out of sight since it came kept no size, but the one its record or the host set.
+int mostKeptInGroup(const MainWindow *window, const Asked &asked, const DockWidget *dock, int area)
+{
+    const QList<QDockWidget *> tabs = window->tabifiedDockWidgets(const_cast<DockWidget *>(dock));
+    return mostShared(window, asked, area, [&](TeskHandle, const DockWidget *member) {
+        return member == dock || tabs.contains(const_cast<DockWidget *>(member));
+    });
+}
+
 // The most a kept dock's line may show: a line shows one size, and any dock standing in it may
 // take back the size set for it (a dock dropped into a line the host sized larger grows with it).
 int lineMost(const MainWindow *window, const Asked &asked, TeskHandle box, int area)
 {
     const DockWidget *dock = window->findDockWidgetByBox(box);
-    int most = mostKept(asked.docks[box]);
-    for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
-        const DockWidget *other = window->findDockWidgetByBox(it.key());
-        if (it->closedByHost || !other || other == dock || areaOf(window, it.key()) != area ||
-            (acrossIsHeight(area) ? other->y() != dock->y() : other->x() != dock->x()))
-            continue;
-        if (it->keptArea == area)
-            most = qMax(most, mostKept(*it));
-        else if (it->keptArea < 0)
-            most = qMax(most, it->setAcross);
-    }
-    return most;
+    return mostShared(window, asked, area, [&](TeskHandle other, const DockWidget *member) {
+        return member == dock ||
+               (areaOf(window, other) == area &&
+                (acrossIsHeight(area) ? member->y() == dock->y() : member->x() == dock->x()));
+    });
 }
 
 // The tab row the toolkit shows beneath a group's tab shown, or none.
@@ -441,6 +445,12 @@ int acrossExtent(const MainWindow *window, TeskHandle box)
                      !window->rect().contains(dock->geometry())))
         return 0;
     return area == 3 ? dock->height() : dock->width();
+}
+
+int lineAcrossExtent(const MainWindow *window, TeskHandle box)
+{
+    const DockWidget *shown = shownForGroup(window, box);
+    return shown ? acrossExtent(window, shown->windowBox()) : 0;
 }
 
 namespace {

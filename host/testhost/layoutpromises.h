@@ -160,6 +160,8 @@ void keepWhatTheFitLeft(const MainWindow *window, Asked &asked);
 // The extent across its area of a dock window standing in an area, neither floating nor a
 // tab out of sight; 0 otherwise.
 int acrossExtent(const MainWindow *window, TeskHandle box);
+// What its line shows across: for a tab out of sight, the tab shown of its group; 0 in no area.
+int lineAcrossExtent(const MainWindow *window, TeskHandle box);
 // The layout area (1 left, 2 right, 3 bottom) of the dock window; -1 floating or none.
 int areaOf(const MainWindow *window, TeskHandle box);
 

@@ -829,9 +829,10 @@ private:
         const QSize smaller(
             how == 1 ? size.width() : size.width() - int(step.b % uint32_t(room.width() + 1)),
             how == 0 ? size.height() : size.height() - int(step.c % uint32_t(room.height() + 1)));
+        // A dock the fit made a tab meanwhile shows as far across as its group.
         std::map<TeskHandle, int> before;
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
-            before[it.key()] = acrossExtent(m_window, it.key());
+            before[it.key()] = lineAcrossExtent(m_window, it.key());
         for (const QSize to : {smaller, size}) {
             m_window->resize(to);
             settle();
@@ -844,7 +845,7 @@ private:
             !m_switches.on(Promise::SharesComeBack))
             return std::nullopt;
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it) {
-            const int now = acrossExtent(m_window, it.key());
+            const int now = lineAcrossExtent(m_window, it.key());
             if (std::abs(now - before[it.key()]) > 2)
                 return Broken{promise, QStringLiteral("%1 is %2 px across after the window was "
                                                       "%3x%4 for a while, was %5")

@@ -274,6 +274,51 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::DockRight, 1052480555u, 2019269762u, 1717350648u, 3861550198u},
           {StepKind::DockBottom, 4178197738u, 1629587294u, 280957952u, 3585740286u},
           {StepKind::DockRight, 3449844552u, 4039104379u, 536467487u, 728297749u}}},
+        // Likewise the lines a smaller main window cut, once it is as large again: the fit that
+        // ran as the toolkit grew it gave the held lines the code's room first.
+        {"lines a resize cut take back what they showed",
+         {{StepKind::Start, 642539216u, 2677639303u, 3415986803u, 3708944320u},
+          {StepKind::Show, 1462265589u, 4135083241u, 3524187626u, 4079195887u},
+          {StepKind::DockRight, 994415070u, 735874902u, 2971127149u, 2924954835u},
+          {StepKind::ToolbarMove, 3859042699u, 3821931225u, 3973121772u, 395998039u},
+          {StepKind::FindToolbar, 1165364539u, 2705005626u, 3315697421u, 3306442470u},
+          {StepKind::Restore, 2168331854u, 59497451u, 4169737353u, 4232605706u},
+          {StepKind::DockRight, 1344275461u, 247316141u, 3415793197u, 3758128750u},
+          {StepKind::DockRight, 1407766287u, 161859353u, 632968964u, 1205616564u},
+          {StepKind::ToolbarRecord, 3486894020u, 3044972903u, 584049948u, 3402498300u},
+          {StepKind::RestoreTab, 3145963370u, 1868247928u, 1162014947u, 4278479043u},
+          {StepKind::ResizeWindow, 544025918u, 321104929u, 3154365341u, 4201571574u}}},
+        // A held bottom line given the code's room while the toolkit grew the window to its
+        // least (a box sized): what it shows then is what a smaller window later cuts.
+        {"lines a resize cut take back what they showed once held lines took room",
+         {{StepKind::Start, 849569233u, 2286992702u, 4203030010u, 588409913u},
+          {StepKind::DockBottom, 2678784919u, 1666674837u, 1952766949u, 1943665013u},
+          {StepKind::DockRight, 3956368393u, 2021020938u, 2617144943u, 2250652522u},
+          {StepKind::DockRight, 1207827220u, 3005798662u, 2500571779u, 2867026599u},
+          {StepKind::Show, 1903721182u, 1281306870u, 1640788806u, 2567629710u},
+          {StepKind::Hide, 3902820498u, 708463438u, 1166223336u, 3172962685u},
+          {StepKind::DockRight, 275580816u, 1118469285u, 4272899316u, 634180271u},
+          {StepKind::DockRight, 1048007900u, 476622704u, 2084512613u, 221638557u},
+          {StepKind::ShowAgain, 2083964527u, 3231908415u, 349197046u, 687715296u},
+          {StepKind::DockBottom, 3380936106u, 343527883u, 1800719214u, 864524000u},
+          {StepKind::ResizeBox, 1270272977u, 637680458u, 2963948937u, 3800125777u},
+          {StepKind::FindToolbar, 186664897u, 1882176990u, 2024936612u, 3112297947u},
+          {StepKind::ResizeWindow, 984233923u, 2820875194u, 2284970940u, 3671018703u}}},
+        // A toolbar row the toolkit took in by growing the window to its least, for the fit to
+        // give its size back, cut a bottom line: no resize did, and a window made smaller and as
+        // large again gave the line room back.
+        {"a toolbar row cuts a line that a resize gives nothing back",
+         {{StepKind::Start, 1108548188u, 782495391u, 4190013714u, 3051830767u},
+          {StepKind::Restore, 2915478928u, 3080333768u, 2490790330u, 1641404295u},
+          {StepKind::FindToolbar, 876774858u, 986192203u, 1080770703u, 741660462u},
+          {StepKind::Show, 2216305936u, 50575278u, 3035918245u, 2101113839u},
+          {StepKind::ShrinkScreen, 878134204u, 3747269063u, 200813336u, 3535915591u},
+          {StepKind::DockRight, 2085341984u, 166856015u, 3319018915u, 3293261698u},
+          {StepKind::Drag, 2999438957u, 1853354213u, 1456344922u, 889290323u},
+          {StepKind::DockRight, 831779796u, 4197850619u, 2385336466u, 3221455800u},
+          {StepKind::DockBottom, 3476606147u, 1919276695u, 1185817056u, 86239088u},
+          {StepKind::ScriptToolbar, 3832692454u, 17348966u, 2074521709u, 1406120136u},
+          {StepKind::ResizeWindow, 913864258u, 3583840446u, 1964606881u, 2900025882u}}},
         // Tabs the fit made in an area take their room where the toolkit finds it, a line the
         // user dragged too: the area's lines stand as far across as before.
         {"a line dragged keeps its size when the fit makes tabs beside it",
@@ -672,6 +717,27 @@ TEST_F(LayoutSequences, GroupsOfTabsStayReachableWhenDocksFloatHideAndCome)
     }
     // Beside the group shown whole it shares the group's tab row too.
     EXPECT_LE(below[1], below[0] + 2);
+    // A line the fit filled whose window standing floated, the rest of its group then hidden,
+    // before one more dock comes: the toolkit keeps the floated window's place in a group it
+    // no longer names, and the dock went in as a tab of it, out of sight.
+    const std::vector<Step> floatedThenHidden = {
+        {StepKind::Start, 64963546u, 2158911553u, 4187065171u, 1578702272u},
+        {StepKind::Show, 297717291u, 1352702156u, 1581580265u, 285278221u},
+        {StepKind::DockBottom, 2721153296u, 2841782921u, 3159804221u, 1869065569u},
+        {StepKind::ShrinkScreen, 1927997974u, 1599698501u, 1191295636u, 3601069941u},
+        {StepKind::HideTabs, 2067308825u, 2008416185u, 1207854990u, 2074957966u},
+        {StepKind::Restore, 2547925942u, 2215717946u, 2686529076u, 466111349u},
+        {StepKind::DockBottom, 1051392713u, 358271315u, 4050150157u, 2728699660u},
+        {StepKind::FindToolbar, 3893585843u, 2216248856u, 3059650574u, 317654469u},
+        {StepKind::DockBottom, 2839434859u, 3889907033u, 1109053457u, 1069401514u},
+        {StepKind::DockBottom, 3006150230u, 2767715382u, 2328740038u, 2878423527u},
+        {StepKind::ScriptToolbar, 1346541871u, 473084752u, 3853810067u, 1212104060u},
+        {StepKind::FloatButton, 325323051u, 1269616308u, 4004854971u, 550627905u},
+        {StepKind::HideTabs, 2904957077u, 3214847648u, 2660747108u, 3314159801u}};
+    const std::optional<Failure> failure =
+        play(floatedThenHidden, m_sequenceScreen, PromiseSwitches::all());
+    EXPECT_FALSE(failure) << "after step " << failure->step << ", "
+                          << failure->broken.text.toStdString();
 }
 
 // The toolkit keeps the place of a window gone from a group of tabs: a dock set beside such a

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
@@ -219,7 +220,7 @@ public:
         if (watched == m_window && event->type() == QEvent::LayoutRequest)
             schedule();
         if (watched == m_window && event->type() == QEvent::Resize)
-            m_layout->windowResized();
+            m_layout->windowResized(static_cast<QResizeEvent *>(event)->oldSize());
         return false;
     }
 
@@ -425,10 +426,27 @@ void DockLayout::dragEnded(const QList<QDockWidget *> &changed)
     rememberLines(Remember::All);
 }
 
-void DockLayout::windowResized()
+void DockLayout::windowResized(QSize from)
 {
     // The fit's and the placing's own resizes cut nothing the user left.
     if (m_fitting || m_placing || m_givingBack || !m_window->isVisible())
+        return;
+    // Nor does the toolkit's, which grows the window to its least size as a toolbar row or a
+    // dock comes, for the fit to give it its size back: a line the row took room from was cut
+    // by the row, not by a resize, and took room back from the code once the window grew later.
+    const QSize size = m_window->size();
+    const QSize least = m_window->minimumSizeHint().expandedTo(m_window->minimumSize());
+    bool grownToLeast = false;
+    bool resized = false;
+    for (const Qt::Orientation direction : {Qt::Horizontal, Qt::Vertical}) {
+        const int now = lengthIn(direction, size);
+        const int was = lengthIn(direction, from);
+        if (now > was && now <= lengthIn(direction, least))
+            grownToLeast = true;
+        else if (now != was)
+            resized = true;
+    }
+    if (from.isValid() && grownToLeast && !resized)
         return;
     m_givingBack = true;
     // The toolkit has laid the areas out for the new size once the event is handled.
@@ -446,6 +464,9 @@ void DockLayout::windowResized()
                     lengthIn(direction, size) > lengthIn(direction, m_sizeAnswered) &&
                     lengthIn(direction, size) > lengthIn(direction, least))
                     giveLinesBack(direction, m_linesLeft);
+            if (std::exchange(m_heldLinesWait, false))
+                for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom})
+                    keepHeldLines(area);
             m_sizeAnswered = size;
             rememberLines(Remember::KeepingCuts);
         });
@@ -797,10 +818,16 @@ bool DockLayout::holdsFloatedPlace(QDockWidget *standing) const
 {
     // The toolkit keeps the place of a window floated out of a group among its tabs, for when
     // it docks again: with its tabs stepped out, the group's window is still no window alone,
-    // and a split of it would be one more tab of a group that shows none.
+    // and a split of it would be one more tab of a group that shows none. It names the group's
+    // windows only while the group shows one: of a group hidden whole, the window floated is
+    // known by the group it left.
     const QList<QDockWidget *> tabs = m_window->tabifiedDockWidgets(standing);
-    return std::any_of(tabs.begin(), tabs.end(),
-                       [](const QDockWidget *tab) { return tab->isFloating(); });
+    for (const QDockWidget *dock : m_window->findChildren<QDockWidget *>()) {
+        const QDockWidget *left = m_formerGroupmate.value(dock);
+        if (dock->isFloating() && (tabs.contains(dock) || (left && standingOf(left) == standing)))
+            return true;
+    }
+    return false;
 }
 
 bool DockLayout::inToolkitGroup(const QDockWidget *dock) const

@@ -147,11 +147,11 @@ public:
     // The user released a separator: the windows keep the sizes shown, and those that changed
     // are held.
     void dragEnded(const QList<QDockWidget *> &changed);
-    // The user or the host resized the main window. A smaller window cuts the lines once the
-    // code has no more room to give, and a larger one gives all it gains to the code: once the
-    // window has grown, the lines take back what they showed before the cut, as far as the
-    // code's room beyond its least reaches.
-    void windowResized();
+    // The user or the host resized the main window from that size. A smaller window cuts the
+    // lines once the code has no more room to give, and a larger one gives all it gains to the
+    // code: once the window has grown, the lines take back what they showed before the cut, as
+    // far as the code's room beyond its least reaches.
+    void windowResized(QSize from);
 
 private:
     struct Position
@@ -319,6 +319,9 @@ private:
     QSet<const QDockWidget *> m_cut;
     QSize m_sizeAnswered;
     bool m_givingBack = false;
+    // A fit ran while a resize waited for its answer: the held lines take what they lack once
+    // the resize's cuts are given back.
+    bool m_heldLinesWait = false;
     // Holds the windows the user sizes by dragging a separator of the dock areas.
     std::unique_ptr<QObject> m_separatorDrags;
     // Runs the fit when the window was laid out anew or its screen changed.
