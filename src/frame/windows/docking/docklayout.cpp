@@ -464,9 +464,6 @@ void DockLayout::windowResized(QSize from)
                     lengthIn(direction, size) > lengthIn(direction, m_sizeAnswered) &&
                     lengthIn(direction, size) > lengthIn(direction, least))
                     giveLinesBack(direction, m_linesLeft);
-            if (std::exchange(m_heldLinesWait, false))
-                for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom})
-                    keepHeldLines(area);
             m_sizeAnswered = size;
             rememberLines(Remember::KeepingCuts);
         });

@@ -319,9 +319,6 @@ private:
     QSet<const QDockWidget *> m_cut;
     QSize m_sizeAnswered;
     bool m_givingBack = false;
-    // A fit ran while a resize waited for its answer: the held lines take what they lack once
-    // the resize's cuts are given back.
-    bool m_heldLinesWait = false;
     // Holds the windows the user sizes by dragging a separator of the dock areas.
     std::unique_ptr<QObject> m_separatorDrags;
     // Runs the fit when the window was laid out anew or its screen changed.

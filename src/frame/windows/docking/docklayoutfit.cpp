@@ -98,17 +98,9 @@ void DockLayout::fit(QDockWidget *came)
         giveLinesBack(Qt::Horizontal, linesBefore, first);
         giveLinesBack(Qt::Vertical, linesBefore, first);
     }
-    // While a resize waits for its answer, the lines it cut take back what they showed before
-    // the held ones take what they lack, and what they show is taken after both
-    // (windowResized): else a window grown again gave the code's room to the held lines in
-    // proportion to what each lacks, whatever each showed.
-    if (m_givingBack) {
-        m_heldLinesWait = true;
-    } else {
-        for (const DockArea area : kAreas)
-            keepHeldLines(area);
-        rememberLines(Remember::ShownKeepingCuts);
-    }
+    for (const DockArea area : kAreas)
+        keepHeldLines(area);
+    rememberLines(Remember::ShownKeepingCuts);
     // A dock placed without a tab leaves the frame as the host had it.
     if ((came && !tabbedSome) || !m_window->isVisible() ||
         m_window->windowState() != Qt::WindowNoState)
