@@ -613,6 +613,9 @@ void DockWidget::MyPlaceChange(int place)
                             self, areaIndex(self->d->mainWindow->dockWidgetArea(self), -1));
                 });
             }
+            // The drop is answered: floated again before the layout's turn (by the host, say),
+            // it stays floating.
+            d->dropPending = false;
             if (d->statusBar)
                 d->statusBar->hide();
         }
@@ -691,9 +694,8 @@ bool DockWidget::event(QEvent *event)
     // by the layout, whose fit makes the room.
     QPointer<DockWidget> self(this);
     tesk::lifetime::later(this, kToolkitDockMs, [self, global] {
-        if (!self)
+        if (!self || !std::exchange(self->d->dropPending, false))
             return;
-        self->d->dropPending = false;
         if (self->isFloating() && self->isVisible())
             self->dockWhereDropped(global);
     });
