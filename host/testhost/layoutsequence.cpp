@@ -364,7 +364,7 @@ private:
             if (acrossExtent(m_window, it.key()) != before[it.key()])
                 m_newlyKept.insert(it.key());
         dock = m_window->findDockWidgetByBox(box);
-        // A double-click takes one that was docked back as the host's dock does.
+        // A double-click docks one that was docked before back to its place, as the host does.
         if (dock && step.kind == StepKind::TitleBarDoubleClick && !dock->isFloating())
             dockedBack(box);
         if (!dock || !m_switches.on(Promise::DocksWhereDropped))
