@@ -233,12 +233,7 @@ private:
                 CuiPaneDock(box);
                 exemptAll();
                 settle();
-                // Back in the line it left, it holds the size it had there again.
-                DockAsked &asked = m_asked.docks[box];
-                if (asked.floatedFromArea >= 0 && areaOf(m_window, box) == asked.floatedFromArea) {
-                    m_newlyKept.insert(box);
-                    asked.setAcross = asked.setBeforeFloating;
-                }
+                dockedBack(box);
             }
             break;
         case StepKind::FindToolbar:
@@ -315,6 +310,16 @@ private:
         return views;
     }
 
+    // Back in the area it left, it holds the size it had there again.
+    void dockedBack(TeskHandle box)
+    {
+        DockAsked &asked = m_asked.docks[box];
+        if (asked.floatedFromArea >= 0 && areaOf(m_window, box) == asked.floatedFromArea) {
+            m_newlyKept.insert(box);
+            asked.setAcross = asked.setBeforeFloating;
+        }
+    }
+
     // The user takes a floating dock by its title bar with the real pointer and drops it on a
     // dock area (over a dock there, else at the code's edge), or double-clicks the title bar:
     // either way it docks, where it was dropped.
@@ -359,6 +364,9 @@ private:
             if (acrossExtent(m_window, it.key()) != before[it.key()])
                 m_newlyKept.insert(it.key());
         dock = m_window->findDockWidgetByBox(box);
+        // A double-click docks one that was docked before back to its place, as the host does.
+        if (dock && step.kind == StepKind::TitleBarDoubleClick && !dock->isFloating())
+            dockedBack(box);
         if (!dock || !m_switches.on(Promise::DocksWhereDropped))
             return std::nullopt;
         if (dock->isFloating() || (area > 0 && areaOf(m_window, box) != area))
