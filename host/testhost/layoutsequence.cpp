@@ -1278,6 +1278,16 @@ std::vector<Step> reduce(std::vector<Step> steps, const Failure &failure, const 
     return steps;
 }
 
+std::string playEach(const NamedSequences &sequences, const Screen &screen)
+{
+    std::string broken;
+    for (const auto &[what, steps] : sequences)
+        if (const std::optional<Failure> failure = play(steps, screen, PromiseSwitches::all()))
+            broken += std::string(what) + ": after step " + std::to_string(failure->step) + ", " +
+                      failure->broken.text.toStdString() + "\n";
+    return broken;
+}
+
 std::string describe(const std::vector<Step> &steps)
 {
     std::string text;

@@ -107,6 +107,12 @@ std::vector<Step> reduce(std::vector<Step> steps, const Failure &failure, const 
                          const PromiseSwitches &switches);
 std::string describe(const std::vector<Step> &steps);
 
+// Sequences once found breaking a promise, shortened, each named by what broke.
+using NamedSequences = std::vector<std::pair<const char *, std::vector<Step>>>;
+
+// Plays each with every promise on: a line for each that broke, or nothing.
+std::string playEach(const NamedSequences &sequences, const Screen &screen);
+
 // Plays `count` sequences from the seed on (TESK_LAYOUT_SEED replays one seed alone,
 // TESK_LAYOUT_SEQUENCES sets the count) and answers an empty text when every promise switched
 // on held; else the seed, the promise and the shortest sequence found, and how to replay it.

@@ -39,7 +39,7 @@ TEST_F(LayoutSequencesOnADesktop, EveryPromiseHoldsAfterEveryStep)
 TEST_F(LayoutSequencesOnADesktop, SequencesThatOnceBrokeHold)
 {
     const Screen screen{nullptr, &desktop::settleFrames};
-    const std::pair<const char *, std::vector<Step>> sequences[] = {
+    const NamedSequences sequences = {
         // A pane docked by the toolkit where it was dropped, floated by the host before the
         // layout's turn to dock a drop the toolkit missed: it docked again while the window
         // was resized.
@@ -53,9 +53,6 @@ TEST_F(LayoutSequencesOnADesktop, SequencesThatOnceBrokeHold)
           {StepKind::Undock, 256356881u, 825397113u, 4047968230u, 3539955923u},
           {StepKind::ResizeWindow, 3199475520u, 2825030119u, 1981874210u, 2737265847u}}},
     };
-    for (const auto &[what, steps] : sequences) {
-        const std::optional<Failure> failure = play(steps, screen, PromiseSwitches::all());
-        EXPECT_FALSE(failure) << what << ": after step " << failure->step << ", "
-                              << failure->broken.text.toStdString();
-    }
+    const std::string broken = playEach(sequences, screen);
+    EXPECT_TRUE(broken.empty()) << broken;
 }

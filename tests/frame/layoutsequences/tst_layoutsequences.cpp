@@ -51,7 +51,7 @@ TEST_F(LayoutSequences, EveryPromiseHoldsAfterEveryStep)
 // after every step of each.
 TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
 {
-    const std::pair<const char *, std::vector<Step>> sequences[] = {
+    const NamedSequences sequences = {
         // A restored record joining a line the user dragged sizes that line: the line took
         // the record's extent once a hidden dock gave the room, and the checker held the
         // drag's size against it.
@@ -430,12 +430,8 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::FloatButton, 4145634982u, 487000162u, 638595199u, 4212289526u},
           {StepKind::Undock, 3311943244u, 1315196894u, 476726578u, 2743801578u}}},
     };
-    for (const auto &[what, steps] : sequences) {
-        const std::optional<Failure> failure =
-            play(steps, m_sequenceScreen, PromiseSwitches::all());
-        EXPECT_FALSE(failure) << what << ": after step " << failure->step << ", "
-                              << failure->broken.text.toStdString();
-    }
+    const std::string broken = playEach(sequences, m_sequenceScreen);
+    EXPECT_TRUE(broken.empty()) << broken;
 }
 
 namespace {
