@@ -771,3 +771,37 @@ TEST_F(HiddenDocks, ALineMadeTabsPastAHiddenWindowStaysOneGroup)
     for (const TeskHandle each : shown)
         EXPECT_TRUE(reachable(window, each));
 }
+
+// The fit made the later bottom lines tabs of the line before; the host hides that group whole
+// and makes two more panes there. The group's room is free again: each stands in view, not as
+// one more tab of a group that shows none.
+TEST_F(HiddenDocks, PanesMadeAfterAGroupHiddenWholeStandInView)
+{
+    setScreen(QRect(0, 0, 1024, 600));
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1000, 560);
+    show();
+    const char *const names[] = {"One", "Two", "Three", "Four", "Five"};
+    for (TeskHandle box = 0; box < 5; ++box) {
+        QtCreateDocked(1, 1);
+        QtWindowCreate(names[box], &paneCallback, 150 + box);
+    }
+    testhost::settle();
+    QDockWidget *last = window->findDockWidgetByBox(154);
+    const QList<QDockWidget *> group = window->tabifiedDockWidgets(last) << last;
+    ASSERT_GT(group.size(), 1);
+    for (QDockWidget *member : group)
+        CuiPaneHide(qobject_cast<DockWidget *>(member)->windowBox());
+    testhost::settle();
+    for (TeskHandle box : {160, 161}) {
+        QtCreateDocked(1, 0);
+        QtWindowCreate(box == 160 ? "New" : "Newer", &paneCallback, box);
+        testhost::settle();
+    }
+    for (TeskHandle box : {160, 161}) {
+        DockWidget *dock = window->findDockWidgetByBox(box);
+        EXPECT_TRUE(window->rect().contains(dock->geometry())) << box;
+        EXPECT_TRUE(window->tabifiedDockWidgets(dock).isEmpty()) << box;
+    }
+    testhost::endMainWindows();
+}
