@@ -574,10 +574,13 @@ void keepInFreeAreaAsFramed(QWidget *window)
     keepInFreeArea(window);
     // A window manager that let go of the window as it was hidden put it back where its frame
     // stood; that answer comes after the show, with no request of ours to watch it against.
+    // A floating dock docked meanwhile is no window any more: placed as one, a tab the toolkit
+    // keeps out of sight came into sight at the free area's corner, within the main window.
     QPointer<QWidget> shown(window);
     for (const int after : {kFramedAgainMs, kFrameWaitMs / 3})
         tesk::lifetime::later(window, after, [shown] {
-            if (shown && shown->isVisible() && shown->windowState() == Qt::WindowNoState)
+            if (shown && shown->isWindow() && shown->isVisible() &&
+                shown->windowState() == Qt::WindowNoState)
                 keepInFreeArea(shown);
         });
 }
