@@ -574,8 +574,8 @@ void keepInFreeAreaAsFramed(QWidget *window)
     keepInFreeArea(window);
     // A window manager that let go of the window as it was hidden put it back where its frame
     // stood; that answer comes after the show, with no request of ours to watch it against.
-    // A floating dock docked meanwhile is no window any more: placed as one, a tab the toolkit
-    // keeps out of sight came into sight at the free area's corner, within the main window.
+    // A dock window docked meanwhile is no window any more: its place is its area's, and a tab
+    // out of sight taken for a window came into sight over the main window's corner.
     QPointer<QWidget> shown(window);
     for (const int after : {kFramedAgainMs, kFrameWaitMs / 3})
         tesk::lifetime::later(window, after, [shown] {

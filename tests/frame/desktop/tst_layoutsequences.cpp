@@ -52,22 +52,6 @@ TEST_F(LayoutSequencesOnADesktop, SequencesThatOnceBrokeHold)
           {StepKind::TitleBarDrag, 3536730158u, 2862168562u, 894392820u, 88793648u},
           {StepKind::Undock, 256356881u, 825397113u, 4047968230u, 3539955923u},
           {StepKind::ResizeWindow, 3199475520u, 2825030119u, 1981874210u, 2737265847u}}},
-        // Floating panes shown with a fresh window, docked by double-clicks within the second
-        // the layout keeps them in the free area as their frames come: the one behind its new
-        // tab was placed as a window, in sight, and its group was read as a line of its own.
-        {"a pane docked as its frame comes is not placed as a window",
-         {{StepKind::Start, 3940002097u, 1166320103u, 1044152816u, 4252037419u},
-          {StepKind::Restore, 1393716660u, 2789724035u, 2096644338u, 1823887849u},
-          {StepKind::DockBottom, 2240100425u, 102070079u, 3843236804u, 3240719743u},
-          {StepKind::Floating, 397791500u, 360727990u, 3541837007u, 2006685553u},
-          {StepKind::DockBottom, 2148108797u, 150429803u, 969059089u, 737373434u},
-          {StepKind::Show, 1931965404u, 2599183030u, 3902565915u, 3991695867u},
-          {StepKind::FloatButton, 234826368u, 3708958923u, 3225015601u, 3252561287u},
-          {StepKind::FreshWindow, 475036864u, 3098520861u, 3128029050u, 3752654064u},
-          {StepKind::HideTabs, 192691016u, 1467888045u, 1041338543u, 3250076743u},
-          {StepKind::TitleBarDoubleClick, 2014010882u, 851232357u, 204879490u, 1646427034u},
-          {StepKind::TitleBarDoubleClick, 747646303u, 1973257790u, 3311704517u, 668521133u},
-          {StepKind::RoundTrip, 2210769007u, 1961538156u, 2173416895u, 3651856107u}}},
     };
     const std::string broken = playEach(sequences, screen);
     EXPECT_TRUE(broken.empty()) << broken;
