@@ -8,11 +8,9 @@
 
 #include <tesk/tesk_window.h>
 
-#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTabBar>
-#include <QTest>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <functional>
@@ -684,30 +682,6 @@ TEST_F(HiddenDocks, AWindowDockedBackIntoItsGroupLeavesEveryWindowReachable)
         for (const TeskHandle box : {94, 95, 96, 97})
             EXPECT_TRUE(reachable(window, box)) << box;
         testhost::endMainWindows();
-    }
-}
-
-// A window the float button floated is kept within the free area a while after, for when its
-// window manager frames it: docked back into its group meanwhile, a tab out of sight was taken
-// for that window and stood over the main window's corner.
-TEST_F(HiddenDocks, ATabFloatedByItsButtonAndDockedBackStaysWhereItsGroupPutsIt)
-{
-    MainWindow *window = groupOnASecondLine();
-    for (const TeskHandle box : {96, 95}) {
-        SCOPED_TRACE(box);
-        DockWidget *dock = window->findDockWidgetByBox(box);
-        QTest::mouseClick(
-            dock->findChild<QAbstractButton *>(QStringLiteral("qt_dockwidget_floatbutton")),
-            Qt::LeftButton);
-        testhost::settle();
-        ASSERT_TRUE(dock->isFloating());
-        CuiPaneDock(box);
-        testhost::settle();
-        ASSERT_FALSE(window->tabifiedDockWidgets(dock).isEmpty());
-        const QRect docked[] = {window->findDockWidgetByBox(95)->geometry(), dock->geometry()};
-        testhost::pumpFor(1500);
-        EXPECT_EQ(window->findDockWidgetByBox(95)->geometry(), docked[0]);
-        EXPECT_EQ(dock->geometry(), docked[1]);
     }
 }
 
