@@ -53,6 +53,7 @@ const PromiseInfo kPromises[] = {
     {Promise::DocksWhereDropped, "docks-where-dropped", ""},
     {Promise::RestoredAsLeft, "restored-as-left", ""},
     {Promise::SharesComeBack, "shares-come-back", ""},
+    {Promise::OpensInSight, "opens-in-sight", ""},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release", ""},
 };
 

@@ -38,6 +38,8 @@
 //   main window or a new start show every dock the host had not hidden, and hide the others.
 // - SharesComeBack: the main window made smaller by the user and as large again shows its
 //   docks as far across their areas as before.
+// - OpensInSight: a pane the host opens, not hidden, shows at once: in the main window or
+//   floating, the tab shown of its group where it stands in one.
 // - AllAfterALostRelease: every promise above (of those switched on) also once a separator
 //   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
@@ -74,6 +76,7 @@ enum class Promise {
     DocksWhereDropped,
     RestoredAsLeft,
     SharesComeBack,
+    OpensInSight,
     AllAfterALostRelease,
 };
 constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;
