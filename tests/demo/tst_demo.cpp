@@ -42,6 +42,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -92,50 +93,22 @@ constexpr int kCoreA = 1;
 // the last update.
 constexpr uint32_t kCounter = 0x20000100;
 
-// The address of a data cell's first byte.
-uint32_t cellAddress(KViewMemory *view, int row, int col)
+// The data cells wholly in view, as (column, row), of rows the running target leaves alone.
+std::vector<QPoint> shownCells(KViewMemory *view)
 {
-    return view->startAddress().offset() +
-           uint32_t(row * view->bytesPerRow() + col * view->fieldSize());
-}
-
-bool touchesCounter(uint32_t first, uint32_t length)
-{
-    return first < kCounter + 4 && kCounter < first + length;
-}
-
-// The rows and columns of the data table wholly in view: [first, last] each.
-struct Shown
-{
-    int firstRow, lastRow, firstCol, lastCol;
-    bool empty() const { return lastRow < firstRow || lastCol < firstCol; }
-};
-
-Shown shownCells(KViewMemoryData *table)
-{
-    const QSize size = table->viewport()->size();
-    const QPoint first = table->viewportToContents2(QPoint(0, 0));
-    const QPoint last = table->viewportToContents2(QPoint(size.width(), size.height()));
-    Shown shown{table->numRows(), -1, table->numCols(), -1};
-    // The cells cut by the viewport's edges do not count.
-    for (int row = 0; row < table->numRows(); ++row)
-        if (table->rowPos(row) >= first.y() &&
-            table->rowPos(row) + table->rowHeight(row) <= last.y()) {
-            shown.firstRow = std::min(shown.firstRow, row);
-            shown.lastRow = row;
-        }
-    for (int col = 0; col < table->numCols(); ++col)
-        if (table->columnPos(col) >= first.x() &&
-            table->columnPos(col) + table->columnWidth(col) <= last.x()) {
-            shown.firstCol = std::min(shown.firstCol, col);
-            shown.lastCol = col;
-        }
-    return shown;
-}
-
-int between(std::mt19937 &random, int first, int last)
-{
-    return first + int(random() % unsigned(last - first + 1));
+    KViewMemoryData *table = view->dataTable();
+    const QRect seen(table->viewportToContents2(QPoint(0, 0)), table->viewport()->size());
+    std::vector<QPoint> cells;
+    for (int row = 0; row < table->numRows(); ++row) {
+        const uint32_t first = view->startAddress().offset() + uint32_t(row * view->bytesPerRow());
+        if (first < kCounter + 4 && kCounter < first + uint32_t(view->bytesPerRow()))
+            continue;
+        for (int col = 0; col < table->numCols(); ++col)
+            if (seen.contains(QRect(table->columnPos(col), table->rowPos(row),
+                                    table->columnWidth(col), table->rowHeight(row))))
+                cells.emplace_back(col, row);
+    }
+    return cells;
 }
 
 // The user writes a new value into a cell of the view, as its editor does: the view shows it
@@ -143,26 +116,22 @@ int between(std::mt19937 &random, int first, int last)
 bool writeIntoView(KViewMemory *view, std::mt19937 &random, std::string &fault)
 {
     KViewMemoryData *table = view->dataTable();
-    const Shown shown = shownCells(table);
-    if (shown.empty()) {
+    const std::vector<QPoint> cells = shownCells(view);
+    if (cells.empty()) {
         fault = "the view shows no whole cell";
         return false;
     }
-    int row = 0, col = 0;
-    do {
-        row = between(random, shown.firstRow, shown.lastRow);
-        col = between(random, shown.firstCol, shown.lastCol);
-    } while (touchesCounter(cellAddress(view, row, col), uint32_t(view->fieldSize())));
-    const uint64_t before = table->cellValue(row, col);
+    const QPoint cell = cells[random() % cells.size()];
+    const uint64_t before = table->cellValue(cell.y(), cell.x());
     const uint64_t written = before ^ (1 + random() % 0xff);
-    if (!view->writeValueAt(row, col, before, written)) {
+    if (!view->writeValueAt(cell.y(), cell.x(), before, written)) {
         fault = "the view refused the write";
         return false;
     }
     testhost::settle();
-    if (table->cellValue(row, col) != written)
-        fault = "a write of " + std::to_string(written) + " at row " + std::to_string(row) +
-                " still shows " + std::to_string(table->cellValue(row, col));
+    if (table->cellValue(cell.y(), cell.x()) != written)
+        fault = "a write of " + std::to_string(written) + " at row " + std::to_string(cell.y()) +
+                " still shows " + std::to_string(table->cellValue(cell.y(), cell.x()));
     return true;
 }
 
@@ -172,17 +141,14 @@ bool writeIntoView(KViewMemory *view, std::mt19937 &random, std::string &fault)
 bool fillRowOfView(void *self, KViewMemory *view, std::mt19937 &random, std::string &fault)
 {
     KViewMemoryData *table = view->dataTable();
-    const Shown shown = shownCells(table);
-    const uint32_t length = uint32_t(view->bytesPerRow());
-    if (shown.empty() || length == 0) {
+    const std::vector<QPoint> cells = shownCells(view);
+    if (cells.empty()) {
         fault = "the view shows no whole cell";
         return false;
     }
-    int row = 0;
-    do
-        row = between(random, shown.firstRow, shown.lastRow);
-    while (touchesCounter(cellAddress(view, row, 0), length));
-    const uint32_t first = cellAddress(view, row, 0);
+    const int row = cells[random() % cells.size()].y();
+    const uint32_t length = uint32_t(view->bytesPerRow());
+    const uint32_t first = view->startAddress().offset() + uint32_t(row) * length;
     const uint8_t byte = uint8_t(random());
     SimulatedTarget &sim = SimulatedTarget::installed();
     bool changes = false;
@@ -214,11 +180,11 @@ bool fillRowOfView(void *self, KViewMemory *view, std::mt19937 &random, std::str
     uint64_t filled = 0;
     for (int i = 0; i < view->fieldSize(); ++i)
         filled = filled << 8 | byte;
-    for (int col = shown.firstCol; col <= shown.lastCol && fault.empty(); ++col)
-        if (table->cellValue(row, col) != filled)
+    for (const QPoint &cell : cells)
+        if (cell.y() == row && fault.empty() && table->cellValue(row, cell.x()) != filled)
             fault = "the fill of row " + std::to_string(row) + " shows " +
-                    std::to_string(table->cellValue(row, col)) + " in column " +
-                    std::to_string(col);
+                    std::to_string(table->cellValue(row, cell.x())) + " in column " +
+                    std::to_string(cell.x());
     return changes;
 }
 
