@@ -11,6 +11,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace tesk::frame {
@@ -45,7 +46,15 @@ void DockLayout::fit(QDockWidget *came)
     const LinesAcross linesBefore = std::exchange(m_linesBeforePlacing, LinesAcross());
     const DockArea first = came ? areaOf(came) : DockArea::None;
     bool tabbedSome = false;
-    const QSet<const QDockWidget *> fitTabsBefore = m_fitTabs;
+    // A window made a tab stands no more, also where its line was tabs already.
+    const auto standingIn = [this](DockArea area) {
+        qsizetype count = 0;
+        for (const auto &l : m_lines[int(area) - 1])
+            count += standing(l).size();
+        return count;
+    };
+    const std::array<qsizetype, 3> standingBefore{
+        standingIn(DockArea::Left), standingIn(DockArea::Right), standingIn(DockArea::Bottom)};
     const LinesAcross atStart = m_window->isVisible() ? linesAcross() : LinesAcross();
     // Each step makes a window a tab: there are no more steps than windows.
     for (qsizetype steps = m_extents.size() + m_tabOf.size() + 64; steps > 0; --steps) {
@@ -62,15 +71,22 @@ void DockLayout::fit(QDockWidget *came)
     }
     if (tabbedSome) {
         keepTabsReadable();
-        // The lines of the areas the tabs were made in stand as far across as before: the
-        // toolkit took the tabs' room where it could, held lines too.
+        settle();
+        if (came && tabbed(came))
+            came->raise();
+    }
+    // The window grew to the least size it had for a moment; the room it grew by would go to
+    // no window the user sized. It stays as the host had it, unless its least size needs more.
+    const bool grew = m_window->size() != before;
+    if (grew)
+        m_window->resize(before.expandedTo(m_window->minimumSizeHint()));
+    // The lines of the areas the tabs were made in stand as far across as before: the toolkit
+    // took the tabs' room where it could, held lines too. Asked while the window stood at its
+    // least size, for the dock that came, the toolkit kept the room of the lines gone with the
+    // lines left, having none for the code: it is asked once the window has its size back.
+    if (tabbedSome)
         for (const DockArea area : kAreas)
-            if (std::any_of(m_lines[int(area) - 1].begin(), m_lines[int(area) - 1].end(),
-                            [&](const QList<QDockWidget *> &l) {
-                                return std::any_of(l.begin(), l.end(), [&](QDockWidget *d) {
-                                    return m_fitTabs.contains(d) && !fitTabsBefore.contains(d);
-                                });
-                            })) {
+            if (standingIn(area) < standingBefore[int(area) - 1]) {
                 settle();
                 QList<QDockWidget *> firsts;
                 QList<int> sizes;
@@ -82,15 +98,6 @@ void DockLayout::fit(QDockWidget *came)
                 if (!firsts.isEmpty())
                     resizeDocks(firsts, sizes, across(area));
             }
-        settle();
-        if (came && tabbed(came))
-            came->raise();
-    }
-    // The window grew to the least size it had for a moment; the room it grew by would go to
-    // no window the user sized. It stays as the host had it, unless its least size needs more.
-    const bool grew = m_window->size() != before;
-    if (grew)
-        m_window->resize(before.expandedTo(m_window->minimumSizeHint()));
     // The lines the toolkit cut while it took the window in take back what they showed before,
     // before the held ones take what they lack: else the room would go in proportion to what
     // each holds, whatever it showed. The area of the window that came shares its room anew.
