@@ -46,7 +46,7 @@ void DockLayout::fit(QDockWidget *came)
     const LinesAcross linesBefore = std::exchange(m_linesBeforePlacing, LinesAcross());
     const DockArea first = came ? areaOf(came) : DockArea::None;
     bool tabbedSome = false;
-    // A window made a tab stands no more, also where its line was tabs already.
+    // A window made a tab stands no more.
     const auto standingIn = [this](DockArea area) {
         qsizetype count = 0;
         for (const auto &l : m_lines[int(area) - 1])
@@ -71,20 +71,9 @@ void DockLayout::fit(QDockWidget *came)
     }
     if (tabbedSome) {
         keepTabsReadable();
-        settle();
-        if (came && tabbed(came))
-            came->raise();
-    }
-    // The window grew to the least size it had for a moment; the room it grew by would go to
-    // no window the user sized. It stays as the host had it, unless its least size needs more.
-    const bool grew = m_window->size() != before;
-    if (grew)
-        m_window->resize(before.expandedTo(m_window->minimumSizeHint()));
-    // The lines of the areas the tabs were made in stand as far across as before: the toolkit
-    // took the tabs' room where it could, held lines too. Asked while the window stood at its
-    // least size, for the dock that came, the toolkit kept the room of the lines gone with the
-    // lines left, having none for the code: it is asked once the window has its size back.
-    if (tabbedSome)
+        // The lines of the areas the tabs were made in stand as far across as before: the
+        // toolkit took the tabs' room where it could, held lines too. An area whose lines were
+        // tabs already before a line of them went onto another is one of them.
         for (const DockArea area : kAreas)
             if (standingIn(area) < standingBefore[int(area) - 1]) {
                 settle();
@@ -98,6 +87,15 @@ void DockLayout::fit(QDockWidget *came)
                 if (!firsts.isEmpty())
                     resizeDocks(firsts, sizes, across(area));
             }
+        settle();
+        if (came && tabbed(came))
+            came->raise();
+    }
+    // The window grew to the least size it had for a moment; the room it grew by would go to
+    // no window the user sized. It stays as the host had it, unless its least size needs more.
+    const bool grew = m_window->size() != before;
+    if (grew)
+        m_window->resize(before.expandedTo(m_window->minimumSizeHint()));
     // The lines the toolkit cut while it took the window in take back what they showed before,
     // before the held ones take what they lack: else the room would go in proportion to what
     // each holds, whatever it showed. The area of the window that came shares its room anew.
