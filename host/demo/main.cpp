@@ -129,7 +129,7 @@ const char kUsage[] =
     "Loads libtesk.so, starts it and shows what a host can do with it.\n"
     "\n"
     "  --quit-after MS        end after MS milliseconds, whatever is open (offscreen: 3000;\n"
-    "                         on a display the demo runs until its window is closed)\n"
+    "                         on a display the demo runs until you end it)\n"
     "  --library PATH         the library to load (default: the one built beside the demo)\n"
     "  --screenshots DIR      write pictures of the windows and dialogs into DIR\n"
     "  --symbols ELF          also publish the symbols of ELF (may be given more than once)\n"

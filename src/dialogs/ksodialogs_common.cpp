@@ -3,6 +3,7 @@
 #include "frame/core/hosttext.h"
 #include "system/debugoutput.h"
 #include "system/filedialogroom.h"
+#include "system/filedialogsettings.h"
 #include "system/filelock.h"
 #include "system/modalseam.h"
 #include "system/nativeloaddialogs.h"
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -17,6 +19,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <sys/stat.h>
 #include <utility>
 
 namespace {
@@ -37,7 +40,7 @@ QString allFiles()
 
 // Runs the chooser for the widget it belongs to: whether it was accepted, with it and the widget
 // still there. A window closed under the chooser takes both along; nothing is chosen then.
-bool runForParent(Modal<QFileDialog> &dialog, QWidget *parent)
+bool runForParent(Modal<tesk::system::FileDialog> &dialog, QWidget *parent)
 {
     return dialog.run(parent, ModalSeam::Kind::FileDialog).accepted() && dialog;
 }
@@ -48,7 +51,7 @@ QStringList runChooser(QWidget *parent, const QString &objectName, const QString
                        const QString &startDir, const QString &filter, QFileDialog::FileMode mode,
                        QString *selectedFilter, bool resolveSymlinks)
 {
-    Modal<QFileDialog> dialog(parent, caption, startDir);
+    Modal<tesk::system::FileDialog> dialog(parent, caption, startDir);
     dialog->setNameFilters(dialogFilterList(filter));
     dialog->setObjectName(objectName);
     dialog->setFileMode(mode);
@@ -129,7 +132,7 @@ QString chooseExistingDirectory(const QString &startDir, QWidget *parent, const 
                                 const QString &caption, bool dirOnly, bool resolveSymlinks)
 {
     const bool portable = usePortableDialogs();
-    Modal<QFileDialog> dialog(parent, caption, startDir);
+    Modal<tesk::system::FileDialog> dialog(parent, caption, startDir);
     dialog->setFileMode(QFileDialog::Directory);
     if (portable) {
         dialog->setObjectName(objectName);
@@ -386,8 +389,34 @@ QList<FileDialogMRU::Entry> FileDialogMRU::withEntriesOnlyHeld(QList<Entry> stor
     return stored;
 }
 
+namespace {
+
+// Which file a name stands for now: the settings class writes a new file and renames it over
+// the old, so a save that went through leaves another file behind the name.
+struct FileIdentity
+{
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileIdentity &other) const
+    {
+        return exists == other.exists && device == other.device && inode == other.inode;
+    }
+};
+
+FileIdentity identityOf(const QString &path)
+{
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return {true, status.st_dev, status.st_ino};
+}
+
+} // namespace
+
 bool FileDialogMRU::save(QSettings &settings) const
 {
+    const FileIdentity before = identityOf(settings.fileName());
     QString order;
     for (int i = 0; i < m_entries.size() && i < kMaxSaved; ++i) {
         const QChar letter(char16_t(u'a' + i));
@@ -398,7 +427,10 @@ bool FileDialogMRU::save(QSettings &settings) const
     }
     settings.setValue(QLatin1String(kOrderKey), order);
     settings.sync();
-    if (settings.status() == QSettings::NoError)
+    // A file that did not read as settings (any bytes) keeps the status at that, whether the
+    // write then went through or not: the file replaced tells.
+    if (settings.status() == QSettings::NoError || (settings.status() == QSettings::FormatError &&
+                                                    !(identityOf(settings.fileName()) == before)))
         return true;
     tesk::system::debugOutput("The remembered directories could not be written to " +
                               settings.fileName().toStdString() + '\n');
