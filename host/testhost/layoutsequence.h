@@ -67,6 +67,9 @@ enum class StepKind {
     // for its tab shown, or its window standing), or closes its window standing, and makes one
     // more pane there.
     HideTabs,
+    // The window system makes the main window smaller and as large again through its platform
+    // window, as a window manager does, without the toolkit's widget being asked.
+    ResizeByWindowSystem,
     // A memory view the host opens through the views manager, in a new dock on the right or
     // at the bottom (made by createView, createViewInNewPane or openView) or one more view in a
     // memory dock there is.
