@@ -1382,7 +1382,10 @@ private:
             }
             DockAsked &asked = m_asked.docks[box];
             asked.name = name;
-            m_asRecorded.insert(name);
+            // A memory view asks for its rows as the show lays it out, which the records read
+            // before the show do not tell yet.
+            if (!memory)
+                m_asRecorded.insert(name);
             asked.hiddenByHost = records.asked.value(asked.name).hiddenByHost;
             asked.everHidden = asked.hiddenByHost;
             asked.everFloated = records.asked.value(asked.name).everFloated;

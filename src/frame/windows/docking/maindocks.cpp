@@ -677,7 +677,8 @@ void MainWindow::restoreDock(DockWidget *dock, bool laidOutTogether)
             dock, stored,
             sized ? tesk::frame::hostRect(0, 0, size.width(), size.height()).size() : dock->size());
         // Stored beyond a smaller screen, docks pulled within it would stand one over another.
-        if (tesk::system::framePosition(dock) != stored)
+        // Not at the show, whose places the records read before it tell already.
+        if (!laidOutTogether && tesk::system::framePosition(dock) != stored)
             dock->stepClearOfOthers();
     }
     if (!restored.visible)
