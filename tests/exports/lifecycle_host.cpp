@@ -29,9 +29,10 @@
 //                                 started again in the other language), "hostsapplication"
 //                                 (two starts on the host's own application, the kept views
 //                                 called after each), "exitafterrun" and "exitwithframe" (the
-//                                 host's exit handler, registered after the load, ends the
+//                                 host's exit handler, registered after the plug-in entry, ends the
 //                                 library after CuiRun returned, or once exit() is called with
-//                                 the frame up; the start claimed its single-instance name)
+//                                 the frame up); each in a home of its own, whose
+//                                 single-instance name each start claims
 //   lifecycle_host drive FIRST COUNT
 //                                 plays COUNT seeds from FIRST, each in a child process, and
 //                                 fails with the seed and its steps on the first that fails.
@@ -239,12 +240,15 @@ const char *const kStepNames[] = {
 
 // Where the host's end of the process (kept interfaces called, broker cleared, library
 // unloaded) is set up: nowhere (the library stays loaded to the end), a static object's
-// destructor, or an exit handler registered before the first load, after it, or after the
-// first start.
-enum class EndRoad { None, StaticDestructor, BeforeLoad, AfterLoad, AfterStart };
-const char *const kEndRoadNames[] = {
-    "no host's end", "a static destructor", "an exit handler registered before the load",
-    "an exit handler registered after the load", "an exit handler registered after the start"};
+// destructor, or an exit handler registered before the first load, after it, after the first
+// plug-in entry (the library's first call) or after the first start.
+enum class EndRoad { None, StaticDestructor, BeforeLoad, AfterLoad, AfterPlugIn, AfterStart };
+const char *const kEndRoadNames[] = {"no host's end",
+                                     "a static destructor",
+                                     "an exit handler registered before the load",
+                                     "an exit handler registered after the load",
+                                     "an exit handler registered after the plug-in entry",
+                                     "an exit handler registered after the start"};
 
 class Lifecycle;
 Lifecycle *g_ending = nullptr;
@@ -274,7 +278,7 @@ public:
     // may end by exit() with the frame up.
     void drawEnd()
     {
-        setUpEnd(EndRoad(pick(5)));
+        setUpEnd(EndRoad(pick(int(std::size(kEndRoadNames)))));
         m_mayExit = pick(3) == 0;
         m_trace += std::string("(") + kEndRoadNames[int(m_endRoad)] + ")";
     }
@@ -393,12 +397,12 @@ public:
                         Step::KeptViews, Step::Clear, Step::Unload, Step::DeleteApplication});
     }
 
-    // The host's exit handler, registered after the load, ends the library once CuiRun
+    // The host's exit handler, registered after the plug-in entry, ends the library once CuiRun
     // returned (main returns), or (withFrame) once exit() is called with the frame up.
     bool exitRoad(bool withFrame)
     {
         m_fixedLanguage = "de";
-        m_endRoad = EndRoad::AfterLoad;
+        m_endRoad = EndRoad::AfterPlugIn;
         if (!takeAll({Step::Register, Step::Load, Step::PlugIn, Step::Start, Step::Frame,
                       Step::Windows}))
             return false;
@@ -652,6 +656,8 @@ private:
         }
         m_pluggedIn = true;
         m_attached = true;
+        if (m_endRoad == EndRoad::AfterPlugIn && !std::exchange(m_endSetUp, true))
+            std::atexit(&endProcess);
         if (!m_kept)
             m_kept = viewsManager();
         return true;
@@ -1085,8 +1091,11 @@ int main(int argc, char **argv)
     }
     if (mode == "road") {
         const std::string road = argv[2];
-        if (road.rfind("exit", 0) == 0)
-            unsetenv("KSODEBUG_ALLOW_MULTIPLE_INSTANCES");
+        // Each road claims the single-instance name of a home of its own, as a start does
+        // unless told otherwise; the home outlives the process's end, which the road may play.
+        static QTemporaryDir home;
+        setenv("KSODEBUG_HOME", home.path().toLocal8Bit().constData(), 1);
+        unsetenv("KSODEBUG_ALLOW_MULTIPLE_INSTANCES");
         auto *lifecycle = new Lifecycle(0);
         const bool kept = road == "brokercleared"      ? lifecycle->brokerClearedRoad()
                           : road == "restartgerman"    ? lifecycle->restartRoad()

@@ -47,25 +47,6 @@ protected:
 
 } // namespace
 
-TEST_F(WindowLookupTest, AWindowPlacedOffTheScreensBeforeItsFirstShowReadsWhereItStands)
-{
-    // The host reads, and stores, where the window stands, not the place it asked: before the
-    // show, with no frame known yet, and once shown.
-    MainWindow *second = createFrame("Debugger", 2);
-    ASSERT_TRUE(second);
-    QtResizePosWindow(2, -100000, -100000, 100000, 100000);
-    int x = 0, y = 0, width = 0, height = 0, minimised = 0;
-    QtGetSizePos(2, &x, &y, &width, &height, &minimised);
-    const QRect free = second->screen()->availableGeometry();
-    EXPECT_EQ(QPoint(x, y), free.topLeft());
-    EXPECT_EQ(QSize(width, height), second->size());
-    second->show();
-    testhost::settle();
-    QtGetSizePos(2, &x, &y, &width, &height, &minimised);
-    EXPECT_EQ(QPoint(x, y), second->frameGeometry().topLeft());
-    EXPECT_TRUE(free.contains(second->frameGeometry()));
-}
-
 TEST_F(WindowLookupTest, DockWindowsByIndexAndName)
 {
     createDocks();
