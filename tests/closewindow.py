@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 # closewindow.py TITLE: asks the top-level windows of that title on $DISPLAY to close, as a window
 # manager's close button does (WM_DELETE_WINDOW), through libX11 itself: no module to install.
+# closewindow.py --absent TITLE: fails when a window of that title shows on $DISPLAY.
 import ctypes, sys, time
 
 L, P, V = ctypes.c_ulong, ctypes.POINTER, ctypes.c_void_p
@@ -41,6 +42,28 @@ def title(window):  # the toolkit names its windows in UTF-8: _NET_WM_NAME, else
             return value.value.decode("utf-8", "replace")
     return None
 
+
+class Attributes(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_int), ("y", ctypes.c_int), ("width", ctypes.c_int),
+                ("height", ctypes.c_int), ("border_width", ctypes.c_int), ("depth", ctypes.c_int),
+                ("visual", V), ("root", L), ("c_class", ctypes.c_int),
+                ("bit_gravity", ctypes.c_int), ("win_gravity", ctypes.c_int),
+                ("backing_store", ctypes.c_int), ("backing_planes", L), ("backing_pixel", L),
+                ("save_under", ctypes.c_int), ("colormap", L), ("map_installed", ctypes.c_int),
+                ("map_state", ctypes.c_int), ("all_event_masks", ctypes.c_long),
+                ("your_event_mask", ctypes.c_long), ("do_not_propagate_mask", ctypes.c_long),
+                ("override_redirect", ctypes.c_int), ("screen", V)]
+
+
+if len(sys.argv) == 3 and sys.argv[1] == "--absent":
+    x.XGetWindowAttributes.argtypes = [V, L, P(Attributes)]
+    shown = Attributes()
+    for window in tree(x.XDefaultRootWindow(display)) if display else []:
+        if title(window) == sys.argv[2] and x.XGetWindowAttributes(
+                display, window, ctypes.byref(shown)) and shown.map_state == 2:
+            print("closewindow: a window titled %s shows" % sys.argv[2])
+            sys.exit(1)
+    sys.exit(0 if display else 1)
 
 deadline = time.time() + 30
 while display and time.time() < deadline:

@@ -1,5 +1,7 @@
 // A tagged XML section in a file the host owns, as loadXmlSection reads it back. Every element
 // is read by a reader bound to it, so that the event routing runs as deep as the input goes.
+// The same bytes then stand as the host's own text before and after a section stored between
+// them (cut where the first byte says): whatever they are, that section loads.
 #include "frame/core/xmlserial.h"
 
 #include <QDir>
@@ -7,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace {
@@ -43,17 +46,34 @@ QString inputFile()
     return name;
 }
 
+bool writeFile(const QByteArray &bytes, QIODevice::OpenMode mode)
+{
+    QFile file(inputFile());
+    return file.open(mode) && file.write(bytes) == bytes.size();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    QFile file(inputFile());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
+    if (!writeFile(input, QIODevice::WriteOnly | QIODevice::Truncate))
         return 0;
-    file.write(reinterpret_cast<const char *>(data), qint64(size));
-    file.close();
+    const QString tag = QStringLiteral("Scripts");
     EveryElement root;
-    loadXmlSection(inputFile(), QStringLiteral("Scripts"), root);
+    loadXmlSection(inputFile(), tag, root);
+
+    if (!input.isEmpty()) {
+        const qsizetype cut = 1 + qsizetype(uint8_t(input[0])) * (input.size() - 1) / 256;
+        EveryElement stored;
+        if (writeFile(input.mid(1, cut - 1), QIODevice::WriteOnly | QIODevice::Truncate) &&
+            storeXmlSection(inputFile(), tag, stored) == 1 &&
+            writeFile(input.mid(cut), QIODevice::Append)) {
+            EveryElement again;
+            if (loadXmlSection(inputFile(), tag, again) != 1)
+                std::abort();
+        }
+    }
     QFile::remove(inputFile());
     return 0;
 }

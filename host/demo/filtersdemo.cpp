@@ -2,6 +2,7 @@
 
 #include "demoexports.h"
 #include "framedemo.h"
+#include "sectionfile.h"
 
 #include <tesk/tesk_app.h>
 #include <tesk/tesk_filters.h>
@@ -30,25 +31,33 @@ const char kHostFile[] = "[settings]\n"
                          "<all_modules>1</all_modules></filter>"
                          "</module_filters></file_filter_data></doc>\n";
 
+std::string g_filterFile;
+
 } // namespace
 
 void runFiltersDemo(void *library, const std::string &home, const std::string &screenshotDir)
 {
     const auto load = DEMO_RESOLVE(library, CuiFilters_Load);
-    const auto store = DEMO_RESOLVE(library, CuiFilters_Store);
     const auto setDefault = DEMO_RESOLVE(library, CuiFilters_SetDefault);
     const auto getFilter = DEMO_RESOLVE(library, CuiFilters_GetModuleFilter);
     const auto createDialog = DEMO_RESOLVE(library, CuiFilters_ModuleFilterDlgCreate);
     const auto deleteObject = DEMO_RESOLVE(library, CuiDeleteObject);
 
     const std::string engineFile = home + "/engine.ini";
-    const std::string filterFile = home + "/filters.ini";
+    g_filterFile = home + "/filters.ini";
     std::ofstream(engineFile) << kHostFile;
-    std::printf("host: filters loaded from the engine's file: %d\n",
-                load(engineFile.c_str(), "eventfilters"));
-    std::printf("host: filters stored: %d\n", store(filterFile.c_str(), "EventFilters"));
-    setDefault();
-    std::printf("host: filters loaded back: %d\n", load(filterFile.c_str(), "EventFilters"));
+    // The user's filters as the last run stored them; at the first start, the engine's.
+    if (load(g_filterFile.c_str(), "EventFilters")) {
+        std::printf("host: filters loaded from the last run's file\n");
+    } else {
+        std::printf("host: filters loaded from the engine's file: %d\n",
+                    load(engineFile.c_str(), "eventfilters"));
+        // Stored at once, so that the filters come back from a file of the demo's own even
+        // when this run ends before the user changes them.
+        storeFilters(library);
+        setDefault();
+        std::printf("host: filters loaded back: %d\n", load(g_filterFile.c_str(), "EventFilters"));
+    }
     for (int i = 0;; ++i) {
         ModuleFilterRecord r;
         if (!getFilter(i, &r, int(sizeof r)))
@@ -77,6 +86,17 @@ void runFiltersDemo(void *library, const std::string &home, const std::string &s
     if (dialog)
         saveScreenshot(widget, screenshotDir, "eventconfig.png");
     deleteObject(reinterpret_cast<void *>(dialog));
+}
+
+bool storeFilters(void *library)
+{
+    if (g_filterFile.empty())
+        return false;
+    const bool stored =
+        storeSection(g_filterFile, "EventFilters", DEMO_RESOLVE(library, CuiFilters_Store));
+    std::printf("host: filters %s %s\n", stored ? "stored in" : "could not be stored in",
+                g_filterFile.c_str());
+    return stored;
 }
 
 } // namespace demo

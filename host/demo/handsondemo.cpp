@@ -4,6 +4,7 @@
 #include "demoexports.h"
 #include "dialogdemo.h"
 #include "entrydemo.h"
+#include "filtersdemo.h"
 #include "loaddemo.h"
 #include "memorydemo.h"
 #include "memorydialogsdemo.h"
@@ -77,11 +78,12 @@ void searchPaths(void *library)
 void eventConfiguration(void *library)
 {
     const TeskHandle dialog = DEMO_RESOLVE(library, CuiFilters_ModuleFilterDlgCreate)(0, "");
-    std::printf("host: event configuration %s\n",
-                DEMO_RESOLVE(library, CuiDialogExec)(reinterpret_cast<void *>(dialog))
-                    ? "accepted"
-                    : "cancelled");
+    const bool accepted = DEMO_RESOLVE(library, CuiDialogExec)(reinterpret_cast<void *>(dialog));
+    std::printf("host: event configuration %s\n", accepted ? "accepted" : "cancelled");
     DEMO_RESOLVE(library, CuiDeleteObject)(reinterpret_cast<void *>(dialog));
+    // The user changed the filters: they are kept at once.
+    if (accepted)
+        storeFilters(library);
 }
 
 void questions(void *library)

@@ -1,8 +1,11 @@
 #include "layoutdemo.h"
 
 #include "demoexports.h"
+#include "filtersdemo.h"
 #include "navigatordemo.h"
+#include "persistencehost.h"
 #include "registers.h"
+#include "toolbardemo.h"
 #include "viewsdemo.h"
 
 #include <tesk/tesk.h>
@@ -11,6 +14,18 @@
 
 #include <mosk/mosk.hpp>
 
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+#include <QSocketNotifier>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -28,6 +43,10 @@ constexpr TeskHandle kMainWindow = 0x1001;
 constexpr int kRecordSize = 256;
 // The menu command a main window's close sends before it closes.
 constexpr int kAskHostToClose = 66666;
+// File > Close Window (also sent after the close button's question, unless the host vetoed)
+// and File > Exit.
+constexpr int kCloseWindow = 32911;
+constexpr int kExit = 92912;
 constexpr int kCoreA = 1;
 
 struct Stored
@@ -40,6 +59,12 @@ struct Stored
     };
     std::vector<Dock> docks;
     std::vector<std::pair<std::string, std::string>> toolbars;
+    // The host's settings store (register panes' user views): key, name, value.
+    struct Setting
+    {
+        std::string key, name, value;
+    };
+    std::vector<Setting> settings;
 };
 
 std::vector<std::string> fields(const std::string &line)
@@ -84,15 +109,22 @@ Stored read(const std::string &file)
             stored.docks.push_back({f[1], f[2], f[3]});
         } else if (f.size() == 3 && f[0] == "toolbar" && f[2].size() < size_t(kRecordSize)) {
             stored.toolbars.emplace_back(f[1], f[2]);
+        } else if (f.size() == 4 && f[0] == "setting") {
+            stored.settings.push_back({f[1], f[2], f[3]});
         }
     }
     return stored;
 }
 
-// The settings of the memory view in the dock window at index i of the sorted list; empty for
-// a dock window of the host's own. The dock window holds a pane, the pane the view.
+// The settings of the memory view in the dock window at index i of the sorted list, or the state
+// of the navigator in it; empty for another dock window of the host's own. A memory view's dock
+// window holds a pane, the pane the view.
 std::string settingsOfDock(void *library, int index)
 {
+    const std::string navigator =
+        navigatorState(library, DEMO_RESOLVE(library, QtGetPersistWindowBox)(kMainWindow, index));
+    if (!navigator.empty())
+        return navigator;
     const uint64_t pane = DEMO_RESOLVE(library, CuiGetDockForMultipleViewId)(kMainWindow, index);
     IGcp_ViewsManager *views = pane == GC_NO_ID ? nullptr : viewsManager();
     if (!views)
@@ -166,10 +198,67 @@ Maker makerOf(const std::string &name)
     return Maker::None;
 }
 
+// The stored place, where a screen shows it: a place stored on a larger desktop, or one a
+// window manager never gave, would bring the window back where nobody sees it.
+void placeOnScreen(int &x, int &y, int &width, int &height)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    width = std::clamp(width, 200, room.width());
+    height = std::clamp(height, 150, room.height());
+    x = std::clamp(x, room.left(), room.right() + 1 - width);
+    y = std::clamp(y, room.top(), room.bottom() + 1 - height);
+}
+
 void *g_library = nullptr;
 std::string g_file;
 void (*g_closed)() = nullptr;
+void (*g_unattendedEnd)() = nullptr;
 bool g_handedOver = false;
+bool g_ending = false;
+
+// Ctrl-C and SIGTERM reach the loop through a pipe: the handler only writes a byte, the loop
+// ends the demo as File > Exit does. A second signal ends the process as the signal would have:
+// the way out of an end that hangs.
+int g_signalPipe[2] = {-1, -1};
+volatile sig_atomic_t g_signalled = 0;
+
+void onSignal(int number)
+{
+    if (g_signalled) {
+        signal(number, SIG_DFL);
+        raise(number);
+        return;
+    }
+    g_signalled = 1;
+    const int saved = errno;
+    const char byte = char(number);
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+    errno = saved;
+}
+
+// The user ends the demo, by whichever road: what they set is stored while the window still
+// stands, then the demo ends.
+void endByUser()
+{
+    if (g_ending || !g_closed)
+        return;
+    g_ending = true;
+    if (g_handedOver)
+        storeEverything(g_library, g_file);
+    g_closed();
+}
+
+// File > Exit and the signals end a scripted show too, which keeps nothing.
+void endNow()
+{
+    if (g_closed)
+        endByUser();
+    else if (g_unattendedEnd)
+        g_unattendedEnd();
+}
 
 } // namespace
 
@@ -204,6 +293,11 @@ bool storeLayout(void *library, const std::string &file)
         out << "dock\t" << name << '\t' << record << '\t' << settings << '\n';
         ++stored;
     }
+    // The register panes' user views, as the panes last wrote them to the host's store.
+    for (const auto &[key, record] : registerSettingsStore().records)
+        for (const auto &[name, value] : record)
+            if (storable(key) && storable(name) && storable(value))
+                out << "setting\t" << key << '\t' << name << '\t' << value << '\n';
     const int toolbars = DEMO_RESOLVE(library, QtToolbarCount)(kMainWindow);
     for (int i = 0; i < toolbars; ++i) {
         char record[kRecordSize] = {};
@@ -236,12 +330,17 @@ bool storeLayout(void *library, const std::string &file)
 
 int restoreLayout(void *library, const std::string &file)
 {
-    const Stored stored = read(file);
+    Stored stored = read(file);
     if (!stored.haveWindow && stored.docks.empty())
         return -1;
-    if (stored.haveWindow)
+    if (stored.haveWindow) {
+        placeOnScreen(stored.x, stored.y, stored.width, stored.height);
         DEMO_RESOLVE(library, QtResizePosWindow)
-    (kMainWindow, stored.x, stored.y, stored.width, stored.height);
+        (kMainWindow, stored.x, stored.y, stored.width, stored.height);
+    }
+    // Before the register panes are made: each reads its user view when it gets its data.
+    for (const Stored::Setting &setting : stored.settings)
+        registerSettingsStore().records[setting.key][setting.name] = setting.value;
     const auto setRecord = DEMO_RESOLVE(library, CuiSetDockWindowPersistanceData);
     int made = 0;
     for (const Stored::Dock &dock : stored.docks) {
@@ -260,7 +359,8 @@ int restoreLayout(void *library, const std::string &file)
             made += restoreMemoryView(dock.settings);
             break;
         case Maker::Symbols:
-            made += openNavigator(library);
+            made += dock.settings.empty() ? openNavigator(library)
+                                          : openNavigator(library, dock.settings);
             break;
         case Maker::None:
             break;
@@ -269,6 +369,14 @@ int restoreLayout(void *library, const std::string &file)
     std::printf("host: restored the main window and %d dock windows as the user left them (%s)\n",
                 made, file.c_str());
     return made;
+}
+
+bool storeEverything(void *library, const std::string &file)
+{
+    const bool layout = storeLayout(library, file);
+    storeScriptList(library);
+    storeFilters(library);
+    return layout;
 }
 
 void restoreToolbars(void *library, const std::string &file)
@@ -293,18 +401,45 @@ void handOverToUser()
 
 bool mainWindowCloses(int hostId)
 {
-    if (hostId != kAskHostToClose || !g_closed)
+    const bool closeButton = hostId == kAskHostToClose;
+    if (!closeButton && hostId != kCloseWindow && hostId != kExit)
         return false;
-    if (g_handedOver) {
-        // Stored before the window goes: its dock windows and views end with it.
-        storeLayout(g_library, g_file);
-    } else {
-        // The steps still work in the window and its views: it stays until they are done, and
-        // what they had built so far is no arrangement of the user's.
-        DEMO_RESOLVE(g_library, QtSetDontClose)(0, 1);
+    if (!g_closed) {
+        if (closeButton || !g_unattendedEnd)
+            return false;
+        endNow();
+        return true;
     }
-    g_closed();
+    // The steps still work in the window and its views: it stays until they are done, and
+    // what they had built so far is no arrangement of the user's.
+    if (closeButton && !g_handedOver)
+        DEMO_RESOLVE(g_library, QtSetDontClose)(0, 1);
+    // Stored before the window goes: its dock windows and views end with it. The close
+    // button's own Close Window after its question finds the end begun.
+    endByUser();
     return true;
+}
+
+void endOnSignals(void (*ended)())
+{
+    g_unattendedEnd = ended;
+    if (g_signalPipe[0] >= 0 || pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto *notifier =
+        new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+        char byte = 0;
+        while (::read(g_signalPipe[0], &byte, 1) > 0) {
+        }
+        std::printf("host: %s: the demo ends\n", byte == SIGINT ? "Ctrl-C" : "asked to end");
+        endNow();
+    });
+    struct sigaction action = {};
+    action.sa_handler = &onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
 }
 
 } // namespace demo

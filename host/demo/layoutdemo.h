@@ -1,9 +1,10 @@
 #pragma once
 
-// The demo by hand keeps its main window as the user left it: when the window closes, the host
+// The demo by hand keeps its main window as the user left it: when the demo ends, the host
 // stores the window's place and size, its dock windows' records (each memory view's settings
-// beside its record) and its toolbars' records in a file of the home area; the next start makes
-// the dock windows again from those records instead of the fixed layout.
+// and each navigator's state beside its record), the register panes' user views and its
+// toolbars' records in a file of the home area; the next start makes the dock windows again
+// from those records instead of the fixed layout.
 
 #include <string>
 
@@ -21,13 +22,23 @@ int restoreLayout(void *library, const std::string &file);
 // Puts the toolbars back in their stored rows and order, once the host has made its own.
 void restoreToolbars(void *library, const std::string &file);
 
-// Called once the user closes the main window, after its arrangement was stored into the file:
-// the demo then ends. Before the demo hands the window over, the window stays open and nothing is
-// stored: the demo ends once its steps are done.
+// Stores the layout into the file, the script list and the event filters into theirs: what
+// the user set, for the next start. False when the layout could not be written.
+bool storeEverything(void *library, const std::string &file);
+
+// Called once the user ends the demo (the main window's close button, File > Close Window,
+// File > Exit, Ctrl-C or SIGTERM), after what they set was stored: the demo then ends. Before
+// the demo hands the window over, the window stays open and nothing is stored: the demo ends
+// once its steps are done.
 void whenMainWindowCloses(void *library, const std::string &file, void (*closed)());
 // The demo's steps are done: the window is the user's.
 void handOverToUser();
-// The menu command a main window sends its host as it closes; false for any other.
+// The menu commands that end the demo (the close button's question, File > Close Window, File >
+// Exit): true for those, false for any other and for the close button of a scripted show.
 bool mainWindowCloses(int hostId);
+// Ctrl-C and SIGTERM end the demo as File > Exit does, from the loop (the signal handler only
+// wakes it). Without whenMainWindowCloses (a scripted show), they and File > Exit call ended,
+// and nothing is stored. Needs the application.
+void endOnSignals(void (*ended)());
 
 } // namespace demo

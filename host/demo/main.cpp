@@ -14,8 +14,8 @@
 // --screenshots writes pictures of the main window, the main window with a menu open and the splash
 // into DIR (named "-wood" or "-metal" when the library shows that look: "-- -style wood").
 // On a display, without --quit-after and --screenshots, the dialogs of the steps wait in the
-// menus instead (handsondemo.h), and closing the main window ends the demo, its arrangement kept
-// for the next start (layoutdemo.h).
+// menus instead (handsondemo.h), and File > Exit, closing the main window or Ctrl-C ends the
+// demo, what the user set kept for the next start (layoutdemo.h).
 
 #include "breakpointdemo.h"
 #include "breakpointdlgdemo.h"
@@ -57,7 +57,6 @@
 #include <QWidget>
 
 #include <dlfcn.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -130,7 +129,7 @@ const char kUsage[] =
     "Loads libtesk.so, starts it and shows what a host can do with it.\n"
     "\n"
     "  --quit-after MS        end after MS milliseconds, whatever is open (offscreen: 3000;\n"
-    "                         on a display the demo runs until its window is closed)\n"
+    "                         on a display the demo runs until you end it)\n"
     "  --library PATH         the library to load (default: the one built beside the demo)\n"
     "  --screenshots DIR      write pictures of the windows and dialogs into DIR\n"
     "  --symbols ELF          also publish the symbols of ELF (may be given more than once)\n"
@@ -142,11 +141,13 @@ const char kUsage[] =
     "\n"
     "On a display, without --quit-after and --screenshots, the main window's menus open each\n"
     "window and dialog for you, and Debug > Step Into steps the simulated target; the demo\n"
-    "prints the entries when it starts. Closing the main window ends the demo: it stores the\n"
-    "window's place and size, its dock windows and their sizes, each memory view's address and\n"
-    "format and the toolbars in demo-layout.txt of its home area ($KSODEBUG_HOME, else\n"
-    "~/.tesk-demo), and the next start by hand comes back as you left it (delete the file\n"
-    "for the fixed layout).\n";
+    "prints the entries when it starts. File > Exit, File > Close Window, the window's close\n"
+    "button, Ctrl-C and SIGTERM end the demo. It then stores what you set in its home area\n"
+    "($KSODEBUG_HOME, else ~/.tesk-demo): in demo-layout.txt the window's place and size, its\n"
+    "dock windows and their sizes, each memory view's address and format, each navigator's\n"
+    "page and filter, the register panes' User view and the toolbars; the script list in\n"
+    "scripts.ini and the event filters in filters.ini. The next start by hand comes back as you\n"
+    "left it (delete demo-layout.txt for the fixed layout).\n";
 
 Options parse(int argc, char **argv)
 {
@@ -244,7 +245,7 @@ int hostEeaccess(int code, intptr_t, intptr_t commandId, const char *text, intpt
     return 0;
 }
 
-volatile sig_atomic_t g_interrupted = 0;
+bool g_interrupted = false;
 int g_ticks = 0;
 
 // When the loop is to end: after the time given, or at Ctrl-C.
@@ -261,15 +262,11 @@ struct StopRule
 };
 StopRule g_stop;
 
-void onInterrupt(int)
+// Ctrl-C, SIGTERM, or the user ended the demo from the main window after it stored what they
+// set: the idle function or the stop timer ends the loop.
+void onEnded()
 {
-    g_interrupted = 1;
-}
-
-// The user closed the main window: the demo ends as at Ctrl-C, once the close is done.
-void onMainWindowClosed()
-{
-    g_interrupted = 1;
+    g_interrupted = true;
 }
 
 // Before the loop the steps answer their own boxes; one that stays up longer than any step
@@ -387,6 +384,7 @@ int runDemo(const Options &options)
               false,
               options.missingHelpTopic ? tesk.library : nullptr,
               false};
+    demo::endOnSignals(&onEnded);
     auto *stopTimer = new QTimer(QCoreApplication::instance());
     QObject::connect(stopTimer, &QTimer::timeout, &stopWhenDue);
     stopTimer->start(100);
@@ -421,7 +419,7 @@ int runDemo(const Options &options)
     // From here a user may close the window, while the steps still build it too: the demo then
     // ends once they are done.
     if (byHand)
-        demo::whenMainWindowCloses(tesk.library, layout, &onMainWindowClosed);
+        demo::whenMainWindowCloses(tesk.library, layout, &onEnded);
     demo::addHandsOnMenus(tesk.library);
     demo::runToolbarDemo(tesk.library, home.c_str(), options.screenshotDir);
     if (restored >= 0)
@@ -439,7 +437,11 @@ int runDemo(const Options &options)
     if (!byHand)
         demo::runBreakpointDialogDemo(tesk.library, options.screenshotDir);
     demo::runHostileDemo(tesk.library);
-    demo::runDockDemo(tesk.library, options.screenshotDir);
+    // The scripted show's second main window would stand beside the user's, over it at a
+    // restored start, and closing it would end the demo: by hand the user's own restarts show
+    // the records' round trip.
+    if (!byHand)
+        demo::runDockDemo(tesk.library, options.screenshotDir);
     if (restored < 0) {
         runRegisterPaneDemo(tesk.library, options.screenshotDir);
         demo::runViewsDemo(tesk.library);
@@ -447,14 +449,13 @@ int runDemo(const Options &options)
         demo::runNavigatorDemo(tesk.library, options.screenshotDir);
     }
 
-    signal(SIGINT, onInterrupt);
-    signal(SIGTERM, onInterrupt);
     // Once the loop runs, the library's shutdown ends it and then CuiRun's (the application
     // owns it).
     g_stop.looping = true;
     if (byHand) {
         demo::handOverToUser();
-        std::printf("host: the demo is yours: closing the main window ends it\n");
+        std::printf("host: the demo is yours: File > Exit, closing the main window or Ctrl-C "
+                    "ends it and keeps what you set for the next start\n");
     }
     // The library runs the loop; the idle function asks it to stop. CuiRun then deletes the
     // windows, the idle object and the application.

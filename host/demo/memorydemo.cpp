@@ -4,6 +4,9 @@
 #include "eventsubjecthost.h"
 #include "simulatedtarget.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -29,6 +32,24 @@ void printDisassembly()
     for (uint32_t i = 0; i < count; ++i)
         std::printf("host: core A disassembly: %s (%u bytes)\n", records[i].text,
                     unsigned(lengths[i]));
+}
+
+// A write or fill asked of the target changes what the views hold: the host tells them with a
+// target update once the access is done (the target answers it first), one update for all the
+// accesses of one pass of the loop.
+bool g_updatePending = false;
+
+void updateAfterHostAccess(SimulatedTarget::Kind kind)
+{
+    using Kind = SimulatedTarget::Kind;
+    if ((kind != Kind::Write && kind != Kind::Fill) || g_updatePending ||
+        !QCoreApplication::instance())
+        return;
+    g_updatePending = true;
+    QTimer::singleShot(0, QCoreApplication::instance(), [] {
+        g_updatePending = false;
+        simulatedTargetStopped();
+    });
 }
 
 } // namespace
@@ -61,6 +82,7 @@ void installSimulatedTarget()
     sim.setUnreadable(kCoreA, 0x40000000, 0x4FFFFFFF);
     sim.setAttribute(kCoreA, 0x00000000, 0x000FFFFF, 1);
     sim.poke(kCoreA, kArmProgramBase, armProgramBytes());
+    sim.inside = &updateAfterHostAccess;
     std::printf("host: broker component %s/%s registered (simulated target: \"core A\" %d, "
                 "\"core B\" %d)\n",
                 TESK_MEMORY_ACCESS_CATEGORY, TESK_MEMORY_ACCESS_COMPONENT, kCoreA, kCoreB);
@@ -94,6 +116,21 @@ void stepSimulatedMemory()
     sim.poke(kCoreA, stackTop - 4 * (steps % 8) - 4, pushed);
     sim.poke(kCoreA, kCounter + 4, {uint8_t(steps), uint8_t(steps >> 8), 0, 0});
     simulatedTargetStopped();
+}
+
+bool fillSimulatedMemory(int target, uint32_t start, uint32_t end, uint32_t length, bool endGiven,
+                         int fillSize, const char *expression)
+{
+    IGb_MemoryAccess *access = SimulatedTarget::installed().face();
+    const TeskMemoryAddress first{start, 0};
+    const TeskMemoryAddress last{end, 0};
+    // The end address counts only when the user chose it, the length only when not.
+    MoskResult result = access->ops->fill(access, 0, target, &first, endGiven ? &last : nullptr,
+                                          endGiven ? 0 : length, fillSize, expression);
+    if (!result)
+        return true;
+    result->ops->Release(result);
+    return false;
 }
 
 void reportSimulatedTarget()

@@ -3,6 +3,7 @@
 #include "memorydialogsdemo.h"
 #include "demoexports.h"
 #include "framedemo.h"
+#include "memorydemo.h"
 
 #include <tesk/tesk.h>
 
@@ -102,7 +103,7 @@ void runMemoryOperations(const std::string &screenshotDir, bool interactive)
     g_tesk.memDestroy(dialog);
 }
 
-// The dialog only asks; the host fills its memory with what comes back.
+// The dialog only asks; the host fills its memory with what comes back, as the user gave it.
 void askFill(const std::string &screenshotDir, bool interactive)
 {
     if (!interactive)
@@ -112,7 +113,8 @@ void askFill(const std::string &screenshotDir, bool interactive)
             if (auto *size = d->findChild<QComboBox *>(QStringLiteral("comboBoxFillSize_")))
                 size->setCurrentIndex(1);
         });
-    uint32_t start = 0x20000000;
+    // Memory the memory view shows, below the greeting and its stack.
+    uint32_t start = 0x20000080;
     uint32_t end = 0x200000ff;
     uint32_t target = 1;
     int length = 0;
@@ -128,6 +130,11 @@ void askFill(const std::string &screenshotDir, bool interactive)
                 "%s units on target %u\n",
                 answer, start, end, length, endGiven ? "end" : "length", expression, unit.c_str(),
                 target);
+    if (answer != 1)
+        return;
+    const bool filled = fillSimulatedMemory(int(target), start, end, uint32_t(length),
+                                            endGiven != 0, fillSize, expression);
+    std::printf("host: %s\n", filled ? "memory filled" : "the target refused the fill");
 }
 
 void runSimulatorConfiguration(const std::string &screenshotDir, bool interactive)

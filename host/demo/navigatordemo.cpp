@@ -13,12 +13,17 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <map>
+#include <vector>
 
 namespace demo {
 
 namespace {
 
-constexpr TeskHandle kNavigatorBox = 0x3001;
+// Each navigator has a window box of its own, which finds its pane again when the host stores
+// the navigators' states beside their dock records.
+constexpr TeskHandle kFirstNavigatorBox = 0x3101;
+std::map<TeskHandle, TeskHandle> g_paneOfBox;
 
 // The engine's side of the navigator's requests: 5 a command, 6 a watch, 7 a breakpoint.
 int datanav(int code, TeskHandle, char *text, TeskHandle vdata, TeskHandle paneHandle)
@@ -39,24 +44,40 @@ QAbstractItemView *functionList()
 
 } // namespace
 
-bool openNavigator(void *library)
+// The functions page, filtered to main.
+const char *const kNavigatorMainFunctions =
+    ":1:global_var_toggle=false:global_ontop=functions:global_filter=\"*\\*\\main\"";
+
+bool openNavigator(void *library, const std::string &state)
 {
     const TeskHandle pane = DEMO_RESOLVE(library, CuiDataNavCreate)();
     if (!pane)
         return false;
+    const TeskHandle box = kFirstNavigatorBox + TeskHandle(g_paneOfBox.size());
+    g_paneOfBox[box] = pane;
     DEMO_RESOLVE(library, CuiDataNavSetFuncCB)(pane, &datanav);
-    DEMO_RESOLVE(library, CuiAbstractPaneSetWindBox)(pane, kNavigatorBox);
-    // The state text an earlier run stored: the functions page, filtered to main.
-    DEMO_RESOLVE(library, TeskPaneSetPersistData)
-    (pane, ":1:global_var_toggle=false:global_ontop=functions:global_filter=\"*\\*\\main\"");
+    DEMO_RESOLVE(library, CuiAbstractPaneSetWindBox)(pane, box);
+    DEMO_RESOLVE(library, TeskPaneSetPersistData)(pane, state.c_str());
     // On the right of the main window, not floating on its own.
     DEMO_RESOLVE(library, QtCreateDocked)(0, 0);
-    DEMO_RESOLVE(library, QtWindowCreate2)
-    ("Symbols", reinterpret_cast<void *>(pane), kNavigatorBox);
+    DEMO_RESOLVE(library, QtWindowCreate2)("Symbols", reinterpret_cast<void *>(pane), box);
     const auto pump = DEMO_RESOLVE(library, CuiPump);
     for (int i = 0; i < 5; ++i)
         pump();
     return true;
+}
+
+std::string navigatorState(void *library, intptr_t windowBox)
+{
+    const auto pane = g_paneOfBox.find(TeskHandle(windowBox));
+    if (pane == g_paneOfBox.end())
+        return {};
+    std::vector<char> state(4096);
+    if (DEMO_RESOLVE(library, TeskPaneGetPersistData)(pane->second, unsigned(state.size()),
+                                                      state.data()) != 0)
+        return {};
+    state.back() = '\0';
+    return state.data();
 }
 
 void runNavigatorDemo(void *library, const std::string &screenshotDir)

@@ -279,9 +279,22 @@ void pasteIntoR0(QWidget *pane)
 
 } // namespace
 
+tesk::host::MemoryStore &registerSettingsStore()
+{
+    static tesk::host::MemoryStore store;
+    return store;
+}
+
 QWidget *openRegisterPane(void *library)
 {
     g_library = library;
+    // The host's store as an earlier session would have left it, unless one did: the user view
+    // on, with three registers.
+    tesk::host::MemoryStore &store = registerSettingsStore();
+    const std::string key = std::string("Connection/") + kDisplayName;
+    if (!store.records.count(key))
+        store.records[key] = {{"RegUserViewEnabled", "1"},
+                              {"RegUserViewConfig", "Core.R0^^0\\\\Core.PC^^0\\\\Status.CPSR^^0"}};
     if (!g_exports.paneCreate)
         g_exports = exportsOf(library);
     // The first pane released the data set when it went: the engine describes it again.
@@ -313,11 +326,6 @@ void stepSimulatedCore()
 
 void runRegisterPaneDemo(void *library, const std::string &screenshotDir)
 {
-    // The host's store, as an earlier session left it: the user view on, with three registers.
-    static tesk::host::MemoryStore store;
-    const std::string key = std::string("Connection/") + kDisplayName;
-    store.records[key] = {{"RegUserViewEnabled", "1"},
-                          {"RegUserViewConfig", "Core.R0^^0\\\\Core.PC^^0\\\\Status.CPSR^^0"}};
     QWidget *widget = openRegisterPane(library);
     if (!widget)
         return;
@@ -326,7 +334,8 @@ void runRegisterPaneDemo(void *library, const std::string &screenshotDir)
     g_core.step();
     sendValues();
     pump(5);
-    for (const auto &entry : store.records[key])
+    const std::string key = std::string("Connection/") + kDisplayName;
+    for (const auto &entry : registerSettingsStore().records[key])
         std::printf("host: stored %s = \"%s\"\n", entry.first.c_str(), entry.second.c_str());
     // The main window as the library laid its dock windows out.
     QWidget *window = widget->window();

@@ -2,6 +2,7 @@
 #include "toolbardemo.h"
 #include "demoexports.h"
 #include "framedemo.h"
+#include "sectionfile.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -19,6 +20,7 @@ namespace demo {
 namespace {
 
 constexpr TeskHandle kFrameContext = 0x1001;
+std::string g_scriptFile;
 
 void onFindAction(TeskHandle, const void *, int value, int code)
 {
@@ -137,7 +139,6 @@ void runToolbarDemo(void *library, const char *homeDir, const std::string &scree
     const auto setFileName = DEMO_RESOLVE(library, CuiFindToolbarSetFilename);
     const auto setIcon = DEMO_RESOLVE(library, QtSetEditorBarIcon);
     const auto createScripts = DEMO_RESOLVE(library, CuiScriptToolBarCreate);
-    const auto storeScripts = DEMO_RESOLVE(library, CuiScriptFiles_Store);
     const auto loadScripts = DEMO_RESOLVE(library, CuiScriptFiles_Load);
     const auto testFunction = DEMO_RESOLVE(library, CuiTestFunction);
 
@@ -148,11 +149,11 @@ void runToolbarDemo(void *library, const char *homeDir, const std::string &scree
     setFileName(kFrameContext, "src/main.c");
     setIcon(kFrameContext, 3, "readwrite");
     // The list of the last run first: a toolbar shows the list as it is when made.
-    const std::string file = std::string(homeDir ? homeDir : ".") + "/scripts.ini";
-    const int loaded = loadScripts(file.c_str(), "scripts");
+    // It is stored when the demo ends, once the user had the chance to change it.
+    g_scriptFile = std::string(homeDir ? homeDir : ".") + "/scripts.ini";
+    const int loaded = loadScripts(g_scriptFile.c_str(), "scripts");
     createScripts(kFrameContext, &onScript);
-    std::printf("host: find and script toolbars up; script list loaded: %d, stored: %d\n", loaded,
-                storeScripts(file.c_str(), "scripts"));
+    std::printf("host: find and script toolbars up; script list loaded: %d\n", loaded);
     int printed = 0;
     testFunction(kFrameContext, &countingPrint, &printed, "menu", nullptr, nullptr, nullptr,
                  nullptr, nullptr, nullptr);
@@ -164,6 +165,17 @@ void runToolbarDemo(void *library, const char *homeDir, const std::string &scree
         saveScreenshot(main, screenshotDir, "mainwindow.png");
     }
     runTopLevelWindow(library, screenshotDir);
+}
+
+bool storeScriptList(void *library)
+{
+    if (g_scriptFile.empty())
+        return false;
+    const bool stored =
+        storeSection(g_scriptFile, "scripts", DEMO_RESOLVE(library, CuiScriptFiles_Store));
+    std::printf("host: script list %s %s\n", stored ? "stored in" : "could not be stored in",
+                g_scriptFile.c_str());
+    return stored;
 }
 
 } // namespace demo

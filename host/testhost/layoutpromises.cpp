@@ -53,6 +53,7 @@ const PromiseInfo kPromises[] = {
     {Promise::DocksWhereDropped, "docks-where-dropped", ""},
     {Promise::RestoredAsLeft, "restored-as-left", ""},
     {Promise::SharesComeBack, "shares-come-back", ""},
+    {Promise::RecordsBeforeTheShow, "records-before-the-show", ""},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release", ""},
 };
 
@@ -574,6 +575,31 @@ QString differenceBetween(const Picture &stored, const Picture &restored, const 
                 .arg(QString::fromLatin1(stored.toolbarTitles[i]),
                      QString::fromLatin1(stored.toolbars[i]),
                      QString::fromLatin1(restored.toolbars.value(j)));
+    }
+    return {};
+}
+
+QString showDiffersFrom(const Picture &beforeShow, const Picture &shown, const QRect &free,
+                        bool framed)
+{
+    for (const QByteArray &record : beforeShow.docks) {
+        const QList<QByteArray> a = fields(record);
+        QList<QByteArray> b;
+        for (const QByteArray &other : shown.docks)
+            if (fields(other).value(0) == a.value(0))
+                b = fields(other);
+        const int area = a.value(1).toInt();
+        const int across = area == 3 ? 7 : 6;
+        bool same = b.size() == a.size() && a.value(1) == b.value(1) && a.value(8) == b.value(8);
+        if (same && area == 4 && placeKept(a, 4, 6, free))
+            for (const int f : {4, 5, 6, 7})
+                same = same && ((f < 6 && framed) || near(a.value(f), b.value(f)));
+        // The fit may show less than was set, where the screen has no room for it.
+        if (same && area >= 1 && area <= 3 && a.value(8) == "1")
+            same = b.value(across).toInt() <= a.value(across).toInt() + kSlack;
+        if (!same)
+            return QStringLiteral("read before the show \"%1\", after it \"%2\"")
+                .arg(QString::fromLatin1(record), QString::fromLatin1(b.join(':')));
     }
     return {};
 }

@@ -38,6 +38,10 @@
 //   main window or a new start show every dock the host had not hidden, and hide the others.
 // - SharesComeBack: the main window made smaller by the user and as large again shows its
 //   docks as far across their areas as before.
+// - RecordsBeforeTheShow: records read before the show, of docks that records brought back,
+//   say what the show gives: each dock's area, whether it shows, the place and size of one
+//   floating within the free area, and the extent across its area of one docked (which the
+//   fit may cut at the show, on a screen too small for it: the record keeps what was set).
 // - AllAfterALostRelease: every promise above (of those switched on) also once a separator
 //   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
@@ -74,6 +78,7 @@ enum class Promise {
     DocksWhereDropped,
     RestoredAsLeft,
     SharesComeBack,
+    RecordsBeforeTheShow,
     AllAfterALostRelease,
 };
 constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;
@@ -177,5 +182,10 @@ Picture takePicture(TeskHandle window);
 // Empty when the two pictures show the same layout within a pixel or two; else the first
 // difference. A floating place stored partly outside the free area comes back within it.
 QString differenceBetween(const Picture &stored, const Picture &restored, const QRect &free);
+// Empty when the records read before the show say what the show gave (RecordsBeforeTheShow);
+// else the first record that differs. Under a window manager a floating dock's place moves by
+// the frame it gets at the show, which no record before it can know.
+QString showDiffersFrom(const Picture &beforeShow, const Picture &shown, const QRect &free,
+                        bool framed);
 
 } // namespace testhost::layout

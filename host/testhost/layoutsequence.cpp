@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QToolBar>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -69,16 +70,37 @@ QRect freeOf(const QRect &screen)
 
 const char *kindName(StepKind kind)
 {
-    static const char *const names[] = {"start",         "show",           "dock right",
-                                        "dock bottom",   "floating",       "restore",
-                                        "size box",      "hide",           "show again",
-                                        "close",         "undock",         "dock",
-                                        "find toolbar",  "script toolbar", "toolbar record",
-                                        "shrink screen", "round trip",     "drag",
-                                        "float button",  "move toolbar",   "tear off toolbar",
-                                        "hide toolbar",  "drag title bar", "double-click title bar",
-                                        "store records", "fresh window",   "restart",
-                                        "restore tab",   "resize window",  "hide tabs"};
+    static const char *const names[] = {"start",
+                                        "show",
+                                        "dock right",
+                                        "dock bottom",
+                                        "floating",
+                                        "restore",
+                                        "size box",
+                                        "hide",
+                                        "show again",
+                                        "close",
+                                        "undock",
+                                        "dock",
+                                        "find toolbar",
+                                        "script toolbar",
+                                        "toolbar record",
+                                        "shrink screen",
+                                        "round trip",
+                                        "drag",
+                                        "float button",
+                                        "move toolbar",
+                                        "tear off toolbar",
+                                        "hide toolbar",
+                                        "drag title bar",
+                                        "double-click title bar",
+                                        "store records",
+                                        "fresh window",
+                                        "restart",
+                                        "restore tab",
+                                        "resize window",
+                                        "hide tabs",
+                                        "resize by the window system"};
     return names[int(kind)];
 }
 
@@ -196,11 +218,8 @@ private:
             return std::nullopt;
         switch (step.kind) {
         case StepKind::Show:
-            if (!m_asked.shown) {
-                QtFrameShow();
-                m_asked.shown = true;
-                exemptAll();
-            }
+            if (!m_asked.shown)
+                return showReadingRecords(step.b % 2 == 0);
             break;
         case StepKind::DockRight:
         case StepKind::DockBottom:
@@ -233,6 +252,7 @@ private:
             if (const TeskHandle box =
                     pick(step.a, [](DockWidget *d) { return d->isFloating(); })) {
                 CuiPaneDock(box);
+                m_asRecorded.erase(m_asked.docks[box].name);
                 exemptAll();
                 settle();
                 dockedBack(box);
@@ -289,6 +309,8 @@ private:
             return lifeGoesOn(step);
         case StepKind::ResizeWindow:
             return resizeWindow(step);
+        case StepKind::ResizeByWindowSystem:
+            return resizeByWindowSystem(step);
         case StepKind::HideTabs:
             hideTabs(step);
             break;
@@ -415,6 +437,7 @@ private:
     void start(const Step &step)
     {
         endMainWindows();
+        m_asRecorded.clear();
         m_screenRect = step.a % 2 ? kSmall : kLarge;
         if (m_screen.set)
             m_screen.set(m_screenRect, freeOf(m_screenRect));
@@ -455,6 +478,7 @@ private:
         const int area = fields.value(1).toInt();
         const int visible = fields.value(8).toInt();
         const TeskHandle box = makeDock(record);
+        m_asRecorded.insert(m_asked.docks[box].name);
         m_asked.docks[box].hiddenByHost = visible == 0;
         m_asked.docks[box].everHidden = visible == 0;
         m_asked.docks[box].everFloated = area == 0 || area == 4;
@@ -492,6 +516,7 @@ private:
         if (!box)
             return;
         const int area = areaOf(m_window, box);
+        m_asRecorded.erase(m_asked.docks[box].name);
         const QSize given(80 + int(step.b % 500), 80 + int(step.c % 400));
         QtResizePosWindow(box, 0, 0, given.width(), given.height());
         settle();
@@ -538,6 +563,8 @@ private:
             return std::nullopt;
         DockAsked &asked = m_asked.docks[box];
         m_exempt.insert(areaOf(m_window, box));
+        if (step.kind == StepKind::Undock)
+            m_asRecorded.erase(asked.name);
         const int option = hide                           ? DockWidget::OptionHide
                            : step.kind == StepKind::Close ? DockWidget::OptionClose
                                                           : DockWidget::OptionDockFloat;
@@ -872,6 +899,48 @@ private:
         return std::nullopt;
     }
 
+    // As a window manager resizes a window: the platform window is told its new geometry, no
+    // smaller than the least size the window asks for, and the widget follows; then as large
+    // as it was.
+    std::optional<Broken> resizeByWindowSystem(const Step &step)
+    {
+        QWindow *handle = m_window->windowHandle();
+        if (!m_asked.shown || !m_window->isVisible() || !handle ||
+            m_window->windowState() != Qt::WindowNoState)
+            return std::nullopt;
+        const QRect was = handle->geometry();
+        const QSize least = m_window->minimumSizeHint().expandedTo(m_window->minimumSize());
+        const QSize room = (was.size() - least).expandedTo(QSize(0, 0));
+        const int how = int(step.a % 3);
+        const QSize smaller(
+            how == 1 ? was.width() : was.width() - int(step.b % uint32_t(room.width() + 1)),
+            how == 0 ? was.height() : was.height() - int(step.c % uint32_t(room.height() + 1)));
+        std::map<TeskHandle, int> before;
+        for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
+            before[it.key()] = lineAcrossExtent(m_window, it.key());
+        for (const QSize to : {smaller, was.size()}) {
+            handle->setGeometry(QRect(was.topLeft(), to));
+            settle();
+            if (m_screen.settleFrames)
+                m_screen.settleFrames();
+        }
+        if (m_window->size() != was.size() || !m_switches.on(Promise::SharesComeBack))
+            return std::nullopt;
+        for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it) {
+            const int now = lineAcrossExtent(m_window, it.key());
+            if (std::abs(now - before[it.key()]) > 2)
+                return Broken{Promise::SharesComeBack,
+                              QStringLiteral("%1 is %2 px across after the window system made "
+                                             "the window %3x%4 for a while, was %5")
+                                  .arg(it->name)
+                                  .arg(now)
+                                  .arg(smaller.width())
+                                  .arg(smaller.height())
+                                  .arg(before[it.key()])};
+        }
+        return std::nullopt;
+    }
+
     // ---- a fresh main window from the records ----
     std::optional<Broken> roundTrip()
     {
@@ -1044,6 +1113,7 @@ private:
         m_asked = Asked();
         m_asked.windowManager = bool(m_screen.settleFrames);
         m_asked.otherLook = m_otherLook;
+        m_asRecorded.clear();
         const Picture &picture = records.picture;
         for (int i = 0; i < picture.toolbars.size(); ++i) {
             QtSetToolbarData(("tb_x_" + picture.toolbarTitles[i]).constData(),
@@ -1064,6 +1134,7 @@ private:
             QtSetGoto(1, m_handle);
             DockAsked &asked = m_asked.docks[box];
             asked.name = name;
+            m_asRecorded.insert(name);
             asked.hiddenByHost = records.asked.value(asked.name).hiddenByHost;
             asked.everHidden = asked.hiddenByHost;
             asked.everFloated = records.asked.value(asked.name).everFloated;
@@ -1074,6 +1145,7 @@ private:
                 asked.setAcross = fields.value(area == 3 ? 7 : 6).toInt();
             m_newlyKept.insert(box);
         }
+        const Picture beforeShow = takePicture(m_handle);
         QtFrameShow();
         m_asked.shown = true;
         exemptAll();
@@ -1082,6 +1154,8 @@ private:
         g_closesTold = &m_asked.closesTold;
         if (m_screen.settleFrames)
             m_screen.settleFrames();
+        if (auto broken = showGave(beforeShow))
+            return broken;
         if (!m_switches.on(Promise::RestoredAsLeft))
             return std::nullopt;
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it) {
@@ -1097,6 +1171,38 @@ private:
                                                         : QStringLiteral("did not hide"))};
         }
         return std::nullopt;
+    }
+
+    // The main window shown, the records read before (a host storing its layout on an early
+    // exit) compared with those read after.
+    std::optional<Broken> showReadingRecords(bool readBefore)
+    {
+        const std::optional<Picture> before =
+            readBefore ? std::optional<Picture>(takePicture(m_handle)) : std::nullopt;
+        QtFrameShow();
+        m_asked.shown = true;
+        exemptAll();
+        settle();
+        if (m_screen.settleFrames)
+            m_screen.settleFrames();
+        return before ? showGave(*before) : std::nullopt;
+    }
+
+    std::optional<Broken> showGave(Picture before) const
+    {
+        if (!m_switches.on(Promise::RecordsBeforeTheShow))
+            return std::nullopt;
+        // The records the host brought back and left as they came: the show lays the others
+        // out anew (a dock made without one takes a share the toolkit may cut).
+        before.docks.removeIf([this](const QByteArray &record) {
+            return !m_asRecorded.count(QString::fromLatin1(record.split(':').value(0)));
+        });
+        const QString difference = showDiffersFrom(
+            before, takePicture(m_handle), QGuiApplication::primaryScreen()->availableGeometry(),
+            m_asked.windowManager);
+        if (difference.isEmpty())
+            return std::nullopt;
+        return Broken{Promise::RecordsBeforeTheShow, difference};
     }
 
     // ---- sizes the host and the user gave ----
@@ -1150,6 +1256,8 @@ private:
     QByteArray m_lastRecord;
     // The records the host read at an earlier step.
     std::optional<Stored> m_stored;
+    // The docks brought back by their records that the host left as they came.
+    std::set<QString> m_asRecorded;
     // The library was started again: in another language or look, perhaps.
     bool m_restarted = false;
     bool m_otherLook = false;
@@ -1224,7 +1332,8 @@ std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointe
         // The window resized stands in for one hide-toolbar step in three, drawing no number
         // of its own: the sequences of the seeds played and surveyed before stay as they were.
         if (steps.back().kind == StepKind::ToolbarHide && steps.back().d % 3 == 0)
-            steps.back().kind = StepKind::ResizeWindow;
+            steps.back().kind =
+                steps.back().d / 3 % 2 ? StepKind::ResizeByWindowSystem : StepKind::ResizeWindow;
     }
     steps.push_back(randomStep(random, StepKind::RoundTrip));
     if (pointer) {

@@ -66,6 +66,9 @@ enum class StepKind {
     // for its tab shown, or its window standing), or closes its window standing, and makes one
     // more pane there.
     HideTabs,
+    // The window system makes the main window smaller and as large again through its platform
+    // window, as a window manager does, without the toolkit's widget being asked.
+    ResizeByWindowSystem,
 };
 
 // What a step does is fixed by its kind and numbers: a number that picks a dock or a toolbar

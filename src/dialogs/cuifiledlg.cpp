@@ -15,7 +15,7 @@ const QString kForbiddenCharacters = QStringLiteral("\\/:*?\"<>|");
 } // namespace
 
 CuiFileDlg::CuiFileDlg(QWidget *parent, const char *name, bool modal)
-    : QFileDialog(parent)
+    : tesk::system::FileDialog(parent)
 {
     setObjectName(QString::fromLatin1(name));
     setModal(modal);

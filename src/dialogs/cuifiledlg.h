@@ -1,5 +1,7 @@
 #pragma once
 
+#include "system/filedialogsettings.h"
+
 #include <QFileDialog>
 
 #include <functional>
@@ -10,7 +12,7 @@ class QPushButton;
 // button, a check that runs before the dialog may accept, a refusal of forbidden characters in
 // a name to save, and the remembered directory (it opens there unless a directory was set, and
 // remembers where the user opened a file).
-class CuiFileDlg : public QFileDialog
+class CuiFileDlg : public tesk::system::FileDialog
 {
     Q_OBJECT
 

@@ -275,8 +275,16 @@ void RegData::serializeUserView(QString &text, bool read)
         // back as they came and where they stood: looking at one board must not empty or
         // reorder another's user view.
         QList<QPair<QString, QString>> absent;
+        // An entry ending in a backslash reads back whole only at the record's end, where the
+        // record held it: before a separator, its backslash and the separator's first would
+        // read as the separator, and the next entry would begin with a backslash.
+        QStringList last;
         for (const auto &entry : m_absentUserEntries) {
-            if (!item(entry.second.section(kFlagsSeparator, 0, 0)))
+            if (item(entry.second.section(kFlagsSeparator, 0, 0)))
+                continue;
+            if (entry.second.endsWith(QLatin1Char('\\')))
+                last << entry.second;
+            else
                 absent << entry;
         }
         QStringList entries;
@@ -299,6 +307,7 @@ void RegData::serializeUserView(QString &text, bool read)
         }
         for (const auto &entry : absent)
             entries << entry.second;
+        entries << last;
         text = entries.join(kEntrySeparator);
         return;
     }

@@ -567,6 +567,13 @@ void placeInFreeArea(QWidget *window, QPoint framePosition, QSize clientSize)
     GrowthWatch::watch(window);
 }
 
+QRect freePlaceFor(const QWidget *window, QPoint framePosition, QSize clientSize)
+{
+    if (QLayout *layout = window->layout())
+        layout->activate();
+    return freePlace(window, frameMargins(window), framePosition, clientSize);
+}
+
 void keepInFreeArea(QWidget *window)
 {
     if (!window)

@@ -34,6 +34,8 @@ QScreen *screenShowing(const QRect &rect, QScreen *fallback = nullptr);
 // frame, as one still framing a window it has just mapped may, is placed again, a few times at
 // most.
 void placeInFreeArea(QWidget *window, QPoint framePosition, QSize clientSize);
+// Where placeInFreeArea would put the window's client area now, without placing it.
+QRect freePlaceFor(const QWidget *window, QPoint framePosition, QSize clientSize);
 // The same for where the window stands now (or was last asked to stand, while its frame is
 // not known), at its size.
 void keepInFreeArea(QWidget *window);

@@ -236,9 +236,13 @@ private:
             if (!kept.window)
                 continue;
             kept.window->removeEventFilter(this);
-            if (kept.hidden && !kept.window->isVisible())
+            if (kept.hidden && !kept.window->isVisible()) {
+                // Moved aside before the dialog grew over it too: back where the user had it,
+                // not where it stood aside.
+                if (kept.to != kept.from && kept.window->pos() == kept.to)
+                    placeInFreeArea(kept.window, kept.from, kept.window->size());
                 kept.window->show();
-            else if (!kept.hidden && kept.window->isVisible() && kept.window->pos() == kept.to)
+            } else if (!kept.hidden && kept.window->isVisible() && kept.window->pos() == kept.to)
                 placeInFreeArea(kept.window, kept.from, kept.window->size());
         }
     }

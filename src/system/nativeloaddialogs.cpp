@@ -2,6 +2,7 @@
 #include "system/nativeloaddialogs.h"
 
 #include "system/filedialogroom.h"
+#include "system/filedialogsettings.h"
 #include "system/modalseam.h"
 
 #include <QCheckBox>
@@ -151,12 +152,12 @@ private:
 
 // The file dialog with its Open check: it runs once the toolkit has accepted the name, as the
 // platform's check runs once the platform has.
-class LoadFileDialog : public QFileDialog
+class LoadFileDialog : public FileDialog
 {
 public:
     LoadFileDialog(QWidget *parent, const QString &caption, const QString &dir,
                    const QString &filter)
-        : QFileDialog(parent, caption, dir)
+        : FileDialog(parent, caption, dir)
     {
         setOption(QFileDialog::DontUseNativeDialog);
         setNameFilters(fileDialogFilters(filter));
@@ -170,7 +171,7 @@ public:
     {
         if (result == QDialog::Accepted && openCheck && !openCheck())
             return;
-        QFileDialog::done(result);
+        FileDialog::done(result);
     }
 
     // The panel goes below the toolkit's own controls.

@@ -7,6 +7,7 @@
 #include "testhost.h"
 
 #include "dialogs/ksodialogs_common.h"
+#include "system/filedialogsettings.h"
 #include "system/filelock.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <random>
 #include <vector>
 
 namespace {
@@ -195,6 +197,57 @@ TEST_F(RememberedDirectories, AnOddSettingsFileIsLeftAloneAndSaysWhy)
          [&] { return QFileInfo(file).isSymLink() && QFileInfo(odd.folder()).isDir(); });
     mru()->reload();
     EXPECT_TRUE(mru()->setLastDir(mru()->programKey(), QStringLiteral("/after")));
+}
+
+// A settings file of any bytes does not read as settings, but each save rewrites it: the save
+// answers that it saved, and the folder is there for the next run.
+TEST_F(RememberedDirectories, ASaveOverAFileOfAnyBytesAnswersWhatItDid)
+{
+    std::mt19937 draw(11);
+    mru()->setProgramKey(QStringLiteral("/bin/host"));
+    for (int round = 0; round < 3; ++round) {
+        QByteArray junk(512 * 1024, '\0');
+        for (char &b : junk)
+            b = char(draw() % 256);
+        {
+            QFile file(settings().fileName());
+            QDir().mkpath(QFileInfo(file).path());
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(junk);
+        }
+        mru()->reload();
+        const QString folder = QStringLiteral("/saved/%1").arg(round);
+        EXPECT_TRUE(mru()->setLastDir(mru()->programKey(), folder)) << round;
+        mru()->reload();
+        EXPECT_EQ(fileDialogLastDir(), folder) << round;
+    }
+}
+
+// Another program's entry stored in bytes that are no UTF-8 (a Latin-1 path) keeps those bytes
+// through this program's saves, under whatever letter its place in the list takes.
+TEST_F(RememberedDirectories, AnotherProgramsEntryInOtherBytesStaysAsItWas)
+{
+    const QString file = settings().fileName();
+    QDir().mkpath(QFileInfo(file).path());
+    const QByteArray theirs = "/other/caf\xe9::/f\xfc";
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write("[cuifiledlg]\nMRU\\Order=ab\nMRU\\a=" + theirs + "\nMRU\\b=/bin/b::/fb\n");
+    }
+    const auto stored = [&] {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    };
+    mru()->reload();
+    mru()->setProgramKey(QStringLiteral("/bin/host"));
+    for (const char *mine : {"/mine/1", "/mine/2"}) {
+        EXPECT_TRUE(mru()->setLastDir(mru()->programKey(), QString::fromLatin1(mine)));
+        EXPECT_TRUE(stored().contains("MRU\\b=" + theirs + "\n")) << stored().constData();
+        mru()->reload();
+        EXPECT_EQ(mru()->lastDir(QStringLiteral("/bin/b")), QStringLiteral("/fb"));
+        EXPECT_EQ(fileDialogLastDir(), QString::fromLatin1(mine));
+    }
 }
 
 // Letters of the order without their entry name nothing and are not written back as entries;
@@ -500,6 +553,36 @@ TEST_F(FileChooser, DirectoryChooserFormsFollowTheEnvironment)
         EXPECT_EQ(startDir, dir.path());
         EXPECT_EQ(chosen, dir.path());
     }
+}
+
+// The toolkit's own settings file of its file dialog as a pipe nobody writes to: no chooser
+// waits for it as it is made or as it ends, the debug output says why, and the user's settings
+// folder is the toolkit's again once the chooser is gone.
+TEST_F(FileChooser, AnOddToolkitSettingsFileHoldsNoChooser)
+{
+    const QString file = tesk::system::toolkitDialogSettingsFile();
+    const QString folderBefore = QSettings(QSettings::UserScope, "tesk-probe").fileName();
+    QFile::remove(file);
+    QDir().mkpath(QFileInfo(file).path());
+    ModalAnswers answers; // rejects every dialog
+    testhost::DebugCapture output;
+    {
+        testfiles::UnfedPipe pipe(file);
+        ASSERT_TRUE(QFileInfo(file).exists());
+        EXPECT_FALSE(run(tesk::core::OpenOneFile, dir.path()));
+        EXPECT_FALSE(run(tesk::core::SaveFile, dir.path()));
+        EXPECT_TRUE(chooseExistingDirectory(dir.path(), nullptr, QStringLiteral("mine"),
+                                            QStringLiteral("Folder"), true, false)
+                        .isEmpty());
+        EXPECT_EQ(answers.seen().size(), 3u);
+        EXPECT_FALSE(pipe.readerWaited());
+    }
+    QFile::remove(file);
+    EXPECT_TRUE(output.contains(file.toStdString() + " is no regular file")) << output.text();
+    EXPECT_EQ(QSettings(QSettings::UserScope, "tesk-probe").fileName(), folderBefore);
+    // A regular file again: the toolkit keeps its settings there as usual.
+    EXPECT_FALSE(run(tesk::core::OpenOneFile, dir.path()));
+    EXPECT_TRUE(QFileInfo(file).isFile());
 }
 
 } // namespace

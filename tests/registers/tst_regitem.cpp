@@ -223,7 +223,8 @@ TEST_F(RegViewTest, TheReturnThatEndsAnEditWritesOnceAndOpensNoOtherEdit)
     EXPECT_EQ(count(RegOpSetValue), 2);
 }
 
-TEST_F(RegViewTest, AClickOnAnotherRegisterEndsTheEditAndSelectsIt)
+// The value typed is written as Return writes it: the user moved on, they did not cancel.
+TEST_F(RegViewTest, AClickOnAnotherRegisterWritesTheEditAndSelectsIt)
 {
     add("R0");
     add("R1");
@@ -232,7 +233,9 @@ TEST_F(RegViewTest, AClickOnAnotherRegisterEndsTheEditAndSelectsIt)
     RegItem *r1 = item("Core.R1");
     click(r0);
     testhost::ModalAnswers answers;
-    answers.setHandler([this, r1](const testhost::ModalAnswers::Request &) {
+    answers.setHandler([this, r1](const testhost::ModalAnswers::Request &request) {
+        if (auto *edit = request.widget ? request.widget->findChild<QLineEdit *>() : nullptr)
+            edit->setText(QStringLiteral("0x2c"));
         // Through the view's window, as a mouse would: the open editor sees the press first.
         QWindow *window = view->window()->windowHandle();
         const QPoint at = view->viewport()->mapTo(view->window(), onScreen(r1));
@@ -240,6 +243,8 @@ TEST_F(RegViewTest, AClickOnAnotherRegisterEndsTheEditAndSelectsIt)
     });
     click(r0);
     EXPECT_EQ(answers.seen().size(), 1u);
-    EXPECT_EQ(count(RegOpSetValue), 0);
+    ASSERT_EQ(count(RegOpSetValue), 1);
+    EXPECT_EQ(calls.back().text, QStringLiteral("0x0000002c"));
+    EXPECT_EQ(r0->valueText(), QStringLiteral("0x0000002c"));
     EXPECT_EQ(selectedNames(), QStringList{QStringLiteral("Core.R1")});
 }

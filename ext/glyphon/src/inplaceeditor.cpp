@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 namespace glyphon {
 
@@ -38,6 +39,18 @@ void InPlaceEditor::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void InPlaceEditor::mousePressEvent(QMouseEvent *event)
+{
+    // A press outside ends the editor as it ends any popup: the user has moved on to another
+    // value, and the one typed is kept as Return keeps it. Escape is the way to drop it.
+    if (!rect().contains(event->position().toPoint())) {
+        event->accept();
+        accept();
+        return;
+    }
+    QDialog::mousePressEvent(event);
 }
 
 } // namespace glyphon

@@ -34,9 +34,12 @@ QString unescaped(QString value)
 }
 
 // The escaping above writes ":#" and "#:" alike, and "::" as "#": such a value would come back
-// changed (a target's name, and with it its place). Text holding one is written with every ":"
-// as "#c" instead, after this item, which readers of the first form pass over (its name is too
-// short to be one). Every other text stays as it always was.
+// changed (a target's name, and with it its place). Such a value is written as always, then
+// once more right behind it, as the item "#=name=value" with every ":" as "#c": readers of the
+// first form pass over that item (its name is too short to be one) and read the rest as they
+// always did. Texts of one version wrote the whole group in the second form behind the item
+// "#=2" instead; they are still read.
+const QString kExactPrefix = QStringLiteral("#=");
 const QString kExactMark = QStringLiteral("#=2");
 
 QString escapedExactly(QString value)
@@ -223,20 +226,22 @@ KUniversalSettingsEntry *KUniversalSettingsGroup::findChild(const std::string &n
 
 KUniversalSettings::~KUniversalSettings() = default;
 
+bool writtenAlike(const std::string &first, const std::string &second)
+{
+    return escaped(fromEightBit(first)) == escaped(fromEightBit(second));
+}
+
 void settingsToString(const KUniversalSettingsGroup &group, std::string &text)
 {
-    bool exact = false;
-    for (auto child = group.begin(); child != group.end() && !exact; ++child) {
-        const QString value = fromEightBit(child->second->valueText());
-        exact = unescaped(escaped(value)) != value;
-    }
     QString form = QStringLiteral("1:");
-    if (exact)
-        form += kExactMark + QLatin1Char(':');
     for (auto child = group.begin(); child != group.end(); ++child) {
+        const QString name = fromEightBit(child->first);
         const QString value = fromEightBit(child->second->valueText());
-        form += fromEightBit(child->first) + QLatin1Char('=') +
-                (exact ? escapedExactly(value) : escaped(value)) + QLatin1Char(':');
+        const QString firstForm = escaped(value);
+        form += name + QLatin1Char('=') + firstForm + QLatin1Char(':');
+        if (unescaped(firstForm) != value)
+            form +=
+                kExactPrefix + name + QLatin1Char('=') + escapedExactly(value) + QLatin1Char(':');
     }
     text = toEightBit(form);
 }
@@ -249,14 +254,18 @@ bool settingsFromString(KUniversalSettingsGroup &group, const std::string &text)
     }
     const QStringList items =
         fromEightBit(text.substr(2)).split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    const bool exact = items.value(0) == kExactMark;
+    const bool wholeGroupExact = items.value(0) == kExactMark;
     for (const QString &item : items) {
-        const qsizetype equals = item.indexOf(QLatin1Char('='));
+        // The second form of the value before it.
+        const bool exact = item.startsWith(kExactPrefix);
+        const QString named = exact ? item.mid(kExactPrefix.size()) : item;
+        const qsizetype equals = named.indexOf(QLatin1Char('='));
         if (equals <= 1)
             continue;
-        const QString value = item.mid(equals + 1);
-        group.setString(toEightBit(item.left(equals)),
-                        toEightBit(exact ? unescapedExactly(value) : unescaped(value)));
+        const QString value = named.mid(equals + 1);
+        group.setString(
+            toEightBit(named.left(equals)),
+            toEightBit(exact || wholeGroupExact ? unescapedExactly(value) : unescaped(value)));
     }
     return true;
 }

@@ -103,10 +103,16 @@ public:
 };
 
 // "1:" then "name=value:" for each child in name order; "#" in values becomes "##", then ":"
-// becomes "#". Children of child groups are not written.
+// becomes "#". A value that escaping would change is followed by "#=name=value:" with "#" as
+// "##" and ":" as "#c", which readers of the first form pass over. Children of child groups
+// are not written.
 void settingsToString(const KUniversalSettingsGroup &group, std::string &text);
 // Reads the text form into the group (values as strings), keeping children it does not name;
 // a text without the "1:" header clears the group and answers false.
 bool settingsFromString(KUniversalSettingsGroup &group, const std::string &text);
+
+// Whether the first form writes the two values alike ("a:#b" and "a#:b"): a text of that form
+// gives one for the other.
+bool writtenAlike(const std::string &first, const std::string &second);
 
 } // namespace usettings

@@ -74,6 +74,11 @@ private:
 // and no more than a section is read. A copy left unfinished (its root element, a CDATA section
 // or a processing instruction never closed) ends where the next copy begins: a file of many
 // broken copies is read a bounded number of times, not once for every copy before each.
+//
+// It is handed out a line at a time. The parser decodes all it is given at once and fails on
+// the first byte that is no UTF-8, wherever that byte stands; the host's own sections behind the
+// document may hold any bytes (Latin-1 paths, say), and the parse, which ends with the root
+// element, must never have been given them.
 class SectionText : public QIODevice
 {
 public:
@@ -92,7 +97,10 @@ protected:
     {
         qint64 given = 0;
         while (given < maxSize && m_left > 0) {
-            if (m_taken == m_pending.size() && !nextPiece())
+            // A line ends the read, once the parser has the few bytes that tell it the
+            // encoding: fewer in its first read would end the document for it.
+            if (m_taken == m_pending.size() &&
+                (given >= (m_handedOut > 0 ? 1 : kLeastFirstRead) || !nextPiece()))
                 break;
             const qint64 count =
                 std::min({maxSize - given, qint64(m_pending.size() - m_taken), m_left});
@@ -101,11 +109,14 @@ protected:
             given += count;
             m_left -= count;
         }
+        m_handedOut += given;
         return given > 0 ? given : -1;
     }
     qint64 writeData(const char *, qint64) override { return -1; }
 
 private:
+    static constexpr qint64 kLeastFirstRead = 4;
+
     bool nextPiece()
     {
         bool tagLine = false;
@@ -122,6 +133,7 @@ private:
     QFile &m_file;
     SectionLines &m_lines;
     qint64 m_left;
+    qint64 m_handedOut = 0;
     QByteArray m_pending;
     qsizetype m_taken = 0;
     bool m_ended = false;

@@ -17,6 +17,9 @@ namespace tesk::frame {
 
 namespace {
 
+// A top-level window shown without a remembered geometry.
+constexpr QSize kTopLevelSize(500, 250);
+
 using Bar = FrameKind::StatusBar;
 const FrameKind kMainKind{"KSO MainWindow", true, 0, Bar::Full, true, false, MainWindow::MainKind};
 const FrameKind kSprKind{
@@ -151,12 +154,15 @@ void showFrame()
         if (QMainWindow *topLevel = Store::currentTopLevelWindow()) {
             if (store->isTopGeometryPending()) {
                 // Its frame where it stood when the host read it (QtGetSizePos), kept within the
-                // free area of a screen that may be gone.
+                // free area of a screen that may be gone. A size no window has (a record edited
+                // by hand) is the size a window without a record gets: taken as it is, the
+                // window would show as nothing and be read back so ever after.
                 const QRect stored = store->topGeometry();
-                tesk::system::placeInFreeArea(topLevel, stored.topLeft(), stored.size());
+                tesk::system::placeInFreeArea(topLevel, stored.topLeft(),
+                                              stored.isEmpty() ? kTopLevelSize : stored.size());
                 store->clearTopGeometryPending();
             } else {
-                topLevel->resize(500, 250);
+                topLevel->resize(kTopLevelSize);
             }
         }
     }

@@ -218,6 +218,14 @@ private:
     // What its record restored; the extent of a docked one only when it was not laid out with
     // the others of its area.
     void restoreDock(DockWidget *dock, bool laidOutTogether);
+    // The extent the show gives a dock window docked before it: its record's, else a share of
+    // the main window.
+    QSize extentAtShow(const DockWidget *dock, tesk::frame::DockArea area) const;
+    // The same with the extent across its area of the line it stands in.
+    QSize lineExtentAtShow(const DockWidget *dock, tesk::frame::DockArea area) const;
+    // Where the show puts a dock window its record brought back floating: its frame's place
+    // and its size.
+    QRect floatingPlaceAtShow(const DockWidget *dock) const;
 
     std::unique_ptr<MainWindowPrivate> d;
     std::unique_ptr<tesk::frame::MainDocks> m_docks;

@@ -444,6 +444,47 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::FloatButton, 3328648u, 2037870737u, 3141519001u, 3643902944u},
           {StepKind::Dock, 1351319522u, 450111332u, 3403463796u, 2927217047u},
           {StepKind::RoundTrip, 1750872428u, 3055526956u, 240361246u, 201758206u}}},
+        // The fit put a line of tabs onto the line before it: the area's other lines were
+        // left with the room of the line gone, beyond the sizes set.
+        {"a line of tabs the fit moves leaves the lines as they stood",
+         {{StepKind::Start, 1959078752u, 3185679696u, 1400292014u, 1375449524u},
+          {StepKind::DockBottom, 3644726194u, 1335723619u, 2060965095u, 4010725595u},
+          {StepKind::Restore, 1360745167u, 2570506697u, 2206854014u, 4137834846u},
+          {StepKind::FreshWindow, 3209194809u, 1996665096u, 3772168525u, 1969784213u},
+          {StepKind::Restart, 365977268u, 172076876u, 4221619437u, 2418404931u},
+          {StepKind::ShowAgain, 3045852819u, 10931187u, 4087199233u, 1963369381u},
+          {StepKind::ScriptToolbar, 1142380517u, 454690929u, 3670732845u, 2132548091u},
+          {StepKind::DockBottom, 309991755u, 2268556527u, 2617620516u, 1263367132u},
+          {StepKind::DockBottom, 3583859193u, 348208875u, 576121139u, 3905453407u},
+          {StepKind::DockBottom, 55947707u, 384310314u, 864514017u, 366402205u},
+          {StepKind::HideTabs, 1740078793u, 1152274143u, 2091245437u, 3935092451u},
+          {StepKind::Restore, 2766135757u, 1898153566u, 3310769503u, 1232188363u}}},
+        // Made smaller and as large again by the window system before the toolkit's turn, the
+        // window gave its lines nothing back: the second resize came while the first waited.
+        {"lines come back after two resizes in one turn",
+         {{StepKind::Start, 1317276489u, 375636080u, 1195085406u, 4035063153u},
+          {StepKind::Show, 2355950545u, 2614115571u, 670705588u, 1507905859u},
+          {StepKind::DockBottom, 171377564u, 3164633509u, 4082618150u, 890711845u},
+          {StepKind::DockRight, 4008158776u, 3828258807u, 2657438307u, 2996282984u},
+          {StepKind::DockRight, 2072795008u, 3336106229u, 117733455u, 4064860527u},
+          {StepKind::DockRight, 2892514310u, 1616793623u, 3669849568u, 443663367u},
+          {StepKind::FindToolbar, 4068566709u, 840236369u, 3054004120u, 2903716660u},
+          {StepKind::Restore, 2608329253u, 3627621602u, 2669371271u, 1015315810u},
+          {StepKind::Restore, 2587030781u, 1007946285u, 1746360598u, 665794573u},
+          {StepKind::ScriptToolbar, 3876024712u, 1325785186u, 3095292001u, 505909332u},
+          {StepKind::DockRight, 3170591751u, 1491053826u, 3061053885u, 2483301228u},
+          {StepKind::Restore, 3870033562u, 617834488u, 1018362223u, 2220700303u},
+          {StepKind::ResizeByWindowSystem, 1248082298u, 1072916717u, 2850572938u, 4075405431u}}},
+        // Records read before the show held the sizes nothing had laid out yet: a host storing
+        // them then lost the ones its records had brought back.
+        {"records read before the show say what it gives",
+         {{StepKind::Start, 1959078752u, 3185679696u, 1400292014u, 1375449524u},
+          {StepKind::Restore, 870988249u, 3512232364u, 4124733627u, 1881645579u},
+          {StepKind::Show, 3370139594u, 1185872616u, 207085230u, 2715242137u}}},
+        {"records of a fresh window read before its show say what it gives",
+         {{StepKind::Start, 2789402905u, 3439680157u, 873037833u, 4198957408u},
+          {StepKind::DockRight, 2267163968u, 2197185926u, 2187171792u, 546968012u},
+          {StepKind::FreshWindow, 743734138u, 838139268u, 1893827494u, 3522460190u}}},
     };
     const std::string broken = playEach(sequences, m_sequenceScreen);
     EXPECT_TRUE(broken.empty()) << broken;

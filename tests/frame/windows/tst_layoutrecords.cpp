@@ -349,6 +349,27 @@ TEST_F(LayoutRecordTest, TopLevelGeometryFromAnotherScreenStaysWithinReach)
     topLevel->close();
 }
 
+// A geometry edited by hand to a size no window has shows a window of the size a new one gets,
+// and the host reads that back, not a window of nothing.
+TEST_F(LayoutRecordTest, ATopLevelSizeEditedBelowNothingComesBackSound)
+{
+    for (const QSize edited : {QSize(-10, -10), QSize(0, 300), QSize(400, -1)}) {
+        QtSetTopPersistanceData(-500, -500, edited.width(), edited.height());
+        QtSetIsDockingWindow(0);
+        ASSERT_NE(QtTopLevelCreate(740, nullptr, 0), 0);
+        QPointer<QMainWindow> topLevel = Store::currentTopLevelWindow();
+        QtFrameShow();
+        QtRaiseWindowByBox(740);
+        testhost::settle();
+        int x = 0, y = 0, width = 0, height = 0, minimised = 0;
+        QtGetSizePos(740, &x, &y, &width, &height, &minimised);
+        EXPECT_EQ(QSize(width, height), QSize(500, 250))
+            << edited.width() << " " << edited.height();
+        topLevel->close();
+        testhost::settle();
+    }
+}
+
 TEST_F(LayoutRecordTest, ATopLevelWindowComesBackWhereTheHostReadIt)
 {
     // Read by one run, given to the next, read again: the same each time, not walking.

@@ -21,6 +21,7 @@
 #include <QCoreApplication>
 #include <QTabBar>
 
+#include <array>
 #include <string>
 
 namespace {
@@ -298,6 +299,32 @@ TEST_F(DockSizes, DocksRestoredOneAfterTheOtherAfterTheShowKeepTheirExtents)
     testhost::settle();
     EXPECT_EQ(field(indexOf(60), 7), 180);
     EXPECT_EQ(field(indexOf(61), 7), 260);
+}
+
+// A row of the bottom area restored after the show comes back as stored, whichever of its
+// records is the largest: shared out anew at each record, the ones before were squeezed.
+TEST_F(DockSizes, ARowRestoredAfterTheShowComesBackAsStored)
+{
+    for (const auto &widths : {std::array<int, 3>{398, 397, 397}, std::array<int, 3>{600, 200, 392},
+                               std::array<int, 3>{200, 392, 600}}) {
+        SCOPED_TRACE(widths[0]);
+        window();
+        QtFrameShow();
+        testhost::settle();
+        for (int i = 0, x = 0; i < 3; x += widths[size_t(i++)] + 4) {
+            const std::string record = "Row" + std::to_string(i) + ":3:0:" + std::to_string(i) +
+                                       ":" + std::to_string(x) +
+                                       ":500:" + std::to_string(widths[size_t(i)]) + ":180:1:0";
+            CuiSetDockWindowPersistanceData(kWindow, record.c_str());
+            QtWindowCreate(("Row" + std::to_string(i)).c_str(), &paneCallback, 70 + i);
+        }
+        testhost::settle();
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_NEAR(field(indexOf(70 + i), 7), widths[size_t(i)], 4) << i;
+            EXPECT_EQ(field(indexOf(70 + i), 8), 180) << i;
+        }
+        FrameTest::TearDown();
+    }
 }
 
 TEST_F(DockSizes, ADockTheUserWidenedIsNotGrownAfterwards)

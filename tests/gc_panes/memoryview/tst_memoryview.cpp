@@ -155,6 +155,23 @@ TEST_F(MemoryView, ANewViewShowsNoAddressAndItsDefaults)
     EXPECT_EQ(values.at("AsciiViewShown"), "1");
 }
 
+// A settings text with keys left out (edited by hand, or junk behind its header) keeps the
+// view's own settings for them, as an empty text does; the keys it holds still apply.
+TEST_F(MemoryView, SettingsWithKeysLeftOutKeepTheViewsDefaults)
+{
+    for (const std::string text : {"", "1:junk:", "1:TargetName_0=core A:TargetAddress_0=0x3:",
+                                   "1:FormatId=0:", "1:DataSizeId=1:"}) {
+        auto view = makeView(&text);
+        std::string saved;
+        view->saveSettings(saved);
+        const Settings values = parse(saved);
+        EXPECT_EQ(values.at("DataSizeId"), text == "1:DataSizeId=1:" ? "1" : "3") << text;
+        EXPECT_EQ(values.at("AsciiViewShown"), "1") << text;
+        EXPECT_EQ(values.at("Columns"), "0") << text;
+        EXPECT_FALSE(view->asciiTable()->isHidden()) << text;
+    }
+}
+
 TEST_F(MemoryView, TheAddressListKeepsNinetyNineNewestFirstWithoutDuplicates)
 {
     auto view = makeView();
@@ -250,7 +267,7 @@ TEST_F(MemoryView, AStoredAddressIsUsedTheFirstTimeItsTargetIsShown)
     std::string text;
     usettings::settingsToString(group, text);
     auto view = makeView(&text);
-    EXPECT_FALSE(view->isAsciiViewShown()); // absent: hidden
+    EXPECT_TRUE(view->isAsciiViewShown()); // absent: as a new view shows it
 
     view->setTarget(3);
     EXPECT_EQ(shown(*view), "0x00000300");
@@ -266,6 +283,21 @@ TEST_F(MemoryView, AStoredAddressIsUsedTheFirstTimeItsTargetIsShown)
     EXPECT_EQ(values.at("TargetAddress_0"), "0x00000400");
     EXPECT_EQ(values.at("TargetName_1"), "target 4");
     EXPECT_EQ(values.at("TargetAddress_1"), "");
+}
+
+// Settings of the previous version wrote the name "a:#b" as "a###b", which reads back as
+// "a#:b": the target still finds its place there, and the next save writes its name whole.
+TEST_F(MemoryView, ANameThePreviousVersionWroteAmbiguouslyStillFindsItsPlace)
+{
+    sim().setTargetName(3, "a:#b");
+    const std::string stored = "1:TargetAddress_0=0x300:TargetName_0=a###b:";
+    auto view = makeView(&stored);
+    view->setTarget(3);
+    EXPECT_EQ(shown(*view), "0x00000300");
+    std::string saved;
+    view->saveSettings(saved);
+    EXPECT_EQ(parse(saved).at("TargetName_0"), "a:#b");
+    EXPECT_EQ(parse(saved).count("TargetName_1"), 0u);
 }
 
 // A target without a name keeps no pair of its own and costs no other target its place: not in

@@ -282,6 +282,7 @@ void DockLayout::take(QDockWidget *dock)
     const Position p = find(dock);
     const QDockWidget *standing = m_tabOf.take(dock);
     m_fitTabs.remove(dock);
+    m_recordedAlong.remove(dock);
     if (p.area < 0)
         return;
     m_formerPlace.insert(dock, {p.area, p.line, m_lines[p.area][p.line].size() == 1 ? -1 : p.slot});
@@ -396,6 +397,7 @@ void DockLayout::forget(const QDockWidget *dock)
     m_formerGroupmate.removeIf([dock](auto it) { return it.value() == dock; });
     m_leftInGroup.remove(dock);
     m_extents.remove(dock);
+    m_recordedAlong.remove(dock);
     m_held.remove(dock);
     for (auto &left : m_linesLeft)
         left.remove(dock);
@@ -421,16 +423,24 @@ void DockLayout::dragEnded(const QList<QDockWidget *> &changed)
     // out the rest, and the records carry them.
     for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom})
         keepShownSizes(area);
-    for (const QDockWidget *dock : changed)
+    for (const QDockWidget *dock : changed) {
         hold(dock);
+        m_recordedAlong.remove(dock);
+    }
     rememberLines(Remember::All);
 }
 
 void DockLayout::windowResized(QSize from)
 {
     // The fit's and the placing's own resizes cut nothing the user left.
-    if (m_fitting || m_placing || m_givingBack || !m_window->isVisible())
+    if (m_fitting || m_placing || !m_window->isVisible())
         return;
+    // A window manager may make the window smaller and as large again before the toolkit's
+    // next turn, which answers both: the lines it cut meanwhile take their room back then.
+    if (m_givingBack) {
+        m_smallestUnanswered = m_smallestUnanswered.boundedTo(m_window->size());
+        return;
+    }
     // Nor does the toolkit's, which grows the window to its least size as a toolbar row or a
     // dock comes, for the fit to give it its size back: a line the row took room from was cut
     // by the row, not by a resize, and took room back from the code once the window grew later.
@@ -448,6 +458,8 @@ void DockLayout::windowResized(QSize from)
     }
     if (from.isValid() && grownToLeast && !resized)
         return;
+    const QSize since = m_sizeAnswered.isValid() ? m_sizeAnswered : from;
+    m_smallestUnanswered = since.isValid() ? since.boundedTo(size) : size;
     m_givingBack = true;
     // The toolkit has laid the areas out for the new size once the event is handled.
     QTimer::singleShot(0, m_fitWatch.get(), [this] {
@@ -460,8 +472,7 @@ void DockLayout::windowResized(QSize from)
             const QSize size = m_window->size();
             const QSize least = m_window->minimumSizeHint().expandedTo(m_window->minimumSize());
             for (const Qt::Orientation direction : {Qt::Horizontal, Qt::Vertical})
-                if (m_sizeAnswered.isValid() &&
-                    lengthIn(direction, size) > lengthIn(direction, m_sizeAnswered) &&
+                if (lengthIn(direction, size) > lengthIn(direction, m_smallestUnanswered) &&
                     lengthIn(direction, size) > lengthIn(direction, least))
                     giveLinesBack(direction, m_linesLeft);
             m_sizeAnswered = size;
@@ -1153,8 +1164,17 @@ void DockLayout::assignExtent(const QDockWidget *dock, QSize extent)
     m_extents.insert(dock, extent);
 }
 
+void DockLayout::restoreExtent(QDockWidget *dock, QSize extent)
+{
+    setExtent(dock, extent);
+    if (isPlacedArea(areaOf(dock)) && !hiddenByRequest(dock) && !tabbed(dock))
+        m_recordedAlong.insert(dock, lengthIn(along(areaOf(dock)), extent));
+}
+
 void DockLayout::setExtent(QDockWidget *dock, QSize extent)
 {
+    // Sized anew, it no longer keeps what its record gave.
+    m_recordedAlong.remove(dock);
     const Position p = find(dock);
     // A hidden window takes the extent for when it shows: its line stands as far across as
     // the windows shown there, whatever sizes they were given.
@@ -1171,22 +1191,35 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
         return along(area) == Qt::Vertical ? size.height() : size.width();
     };
     const QList<QDockWidget *> line = standing(m_lines[p.area][p.line]);
+    // The windows of the line a record brought back take the lengths it gave: shared out in
+    // proportion to what they show, each record restored after them squeezed those before.
+    const auto recorded = [&](const QDockWidget *other) {
+        return other != dock && m_recordedAlong.contains(other) && shownIn(other, area);
+    };
     int length = 0;
     int others = 0;
+    int kept = 0;
     for (QDockWidget *other : line) {
         const int size = alongOf(m_extents.value(other, other->size()));
         length += size;
-        if (other != dock)
+        if (recorded(other))
+            kept += m_recordedAlong.value(other);
+        else if (other != dock)
             others += size;
     }
     m_extents.insert(dock, extent);
     // The line is as long as it was: the window takes its length, the others share the rest
     // as they shared the line. Were they all given the lengths they had, the toolkit would
     // take the excess evenly from every window, this one too.
-    const int rest = length - alongOf(extent);
+    const int rest = length - alongOf(extent) - kept;
     for (QDockWidget *other : m_lines[p.area][p.line]) {
         QSize size = m_extents.value(other, other->size());
-        if (other != dock && others > 0 && rest > 0 && !tabbed(other)) {
+        if (recorded(other)) {
+            if (along(area) == Qt::Vertical)
+                size.setHeight(m_recordedAlong.value(other));
+            else
+                size.setWidth(m_recordedAlong.value(other));
+        } else if (other != dock && others > 0 && rest > 0 && !tabbed(other)) {
             const int shared = int(qint64(alongOf(size)) * rest / others);
             if (along(area) == Qt::Vertical)
                 size.setHeight(shared);

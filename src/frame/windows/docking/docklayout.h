@@ -126,6 +126,11 @@ public:
     // The window takes the extent and its line the extent across; the other windows of the
     // line share what is left along it, in the proportions they had.
     void setExtent(QDockWidget *dock, QSize extent);
+    // As setExtent, for a window its layout record brings back into a shown main window: the
+    // windows of its line that records brought back keep the lengths their records gave, so
+    // that a row comes back as stored whichever of its records comes first; the others share
+    // what those leave.
+    void restoreExtent(QDockWidget *dock, QSize extent);
     // Gives the window an extent that only the next sharing, growing or applying shows: all
     // the windows of an area sized first, then laid out together, come out as given.
     void assignExtent(const QDockWidget *dock, QSize extent);
@@ -296,6 +301,9 @@ private:
     // Lines of the left, right and bottom areas (index area - 1).
     QList<QList<QDockWidget *>> m_lines[3];
     QHash<const QDockWidget *, QSize> m_extents;
+    // The lengths along their lines that records gave windows brought back into a shown main
+    // window, until the window leaves its line or the host or the user sizes it.
+    QHash<const QDockWidget *, int> m_recordedAlong;
     QSet<const QDockWidget *> m_held;
     // A window standing as a tab, and the window of its group that stands in the line.
     QHash<const QDockWidget *, QDockWidget *> m_tabOf;
@@ -318,6 +326,8 @@ private:
     // the last resize answered.
     QSet<const QDockWidget *> m_cut;
     QSize m_sizeAnswered;
+    // The smallest the window was since that answer, resizes not answered yet included.
+    QSize m_smallestUnanswered;
     bool m_givingBack = false;
     // Holds the windows the user sizes by dragging a separator of the dock areas.
     std::unique_ptr<QObject> m_separatorDrags;

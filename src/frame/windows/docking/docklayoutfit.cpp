@@ -11,6 +11,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace tesk::frame {
@@ -45,7 +46,15 @@ void DockLayout::fit(QDockWidget *came)
     const LinesAcross linesBefore = std::exchange(m_linesBeforePlacing, LinesAcross());
     const DockArea first = came ? areaOf(came) : DockArea::None;
     bool tabbedSome = false;
-    const QSet<const QDockWidget *> fitTabsBefore = m_fitTabs;
+    // A window made a tab stands no more.
+    const auto standingIn = [this](DockArea area) {
+        qsizetype count = 0;
+        for (const auto &l : m_lines[int(area) - 1])
+            count += standing(l).size();
+        return count;
+    };
+    const std::array<qsizetype, 3> standingBefore{
+        standingIn(DockArea::Left), standingIn(DockArea::Right), standingIn(DockArea::Bottom)};
     const LinesAcross atStart = m_window->isVisible() ? linesAcross() : LinesAcross();
     // Each step makes a window a tab: there are no more steps than windows.
     for (qsizetype steps = m_extents.size() + m_tabOf.size() + 64; steps > 0; --steps) {
@@ -63,14 +72,10 @@ void DockLayout::fit(QDockWidget *came)
     if (tabbedSome) {
         keepTabsReadable();
         // The lines of the areas the tabs were made in stand as far across as before: the
-        // toolkit took the tabs' room where it could, held lines too.
+        // toolkit took the tabs' room where it could, held lines too. An area whose lines were
+        // tabs already before a line of them went onto another is one of them.
         for (const DockArea area : kAreas)
-            if (std::any_of(m_lines[int(area) - 1].begin(), m_lines[int(area) - 1].end(),
-                            [&](const QList<QDockWidget *> &l) {
-                                return std::any_of(l.begin(), l.end(), [&](QDockWidget *d) {
-                                    return m_fitTabs.contains(d) && !fitTabsBefore.contains(d);
-                                });
-                            })) {
+            if (standingIn(area) < standingBefore[int(area) - 1]) {
                 settle();
                 QList<QDockWidget *> firsts;
                 QList<int> sizes;

@@ -464,14 +464,28 @@ QByteArray MainWindow::dockRecord(int sortedIndex) const
     record.newLine = layout.startsLine(dock) ? 1 : 0;
     record.index = area == DockArea::None ? -1 : layout.indexOf(dock);
     const DockWidget::Restored &restored = dock->restored();
-    const bool asStored = area == DockArea::None && restored.placeAsStored && dock->isHidden();
+    // Before the show nothing is laid out yet: a record read then (a host storing its layout on
+    // an early exit) says what the show will give, or the arrangement its record brought back
+    // would be lost for good.
+    const bool beforeShow = !m_docks->laidOut;
+    // Hidden by its record, the show keeps what the record brought; shown, it is placed.
+    // A record of the top area or of none floats too.
+    const bool restoredFloating = beforeShow && restored.extentSet && area == DockArea::None;
+    const bool asStored =
+        area == DockArea::None && ((restored.placeAsStored && dock->isHidden()) ||
+                                   (restoredFloating && restored.floating && !restored.visible &&
+                                    !restored.extent.isEmpty()));
+    const QRect placed = restoredFloating && !asStored ? floatingPlaceAtShow(dock) : QRect();
     const QPoint place = asStored                 ? QPoint(restored.x, restored.y)
+                         : placed.isValid()       ? placed.topLeft()
                          : area == DockArea::None ? dock->pos()
                                                   : layout.placeOf(dock);
     record.x = place.x();
     record.y = place.y();
     const QSize size = asStored                 ? restored.extent
+                       : placed.isValid()       ? placed.size()
                        : area == DockArea::None ? dock->size()
+                       : beforeShow             ? lineExtentAtShow(dock, area)
                                                 : layout.extent(dock);
     record.width = size.width();
     record.height = size.height();
@@ -541,12 +555,7 @@ void MainWindow::layOutDocks()
         // extent would stay with the area and go to its neighbours.
         if (restored.extentSet && !restored.floating && !restored.visible)
             dock->hideOnly();
-        if (restored.extentSet && !restored.floating && !restored.extent.isEmpty()) {
-            layout.assignExtent(dock, restored.extent);
-        } else {
-            const int extentHeight = area == DockArea::Bottom ? height() / 4 : kSideDockHeight;
-            layout.assignExtent(dock, QSize(width() / 3, extentHeight));
-        }
+        layout.assignExtent(dock, extentAtShow(dock, area));
     }
     // The bottom area first: the side areas stand above it, and along them the toolkit shares
     // out what a bottom area laid out after them gives or takes, in its own proportions.
@@ -571,6 +580,14 @@ void MainWindow::layOutDocks()
     layout.fit();
 }
 
+QSize MainWindow::extentAtShow(const DockWidget *dock, DockArea area) const
+{
+    const DockWidget::Restored &restored = dock->restored();
+    if (restored.extentSet && !restored.floating && !restored.extent.isEmpty())
+        return restored.extent;
+    return QSize(width() / 3, area == DockArea::Bottom ? height() / 4 : kSideDockHeight);
+}
+
 void MainWindow::growDockArea(DockWidget *dock)
 {
     if (!m_docks->docks.contains(dock))
@@ -579,6 +596,48 @@ void MainWindow::growDockArea(DockWidget *dock)
     // stay.
     m_docks->layout.followToolkit();
     m_docks->layout.growToPanes(m_docks->layout.areaOf(dock));
+}
+
+QSize MainWindow::lineExtentAtShow(const DockWidget *dock, DockArea area) const
+{
+    // A line stands as far across as its window holding a size, else as its first one shown,
+    // as the show lays it out.
+    QSize size = extentAtShow(dock, area);
+    const tesk::frame::DockLayout &layout = m_docks->layout;
+    for (int l = 0; l < layout.lineCount(area); ++l) {
+        const QList<QDockWidget *> line = layout.line(area, l);
+        if (!line.contains(const_cast<DockWidget *>(dock)))
+            continue;
+        const DockWidget *setter = nullptr;
+        for (QDockWidget *member : line) {
+            const auto *other = qobject_cast<const DockWidget *>(member);
+            if (!other || layout.tabbed(other) || tesk::frame::hiddenByRequest(other))
+                continue;
+            if (!setter || (layout.held(other) && !layout.held(setter)))
+                setter = other;
+        }
+        if (!setter)
+            break;
+        const QSize across = extentAtShow(setter, area);
+        if (area == DockArea::Bottom)
+            size.setHeight(across.height());
+        else
+            size.setWidth(across.width());
+        break;
+    }
+    return size;
+}
+
+QRect MainWindow::floatingPlaceAtShow(const DockWidget *dock) const
+{
+    const DockWidget::Restored &restored = dock->restored();
+    const QSize size = restored.extent;
+    const bool sized = size.isValid() && !size.isEmpty();
+    const QRect client = tesk::system::freePlaceFor(
+        dock, tesk::frame::hostRect(restored.x, restored.y, 0, 0).topLeft(),
+        sized ? tesk::frame::hostRect(0, 0, size.width(), size.height()).size() : dock->size());
+    const QMargins frame = tesk::system::frameMargins(dock);
+    return QRect(client.topLeft() - QPoint(frame.left(), frame.top()), client.size());
 }
 
 void MainWindow::restoreDock(DockWidget *dock, bool laidOutTogether)
@@ -594,7 +653,7 @@ void MainWindow::restoreDock(DockWidget *dock, bool laidOutTogether)
         // laid-out area takes its extent there now.
         // One that comes back hidden keeps its extent for when it shows, and sizes no line now.
         if (sized && !laidOutTogether && restored.visible)
-            m_docks->layout.setExtent(dock, size);
+            m_docks->layout.restoreExtent(dock, size);
         else if (sized && !laidOutTogether)
             m_docks->layout.assignExtent(dock, size);
     } else {

@@ -486,7 +486,14 @@ void KViewMemory::setTarget(int target)
         return;
     m_targetShown = true;
     m_info->setCurrentTargetId(uint32_t(target));
-    const auto pending = m_pendingAddresses.find(m_bridge->targetName(target));
+    const std::string name = m_bridge->targetName(target);
+    auto pending = m_pendingAddresses.find(name);
+    // Earlier versions wrote some names alike ("a:#b" and "a#:b" both as "a###b"), which read
+    // back as the other: such a name still finds its target's place.
+    if (pending == m_pendingAddresses.end())
+        pending = std::find_if(
+            m_pendingAddresses.begin(), m_pendingAddresses.end(),
+            [&name](const auto &entry) { return usettings::writtenAlike(entry.first, name); });
     if (pending != m_pendingAddresses.end()) {
         const std::string text = pending->second;
         m_pendingAddresses.erase(pending);
@@ -1028,14 +1035,21 @@ void KViewMemory::restoreSettings(const std::string &settings)
         if (!name.empty())
             m_pendingAddresses[name] = group.getString(keyOf("TargetAddress_", i));
     }
+    // A key left out (a text edited by hand, or junk) keeps what the view shows, as an empty
+    // text does: read as 0 it would hide the characters and pick the smallest data size.
+    const auto given = [&group](const char *key) { return group.findChild(key) != nullptr; };
     const int columns = group.getInt("Columns");
-    if (selectItem(m_columnsCombo, columns))
+    if (given("Columns") && selectItem(m_columnsCombo, columns))
         applyColumnsItem(columns);
-    selectItem(m_sizesCombo, group.getInt("DataSizeId"));
-    selectItem(m_formatsCombo, group.getInt("FormatId"));
+    if (given("DataSizeId"))
+        selectItem(m_sizesCombo, group.getInt("DataSizeId"));
+    if (given("FormatId"))
+        selectItem(m_formatsCombo, group.getInt("FormatId"));
     restoreUserFormat(group);
-    setAsciiViewShown(group.getInt("AsciiViewShown") != 0);
-    m_dsmFormatId = group.getInt("DsmFormatId");
+    if (given("AsciiViewShown"))
+        setAsciiViewShown(group.getInt("AsciiViewShown") != 0);
+    if (given("DsmFormatId"))
+        m_dsmFormatId = group.getInt("DsmFormatId");
     updateDisassemblyMode();
     relayoutTwice();
 }

@@ -49,19 +49,38 @@ TEST(SettingsText, EscapingRoundTripsEveryValue)
     EXPECT_EQ(roundTrip("#:"), "#:");
     EXPECT_EQ(roundTrip(""), "");
     EXPECT_EQ(roundTrip("\xe9t\xe9"), "\xe9t\xe9"); // 8-bit bytes survive
-    // Values the first escaping writes alike ("a:#b" and "a#:b" as "a###b") are written in the
-    // second form, behind its mark; a text of the first form reads as it always did.
+    // Values the first escaping writes alike ("a:#b" and "a#:b" as "a###b") are followed by
+    // their second form; a text of the first form reads as it always did.
     using namespace std::string_literals;
     for (const std::string &value : {"a:#b"s, "a#:b"s, "::"s, ":#:"s, "#c"s, "x\0:#"s})
         EXPECT_EQ(roundTrip(value), value);
-    KUniversalSettings written;
-    written.setString("Value", "a:#b");
-    written.setString("Other", "x:y");
-    EXPECT_EQ(textOf(written), "1:#=2:Other=x#cy:Value=a#c##b:");
     KUniversalSettings read;
     ASSERT_TRUE(settingsFromString(read, "1:Value=a###b:Other=x#cy:"));
     EXPECT_EQ(read.getString("Value"), "a#:b");
     EXPECT_EQ(read.getString("Other"), "x:cy");
+}
+
+// Only the value that needs the second form has it: every other value of the group reads in an
+// older version as it was written ("core:1", not "core:c1"). A group wholly in the second form,
+// as one version wrote it, still reads.
+TEST(SettingsText, TheSecondFormIsWrittenForTheValueThatNeedsItOnly)
+{
+    KUniversalSettings written;
+    written.setString("Value", "a:#b");
+    written.setString("Other", "core:1");
+    const std::string text = textOf(written);
+    EXPECT_EQ(text, "1:Other=core#1:Value=a###b:#=Value=a#c##b:");
+    KUniversalSettings read;
+    ASSERT_TRUE(settingsFromString(read, text));
+    EXPECT_EQ(read.getString("Value"), "a:#b");
+    EXPECT_EQ(read.getString("Other"), "core:1");
+
+    KUniversalSettings whole;
+    ASSERT_TRUE(settingsFromString(whole, "1:#=2:Other=x#cy:Value=a#c##b:"));
+    EXPECT_EQ(whole.getString("Value"), "a:#b");
+    EXPECT_EQ(whole.getString("Other"), "x:y");
+    EXPECT_TRUE(writtenAlike("a:#b", "a#:b"));
+    EXPECT_FALSE(writtenAlike("a:#b", "a::b"));
 }
 
 TEST(SettingsText, ReaderRefusesWrongHeadersAndSkipsShortNames)

@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <random>
 #include <vector>
 
 using namespace NXmlSerial;
@@ -519,5 +520,39 @@ TEST_F(XmlSectionTest, ATagAtTheEndOfALongerLineIsNoTagLine)
         Probe p;
         EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("t"), p), 1) << before;
         EXPECT_EQ(p.number, 4) << before;
+    }
+}
+
+// The host keeps its own sections beside the library's, in its own encoding: whatever bytes
+// stand before or after a stored section (a Latin-1 path a line behind it, or kilobytes of
+// anything), the section loads, and so does the host's next store of it.
+TEST_F(XmlSectionTest, HostSectionsOfAnyBytesAroundASectionLeaveItLoading)
+{
+    std::mt19937 draw(97);
+    const auto anyBytes = [&draw](int most) {
+        QByteArray bytes(int(draw() % uint(most + 1)), '\0');
+        for (char &b : bytes)
+            b = char(draw() % 8 == 0 ? '\n' : draw() % 256);
+        // No line of it may read as the section's own tag line.
+        return bytes.replace('[', '{');
+    };
+    const QByteArray latinPath = "[Host]\npath=/home/m\xfcller/x\n";
+    for (int round = 0; round < 200; ++round) {
+        QByteArray before = round % 3 ? anyBytes(round % 2 ? 64 : 16 * 1024) : QByteArray();
+        QByteArray after = round < 2 ? latinPath : anyBytes(round % 2 ? 64 : 16 * 1024);
+        if (round % 5 == 0)
+            after = latinPath + after;
+        writeFile(before);
+        Probe stored = sample(round);
+        ASSERT_EQ(storeXmlSection(fileName(), QStringLiteral("t"), stored), 1);
+        {
+            QFile file(fileName());
+            ASSERT_TRUE(file.open(QIODevice::Append));
+            file.write(after);
+        }
+        Probe loaded;
+        ASSERT_EQ(loadXmlSection(fileName(), QStringLiteral("t"), loaded), 1) << round;
+        EXPECT_EQ(loaded.number, round);
+        EXPECT_EQ(loaded.list.items, stored.list.items) << round;
     }
 }
