@@ -14,8 +14,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSettings>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <memory>
@@ -267,6 +270,72 @@ std::unique_ptr<QSettings> openSettings(const QString &file)
     return std::make_unique<QSettings>(file, QSettings::NativeFormat);
 }
 
+// The settings file is the size of a few hundred entries; one far larger is read no further.
+constexpr qint64 kMaxSettingsBytes = 64 << 20;
+const char kGroup[] = "cuifiledlg";
+
+bool isUtf8(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(bytes);
+    Q_UNUSED(text)
+    return !decoder.hasError();
+}
+
+// The letter of an entry's line ("MRU\a=...", the 27th "MRU\%7B=..."), or a null character.
+QChar entryLetter(const QByteArray &key)
+{
+    if (!key.startsWith("MRU\\") && !key.startsWith("MRU/"))
+        return QChar();
+    const QByteArray name = key.mid(4);
+    if (name.size() == 1 && name[0] >= 'a' && name[0] < 'a' + FileDialogMRU::kMaxSaved)
+        return QChar(char16_t(name[0]));
+    return name.compare("%7B", Qt::CaseInsensitive) == 0 ? QChar(u'{') : QChar();
+}
+
+// Calls at(letter, valueStart, valueEnd) for each entry line of the group in the file's bytes,
+// the value as the line holds it (after "=", without the line end).
+template<typename At>
+void forEachEntryLine(const QByteArray &bytes, At at)
+{
+    bool inGroup = false;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        qsizetype valueEnd = end > start && bytes[end - 1] == '\r' ? end - 1 : end;
+        const QByteArray line = bytes.mid(start, valueEnd - start).trimmed();
+        if (line.startsWith('[')) {
+            const qsizetype close = line.indexOf(']');
+            inGroup = close > 0 && line.mid(1, close - 1).trimmed() == kGroup;
+        } else if (inGroup) {
+            const qsizetype equals = bytes.indexOf('=', start);
+            if (equals >= 0 && equals < valueEnd) {
+                const QChar letter = entryLetter(bytes.mid(start, equals - start).trimmed());
+                if (!letter.isNull())
+                    at(letter, equals + 1, valueEnd);
+            }
+        }
+        start = end + 1;
+    }
+}
+
+// The stored bytes of the entries that are no UTF-8, by letter.
+QHash<QChar, QByteArray> unreadableValues(const QString &file)
+{
+    QHash<QChar, QByteArray> values;
+    QByteArray bytes;
+    if (!tesk::system::readRegular(file, kMaxSettingsBytes, bytes))
+        return values;
+    forEachEntryLine(bytes, [&](QChar letter, qsizetype from, qsizetype to) {
+        const QByteArray value = bytes.mid(from, to - from);
+        if (!isUtf8(value))
+            values.insert(letter, value);
+    });
+    return values;
+}
+
 } // namespace
 
 FileDialogMRU::FileDialogMRU()
@@ -296,10 +365,33 @@ void FileDialogMRU::reload()
 {
     m_fileName = settingsFile();
     const auto settings = openSettings(m_fileName);
-    m_entries = settings ? readEntries(*settings) : QList<Entry>();
+    m_unreadable.clear();
+    m_entries = settings ? readStored(*settings) : QList<Entry>();
 }
 
-QList<FileDialogMRU::Entry> FileDialogMRU::readEntries(const QSettings &settings)
+QList<FileDialogMRU::Entry> FileDialogMRU::readStored(const QSettings &settings)
+{
+    QList<QChar> letters;
+    const QList<Entry> entries = readEntries(settings, &letters);
+    const QHash<QChar, QByteArray> values = unreadableValues(m_fileName);
+    // Entries held from an earlier read keep their bytes; those stored now take theirs afresh.
+    QHash<QString, QList<QByteArray>> unreadable;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const auto value = values.constFind(letters.at(i));
+        if (value != values.cend())
+            unreadable[entries.at(i).first + QLatin1String(kSeparator) + entries.at(i).second]
+                .append(*value);
+    }
+    for (auto held = m_unreadable.cbegin(); held != m_unreadable.cend(); ++held) {
+        if (!unreadable.contains(held.key()))
+            unreadable.insert(held.key(), held.value());
+    }
+    m_unreadable = unreadable;
+    return entries;
+}
+
+QList<FileDialogMRU::Entry> FileDialogMRU::readEntries(const QSettings &settings,
+                                                       QList<QChar> *letters)
 {
     QList<Entry> entries;
     const auto entryKey = [](QChar letter) { return QString::fromLatin1(kEntryKey).arg(letter); };
@@ -324,6 +416,8 @@ QList<FileDialogMRU::Entry> FileDialogMRU::readEntries(const QSettings &settings
         entries.append(at < 0
                            ? Entry{text, QString()}
                            : Entry{text.left(at), text.mid(at + qsizetype(qstrlen(kSeparator)))});
+        if (letters)
+            letters->append(letter);
     }
     return entries;
 }
@@ -359,7 +453,7 @@ bool FileDialogMRU::setLastDir(const QString &key, const QString &dir)
             "The remembered directories are saved without their lock: " + lock.whyNotHeld() + '\n');
     const auto settings = mayWrite ? openSettings(m_fileName) : nullptr;
     if (settings)
-        m_entries = withEntriesOnlyHeld(readEntries(*settings), m_entries);
+        m_entries = withEntriesOnlyHeld(readStored(*settings), m_entries);
     for (qsizetype i = 0; i < m_entries.size(); ++i) {
         if (m_entries.at(i).first == key) {
             m_entries.removeAt(i);
@@ -418,11 +512,16 @@ bool FileDialogMRU::save(QSettings &settings) const
 {
     const FileIdentity before = identityOf(settings.fileName());
     QString order;
+    QHash<QChar, QByteArray> unreadable;
+    QHash<QString, int> taken;
     for (int i = 0; i < m_entries.size() && i < kMaxSaved; ++i) {
         const QChar letter(char16_t(u'a' + i));
         const Entry &entry = m_entries.at(i);
-        settings.setValue(QString::fromLatin1(kEntryKey).arg(letter),
-                          entry.first + QLatin1String(kSeparator) + entry.second);
+        const QString text = entry.first + QLatin1String(kSeparator) + entry.second;
+        settings.setValue(QString::fromLatin1(kEntryKey).arg(letter), text);
+        const auto stored = m_unreadable.constFind(text);
+        if (stored != m_unreadable.cend() && taken[text] < stored->size())
+            unreadable.insert(letter, stored->at(taken[text]++));
         order += letter;
     }
     settings.setValue(QLatin1String(kOrderKey), order);
@@ -430,11 +529,43 @@ bool FileDialogMRU::save(QSettings &settings) const
     // A file that did not read as settings (any bytes) keeps the status at that, whether the
     // write then went through or not: the file replaced tells.
     if (settings.status() == QSettings::NoError || (settings.status() == QSettings::FormatError &&
-                                                    !(identityOf(settings.fileName()) == before)))
+                                                    !(identityOf(settings.fileName()) == before))) {
+        putBackUnreadable(unreadable);
         return true;
+    }
     tesk::system::debugOutput("The remembered directories could not be written to " +
                               settings.fileName().toStdString() + '\n');
     return false;
+}
+
+// The settings class writes text as UTF-8 only: the entries it read with replacement
+// characters get the bytes they were stored in back, so that their programs find them again.
+void FileDialogMRU::putBackUnreadable(const QHash<QChar, QByteArray> &values) const
+{
+    if (values.isEmpty())
+        return;
+    // The settings class's own lock, which other programs writing the file take too.
+    QLockFile lock(m_fileName + QLatin1String(".lock"));
+    QByteArray bytes;
+    if (!lock.tryLock(1500) || !tesk::system::readRegular(m_fileName, kMaxSettingsBytes, bytes)) {
+        tesk::system::debugOutput("Entries of other programs in " + m_fileName.toStdString() +
+                                  " were written in UTF-8: the file could not be had again\n");
+        return;
+    }
+    QByteArray result;
+    qsizetype copied = 0;
+    forEachEntryLine(bytes, [&](QChar letter, qsizetype from, qsizetype to) {
+        const auto value = values.constFind(letter);
+        if (value == values.cend())
+            return;
+        result += bytes.mid(copied, from - copied) + *value;
+        copied = to;
+    });
+    result += bytes.mid(copied);
+    QSaveFile file(tesk::system::replacementTarget(m_fileName));
+    if (!file.open(QIODevice::WriteOnly) || file.write(result) != result.size() || !file.commit())
+        tesk::system::debugOutput("Entries of other programs in " + m_fileName.toStdString() +
+                                  " were written in UTF-8: the file could not be written again\n");
 }
 
 QString fileDialogLastDir()

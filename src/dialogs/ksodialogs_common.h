@@ -9,6 +9,7 @@
 
 #include "frame/core/services.h"
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -90,11 +91,18 @@ public:
 
 private:
     FileDialogMRU();
-    static QList<Entry> readEntries(const QSettings &settings);
+    // The entries, and the letter each was stored under.
+    static QList<Entry> readEntries(const QSettings &settings, QList<QChar> *letters = nullptr);
+    // The entries stored now; the stored bytes of those that are no UTF-8 are kept.
+    QList<Entry> readStored(const QSettings &settings);
     static QList<Entry> withEntriesOnlyHeld(QList<Entry> stored, const QList<Entry> &held);
     bool save(QSettings &settings) const;
+    void putBackUnreadable(const QHash<QChar, QByteArray> &values) const;
 
     QList<Entry> m_entries;
+    // Other programs' entries stored in bytes that are no UTF-8 (a Latin-1 path) read here with
+    // replacement characters: the stored bytes of each, by the text read, in list order.
+    QHash<QString, QList<QByteArray>> m_unreadable;
     QString m_programKey;
     QString m_fileName;
 };

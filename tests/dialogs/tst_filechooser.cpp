@@ -223,6 +223,33 @@ TEST_F(RememberedDirectories, ASaveOverAFileOfAnyBytesAnswersWhatItDid)
     }
 }
 
+// Another program's entry stored in bytes that are no UTF-8 (a Latin-1 path) keeps those bytes
+// through this program's saves, under whatever letter its place in the list takes.
+TEST_F(RememberedDirectories, AnotherProgramsEntryInOtherBytesStaysAsItWas)
+{
+    const QString file = settings().fileName();
+    QDir().mkpath(QFileInfo(file).path());
+    const QByteArray theirs = "/other/caf\xe9::/f\xfc";
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write("[cuifiledlg]\nMRU\\Order=ab\nMRU\\a=" + theirs + "\nMRU\\b=/bin/b::/fb\n");
+    }
+    const auto stored = [&] {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    };
+    mru()->reload();
+    mru()->setProgramKey(QStringLiteral("/bin/host"));
+    for (const char *mine : {"/mine/1", "/mine/2"}) {
+        EXPECT_TRUE(mru()->setLastDir(mru()->programKey(), QString::fromLatin1(mine)));
+        EXPECT_TRUE(stored().contains("MRU\\b=" + theirs + "\n")) << stored().constData();
+        mru()->reload();
+        EXPECT_EQ(mru()->lastDir(QStringLiteral("/bin/b")), QStringLiteral("/fb"));
+        EXPECT_EQ(fileDialogLastDir(), QString::fromLatin1(mine));
+    }
+}
+
 // Letters of the order without their entry name nothing and are not written back as entries;
 // the entries of a file without an order stay through the next save.
 TEST_F(RememberedDirectories, AnOrderAndItsEntriesDisagreeingLoseNothing)
