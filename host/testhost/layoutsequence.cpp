@@ -583,8 +583,13 @@ private:
         // stands as far across as the host asked, once the room is there.
         m_newlyKept.insert(box);
         const int now = areaOf(m_window, box);
+        // A tab is sized with its group, which stands where its tab shown does.
+        const std::set<TeskHandle> group = groupOf(box);
         for (auto it = m_asked.docks.begin(); it != m_asked.docks.end(); ++it)
-            if (it.key() == box || (now >= 0 && sameLine(box, it.key())))
+            if (group.count(it.key()) ||
+                (now >= 0 && std::any_of(group.begin(), group.end(), [&](TeskHandle member) {
+                     return sameLine(member, it.key());
+                 })))
                 it->setAcross = now == 3 ? given.height() : given.width();
     }
 
