@@ -541,6 +541,28 @@ TEST_F(LayoutSequences, SequencesThatOnceLostADockHold)
           {StepKind::CloseMemory, 1u, 0u, 0u, 0u},
           {StepKind::CloseMemory, 1u, 0u, 0u, 0u},
           {StepKind::DockBottom, 0u, 0u, 0u, 0u}}},
+        // A pane split beside the last tab of a group the toolkit still held as its own became
+        // one more tab of it that the layout took for a window standing: the next pane split
+        // beside it was a tab behind the group's tab shown (seed 21485).
+        {"a pane the toolkit made a tab is known as one",
+         {{StepKind::Start, 2313166132u, 2902927109u, 3580743342u, 3043059212u},
+          {StepKind::RestoreTab, 2359659755u, 3662597125u, 1665051287u, 1321508796u},
+          {StepKind::MemoryView, 1676205962u, 1394280825u, 601168533u, 3306208735u},
+          {StepKind::ScriptToolbar, 3221485258u, 1620056862u, 1441634030u, 4104313036u},
+          {StepKind::DockRight, 3878584867u, 739890173u, 720837598u, 2238593792u},
+          {StepKind::MemoryView, 1298618129u, 3997642704u, 573585718u, 1950788216u},
+          {StepKind::MemoryView, 2340181732u, 3020477547u, 1617804530u, 323350068u},
+          {StepKind::Show, 992196623u, 1494468930u, 4285222590u, 1664551165u},
+          {StepKind::RestoreTab, 796125313u, 643239772u, 2485233369u, 412592115u},
+          {StepKind::DockBottom, 1434397173u, 1003967768u, 2575850223u, 2160939219u},
+          {StepKind::Restore, 1062610319u, 1037922279u, 837201184u, 3584006835u},
+          {StepKind::MemoryView, 2158439221u, 3228391862u, 1459733156u, 1344190218u},
+          {StepKind::DockRight, 3834851992u, 1268738928u, 1854817723u, 1256411573u},
+          {StepKind::ToolbarMove, 1454519731u, 652621827u, 2468108752u, 414551098u},
+          {StepKind::ToolbarMove, 3503512358u, 521437773u, 2643882034u, 1688115015u},
+          {StepKind::Close, 2597832598u, 2119769398u, 4164262604u, 815265407u},
+          {StepKind::HideTabs, 3460020751u, 179104184u, 253209052u, 3208651965u},
+          {StepKind::DockBottom, 4212645490u, 4214583622u, 2565466564u, 2982232894u}}},
     };
     const std::string broken = playEach(sequences, m_sequenceScreen);
     EXPECT_TRUE(broken.empty()) << broken;

@@ -647,12 +647,14 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         }
         return;
     }
+    bool split = false;
     if (!last || newLine) {
         m_window->addDockWidget(toolkitArea(area), dock, across(area));
         lines.append({dock});
     } else if (!tabbed(last) && !hasTabs(last) && !m_leftInGroup.contains(last)) {
         m_window->splitDockWidget(last, dock, along(area));
         lines.last().append(dock);
+        split = true;
     } else if (lines.size() == 1) {
         // The toolkit splits a tab's place within its group, as one more tab: a window after
         // a group goes to the end of the area's only line instead.
@@ -662,10 +664,12 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         // The toolkit splits a window of a group as one more tab of it: the group's tabs step
         // out for the split and come back onto their window, so that a restore can set a
         // window beside a group as it stood.
-        if (splitBesideGroup(standingOf(last), dock))
+        if (splitBesideGroup(standingOf(last), dock)) {
             lines.last().append(dock);
-        else
+            split = true;
+        } else {
             joinGroupAtLineEnd(dock, last);
+        }
     } else {
         // After a group at the end of a later line the toolkit has no place but the group, nor
         // beside a group that keeps the place of a window gone from it.
@@ -674,6 +678,11 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     // The toolkit counts only windows shown: a new one is shown here, not after.
     if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
         dock->show();
+    // The toolkit tells of the tab it made of a window only once it laid the window out.
+    if (split) {
+        settle();
+        takeToolkitTab(dock);
+    }
     m_sizeBeforePlacing = before;
     m_linesBeforePlacing = linesBefore;
     fit(dock);
@@ -686,6 +695,35 @@ void DockLayout::joinGroupAtLineEnd(QDockWidget *dock, const QDockWidget *last)
     tabGroupOnto(standingOf(last), {dock});
     keepTabsReadable();
     // The tab shown: the toolkit gives a hidden window no tab to raise.
+    if (hiddenByRequest(dock))
+        return;
+    if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
+        dock->show();
+    settle();
+    dock->raise();
+}
+
+void DockLayout::takeToolkitTab(QDockWidget *dock)
+{
+    // A window split beside one the toolkit still holds in a group of its own is one more tab
+    // of that group: the layout knows it as that group's tab, the tab shown, or a window split
+    // beside it later would be a tab without a tab row.
+    const Position p = find(dock);
+    QDockWidget *onto = nullptr;
+    for (QDockWidget *mate : m_window->tabifiedDockWidgets(dock))
+        if (mate != dock && find(mate).area == p.area && !onto)
+            onto = standingOf(mate);
+    if (!onto || onto == dock)
+        return;
+    auto &lines = m_lines[p.area];
+    lines[p.line].removeAt(p.slot);
+    if (lines[p.line].isEmpty())
+        lines.removeAt(p.line);
+    insertBehindGroup(lines[find(onto).line], onto, {dock});
+    m_tabOf.insert(dock, onto);
+    if (m_extents.contains(onto))
+        m_extents.insert(dock, m_extents.value(onto));
+    keepTabsReadable();
     if (hiddenByRequest(dock))
         return;
     if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))

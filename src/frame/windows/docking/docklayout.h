@@ -229,6 +229,9 @@ private:
     // Sets the dock beside the group standing there, in its line, not as one more tab; false
     // (nothing placed) where the toolkit would make it a tab all the same.
     bool splitBesideGroup(QDockWidget *standing, QDockWidget *dock);
+    // The toolkit made the window it split one more tab of a group it holds: so does the
+    // layout, as the tab shown.
+    void takeToolkitTab(QDockWidget *dock);
     // Makes the dock a tab, shown, of the group of the last window of that line, at its end.
     void joinGroupAtLineEnd(QDockWidget *dock, const QDockWidget *last);
     bool showsTabRow(const QDockWidget *standing) const;
