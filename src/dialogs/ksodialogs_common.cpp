@@ -382,9 +382,11 @@ QList<FileDialogMRU::Entry> FileDialogMRU::readStored(const QSettings &settings)
             unreadable[entries.at(i).first + QLatin1String(kSeparator) + entries.at(i).second]
                 .append(*value);
     }
-    for (auto held = m_unreadable.cbegin(); held != m_unreadable.cend(); ++held) {
-        if (!unreadable.contains(held.key()))
-            unreadable.insert(held.key(), held.value());
+    for (const Entry &held : m_entries) {
+        const QString text = held.first + QLatin1String(kSeparator) + held.second;
+        const auto bytes = m_unreadable.constFind(text);
+        if (bytes != m_unreadable.cend() && !unreadable.contains(text))
+            unreadable.insert(text, *bytes);
     }
     m_unreadable = unreadable;
     return entries;
