@@ -53,7 +53,8 @@ const PromiseInfo kPromises[] = {
     {Promise::DocksWhereDropped, "docks-where-dropped", ""},
     {Promise::RestoredAsLeft, "restored-as-left", ""},
     {Promise::SharesComeBack, "shares-come-back", ""},
-    {Promise::RecordsBeforeTheShow, "records-before-the-show", ""},
+    {Promise::RecordsBeforeTheShow, "records-before-the-show",
+     "a group of tabs' line as the show sizes it, with its tab row, in records read before it"},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release", ""},
 };
 

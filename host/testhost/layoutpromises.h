@@ -36,8 +36,8 @@
 //   there, however it came to float and however full the area; one double-clicked docks.
 // - RestoredAsLeft: records read at any moment (before the show too) and restored in a fresh
 //   main window or a new start show every dock the host had not hidden, and hide the others.
-// - SharesComeBack: the main window made smaller by the user and as large again shows its
-//   docks as far across their areas as before.
+// - SharesComeBack: the main window made smaller by the user or the window system and as large
+//   again shows its docks as far across their areas as before.
 // - RecordsBeforeTheShow: records read before the show, of docks that records brought back,
 //   say what the show gives: each dock's area, whether it shows, the place and size of one
 //   floating within the free area, and the extent across its area of one docked (which the

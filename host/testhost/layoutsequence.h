@@ -12,11 +12,12 @@
 // window closed before one more pane comes); the user's steps are simulated
 // input (separator drags, also with their release lost to a popup, a modal box, a hide or a
 // deactivation; the float button; toolbars moved, torn off and hidden; the main window made
-// smaller and larger again) and the screen made smaller. Between them the host's life goes on: it
-// reads its records at any moment (before the show too) and brings them back in a fresh main
-// window, or after its run ended and the library started again in the same load (its broker cleared
-// or not, in the other language, in any look), at the main window's stored place and on a screen of
-// either size.
+// smaller and larger again, also through its platform window as a window manager does) and the
+// screen made smaller. Between them the host's life goes on: it reads its records at any moment
+// (before the show too, compared with those read after it) and brings them back in a fresh main
+// window, or after its run ended and the library started again in the same load (its broker
+// cleared or not, in the other language, in any look), at the main window's stored place and on
+// a screen of either size.
 
 #include "layoutpromises.h"
 

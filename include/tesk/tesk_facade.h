@@ -5,6 +5,8 @@
 #include <mosk/mosk.h>
 #include <tesk/tesk_global.h>
 
+#define TESK_FACADE_CATEGORY "tesk"
+#define TESK_FACADE_COMPONENT "tesk_Facade.component.1"
 #define TESK_IID_FACADE 0x42100u
 
 /* Every operation answers null for success. dockForMultipleView answers a standard error of

@@ -125,9 +125,11 @@ typedef struct IGc_Pane
  * went) and while the broker is cleared (until the next plug-in entry), createMemoryPane,
  * createViewInNewPane, createView and openView make nothing and answer MOSK_ERR_NOT_FOUND as
  * above; the other operations answer over what is left (the panes and views of an ended start
- * have gone: getWindow answers null, findWindow leaves *out, a kept pane or view changes
- * nothing). The next start works as the first. A kept interface is released before the library
- * is unloaded. */
+ * have gone: getWindow answers null, findWindow leaves *out, and a kept pane or view changes
+ * nothing and answers MOSK_ERR_BAD_ARGUMENT to all but its id and name, as the facade does for
+ * an ended window). The same holds from an exit handler or static destructor at the process's
+ * end, where targetChanged and targetUpdated do nothing. The next start works as the first. A
+ * kept interface is released before the library is unloaded. */
 typedef struct IGcp_ViewsManagerOps
 {
     MOSK_BASE_OPERATIONS

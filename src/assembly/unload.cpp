@@ -22,6 +22,7 @@
 #include "symbols/symtabdatasource.h"
 #include "sync/syncregistration.h"
 #include "system/lifetime.h"
+#include "system/singleinstance.h"
 #include "utilities/asciiline.h"
 
 namespace {
@@ -37,6 +38,9 @@ void endToolkitHolders()
 // Process-wide objects of plain memory, once nothing that uses them is left.
 void endPlainHolders()
 {
+    // The claim a start kept for the next: its name would otherwise stay for another instance
+    // to find dead.
+    tesk::system::SingleInstance::dropKeptClaim();
     tesk::breakpoints::endAll();
     SymtabDataSource::endUnowned();
     endSyncComponents();

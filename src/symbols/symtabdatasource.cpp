@@ -746,9 +746,8 @@ void SymtabDataSource::endUnowned()
         delete source;
     }
     // A source a pane still owns goes with its pane, which may outlive the library at the
-    // process's end.
-    if (g_sources->empty())
-        delete std::exchange(g_sources, nullptr);
+    // process's end; the list does not, or nothing would reach it once the library is unmapped.
+    delete std::exchange(g_sources, nullptr);
 }
 
 void SymtabDataSource::setVdata(TeskHandle vdata)

@@ -532,8 +532,14 @@ void placeDialogOnShow(QWidget *dialog)
 
 QPoint framePosition(const QWidget *window)
 {
-    if (const PendingFrame *pending = PendingFrame::of(window))
-        return pending->position();
+    // Where the frame is being put: the place asked, as the free area's rule takes it. A place
+    // asked before the show may lie off every screen, where the window never stands.
+    if (const PendingFrame *pending = PendingFrame::of(window)) {
+        const QMargins frame = frameMargins(window);
+        return freePlace(window, frame, pending->position(), pending->size())
+            .marginsAdded(frame)
+            .topLeft();
+    }
     return window->pos();
 }
 

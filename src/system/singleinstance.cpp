@@ -18,6 +18,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tesk::system {
 
@@ -155,10 +156,15 @@ struct KeptClaim
     ino_t inode = 0;
 };
 
+// On the heap, ended by the unload: a host's exit handler may unload the library after the
+// process's end destroyed its statics.
+KeptClaim *g_kept = nullptr;
+
 KeptClaim &keptClaim()
 {
-    static KeptClaim kept;
-    return kept;
+    if (!g_kept)
+        g_kept = new KeptClaim;
+    return *g_kept;
 }
 
 // Whether the kept name still names the kept socket, not one another instance put there after
@@ -245,13 +251,15 @@ void SingleInstance::keepForNextStart()
 
 void SingleInstance::dropKeptClaim()
 {
-    KeptClaim &kept = keptClaim();
-    if (kept.descriptor < 0)
+    if (!g_kept)
         return;
-    if (stillNamed(kept))
-        ::unlink(kept.path.constData());
-    ::close(kept.descriptor);
-    kept = KeptClaim();
+    KeptClaim &kept = *g_kept;
+    if (kept.descriptor >= 0) {
+        if (stillNamed(kept))
+            ::unlink(kept.path.constData());
+        ::close(kept.descriptor);
+    }
+    delete std::exchange(g_kept, nullptr);
 }
 
 bool SingleInstance::takeUpKeptClaim()

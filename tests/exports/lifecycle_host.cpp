@@ -11,7 +11,14 @@
 //     a box answered) can be made, shows, and speaks the language asked;
 //   - no export or broker call answers success for work it did not do;
 //   - the views manager the host kept from a plug-in entry answers between starts and while
-//     the broker is cleared: its calls that would make a window fail and make nothing.
+//     the broker is cleared: its calls that would make a window fail and make nothing; a pane
+//     and a view kept from an ended start answer an error;
+//   - an unload leaves no socket of the library open (a start's single-instance name kept for
+//     the next start included);
+//   - the process ends by any road C allows: exit() with the frame up, or main returning with
+//     the library still loaded, with the host's end (the kept interfaces called, the broker
+//     cleared, the library unloaded) run by an exit handler registered before the load, after
+//     it or after the start, or by a static destructor; it ends with status 0.
 // Sanitizer reports and leaks at the end are the driver's to see.
 //
 //   lifecycle_host play SEED      plays the lifecycle of SEED; 0 when every promise held
@@ -19,7 +26,13 @@
 //                                 broker was cleared, an event heard and the plug-in entered
 //                                 again), "restartgerman" (a second start in one load),
 //                                 "shutdownrestart" (a start shut down without its loop and
-//                                 started again in the other language)
+//                                 started again in the other language), "hostsapplication"
+//                                 (two starts on the host's own application, the kept views
+//                                 called after each), "exitafterrun" and "exitwithframe" (the
+//                                 host's exit handler, registered after the plug-in entry, ends the
+//                                 library after CuiRun returned, or once exit() is called with
+//                                 the frame up); each in a home of its own, whose
+//                                 single-instance name each start claims
 //   lifecycle_host drive FIRST COUNT
 //                                 plays COUNT seeds from FIRST, each in a child process, and
 //                                 fails with the seed and its steps on the first that fails.
@@ -43,6 +56,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -50,10 +64,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <dlfcn.h>
 #include <initializer_list>
 #include <random>
 #include <string>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -129,6 +145,24 @@ void paneArea(TeskHandle, int *, int) {}
 
 constexpr int kGlobalKinds[] = {13, 17, 26, 27, 28};
 
+// The sockets the process holds open.
+int openSockets()
+{
+    int count = 0;
+    DIR *folder = opendir("/proc/self/fd");
+    if (!folder)
+        return 0;
+    while (const dirent *entry = readdir(folder)) {
+        char target[64] = {};
+        const std::string path = std::string("/proc/self/fd/") + entry->d_name;
+        if (readlink(path.c_str(), target, sizeof target - 1) > 0 &&
+            std::strncmp(target, "socket:", 7) == 0)
+            ++count;
+    }
+    closedir(folder);
+    return count;
+}
+
 // One reference for the caller, or null.
 IGcp_ViewsManager *viewsManager()
 {
@@ -182,6 +216,7 @@ enum class Step {
     DeleteApplication,
     KeptViews,
     ShutdownThenStart,
+    Exit,
 };
 
 const char *const kStepNames[] = {
@@ -200,6 +235,28 @@ const char *const kStepNames[] = {
     "delete the application",
     "kept views manager",
     "shutdown then start",
+    "exit with the frame up",
+};
+
+// Where the host's end of the process (kept interfaces called, broker cleared, library
+// unloaded) is set up: nowhere (the library stays loaded to the end), a static object's
+// destructor, or an exit handler registered before the first load, after it, after the first
+// plug-in entry (the library's first call) or after the first start.
+enum class EndRoad { None, StaticDestructor, BeforeLoad, AfterLoad, AfterPlugIn, AfterStart };
+const char *const kEndRoadNames[] = {"no host's end",
+                                     "a static destructor",
+                                     "an exit handler registered before the load",
+                                     "an exit handler registered after the load",
+                                     "an exit handler registered after the plug-in entry",
+                                     "an exit handler registered after the start"};
+
+class Lifecycle;
+Lifecycle *g_ending = nullptr;
+void endProcess();
+
+struct EndsAtStaticDestruction
+{
+    ~EndsAtStaticDestruction() { endProcess(); }
 };
 
 const char *const kLooks[] = {"plain", "wood", "metal", "windows"};
@@ -209,12 +266,65 @@ class Lifecycle
 public:
     explicit Lifecycle(uint64_t seed)
         : m_random(seed)
+        , m_seed(seed)
+        , m_socketsBefore(openSockets())
     {
+        // Touched first, so that the host's subject outlives every end set up later.
+        viewsSubject();
+        g_ending = this;
+    }
+
+    // Draws how the process may end: where the host's end is set up, and whether the sequence
+    // may end by exit() with the frame up.
+    void drawEnd()
+    {
+        setUpEnd(EndRoad(pick(int(std::size(kEndRoadNames)))));
+        m_mayExit = pick(3) == 0;
+        m_trace += std::string("(") + kEndRoadNames[int(m_endRoad)] + ")";
+    }
+
+    void setUpEnd(EndRoad road)
+    {
+        m_endRoad = road;
+        if (road == EndRoad::StaticDestructor) {
+            static EndsAtStaticDestruction ends;
+        } else if (road == EndRoad::BeforeLoad) {
+            std::atexit(&endProcess);
+        }
+    }
+
+    void tell() const
+    {
+        std::printf("seed %llu: %s\n", static_cast<unsigned long long>(m_seed), m_trace.c_str());
+        std::fflush(stdout);
+    }
+
+    // The host's end of the process: what it kept answers without making anything, the broker
+    // is cleared and every handle closed. The toolkit's statics may be gone: nothing of the
+    // toolkit is asked.
+    void atProcessEnd()
+    {
+        if (g_library.loaded() && !keptAnswerAtEnd()) {
+            std::printf("the kept interfaces did not refuse at the process's end; steps: %s\n",
+                        m_trace.c_str());
+            std::fflush(stdout);
+            _exit(1);
+        }
+        releaseKept();
+        moskBrokerClear();
+        while (g_library.loaded()) {
+            if (!g_library.unload()) {
+                std::printf("dlclose failed at the process's end\n");
+                std::fflush(stdout);
+                _exit(1);
+            }
+        }
     }
 
     // Plays random valid steps, then ends as a host may end; false at the first broken promise.
     bool playRandom(int steps)
     {
+        drawEnd();
         for (int i = 0; i < steps; ++i) {
             if (!take(weighted(validSteps())))
                 return false;
@@ -275,7 +385,29 @@ public:
                         Step::Run, Step::Clear, Step::Unload});
     }
 
-    const std::string &trace() const { return m_trace; }
+    // Two starts in German on the host's own application, each ended by CuiRun: the views
+    // manager, the pane and the view kept from the first refuse after each, and the
+    // application, which stands, is the host's again in look and texts.
+    bool hostsApplicationRoad()
+    {
+        m_fixedLanguage = "de";
+        return takeAll({Step::HostsApplication, Step::Register, Step::Load, Step::PlugIn,
+                        Step::KeptViews, Step::Start, Step::Frame, Step::Windows, Step::Run,
+                        Step::KeptViews, Step::Start, Step::Frame, Step::Windows, Step::Run,
+                        Step::KeptViews, Step::Clear, Step::Unload, Step::DeleteApplication});
+    }
+
+    // The host's exit handler, registered after the plug-in entry, ends the library once CuiRun
+    // returned (main returns), or (withFrame) once exit() is called with the frame up.
+    bool exitRoad(bool withFrame)
+    {
+        m_fixedLanguage = "de";
+        m_endRoad = EndRoad::AfterPlugIn;
+        if (!takeAll({Step::Register, Step::Load, Step::PlugIn, Step::Start, Step::Frame,
+                      Step::Windows}))
+            return false;
+        return withFrame ? take(Step::Exit) : take(Step::Run);
+    }
 
 private:
     int pick(int count) { return int(m_random() % uint64_t(count)); }
@@ -295,6 +427,8 @@ private:
                 return 6;
             case Step::Notify:
                 return 3;
+            case Step::Exit:
+                return 2;
             default:
                 return 1;
             }
@@ -342,6 +476,8 @@ private:
             valid.push_back(Step::DeleteApplication);
         if (m_kept)
             valid.push_back(Step::KeptViews);
+        if (m_framed && m_mayExit)
+            valid.push_back(Step::Exit);
         return valid;
     }
 
@@ -375,6 +511,7 @@ private:
             return plugIn();
         case Step::HostsApplication:
             m_hostsApplication = new QApplication(m_argc, m_argv);
+            m_hostsStyle = QApplication::style()->name();
             return true;
         case Step::Start:
             return start();
@@ -405,6 +542,9 @@ private:
             return keptViews();
         case Step::ShutdownThenStart:
             return shutdownThenStart();
+        case Step::Exit:
+            tell();
+            std::exit(0);
         }
         return false;
     }
@@ -416,22 +556,88 @@ private:
             return false;
         if (first)
             m_attached = false;
+        if (m_endRoad == EndRoad::AfterLoad && !std::exchange(m_endSetUp, true))
+            std::atexit(&endProcess);
         return true;
+    }
+
+    void releaseKept()
+    {
+        if (IGcp_ViewsManager *kept = std::exchange(m_kept, nullptr))
+            kept->ops->Release(kept);
+        if (IGc_Pane *pane = std::exchange(m_keptPane, nullptr))
+            pane->ops->Release(pane);
+        if (IGc_View *view = std::exchange(m_keptView, nullptr))
+            view->ops->Release(view);
+    }
+
+    // The pane and view kept from an ended start answer the error the facade answers for its
+    // ended window; the pane lists no view.
+    bool keptWindowsRefuse() const
+    {
+        auto badArgument = [](MoskResult result) {
+            const bool answered = result && moskErrorCode(result) == MOSK_ERR_BAD_ARGUMENT;
+            mosk::release(result);
+            return answered;
+        };
+        bool refused = true;
+        if (m_keptPane) {
+            uint64_t first = 1;
+            refused = badArgument(m_keptPane->ops->firstView(m_keptPane, &first)) &&
+                      first == GC_NO_ID &&
+                      badArgument(m_keptPane->ops->removeView(m_keptPane, m_keptViewId)) &&
+                      badArgument(m_keptPane->ops->targetUpdated(m_keptPane, 0, 0));
+        }
+        if (refused && m_keptView) {
+            MoskValue *settings = moskValueCreate("");
+            refused = badArgument(m_keptView->ops->saveSettings(m_keptView, settings)) &&
+                      badArgument(m_keptView->ops->setTarget(m_keptView, 0));
+            mosk::release(settings);
+        }
+        if (!refused)
+            std::printf("a pane or view kept from an ended start answered as if it stood\n");
+        return refused;
+    }
+
+    // At the process's end the kept manager makes nothing and follows no event; the pane and
+    // view refuse.
+    bool keptAnswerAtEnd() const
+    {
+        if (!m_kept)
+            return true;
+        auto notFound = [](MoskResult result) {
+            const bool answered = result && moskErrorCode(result) == MOSK_ERR_NOT_FOUND;
+            mosk::release(result);
+            return answered;
+        };
+        uint64_t pane = 0;
+        uint64_t view = 1;
+        const TeskMemoryAddress address{};
+        const bool refused =
+            notFound(m_kept->ops->createMemoryPane(m_kept, &pane, 0)) && pane == GC_NO_ID &&
+            notFound(m_kept->ops->createViewInNewPane(m_kept, "Memory", 0, &view)) && view == 0 &&
+            notFound(m_kept->ops->openView(m_kept, "Memory", 0, &address, 1));
+        mosk::release(m_kept->ops->targetChanged(m_kept));
+        mosk::release(m_kept->ops->targetUpdated(m_kept, 1));
+        return refused && keptWindowsRefuse();
     }
 
     bool unload()
     {
         // What the host kept of the library goes before its code does.
-        if (g_library.handles() == 1 && m_kept) {
-            IGcp_ViewsManager *kept = std::exchange(m_kept, nullptr);
-            kept->ops->Release(kept);
-        }
+        if (g_library.handles() == 1)
+            releaseKept();
         if (!g_library.unload()) {
             std::printf("dlclose failed\n");
             return false;
         }
         if (g_library.loaded())
             return true;
+        // Nothing of the library listens any more, not even for the next start of a load.
+        if (openSockets() > m_socketsBefore) {
+            std::printf("the unload left %d sockets open\n", openSockets() - m_socketsBefore);
+            return false;
+        }
         // The library's own application went with it; a host's stays.
         m_attached = false;
         m_started = false;
@@ -450,6 +656,8 @@ private:
         }
         m_pluggedIn = true;
         m_attached = true;
+        if (m_endRoad == EndRoad::AfterPlugIn && !std::exchange(m_endSetUp, true))
+            std::atexit(&endProcess);
         if (!m_kept)
             m_kept = viewsManager();
         return true;
@@ -479,6 +687,8 @@ private:
     {
         if (m_started && m_pluggedIn)
             return true;
+        if (!m_started && !keptWindowsRefuse())
+            return false;
         const int windows =
             QCoreApplication::instance() ? int(QApplication::allWidgets().size()) : 0;
         auto notFound = [](MoskResult result) {
@@ -521,6 +731,8 @@ private:
         }
         m_started = true;
         m_windowRounds = 0;
+        if (m_endRoad == EndRoad::AfterStart && !std::exchange(m_endSetUp, true))
+            std::atexit(&endProcess);
         return true;
     }
 
@@ -612,6 +824,14 @@ private:
             answered(manager->ops->createMemoryPane(manager, &pane, 0)) &&
             answered(manager->ops->createView(manager, pane, "Memory", nullptr, 0, &inPane)) &&
             pane != GC_NO_ID && inPane != 0;
+        // The host keeps the first pane and view past their start.
+        if (made && !m_keptPane) {
+            IGc_Window *view = nullptr;
+            made = answered(manager->ops->getWindow(manager, pane, &m_keptPane)) && m_keptPane &&
+                   answered(manager->ops->findWindow(manager, inPane, &view)) && view;
+            m_keptView = reinterpret_cast<IGc_View *>(view);
+            m_keptViewId = inPane;
+        }
         TESK(QtCreateDocked)(0, 0);
         made = made &&
                answered(manager->ops->createViewInNewPane(manager, "Memory", 0, &inNewPane)) &&
@@ -730,8 +950,22 @@ private:
         m_started = false;
         m_framed = false;
         if (ran == 1)
-            return true;
+            return !m_hostsApplication || hostsOwnAgain();
         std::printf("CuiRun answered %d\n", ran);
+        return false;
+    }
+
+    // The host's application, which goes on after the start, shows the host's look and the
+    // toolkit's own texts again.
+    bool hostsOwnAgain() const
+    {
+        const QString style = QApplication::style()->name();
+        const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+        if (style == m_hostsStyle && cancel == QLatin1String("Cancel"))
+            return true;
+        std::printf("after CuiRun the host's application shows the look %s (its own: %s) and "
+                    "reads Cancel as \"%s\"\n",
+                    qPrintable(style), qPrintable(m_hostsStyle), qPrintable(cancel));
         return false;
     }
 
@@ -751,6 +985,14 @@ private:
     }
 
     std::mt19937_64 m_random;
+    uint64_t m_seed = 0;
+    int m_socketsBefore = 0;
+    EndRoad m_endRoad = EndRoad::None;
+    bool m_endSetUp = false;
+    bool m_mayExit = false;
+    IGc_Pane *m_keptPane = nullptr;
+    IGc_View *m_keptView = nullptr;
+    uint64_t m_keptViewId = 0;
     std::string m_trace;
     int m_steps = 0;
     bool m_registered = false;
@@ -762,6 +1004,7 @@ private:
     const char *m_language = "en";
     const char *m_fixedLanguage = nullptr;
     QApplication *m_hostsApplication = nullptr;
+    QString m_hostsStyle;
     IGcp_ViewsManager *m_kept = nullptr;
     TeskHandle m_frameContext = 0x1000;
     uint32_t m_dataSet = 0;
@@ -769,6 +1012,13 @@ private:
     char m_programName[16] = "lifecycle_host";
     char *m_argv[2] = {m_programName, nullptr};
 };
+
+void endProcess()
+{
+    static bool ended = false;
+    if (g_ending && !std::exchange(ended, true))
+        g_ending->atProcessEnd();
+}
 
 // ---- the driver ----------------------------------------------------------------------------
 
@@ -792,6 +1042,10 @@ int drive(const char *program, uint64_t first, uint64_t count)
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("KSODEBUG_HOME"), home.path());
+        // Every other lifecycle claims its home's single-instance name, as a start does unless
+        // told otherwise.
+        if (seed % 2 == 0)
+            environment.remove(QStringLiteral("KSODEBUG_ALLOW_MULTIPLE_INSTANCES"));
         child.setProcessEnvironment(environment);
         child.setProcessChannelMode(QProcess::MergedChannels);
         child.start(QString::fromLocal8Bit(program),
@@ -827,21 +1081,29 @@ int main(int argc, char **argv)
     }
     if (mode == "play") {
         const uint64_t seed = std::strtoull(argv[2], nullptr, 0);
-        Lifecycle lifecycle(seed);
+        // Kept to the process's end, whose handlers it plays.
+        auto *lifecycle = new Lifecycle(seed);
         // Between 8 and 31 steps before the end.
         const int steps = 8 + int(seed % 24);
-        const bool kept = lifecycle.playRandom(steps);
-        std::printf("seed %llu: %s\n", static_cast<unsigned long long>(seed),
-                    lifecycle.trace().c_str());
+        const bool kept = lifecycle->playRandom(steps);
+        lifecycle->tell();
         return kept ? 0 : 1;
     }
     if (mode == "road") {
-        Lifecycle lifecycle(0);
         const std::string road = argv[2];
-        const bool kept = road == "brokercleared"     ? lifecycle.brokerClearedRoad()
-                          : road == "restartgerman"   ? lifecycle.restartRoad()
-                          : road == "shutdownrestart" ? lifecycle.shutdownRestartRoad()
-                                                      : false;
+        // Each road claims the single-instance name of a home of its own, as a start does
+        // unless told otherwise; the home outlives the process's end, which the road may play.
+        static QTemporaryDir home;
+        setenv("KSODEBUG_HOME", home.path().toLocal8Bit().constData(), 1);
+        unsetenv("KSODEBUG_ALLOW_MULTIPLE_INSTANCES");
+        auto *lifecycle = new Lifecycle(0);
+        const bool kept = road == "brokercleared"      ? lifecycle->brokerClearedRoad()
+                          : road == "restartgerman"    ? lifecycle->restartRoad()
+                          : road == "shutdownrestart"  ? lifecycle->shutdownRestartRoad()
+                          : road == "hostsapplication" ? lifecycle->hostsApplicationRoad()
+                          : road == "exitafterrun"     ? lifecycle->exitRoad(false)
+                          : road == "exitwithframe"    ? lifecycle->exitRoad(true)
+                                                       : false;
         return kept ? 0 : 1;
     }
     std::printf("usage: lifecycle_host play SEED | road NAME | drive FIRST COUNT\n");

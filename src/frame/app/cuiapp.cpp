@@ -123,8 +123,12 @@ public:
     void handBack()
     {
         handBackHandler();
-        // Only a host's application outlives the library; the library's own takes its style
-        // with it. A style the host set after ours is the host's to keep.
+        handBackStyle();
+    }
+    // Only a host's application outlives the library or its start; the library's own takes its
+    // style with it. A style the host set after ours is the host's to keep.
+    void handBackStyle()
+    {
         const bool hosts = qApp && !dynamic_cast<const CuiWinApp *>(qApp);
         const QStyle *style = hosts ? QApplication::style() : nullptr;
         if (!m_style.isNull() && style && style == m_set)
@@ -301,10 +305,15 @@ void hostsApplicationEnds()
 // host's; its rich text stops asking us.
 void endStart()
 {
-    if (frame().application)
+    if (frame().application) {
         endOwnApplication();
-    else
-        endInHostsApplication();
+        return;
+    }
+    endInHostsApplication();
+    // The host's own windows go on until the next start: the library's catalogues (the
+    // toolkit's own texts among them) and its look leave with this one.
+    cuiRemoveTranslations();
+    g_hostsOwn.handBackStyle();
 }
 
 void watchHostsApplication()

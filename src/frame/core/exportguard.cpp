@@ -8,7 +8,10 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <cxxabi.h>
+#include <semaphore.h>
 #include <string>
+#include <sys/mman.h>
 
 namespace tesk {
 
@@ -22,6 +25,40 @@ void markProcessEnding()
     g_processEnding = true;
 }
 
+// exit() ends the calling thread's thread-storage objects before it runs any exit handler or
+// static destructor, whatever order those were registered in; so a thread-end routine of the
+// library's thread sees the process end before anything of it is destroyed, also when the host
+// registered its own handler after the load. The routine is the C library's own sem_post on a
+// box mapped apart from the library and the heap: a routine in the library would keep it mapped
+// until the thread ends (no dlclose could unload it), and the post may come after an unload,
+// when nothing owns the box any more. One box per load; nothing else is ever written to it.
+sem_t *g_threadEndBox = nullptr;
+std::atomic<bool> g_threadEndWatched{false};
+
+void watchThreadEnd()
+{
+    if (g_threadEndWatched.exchange(true))
+        return;
+    void *page =
+        ::mmap(nullptr, sizeof(sem_t), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (page == MAP_FAILED)
+        return;
+    auto *box = static_cast<sem_t *>(page);
+    ::sem_init(box, 0, 0);
+    // Passed through the plain function pointer type the C library calls with one argument.
+    using Routine = void (*)(void *);
+    const auto post = reinterpret_cast<Routine>(reinterpret_cast<void (*)()>(&::sem_post));
+    // The last argument names the module the routine belongs to: the C library's.
+    if (abi::__cxa_thread_atexit(post, box, reinterpret_cast<void *>(&::sem_post)) == 0)
+        g_threadEndBox = box;
+}
+
+bool threadEnded()
+{
+    int posts = 0;
+    return g_threadEndBox && ::sem_getvalue(g_threadEndBox, &posts) == 0 && posts > 0;
+}
+
 } // namespace
 
 void watchProcessEnd()
@@ -31,7 +68,7 @@ void watchProcessEnd()
 
 bool processEnding()
 {
-    return g_processEnding;
+    return g_processEnding || threadEnded();
 }
 
 void reportEscapedException(const char *exportName, const char *what)
@@ -54,8 +91,13 @@ bool onLibraryThread(const char *exportName, bool claims)
     // A host that made its own application started the library on that application's thread.
     if (const QCoreApplication *application = QCoreApplication::instance())
         owner = application->thread();
-    if (current == owner)
+    if (current == owner) {
+        // Only the thread that runs the library: the broker's own, which may load the plug-in
+        // first, ends while the process goes on.
+        if (claims)
+            watchThreadEnd();
         return true;
+    }
     system::debugOutput(std::string(exportName) +
                         ": called from a thread other than the one that started the library; "
                         "refused\n");
@@ -69,7 +111,8 @@ bool applicationExists()
 
 bool started()
 {
-    return g_started && applicationExists();
+    // At the process's end the toolkit's statics may be gone while the application still stands.
+    return g_started && applicationExists() && !processEnding();
 }
 
 void setStarted(bool running)

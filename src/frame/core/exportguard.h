@@ -18,9 +18,9 @@ void reportEscapedException(const char *exportName, const char *what);
 bool onLibraryThread(const char *exportName, bool claims = true);
 
 // Whether the process has begun to end (its exit handlers run), as opposed to the library
-// being unloaded from a process that goes on. Watched from the library's load and again from
-// the first export call: a library linked to the program is loaded before the program's own
-// exit handling is set up, and only a watch made later sees the exit in time.
+// being unloaded from a process that goes on. Seen as exit() ends the library's thread, before
+// any exit handler runs, whenever the host registered its own; an exit from another thread is
+// seen by an exit handler watched from the library's load and again from the first export call.
 void watchProcessEnd();
 bool processEnding();
 

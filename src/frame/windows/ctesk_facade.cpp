@@ -18,7 +18,7 @@ namespace {
 
 MoskResult registerFacade(MoskRegistrar *registrar)
 {
-    return tesk::broker::registerComponent(registrar, "tesk", "tesk_Facade.component.1",
+    return tesk::broker::registerComponent(registrar, TESK_FACADE_CATEGORY, TESK_FACADE_COMPONENT,
                                            CTesk_Facade::instance()->face());
 }
 

@@ -153,6 +153,24 @@ TEST_F(Desktop, TheFrameStandsWhereTheHostAsks)
     EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(150, desktop::kPanel));
 }
 
+TEST_F(Desktop, AWindowAskedOffEveryScreenReadsWhereItStands)
+{
+    // The host reads, and stores, where the frame is put, never the place off the screens it
+    // asked before the show: before the window manager frames the window, and after.
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, -100000, -100000, 100000, 100000);
+    int x = 0, y = 0, width = 0, height = 0, minimised = 0;
+    QtGetSizePos(kWindow, &x, &y, &width, &height, &minimised);
+    EXPECT_EQ(QPoint(x, y), desktop::kFree.topLeft());
+    QtFrameShow();
+    QtGetSizePos(kWindow, &x, &y, &width, &height, &minimised);
+    EXPECT_EQ(QPoint(x, y), desktop::kFree.topLeft());
+    ASSERT_TRUE(waitFramed(window));
+    QtGetSizePos(kWindow, &x, &y, &width, &height, &minimised);
+    EXPECT_EQ(QPoint(x, y), window->frameGeometry().topLeft());
+    EXPECT_TRUE(desktop::kFree.contains(window->frameGeometry()));
+}
+
 TEST_F(Desktop, ADockSizedLargeKeepsTheMainWindowsFrameWithin)
 {
     MainWindow *window = createFrame("Debugger", kWindow);

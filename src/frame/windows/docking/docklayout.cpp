@@ -1398,8 +1398,9 @@ void DockLayout::applyExtents(DockArea area, const QDockWidget *setting, bool la
         const auto heldOne = std::find_if(shown.begin(), shown.end(),
                                           [this](const QDockWidget *d) { return held(d); });
         QDockWidget *setter = heldOne != shown.end() ? *heldOne : first;
-        int asked =
-            lengthIn(across(area), withRow(setter, m_extents.value(setter, setter->size())));
+        const QDockWidget *shownOne = hiddenByRequest(setter) ? shownOfGroup(setter) : nullptr;
+        const QDockWidget *sizer = shownOne ? shownOne : setter;
+        int asked = lengthIn(across(area), withRow(setter, m_extents.value(sizer, sizer->size())));
         const bool sets = setting && all.contains(standingOf(setting));
         if (heldOne != shown.end() && !sets && shownBefore.contains(first))
             asked = qMin(asked, shownBefore.value(first));
@@ -1520,8 +1521,11 @@ void DockLayout::keepHeldLines(DockArea area)
             // Across a side area a group is at least as wide as its tab row's least.
             if (member && across(area) == Qt::Horizontal && showsTabRow(dock))
                 least = qMax(least, tabRowLeastWidth(member));
-            if (!kept && held(dock))
-                kept = dock;
+            // A group whose window standing is hidden holds the size of its tab shown: the
+            // extent the host gave the hidden one waits for it to show.
+            const QDockWidget *sizer = member && hiddenByRequest(dock) ? member : dock;
+            if (!kept && held(sizer))
+                kept = sizer;
         }
         firsts.append(first);
         shown.append(size);

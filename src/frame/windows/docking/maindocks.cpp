@@ -12,6 +12,7 @@
 #include "frame/windows/toolbars/editortoolbars.h"
 #include "system/freearea.h"
 
+#include <QLayout>
 #include <QRegularExpression>
 #include <QToolBar>
 #include <QWindow>
@@ -625,7 +626,9 @@ QSize MainWindow::lineExtentAtShow(const DockWidget *dock, DockArea area) const
             size.setWidth(across.width());
         break;
     }
-    return size;
+    // No window goes below the least the toolkit lets it have, a record's neither.
+    const QSize least = dock->layout() ? dock->layout()->minimumSize() : QSize();
+    return size.expandedTo(dock->minimumSizeHint().expandedTo(least));
 }
 
 QRect MainWindow::floatingPlaceAtShow(const DockWidget *dock) const

@@ -140,7 +140,7 @@ void KGcp_Bridge_KSO::connect()
     // The first failure ends the look-up; what was obtained so far is kept.
     try {
         m_facade = static_cast<ITesk_Facade *>(
-            queryComponent(broker, "tesk", "tesk_Facade.component.1", TESK_IID_FACADE));
+            queryComponent(broker, TESK_FACADE_CATEGORY, TESK_FACADE_COMPONENT, TESK_IID_FACADE));
         m_memoryAccess = static_cast<IGb_MemoryAccess *>(
             queryComponent(broker, TESK_MEMORY_ACCESS_CATEGORY, TESK_MEMORY_ACCESS_COMPONENT,
                            TESK_IID_MEMORY_ACCESS));

@@ -5,6 +5,7 @@
 
 #include "frame/core/brokerguard.h"
 #include "frame/core/brokerref.h"
+#include "frame/core/exportguard.h"
 #include "gui_components/gc_panes/views/panehost.h"
 
 #include <tesk/tesk_views.h>
@@ -31,6 +32,20 @@ inline MoskResult writeName(MoskValue *out, const std::string &name)
     if (!out)
         return badArgument();
     return out->ops->setText(out, name.c_str());
+}
+
+// What a wrapper kept from an ended start answers, as the facade answers for its ended window.
+inline MoskResult windowEnded()
+{
+    return moskErrorCreateStandardError(1, MOSK_ERR_BAD_ARGUMENT);
+}
+
+// A wrapper's window ended with its start, or was closed: a host may keep the wrapper past both.
+// Only a wrapper made over a widget has one to lose.
+template<typename Widget>
+bool windowGone(bool hadWidget, const QPointer<Widget> &widget)
+{
+    return (hadWidget && !widget) || !tesk::started();
 }
 
 // Each kind of wrapper counts its ids from 1, process-wide.
@@ -77,6 +92,7 @@ public:
         : m_face(this, &s_ops)
         , m_id(tesk::panes::nextWindowId<CGc_View>())
         , m_widget(widget)
+        , m_hadWidget(widget != nullptr)
     {
         enterInterface(GC_IID_VIEW_WINDOW, 0, face());
         enterInterface(MOSK_IID_BASE, 1, face());
@@ -86,7 +102,11 @@ public:
     uint64_t id() const { return m_id; }
     const std::string &name() const { return m_name; }
     void setName(const std::string &name) { m_name = name; }
-    void setWidget(Widget *widget) { m_widget = widget; }
+    void setWidget(Widget *widget)
+    {
+        m_widget = widget;
+        m_hadWidget = m_hadWidget || widget;
+    }
     Widget *getWidget() const { return m_widget; }
 
     // The wrapper behind a view interface when it is one of ours.
@@ -98,11 +118,14 @@ public:
 
 private:
     static CGc_View *self(void *face) { return Face::outerOf(face); }
+    bool ended() const { return tesk::panes::windowGone(m_hadWidget, m_widget); }
 
     static MoskResult saveSettings(void *face, MoskValue *out)
     {
         if (!out)
             return tesk::panes::badArgument();
+        if (self(face)->ended())
+            return tesk::panes::windowEnded();
         return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
             std::string settings;
             if (Widget *widget = self(face)->m_widget)
@@ -114,6 +137,8 @@ private:
     // reported and swallowed.
     static MoskResult setTarget(void *face, int32_t target)
     {
+        if (self(face)->ended())
+            return tesk::panes::windowEnded();
         mosk::release(tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
             if (Widget *widget = self(face)->m_widget)
                 widget->setTarget(target);
@@ -123,6 +148,8 @@ private:
     }
     static MoskResult targetUpdated(void *face, int32_t target, int32_t flag)
     {
+        if (self(face)->ended())
+            return tesk::panes::windowEnded();
         mosk::release(tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
             if (Widget *widget = self(face)->m_widget)
                 widget->targetUpdated(target, flag);
@@ -141,6 +168,7 @@ private:
     const uint64_t m_id;
     std::string m_name;
     QPointer<Widget> m_widget;
+    bool m_hadWidget;
 };
 
 template<typename Widget>
@@ -153,6 +181,7 @@ public:
         : m_face(this, &s_ops)
         , m_id(tesk::panes::nextWindowId<CGc_Pane>())
         , m_widget(widget)
+        , m_hadWidget(widget != nullptr)
     {
         enterInterface(GC_IID_PANE_WINDOW, 0, face());
         enterInterface(MOSK_IID_BASE, 1, face());
@@ -170,7 +199,11 @@ public:
     void setName(const std::string &name) { m_name = name; }
     uint64_t targetId() const { return m_targetId; }
     void setTargetId(uint64_t target) { m_targetId = target; }
-    void setWidget(Widget *widget) { m_widget = widget; }
+    void setWidget(Widget *widget)
+    {
+        m_widget = widget;
+        m_hadWidget = m_hadWidget || widget;
+    }
     Widget *getWidget() const { return m_widget; }
 
     // The view interface with that id, no reference taken; null when there is none.
@@ -223,6 +256,7 @@ public:
 
 private:
     static CGc_Pane *self(void *face) { return Face::outerOf(face); }
+    bool ended() const { return tesk::panes::windowGone(m_hadWidget, m_widget); }
 
     // A view's call may remove views of this pane: the calls go to the views held when they
     // began, each kept alive for its call.
@@ -258,6 +292,8 @@ private:
     {
         if (!out)
             return tesk::panes::badArgument();
+        if (self(face)->ended())
+            return tesk::panes::windowEnded();
         if (IGc_View *view = self(face)->view(id)) {
             mosk::addRef(view);
             *out = reinterpret_cast<IGc_Window *>(view);
@@ -266,6 +302,11 @@ private:
     }
     static MoskResult addViewOp(void *face, IGc_View *view)
     {
+        // The caller's reference is taken over whatever the answer.
+        if (self(face)->ended()) {
+            mosk::release(view);
+            return tesk::panes::windowEnded();
+        }
         return tesk::broker::guardedCall(__func__, [&] { return self(face)->addView(view); });
     }
     static MoskResult firstView(void *face, uint64_t *id) { return nextViewOp(face, GC_NO_ID, id); }
@@ -273,11 +314,16 @@ private:
     {
         if (!next)
             return tesk::panes::badArgument();
+        *next = GC_NO_ID;
+        if (self(face)->ended())
+            return tesk::panes::windowEnded();
         *next = self(face)->nextView(id);
         return nullptr;
     }
     static MoskResult removeViewOp(void *face, uint64_t id)
     {
+        if (self(face)->ended())
+            return tesk::panes::windowEnded();
         return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
             CGc_Pane *pane = self(face);
             const bool held = pane->view(id) != nullptr;
@@ -294,6 +340,8 @@ private:
     }
     static MoskResult setTargetOp(void *face, int32_t target)
     {
+        if (self(face)->ended())
+            return tesk::panes::windowEnded();
         return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
             self(face)->setTarget(target);
             return nullptr;
@@ -301,6 +349,8 @@ private:
     }
     static MoskResult targetUpdatedOp(void *face, int32_t target, int32_t flag)
     {
+        if (self(face)->ended())
+            return tesk::panes::windowEnded();
         return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
             self(face)->targetUpdated(target, flag);
             return nullptr;
@@ -334,5 +384,6 @@ private:
     uint64_t m_targetId = 0;
     std::string m_name;
     QPointer<Widget> m_widget;
+    bool m_hadWidget;
     std::map<uint64_t, IGc_View *> m_views;
 };

@@ -1,7 +1,10 @@
 #include "gui_components/gc_panes/views/cgcp_ksoeventobserver.h"
 
+#include "frame/core/exportguard.h"
 #include "frame/core/hostsubscriptions.h"
 #include "gui_components/gc_panes/views/cgcp_viewsmanager.h"
+
+#include <utility>
 
 const MoskObserverOps CGcp_KsoEventObserver::s_ops = {MOSK_FACE_BASE(Face), &notifyOp};
 
@@ -11,10 +14,27 @@ CGcp_KsoEventObserver::CGcp_KsoEventObserver()
     enterInterface(MOSK_IID_BASE, 1, face());
 }
 
+namespace {
+// On the heap, ended with the views manager: at the process's end a host's exit handler may
+// still reach it after the statics were destroyed.
+CGcp_KsoEventObserver *g_observer = nullptr;
+} // namespace
+
 CGcp_KsoEventObserver *CGcp_KsoEventObserver::instance()
 {
-    static CGcp_KsoEventObserver observer;
-    return &observer;
+    if (!g_observer)
+        g_observer = new CGcp_KsoEventObserver;
+    return g_observer;
+}
+
+void CGcp_KsoEventObserver::end()
+{
+    if (!g_observer)
+        return;
+    // At the process's end the host's subject is not released: it may have gone.
+    if (tesk::processEnding())
+        g_observer->m_subject.forget();
+    delete std::exchange(g_observer, nullptr);
 }
 
 bool CGcp_KsoEventObserver::subscribe()

@@ -10,13 +10,14 @@
 
 #include <cstdint>
 
-// Process-wide and never deleted through its count.
+// Process-wide and never deleted through its count: end() deletes it at the unload.
 class CGcp_KsoEventObserver : public mosk::Object<mosk::EmptyMutex, mosk::Static>
 {
 public:
     using Face = mosk::Implements<CGcp_KsoEventObserver, MoskObserver, MOSK_IID_OBSERVER, 1, 1, 74>;
 
     static CGcp_KsoEventObserver *instance();
+    static void end();
     MoskObserver *face() { return &m_face; }
 
     // Finds the host's subject and subscribes to event kinds 0 to 29 of its registry, which is

@@ -154,6 +154,7 @@ void CGcp_ViewsManager::end()
 {
     processPointer() = nullptr;
     KGcp_Bridge_KSO::end();
+    CGcp_KsoEventObserver::end();
     if (!g_manager)
         return;
     // At the process's end nothing is handed back to the host, whose objects may have gone.
@@ -183,7 +184,7 @@ void CGcp_ViewsManager::connect()
     m_memoryAccess.reset();
     // A host without either leaves its field null: the manager then makes no panes.
     mosk::release(tesk::broker::guardedCall(__func__, [this] {
-        return lookUp("tesk", "tesk_Facade.component.1", TESK_IID_FACADE, m_facade);
+        return lookUp(TESK_FACADE_CATEGORY, TESK_FACADE_COMPONENT, TESK_IID_FACADE, m_facade);
     }));
     mosk::release(tesk::broker::guardedCall(__func__, [this] {
         return lookUp(TESK_MEMORY_ACCESS_CATEGORY, TESK_MEMORY_ACCESS_COMPONENT,
@@ -284,6 +285,9 @@ uint64_t CGcp_ViewsManager::createView(uint64_t paneId, const char *typeName, co
 bool CGcp_ViewsManager::openView(const char *typeName, uint64_t targetId,
                                  const UMemoryAddress &address, bool reuse)
 {
+    // A view kept from an ended start is not shown again.
+    if (!tesk::started())
+        return false;
     void *key = nullptr;
     if (reuse && m_facade) {
         // Without the main window there is nothing to reuse by: the view opens all the same.
@@ -310,6 +314,9 @@ bool CGcp_ViewsManager::openView(const char *typeName, uint64_t targetId,
 
 void CGcp_ViewsManager::targetChanged()
 {
+    // The panes' widgets may stand over the toolkit's destroyed statics.
+    if (tesk::processEnding())
+        return;
     CGcp_KsoEventObserver *observer = CGcp_KsoEventObserver::instance();
     mosk::release(tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
         const int32_t target = observer->currentTarget();
@@ -325,6 +332,8 @@ void CGcp_ViewsManager::targetChanged()
 
 void CGcp_ViewsManager::targetUpdated(bool flag)
 {
+    if (tesk::processEnding())
+        return;
     CGcp_KsoEventObserver *observer = CGcp_KsoEventObserver::instance();
     mosk::release(tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
         const int32_t target = observer->currentTarget();
