@@ -42,6 +42,8 @@
 //   say what the show gives: each dock's area, whether it shows, the place and size of one
 //   floating within the free area, and the extent across its area of one docked (which the
 //   fit may cut at the show, on a screen too small for it: the record keeps what was set).
+// - OpensInSight: a pane the host opens, not hidden, shows at once: in the main window or
+//   floating, the tab shown of its group where it stands in one.
 // - AllAfterALostRelease: every promise above (of those switched on) also once a separator
 //   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
@@ -79,6 +81,7 @@ enum class Promise {
     RestoredAsLeft,
     SharesComeBack,
     RecordsBeforeTheShow,
+    OpensInSight,
     AllAfterALostRelease,
 };
 constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;

@@ -9,12 +9,16 @@
 #include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
+#include "gui_components/gc_panes/views/kpane.h"
 
 #include <tesk/tesk_app.h>
 #include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_frame.h>
 #include <tesk/tesk_toolbars.h>
+#include <tesk/tesk_views.h>
 #include <tesk/tesk_window.h>
+
+#include <mosk/mosk.hpp>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -22,6 +26,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTabBar>
 #include <QTest>
 #include <QToolBar>
 #include <QWindow>
@@ -100,7 +105,11 @@ const char *kindName(StepKind kind)
                                         "restore tab",
                                         "resize window",
                                         "hide tabs",
-                                        "resize by the window system"};
+                                        "resize by the window system",
+                                        "memory view",
+                                        "close memory",
+                                        "close in group",
+                                        "drop on tabs"};
     return names[int(kind)];
 }
 
@@ -229,8 +238,7 @@ private:
             // The side areas share the window's width: the fit may take it from the other.
             if (step.kind == StepKind::DockRight)
                 m_exempt.insert(1);
-            makeDock();
-            break;
+            return opensInSight(makeDock());
         case StepKind::Floating:
             m_asked.docks[makeDock()].everFloated = true;
             break;
@@ -314,6 +322,14 @@ private:
         case StepKind::HideTabs:
             hideTabs(step);
             break;
+        case StepKind::MemoryView:
+            return opensInSight(memoryView(step));
+        case StepKind::CloseMemory:
+        case StepKind::CloseInGroup:
+            closeOne(step);
+            break;
+        case StepKind::TitleBarDropOnTabs:
+            return titleBar(step);
         case StepKind::Start:
             break;
         }
@@ -366,8 +382,12 @@ private:
         dock->activateWindow();
         settle();
         const QPoint grip = dock->mapToGlobal(QPoint(std::min(40, dock->width() / 3), 6));
-        const int area = step.kind == StepKind::TitleBarDrag ? 1 + int(step.b % 3) : -1;
-        const std::optional<QPoint> drop = area > 0 ? dropPoint(area, box) : grip;
+        const bool ontoTabs = step.kind == StepKind::TitleBarDropOnTabs;
+        int area = step.kind == StepKind::TitleBarDrag ? 1 + int(step.b % 3) : -1;
+        QList<QDockWidget *> group;
+        const std::optional<QPoint> drop = ontoTabs   ? tabRowPoint(step, area, group)
+                                           : area > 0 ? dropPoint(area, box)
+                                                      : grip;
         if (!drop)
             return std::nullopt;
         exemptAll();
@@ -397,18 +417,55 @@ private:
             dockedBack(box);
         if (!dock || !m_switches.on(Promise::DocksWhereDropped))
             return std::nullopt;
-        if (dock->isFloating() || (area > 0 && areaOf(m_window, box) != area))
-            return Broken{Promise::DocksWhereDropped,
-                          QStringLiteral("%1 %2 at %3, area %4%5")
-                                  .arg(m_asked.docks[box].name,
-                                       dock->isFloating() ? QStringLiteral("still floating")
-                                                          : QStringLiteral("docked"),
-                                       QStringLiteral("%1,%2").arg(dock->x()).arg(dock->y()))
-                                  .arg(areaOf(m_window, box))
-                                  .arg(area > 0 ? QStringLiteral(" (dropped on area %1)").arg(area)
-                                                : QString()) +
-                              bothViews()};
+        // Dropped on a group's row of tabs, it is one more tab of that group.
+        const QList<QDockWidget *> mates = m_window->tabifiedDockWidgets(dock);
+        const bool joined =
+            !ontoTabs || std::any_of(group.begin(), group.end(),
+                                     [&](QDockWidget *member) { return mates.contains(member); });
+        if (dock->isFloating() || (area > 0 && areaOf(m_window, box) != area) || !joined)
+            return Broken{
+                Promise::DocksWhereDropped,
+                QStringLiteral("%1 %2 at %3, area %4%5")
+                        .arg(m_asked.docks[box].name,
+                             dock->isFloating() ? QStringLiteral("still floating")
+                             : joined           ? QStringLiteral("docked")
+                                                : QStringLiteral("docked beside the group"),
+                             QStringLiteral("%1,%2").arg(dock->x()).arg(dock->y()))
+                        .arg(areaOf(m_window, box))
+                        .arg(ontoTabs ? QStringLiteral(" (dropped on the tabs of %1 in area %2)")
+                                            .arg(group.first()->windowTitle())
+                                            .arg(area)
+                             : area > 0 ? QStringLiteral(" (dropped on area %1)").arg(area)
+                                        : QString()) +
+                    bothViews()};
         return std::nullopt;
+    }
+
+    // On a tab of a group's row shown in the window, and the group's docks and area.
+    std::optional<QPoint> tabRowPoint(const Step &step, int &area,
+                                      QList<QDockWidget *> &group) const
+    {
+        QList<QTabBar *> rows;
+        for (QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+            if (bar->isVisible() && bar->count() > 1 && m_window->rect().contains(bar->geometry()))
+                rows.append(bar);
+        if (rows.isEmpty())
+            return std::nullopt;
+        const QTabBar *bar = rows[int(step.b % uint32_t(rows.size()))];
+        group.clear();
+        for (int tab = 0; tab < bar->count(); ++tab)
+            for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
+                if (bar->tabData(tab).value<quintptr>() == reinterpret_cast<quintptr>(dock))
+                    group.append(dock);
+        if (group.isEmpty())
+            return std::nullopt;
+        area = areaOf(m_window, qobject_cast<DockWidget *>(group.first())
+                                    ? static_cast<DockWidget *>(group.first())->windowBox()
+                                    : 0);
+        const QRect tab = bar->tabRect(int(step.c % uint32_t(bar->count()))) & bar->rect();
+        if (tab.isEmpty())
+            return std::nullopt;
+        return bar->mapToGlobal(tab.center());
     }
 
     // On the last dock shown in the area, low in it, else at the code's edge next to the area.
@@ -526,8 +583,13 @@ private:
         // stands as far across as the host asked, once the room is there.
         m_newlyKept.insert(box);
         const int now = areaOf(m_window, box);
+        // A tab is sized with its group, which stands where its tab shown does.
+        const std::set<TeskHandle> group = groupOf(box);
         for (auto it = m_asked.docks.begin(); it != m_asked.docks.end(); ++it)
-            if (it.key() == box || (now >= 0 && sameLine(box, it.key())))
+            if (group.count(it.key()) ||
+                (now >= 0 && std::any_of(group.begin(), group.end(), [&](TeskHandle member) {
+                     return sameLine(member, it.key());
+                 })))
                 it->setAcross = now == 3 ? given.height() : given.width();
     }
 
@@ -649,8 +711,9 @@ private:
     void showAgain(const Step &step)
     {
         QList<TeskHandle> hidden;
+        // The host shows a dock again by the name it goes to, which a memory view's is not.
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
-            if (it->hiddenByHost && !it->closedByHost)
+            if (it->hiddenByHost && !it->closedByHost && !m_memory.count(it.key()))
                 hidden.append(it.key());
         if (hidden.isEmpty())
             return;
@@ -695,6 +758,143 @@ private:
             m_exempt.insert(1);
         QtCreateDocked(right ? 0 : 1, 0);
         makeDock();
+    }
+
+    // ---- memory views' docks, made and closed through the views manager as a host does ----
+    static IGcp_ViewsManager *viewsManager()
+    {
+        MoskBroker *broker = moskGetObjectBroker();
+        void *object = nullptr;
+        if (broker)
+            mosk::release(broker->ops->getComponent(broker, GCP_CATEGORY,
+                                                    GCP_VIEWS_MANAGER_COMPONENT, &object));
+        return static_cast<IGcp_ViewsManager *>(object);
+    }
+
+    static uint64_t paneOf(const DockWidget *dock)
+    {
+        const KPane *pane = dock ? dock->findChild<KPane *>() : nullptr;
+        return pane ? pane->paneId() : GC_NO_ID;
+    }
+
+    // The box of the memory dock made, or 0.
+    TeskHandle memoryView(const Step &step)
+    {
+        IGcp_ViewsManager *views = viewsManager();
+        if (!views)
+            return 0;
+        QList<TeskHandle> memory;
+        for (const TeskHandle box : m_memory)
+            if (m_window->findDockWidgetByBox(box))
+                memory.append(box);
+        const int how = int(step.c % 4);
+        if (how == 3 && !memory.isEmpty()) {
+            // One more view in a memory dock there is: its pane shows it as a tab of its own.
+            const TeskHandle box = memory[int(step.d % uint32_t(memory.size()))];
+            uint64_t id = 0;
+            mosk::release(views->ops->createView(views, paneOf(m_window->findDockWidgetByBox(box)),
+                                                 GCP_VIEW_TYPE_MEMORY, nullptr, 0, &id));
+            views->ops->Release(views);
+            m_exempt.insert(areaOf(m_window, box));
+            return 0;
+        }
+        // Right, at the bottom, or at the bottom on a line of its own.
+        static const int kPlaces[] = {0, 1, 4};
+        const int place = kPlaces[step.a % 3];
+        QtCreateDocked(place, int(step.b % 2));
+        // A memory view asks for its rows once: its area may grow for them.
+        m_exempt.insert(place == 0 ? 2 : 3);
+        if (place == 0)
+            m_exempt.insert(1);
+        const QList<DockWidget *> before = m_window->dockList();
+        uint64_t id = 0;
+        if (how == 1) {
+            mosk::release(views->ops->createViewInNewPane(views, GCP_VIEW_TYPE_MEMORY, 0, &id));
+        } else if (how == 2) {
+            const TeskMemoryAddress address{step.d % 0x10000u, 0};
+            mosk::release(views->ops->openView(views, GCP_VIEW_TYPE_MEMORY, 0, &address, 0));
+        } else {
+            mosk::release(
+                views->ops->createView(views, GC_NO_ID, GCP_VIEW_TYPE_MEMORY, nullptr, 0, &id));
+        }
+        views->ops->Release(views);
+        TeskHandle made = 0;
+        for (DockWidget *dock : m_window->dockList())
+            if (!before.contains(dock) && dock->windowBox()) {
+                made = dock->windowBox();
+                m_memory.insert(made);
+                m_asked.docks[made].name = dock->windowTitle();
+            }
+        return made;
+    }
+
+    // A pane the host opens where the user sees it: not behind the tab shown of a group.
+    std::optional<Broken> opensInSight(TeskHandle box)
+    {
+        if (!box || !m_asked.shown || !m_window->isVisible() ||
+            !m_switches.on(Promise::OpensInSight))
+            return std::nullopt;
+        settle();
+        const DockWidget *dock = m_window->findDockWidgetByBox(box);
+        if (!dock || dock->isFloating() ||
+            (dock->isVisible() && m_window->rect().contains(dock->geometry())))
+            return std::nullopt;
+        return Broken{Promise::OpensInSight,
+                      QStringLiteral("%1 opened at %2,%3%4")
+                          .arg(m_asked.docks[box].name)
+                          .arg(dock->x())
+                          .arg(dock->y())
+                          .arg(dock->isVisible() ? QStringLiteral(", behind a tab")
+                                                 : QStringLiteral(", not shown"))};
+    }
+
+    // A memory dock closed, by any of the host's roads, or a dock standing in a group of tabs.
+    void closeOne(const Step &step)
+    {
+        const bool memory = step.kind == StepKind::CloseMemory;
+        const TeskHandle box = pick(step.a, [&](DockWidget *d) {
+            return memory ? m_memory.count(d->windowBox()) > 0
+                          : !d->isFloating() && !m_window->tabifiedDockWidgets(d).isEmpty();
+        });
+        if (!box)
+            return;
+        const int area = areaOf(m_window, box);
+        m_exempt.insert(area);
+        if (area == 1 || area == 2)
+            m_exempt.insert(3 - area);
+        m_asked.docks[box].closedByHost = true;
+        const int how = int(step.b % 3);
+        if (how == 2 && m_memory.count(box))
+            removeViews(m_window->findDockWidgetByBox(box));
+        else if (how == 1)
+            CuiPopupProcessGenericOption(box, DockWidget::OptionClose);
+        else
+            CuiPaneClose(box);
+        m_memory.erase(box);
+    }
+
+    // The host takes the pane's views away one by one: the last one closes the dock.
+    static void removeViews(const DockWidget *dock)
+    {
+        IGcp_ViewsManager *views = viewsManager();
+        IGc_Pane *pane = nullptr;
+        if (views)
+            mosk::release(views->ops->getWindow(views, paneOf(dock), &pane));
+        if (pane) {
+            std::vector<uint64_t> ids;
+            for (uint64_t id = GC_NO_ID;;) {
+                uint64_t next = GC_NO_ID;
+                mosk::release(pane->ops->nextView(pane, id, &next));
+                if (next == GC_NO_ID || ids.size() > 64)
+                    break;
+                ids.push_back(id = next);
+            }
+            for (const uint64_t id : ids)
+                mosk::release(pane->ops->removeView(pane, id));
+            pane->ops->Release(pane);
+        }
+        if (views)
+            views->ops->Release(views);
     }
 
     void toolbarRecord(const Step &step)
@@ -996,16 +1196,53 @@ private:
         for (int i = 0; i < stored.toolbars.size(); ++i)
             QtSetToolbarData(("tb_x_" + stored.toolbarTitles[i]).constData(),
                              stored.toolbars[i].constData());
+        const std::set<QString> memory = memoryNames();
         for (int i = 0; i < stored.docks.size(); ++i) {
             CuiSetDockWindowPersistanceData(handle, stored.docks[i].constData());
-            QtWindowCreate(names[size_t(i)].c_str(), &paneCallback,
-                           kFirstRestoredBox + TeskHandle(handle) * 1000 + i);
+            if (memory.count(captionOf(stored.docks[i])))
+                remakeMemory();
+            else
+                QtWindowCreate(names[size_t(i)].c_str(), &paneCallback,
+                               kFirstRestoredBox + TeskHandle(handle) * 1000 + i);
         }
         QtFrameShow();
         settle();
         if (m_screen.settleFrames)
             m_screen.settleFrames();
         return takePicture(handle);
+    }
+
+    // The host names every memory view's dock alike; its record tells them apart.
+    static QString captionOf(const QByteArray &record)
+    {
+        return tesk::frame::readDockRecord(record).caption;
+    }
+
+    std::set<QString> memoryNames() const
+    {
+        std::set<QString> names;
+        for (const TeskHandle box : m_memory)
+            names.insert(m_asked.docks.value(box).name);
+        return names;
+    }
+
+    // A host makes its memory views anew through the views manager, each after its record:
+    // the box of the dock made, or 0.
+    static TeskHandle remakeMemory()
+    {
+        IGcp_ViewsManager *views = viewsManager();
+        MainWindow *window = Store::currentMainWindow();
+        if (!views || !window)
+            return 0;
+        const QList<DockWidget *> before = window->dockList();
+        uint64_t id = 0;
+        mosk::release(
+            views->ops->createView(views, GC_NO_ID, GCP_VIEW_TYPE_MEMORY, nullptr, 0, &id));
+        views->ops->Release(views);
+        for (DockWidget *dock : window->dockList())
+            if (!before.contains(dock))
+                return dock->windowBox();
+        return 0;
     }
 
     // ---- the host's life: records read at any moment, a fresh window or a new start ----
@@ -1019,6 +1256,8 @@ private:
         QMap<QString, TeskHandle> boxes;
         bool find = false;
         bool script = false;
+        // The names of the memory views' docks.
+        std::set<QString> memory;
     };
 
     Stored stored() const
@@ -1033,10 +1272,14 @@ private:
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
             if (!it->closedByHost) {
                 s.asked.insert(it->name, *it);
-                s.boxes.insert(it->name, it.key());
+                // A host makes its memory views anew; the records bring their docks back as
+                // panes of boxes of its own.
+                if (!m_memory.count(it.key()))
+                    s.boxes.insert(it->name, it.key());
             }
         s.find = m_find;
         s.script = m_script;
+        s.memory = memoryNames();
         return s;
     }
 
@@ -1111,6 +1354,7 @@ private:
         std::set<TeskHandle> closesTold = m_asked.closesTold;
         g_closesTold = nullptr;
         m_asked = Asked();
+        m_memory.clear();
         m_asked.windowManager = bool(m_screen.settleFrames);
         m_asked.otherLook = m_otherLook;
         m_asRecorded.clear();
@@ -1125,16 +1369,28 @@ private:
                     m_asked.toolbarHidden[title] = picture.toolbars[i].split(':').value(5) == "1";
         }
         for (int i = 0; i < picture.docks.size(); ++i) {
-            const QString name = QString::fromStdString(records.names[size_t(i)]);
-            const TeskHandle box =
-                records.boxes.value(name, 0) ? records.boxes.value(name) : m_nextBox++;
+            const bool memory = records.memory.count(captionOf(picture.docks[i])) > 0;
+            const QString name = memory ? captionOf(picture.docks[i])
+                                        : QString::fromStdString(records.names[size_t(i)]);
+            TeskHandle box = records.boxes.value(name, 0) ? records.boxes.value(name)
+                             : memory                     ? 0
+                                                          : m_nextBox++;
             closesTold.erase(box);
             CuiSetDockWindowPersistanceData(m_handle, picture.docks[i].constData());
-            QtWindowCreate(records.names[size_t(i)].c_str(), &paneCallback, box);
-            QtSetGoto(1, m_handle);
+            if (memory) {
+                if (!(box = remakeMemory()))
+                    continue;
+                m_memory.insert(box);
+            } else {
+                QtWindowCreate(records.names[size_t(i)].c_str(), &paneCallback, box);
+                QtSetGoto(1, m_handle);
+            }
             DockAsked &asked = m_asked.docks[box];
             asked.name = name;
-            m_asRecorded.insert(name);
+            // A memory view asks for its rows as the show lays it out, which the records read
+            // before the show do not tell yet.
+            if (!memory)
+                m_asRecorded.insert(name);
             asked.hiddenByHost = records.asked.value(asked.name).hiddenByHost;
             asked.everHidden = asked.hiddenByHost;
             asked.everFloated = records.asked.value(asked.name).everFloated;
@@ -1260,6 +1516,8 @@ private:
     std::set<QString> m_asRecorded;
     // The library was started again: in another language or look, perhaps.
     bool m_restarted = false;
+    // The boxes of the memory views' docks the views manager made in this main window.
+    std::set<TeskHandle> m_memory;
     bool m_otherLook = false;
 };
 
@@ -1358,6 +1616,24 @@ std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointe
         const size_t at = 1 + tabs() % uint32_t(steps.size() - 1);
         steps.insert(steps.begin() + long(at), randomStep(tabs, StepKind::HideTabs));
     }
+    // And from one more: memory views' docks made and closed through the views manager, and
+    // docks closed out of groups of tabs; with the pointer, panes dropped on a group's tabs.
+    std::mt19937 views(seed ^ 0x85ebca6bu);
+    for (int n = int(views() % 8); n > 0; --n) {
+        const size_t at = 1 + views() % uint32_t(steps.size() - 1);
+        const uint32_t draw = views() % 6;
+        const StepKind kind = draw < 3   ? StepKind::MemoryView
+                              : draw < 5 ? StepKind::CloseMemory
+                                         : StepKind::CloseInGroup;
+        steps.insert(steps.begin() + long(at), randomStep(views, kind));
+    }
+    if (pointer) {
+        std::mt19937 drops(seed ^ 0xc2b2ae35u);
+        for (int n = int(drops() % 3); n > 0; --n) {
+            const size_t at = 1 + drops() % uint32_t(steps.size() - 1);
+            steps.insert(steps.begin() + long(at), randomStep(drops, StepKind::TitleBarDropOnTabs));
+        }
+    }
     return steps;
 }
 
@@ -1420,6 +1696,17 @@ std::string describe(const std::vector<Step> &steps)
             text += std::string(" ") + kLostNames[step.c % int(Lost::Count)];
         if (step.kind == StepKind::TitleBarDrag)
             text += " onto area " + std::to_string(1 + step.b % 3);
+        if (step.kind == StepKind::MemoryView)
+            text += std::string(step.c % 4 == 3 ? " one more view in a memory dock, else" : "") +
+                    std::string(" QtCreateDocked(") + "014"[step.a % 3] + "," + "01"[step.b % 2] +
+                    ") " +
+                    (step.c % 4 == 1   ? "createViewInNewPane"
+                     : step.c % 4 == 2 ? "openView"
+                                       : "createView");
+        if (step.kind == StepKind::CloseMemory || step.kind == StepKind::CloseInGroup)
+            text += step.b % 3 == 2   ? " removeView of each view (CuiPaneClose for a host's)"
+                    : step.b % 3 == 1 ? " option 668"
+                                      : " CuiPaneClose";
         if (step.kind == StepKind::Restart)
             text += std::string(step.c % 2 ? " broker cleared, " : " ") +
                     (step.d % 2 ? "de " : "en ") + kLooks[step.d / 2 % std::size(kLooks)];

@@ -9,7 +9,8 @@
 // floating panes, layout records restored before and after the show, a group of tabs' too, dock
 // boxes sized, docks hidden, shown again, closed, floated and docked, the editor toolbars, toolbar
 // records, the records stored and restored in fresh main windows, a group of tabs hidden or its
-// window closed before one more pane comes); the user's steps are simulated
+// window closed before one more pane comes, memory views' docks made and closed through the views
+// manager, docks closed out of groups); the user's steps are simulated
 // input (separator drags, also with their release lost to a popup, a modal box, a hide or a
 // deactivation; the float button; toolbars moved, torn off and hidden; the main window made
 // smaller and larger again, also through its platform window as a window manager does) and the
@@ -70,6 +71,18 @@ enum class StepKind {
     // The window system makes the main window smaller and as large again through its platform
     // window, as a window manager does, without the toolkit's widget being asked.
     ResizeByWindowSystem,
+    // A memory view the host opens through the views manager, in a new dock on the right or
+    // at the bottom (made by createView, createViewInNewPane or openView) or one more view in a
+    // memory dock there is.
+    MemoryView,
+    // The host closes a memory view's dock: by its box, by option 668, or by taking its views
+    // away one by one (the last one closes the dock).
+    CloseMemory,
+    // The host closes a dock that stands in a group of tabs, shown or not.
+    CloseInGroup,
+    // The real pointer, on a display only: a floating dock's title bar dragged onto the row of
+    // tabs of a group, which it joins.
+    TitleBarDropOnTabs,
 };
 
 // What a step does is fixed by its kind and numbers: a number that picks a dock or a toolbar

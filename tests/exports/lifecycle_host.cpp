@@ -310,6 +310,11 @@ public:
             std::fflush(stdout);
             _exit(1);
         }
+        if (g_library.loaded() && !exportsAnswerAtEnd()) {
+            std::printf("an export worked at the process's end; steps: %s\n", m_trace.c_str());
+            std::fflush(stdout);
+            _exit(1);
+        }
         releaseKept();
         moskBrokerClear();
         while (g_library.loaded()) {
@@ -597,6 +602,20 @@ private:
         if (!refused)
             std::printf("a pane or view kept from an ended start answered as if it stood\n");
         return refused;
+    }
+
+    // At the process's end the exports answer their failure values and do nothing: no loop
+    // runs, no start is made, no window is shown or read.
+    bool exportsAnswerAtEnd() const
+    {
+        TESK(CuiPump)();
+        TESK(QtFrameShow)();
+        TESK(QtShutdown)();
+        int x = 0, y = 0, width = 0, height = 0, minimised = 0;
+        char commandLine[] = "";
+        return TESK(CuiRun)() == 1 &&
+               TESK(QtGetSizePos)(m_frameContext, &x, &y, &width, &height, &minimised) == 0 &&
+               width == 0 && TESK(CuiQtInit_WinEx)("lifecycle_host", commandLine) == 0;
     }
 
     // At the process's end the kept manager makes nothing and follows no event; the pane and

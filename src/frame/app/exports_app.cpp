@@ -29,7 +29,7 @@ MoskResult initialisePlugin(MoskRegistrar *registrar)
 
 MoskResult moskInitialisePlugin(MoskRegistrar *registrar)
 {
-    if (!tesk::onLibraryThread(__func__, false))
+    if (tesk::processEnding() || !tesk::onLibraryThread(__func__, false))
         return moskErrorCreateStandardError(1, MOSK_ERR_GENERAL);
     return tesk::broker::guardedCall(__func__, [&] { return initialisePlugin(registrar); });
 }

@@ -12,6 +12,7 @@
 #include <semaphore.h>
 #include <string>
 #include <sys/mman.h>
+#include <unistd.h>
 
 namespace tesk {
 
@@ -27,30 +28,43 @@ void markProcessEnding()
 
 // exit() ends the calling thread's thread-storage objects before it runs any exit handler or
 // static destructor, whatever order those were registered in; so a thread-end routine of the
-// library's thread sees the process end before anything of it is destroyed, also when the host
-// registered its own handler after the load. The routine is the C library's own sem_post on a
-// box mapped apart from the library and the heap: a routine in the library would keep it mapped
-// until the thread ends (no dlclose could unload it), and the post may come after an unload,
-// when nothing owns the box any more. One box per load; nothing else is ever written to it.
+// process's main thread, watched from the load, or of the library's thread, sees the process
+// end before anything of it is destroyed, also when the host registered its own handler after
+// the load. The routine is the C library's own sem_post on a box mapped apart from the library
+// and the heap: a routine in the library would keep it mapped until the thread ends (no dlclose
+// could unload it), and the post may come after an unload, when nothing owns the box any more.
+// One box per load, for at most two threads; nothing else is ever written to it.
 sem_t *g_threadEndBox = nullptr;
-std::atomic<bool> g_threadEndWatched{false};
+std::atomic<pid_t> g_watchedThreads[2] = {};
 
 void watchThreadEnd()
 {
-    if (g_threadEndWatched.exchange(true))
+    const pid_t thread = ::gettid();
+    for (const std::atomic<pid_t> &watched : g_watchedThreads) {
+        if (watched == thread)
+            return;
+    }
+    bool taken = false;
+    for (std::atomic<pid_t> &watched : g_watchedThreads) {
+        pid_t expected = 0;
+        if ((taken = watched.compare_exchange_strong(expected, thread)))
+            break;
+    }
+    if (!taken)
         return;
-    void *page =
-        ::mmap(nullptr, sizeof(sem_t), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (page == MAP_FAILED)
-        return;
-    auto *box = static_cast<sem_t *>(page);
-    ::sem_init(box, 0, 0);
+    if (!g_threadEndBox) {
+        void *page = ::mmap(nullptr, sizeof(sem_t), PROT_READ | PROT_WRITE,
+                            MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (page == MAP_FAILED)
+            return;
+        g_threadEndBox = static_cast<sem_t *>(page);
+        ::sem_init(g_threadEndBox, 0, 0);
+    }
     // Passed through the plain function pointer type the C library calls with one argument.
     using Routine = void (*)(void *);
     const auto post = reinterpret_cast<Routine>(reinterpret_cast<void (*)()>(&::sem_post));
     // The last argument names the module the routine belongs to: the C library's.
-    if (abi::__cxa_thread_atexit(post, box, reinterpret_cast<void *>(&::sem_post)) == 0)
-        g_threadEndBox = box;
+    abi::__cxa_thread_atexit(post, g_threadEndBox, reinterpret_cast<void *>(&::sem_post));
 }
 
 bool threadEnded()
@@ -64,6 +78,10 @@ bool threadEnded()
 void watchProcessEnd()
 {
     std::atexit(&markProcessEnding);
+    // The main thread ends only with the process; a thread of the broker's that loads the
+    // plug-in may end before it.
+    if (::gettid() == ::getpid())
+        watchThreadEnd();
 }
 
 bool processEnding()

@@ -25,11 +25,13 @@ void watchProcessEnd();
 bool processEnding();
 
 // Runs the body of an export; an exception never crosses into the host: it is reported
-// and the export answers its failure value, as it does for a call from another thread.
+// and the export answers its failure value, as it does for a call from another thread. From an
+// exit handler or static destructor at the process's end every export answers its failure value
+// and does nothing: the toolkit's statics may be gone while the application still stands.
 template<typename Result, typename Body>
 Result guarded(const char *exportName, Result failure, Body &&body) noexcept
 {
-    if (!onLibraryThread(exportName))
+    if (processEnding() || !onLibraryThread(exportName))
         return failure;
     try {
         return std::forward<Body>(body)();
@@ -44,7 +46,7 @@ Result guarded(const char *exportName, Result failure, Body &&body) noexcept
 template<typename Body>
 void guarded(const char *exportName, Body &&body) noexcept
 {
-    if (!onLibraryThread(exportName))
+    if (processEnding() || !onLibraryThread(exportName))
         return;
     try {
         std::forward<Body>(body)();

@@ -11,6 +11,7 @@
 
 #include <tesk/tesk_window.h>
 
+#include <QTabBar>
 #include <QTest>
 
 #include <utility>
@@ -175,4 +176,39 @@ TEST_F(TitleBarDrag, OutOfALineOfItsOwnItLeavesTheLineEmptied)
     EXPECT_EQ(window->dockWidgetArea(second), Qt::BottomDockWidgetArea);
     for (const QByteArray &places : placesHeld())
         EXPECT_EQ(places, "2:0:0 3:0:0") << qPrintable(places);
+}
+
+// A tab row is where users drop a pane to add it to a group: a pane that never docked, dropped
+// there, is one more tab of the group, shown, and the records keep it there.
+TEST_F(TitleBarDrag, OntoAGroupsRowOfTabsItJoinsTheGroup)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+    CuiSetDockWindowPersistanceData(kWindow, "First:2:0:0:700:60:300:400:1:0");
+    QtWindowCreate("First", &unused, kFirst);
+    CuiSetDockWindowPersistanceData(kWindow, "Third:2:0:1:700:60:300:400:1:0");
+    QtWindowCreate("Third", &unused, kThird);
+    QtWindowCreate("Second", &unused, kSecond);
+    QtFrameShow();
+    desktop::settleFrames();
+    DockWidget *first = window->findDockWidgetByBox(kFirst);
+    DockWidget *second = window->findDockWidgetByBox(kSecond);
+    ASSERT_TRUE(first && second && second->isFloating());
+    ASSERT_EQ(window->tabifiedDockWidgets(first).size(), 1);
+    const QTabBar *row = nullptr;
+    for (const QTabBar *bar : window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+        if (bar->isVisible() && bar->count() == 2)
+            row = bar;
+    ASSERT_TRUE(row);
+    dragTitleBar(second, row->mapToGlobal(row->tabRect(0).center()));
+    desktop::settleFrames();
+    ASSERT_FALSE(second->isFloating());
+    EXPECT_TRUE(window->tabifiedDockWidgets(second).contains(first))
+        << window->dockWidgetArea(second) << " " << second->x() << "," << second->y() << " first "
+        << first->x() << "," << first->y() << " row " << row->mapTo(window, QPoint()).x() << ","
+        << row->mapTo(window, QPoint()).y();
+    EXPECT_TRUE(window->rect().contains(second->geometry())) << "the tab shown";
+    expectPromisesHold();
+    const testhost::layout::Picture picture = testhost::layout::takePicture(kWindow);
+    EXPECT_EQ(placeOf(picture, "Second").left(4), "2:0:") << "the group's line";
 }

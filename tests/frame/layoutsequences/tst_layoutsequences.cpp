@@ -518,6 +518,34 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
     EXPECT_TRUE(broken.empty()) << broken;
 }
 
+// Sequences found losing a dock out of reach, shortened: every promise holds after every step.
+TEST_F(LayoutSequences, SequencesThatOnceLostADockHold)
+{
+    const NamedSequences sequences = {
+        // Memory docks at the bottom and on the right before the show, a dock floated and
+        // docked back, two memory docks closed, one more bottom dock: the bottom group and the
+        // new dock went off the screen.
+        {"docks closed out of a group leave it in reach",
+         {{StepKind::Start, 1u, 100u, 50u, 0u},
+          {StepKind::FindToolbar, 0u, 0u, 0u, 0u},
+          {StepKind::ScriptToolbar, 0u, 0u, 0u, 0u},
+          {StepKind::MemoryView, 1u, 0u, 0u, 0u},
+          {StepKind::MemoryView, 0u, 0u, 0u, 0u},
+          {StepKind::MemoryView, 1u, 0u, 0u, 0u},
+          {StepKind::DockBottom, 1u, 0u, 0u, 0u},
+          {StepKind::Show, 0u, 0u, 0u, 0u},
+          {StepKind::DockBottom, 1u, 0u, 0u, 0u},
+          {StepKind::MemoryView, 1u, 1u, 1u, 0u},
+          {StepKind::Undock, 0u, 0u, 0u, 0u},
+          {StepKind::Dock, 0u, 1u, 0u, 0u},
+          {StepKind::CloseMemory, 1u, 0u, 0u, 0u},
+          {StepKind::CloseMemory, 1u, 0u, 0u, 0u},
+          {StepKind::DockBottom, 0u, 0u, 0u, 0u}}},
+    };
+    const std::string broken = playEach(sequences, m_sequenceScreen);
+    EXPECT_TRUE(broken.empty()) << broken;
+}
+
 namespace {
 
 void noPane(TeskHandle, int *, int) {}

@@ -15,6 +15,7 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -163,14 +164,19 @@ TEST_F(FreeArea, ADockFloatingWithoutAPlaceHidesNoMenu)
     setScreen(QRect(0, 0, 1024, 600), free);
     MainWindow *window = createFrame("Debugger", kWindow);
     QtResizePosWindow(kWindow, 0, 0, 900, 500);
-    // Made without a dock area or a record, before the show and after it.
+    // Made without a dock area or a record, before the show and after it; and from a record
+    // of the top area, which belongs to the toolbars: its place is one within that area.
     QtWindowCreate("Before", nullptr, 0x4420);
+    CuiSetDockWindowPersistanceData(kWindow, "TopBefore:0:0:0:0:0:300:120:1:0");
+    QtWindowCreate("TopBefore", nullptr, 0x4422);
     QtFrameShow();
     QtWindowCreate("After", nullptr, 0x4421);
+    CuiSetDockWindowPersistanceData(kWindow, "TopAfter:0:0:0:0:0:300:120:1:0");
+    QtWindowCreate("TopAfter", nullptr, 0x4423);
     testhost::settle();
     const QMenuBar *menus = window->menuBar();
     const QRect menuBar(menus->mapToGlobal(QPoint()), menus->size());
-    for (TeskHandle box : {0x4420, 0x4421}) {
+    for (TeskHandle box : {0x4420, 0x4421, 0x4422, 0x4423}) {
         const DockWidget *dock = window->findDockWidgetByBox(box);
         ASSERT_TRUE(dock);
         ASSERT_TRUE(dock->isWindow());
@@ -201,6 +207,72 @@ TEST_F(FreeArea, AFloatingDockFollowsTheScreenMadeSmaller)
     testhost::settle();
     EXPECT_TRUE(smaller.contains(dock->frameGeometry())) << "dock " << text(dock->frameGeometry());
     EXPECT_EQ(dock->size(), QSize(500, 400));
+}
+
+TEST_F(FreeArea, FloatingRecordsBeyondASmallerScreenComeBackApart)
+{
+    const QRect free(0, 28, 1024, 572);
+    setScreen(QRect(0, 0, 1024, 600), free);
+    createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 900, 500);
+    // Stored on a larger screen near its far corner, one beside the other.
+    CuiSetDockWindowPersistanceData(kWindow, "Watch:4:0:-1:1100:650:300:200:1:0");
+    QtWindowCreate("Watch", nullptr, 0x4440);
+    QtFrameShow();
+    CuiSetDockWindowPersistanceData(kWindow, "Trace:4:0:-1:1180:700:260:180:1:0");
+    QtWindowCreate("Trace", nullptr, 0x4441);
+    CuiSetDockWindowPersistanceData(kWindow, "Log:4:0:-1:1180:700:260:180:1:0");
+    QtWindowCreate("Log", nullptr, 0x4442);
+    testhost::settle();
+    QList<QRect> frames;
+    for (const TeskHandle box : {0x4440, 0x4441, 0x4442}) {
+        const DockWidget *dock = Store::currentMainWindow()->findDockWidgetByBox(box);
+        ASSERT_TRUE(dock && dock->isFloating() && dock->isVisible());
+        EXPECT_TRUE(free.contains(dock->frameGeometry())) << text(dock->frameGeometry());
+        for (const QRect &other : frames)
+            EXPECT_TRUE(other.topLeft() != dock->frameGeometry().topLeft() &&
+                        other.bottomRight() != dock->frameGeometry().bottomRight())
+                << text(other) << " and " << text(dock->frameGeometry());
+        frames.append(dock->frameGeometry());
+    }
+}
+
+// The host hides its main window (the user turns to another program): its floating docks go
+// with it, and come back with it, as the user left them; none closes.
+TEST_F(FreeArea, FloatingDocksHideAndShowWithTheirMainWindow)
+{
+    setScreen(QRect(0, 0, 1024, 600), QRect(0, 28, 1024, 572));
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 900, 500);
+    CuiSetDockWindowPersistanceData(kWindow, "Watch:4:0:-1:300:200:300:200:1:0");
+    QtWindowCreate("Watch", nullptr, 0x4450);
+    CuiSetDockWindowPersistanceData(kWindow, "Kept:4:0:-1:400:250:300:200:0:0");
+    QtWindowCreate("Kept", nullptr, 0x4451);
+    QtFrameShow();
+    testhost::settle();
+    QPointer<DockWidget> dock = window->findDockWidgetByBox(0x4450);
+    QPointer<DockWidget> hidden = window->findDockWidgetByBox(0x4451);
+    ASSERT_TRUE(dock && dock->isFloating() && dock->isVisible());
+    ASSERT_TRUE(hidden && hidden->isHidden());
+    const QRect frame = dock->frameGeometry();
+    CuiWindowHideFromBox(kWindow);
+    testhost::settle();
+    ASSERT_TRUE(dock);
+    EXPECT_FALSE(dock->isVisible());
+    // Read while the window is away, the records keep the dock shown.
+    char record[512] = {};
+    for (int i = 0; i < 2; ++i) {
+        CuiGetDockWindowPersistanceData(kWindow, i, record);
+        if (QByteArray(record).startsWith("Watch:")) {
+            EXPECT_EQ(QByteArray(record).split(':').value(8), "1") << record;
+        }
+    }
+    CuiWindowShowFromBox(kWindow);
+    testhost::settle();
+    ASSERT_TRUE(dock && hidden);
+    EXPECT_TRUE(dock->isVisible() && dock->isFloating());
+    EXPECT_EQ(dock->frameGeometry(), frame);
+    EXPECT_TRUE(hidden->isHidden()) << "the host hid it";
 }
 
 TEST_F(FreeArea, AFloatingDockHiddenWhileTheScreenShrankFollowsItWhenShownAgain)

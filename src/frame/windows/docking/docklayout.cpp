@@ -637,9 +637,11 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         tabGroupOnto(standing, {dock});
         m_fitTabs.insert(dock);
         keepTabsReadable();
-        // The toolkit gives a hidden window no tab to raise: a new one is laid out as it shows,
-        // in one pass with its tab made.
-        if (!dock->isHidden()) {
+        // A pane the host opens is the tab shown of its group: a new one is shown here, in one
+        // pass with its tab made, as the toolkit gives a hidden window no tab to raise.
+        if (!hiddenByRequest(dock)) {
+            if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                dock->show();
             settle();
             dock->raise();
         }
@@ -660,16 +662,14 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         // The toolkit splits a window of a group as one more tab of it: the group's tabs step
         // out for the split and come back onto their window, so that a restore can set a
         // window beside a group as it stood.
-        splitBesideGroup(standingOf(last), dock);
-        lines.last().append(dock);
+        if (splitBesideGroup(standingOf(last), dock))
+            lines.last().append(dock);
+        else
+            joinGroupAtLineEnd(dock, last);
     } else {
         // After a group at the end of a later line the toolkit has no place but the group, nor
         // beside a group that keeps the place of a window gone from it.
-        lines.last().append(dock);
-        tabGroupOnto(standingOf(last), {dock});
-        keepTabsReadable();
-        settle();
-        dock->raise();
+        joinGroupAtLineEnd(dock, last);
     }
     // The toolkit counts only windows shown: a new one is shown here, not after.
     if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
@@ -677,6 +677,21 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     m_sizeBeforePlacing = before;
     m_linesBeforePlacing = linesBefore;
     fit(dock);
+}
+
+void DockLayout::joinGroupAtLineEnd(QDockWidget *dock, const QDockWidget *last)
+{
+    const Position p = find(last);
+    m_lines[p.area][p.line].append(dock);
+    tabGroupOnto(standingOf(last), {dock});
+    keepTabsReadable();
+    // The tab shown: the toolkit gives a hidden window no tab to raise.
+    if (hiddenByRequest(dock))
+        return;
+    if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
+        dock->show();
+    settle();
+    dock->raise();
 }
 
 bool DockLayout::placeAsTab(QDockWidget *dock, QDockWidget *onto)
@@ -749,7 +764,7 @@ void DockLayout::insertBehindGroup(QList<QDockWidget *> &line, const QDockWidget
         line.insert(at + i, docks[i]);
 }
 
-void DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
+bool DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
 {
     const Position p = find(standing);
     QList<QDockWidget *> tabs = groupAt(m_lines[p.area][p.line], p.slot);
@@ -758,11 +773,20 @@ void DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
     for (QDockWidget *tab : tabs)
         m_window->addDockWidget(toolkitArea(DockArea(p.area + 1)), tab,
                                 across(DockArea(p.area + 1)));
-    m_window->splitDockWidget(standing, dock, along(DockArea(p.area + 1)));
+    // A group can keep a place the layout knows of no more (a tab floated out of it, docked
+    // back and stepped out again): its window still stands in the toolkit's group, whose split
+    // is one more tab there, without a tab row, and the group and the window went out of sight.
+    // It is a group to join then.
+    const bool split = !inToolkitGroup(standing);
+    if (split)
+        m_window->splitDockWidget(standing, dock, along(DockArea(p.area + 1)));
+    else
+        m_leftInGroup.insert(standing);
     for (QDockWidget *tab : tabs)
         m_window->tabifyDockWidget(standing, tab);
     if (front)
         const_cast<QDockWidget *>(front)->raise();
+    return split;
 }
 
 void DockLayout::tabGroupOnto(QDockWidget *standing, const QList<QDockWidget *> &group)

@@ -226,8 +226,11 @@ private:
     // window put behind it as a tab would have no tab row leading to it.
     QList<QDockWidget *> shownStanding(const QList<QDockWidget *> &line) const;
     // Whether the group standing there shows its tab row: two of its windows show.
-    // Sets the dock beside the group standing there, in its line, not as one more tab.
-    void splitBesideGroup(QDockWidget *standing, QDockWidget *dock);
+    // Sets the dock beside the group standing there, in its line, not as one more tab; false
+    // (nothing placed) where the toolkit would make it a tab all the same.
+    bool splitBesideGroup(QDockWidget *standing, QDockWidget *dock);
+    // Makes the dock a tab, shown, of the group of the last window of that line, at its end.
+    void joinGroupAtLineEnd(QDockWidget *dock, const QDockWidget *last);
     bool showsTabRow(const QDockWidget *standing) const;
     // The toolkit's group of the window standing there keeps the place of a window floated
     // out of it.

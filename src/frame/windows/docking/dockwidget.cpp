@@ -25,6 +25,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -158,6 +159,44 @@ Qt::DockWidgetArea dropArea(QMainWindow *main, QPoint global)
     return Qt::NoDockWidgetArea;
 }
 
+struct TabRow
+{
+    QRect shown;
+    QPointer<QDockWidget> group;
+};
+
+// The rows of tabs of the groups docked in the main window, where they stand on the screen,
+// each with a docked window of its group: a pane dropped on one joins that group, as users add
+// a pane to a group.
+QList<TabRow> tabRows(QMainWindow *main)
+{
+    QList<TabRow> rows;
+    if (!main)
+        return rows;
+    for (const QTabBar *bar : main->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+        if (!bar->isVisible())
+            continue;
+        // The toolkit's tab rows name their windows in their tabs' data.
+        for (int tab = 0; tab < bar->count(); ++tab)
+            for (QDockWidget *docked : main->findChildren<QDockWidget *>())
+                if (bar->tabData(tab).value<quintptr>() == reinterpret_cast<quintptr>(docked) &&
+                    !docked->isFloating() && main->dockWidgetArea(docked) != Qt::NoDockWidgetArea) {
+                    rows.append({QRect(bar->mapToGlobal(QPoint()), bar->size()), docked});
+                    tab = bar->count();
+                    break;
+                }
+    }
+    return rows;
+}
+
+QDockWidget *groupOfTabRow(QMainWindow *main, QPoint global)
+{
+    for (const TabRow &row : tabRows(main))
+        if (row.shown.contains(global))
+            return row.group;
+    return nullptr;
+}
+
 // One flag for every dock window: focusing a dock window tells the host, whose answer may
 // focus it again.
 bool g_inSetFocus = false;
@@ -214,6 +253,10 @@ public:
     bool showWithMainWindow = false;
     // Dropped by the user, the toolkit may be sliding it into a place.
     bool dropPending = false;
+    // The group whose row of tabs it was dropped on, which it joins wherever the toolkit
+    // slides it, and the rows as they stood when the drag began.
+    QPointer<QDockWidget> dropGroup;
+    QList<TabRow> rowsAtPress;
 };
 
 DockWidget::DockWidget(QWidget *parent, const char *name)
@@ -518,10 +561,15 @@ void DockWidget::stepClearOfOthers()
         return;
     // Tabs of one group stand in one place: floated one after another, each would cover the
     // one before exactly, and the user would see one window.
+    // Docks pulled into a corner of the free area share that corner, whatever their sizes.
     const auto taken = [this](QPoint at) {
+        const QPoint corner = at + QPoint(frameGeometry().width(), frameGeometry().height());
         for (const DockWidget *other : d->mainWindow->findChildren<DockWidget *>())
             if (other != this && other->isFloating() && !tesk::frame::hiddenByRequest(other) &&
-                tesk::system::framePosition(other) == at)
+                (tesk::system::framePosition(other) == at ||
+                 tesk::system::framePosition(other) +
+                         QPoint(other->frameGeometry().width(), other->frameGeometry().height()) ==
+                     corner))
                 return true;
         return false;
     };
@@ -607,10 +655,17 @@ void DockWidget::MyPlaceChange(int place)
             d->askLocation = false;
             if (d->dropPending && d->mainWindow) {
                 QPointer<DockWidget> self(this);
-                QTimer::singleShot(0, this, [self] {
-                    if (self && !self->isFloating() && self->d->mainWindow)
-                        self->d->mainWindow->moveDockWindow(
-                            self, areaIndex(self->d->mainWindow->dockWidgetArea(self), -1));
+                QPointer<QDockWidget> group = std::exchange(d->dropGroup, nullptr);
+                QTimer::singleShot(0, this, [self, group] {
+                    if (!self || self->isFloating() || !self->d->mainWindow)
+                        return;
+                    MainWindow *main = self->d->mainWindow;
+                    if (group && !group->isFloating() &&
+                        main->dockLayout().placeAsTab(self, group)) {
+                        self->raise();
+                        return;
+                    }
+                    main->moveDockWindow(self, areaIndex(main->dockWidgetArea(self), -1));
                 });
             }
             // The drop is answered: floated again before the layout's turn (by the host, say),
@@ -642,6 +697,14 @@ bool DockWidget::waitsForMainWindow() const
 bool DockWidget::takeShowWithMainWindow()
 {
     return std::exchange(d->showWithMainWindow, false);
+}
+
+void DockWidget::hideWithMainWindow()
+{
+    if (!isFloating() || !isVisible())
+        return;
+    d->showWithMainWindow = true;
+    QDockWidget::setVisible(false);
 }
 
 bool DockWidget::onTitleBar(QPoint position) const
@@ -680,7 +743,18 @@ bool DockWidget::event(QEvent *event)
                (global - *d->titlePressed).manhattanLength() > QApplication::startDragDistance()) {
         d->titleDragged = true;
     }
+    // Nearing a group, the toolkit opens a gap beside it for the window, and its row of tabs
+    // slides from where the user saw it when the drag began: a drop on either joins the group.
+    if (type == QEvent::MouseButtonPress)
+        d->rowsAtPress = d->titlePressed ? tabRows(d->mainWindow) : QList<TabRow>();
     const bool dropped = type == QEvent::MouseButtonRelease && d->titlePressed && d->titleDragged;
+    d->dropGroup = nullptr;
+    if (dropped) {
+        d->dropGroup = groupOfTabRow(d->mainWindow, global);
+        for (const TabRow &row : std::as_const(d->rowsAtPress))
+            if (!d->dropGroup && row.group && row.shown.contains(global))
+                d->dropGroup = row.group;
+    }
     if (type == QEvent::MouseButtonRelease)
         d->titlePressed.reset();
     // The toolkit may dock it while it takes the release.
@@ -709,6 +783,15 @@ void DockWidget::dockWhereDropped(std::optional<QPoint> globalPoint)
         return;
     Qt::DockWidgetArea area = Qt::NoDockWidgetArea;
     if (globalPoint) {
+        if (QDockWidget *group = std::exchange(d->dropGroup, nullptr)) {
+            d->floatingGeometry = geometry();
+            d->floatingGeometrySet = true;
+            if (main->dockLayout().placeAsTab(this, group)) {
+                raise();
+                MyPlaceChange(Docked);
+                return;
+            }
+        }
         area = dropArea(main, *globalPoint);
         if (area == Qt::NoDockWidgetArea)
             return;
@@ -810,7 +893,7 @@ void DockWidget::hideEvent(QHideEvent *event)
 {
     QDockWidget::hideEvent(event);
     const bool closes = !d->userHidden && !d->dontClose && !event->spontaneous() && !d->closing &&
-                        !isInPlaceEditActive();
+                        !d->showWithMainWindow && !isInPlaceEditActive();
     d->userHidden = false;
     if (!closes)
         return;
@@ -821,7 +904,7 @@ void DockWidget::hideEvent(QHideEvent *event)
     const int ticket = d->hideTicket;
     QTimer::singleShot(0, this, [self, ticket] {
         if (self && self->d->hideTicket == ticket && self->isHidden() && !isInPlaceEditActive() &&
-            !self->showsWithMainWindow()) {
+            !self->showsWithMainWindow() && !self->d->showWithMainWindow) {
             self->close();
             self->deleteLater();
         }

@@ -53,7 +53,8 @@ public:
     bool askLocation() const;
     void setGoto(bool on);
     bool isGoto() const;
-    // Shown by the host or a record before its main window first showed, and waiting for it.
+    // Shown by the host or a record before its main window first showed, or shown when the
+    // host hid its main window, and waiting for it.
     bool waitsForMainWindow() const;
     bool isClosing() const;
     void setTwoWords(int first, int second);
@@ -72,6 +73,9 @@ public:
         // Restored floating and hidden: until it shows or is sized, its records write back the
         // place and size its record brought, which this screen may not hold.
         bool placeAsStored = false;
+        // Its record of the top area, which belongs to the toolbars, names no place: it floats
+        // as a dock without a place does.
+        bool floatsUnplaced = false;
     };
     Restored &restored();
     const Restored &restored() const;
@@ -98,6 +102,9 @@ public:
     // Whether it was shown floating before its main window first showed, and is to show now;
     // asked once.
     bool takeShowWithMainWindow();
+    // Floating and shown, it goes with its main window the host hides, unclosed, and waits to
+    // show with it again (takeShowWithMainWindow).
+    void hideWithMainWindow();
 
     void setFocus();
     // Tells the host (code 3) that the user clicked or tabbed into a frame: a dock window or
@@ -124,6 +131,9 @@ public slots:
     void togglePaneVisibility();
     void hideOnly();
     void setConnectionName(const QString &name);
+    // Floating where another floating window of its main window stands, or pulled into the
+    // same corner of the free area, it steps aside.
+    void stepClearOfOthers();
 
 signals:
     void RemovemefromWindList(DockWidget *dock);
@@ -152,8 +162,6 @@ private:
     bool modalDialogShown() const;
     bool runLocationDialog();
     void enterFloating(QSize size);
-    // Floated where another floating window of its main window stands, it steps aside.
-    void stepClearOfOthers();
     // Docks the floating window onto the area of its main window under the point, if any;
     // without a point, where the main window would take it back.
     void dockWhereDropped(std::optional<QPoint> globalPoint);

@@ -1,5 +1,6 @@
 #include "frame/windows/docking/floatingplace.h"
 
+#include "frame/windows/docking/dockwidget.h"
 #include "system/freearea.h"
 
 #include <QDockWidget>
@@ -130,12 +131,22 @@ private:
             // Mapped again with it, a window manager may place them anew: they keep within the
             // free area.
             const bool shown = event->type() == QEvent::Show;
-            if (event->type() == QEvent::Hide && !event->spontaneous())
+            if (event->type() == QEvent::Hide && !event->spontaneous()) {
                 m_hiddenByHost = true;
+                // Its floating docks go with it: left on the desktop, they would stand over
+                // the program the user turned to.
+                for (DockWidget *dock : m_window->findChildren<DockWidget *>())
+                    dock->hideWithMainWindow();
+            }
             const bool again =
                 shown && !event->spontaneous() && std::exchange(m_hiddenByHost, false);
             if (shown || event->type() == QEvent::WindowActivate)
                 QTimer::singleShot(0, this, [this, shown, again] {
+                    // Mapped after the main window, they stand above it.
+                    for (DockWidget *dock : m_window->findChildren<DockWidget *>())
+                        if (shown && m_window->isVisible() && dock->isFloating() &&
+                            dock->isHidden() && dock->takeShowWithMainWindow())
+                            dock->show();
                     for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
                         if (dock->isFloating() && dock->isVisible()) {
                             if (again)

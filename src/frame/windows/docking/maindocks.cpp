@@ -264,7 +264,11 @@ DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name
     if (floatingSize == FloatAtAThird && caption != kConnectionControl)
         dock->resize(width() / 3, height() / 3);
     dock->show();
-    if (!record.pending && dock->isFloating())
+    // A record of the top area, which belongs to the toolbars, at 0,0 names no place: the dock
+    // floats as one without a place does, at its size, not over the menu bar.
+    const bool unplaced = !record.pending || (!record.floating && record.x == 0 && record.y == 0);
+    dock->restored().floatsUnplaced = record.pending && unplaced;
+    if (unplaced && dock->isFloating())
         tesk::frame::placeFloatingClearOfMenus(this, dock);
     if (docks.laidOut)
         restoreDock(dock, false);
@@ -659,15 +663,26 @@ void MainWindow::restoreDock(DockWidget *dock, bool laidOutTogether)
             m_docks->layout.restoreExtent(dock, size);
         else if (sized && !laidOutTogether)
             m_docks->layout.assignExtent(dock, size);
+    } else if (restored.floatsUnplaced) {
+        if (sized)
+            tesk::system::resizeInFreeArea(
+                dock, tesk::frame::hostRect(0, 0, size.width(), size.height()).size());
+        if (!tesk::frame::hiddenByRequest(dock))
+            dock->show();
     } else {
         // By the rule of every top-level window: the frame, not only the inside, within the
         // free area, at the size the window ends up with (no less than its least size). One the
         // host hid stays hidden until the host shows it.
         if (!tesk::frame::hiddenByRequest(dock))
             dock->show();
+        const QPoint stored = tesk::frame::hostRect(restored.x, restored.y, 0, 0).topLeft();
         tesk::system::placeInFreeArea(
-            dock, tesk::frame::hostRect(restored.x, restored.y, 0, 0).topLeft(),
+            dock, stored,
             sized ? tesk::frame::hostRect(0, 0, size.width(), size.height()).size() : dock->size());
+        // Stored beyond a smaller screen, docks pulled within it would stand one over another.
+        // Not at the show, whose places the records read before it tell already.
+        if (!laidOutTogether && tesk::system::framePosition(dock) != stored)
+            dock->stepClearOfOthers();
     }
     if (!restored.visible)
         dock->hideOnly();
