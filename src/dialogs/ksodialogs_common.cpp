@@ -371,27 +371,31 @@ void FileDialogMRU::reload()
 
 QList<FileDialogMRU::Entry> FileDialogMRU::readStored(const QSettings &settings)
 {
-    QList<QChar> letters;
-    const QList<Entry> entries = readEntries(settings, &letters);
+    QList<QPair<QChar, QString>> read;
+    const QList<Entry> entries = readEntries(settings, &read);
     const QHash<QChar, QByteArray> values = unreadableValues(m_fileName);
     // Entries held from an earlier read keep their bytes; those stored now take theirs afresh.
+    // The settings class may answer from what it read before (a file of the same size and
+    // time): bytes are taken only for the entry they read as.
     QHash<QString, QList<QByteArray>> unreadable;
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        const auto value = values.constFind(letters.at(i));
-        if (value != values.cend())
+        const auto value = values.constFind(read.at(i).first);
+        if (value != values.cend() && QString::fromUtf8(*value) == read.at(i).second)
             unreadable[entries.at(i).first + QLatin1String(kSeparator) + entries.at(i).second]
                 .append(*value);
     }
-    for (auto held = m_unreadable.cbegin(); held != m_unreadable.cend(); ++held) {
-        if (!unreadable.contains(held.key()))
-            unreadable.insert(held.key(), held.value());
+    for (const Entry &held : m_entries) {
+        const QString text = held.first + QLatin1String(kSeparator) + held.second;
+        const auto bytes = m_unreadable.constFind(text);
+        if (bytes != m_unreadable.cend() && !unreadable.contains(text))
+            unreadable.insert(text, *bytes);
     }
     m_unreadable = unreadable;
     return entries;
 }
 
 QList<FileDialogMRU::Entry> FileDialogMRU::readEntries(const QSettings &settings,
-                                                       QList<QChar> *letters)
+                                                       QList<QPair<QChar, QString>> *read)
 {
     QList<Entry> entries;
     const auto entryKey = [](QChar letter) { return QString::fromLatin1(kEntryKey).arg(letter); };
@@ -416,8 +420,8 @@ QList<FileDialogMRU::Entry> FileDialogMRU::readEntries(const QSettings &settings
         entries.append(at < 0
                            ? Entry{text, QString()}
                            : Entry{text.left(at), text.mid(at + qsizetype(qstrlen(kSeparator)))});
-        if (letters)
-            letters->append(letter);
+        if (read)
+            read->append({letter, text});
     }
     return entries;
 }
@@ -512,7 +516,7 @@ bool FileDialogMRU::save(QSettings &settings) const
 {
     const FileIdentity before = identityOf(settings.fileName());
     QString order;
-    QHash<QChar, QByteArray> unreadable;
+    QHash<QChar, QPair<QString, QByteArray>> unreadable;
     QHash<QString, int> taken;
     for (int i = 0; i < m_entries.size() && i < kMaxSaved; ++i) {
         const QChar letter(char16_t(u'a' + i));
@@ -521,7 +525,7 @@ bool FileDialogMRU::save(QSettings &settings) const
         settings.setValue(QString::fromLatin1(kEntryKey).arg(letter), text);
         const auto stored = m_unreadable.constFind(text);
         if (stored != m_unreadable.cend() && taken[text] < stored->size())
-            unreadable.insert(letter, stored->at(taken[text]++));
+            unreadable.insert(letter, {text, stored->at(taken[text]++)});
         order += letter;
     }
     settings.setValue(QLatin1String(kOrderKey), order);
@@ -540,7 +544,7 @@ bool FileDialogMRU::save(QSettings &settings) const
 
 // The settings class writes text as UTF-8 only: the entries it read with replacement
 // characters get the bytes they were stored in back, so that their programs find them again.
-void FileDialogMRU::putBackUnreadable(const QHash<QChar, QByteArray> &values) const
+void FileDialogMRU::putBackUnreadable(const QHash<QChar, QPair<QString, QByteArray>> &values) const
 {
     if (values.isEmpty())
         return;
@@ -555,10 +559,12 @@ void FileDialogMRU::putBackUnreadable(const QHash<QChar, QByteArray> &values) co
     QByteArray result;
     qsizetype copied = 0;
     forEachEntryLine(bytes, [&](QChar letter, qsizetype from, qsizetype to) {
+        // Only a line as the settings class wrote it from that text (not quoted, nor written
+        // meanwhile by another program) takes the bytes.
         const auto value = values.constFind(letter);
-        if (value == values.cend())
+        if (value == values.cend() || QString::fromUtf8(bytes.mid(from, to - from)) != value->first)
             return;
-        result += bytes.mid(copied, from - copied) + *value;
+        result += bytes.mid(copied, from - copied) + value->second;
         copied = to;
     });
     result += bytes.mid(copied);

@@ -91,13 +91,15 @@ public:
 
 private:
     FileDialogMRU();
-    // The entries, and the letter each was stored under.
-    static QList<Entry> readEntries(const QSettings &settings, QList<QChar> *letters = nullptr);
+    // The entries, and the letter and text each was read from.
+    static QList<Entry> readEntries(const QSettings &settings,
+                                    QList<QPair<QChar, QString>> *read = nullptr);
     // The entries stored now; the stored bytes of those that are no UTF-8 are kept.
     QList<Entry> readStored(const QSettings &settings);
     static QList<Entry> withEntriesOnlyHeld(QList<Entry> stored, const QList<Entry> &held);
     bool save(QSettings &settings) const;
-    void putBackUnreadable(const QHash<QChar, QByteArray> &values) const;
+    // By letter: the text the settings class wrote, and the bytes to put in its place.
+    void putBackUnreadable(const QHash<QChar, QPair<QString, QByteArray>> &values) const;
 
     QList<Entry> m_entries;
     // Other programs' entries stored in bytes that are no UTF-8 (a Latin-1 path) read here with

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -79,8 +80,16 @@ bool readRegular(const QString &path, qint64 maxBytes, QByteArray &bytes)
     QFile file;
     if (!openRegular(file, path, QIODevice::ReadOnly))
         return false;
-    // One byte more than allowed tells a file that fits from one that does not.
-    QByteArray read = file.read(maxBytes + 1);
+    // One byte more than allowed tells a file that fits from one that does not. Read in pieces:
+    // a single read would take memory for the whole bound, however small the file.
+    constexpr qint64 kPiece = 64 * 1024;
+    QByteArray read;
+    while (read.size() <= maxBytes) {
+        const QByteArray piece = file.read(std::min(kPiece, maxBytes + 1 - read.size()));
+        if (piece.isEmpty())
+            break;
+        read += piece;
+    }
     if (read.size() > maxBytes || file.error() != QFileDevice::NoError)
         return false;
     bytes = std::move(read);
