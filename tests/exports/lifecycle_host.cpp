@@ -618,12 +618,9 @@ private:
                width == 0 && TESK(CuiQtInit_WinEx)("lifecycle_host", commandLine) == 0;
     }
 
-    // At the process's end the kept manager makes nothing and follows no event; the pane and
-    // view refuse.
-    bool keptAnswerAtEnd() const
+    // The kept manager's calls that would make a window answer "not found" and make nothing.
+    bool keptMakesNothing() const
     {
-        if (!m_kept)
-            return true;
         auto notFound = [](MoskResult result) {
             const bool answered = result && moskErrorCode(result) == MOSK_ERR_NOT_FOUND;
             mosk::release(result);
@@ -632,10 +629,18 @@ private:
         uint64_t pane = 0;
         uint64_t view = 1;
         const TeskMemoryAddress address{};
-        const bool refused =
-            notFound(m_kept->ops->createMemoryPane(m_kept, &pane, 0)) && pane == GC_NO_ID &&
-            notFound(m_kept->ops->createViewInNewPane(m_kept, "Memory", 0, &view)) && view == 0 &&
-            notFound(m_kept->ops->openView(m_kept, "Memory", 0, &address, 1));
+        return notFound(m_kept->ops->createMemoryPane(m_kept, &pane, 0)) && pane == GC_NO_ID &&
+               notFound(m_kept->ops->createViewInNewPane(m_kept, "Memory", 0, &view)) &&
+               view == 0 && notFound(m_kept->ops->openView(m_kept, "Memory", 0, &address, 1));
+    }
+
+    // At the process's end the kept manager makes nothing and follows no event; the pane and
+    // view refuse.
+    bool keptAnswerAtEnd() const
+    {
+        if (!m_kept)
+            return true;
+        const bool refused = keptMakesNothing();
         mosk::release(m_kept->ops->targetChanged(m_kept));
         mosk::release(m_kept->ops->targetUpdated(m_kept, 1));
         return refused && keptWindowsRefuse();
@@ -710,18 +715,7 @@ private:
             return false;
         const int windows =
             QCoreApplication::instance() ? int(QApplication::allWidgets().size()) : 0;
-        auto notFound = [](MoskResult result) {
-            const bool answered = result && moskErrorCode(result) == MOSK_ERR_NOT_FOUND;
-            mosk::release(result);
-            return answered;
-        };
-        uint64_t pane = 0;
-        uint64_t view = 1;
-        const TeskMemoryAddress address{};
-        const bool refused =
-            notFound(m_kept->ops->createMemoryPane(m_kept, &pane, 0)) && pane == GC_NO_ID &&
-            notFound(m_kept->ops->createViewInNewPane(m_kept, "Memory", 0, &view)) && view == 0 &&
-            notFound(m_kept->ops->openView(m_kept, "Memory", 0, &address, 1));
+        const bool refused = keptMakesNothing();
         const int after = QCoreApplication::instance() ? int(QApplication::allWidgets().size()) : 0;
         if (refused && after == windows)
             return true;
