@@ -475,6 +475,25 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::DockRight, 3170591751u, 1491053826u, 3061053885u, 2483301228u},
           {StepKind::Restore, 3870033562u, 617834488u, 1018362223u, 2220700303u},
           {StepKind::ResizeByWindowSystem, 1248082298u, 1072916717u, 2850572938u, 4075405431u}}},
+        // A pane docked back where the toolkit kept its place stood on a line of its own, which
+        // the layout took for the line beside it: that line's room went to a new floating pane
+        // passing through the area (seed 119, once memory views' docks asked for their rows
+        // only once).
+        {"a pane docked back on a line of its own is known as one",
+         {{StepKind::Start, 2138168738u, 3890692122u, 876378294u, 261124441u},
+          {StepKind::FreshWindow, 2549913045u, 445870522u, 1862992593u, 2684519340u},
+          {StepKind::DockRight, 2318147586u, 2041312923u, 3405670712u, 2368195352u},
+          {StepKind::Floating, 675630158u, 1406791780u, 1506041515u, 186160428u},
+          {StepKind::Drag, 1454155069u, 2029463311u, 0u, 3261517125u},
+          {StepKind::MemoryView, 2182038093u, 2782724250u, 500306938u, 755439982u},
+          {StepKind::Undock, 3711497510u, 1704745126u, 3456941647u, 849285691u},
+          {StepKind::Undock, 974681921u, 1310700312u, 3204010562u, 3296805427u},
+          {StepKind::Restore, 335196384u, 434339709u, 2146743823u, 263287329u},
+          {StepKind::DockRight, 1640185860u, 3077665049u, 2988438867u, 2805790273u},
+          {StepKind::Undock, 1443807052u, 2050152343u, 1477624261u, 2971620706u},
+          {StepKind::Dock, 1290722600u, 463271881u, 2387616586u, 3666846388u},
+          {StepKind::Drag, 404162658u, 3426413640u, 1034047275u, 169832337u},
+          {StepKind::Floating, 444168913u, 644800699u, 2614206334u, 1328671580u}}},
         // The host sized a hidden window standing for a group whose tab shows: that extent,
         // waiting for the window to show, sized the group's line at the next fit.
         {"a hidden window standing for its group waits with its size",
