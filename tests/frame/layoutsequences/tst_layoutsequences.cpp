@@ -475,6 +475,19 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::DockRight, 3170591751u, 1491053826u, 3061053885u, 2483301228u},
           {StepKind::Restore, 3870033562u, 617834488u, 1018362223u, 2220700303u},
           {StepKind::ResizeByWindowSystem, 1248082298u, 1072916717u, 2850572938u, 4075405431u}}},
+        // A dock the host sized before the show came up at a share of the window instead: its
+        // line held that share, and a line the host sized after the show gave room for it
+        // (seed 20187).
+        {"a size the host gave before the show is held at the show",
+         {{StepKind::Start, 548322996u, 1095826050u, 198295908u, 1010733229u},
+          {StepKind::Restore, 1366491537u, 2305025119u, 202308448u, 277884039u},
+          {StepKind::MemoryView, 3531131104u, 2946296992u, 1755911656u, 2386509049u},
+          {StepKind::ResizeBox, 4244524667u, 2296727525u, 3710102490u, 3953316698u},
+          {StepKind::DockRight, 4077401428u, 3717928160u, 681883531u, 2867827306u},
+          {StepKind::DockBottom, 3738304547u, 2570491661u, 1843886306u, 2222310228u},
+          {StepKind::Show, 1578911440u, 2759177795u, 2606313887u, 3781701084u},
+          {StepKind::ResizeBox, 2282089442u, 605333696u, 2577198641u, 2861843429u},
+          {StepKind::DockRight, 52842650u, 413461774u, 4291322570u, 3254036974u}}},
         // A pane docked back where the toolkit kept its place stood on a line of its own, which
         // the layout took for the line beside it: that line's room went to a new floating pane
         // passing through the area (seed 119, once memory views' docks asked for their rows
