@@ -475,6 +475,19 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::DockRight, 3170591751u, 1491053826u, 3061053885u, 2483301228u},
           {StepKind::Restore, 3870033562u, 617834488u, 1018362223u, 2220700303u},
           {StepKind::ResizeByWindowSystem, 1248082298u, 1072916717u, 2850572938u, 4075405431u}}},
+        // A memory view's pane, laying its rows out anew in a window made smaller, asked for
+        // room it had asked for before: the dock grew for it as for a new ask, and kept that
+        // room once the window was as large again (seeds 21173 and 22506).
+        {"a window made smaller is no pane asking for more, through its platform window",
+         {{StepKind::Start, 2800046011u, 3604817176u, 3690280546u, 2879785549u},
+          {StepKind::Show, 2063355185u, 1766171009u, 1283223507u, 4119696651u},
+          {StepKind::MemoryView, 1736391456u, 3113041744u, 2389218870u, 2665622486u},
+          {StepKind::ResizeByWindowSystem, 1420639777u, 3887567895u, 4093566755u, 4102231533u}}},
+        {"a window made smaller is no pane asking for more",
+         {{StepKind::Start, 3689116760u, 2660479450u, 1840896982u, 3348875349u},
+          {StepKind::Show, 2142373171u, 459887402u, 2897608497u, 2524878568u},
+          {StepKind::MemoryView, 1598810490u, 3556478594u, 216288757u, 2076076266u},
+          {StepKind::ResizeWindow, 120970462u, 926238996u, 4291460717u, 2014172736u}}},
         // A dock the host sized before the show came up at a share of the window instead: its
         // line held that share, and a line the host sized after the show gave room for it
         // (seed 20187).
