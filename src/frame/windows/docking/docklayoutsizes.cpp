@@ -17,6 +17,36 @@ namespace tesk::frame {
 
 using namespace docklayout;
 
+int DockLayout::acrossAtShow(const QDockWidget *dock, const QDockWidget *setter, int given) const
+{
+    const Position p = find(dock);
+    if (p.area < 0)
+        return given;
+    const DockArea area = DockArea(p.area + 1);
+    const QList<QDockWidget *> standingHere = standing(m_lines[p.area][p.line]);
+    if (std::none_of(standingHere.begin(), standingHere.end(),
+                     [this](const QDockWidget *d) { return showsTabRow(d); }))
+        return given;
+    if (across(area) == Qt::Horizontal) {
+        // Rows that scroll all ask for the same least width, whatever their titles.
+        int rowLeast = 0;
+        for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+            if (bar->count() > 0 && bar->usesScrollButtons())
+                rowLeast = qMax(rowLeast, bar->minimumSizeHint().width());
+        return qMax(given, rowLeast);
+    }
+    const int row = tabRow();
+    int line = given + (setter && showsTabRow(standingOf(setter)) ? row : 0);
+    for (QDockWidget *standingOne : standingHere) {
+        const int rowBeneath = showsTabRow(standingOne) ? row : 0;
+        for (const QDockWidget *member :
+             groupAt(m_lines[p.area][p.line], int(m_lines[p.area][p.line].indexOf(standingOne))))
+            if (!hiddenByRequest(member))
+                line = qMax(line, leastSize(member).height() + rowBeneath);
+    }
+    return showsTabRow(standingOf(dock)) ? line - row : line;
+}
+
 DockLayout::LineSizes DockLayout::linesShown(DockArea area, const QDockWidget *leaving) const
 {
     LineSizes lines;
