@@ -445,8 +445,17 @@ void DockLayout::shareEvenly(DockArea area)
                                  : QSize(size.width() / inLine, acrossShared);
         for (QDockWidget *dock : l) {
             // A window the user's layout sized keeps that size when another joins the area.
-            if (!held(standingOf(dock)))
-                m_extents.insert(dock, shared);
+            if (held(standingOf(dock)))
+                continue;
+            QSize size = shared;
+            if (m_heldAlong.contains(standingOf(dock))) {
+                const QSize own = m_extents.value(dock, dock->size());
+                if (along(area) == Qt::Vertical)
+                    size.setHeight(own.height());
+                else
+                    size.setWidth(own.width());
+            }
+            m_extents.insert(dock, size);
         }
     }
     growToPanes(area);
