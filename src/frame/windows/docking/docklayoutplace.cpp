@@ -260,10 +260,43 @@ void DockLayout::dockBack(QDockWidget *dock)
         const QScopedValueRollback<QDockWidget *> returning(m_returning, dock);
         dock->setFloating(false);
     }
+    if (dock->isFloating())
+        return;
+    lineAsShown(dock);
     // As a window placed there: the lines no one sized share the area anew, so that the next
     // window placed does not do it for this one.
-    if (!dock->isFloating())
-        shareEvenly(areaOf(dock));
+    shareEvenly(areaOf(dock));
+}
+
+void DockLayout::lineAsShown(QDockWidget *dock)
+{
+    const Position p = find(dock);
+    if (p.area < 0)
+        return;
+    const Group &group = m_lines[p.area][p.line][p.group];
+    if (group.hasTabs() || group.keepsPlace)
+        return;
+    const DockArea area = DockArea(p.area + 1);
+    settle();
+    if (!shownIn(dock, area))
+        return;
+    const auto startAcross = [area](const QDockWidget *d) {
+        return across(area) == Qt::Horizontal ? d->x() : d->y();
+    };
+    auto &lines = m_lines[p.area];
+    const QDockWidget *other = nullptr;
+    for (const Group *shown : shownGroups(lines[p.line]))
+        if (const QDockWidget *member = shown->standing();
+            member != dock && shownIn(member, area)) {
+            if (startAcross(member) == startAcross(dock))
+                return;
+            other = member;
+        }
+    if (!other)
+        return;
+    // The toolkit gave it a line of its own, beside the one the layout had put it in.
+    lines[p.line].removeAt(p.group);
+    lines.insert(startAcross(dock) < startAcross(other) ? p.line : p.line + 1, {alone(dock)});
 }
 
 } // namespace tesk::frame
