@@ -123,6 +123,11 @@ public:
     // behind others, the size of its group's tab shown), else the extent it was given, else
     // its size.
     QSize extent(const QDockWidget *dock) const;
+    // Before the show: how far across the window stands once shown, in a line that the window
+    // `setter` sizes to `given` across. A group of tabs showing its tab row stands with that
+    // row beneath it along the bottom, in a line as high as the group and its row, and across
+    // a side area is at least as wide as the row's least.
+    int acrossAtShow(const QDockWidget *dock, const QDockWidget *setter, int given) const;
     // The window takes the extent and its line the extent across; the other windows of the
     // line share what is left along it, in the proportions they had.
     void setExtent(QDockWidget *dock, QSize extent);

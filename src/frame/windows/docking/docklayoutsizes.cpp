@@ -17,6 +17,35 @@ namespace tesk::frame {
 
 using namespace docklayout;
 
+int DockLayout::acrossAtShow(const QDockWidget *dock, const QDockWidget *setter, int given) const
+{
+    const Position p = find(dock);
+    if (p.area < 0)
+        return given;
+    const DockArea area = DockArea(p.area + 1);
+    const Line &line = m_lines[p.area][p.line];
+    if (std::none_of(line.begin(), line.end(), [](const Group &g) { return showsTabRow(g); }))
+        return given;
+    if (across(area) == Qt::Horizontal) {
+        // Rows that scroll all ask for the same least width, whatever their titles.
+        int rowLeast = 0;
+        for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+            if (bar->count() > 0 && bar->usesScrollButtons())
+                rowLeast = qMax(rowLeast, bar->minimumSizeHint().width());
+        return qMax(given, rowLeast);
+    }
+    const int row = tabRow();
+    const Group *setterGroup = setter ? groupOf(setter) : nullptr;
+    int height = given + (setterGroup && showsTabRow(*setterGroup) ? row : 0);
+    for (const Group &group : line) {
+        const int rowBeneath = showsTabRow(group) ? row : 0;
+        for (const QDockWidget *member : group.docks)
+            if (!hiddenByRequest(member))
+                height = qMax(height, leastSize(member).height() + rowBeneath);
+    }
+    return showsTabRow(line[p.group]) ? height - row : height;
+}
+
 DockLayout::LineSizes DockLayout::linesShown(DockArea area, const QDockWidget *leaving) const
 {
     LineSizes lines;
