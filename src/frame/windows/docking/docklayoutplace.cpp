@@ -191,6 +191,23 @@ void DockLayout::addTabs(Group &group, const QList<QDockWidget *> &docks, Made m
     group.made = made;
     for (const QDockWidget *dock : docks)
         group.left.removeAll(dock);
+    // A window shown holding the size the host or the user gave it brings that size across to
+    // a group that holds none: the group shows one size, and the fit that made the window a tab
+    // for want of room took none of it for good. A hidden one's size waits for it to show.
+    const Position p = find(group.standing());
+    if (p.area >= 0 && !held(group.standing()))
+        for (const QDockWidget *dock : docks)
+            if (held(dock) && !hiddenByRequest(dock) && m_extents.contains(dock)) {
+                const Qt::Orientation direction = across(DockArea(p.area + 1));
+                QSize size = m_extents.value(group.standing(), group.standing()->size());
+                if (direction == Qt::Horizontal)
+                    size.setWidth(m_extents.value(dock).width());
+                else
+                    size.setHeight(m_extents.value(dock).height());
+                m_extents.insert(group.standing(), size);
+                hold(group.standing());
+                break;
+            }
     // The group is as large as its standing window.
     if (m_extents.contains(group.standing()))
         for (QDockWidget *dock : docks)
