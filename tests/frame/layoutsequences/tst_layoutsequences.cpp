@@ -501,6 +501,25 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::Show, 1578911440u, 2759177795u, 2606313887u, 3781701084u},
           {StepKind::ResizeBox, 2282089442u, 605333696u, 2577198641u, 2861843429u},
           {StepKind::DockRight, 52842650u, 413461774u, 4291322570u, 3254036974u}}},
+        // Before the show the host sized a memory view's dock and a record brought a pane
+        // back beside it: the line stands as far across as the host asked, the pane's too, and
+        // once the memory dock closed the pane kept that size. The checker took the pane's
+        // line for one holding the record's size only, as it read no line before the show
+        // (seed 20187).
+        {"a size the host gave before the show sizes the dock's line",
+         {{StepKind::Start, 548322996u, 1095826050u, 198295908u, 1010733229u},
+          {StepKind::MemoryView, 3531131104u, 2946296992u, 1755911656u, 2386509049u},
+          {StepKind::Restore, 4038005175u, 2993021114u, 3476568141u, 2478221777u},
+          {StepKind::ResizeBox, 4244524667u, 2296727525u, 3710102490u, 3953316698u},
+          {StepKind::DockRight, 4077401428u, 3717928160u, 681883531u, 2867827306u},
+          {StepKind::DockBottom, 3738304547u, 2570491661u, 1843886306u, 2222310228u},
+          {StepKind::Show, 1578911440u, 2759177795u, 2606313887u, 3781701084u},
+          {StepKind::Restore, 1722158991u, 3099102825u, 1193101602u, 4271322822u},
+          {StepKind::ResizeBox, 3841012297u, 3292592294u, 1446287732u, 1382567793u},
+          {StepKind::Drag, 178249793u, 1482179140u, 4240816181u, 1681849984u},
+          {StepKind::DockBottom, 721362737u, 3012248093u, 2953497240u, 4054302644u},
+          {StepKind::CloseMemory, 3825385108u, 2485973660u, 409469651u, 1286165227u},
+          {StepKind::DockRight, 2669835858u, 2502241180u, 1858544573u, 1473050890u}}},
         // A pane docked back where the toolkit kept its place stood on a line of its own, which
         // the layout took for the line beside it: that line's room went to a new floating pane
         // passing through the area (seed 119, once memory views' docks asked for their rows
@@ -520,6 +539,26 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::Dock, 1290722600u, 463271881u, 2387616586u, 3666846388u},
           {StepKind::Drag, 404162658u, 3426413640u, 1034047275u, 169832337u},
           {StepKind::Floating, 444168913u, 644800699u, 2614206334u, 1328671580u}}},
+        // A drag between two windows of a line held the line's size across as the user's: a
+        // line the host sized gave room while that line kept all it had (seed 23191).
+        {"a drag along a line sets no size across",
+         {{StepKind::Start, 3257658308u, 2324581767u, 2178402288u, 1583912793u},
+          {StepKind::Restore, 1168837144u, 3079536382u, 419724953u, 2479036620u},
+          {StepKind::Restore, 2686474523u, 1715855592u, 794304039u, 2551538055u},
+          {StepKind::Show, 1035762424u, 73912963u, 851471648u, 924634828u},
+          {StepKind::DockBottom, 517840019u, 2189395711u, 233422886u, 1308547710u},
+          {StepKind::DockRight, 1850071167u, 6977971u, 1681328225u, 2009156499u},
+          {StepKind::DockRight, 4208461928u, 854655831u, 3221081186u, 1320122582u},
+          {StepKind::Drag, 3639619604u, 2305604107u, 3922279031u, 3655703183u},
+          {StepKind::DockRight, 514981575u, 1376411553u, 3193085378u, 1116689754u},
+          {StepKind::Restore, 3063964519u, 1877574939u, 4252578272u, 3767164465u},
+          {StepKind::DockRight, 2913686111u, 3636063377u, 2670503530u, 1804349895u},
+          {StepKind::Floating, 1289769483u, 3085061538u, 2979872540u, 609888831u},
+          {StepKind::DockBottom, 663429603u, 2869166929u, 1842329719u, 1480367878u},
+          {StepKind::Restore, 1057834350u, 1227550303u, 1081758054u, 3179614370u},
+          {StepKind::Restore, 3704460131u, 398078925u, 2749705977u, 3835330919u},
+          {StepKind::ResizeBox, 277399762u, 1455459639u, 1162389811u, 3300012089u},
+          {StepKind::ResizeBox, 3169234841u, 1633649540u, 1347104379u, 359466208u}}},
         // The host sized a hidden window standing for a group whose tab shows: that extent,
         // waiting for the window to show, sized the group's line at the next fit.
         {"a hidden window standing for its group waits with its size",
