@@ -426,7 +426,12 @@ int areaOf(const MainWindow *window, TeskHandle box)
     DockWidget *dock = window->findDockWidgetByBox(box);
     if (!dock || dock->isFloating() || !dock->isVisible())
         return -1;
-    switch (window->dockWidgetArea(dock)) {
+    return areaNumber(window->dockWidgetArea(dock));
+}
+
+int areaNumber(Qt::DockWidgetArea area)
+{
+    switch (area) {
     case Qt::LeftDockWidgetArea:
         return 1;
     case Qt::RightDockWidgetArea:

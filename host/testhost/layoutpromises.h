@@ -172,6 +172,8 @@ int acrossExtent(const MainWindow *window, TeskHandle box);
 int lineAcrossExtent(const MainWindow *window, TeskHandle box);
 // The layout area (1 left, 2 right, 3 bottom) of the dock window; -1 floating or none.
 int areaOf(const MainWindow *window, TeskHandle box);
+// The same numbering of the toolkit's area; -1 for none.
+int areaNumber(Qt::DockWidgetArea area);
 
 // The layout as its records say it: the dock records in their sorted order and the toolbar
 // records, as a host stores them.

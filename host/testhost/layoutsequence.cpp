@@ -583,6 +583,13 @@ private:
         // stands as far across as the host asked, once the room is there.
         m_newlyKept.insert(box);
         const int now = areaOf(m_window, box);
+        // Before the show no dock shows, but each stands in its area: one at the bottom is
+        // given its height there too.
+        const DockWidget *dock = m_window->findDockWidgetByBox(box);
+        const int standsIn =
+            now < 0 && dock && !dock->isFloating()
+                ? areaNumber(m_window->dockWidgetArea(const_cast<DockWidget *>(dock)))
+                : now;
         // A tab is sized with its group, which stands where its tab shown does.
         const std::set<TeskHandle> group = groupOf(box);
         for (auto it = m_asked.docks.begin(); it != m_asked.docks.end(); ++it)
@@ -590,7 +597,7 @@ private:
                 (now >= 0 && std::any_of(group.begin(), group.end(), [&](TeskHandle member) {
                      return sameLine(member, it.key());
                  })))
-                it->setAcross = now == 3 ? given.height() : given.width();
+                it->setAcross = standsIn == 3 ? given.height() : given.width();
     }
 
     // The box and those of the tabs it stands with.

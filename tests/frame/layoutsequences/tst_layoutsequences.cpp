@@ -475,6 +475,51 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::DockRight, 3170591751u, 1491053826u, 3061053885u, 2483301228u},
           {StepKind::Restore, 3870033562u, 617834488u, 1018362223u, 2220700303u},
           {StepKind::ResizeByWindowSystem, 1248082298u, 1072916717u, 2850572938u, 4075405431u}}},
+        // A memory view's pane, laying its rows out anew in a window made smaller, asked for
+        // room it had asked for before: the dock grew for it as for a new ask, and kept that
+        // room once the window was as large again (seeds 21173 and 22506).
+        {"a window made smaller is no pane asking for more, through its platform window",
+         {{StepKind::Start, 2800046011u, 3604817176u, 3690280546u, 2879785549u},
+          {StepKind::Show, 2063355185u, 1766171009u, 1283223507u, 4119696651u},
+          {StepKind::MemoryView, 1736391456u, 3113041744u, 2389218870u, 2665622486u},
+          {StepKind::ResizeByWindowSystem, 1420639777u, 3887567895u, 4093566755u, 4102231533u}}},
+        {"a window made smaller is no pane asking for more",
+         {{StepKind::Start, 3689116760u, 2660479450u, 1840896982u, 3348875349u},
+          {StepKind::Show, 2142373171u, 459887402u, 2897608497u, 2524878568u},
+          {StepKind::MemoryView, 1598810490u, 3556478594u, 216288757u, 2076076266u},
+          {StepKind::ResizeWindow, 120970462u, 926238996u, 4291460717u, 2014172736u}}},
+        // A dock the host sized before the show came up at a share of the window instead: its
+        // line held that share, and a line the host sized after the show gave room for it
+        // (seed 20187).
+        {"a size the host gave before the show is held at the show",
+         {{StepKind::Start, 548322996u, 1095826050u, 198295908u, 1010733229u},
+          {StepKind::Restore, 1366491537u, 2305025119u, 202308448u, 277884039u},
+          {StepKind::MemoryView, 3531131104u, 2946296992u, 1755911656u, 2386509049u},
+          {StepKind::ResizeBox, 4244524667u, 2296727525u, 3710102490u, 3953316698u},
+          {StepKind::DockRight, 4077401428u, 3717928160u, 681883531u, 2867827306u},
+          {StepKind::DockBottom, 3738304547u, 2570491661u, 1843886306u, 2222310228u},
+          {StepKind::Show, 1578911440u, 2759177795u, 2606313887u, 3781701084u},
+          {StepKind::ResizeBox, 2282089442u, 605333696u, 2577198641u, 2861843429u},
+          {StepKind::DockRight, 52842650u, 413461774u, 4291322570u, 3254036974u}}},
+        // A pane docked back where the toolkit kept its place stood on a line of its own, which
+        // the layout took for the line beside it: that line's room went to a new floating pane
+        // passing through the area (seed 119, once memory views' docks asked for their rows
+        // only once).
+        {"a pane docked back on a line of its own is known as one",
+         {{StepKind::Start, 2138168738u, 3890692122u, 876378294u, 261124441u},
+          {StepKind::FreshWindow, 2549913045u, 445870522u, 1862992593u, 2684519340u},
+          {StepKind::DockRight, 2318147586u, 2041312923u, 3405670712u, 2368195352u},
+          {StepKind::Floating, 675630158u, 1406791780u, 1506041515u, 186160428u},
+          {StepKind::Drag, 1454155069u, 2029463311u, 0u, 3261517125u},
+          {StepKind::MemoryView, 2182038093u, 2782724250u, 500306938u, 755439982u},
+          {StepKind::Undock, 3711497510u, 1704745126u, 3456941647u, 849285691u},
+          {StepKind::Undock, 974681921u, 1310700312u, 3204010562u, 3296805427u},
+          {StepKind::Restore, 335196384u, 434339709u, 2146743823u, 263287329u},
+          {StepKind::DockRight, 1640185860u, 3077665049u, 2988438867u, 2805790273u},
+          {StepKind::Undock, 1443807052u, 2050152343u, 1477624261u, 2971620706u},
+          {StepKind::Dock, 1290722600u, 463271881u, 2387616586u, 3666846388u},
+          {StepKind::Drag, 404162658u, 3426413640u, 1034047275u, 169832337u},
+          {StepKind::Floating, 444168913u, 644800699u, 2614206334u, 1328671580u}}},
         // The host sized a hidden window standing for a group whose tab shows: that extent,
         // waiting for the window to show, sized the group's line at the next fit.
         {"a hidden window standing for its group waits with its size",

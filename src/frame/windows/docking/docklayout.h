@@ -253,6 +253,9 @@ private:
     // A window the host docked back where it stood as a tab, or as a group's standing window,
     // is in that group again.
     void rejoinGroup(QDockWidget *dock);
+    // A window docked back where the toolkit kept its place: where the toolkit shows it on a
+    // line of its own, beside the line the layout put it in, so does the layout.
+    void lineAsShown(QDockWidget *dock);
     // The window stands in its line with tabs behind it.
     bool hasTabs(const QDockWidget *dock) const;
     // The height of the toolkit's tab row beneath a group.

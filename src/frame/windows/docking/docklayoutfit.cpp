@@ -5,10 +5,14 @@
 
 #include "system/freearea.h"
 
+#include <QGuiApplication>
 #include <QMainWindow>
+#include <QPointer>
+#include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -34,7 +38,62 @@ QList<DockArea> areasFrom(DockArea first)
     return areas;
 }
 
+// Toolbars added, shown or moved to a line of their own, and a screen whose free area changed,
+// change what the main window needs and has: the fit runs again once the window has been
+// laid out, and once a drag of the user has ended.
+class FitWatch : public QObject
+{
+public:
+    FitWatch(QMainWindow *window, DockLayout *layout)
+        : m_window(window)
+        , m_layout(layout)
+    {
+        window->installEventFilter(this);
+        for (QScreen *screen : QGuiApplication::screens())
+            watch(screen);
+        connect(qApp, &QGuiApplication::screenAdded, this, &FitWatch::watch);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::LayoutRequest)
+            schedule();
+        if (watched == m_window && event->type() == QEvent::Resize)
+            m_layout->windowResized(static_cast<QResizeEvent *>(event)->oldSize());
+        return false;
+    }
+
+private:
+    void watch(QScreen *screen)
+    {
+        connect(screen, &QScreen::availableGeometryChanged, this, &FitWatch::schedule);
+    }
+
+    void schedule()
+    {
+        if (m_scheduled)
+            return;
+        m_scheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_scheduled = false;
+            m_layout->afterDrag([window = QPointer<QMainWindow>(m_window), layout = m_layout] {
+                if (window)
+                    layout->fit();
+            });
+        });
+    }
+
+    QMainWindow *m_window;
+    DockLayout *m_layout;
+    bool m_scheduled = false;
+};
+
 } // namespace
+
+std::unique_ptr<QObject> docklayout::makeFitWatch(QMainWindow *window, DockLayout *layout)
+{
+    return std::make_unique<FitWatch>(window, layout);
+}
 
 void DockLayout::fit(QDockWidget *came)
 {

@@ -242,6 +242,7 @@ public:
     QPointer<MainWindow> mainWindow;
     // Until the pane first asks for more room than it has, the dock grows to it.
     bool growOnce = true;
+    QSize askedBefore;
     int words[2] = {0, 0};
     bool initialised = false;
     // A title-bar drag of the user's while floating: where it was pressed, and whether it
@@ -352,7 +353,14 @@ bool DockWidget::eventFilter(QObject *watched, QEvent *event)
         QTimer::singleShot(0, this, [this] {
             if (!d->growOnce || isFloating() || !d->mainWindow || !d->colourPane)
                 return;
+            // Only an ask that grew counts: a window made smaller leaves the pane less room,
+            // and a pane laying its rows out anew in it asks as before. Grown for that, its
+            // line would keep the room once the window was as large again.
             const QSize wanted = d->colourPane->sizeHint();
+            const QSize before = std::exchange(d->askedBefore, wanted);
+            if (before.isValid() && wanted.width() <= before.width() &&
+                wanted.height() <= before.height())
+                return;
             const QSize shown = d->colourPane->size();
             if (wanted.width() <= shown.width() && wanted.height() <= shown.height())
                 return;

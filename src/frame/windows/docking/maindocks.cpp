@@ -590,6 +590,10 @@ QSize MainWindow::extentAtShow(const DockWidget *dock, DockArea area) const
     const DockWidget::Restored &restored = dock->restored();
     if (restored.extentSet && !restored.floating && !restored.extent.isEmpty())
         return restored.extent;
+    // One the host sized before the show keeps that size, as one its record sized does: its
+    // line holds it, and the fit takes room from the lines that hold none.
+    if (!restored.extentSet && m_docks->layout.held(dock))
+        return m_docks->layout.extent(dock);
     return QSize(width() / 3, area == DockArea::Bottom ? height() / 4 : kSideDockHeight);
 }
 

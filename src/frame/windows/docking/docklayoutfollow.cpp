@@ -1,0 +1,390 @@
+// Following the toolkit: what the user did with the dock windows - dragged them to other
+// areas, lines or groups, or sized them by a separator - taken into the picture.
+#include "frame/windows/docking/docklayout.h"
+#include "frame/windows/docking/docklayoutprivate.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDockWidget>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
+
+namespace tesk::frame {
+
+using namespace docklayout;
+
+namespace {
+
+// While a separator is held, the release may go elsewhere: to a popup the host opens (which
+// takes the mouse), or to another window. Watches the whole application for that.
+class LostReleaseWatch : public QObject
+{
+public:
+    LostReleaseWatch(const QMainWindow *window, std::function<void()> lost)
+        : m_window(window)
+        , m_lost(std::move(lost))
+    {
+    }
+
+    // The filter sits on the application, which may be a host's and outlive the window.
+    ~LostReleaseWatch() override { stop(); }
+
+    void start() { QCoreApplication::instance()->installEventFilter(this); }
+    void stop()
+    {
+        if (QCoreApplication *application = QCoreApplication::instance())
+            application->removeEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window)
+            return false;
+        const auto *widget = qobject_cast<const QWidget *>(watched);
+        const bool window = widget && widget->isWindow();
+        const bool popup =
+            event->type() == QEvent::Show && window && widget->windowType() == Qt::Popup;
+        // Another window, or another program, took the mouse.
+        const bool elsewhere =
+            (event->type() == QEvent::WindowActivate && window) ||
+            event->type() == QEvent::ApplicationDeactivate ||
+            (event->type() == QEvent::ApplicationStateChange &&
+             static_cast<QApplicationStateChangeEvent *>(event)->applicationState() !=
+                 Qt::ApplicationActive);
+        // Seen after the release is handled, or once the other window has the mouse.
+        if (popup || elsewhere || event->type() == QEvent::MouseButtonRelease)
+            QTimer::singleShot(0, this, m_lost);
+        return false;
+    }
+
+private:
+    const QMainWindow *m_window;
+    std::function<void()> m_lost;
+};
+
+// The separators between the dock areas and between their windows are no widgets: the main
+// window takes the presses on them and sizes the windows while the button is down. A docked
+// window whose size changed between press and release was sized by the user. A drag whose
+// release goes elsewhere ends where the mouse left it.
+class SeparatorDrags : public QObject
+{
+public:
+    SeparatorDrags(QMainWindow *window, DockLayout *layout)
+        : m_window(window)
+        , m_layout(layout)
+        , m_lostRelease(window, [this] { lose(); })
+    {
+        window->installEventFilter(this);
+    }
+    ~SeparatorDrags() override
+    {
+        m_lostRelease.stop();
+        if (m_window)
+            m_window->removeEventFilter(this);
+    }
+
+    bool dragging() const { return m_down; }
+    void afterDrag(std::function<void()> step) { m_waiting.append(std::move(step)); }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_window)
+            return false;
+        // A window hidden, or blocked by a modal window, while the button is down gets no
+        // release.
+        const bool lost = event->type() == QEvent::Hide || event->type() == QEvent::WindowBlocked ||
+                          event->type() == QEvent::WindowDeactivate;
+        if (lost && m_down) {
+            lose();
+            return false;
+        }
+        const bool press = event->type() == QEvent::MouseButtonPress;
+        if ((!press && event->type() != QEvent::MouseButtonRelease) ||
+            static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+            return false;
+        if (press) {
+            m_down = true;
+            m_pressed.clear();
+            for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
+                if (dock->isVisible() && !dock->isFloating())
+                    m_pressed.append({dock, dock->size()});
+            m_lostRelease.start();
+            return false;
+        }
+        // The toolkit ends its drag on this release after the filter: the waiting steps run
+        // once it has.
+        QTimer::singleShot(0, this, [this] { release(); });
+        return false;
+    }
+
+private:
+    // The release went elsewhere: the toolkit is told the button is up, where the mouse is, so
+    // that it lays the window out from what it shows again and ends its own drag too.
+    void lose()
+    {
+        if (!m_down)
+            return;
+        if (m_window) {
+            const QPoint at = m_window->mapFromGlobal(QCursor::pos());
+            QMouseEvent up(QEvent::MouseButtonRelease, at, m_window->mapToGlobal(at),
+                           Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_window, &up);
+        }
+        release();
+    }
+
+    void release()
+    {
+        if (!m_down)
+            return;
+        m_down = false;
+        m_lostRelease.stop();
+        QList<QDockWidget *> changed;
+        for (const auto &[dock, size] : std::as_const(m_pressed))
+            if (dock && !dock->isFloating() && dock->size() != size)
+                changed.append(dock);
+        m_pressed.clear();
+        m_layout->dragEnded(changed);
+        const QList<std::function<void()>> waiting = std::exchange(m_waiting, {});
+        for (const auto &step : waiting)
+            step();
+    }
+
+    QPointer<QMainWindow> m_window;
+    DockLayout *m_layout;
+    LostReleaseWatch m_lostRelease;
+    bool m_down = false;
+    QList<std::pair<QPointer<QDockWidget>, QSize>> m_pressed;
+    QList<std::function<void()>> m_waiting;
+};
+
+} // namespace
+
+std::unique_ptr<QObject> docklayout::makeSeparatorDrags(QMainWindow *window, DockLayout *layout)
+{
+    return std::make_unique<SeparatorDrags>(window, layout);
+}
+
+void DockLayout::afterDrag(std::function<void()> step)
+{
+    if (dragging())
+        static_cast<SeparatorDrags *>(m_separatorDrags.get())->afterDrag(std::move(step));
+    else
+        step();
+}
+
+bool DockLayout::dragging() const
+{
+    return static_cast<const SeparatorDrags *>(m_separatorDrags.get())->dragging();
+}
+
+void DockLayout::dragEnded(const QList<QDockWidget *> &changed)
+{
+    // The extents kept are the ones dragged: a window joining or leaving the area later shares
+    // out the rest, and the records carry them.
+    for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom})
+        keepShownSizes(area);
+    for (const QDockWidget *dock : changed) {
+        hold(dock);
+        m_recordedAlong.remove(dock);
+    }
+    rememberLines(Remember::All);
+}
+
+bool DockLayout::follow(QDockWidget *dock)
+{
+    // The toolkit tells of the tabs the fit makes, and of each step of a placing, as moves:
+    // they share no area out anew. What is placed shares its area out once in place (the
+    // placer does), not once more at each step.
+    if (m_placing || m_fitting)
+        return false;
+    const DockArea shown =
+        dock->isFloating() ? DockArea::None : fromToolkit(m_window->dockWidgetArea(dock));
+    if (shown == areaOf(dock))
+        return true;
+    // Floated by the user, it leaves its line's room to the code, not to its neighbours: the
+    // toolkit has not laid the area out anew yet, so the lines still show what they had.
+    const DockArea left = areaOf(dock);
+    const bool keep = isPlacedArea(left) && m_window->isVisible() && !dragging();
+    const LineSizes leftLines = keep ? linesShown(left, dock) : LineSizes();
+    take(dock);
+    if (keep)
+        keepLines(left, leftLines);
+    if (!isPlacedArea(shown))
+        return true;
+    auto &lines = m_lines[int(shown) - 1];
+    const Position former = m_formerPlace.value(dock);
+    if (dock == m_returning && former.area == int(shown) - 1) {
+        // Back where it stood: the toolkit keeps the place of a floating window in its line,
+        // or its line, for when it docks again.
+        const int line = qMin(former.line, int(lines.size()));
+        if (former.slot < 0 || line == lines.size()) {
+            lines.insert(line, {dock});
+        } else {
+            // Never inside a group: its tabs follow the window they stand on.
+            int slot = qMin(former.slot, int(lines[line].size()));
+            while (slot < lines[line].size() && tabbed(lines[line][slot]))
+                ++slot;
+            lines[line].insert(slot, dock);
+        }
+        rejoinGroup(dock);
+        // The others of its group gone, the toolkit still puts it back in that group, alone.
+        if (!tabbed(dock) && !hasTabs(dock) && inToolkitGroup(dock))
+            m_leftInGroup.insert(dock);
+    } else if (lines.isEmpty()) {
+        lines.append({dock});
+    } else {
+        lines.last().append(dock);
+    }
+    return true;
+}
+
+void DockLayout::rejoinGroup(QDockWidget *dock)
+{
+    // The toolkit kept the window's place in its group of tabs, and puts it back there: the
+    // layout must know it as a tab, or a window split beside it joins the group unseen.
+    const QDockWidget *mate = m_formerGroupmate.value(dock);
+    const Position p = find(dock);
+    const Position at = mate ? find(mate) : Position();
+    if (at.area != p.area || at.line != p.line)
+        return;
+    QDockWidget *standing = standingOf(mate);
+    if (!hasTabs(standing) && !m_leftInGroup.contains(standing))
+        return;
+    auto &line = m_lines[p.area][p.line];
+    line.removeAt(p.slot);
+    insertBehindGroup(line, standing, {dock});
+    m_tabOf.insert(dock, standing);
+    if (m_extents.contains(standing))
+        m_extents.insert(dock, m_extents.value(standing));
+}
+
+void DockLayout::followToolkit()
+{
+    settle();
+    keepTabsReadable();
+    for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom}) {
+        auto &lines = m_lines[int(area) - 1];
+        // What the user sized is known from the drag itself; a held extent the fit or the
+        // toolkit cut for a moment is not the user's.
+        keepShownSizes(area, false);
+        // Lines stand side by side across the area; a group's line is where the tab shown
+        // starts across, its place in the line where it starts along.
+        const auto acrossOf = [&](const QDockWidget *dock) {
+            return across(area) == Qt::Horizontal ? dock->x() : dock->y();
+        };
+        const auto alongOf = [&](const QDockWidget *dock) {
+            return along(area) == Qt::Vertical ? dock->y() : dock->x();
+        };
+        QHash<const QDockWidget *, int> order;
+        for (const auto &l : lines)
+            for (QDockWidget *dock : l)
+                order.insert(dock, int(order.size()));
+        QList<QDockWidget *> shown;
+        for (const auto &l : lines)
+            for (QDockWidget *dock : l)
+                if (shownIn(dock, area))
+                    shown.append(dock);
+        std::stable_sort(shown.begin(), shown.end(), [&](QDockWidget *a, QDockWidget *b) {
+            return acrossOf(a) != acrossOf(b) ? acrossOf(a) < acrossOf(b) : alongOf(a) < alongOf(b);
+        });
+        // Each window shown stands for its group as the toolkit holds it (the user may have
+        // dropped windows onto others as tabs, or dragged tabs out), in the order they had.
+        QHash<const QDockWidget *, QDockWidget *> tabOf;
+        QList<QList<QDockWidget *>> rebuilt;
+        QSet<const QDockWidget *> placed;
+        // Where the last line stands across: where its windows shown start.
+        int lineAcross = 0;
+        for (QDockWidget *dock : shown) {
+            if (placed.contains(dock))
+                continue;
+            QList<QDockWidget *> group{dock};
+            for (QDockWidget *tab : m_window->tabifiedDockWidgets(dock))
+                if (order.contains(tab) && !placed.contains(tab))
+                    group.append(tab);
+            std::sort(group.begin(), group.end(), [&](QDockWidget *a, QDockWidget *b) {
+                return order.value(a) < order.value(b);
+            });
+            for (QDockWidget *tab : group.mid(1))
+                tabOf.insert(tab, group.first());
+            for (QDockWidget *member : group)
+                placed.insert(member);
+            if (rebuilt.isEmpty() || lineAcross != acrossOf(dock)) {
+                rebuilt.append(QList<QDockWidget *>());
+                lineAcross = acrossOf(dock);
+            }
+            rebuilt.last() += group;
+        }
+        // Hidden windows go back to the line and place they had, as near as the new lines
+        // allow, so that showing them again puts them where the user last saw them; a hidden
+        // tab goes back to its group. A line hidden whole stays a line of its own where it
+        // was: joined to its neighbour, it would take that line's break away.
+        QHash<int, int> rebuiltOf;
+        for (int l = 0; l < lines.size(); ++l)
+            for (QDockWidget *dock : lines[l])
+                for (int r = 0; r < rebuilt.size() && !rebuiltOf.contains(l); ++r)
+                    if (rebuilt[r].contains(dock))
+                        rebuiltOf.insert(l, r);
+        const auto lineFor = [&](int l) {
+            if (rebuiltOf.contains(l))
+                return rebuiltOf.value(l);
+            int at = 0;
+            for (int earlier = l - 1; earlier >= 0; --earlier)
+                if (rebuiltOf.contains(earlier)) {
+                    at = rebuiltOf.value(earlier) + 1;
+                    break;
+                }
+            rebuilt.insert(at, QList<QDockWidget *>());
+            for (auto it = rebuiltOf.begin(); it != rebuiltOf.end(); ++it)
+                if (it.value() >= at)
+                    ++it.value();
+            rebuiltOf.insert(l, at);
+            return at;
+        };
+        for (int l = 0; l < lines.size(); ++l)
+            for (int slot = 0; slot < lines[l].size(); ++slot) {
+                QDockWidget *dock = lines[l][slot];
+                if (placed.contains(dock))
+                    continue;
+                placed.insert(dock);
+                QDockWidget *standing = m_tabOf.value(dock);
+                if (standing && tabOf.value(standing, standing) == standing &&
+                    placed.contains(standing)) {
+                    for (auto &target : rebuilt) {
+                        const int at = int(target.indexOf(standing));
+                        if (at < 0)
+                            continue;
+                        int end = at + 1;
+                        while (end < target.size() && tabOf.value(target[end]) == standing)
+                            ++end;
+                        target.insert(end, dock);
+                        tabOf.insert(dock, standing);
+                        break;
+                    }
+                    continue;
+                }
+                auto &target = rebuilt[lineFor(l)];
+                // Never inside a group.
+                int at = qMin(slot, int(target.size()));
+                while (at < target.size() && tabOf.contains(target[at]))
+                    ++at;
+                target.insert(at, dock);
+            }
+        for (const auto &l : lines)
+            for (const QDockWidget *dock : l) {
+                m_tabOf.remove(dock);
+                // The user took it out of its tabs: it no longer says the line is full.
+                if (!tabOf.contains(dock))
+                    m_fitTabs.remove(dock);
+            }
+        m_tabOf.insert(tabOf);
+        lines = rebuilt;
+    }
+}
+
+} // namespace tesk::frame

@@ -1,0 +1,311 @@
+// Where a dock window goes: placed at the end of an area, as a tab of a group, or back where
+// it stood before it floated.
+#include "frame/windows/docking/docklayout.h"
+#include "frame/windows/docking/docklayoutprivate.h"
+#include "frame/windows/docking/dockstyle.h"
+
+#include <QDockWidget>
+#include <QMainWindow>
+#include <QScopedValueRollback>
+#include <QTabBar>
+
+namespace tesk::frame {
+
+using namespace docklayout;
+
+void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
+{
+    const QScopedValueRollback<bool> placing(m_placing, true);
+    m_style->adopt(dock);
+    take(dock);
+    if (!isPlacedArea(area)) {
+        if (!dock->isFloating()) {
+            // The toolkit floats only a window it holds in an area. The right area, which the
+            // window passes through for a moment, keeps the sizes it showed: its lines stand
+            // as far across as before, though the toolkit cut them all for the passing window
+            // and the extents give a held line its room from the lines that hold none. So does
+            // the left one, which shares the window's width: with the code out of sight, what
+            // the right area gave back for the passing window stays with the left's lines.
+            const bool shown = m_window->isVisible() && !dragging();
+            settle();
+            const LineSizes left = shown ? linesShown(DockArea::Left, nullptr) : LineSizes();
+            const LineSizes right = shown ? linesShown(DockArea::Right, nullptr) : LineSizes();
+            keepShownSizes(DockArea::Right);
+            m_window->addDockWidget(Qt::RightDockWidgetArea, dock);
+            dock->setFloating(true);
+            applyExtents(DockArea::Right);
+            if (shown) {
+                keepLines(DockArea::Left, left);
+                keepLines(DockArea::Right, right);
+            }
+        }
+        return;
+    }
+    auto &lines = m_lines[int(area) - 1];
+    const QSize before = m_window->size();
+    LinesAcross linesBefore;
+    if (m_window->isVisible() && !dragging())
+        linesBefore = linesAcross();
+    dock->setFloating(false);
+    QDockWidget *last = lines.isEmpty() ? nullptr : lines.last().last();
+    // A line the fit filled stays full: the window joins the tabs at its end at once. A new
+    // line may still find room across the area; tabs the user made say nothing of room.
+    if (last && !newLine && m_fitTabs.contains(last) && groupShown(standingOf(last))) {
+        QDockWidget *standing = standingOf(last);
+        lines.last().append(dock);
+        tabGroupOnto(standing, {dock});
+        m_fitTabs.insert(dock);
+        keepTabsReadable();
+        // A pane the host opens is the tab shown of its group: a new one is shown here, in one
+        // pass with its tab made, as the toolkit gives a hidden window no tab to raise.
+        if (!hiddenByRequest(dock)) {
+            if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                dock->show();
+            settle();
+            dock->raise();
+        }
+        return;
+    }
+    bool split = false;
+    if (!last || newLine) {
+        m_window->addDockWidget(toolkitArea(area), dock, across(area));
+        lines.append({dock});
+    } else if (!tabbed(last) && !hasTabs(last) && !m_leftInGroup.contains(last)) {
+        m_window->splitDockWidget(last, dock, along(area));
+        lines.last().append(dock);
+        split = true;
+    } else if (lines.size() == 1) {
+        // The toolkit splits a tab's place within its group, as one more tab: a window after
+        // a group goes to the end of the area's only line instead.
+        m_window->addDockWidget(toolkitArea(area), dock, along(area));
+        lines.last().append(dock);
+    } else if (!m_leftInGroup.contains(standingOf(last)) && !holdsFloatedPlace(standingOf(last))) {
+        // The toolkit splits a window of a group as one more tab of it: the group's tabs step
+        // out for the split and come back onto their window, so that a restore can set a
+        // window beside a group as it stood.
+        if (splitBesideGroup(standingOf(last), dock)) {
+            lines.last().append(dock);
+            split = true;
+        } else {
+            joinGroupAtLineEnd(dock, last);
+        }
+    } else {
+        // After a group at the end of a later line the toolkit has no place but the group, nor
+        // beside a group that keeps the place of a window gone from it.
+        joinGroupAtLineEnd(dock, last);
+    }
+    // The toolkit counts only windows shown: a new one is shown here, not after.
+    if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
+        dock->show();
+    // The toolkit tells of the tab it made of a window only once it laid the window out.
+    if (split) {
+        settle();
+        takeToolkitTab(dock);
+    }
+    m_sizeBeforePlacing = before;
+    m_linesBeforePlacing = linesBefore;
+    fit(dock);
+}
+
+void DockLayout::joinGroupAtLineEnd(QDockWidget *dock, const QDockWidget *last)
+{
+    const Position p = find(last);
+    m_lines[p.area][p.line].append(dock);
+    tabGroupOnto(standingOf(last), {dock});
+    keepTabsReadable();
+    // The tab shown: the toolkit gives a hidden window no tab to raise.
+    if (hiddenByRequest(dock))
+        return;
+    if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
+        dock->show();
+    settle();
+    dock->raise();
+}
+
+void DockLayout::takeToolkitTab(QDockWidget *dock)
+{
+    // A window split beside one the toolkit still holds in a group of its own is one more tab
+    // of that group: the layout knows it as that group's tab, the tab shown, or a window split
+    // beside it later would be a tab without a tab row.
+    const Position p = find(dock);
+    QDockWidget *onto = nullptr;
+    for (QDockWidget *mate : m_window->tabifiedDockWidgets(dock))
+        if (mate != dock && find(mate).area == p.area && !onto)
+            onto = standingOf(mate);
+    if (!onto || onto == dock)
+        return;
+    auto &lines = m_lines[p.area];
+    lines[p.line].removeAt(p.slot);
+    if (lines[p.line].isEmpty())
+        lines.removeAt(p.line);
+    insertBehindGroup(lines[find(onto).line], onto, {dock});
+    m_tabOf.insert(dock, onto);
+    if (m_extents.contains(onto))
+        m_extents.insert(dock, m_extents.value(onto));
+    keepTabsReadable();
+    if (hiddenByRequest(dock))
+        return;
+    if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
+        dock->show();
+    settle();
+    dock->raise();
+}
+
+bool DockLayout::placeAsTab(QDockWidget *dock, QDockWidget *onto)
+{
+    const Position p = find(onto);
+    if (p.area < 0 || dock == onto)
+        return false;
+    const QScopedValueRollback<bool> placing(m_placing, true);
+    m_style->adopt(dock);
+    take(dock);
+    QDockWidget *standing = standingOf(onto);
+    auto &line = m_lines[p.area][find(standing).line];
+    dock->setFloating(false);
+    insertBehindGroup(line, standing, {dock});
+    tabGroupOnto(standing, {dock});
+    keepTabsReadable();
+    settle();
+    return true;
+}
+
+void DockLayout::insertBehindGroup(QList<QDockWidget *> &line, const QDockWidget *onto,
+                                   const QList<QDockWidget *> &docks) const
+{
+    // Behind the group's last tab, so that the group stays together; at the line's end where
+    // the window is not in the line, rather than before its start.
+    const int slot = int(line.indexOf(const_cast<QDockWidget *>(onto)));
+    const int at = slot < 0 ? int(line.size()) : slot + int(groupAt(line, slot).size());
+    for (int i = 0; i < docks.size(); ++i)
+        line.insert(at + i, docks[i]);
+}
+
+bool DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
+{
+    const Position p = find(standing);
+    QList<QDockWidget *> tabs = groupAt(m_lines[p.area][p.line], p.slot);
+    tabs.removeFirst();
+    const QDockWidget *front = shownOfGroup(standing);
+    for (QDockWidget *tab : tabs)
+        m_window->addDockWidget(toolkitArea(DockArea(p.area + 1)), tab,
+                                across(DockArea(p.area + 1)));
+    // A group can keep a place the layout knows of no more (a tab floated out of it, docked
+    // back and stepped out again): its window still stands in the toolkit's group, whose split
+    // is one more tab there, without a tab row, and the group and the window went out of sight.
+    // It is a group to join then.
+    const bool split = !inToolkitGroup(standing);
+    if (split)
+        m_window->splitDockWidget(standing, dock, along(DockArea(p.area + 1)));
+    else
+        m_leftInGroup.insert(standing);
+    for (QDockWidget *tab : tabs)
+        m_window->tabifyDockWidget(standing, tab);
+    if (front)
+        const_cast<QDockWidget *>(front)->raise();
+    return split;
+}
+
+void DockLayout::tabGroupOnto(QDockWidget *standing, const QList<QDockWidget *> &group)
+{
+    // Recorded first: the toolkit tells of each tab as it is made, while the group's others
+    // still stand on the window they stood on.
+    for (QDockWidget *dock : group)
+        m_tabOf.insert(dock, standing);
+    for (QDockWidget *dock : group)
+        m_window->tabifyDockWidget(standing, dock);
+    // The group is as large as its standing window.
+    if (m_extents.contains(standing))
+        for (QDockWidget *dock : group)
+            m_extents.insert(dock, m_extents.value(standing));
+}
+
+void DockLayout::keepTabsReadable() const
+{
+    // The toolkit cuts tab titles to a few letters where the row is short; a user must tell
+    // the windows apart, so the row scrolls instead. Its tab rows are the window's own
+    // children; they move at once, as the docks do.
+    // Set again, the mode lays every tab of the row out anew, and the row asks the window for
+    // one more layout pass: a row is set once, as the user's choice, which a change of look
+    // leaves alone.
+    static const char *const kSet = "teskTabsReadable";
+    for (QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+        if (!bar->property(kSet).toBool() || bar->elideMode() != Qt::ElideNone ||
+            !bar->usesScrollButtons()) {
+            bar->setElideMode(Qt::ElideNone);
+            bar->setUsesScrollButtons(true);
+            bar->setProperty(kSet, true);
+        }
+        m_style->adopt(bar);
+    }
+}
+
+bool DockLayout::holdsFloatedPlace(QDockWidget *standing) const
+{
+    // The toolkit keeps the place of a window floated out of a group among its tabs, for when
+    // it docks again: with its tabs stepped out, the group's window is still no window alone,
+    // and a split of it would be one more tab of a group that shows none. It names the group's
+    // windows only while the group shows one: of a group hidden whole, the window floated is
+    // known by the group it left.
+    const QList<QDockWidget *> tabs = m_window->tabifiedDockWidgets(standing);
+    for (const QDockWidget *dock : m_window->findChildren<QDockWidget *>()) {
+        const QDockWidget *left = m_formerGroupmate.value(dock);
+        if (dock->isFloating() && (tabs.contains(dock) || (left && standingOf(left) == standing)))
+            return true;
+    }
+    return false;
+}
+
+bool DockLayout::inToolkitGroup(const QDockWidget *dock) const
+{
+    // The toolkit's tab rows name their windows in their tabs' data, and it hides a row it no
+    // longer uses.
+    settle();
+    for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+        for (int tab = 0; bar->isVisibleTo(m_window) && tab < bar->count(); ++tab)
+            if (bar->tabData(tab).value<quintptr>() == reinterpret_cast<quintptr>(dock))
+                return true;
+    return false;
+}
+
+void DockLayout::dockBack(QDockWidget *dock)
+{
+    {
+        const QScopedValueRollback<QDockWidget *> returning(m_returning, dock);
+        dock->setFloating(false);
+    }
+    if (dock->isFloating())
+        return;
+    lineAsShown(dock);
+    // As a window placed there: the lines no one sized share the area anew, so that the next
+    // window placed does not do it for this one.
+    shareEvenly(areaOf(dock));
+}
+
+void DockLayout::lineAsShown(QDockWidget *dock)
+{
+    const Position p = find(dock);
+    if (p.area < 0 || tabbed(dock) || hasTabs(dock) || m_leftInGroup.contains(dock))
+        return;
+    const DockArea area = DockArea(p.area + 1);
+    settle();
+    if (!shownIn(dock, area))
+        return;
+    const auto startAcross = [area](const QDockWidget *d) {
+        return across(area) == Qt::Horizontal ? d->x() : d->y();
+    };
+    auto &lines = m_lines[p.area];
+    const QDockWidget *other = nullptr;
+    for (const QDockWidget *member : shownStanding(lines[p.line]))
+        if (member != dock && shownIn(member, area)) {
+            if (startAcross(member) == startAcross(dock))
+                return;
+            other = member;
+        }
+    if (!other)
+        return;
+    // The toolkit gave it a line of its own, beside the one the layout had put it in.
+    lines[p.line].removeAt(p.slot);
+    lines.insert(startAcross(dock) < startAcross(other) ? p.line : p.line + 1, {dock});
+}
+
+} // namespace tesk::frame
