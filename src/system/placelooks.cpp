@@ -13,7 +13,9 @@ namespace tesk::system {
 
 namespace {
 
-// The looks fallen due and not yet run, and the one queued call that runs them.
+// The looks fallen due and not yet run. Each is queued a call of its own, and the first of those
+// to come runs all that are due: a call the event loop never delivers (the application made
+// anew by a restart drops what was posted to it) leaves none waiting for good.
 class DueLooks final : public QObject
 {
 public:
@@ -35,8 +37,7 @@ public:
     void add(PlaceLook look, QObject *owner, std::function<void()> function)
     {
         m_due.push_back({look, owner, std::move(function)});
-        if (!std::exchange(m_queued, true))
-            QMetaObject::invokeMethod(this, &DueLooks::run, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &DueLooks::run, Qt::QueuedConnection);
     }
 
 private:
@@ -49,7 +50,6 @@ private:
 
     void run()
     {
-        m_queued = false;
         // A look asked while these run falls due at the next turn.
         std::vector<Due> due = std::exchange(m_due, {});
         std::stable_sort(due.begin(), due.end(),
@@ -60,7 +60,6 @@ private:
     }
 
     std::vector<Due> m_due;
-    bool m_queued = false;
 };
 
 } // namespace
