@@ -53,8 +53,7 @@ const PromiseInfo kPromises[] = {
     {Promise::DocksWhereDropped, "docks-where-dropped", ""},
     {Promise::RestoredAsLeft, "restored-as-left", ""},
     {Promise::SharesComeBack, "shares-come-back", ""},
-    {Promise::RecordsBeforeTheShow, "records-before-the-show",
-     "a group of tabs' line as the show sizes it, with its tab row, in records read before it"},
+    {Promise::RecordsBeforeTheShow, "records-before-the-show", ""},
     {Promise::OpensInSight, "opens-in-sight", ""},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release", ""},
 };

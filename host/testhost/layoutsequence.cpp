@@ -51,6 +51,8 @@ constexpr int kPanel = 28;
 constexpr int kWindowManagerTimeMs = 3000;
 // As long as the library looks again at a floating dock for a window manager's late answer.
 constexpr int kLateAnswersMs = 1100;
+// How far from the layout's edge the toolkit takes a drop as one on an area with no dock.
+constexpr int kToolkitEmptyAreaBand = 80;
 const QRect kLarge(0, 0, 1280, 800);
 const QRect kSmall(0, 0, 1024, 600);
 // The fresh main windows of a round trip and the boxes of their docks.
@@ -491,10 +493,41 @@ private:
         if (!code || !code->isVisible() || code->width() < 40 || code->height() < 40 ||
             !m_window->rect().contains(QRect(code->mapTo(m_window, QPoint()), code->size())))
             return std::nullopt;
-        const QPoint at = area == 1   ? QPoint(10, code->height() / 2)
-                          : area == 2 ? QPoint(code->width() - 10, code->height() / 2)
-                                      : QPoint(code->width() / 2, code->height() - 10);
-        return code->mapToGlobal(at);
+        // The toolkit takes a drop near the layout's edge beside an area with no dock shown
+        // as one on that area, trying the left, the right, the top and then the bottom: the
+        // gap it opens there is what the user sees and drops into. A point meant for one area
+        // stays out of the bands of those tried before it; a code too narrow for that has no
+        // such point.
+        const QRect codeRect(code->mapTo(m_window, QPoint()), code->size());
+        const bool leftEmpty = !areaShowsADock(Qt::LeftDockWidgetArea, dragged);
+        const bool rightEmpty = !areaShowsADock(Qt::RightDockWidgetArea, dragged);
+        const int fromLeft = leftEmpty ? kToolkitEmptyAreaBand : 0;
+        const int fromRight = m_window->width() - (rightEmpty ? kToolkitEmptyAreaBand : 0);
+        QPoint at;
+        if (area == 1) {
+            at = QPoint(codeRect.left() + 10, codeRect.center().y());
+        } else if (area == 2) {
+            at = QPoint(codeRect.right() - 10, codeRect.center().y());
+            if (at.x() < fromLeft)
+                return std::nullopt;
+        } else {
+            const int left = std::max(codeRect.left() + 10, fromLeft);
+            const int right = std::min(codeRect.right() - 10, fromRight - 1);
+            at = QPoint((left + right) / 2, codeRect.bottom() - 10);
+            if (left > right || at.y() < codeRect.top() + kToolkitEmptyAreaBand)
+                return std::nullopt;
+        }
+        return m_window->mapToGlobal(at);
+    }
+
+    // The area shows a dock standing in it, other than the one dragged.
+    bool areaShowsADock(Qt::DockWidgetArea area, TeskHandle dragged) const
+    {
+        const QList<DockWidget *> docks = m_window->findChildren<DockWidget *>();
+        return std::any_of(docks.begin(), docks.end(), [&](const DockWidget *dock) {
+            return dock->windowBox() != dragged && !dock->isFloating() && dock->isVisible() &&
+                   m_window->dockWidgetArea(const_cast<DockWidget *>(dock)) == area;
+        });
     }
 
     void start(const Step &step)

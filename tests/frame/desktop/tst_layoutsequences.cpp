@@ -52,6 +52,14 @@ TEST_F(LayoutSequencesOnADesktop, SequencesThatOnceBrokeHold)
           {StepKind::TitleBarDrag, 3536730158u, 2862168562u, 894392820u, 88793648u},
           {StepKind::Undock, 256356881u, 825397113u, 4047968230u, 3539955923u},
           {StepKind::ResizeWindow, 3199475520u, 2825030119u, 1981874210u, 2737265847u}}},
+        // The code narrowed by a wide right dock: a title bar dropped at the code's foot
+        // within the toolkit's band beside the empty left area docked on the left.
+        {"a drop at the code's foot docks at the bottom",
+         {{StepKind::Start, 2864002826u, 2005020719u, 3341968850u, 1508516926u},
+          {StepKind::Floating, 3804180207u, 212575184u, 3601507578u, 641257463u},
+          {StepKind::FreshWindow, 718885532u, 3432108221u, 3437285704u, 2628021050u},
+          {StepKind::Restore, 1639267907u, 1259390258u, 2321353992u, 3953347287u},
+          {StepKind::TitleBarDrag, 4085685254u, 2443044446u, 1982201580u, 2482929u}}},
     };
     const std::string broken = playEach(sequences, screen);
     EXPECT_TRUE(broken.empty()) << broken;

@@ -558,6 +558,30 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
          {{StepKind::Start, 2789402905u, 3439680157u, 873037833u, 4198957408u},
           {StepKind::DockRight, 2267163968u, 2197185926u, 2187171792u, 546968012u},
           {StepKind::FreshWindow, 743734138u, 838139268u, 1893827494u, 3522460190u}}},
+        // A group of tabs stands with its tab row: along the bottom its line is as high as the
+        // group and the row, and a window beside the group as high as the line; across a side
+        // area the group is as wide as the row's least (seeds 20160 and 20172).
+        {"records read before the show count a group's tab row along the bottom",
+         {{StepKind::Start, 1028489995u, 2936349832u, 656872060u, 332807581u},
+          {StepKind::DockBottom, 2093279021u, 529834342u, 323320106u, 3390790096u},
+          {StepKind::MemoryView, 178757248u, 1364198901u, 3004051108u, 768507502u},
+          {StepKind::Restore, 1844930350u, 1911488336u, 1239192423u, 1782482681u},
+          {StepKind::DockBottom, 2162730033u, 3316759297u, 2364904887u, 1762399157u},
+          {StepKind::DockBottom, 1607214703u, 1535124232u, 1268860997u, 3577637887u},
+          {StepKind::Restart, 3675265864u, 4160534261u, 3722327459u, 3598052573u},
+          {StepKind::DockBottom, 837749762u, 3373621518u, 929258211u, 1796386188u},
+          {StepKind::FreshWindow, 1231017141u, 2139404798u, 1608112965u, 505742008u}}},
+        {"records read before the show count a group's tab row across a side area",
+         {{StepKind::Start, 1971615812u, 2275689212u, 1755696405u, 4239453780u},
+          {StepKind::DockRight, 3668575310u, 3884861787u, 3607827665u, 2758777394u},
+          {StepKind::DockRight, 285081898u, 3187827540u, 4168388535u, 3732962446u},
+          {StepKind::Show, 1950377076u, 3953730141u, 681548026u, 4091257283u},
+          {StepKind::Restore, 4277602500u, 4061457620u, 972505197u, 3473038919u},
+          {StepKind::HideTabs, 3652655444u, 871084907u, 1476269176u, 2339413055u},
+          {StepKind::Restore, 877632190u, 2238023853u, 2639007549u, 3460545440u},
+          {StepKind::DockRight, 1643399752u, 3994724880u, 3949227041u, 3793560899u},
+          {StepKind::DockRight, 1217332393u, 1445463328u, 1257963810u, 834461676u},
+          {StepKind::Restart, 2976907704u, 2004936639u, 3104067950u, 441777182u}}},
     };
     const std::string broken = playEach(sequences, m_sequenceScreen);
     EXPECT_TRUE(broken.empty()) << broken;

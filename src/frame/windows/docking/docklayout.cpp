@@ -8,6 +8,8 @@
 #include <QLayout>
 #include <QMainWindow>
 
+#include <algorithm>
+
 namespace tesk::frame {
 
 using namespace docklayout;
@@ -27,51 +29,74 @@ DockLayout::DockLayout(QMainWindow *window)
 
 DockLayout::~DockLayout() = default;
 
+DockLayout::Group DockLayout::alone(QDockWidget *dock)
+{
+    Group group;
+    group.docks = {dock};
+    return group;
+}
+
+QList<QDockWidget *> DockLayout::docksOf(const Line &line)
+{
+    QList<QDockWidget *> docks;
+    for (const Group &group : line)
+        docks += group.docks;
+    return docks;
+}
+
 DockLayout::Position DockLayout::find(const QDockWidget *dock) const
 {
     for (int a = 0; a < 3; ++a)
-        for (int l = 0; l < m_lines[a].size(); ++l) {
-            const int slot = m_lines[a][l].indexOf(const_cast<QDockWidget *>(dock));
-            if (slot >= 0)
-                return {a, l, slot};
-        }
+        for (int l = 0; l < m_lines[a].size(); ++l)
+            for (int g = 0; g < m_lines[a][l].size(); ++g) {
+                const int index =
+                    int(m_lines[a][l][g].docks.indexOf(const_cast<QDockWidget *>(dock)));
+                if (index >= 0)
+                    return {a, l, g, index};
+            }
     return {};
+}
+
+DockLayout::Group *DockLayout::groupOf(const QDockWidget *dock)
+{
+    const Position p = find(dock);
+    return p.area < 0 ? nullptr : &m_lines[p.area][p.line][p.group];
+}
+
+const DockLayout::Group *DockLayout::groupOf(const QDockWidget *dock) const
+{
+    const Position p = find(dock);
+    return p.area < 0 ? nullptr : &m_lines[p.area][p.line][p.group];
 }
 
 void DockLayout::take(QDockWidget *dock)
 {
     const Position p = find(dock);
-    const QDockWidget *standing = m_tabOf.take(dock);
-    m_fitTabs.remove(dock);
     m_recordedAlong.remove(dock);
     if (p.area < 0)
         return;
-    m_formerPlace.insert(dock, {p.area, p.line, m_lines[p.area][p.line].size() == 1 ? -1 : p.slot});
+    // It leaves from here: no group keeps a place it left earlier.
+    for (auto &lines : m_lines)
+        for (Line &l : lines)
+            for (Group &group : l)
+                group.left.removeAll(dock);
     auto &lines = m_lines[p.area];
-    auto &line = lines[p.line];
-    m_leftInGroup.remove(dock);
+    Line &line = lines[p.line];
+    const bool lineOfItsOwn = line.size() == 1 && line.first().docks.size() == 1;
+    // A tab goes back behind its group, a window standing before the group it stood for.
+    m_formerPlace.insert(dock,
+                         {p.area, p.line, lineOfItsOwn ? -1 : p.group + (p.index > 0 ? 1 : 0)});
+    Group &group = line[p.group];
     // A group that loses its standing window stands on its next tab, as the toolkit shows it.
-    QDockWidget *next = nullptr;
-    if (!standing) {
-        for (int slot = p.slot + 1; slot < line.size() && m_tabOf.value(line[slot]) == dock;
-             ++slot) {
-            if (next)
-                m_tabOf.insert(line[slot], next);
-            else
-                m_tabOf.remove(next = line[slot]);
-        }
+    group.docks.removeAt(p.index);
+    if (group.docks.isEmpty()) {
+        line.removeAt(p.group);
+    } else {
+        group.left.append(dock);
+        // Left alone, the window that stays still stands in the toolkit's group, which keeps
+        // the place of the window gone: a window placed after it joins that group.
+        group.keepsPlace = (p.index > 0 && group.keepsPlace) || !group.hasTabs();
     }
-    line.removeAt(p.slot);
-    if (const QDockWidget *mate = standing ? standing : next)
-        m_formerGroupmate.insert(dock, mate);
-    else
-        m_formerGroupmate.remove(dock);
-    // Left alone, it still stands in the toolkit's group, which keeps the place of the window
-    // gone: a window placed after it joins that group. So does the window a last tab left.
-    if (next && !hasTabs(next))
-        m_leftInGroup.insert(next);
-    if (standing && !hasTabs(standing))
-        m_leftInGroup.insert(standing);
     if (line.isEmpty())
         lines.removeAt(p.line);
 }
@@ -80,12 +105,12 @@ void DockLayout::forget(const QDockWidget *dock)
 {
     take(const_cast<QDockWidget *>(dock));
     // The toolkit's group keeps the place of a window gone for good too, with tabs left or not.
-    if (const QDockWidget *mate = m_formerGroupmate.value(dock))
-        m_leftInGroup.insert(standingOf(mate));
+    for (auto &lines : m_lines)
+        for (Line &l : lines)
+            for (Group &group : l)
+                if (group.left.removeAll(dock) > 0)
+                    group.keepsPlace = true;
     m_formerPlace.remove(dock);
-    m_formerGroupmate.remove(dock);
-    m_formerGroupmate.removeIf([dock](auto it) { return it.value() == dock; });
-    m_leftInGroup.remove(dock);
     m_extents.remove(dock);
     m_recordedAlong.remove(dock);
     m_held.remove(dock);
@@ -105,9 +130,12 @@ int DockLayout::indexOf(const QDockWidget *dock) const
     const Position p = find(dock);
     if (p.area < 0)
         return -1;
-    int index = p.slot;
+    const auto &lines = m_lines[p.area];
+    int index = p.index;
     for (int l = 0; l < p.line; ++l)
-        index += m_lines[p.area][l].size();
+        index += int(docksOf(lines[l]).size());
+    for (int g = 0; g < p.group; ++g)
+        index += int(lines[p.line][g].docks.size());
     return index;
 }
 
@@ -115,7 +143,7 @@ bool DockLayout::startsLine(const QDockWidget *dock) const
 {
     const Position p = find(dock);
     // The first line of an area is where the area starts, not a new line.
-    return p.area >= 0 && p.line > 0 && p.slot == 0;
+    return p.area >= 0 && p.line > 0 && p.group == 0 && p.index == 0;
 }
 
 int DockLayout::lineCount(DockArea area) const
@@ -127,17 +155,18 @@ QList<QDockWidget *> DockLayout::line(DockArea area, int line) const
 {
     if (!isPlacedArea(area) || line < 0 || line >= m_lines[int(area) - 1].size())
         return {};
-    return m_lines[int(area) - 1][line];
+    return docksOf(m_lines[int(area) - 1][line]);
 }
 
 bool DockLayout::tabbed(const QDockWidget *dock) const
 {
-    return m_tabOf.contains(dock);
+    return find(dock).index > 0;
 }
 
 QDockWidget *DockLayout::standingOf(const QDockWidget *dock) const
 {
-    return m_tabOf.value(dock, const_cast<QDockWidget *>(dock));
+    const Group *group = groupOf(dock);
+    return group ? group->standing() : const_cast<QDockWidget *>(dock);
 }
 
 QPoint DockLayout::placeOf(const QDockWidget *dock) const
@@ -148,76 +177,41 @@ QPoint DockLayout::placeOf(const QDockWidget *dock) const
     return (shown ? shown : standingOf(dock))->pos();
 }
 
-const QDockWidget *DockLayout::shownOfGroup(const QDockWidget *dock) const
+const QDockWidget *DockLayout::shownOf(const Group &group, DockArea area) const
 {
-    const Position p = find(standingOf(dock));
-    if (p.area < 0)
-        return nullptr;
-    for (const QDockWidget *member : groupAt(m_lines[p.area][p.line], p.slot))
-        if (shownIn(member, DockArea(p.area + 1)))
+    for (const QDockWidget *member : group.docks)
+        if (shownIn(member, area))
             return member;
     return nullptr;
 }
 
-QList<QDockWidget *> DockLayout::groupAt(const QList<QDockWidget *> &line, int slot) const
+const QDockWidget *DockLayout::shownOfGroup(const QDockWidget *dock) const
 {
-    // A group split in the line is a fault of the layout's own; a user's session outlives it.
-    Q_ASSERT(slot >= 0 && slot < line.size());
-    if (slot < 0 || slot >= line.size())
-        return {};
-    QList<QDockWidget *> group{line[slot]};
-    for (int next = slot + 1; next < line.size() && m_tabOf.value(line[next]) == line[slot]; ++next)
-        group.append(line[next]);
-    return group;
+    const Position p = find(dock);
+    return p.area < 0 ? nullptr : shownOf(m_lines[p.area][p.line][p.group], DockArea(p.area + 1));
 }
 
-QList<QDockWidget *> DockLayout::standing(const QList<QDockWidget *> &line) const
+QList<const DockLayout::Group *> DockLayout::shownGroups(const Line &line) const
 {
-    QList<QDockWidget *> standing;
-    for (QDockWidget *dock : line)
-        if (!tabbed(dock))
-            standing.append(dock);
-    return standing;
-}
-
-QList<QDockWidget *> DockLayout::shownStanding(const QList<QDockWidget *> &line) const
-{
-    QList<QDockWidget *> shown;
-    for (QDockWidget *dock : line)
-        if (!tabbed(dock) && groupShown(dock))
-            shown.append(dock);
+    QList<const Group *> shown;
+    for (const Group &group : line)
+        if (groupShown(group))
+            shown.append(&group);
     return shown;
 }
 
-bool DockLayout::groupShown(const QDockWidget *standing) const
+bool DockLayout::groupShown(const Group &group)
 {
-    if (!hiddenByRequest(standing))
-        return true;
-    for (auto it = m_tabOf.cbegin(); it != m_tabOf.cend(); ++it)
-        if (it.value() == standing && !hiddenByRequest(it.key()))
-            return true;
-    return false;
+    return std::any_of(group.docks.begin(), group.docks.end(),
+                       [](const QDockWidget *member) { return !hiddenByRequest(member); });
 }
 
-bool DockLayout::showsTabRow(const QDockWidget *standing) const
+bool DockLayout::showsTabRow(const Group &group)
 {
     // The toolkit shows a group's tab row only while two of its windows show: a group whose
     // other tabs are hidden grew by a row at each restore.
-    const Position p = find(standing);
-    if (p.area < 0)
-        return false;
-    int shown = 0;
-    for (const QDockWidget *member : groupAt(m_lines[p.area][p.line], p.slot))
-        if (!hiddenByRequest(member) && ++shown > 1)
-            return true;
-    return false;
-}
-
-bool DockLayout::hasTabs(const QDockWidget *dock) const
-{
-    const Position p = find(dock);
-    return p.area >= 0 && !tabbed(dock) && p.slot + 1 < m_lines[p.area][p.line].size() &&
-           m_tabOf.value(m_lines[p.area][p.line][p.slot + 1]) == dock;
+    return std::count_if(group.docks.begin(), group.docks.end(),
+                         [](const QDockWidget *member) { return !hiddenByRequest(member); }) > 1;
 }
 
 bool DockLayout::shownIn(const QDockWidget *dock, DockArea area) const

@@ -123,6 +123,11 @@ public:
     // behind others, the size of its group's tab shown), else the extent it was given, else
     // its size.
     QSize extent(const QDockWidget *dock) const;
+    // Before the show: how far across the window stands once shown, in a line that the window
+    // `setter` sizes to `given` across. A group of tabs showing its tab row stands with that
+    // row beneath it along the bottom, in a line as high as the group and its row, and across
+    // a side area is at least as wide as the row's least.
+    int acrossAtShow(const QDockWidget *dock, const QDockWidget *setter, int given) const;
     // The window takes the extent and its line the extent across; the other windows of the
     // line share what is left along it, in the proportions they had.
     void setExtent(QDockWidget *dock, QSize extent);
@@ -159,13 +164,41 @@ public:
     void windowResized(QSize from);
 
 private:
+    // Why a group of tabs last took a tab in: the fit, for want of room; the host or the user;
+    // the toolkit, which had no other place for a window.
+    enum class Made { Host, Fit, Toolkit };
+    // What stands in one place of a line: a group of tabs, or a window alone as a group of one.
+    // A step that adds, closes, floats, docks back, hides or restores a window changes this one
+    // record. The tab shown is the toolkit's to choose: shownOf reads it.
+    struct Group
+    {
+        // The window standing in the line, then its tabs in order.
+        QList<QDockWidget *> docks;
+        Made made = Made::Host;
+        // The toolkit still holds the group in one of its groups of tabs that keeps the place of
+        // a window gone from it: a window split beside it would be one more tab there.
+        bool keepsPlace = false;
+        // The windows that left it (floated, hidden or closed) whose places the toolkit keeps
+        // among its tabs, for when they dock again.
+        QList<const QDockWidget *> left;
+
+        QDockWidget *standing() const { return docks.first(); }
+        bool hasTabs() const { return docks.size() > 1; }
+    };
+    using Line = QList<Group>;
+    static Group alone(QDockWidget *dock);
+    static QList<QDockWidget *> docksOf(const Line &line);
     struct Position
     {
         int area = -1;
         int line = -1;
-        int slot = -1;
+        int group = -1;
+        // Within the group: 0 for the window standing.
+        int index = -1;
     };
     Position find(const QDockWidget *dock) const;
+    Group *groupOf(const QDockWidget *dock);
+    const Group *groupOf(const QDockWidget *dock) const;
     bool shownIn(const QDockWidget *dock, DockArea area) const;
     void settle() const;
     // The windows shown take the sizes they show as their extents; but for heldAcrossToo, a
@@ -220,44 +253,39 @@ private:
     int tabRowBeneath(const QDockWidget *shown) const;
     // The least width of that tab row: its scroll buttons and its widest title.
     int tabRowLeastWidth(const QDockWidget *shown) const;
-    // The line without the windows that stand as tabs on an earlier one of it.
-    QList<QDockWidget *> standing(const QList<QDockWidget *> &line) const;
-    // Of those, the ones whose group shows a window: a group hidden whole takes no room, and a
+    // The groups of the line that show a window: a group hidden whole takes no room, and a
     // window put behind it as a tab would have no tab row leading to it.
-    QList<QDockWidget *> shownStanding(const QList<QDockWidget *> &line) const;
-    // Whether the group standing there shows its tab row: two of its windows show.
+    QList<const Group *> shownGroups(const Line &line) const;
     // Sets the dock beside the group standing there, in its line, not as one more tab; false
     // (nothing placed) where the toolkit would make it a tab all the same.
     bool splitBesideGroup(QDockWidget *standing, QDockWidget *dock);
     // The toolkit made the window it split one more tab of a group it holds: so does the
     // layout, as the tab shown.
     void takeToolkitTab(QDockWidget *dock);
-    // Makes the dock a tab, shown, of the group of the last window of that line, at its end.
-    void joinGroupAtLineEnd(QDockWidget *dock, const QDockWidget *last);
-    bool showsTabRow(const QDockWidget *standing) const;
+    // Makes the dock a tab, shown, of the last group of the area, at its end.
+    void joinGroupAtLineEnd(QDockWidget *dock, DockArea area);
+    // Whether the group shows its tab row: two of its windows show.
+    static bool showsTabRow(const Group &group);
     // The toolkit's group of the window standing there keeps the place of a window floated
     // out of it.
     bool holdsFloatedPlace(QDockWidget *standing) const;
     // The toolkit holds the window in a group of tabs, of its own or with others.
     bool inToolkitGroup(const QDockWidget *dock) const;
-    bool groupShown(const QDockWidget *standing) const;
-    // The window and its tabs, from its slot in the line.
-    QList<QDockWidget *> groupAt(const QList<QDockWidget *> &line, int slot) const;
-    void insertBehindGroup(QList<QDockWidget *> &line, const QDockWidget *onto,
-                           const QList<QDockWidget *> &docks) const;
-    // The window of the dock's group of tabs shown in its area, if any.
+    static bool groupShown(const Group &group);
+    // The window of the group shown in the area, if any; of the dock's group.
+    const QDockWidget *shownOf(const Group &group, DockArea area) const;
     const QDockWidget *shownOfGroup(const QDockWidget *dock) const;
-    // Makes the window and its tabs tabs of the standing window; the line order is the
-    // caller's.
-    void tabGroupOnto(QDockWidget *standing, const QList<QDockWidget *> &group);
+    // The windows join the group as tabs behind its others, taking its size; in the picture
+    // only: the toolkit holds them so already.
+    void addTabs(Group &group, const QList<QDockWidget *> &docks, Made made);
+    // As addTabs, and the toolkit makes them tabs too.
+    void tabGroupOnto(Group &group, const QList<QDockWidget *> &docks, Made made);
     // A window the host docked back where it stood as a tab, or as a group's standing window,
     // is in that group again.
     void rejoinGroup(QDockWidget *dock);
     // A window docked back where the toolkit kept its place: where the toolkit shows it on a
     // line of its own, beside the line the layout put it in, so does the layout.
     void lineAsShown(QDockWidget *dock);
-    // The window stands in its line with tabs behind it.
-    bool hasTabs(const QDockWidget *dock) const;
     // The height of the toolkit's tab row beneath a group.
     int tabRow() const;
     // The toolkit's tab rows scroll and show whole titles.
@@ -265,8 +293,7 @@ private:
     // The window a line is sized by (the first standing one shown) and what the line shows
     // across, its tab row included where that stands across the area; null for a line hidden
     // whole.
-    std::pair<QDockWidget *, int> lineShownAcross(DockArea area,
-                                                  const QList<QDockWidget *> &line) const;
+    std::pair<QDockWidget *, int> lineShownAcross(DockArea area, const Line &line) const;
     // What the lines show across is what they take back later. A line a smaller window cut
     // keeps what it showed before until it took that back, or the layout or the user gave its
     // area sizes anew.
@@ -290,34 +317,30 @@ private:
     bool freeRoom(Qt::Orientation direction, DockArea first);
     bool tabLastOfLongestLine(DockArea area, Qt::Orientation direction, bool onlyWhereItCounts);
     bool tabLastLine(DockArea area);
-    int leastAlong(DockArea area, const QList<QDockWidget *> &line) const;
+    int leastAlong(DockArea area, const Line &line) const;
     int leastAcross(DockArea area) const;
     int separator() const;
 
     QMainWindow *m_window;
     // The toolkit reports our own placing as moves; those are not the user's.
     bool m_placing = false;
-    // Where each window stood before it last left its line (slot -1: alone in it), and the
-    // window docked back there now.
-    QHash<const QDockWidget *, Position> m_formerPlace;
+    // Where each window stood before it last left its line: the group it goes back before
+    // (-1: the line was its own); and the window docked back there now.
+    struct Former
+    {
+        int area = -1;
+        int line = -1;
+        int group = -1;
+    };
+    QHash<const QDockWidget *, Former> m_formerPlace;
     QDockWidget *m_returning = nullptr;
-    // A window that stayed in the group of tabs each window left.
-    QHash<const QDockWidget *, const QDockWidget *> m_formerGroupmate;
-    // Windows left alone in a group of tabs whose standing window or last tab went, and the
-    // windows standing for a group a window closed out of: the toolkit still holds them in a
-    // group that keeps the place of the window gone.
-    QSet<const QDockWidget *> m_leftInGroup;
     // Lines of the left, right and bottom areas (index area - 1).
-    QList<QList<QDockWidget *>> m_lines[3];
+    QList<Line> m_lines[3];
     QHash<const QDockWidget *, QSize> m_extents;
     // The lengths along their lines that records gave windows brought back into a shown main
     // window, until the window leaves its line or the host or the user sizes it.
     QHash<const QDockWidget *, int> m_recordedAlong;
     QSet<const QDockWidget *> m_held;
-    // A window standing as a tab, and the window of its group that stands in the line.
-    QHash<const QDockWidget *, QDockWidget *> m_tabOf;
-    // The windows the fit made tabs for want of room.
-    QSet<const QDockWidget *> m_fitTabs;
     bool m_fitting = false;
     // The main window's size before the window placed came: the toolkit grows the window to
     // its least size as it takes the window in, before the fit has made any tabs.

@@ -108,15 +108,19 @@ void DockLayout::fit(QDockWidget *came)
     // A window made a tab stands no more.
     const auto standingIn = [this](DockArea area) {
         qsizetype count = 0;
-        for (const auto &l : m_lines[int(area) - 1])
-            count += standing(l).size();
+        for (const Line &l : m_lines[int(area) - 1])
+            count += l.size();
         return count;
     };
     const std::array<qsizetype, 3> standingBefore{
         standingIn(DockArea::Left), standingIn(DockArea::Right), standingIn(DockArea::Bottom)};
     const LinesAcross atStart = m_window->isVisible() ? linesAcross() : LinesAcross();
     // Each step makes a window a tab: there are no more steps than windows.
-    for (qsizetype steps = m_extents.size() + m_tabOf.size() + 64; steps > 0; --steps) {
+    qsizetype docks = 0;
+    for (const auto &lines : m_lines)
+        for (const Line &l : lines)
+            docks += docksOf(l).size();
+    for (qsizetype steps = m_extents.size() + docks + 64; steps > 0; --steps) {
         const QSize over = overflow();
         if (over.height() > 0 && freeRoom(Qt::Vertical, first)) {
             tabbedSome = true;
@@ -217,7 +221,7 @@ bool DockLayout::tabLastOfLongestLine(DockArea area, Qt::Orientation direction,
     int longest = -1;
     int longestLength = 0;
     for (int l = 0; l < lines.size(); ++l) {
-        if (shownStanding(lines[l]).size() < 2)
+        if (shownGroups(lines[l]).size() < 2)
             continue;
         const int length = leastAlong(area, lines[l]);
         if (longest < 0 || length > longestLength) {
@@ -240,18 +244,13 @@ bool DockLayout::tabLastOfLongestLine(DockArea area, Qt::Orientation direction,
         if (longestLength <= rival)
             return false;
     }
-    auto &line = lines[longest];
-    const QList<QDockWidget *> standingOnes = shownStanding(line);
-    QDockWidget *last = standingOnes.last();
-    QDockWidget *onto = standingOnes[standingOnes.size() - 2];
-    const QList<QDockWidget *> group = groupAt(line, int(line.indexOf(last)));
-    // A hidden window between them would split the group in the line.
-    for (const QDockWidget *dock : group)
-        line.removeOne(const_cast<QDockWidget *>(dock));
-    insertBehindGroup(line, onto, group);
-    tabGroupOnto(onto, group);
-    for (const QDockWidget *dock : group)
-        m_fitTabs.insert(dock);
+    Line &line = lines[longest];
+    const QList<const Group *> shown = shownGroups(line);
+    const QDockWidget *onto = shown[shown.size() - 2]->standing();
+    const Group moving = line.takeAt(shown.last() - line.constData());
+    Group &target = *groupOf(onto);
+    tabGroupOnto(target, moving.docks, Made::Fit);
+    target.left += moving.left;
     return true;
 }
 
@@ -261,31 +260,29 @@ bool DockLayout::tabLastLine(DockArea area)
     // Onto the nearest line before it that shows a window: a line hidden whole between them
     // has no tab row to lead to the window.
     int target = int(lines.size()) - 2;
-    while (target >= 0 && shownStanding(lines[target]).isEmpty())
+    while (target >= 0 && shownGroups(lines[target]).isEmpty())
         --target;
     if (target < 0)
         return false;
-    const QList<QDockWidget *> moving = lines.takeLast();
-    QDockWidget *onto = shownStanding(lines[target]).last();
-    insertBehindGroup(lines[target], onto, moving);
-    tabGroupOnto(onto, moving);
-    for (const QDockWidget *dock : moving)
-        m_fitTabs.insert(dock);
+    const Line moving = lines.takeLast();
+    const Line &ontoLine = lines[target];
+    Group &onto = lines[target][int(shownGroups(ontoLine).last() - ontoLine.constData())];
+    tabGroupOnto(onto, docksOf(moving), Made::Fit);
+    for (const Group &group : moving)
+        onto.left += group.left;
     return true;
 }
 
-int DockLayout::leastAlong(DockArea area, const QList<QDockWidget *> &line) const
+int DockLayout::leastAlong(DockArea area, const Line &line) const
 {
     // A group of tabs adds its tab row beneath it, where it shows one: a group whose other
     // tabs are hidden shows none, and counted, it kept the bottom area off a row's least.
     const int row = tabRow();
     int length = 0;
     int groups = 0;
-    for (int slot = 0; slot < line.size(); ++slot) {
-        if (tabbed(line[slot]) || !groupShown(line[slot]))
-            continue;
-        length += lengthIn(along(area), leastSize(line[slot]));
-        if (along(area) == Qt::Vertical && showsTabRow(line[slot]))
+    for (const Group *group : shownGroups(line)) {
+        length += lengthIn(along(area), leastSize(group->standing()));
+        if (along(area) == Qt::Vertical && showsTabRow(*group))
             length += row;
         ++groups;
     }
@@ -298,11 +295,10 @@ int DockLayout::leastAcross(DockArea area) const
     if (lines.isEmpty())
         return 0;
     int length = 0;
-    for (const auto &l : lines) {
+    for (const Line &l : lines) {
         int widest = 0;
-        for (const QDockWidget *dock : l)
-            if (!tabbed(dock) && groupShown(dock))
-                widest = qMax(widest, lengthIn(across(area), leastSize(dock)));
+        for (const Group *group : shownGroups(l))
+            widest = qMax(widest, lengthIn(across(area), leastSize(group->standing())));
         length += widest;
     }
     // Between the lines, and between the area and the code.

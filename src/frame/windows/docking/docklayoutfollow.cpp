@@ -218,28 +218,25 @@ bool DockLayout::follow(QDockWidget *dock)
     if (!isPlacedArea(shown))
         return true;
     auto &lines = m_lines[int(shown) - 1];
-    const Position former = m_formerPlace.value(dock);
+    const Former former = m_formerPlace.value(dock);
     if (dock == m_returning && former.area == int(shown) - 1) {
         // Back where it stood: the toolkit keeps the place of a floating window in its line,
-        // or its line, for when it docks again.
+        // or its line, for when it docks again; never inside a group, whose tabs follow the
+        // window they stand on.
         const int line = qMin(former.line, int(lines.size()));
-        if (former.slot < 0 || line == lines.size()) {
-            lines.insert(line, {dock});
-        } else {
-            // Never inside a group: its tabs follow the window they stand on.
-            int slot = qMin(former.slot, int(lines[line].size()));
-            while (slot < lines[line].size() && tabbed(lines[line][slot]))
-                ++slot;
-            lines[line].insert(slot, dock);
-        }
+        if (former.group < 0 || line == lines.size())
+            lines.insert(line, {alone(dock)});
+        else
+            lines[line].insert(qMin(former.group, int(lines[line].size())), alone(dock));
         rejoinGroup(dock);
         // The others of its group gone, the toolkit still puts it back in that group, alone.
-        if (!tabbed(dock) && !hasTabs(dock) && inToolkitGroup(dock))
-            m_leftInGroup.insert(dock);
+        Group *group = groupOf(dock);
+        if (!group->hasTabs() && inToolkitGroup(dock))
+            group->keepsPlace = true;
     } else if (lines.isEmpty()) {
-        lines.append({dock});
+        lines.append({alone(dock)});
     } else {
-        lines.last().append(dock);
+        lines.last().append(alone(dock));
     }
     return true;
 }
@@ -248,20 +245,15 @@ void DockLayout::rejoinGroup(QDockWidget *dock)
 {
     // The toolkit kept the window's place in its group of tabs, and puts it back there: the
     // layout must know it as a tab, or a window split beside it joins the group unseen.
-    const QDockWidget *mate = m_formerGroupmate.value(dock);
     const Position p = find(dock);
-    const Position at = mate ? find(mate) : Position();
-    if (at.area != p.area || at.line != p.line)
+    Line &line = m_lines[p.area][p.line];
+    const auto kept = std::find_if(
+        line.begin(), line.end(), [dock](const Group &group) { return group.left.contains(dock); });
+    if (kept == line.end() || (!kept->hasTabs() && !kept->keepsPlace))
         return;
-    QDockWidget *standing = standingOf(mate);
-    if (!hasTabs(standing) && !m_leftInGroup.contains(standing))
-        return;
-    auto &line = m_lines[p.area][p.line];
-    line.removeAt(p.slot);
-    insertBehindGroup(line, standing, {dock});
-    m_tabOf.insert(dock, standing);
-    if (m_extents.contains(standing))
-        m_extents.insert(dock, m_extents.value(standing));
+    QDockWidget *standing = kept->standing();
+    line.removeAt(p.group);
+    addTabs(*groupOf(standing), {dock}, Made::Toolkit);
 }
 
 void DockLayout::followToolkit()
@@ -281,22 +273,42 @@ void DockLayout::followToolkit()
         const auto alongOf = [&](const QDockWidget *dock) {
             return along(area) == Qt::Vertical ? dock->y() : dock->x();
         };
+        // Each window's place in the order they had, and the group it stood in.
         QHash<const QDockWidget *, int> order;
-        for (const auto &l : lines)
-            for (QDockWidget *dock : l)
-                order.insert(dock, int(order.size()));
+        QHash<const QDockWidget *, const Group *> groupBefore;
+        for (const Line &l : lines)
+            for (const Group &group : l)
+                for (QDockWidget *dock : group.docks) {
+                    order.insert(dock, int(order.size()));
+                    groupBefore.insert(dock, &group);
+                }
         QList<QDockWidget *> shown;
-        for (const auto &l : lines)
-            for (QDockWidget *dock : l)
+        for (const Line &l : lines)
+            for (QDockWidget *dock : docksOf(l))
                 if (shownIn(dock, area))
                     shown.append(dock);
         std::stable_sort(shown.begin(), shown.end(), [&](QDockWidget *a, QDockWidget *b) {
             return acrossOf(a) != acrossOf(b) ? acrossOf(a) < acrossOf(b) : alongOf(a) < alongOf(b);
         });
-        // Each window shown stands for its group as the toolkit holds it (the user may have
-        // dropped windows onto others as tabs, or dragged tabs out), in the order they had.
-        QHash<const QDockWidget *, QDockWidget *> tabOf;
-        QList<QList<QDockWidget *>> rebuilt;
+        // A group as the toolkit holds it keeps what the group standing on the same window knew
+        // while it holds no window that group did not: the user may have dropped windows onto
+        // others as tabs, or dragged tabs out, and tabs the user made say nothing of room.
+        const auto regroup = [&](const QList<QDockWidget *> &docks) {
+            Group group;
+            group.docks = docks;
+            const Group *was = groupBefore.value(docks.first());
+            if (!was || was->standing() != docks.first())
+                return group;
+            group.keepsPlace = was->keepsPlace;
+            group.left = was->left;
+            if (group.hasTabs() &&
+                std::all_of(docks.begin(), docks.end(),
+                            [&](const QDockWidget *dock) { return was->docks.contains(dock); }))
+                group.made = was->made;
+            return group;
+        };
+        // Each window shown stands for its group as the toolkit holds it, in the order they had.
+        QList<Line> rebuilt;
         QSet<const QDockWidget *> placed;
         // Where the last line stands across: where its windows shown start.
         int lineAcross = 0;
@@ -310,15 +322,13 @@ void DockLayout::followToolkit()
             std::sort(group.begin(), group.end(), [&](QDockWidget *a, QDockWidget *b) {
                 return order.value(a) < order.value(b);
             });
-            for (QDockWidget *tab : group.mid(1))
-                tabOf.insert(tab, group.first());
             for (QDockWidget *member : group)
                 placed.insert(member);
             if (rebuilt.isEmpty() || lineAcross != acrossOf(dock)) {
-                rebuilt.append(QList<QDockWidget *>());
+                rebuilt.append(Line());
                 lineAcross = acrossOf(dock);
             }
-            rebuilt.last() += group;
+            rebuilt.last().append(regroup(group));
         }
         // Hidden windows go back to the line and place they had, as near as the new lines
         // allow, so that showing them again puts them where the user last saw them; a hidden
@@ -326,9 +336,9 @@ void DockLayout::followToolkit()
         // was: joined to its neighbour, it would take that line's break away.
         QHash<int, int> rebuiltOf;
         for (int l = 0; l < lines.size(); ++l)
-            for (QDockWidget *dock : lines[l])
+            for (const QDockWidget *dock : docksOf(lines[l]))
                 for (int r = 0; r < rebuilt.size() && !rebuiltOf.contains(l); ++r)
-                    if (rebuilt[r].contains(dock))
+                    if (docksOf(rebuilt[r]).contains(dock))
                         rebuiltOf.insert(l, r);
         const auto lineFor = [&](int l) {
             if (rebuiltOf.contains(l))
@@ -339,50 +349,43 @@ void DockLayout::followToolkit()
                     at = rebuiltOf.value(earlier) + 1;
                     break;
                 }
-            rebuilt.insert(at, QList<QDockWidget *>());
+            rebuilt.insert(at, Line());
             for (auto it = rebuiltOf.begin(); it != rebuiltOf.end(); ++it)
                 if (it.value() >= at)
                     ++it.value();
             rebuiltOf.insert(l, at);
             return at;
         };
-        for (int l = 0; l < lines.size(); ++l)
-            for (int slot = 0; slot < lines[l].size(); ++slot) {
-                QDockWidget *dock = lines[l][slot];
-                if (placed.contains(dock))
-                    continue;
-                placed.insert(dock);
-                QDockWidget *standing = m_tabOf.value(dock);
-                if (standing && tabOf.value(standing, standing) == standing &&
-                    placed.contains(standing)) {
-                    for (auto &target : rebuilt) {
-                        const int at = int(target.indexOf(standing));
-                        if (at < 0)
+        const auto rebuiltGroupOf = [&](const QDockWidget *standing) -> Group * {
+            for (Line &target : rebuilt)
+                for (Group &group : target)
+                    if (group.standing() == standing)
+                        return &group;
+            return nullptr;
+        };
+        for (int l = 0; l < lines.size(); ++l) {
+            int slot = 0;
+            for (const Group &was : lines[l])
+                for (int index = 0; index < was.docks.size(); ++index, ++slot) {
+                    QDockWidget *dock = was.docks[index];
+                    if (placed.contains(dock))
+                        continue;
+                    placed.insert(dock);
+                    if (index > 0) {
+                        if (Group *group = rebuiltGroupOf(was.standing())) {
+                            group->docks.append(dock);
                             continue;
-                        int end = at + 1;
-                        while (end < target.size() && tabOf.value(target[end]) == standing)
-                            ++end;
-                        target.insert(end, dock);
-                        tabOf.insert(dock, standing);
-                        break;
+                        }
                     }
-                    continue;
+                    // Before the first group that starts at its place or after: never inside
+                    // a group.
+                    Line &target = rebuilt[lineFor(l)];
+                    int at = 0;
+                    for (int start = 0; at < target.size() && start < slot; ++at)
+                        start += int(target[at].docks.size());
+                    target.insert(at, regroup({dock}));
                 }
-                auto &target = rebuilt[lineFor(l)];
-                // Never inside a group.
-                int at = qMin(slot, int(target.size()));
-                while (at < target.size() && tabOf.contains(target[at]))
-                    ++at;
-                target.insert(at, dock);
-            }
-        for (const auto &l : lines)
-            for (const QDockWidget *dock : l) {
-                m_tabOf.remove(dock);
-                // The user took it out of its tabs: it no longer says the line is full.
-                if (!tabOf.contains(dock))
-                    m_fitTabs.remove(dock);
-            }
-        m_tabOf.insert(tabOf);
+        }
         lines = rebuilt;
     }
 }

@@ -47,14 +47,12 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     if (m_window->isVisible() && !dragging())
         linesBefore = linesAcross();
     dock->setFloating(false);
-    QDockWidget *last = lines.isEmpty() ? nullptr : lines.last().last();
+    Group *lastGroup = lines.isEmpty() ? nullptr : &lines.last().last();
+    QDockWidget *last = lastGroup ? lastGroup->docks.last() : nullptr;
     // A line the fit filled stays full: the window joins the tabs at its end at once. A new
     // line may still find room across the area; tabs the user made say nothing of room.
-    if (last && !newLine && m_fitTabs.contains(last) && groupShown(standingOf(last))) {
-        QDockWidget *standing = standingOf(last);
-        lines.last().append(dock);
-        tabGroupOnto(standing, {dock});
-        m_fitTabs.insert(dock);
+    if (lastGroup && !newLine && lastGroup->made == Made::Fit && groupShown(*lastGroup)) {
+        tabGroupOnto(*lastGroup, {dock}, Made::Fit);
         keepTabsReadable();
         // A pane the host opens is the tab shown of its group: a new one is shown here, in one
         // pass with its tab made, as the toolkit gives a hidden window no tab to raise.
@@ -69,30 +67,30 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     bool split = false;
     if (!last || newLine) {
         m_window->addDockWidget(toolkitArea(area), dock, across(area));
-        lines.append({dock});
-    } else if (!tabbed(last) && !hasTabs(last) && !m_leftInGroup.contains(last)) {
+        lines.append({alone(dock)});
+    } else if (!lastGroup->hasTabs() && !lastGroup->keepsPlace) {
         m_window->splitDockWidget(last, dock, along(area));
-        lines.last().append(dock);
+        lines.last().append(alone(dock));
         split = true;
     } else if (lines.size() == 1) {
         // The toolkit splits a tab's place within its group, as one more tab: a window after
         // a group goes to the end of the area's only line instead.
         m_window->addDockWidget(toolkitArea(area), dock, along(area));
-        lines.last().append(dock);
-    } else if (!m_leftInGroup.contains(standingOf(last)) && !holdsFloatedPlace(standingOf(last))) {
+        lines.last().append(alone(dock));
+    } else if (!lastGroup->keepsPlace && !holdsFloatedPlace(lastGroup->standing())) {
         // The toolkit splits a window of a group as one more tab of it: the group's tabs step
         // out for the split and come back onto their window, so that a restore can set a
         // window beside a group as it stood.
-        if (splitBesideGroup(standingOf(last), dock)) {
-            lines.last().append(dock);
+        if (splitBesideGroup(lastGroup->standing(), dock)) {
+            lines.last().append(alone(dock));
             split = true;
         } else {
-            joinGroupAtLineEnd(dock, last);
+            joinGroupAtLineEnd(dock, area);
         }
     } else {
         // After a group at the end of a later line the toolkit has no place but the group, nor
         // beside a group that keeps the place of a window gone from it.
-        joinGroupAtLineEnd(dock, last);
+        joinGroupAtLineEnd(dock, area);
     }
     // The toolkit counts only windows shown: a new one is shown here, not after.
     if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
@@ -107,11 +105,9 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     fit(dock);
 }
 
-void DockLayout::joinGroupAtLineEnd(QDockWidget *dock, const QDockWidget *last)
+void DockLayout::joinGroupAtLineEnd(QDockWidget *dock, DockArea area)
 {
-    const Position p = find(last);
-    m_lines[p.area][p.line].append(dock);
-    tabGroupOnto(standingOf(last), {dock});
+    tabGroupOnto(m_lines[int(area) - 1].last().last(), {dock}, Made::Toolkit);
     keepTabsReadable();
     // The tab shown: the toolkit gives a hidden window no tab to raise.
     if (hiddenByRequest(dock))
@@ -135,13 +131,13 @@ void DockLayout::takeToolkitTab(QDockWidget *dock)
     if (!onto || onto == dock)
         return;
     auto &lines = m_lines[p.area];
-    lines[p.line].removeAt(p.slot);
-    if (lines[p.line].isEmpty())
+    Line &line = lines[p.line];
+    line[p.group].docks.removeAt(p.index);
+    if (line[p.group].docks.isEmpty())
+        line.removeAt(p.group);
+    if (line.isEmpty())
         lines.removeAt(p.line);
-    insertBehindGroup(lines[find(onto).line], onto, {dock});
-    m_tabOf.insert(dock, onto);
-    if (m_extents.contains(onto))
-        m_extents.insert(dock, m_extents.value(onto));
+    addTabs(*groupOf(onto), {dock}, Made::Toolkit);
     keepTabsReadable();
     if (hiddenByRequest(dock))
         return;
@@ -153,51 +149,35 @@ void DockLayout::takeToolkitTab(QDockWidget *dock)
 
 bool DockLayout::placeAsTab(QDockWidget *dock, QDockWidget *onto)
 {
-    const Position p = find(onto);
-    if (p.area < 0 || dock == onto)
+    if (find(onto).area < 0 || dock == onto)
         return false;
     const QScopedValueRollback<bool> placing(m_placing, true);
     m_style->adopt(dock);
     take(dock);
-    QDockWidget *standing = standingOf(onto);
-    auto &line = m_lines[p.area][find(standing).line];
     dock->setFloating(false);
-    insertBehindGroup(line, standing, {dock});
-    tabGroupOnto(standing, {dock});
+    tabGroupOnto(*groupOf(onto), {dock}, Made::Host);
     keepTabsReadable();
     settle();
     return true;
 }
 
-void DockLayout::insertBehindGroup(QList<QDockWidget *> &line, const QDockWidget *onto,
-                                   const QList<QDockWidget *> &docks) const
-{
-    // Behind the group's last tab, so that the group stays together; at the line's end where
-    // the window is not in the line, rather than before its start.
-    const int slot = int(line.indexOf(const_cast<QDockWidget *>(onto)));
-    const int at = slot < 0 ? int(line.size()) : slot + int(groupAt(line, slot).size());
-    for (int i = 0; i < docks.size(); ++i)
-        line.insert(at + i, docks[i]);
-}
-
 bool DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
 {
     const Position p = find(standing);
-    QList<QDockWidget *> tabs = groupAt(m_lines[p.area][p.line], p.slot);
-    tabs.removeFirst();
+    const DockArea area = DockArea(p.area + 1);
+    const QList<QDockWidget *> tabs = m_lines[p.area][p.line][p.group].docks.mid(1);
     const QDockWidget *front = shownOfGroup(standing);
     for (QDockWidget *tab : tabs)
-        m_window->addDockWidget(toolkitArea(DockArea(p.area + 1)), tab,
-                                across(DockArea(p.area + 1)));
+        m_window->addDockWidget(toolkitArea(area), tab, across(area));
     // A group can keep a place the layout knows of no more (a tab floated out of it, docked
     // back and stepped out again): its window still stands in the toolkit's group, whose split
     // is one more tab there, without a tab row, and the group and the window went out of sight.
     // It is a group to join then.
     const bool split = !inToolkitGroup(standing);
     if (split)
-        m_window->splitDockWidget(standing, dock, along(DockArea(p.area + 1)));
-    else
-        m_leftInGroup.insert(standing);
+        m_window->splitDockWidget(standing, dock, along(area));
+    else if (Group *group = groupOf(standing))
+        group->keepsPlace = true;
     for (QDockWidget *tab : tabs)
         m_window->tabifyDockWidget(standing, tab);
     if (front)
@@ -205,18 +185,26 @@ bool DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
     return split;
 }
 
-void DockLayout::tabGroupOnto(QDockWidget *standing, const QList<QDockWidget *> &group)
+void DockLayout::addTabs(Group &group, const QList<QDockWidget *> &docks, Made made)
+{
+    group.docks += docks;
+    group.made = made;
+    for (const QDockWidget *dock : docks)
+        group.left.removeAll(dock);
+    // The group is as large as its standing window.
+    if (m_extents.contains(group.standing()))
+        for (QDockWidget *dock : docks)
+            m_extents.insert(dock, m_extents.value(group.standing()));
+}
+
+void DockLayout::tabGroupOnto(Group &group, const QList<QDockWidget *> &docks, Made made)
 {
     // Recorded first: the toolkit tells of each tab as it is made, while the group's others
     // still stand on the window they stood on.
-    for (QDockWidget *dock : group)
-        m_tabOf.insert(dock, standing);
-    for (QDockWidget *dock : group)
+    QDockWidget *standing = group.standing();
+    addTabs(group, docks, made);
+    for (QDockWidget *dock : docks)
         m_window->tabifyDockWidget(standing, dock);
-    // The group is as large as its standing window.
-    if (m_extents.contains(standing))
-        for (QDockWidget *dock : group)
-            m_extents.insert(dock, m_extents.value(standing));
 }
 
 void DockLayout::keepTabsReadable() const
@@ -247,11 +235,10 @@ bool DockLayout::holdsFloatedPlace(QDockWidget *standing) const
     // windows only while the group shows one: of a group hidden whole, the window floated is
     // known by the group it left.
     const QList<QDockWidget *> tabs = m_window->tabifiedDockWidgets(standing);
-    for (const QDockWidget *dock : m_window->findChildren<QDockWidget *>()) {
-        const QDockWidget *left = m_formerGroupmate.value(dock);
-        if (dock->isFloating() && (tabs.contains(dock) || (left && standingOf(left) == standing)))
+    const Group *group = groupOf(standing);
+    for (const QDockWidget *dock : m_window->findChildren<QDockWidget *>())
+        if (dock->isFloating() && (tabs.contains(dock) || (group && group->left.contains(dock))))
             return true;
-    }
     return false;
 }
 
@@ -284,7 +271,10 @@ void DockLayout::dockBack(QDockWidget *dock)
 void DockLayout::lineAsShown(QDockWidget *dock)
 {
     const Position p = find(dock);
-    if (p.area < 0 || tabbed(dock) || hasTabs(dock) || m_leftInGroup.contains(dock))
+    if (p.area < 0)
+        return;
+    const Group &group = m_lines[p.area][p.line][p.group];
+    if (group.hasTabs() || group.keepsPlace)
         return;
     const DockArea area = DockArea(p.area + 1);
     settle();
@@ -295,8 +285,9 @@ void DockLayout::lineAsShown(QDockWidget *dock)
     };
     auto &lines = m_lines[p.area];
     const QDockWidget *other = nullptr;
-    for (const QDockWidget *member : shownStanding(lines[p.line]))
-        if (member != dock && shownIn(member, area)) {
+    for (const Group *shown : shownGroups(lines[p.line]))
+        if (const QDockWidget *member = shown->standing();
+            member != dock && shownIn(member, area)) {
             if (startAcross(member) == startAcross(dock))
                 return;
             other = member;
@@ -304,8 +295,8 @@ void DockLayout::lineAsShown(QDockWidget *dock)
     if (!other)
         return;
     // The toolkit gave it a line of its own, beside the one the layout had put it in.
-    lines[p.line].removeAt(p.slot);
-    lines.insert(startAcross(dock) < startAcross(other) ? p.line : p.line + 1, {dock});
+    lines[p.line].removeAt(p.group);
+    lines.insert(startAcross(dock) < startAcross(other) ? p.line : p.line + 1, {alone(dock)});
 }
 
 } // namespace tesk::frame

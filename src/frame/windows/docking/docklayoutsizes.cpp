@@ -17,11 +17,40 @@ namespace tesk::frame {
 
 using namespace docklayout;
 
+int DockLayout::acrossAtShow(const QDockWidget *dock, const QDockWidget *setter, int given) const
+{
+    const Position p = find(dock);
+    if (p.area < 0)
+        return given;
+    const DockArea area = DockArea(p.area + 1);
+    const Line &line = m_lines[p.area][p.line];
+    if (std::none_of(line.begin(), line.end(), [](const Group &g) { return showsTabRow(g); }))
+        return given;
+    if (across(area) == Qt::Horizontal) {
+        // Rows that scroll all ask for the same least width, whatever their titles.
+        int rowLeast = 0;
+        for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+            if (bar->count() > 0 && bar->usesScrollButtons())
+                rowLeast = qMax(rowLeast, bar->minimumSizeHint().width());
+        return qMax(given, rowLeast);
+    }
+    const int row = tabRow();
+    const Group *setterGroup = setter ? groupOf(setter) : nullptr;
+    int height = given + (setterGroup && showsTabRow(*setterGroup) ? row : 0);
+    for (const Group &group : line) {
+        const int rowBeneath = showsTabRow(group) ? row : 0;
+        for (const QDockWidget *member : group.docks)
+            if (!hiddenByRequest(member))
+                height = qMax(height, leastSize(member).height() + rowBeneath);
+    }
+    return showsTabRow(line[p.group]) ? height - row : height;
+}
+
 DockLayout::LineSizes DockLayout::linesShown(DockArea area, const QDockWidget *leaving) const
 {
     LineSizes lines;
-    for (const auto &l : m_lines[int(area) - 1])
-        for (QDockWidget *member : l)
+    for (const Line &l : m_lines[int(area) - 1])
+        for (QDockWidget *member : docksOf(l))
             if (member != leaving && shownIn(member, area)) {
                 lines.docks.append(member);
                 lines.sizes.append(lengthIn(across(area), member->size()));
@@ -67,7 +96,7 @@ void DockLayout::showKeepingLines(QDockWidget *dock, const std::function<void()>
     }
     settle();
     LineSizes lines = linesShown(area, dock);
-    const QList<QDockWidget *> &line = m_lines[int(area) - 1][find(dock).line];
+    const QList<QDockWidget *> line = docksOf(m_lines[int(area) - 1][find(dock).line]);
     const bool lineShown = std::any_of(line.begin(), line.end(), [&](QDockWidget *member) {
         return lines.docks.contains(member);
     });
@@ -139,19 +168,17 @@ void DockLayout::windowResized(QSize from)
     });
 }
 
-std::pair<QDockWidget *, int> DockLayout::lineShownAcross(DockArea area,
-                                                          const QList<QDockWidget *> &line) const
+std::pair<QDockWidget *, int> DockLayout::lineShownAcross(DockArea area, const Line &line) const
 {
-    const QList<QDockWidget *> standingShown = shownStanding(line);
-    if (standingShown.isEmpty())
+    const QList<const Group *> shown = shownGroups(line);
+    if (shown.isEmpty())
         return {nullptr, 0};
-    QDockWidget *first = standingShown.first();
-    for (const QDockWidget *member : groupAt(line, int(line.indexOf(first))))
-        if (shownIn(member, area)) {
-            const int row =
-                across(area) == Qt::Vertical && showsTabRow(first) ? tabRowBeneath(member) : 0;
-            return {first, lengthIn(across(area), member->size()) + row};
-        }
+    const Group &first = *shown.first();
+    if (const QDockWidget *member = shownOf(first, area)) {
+        const int row =
+            across(area) == Qt::Vertical && showsTabRow(first) ? tabRowBeneath(member) : 0;
+        return {first.standing(), lengthIn(across(area), member->size()) + row};
+    }
     return {nullptr, 0};
 }
 
@@ -255,12 +282,14 @@ bool DockLayout::held(const QDockWidget *dock) const
 void DockLayout::keepShownSizes(DockArea area, bool heldAcrossToo)
 {
     settle();
-    for (const auto &l : m_lines[int(area) - 1])
-        for (QDockWidget *dock : l)
-            if (shownIn(dock, area)) {
+    for (const Line &l : m_lines[int(area) - 1])
+        for (const Group &group : l)
+            for (QDockWidget *dock : group.docks) {
+                if (!shownIn(dock, area))
+                    continue;
                 // The tab shown has the size of its whole group.
                 QSize size = dock->size();
-                QDockWidget *standing = standingOf(dock);
+                QDockWidget *standing = group.standing();
                 if (!heldAcrossToo && held(standing) && m_extents.contains(standing)) {
                     const QSize kept = m_extents.value(standing);
                     if (across(area) == Qt::Horizontal)
@@ -269,7 +298,7 @@ void DockLayout::keepShownSizes(DockArea area, bool heldAcrossToo)
                         size.setHeight(kept.height());
                 }
                 m_extents.insert(dock, size);
-                for (QDockWidget *tab : groupAt(l, int(l.indexOf(standing))))
+                for (QDockWidget *tab : group.docks)
                     m_extents.insert(tab, size);
             }
 }
@@ -305,7 +334,9 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
     const auto alongOf = [area](QSize size) {
         return along(area) == Qt::Vertical ? size.height() : size.width();
     };
-    const QList<QDockWidget *> line = standing(m_lines[p.area][p.line]);
+    QList<QDockWidget *> line;
+    for (const Group &group : m_lines[p.area][p.line])
+        line.append(group.standing());
     // The windows of the line a record brought back take the lengths it gave: shared out in
     // proportion to what they show, each record restored after them squeezed those before.
     const auto recorded = [&](const QDockWidget *other) {
@@ -327,27 +358,29 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
     // as they shared the line. Were they all given the lengths they had, the toolkit would
     // take the excess evenly from every window, this one too.
     const int rest = length - alongOf(extent) - kept;
-    for (QDockWidget *other : m_lines[p.area][p.line]) {
-        QSize size = m_extents.value(other, other->size());
-        if (recorded(other)) {
-            if (along(area) == Qt::Vertical)
-                size.setHeight(m_recordedAlong.value(other));
+    for (const Group &group : m_lines[p.area][p.line])
+        for (QDockWidget *other : group.docks) {
+            const bool tab = other != group.standing();
+            QSize size = m_extents.value(other, other->size());
+            if (recorded(other)) {
+                if (along(area) == Qt::Vertical)
+                    size.setHeight(m_recordedAlong.value(other));
+                else
+                    size.setWidth(m_recordedAlong.value(other));
+            } else if (other != dock && others > 0 && rest > 0 && !tab) {
+                const int shared = int(qint64(alongOf(size)) * rest / others);
+                if (along(area) == Qt::Vertical)
+                    size.setHeight(shared);
+                else
+                    size.setWidth(shared);
+            }
+            // The windows of a line stand equally far across the area: the line takes the size.
+            if (across(area) == Qt::Horizontal)
+                size.setWidth(extent.width());
             else
-                size.setWidth(m_recordedAlong.value(other));
-        } else if (other != dock && others > 0 && rest > 0 && !tabbed(other)) {
-            const int shared = int(qint64(alongOf(size)) * rest / others);
-            if (along(area) == Qt::Vertical)
-                size.setHeight(shared);
-            else
-                size.setWidth(shared);
+                size.setHeight(extent.height());
+            m_extents.insert(other, tab ? m_extents.value(group.standing(), size) : size);
         }
-        // The windows of a line stand equally far across the area: the line takes the size.
-        if (across(area) == Qt::Horizontal)
-            size.setWidth(extent.width());
-        else
-            size.setHeight(extent.height());
-        m_extents.insert(other, tabbed(other) ? m_extents.value(standingOf(other), size) : size);
-    }
     applyExtents(area, dock);
 }
 
@@ -362,8 +395,8 @@ void DockLayout::shareEvenly(DockArea area)
     QRect shown;
     QSize least;
     int windowsShown = 0;
-    for (const auto &l : lines)
-        for (QDockWidget *dock : l) {
+    for (const Line &l : lines)
+        for (QDockWidget *dock : docksOf(l)) {
             if (shownIn(dock, area)) {
                 shown |= dock->geometry();
                 ++windowsShown;
@@ -380,24 +413,24 @@ void DockLayout::shareEvenly(DockArea area)
         size.setHeight(m_window->height() / 5);
     // The room shown is the lines' shown: a line hidden whole, given a share of it, would leave
     // the others less than their least, and the toolkit would take that from a line held.
-    const int lineCount = qMax<int>(
-        1, int(std::count_if(lines.begin(), lines.end(), [this](const QList<QDockWidget *> &l) {
-            return !shownStanding(l).isEmpty();
-        })));
+    const int lineCount =
+        qMax<int>(1, int(std::count_if(lines.begin(), lines.end(), [this](const Line &l) {
+                      return !shownGroups(l).isEmpty();
+                  })));
     // A line the user's layout sized keeps its room: the others share what it leaves, else
     // each window joining the area would grow them by a share of the held line's room too.
     int heldRoom = 0;
     int heldLines = 0;
-    for (const auto &l : lines) {
-        const QList<QDockWidget *> shownHere = shownStanding(l);
+    for (const Line &l : lines) {
+        const QList<const Group *> shownHere = shownGroups(l);
         const auto heldOne = std::find_if(shownHere.begin(), shownHere.end(),
-                                          [this](const QDockWidget *d) { return held(d); });
+                                          [this](const Group *g) { return held(g->standing()); });
         if (heldOne == shownHere.end())
             continue;
         // A group shows the size of its tab shown: the window standing, out of sight, keeps
         // the size it last showed, which may be more than the whole area now has.
-        const QDockWidget *shownOne = shownOfGroup(*heldOne);
-        heldRoom += lengthIn(across(area), (shownOne ? shownOne : *heldOne)->size());
+        const QDockWidget *shownOne = shownOf(**heldOne, area);
+        heldRoom += lengthIn(across(area), (shownOne ? shownOne : (*heldOne)->standing())->size());
         ++heldLines;
     }
     // The separators between the lines are no line's: shared out, they would grow the area.
@@ -408,16 +441,17 @@ void DockLayout::shareEvenly(DockArea area)
                                   (lengthIn(across(area), size) - separator() * (lineCount - 1) -
                                    (lineCount > heldLines ? heldRoom : 0)) /
                                       sharing);
-    for (const auto &l : lines) {
-        const int inLine = int(standing(l).size());
+    for (const Line &l : lines) {
+        const int inLine = int(l.size());
         const QSize shared = along(area) == Qt::Vertical
                                  ? QSize(acrossShared, size.height() / inLine)
                                  : QSize(size.width() / inLine, acrossShared);
-        for (QDockWidget *dock : l) {
-            // A window the user's layout sized keeps that size when another joins the area.
-            if (!held(standingOf(dock)))
-                m_extents.insert(dock, shared);
-        }
+        for (const Group &group : l)
+            for (QDockWidget *dock : group.docks) {
+                // A window the user's layout sized keeps that size when another joins the area.
+                if (!held(group.standing()))
+                    m_extents.insert(dock, shared);
+            }
     }
     growToPanes(area);
 }
@@ -440,7 +474,8 @@ void DockLayout::growToPanes(DockArea area)
     const auto acrossOf = [&](QSize size) {
         return across(area) == Qt::Horizontal ? size.width() : size.height();
     };
-    for (const auto &l : lines) {
+    for (const Line &line : lines) {
+        const QList<QDockWidget *> l = docksOf(line);
         // The user's layout, as a record brought it back or as dragged, is not undone.
         if (std::any_of(l.begin(), l.end(), [this](const QDockWidget *d) { return held(d); }))
             continue;
@@ -482,8 +517,8 @@ void DockLayout::applyExtents(DockArea area, const QDockWidget *setting, bool la
     // The extents are the windows' own sizes; the toolkit sizes a group of tabs with its tab
     // row, which stands beneath the tab shown.
     const int row = tabRow();
-    const auto withRow = [&](QDockWidget *dock, QSize size) {
-        if (showsTabRow(dock))
+    const auto withRow = [&](const Group &group, QSize size) {
+        if (showsTabRow(group))
             size.rheight() += row;
         return size;
     };
@@ -493,30 +528,36 @@ void DockLayout::applyExtents(DockArea area, const QDockWidget *setting, bool la
     const QHash<const QDockWidget *, int> shownBefore = m_window->isVisible() && !dragging()
                                                             ? linesAcross()[int(area) - 1]
                                                             : QHash<const QDockWidget *, int>();
-    for (const auto &all : lines) {
+    for (const Line &all : lines) {
         // A group of tabs has one size: its first window's.
-        const QList<QDockWidget *> l = standing(all);
-        for (QDockWidget *dock : l) {
+        for (const Group &group : all) {
+            QDockWidget *dock = group.standing();
             request.docks.append(dock);
             request.sizes.append(
-                lengthIn(along(area), withRow(dock, m_extents.value(dock, dock->size()))));
+                lengthIn(along(area), withRow(group, m_extents.value(dock, dock->size()))));
         }
         request.docks.append(nullptr);
         request.sizes.append(0);
         // The line stands as far across as its windows shown: a hidden one may keep another
         // extent for when it shows.
-        const QList<QDockWidget *> shown = shownStanding(all);
-        QDockWidget *first = shown.isEmpty() ? l.first() : shown.first();
+        const QList<const Group *> shown = shownGroups(all);
+        QDockWidget *first = shown.isEmpty() ? all.first().standing() : shown.first()->standing();
         firsts.append(first);
         // A window that holds its size sets the line's: the others' extents across may be
         // an even share of the area or what a passing cut of the line left them.
         const auto heldOne = std::find_if(shown.begin(), shown.end(),
-                                          [this](const QDockWidget *d) { return held(d); });
-        QDockWidget *setter = heldOne != shown.end() ? *heldOne : first;
-        const QDockWidget *shownOne = hiddenByRequest(setter) ? shownOfGroup(setter) : nullptr;
+                                          [this](const Group *g) { return held(g->standing()); });
+        const Group &setterGroup =
+            heldOne != shown.end() ? **heldOne : (shown.isEmpty() ? all.first() : *shown.first());
+        QDockWidget *setter = setterGroup.standing();
+        const QDockWidget *shownOne =
+            hiddenByRequest(setter) ? shownOf(setterGroup, area) : nullptr;
         const QDockWidget *sizer = shownOne ? shownOne : setter;
-        int asked = lengthIn(across(area), withRow(setter, m_extents.value(sizer, sizer->size())));
-        const bool sets = setting && all.contains(standingOf(setting));
+        int asked =
+            lengthIn(across(area), withRow(setterGroup, m_extents.value(sizer, sizer->size())));
+        const bool sets = setting && std::any_of(all.begin(), all.end(), [&](const Group &g) {
+                              return g.docks.contains(setting);
+                          });
         if (heldOne != shown.end() && !sets && shownBefore.contains(first))
             asked = qMin(asked, shownBefore.value(first));
         acrossSizes.append(asked);
@@ -563,10 +604,10 @@ QList<QRect> DockLayout::dockGeometries() const
     // A group of tabs stands where its standing window does.
     QList<QRect> geometries;
     for (const auto &lines : m_lines)
-        for (const auto &l : lines)
-            for (const QDockWidget *dock : l)
-                if (!tabbed(dock))
-                    geometries.append(dock->isVisible() ? dock->geometry() : QRect());
+        for (const Line &l : lines)
+            for (const Group &group : l)
+                geometries.append(group.standing()->isVisible() ? group.standing()->geometry()
+                                                                : QRect());
     return geometries;
 }
 
@@ -599,42 +640,34 @@ void DockLayout::keepHeldLines(DockArea area)
                                         ? QList<DockArea>{DockArea::Bottom}
                                         : QList<DockArea>{DockArea::Left, DockArea::Right};
     const int heldFrom = int(sharing.first()) - 1;
-    QList<std::pair<DockArea, const QList<QDockWidget *> *>> sharedLines;
+    QList<std::pair<DockArea, const Line *>> sharedLines;
     for (const DockArea a : sharing)
-        for (const auto &l : m_lines[int(a) - 1])
+        for (const Line &l : m_lines[int(a) - 1])
             sharedLines.append({a, &l});
-    for (const auto &shared : sharedLines) {
-        const DockArea a = shared.first;
-        const QList<QDockWidget *> &l = *shared.second;
-        const QList<QDockWidget *> standingShown = shownStanding(l);
-        if (standingShown.isEmpty())
+    for (const auto &[a, l] : sharedLines) {
+        const QList<const Group *> groupsShown = shownGroups(*l);
+        if (groupsShown.isEmpty())
             continue;
         // A group's size is that of its tab shown, with its tab row beneath it where that
         // stands across the area; a line hidden whole takes no room.
-        const auto shownOf = [&](QDockWidget *standing) -> const QDockWidget * {
-            for (const QDockWidget *member : groupAt(l, int(l.indexOf(standing))))
-                if (shownIn(member, a))
-                    return member;
-            return nullptr;
+        const auto rowOf = [&](const Group &group, const QDockWidget *showing) {
+            return across(area) == Qt::Vertical && showsTabRow(group) ? tabRowBeneath(showing) : 0;
         };
-        const auto rowOf = [&](QDockWidget *standing, const QDockWidget *showing) {
-            return across(area) == Qt::Vertical && showsTabRow(standing) ? tabRowBeneath(showing)
-                                                                         : 0;
-        };
-        QDockWidget *first = standingShown.first();
-        const QDockWidget *showing = shownOf(first);
+        QDockWidget *first = groupsShown.first()->standing();
+        const QDockWidget *showing = shownOf(*groupsShown.first(), a);
         if (!showing)
             continue;
-        const int row = rowOf(first, showing);
+        const int row = rowOf(*groupsShown.first(), showing);
         const int size = lengthIn(across(area), showing->size()) + row;
         const QDockWidget *kept = nullptr;
         int least = 0;
-        for (QDockWidget *dock : standingShown) {
-            const QDockWidget *member = shownOf(dock);
+        for (const Group *group : groupsShown) {
+            QDockWidget *dock = group->standing();
+            const QDockWidget *member = shownOf(*group, a);
             least = qMax(least, lengthIn(across(area), leastSize(dock)) +
-                                    (member ? rowOf(dock, member) : 0));
+                                    (member ? rowOf(*group, member) : 0));
             // Across a side area a group is at least as wide as its tab row's least.
-            if (member && across(area) == Qt::Horizontal && showsTabRow(dock))
+            if (member && across(area) == Qt::Horizontal && showsTabRow(*group))
                 least = qMax(least, tabRowLeastWidth(member));
             // A group whose window standing is hidden holds the size of its tab shown: the
             // extent the host gave the hidden one waits for it to show.
@@ -742,12 +775,12 @@ int DockLayout::rowAboveBottom() const
     int top = m_window->height();
     int bottom = 0;
     for (const DockArea side : {DockArea::Left, DockArea::Right})
-        for (const auto &l : m_lines[int(side) - 1])
-            for (QDockWidget *dock : shownStanding(l))
-                if (const QDockWidget *shown = shownOfGroup(dock)) {
+        for (const Line &l : m_lines[int(side) - 1])
+            for (const Group *group : shownGroups(l))
+                if (const QDockWidget *shown = shownOf(*group, side)) {
                     top = qMin(top, shown->y());
                     bottom = qMax(bottom, shown->y() + shown->height() +
-                                              (showsTabRow(dock) ? tabRowBeneath(shown) : 0));
+                                              (showsTabRow(*group) ? tabRowBeneath(shown) : 0));
                 }
     return qMax(0, bottom - top);
 }

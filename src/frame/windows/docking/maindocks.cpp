@@ -629,9 +629,9 @@ QSize MainWindow::lineExtentAtShow(const DockWidget *dock, DockArea area) const
             break;
         const QSize across = extentAtShow(setter, area);
         if (area == DockArea::Bottom)
-            size.setHeight(across.height());
+            size.setHeight(layout.acrossAtShow(dock, setter, across.height()));
         else
-            size.setWidth(across.width());
+            size.setWidth(layout.acrossAtShow(dock, setter, across.width()));
         break;
     }
     // No window goes below the least the toolkit lets it have, a record's neither.
