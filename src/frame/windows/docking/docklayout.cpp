@@ -114,6 +114,7 @@ void DockLayout::forget(const QDockWidget *dock)
     m_extents.remove(dock);
     m_recordedAlong.remove(dock);
     m_held.remove(dock);
+    m_heldAlong.remove(dock);
     for (auto &left : m_linesLeft)
         left.remove(dock);
     m_cut.remove(dock);

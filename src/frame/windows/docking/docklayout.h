@@ -154,9 +154,9 @@ public:
     // when the drag began, so a window placed meanwhile would stand in no area: such steps
     // wait for the release. Run at once when no drag is under way.
     void afterDrag(std::function<void()> step);
-    // The user released a separator: the windows keep the sizes shown, and those that changed
-    // are held.
-    void dragEnded(const QList<QDockWidget *> &changed);
+    // The user released a separator: the windows keep the sizes shown, and those whose line
+    // changed across are held. Each changed window comes with the size it had at the press.
+    void dragEnded(const QList<std::pair<QDockWidget *, QSize>> &changed);
     // The user or the host resized the main window from that size. A smaller window cuts the
     // lines once the code has no more room to give, and a larger one gives all it gains to the
     // code: once the window has grown, the lines take back what they showed before the cut, as
@@ -341,6 +341,10 @@ private:
     // window, until the window leaves its line or the host or the user sizes it.
     QHash<const QDockWidget *, int> m_recordedAlong;
     QSet<const QDockWidget *> m_held;
+    // The windows whose length along their line the user dragged, their line's size across
+    // left as it was: they keep that length when the area is shared out anew, and hold no
+    // size across.
+    QSet<const QDockWidget *> m_heldAlong;
     bool m_fitting = false;
     // The main window's size before the window placed came: the toolkit grows the window to
     // its least size as it takes the window in, before the fit has made any tabs.

@@ -144,10 +144,10 @@ private:
             return;
         m_down = false;
         m_lostRelease.stop();
-        QList<QDockWidget *> changed;
+        QList<std::pair<QDockWidget *, QSize>> changed;
         for (const auto &[dock, size] : std::as_const(m_pressed))
             if (dock && !dock->isFloating() && dock->size() != size)
-                changed.append(dock);
+                changed.append({dock, size});
         m_pressed.clear();
         m_layout->dragEnded(changed);
         const QList<std::function<void()>> waiting = std::exchange(m_waiting, {});
@@ -183,15 +183,22 @@ bool DockLayout::dragging() const
     return static_cast<const SeparatorDrags *>(m_separatorDrags.get())->dragging();
 }
 
-void DockLayout::dragEnded(const QList<QDockWidget *> &changed)
+void DockLayout::dragEnded(const QList<std::pair<QDockWidget *, QSize>> &changed)
 {
     // The extents kept are the ones dragged: a window joining or leaving the area later shares
     // out the rest, and the records carry them.
     for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom})
         keepShownSizes(area);
-    for (const QDockWidget *dock : changed) {
-        hold(dock);
+    for (const auto &[dock, before] : changed) {
         m_recordedAlong.remove(dock);
+        const DockArea area = areaOf(dock);
+        // A separator between two windows of a line sizes them along it: their line is as wide
+        // (or as high) as before, and holds no size the user gave it.
+        if (!isPlacedArea(area) ||
+            lengthIn(across(area), dock->size()) != lengthIn(across(area), before))
+            hold(dock);
+        else
+            m_heldAlong.insert(standingOf(dock));
     }
     rememberLines(Remember::All);
 }

@@ -449,8 +449,17 @@ void DockLayout::shareEvenly(DockArea area)
         for (const Group &group : l)
             for (QDockWidget *dock : group.docks) {
                 // A window the user's layout sized keeps that size when another joins the area.
-                if (!held(group.standing()))
-                    m_extents.insert(dock, shared);
+                if (held(group.standing()))
+                    continue;
+                QSize size = shared;
+                if (m_heldAlong.contains(group.standing())) {
+                    const QSize own = m_extents.value(dock, dock->size());
+                    if (along(area) == Qt::Vertical)
+                        size.setHeight(own.height());
+                    else
+                        size.setWidth(own.width());
+                }
+                m_extents.insert(dock, size);
             }
     }
     growToPanes(area);
