@@ -584,7 +584,7 @@ private:
             for (auto it = m_asked.docks.begin(); it != m_asked.docks.end(); ++it)
                 if (std::any_of(joined.begin(), joined.end(), [&](TeskHandle member) {
                         return member == it.key() ||
-                               (areaOf(m_window, member) == area && sameLine(member, it.key()));
+                               (standsIn(member) == area && sameLine(member, it.key()));
                     }))
                     it->setAcross = fields.value(area == 3 ? 7 : 6).toInt();
         }
@@ -621,14 +621,7 @@ private:
         // What it shows is what the host gave it, or as much as the fit left it; its line
         // stands as far across as the host asked, once the room is there.
         m_newlyKept.insert(box);
-        const int now = areaOf(m_window, box);
-        // Before the show no dock shows, but each stands in its area: one at the bottom is
-        // given its height there too.
-        const DockWidget *dock = m_window->findDockWidgetByBox(box);
-        const int standsIn =
-            now < 0 && dock && !dock->isFloating()
-                ? areaNumber(m_window->dockWidgetArea(const_cast<DockWidget *>(dock)))
-                : now;
+        const int now = standsIn(box);
         // A tab is sized with its group, which stands where its tab shown does.
         const std::set<TeskHandle> group = groupOf(box);
         for (auto it = m_asked.docks.begin(); it != m_asked.docks.end(); ++it)
@@ -636,7 +629,19 @@ private:
                 (now >= 0 && std::any_of(group.begin(), group.end(), [&](TeskHandle member) {
                      return sameLine(member, it.key());
                  })))
-                it->setAcross = standsIn == 3 ? given.height() : given.width();
+                it->setAcross = now == 3 ? given.height() : given.width();
+    }
+
+    // The area the dock stands in: before the show none shows, but the toolkit holds each
+    // docked one in its area and lays its lines out already.
+    int standsIn(TeskHandle box) const
+    {
+        const int shown = areaOf(m_window, box);
+        const DockWidget *dock = m_window->findDockWidgetByBox(box);
+        if (shown >= 0 || m_asked.shown || !dock || dock->isFloating() ||
+            m_asked.docks.value(box).hiddenByHost)
+            return shown;
+        return areaNumber(m_window->dockWidgetArea(const_cast<DockWidget *>(dock)));
     }
 
     // The box and those of the tabs it stands with.
@@ -656,8 +661,8 @@ private:
     {
         const DockWidget *a = m_window->findDockWidgetByBox(one);
         const DockWidget *b = m_window->findDockWidgetByBox(other);
-        const int area = areaOf(m_window, one);
-        return a && b && area == areaOf(m_window, other) &&
+        const int area = standsIn(one);
+        return a && b && area >= 0 && area == standsIn(other) &&
                (area == 3 ? a->y() == b->y() : a->x() == b->x());
     }
 

@@ -501,6 +501,25 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::Show, 1578911440u, 2759177795u, 2606313887u, 3781701084u},
           {StepKind::ResizeBox, 2282089442u, 605333696u, 2577198641u, 2861843429u},
           {StepKind::DockRight, 52842650u, 413461774u, 4291322570u, 3254036974u}}},
+        // Before the show the host sized a memory view's dock and a record brought a pane
+        // back beside it: the line stands as far across as the host asked, the pane's too, and
+        // once the memory dock closed the pane kept that size. The checker took the pane's
+        // line for one holding the record's size only, as it read no line before the show
+        // (seed 20187).
+        {"a size the host gave before the show sizes the dock's line",
+         {{StepKind::Start, 548322996u, 1095826050u, 198295908u, 1010733229u},
+          {StepKind::MemoryView, 3531131104u, 2946296992u, 1755911656u, 2386509049u},
+          {StepKind::Restore, 4038005175u, 2993021114u, 3476568141u, 2478221777u},
+          {StepKind::ResizeBox, 4244524667u, 2296727525u, 3710102490u, 3953316698u},
+          {StepKind::DockRight, 4077401428u, 3717928160u, 681883531u, 2867827306u},
+          {StepKind::DockBottom, 3738304547u, 2570491661u, 1843886306u, 2222310228u},
+          {StepKind::Show, 1578911440u, 2759177795u, 2606313887u, 3781701084u},
+          {StepKind::Restore, 1722158991u, 3099102825u, 1193101602u, 4271322822u},
+          {StepKind::ResizeBox, 3841012297u, 3292592294u, 1446287732u, 1382567793u},
+          {StepKind::Drag, 178249793u, 1482179140u, 4240816181u, 1681849984u},
+          {StepKind::DockBottom, 721362737u, 3012248093u, 2953497240u, 4054302644u},
+          {StepKind::CloseMemory, 3825385108u, 2485973660u, 409469651u, 1286165227u},
+          {StepKind::DockRight, 2669835858u, 2502241180u, 1858544573u, 1473050890u}}},
         // A pane docked back where the toolkit kept its place stood on a line of its own, which
         // the layout took for the line beside it: that line's room went to a new floating pane
         // passing through the area (seed 119, once memory views' docks asked for their rows
