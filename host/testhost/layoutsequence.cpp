@@ -59,6 +59,9 @@ const QRect kSmall(0, 0, 1024, 600);
 constexpr TeskHandle kSecondWindow = 2;
 constexpr TeskHandle kThirdWindow = 3;
 constexpr TeskHandle kFirstRestoredBox = 5000;
+// How far a floated dock may step aside from others floating where it would stand: eight steps
+// of 24 px down and right, or up and left.
+constexpr int kFarthestStepAside = 2 * 8 * 24;
 
 std::set<TeskHandle> *g_closesTold = nullptr;
 
@@ -111,7 +114,8 @@ const char *kindName(StepKind kind)
                                         "memory view",
                                         "close memory",
                                         "close in group",
-                                        "drop on tabs"};
+                                        "drop on tabs",
+                                        "undock a group"};
     return names[int(kind)];
 }
 
@@ -332,6 +336,8 @@ private:
             break;
         case StepKind::TitleBarDropOnTabs:
             return titleBar(step);
+        case StepKind::UndockTabs:
+            return undockTabs(step);
         case StepKind::Start:
             break;
         }
@@ -692,6 +698,72 @@ private:
         else
             CuiPaneUndock(box);
         return landedWhereItStood(box, stood);
+    }
+
+    // Each lands where the group stood (moved within the free area), or as near as it steps
+    // aside from the others: none is left where a late answer put it, in a corner.
+    std::optional<Broken> undockTabs(const Step &step)
+    {
+        const auto shownTab = [this](DockWidget *d) {
+            return !d->isFloating() && d->isVisible() &&
+                   !m_window->tabifiedDockWidgets(d).isEmpty();
+        };
+        const TeskHandle first = pick(step.a, shownTab);
+        if (!first)
+            return std::nullopt;
+        settle();
+        DockWidget *firstDock = m_window->findDockWidgetByBox(first);
+        QList<DockWidget *> group{firstDock};
+        for (QDockWidget *tab : m_window->tabifiedDockWidgets(firstDock))
+            if (auto *dock = qobject_cast<DockWidget *>(tab);
+                dock && m_asked.docks.contains(dock->windowBox()) && shownTab(dock))
+                group.append(dock);
+        std::optional<QPoint> stood;
+        for (const DockWidget *dock : std::as_const(group))
+            if (m_window->rect().contains(dock->geometry()))
+                stood = dock->mapToGlobal(QPoint());
+        for (const DockWidget *dock : std::as_const(group)) {
+            DockAsked &asked = m_asked.docks[dock->windowBox()];
+            m_exempt.insert(areaOf(m_window, dock->windowBox()));
+            m_asRecorded.erase(asked.name);
+            floatedOut(asked);
+            asked.everFloated = true;
+        }
+        for (const DockWidget *dock : std::as_const(group))
+            CuiPaneUndock(dock->windowBox());
+        settle();
+        if (m_screen.settleFrames)
+            m_screen.settleFrames();
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        if (!stood || !m_switches.on(Promise::FloatedWithinFreeArea))
+            return std::nullopt;
+        for (const DockWidget *dock : std::as_const(group)) {
+            if (!dock->isFloating())
+                continue;
+            const QRect landed = dock->frameGeometry();
+            for (const DockWidget *other : std::as_const(group))
+                if (other != dock && other->isFloating() &&
+                    other->frameGeometry().topLeft() == landed.topLeft())
+                    return Broken{
+                        Promise::FloatedWithinFreeArea,
+                        QStringLiteral("%1 floated onto %2 at %3,%4")
+                            .arg(m_asked.docks[dock->windowBox()].name, other->windowTitle())
+                            .arg(landed.x())
+                            .arg(landed.y())};
+            const QPoint within(
+                std::clamp(stood->x(), free.left(), free.right() + 1 - landed.width()),
+                std::clamp(stood->y(), free.top(), free.bottom() + 1 - landed.height()));
+            if ((landed.topLeft() - within).manhattanLength() > kFarthestStepAside)
+                return Broken{Promise::FloatedWithinFreeArea,
+                              QStringLiteral("%1 of a group floated in one go landed at %2,%3, "
+                                             "the group stood at %4,%5")
+                                  .arg(m_asked.docks[dock->windowBox()].name)
+                                  .arg(landed.x())
+                                  .arg(landed.y())
+                                  .arg(stood->x())
+                                  .arg(stood->y())};
+        }
+        return std::nullopt;
     }
 
     static void floatedOut(DockAsked &asked)
@@ -1671,6 +1743,12 @@ std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointe
                               : draw < 5 ? StepKind::CloseMemory
                                          : StepKind::CloseInGroup;
         steps.insert(steps.begin() + long(at), randomStep(views, kind));
+    }
+    // And from one more: the host floats a whole group of tabs at once.
+    std::mt19937 groups(seed ^ 0x165667b1u);
+    if (groups() % 3 == 0) {
+        const size_t at = 1 + groups() % uint32_t(steps.size() - 1);
+        steps.insert(steps.begin() + long(at), randomStep(groups, StepKind::UndockTabs));
     }
     if (pointer) {
         std::mt19937 drops(seed ^ 0xc2b2ae35u);

@@ -83,6 +83,9 @@ enum class StepKind {
     // The real pointer, on a display only: a floating dock's title bar dragged onto the row of
     // tabs of a group, which it joins.
     TitleBarDropOnTabs,
+    // The host floats every dock of a group of tabs in one go, with no turn of the event loop
+    // between (CuiPaneUndock on each).
+    UndockTabs,
 };
 
 // What a step does is fixed by its kind and numbers: a number that picks a dock or a toolbar

@@ -2,6 +2,7 @@
 #include "system/lifetime.h"
 
 #include "system/keptontop.h"
+#include "system/placelooks.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -12,7 +13,6 @@
 #include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -60,13 +60,6 @@ QScreen *screenShowing(const QRect &rect, QScreen *fallback)
 }
 
 namespace {
-
-// How long after its show a window manager may take to frame a window. A window not framed
-// by then has no frame, and keeps the place it has.
-constexpr int kFrameWaitMs = 3000;
-constexpr int kFrameLookMs = 20;
-// When a window shown again has most likely been framed anew.
-constexpr int kFramedAgainMs = 250;
 
 // The client area of the window with its frame at the position, kept within the free area, of
 // the size the window takes when it fits.
@@ -116,8 +109,7 @@ public:
         watch->m_frame = frame;
         watch->m_tries = 0;
         watch->m_answered = false;
-        watch->m_end.start();
-        watch->m_look.start();
+        watch->waitForAnswers();
         const QScopedValueRollback<bool> asking(watch->m_asking, true);
         if (window->geometry() != client)
             window->setGeometry(client);
@@ -144,25 +136,41 @@ public:
                  (event->type() == QEvent::Resize ? answered.size() != m_asked.size()
                                                   : answered.topLeft() != m_asked.topLeft()))
             // Asked from the event loop: the window system is still handing its answer in.
-            QTimer::singleShot(0, this, &AnswerWatch::askAgain);
+            lookAtPlace(this, PlaceLook::AskedAgain, [this] { askAgain(); });
         return false;
     }
 
 private:
     static constexpr int kAskAgainAtMost = 3;
-    static constexpr int kConfirmMs = 150;
 
     explicit AnswerWatch(QWidget *window)
         : QObject(window)
     {
         setObjectName(QStringLiteral("tesk_answer_watch"));
-        m_end.setSingleShot(true);
-        m_end.setInterval(kFrameWaitMs);
-        connect(&m_end, &QTimer::timeout, this, &AnswerWatch::end);
-        // The window system tells of no frame that changes without the window moving.
-        m_look.setInterval(kFrameLookMs);
-        connect(&m_look, &QTimer::timeout, this, &AnswerWatch::lookAtFrame);
         window->installEventFilter(this);
+    }
+
+    // The watch ends once the window manager has had its time since the last place asked.
+    void waitForAnswers()
+    {
+        const int asked = ++m_asks;
+        lookAtPlace(this, PlaceLook::FrameWaitOver, [this, asked] {
+            if (asked == m_asks && !m_done)
+                end();
+        });
+        if (!std::exchange(m_looking, true))
+            lookAgainAtFrame();
+    }
+
+    // The window system tells of no frame that changes without the window moving.
+    void lookAgainAtFrame()
+    {
+        lookAtPlace(this, PlaceLook::FrameLook, [this] {
+            if (m_done)
+                return;
+            lookAtFrame();
+            lookAgainAtFrame();
+        });
     }
 
     // Another frame than the one reckoned with: the frame placed where it was asked, by the
@@ -178,7 +186,7 @@ private:
         m_frame = frame;
         m_answered = false;
         if (++m_tries <= kAskAgainAtMost)
-            QTimer::singleShot(0, this, &AnswerWatch::askAgain);
+            lookAtPlace(this, PlaceLook::AskedAgain, [this] { askAgain(); });
         return true;
     }
 
@@ -201,7 +209,7 @@ private:
     // is asked a pixel smaller first.
     void confirmLater()
     {
-        tesk::lifetime::later(this, kConfirmMs, [this] {
+        lookAtPlace(this, PlaceLook::Confirm, [this] {
             auto *shown = qobject_cast<QWidget *>(parent());
             if (m_done || !shown || !shown->isVisible() || shown->geometry() != m_asked ||
                 shown->windowState() != Qt::WindowNoState)
@@ -217,17 +225,15 @@ private:
         // Found no more, though deleted only later: a place asked meanwhile starts a new watch.
         setObjectName(QString());
         m_done = true;
-        m_end.stop();
-        m_look.stop();
         parent()->removeEventFilter(this);
         deleteLater();
     }
 
     QRect m_asked;
     QMargins m_frame;
-    QTimer m_end;
-    QTimer m_look;
+    int m_asks = 0;
     int m_tries = 0;
+    bool m_looking = false;
     bool m_asking = false;
     bool m_answered = false;
     bool m_done = false;
@@ -244,8 +250,6 @@ public:
         , m_window(window)
     {
         setObjectName(QStringLiteral("tesk_pending_frame"));
-        m_look.setInterval(kFrameLookMs);
-        connect(&m_look, &QTimer::timeout, this, &PendingFrame::look);
         window->installEventFilter(this);
         if (window->isVisible())
             startWaiting();
@@ -275,7 +279,6 @@ public:
         // Found no more, though deleted only later: a placement meanwhile starts a new wait.
         setObjectName(QString());
         m_done = true;
-        m_look.stop();
         if (m_window)
             m_window->removeEventFilter(this);
         deleteLater();
@@ -303,13 +306,29 @@ public:
 private:
     void startWaiting()
     {
-        m_deadline = QDeadlineTimer(kFrameWaitMs);
-        m_look.start();
+        m_deadline = QDeadlineTimer(placeLookDelay(PlaceLook::FrameWaitOver));
+        if (!std::exchange(m_waiting, true))
+            lookAgain();
+    }
+
+    // Until the frame is known or the wait is over; hidden meanwhile, from its next show.
+    void lookAgain()
+    {
+        lookAtPlace(this, PlaceLook::FrameLook, [this] {
+            if (m_done)
+                return;
+            if (!m_window || !m_window->isVisible()) {
+                m_waiting = false;
+                return;
+            }
+            look();
+            lookAgain();
+        });
     }
 
     void look()
     {
-        if (m_done || !m_window || !m_window->isVisible() || !m_look.isActive())
+        if (m_done || !m_window || !m_window->isVisible() || !m_waiting)
             return;
         const QMargins frame = frameMargins(m_window);
         if (frame.isNull()) {
@@ -339,12 +358,12 @@ private:
     }
 
     QPointer<QWidget> m_window;
-    QTimer m_look;
     QDeadlineTimer m_deadline;
     QPoint m_position;
     QSize m_size;
     std::optional<QPoint> m_centre;
     bool m_done = false;
+    bool m_waiting = false;
     bool m_keepClear = false;
 };
 
@@ -590,8 +609,8 @@ void keepInFreeAreaAsFramed(QWidget *window)
     // A dock window docked meanwhile is no window any more: its place is its area's, and a tab
     // out of sight taken for a window came into sight over the main window's corner.
     QPointer<QWidget> shown(window);
-    for (const int after : {kFramedAgainMs, kFrameWaitMs / 3})
-        tesk::lifetime::later(window, after, [shown] {
+    for (const PlaceLook after : {PlaceLook::FramedAgain, PlaceLook::FramedLate})
+        lookAtPlace(window, after, [shown] {
             if (shown && shown->isWindow() && shown->isVisible() &&
                 shown->windowState() == Qt::WindowNoState)
                 keepInFreeArea(shown);

@@ -12,6 +12,7 @@
 #include "system/freearea.h"
 #include "system/lifetime.h"
 #include "system/modalseam.h"
+#include "system/placelooks.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -117,8 +118,6 @@ private:
 constexpr int kStep = 24;
 constexpr int kStepsClear = 8;
 
-// How long the toolkit takes to slide a dropped window into its place.
-constexpr int kToolkitDockMs = 400;
 // How far into the code from its edge a drop counts as one on the area beside it.
 constexpr int kEdgeDrop = 40;
 
@@ -664,7 +663,7 @@ void DockWidget::MyPlaceChange(int place)
             if (d->dropPending && d->mainWindow) {
                 QPointer<DockWidget> self(this);
                 QPointer<QDockWidget> group = std::exchange(d->dropGroup, nullptr);
-                QTimer::singleShot(0, this, [self, group] {
+                tesk::system::lookAtPlace(this, tesk::system::PlaceLook::DropDocked, [self, group] {
                     if (!self || self->isFloating() || !self->d->mainWindow)
                         return;
                     MainWindow *main = self->d->mainWindow;
@@ -691,10 +690,8 @@ bool DockWidget::showsWithMainWindow() const
     // Only a window manager stacks and maps in its own time; where windows only draw (no
     // window system), a floating window shown before its main window, or without one ever
     // shown, shows at once.
-    static const bool windowManaged =
-        QGuiApplication::platformName() != QLatin1String("offscreen") &&
-        QGuiApplication::platformName() != QLatin1String("minimal");
-    return windowManaged && isWindow() && d->mainWindow && !d->mainWindow->docksLaidOut();
+    return tesk::system::windowManaged() && isWindow() && d->mainWindow &&
+           !d->mainWindow->docksLaidOut();
 }
 
 bool DockWidget::waitsForMainWindow() const
@@ -775,7 +772,7 @@ bool DockWidget::event(QEvent *event)
     // none in an area without room. Once it has had its time, the window still floating docks
     // by the layout, whose fit makes the room.
     QPointer<DockWidget> self(this);
-    tesk::lifetime::later(this, kToolkitDockMs, [self, global] {
+    tesk::system::lookAtPlace(this, tesk::system::PlaceLook::DropMissed, [self, global] {
         if (!self || !std::exchange(self->d->dropPending, false))
             return;
         if (self->isFloating() && self->isVisible())

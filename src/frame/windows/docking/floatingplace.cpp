@@ -2,6 +2,7 @@
 
 #include "frame/windows/docking/dockwidget.h"
 #include "system/freearea.h"
+#include "system/placelooks.h"
 
 #include <QDockWidget>
 #include <QEvent>
@@ -9,7 +10,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 
 #include <utility>
@@ -141,21 +141,22 @@ private:
             const bool again =
                 shown && !event->spontaneous() && std::exchange(m_hiddenByHost, false);
             if (shown || event->type() == QEvent::WindowActivate)
-                QTimer::singleShot(0, this, [this, shown, again] {
-                    // Mapped after the main window, they stand above it.
-                    for (DockWidget *dock : m_window->findChildren<DockWidget *>())
-                        if (shown && m_window->isVisible() && dock->isFloating() &&
-                            dock->isHidden() && dock->takeShowWithMainWindow())
-                            dock->show();
-                    for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
-                        if (dock->isFloating() && dock->isVisible()) {
-                            if (again)
-                                mapAgain(dock);
-                            if (shown)
-                                tesk::system::keepInFreeAreaAsFramed(dock);
-                            dock->raise();
-                        }
-                });
+                tesk::system::lookAtPlace(
+                    this, tesk::system::PlaceLook::FloatingShown, [this, shown, again] {
+                        // Mapped after the main window, they stand above it.
+                        for (DockWidget *dock : m_window->findChildren<DockWidget *>())
+                            if (shown && m_window->isVisible() && dock->isFloating() &&
+                                dock->isHidden() && dock->takeShowWithMainWindow())
+                                dock->show();
+                        for (QDockWidget *dock : m_window->findChildren<QDockWidget *>())
+                            if (dock->isFloating() && dock->isVisible()) {
+                                if (again)
+                                    mapAgain(dock);
+                                if (shown)
+                                    tesk::system::keepInFreeAreaAsFramed(dock);
+                                dock->raise();
+                            }
+                    });
             return false;
         }
         if (event->type() != QEvent::Show)
@@ -173,10 +174,7 @@ private:
     // Mapped again after it, at the place it stood, the dock is taken in as its own again.
     static void mapAgain(QDockWidget *dock)
     {
-        static const bool windowManaged =
-            QGuiApplication::platformName() != QLatin1String("offscreen") &&
-            QGuiApplication::platformName() != QLatin1String("minimal");
-        if (!windowManaged)
+        if (!tesk::system::windowManaged())
             return;
         const QPoint at = dock->geometry().topLeft();
         dock->hide();
