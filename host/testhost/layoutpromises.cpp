@@ -2,6 +2,7 @@
 
 #include "xview.h"
 
+#include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
 #include "frame/windows/mainframe.h"
@@ -10,6 +11,7 @@
 #include <tesk/tesk_window.h>
 
 #include <QScreen>
+#include <QSet>
 #include <QTabBar>
 #include <QToolBar>
 
@@ -55,6 +57,7 @@ const PromiseInfo kPromises[] = {
     {Promise::SharesComeBack, "shares-come-back", ""},
     {Promise::RecordsBeforeTheShow, "records-before-the-show", ""},
     {Promise::OpensInSight, "opens-in-sight", ""},
+    {Promise::GroupsAsShown, "groups-as-shown", ""},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release", ""},
 };
 
@@ -462,6 +465,43 @@ int lineAcrossExtent(const MainWindow *window, TeskHandle box)
 
 namespace {
 
+// The docks standing in an area and shown (a tab out of sight too) that the toolkit holds in
+// the dock's group, and those the layout's picture holds there.
+std::optional<Broken> groupsAsShown(const MainWindow *window)
+{
+    const tesk::frame::DockLayout &layout = window->dockLayout();
+    const auto docked = [window](const QDockWidget *dock) {
+        return dock->isVisible() && !dock->isFloating() &&
+               window->dockWidgetArea(const_cast<QDockWidget *>(dock)) != Qt::NoDockWidgetArea;
+    };
+    const auto names = [](const QSet<const QDockWidget *> &docks) {
+        QStringList titles;
+        for (const QDockWidget *dock : docks)
+            titles.append(dock->windowTitle());
+        titles.sort();
+        return titles.join(QLatin1Char(','));
+    };
+    for (const DockWidget *dock : window->findChildren<DockWidget *>()) {
+        const tesk::frame::DockArea area = layout.areaOf(dock);
+        if (!docked(dock) || area == tesk::frame::DockArea::None)
+            continue;
+        QSet<const QDockWidget *> shown{dock};
+        for (const QDockWidget *tab : window->tabifiedDockWidgets(const_cast<DockWidget *>(dock)))
+            if (docked(tab))
+                shown.insert(tab);
+        QSet<const QDockWidget *> pictured;
+        for (int l = 0; l < layout.lineCount(area); ++l)
+            for (const QDockWidget *member : layout.line(area, l))
+                if (docked(member) && layout.standingOf(member) == layout.standingOf(dock))
+                    pictured.insert(member);
+        if (shown != pictured)
+            return Broken{Promise::GroupsAsShown,
+                          QStringLiteral("%1 shown in a group of %2, its picture holds %3")
+                              .arg(dock->windowTitle(), names(shown), names(pictured))};
+    }
+    return std::nullopt;
+}
+
 std::optional<Broken> checkAll(const MainWindow *window, const Asked &asked,
                                const PromiseSwitches &switches)
 {
@@ -474,6 +514,9 @@ std::optional<Broken> checkAll(const MainWindow *window, const Asked &asked,
         }
     if (auto broken = dockPromises(window, asked, switches))
         return broken;
+    if (asked.shown && window->isVisible() && switches.on(Promise::GroupsAsShown))
+        if (auto broken = groupsAsShown(window))
+            return broken;
     if (asked.shown && asked.windowManager && switches.on(Promise::SeenOnTheDisplay)) {
         const QString seen = xview::mismatch(window);
         if (!seen.isEmpty())

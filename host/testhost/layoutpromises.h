@@ -44,6 +44,10 @@
 //   fit may cut at the show, on a screen too small for it: the record keeps what was set).
 // - OpensInSight: a pane the host opens, not hidden, shows at once: in the main window or
 //   floating, the tab shown of its group where it stands in one.
+// - GroupsAsShown: the layout's own picture holds every group of tabs as the toolkit shows
+//   it: the docks shown in an area that the picture puts in one group are the ones the toolkit
+//   shows behind one tab row, so that a window placed, sized or recorded by the picture is
+//   where the user sees it.
 // - AllAfterALostRelease: every promise above (of those switched on) also once a separator
 //   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
@@ -82,6 +86,7 @@ enum class Promise {
     SharesComeBack,
     RecordsBeforeTheShow,
     OpensInSight,
+    GroupsAsShown,
     AllAfterALostRelease,
 };
 constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;
