@@ -700,8 +700,9 @@ private:
         return landedWhereItStood(box, stood);
     }
 
-    // Each lands where the group stood (moved within the free area), or as near as it steps
-    // aside from the others: none is left where a late answer put it, in a corner.
+    // Each lands where the group stood, or one that floated before where it was left (moved
+    // within the free area), or as near as it steps aside from the others: none is left where a
+    // late answer put it, in a corner.
     std::optional<Broken> undockTabs(const Step &step)
     {
         const auto shownTab = [this](DockWidget *d) {
@@ -722,6 +723,12 @@ private:
         for (const DockWidget *dock : std::as_const(group))
             if (m_window->rect().contains(dock->geometry()))
                 stood = dock->mapToGlobal(QPoint());
+        std::map<const DockWidget *, QPoint> from;
+        for (const DockWidget *dock : std::as_const(group))
+            if (dock->floatingGeometrySet())
+                from[dock] = dock->floatingGeometry().topLeft();
+            else if (stood)
+                from[dock] = *stood;
         for (const DockWidget *dock : std::as_const(group)) {
             DockAsked &asked = m_asked.docks[dock->windowBox()];
             m_exempt.insert(areaOf(m_window, dock->windowBox()));
@@ -735,10 +742,10 @@ private:
         if (m_screen.settleFrames)
             m_screen.settleFrames();
         const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
-        if (!stood || !m_switches.on(Promise::FloatedWithinFreeArea))
+        if (!m_switches.on(Promise::FloatedWithinFreeArea))
             return std::nullopt;
         for (const DockWidget *dock : std::as_const(group)) {
-            if (!dock->isFloating())
+            if (!dock->isFloating() || !from.count(dock))
                 continue;
             const QRect landed = dock->frameGeometry();
             for (const DockWidget *other : std::as_const(group))
@@ -750,18 +757,19 @@ private:
                             .arg(m_asked.docks[dock->windowBox()].name, other->windowTitle())
                             .arg(landed.x())
                             .arg(landed.y())};
+            const QPoint at = from.at(dock);
             const QPoint within(
-                std::clamp(stood->x(), free.left(), free.right() + 1 - landed.width()),
-                std::clamp(stood->y(), free.top(), free.bottom() + 1 - landed.height()));
+                std::clamp(at.x(), free.left(), free.right() + 1 - landed.width()),
+                std::clamp(at.y(), free.top(), free.bottom() + 1 - landed.height()));
             if ((landed.topLeft() - within).manhattanLength() > kFarthestStepAside)
                 return Broken{Promise::FloatedWithinFreeArea,
                               QStringLiteral("%1 of a group floated in one go landed at %2,%3, "
-                                             "the group stood at %4,%5")
+                                             "meant for %4,%5")
                                   .arg(m_asked.docks[dock->windowBox()].name)
                                   .arg(landed.x())
                                   .arg(landed.y())
-                                  .arg(stood->x())
-                                  .arg(stood->y())};
+                                  .arg(at.x())
+                                  .arg(at.y())};
         }
         return std::nullopt;
     }
