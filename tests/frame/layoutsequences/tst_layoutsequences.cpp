@@ -713,6 +713,29 @@ TEST_F(LayoutSequences, SequencesThatOnceLostADockHold)
           {StepKind::Close, 2597832598u, 2119769398u, 4164262604u, 815265407u},
           {StepKind::HideTabs, 3460020751u, 179104184u, 253209052u, 3208651965u},
           {StepKind::DockBottom, 4212645490u, 4214583622u, 2565466564u, 2982232894u}}},
+        // A group of seven floated in one go from the corner of a small screen where floating
+        // docks stood already: the steps along the diagonal ran out, and the last two landed
+        // one on the other (seed 25206).
+        {"docks of a group floated in one go land apart",
+         {{StepKind::Start, 3677514277u, 659318637u, 1427844963u, 1144226506u},
+          {StepKind::Restore, 3501882208u, 179525512u, 4180151661u, 2160941840u},
+          {StepKind::DockRight, 1280081168u, 2629690687u, 3522807101u, 4149547740u},
+          {StepKind::MemoryView, 2090183404u, 7388860u, 1893444318u, 2469360416u},
+          {StepKind::DockBottom, 1017495394u, 520772889u, 2149390610u, 3228782046u},
+          {StepKind::FindToolbar, 956444995u, 3858274475u, 2311810116u, 4025063988u},
+          {StepKind::DockBottom, 3556773534u, 1857118462u, 2804770461u, 4176630036u},
+          {StepKind::DockBottom, 1537039837u, 2245676874u, 1918494494u, 2808330210u},
+          {StepKind::Show, 2479853141u, 387024654u, 266359973u, 1194784067u},
+          {StepKind::Restore, 242213262u, 2820518827u, 1626362820u, 381263326u},
+          {StepKind::MemoryView, 2740768165u, 332762352u, 274941177u, 3047030091u},
+          {StepKind::Restore, 2167374252u, 2903359497u, 2532247755u, 4053242090u},
+          {StepKind::DockBottom, 207146921u, 1171956540u, 1770192241u, 2380780837u},
+          {StepKind::Restore, 3966303346u, 3766635223u, 1496512674u, 2362210809u},
+          {StepKind::MemoryView, 2360887412u, 1518034273u, 3302470164u, 1436314372u},
+          {StepKind::RestoreTab, 2401133638u, 1619479011u, 283040660u, 536626174u},
+          {StepKind::RestoreTab, 3980612224u, 764656594u, 3786458796u, 2945321140u},
+          {StepKind::DockBottom, 296023954u, 488891551u, 200984341u, 1864545096u},
+          {StepKind::UndockTabs, 1802457302u, 4012911570u, 292677181u, 1769926545u}}},
     };
     const std::string broken = playEach(sequences, m_sequenceScreen);
     EXPECT_TRUE(broken.empty()) << broken;

@@ -583,17 +583,25 @@ void DockWidget::stepClearOfOthers()
     const QPoint first = tesk::system::framePosition(this);
     if (!taken(first))
         return;
+    const auto clearAt = [this, &taken, first](QPoint aside) {
+        tesk::system::placeInFreeArea(this, first + aside, size());
+        const QPoint at = tesk::system::framePosition(this);
+        if (taken(at) || at == first)
+            return false;
+        d->floatingGeometry = geometry();
+        return true;
+    };
     // Down and right as far as the free area lets it, else up and left.
     for (const int direction : {1, -1})
-        for (int step = 1; step <= kStepsClear; ++step) {
-            tesk::system::placeInFreeArea(this, first + QPoint(kStep, kStep) * step * direction,
-                                          size());
-            const QPoint at = tesk::system::framePosition(this);
-            if (!taken(at) && at != first) {
-                d->floatingGeometry = geometry();
+        for (int step = 1; step <= kStepsClear; ++step)
+            if (clearAt(QPoint(kStep, kStep) * step * direction))
                 return;
-            }
-        }
+    // Pulled into a corner where others stand already, the steps along the diagonal are all
+    // taken (or lie beyond the free area): as far again along one edge is no farther away.
+    for (int step = 1; step <= 2 * kStepsClear; ++step)
+        for (const QPoint direction : {QPoint(-1, 0), QPoint(0, -1), QPoint(1, 0), QPoint(0, 1)})
+            if (clearAt(direction * kStep * step))
+                return;
     tesk::system::placeInFreeArea(this, first, size());
 }
 
