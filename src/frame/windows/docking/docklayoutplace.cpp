@@ -105,17 +105,22 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     fit(dock);
 }
 
-void DockLayout::joinGroupAtLineEnd(QDockWidget *dock, DockArea area)
+void DockLayout::showAsTabShown(QDockWidget *dock)
 {
-    tabGroupOnto(m_lines[int(area) - 1].last().last(), {dock}, Made::Toolkit);
     keepTabsReadable();
-    // The tab shown: the toolkit gives a hidden window no tab to raise.
+    // The toolkit gives a hidden window no tab to raise.
     if (hiddenByRequest(dock))
         return;
     if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
         dock->show();
     settle();
     dock->raise();
+}
+
+void DockLayout::joinGroupAtLineEnd(QDockWidget *dock, DockArea area)
+{
+    tabGroupOnto(m_lines[int(area) - 1].last().last(), {dock}, Made::Toolkit);
+    showAsTabShown(dock);
 }
 
 void DockLayout::takeToolkitTab(QDockWidget *dock)
@@ -138,13 +143,7 @@ void DockLayout::takeToolkitTab(QDockWidget *dock)
     if (line.isEmpty())
         lines.removeAt(p.line);
     addTabs(*groupOf(onto), {dock}, Made::Toolkit);
-    keepTabsReadable();
-    if (hiddenByRequest(dock))
-        return;
-    if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
-        dock->show();
-    settle();
-    dock->raise();
+    showAsTabShown(dock);
 }
 
 bool DockLayout::placeAsTab(QDockWidget *dock, QDockWidget *onto)
