@@ -201,6 +201,8 @@ public:
             remeasure();
             if (!m_window)
                 continue;
+            if (qEnvironmentVariableIsSet("TESK_LAYOUT_TRACE"))
+                trace(steps[i]);
             if (auto broken = check(m_window, m_asked, m_switches)) {
                 const QString now = bothViews();
                 broken->text += now;
@@ -222,6 +224,27 @@ public:
     }
 
 private:
+    // What the picture and the toolkit hold after a step, to follow a sequence by hand.
+    void trace(const Step &step) const
+    {
+        const tesk::frame::DockLayout &layout = m_window->dockLayout();
+        std::fprintf(stderr, "after %s:\n", kindName(step.kind));
+        for (const DockWidget *dock : m_window->dockList()) {
+            const QRect g = dock->geometry();
+            std::fprintf(stderr, "  %-12s area %d index %d standing %-12s %s%s%s %d,%d %dx%d tabs:",
+                         qPrintable(dock->windowTitle()), int(layout.areaOf(dock)),
+                         layout.indexOf(dock),
+                         qPrintable(layout.standingOf(dock) ? layout.standingOf(dock)->windowTitle()
+                                                            : QString()),
+                         dock->isFloating() ? "floating " : "", dock->isHidden() ? "hidden " : "",
+                         layout.tabbed(dock) ? "tab " : "", g.x(), g.y(), g.width(), g.height());
+            for (const QDockWidget *mate :
+                 m_window->tabifiedDockWidgets(const_cast<DockWidget *>(dock)))
+                std::fprintf(stderr, " %s", qPrintable(mate->windowTitle()));
+            std::fputc('\n', stderr);
+        }
+    }
+
     // ---- the steps ----
     std::optional<Broken> take(const Step &step)
     {

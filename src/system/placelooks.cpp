@@ -91,9 +91,12 @@ void lookAtPlace(QObject *owner, PlaceLook look, std::function<void()> function)
 {
     if (!owner)
         return;
+    // The queue is made as the first look is asked, not as one falls due: a host counting the
+    // objects its first call left for good finds it among them.
+    DueLooks *due = DueLooks::instance();
     const int delay = placeLookDelay(look);
     if (delay == 0) {
-        DueLooks::instance()->add(look, owner, std::move(function));
+        due->add(look, owner, std::move(function));
         return;
     }
     QPointer<QObject> kept(owner);

@@ -736,6 +736,38 @@ TEST_F(LayoutSequences, SequencesThatOnceLostADockHold)
           {StepKind::RestoreTab, 3980612224u, 764656594u, 3786458796u, 2945321140u},
           {StepKind::DockBottom, 296023954u, 488891551u, 200984341u, 1864545096u},
           {StepKind::UndockTabs, 1802457302u, 4012911570u, 292677181u, 1769926545u}}},
+        // A memory dock closed, one made later under the same caption took the place the
+        // toolkit kept for the closed one, not its own: the group it left still held it, and
+        // the pane placed after that group, hidden whole, was a tab of it (seed 28385).
+        {"a caption used again takes no place kept for a closed dock",
+         {{StepKind::Start, 2016344869u, 1104298343u, 1224998726u, 2988477035u},
+          {StepKind::MemoryView, 1140915754u, 2438989013u, 31729736u, 855006934u},
+          {StepKind::DockBottom, 803144333u, 935345099u, 2373903438u, 3846844559u},
+          {StepKind::CloseMemory, 179980625u, 226809781u, 4197023355u, 161255975u},
+          {StepKind::DockBottom, 2036523907u, 2120685644u, 715507644u, 2916392163u},
+          {StepKind::Show, 3919575869u, 3238675458u, 2453509626u, 1547799158u},
+          {StepKind::MemoryView, 2021706796u, 1209110329u, 2950591938u, 3947261320u},
+          {StepKind::DockBottom, 3738858588u, 40278860u, 1352794665u, 4229498545u},
+          {StepKind::Restore, 2451203016u, 3032172235u, 3403899440u, 2493302389u},
+          {StepKind::CloseMemory, 1596033024u, 2764359670u, 3752447724u, 3026260798u},
+          {StepKind::MemoryView, 3743310869u, 1929290989u, 985652854u, 1817303308u},
+          {StepKind::HideTabs, 2675894465u, 2263434096u, 1264513871u, 3830697131u}}},
+        // A group hidden whole lost a window; a tab of it shown again had no room in it and
+        // stood nowhere (seed 28274).
+        {"a tab of a group hidden whole shows again in the group's place",
+         {{StepKind::Start, 1757126177u, 2515386864u, 2284485356u, 3167798303u},
+          {StepKind::Show, 161362178u, 3676038167u, 274379919u, 882301869u},
+          {StepKind::DockRight, 2277686927u, 544670143u, 1779479949u, 3275166539u},
+          {StepKind::DockBottom, 2901366856u, 2620967755u, 779795993u, 3746465354u},
+          {StepKind::MemoryView, 839452243u, 1523739042u, 1218376035u, 2166291218u},
+          {StepKind::DockBottom, 666035745u, 3078027091u, 4166850269u, 2058777326u},
+          {StepKind::DockRight, 1344280868u, 2215894599u, 3454782753u, 3983503365u},
+          {StepKind::FindToolbar, 2541181878u, 211275964u, 3734940334u, 3205684654u},
+          {StepKind::CloseMemory, 1646091867u, 773659489u, 396440131u, 4265533540u},
+          {StepKind::DockBottom, 2420574235u, 988424240u, 1532230160u, 4055191134u},
+          {StepKind::HideTabs, 2442156671u, 2943199968u, 3369982581u, 1633372556u},
+          {StepKind::Drag, 2563828496u, 822797815u, 105128432u, 473243459u},
+          {StepKind::ShowAgain, 3307224851u, 4198178966u, 1781659701u, 3708568737u}}},
     };
     const std::string broken = playEach(sequences, m_sequenceScreen);
     EXPECT_TRUE(broken.empty()) << broken;

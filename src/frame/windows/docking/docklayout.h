@@ -264,6 +264,8 @@ private:
     void takeToolkitTab(QDockWidget *dock);
     // Makes the dock a tab, shown, of the last group of the area, at its end.
     void joinGroupAtLineEnd(QDockWidget *dock, DockArea area);
+    // A tab of a group hidden whole shown again is the group's tab shown, laid out in its place.
+    void bringTabOfHiddenGroupInSight(QDockWidget *dock);
     // The window just made a tab comes to the front of its group, unless it is hidden.
     void showAsTabShown(QDockWidget *dock);
     // Whether the group shows its tab row: two of its windows show.

@@ -90,8 +90,15 @@ void DockLayout::hideKeepingLines(QDockWidget *dock, const std::function<void()>
 void DockLayout::showKeepingLines(QDockWidget *dock, const std::function<void()> &show)
 {
     const DockArea area = areaOf(dock);
-    if (!m_window->isVisible() || !isPlacedArea(area) || dock->isFloating() || dragging()) {
+    const Group *group = groupOf(dock);
+    const bool groupWasHidden = group && group->hasTabs() && !groupShown(*group);
+    const auto showInFront = [&] {
         show();
+        if (groupWasHidden)
+            bringTabOfHiddenGroupInSight(dock);
+    };
+    if (!m_window->isVisible() || !isPlacedArea(area) || dock->isFloating() || dragging()) {
+        showInFront();
         return;
     }
     settle();
@@ -102,7 +109,7 @@ void DockLayout::showKeepingLines(QDockWidget *dock, const std::function<void()>
     });
     // The room the code can give without a line shown having to: the lines shown keep theirs.
     const int room = across(area) == Qt::Vertical ? roomAboveBottom() : roomBesideCode();
-    show();
+    showInFront();
     settle();
     // A line shown again stands as far across as its extent, as far as that room reaches (and
     // at least at its least, which the fit then makes room for). Given all at once, the
@@ -115,6 +122,26 @@ void DockLayout::showKeepingLines(QDockWidget *dock, const std::function<void()>
             qMin(extent, qMax(room - separator(), lengthIn(across(area), leastSize(dock)))));
     }
     keepLines(area, lines);
+}
+
+void DockLayout::bringTabOfHiddenGroupInSight(QDockWidget *dock)
+{
+    if (!dock->isVisible())
+        return;
+    // The toolkit keeps in front the tab it showed last, hidden as it is.
+    settle();
+    dock->raise();
+    settle();
+    const Group *group = groupOf(dock);
+    if (!group || !group->hasTabs() || !m_window->isVisible() ||
+        m_window->rect().contains(dock->geometry()))
+        return;
+    // A group that lost a window while hidden whole may keep no room for the tab that shows
+    // again, and lays it out nowhere: the tab made anew gets the group's place.
+    QDockWidget *onto = group->docks.at(group->docks.first() == dock ? 1 : 0);
+    m_window->tabifyDockWidget(onto, dock);
+    dock->raise();
+    settle();
 }
 
 void DockLayout::windowResized(QSize from)

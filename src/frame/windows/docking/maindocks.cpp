@@ -345,6 +345,11 @@ void MainWindow::RemoveFromWindList(DockWidget *dock)
     QDockWidget *toolkitDock = dock;
     m_docks->layout.hideKeepingLines(toolkitDock, [this, toolkitDock] {
         m_docks->layout.forget(toolkitDock);
+        // The toolkit keeps the place of a window it takes out under the window's name, and a
+        // window docked later under that name takes away the first place kept by it: a dock
+        // made later with this caption would take this place away, not its own, and stand in
+        // a group of tabs the layout knows it left. No caption can take this name.
+        toolkitDock->setObjectName(QStringLiteral(u"\u2205"));
         if (toolkitDock->parent() == this)
             removeDockWidget(toolkitDock);
     });
