@@ -663,6 +663,22 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::DockRight, 1643399752u, 3994724880u, 3949227041u, 3793560899u},
           {StepKind::DockRight, 1217332393u, 1445463328u, 1257963810u, 834461676u},
           {StepKind::Restart, 2976907704u, 2004936639u, 3104067950u, 441777182u}}},
+        // A left line shown again with no room left beside the code: the toolkit took its
+        // room from the right line the host had sized too (seed 28492).
+        {"a line shown again takes its room from its own area",
+         {{StepKind::Start, 2742643647u, 3821426035u, 2123631770u, 781743814u},
+          {StepKind::HideTabs, 1097288409u, 2944601868u, 3858002180u, 1703604464u},
+          {StepKind::Restore, 3555543033u, 4077211148u, 3508996193u, 3016173620u},
+          {StepKind::Restore, 2001118140u, 1679862825u, 2621586537u, 1068782656u},
+          {StepKind::Show, 773799738u, 2658556584u, 2569360610u, 1277343896u},
+          {StepKind::DockRight, 1579276362u, 30595238u, 220531615u, 3885165452u},
+          {StepKind::FloatButton, 1117464829u, 3249120673u, 4102413477u, 809197277u},
+          {StepKind::Hide, 2120343446u, 2434800410u, 1607524426u, 88372387u},
+          {StepKind::HideTabs, 915040930u, 3609312007u, 3713634288u, 127123239u},
+          {StepKind::Dock, 1163834126u, 3688054079u, 2548389107u, 49537914u},
+          {StepKind::ResizeBox, 4044561628u, 2194293957u, 1512893226u, 4286170100u},
+          {StepKind::Drag, 4204379683u, 1203352635u, 2616717918u, 4228595663u},
+          {StepKind::ShowAgain, 3388490845u, 1971678653u, 1820408281u, 3564350406u}}},
     };
     const std::string broken = playEach(sequences, m_sequenceScreen);
     EXPECT_TRUE(broken.empty()) << broken;

@@ -215,6 +215,10 @@ private:
     LineSizes linesShown(DockArea area, const QDockWidget *leaving) const;
     // The lines still shown stand as far across as they did.
     void keepLines(DockArea area, LineSizes lines);
+    // A line shown again that the code has no room for takes what it lacks from the lines of
+    // its own area: the toolkit would take it from every line alike, those of the area across
+    // the code too.
+    void takeFromLines(DockArea area, LineSizes &lines, int lacking) const;
     // A line holding a size that shows less of it asks no more than it shows, but the line of
     // the window being set: between lines that hold sizes the toolkit would share the room in
     // proportion to what each asks. What they lack, keepHeldLines gives from the room free.

@@ -117,11 +117,27 @@ void DockLayout::showKeepingLines(QDockWidget *dock, const std::function<void()>
     // without the line, and push the line beyond the window.
     if (!lineShown && dock->isVisible() && !dock->isFloating()) {
         const int extent = lengthIn(across(area), m_extents.value(standingOf(dock), dock->size()));
+        const int size =
+            qMin(extent, qMax(room - separator(), lengthIn(across(area), leastSize(dock))));
+        takeFromLines(area, lines, size + separator() - room);
         lines.docks.append(dock);
-        lines.sizes.append(
-            qMin(extent, qMax(room - separator(), lengthIn(across(area), leastSize(dock)))));
+        lines.sizes.append(size);
     }
     keepLines(area, lines);
+}
+
+void DockLayout::takeFromLines(DockArea area, LineSizes &lines, int lacking) const
+{
+    // The lines that hold no size give first, down to their least; then those that do.
+    for (const bool giveHeld : {false, true})
+        for (int i = 0; lacking > 0 && i < lines.docks.size(); ++i) {
+            if (held(lines.docks[i]) != giveHeld)
+                continue;
+            const int spare = lines.sizes[i] - lengthIn(across(area), leastSize(lines.docks[i]));
+            const int give = qBound(0, spare, lacking);
+            lines.sizes[i] -= give;
+            lacking -= give;
+        }
 }
 
 void DockLayout::bringTabOfHiddenGroupInSight(QDockWidget *dock)
