@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <qpa/qplatformwindow.h>
 
 #include <optional>
 #include <utility>
@@ -615,6 +616,22 @@ void keepInFreeAreaAsFramed(QWidget *window)
                 shown->windowState() == Qt::WindowNoState)
                 keepInFreeArea(shown);
         });
+}
+
+void keepMappedOnceShown(QWidget *window)
+{
+    if (!window || !windowManaged())
+        return;
+    QPointer<QWidget> shown(window);
+    lookAtPlace(window, PlaceLook::FramedLate, [shown] {
+        if (!shown || !shown->isWindow() || !shown->isVisible())
+            return;
+        QWindow *handle = shown->windowHandle();
+        // Only the platform window is asked: shown to the toolkit already, the widget is
+        // neither hidden nor shown again.
+        if (handle && !handle->isExposed() && handle->handle())
+            handle->handle()->setVisible(true);
+    });
 }
 
 void resizeInFreeArea(QWidget *window, QSize clientSize)

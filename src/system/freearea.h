@@ -42,6 +42,10 @@ void keepInFreeArea(QWidget *window);
 // The same for a window shown again: now, and again once its window manager has framed it
 // anew and told where it put it, which the toolkit may hear of only after the show.
 void keepInFreeAreaAsFramed(QWidget *window);
+// Under a window manager: a window shown again while the manager still let go of it from its
+// hide is left unmapped by the manager, shown to the toolkit and to no one else; it is
+// mapped again once the manager had its time.
+void keepMappedOnceShown(QWidget *window);
 // The same at another size, its frame where it stands.
 void resizeInFreeArea(QWidget *window, QSize clientSize);
 

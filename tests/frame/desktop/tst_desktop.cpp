@@ -5,6 +5,7 @@
 #include "frames.h"
 #include "sizingboxes.h"
 #include "testhost.h"
+#include "xview.h"
 
 #include "frame/windows/docking/dockwidget.h"
 #include "system/freearea.h"
@@ -311,4 +312,35 @@ TEST_F(Desktop, ADialogStaysClearOfTheFindAndReplacePanelOnceFramed)
     panel->close();
     testhost::settle();
     QtQSDIDeleteFindCallback(find);
+}
+
+// The host hides its main window and shows it again at once, over and over: its floating docks
+// come back with it, shown by the window manager.
+TEST_F(Desktop, FloatingDocksComeBackWithAMainWindowHiddenAndShownAtOnce)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 900, 500);
+    QtWindowCreate("Floating", &unused, 0x4430);
+    QtWindowCreate("Floating too", &unused, 0x4431);
+    QtFrameShow();
+    ASSERT_TRUE(waitFramed(window));
+    for (int i = 0; i < 60; ++i) {
+        QtWindowCreate("Later", &unused, 0x4500 + i);
+        if (i % 4 == 0)
+            CuiPaneUndock(0x4430);
+        if (i % 4 == 2)
+            CuiPaneDock(0x4430);
+        CuiWindowHideFromBox(kWindow);
+        if (i % 3)
+            testhost::settle();
+        CuiWindowShowFromBox(kWindow);
+        testhost::pumpFor(i % 2 ? 50 : 0);
+    }
+    desktop::settleFrames();
+    for (const QWidget *dock : window->findChildren<DockWidget *>()) {
+        if (!dock->isWindow() || !dock->isVisible())
+            continue;
+        EXPECT_TRUE(testhost::xview::shown(dock).viewable)
+            << testhost::xview::describe(dock).toStdString();
+    }
 }

@@ -784,6 +784,24 @@ TEST_F(LayoutSequences, SequencesThatOnceLostADockHold)
           {StepKind::HideTabs, 2442156671u, 2943199968u, 3369982581u, 1633372556u},
           {StepKind::Drag, 2563828496u, 822797815u, 105128432u, 473243459u},
           {StepKind::ShowAgain, 3307224851u, 4198178966u, 1781659701u, 3708568737u}}},
+        // A group floated whole, its windows docked back one by one: the toolkit put the second
+        // back into the group of the first, which the layout knew no more (seed 21500).
+        {"windows of a group floated whole dock back into one group",
+         {{StepKind::Start, 3815491392u, 3063002057u, 1211235415u, 2183945395u},
+          {StepKind::Restore, 623402358u, 1737083542u, 1173501445u, 2119863746u},
+          {StepKind::Undock, 3829757637u, 1553947839u, 1751011570u, 361735405u},
+          {StepKind::DockBottom, 3669213445u, 3596091947u, 1103385294u, 405282223u},
+          {StepKind::MemoryView, 1930026712u, 2793876677u, 2628517321u, 1555790551u},
+          {StepKind::Undock, 3134044486u, 3722596312u, 3714749198u, 2225135932u},
+          {StepKind::MemoryView, 3331790462u, 3233245192u, 4131570538u, 237300673u},
+          {StepKind::DockRight, 1716123681u, 2384142792u, 845030171u, 2527756990u},
+          {StepKind::ShrinkScreen, 4073420443u, 1074893913u, 3169825440u, 1783912901u},
+          {StepKind::MemoryView, 4151904164u, 2819437729u, 3640885470u, 926394582u},
+          {StepKind::HideTabs, 3052659792u, 705019604u, 2648486980u, 1049500755u},
+          {StepKind::Show, 1647356319u, 678393529u, 666928205u, 4286332986u},
+          {StepKind::UndockTabs, 1997088514u, 3038722488u, 920160860u, 1290309993u},
+          {StepKind::Dock, 1006770231u, 730171078u, 819339402u, 65304700u},
+          {StepKind::Dock, 3149178758u, 3429775010u, 2255075611u, 178433649u}}},
     };
     const std::string broken = playEach(sequences, m_sequenceScreen);
     EXPECT_TRUE(broken.empty()) << broken;

@@ -256,8 +256,12 @@ void DockLayout::rejoinGroup(QDockWidget *dock)
     Line &line = m_lines[p.area][p.line];
     const auto kept = std::find_if(
         line.begin(), line.end(), [dock](const Group &group) { return group.left.contains(dock); });
-    if (kept == line.end() || (!kept->hasTabs() && !kept->keepsPlace))
+    if (kept == line.end() || (!kept->hasTabs() && !kept->keepsPlace)) {
+        // A group all of whose windows floated is gone from the picture, but the toolkit keeps
+        // it, and puts each window docked back into it: one docked back before is its group.
+        takeToolkitTab(dock);
         return;
+    }
     QDockWidget *standing = kept->standing();
     line.removeAt(p.group);
     addTabs(*groupOf(standing), {dock}, Made::Toolkit);

@@ -899,6 +899,8 @@ void DockWidget::showEvent(QShowEvent *event)
     // Floating, it lands within the free area as it shows, title bar included.
     if (std::exchange(d->placeOnShow, false) && isFloating())
         tesk::system::keepInFreeArea(this);
+    if (isFloating())
+        tesk::system::keepMappedOnceShown(this);
     QDockWidget::showEvent(event);
 }
 
