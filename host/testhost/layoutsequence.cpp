@@ -193,8 +193,11 @@ public:
     {
         for (size_t i = 0; i < steps.size(); ++i) {
             m_exempt.clear();
-            if (auto broken = take(steps[i]))
+            if (auto broken = take(steps[i])) {
+                if (m_window && qEnvironmentVariableIsSet("TESK_LAYOUT_TRACE"))
+                    trace(steps[i]);
                 return Failure{int(i), *broken};
+            }
             settle();
             if (m_screen.settleFrames && m_asked.shown)
                 m_screen.settleFrames();
