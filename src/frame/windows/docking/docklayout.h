@@ -75,7 +75,8 @@ public:
     // window is a tab is full: the window joins those tabs at once.
     void place(QDockWidget *dock, DockArea area, bool newLine);
     // Puts the dock window as a tab onto the standing window of the group it joins, at the end
-    // of that window's line; false (and nothing changed) when the other is in no area.
+    // of that window's line, then fits the window; false (and nothing changed) when the other
+    // is in no area.
     bool placeAsTab(QDockWidget *dock, QDockWidget *onto);
     // Makes the main window fit the free area of its screen again (above), and keeps its frame
     // there once shown; the area of the window that came is the first to give room (a window

@@ -157,6 +157,9 @@ bool DockLayout::placeAsTab(QDockWidget *dock, QDockWidget *onto)
     tabGroupOnto(*groupOf(onto), {dock}, Made::Host);
     keepTabsReadable();
     settle();
+    // A group that shows a tab row for the first time asks for its room, before the show too:
+    // records read then say the tabs the show would make.
+    fit(dock);
     return true;
 }
 
