@@ -136,7 +136,8 @@ std::string playEach(const NamedSequences &sequences, const Screen &screen);
 // Plays `count` sequences from the seed on (TESK_LAYOUT_SEED replays one seed alone,
 // TESK_LAYOUT_SEQUENCES sets the count) and answers an empty text when every promise switched
 // on held; else the seed, the promise and the shortest sequence found, and how to replay it.
-// TESK_LAYOUT_SURVEY lists every seed that breaks instead, unshortened.
+// TESK_LAYOUT_SURVEY lists every seed that breaks instead, unshortened; TESK_LAYOUT_TRACE
+// prints the picture and the toolkit's docks after each step.
 std::string playSeeds(uint32_t firstSeed, int count, int shortest, int longest,
                       const Screen &screen);
 

@@ -627,6 +627,11 @@ void keepMappedOnceShown(QWidget *window)
         if (!shown || !shown->isWindow() || !shown->isVisible())
             return;
         QWindow *handle = shown->windowHandle();
+        // A window whose parent window the manager keeps out of sight (minimised) is left so.
+        const QWidget *parent = shown->parentWidget() ? shown->parentWidget()->window() : nullptr;
+        const QWindow *parentHandle = parent ? parent->windowHandle() : nullptr;
+        if (parentHandle && !parentHandle->isExposed())
+            return;
         // Only the platform window is asked: shown to the toolkit already, the widget is
         // neither hidden nor shown again.
         if (handle && !handle->isExposed() && handle->handle())
