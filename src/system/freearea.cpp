@@ -166,11 +166,11 @@ private:
     // The window system tells of no frame that changes without the window moving.
     void lookAgainAtFrame()
     {
-        lookAtPlace(this, PlaceLook::FrameLook, [this] {
+        lookAtPlaceWhile(this, PlaceLook::FrameLook, [this] {
             if (m_done)
-                return;
+                return false;
             lookAtFrame();
-            lookAgainAtFrame();
+            return true;
         });
     }
 
@@ -315,15 +315,15 @@ private:
     // Until the frame is known or the wait is over; hidden meanwhile, from its next show.
     void lookAgain()
     {
-        lookAtPlace(this, PlaceLook::FrameLook, [this] {
+        lookAtPlaceWhile(this, PlaceLook::FrameLook, [this] {
             if (m_done)
-                return;
+                return false;
             if (!m_window || !m_window->isVisible()) {
                 m_waiting = false;
-                return;
+                return false;
             }
             look();
-            lookAgain();
+            return true;
         });
     }
 

@@ -106,6 +106,14 @@ void lookAtPlace(QObject *owner, PlaceLook look, std::function<void()> function)
     });
 }
 
+void lookAtPlaceWhile(QObject *owner, PlaceLook look, std::function<bool()> step)
+{
+    lookAtPlace(owner, look, [owner, look, step] {
+        if (step())
+            lookAtPlaceWhile(owner, look, step);
+    });
+}
+
 bool windowManaged()
 {
     static const bool managed = QGuiApplication::platformName() != QLatin1String("offscreen") &&

@@ -44,6 +44,8 @@ int placeLookDelay(PlaceLook look);
 // Calls the function once the look falls due, unless the owner is gone by then. The timer is the
 // owner's (see tesk::lifetime::later); the call runs from the library's own queue.
 void lookAtPlace(QObject *owner, PlaceLook look, std::function<void()> function);
+// Looks again and again, each time the look falls due, while the step answers true.
+void lookAtPlaceWhile(QObject *owner, PlaceLook look, std::function<bool()> step);
 
 // Whether a window manager maps, stacks and frames the windows in its own time. Where windows
 // only draw (offscreen, minimal) a window shows, stands and stacks at once as asked.
