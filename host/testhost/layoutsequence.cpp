@@ -1207,6 +1207,16 @@ private:
         }
     }
 
+    // The docks standing within the main window, not out of sight behind a tab.
+    int docksInSight() const
+    {
+        int count = 0;
+        for (const DockWidget *dock : m_window->findChildren<DockWidget *>())
+            count += dock->isVisible() && !dock->isFloating() &&
+                     m_window->rect().intersects(dock->geometry());
+        return count;
+    }
+
     // Narrower, lower or both, as far as its least size lets it, then as large as it was: the
     // docks stand as far across their areas as before.
     std::optional<Broken> resizeWindow(const Step &step)
@@ -1225,15 +1235,20 @@ private:
         std::map<TeskHandle, int> before;
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
             before[it.key()] = lineAcrossExtent(m_window, it.key());
+        const int inSightBefore = docksInSight();
+        bool tabbedToFit = false;
         for (const QSize to : {smaller, size}) {
             m_window->resize(to);
             settle();
             if (m_screen.settleFrames)
                 m_screen.settleFrames();
+            // Narrower, the toolbars may take one more row each: a window then higher than the
+            // screen has room for makes tabs, which it keeps.
+            tabbedToFit = tabbedToFit || docksInSight() < inSightBefore;
         }
         const Promise promise =
             m_asked.releaseLost ? Promise::AllAfterALostRelease : Promise::SharesComeBack;
-        if (m_window->size() != size || !m_switches.on(promise) ||
+        if (m_window->size() != size || tabbedToFit || !m_switches.on(promise) ||
             !m_switches.on(Promise::SharesComeBack))
             return std::nullopt;
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it) {

@@ -244,7 +244,9 @@ void DockLayout::rememberLines(Remember how, DockArea setting)
             // The fit makes tabs, and sets no sizes; the other steps of the layout's do.
             const bool set = how == Remember::All || area == setting ||
                              (how == Remember::Shown && !m_givingBack);
-            if (m_cut.contains(first) && !set) {
+            // Nor is a line grown meanwhile: the toolkit shared the room out as it liked.
+            const bool grown = m_givingBack && was > 0 && size > was;
+            if ((m_cut.contains(first) || grown) && !set) {
                 now.insert(first, was);
                 continue;
             }
@@ -289,9 +291,8 @@ void DockLayout::giveLinesBack(Qt::Orientation direction, const LinesAcross &wan
             lacks.append(area == sharing ? 0 : qMax(0, was - size));
             deficit += lacks.last();
             // The toolkit shares the room a window grows by out as it likes: a line it cut
-            // may take more than it showed before, and another less.
-            over.append(area != sharing && m_cut.contains(first) && was > 0 ? qMax(0, size - was)
-                                                                            : 0);
+            // may take more than it showed before, and another less, one at its least too.
+            over.append(area != sharing && was > 0 ? qMax(0, size - was) : 0);
             surplus += over.last();
         }
     }
@@ -731,10 +732,13 @@ void DockLayout::keepHeldLines(DockArea area)
         shown.append(size);
         showings.append(showing);
         showingBefore.append(lengthIn(across(area), showing->size()));
-        // Positive: the room the line lacks of its held size; negative: what it can spare.
+        // Positive: the room the line lacks of its held size; negative: what it can spare. A
+        // held line showing more than it holds (its group's tab row went, and its window took
+        // the row's room) spares what is beyond.
+        const int holds =
+            kept ? lengthIn(across(area), m_extents.value(kept, kept->size())) + row : 0;
         const int lacks =
-            kept ? qMax(0, lengthIn(across(area), m_extents.value(kept, kept->size())) + row - size)
-                 : -qMax(0, size - least);
+            kept && holds >= size ? holds - size : -qMax(0, size - qMax(least, holds));
         give.append(lacks);
         (lacks > 0 ? deficit : spare) += qAbs(lacks);
     }
