@@ -143,7 +143,7 @@ public:
     // Shares the area evenly: across lines, and within a line among its windows. An area no
     // larger than the least size of its dock windows shares a fifth of the main window. A
     // window whose extent is held keeps it.
-    void shareEvenly(DockArea area);
+    void shareEvenly(DockArea area, const QDockWidget *joining = nullptr);
     // Widens (or heightens) each line of the area to what its panes ask for, within the area's
     // share of the main window. A line holding a window whose extent is held keeps its extent.
     void growToPanes(DockArea area);

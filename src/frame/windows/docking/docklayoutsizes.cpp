@@ -428,7 +428,7 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
     applyExtents(area, dock);
 }
 
-void DockLayout::shareEvenly(DockArea area)
+void DockLayout::shareEvenly(DockArea area, const QDockWidget *joining)
 {
     if (!isPlacedArea(area))
         return;
@@ -485,11 +485,23 @@ void DockLayout::shareEvenly(DockArea area)
                                   (lengthIn(across(area), size) - separator() * (lineCount - 1) -
                                    (lineCount > heldLines ? heldRoom : 0)) /
                                       sharing);
+    // A window joining a line the area shows takes its room along that line: the lines stand
+    // as far across as they show, as the user may have left them by a drop.
+    const Position joined =
+        joining && m_window->isVisible() && !dragging() ? find(joining) : Position();
+    const bool joinsLine =
+        joined.area == int(area) - 1 &&
+        std::any_of(lines[joined.line].begin(), lines[joined.line].end(),
+                    [&](const Group &g) { return !g.docks.contains(joining) && groupShown(g); });
     for (const Line &l : lines) {
         const int inLine = int(l.size());
-        const QSize shared = along(area) == Qt::Vertical
-                                 ? QSize(acrossShared, size.height() / inLine)
-                                 : QSize(size.width() / inLine, acrossShared);
+        const QList<const Group *> shownHere = shownGroups(l);
+        const QDockWidget *showing =
+            shownHere.isEmpty() ? nullptr : shownOf(*shownHere.first(), area);
+        const int lineAcross =
+            joinsLine && showing ? lengthIn(across(area), showing->size()) : acrossShared;
+        const QSize shared = along(area) == Qt::Vertical ? QSize(lineAcross, size.height() / inLine)
+                                                         : QSize(size.width() / inLine, lineAcross);
         for (const Group &group : l)
             for (QDockWidget *dock : group.docks) {
                 // A window the user's layout sized keeps that size when another joins the area.

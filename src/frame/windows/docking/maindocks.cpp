@@ -293,7 +293,7 @@ void MainWindow::placeNewDock(DockWidget *dock, DockArea area, bool newLine, boo
     if (!tesk::frame::hiddenByRequest(dock))
         dock->show();
     if (!dock->isFloating())
-        layout.shareEvenly(layout.areaOf(dock));
+        layout.shareEvenly(layout.areaOf(dock), dock);
     if (m_docks->laidOut)
         restoreDock(dock, false);
 }
