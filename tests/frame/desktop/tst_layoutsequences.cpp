@@ -60,6 +60,17 @@ TEST_F(LayoutSequencesOnADesktop, SequencesThatOnceBrokeHold)
           {StepKind::FreshWindow, 718885532u, 3432108221u, 3437285704u, 2628021050u},
           {StepKind::Restore, 1639267907u, 1259390258u, 2321353992u, 3953347287u},
           {StepKind::TitleBarDrag, 4085685254u, 2443044446u, 1982201580u, 2482929u}}},
+        // A pane dropped on the bottom took a line of its own higher than an even share: one
+        // more pane joining that line shared the area's height evenly again.
+        {"a pane joining a line leaves the lines across as dropped",
+         {{StepKind::Start, 2629155223u, 1144255768u, 523326324u, 3958399506u},
+          {StepKind::Floating, 2737886783u, 3310255537u, 3582260153u, 3177247987u},
+          {StepKind::Show, 578850933u, 819421890u, 1375690393u, 2367206924u},
+          {StepKind::DockBottom, 1868237283u, 2728735324u, 2872100397u, 3559896073u},
+          {StepKind::Restore, 743682719u, 1242360311u, 238933375u, 3305655622u},
+          {StepKind::TitleBarDrag, 887157140u, 2736856697u, 979628175u, 2826518903u},
+          {StepKind::Hide, 2778767726u, 3099646419u, 18251953u, 2107876326u},
+          {StepKind::DockBottom, 1401184802u, 2144787432u, 4130298375u, 2143456728u}}},
     };
     const std::string broken = playEach(sequences, screen);
     EXPECT_TRUE(broken.empty()) << broken;
