@@ -55,8 +55,9 @@ TEST_F(LayoutSequences, SurveyedSeedsThatOnceBrokeAPromiseHold)
     // narrower and as wide again left a side line at its least wider, the toolkit's share of
     // the room that came back taken for the one it had. 28201: a bottom line whose group's tab
     // row went kept the row's room, and a tab row coming to a side area took its height from
-    // every bottom line instead.
-    for (const uint32_t seed : {22281u, 27564u, 28201u}) {
+    // every bottom line instead. 30602: a pane docked back went into the place the toolkit
+    // kept for it beside a line split along since, where its record could not say it stood.
+    for (const uint32_t seed : {22281u, 27564u, 28201u, 30602u}) {
         const std::optional<Failure> failure =
             play(generate(seed, 10, 40), m_sequenceScreen, PromiseSwitches::all());
         EXPECT_FALSE(failure) << "seed " << seed << ", step " << failure->step << ": "

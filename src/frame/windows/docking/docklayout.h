@@ -295,6 +295,7 @@ private:
     // A window docked back where the toolkit kept its place: where the toolkit shows it on a
     // line of its own, beside the line the layout put it in, so does the layout.
     void lineAsShown(QDockWidget *dock);
+    void lineAlongTheArea(QDockWidget *dock);
     // The height of the toolkit's tab row beneath a group.
     int tabRow() const;
     // The toolkit's tab rows scroll and show whole titles.

@@ -311,11 +311,36 @@ void DockLayout::lineAsShown(QDockWidget *dock)
                 return;
             other = member;
         }
-    if (!other)
+    if (!other) {
+        lineAlongTheArea(dock);
         return;
+    }
     // The toolkit gave it a line of its own, beside the one the layout had put it in.
     lines[p.line].removeAt(p.group);
     lines.insert(startAcross(dock) < startAcross(other) ? p.line : p.line + 1, {alone(dock)});
+}
+
+void DockLayout::lineAlongTheArea(QDockWidget *dock)
+{
+    // The toolkit puts a window docked back into the place it kept, which a line split along
+    // since may hold: the window then stands beside that line's windows, within their line,
+    // where no record can say it stands. It takes a line of its own at the area's end.
+    const Position p = find(dock);
+    const DockArea area = DockArea(p.area + 1);
+    QRect shown;
+    for (const Line &l : m_lines[p.area])
+        for (const Group *group : shownGroups(l))
+            if (const QDockWidget *member = shownOf(*group, area))
+                shown |= member->geometry();
+    if (lengthIn(along(area), dock->size()) + separator() >= lengthIn(along(area), shown.size()))
+        return;
+    m_window->addDockWidget(toolkitArea(area), dock, across(area));
+    auto &lines = m_lines[p.area];
+    const Group moved = lines[p.line].takeAt(p.group);
+    if (lines[p.line].isEmpty())
+        lines.removeAt(p.line);
+    lines.append({moved});
+    settle();
 }
 
 } // namespace tesk::frame
