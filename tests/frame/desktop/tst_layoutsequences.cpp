@@ -71,6 +71,15 @@ TEST_F(LayoutSequencesOnADesktop, SequencesThatOnceBrokeHold)
           {StepKind::TitleBarDrag, 887157140u, 2736856697u, 979628175u, 2826518903u},
           {StepKind::Hide, 2778767726u, 3099646419u, 18251953u, 2107876326u},
           {StepKind::DockBottom, 1401184802u, 2144787432u, 4130298375u, 2143456728u}}},
+        // A floating toolbar's record, hidden, shown for a moment as it was applied: the window
+        // manager's own place for it came after the one the record asked, and stayed.
+        {"a hidden floating toolbar keeps its recorded place",
+         {{StepKind::Start, 623320641u, 2464490540u, 3755057036u, 2033426048u},
+          {StepKind::Show, 617421865u, 3841844543u, 1143919427u, 2027364671u},
+          {StepKind::ScriptToolbar, 2406330008u, 3419785563u, 3160908151u, 3087861172u},
+          {StepKind::ToolbarTearOff, 2231796647u, 4173466594u, 2993627521u, 2313449965u},
+          {StepKind::ToolbarHide, 1538682851u, 2502895763u, 942794877u, 3650563207u},
+          {StepKind::RoundTrip, 3116420107u, 2928453547u, 840302151u, 436570598u}}},
     };
     const std::string broken = playEach(sequences, screen);
     EXPECT_TRUE(broken.empty()) << broken;

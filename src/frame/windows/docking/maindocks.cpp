@@ -751,7 +751,6 @@ bool MainWindow::applyToolbarRecord(const QString &title, const QByteArray &text
     if (floating) {
         m_docks->toolbars.floated(toolbar);
         toolbar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-        toolbar->show();
     } else {
         if (toolbar->isWindow()) {
             // Floated by an earlier record: back into the window before it takes its place.
@@ -762,16 +761,18 @@ bool MainWindow::applyToolbarRecord(const QString &title, const QByteArray &text
         m_docks->toolbars.restore(toolbar, record.index, record.newLine == 1);
         tesk::frame::keepRecordedLine(toolbar);
     }
+    // A docked toolbar stands where its line puts it; a floating one where it was left, placed
+    // before it shows: shown first, a window manager would place it itself, and its late word
+    // of that place could undo the one asked.
+    if (floating) {
+        const bool sized = record.width > 0 && record.height > 0;
+        const QRect wanted = tesk::frame::onAvailableScreen(
+            tesk::frame::hostRect(record.x, record.y, sized ? record.width : toolbar->width(),
+                                  sized ? record.height : toolbar->height()));
+        toolbar->move(wanted.topLeft());
+        if (sized)
+            toolbar->resize(wanted.size());
+    }
     toolbar->setVisible(!record.hidden);
-    if (!floating)
-        return true;
-    // A docked toolbar stands where its line puts it; a floating one where it was left.
-    const bool sized = record.width > 0 && record.height > 0;
-    const QRect wanted = tesk::frame::onAvailableScreen(
-        tesk::frame::hostRect(record.x, record.y, sized ? record.width : toolbar->width(),
-                              sized ? record.height : toolbar->height()));
-    toolbar->move(wanted.topLeft());
-    if (sized)
-        toolbar->resize(wanted.size());
     return true;
 }
