@@ -697,6 +697,15 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::ResizeBox, 4044561628u, 2194293957u, 1512893226u, 4286170100u},
           {StepKind::Drag, 4204379683u, 1203352635u, 2616717918u, 4228595663u},
           {StepKind::ShowAgain, 3388490845u, 1971678653u, 1820408281u, 3564350406u}}},
+        // A group whose window standing the host hid before the show: the records read then
+        // sized its line by a window of the line without a record, not by the group's tab
+        // its record had sized, which the show lays out.
+        {"records before the show size a line by a hidden group's tab",
+         {{StepKind::Start, 3065914109u, 3816199356u, 825721002u, 93693473u},
+          {StepKind::RestoreTab, 3859431923u, 747650688u, 1687387123u, 1300687528u},
+          {StepKind::RestoreTab, 2078631381u, 1987947611u, 1584916781u, 1256441459u},
+          {StepKind::HideTabs, 2200207383u, 2619642910u, 571771291u, 974003456u},
+          {StepKind::Show, 3698182764u, 2905206768u, 364113734u, 2972111455u}}},
     };
     const std::string broken = playEach(sequences, m_sequenceScreen);
     EXPECT_TRUE(broken.empty()) << broken;
