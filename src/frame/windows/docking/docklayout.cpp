@@ -170,6 +170,17 @@ QDockWidget *DockLayout::standingOf(const QDockWidget *dock) const
     return group ? group->standing() : const_cast<QDockWidget *>(dock);
 }
 
+bool DockLayout::laysOutGroup(const QDockWidget *dock) const
+{
+    const Group *group = groupOf(dock);
+    if (!group)
+        return false;
+    const auto first =
+        std::find_if(group->docks.begin(), group->docks.end(),
+                     [](const QDockWidget *member) { return !hiddenByRequest(member); });
+    return first != group->docks.end() && *first == dock;
+}
+
 QPoint DockLayout::placeOf(const QDockWidget *dock) const
 {
     if (find(dock).area < 0)

@@ -110,6 +110,9 @@ public:
     bool tabbed(const QDockWidget *dock) const;
     // The window of its group that stands in the line: itself unless it is a tab.
     QDockWidget *standingOf(const QDockWidget *dock) const;
+    // The window the show lays its group out by: the window standing, or, that one hidden by
+    // request, the first tab not hidden.
+    bool laysOutGroup(const QDockWidget *dock) const;
     // Where the window stands in the main window: a group of tabs stands where its tab shown
     // does, so that every window of the group records one place, and a restore finds the
     // group again by it.
@@ -295,6 +298,7 @@ private:
     // A window docked back where the toolkit kept its place: where the toolkit shows it on a
     // line of its own, beside the line the layout put it in, so does the layout.
     void lineAsShown(QDockWidget *dock);
+    // Where the toolkit put it back within another line instead, a line of its own at the end.
     void lineAlongTheArea(QDockWidget *dock);
     // The height of the toolkit's tab row beneath a group.
     int tabRow() const;

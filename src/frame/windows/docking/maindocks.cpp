@@ -622,20 +622,12 @@ QSize MainWindow::lineExtentAtShow(const DockWidget *dock, DockArea area) const
         const QList<QDockWidget *> line = layout.line(area, l);
         if (!line.contains(const_cast<DockWidget *>(dock)))
             continue;
-        // A group stands for its window standing, or, that one hidden, for its first tab the
-        // host did not hide: the show lays that one out.
+        // A group of the line counts by the window the show lays it out by.
         const DockWidget *setter = nullptr;
-        const QDockWidget *group = nullptr;
-        bool groupCounted = false;
         for (QDockWidget *member : line) {
-            if (const QDockWidget *standing = layout.standingOf(member); standing != group) {
-                group = standing;
-                groupCounted = false;
-            }
             const auto *other = qobject_cast<const DockWidget *>(member);
-            if (!other || groupCounted || tesk::frame::hiddenByRequest(other))
+            if (!other || !layout.laysOutGroup(other))
                 continue;
-            groupCounted = true;
             if (!setter || (layout.held(other) && !layout.held(setter)))
                 setter = other;
         }
