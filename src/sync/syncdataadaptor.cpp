@@ -15,7 +15,8 @@ SyncDataAdaptor *self(void *face)
     return Face::outerOf(face);
 }
 
-// The host calls these from C: nothing may be thrown back at it.
+// The host calls these from C: nothing may be thrown back at it. Each is guarded as an export
+// is: the data lives in a static the process's end destroys, and on the library's thread only.
 namespace hostops {
 
 void removeConnection(void *face, uint32_t id)
@@ -60,22 +61,22 @@ void clearFlags(void *face, uint32_t id)
 
 int isModeSet(void *face)
 {
-    return self(face)->isModeSet();
+    return tesk::guarded(__func__, 0, [&] { return int(self(face)->isModeSet()); });
 }
 
 void setMode(void *face, int32_t mode)
 {
-    self(face)->setMode(mode);
+    tesk::guarded(__func__, [&] { self(face)->setMode(mode); });
 }
 
 int32_t count(void *face)
 {
-    return self(face)->count();
+    return tesk::guarded(__func__, 0, [&] { return int32_t(self(face)->count()); });
 }
 
 uint32_t idByIndex(void *face, int32_t index)
 {
-    return self(face)->idByIndex(index);
+    return tesk::guarded(__func__, 0u, [&] { return self(face)->idByIndex(index); });
 }
 
 int isEventInUse(void *face, uint32_t id, int32_t code)
@@ -85,7 +86,8 @@ int isEventInUse(void *face, uint32_t id, int32_t code)
 
 uint32_t getContext(void *face)
 {
-    return self(face)->context();
+    return tesk::guarded(__func__, SyncDataAdaptor::kNoContext,
+                         [&] { return self(face)->context(); });
 }
 
 int testFlag(void *face, uint32_t id, int32_t code)

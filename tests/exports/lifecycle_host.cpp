@@ -31,7 +31,9 @@
 //                                 called after each), "exitafterrun" and "exitwithframe" (the
 //                                 host's exit handler, registered after the plug-in entry, ends the
 //                                 library after CuiRun returned, or once exit() is called with
-//                                 the frame up); each in a home of its own, whose
+//                                 the frame up), "helperfirst" (a host thread makes the
+//                                 load's first call before the host's application exists,
+//                                 and ends); each in a home of its own, whose
 //                                 single-instance name each start claims
 //   lifecycle_host drive FIRST COUNT
 //                                 plays COUNT seeds from FIRST, each in a child process, and
@@ -69,6 +71,7 @@
 #include <initializer_list>
 #include <random>
 #include <string>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -164,13 +167,18 @@ int openSockets()
 }
 
 // One reference for the caller, or null.
-IGcp_ViewsManager *viewsManager()
+template<typename Interface>
+Interface *component(const char *category, const char *name)
 {
     MoskBroker *broker = moskGetObjectBroker();
     void *object = nullptr;
-    mosk::release(
-        broker->ops->getComponent(broker, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT, &object));
-    return static_cast<IGcp_ViewsManager *>(object);
+    mosk::release(broker->ops->getComponent(broker, category, name, &object));
+    return static_cast<Interface *>(object);
+}
+
+IGcp_ViewsManager *viewsManager()
+{
+    return component<IGcp_ViewsManager>(GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT);
 }
 
 QMainWindow *mainWindow()
@@ -414,6 +422,22 @@ public:
         return withFrame ? take(Step::Exit) : take(Step::Run);
     }
 
+    // A helper thread of the host makes the first call of the load, before the host made its
+    // application, and ends; the library then runs on the host's application as on any.
+    bool helperFirstRoad()
+    {
+        m_fixedLanguage = "en";
+        if (!takeAll({Step::Register, Step::Load}))
+            return false;
+        const auto pump = TESK(CuiPump);
+        std::thread helper([pump] { pump(); });
+        helper.join();
+        m_trace += ", a helper's call";
+        return takeAll({Step::HostsApplication, Step::PlugIn, Step::Start, Step::Frame,
+                        Step::Windows, Step::Run, Step::Clear, Step::Unload,
+                        Step::DeleteApplication});
+    }
+
 private:
     int pick(int count) { return int(m_random() % uint64_t(count)); }
 
@@ -574,6 +598,8 @@ private:
             pane->ops->Release(pane);
         if (IGc_View *view = std::exchange(m_keptView, nullptr))
             view->ops->Release(view);
+        if (IGcds_DataAdaptor *adaptor = std::exchange(m_keptAdaptor, nullptr))
+            adaptor->ops->Release(adaptor);
     }
 
     // The pane and view kept from an ended start answer the error the facade answers for its
@@ -634,10 +660,30 @@ private:
                view == 0 && notFound(m_kept->ops->openView(m_kept, "Memory", 0, &address, 1));
     }
 
+    // At the process's end the synchronisation data the adaptor writes to is gone: every
+    // operation answers as for nothing held, and a mode set is not kept.
+    bool adaptorAnswersAtEnd() const
+    {
+        IGcds_DataAdaptor *adaptor = m_keptAdaptor;
+        if (!adaptor)
+            return true;
+        adaptor->ops->setMode(adaptor, 1);
+        adaptor->ops->setName(adaptor, 7, "at the end");
+        if (adaptor->ops->isModeSet(adaptor) == 0 && adaptor->ops->count(adaptor) == 0 &&
+            adaptor->ops->idByIndex(adaptor, 0) == 0 &&
+            adaptor->ops->getContext(adaptor) == 0xFFFFFFFFu &&
+            adaptor->ops->isEventInUse(adaptor, 7, GCDS_EVENT_RUN) == 0)
+            return true;
+        std::printf("the kept synchronisation data adaptor answered at the process's end\n");
+        return false;
+    }
+
     // At the process's end the kept manager makes nothing and follows no event; the pane and
-    // view refuse.
+    // view refuse; the synchronisation data adaptor holds nothing.
     bool keptAnswerAtEnd() const
     {
+        if (!adaptorAnswersAtEnd())
+            return false;
         if (!m_kept)
             return true;
         const bool refused = keptMakesNothing();
@@ -684,6 +730,9 @@ private:
             std::atexit(&endProcess);
         if (!m_kept)
             m_kept = viewsManager();
+        if (!m_keptAdaptor)
+            m_keptAdaptor =
+                component<IGcds_DataAdaptor>(GCDS_CATEGORY, GCDS_DATA_ADAPTOR_COMPONENT);
         return true;
     }
 
@@ -1019,6 +1068,7 @@ private:
     QApplication *m_hostsApplication = nullptr;
     QString m_hostsStyle;
     IGcp_ViewsManager *m_kept = nullptr;
+    IGcds_DataAdaptor *m_keptAdaptor = nullptr;
     TeskHandle m_frameContext = 0x1000;
     uint32_t m_dataSet = 0;
     int m_argc = 1;
@@ -1116,6 +1166,7 @@ int main(int argc, char **argv)
                           : road == "hostsapplication" ? lifecycle->hostsApplicationRoad()
                           : road == "exitafterrun"     ? lifecycle->exitRoad(false)
                           : road == "exitwithframe"    ? lifecycle->exitRoad(true)
+                          : road == "helperfirst"      ? lifecycle->helperFirstRoad()
                                                        : false;
         return kept ? 0 : 1;
     }

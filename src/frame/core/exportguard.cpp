@@ -33,44 +33,67 @@ void markProcessEnding()
 // the load. The routine is the C library's own sem_post on a box mapped apart from the library
 // and the heap: a routine in the library would keep it mapped until the thread ends (no dlclose
 // could unload it), and the post may come after an unload, when nothing owns the box any more.
-// One box per load, for at most two threads; nothing else is ever written to it.
-sem_t *g_threadEndBox = nullptr;
+// One box per load, with a post for each of at most two threads; nothing else is ever written
+// to it.
+struct ThreadEndBox
+{
+    sem_t posts[2];
+};
+ThreadEndBox *g_threadEndBox = nullptr;
 std::atomic<pid_t> g_watchedThreads[2] = {};
+// The toolkit's object of a watched thread other than the main one: its end is the process's
+// only while the application runs there. A helper thread that made the first call before any
+// application existed ends while the process goes on.
+std::atomic<QThread *> g_watchedToolkitThreads[2] = {};
 
-void watchThreadEnd()
+void watchThreadEnd(QThread *toolkitThread)
 {
     const pid_t thread = ::gettid();
     for (const std::atomic<pid_t> &watched : g_watchedThreads) {
         if (watched == thread)
             return;
     }
-    bool taken = false;
-    for (std::atomic<pid_t> &watched : g_watchedThreads) {
-        pid_t expected = 0;
-        if ((taken = watched.compare_exchange_strong(expected, thread)))
-            break;
-    }
-    if (!taken)
-        return;
     if (!g_threadEndBox) {
-        void *page = ::mmap(nullptr, sizeof(sem_t), PROT_READ | PROT_WRITE,
+        void *page = ::mmap(nullptr, sizeof(ThreadEndBox), PROT_READ | PROT_WRITE,
                             MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (page == MAP_FAILED)
             return;
-        g_threadEndBox = static_cast<sem_t *>(page);
-        ::sem_init(g_threadEndBox, 0, 0);
+        g_threadEndBox = static_cast<ThreadEndBox *>(page);
+        for (sem_t &posts : g_threadEndBox->posts)
+            ::sem_init(&posts, 0, 0);
     }
+    int slot = 0;
+    for (; slot < 2; ++slot) {
+        pid_t expected = 0;
+        if (g_watchedThreads[slot].compare_exchange_strong(expected, thread))
+            break;
+    }
+    if (slot == 2)
+        return;
+    g_watchedToolkitThreads[slot] = toolkitThread;
     // Passed through the plain function pointer type the C library calls with one argument.
     using Routine = void (*)(void *);
     const auto post = reinterpret_cast<Routine>(reinterpret_cast<void (*)()>(&::sem_post));
     // The last argument names the module the routine belongs to: the C library's.
-    abi::__cxa_thread_atexit(post, g_threadEndBox, reinterpret_cast<void *>(&::sem_post));
+    abi::__cxa_thread_atexit(post, &g_threadEndBox->posts[slot],
+                             reinterpret_cast<void *>(&::sem_post));
 }
 
 bool threadEnded()
 {
-    int posts = 0;
-    return g_threadEndBox && ::sem_getvalue(g_threadEndBox, &posts) == 0 && posts > 0;
+    if (!g_threadEndBox)
+        return false;
+    for (int slot = 0; slot < 2; ++slot) {
+        int posts = 0;
+        if (::sem_getvalue(&g_threadEndBox->posts[slot], &posts) != 0 || posts == 0)
+            continue;
+        if (g_watchedThreads[slot] == ::getpid())
+            return true;
+        const QCoreApplication *application = QCoreApplication::instance();
+        if (application && application->thread() == g_watchedToolkitThreads[slot])
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -81,7 +104,7 @@ void watchProcessEnd()
     // The main thread ends only with the process; a thread of the broker's that loads the
     // plug-in may end before it.
     if (::gettid() == ::getpid())
-        watchThreadEnd();
+        watchThreadEnd(nullptr);
 }
 
 bool processEnding()
@@ -110,10 +133,11 @@ bool onLibraryThread(const char *exportName, bool claims)
     if (const QCoreApplication *application = QCoreApplication::instance())
         owner = application->thread();
     if (current == owner) {
-        // Only the thread that runs the library: the broker's own, which may load the plug-in
-        // first, ends while the process goes on.
-        if (claims)
-            watchThreadEnd();
+        // Only the thread that runs the library's application: the broker's own, which may load
+        // the plug-in first, and a helper that called before any application existed, end
+        // while the process goes on.
+        if (claims && QCoreApplication::instance())
+            watchThreadEnd(current);
         return true;
     }
     system::debugOutput(std::string(exportName) +
