@@ -5,6 +5,7 @@
 // application, nor be left behind as memory nobody can reach.
 #include "dialogs/ksodialogs_common.h"
 #include "frame/app/cuiapp.h"
+#include "frame/core/brokerguard.h"
 #include "frame/core/cuifunctionregistry.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
@@ -78,6 +79,8 @@ __attribute__((destructor)) void unloadLibrary()
     }
     // The host's subjects stay the host's: no event of theirs may reach the going library.
     tesk::broker::detachAllObservers();
+    // Nor may a notification a host thread sent and the library did not carry out yet.
+    tesk::broker::endCarrier();
     // What the library queued for later runs now, while its code is there.
     tesk::lifetime::endQueuedCalls();
     tesk::app::endAtUnload();

@@ -33,7 +33,9 @@
 //                                 library after CuiRun returned, or once exit() is called with
 //                                 the frame up), "helperfirst" (a host thread makes the
 //                                 load's first call before the host's application exists,
-//                                 and ends); each in a home of its own, whose
+//                                 and ends), "hostthread" (a host thread notifies while the
+//                                 views paint, and calls the views manager); each in a home
+//                                 of its own, whose
 //                                 single-instance name each start claims
 //   lifecycle_host drive FIRST COUNT
 //                                 plays COUNT seeds from FIRST, each in a child process, and
@@ -63,6 +65,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -225,6 +229,7 @@ enum class Step {
     KeptViews,
     ShutdownThenStart,
     Exit,
+    HostThread,
 };
 
 const char *const kStepNames[] = {
@@ -244,6 +249,7 @@ const char *const kStepNames[] = {
     "kept views manager",
     "shutdown then start",
     "exit with the frame up",
+    "a host thread",
 };
 
 // Where the host's end of the process (kept interfaces called, broker cleared, library
@@ -422,6 +428,16 @@ public:
         return withFrame ? take(Step::Exit) : take(Step::Run);
     }
 
+    // A host thread notifies while the memory views paint and calls the views manager.
+    bool hostThreadRoad()
+    {
+        m_fixedLanguage = "en";
+        m_stormLength = 2000;
+        return takeAll({Step::Register, Step::Load, Step::PlugIn, Step::Start, Step::Frame,
+                        Step::Windows, Step::HostThread, Step::Windows, Step::HostThread, Step::Run,
+                        Step::Clear, Step::Unload});
+    }
+
     // A helper thread of the host makes the first call of the load, before the host made its
     // application, and ends; the library then runs on the host's application as on any.
     bool helperFirstRoad()
@@ -456,6 +472,8 @@ private:
                 return 6;
             case Step::Notify:
                 return 3;
+            case Step::HostThread:
+                return 1;
             case Step::Exit:
                 return 2;
             default:
@@ -507,6 +525,8 @@ private:
             valid.push_back(Step::KeptViews);
         if (m_framed && m_mayExit)
             valid.push_back(Step::Exit);
+        if (g_library.loaded() && m_attached)
+            valid.push_back(Step::HostThread);
         return valid;
     }
 
@@ -571,6 +591,8 @@ private:
             return keptViews();
         case Step::ShutdownThenStart:
             return shutdownThenStart();
+        case Step::HostThread:
+            return hostThread();
         case Step::Exit:
             tell();
             std::exit(0);
@@ -771,6 +793,86 @@ private:
         std::printf("the kept views manager %s between starts (%d widgets, then %d)\n",
                     refused ? "made widgets" : "did not refuse", windows, after);
         return false;
+    }
+
+    // Called on a thread of the host's: every call that would make a window or follow the
+    // target fails and writes nothing (or, outside a start, what it writes there).
+    static bool refusedOffThread(IGcp_ViewsManager *kept, IGc_Pane *pane)
+    {
+        auto failed = [](MoskResult result) {
+            const bool answered = result != nullptr;
+            mosk::release(result);
+            return answered;
+        };
+        uint64_t madePane = 77;
+        uint64_t madeView = 77;
+        uint64_t target = 77;
+        const bool refused =
+            failed(kept->ops->createMemoryPane(kept, &madePane, 0)) &&
+            (madePane == 77 || madePane == GC_NO_ID) &&
+            failed(kept->ops->createViewInNewPane(kept, "Memory", 0, &madeView)) &&
+            (madeView == 77 || madeView == 0) && failed(kept->ops->targetChanged(kept)) &&
+            (!pane || (failed(pane->ops->getTargetId(pane, &target)) && target == 77));
+        if (!refused)
+            std::printf("the kept views manager answered a host thread (pane %llx, view %llx)\n",
+                        static_cast<unsigned long long>(madePane),
+                        static_cast<unsigned long long>(madeView));
+        return refused;
+    }
+
+    // A thread of the host's, as an engine's reporting its target: it notifies both subjects
+    // every half millisecond while the library's thread paints its windows, then calls the
+    // kept views manager. The notifications are carried to the library's thread, where the
+    // views ask the host's subject for the target; the calls are refused.
+    bool hostThread()
+    {
+        const std::thread::id library = std::this_thread::get_id();
+        std::atomic<int> reads{0};
+        std::atomic<bool> readElsewhere{false};
+        viewsSubject().inside = [&] {
+            ++reads;
+            readElsewhere = readElsewhere || std::this_thread::get_id() != library;
+        };
+        QMainWindow *window = m_framed ? mainWindow() : nullptr;
+        std::atomic<bool> done{false};
+        bool refused = true;
+        IGcp_ViewsManager *kept = m_kept;
+        IGc_Pane *pane = m_started ? m_keptPane : nullptr;
+        // The kinds the views follow: repaints, updates, a changed target.
+        static constexpr int kKinds[] = {5, 13, 15, 14, 16, 20, 26, 17};
+        const int first = pick(int(std::size(kKinds)));
+        const int notifications = m_stormLength ? m_stormLength : 100 + pick(400);
+        m_trace += " (" + std::to_string(notifications) + " from " + std::to_string(first) + ")";
+        std::thread engine([&] {
+            for (int i = 0; i < notifications; ++i) {
+                viewsSubject().fire(kKinds[(first + i) % int(std::size(kKinds))]);
+                if (i % 8 == 0)
+                    cores().fire(kGlobalKinds[(i / 8) % int(std::size(kGlobalKinds))]);
+                std::this_thread::sleep_for(std::chrono::microseconds(500));
+            }
+            if (kept && m_started)
+                refused = refusedOffThread(kept, pane);
+            done = true;
+        });
+        while (!done) {
+            if (window)
+                window->repaint();
+            if (QCoreApplication::instance())
+                QCoreApplication::processEvents();
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        engine.join();
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents();
+        viewsSubject().inside = nullptr;
+        // The views of a start follow the notifications: each asks the subject for its target.
+        const bool followed = !m_started || reads > 0;
+        if (readElsewhere || !followed)
+            std::printf("the views %s\n", readElsewhere
+                                              ? "asked for the target on the host's thread"
+                                              : "did not follow the host thread's notifications");
+        return refused && followed && !readElsewhere;
     }
 
     bool start()
@@ -1063,6 +1165,7 @@ private:
     bool m_started = false;
     bool m_framed = false;
     int m_windowRounds = 0;
+    int m_stormLength = 0;
     const char *m_language = "en";
     const char *m_fixedLanguage = nullptr;
     QApplication *m_hostsApplication = nullptr;
@@ -1167,6 +1270,7 @@ int main(int argc, char **argv)
                           : road == "exitafterrun"     ? lifecycle->exitRoad(false)
                           : road == "exitwithframe"    ? lifecycle->exitRoad(true)
                           : road == "helperfirst"      ? lifecycle->helperFirstRoad()
+                          : road == "hostthread"       ? lifecycle->hostThreadRoad()
                                                        : false;
         return kept ? 0 : 1;
     }

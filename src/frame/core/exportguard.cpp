@@ -1,5 +1,6 @@
 #include "frame/core/exportguard.h"
 
+#include "frame/core/brokerguard.h"
 #include "system/debugoutput.h"
 
 #include <QCoreApplication>
@@ -117,12 +118,15 @@ void reportEscapedException(const char *exportName, const char *what)
     qWarning("%s: %s", exportName, what);
 }
 
-bool onLibraryThread(const char *exportName, bool claims)
+namespace {
+
+// The thread that runs the library as the calling thread sees it (claiming it when none is
+// known yet and the caller claims).
+QThread *libraryThread(QThread *current, bool claims)
 {
     static const bool watched = (watchProcessEnd(), true);
     (void)watched;
     static std::atomic<QThread *> starter{nullptr};
-    QThread *const current = QThread::currentThread();
     QThread *expected = nullptr;
     QThread *owner = nullptr;
     if (claims)
@@ -132,7 +136,15 @@ bool onLibraryThread(const char *exportName, bool claims)
     // A host that made its own application started the library on that application's thread.
     if (const QCoreApplication *application = QCoreApplication::instance())
         owner = application->thread();
-    if (current == owner) {
+    return owner;
+}
+
+} // namespace
+
+bool onLibraryThread(const char *exportName, bool claims)
+{
+    QThread *const current = QThread::currentThread();
+    if (current == libraryThread(current, claims)) {
         // Only the thread that runs the library's application: the broker's own, which may load
         // the plug-in first, and a helper that called before any application existed, end
         // while the process goes on.
@@ -144,6 +156,12 @@ bool onLibraryThread(const char *exportName, bool claims)
                         ": called from a thread other than the one that started the library; "
                         "refused\n");
     return false;
+}
+
+bool isLibraryThread()
+{
+    QThread *const current = QThread::currentThread();
+    return current == libraryThread(current, false);
 }
 
 bool applicationExists()
@@ -160,6 +178,9 @@ bool started()
 void setStarted(bool running)
 {
     g_started = running;
+    // Notifications a host thread sends from now on are carried to this start's thread.
+    if (running)
+        broker::makeCarrier();
 }
 
 } // namespace tesk
