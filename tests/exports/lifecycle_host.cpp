@@ -640,6 +640,11 @@ private:
                       first == GC_NO_ID &&
                       badArgument(m_keptPane->ops->removeView(m_keptPane, m_keptViewId)) &&
                       badArgument(m_keptPane->ops->targetUpdated(m_keptPane, 0, 0));
+            uint64_t target = 77;
+            const uint64_t other = 78;
+            refused = refused && badArgument(m_keptPane->ops->setTargetId(m_keptPane, &other)) &&
+                      badArgument(m_keptPane->ops->getTargetId(m_keptPane, &target)) &&
+                      target == 77;
         }
         if (refused && m_keptView) {
             MoskValue *settings = moskValueCreate("");
