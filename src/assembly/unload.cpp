@@ -69,10 +69,14 @@ const bool g_unloadPrepared = [] {
 // statics of the library instead (also when a host's static destructor calls dlclose): nothing
 // is handed back to the host then, whose own objects may have gone, and nothing that holds
 // toolkit objects is touched; only the plain memory is freed, which a dlclose would otherwise
-// leave unreachable. Those holders need no static of the library to end.
+// leave unreachable. Those holders need no static of the library to end. So it goes off the
+// library's thread too.
 __attribute__((destructor)) void unloadLibrary()
 {
-    if (tesk::processEnding()) {
+    // Off the library's thread (a host thread that calls exit() runs the host's exit handlers
+    // while the library's thread waits for it) no window may be touched: it would wait for
+    // that thread for ever. Only the plain memory is freed, as at the process's end.
+    if (tesk::processEnding() || !tesk::isLibraryThread()) {
         tesk::broker::forgetObservers();
         endPlainHolders();
         return;

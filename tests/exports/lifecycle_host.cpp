@@ -34,7 +34,9 @@
 //                                 the frame up), "helperfirst" (a host thread makes the
 //                                 load's first call before the host's application exists,
 //                                 and ends), "hostthread" (a host thread notifies while the
-//                                 views paint, and calls the views manager); each in a home
+//                                 views paint, and calls the views manager),
+//                                 "exitfromthread" (a host thread calls exit() with the frame
+//                                 up, the handler registered after the start); each in a home
 //                                 of its own, whose
 //                                 single-instance name each start claims
 //   lifecycle_host drive FIRST COUNT
@@ -230,6 +232,7 @@ enum class Step {
     ShutdownThenStart,
     Exit,
     HostThread,
+    ExitFromThread,
 };
 
 const char *const kStepNames[] = {
@@ -250,6 +253,7 @@ const char *const kStepNames[] = {
     "shutdown then start",
     "exit with the frame up",
     "a host thread",
+    "exit from a host thread",
 };
 
 // Where the host's end of the process (kept interfaces called, broker cleared, library
@@ -266,6 +270,9 @@ const char *const kEndRoadNames[] = {"no host's end",
 
 class Lifecycle;
 Lifecycle *g_ending = nullptr;
+// exit() was called on a thread of the host's, not the library's: what the host kept is
+// refused there, with an error of its own.
+std::atomic<bool> g_exitingThread{false};
 void endProcess();
 
 struct EndsAtStaticDestruction
@@ -428,6 +435,16 @@ public:
         return withFrame ? take(Step::Exit) : take(Step::Run);
     }
 
+    // The same handler, registered after the start, when a host thread calls exit() with the
+    // frame up while main waits for that thread.
+    bool exitFromThreadRoad()
+    {
+        m_fixedLanguage = "en";
+        m_endRoad = EndRoad::AfterStart;
+        return takeAll({Step::Register, Step::Load, Step::PlugIn, Step::Start, Step::Frame,
+                        Step::Windows, Step::ExitFromThread});
+    }
+
     // A host thread notifies while the memory views paint and calls the views manager.
     bool hostThreadRoad()
     {
@@ -527,6 +544,8 @@ private:
             valid.push_back(Step::Exit);
         if (g_library.loaded() && m_attached)
             valid.push_back(Step::HostThread);
+        if (m_mayExit)
+            valid.push_back(Step::ExitFromThread);
         return valid;
     }
 
@@ -596,6 +615,13 @@ private:
         case Step::Exit:
             tell();
             std::exit(0);
+        case Step::ExitFromThread: {
+            // The host's end runs on that thread while main waits for it, which it never ends.
+            tell();
+            g_exitingThread = true;
+            std::thread([] { std::exit(0); }).join();
+            return false;
+        }
         }
         return false;
     }
@@ -629,13 +655,14 @@ private:
     bool keptWindowsRefuse() const
     {
         auto badArgument = [](MoskResult result) {
-            const bool answered = result && moskErrorCode(result) == MOSK_ERR_BAD_ARGUMENT;
+            const bool answered =
+                result && (moskErrorCode(result) == MOSK_ERR_BAD_ARGUMENT || g_exitingThread);
             mosk::release(result);
             return answered;
         };
         bool refused = true;
         if (m_keptPane) {
-            uint64_t first = 1;
+            uint64_t first = g_exitingThread ? GC_NO_ID : 1;
             refused = badArgument(m_keptPane->ops->firstView(m_keptPane, &first)) &&
                       first == GC_NO_ID &&
                       badArgument(m_keptPane->ops->removeView(m_keptPane, m_keptViewId)) &&
@@ -675,12 +702,14 @@ private:
     bool keptMakesNothing() const
     {
         auto notFound = [](MoskResult result) {
-            const bool answered = result && moskErrorCode(result) == MOSK_ERR_NOT_FOUND;
+            const bool answered =
+                result && (moskErrorCode(result) == MOSK_ERR_NOT_FOUND || g_exitingThread);
             mosk::release(result);
             return answered;
         };
-        uint64_t pane = 0;
-        uint64_t view = 1;
+        // Refused on a host thread, the call writes nothing.
+        uint64_t pane = g_exitingThread ? GC_NO_ID : 0;
+        uint64_t view = g_exitingThread ? 0 : 1;
         const TeskMemoryAddress address{};
         return notFound(m_kept->ops->createMemoryPane(m_kept, &pane, 0)) && pane == GC_NO_ID &&
                notFound(m_kept->ops->createViewInNewPane(m_kept, "Memory", 0, &view)) &&
@@ -1276,6 +1305,7 @@ int main(int argc, char **argv)
                           : road == "exitwithframe"    ? lifecycle->exitRoad(true)
                           : road == "helperfirst"      ? lifecycle->helperFirstRoad()
                           : road == "hostthread"       ? lifecycle->hostThreadRoad()
+                          : road == "exitfromthread"   ? lifecycle->exitFromThreadRoad()
                                                        : false;
         return kept ? 0 : 1;
     }
