@@ -75,8 +75,9 @@ __attribute__((destructor)) void unloadLibrary()
 {
     // Off the library's thread (a host thread that calls exit() runs the host's exit handlers
     // while the library's thread waits for it) no window may be touched: it would wait for
-    // that thread for ever. Only the plain memory is freed, as at the process's end.
-    if (tesk::processEnding() || !tesk::isLibraryThread()) {
+    // that thread for ever. Only the plain memory is freed, as at the process's end. Without
+    // an application there is no window, and the observers go as at any unload.
+    if (tesk::processEnding() || (tesk::applicationExists() && !tesk::isLibraryThread())) {
         tesk::broker::forgetObservers();
         endPlainHolders();
         return;

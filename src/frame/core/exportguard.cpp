@@ -97,10 +97,21 @@ bool threadEnded()
     return false;
 }
 
+// The thread that loaded the library, which stands for the library's own until a call claims
+// one; and the application an export last ran on with its thread, so that another thread is
+// told apart without the toolkit's thread records (which a thread of the host's would
+// otherwise get, and keep past an unload of the toolkit).
+std::atomic<pid_t> g_loadingThread{0};
+std::atomic<const QCoreApplication *> g_seenApplication{nullptr};
+std::atomic<pid_t> g_applicationThread{0};
+std::atomic<bool> g_claimed{false};
+
 } // namespace
 
 void watchProcessEnd()
 {
+    pid_t none = 0;
+    g_loadingThread.compare_exchange_strong(none, ::gettid());
     std::atexit(&markProcessEnding);
     // The main thread ends only with the process; a thread of the broker's that loads the
     // plug-in may end before it.
@@ -129,10 +140,12 @@ QThread *libraryThread(QThread *current, bool claims)
     static std::atomic<QThread *> starter{nullptr};
     QThread *expected = nullptr;
     QThread *owner = nullptr;
-    if (claims)
+    if (claims) {
         owner = starter.compare_exchange_strong(expected, current) ? current : expected;
-    else
+        g_claimed = true;
+    } else {
         owner = (expected = starter.load()) ? expected : current;
+    }
     // A host that made its own application started the library on that application's thread.
     if (const QCoreApplication *application = QCoreApplication::instance())
         owner = application->thread();
@@ -148,8 +161,12 @@ bool onLibraryThread(const char *exportName, bool claims)
         // Only the thread that runs the library's application: the broker's own, which may load
         // the plug-in first, and a helper that called before any application existed, end
         // while the process goes on.
-        if (claims && QCoreApplication::instance())
-            watchThreadEnd(current);
+        if (const QCoreApplication *application = QCoreApplication::instance()) {
+            g_applicationThread = ::gettid();
+            g_seenApplication = application;
+            if (claims)
+                watchThreadEnd(current);
+        }
         return true;
     }
     system::debugOutput(std::string(exportName) +
@@ -160,6 +177,11 @@ bool onLibraryThread(const char *exportName, bool claims)
 
 bool isLibraryThread()
 {
+    const QCoreApplication *application = QCoreApplication::instance();
+    if (application && application == g_seenApplication)
+        return ::gettid() == g_applicationThread;
+    if (!application && !g_claimed)
+        return ::gettid() == g_loadingThread;
     QThread *const current = QThread::currentThread();
     return current == libraryThread(current, false);
 }

@@ -16,7 +16,8 @@ void reportEscapedException(const char *exportName, const char *what);
 // not claim (the broker may load the plug-in on a thread of its own before the host starts the
 // library) is refused only once the library's thread is known.
 bool onLibraryThread(const char *exportName, bool claims = true);
-// The same question asked quietly and without a claim.
+// The same question asked quietly and without a claim; while no call has claimed a thread and
+// no application exists, the thread that loaded the library is the library's.
 bool isLibraryThread();
 
 // Whether the process has begun to end (its exit handlers run), as opposed to the library
