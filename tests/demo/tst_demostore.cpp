@@ -31,8 +31,8 @@ int appendSection(const char *file, const char *tag)
 {
     const std::string section = sectionOf(tag);
     const int fd = ::open(file, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    const bool written = fd >= 0 && ::write(fd, section.data(), section.size()) ==
-                                        ssize_t(section.size());
+    const bool written =
+        fd >= 0 && ::write(fd, section.data(), section.size()) == ssize_t(section.size());
     if (fd >= 0)
         ::close(fd);
     return written ? 1 : 0;
@@ -57,9 +57,8 @@ TEST(DemoStore, CopiesEndingAtOnceEachKeepWhatTheyStored)
     ASSERT_TRUE(home.isValid());
     const std::string file = home.filePath(QStringLiteral("scripts.ini")).toStdString();
     const std::string layout = home.filePath(QStringLiteral("demo-layout.txt")).toStdString();
-    ASSERT_TRUE(demo::replaceStoredFile(file, [](const std::string &) {
-        return std::string("[other]\nkept\n");
-    }));
+    ASSERT_TRUE(demo::replaceStoredFile(
+        file, [](const std::string &) { return std::string("[other]\nkept\n"); }));
     constexpr int kCopies = 4;
     for (g_round = 1; g_round <= 15; ++g_round) {
         int start[2];
