@@ -45,7 +45,8 @@ QString describe(const QWidget *window);
 
 // Every top-level window of the main window the toolkit shows, checked against the server:
 // mapped and viewable, a floating dock above its main window, the frames within the work
-// area. Empty when all hold; else the first fault with both views.
+// area; and no window the window manager keeps that the toolkit holds within the main window.
+// Empty when all hold; else the first fault with both views.
 QString mismatch(const QWidget *mainWindow);
 
 // The server's pointer, moved and pressed as a hand does (the window manager takes part).

@@ -249,13 +249,11 @@ QString appendDefaultExtension(const QString &fileName, const QString &selectedF
 namespace {
 
 // The file the remembered directories live in, named without reading it: the toolkit's
-// settings class reads its files as it is made, and a pipe there would hold it for ever. A
-// class made for a name nobody uses shows the folder the user's settings files are in.
+// settings class reads its files as it is made, and a pipe there would hold it for ever.
 QString settingsFile()
 {
-    const QSettings probe(QSettings::NativeFormat, QSettings::UserScope,
-                          QStringLiteral("tesk-settings-folder"));
-    return QFileInfo(probe.fileName()).path() + QStringLiteral("/ZEB Limited/zebqt33x.conf");
+    return tesk::system::userSettingsFolder(QSettings::NativeFormat) +
+           QStringLiteral("/ZEB Limited/zebqt33x.conf");
 }
 
 // The settings of that file alone, or null (the debug output says why) when it is there but

@@ -585,4 +585,27 @@ TEST_F(FileChooser, AnOddToolkitSettingsFileHoldsNoChooser)
     EXPECT_TRUE(QFileInfo(file).isFile());
 }
 
+// The folder of the user's settings is found without opening a file there: a pipe under the
+// name a settings class was once made for to tell the folder holds neither the first chooser
+// nor the remembered folders.
+TEST_F(FileChooser, TheSettingsFolderIsFoundWithoutOpeningAFile)
+{
+    const QString folder = tesk::system::userSettingsFolder(QSettings::NativeFormat);
+    EXPECT_EQ(folder, QFileInfo(settings().fileName()).path().section(QLatin1Char('/'), 0, -2));
+    EXPECT_EQ(QFileInfo(tesk::system::toolkitDialogSettingsFile()).path(), folder);
+    QDir().mkpath(folder);
+    ModalAnswers answers; // rejects every dialog
+    {
+        testfiles::UnfedPipe pipe(folder + QStringLiteral("/tesk-settings-folder.conf"));
+        mru()->reload();
+        EXPECT_FALSE(run(tesk::core::OpenOneFile, dir.path()));
+        setFileDialogLastDir(QStringLiteral("/mine"));
+        EXPECT_FALSE(pipe.readerWaited());
+    }
+    QFile::remove(folder + QStringLiteral("/tesk-settings-folder.conf"));
+    EXPECT_EQ(answers.seen().size(), 1u);
+    mru()->reload();
+    EXPECT_EQ(fileDialogLastDir(), QStringLiteral("/mine"));
+}
+
 } // namespace
