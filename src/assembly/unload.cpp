@@ -26,6 +26,13 @@
 #include "system/singleinstance.h"
 #include "utilities/asciiline.h"
 
+#include <QGuiApplication>
+#include <QLocalSocket>
+#include <QObject>
+#include <QWidget>
+
+#include <dlfcn.h>
+
 namespace {
 
 // Process-wide objects that hold fonts, icons, pictures or widgets.
@@ -58,7 +65,24 @@ void endPlainHolders()
     tesk::handles::end();
 }
 
+// The toolkit's libraries stay loaded once the library loaded them, whoever else holds them.
+// The toolkit's core keeps records of the types of its other libraries it was told of (the
+// widgets' among them): a host that holds the core alone would otherwise let the others go
+// with the library, and a second load would find those records pointing into memory mapped
+// anew. Each library is named by the file that holds one of its objects.
+void keepToolkitLoaded()
+{
+    const void *const inEach[] = {&QObject::staticMetaObject, &QGuiApplication::staticMetaObject,
+                                  &QWidget::staticMetaObject, &QLocalSocket::staticMetaObject};
+    for (const void *object : inEach) {
+        Dl_info info{};
+        if (dladdr(object, &info) && info.dli_fname)
+            dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+    }
+}
+
 const bool g_unloadPrepared = [] {
+    keepToolkitLoaded();
     tesk::app::setToolkitHoldersEnd(&endToolkitHolders);
     tesk::watchProcessEnd();
     return true;

@@ -36,7 +36,9 @@
 //                                 and ends), "hostthread" (a host thread notifies while the
 //                                 views paint, and calls the views manager),
 //                                 "exitfromthread" (a host thread calls exit() with the frame
-//                                 up, the handler registered after the start); each in a home
+//                                 up, the handler registered after the start),
+//                                 "exitafterapplication" (the host's application deleted with
+//                                 the windows up, then exit()); each in a home
 //                                 of its own, whose
 //                                 single-instance name each start claims
 //   lifecycle_host drive FIRST COUNT
@@ -331,7 +333,10 @@ public:
             std::fflush(stdout);
             _exit(1);
         }
-        if (g_library.loaded() && !exportsAnswerAtEnd()) {
+        // A host thread's export before any start is the first call, which claims the library
+        // for that thread as any first call does: not asked.
+        const bool claimable = g_exitingThread && !m_everStarted;
+        if (g_library.loaded() && !claimable && !exportsAnswerAtEnd()) {
             std::printf("an export worked at the process's end; steps: %s\n", m_trace.c_str());
             std::fflush(stdout);
             _exit(1);
@@ -433,6 +438,18 @@ public:
                       Step::Windows}))
             return false;
         return withFrame ? take(Step::Exit) : take(Step::Run);
+    }
+
+    // The host's application deleted with the library's windows up, then exit() with the
+    // handler registered after the load: what the library queued for its windows is freed
+    // with the application, and the end leaks nothing.
+    bool exitAfterApplicationRoad()
+    {
+        m_fixedLanguage = "en";
+        m_endRoad = EndRoad::AfterLoad;
+        return takeAll({Step::HostsApplication, Step::Register, Step::Load, Step::PlugIn,
+                        Step::Start, Step::Frame, Step::HostThread, Step::Windows, Step::Windows,
+                        Step::DeleteApplication, Step::Exit});
     }
 
     // The same handler, registered after the start, when a host thread calls exit() with the
@@ -928,6 +945,7 @@ private:
             return false;
         }
         m_started = true;
+        m_everStarted = true;
         m_windowRounds = 0;
         if (m_endRoad == EndRoad::AfterStart && !std::exchange(m_endSetUp, true))
             std::atexit(&endProcess);
@@ -1197,6 +1215,7 @@ private:
     bool m_pluggedIn = false;
     bool m_attached = false;
     bool m_started = false;
+    bool m_everStarted = false;
     bool m_framed = false;
     int m_windowRounds = 0;
     int m_stormLength = 0;
@@ -1297,16 +1316,17 @@ int main(int argc, char **argv)
         setenv("KSODEBUG_HOME", home.path().toLocal8Bit().constData(), 1);
         unsetenv("KSODEBUG_ALLOW_MULTIPLE_INSTANCES");
         auto *lifecycle = new Lifecycle(0);
-        const bool kept = road == "brokercleared"      ? lifecycle->brokerClearedRoad()
-                          : road == "restartgerman"    ? lifecycle->restartRoad()
-                          : road == "shutdownrestart"  ? lifecycle->shutdownRestartRoad()
-                          : road == "hostsapplication" ? lifecycle->hostsApplicationRoad()
-                          : road == "exitafterrun"     ? lifecycle->exitRoad(false)
-                          : road == "exitwithframe"    ? lifecycle->exitRoad(true)
-                          : road == "helperfirst"      ? lifecycle->helperFirstRoad()
-                          : road == "hostthread"       ? lifecycle->hostThreadRoad()
-                          : road == "exitfromthread"   ? lifecycle->exitFromThreadRoad()
-                                                       : false;
+        const bool kept = road == "brokercleared"          ? lifecycle->brokerClearedRoad()
+                          : road == "restartgerman"        ? lifecycle->restartRoad()
+                          : road == "shutdownrestart"      ? lifecycle->shutdownRestartRoad()
+                          : road == "hostsapplication"     ? lifecycle->hostsApplicationRoad()
+                          : road == "exitafterrun"         ? lifecycle->exitRoad(false)
+                          : road == "exitwithframe"        ? lifecycle->exitRoad(true)
+                          : road == "helperfirst"          ? lifecycle->helperFirstRoad()
+                          : road == "hostthread"           ? lifecycle->hostThreadRoad()
+                          : road == "exitfromthread"       ? lifecycle->exitFromThreadRoad()
+                          : road == "exitafterapplication" ? lifecycle->exitAfterApplicationRoad()
+                                                           : false;
         return kept ? 0 : 1;
     }
     std::printf("usage: lifecycle_host play SEED | road NAME | drive FIRST COUNT\n");

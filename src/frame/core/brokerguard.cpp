@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QObject>
+#include <QPointer>
 
 #include <mutex>
 #include <string>
@@ -102,8 +103,10 @@ std::string operationName(const std::string &pretty)
     return pretty;
 }
 
+// Followed by the toolkit's weak pointer, not by a call of the library's own: the application
+// may take the carrier with it after an unload at the process's end.
 std::mutex g_carrierMutex;
-QObject *g_carrier = nullptr;
+QPointer<QObject> g_carrier;
 
 } // namespace
 
@@ -148,10 +151,6 @@ void makeCarrier()
         return;
     // A child of the application, which ends it with what it still carries.
     g_carrier = new QObject(application);
-    QObject::connect(g_carrier, &QObject::destroyed, [] {
-        const std::lock_guard<std::mutex> ended(g_carrierMutex);
-        g_carrier = nullptr;
-    });
 }
 
 void endCarrier()
@@ -159,7 +158,7 @@ void endCarrier()
     QObject *carrier = nullptr;
     {
         const std::lock_guard<std::mutex> lock(g_carrierMutex);
-        carrier = g_carrier;
+        carrier = g_carrier.data();
     }
     delete carrier;
 }

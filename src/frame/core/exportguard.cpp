@@ -175,6 +175,20 @@ bool onLibraryThread(const char *exportName, bool claims)
     return false;
 }
 
+bool enters(const char *name, Claim claim)
+{
+    if (processEnding())
+        return false;
+    if (claim == Claim::Thread)
+        return onLibraryThread(name);
+    if (isLibraryThread())
+        return true;
+    system::debugOutput(std::string(name) +
+                        ": called from a thread other than the one that started the library; "
+                        "refused\n");
+    return false;
+}
+
 bool isLibraryThread()
 {
     const QCoreApplication *application = QCoreApplication::instance();
