@@ -396,7 +396,8 @@ bool storeEverything(void *library, const std::string &file)
 
 void restoreToolbars(void *library, const std::string &file)
 {
-    // A record stored in another language names no toolbar of this run: that toolbar stays.
+    // A toolbar's name is the same in every language: a record stored in another one places
+    // it too.
     const auto setToolbar = DEMO_RESOLVE(library, QtSetToolbarData);
     for (const auto &[title, record] : read(file).toolbars)
         setToolbar(("tb_x_" + title).c_str(), record.c_str());

@@ -133,8 +133,14 @@ bool isHeader(const std::string &line)
     return !line.empty() && line[0] == '[';
 }
 
-bool sameTag(const std::string &line, const std::string &tag)
+// As the library finds its section: the line's end (a carriage return too) and a byte-order
+// mark before the file's first line are no part of the header.
+bool sameTag(std::string line, const std::string &tag, bool fileStart = false)
 {
+    if (fileStart && line.compare(0, 3, "\xef\xbb\xbf") == 0)
+        line.erase(0, 3);
+    while (!line.empty() && line.back() == '\r')
+        line.pop_back();
     if (line.size() != tag.size() + 2 || line.front() != '[' || line.back() != ']')
         return false;
     // The library finds its section without regard to letter case.
@@ -151,9 +157,10 @@ std::string withoutSection(const std::string &text, const std::string &tag)
     std::ostringstream kept;
     std::istringstream in(text);
     bool inSection = false;
-    for (std::string line; std::getline(in, line);) {
-        if (isHeader(line))
-            inSection = sameTag(line, tag);
+    bool fileStart = true;
+    for (std::string line; std::getline(in, line); fileStart = false) {
+        if (isHeader(line) || fileStart)
+            inSection = sameTag(line, tag, fileStart);
         if (!inSection)
             kept << line << '\n';
     }
