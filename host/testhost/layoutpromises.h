@@ -48,6 +48,9 @@
 //   it: the docks shown in an area that the picture puts in one group are the ones the toolkit
 //   shows behind one tab row, so that a window placed, sized or recorded by the picture is
 //   where the user sees it.
+// - PictureInOrder: the picture holds the lines of each area, and the groups of each line, in
+//   the order the toolkit shows them: the next window goes after the group the picture holds
+//   last, and a window docked back stands where the picture says.
 // - AllAfterALostRelease: every promise above (of those switched on) also once a separator
 //   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
@@ -87,6 +90,7 @@ enum class Promise {
     RecordsBeforeTheShow,
     OpensInSight,
     GroupsAsShown,
+    PictureInOrder,
     AllAfterALostRelease,
 };
 constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;

@@ -115,7 +115,8 @@ const char *kindName(StepKind kind)
                                         "close memory",
                                         "close in group",
                                         "drop on tabs",
-                                        "undock a group"};
+                                        "undock a group",
+                                        "float out of tabs"};
     return names[int(kind)];
 }
 
@@ -364,6 +365,8 @@ private:
             return titleBar(step);
         case StepKind::UndockTabs:
             return undockTabs(step);
+        case StepKind::FloatOutOfTabs:
+            return floatOutOfTabs(step);
         case StepKind::Start:
             break;
         }
@@ -909,6 +912,50 @@ private:
             m_exempt.insert(1);
         QtCreateDocked(right ? 0 : 1, 0);
         makeDock();
+    }
+
+    // The toolkit keeps the place of the window floated among the group's windows, which
+    // the picture must know of when the group is hidden and one more pane comes after it.
+    std::optional<Broken> floatOutOfTabs(const Step &step)
+    {
+        const bool right = step.a % 2 == 0;
+        const tesk::frame::DockLayout &layout = m_window->dockLayout();
+        const tesk::frame::DockArea area =
+            right ? tesk::frame::DockArea::Right : tesk::frame::DockArea::Bottom;
+        const int lines = layout.lineCount(area);
+        QDockWidget *standing =
+            lines > 0 ? layout.standingOf(layout.line(area, lines - 1).last()) : nullptr;
+        QList<QDockWidget *> members;
+        if (standing)
+            members = m_window->tabifiedDockWidgets(standing) << standing;
+        QList<DockWidget *> group;
+        for (QDockWidget *member : std::as_const(members))
+            if (auto *dock = qobject_cast<DockWidget *>(member);
+                dock && m_asked.docks.contains(dock->windowBox()) && !dock->isFloating() &&
+                !m_asked.docks[dock->windowBox()].closedByHost)
+                group.append(dock);
+        if (group.size() < 2)
+            return std::nullopt;
+        const TeskHandle floated = group[int(step.b % uint32_t(group.size()))]->windowBox();
+        exemptAll();
+        m_asRecorded.erase(m_asked.docks[floated].name);
+        floatedOut(m_asked.docks[floated]);
+        m_asked.docks[floated].everFloated = true;
+        CuiPopupProcessGenericOption(floated, DockWidget::OptionDockFloat);
+        settle();
+        for (const DockWidget *dock : std::as_const(group)) {
+            DockAsked &asked = m_asked.docks[dock->windowBox()];
+            if (step.c % 3 == 0 || dock->windowBox() == floated || asked.hiddenByHost)
+                continue;
+            asked.hiddenByHost = asked.everHidden = true;
+            CuiPaneHide(dock->windowBox());
+        }
+        settle();
+        // The host reads its records at any moment: the picture follows the toolkit then.
+        if (step.d % 2)
+            (void)takePicture(m_handle);
+        QtCreateDocked(right ? 0 : 1, 0);
+        return opensInSight(makeDock());
     }
 
     // ---- memory views' docks, made and closed through the views manager as a host does ----
@@ -1799,6 +1846,13 @@ std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointe
         const size_t at = 1 + groups() % uint32_t(steps.size() - 1);
         steps.insert(steps.begin() + long(at), randomStep(groups, StepKind::UndockTabs));
     }
+    // And from one more: a window floated out of a group of tabs, the rest of it hidden, before
+    // one more pane comes after it.
+    std::mt19937 floats(seed ^ 0x3c6ef372u);
+    if (floats() % 3 == 0) {
+        const size_t at = 1 + floats() % uint32_t(steps.size() - 1);
+        steps.insert(steps.begin() + long(at), randomStep(floats, StepKind::FloatOutOfTabs));
+    }
     if (pointer) {
         std::mt19937 drops(seed ^ 0xc2b2ae35u);
         for (int n = int(drops() % 3); n > 0; --n) {
@@ -1879,6 +1933,10 @@ std::string describe(const std::vector<Step> &steps)
             text += step.b % 3 == 2   ? " removeView of each view (CuiPaneClose for a host's)"
                     : step.b % 3 == 1 ? " option 668"
                                       : " CuiPaneClose";
+        if (step.kind == StepKind::FloatOutOfTabs)
+            text += std::string(step.a % 2 ? " bottom," : " right,") +
+                    (step.c % 3 == 0 ? " none hidden," : " the others hidden,") +
+                    (step.d % 2 ? " records read" : "");
         if (step.kind == StepKind::Restart)
             text += std::string(step.c % 2 ? " broker cleared, " : " ") +
                     (step.d % 2 ? "de " : "en ") + kLooks[step.d / 2 % std::size(kLooks)];
