@@ -330,8 +330,7 @@ private:
         case StepKind::RoundTrip:
             return roundTrip();
         case StepKind::Drag:
-            drag(step);
-            break;
+            return drag(step);
         case StepKind::FloatButton:
             return floatButton(step);
         case StepKind::ToolbarMove:
@@ -448,6 +447,9 @@ private:
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
             if (acrossExtent(m_window, it.key()) != before[it.key()])
                 m_newlyKept.insert(it.key());
+        if (m_switches.on(Promise::DroppedSeenDocked))
+            if (const QString apart = xview::dockedApart(m_window); !apart.isEmpty())
+                return Broken{Promise::DroppedSeenDocked, apart};
         dock = m_window->findDockWidgetByBox(box);
         // A double-click docks one that was docked before back to its place, as the host does.
         if (dock && step.kind == StepKind::TitleBarDoubleClick && !dock->isFloating())
@@ -1116,13 +1118,13 @@ private:
     }
 
     // ---- what the user does ----
-    void drag(const Step &step)
+    std::optional<Broken> drag(const Step &step)
     {
         const TeskHandle box = pick(step.a, [this](DockWidget *d) {
             return d->isVisible() && !d->isFloating() && m_window->tabifiedDockWidgets(d).isEmpty();
         });
         if (!box || !m_window->isVisible())
-            return;
+            return std::nullopt;
         DockWidget *dock = m_window->findDockWidgetByBox(box);
         const int area = areaOf(m_window, box);
         const int by = int(step.b % 160) - 80;
@@ -1132,6 +1134,7 @@ private:
         std::map<TeskHandle, int> before;
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
             before[it.key()] = acrossExtent(m_window, it.key());
+        const std::optional<int> room = roomToGrow(dock, area, by);
         if (lost == Lost::No)
             testhost::dragOnWindow(m_window, from, offset);
         else
@@ -1145,6 +1148,35 @@ private:
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
             if (acrossExtent(m_window, it.key()) != before[it.key()])
                 m_newlyKept.insert(it.key());
+        // The user sees the separator stay where it was: a drag refused without a word.
+        if (lost == Lost::No && room && m_switches.on(Promise::DragsAnswered) &&
+            acrossExtent(m_window, box) <= before[box])
+            return Broken{Promise::DragsAnswered,
+                          QStringLiteral("%1 stays %2 px across after a drag of %3 px towards the "
+                                         "code, which had %4 px to spare")
+                              .arg(m_asked.docks[box].name)
+                              .arg(acrossExtent(m_window, box))
+                              .arg(-by)
+                              .arg(*room)};
+        return std::nullopt;
+    }
+
+    // A drag of the separator between the code and the dock's line towards the code, which
+    // has the room beyond its least: what the code can spare, or nothing where the drag needs
+    // no room of it or the line does not stand beside the code.
+    std::optional<int> roomToGrow(const DockWidget *dock, int area, int by) const
+    {
+        const QWidget *code = m_window->centralWidget();
+        if (by > -10 || (area != 2 && area != 3) || !code || !code->isVisible())
+            return std::nullopt;
+        const QRect codeRect = code->geometry();
+        const int gap = area == 3 ? dock->y() - codeRect.bottom() : dock->x() - codeRect.right();
+        const QSize least = code->minimumSizeHint().expandedTo(code->minimumSize());
+        const int spare =
+            area == 3 ? codeRect.height() - least.height() : codeRect.width() - least.width();
+        if (gap < 1 || gap > 12 || spare < -by + 4)
+            return std::nullopt;
+        return spare;
     }
 
     void send(QWidget *to, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)

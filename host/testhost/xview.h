@@ -47,6 +47,9 @@ QString describe(const QWidget *window);
 // mapped and viewable, a floating dock above its main window, the frames within the work
 // area. Empty when all hold; else the first fault with both views.
 QString mismatch(const QWidget *mainWindow);
+// A dock window of the main window that the toolkit holds docked but the server still shows as
+// a window of its own that the window manager keeps: empty when there is none.
+QString dockedApart(const QWidget *mainWindow);
 
 // The server's pointer, moved and pressed as a hand does (the window manager takes part).
 void pointerTo(QPoint global);
