@@ -209,6 +209,18 @@ QString mismatch(const QWidget *mainWindow)
     return {};
 }
 
+QString dockedApart(const QWidget *mainWindow)
+{
+    if (!available() || !mainWindow)
+        return {};
+    for (const QDockWidget *dock : mainWindow->findChildren<QDockWidget *>())
+        if (!dock->isWindow() && dock->isVisible() && dock->internalWinId() &&
+            stackingIndex(dock) >= 0 && shown(dock).viewable)
+            return QStringLiteral("docked by the toolkit, a window of its own on the server: ") +
+                   describe(dock);
+    return {};
+}
+
 void pointerTo(QPoint global)
 {
     if (Display *x = display()) {

@@ -48,6 +48,9 @@ QString describe(const QWidget *window);
 // area; and no window the window manager keeps that the toolkit holds within the main window.
 // Empty when all hold; else the first fault with both views.
 QString mismatch(const QWidget *mainWindow);
+// A dock window of the main window that the toolkit holds docked but the server still shows as
+// a window of its own that the window manager keeps: empty when there is none.
+QString dockedApart(const QWidget *mainWindow);
 
 // The server's pointer, moved and pressed as a hand does (the window manager takes part).
 void pointerTo(QPoint global);
