@@ -9,6 +9,7 @@
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -48,6 +49,10 @@ QString describe(const QWidget *window);
 // area; and no window the window manager keeps that the toolkit holds within the main window.
 // Empty when all hold; else the first fault with both views.
 QString mismatch(const QWidget *mainWindow);
+
+// The window's client area resized on the server, as a window manager's tool asks it (the
+// manager takes the request), the toolkit not asked.
+void resizeOnServer(const QWidget *window, QSize size);
 
 // The server's pointer, moved and pressed as a hand does (the window manager takes part).
 void pointerTo(QPoint global);
