@@ -75,8 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!demo::readStoredFile(file, first))
         std::abort();
     const std::string section = "[" + tag + "]\n<doc><list/></doc>\n";
-    if (first.size() < section.size() || first.compare(first.size() - section.size(),
-                                                        section.size(), section) != 0)
+    if (first.size() < section.size() ||
+        first.compare(first.size() - section.size(), section.size(), section) != 0)
         std::abort();
     if (headers(first, "[" + tag + "]") != 1)
         std::abort();
