@@ -194,18 +194,6 @@ QString mismatch(const QWidget *mainWindow)
             return QStringLiteral("floating dock below its main window (at %1): ").arg(mainAt) +
                    describe(window);
     }
-    // And the other way: no window the manager keeps is one the toolkit holds within the main
-    // window (a dock it docked).
-    for (const unsigned long client :
-         cardinals(DefaultRootWindow(display()), "_NET_CLIENT_LIST", XA_WINDOW)) {
-        const QWidget *widget = QWidget::find(WId(client));
-        if (!widget || (widget != mainWindow && !mainWindow->isAncestorOf(widget)))
-            continue;
-        if (!widget->isWindow())
-            return QStringLiteral("a window of the window manager, within its main window to the "
-                                  "toolkit: ") +
-                   describe(widget);
-    }
     return {};
 }
 

@@ -46,8 +46,7 @@ QString describe(const QWidget *window);
 
 // Every top-level window of the main window the toolkit shows, checked against the server:
 // mapped and viewable, a floating dock above its main window, the frames within the work
-// area; and no window the window manager keeps that the toolkit holds within the main window.
-// Empty when all hold; else the first fault with both views.
+// area. Empty when all hold; else the first fault with both views.
 QString mismatch(const QWidget *mainWindow);
 // A dock window of the main window that the toolkit holds docked but the server still shows as
 // a window of its own that the window manager keeps: empty when there is none.

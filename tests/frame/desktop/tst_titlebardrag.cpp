@@ -285,12 +285,14 @@ TEST_F(TitleBarDrag, AMemoryViewDroppedOnAGroupsRowOfTabsLeavesNoWindowOfItsOwn)
         testhost::pumpUntil([memory] { return !memory->isWindow(); }, 2000);
         desktop::settleFrames();
         ASSERT_FALSE(memory->isFloating()) << drop;
+        const QString apart = testhost::xview::dockedApart(window);
+        if (!apart.isEmpty())
+            faults += "drop " + std::to_string(drop) + ": " + apart.toStdString() + "\n";
         testhost::layout::Asked asked;
         asked.shown = true;
         asked.windowManager = true;
-        const auto broken = testhost::layout::check(
-            window, asked, testhost::layout::PromiseSwitches::fromEnvironment());
-        if (broken)
+        if (const auto broken = testhost::layout::check(
+                window, asked, testhost::layout::PromiseSwitches::fromEnvironment()))
             faults += "drop " + std::to_string(drop) + ": " + broken->text.toStdString() + "\n";
     }
     EXPECT_TRUE(faults.empty()) << faults;
