@@ -242,8 +242,7 @@ void DockLayout::rememberLines(Remember how, DockArea setting)
             if ((how == Remember::KeepingCuts || m_givingBack) && was > size)
                 m_cut.insert(first);
             // The fit makes tabs, and sets no sizes; the other steps of the layout's do.
-            const bool set = how == Remember::All || area == setting ||
-                             (how == Remember::Shown && !m_givingBack);
+            const bool set = area == setting || (how == Remember::Shown && !m_givingBack);
             // Nor is a line grown meanwhile: the toolkit shared the room out as it liked.
             const bool grown = m_givingBack && was > 0 && size > was;
             if ((m_cut.contains(first) || grown) && !set) {
@@ -356,14 +355,15 @@ void DockLayout::restoreExtent(QDockWidget *dock, QSize extent)
 {
     setExtent(dock, extent);
     if (isPlacedArea(areaOf(dock)) && !hiddenByRequest(dock) && !tabbed(dock))
-        m_recordedAlong.insert(dock, lengthIn(along(areaOf(dock)), extent));
+        groupOf(dock)->recordedAlong = lengthIn(along(areaOf(dock)), extent);
 }
 
 void DockLayout::setExtent(QDockWidget *dock, QSize extent)
 {
-    // Sized anew, it no longer keeps what its record gave.
-    m_recordedAlong.remove(dock);
     const Position p = find(dock);
+    // Sized anew, it no longer keeps what its record gave.
+    if (p.area >= 0 && p.index == 0)
+        m_lines[p.area][p.line][p.group].recordedAlong = -1;
     // A hidden window takes the extent for when it shows: its line stands as far across as
     // the windows shown there, whatever sizes they were given.
     if (p.area < 0 || hiddenByRequest(dock)) {
@@ -378,26 +378,33 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
     const auto alongOf = [area](QSize size) {
         return along(area) == Qt::Vertical ? size.height() : size.width();
     };
-    QList<QDockWidget *> line;
-    for (const Group &group : m_lines[p.area][p.line])
-        line.append(group.standing());
-    // The windows of the line a record brought back take the lengths it gave: shared out in
+    // The groups of the line a record brought back take the lengths it gave: shared out in
     // proportion to what they show, each record restored after them squeezed those before.
-    const auto recorded = [&](const QDockWidget *other) {
-        return other != dock && m_recordedAlong.contains(other) && shownIn(other, area);
+    const auto recorded = [&](const Group &group, const QDockWidget *other) {
+        return other == group.standing() && other != dock && group.recordedAlong >= 0 &&
+               shownIn(other, area);
     };
     int length = 0;
     int others = 0;
     int kept = 0;
-    for (QDockWidget *other : line) {
+    for (const Group &group : m_lines[p.area][p.line]) {
+        QDockWidget *other = group.standing();
         const int size = alongOf(m_extents.value(other, other->size()));
         length += size;
-        if (recorded(other))
-            kept += m_recordedAlong.value(other);
+        if (recorded(group, other))
+            kept += group.recordedAlong;
         else if (other != dock)
             others += size;
     }
     m_extents.insert(dock, extent);
+    // A group's extent is its window's, without the tab row beneath it along the bottom: the
+    // line stands as high as the group and its row, and each other group as high as the line
+    // leaves it beside its own row.
+    const auto rowOf = [&](const Group &group) {
+        return across(area) == Qt::Vertical && showsTabRow(group) ? tabRow() : 0;
+    };
+    const int lineAcross =
+        lengthIn(across(area), extent) + rowOf(m_lines[p.area][p.line][find(dock).group]);
     // The line is as long as it was: the window takes its length, the others share the rest
     // as they shared the line. Were they all given the lengths they had, the toolkit would
     // take the excess evenly from every window, this one too.
@@ -406,11 +413,11 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
         for (QDockWidget *other : group.docks) {
             const bool tab = other != group.standing();
             QSize size = m_extents.value(other, other->size());
-            if (recorded(other)) {
+            if (recorded(group, other)) {
                 if (along(area) == Qt::Vertical)
-                    size.setHeight(m_recordedAlong.value(other));
+                    size.setHeight(group.recordedAlong);
                 else
-                    size.setWidth(m_recordedAlong.value(other));
+                    size.setWidth(group.recordedAlong);
             } else if (other != dock && others > 0 && rest > 0 && !tab) {
                 const int shared = int(qint64(alongOf(size)) * rest / others);
                 if (along(area) == Qt::Vertical)
@@ -422,7 +429,7 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
             if (across(area) == Qt::Horizontal)
                 size.setWidth(extent.width());
             else
-                size.setHeight(extent.height());
+                size.setHeight(lineAcross - rowOf(group));
             m_extents.insert(other, tab ? m_extents.value(group.standing(), size) : size);
         }
     applyExtents(area, dock);
@@ -521,6 +528,31 @@ void DockLayout::shareEvenly(DockArea area, const QDockWidget *joining)
     growToPanes(area);
 }
 
+int DockLayout::panesAsk(DockArea area, const Line &line) const
+{
+    // The area's share of the window: a third of its width beside the code, two fifths of its
+    // height below it, split among the area's lines.
+    const int share =
+        (across(area) == Qt::Horizontal ? m_window->width() / 3 : m_window->height() * 2 / 5) /
+        int(qMax<qsizetype>(1, m_lines[int(area) - 1].size()));
+    // A pane that asks for more room than the line has (a register pane for its widest value, a
+    // memory view for its rows) gets it, as far as the share reaches.
+    int wanted = 0;
+    for (QDockWidget *dock : docksOf(line)) {
+        const QWidget *content = dock->widget();
+        if (!content)
+            continue;
+        // The title bar stands across a bottom area, beside nothing in a side area.
+        const int title =
+            across(area) == Qt::Vertical ? qMax(0, dock->height() - content->height()) : 0;
+        // Room for the dock's scroll bar too: a pane with less room along the area than it
+        // needs scrolls within its dock, and that bar stands across it.
+        const int bar = dock->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, dock);
+        wanted = qMax(wanted, lengthIn(across(area), content->sizeHint()) + title + bar);
+    }
+    return qMin(wanted, share);
+}
+
 void DockLayout::growToPanes(DockArea area)
 {
     if (!isPlacedArea(area))
@@ -531,35 +563,13 @@ void DockLayout::growToPanes(DockArea area)
     // A pane that has just shown knows its size once its layouts have taken in what it asks
     // for, which the toolkit does on its next turn: what the panes ask for is read now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    // The area's share of the window: a third of its width beside the code, two fifths of its
-    // height below it, split among the area's lines.
-    const int share =
-        (across(area) == Qt::Horizontal ? m_window->width() / 3 : m_window->height() * 2 / 5) /
-        int(lines.size());
-    const auto acrossOf = [&](QSize size) {
-        return across(area) == Qt::Horizontal ? size.width() : size.height();
-    };
+    const auto acrossOf = [&](QSize size) { return lengthIn(across(area), size); };
     for (const Line &line : lines) {
         const QList<QDockWidget *> l = docksOf(line);
         // The user's layout, as a record brought it back or as dragged, is not undone.
         if (std::any_of(l.begin(), l.end(), [this](const QDockWidget *d) { return held(d); }))
             continue;
-        // A pane that asks for more room than the line has (a register pane for its widest
-        // value, a memory view for its rows) gets it, as far as the share reaches.
-        int wanted = 0;
-        for (QDockWidget *dock : l) {
-            const QWidget *content = dock->widget();
-            if (!content)
-                continue;
-            // The title bar stands across a bottom area, beside nothing in a side area.
-            const int title =
-                across(area) == Qt::Vertical ? qMax(0, dock->height() - content->height()) : 0;
-            // Room for the dock's scroll bar too: a pane with less room along the area than it
-            // needs scrolls within its dock, and that bar stands across it.
-            const int bar = dock->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, dock);
-            wanted = qMax(wanted, acrossOf(content->sizeHint()) + title + bar);
-        }
-        wanted = qMin(wanted, share);
+        const int wanted = panesAsk(area, line);
         for (QDockWidget *dock : l) {
             QSize size = m_extents.value(dock, dock->size());
             if (acrossOf(size) >= wanted)
