@@ -184,15 +184,35 @@ QDockWidget *DockLayout::standingOf(const QDockWidget *dock) const
     return group ? group->standing() : const_cast<QDockWidget *>(dock);
 }
 
-bool DockLayout::laysOutGroup(const QDockWidget *dock) const
+const QDockWidget *DockLayout::laysOut(const Group &group, DockArea area) const
 {
-    const Group *group = groupOf(dock);
-    if (!group)
-        return false;
+    if (!hiddenByRequest(group.standing()))
+        return group.standing();
+    if (const QDockWidget *shown = shownOf(group, area))
+        return shown;
     const auto first =
-        std::find_if(group->docks.begin(), group->docks.end(),
+        std::find_if(group.docks.begin(), group.docks.end(),
                      [](const QDockWidget *member) { return !hiddenByRequest(member); });
-    return first != group->docks.end() && *first == dock;
+    return first != group.docks.end() ? *first : nullptr;
+}
+
+const QDockWidget *DockLayout::lineSetter(DockArea area, const Line &line) const
+{
+    const QDockWidget *first = nullptr;
+    for (const Group *group : shownGroups(line)) {
+        const QDockWidget *sizer = laysOut(*group, area);
+        if (sizer && held(sizer))
+            return sizer;
+        if (!first)
+            first = sizer;
+    }
+    return first;
+}
+
+const QDockWidget *DockLayout::lineSetterOf(const QDockWidget *dock) const
+{
+    const Position p = find(dock);
+    return p.area < 0 ? nullptr : lineSetter(DockArea(p.area + 1), m_lines[p.area][p.line]);
 }
 
 QPoint DockLayout::placeOf(const QDockWidget *dock) const

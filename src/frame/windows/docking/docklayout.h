@@ -110,9 +110,9 @@ public:
     bool tabbed(const QDockWidget *dock) const;
     // The window of its group that stands in the line: itself unless it is a tab.
     QDockWidget *standingOf(const QDockWidget *dock) const;
-    // The window the show lays its group out by: the window standing, or, that one hidden by
-    // request, the first tab not hidden.
-    bool laysOutGroup(const QDockWidget *dock) const;
+    // The window that sets the size across of the window's line (lineSetter); null for a
+    // window in no area or a line hidden whole.
+    const QDockWidget *lineSetterOf(const QDockWidget *dock) const;
     // The window is the tab in front of a group that shows a tab row.
     bool inFrontOfGroup(const QDockWidget *dock) const;
     // Where the window stands in the main window: a group of tabs stands where its tab shown
@@ -274,6 +274,14 @@ private:
     // The groups of the line that show a window: a group hidden whole takes no room, and a
     // window put behind it as a tab would have no tab row leading to it.
     QList<const Group *> shownGroups(const Line &line) const;
+    // The window a group is laid out by: its window standing, or, that one hidden by request,
+    // its tab shown (before the show, its first tab not hidden); null for a group hidden whole.
+    const QDockWidget *laysOut(const Group &group, DockArea area) const;
+    // The window that sets a line's size across, one rule for every step that sizes lines, the
+    // records read before the show included: of the groups the line shows, the first whose
+    // window laying it out holds a size the host or the user gave, else the first. Null for a
+    // line hidden whole.
+    const QDockWidget *lineSetter(DockArea area, const Line &line) const;
     // Sets the dock beside the group standing there, in its line, not as one more tab; false
     // (nothing placed) where the toolkit would make it a tab all the same.
     bool splitBesideGroup(QDockWidget *standing, QDockWidget *dock);

@@ -620,20 +620,16 @@ void DockLayout::applyExtents(DockArea area, const QDockWidget *setting, bool la
         firsts.append(first);
         // A window that holds its size sets the line's: the others' extents across may be
         // an even share of the area or what a passing cut of the line left them.
-        const auto heldOne = std::find_if(shown.begin(), shown.end(),
-                                          [this](const Group *g) { return held(g->standing()); });
-        const Group &setterGroup =
-            heldOne != shown.end() ? **heldOne : (shown.isEmpty() ? all.first() : *shown.first());
-        QDockWidget *setter = setterGroup.standing();
-        const QDockWidget *shownOne =
-            hiddenByRequest(setter) ? shownOf(setterGroup, area) : nullptr;
-        const QDockWidget *sizer = shownOne ? shownOne : setter;
+        const QDockWidget *setter = lineSetter(area, all);
+        const Group &setterGroup = setter ? *groupOf(setter) : all.first();
+        const QDockWidget *sizer = setter ? setter : setterGroup.standing();
+        const bool heldLine = setter && held(setter);
         int asked =
             lengthIn(across(area), withRow(setterGroup, m_extents.value(sizer, sizer->size())));
         const bool sets = setting && std::any_of(all.begin(), all.end(), [&](const Group &g) {
                               return g.docks.contains(setting);
                           });
-        if (heldOne != shown.end() && !sets && shownBefore.contains(first))
+        if (heldLine && !sets && shownBefore.contains(first))
             asked = qMin(asked, shownBefore.value(first));
         acrossSizes.append(asked);
     }
@@ -734,7 +730,8 @@ void DockLayout::keepHeldLines(DockArea area)
             continue;
         const int row = rowOf(*groupsShown.first(), showing);
         const int size = lengthIn(across(area), showing->size()) + row;
-        const QDockWidget *kept = nullptr;
+        const QDockWidget *setter = lineSetter(a, *l);
+        const QDockWidget *kept = setter && held(setter) ? setter : nullptr;
         int least = 0;
         for (const Group *group : groupsShown) {
             QDockWidget *dock = group->standing();
@@ -744,11 +741,6 @@ void DockLayout::keepHeldLines(DockArea area)
             // Across a side area a group is at least as wide as its tab row's least.
             if (member && across(area) == Qt::Horizontal && showsTabRow(*group))
                 least = qMax(least, tabRowLeastWidth(member));
-            // A group whose window standing is hidden holds the size of its tab shown: the
-            // extent the host gave the hidden one waits for it to show.
-            const QDockWidget *sizer = member && hiddenByRequest(dock) ? member : dock;
-            if (!kept && held(sizer))
-                kept = sizer;
         }
         firsts.append(first);
         shown.append(size);
@@ -757,8 +749,10 @@ void DockLayout::keepHeldLines(DockArea area)
         // Positive: the room the line lacks of its held size; negative: what it can spare. A
         // held line showing more than it holds (its group's tab row went, and its window took
         // the row's room) spares what is beyond.
-        const int holds =
-            kept ? lengthIn(across(area), m_extents.value(kept, kept->size())) + row : 0;
+        // The group holding the size stands with its own tab row, whatever the first one shows.
+        const int holds = kept ? lengthIn(across(area), m_extents.value(kept, kept->size())) +
+                                     rowOf(*groupOf(kept), kept)
+                               : 0;
         const int lacks =
             kept && holds >= size ? holds - size : -qMax(0, size - qMax(least, holds));
         give.append(lacks);
