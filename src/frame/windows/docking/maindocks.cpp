@@ -43,6 +43,20 @@ DockArea areaOfPlacement(int placement)
     }
 }
 
+// A group of tabs its records bring back shows the tab they say was in front: the toolkit
+// shows the one that joined last.
+void showRecordedFront(QMainWindow *window, DockWidget *dock)
+{
+    QList<QDockWidget *> group = window->tabifiedDockWidgets(dock);
+    group.prepend(dock);
+    for (QDockWidget *member : group) {
+        const auto *restored = qobject_cast<DockWidget *>(member);
+        if (restored && restored->restored().extentSet && restored->restored().inFront &&
+            !tesk::frame::hiddenByRequest(member) && !member->isFloating())
+            member->raise();
+    }
+}
+
 } // namespace
 
 tesk::frame::MainDocks &MainWindow::docks() const
@@ -241,6 +255,7 @@ DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name
         restored.y = record.y;
         restored.floating = record.floating;
         restored.visible = record.visible != 0;
+        restored.inFront = record.visible == tesk::frame::kShownInFront;
         dock->setGoto(record.gotoFlag != 0);
     }
     if (requested) {
@@ -296,6 +311,9 @@ void MainWindow::placeNewDock(DockWidget *dock, DockArea area, bool newLine, boo
         layout.shareEvenly(layout.areaOf(dock), dock);
     if (m_docks->laidOut)
         restoreDock(dock, false);
+    // Among the records that bring a group back; a pane the host opens into it is shown.
+    if (restored.extentSet && !dock->isFloating())
+        showRecordedFront(this, dock);
 }
 
 DockWidget *MainWindow::restoredGroup(const DockWidget *dock, DockArea area, bool newLine) const
@@ -505,7 +523,9 @@ QByteArray MainWindow::dockRecord(int sortedIndex) const
     // window waits, hidden, to show with it.
     const bool hiddenByRecord = !m_docks->laidOut && restored.extentSet && !restored.visible;
     const bool shown = dock->isVisibleTo(this) || dock->waitsForMainWindow();
-    record.visible = shown && !hiddenByRecord ? 1 : 0;
+    // The tab a group shows is the user's choice too: its record says so.
+    const bool inFront = area != DockArea::None && layout.inFrontOfGroup(dock);
+    record.visible = !shown || hiddenByRecord ? 0 : inFront ? tesk::frame::kShownInFront : 1;
     record.gotoFlag = dock->isGoto() ? 1 : 0;
     return tesk::frame::writeDockRecord(record);
 }
@@ -618,27 +638,12 @@ QSize MainWindow::lineExtentAtShow(const DockWidget *dock, DockArea area) const
     // as the show lays it out.
     QSize size = extentAtShow(dock, area);
     const tesk::frame::DockLayout &layout = m_docks->layout;
-    for (int l = 0; l < layout.lineCount(area); ++l) {
-        const QList<QDockWidget *> line = layout.line(area, l);
-        if (!line.contains(const_cast<DockWidget *>(dock)))
-            continue;
-        // A group of the line counts by the window the show lays it out by.
-        const DockWidget *setter = nullptr;
-        for (QDockWidget *member : line) {
-            const auto *other = qobject_cast<const DockWidget *>(member);
-            if (!other || !layout.laysOutGroup(other))
-                continue;
-            if (!setter || (layout.held(other) && !layout.held(setter)))
-                setter = other;
-        }
-        if (!setter)
-            break;
+    if (const auto *setter = qobject_cast<const DockWidget *>(layout.lineSetterOf(dock))) {
         const QSize across = extentAtShow(setter, area);
         if (area == DockArea::Bottom)
             size.setHeight(layout.acrossAtShow(dock, setter, across.height()));
         else
             size.setWidth(layout.acrossAtShow(dock, setter, across.width()));
-        break;
     }
     // No window goes below the least the toolkit lets it have, a record's neither.
     const QSize least = dock->layout() ? dock->layout()->minimumSize() : QSize();
