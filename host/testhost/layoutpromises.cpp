@@ -67,6 +67,9 @@ const PromiseInfo kPromises[] = {
     {Promise::DragsAnswered, "drags-answered",
      "a drag of the separator above bottom lines that the fit cut for a right column of tabs "
      "moves nothing"},
+    {Promise::SharesComeBackAfterAClick, "shares-come-back-after-a-click",
+     "a press and release that moves no separator while the window is small is no size the "
+     "user set"},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release", ""},
 };
 
@@ -407,6 +410,14 @@ PromiseSwitches PromiseSwitches::all()
     PromiseSwitches switches;
     for (bool &on : switches.m_on)
         on = true;
+    return switches;
+}
+
+PromiseSwitches PromiseSwitches::holding()
+{
+    PromiseSwitches switches;
+    for (const PromiseInfo &info : kPromises)
+        switches.set(info.promise, !*info.waitsFor);
     return switches;
 }
 
