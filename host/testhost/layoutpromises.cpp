@@ -70,6 +70,9 @@ const PromiseInfo kPromises[] = {
     {Promise::SharesComeBackAfterAClick, "shares-come-back-after-a-click",
      "a press and release that moves no separator while the window is small is no size the "
      "user set"},
+    {Promise::RestoredBesideAGroup, "restored-beside-a-group",
+     "a bottom line of a pane beside a group of tabs, restored after the show, comes back "
+     "lower by some of the group's row of tabs"},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release", ""},
 };
 

@@ -57,6 +57,9 @@
 //   the code has the room, moves the separator: no drag is refused without a word.
 // - SharesComeBackAfterAClick: SharesComeBack also when the user clicked in the window, or
 //   pressed and let go on a separator without moving it, while it was small.
+// - RestoredBesideAGroup: a bottom line of a pane and a group of two beside it, restored by
+//   their records after the show where the bottom area had no line, stands as high as the
+//   records say.
 // - AllAfterALostRelease: every promise above (of those switched on) also once a separator
 //   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
@@ -100,6 +103,7 @@ enum class Promise {
     DroppedSeenDocked,
     DragsAnswered,
     SharesComeBackAfterAClick,
+    RestoredBesideAGroup,
     AllAfterALostRelease,
 };
 constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;

@@ -116,7 +116,8 @@ const char *kindName(StepKind kind)
                                         "close in group",
                                         "drop on tabs",
                                         "undock a group",
-                                        "float out of tabs"};
+                                        "float out of tabs",
+                                        "restore beside a group"};
     return names[int(kind)];
 }
 
@@ -366,6 +367,8 @@ private:
             return undockTabs(step);
         case StepKind::FloatOutOfTabs:
             return floatOutOfTabs(step);
+        case StepKind::RestoreBesideGroup:
+            return restoreBesideGroup(step);
         case StepKind::Start:
             break;
         }
@@ -958,6 +961,48 @@ private:
             (void)takePicture(m_handle);
         QtCreateDocked(right ? 0 : 1, 0);
         return opensInSight(makeDock());
+    }
+
+    // Restored into a bottom area that holds no line yet, after the show, the three come back
+    // as high as their records say: the group's height comes with its row of tabs.
+    std::optional<Broken> restoreBesideGroup(const Step &step)
+    {
+        const tesk::frame::DockLayout &layout = m_window->dockLayout();
+        const bool check = m_asked.shown && m_window->isVisible() &&
+                           layout.lineCount(tesk::frame::DockArea::Bottom) == 0 &&
+                           m_switches.on(Promise::RestoredBesideAGroup);
+        const int dockHigh = 110 + int(step.b % 60);
+        const int groupHigh = 100 + int(step.c % 60);
+        const QByteArray records[] = {
+            QStringLiteral(":3:1:0:0:380:500:%1:1:1").arg(dockHigh).toLatin1(),
+            QStringLiteral(":3:0:1:506:380:514:%1:1:1").arg(groupHigh).toLatin1(),
+            QStringLiteral(":3:0:2:506:380:514:%1:1:1").arg(groupHigh).toLatin1()};
+        std::vector<QString> names;
+        for (const QByteArray &record : records) {
+            const TeskHandle box = makeDock(record);
+            names.push_back(m_asked.docks[box].name);
+            m_asked.docks[box].setAcross = record.split(':').value(7).toInt();
+        }
+        m_exempt.insert({1, 2, 3});
+        settle();
+        if (!check)
+            return std::nullopt;
+        const Picture now = takePicture(m_handle);
+        for (const QByteArray &record : now.docks) {
+            const QList<QByteArray> fields = record.split(':');
+            const auto at =
+                std::find(names.begin(), names.end(), QString::fromLatin1(fields.value(0)));
+            if (at == names.end())
+                continue;
+            const int wanted = at == names.begin() ? dockHigh : groupHigh;
+            if (std::abs(fields.value(7).toInt() - wanted) > 2)
+                return Broken{Promise::RestoredBesideAGroup,
+                              QStringLiteral("restored after the show at %1 px high, its record "
+                                             "now \"%2\"")
+                                  .arg(wanted)
+                                  .arg(QString::fromLatin1(record))};
+        }
+        return std::nullopt;
     }
 
     // ---- memory views' docks, made and closed through the views manager as a host does ----
@@ -1908,6 +1953,12 @@ std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointe
     if (floats() % 3 == 0) {
         const size_t at = 1 + floats() % uint32_t(steps.size() - 1);
         steps.insert(steps.begin() + long(at), randomStep(floats, StepKind::FloatOutOfTabs));
+    }
+    // And from one more: a pane and a group of two beside it restored at the bottom.
+    std::mt19937 besides(seed ^ 0x1b873593u);
+    if (besides() % 4 == 0) {
+        const size_t at = 1 + besides() % uint32_t(steps.size() - 1);
+        steps.insert(steps.begin() + long(at), randomStep(besides, StepKind::RestoreBesideGroup));
     }
     if (pointer) {
         std::mt19937 drops(seed ^ 0xc2b2ae35u);
