@@ -2006,7 +2006,8 @@ std::string playEach(const NamedSequences &sequences, const Screen &screen)
 {
     std::string broken;
     for (const auto &[what, steps] : sequences)
-        if (const std::optional<Failure> failure = play(steps, screen, PromiseSwitches::holding()))
+        if (const std::optional<Failure> failure =
+                play(steps, screen, PromiseSwitches::fromEnvironment()))
             broken += std::string(what) + ": after step " + std::to_string(failure->step) + ", " +
                       failure->broken.text.toStdString() + "\n";
     return broken;

@@ -139,7 +139,8 @@ std::string describe(const std::vector<Step> &steps);
 // Sequences once found breaking a promise, shortened, each named by what broke.
 using NamedSequences = std::vector<std::pair<const char *, std::vector<Step>>>;
 
-// Plays each with every promise that holds on: a line for each that broke, or nothing.
+// Plays each with every promise that holds on (TESK_LAYOUT_PROMISES switches on those waiting
+// for their mends too): a line for each that broke, or nothing.
 std::string playEach(const NamedSequences &sequences, const Screen &screen);
 
 // Plays `count` sequences from the seed on (TESK_LAYOUT_SEED replays one seed alone,
