@@ -919,6 +919,13 @@ private:
         makeDock();
     }
 
+    // A pane the host brings back from its record, as a restore step does.
+    void restoreAs(const QString &record)
+    {
+        const TeskHandle box = makeDock(record.toLatin1());
+        m_asRecorded.insert(m_asked.docks[box].name);
+    }
+
     // The toolkit keeps the place of the window floated among the group's windows, which
     // the picture must know of when the group is hidden and one more pane comes after it.
     std::optional<Broken> floatOutOfTabs(const Step &step)
@@ -927,20 +934,38 @@ private:
         const tesk::frame::DockLayout &layout = m_window->dockLayout();
         const tesk::frame::DockArea area =
             right ? tesk::frame::DockArea::Right : tesk::frame::DockArea::Bottom;
-        const int lines = layout.lineCount(area);
-        QDockWidget *standing =
-            lines > 0 ? layout.standingOf(layout.line(area, lines - 1).last()) : nullptr;
-        QList<QDockWidget *> members;
-        if (standing)
-            members = m_window->tabifiedDockWidgets(standing) << standing;
-        QList<DockWidget *> group;
-        for (QDockWidget *member : std::as_const(members))
-            if (auto *dock = qobject_cast<DockWidget *>(member);
-                dock && m_asked.docks.contains(dock->windowBox()) && !dock->isFloating() &&
-                !m_asked.docks[dock->windowBox()].closedByHost)
-                group.append(dock);
-        if (group.size() < 2)
-            return std::nullopt;
+        const auto lastGroup = [&] {
+            const int lines = layout.lineCount(area);
+            QDockWidget *standing =
+                lines > 0 ? layout.standingOf(layout.line(area, lines - 1).last()) : nullptr;
+            QList<QDockWidget *> members;
+            if (standing)
+                members = m_window->tabifiedDockWidgets(standing) << standing;
+            QList<DockWidget *> group;
+            for (QDockWidget *member : std::as_const(members))
+                if (auto *dock = qobject_cast<DockWidget *>(member);
+                    dock && m_asked.docks.contains(dock->windowBox()) && !dock->isFloating() &&
+                    !m_asked.docks[dock->windowBox()].closedByHost)
+                    group.append(dock);
+            return group;
+        };
+        QList<DockWidget *> group = lastGroup();
+        if (group.size() < 2) {
+            // No group there: the host restores one of three on a line of its own at the
+            // area's end, after a line of one pane where the area had none.
+            const int where = right ? 2 : 3;
+            if (layout.lineCount(area) == 0)
+                restoreAs(QStringLiteral(":%1:1:20:0:300:400:120:1:1").arg(where));
+            for (int i = 0; i < 3; ++i)
+                restoreAs(QStringLiteral(":%1:%2:%3:0:430:400:120:1:1")
+                              .arg(where)
+                              .arg(i == 0 ? 1 : 0)
+                              .arg(21 + i));
+            settle();
+            group = lastGroup();
+            if (group.size() < 2)
+                return std::nullopt;
+        }
         const TeskHandle floated = group[int(step.b % uint32_t(group.size()))]->windowBox();
         exemptAll();
         m_asRecorded.erase(m_asked.docks[floated].name);

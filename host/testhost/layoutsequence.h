@@ -89,8 +89,8 @@ enum class StepKind {
     // between (CuiPaneUndock on each).
     UndockTabs,
     // The host floats one window of the group of tabs at the end of the right or the bottom
-    // area and hides the others (or hides none), reads its records or not, and makes one more
-    // pane there.
+    // area (restored there first by records where there is none) and hides the others (or
+    // hides none), reads its records or not, and makes one more pane there.
     FloatOutOfTabs,
     // The host restores three bottom records: a pane on a line of its own and, beside it, a
     // group of two, each sized by its record.
