@@ -68,6 +68,12 @@ const PromiseInfo kPromises[] = {
     {Promise::DragsAnswered, "drags-answered",
      "a drag of the separator above bottom lines that the fit cut for a right column of tabs "
      "moves nothing"},
+    {Promise::SharesComeBackAfterAClick, "shares-come-back-after-a-click",
+     "a press and release that moves no separator while the window is small is no size the "
+     "user set"},
+    {Promise::RestoredBesideAGroup, "restored-beside-a-group",
+     "a bottom line of a pane beside a group of tabs, restored after the show, comes back "
+     "lower by some of the group's row of tabs"},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release", ""},
 };
 
@@ -408,6 +414,14 @@ PromiseSwitches PromiseSwitches::all()
     PromiseSwitches switches;
     for (bool &on : switches.m_on)
         on = true;
+    return switches;
+}
+
+PromiseSwitches PromiseSwitches::holding()
+{
+    PromiseSwitches switches;
+    for (const PromiseInfo &info : kPromises)
+        switches.set(info.promise, !*info.waitsFor);
     return switches;
 }
 

@@ -55,6 +55,11 @@
 //   toolkit holds docked is no window of its own on the X server once the drop is over.
 // - DragsAnswered: a separator drag between the code and a dock's line, towards the code while
 //   the code has the room, moves the separator: no drag is refused without a word.
+// - SharesComeBackAfterAClick: SharesComeBack also when the user clicked in the window, or
+//   pressed and let go on a separator without moving it, while it was small.
+// - RestoredBesideAGroup: a bottom line of a pane and a group of two beside it, restored by
+//   their records after the show where the bottom area had no line, stands as high as the
+//   records say.
 // - AllAfterALostRelease: every promise above (of those switched on) also once a separator
 //   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
@@ -97,6 +102,8 @@ enum class Promise {
     PictureInOrder,
     DroppedSeenDocked,
     DragsAnswered,
+    SharesComeBackAfterAClick,
+    RestoredBesideAGroup,
     AllAfterALostRelease,
 };
 constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;
@@ -111,6 +118,8 @@ class PromiseSwitches
 public:
     static PromiseSwitches fromEnvironment();
     static PromiseSwitches all();
+    // Every promise that holds on this branch: the ones waiting for their mends are off.
+    static PromiseSwitches holding();
     bool on(Promise promise) const { return m_on[int(promise)]; }
     void set(Promise promise, bool on) { m_on[int(promise)] = on; }
     // The promises switched off, each with the mend it waits for.

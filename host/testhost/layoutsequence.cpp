@@ -117,7 +117,8 @@ const char *kindName(StepKind kind)
                                         "close in group",
                                         "drop on tabs",
                                         "undock a group",
-                                        "float out of tabs"};
+                                        "float out of tabs",
+                                        "restore beside a group"};
     return names[int(kind)];
 }
 
@@ -367,6 +368,8 @@ private:
             return undockTabs(step);
         case StepKind::FloatOutOfTabs:
             return floatOutOfTabs(step);
+        case StepKind::RestoreBesideGroup:
+            return restoreBesideGroup(step);
         case StepKind::Start:
             break;
         }
@@ -917,6 +920,13 @@ private:
         makeDock();
     }
 
+    // A pane the host brings back from its record, as a restore step does.
+    void restoreAs(const QString &record)
+    {
+        const TeskHandle box = makeDock(record.toLatin1());
+        m_asRecorded.insert(m_asked.docks[box].name);
+    }
+
     // The toolkit keeps the place of the window floated among the group's windows, which
     // the picture must know of when the group is hidden and one more pane comes after it.
     std::optional<Broken> floatOutOfTabs(const Step &step)
@@ -925,20 +935,38 @@ private:
         const tesk::frame::DockLayout &layout = m_window->dockLayout();
         const tesk::frame::DockArea area =
             right ? tesk::frame::DockArea::Right : tesk::frame::DockArea::Bottom;
-        const int lines = layout.lineCount(area);
-        QDockWidget *standing =
-            lines > 0 ? layout.standingOf(layout.line(area, lines - 1).last()) : nullptr;
-        QList<QDockWidget *> members;
-        if (standing)
-            members = m_window->tabifiedDockWidgets(standing) << standing;
-        QList<DockWidget *> group;
-        for (QDockWidget *member : std::as_const(members))
-            if (auto *dock = qobject_cast<DockWidget *>(member);
-                dock && m_asked.docks.contains(dock->windowBox()) && !dock->isFloating() &&
-                !m_asked.docks[dock->windowBox()].closedByHost)
-                group.append(dock);
-        if (group.size() < 2)
-            return std::nullopt;
+        const auto lastGroup = [&] {
+            const int lines = layout.lineCount(area);
+            QDockWidget *standing =
+                lines > 0 ? layout.standingOf(layout.line(area, lines - 1).last()) : nullptr;
+            QList<QDockWidget *> members;
+            if (standing)
+                members = m_window->tabifiedDockWidgets(standing) << standing;
+            QList<DockWidget *> group;
+            for (QDockWidget *member : std::as_const(members))
+                if (auto *dock = qobject_cast<DockWidget *>(member);
+                    dock && m_asked.docks.contains(dock->windowBox()) && !dock->isFloating() &&
+                    !m_asked.docks[dock->windowBox()].closedByHost)
+                    group.append(dock);
+            return group;
+        };
+        QList<DockWidget *> group = lastGroup();
+        if (group.size() < 2) {
+            // No group there: the host restores one of three on a line of its own at the
+            // area's end, after a line of one pane where the area had none.
+            const int where = right ? 2 : 3;
+            if (layout.lineCount(area) == 0)
+                restoreAs(QStringLiteral(":%1:1:20:0:300:400:120:1:1").arg(where));
+            for (int i = 0; i < 3; ++i)
+                restoreAs(QStringLiteral(":%1:%2:%3:0:430:400:120:1:1")
+                              .arg(where)
+                              .arg(i == 0 ? 1 : 0)
+                              .arg(21 + i));
+            settle();
+            group = lastGroup();
+            if (group.size() < 2)
+                return std::nullopt;
+        }
         const TeskHandle floated = group[int(step.b % uint32_t(group.size()))]->windowBox();
         exemptAll();
         m_asRecorded.erase(m_asked.docks[floated].name);
@@ -959,6 +987,48 @@ private:
             (void)takePicture(m_handle);
         QtCreateDocked(right ? 0 : 1, 0);
         return opensInSight(makeDock());
+    }
+
+    // Restored into a bottom area that holds no line yet, after the show, the three come back
+    // as high as their records say: the group's height comes with its row of tabs.
+    std::optional<Broken> restoreBesideGroup(const Step &step)
+    {
+        const tesk::frame::DockLayout &layout = m_window->dockLayout();
+        const bool check = m_asked.shown && m_window->isVisible() &&
+                           layout.lineCount(tesk::frame::DockArea::Bottom) == 0 &&
+                           m_switches.on(Promise::RestoredBesideAGroup);
+        const int dockHigh = 110 + int(step.b % 60);
+        const int groupHigh = 100 + int(step.c % 60);
+        const QByteArray records[] = {
+            QStringLiteral(":3:1:0:0:380:500:%1:1:1").arg(dockHigh).toLatin1(),
+            QStringLiteral(":3:0:1:506:380:514:%1:1:1").arg(groupHigh).toLatin1(),
+            QStringLiteral(":3:0:2:506:380:514:%1:1:1").arg(groupHigh).toLatin1()};
+        std::vector<QString> names;
+        for (const QByteArray &record : records) {
+            const TeskHandle box = makeDock(record);
+            names.push_back(m_asked.docks[box].name);
+            m_asked.docks[box].setAcross = record.split(':').value(7).toInt();
+        }
+        m_exempt.insert({1, 2, 3});
+        settle();
+        if (!check)
+            return std::nullopt;
+        const Picture now = takePicture(m_handle);
+        for (const QByteArray &record : now.docks) {
+            const QList<QByteArray> fields = record.split(':');
+            const auto at =
+                std::find(names.begin(), names.end(), QString::fromLatin1(fields.value(0)));
+            if (at == names.end())
+                continue;
+            const int wanted = at == names.begin() ? dockHigh : groupHigh;
+            if (std::abs(fields.value(7).toInt() - wanted) > 2)
+                return Broken{Promise::RestoredBesideAGroup,
+                              QStringLiteral("restored after the show at %1 px high, its record "
+                                             "now \"%2\"")
+                                  .arg(wanted)
+                                  .arg(QString::fromLatin1(record))};
+        }
+        return std::nullopt;
     }
 
     // ---- memory views' docks, made and closed through the views manager as a host does ----
@@ -1317,7 +1387,12 @@ private:
             before[it.key()] = lineAcrossExtent(m_window, it.key());
         const int inSightBefore = docksInSight();
         bool tabbedToFit = false;
+        // While small, the user may click in the window or press and let go on a separator
+        // without moving it: neither is a size the user set.
+        const bool click = m_switches.on(Promise::SharesComeBackAfterAClick) && step.d % 2;
         for (const QSize to : {smaller, size}) {
+            if (click && to == size)
+                clickWhileSmall(step);
             m_window->resize(to);
             settle();
             if (m_screen.settleFrames)
@@ -1326,8 +1401,9 @@ private:
             // screen has room for makes tabs, which it keeps.
             tabbedToFit = tabbedToFit || docksInSight() < inSightBefore;
         }
-        const Promise promise =
-            m_asked.releaseLost ? Promise::AllAfterALostRelease : Promise::SharesComeBack;
+        const Promise promise = m_asked.releaseLost ? Promise::AllAfterALostRelease
+                                : click             ? Promise::SharesComeBackAfterAClick
+                                                    : Promise::SharesComeBack;
         if (m_window->size() != size || tabbedToFit || !m_switches.on(promise) ||
             !m_switches.on(Promise::SharesComeBack))
             return std::nullopt;
@@ -1343,6 +1419,24 @@ private:
                                            .arg(before[it.key()])};
         }
         return std::nullopt;
+    }
+
+    // A click in the code, or a press and release on the separator before a dock shown.
+    void clickWhileSmall(const Step &step)
+    {
+        const TeskHandle box = pick(step.d / 2, [this](DockWidget *d) {
+            return d->isVisible() && !d->isFloating() && m_window->tabifiedDockWidgets(d).isEmpty();
+        });
+        QWidget *code = m_window->centralWidget();
+        if (step.d / 2 % 2 && box) {
+            const QPoint at =
+                testhost::separatorBefore(m_window, m_window->findDockWidgetByBox(box));
+            send(m_window, QEvent::MouseButtonPress, at, Qt::LeftButton);
+            send(m_window, QEvent::MouseButtonRelease, at, Qt::NoButton);
+        } else if (code && code->isVisible()) {
+            QTest::mouseClick(code, Qt::LeftButton, {}, code->rect().center());
+            settle();
+        }
     }
 
     // As a window manager resizes a window: the platform window is told its new geometry, no
@@ -1888,6 +1982,12 @@ std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointe
         const size_t at = 1 + floats() % uint32_t(steps.size() - 1);
         steps.insert(steps.begin() + long(at), randomStep(floats, StepKind::FloatOutOfTabs));
     }
+    // And from one more: a pane and a group of two beside it restored at the bottom.
+    std::mt19937 besides(seed ^ 0x1b873593u);
+    if (besides() % 4 == 0) {
+        const size_t at = 1 + besides() % uint32_t(steps.size() - 1);
+        steps.insert(steps.begin() + long(at), randomStep(besides, StepKind::RestoreBesideGroup));
+    }
     if (pointer) {
         std::mt19937 drops(seed ^ 0xc2b2ae35u);
         for (int n = int(drops() % 3); n > 0; --n) {
@@ -1934,7 +2034,8 @@ std::string playEach(const NamedSequences &sequences, const Screen &screen)
 {
     std::string broken;
     for (const auto &[what, steps] : sequences)
-        if (const std::optional<Failure> failure = play(steps, screen, PromiseSwitches::all()))
+        if (const std::optional<Failure> failure =
+                play(steps, screen, PromiseSwitches::fromEnvironment()))
             broken += std::string(what) + ": after step " + std::to_string(failure->step) + ", " +
                       failure->broken.text.toStdString() + "\n";
     return broken;

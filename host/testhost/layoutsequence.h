@@ -11,7 +11,8 @@
 // records, the records stored and restored in fresh main windows, a group of tabs hidden or its
 // window closed before one more pane comes, memory views' docks made and closed through the views
 // manager, docks closed out of groups, a window floated out of a group whose others are then
-// hidden before one more pane comes); the user's steps are simulated
+// hidden before one more pane comes, a pane and a group of two beside it restored at the
+// bottom); the user's steps are simulated
 // input (separator drags, also with their release lost to a popup, a modal box, a hide or a
 // deactivation; the float button; toolbars moved, torn off and hidden; the main window made
 // smaller and larger again, also through its platform window as a window manager does) and the
@@ -88,9 +89,12 @@ enum class StepKind {
     // between (CuiPaneUndock on each).
     UndockTabs,
     // The host floats one window of the group of tabs at the end of the right or the bottom
-    // area and hides the others (or hides none), reads its records or not, and makes one more
-    // pane there.
+    // area (restored there first by records where there is none) and hides the others (or
+    // hides none), reads its records or not, and makes one more pane there.
     FloatOutOfTabs,
+    // The host restores three bottom records: a pane on a line of its own and, beside it, a
+    // group of two, each sized by its record.
+    RestoreBesideGroup,
 };
 
 // What a step does is fixed by its kind and numbers: a number that picks a dock or a toolbar
@@ -135,7 +139,8 @@ std::string describe(const std::vector<Step> &steps);
 // Sequences once found breaking a promise, shortened, each named by what broke.
 using NamedSequences = std::vector<std::pair<const char *, std::vector<Step>>>;
 
-// Plays each with every promise on: a line for each that broke, or nothing.
+// Plays each with every promise that holds on (TESK_LAYOUT_PROMISES switches on those waiting
+// for their mends too): a line for each that broke, or nothing.
 std::string playEach(const NamedSequences &sequences, const Screen &screen);
 
 // Plays `count` sequences from the seed on (TESK_LAYOUT_SEED replays one seed alone,

@@ -412,6 +412,39 @@ int toolbarField(TeskHandle handle, const QString &title, int n)
 
 } // namespace
 
+// A record of a hidden floating toolbar places it and leaves it hidden: shown for a moment, a
+// window manager would place it itself, and its late word could undo the recorded place.
+TEST_F(LayoutRecordTest, AHiddenFloatingToolbarRecordPlacesTheToolbarWithoutShowingIt)
+{
+    MainWindow *window = createFrame("Debugger", 11);
+    auto *toolbar = new QToolBar(QStringLiteral("Probe"), window);
+    window->addToolBar(Qt::TopToolBarArea, toolbar);
+    window->show();
+    testhost::settle();
+    int shows = 0;
+    struct Counter : QObject
+    {
+        int *shows;
+        explicit Counter(int *count)
+            : shows(count)
+        {
+        }
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            *shows += event->type() == QEvent::Show;
+            return false;
+        }
+    } counter(&shows);
+    toolbar->installEventFilter(&counter);
+    ASSERT_EQ(QtSetToolbarData("tb_x_Probe", "0:-1:300:200:0:1:200:30:"), 0);
+    testhost::settle();
+    toolbar->removeEventFilter(&counter);
+    EXPECT_TRUE(toolbar->isFloating());
+    EXPECT_TRUE(toolbar->isHidden());
+    EXPECT_EQ(shows, 0);
+    EXPECT_EQ(toolbar->pos(), QPoint(300, 200));
+}
+
 TEST_F(LayoutRecordTest, AToolbarRecordHidesAndShowsAgain)
 {
     MainWindow *window = createFrame("Debugger", 10);

@@ -510,11 +510,18 @@ QByteArray MainWindow::dockRecord(int sortedIndex) const
                                                   : layout.placeOf(dock);
     record.x = place.x();
     record.y = place.y();
-    const QSize size = asStored                 ? restored.extent
-                       : placed.isValid()       ? placed.size()
-                       : area == DockArea::None ? dock->size()
-                       : beforeShow             ? lineExtentAtShow(dock, area)
-                                                : layout.extent(dock);
+    QSize size = asStored                 ? restored.extent
+                 : placed.isValid()       ? placed.size()
+                 : area == DockArea::None ? dock->size()
+                 : beforeShow             ? lineExtentAtShow(dock, area)
+                                          : layout.extent(dock);
+    // A dock hidden while the toolkit gave it no length along its line has only its extent
+    // across to store: a length of 0 would make the record hold no size, and the dock come
+    // back at a share of the window. The length along is its line's to share.
+    if (area == DockArea::Bottom && size.height() > 0 && size.width() <= 0)
+        size.setWidth(width() / 3);
+    else if (area != DockArea::None && size.width() > 0 && size.height() <= 0)
+        size.setHeight(kSideDockHeight);
     record.width = size.width();
     record.height = size.height();
     // Hidden as the host or the user left it: before the window shows, none is shown, and a
