@@ -263,3 +263,23 @@ TEST_F(DocksSet, AGroupShowsItsTabInFrontAgainAfterARestart)
         testhost::settle();
     }
 }
+
+// A bottom line whose first group shows a tab row and whose dock beside it holds the size the
+// host gave: the line stands as high as that dock, not as the dock and the first group's row.
+TEST_F(DocksSet, ADockTheHostSizedBesideAGroupHoldsItsHeight)
+{
+    MainWindow *window = shown({1200, 800});
+    DockWidget *standing = dock(window, 1, "Log", 40);
+    DockWidget *tab = dock(window, 1, "Trace", 41);
+    window->tabifyDockWidget(standing, tab);
+    testhost::settle();
+    window->dockLayout().followToolkit();
+    ASSERT_EQ(window->dockLayout().standingOf(tab), standing);
+    DockWidget *beside = dock(window, 1, "Watch", 42);
+    ASSERT_EQ(window->dockLayout().areaOf(beside), tesk::frame::DockArea::Bottom);
+    ASSERT_FALSE(window->dockLayout().tabbed(beside));
+    QtResizePosWindow(42, 0, 0, 400, 150);
+    testhost::settle();
+    EXPECT_EQ(beside->height(), 150);
+    EXPECT_EQ(recordedSize(42).height(), 150);
+}
