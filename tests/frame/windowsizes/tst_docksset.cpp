@@ -16,7 +16,6 @@
 #include <qpa/qwindowsysteminterface.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -207,61 +206,6 @@ TEST_F(DocksSet, ADockBesideAGroupRestoredAfterTheShowComesBackAsStored)
     EXPECT_EQ(recordedSize(7).height(), 151);
     EXPECT_EQ(recordedSize(11).height(), 125);
     EXPECT_EQ(recordedSize(12).height(), 125);
-}
-
-// The tab a group shows is the user's choice: its records say which, and a restart, restoring
-// them before the show or after it, shows it again. Records of older runs said only "shown".
-TEST_F(DocksSet, AGroupShowsItsTabInFrontAgainAfterARestart)
-{
-    const auto inFront = [](const DockWidget *dock) {
-        return dock->isVisible() && dock->x() >= 0 && dock->y() >= 0;
-    };
-    const auto allRecords = [] {
-        std::vector<std::string> records;
-        QtSortWindowList(kWindow);
-        for (int i = 0; i < QtDockWindowCount(kWindow); ++i) {
-            char buffer[256];
-            CuiGetDockWindowPersistanceData(kWindow, i, buffer);
-            records.emplace_back(buffer);
-        }
-        return records;
-    };
-    std::vector<std::string> stored = {"T0:3:1:0:0:500:600:150:1:0", "T1:3:0:1:0:500:600:150:1:0",
-                                       "T2:3:0:2:0:500:600:150:1:0"};
-    for (const int run : {0, 1, 2}) {
-        SCOPED_TRACE(run);
-        MainWindow *window = createFrame("Debugger", kWindow);
-        QtResizePosWindow(kWindow, 0, 0, 1200, 800);
-        // The second run restores its records after the show, the others before it.
-        if (run == 1) {
-            QtFrameShow();
-            testhost::settle();
-        }
-        for (size_t i = 0; i < stored.size(); ++i)
-            restored(window, stored[i].c_str(), ("T" + std::to_string(i)).c_str(),
-                     TeskHandle(30 + i));
-        if (run != 1) {
-            QtFrameShow();
-            testhost::settle();
-        }
-        DockWidget *middle = window->findDockWidgetByBox(31);
-        ASSERT_EQ(window->dockLayout().standingOf(middle), window->findDockWidgetByBox(30));
-        if (run == 0) {
-            // The last tab that joined shows; the user brings the middle one to the front.
-            ASSERT_TRUE(inFront(window->findDockWidgetByBox(32)));
-            middle->raise();
-            testhost::settle();
-        }
-        EXPECT_TRUE(inFront(middle));
-        EXPECT_FALSE(inFront(window->findDockWidgetByBox(30)));
-        EXPECT_FALSE(inFront(window->findDockWidgetByBox(32)));
-        stored = allRecords();
-        ASSERT_EQ(stored.size(), 3u);
-        EXPECT_EQ(QByteArray::fromStdString(stored[1]).split(':').value(8), "2") << stored[1];
-        EXPECT_EQ(QByteArray::fromStdString(stored[0]).split(':').value(8), "1") << stored[0];
-        FrameTest::TearDown();
-        testhost::settle();
-    }
 }
 
 // A bottom line whose first group shows a tab row and whose dock beside it holds the size the

@@ -113,8 +113,6 @@ public:
     // The window that sets the size across of the window's line (lineSetter); null for a
     // window in no area or a line hidden whole.
     const QDockWidget *lineSetterOf(const QDockWidget *dock) const;
-    // The window is the tab in front of a group that shows a tab row.
-    bool inFrontOfGroup(const QDockWidget *dock) const;
     // Where the window stands in the main window: a group of tabs stands where its tab shown
     // does, so that every window of the group records one place, and a restore finds the
     // group again by it.

@@ -264,14 +264,6 @@ bool DockLayout::inToolkitGroup(const QDockWidget *dock) const
     return toolkitTabOf(dock).first != nullptr;
 }
 
-bool DockLayout::inFrontOfGroup(const QDockWidget *dock) const
-{
-    // The toolkit's current tab, before the show too.
-    const Group *group = groupOf(dock);
-    const auto [bar, tab] = toolkitTabOf(dock);
-    return group && showsTabRow(*group) && bar && bar->currentIndex() == tab;
-}
-
 void DockLayout::dockBack(QDockWidget *dock)
 {
     {

@@ -43,20 +43,6 @@ DockArea areaOfPlacement(int placement)
     }
 }
 
-// A group of tabs its records bring back shows the tab they say was in front: the toolkit
-// shows the one that joined last.
-void showRecordedFront(QMainWindow *window, DockWidget *dock)
-{
-    QList<QDockWidget *> group = window->tabifiedDockWidgets(dock);
-    group.prepend(dock);
-    for (QDockWidget *member : group) {
-        const auto *restored = qobject_cast<DockWidget *>(member);
-        if (restored && restored->restored().extentSet && restored->restored().inFront &&
-            !tesk::frame::hiddenByRequest(member) && !member->isFloating())
-            member->raise();
-    }
-}
-
 } // namespace
 
 tesk::frame::MainDocks &MainWindow::docks() const
@@ -255,7 +241,6 @@ DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name
         restored.y = record.y;
         restored.floating = record.floating;
         restored.visible = record.visible != 0;
-        restored.inFront = record.visible == tesk::frame::kShownInFront;
         dock->setGoto(record.gotoFlag != 0);
     }
     if (requested) {
@@ -311,9 +296,6 @@ void MainWindow::placeNewDock(DockWidget *dock, DockArea area, bool newLine, boo
         layout.shareEvenly(layout.areaOf(dock), dock);
     if (m_docks->laidOut)
         restoreDock(dock, false);
-    // Among the records that bring a group back; a pane the host opens into it is shown.
-    if (restored.extentSet && !dock->isFloating())
-        showRecordedFront(this, dock);
 }
 
 DockWidget *MainWindow::restoredGroup(const DockWidget *dock, DockArea area, bool newLine) const
@@ -530,9 +512,7 @@ QByteArray MainWindow::dockRecord(int sortedIndex) const
     // window waits, hidden, to show with it.
     const bool hiddenByRecord = !m_docks->laidOut && restored.extentSet && !restored.visible;
     const bool shown = dock->isVisibleTo(this) || dock->waitsForMainWindow();
-    // The tab a group shows is the user's choice too: its record says so.
-    const bool inFront = area != DockArea::None && layout.inFrontOfGroup(dock);
-    record.visible = !shown || hiddenByRecord ? 0 : inFront ? tesk::frame::kShownInFront : 1;
+    record.visible = shown && !hiddenByRecord ? 1 : 0;
     record.gotoFlag = dock->isGoto() ? 1 : 0;
     return tesk::frame::writeDockRecord(record);
 }
