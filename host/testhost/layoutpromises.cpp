@@ -58,6 +58,15 @@ const PromiseInfo kPromises[] = {
     {Promise::RecordsBeforeTheShow, "records-before-the-show", ""},
     {Promise::OpensInSight, "opens-in-sight", ""},
     {Promise::GroupsAsShown, "groups-as-shown", ""},
+    {Promise::PictureInOrder, "picture-in-order",
+     "a window docked back, or moved by a separator drag whose release was lost, stands in the "
+     "picture where the toolkit puts it, not where it stood (seeds 36, 59, 115)"},
+    {Promise::DroppedSeenDocked, "dropped-seen-docked",
+     "a pane dropped on a group's row of tabs that the server keeps as a window of its own, "
+     "though the toolkit and the record hold it docked"},
+    {Promise::DragsAnswered, "drags-answered",
+     "a drag of the separator above bottom lines that the fit cut for a right column of tabs "
+     "moves nothing"},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release", ""},
 };
 
@@ -502,6 +511,38 @@ std::optional<Broken> groupsAsShown(const MainWindow *window)
     return std::nullopt;
 }
 
+// The picture's lines and groups stand in the order the toolkit shows them: the next window
+// goes after the group the picture holds last, and a window docked back stands where the
+// picture says.
+std::optional<Broken> pictureInOrder(const MainWindow *window)
+{
+    const tesk::frame::DockLayout &layout = window->dockLayout();
+    const auto docked = [window](const QDockWidget *dock) {
+        return dock->isVisible() && !dock->isFloating() &&
+               window->dockWidgetArea(const_cast<QDockWidget *>(dock)) != Qt::NoDockWidgetArea;
+    };
+    for (const auto area : {tesk::frame::DockArea::Left, tesk::frame::DockArea::Right,
+                            tesk::frame::DockArea::Bottom}) {
+        const bool bottom = area == tesk::frame::DockArea::Bottom;
+        const QDockWidget *before = nullptr;
+        for (int l = 0; l < layout.lineCount(area); ++l)
+            for (const QDockWidget *member : layout.line(area, l)) {
+                if (!docked(member) || !window->rect().contains(member->geometry()))
+                    continue;
+                const auto spot = [bottom](const QDockWidget *d) {
+                    return bottom ? std::pair(d->y(), d->x()) : std::pair(d->x(), d->y());
+                };
+                if (before && spot(member) <= spot(before))
+                    return Broken{Promise::PictureInOrder,
+                                  QStringLiteral("%1 at %2 stands after %3 at %4 in the picture")
+                                      .arg(member->windowTitle(), qtext(member->geometry()),
+                                           before->windowTitle(), qtext(before->geometry()))};
+                before = member;
+            }
+    }
+    return std::nullopt;
+}
+
 std::optional<Broken> checkAll(const MainWindow *window, const Asked &asked,
                                const PromiseSwitches &switches)
 {
@@ -516,6 +557,9 @@ std::optional<Broken> checkAll(const MainWindow *window, const Asked &asked,
         return broken;
     if (asked.shown && window->isVisible() && switches.on(Promise::GroupsAsShown))
         if (auto broken = groupsAsShown(window))
+            return broken;
+    if (asked.shown && window->isVisible() && switches.on(Promise::PictureInOrder))
+        if (auto broken = pictureInOrder(window))
             return broken;
     if (asked.shown && asked.windowManager && switches.on(Promise::SeenOnTheDisplay)) {
         const QString seen = xview::mismatch(window);

@@ -48,6 +48,13 @@
 //   it: the docks shown in an area that the picture puts in one group are the ones the toolkit
 //   shows behind one tab row, so that a window placed, sized or recorded by the picture is
 //   where the user sees it.
+// - PictureInOrder: the picture holds the lines of each area, and the groups of each line, in
+//   the order the toolkit shows them: the next window goes after the group the picture holds
+//   last, and a window docked back stands where the picture says.
+// - DroppedSeenDocked: under a window manager, a floating dock the user dropped that the
+//   toolkit holds docked is no window of its own on the X server once the drop is over.
+// - DragsAnswered: a separator drag between the code and a dock's line, towards the code while
+//   the code has the room, moves the separator: no drag is refused without a word.
 // - AllAfterALostRelease: every promise above (of those switched on) also once a separator
 //   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
@@ -87,6 +94,9 @@ enum class Promise {
     RecordsBeforeTheShow,
     OpensInSight,
     GroupsAsShown,
+    PictureInOrder,
+    DroppedSeenDocked,
+    DragsAnswered,
     AllAfterALostRelease,
 };
 constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;

@@ -115,7 +115,8 @@ const char *kindName(StepKind kind)
                                         "close memory",
                                         "close in group",
                                         "drop on tabs",
-                                        "undock a group"};
+                                        "undock a group",
+                                        "float out of tabs"};
     return names[int(kind)];
 }
 
@@ -329,8 +330,7 @@ private:
         case StepKind::RoundTrip:
             return roundTrip();
         case StepKind::Drag:
-            drag(step);
-            break;
+            return drag(step);
         case StepKind::FloatButton:
             return floatButton(step);
         case StepKind::ToolbarMove:
@@ -364,6 +364,8 @@ private:
             return titleBar(step);
         case StepKind::UndockTabs:
             return undockTabs(step);
+        case StepKind::FloatOutOfTabs:
+            return floatOutOfTabs(step);
         case StepKind::Start:
             break;
         }
@@ -445,6 +447,9 @@ private:
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
             if (acrossExtent(m_window, it.key()) != before[it.key()])
                 m_newlyKept.insert(it.key());
+        if (m_switches.on(Promise::DroppedSeenDocked))
+            if (const QString apart = xview::dockedApart(m_window); !apart.isEmpty())
+                return Broken{Promise::DroppedSeenDocked, apart};
         dock = m_window->findDockWidgetByBox(box);
         // A double-click docks one that was docked before back to its place, as the host does.
         if (dock && step.kind == StepKind::TitleBarDoubleClick && !dock->isFloating())
@@ -911,6 +916,50 @@ private:
         makeDock();
     }
 
+    // The toolkit keeps the place of the window floated among the group's windows, which
+    // the picture must know of when the group is hidden and one more pane comes after it.
+    std::optional<Broken> floatOutOfTabs(const Step &step)
+    {
+        const bool right = step.a % 2 == 0;
+        const tesk::frame::DockLayout &layout = m_window->dockLayout();
+        const tesk::frame::DockArea area =
+            right ? tesk::frame::DockArea::Right : tesk::frame::DockArea::Bottom;
+        const int lines = layout.lineCount(area);
+        QDockWidget *standing =
+            lines > 0 ? layout.standingOf(layout.line(area, lines - 1).last()) : nullptr;
+        QList<QDockWidget *> members;
+        if (standing)
+            members = m_window->tabifiedDockWidgets(standing) << standing;
+        QList<DockWidget *> group;
+        for (QDockWidget *member : std::as_const(members))
+            if (auto *dock = qobject_cast<DockWidget *>(member);
+                dock && m_asked.docks.contains(dock->windowBox()) && !dock->isFloating() &&
+                !m_asked.docks[dock->windowBox()].closedByHost)
+                group.append(dock);
+        if (group.size() < 2)
+            return std::nullopt;
+        const TeskHandle floated = group[int(step.b % uint32_t(group.size()))]->windowBox();
+        exemptAll();
+        m_asRecorded.erase(m_asked.docks[floated].name);
+        floatedOut(m_asked.docks[floated]);
+        m_asked.docks[floated].everFloated = true;
+        CuiPopupProcessGenericOption(floated, DockWidget::OptionDockFloat);
+        settle();
+        for (const DockWidget *dock : std::as_const(group)) {
+            DockAsked &asked = m_asked.docks[dock->windowBox()];
+            if (step.c % 3 == 0 || dock->windowBox() == floated || asked.hiddenByHost)
+                continue;
+            asked.hiddenByHost = asked.everHidden = true;
+            CuiPaneHide(dock->windowBox());
+        }
+        settle();
+        // The host reads its records at any moment: the picture follows the toolkit then.
+        if (step.d % 2)
+            (void)takePicture(m_handle);
+        QtCreateDocked(right ? 0 : 1, 0);
+        return opensInSight(makeDock());
+    }
+
     // ---- memory views' docks, made and closed through the views manager as a host does ----
     static IGcp_ViewsManager *viewsManager()
     {
@@ -1069,13 +1118,13 @@ private:
     }
 
     // ---- what the user does ----
-    void drag(const Step &step)
+    std::optional<Broken> drag(const Step &step)
     {
         const TeskHandle box = pick(step.a, [this](DockWidget *d) {
             return d->isVisible() && !d->isFloating() && m_window->tabifiedDockWidgets(d).isEmpty();
         });
         if (!box || !m_window->isVisible())
-            return;
+            return std::nullopt;
         DockWidget *dock = m_window->findDockWidgetByBox(box);
         const int area = areaOf(m_window, box);
         const int by = int(step.b % 160) - 80;
@@ -1085,6 +1134,7 @@ private:
         std::map<TeskHandle, int> before;
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
             before[it.key()] = acrossExtent(m_window, it.key());
+        const std::optional<int> room = roomToGrow(dock, area, by);
         if (lost == Lost::No)
             testhost::dragOnWindow(m_window, from, offset);
         else
@@ -1098,6 +1148,35 @@ private:
         for (auto it = m_asked.docks.cbegin(); it != m_asked.docks.cend(); ++it)
             if (acrossExtent(m_window, it.key()) != before[it.key()])
                 m_newlyKept.insert(it.key());
+        // The user sees the separator stay where it was: a drag refused without a word.
+        if (lost == Lost::No && room && m_switches.on(Promise::DragsAnswered) &&
+            acrossExtent(m_window, box) <= before[box])
+            return Broken{Promise::DragsAnswered,
+                          QStringLiteral("%1 stays %2 px across after a drag of %3 px towards the "
+                                         "code, which had %4 px to spare")
+                              .arg(m_asked.docks[box].name)
+                              .arg(acrossExtent(m_window, box))
+                              .arg(-by)
+                              .arg(*room)};
+        return std::nullopt;
+    }
+
+    // A drag of the separator between the code and the dock's line towards the code, which
+    // has the room beyond its least: what the code can spare, or nothing where the drag needs
+    // no room of it or the line does not stand beside the code.
+    std::optional<int> roomToGrow(const DockWidget *dock, int area, int by) const
+    {
+        const QWidget *code = m_window->centralWidget();
+        if (by > -10 || (area != 2 && area != 3) || !code || !code->isVisible())
+            return std::nullopt;
+        const QRect codeRect = code->geometry();
+        const int gap = area == 3 ? dock->y() - codeRect.bottom() : dock->x() - codeRect.right();
+        const QSize least = code->minimumSizeHint().expandedTo(code->minimumSize());
+        const int spare =
+            area == 3 ? codeRect.height() - least.height() : codeRect.width() - least.width();
+        if (gap < 1 || gap > 12 || spare < -by + 4)
+            return std::nullopt;
+        return spare;
     }
 
     void send(QWidget *to, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
@@ -1799,6 +1878,13 @@ std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointe
         const size_t at = 1 + groups() % uint32_t(steps.size() - 1);
         steps.insert(steps.begin() + long(at), randomStep(groups, StepKind::UndockTabs));
     }
+    // And from one more: a window floated out of a group of tabs, the rest of it hidden, before
+    // one more pane comes after it.
+    std::mt19937 floats(seed ^ 0x3c6ef372u);
+    if (floats() % 3 == 0) {
+        const size_t at = 1 + floats() % uint32_t(steps.size() - 1);
+        steps.insert(steps.begin() + long(at), randomStep(floats, StepKind::FloatOutOfTabs));
+    }
     if (pointer) {
         std::mt19937 drops(seed ^ 0xc2b2ae35u);
         for (int n = int(drops() % 3); n > 0; --n) {
@@ -1879,6 +1965,10 @@ std::string describe(const std::vector<Step> &steps)
             text += step.b % 3 == 2   ? " removeView of each view (CuiPaneClose for a host's)"
                     : step.b % 3 == 1 ? " option 668"
                                       : " CuiPaneClose";
+        if (step.kind == StepKind::FloatOutOfTabs)
+            text += std::string(step.a % 2 ? " bottom," : " right,") +
+                    (step.c % 3 == 0 ? " none hidden," : " the others hidden,") +
+                    (step.d % 2 ? " records read" : "");
         if (step.kind == StepKind::Restart)
             text += std::string(step.c % 2 ? " broker cleared, " : " ") +
                     (step.d % 2 ? "de " : "en ") + kLooks[step.d / 2 % std::size(kLooks)];

@@ -10,7 +10,8 @@
 // boxes sized, docks hidden, shown again, closed, floated and docked, the editor toolbars, toolbar
 // records, the records stored and restored in fresh main windows, a group of tabs hidden or its
 // window closed before one more pane comes, memory views' docks made and closed through the views
-// manager, docks closed out of groups); the user's steps are simulated
+// manager, docks closed out of groups, a window floated out of a group whose others are then
+// hidden before one more pane comes); the user's steps are simulated
 // input (separator drags, also with their release lost to a popup, a modal box, a hide or a
 // deactivation; the float button; toolbars moved, torn off and hidden; the main window made
 // smaller and larger again, also through its platform window as a window manager does) and the
@@ -86,6 +87,10 @@ enum class StepKind {
     // The host floats every dock of a group of tabs in one go, with no turn of the event loop
     // between (CuiPaneUndock on each).
     UndockTabs,
+    // The host floats one window of the group of tabs at the end of the right or the bottom
+    // area and hides the others (or hides none), reads its records or not, and makes one more
+    // pane there.
+    FloatOutOfTabs,
 };
 
 // What a step does is fixed by its kind and numbers: a number that picks a dock or a toolbar

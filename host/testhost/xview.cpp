@@ -194,7 +194,41 @@ QString mismatch(const QWidget *mainWindow)
             return QStringLiteral("floating dock below its main window (at %1): ").arg(mainAt) +
                    describe(window);
     }
+    // And the other way: no window the manager keeps is one the toolkit holds within the main
+    // window (a dock it docked).
+    for (const unsigned long client :
+         cardinals(DefaultRootWindow(display()), "_NET_CLIENT_LIST", XA_WINDOW)) {
+        const QWidget *widget = QWidget::find(WId(client));
+        if (!widget || (widget != mainWindow && !mainWindow->isAncestorOf(widget)))
+            continue;
+        if (!widget->isWindow())
+            return QStringLiteral("a window of the window manager, within its main window to the "
+                                  "toolkit: ") +
+                   describe(widget);
+    }
     return {};
+}
+
+QString dockedApart(const QWidget *mainWindow)
+{
+    if (!available() || !mainWindow)
+        return {};
+    for (const QDockWidget *dock : mainWindow->findChildren<QDockWidget *>())
+        if (!dock->isWindow() && dock->isVisible() && dock->internalWinId() &&
+            stackingIndex(dock) >= 0 && shown(dock).viewable)
+            return QStringLiteral("docked by the toolkit, a window of its own on the server: ") +
+                   describe(dock);
+    return {};
+}
+
+void resizeOnServer(const QWidget *window, QSize size)
+{
+    Display *x = display();
+    if (!x || !window || !window->internalWinId())
+        return;
+    XResizeWindow(x, Window(window->internalWinId()), unsigned(size.width()),
+                  unsigned(size.height()));
+    XFlush(x);
 }
 
 void pointerTo(QPoint global)

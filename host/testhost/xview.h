@@ -9,6 +9,7 @@
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -45,8 +46,16 @@ QString describe(const QWidget *window);
 
 // Every top-level window of the main window the toolkit shows, checked against the server:
 // mapped and viewable, a floating dock above its main window, the frames within the work
-// area. Empty when all hold; else the first fault with both views.
+// area; and no window the window manager keeps that the toolkit holds within the main window.
+// Empty when all hold; else the first fault with both views.
 QString mismatch(const QWidget *mainWindow);
+// A dock window of the main window that the toolkit holds docked but the server still shows as
+// a window of its own that the window manager keeps: empty when there is none.
+QString dockedApart(const QWidget *mainWindow);
+
+// The window's client area resized on the server, as a window manager's tool asks it (the
+// manager takes the request), the toolkit not asked.
+void resizeOnServer(const QWidget *window, QSize size);
 
 // The server's pointer, moved and pressed as a hand does (the window manager takes part).
 void pointerTo(QPoint global);

@@ -1129,9 +1129,31 @@ TEST_F(LayoutSequences, GroupsOfTabsStayReachableWhenDocksFloatHideAndCome)
 // group went in as one more tab of a group that shows none. A window docked back into a group
 // whose other window closed stands in it alone; so does one left alone on a later line, also
 // once a dock joined it as its tab; a group on a later line whose window standing closed keeps
-// its place among its tabs.
+// its place among its tabs; so does a group hidden whole after a window floated out of it,
+// also once the host read its records (the picture then follows the toolkit's groups).
 TEST_F(LayoutSequences, ADockComingAfterAGroupThatLostAWindowStaysReachable)
 {
+    for (const bool recordsRead : {false, true})
+        for (const TeskHandle floated : {142, 145}) {
+            SCOPED_TRACE(testing::Message() << recordsRead << " " << floated);
+            setScreen(QRect(0, 0, 1280, 800), QRect(0, 0, 1280, 772));
+            Host host(createFrame("Debugger", 1));
+            QtResizePosWindow(1, 0, 0, 1200, 740);
+            host.dock(3, "One", 140, "One:3:0:0:0:400:1200:120:1:1");
+            host.dock(3, "Two", 141, "Two:3:1:1:0:530:1200:120:1:1");
+            host.dock(3, "Three", 142, "Three:3:0:2:0:530:1200:120:1:1");
+            host.dock(3, "Four", 145, "Four:3:0:3:0:530:1200:120:1:1");
+            host.show();
+            host.floatOut(floated);
+            host.hide(141);
+            host.hide(floated == 142 ? 145 : 142);
+            if (recordsRead)
+                (void)takePicture(1);
+            host.dock(1, "New", 143);
+            host.dock(1, "Newer", 144);
+            EXPECT_EQ(host.broken("two more"), "");
+            testhost::endMainWindows();
+        }
     for (const int road : {0, 1, 2}) {
         SCOPED_TRACE(road);
         setScreen(QRect(0, 0, 1280, 800), QRect(0, 0, 1280, 772));

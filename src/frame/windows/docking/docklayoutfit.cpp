@@ -38,9 +38,10 @@ QList<DockArea> areasFrom(DockArea first)
     return areas;
 }
 
-// Toolbars added, shown or moved to a line of their own, and a screen whose free area changed,
-// change what the main window needs and has: the fit runs again once the window has been
-// laid out, and once a drag of the user has ended.
+// Toolbars added, shown or moved to a line of their own, a screen whose free area changed, and
+// a window manager's frame (the fit at the show knows of none yet: a least height that fits the
+// free area may not fit it with the title bar) change what the main window needs and has: the
+// fit runs again once the window has been laid out, and once a drag of the user has ended.
 class FitWatch : public QObject
 {
 public:
@@ -60,6 +61,13 @@ public:
             schedule();
         if (watched == m_window && event->type() == QEvent::Resize)
             m_layout->windowResized(static_cast<QResizeEvent *>(event)->oldSize());
+        // The toolkit learns of a new frame as the window manager moves the window into it.
+        if (watched == m_window &&
+            (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+            const QMargins frame = tesk::system::frameMargins(m_window);
+            if (frame != std::exchange(m_frame, frame))
+                schedule();
+        }
         return false;
     }
 
@@ -86,6 +94,7 @@ private:
     QMainWindow *m_window;
     DockLayout *m_layout;
     bool m_scheduled = false;
+    QMargins m_frame;
 };
 
 } // namespace
