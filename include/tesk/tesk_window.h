@@ -18,7 +18,10 @@ TESK_EXPORT void CuiShowProgress(TeskHandle handle, int percent, int unused);
 /* state > 0 advances the busy indicator one step, 0 starts it, < 0 stops it. */
 TESK_EXPORT void CuiShowRunState(TeskHandle handle, int state, const char *text);
 /* Called from the host's close commands to keep the window open; handle 0 names the window
-   whose menu is calling the host. */
+   whose menu is calling the host. A main window asked to close (its close button, the window
+   manager) sends the menu callback TESK_CLOSE_ASKED first, then File > Close Window's id
+   (TESK_MENU_MAIN_CLOSE_WINDOW, tesk_menuids.h); a veto during either keeps it open. */
+#define TESK_CLOSE_ASKED 66666
 TESK_EXPORT void QtSetDontClose(TeskHandle handle, int flag);
 
 /* Gives the current main window's tabbed frame the host's code callback and window box and

@@ -38,7 +38,10 @@
 //                                 "exitfromthread" (a host thread calls exit() with the frame
 //                                 up, the handler registered after the start),
 //                                 "exitafterapplication" (the host's application deleted with
-//                                 the windows up, then exit()); each in a home
+//                                 the windows up, then exit()), "nowatch" (exit() with the
+//                                 frame up when the library's thread-end watch could not be
+//                                 mapped), "exitbeforestart" (exit() before any start, the
+//                                 handler registered after the plug-in entry); each in a home
 //                                 of its own, whose
 //                                 single-instance name each start claims
 //   lifecycle_host drive FIRST COUNT
@@ -70,6 +73,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -78,11 +82,33 @@
 #include <dlfcn.h>
 #include <initializer_list>
 #include <random>
+#include <semaphore.h>
 #include <string>
+#include <sys/mman.h>
 #include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
+
+// The host refuses the library the small mapping of its thread-end watch while told to (road
+// "nowatch"): the one anonymous mapping of exactly two semaphores.
+std::atomic<bool> g_refuseWatchMapping{false};
+
+extern "C" void *mmap(void *address, size_t length, int protection, int flags, int file,
+                      off_t offset)
+{
+    using Mmap = void *(*)(void *, size_t, int, int, int, off_t);
+    static Mmap real = nullptr;
+    if (!real) {
+        void *symbol = dlsym(RTLD_NEXT, "mmap");
+        std::memcpy(&real, &symbol, sizeof real);
+    }
+    if (g_refuseWatchMapping && length == 2 * sizeof(sem_t) && (flags & MAP_ANONYMOUS)) {
+        errno = ENOMEM;
+        return MAP_FAILED;
+    }
+    return real(address, length, protection, flags, file, offset);
+}
 
 namespace {
 
@@ -452,6 +478,27 @@ public:
                         Step::DeleteApplication, Step::Exit});
     }
 
+    // exit() on main before any start, the handler registered after the plug-in entry: the
+    // watch the load set on main's end sees the process end, although no call claimed a
+    // thread, and what the host kept refuses.
+    bool exitBeforeStartRoad()
+    {
+        m_endRoad = EndRoad::AfterPlugIn;
+        return takeAll({Step::Register, Step::Load, Step::PlugIn, Step::Exit});
+    }
+
+    // The host's exit handler, registered after the plug-in entry, ends the library once exit()
+    // is called with the frame up, when the library could not map its thread-end watch: it
+    // still sees the process end.
+    bool noWatchRoad()
+    {
+        g_refuseWatchMapping = true;
+        m_fixedLanguage = "en";
+        m_endRoad = EndRoad::AfterPlugIn;
+        return takeAll({Step::Register, Step::Load, Step::PlugIn, Step::Start, Step::Frame,
+                        Step::Windows, Step::Exit});
+    }
+
     // The same handler, registered after the start, when a host thread calls exit() with the
     // frame up while main waits for that thread.
     bool exitFromThreadRoad()
@@ -762,6 +809,14 @@ private:
         const bool refused = keptMakesNothing();
         mosk::release(m_kept->ops->targetChanged(m_kept));
         mosk::release(m_kept->ops->targetUpdated(m_kept, 1));
+        // Nor does it hand out a pane of the last start.
+        IGc_Pane *pane = nullptr;
+        mosk::release(m_kept->ops->getWindow(m_kept, m_keptPaneId, &pane));
+        if (pane) {
+            pane->ops->Release(pane);
+            std::printf("the kept views manager handed out a pane at the process's end\n");
+            return false;
+        }
         return refused && keptWindowsRefuse();
     }
 
@@ -1047,6 +1102,7 @@ private:
                    answered(manager->ops->findWindow(manager, inPane, &view)) && view;
             m_keptView = reinterpret_cast<IGc_View *>(view);
             m_keptViewId = inPane;
+            m_keptPaneId = pane;
         }
         TESK(QtCreateDocked)(0, 0);
         made = made &&
@@ -1209,6 +1265,7 @@ private:
     IGc_Pane *m_keptPane = nullptr;
     IGc_View *m_keptView = nullptr;
     uint64_t m_keptViewId = 0;
+    uint64_t m_keptPaneId = GC_NO_ID;
     std::string m_trace;
     int m_steps = 0;
     bool m_registered = false;
@@ -1325,6 +1382,8 @@ int main(int argc, char **argv)
                           : road == "helperfirst"          ? lifecycle->helperFirstRoad()
                           : road == "hostthread"           ? lifecycle->hostThreadRoad()
                           : road == "exitfromthread"       ? lifecycle->exitFromThreadRoad()
+                          : road == "nowatch"              ? lifecycle->noWatchRoad()
+                          : road == "exitbeforestart"      ? lifecycle->exitBeforeStartRoad()
                           : road == "exitafterapplication" ? lifecycle->exitAfterApplicationRoad()
                                                            : false;
         return kept ? 0 : 1;

@@ -42,7 +42,8 @@ MoskResult guardedCall(const char *operation, Body &&body) noexcept
 // One rule for every operation of an interface the library serves: it runs on the library's
 // thread only. Called from another it does nothing, writes no result and answers a failure of
 // category 1 (MOSK_ERR_FAILED), with one debug line naming the operation. Used in the
-// interfaces' tables: &OnLibraryThread<&operation>::call.
+// interfaces' tables: &OnLibraryThread<&operation>::call; an operation that must do something
+// even when refused asks itself, with its own name.
 bool refusedOffLibraryThread(const char *prettyName);
 
 template<auto Operation>

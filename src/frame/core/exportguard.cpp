@@ -3,6 +3,8 @@
 #include "frame/core/brokerguard.h"
 #include "system/debugoutput.h"
 
+#include <mosk/mosk.h>
+
 #include <QCoreApplication>
 #include <QThread>
 #include <QtGlobal>
@@ -14,6 +16,9 @@
 #include <string>
 #include <sys/mman.h>
 #include <unistd.h>
+
+// The library's own module, as the C++ runtime names it to thread-end routines.
+extern "C" void *__dso_handle;
 
 namespace tesk {
 
@@ -31,21 +36,30 @@ void markProcessEnding()
 // static destructor, whatever order those were registered in; so a thread-end routine of the
 // process's main thread, watched from the load, or of the library's thread, sees the process
 // end before anything of it is destroyed, also when the host registered its own handler after
-// the load. The routine is the C library's own sem_post on a box mapped apart from the library
+// the load. The routine is the broker's semaphore post on a box mapped apart from the library
 // and the heap: a routine in the library would keep it mapped until the thread ends (no dlclose
 // could unload it), and the post may come after an unload, when nothing owns the box any more.
 // One box per load, with a post for each of at most two threads; nothing else is ever written
-// to it.
+// to it. Where the box cannot be mapped, the plain road is taken: a routine of the library's
+// own, which keeps the library mapped (and a dlclose then leaves it loaded, as it was) until
+// the thread ends, rather than not seeing the process end at all.
 struct ThreadEndBox
 {
     sem_t posts[2];
 };
 ThreadEndBox *g_threadEndBox = nullptr;
+bool g_boxRefused = false;
+std::atomic<bool> g_endedPlainly[2] = {};
 std::atomic<pid_t> g_watchedThreads[2] = {};
 // The toolkit's object of a watched thread other than the main one: its end is the process's
 // only while the application runs there. A helper thread that made the first call before any
 // application existed ends while the process goes on.
 std::atomic<QThread *> g_watchedToolkitThreads[2] = {};
+
+void endedPlainly(void *ended)
+{
+    *static_cast<std::atomic<bool> *>(ended) = true;
+}
 
 void watchThreadEnd(QThread *toolkitThread)
 {
@@ -54,14 +68,15 @@ void watchThreadEnd(QThread *toolkitThread)
         if (watched == thread)
             return;
     }
-    if (!g_threadEndBox) {
+    if (!g_threadEndBox && !g_boxRefused) {
         void *page = ::mmap(nullptr, sizeof(ThreadEndBox), PROT_READ | PROT_WRITE,
                             MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (page == MAP_FAILED)
-            return;
-        g_threadEndBox = static_cast<ThreadEndBox *>(page);
-        for (sem_t &posts : g_threadEndBox->posts)
-            ::sem_init(&posts, 0, 0);
+        g_boxRefused = page == MAP_FAILED;
+        if (!g_boxRefused) {
+            g_threadEndBox = static_cast<ThreadEndBox *>(page);
+            for (sem_t &posts : g_threadEndBox->posts)
+                ::sem_init(&posts, 0, 0);
+        }
     }
     int slot = 0;
     for (; slot < 2; ++slot) {
@@ -72,21 +87,27 @@ void watchThreadEnd(QThread *toolkitThread)
     if (slot == 2)
         return;
     g_watchedToolkitThreads[slot] = toolkitThread;
-    // Passed through the plain function pointer type the C library calls with one argument.
-    using Routine = void (*)(void *);
-    const auto post = reinterpret_cast<Routine>(reinterpret_cast<void (*)()>(&::sem_post));
-    // The last argument names the module the routine belongs to: the C library's.
-    abi::__cxa_thread_atexit(post, &g_threadEndBox->posts[slot],
-                             reinterpret_cast<void *>(&::sem_post));
+    if (!g_threadEndBox) {
+        abi::__cxa_thread_atexit(&endedPlainly, &g_endedPlainly[slot], &__dso_handle);
+        return;
+    }
+    // The last argument names the module the routine belongs to: the broker's.
+    abi::__cxa_thread_atexit(&::moskPostSemaphore, &g_threadEndBox->posts[slot],
+                             reinterpret_cast<void *>(&::moskPostSemaphore));
+}
+
+bool slotEnded(int slot)
+{
+    int posts = 0;
+    return g_endedPlainly[slot] ||
+           (g_threadEndBox && ::sem_getvalue(&g_threadEndBox->posts[slot], &posts) == 0 &&
+            posts > 0);
 }
 
 bool threadEnded()
 {
-    if (!g_threadEndBox)
-        return false;
     for (int slot = 0; slot < 2; ++slot) {
-        int posts = 0;
-        if (::sem_getvalue(&g_threadEndBox->posts[slot], &posts) != 0 || posts == 0)
+        if (!slotEnded(slot))
             continue;
         if (g_watchedThreads[slot] == ::getpid())
             return true;

@@ -305,7 +305,11 @@ private:
     }
     static MoskResult addViewOp(void *face, IGc_View *view)
     {
-        // The caller's reference is taken over whatever the answer.
+        // The caller's reference is taken over whatever the answer, from another thread too.
+        if (tesk::broker::refusedOffLibraryThread("CGc_Pane::addViewOp")) {
+            mosk::release(view);
+            return moskErrorCreateStandardError(1, MOSK_ERR_FAILED);
+        }
         if (self(face)->ended()) {
             mosk::release(view);
             return tesk::panes::windowEnded();
@@ -382,11 +386,14 @@ private:
     template<auto Operation>
     static constexpr auto onThread = &tesk::broker::OnLibraryThread<Operation>::call;
     static constexpr IGc_PaneOps s_ops = {
-        MOSK_FACE_BASE(Face),         onThread<&Identity::getId>, onThread<&Identity::getName>,
-        onThread<&Identity::setName>, onThread<&reserved7>,       onThread<&reserved8>,
-        onThread<&findWindow>,        onThread<&addViewOp>,       onThread<&firstView>,
-        onThread<&nextViewOp>,        onThread<&removeViewOp>,    onThread<&setTargetOp>,
-        onThread<&targetUpdatedOp>,   onThread<&getTargetId>,     onThread<&setTargetIdOp>,
+        MOSK_FACE_BASE(Face),         onThread<&Identity::getId>,
+        onThread<&Identity::getName>, onThread<&Identity::setName>,
+        onThread<&reserved7>,         onThread<&reserved8>,
+        onThread<&findWindow>,        &addViewOp,
+        onThread<&firstView>,         onThread<&nextViewOp>,
+        onThread<&removeViewOp>,      onThread<&setTargetOp>,
+        onThread<&targetUpdatedOp>,   onThread<&getTargetId>,
+        onThread<&setTargetIdOp>,
     };
 
     Face m_face;

@@ -549,6 +549,10 @@ MoskResult CGcp_ViewsManager::getWindowOp(void *face, uint64_t paneId, IGc_Pane 
     if (!out)
         return tesk::panes::badArgument();
     *out = nullptr;
+    // None outside a start, as between starts, also at the process's end while the panes of
+    // the last start still stand over the toolkit's destroyed statics.
+    if (!tesk::started())
+        return nullptr;
     if (KGc_Pane *entry = self(face)->pane(paneId)) {
         entry->AddRef();
         *out = entry->face();
