@@ -422,7 +422,7 @@ private:
         dock->raise();
         dock->activateWindow();
         settle();
-        const QPoint grip = dock->mapToGlobal(QPoint(std::min(40, dock->width() / 3), 6));
+        QPoint grip = dock->mapToGlobal(QPoint(std::min(40, dock->width() / 3), 6));
         const bool ontoTabs = step.kind == StepKind::TitleBarDropOnTabs;
         int area = step.kind == StepKind::TitleBarDrag ? 1 + int(step.b % 3) : -1;
         QList<QDockWidget *> group;
@@ -431,6 +431,17 @@ private:
                                                       : grip;
         if (!drop)
             return std::nullopt;
+        // A floating window may stand over the place it is dropped on: taken by its title bar
+        // right above that place, it moves too little to be dragged at all. The user takes it
+        // at the title bar's other end then.
+        const auto tooNear = [&drop](QPoint from) {
+            return (*drop - from).manhattanLength() < 3 * QApplication::startDragDistance();
+        };
+        if (step.kind != StepKind::TitleBarDoubleClick && tooNear(grip)) {
+            grip = dock->mapToGlobal(QPoint(dock->width() - std::min(40, dock->width() / 3), 6));
+            if (tooNear(grip))
+                return std::nullopt;
+        }
         exemptAll();
         m_asked.docks[box].keptArea = -1;
         m_asked.docks[box].setAcross = 0;
