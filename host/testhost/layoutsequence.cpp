@@ -585,9 +585,9 @@ private:
         if (m_screen.set)
             m_screen.set(m_screenRect, freeOf(m_screenRect));
         m_window = createMainWindow(m_handle);
-        // Some hosts fill popups of their own, and are given their native ids: every window
-        // inside the main window is native then, the dock windows too. Offscreen, native
-        // windows are what the platform cannot close while one floats.
+        // Some hosts fill popups of their own, and are given their native ids, which once made
+        // every dock window native. Offscreen, native windows are what the platform cannot
+        // close while one floats.
         if (xview::available() && step.d % 2)
             QtAddPopupMenu("Recent Files", 40604, nullptr);
         // Some hosts keep a size from a larger screen.

@@ -14,6 +14,7 @@
 #include "frame/windows/menuseam.h"
 #include "system/lifetime.h"
 #include "system/modalseam.h"
+#include "system/nativeids.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -469,7 +470,7 @@ WId MT::popupWinId(int hostId) const
     if (!def || def->kind != MenuKindPopup)
         return 0;
     TeskPopupMenu *popup = m_popups.value(hostId);
-    return popup ? popup->winId() : 0;
+    return popup ? tesk::system::windowNativeId(popup) : 0;
 }
 
 bool MT::removeByHostId(int hostId)

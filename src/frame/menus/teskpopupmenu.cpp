@@ -1,6 +1,7 @@
 #include "frame/menus/teskpopupmenu.h"
 
 #include "system/lifetime.h"
+#include "system/nativeids.h"
 
 #include <limits>
 
@@ -97,13 +98,13 @@ void TeskPopupMenu::setHostCallback(AboutToShowFn callback, TeskHandle context)
 void TeskPopupMenu::slotRemoteAboutToShow()
 {
     if (m_remote) {
-        emit sigRemoteAboutToShow(winId(), m_data);
+        emit sigRemoteAboutToShow(tesk::system::windowNativeId(this), m_data);
         return;
     }
     emit sigSetCalling(true);
     const AboutToShowFn callback = m_callback;
     const TeskHandle context = m_context;
-    const WId window = winId();
+    const WId window = tesk::system::windowNativeId(this);
     const bool alive = tesk::lifetime::callHost(this, [&] {
         if (callback)
             callback(context, window);

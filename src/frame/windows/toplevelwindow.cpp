@@ -5,6 +5,7 @@
 #include "frame/menus/teskaction.h"
 #include "frame/menus/teskpopupmenu.h"
 #include "system/lifetime.h"
+#include "system/nativeids.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -90,7 +91,7 @@ WId TopLevelWindow::addMenu(const QString &text, void *data)
     connect(popup, &TeskPopupMenu::activated, this,
             [this, popup](int id) { MenuExecution(id, popup->dataWord()); });
     connect(popup, &QMenu::aboutToShow, this, [this, popup] { popupAboutToShow(popup); });
-    return popup->winId();
+    return tesk::system::windowNativeId(popup);
 }
 
 bool TopLevelWindow::addSeparator()
@@ -147,7 +148,7 @@ void TopLevelWindow::popupAboutToShow(TeskPopupMenu *popup)
     if (!callback)
         return;
     const TeskHandle context = d->menuContext;
-    const auto window = static_cast<TeskHandle>(popup->winId());
+    const auto window = static_cast<TeskHandle>(tesk::system::windowNativeId(popup));
     void *const data = popup->dataWord();
     tesk::lifetime::callHost(this, [&] { callback(context, window, data); });
 }

@@ -33,8 +33,9 @@ public:
 
     // Builds the content and registers the window box; run once after the setters below.
     void setUp();
-    // The dock's own native id, for a host that draws into it: kept through floats and docks.
-    WId nativeId() const;
+    // The native id of the area the host draws in, for a dock window without a pane: that of
+    // the widget it was given, else of the area the widget would stand in.
+    WId drawingAreaId() const;
     bool isInitialised() const;
 
     void setHostCallback(HostCallback callback);

@@ -147,7 +147,7 @@ TeskHandle MainWindow::lastDockHandle() const
         return 0;
     if (dock->pane())
         return TeskHandle(tesk::core::paneServices().frameAreaId(dock->pane()));
-    return TeskHandle(dock->nativeId());
+    return TeskHandle(dock->drawingAreaId());
 }
 
 QString MainWindow::uniqueDockCaption(const QString &name) const

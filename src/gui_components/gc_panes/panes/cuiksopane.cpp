@@ -6,6 +6,7 @@
 #include "frame/core/services.h"
 #include "system/lifetime.h"
 #include "system/modalseam.h"
+#include "system/nativeids.h"
 #include "utilities/uheader.h"
 
 #include <QBoxLayout>
@@ -372,7 +373,7 @@ void CuiKSOPane::layOut()
 
 WId CuiKSOPane::mainPaneWinId()
 {
-    return d->mainPane ? d->mainPane->winId() : 0;
+    return tesk::system::innerNativeId(d->mainPane);
 }
 
 // ---- tabs -----------------------------------------------------------------------------------
