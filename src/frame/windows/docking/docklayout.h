@@ -171,6 +171,21 @@ private:
     // Why a group of tabs last took a tab in: the fit, for want of room; the host or the user;
     // the toolkit, which had no other place for a window.
     enum class Made { Host, Fit, Toolkit };
+    // What a group was sized to: by the host, a record, the user, or the layout's own sharing.
+    struct SizeSet
+    {
+        // The group's window's own size, its tab row not counted; none (invalid) for what the
+        // toolkit shows.
+        QSize extent;
+        // The window the host, a record or the user gave the extent through, or that stood for
+        // the group then; null for none. The fit and the sharing leave a held extent.
+        const QDockWidget *heldBy = nullptr;
+        // The user dragged its length along the line, its line's size across left as it was:
+        // it keeps that length when the area is shared out anew, and holds no size across.
+        bool heldAlong = false;
+
+        bool held() const { return heldBy != nullptr; }
+    };
     // What stands in one place of a line: a group of tabs, or a window alone as a group of one.
     // A step that adds, closes, floats, docks back, hides or restores a window changes this one
     // record. The tab shown is the toolkit's to choose: shownOf reads it.
@@ -189,12 +204,27 @@ private:
         // main window, until its window standing leaves the line or the host or the user sizes
         // it; -1 for none.
         int recordedAlong = -1;
+        // One size for the whole group: its tab shown shows it, whichever that is.
+        SizeSet size;
 
         QDockWidget *standing() const { return docks.first(); }
         bool hasTabs() const { return docks.size() > 1; }
     };
     using Line = QList<Group>;
-    static Group alone(QDockWidget *dock);
+    // The window as a group of one, with the size it had when it last left a line.
+    Group alone(QDockWidget *dock) const;
+    // The size the window's group was given, or, the window in no line, what it had when it
+    // left one (created there for a window that never stood in one).
+    SizeSet &sizeSetOf(const QDockWidget *dock);
+    SizeSet sizeSetOf(const QDockWidget *dock) const;
+    // The group's extent, else what its window `shown` shows.
+    static QSize extentOf(const Group &group, const QDockWidget *shown = nullptr);
+    // What the windows taken from the group keep of its size set: the extent, and the held
+    // marks given through one of them or through the window standing among them.
+    static SizeSet carried(const Group &from, const QList<QDockWidget *> &docks);
+    // The group holds its extent: a size given through a window the host hid since waits for
+    // it to show again, unless the group still stands on its window standing.
+    static bool holds(const Group &group);
     static QList<QDockWidget *> docksOf(const Line &line);
     struct Position
     {
@@ -305,11 +335,11 @@ private:
     // The window of the group shown in the area, if any; of the dock's group.
     const QDockWidget *shownOf(const Group &group, DockArea area) const;
     const QDockWidget *shownOfGroup(const QDockWidget *dock) const;
-    // The windows join the group as tabs behind its others, taking its size; in the picture
-    // only: the toolkit holds them so already.
-    void addTabs(Group &group, const QList<QDockWidget *> &docks, Made made);
+    // The windows of `joining` join the group as tabs behind its others, taking its size; in
+    // the picture only: the toolkit holds them so already.
+    void addTabs(Group &group, const Group &joining, Made made);
     // As addTabs, and the toolkit makes them tabs too.
-    void tabGroupOnto(Group &group, const QList<QDockWidget *> &docks, Made made);
+    void tabGroupOnto(Group &group, const Group &joining, Made made);
     // A window the host docked back where it stood as a tab, or as a group's standing window,
     // is in that group again.
     void rejoinGroup(QDockWidget *dock);
@@ -368,23 +398,19 @@ private:
     // The toolkit reports our own placing as moves; those are not the user's.
     bool m_placing = false;
     // Where each window stood before it last left its line: the group it goes back before
-    // (-1: the line was its own); and the window docked back there now.
+    // (-1: the line was its own), and the size its group had, which it takes back with it;
+    // and the window docked back there now.
     struct Former
     {
         int area = -1;
         int line = -1;
         int group = -1;
+        SizeSet size;
     };
     QHash<const QDockWidget *, Former> m_formerPlace;
     QDockWidget *m_returning = nullptr;
     // Lines of the left, right and bottom areas (index area - 1).
     QList<Line> m_lines[3];
-    QHash<const QDockWidget *, QSize> m_extents;
-    QSet<const QDockWidget *> m_held;
-    // The windows whose length along their line the user dragged, their line's size across
-    // left as it was: they keep that length when the area is shared out anew, and hold no
-    // size across.
-    QSet<const QDockWidget *> m_heldAlong;
     bool m_fitting = false;
     // What each area's lines showed when they were last given back their held sizes: a
     // toolkit that keeps them as they were is not asked again.

@@ -52,7 +52,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     // A line the fit filled stays full: the window joins the tabs at its end at once. A new
     // line may still find room across the area; tabs the user made say nothing of room.
     if (lastGroup && !newLine && lastGroup->made == Made::Fit && groupShown(*lastGroup)) {
-        tabGroupOnto(*lastGroup, {dock}, Made::Fit);
+        tabGroupOnto(*lastGroup, alone(dock), Made::Fit);
         // A pane the host opens is the tab shown of its group: a new one is shown here, in one
         // pass with its tab made.
         showAsTabShown(dock);
@@ -111,7 +111,7 @@ void DockLayout::showAsTabShown(QDockWidget *dock)
 
 void DockLayout::joinGroupAtLineEnd(QDockWidget *dock, DockArea area)
 {
-    tabGroupOnto(m_lines[int(area) - 1].last().last(), {dock}, Made::Toolkit);
+    tabGroupOnto(m_lines[int(area) - 1].last().last(), alone(dock), Made::Toolkit);
     showAsTabShown(dock);
 }
 
@@ -127,8 +127,10 @@ void DockLayout::takeToolkitTab(QDockWidget *dock)
             onto = standingOf(mate);
     if (!onto || onto == dock)
         return;
+    Group joining = m_lines[p.area][p.line][p.group];
+    joining.docks = {dock};
     takeOut(p);
-    addTabs(*groupOf(onto), {dock}, Made::Toolkit);
+    addTabs(*groupOf(onto), joining, Made::Toolkit);
     showAsTabShown(dock);
 }
 
@@ -140,7 +142,7 @@ bool DockLayout::placeAsTab(QDockWidget *dock, QDockWidget *onto)
     m_style->adopt(dock);
     take(dock);
     dock->setFloating(false);
-    tabGroupOnto(*groupOf(onto), {dock}, Made::Host);
+    tabGroupOnto(*groupOf(onto), alone(dock), Made::Host);
     keepTabsReadable();
     settle();
     // A group that shows a tab row for the first time asks for its room, before the show too:
@@ -173,42 +175,35 @@ bool DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
     return split;
 }
 
-void DockLayout::addTabs(Group &group, const QList<QDockWidget *> &docks, Made made)
+void DockLayout::addTabs(Group &group, const Group &joining, Made made)
 {
-    group.docks += docks;
+    group.docks += joining.docks;
     group.made = made;
-    for (const QDockWidget *dock : docks)
+    for (const QDockWidget *dock : joining.docks)
         group.left.removeAll(dock);
     // A window shown holding the size the host or the user gave it brings that size across to
     // a group that holds none: the group shows one size, and the fit that made the window a tab
     // for want of room took none of it for good. A hidden one's size waits for it to show.
     const Position p = find(group.standing());
-    if (p.area >= 0 && !held(group.standing()))
-        for (const QDockWidget *dock : docks)
-            if (held(dock) && !hiddenByRequest(dock) && m_extents.contains(dock)) {
-                const Qt::Orientation direction = across(DockArea(p.area + 1));
-                QSize size = m_extents.value(group.standing(), group.standing()->size());
-                if (direction == Qt::Horizontal)
-                    size.setWidth(m_extents.value(dock).width());
-                else
-                    size.setHeight(m_extents.value(dock).height());
-                m_extents.insert(group.standing(), size);
-                hold(group.standing());
-                break;
-            }
-    // The group is as large as its standing window.
-    if (m_extents.contains(group.standing()))
-        for (QDockWidget *dock : docks)
-            m_extents.insert(dock, m_extents.value(group.standing()));
+    if (p.area >= 0 && !group.size.held() && holds(joining) && groupShown(joining) &&
+        joining.size.extent.isValid()) {
+        QSize size = extentOf(group);
+        if (across(DockArea(p.area + 1)) == Qt::Horizontal)
+            size.setWidth(joining.size.extent.width());
+        else
+            size.setHeight(joining.size.extent.height());
+        group.size.extent = size;
+        group.size.heldBy = group.standing();
+    }
 }
 
-void DockLayout::tabGroupOnto(Group &group, const QList<QDockWidget *> &docks, Made made)
+void DockLayout::tabGroupOnto(Group &group, const Group &joining, Made made)
 {
     // Recorded first: the toolkit tells of each tab as it is made, while the group's others
     // still stand on the window they stood on.
     QDockWidget *standing = group.standing();
-    addTabs(group, docks, made);
-    for (QDockWidget *dock : docks)
+    addTabs(group, joining, made);
+    for (QDockWidget *dock : joining.docks)
         m_window->tabifyDockWidget(standing, dock);
 }
 

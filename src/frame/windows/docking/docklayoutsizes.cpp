@@ -116,7 +116,7 @@ void DockLayout::showKeepingLines(QDockWidget *dock, const std::function<void()>
     // toolkit also takes the area's room anew: it would otherwise keep the room the area had
     // without the line, and push the line beyond the window.
     if (!lineShown && dock->isVisible() && !dock->isFloating()) {
-        const int extent = lengthIn(across(area), m_extents.value(standingOf(dock), dock->size()));
+        const int extent = lengthIn(across(area), extentOf(*groupOf(dock), dock));
         const int size =
             qMin(extent, qMax(room - separator(), lengthIn(across(area), leastSize(dock))));
         takeFromLines(area, lines, size + separator() - room);
@@ -313,42 +313,65 @@ void DockLayout::giveLinesBack(Qt::Orientation direction, const LinesAcross &wan
 void DockLayout::hold(const QDockWidget *dock)
 {
     // A tab's size is its group's.
-    m_held.insert(dock);
-    m_held.insert(standingOf(dock));
+    sizeSetOf(dock).heldBy = dock;
 }
 
 bool DockLayout::held(const QDockWidget *dock) const
 {
-    return m_held.contains(dock);
+    if (const Group *group = groupOf(dock))
+        return group->size.heldBy == dock || (group->standing() == dock && group->size.held());
+    return m_formerPlace.value(dock).size.held();
 }
 
 void DockLayout::keepShownSizes(DockArea area, bool heldAcrossToo)
 {
     settle();
-    for (const Line &l : m_lines[int(area) - 1])
-        for (const Group &group : l)
+    for (Line &l : m_lines[int(area) - 1])
+        for (Group &group : l)
             for (QDockWidget *dock : group.docks) {
                 if (!shownIn(dock, area))
                     continue;
                 // The tab shown has the size of its whole group.
                 QSize size = dock->size();
-                QDockWidget *standing = group.standing();
-                if (!heldAcrossToo && held(standing) && m_extents.contains(standing)) {
-                    const QSize kept = m_extents.value(standing);
+                const QSize kept = group.size.extent;
+                if (!heldAcrossToo && group.size.held() && kept.isValid()) {
                     if (across(area) == Qt::Horizontal)
                         size.setWidth(kept.width());
                     else
                         size.setHeight(kept.height());
                 }
-                m_extents.insert(dock, size);
-                for (QDockWidget *tab : group.docks)
-                    m_extents.insert(tab, size);
+                group.size.extent = size;
             }
 }
 
 void DockLayout::assignExtent(const QDockWidget *dock, QSize extent)
 {
-    m_extents.insert(dock, extent);
+    const Position p = find(dock);
+    if (p.area < 0) {
+        m_formerPlace[dock].size.extent = extent;
+        return;
+    }
+    // A group is laid out along by its window standing, and across by the window it is laid
+    // out by: a tab's own size is its group's.
+    Group &group = m_lines[p.area][p.line][p.group];
+    const QDockWidget *laying = laysOut(group, DockArea(p.area + 1));
+    const bool setsAlong = p.index == 0;
+    const bool setsAcross = dock == laying || (!laying && p.index == 0);
+    if (!setsAlong && !setsAcross)
+        return;
+    QSize size = extentOf(group);
+    const DockArea area = DockArea(p.area + 1);
+    const auto given = [&](Qt::Orientation direction) {
+        if (direction == Qt::Horizontal)
+            size.setWidth(extent.width());
+        else
+            size.setHeight(extent.height());
+    };
+    if (setsAlong)
+        given(along(area));
+    if (setsAcross)
+        given(across(area));
+    group.size.extent = size;
 }
 
 void DockLayout::restoreExtent(QDockWidget *dock, QSize extent)
@@ -367,7 +390,7 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
     // A hidden window takes the extent for when it shows: its line stands as far across as
     // the windows shown there, whatever sizes they were given.
     if (p.area < 0 || hiddenByRequest(dock)) {
-        m_extents.insert(dock, extent);
+        assignExtent(dock, extent);
         return;
     }
     const DockArea area = DockArea(p.area + 1);
@@ -378,60 +401,58 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
     const auto alongOf = [area](QSize size) {
         return along(area) == Qt::Vertical ? size.height() : size.width();
     };
+    Line &line = m_lines[p.area][p.line];
     // The groups of the line a record brought back take the lengths it gave: shared out in
     // proportion to what they show, each record restored after them squeezed those before.
-    const auto recorded = [&](const Group &group, const QDockWidget *other) {
-        return other == group.standing() && other != dock && group.recordedAlong >= 0 &&
-               shownIn(other, area);
+    const auto recorded = [&](const Group &group) {
+        return group.standing() != dock && group.recordedAlong >= 0 &&
+               shownIn(group.standing(), area);
     };
     int length = 0;
     int others = 0;
     int kept = 0;
-    for (const Group &group : m_lines[p.area][p.line]) {
-        QDockWidget *other = group.standing();
-        const int size = alongOf(m_extents.value(other, other->size()));
+    for (const Group &group : line) {
+        const int size = alongOf(extentOf(group));
         length += size;
-        if (recorded(group, other))
+        if (recorded(group))
             kept += group.recordedAlong;
-        else if (other != dock)
+        else if (group.standing() != dock)
             others += size;
     }
-    m_extents.insert(dock, extent);
+    Group &target = line[p.group];
+    target.size.extent = extent;
     // A group's extent is its window's, without the tab row beneath it along the bottom: the
     // line stands as high as the group and its row, and each other group as high as the line
     // leaves it beside its own row.
     const auto rowOf = [&](const Group &group) {
         return across(area) == Qt::Vertical && showsTabRow(group) ? tabRow() : 0;
     };
-    const int lineAcross =
-        lengthIn(across(area), extent) + rowOf(m_lines[p.area][p.line][find(dock).group]);
+    const int lineAcross = lengthIn(across(area), extent) + rowOf(target);
     // The line is as long as it was: the window takes its length, the others share the rest
     // as they shared the line. Were they all given the lengths they had, the toolkit would
     // take the excess evenly from every window, this one too.
     const int rest = length - alongOf(extent) - kept;
-    for (const Group &group : m_lines[p.area][p.line])
-        for (QDockWidget *other : group.docks) {
-            const bool tab = other != group.standing();
-            QSize size = m_extents.value(other, other->size());
-            if (recorded(group, other)) {
-                if (along(area) == Qt::Vertical)
-                    size.setHeight(group.recordedAlong);
-                else
-                    size.setWidth(group.recordedAlong);
-            } else if (other != dock && others > 0 && rest > 0 && !tab) {
-                const int shared = int(qint64(alongOf(size)) * rest / others);
-                if (along(area) == Qt::Vertical)
-                    size.setHeight(shared);
-                else
-                    size.setWidth(shared);
-            }
-            // The windows of a line stand equally far across the area: the line takes the size.
-            if (across(area) == Qt::Horizontal)
-                size.setWidth(extent.width());
+    for (Group &group : line) {
+        QSize size = extentOf(group);
+        if (recorded(group)) {
+            if (along(area) == Qt::Vertical)
+                size.setHeight(group.recordedAlong);
             else
-                size.setHeight(lineAcross - rowOf(group));
-            m_extents.insert(other, tab ? m_extents.value(group.standing(), size) : size);
+                size.setWidth(group.recordedAlong);
+        } else if (&group != &target && others > 0 && rest > 0) {
+            const int shared = int(qint64(alongOf(size)) * rest / others);
+            if (along(area) == Qt::Vertical)
+                size.setHeight(shared);
+            else
+                size.setWidth(shared);
         }
+        // The windows of a line stand equally far across the area: the line takes the size.
+        if (across(area) == Qt::Horizontal)
+            size.setWidth(extent.width());
+        else
+            size.setHeight(lineAcross - rowOf(group));
+        group.size.extent = size;
+    }
     applyExtents(area, dock);
 }
 
@@ -475,7 +496,7 @@ void DockLayout::shareEvenly(DockArea area, const QDockWidget *joining)
     for (const Line &l : lines) {
         const QList<const Group *> shownHere = shownGroups(l);
         const auto heldOne = std::find_if(shownHere.begin(), shownHere.end(),
-                                          [this](const Group *g) { return held(g->standing()); });
+                                          [](const Group *g) { return g->size.held(); });
         if (heldOne == shownHere.end())
             continue;
         // A group shows the size of its tab shown: the window standing, out of sight, keeps
@@ -500,7 +521,7 @@ void DockLayout::shareEvenly(DockArea area, const QDockWidget *joining)
         joined.area == int(area) - 1 &&
         std::any_of(lines[joined.line].begin(), lines[joined.line].end(),
                     [&](const Group &g) { return !g.docks.contains(joining) && groupShown(g); });
-    for (const Line &l : lines) {
+    for (Line &l : m_lines[int(area) - 1]) {
         const int inLine = int(l.size());
         const QList<const Group *> shownHere = shownGroups(l);
         const QDockWidget *showing =
@@ -509,21 +530,20 @@ void DockLayout::shareEvenly(DockArea area, const QDockWidget *joining)
             joinsLine && showing ? lengthIn(across(area), showing->size()) : acrossShared;
         const QSize shared = along(area) == Qt::Vertical ? QSize(lineAcross, size.height() / inLine)
                                                          : QSize(size.width() / inLine, lineAcross);
-        for (const Group &group : l)
-            for (QDockWidget *dock : group.docks) {
-                // A window the user's layout sized keeps that size when another joins the area.
-                if (held(group.standing()))
-                    continue;
-                QSize size = shared;
-                if (m_heldAlong.contains(group.standing())) {
-                    const QSize own = m_extents.value(dock, dock->size());
-                    if (along(area) == Qt::Vertical)
-                        size.setHeight(own.height());
-                    else
-                        size.setWidth(own.width());
-                }
-                m_extents.insert(dock, size);
+        for (Group &group : l) {
+            // A window the user's layout sized keeps that size when another joins the area.
+            if (group.size.held())
+                continue;
+            QSize size = shared;
+            if (group.size.heldAlong) {
+                const QSize own = extentOf(group);
+                if (along(area) == Qt::Vertical)
+                    size.setHeight(own.height());
+                else
+                    size.setWidth(own.width());
             }
+            group.size.extent = size;
+        }
     }
     growToPanes(area);
 }
@@ -557,28 +577,27 @@ void DockLayout::growToPanes(DockArea area)
 {
     if (!isPlacedArea(area))
         return;
-    const auto &lines = m_lines[int(area) - 1];
+    auto &lines = m_lines[int(area) - 1];
     if (lines.isEmpty())
         return;
     // A pane that has just shown knows its size once its layouts have taken in what it asks
     // for, which the toolkit does on its next turn: what the panes ask for is read now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const auto acrossOf = [&](QSize size) { return lengthIn(across(area), size); };
-    for (const Line &line : lines) {
-        const QList<QDockWidget *> l = docksOf(line);
+    for (Line &line : lines) {
         // The user's layout, as a record brought it back or as dragged, is not undone.
-        if (std::any_of(l.begin(), l.end(), [this](const QDockWidget *d) { return held(d); }))
+        if (std::any_of(line.begin(), line.end(), [](const Group &g) { return g.size.held(); }))
             continue;
         const int wanted = panesAsk(area, line);
-        for (QDockWidget *dock : l) {
-            QSize size = m_extents.value(dock, dock->size());
+        for (Group &group : line) {
+            QSize size = extentOf(group);
             if (acrossOf(size) >= wanted)
                 continue;
             if (across(area) == Qt::Horizontal)
                 size.setWidth(wanted);
             else
                 size.setHeight(wanted);
-            m_extents.insert(dock, size);
+            group.size.extent = size;
         }
     }
     applyExtents(area, nullptr, true);
@@ -606,10 +625,8 @@ void DockLayout::applyExtents(DockArea area, const QDockWidget *setting, bool la
     for (const Line &all : lines) {
         // A group of tabs has one size: its first window's.
         for (const Group &group : all) {
-            QDockWidget *dock = group.standing();
-            request.docks.append(dock);
-            request.sizes.append(
-                lengthIn(along(area), withRow(group, m_extents.value(dock, dock->size()))));
+            request.docks.append(group.standing());
+            request.sizes.append(lengthIn(along(area), withRow(group, extentOf(group))));
         }
         request.docks.append(nullptr);
         request.sizes.append(0);
@@ -623,9 +640,8 @@ void DockLayout::applyExtents(DockArea area, const QDockWidget *setting, bool la
         const QDockWidget *setter = lineSetter(area, all);
         const Group &setterGroup = setter ? *groupOf(setter) : all.first();
         const QDockWidget *sizer = setter ? setter : setterGroup.standing();
-        const bool heldLine = setter && held(setter);
-        int asked =
-            lengthIn(across(area), withRow(setterGroup, m_extents.value(sizer, sizer->size())));
+        const bool heldLine = setter && holds(setterGroup);
+        int asked = lengthIn(across(area), withRow(setterGroup, extentOf(setterGroup, sizer)));
         const bool sets = setting && std::any_of(all.begin(), all.end(), [&](const Group &g) {
                               return g.docks.contains(setting);
                           });
@@ -731,7 +747,8 @@ void DockLayout::keepHeldLines(DockArea area)
         const int row = rowOf(*groupsShown.first(), showing);
         const int size = lengthIn(across(area), showing->size()) + row;
         const QDockWidget *setter = lineSetter(a, *l);
-        const QDockWidget *kept = setter && held(setter) ? setter : nullptr;
+        const Group *keptGroup = setter ? groupOf(setter) : nullptr;
+        const QDockWidget *kept = keptGroup && holds(*keptGroup) ? setter : nullptr;
         int least = 0;
         for (const Group *group : groupsShown) {
             QDockWidget *dock = group->standing();
@@ -750,9 +767,8 @@ void DockLayout::keepHeldLines(DockArea area)
         // held line showing more than it holds (its group's tab row went, and its window took
         // the row's room) spares what is beyond.
         // The group holding the size stands with its own tab row, whatever the first one shows.
-        const int holds = kept ? lengthIn(across(area), m_extents.value(kept, kept->size())) +
-                                     rowOf(*groupOf(kept), kept)
-                               : 0;
+        const int holds =
+            kept ? lengthIn(across(area), extentOf(*keptGroup, kept)) + rowOf(*keptGroup, kept) : 0;
         const int lacks =
             kept && holds >= size ? holds - size : -qMax(0, size - qMax(least, holds));
         give.append(lacks);
