@@ -412,18 +412,14 @@ private:
     // Lines of the left, right and bottom areas (index area - 1).
     QList<Line> m_lines[3];
     bool m_fitting = false;
-    // What each area's lines showed when they were last given back their held sizes: a
-    // toolkit that keeps them as they were is not asked again.
-    QList<int> m_heldLinesFrom[3];
     Asked m_asked[3];
     // What each area's lines showed across as the user left them, by the window each is sized
     // by.
     LinesAcross m_linesLeft;
-    // The lines a smaller window cut, by the window each is sized by, and the window's size at
-    // the last resize answered.
+    // The lines a smaller window cut, by the window each is sized by.
     QSet<const QDockWidget *> m_cut;
-    QSize m_sizeAnswered;
-    // The smallest the window was since that answer, resizes not answered yet included.
+    // The smallest the window was since the resize that a giving back answers, the resizes
+    // that came before its answer included.
     QSize m_smallestUnanswered;
     bool m_givingBack = false;
     // Holds the windows the user sizes by dragging a separator of the dock areas.

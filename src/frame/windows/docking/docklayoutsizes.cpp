@@ -188,8 +188,7 @@ void DockLayout::windowResized(QSize from)
     }
     if (from.isValid() && grownToLeast && !resized)
         return;
-    const QSize since = m_sizeAnswered.isValid() ? m_sizeAnswered : from;
-    m_smallestUnanswered = since.isValid() ? since.boundedTo(size) : size;
+    m_smallestUnanswered = from.isValid() ? from.boundedTo(size) : size;
     m_givingBack = true;
     // The toolkit has laid the areas out for the new size once the event is handled.
     QTimer::singleShot(0, m_fitWatch.get(), [this] {
@@ -205,7 +204,6 @@ void DockLayout::windowResized(QSize from)
                 if (lengthIn(direction, size) > lengthIn(direction, m_smallestUnanswered) &&
                     lengthIn(direction, size) > lengthIn(direction, least))
                     giveLinesBack(direction, m_linesLeft);
-            m_sizeAnswered = size;
             rememberLines(Remember::KeepingCuts);
         });
     });
@@ -717,8 +715,6 @@ void DockLayout::keepHeldLines(DockArea area)
     QList<QDockWidget *> firsts;
     QList<int> shown;
     QList<int> give;
-    QList<const QDockWidget *> showings;
-    QList<int> showingBefore;
     int deficit = 0;
     int spare = 0;
     // The side areas share the window's width, with the code between them: a line of one may
@@ -726,7 +722,6 @@ void DockLayout::keepHeldLines(DockArea area)
     const QList<DockArea> sharing = area == DockArea::Bottom
                                         ? QList<DockArea>{DockArea::Bottom}
                                         : QList<DockArea>{DockArea::Left, DockArea::Right};
-    const int heldFrom = int(sharing.first()) - 1;
     QList<std::pair<DockArea, const Line *>> sharedLines;
     for (const DockArea a : sharing)
         for (const Line &l : m_lines[int(a) - 1])
@@ -761,8 +756,6 @@ void DockLayout::keepHeldLines(DockArea area)
         }
         firsts.append(first);
         shown.append(size);
-        showings.append(showing);
-        showingBefore.append(lengthIn(across(area), showing->size()));
         // Positive: the room the line lacks of its held size; negative: what it can spare. A
         // held line showing more than it holds (its group's tab row went, and its window took
         // the row's room) spares what is beyond.
@@ -778,10 +771,8 @@ void DockLayout::keepHeldLines(DockArea area)
     const int room = area == DockArea::Bottom ? roomAboveBottom() : roomBesideCode();
     const int moving = qMin(deficit, spare + room);
     const int fromLines = qMin(moving, spare);
-    if (moving < 2) {
-        m_heldLinesFrom[heldFrom].clear();
+    if (moving < 2)
         return;
-    }
     // Taken from each spare line and given to each lacking one in proportion.
     QList<int> sizes = shown;
     for (int i = 0; i < sizes.size(); ++i) {
@@ -790,18 +781,8 @@ void DockLayout::keepHeldLines(DockArea area)
         else if (give[i] < 0)
             sizes[i] += int(qint64(give[i]) * fromLines / spare);
     }
-    // The toolkit refused these sizes from these once; other sizes, asked when a tab row
-    // showed its least, may be taken.
-    const QList<int> asked = shown + sizes;
-    if (asked == m_heldLinesFrom[heldFrom])
-        return;
-    m_heldLinesFrom[heldFrom] = asked;
     resizeDocks(firsts, sizes, across(area));
     settle();
-    // Taken in, the same sizes may be asked for again once something else took them away.
-    for (int i = 0; i < showings.size(); ++i)
-        if (give[i] > 0 && lengthIn(across(area), showings[i]->size()) > showingBefore[i])
-            m_heldLinesFrom[heldFrom].clear();
 }
 
 const QTabBar *DockLayout::tabBarBeneath(const QDockWidget *shown) const
