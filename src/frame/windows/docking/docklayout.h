@@ -24,6 +24,12 @@ class DockStyle;
 // Hidden by the user or the host, not only out of sight because its main window is.
 bool hiddenByRequest(const QDockWidget *dock);
 
+// The toolkit's rows of tabs of the main window's dock windows: the window's own children, each
+// tab naming its dock window in its data. Every read of the rows goes through these two.
+QList<QTabBar *> toolkitTabRows(const QMainWindow *window);
+// The dock window of the main window that the row's tab names; null for none.
+QDockWidget *dockOfTab(const QMainWindow *window, const QTabBar *row, int tab);
+
 // The areas in the numbering of the layout records.
 enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 
@@ -326,9 +332,10 @@ private:
     static bool showsTabRow(const Group &group);
     // The toolkit's group of the window standing there keeps the place of a window floated
     // out of it.
-    bool holdsFloatedPlace(QDockWidget *standing) const;
-    // The toolkit holds the window in a group of tabs, of its own or with others.
-    bool inToolkitGroup(const QDockWidget *dock) const;
+    bool toolkitKeepsFloatedPlace(QDockWidget *standing) const;
+    // The toolkit holds the window in a group of tabs, of its own or with others: standing alone
+    // in the picture, it stands in a group that keeps the place of a window gone from it.
+    bool toolkitKeepsPlace(const QDockWidget *dock) const;
     // The toolkit's tab row naming the window, and its tab there; null for none.
     std::pair<const QTabBar *, int> toolkitTabOf(const QDockWidget *dock) const;
     static bool groupShown(const Group &group);
@@ -352,9 +359,8 @@ private:
     int tabRow() const;
     // The toolkit's tab rows scroll and show whole titles.
     void keepTabsReadable() const;
-    // The window a line is sized by (the first standing one shown) and what the line shows
-    // across, its tab row included where that stands across the area; null for a line hidden
-    // whole.
+    // The window a line is sized by (lineSetter) and what the line shows across, its tab row
+    // included where that stands across the area; null for a line hidden whole.
     std::pair<QDockWidget *, int> lineShownAcross(DockArea area, const Line &line) const;
     // What the lines show across is what they take back later. A line a smaller window cut
     // keeps what it showed before until it took that back, or the layout or the user gave its

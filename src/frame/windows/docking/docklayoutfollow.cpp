@@ -250,7 +250,7 @@ bool DockLayout::follow(QDockWidget *dock)
         rejoinGroup(dock);
         // The others of its group gone, the toolkit still puts it back in that group, alone.
         Group *group = groupOf(dock);
-        if (!group->hasTabs() && inToolkitGroup(dock))
+        if (!group->hasTabs() && toolkitKeepsPlace(dock))
             group->keepsPlace = true;
     } else if (lines.isEmpty()) {
         lines.append({alone(dock)});

@@ -13,6 +13,18 @@ namespace tesk::frame {
 
 using namespace docklayout;
 
+namespace {
+
+// The toolkit counts only windows shown: a window placed is shown at once, not after, unless
+// the host or the user hid it.
+void showUnlessHidden(QDockWidget *dock)
+{
+    if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
+        dock->show();
+}
+
+} // namespace
+
 void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
 {
     const QScopedValueRollback<bool> placing(m_placing, true);
@@ -71,7 +83,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         // a group goes to the end of the area's only line instead.
         m_window->addDockWidget(toolkitArea(area), dock, along(area));
         lines.last().append(alone(dock));
-    } else if (!lastGroup->keepsPlace && !holdsFloatedPlace(lastGroup->standing())) {
+    } else if (!lastGroup->keepsPlace && !toolkitKeepsFloatedPlace(lastGroup->standing())) {
         // The toolkit splits a window of a group as one more tab of it: the group's tabs step
         // out for the split and come back onto their window, so that a restore can set a
         // window beside a group as it stood.
@@ -86,9 +98,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         // beside a group that keeps the place of a window gone from it.
         joinGroupAtLineEnd(dock, area);
     }
-    // The toolkit counts only windows shown: a new one is shown here, not after.
-    if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
-        dock->show();
+    showUnlessHidden(dock);
     // The toolkit tells of the tab it made of a window only once it laid the window out.
     if (split) {
         settle();
@@ -103,8 +113,7 @@ void DockLayout::showAsTabShown(QDockWidget *dock)
     // The toolkit gives a hidden window no tab to raise.
     if (hiddenByRequest(dock))
         return;
-    if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
-        dock->show();
+    showUnlessHidden(dock);
     settle();
     dock->raise();
 }
@@ -163,7 +172,7 @@ bool DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
     // back and stepped out again): its window still stands in the toolkit's group, whose split
     // is one more tab there, without a tab row, and the group and the window went out of sight.
     // It is a group to join then.
-    const bool split = !inToolkitGroup(standing);
+    const bool split = !toolkitKeepsPlace(standing);
     if (split)
         m_window->splitDockWidget(standing, dock, along(area));
     else if (Group *group = groupOf(standing))
@@ -216,7 +225,7 @@ void DockLayout::keepTabsReadable() const
     // one more layout pass: a row is set once, as the user's choice, which a change of look
     // leaves alone.
     static const char *const kSet = "teskTabsReadable";
-    for (QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+    for (QTabBar *bar : toolkitTabRows(m_window)) {
         if (!bar->property(kSet).toBool() || bar->elideMode() != Qt::ElideNone ||
             !bar->usesScrollButtons()) {
             bar->setElideMode(Qt::ElideNone);
@@ -227,7 +236,7 @@ void DockLayout::keepTabsReadable() const
     }
 }
 
-bool DockLayout::holdsFloatedPlace(QDockWidget *standing) const
+bool DockLayout::toolkitKeepsFloatedPlace(QDockWidget *standing) const
 {
     // The toolkit keeps the place of a window floated out of a group among its tabs, for when
     // it docks again: with its tabs stepped out, the group's window is still no window alone,
@@ -242,19 +251,34 @@ bool DockLayout::holdsFloatedPlace(QDockWidget *standing) const
     return false;
 }
 
+QList<QTabBar *> toolkitTabRows(const QMainWindow *window)
+{
+    return window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly);
+}
+
+QDockWidget *dockOfTab(const QMainWindow *window, const QTabBar *row, int tab)
+{
+    // Compared with the window's own, not taken as it stands: a row may still name a window
+    // gone.
+    const quintptr named = row->tabData(tab).value<quintptr>();
+    for (QDockWidget *dock : window->findChildren<QDockWidget *>())
+        if (reinterpret_cast<quintptr>(dock) == named)
+            return dock;
+    return nullptr;
+}
+
 std::pair<const QTabBar *, int> DockLayout::toolkitTabOf(const QDockWidget *dock) const
 {
-    // The toolkit's tab rows name their windows in their tabs' data, and it hides a row it no
-    // longer uses.
+    // The toolkit hides a row it no longer uses.
     settle();
-    for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+    for (const QTabBar *bar : toolkitTabRows(m_window))
         for (int tab = 0; bar->isVisibleTo(m_window) && tab < bar->count(); ++tab)
-            if (bar->tabData(tab).value<quintptr>() == reinterpret_cast<quintptr>(dock))
+            if (dockOfTab(m_window, bar, tab) == dock)
                 return {bar, tab};
     return {nullptr, -1};
 }
 
-bool DockLayout::inToolkitGroup(const QDockWidget *dock) const
+bool DockLayout::toolkitKeepsPlace(const QDockWidget *dock) const
 {
     return toolkitTabOf(dock).first != nullptr;
 }

@@ -29,7 +29,7 @@ int DockLayout::acrossAtShow(const QDockWidget *dock, const QDockWidget *setter,
     if (across(area) == Qt::Horizontal) {
         // Rows that scroll all ask for the same least width, whatever their titles.
         int rowLeast = 0;
-        for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+        for (const QTabBar *bar : toolkitTabRows(m_window))
             if (bar->count() > 0 && bar->usesScrollButtons())
                 rowLeast = qMax(rowLeast, bar->minimumSizeHint().width());
         return qMax(given, rowLeast);
@@ -211,14 +211,14 @@ void DockLayout::windowResized(QSize from)
 
 std::pair<QDockWidget *, int> DockLayout::lineShownAcross(DockArea area, const Line &line) const
 {
-    const QList<const Group *> shown = shownGroups(line);
-    if (shown.isEmpty())
+    const QDockWidget *setter = lineSetter(area, line);
+    if (!setter)
         return {nullptr, 0};
-    const Group &first = *shown.first();
-    if (const QDockWidget *member = shownOf(first, area)) {
+    const Group &group = *groupOf(setter);
+    if (const QDockWidget *member = shownOf(group, area)) {
         const int row =
-            across(area) == Qt::Vertical && showsTabRow(first) ? tabRowBeneath(member) : 0;
-        return {first.standing(), lengthIn(across(area), member->size()) + row};
+            across(area) == Qt::Vertical && showsTabRow(group) ? tabRowBeneath(member) : 0;
+        return {const_cast<QDockWidget *>(setter), lengthIn(across(area), member->size()) + row};
     }
     return {nullptr, 0};
 }
@@ -629,15 +629,14 @@ void DockLayout::applyExtents(DockArea area, const QDockWidget *setting, bool la
         request.docks.append(nullptr);
         request.sizes.append(0);
         // The line stands as far across as its windows shown: a hidden one may keep another
-        // extent for when it shows.
-        const QList<const Group *> shown = shownGroups(all);
-        QDockWidget *first = shown.isEmpty() ? all.first().standing() : shown.first()->standing();
-        firsts.append(first);
-        // A window that holds its size sets the line's: the others' extents across may be
-        // an even share of the area or what a passing cut of the line left them.
+        // extent for when it shows. A window that holds its size sets the line's: the others'
+        // extents across may be an even share of the area or what a passing cut of the line
+        // left them.
         const QDockWidget *setter = lineSetter(area, all);
         const Group &setterGroup = setter ? *groupOf(setter) : all.first();
-        const QDockWidget *sizer = setter ? setter : setterGroup.standing();
+        QDockWidget *sizer = const_cast<QDockWidget *>(setter ? setter : setterGroup.standing());
+        QDockWidget *first = sizer;
+        firsts.append(first);
         const bool heldLine = setter && holds(setterGroup);
         int asked = lengthIn(across(area), withRow(setterGroup, extentOf(setterGroup, sizer)));
         const bool sets = setting && std::any_of(all.begin(), all.end(), [&](const Group &g) {
@@ -735,15 +734,12 @@ void DockLayout::keepHeldLines(DockArea area)
         const auto rowOf = [&](const Group &group, const QDockWidget *showing) {
             return across(area) == Qt::Vertical && showsTabRow(group) ? tabRowBeneath(showing) : 0;
         };
-        QDockWidget *first = groupsShown.first()->standing();
-        const QDockWidget *showing = shownOf(*groupsShown.first(), a);
-        if (!showing)
+        const auto [first, size] = lineShownAcross(a, *l);
+        if (!first)
             continue;
-        const int row = rowOf(*groupsShown.first(), showing);
-        const int size = lengthIn(across(area), showing->size()) + row;
-        const QDockWidget *setter = lineSetter(a, *l);
-        const Group *keptGroup = setter ? groupOf(setter) : nullptr;
-        const QDockWidget *kept = keptGroup && holds(*keptGroup) ? setter : nullptr;
+        const Group &setterGroup = *groupOf(first);
+        const QDockWidget *showing = shownOf(setterGroup, a);
+        const bool kept = holds(setterGroup);
         int least = 0;
         for (const Group *group : groupsShown) {
             QDockWidget *dock = group->standing();
@@ -759,11 +755,12 @@ void DockLayout::keepHeldLines(DockArea area)
         // Positive: the room the line lacks of its held size; negative: what it can spare. A
         // held line showing more than it holds (its group's tab row went, and its window took
         // the row's room) spares what is beyond.
-        // The group holding the size stands with its own tab row, whatever the first one shows.
-        const int holds =
-            kept ? lengthIn(across(area), extentOf(*keptGroup, kept)) + rowOf(*keptGroup, kept) : 0;
+        // The group holding the size stands with its own tab row.
+        const int holding = kept ? lengthIn(across(area), extentOf(setterGroup, showing)) +
+                                       rowOf(setterGroup, showing)
+                                 : 0;
         const int lacks =
-            kept && holds >= size ? holds - size : -qMax(0, size - qMax(least, holds));
+            kept && holding >= size ? holding - size : -qMax(0, size - qMax(least, holding));
         give.append(lacks);
         (lacks > 0 ? deficit : spare) += qAbs(lacks);
     }
@@ -787,17 +784,16 @@ void DockLayout::keepHeldLines(DockArea area)
 
 const QTabBar *DockLayout::tabBarBeneath(const QDockWidget *shown) const
 {
-    // The toolkit may leave a row it no longer uses shown, empty, a few pixels off the row in
-    // use: read from it, a group's line grew by those pixels each time it was shared out.
+    // The row naming the tab shown: the toolkit may leave a row it no longer uses shown, empty,
+    // a few pixels off the row in use, and read from it, a group's line grew by those pixels
+    // each time it was shared out.
+    const QTabBar *bar = toolkitTabOf(shown).first;
+    if (!bar || !bar->isVisible() || bar->count() < 2)
+        return nullptr;
+    // A tab out of sight has no row beneath it.
     const QRect dock = shown->geometry();
-    for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
-        const QRect row = bar->geometry();
-        if (bar->isVisible() && bar->count() > 1 && row.top() > dock.bottom() &&
-            row.top() <= dock.bottom() + 8 && row.left() < dock.right() &&
-            row.right() > dock.left())
-            return bar;
-    }
-    return nullptr;
+    const QRect row = bar->geometry();
+    return row.top() > dock.bottom() && row.top() <= dock.bottom() + 8 ? bar : nullptr;
 }
 
 int DockLayout::tabRowBeneath(const QDockWidget *shown) const
@@ -860,7 +856,7 @@ int DockLayout::tabRow() const
     // in the window has it. A row it keeps out of sight (a group whose other windows are
     // hidden) keeps the height it once had, and before the show none stands, but the rows
     // built for groups ask for the height a row takes.
-    const QList<QTabBar *> bars = m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly);
+    const QList<QTabBar *> bars = toolkitTabRows(m_window);
     for (const QTabBar *bar : bars)
         if (bar->isVisible() && bar->count() > 1 && m_window->rect().contains(bar->geometry()))
             return bar->height();
