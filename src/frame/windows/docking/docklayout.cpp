@@ -83,10 +83,10 @@ void DockLayout::take(QDockWidget *dock)
     auto &lines = m_lines[p.area];
     Line &line = lines[p.line];
     const bool lineOfItsOwn = line.size() == 1 && line.first().docks.size() == 1;
-    // A tab goes back behind its group, a window standing before the group it stood for.
-    m_formerPlace.insert(dock,
-                         {p.area, p.line, lineOfItsOwn ? -1 : p.group + (p.index > 0 ? 1 : 0)});
     Group &group = line[p.group];
+    // A tab goes back behind its group, a window standing before the group it stood for.
+    m_formerPlace.insert(dock, {p.area, p.line, lineOfItsOwn ? -1 : p.group + (p.index > 0 ? 1 : 0),
+                                group.docks.size() == 1 && group.keepsPlace});
     // A group that loses its standing window stands on its next tab, as the toolkit shows it.
     group.docks.removeAt(p.index);
     if (group.docks.isEmpty()) {

@@ -345,6 +345,8 @@ private:
         int area = -1;
         int line = -1;
         int group = -1;
+        // It left as the last window of a group the toolkit keeps places in.
+        bool keptPlaces = false;
     };
     QHash<const QDockWidget *, Former> m_formerPlace;
     QDockWidget *m_returning = nullptr;
