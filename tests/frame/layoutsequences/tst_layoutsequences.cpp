@@ -876,6 +876,19 @@ TEST_F(LayoutSequences, SequencesThatOnceLostADockHold)
           {StepKind::UndockTabs, 1997088514u, 3038722488u, 920160860u, 1290309993u},
           {StepKind::Dock, 1006770231u, 730171078u, 819339402u, 65304700u},
           {StepKind::Dock, 3149178758u, 3429775010u, 2255075611u, 178433649u}}},
+        // A group whose window standing the host hid lost its other window by option 668; the
+        // hidden window floated and docked back, the toolkit put it into the group it kept,
+        // which no tab row told of: a pane split beside it went in as a tab out of sight.
+        {"a hidden window docked back into the group it kept is known to keep it",
+         {{StepKind::Start, 2203141278u, 4281565919u, 2678795646u, 2428911626u},
+          {StepKind::Show, 2737765322u, 3913653241u, 2501041133u, 985627641u},
+          {StepKind::Restore, 3086934521u, 69498692u, 1507745061u, 1953641607u},
+          {StepKind::RestoreTab, 2335060080u, 4179801242u, 308003407u, 287641847u},
+          {StepKind::Hide, 444455492u, 890253626u, 2474486050u, 2171223693u},
+          {StepKind::CloseInGroup, 2773702817u, 2600608633u, 2802315791u, 3018894130u},
+          {StepKind::Undock, 2794842712u, 4180302132u, 868229090u, 3050515409u},
+          {StepKind::Dock, 3280874929u, 460475173u, 490654167u, 2652479960u},
+          {StepKind::DockRight, 2915744478u, 1982000747u, 2152764107u, 1254004063u}}},
     };
     const std::string broken = playEach(sequences, m_sequenceScreen);
     EXPECT_TRUE(broken.empty()) << broken;
