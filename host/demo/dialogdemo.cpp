@@ -76,14 +76,40 @@ QAbstractButton *buttonWithCode(QWidget *window, int code)
     return group ? group->button(code) : nullptr;
 }
 
+std::string textOf(const uint32_t *units, int length)
+{
+    std::string text;
+    for (int i = 0; i < length; ++i)
+        text += units[i] < 0x80 ? char(units[i]) : '?';
+    return text;
+}
+
+// What each of the panel's search buttons asks the host (an editor) to do.
+std::string askedFor(const QSDIFind &find)
+{
+    const std::string what = '"' + textOf(find.findBuffer, find.findLength) + '"';
+    const std::string with = '"' + textOf(find.replaceBuffer, find.replaceLength) + '"';
+    switch (find.lastEvent) {
+    case 19:
+        return "find " + what;
+    case 20:
+        return "replace " + what + " where found with " + with;
+    case 23:
+        return "find " + what + ", then replace it with " + with;
+    case 24:
+        return "replace " + what + " where found with " + with + ", then find the next";
+    case 25:
+        return "replace every " + what + " with " + with;
+    default:
+        return "event " + std::to_string(find.lastEvent) + " for " + what;
+    }
+}
+
 void onFind(void *data)
 {
     const auto *find = static_cast<const QSDIFind *>(data);
-    std::string text;
-    for (int i = 0; i < find->findLength; ++i)
-        text += find->findBuffer[i] < 0x80 ? char(find->findBuffer[i]) : '?';
-    std::printf("host: find panel event %d, find \"%s\", options %#x\n", find->lastEvent,
-                text.c_str(), find->options);
+    std::printf("host: find panel event %d: %s, options %#x\n", find->lastEvent,
+                askedFor(*find).c_str(), find->options);
 }
 
 void askPrompt(const std::string &screenshotDir, bool interactive)
@@ -182,9 +208,10 @@ void leaveFindPanelUp(const std::string &screenshotDir, bool interactive)
         std::printf("host: no find panel (out of memory)\n");
         return;
     }
-    // The panel's Find and Replace All call the host back.
-    g_tesk.addEvent(description, 19);
-    g_tesk.addEvent(description, 25);
+    // Every search button of the panel calls the host back: Find, Replace, Find-Rep, Rep-Find
+    // and Replace All.
+    for (const int event : {19, 20, 23, 24, 25})
+        g_tesk.addEvent(description, event);
     g_tesk.addButton(description, nullptr, 21, QSDI_ROLE_REJECT);
     g_tesk.addCallback(description, &onFind, g_find);
     g_tesk.execDialog(description);

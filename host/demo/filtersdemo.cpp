@@ -46,8 +46,13 @@ void runFiltersDemo(void *library, const std::string &home, const std::string &s
     const std::string engineFile = home + "/engine.ini";
     g_filterFile = home + "/filters.ini";
     std::ofstream(engineFile) << kHostFile;
+    Why why;
     // The user's filters as the last run stored them; at the first start, the engine's.
-    if (load(g_filterFile.c_str(), "EventFilters")) {
+    if (!regularOrAbsent(g_filterFile, &why)) {
+        std::printf("host: the filters of the last run are left alone: %s\n", why.c_str());
+        std::printf("host: filters loaded from the engine's file: %d\n",
+                    load(engineFile.c_str(), "eventfilters"));
+    } else if (load(g_filterFile.c_str(), "EventFilters")) {
         std::printf("host: filters loaded from the last run's file\n");
     } else {
         std::printf("host: filters loaded from the engine's file: %d\n",
@@ -92,11 +97,14 @@ bool storeFilters(void *library)
 {
     if (g_filterFile.empty())
         return false;
-    const bool stored =
-        storeSection(g_filterFile, "EventFilters", DEMO_RESOLVE(library, CuiFilters_Store));
-    std::printf("host: filters %s %s\n", stored ? "stored in" : "could not be stored in",
-                g_filterFile.c_str());
-    return stored;
+    Why why;
+    if (!storeSection(g_filterFile, "EventFilters", DEMO_RESOLVE(library, CuiFilters_Store),
+                      &why)) {
+        std::printf("host: the filters could not be stored: %s\n", why.c_str());
+        return false;
+    }
+    std::printf("host: filters stored in %s\n", g_filterFile.c_str());
+    return true;
 }
 
 } // namespace demo

@@ -5,6 +5,7 @@
 #include "navigatordemo.h"
 #include "persistencehost.h"
 #include "registers.h"
+#include "sectionfile.h"
 #include "toolbardemo.h"
 #include "viewsdemo.h"
 
@@ -28,7 +29,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -95,10 +95,21 @@ bool number(const std::string &text, int &value)
     return true;
 }
 
+// The stored layout; nothing when the file is missing or no regular file (the message says so
+// once: the toolbars read it again).
 Stored read(const std::string &file)
 {
     Stored stored;
-    std::ifstream in(file);
+    std::string contents;
+    Why why;
+    if (!readStoredFile(file, contents, &why)) {
+        static std::string told;
+        if (told != why)
+            std::printf("host: the stored layout is left alone: %s\n", why.c_str());
+        told = why;
+        return stored;
+    }
+    std::istringstream in(contents);
     std::string line;
     while (std::getline(in, line)) {
         const std::vector<std::string> f = fields(line);
@@ -221,9 +232,12 @@ bool g_ending = false;
 
 // Ctrl-C and SIGTERM reach the loop through a pipe: the handler only writes a byte, the loop
 // ends the demo as File > Exit does. A second signal ends the process as the signal would have:
-// the way out of an end that hangs.
+// the way out of an end that hangs. So does the first, when the loop has not ended the demo
+// within the grace (a step that waits, where the loop never comes to read the pipe): the
+// stores wait for another copy's lock five seconds each at most.
 int g_signalPipe[2] = {-1, -1};
 volatile sig_atomic_t g_signalled = 0;
+constexpr unsigned kGraceSeconds = 30;
 
 void onSignal(int number)
 {
@@ -232,11 +246,19 @@ void onSignal(int number)
         raise(number);
         return;
     }
-    g_signalled = 1;
+    g_signalled = number;
     const int saved = errno;
     const char byte = char(number);
     [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+    alarm(kGraceSeconds);
     errno = saved;
+}
+
+void onGraceOver(int)
+{
+    const int number = g_signalled ? int(g_signalled) : SIGTERM;
+    signal(number, SIG_DFL);
+    raise(number);
 }
 
 // The user ends the demo, by whichever road: what they set is stored while the window still
@@ -258,6 +280,8 @@ void endNow()
         endByUser();
     else if (g_unattendedEnd)
         g_unattendedEnd();
+    // Ended in time.
+    alarm(0);
 }
 
 } // namespace
@@ -306,21 +330,12 @@ bool storeLayout(void *library, const std::string &file)
         if (name && *name && storable(name) && storable(record))
             out << "toolbar\t" << name << '\t' << record << '\n';
     }
-    // Written whole or not at all: a demo stopped while writing keeps the arrangement before.
-    const std::string partial = file + ".new";
-    {
-        std::ofstream to(partial, std::ios::trunc);
-        to << out.str();
-        to.flush();
-        if (!to) {
-            std::remove(partial.c_str());
-            std::printf("host: the layout could not be stored in %s\n", file.c_str());
-            return false;
-        }
-    }
-    if (std::rename(partial.c_str(), file.c_str()) != 0) {
-        std::remove(partial.c_str());
-        std::printf("host: the layout could not be stored in %s\n", file.c_str());
+    // Written whole or not at all: a demo stopped while writing keeps the arrangement before,
+    // and another copy of the demo ending at the same moment has its own file to rename.
+    Why why;
+    if (!replaceStoredFile(
+            file, [&](const std::string &) { return out.str(); }, &why)) {
+        std::printf("host: the layout could not be stored: %s\n", why.c_str());
         return false;
     }
     std::printf("host: stored the main window, %d dock windows and %d toolbars in %s\n", stored,
@@ -381,7 +396,8 @@ bool storeEverything(void *library, const std::string &file)
 
 void restoreToolbars(void *library, const std::string &file)
 {
-    // A record stored in another language names no toolbar of this run: that toolbar stays.
+    // A toolbar's name is the same in every language: a record stored in another one places
+    // it too.
     const auto setToolbar = DEMO_RESOLVE(library, QtSetToolbarData);
     for (const auto &[title, record] : read(file).toolbars)
         setToolbar(("tb_x_" + title).c_str(), record.c_str());
@@ -440,6 +456,8 @@ void endOnSignals(void (*ended)())
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    action.sa_handler = &onGraceOver;
+    sigaction(SIGALRM, &action, nullptr);
 }
 
 } // namespace demo

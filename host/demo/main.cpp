@@ -147,7 +147,8 @@ const char kUsage[] =
     "dock windows and their sizes, each memory view's address and format, each navigator's\n"
     "page and filter, the register panes' User view and the toolbars; the script list in\n"
     "scripts.ini and the event filters in filters.ini. The next start by hand comes back as you\n"
-    "left it (delete demo-layout.txt for the fixed layout).\n";
+    "left it (delete demo-layout.txt for the fixed layout). The source search paths you accept\n"
+    "with OK are kept in searchpaths.txt at once, the event filters in filters.ini.\n";
 
 Options parse(int argc, char **argv)
 {
@@ -420,6 +421,7 @@ int runDemo(const Options &options)
     // ends once they are done.
     if (byHand)
         demo::whenMainWindowCloses(tesk.library, layout, &onEnded);
+    demo::keepSearchPathsIn(home + "/searchpaths.txt");
     demo::addHandsOnMenus(tesk.library);
     demo::runToolbarDemo(tesk.library, home.c_str(), options.screenshotDir);
     if (restored >= 0)

@@ -151,7 +151,11 @@ void runToolbarDemo(void *library, const char *homeDir, const std::string &scree
     // The list of the last run first: a toolbar shows the list as it is when made.
     // It is stored when the demo ends, once the user had the chance to change it.
     g_scriptFile = std::string(homeDir ? homeDir : ".") + "/scripts.ini";
-    const int loaded = loadScripts(g_scriptFile.c_str(), "scripts");
+    Why why;
+    const int loaded =
+        regularOrAbsent(g_scriptFile, &why) ? loadScripts(g_scriptFile.c_str(), "scripts") : 0;
+    if (!why.empty())
+        std::printf("host: the script list of the last run is left alone: %s\n", why.c_str());
     createScripts(kFrameContext, &onScript);
     std::printf("host: find and script toolbars up; script list loaded: %d\n", loaded);
     int printed = 0;
@@ -171,11 +175,13 @@ bool storeScriptList(void *library)
 {
     if (g_scriptFile.empty())
         return false;
-    const bool stored =
-        storeSection(g_scriptFile, "scripts", DEMO_RESOLVE(library, CuiScriptFiles_Store));
-    std::printf("host: script list %s %s\n", stored ? "stored in" : "could not be stored in",
-                g_scriptFile.c_str());
-    return stored;
+    Why why;
+    if (!storeSection(g_scriptFile, "scripts", DEMO_RESOLVE(library, CuiScriptFiles_Store), &why)) {
+        std::printf("host: the script list could not be stored: %s\n", why.c_str());
+        return false;
+    }
+    std::printf("host: script list stored in %s\n", g_scriptFile.c_str());
+    return true;
 }
 
 } // namespace demo

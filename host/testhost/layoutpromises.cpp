@@ -2,6 +2,7 @@
 
 #include "xview.h"
 
+#include "frame/menus/ksotoolbar.h"
 #include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
@@ -371,7 +372,7 @@ std::optional<Broken> dockPromises(const MainWindow *window, const Asked &asked,
 QToolBar *toolbarTitled(const MainWindow *window, const QString &title)
 {
     for (QToolBar *bar : window->findChildren<QToolBar *>())
-        if (bar->windowTitle() == title)
+        if (tesk::frame::toolbarRecordName(bar) == title)
             return bar;
     return nullptr;
 }

@@ -6,6 +6,7 @@
 #include "testhost.h"
 #include "xview.h"
 
+#include "frame/menus/ksotoolbar.h"
 #include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
@@ -1336,7 +1337,7 @@ private:
         if (step.kind == StepKind::ToolbarHide) {
             const bool hide = !bar->isHidden();
             bar->toggleViewAction()->trigger();
-            m_asked.toolbarHidden[bar->windowTitle()] = hide;
+            m_asked.toolbarHidden[tesk::frame::toolbarRecordName(bar)] = hide;
         } else if (step.kind == StepKind::ToolbarTearOff) {
             // As the toolkit floats a toolbar dragged out of its area, onto the free area.
             bar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
@@ -1701,11 +1702,13 @@ private:
         for (int i = 0; i < picture.toolbars.size(); ++i) {
             QtSetToolbarData(("tb_x_" + picture.toolbarTitles[i]).constData(),
                              picture.toolbars[i].constData());
-            // Kept by translated titles, a record of the other language finds no toolbar.
+            // Kept by names no language changes, a record of the other language finds its
+            // toolbar; one stored by a translated title finds it in its own language only.
             const QString title = QString::fromLatin1(picture.toolbarTitles[i]);
             for (QToolBar *bar : m_window->findChildren<QToolBar *>())
-                if (bar->windowTitle() == title)
-                    m_asked.toolbarHidden[title] = picture.toolbars[i].split(':').value(5) == "1";
+                if (tesk::frame::toolbarRecordName(bar) == title || bar->windowTitle() == title)
+                    m_asked.toolbarHidden[tesk::frame::toolbarRecordName(bar)] =
+                        picture.toolbars[i].split(':').value(5) == "1";
         }
         for (int i = 0; i < picture.docks.size(); ++i) {
             const bool memory = records.memory.count(captionOf(picture.docks[i])) > 0;

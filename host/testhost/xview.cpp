@@ -209,6 +209,16 @@ QString dockedApart(const QWidget *mainWindow)
     return {};
 }
 
+void resizeOnServer(const QWidget *window, QSize size)
+{
+    Display *x = display();
+    if (!x || !window || !window->internalWinId())
+        return;
+    XResizeWindow(x, Window(window->internalWinId()), unsigned(size.width()),
+                  unsigned(size.height()));
+    XFlush(x);
+}
+
 void pointerTo(QPoint global)
 {
     if (Display *x = display()) {

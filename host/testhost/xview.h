@@ -9,6 +9,7 @@
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -50,6 +51,10 @@ QString mismatch(const QWidget *mainWindow);
 // A dock window of the main window that the toolkit holds docked but the server still shows as
 // a window of its own that the window manager keeps: empty when there is none.
 QString dockedApart(const QWidget *mainWindow);
+
+// The window's client area resized on the server, as a window manager's tool asks it (the
+// manager takes the request), the toolkit not asked.
+void resizeOnServer(const QWidget *window, QSize size);
 
 // The server's pointer, moved and pressed as a hand does (the window manager takes part).
 void pointerTo(QPoint global);

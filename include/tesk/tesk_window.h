@@ -18,7 +18,10 @@ TESK_EXPORT void CuiShowProgress(TeskHandle handle, int percent, int unused);
 /* state > 0 advances the busy indicator one step, 0 starts it, < 0 stops it. */
 TESK_EXPORT void CuiShowRunState(TeskHandle handle, int state, const char *text);
 /* Called from the host's close commands to keep the window open; handle 0 names the window
-   whose menu is calling the host. */
+   whose menu is calling the host. A main window asked to close (its close button, the window
+   manager) sends the menu callback TESK_CLOSE_ASKED first, then File > Close Window's id
+   (TESK_MENU_MAIN_CLOSE_WINDOW, tesk_menuids.h); a veto during either keeps it open. */
+#define TESK_CLOSE_ASKED 66666
 TESK_EXPORT void QtSetDontClose(TeskHandle handle, int flag);
 
 /* Gives the current main window's tabbed frame the host's code callback and window box and
@@ -230,11 +233,16 @@ TESK_EXPORT void CuiGetDockWindowPersistanceData(TeskHandle handle, int index, c
 TESK_EXPORT void CuiSetDockWindowPersistanceData(TeskHandle handle, const char *record);
 TESK_EXPORT TeskHandle QtGetPersistWindowBox(TeskHandle handle, int index);
 TESK_EXPORT int QtToolbarCount(TeskHandle handle);
-/* Latin-1; stays valid while the toolbar lives and its title is unchanged. */
+/* The name the toolbar's record goes by: the library's own toolbars answer their title as the
+   library's English text spells it, whatever language the run speaks (the same in every run), a
+   host's toolbar its title. Latin-1; stays valid while the toolbar lives and its title is
+   unchanged. */
 TESK_EXPORT const char *QtReturnToolbarTitle(TeskHandle handle, int index);
 TESK_EXPORT void QtToolbarData(TeskHandle handle, int index, char *buffer);
-/* The name carries five characters before the toolbar's title. 0 applied (the toolbar shown
-   or hidden as the record says), 1 when no toolbar has that title or the record is not one
+/* The name carries five characters before the name QtReturnToolbarTitle answered (a record
+   stored before names were the same in every language may name a toolbar by its title in the
+   run's language). 0 applied (the toolbar shown
+   or hidden as the record says), 1 when no toolbar has that name or the record is not one
    QtToolbarData writes (eight numbers; empty, unreadable, longer than a record buffer, or a
    width or height above 32767): the toolbar then stays where and as it is. */
 TESK_EXPORT int QtSetToolbarData(const char *name, const char *record);

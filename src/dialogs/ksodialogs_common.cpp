@@ -19,8 +19,10 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStringDecoder>
+#include <QTemporaryFile>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <sys/stat.h>
 #include <utility>
@@ -249,13 +251,11 @@ QString appendDefaultExtension(const QString &fileName, const QString &selectedF
 namespace {
 
 // The file the remembered directories live in, named without reading it: the toolkit's
-// settings class reads its files as it is made, and a pipe there would hold it for ever. A
-// class made for a name nobody uses shows the folder the user's settings files are in.
+// settings class reads its files as it is made, and a pipe there would hold it for ever.
 QString settingsFile()
 {
-    const QSettings probe(QSettings::NativeFormat, QSettings::UserScope,
-                          QStringLiteral("tesk-settings-folder"));
-    return QFileInfo(probe.fileName()).path() + QStringLiteral("/ZEB Limited/zebqt33x.conf");
+    return tesk::system::userSettingsFolder(QSettings::NativeFormat) +
+           QStringLiteral("/ZEB Limited/zebqt33x.conf");
 }
 
 // The settings of that file alone, or null (the debug output says why) when it is there but
@@ -336,6 +336,31 @@ QHash<QChar, QByteArray> unreadableValues(const QString &file)
     return values;
 }
 
+// The text the settings class reads from each of these lines' bytes: it decodes them in its own
+// way (a character left unfinished at the line's end is dropped, a byte that begins one
+// wrongly is U+FFFD), and unquotes and unescapes them. The lines are written into a file of
+// their own, which a settings class reads.
+QHash<QChar, QString> readAsSettings(const QHash<QChar, QByteArray> &values)
+{
+    QHash<QChar, QString> texts;
+    if (values.isEmpty())
+        return texts;
+    QByteArray lines = QByteArray("[") + kGroup + "]\n";
+    for (auto value = values.cbegin(); value != values.cend(); ++value)
+        lines += "MRU\\" +
+                 (value.key() == QLatin1Char('{') ? QByteArray("%7B")
+                                                  : QByteArray(1, char(value.key().unicode()))) +
+                 '=' + value.value() + '\n';
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/tesk-folders-XXXXXX.conf"));
+    if (!file.open() || file.write(lines) != lines.size() || !file.flush())
+        return texts;
+    const QSettings settings(file.fileName(), QSettings::NativeFormat);
+    for (auto value = values.cbegin(); value != values.cend(); ++value)
+        texts.insert(value.key(),
+                     settings.value(QString::fromLatin1(kEntryKey).arg(value.key())).toString());
+    return texts;
+}
+
 } // namespace
 
 FileDialogMRU::FileDialogMRU()
@@ -374,13 +399,14 @@ QList<FileDialogMRU::Entry> FileDialogMRU::readStored(const QSettings &settings)
     QList<QPair<QChar, QString>> read;
     const QList<Entry> entries = readEntries(settings, &read);
     const QHash<QChar, QByteArray> values = unreadableValues(m_fileName);
+    const QHash<QChar, QString> readAs = readAsSettings(values);
     // Entries held from an earlier read keep their bytes; those stored now take theirs afresh.
     // The settings class may answer from what it read before (a file of the same size and
     // time): bytes are taken only for the entry they read as.
     QHash<QString, QList<QByteArray>> unreadable;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const auto value = values.constFind(read.at(i).first);
-        if (value != values.cend() && QString::fromUtf8(*value) == read.at(i).second)
+        if (value != values.cend() && readAs.value(read.at(i).first) == read.at(i).second)
             unreadable[entries.at(i).first + QLatin1String(kSeparator) + entries.at(i).second]
                 .append(*value);
     }
@@ -440,6 +466,56 @@ QString FileDialogMRU::lastDir(const QString &key) const
     return QString();
 }
 
+namespace {
+
+// How the settings file stands: another program's save replaces it (a new file, a new time).
+struct FileStamp
+{
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec changed{};
+    bool operator==(const FileStamp &other) const
+    {
+        return exists == other.exists && device == other.device && inode == other.inode &&
+               size == other.size && changed.tv_sec == other.changed.tv_sec &&
+               changed.tv_nsec == other.changed.tv_nsec;
+    }
+};
+
+FileStamp stampOf(const QString &path)
+{
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return {true, status.st_dev, status.st_ino, status.st_size, status.st_mtim};
+}
+
+// On a loaded machine the programs saving at once each hold the lock longer, and one waiting
+// may see it go to others for longer than the lock's wait: while the list is saved meanwhile,
+// the lock goes on being asked for, up to this. A holder that saves nothing (a program stopped
+// while it held the lock) is waited for once only.
+constexpr std::chrono::seconds kBusyWait(20);
+
+std::unique_ptr<tesk::system::HeldFileLock> takeLock(const QString &fileName)
+{
+    const auto start = std::chrono::steady_clock::now();
+    FileStamp seen = stampOf(fileName);
+    for (;;) {
+        auto lock =
+            std::make_unique<tesk::system::HeldFileLock>(fileName + QLatin1String(kLockSuffix));
+        if (lock->state() != tesk::system::LockState::HeldByAnother)
+            return lock;
+        const FileStamp now = stampOf(fileName);
+        if (now == seen || std::chrono::steady_clock::now() - start > kBusyWait)
+            return lock;
+        seen = now;
+    }
+}
+
+} // namespace
+
 bool FileDialogMRU::setLastDir(const QString &key, const QString &dir)
 {
     using tesk::system::LockState;
@@ -448,7 +524,8 @@ bool FileDialogMRU::setLastDir(const QString &key, const QString &dir)
     // it read at its start. The settings file itself is replaced at every write and cannot
     // carry the lock. The settings are opened once the lock is taken: opening reads them.
     QDir().mkpath(QFileInfo(m_fileName).absolutePath());
-    const tesk::system::HeldFileLock lock(m_fileName + QLatin1String(kLockSuffix));
+    const auto lockPointer = takeLock(m_fileName);
+    const tesk::system::HeldFileLock &lock = *lockPointer;
     // A lock that cannot be had at all keeps nobody out: saving without it is what a user
     // expects of a settings file that can be written.
     const bool mayWrite = lock.state() != LockState::HeldByAnother;

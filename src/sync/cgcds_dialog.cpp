@@ -20,17 +20,20 @@ namespace hostops {
 
 int open(void *face, intptr_t)
 {
-    return tesk::guarded(__func__, 0, [&] { return self(face)->open() ? 1 : 0; });
+    return tesk::guarded(
+        __func__, 0, [&] { return self(face)->open() ? 1 : 0; }, tesk::Claim::Nothing);
 }
 
 int show(void *face, int on)
 {
-    return tesk::guarded(__func__, 0, [&] { return self(face)->show(on != 0) ? 1 : 0; });
+    return tesk::guarded(
+        __func__, 0, [&] { return self(face)->show(on != 0) ? 1 : 0; }, tesk::Claim::Nothing);
 }
 
 void close(void *face)
 {
-    tesk::guarded(__func__, [&] { self(face)->close(); });
+    tesk::guarded(
+        __func__, [&] { self(face)->close(); }, tesk::Claim::Nothing);
 }
 
 } // namespace hostops

@@ -15,82 +15,99 @@ SyncDataAdaptor *self(void *face)
     return Face::outerOf(face);
 }
 
-// The host calls these from C: nothing may be thrown back at it.
+// The host calls these from C: nothing may be thrown back at it. Each is guarded as an export
+// is: the data lives in a static the process's end destroys, and on the library's thread only.
 namespace hostops {
 
 void removeConnection(void *face, uint32_t id)
 {
-    tesk::guarded(__func__, [&] { self(face)->removeConnection(id); });
+    tesk::guarded(
+        __func__, [&] { self(face)->removeConnection(id); }, tesk::Claim::Nothing);
 }
 
 void clear(void *face)
 {
-    tesk::guarded(__func__, [&] { self(face)->clear(); });
+    tesk::guarded(
+        __func__, [&] { self(face)->clear(); }, tesk::Claim::Nothing);
 }
 
 void setName(void *face, uint32_t id, const char *name)
 {
-    tesk::guarded(__func__, [&] { self(face)->setName(id, name); });
+    tesk::guarded(
+        __func__, [&] { self(face)->setName(id, name); }, tesk::Claim::Nothing);
 }
 
 void setComment(void *face, uint32_t id, const char *comment)
 {
-    tesk::guarded(__func__, [&] { self(face)->setComment(id, comment); });
+    tesk::guarded(
+        __func__, [&] { self(face)->setComment(id, comment); }, tesk::Claim::Nothing);
 }
 
 void setEvent(void *face, uint32_t id, int32_t code, int on)
 {
-    tesk::guarded(__func__, [&] { self(face)->setEvent(id, code, on != 0); });
+    tesk::guarded(
+        __func__, [&] { self(face)->setEvent(id, code, on != 0); }, tesk::Claim::Nothing);
 }
 
 void setAllEvents(void *face, uint32_t id, int on)
 {
-    tesk::guarded(__func__, [&] { self(face)->setAllEvents(id, on != 0); });
+    tesk::guarded(
+        __func__, [&] { self(face)->setAllEvents(id, on != 0); }, tesk::Claim::Nothing);
 }
 
 void setFlag(void *face, uint32_t id, int32_t code, int on)
 {
-    tesk::guarded(__func__, [&] { self(face)->setFlag(id, code, on != 0); });
+    tesk::guarded(
+        __func__, [&] { self(face)->setFlag(id, code, on != 0); }, tesk::Claim::Nothing);
 }
 
 void clearFlags(void *face, uint32_t id)
 {
-    tesk::guarded(__func__, [&] { self(face)->clearFlags(id); });
+    tesk::guarded(
+        __func__, [&] { self(face)->clearFlags(id); }, tesk::Claim::Nothing);
 }
 
 int isModeSet(void *face)
 {
-    return self(face)->isModeSet();
+    return tesk::guarded(
+        __func__, 0, [&] { return int(self(face)->isModeSet()); }, tesk::Claim::Nothing);
 }
 
 void setMode(void *face, int32_t mode)
 {
-    self(face)->setMode(mode);
+    tesk::guarded(
+        __func__, [&] { self(face)->setMode(mode); }, tesk::Claim::Nothing);
 }
 
 int32_t count(void *face)
 {
-    return self(face)->count();
+    return tesk::guarded(
+        __func__, 0, [&] { return int32_t(self(face)->count()); }, tesk::Claim::Nothing);
 }
 
 uint32_t idByIndex(void *face, int32_t index)
 {
-    return self(face)->idByIndex(index);
+    return tesk::guarded(
+        __func__, 0u, [&] { return self(face)->idByIndex(index); }, tesk::Claim::Nothing);
 }
 
 int isEventInUse(void *face, uint32_t id, int32_t code)
 {
-    return tesk::guarded(__func__, 0, [&] { return int(self(face)->isEventInUse(id, code)); });
+    return tesk::guarded(
+        __func__, 0, [&] { return int(self(face)->isEventInUse(id, code)); }, tesk::Claim::Nothing);
 }
 
 uint32_t getContext(void *face)
 {
-    return self(face)->context();
+    return tesk::guarded(
+        __func__, SyncDataAdaptor::kNoContext, [&] { return self(face)->context(); },
+        tesk::Claim::Nothing);
 }
 
 int testFlag(void *face, uint32_t id, int32_t code)
 {
-    return tesk::guarded(__func__, 0, [&] { return int(self(face)->testFlag(id, code)); });
+    return tesk::guarded(
+        __func__, 0, [&] { return int(self(face)->testFlag(id, code)); }, tesk::Claim::Nothing);
 }
 
 } // namespace hostops

@@ -19,10 +19,9 @@ const int kHostEvents[GCDS_HOST_EVENT_COUNT] = {
 
 MoskResult observerNotify(void *self, int32_t eventId, intptr_t)
 {
-    return tesk::broker::guardedCall("SyncDataMediator: host event", [&]() -> MoskResult {
-        SyncDataMediator::MoskObserverImpl::outerOf(self)->onHostEvent(eventId);
-        return nullptr;
-    });
+    SyncDataMediator *mediator = SyncDataMediator::MoskObserverImpl::outerOf(self);
+    return tesk::broker::notifyOnLibraryThread(
+        "SyncDataMediator: host event", [mediator, eventId] { mediator->onHostEvent(eventId); });
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #include "system/debugoutput.h"
 #include "system/regularfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSettings>
 
 #include <utility>
@@ -16,16 +18,26 @@ namespace {
 // to write one.
 const char kNowhere[] = "/dev/null";
 
-// The folder of the user's settings in the toolkit's default format, and the file ending of
-// that format. A settings class made for a name nobody uses tells both without reading the
-// toolkit's file: made for that file, it would read it at once.
+// The file a settings class made for a name no file has would read: its folder is that of the
+// user's settings files of the format, its ending the format's. The settings class reads the
+// file it is made for as it is made, so the name is new at every call: neither a file nor a
+// pipe anybody made can stand there, and nothing is opened.
 QFileInfo probeFile(QSettings::Format format)
 {
-    const QSettings probe(format, QSettings::UserScope, QStringLiteral("tesk-settings-folder"));
+    const QString nobodys =
+        QStringLiteral("tesk-settings-folder-%1-%2")
+            .arg(QCoreApplication::applicationPid())
+            .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
+    const QSettings probe(format, QSettings::UserScope, nobodys);
     return QFileInfo(probe.fileName());
 }
 
 } // namespace
+
+QString userSettingsFolder(QSettings::Format format)
+{
+    return probeFile(format).path();
+}
 
 QString toolkitDialogSettingsFile()
 {
@@ -44,7 +56,7 @@ void ToolkitSettingsShield::turnAway()
         debugOutput("The file dialog's own settings are left alone: " + file.toStdString() +
                     " is no regular file\n");
     const auto format = QSettings::defaultFormat();
-    m_userFolder = probeFile(format).path();
+    m_userFolder = userSettingsFolder(format);
     m_format = int(format);
     QSettings::setPath(format, QSettings::UserScope, QLatin1String(kNowhere));
 }

@@ -9,6 +9,7 @@
 // the debug output says why. In between (while the dialog runs) they are the user's again.
 
 #include <QFileDialog>
+#include <QSettings>
 
 namespace tesk::system {
 
@@ -47,5 +48,9 @@ public:
 
 // The file the toolkit's dialog keeps its settings in, named without reading it.
 QString toolkitDialogSettingsFile();
+
+// The folder the user's settings files of the format are in (as the toolkit's settings class
+// places them, a folder set for the format included), found without opening a file.
+QString userSettingsFolder(QSettings::Format format);
 
 } // namespace tesk::system

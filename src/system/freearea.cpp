@@ -218,6 +218,14 @@ private:
             const QScopedValueRollback<bool> confirming(m_asking, true);
             shown->setGeometry(m_asked.adjusted(0, 0, 0, -1));
             shown->setGeometry(m_asked);
+            // Still standing there once the window manager has had its time after that, the
+            // window stands as asked: a size or place the window manager gives it later (a
+            // user's tool) is theirs, not a late answer to ask over.
+            lookAtPlace(this, PlaceLook::FramedAgain, [this] {
+                const auto *window = qobject_cast<QWidget *>(parent());
+                if (!m_done && window && window->geometry() == m_asked)
+                    m_answered = true;
+            });
         });
     }
 

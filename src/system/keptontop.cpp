@@ -237,9 +237,10 @@ private:
                 continue;
             kept.window->removeEventFilter(this);
             if (kept.hidden && !kept.window->isVisible()) {
-                // Moved aside before the dialog grew over it too: back where the user had it,
-                // not where it stood aside.
-                if (kept.to != kept.from && kept.window->pos() == kept.to)
+                // Back where the user had it, not where it stood aside if it was moved aside
+                // before the dialog grew over it too; placed before it shows, so that a dialog
+                // the user dragged (no code placed it) is not centred over its window anew.
+                if (kept.window->pos() == kept.to)
                     placeInFreeArea(kept.window, kept.from, kept.window->size());
                 kept.window->show();
             } else if (!kept.hidden && kept.window->isVisible() && kept.window->pos() == kept.to)

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QSet>
 #include <QThread>
 #include <QTimer>
@@ -94,14 +95,20 @@ void deleteFromTheLoop(const QList<QPointer<QObject>> &objects)
         Qt::QueuedConnection);
 }
 
-QObject *g_queuedCallContext = nullptr;
+// Followed by the toolkit's own weak pointer: the application may take the context with it,
+// also after an unload at the process's end, when no code of the library may run for it.
+QPointer<QObject> g_queuedCallContext;
 
 } // namespace
 
 QObject *queuedCallContext()
 {
-    if (!g_queuedCallContext)
-        g_queuedCallContext = new QObject;
+    if (g_queuedCallContext)
+        return g_queuedCallContext;
+    // A child of the application: what it holds goes with the application, and at the
+    // process's end, when the unload leaves toolkit objects alone, it stays reachable from
+    // there instead of only from the library's statics, which an unload takes away.
+    g_queuedCallContext = new QObject(QCoreApplication::instance());
     return g_queuedCallContext;
 }
 
@@ -111,7 +118,7 @@ void endQueuedCalls()
         return;
     if (QCoreApplication::instance())
         QCoreApplication::sendPostedEvents(g_queuedCallContext, QEvent::MetaCall);
-    delete std::exchange(g_queuedCallContext, nullptr);
+    delete g_queuedCallContext.data();
 }
 
 namespace {

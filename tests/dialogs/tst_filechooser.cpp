@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -24,10 +25,16 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <random>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -248,6 +255,103 @@ TEST_F(RememberedDirectories, AnotherProgramsEntryInOtherBytesStaysAsItWas)
         EXPECT_EQ(mru()->lastDir(QStringLiteral("/bin/b")), QStringLiteral("/fb"));
         EXPECT_EQ(fileDialogLastDir(), QString::fromLatin1(mine));
     }
+}
+
+// Bytes that are no UTF-8 at the ends of another program's key and folder, a character left
+// unfinished at the line's end included, come back byte for byte through this program's saves.
+TEST_F(RememberedDirectories, RawBytesAtTheEndsOfKeysAndFoldersStayByteForByte)
+{
+    const QString file = settings().fileName();
+    QDir().mkpath(QFileInfo(file).path());
+    const QByteArray theirs[] = {"/other/caf\xe9::/kept/one\xe9", "/other/caf\xe9",
+                                 "\xe9/lead::\xe9/lead",          "/o/x::/f\xc3",
+                                 "/o/y\xff\xfe::/f\xe9\xe9",      "/o/z\xe2\x82::/g"};
+    QByteArray lines = "[cuifiledlg]\nMRU\\Order=abcdef\n";
+    for (qsizetype i = 0; i < qsizetype(std::size(theirs)); ++i)
+        lines += "MRU\\" + QByteArray(1, char('a' + i)) + '=' + theirs[i] + '\n';
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(lines);
+    }
+    mru()->reload();
+    mru()->setProgramKey(QStringLiteral("/bin/host"));
+    for (const char *mine : {"/mine/1", "/mine/2"}) {
+        EXPECT_TRUE(mru()->setLastDir(mru()->programKey(), QString::fromLatin1(mine)));
+        QFile in(file);
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        const QByteArray stored = in.readAll();
+        for (qsizetype i = 0; i < qsizetype(std::size(theirs)); ++i)
+            EXPECT_TRUE(stored.contains("=" + theirs[i] + "\n"))
+                << theirs[i].toHex().constData() << " lost in:\n"
+                << stored.constData();
+        mru()->reload();
+        EXPECT_EQ(fileDialogLastDir(), QString::fromLatin1(mine));
+    }
+}
+
+// The settings class answers from its earlier read of a file that has the same size and time
+// now (another program wrote it within the same tick): the bytes read from the file as it is
+// now are not taken for another entry than the one they read as.
+TEST_F(RememberedDirectories, AStaleReadTakesNoOtherEntrysBytes)
+{
+    const QString file = settings().fileName();
+    QDir().mkpath(QFileInfo(file).path());
+    const QByteArray name = QFile::encodeName(file);
+    const auto write = [&](const QByteArray &a, const QByteArray &b) {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write("[cuifiledlg]\nMRU\\Order=ab\nMRU\\a=" + a + "\nMRU\\b=" + b + "\n");
+    };
+    write("/o/caf\xe9::/f1", "/bin/b::/fb");
+    mru()->reload();
+    struct stat before = {};
+    ASSERT_EQ(::stat(name.constData(), &before), 0);
+    // The same lines the other way round: the same size, and the time set back.
+    write("/bin/b::/fb", "/o/caf\xe9::/f1");
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, name.constData(), times, 0), 0);
+
+    mru()->setProgramKey(QStringLiteral("/bin/host"));
+    EXPECT_TRUE(mru()->setLastDir(mru()->programKey(), QStringLiteral("/mine")));
+    QFile in(file);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QByteArray stored = in.readAll();
+    EXPECT_LE(stored.count("/o/caf\xe9::/f1"), 1) << stored.constData();
+    mru()->reload();
+    EXPECT_EQ(mru()->lastDir(QStringLiteral("/bin/b")), QStringLiteral("/fb"))
+        << stored.constData();
+    EXPECT_EQ(fileDialogLastDir(), QStringLiteral("/mine"));
+}
+
+// Another program that keeps the lock for longer than its wait while it saves the list again
+// and again (a loaded machine): the save waits for it, and keeps its folder.
+TEST_F(RememberedDirectories, ASaveWaitsForAnotherThatGoesOnSaving)
+{
+    const QString file = settings().fileName();
+    QDir().mkpath(QFileInfo(file).path());
+    std::atomic<bool> held{false};
+    std::thread other([&] {
+        const tesk::system::HeldFileLock lock(file + QStringLiteral(".folders-lock"));
+        held = lock.isHeld();
+        for (int i = 0; i < 12; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
+            QSaveFile out(file);
+            if (out.open(QIODevice::WriteOnly)) {
+                out.write("[cuifiledlg]\nMRU\\Order=a\nMRU\\a=/bin/other::/other/" +
+                          QByteArray::number(i) + "\n");
+                out.commit();
+            }
+        }
+    });
+    while (!held)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    mru()->setProgramKey(QStringLiteral("/bin/host"));
+    EXPECT_TRUE(mru()->setLastDir(mru()->programKey(), QStringLiteral("/mine")));
+    other.join();
+    mru()->reload();
+    EXPECT_EQ(fileDialogLastDir(), QStringLiteral("/mine"));
+    EXPECT_EQ(mru()->lastDir(QStringLiteral("/bin/other")), QStringLiteral("/other/11"));
 }
 
 // Letters of the order without their entry name nothing and are not written back as entries;
@@ -583,6 +687,29 @@ TEST_F(FileChooser, AnOddToolkitSettingsFileHoldsNoChooser)
     // A regular file again: the toolkit keeps its settings there as usual.
     EXPECT_FALSE(run(tesk::core::OpenOneFile, dir.path()));
     EXPECT_TRUE(QFileInfo(file).isFile());
+}
+
+// The folder of the user's settings is found without opening a file there: a pipe under the
+// name a settings class was once made for to tell the folder holds neither the first chooser
+// nor the remembered folders.
+TEST_F(FileChooser, TheSettingsFolderIsFoundWithoutOpeningAFile)
+{
+    const QString folder = tesk::system::userSettingsFolder(QSettings::NativeFormat);
+    EXPECT_EQ(folder, QFileInfo(settings().fileName()).path().section(QLatin1Char('/'), 0, -2));
+    EXPECT_EQ(QFileInfo(tesk::system::toolkitDialogSettingsFile()).path(), folder);
+    QDir().mkpath(folder);
+    ModalAnswers answers; // rejects every dialog
+    {
+        testfiles::UnfedPipe pipe(folder + QStringLiteral("/tesk-settings-folder.conf"));
+        mru()->reload();
+        EXPECT_FALSE(run(tesk::core::OpenOneFile, dir.path()));
+        setFileDialogLastDir(QStringLiteral("/mine"));
+        EXPECT_FALSE(pipe.readerWaited());
+    }
+    QFile::remove(folder + QStringLiteral("/tesk-settings-folder.conf"));
+    EXPECT_EQ(answers.seen().size(), 1u);
+    mru()->reload();
+    EXPECT_EQ(fileDialogLastDir(), QStringLiteral("/mine"));
 }
 
 } // namespace

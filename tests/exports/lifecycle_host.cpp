@@ -31,7 +31,18 @@
 //                                 called after each), "exitafterrun" and "exitwithframe" (the
 //                                 host's exit handler, registered after the plug-in entry, ends the
 //                                 library after CuiRun returned, or once exit() is called with
-//                                 the frame up); each in a home of its own, whose
+//                                 the frame up), "helperfirst" (a host thread makes the
+//                                 load's first call before the host's application exists,
+//                                 and ends), "hostthread" (a host thread notifies while the
+//                                 views paint, and calls the views manager),
+//                                 "exitfromthread" (a host thread calls exit() with the frame
+//                                 up, the handler registered after the start),
+//                                 "exitafterapplication" (the host's application deleted with
+//                                 the windows up, then exit()), "nowatch" (exit() with the
+//                                 frame up when the library's thread-end watch could not be
+//                                 mapped), "exitbeforestart" (exit() before any start, the
+//                                 handler registered after the plug-in entry); each in a home
+//                                 of its own, whose
 //                                 single-instance name each start claims
 //   lifecycle_host drive FIRST COUNT
 //                                 plays COUNT seeds from FIRST, each in a child process, and
@@ -61,6 +72,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -68,10 +82,33 @@
 #include <dlfcn.h>
 #include <initializer_list>
 #include <random>
+#include <semaphore.h>
 #include <string>
+#include <sys/mman.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
+
+// The host refuses the library the small mapping of its thread-end watch while told to (road
+// "nowatch"): the one anonymous mapping of exactly two semaphores.
+std::atomic<bool> g_refuseWatchMapping{false};
+
+extern "C" void *mmap(void *address, size_t length, int protection, int flags, int file,
+                      off_t offset)
+{
+    using Mmap = void *(*)(void *, size_t, int, int, int, off_t);
+    static Mmap real = nullptr;
+    if (!real) {
+        void *symbol = dlsym(RTLD_NEXT, "mmap");
+        std::memcpy(&real, &symbol, sizeof real);
+    }
+    if (g_refuseWatchMapping && length == 2 * sizeof(sem_t) && (flags & MAP_ANONYMOUS)) {
+        errno = ENOMEM;
+        return MAP_FAILED;
+    }
+    return real(address, length, protection, flags, file, offset);
+}
 
 namespace {
 
@@ -164,13 +201,18 @@ int openSockets()
 }
 
 // One reference for the caller, or null.
-IGcp_ViewsManager *viewsManager()
+template<typename Interface>
+Interface *component(const char *category, const char *name)
 {
     MoskBroker *broker = moskGetObjectBroker();
     void *object = nullptr;
-    mosk::release(
-        broker->ops->getComponent(broker, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT, &object));
-    return static_cast<IGcp_ViewsManager *>(object);
+    mosk::release(broker->ops->getComponent(broker, category, name, &object));
+    return static_cast<Interface *>(object);
+}
+
+IGcp_ViewsManager *viewsManager()
+{
+    return component<IGcp_ViewsManager>(GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT);
 }
 
 QMainWindow *mainWindow()
@@ -217,6 +259,8 @@ enum class Step {
     KeptViews,
     ShutdownThenStart,
     Exit,
+    HostThread,
+    ExitFromThread,
 };
 
 const char *const kStepNames[] = {
@@ -236,6 +280,8 @@ const char *const kStepNames[] = {
     "kept views manager",
     "shutdown then start",
     "exit with the frame up",
+    "a host thread",
+    "exit from a host thread",
 };
 
 // Where the host's end of the process (kept interfaces called, broker cleared, library
@@ -252,6 +298,9 @@ const char *const kEndRoadNames[] = {"no host's end",
 
 class Lifecycle;
 Lifecycle *g_ending = nullptr;
+// exit() was called on a thread of the host's, not the library's: what the host kept is
+// refused there, with an error of its own.
+std::atomic<bool> g_exitingThread{false};
 void endProcess();
 
 struct EndsAtStaticDestruction
@@ -310,7 +359,10 @@ public:
             std::fflush(stdout);
             _exit(1);
         }
-        if (g_library.loaded() && !exportsAnswerAtEnd()) {
+        // A host thread's export before any start is the first call, which claims the library
+        // for that thread as any first call does: not asked.
+        const bool claimable = g_exitingThread && !m_everStarted;
+        if (g_library.loaded() && !claimable && !exportsAnswerAtEnd()) {
             std::printf("an export worked at the process's end; steps: %s\n", m_trace.c_str());
             std::fflush(stdout);
             _exit(1);
@@ -414,6 +466,75 @@ public:
         return withFrame ? take(Step::Exit) : take(Step::Run);
     }
 
+    // The host's application deleted with the library's windows up, then exit() with the
+    // handler registered after the load: what the library queued for its windows is freed
+    // with the application, and the end leaks nothing.
+    bool exitAfterApplicationRoad()
+    {
+        m_fixedLanguage = "en";
+        m_endRoad = EndRoad::AfterLoad;
+        return takeAll({Step::HostsApplication, Step::Register, Step::Load, Step::PlugIn,
+                        Step::Start, Step::Frame, Step::HostThread, Step::Windows, Step::Windows,
+                        Step::DeleteApplication, Step::Exit});
+    }
+
+    // exit() on main before any start, the handler registered after the plug-in entry: the
+    // watch the load set on main's end sees the process end, although no call claimed a
+    // thread, and what the host kept refuses.
+    bool exitBeforeStartRoad()
+    {
+        m_endRoad = EndRoad::AfterPlugIn;
+        return takeAll({Step::Register, Step::Load, Step::PlugIn, Step::Exit});
+    }
+
+    // The host's exit handler, registered after the plug-in entry, ends the library once exit()
+    // is called with the frame up, when the library could not map its thread-end watch: it
+    // still sees the process end.
+    bool noWatchRoad()
+    {
+        g_refuseWatchMapping = true;
+        m_fixedLanguage = "en";
+        m_endRoad = EndRoad::AfterPlugIn;
+        return takeAll({Step::Register, Step::Load, Step::PlugIn, Step::Start, Step::Frame,
+                        Step::Windows, Step::Exit});
+    }
+
+    // The same handler, registered after the start, when a host thread calls exit() with the
+    // frame up while main waits for that thread.
+    bool exitFromThreadRoad()
+    {
+        m_fixedLanguage = "en";
+        m_endRoad = EndRoad::AfterStart;
+        return takeAll({Step::Register, Step::Load, Step::PlugIn, Step::Start, Step::Frame,
+                        Step::Windows, Step::ExitFromThread});
+    }
+
+    // A host thread notifies while the memory views paint and calls the views manager.
+    bool hostThreadRoad()
+    {
+        m_fixedLanguage = "en";
+        m_stormLength = 2000;
+        return takeAll({Step::Register, Step::Load, Step::PlugIn, Step::Start, Step::Frame,
+                        Step::Windows, Step::HostThread, Step::Windows, Step::HostThread, Step::Run,
+                        Step::Clear, Step::Unload});
+    }
+
+    // A helper thread of the host makes the first call of the load, before the host made its
+    // application, and ends; the library then runs on the host's application as on any.
+    bool helperFirstRoad()
+    {
+        m_fixedLanguage = "en";
+        if (!takeAll({Step::Register, Step::Load}))
+            return false;
+        const auto pump = TESK(CuiPump);
+        std::thread helper([pump] { pump(); });
+        helper.join();
+        m_trace += ", a helper's call";
+        return takeAll({Step::HostsApplication, Step::PlugIn, Step::Start, Step::Frame,
+                        Step::Windows, Step::Run, Step::Clear, Step::Unload,
+                        Step::DeleteApplication});
+    }
+
 private:
     int pick(int count) { return int(m_random() % uint64_t(count)); }
 
@@ -432,6 +553,8 @@ private:
                 return 6;
             case Step::Notify:
                 return 3;
+            case Step::HostThread:
+                return 1;
             case Step::Exit:
                 return 2;
             default:
@@ -483,6 +606,10 @@ private:
             valid.push_back(Step::KeptViews);
         if (m_framed && m_mayExit)
             valid.push_back(Step::Exit);
+        if (g_library.loaded() && m_attached)
+            valid.push_back(Step::HostThread);
+        if (m_mayExit)
+            valid.push_back(Step::ExitFromThread);
         return valid;
     }
 
@@ -547,9 +674,18 @@ private:
             return keptViews();
         case Step::ShutdownThenStart:
             return shutdownThenStart();
+        case Step::HostThread:
+            return hostThread();
         case Step::Exit:
             tell();
             std::exit(0);
+        case Step::ExitFromThread: {
+            // The host's end runs on that thread while main waits for it, which it never ends.
+            tell();
+            g_exitingThread = true;
+            std::thread([] { std::exit(0); }).join();
+            return false;
+        }
         }
         return false;
     }
@@ -574,6 +710,8 @@ private:
             pane->ops->Release(pane);
         if (IGc_View *view = std::exchange(m_keptView, nullptr))
             view->ops->Release(view);
+        if (IGcds_DataAdaptor *adaptor = std::exchange(m_keptAdaptor, nullptr))
+            adaptor->ops->Release(adaptor);
     }
 
     // The pane and view kept from an ended start answer the error the facade answers for its
@@ -581,17 +719,23 @@ private:
     bool keptWindowsRefuse() const
     {
         auto badArgument = [](MoskResult result) {
-            const bool answered = result && moskErrorCode(result) == MOSK_ERR_BAD_ARGUMENT;
+            const bool answered =
+                result && (moskErrorCode(result) == MOSK_ERR_BAD_ARGUMENT || g_exitingThread);
             mosk::release(result);
             return answered;
         };
         bool refused = true;
         if (m_keptPane) {
-            uint64_t first = 1;
+            uint64_t first = g_exitingThread ? GC_NO_ID : 1;
             refused = badArgument(m_keptPane->ops->firstView(m_keptPane, &first)) &&
                       first == GC_NO_ID &&
                       badArgument(m_keptPane->ops->removeView(m_keptPane, m_keptViewId)) &&
                       badArgument(m_keptPane->ops->targetUpdated(m_keptPane, 0, 0));
+            uint64_t target = 77;
+            const uint64_t other = 78;
+            refused = refused && badArgument(m_keptPane->ops->setTargetId(m_keptPane, &other)) &&
+                      badArgument(m_keptPane->ops->getTargetId(m_keptPane, &target)) &&
+                      target == 77;
         }
         if (refused && m_keptView) {
             MoskValue *settings = moskValueCreate("");
@@ -622,27 +766,57 @@ private:
     bool keptMakesNothing() const
     {
         auto notFound = [](MoskResult result) {
-            const bool answered = result && moskErrorCode(result) == MOSK_ERR_NOT_FOUND;
+            const bool answered =
+                result && (moskErrorCode(result) == MOSK_ERR_NOT_FOUND || g_exitingThread);
             mosk::release(result);
             return answered;
         };
-        uint64_t pane = 0;
-        uint64_t view = 1;
+        // Refused on a host thread, the call writes nothing.
+        uint64_t pane = g_exitingThread ? GC_NO_ID : 0;
+        uint64_t view = g_exitingThread ? 0 : 1;
         const TeskMemoryAddress address{};
         return notFound(m_kept->ops->createMemoryPane(m_kept, &pane, 0)) && pane == GC_NO_ID &&
                notFound(m_kept->ops->createViewInNewPane(m_kept, "Memory", 0, &view)) &&
                view == 0 && notFound(m_kept->ops->openView(m_kept, "Memory", 0, &address, 1));
     }
 
+    // At the process's end the synchronisation data the adaptor writes to is gone: every
+    // operation answers as for nothing held, and a mode set is not kept.
+    bool adaptorAnswersAtEnd() const
+    {
+        IGcds_DataAdaptor *adaptor = m_keptAdaptor;
+        if (!adaptor)
+            return true;
+        adaptor->ops->setMode(adaptor, 1);
+        adaptor->ops->setName(adaptor, 7, "at the end");
+        if (adaptor->ops->isModeSet(adaptor) == 0 && adaptor->ops->count(adaptor) == 0 &&
+            adaptor->ops->idByIndex(adaptor, 0) == 0 &&
+            adaptor->ops->getContext(adaptor) == 0xFFFFFFFFu &&
+            adaptor->ops->isEventInUse(adaptor, 7, GCDS_EVENT_RUN) == 0)
+            return true;
+        std::printf("the kept synchronisation data adaptor answered at the process's end\n");
+        return false;
+    }
+
     // At the process's end the kept manager makes nothing and follows no event; the pane and
-    // view refuse.
+    // view refuse; the synchronisation data adaptor holds nothing.
     bool keptAnswerAtEnd() const
     {
+        if (!adaptorAnswersAtEnd())
+            return false;
         if (!m_kept)
             return true;
         const bool refused = keptMakesNothing();
         mosk::release(m_kept->ops->targetChanged(m_kept));
         mosk::release(m_kept->ops->targetUpdated(m_kept, 1));
+        // Nor does it hand out a pane of the last start.
+        IGc_Pane *pane = nullptr;
+        mosk::release(m_kept->ops->getWindow(m_kept, m_keptPaneId, &pane));
+        if (pane) {
+            pane->ops->Release(pane);
+            std::printf("the kept views manager handed out a pane at the process's end\n");
+            return false;
+        }
         return refused && keptWindowsRefuse();
     }
 
@@ -684,6 +858,9 @@ private:
             std::atexit(&endProcess);
         if (!m_kept)
             m_kept = viewsManager();
+        if (!m_keptAdaptor)
+            m_keptAdaptor =
+                component<IGcds_DataAdaptor>(GCDS_CATEGORY, GCDS_DATA_ADAPTOR_COMPONENT);
         return true;
     }
 
@@ -724,6 +901,86 @@ private:
         return false;
     }
 
+    // Called on a thread of the host's: every call that would make a window or follow the
+    // target fails and writes nothing (or, outside a start, what it writes there).
+    static bool refusedOffThread(IGcp_ViewsManager *kept, IGc_Pane *pane)
+    {
+        auto failed = [](MoskResult result) {
+            const bool answered = result != nullptr;
+            mosk::release(result);
+            return answered;
+        };
+        uint64_t madePane = 77;
+        uint64_t madeView = 77;
+        uint64_t target = 77;
+        const bool refused =
+            failed(kept->ops->createMemoryPane(kept, &madePane, 0)) &&
+            (madePane == 77 || madePane == GC_NO_ID) &&
+            failed(kept->ops->createViewInNewPane(kept, "Memory", 0, &madeView)) &&
+            (madeView == 77 || madeView == 0) && failed(kept->ops->targetChanged(kept)) &&
+            (!pane || (failed(pane->ops->getTargetId(pane, &target)) && target == 77));
+        if (!refused)
+            std::printf("the kept views manager answered a host thread (pane %llx, view %llx)\n",
+                        static_cast<unsigned long long>(madePane),
+                        static_cast<unsigned long long>(madeView));
+        return refused;
+    }
+
+    // A thread of the host's, as an engine's reporting its target: it notifies both subjects
+    // every half millisecond while the library's thread paints its windows, then calls the
+    // kept views manager. The notifications are carried to the library's thread, where the
+    // views ask the host's subject for the target; the calls are refused.
+    bool hostThread()
+    {
+        const std::thread::id library = std::this_thread::get_id();
+        std::atomic<int> reads{0};
+        std::atomic<bool> readElsewhere{false};
+        viewsSubject().inside = [&] {
+            ++reads;
+            readElsewhere = readElsewhere || std::this_thread::get_id() != library;
+        };
+        QMainWindow *window = m_framed ? mainWindow() : nullptr;
+        std::atomic<bool> done{false};
+        bool refused = true;
+        IGcp_ViewsManager *kept = m_kept;
+        IGc_Pane *pane = m_started ? m_keptPane : nullptr;
+        // The kinds the views follow: repaints, updates, a changed target.
+        static constexpr int kKinds[] = {5, 13, 15, 14, 16, 20, 26, 17};
+        const int first = pick(int(std::size(kKinds)));
+        const int notifications = m_stormLength ? m_stormLength : 100 + pick(400);
+        m_trace += " (" + std::to_string(notifications) + " from " + std::to_string(first) + ")";
+        std::thread engine([&] {
+            for (int i = 0; i < notifications; ++i) {
+                viewsSubject().fire(kKinds[(first + i) % int(std::size(kKinds))]);
+                if (i % 8 == 0)
+                    cores().fire(kGlobalKinds[(i / 8) % int(std::size(kGlobalKinds))]);
+                std::this_thread::sleep_for(std::chrono::microseconds(500));
+            }
+            if (kept && m_started)
+                refused = refusedOffThread(kept, pane);
+            done = true;
+        });
+        while (!done) {
+            if (window)
+                window->repaint();
+            if (QCoreApplication::instance())
+                QCoreApplication::processEvents();
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        engine.join();
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents();
+        viewsSubject().inside = nullptr;
+        // The views of a start follow the notifications: each asks the subject for its target.
+        const bool followed = !m_started || reads > 0;
+        if (readElsewhere || !followed)
+            std::printf("the views %s\n", readElsewhere
+                                              ? "asked for the target on the host's thread"
+                                              : "did not follow the host thread's notifications");
+        return refused && followed && !readElsewhere;
+    }
+
     bool start()
     {
         m_language = m_fixedLanguage ? m_fixedLanguage : (pick(2) ? "de" : "en");
@@ -743,6 +1000,7 @@ private:
             return false;
         }
         m_started = true;
+        m_everStarted = true;
         m_windowRounds = 0;
         if (m_endRoad == EndRoad::AfterStart && !std::exchange(m_endSetUp, true))
             std::atexit(&endProcess);
@@ -844,6 +1102,7 @@ private:
                    answered(manager->ops->findWindow(manager, inPane, &view)) && view;
             m_keptView = reinterpret_cast<IGc_View *>(view);
             m_keptViewId = inPane;
+            m_keptPaneId = pane;
         }
         TESK(QtCreateDocked)(0, 0);
         made = made &&
@@ -1006,19 +1265,23 @@ private:
     IGc_Pane *m_keptPane = nullptr;
     IGc_View *m_keptView = nullptr;
     uint64_t m_keptViewId = 0;
+    uint64_t m_keptPaneId = GC_NO_ID;
     std::string m_trace;
     int m_steps = 0;
     bool m_registered = false;
     bool m_pluggedIn = false;
     bool m_attached = false;
     bool m_started = false;
+    bool m_everStarted = false;
     bool m_framed = false;
     int m_windowRounds = 0;
+    int m_stormLength = 0;
     const char *m_language = "en";
     const char *m_fixedLanguage = nullptr;
     QApplication *m_hostsApplication = nullptr;
     QString m_hostsStyle;
     IGcp_ViewsManager *m_kept = nullptr;
+    IGcds_DataAdaptor *m_keptAdaptor = nullptr;
     TeskHandle m_frameContext = 0x1000;
     uint32_t m_dataSet = 0;
     int m_argc = 1;
@@ -1110,13 +1373,19 @@ int main(int argc, char **argv)
         setenv("KSODEBUG_HOME", home.path().toLocal8Bit().constData(), 1);
         unsetenv("KSODEBUG_ALLOW_MULTIPLE_INSTANCES");
         auto *lifecycle = new Lifecycle(0);
-        const bool kept = road == "brokercleared"      ? lifecycle->brokerClearedRoad()
-                          : road == "restartgerman"    ? lifecycle->restartRoad()
-                          : road == "shutdownrestart"  ? lifecycle->shutdownRestartRoad()
-                          : road == "hostsapplication" ? lifecycle->hostsApplicationRoad()
-                          : road == "exitafterrun"     ? lifecycle->exitRoad(false)
-                          : road == "exitwithframe"    ? lifecycle->exitRoad(true)
-                                                       : false;
+        const bool kept = road == "brokercleared"          ? lifecycle->brokerClearedRoad()
+                          : road == "restartgerman"        ? lifecycle->restartRoad()
+                          : road == "shutdownrestart"      ? lifecycle->shutdownRestartRoad()
+                          : road == "hostsapplication"     ? lifecycle->hostsApplicationRoad()
+                          : road == "exitafterrun"         ? lifecycle->exitRoad(false)
+                          : road == "exitwithframe"        ? lifecycle->exitRoad(true)
+                          : road == "helperfirst"          ? lifecycle->helperFirstRoad()
+                          : road == "hostthread"           ? lifecycle->hostThreadRoad()
+                          : road == "exitfromthread"       ? lifecycle->exitFromThreadRoad()
+                          : road == "nowatch"              ? lifecycle->noWatchRoad()
+                          : road == "exitbeforestart"      ? lifecycle->exitBeforeStartRoad()
+                          : road == "exitafterapplication" ? lifecycle->exitAfterApplicationRoad()
+                                                           : false;
         return kept ? 0 : 1;
     }
     std::printf("usage: lifecycle_host play SEED | road NAME | drive FIRST COUNT\n");

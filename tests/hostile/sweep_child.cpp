@@ -130,8 +130,8 @@ bool setUp(const std::string &state, hostile::World &world)
     return state == "restarted" && CuiQtInit_WinEx("sweep_child", commandLine) == 1;
 }
 
-const char *const kComponentStates[] = {"before",   "started",   "window",
-                                        "afterrun", "restarted", "cleared"};
+const char *const kComponentStates[] = {"before",    "started", "window",       "afterrun",
+                                        "restarted", "cleared", "thread-window"};
 
 // The interfaces a host keeps: from its plug-in entry (before), from its first start, and the
 // pane and view of its first window; the state they are then called in.
@@ -349,6 +349,59 @@ bool threadSweep(const hostile::World &world)
     return held;
 }
 
+// Every operation of the interfaces kept in a start with a window, from a second thread: each
+// but the base operations is refused with a debug line, nothing is made and nothing reaches
+// the toolkit.
+bool componentThreadSweep(const hostile::World &world, hostile::components::Kept &kept)
+{
+    using namespace hostile::components;
+    static const std::string kRefusal =
+        ": called from a thread other than the one that started the library; refused\n";
+    testhost::settle();
+    tesk::system::setDebugSink([](const std::string &text) {
+        const std::lock_guard<std::mutex> lock(heard().mutex);
+        heard().debugLines.push_back(text);
+    });
+    const QtMessageHandler previous = qInstallMessageHandler(&hearQtMessage);
+    // Whatever succeeds in making a window from there is a fault, as between starts.
+    kept.startUp = false;
+    bool held = true;
+    for (const Line &line : table()) {
+        std::printf("sweep: %s\n", line.name);
+        std::fflush(stdout);
+        std::thread caller([&] {
+            for (int variant = 0; variant < hostile::Args::kVariants; ++variant) {
+                hostile::Args args(variant, world);
+                Call call(args, kept, line.name);
+                line.call(call);
+            }
+        });
+        caller.join();
+        CuiPump();
+        const std::lock_guard<std::mutex> lock(heard().mutex);
+        const bool base = std::string(line.name).find(".base") != std::string::npos;
+        const bool refused = std::any_of(
+            heard().debugLines.begin(), heard().debugLines.end(),
+            [](const std::string &text) { return text.find(kRefusal) != std::string::npos; });
+        if (!base && !refused) {
+            std::printf("sweep: %s did not refuse the call from another thread\n", line.name);
+            held = false;
+        }
+        for (const std::string &message : heard().qtMessages) {
+            std::printf("sweep: %s reached the toolkit: %.300s\n", line.name, message.c_str());
+            held = false;
+        }
+        heard().debugLines.clear();
+        heard().qtMessages.clear();
+    }
+    qInstallMessageHandler(previous);
+    for (const std::string &name : kept.broken)
+        std::printf("sweep: %s made something from another thread\n", name.c_str());
+    held = held && kept.broken.empty();
+    release(kept);
+    return held;
+}
+
 // One re-entering mode, all lines or the named ones; false when a line did not hold.
 bool reenter(const std::string &mode, const char *only)
 {
@@ -457,11 +510,12 @@ int main(int argc, char **argv)
     hostile::World world;
     if (components) {
         hostile::components::Kept kept;
-        if (!setUpComponents(componentState, world, kept)) {
+        const bool fromThread = componentState == "thread-window";
+        if (!setUpComponents(fromThread ? "window" : componentState, world, kept)) {
             std::printf("sweep: state %s not reached\n", componentState.c_str());
             return 1;
         }
-        if (!componentSweep(world, kept))
+        if (!(fromThread ? componentThreadSweep(world, kept) : componentSweep(world, kept)))
             return 1;
         std::printf("sweep: done\n");
         std::fflush(stdout);

@@ -272,6 +272,8 @@ TEST_P(HostileComponents, EveryOperationHolds)
 INSTANTIATE_TEST_SUITE_P(States, HostileComponents,
                          ::testing::Values("before", "started", "window", "afterrun", "restarted",
                                            "cleared"));
+// Every operation from a second thread, on interfaces kept in a start with a window.
+INSTANTIATE_TEST_SUITE_P(OtherThread, HostileComponents, ::testing::Values("thread-window"));
 
 // The re-entering modes; each takes a minute or two on a loaded machine.
 class HostileReenter : public ::testing::TestWithParam<const char *>

@@ -45,3 +45,34 @@ TEST(KeptOnTop, APanelMovedAsideThenHiddenComesBackWhereTheUserHadIt)
     EXPECT_TRUE(panel.isVisible());
     EXPECT_EQ(panel.pos(), user);
 }
+
+// A find panel is a dialog: shown again at a place no code asked, it would come back centred
+// over its window. One the user dragged (the window system moves it, no code) and a dialog
+// hid at once, growing over it, comes back where the user had it.
+TEST(KeptOnTop, APanelTheUserMovedAndADialogHidComesBackWhereTheUserHadIt)
+{
+    QWidget window;
+    const QRect free = window.screen()->availableGeometry();
+    window.setGeometry(free.adjusted(40, 40, -40, -40));
+    window.show();
+    QDialog panel(&window, Qt::WindowStaysOnTopHint);
+    panel.resize(free.width() / 4, free.height() / 8);
+    panel.show();
+    testhost::settle();
+    const QPoint user = free.topLeft() + QPoint(10, 10);
+    ASSERT_NE(panel.pos(), user);
+    panel.move(user);
+    // Dragged by the user, the toolkit's own word: no code placed it.
+    panel.setAttribute(Qt::WA_Moved, false);
+    testhost::settle();
+
+    QDialog dialog;
+    dialog.show();
+    clearOfKeptWindows(&dialog, free, free);
+    testhost::settle();
+    ASSERT_FALSE(panel.isVisible()) << "the panel stands over a dialog that fills the screen";
+    dialog.hide();
+    testhost::settle();
+    EXPECT_TRUE(panel.isVisible());
+    EXPECT_EQ(panel.pos(), user);
+}

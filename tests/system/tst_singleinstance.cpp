@@ -75,6 +75,43 @@ TEST(SingleInstance, NameIsFreedWithItsOwner)
     EXPECT_TRUE(later.listen());
 }
 
+// A start's claim kept for the next start lets go of its name at the unload only while the name
+// is still its socket's: another instance that found it dead may have put its own there.
+TEST(SingleInstance, AKeptClaimLetsGoOnlyOfItsOwnName)
+{
+    const QString id = uniqueId("kept");
+    const QByteArray path = QFile::encodeName(SingleInstance::serverName(id));
+    ASSERT_FALSE(path.isEmpty());
+    {
+        SingleInstance owner(id);
+        ASSERT_TRUE(owner.listen());
+        owner.keepForNextStart();
+    }
+    struct stat named
+    {
+    };
+    ASSERT_EQ(::lstat(path.constData(), &named), 0);
+    SingleInstance::dropKeptClaim();
+    EXPECT_NE(::lstat(path.constData(), &named), 0) << "the kept name stayed";
+
+    {
+        SingleInstance owner(id);
+        ASSERT_TRUE(owner.listen());
+        owner.keepForNextStart();
+    }
+    // Another instance's socket under the same name.
+    ASSERT_EQ(::unlink(path.constData()), 0);
+    const int other = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(other, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    SingleInstance::dropKeptClaim();
+    EXPECT_EQ(::lstat(path.constData(), &named), 0) << "another instance's name was taken";
+    ::close(other);
+    ::unlink(path.constData());
+}
+
 TEST(SingleInstance, MessagesArriveWhole)
 {
     SingleInstance receiver(uniqueId("message"));

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <map>
+#include <semaphore.h>
 #include <string>
 #include <utility>
 
@@ -178,4 +179,10 @@ void moskBrokerClear()
 __attribute__((destructor)) static void endBrokerAtUnload()
 {
     Broker::end();
+}
+
+void moskPostSemaphore(void *semaphore)
+{
+    if (semaphore)
+        sem_post(static_cast<sem_t *>(semaphore));
 }

@@ -6,8 +6,11 @@
 #include <mosk/mosk.hpp>
 
 #include <exception>
+#include <functional>
 #include <new>
 #include <string>
+
+class QObject;
 
 namespace tesk::broker {
 
@@ -35,5 +38,37 @@ MoskResult guardedCall(const char *operation, Body &&body) noexcept
     }
     return moskErrorCreateStandardError(1, MOSK_ERR_GENERAL);
 }
+
+// One rule for every operation of an interface the library serves: it runs on the library's
+// thread only. Called from another it does nothing, writes no result and answers a failure of
+// category 1 (MOSK_ERR_FAILED), with one debug line naming the operation. Used in the
+// interfaces' tables: &OnLibraryThread<&operation>::call; an operation that must do something
+// even when refused asks itself, with its own name.
+bool refusedOffLibraryThread(const char *prettyName);
+
+template<auto Operation>
+struct OnLibraryThread;
+
+template<typename... Args, MoskResult (*Operation)(void *, Args...)>
+struct OnLibraryThread<Operation>
+{
+    static MoskResult call(void *face, Args... args)
+    {
+        if (refusedOffLibraryThread(__PRETTY_FUNCTION__))
+            return moskErrorCreateStandardError(1, MOSK_ERR_FAILED);
+        return Operation(face, args...);
+    }
+};
+
+// A notification the host sends through the broker (an observer's Notify) runs on the library's
+// thread: at once when it comes there; from another thread it is carried there behind the
+// ones carried before and the call answers at once. Without a start to carry it to, nothing of
+// the library stands that it could change: it is dropped with one debug line.
+MoskResult notifyOnLibraryThread(const char *operation, std::function<void()> notify);
+
+// The carrier lives in the started application; the unload ends it with what was not carried
+// yet, before the library's code goes.
+void makeCarrier();
+void endCarrier();
 
 } // namespace tesk::broker

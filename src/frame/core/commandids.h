@@ -3,6 +3,8 @@
 // The menu numbers the code itself relies on, named once. Item ids number the rows of the
 // compiled-in menu tables (frame/menus/menutables.txt, which must agree); host ids are the
 // command numbers the host's activation callback receives.
+#include <tesk/tesk_window.h>
+
 namespace tesk::commands {
 
 // ---- item ids ----
@@ -24,6 +26,6 @@ constexpr int kCycleConnectionsCommand = 49866;
 constexpr int kCycleThreadsCommand = 49867;
 // No menu row carries it: a window sends it before it closes so that the host can veto, and
 // the manager lets it through without looking for a row.
-constexpr int kAskHostToCloseCommand = 66666;
+constexpr int kAskHostToCloseCommand = TESK_CLOSE_ASKED;
 
 } // namespace tesk::commands

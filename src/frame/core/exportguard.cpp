@@ -1,6 +1,9 @@
 #include "frame/core/exportguard.h"
 
+#include "frame/core/brokerguard.h"
 #include "system/debugoutput.h"
+
+#include <mosk/mosk.h>
 
 #include <QCoreApplication>
 #include <QThread>
@@ -13,6 +16,9 @@
 #include <string>
 #include <sys/mman.h>
 #include <unistd.h>
+
+// The library's own module, as the C++ runtime names it to thread-end routines.
+extern "C" void *__dso_handle;
 
 namespace tesk {
 
@@ -30,58 +36,108 @@ void markProcessEnding()
 // static destructor, whatever order those were registered in; so a thread-end routine of the
 // process's main thread, watched from the load, or of the library's thread, sees the process
 // end before anything of it is destroyed, also when the host registered its own handler after
-// the load. The routine is the C library's own sem_post on a box mapped apart from the library
+// the load. The routine is the broker's semaphore post on a box mapped apart from the library
 // and the heap: a routine in the library would keep it mapped until the thread ends (no dlclose
 // could unload it), and the post may come after an unload, when nothing owns the box any more.
-// One box per load, for at most two threads; nothing else is ever written to it.
-sem_t *g_threadEndBox = nullptr;
+// One box per load, with a post for each of at most two threads; nothing else is ever written
+// to it. Where the box cannot be mapped, the plain road is taken: a routine of the library's
+// own, which keeps the library mapped (and a dlclose then leaves it loaded, as it was) until
+// the thread ends, rather than not seeing the process end at all.
+struct ThreadEndBox
+{
+    sem_t posts[2];
+};
+ThreadEndBox *g_threadEndBox = nullptr;
+bool g_boxRefused = false;
+std::atomic<bool> g_endedPlainly[2] = {};
 std::atomic<pid_t> g_watchedThreads[2] = {};
+// The toolkit's object of a watched thread other than the main one: its end is the process's
+// only while the application runs there. A helper thread that made the first call before any
+// application existed ends while the process goes on.
+std::atomic<QThread *> g_watchedToolkitThreads[2] = {};
 
-void watchThreadEnd()
+void endedPlainly(void *ended)
+{
+    *static_cast<std::atomic<bool> *>(ended) = true;
+}
+
+void watchThreadEnd(QThread *toolkitThread)
 {
     const pid_t thread = ::gettid();
     for (const std::atomic<pid_t> &watched : g_watchedThreads) {
         if (watched == thread)
             return;
     }
-    bool taken = false;
-    for (std::atomic<pid_t> &watched : g_watchedThreads) {
+    if (!g_threadEndBox && !g_boxRefused) {
+        void *page = ::mmap(nullptr, sizeof(ThreadEndBox), PROT_READ | PROT_WRITE,
+                            MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        g_boxRefused = page == MAP_FAILED;
+        if (!g_boxRefused) {
+            g_threadEndBox = static_cast<ThreadEndBox *>(page);
+            for (sem_t &posts : g_threadEndBox->posts)
+                ::sem_init(&posts, 0, 0);
+        }
+    }
+    int slot = 0;
+    for (; slot < 2; ++slot) {
         pid_t expected = 0;
-        if ((taken = watched.compare_exchange_strong(expected, thread)))
+        if (g_watchedThreads[slot].compare_exchange_strong(expected, thread))
             break;
     }
-    if (!taken)
+    if (slot == 2)
         return;
+    g_watchedToolkitThreads[slot] = toolkitThread;
     if (!g_threadEndBox) {
-        void *page = ::mmap(nullptr, sizeof(sem_t), PROT_READ | PROT_WRITE,
-                            MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (page == MAP_FAILED)
-            return;
-        g_threadEndBox = static_cast<sem_t *>(page);
-        ::sem_init(g_threadEndBox, 0, 0);
+        abi::__cxa_thread_atexit(&endedPlainly, &g_endedPlainly[slot], &__dso_handle);
+        return;
     }
-    // Passed through the plain function pointer type the C library calls with one argument.
-    using Routine = void (*)(void *);
-    const auto post = reinterpret_cast<Routine>(reinterpret_cast<void (*)()>(&::sem_post));
-    // The last argument names the module the routine belongs to: the C library's.
-    abi::__cxa_thread_atexit(post, g_threadEndBox, reinterpret_cast<void *>(&::sem_post));
+    // The last argument names the module the routine belongs to: the broker's.
+    abi::__cxa_thread_atexit(&::moskPostSemaphore, &g_threadEndBox->posts[slot],
+                             reinterpret_cast<void *>(&::moskPostSemaphore));
+}
+
+bool slotEnded(int slot)
+{
+    int posts = 0;
+    return g_endedPlainly[slot] ||
+           (g_threadEndBox && ::sem_getvalue(&g_threadEndBox->posts[slot], &posts) == 0 &&
+            posts > 0);
 }
 
 bool threadEnded()
 {
-    int posts = 0;
-    return g_threadEndBox && ::sem_getvalue(g_threadEndBox, &posts) == 0 && posts > 0;
+    for (int slot = 0; slot < 2; ++slot) {
+        if (!slotEnded(slot))
+            continue;
+        if (g_watchedThreads[slot] == ::getpid())
+            return true;
+        const QCoreApplication *application = QCoreApplication::instance();
+        if (application && application->thread() == g_watchedToolkitThreads[slot])
+            return true;
+    }
+    return false;
 }
+
+// The thread that loaded the library, which stands for the library's own until a call claims
+// one; and the application an export last ran on with its thread, so that another thread is
+// told apart without the toolkit's thread records (which a thread of the host's would
+// otherwise get, and keep past an unload of the toolkit).
+std::atomic<pid_t> g_loadingThread{0};
+std::atomic<const QCoreApplication *> g_seenApplication{nullptr};
+std::atomic<pid_t> g_applicationThread{0};
+std::atomic<bool> g_claimed{false};
 
 } // namespace
 
 void watchProcessEnd()
 {
+    pid_t none = 0;
+    g_loadingThread.compare_exchange_strong(none, ::gettid());
     std::atexit(&markProcessEnding);
     // The main thread ends only with the process; a thread of the broker's that loads the
     // plug-in may end before it.
     if (::gettid() == ::getpid())
-        watchThreadEnd();
+        watchThreadEnd(nullptr);
 }
 
 bool processEnding()
@@ -94,32 +150,75 @@ void reportEscapedException(const char *exportName, const char *what)
     qWarning("%s: %s", exportName, what);
 }
 
-bool onLibraryThread(const char *exportName, bool claims)
+namespace {
+
+// The thread that runs the library as the calling thread sees it (claiming it when none is
+// known yet and the caller claims).
+QThread *libraryThread(QThread *current, bool claims)
 {
     static const bool watched = (watchProcessEnd(), true);
     (void)watched;
     static std::atomic<QThread *> starter{nullptr};
-    QThread *const current = QThread::currentThread();
     QThread *expected = nullptr;
     QThread *owner = nullptr;
-    if (claims)
+    if (claims) {
         owner = starter.compare_exchange_strong(expected, current) ? current : expected;
-    else
+        g_claimed = true;
+    } else {
         owner = (expected = starter.load()) ? expected : current;
+    }
     // A host that made its own application started the library on that application's thread.
     if (const QCoreApplication *application = QCoreApplication::instance())
         owner = application->thread();
-    if (current == owner) {
-        // Only the thread that runs the library: the broker's own, which may load the plug-in
-        // first, ends while the process goes on.
-        if (claims)
-            watchThreadEnd();
+    return owner;
+}
+
+} // namespace
+
+bool onLibraryThread(const char *exportName, bool claims)
+{
+    QThread *const current = QThread::currentThread();
+    if (current == libraryThread(current, claims)) {
+        // Only the thread that runs the library's application: the broker's own, which may load
+        // the plug-in first, and a helper that called before any application existed, end
+        // while the process goes on.
+        if (const QCoreApplication *application = QCoreApplication::instance()) {
+            g_applicationThread = ::gettid();
+            g_seenApplication = application;
+            if (claims)
+                watchThreadEnd(current);
+        }
         return true;
     }
     system::debugOutput(std::string(exportName) +
                         ": called from a thread other than the one that started the library; "
                         "refused\n");
     return false;
+}
+
+bool enters(const char *name, Claim claim)
+{
+    if (processEnding())
+        return false;
+    if (claim == Claim::Thread)
+        return onLibraryThread(name);
+    if (isLibraryThread())
+        return true;
+    system::debugOutput(std::string(name) +
+                        ": called from a thread other than the one that started the library; "
+                        "refused\n");
+    return false;
+}
+
+bool isLibraryThread()
+{
+    const QCoreApplication *application = QCoreApplication::instance();
+    if (application && application == g_seenApplication)
+        return ::gettid() == g_applicationThread;
+    if (!application && !g_claimed)
+        return ::gettid() == g_loadingThread;
+    QThread *const current = QThread::currentThread();
+    return current == libraryThread(current, false);
 }
 
 bool applicationExists()
@@ -136,6 +235,9 @@ bool started()
 void setStarted(bool running)
 {
     g_started = running;
+    // Notifications a host thread sends from now on are carried to this start's thread.
+    if (running)
+        broker::makeCarrier();
 }
 
 } // namespace tesk

@@ -16,6 +16,9 @@ void reportEscapedException(const char *exportName, const char *what);
 // not claim (the broker may load the plug-in on a thread of its own before the host starts the
 // library) is refused only once the library's thread is known.
 bool onLibraryThread(const char *exportName, bool claims = true);
+// The same question asked quietly and without a claim; while no call has claimed a thread and
+// no application exists, the thread that loaded the library is the library's.
+bool isLibraryThread();
 
 // Whether the process has begun to end (its exit handlers run), as opposed to the library
 // being unloaded from a process that goes on. Seen as exit() ends the library's thread, before
@@ -28,10 +31,16 @@ bool processEnding();
 // and the export answers its failure value, as it does for a call from another thread. From an
 // exit handler or static destructor at the process's end every export answers its failure value
 // and does nothing: the toolkit's statics may be gone while the application still stands.
+// Whether a call may enter: not at the process's end, and on the library's thread, which an
+// export claims when none is known yet; a component's operation claims none.
+enum class Claim { Thread, Nothing };
+bool enters(const char *name, Claim claim);
+
 template<typename Result, typename Body>
-Result guarded(const char *exportName, Result failure, Body &&body) noexcept
+Result guarded(const char *exportName, Result failure, Body &&body,
+               Claim claim = Claim::Thread) noexcept
 {
-    if (processEnding() || !onLibraryThread(exportName))
+    if (!enters(exportName, claim))
         return failure;
     try {
         return std::forward<Body>(body)();
@@ -44,9 +53,9 @@ Result guarded(const char *exportName, Result failure, Body &&body) noexcept
 }
 
 template<typename Body>
-void guarded(const char *exportName, Body &&body) noexcept
+void guarded(const char *exportName, Body &&body, Claim claim = Claim::Thread) noexcept
 {
-    if (processEnding() || !onLibraryThread(exportName))
+    if (!enters(exportName, claim))
         return;
     try {
         std::forward<Body>(body)();

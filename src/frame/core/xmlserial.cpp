@@ -125,10 +125,79 @@ private:
             m_ended = true;
             return false;
         }
+        if (std::exchange(m_first, false))
+            m_checkUtf8 = declaredUtf8(piece);
         m_pending = QByteArray(piece.constData(), piece.size());
         m_taken = 0;
-        return true;
+        // The host's bytes behind the root element's end on its line are no part of the
+        // document, but the parser decodes what it is given before it reads that end: the text
+        // ends before the first byte that is no UTF-8. A document with such a byte inside fails
+        // as it would have.
+        if (m_checkUtf8) {
+            const qsizetype valid = m_utf8.validPrefix(m_pending);
+            if (valid < m_pending.size()) {
+                m_pending.truncate(valid);
+                m_ended = true;
+            }
+        }
+        return !m_pending.isEmpty();
     }
+
+    // Whether the document's first line declares no encoding but UTF-8.
+    static bool declaredUtf8(QByteArray first)
+    {
+        if (first.startsWith("\xef\xbb\xbf"))
+            first = first.mid(3);
+        if (!first.startsWith("<?xml"))
+            return !first.startsWith("\xfe\xff") && !first.startsWith("\xff\xfe");
+        const qsizetype end = first.indexOf("?>");
+        const QByteArray declaration = first.left(end < 0 ? first.size() : end).toLower();
+        const qsizetype at = declaration.indexOf("encoding");
+        if (at < 0)
+            return true;
+        const QByteArray rest = declaration.mid(at + 8).trimmed();
+        const QByteArray value = rest.startsWith('=') ? rest.mid(1).trimmed() : QByteArray();
+        return value.startsWith("\"utf-8") || value.startsWith("'utf-8") ||
+               value.startsWith("\"utf8") || value.startsWith("'utf8");
+    }
+
+    // UTF-8 as the parser decodes it, across pieces: a character may begin in one piece and
+    // end in the next.
+    struct Utf8Check
+    {
+        int need = 0;
+        uchar low = 0x80, high = 0xbf;
+
+        // The length of the piece up to the first byte that is no UTF-8 (that byte's
+        // character begun in an earlier piece counts from 0).
+        qsizetype validPrefix(const QByteArray &piece)
+        {
+            qsizetype start = 0;
+            for (qsizetype i = 0; i < piece.size(); ++i) {
+                const uchar b = uchar(piece.at(i));
+                if (need > 0) {
+                    if (b < low || b > high)
+                        return start;
+                    --need;
+                    low = 0x80;
+                    high = 0xbf;
+                    continue;
+                }
+                start = i;
+                if (b < 0x80)
+                    continue;
+                if (b >= 0xc2 && b <= 0xdf)
+                    need = 1;
+                else if (b >= 0xe0 && b <= 0xef)
+                    need = 2, low = b == 0xe0 ? 0xa0 : 0x80, high = b == 0xed ? 0x9f : 0xbf;
+                else if (b >= 0xf0 && b <= 0xf4)
+                    need = 3, low = b == 0xf0 ? 0x90 : 0x80, high = b == 0xf4 ? 0x8f : 0xbf;
+                else
+                    return i;
+            }
+            return piece.size();
+        }
+    };
 
     QFile &m_file;
     SectionLines &m_lines;
@@ -137,6 +206,9 @@ private:
     QByteArray m_pending;
     qsizetype m_taken = 0;
     bool m_ended = false;
+    bool m_first = true;
+    bool m_checkUtf8 = false;
+    Utf8Check m_utf8;
 };
 
 bool storedAsIs(char16_t c)

@@ -13,3 +13,13 @@ public:
 public slots:
     void toggleToolbarVisibility();
 };
+
+namespace tesk::frame {
+
+// The name a toolbar's layout record goes by: the library's own (untranslated) text of its
+// title, which no language changes, so that a record stored in one language places the
+// toolbar in another. A toolbar given none (a host's own) goes by its title.
+void setToolbarRecordName(QToolBar *toolbar, const QString &name);
+QString toolbarRecordName(const QToolBar *toolbar);
+
+} // namespace tesk::frame

@@ -45,6 +45,7 @@ bool runsUnmarked(int hostId)
 MTDef::MTDef(const MenuItemRow &row, QObject *owner)
     : itemId(row.id)
     , kind(row.kind)
+    , sourceText(QString::fromUtf8(row.text ? row.text : ""))
     , text(translated(row.text))
     , description(translated(row.description))
     , hostId(row.hostId)
@@ -218,6 +219,7 @@ bool MT::buildToolBar(BuildState &state, MTDef *def)
     if (!m_owner)
         return true;
     auto *toolBar = new KSOToolBar(def->text, m_owner);
+    tesk::frame::setToolbarRecordName(toolBar, def->sourceText);
     toolBar->setAllowedAreas(Qt::TopToolBarArea);
     m_owner->addToolBar(Qt::TopToolBarArea, toolBar);
     m_toolBars.insert(def->text, toolBar);

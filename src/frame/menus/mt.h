@@ -34,6 +34,8 @@ public:
 
     int itemId;
     int kind;
+    // The table's text, and as the run's language has it.
+    QString sourceText;
     QString text;
     QString description;
     // Commands, toggles, list, cycle and radio entries; a cycle button's action is never

@@ -1,5 +1,6 @@
 #include "frame/windows/ctesk_facade.h"
 
+#include "frame/core/brokerguard.h"
 #include "frame/core/cuihandles.h"
 #include "frame/core/exportguard.h"
 #include "frame/core/plugincomponents.h"
@@ -32,9 +33,14 @@ CTesk_Facade *&processPointer()
 }
 } // namespace
 
+// Every operation on the library's thread only (see OnLibraryThread).
+template<auto Operation>
+constexpr auto kOnThread = &tesk::broker::OnLibraryThread<Operation>::call;
+
 const ITesk_FacadeOps CTesk_Facade::s_ops = {
-    MOSK_FACE_BASE(Face), &dockForMultipleView, &undockView,       &windowHandle,
-    &mainWindowOf,        &currentMainWindow,   &addDockMenuItems, &activateDockMenuItem,
+    MOSK_FACE_BASE(Face),         kOnThread<&dockForMultipleView>,  kOnThread<&undockView>,
+    kOnThread<&windowHandle>,     kOnThread<&mainWindowOf>,         kOnThread<&currentMainWindow>,
+    kOnThread<&addDockMenuItems>, kOnThread<&activateDockMenuItem>,
 };
 
 CTesk_Facade::CTesk_Facade()

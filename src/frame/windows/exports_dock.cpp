@@ -6,6 +6,7 @@
 #include "frame/core/hostgeometry.h"
 #include "frame/core/hosttext.h"
 #include "frame/core/hosttexts.h"
+#include "frame/menus/ksotoolbar.h"
 #include "frame/windows/docking/cuipaneregistry.h"
 #include "frame/windows/docking/dockwidget.h"
 #include "frame/windows/docking/layoutrecords.h"
@@ -15,6 +16,8 @@
 #include "system/freearea.h"
 
 #include <QToolBar>
+
+#include <algorithm>
 
 #include <QString>
 
@@ -108,7 +111,8 @@ const char *QtReturnToolbarTitle(TeskHandle handle, int index)
             return "";
         // Kept with the toolbar: the host may read titles of several toolbars together.
         const QToolBar *toolbar = toolbars.at(index);
-        return tesk::texts::hold(toolbar, QByteArray("title"), toolbar->windowTitle().toLatin1());
+        return tesk::texts::hold(toolbar, QByteArray("title"),
+                                 tesk::frame::toolbarRecordName(toolbar).toLatin1());
     });
 }
 
@@ -126,7 +130,14 @@ int QtSetToolbarData(const char *name, const char *record)
         MainWindow *window = Store::currentMainWindow();
         if (!window || !name || !record)
             return 1;
-        const QString title = tesk::core::hostText(name).mid(5);
+        const QString named = tesk::core::hostText(name).mid(5);
+        // By the name no language changes; a record stored before toolbars had one names the
+        // toolbar by its title.
+        const QList<QToolBar *> toolbars = window->findChildren<QToolBar *>();
+        const auto byName = std::find_if(toolbars.cbegin(), toolbars.cend(), [&](QToolBar *t) {
+            return tesk::frame::toolbarRecordName(t) == named;
+        });
+        const QString title = byName != toolbars.cend() ? (*byName)->windowTitle() : named;
         return window->applyToolbarRecord(title, QByteArray(record)) ? 0 : 1;
     });
 }

@@ -9,6 +9,7 @@
 #include "frame/core/services.h"
 #include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/dockwidget.h"
+#include "frame/windows/framecreation.h"
 #include "frame/windows/mainframe.h"
 #include "frame/windows/store.h"
 #include "frame/windows/toplevelwindow.h"
@@ -188,11 +189,17 @@ int QtGetSizePos(TeskHandle handle, int *x, int *y, int *width, int *height, int
             return 0;
         // Where its frame stands, as QtResizePosWindow and QtSetTopPersistanceData take it:
         // stored and given back, the window comes back where it was.
-        const QPoint position = tesk::system::framePosition(window);
+        // A main window the host gave no size takes its place and size at the show.
+        const bool atShow =
+            qobject_cast<MainWindow *>(window) && !window->testAttribute(Qt::WA_Resized);
+        const QRect client = atShow ? tesk::frame::mainWindowAtShow(window) : window->geometry();
+        const QMargins frame = tesk::system::frameMargins(window);
+        const QPoint position = atShow ? client.topLeft() - QPoint(frame.left(), frame.top())
+                                       : tesk::system::framePosition(window);
         *x = position.x();
         *y = position.y();
-        *width = window->width();
-        *height = window->height();
+        *width = client.width();
+        *height = client.height();
         *minimised = window->isMinimized() ? 1 : 0;
         return *minimised;
     });

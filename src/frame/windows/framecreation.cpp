@@ -129,6 +129,13 @@ TeskHandle createFrame(const char *name, TeskHandle frameContext, CuiFrameRecord
     return static_cast<TeskHandle>(current->winId());
 }
 
+QRect mainWindowAtShow(const QMainWindow *window)
+{
+    if (!window || window->testAttribute(Qt::WA_Resized))
+        return window ? window->geometry() : QRect();
+    return tesk::system::freePlaceFor(window, window->pos(), usableSize(window));
+}
+
 void showFrame()
 {
     Store *store = Store::existing();

@@ -27,6 +27,10 @@ const FrameKind &frameKindFor(const QString &name, bool sprWindow);
 // window, or 0 when there is none.
 TeskHandle createFrame(const char *name, TeskHandle frameContext, CuiFrameRecord *record);
 void showFrame();
+// Where a main window the host gave no size stands once shown, as showFrame places it: a host
+// that reads it before the show (and stores it at an early exit) gets what the show gives.
+// The window's own geometry for one the host sized.
+QRect mainWindowAtShow(const QMainWindow *window);
 
 // Each start of the library installs the catalogues of its language once, with its first frame
 // or box: a restart in the same load may come with another language, on a new application.

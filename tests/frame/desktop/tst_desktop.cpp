@@ -154,6 +154,27 @@ TEST_F(Desktop, TheFrameStandsWhereTheHostAsks)
     EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(150, desktop::kPanel));
 }
 
+// A size the window manager gives the window once it stands (a user's tool asks it) is the
+// user's: the place the library asked at the show is not asked again over it, though the
+// library still watches for late answers to its own asks.
+TEST_F(Desktop, AWindowManagersResizeRightAfterTheShowHolds)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1020, 560);
+    QtWindowCreate("Output", &unused, 0x10);
+    QtFrameShow();
+    ASSERT_TRUE(waitFramed(window));
+    // A second after the show, as a user's tool does it.
+    testhost::pumpFor(1000);
+    const QSize asked(701, 478);
+    testhost::xview::resizeOnServer(window, asked);
+    testhost::pumpUntil([&] { return window->size() == asked; }, 2000);
+    testhost::pumpFor(400);
+    EXPECT_EQ(window->size(), asked) << window->width() << "x" << window->height() << "; "
+                                     << qPrintable(testhost::xview::describe(window));
+    EXPECT_EQ(testhost::xview::shown(window).client.size(), asked);
+}
+
 TEST_F(Desktop, AWindowAskedOffEveryScreenReadsWhereItStands)
 {
     // The host reads, and stores, where the frame is put, never the place off the screens it

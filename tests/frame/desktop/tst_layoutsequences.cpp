@@ -6,12 +6,34 @@
 #include "layoutsequence.h"
 #include "testhost.h"
 
+#include "frame/windows/docking/dockwidget.h"
+
+#include <tesk/tesk_frame.h>
+#include <tesk/tesk_views.h>
+#include <tesk/tesk_window.h>
+
+#include <mosk/mosk.hpp>
+
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace {
 
 using namespace testhost::layout;
+
+constexpr TeskHandle kWindow = 1;
+
+void unused(TeskHandle, int *, int) {}
+
+IGcp_ViewsManager *viewsManager()
+{
+    MoskBroker *broker = moskGetObjectBroker();
+    void *object = nullptr;
+    if (broker)
+        mosk::release(
+            broker->ops->getComponent(broker, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT, &object));
+    return static_cast<IGcp_ViewsManager *>(object);
+}
 
 class LayoutSequencesOnADesktop : public FrameTest
 {
@@ -83,4 +105,53 @@ TEST_F(LayoutSequencesOnADesktop, SequencesThatOnceBrokeHold)
     };
     const std::string broken = playEach(sequences, screen);
     EXPECT_TRUE(broken.empty()) << broken;
+}
+
+// A host restores a stored layout before the show, each record followed by the dock it names;
+// the two memory views it makes anew through the views manager. Stored on a larger desktop,
+// the layout asks more height than this one's free area has: the frame still stands within it.
+TEST_F(LayoutSequencesOnADesktop, AStoredLayoutWithMemoryViewsAtTheBottomFitsTheFreeArea)
+{
+    QtCreateNewCode(1);
+    CuiFrameRecord frame{1, 0, 3, 77};
+    QtFrameCreate("Debugger", kWindow, &frame);
+    MainWindow *window = Store::currentMainWindow();
+    ASSERT_TRUE(window);
+    QtResizePosWindow(kWindow, 82, 0, 935, 560);
+    const char *const records[] = {
+        "D1:2:0:0:256:60:100:236:1:1",  "D1_1:2:0:2:362:168:573:102:1:0",
+        "D9:2:0:3:362:168:573:102:1:1", "D3:3:0:0:0:302:935:102:1:1",
+        "D5:3:1:2:0:410:331:128:1:1",   "Memory:3:0:3:337:410:331:128:1:0",
+        "D7:3:0:4:674:410:261:102:1:1", "Memory_1:3:0:5:674:410:261:102:1:0"};
+    IGcp_ViewsManager *views = viewsManager();
+    ASSERT_TRUE(views);
+    testhost::layout::Asked asked;
+    TeskHandle box = 0x10;
+    for (const char *record : records) {
+        CuiSetDockWindowPersistanceData(kWindow, record);
+        const QByteArray caption = QByteArray(record).split(':').first();
+        if (caption.startsWith("Memory")) {
+            uint64_t id = 0;
+            mosk::release(
+                views->ops->createView(views, GC_NO_ID, GCP_VIEW_TYPE_MEMORY, nullptr, 0, &id));
+            continue;
+        }
+        const QByteArray name = caption == "D1_1" ? QByteArray("D1") : caption;
+        QtWindowCreate(name.constData(), &unused, box);
+        ++box;
+    }
+    views->ops->Release(views);
+    QtFrameShow();
+    desktop::settleFrames();
+    for (const DockWidget *dock : window->dockList())
+        if (dock->windowBox())
+            asked.docks[dock->windowBox()].name = dock->windowTitle();
+    asked.shown = true;
+    asked.windowManager = true;
+    const auto broken =
+        testhost::layout::check(window, asked, testhost::layout::PromiseSwitches::all());
+    EXPECT_FALSE(broken) << qPrintable(broken->text);
+    const QRect framed = window->frameGeometry();
+    EXPECT_TRUE(desktop::kFree.contains(framed))
+        << framed.x() << "," << framed.y() << " " << framed.width() << "x" << framed.height();
 }

@@ -6,10 +6,14 @@
 #include "frames.h"
 #include "layoutpromises.h"
 #include "testhost.h"
+#include "xview.h"
 
 #include "frame/windows/docking/dockwidget.h"
 
+#include <tesk/tesk_views.h>
 #include <tesk/tesk_window.h>
+
+#include <mosk/mosk.hpp>
 
 #include <QTabBar>
 #include <QTest>
@@ -22,6 +26,8 @@ constexpr TeskHandle kWindow = 1;
 constexpr TeskHandle kFirst = 0x10;
 constexpr TeskHandle kSecond = 0x20;
 constexpr TeskHandle kThird = 0x30;
+constexpr TeskHandle kFourth = 0x40;
+constexpr TeskHandle kFifth = 0x50;
 
 void unused(TeskHandle, int *, int) {}
 
@@ -41,6 +47,29 @@ void dragTitleBar(QWidget *dock, QPoint to)
     // The toolkit slides the window into its place before it docks it.
     testhost::pumpUntil([dock] { return !dock->isWindow(); }, 2000);
     testhost::pumpFor(100);
+}
+
+// A memory view the host opens through the views manager; its dock, docked where the manager
+// puts it.
+DockWidget *openMemoryView()
+{
+    MoskBroker *broker = moskGetObjectBroker();
+    void *object = nullptr;
+    if (broker)
+        mosk::release(
+            broker->ops->getComponent(broker, GCP_CATEGORY, GCP_VIEWS_MANAGER_COMPONENT, &object));
+    auto *views = static_cast<IGcp_ViewsManager *>(object);
+    MainWindow *window = Store::currentMainWindow();
+    if (!views || !window)
+        return nullptr;
+    const QList<DockWidget *> before = window->dockList();
+    uint64_t id = 0;
+    mosk::release(views->ops->createView(views, GC_NO_ID, GCP_VIEW_TYPE_MEMORY, nullptr, 0, &id));
+    views->ops->Release(views);
+    for (DockWidget *dock : window->dockList())
+        if (!before.contains(dock))
+            return dock;
+    return nullptr;
 }
 
 QByteArray recordOf(const testhost::layout::Picture &picture, const QByteArray &caption)
@@ -211,4 +240,60 @@ TEST_F(TitleBarDrag, OntoAGroupsRowOfTabsItJoinsTheGroup)
     expectPromisesHold();
     const testhost::layout::Picture picture = testhost::layout::takePicture(kWindow);
     EXPECT_EQ(placeOf(picture, "Second").left(4), "2:0:") << "the group's line";
+}
+
+// A memory view's dock, floated by a double-click on its title and dropped with the real
+// pointer on a group's row of tabs, again and again: it is the group's tab shown on the X
+// server too, no window of its own that the window manager keeps over the group. A memory
+// view asks for its rows once laid out, so the group may grow for it as it takes the tab.
+TEST_F(TitleBarDrag, AMemoryViewDroppedOnAGroupsRowOfTabsLeavesNoWindowOfItsOwn)
+{
+    ASSERT_TRUE(testhost::xview::available());
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+    CuiSetDockWindowPersistanceData(kWindow, "First:2:0:0:700:60:300:102:1:0");
+    QtWindowCreate("First", &unused, kFirst);
+    CuiSetDockWindowPersistanceData(kWindow, "Second:2:0:1:700:60:300:102:1:0");
+    QtWindowCreate("Second", &unused, kSecond);
+    CuiSetDockWindowPersistanceData(kWindow, "Third:2:0:2:700:60:300:102:1:0");
+    QtWindowCreate("Third", &unused, kThird);
+    // Below the group, panes that leave it its least.
+    CuiSetDockWindowPersistanceData(kWindow, "Fourth:2:0:3:700:180:300:300:1:0");
+    QtWindowCreate("Fourth", &unused, kFourth);
+    CuiSetDockWindowPersistanceData(kWindow, "Fifth:2:0:4:700:400:300:300:1:0");
+    QtWindowCreate("Fifth", &unused, kFifth);
+    QtFrameShow();
+    desktop::settleFrames();
+    QtCreateDocked(1, 0);
+    DockWidget *memory = openMemoryView();
+    ASSERT_TRUE(memory);
+    desktop::settleFrames();
+    std::string faults;
+    for (int drop = 0; drop < 6; ++drop) {
+        memory->raise();
+        testhost::xview::doubleClick(memory->mapToGlobal(QPoint(30, 6)));
+        testhost::pumpUntil([memory] { return memory->isFloating(); }, 2000);
+        desktop::settleFrames();
+        ASSERT_TRUE(memory->isFloating()) << drop;
+        const QTabBar *row = nullptr;
+        for (const QTabBar *bar : window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+            if (bar->isVisible() && bar->count() == 3)
+                row = bar;
+        ASSERT_TRUE(row) << drop;
+        testhost::xview::drag(memory->mapToGlobal(QPoint(30, 6)),
+                              row->mapToGlobal(row->tabRect(drop % 3).center()));
+        testhost::pumpUntil([memory] { return !memory->isWindow(); }, 2000);
+        desktop::settleFrames();
+        ASSERT_FALSE(memory->isFloating()) << drop;
+        const QString apart = testhost::xview::dockedApart(window);
+        if (!apart.isEmpty())
+            faults += "drop " + std::to_string(drop) + ": " + apart.toStdString() + "\n";
+        testhost::layout::Asked asked;
+        asked.shown = true;
+        asked.windowManager = true;
+        if (const auto broken = testhost::layout::check(
+                window, asked, testhost::layout::PromiseSwitches::fromEnvironment()))
+            faults += "drop " + std::to_string(drop) + ": " + broken->text.toStdString() + "\n";
+    }
+    EXPECT_TRUE(faults.empty()) << faults;
 }

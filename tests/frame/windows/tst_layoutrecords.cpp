@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QToolBar>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <string>
@@ -496,4 +497,59 @@ TEST_F(LayoutRecordTest, AToolbarRecordNotWrittenByTheLibraryChangesNothing)
     // The record the library writes, without its last ':', is taken.
     EXPECT_EQ(QtSetToolbarData("tb_x_Probe", "0:-1:10:10:0:0:100:30"), 0);
     EXPECT_TRUE(toolbar->isFloating());
+}
+
+namespace {
+
+void onScript(TeskHandle, const char *) {}
+
+} // namespace
+
+// The library's toolbars go by the same name in every language: in a German run each record
+// named as an English run names it places its toolbar (hidden by it here), and a record named by
+// the German title, as records were stored before, places it too (shown again).
+TEST_F(LayoutRecordTest, ToolbarRecordsPlaceTheirToolbarInEveryLanguage)
+{
+    setenv("KSODEBUG_LANG", "de", 1);
+    ASSERT_EQ(CuiUpdateSettings(), 0);
+    MainWindow *window = createFrame("Debugger", 5);
+    ASSERT_NE(QtCreateEditorToolBar(5, &onFind), 0);
+    ASSERT_NE(CuiScriptToolBarCreate(5, &onScript), 0);
+    window->show();
+    const auto toolbarNamed = [&](const QString &title) {
+        for (QToolBar *toolbar : window->findChildren<QToolBar *>())
+            if (toolbar->windowTitle() == title)
+                return toolbar;
+        return static_cast<QToolBar *>(nullptr);
+    };
+    int translated = 0;
+    const int count = QtToolbarCount(5);
+    std::vector<std::pair<std::string, QString>> names;
+    for (int i = 0; i < count; ++i)
+        names.emplace_back(QtReturnToolbarTitle(5, i),
+                           window->numberedToolbars().at(i)->windowTitle());
+    for (const auto &[name, title] : names) {
+        QToolBar *toolbar = toolbarNamed(title);
+        ASSERT_TRUE(toolbar) << name;
+        translated += QString::fromLatin1(name.c_str()) != title;
+        char record[tesk::frame::kLayoutRecordSize];
+        QtToolbarData(5, int(window->numberedToolbars().indexOf(toolbar)), record);
+        // newLine:index:x:y:offset:hidden:width:height:
+        QList<QByteArray> fields = QByteArray(record).split(':');
+        ASSERT_GT(fields.size(), 6) << record;
+        fields[5] = "1";
+        const QByteArray hidden = fields.join(':');
+        EXPECT_EQ(QtSetToolbarData(("tb_x_" + name).c_str(), hidden.constData()), 0) << name;
+        EXPECT_TRUE(toolbar->isHidden()) << name << " " << hidden.constData();
+        EXPECT_EQ(QtSetToolbarData(("tb_x_" + title.toLatin1()).constData(), record), 0) << name;
+        EXPECT_FALSE(toolbar->isHidden()) << name;
+    }
+    EXPECT_GE(translated, 2) << "the German run shows English titles";
+    for (const char *english : {"Find", "Scripts"})
+        EXPECT_NE(std::find_if(names.cbegin(), names.cend(),
+                               [&](const auto &n) { return n.first == english; }),
+                  names.cend())
+            << english;
+    unsetenv("KSODEBUG_LANG");
+    CuiUpdateSettings();
 }

@@ -5,6 +5,7 @@
 
 #include "frame/windows/docking/docklayout.h"
 #include "frame/windows/docking/dockwidget.h"
+#include "system/freearea.h"
 
 #include <QGuiApplication>
 #include <QPointer>
@@ -258,4 +259,26 @@ TEST_F(WindowLookupTest, DesktopSizeOfExistingScreensOnly)
     EXPECT_EQ(CuiGetDesktopSize(-1, &width, &height), 1);
     EXPECT_EQ(CuiGetDesktopSize(0, &width, nullptr), 1);
     EXPECT_EQ(width, -1);
+}
+
+// A host that stores its window's place at an early exit reads it before the show: a main
+// window it gave no size reads the size the show gives it, not the toolkit's first size.
+using MainWindowBeforeTheShow = FrameTest;
+
+TEST_F(MainWindowBeforeTheShow, ReadsThePlaceTheShowGivesIt)
+{
+    MainWindow *window = createFrame("Debugger", 1);
+    ASSERT_TRUE(window);
+    QtCreateDocked(0, 0);
+    QtWindowCreate("Registers", &recordFocus, 11);
+    int x = -9, y = -9, width = -9, height = -9, minimised = -9;
+    QtGetSizePos(1, &x, &y, &width, &height, &minimised);
+    QtFrameShow();
+    testhost::settle();
+    EXPECT_EQ(QRect(x, y, width, height),
+              QRect(tesk::system::framePosition(window), window->size()));
+    // Once shown, what it shows.
+    QtResizePosWindow(1, 10, 20, 700, 450);
+    QtGetSizePos(1, &x, &y, &width, &height, &minimised);
+    EXPECT_EQ(QRect(x, y, width, height), QRect(10, 20, 700, 450));
 }

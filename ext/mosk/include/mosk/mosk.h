@@ -236,6 +236,11 @@ MOSK_API MoskDictionary *moskDictionaryCreate(void);
  * usable). */
 MOSK_API void moskBrokerClear(void);
 
+/* Posts the POSIX semaphore (a sem_t) it is given. A thread-end routine of exactly the type the
+ * C library calls one with, in the broker's library, which stays mapped while one is pending:
+ * a library its host unloads learns through it that a thread ended, also after the unload. */
+MOSK_API void moskPostSemaphore(void *semaphore);
+
 #ifdef __cplusplus
 }
 #endif

@@ -69,10 +69,26 @@ const DockLayout::Group *DockLayout::groupOf(const QDockWidget *dock) const
     return p.area < 0 ? nullptr : &m_lines[p.area][p.line][p.group];
 }
 
+DockLayout::Group DockLayout::takeGroup(int area, int line, int group)
+{
+    auto &lines = m_lines[area];
+    Group taken = lines[line].takeAt(group);
+    if (lines[line].isEmpty())
+        lines.removeAt(line);
+    return taken;
+}
+
+void DockLayout::takeOut(const Position &p)
+{
+    Group &group = m_lines[p.area][p.line][p.group];
+    group.docks.removeAt(p.index);
+    if (group.docks.isEmpty())
+        takeGroup(p.area, p.line, p.group);
+}
+
 void DockLayout::take(QDockWidget *dock)
 {
     const Position p = find(dock);
-    m_recordedAlong.remove(dock);
     if (p.area < 0)
         return;
     // It leaves from here: no group keeps a place it left earlier.
@@ -80,25 +96,24 @@ void DockLayout::take(QDockWidget *dock)
         for (Line &l : lines)
             for (Group &group : l)
                 group.left.removeAll(dock);
-    auto &lines = m_lines[p.area];
-    Line &line = lines[p.line];
+    const Line &line = m_lines[p.area][p.line];
     const bool lineOfItsOwn = line.size() == 1 && line.first().docks.size() == 1;
-    Group &group = line[p.group];
+    Group &group = m_lines[p.area][p.line][p.group];
     // A tab goes back behind its group, a window standing before the group it stood for.
     m_formerPlace.insert(dock, {p.area, p.line, lineOfItsOwn ? -1 : p.group + (p.index > 0 ? 1 : 0),
                                 group.docks.size() == 1 && group.keepsPlace});
-    // A group that loses its standing window stands on its next tab, as the toolkit shows it.
-    group.docks.removeAt(p.index);
-    if (group.docks.isEmpty()) {
-        line.removeAt(p.group);
-    } else {
-        group.left.append(dock);
-        // Left alone, the window that stays still stands in the toolkit's group, which keeps
-        // the place of the window gone: a window placed after it joins that group.
-        group.keepsPlace = (p.index > 0 && group.keepsPlace) || !group.hasTabs();
-    }
-    if (line.isEmpty())
-        lines.removeAt(p.line);
+    const bool groupStays = group.hasTabs();
+    // A group that loses its standing window stands on its next tab, as the toolkit shows it,
+    // at no length a record gave.
+    takeOut(p);
+    if (!groupStays)
+        return;
+    if (p.index == 0)
+        group.recordedAlong = -1;
+    group.left.append(dock);
+    // Left alone, the window that stays still stands in the toolkit's group, which keeps the
+    // place of the window gone: a window placed after it joins that group.
+    group.keepsPlace = (p.index > 0 && group.keepsPlace) || !group.hasTabs();
 }
 
 void DockLayout::forget(const QDockWidget *dock)
@@ -112,7 +127,6 @@ void DockLayout::forget(const QDockWidget *dock)
                     group.keepsPlace = true;
     m_formerPlace.remove(dock);
     m_extents.remove(dock);
-    m_recordedAlong.remove(dock);
     m_held.remove(dock);
     m_heldAlong.remove(dock);
     for (auto &left : m_linesLeft)
@@ -170,15 +184,35 @@ QDockWidget *DockLayout::standingOf(const QDockWidget *dock) const
     return group ? group->standing() : const_cast<QDockWidget *>(dock);
 }
 
-bool DockLayout::laysOutGroup(const QDockWidget *dock) const
+const QDockWidget *DockLayout::laysOut(const Group &group, DockArea area) const
 {
-    const Group *group = groupOf(dock);
-    if (!group)
-        return false;
+    if (!hiddenByRequest(group.standing()))
+        return group.standing();
+    if (const QDockWidget *shown = shownOf(group, area))
+        return shown;
     const auto first =
-        std::find_if(group->docks.begin(), group->docks.end(),
+        std::find_if(group.docks.begin(), group.docks.end(),
                      [](const QDockWidget *member) { return !hiddenByRequest(member); });
-    return first != group->docks.end() && *first == dock;
+    return first != group.docks.end() ? *first : nullptr;
+}
+
+const QDockWidget *DockLayout::lineSetter(DockArea area, const Line &line) const
+{
+    const QDockWidget *first = nullptr;
+    for (const Group *group : shownGroups(line)) {
+        const QDockWidget *sizer = laysOut(*group, area);
+        if (sizer && held(sizer))
+            return sizer;
+        if (!first)
+            first = sizer;
+    }
+    return first;
+}
+
+const QDockWidget *DockLayout::lineSetterOf(const QDockWidget *dock) const
+{
+    const Position p = find(dock);
+    return p.area < 0 ? nullptr : lineSetter(DockArea(p.area + 1), m_lines[p.area][p.line]);
 }
 
 QPoint DockLayout::placeOf(const QDockWidget *dock) const

@@ -110,9 +110,9 @@ public:
     bool tabbed(const QDockWidget *dock) const;
     // The window of its group that stands in the line: itself unless it is a tab.
     QDockWidget *standingOf(const QDockWidget *dock) const;
-    // The window the show lays its group out by: the window standing, or, that one hidden by
-    // request, the first tab not hidden.
-    bool laysOutGroup(const QDockWidget *dock) const;
+    // The window that sets the size across of the window's line (lineSetter); null for a
+    // window in no area or a line hidden whole.
+    const QDockWidget *lineSetterOf(const QDockWidget *dock) const;
     // Where the window stands in the main window: a group of tabs stands where its tab shown
     // does, so that every window of the group records one place, and a restore finds the
     // group again by it.
@@ -185,6 +185,10 @@ private:
         // The windows that left it (floated, hidden or closed) whose places the toolkit keeps
         // among its tabs, for when they dock again.
         QList<const QDockWidget *> left;
+        // The length along the line that a record gave the group brought back into a shown
+        // main window, until its window standing leaves the line or the host or the user sizes
+        // it; -1 for none.
+        int recordedAlong = -1;
 
         QDockWidget *standing() const { return docks.first(); }
         bool hasTabs() const { return docks.size() > 1; }
@@ -201,6 +205,10 @@ private:
         int index = -1;
     };
     Position find(const QDockWidget *dock) const;
+    // Takes the group out of its line, and the line out of its area once it holds no group.
+    Group takeGroup(int area, int line, int group);
+    // Takes the window at the position out of its group, and the group once it holds none.
+    void takeOut(const Position &p);
     Group *groupOf(const QDockWidget *dock);
     const Group *groupOf(const QDockWidget *dock) const;
     bool shownIn(const QDockWidget *dock, DockArea area) const;
@@ -264,6 +272,14 @@ private:
     // The groups of the line that show a window: a group hidden whole takes no room, and a
     // window put behind it as a tab would have no tab row leading to it.
     QList<const Group *> shownGroups(const Line &line) const;
+    // The window a group is laid out by: its window standing, or, that one hidden by request,
+    // its tab shown (before the show, its first tab not hidden); null for a group hidden whole.
+    const QDockWidget *laysOut(const Group &group, DockArea area) const;
+    // The window that sets a line's size across, one rule for every step that sizes lines, the
+    // records read before the show included: of the groups the line shows, the first whose
+    // window laying it out holds a size the host or the user gave, else the first. Null for a
+    // line hidden whole.
+    const QDockWidget *lineSetter(DockArea area, const Line &line) const;
     // Sets the dock beside the group standing there, in its line, not as one more tab; false
     // (nothing placed) where the toolkit would make it a tab all the same.
     bool splitBesideGroup(QDockWidget *standing, QDockWidget *dock);
@@ -283,6 +299,8 @@ private:
     bool holdsFloatedPlace(QDockWidget *standing) const;
     // The toolkit holds the window in a group of tabs, of its own or with others.
     bool inToolkitGroup(const QDockWidget *dock) const;
+    // The toolkit's tab row naming the window, and its tab there; null for none.
+    std::pair<const QTabBar *, int> toolkitTabOf(const QDockWidget *dock) const;
     static bool groupShown(const Group &group);
     // The window of the group shown in the area, if any; of the dock's group.
     const QDockWidget *shownOf(const Group &group, DockArea area) const;
@@ -310,12 +328,12 @@ private:
     std::pair<QDockWidget *, int> lineShownAcross(DockArea area, const Line &line) const;
     // What the lines show across is what they take back later. A line a smaller window cut
     // keeps what it showed before until it took that back, or the layout or the user gave its
-    // area sizes anew.
+    // area sizes anew (a drag sets the lines it moved across only).
     // Shown: after a step that set sizes (while a resize waits for its answer, only those of
     // `setting` count as set where the resize cut them); ShownKeepingCuts:
-    // after the fit, which sets none; KeepingCuts: after a resize, marking the lines it cut;
-    // All: after the user's drag, which sets every size.
-    enum class Remember { Shown, ShownKeepingCuts, KeepingCuts, All };
+    // after the fit, which sets none, and after the user's drag; KeepingCuts: after a resize,
+    // marking the lines it cut.
+    enum class Remember { Shown, ShownKeepingCuts, KeepingCuts };
     void rememberLines(Remember how, DockArea setting = DockArea::None);
     // What each area's lines show across, by the window each is sized by.
     using LinesAcross = std::array<QHash<const QDockWidget *, int>, 3>;
@@ -326,6 +344,17 @@ private:
                        DockArea sharing = DockArea::None);
 
     // The fit (docklayoutfit.cpp).
+    // The fit of a window just placed, given the main window's size before it came (the
+    // toolkit grows the window to its least size as it takes the window in, before the fit
+    // has made any tabs) and what the lines showed across then.
+    void fitPlaced(QDockWidget *came, QSize before, const LinesAcross &linesBefore);
+    // What the panes of the line ask for across it, within the area's share of the main window.
+    int panesAsk(DockArea area, const Line &line) const;
+    // A window that came to a side area and made its column higher than the row above the
+    // bottom area had room for cut the bottom lines: that area makes tabs instead, while a line
+    // of its sets the row's least, and the bottom lines take back what they showed before, as
+    // far as their panes ask.
+    bool keepLinesBelowCode(const LinesAcross &before, DockArea first);
     // How much the main window's least size exceeds the free area, per direction.
     QSize overflow() const;
     bool freeRoom(Qt::Orientation direction, DockArea first);
@@ -353,20 +382,12 @@ private:
     // Lines of the left, right and bottom areas (index area - 1).
     QList<Line> m_lines[3];
     QHash<const QDockWidget *, QSize> m_extents;
-    // The lengths along their lines that records gave windows brought back into a shown main
-    // window, until the window leaves its line or the host or the user sizes it.
-    QHash<const QDockWidget *, int> m_recordedAlong;
     QSet<const QDockWidget *> m_held;
     // The windows whose length along their line the user dragged, their line's size across
     // left as it was: they keep that length when the area is shared out anew, and hold no
     // size across.
     QSet<const QDockWidget *> m_heldAlong;
     bool m_fitting = false;
-    // The main window's size before the window placed came: the toolkit grows the window to
-    // its least size as it takes the window in, before the fit has made any tabs.
-    QSize m_sizeBeforePlacing;
-    // What the lines showed across before it came.
-    LinesAcross m_linesBeforePlacing;
     // What each area's lines showed when they were last given back their held sizes: a
     // toolkit that keeps them as they were is not asked again.
     QList<int> m_heldLinesFrom[3];

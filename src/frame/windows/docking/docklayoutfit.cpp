@@ -38,9 +38,10 @@ QList<DockArea> areasFrom(DockArea first)
     return areas;
 }
 
-// Toolbars added, shown or moved to a line of their own, and a screen whose free area changed,
-// change what the main window needs and has: the fit runs again once the window has been
-// laid out, and once a drag of the user has ended.
+// Toolbars added, shown or moved to a line of their own, a screen whose free area changed, and
+// a window manager's frame (the fit at the show knows of none yet: a least height that fits the
+// free area may not fit it with the title bar) change what the main window needs and has: the
+// fit runs again once the window has been laid out, and once a drag of the user has ended.
 class FitWatch : public QObject
 {
 public:
@@ -60,6 +61,13 @@ public:
             schedule();
         if (watched == m_window && event->type() == QEvent::Resize)
             m_layout->windowResized(static_cast<QResizeEvent *>(event)->oldSize());
+        // The toolkit learns of a new frame as the window manager moves the window into it.
+        if (watched == m_window &&
+            (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+            const QMargins frame = tesk::system::frameMargins(m_window);
+            if (frame != std::exchange(m_frame, frame))
+                schedule();
+        }
         return false;
     }
 
@@ -86,6 +94,7 @@ private:
     QMainWindow *m_window;
     DockLayout *m_layout;
     bool m_scheduled = false;
+    QMargins m_frame;
 };
 
 } // namespace
@@ -97,12 +106,14 @@ std::unique_ptr<QObject> docklayout::makeFitWatch(QMainWindow *window, DockLayou
 
 void DockLayout::fit(QDockWidget *came)
 {
+    fitPlaced(came, m_window->size(), LinesAcross());
+}
+
+void DockLayout::fitPlaced(QDockWidget *came, QSize before, const LinesAcross &linesBefore)
+{
     if (m_fitting)
         return;
     const QScopedValueRollback<bool> fitting(m_fitting, true);
-    const QSize before = m_sizeBeforePlacing.isValid() ? m_sizeBeforePlacing : m_window->size();
-    m_sizeBeforePlacing = QSize();
-    const LinesAcross linesBefore = std::exchange(m_linesBeforePlacing, LinesAcross());
     const DockArea first = came ? areaOf(came) : DockArea::None;
     bool tabbedSome = false;
     // A window made a tab stands no more.
@@ -132,6 +143,9 @@ void DockLayout::fit(QDockWidget *came)
         }
         break;
     }
+    if (m_window->isVisible() && !dragging() &&
+        (first == DockArea::Left || first == DockArea::Right))
+        tabbedSome = keepLinesBelowCode(linesBefore, first) || tabbedSome;
     if (tabbedSome) {
         keepTabsReadable();
         // The lines of the areas the tabs were made in stand as far across as before: the
@@ -177,6 +191,44 @@ void DockLayout::fit(QDockWidget *came)
         tesk::system::screenShowing(m_window->frameGeometry(), m_window->screen());
     if (screen && !screen->availableGeometry().contains(m_window->frameGeometry()))
         tesk::system::keepInFreeArea(m_window);
+}
+
+bool DockLayout::keepLinesBelowCode(const LinesAcross &before, DockArea first)
+{
+    const DockArea bottom = DockArea::Bottom;
+    bool tabbed = false;
+    for (int steps = 64; steps > 0; --steps) {
+        settle();
+        QList<QDockWidget *> firsts;
+        QList<int> sizes;
+        int lacking = 0;
+        for (const Line &l : m_lines[int(bottom) - 1]) {
+            const auto [standing, size] = lineShownAcross(bottom, l);
+            if (!standing)
+                continue;
+            // A line the user left below what its panes ask keeps what the user left.
+            const int wanted =
+                qMin(before[int(bottom) - 1].value(standing, 0), panesAsk(bottom, l));
+            firsts.append(standing);
+            sizes.append(qMax(size, wanted));
+            lacking += qMax(0, wanted - size);
+        }
+        // The code's row gives what it has beyond its least and its column's.
+        if (lacking < 2 || lacking <= roomAboveBottom())
+            break;
+        const auto tabbedInSide = [&] {
+            for (const DockArea area : areasFrom(first))
+                if (area != bottom && tabLastOfLongestLine(area, Qt::Vertical, true))
+                    return true;
+            return false;
+        };
+        if (!tabbedInSide())
+            break;
+        tabbed = true;
+        settle();
+        resizeDocks(firsts, sizes, Qt::Vertical);
+    }
+    return tabbed;
 }
 
 QSize DockLayout::overflow() const
@@ -247,7 +299,7 @@ bool DockLayout::tabLastOfLongestLine(DockArea area, Qt::Orientation direction,
     Line &line = lines[longest];
     const QList<const Group *> shown = shownGroups(line);
     const QDockWidget *onto = shown[shown.size() - 2]->standing();
-    const Group moving = line.takeAt(shown.last() - line.constData());
+    const Group moving = takeGroup(int(area) - 1, longest, int(shown.last() - line.constData()));
     Group &target = *groupOf(onto);
     tabGroupOnto(target, moving.docks, Made::Fit);
     target.left += moving.left;

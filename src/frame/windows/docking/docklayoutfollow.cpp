@@ -185,12 +185,24 @@ bool DockLayout::dragging() const
 
 void DockLayout::dragEnded(const QList<std::pair<QDockWidget *, QSize>> &changed)
 {
+    // A line the drag moved across is the user's now, cut by a smaller window or not; a line
+    // it did not move keeps what it showed before such a cut, and a press and release that
+    // moved no separator (a click on the code, say) set no size at all.
+    for (const auto &[dock, before] : changed) {
+        const DockArea area = areaOf(dock);
+        if (isPlacedArea(area) &&
+            lengthIn(across(area), dock->size()) != lengthIn(across(area), before))
+            for (const Line &l : m_lines[int(area) - 1])
+                if (docksOf(l).contains(dock))
+                    m_cut.remove(lineShownAcross(area, l).first);
+    }
     // The extents kept are the ones dragged: a window joining or leaving the area later shares
     // out the rest, and the records carry them.
     for (const DockArea area : {DockArea::Left, DockArea::Right, DockArea::Bottom})
         keepShownSizes(area);
     for (const auto &[dock, before] : changed) {
-        m_recordedAlong.remove(dock);
+        if (Group *group = groupOf(dock))
+            group->recordedAlong = -1;
         const DockArea area = areaOf(dock);
         // A separator between two windows of a line sizes them along it: their line is as wide
         // (or as high) as before, and holds no size the user gave it.
@@ -200,7 +212,7 @@ void DockLayout::dragEnded(const QList<std::pair<QDockWidget *, QSize>> &changed
         else
             m_heldAlong.insert(standingOf(dock));
     }
-    rememberLines(Remember::All);
+    rememberLines(Remember::ShownKeepingCuts);
 }
 
 bool DockLayout::follow(QDockWidget *dock)
@@ -264,7 +276,7 @@ void DockLayout::rejoinGroup(QDockWidget *dock)
         return;
     }
     QDockWidget *standing = kept->standing();
-    line.removeAt(p.group);
+    takeGroup(p.area, p.line, p.group);
     addTabs(*groupOf(standing), {dock}, Made::Toolkit);
 }
 
@@ -313,6 +325,7 @@ void DockLayout::followToolkit()
                 return group;
             group.keepsPlace = was->keepsPlace;
             group.left = was->left;
+            group.recordedAlong = was->recordedAlong;
             if (group.hasTabs() &&
                 std::all_of(docks.begin(), docks.end(),
                             [&](const QDockWidget *dock) { return was->docks.contains(dock); }))

@@ -53,15 +53,9 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     // line may still find room across the area; tabs the user made say nothing of room.
     if (lastGroup && !newLine && lastGroup->made == Made::Fit && groupShown(*lastGroup)) {
         tabGroupOnto(*lastGroup, {dock}, Made::Fit);
-        keepTabsReadable();
         // A pane the host opens is the tab shown of its group: a new one is shown here, in one
-        // pass with its tab made, as the toolkit gives a hidden window no tab to raise.
-        if (!hiddenByRequest(dock)) {
-            if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
-                dock->show();
-            settle();
-            dock->raise();
-        }
+        // pass with its tab made.
+        showAsTabShown(dock);
         return;
     }
     bool split = false;
@@ -100,9 +94,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         settle();
         takeToolkitTab(dock);
     }
-    m_sizeBeforePlacing = before;
-    m_linesBeforePlacing = linesBefore;
-    fit(dock);
+    fitPlaced(dock, before, linesBefore);
 }
 
 void DockLayout::showAsTabShown(QDockWidget *dock)
@@ -135,13 +127,7 @@ void DockLayout::takeToolkitTab(QDockWidget *dock)
             onto = standingOf(mate);
     if (!onto || onto == dock)
         return;
-    auto &lines = m_lines[p.area];
-    Line &line = lines[p.line];
-    line[p.group].docks.removeAt(p.index);
-    if (line[p.group].docks.isEmpty())
-        line.removeAt(p.group);
-    if (line.isEmpty())
-        lines.removeAt(p.line);
+    takeOut(p);
     addTabs(*groupOf(onto), {dock}, Made::Toolkit);
     showAsTabShown(dock);
 }
@@ -261,7 +247,7 @@ bool DockLayout::holdsFloatedPlace(QDockWidget *standing) const
     return false;
 }
 
-bool DockLayout::inToolkitGroup(const QDockWidget *dock) const
+std::pair<const QTabBar *, int> DockLayout::toolkitTabOf(const QDockWidget *dock) const
 {
     // The toolkit's tab rows name their windows in their tabs' data, and it hides a row it no
     // longer uses.
@@ -269,8 +255,13 @@ bool DockLayout::inToolkitGroup(const QDockWidget *dock) const
     for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
         for (int tab = 0; bar->isVisibleTo(m_window) && tab < bar->count(); ++tab)
             if (bar->tabData(tab).value<quintptr>() == reinterpret_cast<quintptr>(dock))
-                return true;
-    return false;
+                return {bar, tab};
+    return {nullptr, -1};
+}
+
+bool DockLayout::inToolkitGroup(const QDockWidget *dock) const
+{
+    return toolkitTabOf(dock).first != nullptr;
 }
 
 void DockLayout::dockBack(QDockWidget *dock)
@@ -316,8 +307,8 @@ void DockLayout::lineAsShown(QDockWidget *dock)
         return;
     }
     // The toolkit gave it a line of its own, beside the one the layout had put it in.
-    lines[p.line].removeAt(p.group);
-    lines.insert(startAcross(dock) < startAcross(other) ? p.line : p.line + 1, {alone(dock)});
+    const Group moved = takeGroup(p.area, p.line, p.group);
+    lines.insert(startAcross(dock) < startAcross(other) ? p.line : p.line + 1, {moved});
 }
 
 void DockLayout::lineAlongTheArea(QDockWidget *dock)
@@ -335,11 +326,8 @@ void DockLayout::lineAlongTheArea(QDockWidget *dock)
     if (lengthIn(along(area), dock->size()) + separator() >= lengthIn(along(area), shown.size()))
         return;
     m_window->addDockWidget(toolkitArea(area), dock, across(area));
-    auto &lines = m_lines[p.area];
-    const Group moved = lines[p.line].takeAt(p.group);
-    if (lines[p.line].isEmpty())
-        lines.removeAt(p.line);
-    lines.append({moved});
+    const Group moved = takeGroup(p.area, p.line, p.group);
+    m_lines[p.area].append({moved});
     settle();
 }
 

@@ -242,8 +242,7 @@ void DockLayout::rememberLines(Remember how, DockArea setting)
             if ((how == Remember::KeepingCuts || m_givingBack) && was > size)
                 m_cut.insert(first);
             // The fit makes tabs, and sets no sizes; the other steps of the layout's do.
-            const bool set = how == Remember::All || area == setting ||
-                             (how == Remember::Shown && !m_givingBack);
+            const bool set = area == setting || (how == Remember::Shown && !m_givingBack);
             // Nor is a line grown meanwhile: the toolkit shared the room out as it liked.
             const bool grown = m_givingBack && was > 0 && size > was;
             if ((m_cut.contains(first) || grown) && !set) {
@@ -356,14 +355,15 @@ void DockLayout::restoreExtent(QDockWidget *dock, QSize extent)
 {
     setExtent(dock, extent);
     if (isPlacedArea(areaOf(dock)) && !hiddenByRequest(dock) && !tabbed(dock))
-        m_recordedAlong.insert(dock, lengthIn(along(areaOf(dock)), extent));
+        groupOf(dock)->recordedAlong = lengthIn(along(areaOf(dock)), extent);
 }
 
 void DockLayout::setExtent(QDockWidget *dock, QSize extent)
 {
-    // Sized anew, it no longer keeps what its record gave.
-    m_recordedAlong.remove(dock);
     const Position p = find(dock);
+    // Sized anew, it no longer keeps what its record gave.
+    if (p.area >= 0 && p.index == 0)
+        m_lines[p.area][p.line][p.group].recordedAlong = -1;
     // A hidden window takes the extent for when it shows: its line stands as far across as
     // the windows shown there, whatever sizes they were given.
     if (p.area < 0 || hiddenByRequest(dock)) {
@@ -378,26 +378,33 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
     const auto alongOf = [area](QSize size) {
         return along(area) == Qt::Vertical ? size.height() : size.width();
     };
-    QList<QDockWidget *> line;
-    for (const Group &group : m_lines[p.area][p.line])
-        line.append(group.standing());
-    // The windows of the line a record brought back take the lengths it gave: shared out in
+    // The groups of the line a record brought back take the lengths it gave: shared out in
     // proportion to what they show, each record restored after them squeezed those before.
-    const auto recorded = [&](const QDockWidget *other) {
-        return other != dock && m_recordedAlong.contains(other) && shownIn(other, area);
+    const auto recorded = [&](const Group &group, const QDockWidget *other) {
+        return other == group.standing() && other != dock && group.recordedAlong >= 0 &&
+               shownIn(other, area);
     };
     int length = 0;
     int others = 0;
     int kept = 0;
-    for (QDockWidget *other : line) {
+    for (const Group &group : m_lines[p.area][p.line]) {
+        QDockWidget *other = group.standing();
         const int size = alongOf(m_extents.value(other, other->size()));
         length += size;
-        if (recorded(other))
-            kept += m_recordedAlong.value(other);
+        if (recorded(group, other))
+            kept += group.recordedAlong;
         else if (other != dock)
             others += size;
     }
     m_extents.insert(dock, extent);
+    // A group's extent is its window's, without the tab row beneath it along the bottom: the
+    // line stands as high as the group and its row, and each other group as high as the line
+    // leaves it beside its own row.
+    const auto rowOf = [&](const Group &group) {
+        return across(area) == Qt::Vertical && showsTabRow(group) ? tabRow() : 0;
+    };
+    const int lineAcross =
+        lengthIn(across(area), extent) + rowOf(m_lines[p.area][p.line][find(dock).group]);
     // The line is as long as it was: the window takes its length, the others share the rest
     // as they shared the line. Were they all given the lengths they had, the toolkit would
     // take the excess evenly from every window, this one too.
@@ -406,11 +413,11 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
         for (QDockWidget *other : group.docks) {
             const bool tab = other != group.standing();
             QSize size = m_extents.value(other, other->size());
-            if (recorded(other)) {
+            if (recorded(group, other)) {
                 if (along(area) == Qt::Vertical)
-                    size.setHeight(m_recordedAlong.value(other));
+                    size.setHeight(group.recordedAlong);
                 else
-                    size.setWidth(m_recordedAlong.value(other));
+                    size.setWidth(group.recordedAlong);
             } else if (other != dock && others > 0 && rest > 0 && !tab) {
                 const int shared = int(qint64(alongOf(size)) * rest / others);
                 if (along(area) == Qt::Vertical)
@@ -422,7 +429,7 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
             if (across(area) == Qt::Horizontal)
                 size.setWidth(extent.width());
             else
-                size.setHeight(extent.height());
+                size.setHeight(lineAcross - rowOf(group));
             m_extents.insert(other, tab ? m_extents.value(group.standing(), size) : size);
         }
     applyExtents(area, dock);
@@ -521,6 +528,31 @@ void DockLayout::shareEvenly(DockArea area, const QDockWidget *joining)
     growToPanes(area);
 }
 
+int DockLayout::panesAsk(DockArea area, const Line &line) const
+{
+    // The area's share of the window: a third of its width beside the code, two fifths of its
+    // height below it, split among the area's lines.
+    const int share =
+        (across(area) == Qt::Horizontal ? m_window->width() / 3 : m_window->height() * 2 / 5) /
+        int(qMax<qsizetype>(1, m_lines[int(area) - 1].size()));
+    // A pane that asks for more room than the line has (a register pane for its widest value, a
+    // memory view for its rows) gets it, as far as the share reaches.
+    int wanted = 0;
+    for (QDockWidget *dock : docksOf(line)) {
+        const QWidget *content = dock->widget();
+        if (!content)
+            continue;
+        // The title bar stands across a bottom area, beside nothing in a side area.
+        const int title =
+            across(area) == Qt::Vertical ? qMax(0, dock->height() - content->height()) : 0;
+        // Room for the dock's scroll bar too: a pane with less room along the area than it
+        // needs scrolls within its dock, and that bar stands across it.
+        const int bar = dock->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, dock);
+        wanted = qMax(wanted, lengthIn(across(area), content->sizeHint()) + title + bar);
+    }
+    return qMin(wanted, share);
+}
+
 void DockLayout::growToPanes(DockArea area)
 {
     if (!isPlacedArea(area))
@@ -531,35 +563,13 @@ void DockLayout::growToPanes(DockArea area)
     // A pane that has just shown knows its size once its layouts have taken in what it asks
     // for, which the toolkit does on its next turn: what the panes ask for is read now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    // The area's share of the window: a third of its width beside the code, two fifths of its
-    // height below it, split among the area's lines.
-    const int share =
-        (across(area) == Qt::Horizontal ? m_window->width() / 3 : m_window->height() * 2 / 5) /
-        int(lines.size());
-    const auto acrossOf = [&](QSize size) {
-        return across(area) == Qt::Horizontal ? size.width() : size.height();
-    };
+    const auto acrossOf = [&](QSize size) { return lengthIn(across(area), size); };
     for (const Line &line : lines) {
         const QList<QDockWidget *> l = docksOf(line);
         // The user's layout, as a record brought it back or as dragged, is not undone.
         if (std::any_of(l.begin(), l.end(), [this](const QDockWidget *d) { return held(d); }))
             continue;
-        // A pane that asks for more room than the line has (a register pane for its widest
-        // value, a memory view for its rows) gets it, as far as the share reaches.
-        int wanted = 0;
-        for (QDockWidget *dock : l) {
-            const QWidget *content = dock->widget();
-            if (!content)
-                continue;
-            // The title bar stands across a bottom area, beside nothing in a side area.
-            const int title =
-                across(area) == Qt::Vertical ? qMax(0, dock->height() - content->height()) : 0;
-            // Room for the dock's scroll bar too: a pane with less room along the area than it
-            // needs scrolls within its dock, and that bar stands across it.
-            const int bar = dock->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, dock);
-            wanted = qMax(wanted, acrossOf(content->sizeHint()) + title + bar);
-        }
-        wanted = qMin(wanted, share);
+        const int wanted = panesAsk(area, line);
         for (QDockWidget *dock : l) {
             QSize size = m_extents.value(dock, dock->size());
             if (acrossOf(size) >= wanted)
@@ -610,20 +620,16 @@ void DockLayout::applyExtents(DockArea area, const QDockWidget *setting, bool la
         firsts.append(first);
         // A window that holds its size sets the line's: the others' extents across may be
         // an even share of the area or what a passing cut of the line left them.
-        const auto heldOne = std::find_if(shown.begin(), shown.end(),
-                                          [this](const Group *g) { return held(g->standing()); });
-        const Group &setterGroup =
-            heldOne != shown.end() ? **heldOne : (shown.isEmpty() ? all.first() : *shown.first());
-        QDockWidget *setter = setterGroup.standing();
-        const QDockWidget *shownOne =
-            hiddenByRequest(setter) ? shownOf(setterGroup, area) : nullptr;
-        const QDockWidget *sizer = shownOne ? shownOne : setter;
+        const QDockWidget *setter = lineSetter(area, all);
+        const Group &setterGroup = setter ? *groupOf(setter) : all.first();
+        const QDockWidget *sizer = setter ? setter : setterGroup.standing();
+        const bool heldLine = setter && held(setter);
         int asked =
             lengthIn(across(area), withRow(setterGroup, m_extents.value(sizer, sizer->size())));
         const bool sets = setting && std::any_of(all.begin(), all.end(), [&](const Group &g) {
                               return g.docks.contains(setting);
                           });
-        if (heldOne != shown.end() && !sets && shownBefore.contains(first))
+        if (heldLine && !sets && shownBefore.contains(first))
             asked = qMin(asked, shownBefore.value(first));
         acrossSizes.append(asked);
     }
@@ -724,7 +730,8 @@ void DockLayout::keepHeldLines(DockArea area)
             continue;
         const int row = rowOf(*groupsShown.first(), showing);
         const int size = lengthIn(across(area), showing->size()) + row;
-        const QDockWidget *kept = nullptr;
+        const QDockWidget *setter = lineSetter(a, *l);
+        const QDockWidget *kept = setter && held(setter) ? setter : nullptr;
         int least = 0;
         for (const Group *group : groupsShown) {
             QDockWidget *dock = group->standing();
@@ -734,11 +741,6 @@ void DockLayout::keepHeldLines(DockArea area)
             // Across a side area a group is at least as wide as its tab row's least.
             if (member && across(area) == Qt::Horizontal && showsTabRow(*group))
                 least = qMax(least, tabRowLeastWidth(member));
-            // A group whose window standing is hidden holds the size of its tab shown: the
-            // extent the host gave the hidden one waits for it to show.
-            const QDockWidget *sizer = member && hiddenByRequest(dock) ? member : dock;
-            if (!kept && held(sizer))
-                kept = sizer;
         }
         firsts.append(first);
         shown.append(size);
@@ -747,8 +749,10 @@ void DockLayout::keepHeldLines(DockArea area)
         // Positive: the room the line lacks of its held size; negative: what it can spare. A
         // held line showing more than it holds (its group's tab row went, and its window took
         // the row's room) spares what is beyond.
-        const int holds =
-            kept ? lengthIn(across(area), m_extents.value(kept, kept->size())) + row : 0;
+        // The group holding the size stands with its own tab row, whatever the first one shows.
+        const int holds = kept ? lengthIn(across(area), m_extents.value(kept, kept->size())) +
+                                     rowOf(*groupOf(kept), kept)
+                               : 0;
         const int lacks =
             kept && holds >= size ? holds - size : -qMax(0, size - qMax(least, holds));
         give.append(lacks);

@@ -625,27 +625,12 @@ QSize MainWindow::lineExtentAtShow(const DockWidget *dock, DockArea area) const
     // as the show lays it out.
     QSize size = extentAtShow(dock, area);
     const tesk::frame::DockLayout &layout = m_docks->layout;
-    for (int l = 0; l < layout.lineCount(area); ++l) {
-        const QList<QDockWidget *> line = layout.line(area, l);
-        if (!line.contains(const_cast<DockWidget *>(dock)))
-            continue;
-        // A group of the line counts by the window the show lays it out by.
-        const DockWidget *setter = nullptr;
-        for (QDockWidget *member : line) {
-            const auto *other = qobject_cast<const DockWidget *>(member);
-            if (!other || !layout.laysOutGroup(other))
-                continue;
-            if (!setter || (layout.held(other) && !layout.held(setter)))
-                setter = other;
-        }
-        if (!setter)
-            break;
+    if (const auto *setter = qobject_cast<const DockWidget *>(layout.lineSetterOf(dock))) {
         const QSize across = extentAtShow(setter, area);
         if (area == DockArea::Bottom)
             size.setHeight(layout.acrossAtShow(dock, setter, across.height()));
         else
             size.setWidth(layout.acrossAtShow(dock, setter, across.width()));
-        break;
     }
     // No window goes below the least the toolkit lets it have, a record's neither.
     const QSize least = dock->layout() ? dock->layout()->minimumSize() : QSize();

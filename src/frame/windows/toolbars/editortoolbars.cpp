@@ -115,6 +115,7 @@ FindToolBar *createFindToolBar(MainWindow *window, CuiFindToolBarFn callback)
     if (!toolBar) {
         toolBar = new FindToolBar(window, MainWindow::tr("Find"), window->windowBoxHandle(),
                                   window->initialEncoding(), window->encodingSwitch());
+        setToolbarRecordName(toolBar, QStringLiteral("Find"));
         placeAtTop(window, toolBar);
     }
     toolBar->setHostCallback(callback);
@@ -127,6 +128,7 @@ FindToolBar *createFindToolBar(TopLevelWindow *window, CuiFindToolBarFn callback
     if (!toolBar) {
         // A window of its own answers to its size context and always offers the encodings.
         toolBar = new FindToolBar(window, MainWindow::tr("Find"), window->sizeContext(), 0, true);
+        setToolbarRecordName(toolBar, QStringLiteral("Find"));
         placeAtTop(window, toolBar);
     }
     toolBar->setHostCallback(callback);
@@ -138,6 +140,7 @@ ScriptToolBar *createScriptToolBar(MainWindow *window, CuiScriptToolBarFn callba
     ScriptToolBar *toolBar = scriptToolBarOf(window);
     if (!toolBar) {
         toolBar = new ScriptToolBar(window, MainWindow::tr("Scripts"), window->windowBoxHandle());
+        setToolbarRecordName(toolBar, QStringLiteral("Scripts"));
         placeAtTop(window, toolBar);
     }
     toolBar->setHostCallback(callback);

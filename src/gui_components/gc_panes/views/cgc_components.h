@@ -159,9 +159,12 @@ private:
     }
 
     using Identity = tesk::panes::IdentityOps<CGc_View>;
+    template<auto Operation>
+    static constexpr auto onThread = &tesk::broker::OnLibraryThread<Operation>::call;
     static constexpr IGc_ViewOps s_ops = {
-        MOSK_FACE_BASE(Face), &Identity::getId, &Identity::getName, &Identity::setName,
-        &saveSettings,        &setTarget,       &targetUpdated,
+        MOSK_FACE_BASE(Face),         onThread<&Identity::getId>, onThread<&Identity::getName>,
+        onThread<&Identity::setName>, onThread<&saveSettings>,    onThread<&setTarget>,
+        onThread<&targetUpdated>,
     };
 
     Face m_face;
@@ -302,7 +305,11 @@ private:
     }
     static MoskResult addViewOp(void *face, IGc_View *view)
     {
-        // The caller's reference is taken over whatever the answer.
+        // The caller's reference is taken over whatever the answer, from another thread too.
+        if (tesk::broker::refusedOffLibraryThread("CGc_Pane::addViewOp")) {
+            mosk::release(view);
+            return moskErrorCreateStandardError(1, MOSK_ERR_FAILED);
+        }
         if (self(face)->ended()) {
             mosk::release(view);
             return tesk::panes::windowEnded();
@@ -360,6 +367,8 @@ private:
     {
         if (!target)
             return tesk::panes::badArgument();
+        if (self(face)->ended())
+            return tesk::panes::windowEnded();
         *target = self(face)->m_targetId;
         return nullptr;
     }
@@ -367,16 +376,24 @@ private:
     {
         if (!target)
             return tesk::panes::badArgument();
+        if (self(face)->ended())
+            return tesk::panes::windowEnded();
         self(face)->m_targetId = *target;
         return nullptr;
     }
 
     using Identity = tesk::panes::IdentityOps<CGc_Pane>;
+    template<auto Operation>
+    static constexpr auto onThread = &tesk::broker::OnLibraryThread<Operation>::call;
     static constexpr IGc_PaneOps s_ops = {
-        MOSK_FACE_BASE(Face), &Identity::getId, &Identity::getName, &Identity::setName,
-        &reserved7,           &reserved8,       &findWindow,        &addViewOp,
-        &firstView,           &nextViewOp,      &removeViewOp,      &setTargetOp,
-        &targetUpdatedOp,     &getTargetId,     &setTargetIdOp,
+        MOSK_FACE_BASE(Face),         onThread<&Identity::getId>,
+        onThread<&Identity::getName>, onThread<&Identity::setName>,
+        onThread<&reserved7>,         onThread<&reserved8>,
+        onThread<&findWindow>,        &addViewOp,
+        onThread<&firstView>,         onThread<&nextViewOp>,
+        onThread<&removeViewOp>,      onThread<&setTargetOp>,
+        onThread<&targetUpdatedOp>,   onThread<&getTargetId>,
+        onThread<&setTargetIdOp>,
     };
 
     Face m_face;

@@ -113,10 +113,11 @@ void CGcp_KsoEventObserver::notify(int kind)
     }
 }
 
-MoskResult CGcp_KsoEventObserver::notifyOp(void *face, int32_t kind, intptr_t)
+MoskResult CGcp_KsoEventObserver::notifyOp(void *, int32_t kind, intptr_t)
 {
-    return tesk::broker::guardedCall(__func__, [&]() -> MoskResult {
-        Face::outerOf(face)->notify(kind);
-        return nullptr;
+    // Carried out by the observer of the moment: the one notified may have ended meanwhile.
+    return tesk::broker::notifyOnLibraryThread(__func__, [kind] {
+        if (g_observer)
+            g_observer->notify(kind);
     });
 }

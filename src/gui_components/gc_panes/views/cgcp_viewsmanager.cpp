@@ -121,10 +121,14 @@ const HostEvents &hostEvents()
 
 } // namespace tesk::views
 
+// Every operation on the library's thread only (see OnLibraryThread).
+template<auto Operation>
+constexpr auto kOnThread = &tesk::broker::OnLibraryThread<Operation>::call;
+
 const IGcp_ViewsManagerOps CGcp_ViewsManager::s_ops = {
-    MOSK_FACE_BASE(Face), &createMemoryPaneOp, &createViewInNewPaneOp,
-    &createViewOp,        &openViewOp,         &getWindowOp,
-    &findWindowOp,        &targetChangedOp,    &targetUpdatedOp,
+    MOSK_FACE_BASE(Face),     kOnThread<&createMemoryPaneOp>, kOnThread<&createViewInNewPaneOp>,
+    kOnThread<&createViewOp>, kOnThread<&openViewOp>,         kOnThread<&getWindowOp>,
+    kOnThread<&findWindowOp>, kOnThread<&targetChangedOp>,    kOnThread<&targetUpdatedOp>,
 };
 
 CGcp_ViewsManager::CGcp_ViewsManager()
@@ -545,6 +549,10 @@ MoskResult CGcp_ViewsManager::getWindowOp(void *face, uint64_t paneId, IGc_Pane 
     if (!out)
         return tesk::panes::badArgument();
     *out = nullptr;
+    // None outside a start, as between starts, also at the process's end while the panes of
+    // the last start still stand over the toolkit's destroyed statics.
+    if (!tesk::started())
+        return nullptr;
     if (KGc_Pane *entry = self(face)->pane(paneId)) {
         entry->AddRef();
         *out = entry->face();

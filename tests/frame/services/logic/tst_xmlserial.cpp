@@ -556,3 +556,44 @@ TEST_F(XmlSectionTest, HostSectionsOfAnyBytesAroundASectionLeaveItLoading)
         EXPECT_EQ(loaded.list.items, stored.list.items) << round;
     }
 }
+
+// The root element's end may share its line with the host's bytes, UTF-8 or not; a file may
+// begin with a byte-order mark before the tag line; a long line's characters may fall across
+// the pieces it is read in. A byte that is no UTF-8 inside the document still fails it.
+TEST_F(XmlSectionTest, TheDocumentEndsWithItsRootWhateverBytesFollowOnItsLine)
+{
+    const QByteArray document = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                "<doc><number>7</number></doc>";
+    const QByteArray behind[] = {"\xfc\xfc",     " host \xe9t\xe9",  "\xc3",
+                                 "\xed\xa0\x80", "\xf4\x90\x80\x80", "caf\xc3\xa9"};
+    for (const QByteArray &bytes : behind) {
+        writeFile("[t]\n" + document + bytes + "\n[h]\n\xff\n");
+        Probe p;
+        EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("t"), p), 1) << bytes.toHex().data();
+        EXPECT_EQ(p.number, 7);
+    }
+    writeFile("\xef\xbb\xbf[t]\n<doc><number>3</number></doc>\n");
+    Probe marked;
+    EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("t"), marked), 1);
+    EXPECT_EQ(marked.number, 3);
+
+    Probe stored = sample(8);
+    stored.name = QString(50000, QChar(0xe9)) + QString(30000, QChar(0x20ac));
+    writeFile({});
+    ASSERT_EQ(storeXmlSection(fileName(), QStringLiteral("t"), stored), 1);
+    {
+        // The document on one line of some 170 KB, read in pieces of 64 KiB.
+        QByteArray text = readFile();
+        text.replace("\n    ", "").replace(">\n<", "><");
+        writeFile(text);
+    }
+    Probe loaded;
+    EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("t"), loaded), 1);
+    EXPECT_EQ(loaded.name, stored.name);
+
+    for (const char *inside : {"<doc><number>5\xfc</number></doc>\n", "<doc><number>5</num\xfc"}) {
+        writeFile(QByteArray("[t]\n") + inside);
+        Probe broken;
+        EXPECT_EQ(loadXmlSection(fileName(), QStringLiteral("t"), broken), 0) << inside;
+    }
+}

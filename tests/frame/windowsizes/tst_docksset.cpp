@@ -1,0 +1,229 @@
+// What the user set in the dock layout, kept on roads where a passing state of the window and
+// the sizes set could be taken for each other: a click while the window is small, a row beside
+// a group of tabs restored after the show.
+#include "frames.h"
+#include "testhost.h"
+
+#include "frame/windows/docking/docklayout.h"
+#include "frame/windows/docking/dockwidget.h"
+
+#include <tesk/tesk_toolbars.h>
+#include <tesk/tesk_window.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <string>
+
+namespace {
+
+constexpr TeskHandle kWindow = 1;
+
+void paneCallback(TeskHandle, int *, int) {}
+void onScript(TeskHandle, const char *) {}
+
+void setScreen(const QRect &screen)
+{
+    QWindowSystemInterface::handleScreenGeometryChange(QGuiApplication::primaryScreen(), screen,
+                                                       screen);
+    QWindowSystemInterface::flushWindowSystemEvents();
+}
+
+// The size the record of the window of that box carries.
+QSize recordedSize(TeskHandle box)
+{
+    QtSortWindowList(kWindow);
+    for (int i = 0; i < QtDockWindowCount(kWindow); ++i)
+        if (QtGetPersistWindowBox(kWindow, i) == box) {
+            char buffer[256];
+            CuiGetDockWindowPersistanceData(kWindow, i, buffer);
+            const QList<QByteArray> fields = QByteArray(buffer).split(':');
+            return {fields.value(6).toInt(), fields.value(7).toInt()};
+        }
+    return {};
+}
+
+// A pane that asks for rows, as a memory view does.
+class RowsPane : public QWidget
+{
+public:
+    QSize sizeHint() const override { return {60, 260}; }
+};
+
+class DocksSet : public FrameTest
+{
+protected:
+    void TearDown() override
+    {
+        FrameTest::TearDown();
+        testhost::settle();
+        setScreen(m_screen);
+    }
+
+    MainWindow *shown(QSize size)
+    {
+        MainWindow *window = createFrame("Debugger", kWindow);
+        QtResizePosWindow(kWindow, 0, 0, size.width(), size.height());
+        QtFrameShow();
+        testhost::settle();
+        return window;
+    }
+
+    static DockWidget *dock(MainWindow *window, int area, const char *name, TeskHandle box)
+    {
+        QtCreateDocked(area, 0);
+        QtWindowCreate(name, &paneCallback, box);
+        testhost::settle();
+        return window->findDockWidgetByBox(box);
+    }
+
+    static DockWidget *restored(MainWindow *window, const char *record, const char *name,
+                                TeskHandle box)
+    {
+        CuiSetDockWindowPersistanceData(kWindow, record);
+        QtWindowCreate(name, &paneCallback, box);
+        testhost::settle();
+        return window->findDockWidgetByBox(box);
+    }
+
+    // The user presses and lets go on the main window where no separator stands: what a click
+    // on the code area comes to once the code passed it on.
+    static void clickOnCode(MainWindow *window)
+    {
+        QTest::mouseClick(window, Qt::LeftButton, {}, window->centralWidget()->geometry().center());
+        testhost::settle();
+    }
+
+    static void resize(MainWindow *window, QSize size)
+    {
+        window->resize(size);
+        testhost::settle();
+    }
+
+    const QRect m_screen = QGuiApplication::primaryScreen()->geometry();
+};
+
+} // namespace
+
+// A press and release that moves no separator is no size the user set: the lines a small
+// window cut take their room back once it is as large again, and the records say so.
+TEST_F(DocksSet, AClickWhileTheWindowIsSmallSetsNoSize)
+{
+    MainWindow *window = shown({1200, 800});
+    DockWidget *right = dock(window, 0, "Watch", 10);
+    DockWidget *bottom = dock(window, 1, "Memory", 11);
+    dock(window, 1, "Memory", 12);
+    const int height = bottom->height();
+    const int width = right->width();
+    const QSize least = window->minimumSizeHint();
+    resize(window, {least.width() + 20, least.height() + 10});
+    ASSERT_LT(bottom->height(), height - 20);
+    clickOnCode(window);
+    resize(window, {1200, 800});
+    EXPECT_NEAR(bottom->height(), height, 2);
+    EXPECT_NEAR(recordedSize(11).height(), height, 2);
+    EXPECT_NEAR(right->width(), width, 2);
+    // Made small and large once more, it still comes back.
+    resize(window, {least.width() + 20, least.height() + 10});
+    clickOnCode(window);
+    resize(window, {1200, 800});
+    EXPECT_NEAR(bottom->height(), height, 2);
+}
+
+// A drag while the window is small sets what it moved, and only that: the bottom line it did
+// not move takes its room back.
+TEST_F(DocksSet, ADragWhileTheWindowIsSmallSetsOnlyWhatItMoved)
+{
+    MainWindow *window = shown({1200, 800});
+    DockWidget *right = dock(window, 0, "Watch", 10);
+    DockWidget *bottom = dock(window, 1, "Memory", 11);
+    const int height = bottom->height();
+    const QSize least = window->minimumSizeHint();
+    resize(window, {1200, least.height() + 10});
+    ASSERT_LT(bottom->height(), height - 20);
+    testhost::dragOnWindow(window, testhost::separatorBefore(window, right), QPoint(-40, 0));
+    const int dragged = right->width();
+    resize(window, {1200, 800});
+    EXPECT_NEAR(bottom->height(), height, 2);
+    EXPECT_NEAR(right->width(), dragged, 2);
+    // The line a smaller window cut, dragged meanwhile, keeps what the user dragged it to.
+    resize(window, {1200, least.height() + 10});
+    testhost::dragOnWindow(window, testhost::separatorBefore(window, bottom), QPoint(0, 20));
+    const int draggedHeight = bottom->height();
+    ASSERT_LT(draggedHeight, height - 20);
+    resize(window, {1200, 800});
+    EXPECT_NEAR(bottom->height(), draggedHeight, 2);
+    EXPECT_NEAR(recordedSize(11).height(), draggedHeight, 2);
+}
+
+// Panes opened into the right area, more than its column has room for above the bottom area:
+// the right area makes tabs rather than the bottom line giving up what its pane asks, and the
+// user can still drag the separator above the bottom line.
+TEST_F(DocksSet, PanesOpenedOnTheRightLeaveTheBottomLineWhatItsPaneAsks)
+{
+    MainWindow *window = shown({1280, 800});
+    QtCreateDocked(1, 0);
+    DockWidget *bottom = window->createDockWidget("Memory", new RowsPane, &paneCallback, 20);
+    testhost::settle();
+    const int height = bottom->height();
+    ASSERT_GT(height, 250);
+    // Each dock lets its pane scroll below its own least size: five stand in a line as high as
+    // the row above the bottom line can be, the fifth only where the bottom line gives room.
+    for (TeskHandle box = 21; box < 26; ++box) {
+        QtCreateDocked(0, 0);
+        QtWindowCreate("Registers", &paneCallback, box);
+        testhost::settle();
+        EXPECT_NEAR(bottom->height(), height, 2) << box;
+        // The pane the host opened comes up shown, a tab or not.
+        const DockWidget *opened = window->findDockWidgetByBox(box);
+        EXPECT_TRUE(window->rect().contains(opened->geometry())) << box;
+    }
+    testhost::dragOnWindow(window, testhost::separatorBefore(window, bottom), QPoint(0, -30));
+    EXPECT_NEAR(bottom->height(), height + 30, 2);
+}
+
+// A row of the bottom area restored after the show, a dock beside a group of tabs: the group's
+// record counts its window without its tab row, the dock's without any, and the line stands as
+// high as the dock, the group's row beneath the group.
+TEST_F(DocksSet, ADockBesideAGroupRestoredAfterTheShowComesBackAsStored)
+{
+    setScreen(QRect(0, 0, 1024, 600));
+    MainWindow *window = createFrame("Debugger", kWindow);
+    ASSERT_TRUE(CuiScriptToolBarCreate(kWindow, &onScript));
+    QtResizePosWindow(kWindow, 0, 0, 1020, 560);
+    QtFrameShow();
+    testhost::settle();
+    DockWidget *alone = restored(window, "D7:3:1:0:0:380:500:151:1:1", "D7", 7);
+    DockWidget *standing = restored(window, "D11:3:0:1:506:380:514:125:1:1", "D11", 11);
+    DockWidget *tab = restored(window, "D12:3:0:2:506:380:514:125:1:1", "D12", 12);
+    ASSERT_TRUE(alone && standing && tab);
+    ASSERT_EQ(window->dockLayout().standingOf(tab), standing);
+    EXPECT_EQ(alone->height(), 151);
+    const DockWidget *front = tab->geometry().bottom() >= 0 ? tab : standing;
+    EXPECT_EQ(front->height(), 125);
+    EXPECT_EQ(recordedSize(7).height(), 151);
+    EXPECT_EQ(recordedSize(11).height(), 125);
+    EXPECT_EQ(recordedSize(12).height(), 125);
+}
+
+// A bottom line whose first group shows a tab row and whose dock beside it holds the size the
+// host gave: the line stands as high as that dock, not as the dock and the first group's row.
+TEST_F(DocksSet, ADockTheHostSizedBesideAGroupHoldsItsHeight)
+{
+    MainWindow *window = shown({1200, 800});
+    DockWidget *standing = dock(window, 1, "Log", 40);
+    DockWidget *tab = dock(window, 1, "Trace", 41);
+    window->tabifyDockWidget(standing, tab);
+    testhost::settle();
+    window->dockLayout().followToolkit();
+    ASSERT_EQ(window->dockLayout().standingOf(tab), standing);
+    DockWidget *beside = dock(window, 1, "Watch", 42);
+    ASSERT_EQ(window->dockLayout().areaOf(beside), tesk::frame::DockArea::Bottom);
+    ASSERT_FALSE(window->dockLayout().tabbed(beside));
+    QtResizePosWindow(42, 0, 0, 400, 150);
+    testhost::settle();
+    EXPECT_EQ(beside->height(), 150);
+    EXPECT_EQ(recordedSize(42).height(), 150);
+}
