@@ -1071,10 +1071,11 @@ public:
         m_asked.docks[box].closedByHost = true;
     }
     // The first promise broken, with what came before.
-    std::string broken(const std::string &after) const
+    std::string broken(const std::string &after,
+                       const PromiseSwitches &switches = PromiseSwitches::holding()) const
     {
         testhost::settle();
-        const auto broken = check(m_window, m_asked, PromiseSwitches::holding());
+        const auto broken = check(m_window, m_asked, switches);
         return broken ? after + ": " + broken->text.toStdString() : std::string();
     }
 
@@ -1234,6 +1235,43 @@ TEST_F(LayoutSequences, ADockComingAfterAGroupThatLostAWindowStaysReachable)
         host.dock(1, "New", 143);
         host.dock(1, "Newer", 144);
         EXPECT_EQ(host.broken("two more"), "");
+        testhost::endMainWindows();
+    }
+}
+
+// A window floated out of a group standing before other groups of its line, the group's other
+// window then closed or floated too: the toolkit kept the window's place where the group stood,
+// and docked back it stands there, first in the line, in the picture too (its record's index
+// said it stood after the group next to it).
+TEST_F(LayoutSequences, AWindowDockedBackWhereItsGroupWentStandsFirstInTheLine)
+{
+    PromiseSwitches inOrder = PromiseSwitches::holding();
+    inOrder.set(Promise::PictureInOrder, true);
+    // The tab floated, the window standing closed or floated; the window standing floated, the
+    // tab closed.
+    const std::pair<TeskHandle, bool> roads[] = {{151, true}, {151, false}, {150, true}};
+    for (const auto &[back, closed] : roads) {
+        SCOPED_TRACE(testing::Message() << back << " " << closed);
+        const TeskHandle gone = back == 150 ? 151 : 150;
+        setScreen(QRect(0, 0, 1280, 800), QRect(0, 0, 1280, 772));
+        MainWindow *window = createFrame("Debugger", 1);
+        Host host(window);
+        QtResizePosWindow(1, 0, 0, 1200, 740);
+        host.dock(3, "Standing", 150, "Standing:3:0:0:0:500:400:150:1:1");
+        host.dock(3, "Tab", 151, "Tab:3:0:1:0:500:400:150:1:1");
+        host.dock(3, "Next", 152, "Next:3:0:2:406:500:400:150:1:1");
+        host.dock(3, "Last", 153, "Last:3:0:3:812:500:388:150:1:1");
+        host.show();
+        ASSERT_TRUE(window->dockLayout().tabbed(window->findDockWidgetByBox(151)));
+        host.floatOut(back);
+        if (closed)
+            host.close(gone);
+        else
+            host.floatOut(gone);
+        EXPECT_EQ(host.broken("the group gone", inOrder), "");
+        CuiPaneDock(back);
+        EXPECT_EQ(host.broken("docked back", inOrder), "");
+        EXPECT_EQ(window->dockLayout().indexOf(window->findDockWidgetByBox(back)), 0);
         testhost::endMainWindows();
     }
 }
