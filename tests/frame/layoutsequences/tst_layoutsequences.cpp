@@ -734,11 +734,11 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::MemoryView, 2958748558u, 2357346082u, 1081370512u, 1329817001u},
           {StepKind::ResizeBox, 4049437705u, 4115207878u, 405235959u, 2280799358u},
           {StepKind::RoundTrip, 2637776853u, 3611111675u, 3974154937u, 146560501u}}},
-        // Waiting for its mend (drags-answered is off until then, and the sequence checks the
-        // promises that hold): a memory view's line below a bottom line on a small screen, a
-        // right line beside; a drag of the separator above the bottom line towards a code
-        // with 102 px to spare moved nothing (seed 50078).
-        {"a drag towards a code with room moves the separator",
+        // A memory view's line below a bottom line on a small screen, a right line beside: a
+        // drag of the separator above the bottom line towards the code, whose row the right
+        // line held up at its least, was taken for one refused with 102 px to spare (seed
+        // 50078): the row's room is what the code and the side lines spare.
+        {"a drag towards the code counts the side lines' least",
          {{StepKind::Start, 3604890230u, 1096848784u, 2565957176u, 1867929471u},
           {StepKind::ShrinkScreen, 1005648984u, 951544303u, 1978807158u, 683104011u},
           {StepKind::Show, 2191212833u, 3219502207u, 1481962768u, 495368267u},
@@ -746,9 +746,8 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::Restore, 3641914248u, 2897697603u, 3605202514u, 3975324472u},
           {StepKind::MemoryView, 4095523190u, 2586588368u, 3303240516u, 751229152u},
           {StepKind::Drag, 3886151869u, 62909951u, 1513687680u, 1277590390u}}},
-        // Waiting for its mend (restored-beside-a-group): a pane 151 px high and a group of two
-        // 125 px high with its row of tabs, restored beside it after the show on a screen of
-        // 1024x600, came back 23 px lower.
+        // A pane 151 px high and a group of two 125 px high with its row of tabs, restored
+        // beside it after the show on a screen of 1024x600, came back 23 px lower.
         {"a pane beside a group restored after the show stands as recorded",
          {{StepKind::Start, 1u, 220u, 60u, 0u},
           {StepKind::Show, 0u, 1u, 0u, 0u},
@@ -1239,10 +1238,10 @@ TEST_F(LayoutSequences, ADockComingAfterAGroupThatLostAWindowStaysReachable)
     }
 }
 
-// A window floated out of a group standing before other groups of its line, the group's other
-// window then closed or floated too: the toolkit kept the window's place where the group stood,
-// and docked back it stands there, first in the line, in the picture too (its record's index
-// said it stood after the group next to it).
+// A window floated out of a group standing before another group of its line, the group's
+// other window then closed or floated too: the toolkit kept the window's place where the group
+// stood, and docked back it stands there, first in the line, in the picture too, which held it
+// after the group next to it (the next pane and the fit's tabs go by the picture's order).
 TEST_F(LayoutSequences, AWindowDockedBackWhereItsGroupWentStandsFirstInTheLine)
 {
     PromiseSwitches inOrder = PromiseSwitches::holding();
@@ -1257,10 +1256,9 @@ TEST_F(LayoutSequences, AWindowDockedBackWhereItsGroupWentStandsFirstInTheLine)
         MainWindow *window = createFrame("Debugger", 1);
         Host host(window);
         QtResizePosWindow(1, 0, 0, 1200, 740);
-        host.dock(3, "Standing", 150, "Standing:3:0:0:0:500:400:150:1:1");
-        host.dock(3, "Tab", 151, "Tab:3:0:1:0:500:400:150:1:1");
-        host.dock(3, "Next", 152, "Next:3:0:2:406:500:400:150:1:1");
-        host.dock(3, "Last", 153, "Last:3:0:3:812:500:388:150:1:1");
+        host.dock(3, "Standing", 150, "Standing:3:0:0:0:500:500:150:1:1");
+        host.dock(3, "Tab", 151, "Tab:3:0:1:0:500:500:150:1:1");
+        host.dock(3, "Next", 152, "Next:3:0:2:506:500:694:150:1:1");
         host.show();
         ASSERT_TRUE(window->dockLayout().tabbed(window->findDockWidgetByBox(151)));
         host.floatOut(back);
@@ -1272,6 +1270,9 @@ TEST_F(LayoutSequences, AWindowDockedBackWhereItsGroupWentStandsFirstInTheLine)
         CuiPaneDock(back);
         EXPECT_EQ(host.broken("docked back", inOrder), "");
         EXPECT_EQ(window->dockLayout().indexOf(window->findDockWidgetByBox(back)), 0);
+        host.dock(1, "New", 153);
+        EXPECT_EQ(host.broken("one more", inOrder), "");
+        EXPECT_GT(window->findDockWidgetByBox(153)->x(), window->findDockWidgetByBox(152)->x());
         testhost::endMainWindows();
     }
 }
