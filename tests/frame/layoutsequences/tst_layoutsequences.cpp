@@ -764,6 +764,16 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
          {{StepKind::Start, 1u, 220u, 60u, 0u},
           {StepKind::Show, 0u, 1u, 0u, 0u},
           {StepKind::RestoreBesideGroup, 0u, 41u, 25u, 0u}}},
+        // A group of three restored before the show, one tab floated out of it and the others
+        // hidden, one of them shown again, and a pane the host made after it joining it as its
+        // tab: the show laid the group out by that pane, which held no size, and the group's
+        // line came out 130 px high where its records said 120 (seed 50412).
+        {"a tab that joined a group holding a size holds it",
+         {{StepKind::Start, 1871986218u, 1923579593u, 1808049695u, 3262476557u},
+          {StepKind::FloatOutOfTabs, 1059851485u, 2525985389u, 1357002917u, 539406104u},
+          {StepKind::ShowAgain, 4261037833u, 1593111813u, 2909036446u, 1944219026u},
+          {StepKind::DockBottom, 383688428u, 1748574763u, 1841950643u, 4090983025u},
+          {StepKind::Show, 3567582759u, 2491820966u, 3484559632u, 1892742138u}}},
     };
     const std::string broken = playEach(sequences, m_sequenceScreen);
     EXPECT_TRUE(broken.empty()) << broken;
