@@ -1298,3 +1298,29 @@ TEST_F(LayoutSequences, AWindowDockedBackWhereItsGroupWentStandsFirstInTheLine)
         testhost::endMainWindows();
     }
 }
+
+// A pane floated out of a line, and one more placed beside the pane left there: the toolkit
+// keeps the floated pane's place after the one placed, and docks it back there, at the line's
+// end; the picture put it back before that one, where it had stood (seed 36).
+TEST_F(LayoutSequences, APaneDockedBackAfterOneSplitInStandsInThePictureAsShown)
+{
+    PromiseSwitches inOrder = PromiseSwitches::holding();
+    inOrder.set(Promise::PictureInOrder, true);
+    for (const int area : {0, 1}) {
+        SCOPED_TRACE(area);
+        setScreen(QRect(0, 0, 1280, 800), QRect(0, 0, 1280, 772));
+        MainWindow *window = createFrame("Debugger", 1);
+        Host host(window);
+        QtResizePosWindow(1, 0, 0, 1200, 740);
+        host.show();
+        host.dock(area, "First", 160);
+        host.dock(area, "Floated", 161);
+        host.floatOut(161);
+        host.dock(area, "Placed", 162);
+        EXPECT_EQ(host.broken("one placed", inOrder), "");
+        CuiPaneDock(161);
+        EXPECT_EQ(host.broken("docked back", inOrder), "");
+        EXPECT_EQ(window->dockLayout().indexOf(window->findDockWidgetByBox(161)), 2);
+        testhost::endMainWindows();
+    }
+}

@@ -318,6 +318,8 @@ private:
     void lineAsShown(QDockWidget *dock);
     // Where the toolkit put it back within another line instead, a line of its own at the end.
     void lineAlongTheArea(QDockWidget *dock);
+    // Within its line, it stands among the groups shown where the toolkit shows it.
+    void placeAlongAsShown(QDockWidget *dock);
     // The height of the toolkit's tab row beneath a group.
     int tabRow() const;
     // The toolkit's tab rows scroll and show whole titles.
