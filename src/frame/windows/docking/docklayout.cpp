@@ -136,10 +136,11 @@ void DockLayout::take(QDockWidget *dock)
                 group.left.removeAll(dock);
     const Line &line = m_lines[p.area][p.line];
     const bool lineOfItsOwn = line.size() == 1 && line.first().docks.size() == 1;
-    // A tab goes back behind its group, a window standing before the group it stood for.
     Group &group = m_lines[p.area][p.line][p.group];
-    m_formerPlace.insert(dock, {p.area, p.line, lineOfItsOwn ? -1 : p.group + (p.index > 0 ? 1 : 0),
-                                carried(group, {dock})});
+    // It goes back into its group's place: a group still there takes it in again as its tab,
+    // and where the group went, the toolkit kept that place for it, before the groups after.
+    m_formerPlace.insert(dock, {p.area, p.line, lineOfItsOwn ? -1 : p.group, carried(group, {dock}),
+                                group.docks.size() == 1 && group.keepsPlace});
     const bool groupStays = group.hasTabs();
     // A group that loses its standing window stands on its next tab, as the toolkit shows it,
     // at no length a record gave.

@@ -355,6 +355,8 @@ private:
     void lineAsShown(QDockWidget *dock);
     // Where the toolkit put it back within another line instead, a line of its own at the end.
     void lineAlongTheArea(QDockWidget *dock);
+    // Within its line, it stands among the groups shown where the toolkit shows it.
+    void placeAlongAsShown(QDockWidget *dock);
     // The height of the toolkit's tab row beneath a group.
     int tabRow() const;
     // The toolkit's tab rows scroll and show whole titles.
@@ -412,6 +414,8 @@ private:
         int line = -1;
         int group = -1;
         SizeSet size;
+        // It left as the last window of a group the toolkit keeps places in.
+        bool keptPlaces = false;
     };
     QHash<const QDockWidget *, Former> m_formerPlace;
     QDockWidget *m_returning = nullptr;

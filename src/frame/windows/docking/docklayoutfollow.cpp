@@ -248,9 +248,10 @@ bool DockLayout::follow(QDockWidget *dock)
         else
             lines[line].insert(qMin(former.group, int(lines[line].size())), alone(dock));
         rejoinGroup(dock);
-        // The others of its group gone, the toolkit still puts it back in that group, alone.
+        // The others of its group gone, the toolkit still puts it back in that group, alone;
+        // hidden, it shows in no tab row that would tell.
         Group *group = groupOf(dock);
-        if (!group->hasTabs() && toolkitKeepsPlace(dock))
+        if (!group->hasTabs() && (former.keptPlaces || toolkitKeepsPlace(dock)))
             group->keepsPlace = true;
     } else if (lines.isEmpty()) {
         lines.append({alone(dock)});

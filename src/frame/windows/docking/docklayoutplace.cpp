@@ -317,8 +317,10 @@ void DockLayout::lineAsShown(QDockWidget *dock)
     for (const Group *shown : shownGroups(lines[p.line]))
         if (const QDockWidget *member = shown->standing();
             member != dock && shownIn(member, area)) {
-            if (startAcross(member) == startAcross(dock))
+            if (startAcross(member) == startAcross(dock)) {
+                placeAlongAsShown(dock);
                 return;
+            }
             other = member;
         }
     if (!other) {
@@ -328,6 +330,34 @@ void DockLayout::lineAsShown(QDockWidget *dock)
     // The toolkit gave it a line of its own, beside the one the layout had put it in.
     const Group moved = takeGroup(p.area, p.line, p.group);
     lines.insert(startAcross(dock) < startAcross(other) ? p.line : p.line + 1, {moved});
+}
+
+void DockLayout::placeAlongAsShown(QDockWidget *dock)
+{
+    // The toolkit keeps the place of a floating window among the windows of its line, and
+    // windows split in since stand before or after that place as the toolkit put them, not as
+    // the layout counts them: the window docked back stands among the groups shown as the
+    // toolkit shows it. Where the groups shown beside it agree, it stays: the toolkit tells
+    // nothing of where it keeps the groups hidden whole.
+    const Position p = find(dock);
+    const DockArea area = DockArea(p.area + 1);
+    const auto startAlong = [area](const QDockWidget *d) {
+        return along(area) == Qt::Vertical ? d->y() : d->x();
+    };
+    Line &line = m_lines[p.area][p.line];
+    bool agree = true;
+    for (int g = 0; g < line.size(); ++g)
+        if (const QDockWidget *shown = g == p.group ? nullptr : shownOf(line[g], area))
+            agree = agree && (startAlong(shown) < startAlong(dock)) == (g < p.group);
+    if (agree)
+        return;
+    const Group moved = line.takeAt(p.group);
+    qsizetype at = line.size();
+    for (qsizetype g = 0; g < line.size() && at == line.size(); ++g)
+        if (const QDockWidget *shown = shownOf(line[g], area);
+            shown && startAlong(shown) > startAlong(dock))
+            at = g;
+    line.insert(at, moved);
 }
 
 void DockLayout::lineAlongTheArea(QDockWidget *dock)
