@@ -12,10 +12,12 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTabBar>
 #include <QTest>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -86,6 +88,37 @@ protected:
         QtWindowCreate(name, &paneCallback, box);
         testhost::settle();
         return window->findDockWidgetByBox(box);
+    }
+
+    static void shownNow()
+    {
+        QtFrameShow();
+        testhost::settle();
+    }
+
+    // Field 9 of each record in their order: 0 hidden, 1 shown, 2 the tab in front.
+    static std::string shownFields()
+    {
+        std::string fields;
+        QtSortWindowList(kWindow);
+        for (int i = 0; i < QtDockWindowCount(kWindow); ++i) {
+            char buffer[256];
+            CuiGetDockWindowPersistanceData(kWindow, i, buffer);
+            fields += (i ? " " : "") + QByteArray(buffer).split(':').value(8).toStdString();
+        }
+        return fields;
+    }
+
+    // The captions of the docks in sight in their areas that stand in a group of tabs: the
+    // toolkit moves the tabs behind out of sight.
+    static std::string tabsInFront(MainWindow *window)
+    {
+        std::string front;
+        for (DockWidget *dock : window->dockList())
+            if (dock->isVisible() && dock->x() >= 0 && dock->y() >= 0 &&
+                !window->tabifiedDockWidgets(dock).isEmpty())
+                front += (front.empty() ? "" : " ") + dock->windowTitle().toStdString();
+        return front;
     }
 
     // The user presses and lets go on the main window where no separator stands: what a click
@@ -206,6 +239,65 @@ TEST_F(DocksSet, ADockBesideAGroupRestoredAfterTheShowComesBackAsStored)
     EXPECT_EQ(recordedSize(7).height(), 151);
     EXPECT_EQ(recordedSize(11).height(), 125);
     EXPECT_EQ(recordedSize(12).height(), 125);
+}
+
+// The tab a group shows is the user's choice: its records say which, read before the show or
+// after it, and a restart, restoring them before the show or after it, shows it again.
+TEST_F(DocksSet, AGroupOfThreeShowsItsMiddleTabAgainAfterARestart)
+{
+    // Below a line of one pane, a pane, the group, and a pane beside it.
+    const std::vector<std::pair<const char *, const char *>> stored = {
+        {"A", "A:3:0:0:0:402:1195:191:1:0"},    {"P", "P:3:1:1:0:599:419:143:1:0"},
+        {"T0", "T0:3:0:2:425:599:431:117:1:0"}, {"T1", "T1:3:0:3:425:599:431:117:2:0"},
+        {"T2", "T2:3:0:4:425:599:431:117:1:0"}, {"Q", "Q:3:0:5:862:599:333:143:1:0"}};
+    for (const bool beforeShow : {true, false}) {
+        SCOPED_TRACE(beforeShow ? "restored before the show" : "restored after the show");
+        MainWindow *window = createFrame("Debugger", kWindow);
+        QtResizePosWindow(kWindow, 0, 28, 1195, 764);
+        if (!beforeShow)
+            shownNow();
+        for (size_t i = 0; i < stored.size(); ++i)
+            restored(window, stored[i].second, stored[i].first, TeskHandle(30 + i));
+        if (beforeShow) {
+            // A host storing its layout on an early exit keeps the tab in front too.
+            EXPECT_EQ(shownFields(), "1 1 1 2 1 1");
+            shownNow();
+        }
+        ASSERT_EQ(window->dockLayout().standingOf(window->findDockWidgetByBox(33)),
+                  window->findDockWidgetByBox(32));
+        EXPECT_EQ(tabsInFront(window), "T1");
+        EXPECT_EQ(shownFields(), "1 1 1 2 1 1");
+        FrameTest::TearDown();
+        testhost::settle();
+    }
+}
+
+// The user clicks a tab: the records say it is the one in front, and records of older runs,
+// which say only "shown", show the tab that joined last.
+TEST_F(DocksSet, TheTabTheUserClickedIsRecordedInFront)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1200, 800);
+    for (int i = 0; i < 3; ++i)
+        restored(window, "0:3:0:0:0:500:600:150:1:0", ("T" + std::to_string(i)).c_str(),
+                 TeskHandle(30 + i));
+    shownNow();
+    EXPECT_EQ(tabsInFront(window), "T2");
+    EXPECT_EQ(shownFields(), "1 1 2");
+    const QTabBar *bar = nullptr;
+    int middle = -1;
+    for (const QTabBar *row : window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+        for (int tab = 0; row->isVisible() && tab < row->count(); ++tab)
+            if (row->tabText(tab) == QStringLiteral("T1")) {
+                bar = row;
+                middle = tab;
+            }
+    ASSERT_TRUE(bar);
+    QTest::mouseClick(const_cast<QTabBar *>(bar), Qt::LeftButton, {},
+                      bar->tabRect(middle).center());
+    testhost::settle();
+    EXPECT_EQ(tabsInFront(window), "T1");
+    EXPECT_EQ(shownFields(), "1 2 1");
 }
 
 // A bottom line whose first group shows a tab row and whose dock beside it holds the size the
