@@ -209,14 +209,33 @@ int mostKeptInGroup(const MainWindow *window, const Asked &asked, const DockWidg
 
 // The most a kept dock's line may show: a line shows one size, and any dock standing in it may
 // take back the size set for it (a dock dropped into a line the host sized larger grows with it).
+const QTabBar *tabRowBeneath(const MainWindow *window, const QRect &shown);
+const DockWidget *shownForGroup(const MainWindow *window, TeskHandle box);
+
+// Along the bottom a group's tab row stands beneath the size set for it, within the line.
 int lineMost(const MainWindow *window, const Asked &asked, TeskHandle box, int area)
 {
     const DockWidget *dock = window->findDockWidgetByBox(box);
-    return mostShared(window, asked, area, [&](TeskHandle other, const DockWidget *member) {
+    const auto inLine = [&](TeskHandle other, const DockWidget *member) {
         return member == dock ||
                (areaOf(window, other) == area &&
                 (acrossIsHeight(area) ? member->y() == dock->y() : member->x() == dock->x()));
-    });
+    };
+    int most = 0;
+    for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
+        const DockWidget *member = window->findDockWidgetByBox(it.key());
+        if (it->closedByHost || !member || !inLine(it.key(), member))
+            continue;
+        const int set = mostShared(window, asked, area, [&](TeskHandle other, const DockWidget *) {
+            return other == it.key();
+        });
+        const QTabBar *row =
+            acrossIsHeight(area)
+                ? tabRowBeneath(window, shownForGroup(window, it.key())->geometry())
+                : nullptr;
+        most = qMax(most, set + (row && set > 0 ? row->height() : 0));
+    }
+    return most;
 }
 
 // The tab row the toolkit shows beneath a group's tab shown, or none.

@@ -70,6 +70,18 @@ TEST_F(LayoutSequences, SurveyedSeedsThatOnceBrokeAPromiseHold)
 TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
 {
     const NamedSequences sequences = {
+        // A group at the bottom the host sized larger than the fit left it grows to that size,
+        // its tab row beneath, once a right pane closes: the line beside it shows the row too
+        // (seed 51263, shortened).
+        {"a line grows to a group's size and tab row once the room is there",
+         {{StepKind::Start, 1503310477u, 86120102u, 398898668u, 1232031911u},
+          {StepKind::RestoreBesideGroup, 3628454149u, 4287259150u, 1731108669u, 4202601213u},
+          {StepKind::DockRight, 4177213463u, 4070720981u, 1761097472u, 2392629986u},
+          {StepKind::RestoreTab, 249547683u, 40615686u, 3001286402u, 2802277883u},
+          {StepKind::Restart, 2145528503u, 2585466181u, 670195403u, 1258196720u},
+          {StepKind::DockRight, 703084340u, 1199991291u, 1789249772u, 3755517948u},
+          {StepKind::ResizeBox, 3467772974u, 1100205236u, 2939250631u, 2041572205u},
+          {StepKind::Close, 1205001915u, 694207522u, 2105633624u, 2833052094u}}},
         // A restored record joining a line the user dragged sizes that line: the line took
         // the record's extent once a hidden dock gave the room, and the checker held the
         // drag's size against it.
