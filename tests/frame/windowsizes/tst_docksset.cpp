@@ -16,6 +16,7 @@
 #include <QTest>
 #include <qpa/qwindowsysteminterface.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -96,7 +97,7 @@ protected:
         testhost::settle();
     }
 
-    // Field 9 of each record in their order: 0 hidden, 1 shown, 2 the tab in front.
+    // Caption and field 9 of each record in their order: 0 hidden, 1 shown, 2 the tab in front.
     static std::string shownFields()
     {
         std::string fields;
@@ -104,7 +105,9 @@ protected:
         for (int i = 0; i < QtDockWindowCount(kWindow); ++i) {
             char buffer[256];
             CuiGetDockWindowPersistanceData(kWindow, i, buffer);
-            fields += (i ? " " : "") + QByteArray(buffer).split(':').value(8).toStdString();
+            const QList<QByteArray> record = QByteArray(buffer).split(':');
+            fields += (i ? " " : "") + record.value(0).toStdString() + "=" +
+                      record.value(8).toStdString();
         }
         return fields;
     }
@@ -260,16 +263,42 @@ TEST_F(DocksSet, AGroupOfThreeShowsItsMiddleTabAgainAfterARestart)
             restored(window, stored[i].second, stored[i].first, TeskHandle(30 + i));
         if (beforeShow) {
             // A host storing its layout on an early exit keeps the tab in front too.
-            EXPECT_EQ(shownFields(), "1 1 1 2 1 1");
+            EXPECT_EQ(shownFields(), "A=1 P=1 T0=1 T1=2 T2=1 Q=1");
             shownNow();
         }
         ASSERT_EQ(window->dockLayout().standingOf(window->findDockWidgetByBox(33)),
                   window->findDockWidgetByBox(32));
         EXPECT_EQ(tabsInFront(window), "T1");
-        EXPECT_EQ(shownFields(), "1 1 1 2 1 1");
+        EXPECT_EQ(shownFields(), "A=1 P=1 T0=1 T1=2 T2=1 Q=1");
         FrameTest::TearDown();
         testhost::settle();
     }
+}
+
+// The tab in front comes back with a tab of its group hidden by its record, and once the host
+// floated it out of the group and docked it back before the show.
+TEST_F(DocksSet, TheTabInFrontComesBackPastAHiddenTabAndAFloat)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 28, 1195, 764);
+    const char *const stored[] = {"A:3:0:0:0:402:1195:191:1:0", "T0:3:1:1:0:599:600:117:1:0",
+                                  "T1:3:0:2:0:599:600:117:2:0", "T2:3:0:3:0:599:600:117:0:0",
+                                  "T3:3:0:4:0:599:600:117:1:0"};
+    for (size_t i = 0; i < std::size(stored); ++i)
+        restored(window, stored[i], QByteArray(stored[i]).split(':').value(0).constData(),
+                 TeskHandle(30 + i));
+    EXPECT_EQ(shownFields(), "A=1 T0=1 T1=2 T2=0 T3=1");
+    CuiPaneUndock(32);
+    testhost::settle();
+    ASSERT_TRUE(window->findDockWidgetByBox(32)->isFloating());
+    CuiPaneDock(32);
+    testhost::settle();
+    ASSERT_FALSE(window->findDockWidgetByBox(32)->isFloating());
+    // Docked back at the end of its group.
+    EXPECT_EQ(shownFields(), "A=1 T0=1 T2=0 T3=1 T1=2");
+    shownNow();
+    EXPECT_EQ(tabsInFront(window), "T1");
+    EXPECT_EQ(shownFields(), "A=1 T0=1 T2=0 T3=1 T1=2");
 }
 
 // The user clicks a tab: the records say it is the one in front, and records of older runs,
@@ -283,7 +312,7 @@ TEST_F(DocksSet, TheTabTheUserClickedIsRecordedInFront)
                  TeskHandle(30 + i));
     shownNow();
     EXPECT_EQ(tabsInFront(window), "T2");
-    EXPECT_EQ(shownFields(), "1 1 2");
+    EXPECT_EQ(shownFields(), "T0=1 T1=1 T2=2");
     const QTabBar *bar = nullptr;
     int middle = -1;
     for (const QTabBar *row : window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
@@ -297,7 +326,7 @@ TEST_F(DocksSet, TheTabTheUserClickedIsRecordedInFront)
                       bar->tabRect(middle).center());
     testhost::settle();
     EXPECT_EQ(tabsInFront(window), "T1");
-    EXPECT_EQ(shownFields(), "1 2 1");
+    EXPECT_EQ(shownFields(), "T0=1 T1=2 T2=1");
 }
 
 // A bottom line whose first group shows a tab row and whose dock beside it holds the size the
