@@ -729,7 +729,7 @@ QString frontDiffersFrom(const MainWindow *window, const Picture &records, bool 
         const QRect shown = dock->geometry();
         const bool inFront = shown.right() >= 0 && shown.bottom() >= 0;
         const int recorded = visible.value(dock->windowTitle());
-        if (recorded == 2 ? !inFront : inFront && !recordedOnly)
+        if (recorded == tesk::frame::kShownInFront ? !inFront : inFront && !recordedOnly)
             return QStringLiteral("%1 stands %2 its group of tabs, its record says %3")
                 .arg(dock->windowTitle(), inFront ? QStringLiteral("in front of")
                                                   : QStringLiteral("behind the front of"))

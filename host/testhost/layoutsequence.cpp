@@ -1578,8 +1578,7 @@ private:
     }
 
     // As a host starts again: the window at the size it had, its toolbars, the records, the
-    // show.
-    // With the tab in front of each group compared with the records restored.
+    // show; frontDiffers tells where the tab in front of a group is not the one they said.
     Picture restoreInto(TeskHandle handle, TeskHandle from, const Picture &stored,
                         QString *frontDiffers)
     {

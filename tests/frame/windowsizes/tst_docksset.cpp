@@ -124,6 +124,19 @@ protected:
         return front;
     }
 
+    // The user clicks the tab of that title on a row of tabs; false where none shows.
+    static bool clickTab(MainWindow *window, const char *title)
+    {
+        for (QTabBar *row : window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+            for (int tab = 0; row->isVisible() && tab < row->count(); ++tab)
+                if (row->tabText(tab) == QLatin1String(title)) {
+                    QTest::mouseClick(row, Qt::LeftButton, {}, row->tabRect(tab).center());
+                    testhost::settle();
+                    return true;
+                }
+        return false;
+    }
+
     // The user presses and lets go on the main window where no separator stands: what a click
     // on the code area comes to once the code passed it on.
     static void clickOnCode(MainWindow *window)
@@ -313,20 +326,34 @@ TEST_F(DocksSet, TheTabTheUserClickedIsRecordedInFront)
     shownNow();
     EXPECT_EQ(tabsInFront(window), "T2");
     EXPECT_EQ(shownFields(), "T0=1 T1=1 T2=2");
-    const QTabBar *bar = nullptr;
-    int middle = -1;
-    for (const QTabBar *row : window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
-        for (int tab = 0; row->isVisible() && tab < row->count(); ++tab)
-            if (row->tabText(tab) == QStringLiteral("T1")) {
-                bar = row;
-                middle = tab;
-            }
-    ASSERT_TRUE(bar);
-    QTest::mouseClick(const_cast<QTabBar *>(bar), Qt::LeftButton, {},
-                      bar->tabRect(middle).center());
-    testhost::settle();
+    ASSERT_TRUE(clickTab(window, "T1"));
     EXPECT_EQ(tabsInFront(window), "T1");
     EXPECT_EQ(shownFields(), "T0=1 T1=2 T2=1");
+}
+
+// A record restored after the show that joins a group its records do not name (tabs the fit
+// made for want of room) comes to the front as a pane the host opens does: the tab an earlier
+// record put in front, which the user has left since, does not take the front back.
+TEST_F(DocksSet, ARecordJoiningTabsTheFitMadeComesToTheFront)
+{
+    setScreen(QRect(0, 0, 1024, 600));
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1020, 560);
+    shownNow();
+    for (int i = 0; i < 5; ++i) {
+        const std::string name = "B" + std::to_string(i);
+        const std::string record =
+            name + ":3:1:" + std::to_string(i) + ":0:0:1000:200:" + (i == 3 ? "2" : "1") + ":0";
+        restored(window, record.c_str(), name.c_str(), TeskHandle(30 + i));
+    }
+    // The fit made tabs of the last two lines.
+    ASSERT_EQ(window->dockLayout().standingOf(window->findDockWidgetByBox(34)),
+              window->findDockWidgetByBox(33));
+    ASSERT_TRUE(clickTab(window, "B4"));
+    const DockWidget *joining = restored(window, "N:3:0:5:0:0:1000:200:1:0", "N", 35);
+    ASSERT_EQ(window->dockLayout().standingOf(joining), window->findDockWidgetByBox(33));
+    EXPECT_EQ(shownFields(), "B0=1 B1=1 B2=1 B3=1 B4=1 N=2");
+    EXPECT_EQ(tabsInFront(window), "N");
 }
 
 // A bottom line whose first group shows a tab row and whose dock beside it holds the size the

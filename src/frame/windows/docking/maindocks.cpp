@@ -299,7 +299,8 @@ void MainWindow::placeNewDock(DockWidget *dock, DockArea area, bool newLine, boo
     const DockWidget::Restored &restored = dock->restored();
     if (restored.extentSet && !restored.floating && !restored.visible)
         dock->hideOnly();
-    if (DockWidget *group = restoredGroup(dock, area, newLine))
+    DockWidget *group = restoredGroup(dock, area, newLine);
+    if (group)
         layout.placeAsTab(dock, group);
     else
         layout.place(dock, area, newLine);
@@ -312,9 +313,11 @@ void MainWindow::placeNewDock(DockWidget *dock, DockArea area, bool newLine, boo
         layout.shareEvenly(layout.areaOf(dock), dock);
     if (m_docks->laidOut)
         restoreDock(dock, false);
-    // Each record that brings a group back makes its tab shown as it joins: the one the
-    // records said was in front comes forward again. A pane the host opens into it is shown.
-    if (restored.extentSet && !dock->isFloating())
+    // Each record that brings a group back makes its window the tab shown as it joins: the one
+    // the records said was in front comes forward again. One that joins a group its records do
+    // not name (tabs the fit made for want of room) is shown, as a pane the host opens there is:
+    // a tab records of another time put in front is not the user's choice now.
+    if ((group || restored.inFront) && !dock->isFloating())
         if (DockWidget *front = recordedFront(m_docks->docks, layout, dock))
             front->raise();
 }
@@ -612,7 +615,7 @@ void MainWindow::layOutDocks()
     // The show lays the groups of tabs out anew and brings forward the tabs that joined last:
     // a group its records brought back before it shows the tab they say was in front now.
     for (DockWidget *dock : m_docks->docks)
-        if (!dock->isFloating() && layout.standingOf(dock) == dock)
+        if (dock->restored().inFront)
             if (DockWidget *front = recordedFront(m_docks->docks, layout, dock))
                 front->raise();
     // The floating ones shown meanwhile (DockWidget::setVisible) map now, after the main
