@@ -120,7 +120,8 @@ const char *kindName(StepKind kind)
                                         "drop on tabs",
                                         "undock a group",
                                         "float out of tabs",
-                                        "restore beside a group"};
+                                        "restore beside a group",
+                                        "click tab"};
     return names[int(kind)];
 }
 
@@ -131,9 +132,10 @@ int recordArea(const Step &step)
     return int(step.a % 9) < 8 ? 1 + int(step.a % 9) % 4 : 0;
 }
 
+// Hidden, shown, or shown as the tab in front of its group.
 int recordVisible(const Step &step)
 {
-    return step.d % 6 == 0 ? 0 : 1;
+    return step.d % 6 == 0 ? 0 : step.d % 6 == 1 ? 2 : 1;
 }
 
 QByteArray recordOf(const Step &step)
@@ -246,6 +248,8 @@ private:
                                                             : QString()),
                          dock->isFloating() ? "floating " : "", dock->isHidden() ? "hidden " : "",
                          layout.tabbed(dock) ? "tab " : "", g.x(), g.y(), g.width(), g.height());
+            if (layout.frontOfGroup(dock) == dock)
+                std::fprintf(stderr, " front");
             for (const QDockWidget *mate :
                  m_window->tabifiedDockWidgets(const_cast<DockWidget *>(dock)))
                 std::fprintf(stderr, " %s", qPrintable(mate->windowTitle()));
@@ -281,8 +285,7 @@ private:
             break;
         case StepKind::Restore:
         case StepKind::RestoreTab:
-            restore(step);
-            break;
+            return restore(step);
         case StepKind::ResizeBox:
             resizeBox(step);
             break;
@@ -372,6 +375,8 @@ private:
             return floatOutOfTabs(step);
         case StepKind::RestoreBesideGroup:
             return restoreBesideGroup(step);
+        case StepKind::ClickTab:
+            return clickTab(step);
         case StepKind::Start:
             break;
         }
@@ -601,7 +606,7 @@ private:
         return box;
     }
 
-    void restore(const Step &step)
+    std::optional<Broken> restore(const Step &step)
     {
         const QByteArray record =
             step.kind == StepKind::RestoreTab ? tabRecordOf(step, m_lastRecord) : recordOf(step);
@@ -629,6 +634,52 @@ private:
             m_exempt.insert(area);
         if (area == 1 || area == 2)
             m_exempt.insert(3 - area);
+        if (!m_asked.shown || visible != 2 || !m_window->isVisible() ||
+            !m_switches.on(Promise::TabsInFront))
+            return std::nullopt;
+        // Restored into the shown window as the tab in front, its group shows it.
+        settle();
+        Picture restored;
+        restored.docks.append(m_asked.docks[box].name.toLatin1() + record);
+        const QString difference = frontDiffersFrom(m_window, restored, true);
+        if (difference.isEmpty())
+            return std::nullopt;
+        return Broken{m_asked.releaseLost ? Promise::AllAfterALostRelease : Promise::TabsInFront,
+                      QStringLiteral("restored after the show: %1").arg(difference)};
+    }
+
+    // The user clicks a tab in sight on a row of tabs: its pane comes to the front, and the
+    // records say so.
+    std::optional<Broken> clickTab(const Step &step)
+    {
+        if (!m_asked.shown || !m_window->isVisible())
+            return std::nullopt;
+        QList<std::pair<QTabBar *, int>> tabs;
+        for (QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+            for (int tab = 0; bar->isVisible() && tab < bar->count(); ++tab)
+                if (bar->rect().contains(bar->tabRect(tab)))
+                    tabs.append({bar, tab});
+        if (tabs.isEmpty())
+            return std::nullopt;
+        const auto [bar, tab] = tabs.at(int(step.a % uint32_t(tabs.size())));
+        const auto *dock =
+            reinterpret_cast<const QDockWidget *>(bar->tabData(tab).value<quintptr>());
+        const QString title = bar->tabText(tab);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+        settle();
+        if (!m_switches.on(Promise::TabsInFront))
+            return std::nullopt;
+        const Promise promise =
+            m_asked.releaseLost ? Promise::AllAfterALostRelease : Promise::TabsInFront;
+        const QRect shown = m_window->findChildren<QDockWidget *>().contains(dock)
+                                ? dock->geometry()
+                                : QRect(-1, -1, 0, 0);
+        if (shown.right() < 0 || shown.bottom() < 0)
+            return Broken{promise, QStringLiteral("%1 clicked, not in front").arg(title)};
+        const QString difference = frontDiffersFrom(m_window, takePicture(m_handle));
+        if (difference.isEmpty())
+            return std::nullopt;
+        return Broken{promise, QStringLiteral("after a click on %1: %2").arg(title, difference)};
     }
 
     // A dock of the sequence's own that the predicate takes, picked by the number.
@@ -1546,12 +1597,20 @@ private:
             holdsHiddenOrTabs() ? Promise::RoundTripOfHiddenAndTabs : Promise::RoundTrip;
         const Promise promise = m_asked.releaseLost ? Promise::AllAfterALostRelease : kind;
         const Picture stored = takePicture(m_handle);
-        const Picture second = restoreInto(kSecondWindow, m_handle, stored);
-        const Picture third = restoreInto(kThirdWindow, kSecondWindow, second);
+        // The tab in front of each group, as the records say it and as each run shows it.
+        QString fronts[3] = {frontDiffersFrom(m_window, stored)};
+        const Picture second = restoreInto(kSecondWindow, m_handle, stored, &fronts[1]);
+        const Picture third = restoreInto(kThirdWindow, kSecondWindow, second, &fronts[2]);
         for (TeskHandle handle : {kSecondWindow, kThirdWindow})
             delete Store::instance()->findMainWindowByHandle(handle);
         settle();
         QtSetCurrentCodeFromBox(m_handle);
+        const char *const runs[] = {"first", "second", "third"};
+        for (int run = 0; run < 3 && m_switches.on(Promise::TabsInFront); ++run)
+            if (!fronts[run].isEmpty())
+                return Broken{
+                    m_asked.releaseLost ? Promise::AllAfterALostRelease : Promise::TabsInFront,
+                    QStringLiteral("%1 run: %2").arg(QLatin1String(runs[run]), fronts[run])};
         if (!m_switches.on(promise) || !m_switches.on(kind))
             return std::nullopt;
         for (const Picture *restored : {&second, &third}) {
@@ -1575,8 +1634,9 @@ private:
     }
 
     // As a host starts again: the window at the size it had, its toolbars, the records, the
-    // show.
-    Picture restoreInto(TeskHandle handle, TeskHandle from, const Picture &stored)
+    // show; frontDiffers tells where the tab in front of a group is not the one they said.
+    Picture restoreInto(TeskHandle handle, TeskHandle from, const Picture &stored,
+                        QString *frontDiffers)
     {
         int x = 0, y = 0, width = 0, height = 0, minimised = 0;
         QtGetSizePos(from, &x, &y, &width, &height, &minimised);
@@ -1605,6 +1665,7 @@ private:
         settle();
         if (m_screen.settleFrames)
             m_screen.settleFrames();
+        *frontDiffers = frontDiffersFrom(Store::instance()->findMainWindowByHandle(handle), stored);
         return takePicture(handle);
     }
 
@@ -2050,6 +2111,12 @@ std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointe
             const size_t at = 1 + drops() % uint32_t(steps.size() - 1);
             steps.insert(steps.begin() + long(at), randomStep(drops, StepKind::TitleBarDropOnTabs));
         }
+    }
+    // And from one more: the user brings a tab of a group to the front.
+    std::mt19937 fronts(seed ^ 0x27220a95u);
+    for (int n = int(fronts() % 4); n > 0; --n) {
+        const size_t at = 1 + fronts() % uint32_t(steps.size() - 1);
+        steps.insert(steps.begin() + long(at), randomStep(fronts, StepKind::ClickTab));
     }
     return steps;
 }

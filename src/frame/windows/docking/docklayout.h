@@ -119,6 +119,9 @@ public:
     // The window that sets the size across of the window's line (lineSetter); null for a
     // window in no area or a line hidden whole.
     const QDockWidget *lineSetterOf(const QDockWidget *dock) const;
+    // The tab in front of the window's group as the toolkit shows it, before the show too;
+    // null where the group shows no tab row.
+    const QDockWidget *frontOfGroup(const QDockWidget *dock) const;
     // Where the window stands in the main window: a group of tabs stands where its tab shown
     // does, so that every window of the group records one place, and a restore finds the
     // group again by it.

@@ -283,6 +283,19 @@ bool DockLayout::toolkitKeepsPlace(const QDockWidget *dock) const
     return toolkitTabOf(dock).first != nullptr;
 }
 
+const QDockWidget *DockLayout::frontOfGroup(const QDockWidget *dock) const
+{
+    const Group *group = groupOf(dock);
+    const QTabBar *bar = toolkitTabOf(dock).first;
+    if (!group || !showsTabRow(*group) || !bar)
+        return nullptr;
+    const quintptr current = bar->tabData(bar->currentIndex()).value<quintptr>();
+    for (const QDockWidget *member : group->docks)
+        if (reinterpret_cast<quintptr>(member) == current)
+            return member;
+    return nullptr;
+}
+
 void DockLayout::dockBack(QDockWidget *dock)
 {
     {
