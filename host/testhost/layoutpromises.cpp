@@ -63,9 +63,7 @@ const PromiseInfo kPromises[] = {
     {Promise::PictureInOrder, "picture-in-order",
      "a window docked back, or moved by a separator drag whose release was lost, stands in the "
      "picture where the toolkit puts it, not where it stood (seeds 36, 59, 115)"},
-    {Promise::DroppedSeenDocked, "dropped-seen-docked",
-     "a pane dropped on a group's row of tabs that the server keeps as a window of its own, "
-     "though the toolkit and the record hold it docked"},
+    {Promise::DroppedSeenDocked, "dropped-seen-docked", ""},
     {Promise::DragsAnswered, "drags-answered", ""},
     {Promise::SharesComeBackAfterAClick, "shares-come-back-after-a-click", ""},
     {Promise::RestoredBesideAGroup, "restored-beside-a-group", ""},

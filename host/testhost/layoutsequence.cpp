@@ -15,6 +15,7 @@
 #include <tesk/tesk_app.h>
 #include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_frame.h>
+#include <tesk/tesk_menu.h>
 #include <tesk/tesk_toolbars.h>
 #include <tesk/tesk_views.h>
 #include <tesk/tesk_window.h>
@@ -428,7 +429,7 @@ private:
         dock->raise();
         dock->activateWindow();
         settle();
-        const QPoint grip = dock->mapToGlobal(QPoint(std::min(40, dock->width() / 3), 6));
+        QPoint grip = dock->mapToGlobal(QPoint(std::min(40, dock->width() / 3), 6));
         const bool ontoTabs = step.kind == StepKind::TitleBarDropOnTabs;
         int area = step.kind == StepKind::TitleBarDrag ? 1 + int(step.b % 3) : -1;
         QList<QDockWidget *> group;
@@ -437,6 +438,17 @@ private:
                                                       : grip;
         if (!drop)
             return std::nullopt;
+        // A floating window may stand over the place it is dropped on: taken by its title bar
+        // right above that place, it moves too little to be dragged at all. The user takes it
+        // at the title bar's other end then.
+        const auto tooNear = [&drop](QPoint from) {
+            return (*drop - from).manhattanLength() < 3 * QApplication::startDragDistance();
+        };
+        if (step.kind != StepKind::TitleBarDoubleClick && tooNear(grip)) {
+            grip = dock->mapToGlobal(QPoint(dock->width() - std::min(40, dock->width() / 3), 6));
+            if (tooNear(grip))
+                return std::nullopt;
+        }
         exemptAll();
         m_asked.docks[box].keptArea = -1;
         m_asked.docks[box].setAcross = 0;
@@ -580,6 +592,11 @@ private:
         if (m_screen.set)
             m_screen.set(m_screenRect, freeOf(m_screenRect));
         m_window = createMainWindow(m_handle);
+        // Some hosts fill popups of their own, and are given their native ids: every window
+        // inside the main window is native then, the dock windows too. Offscreen, native
+        // windows are what the platform cannot close while one floats.
+        if (xview::available() && step.d % 2)
+            QtAddPopupMenu("Recent Files", 40604, nullptr);
         // Some hosts keep a size from a larger screen.
         QtResizePosWindow(m_handle, 0, 0, 800 + int(step.b % 600), 500 + int(step.c % 400));
         QtSetCurrentCodeFromBox(m_handle);

@@ -162,7 +162,7 @@ TeskHandle MainWindow::lastDockHandle() const
         return 0;
     if (dock->pane())
         return TeskHandle(tesk::core::paneServices().frameAreaId(dock->pane()));
-    return TeskHandle(dock->winId());
+    return TeskHandle(dock->nativeId());
 }
 
 QString MainWindow::uniqueDockCaption(const QString &name) const
