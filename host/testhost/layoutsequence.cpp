@@ -990,11 +990,16 @@ private:
         makeDock();
     }
 
-    // A pane the host brings back from its record, as a restore step does.
+    // A pane the host brings back from its record, as a restore step does: the record sizes it,
+    // and the group it joins, as the host sizing a box does.
     void restoreAs(const QString &record)
     {
         const TeskHandle box = makeDock(record.toLatin1());
         m_asRecorded.insert(m_asked.docks[box].name);
+        const QStringList fields = record.split(QLatin1Char(':'));
+        const int area = fields.value(1).toInt();
+        if (area >= 1 && area <= 3)
+            m_asked.docks[box].setAcross = fields.value(area == 3 ? 7 : 6).toInt();
     }
 
     // The toolkit keeps the place of the window floated among the group's windows, which

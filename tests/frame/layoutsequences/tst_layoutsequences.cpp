@@ -718,6 +718,37 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::RestoreTab, 2078631381u, 1987947611u, 1584916781u, 1256441459u},
           {StepKind::HideTabs, 2200207383u, 2619642910u, 571771291u, 974003456u},
           {StepKind::Show, 3698182764u, 2905206768u, 364113734u, 2972111455u}}},
+        // A pane made before the show joined, as the tab shown, a group its records had sized,
+        // whose window standing the host hid: the show laid the group out at the new pane's
+        // share of the window, 130 px high where the records read before it said 120 (seed
+        // 50412).
+        {"a pane joining a group its records sized shows at the group's size",
+         {{StepKind::Start, 1871986218u, 1923579593u, 1808049695u, 3262476557u},
+          {StepKind::FloatOutOfTabs, 1059851485u, 2525985389u, 1357002917u, 539406104u},
+          {StepKind::ShowAgain, 4261037833u, 1593111813u, 2909036446u, 1944219026u},
+          {StepKind::DockBottom, 383688428u, 1748574763u, 1841950643u, 4090983025u},
+          {StepKind::Show, 3567582759u, 2491820966u, 3484559632u, 1892742138u}}},
+        // A group the host brought back whole by its records holds their size: the checker took
+        // it for a line holding none, which was to give all its room before a right line the
+        // host sized gave any to a box made larger (seeds 51466 and 51263).
+        {"a group restored by its records holds their size",
+         {{StepKind::Start, 907298305u, 2768675106u, 4289158741u, 495840569u},
+          {StepKind::DockBottom, 3154005824u, 1700636199u, 3336831217u, 1059398142u},
+          {StepKind::Restore, 1904501448u, 44460418u, 2751625284u, 2215427769u},
+          {StepKind::DockRight, 317431947u, 3583092778u, 660926896u, 3144208378u},
+          {StepKind::HideTabs, 1025412869u, 3777112249u, 2601734161u, 1501734776u},
+          {StepKind::DockRight, 1320981655u, 2558476514u, 215670506u, 4202820333u},
+          {StepKind::Show, 2274425469u, 2329778999u, 2230114326u, 3806698388u},
+          {StepKind::DockBottom, 4039852737u, 4015344309u, 272655178u, 4258832686u},
+          {StepKind::Restore, 1658514971u, 3377226244u, 989449319u, 3565739526u},
+          {StepKind::DockRight, 3010915800u, 2357405698u, 1249816166u, 4042585358u},
+          {StepKind::DockRight, 2397883973u, 195611944u, 2115743927u, 942740805u},
+          {StepKind::Drag, 4190031314u, 1921455245u, 4223877737u, 503915465u},
+          {StepKind::ResizeBox, 1147853116u, 829764159u, 697177204u, 3511998358u},
+          {StepKind::FloatOutOfTabs, 2345745690u, 3678764948u, 3855297459u, 3776106560u},
+          {StepKind::Restore, 348454825u, 2935335418u, 146810873u, 4197811723u},
+          {StepKind::HideTabs, 3615003097u, 3323380754u, 1970974264u, 1351923301u},
+          {StepKind::ResizeBox, 3941350486u, 2997092453u, 3812555333u, 2484708580u}}},
         // A right dock hidden while the toolkit gave it no height stored its width with a height
         // of 0: the record held no size then, and the dock came back at a share of the window,
         // 340 px wide instead of 458 (seed 40179, after a drag whose release a hide took).
