@@ -408,9 +408,9 @@ private:
     QMainWindow *m_window;
     // The toolkit reports our own placing as moves; those are not the user's.
     bool m_placing = false;
-    // Where each window stood before it last left its line: the group it goes back before
-    // (-1: the line was its own), and the size its group had, which it takes back with it;
-    // and the window docked back there now.
+    // Where each window stood before it last left its line: the group whose place it goes
+    // back into (-1: the line was its own), and the size its group had, which it takes back
+    // with it; and the window docked back there now.
     struct Former
     {
         int area = -1;
