@@ -173,18 +173,16 @@ QList<TabRow> tabRows(QMainWindow *main)
     QList<TabRow> rows;
     if (!main)
         return rows;
-    for (const QTabBar *bar : main->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+    for (const QTabBar *bar : tesk::frame::toolkitTabRows(main)) {
         if (!bar->isVisible())
             continue;
-        // The toolkit's tab rows name their windows in their tabs' data.
         for (int tab = 0; tab < bar->count(); ++tab)
-            for (QDockWidget *docked : main->findChildren<QDockWidget *>())
-                if (bar->tabData(tab).value<quintptr>() == reinterpret_cast<quintptr>(docked) &&
-                    !docked->isFloating() && main->dockWidgetArea(docked) != Qt::NoDockWidgetArea) {
-                    rows.append({QRect(bar->mapToGlobal(QPoint()), bar->size()), docked});
-                    tab = bar->count();
-                    break;
-                }
+            if (QDockWidget *docked = tesk::frame::dockOfTab(main, bar, tab);
+                docked && !docked->isFloating() &&
+                main->dockWidgetArea(docked) != Qt::NoDockWidgetArea) {
+                rows.append({QRect(bar->mapToGlobal(QPoint()), bar->size()), docked});
+                break;
+            }
     }
     return rows;
 }

@@ -73,6 +73,8 @@ public:
         int y = 0;
         bool floating = false;
         bool visible = true;
+        // Its record says it was the tab shown of its group: the group shows it again.
+        bool inFront = false;
         // Restored floating and hidden: until it shows or is sized, its records write back the
         // place and size its record brought, which this screen may not hold.
         bool placeAsStored = false;
