@@ -61,8 +61,8 @@ const PromiseInfo kPromises[] = {
     {Promise::OpensInSight, "opens-in-sight", ""},
     {Promise::GroupsAsShown, "groups-as-shown", ""},
     {Promise::PictureInOrder, "picture-in-order",
-     "a window docked back, or moved by a separator drag whose release was lost, stands in the "
-     "picture where the toolkit puts it, not where it stood (seeds 36, 59, 115)"},
+     "a survey on a desktop, where title-bar drags and drops dock windows too (offscreen, seeds "
+     "1-200 and 50001-50600 hold it)"},
     {Promise::DroppedSeenDocked, "dropped-seen-docked", ""},
     {Promise::DragsAnswered, "drags-answered", ""},
     {Promise::SharesComeBackAfterAClick, "shares-come-back-after-a-click", ""},

@@ -1332,7 +1332,9 @@ TEST_F(LayoutSequences, AWindowDockedBackWhereItsGroupWentStandsFirstInTheLine)
 
 // A pane floated out of a line, and one more placed beside the pane left there: the toolkit
 // keeps the floated pane's place after the one placed, and docks it back there, at the line's
-// end; the picture put it back before that one, where it had stood (seed 36).
+// end; the picture put it back before that one, where it had stood (seed 36). So does a pane
+// docked back into the group of tabs it floated out of with the others, panes placed beside it
+// meanwhile: the group stood in the picture before them (seed 50435).
 TEST_F(LayoutSequences, APaneDockedBackAfterOneSplitInStandsInThePictureAsShown)
 {
     PromiseSwitches inOrder = PromiseSwitches::holding();
@@ -1354,4 +1356,21 @@ TEST_F(LayoutSequences, APaneDockedBackAfterOneSplitInStandsInThePictureAsShown)
         EXPECT_EQ(window->dockLayout().indexOf(window->findDockWidgetByBox(161)), 2);
         testhost::endMainWindows();
     }
+    const std::vector<Step> intoItsGroup = {
+        {StepKind::Start, 3681817418u, 2748059256u, 3700289315u, 1410404529u},
+        {StepKind::Show, 3432128968u, 831996393u, 2927886211u, 2683066881u},
+        {StepKind::DockRight, 4274832775u, 46105185u, 3383698696u, 1779579111u},
+        {StepKind::DockBottom, 2869568544u, 3417507931u, 839246665u, 1385590733u},
+        {StepKind::Restore, 1565550838u, 4037920692u, 3490714355u, 882214885u},
+        {StepKind::MemoryView, 2434640213u, 670777878u, 2419896103u, 3980336344u},
+        {StepKind::ShrinkScreen, 554183111u, 1078340187u, 2363912149u, 2683985831u},
+        {StepKind::DockBottom, 425187632u, 3314501851u, 4136142438u, 996594681u},
+        {StepKind::DockBottom, 2891153815u, 3770044869u, 3224038050u, 2682252385u},
+        {StepKind::UndockTabs, 2319983454u, 4039392030u, 2482287629u, 3172275433u},
+        {StepKind::HideTabs, 991885915u, 3061851594u, 4214842967u, 243201749u},
+        {StepKind::Drag, 1965758757u, 1738383006u, 1158444676u, 3463483700u},
+        {StepKind::Dock, 468944776u, 2469894993u, 1666818042u, 868935258u}};
+    const std::optional<Failure> failure = play(intoItsGroup, m_sequenceScreen, inOrder);
+    EXPECT_FALSE(failure) << "after step " << failure->step << ", "
+                          << failure->broken.text.toStdString();
 }

@@ -316,10 +316,13 @@ void DockLayout::lineAsShown(QDockWidget *dock)
     if (p.area < 0)
         return;
     const Group &group = m_lines[p.area][p.line][p.group];
-    if (group.hasTabs() || group.keepsPlace)
-        return;
     const DockArea area = DockArea(p.area + 1);
     settle();
+    // Back in a group the toolkit kept, it stands where that group does.
+    if (group.hasTabs() || group.keepsPlace) {
+        placeAlongAsShown(dock);
+        return;
+    }
     if (!shownIn(dock, area))
         return;
     const auto startAcross = [area](const QDockWidget *d) {
@@ -358,17 +361,21 @@ void DockLayout::placeAlongAsShown(QDockWidget *dock)
         return along(area) == Qt::Vertical ? d->y() : d->x();
     };
     Line &line = m_lines[p.area][p.line];
+    // A group stands where its tab shown does.
+    const QDockWidget *itself = shownOf(line[p.group], area);
+    if (!itself)
+        return;
     bool agree = true;
     for (int g = 0; g < line.size(); ++g)
         if (const QDockWidget *shown = g == p.group ? nullptr : shownOf(line[g], area))
-            agree = agree && (startAlong(shown) < startAlong(dock)) == (g < p.group);
+            agree = agree && (startAlong(shown) < startAlong(itself)) == (g < p.group);
     if (agree)
         return;
     const Group moved = line.takeAt(p.group);
     qsizetype at = line.size();
     for (qsizetype g = 0; g < line.size() && at == line.size(); ++g)
         if (const QDockWidget *shown = shownOf(line[g], area);
-            shown && startAlong(shown) > startAlong(dock))
+            shown && startAlong(shown) > startAlong(itself))
             at = g;
     line.insert(at, moved);
 }

@@ -646,11 +646,9 @@ QSize MainWindow::extentAtShow(const DockWidget *dock, DockArea area) const
         !restored.extentSet && standing && standing != dock)
         return extentAtShow(standing, area);
     // One the host sized before the show keeps that size, as one its record sized does: its
-    // line holds it, and the fit takes room from the lines that hold none. So does one that
-    // joined such a group as its tab, which the show may lay the group out by.
-    const tesk::frame::DockLayout &layout = m_docks->layout;
-    if (!restored.extentSet && (layout.held(dock) || layout.held(layout.standingOf(dock))))
-        return layout.extent(dock);
+    // line holds it, and the fit takes room from the lines that hold none.
+    if (!restored.extentSet && m_docks->layout.held(dock))
+        return m_docks->layout.extent(dock);
     return QSize(width() / 3, area == DockArea::Bottom ? height() / 4 : kSideDockHeight);
 }
 
