@@ -15,6 +15,7 @@
 #include <tesk/tesk_app.h>
 #include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_frame.h>
+#include <tesk/tesk_menu.h>
 #include <tesk/tesk_toolbars.h>
 #include <tesk/tesk_views.h>
 #include <tesk/tesk_window.h>
@@ -24,9 +25,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
@@ -426,7 +429,7 @@ private:
         dock->raise();
         dock->activateWindow();
         settle();
-        const QPoint grip = dock->mapToGlobal(QPoint(std::min(40, dock->width() / 3), 6));
+        QPoint grip = dock->mapToGlobal(QPoint(std::min(40, dock->width() / 3), 6));
         const bool ontoTabs = step.kind == StepKind::TitleBarDropOnTabs;
         int area = step.kind == StepKind::TitleBarDrag ? 1 + int(step.b % 3) : -1;
         QList<QDockWidget *> group;
@@ -435,6 +438,17 @@ private:
                                                       : grip;
         if (!drop)
             return std::nullopt;
+        // A floating window may stand over the place it is dropped on: taken by its title bar
+        // right above that place, it moves too little to be dragged at all. The user takes it
+        // at the title bar's other end then.
+        const auto tooNear = [&drop](QPoint from) {
+            return (*drop - from).manhattanLength() < 3 * QApplication::startDragDistance();
+        };
+        if (step.kind != StepKind::TitleBarDoubleClick && tooNear(grip)) {
+            grip = dock->mapToGlobal(QPoint(dock->width() - std::min(40, dock->width() / 3), 6));
+            if (tooNear(grip))
+                return std::nullopt;
+        }
         exemptAll();
         m_asked.docks[box].keptArea = -1;
         m_asked.docks[box].setAcross = 0;
@@ -578,6 +592,11 @@ private:
         if (m_screen.set)
             m_screen.set(m_screenRect, freeOf(m_screenRect));
         m_window = createMainWindow(m_handle);
+        // Some hosts fill popups of their own, and are given their native ids: every window
+        // inside the main window is native then, the dock windows too. Offscreen, native
+        // windows are what the platform cannot close while one floats.
+        if (xview::available() && step.d % 2)
+            QtAddPopupMenu("Recent Files", 40604, nullptr);
         // Some hosts keep a size from a larger screen.
         QtResizePosWindow(m_handle, 0, 0, 800 + int(step.b % 600), 500 + int(step.c % 400));
         QtSetCurrentCodeFromBox(m_handle);
@@ -971,11 +990,16 @@ private:
         makeDock();
     }
 
-    // A pane the host brings back from its record, as a restore step does.
+    // A pane the host brings back from its record, as a restore step does: the record sizes it,
+    // and the group it joins, as the host sizing a box does.
     void restoreAs(const QString &record)
     {
         const TeskHandle box = makeDock(record.toLatin1());
         m_asRecorded.insert(m_asked.docks[box].name);
+        const QStringList fields = record.split(QLatin1Char(':'));
+        const int area = fields.value(1).toInt();
+        if (area >= 1 && area <= 3)
+            m_asked.docks[box].setAcross = fields.value(area == 3 ? 7 : 6).toInt();
     }
 
     // The toolkit keeps the place of the window floated among the group's windows, which
@@ -1048,8 +1072,10 @@ private:
         const bool check = m_asked.shown && m_window->isVisible() &&
                            layout.lineCount(tesk::frame::DockArea::Bottom) == 0 &&
                            m_switches.on(Promise::RestoredBesideAGroup);
-        const int dockHigh = 110 + int(step.b % 60);
+        // A line stands as high as its highest window: beside a group, the pane is as high as
+        // the group and its row of tabs, as a layout the host stored says.
         const int groupHigh = 100 + int(step.c % 60);
+        const int dockHigh = groupHigh + tabRowHigh();
         const QByteArray records[] = {
             QStringLiteral(":3:1:0:0:380:500:%1:1:1").arg(dockHigh).toLatin1(),
             QStringLiteral(":3:0:1:506:380:514:%1:1:1").arg(groupHigh).toLatin1(),
@@ -1080,6 +1106,21 @@ private:
                                   .arg(QString::fromLatin1(record))};
         }
         return std::nullopt;
+    }
+
+    // How high the toolkit's row of tabs beneath a group stands in this window's look.
+    int tabRowHigh() const
+    {
+        for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+            if (bar->isVisible() && bar->count() > 1 && m_window->rect().contains(bar->geometry()))
+                return bar->height();
+        QTabBar bar;
+        bar.setStyle(m_window->style());
+        bar.setFont(m_window->font());
+        bar.setShape(QTabBar::RoundedSouth);
+        bar.addTab(QStringLiteral("Pane 1"));
+        bar.addTab(QStringLiteral("Pane 2"));
+        return bar.sizeHint().height();
     }
 
     // ---- memory views' docks, made and closed through the views manager as a host does ----
@@ -1294,11 +1335,48 @@ private:
         const QRect codeRect = code->geometry();
         const int gap = area == 3 ? dock->y() - codeRect.bottom() : dock->x() - codeRect.right();
         const QSize least = code->minimumSizeHint().expandedTo(code->minimumSize());
-        const int spare =
-            area == 3 ? codeRect.height() - least.height() : codeRect.width() - least.width();
+        // The code shares its row with the side areas, whose lines hold the row up as well.
+        const int spare = area == 3 ? codeRect.height() - std::max(least.height(), sideLinesLeast())
+                                    : codeRect.width() - least.width();
         if (gap < 1 || gap > 12 || spare < -by + 4)
             return std::nullopt;
         return spare;
+    }
+
+    // The least height of the side areas' longest line: the least of each window shown in
+    // it, with the row of tabs beneath a group and the separators between them.
+    int sideLinesLeast() const
+    {
+        const int separator =
+            m_window->style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, m_window);
+        std::map<std::pair<int, int>, std::pair<int, int>> lines;
+        for (const DockWidget *dock : m_window->findChildren<DockWidget *>()) {
+            const int area = areaOf(m_window, dock->windowBox());
+            if ((area != 1 && area != 2) || !m_window->rect().contains(dock->geometry()))
+                continue;
+            const QSize least = dock->minimumSizeHint().expandedTo(
+                dock->layout() ? dock->layout()->minimumSize() : QSize());
+            auto &[length, windows] = lines[{area, dock->x()}];
+            length += least.height() + tabRowBelow(dock);
+            ++windows;
+        }
+        int longest = 0;
+        for (const auto &[line, least] : lines)
+            longest = std::max(longest, least.first + separator * (least.second - 1));
+        return longest;
+    }
+
+    // The height of the row of tabs the toolkit shows beneath a dock, or 0.
+    int tabRowBelow(const QWidget *dock) const
+    {
+        const QRect shown = dock->geometry();
+        for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+            const QRect row = bar->geometry();
+            if (bar->isVisible() && row.top() > shown.bottom() && row.top() <= shown.bottom() + 8 &&
+                row.left() < shown.right() && row.right() > shown.left())
+                return row.height();
+        }
+        return 0;
     }
 
     void send(QWidget *to, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)

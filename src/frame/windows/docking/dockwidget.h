@@ -33,6 +33,8 @@ public:
 
     // Builds the content and registers the window box; run once after the setters below.
     void setUp();
+    // The dock's own native id, for a host that draws into it: kept through floats and docks.
+    WId nativeId() const;
     bool isInitialised() const;
 
     void setHostCallback(HostCallback callback);

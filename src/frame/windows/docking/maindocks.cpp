@@ -162,7 +162,7 @@ TeskHandle MainWindow::lastDockHandle() const
         return 0;
     if (dock->pane())
         return TeskHandle(tesk::core::paneServices().frameAreaId(dock->pane()));
-    return TeskHandle(dock->winId());
+    return TeskHandle(dock->nativeId());
 }
 
 QString MainWindow::uniqueDockCaption(const QString &name) const
@@ -639,10 +639,18 @@ QSize MainWindow::extentAtShow(const DockWidget *dock, DockArea area) const
     const DockWidget::Restored &restored = dock->restored();
     if (restored.extentSet && !restored.floating && !restored.extent.isEmpty())
         return restored.extent;
+    // A tab without a record of its own shows at its group's size, which the toolkit lays out
+    // as one and the host sizes through the window standing: at a share of the window, the tab
+    // shown would size the line its group's record sized.
+    if (const auto *standing = qobject_cast<const DockWidget *>(m_docks->layout.standingOf(dock));
+        !restored.extentSet && standing && standing != dock)
+        return extentAtShow(standing, area);
     // One the host sized before the show keeps that size, as one its record sized does: its
-    // line holds it, and the fit takes room from the lines that hold none.
-    if (!restored.extentSet && m_docks->layout.held(dock))
-        return m_docks->layout.extent(dock);
+    // line holds it, and the fit takes room from the lines that hold none. So does one that
+    // joined such a group as its tab, which the show may lay the group out by.
+    const tesk::frame::DockLayout &layout = m_docks->layout;
+    if (!restored.extentSet && (layout.held(dock) || layout.held(layout.standingOf(dock))))
+        return layout.extent(dock);
     return QSize(width() / 3, area == DockArea::Bottom ? height() / 4 : kSideDockHeight);
 }
 
