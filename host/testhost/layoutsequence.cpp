@@ -28,6 +28,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <QTabBar>
@@ -672,15 +673,14 @@ private:
         if (!m_asked.shown || !m_window->isVisible())
             return std::nullopt;
         QList<std::pair<QTabBar *, int>> tabs;
-        for (QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+        for (QTabBar *bar : tesk::frame::toolkitTabRows(m_window))
             for (int tab = 0; bar->isVisible() && tab < bar->count(); ++tab)
                 if (bar->rect().contains(bar->tabRect(tab)))
                     tabs.append({bar, tab});
         if (tabs.isEmpty())
             return std::nullopt;
         const auto [bar, tab] = tabs.at(int(step.a % uint32_t(tabs.size())));
-        const auto *dock =
-            reinterpret_cast<const QDockWidget *>(bar->tabData(tab).value<quintptr>());
+        const QPointer<QDockWidget> dock = tesk::frame::dockOfTab(m_window, bar, tab);
         const QString title = bar->tabText(tab);
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
         settle();
@@ -688,9 +688,7 @@ private:
             return std::nullopt;
         const Promise promise =
             m_asked.releaseLost ? Promise::AllAfterALostRelease : Promise::TabsInFront;
-        const QRect shown = m_window->findChildren<QDockWidget *>().contains(dock)
-                                ? dock->geometry()
-                                : QRect(-1, -1, 0, 0);
+        const QRect shown = dock ? dock->geometry() : QRect(-1, -1, 0, 0);
         if (shown.right() < 0 || shown.bottom() < 0)
             return Broken{promise, QStringLiteral("%1 clicked, not in front").arg(title)};
         const QString difference = frontDiffersFrom(m_window, takePicture(m_handle));

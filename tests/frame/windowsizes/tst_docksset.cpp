@@ -315,7 +315,7 @@ TEST_F(DocksSet, TheTabInFrontComesBackPastAHiddenTabAndAFloat)
 }
 
 // The user clicks a tab: the records say it is the one in front, and records of older runs,
-// which say only "shown", show the tab that joined last.
+// which say only "shown", show the tab that joined last, as those read before the show say.
 TEST_F(DocksSet, TheTabTheUserClickedIsRecordedInFront)
 {
     MainWindow *window = createFrame("Debugger", kWindow);
@@ -323,6 +323,7 @@ TEST_F(DocksSet, TheTabTheUserClickedIsRecordedInFront)
     for (int i = 0; i < 3; ++i)
         restored(window, "0:3:0:0:0:500:600:150:1:0", ("T" + std::to_string(i)).c_str(),
                  TeskHandle(30 + i));
+    EXPECT_EQ(shownFields(), "T0=1 T1=1 T2=2");
     shownNow();
     EXPECT_EQ(tabsInFront(window), "T2");
     EXPECT_EQ(shownFields(), "T0=1 T1=1 T2=2");

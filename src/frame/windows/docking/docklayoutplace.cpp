@@ -289,11 +289,8 @@ const QDockWidget *DockLayout::frontOfGroup(const QDockWidget *dock) const
     const QTabBar *bar = toolkitTabOf(dock).first;
     if (!group || !showsTabRow(*group) || !bar)
         return nullptr;
-    const quintptr current = bar->tabData(bar->currentIndex()).value<quintptr>();
-    for (const QDockWidget *member : group->docks)
-        if (reinterpret_cast<quintptr>(member) == current)
-            return member;
-    return nullptr;
+    const QDockWidget *current = dockOfTab(m_window, bar, bar->currentIndex());
+    return group->docks.contains(current) ? current : nullptr;
 }
 
 void DockLayout::dockBack(QDockWidget *dock)
