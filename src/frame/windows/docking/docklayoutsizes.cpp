@@ -319,7 +319,12 @@ void DockLayout::hold(const QDockWidget *dock)
 
 bool DockLayout::held(const QDockWidget *dock) const
 {
-    return m_held.contains(dock);
+    // A tab's size is its group's: one that joined a group holding a size, made without a size
+    // of its own, holds the group's once it is the tab shown and sizes the line.
+    if (m_held.contains(dock))
+        return true;
+    const Group *group = groupOf(dock);
+    return group && m_held.contains(group->standing());
 }
 
 void DockLayout::keepShownSizes(DockArea area, bool heldAcrossToo)
