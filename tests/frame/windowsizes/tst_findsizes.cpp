@@ -143,3 +143,68 @@ TEST_F(EditorToolbarLines, StayWhereTheirRecordsPutThem)
     EXPECT_EQ(newLineOf("Find"), 1);
     EXPECT_EQ(newLineOf("Scripts"), 1);
 }
+
+namespace {
+
+// The width field of the record of the toolbar the layout names so.
+int recordedWidth(const char *name)
+{
+    char buffer[256];
+    for (int i = 0; i < QtToolbarCount(kWindow); ++i)
+        if (QByteArray(QtReturnToolbarTitle(kWindow, i)) == name) {
+            QtToolbarData(kWindow, i, buffer);
+            return QByteArray(buffer).split(':').value(6).toInt();
+        }
+    return -1;
+}
+
+} // namespace
+
+// The fields give way while the window is narrow; made wide again, it gives them back, and the
+// record stores the toolbar as wide as before, not as the narrow window left it. Either the
+// toolbars share their line at every width, as records placed them, or the narrow window puts
+// them on lines of their own.
+TEST_F(EditorToolbarLines, ComeBackAsWideAfterTheWindowWasNarrow)
+{
+    for (const bool recorded : {true, false}) {
+        MainWindow *window = createFrame("Debugger", kWindow);
+        QtResizePosWindow(kWindow, 0, 0, 1280, 800);
+        ASSERT_TRUE(QtCreateEditorToolBar(kWindow, &onFind));
+        CuiFindToolbarSetFilename(kWindow, "src/main.c");
+        QtSetEditorBarIcon(kWindow, 3, "readwrite");
+        ASSERT_TRUE(CuiScriptToolBarCreate(kWindow, &onScript));
+        const int count = QtToolbarCount(kWindow);
+        if (recorded) {
+            const std::string find = "1:" + std::to_string(count - 2) + ":0:0:0:0:0:0:";
+            const std::string scripts = "0:" + std::to_string(count - 1) + ":0:0:0:0:0:0:";
+            ASSERT_EQ(QtSetToolbarData("tb_x_Find", find.c_str()), 0);
+            ASSERT_EQ(QtSetToolbarData("tb_x_Scripts", scripts.c_str()), 0);
+        }
+        QtFrameShow();
+        testhost::settle();
+        auto *find = window->findChild<FindToolBar *>();
+        auto *scripts = window->findChild<ScriptToolBar *>();
+        ASSERT_TRUE(find && scripts);
+        ASSERT_EQ(window->toolBarBreak(scripts), false);
+        const int findWide = find->width();
+        const int scriptsWide = scripts->width();
+        const int recordWide = recordedWidth("Find");
+        ASSERT_EQ(recordWide, findWide);
+        for (const QSize narrow : {QSize(701, 478), QSize(1100, 600), QSize(600, 400)}) {
+            // As the user drags the frame's corner: one size after another, and back.
+            for (int step = 1; step <= 20; ++step) {
+                const int away = step <= 10 ? step : 20 - step;
+                QtResizePosWindow(kWindow, 0, 0, 1280 - (1280 - narrow.width()) * away / 10,
+                                  800 - (800 - narrow.height()) * away / 10);
+                QApplication::processEvents();
+            }
+            testhost::settle();
+            EXPECT_EQ(find->width(), findWide) << "after " << narrow.width() << " " << recorded;
+            EXPECT_EQ(scripts->width(), scriptsWide) << "after " << narrow.width();
+            EXPECT_EQ(recordedWidth("Find"), recordWide) << "after " << narrow.width();
+            EXPECT_TRUE(find->encodingField()->isVisible());
+        }
+        testhost::endMainWindows();
+        testhost::settle();
+    }
+}

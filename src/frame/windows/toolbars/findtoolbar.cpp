@@ -207,7 +207,20 @@ FindToolBar *FindToolBar::fillingStateMenu()
 
 int FindToolBar::naturalWidth() const
 {
-    return sizeHint().width() + m_givenWay;
+    return laidOutWidth() + m_givenWay;
+}
+
+QSize FindToolBar::sizeHint() const
+{
+    QSize hint = KSOToolBar::sizeHint();
+    if (orientation() == Qt::Horizontal)
+        hint.rwidth() += m_givenWay;
+    return hint;
+}
+
+int FindToolBar::laidOutWidth() const
+{
+    return KSOToolBar::sizeHint().width();
 }
 
 void FindToolBar::resizeEvent(QResizeEvent *event)
@@ -233,6 +246,8 @@ void FindToolBar::fitFields()
         field->setMinimumWidth(kFieldMinimumWidth);
         field->setMaximumWidth(QWIDGETSIZE_MAX);
     }
+    // The least length too: kept, it would widen the box's full width by a few pixels.
+    m_encodingField->setMinimumContentsLength(0);
     m_encodingField->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_encodingField->setMaximumWidth(QWIDGETSIZE_MAX);
     m_stateButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -241,15 +256,15 @@ void FindToolBar::fitFields()
     m_encodingLabelAction->setVisible(m_encodingFieldAction->isVisible());
     m_encodingLabel->setVisible(m_encodingFieldAction->isVisible());
     m_encodingField->setToolTip(QString());
-    m_givenWay = 0;
+    const int givenBefore = std::exchange(m_givenWay, 0);
     const int average = fontMetrics().averageCharWidth();
     const auto giveWay = [this](const std::function<void(int)> &step) {
-        const int missing = sizeHint().width() - width();
+        const int missing = laidOutWidth() - width();
         if (missing <= 0)
             return;
-        const int before = sizeHint().width();
+        const int before = laidOutWidth();
         step(missing);
-        m_givenWay += before - sizeHint().width();
+        m_givenWay += before - laidOutWidth();
     };
     const auto narrow = [](QWidget *field, int least, int missing) {
         const int now = qMin(kFieldMinimumWidth, field->maximumWidth());
@@ -278,7 +293,7 @@ void FindToolBar::fitFields()
     // Then the label that the file state's icon can do without.
     giveWay([&](int) { m_stateButton->setToolButtonStyle(Qt::ToolButtonIconOnly); });
     // Room the later steps freed goes back to the file name.
-    const int slack = width() - sizeHint().width();
+    const int slack = width() - laidOutWidth();
     const int fileWidth = m_fileField->maximumWidth();
     if (slack > 0 && fileWidth < kFieldMinimumWidth) {
         const int widened = qMin(kFieldMinimumWidth, fileWidth + slack);
@@ -286,6 +301,9 @@ void FindToolBar::fitFields()
         m_fileField->setMaximumWidth(widened);
         m_givenWay -= widened - fileWidth;
     }
+    // The hint counts what was given way: the line learns of it even when no field changed.
+    if (m_givenWay != givenBefore)
+        updateGeometry();
 }
 
 void FindToolBar::MenuActivated(int id)

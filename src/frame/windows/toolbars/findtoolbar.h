@@ -52,6 +52,9 @@ public:
     bool isEncodingShown() const;
     // The width the toolbar takes with its file and find fields at their full widths.
     int naturalWidth() const;
+    // As wide as the fields want, not as a narrower window left them: the toolbar's line
+    // offers that width again when it has the room, and the fields take it back.
+    QSize sizeHint() const override;
     // The toolbar whose state menu asks the host for its items right now (code 4), if any:
     // the host fills that menu, whichever window is current.
     static FindToolBar *fillingStateMenu();
@@ -86,6 +89,8 @@ private:
     // field, then the state and encoding labels, so that the fields stay on the toolbar
     // instead of behind its overflow arrow.
     void fitFields();
+    // The width the toolbar's own layout asks for the fields as they now stand.
+    int laidOutWidth() const;
 
     TeskHandle m_context;
     int m_menuItemCounter = 0;
