@@ -749,6 +749,18 @@ TEST_F(LayoutSequences, SequencesThatOnceBrokeTheSizesKeptHold)
           {StepKind::Restore, 348454825u, 2935335418u, 146810873u, 4197811723u},
           {StepKind::HideTabs, 3615003097u, 3323380754u, 1970974264u, 1351923301u},
           {StepKind::ResizeBox, 3941350486u, 2997092453u, 3812555333u, 2484708580u}}},
+        // A record restored before the show joined, as the tab in front, a group whose window
+        // standing the host hid: the records read before the show sized the group by its first
+        // tab not hidden, 120 px, and the show by the tab in front, 172 (seed 51129).
+        {"records before the show size a group by its tab in front",
+         {{StepKind::Start, 1600127169u, 3116339230u, 2164999264u, 3826709853u},
+          {StepKind::RestoreBesideGroup, 1382359468u, 1951820644u, 2975855144u, 2539057433u},
+          {StepKind::MemoryView, 2723842908u, 3341652267u, 933366942u, 1981710279u},
+          {StepKind::DockBottom, 3106116390u, 3102725042u, 2846471266u, 1922798681u},
+          {StepKind::FloatOutOfTabs, 1444036669u, 1314432380u, 3745481638u, 2847137419u},
+          {StepKind::Dock, 2578854228u, 4213177757u, 4031895318u, 226327513u},
+          {StepKind::Restore, 3768021020u, 4266005519u, 398024403u, 713151519u},
+          {StepKind::Show, 31171367u, 2183198144u, 4222736012u, 2325659137u}}},
         // A right dock hidden while the toolkit gave it no height stored its width with a height
         // of 0: the record held no size then, and the dock came back at a share of the window,
         // 340 px wide instead of 458 (seed 40179, after a drag whose release a hide took).

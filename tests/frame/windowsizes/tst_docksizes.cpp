@@ -487,3 +487,34 @@ TEST_F(DockSizes, ARegisterPaneInAShortDockShowsItsWholeTabRow)
     EXPECT_TRUE(shown->rect().contains(row)) << "tab row at " << row.y() << " to " << row.bottom()
                                              << ", dock shows to " << shown->rect().bottom();
 }
+
+// A group of tabs its records brought back, its window standing hidden by the host, and panes
+// made after them that join it, the last as the tab shown: the show lays the group out at the
+// records' height, which the panes have no size of their own to change.
+TEST_F(DockSizes, PanesJoiningAGroupItsRecordsSizedShowAtTheirSize)
+{
+    window();
+    CuiSetDockWindowPersistanceData(kWindow, "Line:3:1:0:0:300:400:120:1:1");
+    QtWindowCreate("Line", &paneCallback, 79);
+    const char *const records[] = {"Watch:3:1:1:0:430:400:120:1:1", "Log:3:0:2:0:430:400:120:1:1",
+                                   "Stack:3:0:3:0:430:400:120:1:1"};
+    for (TeskHandle box = 80; box < 83; ++box) {
+        CuiSetDockWindowPersistanceData(kWindow, records[box - 80]);
+        QtWindowCreate(QByteArray(records[box - 80]).split(':').first().constData(), &paneCallback,
+                       box);
+    }
+    testhost::settle();
+    CuiPopupProcessGenericOption(80, DockWidget::OptionDockFloat);
+    CuiPaneHide(81);
+    CuiPaneHide(82);
+    // The area ends in a group of tabs: one more pane there joins it.
+    dock(1, "Memory", 83);
+    QtFindGotoWindowToShowData(kWindow, "Stack");
+    DockWidget *last = dock(1, "Locals", 84);
+    ASSERT_TRUE(last);
+    QtFrameShow();
+    testhost::settle();
+    EXPECT_NEAR(last->height(), 120, 2);
+    EXPECT_NEAR(field(indexOf(82), 8), 120, 2);
+    EXPECT_NEAR(field(indexOf(84), 8), 120, 2);
+}

@@ -231,7 +231,13 @@ const QDockWidget *DockLayout::laysOut(const Group &group, DockArea area) const
     const auto first =
         std::find_if(group.docks.begin(), group.docks.end(),
                      [](const QDockWidget *member) { return !hiddenByRequest(member); });
-    return first != group.docks.end() ? *first : nullptr;
+    if (first == group.docks.end())
+        return nullptr;
+    // Before the show, the tab the toolkit holds in front is the one the show lays the group
+    // out by: the records read before it would size the group by another window's size.
+    if (const QDockWidget *front = frontOfGroup(*first); front && !hiddenByRequest(front))
+        return front;
+    return *first;
 }
 
 const QDockWidget *DockLayout::lineSetter(DockArea area, const Line &line) const

@@ -312,7 +312,8 @@ private:
     // window put behind it as a tab would have no tab row leading to it.
     QList<const Group *> shownGroups(const Line &line) const;
     // The window a group is laid out by: its window standing, or, that one hidden by request,
-    // its tab shown (before the show, its first tab not hidden); null for a group hidden whole.
+    // its tab shown (before the show, the tab the toolkit holds in front, else its first tab not
+    // hidden); null for a group hidden whole.
     const QDockWidget *laysOut(const Group &group, DockArea area) const;
     // The window that sets a line's size across, one rule for every step that sizes lines, the
     // records read before the show included: of the groups the line shows, the first whose
