@@ -16,6 +16,7 @@
 #include <QTabBar>
 #include <QToolBar>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -62,18 +63,11 @@ const PromiseInfo kPromises[] = {
     {Promise::PictureInOrder, "picture-in-order",
      "a window docked back, or moved by a separator drag whose release was lost, stands in the "
      "picture where the toolkit puts it, not where it stood (seeds 36, 59, 115)"},
-    {Promise::DroppedSeenDocked, "dropped-seen-docked",
-     "a pane dropped on a group's row of tabs that the server keeps as a window of its own, "
-     "though the toolkit and the record hold it docked"},
-    {Promise::DragsAnswered, "drags-answered",
-     "a drag of the separator above bottom lines that the fit cut for a right column of tabs "
-     "moves nothing"},
-    {Promise::SharesComeBackAfterAClick, "shares-come-back-after-a-click",
-     "a press and release that moves no separator while the window is small is no size the "
-     "user set"},
-    {Promise::RestoredBesideAGroup, "restored-beside-a-group",
-     "a bottom line of a pane beside a group of tabs, restored after the show, comes back "
-     "lower by some of the group's row of tabs"},
+    {Promise::DroppedSeenDocked, "dropped-seen-docked", ""},
+    {Promise::DragsAnswered, "drags-answered", ""},
+    {Promise::SharesComeBackAfterAClick, "shares-come-back-after-a-click", ""},
+    {Promise::RestoredBesideAGroup, "restored-beside-a-group", ""},
+    {Promise::TabsInFront, "tabs-in-front", ""},
     {Promise::AllAfterALostRelease, "all-after-a-lost-release", ""},
 };
 
@@ -207,14 +201,33 @@ int mostKeptInGroup(const MainWindow *window, const Asked &asked, const DockWidg
 
 // The most a kept dock's line may show: a line shows one size, and any dock standing in it may
 // take back the size set for it (a dock dropped into a line the host sized larger grows with it).
+const QTabBar *tabRowBeneath(const MainWindow *window, const QRect &shown);
+const DockWidget *shownForGroup(const MainWindow *window, TeskHandle box);
+
+// Along the bottom a group's tab row stands beneath the size set for it, within the line.
 int lineMost(const MainWindow *window, const Asked &asked, TeskHandle box, int area)
 {
     const DockWidget *dock = window->findDockWidgetByBox(box);
-    return mostShared(window, asked, area, [&](TeskHandle other, const DockWidget *member) {
+    const auto inLine = [&](TeskHandle other, const DockWidget *member) {
         return member == dock ||
                (areaOf(window, other) == area &&
                 (acrossIsHeight(area) ? member->y() == dock->y() : member->x() == dock->x()));
-    });
+    };
+    int most = 0;
+    for (auto it = asked.docks.cbegin(); it != asked.docks.cend(); ++it) {
+        const DockWidget *member = window->findDockWidgetByBox(it.key());
+        if (it->closedByHost || !member || !inLine(it.key(), member))
+            continue;
+        const int set = mostShared(window, asked, area, [&](TeskHandle other, const DockWidget *) {
+            return other == it.key();
+        });
+        const QTabBar *row =
+            acrossIsHeight(area)
+                ? tabRowBeneath(window, shownForGroup(window, it.key())->geometry())
+                : nullptr;
+        most = qMax(most, set + (row && set > 0 ? row->height() : 0));
+    }
+    return most;
 }
 
 // The tab row the toolkit shows beneath a group's tab shown, or none.
@@ -687,6 +700,36 @@ QString differenceBetween(const Picture &stored, const Picture &restored, const 
     return {};
 }
 
+QString frontDiffersFrom(const MainWindow *window, const Picture &records, bool recordedOnly)
+{
+    QMap<QString, int> visible;
+    for (const QByteArray &record : records.docks) {
+        const tesk::frame::DockRecord read = tesk::frame::readDockRecord(record);
+        visible.insert(read.caption, read.visible);
+    }
+    const auto docked = [window](const QDockWidget *dock) {
+        return dock->isVisible() && !dock->isFloating() &&
+               window->dockWidgetArea(const_cast<QDockWidget *>(dock)) != Qt::NoDockWidgetArea;
+    };
+    for (const DockWidget *dock : window->findChildren<DockWidget *>()) {
+        const QList<QDockWidget *> mates =
+            window->tabifiedDockWidgets(const_cast<DockWidget *>(dock));
+        if (!docked(dock) || !visible.contains(dock->windowTitle()) ||
+            std::none_of(mates.begin(), mates.end(), docked))
+            continue;
+        // The toolkit moves the tabs behind out of sight.
+        const QRect shown = dock->geometry();
+        const bool inFront = shown.right() >= 0 && shown.bottom() >= 0;
+        const int recorded = visible.value(dock->windowTitle());
+        if (recorded == tesk::frame::kShownInFront ? !inFront : inFront && !recordedOnly)
+            return QStringLiteral("%1 stands %2 its group of tabs, its record says %3")
+                .arg(dock->windowTitle(), inFront ? QStringLiteral("in front of")
+                                                  : QStringLiteral("behind the front of"))
+                .arg(recorded);
+    }
+    return {};
+}
+
 QString showDiffersFrom(const Picture &beforeShow, const Picture &shown, const QRect &free,
                         bool framed)
 {
@@ -703,7 +746,7 @@ QString showDiffersFrom(const Picture &beforeShow, const Picture &shown, const Q
             for (const int f : {4, 5, 6, 7})
                 same = same && ((f < 6 && framed) || near(a.value(f), b.value(f)));
         // The fit may show less than was set, where the screen has no room for it.
-        if (same && area >= 1 && area <= 3 && a.value(8) == "1")
+        if (same && area >= 1 && area <= 3 && a.value(8) != "0")
             same = b.value(across).toInt() <= a.value(across).toInt() + kSlack;
         if (!same)
             return QStringLiteral("read before the show \"%1\", after it \"%2\"")

@@ -60,6 +60,9 @@
 // - RestoredBesideAGroup: a bottom line of a pane and a group of two beside it, restored by
 //   their records after the show where the bottom area had no line, stands as high as the
 //   records say.
+// - TabsInFront: the records say which tab of each group of tabs is in front (the one the
+//   user clicked last), and a group its records bring back before the show, or one of them
+//   after it, shows that tab in front again.
 // - AllAfterALostRelease: every promise above (of those switched on) also once a separator
 //   drag lost its release to a popup, a modal box, a hide or a deactivation.
 
@@ -104,6 +107,7 @@ enum class Promise {
     DragsAnswered,
     SharesComeBackAfterAClick,
     RestoredBesideAGroup,
+    TabsInFront,
     AllAfterALostRelease,
 };
 constexpr int kPromiseCount = int(Promise::AllAfterALostRelease) + 1;
@@ -211,6 +215,12 @@ Picture takePicture(TeskHandle window);
 // Empty when the two pictures show the same layout within a pixel or two; else the first
 // difference. A floating place stored partly outside the free area comes back within it.
 QString differenceBetween(const Picture &stored, const Picture &restored, const QRect &free);
+// Empty when each group of tabs showing its row has in front the tab whose record (found by
+// its caption) says so, and the others' say shown; else the first that differs. Records that
+// say nothing of a dock leave it unchecked. With recordedOnly, only that a tab recorded in
+// front is in front: the records of a few docks restored into a layout that has more.
+QString frontDiffersFrom(const MainWindow *window, const Picture &records,
+                         bool recordedOnly = false);
 // Empty when the records read before the show say what the show gave (RecordsBeforeTheShow);
 // else the first record that differs. Under a window manager a floating dock's place moves by
 // the frame it gets at the show, which no record before it can know.

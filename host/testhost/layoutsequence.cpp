@@ -15,6 +15,7 @@
 #include <tesk/tesk_app.h>
 #include <tesk/tesk_dialogs.h>
 #include <tesk/tesk_frame.h>
+#include <tesk/tesk_menu.h>
 #include <tesk/tesk_toolbars.h>
 #include <tesk/tesk_views.h>
 #include <tesk/tesk_window.h>
@@ -24,9 +25,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
@@ -118,7 +121,8 @@ const char *kindName(StepKind kind)
                                         "drop on tabs",
                                         "undock a group",
                                         "float out of tabs",
-                                        "restore beside a group"};
+                                        "restore beside a group",
+                                        "click tab"};
     return names[int(kind)];
 }
 
@@ -129,9 +133,10 @@ int recordArea(const Step &step)
     return int(step.a % 9) < 8 ? 1 + int(step.a % 9) % 4 : 0;
 }
 
+// Hidden, shown, or shown as the tab in front of its group.
 int recordVisible(const Step &step)
 {
-    return step.d % 6 == 0 ? 0 : 1;
+    return step.d % 6 == 0 ? 0 : step.d % 6 == 1 ? 2 : 1;
 }
 
 QByteArray recordOf(const Step &step)
@@ -244,6 +249,8 @@ private:
                                                             : QString()),
                          dock->isFloating() ? "floating " : "", dock->isHidden() ? "hidden " : "",
                          layout.tabbed(dock) ? "tab " : "", g.x(), g.y(), g.width(), g.height());
+            if (layout.frontOfGroup(dock) == dock)
+                std::fprintf(stderr, " front");
             for (const QDockWidget *mate :
                  m_window->tabifiedDockWidgets(const_cast<DockWidget *>(dock)))
                 std::fprintf(stderr, " %s", qPrintable(mate->windowTitle()));
@@ -279,8 +286,7 @@ private:
             break;
         case StepKind::Restore:
         case StepKind::RestoreTab:
-            restore(step);
-            break;
+            return restore(step);
         case StepKind::ResizeBox:
             resizeBox(step);
             break;
@@ -370,6 +376,8 @@ private:
             return floatOutOfTabs(step);
         case StepKind::RestoreBesideGroup:
             return restoreBesideGroup(step);
+        case StepKind::ClickTab:
+            return clickTab(step);
         case StepKind::Start:
             break;
         }
@@ -421,7 +429,7 @@ private:
         dock->raise();
         dock->activateWindow();
         settle();
-        const QPoint grip = dock->mapToGlobal(QPoint(std::min(40, dock->width() / 3), 6));
+        QPoint grip = dock->mapToGlobal(QPoint(std::min(40, dock->width() / 3), 6));
         const bool ontoTabs = step.kind == StepKind::TitleBarDropOnTabs;
         int area = step.kind == StepKind::TitleBarDrag ? 1 + int(step.b % 3) : -1;
         QList<QDockWidget *> group;
@@ -430,6 +438,17 @@ private:
                                                       : grip;
         if (!drop)
             return std::nullopt;
+        // A floating window may stand over the place it is dropped on: taken by its title bar
+        // right above that place, it moves too little to be dragged at all. The user takes it
+        // at the title bar's other end then.
+        const auto tooNear = [&drop](QPoint from) {
+            return (*drop - from).manhattanLength() < 3 * QApplication::startDragDistance();
+        };
+        if (step.kind != StepKind::TitleBarDoubleClick && tooNear(grip)) {
+            grip = dock->mapToGlobal(QPoint(dock->width() - std::min(40, dock->width() / 3), 6));
+            if (tooNear(grip))
+                return std::nullopt;
+        }
         exemptAll();
         m_asked.docks[box].keptArea = -1;
         m_asked.docks[box].setAcross = 0;
@@ -573,6 +592,11 @@ private:
         if (m_screen.set)
             m_screen.set(m_screenRect, freeOf(m_screenRect));
         m_window = createMainWindow(m_handle);
+        // Some hosts fill popups of their own, and are given their native ids: every window
+        // inside the main window is native then, the dock windows too. Offscreen, native
+        // windows are what the platform cannot close while one floats.
+        if (xview::available() && step.d % 2)
+            QtAddPopupMenu("Recent Files", 40604, nullptr);
         // Some hosts keep a size from a larger screen.
         QtResizePosWindow(m_handle, 0, 0, 800 + int(step.b % 600), 500 + int(step.c % 400));
         QtSetCurrentCodeFromBox(m_handle);
@@ -599,7 +623,7 @@ private:
         return box;
     }
 
-    void restore(const Step &step)
+    std::optional<Broken> restore(const Step &step)
     {
         const QByteArray record =
             step.kind == StepKind::RestoreTab ? tabRecordOf(step, m_lastRecord) : recordOf(step);
@@ -627,6 +651,52 @@ private:
             m_exempt.insert(area);
         if (area == 1 || area == 2)
             m_exempt.insert(3 - area);
+        if (!m_asked.shown || visible != 2 || !m_window->isVisible() ||
+            !m_switches.on(Promise::TabsInFront))
+            return std::nullopt;
+        // Restored into the shown window as the tab in front, its group shows it.
+        settle();
+        Picture restored;
+        restored.docks.append(m_asked.docks[box].name.toLatin1() + record);
+        const QString difference = frontDiffersFrom(m_window, restored, true);
+        if (difference.isEmpty())
+            return std::nullopt;
+        return Broken{m_asked.releaseLost ? Promise::AllAfterALostRelease : Promise::TabsInFront,
+                      QStringLiteral("restored after the show: %1").arg(difference)};
+    }
+
+    // The user clicks a tab in sight on a row of tabs: its pane comes to the front, and the
+    // records say so.
+    std::optional<Broken> clickTab(const Step &step)
+    {
+        if (!m_asked.shown || !m_window->isVisible())
+            return std::nullopt;
+        QList<std::pair<QTabBar *, int>> tabs;
+        for (QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+            for (int tab = 0; bar->isVisible() && tab < bar->count(); ++tab)
+                if (bar->rect().contains(bar->tabRect(tab)))
+                    tabs.append({bar, tab});
+        if (tabs.isEmpty())
+            return std::nullopt;
+        const auto [bar, tab] = tabs.at(int(step.a % uint32_t(tabs.size())));
+        const auto *dock =
+            reinterpret_cast<const QDockWidget *>(bar->tabData(tab).value<quintptr>());
+        const QString title = bar->tabText(tab);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+        settle();
+        if (!m_switches.on(Promise::TabsInFront))
+            return std::nullopt;
+        const Promise promise =
+            m_asked.releaseLost ? Promise::AllAfterALostRelease : Promise::TabsInFront;
+        const QRect shown = m_window->findChildren<QDockWidget *>().contains(dock)
+                                ? dock->geometry()
+                                : QRect(-1, -1, 0, 0);
+        if (shown.right() < 0 || shown.bottom() < 0)
+            return Broken{promise, QStringLiteral("%1 clicked, not in front").arg(title)};
+        const QString difference = frontDiffersFrom(m_window, takePicture(m_handle));
+        if (difference.isEmpty())
+            return std::nullopt;
+        return Broken{promise, QStringLiteral("after a click on %1: %2").arg(title, difference)};
     }
 
     // A dock of the sequence's own that the predicate takes, picked by the number.
@@ -920,11 +990,16 @@ private:
         makeDock();
     }
 
-    // A pane the host brings back from its record, as a restore step does.
+    // A pane the host brings back from its record, as a restore step does: the record sizes it,
+    // and the group it joins, as the host sizing a box does.
     void restoreAs(const QString &record)
     {
         const TeskHandle box = makeDock(record.toLatin1());
         m_asRecorded.insert(m_asked.docks[box].name);
+        const QStringList fields = record.split(QLatin1Char(':'));
+        const int area = fields.value(1).toInt();
+        if (area >= 1 && area <= 3)
+            m_asked.docks[box].setAcross = fields.value(area == 3 ? 7 : 6).toInt();
     }
 
     // The toolkit keeps the place of the window floated among the group's windows, which
@@ -997,8 +1072,10 @@ private:
         const bool check = m_asked.shown && m_window->isVisible() &&
                            layout.lineCount(tesk::frame::DockArea::Bottom) == 0 &&
                            m_switches.on(Promise::RestoredBesideAGroup);
-        const int dockHigh = 110 + int(step.b % 60);
+        // A line stands as high as its highest window: beside a group, the pane is as high as
+        // the group and its row of tabs, as a layout the host stored says.
         const int groupHigh = 100 + int(step.c % 60);
+        const int dockHigh = groupHigh + tabRowHigh();
         const QByteArray records[] = {
             QStringLiteral(":3:1:0:0:380:500:%1:1:1").arg(dockHigh).toLatin1(),
             QStringLiteral(":3:0:1:506:380:514:%1:1:1").arg(groupHigh).toLatin1(),
@@ -1029,6 +1106,21 @@ private:
                                   .arg(QString::fromLatin1(record))};
         }
         return std::nullopt;
+    }
+
+    // How high the toolkit's row of tabs beneath a group stands in this window's look.
+    int tabRowHigh() const
+    {
+        for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+            if (bar->isVisible() && bar->count() > 1 && m_window->rect().contains(bar->geometry()))
+                return bar->height();
+        QTabBar bar;
+        bar.setStyle(m_window->style());
+        bar.setFont(m_window->font());
+        bar.setShape(QTabBar::RoundedSouth);
+        bar.addTab(QStringLiteral("Pane 1"));
+        bar.addTab(QStringLiteral("Pane 2"));
+        return bar.sizeHint().height();
     }
 
     // ---- memory views' docks, made and closed through the views manager as a host does ----
@@ -1243,11 +1335,48 @@ private:
         const QRect codeRect = code->geometry();
         const int gap = area == 3 ? dock->y() - codeRect.bottom() : dock->x() - codeRect.right();
         const QSize least = code->minimumSizeHint().expandedTo(code->minimumSize());
-        const int spare =
-            area == 3 ? codeRect.height() - least.height() : codeRect.width() - least.width();
+        // The code shares its row with the side areas, whose lines hold the row up as well.
+        const int spare = area == 3 ? codeRect.height() - std::max(least.height(), sideLinesLeast())
+                                    : codeRect.width() - least.width();
         if (gap < 1 || gap > 12 || spare < -by + 4)
             return std::nullopt;
         return spare;
+    }
+
+    // The least height of the side areas' longest line: the least of each window shown in
+    // it, with the row of tabs beneath a group and the separators between them.
+    int sideLinesLeast() const
+    {
+        const int separator =
+            m_window->style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, m_window);
+        std::map<std::pair<int, int>, std::pair<int, int>> lines;
+        for (const DockWidget *dock : m_window->findChildren<DockWidget *>()) {
+            const int area = areaOf(m_window, dock->windowBox());
+            if ((area != 1 && area != 2) || !m_window->rect().contains(dock->geometry()))
+                continue;
+            const QSize least = dock->minimumSizeHint().expandedTo(
+                dock->layout() ? dock->layout()->minimumSize() : QSize());
+            auto &[length, windows] = lines[{area, dock->x()}];
+            length += least.height() + tabRowBelow(dock);
+            ++windows;
+        }
+        int longest = 0;
+        for (const auto &[line, least] : lines)
+            longest = std::max(longest, least.first + separator * (least.second - 1));
+        return longest;
+    }
+
+    // The height of the row of tabs the toolkit shows beneath a dock, or 0.
+    int tabRowBelow(const QWidget *dock) const
+    {
+        const QRect shown = dock->geometry();
+        for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+            const QRect row = bar->geometry();
+            if (bar->isVisible() && row.top() > shown.bottom() && row.top() <= shown.bottom() + 8 &&
+                row.left() < shown.right() && row.right() > shown.left())
+                return row.height();
+        }
+        return 0;
     }
 
     void send(QWidget *to, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
@@ -1490,12 +1619,20 @@ private:
             holdsHiddenOrTabs() ? Promise::RoundTripOfHiddenAndTabs : Promise::RoundTrip;
         const Promise promise = m_asked.releaseLost ? Promise::AllAfterALostRelease : kind;
         const Picture stored = takePicture(m_handle);
-        const Picture second = restoreInto(kSecondWindow, m_handle, stored);
-        const Picture third = restoreInto(kThirdWindow, kSecondWindow, second);
+        // The tab in front of each group, as the records say it and as each run shows it.
+        QString fronts[3] = {frontDiffersFrom(m_window, stored)};
+        const Picture second = restoreInto(kSecondWindow, m_handle, stored, &fronts[1]);
+        const Picture third = restoreInto(kThirdWindow, kSecondWindow, second, &fronts[2]);
         for (TeskHandle handle : {kSecondWindow, kThirdWindow})
             delete Store::instance()->findMainWindowByHandle(handle);
         settle();
         QtSetCurrentCodeFromBox(m_handle);
+        const char *const runs[] = {"first", "second", "third"};
+        for (int run = 0; run < 3 && m_switches.on(Promise::TabsInFront); ++run)
+            if (!fronts[run].isEmpty())
+                return Broken{
+                    m_asked.releaseLost ? Promise::AllAfterALostRelease : Promise::TabsInFront,
+                    QStringLiteral("%1 run: %2").arg(QLatin1String(runs[run]), fronts[run])};
         if (!m_switches.on(promise) || !m_switches.on(kind))
             return std::nullopt;
         for (const Picture *restored : {&second, &third}) {
@@ -1519,8 +1656,9 @@ private:
     }
 
     // As a host starts again: the window at the size it had, its toolbars, the records, the
-    // show.
-    Picture restoreInto(TeskHandle handle, TeskHandle from, const Picture &stored)
+    // show; frontDiffers tells where the tab in front of a group is not the one they said.
+    Picture restoreInto(TeskHandle handle, TeskHandle from, const Picture &stored,
+                        QString *frontDiffers)
     {
         int x = 0, y = 0, width = 0, height = 0, minimised = 0;
         QtGetSizePos(from, &x, &y, &width, &height, &minimised);
@@ -1549,6 +1687,7 @@ private:
         settle();
         if (m_screen.settleFrames)
             m_screen.settleFrames();
+        *frontDiffers = frontDiffersFrom(Store::instance()->findMainWindowByHandle(handle), stored);
         return takePicture(handle);
     }
 
@@ -1994,6 +2133,12 @@ std::vector<Step> generate(uint32_t seed, int shortest, int longest, bool pointe
             const size_t at = 1 + drops() % uint32_t(steps.size() - 1);
             steps.insert(steps.begin() + long(at), randomStep(drops, StepKind::TitleBarDropOnTabs));
         }
+    }
+    // And from one more: the user brings a tab of a group to the front.
+    std::mt19937 fronts(seed ^ 0x27220a95u);
+    for (int n = int(fronts() % 4); n > 0; --n) {
+        const size_t at = 1 + fronts() % uint32_t(steps.size() - 1);
+        steps.insert(steps.begin() + long(at), randomStep(fronts, StepKind::ClickTab));
     }
     return steps;
 }

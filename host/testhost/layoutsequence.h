@@ -14,13 +14,13 @@
 // hidden before one more pane comes, a pane and a group of two beside it restored at the
 // bottom); the user's steps are simulated
 // input (separator drags, also with their release lost to a popup, a modal box, a hide or a
-// deactivation; the float button; toolbars moved, torn off and hidden; the main window made
-// smaller and larger again, also through its platform window as a window manager does) and the
-// screen made smaller. Between them the host's life goes on: it reads its records at any moment
-// (before the show too, compared with those read after it) and brings them back in a fresh main
-// window, or after its run ended and the library started again in the same load (its broker
-// cleared or not, in the other language, in any look), at the main window's stored place and on
-// a screen of either size.
+// deactivation; the float button; a tab of a group clicked; toolbars moved, torn off and hidden;
+// the main window made smaller and larger again, also through its platform window as a window
+// manager does) and the screen made smaller. Between them the host's life goes on: it reads its
+// records at any moment (before the show too, compared with those read after it) and brings them
+// back in a fresh main window, or after its run ended and the library started again in the same
+// load (its broker cleared or not, in the other language, in any look), at the main window's stored
+// place and on a screen of either size.
 
 #include "layoutpromises.h"
 
@@ -95,6 +95,8 @@ enum class StepKind {
     // The host restores three bottom records: a pane on a line of its own and, beside it, a
     // group of two, each sized by its record.
     RestoreBesideGroup,
+    // The user clicks a tab of a group's row of tabs, bringing it to the front.
+    ClickTab,
 };
 
 // What a step does is fixed by its kind and numbers: a number that picks a dock or a toolbar

@@ -112,6 +112,20 @@ TEST_F(LayoutSequencesOnADesktop, SequencesThatOnceBrokeHold)
           {StepKind::ToolbarTearOff, 2231796647u, 4173466594u, 2993627521u, 2313449965u},
           {StepKind::ToolbarHide, 1538682851u, 2502895763u, 942794877u, 3650563207u},
           {StepKind::RoundTrip, 3116420107u, 2928453547u, 840302151u, 436570598u}}},
+        // A floating pane restored over the right area, dropped on a dock there: taken by its
+        // title bar right above the drop place, the pointer moved 2 px and dragged nothing.
+        {"a pane over its drop place is taken at its title bar's other end",
+         {{StepKind::Start, 3883067698u, 1312263794u, 3082854830u, 934264679u},
+          {StepKind::DockBottom, 990278338u, 1332191190u, 134204699u, 1652399341u},
+          {StepKind::DockRight, 776011283u, 3268510160u, 3632920231u, 1516530701u},
+          {StepKind::FindToolbar, 502671916u, 3926843367u, 3238734565u, 3754433282u},
+          {StepKind::Show, 2656555833u, 441670272u, 3348059219u, 672426155u},
+          {StepKind::RestoreTab, 2474577255u, 1966371543u, 3034147369u, 166292279u},
+          {StepKind::ResizeBox, 2041387299u, 10992144u, 716509835u, 131607433u},
+          {StepKind::Restore, 2611923503u, 2212063995u, 2279185617u, 634533466u},
+          {StepKind::MemoryView, 1786545493u, 3138016449u, 2849004812u, 140107517u},
+          {StepKind::Drag, 436649669u, 3528136162u, 782499168u, 1859307774u},
+          {StepKind::TitleBarDrag, 4136187356u, 3347555716u, 3453288506u, 3240981555u}}},
     };
     const std::string broken = playEach(sequences, screen);
     EXPECT_TRUE(broken.empty()) << broken;

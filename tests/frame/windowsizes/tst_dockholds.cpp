@@ -354,3 +354,36 @@ TEST_F(DockHolds, ASideLineTheHostSizedKeepsItsSizeBesideAHiddenLine)
     dockRight(window, "Joins", 103);
     EXPECT_EQ(sized->width(), 133);
 }
+
+// A group holds the size the host gave it through one of its windows while that window shows:
+// hidden by the host, the group shown by another tab holds none, and its line gives room before
+// the line the host sized does.
+TEST_F(DockHolds, AGroupWhoseSizedWindowTheHostHidGivesRoomFirst)
+{
+    MainWindow *window = shown();
+    QtResizePosWindow(kWindow, 0, 0, 946, 649);
+    QtCreateDocked(1, 0);
+    QtWindowCreate("Output", &paneCallback, 100);
+    testhost::settle();
+    DockWidget *output = window->findDockWidgetByBox(100);
+    QtResizePosWindow(100, 0, 0, 600, 300);
+    // Records that name one place and no size make a group the host has not sized.
+    CuiSetDockWindowPersistanceData(kWindow, "Trace:3:1:1:10:400:0:0:1:1");
+    QtCreateDocked(1, 1);
+    QtWindowCreate("Trace", &paneCallback, 101);
+    CuiSetDockWindowPersistanceData(kWindow, "Log:3:0:2:10:400:0:0:1:1");
+    QtCreateDocked(1, 0);
+    QtWindowCreate("Log", &paneCallback, 102);
+    testhost::settle();
+    const DockWidget *log = window->findDockWidgetByBox(102);
+    ASSERT_EQ(window->tabifiedDockWidgets(window->findDockWidgetByBox(101)).size(), 1);
+    QtResizePosWindow(101, 0, 0, 600, 200);
+    testhost::settle();
+    CuiPaneHide(101);
+    testhost::settle();
+    ASSERT_TRUE(log->isVisible());
+    ASSERT_NEAR(output->height(), 300, 2);
+    // A dock on the right needs height of the row above the bottom area.
+    dockRight(window, "Registers", 103);
+    EXPECT_NEAR(output->height(), 300, 2) << "the group's line is " << log->height() << " high";
+}

@@ -12,10 +12,13 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTabBar>
 #include <QTest>
 #include <qpa/qwindowsysteminterface.h>
 
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -86,6 +89,52 @@ protected:
         QtWindowCreate(name, &paneCallback, box);
         testhost::settle();
         return window->findDockWidgetByBox(box);
+    }
+
+    static void shownNow()
+    {
+        QtFrameShow();
+        testhost::settle();
+    }
+
+    // Caption and field 9 of each record in their order: 0 hidden, 1 shown, 2 the tab in front.
+    static std::string shownFields()
+    {
+        std::string fields;
+        QtSortWindowList(kWindow);
+        for (int i = 0; i < QtDockWindowCount(kWindow); ++i) {
+            char buffer[256];
+            CuiGetDockWindowPersistanceData(kWindow, i, buffer);
+            const QList<QByteArray> record = QByteArray(buffer).split(':');
+            fields += (i ? " " : "") + record.value(0).toStdString() + "=" +
+                      record.value(8).toStdString();
+        }
+        return fields;
+    }
+
+    // The captions of the docks in sight in their areas that stand in a group of tabs: the
+    // toolkit moves the tabs behind out of sight.
+    static std::string tabsInFront(MainWindow *window)
+    {
+        std::string front;
+        for (DockWidget *dock : window->dockList())
+            if (dock->isVisible() && dock->x() >= 0 && dock->y() >= 0 &&
+                !window->tabifiedDockWidgets(dock).isEmpty())
+                front += (front.empty() ? "" : " ") + dock->windowTitle().toStdString();
+        return front;
+    }
+
+    // The user clicks the tab of that title on a row of tabs; false where none shows.
+    static bool clickTab(MainWindow *window, const char *title)
+    {
+        for (QTabBar *row : window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+            for (int tab = 0; row->isVisible() && tab < row->count(); ++tab)
+                if (row->tabText(tab) == QLatin1String(title)) {
+                    QTest::mouseClick(row, Qt::LeftButton, {}, row->tabRect(tab).center());
+                    testhost::settle();
+                    return true;
+                }
+        return false;
     }
 
     // The user presses and lets go on the main window where no separator stands: what a click
@@ -206,6 +255,105 @@ TEST_F(DocksSet, ADockBesideAGroupRestoredAfterTheShowComesBackAsStored)
     EXPECT_EQ(recordedSize(7).height(), 151);
     EXPECT_EQ(recordedSize(11).height(), 125);
     EXPECT_EQ(recordedSize(12).height(), 125);
+}
+
+// The tab a group shows is the user's choice: its records say which, read before the show or
+// after it, and a restart, restoring them before the show or after it, shows it again.
+TEST_F(DocksSet, AGroupOfThreeShowsItsMiddleTabAgainAfterARestart)
+{
+    // Below a line of one pane, a pane, the group, and a pane beside it.
+    const std::vector<std::pair<const char *, const char *>> stored = {
+        {"A", "A:3:0:0:0:402:1195:191:1:0"},    {"P", "P:3:1:1:0:599:419:143:1:0"},
+        {"T0", "T0:3:0:2:425:599:431:117:1:0"}, {"T1", "T1:3:0:3:425:599:431:117:2:0"},
+        {"T2", "T2:3:0:4:425:599:431:117:1:0"}, {"Q", "Q:3:0:5:862:599:333:143:1:0"}};
+    for (const bool beforeShow : {true, false}) {
+        SCOPED_TRACE(beforeShow ? "restored before the show" : "restored after the show");
+        MainWindow *window = createFrame("Debugger", kWindow);
+        QtResizePosWindow(kWindow, 0, 28, 1195, 764);
+        if (!beforeShow)
+            shownNow();
+        for (size_t i = 0; i < stored.size(); ++i)
+            restored(window, stored[i].second, stored[i].first, TeskHandle(30 + i));
+        if (beforeShow) {
+            // A host storing its layout on an early exit keeps the tab in front too.
+            EXPECT_EQ(shownFields(), "A=1 P=1 T0=1 T1=2 T2=1 Q=1");
+            shownNow();
+        }
+        ASSERT_EQ(window->dockLayout().standingOf(window->findDockWidgetByBox(33)),
+                  window->findDockWidgetByBox(32));
+        EXPECT_EQ(tabsInFront(window), "T1");
+        EXPECT_EQ(shownFields(), "A=1 P=1 T0=1 T1=2 T2=1 Q=1");
+        FrameTest::TearDown();
+        testhost::settle();
+    }
+}
+
+// The tab in front comes back with a tab of its group hidden by its record, and once the host
+// floated it out of the group and docked it back before the show.
+TEST_F(DocksSet, TheTabInFrontComesBackPastAHiddenTabAndAFloat)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 28, 1195, 764);
+    const char *const stored[] = {"A:3:0:0:0:402:1195:191:1:0", "T0:3:1:1:0:599:600:117:1:0",
+                                  "T1:3:0:2:0:599:600:117:2:0", "T2:3:0:3:0:599:600:117:0:0",
+                                  "T3:3:0:4:0:599:600:117:1:0"};
+    for (size_t i = 0; i < std::size(stored); ++i)
+        restored(window, stored[i], QByteArray(stored[i]).split(':').value(0).constData(),
+                 TeskHandle(30 + i));
+    EXPECT_EQ(shownFields(), "A=1 T0=1 T1=2 T2=0 T3=1");
+    CuiPaneUndock(32);
+    testhost::settle();
+    ASSERT_TRUE(window->findDockWidgetByBox(32)->isFloating());
+    CuiPaneDock(32);
+    testhost::settle();
+    ASSERT_FALSE(window->findDockWidgetByBox(32)->isFloating());
+    // Docked back at the end of its group.
+    EXPECT_EQ(shownFields(), "A=1 T0=1 T2=0 T3=1 T1=2");
+    shownNow();
+    EXPECT_EQ(tabsInFront(window), "T1");
+    EXPECT_EQ(shownFields(), "A=1 T0=1 T2=0 T3=1 T1=2");
+}
+
+// The user clicks a tab: the records say it is the one in front, and records of older runs,
+// which say only "shown", show the tab that joined last.
+TEST_F(DocksSet, TheTabTheUserClickedIsRecordedInFront)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1200, 800);
+    for (int i = 0; i < 3; ++i)
+        restored(window, "0:3:0:0:0:500:600:150:1:0", ("T" + std::to_string(i)).c_str(),
+                 TeskHandle(30 + i));
+    shownNow();
+    EXPECT_EQ(tabsInFront(window), "T2");
+    EXPECT_EQ(shownFields(), "T0=1 T1=1 T2=2");
+    ASSERT_TRUE(clickTab(window, "T1"));
+    EXPECT_EQ(tabsInFront(window), "T1");
+    EXPECT_EQ(shownFields(), "T0=1 T1=2 T2=1");
+}
+
+// A record restored after the show that joins a group its records do not name (tabs the fit
+// made for want of room) comes to the front as a pane the host opens does: the tab an earlier
+// record put in front, which the user has left since, does not take the front back.
+TEST_F(DocksSet, ARecordJoiningTabsTheFitMadeComesToTheFront)
+{
+    setScreen(QRect(0, 0, 1024, 600));
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1020, 560);
+    shownNow();
+    for (int i = 0; i < 5; ++i) {
+        const std::string name = "B" + std::to_string(i);
+        const std::string record =
+            name + ":3:1:" + std::to_string(i) + ":0:0:1000:200:" + (i == 3 ? "2" : "1") + ":0";
+        restored(window, record.c_str(), name.c_str(), TeskHandle(30 + i));
+    }
+    // The fit made tabs of the last two lines.
+    ASSERT_EQ(window->dockLayout().standingOf(window->findDockWidgetByBox(34)),
+              window->findDockWidgetByBox(33));
+    ASSERT_TRUE(clickTab(window, "B4"));
+    const DockWidget *joining = restored(window, "N:3:0:5:0:0:1000:200:1:0", "N", 35);
+    ASSERT_EQ(window->dockLayout().standingOf(joining), window->findDockWidgetByBox(33));
+    EXPECT_EQ(shownFields(), "B0=1 B1=1 B2=1 B3=1 B4=1 N=2");
+    EXPECT_EQ(tabsInFront(window), "N");
 }
 
 // A bottom line whose first group shows a tab row and whose dock beside it holds the size the

@@ -475,7 +475,7 @@ TEST_F(HiddenDocks, AHiddenTabComesBackBehindItsGroup)
     setScreen(QRect(0, 0, 1024, 572));
     const std::vector<std::string> stored = {
         "Pane 100:3:0:0:0:276:1020:102:1:1", "Pane 101:3:1:1:0:384:1020:136:1:1",
-        "Pane 102:3:0:2:0:384:1020:136:0:1", "Pane 103:3:0:3:0:384:1020:136:1:1"};
+        "Pane 102:3:0:2:0:384:1020:136:0:1", "Pane 103:3:0:3:0:384:1020:136:2:1"};
     MainWindow *window = smallRun(kNextRun, stored, 100);
     EXPECT_TRUE(window->dockLayout().tabbed(window->findDockWidgetByBox(102)));
     EXPECT_EQ(withoutPlaces(recordsOf(kNextRun)), withoutPlaces(stored));
@@ -539,7 +539,8 @@ TEST_F(HiddenDocks, AWindowBesideAGroupOnALaterLineComesBackBesideIt)
         const TeskHandle run = kNextRun + (*tabShown - '0');
         const std::vector<std::string> stored = {
             "Pane 100:3:0:0:0:276:1020:102:1:1", "Pane 101:3:1:1:0:384:500:136:1:1",
-            std::string("Pane 102:3:0:2:0:384:500:136:") + tabShown + ":1",
+            // Shown, it is the group's tab in front.
+            std::string("Pane 102:3:0:2:0:384:500:136:") + (*tabShown == '1' ? "2" : "0") + ":1",
             // Beside a group that shows its tab row, the window stands as tall as both.
             std::string("Pane 103:3:0:3:506:384:514:") + (*tabShown == '1' ? "162" : "136") +
                 ":1:1"};

@@ -29,11 +29,49 @@ DockLayout::DockLayout(QMainWindow *window)
 
 DockLayout::~DockLayout() = default;
 
-DockLayout::Group DockLayout::alone(QDockWidget *dock)
+DockLayout::Group DockLayout::alone(QDockWidget *dock) const
 {
     Group group;
     group.docks = {dock};
+    group.size = m_formerPlace.value(dock).size;
     return group;
+}
+
+DockLayout::SizeSet &DockLayout::sizeSetOf(const QDockWidget *dock)
+{
+    if (Group *group = groupOf(dock))
+        return group->size;
+    return m_formerPlace[dock].size;
+}
+
+DockLayout::SizeSet DockLayout::sizeSetOf(const QDockWidget *dock) const
+{
+    if (const Group *group = groupOf(dock))
+        return group->size;
+    return m_formerPlace.value(dock).size;
+}
+
+DockLayout::SizeSet DockLayout::carried(const Group &from, const QList<QDockWidget *> &docks)
+{
+    SizeSet size = from.size;
+    const bool standingToo = docks.contains(from.standing());
+    if (!docks.contains(size.heldBy))
+        size.heldBy = from.size.held() && standingToo ? from.standing() : nullptr;
+    size.heldAlong = from.size.heldAlong && standingToo;
+    return size;
+}
+
+bool DockLayout::holds(const Group &group)
+{
+    return group.size.held() &&
+           !(hiddenByRequest(group.size.heldBy) && hiddenByRequest(group.standing()));
+}
+
+QSize DockLayout::extentOf(const Group &group, const QDockWidget *shown)
+{
+    if (group.size.extent.isValid())
+        return group.size.extent;
+    return (shown ? shown : group.standing())->size();
 }
 
 QList<QDockWidget *> DockLayout::docksOf(const Line &line)
@@ -98,13 +136,16 @@ void DockLayout::take(QDockWidget *dock)
                 group.left.removeAll(dock);
     const Line &line = m_lines[p.area][p.line];
     const bool lineOfItsOwn = line.size() == 1 && line.first().docks.size() == 1;
-    // A tab goes back behind its group, a window standing before the group it stood for.
-    m_formerPlace.insert(dock,
-                         {p.area, p.line, lineOfItsOwn ? -1 : p.group + (p.index > 0 ? 1 : 0)});
     Group &group = m_lines[p.area][p.line][p.group];
+    // It goes back into its group's place: a group still there takes it in again as its tab,
+    // and where the group went, the toolkit kept that place for it, before the groups after.
+    m_formerPlace.insert(dock, {p.area, p.line, lineOfItsOwn ? -1 : p.group, carried(group, {dock}),
+                                group.docks.size() == 1 && group.keepsPlace});
     const bool groupStays = group.hasTabs();
     // A group that loses its standing window stands on its next tab, as the toolkit shows it,
     // at no length a record gave.
+    if (groupStays)
+        group.size = carried(group, group.docks.mid(0, p.index) + group.docks.mid(p.index + 1));
     takeOut(p);
     if (!groupStays)
         return;
@@ -126,9 +167,6 @@ void DockLayout::forget(const QDockWidget *dock)
                 if (group.left.removeAll(dock) > 0)
                     group.keepsPlace = true;
     m_formerPlace.remove(dock);
-    m_extents.remove(dock);
-    m_held.remove(dock);
-    m_heldAlong.remove(dock);
     for (auto &left : m_linesLeft)
         left.remove(dock);
     m_cut.remove(dock);
@@ -201,7 +239,7 @@ const QDockWidget *DockLayout::lineSetter(DockArea area, const Line &line) const
     const QDockWidget *first = nullptr;
     for (const Group *group : shownGroups(line)) {
         const QDockWidget *sizer = laysOut(*group, area);
-        if (sizer && held(sizer))
+        if (sizer && holds(*group))
             return sizer;
         if (!first)
             first = sizer;
@@ -286,7 +324,8 @@ QSize DockLayout::extent(const QDockWidget *dock) const
     // the size it had alone, and came back at it beside its group instead of as its tab.
     if (const QDockWidget *shown = isPlacedArea(area) ? shownOfGroup(dock) : nullptr)
         return shown->size();
-    return m_extents.value(dock, dock->size());
+    const SizeSet given = sizeSetOf(dock);
+    return given.extent.isValid() ? given.extent : dock->size();
 }
 
 } // namespace tesk::frame

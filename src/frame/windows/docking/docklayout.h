@@ -24,6 +24,12 @@ class DockStyle;
 // Hidden by the user or the host, not only out of sight because its main window is.
 bool hiddenByRequest(const QDockWidget *dock);
 
+// The toolkit's rows of tabs of the main window's dock windows: the window's own children, each
+// tab naming its dock window in its data. Every read of the rows goes through these two.
+QList<QTabBar *> toolkitTabRows(const QMainWindow *window);
+// The dock window of the main window that the row's tab names; null for none.
+QDockWidget *dockOfTab(const QMainWindow *window, const QTabBar *row, int tab);
+
 // The areas in the numbering of the layout records.
 enum class DockArea { Top = 0, Left = 1, Right = 2, Bottom = 3, None = 4 };
 
@@ -114,6 +120,9 @@ public:
     // The window that sets the size across of the window's line (lineSetter); null for a
     // window in no area or a line hidden whole.
     const QDockWidget *lineSetterOf(const QDockWidget *dock) const;
+    // The tab in front of the window's group as the toolkit shows it, before the show too;
+    // null where the group shows no tab row.
+    const QDockWidget *frontOfGroup(const QDockWidget *dock) const;
     // Where the window stands in the main window: a group of tabs stands where its tab shown
     // does, so that every window of the group records one place, and a restore finds the
     // group again by it.
@@ -172,6 +181,21 @@ private:
     // Why a group of tabs last took a tab in: the fit, for want of room; the host or the user;
     // the toolkit, which had no other place for a window.
     enum class Made { Host, Fit, Toolkit };
+    // What a group was sized to: by the host, a record, the user, or the layout's own sharing.
+    struct SizeSet
+    {
+        // The group's window's own size, its tab row not counted; none (invalid) for what the
+        // toolkit shows.
+        QSize extent;
+        // The window the host, a record or the user gave the extent through, or that stood for
+        // the group then; null for none. The fit and the sharing leave a held extent.
+        const QDockWidget *heldBy = nullptr;
+        // The user dragged its length along the line, its line's size across left as it was:
+        // it keeps that length when the area is shared out anew, and holds no size across.
+        bool heldAlong = false;
+
+        bool held() const { return heldBy != nullptr; }
+    };
     // What stands in one place of a line: a group of tabs, or a window alone as a group of one.
     // A step that adds, closes, floats, docks back, hides or restores a window changes this one
     // record. The tab shown is the toolkit's to choose: shownOf reads it.
@@ -190,12 +214,27 @@ private:
         // main window, until its window standing leaves the line or the host or the user sizes
         // it; -1 for none.
         int recordedAlong = -1;
+        // One size for the whole group: its tab shown shows it, whichever that is.
+        SizeSet size;
 
         QDockWidget *standing() const { return docks.first(); }
         bool hasTabs() const { return docks.size() > 1; }
     };
     using Line = QList<Group>;
-    static Group alone(QDockWidget *dock);
+    // The window as a group of one, with the size it had when it last left a line.
+    Group alone(QDockWidget *dock) const;
+    // The size the window's group was given, or, the window in no line, what it had when it
+    // left one (created there for a window that never stood in one).
+    SizeSet &sizeSetOf(const QDockWidget *dock);
+    SizeSet sizeSetOf(const QDockWidget *dock) const;
+    // The group's extent, else what its window `shown` shows.
+    static QSize extentOf(const Group &group, const QDockWidget *shown = nullptr);
+    // What the windows taken from the group keep of its size set: the extent, and the held
+    // marks given through one of them or through the window standing among them.
+    static SizeSet carried(const Group &from, const QList<QDockWidget *> &docks);
+    // The group holds its extent: a size given through a window the host hid since waits for
+    // it to show again, unless the group still stands on its window standing.
+    static bool holds(const Group &group);
     static QList<QDockWidget *> docksOf(const Line &line);
     struct Position
     {
@@ -297,20 +336,21 @@ private:
     static bool showsTabRow(const Group &group);
     // The toolkit's group of the window standing there keeps the place of a window floated
     // out of it.
-    bool holdsFloatedPlace(QDockWidget *standing) const;
-    // The toolkit holds the window in a group of tabs, of its own or with others.
-    bool inToolkitGroup(const QDockWidget *dock) const;
+    bool toolkitKeepsFloatedPlace(QDockWidget *standing) const;
+    // The toolkit holds the window in a group of tabs, of its own or with others: standing alone
+    // in the picture, it stands in a group that keeps the place of a window gone from it.
+    bool toolkitKeepsPlace(const QDockWidget *dock) const;
     // The toolkit's tab row naming the window, and its tab there; null for none.
     std::pair<const QTabBar *, int> toolkitTabOf(const QDockWidget *dock) const;
     static bool groupShown(const Group &group);
     // The window of the group shown in the area, if any; of the dock's group.
     const QDockWidget *shownOf(const Group &group, DockArea area) const;
     const QDockWidget *shownOfGroup(const QDockWidget *dock) const;
-    // The windows join the group as tabs behind its others, taking its size; in the picture
-    // only: the toolkit holds them so already.
-    void addTabs(Group &group, const QList<QDockWidget *> &docks, Made made);
+    // The windows of `joining` join the group as tabs behind its others, taking its size; in
+    // the picture only: the toolkit holds them so already.
+    void addTabs(Group &group, const Group &joining, Made made);
     // As addTabs, and the toolkit makes them tabs too.
-    void tabGroupOnto(Group &group, const QList<QDockWidget *> &docks, Made made);
+    void tabGroupOnto(Group &group, const Group &joining, Made made);
     // A window the host docked back where it stood as a tab, or as a group's standing window,
     // is in that group again.
     void rejoinGroup(QDockWidget *dock);
@@ -319,6 +359,8 @@ private:
     void lineAsShown(QDockWidget *dock);
     // Where the toolkit put it back within another line instead, a line of its own at the end.
     void lineAlongTheArea(QDockWidget *dock);
+    // Within its line, it stands among the groups shown where the toolkit shows it.
+    void placeAlongAsShown(QDockWidget *dock);
     // A window the user dropped into the area goes into the picture where the toolkit shows
     // it; false (nothing placed) where nothing shown tells the place.
     bool dropBesideShown(QDockWidget *dock, DockArea area);
@@ -326,9 +368,8 @@ private:
     int tabRow() const;
     // The toolkit's tab rows scroll and show whole titles.
     void keepTabsReadable() const;
-    // The window a line is sized by (the first standing one shown) and what the line shows
-    // across, its tab row included where that stands across the area; null for a line hidden
-    // whole.
+    // The window a line is sized by (lineSetter) and what the line shows across, its tab row
+    // included where that stands across the area; null for a line hidden whole.
     std::pair<QDockWidget *, int> lineShownAcross(DockArea area, const Line &line) const;
     // What the lines show across is what they take back later. A line a smaller window cut
     // keeps what it showed before until it took that back, or the layout or the user gave its
@@ -371,37 +412,31 @@ private:
     QMainWindow *m_window;
     // The toolkit reports our own placing as moves; those are not the user's.
     bool m_placing = false;
-    // Where each window stood before it last left its line: the group it goes back before
-    // (-1: the line was its own); and the window docked back there now.
+    // Where each window stood before it last left its line: the group whose place it goes
+    // back into (-1: the line was its own), and the size its group had, which it takes back
+    // with it; and the window docked back there now.
     struct Former
     {
         int area = -1;
         int line = -1;
         int group = -1;
+        SizeSet size;
+        // It left as the last window of a group the toolkit keeps places in.
+        bool keptPlaces = false;
     };
     QHash<const QDockWidget *, Former> m_formerPlace;
     QDockWidget *m_returning = nullptr;
     // Lines of the left, right and bottom areas (index area - 1).
     QList<Line> m_lines[3];
-    QHash<const QDockWidget *, QSize> m_extents;
-    QSet<const QDockWidget *> m_held;
-    // The windows whose length along their line the user dragged, their line's size across
-    // left as it was: they keep that length when the area is shared out anew, and hold no
-    // size across.
-    QSet<const QDockWidget *> m_heldAlong;
     bool m_fitting = false;
-    // What each area's lines showed when they were last given back their held sizes: a
-    // toolkit that keeps them as they were is not asked again.
-    QList<int> m_heldLinesFrom[3];
     Asked m_asked[3];
     // What each area's lines showed across as the user left them, by the window each is sized
     // by.
     LinesAcross m_linesLeft;
-    // The lines a smaller window cut, by the window each is sized by, and the window's size at
-    // the last resize answered.
+    // The lines a smaller window cut, by the window each is sized by.
     QSet<const QDockWidget *> m_cut;
-    QSize m_sizeAnswered;
-    // The smallest the window was since that answer, resizes not answered yet included.
+    // The smallest the window was since the resize that a giving back answers, the resizes
+    // that came before its answer included.
     QSize m_smallestUnanswered;
     bool m_givingBack = false;
     // Holds the windows the user sizes by dragging a separator of the dock areas.

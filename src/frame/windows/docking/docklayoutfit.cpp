@@ -131,7 +131,7 @@ void DockLayout::fitPlaced(QDockWidget *came, QSize before, const LinesAcross &l
     for (const auto &lines : m_lines)
         for (const Line &l : lines)
             docks += docksOf(l).size();
-    for (qsizetype steps = m_extents.size() + docks + 64; steps > 0; --steps) {
+    for (qsizetype steps = docks + 64; steps > 0; --steps) {
         const QSize over = overflow();
         if (over.height() > 0 && freeRoom(Qt::Vertical, first)) {
             tabbedSome = true;
@@ -301,7 +301,7 @@ bool DockLayout::tabLastOfLongestLine(DockArea area, Qt::Orientation direction,
     const QDockWidget *onto = shown[shown.size() - 2]->standing();
     const Group moving = takeGroup(int(area) - 1, longest, int(shown.last() - line.constData()));
     Group &target = *groupOf(onto);
-    tabGroupOnto(target, moving.docks, Made::Fit);
+    tabGroupOnto(target, moving, Made::Fit);
     target.left += moving.left;
     return true;
 }
@@ -319,9 +319,10 @@ bool DockLayout::tabLastLine(DockArea area)
     const Line moving = lines.takeLast();
     const Line &ontoLine = lines[target];
     Group &onto = lines[target][int(shownGroups(ontoLine).last() - ontoLine.constData())];
-    tabGroupOnto(onto, docksOf(moving), Made::Fit);
-    for (const Group &group : moving)
+    for (const Group &group : moving) {
+        tabGroupOnto(onto, group, Made::Fit);
         onto.left += group.left;
+    }
     return true;
 }
 

@@ -210,7 +210,7 @@ void DockLayout::dragEnded(const QList<std::pair<QDockWidget *, QSize>> &changed
             lengthIn(across(area), dock->size()) != lengthIn(across(area), before))
             hold(dock);
         else
-            m_heldAlong.insert(standingOf(dock));
+            sizeSetOf(dock).heldAlong = true;
     }
     rememberLines(Remember::ShownKeepingCuts);
 }
@@ -248,9 +248,10 @@ bool DockLayout::follow(QDockWidget *dock)
         else
             lines[line].insert(qMin(former.group, int(lines[line].size())), alone(dock));
         rejoinGroup(dock);
-        // The others of its group gone, the toolkit still puts it back in that group, alone.
+        // The others of its group gone, the toolkit still puts it back in that group, alone;
+        // hidden, it shows in no tab row that would tell.
         Group *group = groupOf(dock);
-        if (!group->hasTabs() && inToolkitGroup(dock))
+        if (!group->hasTabs() && (former.keptPlaces || toolkitKeepsPlace(dock)))
             group->keepsPlace = true;
     } else if (!dropBesideShown(dock, shown)) {
         if (lines.isEmpty())
@@ -319,8 +320,8 @@ void DockLayout::rejoinGroup(QDockWidget *dock)
         return;
     }
     QDockWidget *standing = kept->standing();
-    takeGroup(p.area, p.line, p.group);
-    addTabs(*groupOf(standing), {dock}, Made::Toolkit);
+    const Group joining = takeGroup(p.area, p.line, p.group);
+    addTabs(*groupOf(standing), joining, Made::Toolkit);
 }
 
 void DockLayout::followToolkit()
@@ -364,6 +365,9 @@ void DockLayout::followToolkit()
             Group group;
             group.docks = docks;
             const Group *was = groupBefore.value(docks.first());
+            // The size its window had is the group's, whichever group it stood in.
+            if (was)
+                group.size = carried(*was, docks);
             if (!was || was->standing() != docks.first())
                 return group;
             group.keepsPlace = was->keepsPlace;

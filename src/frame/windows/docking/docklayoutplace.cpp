@@ -13,6 +13,18 @@ namespace tesk::frame {
 
 using namespace docklayout;
 
+namespace {
+
+// The toolkit counts only windows shown: a window placed is shown at once, not after, unless
+// the host or the user hid it.
+void showUnlessHidden(QDockWidget *dock)
+{
+    if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
+        dock->show();
+}
+
+} // namespace
+
 void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
 {
     const QScopedValueRollback<bool> placing(m_placing, true);
@@ -52,7 +64,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
     // A line the fit filled stays full: the window joins the tabs at its end at once. A new
     // line may still find room across the area; tabs the user made say nothing of room.
     if (lastGroup && !newLine && lastGroup->made == Made::Fit && groupShown(*lastGroup)) {
-        tabGroupOnto(*lastGroup, {dock}, Made::Fit);
+        tabGroupOnto(*lastGroup, alone(dock), Made::Fit);
         // A pane the host opens is the tab shown of its group: a new one is shown here, in one
         // pass with its tab made.
         showAsTabShown(dock);
@@ -71,7 +83,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         // a group goes to the end of the area's only line instead.
         m_window->addDockWidget(toolkitArea(area), dock, along(area));
         lines.last().append(alone(dock));
-    } else if (!lastGroup->keepsPlace && !holdsFloatedPlace(lastGroup->standing())) {
+    } else if (!lastGroup->keepsPlace && !toolkitKeepsFloatedPlace(lastGroup->standing())) {
         // The toolkit splits a window of a group as one more tab of it: the group's tabs step
         // out for the split and come back onto their window, so that a restore can set a
         // window beside a group as it stood.
@@ -86,9 +98,7 @@ void DockLayout::place(QDockWidget *dock, DockArea area, bool newLine)
         // beside a group that keeps the place of a window gone from it.
         joinGroupAtLineEnd(dock, area);
     }
-    // The toolkit counts only windows shown: a new one is shown here, not after.
-    if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
-        dock->show();
+    showUnlessHidden(dock);
     // The toolkit tells of the tab it made of a window only once it laid the window out.
     if (split) {
         settle();
@@ -103,15 +113,14 @@ void DockLayout::showAsTabShown(QDockWidget *dock)
     // The toolkit gives a hidden window no tab to raise.
     if (hiddenByRequest(dock))
         return;
-    if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
-        dock->show();
+    showUnlessHidden(dock);
     settle();
     dock->raise();
 }
 
 void DockLayout::joinGroupAtLineEnd(QDockWidget *dock, DockArea area)
 {
-    tabGroupOnto(m_lines[int(area) - 1].last().last(), {dock}, Made::Toolkit);
+    tabGroupOnto(m_lines[int(area) - 1].last().last(), alone(dock), Made::Toolkit);
     showAsTabShown(dock);
 }
 
@@ -127,8 +136,10 @@ void DockLayout::takeToolkitTab(QDockWidget *dock)
             onto = standingOf(mate);
     if (!onto || onto == dock)
         return;
+    Group joining = m_lines[p.area][p.line][p.group];
+    joining.docks = {dock};
     takeOut(p);
-    addTabs(*groupOf(onto), {dock}, Made::Toolkit);
+    addTabs(*groupOf(onto), joining, Made::Toolkit);
     showAsTabShown(dock);
 }
 
@@ -140,7 +151,7 @@ bool DockLayout::placeAsTab(QDockWidget *dock, QDockWidget *onto)
     m_style->adopt(dock);
     take(dock);
     dock->setFloating(false);
-    tabGroupOnto(*groupOf(onto), {dock}, Made::Host);
+    tabGroupOnto(*groupOf(onto), alone(dock), Made::Host);
     keepTabsReadable();
     settle();
     // A group that shows a tab row for the first time asks for its room, before the show too:
@@ -161,7 +172,7 @@ bool DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
     // back and stepped out again): its window still stands in the toolkit's group, whose split
     // is one more tab there, without a tab row, and the group and the window went out of sight.
     // It is a group to join then.
-    const bool split = !inToolkitGroup(standing);
+    const bool split = !toolkitKeepsPlace(standing);
     if (split)
         m_window->splitDockWidget(standing, dock, along(area));
     else if (Group *group = groupOf(standing))
@@ -173,42 +184,35 @@ bool DockLayout::splitBesideGroup(QDockWidget *standing, QDockWidget *dock)
     return split;
 }
 
-void DockLayout::addTabs(Group &group, const QList<QDockWidget *> &docks, Made made)
+void DockLayout::addTabs(Group &group, const Group &joining, Made made)
 {
-    group.docks += docks;
+    group.docks += joining.docks;
     group.made = made;
-    for (const QDockWidget *dock : docks)
+    for (const QDockWidget *dock : joining.docks)
         group.left.removeAll(dock);
     // A window shown holding the size the host or the user gave it brings that size across to
     // a group that holds none: the group shows one size, and the fit that made the window a tab
     // for want of room took none of it for good. A hidden one's size waits for it to show.
     const Position p = find(group.standing());
-    if (p.area >= 0 && !held(group.standing()))
-        for (const QDockWidget *dock : docks)
-            if (held(dock) && !hiddenByRequest(dock) && m_extents.contains(dock)) {
-                const Qt::Orientation direction = across(DockArea(p.area + 1));
-                QSize size = m_extents.value(group.standing(), group.standing()->size());
-                if (direction == Qt::Horizontal)
-                    size.setWidth(m_extents.value(dock).width());
-                else
-                    size.setHeight(m_extents.value(dock).height());
-                m_extents.insert(group.standing(), size);
-                hold(group.standing());
-                break;
-            }
-    // The group is as large as its standing window.
-    if (m_extents.contains(group.standing()))
-        for (QDockWidget *dock : docks)
-            m_extents.insert(dock, m_extents.value(group.standing()));
+    if (p.area >= 0 && !group.size.held() && holds(joining) && groupShown(joining) &&
+        joining.size.extent.isValid()) {
+        QSize size = extentOf(group);
+        if (across(DockArea(p.area + 1)) == Qt::Horizontal)
+            size.setWidth(joining.size.extent.width());
+        else
+            size.setHeight(joining.size.extent.height());
+        group.size.extent = size;
+        group.size.heldBy = group.standing();
+    }
 }
 
-void DockLayout::tabGroupOnto(Group &group, const QList<QDockWidget *> &docks, Made made)
+void DockLayout::tabGroupOnto(Group &group, const Group &joining, Made made)
 {
     // Recorded first: the toolkit tells of each tab as it is made, while the group's others
     // still stand on the window they stood on.
     QDockWidget *standing = group.standing();
-    addTabs(group, docks, made);
-    for (QDockWidget *dock : docks)
+    addTabs(group, joining, made);
+    for (QDockWidget *dock : joining.docks)
         m_window->tabifyDockWidget(standing, dock);
 }
 
@@ -221,7 +225,7 @@ void DockLayout::keepTabsReadable() const
     // one more layout pass: a row is set once, as the user's choice, which a change of look
     // leaves alone.
     static const char *const kSet = "teskTabsReadable";
-    for (QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+    for (QTabBar *bar : toolkitTabRows(m_window)) {
         if (!bar->property(kSet).toBool() || bar->elideMode() != Qt::ElideNone ||
             !bar->usesScrollButtons()) {
             bar->setElideMode(Qt::ElideNone);
@@ -232,7 +236,7 @@ void DockLayout::keepTabsReadable() const
     }
 }
 
-bool DockLayout::holdsFloatedPlace(QDockWidget *standing) const
+bool DockLayout::toolkitKeepsFloatedPlace(QDockWidget *standing) const
 {
     // The toolkit keeps the place of a window floated out of a group among its tabs, for when
     // it docks again: with its tabs stepped out, the group's window is still no window alone,
@@ -247,21 +251,49 @@ bool DockLayout::holdsFloatedPlace(QDockWidget *standing) const
     return false;
 }
 
+QList<QTabBar *> toolkitTabRows(const QMainWindow *window)
+{
+    return window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly);
+}
+
+QDockWidget *dockOfTab(const QMainWindow *window, const QTabBar *row, int tab)
+{
+    // Compared with the window's own, not taken as it stands: a row may still name a window
+    // gone.
+    const quintptr named = row->tabData(tab).value<quintptr>();
+    for (QDockWidget *dock : window->findChildren<QDockWidget *>())
+        if (reinterpret_cast<quintptr>(dock) == named)
+            return dock;
+    return nullptr;
+}
+
 std::pair<const QTabBar *, int> DockLayout::toolkitTabOf(const QDockWidget *dock) const
 {
-    // The toolkit's tab rows name their windows in their tabs' data, and it hides a row it no
-    // longer uses.
+    // The toolkit hides a row it no longer uses.
     settle();
-    for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+    for (const QTabBar *bar : toolkitTabRows(m_window))
         for (int tab = 0; bar->isVisibleTo(m_window) && tab < bar->count(); ++tab)
-            if (bar->tabData(tab).value<quintptr>() == reinterpret_cast<quintptr>(dock))
+            if (dockOfTab(m_window, bar, tab) == dock)
                 return {bar, tab};
     return {nullptr, -1};
 }
 
-bool DockLayout::inToolkitGroup(const QDockWidget *dock) const
+bool DockLayout::toolkitKeepsPlace(const QDockWidget *dock) const
 {
     return toolkitTabOf(dock).first != nullptr;
+}
+
+const QDockWidget *DockLayout::frontOfGroup(const QDockWidget *dock) const
+{
+    const Group *group = groupOf(dock);
+    const QTabBar *bar = toolkitTabOf(dock).first;
+    if (!group || !showsTabRow(*group) || !bar)
+        return nullptr;
+    const quintptr current = bar->tabData(bar->currentIndex()).value<quintptr>();
+    for (const QDockWidget *member : group->docks)
+        if (reinterpret_cast<quintptr>(member) == current)
+            return member;
+    return nullptr;
 }
 
 void DockLayout::dockBack(QDockWidget *dock)
@@ -298,8 +330,10 @@ void DockLayout::lineAsShown(QDockWidget *dock)
     for (const Group *shown : shownGroups(lines[p.line]))
         if (const QDockWidget *member = shown->standing();
             member != dock && shownIn(member, area)) {
-            if (startAcross(member) == startAcross(dock))
+            if (startAcross(member) == startAcross(dock)) {
+                placeAlongAsShown(dock);
                 return;
+            }
             other = member;
         }
     if (!other) {
@@ -309,6 +343,34 @@ void DockLayout::lineAsShown(QDockWidget *dock)
     // The toolkit gave it a line of its own, beside the one the layout had put it in.
     const Group moved = takeGroup(p.area, p.line, p.group);
     lines.insert(startAcross(dock) < startAcross(other) ? p.line : p.line + 1, {moved});
+}
+
+void DockLayout::placeAlongAsShown(QDockWidget *dock)
+{
+    // The toolkit keeps the place of a floating window among the windows of its line, and
+    // windows split in since stand before or after that place as the toolkit put them, not as
+    // the layout counts them: the window docked back stands among the groups shown as the
+    // toolkit shows it. Where the groups shown beside it agree, it stays: the toolkit tells
+    // nothing of where it keeps the groups hidden whole.
+    const Position p = find(dock);
+    const DockArea area = DockArea(p.area + 1);
+    const auto startAlong = [area](const QDockWidget *d) {
+        return along(area) == Qt::Vertical ? d->y() : d->x();
+    };
+    Line &line = m_lines[p.area][p.line];
+    bool agree = true;
+    for (int g = 0; g < line.size(); ++g)
+        if (const QDockWidget *shown = g == p.group ? nullptr : shownOf(line[g], area))
+            agree = agree && (startAlong(shown) < startAlong(dock)) == (g < p.group);
+    if (agree)
+        return;
+    const Group moved = line.takeAt(p.group);
+    qsizetype at = line.size();
+    for (qsizetype g = 0; g < line.size() && at == line.size(); ++g)
+        if (const QDockWidget *shown = shownOf(line[g], area);
+            shown && startAlong(shown) > startAlong(dock))
+            at = g;
+    line.insert(at, moved);
 }
 
 void DockLayout::lineAlongTheArea(QDockWidget *dock)

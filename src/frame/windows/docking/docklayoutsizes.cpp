@@ -29,7 +29,7 @@ int DockLayout::acrossAtShow(const QDockWidget *dock, const QDockWidget *setter,
     if (across(area) == Qt::Horizontal) {
         // Rows that scroll all ask for the same least width, whatever their titles.
         int rowLeast = 0;
-        for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+        for (const QTabBar *bar : toolkitTabRows(m_window))
             if (bar->count() > 0 && bar->usesScrollButtons())
                 rowLeast = qMax(rowLeast, bar->minimumSizeHint().width());
         return qMax(given, rowLeast);
@@ -116,7 +116,7 @@ void DockLayout::showKeepingLines(QDockWidget *dock, const std::function<void()>
     // toolkit also takes the area's room anew: it would otherwise keep the room the area had
     // without the line, and push the line beyond the window.
     if (!lineShown && dock->isVisible() && !dock->isFloating()) {
-        const int extent = lengthIn(across(area), m_extents.value(standingOf(dock), dock->size()));
+        const int extent = lengthIn(across(area), extentOf(*groupOf(dock), dock));
         const int size =
             qMin(extent, qMax(room - separator(), lengthIn(across(area), leastSize(dock))));
         takeFromLines(area, lines, size + separator() - room);
@@ -188,8 +188,7 @@ void DockLayout::windowResized(QSize from)
     }
     if (from.isValid() && grownToLeast && !resized)
         return;
-    const QSize since = m_sizeAnswered.isValid() ? m_sizeAnswered : from;
-    m_smallestUnanswered = since.isValid() ? since.boundedTo(size) : size;
+    m_smallestUnanswered = from.isValid() ? from.boundedTo(size) : size;
     m_givingBack = true;
     // The toolkit has laid the areas out for the new size once the event is handled.
     QTimer::singleShot(0, m_fitWatch.get(), [this] {
@@ -205,7 +204,6 @@ void DockLayout::windowResized(QSize from)
                 if (lengthIn(direction, size) > lengthIn(direction, m_smallestUnanswered) &&
                     lengthIn(direction, size) > lengthIn(direction, least))
                     giveLinesBack(direction, m_linesLeft);
-            m_sizeAnswered = size;
             rememberLines(Remember::KeepingCuts);
         });
     });
@@ -213,14 +211,14 @@ void DockLayout::windowResized(QSize from)
 
 std::pair<QDockWidget *, int> DockLayout::lineShownAcross(DockArea area, const Line &line) const
 {
-    const QList<const Group *> shown = shownGroups(line);
-    if (shown.isEmpty())
+    const QDockWidget *setter = lineSetter(area, line);
+    if (!setter)
         return {nullptr, 0};
-    const Group &first = *shown.first();
-    if (const QDockWidget *member = shownOf(first, area)) {
+    const Group &group = *groupOf(setter);
+    if (const QDockWidget *member = shownOf(group, area)) {
         const int row =
-            across(area) == Qt::Vertical && showsTabRow(first) ? tabRowBeneath(member) : 0;
-        return {first.standing(), lengthIn(across(area), member->size()) + row};
+            across(area) == Qt::Vertical && showsTabRow(group) ? tabRowBeneath(member) : 0;
+        return {const_cast<QDockWidget *>(setter), lengthIn(across(area), member->size()) + row};
     }
     return {nullptr, 0};
 }
@@ -313,42 +311,65 @@ void DockLayout::giveLinesBack(Qt::Orientation direction, const LinesAcross &wan
 void DockLayout::hold(const QDockWidget *dock)
 {
     // A tab's size is its group's.
-    m_held.insert(dock);
-    m_held.insert(standingOf(dock));
+    sizeSetOf(dock).heldBy = dock;
 }
 
 bool DockLayout::held(const QDockWidget *dock) const
 {
-    return m_held.contains(dock);
+    if (const Group *group = groupOf(dock))
+        return group->size.heldBy == dock || (group->standing() == dock && group->size.held());
+    return m_formerPlace.value(dock).size.held();
 }
 
 void DockLayout::keepShownSizes(DockArea area, bool heldAcrossToo)
 {
     settle();
-    for (const Line &l : m_lines[int(area) - 1])
-        for (const Group &group : l)
+    for (Line &l : m_lines[int(area) - 1])
+        for (Group &group : l)
             for (QDockWidget *dock : group.docks) {
                 if (!shownIn(dock, area))
                     continue;
                 // The tab shown has the size of its whole group.
                 QSize size = dock->size();
-                QDockWidget *standing = group.standing();
-                if (!heldAcrossToo && held(standing) && m_extents.contains(standing)) {
-                    const QSize kept = m_extents.value(standing);
+                const QSize kept = group.size.extent;
+                if (!heldAcrossToo && group.size.held() && kept.isValid()) {
                     if (across(area) == Qt::Horizontal)
                         size.setWidth(kept.width());
                     else
                         size.setHeight(kept.height());
                 }
-                m_extents.insert(dock, size);
-                for (QDockWidget *tab : group.docks)
-                    m_extents.insert(tab, size);
+                group.size.extent = size;
             }
 }
 
 void DockLayout::assignExtent(const QDockWidget *dock, QSize extent)
 {
-    m_extents.insert(dock, extent);
+    const Position p = find(dock);
+    if (p.area < 0) {
+        m_formerPlace[dock].size.extent = extent;
+        return;
+    }
+    // A group is laid out along by its window standing, and across by the window it is laid
+    // out by: a tab's own size is its group's.
+    Group &group = m_lines[p.area][p.line][p.group];
+    const QDockWidget *laying = laysOut(group, DockArea(p.area + 1));
+    const bool setsAlong = p.index == 0;
+    const bool setsAcross = dock == laying || (!laying && p.index == 0);
+    if (!setsAlong && !setsAcross)
+        return;
+    QSize size = extentOf(group);
+    const DockArea area = DockArea(p.area + 1);
+    const auto given = [&](Qt::Orientation direction) {
+        if (direction == Qt::Horizontal)
+            size.setWidth(extent.width());
+        else
+            size.setHeight(extent.height());
+    };
+    if (setsAlong)
+        given(along(area));
+    if (setsAcross)
+        given(across(area));
+    group.size.extent = size;
 }
 
 void DockLayout::restoreExtent(QDockWidget *dock, QSize extent)
@@ -367,7 +388,7 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
     // A hidden window takes the extent for when it shows: its line stands as far across as
     // the windows shown there, whatever sizes they were given.
     if (p.area < 0 || hiddenByRequest(dock)) {
-        m_extents.insert(dock, extent);
+        assignExtent(dock, extent);
         return;
     }
     const DockArea area = DockArea(p.area + 1);
@@ -378,60 +399,58 @@ void DockLayout::setExtent(QDockWidget *dock, QSize extent)
     const auto alongOf = [area](QSize size) {
         return along(area) == Qt::Vertical ? size.height() : size.width();
     };
+    Line &line = m_lines[p.area][p.line];
     // The groups of the line a record brought back take the lengths it gave: shared out in
     // proportion to what they show, each record restored after them squeezed those before.
-    const auto recorded = [&](const Group &group, const QDockWidget *other) {
-        return other == group.standing() && other != dock && group.recordedAlong >= 0 &&
-               shownIn(other, area);
+    const auto recorded = [&](const Group &group) {
+        return group.standing() != dock && group.recordedAlong >= 0 &&
+               shownIn(group.standing(), area);
     };
     int length = 0;
     int others = 0;
     int kept = 0;
-    for (const Group &group : m_lines[p.area][p.line]) {
-        QDockWidget *other = group.standing();
-        const int size = alongOf(m_extents.value(other, other->size()));
+    for (const Group &group : line) {
+        const int size = alongOf(extentOf(group));
         length += size;
-        if (recorded(group, other))
+        if (recorded(group))
             kept += group.recordedAlong;
-        else if (other != dock)
+        else if (group.standing() != dock)
             others += size;
     }
-    m_extents.insert(dock, extent);
+    Group &target = line[p.group];
+    target.size.extent = extent;
     // A group's extent is its window's, without the tab row beneath it along the bottom: the
     // line stands as high as the group and its row, and each other group as high as the line
     // leaves it beside its own row.
     const auto rowOf = [&](const Group &group) {
         return across(area) == Qt::Vertical && showsTabRow(group) ? tabRow() : 0;
     };
-    const int lineAcross =
-        lengthIn(across(area), extent) + rowOf(m_lines[p.area][p.line][find(dock).group]);
+    const int lineAcross = lengthIn(across(area), extent) + rowOf(target);
     // The line is as long as it was: the window takes its length, the others share the rest
     // as they shared the line. Were they all given the lengths they had, the toolkit would
     // take the excess evenly from every window, this one too.
     const int rest = length - alongOf(extent) - kept;
-    for (const Group &group : m_lines[p.area][p.line])
-        for (QDockWidget *other : group.docks) {
-            const bool tab = other != group.standing();
-            QSize size = m_extents.value(other, other->size());
-            if (recorded(group, other)) {
-                if (along(area) == Qt::Vertical)
-                    size.setHeight(group.recordedAlong);
-                else
-                    size.setWidth(group.recordedAlong);
-            } else if (other != dock && others > 0 && rest > 0 && !tab) {
-                const int shared = int(qint64(alongOf(size)) * rest / others);
-                if (along(area) == Qt::Vertical)
-                    size.setHeight(shared);
-                else
-                    size.setWidth(shared);
-            }
-            // The windows of a line stand equally far across the area: the line takes the size.
-            if (across(area) == Qt::Horizontal)
-                size.setWidth(extent.width());
+    for (Group &group : line) {
+        QSize size = extentOf(group);
+        if (recorded(group)) {
+            if (along(area) == Qt::Vertical)
+                size.setHeight(group.recordedAlong);
             else
-                size.setHeight(lineAcross - rowOf(group));
-            m_extents.insert(other, tab ? m_extents.value(group.standing(), size) : size);
+                size.setWidth(group.recordedAlong);
+        } else if (&group != &target && others > 0 && rest > 0) {
+            const int shared = int(qint64(alongOf(size)) * rest / others);
+            if (along(area) == Qt::Vertical)
+                size.setHeight(shared);
+            else
+                size.setWidth(shared);
         }
+        // The windows of a line stand equally far across the area: the line takes the size.
+        if (across(area) == Qt::Horizontal)
+            size.setWidth(extent.width());
+        else
+            size.setHeight(lineAcross - rowOf(group));
+        group.size.extent = size;
+    }
     applyExtents(area, dock);
 }
 
@@ -475,7 +494,7 @@ void DockLayout::shareEvenly(DockArea area, const QDockWidget *joining)
     for (const Line &l : lines) {
         const QList<const Group *> shownHere = shownGroups(l);
         const auto heldOne = std::find_if(shownHere.begin(), shownHere.end(),
-                                          [this](const Group *g) { return held(g->standing()); });
+                                          [](const Group *g) { return g->size.held(); });
         if (heldOne == shownHere.end())
             continue;
         // A group shows the size of its tab shown: the window standing, out of sight, keeps
@@ -500,7 +519,7 @@ void DockLayout::shareEvenly(DockArea area, const QDockWidget *joining)
         joined.area == int(area) - 1 &&
         std::any_of(lines[joined.line].begin(), lines[joined.line].end(),
                     [&](const Group &g) { return !g.docks.contains(joining) && groupShown(g); });
-    for (const Line &l : lines) {
+    for (Line &l : m_lines[int(area) - 1]) {
         const int inLine = int(l.size());
         const QList<const Group *> shownHere = shownGroups(l);
         const QDockWidget *showing =
@@ -509,21 +528,20 @@ void DockLayout::shareEvenly(DockArea area, const QDockWidget *joining)
             joinsLine && showing ? lengthIn(across(area), showing->size()) : acrossShared;
         const QSize shared = along(area) == Qt::Vertical ? QSize(lineAcross, size.height() / inLine)
                                                          : QSize(size.width() / inLine, lineAcross);
-        for (const Group &group : l)
-            for (QDockWidget *dock : group.docks) {
-                // A window the user's layout sized keeps that size when another joins the area.
-                if (held(group.standing()))
-                    continue;
-                QSize size = shared;
-                if (m_heldAlong.contains(group.standing())) {
-                    const QSize own = m_extents.value(dock, dock->size());
-                    if (along(area) == Qt::Vertical)
-                        size.setHeight(own.height());
-                    else
-                        size.setWidth(own.width());
-                }
-                m_extents.insert(dock, size);
+        for (Group &group : l) {
+            // A window the user's layout sized keeps that size when another joins the area.
+            if (group.size.held())
+                continue;
+            QSize size = shared;
+            if (group.size.heldAlong) {
+                const QSize own = extentOf(group);
+                if (along(area) == Qt::Vertical)
+                    size.setHeight(own.height());
+                else
+                    size.setWidth(own.width());
             }
+            group.size.extent = size;
+        }
     }
     growToPanes(area);
 }
@@ -557,28 +575,27 @@ void DockLayout::growToPanes(DockArea area)
 {
     if (!isPlacedArea(area))
         return;
-    const auto &lines = m_lines[int(area) - 1];
+    auto &lines = m_lines[int(area) - 1];
     if (lines.isEmpty())
         return;
     // A pane that has just shown knows its size once its layouts have taken in what it asks
     // for, which the toolkit does on its next turn: what the panes ask for is read now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const auto acrossOf = [&](QSize size) { return lengthIn(across(area), size); };
-    for (const Line &line : lines) {
-        const QList<QDockWidget *> l = docksOf(line);
+    for (Line &line : lines) {
         // The user's layout, as a record brought it back or as dragged, is not undone.
-        if (std::any_of(l.begin(), l.end(), [this](const QDockWidget *d) { return held(d); }))
+        if (std::any_of(line.begin(), line.end(), [](const Group &g) { return g.size.held(); }))
             continue;
         const int wanted = panesAsk(area, line);
-        for (QDockWidget *dock : l) {
-            QSize size = m_extents.value(dock, dock->size());
+        for (Group &group : line) {
+            QSize size = extentOf(group);
             if (acrossOf(size) >= wanted)
                 continue;
             if (across(area) == Qt::Horizontal)
                 size.setWidth(wanted);
             else
                 size.setHeight(wanted);
-            m_extents.insert(dock, size);
+            group.size.extent = size;
         }
     }
     applyExtents(area, nullptr, true);
@@ -606,26 +623,22 @@ void DockLayout::applyExtents(DockArea area, const QDockWidget *setting, bool la
     for (const Line &all : lines) {
         // A group of tabs has one size: its first window's.
         for (const Group &group : all) {
-            QDockWidget *dock = group.standing();
-            request.docks.append(dock);
-            request.sizes.append(
-                lengthIn(along(area), withRow(group, m_extents.value(dock, dock->size()))));
+            request.docks.append(group.standing());
+            request.sizes.append(lengthIn(along(area), withRow(group, extentOf(group))));
         }
         request.docks.append(nullptr);
         request.sizes.append(0);
         // The line stands as far across as its windows shown: a hidden one may keep another
-        // extent for when it shows.
-        const QList<const Group *> shown = shownGroups(all);
-        QDockWidget *first = shown.isEmpty() ? all.first().standing() : shown.first()->standing();
-        firsts.append(first);
-        // A window that holds its size sets the line's: the others' extents across may be
-        // an even share of the area or what a passing cut of the line left them.
+        // extent for when it shows. A window that holds its size sets the line's: the others'
+        // extents across may be an even share of the area or what a passing cut of the line
+        // left them.
         const QDockWidget *setter = lineSetter(area, all);
         const Group &setterGroup = setter ? *groupOf(setter) : all.first();
-        const QDockWidget *sizer = setter ? setter : setterGroup.standing();
-        const bool heldLine = setter && held(setter);
-        int asked =
-            lengthIn(across(area), withRow(setterGroup, m_extents.value(sizer, sizer->size())));
+        QDockWidget *sizer = const_cast<QDockWidget *>(setter ? setter : setterGroup.standing());
+        QDockWidget *first = sizer;
+        firsts.append(first);
+        const bool heldLine = setter && holds(setterGroup);
+        int asked = lengthIn(across(area), withRow(setterGroup, extentOf(setterGroup, sizer)));
         const bool sets = setting && std::any_of(all.begin(), all.end(), [&](const Group &g) {
                               return g.docks.contains(setting);
                           });
@@ -701,8 +714,6 @@ void DockLayout::keepHeldLines(DockArea area)
     QList<QDockWidget *> firsts;
     QList<int> shown;
     QList<int> give;
-    QList<const QDockWidget *> showings;
-    QList<int> showingBefore;
     int deficit = 0;
     int spare = 0;
     // The side areas share the window's width, with the code between them: a line of one may
@@ -710,7 +721,6 @@ void DockLayout::keepHeldLines(DockArea area)
     const QList<DockArea> sharing = area == DockArea::Bottom
                                         ? QList<DockArea>{DockArea::Bottom}
                                         : QList<DockArea>{DockArea::Left, DockArea::Right};
-    const int heldFrom = int(sharing.first()) - 1;
     QList<std::pair<DockArea, const Line *>> sharedLines;
     for (const DockArea a : sharing)
         for (const Line &l : m_lines[int(a) - 1])
@@ -724,14 +734,12 @@ void DockLayout::keepHeldLines(DockArea area)
         const auto rowOf = [&](const Group &group, const QDockWidget *showing) {
             return across(area) == Qt::Vertical && showsTabRow(group) ? tabRowBeneath(showing) : 0;
         };
-        QDockWidget *first = groupsShown.first()->standing();
-        const QDockWidget *showing = shownOf(*groupsShown.first(), a);
-        if (!showing)
+        const auto [first, size] = lineShownAcross(a, *l);
+        if (!first)
             continue;
-        const int row = rowOf(*groupsShown.first(), showing);
-        const int size = lengthIn(across(area), showing->size()) + row;
-        const QDockWidget *setter = lineSetter(a, *l);
-        const QDockWidget *kept = setter && held(setter) ? setter : nullptr;
+        const Group &setterGroup = *groupOf(first);
+        const QDockWidget *showing = shownOf(setterGroup, a);
+        const bool kept = holds(setterGroup);
         int least = 0;
         for (const Group *group : groupsShown) {
             QDockWidget *dock = group->standing();
@@ -744,17 +752,15 @@ void DockLayout::keepHeldLines(DockArea area)
         }
         firsts.append(first);
         shown.append(size);
-        showings.append(showing);
-        showingBefore.append(lengthIn(across(area), showing->size()));
         // Positive: the room the line lacks of its held size; negative: what it can spare. A
         // held line showing more than it holds (its group's tab row went, and its window took
         // the row's room) spares what is beyond.
-        // The group holding the size stands with its own tab row, whatever the first one shows.
-        const int holds = kept ? lengthIn(across(area), m_extents.value(kept, kept->size())) +
-                                     rowOf(*groupOf(kept), kept)
-                               : 0;
+        // The group holding the size stands with its own tab row.
+        const int holding = kept ? lengthIn(across(area), extentOf(setterGroup, showing)) +
+                                       rowOf(setterGroup, showing)
+                                 : 0;
         const int lacks =
-            kept && holds >= size ? holds - size : -qMax(0, size - qMax(least, holds));
+            kept && holding >= size ? holding - size : -qMax(0, size - qMax(least, holding));
         give.append(lacks);
         (lacks > 0 ? deficit : spare) += qAbs(lacks);
     }
@@ -762,10 +768,8 @@ void DockLayout::keepHeldLines(DockArea area)
     const int room = area == DockArea::Bottom ? roomAboveBottom() : roomBesideCode();
     const int moving = qMin(deficit, spare + room);
     const int fromLines = qMin(moving, spare);
-    if (moving < 2) {
-        m_heldLinesFrom[heldFrom].clear();
+    if (moving < 2)
         return;
-    }
     // Taken from each spare line and given to each lacking one in proportion.
     QList<int> sizes = shown;
     for (int i = 0; i < sizes.size(); ++i) {
@@ -774,33 +778,22 @@ void DockLayout::keepHeldLines(DockArea area)
         else if (give[i] < 0)
             sizes[i] += int(qint64(give[i]) * fromLines / spare);
     }
-    // The toolkit refused these sizes from these once; other sizes, asked when a tab row
-    // showed its least, may be taken.
-    const QList<int> asked = shown + sizes;
-    if (asked == m_heldLinesFrom[heldFrom])
-        return;
-    m_heldLinesFrom[heldFrom] = asked;
     resizeDocks(firsts, sizes, across(area));
     settle();
-    // Taken in, the same sizes may be asked for again once something else took them away.
-    for (int i = 0; i < showings.size(); ++i)
-        if (give[i] > 0 && lengthIn(across(area), showings[i]->size()) > showingBefore[i])
-            m_heldLinesFrom[heldFrom].clear();
 }
 
 const QTabBar *DockLayout::tabBarBeneath(const QDockWidget *shown) const
 {
-    // The toolkit may leave a row it no longer uses shown, empty, a few pixels off the row in
-    // use: read from it, a group's line grew by those pixels each time it was shared out.
+    // The row naming the tab shown: the toolkit may leave a row it no longer uses shown, empty,
+    // a few pixels off the row in use, and read from it, a group's line grew by those pixels
+    // each time it was shared out.
+    const QTabBar *bar = toolkitTabOf(shown).first;
+    if (!bar || !bar->isVisible() || bar->count() < 2)
+        return nullptr;
+    // A tab out of sight has no row beneath it.
     const QRect dock = shown->geometry();
-    for (const QTabBar *bar : m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
-        const QRect row = bar->geometry();
-        if (bar->isVisible() && bar->count() > 1 && row.top() > dock.bottom() &&
-            row.top() <= dock.bottom() + 8 && row.left() < dock.right() &&
-            row.right() > dock.left())
-            return bar;
-    }
-    return nullptr;
+    const QRect row = bar->geometry();
+    return row.top() > dock.bottom() && row.top() <= dock.bottom() + 8 ? bar : nullptr;
 }
 
 int DockLayout::tabRowBeneath(const QDockWidget *shown) const
@@ -863,7 +856,7 @@ int DockLayout::tabRow() const
     // in the window has it. A row it keeps out of sight (a group whose other windows are
     // hidden) keeps the height it once had, and before the show none stands, but the rows
     // built for groups ask for the height a row takes.
-    const QList<QTabBar *> bars = m_window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly);
+    const QList<QTabBar *> bars = toolkitTabRows(m_window);
     for (const QTabBar *bar : bars)
         if (bar->isVisible() && bar->count() > 1 && m_window->rect().contains(bar->geometry()))
             return bar->height();

@@ -31,6 +31,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -173,18 +174,16 @@ QList<TabRow> tabRows(QMainWindow *main)
     QList<TabRow> rows;
     if (!main)
         return rows;
-    for (const QTabBar *bar : main->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+    for (const QTabBar *bar : tesk::frame::toolkitTabRows(main)) {
         if (!bar->isVisible())
             continue;
-        // The toolkit's tab rows name their windows in their tabs' data.
         for (int tab = 0; tab < bar->count(); ++tab)
-            for (QDockWidget *docked : main->findChildren<QDockWidget *>())
-                if (bar->tabData(tab).value<quintptr>() == reinterpret_cast<quintptr>(docked) &&
-                    !docked->isFloating() && main->dockWidgetArea(docked) != Qt::NoDockWidgetArea) {
-                    rows.append({QRect(bar->mapToGlobal(QPoint()), bar->size()), docked});
-                    tab = bar->count();
-                    break;
-                }
+            if (QDockWidget *docked = tesk::frame::dockOfTab(main, bar, tab);
+                docked && !docked->isFloating() &&
+                main->dockWidgetArea(docked) != Qt::NoDockWidgetArea) {
+                rows.append({QRect(bar->mapToGlobal(QPoint()), bar->size()), docked});
+                break;
+            }
     }
     return rows;
 }
@@ -269,6 +268,8 @@ public:
     // slides it, and the rows as they stood when the drag began.
     QPointer<QDockWidget> dropGroup;
     QList<TabRow> rowsAtPress;
+    // The host was given the dock's own native id, which must outlive a float and dock.
+    bool nativeIdGiven = false;
 };
 
 DockWidget::DockWidget(QWidget *parent, const char *name)
@@ -381,6 +382,12 @@ bool DockWidget::eventFilter(QObject *watched, QEvent *event)
         });
     }
     return QDockWidget::eventFilter(watched, event);
+}
+
+WId DockWidget::nativeId() const
+{
+    d->nativeIdGiven = true;
+    return winId();
 }
 
 bool DockWidget::isInitialised() const
@@ -922,6 +929,20 @@ void DockWidget::showEvent(QShowEvent *event)
 
 void DockWidget::hideEvent(QHideEvent *event)
 {
+    // A host that asks a window inside the main window for its native id makes every dock
+    // window native too. The toolkit docks a native floating window by re-parenting it right
+    // after this hide, while the window manager still frames it: the manager, letting it go
+    // late, puts it back on the root as a window of its own over the main window. Docked
+    // without a window of its own, it is drawn by the main window. A host that draws into the
+    // dock's own native window, or into one inside it, keeps those: the toolkit would make
+    // them anew with the dock's.
+    if (isWindow() && testAttribute(Qt::WA_NativeWindow) && !d->nativeIdGiven) {
+        const QList<QWidget *> inside = findChildren<QWidget *>();
+        if (std::none_of(inside.begin(), inside.end(), [](const QWidget *widget) {
+                return !widget->isWindow() && widget->testAttribute(Qt::WA_NativeWindow);
+            }))
+            setAttribute(Qt::WA_NativeWindow, false);
+    }
     QDockWidget::hideEvent(event);
     const bool closes = !d->userHidden && !d->dontClose && !event->spontaneous() && !d->closing &&
                         !d->showWithMainWindow && !isInPlaceEditActive();

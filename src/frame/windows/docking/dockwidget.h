@@ -33,6 +33,8 @@ public:
 
     // Builds the content and registers the window box; run once after the setters below.
     void setUp();
+    // The dock's own native id, for a host that draws into it: kept through floats and docks.
+    WId nativeId() const;
     bool isInitialised() const;
 
     void setHostCallback(HostCallback callback);
@@ -70,6 +72,8 @@ public:
         int y = 0;
         bool floating = false;
         bool visible = true;
+        // Its record says it was the tab shown of its group: the group shows it again.
+        bool inFront = false;
         // Restored floating and hidden: until it shows or is sized, its records write back the
         // place and size its record brought, which this screen may not hold.
         bool placeAsStored = false;

@@ -11,7 +11,11 @@ namespace tesk::frame {
 // agree field for field.
 //
 // Dock window: "caption:area:newLine:index:x:y:width:height:visible:goto", area 0 top,
-// 1 left, 2 right, 3 bottom, 4 none (floating), index -1 in no area.
+// 1 left, 2 right, 3 bottom, 4 none (floating), index -1 in no area; visible 0 hidden, 1 shown,
+// kShownInFront shown as the tab in front of its group (records of older runs say 1 there,
+// and a reader that knows 0 and 1 only takes it for shown).
+constexpr int kShownInFront = 2;
+
 struct DockRecord
 {
     QString caption;

@@ -43,6 +43,21 @@ DockArea areaOfPlacement(int placement)
     }
 }
 
+// The window of the dock's group whose record said it was the tab in front, of those that
+// show; of two, the later.
+DockWidget *recordedFront(const QList<DockWidget *> &docks, const tesk::frame::DockLayout &layout,
+                          const QDockWidget *dock)
+{
+    DockWidget *front = nullptr;
+    const QDockWidget *standing = layout.standingOf(dock);
+    for (DockWidget *member : docks)
+        if (member->restored().extentSet && member->restored().inFront &&
+            layout.standingOf(member) == standing && !member->isFloating() &&
+            !tesk::frame::hiddenByRequest(member))
+            front = member;
+    return front;
+}
+
 } // namespace
 
 tesk::frame::MainDocks &MainWindow::docks() const
@@ -147,7 +162,7 @@ TeskHandle MainWindow::lastDockHandle() const
         return 0;
     if (dock->pane())
         return TeskHandle(tesk::core::paneServices().frameAreaId(dock->pane()));
-    return TeskHandle(dock->winId());
+    return TeskHandle(dock->nativeId());
 }
 
 QString MainWindow::uniqueDockCaption(const QString &name) const
@@ -241,6 +256,7 @@ DockWidget *MainWindow::finishDockCreation(DockWidget *dock, const QString &name
         restored.y = record.y;
         restored.floating = record.floating;
         restored.visible = record.visible != 0;
+        restored.inFront = record.visible == tesk::frame::kShownInFront;
         dock->setGoto(record.gotoFlag != 0);
     }
     if (requested) {
@@ -283,7 +299,8 @@ void MainWindow::placeNewDock(DockWidget *dock, DockArea area, bool newLine, boo
     const DockWidget::Restored &restored = dock->restored();
     if (restored.extentSet && !restored.floating && !restored.visible)
         dock->hideOnly();
-    if (DockWidget *group = restoredGroup(dock, area, newLine))
+    DockWidget *group = restoredGroup(dock, area, newLine);
+    if (group)
         layout.placeAsTab(dock, group);
     else
         layout.place(dock, area, newLine);
@@ -296,6 +313,13 @@ void MainWindow::placeNewDock(DockWidget *dock, DockArea area, bool newLine, boo
         layout.shareEvenly(layout.areaOf(dock), dock);
     if (m_docks->laidOut)
         restoreDock(dock, false);
+    // Each record that brings a group back makes its window the tab shown as it joins: the one
+    // the records said was in front comes forward again. One that joins a group its records do
+    // not name (tabs the fit made for want of room) is shown, as a pane the host opens there is:
+    // a tab records of another time put in front is not the user's choice now.
+    if ((group || restored.inFront) && !dock->isFloating())
+        if (DockWidget *front = recordedFront(m_docks->docks, layout, dock))
+            front->raise();
 }
 
 DockWidget *MainWindow::restoredGroup(const DockWidget *dock, DockArea area, bool newLine) const
@@ -512,7 +536,14 @@ QByteArray MainWindow::dockRecord(int sortedIndex) const
     // window waits, hidden, to show with it.
     const bool hiddenByRecord = !m_docks->laidOut && restored.extentSet && !restored.visible;
     const bool shown = dock->isVisibleTo(this) || dock->waitsForMainWindow();
-    record.visible = shown && !hiddenByRecord ? 1 : 0;
+    // The tab a group shows is the user's choice too: its record says so. Before the show, the
+    // one the records said was in front is the one the show brings forward.
+    const QDockWidget *front = area == DockArea::None ? nullptr : layout.frontOfGroup(dock);
+    if (front && beforeShow)
+        if (const DockWidget *recorded = recordedFront(m_docks->docks, layout, dock))
+            front = recorded;
+    const bool inFront = front == dock;
+    record.visible = !shown || hiddenByRecord ? 0 : inFront ? tesk::frame::kShownInFront : 1;
     record.gotoFlag = dock->isGoto() ? 1 : 0;
     return tesk::frame::writeDockRecord(record);
 }
@@ -581,6 +612,12 @@ void MainWindow::layOutDocks()
     m_docks->laidOut = true;
     for (DockWidget *dock : m_docks->docks)
         restoreDock(dock, true);
+    // The show lays the groups of tabs out anew and brings forward the tabs that joined last:
+    // a group its records brought back before it shows the tab they say was in front now.
+    for (DockWidget *dock : m_docks->docks)
+        if (dock->restored().inFront)
+            if (DockWidget *front = recordedFront(m_docks->docks, layout, dock))
+                front->raise();
     // The floating ones shown meanwhile (DockWidget::setVisible) map now, after the main
     // window; one the host or the user hid since stays hidden.
     for (DockWidget *dock : m_docks->docks)
@@ -602,10 +639,18 @@ QSize MainWindow::extentAtShow(const DockWidget *dock, DockArea area) const
     const DockWidget::Restored &restored = dock->restored();
     if (restored.extentSet && !restored.floating && !restored.extent.isEmpty())
         return restored.extent;
+    // A tab without a record of its own shows at its group's size, which the toolkit lays out
+    // as one and the host sizes through the window standing: at a share of the window, the tab
+    // shown would size the line its group's record sized.
+    if (const auto *standing = qobject_cast<const DockWidget *>(m_docks->layout.standingOf(dock));
+        !restored.extentSet && standing && standing != dock)
+        return extentAtShow(standing, area);
     // One the host sized before the show keeps that size, as one its record sized does: its
-    // line holds it, and the fit takes room from the lines that hold none.
-    if (!restored.extentSet && m_docks->layout.held(dock))
-        return m_docks->layout.extent(dock);
+    // line holds it, and the fit takes room from the lines that hold none. So does one that
+    // joined such a group as its tab, which the show may lay the group out by.
+    const tesk::frame::DockLayout &layout = m_docks->layout;
+    if (!restored.extentSet && (layout.held(dock) || layout.held(layout.standingOf(dock))))
+        return layout.extent(dock);
     return QSize(width() / 3, area == DockArea::Bottom ? height() / 4 : kSideDockHeight);
 }
 
