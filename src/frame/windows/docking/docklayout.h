@@ -421,8 +421,8 @@ private:
         int line = -1;
         int group = -1;
         SizeSet size;
-        // It left as the last window of a group the toolkit keeps places in.
-        bool keptPlaces = false;
+        // It left as the last window of a group that keeps places (Group::keepsPlace).
+        bool keepsPlace = false;
     };
     QHash<const QDockWidget *, Former> m_formerPlace;
     QDockWidget *m_returning = nullptr;

@@ -251,7 +251,7 @@ bool DockLayout::follow(QDockWidget *dock)
         // The others of its group gone, the toolkit still puts it back in that group, alone;
         // hidden, it shows in no tab row that would tell.
         Group *group = groupOf(dock);
-        if (!group->hasTabs() && (former.keptPlaces || toolkitKeepsPlace(dock)))
+        if (!group->hasTabs() && (former.keepsPlace || toolkitKeepsPlace(dock)))
             group->keepsPlace = true;
     } else if (!dropBesideShown(dock, shown)) {
         if (lines.isEmpty())
