@@ -93,6 +93,16 @@ TEST_F(LayoutSequencesOnADesktop, SequencesThatOnceBrokeHold)
           {StepKind::TitleBarDrag, 887157140u, 2736856697u, 979628175u, 2826518903u},
           {StepKind::Hide, 2778767726u, 3099646419u, 18251953u, 2107876326u},
           {StepKind::DockBottom, 1401184802u, 2144787432u, 4130298375u, 2143456728u}}},
+        // A pane dropped on a right dock's body, which the toolkit stood on a line of its own
+        // after that dock's line: the layout had it within that line, and the next fit asked
+        // its sizes of the wrong line.
+        {"a pane dropped after the last line stands on a line of its own",
+         {{StepKind::Start, 3305979619u, 1686190581u, 2848195730u, 2716997724u},
+          {StepKind::Show, 509673143u, 2773182333u, 3111664725u, 3619902280u},
+          {StepKind::Restore, 1184576686u, 2154282491u, 2020607707u, 770907448u},
+          {StepKind::DockRight, 31792163u, 1330738136u, 865951572u, 156811110u},
+          {StepKind::TitleBarDrag, 1251140480u, 1841430868u, 635421534u, 440006678u},
+          {StepKind::Floating, 1354458353u, 2360760006u, 611387413u, 1750190743u}}},
         // A floating toolbar's record, hidden, shown for a moment as it was applied: the window
         // manager's own place for it came after the one the record asked, and stayed.
         {"a hidden floating toolbar keeps its recorded place",

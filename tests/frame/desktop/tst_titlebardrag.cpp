@@ -387,3 +387,93 @@ TEST_F(TitleBarDrag, TheNativeWindowAHostDrawsIntoOutlivesAFloatAndADock)
     EXPECT_TRUE(area->isVisible());
     EXPECT_TRUE(testhost::xview::dockedApart(window).isEmpty());
 }
+
+// A pane dropped on the body of a dock in a line of several stands beside that dock, where the
+// toolkit showed it while dragging, not at the far end of the area; the line stays as high as
+// it was and shows no gap, and the records and the next pane the host opens keep the place.
+TEST_F(TitleBarDrag, OntoADocksBodyItStandsBesideThatDock)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+    for (const auto &[caption, box] : {std::pair<const char *, TeskHandle>{"First", kFirst},
+                                       {"Second", kSecond},
+                                       {"Third", kThird}}) {
+        QtCreateDocked(1, 0);
+        QtWindowCreate(caption, &unused, box);
+    }
+    QtWindowCreate("Fourth", &unused, kFourth);
+    QtFrameShow();
+    desktop::settleFrames();
+    DockWidget *first = window->findDockWidgetByBox(kFirst);
+    DockWidget *second = window->findDockWidgetByBox(kSecond);
+    DockWidget *third = window->findDockWidgetByBox(kThird);
+    DockWidget *fourth = window->findDockWidgetByBox(kFourth);
+    ASSERT_TRUE(first && second && third && fourth && fourth->isFloating());
+    ASSERT_EQ(first->y(), third->y());
+    const int high = first->height();
+    // On the right half of the first dock's body: the toolkit opens its gap after it.
+    dragTitleBar(fourth, first->mapToGlobal(QPoint(first->width() * 3 / 4, first->height() / 2)));
+    desktop::settleFrames();
+    ASSERT_FALSE(fourth->isFloating());
+    EXPECT_EQ(window->dockWidgetArea(fourth), Qt::BottomDockWidgetArea);
+    EXPECT_EQ(fourth->y(), first->y());
+    EXPECT_EQ(third->y(), first->y()) << "one line";
+    EXPECT_EQ(first->height(), high);
+    // Each window starts a separator's width after the one before.
+    EXPECT_GT(fourth->x(), first->geometry().right());
+    EXPECT_LE(fourth->x() - first->geometry().right(), 8);
+    EXPECT_LE(second->x() - fourth->geometry().right(), 8);
+    EXPECT_LE(third->x() - second->geometry().right(), 8);
+    expectPromisesHold();
+    const testhost::layout::Picture picture = testhost::layout::takePicture(kWindow);
+    EXPECT_EQ(placeOf(picture, "First"), "3:0:0");
+    EXPECT_EQ(placeOf(picture, "Fourth"), "3:0:1");
+    EXPECT_EQ(placeOf(picture, "Second"), "3:0:2");
+    EXPECT_EQ(placeOf(picture, "Third"), "3:0:3");
+    // The layout knows the place too: a pane the host opens next goes to the end of the line.
+    QtCreateDocked(1, 0);
+    QtWindowCreate("Fifth", &unused, kFifth);
+    desktop::settleFrames();
+    const testhost::layout::Picture after = testhost::layout::takePicture(kWindow);
+    EXPECT_EQ(placeOf(after, "Fourth"), "3:0:1");
+    EXPECT_EQ(placeOf(after, "Fifth"), "3:0:4");
+}
+
+// Into the first of two lines, the second holding the height its record gave it: the pane
+// stands beside the dock it was dropped on, and both lines keep their heights.
+TEST_F(TitleBarDrag, OntoADocksBodyInTheFirstOfTwoLinesBothLinesKeepTheirHeights)
+{
+    MainWindow *window = createFrame("Debugger", kWindow);
+    QtResizePosWindow(kWindow, 0, 0, 1024, 600);
+    CuiSetDockWindowPersistanceData(kWindow, "First:3:0:0:0:250:500:110:1:0");
+    QtWindowCreate("First", &unused, kFirst);
+    CuiSetDockWindowPersistanceData(kWindow, "Second:3:0:1:506:250:518:110:1:0");
+    QtWindowCreate("Second", &unused, kSecond);
+    CuiSetDockWindowPersistanceData(kWindow, "Third:3:1:2:0:366:1024:160:1:0");
+    QtWindowCreate("Third", &unused, kThird);
+    QtWindowCreate("Fourth", &unused, kFourth);
+    QtFrameShow();
+    desktop::settleFrames();
+    DockWidget *first = window->findDockWidgetByBox(kFirst);
+    DockWidget *second = window->findDockWidgetByBox(kSecond);
+    DockWidget *third = window->findDockWidgetByBox(kThird);
+    DockWidget *fourth = window->findDockWidgetByBox(kFourth);
+    ASSERT_TRUE(first && second && third && fourth && fourth->isFloating());
+    ASSERT_EQ(first->y(), second->y());
+    ASSERT_GT(third->y(), first->y());
+    const int firstHigh = first->height();
+    const int thirdHigh = third->height();
+    dragTitleBar(fourth, first->mapToGlobal(QPoint(first->width() * 3 / 4, first->height() / 2)));
+    desktop::settleFrames();
+    ASSERT_FALSE(fourth->isFloating());
+    EXPECT_EQ(fourth->y(), first->y());
+    EXPECT_GT(fourth->x(), first->x());
+    EXPECT_LT(fourth->x(), second->x());
+    EXPECT_EQ(first->height(), firstHigh);
+    EXPECT_EQ(fourth->height(), firstHigh);
+    EXPECT_EQ(third->height(), thirdHigh);
+    expectPromisesHold();
+    const testhost::layout::Picture picture = testhost::layout::takePicture(kWindow);
+    EXPECT_EQ(placeOf(picture, "Fourth"), "3:0:1");
+    EXPECT_EQ(placeOf(picture, "Third"), "3:1:3");
+}

@@ -168,3 +168,48 @@ TEST_F(ManyDocks, ADockDrawsAsTheApplicationsLookDrawsIt)
     }
     QApplication::setStyle(QStyleFactory::create(before));
 }
+
+namespace {
+
+// Where the row shows its tabs: left of its scroll buttons, where it shows them.
+QRect tabArea(const QTabBar *bar)
+{
+    QRect area = bar->rect();
+    for (const QWidget *button : bar->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (button->isVisible())
+            area.setRight(qMin(area.right(), button->x() - 1));
+    return area;
+}
+
+} // namespace
+
+// Panes opened in one go fill both areas until the fit makes rows of tabs at their least: the
+// tab a row shows shows its whole title, after each pane and after the user picks another tab.
+TEST_F(ManyDocks, ARowOfTabsShowsItsTabsWholeTitle)
+{
+    MainWindow *window = shown();
+    const auto expectWhole = [window](const std::string &when) {
+        for (const QTabBar *bar : window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly)) {
+            if (!bar->isVisible() || bar->count() < 2)
+                continue;
+            const QRect tab = bar->tabRect(bar->currentIndex());
+            EXPECT_TRUE(tabArea(bar).contains(tab))
+                << when << ": \"" << qPrintable(bar->tabText(bar->currentIndex())) << "\" at "
+                << tab.x() << " of " << tab.width() << " px in a row of " << bar->width()
+                << " px showing " << tabArea(bar).width();
+        }
+    };
+    for (int i = 0; i < 40; ++i) {
+        QtCreateDocked(i % 2, 0);
+        const std::string name = (i % 2 ? "BottomPane" : "RightPane") + std::to_string(i);
+        QtWindowCreate(name.c_str(), &paneCallback, TeskHandle(100 + i));
+        testhost::settle();
+        expectWhole("after " + name);
+    }
+    for (QTabBar *bar : window->findChildren<QTabBar *>(Qt::FindDirectChildrenOnly))
+        if (bar->isVisible() && bar->count() > 1) {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+            testhost::settle();
+            expectWhole("after a click on the first tab");
+        }
+}

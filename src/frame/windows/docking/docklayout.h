@@ -99,8 +99,9 @@ public:
     void take(QDockWidget *dock);
     // Forgets everything about a dock window that goes away.
     void forget(const QDockWidget *dock);
-    // After the user dragged a dock window: it joins the end of the area the toolkit shows it
-    // in, or floats. False where the move was the fit's own.
+    // After the user dragged a dock window: it joins the area the toolkit shows it in, where
+    // the toolkit shows it (beside the window it was dropped on), or floats. False where the
+    // move was the fit's own.
     bool follow(QDockWidget *dock);
     // Docks a floating window back where it stood before it floated, as the toolkit does, and
     // puts it back into that line.
@@ -361,6 +362,9 @@ private:
     void lineAlongTheArea(QDockWidget *dock);
     // Within its line, it stands among the groups shown where the toolkit shows it.
     void placeAlongAsShown(QDockWidget *dock);
+    // A window the user dropped into the area goes into the picture where the toolkit shows
+    // it; false (nothing placed) where nothing shown tells the place.
+    bool dropBesideShown(QDockWidget *dock, DockArea area);
     // The height of the toolkit's tab row beneath a group.
     int tabRow() const;
     // The toolkit's tab rows scroll and show whole titles.

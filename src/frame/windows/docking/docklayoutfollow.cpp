@@ -253,11 +253,55 @@ bool DockLayout::follow(QDockWidget *dock)
         Group *group = groupOf(dock);
         if (!group->hasTabs() && (former.keepsPlace || toolkitKeepsPlace(dock)))
             group->keepsPlace = true;
-    } else if (lines.isEmpty()) {
-        lines.append({alone(dock)});
-    } else {
-        lines.last().append(alone(dock));
+    } else if (!dropBesideShown(dock, shown)) {
+        if (lines.isEmpty())
+            lines.append({alone(dock)});
+        else
+            lines.last().append(alone(dock));
     }
+    return true;
+}
+
+bool DockLayout::dropBesideShown(QDockWidget *dock, DockArea area)
+{
+    // The toolkit opened its gap where the user dropped the window: beside the window under
+    // the pointer, in that window's line, or a line of its own between two or after the
+    // last. The gap stands where the window does now, and so do the others; a window out of
+    // sight says nothing.
+    if (!m_window->isVisible() || !dock->isVisible())
+        return false;
+    const auto acrossOf = [area](const QWidget *w) {
+        return across(area) == Qt::Horizontal ? w->x() : w->y();
+    };
+    const auto alongOf = [area](const QWidget *w) {
+        return along(area) == Qt::Vertical ? w->y() : w->x();
+    };
+    auto &lines = m_lines[int(area) - 1];
+    for (int l = 0; l < lines.size(); ++l) {
+        const QList<const Group *> groups = shownGroups(lines[l]);
+        const QDockWidget *lineShown = groups.isEmpty() ? nullptr : shownOf(*groups.first(), area);
+        if (!lineShown || !shownIn(lineShown, area))
+            continue;
+        if (acrossOf(lineShown) > acrossOf(dock)) {
+            lines.insert(l, {alone(dock)});
+            return true;
+        }
+        if (acrossOf(lineShown) < acrossOf(dock))
+            continue;
+        // Before the first group standing after it along; a group hidden whole keeps its
+        // place among the others.
+        int at = int(lines[l].size());
+        for (int g = 0; g < lines[l].size(); ++g) {
+            const QDockWidget *member = shownOf(lines[l][g], area);
+            if (member && alongOf(member) > alongOf(dock)) {
+                at = g;
+                break;
+            }
+        }
+        lines[l].insert(at, alone(dock));
+        return true;
+    }
+    lines.append({alone(dock)});
     return true;
 }
 

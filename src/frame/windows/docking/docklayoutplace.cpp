@@ -7,7 +7,9 @@
 #include <QDockWidget>
 #include <QMainWindow>
 #include <QScopedValueRollback>
+#include <QStyle>
 #include <QTabBar>
+#include <QToolButton>
 
 namespace tesk::frame {
 
@@ -21,6 +23,37 @@ void showUnlessHidden(QDockWidget *dock)
 {
     if (!dock->testAttribute(Qt::WA_WState_ExplicitShowHide))
         dock->show();
+}
+
+// The toolkit lets a row of tabs that scrolls shrink to its scroll buttons' two hints and this
+// much between them: less than most titles take, and the tab shown lost letters at its start.
+constexpr int kToolkitRowBetweenButtons = 75;
+const char kOwnIconSize[] = "teskOwnIconSize";
+
+// Makes the row's least as wide as its widest tab with the scroll buttons beside it, so that
+// every tab, once shown, shows its whole title: the fit makes tabs rather than cut a row below
+// its least. The buttons' hints grow by their icon size, which an arrow button does not draw
+// by.
+void leastShowsWidestTab(QTabBar *bar)
+{
+    const QTabBar::Shape shape = bar->shape();
+    if (shape != QTabBar::RoundedNorth && shape != QTabBar::RoundedSouth &&
+        shape != QTabBar::TriangularNorth && shape != QTabBar::TriangularSouth)
+        return;
+    int widest = 0;
+    for (int tab = 0; tab < bar->count(); ++tab)
+        widest = qMax(widest, bar->tabRect(tab).width());
+    const int button = bar->style()->pixelMetric(QStyle::PM_TabBarScrollButtonWidth, nullptr, bar);
+    const int hint = (widest + 2 * button - kToolkitRowBetweenButtons + 1) / 2;
+    for (QToolButton *scroll : bar->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
+        if (!scroll->property(kOwnIconSize).isValid())
+            scroll->setProperty(kOwnIconSize, scroll->iconSize());
+        const QSize own = scroll->property(kOwnIconSize).toSize();
+        const int frame = scroll->sizeHint().width() - scroll->iconSize().width();
+        const QSize wanted(qMax(own.width(), hint - frame), own.height());
+        if (wanted != scroll->iconSize())
+            scroll->setIconSize(wanted);
+    }
 }
 
 } // namespace
@@ -233,6 +266,7 @@ void DockLayout::keepTabsReadable() const
             bar->setProperty(kSet, true);
         }
         m_style->adopt(bar);
+        leastShowsWidestTab(bar);
     }
 }
 

@@ -27,7 +27,8 @@ int DockLayout::acrossAtShow(const QDockWidget *dock, const QDockWidget *setter,
     if (std::none_of(line.begin(), line.end(), [](const Group &g) { return showsTabRow(g); }))
         return given;
     if (across(area) == Qt::Horizontal) {
-        // Rows that scroll all ask for the same least width, whatever their titles.
+        // A row that scrolls asks for its widest title beside its scroll buttons; a line with
+        // a row asks for the widest of the window's rows.
         int rowLeast = 0;
         for (const QTabBar *bar : toolkitTabRows(m_window))
             if (bar->count() > 0 && bar->usesScrollButtons())

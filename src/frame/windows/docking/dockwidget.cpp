@@ -23,6 +23,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QPropertyAnimation>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -193,6 +194,17 @@ QDockWidget *groupOfTabRow(QMainWindow *main, QPoint global)
         if (row.shown.contains(global))
             return row.group;
     return nullptr;
+}
+
+// While the user drags a window the toolkit slides the windows of the areas aside for it, each
+// slide a geometry animation that sets its end, the room opened for the drag, when it runs out:
+// after the layout has laid the windows out anew. The slides still running end at once.
+void finishSlides(QMainWindow *main)
+{
+    for (QPropertyAnimation *slide : main->findChildren<QPropertyAnimation *>())
+        if (slide->state() == QAbstractAnimation::Running && slide->propertyName() == "geometry" &&
+            slide->targetObject() && slide->targetObject()->parent() == main)
+            slide->setCurrentTime(slide->totalDuration());
 }
 
 // One flag for every dock window: focusing a dock window tells the host, whose answer may
@@ -671,9 +683,10 @@ void DockWidget::MyPlaceChange(int place)
             if (isVisible())
                 tesk::system::keepInFreeAreaAsFramed(this);
         } else {
-            // The toolkit docked it where the user dropped it, in a place of its own choosing
-            // (a line of its own, or one the window never had): the layout takes it into the
-            // area's lines, as it takes a window the host docks there.
+            // The toolkit docked it where the user dropped it, beside the window under the
+            // pointer or on a line of its own, and the layout took that place into its lines
+            // (follow); dropped on a group's row of tabs, it joins the group. The fit makes
+            // room, its area giving first.
             d->askLocation = false;
             if (d->dropPending && d->mainWindow) {
                 QPointer<DockWidget> self(this);
@@ -687,7 +700,10 @@ void DockWidget::MyPlaceChange(int place)
                         self->raise();
                         return;
                     }
-                    main->moveDockWindow(self, areaIndex(main->dockWidgetArea(self), -1));
+                    // The toolkit's slides of the drag may still run, and would undo the
+                    // sizes the fit asks.
+                    finishSlides(main);
+                    main->dockLayout().fit(self);
                 });
             }
             // The drop is answered: floated again before the layout's turn (by the host, say),
